@@ -1,0 +1,26 @@
+#pragma once
+// The document layer's exception and the file-system exception.
+
+#include <stdexcept>
+#include <string>
+
+// Fixed English messages of the document layer ("No current item", "Invalid file format." ...).
+class EVocabFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A failure of the file system: carries the operating system's message and the file name.
+class EFileError : public std::runtime_error {
+public:
+    EFileError(const std::string& fileName, const std::string& action, int errorNumber);
+    EFileError(const std::string& fileName, const std::string& message);
+    const std::string& FileName() const { return FileName_; }
+
+private:
+    std::string FileName_;
+};
+
+// Short reads and failed writes of a stream, as a stream reports them.
+inline constexpr const char* StreamReadError = "Stream read error";
+inline constexpr const char* StreamWriteError = "Stream write error";

@@ -1,0 +1,138 @@
+#pragma once
+// The vocabulary document: the list of items with its languages, properties, test data and
+// undo history. Every change goes through these operations.
+
+#include "core/Errors.h"
+#include "core/UndoRecord.h"
+#include "core/VocabItem.h"
+
+#include <array>
+#include <cstdint>
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <vector>
+
+using LangId = std::uint16_t;
+
+enum TPropertyIndex : int { piDescription = 0, piAuthor = 1, piComments = 2 };
+inline constexpr int PropertyCount = 8;
+
+enum TSearchMode : std::uint8_t { smAnyPart = 0, smStart = 1, smEnd = 2, smWhole = 3 };
+enum TSearchOption : std::uint8_t { MatchCase = 1, MatchAccents = 2, MatchWord = 4 };
+
+struct TSearchParams {
+    std::string Text;
+    std::uint8_t Field = 0;   // 0..3
+    std::uint8_t Options = 0; // MatchCase | MatchAccents | MatchWord
+    std::uint8_t Mode = smAnyPart;
+};
+
+// The largest number of undo records kept.
+inline constexpr int MaxUndoRecords = 5000;
+// Sort and shuffle records keep a copy of the whole item order; beyond this many entries in
+// all such records together the oldest records are dropped, so huge lists keep bounded memory.
+inline constexpr std::size_t MaxUndoListEntries = 8u * 1024 * 1024;
+// The largest text a file can hold (its length is stored in 16 bits).
+inline constexpr std::size_t MaxTextLength = 65535;
+
+class TVocabFile {
+public:
+    TVocabFile();
+    ~TVocabFile();
+    TVocabFile(const TVocabFile&) = delete;
+    TVocabFile& operator=(const TVocabFile&) = delete;
+
+    // ---- Queries
+    std::int32_t Count() const { return static_cast<std::int32_t>(Items_.size()); }
+    TVocabItem& Items(std::int32_t i);
+    const TVocabItem& Items(std::int32_t i) const;
+    TVocabItem& CurrentItem();
+    std::int32_t LearntCount() const;
+    const std::string& Properties(int i) const;
+    bool SameLanguages(LangId foreign, LangId native) const;
+    // The raw list, in order (for views and exporters that walk every item).
+    const TVocabItemList& ItemList() const { return Items_; }
+
+    // ---- Fields with setters
+    std::int32_t CurrentIndex() const { return CurrentIndex_; }
+    void SetCurrentIndex(std::int32_t v);
+    LangId ForeignLangID() const { return ForeignLangID_; }
+    void SetForeignLangID(LangId v);
+    LangId NativeLangID() const { return NativeLangID_; }
+    void SetNativeLangID(LangId v);
+    void SetProperties(int i, const std::string& s);
+    std::int32_t Attempts() const { return Attempts_; }
+    std::int32_t Successes() const { return Successes_; }
+    const std::string& FileName() const { return FileName_; }
+    bool Modified() const { return Modified_; }
+    std::int32_t UndoPos() const { return UndoPos_; }
+    std::int32_t SavedPos() const { return SavedPos_; }
+    std::int32_t UndoCount() const { return static_cast<std::int32_t>(UndoList_.size()); }
+
+    // The staging item the editing commands fill before Add, Replace or PasteFromClipboard.
+    TVocabItem& NewItem() { return *NewItem_; }
+
+    // ---- Editing operations, each recorded for undo
+    void Add(TUndoKind kind = ukAdd);
+    void Replace();
+    void DeleteCurrent();
+    void MoveCurrent(std::int32_t newIndex);
+    // Orders the list by the keys, one per item in present order; equal keys keep their order.
+    void Sort(std::span<const std::string> sortKeys);
+    void Shuffle();
+
+    // ---- Other operations
+    void Clear();
+    std::int32_t MergeFile(const std::string& name);
+    void ResetTestData();
+    bool SelectNextTestItem();
+    void RecordAnswer(bool correct, std::int32_t maxPenalty);
+    void GetChoices(TVocabItemArray& choices, std::int32_t wanted);
+    std::int32_t FindNext(const TSearchParams& params) const;
+    // Raises the item list's capacity once before a bulk append.
+    void Reserve(std::size_t capacity);
+    // Appends an item at the end without recording undo (bulk import); the caller finishes the
+    // import with EndBulkAppend when at least one item was added.
+    void AppendItem(std::unique_ptr<TVocabItem> item);
+    void EndBulkAppend();
+
+    // ---- Storage
+    void LoadFromFile(const std::string& fileName);
+    void LoadFromStream(std::istream& stream);
+    // Parses a whole file image; the fast path of both loaders.
+    void LoadFromBytes(std::string_view bytes);
+    void SaveToFile(const std::string& fileName);
+    void SaveToStream(std::ostream& stream);
+    // The exact file image of the document; raises when a text cannot be stored.
+    std::string SaveToBytes() const;
+    // Marks the present state as saved (after the bytes reached their file).
+    void MarkSaved();
+
+    // ---- Undo history
+    TUndoKind UndoKind() const;
+    TUndoKind RedoKind() const;
+    void Undo();
+    void Redo();
+    void ClearUndo();
+    void PushUndo(TUndoRecord record);
+
+private:
+    void SetModifiedFromHistory() { Modified_ = UndoPos_ != SavedPos_; }
+    void TrimUndoMemory();
+
+    std::vector<TUndoRecord> UndoList_;
+    std::int32_t UndoPos_ = 0;
+    std::int32_t SavedPos_ = 0;
+    std::size_t UndoListEntries_ = 0; // entries held by list payloads of all records
+    std::int32_t Attempts_ = 0;
+    std::unique_ptr<TVocabItem> NewItem_;
+    std::string FileName_;
+    LangId ForeignLangID_ = 0;
+    std::int32_t CurrentIndex_ = -1;
+    TVocabItemList Items_;
+    bool Modified_ = false;
+    LangId NativeLangID_ = 0;
+    std::array<std::string, PropertyCount> Properties_;
+    std::int32_t Successes_ = 0;
+};

@@ -1,0 +1,60 @@
+#pragma once
+// One word or phrase with its translations and test state.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Field indexes of an item's texts; this order is the file, clipboard, import/export and find/sort order.
+enum TField : int { fiForeign = 0, fiCategory = 1, fiNotes = 2, fiNative = 3 };
+inline constexpr int FieldCount = 4;
+
+// The four texts as plain strings, for code that builds or reads items as a whole.
+using TFieldValues = std::array<std::string, FieldCount>;
+
+class TVocabItem {
+public:
+    TVocabItem() = default;
+    TVocabItem(const TVocabItem& other);
+    TVocabItem& operator=(const TVocabItem& other);
+    TVocabItem(TVocabItem&&) noexcept = default;
+    TVocabItem& operator=(TVocabItem&&) noexcept = default;
+
+    // Field i (0..3). The four texts share one buffer: a million items must fit in little memory.
+    std::string_view FieldValue(int i) const
+    {
+        return {Data_.get() + Offset(i), static_cast<std::size_t>(Length_[static_cast<std::size_t>(i)])};
+    }
+    void SetFieldValue(int i, std::string_view value);
+    void SetFieldValues(std::string_view foreign, std::string_view category, std::string_view notes,
+                        std::string_view native);
+    void SetFieldValues(const TFieldValues& values);
+    TFieldValues FieldValues() const;
+
+    bool Learnt() const { return PenaltyPoints == -1; }
+
+    // Transient pixel width of the row text, owned by the grid; 0 = not measured. Never stored or copied.
+    std::int32_t DisplayWidth = 0;
+    std::int32_t LastAttempt = 0;
+    std::int32_t SortingPosition = 0;
+    std::int32_t PenaltyPoints = 0;
+
+private:
+    std::size_t Offset(int i) const
+    {
+        std::size_t offset = 0;
+        for (int k = 0; k < i; ++k)
+            offset += Length_[static_cast<std::size_t>(k)];
+        return offset;
+    }
+
+    std::unique_ptr<char[]> Data_;
+    std::array<std::uint32_t, FieldCount> Length_{};
+};
+
+using TVocabItemList = std::vector<std::unique_ptr<TVocabItem>>;
+// Items handed out by GetChoices; they stay owned by the document.
+using TVocabItemArray = std::vector<TVocabItem*>;

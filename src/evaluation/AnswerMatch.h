@@ -1,0 +1,56 @@
+#pragma once
+// Whether a typed response is an acceptable answer, under one language side's evaluation options.
+// A pure function of its arguments.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+using LangId = std::uint16_t;
+
+using EvaluationFlags = std::uint16_t;
+enum TEvaluationFlag : EvaluationFlags {
+    efAnyTranslation = 0x0001,
+    efBrackets = 0x0002,
+    efAlternatives = 0x0004,
+    efCaps = 0x0008,
+    efPunctuation = 0x0010,
+    efSpacing = 0x0020,
+    efAux = 0x0040,
+    efTo = 0x0080,
+    efIze = 0x0100,
+};
+// The bits a language side may hold, and the English-only bits.
+inline constexpr EvaluationFlags SideEvaluationMask = 0x003F;
+inline constexpr EvaluationFlags EnglishEvaluationMask = 0x01C0;
+// The notes are compared with capitalisation, punctuation and spacing ignored.
+inline constexpr EvaluationFlags NotesEvaluation = efCaps | efPunctuation | efSpacing;
+
+struct EvaluationDelimiters {
+    char Syn1 = ';';
+    char Syn2 = ',';
+    char BracketOpen = '(';
+    char BracketClose = ')';
+    char Alt = '/';
+};
+
+bool MatchAnswer(std::string_view expected, std::string_view response, LangId language,
+                 EvaluationFlags flags, const EvaluationDelimiters& delimiters);
+bool MatchSynonyms(std::string_view expected, std::string_view response, LangId language,
+                   EvaluationFlags flags, const EvaluationDelimiters& delimiters);
+bool MatchAlternatives(std::string_view text, std::string_view response, LangId language,
+                       EvaluationFlags flags, const EvaluationDelimiters& delimiters, int start);
+bool MatchBrackets(std::string_view text, std::string_view response, LangId language,
+                   EvaluationFlags flags, const EvaluationDelimiters& delimiters);
+std::string ExpandContractions(std::string_view text);
+
+// Helpers, 1-based positions as in the rest of the text utilities.
+// Finds the group around the first alt at or after start; false when there is none.
+bool FindAlternativeGroup(std::string_view text, char alt, int start, int& groupStart, int& groupEnd);
+// Every ordered selection of one or more of the group's words, at most 64.
+std::vector<std::string> ExpandAlternatives(std::string_view group, char alt);
+bool FindBracketPair(std::string_view text, char open, char close, int pos, int& openPos, int& closePos);
+std::string DeleteBracketChars(std::string_view text, int openPos, int closePos);
+std::string DeleteBracketedText(std::string_view text, int openPos, int closePos);
+bool IsWordChar(unsigned char c);

@@ -20,8 +20,9 @@ public:
     TVocabItem() = default;
     TVocabItem(const TVocabItem& other);
     TVocabItem& operator=(const TVocabItem& other);
-    TVocabItem(TVocabItem&&) noexcept = default;
-    TVocabItem& operator=(TVocabItem&&) noexcept = default;
+    // A moved-from item is left empty (its lengths must not outlive its buffer).
+    TVocabItem(TVocabItem&& other) noexcept;
+    TVocabItem& operator=(TVocabItem&& other) noexcept;
 
     // Field i (0..3). The four texts share one buffer: a million items must fit in little memory.
     std::string_view FieldValue(int i) const

@@ -1,0 +1,207 @@
+// The linear undo history of the document; it also decides the Modified flag.
+
+#include "core/UndoRecord.h"
+#include "core/VocabFile.h"
+
+#include <algorithm>
+
+namespace {
+
+[[noreturn]] void InvalidCall() { throw EVocabFileError("Invalid procedure call."); }
+
+// Moves the item at from to position to, shifting the ones between.
+void MoveItem(TVocabItemList& items, std::int32_t from, std::int32_t to)
+{
+    const auto first = items.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else if (to < from)
+        std::rotate(first + to, first + from, first + from + 1);
+}
+
+bool ValidIndex(const TVocabItemList& items, std::int32_t i)
+{
+    return i >= 0 && static_cast<std::size_t>(i) < items.size();
+}
+
+} // namespace
+
+const char* UndoKindName(TUndoKind kind)
+{
+    switch (kind) {
+    case ukAdd:
+        return "Add";
+    case ukEdit:
+        return "Edit";
+    case ukDelete:
+        return "Delete";
+    case ukPaste:
+        return "Paste";
+    case ukMove:
+        return "Move";
+    case ukSort:
+        return "Sort";
+    case ukShuffle:
+        return "Shuffle";
+    case ukNone:
+        break;
+    }
+    return "";
+}
+
+TBorrowedItemList& TBorrowedItemList::operator=(TBorrowedItemList&& other) noexcept
+{
+    if (this != &other) {
+        Release();
+        List_ = std::move(other.List_);
+        other.List_.clear();
+    }
+    return *this;
+}
+
+TUndoKind TVocabFile::UndoKind() const
+{
+    return UndoPos_ > 0 ? UndoList_[static_cast<std::size_t>(UndoPos_ - 1)].Kind : ukNone;
+}
+
+TUndoKind TVocabFile::RedoKind() const
+{
+    return UndoPos_ < UndoCount() ? UndoList_[static_cast<std::size_t>(UndoPos_)].Kind : ukNone;
+}
+
+void TVocabFile::ClearUndo()
+{
+    UndoList_.clear();
+    UndoPos_ = 0;
+    UndoListEntries_ = 0;
+}
+
+void TVocabFile::PushUndo(TUndoRecord record)
+{
+    if (UndoPos_ < UndoCount()) {
+        for (auto it = UndoList_.begin() + UndoPos_; it != UndoList_.end(); ++it)
+            UndoListEntries_ -= it->List.Size();
+        UndoList_.erase(UndoList_.begin() + UndoPos_, UndoList_.end());
+        if (SavedPos_ > UndoPos_)
+            SavedPos_ = -1;
+    }
+    if (UndoCount() >= MaxUndoRecords) {
+        UndoListEntries_ -= UndoList_.front().List.Size();
+        UndoList_.erase(UndoList_.begin());
+        SavedPos_ = -1;
+    }
+    const std::size_t entries = record.List.Size();
+    UndoList_.push_back(std::move(record));
+    UndoListEntries_ += entries;
+    UndoPos_ = UndoCount();
+    Modified_ = true;
+    TrimUndoMemory();
+}
+
+void TVocabFile::TrimUndoMemory()
+{
+    // Every record is done right after a push, so the oldest ones can go first.
+    std::size_t drop = 0;
+    std::size_t entries = UndoListEntries_;
+    while (entries > MaxUndoListEntries && UndoList_.size() - drop > 1) {
+        entries -= UndoList_[drop].List.Size();
+        ++drop;
+    }
+    if (drop == 0)
+        return;
+    UndoList_.erase(UndoList_.begin(), UndoList_.begin() + static_cast<std::ptrdiff_t>(drop));
+    UndoListEntries_ = entries;
+    UndoPos_ = std::max<std::int32_t>(0, UndoPos_ - static_cast<std::int32_t>(drop));
+    SavedPos_ = -1;
+}
+
+void TVocabFile::Undo()
+{
+    if (UndoPos_ <= 0)
+        InvalidCall();
+    TUndoRecord& r = UndoList_[static_cast<std::size_t>(UndoPos_ - 1)];
+    // Each step is checked against the list first: a record that no longer fits is refused
+    // rather than applied half-way.
+    switch (r.Kind) {
+    case ukAdd:
+    case ukPaste: {
+        const std::int32_t i = r.NewIndex == -1 ? Count() : r.NewIndex;
+        if (!ValidIndex(Items_, i - 1) || r.Item)
+            InvalidCall();
+        r.Item = std::move(Items_[static_cast<std::size_t>(i - 1)]);
+        Items_.erase(Items_.begin() + (i - 1));
+        break;
+    }
+    case ukEdit:
+        if (!ValidIndex(Items_, r.NewIndex) || !r.Item)
+            InvalidCall();
+        std::swap(r.Item, Items_[static_cast<std::size_t>(r.NewIndex)]);
+        break;
+    case ukDelete:
+        if (r.OldIndex < 0 || r.OldIndex > Count() || !r.Item)
+            InvalidCall();
+        Items_.insert(Items_.begin() + r.OldIndex, std::move(r.Item));
+        break;
+    case ukMove:
+        if (!ValidIndex(Items_, r.NewIndex) || !ValidIndex(Items_, r.OldIndex))
+            InvalidCall();
+        MoveItem(Items_, r.NewIndex, r.OldIndex);
+        break;
+    case ukSort:
+    case ukShuffle:
+        if (r.List.Size() != Items_.size())
+            InvalidCall();
+        std::swap(Items_, r.List.List());
+        break;
+    case ukNone:
+        InvalidCall();
+    }
+    --UndoPos_;
+    CurrentIndex_ = r.OldIndex < Count() ? r.OldIndex : -1;
+    SetModifiedFromHistory();
+}
+
+void TVocabFile::Redo()
+{
+    if (UndoPos_ >= UndoCount())
+        InvalidCall();
+    TUndoRecord& r = UndoList_[static_cast<std::size_t>(UndoPos_)];
+    switch (r.Kind) {
+    case ukAdd:
+    case ukPaste:
+        if (!r.Item || (r.NewIndex != -1 && (r.NewIndex < 1 || r.NewIndex - 1 > Count())))
+            InvalidCall();
+        if (r.NewIndex == -1)
+            Items_.push_back(std::move(r.Item));
+        else
+            Items_.insert(Items_.begin() + (r.NewIndex - 1), std::move(r.Item));
+        break;
+    case ukEdit:
+        if (!ValidIndex(Items_, r.OldIndex) || !r.Item)
+            InvalidCall();
+        std::swap(r.Item, Items_[static_cast<std::size_t>(r.OldIndex)]);
+        break;
+    case ukDelete:
+        if (!ValidIndex(Items_, r.OldIndex) || r.Item)
+            InvalidCall();
+        r.Item = std::move(Items_[static_cast<std::size_t>(r.OldIndex)]);
+        Items_.erase(Items_.begin() + r.OldIndex);
+        break;
+    case ukMove:
+        if (!ValidIndex(Items_, r.NewIndex) || !ValidIndex(Items_, r.OldIndex))
+            InvalidCall();
+        MoveItem(Items_, r.OldIndex, r.NewIndex);
+        break;
+    case ukSort:
+    case ukShuffle:
+        if (r.List.Size() != Items_.size())
+            InvalidCall();
+        std::swap(Items_, r.List.List());
+        break;
+    case ukNone:
+        InvalidCall();
+    }
+    ++UndoPos_;
+    CurrentIndex_ = r.NewIndex < Count() ? r.NewIndex : -1;
+    SetModifiedFromHistory();
+}

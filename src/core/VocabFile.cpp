@@ -1,0 +1,531 @@
+// The document's queries, setters, editing and test operations (storage and history live apart).
+
+#include "core/VocabFile.h"
+
+#include "core/Languages.h"
+#include "core/Random.h"
+#include "core/UndoRecord.h"
+#include "evaluation/TextUtils.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <numeric>
+
+namespace {
+
+[[noreturn]] void Fail(const char* message) { throw EVocabFileError(message); }
+
+constexpr const char* NoCurrentItem = "No current item";
+constexpr const char* InvalidItemIndex = "Invalid item index";
+constexpr const char* InvalidPropertyValue = "Invalid property value.";
+constexpr const char* InvalidPropertyIndex = "Invalid property array index.";
+constexpr const char* InvalidParameter = "Invalid parameter.";
+constexpr const char* InvalidProcedureCall = "Invalid procedure call.";
+
+// Makes room for one more record before the list changes, so recording cannot fail half-way.
+void ReserveOneRecord(std::vector<TUndoRecord>& list)
+{
+    if (list.size() == list.capacity())
+        list.reserve(std::max<std::size_t>(16, list.size() * 2));
+}
+
+// Keys are compared as unsigned bytes; their first eight bytes, big-endian in one number,
+// decide most comparisons without touching the strings.
+std::uint64_t KeyPrefix(const std::string& key)
+{
+    std::uint64_t prefix = 0;
+    const std::size_t n = std::min<std::size_t>(key.size(), 8);
+    for (std::size_t k = 0; k < 8; ++k)
+        prefix = (prefix << 8) | (k < n ? static_cast<unsigned char>(key[k]) : 0u);
+    return prefix;
+}
+
+// The search normalisation of one text: case, accents, and word boundaries marked by tabs.
+class TSearchNormaliser {
+public:
+    TSearchNormaliser(LangId lang, std::uint8_t options) : Lang_(lang), Options_(options)
+    {
+        Identity_ = (options & (MatchCase | MatchAccents)) == (MatchCase | MatchAccents) &&
+                    (options & MatchWord) == 0;
+        if (Identity_)
+            return;
+        // Plain ASCII is lower-cased, stripped and masked one byte at a time by every locale, so one
+        // run of the locale services over all ASCII bytes gives a table for the common case.
+        std::string ascii(128, '\0');
+        std::iota(ascii.begin(), ascii.end(), '\0');
+        const std::string mapped = Transform(ascii);
+        if (mapped.size() == ascii.size()) {
+            std::memcpy(AsciiMap_, mapped.data(), sizeof AsciiMap_);
+            HaveAsciiMap_ = true;
+        }
+    }
+
+    // The normalised text; reuses out's storage.
+    void Normalise(std::string_view text, std::string& out) const
+    {
+        out.clear();
+        const bool word = (Options_ & MatchWord) != 0;
+        if (word)
+            out.push_back('\t');
+        if (HaveAsciiMap_ && IsAscii(text)) {
+            for (const char c : text)
+                out.push_back(AsciiMap_[static_cast<unsigned char>(c)]);
+        } else {
+            out += Transform(text);
+        }
+        if (word)
+            out.push_back('\t');
+    }
+
+    bool Identity() const { return Identity_; }
+
+private:
+    static bool IsAscii(std::string_view text)
+    {
+        for (const char c : text)
+            if (static_cast<unsigned char>(c) >= 0x80)
+                return false;
+        return true;
+    }
+
+    std::string Transform(std::string_view text) const
+    {
+        std::string t(text);
+        if ((Options_ & MatchCase) == 0)
+            t = LowerCaseLocale(t, Lang_);
+        if ((Options_ & MatchAccents) == 0)
+            t = StripAccents(t, Lang_);
+        if ((Options_ & MatchWord) != 0)
+            t = MaskNonAlphanumeric(t, Lang_, '\t');
+        return t;
+    }
+
+    LangId Lang_;
+    std::uint8_t Options_;
+    bool Identity_ = false;
+    bool HaveAsciiMap_ = false;
+    char AsciiMap_[128] = {};
+};
+
+bool Matches(std::string_view field, std::string_view text, std::uint8_t mode)
+{
+    switch (mode) {
+    case smAnyPart:
+        return field.find(text) != std::string_view::npos;
+    case smStart:
+        return field.starts_with(text);
+    case smEnd:
+        return field.ends_with(text);
+    default:
+        return field == text;
+    }
+}
+
+} // namespace
+
+TVocabFile::TVocabFile() : NewItem_(std::make_unique<TVocabItem>()) {}
+
+TVocabFile::~TVocabFile() { ClearUndo(); }
+
+// ---- Queries
+
+TVocabItem& TVocabFile::Items(std::int32_t i)
+{
+    if (i < 0 || i >= Count())
+        Fail(InvalidItemIndex);
+    return *Items_[static_cast<std::size_t>(i)];
+}
+
+const TVocabItem& TVocabFile::Items(std::int32_t i) const
+{
+    if (i < 0 || i >= Count())
+        Fail(InvalidItemIndex);
+    return *Items_[static_cast<std::size_t>(i)];
+}
+
+TVocabItem& TVocabFile::CurrentItem()
+{
+    if (CurrentIndex_ < 0 || CurrentIndex_ >= Count())
+        Fail(NoCurrentItem);
+    return *Items_[static_cast<std::size_t>(CurrentIndex_)];
+}
+
+std::int32_t TVocabFile::LearntCount() const
+{
+    return static_cast<std::int32_t>(
+        std::count_if(Items_.begin(), Items_.end(), [](const auto& item) { return item->Learnt(); }));
+}
+
+const std::string& TVocabFile::Properties(int i) const
+{
+    if (i < 0 || i >= PropertyCount)
+        Fail(InvalidPropertyIndex);
+    return Properties_[static_cast<std::size_t>(i)];
+}
+
+bool TVocabFile::SameLanguages(LangId foreign, LangId native) const
+{
+    return PrimaryLanguage(foreign) == PrimaryLanguage(ForeignLangID_) &&
+           PrimaryLanguage(native) == PrimaryLanguage(NativeLangID_);
+}
+
+// ---- Setters
+
+void TVocabFile::SetCurrentIndex(std::int32_t v)
+{
+    if (v < -1 || v >= Count())
+        Fail(InvalidPropertyValue);
+    CurrentIndex_ = v;
+}
+
+// A language change is not in the history, so no undo position can stand for the saved state
+// any more; otherwise undoing back to it would hide the unsaved change.
+void TVocabFile::SetForeignLangID(LangId v)
+{
+    if (v != ForeignLangID_) {
+        ForeignLangID_ = v;
+        Modified_ = true;
+        SavedPos_ = -1;
+    }
+}
+
+void TVocabFile::SetNativeLangID(LangId v)
+{
+    if (v != NativeLangID_) {
+        NativeLangID_ = v;
+        Modified_ = true;
+        SavedPos_ = -1;
+    }
+}
+
+void TVocabFile::SetProperties(int i, const std::string& s)
+{
+    if (i < 0 || i >= PropertyCount)
+        Fail(InvalidPropertyIndex);
+    auto& property = Properties_[static_cast<std::size_t>(i)];
+    if (property != s) {
+        property = s;
+        Modified_ = true;
+        SavedPos_ = -1;
+    }
+}
+
+// ---- Editing operations
+
+void TVocabFile::Add(TUndoKind kind)
+{
+    if (kind != ukAdd && kind != ukPaste)
+        Fail(InvalidParameter);
+    ReserveOneRecord(UndoList_);
+    auto fresh = std::make_unique<TVocabItem>();
+    const std::int32_t oldIndex = CurrentIndex_;
+    if (CurrentIndex_ < 0) {
+        Items_.push_back(std::move(NewItem_));
+    } else {
+        Items_.insert(Items_.begin() + CurrentIndex_, std::move(NewItem_));
+        ++CurrentIndex_;
+    }
+    NewItem_ = std::move(fresh);
+    PushUndo({kind, oldIndex, CurrentIndex_, nullptr, {}});
+}
+
+void TVocabFile::Replace()
+{
+    if (CurrentIndex_ < 0)
+        Fail(NoCurrentItem);
+    ReserveOneRecord(UndoList_);
+    auto fresh = std::make_unique<TVocabItem>();
+    auto replaced = std::move(Items_[static_cast<std::size_t>(CurrentIndex_)]);
+    Items_[static_cast<std::size_t>(CurrentIndex_)] = std::move(NewItem_);
+    NewItem_ = std::move(fresh);
+    replaced->DisplayWidth = 0;
+    PushUndo({ukEdit, CurrentIndex_, CurrentIndex_, std::move(replaced), {}});
+}
+
+void TVocabFile::DeleteCurrent()
+{
+    if (CurrentIndex_ < 0)
+        Fail(NoCurrentItem);
+    ReserveOneRecord(UndoList_);
+    const std::int32_t deletedIndex = CurrentIndex_;
+    auto deleted = std::move(Items_[static_cast<std::size_t>(deletedIndex)]);
+    Items_.erase(Items_.begin() + deletedIndex);
+    if (CurrentIndex_ == Count())
+        --CurrentIndex_;
+    deleted->DisplayWidth = 0;
+    PushUndo({ukDelete, deletedIndex, CurrentIndex_, std::move(deleted), {}});
+}
+
+void TVocabFile::MoveCurrent(std::int32_t newIndex)
+{
+    if (CurrentIndex_ < 0)
+        Fail(NoCurrentItem);
+    if (newIndex < 0 || newIndex >= Count())
+        Fail(InvalidItemIndex);
+    if (newIndex == CurrentIndex_)
+        return;
+    ReserveOneRecord(UndoList_);
+    const std::int32_t oldIndex = CurrentIndex_;
+    const auto first = Items_.begin();
+    if (oldIndex < newIndex)
+        std::rotate(first + oldIndex, first + oldIndex + 1, first + newIndex + 1);
+    else
+        std::rotate(first + newIndex, first + oldIndex, first + oldIndex + 1);
+    CurrentIndex_ = newIndex;
+    PushUndo({ukMove, oldIndex, newIndex, nullptr, {}});
+}
+
+void TVocabFile::Sort(std::span<const std::string> sortKeys)
+{
+    if (sortKeys.size() != Items_.size())
+        Fail(InvalidParameter);
+    struct TEntry {
+        std::uint64_t Prefix;
+        std::uint32_t Index;
+    };
+    std::vector<TEntry> order(Items_.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = {KeyPrefix(sortKeys[i]), static_cast<std::uint32_t>(i)};
+    // Equal keys keep their present order whatever the size of the list.
+    std::sort(order.begin(), order.end(), [&](const TEntry& a, const TEntry& b) {
+        if (a.Prefix != b.Prefix)
+            return a.Prefix < b.Prefix;
+        const int c = sortKeys[a.Index].compare(sortKeys[b.Index]);
+        return c != 0 ? c < 0 : a.Index < b.Index;
+    });
+
+    ReserveOneRecord(UndoList_);
+    TVocabItemList sorted;
+    sorted.reserve(Items_.size());
+    std::int32_t newCurrent = -1;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        sorted.emplace_back(Items_[order[k].Index].get());
+        if (static_cast<std::int32_t>(order[k].Index) == CurrentIndex_)
+            newCurrent = static_cast<std::int32_t>(k);
+    }
+    // From here the old list only borrows the items; the sorted one becomes the document's.
+    TBorrowedItemList previous(std::move(sorted));
+    std::swap(previous.List(), Items_);
+    const std::int32_t oldCurrent = CurrentIndex_;
+    CurrentIndex_ = newCurrent;
+    PushUndo({ukSort, oldCurrent, newCurrent, nullptr, std::move(previous)});
+}
+
+void TVocabFile::Shuffle()
+{
+    ReserveOneRecord(UndoList_);
+    TVocabItemList shuffled;
+    shuffled.reserve(Items_.size());
+    for (const auto& item : Items_)
+        shuffled.emplace_back(item.get());
+    // As with Sort: the old list keeps borrowing, the shuffled one becomes the document's.
+    TBorrowedItemList previous(std::move(shuffled));
+    RandomOrder(previous.List());
+    const TVocabItem* current =
+        CurrentIndex_ >= 0 ? Items_[static_cast<std::size_t>(CurrentIndex_)].get() : nullptr;
+    std::swap(previous.List(), Items_);
+    const std::int32_t oldCurrent = CurrentIndex_;
+    if (current != nullptr) {
+        const auto it = std::find_if(Items_.begin(), Items_.end(),
+                                     [current](const auto& item) { return item.get() == current; });
+        CurrentIndex_ = static_cast<std::int32_t>(it - Items_.begin());
+    }
+    PushUndo({ukShuffle, oldCurrent, CurrentIndex_, nullptr, std::move(previous)});
+}
+
+// ---- Other operations
+
+void TVocabFile::Clear()
+{
+    ClearUndo();
+    Attempts_ = 0;
+    Successes_ = 0;
+    for (auto& property : Properties_)
+        property.clear();
+    Items_.clear();
+    CurrentIndex_ = -1;
+    FileName_.clear();
+    Modified_ = false;
+    SavedPos_ = 0;
+}
+
+std::int32_t TVocabFile::MergeFile(const std::string& name)
+{
+    TVocabFile merged;
+    merged.LoadFromFile(name);
+    if (!SameLanguages(merged.ForeignLangID_, merged.NativeLangID_))
+        Fail("Languages are different.");
+    const std::int32_t count = merged.Count();
+    if (count > std::numeric_limits<std::int32_t>::max() - Count())
+        Fail(InvalidParameter);
+    Items_.reserve(Items_.size() + merged.Items_.size());
+    // The file's items are taken over; only their texts and sorting positions are kept.
+    for (auto& item : merged.Items_) {
+        item->DisplayWidth = 0;
+        item->LastAttempt = 0;
+        item->PenaltyPoints = 0;
+        Items_.push_back(std::move(item));
+    }
+    if (count > 0) {
+        ClearUndo();
+        Modified_ = true;
+        SavedPos_ = -1;
+    }
+    return count;
+}
+
+void TVocabFile::ResetTestData()
+{
+    for (auto& item : Items_) {
+        item->LastAttempt = 0;
+        item->PenaltyPoints = 0;
+    }
+    Attempts_ = 0;
+    Successes_ = 0;
+    ClearUndo();
+    Modified_ = true;
+    SavedPos_ = -1;
+}
+
+bool TVocabFile::SelectNextTestItem()
+{
+    std::vector<std::int32_t> order(Items_.size());
+    std::iota(order.begin(), order.end(), 0);
+    RandomOrder(order);
+    // Scores are products of two 32-bit values: kept in 64 bits they cannot overflow.
+    std::int64_t bestScore = std::numeric_limits<std::int64_t>::min();
+    std::int32_t chosen = -1;
+    for (const std::int32_t i : order) {
+        const TVocabItem& item = *Items_[static_cast<std::size_t>(i)];
+        if (item.Learnt())
+            continue;
+        const std::int64_t weight = std::int64_t {item.PenaltyPoints} + 1;
+        const std::int64_t age = item.LastAttempt > 0 ? std::int64_t {Attempts_} - item.LastAttempt
+                                                      : std::int64_t {Count()} - 1;
+        const std::int64_t score = age * weight;
+        if (score > bestScore) {
+            bestScore = score;
+            chosen = i;
+        }
+    }
+    if (chosen < 0)
+        return false;
+    CurrentIndex_ = chosen;
+    return true;
+}
+
+void TVocabFile::RecordAnswer(bool correct, std::int32_t maxPenalty)
+{
+    TVocabItem& item = CurrentItem();
+    if (item.Learnt() || maxPenalty < 0)
+        Fail(InvalidProcedureCall);
+    // The counter cannot go further; resetting the statistics starts it again.
+    if (Attempts_ == std::numeric_limits<std::int32_t>::max())
+        Fail(InvalidProcedureCall);
+    ++Attempts_;
+    item.LastAttempt = Attempts_;
+    if (maxPenalty < item.PenaltyPoints)
+        item.PenaltyPoints = maxPenalty;
+    if (correct) {
+        if (Count() - LearntCount() == 1)
+            item.PenaltyPoints = -1;
+        else if (item.PenaltyPoints > std::numeric_limits<std::int32_t>::min())
+            --item.PenaltyPoints;
+        if (Successes_ < std::numeric_limits<std::int32_t>::max())
+            ++Successes_;
+    } else if (maxPenalty > item.PenaltyPoints) {
+        ++item.PenaltyPoints;
+    }
+    ClearUndo();
+    Modified_ = true;
+    SavedPos_ = -1;
+}
+
+void TVocabFile::GetChoices(TVocabItemArray& choices, std::int32_t wanted)
+{
+    if (CurrentIndex_ < 0)
+        Fail(NoCurrentItem);
+    if (wanted < 1)
+        Fail(InvalidParameter);
+    const TVocabItem& current = CurrentItem();
+    std::vector<TVocabItem*> candidates;
+    candidates.reserve(Items_.size());
+    for (std::size_t i = 0; i < Items_.size(); ++i)
+        if (static_cast<std::int32_t>(i) != CurrentIndex_)
+            candidates.push_back(Items_[i].get());
+    RandomOrder(candidates);
+
+    const std::size_t size = static_cast<std::size_t>(std::min(wanted, Count()));
+    choices.clear();
+    choices.reserve(size);
+    choices.push_back(Items_[static_cast<std::size_t>(CurrentIndex_)].get());
+    const std::string_view category = current.FieldValue(fiCategory);
+    std::vector<bool> taken(candidates.size(), false);
+    // Same part of speech first, and unlearnt before learnt within each group.
+    for (int pass = 0; pass < 4 && choices.size() < size; ++pass) {
+        const bool sameCategory = pass < 2;
+        const bool learnt = pass % 2 == 1;
+        for (std::size_t k = 0; k < candidates.size() && choices.size() < size; ++k) {
+            const TVocabItem* candidate = candidates[k];
+            if (taken[k] || (candidate->FieldValue(fiCategory) == category) != sameCategory ||
+                candidate->Learnt() != learnt)
+                continue;
+            taken[k] = true;
+            choices.push_back(candidates[k]);
+        }
+    }
+    RandomOrder(choices);
+}
+
+std::int32_t TVocabFile::FindNext(const TSearchParams& params) const
+{
+    if (params.Field >= FieldCount || params.Mode > smWhole)
+        Fail(InvalidParameter);
+    if (params.Text.empty() && params.Mode != smWhole)
+        return -1;
+    const int field = params.Field;
+    const LangId lang = field == fiForeign ? ForeignLangID_ : NativeLangID_;
+    const TSearchNormaliser normaliser(lang, params.Options);
+    std::string text;
+    normaliser.Normalise(params.Text, text);
+
+    const std::int32_t count = Count();
+    std::string buffer;
+    for (std::int32_t k = 0; k < count; ++k) {
+        // From the item after the current one round to the current one itself.
+        const std::int32_t i = static_cast<std::int32_t>((std::int64_t {CurrentIndex_} + 1 + k) % count);
+        const std::string_view value = Items_[static_cast<std::size_t>(i)]->FieldValue(field);
+        if (normaliser.Identity()) {
+            if (Matches(value, text, params.Mode))
+                return i;
+            continue;
+        }
+        normaliser.Normalise(value, buffer);
+        if (Matches(buffer, text, params.Mode))
+            return i;
+    }
+    return -1;
+}
+
+void TVocabFile::Reserve(std::size_t capacity) { Items_.reserve(capacity); }
+
+void TVocabFile::AppendItem(std::unique_ptr<TVocabItem> item)
+{
+    if (!item)
+        Fail(InvalidParameter);
+    // Records made before the append no longer fit the list; an import that stops half-way must
+    // not leave them behind.
+    if (!UndoList_.empty())
+        ClearUndo();
+    Items_.push_back(std::move(item));
+    Modified_ = true;
+    SavedPos_ = -1;
+}
+
+void TVocabFile::EndBulkAppend()
+{
+    ClearUndo();
+    Modified_ = true;
+    SavedPos_ = -1;
+}

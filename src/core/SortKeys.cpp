@@ -11,14 +11,15 @@ std::string_view SortText(const TVocabItem& item, int field)
 {
     std::string_view text = item.FieldValue(field);
     if (field == fiForeign && item.SortingPosition > 0)
-        text.remove_prefix(std::min<std::size_t>(text.size(), static_cast<std::size_t>(item.SortingPosition)));
+        text.remove_prefix(
+            std::min<std::size_t>(text.size(), static_cast<std::size_t>(item.SortingPosition)));
     return text;
 }
 
 bool HasAlphaNumeric(std::string_view text, LangId lang)
 {
     return std::any_of(text.begin(), text.end(),
-                       [lang](char c) { return IsAlphaNumeric(static_cast<unsigned char>(c), lang); });
+        [lang](char c) { return IsAlphaNumeric(static_cast<unsigned char>(c), lang); });
 }
 
 } // namespace

@@ -7,7 +7,10 @@
 
 namespace {
 
-[[noreturn]] void InvalidCall() { throw EVocabFileError("Invalid procedure call."); }
+[[noreturn]] void InvalidCall()
+{
+    throw EVocabFileError("Invalid procedure call.");
+}
 
 // Moves the item at from to position to, shifting the ones between.
 void MoveItem(TVocabItemList& items, std::int32_t from, std::int32_t to)

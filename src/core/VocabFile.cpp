@@ -14,7 +14,10 @@
 
 namespace {
 
-[[noreturn]] void Fail(const char* message) { throw EVocabFileError(message); }
+[[noreturn]] void Fail(const char* message)
+{
+    throw EVocabFileError(message);
+}
 
 constexpr const char* NoCurrentItem = "No current item";
 constexpr const char* InvalidItemIndex = "Invalid item index";
@@ -44,10 +47,12 @@ std::uint64_t KeyPrefix(const std::string& key)
 // The search normalisation of one text: case, accents, and word boundaries marked by tabs.
 class TSearchNormaliser {
 public:
-    TSearchNormaliser(LangId lang, std::uint8_t options) : Lang_(lang), Options_(options)
+    TSearchNormaliser(LangId lang, std::uint8_t options)
+        : Lang_(lang)
+        , Options_(options)
     {
-        Identity_ = (options & (MatchCase | MatchAccents)) == (MatchCase | MatchAccents) &&
-                    (options & MatchWord) == 0;
+        Identity_ = (options & (MatchCase | MatchAccents)) == (MatchCase | MatchAccents)
+            && (options & MatchWord) == 0;
         if (Identity_)
             return;
         // Plain ASCII is lower-cased, stripped and masked one byte at a time by every locale, so one
@@ -124,9 +129,15 @@ bool Matches(std::string_view field, std::string_view text, std::uint8_t mode)
 
 } // namespace
 
-TVocabFile::TVocabFile() : NewItem_(std::make_unique<TVocabItem>()) {}
+TVocabFile::TVocabFile()
+    : NewItem_(std::make_unique<TVocabItem>())
+{
+}
 
-TVocabFile::~TVocabFile() { ClearUndo(); }
+TVocabFile::~TVocabFile()
+{
+    ClearUndo();
+}
 
 // ---- Queries
 
@@ -166,8 +177,8 @@ const std::string& TVocabFile::Properties(int i) const
 
 bool TVocabFile::SameLanguages(LangId foreign, LangId native) const
 {
-    return PrimaryLanguage(foreign) == PrimaryLanguage(ForeignLangID_) &&
-           PrimaryLanguage(native) == PrimaryLanguage(NativeLangID_);
+    return PrimaryLanguage(foreign) == PrimaryLanguage(ForeignLangID_)
+        && PrimaryLanguage(native) == PrimaryLanguage(NativeLangID_);
 }
 
 // ---- Setters
@@ -227,7 +238,7 @@ void TVocabFile::Add(TUndoKind kind)
         ++CurrentIndex_;
     }
     NewItem_ = std::move(fresh);
-    PushUndo({kind, oldIndex, CurrentIndex_, nullptr, {}});
+    PushUndo({ kind, oldIndex, CurrentIndex_, nullptr, {} });
 }
 
 void TVocabFile::Replace()
@@ -240,7 +251,7 @@ void TVocabFile::Replace()
     Items_[static_cast<std::size_t>(CurrentIndex_)] = std::move(NewItem_);
     NewItem_ = std::move(fresh);
     replaced->DisplayWidth = 0;
-    PushUndo({ukEdit, CurrentIndex_, CurrentIndex_, std::move(replaced), {}});
+    PushUndo({ ukEdit, CurrentIndex_, CurrentIndex_, std::move(replaced), {} });
 }
 
 void TVocabFile::DeleteCurrent()
@@ -254,7 +265,7 @@ void TVocabFile::DeleteCurrent()
     if (CurrentIndex_ == Count())
         --CurrentIndex_;
     deleted->DisplayWidth = 0;
-    PushUndo({ukDelete, deletedIndex, CurrentIndex_, std::move(deleted), {}});
+    PushUndo({ ukDelete, deletedIndex, CurrentIndex_, std::move(deleted), {} });
 }
 
 void TVocabFile::MoveCurrent(std::int32_t newIndex)
@@ -273,7 +284,7 @@ void TVocabFile::MoveCurrent(std::int32_t newIndex)
     else
         std::rotate(first + newIndex, first + oldIndex, first + oldIndex + 1);
     CurrentIndex_ = newIndex;
-    PushUndo({ukMove, oldIndex, newIndex, nullptr, {}});
+    PushUndo({ ukMove, oldIndex, newIndex, nullptr, {} });
 }
 
 void TVocabFile::Sort(std::span<const std::string> sortKeys)
@@ -286,7 +297,7 @@ void TVocabFile::Sort(std::span<const std::string> sortKeys)
     };
     std::vector<TEntry> order(Items_.size());
     for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = {KeyPrefix(sortKeys[i]), static_cast<std::uint32_t>(i)};
+        order[i] = { KeyPrefix(sortKeys[i]), static_cast<std::uint32_t>(i) };
     // Equal keys keep their present order whatever the size of the list.
     std::sort(order.begin(), order.end(), [&](const TEntry& a, const TEntry& b) {
         if (a.Prefix != b.Prefix)
@@ -309,7 +320,7 @@ void TVocabFile::Sort(std::span<const std::string> sortKeys)
     std::swap(previous.List(), Items_);
     const std::int32_t oldCurrent = CurrentIndex_;
     CurrentIndex_ = newCurrent;
-    PushUndo({ukSort, oldCurrent, newCurrent, nullptr, std::move(previous)});
+    PushUndo({ ukSort, oldCurrent, newCurrent, nullptr, std::move(previous) });
 }
 
 void TVocabFile::Shuffle()
@@ -322,16 +333,16 @@ void TVocabFile::Shuffle()
     // As with Sort: the old list keeps borrowing, the shuffled one becomes the document's.
     TBorrowedItemList previous(std::move(shuffled));
     RandomOrder(previous.List());
-    const TVocabItem* current =
-        CurrentIndex_ >= 0 ? Items_[static_cast<std::size_t>(CurrentIndex_)].get() : nullptr;
+    const TVocabItem* current
+        = CurrentIndex_ >= 0 ? Items_[static_cast<std::size_t>(CurrentIndex_)].get() : nullptr;
     std::swap(previous.List(), Items_);
     const std::int32_t oldCurrent = CurrentIndex_;
     if (current != nullptr) {
-        const auto it = std::find_if(Items_.begin(), Items_.end(),
-                                     [current](const auto& item) { return item.get() == current; });
+        const auto it = std::find_if(
+            Items_.begin(), Items_.end(), [current](const auto& item) { return item.get() == current; });
         CurrentIndex_ = static_cast<std::int32_t>(it - Items_.begin());
     }
-    PushUndo({ukShuffle, oldCurrent, CurrentIndex_, nullptr, std::move(previous)});
+    PushUndo({ ukShuffle, oldCurrent, CurrentIndex_, nullptr, std::move(previous) });
 }
 
 // ---- Other operations
@@ -400,9 +411,9 @@ bool TVocabFile::SelectNextTestItem()
         const TVocabItem& item = *Items_[static_cast<std::size_t>(i)];
         if (item.Learnt())
             continue;
-        const std::int64_t weight = std::int64_t {item.PenaltyPoints} + 1;
-        const std::int64_t age = item.LastAttempt > 0 ? std::int64_t {Attempts_} - item.LastAttempt
-                                                      : std::int64_t {Count()} - 1;
+        const std::int64_t weight = std::int64_t { item.PenaltyPoints } + 1;
+        const std::int64_t age = item.LastAttempt > 0 ? std::int64_t { Attempts_ } - item.LastAttempt
+                                                      : std::int64_t { Count() } - 1;
         const std::int64_t score = age * weight;
         if (score > bestScore) {
             bestScore = score;
@@ -468,8 +479,8 @@ void TVocabFile::GetChoices(TVocabItemArray& choices, std::int32_t wanted)
         const bool learnt = pass % 2 == 1;
         for (std::size_t k = 0; k < candidates.size() && choices.size() < size; ++k) {
             const TVocabItem* candidate = candidates[k];
-            if (taken[k] || (candidate->FieldValue(fiCategory) == category) != sameCategory ||
-                candidate->Learnt() != learnt)
+            if (taken[k] || (candidate->FieldValue(fiCategory) == category) != sameCategory
+                || candidate->Learnt() != learnt)
                 continue;
             taken[k] = true;
             choices.push_back(candidates[k]);
@@ -494,7 +505,7 @@ std::int32_t TVocabFile::FindNext(const TSearchParams& params) const
     std::string buffer;
     for (std::int32_t k = 0; k < count; ++k) {
         // From the item after the current one round to the current one itself.
-        const std::int32_t i = static_cast<std::int32_t>((std::int64_t {CurrentIndex_} + 1 + k) % count);
+        const std::int32_t i = static_cast<std::int32_t>((std::int64_t { CurrentIndex_ } + 1 + k) % count);
         const std::string_view value = Items_[static_cast<std::size_t>(i)]->FieldValue(field);
         if (normaliser.Identity()) {
             if (Matches(value, text, params.Mode))
@@ -508,7 +519,10 @@ std::int32_t TVocabFile::FindNext(const TSearchParams& params) const
     return -1;
 }
 
-void TVocabFile::Reserve(std::size_t capacity) { Items_.reserve(capacity); }
+void TVocabFile::Reserve(std::size_t capacity)
+{
+    Items_.reserve(capacity);
+}
 
 void TVocabFile::AppendItem(std::unique_ptr<TVocabItem> item)
 {

@@ -16,10 +16,10 @@ std::uint32_t CheckedLength(std::size_t size)
 } // namespace
 
 TVocabItem::TVocabItem(const TVocabItem& other)
-    : LastAttempt(other.LastAttempt),
-      SortingPosition(other.SortingPosition),
-      PenaltyPoints(other.PenaltyPoints),
-      Length_(other.Length_)
+    : LastAttempt(other.LastAttempt)
+    , SortingPosition(other.SortingPosition)
+    , PenaltyPoints(other.PenaltyPoints)
+    , Length_(other.Length_)
 {
     const std::size_t total = other.Offset(FieldCount);
     if (total > 0) {
@@ -40,12 +40,12 @@ TVocabItem& TVocabItem::operator=(const TVocabItem& other)
 }
 
 TVocabItem::TVocabItem(TVocabItem&& other) noexcept
-    : DisplayWidth(other.DisplayWidth),
-      LastAttempt(other.LastAttempt),
-      SortingPosition(other.SortingPosition),
-      PenaltyPoints(other.PenaltyPoints),
-      Data_(std::move(other.Data_)),
-      Length_(other.Length_)
+    : DisplayWidth(other.DisplayWidth)
+    , LastAttempt(other.LastAttempt)
+    , SortingPosition(other.SortingPosition)
+    , PenaltyPoints(other.PenaltyPoints)
+    , Data_(std::move(other.Data_))
+    , Length_(other.Length_)
 {
     other.Length_ = {};
 }
@@ -74,11 +74,11 @@ void TVocabItem::SetFieldValue(int i, std::string_view value)
     SetFieldValues(values[0], values[1], values[2], values[3]);
 }
 
-void TVocabItem::SetFieldValues(std::string_view foreign, std::string_view category, std::string_view notes,
-                                std::string_view native)
+void TVocabItem::SetFieldValues(
+    std::string_view foreign, std::string_view category, std::string_view notes, std::string_view native)
 {
-    const std::array<std::string_view, FieldCount> values{foreign, category, notes, native};
-    std::array<std::uint32_t, FieldCount> lengths{};
+    const std::array<std::string_view, FieldCount> values { foreign, category, notes, native };
+    std::array<std::uint32_t, FieldCount> lengths {};
     std::size_t total = 0;
     for (std::size_t k = 0; k < values.size(); ++k) {
         lengths[k] = CheckedLength(values[k].size());

@@ -1,0 +1,517 @@
+#include "cli/Cli.h"
+
+#include "core/Languages.h"
+#include "core/SafeSave.h"
+#include "core/SortKeys.h"
+#include "core/SortingMarker.h"
+#include "core/VocabFile.h"
+#include "evaluation/AnswerMatch.h"
+#include "evaluation/TextUtils.h"
+#include "exchange/Export.h"
+#include "exchange/TextImport.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+constexpr const char* HelpText = R"(Usage: velmoria-cli COMMAND ARGUMENTS
+
+Texts on the command line and in the output are UTF-8. LANG is a hexadecimal language
+identifier such as 0x0407 or an English language name such as "German (Standard)".
+Item indexes count from 0.
+
+Commands:
+  new FILE --foreign LANG --native LANG [--description T] [--author T] [--comments T]
+      Create an empty list (an existing file is never overwritten).
+  info FILE
+      Show the languages, counts and properties of a list.
+  list FILE
+      One line per item, tab-separated: index, word/phrase, part of speech, notes,
+      translations, sorting position, penalty points, last attempt.
+  add FILE WORD TRANSLATIONS [--category T] [--notes T]
+      Append an item; an "@" in WORD marks where sorting starts ("der @Hund").
+  reset FILE
+      Reset the test data (penalty points, learnt state, statistics) and save.
+  sort FILE [--field 0..3]
+      Sort by word/phrase (0), part of speech (1), notes (2) or translations (3) and save.
+  shuffle FILE
+      Put the list in random order and save.
+  find FILE TEXT [--field 0..3] [--mode any|start|end|whole] [--match-case]
+                 [--match-accents] [--whole-word]
+      Print the index of every matching item.
+  match EXPECTED RESPONSE [--lang LANG] [--flags N] [--delimiters CHARS]
+      Judge a response as a test would: prints "accepted" or "refused".
+      CHARS are five characters: two synonym delimiters, the opening and closing
+      bracket and the alternative delimiter (default ";,()/").
+  detect SOURCE
+      Print the proposed format of a text file: text-comma, text-tab, unicode-comma,
+      unicode-tab, utf8-comma or utf8-tab.
+  import FILE SOURCE [--format NAME] [--columns LIST] [--start-line N]
+      Add the items of another list (.vmr) or of a delimited text file and save.
+      LIST names the columns in order, from word, category, notes, translations
+      (default "word,category,notes,translations").
+  export FILE TARGET --format NAME
+      Write the list as NAME: one of the six text formats, vmr, rtf or html.
+
+Exit status: 0 success, 1 failure or nothing found, 2 bad usage.
+)";
+
+// A command-line mistake: reported with exit status 2.
+struct TUsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+// A failure with a message of its own: exit status 1.
+struct TCommandError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class TArguments {
+public:
+    TArguments(std::vector<std::string> args, std::set<std::string> valueOptions, std::set<std::string> switches)
+    {
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            const std::string& a = args[i];
+            if (a.size() > 2 && a.starts_with("--")) {
+                const std::string name = a.substr(2);
+                if (valueOptions.count(name)) {
+                    if (i + 1 >= args.size())
+                        throw TUsageError("Option --" + name + " needs a value.");
+                    Options_[name] = args[++i];
+                } else if (switches.count(name)) {
+                    Switches_.insert(name);
+                } else {
+                    throw TUsageError("Unknown option " + a + ".");
+                }
+            } else {
+                Positional_.push_back(a);
+            }
+        }
+    }
+    void ExpectPositional(std::size_t count, const char* usage) const
+    {
+        if (Positional_.size() != count)
+            throw TUsageError(std::string("Usage: velmoria-cli ") + usage);
+    }
+    const std::string& operator[](std::size_t i) const { return Positional_[i]; }
+    std::optional<std::string> Option(const std::string& name) const
+    {
+        const auto found = Options_.find(name);
+        return found == Options_.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
+    bool Switch(const std::string& name) const { return Switches_.count(name) > 0; }
+
+private:
+    std::vector<std::string> Positional_;
+    std::map<std::string, std::string> Options_;
+    std::set<std::string> Switches_;
+};
+
+std::string HexId(LangId id)
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "0x%04X", id);
+    return buffer;
+}
+
+LangId ParseLanguage(const std::string& text)
+{
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        unsigned long value = 0;
+        std::size_t used = 0;
+        try {
+            value = std::stoul(text.substr(2), &used, 16);
+        } catch (const std::exception&) {
+            used = 0;
+        }
+        if (used == text.size() - 2 && value <= 0xFFFF)
+            return static_cast<LangId>(value);
+        throw TUsageError("Not a language identifier: " + text);
+    }
+    if (const TLanguage* language = FindLanguageByName(text))
+        return language->Id;
+    throw TUsageError("Unknown language: " + text);
+}
+
+int ParseInteger(const std::string& text, const char* what, int min, int max)
+{
+    int value = 0;
+    std::size_t used = 0;
+    try {
+        const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+        value = std::stoi(hex ? text.substr(2) : text, &used, hex ? 16 : 10);
+        if (hex)
+            used += 2;
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used == 0 || used != text.size() || value < min || value > max)
+        throw TUsageError(std::string(what) + " must be a number from " + std::to_string(min) + " to " +
+                          std::to_string(max) + ".");
+    return value;
+}
+
+// UTF-8 from the command line into a field's code page; nothing may be lost on the way.
+std::string ToCodePage(const std::string& utf8, LangId lang)
+{
+    bool lost = false;
+    std::string text = Utf8ToAnsi(utf8, LanguageCodePage(lang), &lost);
+    if (lost)
+        throw TCommandError("The text \"" + utf8 + "\" holds characters that code page " +
+                            std::to_string(LanguageCodePage(lang)) + " of the language cannot hold.");
+    return text;
+}
+
+std::string ToUtf8(std::string_view text, LangId lang) { return AnsiToUtf8(text, LanguageCodePage(lang)); }
+
+LangId FieldLanguage(const TVocabFile& document, int field)
+{
+    return field == fiForeign ? document.ForeignLangID() : document.NativeLangID();
+}
+
+void Load(TVocabFile& document, const std::string& fileName) { document.LoadFromFile(fileName); }
+
+bool FileExists(const std::string& fileName)
+{
+    struct stat st {};
+    return ::stat(fileName.c_str(), &st) == 0;
+}
+
+int CmdNew(const TArguments& args, std::ostream& out)
+{
+    args.ExpectPositional(1, "new FILE --foreign LANG --native LANG [--description T] [--author T] [--comments T]");
+    const auto foreign = args.Option("foreign");
+    const auto native = args.Option("native");
+    if (!foreign || !native)
+        throw TUsageError("Both --foreign and --native are needed.");
+    if (FileExists(args[0]))
+        throw TCommandError("The file \"" + args[0] + "\" already exists; it is left as it is.");
+    TVocabFile document;
+    document.SetForeignLangID(ParseLanguage(*foreign));
+    document.SetNativeLangID(ParseLanguage(*native));
+    const std::pair<const char*, int> properties[] = {
+        {"description", piDescription}, {"author", piAuthor}, {"comments", piComments}};
+    for (const auto& [name, index] : properties)
+        if (const auto value = args.Option(name))
+            document.SetProperties(index, ToCodePage(*value, document.NativeLangID()));
+    document.SaveToFile(args[0]);
+    out << "Created " << args[0] << ".\n";
+    return 0;
+}
+
+int CmdInfo(const TArguments& args, std::ostream& out)
+{
+    args.ExpectPositional(1, "info FILE");
+    TVocabFile document;
+    Load(document, args[0]);
+    const auto language = [](LangId id) {
+        const auto& entry = FindLanguage(id);
+        return HexId(id) + (entry.Name.empty() ? std::string() : " " + std::string(entry.Name));
+    };
+    const LangId native = document.NativeLangID();
+    out << "foreign: " << language(document.ForeignLangID()) << '\n'
+        << "native: " << language(native) << '\n'
+        << "items: " << document.Count() << '\n'
+        << "learnt: " << document.LearntCount() << '\n'
+        << "attempts: " << document.Attempts() << '\n'
+        << "successes: " << document.Successes() << '\n'
+        << "description: " << ToUtf8(document.Properties(piDescription), native) << '\n'
+        << "author: " << ToUtf8(document.Properties(piAuthor), native) << '\n'
+        << "comments: " << ToUtf8(document.Properties(piComments), native) << '\n';
+    return 0;
+}
+
+int CmdList(const TArguments& args, std::ostream& out)
+{
+    args.ExpectPositional(1, "list FILE");
+    TVocabFile document;
+    Load(document, args[0]);
+    std::string line;
+    for (std::int32_t i = 0; i < document.Count(); ++i) {
+        const TVocabItem& item = document.Items(i);
+        line = std::to_string(i);
+        for (int f = 0; f < FieldCount; ++f) {
+            line += '\t';
+            line += ToUtf8(item.FieldValue(f), FieldLanguage(document, f));
+        }
+        line += '\t' + std::to_string(item.SortingPosition) + '\t' + std::to_string(item.PenaltyPoints) + '\t' +
+                std::to_string(item.LastAttempt) + '\n';
+        out << line;
+    }
+    return 0;
+}
+
+int CmdAdd(const TArguments& args, std::ostream& out)
+{
+    args.ExpectPositional(3, "add FILE WORD TRANSLATIONS [--category T] [--notes T]");
+    TVocabFile document;
+    Load(document, args[0]);
+    std::string foreign = CollapseSpaces(ToCodePage(args[1], document.ForeignLangID()));
+    const std::int32_t position = ExtractSortingMarker(foreign);
+    const LangId native = document.NativeLangID();
+    const std::string category = CollapseSpaces(ToCodePage(args.Option("category").value_or(""), native));
+    const std::string notes = CollapseSpaces(ToCodePage(args.Option("notes").value_or(""), native));
+    const std::string translations = CollapseSpaces(ToCodePage(args[2], native));
+    if (foreign.empty())
+        throw TCommandError("Enter a word or phrase.");
+    if (translations.empty())
+        throw TCommandError("Enter a translation.");
+    for (const auto* text : {&foreign, &category, &notes, &translations})
+        if (text->size() > MaxTextLength)
+            throw TCommandError("A text longer than 65535 bytes cannot be stored.");
+    TVocabItem& item = document.NewItem();
+    item.SetFieldValues(foreign, category, notes, translations);
+    item.SortingPosition = position;
+    document.SetCurrentIndex(-1);
+    document.Add(ukAdd);
+    document.SaveToFile(args[0]);
+    out << "Added item " << document.Count() - 1 << ".\n";
+    return 0;
+}
+
+int CmdReset(const TArguments& args, std::ostream& out)
+{
+    args.ExpectPositional(1, "reset FILE");
+    TVocabFile document;
+    Load(document, args[0]);
+    document.ResetTestData();
+    document.SaveToFile(args[0]);
+    out << "Test data reset.\n";
+    return 0;
+}
+
+int CmdSort(const TArguments& args, std::ostream& out)
+{
+    args.ExpectPositional(1, "sort FILE [--field 0..3]");
+    const int field = ParseInteger(args.Option("field").value_or("0"), "--field", 0, 3);
+    TVocabFile document;
+    Load(document, args[0]);
+    SortByField(document, field);
+    document.SaveToFile(args[0]);
+    out << "Sorted " << document.Count() << " items.\n";
+    return 0;
+}
+
+int CmdShuffle(const TArguments& args, std::ostream& out)
+{
+    args.ExpectPositional(1, "shuffle FILE");
+    TVocabFile document;
+    Load(document, args[0]);
+    document.Shuffle();
+    document.SaveToFile(args[0]);
+    out << "Shuffled " << document.Count() << " items.\n";
+    return 0;
+}
+
+int CmdFind(const TArguments& args, std::ostream& out)
+{
+    args.ExpectPositional(2, "find FILE TEXT [--field 0..3] [--mode any|start|end|whole] [--match-case] "
+                             "[--match-accents] [--whole-word]");
+    TSearchParams params;
+    params.Field = static_cast<std::uint8_t>(ParseInteger(args.Option("field").value_or("0"), "--field", 0, 3));
+    const std::map<std::string, TSearchMode> modes = {
+        {"any", smAnyPart}, {"start", smStart}, {"end", smEnd}, {"whole", smWhole}};
+    const auto mode = modes.find(args.Option("mode").value_or("any"));
+    if (mode == modes.end())
+        throw TUsageError("--mode must be any, start, end or whole.");
+    params.Mode = mode->second;
+    params.Options = static_cast<std::uint8_t>((args.Switch("match-case") ? MatchCase : 0) |
+                                               (args.Switch("match-accents") ? MatchAccents : 0) |
+                                               (args.Switch("whole-word") ? MatchWord : 0));
+    TVocabFile document;
+    Load(document, args[0]);
+    params.Text = ToCodePage(args[1], FieldLanguage(document, params.Field));
+    // Walk the matches as Find Next meets them from no current item, until the search wraps.
+    std::int32_t last = -1;
+    int found = 0;
+    for (;;) {
+        const std::int32_t index = document.FindNext(params);
+        if (index <= last)
+            break;
+        out << index << '\n';
+        ++found;
+        last = index;
+        document.SetCurrentIndex(index);
+    }
+    return found > 0 ? 0 : 1;
+}
+
+int CmdMatch(const TArguments& args, std::ostream& out)
+{
+    args.ExpectPositional(2, "match EXPECTED RESPONSE [--lang LANG] [--flags N] [--delimiters CHARS]");
+    const LangId lang = ParseLanguage(args.Option("lang").value_or("0x0409"));
+    auto flags = static_cast<EvaluationFlags>(ParseInteger(args.Option("flags").value_or("0"), "--flags", 0, 0x1FF));
+    if (!IsEnglish(lang))
+        flags = static_cast<EvaluationFlags>(flags & ~EnglishEvaluationMask);
+    const std::string chars = args.Option("delimiters").value_or(";,()/");
+    if (chars.size() != 5)
+        throw TUsageError("--delimiters must be five characters.");
+    EvaluationDelimiters delimiters;
+    delimiters.Syn1 = chars[0];
+    delimiters.Syn2 = chars[1];
+    delimiters.BracketOpen = chars[2];
+    delimiters.BracketClose = chars[3];
+    delimiters.Alt = chars[4];
+    const bool accepted = MatchAnswer(ToCodePage(args[0], lang), ToCodePage(args[1], lang), lang, flags, delimiters);
+    out << (accepted ? "accepted" : "refused") << '\n';
+    return accepted ? 0 : 1;
+}
+
+int CmdDetect(const TArguments& args, std::ostream& out)
+{
+    args.ExpectPositional(1, "detect SOURCE");
+    // Detection never fails by itself; a missing file is still worth an error here.
+    RequireReadable(args[0]);
+    out << TextFormatName(DetectTextFormat(args[0])) << '\n';
+    return 0;
+}
+
+void RequireReadable(const std::string& fileName)
+{
+    struct stat st {};
+    if (::stat(fileName.c_str(), &st) != 0)
+        throw EFileError(fileName, "Cannot open file", errno);
+    if (S_ISDIR(st.st_mode))
+        throw EFileError(fileName, "Cannot open file", EISDIR);
+}
+
+bool EndsWithVmr(const std::string& name)
+{
+    if (name.size() < 4)
+        return false;
+    std::string ext = name.substr(name.size() - 4);
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ext == ".vmr";
+}
+
+TFieldColumns ParseColumns(const std::string& list)
+{
+    const std::map<std::string, int> fields = {
+        {"word", fiForeign}, {"category", fiCategory}, {"notes", fiNotes}, {"translations", fiNative}};
+    TFieldColumns columns{};
+    std::int32_t column = 0;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const auto comma = std::min(list.find(',', start), list.size());
+        const std::string name = list.substr(start, comma - start);
+        ++column;
+        const auto field = fields.find(name);
+        if (field == fields.end())
+            throw TUsageError("--columns names word, category, notes or translations, not \"" + name + "\".");
+        if (columns[static_cast<std::size_t>(field->second)] != 0)
+            throw TUsageError("--columns names \"" + name + "\" twice.");
+        columns[static_cast<std::size_t>(field->second)] = column;
+        start = comma + 1;
+    }
+    return columns;
+}
+
+int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
+{
+    args.ExpectPositional(2, "import FILE SOURCE [--format NAME] [--columns LIST] [--start-line N]");
+    TVocabFile document;
+    Load(document, args[0]);
+    std::int32_t added = 0;
+    if (EndsWithVmr(args[1])) {
+        added = document.MergeFile(args[1]);
+    } else {
+        TTextFormat format = tfTextComma;
+        if (const auto name = args.Option("format")) {
+            const auto parsed = TextFormatFromName(*name);
+            if (!parsed)
+                throw TUsageError("Unknown text format \"" + *name + "\".");
+            format = *parsed;
+        } else {
+            RequireReadable(args[1]);
+            format = DetectTextFormat(args[1]);
+        }
+        const TFieldColumns columns = ParseColumns(args.Option("columns").value_or("word,category,notes,translations"));
+        const int startLine = ParseInteger(args.Option("start-line").value_or("1"), "--start-line", 1, 32767);
+        const TImportResult result = ImportText(document, args[1], format, columns, startLine);
+        added = result.Added;
+        if (result.LostFields > 0)
+            err << result.LostFields << " fields held characters that the list's code pages cannot hold; "
+                << "they were replaced.\n";
+    }
+    if (added == 0)
+        throw TCommandError("Nothing to import.");
+    document.SaveToFile(args[0]);
+    out << added << " items imported successfully.\n";
+    return 0;
+}
+
+int CmdExport(const TArguments& args, std::ostream& out)
+{
+    args.ExpectPositional(2, "export FILE TARGET --format NAME");
+    const auto name = args.Option("format");
+    if (!name)
+        throw TUsageError("--format is needed: one of the six text formats, vmr, rtf or html.");
+    TVocabFile document;
+    Load(document, args[0]);
+    if (*name == "vmr")
+        SafeWriteFile(args[1], document.SaveToBytes());
+    else if (*name == "rtf")
+        ExportRtf(document, args[1]);
+    else if (*name == "html")
+        ExportHtml(document, args[1]);
+    else if (const auto format = TextFormatFromName(*name))
+        ExportText(document, args[1], *format);
+    else
+        throw TUsageError("Unknown format \"" + *name + "\".");
+    out << "Exported " << document.Count() << " items.\n";
+    return 0;
+}
+
+} // namespace
+
+int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        (args.empty() ? err : out) << HelpText;
+        return args.empty() ? 2 : 0;
+    }
+    const std::string command = args[0];
+    args.erase(args.begin());
+    try {
+        if (command == "new")
+            return CmdNew(TArguments(args, {"foreign", "native", "description", "author", "comments"}, {}), out);
+        if (command == "info")
+            return CmdInfo(TArguments(args, {}, {}), out);
+        if (command == "list")
+            return CmdList(TArguments(args, {}, {}), out);
+        if (command == "add")
+            return CmdAdd(TArguments(args, {"category", "notes"}, {}), out);
+        if (command == "reset")
+            return CmdReset(TArguments(args, {}, {}), out);
+        if (command == "sort")
+            return CmdSort(TArguments(args, {"field"}, {}), out);
+        if (command == "shuffle")
+            return CmdShuffle(TArguments(args, {}, {}), out);
+        if (command == "find")
+            return CmdFind(TArguments(args, {"field", "mode"}, {"match-case", "match-accents", "whole-word"}), out);
+        if (command == "match")
+            return CmdMatch(TArguments(args, {"lang", "flags", "delimiters"}, {}), out);
+        if (command == "detect")
+            return CmdDetect(TArguments(args, {}, {}), out);
+        if (command == "import")
+            return CmdImport(TArguments(args, {"format", "columns", "start-line"}, {}), out, err);
+        if (command == "export")
+            return CmdExport(TArguments(args, {"format"}, {}), out);
+        throw TUsageError("Unknown command \"" + command + "\". Try velmoria-cli --help.");
+    } catch (const TUsageError& e) {
+        err << e.what() << '\n';
+        return 2;
+    } catch (const std::exception& e) {
+        err << e.what() << '\n';
+        return 1;
+    }
+}

@@ -1,0 +1,201 @@
+// Reading and writing the vocabulary file format.
+
+#include "core/SafeSave.h"
+#include "core/VocabFile.h"
+
+#include <cstring>
+#include <istream>
+#include <iterator>
+#include <ostream>
+
+namespace {
+
+constexpr char Magic[] = "\x0CVelmoria 2.3";
+constexpr std::size_t MagicSize = 13;
+// Four empty texts and three numbers: the smallest item record.
+constexpr std::size_t MinItemRecordSize = 4 * 2 + 3 * 4;
+// The item list cannot hold more than this many items.
+constexpr std::int32_t MaxItemCount = 134217728;
+
+const char* const FieldNames[FieldCount] = {"word/phrase", "part of speech", "notes", "translations"};
+
+// Exact reads over the file image: running short is the stream's read error.
+class TReader {
+public:
+    explicit TReader(std::string_view bytes) : Bytes_(bytes) {}
+    std::string_view Take(std::size_t n)
+    {
+        if (n > Bytes_.size() - Pos_)
+            throw std::runtime_error(StreamReadError);
+        const auto part = Bytes_.substr(Pos_, n);
+        Pos_ += n;
+        return part;
+    }
+    std::uint16_t U16()
+    {
+        const auto b = Take(2);
+        return static_cast<std::uint16_t>(static_cast<unsigned char>(b[0]) |
+                                          (static_cast<unsigned char>(b[1]) << 8));
+    }
+    std::int32_t I32()
+    {
+        const auto b = Take(4);
+        const std::uint32_t v = static_cast<std::uint32_t>(static_cast<unsigned char>(b[0])) |
+                                (static_cast<std::uint32_t>(static_cast<unsigned char>(b[1])) << 8) |
+                                (static_cast<std::uint32_t>(static_cast<unsigned char>(b[2])) << 16) |
+                                (static_cast<std::uint32_t>(static_cast<unsigned char>(b[3])) << 24);
+        return static_cast<std::int32_t>(v);
+    }
+    std::string_view Str() { return Take(U16()); }
+    std::size_t Remaining() const { return Bytes_.size() - Pos_; }
+
+private:
+    std::string_view Bytes_;
+    std::size_t Pos_ = 0;
+};
+
+void PutU16(std::string& out, std::uint16_t v)
+{
+    out.push_back(static_cast<char>(v & 0xFF));
+    out.push_back(static_cast<char>(v >> 8));
+}
+
+void PutI32(std::string& out, std::int32_t value)
+{
+    const auto v = static_cast<std::uint32_t>(value);
+    const char b[4] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+                       static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24)};
+    out.append(b, 4);
+}
+
+void PutStr(std::string& out, std::string_view text)
+{
+    PutU16(out, static_cast<std::uint16_t>(text.size()));
+    out.append(text);
+}
+
+} // namespace
+
+void TVocabFile::LoadFromBytes(std::string_view bytes)
+{
+    Clear();
+    try {
+        TReader reader(bytes);
+        if (reader.Remaining() < MagicSize || std::memcmp(bytes.data(), Magic, MagicSize) != 0)
+            throw EVocabFileError("Invalid file format.");
+        reader.Take(MagicSize);
+        ForeignLangID_ = reader.U16();
+        NativeLangID_ = reader.U16();
+        Attempts_ = reader.I32();
+        Successes_ = reader.I32();
+        for (auto& property : Properties_)
+            property = reader.Str();
+        const std::int32_t count = reader.I32();
+        if (count < 0 || count >= MaxItemCount)
+            throw EVocabFileError("List capacity out of bounds (" + std::to_string(count) + ")");
+        // A count the remaining bytes cannot hold is refused before anything is allocated.
+        if (static_cast<std::size_t>(count) > reader.Remaining() / MinItemRecordSize)
+            throw EVocabFileError("Invalid file format.");
+        Items_.reserve(static_cast<std::size_t>(count));
+        for (std::int32_t i = 0; i < count; ++i) {
+            auto item = std::make_unique<TVocabItem>();
+            const auto foreign = reader.Str();
+            const auto category = reader.Str();
+            const auto notes = reader.Str();
+            const auto native = reader.Str();
+            item->SetFieldValues(foreign, category, notes, native);
+            item->LastAttempt = reader.I32();
+            item->SortingPosition = reader.I32();
+            item->PenaltyPoints = reader.I32();
+            Items_.push_back(std::move(item));
+        }
+    } catch (...) {
+        Clear();
+        throw;
+    }
+}
+
+void TVocabFile::LoadFromStream(std::istream& stream)
+{
+    Clear();
+    std::string bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+        if (stream.bad())
+            throw std::runtime_error(StreamReadError);
+    } catch (...) {
+        Clear();
+        throw;
+    }
+    LoadFromBytes(bytes);
+}
+
+void TVocabFile::LoadFromFile(const std::string& fileName)
+{
+    // A file that cannot be read leaves the document as it was.
+    const std::string bytes = ReadWholeFile(fileName);
+    LoadFromBytes(bytes);
+    FileName_ = fileName;
+}
+
+std::string TVocabFile::SaveToBytes() const
+{
+    // Every text must fit its 16-bit length, or the file would be corrupt.
+    for (std::size_t i = 0; i < Items_.size(); ++i)
+        for (int f = 0; f < FieldCount; ++f)
+            if (Items_[i]->FieldValue(f).size() > MaxTextLength)
+                throw EVocabFileError("Cannot save: the " + std::string(FieldNames[f]) + " of item " +
+                                      std::to_string(i + 1) + " are longer than 65535 bytes.");
+    for (int p = 0; p < PropertyCount; ++p)
+        if (Properties_[static_cast<std::size_t>(p)].size() > MaxTextLength)
+            throw EVocabFileError("Cannot save: a property of the list is longer than 65535 bytes.");
+
+    std::size_t size = MagicSize + 12 + 4;
+    for (const auto& property : Properties_)
+        size += 2 + property.size();
+    for (const auto& item : Items_)
+        size += MinItemRecordSize + item->FieldValue(0).size() + item->FieldValue(1).size() +
+                item->FieldValue(2).size() + item->FieldValue(3).size();
+    std::string out;
+    out.reserve(size);
+    out.append(Magic, MagicSize);
+    PutU16(out, ForeignLangID_);
+    PutU16(out, NativeLangID_);
+    PutI32(out, Attempts_);
+    PutI32(out, Successes_);
+    for (const auto& property : Properties_)
+        PutStr(out, property);
+    PutI32(out, Count());
+    for (const auto& item : Items_) {
+        for (int f = 0; f < FieldCount; ++f)
+            PutStr(out, item->FieldValue(f));
+        PutI32(out, item->LastAttempt);
+        PutI32(out, item->SortingPosition);
+        PutI32(out, item->PenaltyPoints);
+    }
+    return out;
+}
+
+void TVocabFile::SaveToStream(std::ostream& stream)
+{
+    const std::string bytes = SaveToBytes();
+    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    stream.flush();
+    if (!stream)
+        throw std::runtime_error(StreamWriteError);
+    MarkSaved();
+}
+
+void TVocabFile::SaveToFile(const std::string& fileName)
+{
+    const std::string bytes = SaveToBytes();
+    SafeWriteFile(fileName, bytes);
+    FileName_ = fileName;
+    MarkSaved();
+}
+
+void TVocabFile::MarkSaved()
+{
+    Modified_ = false;
+    SavedPos_ = UndoPos_;
+}

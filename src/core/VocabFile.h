@@ -69,6 +69,8 @@ public:
     std::int32_t UndoPos() const { return UndoPos_; }
     std::int32_t SavedPos() const { return SavedPos_; }
     std::int32_t UndoCount() const { return static_cast<std::int32_t>(UndoList_.size()); }
+    // Entries held by the list payloads of all records (bounded by MaxUndoListEntries).
+    std::size_t UndoListEntries() const { return UndoListEntries_; }
 
     // The staging item the editing commands fill before Add, Replace or PasteFromClipboard.
     TVocabItem& NewItem() { return *NewItem_; }

@@ -13,7 +13,7 @@ FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps build test run bench fuzz asan-test clean
+.PHONY: all deps fuzz-deps build test run bench fuzz asan-test clean examples
 
 all: build
 
@@ -72,3 +72,7 @@ fuzz: deps fuzz-deps
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+
+# The bundled example list is built from its source by the program's own code.
+examples: build
+	examples/build-examples.sh $(BUILD)/src/velmoria-cli

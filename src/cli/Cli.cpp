@@ -11,6 +11,7 @@
 #include "exchange/TextImport.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -23,7 +24,7 @@
 
 namespace {
 
-constexpr const char* HelpText = R"(Usage: velmoria-cli COMMAND ARGUMENTS
+constexpr const char* HelpText = R"HELP(Usage: velmoria-cli COMMAND ARGUMENTS
 
 Texts on the command line and in the output are UTF-8. LANG is a hexadecimal language
 identifier such as 0x0407 or an English language name such as "German (Standard)".
@@ -63,7 +64,7 @@ Commands:
       Write the list as NAME: one of the six text formats, vmr, rtf or html.
 
 Exit status: 0 success, 1 failure or nothing found, 2 bad usage.
-)";
+)HELP";
 
 // A command-line mistake: reported with exit status 2.
 struct TUsageError : std::runtime_error {
@@ -185,6 +186,15 @@ bool FileExists(const std::string& fileName)
     return ::stat(fileName.c_str(), &st) == 0;
 }
 
+void RequireReadable(const std::string& fileName)
+{
+    struct stat st {};
+    if (::stat(fileName.c_str(), &st) != 0)
+        throw EFileError(fileName, "Cannot open file", errno);
+    if (S_ISDIR(st.st_mode))
+        throw EFileError(fileName, "Cannot open file", EISDIR);
+}
+
 int CmdNew(const TArguments& args, std::ostream& out)
 {
     args.ExpectPositional(1, "new FILE --foreign LANG --native LANG [--description T] [--author T] [--comments T]");
@@ -264,7 +274,7 @@ int CmdAdd(const TArguments& args, std::ostream& out)
         throw TCommandError("Enter a word or phrase.");
     if (translations.empty())
         throw TCommandError("Enter a translation.");
-    for (const auto* text : {&foreign, &category, &notes, &translations})
+    for (const std::string* text : std::array<const std::string*, 4>{&foreign, &category, &notes, &translations})
         if (text->size() > MaxTextLength)
             throw TCommandError("A text longer than 65535 bytes cannot be stored.");
     TVocabItem& item = document.NewItem();
@@ -372,15 +382,6 @@ int CmdDetect(const TArguments& args, std::ostream& out)
     RequireReadable(args[0]);
     out << TextFormatName(DetectTextFormat(args[0])) << '\n';
     return 0;
-}
-
-void RequireReadable(const std::string& fileName)
-{
-    struct stat st {};
-    if (::stat(fileName.c_str(), &st) != 0)
-        throw EFileError(fileName, "Cannot open file", errno);
-    if (S_ISDIR(st.st_mode))
-        throw EFileError(fileName, "Cannot open file", EISDIR);
 }
 
 bool EndsWithVmr(const std::string& name)

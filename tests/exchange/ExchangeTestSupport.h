@@ -1,0 +1,96 @@
+#pragma once
+// Helpers shared by the exchange tests: a private temporary folder and small documents.
+
+#include "core/VocabFile.h"
+#include "exchange/TextImport.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <string_view>
+
+inline constexpr LangId LangEnglish = 0x0409; // code page 1252
+inline constexpr LangId LangGerman = 0x0407;  // 1252
+inline constexpr LangId LangPolish = 0x0415;  // 1250
+inline constexpr LangId LangRussian = 0x0419; // 1251
+inline constexpr LangId LangGreek = 0x0408;   // 1253
+inline constexpr TFieldColumns AllColumns = {1, 2, 3, 4};
+
+class TTempFolder {
+public:
+    TTempFolder()
+    {
+        std::random_device seed;
+        Path_ = std::filesystem::temp_directory_path() / ("velmoria-exchange-" + std::to_string(seed()));
+        std::filesystem::create_directories(Path_);
+    }
+    ~TTempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(Path_, ignored);
+    }
+    TTempFolder(const TTempFolder&) = delete;
+    TTempFolder& operator=(const TTempFolder&) = delete;
+
+    std::string File(std::string_view name) const { return (Path_ / name).string(); }
+    std::string Write(std::string_view name, std::string_view bytes) const
+    {
+        const std::string path = File(name);
+        std::ofstream out(path, std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return path;
+    }
+    static std::string Read(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    const std::filesystem::path& Path() const { return Path_; }
+
+private:
+    std::filesystem::path Path_;
+};
+
+inline void SetLanguages(TVocabFile& document, LangId foreign, LangId native)
+{
+    document.SetForeignLangID(foreign);
+    document.SetNativeLangID(native);
+}
+
+// Appends an item and leaves the document as freshly saved.
+inline void AddItem(TVocabFile& document, std::string_view foreign, std::string_view category,
+                    std::string_view notes, std::string_view native)
+{
+    auto item = std::make_unique<TVocabItem>();
+    item->SetFieldValues(foreign, category, notes, native);
+    document.AppendItem(std::move(item));
+    document.EndBulkAppend();
+    document.MarkSaved();
+}
+
+inline TFieldValues ItemValues(const TVocabFile& document, std::int32_t i) { return document.Items(i).FieldValues(); }
+
+// ASCII or already-wide text as UTF-16 little-endian bytes.
+inline std::string Utf16Le(std::u16string_view text)
+{
+    std::string bytes;
+    for (char16_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    return bytes;
+}
+
+inline std::string Utf16Be(std::u16string_view text)
+{
+    std::string bytes;
+    for (char16_t c : text) {
+        bytes += static_cast<char>(c >> 8);
+        bytes += static_cast<char>(c & 0xFF);
+    }
+    return bytes;
+}
+
+inline std::u16string Widen(std::string_view ascii) { return {ascii.begin(), ascii.end()}; }

@@ -102,7 +102,7 @@ TEST_P(TextImportCommaRule, Cases)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Readers, TextImportCommaRule, ::testing::Values(tfTextComma, tfUtf8Comma, tfUnicodeComma),
+INSTANTIATE_TEST_SUITE_P(TextImportReaders, TextImportCommaRule, ::testing::Values(tfTextComma, tfUtf8Comma, tfUnicodeComma),
                          FormatParamName);
 
 const std::vector<TFieldCase>& TabCases()
@@ -133,7 +133,7 @@ TEST_P(TextImportTabRule, Cases)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Readers, TextImportTabRule, ::testing::Values(tfTextTab, tfUtf8Tab, tfUnicodeTab),
+INSTANTIATE_TEST_SUITE_P(TextImportReaders, TextImportTabRule, ::testing::Values(tfTextTab, tfUtf8Tab, tfUnicodeTab),
                          FormatParamName);
 
 // The reader's own splitting must agree with the shared splitting functions on every column.

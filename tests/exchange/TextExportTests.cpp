@@ -1,0 +1,111 @@
+#include "ExchangeTestSupport.h"
+#include "evaluation/TextUtils.h"
+#include "exchange/Export.h"
+#include "exchange/TextImport.h"
+
+#include <vector>
+
+namespace {
+
+// Foreign Russian (1251), native German (1252): the two code pages must not be mixed up.
+void FillSample(TVocabFile& document)
+{
+    SetLanguages(document, LangRussian, LangGerman);
+    AddItem(document, "big, red", "", "", "large");
+    AddItem(document, "say \"hi\"", "v", "", "sagen");
+    AddItem(document, "\xE4\xEE\xEC", "n.", "note", "Haus\xFC");
+    AddItem(document, "  pad  ", "", "", "");
+}
+
+TEST(TextExport, ExactBytesOfEveryFormat)
+{
+    TVocabFile document;
+    FillSample(document);
+    const std::u16string commaText = u"\"big, red\",,,large\r\n\"say \"\"hi\"\"\",v,,sagen\r\n"
+                                     u"\u0434\u043e\u043c,n.,note,Haus\u00fc\r\n  pad  ,,,\r\n";
+    const std::u16string tabText = u"big, red\t\t\tlarge\r\nsay \"hi\"\tv\t\tsagen\r\n"
+                                   u"\u0434\u043e\u043c\tn.\tnote\tHaus\u00fc\r\n  pad  \t\t\t\r\n";
+    const struct {
+        TTextFormat Format;
+        std::string Bytes;
+    } cases[] = {
+        {tfTextComma, "\"big, red\",,,large\r\n\"say \"\"hi\"\"\",v,,sagen\r\n"
+                      "\xE4\xEE\xEC,n.,note,Haus\xFC\r\n  pad  ,,,\r\n"},
+        {tfTextTab, "big, red\t\t\tlarge\r\nsay \"hi\"\tv\t\tsagen\r\n"
+                    "\xE4\xEE\xEC\tn.\tnote\tHaus\xFC\r\n  pad  \t\t\t\r\n"},
+        {tfUnicodeComma, "\xFF\xFE" + Utf16Le(commaText)},
+        {tfUnicodeTab, "\xFF\xFE" + Utf16Le(tabText)},
+        {tfUtf8Comma, "\"big, red\",,,large\r\n\"say \"\"hi\"\"\",v,,sagen\r\n"
+                      "\xD0\xB4\xD0\xBE\xD0\xBC,n.,note,Haus\xC3\xBC\r\n  pad  ,,,\r\n"},
+        {tfUtf8Tab, "big, red\t\t\tlarge\r\nsay \"hi\"\tv\t\tsagen\r\n"
+                    "\xD0\xB4\xD0\xBE\xD0\xBC\tn.\tnote\tHaus\xC3\xBC\r\n  pad  \t\t\t\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(TextFormatName(c.Format));
+        EXPECT_EQ(ExportTextBytes(document, c.Format), c.Bytes);
+    }
+}
+
+TEST(TextExport, EmptyDocument)
+{
+    TVocabFile document;
+    for (int i = 0; i < TextFormatCount; ++i) {
+        const auto format = static_cast<TTextFormat>(i);
+        const bool utf16 = format == tfUnicodeComma || format == tfUnicodeTab;
+        EXPECT_EQ(ExportTextBytes(document, format), utf16 ? "\xFF\xFE" : "") << TextFormatName(format);
+    }
+    EXPECT_THROW(ExportTextBytes(document, static_cast<TTextFormat>(6)), EVocabFileError);
+}
+
+// What an export writes, the import with columns 1 to 4 reads back; only surrounding blanks are
+// lost and an empty translation returns as the missing-value mark.
+TEST(TextExport, RoundTripThroughImportForAllFormats)
+{
+    const std::vector<TFieldValues> items = {
+        {"big, red", "adj.", "", "large, great"},
+        {"\"quoted\"", "n.", "a \"b\" c", "\"x\",\"y\""},
+        {"\xE4\xEE\xEC \xB8", "\xFC\xDF", "\x81\x8D odd bytes", "Haus\xE4"},
+        {"  spaced  ", "  ", " notes ", ""},
+        {"\"", ",", "\"\"", ",\","},
+        {"\xFF", "", "", "\x80"},
+    };
+    for (int i = 0; i < TextFormatCount; ++i) {
+        const auto format = static_cast<TTextFormat>(i);
+        SCOPED_TRACE(TextFormatName(format));
+        TVocabFile source;
+        SetLanguages(source, LangRussian, LangGerman);
+        for (const TFieldValues& values : items)
+            AddItem(source, values[0], values[1], values[2], values[3]);
+        TVocabFile target;
+        SetLanguages(target, LangRussian, LangGerman);
+        const TImportResult result = ImportTextBytes(target, ExportTextBytes(source, format), format, AllColumns, 1);
+        EXPECT_EQ(result.LostFields, 0);
+        ASSERT_EQ(result.Added, static_cast<std::int32_t>(items.size()));
+        for (std::size_t n = 0; n < items.size(); ++n) {
+            TFieldValues expected;
+            for (std::size_t k = 0; k < expected.size(); ++k)
+                expected[k] = Trim(items[n][k]);
+            if (expected[fiNative].empty())
+                expected[fiNative] = "#Value?#";
+            EXPECT_EQ(ItemValues(target, static_cast<std::int32_t>(n)), expected) << "item " << n;
+        }
+    }
+}
+
+TEST(TextExport, FileHoldsTheBytesAndReplacesAnOldFile)
+{
+    TTempFolder folder;
+    TVocabFile document;
+    FillSample(document);
+    const std::string path = folder.Write("list.txt", std::string(10000, 'x'));
+    for (TTextFormat format : {tfUnicodeTab, tfTextComma}) {
+        ExportText(document, path, format);
+        EXPECT_EQ(TTempFolder::Read(path), ExportTextBytes(document, format));
+    }
+    EXPECT_FALSE(document.Modified());
+    EXPECT_EQ(document.FileName(), "");
+    EXPECT_THROW(ExportText(document, folder.File("no/such/folder/list.txt"), tfTextComma), EFileError);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("no")));
+}
+
+} // namespace

@@ -1,0 +1,305 @@
+// Locale services on 8-bit text: lower case, accent removal, letter/digit classes and sort keys.
+
+#include "evaluation/TextUtils.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <thread>
+#include <unicode/ucol.h>
+
+namespace {
+
+constexpr LangId English = 0x0409;
+constexpr LangId German = 0x0407;
+constexpr LangId French = 0x040C;
+constexpr LangId Czech = 0x0405;
+constexpr LangId Russian = 0x0419;
+constexpr LangId Greek = 0x0408;
+constexpr LangId Turkish = 0x041F;
+constexpr LangId Lithuanian = 0x0427;
+constexpr LangId Swedish = 0x041D;
+constexpr LangId SpanishTraditional = 0x040A;
+constexpr LangId SpanishModern = 0x0C0A;
+constexpr LangId NotInTable = 0x0401;
+
+// Test texts are written as UTF-8 and turned into the language's code page.
+std::string In(LangId lang, std::string_view utf8)
+{
+    bool lost = false;
+    std::string bytes = Utf8ToAnsi(utf8, LanguageCodePage(lang), &lost);
+    if (lost)
+        ADD_FAILURE() << "test text not in the code page of " << std::hex << lang << ": " << utf8;
+    return bytes;
+}
+
+std::string Out(LangId lang, std::string_view bytes) { return AnsiToUtf8(bytes, LanguageCodePage(lang)); }
+
+struct MapCase {
+    LangId Lang;
+    const char* Text;
+    const char* Expected;
+};
+
+TEST(LocaleTextLower, PerLanguage)
+{
+    const MapCase cases[] = {
+        { English, "HELLO World 42!", "hello world 42!" },
+        { English, "ÀÉÎÕÜ ŒŠŽŸ", "àéîõü œšžÿ" },
+        { German, "ÄÖÜ STRASSE ß", "äöü strasse ß" },
+        { French, "ÉCOLE ÇA GARÇON", "école ça garçon" },
+        { Czech, "ŘÍZEK ŽLUŤOUČKÝ", "řízek žluťoučký" },
+        { Russian, "ПРИВЕТ, ЁЖИК Й", "привет, ёжик й" },
+        { Greek, "ΣΟΦΊΑ ΆΈΉ", "σοφία άέή" },
+        { Greek, "ΛΟΓΟΣ", "λογοσ" }, // byte by byte: no final sigma
+        { Turkish, "IĞDIR İSTANBUL", "ığdır istanbul" },
+        { Turkish, "ŞÇÖÜ", "şçöü" },
+        { Lithuanian, "ĄČĘĖĮŠŲŪŽ", "ąčęėįšųūž" },
+        { NotInTable, "ÀB", "àb" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Out(c.Lang, LowerCaseLocale(In(c.Lang, c.Text), c.Lang)), c.Expected) << c.Text;
+}
+
+TEST(LocaleTextLower, DottedAndDotlessIDependOnTheLanguage)
+{
+    EXPECT_EQ(LowerCaseLocale("I", Turkish), "\xFD"); // dotless i in 1254
+    EXPECT_EQ(LowerCaseLocale("\xDD", Turkish), "i"); // capital dotted I
+    EXPECT_EQ(LowerCaseLocale("I", English), "i");
+    EXPECT_EQ(LowerCaseLocale("I", German), "i");
+    EXPECT_EQ(LowerCaseLocale("I", Lithuanian), "i");
+    // Switching languages back and forth must not reuse the other language's table.
+    EXPECT_EQ(LowerCaseLocale("I", Turkish), "\xFD");
+    EXPECT_EQ(LowerCaseLocale("\xDD", English), "\xFD"); // Ý in 1252
+}
+
+TEST(LocaleTextLower, BytesWithoutCaseStayAsTheyAre)
+{
+    const std::string bytes = "\x81\x8D\x9D 0123456789 !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~";
+    EXPECT_EQ(LowerCaseLocale(bytes, English), bytes);
+    EXPECT_EQ(LowerCaseLocale("", English), "");
+    EXPECT_EQ(LowerCaseLocale(std::string("A\0B", 3), English), std::string("a\0b", 3));
+    EXPECT_EQ(LowerCaseLocale("\xD2\xFF", Greek), "\xD2\xFF"); // undefined in 1253
+}
+
+TEST(LocaleTextLower, EveryByteLowersToALowerCaseOrItself)
+{
+    // A lower-cased byte must not lower again to something else.
+    for (LangId lang : { English, Czech, Russian, Greek, Turkish, Lithuanian }) {
+        for (int b = 1; b < 256; ++b) {
+            const std::string byte(1, static_cast<char>(b));
+            const std::string lower = LowerCaseLocale(byte, lang);
+            ASSERT_EQ(lower.size(), 1u) << std::hex << lang << " " << b;
+            EXPECT_EQ(LowerCaseLocale(lower, lang), lower) << std::hex << lang << " " << b;
+        }
+    }
+}
+
+TEST(LocaleTextAccents, PerLanguage)
+{
+    const MapCase cases[] = {
+        { French, "élève à Noël, ça où", "eleve a Noel, ca ou" },
+        { German, "Äpfel Über Öl ß", "Apfel Uber Ol ß" },
+        { English, "æøå ÆØÅ", "æøa ÆØA" }, // letters of their own, not accented ones
+        { Czech, "ěščřžýáíéůú Ř", "escrzyaieuu R" },
+        { Czech, "łŁ", "łŁ" },
+        { Russian, "йЙёЁ ж", "иИеЕ ж" },
+        { Greek, "άέήίόύώΐΰ Ά", "αεηιουωιυ Α" },
+        { Turkish, "ğşçİ ı", "gscI ı" },
+        { Lithuanian, "ąčęėįšųūž", "aceeisuuz" },
+        { English, "plain text 42", "plain text 42" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Out(c.Lang, StripAccents(In(c.Lang, c.Text), c.Lang)), c.Expected) << c.Text;
+    EXPECT_EQ(StripAccents("", French), "");
+}
+
+struct PunctuationCase {
+    LangId Lang;
+    const char* Text;
+    bool DropSpaces;
+    const char* Expected;
+};
+
+TEST(LocaleTextClasses, RemovePunctuation)
+{
+    const PunctuationCase cases[] = {
+        { English, "Hello, world! 42", false, "Hello world 42" },
+        { English, "Hello, world! 42", true, "Helloworld42" },
+        { English, "co-op (n.)", false, "coop n" },
+        { English, "a\tb", false, "a\tb" },
+        { English, "a\tb", true, "ab" },
+        { French, "«ça» — l’été…", false, "ça  lété" },
+        { German, "Straße, Äpfel!", true, "StraßeÄpfel" },
+        { Russian, "Привет, мир! Ёж?", false, "Привет мир Ёж" },
+        { Greek, "Τι κάνεις; Καλά.", false, "Τι κάνεις Καλά" },
+        { English, "!?.,;:", false, "" },
+        { English, "", false, "" },
+        { English, "ªº ²³ ×÷ §¶", true, "ªº" }, // ordinal indicators are letters; superscripts are not digits
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Out(c.Lang, RemovePunctuation(In(c.Lang, c.Text), c.Lang, c.DropSpaces)), c.Expected) << c.Text;
+}
+
+TEST(LocaleTextClasses, MaskNonAlphanumeric)
+{
+    const MapCase cases[] = {
+        { English, "a-b c!", "a_b_c_" },
+        { Russian, "д.б. 5", "д_б__5" },
+        { Greek, "ά;", "ά_" },
+        { English, "", "" },
+    };
+    for (const auto& c : cases) {
+        const std::string text = In(c.Lang, c.Text);
+        const std::string masked = MaskNonAlphanumeric(text, c.Lang, '_');
+        EXPECT_EQ(masked.size(), text.size()) << c.Text;
+        EXPECT_EQ(Out(c.Lang, masked), c.Expected) << c.Text;
+    }
+    EXPECT_EQ(MaskNonAlphanumeric(std::string("a\0b", 3), English, ' '), "a b");
+}
+
+TEST(LocaleTextClasses, IsAlphaNumericDependsOnTheCodePage)
+{
+    struct Case {
+        LangId Lang;
+        unsigned char Byte;
+        bool Expected;
+    };
+    const Case cases[] = {
+        { English, 'a', true }, { English, 'Z', true }, { English, '5', true }, { English, ' ', false },
+        { English, '_', false }, { English, 0xE9, true }, { English, 0xD7, false }, // é, ×
+        { English, 0xAA, true }, { English, 0x81, false }, { English, 0xA0, false },
+        { Russian, 0xE9, true }, { Russian, 0xB9, false }, // й, №
+        { Greek, 0xE9, true }, { Greek, 0xD2, false }, // ι, undefined
+        { Czech, 0x9A, true }, { English, 0x9A, true }, // š in both
+        { Lithuanian, 0xE0, true }, { English, 0xBF, false }, // ą, ¿
+        { English, 0, false },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsAlphaNumeric(c.Byte, c.Lang), c.Expected) << std::hex << c.Lang << " " << int(c.Byte);
+}
+
+std::vector<std::string> SortedByKey(LangId lang, std::vector<std::string> words)
+{
+    std::stable_sort(words.begin(), words.end(), [lang](const std::string& a, const std::string& b) {
+        return MakeSortKey(In(lang, a), lang) < MakeSortKey(In(lang, b), lang);
+    });
+    return words;
+}
+
+TEST(LocaleTextSortKey, OrdersByLanguage)
+{
+    struct Case {
+        const char* Name;
+        LangId Lang;
+        std::vector<std::string> Expected;
+    };
+    const Case cases[] = {
+        { "GermanUmlautWithItsVowel", German,
+            { "apfel", "Äpfel", "Apfelbaum", "Aprikose", "Bar", "Bär", "Zebra" } },
+        { "SwedishUmlautAfterZ", Swedish, { "apa", "zebra", "åka", "ärlig", "öl" } },
+        { "SpanishTraditionalChAndLl", SpanishTraditional, { "cuna", "chico", "dama", "lana", "luz", "llama" } },
+        { "SpanishModern", SpanishModern, { "chico", "cuna", "dama", "lana", "llama", "luz" } },
+        { "RussianYoWithYe", Russian, { "еда", "ёж", "ежи", "жук" } },
+        { "Czech", Czech, { "cena", "čas", "hrad", "chata", "rak", "řeka" } },
+        { "NotInTable", NotInTable, { "a", "b b", "bb", "c" } },
+    };
+    for (const auto& c : cases) {
+        auto shuffled = c.Expected;
+        std::reverse(shuffled.begin(), shuffled.end());
+        std::rotate(shuffled.begin(), shuffled.begin() + 1, shuffled.end());
+        EXPECT_EQ(SortedByKey(c.Lang, shuffled), c.Expected) << c.Name;
+    }
+}
+
+TEST(LocaleTextSortKey, CaseIgnoredAccentsKept)
+{
+    struct Case {
+        LangId Lang;
+        const char* A;
+        const char* B;
+        bool Equal;
+    };
+    const Case cases[] = {
+        { English, "HELLO", "hello", true },
+        { German, "ÄPFEL", "äpfel", true },
+        { Russian, "ЁЖИК", "ёжик", true },
+        { Greek, "ΣΟΦΊΑ", "σοφία", true },
+        { Turkish, "IŞIK", "ışık", true },
+        { Turkish, "İNCE", "ince", true },
+        { French, "résumé", "resume", false },
+        { German, "Bär", "Bar", false },
+        { English, "co-op", "coop", true },    // punctuation goes first
+        { French, "l'eau", "leau", true },
+        { English, "a b", "ab", false },        // spaces stay
+    };
+    for (const auto& c : cases) {
+        const std::string a = MakeSortKey(In(c.Lang, c.A), c.Lang);
+        const std::string b = MakeSortKey(In(c.Lang, c.B), c.Lang);
+        EXPECT_FALSE(a.empty()) << c.A;
+        EXPECT_EQ(a == b, c.Equal) << c.A << " / " << c.B;
+    }
+}
+
+TEST(LocaleTextSortKey, NothingLeftGivesAnEmptyKey)
+{
+    for (LangId lang : { English, Russian, Greek, SpanishTraditional, NotInTable }) {
+        EXPECT_EQ(MakeSortKey("", lang), "");
+        EXPECT_EQ(MakeSortKey("!?.,;:-()", lang), "");
+    }
+    EXPECT_EQ(MakeSortKey("\x81\x90", English), ""); // undefined in 1252: no letters
+}
+
+TEST(LocaleTextSortKey, KeysHoldNoZeroBytes)
+{
+    for (LangId lang : { English, German, Russian, Greek, Turkish, Czech, Lithuanian, SpanishTraditional }) {
+        std::string all;
+        for (int b = 1; b < 256; ++b)
+            all += static_cast<char>(b);
+        const std::string key = MakeSortKey(all, lang);
+        EXPECT_FALSE(key.empty()) << std::hex << lang;
+        EXPECT_EQ(key.find('\0'), std::string::npos) << std::hex << lang;
+    }
+}
+
+TEST(LocaleTextSortKey, StringComparisonOfKeysMatchesTheCollator)
+{
+    // std::string compares through char_traits<char>, which orders bytes as unsigned; the keys rely on it.
+    EXPECT_LT(std::string("\x01"), std::string("\xFE"));
+
+    const std::vector<std::string> words { "ёлка", "елка", "Ель", "ель", "zoo", "Zulu", "abc", "10 дней", "2 дня",
+        "яблоко", "Яблоко!", "я", "юг", "a b", "ab", "щи", "шар", "эхо", "ъ" };
+    UErrorCode status = U_ZERO_ERROR;
+    UCollator* collator = ucol_open("ru_RU", &status);
+    ASSERT_TRUE(U_SUCCESS(status));
+    ucol_setStrength(collator, UCOL_SECONDARY);
+    for (const auto& a : words) {
+        for (const auto& b : words) {
+            const std::u16string wa = AnsiToWide(RemovePunctuation(In(Russian, a), Russian, false), 1251);
+            const std::u16string wb = AnsiToWide(RemovePunctuation(In(Russian, b), Russian, false), 1251);
+            const UCollationResult expected = ucol_strcoll(collator, reinterpret_cast<const UChar*>(wa.data()),
+                static_cast<int32_t>(wa.size()), reinterpret_cast<const UChar*>(wb.data()),
+                static_cast<int32_t>(wb.size()));
+            const int compared = MakeSortKey(In(Russian, a), Russian).compare(MakeSortKey(In(Russian, b), Russian));
+            EXPECT_EQ((compared > 0) - (compared < 0), static_cast<int>(expected)) << a << " / " << b;
+        }
+    }
+    ucol_close(collator);
+}
+
+TEST(LocaleTextSortKey, WorksOnAnotherThread)
+{
+    const std::string word = In(Turkish, "Işık");
+    const std::string key = MakeSortKey(word, Turkish);
+    const std::string lower = LowerCaseLocale(word, Turkish);
+    std::string otherKey;
+    std::string otherLower;
+    std::thread worker([&] {
+        otherKey = MakeSortKey(word, Turkish);
+        otherLower = LowerCaseLocale(word, Turkish);
+    });
+    worker.join();
+    EXPECT_EQ(otherKey, key);
+    EXPECT_EQ(otherLower, lower);
+}
+
+} // namespace

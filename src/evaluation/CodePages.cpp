@@ -44,8 +44,8 @@ std::unique_ptr<TSingleByteCodePage> BuildSingleByte(int codePage)
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<UConverter, ConverterCloser> converter(ucnv_open(name.c_str(), &status));
     if (U_FAILURE(status) || !converter)
-        throw std::runtime_error("Cannot open the converter for code page " + std::to_string(codePage)
-                                 + ": " + u_errorName(status));
+        throw std::runtime_error("Cannot open the converter for code page " + std::to_string(codePage) + ": "
+            + u_errorName(status));
     // Stop instead of substituting, so a unit that does not map back is seen as such.
     status = U_ZERO_ERROR;
     ucnv_setFromUCallBack(converter.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
@@ -62,7 +62,8 @@ std::unique_ptr<TSingleByteCodePage> BuildSingleByte(int codePage)
         // A byte the code page leaves undefined (0xD2 in 1253) gets a private-use unit of its own so
         // that it survives a round trip instead of turning into U+FFFD.
         const bool defined = U_SUCCESS(status) && length == 1 && unit[0] != 0xFFFD;
-        const char16_t wide = defined ? static_cast<char16_t>(unit[0]) : static_cast<char16_t>(UndefinedByteBase + b);
+        const char16_t wide
+            = defined ? static_cast<char16_t>(unit[0]) : static_cast<char16_t>(UndefinedByteBase + b);
         table->ToWide[b] = wide;
         if (!defined) {
             table->FromWide[wide] = static_cast<std::uint8_t>(b);
@@ -110,8 +111,8 @@ std::u16string Utf8ToWide(std::string_view text)
     int32_t length = 0;
     UErrorCode status = U_ZERO_ERROR;
     // Invalid sequences become U+FFFD, as the converter would make them.
-    u_strFromUTF8WithSub(reinterpret_cast<UChar*>(result.data()), static_cast<int32_t>(result.size()), &length,
-                         text.data(), IcuLength(text.size(), 1), 0xFFFD, nullptr, &status);
+    u_strFromUTF8WithSub(reinterpret_cast<UChar*>(result.data()), static_cast<int32_t>(result.size()),
+        &length, text.data(), IcuLength(text.size(), 1), 0xFFFD, nullptr, &status);
     if (U_FAILURE(status))
         throw std::runtime_error(std::string("UTF-8 conversion failed: ") + u_errorName(status));
     result.resize(static_cast<std::size_t>(length));
@@ -125,8 +126,8 @@ std::string WideToUtf8(std::u16string_view text, bool* lost)
     int32_t substitutions = 0;
     UErrorCode status = U_ZERO_ERROR;
     u_strToUTF8WithSub(result.data(), static_cast<int32_t>(result.size()), &length,
-                       reinterpret_cast<const UChar*>(text.data()), IcuLength(text.size(), 3), 0xFFFD,
-                       &substitutions, &status);
+        reinterpret_cast<const UChar*>(text.data()), IcuLength(text.size(), 3), 0xFFFD, &substitutions,
+        &status);
     if (U_FAILURE(status))
         throw std::runtime_error(std::string("UTF-8 conversion failed: ") + u_errorName(status));
     result.resize(static_cast<std::size_t>(length));
@@ -165,7 +166,10 @@ int LanguageCodePage(LangId lang)
     return codePage != 0 ? codePage : CP_SYSTEM_DEFAULT;
 }
 
-bool IsSupportedCodePage(int codePage) { return codePage == CP_UTF8 || SingleByteIndex(codePage) >= 0; }
+bool IsSupportedCodePage(int codePage)
+{
+    return codePage == CP_UTF8 || SingleByteIndex(codePage) >= 0;
+}
 
 std::u16string AnsiToWide(std::string_view text, int codePage)
 {

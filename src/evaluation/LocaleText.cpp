@@ -119,7 +119,10 @@ std::u16string StripChar(char16_t c)
 }
 
 // The table entry of a language, or the empty entry for every language outside the table.
-LangId TableKey(LangId lang) { return FindLanguage(lang).Id; }
+LangId TableKey(LangId lang)
+{
+    return FindLanguage(lang).Id;
+}
 
 const TByteMap& LowerMap(LangId lang)
 {
@@ -131,7 +134,7 @@ const TByteMap& LowerMap(LangId lang)
     const TByteMap& map = cache.Get(TableKey(lang), [lang] {
         const std::string locale(LanguageLocale(lang));
         return BuildByteMap(SingleByteCodePage(LanguageCodePage(lang)),
-                            [&](char16_t c) { return LowerChar(c, locale.c_str()); });
+            [&](char16_t c) { return LowerChar(c, locale.c_str()); });
     });
     lastLang = lang;
     lastMap = &map;
@@ -158,7 +161,8 @@ const TClassTable& ClassTable(LangId lang)
         TClassTable classes {};
         for (int b = 0; b < 256; ++b) {
             const UChar32 c = page.ToWide[b];
-            classes[b] = static_cast<unsigned char>((u_isalnum(c) ? ClassAlnum : 0) | (u_isspace(c) ? ClassSpace : 0));
+            classes[b] = static_cast<unsigned char>(
+                (u_isalnum(c) ? ClassAlnum : 0) | (u_isspace(c) ? ClassSpace : 0));
         }
         return classes;
     });
@@ -197,9 +201,15 @@ UCollator* CollatorFor(LangId lang)
 
 } // namespace
 
-std::string LowerCaseLocale(std::string_view text, LangId lang) { return LowerMap(lang).Apply(text); }
+std::string LowerCaseLocale(std::string_view text, LangId lang)
+{
+    return LowerMap(lang).Apply(text);
+}
 
-std::string StripAccents(std::string_view text, LangId lang) { return StripMap(lang).Apply(text); }
+std::string StripAccents(std::string_view text, LangId lang)
+{
+    return StripMap(lang).Apply(text);
+}
 
 std::string RemovePunctuation(std::string_view text, LangId lang, bool dropSpaces)
 {
@@ -223,7 +233,10 @@ std::string MaskNonAlphanumeric(std::string_view text, LangId lang, char replace
     return result;
 }
 
-bool IsAlphaNumeric(unsigned char c, LangId lang) { return ClassTable(lang)[c] & ClassAlnum; }
+bool IsAlphaNumeric(unsigned char c, LangId lang)
+{
+    return ClassTable(lang)[c] & ClassAlnum;
+}
 
 std::string MakeSortKey(std::string_view text, LangId lang)
 {
@@ -237,12 +250,12 @@ std::string MakeSortKey(std::string_view text, LangId lang)
     const auto* source = reinterpret_cast<const UChar*>(wide.data());
     const auto sourceLength = static_cast<int32_t>(wide.size());
     std::string key(wide.size() * 4 + 16, '\0');
-    int32_t length = ucol_getSortKey(collator, source, sourceLength, reinterpret_cast<std::uint8_t*>(key.data()),
-                                     static_cast<int32_t>(key.size()));
+    int32_t length = ucol_getSortKey(collator, source, sourceLength,
+        reinterpret_cast<std::uint8_t*>(key.data()), static_cast<int32_t>(key.size()));
     if (length > static_cast<int32_t>(key.size())) {
         key.resize(static_cast<std::size_t>(length));
         length = ucol_getSortKey(collator, source, sourceLength, reinterpret_cast<std::uint8_t*>(key.data()),
-                                 static_cast<int32_t>(key.size()));
+            static_cast<int32_t>(key.size()));
     }
     if (length <= 0)
         return LowerCaseLocale(cleaned, lang);

@@ -10,8 +10,14 @@
 
 namespace {
 
-unsigned Code(char c) { return static_cast<unsigned char>(c); }
-unsigned Code(char16_t c) { return c; }
+unsigned Code(char c)
+{
+    return static_cast<unsigned char>(c);
+}
+unsigned Code(char16_t c)
+{
+    return c;
+}
 
 template <class Char> std::basic_string_view<Char> TrimView(std::basic_string_view<Char> text)
 {
@@ -60,7 +66,7 @@ template <class Char> std::basic_string<Char> Quote(std::basic_string_view<Char>
 // The walk shared by both splitters: isEnd tells whether position i (0-based, < size) ends a field.
 template <class Char, class IsEnd, class Finish>
 int Split(std::basic_string_view<Char> text, bool trim, bool skipEmpty, int maxIndex,
-          std::vector<std::basic_string<Char>>& fields, IsEnd isEnd, Finish finish)
+    std::vector<std::basic_string<Char>>& fields, IsEnd isEnd, Finish finish)
 {
     fields.clear();
     if (text.empty())
@@ -84,7 +90,7 @@ int Split(std::basic_string_view<Char> text, bool trim, bool skipEmpty, int maxI
 
 template <class Char>
 int SplitCsv(std::basic_string_view<Char> text, bool trim, bool skipEmpty, int maxIndex,
-             std::vector<std::basic_string<Char>>& fields)
+    std::vector<std::basic_string<Char>>& fields)
 {
     bool inQuotes = false;
     return Split<Char>(
@@ -99,7 +105,7 @@ int SplitCsv(std::basic_string_view<Char> text, bool trim, bool skipEmpty, int m
 
 template <class Char>
 int SplitOnSet(std::basic_string_view<Char> text, std::basic_string_view<Char> delimiters, bool trim,
-               int maxIndex, std::vector<std::basic_string<Char>>& fields, bool skipEmpty)
+    int maxIndex, std::vector<std::basic_string<Char>>& fields, bool skipEmpty)
 {
     return Split<Char>(
         text, trim, skipEmpty, maxIndex, fields,
@@ -109,35 +115,49 @@ int SplitOnSet(std::basic_string_view<Char> text, std::basic_string_view<Char> d
 
 } // namespace
 
-int SplitCsvLine(std::string_view text, bool trim, bool skipEmpty, int maxIndex, std::vector<std::string>& fields)
+int SplitCsvLine(
+    std::string_view text, bool trim, bool skipEmpty, int maxIndex, std::vector<std::string>& fields)
 {
     return SplitCsv(text, trim, skipEmpty, maxIndex, fields);
 }
 
-int SplitCsvLineW(std::u16string_view text, bool trim, bool skipEmpty, int maxIndex,
-                  std::vector<std::u16string>& fields)
+int SplitCsvLineW(
+    std::u16string_view text, bool trim, bool skipEmpty, int maxIndex, std::vector<std::u16string>& fields)
 {
     return SplitCsv(text, trim, skipEmpty, maxIndex, fields);
 }
 
-std::string UnquoteCsvField(std::string_view field) { return Unquote(field); }
-std::u16string UnquoteCsvFieldW(std::u16string_view field) { return Unquote(field); }
-std::string QuoteCsvField(std::string_view field) { return Quote(field); }
-std::u16string QuoteCsvFieldW(std::u16string_view field) { return Quote(field); }
+std::string UnquoteCsvField(std::string_view field)
+{
+    return Unquote(field);
+}
+std::u16string UnquoteCsvFieldW(std::u16string_view field)
+{
+    return Unquote(field);
+}
+std::string QuoteCsvField(std::string_view field)
+{
+    return Quote(field);
+}
+std::u16string QuoteCsvFieldW(std::u16string_view field)
+{
+    return Quote(field);
+}
 
 int SplitDelimited(std::string_view text, std::string_view delimiters, bool trim, int maxIndex,
-                   std::vector<std::string>& fields, bool skipEmpty)
+    std::vector<std::string>& fields, bool skipEmpty)
 {
     return SplitOnSet(text, delimiters, trim, maxIndex, fields, skipEmpty);
 }
 
 int SplitDelimitedW(std::u16string_view text, std::u16string_view delimiters, bool trim, int maxIndex,
-                    std::vector<std::u16string>& fields, bool skipEmpty)
+    std::vector<std::u16string>& fields, bool skipEmpty)
 {
     return SplitOnSet(text, delimiters, trim, maxIndex, fields, skipEmpty);
 }
 
-bool ExtractDelimitedField(std::string_view text, char delimiter, int n, std::string& rest, std::string& field)
+bool ExtractDelimitedField(
+    std::string_view text, char delimiter, int n, std::string& rest, std::string& field)
 {
     if (n < 1)
         return false;
@@ -163,8 +183,14 @@ bool ExtractDelimitedField(std::string_view text, char delimiter, int n, std::st
     return true;
 }
 
-std::string Trim(std::string_view text) { return std::string(TrimView(text)); }
-std::u16string TrimW(std::u16string_view text) { return std::u16string(TrimView(text)); }
+std::string Trim(std::string_view text)
+{
+    return std::string(TrimView(text));
+}
+std::u16string TrimW(std::u16string_view text)
+{
+    return std::u16string(TrimView(text));
+}
 
 std::string CollapseSpaces(std::string_view text)
 {
@@ -192,14 +218,16 @@ int PosW(std::u16string_view sub, std::u16string_view text)
     return found == std::u16string_view::npos ? 0 : static_cast<int>(found) + 1;
 }
 
-std::u16string StringReplaceW(std::u16string_view text, std::u16string_view pattern, std::u16string_view replacement)
+std::u16string StringReplaceW(
+    std::u16string_view text, std::u16string_view pattern, std::u16string_view replacement)
 {
     if (pattern.empty())
         return std::u16string(text);
     std::u16string result;
     result.reserve(text.size());
     std::size_t start = 0;
-    for (auto found = text.find(pattern); found != std::u16string_view::npos; found = text.find(pattern, start)) {
+    for (auto found = text.find(pattern); found != std::u16string_view::npos;
+         found = text.find(pattern, start)) {
         result.append(text.substr(start, found - start));
         result.append(replacement);
         start = found + pattern.size();
@@ -260,7 +288,7 @@ void WriteString16(std::ostream& stream, std::string_view text)
     // A cut length would leave the rest of the text to be read as the next field.
     if (text.size() > 0xFFFF)
         throw std::length_error("Text of " + std::to_string(text.size())
-                                + " bytes is too long for a 16-bit length (at most 65535)");
+            + " bytes is too long for a 16-bit length (at most 65535)");
     const char length[2] = { static_cast<char>(text.size() & 0xFF), static_cast<char>(text.size() >> 8) };
     WriteRawString(stream, std::string_view(length, 2));
     WriteRawString(stream, text);

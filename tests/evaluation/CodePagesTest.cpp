@@ -47,17 +47,31 @@ TEST(CodePages, KnownCharactersOfEachCodePage)
         char16_t Unit;
     };
     const Case cases[] = {
-        { 1252, 0xE9, u'\u00E9' }, { 1252, 0x80, u'\u20AC' }, { 1252, 0x9C, u'\u0153' },
-        { 1250, 0x8A, u'\u0160' }, { 1250, 0xF8, u'\u0159' }, { 1250, 0xB3, u'\u0142' },
-        { 1251, 0xC0, u'\u0410' }, { 1251, 0xE9, u'\u0439' }, { 1251, 0xB8, u'\u0451' },
-        { 1253, 0xC1, u'\u0391' }, { 1253, 0xF3, u'\u03C3' }, { 1253, 0xDC, u'\u03AC' },
-        { 1254, 0xDD, u'\u0130' }, { 1254, 0xFD, u'\u0131' }, { 1254, 0xF0, u'\u011F' },
-        { 1257, 0xE0, u'\u0105' }, { 1257, 0xD0, u'\u0160' }, { 1257, 0xFB, u'\u016B' },
+        { 1252, 0xE9, u'\u00E9' },
+        { 1252, 0x80, u'\u20AC' },
+        { 1252, 0x9C, u'\u0153' },
+        { 1250, 0x8A, u'\u0160' },
+        { 1250, 0xF8, u'\u0159' },
+        { 1250, 0xB3, u'\u0142' },
+        { 1251, 0xC0, u'\u0410' },
+        { 1251, 0xE9, u'\u0439' },
+        { 1251, 0xB8, u'\u0451' },
+        { 1253, 0xC1, u'\u0391' },
+        { 1253, 0xF3, u'\u03C3' },
+        { 1253, 0xDC, u'\u03AC' },
+        { 1254, 0xDD, u'\u0130' },
+        { 1254, 0xFD, u'\u0131' },
+        { 1254, 0xF0, u'\u011F' },
+        { 1257, 0xE0, u'\u0105' },
+        { 1257, 0xD0, u'\u0160' },
+        { 1257, 0xFB, u'\u016B' },
     };
     for (const auto& c : cases) {
         const std::string byte(1, static_cast<char>(c.Byte));
-        EXPECT_EQ(AnsiToWide(byte, c.CodePage), std::u16string(1, c.Unit)) << c.CodePage << " " << int(c.Byte);
-        EXPECT_EQ(WideToAnsi(std::u16string(1, c.Unit), c.CodePage), byte) << c.CodePage << " " << int(c.Byte);
+        EXPECT_EQ(AnsiToWide(byte, c.CodePage), std::u16string(1, c.Unit))
+            << c.CodePage << " " << int(c.Byte);
+        EXPECT_EQ(WideToAnsi(std::u16string(1, c.Unit), c.CodePage), byte)
+            << c.CodePage << " " << int(c.Byte);
     }
 }
 
@@ -93,7 +107,7 @@ TEST(CodePages, CharactersTheCodePageLacksBecomeSubstitutes)
         bool Lost;
     };
     const Case cases[] = {
-        { "CyrillicIn1252", 1252, u"a\u0416b", "a\x1A" "b", true },
+        { "CyrillicIn1252", 1252, u"a\u0416z", "a\x1Az", true },
         { "LatinAccentIn1251", 1251, u"\u00E9", "\x1A", true },
         { "SubstituteItselfIsNotALoss", 1252, u"\x1A", "\x1A", false },
         { "PairIsOneCharacter", 1252, u"x\U0001F600y", "x\x1Ay", true },
@@ -116,9 +130,9 @@ TEST(CodePages, CharactersTheCodePageLacksBecomeSubstitutes)
 TEST(CodePages, Utf8ToAnsiReportsLoss)
 {
     bool lost = false;
-    EXPECT_EQ(Utf8ToAnsi("\xD0\x96" "a", 1252, &lost), "\x1A" "a");
+    EXPECT_EQ(Utf8ToAnsi("\xD0\x96z", 1252, &lost), "\x1Az");
     EXPECT_TRUE(lost);
-    EXPECT_EQ(Utf8ToAnsi("\xD0\x96" "a", 1251, &lost), "\xC6" "a");
+    EXPECT_EQ(Utf8ToAnsi("\xD0\x96z", 1251, &lost), "\xC6z");
     EXPECT_FALSE(lost);
     lost = true;
     EXPECT_EQ(Utf8ToAnsi("ascii only", 1257, &lost), "ascii only");
@@ -138,7 +152,7 @@ TEST(CodePages, InvalidUtf8BecomesReplacementCharacters)
         { "InvalidLead", "\xFF", u"\uFFFD" },
         { "Overlong", "\xC0\xAF", u"\uFFFD\uFFFD" },
         { "EncodedSurrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD" },
-        { "TruncatedThenValid", "\xE2\x82" "a", u"\uFFFDa" },
+        { "TruncatedThenValid", "\xE2\x82z", u"\uFFFDz" },
         { "BeyondUnicode", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD" },
         { "Valid4Byte", "\xF0\x9F\x98\x80", u"\U0001F600" },
         { "ByteOrderMarkKept", "\xEF\xBB\xBFx", u"\uFEFFx" },
@@ -157,7 +171,7 @@ TEST(CodePages, Utf16ToUtf8)
     bool lost = true;
     EXPECT_EQ(WideToAnsi(u"\u00E9\u0416\U0001F600", CP_UTF8, &lost), "\xC3\xA9\xD0\x96\xF0\x9F\x98\x80");
     EXPECT_FALSE(lost);
-    EXPECT_EQ(WideToAnsi(u"a\xD800" "b", CP_UTF8, &lost), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(WideToAnsi(u"a\xD800z", CP_UTF8, &lost), "a\xEF\xBF\xBDz");
     EXPECT_TRUE(lost);
 }
 

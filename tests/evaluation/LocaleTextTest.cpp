@@ -32,7 +32,10 @@ std::string In(LangId lang, std::string_view utf8)
     return bytes;
 }
 
-std::string Out(LangId lang, std::string_view bytes) { return AnsiToUtf8(bytes, LanguageCodePage(lang)); }
+std::string Out(LangId lang, std::string_view bytes)
+{
+    return AnsiToUtf8(bytes, LanguageCodePage(lang));
+}
 
 struct MapCase {
     LangId Lang;
@@ -124,20 +127,17 @@ TEST(LocaleTextClasses, RemovePunctuation)
 {
     const PunctuationCase cases[] = {
         { English, "Hello, world! 42", false, "Hello world 42" },
-        { English, "Hello, world! 42", true, "Helloworld42" },
-        { English, "co-op (n.)", false, "coop n" },
-        { English, "a\tb", false, "a\tb" },
-        { English, "a\tb", true, "ab" },
-        { French, "«ça» — l’été…", false, "ça  lété" },
-        { German, "Straße, Äpfel!", true, "StraßeÄpfel" },
+        { English, "Hello, world! 42", true, "Helloworld42" }, { English, "co-op (n.)", false, "coop n" },
+        { English, "a\tb", false, "a\tb" }, { English, "a\tb", true, "ab" },
+        { French, "«ça» — l’été…", false, "ça  lété" }, { German, "Straße, Äpfel!", true, "StraßeÄpfel" },
         { Russian, "Привет, мир! Ёж?", false, "Привет мир Ёж" },
-        { Greek, "Τι κάνεις; Καλά.", false, "Τι κάνεις Καλά" },
-        { English, "!?.,;:", false, "" },
+        { Greek, "Τι κάνεις; Καλά.", false, "Τι κάνεις Καλά" }, { English, "!?.,;:", false, "" },
         { English, "", false, "" },
         { English, "ªº ²³ ×÷ §¶", true, "ªº" }, // ordinal indicators are letters; superscripts are not digits
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Out(c.Lang, RemovePunctuation(In(c.Lang, c.Text), c.Lang, c.DropSpaces)), c.Expected) << c.Text;
+        EXPECT_EQ(Out(c.Lang, RemovePunctuation(In(c.Lang, c.Text), c.Lang, c.DropSpaces)), c.Expected)
+            << c.Text;
 }
 
 TEST(LocaleTextClasses, MaskNonAlphanumeric)
@@ -165,13 +165,24 @@ TEST(LocaleTextClasses, IsAlphaNumericDependsOnTheCodePage)
         bool Expected;
     };
     const Case cases[] = {
-        { English, 'a', true }, { English, 'Z', true }, { English, '5', true }, { English, ' ', false },
-        { English, '_', false }, { English, 0xE9, true }, { English, 0xD7, false }, // é, ×
-        { English, 0xAA, true }, { English, 0x81, false }, { English, 0xA0, false },
-        { Russian, 0xE9, true }, { Russian, 0xB9, false }, // й, №
-        { Greek, 0xE9, true }, { Greek, 0xD2, false }, // ι, undefined
-        { Czech, 0x9A, true }, { English, 0x9A, true }, // š in both
-        { Lithuanian, 0xE0, true }, { English, 0xBF, false }, // ą, ¿
+        { English, 'a', true },
+        { English, 'Z', true },
+        { English, '5', true },
+        { English, ' ', false },
+        { English, '_', false },
+        { English, 0xE9, true },
+        { English, 0xD7, false }, // é, ×
+        { English, 0xAA, true },
+        { English, 0x81, false },
+        { English, 0xA0, false },
+        { Russian, 0xE9, true },
+        { Russian, 0xB9, false }, // й, №
+        { Greek, 0xE9, true },
+        { Greek, 0xD2, false }, // ι, undefined
+        { Czech, 0x9A, true },
+        { English, 0x9A, true }, // š in both
+        { Lithuanian, 0xE0, true },
+        { English, 0xBF, false }, // ą, ¿
         { English, 0, false },
     };
     for (const auto& c : cases)
@@ -197,7 +208,8 @@ TEST(LocaleTextSortKey, OrdersByLanguage)
         { "GermanUmlautWithItsVowel", German,
             { "apfel", "Äpfel", "Apfelbaum", "Aprikose", "Bar", "Bär", "Zebra" } },
         { "SwedishUmlautAfterZ", Swedish, { "apa", "zebra", "åka", "ärlig", "öl" } },
-        { "SpanishTraditionalChAndLl", SpanishTraditional, { "cuna", "chico", "dama", "lana", "luz", "llama" } },
+        { "SpanishTraditionalChAndLl", SpanishTraditional,
+            { "cuna", "chico", "dama", "lana", "luz", "llama" } },
         { "SpanishModern", SpanishModern, { "chico", "cuna", "dama", "lana", "llama", "luz" } },
         { "RussianYoWithYe", Russian, { "еда", "ёж", "ежи", "жук" } },
         { "Czech", Czech, { "cena", "čas", "hrad", "chata", "rak", "řeka" } },
@@ -220,17 +232,12 @@ TEST(LocaleTextSortKey, CaseIgnoredAccentsKept)
         bool Equal;
     };
     const Case cases[] = {
-        { English, "HELLO", "hello", true },
-        { German, "ÄPFEL", "äpfel", true },
-        { Russian, "ЁЖИК", "ёжик", true },
-        { Greek, "ΣΟΦΊΑ", "σοφία", true },
-        { Turkish, "IŞIK", "ışık", true },
-        { Turkish, "İNCE", "ince", true },
-        { French, "résumé", "resume", false },
-        { German, "Bär", "Bar", false },
-        { English, "co-op", "coop", true },    // punctuation goes first
-        { French, "l'eau", "leau", true },
-        { English, "a b", "ab", false },        // spaces stay
+        { English, "HELLO", "hello", true }, { German, "ÄPFEL", "äpfel", true },
+        { Russian, "ЁЖИК", "ёжик", true }, { Greek, "ΣΟΦΊΑ", "σοφία", true },
+        { Turkish, "IŞIK", "ışık", true }, { Turkish, "İNCE", "ince", true },
+        { French, "résumé", "resume", false }, { German, "Bär", "Bar", false },
+        { English, "co-op", "coop", true }, // punctuation goes first
+        { French, "l'eau", "leau", true }, { English, "a b", "ab", false }, // spaces stay
     };
     for (const auto& c : cases) {
         const std::string a = MakeSortKey(In(c.Lang, c.A), c.Lang);
@@ -266,8 +273,8 @@ TEST(LocaleTextSortKey, StringComparisonOfKeysMatchesTheCollator)
     // std::string compares through char_traits<char>, which orders bytes as unsigned; the keys rely on it.
     EXPECT_LT(std::string("\x01"), std::string("\xFE"));
 
-    const std::vector<std::string> words { "ёлка", "елка", "Ель", "ель", "zoo", "Zulu", "abc", "10 дней", "2 дня",
-        "яблоко", "Яблоко!", "я", "юг", "a b", "ab", "щи", "шар", "эхо", "ъ" };
+    const std::vector<std::string> words { "ёлка", "елка", "Ель", "ель", "zoo", "Zulu", "abc", "10 дней",
+        "2 дня", "яблоко", "Яблоко!", "я", "юг", "a b", "ab", "щи", "шар", "эхо", "ъ" };
     UErrorCode status = U_ZERO_ERROR;
     UCollator* collator = ucol_open("ru_RU", &status);
     ASSERT_TRUE(U_SUCCESS(status));
@@ -276,10 +283,11 @@ TEST(LocaleTextSortKey, StringComparisonOfKeysMatchesTheCollator)
         for (const auto& b : words) {
             const std::u16string wa = AnsiToWide(RemovePunctuation(In(Russian, a), Russian, false), 1251);
             const std::u16string wb = AnsiToWide(RemovePunctuation(In(Russian, b), Russian, false), 1251);
-            const UCollationResult expected = ucol_strcoll(collator, reinterpret_cast<const UChar*>(wa.data()),
-                static_cast<int32_t>(wa.size()), reinterpret_cast<const UChar*>(wb.data()),
-                static_cast<int32_t>(wb.size()));
-            const int compared = MakeSortKey(In(Russian, a), Russian).compare(MakeSortKey(In(Russian, b), Russian));
+            const UCollationResult expected = ucol_strcoll(collator,
+                reinterpret_cast<const UChar*>(wa.data()), static_cast<int32_t>(wa.size()),
+                reinterpret_cast<const UChar*>(wb.data()), static_cast<int32_t>(wb.size()));
+            const int compared
+                = MakeSortKey(In(Russian, a), Russian).compare(MakeSortKey(In(Russian, b), Russian));
             EXPECT_EQ((compared > 0) - (compared < 0), static_cast<int>(expected)) << a << " / " << b;
         }
     }

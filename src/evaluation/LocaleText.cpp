@@ -143,9 +143,17 @@ const TByteMap& LowerMap(LangId lang)
 
 const TByteMap& StripMap(LangId lang)
 {
+    thread_local LangId lastLang = 0;
+    thread_local const TByteMap* lastMap = nullptr;
+    if (lastMap && lastLang == lang)
+        return *lastMap;
     static TTableCache<TByteMap> cache;
     const int codePage = LanguageCodePage(lang);
-    return cache.Get(codePage, [codePage] { return BuildByteMap(SingleByteCodePage(codePage), StripChar); });
+    const TByteMap& map
+        = cache.Get(codePage, [codePage] { return BuildByteMap(SingleByteCodePage(codePage), StripChar); });
+    lastLang = lang;
+    lastMap = &map;
+    return map;
 }
 
 const TClassTable& ClassTable(LangId lang)

@@ -3,6 +3,7 @@
 #include "evaluation/TextUtils.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <set>
 #include <stdexcept>
 
@@ -36,6 +37,29 @@ TEST(CodePages, EveryByteRoundTripsThroughUtf16AndUtf8)
         lost = true;
         EXPECT_EQ(Utf8ToAnsi(utf8, codePage, &lost), bytes);
         EXPECT_FALSE(lost);
+    }
+}
+
+TEST(CodePages, RandomBytesRoundTrip)
+{
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<int> byteOf(0, 255);
+    std::uniform_int_distribution<int> lengthOf(0, 40);
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes(static_cast<std::size_t>(lengthOf(random)), '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(byteOf(random));
+        for (int codePage : EightBitPages) {
+            bool lost = true;
+            EXPECT_EQ(WideToAnsi(AnsiToWide(bytes, codePage), codePage, &lost), bytes) << codePage;
+            EXPECT_FALSE(lost);
+            EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(bytes, codePage), codePage), bytes) << codePage;
+        }
+        // As UTF-8 the same bytes are mostly invalid: one pass repairs them, a second changes nothing.
+        const std::u16string wide = AnsiToWide(bytes, CP_UTF8);
+        const std::string repaired = WideToAnsi(wide, CP_UTF8);
+        EXPECT_EQ(AnsiToWide(repaired, CP_UTF8), wide);
+        EXPECT_EQ(AnsiToUtf8(repaired, CP_UTF8), repaired);
     }
 }
 

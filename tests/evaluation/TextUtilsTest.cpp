@@ -4,7 +4,10 @@
 
 #include "core/Errors.h"
 
+#include <algorithm>
+#include <climits>
 #include <gtest/gtest.h>
+#include <random>
 #include <sstream>
 #include <streambuf>
 
@@ -178,6 +181,42 @@ INSTANTIATE_TEST_SUITE_P(Cases, TextUtilsDelimitedSplit,
         DelimitedCase { "EmptyInput", "", ";", false, false, 15, {} },
         DelimitedCase { "OnlyDelimiter", ";", ";", false, false, 15, { "", "" } }),
     [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(TextUtilsSplit, FieldsJoinBackToTheText)
+{
+    // Without trimming, skipping or quotes, the fields and their delimiters are the whole text.
+    std::mt19937 random(7);
+    const std::string alphabet = "ab ;,\t";
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::uniform_int_distribution<int> lengthOf(1, 30);
+    for (int round = 0; round < 500; ++round) {
+        std::string text;
+        for (int i = lengthOf(random); i > 0; --i)
+            text += alphabet[pick(random)];
+        Fields fields;
+        const int count = SplitDelimited(text, ";", false, INT_MAX, fields, false);
+        std::string joined;
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            joined += (i ? ";" : "") + fields[i];
+        EXPECT_EQ(joined, text);
+        EXPECT_EQ(count, static_cast<int>(std::count(text.begin(), text.end(), ';')) + 1);
+
+        SplitCsvLine(text, false, false, INT_MAX, fields);
+        joined.clear();
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            joined += (i ? "," : "") + fields[i];
+        EXPECT_EQ(joined, text);
+
+        // Trimmed and skipped fields are exactly the non-blank ones, in order.
+        const int kept = SplitDelimited(text, ";,", true, INT_MAX, fields, true);
+        Fields expected;
+        SplitDelimited(text, ";,", false, INT_MAX, expected, false);
+        std::erase_if(expected, [](const std::string& field) { return Trim(field).empty(); });
+        std::transform(expected.begin(), expected.end(), expected.begin(), Trim);
+        EXPECT_EQ(fields, expected);
+        EXPECT_EQ(kept, static_cast<int>(expected.size()));
+    }
+}
 
 TEST(TextUtilsExtract, TakesTheNthFieldAndOneAdjacentDelimiter)
 {

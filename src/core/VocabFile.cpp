@@ -295,24 +295,29 @@ void TVocabFile::Sort(std::span<const std::string> sortKeys)
         std::uint64_t Prefix;
         std::uint32_t Index;
     };
-    std::vector<TEntry> order(Items_.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = { KeyPrefix(sortKeys[i]), static_cast<std::uint32_t>(i) };
-    // Equal keys keep their present order whatever the size of the list.
-    std::sort(order.begin(), order.end(), [&](const TEntry& a, const TEntry& b) {
-        if (a.Prefix != b.Prefix)
-            return a.Prefix < b.Prefix;
-        const int c = sortKeys[a.Index].compare(sortKeys[b.Index]);
-        return c != 0 ? c < 0 : a.Index < b.Index;
-    });
+    std::vector<TEntry> order;
+    // A list already in order (sorting it again is common) needs no sorting at all.
+    if (!std::is_sorted(sortKeys.begin(), sortKeys.end())) {
+        order.resize(Items_.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = { KeyPrefix(sortKeys[i]), static_cast<std::uint32_t>(i) };
+        // Equal keys keep their present order whatever the size of the list.
+        std::sort(order.begin(), order.end(), [&](const TEntry& a, const TEntry& b) {
+            if (a.Prefix != b.Prefix)
+                return a.Prefix < b.Prefix;
+            const int c = sortKeys[a.Index].compare(sortKeys[b.Index]);
+            return c != 0 ? c < 0 : a.Index < b.Index;
+        });
+    }
 
     ReserveOneRecord(UndoList_);
     TVocabItemList sorted;
     sorted.reserve(Items_.size());
-    std::int32_t newCurrent = -1;
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        sorted.emplace_back(Items_[order[k].Index].get());
-        if (static_cast<std::int32_t>(order[k].Index) == CurrentIndex_)
+    std::int32_t newCurrent = order.empty() ? CurrentIndex_ : -1;
+    for (std::size_t k = 0; k < Items_.size(); ++k) {
+        const std::size_t from = order.empty() ? k : order[k].Index;
+        sorted.emplace_back(Items_[from].get());
+        if (static_cast<std::int32_t>(from) == CurrentIndex_)
             newCurrent = static_cast<std::int32_t>(k);
     }
     // From here the old list only borrows the items; the sorted one becomes the document's.

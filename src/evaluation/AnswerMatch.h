@@ -35,6 +35,10 @@ struct EvaluationDelimiters {
     char Alt = '/';
 };
 
+// The flags to match with: a side's own bits, plus the English bits only when the answer language
+// is English.
+EvaluationFlags EffectiveFlags(EvaluationFlags sideFlags, EvaluationFlags englishFlags, LangId answerLanguage);
+
 bool MatchAnswer(std::string_view expected, std::string_view response, LangId language,
                  EvaluationFlags flags, const EvaluationDelimiters& delimiters);
 bool MatchSynonyms(std::string_view expected, std::string_view response, LangId language,

@@ -1,0 +1,648 @@
+// Answer matching.
+//
+// MatchAnswer peels one option off the flags at a time and recurses on rewritten copies. Taken
+// literally, that recursion branches at every alternative group, bracket pair, contraction and
+// "to ", so the number of texts it compares grows exponentially with the length of the expected
+// answer. TAnswerSearch walks the same tree in the same order, but normalises each response once,
+// never expands the same text twice, and drops a branch as soon as the part of its text that no
+// later step can change already rules out every response still unmatched. A cap on the work keeps
+// a pathological expected text from freezing the program: such a text is refused.
+
+#include "evaluation/AnswerMatch.h"
+
+#include "core/Languages.h"
+#include "evaluation/TextUtils.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <unordered_set>
+
+namespace {
+
+constexpr int MaxListIndex = 15;
+constexpr std::size_t MaxVariants = 64;
+// Small searches run as written; pruning pays for its set-up only beyond this many steps.
+constexpr long PruneAfterSteps = 64;
+// Far beyond any real entry: a 16-part list of eight-word groups with brackets needs a few
+// thousand steps.
+constexpr long MaxSteps = 400000;
+// Every alternative group and bracket pair nests one call deeper.
+constexpr int MaxDepth = 1000;
+
+struct TContraction {
+    std::string_view From;
+    std::string_view To;
+};
+
+constexpr TContraction ContractionsTable[] = {
+    { "would", "had" },
+    { "shall", "will" },
+    { "has", "is" },
+    { "won't", "will not" },
+    { "shan't", "will not" },
+    { "can't", "can not" },
+    { "cannot", "can not" },
+    { "'m", " am" },
+    { "'s", " is" },
+    { "'re", " are" },
+    { "'ve", " have" },
+    { "'ll", " will" },
+    { "'d", " had" },
+    { "n't", " not" },
+};
+
+unsigned char AsciiLower(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte + 32) : byte;
+}
+
+bool MatchesAt(std::string_view text, std::size_t pos, std::string_view pattern)
+{
+    if (text.size() - pos < pattern.size())
+        return false;
+    for (std::size_t i = 0; i < pattern.size(); ++i)
+        if (AsciiLower(text[pos + i]) != AsciiLower(pattern[i]))
+            return false;
+    return true;
+}
+
+// Replaces every occurrence of from, ignoring ASCII case, left to right without rescanning what it
+// inserted. When more text may follow (complete false) it stops where a continuation could still
+// change the outcome, so the output is a prefix of the output for any continuation.
+void ReplaceAll(
+    std::string_view text, std::string_view from, std::string_view to, bool complete, std::string& out)
+{
+    out.clear();
+    const std::size_t hold = complete ? 0 : from.size() - 1;
+    const std::size_t limit = text.size() > hold ? text.size() - hold : 0;
+    std::size_t i = 0;
+    while (i < limit) {
+        if (MatchesAt(text, i, from)) {
+            out += to;
+            i += from.size();
+        } else {
+            out += text[i++];
+        }
+    }
+}
+
+std::string ExpandText(std::string_view text, bool complete)
+{
+    std::string current(text);
+    std::string next;
+    for (const auto& row : ContractionsTable) {
+        ReplaceAll(current, row.From, row.To, complete, next);
+        current.swap(next);
+    }
+    return current;
+}
+
+bool StartsWithTo(std::string_view text)
+{
+    return text.size() >= 3 && AsciiLower(text[0]) == 't' && AsciiLower(text[1]) == 'o' && text[2] == ' ';
+}
+
+// The part of step 7 that works byte by byte (everything but Ize).
+std::string NormaliseBytes(std::string text, LangId language, EvaluationFlags flags)
+{
+    if (flags & efCaps)
+        text = LowerCaseLocale(text, language);
+    if (flags & efPunctuation)
+        text = RemovePunctuation(text, language, (flags & efSpacing) != 0);
+    else if (flags & efSpacing)
+        std::erase(text, ' ');
+    return text;
+}
+
+std::string Normalise(std::string_view text, LangId language, EvaluationFlags flags)
+{
+    std::string result;
+    if (flags & efIze)
+        ReplaceAll(text, "iz", "is", true, result);
+    else
+        result.assign(text);
+    return NormaliseBytes(std::move(result), language, flags);
+}
+
+void AddVariants(
+    std::string_view words, char alt, const std::string& prefix, std::vector<std::string>& variants)
+{
+    std::string rest;
+    std::string word;
+    for (int i = 1; variants.size() < MaxVariants && ExtractDelimitedField(words, alt, i, rest, word); ++i) {
+        std::string variant = prefix.empty() ? word : prefix + alt + word;
+        variants.push_back(variant);
+        AddVariants(rest, alt, variant, variants);
+    }
+}
+
+struct TResponseForms {
+    std::string Raw;
+    std::string Expanded; // with the contractions expanded, when Aux is set
+    std::string Normal;
+    std::string ExpandedNormal;
+};
+
+// One search over the texts an expected answer leads to, against up to 32 responses at once
+// (bit j of a mask stands for response j).
+class TAnswerSearch {
+public:
+    enum TEntry { enAnswer, enAlternatives, enBrackets };
+
+    TAnswerSearch(LangId language, EvaluationFlags flags, const EvaluationDelimiters& delimiters,
+        const std::vector<std::string>& responses)
+        : Language(language)
+        , Flags(flags)
+        , Delimiters(delimiters)
+    {
+        for (const auto& response : responses) {
+            TResponseForms forms;
+            forms.Raw = response;
+            forms.Normal = Normalise(response, language, flags);
+            if (flags & efAux) {
+                forms.Expanded = ExpandText(response, true);
+                forms.ExpandedNormal = Normalise(forms.Expanded, language, flags);
+            }
+            Responses.push_back(std::move(forms));
+        }
+        All = Responses.size() >= 32 ? ~std::uint32_t(0) : (std::uint32_t(1) << Responses.size()) - 1;
+    }
+
+    // The responses the expected text matches by the step entry names. It stops early once every
+    // wanted response and at least one response are matched, so only those bits are complete.
+    std::uint32_t Run(
+        std::string_view expected, TEntry entry, EvaluationFlags flags, int start, std::uint32_t wanted)
+    {
+        Expected = expected;
+        Wanted = wanted & All;
+        Found = 0;
+        Seen.clear();
+        RunSteps = 0;
+        Pruning = false;
+        PruneChecked = false;
+        switch (entry) {
+        case enAnswer:
+            Answer(expected, false, flags);
+            break;
+        case enAlternatives:
+            Alternatives(expected, flags, start);
+            break;
+        case enBrackets:
+            Brackets(expected, flags);
+            break;
+        }
+        return Found;
+    }
+
+    bool Overran() const { return Overrun; }
+
+private:
+    struct TDepth {
+        explicit TDepth(TAnswerSearch& search)
+            : Search(search)
+        {
+            if (++Search.Depth > MaxDepth)
+                Search.Overrun = true;
+        }
+        ~TDepth() { --Search.Depth; }
+        TAnswerSearch& Search;
+    };
+
+    bool Done() const { return Overrun || (Found != 0 && (Wanted & ~Found) == 0); }
+    std::uint32_t Live() const { return (Found == 0 ? All : Wanted) & ~Found; }
+    const std::string& Form(std::size_t j, bool expanded, bool normal) const
+    {
+        const auto& forms = Responses[j];
+        if (normal)
+            return expanded ? forms.ExpandedNormal : forms.Normal;
+        return expanded ? forms.Expanded : forms.Raw;
+    }
+
+    // False for a state already explored (it can add nothing) and once the work cap is reached.
+    bool Enter(char kind, std::string_view text, bool expanded, EvaluationFlags flags, int start)
+    {
+        if (Done())
+            return false;
+        if (++Steps > MaxSteps) {
+            Overrun = true;
+            return false;
+        }
+        Key.clear();
+        Key += kind;
+        Key += expanded ? '1' : '0';
+        Key += static_cast<char>(flags & 0xFF);
+        Key += static_cast<char>(flags >> 8);
+        Key.append(std::to_string(start));
+        Key += ':';
+        Key.append(text);
+        if (!Seen.insert(Key).second)
+            return false;
+        if (++RunSteps > PruneAfterSteps && !PruneChecked)
+            PreparePruning();
+        return true;
+    }
+
+    // MatchAnswer on text and every response (contractions expanded on both when expanded is set).
+    void Answer(std::string_view text, bool expanded, EvaluationFlags flags)
+    {
+        if (!Enter('M', text, expanded, flags, 0))
+            return;
+        TDepth depth(*this);
+        if (Overrun)
+            return;
+        for (std::size_t j = 0; j < Responses.size(); ++j)
+            if (text == Form(j, expanded, false))
+                Found |= std::uint32_t(1) << j;
+        if (Done())
+            return;
+        if (flags & efAnyTranslation) {
+            for (std::size_t j = 0; j < Responses.size(); ++j)
+                if ((Live() >> j & 1)
+                    && MatchSynonyms(text, Form(j, expanded, false), Language,
+                        flags & ~EvaluationFlags(efAnyTranslation), Delimiters))
+                    Found |= std::uint32_t(1) << j;
+            return;
+        }
+        if (Pruning && !MayMatch(text, expanded, flags, 0, false))
+            return;
+        if (flags & efAlternatives) {
+            Alternatives(text, flags & ~EvaluationFlags(efAlternatives), 1);
+        } else if (flags & efBrackets) {
+            Brackets(text, flags & ~EvaluationFlags(efBrackets));
+        } else if ((flags & efAux) && !expanded) {
+            Answer(text, false, flags & ~EvaluationFlags(efAux));
+            Answer(ExpandText(text, true), true, flags & ~EvaluationFlags(efAux));
+        } else if ((flags & efTo) && StartsWithTo(text)) {
+            Answer(text, expanded, flags & ~EvaluationFlags(efTo));
+            Answer(text.substr(3), expanded, flags & ~EvaluationFlags(efTo));
+        } else {
+            const std::string normal = Normalise(text, Language, flags);
+            for (std::size_t j = 0; j < Responses.size(); ++j)
+                if (normal == Form(j, expanded, true))
+                    Found |= std::uint32_t(1) << j;
+        }
+    }
+
+    void Alternatives(std::string_view text, EvaluationFlags flags, int start)
+    {
+        start = std::max(start, 1);
+        if (!Enter('A', text, false, flags, start))
+            return;
+        TDepth depth(*this);
+        if (Overrun || (Pruning && !MayMatch(text, false, flags, start, false)))
+            return;
+        int groupStart = 0;
+        int groupEnd = 0;
+        std::vector<std::string> variants;
+        for (;;) {
+            if (!FindAlternativeGroup(text, Delimiters.Alt, start, groupStart, groupEnd)) {
+                Answer(text, false, flags);
+                return;
+            }
+            variants
+                = ExpandAlternatives(text.substr(groupStart - 1, groupEnd - groupStart + 1), Delimiters.Alt);
+            if (!variants.empty())
+                break;
+            // A delimiter with no word after it ("1/2", "a /b") separates nothing and stays as written.
+            start = static_cast<int>(text.find(Delimiters.Alt, start - 1)) + 2;
+        }
+        std::string candidate;
+        for (const auto& variant : variants) {
+            if (Done())
+                return;
+            candidate.assign(text.substr(0, groupStart - 1));
+            candidate += variant;
+            candidate += text.substr(groupEnd);
+            Alternatives(candidate, flags, groupStart + static_cast<int>(variant.size()));
+        }
+    }
+
+    void Brackets(std::string_view text, EvaluationFlags flags)
+    {
+        if (!Enter('B', text, false, flags, 0))
+            return;
+        TDepth depth(*this);
+        if (Overrun || (Pruning && !MayMatch(text, false, flags, 0, true)))
+            return;
+        Answer(text, false, flags);
+        int pos = 1;
+        int open = 0;
+        int close = 0;
+        while (!Done()
+            && FindBracketPair(text, Delimiters.BracketOpen, Delimiters.BracketClose, pos, open, close)) {
+            Brackets(DeleteBracketChars(text, open, close), flags);
+            Brackets(DeleteBracketedText(text, open, close), flags);
+            pos = close + 1;
+        }
+    }
+
+    // Pruning rests on step 7 working byte by byte once Ize is done: the normal form of a text is
+    // then the normal forms of its bytes in a row, so the normal form of the part of a text no later
+    // step changes is a prefix of the final normal form. That is checked here, for every byte the
+    // search can meet, in the contexts where a locale's casing could depend on a neighbour; if any
+    // byte fails, this run goes without pruning.
+    void PreparePruning()
+    {
+        PruneChecked = true;
+        std::array<bool, 256> needed {};
+        for (char c : Expected)
+            needed[static_cast<unsigned char>(c)] = true;
+        if (Flags & efAux)
+            for (const auto& row : ContractionsTable)
+                for (char c : row.To)
+                    needed[static_cast<unsigned char>(c)] = true;
+        needed['i'] = needed['s'] = needed['A'] = needed['a'] = true;
+        for (int b = 0; b < 256; ++b)
+            if (needed[b] && !HasByteForm[b]) {
+                ByteForm[b] = NormaliseBytes(std::string(1, static_cast<char>(b)), Language, Flags);
+                HasByteForm[b] = true;
+            }
+        for (int b = 0; b < 256; ++b) {
+            if (!needed[b])
+                continue;
+            if (ByteCheck[b] == 0)
+                ByteCheck[b] = ByteFormHolds(static_cast<char>(b)) ? 1 : 2;
+            if (ByteCheck[b] == 2)
+                return;
+        }
+        Pruning = true;
+    }
+
+    bool ByteFormHolds(char b)
+    {
+        const auto form
+            = [this](char c) -> const std::string& { return ByteForm[static_cast<unsigned char>(c)]; };
+        for (char c : { 'A', 'a' }) {
+            const std::string probes[] = { { c, b }, { b, c }, { c, b, c } };
+            const std::string expected[]
+                = { form(c) + form(b), form(b) + form(c), form(c) + form(b) + form(c) };
+            for (int i = 0; i < 3; ++i)
+                if (NormaliseBytes(probes[i], Language, Flags) != expected[i])
+                    return false;
+        }
+        return true;
+    }
+
+    // False only when no text reachable from this state can match a live response: the fixed part
+    // (before the first position a pending alternative or bracket step may change) already differs.
+    bool MayMatch(
+        std::string_view text, bool expanded, EvaluationFlags flags, int altStart, bool bracketsPending)
+    {
+        if (flags & efAnyTranslation)
+            return true;
+        std::size_t cut = text.size();
+        const int from = (flags & efAlternatives) ? 1 : altStart;
+        int groupStart = 0;
+        int groupEnd = 0;
+        if (from > 0 && FindAlternativeGroup(text, Delimiters.Alt, from, groupStart, groupEnd))
+            cut = std::min(cut, static_cast<std::size_t>(groupStart - 1));
+        if (bracketsPending || (flags & efBrackets)) {
+            // Deleting a bracketed word may take the space before it too.
+            const auto open = text.find(Delimiters.BracketOpen);
+            if (open != std::string_view::npos)
+                cut = std::min(cut, open > 0 ? open - 1 : 0);
+        }
+        const bool complete = cut == text.size();
+        const std::string_view fixed = text.substr(0, cut);
+        const bool toPending = (flags & efTo) != 0;
+        if (expanded)
+            return FormMayMatch(fixed, complete, toPending, true);
+        if (FormMayMatch(fixed, complete, toPending, false))
+            return true;
+        return (flags & efAux) && FormMayMatch(ExpandText(fixed, complete), complete, toPending, true);
+    }
+
+    bool FormMayMatch(std::string_view form, bool complete, bool toPending, bool expanded)
+    {
+        if (PrefixMayMatch(form, complete, expanded))
+            return true;
+        if (!toPending)
+            return false;
+        if (form.size() >= 3)
+            return StartsWithTo(form) && PrefixMayMatch(form.substr(3), complete, expanded);
+        // Too short yet to tell whether it will begin with "to ".
+        return !complete && MaybeTo(form);
+    }
+
+    static bool MaybeTo(std::string_view form)
+    {
+        static constexpr std::string_view to = "to ";
+        for (std::size_t i = 0; i < form.size(); ++i)
+            if (AsciiLower(form[i]) != static_cast<unsigned char>(to[i]))
+                return false;
+        return true;
+    }
+
+    bool PrefixMayMatch(std::string_view form, bool complete, bool expanded)
+    {
+        if (Flags & efIze)
+            ReplaceAll(form, "iz", "is", complete, IzeBuffer);
+        else
+            IzeBuffer.assign(form);
+        Mapped.clear();
+        for (char c : IzeBuffer)
+            Mapped += ByteForm[static_cast<unsigned char>(c)];
+        const std::uint32_t live = Live();
+        for (std::size_t j = 0; j < Responses.size(); ++j) {
+            if (!(live >> j & 1))
+                continue;
+            const std::string& target = Form(j, expanded, true);
+            if (complete ? target == Mapped : target.starts_with(Mapped))
+                return true;
+        }
+        return false;
+    }
+
+    const LangId Language;
+    const EvaluationFlags Flags;
+    const EvaluationDelimiters Delimiters;
+    std::vector<TResponseForms> Responses;
+    std::uint32_t All = 0;
+
+    std::string_view Expected;
+    std::uint32_t Wanted = 0;
+    std::uint32_t Found = 0;
+    std::unordered_set<std::string> Seen;
+    std::string Key;
+    long Steps = 0;
+    long RunSteps = 0;
+    int Depth = 0;
+    bool Overrun = false;
+
+    bool Pruning = false;
+    bool PruneChecked = false;
+    std::array<std::string, 256> ByteForm;
+    std::array<bool, 256> HasByteForm {};
+    std::array<unsigned char, 256> ByteCheck {}; // 0 unknown, 1 holds, 2 fails
+    std::string IzeBuffer;
+    std::string Mapped;
+};
+
+bool SingleResponse(std::string_view text, std::string_view response, LangId language, EvaluationFlags flags,
+    const EvaluationDelimiters& delimiters, TAnswerSearch::TEntry entry, int start)
+{
+    TAnswerSearch search(language, flags, delimiters, { std::string(response) });
+    const std::uint32_t found = search.Run(text, entry, flags, start, 1);
+    return found != 0 && !search.Overran();
+}
+
+} // namespace
+
+EvaluationFlags EffectiveFlags(EvaluationFlags sideFlags, EvaluationFlags englishFlags, LangId answerLanguage)
+{
+    EvaluationFlags flags = sideFlags & SideEvaluationMask;
+    if (IsEnglish(answerLanguage))
+        flags |= englishFlags & EnglishEvaluationMask;
+    return flags;
+}
+
+bool MatchAnswer(std::string_view expected, std::string_view response, LangId language, EvaluationFlags flags,
+    const EvaluationDelimiters& delimiters)
+{
+    if (expected == response)
+        return true;
+    if (flags & efAnyTranslation)
+        return MatchSynonyms(
+            expected, response, language, flags & ~EvaluationFlags(efAnyTranslation), delimiters);
+    return SingleResponse(expected, response, language, flags, delimiters, TAnswerSearch::enAnswer, 1);
+}
+
+bool MatchSynonyms(std::string_view expected, std::string_view response, LangId language,
+    EvaluationFlags flags, const EvaluationDelimiters& delimiters)
+{
+    // The parts hold no list delimiter, so splitting them again would change nothing.
+    flags &= ~EvaluationFlags(efAnyTranslation);
+    const char set[2] = { delimiters.Syn1, delimiters.Syn2 };
+    std::vector<std::string> expectedParts;
+    std::vector<std::string> responseParts;
+    const int expectedCount
+        = SplitDelimited(expected, std::string_view(set, 2), true, MaxListIndex, expectedParts, true);
+    const int responseCount
+        = SplitDelimited(response, std::string_view(set, 2), true, MaxListIndex, responseParts, true);
+    if (responseCount == 0)
+        return expectedCount == 0;
+
+    TAnswerSearch search(language, flags, delimiters, responseParts);
+    const std::uint32_t all = (std::uint32_t(1) << responseCount) - 1;
+    std::uint32_t covered = 0;
+    int count = 0;
+    for (const auto& part : expectedParts) {
+        const std::uint32_t found = search.Run(part, TAnswerSearch::enAnswer, flags, 1, all & ~covered);
+        if (search.Overran())
+            return false;
+        if (found != 0 && ++count > responseCount)
+            return false;
+        covered |= found;
+    }
+    // Counting expected parts alone would let a wrong response part through beside an expected
+    // part that two response parts match ("big, big" answered "big, small"): every response part
+    // must also be one of the expected ones.
+    return count == responseCount && covered == all;
+}
+
+bool MatchAlternatives(std::string_view text, std::string_view response, LangId language,
+    EvaluationFlags flags, const EvaluationDelimiters& delimiters, int start)
+{
+    return SingleResponse(text, response, language, flags, delimiters, TAnswerSearch::enAlternatives, start);
+}
+
+bool MatchBrackets(std::string_view text, std::string_view response, LangId language, EvaluationFlags flags,
+    const EvaluationDelimiters& delimiters)
+{
+    return SingleResponse(text, response, language, flags, delimiters, TAnswerSearch::enBrackets, 1);
+}
+
+std::string ExpandContractions(std::string_view text)
+{
+    return ExpandText(text, true);
+}
+
+bool FindAlternativeGroup(std::string_view text, char alt, int start, int& groupStart, int& groupEnd)
+{
+    const std::size_t from = start < 1 ? 0 : static_cast<std::size_t>(start - 1);
+    if (from >= text.size())
+        return false;
+    const std::size_t pos = text.find(alt, from);
+    if (pos == std::string_view::npos)
+        return false;
+    std::size_t first = pos;
+    while (first > 0 && IsWordChar(static_cast<unsigned char>(text[first - 1])))
+        --first;
+    std::size_t last = pos;
+    while (last + 1 < text.size() && IsWordChar(static_cast<unsigned char>(text[last + 1])))
+        ++last;
+    groupStart = static_cast<int>(first) + 1;
+    groupEnd = static_cast<int>(last) + 1;
+    return true;
+}
+
+std::vector<std::string> ExpandAlternatives(std::string_view group, char alt)
+{
+    std::vector<std::string> variants;
+    AddVariants(group, alt, std::string(), variants);
+    return variants;
+}
+
+bool FindBracketPair(std::string_view text, char open, char close, int pos, int& openPos, int& closePos)
+{
+    const std::size_t from = pos < 1 ? 0 : static_cast<std::size_t>(pos - 1);
+    if (from >= text.size())
+        return false;
+    const std::size_t openAt = text.find(open, from);
+    if (openAt == std::string_view::npos)
+        return false;
+    const std::size_t closeAt = text.find(close, openAt + 1);
+    if (closeAt == std::string_view::npos)
+        return false;
+    openPos = static_cast<int>(openAt) + 1;
+    closePos = static_cast<int>(closeAt) + 1;
+    return true;
+}
+
+namespace {
+
+bool ValidPair(std::string_view text, int openPos, int closePos)
+{
+    return openPos >= 1 && openPos < closePos && static_cast<std::size_t>(closePos) <= text.size();
+}
+
+} // namespace
+
+std::string DeleteBracketChars(std::string_view text, int openPos, int closePos)
+{
+    if (!ValidPair(text, openPos, closePos))
+        return std::string(text);
+    std::string result;
+    result.reserve(text.size() - 2);
+    result.append(text.substr(0, openPos - 1));
+    result.append(text.substr(openPos, closePos - openPos - 1));
+    result.append(text.substr(closePos));
+    return result;
+}
+
+std::string DeleteBracketedText(std::string_view text, int openPos, int closePos)
+{
+    if (!ValidPair(text, openPos, closePos))
+        return std::string(text);
+    const int length = static_cast<int>(text.size());
+    int first = openPos; // 1-based, inclusive
+    int last = closePos;
+    const bool spaceBefore = openPos == 1 || text[openPos - 2] == ' ';
+    const bool spaceAfter = closePos == length || text[closePos] == ' ';
+    if (spaceBefore && spaceAfter) {
+        if (openPos > 1)
+            --first;
+        else if (closePos < length)
+            ++last;
+    }
+    std::string result(text.substr(0, first - 1));
+    result.append(text.substr(last));
+    return result;
+}
+
+bool IsWordChar(unsigned char c)
+{
+    return c == '\'' || c == '-' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c >= 128;
+}

@@ -424,6 +424,8 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
     if (EndsWithVmr(args[1])) {
         added = document.MergeFile(args[1]);
     } else {
+        const TFieldColumns columns = ParseColumns(args.Option("columns").value_or("word,category,notes,translations"));
+        const int startLine = ParseInteger(args.Option("start-line").value_or("1"), "--start-line", 1, 32767);
         TTextFormat format = tfTextComma;
         if (const auto name = args.Option("format")) {
             const auto parsed = TextFormatFromName(*name);
@@ -434,8 +436,6 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
             RequireReadable(args[1]);
             format = DetectTextFormat(args[1]);
         }
-        const TFieldColumns columns = ParseColumns(args.Option("columns").value_or("word,category,notes,translations"));
-        const int startLine = ParseInteger(args.Option("start-line").value_or("1"), "--start-line", 1, 32767);
         const TImportResult result = ImportText(document, args[1], format, columns, startLine);
         added = result.Added;
         if (result.LostFields > 0)

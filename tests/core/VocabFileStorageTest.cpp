@@ -91,7 +91,7 @@ TEST(VocabFileStorage, ItemRecordLayoutIsExact)
     doc.Items(0).LastAttempt = 0x01020304;
     doc.Items(0).PenaltyPoints = -1;
     const std::string bytes = Saved(doc);
-    const std::string record = std::string("\x02\x00" "ab" "\x01\x00" "c" "\x00\x00" "\x02\x00" "de", 15) +
+    const std::string record = std::string("\x02\x00" "ab" "\x01\x00" "c" "\x00\x00" "\x02\x00" "de", 13) +
                                std::string("\x04\x03\x02\x01" "\x01\x00\x00\x00" "\xFF\xFF\xFF\xFF", 12);
     ASSERT_EQ(bytes.size(), 45u + record.size());
     EXPECT_EQ(bytes.substr(41, 4), std::string("\x01\x00\x00\x00", 4));

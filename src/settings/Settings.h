@@ -1,0 +1,143 @@
+#pragma once
+// The user's settings: three binary records with fixed layouts and the separate values, held in
+// global variables while the program runs, read once at start-up and written once at exit.
+
+#include "evaluation/AnswerMatch.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+using TColour = std::uint32_t; // 0x00BBGGRR
+
+inline constexpr int ShortcutCount = 92;
+inline constexpr std::size_t OptionsSize = 248;
+inline constexpr std::size_t PrintOptionsSize = 3;
+inline constexpr std::size_t PageSetupSize = 24;
+
+struct TOptions {
+    bool AppendNewWords = false;
+    bool ConfirmDuplicates = true;
+    bool ConfirmNoSort = false;
+    bool ConfirmNoCategory = false;
+    bool SkipNotes = false;
+    TColour ColourLearnt = 0x00808080;
+    std::array<std::uint16_t, ShortcutCount> Shortcuts = DefaultShortcuts();
+    bool KeyboardSwitching = true;
+    bool TestNotesPassive = false;
+    bool TestNotesActive = false;
+    std::int32_t NumChoices = 5;
+    EvaluationFlags NativeEvaluation = 63;
+    EvaluationFlags ForeignEvaluation = 63;
+    EvaluationDelimiters NativeDelimiters;
+    EvaluationDelimiters ForeignDelimiters;
+    EvaluationFlags EnglishEvaluation = 448;
+    bool AutoContinue = false;
+    TColour ColourWrong = 0x000000FF;
+    TColour ColourRight = 0x00FF0000;
+    std::int32_t Delay = 0;
+    bool UsePenaltyPoints = false;
+    std::int32_t MaxPenaltyPoints = 3;
+    bool DisallowHints = false;
+    // The reserved bytes of the stored record (offsets 5, 199, 221, 237, 245), kept as loaded.
+    std::array<std::uint8_t, 3> Reserved5{};
+    std::uint8_t Reserved199 = 0;
+    std::array<std::uint8_t, 3> Reserved221{};
+    std::array<std::uint8_t, 3> Reserved237{};
+    std::array<std::uint8_t, 3> Reserved245{};
+
+    static std::array<std::uint16_t, ShortcutCount> DefaultShortcuts();
+};
+
+struct TPrintOptions {
+    bool Title = true;
+    bool PageNumbers = true;
+    std::uint8_t Include = 14; // 1 << field index, for part of speech, notes and translations
+};
+
+struct TMargins {
+    std::int32_t Left = 1440, Top = 1440, Right = 1440, Bottom = 1440; // twips
+};
+
+struct TPageSetup {
+    TMargins Margins;
+    std::int32_t Columns = 2;
+    bool Separator = true;
+    std::array<std::uint8_t, 3> Reserved{};
+};
+
+struct TFontSetting {
+    std::string Name;
+    std::int32_t Size = 0;
+};
+
+// The exact stored bytes of each record, and reading them back. A stored value shorter than its
+// record fills the leading bytes and leaves the rest zero; a longer one is refused (nullopt).
+std::array<std::uint8_t, OptionsSize> OptionsToBytes(const TOptions& options);
+std::optional<TOptions> OptionsFromBytes(std::span<const std::uint8_t> bytes);
+std::array<std::uint8_t, PrintOptionsSize> PrintOptionsToBytes(const TPrintOptions& options);
+std::optional<TPrintOptions> PrintOptionsFromBytes(std::span<const std::uint8_t> bytes);
+std::array<std::uint8_t, PageSetupSize> PageSetupToBytes(const TPageSetup& setup);
+std::optional<TPageSetup> PageSetupFromBytes(std::span<const std::uint8_t> bytes);
+// Brings values that would break the program into their valid ranges (a damaged store).
+void ClampOptions(TOptions& options);
+void ClampPageSetup(TPageSetup& setup);
+
+// Window bounds as stored in "WindowPosition": Left, Top, Right, Bottom.
+struct TWindowBounds {
+    std::int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+
+// The main window's state persisted with the settings.
+struct TWindowState {
+    std::optional<TWindowBounds> Bounds; // nullopt: centre the window
+    bool Maximised = false;
+    std::uint16_t ForeignLangID = 0;
+    std::uint16_t NativeLangID = 0;
+    bool ShowToolBar = true;
+    bool ShowStatusBar = true;
+    std::int32_t TestMode = 0;
+    bool MultipleChoice = false;
+    std::int32_t NextTip = 0;
+    bool ShowTips = true;
+    std::int32_t ImportFilter = 1;
+    std::vector<std::string> RecentFiles; // most recent first
+};
+
+// A per-user key/value store with the value kinds of the settings.
+class ISettingsStore {
+public:
+    virtual ~ISettingsStore() = default;
+    virtual std::optional<std::vector<std::uint8_t>> ReadBinary(const std::string& name) = 0;
+    virtual std::optional<std::int32_t> ReadInteger(const std::string& name) = 0;
+    virtual std::optional<std::string> ReadString(const std::string& name) = 0;
+    virtual void WriteBinary(const std::string& name, std::span<const std::uint8_t> bytes) = 0;
+    virtual void WriteInteger(const std::string& name, std::int32_t value) = 0;
+    virtual void WriteString(const std::string& name, const std::string& value) = 0;
+};
+
+// The global settings.
+extern TOptions Options;
+extern TPrintOptions PrintOptions;
+extern TPageSetup PageSetup;
+extern TFontSetting DisplayFont;
+extern TFontSetting PrintFont;
+extern std::string SoundFileRight;
+extern std::string SoundFileWrong;
+
+struct TSettingsEnvironment {
+    std::string ProgramFolder;        // with its trailing separator
+    std::uint16_t UserDefaultLanguage = 0x0409;
+    // Whether a font family exists for the Western character set.
+    std::function<bool(const std::string&)> FontExists;
+};
+
+// Reads every setting in the stored order; missing or unreadable values take their defaults.
+void LoadSettings(ISettingsStore& store, const TSettingsEnvironment& environment, TWindowState& window);
+void SaveSettings(ISettingsStore& store, const TWindowState& window);
+// Resets the globals to their defaults (tests).
+void ResetSettings();

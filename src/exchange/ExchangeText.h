@@ -23,26 +23,3 @@ inline bool IsAscii(std::u16string_view text)
         any |= c;
     return any < 0x80;
 }
-
-inline void AppendUtf8(std::string& out, std::string_view text, int codePage)
-{
-    if (IsAscii(text))
-        out += text;
-    else
-        out += AnsiToUtf8(text, codePage);
-}
-
-inline std::u16string ToWide(std::string_view text, int codePage)
-{
-    if (!IsAscii(text))
-        return AnsiToWide(text, codePage);
-    return std::u16string(text.begin(), text.end());
-}
-
-inline void AppendUtf16Le(std::string& out, std::u16string_view text)
-{
-    for (char16_t c : text) {
-        out += static_cast<char>(c & 0xFF);
-        out += static_cast<char>(c >> 8);
-    }
-}

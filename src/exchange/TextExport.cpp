@@ -2,25 +2,47 @@
 #include "exchange/Export.h"
 #include "exchange/ExchangeText.h"
 
+#include <bit>
+
 namespace {
 
-bool NeedsQuotes(std::string_view field) { return field.find_first_of(",\"") != std::string_view::npos; }
-bool NeedsQuotes(std::u16string_view field) { return field.find_first_of(u",\"") != std::u16string_view::npos; }
-
-void AppendField(std::string& out, std::string_view field, bool comma)
+template <typename Char> bool NeedsQuotes(std::basic_string_view<Char> field)
 {
-    if (comma && NeedsQuotes(field))
-        out += QuoteCsvField(field);
-    else
-        out += field;
+    for (Char c : field) {
+        if (c == Char(',') || c == Char('"'))
+            return true;
+    }
+    return false;
 }
 
-void AppendFieldW(std::string& out, std::u16string_view field, bool comma)
+// The comma quoting of QuoteCsvField, appended in place: a million fields must not each cost
+// a string of their own.
+template <typename Char>
+void AppendField(std::basic_string<Char>& out, std::basic_string_view<Char> field, bool comma)
 {
-    if (comma && NeedsQuotes(field))
-        AppendUtf16Le(out, QuoteCsvFieldW(field));
-    else
-        AppendUtf16Le(out, field);
+    if (!comma || !NeedsQuotes(field)) {
+        out += field;
+        return;
+    }
+    out += Char('"');
+    for (std::size_t quote; (quote = field.find(Char('"'))) != field.npos; field.remove_prefix(quote + 1)) {
+        out += field.substr(0, quote + 1);
+        out += Char('"');
+    }
+    out += field;
+    out += Char('"');
+}
+
+void AppendUtf16Le(std::string& out, std::u16string_view text)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        out.append(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+    } else {
+        for (char16_t c : text) {
+            out += static_cast<char>(c & 0xFF);
+            out += static_cast<char>(c >> 8);
+        }
+    }
 }
 
 std::size_t TextBytesOf(const TVocabFile& document)
@@ -52,13 +74,22 @@ std::string ExportTextBytes(const TVocabFile& document, TTextFormat format)
     if (format == tfUnicodeComma || format == tfUnicodeTab) {
         out.reserve(2 * estimate + 2);
         out += "\xFF\xFE";
+        std::u16string line;
+        std::u16string wide;
         for (const auto& item : document.ItemList()) {
+            line.clear();
             for (int k = 0; k < FieldCount; ++k) {
                 if (k > 0)
-                    AppendUtf16Le(out, std::u16string_view(comma ? u"," : u"\t"));
-                AppendFieldW(out, ToWide(item->FieldValue(k), codePages[k]), comma);
+                    line += char16_t(delimiter);
+                const std::string_view field = item->FieldValue(k);
+                if (IsAscii(field))
+                    wide.assign(field.begin(), field.end());
+                else
+                    wide = AnsiToWide(field, codePages[k]);
+                AppendField<char16_t>(line, wide, comma);
             }
-            AppendUtf16Le(out, u"\r\n");
+            line += u"\r\n";
+            AppendUtf16Le(out, line);
         }
         return out;
     }

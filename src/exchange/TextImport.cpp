@@ -266,8 +266,16 @@ TImportResult ImportTextBytes(TVocabFile& document, std::string_view bytes, TTex
     const bool comma = !IsTabFormat(format);
     if (IsUtf16Format(format)) {
         std::u16string text = BytesToWide(bytes);
-        FixUnicodeByteOrder(text);
-        return ReadItems<char16_t>(document, text, comma, true, columns, startLine, TUtf16Converter());
+        // FixUnicodeByteOrder's rule, but the mark is skipped rather than erased: erasing it
+        // would move the whole text once more.
+        if (!text.empty() && text.front() == 0xFFFE) {
+            for (char16_t& unit : text)
+                unit = static_cast<char16_t>((unit << 8) | (unit >> 8));
+        }
+        std::u16string_view view = text;
+        if (view.starts_with(u'\uFEFF'))
+            view.remove_prefix(1);
+        return ReadItems<char16_t>(document, view, comma, true, columns, startLine, TUtf16Converter());
     }
     // The 8-bit reader's text ends at a NUL byte.
     bytes = bytes.substr(0, bytes.find('\0'));

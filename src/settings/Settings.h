@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using TColour = std::uint32_t; // 0x00BBGGRR
@@ -83,19 +84,33 @@ std::array<std::uint8_t, PrintOptionsSize> PrintOptionsToBytes(const TPrintOptio
 std::optional<TPrintOptions> PrintOptionsFromBytes(std::span<const std::uint8_t> bytes);
 std::array<std::uint8_t, PageSetupSize> PageSetupToBytes(const TPageSetup& setup);
 std::optional<TPageSetup> PageSetupFromBytes(std::span<const std::uint8_t> bytes);
-// Brings values that would break the program into their valid ranges (a damaged store).
+// Brings values that would break the program into their valid ranges (a damaged store):
+// NumChoices 3..10, MaxPenaltyPoints 1..5, Delay 0..20 seconds, Columns 1..3.
 void ClampOptions(TOptions& options);
 void ClampPageSetup(TPageSetup& setup);
+
+// Font sizes outside this range in the store are damage and give way to the default size.
+inline constexpr std::int32_t MinFontSize = 1;
+inline constexpr std::int32_t MaxFontSize = 400;
+// Reading the recent files stops here, whatever "FileCount" claims.
+inline constexpr std::int32_t MaxStoredRecentFiles = 256;
 
 // Window bounds as stored in "WindowPosition": Left, Top, Right, Bottom.
 struct TWindowBounds {
     std::int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
 
+// Whether a window with these bounds can still be grabbed: at least 100 x 50 pixels of its top
+// area (all of it when the window is smaller) lie on one of the screens. Bounds without width
+// or height are never visible.
+bool BoundsVisible(const TWindowBounds& bounds, const std::vector<TWindowBounds>& screens);
+
 // The main window's state persisted with the settings.
 struct TWindowState {
     std::optional<TWindowBounds> Bounds; // nullopt: centre the window
+    // Only a window in its normal state writes its bounds, so the stored normal bounds survive.
     bool Maximised = false;
+    bool Minimised = false;
     std::uint16_t ForeignLangID = 0;
     std::uint16_t NativeLangID = 0;
     bool ShowToolBar = true;
@@ -132,12 +147,17 @@ extern std::string SoundFileWrong;
 struct TSettingsEnvironment {
     std::string ProgramFolder;        // with its trailing separator
     std::uint16_t UserDefaultLanguage = 0x0409;
-    // Whether a font family exists for the Western character set.
+    // Whether a font family exists for the Western character set; when empty, every font does.
     std::function<bool(const std::string&)> FontExists;
 };
 
-// Reads every setting in the stored order; missing or unreadable values take their defaults.
+// The language identifier of a locale name such as "de_CH" or "pt-BR": the table entry with the
+// same language and country, else the main entry of the language, else English (United States).
+std::uint16_t UserLanguageFromLocale(std::string_view localeName);
+
+// Reads every setting in the stored order; missing or unreadable values take their defaults, and
+// values a damaged store could hold that the program cannot work with are brought into range.
 void LoadSettings(ISettingsStore& store, const TSettingsEnvironment& environment, TWindowState& window);
 void SaveSettings(ISettingsStore& store, const TWindowState& window);
-// Resets the globals to their defaults (tests).
+// Resets the globals to the record defaults, fonts and sounds empty (tests).
 void ResetSettings();

@@ -13,7 +13,7 @@ FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps build test run bench fuzz asan-test clean examples
+.PHONY: all deps fuzz-deps build test run bench fuzz asan-test clean examples screenshots
 
 all: build
 
@@ -76,3 +76,7 @@ clean:
 # The bundled example list is built from its source by the program's own code.
 examples: build
 	examples/build-examples.sh $(BUILD)/src/velmoria-cli
+
+# Pictures of the window and dialogs in $(BUILD)/screenshots, drawn on the offscreen platform.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/velmoria-screenshots examples/German-English.vmr $(BUILD)/screenshots

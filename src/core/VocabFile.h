@@ -110,6 +110,8 @@ public:
     std::string SaveToBytes() const;
     // Marks the present state as saved (after the bytes reached their file).
     void MarkSaved();
+    // The same after the bytes were written under a (new) name by the caller.
+    void MarkSavedAs(const std::string& fileName);
 
     // ---- Undo history
     TUndoKind UndoKind() const;

@@ -190,12 +190,17 @@ void TVocabFile::SaveToFile(const std::string& fileName)
 {
     const std::string bytes = SaveToBytes();
     SafeWriteFile(fileName, bytes);
-    FileName_ = fileName;
-    MarkSaved();
+    MarkSavedAs(fileName);
 }
 
 void TVocabFile::MarkSaved()
 {
     Modified_ = false;
     SavedPos_ = UndoPos_;
+}
+
+void TVocabFile::MarkSavedAs(const std::string& fileName)
+{
+    FileName_ = fileName;
+    MarkSaved();
 }

@@ -1,0 +1,55 @@
+#include "ui/LongTask.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProgressDialog>
+#include <QTimer>
+
+#include <atomic>
+#include <exception>
+#include <thread>
+
+TWaitCursor::TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+TWaitCursor::~TWaitCursor() { QApplication::restoreOverrideCursor(); }
+
+void RunLongTask(QWidget* parent, const QString& label, const std::function<void()>& work)
+{
+    TWaitCursor wait;
+    std::atomic<bool> done{false};
+    std::exception_ptr error;
+    std::thread worker([&] {
+        try {
+            work();
+        } catch (...) {
+            error = std::current_exception();
+        }
+        done = true;
+    });
+
+    QEventLoop loop;
+    QTimer poll;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QProgressDialog* progress = nullptr;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done) {
+            loop.quit();
+            return;
+        }
+        if (!progress && elapsed.elapsed() >= 500) {
+            progress = new QProgressDialog(label, QString(), 0, 0, parent);
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(0);
+            progress->setCancelButton(nullptr);
+            progress->show();
+        }
+    });
+    poll.start(15);
+    if (!done)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
+    delete progress;
+    if (error)
+        std::rethrow_exception(error);
+}

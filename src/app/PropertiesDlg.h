@@ -3,7 +3,6 @@
 // Also asks for the languages of a list about to be created.
 
 #include <QDialog>
-
 #include <cstdint>
 #include <string>
 
@@ -39,6 +38,12 @@ public:
     QLabel* lblSize = nullptr;
     QLabel* lblModified = nullptr;
     QCheckBox* chbReadOnly = nullptr;
+    // No such attributes here: shown disabled and unchecked, except Hidden for a dot file.
+    QCheckBox* chbArchive = nullptr;
+    QCheckBox* chbSystem = nullptr;
+    QCheckBox* chbHidden = nullptr;
+    QWidget* tsGeneral = nullptr;
+    QWidget* tsSummary = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;
     QPushButton* btnHelp = nullptr;
@@ -47,5 +52,7 @@ public slots:
     void btnOKClick();
 
 private:
+    void FillGeneral();
+
     TPropertiesData& Data_;
 };

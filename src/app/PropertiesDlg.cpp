@@ -1,0 +1,225 @@
+#include "app/PropertiesDlg.h"
+
+#include "core/DisplayText.h"
+#include "core/Languages.h"
+#include "evaluation/TextUtils.h"
+#include "ui/HelpRequest.h"
+#include "ui/VocabEdit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
+
+namespace {
+// Every language for a new list; for an existing one only those whose code page reads the
+// stored texts the same way. No line is selected when the identifier is not offered.
+void FillLanguages(QComboBox* box, bool all, LangId current)
+{
+    std::vector<const TLanguage*> offered;
+    const int codePage = LanguageCodePage(current);
+    for (const TLanguage& language : LanguageTable())
+        if (all || LanguageCodePage(language.Id) == codePage)
+            offered.push_back(&language);
+    std::sort(offered.begin(), offered.end(),
+        [](const TLanguage* a, const TLanguage* b) { return a->Name < b->Name; });
+    for (const TLanguage* language : offered)
+        box->addItem(QString::fromUtf8(language->Name.data(), static_cast<qsizetype>(language->Name.size())),
+            QVariant::fromValue(static_cast<uint>(language->Id)));
+    box->setCurrentIndex(box->findData(QVariant::fromValue(static_cast<uint>(current))));
+}
+
+LangId SelectedLanguage(const QComboBox* box)
+{
+    return static_cast<LangId>(box->currentData().toUInt());
+}
+
+TVocabEdit* MakeNativeBox(QWidget* parent, int codePage, const std::string& text)
+{
+    auto* box = new TVocabEdit(parent);
+    box->SetTag(-2);
+    box->SetCodePage(codePage);
+    box->SetBytes(text);
+    return box;
+}
+
+QLabel* MakeLabel(const QString& caption, QWidget* buddy = nullptr)
+{
+    auto* label = new QLabel(caption);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QString SizeText(qint64 size, const QLocale& locale)
+{
+    const QString bytes = QStringLiteral("%1 bytes").arg(locale.toString(size));
+    if (size <= 1023)
+        return bytes;
+    return QStringLiteral("%1 KB (%2)")
+        .arg(locale.toString(static_cast<double>(size) / 1024.0, 'f', 2), bytes);
+}
+} // namespace
+
+TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& data)
+    : QDialog(parent)
+    , Data_(data)
+{
+    setWindowTitle(QStringLiteral("Properties"));
+    pcPages = new QTabWidget(this);
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnHelp = new QPushButton(QStringLiteral("&Help"), this);
+    btnOK->setDefault(true);
+
+    // General: facts about the file, all read-only.
+    tsGeneral = new QWidget;
+    lblTitle = new QLabel(tsGeneral);
+    QFont titleFont = lblTitle->font();
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+    lblLocation = new QLabel(tsGeneral);
+    lblSize = new QLabel(tsGeneral);
+    lblModified = new QLabel(tsGeneral);
+    for (QLabel* label : { lblTitle, lblLocation, lblSize, lblModified })
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const int valueWidth = lblLocation->fontMetrics().averageCharWidth() * 48;
+    lblLocation->setFixedWidth(valueWidth);
+    chbReadOnly = new QCheckBox(QStringLiteral("Read-only"), tsGeneral);
+    chbArchive = new QCheckBox(QStringLiteral("Archive"), tsGeneral);
+    chbSystem = new QCheckBox(QStringLiteral("System"), tsGeneral);
+    chbHidden = new QCheckBox(QStringLiteral("Hidden"), tsGeneral);
+    auto* attributes = new QGridLayout;
+    attributes->addWidget(chbReadOnly, 0, 0);
+    attributes->addWidget(chbArchive, 0, 1);
+    attributes->addWidget(chbHidden, 1, 0);
+    attributes->addWidget(chbSystem, 1, 1);
+    for (QCheckBox* box : { chbReadOnly, chbArchive, chbSystem, chbHidden })
+        box->setEnabled(false);
+    auto* general = new QFormLayout(tsGeneral);
+    general->setVerticalSpacing(8);
+    general->addRow(lblTitle);
+    general->addItem(new QSpacerItem(0, 6));
+    general->addRow(QStringLiteral("Location:"), lblLocation);
+    general->addRow(QStringLiteral("Size:"), lblSize);
+    general->addRow(QStringLiteral("Modified:"), lblModified);
+    general->addRow(QStringLiteral("Attributes:"), attributes);
+
+    // Summary: the languages and the three descriptions, in the native language's code page.
+    tsSummary = new QWidget;
+    cbForeign = new QComboBox(tsSummary);
+    cbNative = new QComboBox(tsSummary);
+    FillLanguages(cbForeign, data.IsNew, data.ForeignLangID);
+    FillLanguages(cbNative, data.IsNew, data.NativeLangID);
+    const int nativeCodePage = LanguageCodePage(data.NativeLangID);
+    const std::string none;
+    edtDescription = MakeNativeBox(tsSummary, nativeCodePage, data.IsNew ? none : data.Description);
+    edtAuthor = MakeNativeBox(tsSummary, nativeCodePage, data.IsNew ? none : data.Author);
+    edtComments = MakeNativeBox(tsSummary, nativeCodePage, data.IsNew ? none : data.Comments);
+    edtDescription->setMinimumWidth(valueWidth);
+    auto* summary = new QFormLayout(tsSummary);
+    summary->setVerticalSpacing(8);
+    summary->addRow(MakeLabel(QStringLiteral("&Foreign:"), cbForeign), cbForeign);
+    summary->addRow(MakeLabel(QStringLiteral("&Native:"), cbNative), cbNative);
+    summary->addItem(new QSpacerItem(0, 6));
+    summary->addRow(MakeLabel(QStringLiteral("&Description:"), edtDescription), edtDescription);
+    summary->addRow(MakeLabel(QStringLiteral("&Author:"), edtAuthor), edtAuthor);
+    summary->addRow(MakeLabel(QStringLiteral("&Comments:"), edtComments), edtComments);
+
+    if (data.IsNew) {
+        // A list about to be created has no file to describe.
+        tsGeneral->setParent(this);
+        tsGeneral->hide();
+        pcPages->setFocusPolicy(Qt::NoFocus);
+        pcPages->tabBar()->setFocusPolicy(Qt::NoFocus);
+    } else {
+        pcPages->addTab(tsGeneral, QStringLiteral("General"));
+        FillGeneral();
+    }
+    pcPages->addTab(tsSummary, QStringLiteral("Summary"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+    buttons->addWidget(btnHelp);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pcPages);
+    layout->addSpacing(4);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(cbForeign, cbNative);
+    setTabOrder(cbNative, edtDescription);
+    setTabOrder(edtDescription, edtAuthor);
+    setTabOrder(edtAuthor, edtComments);
+    setTabOrder(edtComments, btnOK);
+    setTabOrder(btnOK, btnCancel);
+    setTabOrder(btnCancel, btnHelp);
+
+    const auto updateOK
+        = [this] { btnOK->setEnabled(cbForeign->currentIndex() >= 0 && cbNative->currentIndex() >= 0); };
+    connect(cbForeign, &QComboBox::currentIndexChanged, this, updateOK);
+    connect(cbNative, &QComboBox::currentIndexChanged, this, updateOK);
+    // Only a new list can change the native code page; the descriptions follow it.
+    connect(cbNative, &QComboBox::currentIndexChanged, this, [this] {
+        const int codePage = LanguageCodePage(SelectedLanguage(cbNative));
+        for (QLineEdit* box : { edtDescription, edtAuthor, edtComments })
+            static_cast<TVocabEdit*>(box)->SetCodePage(codePage);
+    });
+    updateOK();
+    connect(btnOK, &QPushButton::clicked, this, &TPropertiesDialog::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnHelp, &QPushButton::clicked, this,
+        [this] { RequestHelp(pcPages->currentWidget() == tsGeneral ? 3071 : 3072); });
+
+    pcPages->setCurrentWidget(tsSummary);
+    cbForeign->setFocus();
+}
+
+void TPropertiesDialog::FillGeneral()
+{
+    lblTitle->setText(QString::fromStdString(DisplayTitle(Data_.FileName)));
+    if (Data_.FileName.empty())
+        return;
+    const QFileInfo info(QString::fromStdString(Data_.FileName));
+    const QFontMetrics metrics(lblLocation->font());
+    const TTextWidth width = [&metrics](std::string_view text) {
+        return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    };
+    const std::string folder = QDir::toNativeSeparators(info.absolutePath()).toStdString();
+    lblLocation->setText(QString::fromStdString(ShortenPath(folder, width, lblLocation->width())));
+    lblLocation->setToolTip(QString::fromStdString(folder));
+    if (!info.exists())
+        return;
+    const QLocale locale;
+    lblSize->setText(SizeText(info.size(), locale));
+    const QDateTime modified = info.lastModified();
+    lblModified->setText(locale.toString(modified.date(), QLocale::ShortFormat) + QLatin1Char(' ')
+        + locale.toString(modified.time(), QLocale::ShortFormat));
+    chbReadOnly->setChecked(!info.isWritable());
+    chbHidden->setChecked(info.isHidden());
+}
+
+void TPropertiesDialog::btnOKClick()
+{
+    if (cbForeign->currentIndex() < 0 || cbNative->currentIndex() < 0)
+        return;
+    Data_.ForeignLangID = SelectedLanguage(cbForeign);
+    Data_.NativeLangID = SelectedLanguage(cbNative);
+    Data_.Description = Trim(static_cast<TVocabEdit*>(edtDescription)->Bytes());
+    Data_.Author = Trim(static_cast<TVocabEdit*>(edtAuthor)->Bytes());
+    Data_.Comments = Trim(static_cast<TVocabEdit*>(edtComments)->Bytes());
+    accept();
+}

@@ -1,0 +1,114 @@
+#include "app/WelcomeDlg.h"
+
+#include "core/DisplayText.h"
+#include "ui/HelpRequest.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+// Radio buttons have no double-click signal; a double click on either one confirms the dialog.
+class TDoubleClickFilter : public QObject {
+public:
+    TDoubleClickFilter(QObject* parent, std::function<void()> action)
+        : QObject(parent)
+        , Action_(std::move(action))
+    {
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            Action_();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> Action_;
+};
+} // namespace
+
+TWelcomeDialog::TWelcomeDialog(QWidget* parent, TWelcomeData& data)
+    : QDialog(parent)
+    , Data_(data)
+{
+    setWindowTitle(QStringLiteral("Welcome"));
+    rbNew = new QRadioButton(QStringLiteral("&Create a new file"), this);
+    rbOpen = new QRadioButton(QStringLiteral("&Open an existing file:"), this);
+    rbOpen->setChecked(true);
+    lbFiles = new QListWidget(this);
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnHelp = new QPushButton(QStringLiteral("&Help"), this);
+    btnOK->setDefault(true);
+
+    const QFontMetrics metrics(lbFiles->font());
+    lbFiles->setFixedSize(metrics.averageCharWidth() * 60, metrics.height() * 9);
+    lbFiles->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto* list = new QHBoxLayout;
+    list->addSpacing(rbOpen->sizeHint().height());
+    list->addWidget(lbFiles);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+    buttons->addWidget(btnHelp);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(rbNew);
+    layout->addSpacing(4);
+    layout->addWidget(rbOpen);
+    layout->addLayout(list);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Room for a line: the client width less a little margin and a vertical scroll bar, so the
+    // lines fit whether or not the bar appears.
+    const int room = lbFiles->width() - 2 * lbFiles->frameWidth() - 4
+        - lbFiles->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, lbFiles);
+    const TTextWidth width = [&metrics](std::string_view text) {
+        return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    };
+    lbFiles->addItem(QStringLiteral("Browse..."));
+    if (data.RecentFiles) {
+        for (std::int32_t i = 0; i < data.RecentFiles->Count(); ++i) {
+            const std::string& name = (*data.RecentFiles)[i];
+            auto* item
+                = new QListWidgetItem(QString::fromStdString(ShortenPath(DisplayName(name), width, room)));
+            item->setToolTip(QString::fromStdString(name));
+            lbFiles->addItem(item);
+        }
+    }
+    lbFiles->setCurrentRow(0);
+
+    auto* confirm = new TDoubleClickFilter(this, [this] { btnOKClick(); });
+    rbNew->installEventFilter(confirm);
+    rbOpen->installEventFilter(confirm);
+    connect(lbFiles, &QListWidget::currentRowChanged, rbOpen, [this] { rbOpen->setChecked(true); });
+    connect(lbFiles, &QListWidget::itemClicked, rbOpen, [this] { rbOpen->setChecked(true); });
+    connect(lbFiles, &QListWidget::itemDoubleClicked, this, &TWelcomeDialog::btnOKClick);
+    connect(btnOK, &QPushButton::clicked, this, &TWelcomeDialog::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnHelp, &QPushButton::clicked, this, [] { RequestHelp(3110); });
+    lbFiles->setFocus();
+}
+
+void TWelcomeDialog::btnOKClick()
+{
+    Data_.Open = rbOpen->isChecked();
+    const int line = lbFiles->currentRow();
+    Data_.FileName = line >= 1 && Data_.RecentFiles && line - 1 < Data_.RecentFiles->Count()
+        ? (*Data_.RecentFiles)[line - 1]
+        : std::string();
+    accept();
+}

@@ -1,0 +1,215 @@
+#include "ui/EditDlg.h"
+
+#include "app/MessageBox.h"
+#include "core/GlobalDocument.h"
+#include "core/SortingMarker.h"
+#include "evaluation/TextUtils.h"
+#include "settings/Settings.h"
+#include "ui/HelpRequest.h"
+#include "ui/VocabEdit.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+void Stay(TVocabEdit* box)
+{
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+}
+
+void Tell(const char* text)
+{
+    ShowMessageBox(QString::fromUtf8(text), QString(), QMessageBox::Ok, QMessageBox::Warning);
+}
+
+bool Ask(const char* text)
+{
+    return ShowMessageBox(QString::fromUtf8(text), QString(), QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::Warning, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+TVocabEdit* MakeBox(QWidget* parent, int tag, int codePage, const QFont& font, int helpContext)
+{
+    auto* box = new TVocabEdit(parent);
+    box->SetTag(tag);
+    box->SetCodePage(codePage);
+    box->setFont(font);
+    SetHelpContext(box, helpContext);
+    return box;
+}
+
+QLabel* MakeLabel(const char* caption, QWidget* buddy)
+{
+    auto* label = new QLabel(QString::fromUtf8(caption));
+    label->setBuddy(buddy);
+    return label;
+}
+
+bool IsDuplicate(const TVocabFile& document, const std::string& foreign, const std::string& native)
+{
+    for (const auto& item : document.ItemList())
+        if (item->FieldValue(fiForeign) == foreign || item->FieldValue(fiNative) == native)
+            return true;
+    return false;
+}
+} // namespace
+
+TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data)
+    : QDialog(parent)
+    , Data_(data)
+{
+    const TVocabFile& document = Document();
+    setWindowTitle(data.IsNew ? QStringLiteral("Add") : QStringLiteral("Edit"));
+
+    QFont font = this->font();
+    if (!DisplayFont.Name.empty())
+        font.setFamily(QString::fromStdString(DisplayFont.Name));
+    if (DisplayFont.Size > 0)
+        font.setPointSize(DisplayFont.Size);
+    QFont bold = font;
+    bold.setBold(true);
+    QFont italic = font;
+    italic.setItalic(true);
+
+    const int foreignCodePage = LanguageCodePage(document.ForeignLangID());
+    const int nativeCodePage = LanguageCodePage(document.NativeLangID());
+    edtForeign = MakeBox(this, -1, foreignCodePage, bold, 1700);
+    edtCategory = MakeBox(this, -2, nativeCodePage, italic, 1701);
+    edtNotes = MakeBox(this, -2, nativeCodePage, italic, 1702);
+    edtNative = MakeBox(this, -2, nativeCodePage, font, 1703);
+    edtForeign->setMinimumWidth(edtForeign->fontMetrics().averageCharWidth() * 50);
+
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnHelp = new QPushButton(QStringLiteral("&Help"), this);
+    btnOK->setDefault(true);
+    SetHelpContext(btnOK, 1000);
+    SetHelpContext(btnCancel, 1001);
+    SetHelpContext(btnHelp, 1002);
+
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(8);
+    fields->setVerticalSpacing(5);
+    fields->addWidget(MakeLabel("&Word/phrase:", edtForeign), 0, 0);
+    fields->addWidget(edtForeign, 0, 1, 1, 3);
+    fields->addWidget(MakeLabel("&Part of speech:", edtCategory), 1, 0);
+    fields->addWidget(edtCategory, 1, 1);
+    fields->addWidget(MakeLabel("&Notes:", edtNotes), 1, 2);
+    fields->addWidget(edtNotes, 1, 3);
+    fields->addWidget(MakeLabel("&Translations:", edtNative), 2, 0);
+    fields->addWidget(edtNative, 2, 1, 1, 3);
+    fields->setColumnStretch(1, 1);
+    fields->setColumnStretch(3, 2);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+    buttons->addWidget(btnHelp);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addSpacing(fields->verticalSpacing() * 2);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // With SkipNotes the user tabs from the word/phrase straight to the translations; the two
+    // boxes between stay reachable by mouse and accelerator.
+    if (Options.SkipNotes) {
+        edtCategory->setFocusPolicy(Qt::ClickFocus);
+        edtNotes->setFocusPolicy(Qt::ClickFocus);
+    }
+    setTabOrder(edtForeign, edtCategory);
+    setTabOrder(edtCategory, edtNotes);
+    setTabOrder(edtNotes, edtNative);
+    setTabOrder(edtNative, btnOK);
+    setTabOrder(btnOK, btnCancel);
+    setTabOrder(btnCancel, btnHelp);
+
+    if (!data.IsNew) {
+        edtForeign->SetBytes(
+            InsertSortingMarker(data.FieldValues[fiForeign], data.SortingPosition, Options.ConfirmNoSort));
+        edtCategory->SetBytes(data.FieldValues[fiCategory]);
+        edtNotes->SetBytes(data.FieldValues[fiNotes]);
+        edtNative->SetBytes(data.FieldValues[fiNative]);
+    }
+    edtForeign->setFocus();
+
+    DataChanged_ = false;
+    for (TVocabEdit* box : { edtForeign, edtCategory, edtNotes, edtNative })
+        connect(box, &QLineEdit::textChanged, this, [this] { DataChanged_ = true; });
+    connect(btnOK, &QPushButton::clicked, this, &TEditDialog::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnHelp, &QPushButton::clicked, this, [] { RequestHelp(3000); });
+}
+
+void TEditDialog::btnOKClick()
+{
+    // An untouched Edit stores nothing, so it records no undo step either.
+    if (!Data_.IsNew && !DataChanged_) {
+        reject();
+        return;
+    }
+
+    TFieldValues values;
+    const std::array<TVocabEdit*, FieldCount> boxes { edtForeign, edtCategory, edtNotes, edtNative };
+    for (int i = 0; i < FieldCount; ++i)
+        values[static_cast<std::size_t>(i)] = CollapseSpaces(boxes[static_cast<std::size_t>(i)]->Bytes());
+    std::string& foreign = values[fiForeign];
+
+    if (foreign.empty()) {
+        Tell("Enter a word or phrase.");
+        Stay(edtForeign);
+        return;
+    }
+    if (values[fiNative].empty()) {
+        Tell("Enter a translation.");
+        Stay(edtNative);
+        return;
+    }
+
+    bool marked = false;
+    const std::int32_t position = ExtractSortingMarker(foreign, &marked);
+    // A marker can only border a blank at either end, and then it marks position 0: trimming
+    // keeps the stored text as clean as the others without moving the position.
+    if (marked && !foreign.empty() && foreign.back() == ' ')
+        foreign.pop_back();
+    if (marked && !foreign.empty() && foreign.front() == ' ')
+        foreign.erase(0, 1);
+    // "@" alone would otherwise store an item without a word/phrase.
+    if (foreign.empty()) {
+        Tell("Enter a word or phrase.");
+        Stay(edtForeign);
+        return;
+    }
+    if (!marked && Options.ConfirmNoSort) {
+        if (!Ask("You have not specified  the sorting position. Sort this item by its initial letter?")) {
+            Stay(edtForeign);
+            return;
+        }
+        // The marker stays in the box, so a later OK of this dialog does not ask again.
+        edtForeign->setText(QStringLiteral("@") + edtForeign->text());
+    }
+
+    if (values[fiCategory].empty() && Options.ConfirmNoCategory
+        && !Ask("You have not specified the part of speech. Leave field blank?")) {
+        Stay(edtCategory);
+        return;
+    }
+
+    if (Data_.IsNew && Options.ConfirmDuplicates && IsDuplicate(Document(), foreign, values[fiNative])
+        && !Ask("Word or translation already exists. Add anyway?")) {
+        Stay(edtForeign);
+        return;
+    }
+
+    for (std::size_t i = 0; i < values.size(); ++i)
+        Data_.FieldValues[i] = std::move(values[i]);
+    Data_.SortingPosition = position;
+    accept();
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The number checks of edit boxes with their message, digits-only boxes and font existence.
+
+class QComboBox;
+class QLineEdit;
+class QString;
+
+// True when the box holds a whole number from min to max. Otherwise the user is told the bounds,
+// the box's text is selected and the box gets the focus, so the dialog can simply stay open.
+bool CheckIntRange(QLineEdit* edit, int min, int max);
+// The same for the edit part of an editable combo box (or the current text of a plain one).
+bool CheckIntRange(QComboBox* box, int min, int max);
+// The same for a decimal number, written in the user's locale or with a point.
+bool CheckFloatRange(QLineEdit* edit, double min, double max);
+// The box accepts typed and pasted digits only.
+void SetDigitsOnly(QLineEdit* edit);
+// Whether a font family of that name (in any letter case) is installed for Western text.
+bool FontExists(const QString& name);

@@ -1,7 +1,6 @@
 // Exchange figures: delimited-text import and export, beside reading and writing the same bytes.
 
 #include "BenchFigures.h"
-
 #include "core/SafeSave.h"
 #include "core/VocabFile.h"
 #include "exchange/Export.h"
@@ -50,7 +49,7 @@ std::string Letters(std::mt19937& random, int minLength, int maxLength, bool acc
 void Generate(TVocabFile& document, int items)
 {
     std::mt19937 random(7);
-    static const char* const categories[] = {"noun", "verb", "adjective", "adverb", "phrase"};
+    static const char* const categories[] = { "noun", "verb", "adjective", "adverb", "phrase" };
     document.SetForeignLangID(0x0407);
     document.SetNativeLangID(0x0409);
     document.Reserve(static_cast<std::size_t>(items));
@@ -58,7 +57,7 @@ void Generate(TVocabFile& document, int items)
         auto item = std::make_unique<TVocabItem>();
         const std::string notes = random() % 4 == 0 ? "pl. " + Letters(random, 4, 10, true) + ", rare" : "";
         item->SetFieldValues(Letters(random, 3, 14, true), categories[random() % 5], notes,
-                             Letters(random, 3, 10, false) + ", " + Letters(random, 3, 10, false));
+            Letters(random, 3, 10, false) + ", " + Letters(random, 3, 10, false));
         document.AppendItem(std::move(item));
     }
     document.EndBulkAppend();
@@ -68,14 +67,15 @@ void Generate(TVocabFile& document, int items)
 void RawWrite(const std::string& name, const std::string& bytes)
 {
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) || ::fsync(fd) != 0)
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())
+        || ::fsync(fd) != 0)
         std::perror("raw write");
     if (fd >= 0)
         ::close(fd);
 }
 
 void BenchFormat(const TVocabFile& source, const std::filesystem::path& folder, TTextFormat format,
-                 const std::string& label, int items)
+    const std::string& label, int items)
 {
     const int repeats = items >= 1000000 ? 3 : 5;
     const std::string file = (folder / ("list-" + label + ".txt")).string();
@@ -96,7 +96,7 @@ void BenchFormat(const TVocabFile& source, const std::filesystem::path& folder, 
         target.SetForeignLangID(source.ForeignLangID());
         target.SetNativeLangID(source.NativeLangID());
         const auto start = std::chrono::steady_clock::now();
-        const TImportResult result = ImportText(target, file, format, {1, 2, 3, 4}, 1);
+        const TImportResult result = ImportText(target, file, format, { 1, 2, 3, 4 }, 1);
         const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
         best = std::min(best, took.count());
         if (result.Added != items)

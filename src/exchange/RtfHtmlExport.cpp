@@ -8,7 +8,10 @@
 namespace {
 
 // The file name without folder and extension, in the file system's encoding (UTF-8).
-std::string FileTitle(const std::string& fileName) { return std::filesystem::path(fileName).stem().string(); }
+std::string FileTitle(const std::string& fileName)
+{
+    return std::filesystem::path(fileName).stem().string();
+}
 
 // Part of speech and notes, joined by a space; empty when neither holds anything.
 std::string ItalicPart(const TVocabItem& item)

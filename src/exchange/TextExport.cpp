@@ -1,6 +1,6 @@
 #include "core/SafeSave.h"
-#include "exchange/Export.h"
 #include "exchange/ExchangeText.h"
+#include "exchange/Export.h"
 
 #include <bit>
 
@@ -63,10 +63,9 @@ std::string ExportTextBytes(const TVocabFile& document, TTextFormat format)
         throw EVocabFileError("Invalid procedure call.");
     const bool comma = !IsTabFormat(format);
     const char delimiter = comma ? ',' : '\t';
-    const int codePages[FieldCount] = {LanguageCodePage(document.ForeignLangID()),
-                                       LanguageCodePage(document.NativeLangID()),
-                                       LanguageCodePage(document.NativeLangID()),
-                                       LanguageCodePage(document.NativeLangID())};
+    const int codePages[FieldCount]
+        = { LanguageCodePage(document.ForeignLangID()), LanguageCodePage(document.NativeLangID()),
+              LanguageCodePage(document.NativeLangID()), LanguageCodePage(document.NativeLangID()) };
     // Room for the texts, delimiters and line ends (twice for UTF-16); quoting may still grow it.
     const std::size_t estimate = TextBytesOf(document) + 5 * document.ItemList().size();
     std::string out;

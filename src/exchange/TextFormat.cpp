@@ -10,14 +10,14 @@ struct TFormatNames {
 };
 
 // Indexed by TTextFormat; the format lists show this order.
-constexpr std::array<TFormatNames, TextFormatCount> FormatNames = {{
-    {"Text (Comma-delimited)", "text-comma"},
-    {"Text (Tab-delimited)", "text-tab"},
-    {"Unicode (Comma-delimited)", "unicode-comma"},
-    {"Unicode (Tab-delimited)", "unicode-tab"},
-    {"Unicode UTF-8 (Comma-delimited)", "utf8-comma"},
-    {"Unicode UTF-8 (Tab-delimited)", "utf8-tab"},
-}};
+constexpr std::array<TFormatNames, TextFormatCount> FormatNames = { {
+    { "Text (Comma-delimited)", "text-comma" },
+    { "Text (Tab-delimited)", "text-tab" },
+    { "Unicode (Comma-delimited)", "unicode-comma" },
+    { "Unicode (Tab-delimited)", "unicode-tab" },
+    { "Unicode UTF-8 (Comma-delimited)", "utf8-comma" },
+    { "Unicode UTF-8 (Tab-delimited)", "utf8-tab" },
+} };
 
 } // namespace
 

@@ -13,13 +13,25 @@ constexpr int MaxFields = 64;
 constexpr std::string_view MissingTranslation = "#Value?#";
 constexpr std::size_t DetectSampleSize = 1024;
 
-bool IsValidFormat(TTextFormat format) { return format < TextFormatCount; }
-bool IsUtf16Format(TTextFormat format) { return format == tfUnicodeComma || format == tfUnicodeTab; }
-bool IsUtf8Format(TTextFormat format) { return format == tfUtf8Comma || format == tfUtf8Tab; }
+bool IsValidFormat(TTextFormat format)
+{
+    return format < TextFormatCount;
+}
+bool IsUtf16Format(TTextFormat format)
+{
+    return format == tfUnicodeComma || format == tfUnicodeTab;
+}
+bool IsUtf8Format(TTextFormat format)
+{
+    return format == tfUtf8Comma || format == tfUtf8Tab;
+}
 
 template <typename Char> using TView = std::basic_string_view<Char>;
 
-template <typename Char> bool IsBlank(Char c) { return static_cast<std::make_unsigned_t<Char>>(c) <= 32; }
+template <typename Char> bool IsBlank(Char c)
+{
+    return static_cast<std::make_unsigned_t<Char>>(c) <= 32;
+}
 
 template <typename Char> TView<Char> TrimView(TView<Char> text)
 {
@@ -34,14 +46,13 @@ template <typename Char> TView<Char> TrimView(TView<Char> text)
 
 // The comma rule's clean-up of one raw field: trim, drop enclosing quotes and undouble the
 // quotes inside, trim again. Only a field with doubled quotes needs the scratch buffer.
-template <typename Char>
-TView<Char> CleanCommaField(TView<Char> raw, std::basic_string<Char>& scratch)
+template <typename Char> TView<Char> CleanCommaField(TView<Char> raw, std::basic_string<Char>& scratch)
 {
     TView<Char> text = TrimView(raw);
     if (text.size() < 2 || text.front() != Char('"') || text.back() != Char('"'))
         return text;
     TView<Char> inner = text.substr(1, text.size() - 2);
-    const Char pair[] = {Char('"'), Char('"')};
+    const Char pair[] = { Char('"'), Char('"') };
     if (inner.find(TView<Char>(pair, 2)) != TView<Char>::npos) {
         scratch.clear();
         for (std::size_t i = 0; i < inner.size(); ++i) {
@@ -58,7 +69,12 @@ TView<Char> CleanCommaField(TView<Char> raw, std::basic_string<Char>& scratch)
 // further line) and each line into at most 64 raw fields, in a single scan.
 template <typename Char> class TLineScanner {
 public:
-    TLineScanner(TView<Char> text, bool comma) : Text_(text), Delimiter_(comma ? Char(',') : Char('\t')), Comma_(comma) {}
+    TLineScanner(TView<Char> text, bool comma)
+        : Text_(text)
+        , Delimiter_(comma ? Char(',') : Char('\t'))
+        , Comma_(comma)
+    {
+    }
 
     bool Next()
     {
@@ -123,7 +139,8 @@ struct TUtf8Converter {
 };
 
 struct TUtf16Converter {
-    std::string_view operator()(std::u16string_view value, int codePage, std::string& scratch, bool& lost) const
+    std::string_view operator()(
+        std::u16string_view value, int codePage, std::string& scratch, bool& lost) const
     {
         if (IsAscii(value)) {
             scratch.resize(value.size());
@@ -140,12 +157,11 @@ struct TUtf16Converter {
 // file leaves the document exactly as it was, then appends them all at once.
 template <typename Char, typename Converter>
 TImportResult ReadItems(TVocabFile& document, TView<Char> text, bool comma, bool trailingBreakIsLine,
-                        const TFieldColumns& columns, std::int32_t startLine, Converter convert)
+    const TFieldColumns& columns, std::int32_t startLine, Converter convert)
 {
-    const int codePages[FieldCount] = {LanguageCodePage(document.ForeignLangID()),
-                                       LanguageCodePage(document.NativeLangID()),
-                                       LanguageCodePage(document.NativeLangID()),
-                                       LanguageCodePage(document.NativeLangID())};
+    const int codePages[FieldCount]
+        = { LanguageCodePage(document.ForeignLangID()), LanguageCodePage(document.NativeLangID()),
+              LanguageCodePage(document.NativeLangID()), LanguageCodePage(document.NativeLangID()) };
     std::basic_string<Char> unquoted[FieldCount];
     std::string converted[FieldCount];
     std::array<std::string_view, FieldCount> values;
@@ -182,7 +198,7 @@ TImportResult ReadItems(TVocabFile& document, TView<Char> text, bool comma, bool
         for (const std::string_view value : values) {
             if (value.size() > MaxTextLength) {
                 throw EVocabFileError("Line " + std::to_string(lineNumber) + ": a field is longer than "
-                                      + std::to_string(MaxTextLength) + " bytes.");
+                    + std::to_string(MaxTextLength) + " bytes.");
             }
         }
         auto item = std::make_unique<TVocabItem>();
@@ -197,8 +213,8 @@ TImportResult ReadItems(TVocabFile& document, TView<Char> text, bool comma, bool
     std::int64_t lines = lineNumber;
     if (trailingBreakIsLine && (lineNumber == 0 || lastEndedWithBreak))
         ++lines;
-    document.Reserve(static_cast<std::size_t>(document.Count())
-                     + static_cast<std::size_t>(lines - startLine + 1));
+    document.Reserve(
+        static_cast<std::size_t>(document.Count()) + static_cast<std::size_t>(lines - startLine + 1));
     result.Added = static_cast<std::int32_t>(built.size());
     for (auto& item : built)
         document.AppendItem(std::move(item));
@@ -260,7 +276,7 @@ bool LooksLikeUtf8(std::string_view text, bool truncated)
 } // namespace
 
 TImportResult ImportTextBytes(TVocabFile& document, std::string_view bytes, TTextFormat format,
-                              const TFieldColumns& columns, std::int32_t startLine)
+    const TFieldColumns& columns, std::int32_t startLine)
 {
     CheckArguments(format, startLine);
     const bool comma = !IsTabFormat(format);
@@ -288,7 +304,7 @@ TImportResult ImportTextBytes(TVocabFile& document, std::string_view bytes, TTex
 }
 
 TImportResult ImportText(TVocabFile& document, const std::string& fileName, TTextFormat format,
-                         const TFieldColumns& columns, std::int32_t startLine)
+    const TFieldColumns& columns, std::int32_t startLine)
 {
     CheckArguments(format, startLine);
     const std::string bytes = ReadWholeFile(fileName);
@@ -303,8 +319,8 @@ TTextFormat DetectTextFormatBytes(std::string_view sample)
     if (sample.size() < 2)
         return tfTextComma;
     const auto unit = [&](std::size_t i) {
-        return static_cast<char16_t>(static_cast<unsigned char>(sample[2 * i])
-                                     | (static_cast<unsigned char>(sample[2 * i + 1]) << 8));
+        return static_cast<char16_t>(
+            static_cast<unsigned char>(sample[2 * i]) | (static_cast<unsigned char>(sample[2 * i + 1]) << 8));
     };
     const std::size_t units = sample.size() / 2;
     const char16_t first = unit(0);

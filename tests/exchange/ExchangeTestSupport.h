@@ -12,11 +12,11 @@
 #include <string_view>
 
 inline constexpr LangId LangEnglish = 0x0409; // code page 1252
-inline constexpr LangId LangGerman = 0x0407;  // 1252
-inline constexpr LangId LangPolish = 0x0415;  // 1250
+inline constexpr LangId LangGerman = 0x0407; // 1252
+inline constexpr LangId LangPolish = 0x0415; // 1250
 inline constexpr LangId LangRussian = 0x0419; // 1251
-inline constexpr LangId LangGreek = 0x0408;   // 1253
-inline constexpr TFieldColumns AllColumns = {1, 2, 3, 4};
+inline constexpr LangId LangGreek = 0x0408; // 1253
+inline constexpr TFieldColumns AllColumns = { 1, 2, 3, 4 };
 
 class TTempFolder {
 public:
@@ -45,7 +45,7 @@ public:
     static std::string Read(const std::string& path)
     {
         std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
     }
     const std::filesystem::path& Path() const { return Path_; }
 
@@ -61,7 +61,7 @@ inline void SetLanguages(TVocabFile& document, LangId foreign, LangId native)
 
 // Appends an item and leaves the document as freshly saved.
 inline void AddItem(TVocabFile& document, std::string_view foreign, std::string_view category,
-                    std::string_view notes, std::string_view native)
+    std::string_view notes, std::string_view native)
 {
     auto item = std::make_unique<TVocabItem>();
     item->SetFieldValues(foreign, category, notes, native);
@@ -70,7 +70,10 @@ inline void AddItem(TVocabFile& document, std::string_view foreign, std::string_
     document.MarkSaved();
 }
 
-inline TFieldValues ItemValues(const TVocabFile& document, std::int32_t i) { return document.Items(i).FieldValues(); }
+inline TFieldValues ItemValues(const TVocabFile& document, std::int32_t i)
+{
+    return document.Items(i).FieldValues();
+}
 
 // ASCII or already-wide text as UTF-16 little-endian bytes.
 inline std::string Utf16Le(std::u16string_view text)
@@ -93,4 +96,7 @@ inline std::string Utf16Be(std::u16string_view text)
     return bytes;
 }
 
-inline std::u16string Widen(std::string_view ascii) { return {ascii.begin(), ascii.end()}; }
+inline std::u16string Widen(std::string_view ascii)
+{
+    return { ascii.begin(), ascii.end() };
+}

@@ -3,22 +3,25 @@
 
 namespace {
 
-const std::string HtmlHead = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<html>\r\n<head>\r\n<title>";
-const std::string HtmlMeta = "</title>\r\n<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">\r\n"
-                             "</head>\r\n<body bgcolor=\"#FFFFFF\">\r\n<h1>";
+const std::string HtmlHead
+    = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<html>\r\n<head>\r\n<title>";
+const std::string HtmlMeta
+    = "</title>\r\n<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">\r\n"
+      "</head>\r\n<body bgcolor=\"#FFFFFF\">\r\n<h1>";
 const std::string HtmlTail = "</p>\r\n</body>\r\n</html>";
 
 std::string HtmlPage(std::string_view title, std::string_view body)
 {
-    return HtmlHead + std::string(title) + HtmlMeta + std::string(title) + "</h1>\r\n<p>" + std::string(body) + HtmlTail;
+    return HtmlHead + std::string(title) + HtmlMeta + std::string(title) + "</h1>\r\n<p>" + std::string(body)
+        + HtmlTail;
 }
 
-std::string RtfFontTable(int foreignCharset, std::string_view foreignSuffix, int nativeCharset,
-                         std::string_view nativeSuffix)
+std::string RtfFontTable(
+    int foreignCharset, std::string_view foreignSuffix, int nativeCharset, std::string_view nativeSuffix)
 {
-    return "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\froman\\fcharset" + std::to_string(foreignCharset) + " Times New Roman"
-           + std::string(foreignSuffix) + "};{\\f1\\froman\\fcharset" + std::to_string(nativeCharset)
-           + " Times New Roman" + std::string(nativeSuffix) + "}}";
+    return "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\froman\\fcharset" + std::to_string(foreignCharset)
+        + " Times New Roman" + std::string(foreignSuffix) + "};{\\f1\\froman\\fcharset"
+        + std::to_string(nativeCharset) + " Times New Roman" + std::string(nativeSuffix) + "}}";
 }
 
 TEST(RtfExport, ExactBytes)
@@ -31,12 +34,12 @@ TEST(RtfExport, ExactBytes)
     AddItem(document, "w", "", "only notes", "y");
     AddItem(document, "v", "verb", "  ", "z\r\n");
     const std::string expected = RtfFontTable(204, " Cyr", 0, "")
-                                 + "\\pard\\plain\\fs32\\lang1024\\b My \\{list\\}\\\\ \\'a9\\b0\\par\\par\\fi-283\\li283\\fs24"
-                                   "\\f0\\lang1049\\b \\'e4\\'ee\\'ec\\b0\\f1\\lang1033  \\i n. masc.\\i0  house\\par"
-                                   "\\f0\\lang1049\\b a\\\\b\\{c\\}\\b0\\f1\\lang1033  x\\par"
-                                   "\\f0\\lang1049\\b w\\b0\\f1\\lang1033  \\i only notes\\i0  y\\par"
-                                   "\\f0\\lang1049\\b v\\b0\\f1\\lang1033  \\i verb\\i0  z\r\n\\par"
-                                   "}";
+        + "\\pard\\plain\\fs32\\lang1024\\b My \\{list\\}\\\\ \\'a9\\b0\\par\\par\\fi-283\\li283\\fs24"
+          "\\f0\\lang1049\\b \\'e4\\'ee\\'ec\\b0\\f1\\lang1033  \\i n. masc.\\i0  house\\par"
+          "\\f0\\lang1049\\b a\\\\b\\{c\\}\\b0\\f1\\lang1033  x\\par"
+          "\\f0\\lang1049\\b w\\b0\\f1\\lang1033  \\i only notes\\i0  y\\par"
+          "\\f0\\lang1049\\b v\\b0\\f1\\lang1033  \\i verb\\i0  z\r\n\\par"
+          "}";
     EXPECT_EQ(ExportRtfBytes(document, "/tmp/ignored.rtf"), expected);
 }
 
@@ -47,10 +50,10 @@ TEST(RtfExport, FontTableFollowsCodePages)
         LangId Native;
         std::string Table;
     } cases[] = {
-        {LangPolish, LangRussian, RtfFontTable(238, " CE", 204, " Cyr")},
-        {LangRussian, LangEnglish, RtfFontTable(204, " Cyr", 0, "")},
-        {LangGerman, LangPolish, RtfFontTable(0, "", 238, " CE")},
-        {LangGreek, 0x0000, RtfFontTable(161, " Greek", 0, "")},
+        { LangPolish, LangRussian, RtfFontTable(238, " CE", 204, " Cyr") },
+        { LangRussian, LangEnglish, RtfFontTable(204, " Cyr", 0, "") },
+        { LangGerman, LangPolish, RtfFontTable(0, "", 238, " CE") },
+        { LangGreek, 0x0000, RtfFontTable(161, " Greek", 0, "") },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Table);
@@ -59,9 +62,9 @@ TEST(RtfExport, FontTableFollowsCodePages)
         AddItem(document, "a", "", "", "b");
         const std::string rtf = ExportRtfBytes(document, "x.rtf");
         EXPECT_EQ(rtf.substr(0, c.Table.size()), c.Table);
-        EXPECT_NE(rtf.find("\\f0\\lang" + std::to_string(c.Foreign) + "\\b a\\b0\\f1\\lang" + std::to_string(c.Native)
-                           + "  b\\par}"),
-                  std::string::npos);
+        EXPECT_NE(rtf.find("\\f0\\lang" + std::to_string(c.Foreign) + "\\b a\\b0\\f1\\lang"
+                      + std::to_string(c.Native) + "  b\\par}"),
+            std::string::npos);
     }
 }
 
@@ -73,12 +76,13 @@ TEST(RtfExport, EmptyDocumentAndTitleFromFileName)
         std::string FileName;
         std::string Title;
     } cases[] = {
-        {"PlainName", LangEnglish, "/some/folder/words.rtf", "words"},
-        {"NoExtension", LangEnglish, "words", "words"},
-        {"DotsInName", LangEnglish, "dir.x/my.words.rtf", "my.words"},
-        {"Utf8NameToWestern", LangGerman, "/x/w\xC3\xB6rter.rtf", "w\\'f6rter"},
-        {"Utf8NameToCyrillic", LangRussian, "/x/\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xB0.rtf", "\\'f1\\'eb\\'ee\\'e2\\'e0"},
-        {"BracesInName", LangEnglish, "{a}\\.rtf", "\\{a\\}\\\\"},
+        { "PlainName", LangEnglish, "/some/folder/words.rtf", "words" },
+        { "NoExtension", LangEnglish, "words", "words" },
+        { "DotsInName", LangEnglish, "dir.x/my.words.rtf", "my.words" },
+        { "Utf8NameToWestern", LangGerman, "/x/w\xC3\xB6rter.rtf", "w\\'f6rter" },
+        { "Utf8NameToCyrillic", LangRussian, "/x/\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xB0.rtf",
+            "\\'f1\\'eb\\'ee\\'e2\\'e0" },
+        { "BracesInName", LangEnglish, "{a}\\.rtf", "\\{a\\}\\\\" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -86,8 +90,7 @@ TEST(RtfExport, EmptyDocumentAndTitleFromFileName)
         SetLanguages(document, LangEnglish, c.Native);
         const int charset = c.Native == LangRussian ? 204 : 0;
         const std::string expected = RtfFontTable(0, "", charset, charset ? " Cyr" : "")
-                                     + "\\pard\\plain\\fs32\\lang1024\\b " + c.Title
-                                     + "\\b0\\par\\par\\fi-283\\li283\\fs24}";
+            + "\\pard\\plain\\fs32\\lang1024\\b " + c.Title + "\\b0\\par\\par\\fi-283\\li283\\fs24}";
         EXPECT_EQ(ExportRtfBytes(document, c.FileName), expected);
     }
 }
@@ -98,14 +101,18 @@ TEST(HtmlExport, ExactBytesWithCodePagesOfBothLanguages)
     SetLanguages(document, LangGerman, LangRussian);
     // The title is native text: Cyrillic bytes must be read as code page 1251.
     document.SetProperties(piDescription, "\xF1\xEB\xEE\xE2\xE0");
-    AddItem(document, "\xFC" "ber", "prep.", "", "\xED\xE0\xE4");
+    AddItem(document,
+        "\xFC"
+        "ber",
+        "prep.", "", "\xED\xE0\xE4");
     AddItem(document, "w", "", "only notes", "y");
     AddItem(document, "v", "", "", "z");
-    const std::string body = "<b>\xC3\xBC" "ber</b> <i>prep.</i> \xD0\xBD\xD0\xB0\xD0\xB4<br>\r\n"
+    const std::string body = "<b>\xC3\xBC"
+                             "ber</b> <i>prep.</i> \xD0\xBD\xD0\xB0\xD0\xB4<br>\r\n"
                              "<b>w</b> <i>only notes</i> y<br>\r\n"
                              "<b>v</b> z<br>\r\n";
-    EXPECT_EQ(ExportHtmlBytes(document, "ignored.htm"),
-              HtmlPage("\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xB0", body));
+    EXPECT_EQ(
+        ExportHtmlBytes(document, "ignored.htm"), HtmlPage("\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xB0", body));
 }
 
 TEST(HtmlExport, MarkupInTextsIsEscaped)
@@ -126,9 +133,9 @@ TEST(HtmlExport, EmptyDocumentAndTitleFromFileName)
         std::string FileName;
         std::string Title;
     } cases[] = {
-        {"PlainName", "/some/folder/words.htm", "words"},
-        {"Utf8NameKept", "/x/w\xC3\xB6rter.htm", "w\xC3\xB6rter"},
-        {"MarkupInName", "a&b <x>.htm", "a&amp;b &lt;x&gt;"},
+        { "PlainName", "/some/folder/words.htm", "words" },
+        { "Utf8NameKept", "/x/w\xC3\xB6rter.htm", "w\xC3\xB6rter" },
+        { "MarkupInName", "a&b <x>.htm", "a&amp;b &lt;x&gt;" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -148,7 +155,10 @@ TEST(RtfHtmlExport, FilesHoldTheBytes)
     TTempFolder folder;
     TVocabFile document;
     SetLanguages(document, LangPolish, LangEnglish);
-    AddItem(document, "\xB3\xF3\xBF" "ko", "n.", "", "bed");
+    AddItem(document,
+        "\xB3\xF3\xBF"
+        "ko",
+        "n.", "", "bed");
     const std::string rtf = folder.Write("bed.rtf", "old");
     const std::string htm = folder.File("bed.htm");
     ExportRtf(document, rtf);
@@ -156,7 +166,9 @@ TEST(RtfHtmlExport, FilesHoldTheBytes)
     EXPECT_EQ(TTempFolder::Read(rtf), ExportRtfBytes(document, rtf));
     EXPECT_EQ(TTempFolder::Read(htm), ExportHtmlBytes(document, htm));
     EXPECT_NE(TTempFolder::Read(htm).find("<h1>bed</h1>"), std::string::npos);
-    EXPECT_NE(TTempFolder::Read(htm).find("<b>\xC5\x82\xC3\xB3\xC5\xBC" "ko</b>"), std::string::npos);
+    EXPECT_NE(TTempFolder::Read(htm).find("<b>\xC5\x82\xC3\xB3\xC5\xBC"
+                                          "ko</b>"),
+        std::string::npos);
     EXPECT_THROW(ExportRtf(document, folder.File("none/bed.rtf")), EFileError);
     EXPECT_THROW(ExportHtml(document, folder.File("none/bed.htm")), EFileError);
 }

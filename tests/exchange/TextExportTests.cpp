@@ -29,16 +29,20 @@ TEST(TextExport, ExactBytesOfEveryFormat)
         TTextFormat Format;
         std::string Bytes;
     } cases[] = {
-        {tfTextComma, "\"big, red\",,,large\r\n\"say \"\"hi\"\"\",v,,sagen\r\n"
-                      "\xE4\xEE\xEC,n.,note,Haus\xFC\r\n  pad  ,,,\r\n"},
-        {tfTextTab, "big, red\t\t\tlarge\r\nsay \"hi\"\tv\t\tsagen\r\n"
-                    "\xE4\xEE\xEC\tn.\tnote\tHaus\xFC\r\n  pad  \t\t\t\r\n"},
-        {tfUnicodeComma, "\xFF\xFE" + Utf16Le(commaText)},
-        {tfUnicodeTab, "\xFF\xFE" + Utf16Le(tabText)},
-        {tfUtf8Comma, "\"big, red\",,,large\r\n\"say \"\"hi\"\"\",v,,sagen\r\n"
-                      "\xD0\xB4\xD0\xBE\xD0\xBC,n.,note,Haus\xC3\xBC\r\n  pad  ,,,\r\n"},
-        {tfUtf8Tab, "big, red\t\t\tlarge\r\nsay \"hi\"\tv\t\tsagen\r\n"
-                    "\xD0\xB4\xD0\xBE\xD0\xBC\tn.\tnote\tHaus\xC3\xBC\r\n  pad  \t\t\t\r\n"},
+        { tfTextComma,
+            "\"big, red\",,,large\r\n\"say \"\"hi\"\"\",v,,sagen\r\n"
+            "\xE4\xEE\xEC,n.,note,Haus\xFC\r\n  pad  ,,,\r\n" },
+        { tfTextTab,
+            "big, red\t\t\tlarge\r\nsay \"hi\"\tv\t\tsagen\r\n"
+            "\xE4\xEE\xEC\tn.\tnote\tHaus\xFC\r\n  pad  \t\t\t\r\n" },
+        { tfUnicodeComma, "\xFF\xFE" + Utf16Le(commaText) },
+        { tfUnicodeTab, "\xFF\xFE" + Utf16Le(tabText) },
+        { tfUtf8Comma,
+            "\"big, red\",,,large\r\n\"say \"\"hi\"\"\",v,,sagen\r\n"
+            "\xD0\xB4\xD0\xBE\xD0\xBC,n.,note,Haus\xC3\xBC\r\n  pad  ,,,\r\n" },
+        { tfUtf8Tab,
+            "big, red\t\t\tlarge\r\nsay \"hi\"\tv\t\tsagen\r\n"
+            "\xD0\xB4\xD0\xBE\xD0\xBC\tn.\tnote\tHaus\xC3\xBC\r\n  pad  \t\t\t\r\n" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(TextFormatName(c.Format));
@@ -62,12 +66,12 @@ TEST(TextExport, EmptyDocument)
 TEST(TextExport, RoundTripThroughImportForAllFormats)
 {
     const std::vector<TFieldValues> items = {
-        {"big, red", "adj.", "", "large, great"},
-        {"\"quoted\"", "n.", "a \"b\" c", "\"x\",\"y\""},
-        {"\xE4\xEE\xEC \xB8", "\xFC\xDF", "\x81\x8D odd bytes", "Haus\xE4"},
-        {"  spaced  ", "  ", " notes ", ""},
-        {"\"", ",", "\"\"", ",\","},
-        {"\xFF", "", "", "\x80"},
+        { "big, red", "adj.", "", "large, great" },
+        { "\"quoted\"", "n.", "a \"b\" c", "\"x\",\"y\"" },
+        { "\xE4\xEE\xEC \xB8", "\xFC\xDF", "\x81\x8D odd bytes", "Haus\xE4" },
+        { "  spaced  ", "  ", " notes ", "" },
+        { "\"", ",", "\"\"", ",\"," },
+        { "\xFF", "", "", "\x80" },
     };
     for (int i = 0; i < TextFormatCount; ++i) {
         const auto format = static_cast<TTextFormat>(i);
@@ -78,7 +82,8 @@ TEST(TextExport, RoundTripThroughImportForAllFormats)
             AddItem(source, values[0], values[1], values[2], values[3]);
         TVocabFile target;
         SetLanguages(target, LangRussian, LangGerman);
-        const TImportResult result = ImportTextBytes(target, ExportTextBytes(source, format), format, AllColumns, 1);
+        const TImportResult result
+            = ImportTextBytes(target, ExportTextBytes(source, format), format, AllColumns, 1);
         EXPECT_EQ(result.LostFields, 0);
         ASSERT_EQ(result.Added, static_cast<std::int32_t>(items.size()));
         for (std::size_t n = 0; n < items.size(); ++n) {
@@ -98,7 +103,7 @@ TEST(TextExport, FileHoldsTheBytesAndReplacesAnOldFile)
     TVocabFile document;
     FillSample(document);
     const std::string path = folder.Write("list.txt", std::string(10000, 'x'));
-    for (TTextFormat format : {tfUnicodeTab, tfTextComma}) {
+    for (TTextFormat format : { tfUnicodeTab, tfTextComma }) {
         ExportText(document, path, format);
         EXPECT_EQ(TTempFolder::Read(path), ExportTextBytes(document, format));
     }

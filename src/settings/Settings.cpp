@@ -19,8 +19,7 @@ constexpr std::int32_t DefaultDisplaySize = 8;
 constexpr std::int32_t DefaultPrintSize = 10;
 
 // Little-endian access to a record's bytes.
-template <std::size_t N>
-class TRecordWriter {
+template <std::size_t N> class TRecordWriter {
 public:
     void U8(std::size_t offset, std::uint8_t value) { Bytes[offset] = value; }
     void Bool(std::size_t offset, bool value) { Bytes[offset] = value ? 1 : 0; }
@@ -35,18 +34,16 @@ public:
             Bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
     }
     void I32(std::size_t offset, std::int32_t value) { U32(offset, static_cast<std::uint32_t>(value)); }
-    template <std::size_t M>
-    void Raw(std::size_t offset, const std::array<std::uint8_t, M>& values)
+    template <std::size_t M> void Raw(std::size_t offset, const std::array<std::uint8_t, M>& values)
     {
         std::copy(values.begin(), values.end(), Bytes.begin() + static_cast<std::ptrdiff_t>(offset));
     }
 
-    std::array<std::uint8_t, N> Bytes{};
+    std::array<std::uint8_t, N> Bytes {};
 };
 
 // A value shorter than its record fills the leading bytes; the rest stay zero.
-template <std::size_t N>
-class TRecordReader {
+template <std::size_t N> class TRecordReader {
 public:
     explicit TRecordReader(std::span<const std::uint8_t> bytes)
     {
@@ -66,13 +63,12 @@ public:
         return value;
     }
     std::int32_t I32(std::size_t offset) const { return static_cast<std::int32_t>(U32(offset)); }
-    template <std::size_t M>
-    void Raw(std::size_t offset, std::array<std::uint8_t, M>& values) const
+    template <std::size_t M> void Raw(std::size_t offset, std::array<std::uint8_t, M>& values) const
     {
         std::copy_n(Bytes.begin() + static_cast<std::ptrdiff_t>(offset), M, values.begin());
     }
 
-    std::array<std::uint8_t, N> Bytes{};
+    std::array<std::uint8_t, N> Bytes {};
 };
 
 template <std::size_t N>
@@ -171,10 +167,12 @@ void SplitLocale(std::string_view name, std::string& language, std::string& coun
     country.clear();
     for (std::size_t i = 1; i < parts.size(); ++i) {
         // A script subtag has four letters; a country two letters or three digits.
-        if (parts[i].size() == 2 || (parts[i].size() == 3 && std::isdigit(static_cast<unsigned char>(parts[i][0])))) {
+        if (parts[i].size() == 2
+            || (parts[i].size() == 3 && std::isdigit(static_cast<unsigned char>(parts[i][0])))) {
             country = parts[i];
-            std::transform(country.begin(), country.end(), country.begin(),
-                [](unsigned char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c); });
+            std::transform(country.begin(), country.end(), country.begin(), [](unsigned char c) {
+                return static_cast<char>(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c);
+            });
             break;
         }
     }
@@ -346,8 +344,12 @@ bool BoundsVisible(const TWindowBounds& bounds, const std::vector<TWindowBounds>
 
 std::uint16_t UserLanguageFromLocale(std::string_view localeName)
 {
+    const std::string_view plainName = localeName.substr(0, localeName.find('.'));
+    for (const auto& entry : LanguageTable())
+        if (entry.Locale == plainName)
+            return entry.Id;
     std::string language, country;
-    SplitLocale(localeName, language, country);
+    SplitLocale(plainName, language, country);
     const TLanguage* sameLanguage = nullptr;
     for (const auto& entry : LanguageTable()) {
         std::string entryLanguage, entryCountry;
@@ -392,7 +394,8 @@ void LoadSettings(ISettingsStore& store, const TSettingsEnvironment& environment
     }
 
     const auto printBytes = store.ReadBinary("PrintOptions");
-    PrintOptions = (printBytes ? PrintOptionsFromBytes(*printBytes) : std::nullopt).value_or(TPrintOptions {});
+    PrintOptions
+        = (printBytes ? PrintOptionsFromBytes(*printBytes) : std::nullopt).value_or(TPrintOptions {});
     const auto pageBytes = store.ReadBinary("PageSetup");
     PageSetup = (pageBytes ? PageSetupFromBytes(*pageBytes) : std::nullopt).value_or(TPageSetup {});
     ClampPageSetup(PageSetup);

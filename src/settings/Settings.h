@@ -45,11 +45,11 @@ struct TOptions {
     std::int32_t MaxPenaltyPoints = 3;
     bool DisallowHints = false;
     // The reserved bytes of the stored record (offsets 5, 199, 221, 237, 245), kept as loaded.
-    std::array<std::uint8_t, 3> Reserved5{};
+    std::array<std::uint8_t, 3> Reserved5 {};
     std::uint8_t Reserved199 = 0;
-    std::array<std::uint8_t, 3> Reserved221{};
-    std::array<std::uint8_t, 3> Reserved237{};
-    std::array<std::uint8_t, 3> Reserved245{};
+    std::array<std::uint8_t, 3> Reserved221 {};
+    std::array<std::uint8_t, 3> Reserved237 {};
+    std::array<std::uint8_t, 3> Reserved245 {};
 
     static std::array<std::uint16_t, ShortcutCount> DefaultShortcuts();
 };
@@ -68,7 +68,7 @@ struct TPageSetup {
     TMargins Margins;
     std::int32_t Columns = 2;
     bool Separator = true;
-    std::array<std::uint8_t, 3> Reserved{};
+    std::array<std::uint8_t, 3> Reserved {};
 };
 
 struct TFontSetting {
@@ -145,7 +145,7 @@ extern std::string SoundFileRight;
 extern std::string SoundFileWrong;
 
 struct TSettingsEnvironment {
-    std::string ProgramFolder;        // with its trailing separator
+    std::string ProgramFolder; // with its trailing separator
     std::uint16_t UserDefaultLanguage = 0x0409;
     // Whether a font family exists for the Western character set; when empty, every font does.
     std::function<bool(const std::string&)> FontExists;

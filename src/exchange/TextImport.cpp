@@ -211,7 +211,7 @@ TImportResult ReadItems(TVocabFile& document, TView<Char> text, bool comma, bool
         return result;
     // The line count the capacity is raised for: a UTF-16 text counts a final break as a line.
     std::int64_t lines = lineNumber;
-    if (trailingBreakIsLine && (lineNumber == 0 || lastEndedWithBreak))
+    if (trailingBreakIsLine && lastEndedWithBreak)
         ++lines;
     document.Reserve(
         static_cast<std::size_t>(document.Count()) + static_cast<std::size_t>(lines - startLine + 1));

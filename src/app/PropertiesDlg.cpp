@@ -64,11 +64,10 @@ QLabel* MakeLabel(const QString& caption, QWidget* buddy = nullptr)
 
 QString SizeText(qint64 size, const QLocale& locale)
 {
-    const QString bytes = QStringLiteral("%1 bytes").arg(locale.toString(size));
     if (size <= 1023)
-        return bytes;
-    return QStringLiteral("%1 KB (%2)")
-        .arg(locale.toString(static_cast<double>(size) / 1024.0, 'f', 2), bytes);
+        return QStringLiteral("%1 bytes").arg(size);
+    return QStringLiteral("%1 KB (%2 bytes)")
+        .arg(locale.toString(static_cast<double>(size) / 1024.0, 'f', 2), locale.toString(size));
 }
 } // namespace
 
@@ -208,7 +207,8 @@ void TPropertiesDialog::FillGeneral()
     const QDateTime modified = info.lastModified();
     lblModified->setText(locale.toString(modified.date(), QLocale::ShortFormat) + QLatin1Char(' ')
         + locale.toString(modified.time(), QLocale::ShortFormat));
-    chbReadOnly->setChecked(!info.isWritable());
+    // The owner's write bit, not an access check: the attribute of the file, whoever runs the program.
+    chbReadOnly->setChecked(!info.permission(QFile::WriteOwner));
     chbHidden->setChecked(info.isHidden());
 }
 

@@ -26,6 +26,9 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::MouseButtonDblClick) {
+            // The button double-clicked is the choice, whatever the first click did.
+            if (auto* button = qobject_cast<QRadioButton*>(watched))
+                button->setChecked(true);
             Action_();
             return true;
         }
@@ -56,7 +59,7 @@ TWelcomeDialog::TWelcomeDialog(QWidget* parent, TWelcomeData& data)
     lbFiles->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* list = new QHBoxLayout;
-    list->addSpacing(rbOpen->sizeHint().height());
+    list->addSpacing(rbOpen->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) + 6);
     list->addWidget(lbFiles);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

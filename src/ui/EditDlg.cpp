@@ -174,13 +174,13 @@ void TEditDialog::btnOKClick()
     }
 
     bool marked = false;
+    const std::size_t at = foreign.find('@');
     const std::int32_t position = ExtractSortingMarker(foreign, &marked);
-    // A marker can only border a blank at either end, and then it marks position 0: trimming
-    // keeps the stored text as clean as the others without moving the position.
-    if (marked && !foreign.empty() && foreign.back() == ' ')
-        foreign.pop_back();
-    if (marked && !foreign.empty() && foreign.front() == ' ')
-        foreign.erase(0, 1);
+    // A marker between two blanks (or a blank and an end) leaves one blank too many; dropping the
+    // one after it keeps the position pointing at the word the user marked.
+    if (marked && !foreign.empty() && (at == 0 || foreign[at - 1] == ' ')
+        && (at == foreign.size() || foreign[at] == ' '))
+        foreign.erase(at < foreign.size() ? at : at - 1, 1);
     // "@" alone would otherwise store an item without a word/phrase.
     if (foreign.empty()) {
         Tell("Enter a word or phrase.");

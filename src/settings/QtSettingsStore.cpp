@@ -36,6 +36,12 @@ TQtSettingsStore::TQtSettingsStore()
     Settings_->beginGroup(QStringLiteral("2"));
 }
 
+TQtSettingsStore::TQtSettingsStore(const QString& fileName)
+    : Settings_(std::make_unique<QSettings>(fileName, QSettings::NativeFormat))
+{
+    Settings_->beginGroup(QStringLiteral("2"));
+}
+
 TQtSettingsStore::~TQtSettingsStore() = default;
 
 std::optional<std::vector<std::uint8_t>> TQtSettingsStore::ReadBinary(const std::string& name)

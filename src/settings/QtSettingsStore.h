@@ -12,6 +12,8 @@ class QSettings;
 class TQtSettingsStore : public ISettingsStore {
 public:
     TQtSettingsStore();
+    // The same values in the given file (tests read back what was written to disk this way).
+    explicit TQtSettingsStore(const QString& fileName);
     ~TQtSettingsStore() override;
     TQtSettingsStore(const TQtSettingsStore&) = delete;
     TQtSettingsStore& operator=(const TQtSettingsStore&) = delete;

@@ -1,0 +1,203 @@
+// The settings store on QSettings: where it lives, the kinds of its values, and round trips.
+
+#include "settings/QtSettingsStore.h"
+
+#include "core/Languages.h"
+#include "support/TempDir.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QSettings>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace {
+
+using TBytes = std::vector<std::uint8_t>;
+
+class QtSettingsStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QStandardPaths::isTestModeEnabled());
+        Clear();
+        ResetSettings();
+    }
+    void TearDown() override
+    {
+        Clear();
+        ResetSettings();
+    }
+    static void Clear()
+    {
+        QSettings settings(QStringLiteral("Brannock"), QStringLiteral("Velmoria"));
+        settings.remove(QStringLiteral("2"));
+        settings.sync();
+    }
+};
+
+} // namespace
+
+TEST_F(QtSettingsStoreTest, LivesInTheTestLocationNotTheUsers)
+{
+    TQtSettingsStore store;
+    const QString fileName = QDir::cleanPath(store.FileName());
+    const QString testConfig
+        = QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    EXPECT_TRUE(fileName.startsWith(testConfig + u'/')) << fileName.toStdString();
+    EXPECT_TRUE(fileName.contains(QStringLiteral("/.qttest/"))) << fileName.toStdString();
+    EXPECT_TRUE(fileName.contains(QStringLiteral("Brannock"))) << fileName.toStdString();
+    EXPECT_NE(
+        fileName, QDir::cleanPath(QDir::homePath() + QStringLiteral("/.config/Brannock/Velmoria.conf")));
+}
+
+TEST_F(QtSettingsStoreTest, ValuesLandInGroupTwoWithTheirKinds)
+{
+    const TBytes bytes { 0x00, 0xFF, 0x0A, 0x5B, 0x32, 0x5D, 0x00 };
+    {
+        TQtSettingsStore store;
+        store.WriteBinary("Options", bytes);
+        store.WriteInteger("DisplaySize", -8);
+        store.WriteString("DisplayFont", "Liberation Sans");
+        store.Sync();
+    }
+    QSettings settings(QStringLiteral("Brannock"), QStringLiteral("Velmoria"));
+    EXPECT_FALSE(settings.contains(QStringLiteral("Options")));
+    const QVariant binary = settings.value(QStringLiteral("2/Options"));
+    EXPECT_EQ(binary.typeId(), QMetaType::QByteArray);
+    EXPECT_EQ(binary.toByteArray(), QByteArray("\x00\xFF\n[2]\x00", 7));
+    bool ok = false;
+    EXPECT_EQ(settings.value(QStringLiteral("2/DisplaySize")).toInt(&ok), -8);
+    EXPECT_TRUE(ok);
+    const QVariant text = settings.value(QStringLiteral("2/DisplayFont"));
+    EXPECT_EQ(text.typeId(), QMetaType::QString);
+    EXPECT_EQ(text.toString(), QStringLiteral("Liberation Sans"));
+
+    // On disk the values sit in their own section.
+    QFile file(settings.fileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    EXPECT_TRUE(content.contains("[2]\n")) << content.toStdString();
+    EXPECT_TRUE(content.contains("Options=@ByteArray(")) << content.toStdString();
+}
+
+TEST_F(QtSettingsStoreTest, EveryKindRoundTripsExactly)
+{
+    TBytes pattern(OptionsSize);
+    for (std::size_t i = 0; i < pattern.size(); ++i)
+        pattern[i] = static_cast<std::uint8_t>(i * 151 + 7);
+    const std::vector<TBytes> binaries { {}, TBytes(16, 0), TBytes(3, 0xFF), pattern };
+    const std::vector<std::int32_t> integers { 0, 1, -1, 0x0409, std::numeric_limits<std::int32_t>::min(),
+        std::numeric_limits<std::int32_t>::max() };
+    const std::vector<std::string> strings { "", "/home/u/Wörter ü.vmr", "@ByteArray(AAA)", "@@",
+        "@Variant(x)", "a = b ; c \"quoted\" \\ back", "two\nlines", "  spaced  ", "42",
+        "\xD0\x96\xD0\xB8\xD0\xB7" };
+    {
+        TQtSettingsStore store;
+        for (std::size_t i = 0; i < binaries.size(); ++i)
+            store.WriteBinary("Binary" + std::to_string(i), binaries[i]);
+        for (std::size_t i = 0; i < integers.size(); ++i)
+            store.WriteInteger("Integer" + std::to_string(i), integers[i]);
+        for (std::size_t i = 0; i < strings.size(); ++i)
+            store.WriteString("String" + std::to_string(i), strings[i]);
+    }
+    // A copy of the file is parsed afresh, so this reads what reached the disk.
+    TTempDir folder;
+    const QString copy = QString::fromStdString(folder.File("copy.conf"));
+    ASSERT_TRUE(QFile::copy(TQtSettingsStore().FileName(), copy));
+    TQtSettingsStore store(copy);
+    for (std::size_t i = 0; i < binaries.size(); ++i)
+        EXPECT_EQ(store.ReadBinary("Binary" + std::to_string(i)), binaries[i]) << i;
+    for (std::size_t i = 0; i < integers.size(); ++i)
+        EXPECT_EQ(store.ReadInteger("Integer" + std::to_string(i)), integers[i]) << i;
+    for (std::size_t i = 0; i < strings.size(); ++i)
+        EXPECT_EQ(store.ReadString("String" + std::to_string(i)), strings[i]) << i;
+}
+
+TEST_F(QtSettingsStoreTest, MissingOrForeignKindsReadAsMissing)
+{
+    TQtSettingsStore store;
+    store.WriteBinary("Binary", TBytes { 1, 2, 3 });
+    store.WriteString("Text", "not a number");
+    store.WriteInteger("Number", 5);
+    EXPECT_FALSE(store.ReadBinary("Missing"));
+    EXPECT_FALSE(store.ReadInteger("Missing"));
+    EXPECT_FALSE(store.ReadString("Missing"));
+    EXPECT_FALSE(store.ReadBinary("Text"));
+    EXPECT_FALSE(store.ReadBinary("Number"));
+    EXPECT_FALSE(store.ReadInteger("Binary"));
+    EXPECT_FALSE(store.ReadInteger("Text"));
+    EXPECT_FALSE(store.ReadString("Binary"));
+}
+
+TEST_F(QtSettingsStoreTest, SettingsSurviveSaveAndLoad)
+{
+    TWindowState saved;
+    saved.Bounds = TWindowBounds { 40, 30, 840, 630 };
+    saved.ForeignLangID = 0x040C;
+    saved.NativeLangID = 0x0415;
+    saved.ShowStatusBar = false;
+    saved.TestMode = 1;
+    saved.MultipleChoice = true;
+    saved.NextTip = 3;
+    saved.ImportFilter = 2;
+    saved.RecentFiles = { "/tmp/b.vmr", "/tmp/ä.vmr" };
+    Options.Delay = 4;
+    Options.Reserved221 = { 0xAB, 0, 0xCD };
+    PageSetup.Margins.Left = 720;
+    PrintOptions.Include = 6;
+    SoundFileRight = "/s/right.wav";
+    DisplayFont = { "Liberation Sans", 11 };
+    PrintFont = { "Liberation Serif", 12 };
+    const auto options = OptionsToBytes(Options);
+    {
+        TQtSettingsStore store;
+        SaveSettings(store, saved);
+    }
+    ResetSettings();
+    TQtSettingsStore store;
+    TWindowState loaded;
+    TSettingsEnvironment environment;
+    environment.ProgramFolder = "/p/";
+    environment.FontExists = [](const std::string&) { return true; };
+    LoadSettings(store, environment, loaded);
+    ASSERT_TRUE(loaded.Bounds);
+    EXPECT_EQ(loaded.Bounds->Left, 40);
+    EXPECT_EQ(loaded.Bounds->Bottom, 630);
+    EXPECT_EQ(loaded.ForeignLangID, 0x040C);
+    EXPECT_EQ(loaded.NativeLangID, 0x0415);
+    EXPECT_TRUE(loaded.ShowToolBar);
+    EXPECT_FALSE(loaded.ShowStatusBar);
+    EXPECT_EQ(loaded.TestMode, 1);
+    EXPECT_TRUE(loaded.MultipleChoice);
+    EXPECT_EQ(loaded.NextTip, 3);
+    EXPECT_EQ(loaded.ImportFilter, 2);
+    EXPECT_EQ(loaded.RecentFiles, saved.RecentFiles);
+    EXPECT_EQ(OptionsToBytes(Options), options);
+    EXPECT_EQ(PageSetup.Margins.Left, 720);
+    EXPECT_EQ(PrintOptions.Include, 6);
+    EXPECT_EQ(SoundFileRight, "/s/right.wav");
+    EXPECT_EQ(SoundFileWrong, ""); // written empty, so no default
+    EXPECT_EQ(DisplayFont.Name, "Liberation Sans");
+    EXPECT_EQ(DisplayFont.Size, 11);
+    EXPECT_EQ(PrintFont.Size, 12);
+}
+
+TEST_F(QtSettingsStoreTest, EnvironmentOfThisProgram)
+{
+    const TSettingsEnvironment environment = QtSettingsEnvironment();
+    EXPECT_EQ(environment.ProgramFolder, (QCoreApplication::applicationDirPath() + u'/').toStdString());
+    EXPECT_FALSE(FindLanguage(environment.UserDefaultLanguage).Name.empty());
+
+    ASSERT_TRUE(environment.FontExists);
+    const QStringList families = QFontDatabase::families(QFontDatabase::Latin);
+    ASSERT_FALSE(families.isEmpty());
+    const QString family = families.front().section(QStringLiteral(" ["), 0, 0);
+    EXPECT_TRUE(environment.FontExists(family.toStdString()));
+    EXPECT_TRUE(environment.FontExists(family.toUpper().toStdString()));
+    EXPECT_FALSE(environment.FontExists("No Such Family 7f3a"));
+    EXPECT_FALSE(environment.FontExists(""));
+}

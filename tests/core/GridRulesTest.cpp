@@ -1,7 +1,6 @@
 #include "core/GridRules.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -103,11 +102,16 @@ INSTANTIATE_TEST_SUITE_P(Cases, TypeAheadMatch,
         TMatchCase { "LeadingSpacesSkipped", "   vin", 0, 'v', true },
         TMatchCase { "Digit", "3 pommes", 0, '3', true },
         TMatchCase { "OnlyTheFirstLetterCounts", "chat", 0, 'h', false },
-        TMatchCase { "AccentedCapital", "\xC9" "cole", 0, '\xE9', true }, // École typed é
-        TMatchCase { "AccentIsNotTheBareLetter", "\xE9" "cole", 0, 'e', false },
+        TMatchCase { "AccentedCapital",
+            "\xC9"
+            "cole",
+            0, '\xE9', true }, // École typed é
+        TMatchCase { "AccentIsNotTheBareLetter",
+            "\xE9"
+            "cole",
+            0, 'e', false },
         TMatchCase { "PunctuationTypedNeverMatches", "-ment", 0, '-', false },
-        TMatchCase { "NoLetterAtAll", "?!", 0, '?', false },
-        TMatchCase { "EmptyWord", "", 0, 'a', false },
+        TMatchCase { "NoLetterAtAll", "?!", 0, '?', false }, TMatchCase { "EmptyWord", "", 0, 'a', false },
         TMatchCase { "PositionAtTheEnd", "abc", 3, 'a', false },
         TMatchCase { "PositionBeyondTheText", "abc", 99, 'a', false },
         TMatchCase { "NegativePositionFromTheStart", "abc", -5, 'a', true }),

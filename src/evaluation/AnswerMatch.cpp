@@ -24,9 +24,9 @@ constexpr int MaxListIndex = 15;
 constexpr std::size_t MaxVariants = 64;
 // Small searches run as written; pruning pays for its set-up only beyond this many steps.
 constexpr long PruneAfterSteps = 64;
-// Far beyond any real entry: a 16-part list of eight-word groups with brackets needs a few
-// thousand steps.
-constexpr long MaxSteps = 400000;
+// Far beyond any real entry: a 16-part list of eight-word chains with brackets and every option
+// takes under 5000 steps.
+constexpr long MaxSteps = 100000;
 // Every alternative group and bracket pair nests one call deeper.
 constexpr int MaxDepth = 1000;
 
@@ -69,22 +69,22 @@ bool MatchesAt(std::string_view text, std::size_t pos, std::string_view pattern)
 }
 
 // Replaces every occurrence of from, ignoring ASCII case, left to right without rescanning what it
-// inserted. When more text may follow (complete false) it stops where a continuation could still
-// change the outcome, so the output is a prefix of the output for any continuation.
+// inserted. When more text may follow (complete false) it stops at the first tail that could begin
+// an occurrence, so the output is a prefix of the output for any continuation.
 void ReplaceAll(
     std::string_view text, std::string_view from, std::string_view to, bool complete, std::string& out)
 {
     out.clear();
-    const std::size_t hold = complete ? 0 : from.size() - 1;
-    const std::size_t limit = text.size() > hold ? text.size() - hold : 0;
     std::size_t i = 0;
-    while (i < limit) {
+    while (i < text.size()) {
         if (MatchesAt(text, i, from)) {
             out += to;
             i += from.size();
-        } else {
-            out += text[i++];
+            continue;
         }
+        if (!complete && text.size() - i < from.size() && MatchesAt(from, 0, text.substr(i)))
+            return;
+        out += text[i++];
     }
 }
 

@@ -1,0 +1,760 @@
+// Answer matching: the documented examples, the helpers, the list rules, the English rules, and the
+// pruned search checked against a plain recursive reference on generated cases.
+
+#include "evaluation/AnswerMatch.h"
+
+#include "core/Languages.h"
+#include "evaluation/TextUtils.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr LangId English = 0x0409;
+constexpr LangId EnglishUk = 0x0809;
+constexpr LangId EnglishAustralia = 0x0C09;
+constexpr LangId German = 0x0407;
+constexpr LangId Greek = 0x0408;
+constexpr LangId Russian = 0x0419;
+constexpr LangId Turkish = 0x041F;
+
+constexpr EvaluationFlags AllEnglish = efAux | efTo | efIze;
+constexpr EvaluationFlags AllFlags = 0x01FF;
+
+const EvaluationDelimiters Defaults {};
+
+// ---- The reference: the recursion exactly as written, with no shortcut -----------------------
+
+namespace Reference {
+
+bool Answer(std::string_view expected, std::string_view response, LangId lang, EvaluationFlags flags,
+    const EvaluationDelimiters& d);
+
+std::string ReplaceIz(std::string_view text)
+{
+    std::string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (i + 1 < text.size() && (text[i] == 'i' || text[i] == 'I')
+            && (text[i + 1] == 'z' || text[i + 1] == 'Z')) {
+            result += "is";
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+std::string Normal(std::string_view text, LangId lang, EvaluationFlags flags)
+{
+    std::string s = (flags & efIze) ? ReplaceIz(text) : std::string(text);
+    if (flags & efCaps)
+        s = LowerCaseLocale(s, lang);
+    if (flags & efPunctuation) {
+        s = RemovePunctuation(s, lang, (flags & efSpacing) != 0);
+    } else if (flags & efSpacing) {
+        std::string kept;
+        for (char c : s)
+            if (c != ' ')
+                kept += c;
+        s = kept;
+    }
+    return s;
+}
+
+bool Synonyms(std::string_view expected, std::string_view response, LangId lang, EvaluationFlags flags,
+    const EvaluationDelimiters& d)
+{
+    const std::string set { d.Syn1, d.Syn2 };
+    std::vector<std::string> e;
+    std::vector<std::string> r;
+    SplitDelimited(expected, set, true, 15, e, true);
+    SplitDelimited(response, set, true, 15, r, true);
+    int count = 0;
+    std::vector<bool> covered(r.size());
+    for (const auto& part : e) {
+        bool any = false;
+        for (std::size_t j = 0; j < r.size(); ++j)
+            if (Answer(part, r[j], lang, flags, d)) {
+                any = true;
+                covered[j] = true;
+            }
+        count += any;
+    }
+    bool allCovered = true;
+    for (bool c : covered)
+        allCovered = allCovered && c;
+    return count == static_cast<int>(r.size()) && (!r.empty() || e.empty()) && allCovered;
+}
+
+bool Alternatives(std::string_view text, std::string_view response, LangId lang, EvaluationFlags flags,
+    const EvaluationDelimiters& d, int start)
+{
+    int first = 0;
+    int last = 0;
+    if (!FindAlternativeGroup(text, d.Alt, start, first, last))
+        return Answer(text, response, lang, flags, d);
+    const auto variants = ExpandAlternatives(text.substr(first - 1, last - first + 1), d.Alt);
+    if (variants.empty())
+        return Alternatives(
+            text, response, lang, flags, d, static_cast<int>(text.find(d.Alt, start - 1)) + 2);
+    for (const auto& v : variants) {
+        const std::string candidate
+            = std::string(text.substr(0, first - 1)) + v + std::string(text.substr(last));
+        if (Alternatives(candidate, response, lang, flags, d, first + static_cast<int>(v.size())))
+            return true;
+    }
+    return false;
+}
+
+bool Brackets(std::string_view text, std::string_view response, LangId lang, EvaluationFlags flags,
+    const EvaluationDelimiters& d)
+{
+    bool result = Answer(text, response, lang, flags, d);
+    int pos = 1;
+    int open = 0;
+    int close = 0;
+    while (!result && FindBracketPair(text, d.BracketOpen, d.BracketClose, pos, open, close)) {
+        result = Brackets(DeleteBracketChars(text, open, close), response, lang, flags, d)
+            || Brackets(DeleteBracketedText(text, open, close), response, lang, flags, d);
+        pos = close + 1;
+    }
+    return result;
+}
+
+bool Answer(std::string_view expected, std::string_view response, LangId lang, EvaluationFlags flags,
+    const EvaluationDelimiters& d)
+{
+    if (expected == response)
+        return true;
+    if (flags & efAnyTranslation)
+        return Synonyms(expected, response, lang, flags & ~efAnyTranslation, d);
+    if (flags & efAlternatives)
+        return Alternatives(expected, response, lang, flags & ~efAlternatives, d, 1);
+    if (flags & efBrackets)
+        return Brackets(expected, response, lang, flags & ~efBrackets, d);
+    if (flags & efAux)
+        return Answer(expected, response, lang, flags & ~efAux, d)
+            || Answer(ExpandContractions(expected), ExpandContractions(response), lang, flags & ~efAux, d);
+    std::string lower(expected.substr(0, 3));
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c + 32);
+    if ((flags & efTo) && lower == "to ")
+        return Answer(expected, response, lang, flags & ~efTo, d)
+            || Answer(expected.substr(3), response, lang, flags & ~efTo, d);
+    return Normal(expected, lang, flags) == Normal(response, lang, flags);
+}
+
+} // namespace Reference
+
+// ---- The documented examples ----------------------------------------------------------------
+
+struct TExample {
+    const char* Name;
+    const char* Expected;
+    const char* Response;
+    EvaluationFlags Flags;
+    LangId Language;
+    bool Accepted;
+};
+
+const TExample Examples[] = {
+    { "BothEmpty", "", "", 0, German, true },
+    { "EmptyResponse", "a", "", AllFlags & ~efAnyTranslation, English, false },
+    { "CapsOff", "The House", "the house", 0, German, false },
+    { "CapsOn", "The House", "the house", efCaps, German, true },
+    { "HyphenGoesSpaceStays", "ice-cream", "ice cream", efPunctuation, German, false },
+    { "PunctuationAndSpacing", "ice-cream", "ice cream", efPunctuation | efSpacing, German, true },
+    { "SpacingAloneOnlySpaces", "ice-cream", "icecream", efSpacing, German, false },
+    { "SpacingAloneKeepsTabs", "a b", "a\tb", efSpacing, German, false },
+    { "SpacingAlone", "ice cream", " icecream ", efSpacing, German, true },
+    { "SynonymOne", "big, large", "big", efAnyTranslation, German, true },
+    { "SynonymOther", "big, large", "large", efAnyTranslation, German, true },
+    { "SynonymsReordered", "big, large", "large; big", efAnyTranslation, German, true },
+    { "SynonymWrongExtra", "big, large", "big, small", efAnyTranslation, German, false },
+    { "SynonymNamedTwice", "big, large", "big, big", efAnyTranslation, German, false },
+    { "SynonymEmptyResponse", "big, large", "", efAnyTranslation, German, false },
+    { "SynonymOnlyDelimiters", "big, large", " ;, ", efAnyTranslation, German, false },
+    { "SynonymBothOnlyDelimiters", ";", ",", efAnyTranslation, German, true },
+    { "AlternativeFirst", "the big/large house", "the big house", efAlternatives, German, true },
+    { "AlternativeSecond", "the big/large house", "the large house", efAlternatives, German, true },
+    { "AlternativeBothReversed", "the big/large house", "the large/big house", efAlternatives, German, true },
+    { "AlternativeNone", "the big/large house", "the house", efAlternatives, German, false },
+    { "AlternativeThreeWords", "a/b/c", "c", efAlternatives, German, true },
+    { "AlternativeThreeWordsCombined", "a/b/c", "c/a", efAlternatives, German, true },
+    { "AlternativeWordsAroundFixed", "x a/b y", "x b", efAlternatives, German, false },
+    { "BracketsKept", "to go (out)", "to go (out)", efBrackets, German, true },
+    { "BracketsCharsDropped", "to go (out)", "to go out", efBrackets, German, true },
+    { "BracketsTextDropped", "to go (out)", "to go", efBrackets, German, true },
+    { "BracketsSpaceAfterGoes", "to go (out)", "to go ", efBrackets, German, false },
+    { "BracketsFirstWord", "(to) go", "to go", efBrackets, German, true },
+    { "BracketsFirstWordDropped", "(to) go", "go", efBrackets, German, true },
+    { "BracketsMiddleKept", "go (out) now", "go out now", efBrackets, German, true },
+    { "BracketsMiddleDropped", "go (out) now", "go now", efBrackets, German, true },
+    { "BracketsMiddleTwoSpaces", "go (out) now", "go  now", efBrackets, German, false },
+    { "BracketsOff", "go (out) now", "go now", 0, German, false },
+    { "BracketsTwoPairs", "(a) b (c)", "b", efBrackets, German, true },
+    { "BracketsNotNested", "((a) b)", "(a b)", efBrackets, German, true },
+    { "AuxWould", "I would go", "I'd go", efAux, English, true },
+    { "AuxIsNot", "he is not", "he isn't", efAux, English, true },
+    { "AuxCannot", "I can't", "I cannot", efAux, English, true },
+    { "AuxHas", "she has gone", "she's gone", efAux, English, true },
+    { "AuxShall", "we shall see", "we'll see", efAux, English, true },
+    { "AuxOff", "I would go", "I'd go", 0, English, false },
+    { "ToDropped", "to run", "run", efTo, English, true },
+    { "ToKept", "to run", "to run", efTo, English, true },
+    { "ToUpperCase", "To run", "run", efTo, English, true },
+    { "ToOnlyOnExpected", "run", "to run", efTo, English, false },
+    { "ToNeedsSpace", "tour", "ur", efTo, English, false },
+    { "IzeLower", "realize", "realise", efIze, English, true },
+    { "IzeBothWays", "realise", "realize", efIze, English, true },
+    { "IzeUpperBecomesLower", "REALIZE", "REALisE", efIze, English, true },
+    { "IzeUpperNeedsCaps", "REALIZE", "REALISE", efIze, English, false },
+    { "IzeUpperWithCaps", "REALIZE", "realise", efIze | efCaps, English, true },
+    { "CyrillicCaps", "\xC4\xEE\xEC", "\xE4\xEE\xEC", efCaps, Russian, true },
+    { "TurkishDottedCapitalI", "\xDDstanbul", "istanbul", efCaps, Turkish, true },
+    { "TurkishDotlessCapitalI", "IRMAK", "\xFDrmak", efCaps, Turkish, true },
+    { "TurkishCapitalIIsNotI", "IRMAK", "irmak", efCaps, Turkish, false },
+    { "EnglishCapitalIIsI", "IRMAK", "irmak", efCaps, English, true },
+    { "GreekCaps", "\xC1\xCB\xD6\xC1", "\xE1\xEB\xF6\xE1", efCaps, Greek, true },
+    { "PunctuationKeepsLetters", "don't!", "dont", efPunctuation, German, true },
+    // A delimiter with no word after it separates nothing; the text must still match as written.
+    { "LoneDelimiterWithCaps", "1/2 Cup", "1/2 cup", efAlternatives | efCaps, English, true },
+    { "LoneDelimiterSpaced", "km / h", "KM / H", efAlternatives | efCaps, German, true },
+    { "LoneDelimiterStillNeedsText", "1/2 Cup", "1 cup", efAlternatives | efCaps, English, false },
+    // Nesting: each synonym with alternatives expanded, each variant with optional brackets.
+    { "NestedAll", "to go out/away (now); big/large (house)", "large; to go away",
+        efAnyTranslation | efAlternatives | efBrackets, German, true },
+    { "NestedCapsInAlternatives", "The Big/Large House; home", "the large house",
+        efAnyTranslation | efAlternatives | efCaps, German, true },
+    { "NestedAlternativesInBrackets", "go (out/away)", "go away", efAlternatives | efBrackets, German, true },
+    { "NestedAlternativesInBracketsKept", "go (out/away)", "go out/away", efAlternatives | efBrackets, German,
+        true },
+    { "NestedBracketBeforeLoneDelimiter", "a (b)/c d", "a /c d", efAlternatives | efBrackets, German, true },
+    // The expanded "'d" begins with a space, so only Spacing lets it meet "had" at the start.
+    { "NestedAuxAndTo", "to (would) go/come", "'d come",
+        efBrackets | efAlternatives | efAux | efTo | efSpacing, English, true },
+    { "NestedAuxAndToWithoutSpacing", "to (would) go/come", "'d come",
+        efBrackets | efAlternatives | efAux | efTo, English, false },
+    { "NestedAuxToMismatch", "to (would) go/come", "'d run",
+        efBrackets | efAlternatives | efAux | efTo | efSpacing, English, false },
+};
+
+class AnswerMatchExamples : public testing::TestWithParam<TExample> { };
+
+TEST_P(AnswerMatchExamples, DecideAsDocumented)
+{
+    const auto& c = GetParam();
+    EXPECT_EQ(MatchAnswer(c.Expected, c.Response, c.Language, c.Flags, Defaults), c.Accepted);
+    // The search must agree with the plain recursion.
+    EXPECT_EQ(Reference::Answer(c.Expected, c.Response, c.Language, c.Flags, Defaults), c.Accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(AnswerMatch, AnswerMatchExamples, testing::ValuesIn(Examples),
+    [](const testing::TestParamInfo<TExample>& info) { return std::string(info.param.Name); });
+
+// ---- Synonym lists ----------------------------------------------------------------------------
+
+TEST(AnswerMatchSynonyms, ExpectedPartWrittenTwiceCountsTwice)
+{
+    EXPECT_FALSE(MatchAnswer("big; big", "big", German, efAnyTranslation, Defaults));
+    EXPECT_TRUE(MatchAnswer("big; big", "big, big", German, efAnyTranslation, Defaults));
+    // Counted alone, the two expected parts would pay for the unknown second word.
+    EXPECT_FALSE(MatchAnswer("big; big", "big, small", German, efAnyTranslation, Defaults));
+    EXPECT_FALSE(MatchAnswer("House; house", "house; xyz", German, efAnyTranslation | efCaps, Defaults));
+}
+
+std::string NumberedList(int from, int to, const char* separator)
+{
+    std::string list;
+    for (int i = from; i <= to; ++i)
+        list += (i > from ? separator : "") + std::string("w") + std::to_string(i);
+    return list;
+}
+
+TEST(AnswerMatchSynonyms, PartsBeyondSixteenAreIgnored)
+{
+    const std::string expected = NumberedList(1, 20, "; ");
+    EXPECT_TRUE(MatchAnswer(expected, "w16", German, efAnyTranslation, Defaults));
+    EXPECT_FALSE(MatchAnswer(expected, "w17", German, efAnyTranslation, Defaults));
+    EXPECT_TRUE(MatchAnswer(expected, NumberedList(1, 16, ", "), German, efAnyTranslation, Defaults));
+    // The seventeenth response part is not looked at, whatever it holds.
+    EXPECT_TRUE(
+        MatchAnswer(expected, NumberedList(1, 16, ", ") + ", nonsense", German, efAnyTranslation, Defaults));
+}
+
+TEST(AnswerMatchSynonyms, OtherDelimiters)
+{
+    EvaluationDelimiters d;
+    d.Syn1 = '|';
+    d.Syn2 = '+';
+    d.BracketOpen = '[';
+    d.BracketClose = ']';
+    d.Alt = '\\';
+    const EvaluationFlags flags = efAnyTranslation | efAlternatives | efBrackets;
+    const char* expected = "the big\\large house [now] | home";
+    EXPECT_TRUE(MatchAnswer(expected, "home + the large house", German, flags, d));
+    EXPECT_TRUE(MatchAnswer(expected, "the big house now", German, flags, d));
+    EXPECT_FALSE(MatchAnswer(expected, "home, the large house", German, flags, d));
+    // The default characters are plain text now.
+    EXPECT_FALSE(MatchAnswer("a/b", "a", German, flags, d));
+    EXPECT_FALSE(MatchAnswer("go (out)", "go", German, flags, d));
+    EXPECT_TRUE(MatchAnswer("big; large", "big; large", German, flags, d));
+    EXPECT_FALSE(MatchAnswer("big; large", "big", German, flags, d));
+}
+
+TEST(AnswerMatchSynonyms, DirectCallSplitsBothTexts)
+{
+    EXPECT_TRUE(MatchSynonyms(" a ;; b ", "b,a", German, 0, Defaults));
+    EXPECT_FALSE(MatchSynonyms("a; b", "a, b, a", German, 0, Defaults));
+    EXPECT_TRUE(MatchSynonyms("", "", German, 0, Defaults));
+    EXPECT_FALSE(MatchSynonyms("", "a", German, 0, Defaults));
+}
+
+// ---- English rules ----------------------------------------------------------------------------
+
+TEST(AnswerMatchEnglish, EffectiveFlagsAddEnglishBitsOnlyForEnglish)
+{
+    const EvaluationFlags side = efCaps | efBrackets;
+    EXPECT_EQ(EffectiveFlags(side, AllEnglish, English), side | AllEnglish);
+    EXPECT_EQ(EffectiveFlags(side, AllEnglish, EnglishUk), side | AllEnglish);
+    EXPECT_EQ(EffectiveFlags(side, AllEnglish, EnglishAustralia), side | AllEnglish);
+    EXPECT_EQ(EffectiveFlags(side, AllEnglish, German), side);
+    EXPECT_EQ(EffectiveFlags(side, AllEnglish, 0x0009), side | AllEnglish);
+    EXPECT_EQ(EffectiveFlags(side, AllEnglish, 0x0019), side);
+    // Stray bits in either word do not leak into the other's meaning.
+    EXPECT_EQ(EffectiveFlags(efAux | efCaps, efCaps | efTo, German), efCaps);
+    EXPECT_EQ(EffectiveFlags(0, efCaps | efTo, English), efTo);
+}
+
+TEST(AnswerMatchEnglish, RulesApplyOnlyWhenTheAnswerLanguageIsEnglish)
+{
+    struct TCase {
+        const char* Expected;
+        const char* Response;
+    };
+    const TCase cases[] = { { "I would go", "I'd go" }, { "to run", "run" }, { "realize", "realise" } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Expected);
+        EXPECT_TRUE(MatchAnswer(
+            c.Expected, c.Response, EnglishUk, EffectiveFlags(0, AllEnglish, EnglishUk), Defaults));
+        EXPECT_FALSE(
+            MatchAnswer(c.Expected, c.Response, German, EffectiveFlags(0, AllEnglish, German), Defaults));
+    }
+}
+
+TEST(AnswerMatchEnglish, ContractionsInTableOrder)
+{
+    struct TCase {
+        const char* Text;
+        const char* Expanded;
+    };
+    const TCase cases[] = {
+        { "I would go", "I had go" },
+        { "I'd go", "I had go" },
+        { "wouldn't", "had not" }, // "would" first, then "n't"
+        { "WOULD", "had" },
+        { "shall", "will" },
+        { "we'll", "we will" },
+        { "she has", "she is" },
+        { "she's", "she is" },
+        { "won't", "will not" },
+        { "Shan't", "will not" },
+        { "can't", "can not" },
+        { "CANNOT", "can not" },
+        { "I'm", "I am" },
+        { "you're", "you are" },
+        { "we've", "we have" },
+        { "isn't", "is not" },
+        { "chase", "cise" }, // substrings, not words
+        { "hashas", "isis" },
+        { "", "" },
+        { "\xE9t\xE9", "\xE9t\xE9" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ExpandContractions(c.Text), c.Expanded) << c.Text;
+}
+
+// ---- Helpers ------------------------------------------------------------------------------------
+
+TEST(AnswerMatchHelpers, WordChars)
+{
+    for (int c = 0; c < 256; ++c) {
+        const bool expected
+            = c == '\'' || c == '-' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c >= 128;
+        EXPECT_EQ(IsWordChar(static_cast<unsigned char>(c)), expected) << c;
+    }
+}
+
+TEST(AnswerMatchHelpers, FindAlternativeGroup)
+{
+    struct TCase {
+        const char* Text;
+        int Start;
+        bool Found;
+        int First;
+        int Last;
+    };
+    const TCase cases[] = {
+        { "the big/large house", 1, true, 5, 13 },
+        { "the big/large house", 8, true, 5, 13 },
+        { "the big/large house", 9, false, 0, 0 },
+        { "a/b/c", 1, true, 1, 3 },
+        { "a/b/c", 3, true, 3, 5 },
+        { "1/2", 1, true, 2, 2 },
+        { "don't/won't", 1, true, 1, 11 },
+        { "x-ray/y", 1, true, 1, 7 },
+        { "\xE9t\xE9/summer", 1, true, 1, 10 },
+        { "(a)/b", 1, true, 4, 5 },
+        { "abc", 1, false, 0, 0 },
+        { "", 1, false, 0, 0 },
+        { "a/b", 0, true, 1, 3 },
+        { "a/b", 4, false, 0, 0 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Text) + " from " + std::to_string(c.Start));
+        int first = 0;
+        int last = 0;
+        ASSERT_EQ(FindAlternativeGroup(c.Text, '/', c.Start, first, last), c.Found);
+        if (c.Found) {
+            EXPECT_EQ(first, c.First);
+            EXPECT_EQ(last, c.Last);
+        }
+    }
+}
+
+TEST(AnswerMatchHelpers, ExpandAlternativesDepthFirst)
+{
+    EXPECT_EQ(ExpandAlternatives("a/b", '/'), (std::vector<std::string> { "a", "a/b", "b", "b/a" }));
+    EXPECT_EQ(ExpandAlternatives("a", '/'), (std::vector<std::string> { "a" }));
+    EXPECT_EQ(ExpandAlternatives("a/b/c", '/').size(), 15u);
+    // An empty word ends the list; nothing at all is offered when the first is empty.
+    EXPECT_EQ(ExpandAlternatives("a//b", '/'), (std::vector<std::string> { "a" }));
+    EXPECT_EQ(ExpandAlternatives("a/", '/'), (std::vector<std::string> { "a" }));
+    EXPECT_TRUE(ExpandAlternatives("/a", '/').empty());
+    EXPECT_TRUE(ExpandAlternatives("", '/').empty());
+}
+
+TEST(AnswerMatchHelpers, ExpandAlternativesStopsAtSixtyFour)
+{
+    const auto four = ExpandAlternatives("a-b-c-d", '-');
+    ASSERT_EQ(four.size(), 64u); // all of them: 4 + 12 + 24 + 24
+    EXPECT_EQ(four.back(), "d-c-b-a");
+    const auto five = ExpandAlternatives("a-b-c-d-e", '-');
+    ASSERT_EQ(five.size(), 64u);
+    EXPECT_EQ(std::vector<std::string>(five.begin(), five.begin() + 5),
+        (std::vector<std::string> { "a", "a-b", "a-b-c", "a-b-c-d", "a-b-c-d-e" }));
+    EXPECT_EQ(five.back(), "a-e-d-c");
+    // With the hyphen as delimiter the whole run is one group, so the cap decides what is accepted.
+    EvaluationDelimiters d;
+    d.Alt = '-';
+    EXPECT_TRUE(MatchAnswer("a-b-c-d-e", "a-e-d-c", German, efAlternatives, d));
+    EXPECT_FALSE(MatchAnswer("a-b-c-d-e", "a-e-d-c-b", German, efAlternatives, d));
+    EXPECT_FALSE(MatchAnswer("a-b-c-d-e", "b", German, efAlternatives, d));
+    EXPECT_TRUE(MatchAnswer("a-b-c-d", "d-c-b-a", German, efAlternatives, d));
+}
+
+TEST(AnswerMatchHelpers, FindBracketPair)
+{
+    struct TCase {
+        const char* Text;
+        int Pos;
+        bool Found;
+        int Open;
+        int Close;
+    };
+    const TCase cases[] = {
+        { "a (b) (c)", 1, true, 3, 5 },
+        { "a (b) (c)", 6, true, 7, 9 },
+        { "a (b) (c)", 10, false, 0, 0 },
+        { "((x))", 1, true, 1, 4 },
+        { "a )b( c", 1, false, 0, 0 },
+        { "(x", 1, false, 0, 0 },
+        { "()", 1, true, 1, 2 },
+        { "", 1, false, 0, 0 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Text) + " from " + std::to_string(c.Pos));
+        int open = 0;
+        int close = 0;
+        ASSERT_EQ(FindBracketPair(c.Text, '(', ')', c.Pos, open, close), c.Found);
+        if (c.Found) {
+            EXPECT_EQ(open, c.Open);
+            EXPECT_EQ(close, c.Close);
+        }
+    }
+}
+
+TEST(AnswerMatchHelpers, DeleteBracketsAndTheSpaceRule)
+{
+    struct TCase {
+        const char* Text;
+        int Open;
+        int Close;
+        const char* Chars;
+        const char* Bracketed;
+    };
+    const TCase cases[] = {
+        { "to go (out)", 7, 11, "to go out", "to go" },
+        { "(to) go", 1, 4, "to go", "go" },
+        { "go (out) now", 4, 8, "go out now", "go now" },
+        { "go(out) now", 3, 7, "goout now", "go now" },
+        { "go (out)now", 4, 8, "go outnow", "go now" },
+        { "(x)", 1, 3, "x", "" },
+        { "a  (x)  b", 4, 6, "a  x  b", "a   b" },
+        { "a (x)", 3, 5, "a x", "a" },
+        { "(x) ", 1, 3, "x ", "" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text);
+        EXPECT_EQ(DeleteBracketChars(c.Text, c.Open, c.Close), c.Chars);
+        EXPECT_EQ(DeleteBracketedText(c.Text, c.Open, c.Close), c.Bracketed);
+    }
+    // Positions that are not a pair inside the text leave it alone.
+    EXPECT_EQ(DeleteBracketChars("abc", 0, 2), "abc");
+    EXPECT_EQ(DeleteBracketedText("abc", 2, 9), "abc");
+    EXPECT_EQ(DeleteBracketedText("abc", 3, 2), "abc");
+}
+
+TEST(AnswerMatchHelpers, DirectCallsStartWhereTheyAreTold)
+{
+    // From position 4 the first group is left as written.
+    EXPECT_TRUE(MatchAlternatives("a/b c/d", "a/b d", German, 0, Defaults, 4));
+    EXPECT_FALSE(MatchAlternatives("a/b c/d", "a d", German, 0, Defaults, 4));
+    EXPECT_TRUE(MatchAlternatives("a/b c/d", "b d", German, 0, Defaults, 1));
+    EXPECT_TRUE(MatchBrackets("go (out) now", "go now", German, 0, Defaults));
+    EXPECT_FALSE(MatchBrackets("go (out) now", "go", German, 0, Defaults));
+    EXPECT_TRUE(MatchBrackets("Go (out)", "go", German, efCaps, Defaults));
+}
+
+// ---- The search against the reference ----------------------------------------------------------
+
+struct TGenerated {
+    std::string Expected;
+    std::string Response;
+    EvaluationFlags Flags;
+    LangId Language;
+    EvaluationDelimiters Delimiters;
+};
+
+class TCaseGenerator {
+public:
+    explicit TCaseGenerator(unsigned seed)
+        : Random(seed)
+    {
+    }
+
+    TGenerated Next()
+    {
+        TGenerated g;
+        const LangId languages[] = { English, English, Turkish, Russian, Greek, German };
+        g.Language = languages[Pick(std::size(languages))];
+        g.Flags = static_cast<EvaluationFlags>(Pick(0x200));
+        if (Pick(4) == 0) {
+            g.Delimiters.Syn1 = '|';
+            g.Delimiters.Syn2 = '+';
+            g.Delimiters.BracketOpen = '[';
+            g.Delimiters.BracketClose = ']';
+            g.Delimiters.Alt = Pick(3) == 0 ? '-' : '\\';
+        }
+        const int parts = (g.Flags & efAnyTranslation) ? 1 + static_cast<int>(Pick(3)) : 1;
+        for (int i = 0; i < parts; ++i) {
+            const std::string part = Part(g.Delimiters);
+            g.Expected += (i > 0 ? std::string(1, g.Delimiters.Syn2) + " " : "") + part;
+            if (Pick(3) > 0 || i == 0)
+                g.Response += (g.Response.empty() ? "" : std::string(1, g.Delimiters.Syn1))
+                    + Derive(part, g.Delimiters);
+        }
+        return g;
+    }
+
+    // Four groups and two bracket pairs: a few thousand texts, where pruning is what decides.
+    std::string LargePart(const EvaluationDelimiters& d)
+    {
+        std::string text = Pick(2) ? "to " : "";
+        for (int i = 0; i < 4; ++i)
+            text += Word() + d.Alt + Word() + (Pick(4) ? " " : "");
+        text += std::string(" ") + d.BracketOpen + Word() + d.BracketClose + " " + Word() + " "
+            + d.BracketOpen + Word() + " " + Word() + d.BracketClose;
+        return text;
+    }
+
+    std::size_t Pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(Random); }
+
+    std::string Word()
+    {
+        static const char* const words[] = { "a", "b", "ab", "to", "To", "go", "out", "is", "has", "would",
+            "I", "Iz", "iz", "realize", "can't", "'d", "won't", "x-y", "\xC7", "\xDD", "\xFD", "\xD3\xE1",
+            "Big", "big", "1", "2", "n't", "shall" };
+        return words[Pick(std::size(words))];
+    }
+
+    // A part with a few words, alternative groups and bracket pairs, small enough for the reference.
+    std::string Part(const EvaluationDelimiters& d)
+    {
+        std::string text;
+        const int tokens = 1 + static_cast<int>(Pick(7));
+        int groups = 0;
+        int brackets = 0;
+        for (int i = 0; i < tokens; ++i) {
+            if (i > 0)
+                text += Pick(6) == 0 ? "" : (Pick(8) == 0 ? "  " : " ");
+            const std::size_t kind = Pick(10);
+            if (kind < 3 && groups < 3) {
+                ++groups;
+                text += Word() + d.Alt + Word();
+                if (Pick(5) == 0)
+                    text += d.Alt + Word();
+            } else if (kind < 5 && brackets < 2) {
+                ++brackets;
+                text += d.BracketOpen + Word() + (Pick(3) == 0 ? " " + Word() : "") + d.BracketClose;
+            } else if (kind == 5) {
+                const char marks[] = { '.', ',', '!', '?', '-', d.Alt, d.BracketOpen, d.BracketClose };
+                text += marks[Pick(std::size(marks))];
+            } else {
+                text += Word();
+            }
+        }
+        return text;
+    }
+
+public:
+    // A response made the way a user might: one path through the options, sometimes with a slip.
+    std::string Derive(const std::string& part, const EvaluationDelimiters& d)
+    {
+        std::string text = part;
+        int start = 1;
+        int first = 0;
+        int last = 0;
+        while (Pick(5) > 0 && FindAlternativeGroup(text, d.Alt, start, first, last)) {
+            const auto variants = ExpandAlternatives(text.substr(first - 1, last - first + 1), d.Alt);
+            if (variants.empty())
+                break;
+            const auto& v = variants[Pick(variants.size())];
+            text = text.substr(0, first - 1) + v + text.substr(last);
+            start = first + static_cast<int>(v.size());
+        }
+        int open = 0;
+        int close = 0;
+        while (Pick(3) > 0 && FindBracketPair(text, d.BracketOpen, d.BracketClose, 1, open, close))
+            text = Pick(2) ? DeleteBracketChars(text, open, close) : DeleteBracketedText(text, open, close);
+        if (Pick(4) == 0)
+            text = ExpandContractions(text);
+        if (Pick(4) == 0 && text.size() >= 3)
+            text = text.substr(3);
+        for (char& c : text) {
+            if (Pick(6) == 0 && c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 32);
+            else if (Pick(6) == 0 && c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c + 32);
+        }
+        if (Pick(4) == 0)
+            std::erase(text, ' ');
+        if (Pick(4) == 0)
+            std::erase_if(text, [](char c) { return c == '.' || c == ',' || c == '-' || c == '!'; });
+        if (Pick(8) == 0 && !text.empty())
+            text[Pick(text.size())] = 'q';
+        return text;
+    }
+
+private:
+    std::mt19937 Random;
+};
+
+TEST(AnswerMatchSearch, AgreesWithTheReferenceOnGeneratedCases)
+{
+    TCaseGenerator generator(20240611);
+    int accepted = 0;
+    const int cases = 1500;
+    for (int i = 0; i < cases; ++i) {
+        const TGenerated g = generator.Next();
+        const bool expected = Reference::Answer(g.Expected, g.Response, g.Language, g.Flags, g.Delimiters);
+        ASSERT_EQ(MatchAnswer(g.Expected, g.Response, g.Language, g.Flags, g.Delimiters), expected)
+            << "case " << i << ": [" << g.Expected << "] [" << g.Response << "] flags " << g.Flags
+            << " language " << g.Language << " alt " << g.Delimiters.Alt;
+        accepted += expected;
+    }
+    // Both outcomes must be well represented for the comparison to mean anything.
+    EXPECT_GT(accepted, cases / 5);
+    EXPECT_LT(accepted, cases * 4 / 5);
+}
+
+TEST(AnswerMatchSearch, AgreesWithTheReferenceOnLargerTrees)
+{
+    TCaseGenerator generator(7);
+    int accepted = 0;
+    for (int i = 0; i < 40; ++i) {
+        TGenerated g = generator.Next();
+        g.Flags = static_cast<EvaluationFlags>((g.Flags | efAlternatives | efBrackets) & ~efAnyTranslation);
+        g.Expected = generator.LargePart(g.Delimiters);
+        g.Response = generator.Derive(g.Expected, g.Delimiters);
+        const bool expected = Reference::Answer(g.Expected, g.Response, g.Language, g.Flags, g.Delimiters);
+        ASSERT_EQ(MatchAnswer(g.Expected, g.Response, g.Language, g.Flags, g.Delimiters), expected)
+            << "case " << i << ": [" << g.Expected << "] [" << g.Response << "] flags " << g.Flags;
+        accepted += expected;
+    }
+    EXPECT_GT(accepted, 4);
+    EXPECT_LT(accepted, 35);
+}
+
+std::string Groups(int count, const char* group)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += (i ? " " : "") + std::string(group);
+    return text;
+}
+
+TEST(AnswerMatchSearch, ManyGroupsStillDecide)
+{
+    // 4^40 texts written out: only a search that drops hopeless branches finishes.
+    const std::string expected = Groups(40, "a/b") + " (c) (d)";
+    EXPECT_TRUE(
+        MatchAnswer(expected, Groups(40, "b") + " d", German, AllFlags & ~efAnyTranslation, Defaults));
+    EXPECT_TRUE(MatchAnswer(
+        expected, Groups(39, "b") + " b/A", German, efAlternatives | efBrackets | efCaps, Defaults));
+    EXPECT_FALSE(
+        MatchAnswer(expected, Groups(39, "b") + " c d", German, AllFlags & ~efAnyTranslation, Defaults));
+    EXPECT_FALSE(
+        MatchAnswer(expected, Groups(40, "a") + " e", German, AllFlags & ~efAnyTranslation, Defaults));
+}
+
+TEST(AnswerMatchSearch, WorstCaseAtTheCaps)
+{
+    // Sixteen parts on both sides, eight-word chains, brackets, every option; each expected part
+    // matches only its own response part, so every part is searched to the end.
+    std::string expected;
+    std::string response;
+    for (int i = 0; i < 16; ++i) {
+        const char w = static_cast<char>('a' + i);
+        expected += i ? "; to " : "to ";
+        for (char c = 'a'; c <= 'h'; ++c)
+            expected += std::string { w, c } + (c < 'h' ? "/" : " (x) (y) (would)");
+        response = std::string { w, 'h', '/', w, 'g' } + " x 'd" + (i ? ", " : "") + response;
+    }
+    EXPECT_TRUE(MatchAnswer(expected, response, English, AllFlags, Defaults));
+    // A seventeenth part pushes a right one out of the list; the wrong one is not among the expected.
+    EXPECT_FALSE(MatchAnswer(expected, "zz, " + response, English, AllFlags, Defaults));
+    response[response.size() - 2] = 'x';
+    EXPECT_FALSE(MatchAnswer(expected, response, English, AllFlags, Defaults));
+}
+
+TEST(AnswerMatchSearch, PathologicalTextIsRefusedNotHung)
+{
+    // Every "A" and "a" fits the response until the very end, so no branch can be dropped early:
+    // the search gives up at its cap and refuses, as a complete search would too.
+    const std::string expected = Groups(30, "A/a") + " x";
+    EXPECT_FALSE(MatchAnswer(expected, Groups(30, "a") + " y", German, efAlternatives | efCaps, Defaults));
+    // The first path found in order is accepted at once.
+    EXPECT_TRUE(MatchAnswer(expected, Groups(30, "a") + " x", German, efAlternatives | efCaps, Defaults));
+    // A text of delimiters alone neither recurses without end nor overflows the stack.
+    const std::string slashes(5000, '/');
+    EXPECT_TRUE(MatchAnswer(slashes, slashes, German, efAlternatives, Defaults));
+    EXPECT_FALSE(MatchAnswer(slashes, "/", German, efAlternatives | efCaps, Defaults));
+}
+
+} // namespace

@@ -723,6 +723,35 @@ TEST(AnswerMatchSearch, ManyGroupsStillDecide)
         MatchAnswer(expected, Groups(40, "a") + " e", German, AllFlags & ~efAnyTranslation, Defaults));
 }
 
+TEST(AnswerMatchSearch, PruningKeepsWhatLaterStepsCanStillChange)
+{
+    // Each case has enough groups for the search to prune, and a spot where a later step still
+    // changes text just before the part the pruning looks at.
+    struct TCase {
+        const char* Expected;
+        const char* Response;
+        EvaluationFlags Flags;
+    };
+    const TCase cases[] = {
+        // Deleting the brackets joins "sha" and "ll" into a contraction.
+        { "a/b c/d e/f g/h I sha(ll) go", "b d f h I'll go", efAlternatives | efBrackets | efAux | efCaps },
+        // Only two characters are fixed before the brackets, yet they begin "to ".
+        { "to (x) a/b c/d e/f g/h", "x b d f h", efAlternatives | efBrackets | efTo },
+        { "(to) a/b c/d e/f g/h go", "b d f h go", efAlternatives | efBrackets },
+        { "go (x) a/b c/d e/f g/h", "gox b d f h", efAlternatives | efBrackets | efSpacing },
+        { "A/b/c/d/e/f/g/h (x)", "h/g x", efAlternatives | efBrackets | efCaps },
+        { "a/b c/d e/f g/h realize it", "b d f h realise it", efAlternatives | efIze },
+        { "a/b c/d e/f g/h I (would) go", "b d f h I'd go", efAlternatives | efBrackets | efAux },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Expected);
+        EXPECT_TRUE(Reference::Answer(c.Expected, c.Response, English, c.Flags, Defaults));
+        EXPECT_TRUE(MatchAnswer(c.Expected, c.Response, English, c.Flags, Defaults));
+        const std::string wrong = std::string(c.Response) + "q";
+        EXPECT_FALSE(MatchAnswer(c.Expected, wrong, English, c.Flags, Defaults));
+    }
+}
+
 TEST(AnswerMatchSearch, WorstCaseAtTheCaps)
 {
     // Sixteen parts on both sides, eight-word chains, brackets, every option; each expected part

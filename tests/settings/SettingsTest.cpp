@@ -666,22 +666,6 @@ TEST_F(SettingsTest, DamagedRecordsAreClampedOnLoad)
     EXPECT_EQ(PageSetup.Columns, 1);
 }
 
-TEST_F(SettingsTest, ResetRestoresTheRecordDefaults)
-{
-    Options.NumChoices = 9;
-    PageSetup.Columns = 3;
-    PrintOptions.Include = 0;
-    DisplayFont = { "X", 30 };
-    SoundFileRight = "r.wav";
-    ResetSettings();
-    EXPECT_EQ(Bytes(OptionsToBytes(Options)), Bytes(OptionsToBytes(TOptions {})));
-    EXPECT_EQ(PageSetup.Columns, 2);
-    EXPECT_EQ(PrintOptions.Include, 14);
-    EXPECT_TRUE(DisplayFont.Name.empty());
-    EXPECT_EQ(DisplayFont.Size, 0);
-    EXPECT_TRUE(SoundFileRight.empty());
-}
-
 TEST(SettingsWindow, BoundsVisibleNeedsAGrabbableTopArea)
 {
     const std::vector<TWindowBounds> oneScreen { { 0, 0, 1920, 1080 } };

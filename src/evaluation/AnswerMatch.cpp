@@ -88,11 +88,29 @@ void ReplaceAll(
     }
 }
 
+// Whether ReplaceAll would change anything (or hold anything back).
+bool Touches(std::string_view text, std::string_view from, bool complete)
+{
+    const unsigned char first = AsciiLower(from[0]);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (AsciiLower(text[i]) != first)
+            continue;
+        if (MatchesAt(text, i, from))
+            return true;
+        if (!complete && text.size() - i < from.size() && MatchesAt(from, 0, text.substr(i)))
+            return true;
+    }
+    return false;
+}
+
 std::string ExpandText(std::string_view text, bool complete)
 {
     std::string current(text);
     std::string next;
     for (const auto& row : ContractionsTable) {
+        // Most texts hold no contraction at all: leave them uncopied.
+        if (!Touches(current, row.From, complete))
+            continue;
         ReplaceAll(current, row.From, row.To, complete, next);
         current.swap(next);
     }
@@ -229,6 +247,11 @@ private:
             Overrun = true;
             return false;
         }
+        // Revisits only cost time; small searches are cheaper without the bookkeeping.
+        if (++RunSteps <= PruneAfterSteps)
+            return true;
+        if (!PruneChecked)
+            PreparePruning();
         Key.clear();
         Key += kind;
         Key += expanded ? '1' : '0';
@@ -237,11 +260,7 @@ private:
         Key.append(std::to_string(start));
         Key += ':';
         Key.append(text);
-        if (!Seen.insert(Key).second)
-            return false;
-        if (++RunSteps > PruneAfterSteps && !PruneChecked)
-            PreparePruning();
-        return true;
+        return Seen.insert(Key).second;
     }
 
     // MatchAnswer on text and every response (contractions expanded on both when expanded is set).
@@ -354,6 +373,7 @@ private:
                 for (char c : row.To)
                     needed[static_cast<unsigned char>(c)] = true;
         needed['i'] = needed['s'] = needed['A'] = needed['a'] = true;
+        ByteForm.resize(256);
         for (int b = 0; b < 256; ++b)
             if (needed[b] && !HasByteForm[b]) {
                 ByteForm[b] = NormaliseBytes(std::string(1, static_cast<char>(b)), Language, Flags);
@@ -473,7 +493,7 @@ private:
 
     bool Pruning = false;
     bool PruneChecked = false;
-    std::array<std::string, 256> ByteForm;
+    std::vector<std::string> ByteForm; // by byte, filled when pruning starts
     std::array<bool, 256> HasByteForm {};
     std::array<unsigned char, 256> ByteCheck {}; // 0 unknown, 1 holds, 2 fails
     std::string IzeBuffer;

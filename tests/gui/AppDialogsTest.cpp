@@ -124,16 +124,6 @@ TEST_F(AppDialogTest, WelcomeDoubleClicksActLikeOK)
     }
 }
 
-TEST_F(AppDialogTest, WelcomeNewWithoutRecentList)
-{
-    TWelcomeData data;
-    TWelcomeDialog dialog(nullptr, data);
-    EXPECT_EQ(dialog.lbFiles->count(), 1);
-    dialog.rbNew->setChecked(true);
-    dialog.btnOKClick();
-    EXPECT_FALSE(data.Open);
-}
-
 // ---- Properties ------------------------------------------------------------------------------
 
 std::vector<LangId> Offered(const QComboBox* box)

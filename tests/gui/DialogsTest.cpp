@@ -495,27 +495,6 @@ TEST_F(DialogTest, DigitsOnlyAndFontExists)
 
 // ---- The font dialog ---------------------------------------------------------------------------
 
-TEST_F(DialogTest, FontDialogListsSortedScalableFaces)
-{
-    TFontSetting font { "No Such Face 4711", 10 };
-    TSelectFontDialog dialog(nullptr, font);
-    EXPECT_EQ(dialog.windowTitle(), Q("Select Font"));
-    ASSERT_GT(dialog.cbFontName->count(), 0);
-    for (int i = 0; i < dialog.cbFontName->count(); ++i) {
-        EXPECT_TRUE(QFontDatabase::isScalable(dialog.cbFontName->itemText(i)));
-        if (i > 0) {
-            EXPECT_LE(dialog.cbFontName->itemText(i - 1).compare(
-                          dialog.cbFontName->itemText(i), Qt::CaseInsensitive),
-                0);
-        }
-    }
-    QStringList sizes;
-    for (int i = 0; i < dialog.cbFontSize->count(); ++i)
-        sizes.append(dialog.cbFontSize->itemText(i));
-    EXPECT_EQ(sizes.join(QLatin1Char(' ')), Q("8 10 12 14 16 18 20 22 24"));
-    EXPECT_EQ(dialog.cbFontSize->currentText(), Q("10"));
-}
-
 TEST_F(DialogTest, FontDialogOKNeedsAFaceAndASizeInRange)
 {
     TFontSetting font { "No Such Face 4711", 10 };

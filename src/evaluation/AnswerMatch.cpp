@@ -24,9 +24,10 @@ constexpr int MaxListIndex = 15;
 constexpr std::size_t MaxVariants = 64;
 // Small searches run as written; pruning pays for its set-up only beyond this many steps.
 constexpr long PruneAfterSteps = 64;
-// Far beyond any real entry: a 16-part list of eight-word chains with brackets and every option
-// takes under 5000 steps.
-constexpr long MaxSteps = 100000;
+// The work a search may do, counted in bytes of the texts it visits (each step costs about its
+// text's length). Far beyond any real entry: a 16-part list of eight-word chains with brackets and
+// every option takes under 200000.
+constexpr long MaxWork = 4000000;
 // Every alternative group and bracket pair nests one call deeper.
 constexpr int MaxDepth = 1000;
 
@@ -243,7 +244,8 @@ private:
     {
         if (Done())
             return false;
-        if (++Steps > MaxSteps) {
+        Work += static_cast<long>(text.size()) + 16;
+        if (Work > MaxWork) {
             Overrun = true;
             return false;
         }
@@ -486,7 +488,7 @@ private:
     std::uint32_t Found = 0;
     std::unordered_set<std::string> Seen;
     std::string Key;
-    long Steps = 0;
+    long Work = 0;
     long RunSteps = 0;
     int Depth = 0;
     bool Overrun = false;

@@ -9,8 +9,16 @@ rm -f "$tmp"
 "$cli" new "$tmp" --foreign "German (Standard)" --native "English (United Kingdom)" \
     --description "German basics" --author "Velmoria" \
     --comments "Everyday German words and phrases for beginners." >/dev/null
-while IFS=$'\t' read -r word category notes translations; do
-    case "$word" in '#'* | '') continue ;; esac
+# Tabs are split by hand: read would merge the adjacent tabs of an empty field.
+tab=$'\t'
+while IFS= read -r line; do
+    case "$line" in '#'* | '') continue ;; esac
+    word=${line%%"$tab"*}
+    rest=${line#*"$tab"}
+    category=${rest%%"$tab"*}
+    rest=${rest#*"$tab"}
+    notes=${rest%%"$tab"*}
+    translations=${rest#*"$tab"}
     "$cli" add "$tmp" "$word" "$translations" --category "$category" --notes "$notes" >/dev/null
 done <"$here/German-English.tsv"
 mv "$tmp" "$out"

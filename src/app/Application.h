@@ -1,0 +1,22 @@
+#pragma once
+// The application object: reports what escapes a command, and holds the process-lifetime lock.
+
+#include <QApplication>
+
+#include <memory>
+
+class QLockFile;
+
+class TApplication : public QApplication {
+public:
+    TApplication(int& argc, char** argv);
+    ~TApplication() override;
+    // The exception report: what escapes an event handler is shown, and the program goes on.
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    std::unique_ptr<QLockFile> Lock_;
+};
+
+// The named lock "Velmoria", held for the life of the process; a second copy is never blocked.
+std::unique_ptr<QLockFile> TakeProcessLock();

@@ -1,0 +1,18 @@
+#include "app/Application.h"
+#include "core/CommandLine.h"
+#include "settings/QtSettingsStore.h"
+#include "ui/MainFrm.h"
+
+#include <QFile>
+
+int main(int argc, char** argv)
+{
+    TApplication app(argc, argv);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(argv[i]);
+    TMainForm form(std::make_unique<TQtSettingsStore>());
+    if (const auto status = form.StartUp(ParseCommandLine(args)))
+        return *status;
+    return app.exec();
+}

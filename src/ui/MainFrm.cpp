@@ -1,0 +1,449 @@
+// The main window: construction, views, the idle command-state update.
+
+#include "ui/MainFrm.h"
+
+#include "app/MessageBox.h"
+#include "core/DisplayText.h"
+#include "core/GlobalDocument.h"
+#include "core/Languages.h"
+#include "ui/QtText.h"
+#include "ui/VocabGrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+constexpr const char* ProductName = "Velmoria";
+
+QString Q(const char* text) { return QString::fromUtf8(text); }
+
+const char* const UndoNames[] = {"", "Add", "Edit", "Delete", "Paste", "Move", "Sort", "Shuffle"};
+
+// The sunken, empty work space shown while no list is open.
+class TWorkSpace : public QFrame {
+public:
+    explicit TWorkSpace(QWidget* parent) : QFrame(parent)
+    {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(2);
+        setAutoFillBackground(true);
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, palette.color(QPalette::Dark));
+        setPalette(palette);
+    }
+};
+
+} // namespace
+
+QString ToolBarHint(const QString& caption, const QString& shortcut, const QString& hint)
+{
+    QString text = caption;
+    text.remove(QLatin1Char('&'));
+    text.remove(QLatin1Char('.'));
+    if (!shortcut.isEmpty())
+        text += QStringLiteral(" - ") + shortcut;
+    return text + QLatin1Char('|') + hint;
+}
+
+void ReportException(const std::exception& error)
+{
+    ShowMessageBox(QString::fromUtf8(error.what()), Q(ProductName), QMessageBox::Ok, QMessageBox::Critical);
+}
+
+// Resources of a static library must be registered by hand; outside any namespace.
+static void InitResources() { Q_INIT_RESOURCE(resources); }
+
+TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store) : Store_(std::move(store))
+{
+    InitResources();
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(Q(ProductName));
+    resize(640, 480);
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    CreateViews();
+
+    IdleTimer_ = new QTimer(this);
+    IdleTimer_->setSingleShot(true);
+    IdleTimer_->setInterval(0);
+    connect(IdleTimer_, &QTimer::timeout, this, &TMainForm::UpdateCommandState);
+    qApp->installEventFilter(this);
+
+    LoadWindowSettings();
+    ApplyDisplayFont();
+    SetWindowMode(wmNone);
+}
+
+TMainForm::~TMainForm() { qApp->removeEventFilter(this); }
+
+void TMainForm::CreateActions()
+{
+    struct TSpec {
+        QAction** action;
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+        const char* hint;
+        const char* icon;
+        void (TMainForm::*slot)();
+    };
+    const TSpec specs[] = {
+        {&miFileNew, "miFileNew", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N), "Creates a new file", "new",
+         &TMainForm::miFileNewClick},
+        {&miFileOpen, "miFileOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Opens an existing file", "open",
+         &TMainForm::miFileOpenClick},
+        {&miFileSave, "miFileSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), "Saves the current file", "save",
+         &TMainForm::miFileSaveClick},
+        {&miFileSaveAs, "miFileSaveAs", "Save &As...", QKeySequence(), "Saves the current file with a different name",
+         nullptr, &TMainForm::miFileSaveAsClick},
+        {&miFileProperties, "miFileProperties", "Propert&ies...", QKeySequence(),
+         "Shows and changes the properties of the current file", nullptr, &TMainForm::miFilePropertiesClick},
+        {&miFileExit, "miFileExit", "E&xit", QKeySequence(), "Quits the program", nullptr,
+         &TMainForm::miFileExitClick},
+        {&miEditUndo, "miEditUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), "Reverses an action", "undo",
+         &TMainForm::miEditUndoClick},
+        {&miEditRedo, "miEditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), "Repeats an action", "redo",
+         &TMainForm::miEditRedoClick},
+        {&miEditAdd, "miEditAdd", "&Add...", QKeySequence(Qt::Key_Insert), "Adds a new item", "add",
+         &TMainForm::miEditAddClick},
+        {&miEditEdit, "miEditEdit", "&Edit...", QKeySequence(Qt::Key_F2), "Modifies the selected item", "edit",
+         &TMainForm::miEditEditClick},
+        {&miEditDelete, "miEditDelete", "&Delete", QKeySequence(Qt::Key_Delete), "Deletes the selected item",
+         "delete", &TMainForm::miEditDeleteClick},
+        {&miEditMoveUp, "miEditMoveUp", "&Move Up", QKeySequence(Qt::CTRL | Qt::Key_U), "Moves the selected item up",
+         "up", &TMainForm::miEditMoveUpClick},
+        {&miEditMoveDown, "miEditMoveDown", "M&ove Down", QKeySequence(Qt::CTRL | Qt::Key_D),
+         "Moves the selected item down", "down", &TMainForm::miEditMoveDownClick},
+        {&miEditShuffle, "miEditShuffle", "S&huffle", QKeySequence(), "Arranges items in a random order", "shuffle",
+         &TMainForm::miEditShuffleClick},
+        {&miViewToolBar, "miViewToolBar", "&Tool Bar", QKeySequence(), "Shows or hides the Tool Bar", nullptr,
+         &TMainForm::miViewToolBarClick},
+        {&miViewStatusBar, "miViewStatusBar", "&Status Bar", QKeySequence(), "Shows or hides the Status Bar",
+         nullptr, &TMainForm::miViewStatusBarClick},
+        {&miViewFont, "miViewFont", "&Font...", QKeySequence(), "Changes the display font", nullptr,
+         &TMainForm::miViewFontClick},
+    };
+    for (const auto& spec : specs) {
+        auto* action = new QAction(Q(spec.caption), this);
+        action->setObjectName(Q(spec.name));
+        action->setShortcut(spec.shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setStatusTip(Q(spec.hint));
+        const QString hint = ToolBarHint(action->text(), spec.shortcut.toString(QKeySequence::NativeText), Q(spec.hint));
+        action->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
+        if (spec.icon)
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(Q(spec.icon))));
+        connect(action, &QAction::triggered, this, [this, slot = spec.slot] { RunCommand([this, slot] { (this->*slot)(); }); });
+        *spec.action = action;
+    }
+    miViewToolBar->setCheckable(true);
+    miViewStatusBar->setCheckable(true);
+    for (std::size_t i = 0; i < miFileRecent.size(); ++i) {
+        auto* action = new QAction(this);
+        action->setObjectName(QStringLiteral("miFileRecent%1").arg(i + 1));
+        action->setData(static_cast<int>(i));
+        connect(action, &QAction::triggered, this,
+                [this, i] { RunCommand([this, i] { miFileRecentClick(static_cast<int>(i)); }); });
+        miFileRecent[i] = action;
+    }
+}
+
+void TMainForm::CreateMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("miFile"));
+    file->addAction(miFileNew);
+    file->addAction(miFileOpen);
+    file->addAction(miFileSave);
+    file->addAction(miFileSaveAs);
+    file->addSeparator();
+    file->addAction(miFileProperties);
+    file->addSeparator();
+    for (QAction* recent : miFileRecent)
+        file->addAction(recent);
+    miFileRecentSeparator = file->addSeparator();
+    file->addAction(miFileExit);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("miEdit"));
+    edit->setStatusTip(QStringLiteral("Commands for editing vocabulary"));
+    edit->addAction(miEditUndo);
+    edit->addAction(miEditRedo);
+    edit->addSeparator();
+    edit->addAction(miEditAdd);
+    edit->addAction(miEditEdit);
+    edit->addAction(miEditDelete);
+    edit->addSeparator();
+    edit->addAction(miEditMoveUp);
+    edit->addAction(miEditMoveDown);
+    edit->addSeparator();
+    edit->addAction(miEditShuffle);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("miView"));
+    view->setStatusTip(QStringLiteral("Display settings and program options"));
+    view->addAction(miViewToolBar);
+    view->addAction(miViewStatusBar);
+    view->addSeparator();
+    view->addAction(miViewFont);
+}
+
+void TMainForm::CreateToolBar()
+{
+    tbrToolBar = addToolBar(QStringLiteral("Tool Bar"));
+    tbrToolBar->setObjectName(QStringLiteral("tbrToolBar"));
+    tbrToolBar->setMovable(false);
+    tbrToolBar->setIconSize(QSize(20, 20));
+    tbrToolBar->addAction(miFileNew);
+    tbrToolBar->addAction(miFileOpen);
+    tbrToolBar->addAction(miFileSave);
+    tbrToolBar->addSeparator();
+    tbrToolBar->addAction(miEditUndo);
+    tbrToolBar->addAction(miEditRedo);
+    tbrToolBar->addSeparator();
+    tbrToolBar->addAction(miEditAdd);
+    tbrToolBar->addAction(miEditEdit);
+    tbrToolBar->addAction(miEditDelete);
+}
+
+void TMainForm::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbrStatusBar"));
+    // Panel 0 is the status bar's message area, where command hints appear.
+    StatusPanels_[0] = new QLabel(bar);
+    StatusPanels_[0]->setMinimumWidth(290);
+    bar->addWidget(StatusPanels_[0], 1);
+    const int widths[] = {60, 45, 45, 45, 45};
+    for (int i = 1; i <= 5; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setMinimumWidth(widths[i - 1]);
+        bar->addPermanentWidget(panel);
+        StatusPanels_[static_cast<std::size_t>(i)] = panel;
+    }
+}
+
+void TMainForm::CreateViews()
+{
+    Views_ = new QStackedWidget(this);
+    pbWorkSpace = new TWorkSpace(Views_);
+    pbWorkSpace->setObjectName(QStringLiteral("pbWorkSpace"));
+    dgVocab = new TVocabGrid(Views_);
+    dgVocab->setObjectName(QStringLiteral("dgVocab"));
+    // The test panel arrives with testing; until then it is an empty page.
+    pnlTest = new QWidget(Views_);
+    pnlTest->setObjectName(QStringLiteral("pnlTest"));
+    Views_->addWidget(pbWorkSpace);
+    Views_->addWidget(dgVocab);
+    Views_->addWidget(pnlTest);
+    setCentralWidget(Views_);
+    connect(dgVocab, &TVocabGrid::ActivateItem, this, [this] {
+        RunCommand([this] {
+            if (Document().CurrentIndex() != -1)
+                miEditEditClick();
+            else
+                miEditAddClick();
+        });
+    });
+    connect(dgVocab, &TVocabGrid::ItemMoved, this, &TMainForm::ScheduleUpdate);
+}
+
+void TMainForm::SetWindowMode(TWindowMode mode)
+{
+    ClearCutMark();
+    switch (mode) {
+    case wmEditing:
+        Views_->setCurrentWidget(dgVocab);
+        RefreshGrid();
+        dgVocab->setFocus();
+        break;
+    case wmTesting:
+        Views_->setCurrentWidget(pnlTest);
+        break;
+    case wmNone:
+        Views_->setCurrentWidget(pbWorkSpace);
+        break;
+    }
+    WindowMode_ = mode;
+    UpdateCommandState();
+}
+
+void TMainForm::RefreshGrid()
+{
+    dgVocab->RefreshGrid();
+    ScheduleUpdate();
+}
+
+void TMainForm::ApplyDisplayFont()
+{
+    dgVocab->ApplyDisplayFont();
+}
+
+void TMainForm::ClearCutMark() { dgVocab->ClearCutMark(); }
+
+void TMainForm::RunCommand(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const std::exception& error) {
+        ReportException(error);
+    }
+    ScheduleUpdate();
+}
+
+void TMainForm::ScheduleUpdate()
+{
+    if (IdleTimer_ && !IdleTimer_->isActive())
+        IdleTimer_->start();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // The command state follows whatever the user does; coalesced into one update when idle.
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::FocusIn:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+    case QEvent::Show:
+    case QEvent::Hide:
+        ScheduleUpdate();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && WindowMode_ == wmEditing) {
+        ClearCutMark();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void TMainForm::UpdateCommandState()
+{
+    UpdateCaption();
+    UpdateRecentFileItems();
+
+    const TVocabFile& document = Document();
+    const bool editing = WindowMode_ == wmEditing;
+    const bool shown = WindowMode_ != wmNone;
+    const std::int32_t current = document.CurrentIndex();
+    const bool hasCurrent = editing && current != -1;
+
+    miFileSave->setEnabled(shown);
+    miFileSaveAs->setEnabled(shown);
+    miFileProperties->setEnabled(shown);
+
+    const TUndoKind undo = document.UndoKind();
+    const TUndoKind redo = document.RedoKind();
+    miEditUndo->setEnabled(editing && undo != ukNone);
+    miEditUndo->setText(miEditUndo->isEnabled() ? QStringLiteral("&Undo ") + Q(UndoNames[undo])
+                                                : QStringLiteral("&Undo"));
+    miEditRedo->setEnabled(editing && redo != ukNone);
+    miEditRedo->setText(miEditRedo->isEnabled() ? QStringLiteral("&Redo ") + Q(UndoNames[redo])
+                                                : QStringLiteral("&Redo"));
+    miEditAdd->setEnabled(editing);
+    miEditShuffle->setEnabled(editing);
+    miEditEdit->setEnabled(hasCurrent);
+    miEditDelete->setEnabled(hasCurrent);
+    miEditMoveUp->setEnabled(hasCurrent && current > 0);
+    miEditMoveDown->setEnabled(hasCurrent && current < document.Count() - 1);
+
+    miViewToolBar->setChecked(tbrToolBar->isVisible() || (!isVisible() && WindowState_.ShowToolBar));
+    miViewStatusBar->setChecked(statusBar()->isVisible() || (!isVisible() && WindowState_.ShowStatusBar));
+
+    if (shown)
+        UpdateStatusPanels();
+    if (QApplication::activeWindow() != this && isVisible())
+        ClearCutMark();
+}
+
+void TMainForm::UpdateCaption()
+{
+    const QString caption = WindowMode_ == wmNone
+                                ? Q(ProductName)
+                                : QString::fromStdString(DisplayTitle(Document().FileName())) +
+                                      QStringLiteral(" - ") + Q(ProductName);
+    if (windowTitle() != caption)
+        setWindowTitle(caption);
+    if (QGuiApplication::applicationDisplayName() != caption)
+        QGuiApplication::setApplicationDisplayName(caption);
+}
+
+void TMainForm::UpdateRecentFileItems()
+{
+    const QFontMetrics metrics(menuBar()->font());
+    const TTextWidth width = [&metrics](std::string_view text) {
+        return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    };
+    for (std::size_t i = 0; i < miFileRecent.size(); ++i) {
+        QAction* item = miFileRecent[i];
+        const bool present = static_cast<std::int32_t>(i) < RecentFiles_.Count();
+        if (present) {
+            const std::string name = ShortenPath(DisplayName(RecentFiles_[static_cast<std::int32_t>(i)]), width, 200);
+            // "&&" keeps an ampersand in a file name from becoming an accelerator.
+            QString shown = QString::fromUtf8(name.c_str());
+            shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+            const QString caption = QStringLiteral("&%1 %2").arg(i + 1).arg(shown);
+            if (item->text() != caption)
+                item->setText(caption);
+        }
+        item->setVisible(present);
+    }
+    miFileRecentSeparator->setVisible(RecentFiles_.Count() > 0);
+}
+
+void TMainForm::UpdateStatusPanels()
+{
+    const TVocabFile& document = Document();
+    const auto set = [this](int panel, const QString& text) {
+        QLabel* label = StatusPanels_[static_cast<std::size_t>(panel)];
+        if (label->text() != text)
+            label->setText(text);
+    };
+    set(1, Q(std::string(FindLanguage(document.ForeignLangID()).Code).c_str()) + QStringLiteral(" - ") +
+               Q(std::string(FindLanguage(document.NativeLangID()).Code).c_str()));
+    set(2, QString::number(document.Count()));
+    set(3, QString::number(WindowMode_ == wmTesting ? document.LearntCount() : document.CurrentIndex() + 1));
+    set(4, QString::fromStdString(PercentText(document.LearntCount(), document.Count())));
+    set(5, document.Modified() ? QStringLiteral("Modified")
+                               : (document.FileName().empty() ? QString() : QStringLiteral("Saved")));
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    bool mayClose = false;
+    RunCommand([&] { mayClose = SaveQuery(); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
+    SaveWindowSettings();
+    event->accept();
+}

@@ -1,0 +1,142 @@
+#pragma once
+// The main window: the empty work space, the grid or the test panel, with the menus, the tool
+// bar and the status bar. Its code is split by concern: MainFrm.cpp (views, command state),
+// MainFrmFile.cpp (start-up and file commands), MainFrmEdit.cpp (edit and view commands).
+
+#include "core/CommandLine.h"
+#include "core/RecentFileList.h"
+#include "core/VocabFile.h"
+#include "settings/Settings.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QTimer;
+class QToolBar;
+class TVocabGrid;
+class ISettingsStore;
+
+enum TWindowMode : std::uint8_t { wmNone = 0, wmEditing = 1, wmTesting = 2 };
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // The store is where settings are read at creation and written on close.
+    explicit TMainForm(std::unique_ptr<ISettingsStore> store);
+    ~TMainForm() override;
+
+    // Start-up after creation. An exit status when the program is to end without running the
+    // window (a command-line mode finished or the file given could not be opened).
+    std::optional<int> StartUp(const TCommandLine& commandLine);
+
+    TWindowMode WindowMode() const { return WindowMode_; }
+    void SetWindowMode(TWindowMode mode);
+    void RefreshGrid();
+    void ApplyDisplayFont();
+    // The idle update of menus, tool bar, status bar and caption.
+    void UpdateCommandState();
+
+    bool SaveQuery();
+    bool OpenFile(const std::string& fileName);
+    bool EditProperties(bool isNew);
+    bool RunWelcomeLoop();
+
+    TRecentFileList& RecentFiles() { return RecentFiles_; }
+    TWindowState& WindowState() { return WindowState_; }
+    TVocabGrid* Grid() const { return dgVocab; }
+    QLabel* StatusPanel(int index) const { return StatusPanels_[static_cast<std::size_t>(index)]; }
+
+    // Menu items (their tool-bar twins share the same actions).
+    QAction* miFileNew = nullptr;
+    QAction* miFileOpen = nullptr;
+    QAction* miFileSave = nullptr;
+    QAction* miFileSaveAs = nullptr;
+    QAction* miFileProperties = nullptr;
+    std::array<QAction*, 4> miFileRecent{};
+    QAction* miFileRecentSeparator = nullptr;
+    QAction* miFileExit = nullptr;
+    QAction* miEditUndo = nullptr;
+    QAction* miEditRedo = nullptr;
+    QAction* miEditAdd = nullptr;
+    QAction* miEditEdit = nullptr;
+    QAction* miEditDelete = nullptr;
+    QAction* miEditMoveUp = nullptr;
+    QAction* miEditMoveDown = nullptr;
+    QAction* miEditShuffle = nullptr;
+    QAction* miViewToolBar = nullptr;
+    QAction* miViewStatusBar = nullptr;
+    QAction* miViewFont = nullptr;
+    QToolBar* tbrToolBar = nullptr;
+
+public slots:
+    void miFileNewClick();
+    void miFileOpenClick();
+    void miFileRecentClick(int index);
+    void miFileSaveClick();
+    void miFileSaveAsClick();
+    void miFilePropertiesClick();
+    void miFileExitClick();
+    void miEditUndoClick();
+    void miEditRedoClick();
+    void miEditAddClick();
+    void miEditEditClick();
+    void miEditDeleteClick();
+    void miEditMoveUpClick();
+    void miEditMoveDownClick();
+    void miEditShuffleClick();
+    void miViewToolBarClick();
+    void miViewStatusBarClick();
+    void miViewFontClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateViews();
+    void LoadWindowSettings();
+    void SaveWindowSettings();
+    void ScheduleUpdate();
+    void UpdateCaption();
+    void UpdateRecentFileItems();
+    void UpdateStatusPanels();
+    // Runs a command; what it throws is reported as the exception report does, and the program goes on.
+    void RunCommand(const std::function<void()>& command);
+    void ClearCutMark();
+    void AdoptLanguages(std::uint16_t foreign, std::uint16_t native);
+    bool SaveDocument(const std::string& fileName);
+
+    std::unique_ptr<ISettingsStore> Store_;
+    TWindowMode WindowMode_ = wmNone;
+    TRecentFileList RecentFiles_{9};
+    TWindowState WindowState_;
+    TSearchParams SearchParams_;
+    QStackedWidget* Views_ = nullptr;
+    QWidget* pbWorkSpace = nullptr;
+    TVocabGrid* dgVocab = nullptr;
+    QWidget* pnlTest = nullptr;
+    std::array<QLabel*, 6> StatusPanels_{};
+    QTimer* IdleTimer_ = nullptr;
+    bool Closing_ = false;
+};
+
+// A tool-bar hint from its menu twin: the caption without "&" and ".", " - " and the shortcut
+// when it has one, then "|" and the menu hint.
+QString ToolBarHint(const QString& caption, const QString& shortcut, const QString& hint);
+
+// Reports an exception as the application does: its message in a stop box captioned "Velmoria".
+void ReportException(const std::exception& error);

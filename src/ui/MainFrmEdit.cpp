@@ -1,0 +1,133 @@
+// The main window's Edit and View commands.
+
+#include "ui/MainFrm.h"
+
+#include "app/DialogRunner.h"
+#include "core/GlobalDocument.h"
+#include "ui/EditDlg.h"
+#include "ui/FontDlg.h"
+#include "ui/VocabGrid.h"
+
+#include <QStatusBar>
+#include <QToolBar>
+
+void TMainForm::miEditUndoClick()
+{
+    if (WindowMode_ != wmEditing || Document().UndoKind() == ukNone)
+        return;
+    ClearCutMark();
+    Document().Undo();
+    RefreshGrid();
+}
+
+void TMainForm::miEditRedoClick()
+{
+    if (WindowMode_ != wmEditing || Document().RedoKind() == ukNone)
+        return;
+    ClearCutMark();
+    Document().Redo();
+    RefreshGrid();
+}
+
+void TMainForm::miEditAddClick()
+{
+    if (WindowMode_ != wmEditing)
+        return;
+    ClearCutMark();
+    TItemEditData data;
+    data.IsNew = true;
+    TEditDialog dialog(this, data);
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return;
+    TVocabFile& document = Document();
+    TVocabItem& item = document.NewItem();
+    item.SetFieldValues(data.FieldValues[0], data.FieldValues[1], data.FieldValues[2], data.FieldValues[3]);
+    item.SortingPosition = data.SortingPosition;
+    if (Options.AppendNewWords)
+        document.SetCurrentIndex(-1);
+    document.Add(ukAdd);
+    RefreshGrid();
+}
+
+void TMainForm::miEditEditClick()
+{
+    TVocabFile& document = Document();
+    if (WindowMode_ != wmEditing || document.CurrentIndex() == -1)
+        return;
+    ClearCutMark();
+    const TVocabItem& current = document.CurrentItem();
+    TItemEditData data;
+    data.IsNew = false;
+    for (int f = 0; f < FieldCount; ++f)
+        data.FieldValues[static_cast<std::size_t>(f)] = std::string(current.FieldValue(f));
+    data.SortingPosition = current.SortingPosition;
+    TEditDialog dialog(this, data);
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return;
+    TVocabItem& item = document.NewItem();
+    item.SetFieldValues(data.FieldValues[0], data.FieldValues[1], data.FieldValues[2], data.FieldValues[3]);
+    item.SortingPosition = data.SortingPosition;
+    item.LastAttempt = 0;
+    item.PenaltyPoints = 0;
+    document.Replace();
+    RefreshGrid();
+}
+
+void TMainForm::miEditDeleteClick()
+{
+    TVocabFile& document = Document();
+    if (WindowMode_ != wmEditing || document.CurrentIndex() == -1)
+        return;
+    ClearCutMark();
+    document.CurrentItem().DisplayWidth = 0;
+    document.DeleteCurrent();
+    RefreshGrid();
+}
+
+void TMainForm::miEditMoveUpClick()
+{
+    TVocabFile& document = Document();
+    if (WindowMode_ != wmEditing || document.CurrentIndex() <= 0)
+        return;
+    ClearCutMark();
+    document.MoveCurrent(document.CurrentIndex() - 1);
+    RefreshGrid();
+}
+
+void TMainForm::miEditMoveDownClick()
+{
+    TVocabFile& document = Document();
+    if (WindowMode_ != wmEditing || document.CurrentIndex() == -1 || document.CurrentIndex() >= document.Count() - 1)
+        return;
+    ClearCutMark();
+    document.MoveCurrent(document.CurrentIndex() + 1);
+    RefreshGrid();
+}
+
+void TMainForm::miEditShuffleClick()
+{
+    if (WindowMode_ != wmEditing)
+        return;
+    ClearCutMark();
+    Document().Shuffle();
+    RefreshGrid();
+}
+
+void TMainForm::miViewToolBarClick()
+{
+    tbrToolBar->setVisible(tbrToolBar->isHidden());
+    WindowState_.ShowToolBar = !tbrToolBar->isHidden();
+}
+
+void TMainForm::miViewStatusBarClick()
+{
+    statusBar()->setVisible(statusBar()->isHidden());
+    WindowState_.ShowStatusBar = !statusBar()->isHidden();
+}
+
+void TMainForm::miViewFontClick()
+{
+    TSelectFontDialog dialog(this, DisplayFont);
+    if (ExecDialog(dialog) == QDialog::Accepted)
+        ApplyDisplayFont();
+}

@@ -1,0 +1,329 @@
+// The main window's start-up, settings and file commands.
+
+#include "ui/MainFrm.h"
+
+#include "app/DialogRunner.h"
+#include "app/FileDialogs.h"
+#include "app/MessageBox.h"
+#include "app/PropertiesDlg.h"
+#include "app/WelcomeDlg.h"
+#include "core/DisplayText.h"
+#include "core/GlobalDocument.h"
+#include "core/Languages.h"
+#include "core/SafeSave.h"
+#include "exchange/Export.h"
+#include "settings/QtSettingsStore.h"
+#include "ui/LongTask.h"
+#include "ui/VocabGrid.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QStringList OpenFilters = {QStringLiteral("Velmoria Files (*.vmr)"), QStringLiteral("All Files (*)")};
+
+const QStringList SaveAsFilters = {
+    QStringLiteral("Velmoria File (*.vmr)"),
+    QStringLiteral("Rich Text Format (*.rtf)"),
+    QStringLiteral("Text (Comma-delimited) (*.txt)"),
+    QStringLiteral("Text (Tab-delimited) (*.txt)"),
+    QStringLiteral("Unicode (Comma-delimited) (*.txt)"),
+    QStringLiteral("Unicode (Tab-delimited) (*.txt)"),
+    QStringLiteral("Unicode UTF-8 (Comma-delimited) (*.txt)"),
+    QStringLiteral("Unicode UTF-8 (Tab-delimited) (*.txt)"),
+    QStringLiteral("Web Page (*.htm)"),
+};
+
+std::string ToLocal(const QString& name) { return QFile::encodeName(name).toStdString(); }
+QString FromLocal(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
+
+TWindowBounds ToBounds(const QRect& rect)
+{
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+} // namespace
+
+void TMainForm::LoadWindowSettings()
+{
+    LoadSettings(*Store_, QtSettingsEnvironment(), WindowState_);
+    for (const auto& name : WindowState_.RecentFiles)
+        if (!name.empty())
+            RecentFiles_.Load(name);
+
+    // A stored position that lies off every screen (a screen was removed) is centred instead.
+    std::vector<TWindowBounds> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.push_back(ToBounds(screen->availableGeometry()));
+    const QRect available = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                             : QRect(0, 0, 1024, 768);
+    const auto& bounds = WindowState_.Bounds;
+    if (bounds && bounds->Right > bounds->Left && bounds->Bottom > bounds->Top && BoundsVisible(*bounds, screens)) {
+        setGeometry(bounds->Left, bounds->Top, bounds->Right - bounds->Left, bounds->Bottom - bounds->Top);
+    } else {
+        move(available.left() + (available.width() - width()) / 2, available.top() + (available.height() - height()) / 2);
+    }
+
+    TVocabFile& document = Document();
+    document.SetForeignLangID(WindowState_.ForeignLangID);
+    document.SetNativeLangID(WindowState_.NativeLangID);
+    document.MarkSaved();
+    tbrToolBar->setVisible(WindowState_.ShowToolBar);
+    statusBar()->setVisible(WindowState_.ShowStatusBar);
+}
+
+void TMainForm::SaveWindowSettings()
+{
+    WindowState_.Maximised = isMaximized();
+    WindowState_.Minimised = isMinimized();
+    if (!WindowState_.Maximised && !WindowState_.Minimised)
+        WindowState_.Bounds = ToBounds(geometry());
+    WindowState_.ForeignLangID = Document().ForeignLangID();
+    WindowState_.NativeLangID = Document().NativeLangID();
+    WindowState_.ShowToolBar = !tbrToolBar->isHidden();
+    WindowState_.ShowStatusBar = !statusBar()->isHidden();
+    WindowState_.RecentFiles.clear();
+    for (std::int32_t i = 0; i < RecentFiles_.Count(); ++i)
+        WindowState_.RecentFiles.push_back(RecentFiles_[i]);
+    SaveSettings(*Store_, WindowState_);
+}
+
+std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
+{
+    if (commandLine.FileName.empty()) {
+        show();
+        if (RunWelcomeLoop())
+            SetWindowMode(wmEditing);
+        return std::nullopt;
+    }
+    if (!OpenFile(commandLine.FileName))
+        return 1;
+    try {
+        switch (commandLine.Action) {
+        case saReset:
+            Document().ResetTestData();
+            SaveDocument(Document().FileName());
+            return 0;
+        case saPrint:
+            throw std::runtime_error("Printing is not available in this version of Velmoria.");
+        case saTest:
+            // Testing arrives with the test panel; until then the list is shown for editing.
+        case saShow:
+            break;
+        }
+    } catch (const std::exception& error) {
+        ReportException(error);
+        return 1;
+    }
+    show();
+    SetWindowMode(wmEditing);
+    return std::nullopt;
+}
+
+bool TMainForm::RunWelcomeLoop()
+{
+    for (;;) {
+        TWelcomeData data;
+        data.RecentFiles = &RecentFiles_;
+        TWelcomeDialog dialog(this, data);
+        if (ExecDialog(dialog) != QDialog::Accepted)
+            return false;
+        bool done = false;
+        if (!data.Open) {
+            done = EditProperties(true);
+        } else if (!data.FileName.empty()) {
+            done = OpenFile(data.FileName);
+        } else if (const auto chosen =
+                       ChooseOpenFile(this, QStringLiteral("Open"), OpenFilters, 1, QDir::currentPath())) {
+            done = OpenFile(ToLocal(chosen->FileName));
+        }
+        if (done)
+            return true;
+    }
+}
+
+bool TMainForm::SaveQuery()
+{
+    if (WindowMode_ == wmNone || !Document().Modified())
+        return true;
+    const QString question = QStringLiteral("Save changes to ") +
+                             FromLocal(DisplayTitle(Document().FileName())) + QLatin1Char('?');
+    switch (ShowMessageBox(question, QString(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                           QMessageBox::Question)) {
+    case QMessageBox::Yes:
+        miFileSaveClick();
+        return !Document().Modified();
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TMainForm::OpenFile(const std::string& fileName)
+{
+    auto document = std::make_unique<TVocabFile>();
+    try {
+        RunLongTask(this, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(fileName))),
+                    [&] { document->LoadFromFile(fileName); });
+    } catch (const std::exception& error) {
+        ReportException(error);
+        return false;
+    }
+    AdoptLanguages(document->ForeignLangID(), document->NativeLangID());
+    ReplaceDocument(std::move(document));
+    if (Document().Count() > 0)
+        Document().SetCurrentIndex(0);
+    RecentFiles_.Add(fileName);
+    dgVocab->Model()->Reset();
+    ScheduleUpdate();
+    return true;
+}
+
+void TMainForm::AdoptLanguages(std::uint16_t foreign, std::uint16_t native)
+{
+    const TVocabFile& current = Document();
+    const bool sameScripts = WindowMode_ != wmNone && LanguageCharset(foreign) == LanguageCharset(current.ForeignLangID()) &&
+                             LanguageCharset(native) == LanguageCharset(current.NativeLangID());
+    if (!sameScripts)
+        SearchParams_.Text.clear();
+}
+
+bool TMainForm::EditProperties(bool isNew)
+{
+    TVocabFile& document = Document();
+    TPropertiesData data;
+    data.IsNew = isNew;
+    data.ForeignLangID = document.ForeignLangID();
+    data.NativeLangID = document.NativeLangID();
+    if (!isNew) {
+        data.FileName = document.FileName();
+        data.Description = document.Properties(piDescription);
+        data.Author = document.Properties(piAuthor);
+        data.Comments = document.Properties(piComments);
+    }
+    TPropertiesDialog dialog(this, data);
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return false;
+    AdoptLanguages(data.ForeignLangID, data.NativeLangID);
+    document.SetForeignLangID(data.ForeignLangID);
+    document.SetNativeLangID(data.NativeLangID);
+    if (isNew) {
+        document.Clear();
+        dgVocab->Model()->Reset();
+    }
+    document.SetProperties(piDescription, data.Description);
+    document.SetProperties(piAuthor, data.Author);
+    document.SetProperties(piComments, data.Comments);
+    ScheduleUpdate();
+    return true;
+}
+
+bool TMainForm::SaveDocument(const std::string& fileName)
+{
+    TVocabFile& document = Document();
+    // The worker only reads the document; naming it and marking it saved happen here, afterwards.
+    RunLongTask(this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))),
+                [&] { SafeWriteFile(fileName, document.SaveToBytes()); });
+    document.MarkSavedAs(fileName);
+    return true;
+}
+
+void TMainForm::miFileNewClick()
+{
+    if (SaveQuery() && EditProperties(true))
+        SetWindowMode(wmEditing);
+}
+
+void TMainForm::miFileOpenClick()
+{
+    if (!SaveQuery())
+        return;
+    ClearCutMark();
+    const auto chosen = ChooseOpenFile(this, QStringLiteral("Open"), OpenFilters, 1, QDir::currentPath());
+    if (chosen && OpenFile(ToLocal(chosen->FileName)))
+        SetWindowMode(wmEditing);
+}
+
+void TMainForm::miFileRecentClick(int index)
+{
+    if (index < 0 || index >= RecentFiles_.Count() || !SaveQuery())
+        return;
+    const std::string name = RecentFiles_[index];
+    if (OpenFile(name))
+        SetWindowMode(wmEditing);
+}
+
+void TMainForm::miFileSaveClick()
+{
+    ClearCutMark();
+    const std::string name = Document().FileName();
+    if (!name.empty()) {
+        struct stat st {};
+        const bool exists = ::stat(name.c_str(), &st) == 0;
+        if (!exists || ::access(name.c_str(), W_OK) == 0) {
+            SaveDocument(name);
+            return;
+        }
+        ShowMessageBox(FromLocal(DisplayName(name)) + QStringLiteral("\nThis file is read-only. ") +
+                           QStringLiteral("Please use a different file name."),
+                       QString(), QMessageBox::Ok, QMessageBox::Warning);
+    }
+    miFileSaveAsClick();
+}
+
+void TMainForm::miFileSaveAsClick()
+{
+    ClearCutMark();
+    TVocabFile& document = Document();
+    const QString current = FromLocal(document.FileName());
+    const QString folder = current.isEmpty() ? QDir::currentPath() : QFileInfo(current).absolutePath();
+    QString proposed;
+    if (!current.isEmpty()) {
+        const QFileInfo info(current);
+        proposed = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
+    }
+    const auto chosen = ChooseSaveFile(this, QStringLiteral("Save As"), SaveAsFilters, 1, folder, proposed,
+                                       QStringLiteral("vmr"));
+    if (!chosen)
+        return;
+    const std::string name = ToLocal(chosen->FileName);
+    switch (chosen->FilterIndex) {
+    case 2:
+        RunLongTask(this, QStringLiteral("Exporting..."), [&] { ExportRtf(document, name); });
+        break;
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 8: {
+        const auto format = static_cast<TTextFormat>(chosen->FilterIndex - 3);
+        RunLongTask(this, QStringLiteral("Exporting..."), [&] { ExportText(document, name, format); });
+        break;
+    }
+    case 9:
+        RunLongTask(this, QStringLiteral("Exporting..."), [&] { ExportHtml(document, name); });
+        break;
+    default:
+        SaveDocument(name);
+        RecentFiles_.Add(name);
+        break;
+    }
+}
+
+void TMainForm::miFilePropertiesClick()
+{
+    if (WindowMode_ != wmNone)
+        EditProperties(false);
+}
+
+void TMainForm::miFileExitClick() { close(); }

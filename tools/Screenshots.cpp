@@ -1,0 +1,102 @@
+// Saves pictures of the main window and its dialogs, to look at them as a user would.
+// Usage: velmoria-screenshots LIST.vmr OUTPUT-FOLDER (run it on the offscreen platform).
+
+#include "app/MessageBox.h"
+#include "app/PropertiesDlg.h"
+#include "app/WelcomeDlg.h"
+#include "core/GlobalDocument.h"
+#include "settings/MemoryStore.h"
+#include "ui/EditDlg.h"
+#include "ui/FontDlg.h"
+#include "ui/MainFrm.h"
+#include "ui/VocabGrid.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+namespace {
+QString Folder;
+
+void Save(QWidget* widget, const char* name)
+{
+    widget->show();
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    const QString path = Folder + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".png");
+    if (!widget->grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: velmoria-screenshots LIST.vmr OUTPUT-FOLDER\n");
+        return 2;
+    }
+    Folder = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(Folder);
+    MessageBoxHook::Enable(true);
+
+    TMainForm form(std::make_unique<TMemorySettingsStore>());
+    form.resize(760, 520);
+    form.show();
+    form.UpdateCommandState();
+    Save(&form, "01-main-empty");
+
+    if (!form.OpenFile(argv[1]))
+        return 1;
+    form.SetWindowMode(wmEditing);
+    Save(&form, "02-main-grid");
+
+    TVocabFile& document = Document();
+    document.Items(2).PenaltyPoints = -1;
+    document.Items(5).PenaltyPoints = -1;
+    document.SetCurrentIndex(3);
+    form.RefreshGrid();
+    Save(&form, "03-main-learnt");
+
+    form.Grid()->SetCutIndex(1);
+    Save(&form, "04-main-cut");
+    form.Grid()->ClearCutMark();
+
+    {
+        TWelcomeData data;
+        data.RecentFiles = &form.RecentFiles();
+        TWelcomeDialog dialog(&form, data);
+        Save(&dialog, "05-welcome");
+    }
+    {
+        TPropertiesData data;
+        data.FileName = document.FileName();
+        data.ForeignLangID = document.ForeignLangID();
+        data.NativeLangID = document.NativeLangID();
+        data.Description = document.Properties(0);
+        data.Author = document.Properties(1);
+        data.Comments = document.Properties(2);
+        TPropertiesDialog dialog(&form, data);
+        Save(&dialog, "06-properties");
+    }
+    {
+        TItemEditData data;
+        data.IsNew = false;
+        for (int f = 0; f < FieldCount; ++f)
+            data.FieldValues[static_cast<std::size_t>(f)] = std::string(document.Items(1).FieldValue(f));
+        data.SortingPosition = document.Items(1).SortingPosition;
+        TEditDialog dialog(&form, data);
+        Save(&dialog, "07-edit-item");
+    }
+    {
+        TSelectFontDialog dialog(&form, DisplayFont);
+        Save(&dialog, "08-font");
+    }
+    return 0;
+}

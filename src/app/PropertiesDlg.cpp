@@ -52,6 +52,8 @@ TVocabEdit* MakeNativeBox(QWidget* parent, int codePage, const std::string& text
     box->SetTag(-2);
     box->SetCodePage(codePage);
     box->SetBytes(text);
+    // Long texts show their beginning, not their end.
+    box->setCursorPosition(0);
     return box;
 }
 

@@ -5,6 +5,7 @@
 #include "ui/ValueChecks.h"
 
 #include <QComboBox>
+#include <QFontInfo>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -37,8 +38,13 @@ TSelectFontDialog::TSelectFontDialog(QWidget* parent, TFontSetting& font)
     setWindowTitle(QStringLiteral("Select Font"));
     cbFontName = new QComboBox(this);
     cbFontName->addItems(ScalableFamilies());
-    cbFontName->setCurrentIndex(
-        cbFontName->findText(QString::fromStdString(font.Name), Qt::MatchFixedString));
+    int selected = cbFontName->findText(QString::fromStdString(font.Name), Qt::MatchFixedString);
+    // A face this system only knows by an alias ("Arial" drawn as another family) shows as the
+    // family the text is really drawn in, as the grid shows it.
+    if (selected < 0 && !font.Name.empty())
+        selected = cbFontName->findText(QFontInfo(QFont(QString::fromStdString(font.Name))).family(),
+                                        Qt::MatchFixedString);
+    cbFontName->setCurrentIndex(selected);
     cbFontName->setMaxVisibleItems(16);
     SetHelpContext(cbFontName, 2100);
 

@@ -168,8 +168,10 @@ bool TMainForm::SaveQuery()
     }
 }
 
-bool TMainForm::OpenFile(const std::string& fileName)
+bool TMainForm::OpenFile(const std::string& givenName)
 {
+    // The document and the recent files keep the full path, whatever folder the program runs in.
+    const std::string fileName = givenName.empty() ? givenName : ToLocal(QFileInfo(FromLocal(givenName)).absoluteFilePath());
     auto document = std::make_unique<TVocabFile>();
     try {
         RunLongTask(this, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(fileName))),

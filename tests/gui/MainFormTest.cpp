@@ -3,17 +3,25 @@
 #include "app/DialogRunner.h"
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"
+#include "app/PropertiesDlg.h"
+#include "app/WelcomeDlg.h"
 #include "core/GlobalDocument.h"
 #include "core/SafeSave.h"
 #include "settings/MemoryStore.h"
 #include "support/TempDir.h"
 #include "ui/EditDlg.h"
+#include "ui/FontDlg.h"
 #include "ui/MainFrm.h"
 #include "ui/VocabEdit.h"
 #include "ui/VocabGrid.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -421,4 +429,118 @@ TEST_F(MainFormTest, ToolBarHints)
     EXPECT_EQ(ToolBarHint(QStringLiteral("&Add..."), QString(), QStringLiteral("Adds a new item")),
               QStringLiteral("Add|Adds a new item"));
     EXPECT_EQ(Form->miEditAdd->toolTip(), QStringLiteral("Add - Ins"));
+}
+
+namespace {
+// Picks the combo line that carries the language identifier.
+void ChooseLanguage(QComboBox* box, int id) { box->setCurrentIndex(box->findData(id)); }
+} // namespace
+
+TEST_F(MainFormTest, WelcomeLoopCreatesANewListOrOpensARecentOne)
+{
+    // Cancelled: no list, the empty work space stays.
+    DialogHook::Set([](QDialog& dialog) {
+        EXPECT_NE(dynamic_cast<TWelcomeDialog*>(&dialog), nullptr);
+        return int(QDialog::Rejected);
+    });
+    EXPECT_FALSE(Form->RunWelcomeLoop());
+    EXPECT_EQ(Form->WindowMode(), wmNone);
+
+    // "Create a new file", then the properties dialog for the new list.
+    DialogHook::Set([](QDialog& dialog) {
+        if (auto* welcome = dynamic_cast<TWelcomeDialog*>(&dialog)) {
+            welcome->rbNew->setChecked(true);
+            welcome->btnOKClick();
+        } else if (auto* properties = dynamic_cast<TPropertiesDialog*>(&dialog)) {
+            ChooseLanguage(properties->cbForeign, 0x0419);
+            ChooseLanguage(properties->cbNative, 0x0407);
+            properties->edtAuthor->setText(QStringLiteral("  Anna  "));
+            properties->btnOKClick();
+        }
+        return dialog.result();
+    });
+    EXPECT_TRUE(Form->RunWelcomeLoop());
+    EXPECT_EQ(Document().ForeignLangID(), 0x0419);
+    EXPECT_EQ(Document().NativeLangID(), 0x0407);
+    EXPECT_EQ(Document().Properties(piAuthor), "Anna");
+    EXPECT_EQ(Document().Count(), 0);
+    EXPECT_TRUE(Document().Modified());
+
+    // A recent file that has gone is reported and the welcome dialog comes back; then the list.
+    Form->RecentFiles().Add(List);
+    Form->RecentFiles().Add(Dir.File("gone.vmr"));
+    int welcomes = 0;
+    DialogHook::Set([&welcomes](QDialog& dialog) {
+        auto* welcome = dynamic_cast<TWelcomeDialog*>(&dialog);
+        if (!welcome)
+            return int(QDialog::Rejected);
+        ++welcomes;
+        welcome->rbOpen->setChecked(true);
+        welcome->lbFiles->setCurrentRow(welcomes); // line 1 is the newest entry
+        welcome->btnOKClick();
+        return dialog.result();
+    });
+    EXPECT_TRUE(Form->RunWelcomeLoop());
+    EXPECT_EQ(welcomes, 2);
+    EXPECT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_EQ(Document().FileName(), List);
+}
+
+TEST_F(MainFormTest, NewAsksForLanguagesAndStartsEmpty)
+{
+    OpenList();
+    DialogHook::Set([](QDialog& dialog) {
+        auto* properties = dynamic_cast<TPropertiesDialog*>(&dialog);
+        if (!properties)
+            return int(QDialog::Rejected);
+        ChooseLanguage(properties->cbForeign, 0x040C);
+        ChooseLanguage(properties->cbNative, 0x0809);
+        properties->btnOKClick();
+        return dialog.result();
+    });
+    Trigger(Form->miFileNew);
+    EXPECT_EQ(Document().Count(), 0);
+    EXPECT_EQ(Document().FileName(), "");
+    EXPECT_EQ(Document().ForeignLangID(), 0x040C);
+    Form->UpdateCommandState();
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Untitled - Velmoria"));
+    EXPECT_EQ(Panel(1), QStringLiteral("Fr - En"));
+    // A new list counts as modified only once a property is filled in.
+    EXPECT_EQ(Panel(5), QString());
+    EXPECT_FALSE(Document().Modified());
+    EXPECT_EQ(Form->Grid()->model()->rowCount(), 1);
+}
+
+TEST_F(MainFormTest, FontCommandAppliesTheChosenFont)
+{
+    OpenList();
+    const int before = Form->Grid()->verticalHeader()->defaultSectionSize();
+    DialogHook::Set([](QDialog& dialog) {
+        auto* font = dynamic_cast<TSelectFontDialog*>(&dialog);
+        if (!font)
+            return int(QDialog::Rejected);
+        font->cbFontName->setCurrentIndex(0);
+        font->cbFontSize->setEditText(QStringLiteral("24"));
+        font->btnOKClick();
+        return dialog.result();
+    });
+    Trigger(Form->miViewFont);
+    EXPECT_EQ(DisplayFont.Size, 24);
+    EXPECT_GT(Form->Grid()->verticalHeader()->defaultSectionSize(), before);
+}
+
+TEST_F(MainFormTest, ShortcutsOfDisabledCommandsReachTheEditBox)
+{
+    Form->show();
+    QApplication::setActiveWindow(Form.get());
+    Form->UpdateCommandState();
+    ASSERT_FALSE(Form->miEditDelete->isEnabled());
+    // An edit box in the window (as the test panel's response box will be) gets Delete as a key.
+    auto* box = new QLineEdit(Form.get());
+    box->setText(QStringLiteral("abc"));
+    box->show();
+    box->setFocus();
+    box->setCursorPosition(0);
+    QTest::keyClick(box, Qt::Key_Delete);
+    EXPECT_EQ(box->text(), QStringLiteral("bc"));
 }

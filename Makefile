@@ -47,9 +47,15 @@ build: deps $(BUILD)/build.ninja
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Starts the program on the example list; without a display it shows the list on the terminal.
 run: build
-	$(BUILD)/src/velmoria-cli info examples/German-English.vmr
-	$(BUILD)/src/velmoria-cli list examples/German-English.vmr
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  $(BUILD)/src/velmoria examples/German-English.vmr; \
+	else \
+	  echo "No display: showing the example list with velmoria-cli instead of the window."; \
+	  $(BUILD)/src/velmoria-cli info examples/German-English.vmr; \
+	  $(BUILD)/src/velmoria-cli list examples/German-English.vmr; \
+	fi
 
 bench: build
 	$(BUILD)/bench/velmoria-bench

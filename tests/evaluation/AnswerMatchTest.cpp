@@ -383,11 +383,14 @@ TEST(AnswerMatchEnglish, ContractionsInTableOrder)
 
 TEST(AnswerMatchHelpers, WordChars)
 {
-    for (int c = 0; c < 256; ++c) {
-        const bool expected
-            = c == '\'' || c == '-' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c >= 128;
-        EXPECT_EQ(IsWordChar(static_cast<unsigned char>(c)), expected) << c;
-    }
+    // The edges of each range, and their neighbours outside it.
+    const unsigned char words[] = { '\'', '-', 'A', 'Z', 'a', 'z', 128, 0xE9, 255 };
+    const unsigned char others[]
+        = { 0, ' ', '&', '(', ',', '.', '/', '0', '9', '@', '[', '_', '`', '{', 127 };
+    for (unsigned char c : words)
+        EXPECT_TRUE(IsWordChar(c)) << int(c);
+    for (unsigned char c : others)
+        EXPECT_FALSE(IsWordChar(c)) << int(c);
 }
 
 TEST(AnswerMatchHelpers, FindAlternativeGroup)

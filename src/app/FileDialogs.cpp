@@ -6,7 +6,12 @@
 
 namespace {
 bool HookEnabled = false;
-std::deque<std::optional<TChosenFile>> Choices;
+// A cancelled choice is kept as a flag; optionals in a queue upset the optimiser's warnings.
+struct TQueuedChoice {
+    bool Cancelled = true;
+    TChosenFile File;
+};
+std::deque<TQueuedChoice> Choices;
 QStringList AskedTitles;
 
 std::optional<TChosenFile> FromHook(const QString& title)
@@ -14,9 +19,11 @@ std::optional<TChosenFile> FromHook(const QString& title)
     AskedTitles.push_back(title);
     if (Choices.empty())
         return std::nullopt;
-    auto choice = Choices.front();
+    const TQueuedChoice choice = Choices.front();
     Choices.pop_front();
-    return choice;
+    if (choice.Cancelled)
+        return std::nullopt;
+    return choice.File;
 }
 
 std::optional<TChosenFile> RunDialog(QFileDialog& dialog, const QStringList& filters, int filterIndex)
@@ -61,7 +68,14 @@ std::optional<TChosenFile> ChooseSaveFile(QWidget* parent, const QString& title,
 namespace FileDialogHook {
 void Enable(bool on) { HookEnabled = on; }
 bool Enabled() { return HookEnabled; }
-void QueueChoice(std::optional<TChosenFile> choice) { Choices.push_back(std::move(choice)); }
+void QueueChoice(std::optional<TChosenFile> choice)
+{
+    TQueuedChoice queued;
+    queued.Cancelled = !choice.has_value();
+    if (choice)
+        queued.File = *choice;
+    Choices.push_back(queued);
+}
 const QStringList& Asked() { return AskedTitles; }
 void Clear()
 {

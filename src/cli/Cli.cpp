@@ -224,7 +224,10 @@ int CmdInfo(const TArguments& args, std::ostream& out)
     Load(document, args[0]);
     const auto language = [](LangId id) {
         const auto& entry = FindLanguage(id);
-        return HexId(id) + (entry.Name.empty() ? std::string() : " " + std::string(entry.Name));
+        std::string text = HexId(id);
+        if (!entry.Name.empty())
+            text.append(" ").append(entry.Name);
+        return text;
     };
     const LangId native = document.NativeLangID();
     out << "foreign: " << language(document.ForeignLangID()) << '\n'

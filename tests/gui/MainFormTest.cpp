@@ -293,8 +293,9 @@ TEST_F(MainFormTest, SaveAsWritesEveryType)
         const std::string bytes = ReadBytes(Dir.File(c.name));
         EXPECT_FALSE(bytes.empty()) << c.name;
         EXPECT_EQ(bytes.substr(0, c.start.size()), c.start) << c.name;
-        if (c.filter != 5 && c.filter != 6)
+        if (c.filter != 5 && c.filter != 6) {
             EXPECT_NE(bytes.find("der Hund"), std::string::npos) << c.name;
+        }
         // Exporting leaves the document as it was.
         EXPECT_EQ(Document().FileName(), List);
         EXPECT_TRUE(Document().Modified());

@@ -5,7 +5,6 @@
 #include "ui/ValueChecks.h"
 
 #include <QComboBox>
-#include <QFontInfo>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -38,13 +37,7 @@ TSelectFontDialog::TSelectFontDialog(QWidget* parent, TFontSetting& font)
     setWindowTitle(QStringLiteral("Select Font"));
     cbFontName = new QComboBox(this);
     cbFontName->addItems(ScalableFamilies());
-    int selected = cbFontName->findText(QString::fromStdString(font.Name), Qt::MatchFixedString);
-    // A face this system only knows by an alias ("Arial" drawn as another family) shows as the
-    // family the text is really drawn in, as the grid shows it.
-    if (selected < 0 && !font.Name.empty())
-        selected = cbFontName->findText(QFontInfo(QFont(QString::fromStdString(font.Name))).family(),
-                                        Qt::MatchFixedString);
-    cbFontName->setCurrentIndex(selected);
+    cbFontName->setCurrentIndex(cbFontName->findText(QString::fromStdString(font.Name), Qt::MatchFixedString));
     cbFontName->setMaxVisibleItems(16);
     SetHelpContext(cbFontName, 2100);
 

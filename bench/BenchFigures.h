@@ -2,11 +2,17 @@
 // The figures of the benchmark program. Each prints lines of the form
 // "name items: 85.2 ms, 2.7x raw": the time and its ratio to a raw baseline measured in the same run.
 
+#include <functional>
 #include <string>
 
 void BenchCore(int items);
 void BenchExchange(int items);
 void BenchMatch(int items);
+
+// The best of several timed runs, in milliseconds.
+double BestMs(const std::function<void()>& work, int repeats);
+// Writes the bytes the way the program's saves do: one write, then synced to disk.
+void RawWrite(const std::string& name, const std::string& bytes);
 
 // Prints one figure line.
 void PrintFigure(const std::string& name, long long items, double ms, double rawMs);

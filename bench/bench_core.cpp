@@ -17,17 +17,6 @@
 
 namespace {
 
-double TimeMs(const std::function<void()>& work, int repeats)
-{
-    double best = 1e300;
-    for (int i = 0; i < repeats; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
-    }
-    return best;
-}
 
 // Heap bytes in use; unlike the resident size it is not fooled by memory freed earlier.
 long long HeapBytes()
@@ -72,13 +61,6 @@ void Generate(TVocabFile& doc, int items)
     doc.EndBulkAppend();
 }
 
-void RawWrite(const std::string& name, const std::string& bytes)
-{
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) || ::fsync(fd) != 0)
-        std::perror("raw write");
-    ::close(fd);
-}
 
 } // namespace
 
@@ -95,13 +77,13 @@ void BenchCore(int items)
         TVocabFile doc;
         Generate(doc, items);
         bytes = doc.SaveToBytes();
-        const double save = TimeMs([&] { doc.SaveToFile(file); }, repeats);
-        const double rawWrite = TimeMs([&] { RawWrite(raw, bytes); }, repeats);
+        const double save = BestMs([&] { doc.SaveToFile(file); }, repeats);
+        const double rawWrite = BestMs([&] { RawWrite(raw, bytes); }, repeats);
         PrintFigure("save", items, save, rawWrite);
     }
 
-    const double rawRead = TimeMs([&] { (void)ReadWholeFile(raw).size(); }, repeats);
-    const double load = TimeMs([&] {
+    const double rawRead = BestMs([&] { (void)ReadWholeFile(raw).size(); }, repeats);
+    const double load = BestMs([&] {
         TVocabFile doc;
         doc.LoadFromFile(file);
     }, repeats);
@@ -116,7 +98,7 @@ void BenchCore(int items)
         std::printf("memory %d: %.1f MB, %.1fx file\n", items, mb,
                     static_cast<double>(after - before) / static_cast<double>(bytes.size()));
 
-        const double find = TimeMs([&] {
+        const double find = BestMs([&] {
             TSearchParams params;
             params.Text = "xyzzy";
             params.Field = 0;
@@ -125,7 +107,7 @@ void BenchCore(int items)
         }, repeats);
         PrintFigure("find", items, find, rawRead);
 
-        const double sort = TimeMs([&] { SortByField(*doc, 0); }, 1);
+        const double sort = BestMs([&] { SortByField(*doc, 0); }, 1);
         PrintFigure("sort", items, sort, rawRead);
     }
     std::filesystem::remove_all(folder);

@@ -17,17 +17,6 @@
 
 namespace {
 
-double BestMs(const std::function<void()>& work, int repeats)
-{
-    double best = 1e300;
-    for (int i = 0; i < repeats; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
-    }
-    return best;
-}
 
 // German words with umlauts now and then, English translations, some notes with commas.
 std::string Letters(std::mt19937& random, int minLength, int maxLength, bool accents)
@@ -64,15 +53,6 @@ void Generate(TVocabFile& document, int items)
 }
 
 // The same way the exports write: one write, then synced to disk.
-void RawWrite(const std::string& name, const std::string& bytes)
-{
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())
-        || ::fsync(fd) != 0)
-        std::perror("raw write");
-    if (fd >= 0)
-        ::close(fd);
-}
 
 void BenchFormat(const TVocabFile& source, const std::filesystem::path& folder, TTextFormat format,
     const std::string& label, int items)

@@ -3,11 +3,36 @@
 
 #include "BenchFigures.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
+
+double BestMs(const std::function<void()>& work, int repeats)
+{
+    double best = 1e300;
+    for (int i = 0; i < repeats; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count());
+    }
+    return best;
+}
+
+void RawWrite(const std::string& name, const std::string& bytes)
+{
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) || ::fsync(fd) != 0)
+        std::perror("raw write");
+    if (fd >= 0)
+        ::close(fd);
+}
 
 void PrintFigure(const std::string& name, long long items, double ms, double rawMs)
 {

@@ -6,6 +6,7 @@
 #include "core/DisplayText.h"
 #include "core/GlobalDocument.h"
 #include "core/Languages.h"
+#include "ui/Keyboard.h"
 #include "ui/QtText.h"
 #include "ui/VocabGrid.h"
 
@@ -382,6 +383,8 @@ void TMainForm::UpdateCommandState()
         UpdateStatusPanels();
     if (QApplication::activeWindow() != this && isVisible())
         ClearCutMark();
+    if (QApplication::activeWindow())
+        (void)SwitchKeyboardLayout(false);
 }
 
 void TMainForm::UpdateCaption()

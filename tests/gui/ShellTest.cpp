@@ -1,0 +1,88 @@
+// The process lock, long file work and the keyboard-layout language of the focused control.
+
+#include "app/Application.h"
+#include "core/GlobalDocument.h"
+#include "settings/Settings.h"
+#include "ui/Keyboard.h"
+#include "ui/LongTask.h"
+#include "ui/VocabEdit.h"
+#include "ui/VocabGrid.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QLockFile>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <thread>
+
+TEST(ProcessLock, ASecondCopyIsNeverBlocked)
+{
+    auto first = TakeProcessLock();
+    ASSERT_TRUE(first->isLocked());
+    // A second holder (as in a second copy of the program) gets no lock but goes on at once.
+    auto second = TakeProcessLock();
+    EXPECT_FALSE(second->isLocked());
+    first.reset();
+    auto third = TakeProcessLock();
+    EXPECT_TRUE(third->isLocked());
+}
+
+TEST(LongTask, RunsTheWorkAndPassesOnItsError)
+{
+    int result = 0;
+    RunLongTask(nullptr, QStringLiteral("Working..."), [&] { result = 42; });
+    EXPECT_EQ(result, 42);
+    EXPECT_FALSE(QApplication::overrideCursor());
+    try {
+        RunLongTask(nullptr, QStringLiteral("Working..."), [] { throw std::runtime_error("disk full"); });
+        FAIL();
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "disk full");
+    }
+    EXPECT_FALSE(QApplication::overrideCursor()) << "the hourglass is restored after an error";
+}
+
+TEST(LongTask, SlowWorkKeepsTheWindowPaintingAndFinishes)
+{
+    QWidget window;
+    window.show();
+    bool done = false;
+    RunLongTask(&window, QStringLiteral("Working..."), [&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(700));
+        done = true;
+    });
+    EXPECT_TRUE(done);
+    EXPECT_FALSE(QApplication::overrideCursor());
+}
+
+TEST(Keyboard, TheFocusedControlsTagChoosesTheLanguage)
+{
+    ReplaceDocument(std::make_unique<TVocabFile>());
+    Document().SetForeignLangID(0x0419);
+    Document().SetNativeLangID(0x0407);
+    QWidget window;
+    auto* foreign = new TVocabEdit(&window);
+    foreign->SetTag(-1);
+    auto* native = new TVocabEdit(&window);
+    native->SetTag(-2);
+    auto* plain = new QLineEdit(&window);
+    auto* grid = new TVocabGrid(&window);
+    EXPECT_EQ(KeyboardLanguageFor(foreign), 0x0419);
+    EXPECT_EQ(KeyboardLanguageFor(native), 0x0407);
+    EXPECT_EQ(KeyboardLanguageFor(grid), 0x0419);
+    EXPECT_EQ(KeyboardLanguageFor(plain), 0);
+    EXPECT_EQ(KeyboardLanguageFor(nullptr), 0);
+
+    window.show();
+    QApplication::setActiveWindow(&window);
+    native->setFocus();
+    QApplication::processEvents();
+    Options.KeyboardSwitching = true;
+    EXPECT_EQ(SwitchKeyboardLayout(false), 0x0407);
+    EXPECT_EQ(SwitchKeyboardLayout(true), 0) << "message boxes use the start-up layout";
+    Options.KeyboardSwitching = false;
+    EXPECT_EQ(SwitchKeyboardLayout(false), 0);
+    Options.KeyboardSwitching = true;
+}

@@ -1,7 +1,6 @@
 // Document figures: load, save, sort and find, beside reading and writing the same bytes.
 
 #include "BenchFigures.h"
-
 #include "core/SafeSave.h"
 #include "core/SortKeys.h"
 #include "core/VocabFile.h"
@@ -16,7 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
 
 // Heap bytes in use; unlike the resident size it is not fooled by memory freed earlier.
 long long HeapBytes()
@@ -41,8 +39,8 @@ std::string Word(std::mt19937& random, int minLength, int maxLength)
 void Generate(TVocabFile& doc, int items)
 {
     std::mt19937 random(42);
-    static const char* const articles[] = {"der ", "die ", "das "};
-    static const char* const categories[] = {"noun", "verb", "adjective", "adverb", "phrase"};
+    static const char* const articles[] = { "der ", "die ", "das " };
+    static const char* const categories[] = { "noun", "verb", "adjective", "adverb", "phrase" };
     doc.SetForeignLangID(0x0407);
     doc.SetNativeLangID(0x0409);
     doc.Reserve(static_cast<std::size_t>(items));
@@ -53,7 +51,7 @@ void Generate(TVocabFile& doc, int items)
         word[0] = static_cast<char>(word[0] >= 'a' && word[0] <= 'z' ? word[0] - 32 : word[0]);
         const std::string notes = random() % 3 == 0 ? "pl. " + Word(random, 4, 10) : "";
         item->SetFieldValues(article + word, categories[random() % 5], notes,
-                             Word(random, 3, 10) + "; " + Word(random, 3, 10));
+            Word(random, 3, 10) + "; " + Word(random, 3, 10));
         item->SortingPosition = 4;
         item->PenaltyPoints = static_cast<std::int32_t>(random() % 4) - 1;
         doc.AppendItem(std::move(item));
@@ -61,12 +59,12 @@ void Generate(TVocabFile& doc, int items)
     doc.EndBulkAppend();
 }
 
-
 } // namespace
 
 void BenchCore(int items)
 {
-    const auto folder = std::filesystem::temp_directory_path() / ("velmoria-bench-" + std::to_string(::getpid()));
+    const auto folder
+        = std::filesystem::temp_directory_path() / ("velmoria-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const std::string file = (folder / "list.vmr").string();
     const std::string raw = (folder / "raw.bin").string();
@@ -83,10 +81,12 @@ void BenchCore(int items)
     }
 
     const double rawRead = BestMs([&] { (void)ReadWholeFile(raw).size(); }, repeats);
-    const double load = BestMs([&] {
-        TVocabFile doc;
-        doc.LoadFromFile(file);
-    }, repeats);
+    const double load = BestMs(
+        [&] {
+            TVocabFile doc;
+            doc.LoadFromFile(file);
+        },
+        repeats);
     PrintFigure("load", items, load, rawRead);
 
     {
@@ -96,15 +96,17 @@ void BenchCore(int items)
         const long long after = HeapBytes();
         const double mb = static_cast<double>(after - before) / (1024.0 * 1024.0);
         std::printf("memory %d: %.1f MB, %.1fx file\n", items, mb,
-                    static_cast<double>(after - before) / static_cast<double>(bytes.size()));
+            static_cast<double>(after - before) / static_cast<double>(bytes.size()));
 
-        const double find = BestMs([&] {
-            TSearchParams params;
-            params.Text = "xyzzy";
-            params.Field = 0;
-            if (doc->FindNext(params) != -1)
-                std::printf("unexpected match\n");
-        }, repeats);
+        const double find = BestMs(
+            [&] {
+                TSearchParams params;
+                params.Text = "xyzzy";
+                params.Field = 0;
+                if (doc->FindNext(params) != -1)
+                    std::printf("unexpected match\n");
+            },
+            repeats);
         PrintFigure("find", items, find, rawRead);
 
         const double sort = BestMs([&] { SortByField(*doc, 0); }, 1);

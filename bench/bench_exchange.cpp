@@ -17,7 +17,6 @@
 
 namespace {
 
-
 // German words with umlauts now and then, English translations, some notes with commas.
 std::string Letters(std::mt19937& random, int minLength, int maxLength, bool accents)
 {

@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 double BestMs(const std::function<void()>& work, int repeats)
@@ -28,7 +28,8 @@ double BestMs(const std::function<void()>& work, int repeats)
 void RawWrite(const std::string& name, const std::string& bytes)
 {
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) || ::fsync(fd) != 0)
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())
+        || ::fsync(fd) != 0)
         std::perror("raw write");
     if (fd >= 0)
         ::close(fd);
@@ -42,11 +43,11 @@ void PrintFigure(const std::string& name, long long items, double ms, double raw
 
 int main(int argc, char** argv)
 {
-    std::vector<int> sizes = {10000, 100000, 1000000};
+    std::vector<int> sizes = { 10000, 100000, 1000000 };
     bool core = true, exchange = true, match = true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--items") == 0 && i + 1 < argc) {
-            sizes = {std::atoi(argv[++i])};
+            sizes = { std::atoi(argv[++i]) };
         } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
             const std::string only = argv[++i];
             core = only == "core";

@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QPixmap>
 #include <QStandardPaths>
-
 #include <cstdio>
 
 namespace {

@@ -19,7 +19,8 @@ std::unique_ptr<QLockFile> TakeProcessLock()
     return lock;
 }
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
+TApplication::TApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
 {
     setOrganizationName(QStringLiteral("Brannock"));
     setApplicationName(QStringLiteral("Velmoria"));

@@ -2,7 +2,6 @@
 // The application object: reports what escapes a command, and holds the process-lifetime lock.
 
 #include <QApplication>
-
 #include <memory>
 
 class QLockFile;

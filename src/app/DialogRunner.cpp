@@ -18,5 +18,8 @@ int ExecDialog(QDialog& dialog)
 }
 
 namespace DialogHook {
-void Set(std::function<int(QDialog&)> hook) { Hook() = std::move(hook); }
+void Set(std::function<int(QDialog&)> hook)
+{
+    Hook() = std::move(hook);
+}
 } // namespace DialogHook

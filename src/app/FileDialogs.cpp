@@ -1,7 +1,6 @@
 #include "app/FileDialogs.h"
 
 #include <QFileDialog>
-
 #include <deque>
 
 namespace {
@@ -33,13 +32,13 @@ std::optional<TChosenFile> RunDialog(QFileDialog& dialog, const QStringList& fil
         dialog.selectNameFilter(filters[filterIndex - 1]);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return TChosenFile{dialog.selectedFiles().front(),
-                       static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+    return TChosenFile { dialog.selectedFiles().front(),
+        static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1 };
 }
 } // namespace
 
-std::optional<TChosenFile> ChooseOpenFile(QWidget* parent, const QString& title, const QStringList& filters,
-                                          int filterIndex, const QString& folder)
+std::optional<TChosenFile> ChooseOpenFile(
+    QWidget* parent, const QString& title, const QStringList& filters, int filterIndex, const QString& folder)
 {
     if (HookEnabled)
         return FromHook(title);
@@ -50,8 +49,7 @@ std::optional<TChosenFile> ChooseOpenFile(QWidget* parent, const QString& title,
 }
 
 std::optional<TChosenFile> ChooseSaveFile(QWidget* parent, const QString& title, const QStringList& filters,
-                                          int filterIndex, const QString& folder, const QString& proposedName,
-                                          const QString& defaultSuffix)
+    int filterIndex, const QString& folder, const QString& proposedName, const QString& defaultSuffix)
 {
     if (HookEnabled)
         return FromHook(title);
@@ -66,8 +64,14 @@ std::optional<TChosenFile> ChooseSaveFile(QWidget* parent, const QString& title,
 }
 
 namespace FileDialogHook {
-void Enable(bool on) { HookEnabled = on; }
-bool Enabled() { return HookEnabled; }
+void Enable(bool on)
+{
+    HookEnabled = on;
+}
+bool Enabled()
+{
+    return HookEnabled;
+}
 void QueueChoice(std::optional<TChosenFile> choice)
 {
     TQueuedChoice queued;
@@ -76,7 +80,10 @@ void QueueChoice(std::optional<TChosenFile> choice)
         queued.File = *choice;
     Choices.push_back(queued);
 }
-const QStringList& Asked() { return AskedTitles; }
+const QStringList& Asked()
+{
+    return AskedTitles;
+}
 void Clear()
 {
     Choices.clear();

@@ -3,7 +3,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 class QWidget;
@@ -15,10 +14,9 @@ struct TChosenFile {
 
 // filters are "Velmoria Files (*.vmr)" style entries; the result is nullopt when cancelled.
 std::optional<TChosenFile> ChooseOpenFile(QWidget* parent, const QString& title, const QStringList& filters,
-                                          int filterIndex, const QString& folder);
+    int filterIndex, const QString& folder);
 std::optional<TChosenFile> ChooseSaveFile(QWidget* parent, const QString& title, const QStringList& filters,
-                                          int filterIndex, const QString& folder, const QString& proposedName,
-                                          const QString& defaultSuffix);
+    int filterIndex, const QString& folder, const QString& proposedName, const QString& defaultSuffix);
 
 namespace FileDialogHook {
 // While enabled, the next queued choice is returned (nullopt = cancelled); with none queued the

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QWidget>
-
 #include <deque>
 
 namespace {
@@ -22,12 +21,11 @@ QMessageBox::StandardButton FirstButton(QMessageBox::StandardButtons buttons)
 } // namespace
 
 QMessageBox::StandardButton ShowMessageBox(const QString& text, const QString& caption,
-                                           QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
-                                           QMessageBox::StandardButton defaultButton)
+    QMessageBox::StandardButtons buttons, QMessageBox::Icon icon, QMessageBox::StandardButton defaultButton)
 {
     const QString title = caption.isEmpty() ? QStringLiteral("Velmoria") : caption;
     if (HookEnabled) {
-        ShownBoxes.push_back({text, title, buttons, icon});
+        ShownBoxes.push_back({ text, title, buttons, icon });
         if (!Answers.empty()) {
             const auto answer = Answers.front();
             Answers.pop_front();
@@ -42,10 +40,22 @@ QMessageBox::StandardButton ShowMessageBox(const QString& text, const QString& c
 }
 
 namespace MessageBoxHook {
-void Enable(bool on) { HookEnabled = on; }
-bool Enabled() { return HookEnabled; }
-void QueueAnswer(QMessageBox::StandardButton answer) { Answers.push_back(answer); }
-const std::vector<TShown>& Shown() { return ShownBoxes; }
+void Enable(bool on)
+{
+    HookEnabled = on;
+}
+bool Enabled()
+{
+    return HookEnabled;
+}
+void QueueAnswer(QMessageBox::StandardButton answer)
+{
+    Answers.push_back(answer);
+}
+const std::vector<TShown>& Shown()
+{
+    return ShownBoxes;
+}
 void Clear()
 {
     Answers.clear();

@@ -4,12 +4,11 @@
 
 #include <QMessageBox>
 #include <QString>
-
 #include <vector>
 
 QMessageBox::StandardButton ShowMessageBox(const QString& text, const QString& caption,
-                                           QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
-                                           QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 namespace MessageBoxHook {
 struct TShown {

@@ -77,7 +77,8 @@ struct TCommandError : std::runtime_error {
 
 class TArguments {
 public:
-    TArguments(std::vector<std::string> args, std::set<std::string> valueOptions, std::set<std::string> switches)
+    TArguments(
+        std::vector<std::string> args, std::set<std::string> valueOptions, std::set<std::string> switches)
     {
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string& a = args[i];
@@ -155,8 +156,8 @@ int ParseInteger(const std::string& text, const char* what, int min, int max)
         used = 0;
     }
     if (used == 0 || used != text.size() || value < min || value > max)
-        throw TUsageError(std::string(what) + " must be a number from " + std::to_string(min) + " to " +
-                          std::to_string(max) + ".");
+        throw TUsageError(std::string(what) + " must be a number from " + std::to_string(min) + " to "
+            + std::to_string(max) + ".");
     return value;
 }
 
@@ -166,29 +167,35 @@ std::string ToCodePage(const std::string& utf8, LangId lang)
     bool lost = false;
     std::string text = Utf8ToAnsi(utf8, LanguageCodePage(lang), &lost);
     if (lost)
-        throw TCommandError("The text \"" + utf8 + "\" holds characters that code page " +
-                            std::to_string(LanguageCodePage(lang)) + " of the language cannot hold.");
+        throw TCommandError("The text \"" + utf8 + "\" holds characters that code page "
+            + std::to_string(LanguageCodePage(lang)) + " of the language cannot hold.");
     return text;
 }
 
-std::string ToUtf8(std::string_view text, LangId lang) { return AnsiToUtf8(text, LanguageCodePage(lang)); }
+std::string ToUtf8(std::string_view text, LangId lang)
+{
+    return AnsiToUtf8(text, LanguageCodePage(lang));
+}
 
 LangId FieldLanguage(const TVocabFile& document, int field)
 {
     return field == fiForeign ? document.ForeignLangID() : document.NativeLangID();
 }
 
-void Load(TVocabFile& document, const std::string& fileName) { document.LoadFromFile(fileName); }
+void Load(TVocabFile& document, const std::string& fileName)
+{
+    document.LoadFromFile(fileName);
+}
 
 bool FileExists(const std::string& fileName)
 {
-    struct stat st {};
+    struct stat st { };
     return ::stat(fileName.c_str(), &st) == 0;
 }
 
 void RequireReadable(const std::string& fileName)
 {
-    struct stat st {};
+    struct stat st { };
     if (::stat(fileName.c_str(), &st) != 0)
         throw EFileError(fileName, "Cannot open file", errno);
     if (S_ISDIR(st.st_mode))
@@ -197,7 +204,8 @@ void RequireReadable(const std::string& fileName)
 
 int CmdNew(const TArguments& args, std::ostream& out)
 {
-    args.ExpectPositional(1, "new FILE --foreign LANG --native LANG [--description T] [--author T] [--comments T]");
+    args.ExpectPositional(
+        1, "new FILE --foreign LANG --native LANG [--description T] [--author T] [--comments T]");
     const auto foreign = args.Option("foreign");
     const auto native = args.Option("native");
     if (!foreign || !native)
@@ -207,8 +215,8 @@ int CmdNew(const TArguments& args, std::ostream& out)
     TVocabFile document;
     document.SetForeignLangID(ParseLanguage(*foreign));
     document.SetNativeLangID(ParseLanguage(*native));
-    const std::pair<const char*, int> properties[] = {
-        {"description", piDescription}, {"author", piAuthor}, {"comments", piComments}};
+    const std::pair<const char*, int> properties[]
+        = { { "description", piDescription }, { "author", piAuthor }, { "comments", piComments } };
     for (const auto& [name, index] : properties)
         if (const auto value = args.Option(name))
             document.SetProperties(index, ToCodePage(*value, document.NativeLangID()));
@@ -255,8 +263,8 @@ int CmdList(const TArguments& args, std::ostream& out)
             line += '\t';
             line += ToUtf8(item.FieldValue(f), FieldLanguage(document, f));
         }
-        line += '\t' + std::to_string(item.SortingPosition) + '\t' + std::to_string(item.PenaltyPoints) + '\t' +
-                std::to_string(item.LastAttempt) + '\n';
+        line += '\t' + std::to_string(item.SortingPosition) + '\t' + std::to_string(item.PenaltyPoints) + '\t'
+            + std::to_string(item.LastAttempt) + '\n';
         out << line;
     }
     return 0;
@@ -277,7 +285,8 @@ int CmdAdd(const TArguments& args, std::ostream& out)
         throw TCommandError("Enter a word or phrase.");
     if (translations.empty())
         throw TCommandError("Enter a translation.");
-    for (const std::string* text : std::array<const std::string*, 4>{&foreign, &category, &notes, &translations})
+    for (const std::string* text :
+        std::array<const std::string*, 4> { &foreign, &category, &notes, &translations })
         if (text->size() > MaxTextLength)
             throw TCommandError("A text longer than 65535 bytes cannot be stored.");
     TVocabItem& item = document.NewItem();
@@ -326,19 +335,20 @@ int CmdShuffle(const TArguments& args, std::ostream& out)
 
 int CmdFind(const TArguments& args, std::ostream& out)
 {
-    args.ExpectPositional(2, "find FILE TEXT [--field 0..3] [--mode any|start|end|whole] [--match-case] "
-                             "[--match-accents] [--whole-word]");
+    args.ExpectPositional(2,
+        "find FILE TEXT [--field 0..3] [--mode any|start|end|whole] [--match-case] "
+        "[--match-accents] [--whole-word]");
     TSearchParams params;
-    params.Field = static_cast<std::uint8_t>(ParseInteger(args.Option("field").value_or("0"), "--field", 0, 3));
-    const std::map<std::string, TSearchMode> modes = {
-        {"any", smAnyPart}, {"start", smStart}, {"end", smEnd}, {"whole", smWhole}};
+    params.Field
+        = static_cast<std::uint8_t>(ParseInteger(args.Option("field").value_or("0"), "--field", 0, 3));
+    const std::map<std::string, TSearchMode> modes
+        = { { "any", smAnyPart }, { "start", smStart }, { "end", smEnd }, { "whole", smWhole } };
     const auto mode = modes.find(args.Option("mode").value_or("any"));
     if (mode == modes.end())
         throw TUsageError("--mode must be any, start, end or whole.");
     params.Mode = mode->second;
-    params.Options = static_cast<std::uint8_t>((args.Switch("match-case") ? MatchCase : 0) |
-                                               (args.Switch("match-accents") ? MatchAccents : 0) |
-                                               (args.Switch("whole-word") ? MatchWord : 0));
+    params.Options = static_cast<std::uint8_t>((args.Switch("match-case") ? MatchCase : 0)
+        | (args.Switch("match-accents") ? MatchAccents : 0) | (args.Switch("whole-word") ? MatchWord : 0));
     TVocabFile document;
     Load(document, args[0]);
     params.Text = ToCodePage(args[1], FieldLanguage(document, params.Field));
@@ -361,7 +371,8 @@ int CmdMatch(const TArguments& args, std::ostream& out)
 {
     args.ExpectPositional(2, "match EXPECTED RESPONSE [--lang LANG] [--flags N] [--delimiters CHARS]");
     const LangId lang = ParseLanguage(args.Option("lang").value_or("0x0409"));
-    auto flags = static_cast<EvaluationFlags>(ParseInteger(args.Option("flags").value_or("0"), "--flags", 0, 0x1FF));
+    auto flags
+        = static_cast<EvaluationFlags>(ParseInteger(args.Option("flags").value_or("0"), "--flags", 0, 0x1FF));
     if (!IsEnglish(lang))
         flags = static_cast<EvaluationFlags>(flags & ~EnglishEvaluationMask);
     const std::string chars = args.Option("delimiters").value_or(";,()/");
@@ -373,7 +384,8 @@ int CmdMatch(const TArguments& args, std::ostream& out)
     delimiters.BracketOpen = chars[2];
     delimiters.BracketClose = chars[3];
     delimiters.Alt = chars[4];
-    const bool accepted = MatchAnswer(ToCodePage(args[0], lang), ToCodePage(args[1], lang), lang, flags, delimiters);
+    const bool accepted
+        = MatchAnswer(ToCodePage(args[0], lang), ToCodePage(args[1], lang), lang, flags, delimiters);
     out << (accepted ? "accepted" : "refused") << '\n';
     return accepted ? 0 : 1;
 }
@@ -398,9 +410,9 @@ bool EndsWithVmr(const std::string& name)
 
 TFieldColumns ParseColumns(const std::string& list)
 {
-    const std::map<std::string, int> fields = {
-        {"word", fiForeign}, {"category", fiCategory}, {"notes", fiNotes}, {"translations", fiNative}};
-    TFieldColumns columns{};
+    const std::map<std::string, int> fields = { { "word", fiForeign }, { "category", fiCategory },
+        { "notes", fiNotes }, { "translations", fiNative } };
+    TFieldColumns columns {};
     std::int32_t column = 0;
     std::size_t start = 0;
     while (start <= list.size()) {
@@ -427,7 +439,8 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
     if (EndsWithVmr(args[1])) {
         added = document.MergeFile(args[1]);
     } else {
-        const TFieldColumns columns = ParseColumns(args.Option("columns").value_or("word,category,notes,translations"));
+        const TFieldColumns columns
+            = ParseColumns(args.Option("columns").value_or("word,category,notes,translations"));
         const int startLine = ParseInteger(args.Option("start-line").value_or("1"), "--start-line", 1, 32767);
         TTextFormat format = tfTextComma;
         if (const auto name = args.Option("format")) {
@@ -487,29 +500,31 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
     args.erase(args.begin());
     try {
         if (command == "new")
-            return CmdNew(TArguments(args, {"foreign", "native", "description", "author", "comments"}, {}), out);
+            return CmdNew(
+                TArguments(args, { "foreign", "native", "description", "author", "comments" }, {}), out);
         if (command == "info")
             return CmdInfo(TArguments(args, {}, {}), out);
         if (command == "list")
             return CmdList(TArguments(args, {}, {}), out);
         if (command == "add")
-            return CmdAdd(TArguments(args, {"category", "notes"}, {}), out);
+            return CmdAdd(TArguments(args, { "category", "notes" }, {}), out);
         if (command == "reset")
             return CmdReset(TArguments(args, {}, {}), out);
         if (command == "sort")
-            return CmdSort(TArguments(args, {"field"}, {}), out);
+            return CmdSort(TArguments(args, { "field" }, {}), out);
         if (command == "shuffle")
             return CmdShuffle(TArguments(args, {}, {}), out);
         if (command == "find")
-            return CmdFind(TArguments(args, {"field", "mode"}, {"match-case", "match-accents", "whole-word"}), out);
+            return CmdFind(
+                TArguments(args, { "field", "mode" }, { "match-case", "match-accents", "whole-word" }), out);
         if (command == "match")
-            return CmdMatch(TArguments(args, {"lang", "flags", "delimiters"}, {}), out);
+            return CmdMatch(TArguments(args, { "lang", "flags", "delimiters" }, {}), out);
         if (command == "detect")
             return CmdDetect(TArguments(args, {}, {}), out);
         if (command == "import")
-            return CmdImport(TArguments(args, {"format", "columns", "start-line"}, {}), out, err);
+            return CmdImport(TArguments(args, { "format", "columns", "start-line" }, {}), out, err);
         if (command == "export")
-            return CmdExport(TArguments(args, {"format"}, {}), out);
+            return CmdExport(TArguments(args, { "format" }, {}), out);
         throw TUsageError("Unknown command \"" + command + "\". Try velmoria-cli --help.");
     } catch (const TUsageError& e) {
         err << e.what() << '\n';

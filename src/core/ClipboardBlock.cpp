@@ -18,11 +18,11 @@ std::string BuildClipboardBlock(const TVocabFile& document)
     const std::uint16_t foreign = document.ForeignLangID();
     const std::uint16_t native = document.NativeLangID();
     const auto position = static_cast<std::uint32_t>(item.SortingPosition);
-    const unsigned char header[HeaderSize] = {
-        static_cast<unsigned char>(foreign & 0xFF), static_cast<unsigned char>(foreign >> 8),
-        static_cast<unsigned char>(native & 0xFF),  static_cast<unsigned char>(native >> 8),
-        static_cast<unsigned char>(position & 0xFF), static_cast<unsigned char>((position >> 8) & 0xFF),
-        static_cast<unsigned char>((position >> 16) & 0xFF), static_cast<unsigned char>(position >> 24)};
+    const unsigned char header[HeaderSize] = { static_cast<unsigned char>(foreign & 0xFF),
+        static_cast<unsigned char>(foreign >> 8), static_cast<unsigned char>(native & 0xFF),
+        static_cast<unsigned char>(native >> 8), static_cast<unsigned char>(position & 0xFF),
+        static_cast<unsigned char>((position >> 8) & 0xFF),
+        static_cast<unsigned char>((position >> 16) & 0xFF), static_cast<unsigned char>(position >> 24) };
     std::memcpy(block.data(), header, HeaderSize);
     for (int f = 0; f < FieldCount; ++f) {
         if (f > 0)
@@ -37,10 +37,12 @@ void PasteClipboardBlock(TVocabFile& document, std::string_view block)
 {
     if (block.size() < HeaderSize)
         throw EVocabFileError(NoValidData);
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(block[i])); };
+    const auto byte
+        = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(block[i])); };
     const auto foreign = static_cast<LangId>(byte(0) | (byte(1) << 8));
     const auto native = static_cast<LangId>(byte(2) | (byte(3) << 8));
-    const auto position = static_cast<std::int32_t>(byte(4) | (byte(5) << 8) | (byte(6) << 16) | (byte(7) << 24));
+    const auto position
+        = static_cast<std::int32_t>(byte(4) | (byte(5) << 8) | (byte(6) << 16) | (byte(7) << 24));
     std::string_view text = block.substr(HeaderSize);
     if (const auto end = text.find('\0'); end != std::string_view::npos)
         text = text.substr(0, end);

@@ -9,7 +9,8 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args)
     if (args.empty())
         return result;
     std::string first = args[0];
-    std::transform(first.begin(), first.end(), first.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(
+        first.begin(), first.end(), first.begin(), [](unsigned char c) { return std::tolower(c); });
     if (first == "/t")
         result.Action = saTest;
     else if (first == "/p")

@@ -5,8 +5,8 @@
 #include <vector>
 
 enum TStartAction : int {
-    saShow = 0,  // show the list
-    saTest = 1,  // "/t": start a test
+    saShow = 0, // show the list
+    saTest = 1, // "/t": start a test
     saPrint = 2, // "/p": print the list, then end
     saReset = 3, // "/r": reset the statistics, save, then end
 };

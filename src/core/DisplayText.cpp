@@ -9,10 +9,16 @@
 namespace {
 #ifdef _WIN32
 constexpr char Separator = '\\';
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
 #else
 constexpr char Separator = '/';
-bool IsSeparator(char c) { return c == '/'; }
+bool IsSeparator(char c)
+{
+    return c == '/';
+}
 #endif
 
 std::string_view TrimBlanks(std::string_view text)

@@ -8,7 +8,10 @@ std::unique_ptr<TVocabFile>& Slot()
 }
 } // namespace
 
-TVocabFile& Document() { return *Slot(); }
+TVocabFile& Document()
+{
+    return *Slot();
+}
 
 void ReplaceDocument(std::unique_ptr<TVocabFile> document)
 {

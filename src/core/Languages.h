@@ -10,9 +10,9 @@ using LangId = std::uint16_t;
 
 struct TLanguage {
     LangId Id = 0;
-    std::string_view Name;   // English name, "" when not in the table
-    std::string_view Code;   // two-letter code shown in the status bar
-    int CodePage = 0;        // ANSI code page; 0 when not in the table
+    std::string_view Name; // English name, "" when not in the table
+    std::string_view Code; // two-letter code shown in the status bar
+    int CodePage = 0; // ANSI code page; 0 when not in the table
     std::string_view Locale; // ICU locale of its lower-casing, accent removal and sorting
 };
 
@@ -23,8 +23,14 @@ const TLanguage& FindLanguage(LangId id);
 // Lookup by English name (exact, or without regard to case); nullptr when unknown.
 const TLanguage* FindLanguageByName(std::string_view name);
 
-inline constexpr LangId PrimaryLanguage(LangId id) { return static_cast<LangId>(id & 0x3FF); }
-inline constexpr bool IsEnglish(LangId id) { return PrimaryLanguage(id) == 9; }
+inline constexpr LangId PrimaryLanguage(LangId id)
+{
+    return static_cast<LangId>(id & 0x3FF);
+}
+inline constexpr bool IsEnglish(LangId id)
+{
+    return PrimaryLanguage(id) == 9;
+}
 
 // Font character set of a language's code page (0 "Western" when unknown).
 int LanguageCharset(LangId id);

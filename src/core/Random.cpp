@@ -12,7 +12,10 @@ std::mt19937_64& Generator()
 }
 } // namespace
 
-void SeedRandom(std::uint64_t seed) { Generator().seed(seed); }
+void SeedRandom(std::uint64_t seed)
+{
+    Generator().seed(seed);
+}
 
 void SeedRandomFromClock()
 {

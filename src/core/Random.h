@@ -11,8 +11,7 @@ std::int32_t RandomInt(std::int32_t n);
 
 // The exchange order used by Shuffle, SelectNextTestItem and GetChoices:
 // for each i in turn, exchange element i with a uniformly drawn element j.
-template <typename T>
-void RandomOrder(std::vector<T>& v)
+template <typename T> void RandomOrder(std::vector<T>& v)
 {
     const auto n = static_cast<std::int32_t>(v.size());
     for (std::int32_t i = 0; i < n; ++i) {

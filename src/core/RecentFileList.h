@@ -7,11 +7,17 @@
 
 class TRecentFileList {
 public:
-    explicit TRecentFileList(std::int32_t capacity) : Capacity_(capacity) {}
+    explicit TRecentFileList(std::int32_t capacity)
+        : Capacity_(capacity)
+    {
+    }
     void Add(const std::string& name);
     void Load(const std::string& name);
     std::int32_t Count() const { return static_cast<std::int32_t>(Strings_.size()); }
-    const std::string& operator[](std::int32_t index) const { return Strings_.at(static_cast<std::size_t>(index)); }
+    const std::string& operator[](std::int32_t index) const
+    {
+        return Strings_.at(static_cast<std::size_t>(index));
+    }
     std::int32_t Capacity() const { return Capacity_; }
 
 private:

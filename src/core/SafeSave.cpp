@@ -25,7 +25,8 @@ std::string FolderOf(const std::string& fileName)
 // Closes and removes the temporary file unless it was committed.
 class TTemporaryFile {
 public:
-    explicit TTemporaryFile(const std::string& fileName) : Target_(fileName)
+    explicit TTemporaryFile(const std::string& fileName)
+        : Target_(fileName)
     {
         Path_ = fileName + ".XXXXXX";
         Fd_ = ::mkstemp(Path_.data());
@@ -59,7 +60,7 @@ public:
     void Commit()
     {
         // The new file takes the old one's permissions, or the usual ones for a new file.
-        struct stat old {};
+        struct stat old { };
         if (::stat(Target_.c_str(), &old) == 0) {
             (void)::fchmod(Fd_, old.st_mode & 07777);
         } else {
@@ -94,7 +95,11 @@ private:
 // A stream buffer that writes through to the temporary file in large blocks.
 class TFileBuffer : public std::streambuf {
 public:
-    explicit TFileBuffer(TTemporaryFile& file) : File_(file) { setp(Buffer_, Buffer_ + sizeof Buffer_); }
+    explicit TFileBuffer(TTemporaryFile& file)
+        : File_(file)
+    {
+        setp(Buffer_, Buffer_ + sizeof Buffer_);
+    }
     void FlushAll()
     {
         File_.Write(pbase(), static_cast<std::size_t>(pptr() - pbase()));
@@ -128,7 +133,7 @@ private:
 
 void CheckTarget(const std::string& fileName)
 {
-    struct stat st {};
+    struct stat st { };
     if (::stat(fileName.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
         throw EFileError(fileName, "Cannot create file", EISDIR);
 }
@@ -166,8 +171,8 @@ std::string ReadWholeFile(const std::string& fileName)
     struct Closer {
         int fd;
         ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat st {};
+    } closer { fd };
+    struct stat st { };
     if (::fstat(fd, &st) != 0)
         throw EFileError(fileName, "Cannot read file", errno);
     if (S_ISDIR(st.st_mode))

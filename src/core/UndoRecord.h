@@ -25,7 +25,10 @@ const char* UndoKindName(TUndoKind kind);
 class TBorrowedItemList {
 public:
     TBorrowedItemList() = default;
-    explicit TBorrowedItemList(TVocabItemList list) : List_(std::move(list)) {}
+    explicit TBorrowedItemList(TVocabItemList list)
+        : List_(std::move(list))
+    {
+    }
     TBorrowedItemList(TBorrowedItemList&&) noexcept = default;
     TBorrowedItemList& operator=(TBorrowedItemList&& other) noexcept;
     ~TBorrowedItemList() { Release(); }
@@ -46,6 +49,6 @@ struct TUndoRecord {
     TUndoKind Kind = ukNone;
     std::int32_t OldIndex = -1;
     std::int32_t NewIndex = -1;
-    std::unique_ptr<TVocabItem> Item;  // item payload (add, edit, delete, paste)
-    TBorrowedItemList List;            // list payload (sort, shuffle)
+    std::unique_ptr<TVocabItem> Item; // item payload (add, edit, delete, paste)
+    TBorrowedItemList List; // list payload (sort, shuffle)
 };

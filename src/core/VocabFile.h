@@ -23,7 +23,7 @@ enum TSearchOption : std::uint8_t { MatchCase = 1, MatchAccents = 2, MatchWord =
 
 struct TSearchParams {
     std::string Text;
-    std::uint8_t Field = 0;   // 0..3
+    std::uint8_t Field = 0; // 0..3
     std::uint8_t Options = 0; // MatchCase | MatchAccents | MatchWord
     std::uint8_t Mode = smAnyPart;
 };

@@ -17,12 +17,15 @@ constexpr std::size_t MinItemRecordSize = 4 * 2 + 3 * 4;
 // The item list cannot hold more than this many items.
 constexpr std::int32_t MaxItemCount = 134217728;
 
-const char* const FieldNames[FieldCount] = {"word/phrase", "part of speech", "notes", "translations"};
+const char* const FieldNames[FieldCount] = { "word/phrase", "part of speech", "notes", "translations" };
 
 // Exact reads over the file image: running short is the stream's read error.
 class TReader {
 public:
-    explicit TReader(std::string_view bytes) : Bytes_(bytes) {}
+    explicit TReader(std::string_view bytes)
+        : Bytes_(bytes)
+    {
+    }
     std::string_view Take(std::size_t n)
     {
         if (n > Bytes_.size() - Pos_)
@@ -34,16 +37,16 @@ public:
     std::uint16_t U16()
     {
         const auto b = Take(2);
-        return static_cast<std::uint16_t>(static_cast<unsigned char>(b[0]) |
-                                          (static_cast<unsigned char>(b[1]) << 8));
+        return static_cast<std::uint16_t>(
+            static_cast<unsigned char>(b[0]) | (static_cast<unsigned char>(b[1]) << 8));
     }
     std::int32_t I32()
     {
         const auto b = Take(4);
-        const std::uint32_t v = static_cast<std::uint32_t>(static_cast<unsigned char>(b[0])) |
-                                (static_cast<std::uint32_t>(static_cast<unsigned char>(b[1])) << 8) |
-                                (static_cast<std::uint32_t>(static_cast<unsigned char>(b[2])) << 16) |
-                                (static_cast<std::uint32_t>(static_cast<unsigned char>(b[3])) << 24);
+        const std::uint32_t v = static_cast<std::uint32_t>(static_cast<unsigned char>(b[0]))
+            | (static_cast<std::uint32_t>(static_cast<unsigned char>(b[1])) << 8)
+            | (static_cast<std::uint32_t>(static_cast<unsigned char>(b[2])) << 16)
+            | (static_cast<std::uint32_t>(static_cast<unsigned char>(b[3])) << 24);
         return static_cast<std::int32_t>(v);
     }
     std::string_view Str() { return Take(U16()); }
@@ -63,8 +66,8 @@ void PutU16(std::string& out, std::uint16_t v)
 void PutI32(std::string& out, std::int32_t value)
 {
     const auto v = static_cast<std::uint32_t>(value);
-    const char b[4] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
-                       static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24)};
+    const char b[4] = { static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+        static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24) };
     out.append(b, 4);
 }
 
@@ -144,8 +147,8 @@ std::string TVocabFile::SaveToBytes() const
     for (std::size_t i = 0; i < Items_.size(); ++i)
         for (int f = 0; f < FieldCount; ++f)
             if (Items_[i]->FieldValue(f).size() > MaxTextLength)
-                throw EVocabFileError("Cannot save: the " + std::string(FieldNames[f]) + " of item " +
-                                      std::to_string(i + 1) + " are longer than 65535 bytes.");
+                throw EVocabFileError("Cannot save: the " + std::string(FieldNames[f]) + " of item "
+                    + std::to_string(i + 1) + " are longer than 65535 bytes.");
     for (int p = 0; p < PropertyCount; ++p)
         if (Properties_[static_cast<std::size_t>(p)].size() > MaxTextLength)
             throw EVocabFileError("Cannot save: a property of the list is longer than 65535 bytes.");
@@ -154,8 +157,8 @@ std::string TVocabFile::SaveToBytes() const
     for (const auto& property : Properties_)
         size += 2 + property.size();
     for (const auto& item : Items_)
-        size += MinItemRecordSize + item->FieldValue(0).size() + item->FieldValue(1).size() +
-                item->FieldValue(2).size() + item->FieldValue(3).size();
+        size += MinItemRecordSize + item->FieldValue(0).size() + item->FieldValue(1).size()
+            + item->FieldValue(2).size() + item->FieldValue(3).size();
     std::string out;
     out.reserve(size);
     out.append(Magic, MagicSize);

@@ -27,11 +27,11 @@ public:
     // Field i (0..3). The four texts share one buffer: a million items must fit in little memory.
     std::string_view FieldValue(int i) const
     {
-        return {Data_.get() + Offset(i), static_cast<std::size_t>(Length_[static_cast<std::size_t>(i)])};
+        return { Data_.get() + Offset(i), static_cast<std::size_t>(Length_[static_cast<std::size_t>(i)]) };
     }
     void SetFieldValue(int i, std::string_view value);
-    void SetFieldValues(std::string_view foreign, std::string_view category, std::string_view notes,
-                        std::string_view native);
+    void SetFieldValues(
+        std::string_view foreign, std::string_view category, std::string_view notes, std::string_view native);
     void SetFieldValues(const TFieldValues& values);
     TFieldValues FieldValues() const;
 
@@ -53,7 +53,7 @@ private:
     }
 
     std::unique_ptr<char[]> Data_;
-    std::array<std::uint32_t, FieldCount> Length_{};
+    std::array<std::uint32_t, FieldCount> Length_ {};
 };
 
 using TVocabItemList = std::vector<std::unique_ptr<TVocabItem>>;

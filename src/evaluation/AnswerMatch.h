@@ -37,16 +37,17 @@ struct EvaluationDelimiters {
 
 // The flags to match with: a side's own bits, plus the English bits only when the answer language
 // is English.
-EvaluationFlags EffectiveFlags(EvaluationFlags sideFlags, EvaluationFlags englishFlags, LangId answerLanguage);
+EvaluationFlags EffectiveFlags(
+    EvaluationFlags sideFlags, EvaluationFlags englishFlags, LangId answerLanguage);
 
-bool MatchAnswer(std::string_view expected, std::string_view response, LangId language,
-                 EvaluationFlags flags, const EvaluationDelimiters& delimiters);
+bool MatchAnswer(std::string_view expected, std::string_view response, LangId language, EvaluationFlags flags,
+    const EvaluationDelimiters& delimiters);
 bool MatchSynonyms(std::string_view expected, std::string_view response, LangId language,
-                   EvaluationFlags flags, const EvaluationDelimiters& delimiters);
+    EvaluationFlags flags, const EvaluationDelimiters& delimiters);
 bool MatchAlternatives(std::string_view text, std::string_view response, LangId language,
-                       EvaluationFlags flags, const EvaluationDelimiters& delimiters, int start);
-bool MatchBrackets(std::string_view text, std::string_view response, LangId language,
-                   EvaluationFlags flags, const EvaluationDelimiters& delimiters);
+    EvaluationFlags flags, const EvaluationDelimiters& delimiters, int start);
+bool MatchBrackets(std::string_view text, std::string_view response, LangId language, EvaluationFlags flags,
+    const EvaluationDelimiters& delimiters);
 std::string ExpandContractions(std::string_view text);
 
 // Helpers, 1-based positions as in the rest of the text utilities.

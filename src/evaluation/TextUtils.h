@@ -18,20 +18,20 @@ inline constexpr int CP_SYSTEM_DEFAULT = 1252; // stands in for "code page 0" he
 // ---- Splitting and quoting -------------------------------------------------------------
 
 // Fields are cleared and receive the stored fields; the result is their count (at most maxIndex+1).
-int SplitCsvLine(std::string_view text, bool trim, bool skipEmpty, int maxIndex,
-                 std::vector<std::string>& fields);
-int SplitCsvLineW(std::u16string_view text, bool trim, bool skipEmpty, int maxIndex,
-                  std::vector<std::u16string>& fields);
+int SplitCsvLine(
+    std::string_view text, bool trim, bool skipEmpty, int maxIndex, std::vector<std::string>& fields);
+int SplitCsvLineW(
+    std::u16string_view text, bool trim, bool skipEmpty, int maxIndex, std::vector<std::u16string>& fields);
 std::string UnquoteCsvField(std::string_view field);
 std::u16string UnquoteCsvFieldW(std::u16string_view field);
 std::string QuoteCsvField(std::string_view field);
 std::u16string QuoteCsvFieldW(std::u16string_view field);
 int SplitDelimited(std::string_view text, std::string_view delimiters, bool trim, int maxIndex,
-                   std::vector<std::string>& fields, bool skipEmpty);
+    std::vector<std::string>& fields, bool skipEmpty);
 int SplitDelimitedW(std::u16string_view text, std::u16string_view delimiters, bool trim, int maxIndex,
-                    std::vector<std::u16string>& fields, bool skipEmpty);
-bool ExtractDelimitedField(std::string_view text, char delimiter, int n, std::string& rest,
-                           std::string& field);
+    std::vector<std::u16string>& fields, bool skipEmpty);
+bool ExtractDelimitedField(
+    std::string_view text, char delimiter, int n, std::string& rest, std::string& field);
 
 // ---- White space and case ----------------------------------------------------------------
 
@@ -52,8 +52,8 @@ bool IsAlphaNumeric(unsigned char c, LangId lang);
 // ---- Positions and replacement on UTF-16 text --------------------------------------------
 
 int PosW(std::u16string_view sub, std::u16string_view text);
-std::u16string StringReplaceW(std::u16string_view text, std::u16string_view pattern,
-                              std::u16string_view replacement);
+std::u16string StringReplaceW(
+    std::u16string_view text, std::u16string_view pattern, std::u16string_view replacement);
 
 // ---- Code pages and byte order -------------------------------------------------------------
 

@@ -20,4 +20,7 @@ std::string_view TextFormatCaption(TTextFormat format);
 // "text-comma", "text-tab", "unicode-comma", "unicode-tab", "utf8-comma", "utf8-tab".
 std::string_view TextFormatName(TTextFormat format);
 std::optional<TTextFormat> TextFormatFromName(std::string_view name);
-inline bool IsTabFormat(TTextFormat f) { return f == tfTextTab || f == tfUnicodeTab || f == tfUtf8Tab; }
+inline bool IsTabFormat(TTextFormat f)
+{
+    return f == tfTextTab || f == tfUnicodeTab || f == tfUtf8Tab;
+}

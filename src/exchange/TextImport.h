@@ -13,7 +13,7 @@
 using TFieldColumns = std::array<std::int32_t, 4>;
 
 struct TImportResult {
-    std::int32_t Added = 0;      // items appended
+    std::int32_t Added = 0; // items appended
     std::int32_t LostFields = 0; // fields in which characters the code page lacks were substituted
 };
 
@@ -21,10 +21,10 @@ struct TImportResult {
 // before touching the file; a file error propagates; a field too long to store refuses the
 // whole file with a message naming its line. Nothing is added on any failure.
 TImportResult ImportText(TVocabFile& document, const std::string& fileName, TTextFormat format,
-                         const TFieldColumns& columns, std::int32_t startLine);
+    const TFieldColumns& columns, std::int32_t startLine);
 // The same on a file's bytes already in memory.
 TImportResult ImportTextBytes(TVocabFile& document, std::string_view bytes, TTextFormat format,
-                              const TFieldColumns& columns, std::int32_t startLine);
+    const TFieldColumns& columns, std::int32_t startLine);
 // The format to propose for a file; never fails (tfTextComma on any error).
 TTextFormat DetectTextFormat(const std::string& fileName);
 TTextFormat DetectTextFormatBytes(std::string_view sample);

@@ -2,7 +2,8 @@
 
 namespace {
 template <typename T>
-std::optional<T> Read(const std::map<std::string, TMemorySettingsStore::TValue>& values, const std::string& name)
+std::optional<T> Read(
+    const std::map<std::string, TMemorySettingsStore::TValue>& values, const std::string& name)
 {
     const auto found = values.find(name);
     if (found == values.end())
@@ -33,6 +34,12 @@ void TMemorySettingsStore::WriteBinary(const std::string& name, std::span<const 
     Values[name] = std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
-void TMemorySettingsStore::WriteInteger(const std::string& name, std::int32_t value) { Values[name] = value; }
+void TMemorySettingsStore::WriteInteger(const std::string& name, std::int32_t value)
+{
+    Values[name] = value;
+}
 
-void TMemorySettingsStore::WriteString(const std::string& name, const std::string& value) { Values[name] = value; }
+void TMemorySettingsStore::WriteString(const std::string& name, const std::string& value)
+{
+    Values[name] = value;
+}

@@ -4,7 +4,6 @@
 #include "core/VocabItem.h"
 
 #include <QDialog>
-
 #include <array>
 #include <cstdint>
 #include <string>

@@ -37,7 +37,8 @@ TSelectFontDialog::TSelectFontDialog(QWidget* parent, TFontSetting& font)
     setWindowTitle(QStringLiteral("Select Font"));
     cbFontName = new QComboBox(this);
     cbFontName->addItems(ScalableFamilies());
-    cbFontName->setCurrentIndex(cbFontName->findText(QString::fromStdString(font.Name), Qt::MatchFixedString));
+    cbFontName->setCurrentIndex(
+        cbFontName->findText(QString::fromStdString(font.Name), Qt::MatchFixedString));
     cbFontName->setMaxVisibleItems(16);
     SetHelpContext(cbFontName, 2100);
 

@@ -5,18 +5,23 @@
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QTimer>
-
 #include <atomic>
 #include <exception>
 #include <thread>
 
-TWaitCursor::TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-TWaitCursor::~TWaitCursor() { QApplication::restoreOverrideCursor(); }
+TWaitCursor::TWaitCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+TWaitCursor::~TWaitCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
 
 void RunLongTask(QWidget* parent, const QString& label, const std::function<void()>& work)
 {
     TWaitCursor wait;
-    std::atomic<bool> done{false};
+    std::atomic<bool> done { false };
     std::exception_ptr error;
     std::thread worker([&] {
         try {

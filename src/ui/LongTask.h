@@ -4,7 +4,6 @@
 // keeps painting but takes no input; what the work throws is thrown again here.
 
 #include <QString>
-
 #include <functional>
 
 class QWidget;

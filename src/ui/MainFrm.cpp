@@ -29,14 +29,18 @@ namespace {
 
 constexpr const char* ProductName = "Velmoria";
 
-QString Q(const char* text) { return QString::fromUtf8(text); }
+QString Q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
-const char* const UndoNames[] = {"", "Add", "Edit", "Delete", "Paste", "Move", "Sort", "Shuffle"};
+const char* const UndoNames[] = { "", "Add", "Edit", "Delete", "Paste", "Move", "Sort", "Shuffle" };
 
 // The sunken, empty work space shown while no list is open.
 class TWorkSpace : public QFrame {
 public:
-    explicit TWorkSpace(QWidget* parent) : QFrame(parent)
+    explicit TWorkSpace(QWidget* parent)
+        : QFrame(parent)
     {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(2);
@@ -65,9 +69,13 @@ void ReportException(const std::exception& error)
 }
 
 // Resources of a static library must be registered by hand; outside any namespace.
-static void InitResources() { Q_INIT_RESOURCE(resources); }
+static void InitResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
 
-TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store) : Store_(std::move(store))
+TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
+    : Store_(std::move(store))
 {
     InitResources();
     setObjectName(QStringLiteral("MainForm"));
@@ -90,11 +98,14 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store) : Store_(std::move(s
     SetWindowMode(wmNone);
 }
 
-TMainForm::~TMainForm() { qApp->removeEventFilter(this); }
+TMainForm::~TMainForm()
+{
+    qApp->removeEventFilter(this);
+}
 
 void TMainForm::CreateActions()
 {
-    struct TSpec {
+    struct TActionEntry {
         QAction** action;
         const char* name;
         const char* caption;
@@ -103,54 +114,57 @@ void TMainForm::CreateActions()
         const char* icon;
         void (TMainForm::*slot)();
     };
-    const TSpec specs[] = {
-        {&miFileNew, "miFileNew", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N), "Creates a new file", "new",
-         &TMainForm::miFileNewClick},
-        {&miFileOpen, "miFileOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Opens an existing file", "open",
-         &TMainForm::miFileOpenClick},
-        {&miFileSave, "miFileSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), "Saves the current file", "save",
-         &TMainForm::miFileSaveClick},
-        {&miFileSaveAs, "miFileSaveAs", "Save &As...", QKeySequence(), "Saves the current file with a different name",
-         nullptr, &TMainForm::miFileSaveAsClick},
-        {&miFileProperties, "miFileProperties", "Propert&ies...", QKeySequence(),
-         "Shows and changes the properties of the current file", nullptr, &TMainForm::miFilePropertiesClick},
-        {&miFileExit, "miFileExit", "E&xit", QKeySequence(), "Quits the program", nullptr,
-         &TMainForm::miFileExitClick},
-        {&miEditUndo, "miEditUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), "Reverses an action", "undo",
-         &TMainForm::miEditUndoClick},
-        {&miEditRedo, "miEditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), "Repeats an action", "redo",
-         &TMainForm::miEditRedoClick},
-        {&miEditAdd, "miEditAdd", "&Add...", QKeySequence(Qt::Key_Insert), "Adds a new item", "add",
-         &TMainForm::miEditAddClick},
-        {&miEditEdit, "miEditEdit", "&Edit...", QKeySequence(Qt::Key_F2), "Modifies the selected item", "edit",
-         &TMainForm::miEditEditClick},
-        {&miEditDelete, "miEditDelete", "&Delete", QKeySequence(Qt::Key_Delete), "Deletes the selected item",
-         "delete", &TMainForm::miEditDeleteClick},
-        {&miEditMoveUp, "miEditMoveUp", "&Move Up", QKeySequence(Qt::CTRL | Qt::Key_U), "Moves the selected item up",
-         "up", &TMainForm::miEditMoveUpClick},
-        {&miEditMoveDown, "miEditMoveDown", "M&ove Down", QKeySequence(Qt::CTRL | Qt::Key_D),
-         "Moves the selected item down", "down", &TMainForm::miEditMoveDownClick},
-        {&miEditShuffle, "miEditShuffle", "S&huffle", QKeySequence(), "Arranges items in a random order", "shuffle",
-         &TMainForm::miEditShuffleClick},
-        {&miViewToolBar, "miViewToolBar", "&Tool Bar", QKeySequence(), "Shows or hides the Tool Bar", nullptr,
-         &TMainForm::miViewToolBarClick},
-        {&miViewStatusBar, "miViewStatusBar", "&Status Bar", QKeySequence(), "Shows or hides the Status Bar",
-         nullptr, &TMainForm::miViewStatusBarClick},
-        {&miViewFont, "miViewFont", "&Font...", QKeySequence(), "Changes the display font", nullptr,
-         &TMainForm::miViewFontClick},
+    const TActionEntry entries[] = {
+        { &miFileNew, "miFileNew", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N), "Creates a new file", "new",
+            &TMainForm::miFileNewClick },
+        { &miFileOpen, "miFileOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Opens an existing file",
+            "open", &TMainForm::miFileOpenClick },
+        { &miFileSave, "miFileSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), "Saves the current file",
+            "save", &TMainForm::miFileSaveClick },
+        { &miFileSaveAs, "miFileSaveAs", "Save &As...", QKeySequence(),
+            "Saves the current file with a different name", nullptr, &TMainForm::miFileSaveAsClick },
+        { &miFileProperties, "miFileProperties", "Propert&ies...", QKeySequence(),
+            "Shows and changes the properties of the current file", nullptr,
+            &TMainForm::miFilePropertiesClick },
+        { &miFileExit, "miFileExit", "E&xit", QKeySequence(), "Quits the program", nullptr,
+            &TMainForm::miFileExitClick },
+        { &miEditUndo, "miEditUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), "Reverses an action",
+            "undo", &TMainForm::miEditUndoClick },
+        { &miEditRedo, "miEditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), "Repeats an action", "redo",
+            &TMainForm::miEditRedoClick },
+        { &miEditAdd, "miEditAdd", "&Add...", QKeySequence(Qt::Key_Insert), "Adds a new item", "add",
+            &TMainForm::miEditAddClick },
+        { &miEditEdit, "miEditEdit", "&Edit...", QKeySequence(Qt::Key_F2), "Modifies the selected item",
+            "edit", &TMainForm::miEditEditClick },
+        { &miEditDelete, "miEditDelete", "&Delete", QKeySequence(Qt::Key_Delete), "Deletes the selected item",
+            "delete", &TMainForm::miEditDeleteClick },
+        { &miEditMoveUp, "miEditMoveUp", "&Move Up", QKeySequence(Qt::CTRL | Qt::Key_U),
+            "Moves the selected item up", "up", &TMainForm::miEditMoveUpClick },
+        { &miEditMoveDown, "miEditMoveDown", "M&ove Down", QKeySequence(Qt::CTRL | Qt::Key_D),
+            "Moves the selected item down", "down", &TMainForm::miEditMoveDownClick },
+        { &miEditShuffle, "miEditShuffle", "S&huffle", QKeySequence(), "Arranges items in a random order",
+            "shuffle", &TMainForm::miEditShuffleClick },
+        { &miViewToolBar, "miViewToolBar", "&Tool Bar", QKeySequence(), "Shows or hides the Tool Bar",
+            nullptr, &TMainForm::miViewToolBarClick },
+        { &miViewStatusBar, "miViewStatusBar", "&Status Bar", QKeySequence(), "Shows or hides the Status Bar",
+            nullptr, &TMainForm::miViewStatusBarClick },
+        { &miViewFont, "miViewFont", "&Font...", QKeySequence(), "Changes the display font", nullptr,
+            &TMainForm::miViewFontClick },
     };
-    for (const auto& spec : specs) {
-        auto* action = new QAction(Q(spec.caption), this);
-        action->setObjectName(Q(spec.name));
-        action->setShortcut(spec.shortcut);
+    for (const auto& entry : entries) {
+        auto* action = new QAction(Q(entry.caption), this);
+        action->setObjectName(Q(entry.name));
+        action->setShortcut(entry.shortcut);
         action->setShortcutContext(Qt::WindowShortcut);
-        action->setStatusTip(Q(spec.hint));
-        const QString hint = ToolBarHint(action->text(), spec.shortcut.toString(QKeySequence::NativeText), Q(spec.hint));
+        action->setStatusTip(Q(entry.hint));
+        const QString hint
+            = ToolBarHint(action->text(), entry.shortcut.toString(QKeySequence::NativeText), Q(entry.hint));
         action->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
-        if (spec.icon)
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(Q(spec.icon))));
-        connect(action, &QAction::triggered, this, [this, slot = spec.slot] { RunCommand([this, slot] { (this->*slot)(); }); });
-        *spec.action = action;
+        if (entry.icon)
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(Q(entry.icon))));
+        connect(action, &QAction::triggered, this,
+            [this, slot = entry.slot] { RunCommand([this, slot] { (this->*slot)(); }); });
+        *entry.action = action;
     }
     miViewToolBar->setCheckable(true);
     miViewStatusBar->setCheckable(true);
@@ -159,7 +173,7 @@ void TMainForm::CreateActions()
         action->setObjectName(QStringLiteral("miFileRecent%1").arg(i + 1));
         action->setData(static_cast<int>(i));
         connect(action, &QAction::triggered, this,
-                [this, i] { RunCommand([this, i] { miFileRecentClick(static_cast<int>(i)); }); });
+            [this, i] { RunCommand([this, i] { miFileRecentClick(static_cast<int>(i)); }); });
         miFileRecent[i] = action;
     }
 }
@@ -230,7 +244,7 @@ void TMainForm::CreateStatusBar()
     StatusPanels_[0] = new QLabel(bar);
     StatusPanels_[0]->setMinimumWidth(290);
     bar->addWidget(StatusPanels_[0], 1);
-    const int widths[] = {60, 45, 45, 45, 45};
+    const int widths[] = { 60, 45, 45, 45, 45 };
     for (int i = 1; i <= 5; ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
@@ -298,7 +312,10 @@ void TMainForm::ApplyDisplayFont()
     dgVocab->ApplyDisplayFont();
 }
 
-void TMainForm::ClearCutMark() { dgVocab->ClearCutMark(); }
+void TMainForm::ClearCutMark()
+{
+    dgVocab->ClearCutMark();
+}
 
 void TMainForm::RunCommand(const std::function<void()>& command)
 {
@@ -364,11 +381,11 @@ void TMainForm::UpdateCommandState()
     const TUndoKind undo = document.UndoKind();
     const TUndoKind redo = document.RedoKind();
     miEditUndo->setEnabled(editing && undo != ukNone);
-    miEditUndo->setText(miEditUndo->isEnabled() ? QStringLiteral("&Undo ") + Q(UndoNames[undo])
-                                                : QStringLiteral("&Undo"));
+    miEditUndo->setText(
+        miEditUndo->isEnabled() ? QStringLiteral("&Undo ") + Q(UndoNames[undo]) : QStringLiteral("&Undo"));
     miEditRedo->setEnabled(editing && redo != ukNone);
-    miEditRedo->setText(miEditRedo->isEnabled() ? QStringLiteral("&Redo ") + Q(UndoNames[redo])
-                                                : QStringLiteral("&Redo"));
+    miEditRedo->setText(
+        miEditRedo->isEnabled() ? QStringLiteral("&Redo ") + Q(UndoNames[redo]) : QStringLiteral("&Redo"));
     miEditAdd->setEnabled(editing);
     miEditShuffle->setEnabled(editing);
     miEditEdit->setEnabled(hasCurrent);
@@ -390,9 +407,9 @@ void TMainForm::UpdateCommandState()
 void TMainForm::UpdateCaption()
 {
     const QString caption = WindowMode_ == wmNone
-                                ? Q(ProductName)
-                                : QString::fromStdString(DisplayTitle(Document().FileName())) +
-                                      QStringLiteral(" - ") + Q(ProductName);
+        ? Q(ProductName)
+        : QString::fromStdString(DisplayTitle(Document().FileName())) + QStringLiteral(" - ")
+            + Q(ProductName);
     if (windowTitle() != caption)
         setWindowTitle(caption);
     if (QGuiApplication::applicationDisplayName() != caption)
@@ -409,7 +426,8 @@ void TMainForm::UpdateRecentFileItems()
         QAction* item = miFileRecent[i];
         const bool present = static_cast<std::int32_t>(i) < RecentFiles_.Count();
         if (present) {
-            const std::string name = ShortenPath(DisplayName(RecentFiles_[static_cast<std::int32_t>(i)]), width, 200);
+            const std::string name
+                = ShortenPath(DisplayName(RecentFiles_[static_cast<std::int32_t>(i)]), width, 200);
             // "&&" keeps an ampersand in a file name from becoming an accelerator.
             QString shown = QString::fromUtf8(name.c_str());
             shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -430,13 +448,15 @@ void TMainForm::UpdateStatusPanels()
         if (label->text() != text)
             label->setText(text);
     };
-    set(1, Q(std::string(FindLanguage(document.ForeignLangID()).Code).c_str()) + QStringLiteral(" - ") +
-               Q(std::string(FindLanguage(document.NativeLangID()).Code).c_str()));
+    set(1,
+        Q(std::string(FindLanguage(document.ForeignLangID()).Code).c_str()) + QStringLiteral(" - ")
+            + Q(std::string(FindLanguage(document.NativeLangID()).Code).c_str()));
     set(2, QString::number(document.Count()));
     set(3, QString::number(WindowMode_ == wmTesting ? document.LearntCount() : document.CurrentIndex() + 1));
     set(4, QString::fromStdString(PercentText(document.LearntCount(), document.Count())));
-    set(5, document.Modified() ? QStringLiteral("Modified")
-                               : (document.FileName().empty() ? QString() : QStringLiteral("Saved")));
+    set(5,
+        document.Modified() ? QStringLiteral("Modified")
+                            : (document.FileName().empty() ? QString() : QStringLiteral("Saved")));
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

@@ -9,7 +9,6 @@
 #include "settings/Settings.h"
 
 #include <QMainWindow>
-
 #include <array>
 #include <functional>
 #include <memory>
@@ -61,7 +60,7 @@ public:
     QAction* miFileSave = nullptr;
     QAction* miFileSaveAs = nullptr;
     QAction* miFileProperties = nullptr;
-    std::array<QAction*, 4> miFileRecent{};
+    std::array<QAction*, 4> miFileRecent {};
     QAction* miFileRecentSeparator = nullptr;
     QAction* miFileExit = nullptr;
     QAction* miEditUndo = nullptr;
@@ -122,14 +121,14 @@ private:
 
     std::unique_ptr<ISettingsStore> Store_;
     TWindowMode WindowMode_ = wmNone;
-    TRecentFileList RecentFiles_{9};
+    TRecentFileList RecentFiles_ { 9 };
     TWindowState WindowState_;
     TSearchParams SearchParams_;
     QStackedWidget* Views_ = nullptr;
     QWidget* pbWorkSpace = nullptr;
     TVocabGrid* dgVocab = nullptr;
     QWidget* pnlTest = nullptr;
-    std::array<QLabel*, 6> StatusPanels_{};
+    std::array<QLabel*, 6> StatusPanels_ {};
     QTimer* IdleTimer_ = nullptr;
     bool Closing_ = false;
 };

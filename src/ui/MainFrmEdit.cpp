@@ -1,11 +1,10 @@
 // The main window's Edit and View commands.
 
-#include "ui/MainFrm.h"
-
 #include "app/DialogRunner.h"
 #include "core/GlobalDocument.h"
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
+#include "ui/MainFrm.h"
 #include "ui/VocabGrid.h"
 
 #include <QStatusBar>
@@ -97,7 +96,8 @@ void TMainForm::miEditMoveUpClick()
 void TMainForm::miEditMoveDownClick()
 {
     TVocabFile& document = Document();
-    if (WindowMode_ != wmEditing || document.CurrentIndex() == -1 || document.CurrentIndex() >= document.Count() - 1)
+    if (WindowMode_ != wmEditing || document.CurrentIndex() == -1
+        || document.CurrentIndex() >= document.Count() - 1)
         return;
     ClearCutMark();
     document.MoveCurrent(document.CurrentIndex() + 1);

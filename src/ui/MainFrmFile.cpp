@@ -1,7 +1,5 @@
 // The main window's start-up, settings and file commands.
 
-#include "ui/MainFrm.h"
-
 #include "app/DialogRunner.h"
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"
@@ -14,6 +12,7 @@
 #include "exchange/Export.h"
 #include "settings/QtSettingsStore.h"
 #include "ui/LongTask.h"
+#include "ui/MainFrm.h"
 #include "ui/VocabGrid.h"
 
 #include <QDir>
@@ -22,13 +21,12 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-const QStringList OpenFilters = {QStringLiteral("Velmoria Files (*.vmr)"), QStringLiteral("All Files (*)")};
+const QStringList OpenFilters = { QStringLiteral("Velmoria Files (*.vmr)"), QStringLiteral("All Files (*)") };
 
 const QStringList SaveAsFilters = {
     QStringLiteral("Velmoria File (*.vmr)"),
@@ -42,12 +40,18 @@ const QStringList SaveAsFilters = {
     QStringLiteral("Web Page (*.htm)"),
 };
 
-std::string ToLocal(const QString& name) { return QFile::encodeName(name).toStdString(); }
-QString FromLocal(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
+std::string ToLocal(const QString& name)
+{
+    return QFile::encodeName(name).toStdString();
+}
+QString FromLocal(const std::string& name)
+{
+    return QFile::decodeName(QByteArray::fromStdString(name));
+}
 
 TWindowBounds ToBounds(const QRect& rect)
 {
-    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+    return { rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height() };
 }
 
 } // namespace
@@ -63,13 +67,16 @@ void TMainForm::LoadWindowSettings()
     std::vector<TWindowBounds> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens.push_back(ToBounds(screen->availableGeometry()));
-    const QRect available = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
-                                                             : QRect(0, 0, 1024, 768);
+    const QRect available = QGuiApplication::primaryScreen()
+        ? QGuiApplication::primaryScreen()->availableGeometry()
+        : QRect(0, 0, 1024, 768);
     const auto& bounds = WindowState_.Bounds;
-    if (bounds && bounds->Right > bounds->Left && bounds->Bottom > bounds->Top && BoundsVisible(*bounds, screens)) {
+    if (bounds && bounds->Right > bounds->Left && bounds->Bottom > bounds->Top
+        && BoundsVisible(*bounds, screens)) {
         setGeometry(bounds->Left, bounds->Top, bounds->Right - bounds->Left, bounds->Bottom - bounds->Top);
     } else {
-        move(available.left() + (available.width() - width()) / 2, available.top() + (available.height() - height()) / 2);
+        move(available.left() + (available.width() - width()) / 2,
+            available.top() + (available.height() - height()) / 2);
     }
 
     TVocabFile& document = Document();
@@ -141,8 +148,8 @@ bool TMainForm::RunWelcomeLoop()
             done = EditProperties(true);
         } else if (!data.FileName.empty()) {
             done = OpenFile(data.FileName);
-        } else if (const auto chosen =
-                       ChooseOpenFile(this, QStringLiteral("Open"), OpenFilters, 1, QDir::currentPath())) {
+        } else if (const auto chosen
+            = ChooseOpenFile(this, QStringLiteral("Open"), OpenFilters, 1, QDir::currentPath())) {
             done = OpenFile(ToLocal(chosen->FileName));
         }
         if (done)
@@ -154,10 +161,10 @@ bool TMainForm::SaveQuery()
 {
     if (WindowMode_ == wmNone || !Document().Modified())
         return true;
-    const QString question = QStringLiteral("Save changes to ") +
-                             FromLocal(DisplayTitle(Document().FileName())) + QLatin1Char('?');
+    const QString question = QStringLiteral("Save changes to ")
+        + FromLocal(DisplayTitle(Document().FileName())) + QLatin1Char('?');
     switch (ShowMessageBox(question, QString(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                           QMessageBox::Question)) {
+        QMessageBox::Question)) {
     case QMessageBox::Yes:
         miFileSaveClick();
         return !Document().Modified();
@@ -171,11 +178,12 @@ bool TMainForm::SaveQuery()
 bool TMainForm::OpenFile(const std::string& givenName)
 {
     // The document and the recent files keep the full path, whatever folder the program runs in.
-    const std::string fileName = givenName.empty() ? givenName : ToLocal(QFileInfo(FromLocal(givenName)).absoluteFilePath());
+    const std::string fileName
+        = givenName.empty() ? givenName : ToLocal(QFileInfo(FromLocal(givenName)).absoluteFilePath());
     auto document = std::make_unique<TVocabFile>();
     try {
         RunLongTask(this, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(fileName))),
-                    [&] { document->LoadFromFile(fileName); });
+            [&] { document->LoadFromFile(fileName); });
     } catch (const std::exception& error) {
         ReportException(error);
         return false;
@@ -193,8 +201,9 @@ bool TMainForm::OpenFile(const std::string& givenName)
 void TMainForm::AdoptLanguages(std::uint16_t foreign, std::uint16_t native)
 {
     const TVocabFile& current = Document();
-    const bool sameScripts = WindowMode_ != wmNone && LanguageCharset(foreign) == LanguageCharset(current.ForeignLangID()) &&
-                             LanguageCharset(native) == LanguageCharset(current.NativeLangID());
+    const bool sameScripts = WindowMode_ != wmNone
+        && LanguageCharset(foreign) == LanguageCharset(current.ForeignLangID())
+        && LanguageCharset(native) == LanguageCharset(current.NativeLangID());
     if (!sameScripts)
         SearchParams_.Text.clear();
 }
@@ -234,7 +243,7 @@ bool TMainForm::SaveDocument(const std::string& fileName)
     TVocabFile& document = Document();
     // The worker only reads the document; naming it and marking it saved happen here, afterwards.
     RunLongTask(this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))),
-                [&] { SafeWriteFile(fileName, document.SaveToBytes()); });
+        [&] { SafeWriteFile(fileName, document.SaveToBytes()); });
     document.MarkSavedAs(fileName);
     return true;
 }
@@ -269,15 +278,15 @@ void TMainForm::miFileSaveClick()
     ClearCutMark();
     const std::string name = Document().FileName();
     if (!name.empty()) {
-        struct stat st {};
+        struct stat st { };
         const bool exists = ::stat(name.c_str(), &st) == 0;
         if (!exists || ::access(name.c_str(), W_OK) == 0) {
             SaveDocument(name);
             return;
         }
-        ShowMessageBox(FromLocal(DisplayName(name)) + QStringLiteral("\nThis file is read-only. ") +
-                           QStringLiteral("Please use a different file name."),
-                       QString(), QMessageBox::Ok, QMessageBox::Warning);
+        ShowMessageBox(FromLocal(DisplayName(name)) + QStringLiteral("\nThis file is read-only. ")
+                + QStringLiteral("Please use a different file name."),
+            QString(), QMessageBox::Ok, QMessageBox::Warning);
     }
     miFileSaveAsClick();
 }
@@ -293,8 +302,8 @@ void TMainForm::miFileSaveAsClick()
         const QFileInfo info(current);
         proposed = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
     }
-    const auto chosen = ChooseSaveFile(this, QStringLiteral("Save As"), SaveAsFilters, 1, folder, proposed,
-                                       QStringLiteral("vmr"));
+    const auto chosen = ChooseSaveFile(
+        this, QStringLiteral("Save As"), SaveAsFilters, 1, folder, proposed, QStringLiteral("vmr"));
     if (!chosen)
         return;
     const std::string name = ToLocal(chosen->FileName);
@@ -328,4 +337,7 @@ void TMainForm::miFilePropertiesClick()
         EditProperties(false);
 }
 
-void TMainForm::miFileExitClick() { close(); }
+void TMainForm::miFileExitClick()
+{
+    close();
+}

@@ -10,7 +10,8 @@ QString ToQString(std::string_view text, int codePage)
 
 std::string FromQString(const QString& text, int codePage, bool* lost)
 {
-    const std::u16string wide(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+    const std::u16string wide(
+        reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
     return WideToAnsi(wide, codePage, lost);
 }
 

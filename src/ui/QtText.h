@@ -4,7 +4,6 @@
 #include "core/VocabFile.h"
 
 #include <QString>
-
 #include <string>
 #include <string_view>
 

@@ -4,7 +4,6 @@
 // at what a file can store.
 
 #include <QLineEdit>
-
 #include <string>
 
 class TVocabEdit : public QLineEdit {

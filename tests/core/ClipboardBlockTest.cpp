@@ -14,7 +14,7 @@ TVocabFile& MakeDoc(TVocabFile& doc, LangId foreign, LangId native)
 }
 
 void AddItem(TVocabFile& doc, std::string_view foreign, std::string_view category, std::string_view notes,
-             std::string_view native)
+    std::string_view native)
 {
     doc.SetCurrentIndex(-1);
     doc.NewItem().SetFieldValues(foreign, category, notes, native);
@@ -82,7 +82,7 @@ TEST(ClipboardBlock, PasteRoundTripGivesAnUnlearntCopyBeforeTheCurrentItem)
     PasteClipboardBlock(target, block);
     ASSERT_EQ(target.Count(), 3);
     const TVocabItem& pasted = target.Items(1);
-    EXPECT_EQ(pasted.FieldValues(), (TFieldValues{"house", "noun", "", "Haus"}));
+    EXPECT_EQ(pasted.FieldValues(), (TFieldValues { "house", "noun", "", "Haus" }));
     EXPECT_FALSE(pasted.Learnt());
     EXPECT_EQ(pasted.PenaltyPoints, 0);
     EXPECT_EQ(pasted.LastAttempt, 0);
@@ -102,14 +102,14 @@ TEST(ClipboardBlock, PasteRefusesBadBlocksBeforeChangingAnything)
         const char* message;
     };
     const Case cases[] = {
-        {"two tabs", Block(0x0407, 0x0409, 0, "a\tb\tc"), "No valid data on clipboard."},
-        {"no text", Block(0x0407, 0x0409, 0, ""), "No valid data on clipboard."},
-        {"short header", std::string("\x07\x04\x09", 3), "No valid data on clipboard."},
-        {"empty", std::string(), "No valid data on clipboard."},
-        {"other foreign language", Block(0x040C, 0x0409, 0, "a\tb\tc\td"), "Languages are different."},
-        {"other native language", Block(0x0407, 0x0419, 0, "a\tb\tc\td"), "Languages are different."},
-        {"tabs after the terminator", Block(0x0407, 0x0409, 0, std::string("a\0\t\t\t", 5)),
-         "No valid data on clipboard."},
+        { "two tabs", Block(0x0407, 0x0409, 0, "a\tb\tc"), "No valid data on clipboard." },
+        { "no text", Block(0x0407, 0x0409, 0, ""), "No valid data on clipboard." },
+        { "short header", std::string("\x07\x04\x09", 3), "No valid data on clipboard." },
+        { "empty", std::string(), "No valid data on clipboard." },
+        { "other foreign language", Block(0x040C, 0x0409, 0, "a\tb\tc\td"), "Languages are different." },
+        { "other native language", Block(0x0407, 0x0419, 0, "a\tb\tc\td"), "Languages are different." },
+        { "tabs after the terminator", Block(0x0407, 0x0409, 0, std::string("a\0\t\t\t", 5)),
+            "No valid data on clipboard." },
     };
     for (const auto& c : cases) {
         TVocabFile doc;
@@ -133,7 +133,7 @@ TEST(ClipboardBlock, FiveTabsPasteTheFirstFourFields)
     MakeDoc(doc, 0x0407, 0x0409);
     PasteClipboardBlock(doc, Block(0x0407, 0x0409, -5, "a\tb\t\td\te\tf"));
     ASSERT_EQ(doc.Count(), 1);
-    EXPECT_EQ(doc.Items(0).FieldValues(), (TFieldValues{"a", "b", "", "d"}));
+    EXPECT_EQ(doc.Items(0).FieldValues(), (TFieldValues { "a", "b", "", "d" }));
     EXPECT_EQ(doc.Items(0).SortingPosition, 0);
     // A block without its terminator ends with the data.
     std::string open = Block(0x0407, 0x0409, 1, "p\tq\tr\ts");

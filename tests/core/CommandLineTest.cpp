@@ -10,15 +10,15 @@ TEST(CommandLine, SwitchesAndFileNames)
         const char* file;
     };
     const Case cases[] = {
-        {{}, saShow, ""},
-        {{"list.vmr"}, saShow, "list.vmr"},
-        {{"/t", "list.vmr"}, saTest, "list.vmr"},
-        {{"/P", "list.vmr"}, saPrint, "list.vmr"},
-        {{"/r", "a b.vmr", "extra"}, saReset, "a b.vmr"},
+        { {}, saShow, "" },
+        { { "list.vmr" }, saShow, "list.vmr" },
+        { { "/t", "list.vmr" }, saTest, "list.vmr" },
+        { { "/P", "list.vmr" }, saPrint, "list.vmr" },
+        { { "/r", "a b.vmr", "extra" }, saReset, "a b.vmr" },
         // A switch alone is taken as the file name, so opening it fails and says so.
-        {{"/r"}, saReset, "/r"},
-        {{"/x", "list.vmr"}, saShow, "/x"},
-        {{"-t", "list.vmr"}, saShow, "-t"},
+        { { "/r" }, saReset, "/r" },
+        { { "/x", "list.vmr" }, saShow, "/x" },
+        { { "-t", "list.vmr" }, saShow, "-t" },
     };
     for (const auto& c : cases) {
         const auto line = ParseCommandLine(c.args);

@@ -6,7 +6,6 @@
 #include "core/SortingMarker.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 TEST(Languages, TableIsCompleteAndUnique)
@@ -52,9 +51,12 @@ TEST(Languages, CharsetsAndSuffixes)
         const char* script;
     };
     const Case cases[] = {
-        {0x0415, 238, " CE", "Central European"}, {0x0419, 204, " Cyr", "Cyrillic"},
-        {0x0408, 161, " Greek", "Greek"},          {0x041F, 162, " Tur", "Turkish"},
-        {0x0426, 186, " Baltic", "Baltic"},        {0x0407, 0, "", "Western"},
+        { 0x0415, 238, " CE", "Central European" },
+        { 0x0419, 204, " Cyr", "Cyrillic" },
+        { 0x0408, 161, " Greek", "Greek" },
+        { 0x041F, 162, " Tur", "Turkish" },
+        { 0x0426, 186, " Baltic", "Baltic" },
+        { 0x0407, 0, "", "Western" },
     };
     for (const auto& c : cases) {
         EXPECT_EQ(LanguageCharset(c.id), c.charset) << c.id;
@@ -181,8 +183,12 @@ TEST(SortingMarker, ReadAndShow)
         std::int32_t position;
     };
     const Case cases[] = {
-        {"la @maison", "la maison", 3}, {"@maison", "maison", 0}, {"maison@", "maison", 0},
-        {"a@b@c", "ab@c", 1},           {"maison", "maison", 0},  {"@", "", 0},
+        { "la @maison", "la maison", 3 },
+        { "@maison", "maison", 0 },
+        { "maison@", "maison", 0 },
+        { "a@b@c", "ab@c", 1 },
+        { "maison", "maison", 0 },
+        { "@", "", 0 },
     };
     for (const auto& c : cases) {
         std::string text = c.typed;

@@ -4,21 +4,20 @@
 #include "core/VocabFile.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <csignal>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
 
-const std::string EmptyFile = std::string("\x0CVelmoria 2.3", 13) + std::string("\x07\x04\x09\x04", 4) +
-                              std::string(8, '\0') + std::string(16, '\0') + std::string(4, '\0');
+const std::string EmptyFile = std::string("\x0CVelmoria 2.3", 13) + std::string("\x07\x04\x09\x04", 4)
+    + std::string(8, '\0') + std::string(16, '\0') + std::string(4, '\0');
 
 void AddItem(TVocabFile& doc, std::string_view foreign, std::string_view category, std::string_view notes,
-             std::string_view native, std::int32_t sortingPosition = 0)
+    std::string_view native, std::int32_t sortingPosition = 0)
 {
     doc.SetCurrentIndex(-1);
     doc.NewItem().SetFieldValues(foreign, category, notes, native);
@@ -48,7 +47,10 @@ std::string Saved(TVocabFile& doc)
 // A stream buffer that accepts only a given number of bytes, like a disk that fills up.
 class TFailingBuffer : public std::streambuf {
 public:
-    explicit TFailingBuffer(std::size_t limit) : Limit_(limit) {}
+    explicit TFailingBuffer(std::size_t limit)
+        : Limit_(limit)
+    {
+    }
 
 protected:
     int_type overflow(int_type ch) override
@@ -91,8 +93,18 @@ TEST(VocabFileStorage, ItemRecordLayoutIsExact)
     doc.Items(0).LastAttempt = 0x01020304;
     doc.Items(0).PenaltyPoints = -1;
     const std::string bytes = Saved(doc);
-    const std::string record = std::string("\x02\x00" "ab" "\x01\x00" "c" "\x00\x00" "\x02\x00" "de", 13) +
-                               std::string("\x04\x03\x02\x01" "\x01\x00\x00\x00" "\xFF\xFF\xFF\xFF", 12);
+    const std::string record = std::string("\x02\x00"
+                                           "ab"
+                                           "\x01\x00"
+                                           "c"
+                                           "\x00\x00"
+                                           "\x02\x00"
+                                           "de",
+                                   13)
+        + std::string("\x04\x03\x02\x01"
+                      "\x01\x00\x00\x00"
+                      "\xFF\xFF\xFF\xFF",
+            12);
     ASSERT_EQ(bytes.size(), 45u + record.size());
     EXPECT_EQ(bytes.substr(41, 4), std::string("\x01\x00\x00\x00", 4));
     EXPECT_EQ(bytes.substr(45), record);
@@ -153,8 +165,9 @@ TEST(VocabFileStorage, TrailingBytesAreIgnored)
 
 TEST(VocabFileStorage, WrongMagicIsRefused)
 {
-    for (const std::string& magic : {std::string("\x0CVELMORIA 2.3", 13), std::string("\x0BVelmoria 2.3", 13),
-                                     std::string("\x0CVelmoria 2.4", 13), std::string("\x0Cvelmoria 2.3", 13)}) {
+    for (const std::string& magic :
+        { std::string("\x0CVELMORIA 2.3", 13), std::string("\x0BVelmoria 2.3", 13),
+            std::string("\x0CVelmoria 2.4", 13), std::string("\x0Cvelmoria 2.3", 13) }) {
         TVocabFile doc;
         try {
             doc.LoadFromBytes(magic + EmptyFile.substr(13));
@@ -210,12 +223,12 @@ TEST(VocabFileStorage, ImpossibleItemCountsAreRefusedBeforeAllocating)
         std::string count;
     };
     const Case cases[] = {
-        {"negative", std::string("\xFF\xFF\xFF\xFF", 4)},
-        {"capacity limit", std::string("\x00\x00\x00\x08", 4)},
-        {"largest", std::string("\xFF\xFF\xFF\x7F", 4)},
+        { "negative", std::string("\xFF\xFF\xFF\xFF", 4) },
+        { "capacity limit", std::string("\x00\x00\x00\x08", 4) },
+        { "largest", std::string("\xFF\xFF\xFF\x7F", 4) },
         // 100 million items cannot fit in the 20 bytes that follow.
-        {"more than the bytes hold", std::string("\x00\xE1\xF5\x05", 4)},
-        {"one more than the bytes hold", std::string("\x02\x00\x00\x00", 4)},
+        { "more than the bytes hold", std::string("\x00\xE1\xF5\x05", 4) },
+        { "one more than the bytes hold", std::string("\x02\x00\x00\x00", 4) },
     };
     for (const auto& c : cases) {
         TVocabFile doc;
@@ -307,7 +320,7 @@ TEST(VocabFileStorage, FailingStreamLeavesTheDocumentModified)
 {
     TVocabFile doc;
     FillSample(doc);
-    for (std::size_t limit : {std::size_t(0), std::size_t(10), std::size_t(60)}) {
+    for (std::size_t limit : { std::size_t(0), std::size_t(10), std::size_t(60) }) {
         TFailingBuffer buffer(limit);
         std::ostream out(&buffer);
         EXPECT_ANY_THROW(doc.SaveToStream(out)) << limit;
@@ -328,7 +341,7 @@ TEST(VocabFileStorage, InterruptedSaveKeepsTheOldFile)
         AddItem(doc, "word " + std::to_string(i), "noun", "", "translation");
 
     // The file system refuses to grow the new file past a few kilobytes, as a full disk would.
-    struct rlimit old {};
+    struct rlimit old { };
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = old;
@@ -359,7 +372,8 @@ TEST(VocabFileStorage, SaveIntoReadOnlyFolderKeepsTheOldFile)
     doc.SaveToFile(name);
     const std::string before = ReadBytes(name);
     AddItem(doc, "new", "", "", "neu");
-    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     EXPECT_THROW(doc.SaveToFile(name), EFileError);
     std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
     EXPECT_EQ(ReadBytes(name), before);
@@ -371,14 +385,15 @@ TEST(SafeSave, ReplacesTheFileAndKeepsItsPermissions)
     TTempDir dir;
     const std::string name = dir.File("out.txt");
     WriteBytes(name, "old");
-    std::filesystem::permissions(name, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                                           std::filesystem::perms::group_read);
+    std::filesystem::permissions(name,
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
+            | std::filesystem::perms::group_read);
     SafeWriteFile(name, std::string_view("new contents"));
     EXPECT_EQ(ReadBytes(name), "new contents");
     const auto perms = std::filesystem::status(name).permissions();
-    EXPECT_EQ(perms & std::filesystem::perms::all, std::filesystem::perms::owner_read |
-                                                      std::filesystem::perms::owner_write |
-                                                      std::filesystem::perms::group_read);
+    EXPECT_EQ(perms & std::filesystem::perms::all,
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
+            | std::filesystem::perms::group_read);
 }
 
 TEST(SafeSave, WriterThatThrowsLeavesNothingBehind)
@@ -387,11 +402,11 @@ TEST(SafeSave, WriterThatThrowsLeavesNothingBehind)
     const std::string name = dir.File("out.txt");
     WriteBytes(name, "old");
     EXPECT_THROW(SafeWriteFile(name,
-                               [](std::ostream& out) {
-                                   out << std::string(200000, 'x');
-                                   throw std::runtime_error("writer failed");
-                               }),
-                 std::runtime_error);
+                     [](std::ostream& out) {
+                         out << std::string(200000, 'x');
+                         throw std::runtime_error("writer failed");
+                     }),
+        std::runtime_error);
     EXPECT_EQ(ReadBytes(name), "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
     SafeWriteFile(name, [](std::ostream& out) { out << std::string(200000, 'y'); });
@@ -403,7 +418,7 @@ TEST(SafeSave, ErrorsNameTheFile)
     TTempDir dir;
     // A folder in the way, and a folder that does not exist.
     std::filesystem::create_directory(dir.File("folder"));
-    for (const std::string& name : {dir.File("folder"), dir.File("nowhere/out.txt")}) {
+    for (const std::string& name : { dir.File("folder"), dir.File("nowhere/out.txt") }) {
         try {
             SafeWriteFile(name, std::string_view("x"));
             ADD_FAILURE() << name;

@@ -19,18 +19,16 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
-#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
-
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace {
@@ -150,7 +148,9 @@ TEST_F(MainFormTest, AddUndoRedoFollowTheSavedState)
     AnswerEditDialog(QStringLiteral("die @Brücke"), QStringLiteral("bridge"));
     Trigger(Form->miEditAdd);
     ASSERT_EQ(Document().Count(), count + 1);
-    EXPECT_EQ(Document().Items(2).FieldValue(fiForeign), "die Br\xFC" "cke");
+    EXPECT_EQ(Document().Items(2).FieldValue(fiForeign),
+        "die Br\xFC"
+        "cke");
     EXPECT_EQ(Document().Items(2).SortingPosition, 4);
     EXPECT_EQ(Document().CurrentIndex(), 3);
     Form->UpdateCommandState();
@@ -269,7 +269,7 @@ TEST_F(MainFormTest, UntitledSaveQueryYesOpensSaveAsAndCancelKeepsItOpen)
     FileDialogHook::QueueChoice(std::nullopt);
     EXPECT_FALSE(Form->SaveQuery());
     EXPECT_EQ(MessageBoxHook::Shown()[0].Text, QStringLiteral("Save changes to Untitled?"));
-    EXPECT_EQ(FileDialogHook::Asked(), QStringList{QStringLiteral("Save As")});
+    EXPECT_EQ(FileDialogHook::Asked(), QStringList { QStringLiteral("Save As") });
     EXPECT_TRUE(Document().Modified());
 }
 
@@ -283,12 +283,17 @@ TEST_F(MainFormTest, SaveAsWritesEveryType)
         std::string start;
     };
     const Case cases[] = {
-        {2, "out.rtf", "{\\rtf"},        {3, "comma.txt", ""},            {4, "tab.txt", ""},
-        {5, "u16c.txt", "\xFF\xFE"},     {6, "u16t.txt", "\xFF\xFE"},     {7, "u8c.txt", ""},
-        {8, "u8t.txt", ""},              {9, "page.htm", "<"},
+        { 2, "out.rtf", "{\\rtf" },
+        { 3, "comma.txt", "" },
+        { 4, "tab.txt", "" },
+        { 5, "u16c.txt", "\xFF\xFE" },
+        { 6, "u16t.txt", "\xFF\xFE" },
+        { 7, "u8c.txt", "" },
+        { 8, "u8t.txt", "" },
+        { 9, "page.htm", "<" },
     };
     for (const auto& c : cases) {
-        FileDialogHook::QueueChoice(TChosenFile{QString::fromStdString(Dir.File(c.name)), c.filter});
+        FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File(c.name)), c.filter });
         Trigger(Form->miFileSaveAs);
         const std::string bytes = ReadBytes(Dir.File(c.name));
         EXPECT_FALSE(bytes.empty()) << c.name;
@@ -300,7 +305,7 @@ TEST_F(MainFormTest, SaveAsWritesEveryType)
         EXPECT_EQ(Document().FileName(), List);
         EXPECT_TRUE(Document().Modified());
     }
-    FileDialogHook::QueueChoice(TChosenFile{QString::fromStdString(Dir.File("copy.vmr")), 1});
+    FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File("copy.vmr")), 1 });
     Trigger(Form->miFileSaveAs);
     EXPECT_EQ(Document().FileName(), Dir.File("copy.vmr"));
     EXPECT_FALSE(Document().Modified());
@@ -318,7 +323,7 @@ TEST_F(MainFormTest, ReadOnlyFileAsksForAnotherName)
     OpenList();
     Trigger(Form->miEditShuffle);
     ::chmod(List.c_str(), 0444);
-    FileDialogHook::QueueChoice(TChosenFile{QString::fromStdString(Dir.File("other.vmr")), 1});
+    FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File("other.vmr")), 1 });
     Trigger(Form->miFileSave);
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
     EXPECT_TRUE(MessageBoxHook::Shown()[0].Text.endsWith(
@@ -395,7 +400,7 @@ TEST_F(MainFormTest, CommandLineResetSavesAndEnds)
     document.Items(1).LastAttempt = 3;
     document.SaveToFile(List);
 
-    const auto status = Form->StartUp(TCommandLine{saReset, List});
+    const auto status = Form->StartUp(TCommandLine { saReset, List });
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(*status, 0);
     EXPECT_FALSE(Form->isVisible());
@@ -407,7 +412,7 @@ TEST_F(MainFormTest, CommandLineResetSavesAndEnds)
 
 TEST_F(MainFormTest, CommandLineWithAMissingFileEndsAfterSayingWhy)
 {
-    const auto status = Form->StartUp(TCommandLine{saReset, "/r"});
+    const auto status = Form->StartUp(TCommandLine { saReset, "/r" });
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(*status, 1);
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
@@ -416,7 +421,7 @@ TEST_F(MainFormTest, CommandLineWithAMissingFileEndsAfterSayingWhy)
 
 TEST_F(MainFormTest, CommandLineFileIsShownForEditing)
 {
-    const auto status = Form->StartUp(TCommandLine{saShow, List});
+    const auto status = Form->StartUp(TCommandLine { saShow, List });
     EXPECT_FALSE(status.has_value());
     EXPECT_EQ(Form->WindowMode(), wmEditing);
     EXPECT_TRUE(Form->isVisible());
@@ -425,16 +430,19 @@ TEST_F(MainFormTest, CommandLineFileIsShownForEditing)
 TEST_F(MainFormTest, ToolBarHints)
 {
     EXPECT_EQ(ToolBarHint(QStringLiteral("Start &Testing"), QStringLiteral("Ctrl+T"),
-                          QStringLiteral("Starts or stops vocabulary testing")),
-              QStringLiteral("Start Testing - Ctrl+T|Starts or stops vocabulary testing"));
+                  QStringLiteral("Starts or stops vocabulary testing")),
+        QStringLiteral("Start Testing - Ctrl+T|Starts or stops vocabulary testing"));
     EXPECT_EQ(ToolBarHint(QStringLiteral("&Add..."), QString(), QStringLiteral("Adds a new item")),
-              QStringLiteral("Add|Adds a new item"));
+        QStringLiteral("Add|Adds a new item"));
     EXPECT_EQ(Form->miEditAdd->toolTip(), QStringLiteral("Add - Ins"));
 }
 
 namespace {
 // Picks the combo line that carries the language identifier.
-void ChooseLanguage(QComboBox* box, int id) { box->setCurrentIndex(box->findData(id)); }
+void ChooseLanguage(QComboBox* box, int id)
+{
+    box->setCurrentIndex(box->findData(id));
+}
 } // namespace
 
 TEST_F(MainFormTest, WelcomeLoopCreatesANewListOrOpensARecentOne)

@@ -11,9 +11,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QLockFile>
-
 #include <gtest/gtest.h>
-
 #include <stdexcept>
 #include <thread>
 

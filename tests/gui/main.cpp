@@ -5,10 +5,8 @@
 
 #include <QApplication>
 #include <QStandardPaths>
-
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {

@@ -23,8 +23,8 @@ TTempDir::~TTempDir()
 {
     std::error_code ignored;
     // A test may have taken write permission away; give it back so the folder can go.
-    std::filesystem::permissions(Path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                 ignored);
+    std::filesystem::permissions(
+        Path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(Path_, ignored);
 }
 
@@ -33,7 +33,7 @@ std::string ReadBytes(const std::string& fileName)
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + fileName);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
 void WriteBytes(const std::string& fileName, std::string_view bytes)

@@ -57,25 +57,39 @@ private:
     std::size_t Pos_ = 0;
 };
 
-void PutU16(std::string& out, std::uint16_t v)
-{
-    out.push_back(static_cast<char>(v & 0xFF));
-    out.push_back(static_cast<char>(v >> 8));
-}
+// Writes into a buffer sized beforehand: one pass, no capacity checks per byte.
+class TWriter {
+public:
+    explicit TWriter(char* out) : Out_(out) {}
+    void Raw(const char* data, std::size_t n)
+    {
+        std::memcpy(Out_, data, n);
+        Out_ += n;
+    }
+    void U16(std::uint16_t v)
+    {
+        Out_[0] = static_cast<char>(v & 0xFF);
+        Out_[1] = static_cast<char>(v >> 8);
+        Out_ += 2;
+    }
+    void I32(std::int32_t value)
+    {
+        const auto v = static_cast<std::uint32_t>(value);
+        Out_[0] = static_cast<char>(v & 0xFF);
+        Out_[1] = static_cast<char>((v >> 8) & 0xFF);
+        Out_[2] = static_cast<char>((v >> 16) & 0xFF);
+        Out_[3] = static_cast<char>(v >> 24);
+        Out_ += 4;
+    }
+    void Str(std::string_view text)
+    {
+        U16(static_cast<std::uint16_t>(text.size()));
+        Raw(text.data(), text.size());
+    }
 
-void PutI32(std::string& out, std::int32_t value)
-{
-    const auto v = static_cast<std::uint32_t>(value);
-    const char b[4] = { static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
-        static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24) };
-    out.append(b, 4);
-}
-
-void PutStr(std::string& out, std::string_view text)
-{
-    PutU16(out, static_cast<std::uint16_t>(text.size()));
-    out.append(text);
-}
+private:
+    char* Out_;
+};
 
 } // namespace
 
@@ -144,37 +158,39 @@ void TVocabFile::LoadFromFile(const std::string& fileName)
 std::string TVocabFile::SaveToBytes() const
 {
     // Every text must fit its 16-bit length, or the file would be corrupt.
-    for (std::size_t i = 0; i < Items_.size(); ++i)
-        for (int f = 0; f < FieldCount; ++f)
-            if (Items_[i]->FieldValue(f).size() > MaxTextLength)
+    std::size_t size = MagicSize + 12 + 4;
+    for (int p = 0; p < PropertyCount; ++p) {
+        const std::size_t length = Properties_[static_cast<std::size_t>(p)].size();
+        if (length > MaxTextLength)
+            throw EVocabFileError("Cannot save: a property of the list is longer than 65535 bytes.");
+        size += 2 + length;
+    }
+    for (std::size_t i = 0; i < Items_.size(); ++i) {
+        size += MinItemRecordSize;
+        for (int f = 0; f < FieldCount; ++f) {
+            const std::size_t length = Items_[i]->FieldValue(f).size();
+            if (length > MaxTextLength)
                 throw EVocabFileError("Cannot save: the " + std::string(FieldNames[f]) + " of item "
                     + std::to_string(i + 1) + " are longer than 65535 bytes.");
-    for (int p = 0; p < PropertyCount; ++p)
-        if (Properties_[static_cast<std::size_t>(p)].size() > MaxTextLength)
-            throw EVocabFileError("Cannot save: a property of the list is longer than 65535 bytes.");
-
-    std::size_t size = MagicSize + 12 + 4;
+            size += length;
+        }
+    }
+    std::string out(size, '\0');
+    TWriter writer(out.data());
+    writer.Raw(Magic, MagicSize);
+    writer.U16(ForeignLangID_);
+    writer.U16(NativeLangID_);
+    writer.I32(Attempts_);
+    writer.I32(Successes_);
     for (const auto& property : Properties_)
-        size += 2 + property.size();
-    for (const auto& item : Items_)
-        size += MinItemRecordSize + item->FieldValue(0).size() + item->FieldValue(1).size()
-            + item->FieldValue(2).size() + item->FieldValue(3).size();
-    std::string out;
-    out.reserve(size);
-    out.append(Magic, MagicSize);
-    PutU16(out, ForeignLangID_);
-    PutU16(out, NativeLangID_);
-    PutI32(out, Attempts_);
-    PutI32(out, Successes_);
-    for (const auto& property : Properties_)
-        PutStr(out, property);
-    PutI32(out, Count());
+        writer.Str(property);
+    writer.I32(Count());
     for (const auto& item : Items_) {
         for (int f = 0; f < FieldCount; ++f)
-            PutStr(out, item->FieldValue(f));
-        PutI32(out, item->LastAttempt);
-        PutI32(out, item->SortingPosition);
-        PutI32(out, item->PenaltyPoints);
+            writer.Str(item->FieldValue(f));
+        writer.I32(item->LastAttempt);
+        writer.I32(item->SortingPosition);
+        writer.I32(item->PenaltyPoints);
     }
     return out;
 }

@@ -13,6 +13,7 @@
 #include <unicode/ucnv_err.h>
 #include <unicode/ustring.h>
 #include <unicode/utf16.h>
+#include <unicode/utf8.h>
 
 namespace TextDetail {
 namespace {
@@ -229,5 +230,27 @@ std::string Utf8ToAnsi(std::string_view text, int codePage, bool* lost)
             *lost = false;
         return std::string(text);
     }
-    return WideToAnsi(Utf8ToWide(text), codePage, lost);
+    if (codePage == CP_UTF8)
+        return WideToAnsi(Utf8ToWide(text), codePage, lost);
+    // Straight from UTF-8 to the code page: the importer converts a million fields this way.
+    const auto& table = SingleByteCodePage(codePage);
+    std::string result;
+    result.reserve(text.size());
+    bool anyLost = false;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto length = IcuLength(text.size(), 1);
+    for (int32_t i = 0; i < length;) {
+        UChar32 c;
+        U8_NEXT(bytes, i, length, c);
+        std::uint8_t byte = SubstituteByte;
+        // Invalid sequences (c < 0) and characters outside the basic plane have no byte here.
+        if (c < 0 || c > 0xFFFF || !table.Encode(static_cast<char16_t>(c), byte)) {
+            byte = SubstituteByte;
+            anyLost = true;
+        }
+        result.push_back(static_cast<char>(byte));
+    }
+    if (lost)
+        *lost = anyLost;
+    return result;
 }

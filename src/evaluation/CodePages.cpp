@@ -234,12 +234,16 @@ std::string Utf8ToAnsi(std::string_view text, int codePage, bool* lost)
         return WideToAnsi(Utf8ToWide(text), codePage, lost);
     // Straight from UTF-8 to the code page: the importer converts a million fields this way.
     const auto& table = SingleByteCodePage(codePage);
-    std::string result;
-    result.reserve(text.size());
+    std::string result(text.size(), '\0'); // never longer than the UTF-8 text
+    std::size_t out = 0;
     bool anyLost = false;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = IcuLength(text.size(), 1);
     for (int32_t i = 0; i < length;) {
+        if (bytes[i] < 0x80) {
+            result[out++] = static_cast<char>(bytes[i++]);
+            continue;
+        }
         UChar32 c;
         U8_NEXT(bytes, i, length, c);
         std::uint8_t byte = SubstituteByte;
@@ -248,8 +252,9 @@ std::string Utf8ToAnsi(std::string_view text, int codePage, bool* lost)
             byte = SubstituteByte;
             anyLost = true;
         }
-        result.push_back(static_cast<char>(byte));
+        result[out++] = static_cast<char>(byte);
     }
+    result.resize(out);
     if (lost)
         *lost = anyLost;
     return result;

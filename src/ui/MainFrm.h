@@ -117,7 +117,7 @@ private:
     void RunCommand(const std::function<void()>& command);
     void ClearCutMark();
     void AdoptLanguages(std::uint16_t foreign, std::uint16_t native);
-    bool SaveDocument(const std::string& fileName);
+    void SaveDocument(const std::string& fileName);
 
     std::unique_ptr<ISettingsStore> Store_;
     TWindowMode WindowMode_ = wmNone;

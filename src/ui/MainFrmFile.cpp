@@ -238,14 +238,13 @@ bool TMainForm::EditProperties(bool isNew)
     return true;
 }
 
-bool TMainForm::SaveDocument(const std::string& fileName)
+void TMainForm::SaveDocument(const std::string& fileName)
 {
     TVocabFile& document = Document();
     // The worker only reads the document; naming it and marking it saved happen here, afterwards.
     RunLongTask(this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))),
         [&] { SafeWriteFile(fileName, document.SaveToBytes()); });
     document.MarkSavedAs(fileName);
-    return true;
 }
 
 void TMainForm::miFileNewClick()

@@ -27,11 +27,6 @@ constexpr LangId Russian = 0x0419;
 constexpr LangId EnglishUS = 0x0409;
 constexpr LangId French = 0x040C;
 
-QString Q(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 class AppDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -42,6 +37,14 @@ protected:
     }
     void TearDown() override { QLocale::setDefault(QLocale::system()); }
 };
+
+TPropertiesData Properties(LangId foreign, LangId native)
+{
+    TPropertiesData data;
+    data.ForeignLangID = foreign;
+    data.NativeLangID = native;
+    return data;
+}
 
 QStringList Lines(const QListWidget* list)
 {
@@ -103,24 +106,19 @@ TEST_F(AppDialogTest, WelcomeDoubleClicksActLikeOK)
     recent.Load("/tmp/a.vmr");
     TWelcomeData data;
     data.RecentFiles = &recent;
-    {
+    for (const bool onFile : { false, true }) {
         TWelcomeDialog dialog(nullptr, data);
         ShowActive(dialog);
         QSignalSpy accepted(&dialog, &QDialog::accepted);
-        QTest::mouseDClick(dialog.rbNew, Qt::LeftButton);
+        if (onFile) {
+            dialog.lbFiles->setCurrentRow(1);
+            emit dialog.lbFiles->itemDoubleClicked(dialog.lbFiles->item(1));
+        } else {
+            QTest::mouseDClick(dialog.rbNew, Qt::LeftButton);
+        }
         ASSERT_EQ(accepted.count(), 1);
-        EXPECT_FALSE(data.Open);
-        EXPECT_EQ(data.FileName, "");
-    }
-    {
-        TWelcomeDialog dialog(nullptr, data);
-        ShowActive(dialog);
-        QSignalSpy accepted(&dialog, &QDialog::accepted);
-        dialog.lbFiles->setCurrentRow(1);
-        emit dialog.lbFiles->itemDoubleClicked(dialog.lbFiles->item(1));
-        ASSERT_EQ(accepted.count(), 1);
-        EXPECT_TRUE(data.Open);
-        EXPECT_EQ(data.FileName, "/tmp/a.vmr");
+        EXPECT_EQ(data.Open, onFile);
+        EXPECT_EQ(data.FileName, onFile ? "/tmp/a.vmr" : "");
     }
 }
 
@@ -136,9 +134,7 @@ std::vector<LangId> Offered(const QComboBox* box)
 
 TEST_F(AppDialogTest, PropertiesOfAnExistingListKeepTheCodePages)
 {
-    TPropertiesData data;
-    data.ForeignLangID = Russian;
-    data.NativeLangID = EnglishUS;
+    TPropertiesData data = Properties(Russian, EnglishUS);
     TPropertiesDialog dialog(nullptr, data);
     EXPECT_EQ(dialog.windowTitle(), Q("Properties"));
     struct TCase {
@@ -209,9 +205,7 @@ TEST_F(AppDialogTest, PropertiesForANewListOfferEveryLanguageWithoutGeneralPage)
 
 TEST_F(AppDialogTest, PropertiesTrimAndKeepTheNativeCodePage)
 {
-    TPropertiesData data;
-    data.ForeignLangID = Russian;
-    data.NativeLangID = French;
+    TPropertiesData data = Properties(Russian, French);
     data.Description = "Le\xE7ons"; // "Leçons" in 1252
     data.Author = "Anne";
     data.Comments = "x";
@@ -233,9 +227,7 @@ TEST_F(AppDialogTest, PropertiesTrimAndKeepTheNativeCodePage)
 
 TEST_F(AppDialogTest, EscapeInTheCommentsCancels)
 {
-    TPropertiesData data;
-    data.ForeignLangID = Russian;
-    data.NativeLangID = EnglishUS;
+    TPropertiesData data = Properties(Russian, EnglishUS);
     data.Comments = "keep";
     TPropertiesDialog dialog(nullptr, data);
     ShowActive(dialog);
@@ -249,9 +241,7 @@ TEST_F(AppDialogTest, EscapeInTheCommentsCancels)
 
 TEST_F(AppDialogTest, GeneralPageOfAnUntitledList)
 {
-    TPropertiesData data;
-    data.ForeignLangID = French;
-    data.NativeLangID = EnglishUS;
+    TPropertiesData data = Properties(French, EnglishUS);
     TPropertiesDialog dialog(nullptr, data);
     EXPECT_EQ(dialog.pcPages->tabText(0), Q("General"));
     EXPECT_EQ(dialog.lblTitle->text(), Q("Untitled"));
@@ -275,10 +265,8 @@ TEST_F(AppDialogTest, GeneralPageOfAFileOnDisk)
         SCOPED_TRACE(c.Shown);
         const std::string name = dir.File("list" + std::to_string(c.Size) + ".vmr");
         WriteBytes(name, std::string(c.Size, 'x'));
-        TPropertiesData data;
+        TPropertiesData data = Properties(French, EnglishUS);
         data.FileName = name;
-        data.ForeignLangID = French;
-        data.NativeLangID = EnglishUS;
         TPropertiesDialog dialog(nullptr, data);
         EXPECT_EQ(dialog.lblTitle->text().toStdString(), "list" + std::to_string(c.Size) + ".vmr");
         EXPECT_EQ(dialog.lblSize->text(), Q(c.Shown));

@@ -1,5 +1,5 @@
 #pragma once
-// Showing a dialog for real focus handling, and typing text that is not plain ASCII.
+// Showing a dialog for real focus handling, typing text that is not plain ASCII, and UTF-8 literals.
 
 #include <QString>
 #include <QTest>
@@ -22,4 +22,9 @@ inline void TypeText(QWidget* widget, const QString& text)
         else
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
+}
+
+inline QString Q(const char* text)
+{
+    return QString::fromUtf8(text);
 }

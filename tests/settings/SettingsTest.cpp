@@ -2,8 +2,10 @@
 
 #include "settings/Settings.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
+#include <tuple>
 #include <variant>
 
 namespace {
@@ -11,31 +13,10 @@ namespace {
 using TBytes = std::vector<std::uint8_t>;
 
 // An in-memory store that, like the platform's, refuses to read a value as another kind.
-class TFakeStore : public ISettingsStore {
-public:
-    using TValue = std::variant<TBytes, std::int32_t, std::string>;
+struct TFakeStore : ISettingsStore {
+    std::map<std::string, std::variant<TBytes, std::int32_t, std::string>> Values;
+    std::vector<std::string> Reads, Writes;
 
-    std::optional<TBytes> ReadBinary(const std::string& name) override { return Read<TBytes>(name); }
-    std::optional<std::int32_t> ReadInteger(const std::string& name) override
-    {
-        return Read<std::int32_t>(name);
-    }
-    std::optional<std::string> ReadString(const std::string& name) override
-    {
-        return Read<std::string>(name);
-    }
-    void WriteBinary(const std::string& name, std::span<const std::uint8_t> bytes) override
-    {
-        Write(name, TBytes(bytes.begin(), bytes.end()));
-    }
-    void WriteInteger(const std::string& name, std::int32_t value) override { Write(name, value); }
-    void WriteString(const std::string& name, const std::string& value) override { Write(name, value); }
-
-    std::map<std::string, TValue> Values;
-    std::vector<std::string> Reads;
-    std::vector<std::string> Writes;
-
-private:
     template <typename T> std::optional<T> Read(const std::string& name)
     {
         Reads.push_back(name);
@@ -44,20 +25,25 @@ private:
             return std::nullopt;
         return std::get<T>(found->second);
     }
-    void Write(const std::string& name, TValue value)
+    template <typename T> void Write(const std::string& name, T value)
     {
         Writes.push_back(name);
         Values[name] = std::move(value);
     }
+    std::optional<TBytes> ReadBinary(const std::string& n) override { return Read<TBytes>(n); }
+    std::optional<std::int32_t> ReadInteger(const std::string& n) override { return Read<std::int32_t>(n); }
+    std::optional<std::string> ReadString(const std::string& n) override { return Read<std::string>(n); }
+    void WriteBinary(const std::string& n, std::span<const std::uint8_t> v) override
+    {
+        Write(n, TBytes(v.begin(), v.end()));
+    }
+    void WriteInteger(const std::string& n, std::int32_t v) override { Write(n, v); }
+    void WriteString(const std::string& n, const std::string& v) override { Write(n, v); }
 };
 
 TSettingsEnvironment Environment(std::function<bool(const std::string&)> fontExists = {})
 {
-    TSettingsEnvironment environment;
-    environment.ProgramFolder = "/opt/velmoria/";
-    environment.UserDefaultLanguage = 0x0407;
-    environment.FontExists = std::move(fontExists);
-    return environment;
+    return { "/opt/velmoria/", 0x0407, std::move(fontExists) };
 }
 
 template <std::size_t N> TBytes Bytes(const std::array<std::uint8_t, N>& bytes)
@@ -65,20 +51,55 @@ template <std::size_t N> TBytes Bytes(const std::array<std::uint8_t, N>& bytes)
     return TBytes(bytes.begin(), bytes.end());
 }
 
-void PutI32(TBytes& bytes, std::size_t offset, std::uint32_t value)
+// A record of zero bytes with the given runs of bytes at their offsets.
+TBytes Layout(std::size_t size, const std::vector<std::pair<std::size_t, TBytes>>& runs)
 {
-    for (std::size_t i = 0; i < 4; ++i)
-        bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    TBytes bytes(size, 0);
+    for (const auto& [offset, run] : runs)
+        std::copy(run.begin(), run.end(), bytes.begin() + static_cast<std::ptrdiff_t>(offset));
+    return bytes;
 }
 
-// The one-byte booleans of each record: loading keeps only 0 or 1 there.
-const std::vector<std::size_t> OptionsBoolOffsets { 0, 1, 2, 3, 4, 196, 197, 198, 220, 236, 244 };
-const std::vector<std::size_t> PageSetupBoolOffsets { 20 };
-const std::vector<std::size_t> PrintOptionsBoolOffsets { 0, 1 };
-
-bool Contains(const std::vector<std::size_t>& offsets, std::size_t offset)
+// A stored "WindowPosition": four little-endian 32-bit integers.
+TBytes Position(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom)
 {
-    return std::find(offsets.begin(), offsets.end(), offset) != offsets.end();
+    TBytes bytes;
+    for (const std::int32_t value : { left, top, right, bottom })
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * i)));
+    return bytes;
+}
+
+// The persisted numbers of a window state by name, so a mismatch names its field.
+using TFields = std::map<std::string, std::int64_t>;
+TFields Fields(const TWindowState& w)
+{
+    TFields fields { { "ForeignLangID", w.ForeignLangID }, { "NativeLangID", w.NativeLangID },
+        { "ShowToolBar", w.ShowToolBar }, { "ShowStatusBar", w.ShowStatusBar }, { "TestMode", w.TestMode },
+        { "MultipleChoice", w.MultipleChoice }, { "NextTip", w.NextTip }, { "ShowTips", w.ShowTips },
+        { "ImportFilter", w.ImportFilter } };
+    if (w.Bounds)
+        fields.insert({ { "Left", w.Bounds->Left }, { "Top", w.Bounds->Top }, { "Right", w.Bounds->Right },
+            { "Bottom", w.Bounds->Bottom } });
+    return fields;
+}
+
+// The global settings: the three records' bytes, the sounds and the fonts.
+using TGlobals = std::tuple<TBytes, TBytes, TBytes, std::string, std::string, std::string, std::int32_t,
+    std::string, std::int32_t>;
+TGlobals Globals()
+{
+    return { Bytes(OptionsToBytes(Options)), Bytes(PrintOptionsToBytes(PrintOptions)),
+        Bytes(PageSetupToBytes(PageSetup)), SoundFileRight, SoundFileWrong, DisplayFont.Name,
+        DisplayFont.Size, PrintFont.Name, PrintFont.Size };
+}
+
+template <typename From, typename To> auto RoundTripper(From from, To to)
+{
+    return [=](const TBytes& bytes) -> std::optional<TBytes> {
+        const auto read = from(bytes);
+        return read ? std::optional(Bytes(to(*read))) : std::nullopt;
+    };
 }
 
 class SettingsTest : public ::testing::Test {
@@ -89,160 +110,117 @@ protected:
 
 } // namespace
 
-TEST(SettingsLayout, DefaultOptionsBytes)
+TEST(SettingsLayout, DefaultRecordBytes)
 {
-    TBytes expected(OptionsSize, 0);
-    expected[1] = 1; // ConfirmDuplicates
-    PutI32(expected, 8, 0x00808080); // ColourLearnt
-    expected[12 + 2 * 9] = 0xB7; // Shift+Ctrl+J
-    expected[12 + 2 * 35] = 0x92; // Ctrl+Alt+J
-    expected[196] = 1; // KeyboardSwitching
-    PutI32(expected, 200, 5); // NumChoices
-    expected[204] = 63; // NativeEvaluation
-    expected[206] = 63; // ForeignEvaluation
-    for (std::size_t offset : { 208u, 213u }) { // delimiters
-        expected[offset] = ';';
-        expected[offset + 1] = ',';
-        expected[offset + 2] = '(';
-        expected[offset + 3] = ')';
-        expected[offset + 4] = '/';
-    }
-    expected[218] = 448 & 0xFF; // EnglishEvaluation
-    expected[219] = 448 >> 8;
-    PutI32(expected, 224, 0x000000FF); // ColourWrong
-    PutI32(expected, 228, 0x00FF0000); // ColourRight
-    PutI32(expected, 240, 3); // MaxPenaltyPoints
-    EXPECT_EQ(Bytes(OptionsToBytes(TOptions {})), expected);
+    EXPECT_EQ(Bytes(OptionsToBytes(TOptions {})),
+        Layout(OptionsSize,
+            {
+                { 1, { 1 } }, // ConfirmDuplicates
+                { 8, { 0x80, 0x80, 0x80 } }, // ColourLearnt
+                { 30, { 0xB7 } }, // Shift+Ctrl+J
+                { 82, { 0x92 } }, // Ctrl+Alt+J
+                { 196, { 1 } }, // KeyboardSwitching
+                { 200, { 5, 0, 0, 0, 63, 0, 63 } }, // NumChoices, native and foreign evaluation
+                { 208, { ';', ',', '(', ')', '/', ';', ',', '(', ')', '/' } }, // delimiters
+                { 218, { 0xC0, 0x01 } }, // EnglishEvaluation 448
+                { 224, { 0xFF, 0, 0, 0, 0, 0, 0xFF } }, // ColourWrong, ColourRight
+                { 240, { 3 } }, // MaxPenaltyPoints
+            }));
+    EXPECT_EQ(Bytes(PrintOptionsToBytes(TPrintOptions {})), (TBytes { 1, 1, 14 }));
+    EXPECT_EQ(Bytes(PageSetupToBytes(TPageSetup {})),
+        Layout(PageSetupSize,
+            { { 0, { 0xA0, 5, 0, 0, 0xA0, 5, 0, 0, 0xA0, 5, 0, 0, 0xA0, 5, 0, 0, 2, 0, 0, 0, 1 } } }));
 }
 
-TEST(SettingsLayout, EveryOptionsFieldAtItsOffset)
+TEST(SettingsLayout, EveryFieldAtItsOffset)
 {
-    TOptions options;
-    options.AppendNewWords = true;
-    options.ConfirmDuplicates = false;
-    options.ConfirmNoSort = true;
-    options.ConfirmNoCategory = true;
-    options.SkipNotes = true;
-    options.ColourLearnt = 0x00123456;
-    options.Shortcuts.fill(0);
-    options.Shortcuts[0] = 0xEEE8;
+    TOptions options { .AppendNewWords = true,
+        .ConfirmDuplicates = false,
+        .ConfirmNoSort = true,
+        .ConfirmNoCategory = true,
+        .SkipNotes = true,
+        .ColourLearnt = 0x00123456,
+        .Shortcuts = { 0xEEE8 },
+        .KeyboardSwitching = false,
+        .TestNotesPassive = true,
+        .TestNotesActive = true,
+        .NumChoices = -2,
+        .NativeEvaluation = 0x0102,
+        .ForeignEvaluation = 0x0304,
+        .NativeDelimiters = { 'a', 'b', 'c', 'd', 'e' },
+        .ForeignDelimiters = { 'v', 'w', 'x', 'y', 'z' },
+        .EnglishEvaluation = 0x0506,
+        .AutoContinue = true,
+        .ColourWrong = 0x0A0B0C0D,
+        .ColourRight = 0x01020304,
+        .Delay = 0x11223344,
+        .UsePenaltyPoints = true,
+        .MaxPenaltyPoints = 0x55667788,
+        .DisallowHints = true,
+        .Reserved5 = { 0xF5, 0xF6, 0xF7 },
+        .Reserved199 = 0xC7,
+        .Reserved221 = { 0xDD, 0xDE, 0xDF },
+        .Reserved237 = { 0xED, 0xEE, 0xEF },
+        .Reserved245 = { 0xF1, 0xF2, 0xF3 } };
     options.Shortcuts[91] = 0xCCE4;
-    options.KeyboardSwitching = false;
-    options.TestNotesPassive = true;
-    options.TestNotesActive = true;
-    options.NumChoices = -2;
-    options.NativeEvaluation = 0x0102;
-    options.ForeignEvaluation = 0x0304;
-    options.NativeDelimiters = { 'a', 'b', 'c', 'd', 'e' };
-    options.ForeignDelimiters = { 'v', 'w', 'x', 'y', 'z' };
-    options.EnglishEvaluation = 0x0506;
-    options.AutoContinue = true;
-    options.ColourWrong = 0x0A0B0C0D;
-    options.ColourRight = 0x01020304;
-    options.Delay = 0x11223344;
-    options.UsePenaltyPoints = true;
-    options.MaxPenaltyPoints = 0x55667788;
-    options.DisallowHints = true;
-    options.Reserved5 = { 0xF5, 0xF6, 0xF7 };
-    options.Reserved199 = 0xC7;
-    options.Reserved221 = { 0xDD, 0xDE, 0xDF };
-    options.Reserved237 = { 0xED, 0xEE, 0xEF };
-    options.Reserved245 = { 0xF1, 0xF2, 0xF3 };
-
-    TBytes expected(OptionsSize, 0);
-    const std::vector<std::pair<std::size_t, TBytes>> fields {
-        { 0, { 1, 0, 1, 1, 1, 0xF5, 0xF6, 0xF7 } },
-        { 8, { 0x56, 0x34, 0x12, 0x00, 0xE8, 0xEE } },
-        { 194, { 0xE4, 0xCC, 0, 1, 1, 0xC7, 0xFE, 0xFF, 0xFF, 0xFF, 0x02, 0x01, 0x04, 0x03 } },
-        { 208, { 'a', 'b', 'c', 'd', 'e', 'v', 'w', 'x', 'y', 'z', 0x06, 0x05, 1, 0xDD, 0xDE, 0xDF } },
-        { 224, { 0x0D, 0x0C, 0x0B, 0x0A, 0x04, 0x03, 0x02, 0x01, 0x44, 0x33, 0x22, 0x11 } },
-        { 236, { 1, 0xED, 0xEE, 0xEF, 0x88, 0x77, 0x66, 0x55, 1, 0xF1, 0xF2, 0xF3 } },
-    };
-    for (const auto& [offset, bytes] : fields)
-        std::copy(bytes.begin(), bytes.end(), expected.begin() + static_cast<std::ptrdiff_t>(offset));
+    const TBytes expected = Layout(OptionsSize,
+        {
+            { 0, { 1, 0, 1, 1, 1, 0xF5, 0xF6, 0xF7 } },
+            { 8, { 0x56, 0x34, 0x12, 0x00, 0xE8, 0xEE } },
+            { 194, { 0xE4, 0xCC, 0, 1, 1, 0xC7, 0xFE, 0xFF, 0xFF, 0xFF, 0x02, 0x01, 0x04, 0x03 } },
+            { 208, { 'a', 'b', 'c', 'd', 'e', 'v', 'w', 'x', 'y', 'z', 0x06, 0x05, 1, 0xDD, 0xDE, 0xDF } },
+            { 224, { 0x0D, 0x0C, 0x0B, 0x0A, 0x04, 0x03, 0x02, 0x01, 0x44, 0x33, 0x22, 0x11 } },
+            { 236, { 1, 0xED, 0xEE, 0xEF, 0x88, 0x77, 0x66, 0x55, 1, 0xF1, 0xF2, 0xF3 } },
+        });
     const TBytes written = Bytes(OptionsToBytes(options));
     for (std::size_t i = 0; i < OptionsSize; ++i)
         EXPECT_EQ(written[i], expected[i]) << "offset " << i;
 
-    const auto read = OptionsFromBytes(written);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->NumChoices, -2);
-    EXPECT_EQ(read->Shortcuts[91], 0xCCE4);
-    EXPECT_EQ(read->ForeignDelimiters.Syn2, 'w');
-    EXPECT_EQ(read->NativeDelimiters.Alt, 'e');
-    EXPECT_EQ(read->MaxPenaltyPoints, 0x55667788);
-    EXPECT_FALSE(read->KeyboardSwitching);
-}
-
-TEST(SettingsLayout, PrintOptionsAndPageSetupAtTheirOffsets)
-{
-    EXPECT_EQ(Bytes(PrintOptionsToBytes(TPrintOptions {})), (TBytes { 1, 1, 14 }));
     EXPECT_EQ(Bytes(PrintOptionsToBytes(TPrintOptions { false, true, 8 })), (TBytes { 0, 1, 8 }));
-
-    TBytes defaults(PageSetupSize, 0);
-    for (std::size_t offset : { 0u, 4u, 8u, 12u })
-        PutI32(defaults, offset, 1440);
-    PutI32(defaults, 16, 2);
-    defaults[20] = 1;
-    EXPECT_EQ(Bytes(PageSetupToBytes(TPageSetup {})), defaults);
-
-    TPageSetup setup;
-    setup.Margins = { 1, -2, 0x10000, 720 };
-    setup.Columns = 3;
-    setup.Separator = false;
-    setup.Reserved = { 7, 8, 9 };
-    const TBytes expected { 1, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 1, 0, 0xD0, 0x02, 0, 0, 3, 0, 0, 0, 0,
-        7, 8, 9 };
-    EXPECT_EQ(Bytes(PageSetupToBytes(setup)), expected);
-    const auto read = PageSetupFromBytes(expected);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->Margins.Top, -2);
-    EXPECT_EQ(read->Margins.Right, 0x10000);
-    EXPECT_EQ(read->Reserved, (std::array<std::uint8_t, 3> { 7, 8, 9 }));
+    const TPageSetup setup {
+        .Margins = { 1, -2, 0x10000, 720 }, .Columns = 3, .Separator = false, .Reserved = { 7, 8, 9 }
+    };
+    EXPECT_EQ(Bytes(PageSetupToBytes(setup)),
+        (TBytes {
+            1, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 1, 0, 0xD0, 0x02, 0, 0, 3, 0, 0, 0, 0, 7, 8, 9 }));
 }
 
-// A single marked byte at each offset must come back at that offset and nowhere else: no byte of a
-// record is dropped or shared by two fields, reserved bytes included.
+// Together with the offsets above, this pins the reading side: every byte comes back at its own
+// offset, a shorter value fills only the leading bytes (even part of a field), a longer is refused.
 TEST(SettingsLayout, EveryByteSurvivesARoundTrip)
 {
     struct TRecord {
         const char* Name;
         std::size_t Size;
-        const std::vector<std::size_t>& Bools;
+        std::vector<std::size_t> Bools; // loading keeps only 0 or 1 there
         std::function<std::optional<TBytes>(const TBytes&)> RoundTrip;
     };
-    const std::vector<TRecord> records {
-        { "Options", OptionsSize, OptionsBoolOffsets,
-            [](const TBytes& b) -> std::optional<TBytes> {
-                const auto r = OptionsFromBytes(b);
-                return r ? std::optional(Bytes(OptionsToBytes(*r))) : std::nullopt;
-            } },
-        { "PrintOptions", PrintOptionsSize, PrintOptionsBoolOffsets,
-            [](const TBytes& b) -> std::optional<TBytes> {
-                const auto r = PrintOptionsFromBytes(b);
-                return r ? std::optional(Bytes(PrintOptionsToBytes(*r))) : std::nullopt;
-            } },
-        { "PageSetup", PageSetupSize, PageSetupBoolOffsets,
-            [](const TBytes& b) -> std::optional<TBytes> {
-                const auto r = PageSetupFromBytes(b);
-                return r ? std::optional(Bytes(PageSetupToBytes(*r))) : std::nullopt;
-            } },
+    const TRecord records[] {
+        { "Options", OptionsSize, { 0, 1, 2, 3, 4, 196, 197, 198, 220, 236, 244 },
+            RoundTripper(OptionsFromBytes, OptionsToBytes) },
+        { "PrintOptions", PrintOptionsSize, { 0, 1 },
+            RoundTripper(PrintOptionsFromBytes, PrintOptionsToBytes) },
+        { "PageSetup", PageSetupSize, { 20 }, RoundTripper(PageSetupFromBytes, PageSetupToBytes) },
     };
     for (const auto& record : records) {
+        SCOPED_TRACE(record.Name);
         for (std::size_t offset = 0; offset < record.Size; ++offset) {
             TBytes bytes(record.Size, 0);
-            bytes[offset] = Contains(record.Bools, offset) ? 1 : static_cast<std::uint8_t>(0xA5 ^ offset);
-            EXPECT_EQ(record.RoundTrip(bytes), bytes) << record.Name << " offset " << offset;
+            bytes[offset]
+                = std::ranges::count(record.Bools, offset) ? 1 : static_cast<std::uint8_t>(0xA5 ^ offset);
+            EXPECT_EQ(record.RoundTrip(bytes), bytes) << "offset " << offset;
         }
-        // A full pattern, too, so neighbouring fields do not disturb each other.
         TBytes pattern(record.Size);
         for (std::size_t i = 0; i < record.Size; ++i)
-            pattern[i] = Contains(record.Bools, i) ? static_cast<std::uint8_t>(i & 1)
-                                                   : static_cast<std::uint8_t>(i * 37 + 11);
-        EXPECT_EQ(record.RoundTrip(pattern), pattern) << record.Name;
-        // A value longer than its record is refused; an empty one counts as read.
-        EXPECT_FALSE(record.RoundTrip(TBytes(record.Size + 1, 0))) << record.Name;
-        EXPECT_EQ(record.RoundTrip(TBytes {}), TBytes(record.Size, 0)) << record.Name;
+            pattern[i] = std::ranges::count(record.Bools, i) ? static_cast<std::uint8_t>(i & 1)
+                                                             : static_cast<std::uint8_t>(i * 37 + 11);
+        for (std::size_t length = 0; length <= record.Size; ++length) {
+            const TBytes prefix(pattern.begin(), pattern.begin() + static_cast<std::ptrdiff_t>(length));
+            TBytes expected = prefix;
+            expected.resize(record.Size, 0);
+            EXPECT_EQ(record.RoundTrip(prefix), expected) << "length " << length;
+        }
+        EXPECT_FALSE(record.RoundTrip(TBytes(record.Size + 1, 0)));
     }
 }
 
@@ -250,33 +228,7 @@ TEST(SettingsLayout, BooleanBytesReadAsTrueWhenNotZero)
 {
     const auto read = PrintOptionsFromBytes(TBytes { 0x80, 2, 0 });
     ASSERT_TRUE(read);
-    EXPECT_TRUE(read->Title);
-    EXPECT_TRUE(read->PageNumbers);
     EXPECT_EQ(Bytes(PrintOptionsToBytes(*read)), (TBytes { 1, 1, 0 }));
-}
-
-TEST(SettingsLayout, ShortRecordFillsOnlyLeadingBytes)
-{
-    const auto options = OptionsFromBytes(TBytes { 1, 0, 1 });
-    ASSERT_TRUE(options);
-    EXPECT_TRUE(options->AppendNewWords);
-    EXPECT_FALSE(options->ConfirmDuplicates);
-    EXPECT_TRUE(options->ConfirmNoSort);
-    // The rest is zero, not the defaults.
-    EXPECT_EQ(options->ColourLearnt, 0u);
-    EXPECT_EQ(options->Shortcuts[9], 0);
-    EXPECT_FALSE(options->KeyboardSwitching);
-    EXPECT_EQ(options->NumChoices, 0);
-    EXPECT_EQ(options->NativeEvaluation, 0);
-    EXPECT_EQ(options->NativeDelimiters.Syn1, '\0');
-    EXPECT_EQ(options->MaxPenaltyPoints, 0);
-
-    const auto setup = PageSetupFromBytes(TBytes { 0x40, 0x01 });
-    ASSERT_TRUE(setup);
-    EXPECT_EQ(setup->Margins.Left, 320);
-    EXPECT_EQ(setup->Margins.Top, 0);
-    EXPECT_EQ(setup->Columns, 0);
-    EXPECT_FALSE(setup->Separator);
 }
 
 TEST(SettingsClamp, DamagedValuesComeIntoRange)
@@ -284,22 +236,10 @@ TEST(SettingsClamp, DamagedValuesComeIntoRange)
     struct TCase {
         std::int32_t Stored, NumChoices, MaxPenaltyPoints, Delay, Columns;
     };
-    const TCase cases[] {
-        { -2147483647 - 1, 3, 1, 0, 1 },
-        { -1, 3, 1, 0, 1 },
-        { 0, 3, 1, 0, 1 },
-        { 1, 3, 1, 1, 1 },
-        { 2, 3, 2, 2, 2 },
-        { 3, 3, 3, 3, 3 },
-        { 4, 4, 4, 4, 3 },
-        { 5, 5, 5, 5, 3 },
-        { 6, 6, 5, 6, 3 },
-        { 10, 10, 5, 10, 3 },
-        { 11, 10, 5, 11, 3 },
-        { 20, 10, 5, 20, 3 },
-        { 21, 10, 5, 20, 3 },
-        { 2147483647, 10, 5, 20, 3 },
-    };
+    const TCase cases[] { { -2147483647 - 1, 3, 1, 0, 1 }, { -1, 3, 1, 0, 1 }, { 0, 3, 1, 0, 1 },
+        { 1, 3, 1, 1, 1 }, { 2, 3, 2, 2, 2 }, { 3, 3, 3, 3, 3 }, { 4, 4, 4, 4, 3 }, { 5, 5, 5, 5, 3 },
+        { 6, 6, 5, 6, 3 }, { 10, 10, 5, 10, 3 }, { 11, 10, 5, 11, 3 }, { 20, 10, 5, 20, 3 },
+        { 21, 10, 5, 20, 3 }, { 2147483647, 10, 5, 20, 3 } };
     for (const auto& c : cases) {
         TOptions options;
         options.NumChoices = options.MaxPenaltyPoints = options.Delay = c.Stored;
@@ -307,98 +247,66 @@ TEST(SettingsClamp, DamagedValuesComeIntoRange)
         setup.Columns = c.Stored;
         ClampOptions(options);
         ClampPageSetup(setup);
-        EXPECT_EQ(options.NumChoices, c.NumChoices) << c.Stored;
-        EXPECT_EQ(options.MaxPenaltyPoints, c.MaxPenaltyPoints) << c.Stored;
-        EXPECT_EQ(options.Delay, c.Delay) << c.Stored;
-        EXPECT_EQ(setup.Columns, c.Columns) << c.Stored;
+        EXPECT_EQ(std::tuple(options.NumChoices, options.MaxPenaltyPoints, options.Delay, setup.Columns),
+            std::tuple(c.NumChoices, c.MaxPenaltyPoints, c.Delay, c.Columns))
+            << c.Stored;
     }
 }
 
-TEST_F(SettingsTest, FirstStartGivesTheDefaults)
+TEST_F(SettingsTest, EmptyOrDamagedStoreGivesTheDefaults)
 {
-    TFakeStore store;
-    TWindowState window;
-    window.Bounds = TWindowBounds { 1, 2, 3, 4 };
-    window.RecentFiles = { "stale" };
-    LoadSettings(store, Environment(), window);
-
-    EXPECT_FALSE(window.Bounds);
-    EXPECT_EQ(window.ForeignLangID, 0);
-    EXPECT_EQ(window.NativeLangID, 0x0407);
-    EXPECT_TRUE(window.ShowToolBar);
-    EXPECT_TRUE(window.ShowStatusBar);
-    EXPECT_EQ(window.TestMode, 0);
-    EXPECT_FALSE(window.MultipleChoice);
-    EXPECT_EQ(window.NextTip, 0);
-    EXPECT_TRUE(window.ShowTips);
-    EXPECT_EQ(window.ImportFilter, 1);
-    EXPECT_TRUE(window.RecentFiles.empty());
-
-    EXPECT_EQ(Bytes(OptionsToBytes(Options)), Bytes(OptionsToBytes(TOptions {})));
-    EXPECT_EQ(Options.NumChoices, 5);
-    EXPECT_EQ(Options.MaxPenaltyPoints, 3);
-    EXPECT_EQ(Bytes(PrintOptionsToBytes(PrintOptions)), (TBytes { 1, 1, 14 }));
-    EXPECT_EQ(Bytes(PageSetupToBytes(PageSetup)), Bytes(PageSetupToBytes(TPageSetup {})));
-    EXPECT_EQ(SoundFileRight, "/opt/velmoria/Clap.wav");
-    EXPECT_EQ(SoundFileWrong, "/opt/velmoria/Pow.wav");
-    EXPECT_EQ(DisplayFont.Name, "Verdana");
-    EXPECT_EQ(DisplayFont.Size, 8);
-    EXPECT_EQ(PrintFont.Name, "Times New Roman");
-    EXPECT_EQ(PrintFont.Size, 10);
-    EXPECT_TRUE(store.Writes.empty());
+    TFakeStore empty;
+    TFakeStore damaged; // records too long or of another kind
+    damaged.Values["Options"] = TBytes(OptionsSize + 1, 0);
+    damaged.Values["PageSetup"] = TBytes(PageSetupSize + 4, 0);
+    damaged.Values["PrintOptions"] = std::int32_t { 0 };
+    for (TFakeStore* store : { &empty, &damaged }) {
+        Options.NumChoices = PageSetup.Columns = 9;
+        PrintOptions.Include = 0;
+        TWindowState window;
+        window.Bounds = TWindowBounds { 1, 2, 3, 4 };
+        window.RecentFiles = { "stale" };
+        LoadSettings(*store, Environment(), window);
+        EXPECT_EQ(Fields(window),
+            (TFields { { "ForeignLangID", 0 }, { "NativeLangID", 0x0407 }, { "ShowToolBar", 1 },
+                { "ShowStatusBar", 1 }, { "TestMode", 0 }, { "MultipleChoice", 0 }, { "NextTip", 0 },
+                { "ShowTips", 1 }, { "ImportFilter", 1 } }));
+        EXPECT_TRUE(window.RecentFiles.empty());
+        EXPECT_EQ(Globals(),
+            (TGlobals { Bytes(OptionsToBytes(TOptions {})), { 1, 1, 14 },
+                Bytes(PageSetupToBytes(TPageSetup {})), "/opt/velmoria/Clap.wav", "/opt/velmoria/Pow.wav",
+                "Verdana", 8, "Times New Roman", 10 }));
+        EXPECT_TRUE(store->Writes.empty());
+    }
 }
 
-TEST_F(SettingsTest, ShortOptionsValueLeavesTheRestZero)
+TEST_F(SettingsTest, ShortRecordsLoadZeroFilledAndClamped)
 {
     TFakeStore store;
-    TBytes stored(210, 0);
-    stored[0] = 1;
-    PutI32(stored, 200, 7); // NumChoices
-    stored[208] = '|'; // the first native delimiter; the rest of the record is missing
-    store.Values["Options"] = stored;
+    // Cut inside the native delimiters: NumChoices 7 is there, EnglishEvaluation is not.
+    store.Values["Options"] = Layout(210, { { 0, { 1 } }, { 200, { 7 } }, { 208, { '|' } } });
+    store.Values["PageSetup"] = Layout(17, { { 16, { 0 } } }); // no columns
     TWindowState window;
     LoadSettings(store, Environment(), window);
-
     EXPECT_TRUE(Options.AppendNewWords);
-    EXPECT_FALSE(Options.ConfirmDuplicates);
+    EXPECT_FALSE(Options.ConfirmDuplicates); // zero, not the default
     EXPECT_EQ(Options.NumChoices, 7);
     EXPECT_EQ(Options.NativeDelimiters.Syn1, '|');
-    EXPECT_EQ(Options.NativeDelimiters.Syn2, '\0');
-    EXPECT_EQ(Options.ForeignEvaluation, 0);
     EXPECT_EQ(Options.EnglishEvaluation, 0);
-    EXPECT_EQ(Options.ColourRight, 0u);
-    EXPECT_FALSE(Options.UsePenaltyPoints);
-    // Zero is no usable maximum: the range check lifts it.
-    EXPECT_EQ(Options.MaxPenaltyPoints, 1);
-}
-
-TEST_F(SettingsTest, RecordsTooLongOrOfAnotherKindGetTheDefaults)
-{
-    TFakeStore store;
-    TBytes options(OptionsSize + 1, 0);
-    store.Values["Options"] = options;
-    store.Values["PageSetup"] = TBytes(PageSetupSize + 4, 0);
-    store.Values["PrintOptions"] = std::int32_t { 0 };
-    TWindowState window;
-    LoadSettings(store, Environment(), window);
-    EXPECT_EQ(Bytes(OptionsToBytes(Options)), Bytes(OptionsToBytes(TOptions {})));
-    EXPECT_EQ(Bytes(PageSetupToBytes(PageSetup)), Bytes(PageSetupToBytes(TPageSetup {})));
-    EXPECT_EQ(Bytes(PrintOptionsToBytes(PrintOptions)), (TBytes { 1, 1, 14 }));
+    EXPECT_EQ(Options.MaxPenaltyPoints, 1); // zero is no usable maximum
+    EXPECT_EQ(PageSetup.Columns, 1);
 }
 
 TEST_F(SettingsTest, EverythingSurvivesSaveAndLoad)
 {
-    TFakeStore store;
     TWindowState saved;
     saved.Bounds = TWindowBounds { -10, 20, 630, 500 };
     saved.ForeignLangID = 0x0419;
     saved.NativeLangID = 0x0809;
-    saved.ShowToolBar = false;
-    saved.ShowStatusBar = false;
+    saved.ShowToolBar = saved.ShowStatusBar = saved.ShowTips = false;
     saved.TestMode = 1;
     saved.MultipleChoice = true;
     saved.NextTip = 17;
-    saved.ShowTips = false;
     saved.ImportFilter = 3;
     saved.RecentFiles = { "/home/u/c.vmr", "/home/u/a.vmr", "/home/u/b.vmr" };
     Options.NumChoices = 8;
@@ -413,38 +321,16 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoad)
     SoundFileWrong = "/snd/no.wav";
     DisplayFont = { "DejaVu Sans", 12 };
     PrintFont = { "Liberation Serif", 14 };
-    const TBytes options = Bytes(OptionsToBytes(Options));
-    const TBytes printOptions = Bytes(PrintOptionsToBytes(PrintOptions));
-    const TBytes pageSetup = Bytes(PageSetupToBytes(PageSetup));
+    const TGlobals globals = Globals();
+    TFakeStore store;
     SaveSettings(store, saved);
 
     ResetSettings();
     TWindowState loaded;
     LoadSettings(store, Environment([](const std::string&) { return true; }), loaded);
-    ASSERT_TRUE(loaded.Bounds);
-    EXPECT_EQ(loaded.Bounds->Left, -10);
-    EXPECT_EQ(loaded.Bounds->Top, 20);
-    EXPECT_EQ(loaded.Bounds->Right, 630);
-    EXPECT_EQ(loaded.Bounds->Bottom, 500);
-    EXPECT_EQ(loaded.ForeignLangID, 0x0419);
-    EXPECT_EQ(loaded.NativeLangID, 0x0809);
-    EXPECT_FALSE(loaded.ShowToolBar);
-    EXPECT_FALSE(loaded.ShowStatusBar);
-    EXPECT_EQ(loaded.TestMode, 1);
-    EXPECT_TRUE(loaded.MultipleChoice);
-    EXPECT_EQ(loaded.NextTip, 17);
-    EXPECT_FALSE(loaded.ShowTips);
-    EXPECT_EQ(loaded.ImportFilter, 3);
+    EXPECT_EQ(Fields(loaded), Fields(saved));
     EXPECT_EQ(loaded.RecentFiles, saved.RecentFiles);
-    EXPECT_EQ(Bytes(OptionsToBytes(Options)), options);
-    EXPECT_EQ(Bytes(PrintOptionsToBytes(PrintOptions)), printOptions);
-    EXPECT_EQ(Bytes(PageSetupToBytes(PageSetup)), pageSetup);
-    EXPECT_EQ(SoundFileRight, "/snd/yes.wav");
-    EXPECT_EQ(SoundFileWrong, "/snd/no.wav");
-    EXPECT_EQ(DisplayFont.Name, "DejaVu Sans");
-    EXPECT_EQ(DisplayFont.Size, 12);
-    EXPECT_EQ(PrintFont.Name, "Liberation Serif");
-    EXPECT_EQ(PrintFont.Size, 14);
+    EXPECT_EQ(Globals(), globals);
 }
 
 TEST_F(SettingsTest, SavedValuesHaveTheirKindsAndOrder)
@@ -459,71 +345,47 @@ TEST_F(SettingsTest, SavedValuesHaveTheirKindsAndOrder)
         "File1", "File2", "PrintOptions", "PageSetup", "Options", "Sound1", "Sound2", "DisplayFont",
         "DisplaySize", "PrintFont", "PrintSize" };
     EXPECT_EQ(store.Writes, order);
-
-    TBytes position(16, 0);
-    PutI32(position, 0, 100);
-    PutI32(position, 4, 50);
-    PutI32(position, 8, 740);
-    PutI32(position, 12, 530);
-    EXPECT_EQ(std::get<TBytes>(store.Values["WindowPosition"]), position);
+    EXPECT_EQ(std::get<TBytes>(store.Values["WindowPosition"]), Position(100, 50, 740, 530));
     EXPECT_EQ(std::get<TBytes>(store.Values["Options"]).size(), OptionsSize);
     EXPECT_EQ(std::get<TBytes>(store.Values["PageSetup"]).size(), PageSetupSize);
     EXPECT_EQ(std::get<TBytes>(store.Values["PrintOptions"]).size(), PrintOptionsSize);
     EXPECT_EQ(std::get<std::int32_t>(store.Values["ShowToolBar"]), 1);
     EXPECT_EQ(std::get<std::int32_t>(store.Values["MultipleChoice"]), 0);
     EXPECT_EQ(std::get<std::int32_t>(store.Values["FileCount"]), 2);
-    EXPECT_EQ(std::get<std::string>(store.Values["File1"]), "x.vmr");
     EXPECT_EQ(std::get<std::string>(store.Values["File2"]), "y.vmr");
 }
 
 TEST_F(SettingsTest, WindowPositionIsKeptUnlessTheWindowIsNormal)
 {
-    struct TCase {
-        const char* Name;
-        bool Maximised, Minimised, Written;
+    const std::tuple<const char*, bool, bool, std::int32_t> cases[] {
+        { "normal", false, false, 1920 },
+        { "maximised", true, false, 410 },
+        { "minimised", false, true, 410 },
     };
-    const TCase cases[] {
-        { "normal", false, false, true },
-        { "maximised", true, false, false },
-        { "minimised", false, true, false },
-    };
-    for (const auto& c : cases) {
+    for (const auto& [name, maximised, minimised, right] : cases) {
         TFakeStore store;
-        TWindowState earlier;
-        earlier.Bounds = TWindowBounds { 10, 10, 410, 310 };
-        SaveSettings(store, earlier);
         TWindowState window;
+        window.Bounds = TWindowBounds { 10, 10, 410, 310 };
+        SaveSettings(store, window);
         window.Bounds = TWindowBounds { 0, 0, 1920, 1080 };
-        window.Maximised = c.Maximised;
-        window.Minimised = c.Minimised;
+        window.Maximised = maximised;
+        window.Minimised = minimised;
         SaveSettings(store, window);
         TWindowState loaded;
         LoadSettings(store, Environment(), loaded);
-        ASSERT_TRUE(loaded.Bounds) << c.Name;
-        EXPECT_EQ(loaded.Bounds->Right, c.Written ? 1920 : 410) << c.Name;
+        ASSERT_TRUE(loaded.Bounds) << name;
+        EXPECT_EQ(loaded.Bounds->Right, right) << name;
     }
 }
 
 TEST_F(SettingsTest, DamagedWindowPositionCentresTheWindow)
 {
-    const std::vector<std::pair<const char*, TBytes>> cases {
+    const std::pair<const char*, TBytes> cases[] {
         { "too long", TBytes(17, 1) },
         { "short", TBytes { 10, 0, 0, 0, 10, 0, 0, 0 } },
         { "empty", TBytes {} },
-        { "right left of left",
-            [] {
-                TBytes b(16, 0);
-                PutI32(b, 0, 500);
-                PutI32(b, 8, 100);
-                PutI32(b, 12, 300);
-                return b;
-            }() },
-        { "no height",
-            [] {
-                TBytes b(16, 0);
-                PutI32(b, 8, 100);
-                return b;
-            }() },
+        { "right left of left", Position(500, 0, 100, 300) },
+        { "no height", Position(0, 0, 100, 0) },
     };
     for (const auto& [name, bytes] : cases) {
         TFakeStore store;
@@ -574,39 +436,33 @@ TEST_F(SettingsTest, DamagedFileCountReadsBoundedly)
 
 TEST_F(SettingsTest, MissingDisplayFontFallsBackToArial)
 {
-    struct TCase {
-        const char* Name;
-        std::optional<std::string> StoredName;
-        bool Exists;
-        std::string ExpectedName;
-        std::int32_t ExpectedSize;
+    const std::tuple<const char*, std::optional<std::string>, bool> cases[] {
+        { "stored and installed", "Liberation Sans", true },
+        { "stored, gone", "Gone Sans", false },
+        { "default, not installed", std::nullopt, false },
+        { "empty name", "", false },
     };
-    const TCase cases[] {
-        { "stored and installed", "Liberation Sans", true, "Liberation Sans", 11 },
-        { "stored, gone", "Gone Sans", false, "Arial", 10 },
-        { "default, not installed", std::nullopt, false, "Arial", 10 },
-        { "empty name", "", false, "Arial", 10 },
-    };
-    for (const auto& c : cases) {
+    for (const auto& [name, stored, exists] : cases) {
+        SCOPED_TRACE(name);
         TFakeStore store;
-        if (c.StoredName)
-            store.Values["DisplayFont"] = *c.StoredName;
+        if (stored)
+            store.Values["DisplayFont"] = *stored;
         store.Values["DisplaySize"] = std::int32_t { 11 };
         store.Values["PrintFont"] = std::string("Gone Serif");
         store.Values["PrintSize"] = std::int32_t { 9 };
         std::vector<std::string> asked;
-        const auto environment = Environment([&](const std::string& name) {
-            asked.push_back(name);
-            return c.Exists;
-        });
         TWindowState window;
-        LoadSettings(store, environment, window);
-        EXPECT_EQ(DisplayFont.Name, c.ExpectedName) << c.Name;
-        EXPECT_EQ(DisplayFont.Size, c.ExpectedSize) << c.Name;
+        LoadSettings(store, Environment([&](const std::string& font) {
+            asked.push_back(font);
+            return exists;
+        }),
+            window);
+        EXPECT_EQ(DisplayFont.Name, exists ? *stored : "Arial");
+        EXPECT_EQ(DisplayFont.Size, exists ? 11 : 10);
         // Only the display font is checked.
-        EXPECT_EQ(asked, (std::vector<std::string> { c.StoredName.value_or("Verdana") })) << c.Name;
-        EXPECT_EQ(PrintFont.Name, "Gone Serif") << c.Name;
-        EXPECT_EQ(PrintFont.Size, 9) << c.Name;
+        EXPECT_EQ(asked, (std::vector<std::string> { stored.value_or("Verdana") }));
+        EXPECT_EQ(PrintFont.Name, "Gone Serif");
+        EXPECT_EQ(PrintFont.Size, 9);
     }
 }
 
@@ -618,16 +474,11 @@ TEST_F(SettingsTest, DamagedSeparateValuesGetUsableOnes)
         std::int32_t DisplaySize, PrintSize, TestMode, NextTip, ImportFilter;
         std::uint16_t ForeignLangID;
     };
-    const TCase cases[] {
-        { "zero", 0, 8, 10, 0, 0, 1, 0 },
-        { "one", 1, 1, 1, 1, 1, 1, 1 },
-        { "two", 2, 2, 2, 0, 2, 2, 2 },
-        { "three", 3, 3, 3, 0, 3, 3, 3 },
-        { "four", 4, 4, 4, 0, 4, 1, 4 },
+    const TCase cases[] { { "zero", 0, 8, 10, 0, 0, 1, 0 }, { "one", 1, 1, 1, 1, 1, 1, 1 },
+        { "two", 2, 2, 2, 0, 2, 2, 2 }, { "three", 3, 3, 3, 0, 3, 3, 3 }, { "four", 4, 4, 4, 0, 4, 1, 4 },
         { "negative", -1, 8, 10, 0, 0, 1, 0 },
         { "largest font", MaxFontSize, MaxFontSize, MaxFontSize, 0, MaxFontSize, 1, MaxFontSize },
-        { "too large", 70000, 8, 10, 0, 70000, 1, 0 },
-    };
+        { "too large", 70000, 8, 10, 0, 70000, 1, 0 } };
     for (const auto& c : cases) {
         TFakeStore store;
         for (const char* name : { "DisplaySize", "PrintSize", "TestMode", "NextTip", "ImportFilter",
@@ -635,35 +486,14 @@ TEST_F(SettingsTest, DamagedSeparateValuesGetUsableOnes)
             store.Values[name] = c.Stored;
         TWindowState window;
         LoadSettings(store, Environment([](const std::string&) { return true; }), window);
-        EXPECT_EQ(DisplayFont.Size, c.DisplaySize) << c.Name;
-        EXPECT_EQ(PrintFont.Size, c.PrintSize) << c.Name;
-        EXPECT_EQ(window.TestMode, c.TestMode) << c.Name;
-        EXPECT_EQ(window.NextTip, c.NextTip) << c.Name;
-        EXPECT_EQ(window.ImportFilter, c.ImportFilter) << c.Name;
-        EXPECT_EQ(window.ForeignLangID, c.ForeignLangID) << c.Name;
         // A native language that is no language gives way to the user's.
-        EXPECT_EQ(window.NativeLangID, c.ForeignLangID == 0 && c.Stored != 0 ? 0x0407 : c.ForeignLangID)
+        const std::uint16_t native = c.ForeignLangID == 0 && c.Stored != 0 ? 0x0407 : c.ForeignLangID;
+        EXPECT_EQ(std::tuple(DisplayFont.Size, PrintFont.Size, window.TestMode, window.NextTip,
+                      window.ImportFilter, window.ForeignLangID, window.NativeLangID),
+            std::tuple(
+                c.DisplaySize, c.PrintSize, c.TestMode, c.NextTip, c.ImportFilter, c.ForeignLangID, native))
             << c.Name;
     }
-}
-
-TEST_F(SettingsTest, DamagedRecordsAreClampedOnLoad)
-{
-    TFakeStore store;
-    TOptions options;
-    options.NumChoices = 0;
-    options.MaxPenaltyPoints = 99;
-    options.Delay = -7;
-    store.Values["Options"] = Bytes(OptionsToBytes(options));
-    TPageSetup setup;
-    setup.Columns = 0;
-    store.Values["PageSetup"] = Bytes(PageSetupToBytes(setup));
-    TWindowState window;
-    LoadSettings(store, Environment(), window);
-    EXPECT_EQ(Options.NumChoices, 3);
-    EXPECT_EQ(Options.MaxPenaltyPoints, 5);
-    EXPECT_EQ(Options.Delay, 0);
-    EXPECT_EQ(PageSetup.Columns, 1);
 }
 
 TEST(SettingsWindow, BoundsVisibleNeedsAGrabbableTopArea)
@@ -701,25 +531,13 @@ TEST(SettingsWindow, BoundsVisibleNeedsAGrabbableTopArea)
 
 TEST(SettingsLanguage, UserLanguageFromLocaleName)
 {
-    const std::vector<std::pair<const char*, std::uint16_t>> cases {
-        { "en_US", 0x0409 },
-        { "en_GB", 0x0809 },
-        { "en-AU", 0x0C09 },
-        { "de_CH", 0x0807 },
-        { "de_AT", 0x0C07 },
-        { "de", 0x0407 }, // language only: its main entry
-        { "de_BR", 0x0407 }, // a country the table lacks for the language
-        { "fr_FR.UTF-8", 0x040C },
-        { "pt_BR", 0x0416 },
-        { "es_ES", 0x0C0A },
-        { "es_419", 0x040A },
-        { "sr_Latn_RS", 0x081A },
-        { "sr_RS", 0x0C1A }, // the first entry with the same language and country
-        { "nb_NO", 0x0414 },
-        { "C", 0x0409 },
-        { "", 0x0409 },
-        { "xx_YY", 0x0409 },
-    };
+    // "de": language only, its main entry; "de_BR": a country the table lacks for the language;
+    // "sr_RS": the first entry with the same language and country.
+    const std::pair<const char*, std::uint16_t> cases[] { { "en_US", 0x0409 }, { "en_GB", 0x0809 },
+        { "en-AU", 0x0C09 }, { "de_CH", 0x0807 }, { "de_AT", 0x0C07 }, { "de", 0x0407 }, { "de_BR", 0x0407 },
+        { "fr_FR.UTF-8", 0x040C }, { "pt_BR", 0x0416 }, { "es_ES", 0x0C0A }, { "es_419", 0x040A },
+        { "sr_Latn_RS", 0x081A }, { "sr_RS", 0x0C1A }, { "nb_NO", 0x0414 }, { "C", 0x0409 }, { "", 0x0409 },
+        { "xx_YY", 0x0409 } };
     for (const auto& [name, id] : cases)
         EXPECT_EQ(UserLanguageFromLocale(name), id) << name;
 }

@@ -11,13 +11,15 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+namespace fs = std::filesystem;
+
 namespace {
 
 const std::string EmptyFile = std::string("\x0CVelmoria 2.3", 13) + std::string("\x07\x04\x09\x04", 4)
     + std::string(8, '\0') + std::string(16, '\0') + std::string(4, '\0');
 
-void AddItem(TVocabFile& doc, std::string_view foreign, std::string_view category, std::string_view notes,
-    std::string_view native, std::int32_t sortingPosition = 0)
+void AddItem(TVocabFile& doc, std::string_view foreign, std::string_view native,
+    std::string_view category = "", std::string_view notes = "", std::int32_t sortingPosition = 0)
 {
     doc.SetCurrentIndex(-1);
     doc.NewItem().SetFieldValues(foreign, category, notes, native);
@@ -32,9 +34,9 @@ void FillSample(TVocabFile& doc)
     doc.SetNativeLangID(0x0409);
     for (int i = 0; i < PropertyCount; ++i)
         doc.SetProperties(i, "property " + std::to_string(i) + " \xE4\xF6\xFC");
-    AddItem(doc, "der Hund", "noun", "", "dog", 4);
-    AddItem(doc, "\xDF\xE9\x80\x81\xFF", "", "note \"quoted\"", "a; b, c");
-    AddItem(doc, "", "", "", "");
+    AddItem(doc, "der Hund", "dog", "noun", "", 4);
+    AddItem(doc, "\xDF\xE9\x80\x81\xFF", "a; b, c", "", "note \"quoted\"");
+    AddItem(doc, "", "");
 }
 
 std::string Saved(TVocabFile& doc)
@@ -44,80 +46,93 @@ std::string Saved(TVocabFile& doc)
     return out.str();
 }
 
+// The message of the exception of the given type that the action throws.
+template <class E, class F> std::string ErrorOf(F action)
+{
+    try {
+        action();
+    } catch (const E& e) {
+        return e.what();
+    }
+    ADD_FAILURE() << "nothing thrown";
+    return {};
+}
+
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
 // A stream buffer that accepts only a given number of bytes, like a disk that fills up.
 class TFailingBuffer : public std::streambuf {
 public:
     explicit TFailingBuffer(std::size_t limit)
-        : Limit_(limit)
+        : Room_(limit)
     {
     }
 
 protected:
-    int_type overflow(int_type ch) override
-    {
-        if (Written_ >= Limit_)
-            return traits_type::eof();
-        ++Written_;
-        return ch;
-    }
+    int_type overflow(int_type ch) override { return Room_ > 0 ? (--Room_, ch) : traits_type::eof(); }
     std::streamsize xsputn(const char*, std::streamsize n) override
     {
-        const auto room = static_cast<std::streamsize>(Limit_ - Written_);
-        const auto taken = std::min(room, n);
-        Written_ += static_cast<std::size_t>(taken);
+        const auto taken = std::min(static_cast<std::streamsize>(Room_), n);
+        Room_ -= static_cast<std::size_t>(taken);
         return taken;
     }
 
 private:
-    std::size_t Limit_;
-    std::size_t Written_ = 0;
+    std::size_t Room_;
+};
+
+// A sample list saved in a folder of its own.
+class VocabFileStorage : public ::testing::Test {
+protected:
+    void SaveSample()
+    {
+        if (Doc.Count() == 0)
+            FillSample(Doc);
+        Doc.SaveToFile(Name);
+        Before = ReadBytes(Name);
+    }
+    std::ptrdiff_t FilesInFolder() const { return std::distance(fs::directory_iterator(Dir.Path()), {}); }
+
+    TTempDir Dir;
+    const std::string Name = Dir.File("list.vmr");
+    TVocabFile Doc;
+    std::string Before;
 };
 
 } // namespace
 
-TEST(VocabFileStorage, EmptyDocumentIs45Bytes)
+TEST_F(VocabFileStorage, EmptyDocumentIs45BytesAndAnItemRecordIsExact)
 {
-    TVocabFile doc;
-    doc.SetForeignLangID(0x0407);
-    doc.SetNativeLangID(0x0409);
-    const std::string bytes = Saved(doc);
-    EXPECT_EQ(bytes.size(), 45u);
-    EXPECT_EQ(bytes, EmptyFile);
-    EXPECT_FALSE(doc.Modified());
-}
+    Doc.SetForeignLangID(0x0407);
+    Doc.SetNativeLangID(0x0409);
+    EXPECT_EQ(Saved(Doc), EmptyFile);
+    EXPECT_FALSE(Doc.Modified());
 
-TEST(VocabFileStorage, ItemRecordLayoutIsExact)
-{
-    TVocabFile doc;
-    AddItem(doc, "ab", "c", "", "de", 1);
-    doc.Items(0).LastAttempt = 0x01020304;
-    doc.Items(0).PenaltyPoints = -1;
-    const std::string bytes = Saved(doc);
+    AddItem(Doc, "ab", "de", "c", "", 1);
+    Doc.Items(0).LastAttempt = 0x01020304;
+    Doc.Items(0).PenaltyPoints = -1;
+    const std::string bytes = Saved(Doc);
     const std::string record = std::string("\x02\x00"
-                                           "ab"
-                                           "\x01\x00"
-                                           "c"
-                                           "\x00\x00"
-                                           "\x02\x00"
+                                           "ab\x01\x00"
+                                           "c\x00\x00\x02\x00"
                                            "de",
                                    13)
-        + std::string("\x04\x03\x02\x01"
-                      "\x01\x00\x00\x00"
-                      "\xFF\xFF\xFF\xFF",
-            12);
+        + std::string("\x04\x03\x02\x01\x01\x00\x00\x00\xFF\xFF\xFF\xFF", 12);
     ASSERT_EQ(bytes.size(), 45u + record.size());
     EXPECT_EQ(bytes.substr(41, 4), std::string("\x01\x00\x00\x00", 4));
     EXPECT_EQ(bytes.substr(45), record);
 }
 
-TEST(VocabFileStorage, SaveAndReloadKeepsEveryByte)
+TEST_F(VocabFileStorage, SaveAndReloadKeepsEveryByte)
 {
-    TVocabFile doc;
-    FillSample(doc);
-    doc.Items(0).PenaltyPoints = -1;
-    doc.Items(0).LastAttempt = 17;
-    doc.Items(1).PenaltyPoints = 3;
-    const std::string first = Saved(doc);
+    FillSample(Doc);
+    Doc.Items(0).PenaltyPoints = -1;
+    Doc.Items(0).LastAttempt = 17;
+    Doc.Items(1).PenaltyPoints = 3;
+    const std::string first = Saved(Doc);
 
     TVocabFile loaded;
     loaded.LoadFromBytes(first);
@@ -125,220 +140,147 @@ TEST(VocabFileStorage, SaveAndReloadKeepsEveryByte)
     EXPECT_EQ(loaded.NativeLangID(), 0x0409);
     ASSERT_EQ(loaded.Count(), 3);
     for (int i = 0; i < PropertyCount; ++i)
-        EXPECT_EQ(loaded.Properties(i), doc.Properties(i));
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(loaded.Items(i).FieldValues(), doc.Items(i).FieldValues());
-        EXPECT_EQ(loaded.Items(i).LastAttempt, doc.Items(i).LastAttempt);
-        EXPECT_EQ(loaded.Items(i).SortingPosition, doc.Items(i).SortingPosition);
-        EXPECT_EQ(loaded.Items(i).PenaltyPoints, doc.Items(i).PenaltyPoints);
-    }
+        EXPECT_EQ(loaded.Properties(i), Doc.Properties(i));
+    EXPECT_EQ(loaded.Items(1).FieldValues(), Doc.Items(1).FieldValues());
     EXPECT_TRUE(loaded.Items(0).Learnt());
     EXPECT_EQ(loaded.CurrentIndex(), -1);
     EXPECT_FALSE(loaded.Modified());
     EXPECT_EQ(loaded.UndoPos(), 0);
     EXPECT_EQ(loaded.SavedPos(), 0);
-    EXPECT_EQ(Saved(loaded), first);
+    EXPECT_EQ(Saved(loaded), first) << "with the exact record layout, this checks every item value";
 }
 
-TEST(VocabFileStorage, CountersAndBytesAboveAsciiSurviveWhateverTheLanguages)
+TEST_F(VocabFileStorage, CountersAndBytesAboveAsciiSurviveWhateverTheLanguagesAndTrailingBytesAreIgnored)
 {
     std::string bytes = EmptyFile;
-    bytes[13] = '\x19'; // Russian foreign, Greek native: the bytes must not be touched
-    bytes[14] = '\x04';
-    bytes[15] = '\x08';
-    bytes[16] = '\x04';
-    bytes.replace(17, 8, std::string("\xFF\xFF\xFF\x7F\x05\x00\x00\x00", 8));
-    TVocabFile doc;
-    doc.LoadFromBytes(bytes);
-    EXPECT_EQ(doc.Attempts(), 0x7FFFFFFF);
-    EXPECT_EQ(doc.Successes(), 5);
-    EXPECT_EQ(Saved(doc), bytes);
+    // Russian foreign, Greek native: the bytes must not be touched.
+    bytes.replace(13, 12, std::string("\x19\x04\x08\x04\xFF\xFF\xFF\x7F\x05\x00\x00\x00", 12));
+    Doc.LoadFromBytes(bytes + "garbage");
+    EXPECT_EQ(Doc.Count(), 0);
+    EXPECT_EQ(Doc.ForeignLangID(), 0x0419);
+    EXPECT_EQ(Doc.Attempts(), 0x7FFFFFFF);
+    EXPECT_EQ(Doc.Successes(), 5);
+    EXPECT_EQ(Saved(Doc), bytes);
 }
 
-TEST(VocabFileStorage, TrailingBytesAreIgnored)
-{
-    TVocabFile doc;
-    doc.LoadFromBytes(EmptyFile + "garbage");
-    EXPECT_EQ(doc.Count(), 0);
-    EXPECT_EQ(doc.ForeignLangID(), 0x0407);
-}
-
-TEST(VocabFileStorage, WrongMagicIsRefused)
+TEST_F(VocabFileStorage, WrongMagicIsRefused)
 {
     for (const std::string& magic :
         { std::string("\x0CVELMORIA 2.3", 13), std::string("\x0BVelmoria 2.3", 13),
             std::string("\x0CVelmoria 2.4", 13), std::string("\x0Cvelmoria 2.3", 13) }) {
         TVocabFile doc;
-        try {
-            doc.LoadFromBytes(magic + EmptyFile.substr(13));
-            FAIL() << "accepted " << magic;
-        } catch (const EVocabFileError& e) {
-            EXPECT_STREQ(e.what(), "Invalid file format.");
-        }
+        EXPECT_EQ(ErrorOf<EVocabFileError>([&] { doc.LoadFromBytes(magic + EmptyFile.substr(13)); }),
+            "Invalid file format.")
+            << magic;
         EXPECT_EQ(doc.Count(), 0);
     }
 }
 
-TEST(VocabFileStorage, FileCutAtEveryOffsetFailsCleanly)
+TEST_F(VocabFileStorage, FileCutAtEveryOffsetFailsCleanly)
 {
-    TVocabFile source;
-    FillSample(source);
-    const std::string bytes = Saved(source);
+    FillSample(Doc);
+    const std::string bytes = Saved(Doc);
     for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
+        SCOPED_TRACE(cut);
         TVocabFile doc;
         FillSample(doc);
-        EXPECT_ANY_THROW(doc.LoadFromBytes(std::string_view(bytes).substr(0, cut))) << "cut at " << cut;
-        EXPECT_EQ(doc.Count(), 0) << "cut at " << cut;
+        EXPECT_ANY_THROW(doc.LoadFromBytes(std::string_view(bytes).substr(0, cut)));
+        EXPECT_EQ(doc.Count(), 0);
         EXPECT_EQ(doc.FileName(), "");
         EXPECT_EQ(doc.Properties(0), "");
         EXPECT_EQ(doc.Attempts(), 0);
         EXPECT_FALSE(doc.Modified());
         EXPECT_EQ(doc.UndoKind(), ukNone);
     }
+    // From a stream the rest of it is read; a stream that ends too soon empties the document too.
+    std::istringstream in(bytes), cut("\x0CVelmoria");
+    Doc.LoadFromStream(in);
+    EXPECT_EQ(Doc.Count(), 3);
+    EXPECT_ANY_THROW(Doc.LoadFromStream(cut));
+    EXPECT_EQ(Doc.Count(), 0);
 }
 
-TEST(VocabFileStorage, TruncatedFileFailsWithTheReadErrorAndEmptiesTheDocument)
+TEST_F(VocabFileStorage, LoadFromFileErrors)
 {
-    TTempDir dir;
-    TVocabFile source;
-    FillSample(source);
-    const std::string bytes = Saved(source);
-    WriteBytes(dir.File("cut.vmr"), bytes.substr(0, bytes.size() - 3));
-    TVocabFile doc;
-    FillSample(doc);
-    try {
-        doc.LoadFromFile(dir.File("cut.vmr"));
-        FAIL();
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), StreamReadError);
-    }
-    EXPECT_EQ(doc.Count(), 0);
-    EXPECT_EQ(doc.FileName(), "");
+    SaveSample();
+    // A missing file, or a folder, leaves the document as it was.
+    EXPECT_TRUE(
+        Contains(ErrorOf<EFileError>([&] { Doc.LoadFromFile(Dir.File("missing.vmr")); }), "missing.vmr"));
+    EXPECT_THROW(Doc.LoadFromFile(Dir.Path().string()), EFileError);
+    EXPECT_EQ(Doc.Count(), 3);
+    EXPECT_EQ(Doc.FileName(), Name);
+    // A file cut short is read up to its end and fails with the read error, emptying the document.
+    WriteBytes(Name, Before.substr(0, Before.size() - 3));
+    EXPECT_EQ(ErrorOf<std::runtime_error>([&] { Doc.LoadFromFile(Name); }), StreamReadError);
+    EXPECT_EQ(Doc.Count(), 0);
+    EXPECT_EQ(Doc.FileName(), "");
 }
 
-TEST(VocabFileStorage, ImpossibleItemCountsAreRefusedBeforeAllocating)
+TEST_F(VocabFileStorage, ImpossibleItemCountsAreRefusedBeforeAllocating)
 {
-    struct Case {
-        const char* name;
-        std::string count;
+    const auto withCount = [](const char* count) {
+        return EmptyFile.substr(0, 41) + std::string(count, 4) + std::string(20, '\0');
     };
-    const Case cases[] = {
-        { "negative", std::string("\xFF\xFF\xFF\xFF", 4) },
-        { "capacity limit", std::string("\x00\x00\x00\x08", 4) },
-        { "largest", std::string("\xFF\xFF\xFF\x7F", 4) },
-        // 100 million items cannot fit in the 20 bytes that follow.
-        { "more than the bytes hold", std::string("\x00\xE1\xF5\x05", 4) },
-        { "one more than the bytes hold", std::string("\x02\x00\x00\x00", 4) },
-    };
-    for (const auto& c : cases) {
+    for (const char* count : {
+             "\xFF\xFF\xFF\xFF", // negative
+             "\x00\x00\x00\x08", // the capacity limit
+             "\xFF\xFF\xFF\x7F", // the largest
+             "\x00\xE1\xF5\x05", // 100 million items cannot fit in the 20 bytes that follow
+             "\x02\x00\x00\x00", // one more than the bytes hold
+         }) {
         TVocabFile doc;
         FillSample(doc);
-        const std::string bytes = EmptyFile.substr(0, 41) + c.count + std::string(20, '\0');
-        EXPECT_THROW(doc.LoadFromBytes(bytes), EVocabFileError) << c.name;
-        EXPECT_EQ(doc.Count(), 0) << c.name;
+        EXPECT_THROW(doc.LoadFromBytes(withCount(count)), EVocabFileError)
+            << ::testing::PrintToString(std::string(count, 4));
+        EXPECT_EQ(doc.Count(), 0);
     }
-    TVocabFile doc;
-    doc.LoadFromBytes(EmptyFile.substr(0, 41) + std::string("\x01\x00\x00\x00", 4) + std::string(20, '\0'));
-    EXPECT_EQ(doc.Count(), 1);
+    Doc.LoadFromBytes(withCount("\x01\x00\x00\x00"));
+    EXPECT_EQ(Doc.Count(), 1);
 }
 
-TEST(VocabFileStorage, LoadFromStreamReadsTheRestOfTheStream)
+TEST_F(VocabFileStorage, SaveToFileNamesTheDocumentButTooLongTextIsRefusedBeforeTheFileIsTouched)
 {
-    TVocabFile source;
-    FillSample(source);
-    std::istringstream in(Saved(source));
-    TVocabFile doc;
-    doc.LoadFromStream(in);
-    EXPECT_EQ(doc.Count(), 3);
-    std::istringstream bad("\x0CVelmoria");
-    EXPECT_ANY_THROW(doc.LoadFromStream(bad));
-    EXPECT_EQ(doc.Count(), 0);
-}
+    FillSample(Doc);
+    ASSERT_TRUE(Doc.Modified());
+    SaveSample();
+    EXPECT_FALSE(Doc.Modified());
+    EXPECT_EQ(Doc.FileName(), Name);
+    EXPECT_EQ(Doc.SavedPos(), Doc.UndoPos());
+    EXPECT_EQ(FilesInFolder(), 1);
 
-TEST(VocabFileStorage, MissingFileLeavesTheDocumentUntouched)
-{
-    TTempDir dir;
-    TVocabFile doc;
-    FillSample(doc);
-    try {
-        doc.LoadFromFile(dir.File("missing.vmr"));
-        FAIL();
-    } catch (const EFileError& e) {
-        EXPECT_NE(std::string(e.what()).find("missing.vmr"), std::string::npos);
-    }
-    EXPECT_EQ(doc.Count(), 3);
-    EXPECT_THROW(doc.LoadFromFile(dir.Path().string()), EFileError);
-    EXPECT_EQ(doc.Count(), 3);
-}
-
-TEST(VocabFileStorage, SaveToFileNamesTheDocumentAndMarksItSaved)
-{
-    TTempDir dir;
-    TVocabFile doc;
-    FillSample(doc);
-    ASSERT_TRUE(doc.Modified());
-    doc.SaveToFile(dir.File("list.vmr"));
-    EXPECT_FALSE(doc.Modified());
-    EXPECT_EQ(doc.FileName(), dir.File("list.vmr"));
-    EXPECT_EQ(doc.SavedPos(), doc.UndoPos());
-    TVocabFile loaded;
-    loaded.LoadFromFile(dir.File("list.vmr"));
-    EXPECT_EQ(loaded.FileName(), dir.File("list.vmr"));
-    EXPECT_EQ(loaded.Count(), 3);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
-}
-
-TEST(VocabFileStorage, TooLongTextIsRefusedBeforeTheFileIsTouched)
-{
-    TTempDir dir;
-    const std::string name = dir.File("list.vmr");
-    TVocabFile doc;
-    FillSample(doc);
-    doc.SaveToFile(name);
-    const std::string before = ReadBytes(name);
-
-    AddItem(doc, "long", "", "", std::string(65536, 'x'));
-    try {
-        doc.SaveToFile(name);
-        FAIL();
-    } catch (const EVocabFileError& e) {
-        EXPECT_NE(std::string(e.what()).find("item 4"), std::string::npos) << e.what();
-        EXPECT_NE(std::string(e.what()).find("translations"), std::string::npos) << e.what();
-    }
-    EXPECT_EQ(ReadBytes(name), before);
-    EXPECT_TRUE(doc.Modified());
+    AddItem(Doc, "long", std::string(65536, 'x'));
+    const std::string error = ErrorOf<EVocabFileError>([&] { Doc.SaveToFile(Name); });
+    EXPECT_TRUE(Contains(error, "item 4") && Contains(error, "translations")) << error;
+    EXPECT_EQ(ReadBytes(Name), Before);
+    EXPECT_TRUE(Doc.Modified());
 
     // 65535 bytes is the longest text that fits, and it comes back whole.
-    doc.Items(3).SetFieldValue(fiNative, std::string(65535, 'y'));
-    doc.SaveToFile(name);
+    Doc.Items(3).SetFieldValue(fiNative, std::string(65535, 'y'));
+    Doc.SaveToFile(Name);
     TVocabFile loaded;
-    loaded.LoadFromFile(name);
+    loaded.LoadFromFile(Name);
+    EXPECT_EQ(loaded.FileName(), Name);
+    EXPECT_EQ(loaded.Count(), 4);
     EXPECT_EQ(loaded.Items(3).FieldValue(fiNative).size(), 65535u);
 }
 
-TEST(VocabFileStorage, FailingStreamLeavesTheDocumentModified)
+TEST_F(VocabFileStorage, FailingStreamLeavesTheDocumentModified)
 {
-    TVocabFile doc;
-    FillSample(doc);
-    for (std::size_t limit : { std::size_t(0), std::size_t(10), std::size_t(60) }) {
+    FillSample(Doc);
+    for (std::size_t limit : { 0, 10, 60 }) {
         TFailingBuffer buffer(limit);
         std::ostream out(&buffer);
-        EXPECT_ANY_THROW(doc.SaveToStream(out)) << limit;
-        EXPECT_TRUE(doc.Modified());
-        EXPECT_NE(doc.SavedPos(), doc.UndoPos());
+        EXPECT_ANY_THROW(Doc.SaveToStream(out)) << limit;
+        EXPECT_TRUE(Doc.Modified());
+        EXPECT_NE(Doc.SavedPos(), Doc.UndoPos());
     }
 }
 
-TEST(VocabFileStorage, InterruptedSaveKeepsTheOldFile)
+TEST_F(VocabFileStorage, InterruptedOrRefusedSaveKeepsTheOldFile)
 {
-    TTempDir dir;
-    const std::string name = dir.File("list.vmr");
-    TVocabFile doc;
-    FillSample(doc);
-    doc.SaveToFile(name);
-    const std::string before = ReadBytes(name);
+    SaveSample();
     for (int i = 0; i < 2000; ++i)
-        AddItem(doc, "word " + std::to_string(i), "noun", "", "translation");
+        AddItem(Doc, "word " + std::to_string(i), "translation", "noun");
 
     // The file system refuses to grow the new file past a few kilobytes, as a full disk would.
     struct rlimit old { };
@@ -347,60 +289,31 @@ TEST(VocabFileStorage, InterruptedSaveKeepsTheOldFile)
     struct rlimit small = old;
     small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    try {
-        doc.SaveToFile(name);
-        ADD_FAILURE() << "save succeeded";
-    } catch (const EFileError& e) {
-        EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
-    }
+    const std::string error = ErrorOf<EFileError>([&] { Doc.SaveToFile(Name); });
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(ReadBytes(name), before);
-    EXPECT_TRUE(doc.Modified());
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1) << "temporary file left";
-}
+    EXPECT_TRUE(Contains(error, Name)) << error;
+    EXPECT_EQ(ReadBytes(Name), Before);
+    EXPECT_TRUE(Doc.Modified());
+    EXPECT_EQ(FilesInFolder(), 1) << "temporary file left";
 
-TEST(VocabFileStorage, SaveIntoReadOnlyFolderKeepsTheOldFile)
-{
     if (geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
-    TTempDir dir;
-    const std::string name = dir.File("list.vmr");
-    TVocabFile doc;
-    FillSample(doc);
-    doc.SaveToFile(name);
-    const std::string before = ReadBytes(name);
-    AddItem(doc, "new", "", "", "neu");
-    std::filesystem::permissions(
-        dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_THROW(doc.SaveToFile(name), EFileError);
-    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(ReadBytes(name), before);
-    EXPECT_TRUE(doc.Modified());
+        return; // permissions do not bind the superuser
+    fs::permissions(Dir.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_THROW(Doc.SaveToFile(Name), EFileError) << "a read-only folder";
+    fs::permissions(Dir.Path(), fs::perms::owner_all);
+    EXPECT_EQ(ReadBytes(Name), Before);
+    EXPECT_TRUE(Doc.Modified());
 }
 
-TEST(SafeSave, ReplacesTheFileAndKeepsItsPermissions)
+TEST(SafeSave, ReplacesTheFileKeepingItsPermissionsAndAFailingWriterLeavesNothingBehind)
 {
     TTempDir dir;
     const std::string name = dir.File("out.txt");
     WriteBytes(name, "old");
-    std::filesystem::permissions(name,
-        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
-            | std::filesystem::perms::group_read);
-    SafeWriteFile(name, std::string_view("new contents"));
-    EXPECT_EQ(ReadBytes(name), "new contents");
-    const auto perms = std::filesystem::status(name).permissions();
-    EXPECT_EQ(perms & std::filesystem::perms::all,
-        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
-            | std::filesystem::perms::group_read);
-}
-
-TEST(SafeSave, WriterThatThrowsLeavesNothingBehind)
-{
-    TTempDir dir;
-    const std::string name = dir.File("out.txt");
-    WriteBytes(name, "old");
+    const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(name, perms);
     EXPECT_THROW(SafeWriteFile(name,
                      [](std::ostream& out) {
                          out << std::string(200000, 'x');
@@ -408,26 +321,30 @@ TEST(SafeSave, WriterThatThrowsLeavesNothingBehind)
                      }),
         std::runtime_error);
     EXPECT_EQ(ReadBytes(name), "old");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 1);
+
     SafeWriteFile(name, [](std::ostream& out) { out << std::string(200000, 'y'); });
     EXPECT_EQ(ReadBytes(name), std::string(200000, 'y'));
+    SafeWriteFile(name, std::string_view("new contents"));
+    EXPECT_EQ(ReadBytes(name), "new contents");
+    EXPECT_EQ(fs::status(name).permissions() & fs::perms::all, perms);
 }
 
 TEST(SafeSave, ErrorsNameTheFile)
 {
     TTempDir dir;
     // A folder in the way, and a folder that does not exist.
-    std::filesystem::create_directory(dir.File("folder"));
+    fs::create_directory(dir.File("folder"));
     for (const std::string& name : { dir.File("folder"), dir.File("nowhere/out.txt") }) {
         try {
             SafeWriteFile(name, std::string_view("x"));
             ADD_FAILURE() << name;
         } catch (const EFileError& e) {
-            EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+            EXPECT_TRUE(Contains(e.what(), name)) << e.what();
             EXPECT_EQ(e.FileName(), name);
         }
     }
-    EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder")));
+    EXPECT_TRUE(fs::is_directory(dir.File("folder")));
     EXPECT_THROW(ReadWholeFile(dir.File("folder")), EFileError);
     EXPECT_THROW(ReadWholeFile(dir.File("absent")), EFileError);
 }

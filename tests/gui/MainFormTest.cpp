@@ -22,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
@@ -34,6 +33,29 @@
 namespace {
 
 const std::string Example = std::string(VELMORIA_SOURCE_DIR) + "/examples/German-English.vmr";
+
+// Answers the next dialogs of the given kind as the filler says; any other dialog is cancelled.
+template <class TDialog, class TFill> void OnDialog(TFill fill)
+{
+    DialogHook::Set([fill](QDialog& dialog) {
+        auto* typed = dynamic_cast<TDialog*>(&dialog);
+        if (!typed)
+            return int(QDialog::Rejected);
+        fill(*typed);
+        return dialog.result();
+    });
+}
+
+void ChooseLanguage(QComboBox* box, int id)
+{
+    box->setCurrentIndex(box->findData(id));
+}
+
+const MessageBoxHook::TShown& LastMessage()
+{
+    static const MessageBoxHook::TShown none {};
+    return MessageBoxHook::Shown().empty() ? none : MessageBoxHook::Shown().back();
+}
 
 class MainFormTest : public ::testing::Test {
 protected:
@@ -62,25 +84,27 @@ protected:
         Form->SetWindowMode(wmEditing);
         Form->UpdateCommandState();
     }
-    // Answers the next item dialog with the given texts, as a user typing them and pressing OK.
-    void AnswerEditDialog(const QString& word, const QString& translations)
+    // Answers the next item dialog as a user typing the texts and pressing OK.
+    static void AnswerEditDialog(const QString& word, const QString& translations)
     {
-        DialogHook::Set([word, translations](QDialog& dialog) {
-            auto* edit = dynamic_cast<TEditDialog*>(&dialog);
-            if (!edit)
-                return int(QDialog::Rejected);
-            edit->edtForeign->setText(word);
-            edit->edtNative->setText(translations);
-            edit->btnOKClick();
-            return dialog.result();
+        OnDialog<TEditDialog>([word, translations](TEditDialog& edit) {
+            edit.edtForeign->setText(word);
+            edit.edtNative->setText(translations);
+            edit.btnOKClick();
         });
     }
     QString Panel(int i) const { return Form->StatusPanel(i)->text(); }
-    // A command chosen by the user: the idle update has run before it, as between two key presses.
+    // A command chosen by the user, with the idle update before and after it.
     void Trigger(QAction* action)
     {
         Form->UpdateCommandState();
         action->trigger();
+        Form->UpdateCommandState();
+    }
+    void SaveAs(const std::string& name, int filter)
+    {
+        FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File(name)), filter });
+        Trigger(Form->miFileSaveAs);
     }
 
     TTempDir Dir;
@@ -91,56 +115,54 @@ protected:
 
 } // namespace
 
-TEST_F(MainFormTest, StartsWithTheEmptyWorkSpace)
+TEST_F(MainFormTest, StartsWithTheEmptyWorkSpaceAndHintsOnTheToolBar)
 {
     Form->UpdateCommandState();
     EXPECT_EQ(Form->WindowMode(), wmNone);
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Velmoria"));
-    EXPECT_FALSE(Form->miFileSave->isEnabled());
-    EXPECT_FALSE(Form->miEditAdd->isEnabled());
-    EXPECT_FALSE(Form->miEditUndo->isEnabled());
-    EXPECT_TRUE(Form->miFileNew->isEnabled());
-    EXPECT_TRUE(Form->miFileOpen->isEnabled());
+    for (QAction* action : { Form->miFileSave, Form->miEditAdd, Form->miEditUndo })
+        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+    EXPECT_TRUE(Form->miFileNew->isEnabled() && Form->miFileOpen->isEnabled());
     EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo"));
+    EXPECT_EQ(Form->miEditAdd->toolTip(), QStringLiteral("Add - Ins"));
+    EXPECT_EQ(ToolBarHint(QStringLiteral("Start &Testing"), QStringLiteral("Ctrl+T"),
+                  QStringLiteral("Starts or stops vocabulary testing")),
+        QStringLiteral("Start Testing - Ctrl+T|Starts or stops vocabulary testing"));
+    EXPECT_EQ(ToolBarHint(QStringLiteral("&Add..."), QString(), QStringLiteral("Adds a new item")),
+        QStringLiteral("Add|Adds a new item"));
 }
 
-TEST_F(MainFormTest, OpeningShowsTheListWithCaptionAndPanels)
+TEST_F(MainFormTest, OpeningShowsTheListWithCaptionAndPanelsAndAFailedOpenKeepsIt)
 {
     OpenList();
-    const TVocabFile& document = Document();
-    EXPECT_GT(document.Count(), 60);
-    EXPECT_EQ(document.CurrentIndex(), 0);
-    EXPECT_EQ(Form->Grid()->model()->rowCount(), document.Count() + 1);
+    const std::int32_t count = Document().Count();
+    EXPECT_GT(count, 60);
+    EXPECT_EQ(Document().CurrentIndex(), 0);
+    EXPECT_EQ(Form->Grid()->model()->rowCount(), count + 1);
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("list.vmr - Velmoria"));
-    EXPECT_EQ(Panel(1), QStringLiteral("De - En"));
-    EXPECT_EQ(Panel(2), QString::number(document.Count()));
-    EXPECT_EQ(Panel(3), QStringLiteral("1"));
-    EXPECT_EQ(Panel(4), QStringLiteral("0%"));
-    EXPECT_EQ(Panel(5), QStringLiteral("Saved"));
+    const QStringList panels { QStringLiteral("De - En"), QString::number(count), QStringLiteral("1"),
+        QStringLiteral("0%"), QStringLiteral("Saved") };
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(Panel(i), panels[i - 1]) << i;
     EXPECT_EQ(Form->RecentFiles().Count(), 1);
     EXPECT_TRUE(Form->miFileRecent[0]->isVisible());
     EXPECT_TRUE(Form->miFileRecent[0]->text().startsWith(QStringLiteral("&1 ")));
     EXPECT_FALSE(Form->miFileRecent[1]->isVisible());
-}
 
-TEST_F(MainFormTest, AFailedOpenKeepsTheOldDocument)
-{
-    OpenList();
-    const std::int32_t count = Document().Count();
+    // A failed open keeps the old document.
     WriteBytes(Dir.File("bad.vmr"), "not a list at all");
     EXPECT_FALSE(Form->OpenFile(Dir.File("bad.vmr")));
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-    EXPECT_EQ(MessageBoxHook::Shown()[0].Text, QStringLiteral("Invalid file format."));
-    EXPECT_EQ(MessageBoxHook::Shown()[0].Caption, QStringLiteral("Velmoria"));
-    EXPECT_EQ(MessageBoxHook::Shown()[0].Icon, QMessageBox::Critical);
-    EXPECT_EQ(Document().Count(), count);
-    EXPECT_EQ(Document().FileName(), List);
+    EXPECT_EQ(LastMessage().Text, QStringLiteral("Invalid file format."));
+    EXPECT_EQ(LastMessage().Caption, QStringLiteral("Velmoria"));
+    EXPECT_EQ(LastMessage().Icon, QMessageBox::Critical);
     EXPECT_FALSE(Form->OpenFile(Dir.File("missing.vmr")));
+    EXPECT_EQ(Document().Count(), count);
     EXPECT_EQ(Document().FileName(), List);
     EXPECT_EQ(Form->RecentFiles().Count(), 1);
 }
 
-TEST_F(MainFormTest, AddUndoRedoFollowTheSavedState)
+TEST_F(MainFormTest, AddUndoRedoAndShuffleFollowTheSavedState)
 {
     OpenList();
     const std::int32_t count = Document().Count();
@@ -153,27 +175,25 @@ TEST_F(MainFormTest, AddUndoRedoFollowTheSavedState)
         "cke");
     EXPECT_EQ(Document().Items(2).SortingPosition, 4);
     EXPECT_EQ(Document().CurrentIndex(), 3);
-    Form->UpdateCommandState();
     EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Add"));
     EXPECT_EQ(Panel(5), QStringLiteral("Modified"));
 
     Trigger(Form->miEditUndo);
-    Form->UpdateCommandState();
     EXPECT_EQ(Document().Count(), count);
     EXPECT_EQ(Panel(5), QStringLiteral("Saved"));
     EXPECT_EQ(Form->miEditRedo->text(), QStringLiteral("&Redo Add"));
     EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo"));
 
     Trigger(Form->miEditRedo);
-    Form->UpdateCommandState();
-    EXPECT_EQ(Document().Count(), count + 1);
     EXPECT_EQ(Panel(5), QStringLiteral("Modified"));
     EXPECT_EQ(Form->Grid()->model()->rowCount(), count + 2);
-}
 
-TEST_F(MainFormTest, AppendNewWordsAddsAtTheEnd)
-{
-    OpenList();
+    Trigger(Form->miEditShuffle);
+    EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Shuffle"));
+    Trigger(Form->miEditUndo);
+    EXPECT_EQ(Form->miEditRedo->text(), QStringLiteral("&Redo Shuffle"));
+
+    // New words can go to the end of the list instead.
     Options.AppendNewWords = true;
     Document().SetCurrentIndex(0);
     AnswerEditDialog(QStringLiteral("@Ende"), QStringLiteral("end"));
@@ -195,7 +215,6 @@ TEST_F(MainFormTest, EditDeleteAndMovesKeepTheCurrentItem)
     Trigger(Form->miEditMoveUp);
     EXPECT_EQ(document.CurrentIndex(), 0);
     EXPECT_EQ(&document.Items(0), second);
-    Form->UpdateCommandState();
     EXPECT_FALSE(Form->miEditMoveUp->isEnabled());
     EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Move"));
 
@@ -212,28 +231,14 @@ TEST_F(MainFormTest, EditDeleteAndMovesKeepTheCurrentItem)
     Trigger(Form->miEditDelete);
     EXPECT_EQ(document.Count(), count - 1);
     EXPECT_EQ(document.CurrentIndex(), count - 2);
-    Form->UpdateCommandState();
     EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Delete"));
 
     // The blank last row: nothing to edit, delete or move.
     document.SetCurrentIndex(-1);
     Form->UpdateCommandState();
-    EXPECT_FALSE(Form->miEditEdit->isEnabled());
-    EXPECT_FALSE(Form->miEditDelete->isEnabled());
-    EXPECT_FALSE(Form->miEditMoveDown->isEnabled());
+    for (QAction* action : { Form->miEditEdit, Form->miEditDelete, Form->miEditMoveDown })
+        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
     EXPECT_TRUE(Form->miEditAdd->isEnabled());
-}
-
-TEST_F(MainFormTest, ShuffleIsOneUndoStep)
-{
-    OpenList();
-    Trigger(Form->miEditShuffle);
-    Form->UpdateCommandState();
-    EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Shuffle"));
-    Trigger(Form->miEditUndo);
-    Form->UpdateCommandState();
-    EXPECT_EQ(Form->miEditRedo->text(), QStringLiteral("&Redo Shuffle"));
-    EXPECT_FALSE(Document().Modified());
 }
 
 TEST_F(MainFormTest, SaveQueryAnswers)
@@ -241,17 +246,13 @@ TEST_F(MainFormTest, SaveQueryAnswers)
     OpenList();
     Trigger(Form->miEditShuffle);
     const std::string before = ReadBytes(List);
-
     MessageBoxHook::QueueAnswer(QMessageBox::Cancel);
     EXPECT_FALSE(Form->SaveQuery());
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-    EXPECT_EQ(MessageBoxHook::Shown()[0].Text, QStringLiteral("Save changes to list.vmr?"));
-    EXPECT_EQ(MessageBoxHook::Shown()[0].Icon, QMessageBox::Question);
-
+    EXPECT_EQ(LastMessage().Text, QStringLiteral("Save changes to list.vmr?"));
+    EXPECT_EQ(LastMessage().Icon, QMessageBox::Question);
     MessageBoxHook::QueueAnswer(QMessageBox::No);
     EXPECT_TRUE(Form->SaveQuery());
     EXPECT_EQ(ReadBytes(List), before);
-
     MessageBoxHook::QueueAnswer(QMessageBox::Yes);
     EXPECT_TRUE(Form->SaveQuery());
     EXPECT_FALSE(Document().Modified());
@@ -268,7 +269,7 @@ TEST_F(MainFormTest, UntitledSaveQueryYesOpensSaveAsAndCancelKeepsItOpen)
     MessageBoxHook::QueueAnswer(QMessageBox::Yes);
     FileDialogHook::QueueChoice(std::nullopt);
     EXPECT_FALSE(Form->SaveQuery());
-    EXPECT_EQ(MessageBoxHook::Shown()[0].Text, QStringLiteral("Save changes to Untitled?"));
+    EXPECT_EQ(LastMessage().Text, QStringLiteral("Save changes to Untitled?"));
     EXPECT_EQ(FileDialogHook::Asked(), QStringList { QStringLiteral("Save As") });
     EXPECT_TRUE(Document().Modified());
 }
@@ -277,36 +278,25 @@ TEST_F(MainFormTest, SaveAsWritesEveryType)
 {
     OpenList();
     Trigger(Form->miEditShuffle);
-    struct Case {
-        int filter;
-        const char* name;
-        std::string start;
+    const std::pair<const char*, std::string> cases[] = { // file name, start; the filter counts from 2
+        { "out.rtf", "{\\rtf" }, { "comma.txt", "" }, { "tab.txt", "" }, { "u16c.txt", "\xFF\xFE" },
+        { "u16t.txt", "\xFF\xFE" }, { "u8c.txt", "" }, { "u8t.txt", "" }, { "page.htm", "<" }
     };
-    const Case cases[] = {
-        { 2, "out.rtf", "{\\rtf" },
-        { 3, "comma.txt", "" },
-        { 4, "tab.txt", "" },
-        { 5, "u16c.txt", "\xFF\xFE" },
-        { 6, "u16t.txt", "\xFF\xFE" },
-        { 7, "u8c.txt", "" },
-        { 8, "u8t.txt", "" },
-        { 9, "page.htm", "<" },
-    };
-    for (const auto& c : cases) {
-        FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File(c.name)), c.filter });
-        Trigger(Form->miFileSaveAs);
-        const std::string bytes = ReadBytes(Dir.File(c.name));
-        EXPECT_FALSE(bytes.empty()) << c.name;
-        EXPECT_EQ(bytes.substr(0, c.start.size()), c.start) << c.name;
-        if (c.filter != 5 && c.filter != 6) {
-            EXPECT_NE(bytes.find("der Hund"), std::string::npos) << c.name;
+    int filter = 2;
+    for (const auto& [name, start] : cases) {
+        SCOPED_TRACE(name);
+        SaveAs(name, filter++);
+        const std::string bytes = ReadBytes(Dir.File(name));
+        EXPECT_FALSE(bytes.empty());
+        EXPECT_EQ(bytes.substr(0, start.size()), start);
+        if (start != "\xFF\xFE") {
+            EXPECT_NE(bytes.find("der Hund"), std::string::npos);
         }
         // Exporting leaves the document as it was.
         EXPECT_EQ(Document().FileName(), List);
         EXPECT_TRUE(Document().Modified());
     }
-    FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File("copy.vmr")), 1 });
-    Trigger(Form->miFileSaveAs);
+    SaveAs("copy.vmr", 1);
     EXPECT_EQ(Document().FileName(), Dir.File("copy.vmr"));
     EXPECT_FALSE(Document().Modified());
     EXPECT_EQ(Form->RecentFiles()[0], Dir.File("copy.vmr"));
@@ -316,143 +306,88 @@ TEST_F(MainFormTest, SaveAsWritesEveryType)
     EXPECT_TRUE(MessageBoxHook::Shown().empty());
 }
 
-TEST_F(MainFormTest, ReadOnlyFileAsksForAnotherName)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind the superuser";
-    OpenList();
-    Trigger(Form->miEditShuffle);
-    ::chmod(List.c_str(), 0444);
-    FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File("other.vmr")), 1 });
-    Trigger(Form->miFileSave);
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-    EXPECT_TRUE(MessageBoxHook::Shown()[0].Text.endsWith(
-        QStringLiteral("\nThis file is read-only. Please use a different file name.")));
-    EXPECT_EQ(Document().FileName(), Dir.File("other.vmr"));
-}
-
-TEST_F(MainFormTest, AFailedSaveKeepsTheDocumentModifiedAndSaysWhy)
+TEST_F(MainFormTest, AFailedSaveKeepsTheDocumentModifiedAndSaysWhyAndAReadOnlyFileAsksForAnotherName)
 {
     OpenList();
     Trigger(Form->miEditShuffle);
     Document().Items(0).SetFieldValue(fiNotes, std::string(70000, 'x'));
     Trigger(Form->miFileSave);
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-    EXPECT_TRUE(MessageBoxHook::Shown()[0].Text.contains(QStringLiteral("65535")));
+    EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("65535")));
     EXPECT_TRUE(Document().Modified());
     TVocabFile onDisk;
     onDisk.LoadFromFile(List);
     EXPECT_EQ(onDisk.Count(), Document().Count());
+
+    if (geteuid() == 0)
+        return; // permissions do not bind the superuser
+    // A read-only file: the user is asked for another name.
+    Document().Items(0).SetFieldValue(fiNotes, "");
+    ::chmod(List.c_str(), 0444);
+    FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File("other.vmr")), 1 });
+    Trigger(Form->miFileSave);
+    ASSERT_EQ(MessageBoxHook::Shown().size(), 2u);
+    EXPECT_TRUE(LastMessage().Text.endsWith(
+        QStringLiteral("\nThis file is read-only. Please use a different file name.")));
+    EXPECT_EQ(Document().FileName(), Dir.File("other.vmr"));
 }
 
-TEST_F(MainFormTest, ViewCommandsToggleBars)
+TEST_F(MainFormTest, BarsAndRecentFilesAreSavedWhenTheWindowClosesAndSurviveARestart)
 {
     Form->show();
     OpenList();
     Trigger(Form->miViewToolBar);
-    Form->UpdateCommandState();
     EXPECT_FALSE(Form->tbrToolBar->isVisible());
     EXPECT_FALSE(Form->miViewToolBar->isChecked());
-    Trigger(Form->miViewStatusBar);
-    Form->UpdateCommandState();
-    EXPECT_FALSE(Form->statusBar()->isVisible());
     Trigger(Form->miViewToolBar);
-    Form->UpdateCommandState();
     EXPECT_TRUE(Form->miViewToolBar->isChecked());
-}
-
-TEST_F(MainFormTest, SettingsSurviveARestart)
-{
-    Form->show();
-    OpenList();
     Trigger(Form->miViewStatusBar);
-    Form->close();
+    EXPECT_FALSE(Form->statusBar()->isVisible());
+
+    Trigger(Form->miEditShuffle);
+    MessageBoxHook::QueueAnswer(QMessageBox::Cancel);
+    EXPECT_FALSE(Form->close()) << "unsaved changes: the user is asked";
+    EXPECT_TRUE(Store->Values.empty()) << "settings are written only when the window closes";
+    MessageBoxHook::QueueAnswer(QMessageBox::No);
+    EXPECT_TRUE(Form->close());
     EXPECT_EQ(Store->ReadInteger("ShowStatusBar"), 0);
     EXPECT_EQ(Store->ReadInteger("FileCount"), 1);
     EXPECT_EQ(Store->ReadString("File1"), List);
     EXPECT_EQ(Store->ReadInteger("ForeignLangID"), 0x0407);
 
-    auto store = std::make_unique<TMemorySettingsStore>(*Store);
-    TMainForm second(std::move(store));
+    TMainForm second(std::make_unique<TMemorySettingsStore>(*Store));
     EXPECT_EQ(second.RecentFiles().Count(), 1);
     EXPECT_EQ(second.RecentFiles()[0], List);
     EXPECT_TRUE(second.statusBar()->isHidden());
 }
 
-TEST_F(MainFormTest, ClosingWithUnsavedChangesAsks)
-{
-    Form->show();
-    OpenList();
-    Trigger(Form->miEditShuffle);
-    MessageBoxHook::QueueAnswer(QMessageBox::Cancel);
-    EXPECT_FALSE(Form->close());
-    EXPECT_TRUE(Store->Values.empty()) << "settings are written only when the window closes";
-    MessageBoxHook::QueueAnswer(QMessageBox::No);
-    EXPECT_TRUE(Form->close());
-    EXPECT_FALSE(Store->Values.empty());
-}
-
-TEST_F(MainFormTest, CommandLineResetSavesAndEnds)
+TEST_F(MainFormTest, CommandLineResetsAndEndsOrShowsTheFile)
 {
     TVocabFile document;
     document.LoadFromFile(List);
     document.Items(0).PenaltyPoints = -1;
     document.Items(1).LastAttempt = 3;
     document.SaveToFile(List);
-
-    const auto status = Form->StartUp(TCommandLine { saReset, List });
-    ASSERT_TRUE(status.has_value());
-    EXPECT_EQ(*status, 0);
+    EXPECT_EQ(Form->StartUp(TCommandLine { saReset, List }), std::optional<int>(0));
     EXPECT_FALSE(Form->isVisible());
     document.LoadFromFile(List);
     EXPECT_EQ(document.LearntCount(), 0);
     EXPECT_EQ(document.Items(1).LastAttempt, 0);
     EXPECT_TRUE(Store->Values.empty());
-}
 
-TEST_F(MainFormTest, CommandLineWithAMissingFileEndsAfterSayingWhy)
-{
-    const auto status = Form->StartUp(TCommandLine { saReset, "/r" });
-    ASSERT_TRUE(status.has_value());
-    EXPECT_EQ(*status, 1);
+    EXPECT_EQ(Form->StartUp(TCommandLine { saReset, "/r" }), std::optional<int>(1));
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-    EXPECT_TRUE(MessageBoxHook::Shown()[0].Text.contains(QStringLiteral("/r")));
-}
+    EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("/r")));
 
-TEST_F(MainFormTest, CommandLineFileIsShownForEditing)
-{
-    const auto status = Form->StartUp(TCommandLine { saShow, List });
-    EXPECT_FALSE(status.has_value());
+    EXPECT_EQ(Form->StartUp(TCommandLine { saShow, List }), std::nullopt);
     EXPECT_EQ(Form->WindowMode(), wmEditing);
     EXPECT_TRUE(Form->isVisible());
 }
 
-TEST_F(MainFormTest, ToolBarHints)
-{
-    EXPECT_EQ(ToolBarHint(QStringLiteral("Start &Testing"), QStringLiteral("Ctrl+T"),
-                  QStringLiteral("Starts or stops vocabulary testing")),
-        QStringLiteral("Start Testing - Ctrl+T|Starts or stops vocabulary testing"));
-    EXPECT_EQ(ToolBarHint(QStringLiteral("&Add..."), QString(), QStringLiteral("Adds a new item")),
-        QStringLiteral("Add|Adds a new item"));
-    EXPECT_EQ(Form->miEditAdd->toolTip(), QStringLiteral("Add - Ins"));
-}
-
-namespace {
-// Picks the combo line that carries the language identifier.
-void ChooseLanguage(QComboBox* box, int id)
-{
-    box->setCurrentIndex(box->findData(id));
-}
-} // namespace
-
 TEST_F(MainFormTest, WelcomeLoopCreatesANewListOrOpensARecentOne)
 {
-    // Cancelled: no list, the empty work space stays.
-    DialogHook::Set([](QDialog& dialog) {
-        EXPECT_NE(dynamic_cast<TWelcomeDialog*>(&dialog), nullptr);
-        return int(QDialog::Rejected);
-    });
-    EXPECT_FALSE(Form->RunWelcomeLoop());
+    OnDialog<TWelcomeDialog>([](TWelcomeDialog&) {});
+    EXPECT_FALSE(Form->RunWelcomeLoop()) << "cancelled";
     EXPECT_EQ(Form->WindowMode(), wmNone);
 
     // "Create a new file", then the properties dialog for the new list.
@@ -479,15 +414,10 @@ TEST_F(MainFormTest, WelcomeLoopCreatesANewListOrOpensARecentOne)
     Form->RecentFiles().Add(List);
     Form->RecentFiles().Add(Dir.File("gone.vmr"));
     int welcomes = 0;
-    DialogHook::Set([&welcomes](QDialog& dialog) {
-        auto* welcome = dynamic_cast<TWelcomeDialog*>(&dialog);
-        if (!welcome)
-            return int(QDialog::Rejected);
-        ++welcomes;
-        welcome->rbOpen->setChecked(true);
-        welcome->lbFiles->setCurrentRow(welcomes); // line 1 is the newest entry
-        welcome->btnOKClick();
-        return dialog.result();
+    OnDialog<TWelcomeDialog>([&welcomes](TWelcomeDialog& welcome) {
+        welcome.rbOpen->setChecked(true);
+        welcome.lbFiles->setCurrentRow(++welcomes); // line 1 is the newest entry
+        welcome.btnOKClick();
     });
     EXPECT_TRUE(Form->RunWelcomeLoop());
     EXPECT_EQ(welcomes, 2);
@@ -498,20 +428,15 @@ TEST_F(MainFormTest, WelcomeLoopCreatesANewListOrOpensARecentOne)
 TEST_F(MainFormTest, NewAsksForLanguagesAndStartsEmpty)
 {
     OpenList();
-    DialogHook::Set([](QDialog& dialog) {
-        auto* properties = dynamic_cast<TPropertiesDialog*>(&dialog);
-        if (!properties)
-            return int(QDialog::Rejected);
-        ChooseLanguage(properties->cbForeign, 0x040C);
-        ChooseLanguage(properties->cbNative, 0x0809);
-        properties->btnOKClick();
-        return dialog.result();
+    OnDialog<TPropertiesDialog>([](TPropertiesDialog& properties) {
+        ChooseLanguage(properties.cbForeign, 0x040C);
+        ChooseLanguage(properties.cbNative, 0x0809);
+        properties.btnOKClick();
     });
     Trigger(Form->miFileNew);
     EXPECT_EQ(Document().Count(), 0);
     EXPECT_EQ(Document().FileName(), "");
     EXPECT_EQ(Document().ForeignLangID(), 0x040C);
-    Form->UpdateCommandState();
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Untitled - Velmoria"));
     EXPECT_EQ(Panel(1), QStringLiteral("Fr - En"));
     // A new list counts as modified only once a property is filled in.
@@ -524,14 +449,10 @@ TEST_F(MainFormTest, FontCommandAppliesTheChosenFont)
 {
     OpenList();
     const int before = Form->Grid()->verticalHeader()->defaultSectionSize();
-    DialogHook::Set([](QDialog& dialog) {
-        auto* font = dynamic_cast<TSelectFontDialog*>(&dialog);
-        if (!font)
-            return int(QDialog::Rejected);
-        font->cbFontName->setCurrentIndex(0);
-        font->cbFontSize->setEditText(QStringLiteral("24"));
-        font->btnOKClick();
-        return dialog.result();
+    OnDialog<TSelectFontDialog>([](TSelectFontDialog& font) {
+        font.cbFontName->setCurrentIndex(0);
+        font.cbFontSize->setEditText(QStringLiteral("24"));
+        font.btnOKClick();
     });
     Trigger(Form->miViewFont);
     EXPECT_EQ(DisplayFont.Size, 24);
@@ -545,8 +466,7 @@ TEST_F(MainFormTest, ShortcutsOfDisabledCommandsReachTheEditBox)
     Form->UpdateCommandState();
     ASSERT_FALSE(Form->miEditDelete->isEnabled());
     // An edit box in the window (as the test panel's response box will be) gets Delete as a key.
-    auto* box = new QLineEdit(Form.get());
-    box->setText(QStringLiteral("abc"));
+    auto* box = new QLineEdit(QStringLiteral("abc"), Form.get());
     box->show();
     box->setFocus();
     box->setCursorPosition(0);

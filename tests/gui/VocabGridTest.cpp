@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -23,7 +22,7 @@ namespace {
 
 constexpr LangId French = 0x040C;
 constexpr LangId English = 0x0809;
-constexpr LangId Russian = 0x0419;
+using Strings = std::vector<std::string>;
 
 struct TRow {
     std::string Foreign, Category, Notes, Native;
@@ -31,11 +30,12 @@ struct TRow {
     bool Learnt = false;
 };
 
-TVocabFile& NewDocument(const std::vector<TRow>& rows, LangId foreign = French, LangId native = English)
+void NewDocument(const std::vector<TRow>& rows, LangId foreign = French)
 {
     auto document = std::make_unique<TVocabFile>();
     document->SetForeignLangID(foreign);
-    document->SetNativeLangID(native);
+    document->SetNativeLangID(English);
+    document->Reserve(rows.size());
     for (const auto& row : rows) {
         auto item = std::make_unique<TVocabItem>();
         item->SetFieldValues(row.Foreign, row.Category, row.Notes, row.Native);
@@ -46,20 +46,27 @@ TVocabFile& NewDocument(const std::vector<TRow>& rows, LangId foreign = French, 
     if (!rows.empty())
         document->EndBulkAppend();
     ReplaceDocument(std::move(document));
-    return Document();
 }
 
-std::vector<TRow> Words(const std::vector<std::string>& words)
+void NewDocument(const Strings& words)
 {
     std::vector<TRow> rows;
     for (const auto& word : words)
         rows.push_back({ word, "", "", "x" });
-    return rows;
+    NewDocument(rows);
 }
 
-std::vector<std::string> Foreigns()
+Strings Numbered(int count)
 {
-    std::vector<std::string> result;
+    Strings words;
+    for (int i = 0; i < count; ++i)
+        words.push_back("w" + std::to_string(i));
+    return words;
+}
+
+Strings Foreigns()
+{
+    Strings result;
     for (const auto& item : Document().ItemList())
         result.emplace_back(item->FieldValue(fiForeign));
     return result;
@@ -71,12 +78,11 @@ protected:
     {
         ResetSettings();
         DisplayFont = { "Verdana", 12 };
-        NewDocument({});
+        NewDocument(Strings {});
     }
+    void TearDown() override { NewDocument(Strings {}); }
 
-    void TearDown() override { NewDocument({}); }
-
-    // A shown grid with the given height in rows (plus a part of a row when partial).
+    // A shown grid with the given height in rows (plus half a row when partial).
     std::unique_ptr<TVocabGrid> MakeGrid(int rows = 8, bool partial = false)
     {
         auto grid = std::make_unique<TVocabGrid>();
@@ -108,66 +114,54 @@ protected:
         QCoreApplication::sendEvent(grid.viewport(), &move);
     }
 
-    static void Drag(TVocabGrid& grid, int from, QPoint to)
+    // Presses on a row and moves, the button held, first by a pixel and then to the given point.
+    static void StartDrag(TVocabGrid& grid, int from, QPoint to)
     {
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, RowCentre(grid, from));
         QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, RowCentre(grid, from));
         DragMove(grid, RowCentre(grid, from) + QPoint(0, 1));
         DragMove(grid, to);
+    }
+
+    static void Drag(TVocabGrid& grid, int from, QPoint to)
+    {
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, RowCentre(grid, from));
+        StartDrag(grid, from, to);
         QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, to);
     }
 };
 
-TEST_F(VocabGridTest, ModelPassesTheItemModelTesterThroughEveryKindOfChange)
+TEST_F(VocabGridTest, ModelPassesTheItemModelTesterAndReadsEachFieldInItsCodePage)
 {
     TVocabGrid grid;
     QAbstractItemModelTester tester(grid.Model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const auto text = [&](int row) { return grid.Model()->data(grid.Model()->index(row, 0)); };
+    const auto rows = [&] {
+        grid.RefreshGrid();
+        return grid.Model()->rowCount();
+    };
     EXPECT_EQ(grid.Model()->rowCount(), 1);
-    EXPECT_FALSE(grid.Model()->data(grid.Model()->index(0, 0)).isValid());
-
-    NewDocument(Words({ "a", "b", "c" }));
-    grid.RefreshGrid();
-    EXPECT_EQ(grid.Model()->rowCount(), 4);
+    EXPECT_FALSE(text(0).isValid());
+    // Russian words in code page 1251, English notes and translations.
+    NewDocument({ { "\xE4\xEE\xEC", "n.", "", "house" }, { "\xE2\xEE\xE4\xE0", "", "f.", "water" },
+                    { "c", "", "", "x" } },
+        0x0419);
+    EXPECT_EQ(rows(), 4);
+    EXPECT_EQ(text(0).toString(), QString::fromUtf8("дом n. house"));
+    EXPECT_EQ(text(1).toString(), QString::fromUtf8("вода f. water"));
+    EXPECT_FALSE(text(3).isValid());
     Document().SetCurrentIndex(1);
     Document().DeleteCurrent();
-    grid.RefreshGrid();
-    EXPECT_EQ(grid.Model()->rowCount(), 3);
+    EXPECT_EQ(rows(), 3);
     Document().Undo();
-    grid.RefreshGrid();
-    EXPECT_EQ(grid.Model()->rowCount(), 4);
-    NewDocument({});
-    grid.RefreshGrid();
-    EXPECT_EQ(grid.Model()->rowCount(), 1);
+    EXPECT_EQ(rows(), 4);
+    NewDocument(Strings {});
+    EXPECT_EQ(rows(), 1);
     EXPECT_EQ(grid.Model()->columnCount(), 1);
-}
-
-TEST_F(VocabGridTest, DisplayTextReadsAsTheRowAndConvertsEachFieldsCodePage)
-{
-    // "дом" in code page 1251 as the word, English notes and translation.
-    NewDocument(
-        { { "\xE4\xEE\xEC", "n.", "", "house" }, { "\xE2\xEE\xE4\xE0", "", "f.", "water" } }, Russian);
-    TVocabGrid grid;
-    const auto text = [&](int row) { return grid.Model()->data(grid.Model()->index(row, 0)).toString(); };
-    EXPECT_EQ(text(0), QString::fromUtf8("дом n. house"));
-    EXPECT_EQ(text(1), QString::fromUtf8("вода f. water"));
-    EXPECT_FALSE(grid.Model()->data(grid.Model()->index(2, 0)).isValid());
-}
-
-TEST_F(VocabGridTest, EmptyDocumentShowsOneSelectedBlankRow)
-{
-    auto grid = MakeGrid();
-    QSignalSpy activated(grid.get(), &TVocabGrid::ActivateItem);
-    EXPECT_EQ(grid->Model()->rowCount(), 1);
-    EXPECT_EQ(SelectedRow(*grid), 0);
-    EXPECT_EQ(Document().CurrentIndex(), -1);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 0));
-    EXPECT_EQ(activated.count(), 1);
-    EXPECT_EQ(Document().CurrentIndex(), -1);
 }
 
 TEST_F(VocabGridTest, SelectionAndCurrentIndexFollowEachOther)
 {
-    NewDocument(Words({ "a", "b", "c", "d", "e" }));
+    NewDocument(Strings { "a", "b", "c", "d", "e" });
     auto grid = MakeGrid();
     EXPECT_EQ(SelectedRow(*grid), 5) << "no current item: the blank row";
     EXPECT_EQ(Document().CurrentIndex(), -1) << "a refresh does not write the selection back";
@@ -175,7 +169,6 @@ TEST_F(VocabGridTest, SelectionAndCurrentIndexFollowEachOther)
     Document().SetCurrentIndex(3);
     grid->RefreshGrid();
     EXPECT_EQ(SelectedRow(*grid), 3);
-
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 1));
     EXPECT_EQ(Document().CurrentIndex(), 1);
     QTest::keyClick(grid.get(), Qt::Key_Down);
@@ -195,23 +188,18 @@ TEST_F(VocabGridTest, SelectionAndCurrentIndexFollowEachOther)
 
 TEST_F(VocabGridTest, RefreshScrollsTheSelectionIntoView)
 {
-    std::vector<std::string> words;
-    for (int i = 0; i < 100; ++i)
-        words.push_back("w" + std::to_string(i));
-    NewDocument(Words(words));
+    NewDocument(Numbered(100));
     auto grid = MakeGrid(10);
     ASSERT_EQ(grid->VisibleRows(), 10);
     EXPECT_EQ(grid->TopRow(), 91) << "the blank row is selected and shown at the bottom";
-
-    Document().SetCurrentIndex(3);
-    grid->RefreshGrid();
-    EXPECT_EQ(grid->TopRow(), 3);
-    Document().SetCurrentIndex(50);
-    grid->RefreshGrid();
-    EXPECT_EQ(grid->TopRow(), 41);
-    Document().SetCurrentIndex(45);
-    grid->RefreshGrid();
-    EXPECT_EQ(grid->TopRow(), 41) << "a visible row does not scroll";
+    const auto topRowFor = [&](int current) {
+        Document().SetCurrentIndex(current);
+        grid->RefreshGrid();
+        return grid->TopRow();
+    };
+    EXPECT_EQ(topRowFor(3), 3);
+    EXPECT_EQ(topRowFor(50), 41);
+    EXPECT_EQ(topRowFor(45), 41) << "a visible row does not scroll";
 }
 
 TEST_F(VocabGridTest, TypeAheadStepsThroughTheItemsOfTheTypedLetter)
@@ -238,57 +226,69 @@ TEST_F(VocabGridTest, TypeAheadStepsThroughTheItemsOfTheTypedLetter)
     EXPECT_EQ(Document().CurrentIndex(), 3) << "a character the code page lacks finds nothing";
 }
 
-TEST_F(VocabGridTest, EnterReturnAndDoubleClickActivateTheItem)
+TEST_F(VocabGridTest, EnterReturnAndDoubleClickActivateTheItemOrTheBlankRow)
 {
-    NewDocument(Words({ "a", "b", "c" }));
     auto grid = MakeGrid();
     QSignalSpy activated(grid.get(), &TVocabGrid::ActivateItem);
+    EXPECT_EQ(SelectedRow(*grid), 0) << "an empty list selects its blank row";
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 0));
+    EXPECT_EQ(activated.count(), 1);
+    EXPECT_EQ(Document().CurrentIndex(), -1);
+
+    NewDocument(Strings { "a", "b", "c" });
+    grid->RefreshGrid();
     QTest::keyClick(grid.get(), Qt::Key_Return);
     QTest::keyClick(grid.get(), Qt::Key_Enter);
-    EXPECT_EQ(activated.count(), 2);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 1));
     EXPECT_EQ(activated.count(), 3);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 1));
+    EXPECT_EQ(activated.count(), 4);
     EXPECT_EQ(Document().CurrentIndex(), 1);
 }
 
 TEST_F(VocabGridTest, DraggingARowMovesTheItemAsOneUndoStep)
 {
-    NewDocument(Words({ "A", "B", "C", "D", "E" }));
+    const Strings words { "A", "B", "C", "D", "E" };
+    NewDocument(words);
     auto grid = MakeGrid();
     QSignalSpy moved(grid.get(), &TVocabGrid::ItemMoved);
     const int undoCount = Document().UndoCount();
 
     Drag(*grid, 1, RowCentre(*grid, 3));
-    EXPECT_EQ(Foreigns(), (std::vector<std::string> { "A", "C", "D", "B", "E" }));
+    EXPECT_EQ(Foreigns(), (Strings { "A", "C", "D", "B", "E" }));
     EXPECT_EQ(Document().CurrentIndex(), 3);
     EXPECT_EQ(SelectedRow(*grid), 3);
     EXPECT_EQ(moved.count(), 1);
     EXPECT_EQ(Document().UndoCount(), undoCount + 1);
     EXPECT_EQ(Document().UndoKind(), ukMove);
-    EXPECT_FALSE(grid->Dragging());
-    EXPECT_EQ(grid->DropTargetRow(), -1);
 
     Drag(*grid, 3, RowCentre(*grid, 0));
-    EXPECT_EQ(Foreigns(), (std::vector<std::string> { "B", "A", "C", "D", "E" }));
+    EXPECT_EQ(Foreigns(), (Strings { "B", "A", "C", "D", "E" }));
     Document().Undo();
     Document().Undo();
-    EXPECT_EQ(Foreigns(), (std::vector<std::string> { "A", "B", "C", "D", "E" }));
+    EXPECT_EQ(Foreigns(), words);
 }
 
-TEST_F(VocabGridTest, DropsOnItselfOrBelowTheLastFullyVisibleRowChangeNothing)
+TEST_F(VocabGridTest, DropsOnItselfBelowTheLastFullyVisibleRowOrAfterEscapeChangeNothing)
 {
-    NewDocument(Words({ "A", "B", "C", "D", "E", "F", "G", "H", "I", "J" }));
+    NewDocument(Numbered(10));
     Document().SetCurrentIndex(0);
     auto grid = MakeGrid(6, true);
     ASSERT_EQ(grid->TopRow(), 0);
     QSignalSpy moved(grid.get(), &TVocabGrid::ItemMoved);
-    const std::vector<std::string> order = Foreigns();
+    const Strings order = Foreigns();
     const int undoCount = Document().UndoCount();
 
     Drag(*grid, 2, RowCentre(*grid, 2) + QPoint(30, 3));
     EXPECT_EQ(Document().CurrentIndex(), 2);
-    // Row 6 is only half visible.
-    Drag(*grid, 2, QPoint(20, grid->RowHeight() * 6 + 2));
+    Drag(*grid, 2, QPoint(20, grid->RowHeight() * 6 + 2)); // row 6 is only half visible
+    // Starting a drag clears the cut mark; Escape cancels the drag.
+    grid->SetCutIndex(4);
+    StartDrag(*grid, 2, RowCentre(*grid, 4));
+    EXPECT_TRUE(grid->Dragging());
+    EXPECT_EQ(grid->CutIndex(), -1);
+    QTest::keyClick(grid.get(), Qt::Key_Escape);
+    EXPECT_FALSE(grid->Dragging());
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 4));
 
     EXPECT_EQ(Foreigns(), order);
     EXPECT_EQ(Document().UndoCount(), undoCount);
@@ -298,23 +298,22 @@ TEST_F(VocabGridTest, DropsOnItselfOrBelowTheLastFullyVisibleRowChangeNothing)
 
 TEST_F(VocabGridTest, DropsOnTheBlankRowAreRefused)
 {
-    NewDocument(Words({ "A", "B", "C", "D" }));
+    const Strings words { "A", "B", "C", "D" };
+    NewDocument(words);
     Document().SetCurrentIndex(3);
-    auto grid = MakeGrid(8);
+    auto grid = MakeGrid();
     QSignalSpy moved(grid.get(), &TVocabGrid::ItemMoved);
-    const int blank = 4;
-    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 3));
-    DragMove(*grid, RowCentre(*grid, 3) + QPoint(0, 1));
-    DragMove(*grid, RowCentre(*grid, blank));
+    const QPoint blank = RowCentre(*grid, 4);
+    StartDrag(*grid, 3, blank);
     EXPECT_TRUE(grid->Dragging());
     EXPECT_EQ(grid->viewport()->cursor().shape(), Qt::ForbiddenCursor);
     DragMove(*grid, RowCentre(*grid, 1));
     EXPECT_EQ(grid->DropTargetRow(), 1);
     EXPECT_EQ(grid->viewport()->cursor().shape(), Qt::DragMoveCursor);
-    DragMove(*grid, RowCentre(*grid, blank));
-    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, blank));
+    DragMove(*grid, blank);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, blank);
 
-    EXPECT_EQ(Foreigns(), (std::vector<std::string> { "A", "B", "C", "D" }));
+    EXPECT_EQ(Foreigns(), words);
     EXPECT_EQ(Document().UndoKind(), ukNone);
     EXPECT_EQ(moved.count(), 0);
     EXPECT_FALSE(grid->Dragging());
@@ -325,7 +324,7 @@ TEST_F(VocabGridTest, WhenADragMayStart)
 {
     struct TCase {
         const char* Name;
-        std::vector<std::string> Words;
+        Strings Words;
         int PressRow; // the selected row the button goes down on
         int MoveBy; // pixels moved with the button held
         bool Drags;
@@ -338,11 +337,9 @@ TEST_F(VocabGridTest, WhenADragMayStart)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        NewDocument(Words(c.Words));
+        NewDocument(c.Words);
         auto grid = MakeGrid();
-        QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, c.PressRow));
-        DragMove(*grid, RowCentre(*grid, c.PressRow) + QPoint(0, 1));
-        DragMove(*grid, RowCentre(*grid, c.PressRow) + QPoint(0, 1 + c.MoveBy));
+        StartDrag(*grid, c.PressRow, RowCentre(*grid, c.PressRow) + QPoint(0, 1 + c.MoveBy));
         EXPECT_EQ(grid->Dragging(), c.Drags);
         QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, c.PressRow));
         EXPECT_EQ(Foreigns(), c.Words);
@@ -350,74 +347,49 @@ TEST_F(VocabGridTest, WhenADragMayStart)
     }
 }
 
-TEST_F(VocabGridTest, StartingADragClearsTheCutMarkAndEscapeCancelsIt)
-{
-    NewDocument(Words({ "A", "B", "C", "D" }));
-    auto grid = MakeGrid();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 1));
-    grid->SetCutIndex(3);
-    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 1));
-    DragMove(*grid, RowCentre(*grid, 1) + QPoint(0, 1));
-    EXPECT_EQ(grid->CutIndex(), -1);
-    DragMove(*grid, RowCentre(*grid, 2));
-    EXPECT_TRUE(grid->Dragging());
-    QTest::keyClick(grid.get(), Qt::Key_Escape);
-    EXPECT_FALSE(grid->Dragging());
-    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 2));
-    EXPECT_EQ(Foreigns(), (std::vector<std::string> { "A", "B", "C", "D" }));
-}
-
 TEST_F(VocabGridTest, DraggingPastAnEdgeScrollsOneRowPerTickAsFarAsTheListGoes)
 {
-    const std::vector<std::string> words { "a", "b", "c", "d", "e", "f", "g", "h" };
-    NewDocument(Words(words));
+    const Strings words = Numbered(8);
+    NewDocument(words);
     Document().SetCurrentIndex(0);
     auto grid = MakeGrid(4);
     auto* timer = grid->findChild<QTimer*>(QStringLiteral("timDragScroll"));
     ASSERT_NE(timer, nullptr);
     EXPECT_EQ(timer->interval(), 40);
     QSignalSpy ticks(timer, &QTimer::timeout);
-    ASSERT_EQ(grid->TopRow(), 0);
+    const auto waitFor = [](const std::function<bool()>& done) { return QTest::qWaitFor(done, 5000); };
+    const QPoint above(20, -10), below(20, grid->viewport()->height() + 10);
 
-    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 0));
-    DragMove(*grid, RowCentre(*grid, 0) + QPoint(0, 1));
-    DragMove(*grid, RowCentre(*grid, 1));
+    StartDrag(*grid, 0, RowCentre(*grid, 1));
     EXPECT_FALSE(timer->isActive());
     EXPECT_EQ(grid->DropTargetRow(), 1);
 
-    // Nine rows, four visible: scrolling down ends with the top row at five.
-    DragMove(*grid, QPoint(20, grid->viewport()->height() + 10));
+    // Nine rows, four visible: scrolling down ends with the top row at five, the timer ticking on.
+    DragMove(*grid, below);
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(grid->DropTargetRow(), -1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return grid->TopRow() == 5; }, 5000));
+    EXPECT_TRUE(waitFor([&] { return grid->TopRow() == 5; }));
     EXPECT_GE(ticks.count(), 5);
-    const int ticksAtEnd = static_cast<int>(ticks.count());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks.count() >= ticksAtEnd + 3; }, 5000));
+    const auto ticksAtEnd = ticks.count();
+    EXPECT_TRUE(waitFor([&] { return ticks.count() >= ticksAtEnd + 3; }));
     EXPECT_EQ(grid->TopRow(), 5);
 
-    DragMove(*grid, QPoint(20, -10));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return grid->TopRow() == 0; }, 5000));
+    DragMove(*grid, above);
+    EXPECT_TRUE(waitFor([&] { return grid->TopRow() == 0; }));
     EXPECT_TRUE(timer->isActive()) << "it keeps running at the top, doing nothing";
-
     DragMove(*grid, RowCentre(*grid, 2));
     EXPECT_FALSE(timer->isActive());
-    DragMove(*grid, QPoint(20, -10));
-    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, QPoint(20, -10));
+    DragMove(*grid, above);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, above);
     EXPECT_FALSE(timer->isActive());
     EXPECT_EQ(Foreigns(), words) << "a drop outside the grid moves nothing";
 }
 
-// The colours of one row's pixels as drawn.
-QImage RowImage(TVocabGrid& grid, int row)
+// Whether a pixel of one drawn row (or of the given part of it) passes the test.
+bool RowHasColour(TVocabGrid& grid, int row, const std::function<bool(QColor)>& test, QRect area = {})
 {
-    const QImage image = grid.viewport()->grab().toImage();
-    return image.copy(grid.visualRect(grid.Model()->index(row, 0)));
-}
-
-bool HasColour(const QImage& image, const std::function<bool(QColor)>& test, QRect area = {})
-{
-    if (area.isNull())
-        area = image.rect();
+    const QImage image = grid.viewport()->grab().toImage().copy(grid.visualRect(grid.Model()->index(row, 0)));
+    area = area.isNull() ? image.rect() : area & image.rect();
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             if (test(image.pixelColor(x, y)))
@@ -425,70 +397,56 @@ bool HasColour(const QImage& image, const std::function<bool(QColor)>& test, QRe
     return false;
 }
 
-TEST_F(VocabGridTest, TheCutRowHasADottedFrameInTheTextColour)
+TEST_F(VocabGridTest, TheCutRowHasADottedFrameAndLearntItemsTheLearntColourUnlessSelected)
 {
-    NewDocument(Words({ "A", "B", "C" }));
-    Document().SetCurrentIndex(0);
+    Options.ColourLearnt = 0x000000FF; // pure red
+    NewDocument({ { "Wort", "", "", "word", 0, true }, { "Wort", "", "", "word" }, { "C", "", "", "x" } });
     auto grid = MakeGrid();
     const QColor text = grid->palette().color(QPalette::Text);
     const QColor base = grid->palette().color(QPalette::Base);
+    const QColor highlight = grid->palette().color(QPalette::Highlight);
     ASSERT_NE(text, base);
     const auto isText = [&](QColor c) { return c == text; };
-    const auto isBase = [&](QColor c) { return c == base; };
-
-    const QImage before = RowImage(*grid, 1);
-    const QRect topEdge(0, 0, before.width(), 1);
-    EXPECT_FALSE(HasColour(before, isText, topEdge));
-
-    grid->SetCutIndex(1);
-    const QImage cut = RowImage(*grid, 1);
-    const QRect leftEdge(0, 0, 1, cut.height());
-    EXPECT_TRUE(HasColour(cut, isText, topEdge));
-    EXPECT_TRUE(HasColour(cut, isText, leftEdge));
-    EXPECT_TRUE(HasColour(cut, isBase, topEdge)) << "dotted, not solid";
-    EXPECT_FALSE(HasColour(RowImage(*grid, 2), isText, topEdge));
-
-    grid->ClearCutMark();
-    EXPECT_FALSE(HasColour(RowImage(*grid, 1), isText, topEdge));
-}
-
-TEST_F(VocabGridTest, LearntItemsUseTheLearntColourUnlessSelected)
-{
-    Options.ColourLearnt = 0x000000FF; // pure red
-    NewDocument({ { "Wort", "", "", "word", 0, true }, { "Wort", "", "", "word", 0, false } });
-    Document().SetCurrentIndex(-1);
-    auto grid = MakeGrid();
     const auto isRed = [](QColor c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; };
-    EXPECT_TRUE(HasColour(RowImage(*grid, 0), isRed));
-    EXPECT_FALSE(HasColour(RowImage(*grid, 1), isRed));
+    const QRect topEdge(0, 0, grid->viewport()->width(), 1), leftEdge(0, 0, 1, grid->RowHeight());
+    EXPECT_TRUE(RowHasColour(*grid, 0, isRed));
+    EXPECT_FALSE(RowHasColour(*grid, 1, isRed));
+
+    EXPECT_FALSE(RowHasColour(*grid, 1, isText, topEdge));
+    grid->SetCutIndex(1);
+    EXPECT_TRUE(RowHasColour(*grid, 1, isText, topEdge));
+    EXPECT_TRUE(RowHasColour(*grid, 1, isText, leftEdge));
+    EXPECT_TRUE(RowHasColour(
+        *grid, 1, [&](QColor c) { return c == base; }, topEdge))
+        << "dotted, not solid";
+    EXPECT_FALSE(RowHasColour(*grid, 2, isText, topEdge));
+    grid->ClearCutMark();
+    EXPECT_FALSE(RowHasColour(*grid, 1, isText, topEdge));
 
     Document().SetCurrentIndex(0);
     grid->RefreshGrid();
-    EXPECT_FALSE(HasColour(RowImage(*grid, 0), isRed)) << "highlight colours win";
-    EXPECT_TRUE(HasColour(
-        RowImage(*grid, 0), [&](QColor c) { return c == grid->palette().color(QPalette::Highlight); }));
+    EXPECT_FALSE(RowHasColour(*grid, 0, isRed)) << "highlight colours win";
+    EXPECT_TRUE(RowHasColour(*grid, 0, [&](QColor c) { return c == highlight; }));
 }
 
 TEST_F(VocabGridTest, PaintItemTextMovesThePenPastEachPiece)
 {
     TVocabGrid grid;
     const TItemFonts& fonts = grid.Fonts();
-    const QFontMetrics bold(fonts.Bold), italic(fonts.Italic), regular(fonts.Regular);
+    const QFontMetrics bold(fonts.Bold), italic(fonts.Italic);
     struct TCase {
         const char* Name;
         TRow Row;
         bool ForeignSide, ShowCategory, ShowNotes;
-        QString Expected; // pieces: b = bold, i = italic, r = regular, separated by |
+        std::vector<std::string> Pieces; // each starts with b (bold) or i (italic)
     };
+    const TRow full { "chien", "n.", "m.", "dog" };
     const TCase cases[] = {
-        { "WordOnly", { "chien", "", "", "dog" }, true, true, true, QStringLiteral("b:chien ") },
-        { "WithCategoryAndNotes", { "chien", "n.", "m.", "dog" }, true, true, true,
-            QStringLiteral("b:chien |i:n. |i:m. ") },
-        { "CategoryHidden", { "chien", "n.", "m.", "dog" }, true, false, true,
-            QStringLiteral("b:chien |i:m. ") },
-        { "NotesHidden", { "chien", "n.", "m.", "dog" }, true, true, false,
-            QStringLiteral("b:chien |i:n. ") },
-        { "NativeSide", { "chien", "n.", "m.", "dog" }, false, true, true, QStringLiteral("b:dog ") },
+        { "WordOnly", { "chien", "", "", "dog" }, true, true, true, { "bchien " } },
+        { "WithCategoryAndNotes", full, true, true, true, { "bchien ", "in. ", "im. " } },
+        { "CategoryHidden", full, true, false, true, { "bchien ", "im. " } },
+        { "NotesHidden", full, true, true, false, { "bchien ", "in. " } },
+        { "NativeSide", full, false, true, true, { "bdog " } },
     };
     QImage image(600, 60, QImage::Format_RGB32);
     for (const auto& c : cases) {
@@ -496,12 +454,9 @@ TEST_F(VocabGridTest, PaintItemTextMovesThePenPastEachPiece)
         TVocabItem item;
         item.SetFieldValues(c.Row.Foreign, c.Row.Category, c.Row.Notes, c.Row.Native);
         int expected = 10;
-        for (const QString& piece : c.Expected.split(QLatin1Char('|'))) {
-            const QFontMetrics& metrics = piece.startsWith(u'b') ? bold
-                : piece.startsWith(u'i')                         ? italic
-                                                                 : regular;
-            expected += metrics.horizontalAdvance(piece.mid(2));
-        }
+        for (const std::string& piece : c.Pieces)
+            expected += (piece[0] == 'b' ? bold : italic)
+                            .horizontalAdvance(QString::fromStdString(piece.substr(1)));
         QPainter painter(&image);
         QPoint pen(10, 5);
         PaintItemText(
@@ -510,9 +465,9 @@ TEST_F(VocabGridTest, PaintItemTextMovesThePenPastEachPiece)
     }
 }
 
-TEST_F(VocabGridTest, ColumnIsAsWideAsTheWidestRowAndARefreshMeasuresOnlyNewItems)
+TEST_F(VocabGridTest, ColumnIsAsWideAsTheWidestRowARefreshMeasuresOnlyNewItemsAndAFontChangeAll)
 {
-    NewDocument(Words({ "a", "b" }));
+    NewDocument(Strings { "maison", "chat" });
     auto grid = MakeGrid();
     EXPECT_EQ(grid->columnWidth(0), grid->viewport()->width());
     EXPECT_GT(Document().Items(0).DisplayWidth, 0);
@@ -532,23 +487,16 @@ TEST_F(VocabGridTest, ColumnIsAsWideAsTheWidestRowAndARefreshMeasuresOnlyNewItem
     EXPECT_EQ(grid->columnWidth(0), wide);
     EXPECT_EQ(SelectedRow(*grid), 3);
 
-    // Deleting the widest item narrows the column again.
+    // Deleting the widest item narrows the column again; a resize keeps it as wide as the grid.
     Document().SetCurrentIndex(2);
     Document().DeleteCurrent();
     grid->RefreshGrid();
     EXPECT_EQ(grid->columnWidth(0), grid->viewport()->width());
-
-    // A resize keeps the column at least as wide as the grid.
     grid->resize(grid->width() + 100, grid->height());
     EXPECT_TRUE(QTest::qWaitFor([&] { return grid->columnWidth(0) == grid->viewport()->width(); }, 2000));
-}
 
-TEST_F(VocabGridTest, ApplyDisplayFontRemeasuresEverythingAndSetsTheRowHeight)
-{
-    NewDocument(Words({ "maison", "chat" }));
-    auto grid = MakeGrid();
-    const int smallRow = grid->RowHeight();
-    const int smallWidth = Document().Items(0).DisplayWidth;
+    // A new display font sets the row height and remeasures every item.
+    const int smallRow = grid->RowHeight(), smallWidth = Document().Items(0).DisplayWidth;
     DisplayFont = { "Verdana", 24 };
     grid->ApplyDisplayFont();
     EXPECT_EQ(grid->RowHeight(), QFontMetrics(grid->Fonts().Regular).height() + 6);
@@ -566,61 +514,57 @@ constexpr qint64 TimeScale = 5;
 constexpr qint64 TimeScale = 1;
 #endif
 
-TEST_F(VocabGridTest, AMillionItemsRefreshQuicklyAndAreMeasuredInTheBackground)
+// Builds a list of numbered items, one of them with a very long translation.
+void NewLongDocument(int count, int widest)
+{
+    std::vector<TRow> rows(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const std::string number = std::to_string(i);
+        rows[static_cast<std::size_t>(i)] = { "mot" + number, i % 7 == 0 ? "n." : "", "", "word " + number };
+    }
+    rows[static_cast<std::size_t>(widest)].Native = std::string(300, 'x');
+    NewDocument(rows);
+}
+
+TEST_F(VocabGridTest, AMillionItemsRefreshPaintAndStepQuickly)
 {
     constexpr int count = 1'000'000;
     auto grid = MakeGrid(10);
-    {
-        auto document = std::make_unique<TVocabFile>();
-        document->SetForeignLangID(French);
-        document->SetNativeLangID(English);
-        document->Reserve(count);
-        for (int i = 0; i < count; ++i) {
-            auto item = std::make_unique<TVocabItem>();
-            const std::string number = std::to_string(i);
-            item->SetFieldValues("mot" + number, i % 7 == 0 ? "n." : "", "", "word " + number);
-            document->AppendItem(std::move(item));
-        }
-        document->Items(count / 2).SetFieldValue(fiNative, std::string(300, 'x'));
-        document->EndBulkAppend();
-        document->SetCurrentIndex(count / 3);
-        ReplaceDocument(std::move(document));
-    }
-
+    NewLongDocument(count, count / 2);
+    Document().SetCurrentIndex(count / 3);
     QElapsedTimer clock;
     clock.start();
     grid->RefreshGrid();
     EXPECT_LT(clock.elapsed(), 200 * TimeScale);
     EXPECT_EQ(grid->Model()->rowCount(), count + 1);
     EXPECT_EQ(SelectedRow(*grid), count / 3);
+    EXPECT_TRUE(grid->MeasuringWidths()) << "the rest is measured in the background";
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !grid->MeasuringWidths(); }, 300000));
-    int widest = 0;
-    for (const auto& item : Document().ItemList()) {
-        ASSERT_GT(item->DisplayWidth, 0);
-        widest = std::max(widest, item->DisplayWidth);
-    }
-    EXPECT_EQ(widest, Document().Items(count / 2).DisplayWidth);
-    EXPECT_EQ(grid->columnWidth(0), widest);
-
-    // An add measures the one new item only.
-    Document().NewItem().SetFieldValues("nouveau", "", "", "new");
-    Document().Add();
-    clock.restart();
-    grid->RefreshGrid();
-    EXPECT_LT(clock.elapsed(), 200 * TimeScale);
-    EXPECT_FALSE(grid->MeasuringWidths());
-    EXPECT_GT(Document().Items(count / 3).DisplayWidth, 0);
-    EXPECT_EQ(SelectedRow(*grid), count / 3 + 1);
-
-    // Painting and stepping through the list stay quick at the far end.
-    Document().SetCurrentIndex(Document().Count() - 1);
+    Document().SetCurrentIndex(count - 1);
     clock.restart();
     grid->RefreshGrid();
     grid->viewport()->repaint();
     QTest::keyClick(grid.get(), Qt::Key_Down);
     EXPECT_LT(clock.elapsed(), 200 * TimeScale);
     EXPECT_EQ(Document().CurrentIndex(), -1);
+}
+
+TEST_F(VocabGridTest, BackgroundMeasuringFindsTheWidestItem)
+{
+    constexpr int count = 60'000;
+    auto grid = MakeGrid(10);
+    NewLongDocument(count, count - 10);
+    Document().SetCurrentIndex(count / 3);
+    grid->RefreshGrid();
+    EXPECT_TRUE(grid->MeasuringWidths());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !grid->MeasuringWidths(); }, 60000));
+    int widest = 0;
+    for (const auto& item : Document().ItemList()) {
+        ASSERT_GT(item->DisplayWidth, 0);
+        widest = std::max(widest, item->DisplayWidth);
+    }
+    EXPECT_EQ(widest, Document().Items(count - 10).DisplayWidth);
+    EXPECT_EQ(grid->columnWidth(0), widest);
 }
 
 } // namespace

@@ -3,9 +3,21 @@
 
 #include "core/VocabFile.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
+
+using TWords = std::vector<std::string>;
+
+constexpr LangId English = 0x0409;
+constexpr LangId EnglishUK = 0x0809;
+constexpr LangId German = 0x0407;
+constexpr LangId French = 0x040C;
+constexpr LangId Russian = 0x0419;
+constexpr LangId Turkish = 0x041F;
+constexpr LangId Swedish = 0x041D;
 
 // Appends an item through the editing operations (recorded for undo like a user's Add).
 inline TVocabItem* AppendByAdd(TVocabFile& doc, std::string_view foreign, std::string_view category = "",
@@ -13,16 +25,32 @@ inline TVocabItem* AppendByAdd(TVocabFile& doc, std::string_view foreign, std::s
 {
     const std::int32_t current = doc.CurrentIndex();
     doc.SetCurrentIndex(-1);
-    doc.NewItem().SetFieldValues(foreign, category, notes, native);
-    doc.NewItem().SortingPosition = sortingPosition;
     TVocabItem* item = &doc.NewItem();
+    item->SetFieldValues(foreign, category, notes, native);
+    item->SortingPosition = sortingPosition;
     doc.Add();
     doc.SetCurrentIndex(current);
     return item;
 }
 
+struct TEntry {
+    std::string Foreign;
+    std::int32_t SortingPosition = 0;
+    std::string Notes = "";
+    std::string Native = "";
+};
+
+// Sets the languages and adds the entries one undoable Add each.
+inline void Fill(TVocabFile& doc, LangId foreign, LangId native, const std::vector<TEntry>& entries)
+{
+    doc.SetForeignLangID(foreign);
+    doc.SetNativeLangID(native);
+    for (const auto& e : entries)
+        AppendByAdd(doc, e.Foreign, "", e.Notes, e.Native, e.SortingPosition);
+}
+
 // A document of the given word/phrase texts, built without history.
-inline void FillWords(TVocabFile& doc, const std::vector<std::string>& words)
+inline void FillWords(TVocabFile& doc, const TWords& words)
 {
     for (const auto& word : words) {
         auto item = std::make_unique<TVocabItem>();
@@ -32,12 +60,17 @@ inline void FillWords(TVocabFile& doc, const std::vector<std::string>& words)
     doc.EndBulkAppend();
 }
 
-inline std::vector<std::string> Foreigns(const TVocabFile& doc)
+inline TWords Field(const TVocabFile& doc, int field)
 {
-    std::vector<std::string> result;
+    TWords result;
     for (const auto& item : doc.ItemList())
-        result.emplace_back(item->FieldValue(fiForeign));
+        result.emplace_back(item->FieldValue(field));
     return result;
+}
+
+inline TWords Foreigns(const TVocabFile& doc)
+{
+    return Field(doc, fiForeign);
 }
 
 inline std::vector<const TVocabItem*> Pointers(const TVocabFile& doc)
@@ -46,4 +79,21 @@ inline std::vector<const TVocabItem*> Pointers(const TVocabFile& doc)
     for (const auto& item : doc.ItemList())
         result.push_back(item.get());
     return result;
+}
+
+// Where the history stands: undo count, undo position, saved position, modified.
+inline std::tuple<int, int, int, bool> History(const TVocabFile& doc)
+{
+    return { doc.UndoCount(), doc.UndoPos(), doc.SavedPos(), doc.Modified() };
+}
+
+// The message of the document error the action raises.
+inline std::string ErrorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const EVocabFileError& e) {
+        return e.what();
+    }
+    return "<no error>";
 }

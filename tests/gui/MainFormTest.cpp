@@ -425,7 +425,7 @@ TEST_F(MainFormTest, WelcomeLoopCreatesANewListOrOpensARecentOne)
     EXPECT_EQ(Document().FileName(), List);
 }
 
-TEST_F(MainFormTest, NewAsksForLanguagesAndStartsEmpty)
+TEST_F(MainFormTest, NewAsksForLanguagesAndStartsEmptyAndTheFontCommandAppliesTheChosenFont)
 {
     OpenList();
     OnDialog<TPropertiesDialog>([](TPropertiesDialog& properties) {
@@ -443,11 +443,7 @@ TEST_F(MainFormTest, NewAsksForLanguagesAndStartsEmpty)
     EXPECT_EQ(Panel(5), QString());
     EXPECT_FALSE(Document().Modified());
     EXPECT_EQ(Form->Grid()->model()->rowCount(), 1);
-}
 
-TEST_F(MainFormTest, FontCommandAppliesTheChosenFont)
-{
-    OpenList();
     const int before = Form->Grid()->verticalHeader()->defaultSectionSize();
     OnDialog<TSelectFontDialog>([](TSelectFontDialog& font) {
         font.cbFontName->setCurrentIndex(0);

@@ -63,6 +63,9 @@ public:
     explicit TWriter(char* out) : Out_(out) {}
     void Raw(const char* data, std::size_t n)
     {
+        // An empty text may have no buffer at all, and memcpy must not see a null pointer.
+        if (n == 0)
+            return;
         std::memcpy(Out_, data, n);
         Out_ += n;
     }

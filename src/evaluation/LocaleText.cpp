@@ -124,47 +124,42 @@ LangId TableKey(LangId lang)
     return FindLanguage(lang).Id;
 }
 
-const TByteMap& LowerMap(LangId lang)
+// The table of a language, built once per key (language or code page) and shared by all
+// threads; each thread also remembers its last lookup, since callers ask for one language over
+// and over. Every call site passes its own lambdas, so each gets its own cache.
+template <class Value, class KeyOf, class Build>
+const Value& CachedByLanguage(LangId lang, KeyOf keyOf, Build build)
 {
     thread_local LangId lastLang = 0;
-    thread_local const TByteMap* lastMap = nullptr;
-    if (lastMap && lastLang == lang)
-        return *lastMap;
-    static TTableCache<TByteMap> cache;
-    const TByteMap& map = cache.Get(TableKey(lang), [lang] {
+    thread_local const Value* last = nullptr;
+    if (last && lastLang == lang)
+        return *last;
+    static TTableCache<Value> cache;
+    const int key = keyOf(lang);
+    const Value& value = cache.Get(key, [&] { return build(key); });
+    lastLang = lang;
+    last = &value;
+    return value;
+}
+
+const TByteMap& LowerMap(LangId lang)
+{
+    return CachedByLanguage<TByteMap>(lang, TableKey, [lang](int) {
         const std::string locale(LanguageLocale(lang));
         return BuildByteMap(SingleByteCodePage(LanguageCodePage(lang)),
             [&](char16_t c) { return LowerChar(c, locale.c_str()); });
     });
-    lastLang = lang;
-    lastMap = &map;
-    return map;
 }
 
 const TByteMap& StripMap(LangId lang)
 {
-    thread_local LangId lastLang = 0;
-    thread_local const TByteMap* lastMap = nullptr;
-    if (lastMap && lastLang == lang)
-        return *lastMap;
-    static TTableCache<TByteMap> cache;
-    const int codePage = LanguageCodePage(lang);
-    const TByteMap& map
-        = cache.Get(codePage, [codePage] { return BuildByteMap(SingleByteCodePage(codePage), StripChar); });
-    lastLang = lang;
-    lastMap = &map;
-    return map;
+    return CachedByLanguage<TByteMap>(lang, LanguageCodePage,
+        [](int codePage) { return BuildByteMap(SingleByteCodePage(codePage), StripChar); });
 }
 
 const TClassTable& ClassTable(LangId lang)
 {
-    thread_local LangId lastLang = 0;
-    thread_local const TClassTable* lastTable = nullptr;
-    if (lastTable && lastLang == lang)
-        return *lastTable;
-    static TTableCache<TClassTable> cache;
-    const int codePage = LanguageCodePage(lang);
-    const TClassTable& table = cache.Get(codePage, [codePage] {
+    return CachedByLanguage<TClassTable>(lang, LanguageCodePage, [](int codePage) {
         const auto& page = SingleByteCodePage(codePage);
         TClassTable classes {};
         for (int b = 0; b < 256; ++b) {
@@ -174,9 +169,6 @@ const TClassTable& ClassTable(LangId lang)
         }
         return classes;
     });
-    lastLang = lang;
-    lastTable = &table;
-    return table;
 }
 
 struct CollatorCloser {

@@ -1,5 +1,7 @@
 #include "core/DisplayText.h"
 
+#include "evaluation/TextUtils.h"
+
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -20,15 +22,6 @@ bool IsSeparator(char c)
     return c == '/';
 }
 #endif
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
-        text.remove_suffix(1);
-    return text;
-}
 
 std::size_t LastSeparator(const std::string& path)
 {
@@ -124,7 +117,8 @@ std::string PercentText(std::int32_t part, std::int32_t whole)
 
 std::optional<std::int32_t> ParseInt32(std::string_view text)
 {
-    text = TrimBlanks(text);
+    const std::string trimmed = Trim(text);
+    text = trimmed;
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
     if (text.empty())
@@ -138,10 +132,9 @@ std::optional<std::int32_t> ParseInt32(std::string_view text)
 
 std::optional<double> ParseDouble(std::string_view text)
 {
-    text = TrimBlanks(text);
-    if (text.empty())
+    const std::string copy = Trim(text);
+    if (copy.empty())
         return std::nullopt;
-    const std::string copy(text);
     char* end = nullptr;
     errno = 0;
     const double value = std::strtod(copy.c_str(), &end);

@@ -452,8 +452,10 @@ void TMainForm::UpdateStatusPanels()
         Q(std::string(FindLanguage(document.ForeignLangID()).Code).c_str()) + QStringLiteral(" - ")
             + Q(std::string(FindLanguage(document.NativeLangID()).Code).c_str()));
     set(2, QString::number(document.Count()));
-    set(3, QString::number(WindowMode_ == wmTesting ? document.LearntCount() : document.CurrentIndex() + 1));
-    set(4, QString::fromStdString(PercentText(document.LearntCount(), document.Count())));
+    // One walk over the items per update: on a huge list this runs at every idle moment.
+    const std::int32_t learnt = document.LearntCount();
+    set(3, QString::number(WindowMode_ == wmTesting ? learnt : document.CurrentIndex() + 1));
+    set(4, QString::fromStdString(PercentText(learnt, document.Count())));
     set(5,
         document.Modified() ? QStringLiteral("Modified")
                             : (document.FileName().empty() ? QString() : QStringLiteral("Saved")));

@@ -59,9 +59,9 @@ TWindowBounds ToBounds(const QRect& rect)
 void TMainForm::LoadWindowSettings()
 {
     LoadSettings(*Store_, QtSettingsEnvironment(), WindowState_);
+    // LoadSettings has already skipped empty names.
     for (const auto& name : WindowState_.RecentFiles)
-        if (!name.empty())
-            RecentFiles_.Load(name);
+        RecentFiles_.Load(name);
 
     // A stored position that lies off every screen (a screen was removed) is centred instead.
     std::vector<TWindowBounds> screens;

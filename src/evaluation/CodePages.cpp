@@ -20,7 +20,9 @@ namespace {
 
 constexpr int SingleBytePages[] = { 1250, 1251, 1252, 1253, 1254, 1257 };
 constexpr int SingleBytePageCount = static_cast<int>(std::size(SingleBytePages));
-constexpr std::uint8_t SubstituteByte = 0x1A;
+// The platform converter's default character: visible in the grid, unlike the control code 0x1A,
+// and not white space, so cleaning a field keeps it.
+constexpr std::uint8_t SubstituteByte = '?';
 
 int SingleByteIndex(int codePage)
 {

@@ -62,7 +62,7 @@ int LanguageCodePage(LangId lang);
 // True for the code pages the program can convert (the six 8-bit ones and UTF-8).
 bool IsSupportedCodePage(int codePage);
 std::u16string AnsiToWide(std::string_view text, int codePage);
-// Characters the code page cannot hold become the converter's substitute (0x1A); when lost is
+// Characters the code page cannot hold become the default character "?"; when lost is
 // given it is set to whether that happened.
 std::string WideToAnsi(std::u16string_view text, int codePage, bool* lost = nullptr);
 std::string AnsiToUtf8(std::string_view text, int codePage);

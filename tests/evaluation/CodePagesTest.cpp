@@ -86,7 +86,7 @@ TEST(CodePages, KnownCharactersOfEachCodePage)
 }
 
 // From UTF-16 and from UTF-8 alike; lone surrogates reach UTF-8 as replacement characters.
-TEST(CodePages, CharactersTheCodePageLacksBecomeSubstitutes)
+TEST(CodePages, CharactersTheCodePageLacksBecomeQuestionMarks)
 {
     const struct {
         const char* Name;
@@ -95,14 +95,14 @@ TEST(CodePages, CharactersTheCodePageLacksBecomeSubstitutes)
         std::string Expected;
         bool Lost;
     } cases[] = {
-        { "CyrillicIn1252", 1252, u"a\u0416z", "a\x1Az", true },
-        { "LatinAccentIn1251", 1251, u"\u00E9", "\x1A", true },
-        { "SubstituteItselfIsNotALoss", 1252, u"\x1A", "\x1A", false },
-        { "PairIsOneCharacter", 1252, u"x\U0001F600y", "x\x1Ay", true },
-        { "LoneLeadSurrogate", 1252, u"x\xD83D", "x\x1A", true },
-        { "LoneTrailSurrogate", 1253, std::u16string(1, u'\xDE00') + u"y", "\x1Ay", true },
-        { "TwoLeadSurrogates", 1252, std::u16string(2, u'\xD83D'), "\x1A\x1A", true },
-        { "ReplacementChar", 1257, u"\uFFFD", "\x1A", true },
+        { "CyrillicIn1252", 1252, u"a\u0416z", "a?z", true },
+        { "LatinAccentIn1251", 1251, u"\u00E9", "?", true },
+        { "QuestionMarkItselfIsNotALoss", 1252, u"?", "?", false },
+        { "PairIsOneCharacter", 1252, u"x\U0001F600y", "x?y", true },
+        { "LoneLeadSurrogate", 1252, u"x\xD83D", "x?", true },
+        { "LoneTrailSurrogate", 1253, std::u16string(1, u'\xDE00') + u"y", "?y", true },
+        { "TwoLeadSurrogates", 1252, std::u16string(2, u'\xD83D'), "??", true },
+        { "ReplacementChar", 1257, u"\uFFFD", "?", true },
         { "Ascii", 1251, u"plain", "plain", false },
         { "Empty", 1250, u"", "", false },
         { "Nul", 1252, std::u16string(2, u'\0'), std::string(2, '\0'), false },
@@ -117,6 +117,8 @@ TEST(CodePages, CharactersTheCodePageLacksBecomeSubstitutes)
         EXPECT_EQ(Utf8ToAnsi(WideToAnsi(c.Text, CP_UTF8), c.CodePage, &lost), c.Expected);
         EXPECT_EQ(lost, c.Lost);
     }
+    // The substitute stays visible through the cleaning every edited field gets.
+    EXPECT_EQ(CollapseSpaces(WideToAnsi(u"\u0416 x", 1252)), "? x");
 }
 
 TEST(CodePages, InvalidUtf8BecomesReplacementCharacters)

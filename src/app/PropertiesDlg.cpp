@@ -1,7 +1,7 @@
 #include "app/PropertiesDlg.h"
 
 #include "core/DisplayText.h"
-#include "core/Languages.h"
+#include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 #include "ui/HelpRequest.h"
 #include "ui/VocabEdit.h"

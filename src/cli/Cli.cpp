@@ -1,11 +1,11 @@
 #include "cli/Cli.h"
 
-#include "core/Languages.h"
 #include "core/SafeSave.h"
 #include "core/SortKeys.h"
 #include "core/SortingMarker.h"
 #include "core/VocabFile.h"
 #include "evaluation/AnswerMatch.h"
+#include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 #include "exchange/Export.h"
 #include "exchange/TextImport.h"

@@ -1,5 +1,7 @@
 #pragma once
-// The document layer's exception and the file-system exception.
+// The document layer's exception and the file-system exception; the stream errors with them.
+
+#include "evaluation/StreamErrors.h"
 
 #include <stdexcept>
 #include <string>
@@ -20,7 +22,3 @@ public:
 private:
     std::string FileName_;
 };
-
-// Short reads and failed writes of a stream, as a stream reports them.
-inline constexpr const char* StreamReadError = "Stream read error";
-inline constexpr const char* StreamWriteError = "Stream write error";

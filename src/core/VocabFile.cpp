@@ -2,9 +2,9 @@
 
 #include "core/VocabFile.h"
 
-#include "core/Languages.h"
 #include "core/Random.h"
 #include "core/UndoRecord.h"
+#include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 
 #include <algorithm>

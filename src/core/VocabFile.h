@@ -5,6 +5,7 @@
 #include "core/Errors.h"
 #include "core/UndoRecord.h"
 #include "core/VocabItem.h"
+#include "evaluation/Languages.h"
 
 #include <array>
 #include <cstdint>
@@ -12,8 +13,6 @@
 #include <span>
 #include <string>
 #include <vector>
-
-using LangId = std::uint16_t;
 
 enum TPropertyIndex : int { piDescription = 0, piAuthor = 1, piComments = 2 };
 inline constexpr int PropertyCount = 8;

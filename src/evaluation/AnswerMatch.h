@@ -2,12 +2,12 @@
 // Whether a typed response is an acceptable answer, under one language side's evaluation options.
 // A pure function of its arguments.
 
+#include "evaluation/Languages.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
-
-using LangId = std::uint16_t;
 
 using EvaluationFlags = std::uint16_t;
 enum TEvaluationFlag : EvaluationFlags {

@@ -1,7 +1,7 @@
 // Conversions between 8-bit code pages, UTF-16 and UTF-8.
 
-#include "core/Languages.h"
 #include "evaluation/CodePageTables.h"
+#include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 
 #include <cstring>

@@ -4,8 +4,8 @@
 // case) or code page (accents, classes) from ICU. Mapping each character on its own is what the
 // platform's 8-bit mapping does too, so there is no context-dependent casing (no Greek final sigma).
 
-#include "core/Languages.h"
 #include "evaluation/CodePageTables.h"
+#include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 
 #include "evaluation/TextUtils.h"
 
-#include "core/Errors.h"
+#include "evaluation/StreamErrors.h"
 
 #include <istream>
 #include <ostream>

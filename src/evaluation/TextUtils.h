@@ -2,13 +2,13 @@
 // Free functions over text shared by the whole program. 8-bit text is a byte string in the
 // code page of its language; UTF-16 text is std::u16string. Positions are 1-based.
 
+#include "evaluation/Languages.h"
+
 #include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
-
-using LangId = std::uint16_t;
 
 // Code pages the program converts between.
 inline constexpr int CP_UTF8 = 65001;

@@ -1,5 +1,5 @@
-#include "core/Languages.h"
 #include "core/SafeSave.h"
+#include "evaluation/Languages.h"
 #include "exchange/ExchangeText.h"
 #include "exchange/Export.h"
 

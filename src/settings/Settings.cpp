@@ -1,6 +1,6 @@
 #include "settings/Settings.h"
 
-#include "core/Languages.h"
+#include "evaluation/Languages.h"
 
 #include <algorithm>
 #include <cctype>

@@ -5,7 +5,7 @@
 #include "app/MessageBox.h"
 #include "core/DisplayText.h"
 #include "core/GlobalDocument.h"
-#include "core/Languages.h"
+#include "evaluation/Languages.h"
 #include "ui/Keyboard.h"
 #include "ui/QtText.h"
 #include "ui/VocabGrid.h"
@@ -33,8 +33,6 @@ QString Q(const char* text)
 {
     return QString::fromUtf8(text);
 }
-
-const char* const UndoNames[] = { "", "Add", "Edit", "Delete", "Paste", "Move", "Sort", "Shuffle" };
 
 // The sunken, empty work space shown while no list is open.
 class TWorkSpace : public QFrame {
@@ -382,10 +380,10 @@ void TMainForm::UpdateCommandState()
     const TUndoKind redo = document.RedoKind();
     miEditUndo->setEnabled(editing && undo != ukNone);
     miEditUndo->setText(
-        miEditUndo->isEnabled() ? QStringLiteral("&Undo ") + Q(UndoNames[undo]) : QStringLiteral("&Undo"));
+        miEditUndo->isEnabled() ? QStringLiteral("&Undo ") + Q(UndoKindName(undo)) : QStringLiteral("&Undo"));
     miEditRedo->setEnabled(editing && redo != ukNone);
     miEditRedo->setText(
-        miEditRedo->isEnabled() ? QStringLiteral("&Redo ") + Q(UndoNames[redo]) : QStringLiteral("&Redo"));
+        miEditRedo->isEnabled() ? QStringLiteral("&Redo ") + Q(UndoKindName(redo)) : QStringLiteral("&Redo"));
     miEditAdd->setEnabled(editing);
     miEditShuffle->setEnabled(editing);
     miEditEdit->setEnabled(hasCurrent);

@@ -1,9 +1,9 @@
 // Languages, recent files, display texts, number checks and the sorting marker.
 
 #include "core/DisplayText.h"
-#include "core/Languages.h"
 #include "core/RecentFileList.h"
 #include "core/SortingMarker.h"
+#include "evaluation/Languages.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -3,7 +3,7 @@
 
 #include "evaluation/AnswerMatch.h"
 
-#include "core/Languages.h"
+#include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 
 #include <gtest/gtest.h>

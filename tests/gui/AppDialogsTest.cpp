@@ -3,7 +3,7 @@
 #include "app/MessageBox.h"
 #include "app/PropertiesDlg.h"
 #include "app/WelcomeDlg.h"
-#include "core/Languages.h"
+#include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 #include "gui/DialogTestSupport.h"
 #include "support/TempDir.h"

@@ -2,7 +2,7 @@
 
 #include "settings/QtSettingsStore.h"
 
-#include "core/Languages.h"
+#include "evaluation/Languages.h"
 #include "support/TempDir.h"
 
 #include <QCoreApplication>

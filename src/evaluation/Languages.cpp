@@ -1,4 +1,4 @@
-#include "core/Languages.h"
+#include "evaluation/Languages.h"
 
 #include <algorithm>
 #include <array>

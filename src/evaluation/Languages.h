@@ -1,11 +1,13 @@
 #pragma once
 // The fixed table of the languages the program offers, their code pages and character sets.
+// It sits with the text utilities because their code pages and locale services come from it.
 
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 
+// A platform language identifier: primary language in the low 10 bits, sublanguage above.
 using LangId = std::uint16_t;
 
 struct TLanguage {

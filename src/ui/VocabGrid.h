@@ -2,40 +2,13 @@
 // The grid that shows the document's items, one per row, with a blank last row.
 
 #include "core/VocabFile.h"
+#include "ui/VocabGridModel.h"
+#include "ui/VocabGridPaint.h"
 
-#include <QAbstractTableModel>
-#include <QFont>
 #include <QFontMetrics>
 #include <QTableView>
 
-class QPainter;
 class QTimer;
-
-// One column, Count + 1 rows; reads the global document on every call, so it never holds it.
-class TVocabGridModel : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    explicit TVocabGridModel(QObject* parent = nullptr);
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // After any change of the document (or a new document).
-    void Reset();
-
-private:
-    // The rows the views were told about; only Reset changes it, so the model stays consistent
-    // with its announcements while the document changes underneath.
-    int RowCount_ = 1;
-};
-
-// Draws an item's text at the pen position and moves the pen to where it ended (one line).
-// The fonts are the display font in bold, italic and regular style.
-struct TItemFonts {
-    QFont Bold, Italic, Regular;
-};
-void PaintItemText(QPainter& painter, QPoint& pen, const TVocabFile& document, const TVocabItem& item,
-    bool showNotes, bool showCategory, bool bold, bool foreignSide, const TItemFonts& fonts);
 
 class TVocabGrid : public QTableView {
     Q_OBJECT
@@ -89,18 +62,22 @@ private:
     enum TDragState { dsNone, dsWaiting, dsActive };
 
     void dgVocabSelectCell(const QItemSelection& selected);
-    void timDragScrollTimer();
-    void MeasureSlice();
-    void ApplyColumnWidth();
     void SelectRow(int row);
     void SetTopRow(int row);
     void UpdateRow(int row);
+    // VocabGridMeasure.cpp
+    void SetUpMeasuring();
+    void MeasureSlice();
+    void ApplyColumnWidth();
+    int MeasureItem(const TVocabFile& document, const TVocabItem& item) const;
+    // VocabGridDrag.cpp
+    void SetUpDrag();
+    void timDragScrollTimer();
     bool CanStartDrag(QPoint pos) const;
     int DropRowAt(QPoint pos) const;
     void DragOver(QPoint pos);
     void SetDropTarget(int row);
     void EndDrag();
-    int MeasureItem(const TVocabFile& document, const TVocabItem& item) const;
 
     TVocabGridModel* Model_ = nullptr;
     TItemFonts Fonts_;

@@ -1,0 +1,150 @@
+// The grid's display font and the row widths measured with it: cached per item, measured within a
+// time budget on a refresh and in background slices after it.
+
+#include "core/GlobalDocument.h"
+#include "evaluation/TextUtils.h"
+#include "settings/Settings.h"
+#include "ui/VocabGrid.h"
+
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+// Measuring is the slow part of a refresh: a refresh measures this long at most before handing
+// the rest to background slices of the same length, so the window never stalls.
+constexpr qint64 MeasureBudgetMs = 25;
+constexpr int ClockCheckEvery = 64;
+
+} // namespace
+
+void TVocabGrid::SetUpMeasuring()
+{
+    MeasureTimer_ = new QTimer(this);
+    MeasureTimer_->setInterval(0);
+    connect(MeasureTimer_, &QTimer::timeout, this, &TVocabGrid::MeasureSlice);
+}
+
+bool TVocabGrid::MeasuringWidths() const
+{
+    return MeasureTimer_->isActive();
+}
+
+int TVocabGrid::MeasureItem(const TVocabFile& document, const TVocabItem& item) const
+{
+    const QChar space(u' ');
+    const int nativePage = LanguageCodePage(document.NativeLangID());
+    int width = BoldMetrics_.horizontalAdvance(
+                    GridFieldText(item, fiForeign, LanguageCodePage(document.ForeignLangID())) + space)
+        + 6;
+    for (int field : { static_cast<int>(fiCategory), static_cast<int>(fiNotes) })
+        if (!item.FieldValue(field).empty())
+            width += ItalicMetrics_.horizontalAdvance(GridFieldText(item, field, nativePage) + space);
+    width += RegularMetrics_.horizontalAdvance(GridFieldText(item, fiNative, nativePage));
+    return std::max(width, 1);
+}
+
+int TVocabGrid::MeasureRow(int index) const
+{
+    const TVocabFile& document = Document();
+    return MeasureItem(document, document.Items(index));
+}
+
+// Takes the widest of the cached widths; items not yet measured are measured now as far as the
+// time allows, the rest in background slices that widen the column as they go.
+void TVocabGrid::UpdateColumnWidth()
+{
+    MeasureTimer_->stop();
+    const TVocabFile& document = Document();
+    const TVocabItemList& items = document.ItemList();
+    const int count = document.Count();
+    QElapsedTimer clock;
+    clock.start();
+    bool inTime = true;
+    int measured = 0;
+    int widest = 0;
+    MeasureFrom_ = count;
+    for (int i = 0; i < count; ++i) {
+        TVocabItem& item = *items[static_cast<std::size_t>(i)];
+        if (item.DisplayWidth == 0) {
+            if (!inTime) {
+                MeasureFrom_ = std::min(MeasureFrom_, i);
+                continue;
+            }
+            item.DisplayWidth = MeasureItem(document, item);
+            if (++measured % ClockCheckEvery == 0 && clock.elapsed() >= MeasureBudgetMs)
+                inTime = false;
+        }
+        widest = std::max(widest, item.DisplayWidth);
+    }
+    WidestRow_ = widest;
+    ApplyColumnWidth();
+    if (MeasureFrom_ < count)
+        MeasureTimer_->start();
+}
+
+void TVocabGrid::MeasureSlice()
+{
+    const TVocabFile& document = Document();
+    const TVocabItemList& items = document.ItemList();
+    const int count = document.Count();
+    QElapsedTimer clock;
+    clock.start();
+    int measured = 0;
+    int widest = WidestRow_;
+    int i = std::min(MeasureFrom_, count);
+    while (i < count) {
+        TVocabItem& item = *items[static_cast<std::size_t>(i++)];
+        if (item.DisplayWidth == 0) {
+            item.DisplayWidth = MeasureItem(document, item);
+            if (++measured % ClockCheckEvery == 0 && clock.elapsed() >= MeasureBudgetMs) {
+                widest = std::max(widest, item.DisplayWidth);
+                break;
+            }
+        }
+        widest = std::max(widest, item.DisplayWidth);
+    }
+    MeasureFrom_ = i;
+    if (i >= count)
+        MeasureTimer_->stop();
+    if (widest != WidestRow_) {
+        WidestRow_ = widest;
+        ApplyColumnWidth();
+    }
+}
+
+void TVocabGrid::ApplyColumnWidth()
+{
+    const int width = std::max(viewport()->width(), WidestRow_);
+    if (columnWidth(0) != width)
+        setColumnWidth(0, width);
+}
+
+void TVocabGrid::ApplyDisplayFont()
+{
+    const QString family
+        = DisplayFont.Name.empty() ? QStringLiteral("Verdana") : QString::fromStdString(DisplayFont.Name);
+    QFont regular(family);
+    regular.setPointSize(DisplayFont.Size > 0 ? DisplayFont.Size : 8);
+    regular.setBold(false);
+    regular.setItalic(false);
+    Fonts_.Regular = regular;
+    Fonts_.Bold = regular;
+    Fonts_.Bold.setBold(true);
+    Fonts_.Italic = regular;
+    Fonts_.Italic.setItalic(true);
+    BoldMetrics_ = QFontMetrics(Fonts_.Bold);
+    ItalicMetrics_ = QFontMetrics(Fonts_.Italic);
+    RegularMetrics_ = QFontMetrics(Fonts_.Regular);
+    setFont(regular);
+
+    RowHeight_ = RegularMetrics_.height() + 6;
+    verticalHeader()->setDefaultSectionSize(RowHeight_);
+
+    for (const auto& item : Document().ItemList())
+        item->DisplayWidth = 0;
+    UpdateColumnWidth();
+    viewport()->update();
+}

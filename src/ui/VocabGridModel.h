@@ -1,0 +1,28 @@
+#pragma once
+// The grid's item model: one column, Count + 1 rows, the last one blank.
+
+#include "core/VocabFile.h"
+
+#include <QAbstractTableModel>
+#include <QString>
+
+// Reads the global document on every call, so it never holds it.
+class TVocabGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit TVocabGridModel(QObject* parent = nullptr);
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // After any change of the document (or a new document).
+    void Reset();
+
+private:
+    // The rows the views were told about; only Reset changes it, so the model stays consistent
+    // with its announcements while the document changes underneath.
+    int RowCount_ = 1;
+};
+
+// A field of an item as the grid shows, paints and measures it.
+QString GridFieldText(const TVocabItem& item, int field, int codePage);

@@ -1,0 +1,117 @@
+#include "ui/VocabGridPaint.h"
+
+#include "core/GlobalDocument.h"
+#include "evaluation/TextUtils.h"
+#include "settings/Settings.h"
+#include "ui/VocabGrid.h"
+
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+QColor FromColourRef(TColour colour)
+{
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+        static_cast<int>((colour >> 16) & 0xFF));
+}
+
+void DrawPiece(QPainter& painter, QPoint& pen, const QFont& font, const QString& text)
+{
+    painter.setFont(font);
+    const QFontMetrics metrics = painter.fontMetrics();
+    // The pen marks the top of the line, so pieces in different styles share one top edge.
+    painter.drawText(QPoint(pen.x(), pen.y() + metrics.ascent()), text);
+    pen.rx() += metrics.horizontalAdvance(text);
+}
+
+class TVocabGridDelegate : public QStyledItemDelegate {
+public:
+    explicit TVocabGridDelegate(TVocabGrid* grid)
+        : QStyledItemDelegate(grid)
+        , Grid_(grid)
+    {
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const TVocabFile& document = Document();
+        const int row = index.row();
+        const bool hasItem = row < document.Count();
+        const bool selected = option.state & QStyle::State_Selected;
+        const TVocabItem* item = hasItem ? &document.Items(row) : nullptr;
+
+        QColor background = option.palette.color(QPalette::Base);
+        QColor text = option.palette.color(QPalette::Text);
+        if (selected) {
+            background = option.palette.color(QPalette::Highlight);
+            text = option.palette.color(QPalette::HighlightedText);
+        } else if (item && item->Learnt()) {
+            text = FromColourRef(Options.ColourLearnt);
+        }
+
+        const QRect cell = option.rect;
+        painter->save();
+        painter->fillRect(cell, background);
+        painter->setPen(text);
+        if (item) {
+            const int lineHeight = QFontMetrics(Grid_->Fonts().Regular).height();
+            QPoint pen(cell.left() + 3, (cell.top() + cell.top() + cell.height() - lineHeight) / 2);
+            PaintItemText(*painter, pen, document, *item, true, true, true, true, Grid_->Fonts());
+            PaintItemText(*painter, pen, document, *item, false, false, false, false, Grid_->Fonts());
+        }
+
+        const QRect frame = cell.adjusted(0, 0, -1, -1);
+        if (row == Grid_->CutIndex()) {
+            painter->setBrush(Qt::NoBrush);
+            painter->setPen(QPen(text, 1, Qt::DotLine));
+            painter->drawRect(frame);
+        } else if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(Grid_);
+            focus.rect = cell;
+            focus.state |= QStyle::State_KeyboardFocusChange;
+            focus.backgroundColor = background;
+            Grid_->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, Grid_);
+        }
+        if (row == Grid_->DropTargetRow() && hasItem && !selected) {
+            painter->setBrush(Qt::NoBrush);
+            painter->setPen(QPen(option.palette.color(QPalette::Highlight), 2));
+            painter->drawRect(cell.adjusted(1, 1, -1, -1));
+        }
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        return { Grid_->columnWidth(0), Grid_->RowHeight() };
+    }
+
+private:
+    TVocabGrid* Grid_;
+};
+
+} // namespace
+
+void PaintItemText(QPainter& painter, QPoint& pen, const TVocabFile& document, const TVocabItem& item,
+    bool showNotes, bool showCategory, bool bold, bool foreignSide, const TItemFonts& fonts)
+{
+    const QFont& font = bold ? fonts.Bold : fonts.Regular;
+    const QChar space(u' ');
+    const int nativePage = LanguageCodePage(document.NativeLangID());
+    if (!foreignSide) {
+        DrawPiece(painter, pen, font, GridFieldText(item, fiNative, nativePage) + space);
+        return;
+    }
+    DrawPiece(painter, pen, font,
+        GridFieldText(item, fiForeign, LanguageCodePage(document.ForeignLangID())) + space);
+    if (showCategory && !item.FieldValue(fiCategory).empty())
+        DrawPiece(painter, pen, fonts.Italic, GridFieldText(item, fiCategory, nativePage) + space);
+    if (showNotes && !item.FieldValue(fiNotes).empty())
+        DrawPiece(painter, pen, fonts.Italic, GridFieldText(item, fiNotes, nativePage) + space);
+}
+
+QAbstractItemDelegate* NewVocabGridDelegate(TVocabGrid* grid)
+{
+    return new TVocabGridDelegate(grid);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Painting an item's text, shared by the grid rows, the test question and the choice list, and
+// the grid's row painter.
+
+#include "core/VocabFile.h"
+
+#include <QFont>
+#include <QPoint>
+
+class QAbstractItemDelegate;
+class QPainter;
+class TVocabGrid;
+
+// The display font in bold, italic and regular style.
+struct TItemFonts {
+    QFont Bold, Italic, Regular;
+};
+
+// Draws an item's text at the pen position and moves the pen to where it ended (one line).
+void PaintItemText(QPainter& painter, QPoint& pen, const TVocabFile& document, const TVocabItem& item,
+    bool showNotes, bool showCategory, bool bold, bool foreignSide, const TItemFonts& fonts);
+
+// Paints the grid's rows: colours, the item's text, the cut mark, focus and drop indicator.
+QAbstractItemDelegate* NewVocabGridDelegate(TVocabGrid* grid);

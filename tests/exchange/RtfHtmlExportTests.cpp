@@ -100,10 +100,10 @@ TEST(HtmlExport, ExactBytesWithCodePagesOfBothLanguages)
     SetLanguages(document, LangGerman, LangRussian);
     // The title is native text: Cyrillic bytes must be read as code page 1251.
     document.SetProperties(piDescription, "\xF1\xEB\xEE\xE2\xE0");
-    AddItem(document, "f\xFCr", "prep.", "", "\xED\xE0\xE4");
+    AddItem(document, "f\xFCr", "\xEF\xF0.", "", "\xED\xE0\xE4"); // category in the native code page
     AddItem(document, "w", "", "only notes", "y");
     AddItem(document, "v", "", "", "z");
-    const std::string body = "<b>f\xC3\xBCr</b> <i>prep.</i> \xD0\xBD\xD0\xB0\xD0\xB4<br>\r\n"
+    const std::string body = "<b>f\xC3\xBCr</b> <i>\xD0\xBF\xD1\x80.</i> \xD0\xBD\xD0\xB0\xD0\xB4<br>\r\n"
                              "<b>w</b> <i>only notes</i> y<br>\r\n"
                              "<b>v</b> z<br>\r\n";
     EXPECT_EQ(

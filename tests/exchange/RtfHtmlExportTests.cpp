@@ -155,10 +155,10 @@ TEST(RtfHtmlExport, FilesHoldTheBytes)
     const std::string htm = folder.File("bed.htm");
     ExportRtf(document, rtf);
     ExportHtml(document, htm);
-    EXPECT_EQ(TTempFolder::Read(rtf), ExportRtfBytes(document, rtf));
-    EXPECT_EQ(TTempFolder::Read(htm), ExportHtmlBytes(document, htm));
-    EXPECT_NE(TTempFolder::Read(htm).find("<h1>bed</h1>"), std::string::npos);
-    EXPECT_NE(TTempFolder::Read(htm).find("<b>\xC5\x82\xC3\xB3\xC5\xBCko</b>"), std::string::npos);
+    EXPECT_EQ(ReadBytes(rtf), ExportRtfBytes(document, rtf));
+    EXPECT_EQ(ReadBytes(htm), ExportHtmlBytes(document, htm));
+    EXPECT_NE(ReadBytes(htm).find("<h1>bed</h1>"), std::string::npos);
+    EXPECT_NE(ReadBytes(htm).find("<b>\xC5\x82\xC3\xB3\xC5\xBCko</b>"), std::string::npos);
     EXPECT_THROW(ExportRtf(document, folder.File("none/bed.rtf")), EFileError);
     EXPECT_THROW(ExportHtml(document, folder.File("none/bed.htm")), EFileError);
 }

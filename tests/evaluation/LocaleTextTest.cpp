@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <thread>
-#include <unicode/ucol.h>
 
 namespace {
 
@@ -221,29 +220,6 @@ TEST(LocaleTextSortKey, EmptyOnlyWhenNothingIsLeftAndNeverHoldsZeroBytes)
         EXPECT_EQ(key.find('\0'), std::string::npos);
     }
     EXPECT_EQ(MakeSortKey("\x81\x90", English), ""); // undefined in 1252: no letters
-}
-
-TEST(LocaleTextSortKey, StringComparisonOfKeysMatchesTheCollator)
-{
-    const std::vector<std::string> words { "ёлка", "елка", "Ель", "ель", "zoo", "Zulu", "abc", "10 дней",
-        "2 дня", "яблоко", "Яблоко!", "я", "юг", "a b", "ab", "щи", "шар", "эхо", "ъ" };
-    UErrorCode status = U_ZERO_ERROR;
-    UCollator* collator = ucol_open("ru_RU", &status);
-    ASSERT_TRUE(U_SUCCESS(status));
-    ucol_setStrength(collator, UCOL_SECONDARY);
-    for (const auto& a : words) {
-        for (const auto& b : words) {
-            const std::u16string wa = AnsiToWide(RemovePunctuation(In(Russian, a), Russian, false), 1251);
-            const std::u16string wb = AnsiToWide(RemovePunctuation(In(Russian, b), Russian, false), 1251);
-            const UCollationResult expected = ucol_strcoll(collator,
-                reinterpret_cast<const UChar*>(wa.data()), static_cast<int32_t>(wa.size()),
-                reinterpret_cast<const UChar*>(wb.data()), static_cast<int32_t>(wb.size()));
-            const int compared
-                = MakeSortKey(In(Russian, a), Russian).compare(MakeSortKey(In(Russian, b), Russian));
-            EXPECT_EQ((compared > 0) - (compared < 0), static_cast<int>(expected)) << a << " / " << b;
-        }
-    }
-    ucol_close(collator);
 }
 
 TEST(LocaleTextSortKey, WorksOnAnotherThread)

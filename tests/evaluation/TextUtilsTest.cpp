@@ -1,4 +1,4 @@
-// Splitting, quoting, white space, UTF-16 helpers, RTF escaping and length-prefixed stream text.
+// Splitting, quoting, white space, UTF-16 byte order, RTF escaping and length-prefixed stream text.
 
 #include "evaluation/TextUtils.h"
 
@@ -14,20 +14,6 @@
 namespace {
 
 using Fields = std::vector<std::string>;
-
-// ASCII test text in its UTF-16 form, so both forms of a function run on the same cases.
-std::u16string W(std::string_view ascii)
-{
-    return std::u16string(ascii.begin(), ascii.end());
-}
-
-std::vector<std::u16string> W(const Fields& fields)
-{
-    std::vector<std::u16string> result;
-    for (const auto& field : fields)
-        result.push_back(W(field));
-    return result;
-}
 
 struct TSplitCase {
     std::string Text;
@@ -54,11 +40,8 @@ TEST(TextUtilsCsv, SplitCsvLine)
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.Text) + " max " + std::to_string(c.MaxIndex));
         Fields fields { "left over" }; // the output is cleared first
-        std::vector<std::u16string> wide { u"left over" };
         EXPECT_EQ(SplitCsvLine(c.Text, c.Trim, c.SkipEmpty, c.MaxIndex, fields), std::ssize(c.Expected));
-        EXPECT_EQ(SplitCsvLineW(W(c.Text), c.Trim, c.SkipEmpty, c.MaxIndex, wide), std::ssize(c.Expected));
         EXPECT_EQ(fields, c.Expected);
-        EXPECT_EQ(wide, W(c.Expected));
     }
 }
 
@@ -70,10 +53,8 @@ TEST(TextUtilsCsv, UnquoteRules)
         = { { R"("abc")", "abc" }, { R"("a""b")", "a\"b" }, { R"("""")", "\"" }, { R"("""""")", R"("")" },
               { R"(""""")", R"("")" }, { R"("")", "" }, { "\"", "\"" }, { R"(  "x"  )", "x" },
               { R"(  x  )", "  x  " }, { R"("a)", "\"a" }, { R"(a")", "a\"" }, { "", "" } };
-    for (const auto& [field, expected] : cases) {
+    for (const auto& [field, expected] : cases)
         EXPECT_EQ(UnquoteCsvField(field), expected) << field;
-        EXPECT_EQ(UnquoteCsvFieldW(W(field)), W(expected)) << field;
-    }
 }
 
 TEST(TextUtilsCsv, QuoteRulesAndRoundTrip)
@@ -85,7 +66,6 @@ TEST(TextUtilsCsv, QuoteRulesAndRoundTrip)
     Fields original;
     for (const auto& [field, expected] : cases) {
         EXPECT_EQ(QuoteCsvField(field), expected) << field;
-        EXPECT_EQ(QuoteCsvFieldW(W(field)), W(expected)) << field;
         EXPECT_EQ(UnquoteCsvField(expected), field);
         line += (original.empty() ? "" : ",") + expected;
         original.push_back(field);
@@ -107,13 +87,9 @@ TEST(TextUtilsSplit, SplitDelimited)
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.Text) + " max " + std::to_string(c.MaxIndex));
         Fields fields { "left over" };
-        std::vector<std::u16string> wide { u"left over" };
         EXPECT_EQ(SplitDelimited(c.Text, c.Delimiters, c.Trim, c.MaxIndex, fields, c.SkipEmpty),
             std::ssize(c.Expected));
-        EXPECT_EQ(SplitDelimitedW(W(c.Text), W(c.Delimiters), c.Trim, c.MaxIndex, wide, c.SkipEmpty),
-            std::ssize(c.Expected));
         EXPECT_EQ(fields, c.Expected);
-        EXPECT_EQ(wide, W(c.Expected));
     }
 }
 
@@ -185,11 +161,6 @@ TEST(TextUtilsSpaces, TrimRemovesControlsAndSpacesOnly)
     EXPECT_EQ(Trim(""), "");
     EXPECT_EQ(Trim("\xA0x\xA0"), "\xA0x\xA0"); // a no-break space is a character of its code page
     EXPECT_EQ(Trim("!x!"), "!x!");
-
-    EXPECT_EQ(TrimW(u"\x1F x \x20\t"), u"x");
-    EXPECT_EQ(TrimW(u"\u00A0x\u3000"), u"\u00A0x\u3000");
-    EXPECT_EQ(TrimW(u"!x!"), u"!x!");
-    EXPECT_EQ(TrimW(u"\n"), u"");
 }
 
 TEST(TextUtilsSpaces, CollapseSpaces)
@@ -199,29 +170,6 @@ TEST(TextUtilsSpaces, CollapseSpaces)
         { std::string("a\0b", 3), "a b" }, { "a\xA0\xA0z", "a\xA0\xA0z" } };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(CollapseSpaces(text), expected) << '"' << text << '"';
-}
-
-TEST(TextUtilsWide, PosW)
-{
-    EXPECT_EQ(PosW(u"lo", u"hello"), 4);
-    EXPECT_EQ(PosW(u"he", u"hello"), 1);
-    EXPECT_EQ(PosW(u"hello", u"hello"), 1);
-    EXPECT_EQ(PosW(u"l", u"hello"), 3);
-    EXPECT_EQ(PosW(u"hellos", u"hello"), 0);
-    EXPECT_EQ(PosW(u"", u"hello"), 0);
-    EXPECT_EQ(PosW(u"a", u""), 0);
-    EXPECT_EQ(PosW(u"L", u"hello"), 0);
-}
-
-TEST(TextUtilsWide, StringReplaceW)
-{
-    EXPECT_EQ(StringReplaceW(u"aaa", u"aa", u"b"), u"ba");
-    EXPECT_EQ(StringReplaceW(u"ab", u"a", u"aa"), u"aab"); // replaced text is not scanned again
-    EXPECT_EQ(StringReplaceW(u"Aa", u"a", u"X"), u"AX");
-    EXPECT_EQ(StringReplaceW(u"a-b-c", u"-", u""), u"abc");
-    EXPECT_EQ(StringReplaceW(u"abc", u"", u"x"), u"abc");
-    EXPECT_EQ(StringReplaceW(u"", u"a", u"x"), u"");
-    EXPECT_EQ(StringReplaceW(u"\u00E9t\u00E9", u"\u00E9", u"e"), u"ete");
 }
 
 TEST(TextUtilsWide, BytesToWideIsLittleEndian)

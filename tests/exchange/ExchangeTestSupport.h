@@ -3,11 +3,9 @@
 
 #include "core/VocabFile.h"
 #include "exchange/TextImport.h"
+#include "support/TempDir.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <random>
 #include <string>
 #include <string_view>
 
@@ -18,39 +16,13 @@ inline constexpr LangId LangRussian = 0x0419; // 1251
 inline constexpr LangId LangGreek = 0x0408; // 1253
 inline constexpr TFieldColumns AllColumns = { 1, 2, 3, 4 };
 
-class TTempFolder {
-public:
-    TTempFolder()
-    {
-        std::random_device seed;
-        Path_ = std::filesystem::temp_directory_path() / ("velmoria-exchange-" + std::to_string(seed()));
-        std::filesystem::create_directories(Path_);
-    }
-    ~TTempFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(Path_, ignored);
-    }
-    TTempFolder(const TTempFolder&) = delete;
-    TTempFolder& operator=(const TTempFolder&) = delete;
-
-    std::string File(std::string_view name) const { return (Path_ / name).string(); }
+// The private temporary folder, with a writer that gives back the file's path.
+struct TTempFolder : TTempDir {
     std::string Write(std::string_view name, std::string_view bytes) const
     {
-        const std::string path = File(name);
-        std::ofstream out(path, std::ios::binary);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return path;
+        WriteBytes(File(name), bytes);
+        return File(name);
     }
-    static std::string Read(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
-    }
-    const std::filesystem::path& Path() const { return Path_; }
-
-private:
-    std::filesystem::path Path_;
 };
 
 inline void SetLanguages(TVocabFile& document, LangId foreign, LangId native)

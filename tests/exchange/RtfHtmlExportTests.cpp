@@ -100,10 +100,10 @@ TEST(HtmlExport, ExactBytesWithCodePagesOfBothLanguages)
     SetLanguages(document, LangGerman, LangRussian);
     // The title is native text: Cyrillic bytes must be read as code page 1251.
     document.SetProperties(piDescription, "\xF1\xEB\xEE\xE2\xE0");
-    AddItem(document, "f\xFCr", "prep.", "", "\xED\xE0\xE4");
+    AddItem(document, "f\xFCr", "\xEF\xF0.", "", "\xED\xE0\xE4"); // category in the native code page
     AddItem(document, "w", "", "only notes", "y");
     AddItem(document, "v", "", "", "z");
-    const std::string body = "<b>f\xC3\xBCr</b> <i>prep.</i> \xD0\xBD\xD0\xB0\xD0\xB4<br>\r\n"
+    const std::string body = "<b>f\xC3\xBCr</b> <i>\xD0\xBF\xD1\x80.</i> \xD0\xBD\xD0\xB0\xD0\xB4<br>\r\n"
                              "<b>w</b> <i>only notes</i> y<br>\r\n"
                              "<b>v</b> z<br>\r\n";
     EXPECT_EQ(
@@ -155,10 +155,10 @@ TEST(RtfHtmlExport, FilesHoldTheBytes)
     const std::string htm = folder.File("bed.htm");
     ExportRtf(document, rtf);
     ExportHtml(document, htm);
-    EXPECT_EQ(TTempFolder::Read(rtf), ExportRtfBytes(document, rtf));
-    EXPECT_EQ(TTempFolder::Read(htm), ExportHtmlBytes(document, htm));
-    EXPECT_NE(TTempFolder::Read(htm).find("<h1>bed</h1>"), std::string::npos);
-    EXPECT_NE(TTempFolder::Read(htm).find("<b>\xC5\x82\xC3\xB3\xC5\xBCko</b>"), std::string::npos);
+    EXPECT_EQ(ReadBytes(rtf), ExportRtfBytes(document, rtf));
+    EXPECT_EQ(ReadBytes(htm), ExportHtmlBytes(document, htm));
+    EXPECT_NE(ReadBytes(htm).find("<h1>bed</h1>"), std::string::npos);
+    EXPECT_NE(ReadBytes(htm).find("<b>\xC5\x82\xC3\xB3\xC5\xBCko</b>"), std::string::npos);
     EXPECT_THROW(ExportRtf(document, folder.File("none/bed.rtf")), EFileError);
     EXPECT_THROW(ExportHtml(document, folder.File("none/bed.htm")), EFileError);
 }

@@ -105,7 +105,7 @@ TEST(TextExport, FileHoldsTheBytesAndReplacesAnOldFile)
     const std::string path = folder.Write("list.txt", std::string(10000, 'x'));
     for (TTextFormat format : { tfUnicodeTab, tfTextComma }) {
         ExportText(document, path, format);
-        EXPECT_EQ(TTempFolder::Read(path), ExportTextBytes(document, format));
+        EXPECT_EQ(ReadBytes(path), ExportTextBytes(document, format));
     }
     EXPECT_FALSE(document.Modified());
     EXPECT_EQ(document.FileName(), "");

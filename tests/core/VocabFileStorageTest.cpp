@@ -2,13 +2,16 @@
 
 #include "core/SafeSave.h"
 #include "core/VocabFile.h"
+#include "exchange/Export.h"
 #include "support/TempDir.h"
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -209,9 +212,9 @@ TEST_F(VocabFileStorage, LoadFromFileErrors)
     EXPECT_THROW(Doc.LoadFromFile(Dir.Path().string()), EFileError);
     EXPECT_EQ(Doc.Count(), 3);
     EXPECT_EQ(Doc.FileName(), Name);
-    // A file cut short is read up to its end and fails with the read error, emptying the document.
+    // A file cut short fails with the read error after the file's name, emptying the document.
     WriteBytes(Name, Before.substr(0, Before.size() - 3));
-    EXPECT_EQ(ErrorOf<std::runtime_error>([&] { Doc.LoadFromFile(Name); }), StreamReadError);
+    EXPECT_EQ(ErrorOf<EFileError>([&] { Doc.LoadFromFile(Name); }), Name + "\n" + StreamReadError);
     EXPECT_EQ(Doc.Count(), 0);
     EXPECT_EQ(Doc.FileName(), "");
 }
@@ -276,58 +279,178 @@ TEST_F(VocabFileStorage, FailingStreamLeavesTheDocumentModified)
     }
 }
 
-TEST_F(VocabFileStorage, InterruptedOrRefusedSaveKeepsTheOldFile)
+TEST_F(VocabFileStorage, InterruptedSaveKeepsTheOldFile)
 {
     SaveSample();
     for (int i = 0; i < 2000; ++i)
         AddItem(Doc, "word " + std::to_string(i), "translation", "noun");
+    fs::create_hard_link(Name, Dir.File("second name.vmr"));
 
-    // The file system refuses to grow the new file past a few kilobytes, as a full disk would.
+    // The file system refuses to grow the new file past a few kilobytes, as a full disk would;
+    // for a plain file and for one with two names, which is rewritten in place.
     struct rlimit old { };
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = old;
     small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string error = ErrorOf<EFileError>([&] { Doc.SaveToFile(Name); });
+    const std::string linked = ErrorOf<EFileError>([&] { Doc.SaveToFile(Name); });
+    fs::remove(Dir.File("second name.vmr"));
+    const std::string plain = ErrorOf<EFileError>([&] { Doc.SaveToFile(Name); });
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_TRUE(Contains(error, Name)) << error;
+    for (const std::string& error : { linked, plain })
+        EXPECT_TRUE(Contains(error, Name)) << error;
     EXPECT_EQ(ReadBytes(Name), Before);
     EXPECT_TRUE(Doc.Modified());
     EXPECT_EQ(FilesInFolder(), 1) << "temporary file left";
-
-    if (geteuid() == 0)
-        return; // permissions do not bind the superuser
-    fs::permissions(Dir.Path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_THROW(Doc.SaveToFile(Name), EFileError) << "a read-only folder";
-    fs::permissions(Dir.Path(), fs::perms::owner_all);
-    EXPECT_EQ(ReadBytes(Name), Before);
-    EXPECT_TRUE(Doc.Modified());
 }
 
-TEST(SafeSave, ReplacesTheFileKeepingItsPermissionsAndAFailingWriterLeavesNothingBehind)
-{
-    TTempDir dir;
-    const std::string name = dir.File("out.txt");
-    WriteBytes(name, "old");
-    const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    fs::permissions(name, perms);
-    EXPECT_THROW(SafeWriteFile(name,
-                     [](std::ostream& out) {
-                         out << std::string(200000, 'x');
-                         throw std::runtime_error("writer failed");
-                     }),
-        std::runtime_error);
-    EXPECT_EQ(ReadBytes(name), "old");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 1);
+namespace {
 
-    SafeWriteFile(name, [](std::ostream& out) { out << std::string(200000, 'y'); });
-    EXPECT_EQ(ReadBytes(name), std::string(200000, 'y'));
-    SafeWriteFile(name, std::string_view("new contents"));
-    EXPECT_EQ(ReadBytes(name), "new contents");
-    EXPECT_EQ(fs::status(name).permissions() & fs::perms::all, perms);
+// Every writer of the program, as the commands reach them.
+const std::pair<const char*, std::function<void(TVocabFile&, const std::string&)>> Writers[] = {
+    { "list", [](TVocabFile& doc, const std::string& name) { doc.SaveToFile(name); } },
+    { "text", [](TVocabFile& doc, const std::string& name) { ExportText(doc, name, tfUnicodeTab); } },
+    { "rtf", [](TVocabFile& doc, const std::string& name) { ExportRtf(doc, name); } },
+    { "html", [](TVocabFile& doc, const std::string& name) { ExportHtml(doc, name); } },
+};
+
+// Runs the check in a child process as an ordinary user, where permissions bind: as root they
+// would not. Returns what the check returned.
+std::string AsOrdinaryUser(const std::function<std::string()>& check)
+{
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        std::string result = "cannot drop privileges";
+        if (::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0))
+            result = check();
+        (void)!::write(channel[1], result.data(), result.size());
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string result;
+    char buffer[512];
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, static_cast<std::size_t>(got));
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return result;
+}
+
+} // namespace
+
+TEST_F(VocabFileStorage, NoWriterReplacesAReadOnlyFileNotEvenForTheSuperuser)
+{
+    FillSample(Doc);
+    const std::string link = Dir.File("link");
+    for (const auto& [kind, write] : Writers) {
+        SCOPED_TRACE(kind);
+        const std::string name = Dir.File(std::string("locked.") + kind);
+        WriteBytes(name, "precious");
+        fs::permissions(name, fs::perms::owner_read | fs::perms::group_read);
+        fs::remove(link);
+        fs::create_symlink(name, link);
+        for (const std::string& target : { name, link }) {
+            const std::string error = ErrorOf<EFileError>([&] { write(Doc, target); });
+            EXPECT_TRUE(Contains(error, target) && Contains(error, "read-only")) << error;
+            EXPECT_EQ(ReadBytes(name), "precious");
+        }
+    }
+    EXPECT_EQ(Doc.FileName(), "");
+    EXPECT_TRUE(Doc.Modified());
+    EXPECT_EQ(FilesInFolder(), 5) << "temporary file left";
+}
+
+TEST_F(VocabFileStorage, SavingThroughALinkWritesTheFileItLeadsToAndKeepsTheLink)
+{
+    FillSample(Doc);
+    const std::string expected = Doc.SaveToBytes();
+    const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    // Each case makes the name to save under, beside real.vmr.
+    const std::pair<const char*, std::function<std::string(const TTempDir&)>> cases[] = {
+        { "no link", [](const TTempDir& dir) { return dir.File("real.vmr"); } },
+        { "symbolic link",
+            [](const TTempDir& dir) {
+                fs::create_symlink(dir.File("real.vmr"), dir.File("sym.vmr"));
+                return dir.File("sym.vmr");
+            } },
+        { "relative link from another folder, through a second link",
+            [](const TTempDir& dir) {
+                fs::create_directory(dir.File("sub"));
+                fs::create_symlink("../real.vmr", dir.File("sub/rel.vmr"));
+                fs::create_symlink("sub/rel.vmr", dir.File("chain.vmr"));
+                return dir.File("chain.vmr");
+            } },
+        { "hard link",
+            [](const TTempDir& dir) {
+                fs::create_hard_link(dir.File("real.vmr"), dir.File("hard.vmr"));
+                return dir.File("hard.vmr");
+            } },
+    };
+    for (const auto& [kind, makeName] : cases) {
+        SCOPED_TRACE(kind);
+        TTempDir dir;
+        const std::string real = dir.File("real.vmr");
+        WriteBytes(real, "old");
+        fs::permissions(real, perms);
+        const std::string name = makeName(dir);
+        const bool symbolic = fs::is_symlink(name);
+        const auto links = fs::hard_link_count(real);
+        const auto files = std::distance(fs::directory_iterator(dir.Path()), {});
+        for (const auto& [writer, write] : Writers) {
+            WriteBytes(real, "old");
+            write(Doc, name);
+            EXPECT_NE(ReadBytes(real), "old") << writer;
+        }
+        Doc.SaveToFile(name);
+        EXPECT_EQ(ReadBytes(real), expected);
+        EXPECT_EQ(Doc.FileName(), name);
+        EXPECT_EQ(fs::is_symlink(name), symbolic);
+        EXPECT_EQ(fs::hard_link_count(real), links);
+        EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, perms);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), files) << "temporary file left";
+    }
+    // A link to a file not there yet creates that file.
+    fs::create_symlink("new.vmr", Dir.File("ahead.vmr"));
+    Doc.SaveToFile(Dir.File("ahead.vmr"));
+    EXPECT_EQ(ReadBytes(Dir.File("new.vmr")), expected);
+    EXPECT_TRUE(fs::is_symlink(Dir.File("ahead.vmr")));
+}
+
+TEST_F(VocabFileStorage, AFolderThatTakesNoNewFileIsNamedWithTheReason)
+{
+    SaveSample();
+    const std::string folder = Dir.File("shared");
+    const std::string name = folder + "/list.vmr";
+    fs::create_directory(folder);
+    fs::copy_file(Name, name);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(Dir.Path().c_str(), 65534, 65534), 0);
+        ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+        ASSERT_EQ(::chown(name.c_str(), 65534, 65534), 0);
+    }
+    // The file may be written, the folder may not: no temporary file can be made beside it.
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    const std::string error = AsOrdinaryUser([&] {
+        try {
+            Doc.SaveToFile(name);
+        } catch (const EFileError& e) {
+            return std::string(e.what());
+        }
+        return std::string("saved");
+    });
+    EXPECT_TRUE(Contains(error, "folder \"" + folder + "\"") && Contains(error, "Permission denied")
+        && Contains(error, name))
+        << error;
+    EXPECT_EQ(ReadBytes(name), Before);
+    fs::permissions(folder, fs::perms::owner_all);
 }
 
 TEST(SafeSave, ErrorsNameTheFile)

@@ -31,7 +31,8 @@ std::optional<TChosenFile> FromHook(const TFileDialogRequest& request)
         return std::nullopt;
     TChosenFile file = choice.File;
     const QString suffix = SuffixFor(request, file.FilterIndex);
-    if (!suffix.isEmpty() && QFileInfo(file.FileName).suffix().isEmpty())
+    // The rule of QFileDialog: only a name without any dot gets the suffix.
+    if (!suffix.isEmpty() && !QFileInfo(file.FileName).fileName().contains(QLatin1Char('.')))
         file.FileName += QLatin1Char('.') + suffix;
     return file;
 }

@@ -382,11 +382,8 @@ TEST_F(VocabFileStorage, AFolderThatTakesNoNewFileIsNamedWithTheReason)
     const std::string name = folder + "/list.vmr";
     fs::create_directory(folder);
     fs::copy_file(Name, name);
-    if (::geteuid() == 0) {
-        ASSERT_EQ(::chown(Dir.Path().c_str(), 65534, 65534), 0);
-        ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
-        ASSERT_EQ(::chown(name.c_str(), 65534, 65534), 0);
-    }
+    for (const std::string& path : { Dir.Path().string(), folder, name })
+        ASSERT_TRUE(::geteuid() != 0 || ::chown(path.c_str(), 65534, 65534) == 0) << path;
     // The file may be written, the folder may not: no temporary file can be made beside it.
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     const std::string error = AsOrdinaryUser([&] {

@@ -305,14 +305,6 @@ TEST_F(MainFormTest, SaveAsOffersEveryTypeAndTheExtensionFollowsIt)
         SCOPED_TRACE(written);
         const std::string typed = std::string(written).substr(0, std::string(written).find('.'));
         SaveAs(typed, filter++);
-        const TFileDialogRequest& asked = FileDialogHook::Requests().back();
-        EXPECT_EQ(asked.Title, QStringLiteral("Save As"));
-        EXPECT_EQ(asked.Filters, filters);
-        EXPECT_EQ(asked.FilterIndex, 1) << "the last choice is not remembered";
-        EXPECT_EQ(asked.Folder, QString::fromStdString(Dir.Path().string()));
-        EXPECT_EQ(asked.ProposedName, QString::fromStdString(Dir.File("list")));
-        EXPECT_EQ(
-            asked.Suffixes, QStringLiteral("vmr rtf txt txt txt txt txt txt htm").split(QLatin1Char(' ')));
         const std::string bytes = ReadBytes(Dir.File(written));
         EXPECT_EQ(bytes.substr(0, start.size()), start);
         EXPECT_TRUE(start == "\xFF\xFE" || bytes.find("der Hund") != std::string::npos);
@@ -321,6 +313,14 @@ TEST_F(MainFormTest, SaveAsOffersEveryTypeAndTheExtensionFollowsIt)
         EXPECT_EQ(Document().FileName(), List);
         EXPECT_EQ(Panel(5), QStringLiteral("Modified"));
     }
+    // The same offer every time: the last choice is not remembered.
+    const TFileDialogRequest& asked = FileDialogHook::Requests().back();
+    EXPECT_EQ(asked.Title, QStringLiteral("Save As"));
+    EXPECT_EQ(asked.Filters, filters);
+    EXPECT_EQ(asked.FilterIndex, 1);
+    EXPECT_EQ(asked.Folder, QString::fromStdString(Dir.Path().string()));
+    EXPECT_EQ(asked.ProposedName, QString::fromStdString(Dir.File("list")));
+    EXPECT_EQ(asked.Suffixes, QStringLiteral("vmr rtf txt txt txt txt txt txt htm").split(QLatin1Char(' ')));
     EXPECT_TRUE(MessageBoxHook::Shown().empty());
     SaveAs("copy", 1);
     EXPECT_EQ(Document().FileName(), Dir.File("copy.vmr"));

@@ -227,7 +227,7 @@ TEST_F(CliTest, ImportOfNothingFailsAndMergesVocabularyFilesOfTheSameLanguages)
     EXPECT_EQ(refused.Err, "Languages are different.\n");
 }
 
-TEST_F(CliTest, NoCommandReplacesAReadOnlyFile)
+TEST_F(CliTest, NoCommandReplacesAReadOnlyFileNorExportsOverTheList)
 {
     AddSample();
     WriteBytes(Dir.File("cols.txt"), "Apfel,apple\r\n");
@@ -246,6 +246,10 @@ TEST_F(CliTest, NoCommandReplacesAReadOnlyFile)
         { Cli({ "export", List, target, "--format", "utf8-tab" }), target },
         { Cli({ "export", List, target, "--format", "vmr" }), target },
     };
+    std::filesystem::permissions(List, std::filesystem::perms::owner_all);
+    const TResult own = Cli({ "export", List, List, "--format", "html" });
+    EXPECT_EQ(own.Status, 1);
+    EXPECT_TRUE(Contains(own.Err, "the list's own file")) << own.Err;
     for (const auto& [r, name] : refusals) {
         EXPECT_EQ(r.Status, 1) << r.Err;
         EXPECT_TRUE(Contains(r.Err, name) && Contains(r.Err, "read-only")) << r.Err;

@@ -1,6 +1,7 @@
 #include "app/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <deque>
 
 namespace {
@@ -11,56 +12,84 @@ struct TQueuedChoice {
     TChosenFile File;
 };
 std::deque<TQueuedChoice> Choices;
-QStringList AskedTitles;
+std::vector<TFileDialogRequest> AskedRequests;
 
-std::optional<TChosenFile> FromHook(const QString& title)
+QString SuffixFor(const TFileDialogRequest& request, int filterIndex)
 {
-    AskedTitles.push_back(title);
+    return filterIndex >= 1 && filterIndex <= request.Suffixes.size() ? request.Suffixes[filterIndex - 1]
+                                                                      : QString();
+}
+
+std::optional<TChosenFile> FromHook(const TFileDialogRequest& request)
+{
+    AskedRequests.push_back(request);
     if (Choices.empty())
         return std::nullopt;
     const TQueuedChoice choice = Choices.front();
     Choices.pop_front();
     if (choice.Cancelled)
         return std::nullopt;
-    return choice.File;
+    TChosenFile file = choice.File;
+    const QString suffix = SuffixFor(request, file.FilterIndex);
+    // The rule of QFileDialog: only a name without any dot gets the suffix.
+    if (!suffix.isEmpty() && !QFileInfo(file.FileName).fileName().contains(QLatin1Char('.')))
+        file.FileName += QLatin1Char('.') + suffix;
+    return file;
 }
 
-std::optional<TChosenFile> RunDialog(QFileDialog& dialog, const QStringList& filters, int filterIndex)
+std::optional<TChosenFile> RunDialog(QFileDialog& dialog, const TFileDialogRequest& request)
 {
-    dialog.setNameFilters(filters);
-    if (filterIndex >= 1 && filterIndex <= filters.size())
-        dialog.selectNameFilter(filters[filterIndex - 1]);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return TChosenFile { dialog.selectedFiles().front(),
-        static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1 };
+        static_cast<int>(request.Filters.indexOf(dialog.selectedNameFilter())) + 1 };
+}
+
+void SetFilters(QFileDialog& dialog, const TFileDialogRequest& request)
+{
+    dialog.setNameFilters(request.Filters);
+    if (request.FilterIndex >= 1 && request.FilterIndex <= request.Filters.size())
+        dialog.selectNameFilter(request.Filters[request.FilterIndex - 1]);
 }
 } // namespace
 
-std::optional<TChosenFile> ChooseOpenFile(
-    QWidget* parent, const QString& title, const QStringList& filters, int filterIndex, const QString& folder)
+std::optional<TChosenFile> ChooseOpenFile(QWidget* parent, const TFileDialogRequest& request)
 {
     if (HookEnabled)
-        return FromHook(title);
-    QFileDialog dialog(parent, title, folder);
+        return FromHook(request);
+    QFileDialog dialog(parent, request.Title, request.Folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return RunDialog(dialog, filters, filterIndex);
+    SetFilters(dialog, request);
+    return RunDialog(dialog, request);
 }
 
-std::optional<TChosenFile> ChooseSaveFile(QWidget* parent, const QString& title, const QStringList& filters,
-    int filterIndex, const QString& folder, const QString& proposedName, const QString& defaultSuffix)
+void PrepareSaveDialog(QFileDialog& dialog, const TFileDialogRequest& request)
 {
-    if (HookEnabled)
-        return FromHook(title);
-    QFileDialog dialog(parent, title, folder);
+    dialog.setWindowTitle(request.Title);
+    dialog.setDirectory(request.Folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    if (!proposedName.isEmpty())
-        dialog.selectFile(proposedName);
-    return RunDialog(dialog, filters, filterIndex);
+    SetFilters(dialog, request);
+    dialog.setDefaultSuffix(SuffixFor(request, request.FilterIndex));
+    // Without this a name typed for a web page would still get the list's extension.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, request](const QString& filter) {
+            dialog.setDefaultSuffix(
+                SuffixFor(request, static_cast<int>(request.Filters.indexOf(filter)) + 1));
+        });
+    if (!request.ProposedName.isEmpty())
+        dialog.selectFile(request.ProposedName);
+}
+
+std::optional<TChosenFile> ChooseSaveFile(QWidget* parent, const TFileDialogRequest& request)
+{
+    if (HookEnabled)
+        return FromHook(request);
+    QFileDialog dialog(parent);
+    PrepareSaveDialog(dialog, request);
+    return RunDialog(dialog, request);
 }
 
 namespace FileDialogHook {
@@ -80,13 +109,20 @@ void QueueChoice(std::optional<TChosenFile> choice)
         queued.File = *choice;
     Choices.push_back(queued);
 }
-const QStringList& Asked()
+const std::vector<TFileDialogRequest>& Requests()
 {
-    return AskedTitles;
+    return AskedRequests;
+}
+QStringList Asked()
+{
+    QStringList titles;
+    for (const auto& request : AskedRequests)
+        titles.push_back(request.Title);
+    return titles;
 }
 void Clear()
 {
     Choices.clear();
-    AskedTitles.clear();
+    AskedRequests.clear();
 }
 } // namespace FileDialogHook

@@ -4,7 +4,9 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
+class QFileDialog;
 class QWidget;
 
 struct TChosenFile {
@@ -12,18 +14,32 @@ struct TChosenFile {
     int FilterIndex = 1; // 1-based, as the filter lists count
 };
 
-// filters are "Velmoria Files (*.vmr)" style entries; the result is nullopt when cancelled.
-std::optional<TChosenFile> ChooseOpenFile(QWidget* parent, const QString& title, const QStringList& filters,
-    int filterIndex, const QString& folder);
-std::optional<TChosenFile> ChooseSaveFile(QWidget* parent, const QString& title, const QStringList& filters,
-    int filterIndex, const QString& folder, const QString& proposedName, const QString& defaultSuffix);
+// What a dialog is asked to show. filters are "Velmoria Files (*.vmr)" style entries.
+struct TFileDialogRequest {
+    QString Title;
+    QStringList Filters;
+    int FilterIndex = 1;
+    QString Folder;
+    QString ProposedName;
+    // Save dialogs: the extension added to a name typed without one, per filter; it follows the
+    // type as the user changes it.
+    QStringList Suffixes;
+};
+
+// The result is nullopt when cancelled.
+std::optional<TChosenFile> ChooseOpenFile(QWidget* parent, const TFileDialogRequest& request);
+std::optional<TChosenFile> ChooseSaveFile(QWidget* parent, const TFileDialogRequest& request);
+// Sets up a save dialog for the request; apart so the suffix following the type can be tested.
+void PrepareSaveDialog(QFileDialog& dialog, const TFileDialogRequest& request);
 
 namespace FileDialogHook {
 // While enabled, the next queued choice is returned (nullopt = cancelled); with none queued the
-// dialog counts as cancelled. The titles asked for are recorded.
+// dialog counts as cancelled. A chosen name without an extension gets the chosen filter's suffix,
+// as the save dialog adds it. Every request is recorded.
 void Enable(bool on);
 bool Enabled();
 void QueueChoice(std::optional<TChosenFile> choice);
-const QStringList& Asked();
+const std::vector<TFileDialogRequest>& Requests();
+QStringList Asked(); // the titles of the requests
 void Clear();
 } // namespace FileDialogHook

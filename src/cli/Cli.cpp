@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 
 #include "core/SafeSave.h"
+#include "core/SaveTarget.h"
 #include "core/SortKeys.h"
 #include "core/SortingMarker.h"
 #include "core/VocabFile.h"
@@ -473,6 +474,9 @@ int CmdExport(const TArguments& args, std::ostream& out)
         throw TUsageError("--format is needed: one of the six text formats, vmr, rtf or html.");
     TVocabFile document;
     Load(document, args[0]);
+    if (*name != "vmr" && IsSameFile(args[0], args[1]))
+        throw TCommandError(
+            "The target \"" + args[1] + "\" is the list's own file; an export would replace the list.");
     if (*name == "vmr")
         SafeWriteFile(args[1], document.SaveToBytes());
     else if (*name == "rtf")

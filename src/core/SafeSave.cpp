@@ -1,14 +1,12 @@
 #include "core/SafeSave.h"
 
 #include "core/Errors.h"
+#include "core/FileAttributes.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
-#include <memory>
-#include <ostream>
-#include <streambuf>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,158 +20,192 @@ std::string FolderOf(const std::string& fileName)
     return sep == 0 ? std::string("/") : fileName.substr(0, sep);
 }
 
-// Closes and removes the temporary file unless it was committed.
-class TTemporaryFile {
-public:
-    explicit TTemporaryFile(const std::string& fileName)
-        : Target_(fileName)
-    {
-        Path_ = fileName + ".XXXXXX";
-        Fd_ = ::mkstemp(Path_.data());
-        if (Fd_ < 0)
-            throw EFileError(fileName, "Cannot create file", errno);
+std::string Quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+// The error number, or 0 when every byte was written.
+int WriteAll(int fd, std::string_view bytes)
+{
+    off_t offset = 0;
+    while (!bytes.empty()) {
+        const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+        offset += written;
     }
-    ~TTemporaryFile()
+    return 0;
+}
+
+class TFd {
+public:
+    explicit TFd(int fd)
+        : Fd_(fd)
+    {
+    }
+    ~TFd()
     {
         if (Fd_ >= 0)
             ::close(Fd_);
-        if (!Committed_)
-            ::unlink(Path_.c_str());
     }
-    TTemporaryFile(const TTemporaryFile&) = delete;
-    TTemporaryFile& operator=(const TTemporaryFile&) = delete;
-
-    void Write(const char* data, std::size_t size)
+    TFd(const TFd&) = delete;
+    TFd& operator=(const TFd&) = delete;
+    int Get() const { return Fd_; }
+    // Closing reports the last write error on some file systems, so it is checked.
+    int Close()
     {
-        while (size > 0) {
-            const ssize_t written = ::write(Fd_, data, size);
-            if (written < 0) {
-                if (errno == EINTR)
-                    continue;
-                throw EFileError(Target_, "Cannot write file", errno);
-            }
-            data += written;
-            size -= static_cast<std::size_t>(written);
+        const int fd = Fd_;
+        Fd_ = -1;
+        return ::close(fd) == 0 ? 0 : errno;
+    }
+
+private:
+    int Fd_;
+};
+
+// The new contents, complete and synced, beside the real target. Removed unless kept.
+class TTemporaryCopy {
+public:
+    TTemporaryCopy(const std::string& target, const std::string& fileName)
+        : Path_(target + ".XXXXXX")
+        , Fd_(::mkstemp(Path_.data()))
+    {
+        if (Fd_.Get() < 0) {
+            const int error = errno;
+            Path_.clear();
+            throw EFileError(fileName,
+                "Cannot create a temporary file in folder " + Quoted(FolderOf(target)) + " to save "
+                    + Quoted(fileName) + ". " + std::strerror(error) + ".");
         }
     }
-
-    void Commit()
+    ~TTemporaryCopy()
     {
-        // The new file takes the old one's permissions, or the usual ones for a new file.
-        struct stat old { };
-        if (::stat(Target_.c_str(), &old) == 0) {
-            (void)::fchmod(Fd_, old.st_mode & 07777);
+        if (!Path_.empty() && !Kept_)
+            ::unlink(Path_.c_str());
+    }
+    TTemporaryCopy(const TTemporaryCopy&) = delete;
+    TTemporaryCopy& operator=(const TTemporaryCopy&) = delete;
+
+    void Fill(const std::string& fileName, std::string_view bytes, const struct stat* old)
+    {
+        if (const int error = WriteAll(Fd_.Get(), bytes))
+            throw EFileError(fileName, "Cannot write file", error);
+        // The new file takes the old one's owner and permissions, or the usual ones for a new file.
+        if (old) {
+            [[maybe_unused]] const int ignored = ::fchown(Fd_.Get(), old->st_uid, old->st_gid);
+            (void)::fchmod(Fd_.Get(), old->st_mode & 07777);
         } else {
             const mode_t mask = ::umask(0);
             ::umask(mask);
-            (void)::fchmod(Fd_, 0666 & ~mask);
+            (void)::fchmod(Fd_.Get(), 0666 & ~mask);
         }
-        if (::fsync(Fd_) != 0)
-            throw EFileError(Target_, "Cannot write file", errno);
-        const int fd = Fd_;
-        Fd_ = -1;
-        if (::close(fd) != 0)
-            throw EFileError(Target_, "Cannot write file", errno);
-        if (::rename(Path_.c_str(), Target_.c_str()) != 0)
-            throw EFileError(Target_, "Cannot replace file", errno);
-        Committed_ = true;
-        // Make the rename itself durable.
-        const int dir = ::open(FolderOf(Target_).c_str(), O_RDONLY | O_DIRECTORY);
-        if (dir >= 0) {
-            (void)::fsync(dir);
-            ::close(dir);
-        }
+        if (::fsync(Fd_.Get()) != 0)
+            throw EFileError(fileName, "Cannot write file", errno);
+        if (const int error = Fd_.Close())
+            throw EFileError(fileName, "Cannot write file", error);
     }
 
+    const std::string& Path() const { return Path_; }
+    void Keep(bool keep) { Kept_ = keep; }
+
 private:
-    std::string Target_;
     std::string Path_;
-    int Fd_ = -1;
-    bool Committed_ = false;
+    TFd Fd_;
+    bool Kept_ = false;
 };
 
-// A stream buffer that writes through to the temporary file in large blocks.
-class TFileBuffer : public std::streambuf {
-public:
-    explicit TFileBuffer(TTemporaryFile& file)
-        : File_(file)
-    {
-        setp(Buffer_, Buffer_ + sizeof Buffer_);
-    }
-    void FlushAll()
-    {
-        File_.Write(pbase(), static_cast<std::size_t>(pptr() - pbase()));
-        setp(Buffer_, Buffer_ + sizeof Buffer_);
-    }
-
-protected:
-    int_type overflow(int_type ch) override
-    {
-        FlushAll();
-        if (!traits_type::eq_int_type(ch, traits_type::eof())) {
-            *pptr() = traits_type::to_char_type(ch);
-            pbump(1);
-        }
-        return traits_type::not_eof(ch);
-    }
-    std::streamsize xsputn(const char* s, std::streamsize n) override
-    {
-        if (n >= static_cast<std::streamsize>(sizeof Buffer_)) {
-            FlushAll();
-            File_.Write(s, static_cast<std::size_t>(n));
-            return n;
-        }
-        return std::streambuf::xsputn(s, n);
-    }
-
-private:
-    TTemporaryFile& File_;
-    char Buffer_[1 << 16];
-};
-
-void CheckTarget(const std::string& fileName)
+void SyncFolder(const std::string& fileName)
 {
-    struct stat st { };
-    if (::stat(fileName.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-        throw EFileError(fileName, "Cannot create file", EISDIR);
+    const int dir = ::open(FolderOf(fileName).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        (void)::fsync(dir);
+        ::close(dir);
+    }
+}
+
+// Hard links share one inode: a rename would cut this name off from the others, so the file is
+// rewritten where it is. Room is reserved before the first byte is overwritten, which keeps a full
+// disk from leaving it half old, half new; any later failure leaves the complete copy in place.
+void RewriteInPlace(const std::string& target, const std::string& fileName, std::string_view bytes,
+    const struct stat& old, TTemporaryCopy& copy)
+{
+    TFd fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
+    if (fd.Get() < 0)
+        throw EFileError(fileName, "Cannot open file", errno);
+    const auto size = static_cast<off_t>(bytes.size());
+    if (size > old.st_size) {
+        const int error = ::posix_fallocate(fd.Get(), old.st_size, size - old.st_size);
+        if (error == ENOSPC || error == EFBIG)
+            throw EFileError(fileName, "Cannot write file", error);
+    }
+    copy.Keep(true);
+    int error = WriteAll(fd.Get(), bytes);
+    if (!error && ::ftruncate(fd.Get(), size) != 0)
+        error = errno;
+    if (!error && ::fsync(fd.Get()) != 0)
+        error = errno;
+    if (const int closeError = fd.Close(); !error)
+        error = closeError;
+    if (error)
+        throw EFileError(fileName,
+            "Cannot write file " + Quoted(fileName) + ". " + std::strerror(error)
+                + ". The new contents are kept in " + Quoted(copy.Path()) + ".");
+    copy.Keep(false);
 }
 
 } // namespace
 
-void SafeWriteFile(const std::string& fileName, std::string_view bytes)
+std::string ResolveLinks(const std::string& fileName)
 {
-    CheckTarget(fileName);
-    TTemporaryFile file(fileName);
-    file.Write(bytes.data(), bytes.size());
-    file.Commit();
+    std::string name = fileName;
+    // As many links as the system itself follows before it gives up.
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st { };
+        if (::lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return name;
+        char buffer[PATH_MAX];
+        const ssize_t length = ::readlink(name.c_str(), buffer, sizeof buffer);
+        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof buffer)
+            return name;
+        std::string next(buffer, static_cast<std::size_t>(length));
+        name = next[0] == '/' ? next : FolderOf(name) + "/" + next;
+    }
+    return name;
 }
 
-void SafeWriteFile(const std::string& fileName, const std::function<void(std::ostream&)>& writer)
+void SafeWriteFile(const std::string& fileName, std::string_view bytes)
 {
-    CheckTarget(fileName);
-    TTemporaryFile file(fileName);
-    auto buffer = std::make_unique<TFileBuffer>(file);
-    {
-        std::ostream stream(buffer.get());
-        stream.exceptions(std::ios::badbit | std::ios::failbit);
-        writer(stream);
-        stream.flush();
+    const std::string target = ResolveLinks(fileName);
+    struct stat old { };
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        throw EFileError(fileName, "Cannot create file", EISDIR);
+    if (exists && IsReadOnlyFile(target))
+        throw EFileError(fileName, "Cannot replace file " + Quoted(fileName) + ". The file is read-only.");
+    TTemporaryCopy copy(target, fileName);
+    copy.Fill(fileName, bytes, exists ? &old : nullptr);
+    if (exists && S_ISREG(old.st_mode) && old.st_nlink > 1) {
+        RewriteInPlace(target, fileName, bytes, old, copy);
+        return;
     }
-    buffer->FlushAll();
-    file.Commit();
+    if (::rename(copy.Path().c_str(), target.c_str()) != 0)
+        throw EFileError(fileName, "Cannot replace file", errno);
+    copy.Keep(true); // it is the file now
+    SyncFolder(target);
 }
 
 std::string ReadWholeFile(const std::string& fileName)
 {
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    TFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.Get() < 0)
         throw EFileError(fileName, "Cannot open file", errno);
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer { fd };
     struct stat st { };
-    if (::fstat(fd, &st) != 0)
+    if (::fstat(fd.Get(), &st) != 0)
         throw EFileError(fileName, "Cannot read file", errno);
     if (S_ISDIR(st.st_mode))
         throw EFileError(fileName, "Cannot open file", EISDIR);
@@ -183,7 +215,7 @@ std::string ReadWholeFile(const std::string& fileName)
     for (;;) {
         if (used == bytes.size())
             bytes.resize(bytes.size() + (1 << 16));
-        const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
+        const ssize_t got = ::read(fd.Get(), bytes.data() + used, bytes.size() - used);
         if (got < 0) {
             if (errno == EINTR)
                 continue;

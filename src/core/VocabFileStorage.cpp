@@ -60,7 +60,10 @@ private:
 // Writes into a buffer sized beforehand: one pass, no capacity checks per byte.
 class TWriter {
 public:
-    explicit TWriter(char* out) : Out_(out) {}
+    explicit TWriter(char* out)
+        : Out_(out)
+    {
+    }
     void Raw(const char* data, std::size_t n)
     {
         // An empty text may have no buffer at all, and memcpy must not see a null pointer.
@@ -154,7 +157,15 @@ void TVocabFile::LoadFromFile(const std::string& fileName)
 {
     // A file that cannot be read leaves the document as it was.
     const std::string bytes = ReadWholeFile(fileName);
-    LoadFromBytes(bytes);
+    // A damaged file says only "Stream read error" or "Invalid file format.": the user must learn
+    // which file it is.
+    try {
+        LoadFromBytes(bytes);
+    } catch (const EVocabFileError& error) {
+        throw EVocabFileError(fileName + "\n" + error.what());
+    } catch (const std::runtime_error& error) {
+        throw EFileError(fileName, fileName + "\n" + error.what());
+    }
     FileName_ = fileName;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/LongTask.h"
 
+#include "core/SafeSave.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -7,6 +9,7 @@
 #include <QTimer>
 #include <atomic>
 #include <exception>
+#include <functional>
 #include <thread>
 
 TWaitCursor::TWaitCursor()
@@ -17,6 +20,8 @@ TWaitCursor::~TWaitCursor()
 {
     QApplication::restoreOverrideCursor();
 }
+
+namespace {
 
 void RunLongTask(QWidget* parent, const QString& label, const std::function<void()>& work)
 {
@@ -57,4 +62,21 @@ void RunLongTask(QWidget* parent, const QString& label, const std::function<void
     delete progress;
     if (error)
         std::rethrow_exception(error);
+}
+
+} // namespace
+
+std::unique_ptr<TVocabFile> LoadDocumentInBackground(
+    QWidget* parent, const QString& label, const std::string& fileName)
+{
+    auto document = std::make_unique<TVocabFile>();
+    TVocabFile* loading = document.get();
+    RunLongTask(parent, label, [loading, fileName] { loading->LoadFromFile(fileName); });
+    return document;
+}
+
+void WriteFileInBackground(QWidget* parent, const QString& label, std::string fileName, std::string bytes)
+{
+    RunLongTask(parent, label,
+        [fileName = std::move(fileName), bytes = std::move(bytes)] { SafeWriteFile(fileName, bytes); });
 }

@@ -2,9 +2,15 @@
 // Long file work: the hourglass cursor, restored in every case, and a progress dialog when the
 // work takes more than about half a second. The work runs on a worker thread while the window
 // keeps painting but takes no input; what the work throws is thrown again here.
+//
+// Only these two kinds of work exist, and each gets everything it needs by value: the worker
+// never sees a document the window can reach.
+
+#include "core/VocabFile.h"
 
 #include <QString>
-#include <functional>
+#include <memory>
+#include <string>
 
 class QWidget;
 
@@ -16,5 +22,8 @@ public:
     TWaitCursor& operator=(const TWaitCursor&) = delete;
 };
 
-// work must not touch widgets.
-void RunLongTask(QWidget* parent, const QString& label, const std::function<void()>& work);
+// Loads the file into a new document, handed over once the worker has finished with it.
+std::unique_ptr<TVocabFile> LoadDocumentInBackground(
+    QWidget* parent, const QString& label, const std::string& fileName);
+// Writes a file image built beforehand on the main thread (SafeWriteFile).
+void WriteFileInBackground(QWidget* parent, const QString& label, std::string fileName, std::string bytes);

@@ -6,8 +6,9 @@
 #include "app/PropertiesDlg.h"
 #include "app/WelcomeDlg.h"
 #include "core/DisplayText.h"
+#include "core/FileAttributes.h"
 #include "core/GlobalDocument.h"
-#include "core/SafeSave.h"
+#include "core/SaveTarget.h"
 #include "evaluation/Languages.h"
 #include "exchange/Export.h"
 #include "settings/QtSettingsStore.h"
@@ -21,13 +22,12 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 const QStringList OpenFilters = { QStringLiteral("Velmoria Files (*.vmr)"), QStringLiteral("All Files (*)") };
 
+// In the order of the Save As file types (SaveTarget.h).
 const QStringList SaveAsFilters = {
     QStringLiteral("Velmoria File (*.vmr)"),
     QStringLiteral("Rich Text Format (*.rtf)"),
@@ -47,6 +47,19 @@ std::string ToLocal(const QString& name)
 QString FromLocal(const std::string& name)
 {
     return QFile::decodeName(QByteArray::fromStdString(name));
+}
+
+QStringList SaveAsSuffixes()
+{
+    QStringList suffixes;
+    for (int type = 1; type <= SaveAsTypeCount; ++type)
+        suffixes.push_back(QString::fromStdString(SaveAsExtension(type)));
+    return suffixes;
+}
+
+TFileDialogRequest OpenRequest()
+{
+    return { QStringLiteral("Open"), OpenFilters, 1, QDir::currentPath(), QString(), {} };
 }
 
 TWindowBounds ToBounds(const QRect& rect)
@@ -148,8 +161,7 @@ bool TMainForm::RunWelcomeLoop()
             done = EditProperties(true);
         } else if (!data.FileName.empty()) {
             done = OpenFile(data.FileName);
-        } else if (const auto chosen
-            = ChooseOpenFile(this, QStringLiteral("Open"), OpenFilters, 1, QDir::currentPath())) {
+        } else if (const auto chosen = ChooseOpenFile(this, OpenRequest())) {
             done = OpenFile(ToLocal(chosen->FileName));
         }
         if (done)
@@ -180,10 +192,10 @@ bool TMainForm::OpenFile(const std::string& givenName)
     // The document and the recent files keep the full path, whatever folder the program runs in.
     const std::string fileName
         = givenName.empty() ? givenName : ToLocal(QFileInfo(FromLocal(givenName)).absoluteFilePath());
-    auto document = std::make_unique<TVocabFile>();
+    std::unique_ptr<TVocabFile> document;
     try {
-        RunLongTask(this, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(fileName))),
-            [&] { document->LoadFromFile(fileName); });
+        document = LoadDocumentInBackground(
+            this, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(fileName))), fileName);
     } catch (const std::exception& error) {
         ReportException(error);
         return false;
@@ -241,9 +253,8 @@ bool TMainForm::EditProperties(bool isNew)
 void TMainForm::SaveDocument(const std::string& fileName)
 {
     TVocabFile& document = Document();
-    // The worker only reads the document; naming it and marking it saved happen here, afterwards.
-    RunLongTask(this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))),
-        [&] { SafeWriteFile(fileName, document.SaveToBytes()); });
+    WriteFileInBackground(this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))),
+        fileName, document.SaveToBytes());
     document.MarkSavedAs(fileName);
 }
 
@@ -258,7 +269,7 @@ void TMainForm::miFileOpenClick()
     if (!SaveQuery())
         return;
     ClearCutMark();
-    const auto chosen = ChooseOpenFile(this, QStringLiteral("Open"), OpenFilters, 1, QDir::currentPath());
+    const auto chosen = ChooseOpenFile(this, OpenRequest());
     if (chosen && OpenFile(ToLocal(chosen->FileName)))
         SetWindowMode(wmEditing);
 }
@@ -277,9 +288,7 @@ void TMainForm::miFileSaveClick()
     ClearCutMark();
     const std::string name = Document().FileName();
     if (!name.empty()) {
-        struct stat st { };
-        const bool exists = ::stat(name.c_str(), &st) == 0;
-        if (!exists || ::access(name.c_str(), W_OK) == 0) {
+        if (!IsReadOnlyFile(name)) {
             SaveDocument(name);
             return;
         }
@@ -295,39 +304,46 @@ void TMainForm::miFileSaveAsClick()
     ClearCutMark();
     TVocabFile& document = Document();
     const QString current = FromLocal(document.FileName());
-    const QString folder = current.isEmpty() ? QDir::currentPath() : QFileInfo(current).absolutePath();
-    QString proposed;
+    TFileDialogRequest request { QStringLiteral("Save As"), SaveAsFilters, 1,
+        current.isEmpty() ? QDir::currentPath() : QFileInfo(current).absolutePath(), QString(),
+        SaveAsSuffixes() };
     if (!current.isEmpty()) {
         const QFileInfo info(current);
-        proposed = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
+        request.ProposedName = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
     }
-    const auto chosen = ChooseSaveFile(
-        this, QStringLiteral("Save As"), SaveAsFilters, 1, folder, proposed, QStringLiteral("vmr"));
-    if (!chosen)
-        return;
-    const std::string name = ToLocal(chosen->FileName);
-    switch (chosen->FilterIndex) {
-    case 2:
-        RunLongTask(this, QStringLiteral("Exporting..."), [&] { ExportRtf(document, name); });
-        break;
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-    case 8: {
-        const auto format = static_cast<TTextFormat>(chosen->FilterIndex - 3);
-        RunLongTask(this, QStringLiteral("Exporting..."), [&] { ExportText(document, name, format); });
-        break;
+    std::optional<TChosenFile> chosen;
+    std::string name;
+    // A file that may not be written is refused and the dialog comes back with the user's choice.
+    for (;;) {
+        chosen = ChooseSaveFile(this, request);
+        if (!chosen)
+            return;
+        name = ToLocal(chosen->FileName);
+        const std::string refusal = SaveAsRefusal(name, chosen->FilterIndex, document.FileName());
+        if (refusal.empty())
+            break;
+        ShowMessageBox(FromLocal(refusal), QString(), QMessageBox::Ok, QMessageBox::Warning);
+        request.FilterIndex = chosen->FilterIndex;
+        request.Folder = QFileInfo(chosen->FileName).absolutePath();
+        request.ProposedName = chosen->FileName;
     }
-    case 9:
-        RunLongTask(this, QStringLiteral("Exporting..."), [&] { ExportHtml(document, name); });
-        break;
-    default:
+    if (!IsExportType(chosen->FilterIndex)) {
         SaveDocument(name);
         RecentFiles_.Add(name);
-        break;
+        return;
     }
+    // The file image is made here; only the writing runs on the worker.
+    std::string bytes;
+    {
+        TWaitCursor wait;
+        if (chosen->FilterIndex == 2)
+            bytes = ExportRtfBytes(document, name);
+        else if (chosen->FilterIndex == SaveAsTypeCount)
+            bytes = ExportHtmlBytes(document, name);
+        else
+            bytes = ExportTextBytes(document, static_cast<TTextFormat>(chosen->FilterIndex - 3));
+    }
+    WriteFileInBackground(this, QStringLiteral("Exporting..."), name, std::move(bytes));
 }
 
 void TMainForm::miFilePropertiesClick()

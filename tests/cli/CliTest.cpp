@@ -5,6 +5,7 @@
 #include "core/VocabFile.h"
 #include "support/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <sstream>
@@ -124,7 +125,7 @@ TEST_F(CliTest, BadUsageExitsWithTwoAndFailuresWithOne)
     WriteBytes(Dir.File("bad.vmr"), "not a list");
     const TResult bad = Cli({ "list", Dir.File("bad.vmr") });
     EXPECT_EQ(bad.Status, 1);
-    EXPECT_EQ(bad.Err, "Invalid file format.\n");
+    EXPECT_EQ(bad.Err, Dir.File("bad.vmr") + "\nInvalid file format.\n");
 }
 
 TEST_F(CliTest, FindPrintsMatchesInSearchOrder)
@@ -224,4 +225,36 @@ TEST_F(CliTest, ImportOfNothingFailsAndMergesVocabularyFilesOfTheSameLanguages)
     const TResult refused = Cli({ "import", List, french });
     EXPECT_EQ(refused.Status, 1);
     EXPECT_EQ(refused.Err, "Languages are different.\n");
+}
+
+TEST_F(CliTest, NoCommandReplacesAReadOnlyFileNorExportsOverTheList)
+{
+    AddSample();
+    WriteBytes(Dir.File("cols.txt"), "Apfel,apple\r\n");
+    const std::string target = Dir.File("out.txt");
+    WriteBytes(target, "kept");
+    const auto readOnly = std::filesystem::perms::owner_read | std::filesystem::perms::group_read;
+    std::filesystem::permissions(List, readOnly);
+    std::filesystem::permissions(target, readOnly);
+    const std::string before = ReadBytes(List);
+    const std::pair<TResult, std::string> refusals[] = {
+        { Cli({ "add", List, "Apfel", "apple" }), List },
+        { Cli({ "reset", List }), List },
+        { Cli({ "sort", List }), List },
+        { Cli({ "shuffle", List }), List },
+        { Cli({ "import", List, Dir.File("cols.txt") }), List },
+        { Cli({ "export", List, target, "--format", "utf8-tab" }), target },
+        { Cli({ "export", List, target, "--format", "vmr" }), target },
+    };
+    std::filesystem::permissions(List, std::filesystem::perms::owner_all);
+    const TResult own = Cli({ "export", List, List, "--format", "html" });
+    EXPECT_EQ(own.Status, 1);
+    EXPECT_TRUE(Contains(own.Err, "the list's own file")) << own.Err;
+    for (const auto& [r, name] : refusals) {
+        EXPECT_EQ(r.Status, 1) << r.Err;
+        EXPECT_TRUE(Contains(r.Err, name) && Contains(r.Err, "read-only")) << r.Err;
+    }
+    EXPECT_EQ(ReadBytes(List), before);
+    EXPECT_EQ(ReadBytes(target), "kept");
+    EXPECT_TRUE(Contains(Ok({ "info", List }), "items: 4")) << "reading is allowed";
 }

@@ -2,13 +2,16 @@
 
 #include "core/SafeSave.h"
 #include "core/VocabFile.h"
+#include "exchange/Export.h"
 #include "support/TempDir.h"
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -62,27 +65,6 @@ bool Contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
 }
-
-// A stream buffer that accepts only a given number of bytes, like a disk that fills up.
-class TFailingBuffer : public std::streambuf {
-public:
-    explicit TFailingBuffer(std::size_t limit)
-        : Room_(limit)
-    {
-    }
-
-protected:
-    int_type overflow(int_type ch) override { return Room_ > 0 ? (--Room_, ch) : traits_type::eof(); }
-    std::streamsize xsputn(const char*, std::streamsize n) override
-    {
-        const auto taken = std::min(static_cast<std::streamsize>(Room_), n);
-        Room_ -= static_cast<std::size_t>(taken);
-        return taken;
-    }
-
-private:
-    std::size_t Room_;
-};
 
 // A sample list saved in a folder of its own.
 class VocabFileStorage : public ::testing::Test {
@@ -209,9 +191,9 @@ TEST_F(VocabFileStorage, LoadFromFileErrors)
     EXPECT_THROW(Doc.LoadFromFile(Dir.Path().string()), EFileError);
     EXPECT_EQ(Doc.Count(), 3);
     EXPECT_EQ(Doc.FileName(), Name);
-    // A file cut short is read up to its end and fails with the read error, emptying the document.
+    // A file cut short fails with the read error after the file's name, emptying the document.
     WriteBytes(Name, Before.substr(0, Before.size() - 3));
-    EXPECT_EQ(ErrorOf<std::runtime_error>([&] { Doc.LoadFromFile(Name); }), StreamReadError);
+    EXPECT_EQ(ErrorOf<EFileError>([&] { Doc.LoadFromFile(Name); }), Name + "\n" + StreamReadError);
     EXPECT_EQ(Doc.Count(), 0);
     EXPECT_EQ(Doc.FileName(), "");
 }
@@ -267,84 +249,161 @@ TEST_F(VocabFileStorage, SaveToFileNamesTheDocumentButTooLongTextIsRefusedBefore
 TEST_F(VocabFileStorage, FailingStreamLeavesTheDocumentModified)
 {
     FillSample(Doc);
-    for (std::size_t limit : { 0, 10, 60 }) {
-        TFailingBuffer buffer(limit);
-        std::ostream out(&buffer);
-        EXPECT_ANY_THROW(Doc.SaveToStream(out)) << limit;
-        EXPECT_TRUE(Doc.Modified());
-        EXPECT_NE(Doc.SavedPos(), Doc.UndoPos());
-    }
+    std::ostringstream out;
+    out.setstate(std::ios::badbit);
+    EXPECT_ANY_THROW(Doc.SaveToStream(out));
+    EXPECT_TRUE(Doc.Modified());
+    EXPECT_NE(Doc.SavedPos(), Doc.UndoPos());
 }
 
-TEST_F(VocabFileStorage, InterruptedOrRefusedSaveKeepsTheOldFile)
+TEST_F(VocabFileStorage, InterruptedSaveKeepsTheOldFile)
 {
     SaveSample();
     for (int i = 0; i < 2000; ++i)
         AddItem(Doc, "word " + std::to_string(i), "translation", "noun");
+    fs::create_hard_link(Name, Dir.File("second name.vmr"));
 
-    // The file system refuses to grow the new file past a few kilobytes, as a full disk would.
+    // The file system refuses to grow the new file past a few kilobytes, as a full disk would;
+    // for a plain file and for one with two names, which is rewritten in place.
     struct rlimit old { };
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = old;
     small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string error = ErrorOf<EFileError>([&] { Doc.SaveToFile(Name); });
+    const std::string linked = ErrorOf<EFileError>([&] { Doc.SaveToFile(Name); });
+    fs::remove(Dir.File("second name.vmr"));
+    const std::string plain = ErrorOf<EFileError>([&] { Doc.SaveToFile(Name); });
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_TRUE(Contains(error, Name)) << error;
+    for (const std::string& error : { linked, plain })
+        EXPECT_TRUE(Contains(error, Name)) << error;
     EXPECT_EQ(ReadBytes(Name), Before);
     EXPECT_TRUE(Doc.Modified());
     EXPECT_EQ(FilesInFolder(), 1) << "temporary file left";
-
-    if (geteuid() == 0)
-        return; // permissions do not bind the superuser
-    fs::permissions(Dir.Path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_THROW(Doc.SaveToFile(Name), EFileError) << "a read-only folder";
-    fs::permissions(Dir.Path(), fs::perms::owner_all);
-    EXPECT_EQ(ReadBytes(Name), Before);
-    EXPECT_TRUE(Doc.Modified());
 }
 
-TEST(SafeSave, ReplacesTheFileKeepingItsPermissionsAndAFailingWriterLeavesNothingBehind)
-{
-    TTempDir dir;
-    const std::string name = dir.File("out.txt");
-    WriteBytes(name, "old");
-    const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    fs::permissions(name, perms);
-    EXPECT_THROW(SafeWriteFile(name,
-                     [](std::ostream& out) {
-                         out << std::string(200000, 'x');
-                         throw std::runtime_error("writer failed");
-                     }),
-        std::runtime_error);
-    EXPECT_EQ(ReadBytes(name), "old");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 1);
+namespace {
 
-    SafeWriteFile(name, [](std::ostream& out) { out << std::string(200000, 'y'); });
-    EXPECT_EQ(ReadBytes(name), std::string(200000, 'y'));
-    SafeWriteFile(name, std::string_view("new contents"));
-    EXPECT_EQ(ReadBytes(name), "new contents");
-    EXPECT_EQ(fs::status(name).permissions() & fs::perms::all, perms);
+// Every writer of the program, as the commands reach them.
+const std::pair<const char*, std::function<void(TVocabFile&, const std::string&)>> Writers[] = {
+    { "list", [](TVocabFile& doc, const std::string& name) { doc.SaveToFile(name); } },
+    { "text", [](TVocabFile& doc, const std::string& name) { ExportText(doc, name, tfUnicodeTab); } },
+    { "rtf", [](TVocabFile& doc, const std::string& name) { ExportRtf(doc, name); } },
+    { "html", [](TVocabFile& doc, const std::string& name) { ExportHtml(doc, name); } },
+};
+
+// Runs the check in a child process as an ordinary user, where permissions bind: as root they
+// would not. Returns what the check returned.
+std::string AsOrdinaryUser(const std::function<std::string()>& check)
+{
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        std::string result = "cannot drop privileges";
+        if (::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0))
+            result = check();
+        (void)!::write(channel[1], result.data(), result.size());
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string result;
+    char buffer[512];
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, static_cast<std::size_t>(got));
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return result;
 }
 
-TEST(SafeSave, ErrorsNameTheFile)
+} // namespace
+
+TEST_F(VocabFileStorage, NoWriterReplacesAReadOnlyFileNotEvenForTheSuperuser)
 {
-    TTempDir dir;
-    // A folder in the way, and a folder that does not exist.
-    fs::create_directory(dir.File("folder"));
-    for (const std::string& name : { dir.File("folder"), dir.File("nowhere/out.txt") }) {
-        try {
-            SafeWriteFile(name, std::string_view("x"));
-            ADD_FAILURE() << name;
-        } catch (const EFileError& e) {
-            EXPECT_TRUE(Contains(e.what(), name)) << e.what();
-            EXPECT_EQ(e.FileName(), name);
+    FillSample(Doc);
+    const std::string link = Dir.File("link");
+    for (const auto& [kind, write] : Writers) {
+        SCOPED_TRACE(kind);
+        const std::string name = Dir.File(std::string("locked.") + kind);
+        WriteBytes(name, "precious");
+        fs::permissions(name, fs::perms::owner_read | fs::perms::group_read);
+        fs::remove(link);
+        fs::create_symlink(name, link);
+        for (const std::string& target : { name, link }) {
+            const std::string error = ErrorOf<EFileError>([&] { write(Doc, target); });
+            EXPECT_TRUE(Contains(error, target) && Contains(error, "read-only")) << error;
+            EXPECT_EQ(ReadBytes(name), "precious");
         }
     }
-    EXPECT_TRUE(fs::is_directory(dir.File("folder")));
-    EXPECT_THROW(ReadWholeFile(dir.File("folder")), EFileError);
-    EXPECT_THROW(ReadWholeFile(dir.File("absent")), EFileError);
+    EXPECT_EQ(Doc.FileName(), "");
+    EXPECT_TRUE(Doc.Modified());
+    EXPECT_EQ(FilesInFolder(), 5) << "temporary file left";
+}
+
+TEST_F(VocabFileStorage, SavingThroughALinkWritesTheFileItLeadsToAndKeepsTheLink)
+{
+    FillSample(Doc);
+    const std::string real = Dir.File("real.vmr");
+    WriteBytes(real, "old");
+    const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(real, perms);
+    fs::create_directory(Dir.File("sub"));
+    fs::create_symlink(real, Dir.File("symbolic.vmr"));
+    fs::create_symlink("../real.vmr", Dir.File("sub/relative.vmr"));
+    fs::create_symlink("sub/relative.vmr", Dir.File("chain.vmr"));
+    fs::create_hard_link(real, Dir.File("hard.vmr"));
+    fs::create_symlink("new.vmr", Dir.File("ahead.vmr")); // to a file not there yet
+    for (const char* name : { "real.vmr", "symbolic.vmr", "sub/relative.vmr", "chain.vmr", "hard.vmr" }) {
+        SCOPED_TRACE(name);
+        WriteBytes(real, "old");
+        const bool symbolic = fs::is_symlink(Dir.File(name));
+        Doc.SaveToFile(Dir.File(name));
+        EXPECT_EQ(ReadBytes(real), Doc.SaveToBytes());
+        EXPECT_EQ(ReadBytes(Dir.File("hard.vmr")), Doc.SaveToBytes());
+        EXPECT_EQ(Doc.FileName(), Dir.File(name));
+        EXPECT_EQ(fs::is_symlink(Dir.File(name)), symbolic);
+        EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, perms);
+        EXPECT_EQ(FilesInFolder(), 6) << "temporary file left";
+    }
+    Doc.SaveToFile(Dir.File("ahead.vmr"));
+    EXPECT_EQ(ReadBytes(Dir.File("new.vmr")), Doc.SaveToBytes());
+    EXPECT_TRUE(fs::is_symlink(Dir.File("ahead.vmr")));
+}
+
+TEST_F(VocabFileStorage, AFolderThatTakesNoNewFileIsNamedWithTheReason)
+{
+    SaveSample();
+    const std::string folder = Dir.File("shared");
+    const std::string name = folder + "/list.vmr";
+    fs::create_directory(folder);
+    fs::copy_file(Name, name);
+    for (const std::string& path : { Dir.Path().string(), folder, name })
+        ASSERT_TRUE(::geteuid() != 0 || ::chown(path.c_str(), 65534, 65534) == 0) << path;
+    // The file may be written, the folder may not: no temporary file can be made beside it.
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    const std::string error = AsOrdinaryUser([&] {
+        try {
+            Doc.SaveToFile(name);
+        } catch (const EFileError& e) {
+            return std::string(e.what());
+        }
+        return std::string("saved");
+    });
+    EXPECT_TRUE(Contains(error, "folder \"" + folder + "\"") && Contains(error, "Permission denied")
+        && Contains(error, name))
+        << error;
+    EXPECT_EQ(ReadBytes(name), Before);
+    fs::permissions(folder, fs::perms::owner_all);
+
+    // A folder in the way, and a folder that does not exist.
+    for (const std::string& bad : { folder, Dir.File("nowhere/out.txt") }) {
+        const std::string message = ErrorOf<EFileError>([&] { SafeWriteFile(bad, "x"); });
+        EXPECT_TRUE(Contains(message, bad)) << message;
+    }
+    EXPECT_TRUE(fs::is_directory(folder));
 }

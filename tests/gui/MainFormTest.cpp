@@ -18,6 +18,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +31,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace {
 
@@ -153,10 +156,17 @@ TEST_F(MainFormTest, OpeningShowsTheListWithCaptionAndPanelsAndAFailedOpenKeepsI
     WriteBytes(Dir.File("bad.vmr"), "not a list at all");
     EXPECT_FALSE(Form->OpenFile(Dir.File("bad.vmr")));
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-    EXPECT_EQ(LastMessage().Text, QStringLiteral("Invalid file format."));
+    EXPECT_EQ(LastMessage().Text,
+        QString::fromStdString(Dir.File("bad.vmr")) + QStringLiteral("\nInvalid file format."));
     EXPECT_EQ(LastMessage().Caption, QStringLiteral("Velmoria"));
     EXPECT_EQ(LastMessage().Icon, QMessageBox::Critical);
     EXPECT_FALSE(Form->OpenFile(Dir.File("missing.vmr")));
+    // A list cut short: the file is named before the system's message.
+    const std::string whole = ReadBytes(List);
+    WriteBytes(Dir.File("cut.vmr"), whole.substr(0, whole.size() - 3));
+    EXPECT_FALSE(Form->OpenFile(Dir.File("cut.vmr")));
+    EXPECT_EQ(LastMessage().Text,
+        QString::fromStdString(Dir.File("cut.vmr")) + QStringLiteral("\nStream read error"));
     EXPECT_EQ(Document().Count(), count);
     EXPECT_EQ(Document().FileName(), List);
     EXPECT_EQ(Form->RecentFiles().Count(), 1);
@@ -274,36 +284,114 @@ TEST_F(MainFormTest, UntitledSaveQueryYesOpensSaveAsAndCancelKeepsItOpen)
     EXPECT_TRUE(Document().Modified());
 }
 
-TEST_F(MainFormTest, SaveAsWritesEveryType)
+TEST_F(MainFormTest, SaveAsOffersEveryTypeAndTheExtensionFollowsIt)
 {
     OpenList();
     Trigger(Form->miEditShuffle);
-    const std::pair<const char*, std::string> cases[] = { // file name, start; the filter counts from 2
-        { "out.rtf", "{\\rtf" }, { "comma.txt", "" }, { "tab.txt", "" }, { "u16c.txt", "\xFF\xFE" },
-        { "u16t.txt", "\xFF\xFE" }, { "u8c.txt", "" }, { "u8t.txt", "" }, { "page.htm", "<" }
-    };
+    const QStringList filters
+        = QStringLiteral("Velmoria File (*.vmr);;Rich Text Format (*.rtf);;"
+                         "Text (Comma-delimited) (*.txt);;Text (Tab-delimited) (*.txt);;"
+                         "Unicode (Comma-delimited) (*.txt);;Unicode (Tab-delimited) (*.txt);;"
+                         "Unicode UTF-8 (Comma-delimited) (*.txt);;"
+                         "Unicode UTF-8 (Tab-delimited) (*.txt);;Web Page (*.htm)")
+              .split(QStringLiteral(";;"));
+    const std::string before = ReadBytes(List);
+    // Each type chosen for the proposed name (typed without extension): file written, first bytes.
+    const std::pair<const char*, std::string> cases[]
+        = { { "list.rtf", "{\\rtf" }, { "comma.txt", "" }, { "tab.txt", "" }, { "u16c.txt", "\xFF\xFE" },
+              { "u16t.txt", "\xFF\xFE" }, { "u8c.txt", "" }, { "u8t.txt", "" }, { "list.htm", "<" } };
     int filter = 2;
-    for (const auto& [name, start] : cases) {
-        SCOPED_TRACE(name);
-        SaveAs(name, filter++);
-        const std::string bytes = ReadBytes(Dir.File(name));
-        EXPECT_FALSE(bytes.empty());
+    for (const auto& [written, start] : cases) {
+        SCOPED_TRACE(written);
+        const std::string typed = std::string(written).substr(0, std::string(written).find('.'));
+        SaveAs(typed, filter++);
+        const std::string bytes = ReadBytes(Dir.File(written));
         EXPECT_EQ(bytes.substr(0, start.size()), start);
-        if (start != "\xFF\xFE") {
-            EXPECT_NE(bytes.find("der Hund"), std::string::npos);
-        }
-        // Exporting leaves the document as it was.
+        EXPECT_TRUE(start == "\xFF\xFE" || bytes.find("der Hund") != std::string::npos);
+        // Exporting leaves the document and its file as they were.
+        EXPECT_EQ(ReadBytes(List), before);
         EXPECT_EQ(Document().FileName(), List);
-        EXPECT_TRUE(Document().Modified());
+        EXPECT_EQ(Panel(5), QStringLiteral("Modified"));
     }
-    SaveAs("copy.vmr", 1);
+    // The same offer every time: the last choice is not remembered.
+    const TFileDialogRequest& asked = FileDialogHook::Requests().back();
+    EXPECT_EQ(asked.Title, QStringLiteral("Save As"));
+    EXPECT_EQ(asked.Filters, filters);
+    EXPECT_EQ(asked.FilterIndex, 1);
+    EXPECT_EQ(asked.Folder, QString::fromStdString(Dir.Path().string()));
+    EXPECT_EQ(asked.ProposedName, QString::fromStdString(Dir.File("list")));
+    EXPECT_EQ(asked.Suffixes, QStringLiteral("vmr rtf txt txt txt txt txt txt htm").split(QLatin1Char(' ')));
+    EXPECT_TRUE(MessageBoxHook::Shown().empty());
+    SaveAs("copy", 1);
     EXPECT_EQ(Document().FileName(), Dir.File("copy.vmr"));
-    EXPECT_FALSE(Document().Modified());
+    EXPECT_EQ(Panel(5), QStringLiteral("Saved"));
     EXPECT_EQ(Form->RecentFiles()[0], Dir.File("copy.vmr"));
     TVocabFile copy;
     copy.LoadFromFile(Dir.File("copy.vmr"));
     EXPECT_EQ(copy.Count(), Document().Count());
-    EXPECT_TRUE(MessageBoxHook::Shown().empty());
+
+    // An untitled list proposes no name, in the current folder.
+    ReplaceDocument(std::make_unique<TVocabFile>());
+    FileDialogHook::QueueChoice(std::nullopt);
+    Trigger(Form->miFileSaveAs);
+    EXPECT_EQ(FileDialogHook::Requests().back().Folder, QDir::currentPath());
+    EXPECT_EQ(FileDialogHook::Requests().back().ProposedName, QString());
+    FileDialogHook::QueueChoice(std::nullopt);
+    Trigger(Form->miFileOpen);
+    const TFileDialogRequest& open = FileDialogHook::Requests().back();
+    EXPECT_EQ(open.Title, QStringLiteral("Open"));
+    EXPECT_EQ(open.Filters,
+        (QStringList { QStringLiteral("Velmoria Files (*.vmr)"), QStringLiteral("All Files (*)") }));
+    EXPECT_EQ(open.FilterIndex, 1);
+    EXPECT_EQ(open.Folder, QDir::currentPath());
+}
+
+TEST_F(MainFormTest, TheSaveDialogsExtensionFollowsTheTypeTheUserPicks)
+{
+    TFileDialogRequest request { QStringLiteral("Save As"),
+        { QStringLiteral("Velmoria File (*.vmr)"), QStringLiteral("Web Page (*.htm)") }, 1,
+        QString::fromStdString(Dir.Path().string()), QString(),
+        { QStringLiteral("vmr"), QStringLiteral("htm") } };
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    PrepareSaveDialog(dialog, request);
+    EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("vmr"));
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    ASSERT_TRUE(types);
+    QTest::keyClick(types, Qt::Key_Down);
+    EXPECT_EQ(dialog.selectedNameFilter(), request.Filters[1]);
+    EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("htm"));
+    QTest::keyClick(types, Qt::Key_Up);
+    EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("vmr"));
+}
+
+TEST_F(MainFormTest, SaveAsRefusesTheListsOwnFileForAnExportAndAnyReadOnlyFile)
+{
+    OpenList();
+    Trigger(Form->miEditShuffle);
+    const std::string before = ReadBytes(List);
+    const std::string locked = Dir.File("locked.vmr");
+    WriteBytes(locked, "precious");
+    ::chmod(locked.c_str(), 0444);
+    // The refused choice is shown its message and the dialog comes back with it; then a good one.
+    const std::pair<std::string, int> refused[] = { { List, 9 }, { locked, 1 } };
+    for (const auto& [name, filter] : refused) {
+        SCOPED_TRACE(name);
+        MessageBoxHook::Clear();
+        FileDialogHook::Clear();
+        FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(name), filter });
+        FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File("good")), filter });
+        Trigger(Form->miFileSaveAs);
+        ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+        EXPECT_TRUE(LastMessage().Text.endsWith(QStringLiteral("Please use a different file name.")));
+        ASSERT_EQ(FileDialogHook::Requests().size(), 2u);
+        EXPECT_EQ(FileDialogHook::Requests()[1].ProposedName, QString::fromStdString(name));
+        EXPECT_EQ(FileDialogHook::Requests()[1].FilterIndex, filter);
+        EXPECT_EQ(ReadBytes(List), before);
+        EXPECT_EQ(ReadBytes(locked), "precious");
+    }
+    EXPECT_EQ(ReadBytes(Dir.File("good.htm")).substr(0, 1), "<");
+    EXPECT_EQ(Document().FileName(), Dir.File("good.vmr"));
 }
 
 TEST_F(MainFormTest, AFailedSaveKeepsTheDocumentModifiedAndSaysWhyAndAReadOnlyFileAsksForAnotherName)
@@ -319,17 +407,18 @@ TEST_F(MainFormTest, AFailedSaveKeepsTheDocumentModifiedAndSaysWhyAndAReadOnlyFi
     onDisk.LoadFromFile(List);
     EXPECT_EQ(onDisk.Count(), Document().Count());
 
-    if (geteuid() == 0)
-        return; // permissions do not bind the superuser
-    // A read-only file: the user is asked for another name.
+    // A read-only file, also for the superuser: the user is asked for another name.
     Document().Items(0).SetFieldValue(fiNotes, "");
     ::chmod(List.c_str(), 0444);
-    FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File("other.vmr")), 1 });
+    const std::string before = ReadBytes(List);
+    FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File("other")), 1 });
     Trigger(Form->miFileSave);
     ASSERT_EQ(MessageBoxHook::Shown().size(), 2u);
-    EXPECT_TRUE(LastMessage().Text.endsWith(
-        QStringLiteral("\nThis file is read-only. Please use a different file name.")));
+    EXPECT_EQ(LastMessage().Text,
+        QString::fromStdString(Dir.Path().string())
+            + QStringLiteral("/list.vmr\nThis file is read-only. Please use a different file name."));
     EXPECT_EQ(Document().FileName(), Dir.File("other.vmr"));
+    EXPECT_EQ(ReadBytes(List), before);
 }
 
 TEST_F(MainFormTest, BarsAndRecentFilesAreSavedWhenTheWindowClosesAndSurviveARestart)
@@ -378,6 +467,18 @@ TEST_F(MainFormTest, CommandLineResetsAndEndsOrShowsTheFile)
     EXPECT_EQ(Form->StartUp(TCommandLine { saReset, "/r" }), std::optional<int>(1));
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
     EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("/r")));
+
+    // A read-only list is not reset: the error names it and the program ends with 1.
+    document.Items(0).PenaltyPoints = -1;
+    document.SaveToFile(List);
+    ::chmod(List.c_str(), 0444);
+    const std::string before = ReadBytes(List);
+    EXPECT_EQ(Form->StartUp(TCommandLine { saReset, List }), std::optional<int>(1));
+    EXPECT_TRUE(LastMessage().Text.contains(
+        QString::fromStdString(List) + QStringLiteral("\". The file is read-only.")))
+        << LastMessage().Text.toStdString();
+    EXPECT_EQ(ReadBytes(List), before);
+    ::chmod(List.c_str(), 0644);
 
     EXPECT_EQ(Form->StartUp(TCommandLine { saShow, List }), std::nullopt);
     EXPECT_EQ(Form->WindowMode(), wmEditing);

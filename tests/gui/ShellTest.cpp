@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "core/GlobalDocument.h"
 #include "settings/Settings.h"
+#include "support/TempDir.h"
 #include "ui/Keyboard.h"
 #include "ui/LongTask.h"
 #include "ui/VocabEdit.h"
@@ -12,8 +13,6 @@
 #include <QLineEdit>
 #include <QLockFile>
 #include <gtest/gtest.h>
-#include <stdexcept>
-#include <thread>
 
 TEST(ProcessLock, ASecondCopyIsNeverBlocked)
 {
@@ -27,23 +26,25 @@ TEST(ProcessLock, ASecondCopyIsNeverBlocked)
     EXPECT_TRUE(third->isLocked());
 }
 
-TEST(LongTask, RunsTheWorkKeepsTheWindowPaintingAndPassesOnTheError)
+TEST(LongTask, LoadsIntoANewDocumentWritesTheGivenImageAndPassesOnTheError)
 {
+    TTempDir dir;
+    const std::string name = dir.File("list.vmr");
+    TVocabFile source;
+    source.SetForeignLangID(0x0407);
+    source.NewItem().SetFieldValues("Hund", "", "", "dog");
+    source.Add();
     QWidget window;
     window.show();
-    bool done = false;
-    RunLongTask(&window, QStringLiteral("Working..."), [&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(700)); // long enough for the progress box
-        done = true;
-    });
-    EXPECT_TRUE(done);
+    WriteFileInBackground(&window, QStringLiteral("Saving..."), name, source.SaveToBytes());
+    const auto loaded = LoadDocumentInBackground(&window, QStringLiteral("Opening..."), name);
+    ASSERT_EQ(loaded->Count(), 1);
+    EXPECT_EQ(loaded->Items(0).FieldValue(fiNative), "dog");
+    EXPECT_EQ(loaded->FileName(), name);
     EXPECT_FALSE(QApplication::overrideCursor());
-    try {
-        RunLongTask(nullptr, QStringLiteral("Working..."), [] { throw std::runtime_error("disk full"); });
-        ADD_FAILURE() << "the error was swallowed";
-    } catch (const std::runtime_error& error) {
-        EXPECT_STREQ(error.what(), "disk full");
-    }
+
+    EXPECT_THROW(LoadDocumentInBackground(nullptr, QString(), dir.File("missing.vmr")), EFileError);
+    EXPECT_THROW(WriteFileInBackground(nullptr, QString(), dir.File("missing/list.vmr"), "x"), EFileError);
     EXPECT_FALSE(QApplication::overrideCursor()) << "the hourglass is restored after an error";
 }
 

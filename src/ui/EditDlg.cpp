@@ -49,14 +49,6 @@ QLabel* MakeLabel(const char* caption, QWidget* buddy)
     label->setBuddy(buddy);
     return label;
 }
-
-bool IsDuplicate(const TVocabFile& document, const std::string& foreign, const std::string& native)
-{
-    for (const auto& item : document.ItemList())
-        if (item->FieldValue(fiForeign) == foreign || item->FieldValue(fiNative) == native)
-            return true;
-    return false;
-}
 } // namespace
 
 TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data)
@@ -148,68 +140,42 @@ TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data)
     connect(btnHelp, &QPushButton::clicked, this, [] { RequestHelp(3000); });
 }
 
+TVocabEdit* TEditDialog::Box(int field) const
+{
+    const std::array<TVocabEdit*, FieldCount> boxes { edtForeign, edtCategory, edtNotes, edtNative };
+    return boxes[static_cast<std::size_t>(field)];
+}
+
 void TEditDialog::btnOKClick()
 {
-    // An untouched Edit stores nothing, so it records no undo step either.
-    if (!Data_.IsNew && !DataChanged_) {
-        reject();
-        return;
-    }
-
-    TFieldValues values;
-    const std::array<TVocabEdit*, FieldCount> boxes { edtForeign, edtCategory, edtNotes, edtNative };
+    std::array<std::string, FieldCount> typed;
     for (int i = 0; i < FieldCount; ++i)
-        values[static_cast<std::size_t>(i)] = CollapseSpaces(boxes[static_cast<std::size_t>(i)]->Bytes());
-    std::string& foreign = values[fiForeign];
-
-    if (foreign.empty()) {
-        Tell("Enter a word or phrase.");
-        Stay(edtForeign);
-        return;
-    }
-    if (values[fiNative].empty()) {
-        Tell("Enter a translation.");
-        Stay(edtNative);
-        return;
-    }
-
-    bool marked = false;
-    const std::size_t at = foreign.find('@');
-    const std::int32_t position = ExtractSortingMarker(foreign, &marked);
-    // A marker between two blanks (or a blank and an end) leaves one blank too many; dropping the
-    // one after it keeps the position pointing at the word the user marked.
-    if (marked && !foreign.empty() && (at == 0 || foreign[at - 1] == ' ')
-        && (at == foreign.size() || foreign[at] == ' '))
-        foreign.erase(at < foreign.size() ? at : at - 1, 1);
-    // "@" alone would otherwise store an item without a word/phrase.
-    if (foreign.empty()) {
-        Tell("Enter a word or phrase.");
-        Stay(edtForeign);
-        return;
-    }
-    if (!marked && Options.ConfirmNoSort) {
-        if (!Ask("You have not specified  the sorting position. Sort this item by its initial letter?")) {
-            Stay(edtForeign);
+        typed[static_cast<std::size_t>(i)] = Box(i)->Bytes();
+    TEditOk ok(Data_, DataChanged_, typed,
+        { Options.ConfirmNoSort, Options.ConfirmNoCategory, Options.ConfirmDuplicates }, Document());
+    for (TEditStep step = ok.Start();;) {
+        if (step.MarkForeignBox)
+            edtForeign->setText(QStringLiteral("@") + edtForeign->text());
+        switch (step.Kind) {
+        case esCancel:
+            reject();
+            return;
+        case esTell:
+            Tell(step.Text);
+            Stay(Box(step.Field));
+            return;
+        case esStay:
+            Stay(Box(step.Field));
+            return;
+        case esAsk:
+            step = ok.Answer(Ask(step.Text));
+            break;
+        case esAccept:
+            for (std::size_t i = 0; i < Data_.FieldValues.size(); ++i)
+                Data_.FieldValues[i] = ok.Values()[i];
+            Data_.SortingPosition = ok.SortingPosition();
+            accept();
             return;
         }
-        // The marker stays in the box, so a later OK of this dialog does not ask again.
-        edtForeign->setText(QStringLiteral("@") + edtForeign->text());
     }
-
-    if (values[fiCategory].empty() && Options.ConfirmNoCategory
-        && !Ask("You have not specified the part of speech. Leave field blank?")) {
-        Stay(edtCategory);
-        return;
-    }
-
-    if (Data_.IsNew && Options.ConfirmDuplicates && IsDuplicate(Document(), foreign, values[fiNative])
-        && !Ask("Word or translation already exists. Add anyway?")) {
-        Stay(edtForeign);
-        return;
-    }
-
-    for (std::size_t i = 0; i < values.size(); ++i)
-        Data_.FieldValues[i] = std::move(values[i]);
-    Data_.SortingPosition = position;
-    accept();
 }

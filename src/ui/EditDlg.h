@@ -1,22 +1,13 @@
 #pragma once
 // The item edit dialog: enters a new item (Add) or changes the current one (Edit).
 
-#include "core/VocabItem.h"
+#include "core/EditRules.h"
 
 #include <QDialog>
-#include <array>
-#include <cstdint>
-#include <string>
 
 class TVocabEdit;
 class QLabel;
 class QPushButton;
-
-struct TItemEditData {
-    bool IsNew = true;
-    std::array<std::string, 4> FieldValues; // in: the item's texts; out: the cleaned texts
-    std::int32_t SortingPosition = 0;
-};
 
 class TEditDialog : public QDialog {
     Q_OBJECT
@@ -34,10 +25,13 @@ public:
     QPushButton* btnHelp = nullptr;
 
 public slots:
-    // The OK button: runs the checks and questions in order; closes with OK only when all pass.
+    // The OK button: presents the steps of the model's OK sequence (TEditOk) and forwards the
+    // answers; closes with OK only when all checks pass.
     void btnOKClick();
 
 private:
+    TVocabEdit* Box(int field) const;
+
     TItemEditData& Data_;
     bool DataChanged_ = false;
 };

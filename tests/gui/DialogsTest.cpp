@@ -26,11 +26,6 @@ constexpr LangId French = 0x040C;
 constexpr LangId English = 0x0409;
 constexpr LangId Russian = 0x0419;
 
-const char* const NoSortQuestion
-    = "You have not specified  the sorting position. Sort this item by its initial letter?";
-const char* const NoCategoryQuestion = "You have not specified the part of speech. Leave field blank?";
-const char* const DuplicateQuestion = "Word or translation already exists. Add anyway?";
-
 QStringList ShownTexts()
 {
     QStringList texts;
@@ -90,50 +85,20 @@ struct TAddRun {
 
 // ---- The edit dialog's OK ---------------------------------------------------------------------
 
-TEST_F(DialogTest, EditDialogReadsTheSortingMarkerFromCleanedText)
+// The order of the checks is the model's (EditRulesTest); these prove the dialog presents each step.
+TEST_F(DialogTest, EditDialogTellsWhatIsMissingAndStaysOnTheBox)
 {
-    struct TCase {
-        const char* Typed;
-        const char* Stored;
-        std::int32_t Position;
-    } cases[] = {
-        { "la @maison", "la maison", 3 },
-        { "@maison", "maison", 0 },
-        { "maison@", "maison", 0 },
-        { "a@b@c", "ab@c", 1 },
-        { "  la   @maison\t", "la maison", 3 }, // collapsed before the marker is counted
-        { "la @ maison", "la maison", 3 },
-        { "la @", "la", 0 }, // a last marker leaves no blank behind
-        { "@ maison", "maison", 0 },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Typed);
-        TAddRun run(c.Typed, "  the  house ");
-        ASSERT_TRUE(run.Closed());
-        EXPECT_EQ(run.Data.FieldValues[fiForeign], c.Stored);
-        EXPECT_EQ(run.Data.FieldValues[fiNative], "the house");
-        EXPECT_EQ(run.Data.SortingPosition, c.Position);
-        EXPECT_TRUE(MessageBoxHook::Shown().empty());
-    }
-}
-
-TEST_F(DialogTest, EditDialogRefusesEmptyTextsAndStaysOnTheBox)
-{
-    struct TCase {
+    const struct {
         const char* Foreign;
         const char* Native;
         const char* Message;
         bool OnForeign;
     } cases[] = {
-        { "", "house", "Enter a word or phrase.", true },
-        { " \t  ", "house", "Enter a word or phrase.", true },
-        { "@", "house", "Enter a word or phrase.", true }, // only a marker: no word left to store
-        { " @ ", "house", "Enter a word or phrase.", true },
-        { "maison", "   ", "Enter a translation.", false },
-        { "", "", "Enter a word or phrase.", true }, // the first failing check alone speaks
+        { " \t ", "house", NoWordMessage, true },
+        { "maison", "   ", NoTranslationMessage, false },
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.Foreign);
+        SCOPED_TRACE(c.Message);
         MessageBoxHook::Clear();
         TAddRun run(c.Foreign, c.Native);
         EXPECT_FALSE(run.Closed());
@@ -149,9 +114,10 @@ TEST_F(DialogTest, EditDialogRefusesEmptyTextsAndStaysOnTheBox)
     }
 }
 
-TEST_F(DialogTest, SortingQuestionNoStaysYesMarksTheBox)
+TEST_F(DialogTest, EditDialogAsksForwardsTheAnswersAndStoresTheCleanedTexts)
 {
     Options.ConfirmNoSort = true;
+    Options.ConfirmNoCategory = true;
     {
         // No answer queued: the question's default button must be No.
         TAddRun run("maison", "house");
@@ -165,66 +131,32 @@ TEST_F(DialogTest, SortingQuestionNoStaysYesMarksTheBox)
     }
     MessageBoxHook::Clear();
     MessageBoxHook::QueueAnswer(QMessageBox::Yes);
-    TAddRun run("maison", "house");
-    ASSERT_TRUE(run.Closed());
-    EXPECT_EQ(run.Data.FieldValues[fiForeign], "maison");
-    EXPECT_EQ(run.Data.SortingPosition, 0);
-    EXPECT_EQ(run.Dialog->edtForeign->text(), Q("@maison"));
-}
-
-TEST_F(DialogTest, NoToPartOfSpeechAfterYesToSortingDoesNotAskAboutSortingAgain)
-{
-    Options.ConfirmNoSort = true;
-    Options.ConfirmNoCategory = true;
-    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
     MessageBoxHook::QueueAnswer(QMessageBox::No);
-    TAddRun run("maison", "house", "");
+    TAddRun run("maison", "  the  house ", "");
     EXPECT_FALSE(run.Closed());
     EXPECT_EQ(ShownTexts(), (QStringList { Q(NoSortQuestion), Q(NoCategoryQuestion) }));
     EXPECT_TRUE(run.Dialog->edtCategory->hasFocus());
     EXPECT_EQ(run.Dialog->edtForeign->text(), Q("@maison"));
 
+    // The marked box is not asked about again.
     MessageBoxHook::Clear();
     MessageBoxHook::QueueAnswer(QMessageBox::Yes);
     run.Dialog->btnOKClick();
     EXPECT_EQ(ShownTexts(), QStringList { Q(NoCategoryQuestion) });
     ASSERT_TRUE(run.Closed());
-    EXPECT_EQ(run.Data.FieldValues[fiForeign], "maison");
-    EXPECT_EQ(run.Data.FieldValues[fiCategory], "");
-}
+    EXPECT_EQ(run.Data.FieldValues, (TFieldValues { "maison", "", "", "the house" }));
+    EXPECT_EQ(run.Data.SortingPosition, 0);
 
-TEST_F(DialogTest, DuplicateQuestionIsExactAndOnlyForAdd)
-{
+    // The document reaches the duplicate check; the position reaches the record.
+    Options.ConfirmNoCategory = false;
     AddItem("maison", "house");
-    struct TCase {
-        const char* Foreign;
-        const char* Native;
-        bool Asked;
-    } cases[] = {
-        { "maison", "home", true }, // same word/phrase
-        { "chez", "house", true }, // same translations
-        { "Maison", "House", false }, // case counts
-        { "maison x", "house x", false }, { " maison ", "home", true }, // compared after cleaning
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Foreign);
-        MessageBoxHook::Clear();
-        TAddRun run(c.Foreign, c.Native);
-        EXPECT_EQ(ShownTexts(), c.Asked ? QStringList { Q(DuplicateQuestion) } : QStringList {});
-        EXPECT_EQ(run.Closed(), !c.Asked); // the default answer is No
-        if (c.Asked) {
-            EXPECT_TRUE(run.Dialog->edtForeign->hasFocus());
-        }
-    }
-
     MessageBoxHook::Clear();
-    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
-    EXPECT_TRUE(TAddRun("maison", "house").Closed());
-
-    Options.ConfirmDuplicates = false;
-    MessageBoxHook::Clear();
-    EXPECT_TRUE(TAddRun("maison", "house").Closed());
-    EXPECT_TRUE(MessageBoxHook::Shown().empty());
+    EXPECT_FALSE(TAddRun("@maison", "home").Closed());
+    EXPECT_EQ(ShownTexts(), QStringList { Q(DuplicateQuestion) });
+    TAddRun marked("la @maison", "home");
+    ASSERT_TRUE(marked.Closed());
+    EXPECT_EQ(marked.Data.FieldValues[fiForeign], "la maison");
+    EXPECT_EQ(marked.Data.SortingPosition, 3);
 }
 
 TEST_F(DialogTest, EditShowsTheMarkerAndUnchangedOKIsCancel)

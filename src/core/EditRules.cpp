@@ -1,0 +1,103 @@
+#include "core/EditRules.h"
+
+#include "core/SortingMarker.h"
+#include "evaluation/TextUtils.h"
+
+#include <stdexcept>
+
+namespace {
+
+TEditStep Tell(const char* text, int field)
+{
+    return { esTell, text, field };
+}
+
+TEditStep Stay(int field)
+{
+    return { esStay, nullptr, field };
+}
+
+bool IsDuplicate(const TVocabFile& document, const std::string& foreign, const std::string& native)
+{
+    for (const auto& item : document.ItemList())
+        if (item->FieldValue(fiForeign) == foreign || item->FieldValue(fiNative) == native)
+            return true;
+    return false;
+}
+
+} // namespace
+
+TEditOk::TEditOk(const TItemEditData& data, bool dataChanged, const std::array<std::string, 4>& boxes,
+    const TEditChecks& checks, const TVocabFile& document)
+    : IsNew_(data.IsNew)
+    , DataChanged_(dataChanged)
+    , Checks_(checks)
+    , Document_(document)
+{
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        Values_[i] = CollapseSpaces(boxes[i]);
+}
+
+TEditStep TEditOk::Start()
+{
+    Asked_ = qNone;
+    // An untouched Edit stores nothing, so it records no undo step either.
+    if (!IsNew_ && !DataChanged_)
+        return { esCancel };
+    std::string& foreign = Values_[fiForeign];
+    if (foreign.empty())
+        return Tell(NoWordMessage, fiForeign);
+    if (Values_[fiNative].empty())
+        return Tell(NoTranslationMessage, fiNative);
+
+    bool marked = false;
+    const std::size_t at = foreign.find('@');
+    SortingPosition_ = ExtractSortingMarker(foreign, &marked);
+    // A marker between two blanks (or a blank and an end) leaves one blank too many; dropping the
+    // one after it keeps the position pointing at the word the user marked.
+    if (marked && !foreign.empty() && (at == 0 || foreign[at - 1] == ' ')
+        && (at == foreign.size() || foreign[at] == ' '))
+        foreign.erase(at < foreign.size() ? at : at - 1, 1);
+    // "@" alone would otherwise store an item without a word/phrase.
+    if (foreign.empty())
+        return Tell(NoWordMessage, fiForeign);
+    if (!marked && Checks_.ConfirmNoSort)
+        return Ask(qSort, NoSortQuestion);
+    return FromCategory();
+}
+
+TEditStep TEditOk::Answer(bool yes)
+{
+    const TQuestion asked = Asked_;
+    Asked_ = qNone;
+    if (asked == qNone)
+        throw std::logic_error("No question was asked");
+    if (!yes)
+        return Stay(asked == qCategory ? fiCategory : fiForeign);
+    if (asked == qSort) {
+        TEditStep next = FromCategory();
+        next.MarkForeignBox = true;
+        return next;
+    }
+    return asked == qCategory ? FromDuplicates() : TEditStep { esAccept };
+}
+
+TEditStep TEditOk::Ask(TQuestion question, const char* text)
+{
+    Asked_ = question;
+    return { esAsk, text, question == qCategory ? fiCategory : fiForeign };
+}
+
+TEditStep TEditOk::FromCategory()
+{
+    if (Values_[fiCategory].empty() && Checks_.ConfirmNoCategory)
+        return Ask(qCategory, NoCategoryQuestion);
+    return FromDuplicates();
+}
+
+TEditStep TEditOk::FromDuplicates()
+{
+    if (IsNew_ && Checks_.ConfirmDuplicates && IsDuplicate(Document_, Values_[fiForeign], Values_[fiNative]))
+        return Ask(qDuplicate, DuplicateQuestion);
+    return { esAccept };
+}

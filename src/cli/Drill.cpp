@@ -336,6 +336,6 @@ int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostrea
 
 int RunDrillCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    const bool terminal = &out == &std::cout && ::isatty(STDOUT_FILENO) && ::isatty(STDIN_FILENO);
+    const bool terminal = &out == &std::cout && ::isatty(STDOUT_FILENO);
     return RunDrill(args, std::cin, out, err, terminal);
 }

@@ -499,39 +499,53 @@ void TVocabFile::RecordAnswer(bool correct, std::int32_t maxPenalty)
     SavedPos_ = -1;
 }
 
+// The candidates are shuffled as indexes and sorted into their groups in one walk in list order,
+// so a million-item list is never walked in random order; the draws and the choices are those of
+// shuffling the items themselves.
 void TVocabFile::GetChoices(TVocabItemArray& choices, std::int32_t wanted)
 {
     if (CurrentIndex_ < 0)
         Fail(NoCurrentItem);
     if (wanted < 1)
         Fail(InvalidParameter);
-    const TVocabItem& current = CurrentItem();
-    std::vector<TVocabItem*> candidates;
-    candidates.reserve(Items_.size());
-    for (std::size_t i = 0; i < Items_.size(); ++i)
-        if (static_cast<std::int32_t>(i) != CurrentIndex_)
-            candidates.push_back(Items_[i].get());
-    RandomOrder(candidates);
-
-    const std::size_t size = static_cast<std::size_t>(std::min(wanted, Count()));
-    choices.clear();
-    choices.reserve(size);
-    choices.push_back(Items_[static_cast<std::size_t>(CurrentIndex_)].get());
-    const std::string_view category = current.FieldValue(fiCategory);
-    std::vector<bool> taken(candidates.size(), false);
-    // Same part of speech first, and unlearnt before learnt within each group.
-    for (int pass = 0; pass < 4 && choices.size() < size; ++pass) {
-        const bool sameCategory = pass < 2;
-        const bool learnt = pass % 2 == 1;
-        for (std::size_t k = 0; k < candidates.size() && choices.size() < size; ++k) {
-            const TVocabItem* candidate = candidates[k];
-            if (taken[k] || (candidate->FieldValue(fiCategory) == category) != sameCategory
-                || candidate->Learnt() != learnt)
-                continue;
-            taken[k] = true;
-            choices.push_back(candidates[k]);
-        }
+    const std::int32_t n = Count();
+    std::vector<std::int32_t> candidates;
+    candidates.reserve(static_cast<std::size_t>(n));
+    for (std::int32_t i = 0; i < n; ++i)
+        if (i != CurrentIndex_)
+            candidates.push_back(i);
+    const auto m = static_cast<std::int32_t>(candidates.size());
+    std::vector<std::int32_t> exchanges(candidates.size());
+    RandomInts(m, exchanges.data(), exchanges.size());
+    for (std::int32_t i = 0; i < m; ++i) {
+        const std::int32_t j = exchanges[static_cast<std::size_t>(i)];
+        if (i != j)
+            std::swap(candidates[static_cast<std::size_t>(i)], candidates[static_cast<std::size_t>(j)]);
     }
+
+    // Same part of speech first, and unlearnt before learnt within each group.
+    const std::string_view category = CurrentItem().FieldValue(fiCategory);
+    std::vector<std::uint8_t> group(static_cast<std::size_t>(n));
+    for (std::int32_t i = 0; i < n; ++i) {
+        const TVocabItem& item = *Items_[static_cast<std::size_t>(i)];
+        group[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(
+            (item.FieldValue(fiCategory) == category ? 0 : 2) + (item.Learnt() ? 1 : 0));
+    }
+    const std::size_t others = static_cast<std::size_t>(std::min(wanted, n)) - 1;
+    std::array<std::vector<TVocabItem*>, 4> taken;
+    for (const std::int32_t i : candidates) {
+        auto& into = taken[group[static_cast<std::size_t>(i)]];
+        if (into.size() < others)
+            into.push_back(Items_[static_cast<std::size_t>(i)].get());
+        if (taken[0].size() == others)
+            break;
+    }
+    choices.clear();
+    choices.reserve(others + 1);
+    choices.push_back(Items_[static_cast<std::size_t>(CurrentIndex_)].get());
+    for (const auto& g : taken)
+        for (std::size_t k = 0; k < g.size() && choices.size() <= others; ++k)
+            choices.push_back(g[k]);
     RandomOrder(choices);
 }
 

@@ -1,4 +1,5 @@
-// The choice of the next test item against the plain walk over the shuffled list it stands for.
+// The choice of the next test item and of the multiple-choice candidates, against the plain walks
+// over shuffled lists they stand for.
 
 #include "core/DocumentBuilders.h"
 #include "core/Random.h"
@@ -31,6 +32,31 @@ std::int32_t ReferenceChoice(const TVocabFile& doc)
         }
     }
     return chosen;
+}
+
+// The candidates as written: shuffle the other items, four passes by part of speech and learnt
+// state, then shuffle the choices.
+TVocabItemArray ReferenceChoices(TVocabFile& doc, std::int32_t wanted)
+{
+    std::vector<TVocabItem*> candidates;
+    for (std::int32_t i = 0; i < doc.Count(); ++i)
+        if (i != doc.CurrentIndex())
+            candidates.push_back(&doc.Items(i));
+    RandomOrder(candidates);
+    const std::size_t size = static_cast<std::size_t>(std::min(wanted, doc.Count()));
+    TVocabItemArray choices { &doc.CurrentItem() };
+    std::vector<bool> taken(candidates.size());
+    for (int pass = 0; pass < 4; ++pass)
+        for (std::size_t k = 0; k < candidates.size() && choices.size() < size; ++k) {
+            const bool same
+                = candidates[k]->FieldValue(fiCategory) == doc.CurrentItem().FieldValue(fiCategory);
+            if (!taken[k] && same == (pass < 2) && candidates[k]->Learnt() == (pass % 2 == 1)) {
+                taken[k] = true;
+                choices.push_back(candidates[k]);
+            }
+        }
+    RandomOrder(choices);
+    return choices;
 }
 
 TEST(NextTestItem, ChoosesAsTheShuffledWalkAndLeavesTheGeneratorAsItWould)
@@ -67,6 +93,32 @@ TEST(NextTestItem, ChoosesAsTheShuffledWalkAndLeavesTheGeneratorAsItWould)
                 EXPECT_EQ(RandomInt(1000000), nextAfterReference);
             }
         }
+    }
+}
+
+TEST(NextTestItem, ChoicesAreTheShuffledPassesAndLeaveTheGeneratorAsTheyWould)
+{
+    std::mt19937 shape(5);
+    for (const int size : { 1, 2, 6, 40, 300 }) {
+        TVocabFile doc;
+        FillWords(doc, TWords(static_cast<std::size_t>(size), "w"));
+        for (std::int32_t i = 0; i < size; ++i) {
+            doc.Items(i).SetFieldValue(fiCategory, shape() % 3 == 0 ? "noun" : "verb");
+            doc.Items(i).PenaltyPoints = shape() % 3 == 0 ? -1 : 0;
+        }
+        for (const std::int32_t wanted : { 1, 3, 5, 10 })
+            for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+                SCOPED_TRACE(testing::Message() << size << " items, " << wanted << " wanted, seed " << seed);
+                doc.SetCurrentIndex(static_cast<std::int32_t>(seed % static_cast<std::uint64_t>(size)));
+                SeedRandom(seed);
+                const TVocabItemArray expected = ReferenceChoices(doc, wanted);
+                const std::int32_t nextAfterReference = RandomInt(1000000);
+                SeedRandom(seed);
+                TVocabItemArray choices;
+                doc.GetChoices(choices, wanted);
+                EXPECT_EQ(choices, expected);
+                EXPECT_EQ(RandomInt(1000000), nextAfterReference);
+            }
     }
 }
 

@@ -216,17 +216,18 @@ std::vector<std::string> ExpectedVariants(
     return variants;
 }
 
-TMarkedAnswer MarkAnswer(std::string_view expected, std::string_view response, LangId language,
-    EvaluationFlags flags, const EvaluationDelimiters& delimiters)
+namespace {
+
+// One typed text against the variant that needs the fewest changes.
+TMarkedAnswer MarkOne(std::vector<std::string> variants, std::string_view response, const TLeniency& leniency)
 {
-    const TLeniency leniency(language, flags);
     const std::vector<TCharKey> typed = leniency.Keys(response);
     const std::vector<unsigned char> typedKeys = Significant(typed);
 
     TMarkedAnswer result;
     TAlignment best;
     bool first = true;
-    for (std::string& variant : ExpectedVariants(expected, flags, delimiters)) {
+    for (std::string& variant : variants) {
         TAlignment alignment = Align(typedKeys, Significant(leniency.Keys(variant)));
         if (first || alignment.Cost < best.Cost) {
             best = std::move(alignment);
@@ -269,4 +270,53 @@ TMarkedAnswer MarkAnswer(std::string_view expected, std::string_view response, L
     }
     skipIgnored();
     return result;
+}
+
+void AppendText(std::vector<TAnswerMark>& marks, TMarkKind kind, std::string_view text)
+{
+    for (const char c : text)
+        Append(marks, kind, c);
+}
+
+} // namespace
+
+TMarkedAnswer MarkAnswer(std::string_view expected, std::string_view response, LangId language,
+    EvaluationFlags flags, const EvaluationDelimiters& delimiters)
+{
+    const TLeniency leniency(language, flags);
+    std::vector<std::string> variants = ExpectedVariants(expected, flags, delimiters);
+    const char set[] = { delimiters.Syn1, delimiters.Syn2 };
+    const std::string_view listDelimiters(set, 2);
+    if (!(flags & efAnyTranslation) || response.find_first_of(listDelimiters) == std::string_view::npos)
+        return MarkOne(std::move(variants), response, leniency);
+
+    // A list of translations: each part against its own closest variant; the delimiters and the
+    // spaces around the parts do not count, as the parts are trimmed before they are matched.
+    TMarkedAnswer result;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = response.find_first_of(listDelimiters, start);
+        const std::string_view part
+            = response.substr(start, end == std::string_view::npos ? end : end - start);
+        std::size_t lead = 0, trail = 0;
+        while (lead < part.size() && static_cast<unsigned char>(part[lead]) <= ' ')
+            ++lead;
+        while (trail < part.size() - lead && static_cast<unsigned char>(part[part.size() - 1 - trail]) <= ' ')
+            ++trail;
+        AppendText(result.Marks, TMarkKind::Same, part.substr(0, lead));
+        if (lead < part.size()) {
+            const TMarkedAnswer one
+                = MarkOne(variants, part.substr(lead, part.size() - lead - trail), leniency);
+            for (const TAnswerMark& mark : one.Marks)
+                AppendText(result.Marks, mark.Kind, mark.Text);
+            result.Changes += one.Changes;
+            result.Closest
+                += (result.Closest.empty() ? "" : std::string { delimiters.Syn1, ' ' }) + one.Closest;
+        }
+        AppendText(result.Marks, TMarkKind::Same, part.substr(part.size() - trail));
+        if (end == std::string_view::npos)
+            return result;
+        Append(result.Marks, TMarkKind::Same, response[end]);
+        start = end + 1;
+    }
 }

@@ -60,6 +60,8 @@ TEST(AnswerMarksTest, MarksAgainstTheClosestVariantAfterTheSidesLeniency)
         { "spacing alone keeps the hyphen", "ice-cream", "icecream", efSpacing, "ice-cream", "ice[-]cream",
             1 },
         { "closest synonym", "big; large", "lareg", efAnyTranslation, "large", "lar{e}g[e]", 2 },
+        { "each part of a list", "big; large, small", " lareg ,smal;", efAnyTranslation, "large; small",
+            " lar{e}g[e] ,smal[l];", 3 },
         { "closest alternative word", "the big/large house", "the larg house", efAlternatives,
             "the large house", "the larg[e] house", 1 },
         { "bracket variant", "to go (out)", "to goo", efBrackets, "to go", "to go{o}", 1 },

@@ -10,8 +10,10 @@ namespace {
 
 // Enough for every realistic answer; a pathological one is cut off, never slow.
 constexpr std::size_t MaxVariants = 256;
-// The alignment table is bounded; beyond it the differing middle is marked as a whole.
+// The alignment tables are bounded, each and all of one marking together; beyond that the
+// differing middle is marked as a whole.
 constexpr std::size_t MaxAlignmentCells = std::size_t { 1 } << 22;
+constexpr std::size_t MaxMarkingCells = std::size_t { 1 } << 24;
 
 void AddVariant(std::vector<std::string>& variants, std::string text)
 {
@@ -104,7 +106,8 @@ struct TAlignment {
 };
 
 // Edit steps turning the significant characters of the response into those of the expected text.
-TAlignment Align(const std::vector<unsigned char>& r, const std::vector<unsigned char>& e)
+TAlignment Align(
+    const std::vector<unsigned char>& r, const std::vector<unsigned char>& e, std::size_t& budget)
 {
     TAlignment result;
     std::size_t head = 0;
@@ -118,11 +121,13 @@ TAlignment Align(const std::vector<unsigned char>& r, const std::vector<unsigned
     const std::size_t n = e.size() - head - tail;
     result.Steps.assign(head, TStep::Match);
     std::vector<TStep> middle;
-    if ((m + 1) * (n + 1) > MaxAlignmentCells) {
+    const std::size_t cells = (m + 1) * (n + 1);
+    if (cells > std::min(MaxAlignmentCells, budget)) {
         middle.assign(m, TStep::Surplus);
         middle.insert(middle.end(), n, TStep::Missing);
         result.Cost = static_cast<int>(m + n);
     } else {
+        budget -= cells;
         // Substitution costs 2 so that a wrong character reads as one surplus and one missing.
         const std::size_t w = n + 1;
         std::vector<int> cost((m + 1) * w);
@@ -227,8 +232,9 @@ TMarkedAnswer MarkOne(std::vector<std::string> variants, std::string_view respon
     TMarkedAnswer result;
     TAlignment best;
     bool first = true;
+    std::size_t budget = MaxMarkingCells;
     for (std::string& variant : variants) {
-        TAlignment alignment = Align(typedKeys, Significant(leniency.Keys(variant)));
+        TAlignment alignment = Align(typedKeys, Significant(leniency.Keys(variant)), budget);
         if (first || alignment.Cost < best.Cost) {
             best = std::move(alignment);
             result.Closest = std::move(variant);

@@ -121,6 +121,11 @@ TEST(AnswerMarksTest, LongAnswersStayBounded)
     for (int i = 0; i < 12; ++i)
         groups += "a/b/c ";
     EXPECT_LE(ExpectedVariants(groups, efAlternatives, {}).size(), 256u);
+    // Long variants against a long response: each is still judged, within a bounded effort.
+    const std::string response2 = groups.substr(0, 30) + std::string(3000, 'q') + "a";
+    const TMarkedAnswer many
+        = MarkAnswer(groups + std::string(3000, 'x'), response2, English, efAlternatives, {});
+    EXPECT_EQ(Typed(many), response2);
 }
 
 } // namespace

@@ -1,0 +1,342 @@
+#include "testing/TestEngine.h"
+
+#include "core/DisplayText.h"
+#include "evaluation/TextUtils.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr const char* InvalidProcedureCall = "Invalid procedure call.";
+
+[[noreturn]] void Fail(const char* message)
+{
+    throw EVocabFileError(message);
+}
+
+} // namespace
+
+TColour ColourOf(TTextColour role, const TOptions& options, TColour windowText)
+{
+    switch (role) {
+    case TTextColour::Right:
+        return options.ColourRight;
+    case TTextColour::Wrong:
+        return options.ColourWrong;
+    case TTextColour::WindowText:
+        break;
+    }
+    return windowText;
+}
+
+TStatistics ReadStatistics(const TVocabFile& document)
+{
+    TStatistics s;
+    s.Learnt = document.LearntCount();
+    s.Words = document.Count();
+    s.Progress = PercentText(s.Learnt, s.Words);
+    s.Successes = document.Successes();
+    s.Attempts = document.Attempts();
+    s.SuccessRate = PercentText(s.Successes, s.Attempts);
+    s.ResetEnabled = s.Attempts > 0;
+    return s;
+}
+
+std::string EndOfTestMessage(const std::string& title, bool testing)
+{
+    std::string message = testing ? "Congratulations!\n\n" : "";
+    message += "You have learnt all the vocabulary in " + title + ".\n"
+        + "Statistics must be reset before testing resumes...";
+    return message;
+}
+
+bool RecordedResult(bool answerCorrect, bool hintUsed, bool disallowHints)
+{
+    return answerCorrect && !(hintUsed && disallowHints);
+}
+
+std::int32_t PenaltyMaximum(const TOptions& options)
+{
+    // A damaged store could hold a negative maximum, which the document refuses.
+    return options.UsePenaltyPoints ? std::max(options.MaxPenaltyPoints, 0) : 0;
+}
+
+std::string HintText(std::string_view expected, std::string_view typed)
+{
+    std::size_t same = 0;
+    while (same < expected.size() && same < typed.size() && expected[same] == typed[same])
+        ++same;
+    return std::string(expected.substr(0, std::min(same + 1, expected.size())));
+}
+
+TTestEngine::TTestEngine(TVocabFile& document, const TOptions& options)
+    : Document_(document)
+    , Options_(options)
+{
+}
+
+void TTestEngine::DropQuestionIf(bool changed)
+{
+    if (changed) {
+        Asked_ = nullptr;
+        Answered_ = false;
+    }
+}
+
+void TTestEngine::SetTestMode(std::uint8_t mode)
+{
+    const std::uint8_t wanted = mode == 0 ? 0 : 1;
+    DropQuestionIf(wanted != TestMode_);
+    TestMode_ = wanted;
+}
+
+void TTestEngine::SetMultipleChoice(bool on)
+{
+    DropQuestionIf(on != MultipleChoice_);
+    MultipleChoice_ = on;
+}
+
+TTestAction TTestEngine::DirectionCommand(std::uint8_t mode, bool testing)
+{
+    const bool same = TestMode_ == (mode == 0 ? 0 : 1);
+    SetTestMode(mode);
+    if (!testing)
+        return TTestAction::Start;
+    return same ? TTestAction::None : TTestAction::Refresh;
+}
+
+TTestAction TTestEngine::MultipleChoiceCommand(bool testing)
+{
+    SetMultipleChoice(!testing || !MultipleChoice_);
+    return testing ? TTestAction::Refresh : TTestAction::Start;
+}
+
+bool TTestEngine::NextQuestion(
+    bool testing, const std::function<void(const std::string& message)>& onAllLearnt)
+{
+    Asked_ = nullptr;
+    if (Document_.SelectNextTestItem())
+        return true;
+    // An empty list has learnt nothing: there is no end of a test to announce.
+    if (Document_.Count() == 0)
+        return false;
+    if (onAllLearnt)
+        onAllLearnt(EndOfTestMessage(DisplayTitle(Document_.FileName()), testing));
+    return Document_.SelectNextTestItem();
+}
+
+TTestLayout TTestEngine::Layout() const
+{
+    TTestLayout layout;
+    const bool foreign = TestMode_ == 1;
+    layout.AnswerLabel = foreign ? "Word/phrase:" : "Translations:";
+    layout.AnswerLanguage = AnswerLanguage();
+    layout.AnswerTag = foreign ? ForeignLanguageTag : NativeLanguageTag;
+    layout.MultipleChoice = MultipleChoice_;
+    layout.NotesFirst = !foreign;
+    layout.ChoiceRows = Options_.NumChoices;
+    return layout;
+}
+
+const TVocabItem& TTestEngine::Current() const
+{
+    if (Asked_ == nullptr)
+        Fail(InvalidProcedureCall);
+    return *Asked_;
+}
+
+TQuestionView TTestEngine::ShowQuestion()
+{
+    const TVocabItem& item = Document_.CurrentItem();
+    Asked_ = &item;
+    const bool foreign = TestMode_ == 1;
+    TestNotes_ = !item.FieldValue(fiNotes).empty()
+        && (foreign ? Options_.TestNotesActive : Options_.TestNotesPassive) && !MultipleChoice_;
+    Answered_ = false;
+    HintUsed_ = false;
+    ResponseCorrect_ = NotesCorrect_ = AnswerCorrect_ = false;
+    UserResponse_.clear();
+    UserNotes_.clear();
+    SelectedChoice_ = nullptr;
+    ShowingUserAnswer_ = false;
+
+    TQuestionView view;
+    view.Item = &item;
+    view.QuestionForeignSide = !foreign;
+    view.QuestionShowsNotes = MultipleChoice_;
+    view.QuestionText = std::string(item.FieldValue(foreign ? fiNative : fiForeign));
+    view.QuestionLanguage = foreign ? Document_.NativeLangID() : Document_.ForeignLangID();
+    view.TestNotes = TestNotes_;
+    view.Category = std::string(item.FieldValue(fiCategory));
+    view.NotesReadOnly = !TestNotes_;
+    if (!TestNotes_)
+        view.NotesText = std::string(item.FieldValue(fiNotes));
+    if (MultipleChoice_) {
+        Document_.GetChoices(view.Choices, std::max(Options_.NumChoices, 1));
+        view.Focus = TTestField::Choice;
+    } else {
+        view.Focus = !foreign && TestNotes_ ? TTestField::Notes : TTestField::Response;
+    }
+    Question_ = view;
+    return view;
+}
+
+std::string_view TTestEngine::ChoiceText(const TVocabItem& item) const
+{
+    return item.FieldValue(TestMode_ == 1 ? fiForeign : fiNative);
+}
+
+std::string_view TTestEngine::ExpectedAnswer() const
+{
+    return ChoiceText(Current());
+}
+
+LangId TTestEngine::AnswerLanguage() const
+{
+    return TestMode_ == 1 ? Document_.ForeignLangID() : Document_.NativeLangID();
+}
+
+EvaluationFlags TTestEngine::AnswerFlags() const
+{
+    return EffectiveFlags(TestMode_ == 1 ? Options_.ForeignEvaluation : Options_.NativeEvaluation,
+        Options_.EnglishEvaluation, AnswerLanguage());
+}
+
+const EvaluationDelimiters& TTestEngine::AnswerDelimiters() const
+{
+    return TestMode_ == 1 ? Options_.ForeignDelimiters : Options_.NativeDelimiters;
+}
+
+void TTestEngine::EvaluateResponse()
+{
+    const TVocabItem& item = Current();
+    if (MultipleChoice_) {
+        AnswerCorrect_ = SelectedChoice_ != nullptr && SelectedChoice_ == &item;
+        ResponseCorrect_ = AnswerCorrect_;
+        NotesCorrect_ = true;
+        return;
+    }
+    ResponseCorrect_
+        = MatchAnswer(ExpectedAnswer(), UserResponse_, AnswerLanguage(), AnswerFlags(), AnswerDelimiters());
+    NotesCorrect_ = true;
+    if (TestNotes_)
+        NotesCorrect_ = MatchAnswer(item.FieldValue(fiNotes), UserNotes_, Document_.NativeLangID(),
+            NotesEvaluation, Options_.NativeDelimiters);
+    AnswerCorrect_ = ResponseCorrect_ && NotesCorrect_;
+}
+
+TAnswerOutcome TTestEngine::SubmitTyped(std::string response, std::string notes)
+{
+    if (MultipleChoice_)
+        Fail(InvalidProcedureCall);
+    UserResponse_ = std::move(response);
+    UserNotes_ = std::move(notes);
+    return Submit();
+}
+
+TAnswerOutcome TTestEngine::SubmitChoice(const TVocabItem* selected)
+{
+    if (!MultipleChoice_)
+        Fail(InvalidProcedureCall);
+    SelectedChoice_ = selected;
+    return Submit();
+}
+
+TAnswerOutcome TTestEngine::Submit()
+{
+    // Once per question, and only while the question's item is still the document's current one.
+    if (Answered_ || Asked_ == nullptr || Document_.CurrentIndex() < 0 || &Document_.CurrentItem() != Asked_)
+        Fail(InvalidProcedureCall);
+    EvaluateResponse();
+    TAnswerOutcome outcome;
+    outcome.Right = AnswerCorrect_;
+    outcome.RecordedCorrect = RecordedResult(AnswerCorrect_, HintUsed_, Options_.DisallowHints);
+    Document_.RecordAnswer(outcome.RecordedCorrect, PenaltyMaximum(Options_));
+    outcome.ContinueAtOnce = AnswerCorrect_ && Options_.AutoContinue;
+    if (!AnswerCorrect_ && Options_.Delay > 0)
+        outcome.DelayMs = static_cast<std::int32_t>(std::min<std::int64_t>(
+            std::int64_t { Options_.Delay } * 1000, std::numeric_limits<std::int32_t>::max()));
+    ShowingUserAnswer_ = false;
+    Answered_ = true;
+    return outcome;
+}
+
+TAnswerView TTestEngine::AnswerView() const
+{
+    const TVocabItem& item = Current();
+    TAnswerView view;
+    view.Verdict = AnswerCorrect_ ? "Right!" : "Wrong!";
+    view.Tick = AnswerCorrect_;
+    view.ToggleEnabled = !AnswerCorrect_;
+    view.ShowingUserAnswer = ShowingUserAnswer_;
+    view.ToggleCaption = ShowingUserAnswer_ ? "Correct &Answer" : "Your &Answer";
+    const auto verdict = [](bool right) { return right ? TTextColour::Right : TTextColour::Wrong; };
+    if (MultipleChoice_) {
+        view.ChoiceEntry = ShowingUserAnswer_ ? SelectedChoice_ : &item;
+        view.ChoiceColour = ShowingUserAnswer_ ? TTextColour::WindowText : verdict(AnswerCorrect_);
+        return view;
+    }
+    if (ShowingUserAnswer_) {
+        view.Response = { UserResponse_, TTextColour::WindowText, true };
+        if (TestNotes_)
+            view.Notes = TFieldView { UserNotes_, TTextColour::WindowText, true };
+        if (!ResponseCorrect_)
+            view.ResponseMarks = MarkAnswer(
+                ExpectedAnswer(), UserResponse_, AnswerLanguage(), AnswerFlags(), AnswerDelimiters())
+                                     .Marks;
+    } else {
+        view.Response = { std::string(ExpectedAnswer()), verdict(ResponseCorrect_), true };
+        if (TestNotes_)
+            view.Notes = TFieldView { std::string(item.FieldValue(fiNotes)), verdict(NotesCorrect_), true };
+    }
+    return view;
+}
+
+void TTestEngine::ToggleAnswer()
+{
+    if (Answered_ && !AnswerCorrect_)
+        ShowingUserAnswer_ = !ShowingUserAnswer_;
+}
+
+bool TTestEngine::HintEnabled(bool testing, TTestField focus, bool fieldReadOnly) const
+{
+    if (!testing || Answered_ || MultipleChoice_ || Asked_ == nullptr || fieldReadOnly)
+        return false;
+    return focus == TTestField::Response || (focus == TTestField::Notes && TestNotes_);
+}
+
+std::string TTestEngine::Hint(TTestField field, std::string_view typed)
+{
+    if (!HintEnabled(true, field, false))
+        throw EVocabFileError(CommandUnavailable);
+    const std::string_view expected
+        = field == TTestField::Notes ? Current().FieldValue(fiNotes) : ExpectedAnswer();
+    HintUsed_ = true;
+    return HintText(expected, typed);
+}
+
+std::int32_t TTestEngine::ChoiceTypeAhead(
+    const TVocabItemArray& entries, std::int32_t selected, char typed) const
+{
+    const auto n = static_cast<std::int32_t>(entries.size());
+    if (n == 0)
+        return -1;
+    if (selected < -1 || selected >= n)
+        selected = -1;
+    const LangId lang = Document_.ForeignLangID();
+    const std::string key = LowerCaseLocale(std::string_view(&typed, 1), lang);
+    for (std::int32_t k = 1; k <= n; ++k) {
+        const std::int32_t idx = (selected + k) % n;
+        const TVocabItem* entry = entries[static_cast<std::size_t>(idx)];
+        if (entry == nullptr)
+            continue;
+        const std::string_view word = entry->FieldValue(fiForeign);
+        const auto skip
+            = static_cast<std::size_t>(std::clamp<std::int64_t>(entry->SortingPosition, 0, word.size()));
+        const std::string rest = RemovePunctuation(word.substr(skip), lang, true);
+        if (!rest.empty() && LowerCaseLocale(rest.substr(0, 1), lang) == key)
+            return idx;
+    }
+    return -1;
+}

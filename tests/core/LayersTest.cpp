@@ -1,5 +1,6 @@
 // The model's folders depend one way: evaluation (text utilities, languages, matching) is the
-// lowest, core (the document) builds on it, exchange and settings on both; none of them uses Qt.
+// lowest, core (the document) builds on it, exchange and settings on both, testing on settings;
+// none of them uses Qt.
 
 #include <filesystem>
 #include <fstream>
@@ -21,7 +22,8 @@ TEST(Layers, ModelFoldersIncludeOnlyTheFoldersBelowThem)
         { "core", { "core", "evaluation" } },
         { "exchange", { "exchange", "core", "evaluation" } },
         { "settings", { "settings", "core", "evaluation" } },
-        { "cli", { "cli", "exchange", "settings", "core", "evaluation" } },
+        { "testing", { "testing", "settings", "core", "evaluation" } },
+        { "cli", { "cli", "testing", "exchange", "settings", "core", "evaluation" } },
     };
     const fs::path src = fs::path(VELMORIA_SOURCE_DIR) / "src";
     for (const auto& layer : layers) {

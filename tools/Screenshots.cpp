@@ -9,12 +9,18 @@
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
 #include "ui/MainFrm.h"
+#include "ui/Sound.h"
+#include "ui/StatsDlg.h"
+#include "ui/TestPanel.h"
+#include "ui/VocabEdit.h"
 #include "ui/VocabGrid.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <cstdio>
 
 namespace {
@@ -30,6 +36,20 @@ void Save(QWidget* widget, const char* name)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
+}
+// Asks item index in the panel as it stands (direction, mode, options).
+void Ask(TMainForm& form, int index)
+{
+    Document().SetCurrentIndex(index);
+    form.TestPanel()->LayoutTestPanel();
+    form.TestPanel()->ShowQuestion();
+}
+
+void Type(TMainForm& form, const char* response, const char* notes = "")
+{
+    form.TestPanel()->edtResponse->setText(QString::fromUtf8(response));
+    if (*notes)
+        form.TestPanel()->edtTestNotes->setText(QString::fromUtf8(notes));
 }
 } // namespace
 
@@ -96,6 +116,63 @@ int main(int argc, char** argv)
     {
         TSelectFontDialog dialog(&form, DisplayFont);
         Save(&dialog, "08-font");
+    }
+
+    // Testing. Item 0 is "der Hund" (pl. Hunde): dog; hound. Item 13 "das Brot" has no notes.
+    form.SetSoundPlayer(nullptr);
+    document.ResetTestData();
+    Options.Delay = 3;
+    form.WindowState().TestMode = 0;
+    form.miTestStartTestingClick();
+    TTestPanel* panel = form.TestPanel();
+    Ask(form, 13);
+    Type(form, "bre");
+    Save(&form, "09-test-native");
+    Options.TestNotesPassive = true;
+    Ask(form, 0);
+    Type(form, "dog", "pl. Hun");
+    Save(&form, "10-test-native-notes");
+    Options.TestNotesPassive = false;
+    form.miTestActiveClick();
+    Ask(form, 13);
+    Type(form, "das Br");
+    Save(&form, "11-test-foreign");
+    Options.TestNotesActive = true;
+    Ask(form, 0);
+    Type(form, "der Hund", "pl.");
+    Save(&form, "12-test-foreign-notes");
+    Options.TestNotesActive = false;
+
+    form.miTestPassiveClick();
+    Ask(form, 1);
+    Type(form, "cat");
+    panel->EnterCommand();
+    Save(&form, "13-test-right");
+    Ask(form, 0);
+    Type(form, "hounds; dgo");
+    panel->EnterCommand();
+    Save(&form, "14-test-wrong");
+    panel->btnToggleAnswer->click();
+    Save(&form, "15-test-wrong-your-answer");
+
+    form.miTestMultipleChoiceClick();
+    Ask(form, 2);
+    Save(&form, "16-choice-before");
+    panel->lbChoice->setCurrentRow(panel->lbChoice->ItemAt(0) == &document.Items(2) ? 1 : 0);
+    panel->EnterCommand();
+    Save(&form, "17-choice-after-wrong");
+    form.miTestActiveClick();
+    Ask(form, 3);
+    Save(&form, "18-choice-foreign");
+    form.miTestMultipleChoiceClick();
+    form.miTestStartTestingClick();
+
+    document.Items(4).PenaltyPoints = -1;
+    {
+        TStatisticsDialog dialog(&form, document);
+        Save(&dialog, "19-statistics-progress");
+        dialog.pcStatistics->setCurrentIndex(1);
+        Save(&dialog, "20-statistics-success-rate");
     }
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "ui/StatsDlg.h"
 
-#include "core/DisplayText.h"
+#include "testing/TestEngine.h"
 #include "ui/HelpRequest.h"
 
 #include <QCheckBox>
@@ -46,57 +46,54 @@ TStatisticsDialog::TStatisticsDialog(QWidget* parent, const TVocabFile& document
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Statistics"));
-    const std::int32_t learnt = document.LearntCount();
-    const std::int32_t count = document.Count();
-    const std::int32_t successes = document.Successes();
-    const std::int32_t attempts = document.Attempts();
+    const TStatistics figures = ReadStatistics(document);
 
     pcStatistics = new QTabWidget(this);
     tsProgress = new QWidget;
-    stLearnt = MakeFigure(tsProgress, Number(learnt), 2000);
-    stWords = MakeFigure(tsProgress, Number(count), 2001);
-    stProgress = MakeFigure(tsProgress, QString::fromStdString(PercentText(learnt, count)), 2002);
+    stLearnt = MakeFigure(tsProgress, Number(figures.Learnt), hcWordsLearnt);
+    stWords = MakeFigure(tsProgress, Number(figures.Words), hcWordsInFile);
+    stProgress = MakeFigure(tsProgress, QString::fromStdString(figures.Progress), hcProgress);
     pbrProgress = new QProgressBar(tsProgress);
-    pbrProgress->setRange(0, count);
-    pbrProgress->setValue(learnt);
+    pbrProgress->setRange(0, figures.Words);
+    pbrProgress->setValue(figures.Learnt);
     pbrProgress->setTextVisible(false);
-    SetHelpContext(pbrProgress, 2002);
+    SetHelpContext(pbrProgress, hcProgress);
     auto* progress = new QGridLayout(tsProgress);
     progress->setColumnStretch(0, 1);
     progress->setVerticalSpacing(8);
-    AddRow(progress, tsProgress, QStringLiteral("Words learnt:"), stLearnt, 2000);
-    AddRow(progress, tsProgress, QStringLiteral("Words in file:"), stWords, 2001);
-    AddRow(progress, tsProgress, QStringLiteral("Progress:"), stProgress, 2002);
+    AddRow(progress, tsProgress, QStringLiteral("Words learnt:"), stLearnt, hcWordsLearnt);
+    AddRow(progress, tsProgress, QStringLiteral("Words in file:"), stWords, hcWordsInFile);
+    AddRow(progress, tsProgress, QStringLiteral("Progress:"), stProgress, hcProgress);
     progress->addWidget(pbrProgress, progress->rowCount(), 0, 1, 2);
     progress->setRowStretch(progress->rowCount(), 1);
 
     tsSuccessRate = new QWidget;
-    stSuccesses = MakeFigure(tsSuccessRate, Number(successes), 2003);
-    stAttempts = MakeFigure(tsSuccessRate, Number(attempts), 2004);
-    stSuccessRate = MakeFigure(tsSuccessRate, QString::fromStdString(PercentText(successes, attempts)), 2005);
+    stSuccesses = MakeFigure(tsSuccessRate, Number(figures.Successes), hcAnsweredCorrectly);
+    stAttempts = MakeFigure(tsSuccessRate, Number(figures.Attempts), hcAttempted);
+    stSuccessRate = MakeFigure(tsSuccessRate, QString::fromStdString(figures.SuccessRate), hcSuccessRate);
     auto* rate = new QGridLayout(tsSuccessRate);
     rate->setColumnStretch(0, 1);
     rate->setVerticalSpacing(8);
-    AddRow(rate, tsSuccessRate, QStringLiteral("Questions answered correctly:"), stSuccesses, 2003);
-    AddRow(rate, tsSuccessRate, QStringLiteral("Questions attempted:"), stAttempts, 2004);
-    AddRow(rate, tsSuccessRate, QStringLiteral("Success rate:"), stSuccessRate, 2005);
+    AddRow(rate, tsSuccessRate, QStringLiteral("Questions answered correctly:"), stSuccesses,
+        hcAnsweredCorrectly);
+    AddRow(rate, tsSuccessRate, QStringLiteral("Questions attempted:"), stAttempts, hcAttempted);
+    AddRow(rate, tsSuccessRate, QStringLiteral("Success rate:"), stSuccessRate, hcSuccessRate);
     rate->setRowStretch(rate->rowCount(), 1);
 
     pcStatistics->addTab(tsProgress, QStringLiteral("Progress"));
     pcStatistics->addTab(tsSuccessRate, QStringLiteral("Success Rate"));
 
     chbReset = new QCheckBox(QStringLiteral("&Reset statistics"), this);
-    // Nothing has been asked since the last reset: there is nothing to reset.
-    chbReset->setEnabled(attempts > 0);
-    SetHelpContext(chbReset, 2006);
+    chbReset->setEnabled(figures.ResetEnabled);
+    SetHelpContext(chbReset, hcReset);
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
     btnHelp = new QPushButton(QStringLiteral("&Help"), this);
     btnOK->setDefault(true);
-    SetHelpContext(btnOK, 1000);
-    SetHelpContext(btnCancel, 1001);
-    SetHelpContext(btnHelp, 1002);
+    SetHelpContext(btnOK, hcOK);
+    SetHelpContext(btnCancel, hcCancel);
+    SetHelpContext(btnHelp, hcHelp);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btnOK);
@@ -112,8 +109,8 @@ TStatisticsDialog::TStatisticsDialog(QWidget* parent, const TVocabFile& document
 
     connect(btnOK, &QPushButton::clicked, this, &TStatisticsDialog::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(
-        btnHelp, &QPushButton::clicked, this, [this] { RequestHelp(3101 + pcStatistics->currentIndex()); });
+    connect(btnHelp, &QPushButton::clicked, this,
+        [this] { RequestHelp(StatisticsHelpContextBase + pcStatistics->currentIndex()); });
     pcStatistics->setCurrentWidget(tsProgress);
 }
 

@@ -21,6 +21,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -28,6 +30,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -569,4 +572,49 @@ TEST_F(TestPanelTest, TheDisplayFontReachesTheTestControls)
     EXPECT_GE(Panel->pnlQuestion->height(), QFontMetrics(Panel->pbQuestion->font()).height());
     EXPECT_EQ(Panel->edtResponse->font().pointSize(), 24);
     EXPECT_TRUE(Panel->edtTestNotes->font().italic());
+}
+
+TEST_F(TestPanelTest, TheBuiltSoundsAreShortPcmWavesAndPlayingNeverWaits)
+{
+    struct TCase {
+        const char* name;
+        double seconds;
+    };
+    const TCase cases[] = { { "Clap.wav", 0.35 }, { "Pow.wav", 0.45 } };
+    std::vector<QByteArray> waves;
+    for (const TCase& c : cases) {
+        QFile file(QStringLiteral(VELMORIA_SOUND_DIR "/") + QString::fromUtf8(c.name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.name;
+        const QByteArray wave = file.readAll();
+        ASSERT_GT(wave.size(), 44) << c.name;
+        const auto u16 = [&wave](int at) { return qFromLittleEndian<quint16>(wave.constData() + at); };
+        const auto u32 = [&wave](int at) { return qFromLittleEndian<quint32>(wave.constData() + at); };
+        EXPECT_EQ(wave.left(4), QByteArray("RIFF")) << c.name;
+        EXPECT_EQ(wave.mid(8, 8), QByteArray("WAVEfmt ")) << c.name;
+        EXPECT_EQ(u32(4), static_cast<quint32>(wave.size() - 8)) << c.name;
+        EXPECT_EQ(u16(20), 1) << c.name << " PCM";
+        EXPECT_EQ(u16(22), 1) << c.name << " mono";
+        EXPECT_EQ(u16(34), 16) << c.name << " 16-bit";
+        const quint32 rate = u32(24);
+        EXPECT_EQ(u32(40), static_cast<quint32>(wave.size() - 44)) << c.name;
+        EXPECT_NEAR(static_cast<double>(u32(40)) / 2 / rate, c.seconds, 0.01) << c.name;
+        int peak = 0;
+        for (int at = 44; at + 1 < wave.size(); at += 2)
+            peak = std::max(
+                peak, std::abs(static_cast<int>(qFromLittleEndian<qint16>(wave.constData() + at))));
+        EXPECT_GT(peak, 8000) << c.name << " audible";
+        EXPECT_LE(peak, 32000) << c.name << " not clipped";
+        waves.push_back(wave);
+    }
+    EXPECT_NE(waves[0], waves[1]);
+
+    // The real player: a missing file, an empty name and a file being loaded all return at once.
+    const auto player = MakeSoundPlayer();
+    QElapsedTimer clock;
+    clock.start();
+    player->Play("");
+    player->Play("/nonexistent/Pow.wav");
+    player->Play(VELMORIA_SOUND_DIR "/Clap.wav");
+    player->Play(VELMORIA_SOUND_DIR "/Clap.wav");
+    EXPECT_LT(clock.elapsed(), 1000);
 }

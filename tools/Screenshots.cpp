@@ -167,6 +167,24 @@ int main(int argc, char** argv)
     form.miTestMultipleChoiceClick();
     form.miTestStartTestingClick();
 
+    // A large display font: everything grows with it, nothing overlaps.
+    const TFontSetting font = DisplayFont;
+    DisplayFont.Size = 16;
+    form.ApplyDisplayFont();
+    Options.TestNotesPassive = true;
+    form.miTestPassiveClick();
+    Ask(form, 0);
+    Type(form, "dog", "pl. Hunde");
+    Save(&form, "21-test-large-font");
+    form.miTestMultipleChoiceClick();
+    Ask(form, 0);
+    Save(&form, "22-choice-large-font");
+    form.miTestMultipleChoiceClick();
+    form.miTestStartTestingClick();
+    Options.TestNotesPassive = false;
+    DisplayFont = font;
+    form.ApplyDisplayFont();
+
     document.Items(4).PenaltyPoints = -1;
     {
         TStatisticsDialog dialog(&form, document);

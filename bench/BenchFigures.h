@@ -8,6 +8,7 @@
 void BenchCore(int items);
 void BenchExchange(int items);
 void BenchMatch(int items);
+void BenchTesting(int items);
 
 // The best of several timed runs, in milliseconds.
 double BestMs(const std::function<void()>& work, int repeats);

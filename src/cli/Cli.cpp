@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "cli/Drill.h"
 
 #include "core/Languages.h"
 #include "core/SafeSave.h"
@@ -62,6 +63,11 @@ Commands:
       (default "word,category,notes,translations").
   export FILE TARGET --format NAME
       Write the list as NAME: one of the six text formats, vmr, rtf or html.
+  test FILE [--into native|foreign] [--multiple-choice] [--choices N] [--penalty N]
+            [--disallow-hints] [--test-notes] [--native-flags HEX] [--foreign-flags HEX]
+            [--english-flags HEX] [--seed N]
+      Ask the items one per line until all are learnt, then save the progress.
+      Answer lines: the answer (the number in multiple choice), ":hint TEXT", ":stop".
 
 Exit status: 0 success, 1 failure or nothing found, 2 bad usage.
 )HELP";
@@ -523,6 +529,8 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
             return CmdDetect(TArguments(args, {}, {}), out);
         if (command == "import")
             return CmdImport(TArguments(args, { "format", "columns", "start-line" }, {}), out, err);
+        if (command == "test")
+            return RunDrillCommand(args, out, err);
         if (command == "export")
             return CmdExport(TArguments(args, { "format" }, {}), out);
         throw TUsageError("Unknown command \"" + command + "\". Try velmoria-cli --help.");

@@ -8,6 +8,7 @@
 #include "evaluation/TextUtils.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <numeric>
@@ -404,29 +405,69 @@ void TVocabFile::ResetTestData()
     SavedPos_ = -1;
 }
 
+// The random order of all indexes decides only among the items that share the best score: the
+// one met first wins. So the scores are taken in list order, the order's exchanges only move
+// "holds a best item" bits, and the one winning position is traced back through the exchanges.
+// The generator is drawn exactly as for the whole order, so every choice and every later random
+// number stay what walking the shuffled list would give, at a fraction of its memory traffic.
 bool TVocabFile::SelectNextTestItem()
 {
-    std::vector<std::int32_t> order(Items_.size());
-    std::iota(order.begin(), order.end(), 0);
-    RandomOrder(order);
+    const auto n = static_cast<std::int32_t>(Items_.size());
     // Scores are products of two 32-bit values: kept in 64 bits they cannot overflow.
     std::int64_t bestScore = std::numeric_limits<std::int64_t>::min();
-    std::int32_t chosen = -1;
-    for (const std::int32_t i : order) {
+    std::vector<std::int32_t> best;
+    for (std::int32_t i = 0; i < n; ++i) {
         const TVocabItem& item = *Items_[static_cast<std::size_t>(i)];
         if (item.Learnt())
             continue;
         const std::int64_t weight = std::int64_t { item.PenaltyPoints } + 1;
-        const std::int64_t age = item.LastAttempt > 0 ? std::int64_t { Attempts_ } - item.LastAttempt
-                                                      : std::int64_t { Count() } - 1;
+        const std::int64_t age
+            = item.LastAttempt > 0 ? std::int64_t { Attempts_ } - item.LastAttempt : std::int64_t { n } - 1;
         const std::int64_t score = age * weight;
         if (score > bestScore) {
             bestScore = score;
-            chosen = i;
+            best.clear();
         }
+        if (score == bestScore)
+            best.push_back(i);
     }
-    if (chosen < 0)
+
+    // Left uninitialised: every entry is drawn.
+    const std::unique_ptr<std::int32_t[]> exchanges(new std::int32_t[static_cast<std::size_t>(n)]);
+    RandomInts(n, exchanges.get(), static_cast<std::size_t>(n));
+    if (best.empty())
         return false;
+    std::int32_t chosen = best.front();
+    if (best.size() > 1) {
+        std::vector<std::uint64_t> holds((static_cast<std::size_t>(n) + 63) / 64, 0);
+        const auto bit
+            = [&](std::int32_t p) { return (holds[static_cast<std::size_t>(p) >> 6] >> (p & 63)) & 1u; };
+        const auto flip = [&](std::int32_t p) {
+            holds[static_cast<std::size_t>(p) >> 6] ^= std::uint64_t { 1 } << (p & 63);
+        };
+        for (const std::int32_t i : best)
+            flip(i);
+        for (std::int32_t i = 0; i < n; ++i) {
+            const std::int32_t j = exchanges[static_cast<std::size_t>(i)];
+            if (bit(i) != bit(j)) {
+                flip(i);
+                flip(j);
+            }
+        }
+        std::size_t word = 0;
+        while (holds[word] == 0)
+            ++word;
+        std::int32_t position = static_cast<std::int32_t>(word * 64) + std::countr_zero(holds[word]);
+        // Which index ended at that position: undo the exchanges from the last one.
+        for (std::int32_t i = n - 1; i >= 0; --i) {
+            const std::int32_t j = exchanges[static_cast<std::size_t>(i)];
+            if (position == i)
+                position = j;
+            else if (position == j)
+                position = i;
+        }
+        chosen = position;
+    }
     CurrentIndex_ = chosen;
     return true;
 }
@@ -458,39 +499,53 @@ void TVocabFile::RecordAnswer(bool correct, std::int32_t maxPenalty)
     SavedPos_ = -1;
 }
 
+// The candidates are shuffled as indexes and sorted into their groups in one walk in list order,
+// so a million-item list is never walked in random order; the draws and the choices are those of
+// shuffling the items themselves.
 void TVocabFile::GetChoices(TVocabItemArray& choices, std::int32_t wanted)
 {
     if (CurrentIndex_ < 0)
         Fail(NoCurrentItem);
     if (wanted < 1)
         Fail(InvalidParameter);
-    const TVocabItem& current = CurrentItem();
-    std::vector<TVocabItem*> candidates;
-    candidates.reserve(Items_.size());
-    for (std::size_t i = 0; i < Items_.size(); ++i)
-        if (static_cast<std::int32_t>(i) != CurrentIndex_)
-            candidates.push_back(Items_[i].get());
-    RandomOrder(candidates);
-
-    const std::size_t size = static_cast<std::size_t>(std::min(wanted, Count()));
-    choices.clear();
-    choices.reserve(size);
-    choices.push_back(Items_[static_cast<std::size_t>(CurrentIndex_)].get());
-    const std::string_view category = current.FieldValue(fiCategory);
-    std::vector<bool> taken(candidates.size(), false);
-    // Same part of speech first, and unlearnt before learnt within each group.
-    for (int pass = 0; pass < 4 && choices.size() < size; ++pass) {
-        const bool sameCategory = pass < 2;
-        const bool learnt = pass % 2 == 1;
-        for (std::size_t k = 0; k < candidates.size() && choices.size() < size; ++k) {
-            const TVocabItem* candidate = candidates[k];
-            if (taken[k] || (candidate->FieldValue(fiCategory) == category) != sameCategory
-                || candidate->Learnt() != learnt)
-                continue;
-            taken[k] = true;
-            choices.push_back(candidates[k]);
-        }
+    const std::int32_t n = Count();
+    std::vector<std::int32_t> candidates;
+    candidates.reserve(static_cast<std::size_t>(n));
+    for (std::int32_t i = 0; i < n; ++i)
+        if (i != CurrentIndex_)
+            candidates.push_back(i);
+    const auto m = static_cast<std::int32_t>(candidates.size());
+    std::vector<std::int32_t> exchanges(candidates.size());
+    RandomInts(m, exchanges.data(), exchanges.size());
+    for (std::int32_t i = 0; i < m; ++i) {
+        const std::int32_t j = exchanges[static_cast<std::size_t>(i)];
+        if (i != j)
+            std::swap(candidates[static_cast<std::size_t>(i)], candidates[static_cast<std::size_t>(j)]);
     }
+
+    // Same part of speech first, and unlearnt before learnt within each group.
+    const std::string_view category = CurrentItem().FieldValue(fiCategory);
+    std::vector<std::uint8_t> group(static_cast<std::size_t>(n));
+    for (std::int32_t i = 0; i < n; ++i) {
+        const TVocabItem& item = *Items_[static_cast<std::size_t>(i)];
+        group[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(
+            (item.FieldValue(fiCategory) == category ? 0 : 2) + (item.Learnt() ? 1 : 0));
+    }
+    const std::size_t others = static_cast<std::size_t>(std::min(wanted, n)) - 1;
+    std::array<std::vector<TVocabItem*>, 4> taken;
+    for (const std::int32_t i : candidates) {
+        auto& into = taken[group[static_cast<std::size_t>(i)]];
+        if (into.size() < others)
+            into.push_back(Items_[static_cast<std::size_t>(i)].get());
+        if (taken[0].size() == others)
+            break;
+    }
+    choices.clear();
+    choices.reserve(others + 1);
+    choices.push_back(Items_[static_cast<std::size_t>(CurrentIndex_)].get());
+    for (const auto& g : taken)
+        for (std::size_t k = 0; k < g.size() && choices.size() <= others; ++k)
+            choices.push_back(g[k]);
     RandomOrder(choices);
 }
 

@@ -1,0 +1,14 @@
+#pragma once
+// velmoria-cli test FILE: the test engine in a terminal, one line per answer.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// Runs a test on the list named in args (the arguments after "test"), reading answers from in.
+// Prompts and colours only when terminal is true. Returns the exit status: 0 when the test ran
+// (whatever the answers), 1 when the file cannot be read or saved, 2 for bad usage.
+int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+    bool terminal);
+// The same on standard input; terminal when out is standard output and that is a terminal.
+int RunDrillCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

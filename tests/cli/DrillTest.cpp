@@ -1,0 +1,267 @@
+// velmoria-cli test: the terminal drill driven with piped input, in-process.
+
+#include "cli/Drill.h"
+
+#include "cli/Cli.h"
+#include "core/FileAttributes.h"
+#include "core/VocabFile.h"
+#include "evaluation/TextUtils.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+constexpr LangId German = 0x0407, English = 0x0409, Russian = 0x0419;
+
+struct TRun {
+    int Status;
+    std::string Out;
+    std::string Err;
+    std::vector<std::string> Lines;
+};
+
+class DrillTest : public ::testing::Test {
+protected:
+    // Items: foreign, notes, native (UTF-8).
+    void MakeList(const std::vector<std::array<std::string, 3>>& items, LangId foreign = German,
+        LangId native = English)
+    {
+        TVocabFile doc;
+        doc.SetForeignLangID(foreign);
+        doc.SetNativeLangID(native);
+        for (const auto& [f, notes, n] : items) {
+            auto item = std::make_unique<TVocabItem>();
+            item->SetFieldValues(
+                Utf8ToAnsi(f, LanguageCodePage(foreign)), "", notes, Utf8ToAnsi(n, LanguageCodePage(native)));
+            doc.AppendItem(std::move(item));
+        }
+        doc.EndBulkAppend();
+        doc.SaveToFile(List);
+    }
+    TRun Drill(const std::string& input, std::vector<std::string> args = {}, bool terminal = false)
+    {
+        args.insert(args.begin(), List);
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        TRun run { RunDrill(args, in, out, err, terminal), out.str(), err.str(), {} };
+        std::istringstream lines(run.Out);
+        for (std::string line; std::getline(lines, line);)
+            run.Lines.push_back(line);
+        return run;
+    }
+    std::unique_ptr<TVocabFile> Saved()
+    {
+        auto doc = std::make_unique<TVocabFile>();
+        doc->LoadFromFile(List);
+        return doc;
+    }
+
+    TTempDir Dir;
+    std::string List = Dir.File("list.vmr");
+};
+
+TEST_F(DrillTest, TypedTestToTheEndSavesTheProgress)
+{
+    MakeList({ { "der Hund", "", "dog" } });
+    const TRun run = Drill("cat\ndog\n", { "--penalty", "3" });
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    const std::vector<std::string> expected = { "Q: der Hund", "Wrong! dog", "Q: der Hund", "Right! dog",
+        "Congratulations!", "", "You have learnt all the vocabulary in list.vmr.",
+        "Statistics must be reset before testing resumes...",
+        "Totals: 2 answered, 1 right; 1 of 1 words learnt (100%)." };
+    EXPECT_EQ(run.Lines, expected);
+    const auto doc = Saved();
+    EXPECT_EQ(doc->Attempts(), 2);
+    EXPECT_EQ(doc->Successes(), 1);
+    EXPECT_TRUE(doc->Items(0).Learnt());
+}
+
+TEST_F(DrillTest, StopAndEndOfInputSaveWhatWasAnswered)
+{
+    for (const char* input : { "cat\n:stop\ndog\n", "cat\n", "cat\r\n" }) {
+        SCOPED_TRACE(input);
+        MakeList({ { "der Hund", "", "dog" }, { "die Katze", "", "cat" } });
+        const TRun run = Drill(input);
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_EQ(Saved()->Attempts(), 1);
+        EXPECT_EQ(run.Lines.back().rfind("Totals: 1 answered, ", 0), 0u) << run.Out;
+    }
+}
+
+TEST_F(DrillTest, HintsAndTheDisallowHintsRule)
+{
+    MakeList({ { "Haus", "", "house" } });
+    TRun run = Drill(":hint hoz\n:hint\n:hint hou\nhouse\n", { "--disallow-hints" });
+    const std::vector<std::string> start
+        = { "Q: Haus", "Hint: hou", "Hint: h", "Hint: hous", "Right! house" };
+    EXPECT_EQ(std::vector<std::string>(run.Lines.begin(), run.Lines.begin() + 5), start);
+    const auto doc = Saved();
+    EXPECT_EQ(doc->Successes(), 0);
+    EXPECT_FALSE(doc->Items(0).Learnt());
+    // Multiple choice has no field to hint.
+    run = Drill(":hint x\n:stop\n", { "--multiple-choice" });
+    EXPECT_EQ(run.Err, "Command unavailable.\n");
+}
+
+TEST_F(DrillTest, NotesAreAskedOnTheNextLineWhenTested)
+{
+    MakeList({ { "die Katze", "pl. Katzen", "cat" } });
+    TRun run = Drill("die Katze\n:hint p\nPL katzen\n", { "--test-notes", "--into", "foreign" });
+    const std::vector<std::string> start = { "Q: cat", "Hint: pl", "Right! die Katze (Notes: pl. Katzen)" };
+    EXPECT_EQ(std::vector<std::string>(run.Lines.begin(), run.Lines.begin() + 3), start);
+    MakeList({ { "die Katze", "pl. Katzen", "cat" } });
+    run = Drill("cat\npl. Hunde\n:stop\n", { "--test-notes" });
+    EXPECT_EQ(run.Lines[1], "Wrong! cat (Notes: pl. Katzen)");
+    // Without the flag the notes are not asked.
+    run = Drill("cat\n", {});
+    EXPECT_EQ(run.Lines[1], "Right! cat");
+}
+
+TEST_F(DrillTest, MultipleChoiceVerdictsFollowTheNumberChosen)
+{
+    MakeList({ { "a", "", "1" }, { "b", "", "2" }, { "c", "", "3" }, { "d", "", "4" }, { "e", "", "5" },
+        { "f", "", "6" } });
+    const TRun run
+        = Drill("1\n2\n3\n\nx\n9\n1\n:stop\n", { "--multiple-choice", "--choices", "3", "--seed", "5" });
+    EXPECT_EQ(run.Status, 0);
+    // Each question lists three choices; the verdict says right exactly when the number named the answer.
+    const std::string input[] = { "1", "2", "3", "", "1" };
+    int questions = 0;
+    for (std::size_t i = 0; i < run.Lines.size(); ++i) {
+        if (run.Lines[i].rfind("Q: ", 0) != 0 || i + 4 >= run.Lines.size()
+            || run.Lines[i + 4].rfind("Totals: ", 0) == 0)
+            continue;
+        ASSERT_LT(questions, 5);
+        const std::string verdict = run.Lines[i + 4];
+        const std::string& choice = input[questions++];
+        const std::string chosen = choice.empty() ? "" : run.Lines[i + std::stoul(choice)].substr(3);
+        for (int k = 1; k <= 3; ++k)
+            EXPECT_EQ(run.Lines[i + static_cast<std::size_t>(k)].substr(0, 3), std::to_string(k) + ") ");
+        const bool right = verdict.rfind("Right! ", 0) == 0;
+        EXPECT_TRUE(right || verdict.rfind("Wrong! ", 0) == 0) << verdict;
+        EXPECT_EQ(right, chosen == verdict.substr(7)) << run.Out;
+    }
+    EXPECT_EQ(questions, 5);
+    EXPECT_EQ(run.Err, "Answer with a number from 1 to 3.\nAnswer with a number from 1 to 3.\n");
+}
+
+TEST_F(DrillTest, SeedRepeatsTheTestAndOptionsChangeTheJudging)
+{
+    const std::vector<std::array<std::string, 3>> items
+        = { { "laufen", "", "to run" }, { "gehen", "", "to go" }, { "Hund", "", "Dog" } };
+    MakeList(items);
+    const std::string input = "run\ngo\ndog\nrun\ngo\ndog\n";
+    const TRun first = Drill(input, { "--seed", "42" });
+    MakeList(items);
+    EXPECT_EQ(Drill(input, { "--seed", "42" }).Out, first.Out);
+
+    const struct {
+        const char* Name;
+        std::vector<std::string> Flags;
+        const char* Expected;
+        const char* Answer;
+        bool Right;
+    } cases[] = {
+        { "to omitted by default", {}, "to run", "run", true },
+        { "no English flags", { "--english-flags", "0" }, "to run", "run", false },
+        { "case ignored by default", {}, "Dog", "dog", true },
+        { "case counts without native flags", { "--native-flags", "0" }, "Dog", "dog", false },
+        { "case ignored into the foreign language", { "--into", "foreign" }, "gehen", "GEHEN", true },
+        { "case counts without foreign flags", { "--into", "foreign", "--foreign-flags", "0" }, "gehen",
+            "GEHEN", false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        MakeList({ { c.Expected == std::string("gehen") ? "gehen" : "x", "", c.Expected } });
+        const TRun run = Drill(std::string(c.Answer) + "\n:stop\n", c.Flags);
+        ASSERT_GE(run.Lines.size(), 2u) << run.Err;
+        EXPECT_EQ(run.Lines[1], (c.Right ? "Right! " : "Wrong! ") + std::string(c.Expected));
+    }
+}
+
+TEST_F(DrillTest, TextsAreUtf8InBothDirectionsOfACyrillicList)
+{
+    MakeList({ { "собака", "", "dog" } }, Russian, English);
+    TRun run = Drill("сабака\n:hint со\n:stop\n", { "--into", "foreign" });
+    EXPECT_EQ(run.Lines[0], "Q: dog");
+    EXPECT_EQ(run.Lines[1], "Wrong! собака");
+    EXPECT_EQ(run.Lines[3], "Hint: соб");
+    run = Drill("dog\n");
+    EXPECT_EQ(run.Lines[0], "Q: собака");
+}
+
+TEST_F(DrillTest, PromptsColoursAndMarkingOnlyOnATerminal)
+{
+    MakeList({ { "Haus", "", "house" } });
+    TRun run = Drill("hose\n:stop\n", {}, true);
+    EXPECT_NE(run.Out.find("> "), std::string::npos);
+    EXPECT_NE(run.Out.find("\x1b[31mWrong!\x1b[0m"), std::string::npos);
+    // The marking shows the missing letter underlined.
+    EXPECT_NE(run.Out.find("ho\x1b[4;32mu\x1b[0mse"), std::string::npos) << run.Out;
+    run = Drill("hose\n:stop\n");
+    EXPECT_EQ(run.Out.find('\x1b'), std::string::npos);
+    EXPECT_EQ(run.Out.find("> "), std::string::npos);
+}
+
+TEST_F(DrillTest, AllLearntAtTheStartLeavesTheFileAlone)
+{
+    MakeList({ { "der Hund", "", "dog" } });
+    Drill("dog\n");
+    const std::string bytes = ReadBytes(List);
+    const TRun run = Drill("dog\n");
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Lines[0], "You have learnt all the vocabulary in list.vmr.");
+    EXPECT_EQ(ReadBytes(List), bytes);
+}
+
+TEST_F(DrillTest, FailuresAndBadUsage)
+{
+    const struct {
+        const char* Name;
+        std::vector<std::string> Args;
+        int Status;
+    } cases[] = {
+        { "no file", {}, 2 },
+        { "two files", { "a.vmr", "b.vmr" }, 2 },
+        { "unknown option", { "--fast" }, 2 },
+        { "bad direction", { "--into", "sideways" }, 2 },
+        { "too few choices", { "--choices", "2" }, 2 },
+        { "penalty without value", { "--penalty" }, 2 },
+        { "side flags out of range", { "--native-flags", "0x40" }, 2 },
+        { "English flags with side bits", { "--english-flags", "0x41" }, 2 },
+        { "negative seed", { "--seed", "-1" }, 2 },
+    };
+    MakeList({ { "der Hund", "", "dog" } });
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::vector<std::string> args = c.Args;
+        if (c.Args.empty() || c.Args[0].starts_with("--"))
+            args.insert(args.begin(), List);
+        if (c.Args.empty())
+            args.clear();
+        std::istringstream in;
+        std::ostringstream out, err;
+        EXPECT_EQ(RunDrill(args, in, out, err, false), c.Status);
+        EXPECT_FALSE(err.str().empty());
+    }
+    // Unreadable, damaged and read-only files fail with a message before any question.
+    std::istringstream in("dog\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunDrill({ Dir.File("missing.vmr") }, in, out, err, false), 1);
+    WriteBytes(Dir.File("bad.vmr"), "not a list");
+    EXPECT_EQ(RunDrill({ Dir.File("bad.vmr") }, in, out, err, false), 1);
+    std::filesystem::permissions(
+        List, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    EXPECT_EQ(RunDrill({ List }, in, out, err, false), 1);
+    EXPECT_NE(err.str().find("read-only"), std::string::npos);
+    EXPECT_EQ(out.str().find("Q: "), std::string::npos);
+    // The command is reachable through the command line.
+    std::string name = "velmoria-cli", verb = "test", file = Dir.File("missing.vmr");
+    char* argv[] = { name.data(), verb.data(), file.data() };
+    EXPECT_EQ(RunCli(3, argv, out, err), 1);
+}
+
+} // namespace

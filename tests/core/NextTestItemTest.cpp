@@ -1,0 +1,125 @@
+// The choice of the next test item and of the multiple-choice candidates, against the plain walks
+// over shuffled lists they stand for.
+
+#include "core/DocumentBuilders.h"
+#include "core/Random.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+#include <numeric>
+#include <random>
+
+namespace {
+
+// The rule as written: shuffle all indexes, walk them, the strictly greatest score wins.
+std::int32_t ReferenceChoice(const TVocabFile& doc)
+{
+    std::vector<std::int32_t> order(static_cast<std::size_t>(doc.Count()));
+    std::iota(order.begin(), order.end(), 0);
+    RandomOrder(order);
+    std::int64_t bestScore = std::numeric_limits<std::int64_t>::min();
+    std::int32_t chosen = -1;
+    for (const std::int32_t i : order) {
+        const TVocabItem& item = doc.Items(i);
+        if (item.Learnt())
+            continue;
+        const std::int64_t age = item.LastAttempt > 0 ? std::int64_t { doc.Attempts() } - item.LastAttempt
+                                                      : std::int64_t { doc.Count() } - 1;
+        const std::int64_t score = age * (std::int64_t { item.PenaltyPoints } + 1);
+        if (score > bestScore) {
+            bestScore = score;
+            chosen = i;
+        }
+    }
+    return chosen;
+}
+
+// The candidates as written: shuffle the other items, four passes by part of speech and learnt
+// state, then shuffle the choices.
+TVocabItemArray ReferenceChoices(TVocabFile& doc, std::int32_t wanted)
+{
+    std::vector<TVocabItem*> candidates;
+    for (std::int32_t i = 0; i < doc.Count(); ++i)
+        if (i != doc.CurrentIndex())
+            candidates.push_back(&doc.Items(i));
+    RandomOrder(candidates);
+    const std::size_t size = static_cast<std::size_t>(std::min(wanted, doc.Count()));
+    TVocabItemArray choices { &doc.CurrentItem() };
+    std::vector<bool> taken(candidates.size());
+    for (int pass = 0; pass < 4; ++pass)
+        for (std::size_t k = 0; k < candidates.size() && choices.size() < size; ++k) {
+            const bool same
+                = candidates[k]->FieldValue(fiCategory) == doc.CurrentItem().FieldValue(fiCategory);
+            if (!taken[k] && same == (pass < 2) && candidates[k]->Learnt() == (pass % 2 == 1)) {
+                taken[k] = true;
+                choices.push_back(candidates[k]);
+            }
+        }
+    RandomOrder(choices);
+    return choices;
+}
+
+TEST(NextTestItem, ChoosesAsTheShuffledWalkAndLeavesTheGeneratorAsItWould)
+{
+    std::mt19937 shape(3);
+    // Sizes around the 64-bit words of the position bits; few and many ties; all learnt.
+    for (const int size : { 1, 2, 3, 63, 64, 65, 130, 1000 }) {
+        for (const int tieKind : { 0, 1, 2, 3 }) {
+            TVocabFile doc;
+            FillWords(doc, TWords(static_cast<std::size_t>(size), "w"));
+            doc.SetCurrentIndex(0);
+            for (int a = 0; a < 3; ++a)
+                doc.RecordAnswer(false, 5);
+            for (std::int32_t i = 0; i < size; ++i) {
+                TVocabItem& item = doc.Items(i);
+                item.LastAttempt = 0;
+                item.PenaltyPoints = 0;
+                if (tieKind == 1) // scattered scores, a few ties
+                    item.PenaltyPoints = static_cast<std::int32_t>(shape() % 4) - 1;
+                if (tieKind == 2) // answered at various times
+                    item.LastAttempt = static_cast<std::int32_t>(shape() % 4);
+                if (tieKind == 3) // every item learnt
+                    item.PenaltyPoints = -1;
+            }
+            for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+                SCOPED_TRACE(testing::Message() << size << " items, kind " << tieKind << ", seed " << seed);
+                SeedRandom(seed);
+                const std::int32_t expected = ReferenceChoice(doc);
+                const std::int32_t nextAfterReference = RandomInt(1000000);
+                SeedRandom(seed);
+                doc.SetCurrentIndex(0);
+                EXPECT_EQ(doc.SelectNextTestItem(), expected >= 0);
+                EXPECT_EQ(doc.CurrentIndex(), expected >= 0 ? expected : 0);
+                EXPECT_EQ(RandomInt(1000000), nextAfterReference);
+            }
+        }
+    }
+}
+
+TEST(NextTestItem, ChoicesAreTheShuffledPassesAndLeaveTheGeneratorAsTheyWould)
+{
+    std::mt19937 shape(5);
+    for (const int size : { 1, 2, 6, 40, 300 }) {
+        TVocabFile doc;
+        FillWords(doc, TWords(static_cast<std::size_t>(size), "w"));
+        for (std::int32_t i = 0; i < size; ++i) {
+            doc.Items(i).SetFieldValue(fiCategory, shape() % 3 == 0 ? "noun" : "verb");
+            doc.Items(i).PenaltyPoints = shape() % 3 == 0 ? -1 : 0;
+        }
+        for (const std::int32_t wanted : { 1, 3, 5, 10 })
+            for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+                SCOPED_TRACE(testing::Message() << size << " items, " << wanted << " wanted, seed " << seed);
+                doc.SetCurrentIndex(static_cast<std::int32_t>(seed % static_cast<std::uint64_t>(size)));
+                SeedRandom(seed);
+                const TVocabItemArray expected = ReferenceChoices(doc, wanted);
+                const std::int32_t nextAfterReference = RandomInt(1000000);
+                SeedRandom(seed);
+                TVocabItemArray choices;
+                doc.GetChoices(choices, wanted);
+                EXPECT_EQ(choices, expected);
+                EXPECT_EQ(RandomInt(1000000), nextAfterReference);
+            }
+    }
+}
+
+} // namespace

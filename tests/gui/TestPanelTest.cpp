@@ -47,6 +47,17 @@ private:
     std::vector<std::string>& Played_;
 };
 
+// Claims every key combination for the field, as a line edit does for its editing keys.
+class TGreedyField : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride)
+            event->accept();
+        return false;
+    }
+};
+
 // dog, cat, house: one item with notes.
 const std::vector<TEntry> Animals = {
     { "der Hund", 4, "pl. Hunde", "dog" },
@@ -470,6 +481,9 @@ TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
         { "Ctrl+L", Qt::Key_L, Qt::ControlModifier, 1 },
         { "Ctrl+L again changes nothing", Qt::Key_L, Qt::ControlModifier, 1 },
     };
+    // Desktops with Emacs-style keys give line edits Ctrl+E and Ctrl+H; the test commands win.
+    TGreedyField greedy;
+    Panel->edtResponse->installEventFilter(&greedy);
     for (const TCase& c : cases) {
         Panel->edtResponse->setFocus();
         Key(c.key, c.modifiers);

@@ -645,6 +645,9 @@ void TTestPanel::HintCommand()
     TVocabEdit* edit = field == TTestField::Response ? edtResponse
         : field == TTestField::Notes                 ? edtTestNotes
                                                      : nullptr;
+    // A read-only field (the question is answered, or the notes are not asked) takes no hint.
+    if (edit && edit->isReadOnly())
+        return;
     // The engine raises "Command unavailable." for any other field.
     const std::string text = Engine_->Hint(field, edit ? edit->Bytes() : std::string());
     if (!edit)

@@ -202,6 +202,9 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     EXPECT_EQ(Panel->btnToggleAnswer->text(), QStringLiteral("Correct &Answer"));
     EXPECT_NE(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options.ColourWrong));
     EXPECT_TRUE(Panel->lblMarks->isVisibleTo(Panel)) << "the typed text's slips are marked";
+    Panel->edtResponse->setFocus();
+    Form->miTestHintClick();
+    EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("zebra")) << "no hint into an answered field";
     Panel->btnToggleAnswer->click();
     EXPECT_EQ(Panel->btnToggleAnswer->text(), QStringLiteral("Your &Answer"));
     EXPECT_FALSE(Panel->lblMarks->isVisibleTo(Panel));

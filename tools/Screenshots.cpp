@@ -185,6 +185,17 @@ int main(int argc, char** argv)
     DisplayFont = font;
     form.ApplyDisplayFont();
 
+    // A narrow window after a wrong answer, the user's answer shown.
+    form.resize(440, 300);
+    form.miTestPassiveClick();
+    Ask(form, 11);
+    Type(form, "stret");
+    panel->EnterCommand();
+    panel->btnToggleAnswer->click();
+    Save(&form, "23-test-narrow");
+    form.miTestStartTestingClick();
+    form.resize(760, 520);
+
     document.Items(4).PenaltyPoints = -1;
     {
         TStatisticsDialog dialog(&form, document);

@@ -584,7 +584,8 @@ void TTestPanel::SetMarks(const std::vector<TAnswerMark>& marks)
             html += QStringLiteral("<s style=\"color:%1;background:#ffe4e1\">%2</s>").arg(wrong, text);
             break;
         case TMarkKind::Missing:
-            html += QStringLiteral("<u style=\"background:#e0f2e0\">%1</u>").arg(text);
+            html += QStringLiteral("<u style=\"color:#1b7a1b;background:#d4f0d4;font-weight:bold\">%1</u>")
+                        .arg(text);
             break;
         }
     }

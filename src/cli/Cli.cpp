@@ -1,6 +1,6 @@
 #include "cli/Cli.h"
-#include "cli/Drill.h"
 
+#include "cli/Drill.h"
 #include "core/Languages.h"
 #include "core/SafeSave.h"
 #include "core/SortKeys.h"

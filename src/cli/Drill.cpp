@@ -9,6 +9,7 @@
 #include "testing/TestEngine.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <iostream>
 #include <optional>
 #include <stdexcept>
@@ -43,9 +44,14 @@ std::uint32_t ParseNumber(
     } catch (const std::exception&) {
         used = 0;
     }
-    if (used == 0 || used != digits.size() || value < min || value > max)
-        throw TUsage(std::string(what) + " must be a " + (base == 16 ? "hexadecimal " : "") + "number from "
-            + std::to_string(min) + " to " + std::to_string(max) + ".");
+    if (used == 0 || used != digits.size() || value < min || value > max) {
+        const auto show = [base](std::uint32_t v) {
+            char buffer[16];
+            std::snprintf(buffer, sizeof buffer, base == 16 ? "0x%X" : "%u", v);
+            return std::string(buffer);
+        };
+        throw TUsage(std::string(what) + " must be a number from " + show(min) + " to " + show(max) + ".");
+    }
     return static_cast<std::uint32_t>(value);
 }
 

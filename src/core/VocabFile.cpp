@@ -409,13 +409,20 @@ void TVocabFile::ResetTestData()
 // one met first wins. So the scores are taken in list order, the order's exchanges only move
 // "holds a best item" bits, and the one winning position is traced back through the exchanges.
 // The generator is drawn exactly as for the whole order, so every choice and every later random
-// number stay what walking the shuffled list would give, at a fraction of its memory traffic.
+// number stay what walking the shuffled list would give, without walking the items at random.
 bool TVocabFile::SelectNextTestItem()
 {
     const auto n = static_cast<std::int32_t>(Items_.size());
+    std::vector<std::uint64_t> holds((static_cast<std::size_t>(n) + 63) / 64, 0);
+    const auto bit
+        = [&](std::int32_t p) { return (holds[static_cast<std::size_t>(p) >> 6] >> (p & 63)) & 1u; };
+    const auto flip
+        = [&](std::int32_t p) { holds[static_cast<std::size_t>(p) >> 6] ^= std::uint64_t { 1 } << (p & 63); };
+
     // Scores are products of two 32-bit values: kept in 64 bits they cannot overflow.
     std::int64_t bestScore = std::numeric_limits<std::int64_t>::min();
-    std::vector<std::int32_t> best;
+    std::int32_t bestFirst = -1; // bits before it belong to scores beaten later
+    std::int32_t bestCount = 0;
     for (std::int32_t i = 0; i < n; ++i) {
         const TVocabItem& item = *Items_[static_cast<std::size_t>(i)];
         if (item.Learnt())
@@ -426,49 +433,55 @@ bool TVocabFile::SelectNextTestItem()
         const std::int64_t score = age * weight;
         if (score > bestScore) {
             bestScore = score;
-            best.clear();
+            bestFirst = i;
+            bestCount = 0;
         }
-        if (score == bestScore)
-            best.push_back(i);
+        if (score == bestScore) {
+            flip(i);
+            ++bestCount;
+        }
     }
 
-    // Left uninitialised: every entry is drawn.
+    constexpr std::int32_t Chunk = 4096;
+    if (bestCount <= 1) {
+        // The order cannot matter; it is drawn all the same.
+        std::int32_t draws[Chunk];
+        for (std::int32_t base = 0; base < n; base += Chunk)
+            RandomInts(n, draws, static_cast<std::size_t>(std::min(Chunk, n - base)));
+        if (bestCount == 0)
+            return false;
+        CurrentIndex_ = bestFirst;
+        return true;
+    }
+    std::fill(holds.begin(), holds.begin() + (bestFirst >> 6), 0);
+    holds[static_cast<std::size_t>(bestFirst) >> 6] &= ~std::uint64_t { 0 } << (bestFirst & 63);
+
+    // Left uninitialised: every entry is drawn. Each chunk moves its bits while it is in cache.
     const std::unique_ptr<std::int32_t[]> exchanges(new std::int32_t[static_cast<std::size_t>(n)]);
-    RandomInts(n, exchanges.get(), static_cast<std::size_t>(n));
-    if (best.empty())
-        return false;
-    std::int32_t chosen = best.front();
-    if (best.size() > 1) {
-        std::vector<std::uint64_t> holds((static_cast<std::size_t>(n) + 63) / 64, 0);
-        const auto bit
-            = [&](std::int32_t p) { return (holds[static_cast<std::size_t>(p) >> 6] >> (p & 63)) & 1u; };
-        const auto flip = [&](std::int32_t p) {
-            holds[static_cast<std::size_t>(p) >> 6] ^= std::uint64_t { 1 } << (p & 63);
-        };
-        for (const std::int32_t i : best)
-            flip(i);
-        for (std::int32_t i = 0; i < n; ++i) {
+    for (std::int32_t base = 0; base < n; base += Chunk) {
+        const std::int32_t end = std::min(base + Chunk, n);
+        RandomInts(n, exchanges.get() + base, static_cast<std::size_t>(end - base));
+        for (std::int32_t i = base; i < end; ++i) {
             const std::int32_t j = exchanges[static_cast<std::size_t>(i)];
             if (bit(i) != bit(j)) {
                 flip(i);
                 flip(j);
             }
         }
-        std::size_t word = 0;
-        while (holds[word] == 0)
-            ++word;
-        std::int32_t position = static_cast<std::int32_t>(word * 64) + std::countr_zero(holds[word]);
-        // Which index ended at that position: undo the exchanges from the last one.
-        for (std::int32_t i = n - 1; i >= 0; --i) {
-            const std::int32_t j = exchanges[static_cast<std::size_t>(i)];
-            if (position == i)
-                position = j;
-            else if (position == j)
-                position = i;
-        }
-        chosen = position;
     }
-    CurrentIndex_ = chosen;
+    std::size_t word = 0;
+    while (holds[word] == 0)
+        ++word;
+    std::int32_t position = static_cast<std::int32_t>(word * 64) + std::countr_zero(holds[word]);
+    // Which index ended at that position: undo the exchanges from the last one.
+    for (std::int32_t i = n - 1; i >= 0; --i) {
+        const std::int32_t j = exchanges[static_cast<std::size_t>(i)];
+        if (position == i)
+            position = j;
+        else if (position == j)
+            position = i;
+    }
+    CurrentIndex_ = position;
     return true;
 }
 

@@ -10,8 +10,10 @@ namespace {
 
 // Enough for every realistic answer; a pathological one is cut off, never slow.
 constexpr std::size_t MaxVariants = 256;
-// The alignment table is bounded; beyond it the differing middle is marked as a whole.
+// The alignment tables are bounded, each and all of one marking together; beyond that the
+// differing middle is marked as a whole.
 constexpr std::size_t MaxAlignmentCells = std::size_t { 1 } << 22;
+constexpr std::size_t MaxMarkingCells = std::size_t { 1 } << 24;
 
 void AddVariant(std::vector<std::string>& variants, std::string text)
 {
@@ -104,7 +106,8 @@ struct TAlignment {
 };
 
 // Edit steps turning the significant characters of the response into those of the expected text.
-TAlignment Align(const std::vector<unsigned char>& r, const std::vector<unsigned char>& e)
+TAlignment Align(
+    const std::vector<unsigned char>& r, const std::vector<unsigned char>& e, std::size_t& budget)
 {
     TAlignment result;
     std::size_t head = 0;
@@ -118,11 +121,13 @@ TAlignment Align(const std::vector<unsigned char>& r, const std::vector<unsigned
     const std::size_t n = e.size() - head - tail;
     result.Steps.assign(head, TStep::Match);
     std::vector<TStep> middle;
-    if ((m + 1) * (n + 1) > MaxAlignmentCells) {
+    const std::size_t cells = (m + 1) * (n + 1);
+    if (cells > std::min(MaxAlignmentCells, budget)) {
         middle.assign(m, TStep::Surplus);
         middle.insert(middle.end(), n, TStep::Missing);
         result.Cost = static_cast<int>(m + n);
     } else {
+        budget -= cells;
         // Substitution costs 2 so that a wrong character reads as one surplus and one missing.
         const std::size_t w = n + 1;
         std::vector<int> cost((m + 1) * w);
@@ -216,18 +221,20 @@ std::vector<std::string> ExpectedVariants(
     return variants;
 }
 
-TMarkedAnswer MarkAnswer(std::string_view expected, std::string_view response, LangId language,
-    EvaluationFlags flags, const EvaluationDelimiters& delimiters)
+namespace {
+
+// One typed text against the variant that needs the fewest changes.
+TMarkedAnswer MarkOne(std::vector<std::string> variants, std::string_view response, const TLeniency& leniency)
 {
-    const TLeniency leniency(language, flags);
     const std::vector<TCharKey> typed = leniency.Keys(response);
     const std::vector<unsigned char> typedKeys = Significant(typed);
 
     TMarkedAnswer result;
     TAlignment best;
     bool first = true;
-    for (std::string& variant : ExpectedVariants(expected, flags, delimiters)) {
-        TAlignment alignment = Align(typedKeys, Significant(leniency.Keys(variant)));
+    std::size_t budget = MaxMarkingCells;
+    for (std::string& variant : variants) {
+        TAlignment alignment = Align(typedKeys, Significant(leniency.Keys(variant)), budget);
         if (first || alignment.Cost < best.Cost) {
             best = std::move(alignment);
             result.Closest = std::move(variant);
@@ -269,4 +276,53 @@ TMarkedAnswer MarkAnswer(std::string_view expected, std::string_view response, L
     }
     skipIgnored();
     return result;
+}
+
+void AppendText(std::vector<TAnswerMark>& marks, TMarkKind kind, std::string_view text)
+{
+    for (const char c : text)
+        Append(marks, kind, c);
+}
+
+} // namespace
+
+TMarkedAnswer MarkAnswer(std::string_view expected, std::string_view response, LangId language,
+    EvaluationFlags flags, const EvaluationDelimiters& delimiters)
+{
+    const TLeniency leniency(language, flags);
+    std::vector<std::string> variants = ExpectedVariants(expected, flags, delimiters);
+    const char set[] = { delimiters.Syn1, delimiters.Syn2 };
+    const std::string_view listDelimiters(set, 2);
+    if (!(flags & efAnyTranslation) || response.find_first_of(listDelimiters) == std::string_view::npos)
+        return MarkOne(std::move(variants), response, leniency);
+
+    // A list of translations: each part against its own closest variant; the delimiters and the
+    // spaces around the parts do not count, as the parts are trimmed before they are matched.
+    TMarkedAnswer result;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = response.find_first_of(listDelimiters, start);
+        const std::string_view part
+            = response.substr(start, end == std::string_view::npos ? end : end - start);
+        std::size_t lead = 0, trail = 0;
+        while (lead < part.size() && static_cast<unsigned char>(part[lead]) <= ' ')
+            ++lead;
+        while (trail < part.size() - lead && static_cast<unsigned char>(part[part.size() - 1 - trail]) <= ' ')
+            ++trail;
+        AppendText(result.Marks, TMarkKind::Same, part.substr(0, lead));
+        if (lead < part.size()) {
+            const TMarkedAnswer one
+                = MarkOne(variants, part.substr(lead, part.size() - lead - trail), leniency);
+            for (const TAnswerMark& mark : one.Marks)
+                AppendText(result.Marks, mark.Kind, mark.Text);
+            result.Changes += one.Changes;
+            result.Closest
+                += (result.Closest.empty() ? "" : std::string { delimiters.Syn1, ' ' }) + one.Closest;
+        }
+        AppendText(result.Marks, TMarkKind::Same, part.substr(part.size() - trail));
+        if (end == std::string_view::npos)
+            return result;
+        Append(result.Marks, TMarkKind::Same, response[end]);
+        start = end + 1;
+    }
 }

@@ -25,14 +25,15 @@ struct TAnswerMark {
 
 struct TMarkedAnswer {
     // The expected alternative (synonym, alternative word or bracket variant) the typed text is
-    // closest to.
+    // closest to; for a typed list of translations, the closest of each part, joined.
     std::string Closest;
     std::vector<TAnswerMark> Marks;
     // Characters marked in all (surplus and missing together); 0 means nothing to show.
     int Changes = 0;
 };
 
-// Marks the typed response against the variant of expected that needs the fewest changes.
+// Marks the typed response against the variant of expected that needs the fewest changes; a typed
+// list of translations (with AnyTranslation) part by part.
 // flags and delimiters are the answer side's, exactly as given to MatchAnswer.
 TMarkedAnswer MarkAnswer(std::string_view expected, std::string_view response, LangId language,
     EvaluationFlags flags, const EvaluationDelimiters& delimiters);

@@ -76,32 +76,40 @@ TTestEngine::TTestEngine(TVocabFile& document, const TOptions& options)
 {
 }
 
+void TTestEngine::DropQuestionIf(bool changed)
+{
+    if (changed) {
+        Asked_ = nullptr;
+        Answered_ = false;
+    }
+}
+
 void TTestEngine::SetTestMode(std::uint8_t mode)
 {
-    TestMode_ = mode == 0 ? 0 : 1;
+    const std::uint8_t wanted = mode == 0 ? 0 : 1;
+    DropQuestionIf(wanted != TestMode_);
+    TestMode_ = wanted;
+}
+
+void TTestEngine::SetMultipleChoice(bool on)
+{
+    DropQuestionIf(on != MultipleChoice_);
+    MultipleChoice_ = on;
 }
 
 TTestAction TTestEngine::DirectionCommand(std::uint8_t mode, bool testing)
 {
-    const std::uint8_t wanted = mode == 0 ? 0 : 1;
-    if (!testing) {
-        TestMode_ = wanted;
+    const bool same = TestMode_ == (mode == 0 ? 0 : 1);
+    SetTestMode(mode);
+    if (!testing)
         return TTestAction::Start;
-    }
-    if (TestMode_ == wanted)
-        return TTestAction::None;
-    TestMode_ = wanted;
-    return TTestAction::Refresh;
+    return same ? TTestAction::None : TTestAction::Refresh;
 }
 
 TTestAction TTestEngine::MultipleChoiceCommand(bool testing)
 {
-    if (!testing) {
-        MultipleChoice_ = true;
-        return TTestAction::Start;
-    }
-    MultipleChoice_ = !MultipleChoice_;
-    return TTestAction::Refresh;
+    SetMultipleChoice(!testing || !MultipleChoice_);
+    return testing ? TTestAction::Refresh : TTestAction::Start;
 }
 
 bool TTestEngine::NextQuestion(

@@ -149,9 +149,10 @@ public:
 
     // ---- State
     std::uint8_t TestMode() const { return TestMode_; } // 0 into the native language, 1 into the foreign
+    // A change of direction or mode drops the question on screen: it cannot be answered any more.
     void SetTestMode(std::uint8_t mode); // 0 or 1; anything else is taken as 1
     bool MultipleChoice() const { return MultipleChoice_; }
-    void SetMultipleChoice(bool on) { MultipleChoice_ = on; }
+    void SetMultipleChoice(bool on);
     bool Answered() const { return Answered_; }
     bool HintUsed() const { return HintUsed_; }
     bool TestNotes() const { return TestNotes_; }
@@ -220,6 +221,7 @@ public:
 
 private:
     TAnswerOutcome Submit();
+    void DropQuestionIf(bool changed);
     const TVocabItem& Current() const;
 
     TVocabFile& Document_;

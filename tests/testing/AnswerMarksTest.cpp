@@ -60,6 +60,8 @@ TEST(AnswerMarksTest, MarksAgainstTheClosestVariantAfterTheSidesLeniency)
         { "spacing alone keeps the hyphen", "ice-cream", "icecream", efSpacing, "ice-cream", "ice[-]cream",
             1 },
         { "closest synonym", "big; large", "lareg", efAnyTranslation, "large", "lar{e}g[e]", 2 },
+        { "each part of a list", "big; large, small", " lareg ,smal;", efAnyTranslation, "large; small",
+            " lar{e}g[e] ,smal[l];", 3 },
         { "closest alternative word", "the big/large house", "the larg house", efAlternatives,
             "the large house", "the larg[e] house", 1 },
         { "bracket variant", "to go (out)", "to goo", efBrackets, "to go", "to go{o}", 1 },
@@ -119,6 +121,11 @@ TEST(AnswerMarksTest, LongAnswersStayBounded)
     for (int i = 0; i < 12; ++i)
         groups += "a/b/c ";
     EXPECT_LE(ExpectedVariants(groups, efAlternatives, {}).size(), 256u);
+    // Long variants against a long response: each is still judged, within a bounded effort.
+    const std::string response2 = groups.substr(0, 30) + std::string(3000, 'q') + "a";
+    const TMarkedAnswer many
+        = MarkAnswer(groups + std::string(3000, 'x'), response2, English, efAlternatives, {});
+    EXPECT_EQ(Typed(many), response2);
 }
 
 } // namespace

@@ -285,6 +285,11 @@ TEST_F(TestEngineTest, AnswerOnlyOncePerQuestionAndInTheModeShown)
     Ask(0);
     Doc.SetCurrentIndex(1); // the current item moved away from the question
     EXPECT_EQ(ErrorOf(typed), "Invalid procedure call.");
+    Ask(0);
+    Engine.SetTestMode(1); // a question asked the other way round is dropped
+    EXPECT_EQ(ErrorOf(typed), "Invalid procedure call.");
+    Engine.SetTestMode(0);
+    EXPECT_EQ(ErrorOf(typed), "Invalid procedure call.");
     EXPECT_EQ(Doc.Attempts(), 1);
 }
 

@@ -74,11 +74,6 @@ private:
     TChoiceList* List_;
 };
 
-QColor FromTColour(TColour colour)
-{
-    return ToQColor(colour);
-}
-
 } // namespace
 
 // ---- Question ------------------------------------------------------------------------------
@@ -420,9 +415,9 @@ QColor TTestPanel::RoleColour(TTextColour colour) const
 {
     switch (colour) {
     case TTextColour::Right:
-        return FromTColour(Engine_->Settings().ColourRight);
+        return ToQColor(Engine_->Settings().ColourRight);
     case TTextColour::Wrong:
-        return FromTColour(Engine_->Settings().ColourWrong);
+        return ToQColor(Engine_->Settings().ColourWrong);
     case TTextColour::WindowText:
         break;
     }

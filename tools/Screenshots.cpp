@@ -9,12 +9,18 @@
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
 #include "ui/MainFrm.h"
+#include "ui/Sound.h"
+#include "ui/StatsDlg.h"
+#include "ui/TestPanel.h"
+#include "ui/VocabEdit.h"
 #include "ui/VocabGrid.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <cstdio>
 
 namespace {
@@ -30,6 +36,20 @@ void Save(QWidget* widget, const char* name)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
+}
+// Asks item index in the panel as it stands (direction, mode, options).
+void Ask(TMainForm& form, int index)
+{
+    Document().SetCurrentIndex(index);
+    form.TestPanel()->LayoutTestPanel();
+    form.TestPanel()->ShowQuestion();
+}
+
+void Type(TMainForm& form, const char* response, const char* notes = "")
+{
+    form.TestPanel()->edtResponse->setText(QString::fromUtf8(response));
+    if (*notes)
+        form.TestPanel()->edtTestNotes->setText(QString::fromUtf8(notes));
 }
 } // namespace
 
@@ -96,6 +116,92 @@ int main(int argc, char** argv)
     {
         TSelectFontDialog dialog(&form, DisplayFont);
         Save(&dialog, "08-font");
+    }
+
+    // Testing. Item 0 is "der Hund" (pl. Hunde): dog; hound. Item 13 "das Brot" has no notes.
+    form.SetSoundPlayer(nullptr);
+    document.ResetTestData();
+    Options.Delay = 3;
+    form.WindowState().TestMode = 0;
+    form.miTestStartTestingClick();
+    TTestPanel* panel = form.TestPanel();
+    Ask(form, 13);
+    Type(form, "bre");
+    Save(&form, "09-test-native");
+    Options.TestNotesPassive = true;
+    Ask(form, 0);
+    Type(form, "dog", "pl. Hun");
+    Save(&form, "10-test-native-notes");
+    Options.TestNotesPassive = false;
+    form.miTestActiveClick();
+    Ask(form, 13);
+    Type(form, "das Br");
+    Save(&form, "11-test-foreign");
+    Options.TestNotesActive = true;
+    Ask(form, 0);
+    Type(form, "der Hund", "pl.");
+    Save(&form, "12-test-foreign-notes");
+    Options.TestNotesActive = false;
+
+    form.miTestPassiveClick();
+    Ask(form, 1);
+    Type(form, "cat");
+    panel->EnterCommand();
+    Save(&form, "13-test-right");
+    Ask(form, 0);
+    Type(form, "hounds; dgo");
+    panel->EnterCommand();
+    Save(&form, "14-test-wrong");
+    panel->btnToggleAnswer->click();
+    Save(&form, "15-test-wrong-your-answer");
+
+    form.miTestMultipleChoiceClick();
+    Ask(form, 2);
+    Save(&form, "16-choice-before");
+    panel->lbChoice->setCurrentRow(panel->lbChoice->ItemAt(0) == &document.Items(2) ? 1 : 0);
+    panel->EnterCommand();
+    Save(&form, "17-choice-after-wrong");
+    form.miTestActiveClick();
+    Ask(form, 3);
+    Save(&form, "18-choice-foreign");
+    form.miTestMultipleChoiceClick();
+    form.miTestStartTestingClick();
+
+    // A large display font: everything grows with it, nothing overlaps.
+    const TFontSetting font = DisplayFont;
+    DisplayFont.Size = 16;
+    form.ApplyDisplayFont();
+    Options.TestNotesPassive = true;
+    form.miTestPassiveClick();
+    Ask(form, 0);
+    Type(form, "dog", "pl. Hunde");
+    Save(&form, "21-test-large-font");
+    form.miTestMultipleChoiceClick();
+    Ask(form, 0);
+    Save(&form, "22-choice-large-font");
+    form.miTestMultipleChoiceClick();
+    form.miTestStartTestingClick();
+    Options.TestNotesPassive = false;
+    DisplayFont = font;
+    form.ApplyDisplayFont();
+
+    // A narrow window after a wrong answer, the user's answer shown.
+    form.resize(440, 300);
+    form.miTestPassiveClick();
+    Ask(form, 11);
+    Type(form, "stret");
+    panel->EnterCommand();
+    panel->btnToggleAnswer->click();
+    Save(&form, "23-test-narrow");
+    form.miTestStartTestingClick();
+    form.resize(760, 520);
+
+    document.Items(4).PenaltyPoints = -1;
+    {
+        TStatisticsDialog dialog(&form, document);
+        Save(&dialog, "19-statistics-progress");
+        dialog.pcStatistics->setCurrentIndex(1);
+        Save(&dialog, "20-statistics-success-rate");
     }
     return 0;
 }

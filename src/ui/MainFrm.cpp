@@ -6,8 +6,11 @@
 #include "core/DisplayText.h"
 #include "core/GlobalDocument.h"
 #include "evaluation/Languages.h"
+#include "testing/TestEngine.h"
 #include "ui/Keyboard.h"
 #include "ui/QtText.h"
+#include "ui/Sound.h"
+#include "ui/TestPanel.h"
 #include "ui/VocabGrid.h"
 
 #include <QAction>
@@ -142,6 +145,20 @@ void TMainForm::CreateActions()
             "Moves the selected item down", "down", &TMainForm::miEditMoveDownClick },
         { &miEditShuffle, "miEditShuffle", "S&huffle", QKeySequence(), "Arranges items in a random order",
             "shuffle", &TMainForm::miEditShuffleClick },
+        { &miTestStartTesting, "miTestStartTesting", "Start &Testing", QKeySequence(Qt::CTRL | Qt::Key_T),
+            "Starts or stops vocabulary testing", "test", &TMainForm::miTestStartTestingClick },
+        { &miTestPassive, "miTestPassive", "Into &Native Language", QKeySequence(Qt::CTRL | Qt::Key_E),
+            "Asks for the translations of the foreign words", "passive", &TMainForm::miTestPassiveClick },
+        { &miTestActive, "miTestActive", "Into &Foreign Language", QKeySequence(Qt::CTRL | Qt::Key_L),
+            "Asks for the foreign words of the translations", "active", &TMainForm::miTestActiveClick },
+        { &miTestMultipleChoice, "miTestMultipleChoice", "&Multiple Choice",
+            QKeySequence(Qt::CTRL | Qt::Key_M), "Chooses each answer from a list", "choice",
+            &TMainForm::miTestMultipleChoiceClick },
+        { &miTestHint, "miTestHint", "&Hint", QKeySequence(Qt::CTRL | Qt::Key_H),
+            "Reveals the correct answer letter by letter", "hint", &TMainForm::miTestHintClick },
+        { &miTestStatistics, "miTestStatistics", "&Statistics...", QKeySequence(Qt::Key_F9),
+            "Shows how much has been learnt and resets the statistics", "statistics",
+            &TMainForm::miTestStatisticsClick },
         { &miViewToolBar, "miViewToolBar", "&Tool Bar", QKeySequence(), "Shows or hides the Tool Bar",
             nullptr, &TMainForm::miViewToolBarClick },
         { &miViewStatusBar, "miViewStatusBar", "&Status Bar", QKeySequence(), "Shows or hides the Status Bar",
@@ -164,6 +181,8 @@ void TMainForm::CreateActions()
             [this, slot = entry.slot] { RunCommand([this, slot] { (this->*slot)(); }); });
         *entry.action = action;
     }
+    for (QAction* action : { miTestStartTesting, miTestPassive, miTestActive, miTestMultipleChoice })
+        action->setCheckable(true);
     miViewToolBar->setCheckable(true);
     miViewStatusBar->setCheckable(true);
     for (std::size_t i = 0; i < miFileRecent.size(); ++i) {
@@ -207,6 +226,19 @@ void TMainForm::CreateMenus()
     edit->addSeparator();
     edit->addAction(miEditShuffle);
 
+    QMenu* test = menuBar()->addMenu(QStringLiteral("&Test"));
+    test->setObjectName(QStringLiteral("miTest"));
+    test->setStatusTip(QStringLiteral("Commands for testing vocabulary"));
+    test->addAction(miTestStartTesting);
+    test->addSeparator();
+    test->addAction(miTestPassive);
+    test->addAction(miTestActive);
+    test->addSeparator();
+    test->addAction(miTestMultipleChoice);
+    test->addSeparator();
+    test->addAction(miTestHint);
+    test->addAction(miTestStatistics);
+
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("miView"));
     view->setStatusTip(QStringLiteral("Display settings and program options"));
@@ -232,6 +264,20 @@ void TMainForm::CreateToolBar()
     tbrToolBar->addAction(miEditAdd);
     tbrToolBar->addAction(miEditEdit);
     tbrToolBar->addAction(miEditDelete);
+    const auto addButton = [this](QAction* action, const char* name) {
+        tbrToolBar->addAction(action);
+        tbrToolBar->widgetForAction(action)->setObjectName(Q(name));
+    };
+    tbrToolBar->addSeparator();
+    addButton(miTestStartTesting, "tbStartTesting");
+    tbrToolBar->addSeparator();
+    addButton(miTestPassive, "tbPassive");
+    addButton(miTestActive, "tbActive");
+    tbrToolBar->addSeparator();
+    addButton(miTestMultipleChoice, "tbMultipleChoice");
+    tbrToolBar->addSeparator();
+    addButton(miTestHint, "tbHint");
+    addButton(miTestStatistics, "tbStatistics");
 }
 
 void TMainForm::CreateStatusBar()
@@ -261,9 +307,8 @@ void TMainForm::CreateViews()
     pbWorkSpace->setObjectName(QStringLiteral("pbWorkSpace"));
     dgVocab = new TVocabGrid(Views_);
     dgVocab->setObjectName(QStringLiteral("dgVocab"));
-    // The test panel arrives with testing; until then it is an empty page.
-    pnlTest = new QWidget(Views_);
-    pnlTest->setObjectName(QStringLiteral("pnlTest"));
+    pnlTest = new TTestPanel(Views_);
+    CreateTestPanel();
     Views_->addWidget(pbWorkSpace);
     Views_->addWidget(dgVocab);
     Views_->addWidget(pnlTest);
@@ -282,6 +327,12 @@ void TMainForm::CreateViews()
 void TMainForm::SetWindowMode(TWindowMode mode)
 {
     ClearCutMark();
+    if (mode != wmTesting) {
+        // Outside a test the engine holds nothing worth keeping; a new one follows the document.
+        pnlTest->SetEngine(nullptr);
+        pnlTest->timAnswer->stop();
+        Engine_.reset();
+    }
     switch (mode) {
     case wmEditing:
         Views_->setCurrentWidget(dgVocab);
@@ -289,7 +340,11 @@ void TMainForm::SetWindowMode(TWindowMode mode)
         dgVocab->setFocus();
         break;
     case wmTesting:
+        pnlTest->SetEngine(&TestEngine());
         Views_->setCurrentWidget(pnlTest);
+        WindowMode_ = mode;
+        pnlTest->LayoutTestPanel();
+        pnlTest->ShowQuestion();
         break;
     case wmNone:
         Views_->setCurrentWidget(pbWorkSpace);
@@ -308,6 +363,9 @@ void TMainForm::RefreshGrid()
 void TMainForm::ApplyDisplayFont()
 {
     dgVocab->ApplyDisplayFont();
+    pnlTest->ApplyDisplayFont(dgVocab->Fonts());
+    if (WindowMode_ == wmTesting)
+        pnlTest->LayoutTestPanel();
 }
 
 void TMainForm::ClearCutMark()
@@ -333,6 +391,8 @@ void TMainForm::ScheduleUpdate()
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (TestKeyFilter(watched, event))
+        return true;
     // The command state follows whatever the user does; coalesced into one update when idle.
     switch (event->type()) {
     case QEvent::KeyPress:
@@ -390,6 +450,8 @@ void TMainForm::UpdateCommandState()
     miEditDelete->setEnabled(hasCurrent);
     miEditMoveUp->setEnabled(hasCurrent && current > 0);
     miEditMoveDown->setEnabled(hasCurrent && current < document.Count() - 1);
+
+    UpdateTestCommands();
 
     miViewToolBar->setChecked(tbrToolBar->isVisible() || (!isVisible() && WindowState_.ShowToolBar));
     miViewStatusBar->setChecked(statusBar()->isVisible() || (!isVisible() && WindowState_.ShowStatusBar));

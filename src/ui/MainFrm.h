@@ -22,7 +22,11 @@ class QStackedWidget;
 class QTimer;
 class QToolBar;
 class TVocabGrid;
+class TTestPanel;
+class TTestEngine;
 class ISettingsStore;
+class ISoundPlayer;
+enum class TTestAction : std::uint8_t;
 
 enum TWindowMode : std::uint8_t { wmNone = 0, wmEditing = 1, wmTesting = 2 };
 
@@ -52,6 +56,14 @@ public:
     TRecentFileList& RecentFiles() { return RecentFiles_; }
     TWindowState& WindowState() { return WindowState_; }
     TVocabGrid* Grid() const { return dgVocab; }
+    TTestPanel* TestPanel() const { return pnlTest; }
+    // The engine of the test state; it follows the global document when another one is opened.
+    TTestEngine& TestEngine();
+    // Replaces the answer sounds' player (tests hear nothing).
+    void SetSoundPlayer(std::unique_ptr<ISoundPlayer> player);
+    // The test flow of the commands, for the command line and the tests.
+    bool NextQuestion();
+    void RefreshQuestion();
     QLabel* StatusPanel(int index) const { return StatusPanels_[static_cast<std::size_t>(index)]; }
 
     // Menu items (their tool-bar twins share the same actions).
@@ -71,6 +83,12 @@ public:
     QAction* miEditMoveUp = nullptr;
     QAction* miEditMoveDown = nullptr;
     QAction* miEditShuffle = nullptr;
+    QAction* miTestStartTesting = nullptr;
+    QAction* miTestPassive = nullptr;
+    QAction* miTestActive = nullptr;
+    QAction* miTestMultipleChoice = nullptr;
+    QAction* miTestHint = nullptr;
+    QAction* miTestStatistics = nullptr;
     QAction* miViewToolBar = nullptr;
     QAction* miViewStatusBar = nullptr;
     QAction* miViewFont = nullptr;
@@ -92,6 +110,12 @@ public slots:
     void miEditMoveUpClick();
     void miEditMoveDownClick();
     void miEditShuffleClick();
+    void miTestStartTestingClick();
+    void miTestPassiveClick();
+    void miTestActiveClick();
+    void miTestMultipleChoiceClick();
+    void miTestHintClick();
+    void miTestStatisticsClick();
     void miViewToolBarClick();
     void miViewStatusBarClick();
     void miViewFontClick();
@@ -118,6 +142,13 @@ private:
     void ClearCutMark();
     void AdoptLanguages(std::uint16_t foreign, std::uint16_t native);
     void SaveDocument(const std::string& fileName);
+    void CreateTestPanel();
+    void UpdateTestCommands();
+    void RunTestAction(TTestAction action);
+    void ContinueTest();
+    void EditFromQuestion();
+    // Esc, Ctrl+Tab and the test shortcuts inside the answer fields; true when the key was used.
+    bool TestKeyFilter(QObject* watched, QEvent* event);
 
     std::unique_ptr<ISettingsStore> Store_;
     TWindowMode WindowMode_ = wmNone;
@@ -127,7 +158,9 @@ private:
     QStackedWidget* Views_ = nullptr;
     QWidget* pbWorkSpace = nullptr;
     TVocabGrid* dgVocab = nullptr;
-    QWidget* pnlTest = nullptr;
+    TTestPanel* pnlTest = nullptr;
+    std::unique_ptr<TTestEngine> Engine_;
+    std::unique_ptr<ISoundPlayer> Sound_;
     std::array<QLabel*, 6> StatusPanels_ {};
     QTimer* IdleTimer_ = nullptr;
     bool Closing_ = false;

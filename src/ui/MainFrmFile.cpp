@@ -135,7 +135,11 @@ std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
         case saPrint:
             throw std::runtime_error("Printing is not available in this version of Velmoria.");
         case saTest:
-            // Testing arrives with the test panel; until then the list is shown for editing.
+            show();
+            // Straight into the test without the end-of-test message: a list with nothing left
+            // to ask is simply shown.
+            SetWindowMode(Document().SelectNextTestItem() ? wmTesting : wmEditing);
+            return std::nullopt;
         case saShow:
             break;
         }

@@ -1,0 +1,213 @@
+// The main window's Test commands and the flow between questions; the panel presents a
+// question and the engine decides.
+
+#include "ui/MainFrm.h"
+
+#include "app/DialogRunner.h"
+#include "app/MessageBox.h"
+#include "core/GlobalDocument.h"
+#include "testing/TestEngine.h"
+#include "ui/Sound.h"
+#include "ui/StatsDlg.h"
+#include "ui/TestPanel.h"
+#include "ui/VocabGrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+
+void TMainForm::CreateTestPanel()
+{
+    Sound_ = MakeSoundPlayer();
+    pnlTest->SetSoundPlayer(Sound_.get());
+    connect(pnlTest, &TTestPanel::AnswerRecorded, this, &TMainForm::ScheduleUpdate);
+    connect(
+        pnlTest, &TTestPanel::ContinueRequested, this, [this] { RunCommand([this] { ContinueTest(); }); });
+    connect(pnlTest, &TTestPanel::EditItemRequested, this,
+        [this] { RunCommand([this] { EditFromQuestion(); }); });
+}
+
+void TMainForm::SetSoundPlayer(std::unique_ptr<ISoundPlayer> player)
+{
+    Sound_ = std::move(player);
+    pnlTest->SetSoundPlayer(Sound_.get());
+}
+
+TTestEngine& TMainForm::TestEngine()
+{
+    // A new document (Open, New) gets a new engine; the direction and mode live on in the
+    // window's state, which is what the settings store keeps.
+    if (!Engine_ || &Engine_->Document() != &Document()) {
+        pnlTest->SetEngine(nullptr);
+        Engine_ = std::make_unique<TTestEngine>(Document(), Options);
+        Engine_->SetTestMode(static_cast<std::uint8_t>(WindowState_.TestMode));
+        Engine_->SetMultipleChoice(WindowState_.MultipleChoice);
+    }
+    return *Engine_;
+}
+
+bool TMainForm::NextQuestion()
+{
+    return TestEngine().NextQuestion(WindowMode_ == wmTesting, [this](const std::string& message) {
+        ShowMessageBox(QString::fromStdString(message), QString(), QMessageBox::Ok, QMessageBox::Information);
+        miTestStatisticsClick();
+    });
+}
+
+void TMainForm::RefreshQuestion()
+{
+    if (!NextQuestion()) {
+        SetWindowMode(wmEditing);
+        return;
+    }
+    pnlTest->LayoutTestPanel();
+    pnlTest->ShowQuestion();
+}
+
+void TMainForm::ContinueTest()
+{
+    if (WindowMode_ != wmTesting)
+        return;
+    if (NextQuestion())
+        pnlTest->ShowQuestion();
+    else
+        SetWindowMode(wmEditing);
+}
+
+void TMainForm::RunTestAction(TTestAction action)
+{
+    WindowState_.TestMode = TestEngine().TestMode();
+    WindowState_.MultipleChoice = TestEngine().MultipleChoice();
+    switch (action) {
+    case TTestAction::Start:
+        miTestStartTestingClick();
+        break;
+    case TTestAction::Refresh:
+        RefreshQuestion();
+        break;
+    case TTestAction::None:
+        break;
+    }
+}
+
+void TMainForm::miTestStartTestingClick()
+{
+    if (WindowMode_ == wmTesting) {
+        SetWindowMode(wmEditing);
+        return;
+    }
+    if (WindowMode_ == wmNone || Document().Count() == 0)
+        return;
+    if (NextQuestion())
+        SetWindowMode(wmTesting);
+}
+
+void TMainForm::miTestPassiveClick()
+{
+    if (WindowMode_ != wmNone && Document().Count() > 0)
+        RunTestAction(TestEngine().DirectionCommand(0, WindowMode_ == wmTesting));
+}
+
+void TMainForm::miTestActiveClick()
+{
+    if (WindowMode_ != wmNone && Document().Count() > 0)
+        RunTestAction(TestEngine().DirectionCommand(1, WindowMode_ == wmTesting));
+}
+
+void TMainForm::miTestMultipleChoiceClick()
+{
+    if (WindowMode_ != wmNone && Document().Count() > 0)
+        RunTestAction(TestEngine().MultipleChoiceCommand(WindowMode_ == wmTesting));
+}
+
+void TMainForm::miTestHintClick()
+{
+    if (WindowMode_ == wmTesting)
+        pnlTest->HintCommand();
+}
+
+void TMainForm::miTestStatisticsClick()
+{
+    if (WindowMode_ == wmNone)
+        return;
+    ClearCutMark();
+    TStatisticsDialog dialog(this, Document());
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return;
+    Document().ResetTestData();
+    // No row may keep the learnt colour.
+    if (WindowMode_ == wmEditing)
+        RefreshGrid();
+    ScheduleUpdate();
+}
+
+void TMainForm::EditFromQuestion()
+{
+    if (WindowMode_ != wmTesting)
+        return;
+    SetWindowMode(wmEditing);
+    miEditEditClick();
+}
+
+void TMainForm::UpdateTestCommands()
+{
+    const bool testing = WindowMode_ == wmTesting;
+    const bool canTest = WindowMode_ != wmNone && Document().Count() > 0;
+    // Without an engine the direction and mode are the window's stored ones.
+    const TTestEngine* engine = testing ? &TestEngine() : nullptr;
+    const int testMode = engine ? engine->TestMode() : WindowState_.TestMode;
+    const bool multipleChoice = engine ? engine->MultipleChoice() : WindowState_.MultipleChoice;
+
+    miTestStartTesting->setEnabled(canTest);
+    miTestStartTesting->setChecked(testing);
+    const QString caption = testing ? QStringLiteral("Stop &Testing") : QStringLiteral("Start &Testing");
+    if (miTestStartTesting->text() != caption)
+        miTestStartTesting->setText(caption);
+    const QString tip = ToolBarHint(caption,
+        miTestStartTesting->shortcut().toString(QKeySequence::NativeText), miTestStartTesting->statusTip())
+                            .section(QLatin1Char('|'), 0, 0);
+    if (miTestStartTesting->toolTip() != tip)
+        miTestStartTesting->setToolTip(tip);
+    for (QAction* action : { miTestPassive, miTestActive, miTestMultipleChoice })
+        action->setEnabled(canTest);
+    miTestPassive->setChecked(testing && testMode == 0);
+    miTestActive->setChecked(testing && testMode == 1);
+    miTestMultipleChoice->setChecked(testing && multipleChoice);
+    miTestHint->setEnabled(
+        engine && engine->HintEnabled(testing, pnlTest->FocusedField(), pnlTest->FocusedFieldReadOnly()));
+    miTestStatistics->setEnabled(WindowMode_ != wmNone);
+}
+
+bool TMainForm::TestKeyFilter(QObject* watched, QEvent* event)
+{
+    if (WindowMode_ != wmTesting || !watched->isWidgetType()
+        || static_cast<QWidget*>(watched)->window() != this)
+        return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The answer fields would take Ctrl+E, Ctrl+H and the like as editing keys; while a test
+        // command is available its shortcut wins.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (QAction* action : { miTestStartTesting, miTestPassive, miTestActive, miTestMultipleChoice,
+                 miTestHint, miTestStatistics })
+            if (action->isEnabled() && action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (key->key() == Qt::Key_Escape) {
+        RunCommand([this] { SetWindowMode(wmEditing); });
+        return true;
+    }
+    // Only exactly Ctrl: Ctrl+Shift+Tab and Ctrl+Alt+Tab are left alone.
+    if (key->key() == Qt::Key_Tab && modifiers == Qt::ControlModifier) {
+        RunCommand([this] { RunTestAction(TestEngine().SwitchDirection()); });
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,123 @@
+#include "ui/StatsDlg.h"
+
+#include "testing/TestEngine.h"
+#include "ui/HelpRequest.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* MakeFigure(QWidget* page, const QString& text, int helpContext)
+{
+    auto* figure = new QLabel(text, page);
+    figure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    figure->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    // Room for the widest counter, so the columns of both pages line up.
+    figure->setMinimumWidth(figure->fontMetrics().horizontalAdvance(QStringLiteral("-2147483648")) + 12);
+    SetHelpContext(figure, helpContext);
+    return figure;
+}
+
+// One page: a label and its figure per row, and room for what follows (the progress bar).
+void AddRow(QGridLayout* grid, QWidget* page, const QString& caption, QLabel* figure, int helpContext)
+{
+    auto* label = new QLabel(caption, page);
+    SetHelpContext(label, helpContext);
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(figure, row, 1);
+}
+
+QString Number(std::int32_t value)
+{
+    return QString::number(value);
+}
+
+} // namespace
+
+TStatisticsDialog::TStatisticsDialog(QWidget* parent, const TVocabFile& document)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Statistics"));
+    const TStatistics figures = ReadStatistics(document);
+
+    pcStatistics = new QTabWidget(this);
+    tsProgress = new QWidget;
+    stLearnt = MakeFigure(tsProgress, Number(figures.Learnt), hcWordsLearnt);
+    stWords = MakeFigure(tsProgress, Number(figures.Words), hcWordsInFile);
+    stProgress = MakeFigure(tsProgress, QString::fromStdString(figures.Progress), hcProgress);
+    pbrProgress = new QProgressBar(tsProgress);
+    pbrProgress->setRange(0, figures.Words);
+    pbrProgress->setValue(figures.Learnt);
+    pbrProgress->setTextVisible(false);
+    SetHelpContext(pbrProgress, hcProgress);
+    auto* progress = new QGridLayout(tsProgress);
+    progress->setColumnStretch(0, 1);
+    progress->setVerticalSpacing(8);
+    AddRow(progress, tsProgress, QStringLiteral("Words learnt:"), stLearnt, hcWordsLearnt);
+    AddRow(progress, tsProgress, QStringLiteral("Words in file:"), stWords, hcWordsInFile);
+    AddRow(progress, tsProgress, QStringLiteral("Progress:"), stProgress, hcProgress);
+    progress->addWidget(pbrProgress, progress->rowCount(), 0, 1, 2);
+    progress->setRowStretch(progress->rowCount(), 1);
+
+    tsSuccessRate = new QWidget;
+    stSuccesses = MakeFigure(tsSuccessRate, Number(figures.Successes), hcAnsweredCorrectly);
+    stAttempts = MakeFigure(tsSuccessRate, Number(figures.Attempts), hcAttempted);
+    stSuccessRate = MakeFigure(tsSuccessRate, QString::fromStdString(figures.SuccessRate), hcSuccessRate);
+    auto* rate = new QGridLayout(tsSuccessRate);
+    rate->setColumnStretch(0, 1);
+    rate->setVerticalSpacing(8);
+    AddRow(rate, tsSuccessRate, QStringLiteral("Questions answered correctly:"), stSuccesses,
+        hcAnsweredCorrectly);
+    AddRow(rate, tsSuccessRate, QStringLiteral("Questions attempted:"), stAttempts, hcAttempted);
+    AddRow(rate, tsSuccessRate, QStringLiteral("Success rate:"), stSuccessRate, hcSuccessRate);
+    rate->setRowStretch(rate->rowCount(), 1);
+
+    pcStatistics->addTab(tsProgress, QStringLiteral("Progress"));
+    pcStatistics->addTab(tsSuccessRate, QStringLiteral("Success Rate"));
+
+    chbReset = new QCheckBox(QStringLiteral("&Reset statistics"), this);
+    chbReset->setEnabled(figures.ResetEnabled);
+    SetHelpContext(chbReset, hcReset);
+
+    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnHelp = new QPushButton(QStringLiteral("&Help"), this);
+    btnOK->setDefault(true);
+    SetHelpContext(btnOK, hcOK);
+    SetHelpContext(btnCancel, hcCancel);
+    SetHelpContext(btnHelp, hcHelp);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+    buttons->addWidget(btnHelp);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pcStatistics);
+    layout->addWidget(chbReset);
+    layout->addSpacing(4);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(btnOK, &QPushButton::clicked, this, &TStatisticsDialog::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnHelp, &QPushButton::clicked, this,
+        [this] { RequestHelp(StatisticsHelpContextBase + pcStatistics->currentIndex()); });
+    pcStatistics->setCurrentWidget(tsProgress);
+}
+
+void TStatisticsDialog::btnOKClick()
+{
+    if (chbReset->isEnabled() && chbReset->isChecked())
+        accept();
+    else
+        reject();
+}

@@ -1,0 +1,667 @@
+#include "ui/TestPanel.h"
+
+#include "core/Errors.h"
+#include "evaluation/TextUtils.h"
+#include "ui/QtText.h"
+#include "ui/ResultImage.h"
+#include "ui/Sound.h"
+#include "ui/VocabEdit.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr int Margin = 8;
+// The question panel's designed height; a larger font makes it taller.
+constexpr int QuestionHeight = 43;
+
+const TVocabItem* ItemOf(const QListWidgetItem* entry)
+{
+    return entry ? reinterpret_cast<const TVocabItem*>(entry->data(Qt::UserRole).value<quintptr>()) : nullptr;
+}
+
+// Draws an entry as the item's text, in the list's entry colour.
+class TChoiceDelegate : public QStyledItemDelegate {
+public:
+    explicit TChoiceDelegate(TChoiceList* list)
+        : QStyledItemDelegate(list)
+        , List_(list)
+    {
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const TVocabItem* item = List_->ItemAt(index.row());
+        const bool selected = (option.state & QStyle::State_Selected) && List_->isEnabled();
+        painter->save();
+        painter->fillRect(option.rect, option.palette.brush(selected ? QPalette::Highlight : QPalette::Base));
+        TTestEngine* engine = List_->Engine();
+        if (item && engine && List_->Fonts()) {
+            painter->setPen(
+                selected ? option.palette.color(QPalette::HighlightedText) : List_->EntryColour());
+            const int xHeight = QFontMetrics(List_->Fonts()->Regular).height();
+            QPoint pen(option.rect.left() + 4, (option.rect.top() + option.rect.bottom() + 1 - xHeight) / 2);
+            painter->setClipRect(option.rect);
+            PaintItemText(*painter, pen, engine->Document(), *item, true, false, false,
+                engine->TestMode() == 1, *List_->Fonts());
+        }
+        // The entry the keys move from must be visible without a mouse.
+        if ((option.state & QStyle::State_HasFocus) && List_->isEnabled()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(List_);
+            focus.rect = option.rect.adjusted(1, 1, -1, -1);
+            focus.backgroundColor = option.palette.color(selected ? QPalette::Highlight : QPalette::Base);
+            List_->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, List_);
+        }
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override
+    {
+        return QSize(option.rect.width(), List_->ItemHeight());
+    }
+
+private:
+    TChoiceList* List_;
+};
+
+} // namespace
+
+// ---- Question ------------------------------------------------------------------------------
+
+TQuestionBox::TQuestionBox(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pbQuestion"));
+    setEnabled(false);
+}
+
+void TQuestionBox::SetQuestion(const TVocabFile* document, const TQuestionView* view, const TItemFonts* fonts)
+{
+    Document_ = document;
+    View_ = view;
+    Fonts_ = fonts;
+    update();
+}
+
+void TQuestionBox::paintEvent(QPaintEvent*)
+{
+    if (!Document_ || !View_ || !View_->Item || !Fonts_)
+        return;
+    QPainter painter(this);
+    // Painted in the enabled text colour: the box is disabled only to pass clicks on.
+    painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
+    QPoint pen(Margin, (height() - QFontMetrics(Fonts_->Bold).height()) / 2);
+    PaintItemText(painter, pen, *Document_, *View_->Item, View_->QuestionShowsNotes, false, true,
+        View_->QuestionForeignSide, *Fonts_);
+}
+
+void TQuestionPanel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    emit DoubleClicked();
+    event->accept();
+}
+
+void TQuestionPanel::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawLine(0, height() - 1, width(), height() - 1);
+}
+
+// ---- Choice list ---------------------------------------------------------------------------
+
+TChoiceList::TChoiceList(QWidget* parent)
+    : QListWidget(parent)
+{
+    setObjectName(QStringLiteral("lbChoice"));
+    setItemDelegate(new TChoiceDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    EntryColour_ = palette().color(QPalette::Text);
+}
+
+const TVocabItem* TChoiceList::ItemAt(int row) const
+{
+    return ItemOf(item(row));
+}
+
+int TChoiceList::SelectedRow() const
+{
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? -1 : row(selected.front());
+}
+
+void TChoiceList::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    const bool letter = !text.isEmpty() && text.front().isPrint()
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (letter && Engine_ && Engine_->TypeAheadApplies()) {
+        const std::string typed
+            = FromQString(text.left(1), LanguageCodePage(Engine_->Document().ForeignLangID()));
+        TVocabItemArray entries;
+        for (int i = 0; i < count(); ++i)
+            entries.push_back(const_cast<TVocabItem*>(ItemAt(i)));
+        const std::int32_t target
+            = typed.empty() ? -1 : Engine_->ChoiceTypeAhead(entries, SelectedRow(), typed.front());
+        if (target >= 0)
+            setCurrentRow(target, QItemSelectionModel::ClearAndSelect);
+        // The letter is used up either way.
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void TChoiceList::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && SelectedRow() != -1)
+        emit EntryClicked();
+}
+
+void TChoiceList::focusInEvent(QFocusEvent* event)
+{
+    QListWidget::focusInEvent(event);
+    // Nothing is chosen until the user chooses: the first arrow key then selects the first entry.
+    if (SelectedRow() == -1)
+        selectionModel()->clearCurrentIndex();
+}
+
+void TChoicePanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    emit Released(event->position().toPoint());
+    QWidget::mouseReleaseEvent(event);
+}
+
+// ---- Panel ---------------------------------------------------------------------------------
+
+TTestPanel::TTestPanel(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pnlTest"));
+    // Holds the focus while Continue waits out the delay, so Return does nothing meanwhile.
+    setFocusPolicy(Qt::ClickFocus);
+
+    pnlQuestion = new TQuestionPanel(this);
+    pnlQuestion->setObjectName(QStringLiteral("pnlQuestion"));
+    pnlQuestion->setAutoFillBackground(true);
+    pnlQuestion->setBackgroundRole(QPalette::Base);
+    pnlQuestion->setFixedHeight(QuestionHeight);
+    pbQuestion = new TQuestionBox(pnlQuestion);
+    imgResult = new QLabel(pnlQuestion);
+    imgResult->setObjectName(QStringLiteral("imgResult"));
+    imgResult->setFixedSize(20, 20);
+    imgResult->hide();
+    auto* question = new QHBoxLayout(pnlQuestion);
+    question->setContentsMargins(0, 0, Margin + 4, 1);
+    question->addWidget(pbQuestion, 1);
+    question->addWidget(imgResult, 0, Qt::AlignVCenter);
+
+    pnlNotes = new QWidget(this);
+    pnlNotes->setObjectName(QStringLiteral("pnlNotes"));
+    lblTestCategory = new QLabel(QStringLiteral("Part of speech:"), pnlNotes);
+    lblTestCategory->setObjectName(QStringLiteral("lblTestCategory"));
+    edtTestCategory = new TVocabEdit(pnlNotes);
+    edtTestCategory->setObjectName(QStringLiteral("edtTestCategory"));
+    edtTestCategory->setReadOnly(true);
+    edtTestCategory->setFocusPolicy(Qt::ClickFocus);
+    edtTestCategory->SetTag(NativeLanguageTag);
+    lblTestNotes = new QLabel(QStringLiteral("Notes:"), pnlNotes);
+    lblTestNotes->setObjectName(QStringLiteral("lblTestNotes"));
+    edtTestNotes = new TVocabEdit(pnlNotes);
+    edtTestNotes->setObjectName(QStringLiteral("edtTestNotes"));
+    edtTestNotes->SetTag(NativeLanguageTag);
+    auto* notes = new QHBoxLayout(pnlNotes);
+    notes->setContentsMargins(0, 0, 0, 0);
+    notes->addWidget(lblTestCategory);
+    notes->addWidget(edtTestCategory, 1);
+    notes->addSpacing(Margin);
+    notes->addWidget(lblTestNotes);
+    notes->addWidget(edtTestNotes, 3);
+
+    pnlResponse = new QWidget(this);
+    pnlResponse->setObjectName(QStringLiteral("pnlResponse"));
+    lblResponse = new QLabel(pnlResponse);
+    lblResponse->setObjectName(QStringLiteral("lblResponse"));
+    edtResponse = new TVocabEdit(pnlResponse);
+    edtResponse->setObjectName(QStringLiteral("edtResponse"));
+    lblMarks = new QLabel(pnlResponse);
+    lblMarks->setObjectName(QStringLiteral("lblMarks"));
+    lblMarks->setTextFormat(Qt::RichText);
+    lblMarks->setWordWrap(true);
+    lblMarks->hide();
+    auto* response = new QGridLayout(pnlResponse);
+    response->setContentsMargins(0, 0, 0, 0);
+    response->setVerticalSpacing(4);
+    response->addWidget(lblResponse, 0, 0);
+    response->addWidget(edtResponse, 0, 1);
+    response->addWidget(lblMarks, 1, 1);
+    response->setColumnStretch(1, 1);
+
+    pnlChoice = new TChoicePanel(this);
+    pnlChoice->setObjectName(QStringLiteral("pnlChoice"));
+    lblChoice = new QLabel(pnlChoice);
+    lblChoice->setObjectName(QStringLiteral("lblChoice"));
+    lbChoice = new TChoiceList(pnlChoice);
+    auto* choice = new QHBoxLayout(pnlChoice);
+    choice->setContentsMargins(0, 0, 0, 0);
+    choice->addWidget(lblChoice, 0, Qt::AlignTop);
+    choice->addWidget(lbChoice, 1);
+
+    pnlButtons = new QWidget(this);
+    pnlButtons->setObjectName(QStringLiteral("pnlButtons"));
+    pnlTestStatus = new QLabel(pnlButtons);
+    pnlTestStatus->setObjectName(QStringLiteral("pnlTestStatus"));
+    pnlTestStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlTestStatus->setEnabled(false);
+    pnlTestStatus->setIndent(6);
+    // Disabled only so it takes no part in the dialogue; the verdict itself must read clearly.
+    QPalette statusPalette = pnlTestStatus->palette();
+    statusPalette.setColor(QPalette::Disabled, QPalette::WindowText,
+        statusPalette.color(QPalette::Active, QPalette::WindowText));
+    pnlTestStatus->setPalette(statusPalette);
+    QFont statusFont = pnlTestStatus->font();
+    statusFont.setBold(true);
+    pnlTestStatus->setFont(statusFont);
+    btnToggleAnswer = new QPushButton(QStringLiteral("Your &Answer"), pnlButtons);
+    btnToggleAnswer->setObjectName(QStringLiteral("btnToggleAnswer"));
+    btnEnter = new QPushButton(QStringLiteral("Enter"), pnlButtons);
+    btnEnter->setObjectName(QStringLiteral("btnEnter"));
+    btnEnter->setDefault(true);
+    // Both captions fit, so the button does not jump when it turns into Continue.
+    btnEnter->setMinimumWidth(std::max(btnEnter->sizeHint().width(),
+        btnEnter->fontMetrics().horizontalAdvance(QStringLiteral("Continue")) + 24));
+    btnToggleAnswer->setMinimumWidth(
+        btnToggleAnswer->fontMetrics().horizontalAdvance(QStringLiteral("Correct Answer")) + 24);
+    auto* buttons = new QHBoxLayout(pnlButtons);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->addWidget(pnlTestStatus, 1);
+    buttons->addSpacing(Margin);
+    buttons->addWidget(btnToggleAnswer);
+    buttons->addWidget(btnEnter);
+
+    Fields_ = new QWidget(this);
+    auto* fields = new QVBoxLayout(Fields_);
+    fields->setContentsMargins(0, 0, 0, 0);
+    fields->setSpacing(6);
+    pnlNotes->setParent(Fields_);
+    pnlResponse->setParent(Fields_);
+    fields->addWidget(pnlNotes);
+    fields->addWidget(pnlResponse);
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(Margin, 12, Margin, Margin);
+    body->setSpacing(0);
+    body->addWidget(Fields_);
+    body->addWidget(pnlChoice);
+    body->addSpacing(12);
+    body->addWidget(pnlButtons);
+    body->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(pnlQuestion);
+    layout->addLayout(body, 1);
+
+    timAnswer = new QTimer(this);
+    timAnswer->setObjectName(QStringLiteral("timAnswer"));
+    timAnswer->setSingleShot(true);
+
+    connect(btnEnter, &QPushButton::clicked, this, &TTestPanel::EnterCommand);
+    connect(btnToggleAnswer, &QPushButton::clicked, this, &TTestPanel::btnToggleAnswerClick);
+    connect(timAnswer, &QTimer::timeout, this, &TTestPanel::timAnswerTimer);
+    connect(lbChoice, &TChoiceList::EntryClicked, this, &TTestPanel::EnterCommand);
+    connect(pnlChoice, &TChoicePanel::Released, this, &TTestPanel::pnlChoiceReleased);
+    connect(pnlQuestion, &TQuestionPanel::DoubleClicked, this, &TTestPanel::EditItemRequested);
+
+    ApplyDisplayFont(TItemFonts { font(), font(), font() });
+}
+
+TTestPanel::~TTestPanel() = default;
+
+void TTestPanel::SetEngine(TTestEngine* engine)
+{
+    Engine_ = engine;
+    lbChoice->SetEngine(engine);
+}
+
+void TTestPanel::ApplyDisplayFont(const TItemFonts& fonts)
+{
+    Fonts_ = fonts;
+    const QFontMetrics bold(Fonts_.Bold);
+    const QFontMetrics regular(Fonts_.Regular);
+    pnlQuestion->setFixedHeight(std::max(QuestionHeight, bold.height() + 2 * 12));
+    pbQuestion->setFont(Fonts_.Bold);
+    edtTestCategory->setFont(Fonts_.Regular);
+    edtTestNotes->setFont(Fonts_.Italic);
+    edtResponse->setFont(Fonts_.Regular);
+    lbChoice->setFont(Fonts_.Regular);
+    lbChoice->SetFonts(&Fonts_);
+    lbChoice->SetItemHeight(regular.height() + 6);
+    lbChoice->doItemsLayout();
+    // The labels share one column, wide enough for the longest of them.
+    int labels = 0;
+    for (const char* caption : { "Part of speech:", "Word/phrase:", "Translations:" })
+        labels = std::max(labels, lblResponse->fontMetrics().horizontalAdvance(QString::fromUtf8(caption)));
+    for (QLabel* label : { lblTestCategory, lblResponse, lblChoice })
+        label->setFixedWidth(labels + Margin);
+    pbQuestion->update();
+}
+
+int TTestPanel::AnswerCodePage() const
+{
+    return Engine_ ? LanguageCodePage(Engine_->AnswerLanguage()) : 1252;
+}
+
+int TTestPanel::NativeCodePage() const
+{
+    return Engine_ ? LanguageCodePage(Engine_->Document().NativeLangID()) : 1252;
+}
+
+void TTestPanel::LayoutTestPanel()
+{
+    if (!Engine_)
+        return;
+    const TTestLayout layout = Engine_->Layout();
+    const QString label = QString::fromStdString(layout.AnswerLabel);
+    const int answerPage = LanguageCodePage(layout.AnswerLanguage);
+    Fields_->setVisible(!layout.MultipleChoice);
+    pnlChoice->setVisible(layout.MultipleChoice);
+    lblChoice->setText(label);
+    lblResponse->setText(label);
+    lbChoice->setProperty("Tag", layout.AnswerTag);
+    edtResponse->SetTag(layout.AnswerTag);
+    edtResponse->SetCodePage(answerPage);
+    edtTestCategory->SetCodePage(NativeCodePage());
+    edtTestNotes->SetCodePage(NativeCodePage());
+
+    // Exactly ChoiceRows rows, whatever the font.
+    lbChoice->setFixedHeight(lbChoice->ItemHeight() * layout.ChoiceRows + 2 * lbChoice->frameWidth());
+
+    auto* fields = static_cast<QVBoxLayout*>(Fields_->layout());
+    fields->removeWidget(pnlNotes);
+    fields->removeWidget(pnlResponse);
+    QWidget* first = layout.NotesFirst ? pnlNotes : pnlResponse;
+    QWidget* second = layout.NotesFirst ? pnlResponse : pnlNotes;
+    fields->addWidget(first);
+    fields->addWidget(second);
+    if (layout.MultipleChoice) {
+        setTabOrder(lbChoice, btnToggleAnswer);
+    } else if (layout.NotesFirst) {
+        setTabOrder(edtTestNotes, edtResponse);
+        setTabOrder(edtResponse, btnToggleAnswer);
+    } else {
+        setTabOrder(edtResponse, edtTestNotes);
+        setTabOrder(edtTestNotes, btnToggleAnswer);
+    }
+    setTabOrder(btnToggleAnswer, btnEnter);
+}
+
+QColor TTestPanel::RoleColour(TTextColour colour) const
+{
+    switch (colour) {
+    case TTextColour::Right:
+        return ToQColor(Engine_->Settings().ColourRight);
+    case TTextColour::Wrong:
+        return ToQColor(Engine_->Settings().ColourWrong);
+    case TTextColour::WindowText:
+        break;
+    }
+    return palette().color(QPalette::Active, QPalette::Text);
+}
+
+void TTestPanel::SetFieldColour(TVocabEdit* edit, TTextColour colour)
+{
+    QPalette palette = edit->palette();
+    const QColor text = RoleColour(colour);
+    palette.setColor(QPalette::Active, QPalette::Text, text);
+    palette.setColor(QPalette::Inactive, QPalette::Text, text);
+    edit->setPalette(palette);
+}
+
+void TTestPanel::FillChoices(const TVocabItemArray& choices)
+{
+    lbChoice->setUpdatesEnabled(false);
+    lbChoice->clear();
+    for (const TVocabItem* choice : choices) {
+        const std::string_view text = Engine_->ChoiceText(*choice);
+        auto* entry = new QListWidgetItem(ToQString(text, AnswerCodePage()));
+        entry->setData(Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(choice)));
+        lbChoice->addItem(entry);
+    }
+    lbChoice->setCurrentRow(-1);
+    lbChoice->clearSelection();
+    lbChoice->setUpdatesEnabled(true);
+}
+
+void TTestPanel::ShowQuestion()
+{
+    if (!Engine_)
+        return;
+    View_ = Engine_->ShowQuestion();
+    pbQuestion->SetQuestion(&Engine_->Document(), &View_, &Fonts_);
+    imgResult->hide();
+    pnlTestStatus->clear();
+    SetMarks({});
+
+    if (Engine_->MultipleChoice()) {
+        lbChoice->setEnabled(true);
+        lbChoice->SetEntryColour(RoleColour(TTextColour::WindowText));
+        FillChoices(View_.Choices);
+        lbChoice->setFocus();
+    } else {
+        SetFieldColour(edtResponse, TTextColour::WindowText);
+        edtResponse->setReadOnly(false);
+        edtResponse->SetBytes({});
+        edtTestCategory->SetBytes(View_.Category);
+        edtTestCategory->setCursorPosition(0);
+        SetFieldColour(edtTestNotes, TTextColour::WindowText);
+        edtTestNotes->setFocusPolicy(View_.TestNotes ? Qt::StrongFocus : Qt::ClickFocus);
+        edtTestNotes->setReadOnly(View_.NotesReadOnly);
+        // Notes shown as information take the panel's colour, like the part of speech.
+        QPalette notesPalette = edtTestNotes->palette();
+        notesPalette.setColor(
+            QPalette::Base, palette().color(View_.NotesReadOnly ? QPalette::Window : QPalette::Base));
+        edtTestNotes->setPalette(notesPalette);
+        QPalette categoryPalette = edtTestCategory->palette();
+        categoryPalette.setColor(QPalette::Base, palette().color(QPalette::Window));
+        edtTestCategory->setPalette(categoryPalette);
+        edtTestNotes->SetBytes(View_.NotesText);
+        edtTestNotes->setCursorPosition(0);
+        (View_.Focus == TTestField::Notes ? edtTestNotes : edtResponse)->setFocus();
+    }
+    timAnswer->stop();
+    btnEnter->setEnabled(true);
+    btnEnter->setText(QStringLiteral("Enter"));
+    btnToggleAnswer->setEnabled(false);
+    btnToggleAnswer->setText(QStringLiteral("Your &Answer"));
+}
+
+void TTestPanel::EnterCommand()
+{
+    if (!Engine_ || !btnEnter->isEnabled())
+        return;
+    if (Engine_->Answered()) {
+        emit ContinueRequested();
+        return;
+    }
+    const TAnswerOutcome outcome = Engine_->MultipleChoice()
+        ? Engine_->SubmitChoice(lbChoice->ItemAt(lbChoice->SelectedRow()))
+        : Engine_->SubmitTyped(edtResponse->Bytes(), edtTestNotes->Bytes());
+    if (Sound_)
+        Sound_->Play(outcome.Right ? SoundFileRight : SoundFileWrong);
+    emit AnswerRecorded();
+    if (outcome.ContinueAtOnce)
+        emit ContinueRequested();
+    else
+        ShowResult(outcome);
+}
+
+void TTestPanel::ShowResult(const TAnswerOutcome& outcome)
+{
+    const TAnswerView view = Engine_->AnswerView();
+    imgResult->setPixmap(QPixmap::fromImage(ResultImage(
+        view.Tick, view.Tick ? Engine_->Settings().ColourRight : Engine_->Settings().ColourWrong)));
+    imgResult->show();
+    if (Engine_->MultipleChoice()) {
+        lbChoice->setEnabled(false);
+    } else {
+        edtResponse->setReadOnly(true);
+        if (view.Notes)
+            edtTestNotes->setReadOnly(true);
+    }
+    ShowAnswer();
+    pnlTestStatus->setText(QString::fromStdString(view.Verdict));
+    btnToggleAnswer->setEnabled(view.ToggleEnabled);
+    btnEnter->setText(QString::fromStdString(view.EnterCaption));
+    btnEnter->setFocus();
+    if (outcome.DelayMs > 0) {
+        // Disabling the focused button would hand the focus to the toggle; the panel keeps it.
+        setFocus();
+        btnEnter->setEnabled(false);
+        timAnswer->start(outcome.DelayMs);
+    }
+}
+
+void TTestPanel::ShowAnswer()
+{
+    const TAnswerView view = Engine_->AnswerView();
+    btnToggleAnswer->setText(QString::fromStdString(view.ToggleCaption));
+    if (Engine_->MultipleChoice()) {
+        lbChoice->clear();
+        lbChoice->SetEntryColour(RoleColour(view.ChoiceColour));
+        if (view.ChoiceEntry)
+            FillChoices({ const_cast<TVocabItem*>(view.ChoiceEntry) });
+        return;
+    }
+    SetFieldColour(edtResponse, view.Response.Colour);
+    edtResponse->SetBytes(view.Response.Text);
+    edtResponse->setCursorPosition(0);
+    if (view.Notes) {
+        SetFieldColour(edtTestNotes, view.Notes->Colour);
+        edtTestNotes->SetBytes(view.Notes->Text);
+        edtTestNotes->setCursorPosition(0);
+    }
+    SetMarks(view.ResponseMarks);
+}
+
+void TTestPanel::SetMarks(const std::vector<TAnswerMark>& marks)
+{
+    if (marks.empty()) {
+        lblMarks->clear();
+        lblMarks->hide();
+        return;
+    }
+    const int codePage = AnswerCodePage();
+    const QString wrong = RoleColour(TTextColour::Wrong).name();
+    QString html = QStringLiteral("<span style=\"white-space:pre\">");
+    for (const TAnswerMark& mark : marks) {
+        const QString text = ToQString(mark.Text, codePage).toHtmlEscaped();
+        switch (mark.Kind) {
+        case TMarkKind::Same:
+            html += text;
+            break;
+        case TMarkKind::Surplus:
+            html += QStringLiteral("<s style=\"color:%1;background:#ffe4e1\">%2</s>").arg(wrong, text);
+            break;
+        case TMarkKind::Missing:
+            html += QStringLiteral("<u style=\"color:#1b7a1b;background:#d4f0d4;font-weight:bold\">%1</u>")
+                        .arg(text);
+            break;
+        }
+    }
+    html += QStringLiteral("</span>&nbsp;&nbsp;<span style=\"color:gray\">(struck out: not expected; "
+                           "underlined: missing)</span>");
+    lblMarks->setFont(edtResponse->font());
+    lblMarks->setText(html);
+    lblMarks->show();
+}
+
+void TTestPanel::btnToggleAnswerClick()
+{
+    if (!Engine_ || !Engine_->Answered() || !btnToggleAnswer->isEnabled())
+        return;
+    Engine_->ToggleAnswer();
+    ShowAnswer();
+}
+
+void TTestPanel::timAnswerTimer()
+{
+    timAnswer->stop();
+    btnEnter->setEnabled(true);
+    if (QApplication::focusWidget() == this)
+        btnEnter->setFocus();
+}
+
+void TTestPanel::pnlChoiceReleased(QPoint pos)
+{
+    if (Engine_ && Engine_->Answered() && btnEnter->isEnabled() && lbChoice->geometry().contains(pos))
+        EnterCommand();
+}
+
+TTestField TTestPanel::FocusedField() const
+{
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus == edtResponse)
+        return TTestField::Response;
+    if (focus == edtTestNotes)
+        return TTestField::Notes;
+    if (focus == lbChoice)
+        return TTestField::Choice;
+    if (focus == btnEnter)
+        return TTestField::Enter;
+    return TTestField::None;
+}
+
+bool TTestPanel::FocusedFieldReadOnly() const
+{
+    const auto* edit = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
+    return !edit || edit->isReadOnly();
+}
+
+void TTestPanel::HintCommand()
+{
+    if (!Engine_)
+        return;
+    const TTestField field = FocusedField();
+    TVocabEdit* edit = field == TTestField::Response ? edtResponse
+        : field == TTestField::Notes                 ? edtTestNotes
+                                                     : nullptr;
+    // A read-only field (the question is answered, or the notes are not asked) takes no hint.
+    if (edit && edit->isReadOnly())
+        return;
+    // The engine raises "Command unavailable." for any other field.
+    const std::string text = Engine_->Hint(field, edit ? edit->Bytes() : std::string());
+    if (!edit)
+        return;
+    edit->SetBytes(text);
+    edit->deselect();
+    edit->setCursorPosition(static_cast<int>(edit->text().size()));
+}
+
+void TTestPanel::keyPressEvent(QKeyEvent* event)
+{
+    // btnEnter is the default button: Return presses it wherever the focus is in the panel.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        if (btnEnter->isEnabled())
+            btnEnter->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,637 @@
+// Tests driven through the real main window offscreen: keys, clicks, the delay timer, the
+// end of a test and the statistics. The engine's own rules are tested with the engine.
+
+#include "ui/TestPanel.h"
+
+#include "app/DialogRunner.h"
+#include "app/MessageBox.h"
+#include "core/DocumentBuilders.h"
+#include "core/GlobalDocument.h"
+#include "settings/MemoryStore.h"
+#include "support/TempDir.h"
+#include "ui/EditDlg.h"
+#include "ui/HelpRequest.h"
+#include "ui/MainFrm.h"
+#include "ui/ResultImage.h"
+#include "ui/Sound.h"
+#include "ui/StatsDlg.h"
+#include "ui/VocabEdit.h"
+#include "ui/VocabGrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TFakeSound : public ISoundPlayer {
+public:
+    explicit TFakeSound(std::vector<std::string>& played)
+        : Played_(played)
+    {
+    }
+    void Play(const std::string& fileName) override { Played_.push_back(fileName); }
+
+private:
+    std::vector<std::string>& Played_;
+};
+
+// Claims every key combination for the field, as a line edit does for its editing keys.
+class TGreedyField : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride)
+            event->accept();
+        return false;
+    }
+};
+
+// dog, cat, house: one item with notes.
+const std::vector<TEntry> Animals = {
+    { "der Hund", 4, "pl. Hunde", "dog" },
+    { "die Katze", 4, "", "cat" },
+    { "das Haus", 4, "", "house" },
+};
+
+class TestPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        MessageBoxHook::Clear();
+        ResetSettings();
+        ReplaceDocument(std::make_unique<TVocabFile>());
+        Form = std::make_unique<TMainForm>(std::make_unique<TMemorySettingsStore>());
+        SoundFileRight = "right.wav";
+        SoundFileWrong = "wrong.wav";
+        Form->SetSoundPlayer(std::make_unique<TFakeSound>(Played));
+        Panel = Form->TestPanel();
+        Form->show();
+        QApplication::setActiveWindow(Form.get());
+    }
+    void TearDown() override
+    {
+        DialogHook::Set(nullptr);
+        Form.reset();
+        MessageBoxHook::Clear();
+    }
+    void OpenAnimals(const std::vector<TEntry>& entries = Animals)
+    {
+        Fill(Document(), German, English, entries);
+        Form->SetWindowMode(wmEditing);
+        Idle();
+    }
+    void Idle() { Form->UpdateCommandState(); }
+    static QWidget* Focus() { return QApplication::focusWidget(); }
+    // A key as the user presses it: to the focused control, with the idle update after it.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        Idle();
+        QTest::keyClick(Focus() ? Focus() : Form.get(), key, modifiers);
+        Idle();
+    }
+    void Type(const char* text)
+    {
+        QTest::keyClicks(Focus(), QString::fromUtf8(text));
+        Idle();
+    }
+    // The expected answer of the question on screen.
+    std::string Expected() const
+    {
+        const TVocabItem& item = Document().CurrentItem();
+        return std::string(
+            Form->TestEngine().TestMode() == 1 ? item.FieldValue(fiForeign) : item.FieldValue(fiNative));
+    }
+    void AnswerRight()
+    {
+        Type(Expected().c_str());
+        if (Form->TestEngine().TestNotes()) {
+            Panel->edtTestNotes->setFocus();
+            Type(std::string(Document().CurrentItem().FieldValue(fiNotes)).c_str());
+        }
+        Key(Qt::Key_Return);
+    }
+    QString Status() const { return Panel->pnlTestStatus->text(); }
+    QString StatusPanel(int i) const { return Form->StatusPanel(i)->text(); }
+    // The next statistics dialog: reset ticks the box and presses OK, otherwise Cancel.
+    void OnStatistics(bool reset)
+    {
+        StatisticsShown = 0;
+        DialogHook::Set([this, reset](QDialog& dialog) {
+            auto* statistics = dynamic_cast<TStatisticsDialog*>(&dialog);
+            if (!statistics)
+                return int(QDialog::Rejected);
+            ++StatisticsShown;
+            statistics->chbReset->setChecked(reset);
+            statistics->btnOK->click();
+            return dialog.result();
+        });
+    }
+    void ClickEntry(int row)
+    {
+        const QRect rect = Panel->lbChoice->visualItemRect(Panel->lbChoice->item(row));
+        QTest::mouseClick(Panel->lbChoice->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+        Idle();
+    }
+    int RowOf(const TVocabItem& item) const
+    {
+        for (int i = 0; i < Panel->lbChoice->count(); ++i)
+            if (Panel->lbChoice->ItemAt(i) == &item)
+                return i;
+        return -1;
+    }
+
+    std::vector<std::string> Played;
+    std::unique_ptr<TMainForm> Form;
+    TTestPanel* Panel = nullptr;
+    int StatisticsShown = 0;
+};
+
+} // namespace
+
+TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatistics)
+{
+    OpenAnimals();
+    Key(Qt::Key_T, Qt::ControlModifier);
+    ASSERT_EQ(Form->WindowMode(), wmTesting);
+    EXPECT_EQ(Focus(), Panel->edtResponse);
+    EXPECT_TRUE(Form->miTestStartTesting->isChecked());
+    EXPECT_TRUE(Form->miTestPassive->isChecked());
+    EXPECT_FALSE(Form->miTestActive->isChecked());
+    EXPECT_EQ(Form->miTestStartTesting->text(), QStringLiteral("Stop &Testing"));
+    EXPECT_EQ(Form->tbrToolBar->findChild<QWidget*>(QStringLiteral("tbStartTesting"))->toolTip(),
+        QStringLiteral("Stop Testing - Ctrl+T"));
+    EXPECT_FALSE(Form->miEditAdd->isEnabled()) << "no editing while testing";
+    EXPECT_EQ(Panel->lblResponse->text(), QStringLiteral("Translations:"));
+    EXPECT_EQ(Panel->edtResponse->Tag(), -2);
+    EXPECT_EQ(Panel->btnEnter->text(), QStringLiteral("Enter"));
+    EXPECT_FALSE(Panel->btnToggleAnswer->isEnabled());
+
+    // A wrong answer: verdict, colours, read-only field, the sound, the document changed.
+    const TVocabItem* first = &Document().CurrentItem();
+    Type("zebra");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Status(), QStringLiteral("Wrong!"));
+    EXPECT_EQ(Panel->btnEnter->text(), QStringLiteral("Continue"));
+    EXPECT_EQ(Focus(), Panel->btnEnter);
+    EXPECT_TRUE(Panel->edtResponse->isReadOnly());
+    EXPECT_EQ(Panel->edtResponse->Bytes(), std::string(first->FieldValue(fiNative)));
+    EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options.ColourWrong));
+    EXPECT_TRUE(Panel->imgResult->isVisible());
+    EXPECT_TRUE(Panel->btnToggleAnswer->isEnabled());
+    EXPECT_EQ(Played, std::vector<std::string> { "wrong.wav" });
+    EXPECT_EQ(Document().Attempts(), 1);
+    EXPECT_TRUE(Document().Modified());
+    EXPECT_EQ(Document().UndoKind(), ukNone) << "a recorded answer empties the undo history";
+    EXPECT_FALSE(Form->miTestHint->isEnabled()) << "answered";
+
+    // The toggle shows what was typed, in the window-text colour, and back.
+    Panel->btnToggleAnswer->click();
+    EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("zebra"));
+    EXPECT_EQ(Panel->btnToggleAnswer->text(), QStringLiteral("Correct &Answer"));
+    EXPECT_NE(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options.ColourWrong));
+    EXPECT_TRUE(Panel->lblMarks->isVisibleTo(Panel)) << "the typed text's slips are marked";
+    Panel->edtResponse->setFocus();
+    Form->miTestHintClick();
+    EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("zebra")) << "no hint into an answered field";
+    Panel->btnToggleAnswer->click();
+    EXPECT_EQ(Panel->btnToggleAnswer->text(), QStringLiteral("Your &Answer"));
+    EXPECT_FALSE(Panel->lblMarks->isVisibleTo(Panel));
+    Panel->btnEnter->setFocus();
+
+    // Right answers to the end; the learnt count follows at once.
+    OnStatistics(false);
+    Key(Qt::Key_Return);
+    int answered = 0;
+    while (Form->WindowMode() == wmTesting && answered < 10) {
+        EXPECT_EQ(Status(), QString());
+        EXPECT_FALSE(Panel->edtResponse->isReadOnly());
+        AnswerRight();
+        ++answered;
+        EXPECT_EQ(Status(), QStringLiteral("Right!"));
+        EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options.ColourRight));
+        EXPECT_EQ(StatusPanel(3), QString::number(answered));
+        EXPECT_FALSE(Panel->btnToggleAnswer->isEnabled());
+        Key(Qt::Key_Return);
+    }
+    EXPECT_EQ(answered, 3);
+    EXPECT_EQ(Played.back(), "right.wav");
+    EXPECT_EQ(Form->WindowMode(), wmEditing);
+    EXPECT_EQ(Document().LearntCount(), 3);
+    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_TRUE(MessageBoxHook::Shown().back().Text.startsWith(
+        QStringLiteral("Congratulations!\n\nYou have learnt all the vocabulary in Untitled.\n")));
+    EXPECT_EQ(StatisticsShown, 1);
+    EXPECT_EQ(StatusPanel(4), QStringLiteral("100%"));
+
+    // Starting again with everything learnt: no congratulations, and no test without a reset.
+    Key(Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(Form->WindowMode(), wmEditing);
+    EXPECT_TRUE(MessageBoxHook::Shown().back().Text.startsWith(QStringLiteral("You have learnt")));
+    EXPECT_EQ(StatisticsShown, 2);
+}
+
+TEST_F(TestPanelTest, ResettingFromTheEndOfTheTestContinuesIt)
+{
+    OpenAnimals();
+    for (int i = 1; i < 3; ++i)
+        Document().Items(i).PenaltyPoints = -1;
+    Key(Qt::Key_T, Qt::ControlModifier);
+    ASSERT_EQ(&Document().CurrentItem(), &Document().Items(0));
+    AnswerRight();
+    OnStatistics(true);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(StatisticsShown, 1);
+    EXPECT_EQ(Form->WindowMode(), wmTesting) << "the test goes on after the reset";
+    EXPECT_EQ(Document().LearntCount(), 0);
+    EXPECT_EQ(Document().Attempts(), 0);
+    EXPECT_EQ(Status(), QString());
+    EXPECT_EQ(StatusPanel(3), QStringLiteral("0"));
+}
+
+TEST_F(TestPanelTest, StatisticsDialogFiguresResetBoxAndHelp)
+{
+    OpenAnimals();
+    {
+        TStatisticsDialog fresh(Form.get(), Document());
+        EXPECT_FALSE(fresh.chbReset->isEnabled()) << "nothing attempted";
+        EXPECT_EQ(fresh.stProgress->text(), QStringLiteral("0%"));
+        EXPECT_EQ(fresh.stSuccessRate->text(), QStringLiteral("0%"));
+    }
+    Document().SetCurrentIndex(0);
+    Document().RecordAnswer(true, 0);
+    Document().SetCurrentIndex(1);
+    Document().RecordAnswer(false, 0);
+    Document().MarkSaved();
+    std::vector<int> help;
+    SetHelpHandler([&help](int context) { help.push_back(context); });
+    {
+        TStatisticsDialog dialog(Form.get(), Document());
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Statistics"));
+        EXPECT_EQ(dialog.pcStatistics->currentWidget(), dialog.tsProgress);
+        EXPECT_EQ(dialog.stLearnt->text(), QStringLiteral("1"));
+        EXPECT_EQ(dialog.stWords->text(), QStringLiteral("3"));
+        EXPECT_EQ(dialog.stProgress->text(), QStringLiteral("33%"));
+        EXPECT_EQ(dialog.pbrProgress->maximum(), 3);
+        EXPECT_EQ(dialog.pbrProgress->value(), 1);
+        EXPECT_EQ(dialog.stSuccesses->text(), QStringLiteral("1"));
+        EXPECT_EQ(dialog.stAttempts->text(), QStringLiteral("2"));
+        EXPECT_EQ(dialog.stSuccessRate->text(), QStringLiteral("50%"));
+        EXPECT_TRUE(dialog.chbReset->isEnabled());
+        dialog.btnHelp->click();
+        dialog.pcStatistics->setCurrentIndex(1);
+        dialog.btnHelp->click();
+        EXPECT_EQ(HelpContext(dialog.chbReset), 2006);
+    }
+    SetHelpHandler(nullptr);
+    EXPECT_EQ(help, (std::vector<int> { 3101, 3102 }));
+
+    // OK without the box is a cancel; the document is not even marked modified.
+    OnStatistics(false);
+    Key(Qt::Key_F9);
+    EXPECT_EQ(StatisticsShown, 1);
+    EXPECT_FALSE(Document().Modified());
+    EXPECT_EQ(Document().Attempts(), 2);
+    OnStatistics(true);
+    Key(Qt::Key_F9);
+    EXPECT_EQ(Document().Attempts(), 0);
+    EXPECT_EQ(Document().LearntCount(), 0);
+    EXPECT_TRUE(Document().Modified());
+}
+
+TEST_F(TestPanelTest, TheDelayHoldsContinueOncePerWrongAnswerAndAutoContinueSkipsRightOnes)
+{
+    Options.Delay = 2;
+    Options.AutoContinue = true;
+    OpenAnimals();
+    Key(Qt::Key_T, Qt::ControlModifier);
+    const TVocabItem* asked = &Document().CurrentItem();
+    Type("wrong");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Status(), QStringLiteral("Wrong!")) << "AutoContinue waits after a wrong answer";
+    EXPECT_FALSE(Panel->btnEnter->isEnabled());
+    EXPECT_TRUE(Panel->timAnswer->isActive());
+    EXPECT_EQ(Panel->timAnswer->interval(), 2000);
+    Key(Qt::Key_Return);
+    Panel->EnterCommand();
+    EXPECT_EQ(&Document().CurrentItem(), asked) << "Enter does nothing while it is disabled";
+    EXPECT_EQ(Document().Attempts(), 1);
+    // The delay runs out (shortened here).
+    Panel->timAnswer->start(1);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Panel->btnEnter->isEnabled(); }, 2000));
+    EXPECT_FALSE(Panel->timAnswer->isActive()) << "it fires once";
+    EXPECT_EQ(Focus(), Panel->btnEnter);
+    Key(Qt::Key_Return);
+    EXPECT_NE(&Document().CurrentItem(), asked);
+
+    // A right answer goes straight on: no verdict, no delay.
+    AnswerRight();
+    EXPECT_EQ(Status(), QString());
+    EXPECT_FALSE(Form->TestEngine().Answered());
+    EXPECT_TRUE(Panel->btnEnter->isEnabled());
+    EXPECT_EQ(Document().Successes(), 1);
+    EXPECT_EQ(Played, (std::vector<std::string> { "wrong.wav", "right.wav" }));
+}
+
+TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
+{
+    Options.NumChoices = 5;
+    Options.Delay = 1;
+    OpenAnimals();
+    Key(Qt::Key_M, Qt::ControlModifier);
+    ASSERT_EQ(Form->WindowMode(), wmTesting);
+    EXPECT_TRUE(Form->miTestMultipleChoice->isChecked());
+    EXPECT_TRUE(Panel->pnlChoice->isVisible());
+    EXPECT_FALSE(Panel->pnlResponse->isVisible());
+    EXPECT_EQ(Focus(), Panel->lbChoice);
+    EXPECT_EQ(Panel->lbChoice->count(), 3);
+    EXPECT_EQ(Panel->lbChoice->SelectedRow(), -1);
+    EXPECT_EQ(
+        Panel->lbChoice->height(), Panel->lbChoice->ItemHeight() * 5 + 2 * Panel->lbChoice->frameWidth())
+        << "sized for NumChoices rows, whatever the list holds";
+    EXPECT_FALSE(Form->miTestHint->isEnabled());
+
+    // A click on the right entry answers at once.
+    const TVocabItem* asked = &Document().CurrentItem();
+    ClickEntry(RowOf(*asked));
+    EXPECT_EQ(Status(), QStringLiteral("Right!"));
+    EXPECT_FALSE(Panel->lbChoice->isEnabled());
+    ASSERT_EQ(Panel->lbChoice->count(), 1);
+    EXPECT_EQ(Panel->lbChoice->ItemAt(0), asked);
+    Key(Qt::Key_Return);
+
+    // Keys: the arrow selects, Return answers; a wrong one holds the disabled list until the
+    // delay has run out, then a click on it continues.
+    asked = &Document().CurrentItem();
+    const int wrongRow = RowOf(*asked) == 0 ? 1 : 0;
+    for (int i = 0; i <= wrongRow; ++i)
+        Key(Qt::Key_Down);
+    EXPECT_EQ(Panel->lbChoice->SelectedRow(), wrongRow);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Status(), QStringLiteral("Wrong!"));
+    EXPECT_EQ(Panel->lbChoice->ItemAt(0), asked) << "the asked item, in the wrong colour";
+    EXPECT_EQ(Panel->lbChoice->EntryColour(), ToQColor(Options.ColourWrong));
+    Panel->btnToggleAnswer->click();
+    EXPECT_NE(Panel->lbChoice->ItemAt(0), asked) << "the toggle shows the chosen entry";
+    const QPoint onList = Panel->lbChoice->geometry().center();
+    QTest::mouseClick(Panel->pnlChoice, Qt::LeftButton, Qt::NoModifier, onList);
+    EXPECT_EQ(&Document().CurrentItem(), asked);
+    Panel->timAnswer->start(1);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Panel->btnEnter->isEnabled(); }, 2000));
+    QTest::mouseClick(Panel->pnlChoice, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    EXPECT_TRUE(Form->TestEngine().Answered()) << "a click beside the list does not continue";
+    QTest::mouseClick(Panel->pnlChoice, Qt::LeftButton, Qt::NoModifier, onList);
+    EXPECT_FALSE(Form->TestEngine().Answered());
+
+    // Into the foreign language a letter jumps past the article to the word.
+    Key(Qt::Key_L, Qt::ControlModifier);
+    EXPECT_TRUE(Form->miTestActive->isChecked());
+    EXPECT_EQ(Panel->lblChoice->text(), QStringLiteral("Word/phrase:"));
+    Key(Qt::Key_K);
+    ASSERT_NE(Panel->lbChoice->SelectedRow(), -1);
+    EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Document().Items(1));
+    Key(Qt::Key_D);
+    EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Document().Items(1))
+        << "no entry's word begins with d once the article is skipped";
+
+    // Ctrl+M again: typed answers.
+    Key(Qt::Key_M, Qt::ControlModifier);
+    EXPECT_FALSE(Form->miTestMultipleChoice->isChecked());
+    EXPECT_TRUE(Panel->pnlResponse->isVisible());
+    EXPECT_EQ(Focus(), Panel->edtResponse);
+}
+
+TEST_F(TestPanelTest, HintsFillTheFocusedFieldOnly)
+{
+    Options.TestNotesActive = true;
+    Options.DisallowHints = true;
+    OpenAnimals({ { "der Hund", 4, "pl. Hunde", "dog" } });
+    Key(Qt::Key_L, Qt::ControlModifier);
+    ASSERT_EQ(Form->WindowMode(), wmTesting);
+    EXPECT_EQ(Focus(), Panel->edtResponse) << "into the foreign language the answer comes first";
+    EXPECT_TRUE(Form->miTestHint->isEnabled());
+    Type("der Hx");
+    Key(Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("der Hu"));
+    EXPECT_EQ(Panel->edtResponse->cursorPosition(), 6);
+    Key(Qt::Key_Tab);
+    ASSERT_EQ(Focus(), Panel->edtTestNotes);
+    Key(Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(Panel->edtTestNotes->text(), QStringLiteral("p")) << "the notes, not the answer";
+
+    Panel->btnEnter->setFocus();
+    Idle();
+    EXPECT_FALSE(Form->miTestHint->isEnabled());
+    try {
+        Form->miTestHintClick();
+        ADD_FAILURE() << "a hint outside the answer fields";
+    } catch (const std::exception& error) {
+        EXPECT_STREQ(error.what(), "Command unavailable.");
+    }
+
+    // A hinted right answer shows "Right!" but is recorded as wrong.
+    Panel->edtResponse->setText(QStringLiteral("der Hund"));
+    Panel->edtTestNotes->setText(QStringLiteral("pl. Hunde"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Status(), QStringLiteral("Right!"));
+    EXPECT_EQ(Document().Successes(), 0);
+    EXPECT_EQ(Document().LearntCount(), 0);
+}
+
+TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
+{
+    Options.TestNotesPassive = true;
+    OpenAnimals({ { "der Hund", 4, "pl. Hunde", "dog" }, { "die Katze", 4, "", "cat" } });
+    // Ctrl+Tab belongs to testing only.
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(Form->WindowMode(), wmEditing);
+    EXPECT_EQ(Form->WindowState().TestMode, 0);
+
+    Key(Qt::Key_E, Qt::ControlModifier);
+    ASSERT_EQ(Form->WindowMode(), wmTesting);
+    Document().SetCurrentIndex(0);
+    Panel->ShowQuestion();
+    EXPECT_EQ(Focus(), Panel->edtTestNotes) << "notes first into the native language";
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(Focus(), Panel->edtResponse);
+    Document().SetCurrentIndex(1);
+    Panel->ShowQuestion();
+    EXPECT_TRUE(Panel->edtTestNotes->isReadOnly()) << "an item without notes never tests them";
+    EXPECT_EQ(Focus(), Panel->edtResponse);
+
+    struct TCase {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int testMode;
+    };
+    const TCase cases[] = {
+        { "Ctrl+Tab flips", Qt::Key_Tab, Qt::ControlModifier, 1 },
+        { "Ctrl+Shift+Tab does not", Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, 1 },
+        { "Ctrl+Alt+Tab does not", Qt::Key_Tab, Qt::ControlModifier | Qt::AltModifier, 1 },
+        { "Ctrl+E in the answer field", Qt::Key_E, Qt::ControlModifier, 0 },
+        { "Ctrl+L", Qt::Key_L, Qt::ControlModifier, 1 },
+        { "Ctrl+L again changes nothing", Qt::Key_L, Qt::ControlModifier, 1 },
+    };
+    // Desktops with Emacs-style keys give line edits Ctrl+E and Ctrl+H; the test commands win.
+    TGreedyField greedy;
+    Panel->edtResponse->installEventFilter(&greedy);
+    for (const TCase& c : cases) {
+        Panel->edtResponse->setFocus();
+        Key(c.key, c.modifiers);
+        EXPECT_EQ(Form->WindowMode(), wmTesting) << c.name;
+        EXPECT_EQ(Form->TestEngine().TestMode(), c.testMode) << c.name;
+        EXPECT_EQ(Panel->lblResponse->text(),
+            c.testMode == 1 ? QStringLiteral("Word/phrase:") : QStringLiteral("Translations:"))
+            << c.name;
+    }
+    EXPECT_EQ(Document().Attempts(), 0) << "switching drops the question unrecorded";
+
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(Form->WindowMode(), wmEditing);
+    EXPECT_EQ(Focus(), Form->Grid());
+    EXPECT_EQ(Form->WindowState().TestMode, 1) << "the direction is kept for the next test";
+
+    // A double-click on the question leaves the test and edits the asked item.
+    Key(Qt::Key_T, Qt::ControlModifier);
+    const TVocabItem* asked = &Document().CurrentItem();
+    const TVocabItem* edited = nullptr;
+    DialogHook::Set([&edited](QDialog& dialog) {
+        if (dynamic_cast<TEditDialog*>(&dialog))
+            edited = &Document().CurrentItem();
+        return int(QDialog::Rejected);
+    });
+    QTest::mouseDClick(Panel->pnlQuestion, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(Form->WindowMode(), wmEditing);
+    EXPECT_EQ(edited, asked);
+}
+
+TEST_F(TestPanelTest, CommandLineTStartsATestOnlyWhenAnItemCanBeAsked)
+{
+    TTempDir dir;
+    const std::string file = dir.File("animals.vmr");
+    {
+        TVocabFile document;
+        Fill(document, German, English, Animals);
+        document.SaveToFile(file);
+    }
+    EXPECT_EQ(Form->StartUp(TCommandLine { saTest, file }), std::nullopt);
+    EXPECT_EQ(Form->WindowMode(), wmTesting);
+    EXPECT_TRUE(Form->isVisible());
+    Key(Qt::Key_Escape);
+    {
+        TVocabFile document;
+        Fill(document, German, English, Animals);
+        for (int i = 0; i < document.Count(); ++i)
+            document.Items(i).PenaltyPoints = -1;
+        document.SaveToFile(file);
+    }
+    EXPECT_EQ(Form->StartUp(TCommandLine { saTest, file }), std::nullopt);
+    EXPECT_EQ(Form->WindowMode(), wmEditing);
+    EXPECT_TRUE(MessageBoxHook::Shown().empty()) << "no end-of-test message at start-up";
+}
+
+TEST_F(TestPanelTest, ResultImagesAreRecolouredAndAWhiteColourGetsARedSquare)
+{
+    struct TCase {
+        const char* name;
+        bool correct;
+        TColour colour;
+        QRgb glyph, background;
+    };
+    const TCase cases[] = {
+        { "blue tick", true, 0x00FF0000, qRgb(0, 0, 255), qRgba(255, 255, 255, 0) },
+        { "red cross", false, 0x000000FF, qRgb(255, 0, 0), qRgba(255, 255, 255, 0) },
+        { "white tick", true, 0x00FFFFFF, qRgb(255, 255, 255), qRgb(255, 0, 0) },
+    };
+    for (const TCase& c : cases) {
+        const QImage source = c.correct ? TickImage() : CrossImage();
+        const QImage image = ResultImage(c.correct, c.colour);
+        ASSERT_EQ(image.size(), QSize(20, 20)) << c.name;
+        int glyph = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x) {
+                const bool black = source.pixel(x, y) == qRgb(0, 0, 0);
+                ASSERT_TRUE(black || source.pixel(x, y) == qRgb(255, 255, 255))
+                    << c.name << " only black and white";
+                glyph += black;
+                EXPECT_EQ(image.pixel(x, y), black ? c.glyph : c.background)
+                    << c.name << " at " << x << "," << y;
+            }
+        EXPECT_GT(glyph, 20) << c.name;
+    }
+    EXPECT_NE(TickImage(), CrossImage());
+}
+
+TEST_F(TestPanelTest, TheDisplayFontReachesTheTestControls)
+{
+    OpenAnimals();
+    Options.NumChoices = 4;
+    Key(Qt::Key_M, Qt::ControlModifier);
+    const int rowBefore = Panel->lbChoice->ItemHeight();
+    DisplayFont.Size = 24;
+    Form->ApplyDisplayFont();
+    EXPECT_GT(Panel->lbChoice->ItemHeight(), rowBefore);
+    EXPECT_EQ(Panel->lbChoice->ItemHeight(), QFontMetrics(Panel->lbChoice->font()).height() + 6);
+    EXPECT_EQ(
+        Panel->lbChoice->height(), Panel->lbChoice->ItemHeight() * 4 + 2 * Panel->lbChoice->frameWidth());
+    EXPECT_GE(Panel->pnlQuestion->height(), QFontMetrics(Panel->pbQuestion->font()).height());
+    EXPECT_EQ(Panel->edtResponse->font().pointSize(), 24);
+    EXPECT_TRUE(Panel->edtTestNotes->font().italic());
+}
+
+TEST_F(TestPanelTest, TheBuiltSoundsAreShortPcmWavesAndPlayingNeverWaits)
+{
+    struct TCase {
+        const char* name;
+        double seconds;
+    };
+    const TCase cases[] = { { "Clap.wav", 0.35 }, { "Pow.wav", 0.45 } };
+    std::vector<QByteArray> waves;
+    for (const TCase& c : cases) {
+        QFile file(QStringLiteral(VELMORIA_SOUND_DIR "/") + QString::fromUtf8(c.name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.name;
+        const QByteArray wave = file.readAll();
+        ASSERT_GT(wave.size(), 44) << c.name;
+        const auto u16 = [&wave](int at) { return qFromLittleEndian<quint16>(wave.constData() + at); };
+        const auto u32 = [&wave](int at) { return qFromLittleEndian<quint32>(wave.constData() + at); };
+        EXPECT_EQ(wave.left(4), QByteArray("RIFF")) << c.name;
+        EXPECT_EQ(wave.mid(8, 8), QByteArray("WAVEfmt ")) << c.name;
+        EXPECT_EQ(u32(4), static_cast<quint32>(wave.size() - 8)) << c.name;
+        EXPECT_EQ(u16(20), 1) << c.name << " PCM";
+        EXPECT_EQ(u16(22), 1) << c.name << " mono";
+        EXPECT_EQ(u16(34), 16) << c.name << " 16-bit";
+        const quint32 rate = u32(24);
+        EXPECT_EQ(u32(40), static_cast<quint32>(wave.size() - 44)) << c.name;
+        EXPECT_NEAR(static_cast<double>(u32(40)) / 2 / rate, c.seconds, 0.01) << c.name;
+        int peak = 0;
+        for (int at = 44; at + 1 < wave.size(); at += 2)
+            peak = std::max(
+                peak, std::abs(static_cast<int>(qFromLittleEndian<qint16>(wave.constData() + at))));
+        EXPECT_GT(peak, 8000) << c.name << " audible";
+        EXPECT_LE(peak, 32000) << c.name << " not clipped";
+        waves.push_back(wave);
+    }
+    EXPECT_NE(waves[0], waves[1]);
+
+    // The real player: a missing file, an empty name and a file being loaded all return at once.
+    const auto player = MakeSoundPlayer();
+    QElapsedTimer clock;
+    clock.start();
+    player->Play("");
+    player->Play("/nonexistent/Pow.wav");
+    player->Play(VELMORIA_SOUND_DIR "/Clap.wav");
+    player->Play(VELMORIA_SOUND_DIR "/Clap.wav");
+    EXPECT_LT(clock.elapsed(), 1000);
+}

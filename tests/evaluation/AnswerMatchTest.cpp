@@ -1,5 +1,5 @@
-// Answer matching: the documented examples, the helpers, the list rules, the English rules, and the
-// pruned search checked against a plain recursive reference on generated cases.
+// Answer matching: the documented examples, the list caps, the English rules, and the pruned search
+// checked against a plain recursive reference on generated cases.
 
 #include "evaluation/AnswerMatch.h"
 

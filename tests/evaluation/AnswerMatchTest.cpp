@@ -546,6 +546,8 @@ TEST(AnswerMatchSearch, PruningKeepsWhatLaterStepsCanStillChange)
         { "A/b/c/d/e/f/g/h (x)", "h/g x", efAlternatives | efBrackets | efCaps },
         { "a/b c/d e/f g/h realize it", "b d f h realise it", efAlternatives | efIze },
         { "a/b c/d e/f g/h I (would) go", "b d f h I'd go", efAlternatives | efBrackets | efAux },
+        // Nothing to expand in the expected text, yet the expanded response must still be tried.
+        { "a/b c/d e/f g/h I had go", "b d f h I'd go", efAlternatives | efAux },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Expected);

@@ -4,10 +4,7 @@
 
 #include "core/Errors.h"
 
-#include <algorithm>
-#include <climits>
 #include <gtest/gtest.h>
-#include <random>
 #include <sstream>
 #include <streambuf>
 
@@ -90,43 +87,6 @@ TEST(TextUtilsSplit, SplitDelimited)
         EXPECT_EQ(SplitDelimited(c.Text, c.Delimiters, c.Trim, c.MaxIndex, fields, c.SkipEmpty),
             std::ssize(c.Expected));
         EXPECT_EQ(fields, c.Expected);
-    }
-}
-
-std::string Join(const Fields& fields, char delimiter)
-{
-    std::string joined;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        joined += (i ? std::string(1, delimiter) : "") + fields[i];
-    return joined;
-}
-
-TEST(TextUtilsSplit, FieldsJoinBackToTheText)
-{
-    // Without trimming, skipping or quotes, the fields and their delimiters are the whole text.
-    std::mt19937 random(7);
-    const std::string alphabet = "ab ;,\t";
-    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
-    std::uniform_int_distribution<int> lengthOf(1, 30);
-    for (int round = 0; round < 500; ++round) {
-        std::string text;
-        for (int i = lengthOf(random); i > 0; --i)
-            text += alphabet[pick(random)];
-        Fields fields;
-        const int count = SplitDelimited(text, ";", false, INT_MAX, fields, false);
-        EXPECT_EQ(Join(fields, ';'), text);
-        EXPECT_EQ(count, static_cast<int>(std::count(text.begin(), text.end(), ';')) + 1);
-        SplitCsvLine(text, false, false, INT_MAX, fields);
-        EXPECT_EQ(Join(fields, ','), text);
-
-        // Trimmed and skipped fields are exactly the non-blank ones, in order.
-        const int kept = SplitDelimited(text, ";,", true, INT_MAX, fields, true);
-        Fields expected;
-        SplitDelimited(text, ";,", false, INT_MAX, expected, false);
-        std::erase_if(expected, [](const std::string& field) { return Trim(field).empty(); });
-        std::transform(expected.begin(), expected.end(), expected.begin(), Trim);
-        EXPECT_EQ(fields, expected);
-        EXPECT_EQ(kept, static_cast<int>(expected.size()));
     }
 }
 

@@ -308,6 +308,15 @@ TEST(AnswerMatchSynonyms, OtherDelimiters)
     EXPECT_FALSE(MatchAnswer("big; large", "big", German, flags, d));
 }
 
+TEST(AnswerMatchSteps, DirectCallsStartWhereTheyAreTold)
+{
+    // From position 4 the first group is left as written.
+    EXPECT_TRUE(MatchAlternatives("a/b c/d", "a/b d", German, 0, Defaults, 4));
+    EXPECT_FALSE(MatchAlternatives("a/b c/d", "a d", German, 0, Defaults, 4));
+    EXPECT_TRUE(MatchBrackets("Go (out) now", "go now", German, efCaps, Defaults));
+    EXPECT_TRUE(MatchSynonyms(" a ;; b ", "b,a", German, 0, Defaults));
+}
+
 // ---- English rules ----------------------------------------------------------------------------
 
 TEST(AnswerMatchEnglish, EffectiveFlagsAddEnglishBitsOnlyForEnglish)

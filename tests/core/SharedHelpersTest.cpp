@@ -31,8 +31,6 @@ TEST(Languages, LookupIsExactWhileSameLanguageIgnoresSublanguage)
     EXPECT_EQ(FindLanguage(0x0809).Name, "English (United Kingdom)");
     EXPECT_EQ(FindLanguage(0x0409).Name, "English (United States)");
     EXPECT_EQ(PrimaryLanguage(0x0809), PrimaryLanguage(0x0409));
-    EXPECT_TRUE(IsEnglish(0x0C09));
-    EXPECT_FALSE(IsEnglish(0x0407));
     const auto& unknown = FindLanguage(0x1234);
     EXPECT_EQ(unknown.Name, "");
     EXPECT_EQ(unknown.Code, "");

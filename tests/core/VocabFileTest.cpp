@@ -51,16 +51,6 @@ TEST(VocabItem, CopiesKeepAllButTheDisplayWidth)
     EXPECT_EQ(state(assigned), copied);
 }
 
-TEST(VocabFileQueries, SameLanguagesComparesPrimaryLanguagesOnly)
-{
-    TVocabFile doc;
-    Fill(doc, German, English, {});
-    EXPECT_TRUE(doc.SameLanguages(German, English));
-    EXPECT_TRUE(doc.SameLanguages(0x0807, EnglishUK)); // Swiss German, British English
-    EXPECT_FALSE(doc.SameLanguages(English, German));
-    EXPECT_FALSE(doc.SameLanguages(German, French));
-}
-
 TEST(VocabFileErrors, FailingChecksRaiseTheirMessageAndChangeNothing)
 {
     const auto choices = [](TVocabFile& d, std::int32_t wanted) {

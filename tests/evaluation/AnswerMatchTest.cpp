@@ -1,5 +1,5 @@
-// Answer matching: the documented examples, the helpers, the list rules, the English rules, and the
-// pruned search checked against a plain recursive reference on generated cases.
+// Answer matching: the documented examples, the list caps, the English rules, and the pruned search
+// checked against a plain recursive reference on generated cases.
 
 #include "evaluation/AnswerMatch.h"
 
@@ -308,6 +308,15 @@ TEST(AnswerMatchSynonyms, OtherDelimiters)
     EXPECT_FALSE(MatchAnswer("big; large", "big", German, flags, d));
 }
 
+TEST(AnswerMatchSteps, DirectCallsStartWhereTheyAreTold)
+{
+    // From position 4 the first group is left as written.
+    EXPECT_TRUE(MatchAlternatives("a/b c/d", "a/b d", German, 0, Defaults, 4));
+    EXPECT_FALSE(MatchAlternatives("a/b c/d", "a d", German, 0, Defaults, 4));
+    EXPECT_TRUE(MatchBrackets("Go (out) now", "go now", German, efCaps, Defaults));
+    EXPECT_TRUE(MatchSynonyms(" a ;; b ", "b,a", German, 0, Defaults));
+}
+
 // ---- English rules ----------------------------------------------------------------------------
 
 TEST(AnswerMatchEnglish, EffectiveFlagsAddEnglishBitsOnlyForEnglish)
@@ -546,6 +555,8 @@ TEST(AnswerMatchSearch, PruningKeepsWhatLaterStepsCanStillChange)
         { "A/b/c/d/e/f/g/h (x)", "h/g x", efAlternatives | efBrackets | efCaps },
         { "a/b c/d e/f g/h realize it", "b d f h realise it", efAlternatives | efIze },
         { "a/b c/d e/f g/h I (would) go", "b d f h I'd go", efAlternatives | efBrackets | efAux },
+        // Nothing to expand in the expected text, yet the expanded response must still be tried.
+        { "a/b c/d e/f g/h I had go", "b d f h I'd go", efAlternatives | efAux },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Expected);

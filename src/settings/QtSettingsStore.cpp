@@ -1,5 +1,7 @@
 #include "settings/QtSettingsStore.h"
 
+#include "app/DataFiles.h"
+
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLocale>
@@ -111,7 +113,7 @@ void TQtSettingsStore::Sync()
 TSettingsEnvironment QtSettingsEnvironment()
 {
     TSettingsEnvironment environment;
-    environment.ProgramFolder = (QCoreApplication::applicationDirPath() + u'/').toUtf8().toStdString();
+    environment.ProgramFolder = DataFolder().toUtf8().toStdString();
     environment.UserDefaultLanguage = UserLanguageFromLocale(QLocale::system().name().toStdString());
     environment.FontExists = [](const std::string& name) {
         const QString wanted = Key(name);

@@ -1,0 +1,12 @@
+#pragma once
+// Where the program's own data files (sounds, tips, help) are found: beside the executable, as in
+// the build tree, or in the installed data folder.
+
+#include <QString>
+
+// The folder holding the data files, with a trailing separator: the executable's folder when the
+// file `probe` is there, else the installed data folder when it is there, else the executable's.
+QString DataFolder(const QString& probe = QStringLiteral("Clap.wav"));
+
+// The full path of a data file by the same rule.
+QString DataFilePath(const QString& name);

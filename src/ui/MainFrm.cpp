@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -410,10 +409,9 @@ void TMainForm::UpdateCaption()
         ? Q(ProductName)
         : QString::fromStdString(DisplayTitle(Document().FileName())) + QStringLiteral(" - ")
             + Q(ProductName);
+    // No application display name is ever set: the platform would append it to every title.
     if (windowTitle() != caption)
         setWindowTitle(caption);
-    if (QGuiApplication::applicationDisplayName() != caption)
-        QGuiApplication::setApplicationDisplayName(caption);
 }
 
 void TMainForm::UpdateRecentFileItems()

@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -472,18 +473,68 @@ TEST_F(DialogTest, DigitsOnlyAndFontExists)
 
 // ---- The font dialog ---------------------------------------------------------------------------
 
-TEST_F(DialogTest, FontDialogOKNeedsAFaceAndASizeInRange)
+TEST(FontFaces, EachFamilyOnceWithoutFoundryAndPictureFonts)
 {
-    TFontSetting font { "No Such Face 4711", 10 };
+    const QStringList families = { Q("Nimbus Sans [UKWN]"), Q("Nimbus Sans [URW ]"), Q("dejavu serif"),
+        Q("DejaVu Sans"), Q("Standard Symbols PS"), Q("D050000L"), Q("Nimbus Sans") };
+    const auto isText
+        = [](const QString& family) { return family != Q("Standard Symbols PS") && family != Q("D050000L"); };
+    EXPECT_EQ(
+        FaceNames(families, isText), (QStringList { Q("DejaVu Sans"), Q("dejavu serif"), Q("Nimbus Sans") }));
+
+    struct TCase {
+        QStringList Candidates;
+        const char* Chosen;
+    } cases[] = {
+        { { Q("nimbus sans") }, "Nimbus Sans" }, // any letter case
+        { { Q("Verdana"), Q("DejaVu Sans [PfEd]") }, "DejaVu Sans" }, // the first one installed
+        { { Q("Verdana"), Q("Tahoma") }, "DejaVu Sans" }, // none: the first face
+    };
+    const QStringList faces = FaceNames(families, isText);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Chosen);
+        EXPECT_EQ(ChooseFace(faces, c.Candidates), Q(c.Chosen));
+    }
+    EXPECT_EQ(ChooseFace({}, { Q("Verdana") }), QString());
+}
+
+TEST_F(DialogTest, FontDialogOpensOnAnInstalledFace)
+{
+    const QStringList installed = QFontDatabase::families(QFontDatabase::Latin);
+    ASSERT_FALSE(installed.isEmpty());
+    // Verdana is missing on most desktops; what the platform draws for it is selected instead.
+    for (const std::string& name : { FamilyWithoutFoundry(installed.front()).toLower().toStdString(),
+             std::string("Verdana"), std::string("No Such Face 4711") }) {
+        SCOPED_TRACE(name);
+        TFontSetting font { name, 12 };
+        TSelectFontDialog dialog(nullptr, font);
+        ASSERT_GE(dialog.cbFontName->currentIndex(), 0);
+        const QString face = dialog.cbFontName->currentText();
+        EXPECT_TRUE(face.compare(Q(name.c_str()), Qt::CaseInsensitive) == 0
+            || face == FamilyWithoutFoundry(QFontInfo(QFont(Q(name.c_str()))).family()));
+        EXPECT_TRUE(dialog.btnOK->isEnabled());
+        EXPECT_EQ(dialog.pnlPreview->text(), face);
+        EXPECT_EQ(QFontInfo(dialog.pnlPreview->font()).family(), QFontInfo(QFont(face)).family());
+        EXPECT_EQ(dialog.pnlPreview->font().pointSize(), 12);
+
+        QStringList shown;
+        for (int i = 0; i < dialog.cbFontName->count(); ++i) {
+            shown.append(dialog.cbFontName->itemText(i));
+            EXPECT_FALSE(QFontDatabase::writingSystems(shown.back()).contains(QFontDatabase::Symbol));
+        }
+        EXPECT_EQ(shown.filter(QStringLiteral("[")), QStringList {});
+        EXPECT_EQ(shown.removeDuplicates(), 0);
+    }
+}
+
+TEST_F(DialogTest, FontDialogOKNeedsASizeInRange)
+{
+    TFontSetting font { "Verdana", 10 };
     TSelectFontDialog dialog(nullptr, font);
     ShowActive(dialog);
     QSignalSpy accepted(&dialog, &QDialog::accepted);
-    EXPECT_EQ(dialog.cbFontName->currentIndex(), -1);
-    EXPECT_FALSE(dialog.btnOK->isEnabled());
-
     const int last = dialog.cbFontName->count() - 1;
     dialog.cbFontName->setCurrentIndex(last);
-    EXPECT_TRUE(dialog.btnOK->isEnabled());
     EXPECT_EQ(dialog.pnlPreview->text(), dialog.cbFontName->itemText(last));
 
     // Letters and a third digit cannot be typed.
@@ -494,7 +545,7 @@ TEST_F(DialogTest, FontDialogOKNeedsAFaceAndASizeInRange)
     EXPECT_EQ(accepted.count(), 0);
     EXPECT_EQ(ShownTexts(), QStringList { Q("Number must be between 8 and 24.") });
     EXPECT_TRUE(dialog.cbFontSize->hasFocus());
-    EXPECT_EQ(font.Name, "No Such Face 4711");
+    EXPECT_EQ(font.Name, "Verdana");
     EXPECT_EQ(font.Size, 10);
 
     // Leaving the box previews a size in range; 9 is not listed but allowed.
@@ -505,23 +556,5 @@ TEST_F(DialogTest, FontDialogOKNeedsAFaceAndASizeInRange)
     ASSERT_EQ(accepted.count(), 1);
     EXPECT_EQ(QString::fromStdString(font.Name), dialog.cbFontName->itemText(last));
     EXPECT_EQ(font.Size, 9);
-}
-
-TEST_F(DialogTest, FontDialogSelectsTheSettingsFaceInAnyCase)
-{
-    const QString face
-        = QFontDatabase::families(QFontDatabase::Latin).filter(QStringLiteral("DejaVu")).value(0);
-    if (face.isEmpty() || !QFontDatabase::isScalable(face))
-        GTEST_SKIP() << "no scalable DejaVu face installed";
-    TFontSetting font { face.toLower().toStdString(), 12 };
-    TSelectFontDialog dialog(nullptr, font);
-    EXPECT_EQ(dialog.cbFontName->currentText(), face);
-    EXPECT_TRUE(dialog.btnOK->isEnabled());
-    EXPECT_EQ(dialog.pnlPreview->font().pointSize(), 12);
-
-    TSelectFontDialog cancelled(nullptr, font);
-    cancelled.cbFontSize->setEditText(QStringLiteral("20"));
-    cancelled.reject();
-    EXPECT_EQ(font.Size, 12);
 }
 } // namespace

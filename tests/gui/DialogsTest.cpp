@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -337,27 +338,49 @@ TEST_F(DialogTest, EditDialogKeysAcceptAndCancel)
 
 // ---- The vocabulary edit box ---------------------------------------------------------------
 
-TEST_F(DialogTest, VocabEditRefusesCharactersItsCodePageCannotHold)
+TEST_F(DialogTest, VocabEditRefusesCharactersItsCodePageCannotHoldAndSaysWhy)
 {
-    TVocabEdit western;
-    TVocabEdit cyrillic;
-    cyrillic.SetCodePage(1251);
-    for (TVocabEdit* box : { &western, &cyrillic })
-        TypeText(box, Q("d\xC3\xA9j\xC3\xA0 \xD0\x96"));
-    // 1252 holds "déjà" but not "Ж"; 1251 holds "Ж" but neither "é" nor "à".
-    EXPECT_EQ(western.text(), Q("d\xC3\xA9j\xC3\xA0 "));
-    EXPECT_EQ(western.Bytes(), "d\xE9j\xE0 ");
-    EXPECT_EQ(cyrillic.text(), Q("dj \xD0\x96"));
-    EXPECT_EQ(cyrillic.Bytes(), "dj \xC6");
+    struct TCase {
+        int CodePage;
+        const char* Typed;
+        const char* Kept;
+        std::string Bytes;
+        QStringList Refused; // the characters named, one message each
+    } cases[] = {
+        // 1252 holds "déjà" but not "Ж"; 1251 holds "Ж" but neither "é" nor "à".
+        { 1252, "d\xC3\xA9j\xC3\xA0 \xD0\x96", "d\xC3\xA9j\xC3\xA0 ", "d\xE9j\xE0 ", { Q("\xD0\x96") } },
+        { 1251, "d\xC3\xA9j\xC3\xA0 \xD0\x96", "dj \xD0\x96", "dj \xC6", { Q("\xC3\xA9"), Q("\xC3\xA0") } },
+        { 1252, "\xD0\xB4\xD0\xBE\xD0\xBC", "", "", { Q("\xD0\xB4"), Q("\xD0\xBE"), Q("\xD0\xBC") } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        TVocabEdit box;
+        box.SetCodePage(c.CodePage);
+        ShowActive(box);
+        QSignalSpy refused(&box, &TVocabEdit::Refused);
+        TypeText(&box, Q(c.Typed));
+        EXPECT_EQ(box.text(), Q(c.Kept));
+        EXPECT_EQ(box.Bytes(), c.Bytes);
+        ASSERT_EQ(refused.count(), c.Refused.size());
+        for (qsizetype i = 0; i < c.Refused.size(); ++i)
+            EXPECT_EQ(refused[i][0].toString(), TVocabEdit::RefusalText(c.Refused[i], c.CodePage));
+        EXPECT_EQ(QToolTip::text(), TVocabEdit::RefusalText(c.Refused.back(), c.CodePage));
+    }
+    // The message names the character and the list's script.
+    EXPECT_EQ(TVocabEdit::RefusalText(Q("\xD0\xB4"), 1252),
+        Q("\xE2\x80\x9C\xD0\xB4\xE2\x80\x9D cannot be written in this list's Western script."));
 
-    // A paste with one unfit character is refused whole.
+    // A paste with one unfit character is refused whole, and said so.
+    TVocabEdit western;
+    QSignalSpy refused(&western, &TVocabEdit::Refused);
     for (const char* pasted : { "b\xD0\x96"
                                 "c",
              "\xC3\xA9t\xC3\xA9" }) {
         QApplication::clipboard()->setText(Q(pasted));
         western.paste();
     }
-    EXPECT_EQ(western.text(), Q("d\xC3\xA9j\xC3\xA0 \xC3\xA9t\xC3\xA9"));
+    EXPECT_EQ(western.text(), Q("\xC3\xA9t\xC3\xA9"));
+    EXPECT_EQ(refused.count(), 1);
 }
 
 TEST_F(DialogTest, VocabEditBytesRoundTripAndCodePageChange)
@@ -387,8 +410,11 @@ TEST_F(DialogTest, VocabEditCapsItsTextAtWhatAFileStores)
     box.setText(QString(70000, QLatin1Char('a')));
     EXPECT_EQ(box.text().size(), 65535);
     box.end(false);
+    QSignalSpy refused(&box, &TVocabEdit::Refused);
     QTest::keyClicks(&box, QStringLiteral("b"));
     EXPECT_EQ(box.Bytes().size(), 65535u);
+    ASSERT_EQ(refused.count(), 1);
+    EXPECT_EQ(refused[0][0].toString(), TVocabEdit::RefusalText(QString(), 1252));
     EXPECT_FALSE(box.text().endsWith(QLatin1Char('b')));
 }
 

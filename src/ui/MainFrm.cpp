@@ -84,6 +84,7 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
     CreateActions();
     CreateMenus();
     CreateToolBar();
+    CreatePrintCommands();
     CreateStatusBar();
     CreateViews();
 
@@ -377,6 +378,7 @@ void TMainForm::UpdateCommandState()
     miFileSave->setEnabled(shown);
     miFileSaveAs->setEnabled(shown);
     miFileProperties->setEnabled(shown);
+    miFilePrint->setEnabled(shown);
 
     const TUndoKind undo = document.UndoKind();
     const TUndoKind redo = document.RedoKind();

@@ -76,6 +76,11 @@ public:
     QAction* miViewFont = nullptr;
     QToolBar* tbrToolBar = nullptr;
 
+    // Printing (MainFrmPrint.cpp). The tool button prints at once, so it has its own action.
+    QAction* miFilePrint = nullptr;
+    QAction* miFilePageSetup = nullptr;
+    QAction* tbPrint = nullptr;
+
 public slots:
     void miFileNewClick();
     void miFileOpenClick();
@@ -95,6 +100,9 @@ public slots:
     void miViewToolBarClick();
     void miViewStatusBarClick();
     void miViewFontClick();
+    void miFilePrintClick();
+    void tbPrintClick();
+    void miFilePageSetupClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,6 +126,10 @@ private:
     void ClearCutMark();
     void AdoptLanguages(std::uint16_t foreign, std::uint16_t native);
     void SaveDocument(const std::string& fileName);
+    enum TPrintSender { psMenu, psToolBar, psCommandLine };
+    void CreatePrintCommands();
+    // True when the pages went to the printer (or the PDF file offered instead of a printer).
+    bool PrintCommand(TPrintSender sender);
 
     std::unique_ptr<ISettingsStore> Store_;
     TWindowMode WindowMode_ = wmNone;

@@ -120,7 +120,7 @@ std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
             SaveDocument(Document().FileName());
             return 0;
         case saPrint:
-            throw std::runtime_error("Printing is not available in this version of Velmoria.");
+            return PrintCommand(psCommandLine) ? 0 : 1;
         case saTest:
             // Testing arrives with the test panel; until then the list is shown for editing.
         case saShow:

@@ -433,13 +433,13 @@ TEST_F(DialogTest, CheckIntRangeReportsTheBoundsAndSelectsTheText)
     }
 }
 
-TEST_F(DialogTest, CheckFloatRangeUsesShortNumbers)
+TEST_F(DialogTest, CheckFloatRangeTakesPlainDecimalsOnly)
 {
     struct TCase {
         const char* Text;
         bool Ok;
     } cases[] = { { "2.54", true }, { "0", true }, { "99", true }, { "99.5", false }, { "-0.1", false },
-        { "x", false }, { "", false }, { "nan", false }, { "1e1", true } };
+        { "x", false }, { "", false }, { "nan", false }, { "1e1", false }, { "0x10", false } };
     QLineEdit edit;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Text);

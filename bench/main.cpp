@@ -44,7 +44,7 @@ void PrintFigure(const std::string& name, long long items, double ms, double raw
 int main(int argc, char** argv)
 {
     std::vector<int> sizes = { 10000, 100000, 1000000 };
-    bool core = true, exchange = true, match = true;
+    bool core = true, exchange = true, match = true, print = true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--items") == 0 && i + 1 < argc) {
             sizes = { std::atoi(argv[++i]) };
@@ -53,8 +53,9 @@ int main(int argc, char** argv)
             core = only == "core";
             exchange = only == "exchange";
             match = only == "match";
+            print = only == "print";
         } else {
-            std::fprintf(stderr, "usage: velmoria-bench [--items N] [--only core|exchange|match]\n");
+            std::fprintf(stderr, "usage: velmoria-bench [--items N] [--only core|exchange|match|print]\n");
             return 2;
         }
     }
@@ -67,6 +68,8 @@ int main(int argc, char** argv)
             BenchCore(items);
         if (exchange)
             BenchExchange(items);
+        if (print)
+            BenchPrint(items);
     }
     if (match)
         BenchMatch(sizes.back());

@@ -206,11 +206,12 @@ TEST_F(PrintLayoutTest, SeparatorsOnlyBetweenColumnsThatAreEntered)
         Print();
         EXPECT_EQ(Canvas.Rects().size(), c.Bars);
     }
-    // Three columns: origins 100, 380 and 660, gap 40; the bar is three pixels wide in the middle of
-    // the gap and runs from the column top to the bottom of the text area.
+    // Three columns: origins 100, 380 and 660, gap 40; the bar is a hundredth of an inch wide
+    // (14 pixels at 1440 dpi) in the middle of the gap and runs from the column top to the
+    // bottom of the text area.
     const auto& bar = Canvas.Rects().front();
-    EXPECT_EQ(bar.Left, 380 - 20 - 2);
-    EXPECT_EQ(bar.Right, bar.Left + 3);
+    EXPECT_EQ(bar.Left, 380 - 20 - 7 - 1);
+    EXPECT_EQ(bar.Right, bar.Left + 14);
     EXPECT_EQ(bar.Top, 100);
     EXPECT_EQ(bar.Bottom, 900);
     Request.Setup.Separator = false;

@@ -11,7 +11,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryFile>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -23,11 +25,12 @@ QString ToQ(std::u16string_view text)
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-class TQtPrintCanvas : public IPrintCanvas {
+// Lays the pages out with the printer's font metrics and keeps what is to be drawn, so a job
+// cancelled while it is laid out never reaches the printer (Qt cannot abort a job once begun).
+class TLaidOutPages : public IPrintCanvas {
 public:
-    TQtPrintCanvas(QPainter& painter, QPrinter& printer)
-        : Painter_(painter)
-        , Printer_(printer)
+    explicit TLaidOutPages(QPrinter& printer)
+        : Printer_(printer)
     {
     }
 
@@ -42,32 +45,66 @@ public:
         font.setPointSize(pointSize > 0 ? pointSize : 10);
         font.setBold(style == fsBold);
         font.setItalic(style == fsItalic);
-        Painter_.setFont(font);
-        Metrics_.emplace(Painter_.fontMetrics());
+        Metrics_.emplace(font, &Printer_);
+        qsizetype index = Fonts_.indexOf(font);
+        if (index < 0) {
+            Fonts_.append(font);
+            index = Fonts_.size() - 1;
+        }
+        Ops_.push_back({ opFont, static_cast<int>(index), 0, 0, 0, {} });
     }
     int TextWidth(std::u16string_view text) override { return Metrics_->horizontalAdvance(ToQ(text)); }
     int TextHeight(std::u16string_view) override { return Metrics_->height(); }
     void DrawText(int x, int y, std::u16string_view text) override
     {
-        Painter_.drawText(x, y + Metrics_->ascent(), ToQ(text));
+        Ops_.push_back({ opText, x, y + Metrics_->ascent(), 0, 0, ToQ(text) });
     }
     void FillRect(int left, int top, int right, int bottom) override
     {
-        Painter_.fillRect(QRect(left, top, right - left, bottom - top), Qt::black);
+        Ops_.push_back({ opRect, left, top, right - left, bottom - top, {} });
     }
-    void NewPage() override
+    void NewPage() override { Ops_.push_back({ opPage, 0, 0, 0, 0, {} }); }
+
+    // Draws the pages on the printer; step is told the share done now and then.
+    void Replay(QPainter& painter, const std::function<void(double)>& step) const
     {
-        if (!Printer_.newPage())
-            throw std::runtime_error("The printer could not start a new page.");
+        for (std::size_t i = 0; i < Ops_.size(); ++i) {
+            const TOp& op = Ops_[i];
+            switch (op.Kind) {
+            case opFont:
+                painter.setFont(Fonts_[op.A]);
+                break;
+            case opText:
+                painter.drawText(op.A, op.B, op.Text);
+                break;
+            case opRect:
+                painter.fillRect(QRect(op.A, op.B, op.C, op.D), Qt::black);
+                break;
+            case opPage:
+                if (!Printer_.newPage())
+                    throw std::runtime_error("The printer could not start a new page.");
+                break;
+            }
+            if (i % 4096 == 0)
+                step(static_cast<double>(i) / static_cast<double>(Ops_.size()));
+        }
     }
 
 private:
-    QPainter& Painter_;
+    enum TOpKind : std::uint8_t { opFont, opText, opRect, opPage };
+    struct TOp {
+        TOpKind Kind;
+        int A, B, C, D;
+        QString Text;
+    };
+
     QPrinter& Printer_;
     std::optional<QFontMetrics> Metrics_;
     std::string Face_;
     int Size_ = 0;
     TFontStyle Style_ = fsRegular;
+    QList<QFont> Fonts_;
+    std::vector<TOp> Ops_;
 };
 
 // The progress box of a long job: it appears only when the job has taken a moment, and until
@@ -80,7 +117,8 @@ public:
         Elapsed_.start();
     }
 
-    bool Step(std::int64_t done, std::int64_t total)
+    // share runs from 0 to 1; false when the user cancelled.
+    bool Step(double share)
     {
         if (!Box_ && Elapsed_.elapsed() >= PrintProgressDelayMs) {
             Box_ = std::make_unique<QProgressDialog>(
@@ -89,20 +127,31 @@ public:
             Box_->setWindowModality(Qt::WindowModal);
             Box_->setMinimumDuration(0);
             Box_->setAutoReset(false);
+            Box_->setAutoClose(false);
             Box_->setEnabled(true); // a window stays usable while its disabled owner prints
+            Box_->setCancelButton(Cancellable_ ? new QPushButton(QStringLiteral("Cancel")) : nullptr);
             Box_->show();
         }
         if (!Box_) {
             QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             return true;
         }
-        Box_->setValue(total > 0 ? static_cast<int>(done * 1000 / total) : 0);
+        Box_->setValue(static_cast<int>(share * 1000));
         QApplication::processEvents();
         return !Box_->wasCanceled();
     }
 
+    // Once the pages go to the printer the job can no longer be taken back.
+    void EndCancelling()
+    {
+        Cancellable_ = false;
+        if (Box_)
+            Box_->setCancelButton(nullptr);
+    }
+
 private:
     QWidget* Parent_;
+    bool Cancellable_ = true;
     QElapsedTimer Elapsed_;
     std::unique_ptr<QProgressDialog> Box_;
 };
@@ -146,26 +195,30 @@ bool PrintDocument(QPrinter& printer, const TVocabFile& document, TPrintRequest 
     // Refused before the job begins, so no empty job reaches the printer.
     (void)PageGeometry(device, request.Setup.Margins);
 
+    // Laid out first, with half of the progress: cancelling then leaves no job at all.
+    TLaidOutPages pages(printer);
+    TProgressBox progress(parent);
+    const TPrintOutcome outcome = PrintVocabulary(
+        document, request, device, pages, [&progress](std::int64_t done, std::int64_t total) {
+            return progress.Step(
+                total > 0 ? 0.5 * static_cast<double>(done) / static_cast<double>(total) : 0);
+        });
+    if (outcome.Cancelled)
+        return false;
+    progress.EndCancelling();
+
     QPainter painter;
     if (!painter.begin(&printer))
         throw std::runtime_error("The printer could not start the job.");
-    TQtPrintCanvas canvas(painter, printer);
-    TProgressBox progress(parent);
-    bool cancelled = false;
     try {
-        cancelled = PrintVocabulary(
-            document, request, device, canvas, [&progress](std::int64_t done, std::int64_t total) {
-                return progress.Step(done, total);
-            }).Cancelled;
+        pages.Replay(painter, [&progress](double share) { (void)progress.Step(0.5 + 0.5 * share); });
     } catch (...) {
         printer.abort();
         painter.end();
         throw;
     }
-    if (cancelled)
-        printer.abort();
     painter.end();
-    return !cancelled;
+    return true;
 }
 
 bool PrintDocumentToPdf(QPrinter& printer, const QString& fileName, const TVocabFile& document,

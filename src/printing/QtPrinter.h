@@ -19,8 +19,9 @@ void CheckPrinter();
 TPrintRequest CurrentPrintRequest();
 
 // Prints the document on the printer as one job titled after its file: all copies, laid out
-// again when the driver cannot make them. Checks the margins before a job is begun. A long job
-// shows a progress box under parent that can cancel it; the result is false when it was cancelled.
+// again when the driver cannot make them. Checks the margins before a job is begun. The pages
+// are laid out before the job begins; a long job shows a progress box under parent whose Cancel
+// works while they are laid out and leaves no job. The result is false when it was cancelled.
 bool PrintDocument(QPrinter& printer, const TVocabFile& document, TPrintRequest request, QWidget* parent);
 
 // How long a job runs before its progress box appears, in milliseconds.

@@ -47,21 +47,18 @@ QString RunTool(const char* tool, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-int PdfPages(const QString& file)
-{
-    const QString info = RunTool("pdfinfo", { file });
-    for (const QString& line : info.split(QLatin1Char('\n')))
-        if (line.startsWith(QStringLiteral("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    return -1;
-}
-
-QString PdfTitle(const QString& file)
+// A field of pdfinfo's report ("Pages", "Title").
+QString PdfInfo(const QString& file, const QString& field)
 {
     for (const QString& line : RunTool("pdfinfo", { file }).split(QLatin1Char('\n')))
-        if (line.startsWith(QStringLiteral("Title:")))
-            return line.mid(6).trimmed();
+        if (line.startsWith(field + QLatin1Char(':')))
+            return line.mid(field.size() + 1).trimmed();
     return {};
+}
+
+int PdfPages(const QString& file)
+{
+    return PdfInfo(file, QStringLiteral("Pages")).toInt();
 }
 
 // Answers the next dialog of the given kind; any other dialog is cancelled.
@@ -212,24 +209,9 @@ TEST_F(PrintTest, PageSetupRefusesBadMarginsInOrderAndStaysOpen)
     }
 }
 
-// The x positions where the preview draws a bar over the whole page height.
-std::vector<int> PreviewBars(QWidget* preview)
-{
-    const QImage image = preview->grab().toImage();
-    std::vector<int> bars;
-    for (int x = 0; x < image.width(); ++x) {
-        int dark = 0;
-        for (int y = 6; y < image.height() - 6; ++y)
-            dark += qGray(image.pixel(x, y)) < 128;
-        if (dark >= image.height() - 12)
-            bars.push_back(x);
-    }
-    return bars;
-}
-
-// How many separate blocks of text lines the preview has: dark runs on a row of lines, less
-// those on the row between two lines, where only bars are.
-int PreviewBlocks(QWidget* preview)
+// What the preview shows: blocks of text lines and bars. Text lines lie on even rows from 6,
+// so a row between two of them crosses only the bars.
+std::pair<int, int> PreviewBlocksAndBars(QWidget* preview)
 {
     const QImage image = preview->grab().toImage();
     const auto runs = [&image](int y) {
@@ -242,7 +224,7 @@ int PreviewBlocks(QWidget* preview)
         }
         return count;
     };
-    return runs(8) - runs(9);
+    return { runs(8) - runs(9), runs(9) };
 }
 
 TEST_F(PrintTest, ColumnsEnableTheSeparatorAndShapeThePreview)
@@ -252,21 +234,18 @@ TEST_F(PrintTest, ColumnsEnableTheSeparatorAndShapeThePreview)
     TPageSetupDialog dialog(nullptr);
     ShowActive(dialog);
     EXPECT_TRUE(dialog.rbThreeCols->isChecked());
-    EXPECT_EQ(PreviewBars(dialog.pbPreview).size(), 2u);
-    EXPECT_EQ(PreviewBlocks(dialog.pbPreview), 3);
+    EXPECT_EQ(PreviewBlocksAndBars(dialog.pbPreview), std::make_pair(3, 2));
 
     QTest::mouseClick(dialog.rbOneCol, Qt::LeftButton);
     EXPECT_FALSE(dialog.chbSeparator->isEnabled());
     EXPECT_TRUE(dialog.chbSeparator->isChecked()) << "the tick stays";
-    EXPECT_TRUE(PreviewBars(dialog.pbPreview).empty());
-    EXPECT_EQ(PreviewBlocks(dialog.pbPreview), 1);
+    EXPECT_EQ(PreviewBlocksAndBars(dialog.pbPreview), std::make_pair(1, 0));
 
     QTest::mouseClick(dialog.rbTwoCols, Qt::LeftButton);
     EXPECT_TRUE(dialog.chbSeparator->isEnabled());
-    EXPECT_EQ(PreviewBars(dialog.pbPreview).size(), 1u);
+    EXPECT_EQ(PreviewBlocksAndBars(dialog.pbPreview), std::make_pair(2, 1));
     QTest::mouseClick(dialog.chbSeparator, Qt::LeftButton);
-    EXPECT_TRUE(PreviewBars(dialog.pbPreview).empty());
-    EXPECT_EQ(PreviewBlocks(dialog.pbPreview), 2);
+    EXPECT_EQ(PreviewBlocksAndBars(dialog.pbPreview), std::make_pair(2, 0));
 
     QTest::mouseClick(dialog.chbSeparator, Qt::LeftButton);
     QTest::mouseClick(dialog.rbOneCol, Qt::LeftButton);
@@ -296,12 +275,17 @@ TEST_F(PrintTest, PrintDialogShowsTheSettingsAndStoresThemOnOK)
     TypeText(dialog.edtCopies, Q("12x34"));
     EXPECT_EQ(dialog.edtCopies->text(), Q("123")) << "three digits at most";
     dialog.chbTitle->setChecked(true);
-    dialog.chbNative->setChecked(false);
-    dialog.chbNotes->setChecked(true);
-    // Cancel keeps everything.
+    OnDialog<TSelectFontDialog>([](TSelectFontDialog& font) {
+        font.cbFontName->setCurrentIndex(0);
+        font.cbFontSize->setEditText(Q("14"));
+        font.btnOKClick();
+    });
+    dialog.btnFontClick();
+    EXPECT_EQ(dialog.lblFont->text(), QString::fromStdString(PrintFont.Name) + Q(", 14 pt"));
     dialog.btnCancel->click();
-    EXPECT_EQ(printer.copyCount(), 2);
+    EXPECT_EQ(printer.copyCount(), 2) << "Cancel keeps the copies and the options";
     EXPECT_FALSE(PrintOptions.Title);
+    EXPECT_EQ(PrintFont.Size, 14) << "but the font accepted in the font dialog stays";
 
     TPrintOptionsDialog again(nullptr, printer, Document());
     again.edtCopies->setText(Q("7"));
@@ -346,23 +330,6 @@ TEST_F(PrintTest, CopiesAreCheckedAndManyAreConfirmed)
     }
 }
 
-TEST_F(PrintTest, AFontChosenInThePrintDialogStaysWhenItIsCancelled)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    TPrintOptionsDialog dialog(nullptr, printer, Document());
-    OnDialog<TSelectFontDialog>([](TSelectFontDialog& font) {
-        font.cbFontName->setCurrentIndex(0);
-        font.cbFontSize->setEditText(Q("14"));
-        font.btnOKClick();
-    });
-    dialog.btnFontClick();
-    const QString face = QString::fromStdString(PrintFont.Name);
-    EXPECT_EQ(PrintFont.Size, 14);
-    EXPECT_EQ(dialog.lblFont->text(), face + Q(", 14 pt"));
-    dialog.btnCancel->click();
-    EXPECT_EQ(PrintFont.Size, 14);
-}
-
 TEST_F(PrintTest, PrintedPdfCarriesTheTitleTheTextAndOnePassPerCopy)
 {
     Document().SetProperties(piDescription, "Grundwortschatz");
@@ -371,7 +338,7 @@ TEST_F(PrintTest, PrintedPdfCarriesTheTitleTheTextAndOnePassPerCopy)
     const QString once = PrintPdf("once.pdf");
     const int pages = PdfPages(once);
     EXPECT_GE(pages, 2);
-    EXPECT_EQ(PdfTitle(once), Q("Velmoria - words.vmr"));
+    EXPECT_EQ(PdfInfo(once, Q("Title")), Q("Velmoria - words.vmr"));
     const QString text = RunTool("pdftotext", { once, QStringLiteral("-") });
     EXPECT_TRUE(text.contains(Q("Grundwortschatz")));
     EXPECT_TRUE(text.contains(Q("Wort399 noun translation")));

@@ -8,7 +8,8 @@ CMAKE_FLAGS ?=
 
 PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmark-dev \
            qt6-base-dev qt6-multimedia-dev qt6-svg-dev libicu-dev xvfb xauth x11-utils \
-           fonts-liberation2 fonts-dejavu-core poppler-utils
+           fonts-liberation2 fonts-dejavu-core poppler-utils \
+           cups cups-client printer-driver-cups-pdf
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -9,6 +9,11 @@ void BenchCore(int items);
 void BenchExchange(int items);
 void BenchMatch(int items);
 void BenchTesting(int items);
+void BenchPrint(int items);
+
+class TVocabFile;
+// A list of the given size shaped like real entries (the same list on every run).
+void GenerateList(TVocabFile& doc, int items);
 
 // The best of several timed runs, in milliseconds.
 double BestMs(const std::function<void()>& work, int repeats);

@@ -36,7 +36,9 @@ std::string Word(std::mt19937& random, int minLength, int maxLength)
     return word;
 }
 
-void Generate(TVocabFile& doc, int items)
+} // namespace
+
+void GenerateList(TVocabFile& doc, int items)
 {
     std::mt19937 random(42);
     static const char* const articles[] = { "der ", "die ", "das " };
@@ -59,8 +61,6 @@ void Generate(TVocabFile& doc, int items)
     doc.EndBulkAppend();
 }
 
-} // namespace
-
 void BenchCore(int items)
 {
     const auto folder
@@ -73,7 +73,7 @@ void BenchCore(int items)
     std::string bytes;
     {
         TVocabFile doc;
-        Generate(doc, items);
+        GenerateList(doc, items);
         bytes = doc.SaveToBytes();
         const double save = BestMs([&] { doc.SaveToFile(file); }, repeats);
         const double rawWrite = BestMs([&] { RawWrite(raw, bytes); }, repeats);

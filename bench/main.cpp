@@ -44,7 +44,7 @@ void PrintFigure(const std::string& name, long long items, double ms, double raw
 int main(int argc, char** argv)
 {
     std::vector<int> sizes = { 10000, 100000, 1000000 };
-    bool core = true, exchange = true, match = true, testing = true;
+    bool core = true, exchange = true, match = true, testing = true, print = true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--items") == 0 && i + 1 < argc) {
             sizes = { std::atoi(argv[++i]) };
@@ -54,8 +54,9 @@ int main(int argc, char** argv)
             exchange = only == "exchange";
             match = only == "match";
             testing = only == "testing";
+            print = only == "print";
         } else {
-            std::fprintf(stderr, "usage: velmoria-bench [--items N] [--only core|exchange|match|testing]\n");
+            std::fprintf(stderr, "usage: velmoria-bench [--items N] [--only core|exchange|match|testing|print]\n");
             return 2;
         }
     }
@@ -70,6 +71,8 @@ int main(int argc, char** argv)
             BenchExchange(items);
         if (testing)
             BenchTesting(items);
+        if (print)
+            BenchPrint(items);
     }
     if (match)
         BenchMatch(sizes.back());

@@ -5,6 +5,7 @@
 #include "app/PropertiesDlg.h"
 #include "app/WelcomeDlg.h"
 #include "core/GlobalDocument.h"
+#include "printing/QtPrinter.h"
 #include "settings/MemoryStore.h"
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
@@ -13,12 +14,18 @@
 #include "ui/StatsDlg.h"
 #include "ui/TestPanel.h"
 #include "ui/VocabEdit.h"
+#include "ui/PageSetupDlg.h"
+#include "ui/PrintOptionsDlg.h"
 #include "ui/VocabGrid.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <cstdio>
@@ -50,6 +57,54 @@ void Type(TMainForm& form, const char* response, const char* notes = "")
     form.TestPanel()->edtResponse->setText(QString::fromUtf8(response));
     if (*notes)
         form.TestPanel()->edtTestNotes->setText(QString::fromUtf8(notes));
+// The Print dialog, Page Setup in one to three columns, the preview, and page 1 of the example
+// list printed to PDF in one to three columns, rendered by pdftoppm.
+void SavePrinting(QWidget& form, const TVocabFile& document)
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    {
+        TPrintOptionsDialog dialog(&form, pdf, document);
+        Save(&dialog, "30-print");
+    }
+    const char* const setupNames[] = { "31-page-setup-1", "32-page-setup-2", "33-page-setup-3" };
+    for (int columns = 1; columns <= 3; ++columns) {
+        PageSetup.Columns = columns;
+        TPageSetupDialog dialog(&form);
+        Save(&dialog, setupNames[columns - 1]);
+    }
+    PageSetup.Columns = 2;
+    {
+        QPrinter preview(QPrinter::HighResolution);
+        preview.setPageLayout(pdf.pageLayout());
+        QPrintPreviewDialog dialog(&preview, &form);
+        dialog.setWindowTitle(QStringLiteral("Print Preview"));
+        QObject::connect(
+            &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&document](QPrinter* printer) {
+                PrintDocument(*printer, document, CurrentPrintRequest(), nullptr);
+            });
+        dialog.resize(760, 640);
+        Save(&dialog, "34-preview");
+    }
+    for (int columns = 1; columns <= 3; ++columns) {
+        PageSetup.Columns = columns;
+        const QString base = Folder + QStringLiteral("/%1-printed-%2-columns").arg(34 + columns).arg(columns);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        try {
+            PrintDocumentToPdf(
+                printer, base + QStringLiteral(".pdf"), document, CurrentPrintRequest(), nullptr);
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "printing failed: %s\n", error.what());
+            continue;
+        }
+        QProcess::execute(QStringLiteral("pdftoppm"),
+            { QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"), QStringLiteral("-f"),
+                QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"),
+                base + QStringLiteral(".pdf"), base });
+        std::printf("%s.png\n", qPrintable(base));
+    }
+    PageSetup.Columns = 2;
 }
 } // namespace
 
@@ -203,5 +258,6 @@ int main(int argc, char** argv)
         dialog.pcStatistics->setCurrentIndex(1);
         Save(&dialog, "20-statistics-success-rate");
     }
+    SavePrinting(form, document);
     return 0;
 }

@@ -132,8 +132,20 @@ std::optional<std::int32_t> ParseInt32(std::string_view text)
 
 std::optional<double> ParseDouble(std::string_view text)
 {
+    // Plain decimals only: strtod would also take hexadecimal, exponents, "inf" and "nan".
     const std::string copy = Trim(text);
-    if (copy.empty())
+    std::size_t i = copy.empty() || (copy[0] != '-' && copy[0] != '+') ? 0 : 1;
+    bool digits = false;
+    bool point = false;
+    for (; i < copy.size(); ++i) {
+        if (copy[i] >= '0' && copy[i] <= '9')
+            digits = true;
+        else if (copy[i] == '.' && !point)
+            point = true;
+        else
+            return std::nullopt;
+    }
+    if (!digits)
         return std::nullopt;
     char* end = nullptr;
     errno = 0;

@@ -27,6 +27,7 @@ bool FloatInRange(std::string_view text, double min, double max, double* value =
 // "Number must be between %d and %d." / "Number must be between %g and %g."
 std::string IntRangeMessage(std::int32_t min, std::int32_t max);
 std::string FloatRangeMessage(double min, double max);
-// Strict parsing: optional sign, digits, nothing else (surrounding blanks allowed).
+// Strict parsing: optional sign, digits (for doubles with at most one '.'), nothing else
+// (surrounding blanks allowed).
 std::optional<std::int32_t> ParseInt32(std::string_view text);
 std::optional<double> ParseDouble(std::string_view text);

@@ -85,6 +85,7 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
     CreateActions();
     CreateMenus();
     CreateToolBar();
+    CreatePrintCommands();
     CreateStatusBar();
     CreateViews();
 
@@ -453,6 +454,7 @@ void TMainForm::UpdateCommandState()
     miFileSave->setEnabled(shown);
     miFileSaveAs->setEnabled(shown);
     miFileProperties->setEnabled(shown);
+    miFilePrint->setEnabled(shown);
 
     const TUndoKind undo = document.UndoKind();
     const TUndoKind redo = document.RedoKind();

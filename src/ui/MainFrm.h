@@ -94,6 +94,11 @@ public:
     QAction* miViewFont = nullptr;
     QToolBar* tbrToolBar = nullptr;
 
+    // Printing (MainFrmPrint.cpp). The tool button prints at once, so it has its own action.
+    QAction* miFilePrint = nullptr;
+    QAction* miFilePageSetup = nullptr;
+    QAction* tbPrint = nullptr;
+
 public slots:
     void miFileNewClick();
     void miFileOpenClick();
@@ -119,6 +124,9 @@ public slots:
     void miViewToolBarClick();
     void miViewStatusBarClick();
     void miViewFontClick();
+    void miFilePrintClick();
+    void tbPrintClick();
+    void miFilePageSetupClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -149,6 +157,10 @@ private:
     void EditFromQuestion();
     // Esc, Ctrl+Tab and the test shortcuts inside the answer fields; true when the key was used.
     bool TestKeyFilter(QObject* watched, QEvent* event);
+    enum TPrintSender { psMenu, psToolBar, psCommandLine };
+    void CreatePrintCommands();
+    // True when the pages went to the printer (or the PDF file offered instead of a printer).
+    bool PrintCommand(TPrintSender sender);
 
     std::unique_ptr<ISettingsStore> Store_;
     TWindowMode WindowMode_ = wmNone;

@@ -133,7 +133,7 @@ std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
             SaveDocument(Document().FileName());
             return 0;
         case saPrint:
-            throw std::runtime_error("Printing is not available in this version of Velmoria.");
+            return PrintCommand(psCommandLine) ? 0 : 1;
         case saTest:
             show();
             // Straight into the test without the end-of-test message: a list with nothing left

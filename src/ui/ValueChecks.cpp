@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpressionValidator>
+#include <cmath>
 
 namespace {
 void ShowRangeMessage(const std::string& message)
@@ -42,16 +43,45 @@ bool CheckIntRange(QComboBox* box, int min, int max)
     return CheckIntText(box->currentText(), box, box->lineEdit(), min, max);
 }
 
-bool CheckFloatRange(QLineEdit* edit, double min, double max)
+std::optional<double> ParseLocaleDecimal(const QString& given, const QLocale& locale)
 {
-    // The user writes decimals the locale's way; the range rule itself reads C-formatted text.
-    std::string text = edit->text().toStdString();
+    const QString text = given.trimmed();
+    qsizetype i = 0;
+    if (text.startsWith(locale.negativeSign()))
+        i = locale.negativeSign().size();
+    else if (text.startsWith(locale.positiveSign()))
+        i = locale.positiveSign().size();
+    const QString point = locale.decimalPoint();
+    bool digits = false;
+    bool seenPoint = false;
+    while (i < text.size()) {
+        if (text[i].isDigit()) {
+            digits = true;
+            ++i;
+        } else if (!seenPoint && text.mid(i, point.size()) == point) {
+            seenPoint = true;
+            i += point.size();
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
     bool ok = false;
-    const double value = QLocale().toDouble(edit->text().trimmed(), &ok);
-    if (ok)
-        text = QByteArray::number(value, 'g', 17).toStdString();
-    if (FloatInRange(text, min, max))
+    const double value = locale.toDouble(text, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+bool CheckFloatRange(QLineEdit* edit, double min, double max, double* value)
+{
+    const auto parsed = ParseLocaleDecimal(edit->text(), QLocale());
+    if (parsed && *parsed >= min && *parsed <= max) {
+        if (value)
+            *value = *parsed;
         return true;
+    }
     ShowRangeMessage(FloatRangeMessage(min, max));
     FocusWhole(edit, edit);
     return false;

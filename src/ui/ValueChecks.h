@@ -1,8 +1,11 @@
 #pragma once
 // The number checks of edit boxes with their message, digits-only boxes and font existence.
 
+#include <optional>
+
 class QComboBox;
 class QLineEdit;
+class QLocale;
 class QString;
 
 // True when the box holds a whole number from min to max. Otherwise the user is told the bounds,
@@ -10,8 +13,12 @@ class QString;
 bool CheckIntRange(QLineEdit* edit, int min, int max);
 // The same for the edit part of an editable combo box (or the current text of a plain one).
 bool CheckIntRange(QComboBox* box, int min, int max);
-// The same for a decimal number, written in the user's locale or with a point.
-bool CheckFloatRange(QLineEdit* edit, double min, double max);
+// The same for a decimal number written the way of the user's locale; value gets the number.
+bool CheckFloatRange(QLineEdit* edit, double min, double max, double* value = nullptr);
+// A decimal number in the locale's way and nothing else: an optional sign, digits and at most
+// one of the locale's decimal separators. Exponents, hexadecimal, group separators and another
+// locale's decimal point are refused.
+std::optional<double> ParseLocaleDecimal(const QString& text, const QLocale& locale);
 // The box accepts typed and pasted digits only.
 void SetDigitsOnly(QLineEdit* edit);
 // Whether a font family of that name (in any letter case) is installed for Western text.

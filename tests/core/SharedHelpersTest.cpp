@@ -133,8 +133,9 @@ TEST(DisplayText, NumberChecks)
     double d = 0;
     EXPECT_TRUE(FloatInRange("2.5", 0, 99, &d));
     EXPECT_DOUBLE_EQ(d, 2.5);
-    for (const char* text : { "abc", "", "nan", "100" })
+    for (const char* text : { "abc", "", "nan", "100", "0x10", "1e1", ".", "1.2.3", "inf" })
         EXPECT_FALSE(FloatInRange(text, 0, 99)) << text;
+    EXPECT_TRUE(FloatInRange(" -.5 ", -1, 0));
 }
 
 TEST(SortingMarker, ReadAndShow)

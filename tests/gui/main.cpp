@@ -12,6 +12,9 @@ int main(int argc, char** argv)
 {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr || *std::getenv("QT_QPA_PLATFORM") == '\0')
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // No test reaches a real print server: printing goes to PDF files and, for real, to a
+    // private queue of the integration test.
+    setenv("CUPS_SERVER", "/nonexistent/velmoria-tests/cups.sock", 1);
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brannock"));

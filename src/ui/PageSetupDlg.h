@@ -1,0 +1,45 @@
+#pragma once
+// The Page Setup dialog: margins in the locale's unit, columns and separator, with a sketch of
+// the page.
+
+#include "printing/PageSetupRules.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class TPageSetupDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TPageSetupDialog(QWidget* parent);
+
+    QGroupBox* gbMargins = nullptr;
+    QLineEdit* edtLeft = nullptr;
+    QLineEdit* edtRight = nullptr;
+    QLineEdit* edtTop = nullptr;
+    QLineEdit* edtBottom = nullptr;
+    QRadioButton* rbOneCol = nullptr;
+    QRadioButton* rbTwoCols = nullptr;
+    QRadioButton* rbThreeCols = nullptr;
+    QCheckBox* chbSeparator = nullptr;
+    QWidget* pbPreview = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnCancel = nullptr;
+    QPushButton* btnHelp = nullptr;
+
+    int Columns() const { return Columns_; }
+    TMarginUnit Unit() const { return Unit_; }
+
+public slots:
+    void ColButtonClick(int tag);
+    void chbSeparatorClick();
+    void btnOKClick();
+
+private:
+    int Columns_ = 1;
+    TMarginUnit Unit_ = muCentimetres;
+};

@@ -1,0 +1,511 @@
+// Printing from the window: the Print and Page Setup dialogs, locale numbers, pages written as
+// PDF and read back with pdfinfo/pdftotext, and the print commands without a printer.
+
+#include "app/DialogRunner.h"
+#include "app/FileDialogs.h"
+#include "app/MessageBox.h"
+#include "core/GlobalDocument.h"
+#include "gui/DialogTestSupport.h"
+#include "printing/QtPrinter.h"
+#include "settings/MemoryStore.h"
+#include "support/TempDir.h"
+#include "ui/FontDlg.h"
+#include "ui/MainFrm.h"
+#include "ui/PageSetupDlg.h"
+#include "ui/PrintOptionsDlg.h"
+#include "ui/ValueChecks.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolBar>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString RunTool(const char* tool, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QString::fromUtf8(tool), arguments);
+    if (!process.waitForFinished(30000))
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A field of pdfinfo's report ("Pages", "Title").
+QString PdfInfo(const QString& file, const QString& field)
+{
+    for (const QString& line : RunTool("pdfinfo", { file }).split(QLatin1Char('\n')))
+        if (line.startsWith(field + QLatin1Char(':')))
+            return line.mid(field.size() + 1).trimmed();
+    return {};
+}
+
+int PdfPages(const QString& file)
+{
+    return PdfInfo(file, QStringLiteral("Pages")).toInt();
+}
+
+// Answers the next dialog of the given kind; any other dialog is cancelled.
+template <class TDialog, class TFill> void OnDialog(TFill fill)
+{
+    DialogHook::Set([fill](QDialog& dialog) {
+        auto* typed = dynamic_cast<TDialog*>(&dialog);
+        if (!typed)
+            return int(QDialog::Rejected);
+        fill(*typed);
+        return dialog.result();
+    });
+}
+
+QStringList Shown()
+{
+    QStringList texts;
+    for (const auto& shown : MessageBoxHook::Shown())
+        texts.append(shown.Text);
+    return texts;
+}
+
+class PrintTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetSettings();
+        PrintFont = { "Serif", 10 };
+        MessageBoxHook::Clear();
+        FileDialogHook::Clear();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        auto document = std::make_unique<TVocabFile>();
+        document->SetForeignLangID(0x0407);
+        document->SetNativeLangID(0x0409);
+        ReplaceDocument(std::move(document));
+    }
+    void TearDown() override
+    {
+        DialogHook::Set(nullptr);
+        QLocale::setDefault(QLocale::c());
+        PrintProgressDelayMs = 400;
+        MessageBoxHook::Clear();
+        FileDialogHook::Clear();
+        ReplaceDocument(std::make_unique<TVocabFile>());
+        ResetSettings();
+    }
+    static void AddItems(int count, const std::string& native = "translation")
+    {
+        for (int i = 0; i < count; ++i) {
+            auto item = std::make_unique<TVocabItem>();
+            item->SetFieldValues("Wort" + std::to_string(i), "noun", "", native);
+            Document().AppendItem(std::move(item));
+        }
+        Document().EndBulkAppend();
+    }
+    QString PrintPdf(const std::string& name, int copies = 1)
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setCopyCount(copies);
+        const QString file = QString::fromStdString(Dir.File(name));
+        EXPECT_TRUE(PrintDocumentToPdf(printer, file, Document(), CurrentPrintRequest(), nullptr));
+        return file;
+    }
+
+    TTempDir Dir;
+};
+
+TEST_F(PrintTest, LocaleDecimalsAreTheOnlyNumbersAccepted)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    struct TCase {
+        const QLocale& Locale;
+        const char* Text;
+        std::optional<double> Value;
+    } cases[] = {
+        { german, "2,54", 2.54 },
+        { german, " -1,5 ", -1.5 },
+        { german, "3", 3.0 },
+        { german, "2.54", std::nullopt }, // another locale's point (and German grouping)
+        { german, "1.000", std::nullopt },
+        { german, "1e1", std::nullopt },
+        { german, "0x10", std::nullopt },
+        { german, ",", std::nullopt },
+        { german, "1,2,3", std::nullopt },
+        { english, "2.54", 2.54 },
+        { english, ".5", 0.5 },
+        { english, "2,54", std::nullopt },
+        { english, "1,000", std::nullopt },
+        { english, "1E2", std::nullopt },
+        { english, "inf", std::nullopt },
+        { english, "nan", std::nullopt },
+        { english, "", std::nullopt },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Locale.name().toStdString()) + " " + c.Text);
+        const auto value = ParseLocaleDecimal(Q(c.Text), c.Locale);
+        ASSERT_EQ(value.has_value(), c.Value.has_value());
+        if (value) {
+            EXPECT_DOUBLE_EQ(*value, *c.Value);
+        }
+    }
+}
+
+TEST_F(PrintTest, PageSetupShowsAndStoresMarginsInTheLocalesUnit)
+{
+    struct TCase {
+        QLocale Locale;
+        const char* Caption;
+        const char* OneInch;
+        const char* Typed;
+        std::int32_t Twips;
+    } cases[] = {
+        { QLocale(QLocale::German, QLocale::Germany), " Margins (cm): ", "2,54", "2", 1134 },
+        { QLocale(QLocale::English, QLocale::UnitedStates), " Margins (inches): ", "1.00", "0.5", 720 },
+        { QLocale(QLocale::French, QLocale::France), " Margins (cm): ", "2,54", "1,27", 720 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Caption);
+        ResetSettings();
+        QLocale::setDefault(c.Locale);
+        TPageSetupDialog dialog(nullptr);
+        EXPECT_EQ(dialog.gbMargins->title(), Q(c.Caption));
+        for (QLineEdit* box : { dialog.edtLeft, dialog.edtRight, dialog.edtTop, dialog.edtBottom })
+            EXPECT_EQ(box->text(), Q(c.OneInch));
+        dialog.edtTop->setText(Q(c.Typed));
+        dialog.btnOKClick();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(PageSetup.Margins.Top, c.Twips);
+        EXPECT_EQ(PageSetup.Margins.Left, 1440);
+    }
+}
+
+TEST_F(PrintTest, PageSetupRefusesBadMarginsInOrderAndStaysOpen)
+{
+    for (const char* bad : { "99.5", "abc", "-1", "1e1", "" }) {
+        SCOPED_TRACE(bad);
+        MessageBoxHook::Clear();
+        TPageSetupDialog dialog(nullptr);
+        ShowActive(dialog);
+        dialog.edtRight->setText(Q(bad));
+        dialog.edtBottom->setText(Q("x"));
+        dialog.btnOKClick();
+        EXPECT_EQ(Shown(), QStringList { Q("Number must be between 0 and 99.") }) << "only the first failure";
+        EXPECT_TRUE(dialog.edtRight->hasFocus());
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(PageSetup.Margins.Right, 1440);
+    }
+}
+
+// What the preview shows: blocks of text lines and bars. Text lines lie on even rows from 6,
+// so a row between two of them crosses only the bars.
+std::pair<int, int> PreviewBlocksAndBars(QWidget* preview)
+{
+    const QImage image = preview->grab().toImage();
+    const auto runs = [&image](int y) {
+        int count = 0;
+        bool inside = false;
+        for (int x = 0; x < image.width(); ++x) {
+            const bool dark = qGray(image.pixel(x, y)) < 128;
+            count += dark && !inside;
+            inside = dark;
+        }
+        return count;
+    };
+    return { runs(8) - runs(9), runs(9) };
+}
+
+TEST_F(PrintTest, ColumnsEnableTheSeparatorAndShapeThePreview)
+{
+    PageSetup.Columns = 3;
+    PageSetup.Separator = true;
+    TPageSetupDialog dialog(nullptr);
+    ShowActive(dialog);
+    EXPECT_TRUE(dialog.rbThreeCols->isChecked());
+    EXPECT_EQ(PreviewBlocksAndBars(dialog.pbPreview), std::make_pair(3, 2));
+
+    QTest::mouseClick(dialog.rbOneCol, Qt::LeftButton);
+    EXPECT_FALSE(dialog.chbSeparator->isEnabled());
+    EXPECT_TRUE(dialog.chbSeparator->isChecked()) << "the tick stays";
+    EXPECT_EQ(PreviewBlocksAndBars(dialog.pbPreview), std::make_pair(1, 0));
+
+    QTest::mouseClick(dialog.rbTwoCols, Qt::LeftButton);
+    EXPECT_TRUE(dialog.chbSeparator->isEnabled());
+    EXPECT_EQ(PreviewBlocksAndBars(dialog.pbPreview), std::make_pair(2, 1));
+    QTest::mouseClick(dialog.chbSeparator, Qt::LeftButton);
+    EXPECT_EQ(PreviewBlocksAndBars(dialog.pbPreview), std::make_pair(2, 0));
+
+    QTest::mouseClick(dialog.chbSeparator, Qt::LeftButton);
+    QTest::mouseClick(dialog.rbOneCol, Qt::LeftButton);
+    dialog.btnOKClick();
+    EXPECT_EQ(PageSetup.Columns, 1);
+    EXPECT_TRUE(PageSetup.Separator) << "stored although the box is disabled";
+}
+
+TEST_F(PrintTest, PrintDialogShowsTheSettingsAndStoresThemOnOK)
+{
+    PrintOptions = { false, true, 2 | 8 };
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setCopyCount(2);
+    TPrintOptionsDialog dialog(nullptr, printer, Document());
+    EXPECT_EQ(dialog.lblPrinter->text(), Q("PDF file"));
+    EXPECT_EQ(dialog.lblFont->text(), Q("Serif, 10 pt"));
+    EXPECT_EQ(dialog.edtCopies->text(), Q("2"));
+    EXPECT_FALSE(dialog.chbTitle->isChecked());
+    EXPECT_TRUE(dialog.chbPageNumbers->isChecked());
+    EXPECT_TRUE(dialog.chbCategory->isChecked());
+    EXPECT_FALSE(dialog.chbNotes->isChecked());
+    EXPECT_TRUE(dialog.chbNative->isChecked());
+
+    ShowActive(dialog);
+    dialog.edtCopies->clear();
+    TypeText(dialog.edtCopies, Q("12x34"));
+    EXPECT_EQ(dialog.edtCopies->text(), Q("123")) << "three digits at most";
+    dialog.chbTitle->setChecked(true);
+    OnDialog<TSelectFontDialog>([](TSelectFontDialog& font) {
+        font.cbFontName->setCurrentIndex(0);
+        font.cbFontSize->setEditText(Q("14"));
+        font.btnOKClick();
+    });
+    dialog.btnFontClick();
+    EXPECT_EQ(dialog.lblFont->text(), QString::fromStdString(PrintFont.Name) + Q(", 14 pt"));
+    dialog.btnCancel->click();
+    EXPECT_EQ(printer.copyCount(), 2) << "Cancel keeps the copies and the options";
+    EXPECT_FALSE(PrintOptions.Title);
+    EXPECT_EQ(PrintFont.Size, 14) << "but the font accepted in the font dialog stays";
+
+    TPrintOptionsDialog again(nullptr, printer, Document());
+    again.edtCopies->setText(Q("7"));
+    again.chbTitle->setChecked(true);
+    again.chbNative->setChecked(false);
+    again.chbNotes->setChecked(true);
+    again.btnOKClick();
+    EXPECT_EQ(again.result(), QDialog::Accepted);
+    EXPECT_EQ(printer.copyCount(), 7);
+    EXPECT_TRUE(PrintOptions.Title);
+    EXPECT_EQ(PrintOptions.Include, 2 | 4);
+}
+
+TEST_F(PrintTest, CopiesAreCheckedAndManyAreConfirmed)
+{
+    struct TCase {
+        const char* Copies;
+        std::optional<QMessageBox::StandardButton> Answer; // a question is expected
+        QStringList Messages;
+        bool Accepted;
+    } cases[] = {
+        { "0", std::nullopt, { Q("Number must be between 1 and 999.") }, false },
+        { "", std::nullopt, { Q("Number must be between 1 and 999.") }, false },
+        { "100", std::nullopt, {}, true },
+        { "101", QMessageBox::Cancel,
+            { Q("You have chosen to print a large number of copies. Are you sure?") }, false },
+        { "999", QMessageBox::Ok, { Q("You have chosen to print a large number of copies. Are you sure?") },
+            true },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Copies);
+        MessageBoxHook::Clear();
+        if (c.Answer)
+            MessageBoxHook::QueueAnswer(*c.Answer);
+        QPrinter printer(QPrinter::HighResolution);
+        TPrintOptionsDialog dialog(nullptr, printer, Document());
+        dialog.edtCopies->setText(Q(c.Copies));
+        dialog.btnOKClick();
+        EXPECT_EQ(Shown(), c.Messages);
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, c.Accepted);
+        EXPECT_EQ(printer.copyCount(), c.Accepted ? dialog.edtCopies->text().toInt() : 1);
+    }
+}
+
+TEST_F(PrintTest, PrintedPdfCarriesTheTitleTheTextAndOnePassPerCopy)
+{
+    Document().SetProperties(piDescription, "Grundwortschatz");
+    AddItems(400);
+    Document().SaveToFile(Dir.File("words.vmr"));
+    const QString once = PrintPdf("once.pdf");
+    const int pages = PdfPages(once);
+    EXPECT_GE(pages, 2);
+    EXPECT_EQ(PdfInfo(once, Q("Title")), Q("Velmoria - words.vmr"));
+    const QString text = RunTool("pdftotext", { once, QStringLiteral("-") });
+    EXPECT_TRUE(text.contains(Q("Grundwortschatz")));
+    EXPECT_TRUE(text.contains(Q("Wort399 noun translation")));
+
+    // A PDF cannot make copies itself: three copies are three passes.
+    EXPECT_EQ(PdfPages(PrintPdf("three.pdf", 3)), 3 * pages);
+
+    PrintOptions.Include = 0;
+    PrintOptions.Title = false;
+    const QString bare = RunTool("pdftotext", { PrintPdf("bare.pdf"), QStringLiteral("-") });
+    EXPECT_FALSE(bare.contains(Q("Grundwortschatz")));
+    EXPECT_FALSE(bare.contains(Q("noun")));
+    EXPECT_TRUE(bare.contains(Q("Wort0")));
+}
+
+TEST_F(PrintTest, MarginsTooLargeAndCancelledJobsLeaveNoFile)
+{
+    AddItems(50);
+    PageSetup.Margins.Left = 99 * 1440;
+    QPrinter printer(QPrinter::HighResolution);
+    const std::string file = Dir.File("wide.pdf");
+    try {
+        PrintDocumentToPdf(printer, QString::fromStdString(file), Document(), CurrentPrintRequest(), nullptr);
+        ADD_FAILURE() << "printed into no space";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "Margins too large for paper.");
+    }
+    EXPECT_FALSE(std::filesystem::exists(file));
+
+    ResetSettings();
+    AddItems(30000);
+    PrintProgressDelayMs = 0;
+    QWidget window;
+    window.show();
+    QTimer::singleShot(0, &window, [&window] {
+        if (auto* box = window.findChild<QProgressDialog*>(QStringLiteral("PrintProgress")))
+            box->cancel();
+    });
+    const std::string cancelled = Dir.File("cancelled.pdf");
+    EXPECT_FALSE(PrintDocumentToPdf(
+        printer, QString::fromStdString(cancelled), Document(), CurrentPrintRequest(), &window));
+    EXPECT_FALSE(std::filesystem::exists(cancelled));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 0);
+}
+
+TEST_F(PrintTest, PreviewShowsTheDialogsChoicesOnTheRealPages)
+{
+    AddItems(300, "a translation long enough to need a second line in a column of its own");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    TPrintOptionsDialog dialog(nullptr, printer, Document());
+    int previewPages = -1;
+    OnDialog<QPrintPreviewDialog>([&previewPages](QPrintPreviewDialog& preview) {
+        auto* widget = preview.findChild<QPrintPreviewWidget*>();
+        widget->updatePreview();
+        previewPages = widget->pageCount();
+    });
+    dialog.btnPreviewClick();
+    const int pages = PdfPages(PrintPdf("pages.pdf"));
+    EXPECT_EQ(previewPages, pages);
+
+    // Without translations the items take less room: the preview follows the unsaved choice.
+    dialog.chbNative->setChecked(false);
+    dialog.chbCategory->setChecked(false);
+    dialog.btnPreviewClick();
+    EXPECT_LT(previewPages, pages);
+    EXPECT_EQ(PrintOptions.Include, 14) << "the preview stores nothing";
+}
+
+class PrintCommandTest : public PrintTest {
+protected:
+    void SetUp() override
+    {
+        PrintTest::SetUp();
+        Form = std::make_unique<TMainForm>(std::make_unique<TMemorySettingsStore>());
+        List = Dir.File("list.vmr");
+        std::filesystem::copy_file(std::string(VELMORIA_SOURCE_DIR) + "/examples/German-English.vmr", List);
+    }
+    void TearDown() override
+    {
+        Form.reset();
+        PrintTest::TearDown();
+    }
+    std::unique_ptr<TMainForm> Form;
+    std::string List;
+};
+
+TEST_F(PrintCommandTest, PrintCommandsHaveTheirPlacesAndFollowTheView)
+{
+    auto* file = Form->menuBar()->findChild<QMenu*>(QStringLiteral("miFile"));
+    ASSERT_TRUE(file);
+    QStringList order;
+    for (QAction* action : file->actions())
+        order.append(action->isSeparator() ? Q("-") : action->objectName());
+    const qsizetype at = order.indexOf(Q("miFileSaveAs"));
+    EXPECT_EQ(order.mid(at, 6),
+        (QStringList { Q("miFileSaveAs"), Q("-"), Q("miFilePrint"), Q("miFilePageSetup"), Q("-"),
+            Q("miFileProperties") }));
+    const QList<QAction*> buttons = Form->tbrToolBar->actions();
+    EXPECT_EQ(buttons.indexOf(Form->tbPrint), buttons.indexOf(Form->miFileSave) + 1);
+    EXPECT_EQ(Form->miFilePrint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(Form->tbPrint->toolTip(),
+        Q("Print - ") + QKeySequence(Qt::CTRL | Qt::Key_P).toString(QKeySequence::NativeText));
+
+    Form->UpdateCommandState();
+    EXPECT_FALSE(Form->miFilePrint->isEnabled());
+    EXPECT_FALSE(Form->tbPrint->isEnabled());
+    EXPECT_TRUE(Form->miFilePageSetup->isEnabled());
+    ASSERT_TRUE(Form->OpenFile(List));
+    Form->SetWindowMode(wmEditing);
+    EXPECT_TRUE(Form->miFilePrint->isEnabled());
+    EXPECT_TRUE(Form->tbPrint->isEnabled());
+}
+
+TEST_F(PrintCommandTest, WithoutAPrinterTheMenuOffersAPdfFile)
+{
+    ASSERT_FALSE(PrinterInstalled()) << "the tests run without a print server";
+    ASSERT_TRUE(Form->OpenFile(List));
+    Form->SetWindowMode(wmEditing);
+    const std::string pdf = Dir.File("list.pdf");
+    struct TCase {
+        const char* Name;
+        QAction* Command;
+        QMessageBox::StandardButton Answer;
+        bool PrintDialog;
+        bool Written;
+    } cases[] = {
+        { "menu, offer declined", Form->miFilePrint, QMessageBox::No, false, false },
+        { "menu, offer taken", Form->miFilePrint, QMessageBox::Yes, true, true },
+        { "tool button prints at once", Form->tbPrint, QMessageBox::Yes, false, true },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::filesystem::remove(pdf);
+        MessageBoxHook::Clear();
+        FileDialogHook::Clear();
+        MessageBoxHook::QueueAnswer(QMessageBox::Ok);
+        MessageBoxHook::QueueAnswer(c.Answer);
+        FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(pdf), 1 });
+        bool printDialog = false;
+        OnDialog<TPrintOptionsDialog>([&printDialog](TPrintOptionsDialog& dialog) {
+            printDialog = true;
+            EXPECT_EQ(dialog.lblPrinter->text(), Q("PDF file"));
+            dialog.btnOKClick();
+        });
+        c.Command->trigger();
+        ASSERT_GE(MessageBoxHook::Shown().size(), 2u);
+        EXPECT_EQ(MessageBoxHook::Shown()[0].Text, Q("No printer installed."));
+        EXPECT_EQ(MessageBoxHook::Shown()[0].Icon, QMessageBox::Critical);
+        EXPECT_EQ(MessageBoxHook::Shown()[1].Icon, QMessageBox::Question);
+        EXPECT_EQ(printDialog, c.PrintDialog);
+        EXPECT_EQ(std::filesystem::exists(pdf), c.Written);
+        if (c.Written) {
+            EXPECT_EQ(PdfPages(QString::fromStdString(pdf)), 1);
+            EXPECT_EQ(FileDialogHook::Asked(), QStringList { Q("Save as PDF") });
+        }
+        EXPECT_TRUE(Form->isEnabled());
+        EXPECT_FALSE(QApplication::overrideCursor());
+    }
+}
+
+TEST_F(PrintCommandTest, CommandLinePrintWithoutAPrinterFails)
+{
+    MessageBoxHook::QueueAnswer(QMessageBox::Ok);
+    EXPECT_EQ(Form->StartUp({ saPrint, List }), 1);
+    EXPECT_EQ(Shown(), QStringList { Q("No printer installed.") }) << "no PDF offer on the command line";
+    EXPECT_FALSE(Form->isVisible());
+}
+
+} // namespace

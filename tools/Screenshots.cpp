@@ -44,6 +44,7 @@ void Save(QWidget* widget, const char* name)
     else
         std::printf("%s\n", qPrintable(path));
 }
+
 // Asks item index in the panel as it stands (direction, mode, options).
 void Ask(TMainForm& form, int index)
 {
@@ -57,9 +58,12 @@ void Type(TMainForm& form, const char* response, const char* notes = "")
     form.TestPanel()->edtResponse->setText(QString::fromUtf8(response));
     if (*notes)
         form.TestPanel()->edtTestNotes->setText(QString::fromUtf8(notes));
+}
+
 // The Print dialog, Page Setup in one to three columns, the preview, and page 1 of the example
 // list printed to PDF in one to three columns, rendered by pdftoppm.
 void SavePrinting(QWidget& form, const TVocabFile& document)
+{
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));

@@ -135,8 +135,9 @@ bool TMainForm::PrintCommand(TPrintSender sender)
         const QString folder = current.isEmpty() ? QDir::currentPath() : info.absolutePath();
         const QString proposed
             = current.isEmpty() ? QString() : folder + QLatin1Char('/') + info.completeBaseName();
-        const auto chosen = ChooseSaveFile(this, QStringLiteral("Save as PDF"),
-            { QStringLiteral("PDF Files (*.pdf)") }, 1, folder, proposed, QStringLiteral("pdf"));
+        const auto chosen = ChooseSaveFile(this,
+            TFileDialogRequest { QStringLiteral("Save as PDF"), { QStringLiteral("PDF Files (*.pdf)") }, 1,
+                folder, proposed, { QStringLiteral("pdf") } });
         if (!chosen)
             return false;
         pdfName = chosen->FileName;

@@ -9,6 +9,7 @@
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
 #include "ui/MainFrm.h"
+#include "ui/OptsDlg.h"
 #include "ui/Sound.h"
 #include "ui/StatsDlg.h"
 #include "ui/TestPanel.h"
@@ -16,6 +17,7 @@
 #include "ui/VocabGrid.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
@@ -202,6 +204,26 @@ int main(int argc, char** argv)
         Save(&dialog, "19-statistics-progress");
         dialog.pcStatistics->setCurrentIndex(1);
         Save(&dialog, "20-statistics-success-rate");
+    }
+    {
+        const TOptionsTarget target { &Options, &SoundFileRight, &SoundFileWrong, 0, nullptr };
+        TOptionsDialog dialog(&form, target);
+        dialog.cbShortcut->setCurrentIndex(9); // Shift+Ctrl+J types the middle dot by default
+        const char* const pages[] = { "24-options-general", "25-options-question",
+            "26-options-evaluation-native", "29-options-feedback" };
+        const char* const subPages[] = { "26-options-evaluation-native", "27-options-evaluation-foreign",
+            "28-options-evaluation-english" };
+        for (int page = 0; page < 4; ++page) {
+            dialog.pcOptions->setCurrentIndex(page);
+            if (page != opEvaluation) {
+                Save(&dialog, pages[page]);
+                continue;
+            }
+            for (int sub = 0; sub < 3; ++sub) {
+                dialog.pcEvaluation->setCurrentIndex(sub);
+                Save(&dialog, subPages[sub]);
+            }
+        }
     }
     return 0;
 }

@@ -92,6 +92,7 @@ public:
     QAction* miViewToolBar = nullptr;
     QAction* miViewStatusBar = nullptr;
     QAction* miViewFont = nullptr;
+    QAction* miViewOptions = nullptr;
     QToolBar* tbrToolBar = nullptr;
 
 public slots:
@@ -119,6 +120,7 @@ public slots:
     void miViewToolBarClick();
     void miViewStatusBarClick();
     void miViewFontClick();
+    void miViewOptionsClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

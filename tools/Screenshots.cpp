@@ -224,6 +224,12 @@ int main(int argc, char** argv)
                 Save(&dialog, subPages[sub]);
             }
         }
+        // A shortcut in another script: the characters are drawn in it.
+        dialog.pcOptions->setCurrentIndex(opGeneral);
+        dialog.cbShortcut->setCurrentIndex(60);
+        dialog.cbCharSet->setCurrentIndex(ScriptIndex(204));
+        dialog.cbCharacter->setCurrentIndex(CharacterIndex(0xC6));
+        Save(&dialog, "30-options-shortcut-cyrillic");
     }
     return 0;
 }

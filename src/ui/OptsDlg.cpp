@@ -234,6 +234,10 @@ void TOptionsDialog::CreateGeneralPage()
     for (const std::uint8_t code : CharacterList())
         cbCharacter->addItem(QString(), code);
     cbCharacter->setMaxVisibleItems(16);
+    // Signs such as the middle dot are hard to tell apart at the dialog's size.
+    QFont characterFont = cbCharacter->font();
+    characterFont.setPointSizeF(characterFont.pointSizeF() * 1.5);
+    cbCharacter->setFont(characterFont);
     cbCharacter->setMinimumWidth(cbCharacter->fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 40);
     lblUnassigned = new QLabel(QStringLiteral("[unassigned]"), keys);
     btnClearAll = new QPushButton(QStringLiteral("Cl&ear All"), keys);

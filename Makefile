@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
 
 PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmark-dev \
-           qt6-base-dev qt6-multimedia-dev qt6-svg-dev libicu-dev xvfb xauth \
+           qt6-base-dev qt6-multimedia-dev qt6-svg-dev libicu-dev xvfb xauth x11-utils \
            fonts-liberation2 fonts-dejavu-core poppler-utils
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 

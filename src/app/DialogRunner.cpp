@@ -10,8 +10,18 @@ std::function<int(QDialog&)>& Hook()
 }
 } // namespace
 
+void SetModalFrame(QWidget& dialog)
+{
+    // CustomizeWindowHint: the platform adds no buttons of its own choice to these.
+    const Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (dialog.windowFlags() != flags)
+        dialog.setWindowFlags(flags);
+}
+
 int ExecDialog(QDialog& dialog)
 {
+    SetModalFrame(dialog);
     if (Hook())
         return Hook()(dialog);
     return dialog.exec();

@@ -1,5 +1,7 @@
 #include "app/FileDialogs.h"
 
+#include "app/DialogRunner.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <deque>
@@ -39,6 +41,7 @@ std::optional<TChosenFile> FromHook(const TFileDialogRequest& request)
 
 std::optional<TChosenFile> RunDialog(QFileDialog& dialog, const TFileDialogRequest& request)
 {
+    SetModalFrame(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return TChosenFile { dialog.selectedFiles().front(),

@@ -1,5 +1,7 @@
 #include "app/MessageBox.h"
 
+#include "app/DialogRunner.h"
+
 #include <QApplication>
 #include <QWidget>
 #include <deque>
@@ -34,6 +36,7 @@ QMessageBox::StandardButton ShowMessageBox(const QString& text, const QString& c
         return defaultButton != QMessageBox::NoButton ? defaultButton : FirstButton(buttons);
     }
     QMessageBox box(icon, title, text, buttons, QApplication::activeWindow());
+    SetModalFrame(box);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());

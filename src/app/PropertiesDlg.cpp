@@ -1,6 +1,7 @@
 #include "app/PropertiesDlg.h"
 
 #include "core/DisplayText.h"
+#include "core/FileAttributes.h"
 #include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 #include "ui/HelpRequest.h"
@@ -12,11 +13,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -98,15 +99,12 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& data)
     const int valueWidth = lblLocation->fontMetrics().averageCharWidth() * 48;
     lblLocation->setFixedWidth(valueWidth);
     chbReadOnly = new QCheckBox(QStringLiteral("Read-only"), tsGeneral);
-    chbArchive = new QCheckBox(QStringLiteral("Archive"), tsGeneral);
-    chbSystem = new QCheckBox(QStringLiteral("System"), tsGeneral);
     chbHidden = new QCheckBox(QStringLiteral("Hidden"), tsGeneral);
-    auto* attributes = new QGridLayout;
-    attributes->addWidget(chbReadOnly, 0, 0);
-    attributes->addWidget(chbArchive, 0, 1);
-    attributes->addWidget(chbHidden, 1, 0);
-    attributes->addWidget(chbSystem, 1, 1);
-    for (QCheckBox* box : { chbReadOnly, chbArchive, chbSystem, chbHidden })
+    auto* attributes = new QHBoxLayout;
+    attributes->addWidget(chbReadOnly);
+    attributes->addWidget(chbHidden);
+    attributes->addStretch();
+    for (QCheckBox* box : { chbReadOnly, chbHidden })
         box->setEnabled(false);
     auto* general = new QFormLayout(tsGeneral);
     general->setVerticalSpacing(8);
@@ -123,6 +121,11 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& data)
     cbNative = new QComboBox(tsSummary);
     FillLanguages(cbForeign, data.IsNew, data.ForeignLangID);
     FillLanguages(cbNative, data.IsNew, data.NativeLangID);
+    for (QComboBox* box : { cbForeign, cbNative }) {
+        // A list of 75 languages in a scrolling popup, not one as tall as the screen.
+        box->setMaxVisibleItems(16);
+        box->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
+    }
     const int nativeCodePage = LanguageCodePage(data.NativeLangID);
     const std::string none;
     edtDescription = MakeNativeBox(tsSummary, nativeCodePage, data.IsNew ? none : data.Description);
@@ -176,8 +179,8 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& data)
     // Only a new list can change the native code page; the descriptions follow it.
     connect(cbNative, &QComboBox::currentIndexChanged, this, [this] {
         const int codePage = LanguageCodePage(SelectedLanguage(cbNative));
-        for (QLineEdit* box : { edtDescription, edtAuthor, edtComments })
-            static_cast<TVocabEdit*>(box)->SetCodePage(codePage);
+        for (TVocabEdit* box : { edtDescription, edtAuthor, edtComments })
+            box->SetCodePage(codePage);
     });
     updateOK();
     connect(btnOK, &QPushButton::clicked, this, &TPropertiesDialog::btnOKClick);
@@ -185,8 +188,32 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& data)
     connect(btnHelp, &QPushButton::clicked, this,
         [this] { RequestHelp(pcPages->currentWidget() == tsGeneral ? 3071 : 3072); });
 
+    // Shortcuts, not the tab bar's own keys: those reach it only when the focused control lets
+    // them pass, and a language box takes Ctrl+PgUp as a change of language.
+    const struct {
+        QKeySequence Keys;
+        int Step;
+    } turns[] = {
+        { QKeySequence(Qt::CTRL | Qt::Key_Tab), 1 },
+        { QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1 },
+        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1 },
+        { QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1 },
+    };
+    for (const auto& turn : turns) {
+        auto* shortcut = new QShortcut(turn.Keys, this);
+        const int step = turn.Step;
+        connect(shortcut, &QShortcut::activated, this, [this, step] { TurnPage(step); });
+    }
+
     pcPages->setCurrentWidget(tsSummary);
     cbForeign->setFocus();
+}
+
+void TPropertiesDialog::TurnPage(int step)
+{
+    const int count = pcPages->count();
+    if (count > 1)
+        pcPages->setCurrentIndex((pcPages->currentIndex() + step + count) % count);
 }
 
 void TPropertiesDialog::FillGeneral()
@@ -209,9 +236,8 @@ void TPropertiesDialog::FillGeneral()
     const QDateTime modified = info.lastModified();
     lblModified->setText(locale.toString(modified.date(), QLocale::ShortFormat) + QLatin1Char(' ')
         + locale.toString(modified.time(), QLocale::ShortFormat));
-    // The owner's write bit, not an access check: the attribute of the file, whoever runs the program.
-    chbReadOnly->setChecked(!info.permission(QFile::WriteOwner));
-    chbHidden->setChecked(info.isHidden());
+    chbReadOnly->setChecked(IsReadOnlyFile(Data_.FileName));
+    chbHidden->setChecked(IsHiddenFileName(Data_.FileName));
 }
 
 void TPropertiesDialog::btnOKClick()
@@ -220,8 +246,8 @@ void TPropertiesDialog::btnOKClick()
         return;
     Data_.ForeignLangID = SelectedLanguage(cbForeign);
     Data_.NativeLangID = SelectedLanguage(cbNative);
-    Data_.Description = Trim(static_cast<TVocabEdit*>(edtDescription)->Bytes());
-    Data_.Author = Trim(static_cast<TVocabEdit*>(edtAuthor)->Bytes());
-    Data_.Comments = Trim(static_cast<TVocabEdit*>(edtComments)->Bytes());
+    Data_.Description = Trim(edtDescription->Bytes());
+    Data_.Author = Trim(edtAuthor->Bytes());
+    Data_.Comments = Trim(edtComments->Bytes());
     accept();
 }

@@ -7,7 +7,7 @@
 #include <string>
 
 class QComboBox;
-class QLineEdit;
+class TVocabEdit;
 class QTabWidget;
 class QPushButton;
 class QLabel;
@@ -30,17 +30,15 @@ public:
     QTabWidget* pcPages = nullptr;
     QComboBox* cbForeign = nullptr;
     QComboBox* cbNative = nullptr;
-    QLineEdit* edtDescription = nullptr;
-    QLineEdit* edtAuthor = nullptr;
-    QLineEdit* edtComments = nullptr;
+    TVocabEdit* edtDescription = nullptr;
+    TVocabEdit* edtAuthor = nullptr;
+    TVocabEdit* edtComments = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblLocation = nullptr;
     QLabel* lblSize = nullptr;
     QLabel* lblModified = nullptr;
+    // The attributes a file has on this platform (no archive or system bits), shown disabled.
     QCheckBox* chbReadOnly = nullptr;
-    // No such attributes here: shown disabled and unchecked, except Hidden for a dot file.
-    QCheckBox* chbArchive = nullptr;
-    QCheckBox* chbSystem = nullptr;
     QCheckBox* chbHidden = nullptr;
     QWidget* tsGeneral = nullptr;
     QWidget* tsSummary = nullptr;
@@ -53,6 +51,7 @@ public slots:
 
 private:
     void FillGeneral();
+    void TurnPage(int step);
 
     TPropertiesData& Data_;
 };

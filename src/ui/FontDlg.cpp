@@ -4,13 +4,16 @@
 #include "ui/HelpRequest.h"
 #include "ui/ValueChecks.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace {
@@ -18,17 +21,52 @@ constexpr int MinSize = 8;
 constexpr int MaxSize = 24;
 
 // Scalable families stand in for the TrueType faces: both print and display at any size.
-QStringList ScalableFamilies()
+// Symbol and dingbat fonts draw pictures instead of letters, so a list could not be read in them.
+bool IsTextFace(const QString& family)
 {
-    QStringList families;
-    for (const QString& family : QFontDatabase::families(QFontDatabase::Latin))
-        if (QFontDatabase::isScalable(family) && !QFontDatabase::isPrivateFamily(family))
-            families.append(family);
-    families.sort(Qt::CaseInsensitive);
-    families.removeDuplicates();
-    return families;
+    if (!QFontDatabase::isScalable(family) || QFontDatabase::isPrivateFamily(family)
+        || QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol))
+        return false;
+    static const QRegularExpression pictures(
+        QStringLiteral("symbol|dingbat|wingding|webding"), QRegularExpression::CaseInsensitiveOption);
+    return !pictures.match(family).hasMatch();
 }
 } // namespace
+
+QString FamilyWithoutFoundry(const QString& family)
+{
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
+    return QString(family).remove(foundry);
+}
+
+QStringList FaceNames(const QStringList& families, const std::function<bool(const QString&)>& isTextFace)
+{
+    QStringList faces;
+    for (const QString& family : families)
+        if (isTextFace(family))
+            faces.append(FamilyWithoutFoundry(family));
+    faces.sort(Qt::CaseInsensitive);
+    faces.removeDuplicates();
+    return faces;
+}
+
+QString ChooseFace(const QStringList& faces, const QStringList& candidates)
+{
+    for (const QString& candidate : candidates)
+        for (const QString& face : faces)
+            if (face.compare(FamilyWithoutFoundry(candidate), Qt::CaseInsensitive) == 0)
+                return face;
+    return faces.value(0);
+}
+
+QString InstalledFace(const QString& name, const QStringList& faces)
+{
+    // The face itself, else the one the platform draws in its place, else the desktop's own.
+    return ChooseFace(faces,
+        { name, QFontInfo(QFont(name)).family(),
+            QFontDatabase::systemFont(QFontDatabase::GeneralFont).family(),
+            QFontInfo(QApplication::font()).family() });
+}
 
 TSelectFontDialog::TSelectFontDialog(QWidget* parent, TFontSetting& font)
     : QDialog(parent)
@@ -36,10 +74,13 @@ TSelectFontDialog::TSelectFontDialog(QWidget* parent, TFontSetting& font)
 {
     setWindowTitle(QStringLiteral("Select Font"));
     cbFontName = new QComboBox(this);
-    cbFontName->addItems(ScalableFamilies());
+    const QStringList faces = FaceNames(QFontDatabase::families(QFontDatabase::Latin), IsTextFace);
+    cbFontName->addItems(faces);
     cbFontName->setCurrentIndex(
-        cbFontName->findText(QString::fromStdString(font.Name), Qt::MatchFixedString));
+        cbFontName->findText(InstalledFace(QString::fromStdString(font.Name), faces), Qt::MatchFixedString));
+    // A scrolling popup of the faces, not one as tall as the screen.
     cbFontName->setMaxVisibleItems(16);
+    cbFontName->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
     SetHelpContext(cbFontName, 2100);
 
     cbFontSize = new QComboBox(this);

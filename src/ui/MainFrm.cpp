@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,6 +26,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 
 namespace {
 
@@ -287,17 +287,35 @@ void TMainForm::CreateStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("sbrStatusBar"));
-    // Panel 0 is the status bar's message area, where command hints appear.
+    // Panel 0 is the status bar's message area, where command hints appear; it takes what the
+    // others leave and never pushes them.
     StatusPanels_[0] = new QLabel(bar);
-    StatusPanels_[0]->setMinimumWidth(290);
+    StatusPanels_[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bar->addWidget(StatusPanels_[0], 1);
-    const int widths[] = { 60, 45, 45, 45, 45 };
+    // Widths at 96 dots per inch, scaled to the screen, and never narrower than the longest text
+    // a panel shows in this font: fixed, so the group never moves as the texts change.
+    const double scale = bar->logicalDpiX() / 96.0;
+    const struct {
+        int Width;
+        const char* Longest;
+        const char* Tip;
+    } panels[] = {
+        { 60, "Mm - Mm", "Foreign and native language" },
+        { 45, "0000000", "Number of items" },
+        { 45, "0000000", "Current item" },
+        { 45, "100%", "Share of items learnt" },
+        { 45, "Modified", "Whether the list has changes not yet saved" },
+    };
     for (int i = 1; i <= 5; ++i) {
+        const auto& design = panels[i - 1];
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment(Qt::AlignCenter);
-        panel->setMinimumWidth(widths[i - 1]);
+        const int textRoom = panel->fontMetrics().horizontalAdvance(Q(design.Longest))
+            + 2 * panel->frameWidth() + panel->fontMetrics().averageCharWidth();
+        panel->setFixedWidth(std::max(static_cast<int>(design.Width * scale + 0.5), textRoom));
+        panel->setToolTip(Q(design.Tip));
         bar->addPermanentWidget(panel);
         StatusPanels_[static_cast<std::size_t>(i)] = panel;
     }
@@ -473,10 +491,9 @@ void TMainForm::UpdateCaption()
         ? Q(ProductName)
         : QString::fromStdString(DisplayTitle(Document().FileName())) + QStringLiteral(" - ")
             + Q(ProductName);
+    // No application display name is ever set: the platform would append it to every title.
     if (windowTitle() != caption)
         setWindowTitle(caption);
-    if (QGuiApplication::applicationDisplayName() != caption)
-        QGuiApplication::setApplicationDisplayName(caption);
 }
 
 void TMainForm::UpdateRecentFileItems()
@@ -518,6 +535,10 @@ void TMainForm::UpdateStatusPanels()
     // One walk over the items per update: on a huge list this runs at every idle moment.
     const std::int32_t learnt = document.LearntCount();
     set(3, QString::number(WindowMode_ == wmTesting ? learnt : document.CurrentIndex() + 1));
+    const QString currentTip
+        = WindowMode_ == wmTesting ? QStringLiteral("Items learnt") : QStringLiteral("Current item");
+    if (StatusPanels_[3]->toolTip() != currentTip)
+        StatusPanels_[3]->setToolTip(currentTip);
     set(4, QString::fromStdString(PercentText(learnt, document.Count())));
     set(5,
         document.Modified() ? QStringLiteral("Modified")

@@ -76,7 +76,10 @@ QComboBox* MakeColourList(QWidget* parent)
             static_cast<int>((c >> 16) & 0xFF)));
         painter.drawRect(QRect(QPoint(1, 2), QPoint(swatch.width() - 2, swatch.height() - 3)));
         painter.end();
-        box->addItem(QIcon(pixmap), Q(entry.Name), static_cast<uint>(entry.Value));
+        // The swatch keeps its colour in a disabled list: the value still counts.
+        QIcon icon(pixmap);
+        icon.addPixmap(pixmap, QIcon::Disabled);
+        box->addItem(icon, Q(entry.Name), static_cast<uint>(entry.Value));
     }
     box->setMaxVisibleItems(16);
     return box;
@@ -394,11 +397,13 @@ void TOptionsDialog::CreateEvaluationPage()
     for (const bool native : { true, false }) {
         TSideControls& c = native ? Native : Foreign;
         connect(c.Brackets, &QCheckBox::clicked, this,
-            [this, &c, native] { DelimiterOptionClick(c, native, TDelimiterOption::Brackets); });
-        connect(c.Alt, &QCheckBox::clicked, this,
-            [this, &c, native] { DelimiterOptionClick(c, native, TDelimiterOption::Alternatives); });
-        connect(c.Trans, &QCheckBox::clicked, this,
-            [this, &c, native] { DelimiterOptionClick(c, native, TDelimiterOption::Translations); });
+            [this, side = &c, native] { DelimiterOptionClick(*side, native, TDelimiterOption::Brackets); });
+        connect(c.Alt, &QCheckBox::clicked, this, [this, side = &c, native] {
+            DelimiterOptionClick(*side, native, TDelimiterOption::Alternatives);
+        });
+        connect(c.Trans, &QCheckBox::clicked, this, [this, side = &c, native] {
+            DelimiterOptionClick(*side, native, TDelimiterOption::Translations);
+        });
     }
 }
 

@@ -10,6 +10,7 @@
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
 #include "ui/MainFrm.h"
+#include "ui/OptsDlg.h"
 #include "ui/Sound.h"
 #include "ui/StatsDlg.h"
 #include "ui/TestPanel.h"
@@ -19,6 +20,7 @@
 #include "ui/VocabGrid.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
@@ -69,9 +71,9 @@ void SavePrinting(QWidget& form, const TVocabFile& document)
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     {
         TPrintOptionsDialog dialog(&form, pdf, document);
-        Save(&dialog, "30-print");
+        Save(&dialog, "40-print");
     }
-    const char* const setupNames[] = { "31-page-setup-1", "32-page-setup-2", "33-page-setup-3" };
+    const char* const setupNames[] = { "41-page-setup-1", "42-page-setup-2", "43-page-setup-3" };
     for (int columns = 1; columns <= 3; ++columns) {
         PageSetup.Columns = columns;
         TPageSetupDialog dialog(&form);
@@ -88,11 +90,11 @@ void SavePrinting(QWidget& form, const TVocabFile& document)
                 PrintDocument(*printer, document, CurrentPrintRequest(), nullptr);
             });
         dialog.resize(760, 640);
-        Save(&dialog, "34-preview");
+        Save(&dialog, "44-preview");
     }
     for (int columns = 1; columns <= 3; ++columns) {
         PageSetup.Columns = columns;
-        const QString base = Folder + QStringLiteral("/%1-printed-%2-columns").arg(34 + columns).arg(columns);
+        const QString base = Folder + QStringLiteral("/%1-printed-%2-columns").arg(44 + columns).arg(columns);
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageMargins(QMarginsF(0, 0, 0, 0));
         try {
@@ -263,5 +265,31 @@ int main(int argc, char** argv)
         Save(&dialog, "20-statistics-success-rate");
     }
     SavePrinting(form, document);
+    {
+        const TOptionsTarget target { &Options, &SoundFileRight, &SoundFileWrong, 0, nullptr };
+        TOptionsDialog dialog(&form, target);
+        dialog.cbShortcut->setCurrentIndex(9); // Shift+Ctrl+J types the middle dot by default
+        const char* const pages[] = { "24-options-general", "25-options-question",
+            "26-options-evaluation-native", "29-options-feedback" };
+        const char* const subPages[] = { "26-options-evaluation-native", "27-options-evaluation-foreign",
+            "28-options-evaluation-english" };
+        for (int page = 0; page < 4; ++page) {
+            dialog.pcOptions->setCurrentIndex(page);
+            if (page != opEvaluation) {
+                Save(&dialog, pages[page]);
+                continue;
+            }
+            for (int sub = 0; sub < 3; ++sub) {
+                dialog.pcEvaluation->setCurrentIndex(sub);
+                Save(&dialog, subPages[sub]);
+            }
+        }
+        // A shortcut in another script: the characters are drawn in it.
+        dialog.pcOptions->setCurrentIndex(opGeneral);
+        dialog.cbShortcut->setCurrentIndex(60);
+        dialog.cbCharSet->setCurrentIndex(ScriptIndex(204));
+        dialog.cbCharacter->setCurrentIndex(CharacterIndex(0xC6));
+        Save(&dialog, "30-options-shortcut-cyrillic");
+    }
     return 0;
 }

@@ -64,6 +64,8 @@ std::optional<TChosenFile> ChooseOpenFile(QWidget* parent, const TFileDialogRequ
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     SetFilters(dialog, request);
+    if (!request.ProposedName.isEmpty())
+        dialog.selectFile(request.ProposedName);
     return RunDialog(dialog, request);
 }
 

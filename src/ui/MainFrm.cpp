@@ -166,6 +166,8 @@ void TMainForm::CreateActions()
             nullptr, &TMainForm::miViewStatusBarClick },
         { &miViewFont, "miViewFont", "&Font...", QKeySequence(), "Changes the display font", nullptr,
             &TMainForm::miViewFontClick },
+        { &miViewOptions, "miViewOptions", "&Options...", QKeySequence(Qt::Key_F12),
+            "Changes program settings", nullptr, &TMainForm::miViewOptionsClick },
     };
     for (const auto& entry : entries) {
         auto* action = new QAction(Q(entry.caption), this);
@@ -247,6 +249,7 @@ void TMainForm::CreateMenus()
     view->addAction(miViewStatusBar);
     view->addSeparator();
     view->addAction(miViewFont);
+    view->addAction(miViewOptions);
 }
 
 void TMainForm::CreateToolBar()

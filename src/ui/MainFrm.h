@@ -92,6 +92,7 @@ public:
     QAction* miViewToolBar = nullptr;
     QAction* miViewStatusBar = nullptr;
     QAction* miViewFont = nullptr;
+    QAction* miViewOptions = nullptr;
     QToolBar* tbrToolBar = nullptr;
 
     // Printing (MainFrmPrint.cpp). The tool button prints at once, so it has its own action.
@@ -127,6 +128,7 @@ public slots:
     void miFilePrintClick();
     void tbPrintClick();
     void miFilePageSetupClick();
+    void miViewOptionsClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -5,6 +5,7 @@
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
 #include "ui/MainFrm.h"
+#include "ui/OptsDlg.h"
 #include "ui/VocabGrid.h"
 
 #include <QStatusBar>
@@ -130,4 +131,18 @@ void TMainForm::miViewFontClick()
     TSelectFontDialog dialog(this, DisplayFont);
     if (ExecDialog(dialog) == QDialog::Accepted)
         ApplyDisplayFont();
+}
+
+void TMainForm::miViewOptionsClick()
+{
+    const TOptionsTarget target { &Options, &SoundFileRight, &SoundFileWrong,
+        LanguageCharset(Document().ForeignLangID()), Sound_.get() };
+    TOptionsDialog dialog(this, target);
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return;
+    // The learnt colour may have changed; a question is chosen again under the new options.
+    if (WindowMode_ == wmTesting)
+        RefreshQuestion();
+    else
+        RefreshGrid();
 }

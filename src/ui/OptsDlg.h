@@ -1,0 +1,143 @@
+#pragma once
+// The options dialog: four pages (and three evaluation sub-pages) over the settings record and
+// the two answer sounds. Nothing is written before OK; the rules live in OptionsRules.
+
+#include "settings/OptionsRules.h"
+
+#include <QDialog>
+#include <string>
+
+class ISoundPlayer;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+// What the dialog edits, and what it needs around it.
+struct TOptionsTarget {
+    TOptions* Options = nullptr;
+    std::string* SoundFileRight = nullptr;
+    std::string* SoundFileWrong = nullptr;
+    int ForeignCharset = 0; // the script of an unassigned shortcut
+    ISoundPlayer* Sound = nullptr; // plays a browsed sound; may be null
+};
+
+class TOptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    TOptionsDialog(QWidget* parent, const TOptionsTarget& target);
+
+    // The pages shown last, for the program's lifetime; OK updates them.
+    static int RememberedPage;
+    static int RememberedEvaluationPage;
+
+    QTabWidget* pcOptions = nullptr;
+    QWidget* tsGeneral = nullptr;
+    QWidget* tsQuestion = nullptr;
+    QWidget* tsEvaluation = nullptr;
+    QWidget* tsFeedback = nullptr;
+    QTabWidget* pcEvaluation = nullptr;
+    QWidget* tsNative = nullptr;
+    QWidget* tsForeign = nullptr;
+    QWidget* tsEnglish = nullptr;
+
+    QCheckBox* chbAppendNewWords = nullptr;
+    QCheckBox* chbConfirmDuplicates = nullptr;
+    QCheckBox* chbConfirmNoSort = nullptr;
+    QCheckBox* chbConfirmNoCategory = nullptr;
+    QCheckBox* chbSkipNotes = nullptr;
+    QComboBox* cbColourLearnt = nullptr;
+    QComboBox* cbShortcut = nullptr;
+    QComboBox* cbCharSet = nullptr;
+    QComboBox* cbCharacter = nullptr;
+    QLabel* lblUnassigned = nullptr;
+    QPushButton* btnClearAll = nullptr;
+    QCheckBox* chbKeyboardSwitching = nullptr;
+
+    QCheckBox* chbTestNotesPassive = nullptr;
+    QCheckBox* chbTestNotesActive = nullptr;
+    QComboBox* cbNumChoices = nullptr;
+    QCheckBox* chbUsePenaltyPoints = nullptr;
+    QLabel* lblPenaltyPoints = nullptr;
+    QLabel* lblMaxPenaltyPoints = nullptr;
+    QComboBox* cbMaxPenaltyPoints = nullptr;
+    QCheckBox* chbDisallowHints = nullptr;
+
+    // One language side of the evaluation page.
+    struct TSideControls {
+        QCheckBox* Caps = nullptr;
+        QCheckBox* Punc = nullptr;
+        QCheckBox* Spaces = nullptr;
+        QCheckBox* Brackets = nullptr;
+        QLabel* lblBrackets = nullptr;
+        QComboBox* cbBrackets = nullptr;
+        QCheckBox* Alt = nullptr;
+        QLabel* lblAlt = nullptr;
+        QComboBox* cbAlt = nullptr;
+        QCheckBox* Trans = nullptr; // translations (native) or synonyms (foreign)
+        QLabel* lblTrans = nullptr;
+        QComboBox* cbTrans1 = nullptr;
+        QComboBox* cbTrans2 = nullptr;
+    };
+    TSideControls Native; // chbNativeCaps ... cbNativeTrans2
+    TSideControls Foreign; // chbForeignCaps ... cbForeignSyn2
+    QCheckBox* chbIgnoreAux = nullptr;
+    QCheckBox* chbIgnoreTo = nullptr;
+    QCheckBox* chbIgnoreIze = nullptr;
+
+    QRadioButton* rbColourRight = nullptr;
+    QComboBox* cbColourRight = nullptr;
+    QRadioButton* rbAutoContinue = nullptr;
+    QLineEdit* edtSoundFileRight = nullptr;
+    QPushButton* btnBrowseRight = nullptr;
+    QComboBox* cbColourWrong = nullptr;
+    QLineEdit* edtDelay = nullptr;
+    QLineEdit* edtSoundFileWrong = nullptr;
+    QPushButton* btnBrowseWrong = nullptr;
+
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnCancel = nullptr;
+    QPushButton* btnHelp = nullptr;
+
+    // The working copy of the shortcuts (written on OK).
+    const std::array<std::uint16_t, ShortcutCount>& EditedShortcuts() const { return Shortcuts_; }
+
+private:
+    void CreateGeneralPage();
+    void CreateQuestionPage();
+    void CreateEvaluationPage();
+    TSideControls CreateSidePage(QWidget* page, bool native, int helpBase);
+    void CreateFeedbackPage();
+    void LoadControls(const TOptionsForm& form);
+    TOptionsForm ReadControls() const;
+    void ShowSide(const TSideControls& controls, const TEvaluationSide& side);
+    TEvaluationSide ReadSide(const TSideControls& controls, const TEvaluationSide& stored) const;
+
+    void ConfirmNoCategoryClick();
+    void UsePenaltyPointsClick(bool fromCheckBox);
+    void DelimiterOptionClick(TSideControls& controls, bool native, TDelimiterOption option);
+    void ColourRightChoiceClick();
+    void ShortcutKeySelected();
+    void ShortcutCharacterChosen();
+    void RefreshCharacters();
+    void ClearAllClick();
+    void BrowseSound(QLineEdit* edit);
+
+    // The page checks; a failure has been reported and the focus moved.
+    bool CheckShownPage();
+    QWidget* ControlOf(TOptionsControl control) const;
+    void OuterPageChanged(int index);
+    void EvaluationPageChanged(int index);
+    void btnOKClick();
+
+    TOptionsTarget Target_;
+    TOptionsForm Loaded_;
+    std::array<std::uint16_t, ShortcutCount> Shortcuts_ {};
+    int ShownPage_ = 0;
+    int ShownEvaluationPage_ = 0;
+    int ShownCharset_ = -1;
+    bool Updating_ = false;
+};

@@ -10,7 +10,8 @@ PREFIX     ?= /usr/local
 PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmark-dev \
            qt6-base-dev qt6-multimedia-dev qt6-svg-dev libicu-dev xvfb xauth \
            fonts-liberation2 fonts-dejavu-core poppler-utils \
-           librsvg2-bin desktop-file-utils appstream shared-mime-info man-db lintian strace
+           librsvg2-bin desktop-file-utils appstream shared-mime-info man-db lintian strace \
+           libglib2.0-bin
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -4,7 +4,8 @@
 set -uo pipefail
 build=$1 source=$2 version=$3
 
-for tool in cpack dpkg-deb desktop-file-validate appstreamcli update-mime-database man lintian strace; do
+for tool in cpack dpkg-deb desktop-file-validate update-desktop-database appstreamcli update-mime-database gio man \
+    lintian strace; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIPPED: $tool is missing (make deps installs it)"
         exit 77
@@ -76,8 +77,7 @@ magic=$(LC_ALL=C sed -n '/^\[[0-9]*:application\/x-velmoria\]$/{n;p}' "$mime/mag
 head=$(head -c 13 "$source/examples/German-English.vmr" | od -An -tx1 | tr -d ' \n')
 # A rule line is ">0=", the value's 16-bit length, the value and a newline.
 [ "$magic" = "3e303d000d${head}0a" ] || fail "magic rule $magic does not match the example's header $head"
-grep -q '^application/x-velmoria' "$dest/usr/share/applications/velmoria.desktop" \
-    || grep -q '^MimeType=application/x-velmoria;' "$dest/usr/share/applications/velmoria.desktop" \
+grep -q '^MimeType=application/x-velmoria;$' "$dest/usr/share/applications/velmoria.desktop" \
     || fail "desktop entry is not registered for application/x-velmoria"
 
 # --- the .deb --------------------------------------------------------------------------------
@@ -91,7 +91,8 @@ else
     [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version is not $version"
     [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "section"
     [ "$(dpkg-deb -f "$deb" Maintainer)" = "Velmoria developers <dev@velmoria.example.org>" ] || fail "maintainer"
-    dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Depends not computed from the binaries"
+    depends=$(dpkg-deb -f "$deb" Depends)
+    [[ $depends == *libqt6widgets6* && $depends == *libicu* ]] || fail "Depends not computed from the binaries: $depends"
     dpkg-deb -e "$deb" "$scratch/control"
     for script in postinst postrm; do
         grep -q update-desktop-database "$scratch/control/$script" && grep -q update-mime-database "$scratch/control/$script" \
@@ -102,8 +103,28 @@ else
     dpkg-deb -x "$deb" "$root"
     bin=$root/usr/bin
     example=$root/usr/share/velmoria/examples/German-English.vmr
-    "$bin/velmoria-cli" --help | grep -q '^Usage: velmoria-cli' || fail "unpacked velmoria-cli --help"
-    "$bin/velmoria-cli" info "$example" | grep -q '^items: 68$' || fail "unpacked velmoria-cli info on the example"
+    "$bin/velmoria-cli" --help >"$scratch/help.log" 2>&1 || fail "unpacked velmoria-cli --help exited with $?"
+    grep -q '^Usage: velmoria-cli' "$scratch/help.log" || fail "unpacked velmoria-cli --help printed no usage"
+    "$bin/velmoria-cli" info "$example" >"$scratch/info.log" 2>&1 || fail "unpacked velmoria-cli info exited with $?"
+    grep -q '^items: 68$' "$scratch/info.log" || fail "unpacked velmoria-cli info on the example: $(cat "$scratch/info.log")"
+
+    # What a file manager sees once the caches are built over the unpacked tree: a list without
+    # its extension is known by its first bytes, and the desktop entry is its default program.
+    update-mime-database "$root/usr/share/mime" >"$scratch/mime.log" 2>&1 || fail "update-mime-database on the package"
+    update-desktop-database "$root/usr/share/applications" || fail "update-desktop-database on the package"
+    cp "$example" "$scratch/nameless"
+    gio_env=(env -i PATH="$bin:$PATH" HOME="$scratch/home" XDG_DATA_HOME="$scratch/home/.local/share"
+        XDG_CONFIG_HOME="$scratch/home/.config" XDG_DATA_DIRS="$root/usr/share")
+    "${gio_env[@]}" gio info -a standard::content-type,standard::icon "$scratch/nameless" >"$scratch/gio.log" 2>&1
+    grep -q 'standard::content-type: application/x-velmoria$' "$scratch/gio.log" \
+        || fail "a list without its extension is not application/x-velmoria: $(cat "$scratch/gio.log")"
+    grep -q 'standard::icon: velmoria, ' "$scratch/gio.log" || fail "a list is not shown with the program's icon"
+    grep -q '<comment>Velmoria vocabulary list</comment>' "$root/usr/share/mime/application/x-velmoria.xml" \
+        || fail "the type has no name"
+    "${gio_env[@]}" gio mime application/x-velmoria >"$scratch/gio.log" 2>&1
+    grep -q '^Default application .*: velmoria.desktop$' "$scratch/gio.log" \
+        || fail "velmoria.desktop does not open application/x-velmoria"
+    rm -rf "$scratch/home"
 
     # Give a copy of the example some test data, then reset it with the window's /r mode and, for
     # comparison, with velmoria-cli.

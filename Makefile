@@ -5,16 +5,19 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
+PREFIX     ?= /usr/local
 
 PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmark-dev \
            qt6-base-dev qt6-multimedia-dev qt6-svg-dev libicu-dev xvfb xauth x11-utils \
            fonts-liberation2 fonts-dejavu-core poppler-utils \
-           cups cups-client printer-driver-cups-pdf
+           cups cups-client printer-driver-cups-pdf \
+           librsvg2-bin desktop-file-utils appstream shared-mime-info man-db lintian strace \
+           libglib2.0-bin
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps build test run bench fuzz asan-test clean examples screenshots
+.PHONY: all deps fuzz-deps build test run bench fuzz asan-test clean examples screenshots install package
 
 all: build
 
@@ -54,6 +57,14 @@ run: build
 	  $(BUILD)/src/velmoria-cli info examples/German-English.vmr; \
 	  $(BUILD)/src/velmoria-cli list examples/German-English.vmr; \
 	fi
+
+# Installs under $(PREFIX) (default /usr/local); DESTDIR, when set, is put before it.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, in $(BUILD): install it with sudo apt install ./$(BUILD)/velmoria_*.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	$(BUILD)/bench/velmoria-bench

@@ -8,6 +8,9 @@
 int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
+    Q_INIT_RESOURCE(velmoria);
+    app.setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("velmoria"), QIcon(QStringLiteral(":/velmoria/velmoria.svg"))));
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
         args.push_back(argv[i]);

@@ -1,0 +1,107 @@
+# Installing and packaging: the programs in bin, their data in share/velmoria (where
+# app/DataFiles looks relative to the executable), and what a desktop needs to list the program,
+# open .vmr files with it and show its icon. `cpack -G DEB` turns the same rules into a .deb.
+include(GNUInstallDirs)
+
+set(VELMORIA_DATA_SOURCE ${PROJECT_SOURCE_DIR}/data)
+set(VELMORIA_DATA_BUILD ${PROJECT_BINARY_DIR}/data)
+set(VELMORIA_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/velmoria)
+set(VELMORIA_ICON_SIZES 16 32 48 64 128 256)
+
+if(TARGET velmoria)
+  install(TARGETS velmoria RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+install(TARGETS velmoria-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The data files are made beside the executable in the build tree; the tips and help file come
+# with the help work and are installed once they are built there.
+install(FILES ${PROJECT_BINARY_DIR}/src/Clap.wav ${PROJECT_BINARY_DIR}/src/Pow.wav
+  DESTINATION ${VELMORIA_INSTALL_DATADIR})
+install(FILES ${PROJECT_BINARY_DIR}/src/velmoria.tip ${PROJECT_BINARY_DIR}/src/velmoria.qch
+  DESTINATION ${VELMORIA_INSTALL_DATADIR} OPTIONAL)
+install(FILES ${PROJECT_SOURCE_DIR}/examples/German-English.vmr
+  DESTINATION ${VELMORIA_INSTALL_DATADIR}/examples)
+
+install(FILES ${VELMORIA_DATA_SOURCE}/velmoria.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${VELMORIA_DATA_SOURCE}/velmoria-mime.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME velmoria.xml)
+configure_file(${VELMORIA_DATA_SOURCE}/velmoria.metainfo.xml ${VELMORIA_DATA_BUILD}/velmoria.metainfo.xml @ONLY)
+install(FILES ${VELMORIA_DATA_BUILD}/velmoria.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The icon: one drawing, rendered to the sizes a desktop asks for; at 16 pixels a version drawn on
+# the pixel grid stays sharp.
+install(FILES ${VELMORIA_DATA_SOURCE}/icons/velmoria.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+find_program(RSVG_CONVERT rsvg-convert)
+if(RSVG_CONVERT)
+  set(VELMORIA_ICON_PNGS)
+  foreach(size IN LISTS VELMORIA_ICON_SIZES)
+    set(png ${VELMORIA_DATA_BUILD}/icons/${size}x${size}/velmoria.png)
+    set(svg ${VELMORIA_DATA_SOURCE}/icons/velmoria.svg)
+    if(size EQUAL 16)
+      set(svg ${VELMORIA_DATA_SOURCE}/icons/velmoria-16.svg)
+    endif()
+    add_custom_command(OUTPUT ${png}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${VELMORIA_DATA_BUILD}/icons/${size}x${size}
+      COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${svg}
+      DEPENDS ${svg}
+      COMMENT "Rendering the ${size} pixel icon")
+    list(APPEND VELMORIA_ICON_PNGS ${png})
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+  endforeach()
+  add_custom_target(velmoria_icons ALL DEPENDS ${VELMORIA_ICON_PNGS})
+else()
+  message(WARNING "rsvg-convert (Debian package librsvg2-bin) is missing: the PNG icons are not built")
+endif()
+
+# Manual pages and the changelog, compressed as Debian keeps them.
+set(VELMORIA_DOCS)
+foreach(page velmoria velmoria-cli)
+  configure_file(${PROJECT_SOURCE_DIR}/man/${page}.1 ${VELMORIA_DATA_BUILD}/man/${page}.1 @ONLY)
+  list(APPEND VELMORIA_DOCS ${VELMORIA_DATA_BUILD}/man/${page}.1)
+  install(FILES ${VELMORIA_DATA_BUILD}/man/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog ${VELMORIA_DATA_BUILD}/changelog @ONLY)
+list(APPEND VELMORIA_DOCS ${VELMORIA_DATA_BUILD}/changelog)
+set(VELMORIA_DOCS_GZ)
+foreach(doc IN LISTS VELMORIA_DOCS)
+  add_custom_command(OUTPUT ${doc}.gz
+    COMMAND gzip -9nkf ${doc}
+    DEPENDS ${doc}
+    COMMENT "Compressing ${doc}")
+  list(APPEND VELMORIA_DOCS_GZ ${doc}.gz)
+endforeach()
+add_custom_target(velmoria_docs ALL DEPENDS ${VELMORIA_DOCS_GZ})
+install(FILES ${VELMORIA_DATA_BUILD}/changelog.gz ${PROJECT_SOURCE_DIR}/packaging/copyright
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmoria)
+
+# The Debian package.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME velmoria)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Velmoria developers")
+set(CPACK_PACKAGE_CONTACT "Velmoria developers <dev@velmoria.example.org>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES TRUE)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "vocabulary trainer for bilingual word lists")
+# CPack puts the summary before this as the synopsis line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Velmoria keeps bilingual vocabulary lists, edits them in a grid and tests
+the learner on them item by item, typed or by multiple choice, into either
+language, with a lenient answer check set per language, penalty points,
+hints and statistics. Lists are imported from and exported to delimited
+text, RTF and HTML.
+.
+The package also holds velmoria-cli, which does the same list work from a
+shell, and an example list.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Velmoria developers <dev@velmoria.example.org>")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://velmoria.example.org/")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The tool-bar and window icons are SVG, drawn by a plug-in that no binary links against.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+  ${PROJECT_SOURCE_DIR}/packaging/postinst ${PROJECT_SOURCE_DIR}/packaging/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
+include(CPack)

@@ -22,13 +22,13 @@ struct TEditChecks {
     bool ConfirmDuplicates = false;
 };
 
-inline constexpr const char* NoWordMessage = "Enter a word or phrase.";
-inline constexpr const char* NoTranslationMessage = "Enter a translation.";
-inline constexpr const char* NoSortQuestion
+inline constexpr char NoWordMessage[] = "Enter a word or phrase.";
+inline constexpr char NoTranslationMessage[] = "Enter a translation.";
+inline constexpr char NoSortQuestion[]
     = "You have not specified  the sorting position. Sort this item by its initial letter?";
-inline constexpr const char* NoCategoryQuestion
+inline constexpr char NoCategoryQuestion[]
     = "You have not specified the part of speech. Leave field blank?";
-inline constexpr const char* DuplicateQuestion = "Word or translation already exists. Add anyway?";
+inline constexpr char DuplicateQuestion[] = "Word or translation already exists. Add anyway?";
 
 enum TEditStepKind : std::uint8_t {
     esCancel, // close as Cancel, nothing stored

@@ -7,6 +7,7 @@
 #include "core/GlobalDocument.h"
 #include "printing/QtPrinter.h"
 #include "settings/MemoryStore.h"
+#include "ui/ConvertDlg.h"
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
 #include "ui/MainFrm.h"
@@ -17,11 +18,17 @@
 #include "ui/VocabEdit.h"
 #include "ui/PageSetupDlg.h"
 #include "ui/PrintOptionsDlg.h"
+#include "ui/SortDlg.h"
+#include "ui/SrchDlg.h"
 #include "ui/VocabGrid.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QPrintPreviewDialog>
@@ -112,6 +119,23 @@ void SavePrinting(QWidget& form, const TVocabFile& document)
     }
     PageSetup.Columns = 2;
 }
+
+// The main window with a window of its own drawn over it where it stands on the screen.
+void SaveOver(QWidget* form, QWidget* window, const char* name)
+{
+    window->show();
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    QPixmap picture = form->grab();
+    QPainter painter(&picture);
+    painter.drawPixmap(window->geometry().topLeft() - form->geometry().topLeft(), window->grab());
+    painter.end();
+    const QString path = Folder + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".png");
+    if (!picture.save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -144,7 +168,12 @@ int main(int argc, char** argv)
     form.RefreshGrid();
     Save(&form, "03-main-learnt");
 
-    form.Grid()->SetCutIndex(1);
+    form.activateWindow();
+    document.SetCurrentIndex(1);
+    form.miEditCutClick();
+    document.SetCurrentIndex(3);
+    form.RefreshGrid();
+    form.UpdateCommandState();
     Save(&form, "04-main-cut");
     form.Grid()->ClearCutMark();
 
@@ -290,6 +319,43 @@ int main(int argc, char** argv)
         dialog.cbCharSet->setCurrentIndex(ScriptIndex(204));
         dialog.cbCharacter->setCurrentIndex(CharacterIndex(0xC6));
         Save(&dialog, "30-options-shortcut-cyrillic");
+    }
+    {
+        form.SearchParams().Text = "Haus";
+        form.miEditFindClick();
+        form.SearchDialog()->move(form.geometry().left() + 300, form.geometry().top() + 120);
+        SaveOver(&form, form.SearchDialog(), "50-find");
+        form.HideSearchDialog();
+    }
+    {
+        TSortDialog dialog(&form, 3);
+        Save(&dialog, "51-sort");
+    }
+    {
+        const QString sample = Folder + QStringLiteral("/import-sample.txt");
+        QFile file(sample);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write("Wort\tBedeutung\tNotiz\n"
+                       "die Stra\xC3\x9F"
+                       "e\tstreet\tf.\n"
+                       "das M\xC3\xA4"
+                       "dchen\tgirl\tn., diminutive\n"
+                       "\tno word here\t\n"
+                       "\xC3\xBC"
+                       "ben\tto practise\tverb\n"
+                       "\xD0\xB4\xD0\xBE\xD0\xBC\thouse (Russian)\tlost in 1252\n");
+            file.close();
+        }
+        TImportSettings settings;
+        settings.Format = DetectTextFormat(sample.toStdString());
+        TConvertDialog dialog(&form, settings, sample.toStdString());
+        dialog.edtStartFrom->setText(QStringLiteral("2"));
+        for (const int row : { 0, 2, 0 }) {
+            dialog.lbAvailable->setCurrentRow(row);
+            dialog.btnAddClick();
+        }
+        Save(&dialog, "52-import");
+        QFile::remove(sample);
     }
     return 0;
 }

@@ -118,6 +118,11 @@ const std::vector<TFileDialogRequest>& Requests()
 {
     return AskedRequests;
 }
+int LastFilterIndex()
+{
+    return AskedRequests.empty() ? 0 : AskedRequests.back().FilterIndex;
+}
+
 QStringList Asked()
 {
     QStringList titles;

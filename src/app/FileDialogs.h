@@ -41,5 +41,6 @@ bool Enabled();
 void QueueChoice(std::optional<TChosenFile> choice);
 const std::vector<TFileDialogRequest>& Requests();
 QStringList Asked(); // the titles of the requests
+int LastFilterIndex(); // the filter index the last dialog was opened with
 void Clear();
 } // namespace FileDialogHook

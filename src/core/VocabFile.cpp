@@ -288,35 +288,57 @@ void TVocabFile::MoveCurrent(std::int32_t newIndex)
     PushUndo({ ukMove, oldIndex, newIndex, nullptr, {} });
 }
 
-void TVocabFile::Sort(std::span<const std::string> sortKeys)
+std::vector<std::uint32_t> TVocabFile::SortOrder(std::span<const std::string> sortKeys)
 {
-    if (sortKeys.size() != Items_.size())
-        Fail(InvalidParameter);
     struct TEntry {
         std::uint64_t Prefix;
         std::uint32_t Index;
     };
-    std::vector<TEntry> order;
+    std::vector<std::uint32_t> result;
     // A list already in order (sorting it again is common) needs no sorting at all.
-    if (!std::is_sorted(sortKeys.begin(), sortKeys.end())) {
-        order.resize(Items_.size());
-        for (std::size_t i = 0; i < order.size(); ++i)
-            order[i] = { KeyPrefix(sortKeys[i]), static_cast<std::uint32_t>(i) };
-        // Equal keys keep their present order whatever the size of the list.
-        std::sort(order.begin(), order.end(), [&](const TEntry& a, const TEntry& b) {
-            if (a.Prefix != b.Prefix)
-                return a.Prefix < b.Prefix;
-            const int c = sortKeys[a.Index].compare(sortKeys[b.Index]);
-            return c != 0 ? c < 0 : a.Index < b.Index;
-        });
-    }
+    if (std::is_sorted(sortKeys.begin(), sortKeys.end()))
+        return result;
+    std::vector<TEntry> order(sortKeys.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = { KeyPrefix(sortKeys[i]), static_cast<std::uint32_t>(i) };
+    // Equal keys keep their present order whatever the size of the list.
+    std::sort(order.begin(), order.end(), [&](const TEntry& a, const TEntry& b) {
+        if (a.Prefix != b.Prefix)
+            return a.Prefix < b.Prefix;
+        const int c = sortKeys[a.Index].compare(sortKeys[b.Index]);
+        return c != 0 ? c < 0 : a.Index < b.Index;
+    });
+    result.reserve(order.size());
+    for (const TEntry& entry : order)
+        result.push_back(entry.Index);
+    return result;
+}
 
+void TVocabFile::Sort(std::span<const std::string> sortKeys)
+{
+    if (sortKeys.size() != Items_.size())
+        Fail(InvalidParameter);
+    SortByOrder(SortOrder(sortKeys));
+}
+
+void TVocabFile::SortByOrder(std::span<const std::uint32_t> order)
+{
+    if (!order.empty()) {
+        if (order.size() != Items_.size())
+            Fail(InvalidParameter);
+        std::vector<bool> seen(order.size());
+        for (const std::uint32_t index : order) {
+            if (index >= order.size() || seen[index])
+                Fail(InvalidParameter);
+            seen[index] = true;
+        }
+    }
     ReserveOneRecord(UndoList_);
     TVocabItemList sorted;
     sorted.reserve(Items_.size());
     std::int32_t newCurrent = order.empty() ? CurrentIndex_ : -1;
     for (std::size_t k = 0; k < Items_.size(); ++k) {
-        const std::size_t from = order.empty() ? k : order[k].Index;
+        const std::size_t from = order.empty() ? k : order[k];
         sorted.emplace_back(Items_[from].get());
         if (static_cast<std::int32_t>(from) == CurrentIndex_)
             newCurrent = static_cast<std::int32_t>(k);
@@ -371,8 +393,17 @@ std::int32_t TVocabFile::MergeFile(const std::string& name)
 {
     TVocabFile merged;
     merged.LoadFromFile(name);
+    return MergeDocument(merged);
+}
+
+std::int32_t TVocabFile::MergeDocument(TVocabFile& merged)
+{
+    if (&merged == this)
+        Fail(InvalidParameter);
     if (!SameLanguages(merged.ForeignLangID_, merged.NativeLangID_))
         Fail("Languages are different.");
+    // Its records would otherwise still point at items that now belong here.
+    merged.ClearUndo();
     const std::int32_t count = merged.Count();
     if (count > std::numeric_limits<std::int32_t>::max() - Count())
         Fail(InvalidParameter);
@@ -384,6 +415,8 @@ std::int32_t TVocabFile::MergeFile(const std::string& name)
         item->PenaltyPoints = 0;
         Items_.push_back(std::move(item));
     }
+    merged.Items_.clear();
+    merged.CurrentIndex_ = -1;
     if (count > 0) {
         ClearUndo();
         Modified_ = true;

@@ -81,11 +81,17 @@ public:
     void MoveCurrent(std::int32_t newIndex);
     // Orders the list by the keys, one per item in present order; equal keys keep their order.
     void Sort(std::span<const std::string> sortKeys);
+    // The two halves of Sort, so the slow half can run away from the document: the order of the
+    // item indexes the keys give (empty when already in order), and putting the items in it.
+    static std::vector<std::uint32_t> SortOrder(std::span<const std::string> sortKeys);
+    void SortByOrder(std::span<const std::uint32_t> order);
     void Shuffle();
 
     // ---- Other operations
     void Clear();
     std::int32_t MergeFile(const std::string& name);
+    // MergeFile on a document already read: takes over all its items.
+    std::int32_t MergeDocument(TVocabFile& source);
     void ResetTestData();
     bool SelectNextTestItem();
     void RecordAnswer(bool correct, std::int32_t maxPenalty);

@@ -222,6 +222,35 @@ TImportResult ReadItems(TVocabFile& document, TView<Char> text, bool comma, bool
     return result;
 }
 
+template <typename Char, typename Converter>
+std::vector<TPreviewRow> ScanPreview(TView<Char> text, bool comma, const TFieldColumns& columns,
+    std::int32_t startLine, std::size_t maxRows, int foreignCodePage, int nativeCodePage, Converter convert)
+{
+    std::vector<TPreviewRow> rows;
+    TLineScanner<Char> scanner(text, comma);
+    std::int64_t lineNumber = 0;
+    std::basic_string<Char> unquoted;
+    std::string converted;
+    while (rows.size() < maxRows && scanner.Next()) {
+        if (++lineNumber < startLine)
+            continue;
+        TPreviewRow row;
+        row.Line = lineNumber;
+        for (int c = 0; c < scanner.Count; ++c) {
+            const TView<Char> raw = scanner.Fields[static_cast<std::size_t>(c)];
+            const TView<Char> field = comma ? CleanCommaField(raw, unquoted) : TrimView(raw);
+            const int codePage = columns[fiForeign] == c + 1 ? foreignCodePage : nativeCodePage;
+            bool lost = false;
+            row.Columns.emplace_back(convert(field, codePage, converted, lost));
+        }
+        const std::int32_t word = columns[fiForeign];
+        row.Skipped
+            = word < 1 || word > scanner.Count || row.Columns[static_cast<std::size_t>(word - 1)].empty();
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 void CheckArguments(TTextFormat format, std::int32_t startLine)
 {
     if (startLine < 1 || !IsValidFormat(format))
@@ -352,4 +381,35 @@ TTextFormat DetectTextFormat(const std::string& fileName)
     } catch (...) {
         return tfTextComma;
     }
+}
+
+std::vector<TPreviewRow> PreviewTextBytes(std::string_view bytes, TTextFormat format,
+    const TFieldColumns& columns, std::int32_t startLine, std::size_t maxRows, LangId foreign, LangId native)
+{
+    if (startLine < 1 || !IsValidFormat(format))
+        return {};
+    const bool comma = !IsTabFormat(format);
+    const int foreignCodePage = LanguageCodePage(foreign);
+    const int nativeCodePage = LanguageCodePage(native);
+    if (IsUtf16Format(format)) {
+        std::u16string text = BytesToWide(bytes.substr(0, bytes.size() & ~std::size_t { 1 }));
+        if (!text.empty() && text.front() == 0xFFFE) {
+            for (char16_t& unit : text)
+                unit = static_cast<char16_t>((unit << 8) | (unit >> 8));
+        }
+        std::u16string_view view = text;
+        if (view.starts_with(u'\uFEFF'))
+            view.remove_prefix(1);
+        return ScanPreview<char16_t>(
+            view, comma, columns, startLine, maxRows, foreignCodePage, nativeCodePage, TUtf16Converter());
+    }
+    bytes = bytes.substr(0, bytes.find('\0'));
+    if (IsUtf8Format(format)) {
+        if (bytes.starts_with("\xEF\xBB\xBF"))
+            bytes.remove_prefix(3);
+        return ScanPreview<char>(
+            bytes, comma, columns, startLine, maxRows, foreignCodePage, nativeCodePage, TUtf8Converter());
+    }
+    return ScanPreview<char>(
+        bytes, comma, columns, startLine, maxRows, foreignCodePage, nativeCodePage, TRawConverter());
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The 1-based column of each item field (index 0..3), 0 = not imported.
 using TFieldColumns = std::array<std::int32_t, 4>;
@@ -28,3 +29,15 @@ TImportResult ImportTextBytes(TVocabFile& document, std::string_view bytes, TTex
 // The format to propose for a file; never fails (tfTextComma on any error).
 TTextFormat DetectTextFormat(const std::string& fileName);
 TTextFormat DetectTextFormatBytes(std::string_view sample);
+
+// One line of a file as the import reads it, for showing before importing.
+struct TPreviewRow {
+    std::int64_t Line = 0; // 1-based
+    // Every column cleaned as the format says, in the code page of the field it is read into (the
+    // native language's for a column that is not read).
+    std::vector<std::string> Columns;
+    bool Skipped = false; // no word/phrase: the import leaves the line out
+};
+// The first rows from startLine (at most maxRows), never failing: a bad format or start line gives none.
+std::vector<TPreviewRow> PreviewTextBytes(std::string_view bytes, TTextFormat format,
+    const TFieldColumns& columns, std::int32_t startLine, std::size_t maxRows, LangId foreign, LangId native);

@@ -21,8 +21,6 @@ TWaitCursor::~TWaitCursor()
     QApplication::restoreOverrideCursor();
 }
 
-namespace {
-
 void RunLongTask(QWidget* parent, const QString& label, const std::function<void()>& work)
 {
     TWaitCursor wait;
@@ -63,8 +61,6 @@ void RunLongTask(QWidget* parent, const QString& label, const std::function<void
     if (error)
         std::rethrow_exception(error);
 }
-
-} // namespace
 
 std::unique_ptr<TVocabFile> LoadDocumentInBackground(
     QWidget* parent, const QString& label, const std::string& fileName)

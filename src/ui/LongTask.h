@@ -3,12 +3,13 @@
 // work takes more than about half a second. The work runs on a worker thread while the window
 // keeps painting but takes no input; what the work throws is thrown again here.
 //
-// Only these two kinds of work exist, and each gets everything it needs by value: the worker
-// never sees a document the window can reach.
+// Loads and saves get everything they need by value: the worker never sees a document the
+// window can reach.
 
 #include "core/VocabFile.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,10 @@ public:
     TWaitCursor(const TWaitCursor&) = delete;
     TWaitCursor& operator=(const TWaitCursor&) = delete;
 };
+
+// Other long work: on data the worker owns (an import into a document of its own), or reading
+// the list's texts while the window takes no input (find, sort keys), so nothing changes them.
+void RunLongTask(QWidget* parent, const QString& label, const std::function<void()>& work);
 
 // Loads the file into a new document, handed over once the worker has finished with it.
 std::unique_ptr<TVocabFile> LoadDocumentInBackground(

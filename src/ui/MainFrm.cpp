@@ -86,6 +86,7 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
     CreateMenus();
     CreateToolBar();
     CreatePrintCommands();
+    CreateFindActions();
     CreateStatusBar();
     CreateViews();
 
@@ -349,6 +350,9 @@ void TMainForm::CreateViews()
 void TMainForm::SetWindowMode(TWindowMode mode)
 {
     ClearCutMark();
+    // Find works on the grid only; a test or a closed list must not leave it open.
+    if (mode != wmEditing)
+        HideSearchDialog();
     if (mode != wmTesting) {
         // Outside a test the engine holds nothing worth keeping; a new one follows the document.
         pnlTest->SetEngine(nullptr);
@@ -475,6 +479,7 @@ void TMainForm::UpdateCommandState()
     miEditMoveDown->setEnabled(hasCurrent && current < document.Count() - 1);
 
     UpdateTestCommands();
+    UpdateFindCommandState();
 
     miViewToolBar->setChecked(tbrToolBar->isVisible() || (!isVisible() && WindowState_.ShowToolBar));
     miViewStatusBar->setChecked(statusBar()->isVisible() || (!isVisible() && WindowState_.ShowStatusBar));

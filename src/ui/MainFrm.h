@@ -24,6 +24,7 @@ class QToolBar;
 class TVocabGrid;
 class TTestPanel;
 class TTestEngine;
+class TSearchDialog;
 class ISettingsStore;
 class ISoundPlayer;
 enum class TTestAction : std::uint8_t;
@@ -99,6 +100,28 @@ public:
     QAction* miFilePrint = nullptr;
     QAction* miFilePageSetup = nullptr;
     QAction* tbPrint = nullptr;
+    // ---- Clipboard, find, sort and import (MainFrmFind.cpp, MainFrmImport.cpp)
+    QAction* miFileImport = nullptr;
+    QAction* miEditCut = nullptr;
+    QAction* miEditCopy = nullptr;
+    QAction* miEditPaste = nullptr;
+    QAction* miEditSort = nullptr;
+    QAction* miEditFind = nullptr;
+    QAction* miEditFindNext = nullptr;
+    QAction* tbSort = nullptr; // sorts by the last field without asking
+    TSearchDialog* SearchDialog() const { return SearchDialog_; }
+    TSearchParams& SearchParams() { return SearchParams_; }
+    int SortField() const { return SortField_; }
+    void miFileImportClick();
+    void miEditCutClick();
+    void miEditCopyClick();
+    void miEditPasteClick();
+    void miEditSortClick();
+    void tbSortClick();
+    void miEditFindClick();
+    void miEditFindNextClick();
+    // Hides the find dialog (a test is starting).
+    void HideSearchDialog();
 
 public slots:
     void miFileNewClick();
@@ -163,12 +186,18 @@ private:
     void CreatePrintCommands();
     // True when the pages went to the printer (or the PDF file offered instead of a printer).
     bool PrintCommand(TPrintSender sender);
+    void CreateFindActions();
+    void UpdateFindCommandState();
+    void SortDocument();
+    void MoveSearchDialogOffRow(int row);
 
     std::unique_ptr<ISettingsStore> Store_;
     TWindowMode WindowMode_ = wmNone;
     TRecentFileList RecentFiles_ { 9 };
     TWindowState WindowState_;
     TSearchParams SearchParams_;
+    TSearchDialog* SearchDialog_ = nullptr;
+    int SortField_ = 0;
     QStackedWidget* Views_ = nullptr;
     QWidget* pbWorkSpace = nullptr;
     TVocabGrid* dgVocab = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/FontDlg.h"
 #include "ui/MainFrm.h"
 #include "ui/OptsDlg.h"
+#include "ui/SrchDlg.h"
 #include "ui/VocabGrid.h"
 
 #include <QStatusBar>
@@ -129,8 +130,10 @@ void TMainForm::miViewStatusBarClick()
 void TMainForm::miViewFontClick()
 {
     TSelectFontDialog dialog(this, DisplayFont);
-    if (ExecDialog(dialog) == QDialog::Accepted)
+    if (ExecDialog(dialog) == QDialog::Accepted) {
         ApplyDisplayFont();
+        SearchDialog_->LayoutControls();
+    }
 }
 
 void TMainForm::miViewOptionsClick()

@@ -1,0 +1,98 @@
+#include "exchange/ImportRules.h"
+
+#include "core/VocabItem.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+namespace {
+constexpr std::array<TImportField, 4> Fields = { { { "Word/phrase", fiForeign },
+    { "Part of speech", fiCategory }, { "Notes", fiNotes }, { "Translations", fiNative } } };
+
+int MoveEntry(std::vector<int>& from, std::vector<int>& to, int row)
+{
+    if (row < 0 || row >= static_cast<int>(from.size()))
+        return -1;
+    to.push_back(from[static_cast<std::size_t>(row)]);
+    from.erase(from.begin() + row);
+    return std::min(row, static_cast<int>(from.size()) - 1);
+}
+} // namespace
+
+std::span<const TImportField> ImportFields()
+{
+    return Fields;
+}
+
+TFieldLists::TFieldLists()
+{
+    for (const auto& field : Fields)
+        Available_.push_back(field.Field);
+}
+
+int TFieldLists::Add(int row)
+{
+    return MoveEntry(Available_, Selected_, row);
+}
+
+int TFieldLists::Remove(int row)
+{
+    return MoveEntry(Selected_, Available_, row);
+}
+
+TFieldColumns TFieldLists::Columns() const
+{
+    TFieldColumns columns {};
+    for (std::size_t p = 0; p < Selected_.size(); ++p)
+        columns[static_cast<std::size_t>(Selected_[p])] = static_cast<std::int32_t>(p + 1);
+    return columns;
+}
+
+std::optional<std::int32_t> ParseStartLine(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 1
+        || value > MaxStartLine)
+        return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+TImportCheck CheckImport(std::string_view startLineText, const TFieldLists& lists)
+{
+    if (!ParseStartLine(startLineText))
+        return icBadStartLine;
+    const auto& selected = lists.Selected();
+    if (std::find(selected.begin(), selected.end(), fiForeign) == selected.end())
+        return icNoWordPhrase;
+    return icOk;
+}
+
+bool IsVocabularyFileName(std::string_view fileName)
+{
+    const std::size_t dot = fileName.rfind('.');
+    const std::size_t separator = fileName.find_last_of("/\\:");
+    if (dot == std::string_view::npos || (separator != std::string_view::npos && dot < separator))
+        return false;
+    const std::string_view extension = fileName.substr(dot);
+    constexpr std::string_view vmr = ".vmr";
+    return extension.size() == vmr.size()
+        && std::equal(extension.begin(), extension.end(), vmr.begin(),
+            [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + ('a' - 'A') : a) == b; });
+}
+
+std::string ImportedMessage(std::int32_t added, std::int32_t lostFields)
+{
+    std::string message = std::to_string(added) + " items imported successfully.";
+    if (lostFields == 1)
+        message += "\n1 field held characters the list's languages cannot store; they were replaced.";
+    else if (lostFields > 1)
+        message += "\n" + std::to_string(lostFields)
+            + " fields held characters the list's languages cannot store; they were replaced.";
+    return message;
+}

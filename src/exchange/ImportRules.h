@@ -1,0 +1,60 @@
+#pragma once
+// The rules of the Import command and its field-selection dialog that need no screen.
+
+#include "exchange/TextFormat.h"
+#include "exchange/TextImport.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The settings of one text import; nothing of it outlives the command.
+struct TImportSettings {
+    TTextFormat Format = tfTextComma;
+    std::int32_t StartLine = 1;
+    TFieldColumns FieldColumns {};
+};
+
+struct TImportField {
+    std::string_view Caption;
+    int Field; // FieldValues index
+};
+// "Word/phrase", "Part of speech", "Notes", "Translations" with their field indexes.
+std::span<const TImportField> ImportFields();
+
+// The dialog's two lists of field indexes. Moving an entry appends it to the other list; the
+// list it left selects the entry now at its position, or the one before when it was the last.
+class TFieldLists {
+public:
+    TFieldLists();
+    const std::vector<int>& Available() const { return Available_; }
+    const std::vector<int>& Selected() const { return Selected_; }
+    // Each returns the row to select in the list moved from, -1 when it is empty; nothing happens
+    // (and the result is -1) for a row outside the list.
+    int Add(int row);
+    int Remove(int row);
+    // The order of the selected list is the column order of the file.
+    TFieldColumns Columns() const;
+
+private:
+    std::vector<int> Available_;
+    std::vector<int> Selected_;
+};
+
+inline constexpr std::int32_t MaxStartLine = 32767;
+// The start line box's number when it is a whole number from 1 to 32767.
+std::optional<std::int32_t> ParseStartLine(std::string_view text);
+
+// The checks of OK, in their order.
+enum TImportCheck : std::uint8_t { icOk, icBadStartLine, icNoWordPhrase };
+TImportCheck CheckImport(std::string_view startLineText, const TFieldLists& lists);
+inline constexpr const char* NoWordPhraseMessage
+    = "The field 'Word/phrase' must be included in the list of fields to import.";
+
+// A file with the extension ".vmr" in any letter case is a vocabulary file; others are text.
+bool IsVocabularyFileName(std::string_view fileName);
+// "12 items imported successfully.", telling how many fields lost characters when any did.
+std::string ImportedMessage(std::int32_t added, std::int32_t lostFields);

@@ -1,0 +1,44 @@
+#pragma once
+// The field-selection dialog of a text import: format, first line, and which fields the columns
+// hold in which order, with the first lines shown as they will be read.
+
+#include "exchange/ImportRules.h"
+
+#include <QDialog>
+#include <string>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+class TConvertDialog : public QDialog {
+    Q_OBJECT
+public:
+    // The file's beginning is read once for the preview; the settings change only on OK.
+    TConvertDialog(QWidget* parent, TImportSettings& settings, const std::string& fileName);
+
+    QComboBox* cbFormat = nullptr;
+    QLineEdit* edtStartFrom = nullptr;
+    QListWidget* lbAvailable = nullptr;
+    QListWidget* lbSelected = nullptr;
+    QPushButton* btnAdd = nullptr;
+    QPushButton* btnRemove = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnCancel = nullptr;
+    QPushButton* btnHelp = nullptr;
+    QTableWidget* tblPreview = nullptr;
+
+    void btnAddClick();
+    void btnRemoveClick();
+    void btnOKClick();
+
+private:
+    void FillLists();
+    void UpdatePreview();
+
+    TImportSettings& Settings_;
+    TFieldLists Lists_;
+    std::string Sample_; // the beginning of the file
+};

@@ -1,0 +1,246 @@
+// The main window's clipboard, find and sort commands, and their command state.
+
+#include "app/DialogRunner.h"
+#include "app/MessageBox.h"
+#include "core/CommandRules.h"
+#include "core/GlobalDocument.h"
+#include "core/SortKeys.h"
+#include "ui/Clipboard.h"
+#include "ui/LongTask.h"
+#include "ui/MainFrm.h"
+#include "ui/SortDlg.h"
+#include "ui/SrchDlg.h"
+#include "ui/VocabGrid.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+QString Q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+// The action after 'action' in the widget's list, or nullptr at its end.
+QAction* ActionAfter(QWidget* widget, QAction* action)
+{
+    const QList<QAction*> actions = widget->actions();
+    const qsizetype at = actions.indexOf(action);
+    return at >= 0 && at + 1 < actions.size() ? actions[at + 1] : nullptr;
+}
+} // namespace
+
+void TMainForm::CreateFindActions()
+{
+    struct TEntry {
+        QAction** action;
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+        const char* hint;
+        const char* icon;
+        void (TMainForm::*slot)();
+    };
+    const TEntry entries[] = {
+        { &miFileImport, "miFileImport", "&Import...", QKeySequence(Qt::CTRL | Qt::Key_I),
+            "Adds vocabulary from another file", nullptr, &TMainForm::miFileImportClick },
+        { &miEditCut, "miEditCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X),
+            "Prepares to move the selected item", "cut", &TMainForm::miEditCutClick },
+        { &miEditCopy, "miEditCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), "Copies the selected item",
+            "copy", &TMainForm::miEditCopyClick },
+        { &miEditPaste, "miEditPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V),
+            "Inserts the item on the clipboard", "paste", &TMainForm::miEditPasteClick },
+        { &miEditSort, "miEditSort", "&Sort...", QKeySequence(Qt::Key_F8),
+            "Arranges items in alphabetical order", "sort", &TMainForm::miEditSortClick },
+        { &miEditFind, "miEditFind", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F),
+            "Searches the current file", nullptr, &TMainForm::miEditFindClick },
+        { &miEditFindNext, "miEditFindNext", "Find &Next", QKeySequence(Qt::Key_F3),
+            "Repeats the last search", nullptr, &TMainForm::miEditFindNextClick },
+        { &tbSort, "tbSort", "&Sort...", QKeySequence(), "Arranges items in alphabetical order", "sort",
+            &TMainForm::tbSortClick },
+    };
+    for (const auto& entry : entries) {
+        auto* action = new QAction(Q(entry.caption), this);
+        action->setObjectName(Q(entry.name));
+        action->setShortcut(entry.shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setStatusTip(Q(entry.hint));
+        // The tool button shows the menu twin's shortcut (F8) though it runs without the dialog.
+        const QKeySequence shown = entry.action == &tbSort ? QKeySequence(Qt::Key_F8) : entry.shortcut;
+        action->setToolTip(
+            ToolBarHint(action->text(), shown.toString(QKeySequence::NativeText), Q(entry.hint))
+                .section(u'|', 0, 0));
+        if (entry.icon)
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(Q(entry.icon))));
+        connect(action, &QAction::triggered, this,
+            [this, slot = entry.slot] { RunCommand([this, slot] { (this->*slot)(); }); });
+        *entry.action = action;
+    }
+
+    // The menus and the tool bar exist already; the new entries go in at their places.
+    auto* file = menuBar()->findChild<QMenu*>(QStringLiteral("miFile"));
+    file->insertAction(miFileProperties, miFileImport);
+    file->insertSeparator(miFileProperties);
+    auto* edit = menuBar()->findChild<QMenu*>(QStringLiteral("miEdit"));
+    edit->insertActions(miEditAdd, { miEditCut, miEditCopy, miEditPaste });
+    edit->insertSeparator(miEditAdd);
+    edit->insertAction(miEditShuffle, miEditSort);
+    QAction* afterShuffle = ActionAfter(edit, miEditShuffle);
+    edit->insertSeparator(afterShuffle);
+    edit->insertActions(afterShuffle, { miEditFind, miEditFindNext });
+
+    QAction* undo = miEditUndo;
+    tbrToolBar->insertActions(undo, { miEditCut, miEditCopy, miEditPaste });
+    tbrToolBar->insertSeparator(undo);
+    QAction* afterDelete = ActionAfter(tbrToolBar, miEditDelete);
+    tbrToolBar->insertSeparator(afterDelete);
+    tbrToolBar->insertAction(afterDelete, tbSort);
+    const std::pair<QAction*, const char*> buttons[] = { { miEditCut, "tbCut" }, { miEditCopy, "tbCopy" },
+        { miEditPaste, "tbPaste" }, { tbSort, "tbSort" } };
+    for (const auto& [action, name] : buttons)
+        tbrToolBar->widgetForAction(action)->setObjectName(Q(name));
+
+    SearchDialog_
+        = new TSearchDialog(this, SearchParams_, [this] { RunCommand([this] { miEditFindNextClick(); }); });
+}
+
+void TMainForm::UpdateFindCommandState()
+{
+    const TVocabFile& document = Document();
+    const bool editing = WindowMode_ == wmEditing;
+    const std::int32_t current = document.CurrentIndex();
+    const int cut = dgVocab->CutIndex();
+    miFileImport->setEnabled(editing);
+    miEditCut->setEnabled(editing && current != -1);
+    miEditCopy->setEnabled(editing && current != -1);
+    // The clipboard is asked only when no mark decides.
+    miEditPaste->setEnabled(editing && PasteEnabled(cut, current, document.Count(), cut == -1 && CanPaste()));
+    miEditSort->setEnabled(editing);
+    tbSort->setEnabled(editing);
+    miEditFind->setEnabled(editing);
+    miEditFindNext->setEnabled(editing && FindNextAvailable(SearchParams_.Text, SearchParams_.Mode));
+}
+
+void TMainForm::miEditCutClick()
+{
+    if (WindowMode_ != wmEditing || Document().CurrentIndex() == -1)
+        return;
+    miEditCopyClick();
+    dgVocab->SetCutIndex(Document().CurrentIndex());
+}
+
+void TMainForm::miEditCopyClick()
+{
+    if (WindowMode_ != wmEditing)
+        return;
+    ClearCutMark();
+    CopyToClipboard(Document());
+}
+
+void TMainForm::miEditPasteClick()
+{
+    if (WindowMode_ != wmEditing)
+        return;
+    TVocabFile& document = Document();
+    const int cut = dgVocab->CutIndex();
+    switch (DecidePaste(cut, document.CurrentIndex(), document.Count(), cut == -1 && CanPaste())) {
+    case paClearMark:
+        ClearCutMark();
+        break;
+    case paMove:
+        ClearCutMark();
+        MoveCutItem(document, cut);
+        RefreshGrid();
+        break;
+    case paClipboard:
+        PasteFromClipboard(document);
+        RefreshGrid();
+        break;
+    case paNone:
+        break;
+    }
+}
+
+void TMainForm::miEditSortClick()
+{
+    if (WindowMode_ != wmEditing)
+        return;
+    ClearCutMark();
+    TSortDialog dialog(this, SortField_);
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return;
+    SortField_ = dialog.Field();
+    SortDocument();
+}
+
+void TMainForm::tbSortClick()
+{
+    if (WindowMode_ != wmEditing)
+        return;
+    ClearCutMark();
+    SortDocument();
+}
+
+void TMainForm::SortDocument()
+{
+    // The keys and the order are worked out away from the window; the list changes here.
+    const TVocabFile& document = Document();
+    std::vector<std::uint32_t> order;
+    RunLongTask(this, QStringLiteral("Sorting..."),
+        [&] { order = TVocabFile::SortOrder(BuildSortKeys(document, SortField_)); });
+    Document().SortByOrder(order);
+    RefreshGrid();
+}
+
+void TMainForm::miEditFindClick()
+{
+    if (WindowMode_ != wmEditing)
+        return;
+    ClearCutMark();
+    SearchDialog_->ShowDialog();
+}
+
+void TMainForm::HideSearchDialog()
+{
+    if (SearchDialog_)
+        SearchDialog_->hide();
+}
+
+void TMainForm::miEditFindNextClick()
+{
+    if (WindowMode_ != wmEditing || !FindNextAvailable(SearchParams_.Text, SearchParams_.Mode))
+        return;
+    const TVocabFile& document = Document();
+    const TSearchParams params = SearchParams_;
+    std::int32_t found = -1;
+    RunLongTask(this, QStringLiteral("Searching..."), [&] { found = document.FindNext(params); });
+    if (found == -1) {
+        ShowMessageBox(QStringLiteral("Search text not found."), QStringLiteral("Find"), QMessageBox::Ok,
+            QMessageBox::Information);
+        return;
+    }
+    if (found == document.CurrentIndex())
+        return;
+    Document().SetCurrentIndex(found);
+    RefreshGrid();
+    if (SearchDialog_->isVisible())
+        MoveSearchDialogOffRow(found);
+}
+
+void TMainForm::MoveSearchDialogOffRow(int row)
+{
+    const QRect cell = dgVocab->visualRect(dgVocab->Model()->index(row, 0));
+    const QPoint topLeft = dgVocab->viewport()->mapToGlobal(cell.topLeft());
+    const TScreenRect onScreen { topLeft.x(), topLeft.y(), topLeft.x() + cell.width(),
+        topLeft.y() + cell.height() };
+    const QRect frame = SearchDialog_->frameGeometry();
+    const TScreenRect dialog { frame.left(), frame.top(), frame.left() + frame.width(),
+        frame.top() + frame.height() };
+    const int screenHeight = screen() ? screen()->geometry().height() : 768;
+    if (const auto top = DialogTopOffRow(onScreen, cell.height(), dialog, screenHeight))
+        SearchDialog_->move(frame.left(), *top);
+}

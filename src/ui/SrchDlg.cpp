@@ -1,0 +1,223 @@
+#include "ui/SrchDlg.h"
+
+#include "core/CommandRules.h"
+#include "core/GlobalDocument.h"
+#include "evaluation/Languages.h"
+#include "evaluation/TextUtils.h"
+#include "settings/Settings.h"
+#include "ui/HelpRequest.h"
+#include "ui/VocabEdit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr int Margin = 8;
+constexpr int Gap = 6;
+constexpr int LabelWidth = 64;
+constexpr int BoxWidth = 240;
+constexpr int ButtonWidth = 88;
+
+QString Q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+// Centres the label vertically on its control.
+void PlaceLabel(QLabel* label, const QWidget* control)
+{
+    const int height = label->sizeHint().height();
+    label->setGeometry(Margin, control->y() + (control->height() - height) / 2, LabelWidth, height);
+}
+} // namespace
+
+TSearchDialog::TSearchDialog(QWidget* parent, TSearchParams& params, std::function<void()> findNext)
+    : QDialog(parent)
+    , Params_(params)
+    , FindNext_(std::move(findNext))
+{
+    setObjectName(QStringLiteral("SearchDialog"));
+    setWindowTitle(QStringLiteral("Find"));
+    setModal(false);
+
+    cbField = new QComboBox(this);
+    cbField->setObjectName(QStringLiteral("cbField"));
+    cbField->addItems({ Q("Word/phrase"), Q("Part of speech"), Q("Notes"), Q("Translations") });
+    edtFind = new TVocabEdit(this);
+    edtFind->setObjectName(QStringLiteral("edtFind"));
+    cbMode = new QComboBox(this);
+    cbMode->setObjectName(QStringLiteral("cbMode"));
+    cbMode->addItems({ Q("Any part of field"), Q("Start of field"), Q("End of field"), Q("Whole field") });
+    chbMatchCase = new QCheckBox(Q("Match &case"), this);
+    chbMatchCase->setObjectName(QStringLiteral("chbMatchCase"));
+    chbMatchAccents = new QCheckBox(Q("Match &accents"), this);
+    chbMatchAccents->setObjectName(QStringLiteral("chbMatchAccents"));
+    chbMatchWord = new QCheckBox(Q("Find &whole word only"), this);
+    chbMatchWord->setObjectName(QStringLiteral("chbMatchWord"));
+    lblField = new QLabel(Q("&Search:"), this);
+    lblField->setBuddy(cbField);
+    lblFind = new QLabel(Q("&Find:"), this);
+    lblFind->setBuddy(edtFind);
+    lblMode = new QLabel(Q("&Match:"), this);
+    lblMode->setBuddy(cbMode);
+    btnFind = new QPushButton(Q("Find Next"), this);
+    btnFind->setObjectName(QStringLiteral("btnFind"));
+    btnFind->setDefault(true);
+    btnCancel = new QPushButton(Q("Cancel"), this);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnHelp = new QPushButton(Q("&Help"), this);
+    btnHelp->setObjectName(QStringLiteral("btnHelp"));
+
+    const std::pair<QWidget*, int> contexts[] = { { cbField, 1900 }, { edtFind, 1901 }, { cbMode, 1902 },
+        { chbMatchCase, 1903 }, { chbMatchAccents, 1904 }, { chbMatchWord, 1905 }, { btnFind, 1906 },
+        { btnCancel, 1001 }, { btnHelp, 1002 } };
+    for (const auto& [widget, context] : contexts)
+        SetHelpContext(widget, context);
+    setTabOrder(cbField, edtFind);
+    setTabOrder(edtFind, cbMode);
+    setTabOrder(cbMode, chbMatchCase);
+    setTabOrder(chbMatchCase, chbMatchAccents);
+    setTabOrder(chbMatchAccents, chbMatchWord);
+    setTabOrder(chbMatchWord, btnFind);
+
+    connect(cbField, &QComboBox::currentIndexChanged, this, [this] { cbFieldChange(!KeyHeld_); });
+    connect(cbMode, &QComboBox::currentIndexChanged, this, &TSearchDialog::UpdateAvailability);
+    connect(edtFind, &QLineEdit::textChanged, this, &TSearchDialog::UpdateAvailability);
+    connect(btnFind, &QPushButton::clicked, this, &TSearchDialog::btnFindClick);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::hide);
+    connect(btnHelp, &QPushButton::clicked, this, [] { RequestHelp(3020); });
+    cbField->installEventFilter(this);
+
+    const int top = Margin;
+    cbField->setGeometry(Margin + LabelWidth, top, BoxWidth, cbField->sizeHint().height());
+    const int buttonX = Margin + LabelWidth + BoxWidth + 2 * Margin;
+    const int buttonHeight = btnFind->sizeHint().height();
+    btnFind->setGeometry(buttonX, top, ButtonWidth, buttonHeight);
+    btnCancel->setGeometry(buttonX, top + buttonHeight + Gap, ButtonWidth, buttonHeight);
+    btnHelp->setGeometry(buttonX, top + 2 * (buttonHeight + Gap), ButtonWidth, buttonHeight);
+    resize(buttonX + ButtonWidth + Margin, 160);
+    LayoutControls();
+}
+
+void TSearchDialog::LayoutControls()
+{
+    QFont font(
+        DisplayFont.Name.empty() ? QStringLiteral("Verdana") : QString::fromStdString(DisplayFont.Name));
+    font.setPointSize(DisplayFont.Size > 0 ? DisplayFont.Size : 8);
+    edtFind->setFont(font);
+    const int left = Margin + LabelWidth;
+    edtFind->setGeometry(
+        left, cbField->geometry().bottom() + 1 + Gap, BoxWidth, edtFind->sizeHint().height());
+    cbMode->setGeometry(left, edtFind->geometry().bottom() + 1 + Gap, BoxWidth, cbMode->sizeHint().height());
+    const int checkTop = cbMode->geometry().bottom() + 1 + Gap;
+    const int checkHeight = chbMatchCase->sizeHint().height();
+    chbMatchCase->setGeometry(left, checkTop, BoxWidth / 2, checkHeight);
+    chbMatchAccents->setGeometry(left + BoxWidth / 2, checkTop, BoxWidth / 2, checkHeight);
+    chbMatchWord->setGeometry(left, checkTop + checkHeight, BoxWidth, chbMatchWord->sizeHint().height());
+    PlaceLabel(lblField, cbField);
+    PlaceLabel(lblFind, edtFind);
+    PlaceLabel(lblMode, cbMode);
+    // The window keeps its centre while it grows or shrinks to the last box.
+    const int wanted
+        = std::max(chbMatchWord->geometry().bottom() + 1, btnHelp->geometry().bottom() + 1) + Gap;
+    const int d = wanted - height();
+    setFixedSize(width(), wanted);
+    if (isVisible())
+        move(x(), y() - d / 2);
+}
+
+void TSearchDialog::ShowDialog()
+{
+    if (!ShownBefore_) {
+        ShownBefore_ = true;
+        // Created before the settings were read: the display font arrives now.
+        LayoutControls();
+        if (QWidget* owner = parentWidget()) {
+            const QRect frame = owner->frameGeometry();
+            move(frame.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    const QSignalBlocker blockField(cbField);
+    const QSignalBlocker blockMode(cbMode);
+    cbField->setCurrentIndex(Params_.Field);
+    cbMode->setCurrentIndex(Params_.Mode);
+    chbMatchCase->setChecked(Params_.Options & MatchCase);
+    chbMatchAccents->setChecked(Params_.Options & MatchAccents);
+    chbMatchWord->setChecked(Params_.Options & MatchWord);
+    // The stored text is in the code page of the field's language, as the last search left it.
+    Charset_ = -1;
+    cbFieldChange(false);
+    edtFind->SetBytes(Params_.Text);
+    UpdateAvailability();
+    show();
+    raise();
+    activateWindow();
+    FocusFindBox();
+}
+
+void TSearchDialog::cbFieldChange(bool byMouse)
+{
+    const int field = std::max(0, cbField->currentIndex());
+    const LangId lang = SearchFieldLanguage(Document(), field);
+    const int charset = LanguageCharset(lang);
+    if (charset != Charset_) {
+        edtFind->clear();
+        Charset_ = charset;
+    }
+    edtFind->SetCodePage(LanguageCodePage(lang));
+    edtFind->SetTag(field == fiForeign ? -1 : -2);
+    UpdateAvailability();
+    if (byMouse)
+        edtFind->setFocus();
+}
+
+void TSearchDialog::UpdateAvailability()
+{
+    const int field = std::max(0, cbField->currentIndex());
+    const std::string text = edtFind->Bytes();
+    const auto mode = static_cast<std::uint8_t>(std::max(0, cbMode->currentIndex()));
+    const bool wholeWord = WholeWordAvailable(text, mode, SearchFieldLanguage(Document(), field));
+    chbMatchWord->setEnabled(wholeWord);
+    if (!wholeWord)
+        chbMatchWord->setChecked(false);
+    btnFind->setEnabled(FindNextAvailable(text, mode));
+}
+
+void TSearchDialog::btnFindClick()
+{
+    if (!btnFind->isEnabled())
+        return;
+    Params_.Text = edtFind->Bytes();
+    Params_.Field = static_cast<std::uint8_t>(std::max(0, cbField->currentIndex()));
+    Params_.Mode = static_cast<std::uint8_t>(std::max(0, cbMode->currentIndex()));
+    Params_.Options = static_cast<std::uint8_t>((chbMatchCase->isChecked() ? MatchCase : 0)
+        | (chbMatchAccents->isChecked() ? MatchAccents : 0) | (chbMatchWord->isChecked() ? MatchWord : 0));
+    if (FindNext_)
+        FindNext_();
+    FocusFindBox();
+}
+
+void TSearchDialog::FocusFindBox()
+{
+    edtFind->setFocus(Qt::OtherFocusReason);
+    edtFind->selectAll();
+}
+
+bool TSearchDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // A change made with the keys keeps the focus in the field list; Enter sends it to the Find box.
+    if (watched == cbField && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            FocusFindBox();
+            return true;
+        }
+        KeyHeld_ = true;
+    } else if (watched == cbField && event->type() == QEvent::KeyRelease) {
+        KeyHeld_ = false;
+    }
+    return QDialog::eventFilter(watched, event);
+}

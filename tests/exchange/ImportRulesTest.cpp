@@ -1,0 +1,149 @@
+// The field-selection dialog's rules, the import command's file and message rules, the preview,
+// and merging a document read elsewhere.
+
+#include "exchange/ImportRules.h"
+
+#include "core/DocumentBuilders.h"
+#include "exchange/ExchangeTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using TRows = std::vector<std::vector<std::string>>;
+TRows Columns(const std::vector<TPreviewRow>& rows)
+{
+    TRows result;
+    for (const auto& row : rows)
+        result.push_back(row.Columns);
+    return result;
+}
+} // namespace
+
+TEST(ImportDialog, MovesKeepASelectionWhereThereIsOne)
+{
+    TFieldLists lists;
+    EXPECT_EQ(lists.Available(), (std::vector<int> { 0, 1, 2, 3 }));
+    // Translations first, then the word/phrase: column 1 is read as translations.
+    EXPECT_EQ(lists.Add(3), 2); // the last entry left: the one before it is selected
+    EXPECT_EQ(lists.Add(0), 0); // the entry now at the same position
+    EXPECT_EQ(lists.Columns(), (TFieldColumns { 2, 0, 0, 1 }));
+    EXPECT_EQ(lists.Add(9), -1); // outside the list: nothing moves
+    EXPECT_EQ(lists.Add(1), 0); // notes (now at row 1) moves; row 0 stays
+    EXPECT_EQ(lists.Add(0), -1); // the list is empty now
+    EXPECT_TRUE(lists.Available().empty());
+    EXPECT_EQ(lists.Selected(), (std::vector<int> { 3, 0, 2, 1 }));
+    EXPECT_EQ(lists.Remove(1), 1); // the word/phrase goes back to the end of the available list
+    EXPECT_EQ(lists.Available(), (std::vector<int> { 0 }));
+    EXPECT_EQ(lists.Columns(), (TFieldColumns { 0, 3, 2, 1 }));
+}
+
+TEST(ImportDialog, ChecksOfOkInTheirOrder)
+{
+    TFieldLists withWord;
+    withWord.Add(0);
+    TFieldLists without;
+    without.Add(3);
+    struct TCase {
+        const char* startLine;
+        const TFieldLists& lists;
+        TImportCheck expected;
+    };
+    const TCase cases[] = {
+        { "1", withWord, icOk },
+        { "32767", withWord, icOk },
+        { " 2 ", withWord, icOk },
+        { "0", withWord, icBadStartLine },
+        { "32768", withWord, icBadStartLine },
+        { "", withWord, icBadStartLine },
+        { "1x", withWord, icBadStartLine },
+        { "-1", withWord, icBadStartLine },
+        { "0", without, icBadStartLine }, // the start line is checked first
+        { "1", without, icNoWordPhrase },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckImport(c.startLine, c.lists), c.expected) << c.startLine;
+    EXPECT_EQ(ParseStartLine(" 2 "), 2);
+}
+
+TEST(ImportCommand, ExtensionAndMessage)
+{
+    struct TCase {
+        const char* name;
+        bool vocabulary;
+    };
+    const TCase cases[] = { { "/a/list.vmr", true }, { "LIST.VMR", true }, { "x.Vmr", true },
+        { "list.vmr.txt", false }, { "/a.vmr/list", false }, { "C:\\a.vmr\\list", false }, { "vmr", false },
+        { "list.vmrx", false }, { "list.csv", false } };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsVocabularyFileName(c.name), c.vocabulary) << c.name;
+    EXPECT_EQ(ImportedMessage(12, 0), "12 items imported successfully.");
+    EXPECT_EQ(ImportedMessage(3, 2).substr(0, 34), "3 items imported successfully.\n2 f");
+}
+
+TEST(ImportPreview, RowsAsTheImportReadsThem)
+{
+    const std::string csv = "Header,Kopf\r\n\"Haus, das\",house\r\n,empty word\r\nStra\xC3\x9F"
+                            "e,street\r\nx,y\r\n";
+    // UTF-8 read into German (1252): the sharp s survives as one byte.
+    const auto rows = PreviewTextBytes(csv, tfUtf8Comma, { 1, 0, 0, 2 }, 2, 3, LangGerman, LangEnglish);
+    EXPECT_EQ(Columns(rows),
+        (TRows { { "Haus, das", "house" }, { "", "empty word" },
+            { "Stra\xDF"
+              "e",
+                "street" } }));
+    EXPECT_EQ(rows[1].Line, 3);
+    EXPECT_FALSE(rows[0].Skipped);
+    EXPECT_TRUE(rows[1].Skipped);
+    // The same line with the word/phrase in column 2; Cyrillic lost in a Western code page.
+    const auto moved = PreviewTextBytes(
+        "\xD0\xB4\xD0\xBE\xD0\xBC\tdom\n", tfUtf8Tab, { 2, 0, 0, 1 }, 1, 5, LangEnglish, LangRussian);
+    ASSERT_EQ(moved.size(), 1u);
+    EXPECT_EQ(moved[0].Columns, (std::vector<std::string> { "\xE4\xEE\xEC", "dom" }));
+    // UTF-16 with its mark; a format or start line out of range gives nothing.
+    const std::string wide("\xFF\xFE"
+                           "a\0\t\0b\0",
+        8);
+    EXPECT_EQ(Columns(PreviewTextBytes(wide, tfUnicodeTab, { 1, 0, 0, 2 }, 1, 5, LangEnglish, LangEnglish)),
+        (TRows { { "a", "b" } }));
+    EXPECT_TRUE(PreviewTextBytes(csv, tfUtf8Comma, { 1, 0, 0, 2 }, 0, 5, LangGerman, LangEnglish).empty());
+    EXPECT_TRUE(
+        PreviewTextBytes(csv, static_cast<TTextFormat>(9), { 1, 0, 0, 2 }, 1, 5, LangGerman, LangEnglish)
+            .empty());
+}
+
+TEST(MergeDocument, TakesOverTheItemsOfADocumentReadElsewhere)
+{
+    TVocabFile target;
+    Fill(target, English, German, { { "one" } });
+    TVocabFile source;
+    Fill(source, EnglishUK, German, { { "two", 1 }, { "three" } });
+    source.Items(0).PenaltyPoints = -1;
+    EXPECT_EQ(target.MergeDocument(source), 2);
+    EXPECT_EQ(Foreigns(target), (TWords { "one", "two", "three" }));
+    EXPECT_EQ(target.Items(1).SortingPosition, 1);
+    EXPECT_EQ(target.Items(1).PenaltyPoints, 0);
+    EXPECT_EQ(source.Count(), 0);
+    EXPECT_EQ(source.UndoCount(), 0);
+    EXPECT_EQ(History(target), std::make_tuple(0, 0, -1, true));
+    TVocabFile other;
+    Fill(other, French, German, { { "x" } });
+    EXPECT_EQ(ErrorOf([&] { target.MergeDocument(other); }), "Languages are different.");
+    EXPECT_EQ(target.Count(), 3);
+    EXPECT_EQ(ErrorOf([&] { target.MergeDocument(target); }), "Invalid parameter.");
+}
+
+TEST(SortHalves, OrderThenApplyIsSort)
+{
+    TVocabFile doc;
+    Fill(doc, English, German, { { "c" }, { "a" }, { "b" }, { "a" } });
+    const std::vector<std::string> keys = { "c", "a", "b", "a" };
+    const auto order = TVocabFile::SortOrder(keys);
+    EXPECT_EQ(order, (std::vector<std::uint32_t> { 1, 3, 2, 0 }));
+    EXPECT_TRUE(TVocabFile::SortOrder(std::vector<std::string> { "a", "b" }).empty());
+    for (const std::vector<std::uint32_t>& bad : { std::vector<std::uint32_t> { 0, 0, 1, 2 },
+             std::vector<std::uint32_t> { 0, 1, 2, 4 }, std::vector<std::uint32_t> { 0, 1 } })
+        EXPECT_EQ(ErrorOf([&] { doc.SortByOrder(bad); }), "Invalid parameter.");
+    doc.SortByOrder(order);
+    EXPECT_EQ(Foreigns(doc), (TWords { "a", "a", "b", "c" }));
+    EXPECT_EQ(doc.UndoKind(), ukSort);
+}

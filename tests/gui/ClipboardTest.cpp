@@ -1,0 +1,251 @@
+// Cut, Copy and Paste through the main window: the command state, the cut mark and what ends it,
+// the clipboard's one private type, and keys that belong to the find dialog.
+
+#include "ui/Clipboard.h"
+
+#include "gui/EditCommandsSupport.h"
+#include "ui/EditDlg.h"
+#include "ui/SrchDlg.h"
+#include "ui/VocabEdit.h"
+
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <array>
+#include <functional>
+
+namespace {
+const std::vector<TListItem> ABCD = { { "A" }, { "B" }, { "C" }, { "D" } };
+using TWords = std::vector<std::string>;
+} // namespace
+
+TEST_F(EditCommandsTest, CommandStateRowsOfClipboardFindSortAndImport)
+{
+    struct TCase {
+        const char* name;
+        bool list, clipboard;
+        std::int32_t cut, current; // -1: no mark / the blank row
+        const char* text;
+        std::uint8_t mode;
+        std::array<bool, 7> enabled; // Import, Cut, Copy, Paste, Sort, Find, Find Next
+    };
+    const TCase cases[] = {
+        { "no list", false, false, -1, -1, "", smAnyPart,
+            { false, false, false, false, false, false, false } },
+        { "an item, empty clipboard", true, false, -1, 1, "", smAnyPart,
+            { true, true, true, false, true, true, false } },
+        { "blank row, clipboard item", true, true, -1, -1, "", smAnyPart,
+            { true, false, false, true, true, true, false } },
+        { "mark, another item", true, false, 1, 3, "", smAnyPart,
+            { true, true, true, true, true, true, false } },
+        { "mark, blank row", true, true, 1, -1, "", smAnyPart,
+            { true, false, false, false, true, true, false } },
+        { "a search text", true, false, -1, 1, "x", smAnyPart,
+            { true, true, true, false, true, true, true } },
+        { "whole field, no text", true, false, -1, 1, "", smWhole,
+            { true, true, true, false, true, true, true } },
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        if (c.list) {
+            ShowList(ABCD, 0);
+            if (c.clipboard)
+                CopyToClipboard(Document());
+            if (c.cut >= 0) {
+                Select(c.cut);
+                Form->miEditCutClick();
+                if (!c.clipboard)
+                    QGuiApplication::clipboard()->clear();
+            }
+            Select(c.current);
+        }
+        Form->SearchParams().Text = c.text;
+        Form->SearchParams().Mode = c.mode;
+        Form->UpdateCommandState();
+        const QAction* actions[] = { Form->miFileImport, Form->miEditCut, Form->miEditCopy, Form->miEditPaste,
+            Form->miEditSort, Form->miEditFind, Form->miEditFindNext };
+        for (std::size_t i = 0; i < 7; ++i)
+            EXPECT_EQ(actions[i]->isEnabled(), c.enabled[i])
+                << c.name << ": " << actions[i]->objectName().toStdString();
+        EXPECT_EQ(Form->tbSort->isEnabled(), c.enabled[4]) << c.name;
+        // The tool buttons follow their twins.
+        for (const char* name : { "tbCut", "tbCopy", "tbPaste", "tbSort" }) {
+            const auto* button = Form->tbrToolBar->findChild<QToolButton*>(QString::fromUtf8(name));
+            ASSERT_NE(button, nullptr) << name;
+            EXPECT_EQ(button->isEnabled(), button->defaultAction()->isEnabled()) << c.name << name;
+        }
+        TearDown();
+    }
+    SetUp();
+}
+
+TEST_F(EditCommandsTest, CutAndPasteMoveTheMarkedItemAsOneStep)
+{
+    struct TCase {
+        const char* name;
+        std::int32_t cut, target;
+        TWords order;
+    };
+    const TCase cases[] = {
+        { "cut B, select D", 1, 3, { "A", "C", "D", "B" } },
+        { "cut D, select B", 3, 1, { "A", "D", "B", "C" } },
+    };
+    for (const auto& c : cases) {
+        ShowList(ABCD, c.cut);
+        Trigger(Form->miEditCut);
+        EXPECT_EQ(Form->Grid()->CutIndex(), c.cut) << c.name;
+        EXPECT_EQ(Words(), (TWords { "A", "B", "C", "D" })) << "Cut removes nothing";
+        Select(c.target);
+        EXPECT_EQ(Form->Grid()->CutIndex(), c.cut) << "selecting keeps the mark";
+        Trigger(Form->miEditPaste);
+        EXPECT_EQ(Words(), c.order) << c.name;
+        EXPECT_EQ(Document().CurrentIndex(), c.target) << c.name;
+        EXPECT_EQ(Form->Grid()->CutIndex(), -1);
+        EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Move"));
+        Trigger(Form->miEditUndo);
+        EXPECT_EQ(Words(), (TWords { "A", "B", "C", "D" })) << c.name;
+    }
+
+    // Paste on the marked item itself only removes the frame.
+    ShowList(ABCD, 2);
+    Trigger(Form->miEditCut);
+    Trigger(Form->miEditPaste);
+    EXPECT_EQ(Form->Grid()->CutIndex(), -1);
+    EXPECT_EQ(Words(), (TWords { "A", "B", "C", "D" }));
+    EXPECT_EQ(Document().UndoCount(), 0);
+}
+
+TEST_F(EditCommandsTest, EverythingTheRulesNameEndsTheCutMark)
+{
+    struct TCase {
+        const char* name;
+        std::function<void(EditCommandsTest&)> action;
+    };
+    const TCase cases[] = {
+        { "Copy", [](EditCommandsTest& t) { t.Trigger(t.Form->miEditCopy); } },
+        { "Delete", [](EditCommandsTest& t) { t.Trigger(t.Form->miEditDelete); } },
+        { "Move Up", [](EditCommandsTest& t) { t.Trigger(t.Form->miEditMoveUp); } },
+        { "Move Down", [](EditCommandsTest& t) { t.Trigger(t.Form->miEditMoveDown); } },
+        { "Shuffle", [](EditCommandsTest& t) { t.Trigger(t.Form->miEditShuffle); } },
+        { "Sort button", [](EditCommandsTest& t) { t.Trigger(t.Form->tbSort); } },
+        { "Undo",
+            [](EditCommandsTest& t) {
+                Document().MoveCurrent(2);
+                Document().SetCurrentIndex(1);
+                t.Trigger(t.Form->miEditUndo);
+            } },
+        { "Esc", [](EditCommandsTest& t) { QTest::keyClick(t.Form->Grid(), Qt::Key_Escape); } },
+        { "switching the view", [](EditCommandsTest& t) { t.Form->SetWindowMode(wmEditing); } },
+        { "the open dialog", [](EditCommandsTest& t) { t.Trigger(t.Form->miFileOpen); } },
+        { "the import dialog", [](EditCommandsTest& t) { t.Trigger(t.Form->miFileImport); } },
+        { "the find dialog",
+            [](EditCommandsTest& t) {
+                t.Trigger(t.Form->miEditFind);
+                ASSERT_TRUE(QTest::qWaitForWindowActive(t.Form->SearchDialog()));
+                t.Form->UpdateCommandState();
+            } },
+        { "the Add dialog",
+            [](EditCommandsTest& t) {
+                OnDialog<TEditDialog>([](TEditDialog& dialog) { dialog.reject(); });
+                t.Trigger(t.Form->miEditAdd);
+            } },
+        { "the window losing the activation",
+            [](EditCommandsTest& t) {
+                QWidget other;
+                ShowActive(other);
+                t.Form->UpdateCommandState();
+            } },
+    };
+    for (const auto& c : cases) {
+        ShowList(ABCD, 1);
+        Trigger(Form->miEditCut);
+        ASSERT_EQ(Form->Grid()->CutIndex(), 1);
+        c.action(*this);
+        EXPECT_EQ(Form->Grid()->CutIndex(), -1) << c.name;
+        Form->HideSearchDialog();
+        ShowActive(*Form);
+    }
+}
+
+TEST_F(EditCommandsTest, AfterTheMarkEndsPasteInsertsTheClipboardItem)
+{
+    ShowList({ { "A", "n.", "", "a", 0 }, { "die B", "f.", "notes", "b", 4 }, { "C" }, { "D" } }, 1);
+    Trigger(Form->miEditCut);
+    {
+        QWidget other; // a dialog took the activation
+        ShowActive(other);
+        Form->UpdateCommandState();
+    }
+    ShowActive(*Form);
+    Select(3);
+    Trigger(Form->miEditPaste);
+    EXPECT_EQ(Words(), (TWords { "A", "die B", "C", "die B", "D" }));
+    EXPECT_EQ(Document().CurrentIndex(), 4);
+    const TVocabItem& pasted = Document().Items(3);
+    EXPECT_EQ(Words(fiNotes)[3], "notes");
+    EXPECT_EQ(pasted.SortingPosition, 4);
+    EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Paste"));
+
+    // Only the private type is on the clipboard; another list must share the languages.
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    EXPECT_EQ(data->formats(), QStringList { ClipboardMimeType() });
+    EXPECT_EQ(ClipboardMimeType(),
+        QStringLiteral("application/x-qt-windows-mime;value=\"Velmoria Vocabulary Item\""));
+    ShowList(ABCD, 0, 0x040C, 0x0409);
+    MessageBoxHook::Clear();
+    Trigger(Form->miEditPaste);
+    EXPECT_EQ(LastMessage().Text, QStringLiteral("Languages are different."));
+    EXPECT_EQ(Document().Count(), 4);
+}
+
+TEST_F(EditCommandsTest, KeysInTheActiveFindDialogEditItsFindBox)
+{
+    ShowList(ABCD, 1);
+    int addDialogs = 0;
+    OnDialog<TEditDialog>([](TEditDialog& dialog) { dialog.reject(); }, &addDialogs);
+    Trigger(Form->miEditFind);
+    TSearchDialog* dialog = Form->SearchDialog();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    Form->UpdateCommandState();
+    TVocabEdit* box = dialog->edtFind;
+    ASSERT_TRUE(QTest::qWaitFor([box] { return box->hasFocus(); }));
+    QTest::keyClicks(box, QStringLiteral("Haus"));
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Haus"));
+    QTest::keyClick(box, Qt::Key_Delete);
+    EXPECT_EQ(box->text(), QString());
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("HausHaus"));
+    QTest::keyClick(box, Qt::Key_Insert);
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(Words(), (TWords { "A", "B", "C", "D" }));
+    EXPECT_EQ(addDialogs, 0);
+    EXPECT_EQ(Form->Grid()->CutIndex(), -1);
+}
+
+TEST_F(EditCommandsTest, NewCommandsStandInTheirPlacesOfMenusAndToolBar)
+{
+    const auto names = [](const QWidget* widget) {
+        QStringList result;
+        for (const QAction* action : widget->actions())
+            result.push_back(action->isSeparator() ? QStringLiteral("|") : action->objectName());
+        return result.join(u' ');
+    };
+    const auto* edit = Form->findChild<QMenu*>(QStringLiteral("miEdit"));
+    EXPECT_EQ(names(edit),
+        QStringLiteral("miEditUndo miEditRedo | miEditCut miEditCopy miEditPaste | miEditAdd miEditEdit "
+                       "miEditDelete | miEditMoveUp miEditMoveDown | miEditSort miEditShuffle | miEditFind "
+                       "miEditFindNext"));
+    EXPECT_TRUE(
+        names(Form->findChild<QMenu*>(QStringLiteral("miFile"))).contains(QStringLiteral("miFileImport |")));
+    EXPECT_TRUE(
+        names(Form->tbrToolBar)
+            .contains(QStringLiteral("| miEditCut miEditCopy miEditPaste | miEditUndo miEditRedo | miEditAdd "
+                                     "miEditEdit miEditDelete | tbSort")));
+    EXPECT_EQ(Form->miEditPaste->toolTip(), QStringLiteral("Paste - Ctrl+V"));
+    EXPECT_EQ(Form->tbSort->toolTip(), QStringLiteral("Sort - F8"));
+}

@@ -1,0 +1,113 @@
+#pragma once
+// The main window shown and active on a small list, for the clipboard, find, sort and import tests.
+
+#include "app/DialogRunner.h"
+#include "app/FileDialogs.h"
+#include "app/MessageBox.h"
+#include "core/GlobalDocument.h"
+#include "gui/DialogTestSupport.h"
+#include "settings/MemoryStore.h"
+#include "settings/Settings.h"
+#include "support/TempDir.h"
+#include "ui/MainFrm.h"
+#include "ui/VocabGrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+struct TListItem {
+    std::string Foreign, Category = "", Notes = "", Native = "";
+    std::int32_t SortingPosition = 0;
+};
+
+// Answers the next dialogs of one kind as the filler says and counts them; others are cancelled.
+template <class TDialog, class TFill> void OnDialog(TFill fill, int* count = nullptr)
+{
+    DialogHook::Set([fill, count](QDialog& dialog) {
+        auto* typed = dynamic_cast<TDialog*>(&dialog);
+        if (!typed)
+            return int(QDialog::Rejected);
+        if (count)
+            ++*count;
+        fill(*typed);
+        return dialog.result();
+    });
+}
+
+class EditCommandsTest : public ::testing::Test {
+public: // the tables of cases reach the fixture through a reference
+    void SetUp() override
+    {
+        MessageBoxHook::Clear();
+        FileDialogHook::Clear();
+        ResetSettings();
+        QGuiApplication::clipboard()->clear();
+        ReplaceDocument(std::make_unique<TVocabFile>());
+        auto store = std::make_unique<TMemorySettingsStore>();
+        Store = store.get();
+        Form = std::make_unique<TMainForm>(std::move(store));
+        ShowActive(*Form);
+    }
+    void TearDown() override
+    {
+        DialogHook::Set(nullptr);
+        Form.reset();
+        MessageBoxHook::Clear();
+        FileDialogHook::Clear();
+    }
+    // A list in the given languages, shown for editing with the item at current selected.
+    void ShowList(const std::vector<TListItem>& items, std::int32_t current = 0, LangId foreign = 0x0407,
+        LangId native = 0x0409)
+    {
+        auto document = std::make_unique<TVocabFile>();
+        document->SetForeignLangID(foreign);
+        document->SetNativeLangID(native);
+        for (const auto& entry : items) {
+            auto item = std::make_unique<TVocabItem>();
+            item->SetFieldValues(entry.Foreign, entry.Category, entry.Notes, entry.Native);
+            item->SortingPosition = entry.SortingPosition;
+            document->AppendItem(std::move(item));
+        }
+        document->EndBulkAppend();
+        ReplaceDocument(std::move(document));
+        Document().SetCurrentIndex(current);
+        Form->SetWindowMode(wmEditing);
+        Form->Grid()->Model()->Reset();
+        Form->RefreshGrid();
+        Form->UpdateCommandState();
+    }
+    static std::vector<std::string> Words(int field = fiForeign)
+    {
+        std::vector<std::string> words;
+        for (const auto& item : Document().ItemList())
+            words.emplace_back(item->FieldValue(field));
+        return words;
+    }
+    // A command chosen by the user, with the idle update before and after it.
+    void Trigger(QAction* action)
+    {
+        Form->UpdateCommandState();
+        ASSERT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+        action->trigger();
+        Form->UpdateCommandState();
+    }
+    void Select(std::int32_t index)
+    {
+        Document().SetCurrentIndex(index);
+        Form->RefreshGrid();
+        Form->UpdateCommandState();
+    }
+    static const MessageBoxHook::TShown& LastMessage()
+    {
+        static const MessageBoxHook::TShown none {};
+        return MessageBoxHook::Shown().empty() ? none : MessageBoxHook::Shown().back();
+    }
+
+    TTempDir Dir;
+    TMemorySettingsStore* Store = nullptr;
+    std::unique_ptr<TMainForm> Form;
+};

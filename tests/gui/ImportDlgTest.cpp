@@ -1,0 +1,259 @@
+// The field-selection dialog driven by the mouse, and whole imports through the main window.
+
+#include "gui/EditCommandsSupport.h"
+#include "ui/ConvertDlg.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <filesystem>
+
+namespace {
+const std::string Example = std::string(VELMORIA_SOURCE_DIR) + "/examples/German-English.vmr";
+
+QStringList Captions(const QListWidget* list)
+{
+    QStringList captions;
+    for (int i = 0; i < list->count(); ++i)
+        captions.push_back(list->item(i)->text());
+    return captions;
+}
+
+void Click(QListWidget* list, int row, bool twice = false)
+{
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+QStringList Row(const QTableWidget* table, int row)
+{
+    QStringList cells;
+    for (int c = 0; c < table->columnCount(); ++c)
+        cells.push_back(table->item(row, c) ? table->item(row, c)->text() : QString());
+    return cells;
+}
+} // namespace
+
+class ImportTest : public EditCommandsTest {
+public:
+    std::string TextFile(const char* name, std::string_view bytes)
+    {
+        const std::string path = Dir.File(name);
+        WriteBytes(path, bytes);
+        return path;
+    }
+    // Chooses the file in the import dialog with the filter index given.
+    void Import(const std::string& path, int filter)
+    {
+        FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(path), filter });
+        Trigger(Form->miFileImport);
+    }
+};
+
+TEST_F(ImportTest, TheDialogMovesFieldsByClicksAndChecksOkInOrder)
+{
+    ShowList({ { "a" } });
+    const std::string path = TextFile("words.csv", "Wort,Bedeutung\r\nHaus,house\r\n,lost\r\n");
+    TImportSettings settings;
+    settings.Format = tfTextTab;
+    TConvertDialog dialog(Form.get(), settings, path);
+    ShowActive(dialog);
+    EXPECT_EQ(dialog.cbFormat->currentIndex(), tfTextTab);
+    EXPECT_EQ(dialog.edtStartFrom->text(), QStringLiteral("1"));
+    EXPECT_EQ(Captions(dialog.lbAvailable),
+        (QStringList { QStringLiteral("Word/phrase"), QStringLiteral("Part of speech"),
+            QStringLiteral("Notes"), QStringLiteral("Translations") }));
+    EXPECT_FALSE(dialog.btnAdd->isEnabled() || dialog.btnRemove->isEnabled());
+
+    // A double click on Translations, then Add on the Word/phrase.
+    Click(dialog.lbAvailable, 3, true);
+    EXPECT_EQ(Captions(dialog.lbSelected), QStringList { QStringLiteral("Translations") });
+    EXPECT_EQ(dialog.lbAvailable->currentRow(), 2) << "the last entry went: the one before is selected";
+    Click(dialog.lbAvailable, 0);
+    EXPECT_TRUE(dialog.btnAdd->isEnabled());
+    QTest::mouseClick(dialog.btnAdd, Qt::LeftButton);
+    EXPECT_EQ(dialog.lbAvailable->currentRow(), 0);
+    EXPECT_EQ(dialog.lbAvailable->currentItem()->text(), QStringLiteral("Part of speech"));
+
+    // The preview follows the format and the columns.
+    dialog.cbFormat->setCurrentIndex(tfTextComma);
+    ASSERT_EQ(dialog.tblPreview->rowCount(), 3);
+    EXPECT_EQ(Row(dialog.tblPreview, 1), (QStringList { QStringLiteral("Haus"), QStringLiteral("house") }));
+    EXPECT_EQ(dialog.tblPreview->horizontalHeaderItem(0)->text(), QStringLiteral("1: Translations"));
+    dialog.edtStartFrom->setText(QStringLiteral("2"));
+    EXPECT_EQ(dialog.tblPreview->rowCount(), 2);
+
+    struct TCase {
+        const char* startLine;
+        bool removeWord;
+        QString message; // empty: the dialog closes with OK
+    };
+    const TCase cases[] = {
+        { "0", false, QStringLiteral("Number must be between 1 and 32767.") },
+        { "2", true, QString::fromUtf8(NoWordPhraseMessage) },
+        { "2", false, QString() },
+    };
+    for (const auto& c : cases) {
+        MessageBoxHook::Clear();
+        dialog.edtStartFrom->setText(QString::fromUtf8(c.startLine));
+        if (c.removeWord) {
+            Click(dialog.lbSelected, 1);
+            QTest::mouseClick(dialog.btnRemove, Qt::LeftButton);
+        }
+        dialog.setResult(QDialog::Rejected);
+        QTest::mouseClick(dialog.btnOK, Qt::LeftButton);
+        if (c.message.isEmpty()) {
+            EXPECT_EQ(dialog.result(), QDialog::Accepted);
+            EXPECT_TRUE(MessageBoxHook::Shown().empty());
+            continue;
+        }
+        ASSERT_EQ(MessageBoxHook::Shown().size(), 1u) << c.startLine;
+        EXPECT_EQ(LastMessage().Text, c.message);
+        EXPECT_EQ(dialog.result(), QDialog::Rejected) << "the dialog stays open";
+        EXPECT_EQ(settings.StartLine, 1) << "nothing stored before OK";
+        if (c.removeWord) {
+            // Put it back for the next case.
+            Click(dialog.lbAvailable, dialog.lbAvailable->count() - 1, true);
+        }
+    }
+    EXPECT_EQ(settings.Format, tfTextComma);
+    EXPECT_EQ(settings.StartLine, 2);
+    EXPECT_EQ(settings.FieldColumns, (TFieldColumns { 2, 0, 0, 1 }));
+}
+
+TEST_F(ImportTest, ImportsTextThroughTheWindowAndRemembersTheFilter)
+{
+    ShowList({ { "a" }, { "b" } });
+    const std::string path = TextFile("words.txt",
+        "Bedeutung\tWort\nhouse\tdas Haus\ncat\tdie Katze\nstreet\tdie Stra\xC3\x9F"
+        "e\n\xD0\xB4\tdom\n");
+    OnDialog<TConvertDialog>([](TConvertDialog& dialog) {
+        EXPECT_EQ(dialog.cbFormat->currentIndex(), tfUtf8Tab) << "the format is detected";
+        dialog.edtStartFrom->setText(QStringLiteral("2"));
+        dialog.lbAvailable->setCurrentRow(3);
+        dialog.btnAddClick();
+        dialog.lbAvailable->setCurrentRow(0);
+        dialog.btnAddClick();
+        dialog.btnOKClick();
+    });
+    Import(path, 2);
+    EXPECT_EQ(Words(),
+        (std::vector<std::string> { "a", "b", "das Haus", "die Katze",
+            "die Stra\xDF"
+            "e",
+            "dom" }));
+    EXPECT_EQ(Words(fiNative)[2], "house");
+    EXPECT_EQ(Words(fiNative)[5], "\x1A") << "Cyrillic has no place in a Western code page";
+    EXPECT_EQ(Document().CurrentIndex(), 5);
+    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_TRUE(LastMessage().Text.startsWith(QStringLiteral("4 items imported successfully.\n1 field ")));
+    EXPECT_EQ(LastMessage().Caption, QStringLiteral("Import"));
+    EXPECT_EQ(LastMessage().Icon, QMessageBox::Information);
+
+    // The filter is offered again, also by the next window after this one closed.
+    FileDialogHook::QueueChoice(std::nullopt);
+    Trigger(Form->miFileImport);
+    EXPECT_EQ(FileDialogHook::LastFilterIndex(), 2);
+    Document().MarkSaved();
+    Form->close();
+    auto store = std::make_unique<TMemorySettingsStore>(*Store);
+    TMainForm next(std::move(store));
+    ShowActive(next);
+    next.SetWindowMode(wmEditing);
+    next.UpdateCommandState();
+    FileDialogHook::QueueChoice(std::nullopt);
+    next.miFileImport->trigger();
+    EXPECT_EQ(FileDialogHook::LastFilterIndex(), 2);
+    EXPECT_EQ(FileDialogHook::Asked().back(), QStringLiteral("Import"));
+}
+
+TEST_F(ImportTest, VocabularyFilesAndFailures)
+{
+    ShowList({ { "a" } });
+    const std::string list = Dir.File("OTHER.VMR");
+    std::filesystem::copy_file(Example, list);
+    TVocabFile example;
+    example.LoadFromFile(Example);
+    int dialogs = 0;
+    OnDialog<TConvertDialog>([](TConvertDialog& dialog) { dialog.reject(); }, &dialogs);
+    Import(list, 1);
+    EXPECT_EQ(dialogs, 0) << "a list in capitals is still a list";
+    EXPECT_EQ(Document().Count(), 1 + example.Count());
+    EXPECT_EQ(Document().CurrentIndex(), example.Count());
+    EXPECT_EQ(LastMessage().Text, QStringLiteral("%1 items imported successfully.").arg(example.Count()));
+
+    struct TCase {
+        const char* name;
+        std::string file;
+        std::function<void(EditCommandsTest&)> prepare;
+        QString message;
+        int dialogs;
+    };
+    const TCase cases[] = {
+        { "another primary language", list,
+            [](EditCommandsTest& t) { t.ShowList({ { "a" } }, 0, 0x040C, 0x0409); },
+            QStringLiteral("Languages are different."), 0 },
+        { "an empty text file", TextFile("empty.txt", ""),
+            [](EditCommandsTest&) {
+                OnDialog<TConvertDialog>([](TConvertDialog& dialog) {
+                    dialog.lbAvailable->setCurrentRow(0);
+                    dialog.btnAddClick();
+                    dialog.btnOKClick();
+                });
+            },
+            QStringLiteral("Nothing to import."), 0 },
+        { "a damaged list", TextFile("bad.vmr", "no list"), [](EditCommandsTest&) {},
+            QStringLiteral("Invalid file format."), 0 },
+        { "cancelled field selection", TextFile("words.txt", "a,b\n"),
+            [&dialogs](EditCommandsTest&) {
+                OnDialog<TConvertDialog>([](TConvertDialog& dialog) { dialog.reject(); }, &dialogs);
+            },
+            QString(), 1 },
+    };
+    for (const auto& c : cases) {
+        ShowList({ { "a" } });
+        dialogs = 0;
+        c.prepare(*this);
+        MessageBoxHook::Clear();
+        Import(c.file, 1);
+        EXPECT_EQ(Document().Count(), 1) << c.name;
+        EXPECT_EQ(Document().UndoCount(), 0) << c.name;
+        EXPECT_EQ(dialogs, c.dialogs) << c.name;
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(MessageBoxHook::Shown().empty()) << c.name;
+        } else {
+            ASSERT_EQ(MessageBoxHook::Shown().size(), 1u) << c.name;
+            EXPECT_EQ(LastMessage().Text, c.message) << c.name;
+            EXPECT_EQ(LastMessage().Icon, QMessageBox::Critical) << c.name;
+        }
+    }
+}
+
+TEST_F(ImportTest, HalfAMillionLinesEndWithTheLastItemCurrentAndVisible)
+{
+    ShowList({ { "first" } });
+    std::string text;
+    constexpr int lines = 500'000;
+    text.reserve(lines * 20);
+    for (int i = 0; i < lines; ++i)
+        text += "Wort" + std::to_string(i) + ",word " + std::to_string(i) + "\n";
+    const std::string path = TextFile("big.csv", text);
+    OnDialog<TConvertDialog>([](TConvertDialog& dialog) {
+        dialog.lbAvailable->setCurrentRow(0);
+        dialog.btnAddClick();
+        dialog.lbAvailable->setCurrentRow(2);
+        dialog.btnAddClick();
+        dialog.btnOKClick();
+    });
+    Import(path, 2);
+    ASSERT_EQ(Document().Count(), lines + 1);
+    EXPECT_EQ(Document().CurrentIndex(), lines);
+    EXPECT_EQ(Document().Items(lines).FieldValue(fiNative), "word 499999");
+    const QRect row = Form->Grid()->visualRect(Form->Grid()->Model()->index(lines, 0));
+    EXPECT_TRUE(Form->Grid()->viewport()->rect().contains(row)) << "scrolled into view";
+}

@@ -434,9 +434,9 @@ TEST_F(PrintCommandTest, PrintCommandsHaveTheirPlacesAndFollowTheView)
     for (QAction* action : file->actions())
         order.append(action->isSeparator() ? Q("-") : action->objectName());
     const qsizetype at = order.indexOf(Q("miFileSaveAs"));
-    EXPECT_EQ(order.mid(at, 6),
-        (QStringList { Q("miFileSaveAs"), Q("-"), Q("miFilePrint"), Q("miFilePageSetup"), Q("-"),
-            Q("miFileProperties") }));
+    EXPECT_EQ(order.mid(at, 8),
+        (QStringList { Q("miFileSaveAs"), Q("-"), Q("miFileImport"), Q("-"), Q("miFilePrint"),
+            Q("miFilePageSetup"), Q("-"), Q("miFileProperties") }));
     const QList<QAction*> buttons = Form->tbrToolBar->actions();
     EXPECT_EQ(buttons.indexOf(Form->tbPrint), buttons.indexOf(Form->miFileSave) + 1);
     EXPECT_EQ(Form->miFilePrint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));

@@ -389,48 +389,41 @@ TEST(VocabFileChoices, FourPassesPreferTheSamePartOfSpeechAndUnlearntItems)
     EXPECT_EQ(currentPositions, (std::set<std::size_t> { 0, 1, 2, 3, 4, 5, 6, 7 }));
 }
 
-struct TFindCase {
-    const char* Name;
-    TWords Texts; // word/phrase of each item
-    std::string Search;
-    std::uint8_t Options, Mode;
-    std::int32_t Current, Expected;
-};
-
-void RunFindCases(LangId foreign, const std::vector<TFindCase>& cases)
-{
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Name);
-        TVocabFile doc;
-        doc.SetForeignLangID(foreign);
-        FillWords(doc, c.Texts);
-        doc.SetCurrentIndex(c.Current);
-        EXPECT_EQ(doc.FindNext({ c.Search, fiForeign, c.Options, c.Mode }), c.Expected);
-        EXPECT_EQ(doc.CurrentIndex(), c.Current);
-    }
-}
-
 // What matches is checked against the text utilities below; these are about the order of the search.
 TEST(VocabFileFind, FromAfterTheCurrentItemWrappingAround)
 {
     const TWords cats { "the cat sat", "catalogue", "cat food", "the cat", "", "CAT" };
     const TWords texts { "x a", "b", "x c", "x d", "e" };
-    RunFindCases(English,
-        {
-            { "any part after the current item", cats, "cat", 0, smAnyPart, 0, 1 },
-            { "whole word skips a longer word", cats, "cat", MatchWord, smAnyPart, 0, 2 },
-            { "start is not the middle", cats, "cat", MatchWord, smStart, 2, 5 },
-            { "whole field ignores case", cats, "cat", 0, smWhole, -1, 5 },
-            { "match case", cats, "Cat", MatchCase, smAnyPart, -1, -1 },
-            { "empty whole field finds an empty field", cats, "", 0, smWhole, 0, 4 },
-            { "empty whole-word whole field", cats, "", MatchWord, smWhole, -1, 4 },
-            { "nothing on an empty list", {}, "x", 0, smAnyPart, -1, -1 },
-            { "next after current", texts, "x", 0, smAnyPart, 2, 3 },
-            { "wraps to the start", texts, "x", 0, smAnyPart, 3, 0 },
-            { "from the last item", texts, "x", 0, smAnyPart, 4, 0 },
-            { "current item is the only match", texts, "b", 0, smWhole, 1, 1 },
-            { "current item is tested last", { "x", "x" }, "x", 0, smWhole, 1, 0 },
-        });
+    const struct {
+        const char* Name;
+        TWords Texts; // word/phrase of each item
+        std::string Search;
+        std::uint8_t Options, Mode;
+        std::int32_t Current, Expected;
+    } cases[] = {
+        { "any part after the current item", cats, "cat", 0, smAnyPart, 0, 1 },
+        { "whole word skips a longer word", cats, "cat", MatchWord, smAnyPart, 0, 2 },
+        { "start is not the middle", cats, "cat", MatchWord, smStart, 2, 5 },
+        { "whole field ignores case", cats, "cat", 0, smWhole, -1, 5 },
+        { "match case", cats, "Cat", MatchCase, smAnyPart, -1, -1 },
+        { "empty whole field finds an empty field", cats, "", 0, smWhole, 0, 4 },
+        { "empty whole-word whole field", cats, "", MatchWord, smWhole, -1, 4 },
+        { "nothing on an empty list", {}, "x", 0, smAnyPart, -1, -1 },
+        { "next after current", texts, "x", 0, smAnyPart, 2, 3 },
+        { "wraps to the start", texts, "x", 0, smAnyPart, 3, 0 },
+        { "from the last item", texts, "x", 0, smAnyPart, 4, 0 },
+        { "current item is the only match", texts, "b", 0, smWhole, 1, 1 },
+        { "current item is tested last", { "x", "x" }, "x", 0, smWhole, 1, 0 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TVocabFile doc;
+        doc.SetForeignLangID(English);
+        FillWords(doc, c.Texts);
+        doc.SetCurrentIndex(c.Current);
+        EXPECT_EQ(doc.FindNext({ c.Search, fiForeign, c.Options, c.Mode }), c.Expected);
+        EXPECT_EQ(doc.CurrentIndex(), c.Current);
+    }
 }
 
 TEST(VocabFileFind, NativeFieldsUseTheNativeLanguage)

@@ -573,6 +573,7 @@ TEST_F(TestPanelTest, TheDisplayFontReachesTheTestControls)
     DisplayFont.Size = 24;
     Form->ApplyDisplayFont();
     EXPECT_GT(Panel->lbChoice->ItemHeight(), rowBefore);
+    EXPECT_EQ(Panel->lbChoice->ItemHeight(), QFontMetrics(Panel->lbChoice->font()).height() + 6);
     EXPECT_EQ(
         Panel->lbChoice->height(), Panel->lbChoice->ItemHeight() * 4 + 2 * Panel->lbChoice->frameWidth());
     EXPECT_GE(Panel->pnlQuestion->height(), QFontMetrics(Panel->pbQuestion->font()).height());

@@ -87,6 +87,7 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
     CreateToolBar();
     CreatePrintCommands();
     CreateFindActions();
+    CreateHelpCommands();
     CreateStatusBar();
     CreateViews();
 
@@ -561,5 +562,6 @@ void TMainForm::closeEvent(QCloseEvent* event)
         return;
     }
     SaveWindowSettings();
+    CloseHelp();
     event->accept();
 }

@@ -113,7 +113,9 @@ char16_t PickerCharacter(int col, int row, int codePage)
         return 0;
     const std::uint8_t byte = PickerSymbols()[static_cast<std::size_t>(row * PickerColumns + col)];
     const char16_t unit = TextDetail::SingleByteCodePage(codePage).ToWide[byte];
-    return unit == TextDetail::UndefinedByteBase + byte ? char16_t(0) : unit;
+    // Undefined bytes decode to C1 controls or private-use characters, neither of them printable.
+    const bool undefined = (unit >= 0x80 && unit <= 0x9F) || unit == TextDetail::UndefinedByteBase + byte;
+    return undefined ? char16_t(0) : unit;
 }
 
 TPickerCell MovePickerSelection(TPickerCell selected, TPickerKey key)

@@ -15,7 +15,7 @@
 #include "ui/Sound.h"
 #include "ui/StatsDlg.h"
 #include "ui/TestPanel.h"
-#include "ui/VocabEdit.h"
+#include "ui/SblEdit.h"
 #include "ui/PageSetupDlg.h"
 #include "ui/PrintOptionsDlg.h"
 #include "ui/SortDlg.h"

@@ -13,7 +13,7 @@
 #include "ui/OptsDlg.h"
 #include "ui/Sound.h"
 #include "ui/TestPanel.h"
-#include "ui/VocabEdit.h"
+#include "ui/SblEdit.h"
 
 #include <QAction>
 #include <QApplication>

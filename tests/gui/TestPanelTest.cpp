@@ -16,7 +16,7 @@
 #include "ui/ResultImage.h"
 #include "ui/Sound.h"
 #include "ui/StatsDlg.h"
-#include "ui/VocabEdit.h"
+#include "ui/SblEdit.h"
 #include "ui/VocabGrid.h"
 
 #include <QAction>

@@ -36,6 +36,10 @@ TSymbolForm* TSymbolEdit::Picker() const
 
 TSymbolEdit::~TSymbolEdit()
 {
+    // A closed picker is deleted later, as a child of this box: it must not call back into a box
+    // that is going away.
+    for (TSymbolForm* picker : findChildren<TSymbolForm*>(Qt::FindDirectChildrenOnly))
+        disconnect(picker, nullptr, this, nullptr);
     ClosePicker();
 }
 

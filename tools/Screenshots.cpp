@@ -18,7 +18,7 @@
 #include "ui/StatsDlg.h"
 #include "ui/TipsDlg.h"
 #include "ui/TestPanel.h"
-#include "ui/VocabEdit.h"
+#include "ui/SblEdit.h"
 #include "ui/PageSetupDlg.h"
 #include "ui/PrintOptionsDlg.h"
 #include "ui/SortDlg.h"

@@ -5,7 +5,7 @@
 #include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 #include "ui/HelpRequest.h"
-#include "ui/VocabEdit.h"
+#include "ui/SblEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,9 +47,9 @@ LangId SelectedLanguage(const QComboBox* box)
     return static_cast<LangId>(box->currentData().toUInt());
 }
 
-TVocabEdit* MakeNativeBox(QWidget* parent, int codePage, const std::string& text)
+TSymbolEdit* MakeNativeBox(QWidget* parent, int codePage, const std::string& text)
 {
-    auto* box = new TVocabEdit(parent);
+    auto* box = new TSymbolEdit(parent);
     box->SetTag(-2);
     box->SetCodePage(codePage);
     box->SetBytes(text);
@@ -179,7 +179,7 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& data)
     // Only a new list can change the native code page; the descriptions follow it.
     connect(cbNative, &QComboBox::currentIndexChanged, this, [this] {
         const int codePage = LanguageCodePage(SelectedLanguage(cbNative));
-        for (TVocabEdit* box : { edtDescription, edtAuthor, edtComments })
+        for (TSymbolEdit* box : { edtDescription, edtAuthor, edtComments })
             box->SetCodePage(codePage);
     });
     updateOK();

@@ -7,7 +7,7 @@
 #include <string>
 
 class QComboBox;
-class TVocabEdit;
+class TSymbolEdit;
 class QTabWidget;
 class QPushButton;
 class QLabel;
@@ -30,9 +30,9 @@ public:
     QTabWidget* pcPages = nullptr;
     QComboBox* cbForeign = nullptr;
     QComboBox* cbNative = nullptr;
-    TVocabEdit* edtDescription = nullptr;
-    TVocabEdit* edtAuthor = nullptr;
-    TVocabEdit* edtComments = nullptr;
+    TSymbolEdit* edtDescription = nullptr;
+    TSymbolEdit* edtAuthor = nullptr;
+    TSymbolEdit* edtComments = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblLocation = nullptr;
     QLabel* lblSize = nullptr;

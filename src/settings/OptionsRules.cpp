@@ -248,6 +248,29 @@ TShortcutKey ShortcutKey(int index)
     return key;
 }
 
+int FindShortcut(const TShortcutKey& key)
+{
+    const char letter = key.Letter >= 'a' && key.Letter <= 'z' ? static_cast<char>(key.Letter - 'a' + 'A') : key.Letter;
+    for (int i = 0; i < ShortcutCount; ++i) {
+        const TShortcutKey entry = ShortcutKey(i);
+        if (entry.Shift == key.Shift && entry.Ctrl == key.Ctrl && entry.Alt == key.Alt && entry.Letter == letter
+            && entry.FunctionKey == key.FunctionKey)
+            return i;
+    }
+    return -1;
+}
+
+char16_t ShortcutCharacter(std::uint16_t entry)
+{
+    const auto code = static_cast<char>(entry & 0xFF);
+    if (code == 0)
+        return 0;
+    // A script outside the list (a damaged store) reads as Western.
+    const int codePage = CharsetCodePage(entry >> 8);
+    const std::u16string wide = AnsiToWide(std::string_view(&code, 1), codePage == 0 ? CP_SYSTEM_DEFAULT : codePage);
+    return wide.empty() ? char16_t(0) : wide[0];
+}
+
 TOptionsForm LoadOptionsForm(
     const TOptions& options, const std::string& soundRight, const std::string& soundWrong)
 {

@@ -52,6 +52,11 @@ struct TShortcutKey {
     int FunctionKey = 0; // 2..12, or 0 for a letter
 };
 TShortcutKey ShortcutKey(int index);
+// The entry index of a pressed combination (a lower-case letter counts as its capital); -1 when
+// it is none of the 92.
+int FindShortcut(const TShortcutKey& key);
+// The character an entry types, read in the code page of its script; 0 when unassigned.
+char16_t ShortcutCharacter(std::uint16_t entry);
 
 enum TOptionsPage { opGeneral = 0, opQuestion = 1, opEvaluation = 2, opFeedback = 3 };
 enum TEvaluationPage { epNative = 0, epForeign = 1, epEnglish = 2 };

@@ -6,7 +6,7 @@
 #include "evaluation/TextUtils.h"
 #include "settings/Settings.h"
 #include "ui/HelpRequest.h"
-#include "ui/VocabEdit.h"
+#include "ui/SblEdit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 namespace {
-void Stay(TVocabEdit* box)
+void Stay(TSymbolEdit* box)
 {
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
@@ -33,9 +33,9 @@ bool Ask(const char* text)
         == QMessageBox::Yes;
 }
 
-TVocabEdit* MakeBox(QWidget* parent, int tag, int codePage, const QFont& font, int helpContext)
+TSymbolEdit* MakeBox(QWidget* parent, int tag, int codePage, const QFont& font, int helpContext)
 {
-    auto* box = new TVocabEdit(parent);
+    auto* box = new TSymbolEdit(parent);
     box->SetTag(tag);
     box->SetCodePage(codePage);
     box->setFont(font);
@@ -133,16 +133,16 @@ TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data)
     edtForeign->setFocus();
 
     DataChanged_ = false;
-    for (TVocabEdit* box : { edtForeign, edtCategory, edtNotes, edtNative })
+    for (TSymbolEdit* box : { edtForeign, edtCategory, edtNotes, edtNative })
         connect(box, &QLineEdit::textChanged, this, [this] { DataChanged_ = true; });
     connect(btnOK, &QPushButton::clicked, this, &TEditDialog::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHelp, &QPushButton::clicked, this, [] { RequestHelp(3000); });
 }
 
-TVocabEdit* TEditDialog::Box(int field) const
+TSymbolEdit* TEditDialog::Box(int field) const
 {
-    const std::array<TVocabEdit*, FieldCount> boxes { edtForeign, edtCategory, edtNotes, edtNative };
+    const std::array<TSymbolEdit*, FieldCount> boxes { edtForeign, edtCategory, edtNotes, edtNative };
     return boxes[static_cast<std::size_t>(field)];
 }
 

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-class TVocabEdit;
+class TSymbolEdit;
 class QLabel;
 class QPushButton;
 
@@ -16,10 +16,10 @@ public:
     TEditDialog(QWidget* parent, TItemEditData& data);
     bool DataChanged() const { return DataChanged_; }
 
-    TVocabEdit* edtForeign = nullptr;
-    TVocabEdit* edtCategory = nullptr;
-    TVocabEdit* edtNotes = nullptr;
-    TVocabEdit* edtNative = nullptr;
+    TSymbolEdit* edtForeign = nullptr;
+    TSymbolEdit* edtCategory = nullptr;
+    TSymbolEdit* edtNotes = nullptr;
+    TSymbolEdit* edtNative = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;
     QPushButton* btnHelp = nullptr;
@@ -30,7 +30,7 @@ public slots:
     void btnOKClick();
 
 private:
-    TVocabEdit* Box(int field) const;
+    TSymbolEdit* Box(int field) const;
 
     TItemEditData& Data_;
     bool DataChanged_ = false;

@@ -7,6 +7,7 @@
 #include "core/GlobalDocument.h"
 #include "evaluation/Languages.h"
 #include "testing/TestEngine.h"
+#include "ui/CharEntryFilter.h"
 #include "ui/Keyboard.h"
 #include "ui/QtText.h"
 #include "ui/Sound.h"
@@ -96,6 +97,9 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
     IdleTimer_->setInterval(0);
     connect(IdleTimer_, &QTimer::timeout, this, &TMainForm::UpdateCommandState);
     qApp->installEventFilter(this);
+    // Installed last, so it sees every key before the handlers above.
+    CharEntry_ = new TCharEntryFilter(this, this);
+    qApp->installEventFilter(CharEntry_);
 
     LoadWindowSettings();
     ApplyDisplayFont();

@@ -27,6 +27,7 @@ class TTestEngine;
 class TSearchDialog;
 class THelpCommands;
 class THelpSystem;
+class TCharEntryFilter;
 class ISettingsStore;
 class ISoundPlayer;
 enum class TTestAction : std::uint8_t;
@@ -225,6 +226,8 @@ private:
     std::unique_ptr<ISoundPlayer> Sound_;
     std::array<QLabel*, 6> StatusPanels_ {};
     QTimer* IdleTimer_ = nullptr;
+    // Accent composition, character shortcuts and stem repetition, for the whole program.
+    TCharEntryFilter* CharEntry_ = nullptr;
     bool Closing_ = false;
 };
 

@@ -7,6 +7,7 @@
 #include "app/MessageBox.h"
 #include "core/GlobalDocument.h"
 #include "testing/TestEngine.h"
+#include "ui/SblEdit.h"
 #include "ui/Sound.h"
 #include "ui/StatsDlg.h"
 #include "ui/TestPanel.h"
@@ -180,8 +181,9 @@ void TMainForm::UpdateTestCommands()
 
 bool TMainForm::TestKeyFilter(QObject* watched, QEvent* event)
 {
+    // An open symbol picker takes every key of its box, Esc included.
     if (WindowMode_ != wmTesting || !watched->isWidgetType()
-        || static_cast<QWidget*>(watched)->window() != this)
+        || static_cast<QWidget*>(watched)->window() != this || PickerOpenIn(watched))
         return false;
     if (event->type() == QEvent::ShortcutOverride) {
         // The answer fields would take Ctrl+E, Ctrl+H and the like as editing keys; while a test

@@ -6,7 +6,7 @@
 #include "evaluation/TextUtils.h"
 #include "settings/Settings.h"
 #include "ui/HelpRequest.h"
-#include "ui/VocabEdit.h"
+#include "ui/SblEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,7 +46,7 @@ TSearchDialog::TSearchDialog(QWidget* parent, TSearchParams& params, std::functi
     cbField = new QComboBox(this);
     cbField->setObjectName(QStringLiteral("cbField"));
     cbField->addItems({ Q("Word/phrase"), Q("Part of speech"), Q("Notes"), Q("Translations") });
-    edtFind = new TVocabEdit(this);
+    edtFind = new TSymbolEdit(this);
     edtFind->setObjectName(QStringLiteral("edtFind"));
     cbMode = new QComboBox(this);
     cbMode->setObjectName(QStringLiteral("cbMode"));

@@ -11,7 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class TVocabEdit;
+class TSymbolEdit;
 
 class TSearchDialog : public QDialog {
     Q_OBJECT
@@ -24,7 +24,7 @@ public:
     void LayoutControls();
 
     QComboBox* cbField = nullptr;
-    TVocabEdit* edtFind = nullptr;
+    TSymbolEdit* edtFind = nullptr;
     QComboBox* cbMode = nullptr;
     QCheckBox* chbMatchCase = nullptr;
     QCheckBox* chbMatchAccents = nullptr;

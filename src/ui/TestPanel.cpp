@@ -5,7 +5,7 @@
 #include "ui/QtText.h"
 #include "ui/ResultImage.h"
 #include "ui/Sound.h"
-#include "ui/VocabEdit.h"
+#include "ui/SblEdit.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -222,7 +222,7 @@ TTestPanel::TTestPanel(QWidget* parent)
     edtTestCategory->SetTag(NativeLanguageTag);
     lblTestNotes = new QLabel(QStringLiteral("Notes:"), pnlNotes);
     lblTestNotes->setObjectName(QStringLiteral("lblTestNotes"));
-    edtTestNotes = new TVocabEdit(pnlNotes);
+    edtTestNotes = new TSymbolEdit(pnlNotes);
     edtTestNotes->setObjectName(QStringLiteral("edtTestNotes"));
     edtTestNotes->SetTag(NativeLanguageTag);
     auto* notes = new QHBoxLayout(pnlNotes);
@@ -237,7 +237,7 @@ TTestPanel::TTestPanel(QWidget* parent)
     pnlResponse->setObjectName(QStringLiteral("pnlResponse"));
     lblResponse = new QLabel(pnlResponse);
     lblResponse->setObjectName(QStringLiteral("lblResponse"));
-    edtResponse = new TVocabEdit(pnlResponse);
+    edtResponse = new TSymbolEdit(pnlResponse);
     edtResponse->setObjectName(QStringLiteral("edtResponse"));
     lblMarks = new QLabel(pnlResponse);
     lblMarks->setObjectName(QStringLiteral("lblMarks"));

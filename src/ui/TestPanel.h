@@ -15,6 +15,7 @@ class QLabel;
 class QPushButton;
 class QTimer;
 class TVocabEdit;
+class TSymbolEdit;
 
 // The question: painted, and disabled so that clicks reach the panel beneath.
 class TQuestionBox : public QWidget {
@@ -121,10 +122,10 @@ public:
     QLabel* lblTestCategory = nullptr;
     TVocabEdit* edtTestCategory = nullptr;
     QLabel* lblTestNotes = nullptr;
-    TVocabEdit* edtTestNotes = nullptr;
+    TSymbolEdit* edtTestNotes = nullptr;
     QWidget* pnlResponse = nullptr;
     QLabel* lblResponse = nullptr;
-    TVocabEdit* edtResponse = nullptr;
+    TSymbolEdit* edtResponse = nullptr;
     // Where the typed answer went wrong, under the field while the user's answer shows.
     QLabel* lblMarks = nullptr;
     TChoicePanel* pnlChoice = nullptr;

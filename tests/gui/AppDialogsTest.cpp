@@ -7,7 +7,7 @@
 #include "evaluation/TextUtils.h"
 #include "gui/DialogTestSupport.h"
 #include "support/TempDir.h"
-#include "ui/VocabEdit.h"
+#include "ui/SblEdit.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

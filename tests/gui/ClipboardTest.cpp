@@ -6,7 +6,7 @@
 #include "gui/EditCommandsSupport.h"
 #include "ui/EditDlg.h"
 #include "ui/SrchDlg.h"
-#include "ui/VocabEdit.h"
+#include "ui/SblEdit.h"
 
 #include <QMenu>
 #include <QMimeData>

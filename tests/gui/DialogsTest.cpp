@@ -7,7 +7,7 @@
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
 #include "ui/ValueChecks.h"
-#include "ui/VocabEdit.h"
+#include "ui/SblEdit.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -4,7 +4,7 @@
 #include "gui/EditCommandsSupport.h"
 #include "ui/SortDlg.h"
 #include "ui/SrchDlg.h"
-#include "ui/VocabEdit.h"
+#include "ui/SblEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

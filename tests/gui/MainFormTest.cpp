@@ -12,7 +12,7 @@
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
 #include "ui/MainFrm.h"
-#include "ui/VocabEdit.h"
+#include "ui/SblEdit.h"
 #include "ui/VocabGrid.h"
 
 #include <QAction>

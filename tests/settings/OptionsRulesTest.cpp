@@ -66,11 +66,9 @@ TEST(OptionsRulesTest, ShortcutKeysFollowTheStoredOrder)
     };
     for (const TCase& c : cases) {
         const TShortcutKey key = ShortcutKey(c.Index);
-        EXPECT_EQ(key.Shift, c.Shift) << c.Index;
-        EXPECT_EQ(key.Ctrl, c.Ctrl) << c.Index;
-        EXPECT_EQ(key.Alt, c.Alt) << c.Index;
-        EXPECT_EQ(key.Letter, c.Letter) << c.Index;
-        EXPECT_EQ(key.FunctionKey, c.FunctionKey) << c.Index;
+        EXPECT_EQ(std::tuple(key.Shift, key.Ctrl, key.Alt, key.Letter, key.FunctionKey),
+            std::tuple(c.Shift, c.Ctrl, c.Alt, c.Letter, c.FunctionKey))
+            << c.Index;
     }
 }
 
@@ -334,3 +332,36 @@ TEST(OptionsRulesTest, ShortcutEntries)
 }
 
 } // namespace
+
+TEST(OptionsRulesTest, PressedShortcutsAndTheirCharacters)
+{
+    struct TCase {
+        TShortcutKey Key;
+        int Index;
+    };
+    const TCase cases[] = {
+        { { true, true, false, 'A', 0 }, 0 },
+        { { true, true, false, 'z', 0 }, 25 },
+        { { false, true, true, 'J', 0 }, 35 },
+        { { true, false, false, 0, 2 }, 52 },
+        { { true, false, false, 0, 12 }, 61 },
+        { { false, true, false, 0, 11 }, 70 },
+        { { true, true, false, 0, 9 }, 79 },
+        { { false, true, true, 0, 12 }, 91 },
+        { { true, false, false, 0, 1 }, -1 }, // F1 and F10 are not used
+        { { false, true, false, 0, 10 }, -1 },
+        { { false, true, false, 'A', 0 }, -1 }, // Ctrl+A stays an editing key
+        { { true, true, true, 'A', 0 }, -1 },
+        { { false, false, false, 0, 5 }, -1 },
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(FindShortcut(c.Key), c.Index) << c.Key.Letter << " F" << c.Key.FunctionKey;
+
+    EXPECT_EQ(ShortcutCharacter(0), 0);
+    EXPECT_EQ(ShortcutCharacter(0x00B7), u'·');
+    EXPECT_EQ(ShortcutCharacter(0x0092), u'\u2019');
+    EXPECT_EQ(ShortcutCharacter(0xCCE4), u'д'); // Cyrillic 204
+    EXPECT_EQ(ShortcutCharacter(0xA1E4), u'δ'); // Greek 161
+    EXPECT_EQ(ShortcutCharacter(0x0700 | 0xE4), u'ä'); // an unknown script reads as Western
+    EXPECT_EQ(ShortcutCharacter(0xCC00), 0);
+}

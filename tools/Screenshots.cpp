@@ -166,8 +166,12 @@ void SaveHelp(QWidget& form)
             }
             help.ShowContext(3020, 1904);
             Save(window, "71-help-find");
+            help.ShowContext(3043, 2229);
+            Save(window, "71-help-options-section");
             help.ShowContents();
-            Save(window, "71-help-contents");
+            window->pcNavigation->setCurrentIndex(1);
+            window->edtIndex->setText(QStringLiteral("pen"));
+            Save(window, "71-help-contents-index");
         } else if (!MessageBoxHook::Shown().empty()) {
             std::fprintf(stderr, "%s\n", qPrintable(MessageBoxHook::Shown().back().Text));
         }

@@ -172,7 +172,7 @@ THelpWindow::THelpWindow(QHelpEngine& engine)
     splitter->addWidget(pcNavigation);
     splitter->addWidget(Browser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({ 250, 610 });
+    splitter->setSizes({ 280, 580 });
     setCentralWidget(splitter);
 
     QToolBar* bar = addToolBar(QStringLiteral("Navigation"));

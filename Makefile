@@ -8,7 +8,7 @@ CMAKE_FLAGS ?=
 PREFIX     ?= /usr/local
 
 PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmark-dev \
-           qt6-base-dev qt6-multimedia-dev qt6-svg-dev libicu-dev xvfb xauth x11-utils \
+           qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite libicu-dev xvfb xauth x11-utils \
            fonts-liberation2 fonts-dejavu-core poppler-utils \
            cups cups-client printer-driver-cups-pdf \
            librsvg2-bin desktop-file-utils appstream shared-mime-info man-db lintian strace \

@@ -7,13 +7,16 @@
 #include "core/GlobalDocument.h"
 #include "printing/QtPrinter.h"
 #include "settings/MemoryStore.h"
+#include "ui/AboutDlg.h"
 #include "ui/ConvertDlg.h"
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainFrm.h"
 #include "ui/OptsDlg.h"
 #include "ui/Sound.h"
 #include "ui/StatsDlg.h"
+#include "ui/TipsDlg.h"
 #include "ui/TestPanel.h"
 #include "ui/SblEdit.h"
 #include "ui/PageSetupDlg.h"
@@ -24,7 +27,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QHelpContentModel>
+#include <QHelpEngine>
+#include <QThread>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -135,6 +143,43 @@ void SaveOver(QWidget* form, QWidget* window, const char* name)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
+}
+// The tips dialog, the help window on a topic and the about box; the data files are the build's.
+void SaveHelp(QWidget& form)
+{
+    const QString built = QCoreApplication::applicationDirPath() + QStringLiteral("/../src/");
+    {
+        TTipsData data { built + QStringLiteral("velmoria.tip"), 1, true };
+        TTipsDialog dialog(&form, data);
+        Save(&dialog, "70-tips");
+    }
+    {
+        THelpSystem help(built + QStringLiteral("velmoria.qch"));
+        help.ShowContext(3020, 1904);
+        if (THelpWindow* window = help.Window()) {
+            // The contents are built on a thread of the engine's.
+            QElapsedTimer waited;
+            waited.start();
+            while (help.Engine()->contentModel()->isCreatingContents() && waited.elapsed() < 5000) {
+                QApplication::processEvents();
+                QThread::msleep(20);
+            }
+            help.ShowContext(3020, 1904);
+            Save(window, "71-help-find");
+            help.ShowContext(3043, 2229);
+            Save(window, "71-help-options-section");
+            help.ShowContents();
+            window->pcNavigation->setCurrentIndex(1);
+            window->edtIndex->setText(QStringLiteral("pen"));
+            Save(window, "71-help-contents-index");
+        } else if (!MessageBoxHook::Shown().empty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(MessageBoxHook::Shown().back().Text));
+        }
+    }
+    {
+        TAboutDialog dialog(&form);
+        Save(&dialog, "72-about");
+    }
 }
 } // namespace
 
@@ -357,5 +402,6 @@ int main(int argc, char** argv)
         Save(&dialog, "52-import");
         QFile::remove(sample);
     }
+    SaveHelp(form);
     return 0;
 }

@@ -123,6 +123,8 @@ private:
 
     void Append(const std::u16string& text)
     {
+        if (text.empty())
+            return;
         auto& runs = Paragraph_.Runs;
         if (runs.empty() || runs.back().Bold != State_.Bold || runs.back().Italic != State_.Italic)
             runs.push_back({ {}, State_.Bold, State_.Italic });

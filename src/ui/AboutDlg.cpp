@@ -51,7 +51,6 @@ TAboutDialog::TAboutDialog(QWidget* parent)
     lblHomePage = Link(QString::fromUtf8(ProductHomePage), this);
     lblMail = Link(QString::fromUtf8(ProductMailAddress), this);
     lblComments = new QLabel(QStringLiteral("A vocabulary trainer for bilingual word lists."), this);
-    lblComments->setWordWrap(true);
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnOK->setDefault(true);
     btnDonate = new QPushButton(QStringLiteral("&Donate"), this);

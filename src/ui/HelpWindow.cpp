@@ -8,7 +8,9 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <functional>
 #include <QHBoxLayout>
 #include <QHelpContentModel>
 #include <QHelpEngine>
@@ -38,26 +40,29 @@ QUrl WithoutFragment(QUrl url)
     return url;
 }
 
-// The engine keeps its collection (the register of help files) and search index in the user's
-// cache, named after the help file's path, size and time: an installed help file is read-only,
-// and a new one gets a fresh register and index.
-QString CollectionFile(const QFileInfo& helpFile)
+// The engine keeps its collection (the register of help files) and search index in a folder of
+// the user's cache, named after the help file's path, size and time: an installed help file is
+// read-only, and a new one gets a fresh register and index.
+QString CollectionFile(const QFileInfo& helpFile, const QString& folder)
 {
-    const QByteArray identity = (helpFile.absoluteFilePath() + QLatin1Char('|')
+    const QByteArray identity = (helpFile.canonicalFilePath() + QLatin1Char('|')
         + QString::number(helpFile.size()) + QLatin1Char('|')
         + QString::number(helpFile.lastModified().toMSecsSinceEpoch()))
                                     .toUtf8();
-    const QString hash
-        = QString::fromLatin1(QCryptographicHash::hash(identity, QCryptographicHash::Sha1).toHex().left(16));
-    const QString folder
-        = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/help");
-    const QString file = folder + QStringLiteral("/velmoria-") + hash + QStringLiteral(".qhc");
-    if (!QFileInfo::exists(file)) {
-        // Registers and indexes of earlier help files are of no more use.
-        QDir(folder).removeRecursively();
-        QDir().mkpath(folder);
+    const QString name = QStringLiteral("velmoria-")
+        + QString::fromLatin1(QCryptographicHash::hash(identity, QCryptographicHash::Sha1).toHex().left(16));
+    QDir dir(folder);
+    dir.mkpath(QStringLiteral("."));
+    // The registers and indexes of earlier help files are of no more use.
+    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        if (entry.fileName().contains(QStringLiteral("velmoria-")) && !entry.fileName().contains(name)) {
+            if (entry.isDir())
+                QDir(entry.filePath()).removeRecursively();
+            else
+                QFile::remove(entry.filePath());
+        }
     }
-    return file;
+    return dir.filePath(name + QStringLiteral(".qhc"));
 }
 
 } // namespace
@@ -167,7 +172,7 @@ THelpWindow::THelpWindow(QHelpEngine& engine)
     splitter->addWidget(pcNavigation);
     splitter->addWidget(Browser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({ 250, 610 });
+    splitter->setSizes({ 280, 580 });
     setCentralWidget(splitter);
 
     QToolBar* bar = addToolBar(QStringLiteral("Navigation"));
@@ -251,8 +256,11 @@ void THelpWindow::ShowResults(int count)
 
 // ---- THelpSystem ------------------------------------------------------------------------------
 
-THelpSystem::THelpSystem(QString helpFile)
+THelpSystem::THelpSystem(QString helpFile, QString cacheFolder)
     : HelpFile_(std::move(helpFile))
+    , CacheFolder_(cacheFolder.isEmpty()
+              ? QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/help")
+              : std::move(cacheFolder))
 {
 }
 
@@ -288,19 +296,21 @@ bool THelpSystem::Open()
         Report(QStringLiteral("cannot be found"));
         return false;
     }
-    if (QHelpEngineCore::namespaceName(file.absoluteFilePath()) != HelpNamespace) {
+    if (QHelpEngineCore::namespaceName(file.canonicalFilePath()) != HelpNamespace) {
         Report(QStringLiteral("cannot be read"));
         return false;
     }
-    auto engine = std::make_unique<QHelpEngine>(CollectionFile(file));
+    auto engine = std::make_unique<QHelpEngine>(CollectionFile(file, CacheFolder_));
+    // The collection is ours to write (the engine starts read-only); the help file is only read.
+    engine->setReadOnly(false);
     engine->setUsesFilterEngine(true);
     if (!engine->setupData()) {
         Report(QStringLiteral("cannot be opened (%1)").arg(engine->error()));
         return false;
     }
-    if (engine->documentationFileName(HelpNamespace) != file.absoluteFilePath()) {
+    if (engine->documentationFileName(HelpNamespace) != file.canonicalFilePath()) {
         engine->unregisterDocumentation(HelpNamespace);
-        if (!engine->registerDocumentation(file.absoluteFilePath())) {
+        if (!engine->registerDocumentation(file.canonicalFilePath())) {
             Report(QStringLiteral("cannot be opened (%1)").arg(engine->error()));
             return false;
         }

@@ -59,7 +59,8 @@ private:
 // reported once, and requests after that do nothing until it can be read.
 class THelpSystem {
 public:
-    explicit THelpSystem(QString helpFile);
+    // The engine's register and search index go into cacheFolder (the user's cache by default).
+    explicit THelpSystem(QString helpFile, QString cacheFolder = {});
     ~THelpSystem();
     THelpSystem(const THelpSystem&) = delete;
     THelpSystem& operator=(const THelpSystem&) = delete;
@@ -85,6 +86,7 @@ private:
     void Show(const QUrl& url);
 
     QString HelpFile_;
+    QString CacheFolder_;
     std::unique_ptr<QHelpEngine> Engine_;
     std::unique_ptr<THelpWindow> Window_;
     bool Reported_ = false;

@@ -42,15 +42,15 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress)
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
             return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);
         if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier || !widget)
             return false;
         if (auto* menu = qobject_cast<QMenu*>(widget)) {
             const int context = menu->activeAction() ? HelpContext(menu->activeAction()) : 0;
-            if (context == 0)
+            if (context == 0 || event->type() != QEvent::KeyPress)
                 return false;
             while (QWidget* popup = QApplication::activePopupWidget())
                 popup->close();
@@ -61,6 +61,11 @@ public:
         // In the main window F1 is the Help Topics shortcut; the help window has its own keys.
         if (window == Form_ || qobject_cast<THelpWindow*>(window))
             return false;
+        if (event->type() == QEvent::ShortcutOverride) {
+            // Claimed here, so that no window's F1 shortcut takes it before the key press.
+            key->accept();
+            return true;
+        }
         if (!RequestDialogHelp(widget))
             Help_.ShowContents();
         return true;

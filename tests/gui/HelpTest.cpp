@@ -1,0 +1,377 @@
+// Help as the user reaches it: every context the program can request opens a topic of the built
+// help file, F1 in dialogs and menus, the help window itself, a missing help file, the tips
+// dialog and its start-up rules, the about box and the web commands.
+
+#include "gui/EditCommandsSupport.h"
+
+#include "app/PropertiesDlg.h"
+#include "app/WelcomeDlg.h"
+#include "core/HelpTopics.h"
+#include "core/ProductInfo.h"
+#include "ui/AboutDlg.h"
+#include "ui/ConvertDlg.h"
+#include "ui/EditDlg.h"
+#include "ui/FontDlg.h"
+#include "ui/HelpRequest.h"
+#include "ui/HelpWindow.h"
+#include "ui/OptsDlg.h"
+#include "ui/PageSetupDlg.h"
+#include "ui/PrintOptionsDlg.h"
+#include "ui/SortDlg.h"
+#include "ui/SrchDlg.h"
+#include "ui/StatsDlg.h"
+#include "ui/TipsDlg.h"
+
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QHelpEngine>
+#include <QHelpSearchEngine>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QUrl>
+#include <functional>
+
+namespace {
+
+const QString HelpFile = QStringLiteral(VELMORIA_HELP_FILE);
+
+struct TRequest {
+    int Context, Control;
+    bool operator==(const TRequest&) const = default;
+};
+
+// Records the help requests instead of showing help, for as long as it lives.
+class TRecordHelp {
+public:
+    TRecordHelp()
+        : Previous_(SetHelpHandler([this](int context) { Asked.push_back({ context, RequestedControlContext() }); }))
+    {
+    }
+    ~TRecordHelp() { SetHelpHandler(Previous_); }
+    std::vector<TRequest> Asked;
+
+private:
+    THelpHandler Previous_;
+};
+
+// Shows the tab pages holding the widget, so that it is on the page its dialog's Help opens.
+void BringToFront(QWidget* widget)
+{
+    for (QWidget* page = widget; page && page->parentWidget(); page = page->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget());
+            tabs && qobject_cast<QStackedWidget*>(page->parentWidget()))
+            tabs->setCurrentWidget(page);
+    }
+}
+
+} // namespace
+
+class HelpTest : public EditCommandsTest { };
+
+TEST_F(HelpTest, EveryTopicOfTheTableIsAPageOfTheHelpFile)
+{
+    TTempDir cache;
+    THelpSystem help(HelpFile, QString::fromStdString(cache.Path().string()));
+    ASSERT_NE(help.Engine(), nullptr);
+    for (const THelpTopic& topic : HelpTopics()) {
+        const QUrl url = help.ContextUrl(topic.Context);
+        QUrl page = url;
+        page.setFragment(QString());
+        const QByteArray html = help.Engine()->fileData(page);
+        EXPECT_TRUE(html.contains("<h1>")) << topic.Context << " " << topic.Page;
+        if (url.hasFragment()) {
+            EXPECT_TRUE(html.contains("id=\"" + url.fragment().toLatin1() + '"')) << topic.Page;
+        }
+    }
+    EXPECT_TRUE(help.Engine()->fileData(THelpSystem::PageUrl(QString::fromUtf8(HelpContentsPage))).contains("<h1>"));
+}
+
+// Every menu command has a topic, and so has every dialog's Help button on every page, at the
+// section of each control that carries a context (F1 on it).
+TEST_F(HelpTest, EveryCommandAndEveryDialogControlLeadsToItsTopic)
+{
+    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+        for (QAction* action : menu->actions()) {
+            if (action->menu()) {
+                walk(action->menu());
+            } else if (!action->isSeparator()) {
+                EXPECT_NE(FindHelpTopic(HelpContext(action)), nullptr) << action->objectName().toStdString();
+            }
+        }
+    };
+    for (QAction* menu : Form->menuBar()->actions())
+        walk(menu->menu());
+    for (QAction* button : Form->tbrToolBar->actions()) {
+        if (!button->isSeparator()) {
+            EXPECT_NE(FindHelpTopic(HelpContext(button)), nullptr) << button->objectName().toStdString();
+        }
+    }
+
+    ShowList({ { "Haus", "n.", "", "house" } });
+    TTempDir dir;
+    WriteBytes(dir.File("words.txt"), "Haus,house\r\n");
+    TImportSettings import;
+    TItemEditData item;
+    TWelcomeData welcome;
+    welcome.RecentFiles = &Form->RecentFiles();
+    TPropertiesData properties;
+    properties.FileName = dir.File("words.vmr");
+    TOptions options;
+    std::string right, wrong;
+    const TOptionsTarget target { &options, &right, &wrong, 0, nullptr };
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    TFontSetting font = DisplayFont;
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.push_back(std::make_unique<TEditDialog>(Form.get(), item));
+    dialogs.push_back(std::make_unique<TConvertDialog>(Form.get(), import, dir.File("words.txt")));
+    dialogs.push_back(std::make_unique<TStatisticsDialog>(Form.get(), Document()));
+    dialogs.push_back(std::make_unique<TPageSetupDialog>(Form.get()));
+    dialogs.push_back(std::make_unique<TSortDialog>(Form.get(), 0));
+    dialogs.push_back(std::make_unique<TOptionsDialog>(Form.get(), target));
+    dialogs.push_back(std::make_unique<TPrintOptionsDialog>(Form.get(), printer, Document()));
+    dialogs.push_back(std::make_unique<TSelectFontDialog>(Form.get(), font));
+    dialogs.push_back(std::make_unique<TWelcomeDialog>(Form.get(), welcome));
+    dialogs.push_back(std::make_unique<TPropertiesDialog>(Form.get(), properties));
+    std::vector<QDialog*> windows { Form->SearchDialog() };
+    for (const auto& dialog : dialogs)
+        windows.push_back(dialog.get());
+
+    TTempDir cache;
+    THelpSystem help(HelpFile, QString::fromStdString(cache.Path().string()));
+    int controls = 0;
+    for (QDialog* dialog : windows) {
+        const std::string name = dialog->metaObject()->className();
+        std::vector<QWidget*> targets { dialog };
+        for (QWidget* child : dialog->findChildren<QWidget*>()) {
+            if (HelpContext(child) != 0)
+                targets.push_back(child);
+        }
+        for (QWidget* control : targets) {
+            BringToFront(control);
+            if (!control->isVisibleTo(dialog) && control != dialog)
+                continue;
+            TRecordHelp record;
+            ASSERT_TRUE(RequestDialogHelp(control)) << name;
+            ASSERT_EQ(record.Asked.size(), 1u) << name;
+            const auto [context, controlContext] = record.Asked[0];
+            ASSERT_NE(FindHelpTopic(context), nullptr) << name << " asks for " << context;
+            if (controlContext == 0)
+                continue;
+            ++controls;
+            EXPECT_EQ(help.ContextUrl(context, controlContext).fragment(), QStringLiteral("c%1").arg(controlContext))
+                << name << ": the topic " << context << " has no section for control " << controlContext;
+        }
+    }
+    EXPECT_GT(controls, 80);
+}
+
+TEST_F(HelpTest, F1AsksForTheFocusedControlOrTheHighlightedCommand)
+{
+    TRecordHelp record;
+    ShowList({ { "Haus", "", "", "house" } });
+    Form->miEditFindClick();
+    TSearchDialog* find = Form->SearchDialog();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(find));
+    find->chbMatchAccents->setFocus();
+    QTest::keyClick(find->chbMatchAccents, Qt::Key_F1);
+    EXPECT_EQ(record.Asked, (std::vector<TRequest> { { 3020, 1904 } }));
+    EXPECT_TRUE(find->isVisible());
+    Form->HideSearchDialog();
+
+    record.Asked.clear();
+    auto* edit = Form->menuBar()->findChild<QMenu*>(QStringLiteral("miEdit"));
+    edit->popup(Form->mapToGlobal(QPoint(10, 10)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
+    edit->setActiveAction(Form->miEditFind);
+    QTest::keyClick(edit, Qt::Key_F1);
+    EXPECT_EQ(record.Asked, (std::vector<TRequest> { { 2112, 0 } }));
+    EXPECT_FALSE(edit->isVisible());
+}
+
+TEST_F(HelpTest, TheHelpWindowOpensAtTheTopicAndFindsByIndexAndSearch)
+{
+    TTempDir cache;
+    THelpSystem help(HelpFile, QString::fromStdString(cache.Path().string()));
+    ASSERT_NE(help.Engine(), nullptr);
+    QSignalSpy indexed(help.Engine()->searchEngine(), &QHelpSearchEngine::indexingFinished);
+    help.ShowContext(0);
+    EXPECT_EQ(help.Window(), nullptr);
+    const struct {
+        int Context, Control;
+        const char* Page;
+        const char* Fragment;
+        const char* Title;
+    } cases[] = {
+        { 3020, 1904, "/help/find.html", "c1904", "Find" },
+        { 3020, 4242, "/help/find.html", "", "Find" },
+        { 2112, 0, "/help/menu-edit.html", "find", "The Edit menu" },
+        { 1300, 0, "/help/howto-edit.html", "", "How to edit vocabulary" },
+        { 9999, 0, "/help/index.html", "", "Velmoria Help" },
+    };
+    for (const auto& c : cases) {
+        help.ShowContext(c.Context, c.Control);
+        ASSERT_NE(help.Window(), nullptr);
+        EXPECT_TRUE(help.Window()->isVisible());
+        EXPECT_EQ(help.Window()->CurrentPage().path().toStdString(), c.Page) << c.Context;
+        EXPECT_EQ(help.Window()->CurrentPage().fragment().toStdString(), c.Fragment) << c.Context;
+        EXPECT_EQ(help.Window()->Browser->documentTitle().toStdString(), c.Title) << c.Context;
+    }
+    THelpWindow& window = *help.Window();
+    EXPECT_TRUE(window.Browser->toPlainText().contains(QStringLiteral("Velmoria keeps bilingual")));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.lbIndex->model()->rowCount() > 50; }, 10000));
+    window.edtIndex->setText(QStringLiteral("penalty points"));
+    QTest::keyClick(window.edtIndex, Qt::Key_Return);
+    EXPECT_EQ(window.CurrentPage().path(), QStringLiteral("/help/penalty.html"));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !indexed.isEmpty(); }, 20000));
+    window.Search(QStringLiteral("contractions"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.lbResults->count() > 0; }, 10000));
+    bool found = false;
+    for (int i = 0; i < window.lbResults->count(); ++i)
+        found |= window.lbResults->item(i)->data(Qt::UserRole).toUrl().path() == QStringLiteral("/help/answers.html");
+    EXPECT_TRUE(found);
+
+    help.Close();
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(HelpTest, AMissingOrDamagedHelpFileIsReportedOnce)
+{
+    TTempDir dir;
+    WriteBytes(dir.File("damaged.qch"), "not a help file");
+    for (const std::string name : { "missing.qch", "damaged.qch" }) {
+        MessageBoxHook::Clear();
+        THelpSystem help(QString::fromStdString(dir.File(name)), QString::fromStdString(dir.Path().string()));
+        help.ShowContext(3000);
+        help.ShowContents();
+        help.ShowContext(1300, 1000);
+        ASSERT_EQ(MessageBoxHook::Shown().size(), 1u) << name;
+        EXPECT_TRUE(MessageBoxHook::Shown()[0].Text.contains(QString::fromStdString(dir.File(name)))) << name;
+        EXPECT_EQ(MessageBoxHook::Shown()[0].Icon, QMessageBox::Warning);
+        EXPECT_EQ(help.Window(), nullptr);
+    }
+}
+
+TEST_F(HelpTest, TheTipsDialogCyclesAndOpensTheTipsTopic)
+{
+    TTempDir dir;
+    WriteBytes(dir.File("three.tip"), "1234\t{\\b Press} F8 to sort.\r\nNo tab: \\i all text\r\n0\tzero\r\n");
+    TTipsData data { QString::fromStdString(dir.File("three.tip")), 0, true };
+    TRecordHelp record;
+    {
+        TTipsDialog dialog(Form.get(), data);
+        EXPECT_EQ(dialog.reTip->toPlainText(), QStringLiteral("Press F8 to sort."));
+        QTextCursor cursor(dialog.reTip->document());
+        cursor.setPosition(2);
+        EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
+        cursor.setPosition(8);
+        EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Normal);
+        ASSERT_TRUE(dialog.btnDetails->isEnabled());
+        QTest::mouseClick(dialog.btnDetails, Qt::LeftButton);
+        EXPECT_EQ(record.Asked, (std::vector<TRequest> { { 1234, 0 } }));
+
+        QTest::mouseClick(dialog.btnNextTip, Qt::LeftButton);
+        EXPECT_EQ(dialog.reTip->toPlainText(), QStringLiteral("No tab: all text"));
+        EXPECT_FALSE(dialog.btnDetails->isEnabled());
+        QTest::mouseClick(dialog.btnNextTip, Qt::LeftButton);
+        EXPECT_FALSE(dialog.btnDetails->isEnabled());
+        QTest::mouseClick(dialog.btnNextTip, Qt::LeftButton);
+        EXPECT_EQ(dialog.TipContext(), 1234);
+        dialog.chbShowTips->setChecked(false);
+        dialog.reject();
+    }
+    EXPECT_EQ(data.NextTip, 1);
+    EXPECT_FALSE(data.ShowTips);
+
+    data.NextTip = 10;
+    {
+        TTipsDialog dialog(Form.get(), data);
+        EXPECT_EQ(dialog.TipContext(), 1234);
+    }
+    EXPECT_EQ(data.NextTip, 1);
+
+    WriteBytes(dir.File("empty.tip"), "");
+    for (const std::string name : { "missing.tip", "empty.tip" }) {
+        data.TipFileName = QString::fromStdString(dir.File(name));
+        TTipsDialog dialog(Form.get(), data);
+        EXPECT_EQ(dialog.reTip->toPlainText(), QStringLiteral("[tips unavailable]")) << name;
+        EXPECT_FALSE(dialog.btnNextTip->isEnabled()) << name;
+        EXPECT_FALSE(dialog.btnDetails->isEnabled()) << name;
+    }
+}
+
+TEST_F(HelpTest, TipsSwitchedOffAtStartUpLeaveAReminderFromTheMenuNone)
+{
+    const QString reminder = QStringLiteral("Tip of the Day can be turned on again via the Help menu.");
+    int tipsShown = 0;
+    OnDialog<TTipsDialog>(
+        [](TTipsDialog& dialog) {
+            dialog.chbShowTips->setChecked(false);
+            QTest::mouseClick(dialog.btnClose, Qt::LeftButton);
+        },
+        &tipsShown);
+    Form->WindowState().ShowTips = true;
+    Form->WindowState().NextTip = 5;
+    EXPECT_EQ(Form->StartUp({}), std::nullopt);
+    EXPECT_EQ(tipsShown, 1);
+    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_EQ(MessageBoxHook::Shown()[0].Text, reminder);
+    EXPECT_EQ(MessageBoxHook::Shown()[0].Icon, QMessageBox::Information);
+    EXPECT_FALSE(Form->WindowState().ShowTips);
+
+    MessageBoxHook::Clear();
+    EXPECT_EQ(Form->StartUp({}), std::nullopt);
+    EXPECT_EQ(tipsShown, 1);
+
+    Form->miHelpTips->trigger();
+    EXPECT_EQ(tipsShown, 2);
+    EXPECT_TRUE(MessageBoxHook::Shown().empty());
+}
+
+class TUrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    std::vector<QString> Opened;
+public slots:
+    void Open(const QUrl& url) { Opened.push_back(url.toString()); }
+};
+
+TEST_F(HelpTest, TheAboutBoxAndTheWebCommandsOpenOurAddresses)
+{
+    TUrlRecorder recorder;
+    for (const char* scheme : { "https", "mailto" })
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &recorder, "Open");
+    {
+        TAboutDialog dialog(Form.get());
+        EXPECT_EQ(dialog.lblVersion->text(), QStringLiteral("Version ") + QString::fromStdString(FourPartVersion(VELMORIA_VERSION)));
+        EXPECT_EQ(dialog.lblVersion->text().count(QLatin1Char('.')), 3);
+        dialog.lblHomePageClick();
+        dialog.lblMailClick();
+        QTest::mouseClick(dialog.btnDonate, Qt::LeftButton);
+    }
+    Form->miHelpHomePage->trigger();
+    Form->miHelpExchangePage->trigger();
+    Form->miHelpDonate->trigger();
+    for (const char* scheme : { "https", "mailto" })
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    const std::vector<QString> expected { QStringLiteral("https://velmoria.example.org/"),
+        QStringLiteral("mailto:dev@velmoria.example.org?Subject=Velmoria"),
+        QStringLiteral("https://velmoria.example.org/donate.htm"), QStringLiteral("https://velmoria.example.org/"),
+        QStringLiteral("https://velmoria.example.org/exchange.htm"), QStringLiteral("https://velmoria.example.org/donate.htm") };
+    EXPECT_EQ(recorder.Opened, expected);
+    EXPECT_EQ(Form->miHelpAbout->text(), QStringLiteral("&About Velmoria"));
+}
+
+#include "HelpTest.moc"

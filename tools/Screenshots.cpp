@@ -15,8 +15,9 @@
 #include "ui/Sound.h"
 #include "ui/StatsDlg.h"
 #include "ui/TestPanel.h"
-#include "ui/SblEdit.h"
 #include "ui/PageSetupDlg.h"
+#include "ui/SblEdit.h"
+#include "ui/SblFrm.h"
 #include "ui/PrintOptionsDlg.h"
 #include "ui/SortDlg.h"
 #include "ui/SrchDlg.h"
@@ -130,6 +131,40 @@ void SaveOver(QWidget* form, QWidget* window, const char* name)
     QPainter painter(&picture);
     painter.drawPixmap(window->geometry().topLeft() - form->geometry().topLeft(), window->grab());
     painter.end();
+    const QString path = Folder + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".png");
+    if (!picture.save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+// The item edit dialog with the symbol picker open below its word/phrase box and a cell selected;
+// the picker is a window of its own, drawn over the dialog.
+void SavePicker(QWidget& form, const TVocabItem& item, int col, int row, const char* name)
+{
+    TItemEditData data;
+    data.IsNew = false;
+    for (int f = 0; f < FieldCount; ++f)
+        data.FieldValues[static_cast<std::size_t>(f)] = std::string(item.FieldValue(f));
+    TEditDialog dialog(&form, data);
+    dialog.show();
+    dialog.activateWindow();
+    dialog.edtForeign->setFocus();
+    dialog.edtForeign->end(false);
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    dialog.edtForeign->OpenPicker();
+    TSymbolForm* picker = dialog.edtForeign->Picker();
+    picker->SelectCell(col, row);
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    const QRect area = dialog.frameGeometry().united(picker->geometry());
+    QPixmap picture(area.size());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawPixmap(dialog.geometry().topLeft() - area.topLeft(), dialog.grab());
+    painter.drawPixmap(picker->geometry().topLeft() - area.topLeft(), picker->grab());
+    painter.end();
+    dialog.edtForeign->ClosePicker();
     const QString path = Folder + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".png");
     if (!picture.save(path))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -356,6 +391,22 @@ int main(int argc, char** argv)
         }
         Save(&dialog, "52-import");
         QFile::remove(sample);
+    }
+
+    // The symbol picker in a Western list, then in a Cyrillic one (the last pictures: the list
+    // is replaced).
+    form.move(40, 40);
+    SavePicker(form, document.Items(1), 4, 7, "60-picker-western");
+    {
+        auto russian = std::make_unique<TVocabFile>();
+        russian->SetForeignLangID(0x0419);
+        russian->SetNativeLangID(0x0409);
+        auto item = std::make_unique<TVocabItem>();
+        item->SetFieldValues("\xF1\xEE\xE1\xE0\xEA\xE0", "noun", "f.", "dog");
+        russian->AppendItem(std::move(item));
+        russian->EndBulkAppend();
+        ReplaceDocument(std::move(russian));
+        SavePicker(form, Document().Items(0), 9, 8, "61-picker-cyrillic");
     }
     return 0;
 }

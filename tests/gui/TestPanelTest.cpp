@@ -499,6 +499,17 @@ TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
     }
     EXPECT_EQ(Document().Attempts(), 0) << "switching drops the question unrecorded";
 
+    // The window's key filter composes accents in the answer field; an open picker takes Esc.
+    Panel->edtResponse->setFocus();
+    Panel->edtResponse->clear();
+    Key(Qt::Key_Apostrophe, Qt::ControlModifier);
+    Key(Qt::Key_E);
+    EXPECT_EQ(Panel->edtResponse->text(), QString::fromUtf8("\xC3\xA9"));
+    Panel->edtResponse->OpenPicker();
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(Panel->edtResponse->Picker(), nullptr);
+    EXPECT_EQ(Form->WindowMode(), wmTesting);
+
     Key(Qt::Key_Escape);
     EXPECT_EQ(Form->WindowMode(), wmEditing);
     EXPECT_EQ(Focus(), Form->Grid());

@@ -12,15 +12,15 @@
 #include "ui/FontDlg.h"
 #include "ui/MainFrm.h"
 #include "ui/OptsDlg.h"
-#include "ui/Sound.h"
-#include "ui/StatsDlg.h"
-#include "ui/TestPanel.h"
 #include "ui/PageSetupDlg.h"
+#include "ui/PrintOptionsDlg.h"
 #include "ui/SblEdit.h"
 #include "ui/SblFrm.h"
-#include "ui/PrintOptionsDlg.h"
 #include "ui/SortDlg.h"
+#include "ui/Sound.h"
 #include "ui/SrchDlg.h"
+#include "ui/StatsDlg.h"
+#include "ui/TestPanel.h"
 #include "ui/VocabGrid.h"
 
 #include <QApplication>
@@ -31,10 +31,10 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>

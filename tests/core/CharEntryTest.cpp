@@ -119,7 +119,8 @@ TEST(CharEntryTest, PickerCellsAndCharacters)
         { 0, 0, 0, 0 },
     };
     for (const TCase& c : cases)
-        EXPECT_EQ(PickerCharacter(c.Col, c.Row, c.CodePage), c.Shown) << c.Col << "," << c.Row << " " << c.CodePage;
+        EXPECT_EQ(PickerCharacter(c.Col, c.Row, c.CodePage), c.Shown)
+            << c.Col << "," << c.Row << " " << c.CodePage;
 }
 
 TEST(CharEntryTest, PickerKeysAndPointer)
@@ -130,14 +131,9 @@ TEST(CharEntryTest, PickerKeysAndPointer)
         TPickerCell To;
     };
     const TCase cases[] = {
-        { {}, pkUp, { 15, 9 } },
-        { {}, pkLeft, { 15, 9 } },
-        { {}, pkDown, { 0, 0 } },
-        { {}, pkRight, { 0, 0 } },
-        { { 0, 0 }, pkLeft, { 15, 0 } },
-        { { 15, 3 }, pkRight, { 0, 3 } },
-        { { 4, 0 }, pkUp, { 4, 9 } },
-        { { 4, 9 }, pkDown, { 4, 0 } },
+        { {}, pkUp, { 15, 9 } }, { {}, pkLeft, { 15, 9 } }, { {}, pkDown, { 0, 0 } },
+        { {}, pkRight, { 0, 0 } }, { { 0, 0 }, pkLeft, { 15, 0 } }, { { 15, 3 }, pkRight, { 0, 3 } },
+        { { 4, 0 }, pkUp, { 4, 9 } }, { { 4, 9 }, pkDown, { 4, 0 } },
         { { 16, 3 }, pkRight, { 0, 0 } }, // an invalid cell counts as none
     };
     for (const TCase& c : cases) {

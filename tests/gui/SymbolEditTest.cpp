@@ -60,7 +60,8 @@ protected:
     // A right click through the dialog's window, as the platform delivers it.
     void RightClick(TSymbolEdit* box)
     {
-        QTest::mouseClick(Dialog_->windowHandle(), Qt::RightButton, {}, box->mapTo(Dialog_.get(), QPoint(5, 5)));
+        QTest::mouseClick(
+            Dialog_->windowHandle(), Qt::RightButton, {}, box->mapTo(Dialog_.get(), QPoint(5, 5)));
     }
     bool DialogClosed() const { return Accepted_->count() + Rejected_->count() > 0; }
 
@@ -70,7 +71,8 @@ protected:
     std::unique_ptr<QSignalSpy> Accepted_, Rejected_;
 };
 
-void Press(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}, const QString& text = QString())
+void Press(
+    QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}, const QString& text = QString())
 {
     QTest::sendKeyEvent(QTest::Click, widget, key, text, modifiers);
 }
@@ -86,14 +88,20 @@ TEST_F(SymbolEditTest, PickerKeysChooseTheCellAndTheBoxKeepsTheFocus)
         QString Text; // the box, which starts as "ab" with the caret between the letters
         bool Open;
     } cases[] = {
-        { "down twice, right once: cell (1, 1)", { Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Return }, Q("a<b"), false },
-        { "up from nothing: the last cell", { Qt::Key_Up, Qt::Key_Enter }, Q("a\xC3\xBF" "b"), false },
-        { "left from the first cell wraps in its row", { Qt::Key_Right, Qt::Key_Left, Qt::Key_Return }, Q("a:b"), false },
+        { "down twice, right once: cell (1, 1)",
+            { Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Return }, Q("a<b"), false },
+        { "up from nothing: the last cell", { Qt::Key_Up, Qt::Key_Enter },
+            Q("a\xC3\xBF"
+              "b"),
+            false },
+        { "left from the first cell wraps in its row", { Qt::Key_Right, Qt::Key_Left, Qt::Key_Return },
+            Q("a:b"), false },
         { "Enter without a selection types nothing", { Qt::Key_Return }, Q("ab"), false },
         { "other keys do not reach the box", { Qt::Key_X, Qt::Key_Backspace, Qt::Key_End }, Q("ab"), true },
         { "Delete still edits the box", { Qt::Key_Down, Qt::Key_Delete }, Q("a"), true },
         { "Escape closes without typing", { Qt::Key_Down, Qt::Key_Escape }, Q("ab"), false },
-        { "an undefined byte types nothing", { Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return }, Q("ab"), false },
+        { "an undefined byte types nothing",
+            { Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return }, Q("ab"), false },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -211,21 +219,33 @@ TEST_F(SymbolEditTest, AccentCompositionThroughKeyEvents)
         std::vector<TKey> Keys;
         QString Text;
     } cases[] = {
-        { "Ctrl+' then e", French, { { Qt::Key_Apostrophe, ctrl, Q("'") }, { Qt::Key_E, {}, Q("e") } }, Q("\xC3\xA9") },
+        { "Ctrl+' then e", French, { { Qt::Key_Apostrophe, ctrl, Q("'") }, { Qt::Key_E, {}, Q("e") } },
+            Q("\xC3\xA9") },
         // With Ctrl the layout reports control codes or nothing for some signs; the key names them.
-        { "Ctrl+Shift+6 then o", French, { { Qt::Key_AsciiCircum, ctrlShift, QString(QChar(0x1E)) }, { Qt::Key_O, {}, Q("o") } }, Q("\xC3\xB4") },
-        { "Ctrl+` then a", French, { { Qt::Key_QuoteLeft, ctrl, QString() }, { Qt::Key_A, {}, Q("a") } }, Q("\xC3\xA0") },
+        { "Ctrl+Shift+6 then o", French,
+            { { Qt::Key_AsciiCircum, ctrlShift, QString(QChar(0x1E)) }, { Qt::Key_O, {}, Q("o") } },
+            Q("\xC3\xB4") },
+        { "Ctrl+` then a", French, { { Qt::Key_QuoteLeft, ctrl, QString() }, { Qt::Key_A, {}, Q("a") } },
+            Q("\xC3\xA0") },
         { "Ctrl+, then Shift, then C", French,
-            { { Qt::Key_Comma, ctrl, Q(",") }, { Qt::Key_Shift, Qt::ShiftModifier, QString() }, { Qt::Key_C, Qt::ShiftModifier, Q("C") } },
+            { { Qt::Key_Comma, ctrl, Q(",") }, { Qt::Key_Shift, Qt::ShiftModifier, QString() },
+                { Qt::Key_C, Qt::ShiftModifier, Q("C") } },
             Q("\xC3\x87") },
-        { "Ctrl+& then S", French, { { Qt::Key_Ampersand, ctrlShift, Q("&") }, { Qt::Key_S, Qt::ShiftModifier, Q("S") } }, Q("\xC3\x9F") },
-        { "Ctrl+' then x", French, { { Qt::Key_Apostrophe, ctrl, Q("'") }, { Qt::Key_X, {}, Q("x") } }, Q("x") },
+        { "Ctrl+& then S", French,
+            { { Qt::Key_Ampersand, ctrlShift, Q("&") }, { Qt::Key_S, Qt::ShiftModifier, Q("S") } },
+            Q("\xC3\x9F") },
+        { "Ctrl+' then x", French, { { Qt::Key_Apostrophe, ctrl, Q("'") }, { Qt::Key_X, {}, Q("x") } },
+            Q("x") },
         { "only the next character", French,
-            { { Qt::Key_Apostrophe, ctrl, Q("'") }, { Qt::Key_E, {}, Q("e") }, { Qt::Key_E, {}, Q("e") } }, Q("\xC3\xA9") + Q("e") },
+            { { Qt::Key_Apostrophe, ctrl, Q("'") }, { Qt::Key_E, {}, Q("e") }, { Qt::Key_E, {}, Q("e") } },
+            Q("\xC3\xA9") + Q("e") },
         { "Ctrl+C in between cancels it", French,
-            { { Qt::Key_Apostrophe, ctrl, Q("'") }, { Qt::Key_C, ctrl, QString(QChar(3)) }, { Qt::Key_E, {}, Q("e") } }, Q("e") },
+            { { Qt::Key_Apostrophe, ctrl, Q("'") }, { Qt::Key_C, ctrl, QString(QChar(3)) },
+                { Qt::Key_E, {}, Q("e") } },
+            Q("e") },
         // A composed character the list's script lacks is refused like a typed one.
-        { "Cyrillic box refuses \xC3\xA9", Russian, { { Qt::Key_Apostrophe, ctrl, Q("'") }, { Qt::Key_E, {}, Q("e") } }, QString() },
+        { "Cyrillic box refuses \xC3\xA9", Russian,
+            { { Qt::Key_Apostrophe, ctrl, Q("'") }, { Qt::Key_E, {}, Q("e") } }, QString() },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);

@@ -13,9 +13,9 @@
 #include "ui/HelpRequest.h"
 #include "ui/MainFrm.h"
 #include "ui/ResultImage.h"
+#include "ui/SblEdit.h"
 #include "ui/Sound.h"
 #include "ui/StatsDlg.h"
-#include "ui/SblEdit.h"
 #include "ui/VocabGrid.h"
 
 #include <QAction>

@@ -13,12 +13,11 @@ if(TARGET velmoria)
 endif()
 install(TARGETS velmoria-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The data files are made beside the executable in the build tree; the tips and help file come
-# with the help work and are installed once they are built there.
+# The data files are made beside the executable in the build tree (cmake/Help.cmake for the tips
+# and the help file).
 install(FILES ${PROJECT_BINARY_DIR}/src/Clap.wav ${PROJECT_BINARY_DIR}/src/Pow.wav
+  ${PROJECT_BINARY_DIR}/src/velmoria.tip ${PROJECT_BINARY_DIR}/src/velmoria.qch
   DESTINATION ${VELMORIA_INSTALL_DATADIR})
-install(FILES ${PROJECT_BINARY_DIR}/src/velmoria.tip ${PROJECT_BINARY_DIR}/src/velmoria.qch
-  DESTINATION ${VELMORIA_INSTALL_DATADIR} OPTIONAL)
 install(FILES ${PROJECT_SOURCE_DIR}/examples/German-English.vmr
   DESTINATION ${VELMORIA_INSTALL_DATADIR}/examples)
 
@@ -99,8 +98,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://velmoria.example.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The tool-bar and window icons are SVG, drawn by a plug-in that no binary links against.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# The tool-bar and window icons are SVG, drawn by a plug-in that no binary links against; the help
+# engine reads its files through Qt's SQLite driver, another plug-in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
   ${PROJECT_SOURCE_DIR}/packaging/postinst ${PROJECT_SOURCE_DIR}/packaging/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)

@@ -24,6 +24,9 @@ int ExecDialog(QDialog& dialog)
     SetModalFrame(dialog);
     if (Hook())
         return Hook()(dialog);
+    // Modal to its own windows only, so the help window it opens can still be read and used.
+    if (dialog.parentWidget())
+        dialog.setWindowModality(Qt::WindowModal);
     return dialog.exec();
 }
 

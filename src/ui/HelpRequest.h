@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QObject;
 class QWidget;
 
 using THelpHandler = std::function<void(int context)>;
@@ -11,6 +12,13 @@ using THelpHandler = std::function<void(int context)>;
 // Replaces the handler; an empty one ignores requests. Returns the previous handler.
 THelpHandler SetHelpHandler(THelpHandler handler);
 void RequestHelp(int context);
-// The help context of a control, for help on the focused control.
-void SetHelpContext(QWidget* widget, int context);
-int HelpContext(const QWidget* widget);
+// The help context of a control or a menu command, for help on the focused control.
+void SetHelpContext(QObject* object, int context);
+int HelpContext(const QObject* object);
+
+// Help on the focused control of a dialog (F1): presses the dialog's Help button, which asks for
+// the dialog's topic, while RequestedControlContext() names the control (or the nearest parent
+// that has a context). False when the window has no enabled Help button.
+bool RequestDialogHelp(QWidget* focus);
+// The control's context during RequestDialogHelp; 0 at any other time.
+int RequestedControlContext();

@@ -88,6 +88,7 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
     CreateToolBar();
     CreatePrintCommands();
     CreateFindActions();
+    CreateHelpCommands();
     CreateStatusBar();
     CreateViews();
 
@@ -565,5 +566,6 @@ void TMainForm::closeEvent(QCloseEvent* event)
         return;
     }
     SaveWindowSettings();
+    CloseHelp();
     event->accept();
 }

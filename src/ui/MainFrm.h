@@ -25,6 +25,8 @@ class TVocabGrid;
 class TTestPanel;
 class TTestEngine;
 class TSearchDialog;
+class THelpCommands;
+class THelpSystem;
 class TCharEntryFilter;
 class ISettingsStore;
 class ISoundPlayer;
@@ -123,6 +125,21 @@ public:
     void miEditFindNextClick();
     // Hides the find dialog (a test is starting).
     void HideSearchDialog();
+    // ---- Help menu, tips and about box (MainFrmHelp.cpp)
+    QAction* miHelpContents = nullptr;
+    QAction* miHelpHowToEdit = nullptr;
+    QAction* miHelpHowToTest = nullptr;
+    QAction* miHelpTips = nullptr;
+    QAction* miHelpHomePage = nullptr;
+    QAction* miHelpExchangePage = nullptr;
+    QAction* miHelpDonate = nullptr;
+    QAction* miHelpAbout = nullptr;
+    // The tips dialog; at start-up a tip switched off is followed by a reminder of the menu.
+    void miHelpTipsClick(bool atStartUp = false);
+    void miHelpAboutClick();
+    THelpSystem& HelpSystem();
+    // Closes the help window (the program is closing).
+    void CloseHelp();
 
 public slots:
     void miFileNewClick();
@@ -191,6 +208,7 @@ private:
     void UpdateFindCommandState();
     void SortDocument();
     void MoveSearchDialogOffRow(int row);
+    void CreateHelpCommands();
 
     std::unique_ptr<ISettingsStore> Store_;
     TWindowMode WindowMode_ = wmNone;
@@ -198,6 +216,7 @@ private:
     TWindowState WindowState_;
     TSearchParams SearchParams_;
     TSearchDialog* SearchDialog_ = nullptr;
+    THelpCommands* HelpCommands_ = nullptr;
     int SortField_ = 0;
     QStackedWidget* Views_ = nullptr;
     QWidget* pbWorkSpace = nullptr;

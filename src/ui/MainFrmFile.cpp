@@ -120,6 +120,8 @@ std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
 {
     if (commandLine.FileName.empty()) {
         show();
+        if (WindowState_.ShowTips)
+            miHelpTipsClick(true);
         if (RunWelcomeLoop())
             SetWindowMode(wmEditing);
         return std::nullopt;

@@ -83,8 +83,11 @@ void TMainForm::CreateFindActions()
 
     // The menus and the tool bar exist already; the new entries go in at their places.
     auto* file = menuBar()->findChild<QMenu*>(QStringLiteral("miFile"));
-    file->insertAction(miFileProperties, miFileImport);
-    file->insertSeparator(miFileProperties);
+    // A group of its own between Save As and Print.
+    const QList<QAction*> fileActions = file->actions();
+    QAction* afterSaveAs = fileActions[fileActions.indexOf(miFileSaveAs) + 1];
+    file->insertSeparator(afterSaveAs);
+    file->insertAction(afterSaveAs, miFileImport);
     auto* edit = menuBar()->findChild<QMenu*>(QStringLiteral("miEdit"));
     edit->insertActions(miEditAdd, { miEditCut, miEditCopy, miEditPaste });
     edit->insertSeparator(miEditAdd);

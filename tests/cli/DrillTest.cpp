@@ -238,10 +238,8 @@ TEST_F(DrillTest, FailuresAndBadUsage)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         std::vector<std::string> args = c.Args;
-        if (c.Args.empty() || c.Args[0].starts_with("--"))
+        if (!args.empty() && args[0].starts_with("--"))
             args.insert(args.begin(), List);
-        if (c.Args.empty())
-            args.clear();
         std::istringstream in;
         std::ostringstream out, err;
         EXPECT_EQ(RunDrill(args, in, out, err, false), c.Status);

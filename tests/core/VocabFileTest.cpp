@@ -325,22 +325,12 @@ TEST(VocabFileTesting, NextItemFollowsTheScores)
     EXPECT_EQ(empty.CurrentIndex(), -1);
 }
 
-TEST(VocabFileTesting, TiesGoToAnyOfTheBestItemsAndExtremePointsDoNotOverflow)
+// How ties are broken is compared with the plain shuffled walk elsewhere; here the largest points.
+TEST(VocabFileTesting, ExtremePointsDoNotOverflow)
 {
     TVocabFile doc;
     FillWords(doc, { "a", "b", "c", "d", "e" });
-    doc.Items(4).PenaltyPoints = -1;
-    doc.Items(0).LastAttempt = 1; // answered: score (0 - 1) x 1 < never answered
-    std::set<std::int32_t> chosen;
-    for (std::uint64_t seed = 1; seed <= 100; ++seed) {
-        SeedRandom(seed);
-        ASSERT_TRUE(doc.SelectNextTestItem());
-        chosen.insert(doc.CurrentIndex());
-    }
-    EXPECT_EQ(chosen, (std::set<std::int32_t> { 1, 2, 3 }));
-
     doc.Items(0).PenaltyPoints = std::numeric_limits<std::int32_t>::max();
-    doc.Items(0).LastAttempt = 0;
     doc.Items(1).PenaltyPoints = 5;
     EXPECT_TRUE(doc.SelectNextTestItem());
     EXPECT_EQ(doc.CurrentIndex(), 0);
@@ -359,7 +349,6 @@ TEST(VocabFileChoices, FourPassesPreferTheSamePartOfSpeechAndUnlearntItems)
         { 4, { 0, 1, 2 }, { 3, 7 } }, { 5, { 0, 1, 2, 3, 7 }, {} }, { 6, { 0, 1, 2, 3, 7 }, { 4, 5 } },
         { 7, { 0, 1, 2, 3, 4, 5, 7 }, {} }, { 8, { 0, 1, 2, 3, 4, 5, 6, 7 }, {} },
         { 20, { 0, 1, 2, 3, 4, 5, 6, 7 }, {} } };
-    std::set<std::size_t> currentPositions;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Wanted);
         std::set<std::int32_t> drawn;
@@ -372,11 +361,8 @@ TEST(VocabFileChoices, FourPassesPreferTheSamePartOfSpeechAndUnlearntItems)
             TVocabItemArray choices { nullptr };
             doc.GetChoices(choices, c.Wanted);
             std::set<std::int32_t> indexes; // of the distinct choices, read from their texts
-            for (std::size_t i = 0; i < choices.size(); ++i) {
-                indexes.insert(std::stoi(std::string(choices[i]->FieldValue(fiForeign))));
-                if (choices[i] == &doc.Items(0))
-                    currentPositions.insert(i);
-            }
+            for (const TVocabItem* choice : choices)
+                indexes.insert(std::stoi(std::string(choice->FieldValue(fiForeign))));
             ASSERT_EQ(choices.size(), std::min<std::size_t>(static_cast<std::size_t>(c.Wanted), 8));
             ASSERT_EQ(indexes.size(), choices.size());
             EXPECT_TRUE(std::includes(indexes.begin(), indexes.end(), c.Certain.begin(), c.Certain.end()));
@@ -385,29 +371,6 @@ TEST(VocabFileChoices, FourPassesPreferTheSamePartOfSpeechAndUnlearntItems)
         }
         EXPECT_EQ(drawn, c.Possible);
     }
-    // The current item is not always shown first.
-    EXPECT_EQ(currentPositions, (std::set<std::size_t> { 0, 1, 2, 3, 4, 5, 6, 7 }));
-}
-
-struct TFindCase {
-    const char* Name;
-    TWords Texts; // word/phrase of each item
-    std::string Search;
-    std::uint8_t Options, Mode;
-    std::int32_t Current, Expected;
-};
-
-void RunFindCases(LangId foreign, const std::vector<TFindCase>& cases)
-{
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Name);
-        TVocabFile doc;
-        doc.SetForeignLangID(foreign);
-        FillWords(doc, c.Texts);
-        doc.SetCurrentIndex(c.Current);
-        EXPECT_EQ(doc.FindNext({ c.Search, fiForeign, c.Options, c.Mode }), c.Expected);
-        EXPECT_EQ(doc.CurrentIndex(), c.Current);
-    }
 }
 
 // What matches is checked against the text utilities below; these are about the order of the search.
@@ -415,22 +378,36 @@ TEST(VocabFileFind, FromAfterTheCurrentItemWrappingAround)
 {
     const TWords cats { "the cat sat", "catalogue", "cat food", "the cat", "", "CAT" };
     const TWords texts { "x a", "b", "x c", "x d", "e" };
-    RunFindCases(English,
-        {
-            { "any part after the current item", cats, "cat", 0, smAnyPart, 0, 1 },
-            { "whole word skips a longer word", cats, "cat", MatchWord, smAnyPart, 0, 2 },
-            { "start is not the middle", cats, "cat", MatchWord, smStart, 2, 5 },
-            { "whole field ignores case", cats, "cat", 0, smWhole, -1, 5 },
-            { "match case", cats, "Cat", MatchCase, smAnyPart, -1, -1 },
-            { "empty whole field finds an empty field", cats, "", 0, smWhole, 0, 4 },
-            { "empty whole-word whole field", cats, "", MatchWord, smWhole, -1, 4 },
-            { "nothing on an empty list", {}, "x", 0, smAnyPart, -1, -1 },
-            { "next after current", texts, "x", 0, smAnyPart, 2, 3 },
-            { "wraps to the start", texts, "x", 0, smAnyPart, 3, 0 },
-            { "from the last item", texts, "x", 0, smAnyPart, 4, 0 },
-            { "current item is the only match", texts, "b", 0, smWhole, 1, 1 },
-            { "current item is tested last", { "x", "x" }, "x", 0, smWhole, 1, 0 },
-        });
+    const struct {
+        const char* Name;
+        TWords Texts; // word/phrase of each item
+        std::string Search;
+        std::uint8_t Options, Mode;
+        std::int32_t Current, Expected;
+    } cases[] = {
+        { "any part after the current item", cats, "cat", 0, smAnyPart, 0, 1 },
+        { "whole word skips a longer word", cats, "cat", MatchWord, smAnyPart, 0, 2 },
+        { "start is not the middle", cats, "cat", MatchWord, smStart, 2, 5 },
+        { "whole field ignores case", cats, "cat", 0, smWhole, -1, 5 },
+        { "match case", cats, "Cat", MatchCase, smAnyPart, -1, -1 },
+        { "empty whole field finds an empty field", cats, "", 0, smWhole, 0, 4 },
+        { "empty whole-word whole field", cats, "", MatchWord, smWhole, -1, 4 },
+        { "nothing on an empty list", {}, "x", 0, smAnyPart, -1, -1 },
+        { "next after current", texts, "x", 0, smAnyPart, 2, 3 },
+        { "wraps to the start", texts, "x", 0, smAnyPart, 3, 0 },
+        { "from the last item", texts, "x", 0, smAnyPart, 4, 0 },
+        { "current item is the only match", texts, "b", 0, smWhole, 1, 1 },
+        { "current item is tested last", { "x", "x" }, "x", 0, smWhole, 1, 0 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TVocabFile doc;
+        doc.SetForeignLangID(English);
+        FillWords(doc, c.Texts);
+        doc.SetCurrentIndex(c.Current);
+        EXPECT_EQ(doc.FindNext({ c.Search, fiForeign, c.Options, c.Mode }), c.Expected);
+        EXPECT_EQ(doc.CurrentIndex(), c.Current);
+    }
 }
 
 TEST(VocabFileFind, NativeFieldsUseTheNativeLanguage)

@@ -1,4 +1,5 @@
 #include "ExchangeTestSupport.h"
+#include "core/DocumentBuilders.h"
 #include "core/SafeSave.h"
 #include "evaluation/TextUtils.h"
 #include "exchange/TextImport.h"
@@ -216,17 +217,13 @@ TEST(TextImport, AppendsAfterExistingItemsAndClearsHistory)
 
     const TImportResult result
         = ImportTextBytes(document, "eins,one\nzwei,two\n", tfTextComma, WordNative, 1);
-    EXPECT_EQ(result.Added, 2);
-    EXPECT_EQ(result.LostFields, 0);
-    ASSERT_EQ(document.Count(), 4);
-    EXPECT_EQ(document.Items(2).FieldValue(0), "eins");
-    EXPECT_EQ(document.Items(3).FieldValue(3), "two");
-    EXPECT_EQ(document.Items(3).PenaltyPoints, 0);
-    EXPECT_EQ(document.Items(3).SortingPosition, 0);
-    EXPECT_EQ(document.Items(3).LastAttempt, 0);
-    EXPECT_TRUE(document.Modified());
-    EXPECT_EQ(document.UndoCount(), 0);
-    EXPECT_EQ(document.SavedPos(), -1);
+    EXPECT_EQ(std::pair(result.Added, result.LostFields), std::pair(2, 0));
+    EXPECT_EQ(AllItems(document),
+        (Items { { "neu", "", "", "new" }, { "alt", "", "", "old" }, { "eins", "", "", "one" },
+            { "zwei", "", "", "two" } }));
+    const TVocabItem& added = document.Items(3);
+    EXPECT_EQ(std::tuple(added.PenaltyPoints, added.SortingPosition, added.LastAttempt), std::tuple(0, 0, 0));
+    EXPECT_EQ(History(document), std::tuple(0, 0, -1, true));
     EXPECT_EQ(document.CurrentIndex(), current);
 }
 

@@ -44,11 +44,6 @@ QStringList ShownTexts()
     return texts;
 }
 
-int Pos(char delimiter)
-{
-    return DelimiterIndex(delimiter);
-}
-
 class OptionsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -131,7 +126,7 @@ TEST_F(OptionsDialogTest, OkWritesEveryChangedControl)
         { "foreign",
             [](auto& d) {
                 d.Foreign.Trans->click();
-                d.Foreign.cbAlt->setCurrentIndex(Pos('|'));
+                d.Foreign.cbAlt->setCurrentIndex(DelimiterIndex('|'));
             },
             [] { return Options.ForeignEvaluation == 62 && Options.ForeignDelimiters.Alt == '|'; } },
         { "english", [](auto& d) { d.chbIgnoreTo->click(); },
@@ -189,7 +184,7 @@ TEST_F(OptionsDialogTest, ControlsShowTheSettingsAndOkUnchangedKeepsThem)
     EXPECT_EQ(SoundFileRight, "/sounds/right.wav");
 }
 
-TEST_F(OptionsDialogTest, CancelDiscardsEverythingIncludingShortcutsAndPages)
+TEST_F(OptionsDialogTest, CancelDiscardsEverythingIncludingShortcutsAndPagesOkRemembersThePages)
 {
     TOptionsDialog& dialog = Open();
     const auto before = OptionsToBytes(Options);
@@ -204,12 +199,9 @@ TEST_F(OptionsDialogTest, CancelDiscardsEverythingIncludingShortcutsAndPages)
     EXPECT_EQ(OptionsToBytes(Options), before);
     EXPECT_EQ(SoundFileRight, "/sounds/right.wav");
     EXPECT_EQ(TOptionsDialog::RememberedPage, 0);
-    EXPECT_EQ(Open().pcOptions->currentIndex(), opGeneral);
-}
-
-TEST_F(OptionsDialogTest, PagesAreRememberedAfterOk)
-{
+    // OK remembers the pages.
     TOptionsDialog& first = Open();
+    EXPECT_EQ(first.pcOptions->currentIndex(), opGeneral);
     first.pcOptions->setCurrentIndex(opEvaluation);
     first.pcEvaluation->setCurrentIndex(epEnglish);
     first.btnOK->click();
@@ -270,7 +262,7 @@ TEST_F(OptionsDialogTest, DelimitersMustDifferEvenForASwitchedOffOption)
     dialog.pcOptions->setCurrentIndex(opEvaluation);
     dialog.Native.Alt->click();
     EXPECT_FALSE(dialog.Native.cbAlt->isEnabled());
-    dialog.Native.cbAlt->setCurrentIndex(Pos(';'));
+    dialog.Native.cbAlt->setCurrentIndex(DelimiterIndex(';'));
     dialog.pcEvaluation->setCurrentIndex(epForeign);
     EXPECT_EQ(ShownTexts(), QStringList { QStringLiteral("Delimiter already in use.") });
     EXPECT_EQ(dialog.pcEvaluation->currentIndex(), epNative);
@@ -280,8 +272,8 @@ TEST_F(OptionsDialogTest, DelimitersMustDifferEvenForASwitchedOffOption)
     // focus, and neither can the second once switched off: the focus stays where it was.
     MessageBoxHook::Clear();
     dialog.Native.Trans->click();
-    dialog.Native.cbTrans1->setCurrentIndex(Pos('/'));
-    dialog.Native.cbAlt->setCurrentIndex(Pos('/'));
+    dialog.Native.cbTrans1->setCurrentIndex(DelimiterIndex('/'));
+    dialog.Native.cbAlt->setCurrentIndex(DelimiterIndex('/'));
     dialog.pcOptions->setCurrentIndex(opFeedback);
     EXPECT_EQ(ShownTexts(), QStringList { QStringLiteral("Delimiter already in use.") });
     EXPECT_EQ(dialog.pcOptions->currentIndex(), opEvaluation);

@@ -7,6 +7,7 @@
 #include "app/MessageBox.h"
 #include "core/DocumentBuilders.h"
 #include "core/GlobalDocument.h"
+#include "gui/DialogTestSupport.h"
 #include "settings/MemoryStore.h"
 #include "support/TempDir.h"
 #include "ui/EditDlg.h"
@@ -22,11 +23,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
-#include <QSoundEffect>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSoundEffect>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -264,12 +265,7 @@ TEST_F(TestPanelTest, ResettingFromTheEndOfTheTestContinuesIt)
 TEST_F(TestPanelTest, StatisticsDialogFiguresResetBoxAndHelp)
 {
     OpenAnimals();
-    {
-        TStatisticsDialog fresh(Form.get(), Document());
-        EXPECT_FALSE(fresh.chbReset->isEnabled()) << "nothing attempted";
-        EXPECT_EQ(fresh.stProgress->text(), QStringLiteral("0%"));
-        EXPECT_EQ(fresh.stSuccessRate->text(), QStringLiteral("0%"));
-    }
+    EXPECT_FALSE(TStatisticsDialog(Form.get(), Document()).chbReset->isEnabled()) << "nothing attempted";
     Document().SetCurrentIndex(0);
     Document().RecordAnswer(true, 0);
     Document().SetCurrentIndex(1);
@@ -279,16 +275,12 @@ TEST_F(TestPanelTest, StatisticsDialogFiguresResetBoxAndHelp)
     SetHelpHandler([&help](int context) { help.push_back(context); });
     {
         TStatisticsDialog dialog(Form.get(), Document());
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Statistics"));
+        EXPECT_EQ(dialog.windowTitle(), Q("Statistics"));
         EXPECT_EQ(dialog.pcStatistics->currentWidget(), dialog.tsProgress);
-        EXPECT_EQ(dialog.stLearnt->text(), QStringLiteral("1"));
-        EXPECT_EQ(dialog.stWords->text(), QStringLiteral("3"));
-        EXPECT_EQ(dialog.stProgress->text(), QStringLiteral("33%"));
-        EXPECT_EQ(dialog.pbrProgress->maximum(), 3);
-        EXPECT_EQ(dialog.pbrProgress->value(), 1);
-        EXPECT_EQ(dialog.stSuccesses->text(), QStringLiteral("1"));
-        EXPECT_EQ(dialog.stAttempts->text(), QStringLiteral("2"));
-        EXPECT_EQ(dialog.stSuccessRate->text(), QStringLiteral("50%"));
+        EXPECT_EQ((QStringList { dialog.stLearnt->text(), dialog.stWords->text(), dialog.stProgress->text(),
+                      dialog.stSuccesses->text(), dialog.stAttempts->text(), dialog.stSuccessRate->text() }),
+            (QStringList { Q("1"), Q("3"), Q("33%"), Q("1"), Q("2"), Q("50%") }));
+        EXPECT_EQ(std::pair(dialog.pbrProgress->value(), dialog.pbrProgress->maximum()), std::pair(1, 3));
         EXPECT_TRUE(dialog.chbReset->isEnabled());
         dialog.btnHelp->click();
         dialog.pcStatistics->setCurrentIndex(1);
@@ -533,22 +525,19 @@ TEST_F(TestPanelTest, CommandLineTStartsATestOnlyWhenAnItemCanBeAsked)
 {
     TTempDir dir;
     const std::string file = dir.File("animals.vmr");
-    {
+    const auto save = [&file](bool learnt) {
         TVocabFile document;
         Fill(document, German, English, Animals);
+        for (int i = 0; i < document.Count(); ++i)
+            document.Items(i).PenaltyPoints = learnt ? -1 : 0;
         document.SaveToFile(file);
-    }
+    };
+    save(false);
     EXPECT_EQ(Form->StartUp(TCommandLine { saTest, file }), std::nullopt);
     EXPECT_EQ(Form->WindowMode(), wmTesting);
     EXPECT_TRUE(Form->isVisible());
     Key(Qt::Key_Escape);
-    {
-        TVocabFile document;
-        Fill(document, German, English, Animals);
-        for (int i = 0; i < document.Count(); ++i)
-            document.Items(i).PenaltyPoints = -1;
-        document.SaveToFile(file);
-    }
+    save(true);
     EXPECT_EQ(Form->StartUp(TCommandLine { saTest, file }), std::nullopt);
     EXPECT_EQ(Form->WindowMode(), wmEditing);
     EXPECT_TRUE(MessageBoxHook::Shown().empty()) << "no end-of-test message at start-up";
@@ -641,7 +630,9 @@ TEST_F(TestPanelTest, TheBuiltSoundsAreShortPcmWavesAndPlayingNeverWaits)
     const auto player = MakeSoundPlayer();
     // The media backend loads once per process (slowly under the sanitizers); the answers that
     // follow the first one are what must not wait.
-    { QSoundEffect warmUp; }
+    {
+        QSoundEffect warmUp;
+    }
     QElapsedTimer clock;
     clock.start();
     player->Play("");

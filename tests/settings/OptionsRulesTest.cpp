@@ -66,11 +66,9 @@ TEST(OptionsRulesTest, ShortcutKeysFollowTheStoredOrder)
     };
     for (const TCase& c : cases) {
         const TShortcutKey key = ShortcutKey(c.Index);
-        EXPECT_EQ(key.Shift, c.Shift) << c.Index;
-        EXPECT_EQ(key.Ctrl, c.Ctrl) << c.Index;
-        EXPECT_EQ(key.Alt, c.Alt) << c.Index;
-        EXPECT_EQ(key.Letter, c.Letter) << c.Index;
-        EXPECT_EQ(key.FunctionKey, c.FunctionKey) << c.Index;
+        EXPECT_EQ(std::tuple(key.Shift, key.Ctrl, key.Alt, key.Letter, key.FunctionKey),
+            std::tuple(c.Shift, c.Ctrl, c.Alt, c.Letter, c.FunctionKey))
+            << c.Index;
     }
 }
 

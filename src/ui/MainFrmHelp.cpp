@@ -1,0 +1,166 @@
+// The main window's Help menu, the help handler of the whole program, F1, tips and the about box.
+
+#include "app/DataFiles.h"
+#include "app/DialogRunner.h"
+#include "app/MessageBox.h"
+#include "core/HelpTopics.h"
+#include "core/ProductInfo.h"
+#include "ui/AboutDlg.h"
+#include "ui/HelpRequest.h"
+#include "ui/HelpWindow.h"
+#include "ui/MainFrm.h"
+#include "ui/TipsDlg.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QUrl>
+
+// Owns the help system for the main window's lifetime, is the program's help handler while it
+// lives, and turns F1 into help on the open menu's command or the focused dialog control.
+class THelpCommands : public QObject {
+public:
+    explicit THelpCommands(TMainForm* form)
+        : QObject(form)
+        , Form_(form)
+        , Help_(DataFilePath(QStringLiteral("velmoria.qch")))
+    {
+        Previous_ = SetHelpHandler(
+            [this](int context) { Help_.ShowContext(context, RequestedControlContext()); });
+        qApp->installEventFilter(this);
+    }
+
+    ~THelpCommands() override
+    {
+        qApp->removeEventFilter(this);
+        SetHelpHandler(std::move(Previous_));
+    }
+
+    THelpSystem& Help() { return Help_; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier || !widget)
+            return false;
+        if (auto* menu = qobject_cast<QMenu*>(widget)) {
+            const int context = menu->activeAction() ? HelpContext(menu->activeAction()) : 0;
+            if (context == 0)
+                return false;
+            while (QWidget* popup = QApplication::activePopupWidget())
+                popup->close();
+            RequestHelp(context);
+            return true;
+        }
+        QWidget* window = widget->window();
+        // In the main window F1 is the Help Topics shortcut; the help window has its own keys.
+        if (window == Form_ || qobject_cast<THelpWindow*>(window))
+            return false;
+        if (!RequestDialogHelp(widget))
+            Help_.ShowContents();
+        return true;
+    }
+
+private:
+    TMainForm* Form_;
+    THelpSystem Help_;
+    THelpHandler Previous_;
+};
+
+THelpSystem& TMainForm::HelpSystem()
+{
+    return HelpCommands_->Help();
+}
+
+void TMainForm::CloseHelp()
+{
+    HelpSystem().Close();
+}
+
+void TMainForm::CreateHelpCommands()
+{
+    HelpCommands_ = new THelpCommands(this);
+    const auto openPage = [](const char* address) {
+        return [address] { QDesktopServices::openUrl(QUrl(QString::fromUtf8(address))); };
+    };
+    const struct {
+        QAction** Action;
+        const char* Name;
+        const char* Caption;
+        QKeySequence Shortcut;
+        const char* Hint;
+        std::function<void()> Run;
+    } entries[] = {
+        { &miHelpContents, "miHelpContents", "&Help Topics", QKeySequence(Qt::Key_F1),
+            "Displays Help topics, contents and index", [this] { HelpSystem().ShowContents(); } },
+        { &miHelpHowToEdit, "miHelpHowToEdit", "&Edit Vocabulary", {},
+            "Explains how to enter and modify vocabulary", [] { RequestHelp(1300); } },
+        { &miHelpHowToTest, "miHelpHowToTest", "&Test Vocabulary", {},
+            "Explains how to learn vocabulary by testing", [] { RequestHelp(1400); } },
+        { &miHelpTips, "miHelpTips", "&Tip of the Day", {}, "Provides useful information for new users",
+            [this] { miHelpTipsClick(false); } },
+        { &miHelpHomePage, "miHelpHomePage", "&Product Web Site", {}, "Displays the home page for this program",
+            openPage(ProductHomePage) },
+        { &miHelpExchangePage, "miHelpExchangePage", "&Share Vocabulary", {},
+            "Displays vocabulary files on the web", openPage(ProductExchangePage) },
+        { &miHelpDonate, "miHelpDonate", "&Donate", {}, "Displays information about making a donation",
+            openPage(ProductDonatePage) },
+        { &miHelpAbout, "miHelpAbout", "&About", {}, "Displays information about this program",
+            [this] { miHelpAboutClick(); } },
+    };
+    for (const auto& entry : entries) {
+        auto* action = new QAction(QString::fromUtf8(entry.Caption), this);
+        action->setObjectName(QString::fromUtf8(entry.Name));
+        action->setShortcut(entry.Shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setStatusTip(QString::fromUtf8(entry.Hint));
+        connect(action, &QAction::triggered, this, [this, run = entry.Run] { RunCommand(run); });
+        *entry.Action = action;
+    }
+    miHelpAbout->setText(QStringLiteral("&About Velmoria"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("miHelp"));
+    help->setStatusTip(QStringLiteral("Help and information commands"));
+    help->addAction(miHelpContents);
+    QMenu* howTo = help->addMenu(QStringLiteral("H&ow To"));
+    howTo->setObjectName(QStringLiteral("miHelpHowTo"));
+    howTo->addAction(miHelpHowToEdit);
+    howTo->addAction(miHelpHowToTest);
+    help->addAction(miHelpTips);
+    help->addSeparator();
+    help->addAction(miHelpHomePage);
+    help->addAction(miHelpExchangePage);
+    help->addAction(miHelpDonate);
+    help->addSeparator();
+    help->addAction(miHelpAbout);
+
+    // Every command carries the context of its topic, for F1 on an open menu.
+    for (QAction* action : findChildren<QAction*>()) {
+        if (const int context = CommandHelpContext(action->objectName().toStdString()))
+            SetHelpContext(action, context);
+    }
+}
+
+void TMainForm::miHelpTipsClick(bool atStartUp)
+{
+    TTipsData data { DataFilePath(QStringLiteral("velmoria.tip")), WindowState_.NextTip, WindowState_.ShowTips };
+    TTipsDialog dialog(this, data);
+    ExecDialog(dialog);
+    if (atStartUp && !data.ShowTips)
+        ShowMessageBox(QStringLiteral("Tip of the Day can be turned on again via the Help menu."),
+            QStringLiteral("Velmoria"), QMessageBox::Ok, QMessageBox::Information);
+    WindowState_.NextTip = data.NextTip;
+    WindowState_.ShowTips = data.ShowTips;
+}
+
+void TMainForm::miHelpAboutClick()
+{
+    TAboutDialog dialog(this);
+    ExecDialog(dialog);
+}

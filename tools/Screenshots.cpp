@@ -7,41 +7,34 @@
 #include "core/GlobalDocument.h"
 #include "printing/QtPrinter.h"
 #include "settings/MemoryStore.h"
-#include "ui/AboutDlg.h"
 #include "ui/ConvertDlg.h"
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
-#include "ui/HelpWindow.h"
 #include "ui/MainFrm.h"
 #include "ui/OptsDlg.h"
-#include "ui/Sound.h"
-#include "ui/StatsDlg.h"
-#include "ui/TipsDlg.h"
-#include "ui/TestPanel.h"
-#include "ui/SblEdit.h"
 #include "ui/PageSetupDlg.h"
 #include "ui/PrintOptionsDlg.h"
+#include "ui/SblEdit.h"
+#include "ui/SblFrm.h"
 #include "ui/SortDlg.h"
+#include "ui/Sound.h"
 #include "ui/SrchDlg.h"
+#include "ui/StatsDlg.h"
+#include "ui/TestPanel.h"
 #include "ui/VocabGrid.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QHelpContentModel>
-#include <QHelpEngine>
-#include <QThread>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -144,42 +137,39 @@ void SaveOver(QWidget* form, QWidget* window, const char* name)
     else
         std::printf("%s\n", qPrintable(path));
 }
-// The tips dialog, the help window on a topic and the about box; the data files are the build's.
-void SaveHelp(QWidget& form)
+// The item edit dialog with the symbol picker open below its word/phrase box and a cell selected;
+// the picker is a window of its own, drawn over the dialog.
+void SavePicker(QWidget& form, const TVocabItem& item, int col, int row, const char* name)
 {
-    const QString built = QCoreApplication::applicationDirPath() + QStringLiteral("/../src/");
-    {
-        TTipsData data { built + QStringLiteral("velmoria.tip"), 1, true };
-        TTipsDialog dialog(&form, data);
-        Save(&dialog, "70-tips");
-    }
-    {
-        THelpSystem help(built + QStringLiteral("velmoria.qch"));
-        help.ShowContext(3020, 1904);
-        if (THelpWindow* window = help.Window()) {
-            // The contents are built on a thread of the engine's.
-            QElapsedTimer waited;
-            waited.start();
-            while (help.Engine()->contentModel()->isCreatingContents() && waited.elapsed() < 5000) {
-                QApplication::processEvents();
-                QThread::msleep(20);
-            }
-            help.ShowContext(3020, 1904);
-            Save(window, "71-help-find");
-            help.ShowContext(3043, 2229);
-            Save(window, "71-help-options-section");
-            help.ShowContents();
-            window->pcNavigation->setCurrentIndex(1);
-            window->edtIndex->setText(QStringLiteral("pen"));
-            Save(window, "71-help-contents-index");
-        } else if (!MessageBoxHook::Shown().empty()) {
-            std::fprintf(stderr, "%s\n", qPrintable(MessageBoxHook::Shown().back().Text));
-        }
-    }
-    {
-        TAboutDialog dialog(&form);
-        Save(&dialog, "72-about");
-    }
+    TItemEditData data;
+    data.IsNew = false;
+    for (int f = 0; f < FieldCount; ++f)
+        data.FieldValues[static_cast<std::size_t>(f)] = std::string(item.FieldValue(f));
+    TEditDialog dialog(&form, data);
+    dialog.show();
+    dialog.activateWindow();
+    dialog.edtForeign->setFocus();
+    dialog.edtForeign->end(false);
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    dialog.edtForeign->OpenPicker();
+    TSymbolForm* picker = dialog.edtForeign->Picker();
+    picker->SelectCell(col, row);
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    const QRect area = dialog.frameGeometry().united(picker->geometry());
+    QPixmap picture(area.size());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawPixmap(dialog.geometry().topLeft() - area.topLeft(), dialog.grab());
+    painter.drawPixmap(picker->geometry().topLeft() - area.topLeft(), picker->grab());
+    painter.end();
+    dialog.edtForeign->ClosePicker();
+    const QString path = Folder + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".png");
+    if (!picture.save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
 }
 } // namespace
 
@@ -402,6 +392,21 @@ int main(int argc, char** argv)
         Save(&dialog, "52-import");
         QFile::remove(sample);
     }
-    SaveHelp(form);
+
+    // The symbol picker in a Western list, then in a Cyrillic one (the last pictures: the list
+    // is replaced).
+    form.move(40, 40);
+    SavePicker(form, document.Items(1), 4, 7, "60-picker-western");
+    {
+        auto russian = std::make_unique<TVocabFile>();
+        russian->SetForeignLangID(0x0419);
+        russian->SetNativeLangID(0x0409);
+        auto item = std::make_unique<TVocabItem>();
+        item->SetFieldValues("\xF1\xEE\xE1\xE0\xEA\xE0", "noun", "f.", "dog");
+        russian->AppendItem(std::move(item));
+        russian->EndBulkAppend();
+        ReplaceDocument(std::move(russian));
+        SavePicker(form, Document().Items(0), 9, 8, "61-picker-cyrillic");
+    }
     return 0;
 }

@@ -121,7 +121,8 @@ char16_t PickerCharacter(int col, int row, int codePage)
 TPickerCell MovePickerSelection(TPickerCell selected, TPickerKey key)
 {
     if (!selected.Valid())
-        return key == pkLeft || key == pkUp ? TPickerCell { PickerColumns - 1, PickerRows - 1 } : TPickerCell { 0, 0 };
+        return key == pkLeft || key == pkUp ? TPickerCell { PickerColumns - 1, PickerRows - 1 }
+                                            : TPickerCell { 0, 0 };
     switch (key) {
     case pkLeft:
         selected.Col = (selected.Col + PickerColumns - 1) % PickerColumns;

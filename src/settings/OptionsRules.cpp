@@ -250,11 +250,12 @@ TShortcutKey ShortcutKey(int index)
 
 int FindShortcut(const TShortcutKey& key)
 {
-    const char letter = key.Letter >= 'a' && key.Letter <= 'z' ? static_cast<char>(key.Letter - 'a' + 'A') : key.Letter;
+    const char letter
+        = key.Letter >= 'a' && key.Letter <= 'z' ? static_cast<char>(key.Letter - 'a' + 'A') : key.Letter;
     for (int i = 0; i < ShortcutCount; ++i) {
         const TShortcutKey entry = ShortcutKey(i);
-        if (entry.Shift == key.Shift && entry.Ctrl == key.Ctrl && entry.Alt == key.Alt && entry.Letter == letter
-            && entry.FunctionKey == key.FunctionKey)
+        if (entry.Shift == key.Shift && entry.Ctrl == key.Ctrl && entry.Alt == key.Alt
+            && entry.Letter == letter && entry.FunctionKey == key.FunctionKey)
             return i;
     }
     return -1;
@@ -267,7 +268,8 @@ char16_t ShortcutCharacter(std::uint16_t entry)
         return 0;
     // A script outside the list (a damaged store) reads as Western.
     const int codePage = CharsetCodePage(entry >> 8);
-    const std::u16string wide = AnsiToWide(std::string_view(&code, 1), codePage == 0 ? CP_SYSTEM_DEFAULT : codePage);
+    const std::u16string wide
+        = AnsiToWide(std::string_view(&code, 1), codePage == 0 ? CP_SYSTEM_DEFAULT : codePage);
     return wide.empty() ? char16_t(0) : wide[0];
 }
 

@@ -9,7 +9,8 @@
 #include <QLineEdit>
 
 namespace {
-constexpr Qt::KeyboardModifiers HeldModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+constexpr Qt::KeyboardModifiers HeldModifiers
+    = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
 
 bool IsControlCharacter(QChar c)
 {
@@ -129,8 +130,8 @@ bool TCharEntryFilter::KeyPress(QWidget* receiver, QKeyEvent& event)
         auto* edit = static_cast<QLineEdit*>(QApplication::focusWidget());
         const int caret = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
         const QString before = edit->text().left(caret);
-        const std::optional<std::u16string> stem = StemInsertion(
-            std::u16string_view(reinterpret_cast<const char16_t*>(before.utf16()), static_cast<std::size_t>(before.size())));
+        const std::optional<std::u16string> stem = StemInsertion(std::u16string_view(
+            reinterpret_cast<const char16_t*>(before.utf16()), static_cast<std::size_t>(before.size())));
         if (stem && !edit->isReadOnly())
             edit->insert(QString::fromUtf16(stem->data(), static_cast<qsizetype>(stem->size())));
         return true;

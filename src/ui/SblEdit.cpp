@@ -14,7 +14,8 @@
 namespace {
 std::u16string Utf16(const QString& text)
 {
-    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+    return std::u16string(
+        reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
 }
 
 QString FromUtf16(const std::u16string& text)
@@ -132,7 +133,8 @@ void TSymbolEdit::keyPressEvent(QKeyEvent* event)
         CutToClipboard();
     else if (event == QKeySequence::Paste)
         PasteFromClipboard();
-    else if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier))
+    else if (event->key() == Qt::Key_Menu
+        || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier))
         OpenPicker();
     else {
         TVocabEdit::keyPressEvent(event);

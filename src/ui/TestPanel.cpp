@@ -4,8 +4,8 @@
 #include "evaluation/TextUtils.h"
 #include "ui/QtText.h"
 #include "ui/ResultImage.h"
-#include "ui/Sound.h"
 #include "ui/SblEdit.h"
+#include "ui/Sound.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -5,8 +5,8 @@
 
 #include "gui/EditCommandsSupport.h"
 #include "ui/EditDlg.h"
-#include "ui/SrchDlg.h"
 #include "ui/SblEdit.h"
+#include "ui/SrchDlg.h"
 
 #include <QMenu>
 #include <QMimeData>

@@ -6,8 +6,8 @@
 #include "settings/Settings.h"
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
-#include "ui/ValueChecks.h"
 #include "ui/SblEdit.h"
+#include "ui/ValueChecks.h"
 
 #include <QApplication>
 #include <QClipboard>

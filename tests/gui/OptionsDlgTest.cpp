@@ -11,9 +11,9 @@
 #include "ui/HelpRequest.h"
 #include "ui/MainFrm.h"
 #include "ui/OptsDlg.h"
+#include "ui/SblEdit.h"
 #include "ui/Sound.h"
 #include "ui/TestPanel.h"
-#include "ui/SblEdit.h"
 
 #include <QAction>
 #include <QApplication>

@@ -14,9 +14,9 @@
 #include "ui/HelpRequest.h"
 #include "ui/MainFrm.h"
 #include "ui/ResultImage.h"
+#include "ui/SblEdit.h"
 #include "ui/Sound.h"
 #include "ui/StatsDlg.h"
-#include "ui/SblEdit.h"
 #include "ui/VocabGrid.h"
 
 #include <QAction>
@@ -490,6 +490,17 @@ TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
             << c.name;
     }
     EXPECT_EQ(Document().Attempts(), 0) << "switching drops the question unrecorded";
+
+    // The window's key filter composes accents in the answer field; an open picker takes Esc.
+    Panel->edtResponse->setFocus();
+    Panel->edtResponse->clear();
+    Key(Qt::Key_Apostrophe, Qt::ControlModifier);
+    Key(Qt::Key_E);
+    EXPECT_EQ(Panel->edtResponse->text(), QString::fromUtf8("\xC3\xA9"));
+    Panel->edtResponse->OpenPicker();
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(Panel->edtResponse->Picker(), nullptr);
+    EXPECT_EQ(Form->WindowMode(), wmTesting);
 
     Key(Qt::Key_Escape);
     EXPECT_EQ(Form->WindowMode(), wmEditing);

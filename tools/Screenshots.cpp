@@ -7,9 +7,11 @@
 #include "core/GlobalDocument.h"
 #include "printing/QtPrinter.h"
 #include "settings/MemoryStore.h"
+#include "ui/AboutDlg.h"
 #include "ui/ConvertDlg.h"
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainFrm.h"
 #include "ui/OptsDlg.h"
 #include "ui/PageSetupDlg.h"
@@ -21,11 +23,17 @@
 #include "ui/SrchDlg.h"
 #include "ui/StatsDlg.h"
 #include "ui/TestPanel.h"
+#include "ui/TipsDlg.h"
 #include "ui/VocabGrid.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QHelpContentModel>
+#include <QHelpEngine>
+#include <QThread>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -137,6 +145,44 @@ void SaveOver(QWidget* form, QWidget* window, const char* name)
     else
         std::printf("%s\n", qPrintable(path));
 }
+// The tips dialog, the help window on a topic and the about box; the data files are the build's.
+void SaveHelp(QWidget& form)
+{
+    const QString built = QCoreApplication::applicationDirPath() + QStringLiteral("/../src/");
+    {
+        TTipsData data { built + QStringLiteral("velmoria.tip"), 1, true };
+        TTipsDialog dialog(&form, data);
+        Save(&dialog, "70-tips");
+    }
+    {
+        THelpSystem help(built + QStringLiteral("velmoria.qch"));
+        help.ShowContext(3020, 1904);
+        if (THelpWindow* window = help.Window()) {
+            // The contents are built on a thread of the engine's.
+            QElapsedTimer waited;
+            waited.start();
+            while (help.Engine()->contentModel()->isCreatingContents() && waited.elapsed() < 5000) {
+                QApplication::processEvents();
+                QThread::msleep(20);
+            }
+            help.ShowContext(3020, 1904);
+            Save(window, "71-help-find");
+            help.ShowContext(3043, 2229);
+            Save(window, "71-help-options-section");
+            help.ShowContents();
+            window->pcNavigation->setCurrentIndex(1);
+            window->edtIndex->setText(QStringLiteral("pen"));
+            Save(window, "71-help-contents-index");
+        } else if (!MessageBoxHook::Shown().empty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(MessageBoxHook::Shown().back().Text));
+        }
+    }
+    {
+        TAboutDialog dialog(&form);
+        Save(&dialog, "72-about");
+    }
+}
+
 // The item edit dialog with the symbol picker open below its word/phrase box and a cell selected;
 // the picker is a window of its own, drawn over the dialog.
 void SavePicker(QWidget& form, const TVocabItem& item, int col, int row, const char* name)
@@ -392,6 +438,7 @@ int main(int argc, char** argv)
         Save(&dialog, "52-import");
         QFile::remove(sample);
     }
+    SaveHelp(form);
 
     // The symbol picker in a Western list, then in a Cyrillic one (the last pictures: the list
     // is replaced).

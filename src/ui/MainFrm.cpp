@@ -3,6 +3,8 @@
 #include "ui/MainFrm.h"
 
 #include "app/MessageBox.h"
+#include "app/Recovery.h"
+#include "core/BackgroundWriter.h"
 #include "core/DisplayText.h"
 #include "core/GlobalDocument.h"
 #include "evaluation/Languages.h"
@@ -95,6 +97,7 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
     IdleTimer_->setInterval(0);
     connect(IdleTimer_, &QTimer::timeout, this, &TMainForm::UpdateCommandState);
     qApp->installEventFilter(this);
+    CreateRecovery();
 
     LoadWindowSettings();
     ApplyDisplayFont();
@@ -449,6 +452,7 @@ void TMainForm::keyPressEvent(QKeyEvent* event)
 
 void TMainForm::UpdateCommandState()
 {
+    FollowDocument();
     UpdateCaption();
     UpdateRecentFileItems();
 
@@ -561,5 +565,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
         return;
     }
     SaveWindowSettings();
+    // A normal close: nothing is left to recover.
+    EndRecovery();
     event->accept();
 }

@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <cstdio>
 #include <deque>
 
 namespace {
 bool HookEnabled = false;
+bool Echo = false;
 std::deque<QMessageBox::StandardButton> Answers;
 std::vector<MessageBoxHook::TShown> ShownBoxes;
 
@@ -28,6 +30,10 @@ QMessageBox::StandardButton ShowMessageBox(const QString& text, const QString& c
     const QString title = caption.isEmpty() ? QStringLiteral("Velmoria") : caption;
     if (HookEnabled) {
         ShownBoxes.push_back({ text, title, buttons, icon });
+        if (Echo) {
+            std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
+            std::fflush(stderr);
+        }
         if (!Answers.empty()) {
             const auto answer = Answers.front();
             Answers.pop_front();
@@ -63,5 +69,9 @@ void Clear()
 {
     Answers.clear();
     ShownBoxes.clear();
+}
+void EchoToStandardError(bool on)
+{
+    Echo = on;
 }
 } // namespace MessageBoxHook

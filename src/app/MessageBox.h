@@ -24,4 +24,6 @@ bool Enabled();
 void QueueAnswer(QMessageBox::StandardButton answer);
 const std::vector<TShown>& Shown();
 void Clear();
+// Also writes the text of each box to standard error (for tests that run the program itself).
+void EchoToStandardError(bool on);
 } // namespace MessageBoxHook

@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/TestDrive.h"
 #include "core/CommandLine.h"
 #include "settings/QtSettingsStore.h"
 #include "ui/MainFrm.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         args.push_back(argv[i]);
     TMainForm form(std::make_unique<TQtSettingsStore>());
+    StartTestDrive(form);
     if (const auto status = form.StartUp(ParseCommandLine(args)))
         return *status;
     return app.exec();

@@ -12,6 +12,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The operating system's message for an error number; a full disk (or a file size limit) is
+// called so in plain words, beside the system's own text.
+std::string SystemErrorText(int errorNumber);
+
 // A failure of the file system: carries the operating system's message and the file name.
 class EFileError : public std::runtime_error {
 public:

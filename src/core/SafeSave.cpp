@@ -5,12 +5,36 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+std::function<int(TSaveCall)> Faults;
+
+// The injected error of the call, or 0 to make it for real.
+int Injected(TSaveCall call)
+{
+    return Faults ? Faults(call) : 0;
+}
+
+// Runs the system call unless the seam fails it; a failure returns -1 with errno set.
+template <class F> auto Checked(TSaveCall call, F systemCall) -> decltype(systemCall())
+{
+    if (const int error = Injected(call)) {
+        errno = error;
+        return -1;
+    }
+    return systemCall();
+}
+
+constexpr std::string_view TemporaryMark = ".velmoria-save-";
+// Contents go out in pieces of this size, so a write failing part-way is a case of its own.
+constexpr std::size_t WritePiece = 1 << 20;
 
 std::string FolderOf(const std::string& fileName)
 {
@@ -18,6 +42,19 @@ std::string FolderOf(const std::string& fileName)
     if (sep == std::string::npos)
         return ".";
     return sep == 0 ? std::string("/") : fileName.substr(0, sep);
+}
+
+std::string BaseOf(const std::string& fileName)
+{
+    const auto sep = fileName.find_last_of('/');
+    return sep == std::string::npos ? fileName : fileName.substr(sep + 1);
+}
+
+// ".NAME.velmoria-save-"; a long NAME is cut so that the whole name stays within NAME_MAX.
+std::string TemporaryPrefix(const std::string& target)
+{
+    constexpr std::size_t room = NAME_MAX - 1 - TemporaryMark.size() - 10 - 7;
+    return "." + BaseOf(target).substr(0, room) + std::string(TemporaryMark);
 }
 
 std::string Quoted(const std::string& text)
@@ -30,7 +67,9 @@ int WriteAll(int fd, std::string_view bytes)
 {
     off_t offset = 0;
     while (!bytes.empty()) {
-        const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+        const std::size_t piece = std::min(bytes.size(), WritePiece);
+        const ssize_t written
+            = Checked(TSaveCall::Write, [&] { return ::pwrite(fd, bytes.data(), piece, offset); });
         if (written < 0) {
             if (errno == EINTR)
                 continue;
@@ -61,7 +100,10 @@ public:
     {
         const int fd = Fd_;
         Fd_ = -1;
-        return ::close(fd) == 0 ? 0 : errno;
+        const int injected = Injected(TSaveCall::Close);
+        if (::close(fd) != 0)
+            return errno;
+        return injected;
     }
 
 private:
@@ -72,15 +114,15 @@ private:
 class TTemporaryCopy {
 public:
     TTemporaryCopy(const std::string& target, const std::string& fileName)
-        : Path_(target + ".XXXXXX")
-        , Fd_(::mkstemp(Path_.data()))
+        : Path_(FolderOf(target) + "/" + TemporaryPrefix(target) + std::to_string(::getpid()) + "-XXXXXX")
+        , Fd_(Checked(TSaveCall::Create, [this] { return ::mkostemp(Path_.data(), O_CLOEXEC); }))
     {
         if (Fd_.Get() < 0) {
             const int error = errno;
             Path_.clear();
             throw EFileError(fileName,
                 "Cannot create a temporary file in folder " + Quoted(FolderOf(target)) + " to save "
-                    + Quoted(fileName) + ". " + std::strerror(error) + ".");
+                    + Quoted(fileName) + ". " + SystemErrorText(error) + ".");
         }
     }
     ~TTemporaryCopy()
@@ -95,16 +137,20 @@ public:
     {
         if (const int error = WriteAll(Fd_.Get(), bytes))
             throw EFileError(fileName, "Cannot write file", error);
-        // The new file takes the old one's owner and permissions, or the usual ones for a new file.
+        // The new file takes the old one's owner and permissions, or the usual ones for a new file;
+        // a file that silently lost its permissions would be a fault of its own.
+        mode_t mode = 0;
         if (old) {
             [[maybe_unused]] const int ignored = ::fchown(Fd_.Get(), old->st_uid, old->st_gid);
-            (void)::fchmod(Fd_.Get(), old->st_mode & 07777);
+            mode = old->st_mode & 07777;
         } else {
             const mode_t mask = ::umask(0);
             ::umask(mask);
-            (void)::fchmod(Fd_.Get(), 0666 & ~mask);
+            mode = 0666 & ~mask;
         }
-        if (::fsync(Fd_.Get()) != 0)
+        if (Checked(TSaveCall::Permissions, [&] { return ::fchmod(Fd_.Get(), mode); }) != 0)
+            throw EFileError(fileName, "Cannot write file", errno);
+        if (Checked(TSaveCall::Sync, [&] { return ::fsync(Fd_.Get()); }) != 0)
             throw EFileError(fileName, "Cannot write file", errno);
         if (const int error = Fd_.Close())
             throw EFileError(fileName, "Cannot write file", error);
@@ -119,46 +165,110 @@ private:
     bool Kept_ = false;
 };
 
-void SyncFolder(const std::string& fileName)
-{
-    const int dir = ::open(FolderOf(fileName).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        (void)::fsync(dir);
-        ::close(dir);
-    }
-}
-
 // Hard links share one inode: a rename would cut this name off from the others, so the file is
-// rewritten where it is. Room is reserved before the first byte is overwritten, which keeps a full
-// disk from leaving it half old, half new; any later failure leaves the complete copy in place.
+// rewritten where it is. The complete copy takes a lasting name first (a killed rewrite must not
+// leave it to the clean-up of temporary files), and room is reserved before the first byte is
+// overwritten, which keeps a full disk from leaving the file half old, half new.
 void RewriteInPlace(const std::string& target, const std::string& fileName, std::string_view bytes,
     const struct stat& old, TTemporaryCopy& copy)
 {
-    TFd fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
+    const std::string kept = target + ".velmoria-copy-" + copy.Path().substr(copy.Path().size() - 6);
+    if (Checked(TSaveCall::KeepCopy, [&] { return ::link(copy.Path().c_str(), kept.c_str()); }) != 0)
+        throw EFileError(fileName, "Cannot write file", errno);
+    struct TKept {
+        const std::string& Path;
+        bool Keep = false;
+        ~TKept()
+        {
+            if (!Keep)
+                ::unlink(Path.c_str());
+        }
+    } keptCopy { kept };
+
+    TFd fd(Checked(TSaveCall::OpenInPlace, [&] { return ::open(target.c_str(), O_WRONLY | O_CLOEXEC); }));
     if (fd.Get() < 0)
         throw EFileError(fileName, "Cannot open file", errno);
     const auto size = static_cast<off_t>(bytes.size());
     if (size > old.st_size) {
-        const int error = ::posix_fallocate(fd.Get(), old.st_size, size - old.st_size);
-        if (error == ENOSPC || error == EFBIG)
+        int error = Injected(TSaveCall::Reserve);
+        if (!error)
+            error = ::posix_fallocate(fd.Get(), old.st_size, size - old.st_size);
+        // A file system without reservations (EOPNOTSUPP) is written all the same.
+        if (error == ENOSPC || error == EFBIG || error == EDQUOT || error == EIO)
             throw EFileError(fileName, "Cannot write file", error);
     }
-    copy.Keep(true);
+    keptCopy.Keep = true;
     int error = WriteAll(fd.Get(), bytes);
-    if (!error && ::ftruncate(fd.Get(), size) != 0)
+    if (!error && Checked(TSaveCall::Truncate, [&] { return ::ftruncate(fd.Get(), size); }) != 0)
         error = errno;
-    if (!error && ::fsync(fd.Get()) != 0)
+    if (!error && Checked(TSaveCall::Sync, [&] { return ::fsync(fd.Get()); }) != 0)
         error = errno;
     if (const int closeError = fd.Close(); !error)
         error = closeError;
     if (error)
         throw EFileError(fileName,
-            "Cannot write file " + Quoted(fileName) + ". " + std::strerror(error)
-                + ". The new contents are kept in " + Quoted(copy.Path()) + ".");
-    copy.Keep(false);
+            "Cannot write file " + Quoted(fileName) + ". " + SystemErrorText(error)
+                + ". The new contents are kept in " + Quoted(kept) + ".");
+    keptCopy.Keep = false;
+}
+
+bool ProcessRuns(pid_t pid)
+{
+    return ::kill(pid, 0) == 0 || errno != ESRCH;
+}
+
+// The writer's process id in a temporary file's name after its prefix ("PID-XXXXXX"), or 0.
+pid_t WriterOf(std::string_view rest)
+{
+    const auto dash = rest.find('-');
+    if (dash == 0 || dash == std::string_view::npos || dash > 9 || rest.size() - dash - 1 != 6)
+        return 0;
+    pid_t pid = 0;
+    for (const char c : rest.substr(0, dash)) {
+        if (c < '0' || c > '9')
+            return 0;
+        pid = pid * 10 + (c - '0');
+    }
+    return pid;
 }
 
 } // namespace
+
+const char* SaveCallName(TSaveCall call)
+{
+    switch (call) {
+    case TSaveCall::FolderOpen:
+        return "folder open";
+    case TSaveCall::Create:
+        return "create";
+    case TSaveCall::Write:
+        return "write";
+    case TSaveCall::Permissions:
+        return "permissions";
+    case TSaveCall::Sync:
+        return "sync";
+    case TSaveCall::Close:
+        return "close";
+    case TSaveCall::Rename:
+        return "rename";
+    case TSaveCall::FolderSync:
+        return "folder sync";
+    case TSaveCall::KeepCopy:
+        return "keep copy";
+    case TSaveCall::OpenInPlace:
+        return "open in place";
+    case TSaveCall::Reserve:
+        return "reserve";
+    case TSaveCall::Truncate:
+        return "truncate";
+    }
+    return "?";
+}
+
+void SetSaveFaults(std::function<int(TSaveCall)> faults)
+{
+    Faults = std::move(faults);
+}
 
 std::string ResolveLinks(const std::string& fileName)
 {
@@ -178,6 +288,40 @@ std::string ResolveLinks(const std::string& fileName)
     return name;
 }
 
+bool IsSaveTemporaryName(std::string_view baseName)
+{
+    const auto mark = baseName.rfind(TemporaryMark);
+    return !baseName.empty() && baseName[0] == '.' && mark != std::string_view::npos
+        && WriterOf(baseName.substr(mark + TemporaryMark.size())) != 0;
+}
+
+int RemoveStaleSaveFiles(const std::string& fileName)
+{
+    const std::string target = ResolveLinks(fileName);
+    const std::string folder = FolderOf(target);
+    const std::string prefix = TemporaryPrefix(target);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return 0;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name.substr(0, prefix.size()) != prefix)
+            continue;
+        const pid_t writer = WriterOf(name.substr(prefix.size()));
+        if (writer == 0 || writer == ::getpid() || ProcessRuns(writer))
+            continue;
+        // Only a plain file of this user: never a link, a folder or someone else's file.
+        const std::string path = folder + "/" + std::string(name);
+        struct stat st { };
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()
+            && ::unlink(path.c_str()) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
 void SafeWriteFile(const std::string& fileName, std::string_view bytes)
 {
     const std::string target = ResolveLinks(fileName);
@@ -187,16 +331,22 @@ void SafeWriteFile(const std::string& fileName, std::string_view bytes)
         throw EFileError(fileName, "Cannot create file", EISDIR);
     if (exists && IsReadOnlyFile(target))
         throw EFileError(fileName, "Cannot replace file " + Quoted(fileName) + ". The file is read-only.");
+    RemoveStaleSaveFiles(target);
+    TFd folder(Checked(TSaveCall::FolderOpen,
+        [&] { return ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
     TTemporaryCopy copy(target, fileName);
     copy.Fill(fileName, bytes, exists ? &old : nullptr);
     if (exists && S_ISREG(old.st_mode) && old.st_nlink > 1) {
         RewriteInPlace(target, fileName, bytes, old, copy);
         return;
     }
-    if (::rename(copy.Path().c_str(), target.c_str()) != 0)
+    if (Checked(TSaveCall::Rename, [&] { return ::rename(copy.Path().c_str(), target.c_str()); }) != 0)
         throw EFileError(fileName, "Cannot replace file", errno);
     copy.Keep(true); // it is the file now
-    SyncFolder(target);
+    // Folders of some file systems cannot be synced (EINVAL); that is no failure of the save.
+    if (folder.Get() >= 0 && Checked(TSaveCall::FolderSync, [&] { return ::fsync(folder.Get()); }) != 0
+        && errno != EINVAL && errno != ENOTSUP)
+        throw EFileError(fileName, "Cannot write file", errno);
 }
 
 std::string ReadWholeFile(const std::string& fileName)

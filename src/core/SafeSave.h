@@ -3,6 +3,8 @@
 // real target is written and synced, then renamed over it. Every writer of the program goes
 // through here, so the rules below hold for saving, exporting and the command line alike.
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,9 +16,41 @@
 //   a complete synced copy is written first, and kept (the error names it) should the rewrite
 //   fail half-way.
 // - An existing file keeps its permissions (and, where allowed, its owner).
+// - Once the new file is in place, a failure to sync its folder is still reported: the rename
+//   might not survive a power cut, so the caller must not count the list as saved.
+// The temporary file is named ".NAME.velmoria-save-PID-XXXXXX" beside the target; those left by
+// processes that no longer run are removed first.
 void SafeWriteFile(const std::string& fileName, std::string_view bytes);
 // Reads a whole file; raises EFileError naming the file.
 std::string ReadWholeFile(const std::string& fileName);
 // The file a name finally refers to after following symbolic links (also a link to a file not
 // yet there); the name itself when it is no link.
 std::string ResolveLinks(const std::string& fileName);
+
+// Removes the temporary files that saves of this file left behind when their process died (a
+// killed or crashed save). Files of running processes, and files that are not ours, stay.
+// Returns how many were removed.
+int RemoveStaleSaveFiles(const std::string& fileName);
+// True when the name is one of the save's temporary files (of any process).
+bool IsSaveTemporaryName(std::string_view baseName);
+
+// The system calls of the save path, in the order a save makes them.
+enum class TSaveCall : std::uint8_t {
+    FolderOpen, // to sync the folder afterwards; a folder that cannot be opened is not synced
+    Create, // the temporary file
+    Write, // each piece of the contents
+    Permissions, // the old file's permissions (or the usual ones) on the new file
+    Sync,
+    Close,
+    Rename, // over the old file
+    FolderSync,
+    // A file with several hard links, rewritten in place after the copy is complete:
+    KeepCopy, // the copy gets a lasting name before the file is touched
+    OpenInPlace,
+    Reserve,
+    Truncate,
+};
+const char* SaveCallName(TSaveCall call);
+// A seam for tests: called before each of those calls; a non-zero result makes the call fail with
+// that error number. Set only while no save runs; nullptr removes it.
+void SetSaveFaults(std::function<int(TSaveCall)> faults);

@@ -97,7 +97,7 @@ void TVocabFile::PushUndo(TUndoRecord record)
     UndoList_.push_back(std::move(record));
     UndoListEntries_ += entries;
     UndoPos_ = UndoCount();
-    Modified_ = true;
+    Touch();
     TrimUndoMemory();
 }
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <atomic>
 #include <limits>
 #include <numeric>
 
@@ -130,6 +131,13 @@ bool Matches(std::string_view field, std::string_view text, std::uint8_t mode)
 
 } // namespace
 
+std::uint64_t TVocabFile::NextRevision()
+{
+    // Documents are loaded on worker threads too.
+    static std::atomic<std::uint64_t> last { 0 };
+    return ++last;
+}
+
 TVocabFile::TVocabFile()
     : NewItem_(std::make_unique<TVocabItem>())
 {
@@ -197,7 +205,7 @@ void TVocabFile::SetForeignLangID(LangId v)
 {
     if (v != ForeignLangID_) {
         ForeignLangID_ = v;
-        Modified_ = true;
+        Touch();
         SavedPos_ = -1;
     }
 }
@@ -206,7 +214,7 @@ void TVocabFile::SetNativeLangID(LangId v)
 {
     if (v != NativeLangID_) {
         NativeLangID_ = v;
-        Modified_ = true;
+        Touch();
         SavedPos_ = -1;
     }
 }
@@ -218,7 +226,7 @@ void TVocabFile::SetProperties(int i, const std::string& s)
     auto& property = Properties_[static_cast<std::size_t>(i)];
     if (property != s) {
         property = s;
-        Modified_ = true;
+        Touch();
         SavedPos_ = -1;
     }
 }
@@ -387,6 +395,7 @@ void TVocabFile::Clear()
     FileName_.clear();
     Modified_ = false;
     SavedPos_ = 0;
+    Revision_ = NextRevision();
 }
 
 std::int32_t TVocabFile::MergeFile(const std::string& name)
@@ -419,7 +428,7 @@ std::int32_t TVocabFile::MergeDocument(TVocabFile& merged)
     merged.CurrentIndex_ = -1;
     if (count > 0) {
         ClearUndo();
-        Modified_ = true;
+        Touch();
         SavedPos_ = -1;
     }
     return count;
@@ -434,7 +443,7 @@ void TVocabFile::ResetTestData()
     Attempts_ = 0;
     Successes_ = 0;
     ClearUndo();
-    Modified_ = true;
+    Touch();
     SavedPos_ = -1;
 }
 
@@ -541,7 +550,7 @@ void TVocabFile::RecordAnswer(bool correct, std::int32_t maxPenalty)
         ++item.PenaltyPoints;
     }
     ClearUndo();
-    Modified_ = true;
+    Touch();
     SavedPos_ = -1;
 }
 
@@ -639,13 +648,13 @@ void TVocabFile::AppendItem(std::unique_ptr<TVocabItem> item)
     if (!UndoList_.empty())
         ClearUndo();
     Items_.push_back(std::move(item));
-    Modified_ = true;
+    Touch();
     SavedPos_ = -1;
 }
 
 void TVocabFile::EndBulkAppend()
 {
     ClearUndo();
-    Modified_ = true;
+    Touch();
     SavedPos_ = -1;
 }

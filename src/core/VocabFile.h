@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+struct TFileStamp;
+
 enum TPropertyIndex : int { piDescription = 0, piAuthor = 1, piComments = 2 };
 inline constexpr int PropertyCount = 8;
 
@@ -67,6 +69,9 @@ public:
     bool Modified() const { return Modified_; }
     std::int32_t UndoPos() const { return UndoPos_; }
     std::int32_t SavedPos() const { return SavedPos_; }
+    // Changes whenever the contents change (edits, undo, answers, loading), and is never the
+    // same for two documents: a view tells from it whether it has seen the present state.
+    std::uint64_t Revision() const { return Revision_; }
     std::int32_t UndoCount() const { return static_cast<std::int32_t>(UndoList_.size()); }
     // Entries held by the list payloads of all records (bounded by MaxUndoListEntries).
     std::size_t UndoListEntries() const { return UndoListEntries_; }
@@ -105,7 +110,9 @@ public:
     void EndBulkAppend();
 
     // ---- Storage
-    void LoadFromFile(const std::string& fileName);
+    // The stamp, when asked for, is of exactly the bytes read. Temporary files that killed saves
+    // left beside the file are removed.
+    void LoadFromFile(const std::string& fileName, TFileStamp* stamp = nullptr);
     void LoadFromStream(std::istream& stream);
     // Parses a whole file image; the fast path of both loaders.
     void LoadFromBytes(std::string_view bytes);
@@ -117,6 +124,9 @@ public:
     void MarkSaved();
     // The same after the bytes were written under a (new) name by the caller.
     void MarkSavedAs(const std::string& fileName);
+    // A document restored from a recovery copy: it belongs to the file (or to none) but differs
+    // from it, so it counts as modified until saved, whatever the undo history does.
+    void MarkRecovered(const std::string& fileName);
 
     // ---- Undo history
     TUndoKind UndoKind() const;
@@ -127,7 +137,17 @@ public:
     void PushUndo(TUndoRecord record);
 
 private:
-    void SetModifiedFromHistory() { Modified_ = UndoPos_ != SavedPos_; }
+    void SetModifiedFromHistory()
+    {
+        Modified_ = UndoPos_ != SavedPos_;
+        Revision_ = NextRevision();
+    }
+    void Touch()
+    {
+        Modified_ = true;
+        Revision_ = NextRevision();
+    }
+    static std::uint64_t NextRevision();
     void TrimUndoMemory();
 
     std::vector<TUndoRecord> UndoList_;
@@ -144,4 +164,5 @@ private:
     LangId NativeLangID_ = 0;
     std::array<std::string, PropertyCount> Properties_;
     std::int32_t Successes_ = 0;
+    std::uint64_t Revision_ = NextRevision();
 };

@@ -1,5 +1,6 @@
 // Reading and writing the vocabulary file format.
 
+#include "core/FileStamp.h"
 #include "core/SafeSave.h"
 #include "core/VocabFile.h"
 
@@ -153,7 +154,7 @@ void TVocabFile::LoadFromStream(std::istream& stream)
     LoadFromBytes(bytes);
 }
 
-void TVocabFile::LoadFromFile(const std::string& fileName)
+void TVocabFile::LoadFromFile(const std::string& fileName, TFileStamp* stamp)
 {
     // A file that cannot be read leaves the document as it was.
     const std::string bytes = ReadWholeFile(fileName);
@@ -167,6 +168,9 @@ void TVocabFile::LoadFromFile(const std::string& fileName)
         throw EFileError(fileName, fileName + "\n" + error.what());
     }
     FileName_ = fileName;
+    if (stamp)
+        *stamp = StampOf(fileName, bytes);
+    RemoveStaleSaveFiles(fileName);
 }
 
 std::string TVocabFile::SaveToBytes() const
@@ -236,4 +240,12 @@ void TVocabFile::MarkSavedAs(const std::string& fileName)
 {
     FileName_ = fileName;
     MarkSaved();
+}
+
+void TVocabFile::MarkRecovered(const std::string& fileName)
+{
+    FileName_ = fileName;
+    ClearUndo();
+    Touch();
+    SavedPos_ = -1;
 }

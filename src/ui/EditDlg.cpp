@@ -74,6 +74,10 @@ TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data)
     edtCategory = MakeBox(this, -2, nativeCodePage, italic, 1701);
     edtNotes = MakeBox(this, -2, nativeCodePage, italic, 1702);
     edtNative = MakeBox(this, -2, nativeCodePage, font, 1703);
+    edtForeign->setObjectName(QStringLiteral("edtForeign"));
+    edtCategory->setObjectName(QStringLiteral("edtCategory"));
+    edtNotes->setObjectName(QStringLiteral("edtNotes"));
+    edtNative->setObjectName(QStringLiteral("edtNative"));
     edtForeign->setMinimumWidth(edtForeign->fontMetrics().averageCharWidth() * 50);
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);

@@ -63,11 +63,11 @@ void RunLongTask(QWidget* parent, const QString& label, const std::function<void
 }
 
 std::unique_ptr<TVocabFile> LoadDocumentInBackground(
-    QWidget* parent, const QString& label, const std::string& fileName)
+    QWidget* parent, const QString& label, const std::string& fileName, TFileStamp* stamp)
 {
     auto document = std::make_unique<TVocabFile>();
     TVocabFile* loading = document.get();
-    RunLongTask(parent, label, [loading, fileName] { loading->LoadFromFile(fileName); });
+    RunLongTask(parent, label, [loading, fileName, stamp] { loading->LoadFromFile(fileName, stamp); });
     return document;
 }
 

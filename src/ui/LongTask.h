@@ -27,8 +27,9 @@ public:
 // the list's texts while the window takes no input (find, sort keys), so nothing changes them.
 void RunLongTask(QWidget* parent, const QString& label, const std::function<void()>& work);
 
-// Loads the file into a new document, handed over once the worker has finished with it.
+// Loads the file into a new document, handed over once the worker has finished with it; the
+// stamp, when asked for, is of the bytes loaded.
 std::unique_ptr<TVocabFile> LoadDocumentInBackground(
-    QWidget* parent, const QString& label, const std::string& fileName);
+    QWidget* parent, const QString& label, const std::string& fileName, TFileStamp* stamp = nullptr);
 // Writes a file image built beforehand on the main thread (SafeWriteFile).
 void WriteFileInBackground(QWidget* parent, const QString& label, std::string fileName, std::string bytes);

@@ -3,6 +3,8 @@
 #include "ui/MainFrm.h"
 
 #include "app/MessageBox.h"
+#include "app/Recovery.h"
+#include "core/BackgroundWriter.h"
 #include "core/DisplayText.h"
 #include "core/GlobalDocument.h"
 #include "evaluation/Languages.h"
@@ -100,6 +102,7 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
     // Installed last, so it sees every key before the handlers above.
     CharEntry_ = new TCharEntryFilter(this, this);
     qApp->installEventFilter(CharEntry_);
+    CreateRecovery();
 
     LoadWindowSettings();
     ApplyDisplayFont();
@@ -454,6 +457,7 @@ void TMainForm::keyPressEvent(QKeyEvent* event)
 
 void TMainForm::UpdateCommandState()
 {
+    FollowDocument();
     UpdateCaption();
     UpdateRecentFileItems();
 
@@ -567,5 +571,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
     }
     SaveWindowSettings();
     CloseHelp();
+    // A normal close: nothing is left to recover.
+    EndRecovery();
     event->accept();
 }

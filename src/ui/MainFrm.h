@@ -4,19 +4,24 @@
 // MainFrmFile.cpp (start-up and file commands), MainFrmEdit.cpp (edit and view commands).
 
 #include "core/CommandLine.h"
+#include "core/FileStamp.h"
 #include "core/RecentFileList.h"
 #include "core/VocabFile.h"
 #include "settings/Settings.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
+class QFileSystemWatcher;
 class QLabel;
+class QLockFile;
 class QMenu;
 class QStackedWidget;
 class QTimer;
@@ -30,6 +35,9 @@ class THelpSystem;
 class TCharEntryFilter;
 class ISettingsStore;
 class ISoundPlayer;
+class TBackgroundWriter;
+class TRecoveryStore;
+struct TOrphanCopy;
 enum class TTestAction : std::uint8_t;
 
 enum TWindowMode : std::uint8_t { wmNone = 0, wmEditing = 1, wmTesting = 2 };
@@ -141,6 +149,18 @@ public:
     // Closes the help window (the program is closing).
     void CloseHelp();
 
+    // ---- Recovery copies and changes by other programs (MainFrmRecover.cpp)
+    // The recovery copies of this and of ended copies of the program.
+    TRecoveryStore* RecoveryStore() const { return Recovery_.get(); }
+    // Writes the recovery copy now when one is waiting, and waits until it is on disk.
+    void FlushRecoveryCopy();
+    // Looks at the list's file at once, as the watcher does a moment after the file changes.
+    void CheckDiskFile();
+    // What the window knows of the list's file, as loaded or last saved.
+    const TFileStamp& DiskStamp() const { return DiskStamp_; }
+    // Started after each change; its interval is the time until the copy is due.
+    QTimer* timRecovery = nullptr;
+
 public slots:
     void miFileNewClick();
     void miFileOpenClick();
@@ -193,6 +213,19 @@ private:
     void ClearCutMark();
     void AdoptLanguages(std::uint16_t foreign, std::uint16_t native);
     void SaveDocument(const std::string& fileName);
+    void CreateRecovery();
+    void FollowDocument();
+    void timRecoveryTimer();
+    void RemoveRecoveryCopy();
+    // At start-up (all files) and on opening a file (its own): offers the orphans, true when one
+    // became the document.
+    bool OfferRecovery(const std::optional<std::string>& fileName);
+    bool Recover(TOrphanCopy& orphan);
+    void SetDiskStamp(const std::string& fileName, const TFileStamp& stamp);
+    // Before a Save over the list's own file: false when the user keeps another program's version.
+    bool ConfirmDiskWrite(const std::string& fileName);
+    void ReloadDocument();
+    void EndRecovery();
     void CreateTestPanel();
     void UpdateTestCommands();
     void RunTestAction(TTestAction action);
@@ -229,6 +262,25 @@ private:
     // Accent composition, character shortcuts and stem repetition, for the whole program.
     TCharEntryFilter* CharEntry_ = nullptr;
     bool Closing_ = false;
+
+    std::unique_ptr<TRecoveryStore> Recovery_;
+    std::unique_ptr<TBackgroundWriter> RecoveryWriter_;
+    // Orphans the user chose to keep: held until this list's next change overtakes them.
+    std::vector<TOrphanCopy> DeclinedOrphans_;
+    std::vector<std::shared_ptr<QLockFile>> SpentLocks_;
+    QElapsedTimer Clock_;
+    std::uint64_t SeenRevision_ = 0;
+    std::uint64_t CopiedRevision_ = 0;
+    std::int64_t FirstChangeMs_ = -1;
+    std::int64_t LastChangeMs_ = -1;
+    std::int64_t LastCopyMs_ = -1;
+    bool OwnCopyWritten_ = false;
+    bool NoRecovery_ = false;
+    QFileSystemWatcher* DiskWatcher_ = nullptr;
+    QTimer* timDiskCheck = nullptr;
+    std::string StampedName_;
+    TFileStamp DiskStamp_;
+    TFileStamp ToldStamp_;
 };
 
 // A tool-bar hint from its menu twin: the caption without "&" and ".", " - " and the shortcut

@@ -8,6 +8,7 @@
 #include "core/DisplayText.h"
 #include "core/FileAttributes.h"
 #include "core/GlobalDocument.h"
+#include "core/SafeSave.h"
 #include "core/SaveTarget.h"
 #include "evaluation/Languages.h"
 #include "exchange/Export.h"
@@ -118,11 +119,14 @@ void TMainForm::SaveWindowSettings()
 
 std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
 {
+    // Printing and resetting end the program at once; what a crashed copy kept waits for a
+    // start with the window.
+    NoRecovery_ = commandLine.Action == saPrint || commandLine.Action == saReset;
     if (commandLine.FileName.empty()) {
         show();
         if (WindowState_.ShowTips)
             miHelpTipsClick(true);
-        if (RunWelcomeLoop())
+        if (OfferRecovery(std::nullopt) || RunWelcomeLoop())
             SetWindowMode(wmEditing);
         return std::nullopt;
     }
@@ -199,9 +203,10 @@ bool TMainForm::OpenFile(const std::string& givenName)
     const std::string fileName
         = givenName.empty() ? givenName : ToLocal(QFileInfo(FromLocal(givenName)).absoluteFilePath());
     std::unique_ptr<TVocabFile> document;
+    TFileStamp stamp;
     try {
         document = LoadDocumentInBackground(
-            this, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(fileName))), fileName);
+            this, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(fileName))), fileName, &stamp);
     } catch (const std::exception& error) {
         ReportException(error);
         return false;
@@ -210,8 +215,11 @@ bool TMainForm::OpenFile(const std::string& givenName)
     ReplaceDocument(std::move(document));
     if (Document().Count() > 0)
         Document().SetCurrentIndex(0);
+    SetDiskStamp(fileName, stamp);
     RecentFiles_.Add(fileName);
     dgVocab->Model()->Reset();
+    // Changes a crashed copy kept of this list take its place when the user wants them.
+    OfferRecovery(fileName);
     ScheduleUpdate();
     return true;
 }
@@ -259,9 +267,15 @@ bool TMainForm::EditProperties(bool isNew)
 void TMainForm::SaveDocument(const std::string& fileName)
 {
     TVocabFile& document = Document();
-    WriteFileInBackground(this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))),
-        fileName, document.SaveToBytes());
+    const std::string bytes = document.SaveToBytes();
+    TFileStamp stamp;
+    RunLongTask(this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&] {
+        SafeWriteFile(fileName, bytes);
+        stamp = StampOf(ResolveLinks(fileName), bytes);
+    });
     document.MarkSavedAs(fileName);
+    SetDiskStamp(fileName, stamp);
+    ScheduleUpdate();
 }
 
 void TMainForm::miFileNewClick()
@@ -295,7 +309,8 @@ void TMainForm::miFileSaveClick()
     const std::string name = Document().FileName();
     if (!name.empty()) {
         if (!IsReadOnlyFile(name)) {
-            SaveDocument(name);
+            if (ConfirmDiskWrite(name))
+                SaveDocument(name);
             return;
         }
         ShowMessageBox(FromLocal(DisplayName(name)) + QStringLiteral("\nThis file is read-only. ")

@@ -6,7 +6,10 @@
 #include <QApplication>
 #include <QStandardPaths>
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
 
 int main(int argc, char** argv)
 {
@@ -15,6 +18,22 @@ int main(int argc, char** argv)
     // No test reaches a real print server: printing goes to PDF files and, for real, to a
     // private queue of the integration test.
     setenv("CUPS_SERVER", "/nonexistent/velmoria-tests/cups.sock", 1);
+    // A home of their own: no test sees the developer's settings, data or recovery copies, and
+    // the program the tests start sees only this one too.
+    std::string home = (std::filesystem::temp_directory_path() / "velmoria-gui-home-XXXXXX").string();
+    if (!::mkdtemp(home.data()))
+        return 1;
+    const struct {
+        const char* Variable;
+        const char* Folder;
+    } places[] = { { "HOME", "" }, { "XDG_CONFIG_HOME", "/.config" }, { "XDG_DATA_HOME", "/.local/share" },
+        { "XDG_CACHE_HOME", "/.cache" }, { "XDG_RUNTIME_DIR", "/runtime" } };
+    for (const auto& place : places) {
+        const std::string folder = home + place.Folder;
+        std::filesystem::create_directories(folder);
+        ::chmod(folder.c_str(), 0700);
+        setenv(place.Variable, folder.c_str(), 1);
+    }
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brannock"));
@@ -23,5 +42,8 @@ int main(int argc, char** argv)
     MessageBoxHook::Enable(true);
     FileDialogHook::Enable(true);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    std::error_code ignored;
+    std::filesystem::remove_all(home, ignored);
+    return result;
 }

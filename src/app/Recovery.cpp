@@ -1,0 +1,120 @@
+#include "app/Recovery.h"
+
+#include "core/FileStamp.h"
+#include "core/SafeSave.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <algorithm>
+#include <sys/stat.h>
+
+namespace {
+
+std::string ToLocal(const QString& name)
+{
+    return QFile::encodeName(name).toStdString();
+}
+
+QString LockOf(const QString& copy)
+{
+    return copy.left(copy.size() - RecoveryCopySuffix.size()) + QStringLiteral(".lock");
+}
+
+std::int64_t ModifiedNs(const std::string& fileName)
+{
+    struct stat st { };
+    if (::stat(fileName.c_str(), &st) != 0)
+        return -1;
+    return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
+} // namespace
+
+TRecoveryStore::TRecoveryStore(const QString& folder)
+    : Folder_(folder.isEmpty()
+              ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/recovery")
+              : folder)
+{
+    if (!QDir().mkpath(Folder_))
+        return;
+    // The process id names the copy; the time keeps a later process with the same id apart.
+    const QString id = QStringLiteral("%1/copy-%2-%3")
+                           .arg(Folder_)
+                           .arg(QCoreApplication::applicationPid())
+                           .arg(QDateTime::currentMSecsSinceEpoch());
+    OwnCopy_ = id + RecoveryCopySuffix;
+    OwnLock_ = std::make_unique<QLockFile>(LockOf(OwnCopy_));
+    OwnLock_->setStaleLockTime(0);
+    Usable_ = OwnLock_->tryLock(0);
+}
+
+TRecoveryStore::~TRecoveryStore() = default;
+
+std::vector<TOrphanCopy> TRecoveryStore::TakeOrphans(const std::optional<std::string>& fileName)
+{
+    std::vector<TOrphanCopy> orphans;
+    if (!Usable_)
+        return orphans;
+    const QDir dir(Folder_);
+    std::vector<std::pair<std::int64_t, TOrphanCopy>> found;
+    for (const QString& name : dir.entryList({ QStringLiteral("*") + RecoveryCopySuffix }, QDir::Files)) {
+        const QString path = dir.filePath(name);
+        if (path == OwnCopy_)
+            continue;
+        auto lock = std::make_shared<QLockFile>(LockOf(path));
+        lock->setStaleLockTime(0);
+        if (!lock->tryLock(0))
+            continue; // its copy still runs
+        TOrphanCopy orphan { path, {}, lock };
+        const std::string local = ToLocal(path);
+        try {
+            orphan.Info = ReadRecoveryInfo(ReadWholeFile(local));
+        } catch (const std::exception&) {
+            // Unreadable, or not a recovery copy at all: left alone.
+            continue;
+        }
+        if (fileName && orphan.Info.FileName != *fileName)
+            continue;
+        const std::int64_t written = ModifiedNs(local);
+        if (!orphan.Info.FileName.empty()) {
+            const std::int64_t listTime = ModifiedNs(orphan.Info.FileName);
+            if (listTime >= 0 && listTime >= written) {
+                Discard(orphan);
+                continue;
+            }
+        }
+        found.emplace_back(written, std::move(orphan));
+    }
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (auto& entry : found)
+        orphans.push_back(std::move(entry.second));
+    // Temporary files of recovery copies whose writer was killed.
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (IsSaveTemporaryName(ToLocal(name)))
+            RemoveStaleSaveFiles(ToLocal(dir.filePath(name.mid(1, name.indexOf(QStringLiteral(".velmoria-save-")) - 1))));
+    }
+    return orphans;
+}
+
+void TRecoveryStore::Discard(TOrphanCopy& orphan)
+{
+    QFile::remove(orphan.Path);
+    if (orphan.Lock)
+        orphan.Lock->unlock();
+    orphan.Lock.reset();
+}
+
+bool TRecoveryStore::Adopt(TOrphanCopy& orphan)
+{
+    if (::rename(QFile::encodeName(orphan.Path).constData(), QFile::encodeName(OwnCopy_).constData()) != 0)
+        return false;
+    if (orphan.Lock)
+        orphan.Lock->unlock();
+    orphan.Lock.reset();
+    return true;
+}

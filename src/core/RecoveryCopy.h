@@ -1,0 +1,38 @@
+#pragma once
+// The recovery copy: what a running copy of the program keeps of a modified list in the user's
+// data folder, so that a crash or a killed process loses nothing. It is the list in its own file
+// format behind a short header that says whose copy it is.
+
+#include "core/FileStamp.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class TVocabFile;
+
+struct TRecoveryInfo {
+    // The list's file; empty for an untitled list.
+    std::string FileName;
+    // That file as the copy's owner last loaded or saved it.
+    TFileStamp Disk;
+    std::int32_t CurrentIndex = -1;
+};
+
+// Header and file image; raises as SaveToBytes does when a text cannot be stored.
+std::string BuildRecoveryImage(const TVocabFile& document, const TRecoveryInfo& info);
+// The header alone; raises EVocabFileError "Invalid file format." on anything else.
+TRecoveryInfo ReadRecoveryInfo(std::string_view image);
+// The whole copy into the document: it belongs to the header's file name, counts as modified and
+// has no undo history. A damaged copy leaves the document empty and raises.
+TRecoveryInfo LoadRecoveryImage(std::string_view image, TVocabFile& document);
+
+// Recovery copies follow changes at a distance: a copy is due this long after the last change...
+inline constexpr std::int64_t RecoveryQuietMs = 2000;
+// ...but no later than this after the first change not yet copied (the user may never pause)...
+inline constexpr std::int64_t RecoveryLongestWaitMs = 5000;
+// ...and never sooner than this after the previous copy was begun.
+inline constexpr std::int64_t RecoveryIntervalMs = 1000;
+// Milliseconds from now until the next copy is due (0: at once). Times are on one clock;
+// lastCopy is negative when no copy was made yet.
+std::int64_t RecoveryDelayMs(std::int64_t now, std::int64_t firstChange, std::int64_t lastChange, std::int64_t lastCopy);

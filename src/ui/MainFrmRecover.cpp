@@ -1,0 +1,303 @@
+// The main window's recovery copies (kept while a list has unsaved changes, offered after a
+// crash) and its watch on the list's file for changes made by other programs.
+
+#include "app/MessageBox.h"
+#include "app/Recovery.h"
+#include "core/BackgroundWriter.h"
+#include "core/DisplayText.h"
+#include "core/GlobalDocument.h"
+#include "core/SafeSave.h"
+#include "ui/LongTask.h"
+#include "ui/MainFrm.h"
+#include "ui/VocabGrid.h"
+#include "ui/VocabGridModel.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QLockFile>
+#include <QStatusBar>
+#include <QTimer>
+#include <sys/stat.h>
+
+namespace {
+
+QString FromLocal(const std::string& name)
+{
+    return QFile::decodeName(QByteArray::fromStdString(name));
+}
+std::string ToLocal(const QString& name)
+{
+    return QFile::encodeName(name).toStdString();
+}
+
+// A moment for the other program to finish writing before the file is looked at.
+constexpr int DiskCheckDelayMs = 250;
+
+} // namespace
+
+void TMainForm::CreateRecovery()
+{
+    Clock_.start();
+    Recovery_ = std::make_unique<TRecoveryStore>();
+    RecoveryWriter_ = std::make_unique<TBackgroundWriter>();
+    timRecovery = new QTimer(this);
+    timRecovery->setObjectName(QStringLiteral("timRecovery"));
+    timRecovery->setSingleShot(true);
+    connect(timRecovery, &QTimer::timeout, this, &TMainForm::timRecoveryTimer);
+
+    DiskWatcher_ = new QFileSystemWatcher(this);
+    timDiskCheck = new QTimer(this);
+    timDiskCheck->setSingleShot(true);
+    timDiskCheck->setInterval(DiskCheckDelayMs);
+    connect(timDiskCheck, &QTimer::timeout, this, &TMainForm::CheckDiskFile);
+    connect(DiskWatcher_, &QFileSystemWatcher::fileChanged, timDiskCheck, qOverload<>(&QTimer::start));
+    connect(DiskWatcher_, &QFileSystemWatcher::directoryChanged, timDiskCheck, qOverload<>(&QTimer::start));
+}
+
+// From the idle update: every change of the document reaches it.
+void TMainForm::FollowDocument()
+{
+    const TVocabFile& document = Document();
+    if (document.FileName() != StampedName_)
+        SetDiskStamp(document.FileName(), {});
+    if (!Recovery_->Usable())
+        return;
+    const std::string error = RecoveryWriter_->TakeError();
+    if (!error.empty())
+        statusBar()->showMessage(QStringLiteral("The recovery copy could not be written. ") + QString::fromUtf8(error.c_str()));
+    if (WindowMode_ == wmNone || !document.Modified()) {
+        RemoveRecoveryCopy();
+        return;
+    }
+    if (document.Revision() == SeenRevision_)
+        return;
+    SeenRevision_ = document.Revision();
+    const std::int64_t now = Clock_.elapsed();
+    LastChangeMs_ = now;
+    if (FirstChangeMs_ < 0)
+        FirstChangeMs_ = now;
+    timRecovery->start(static_cast<int>(RecoveryDelayMs(now, FirstChangeMs_, LastChangeMs_, LastCopyMs_)));
+}
+
+void TMainForm::timRecoveryTimer()
+{
+    const TVocabFile& document = Document();
+    if (!Recovery_->Usable() || WindowMode_ == wmNone || !document.Modified()
+        || document.Revision() == CopiedRevision_)
+        return;
+    // The image is made here, where nothing changes the document meanwhile; only the writing
+    // goes to the worker.
+    std::string image;
+    try {
+        image = BuildRecoveryImage(document, { document.FileName(), DiskStamp_, document.CurrentIndex() });
+    } catch (const std::exception&) {
+        return; // a text no file can hold; Save says so
+    }
+    LastCopyMs_ = Clock_.elapsed();
+    FirstChangeMs_ = -1;
+    CopiedRevision_ = document.Revision();
+    RecoveryWriter_->Write(ToLocal(Recovery_->OwnCopy()), std::move(image));
+    OwnCopyWritten_ = true;
+    // Copies of this list that the user chose to keep are overtaken by this one once it is written.
+    for (auto it = DeclinedOrphans_.begin(); it != DeclinedOrphans_.end();) {
+        if (it->Info.FileName == document.FileName()) {
+            RecoveryWriter_->Remove(ToLocal(it->Path));
+            SpentLocks_.push_back(it->Lock);
+            it = DeclinedOrphans_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void TMainForm::FlushRecoveryCopy()
+{
+    if (timRecovery->isActive()) {
+        timRecovery->stop();
+        timRecoveryTimer();
+    }
+    RecoveryWriter_->Wait();
+}
+
+void TMainForm::RemoveRecoveryCopy()
+{
+    timRecovery->stop();
+    FirstChangeMs_ = -1;
+    CopiedRevision_ = 0;
+    SeenRevision_ = 0;
+    if (OwnCopyWritten_) {
+        RecoveryWriter_->Remove(ToLocal(Recovery_->OwnCopy()));
+        OwnCopyWritten_ = false;
+    }
+}
+
+void TMainForm::EndRecovery()
+{
+    RemoveRecoveryCopy();
+    RecoveryWriter_->Wait();
+}
+
+bool TMainForm::OfferRecovery(const std::optional<std::string>& fileName)
+{
+    if (NoRecovery_)
+        return false;
+    std::vector<TOrphanCopy> orphans = Recovery_->TakeOrphans(fileName);
+    for (auto& orphan : orphans) {
+        const QString question = QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to ")
+            + FromLocal(DisplayTitle(orphan.Info.FileName)) + QLatin1Char('?');
+        switch (ShowMessageBox(question, QString(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard,
+            QMessageBox::Question, QMessageBox::Yes)) {
+        case QMessageBox::Yes:
+            // One list at a time: the other orphans wait for their own list or the next start.
+            if (Recover(orphan))
+                return true;
+            break;
+        case QMessageBox::Discard:
+            Recovery_->Discard(orphan);
+            break;
+        default:
+            DeclinedOrphans_.push_back(std::move(orphan));
+            break;
+        }
+    }
+    return false;
+}
+
+bool TMainForm::Recover(TOrphanCopy& orphan)
+{
+    auto document = std::make_unique<TVocabFile>();
+    TRecoveryInfo info;
+    try {
+        TVocabFile* loading = document.get();
+        const std::string path = ToLocal(orphan.Path);
+        RunLongTask(this, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(orphan.Info.FileName))),
+            [&info, loading, path] { info = LoadRecoveryImage(ReadWholeFile(path), *loading); });
+    } catch (const std::exception& error) {
+        ReportException(error);
+        return false;
+    }
+    AdoptLanguages(document->ForeignLangID(), document->NativeLangID());
+    ReplaceDocument(std::move(document));
+    dgVocab->Model()->Reset();
+    SetDiskStamp(info.FileName, info.Disk);
+    if (!info.FileName.empty())
+        RecentFiles_.Add(info.FileName);
+    // The orphan becomes this copy's own, so the recovered changes stay safe from the first moment.
+    RemoveRecoveryCopy();
+    RecoveryWriter_->Wait();
+    if (Recovery_->Adopt(orphan)) {
+        OwnCopyWritten_ = true;
+        SeenRevision_ = CopiedRevision_ = Document().Revision();
+    }
+    ScheduleUpdate();
+    return true;
+}
+
+void TMainForm::SetDiskStamp(const std::string& fileName, const TFileStamp& stamp)
+{
+    StampedName_ = fileName;
+    DiskStamp_ = stamp;
+    ToldStamp_ = {};
+    timDiskCheck->stop();
+    if (!DiskWatcher_->files().isEmpty())
+        DiskWatcher_->removePaths(DiskWatcher_->files());
+    if (!DiskWatcher_->directories().isEmpty())
+        DiskWatcher_->removePaths(DiskWatcher_->directories());
+    if (fileName.empty())
+        return;
+    // The file itself, and its folder: a program that saves by renaming a new file over the old
+    // one, or deletes the file, is seen there.
+    const QString target = FromLocal(ResolveLinks(fileName));
+    if (QFileInfo::exists(target))
+        DiskWatcher_->addPath(target);
+    DiskWatcher_->addPath(QFileInfo(target).absolutePath());
+}
+
+void TMainForm::CheckDiskFile()
+{
+    if (WindowMode_ == wmNone || StampedName_.empty() || !DiskStamp_.Exists || StampedName_ != Document().FileName())
+        return;
+    // Not in the middle of a dialog or of a load or save: a moment later.
+    if (QApplication::activeModalWidget() || QApplication::overrideCursor()) {
+        timDiskCheck->start();
+        return;
+    }
+    const std::string target = ResolveLinks(StampedName_);
+    const QString watched = FromLocal(target);
+    struct stat st { };
+    if (::stat(target.c_str(), &st) == 0) {
+        if (!DiskWatcher_->files().contains(watched))
+            DiskWatcher_->addPath(watched);
+        const std::int64_t time = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        if (static_cast<std::uint64_t>(st.st_size) == DiskStamp_.Size && time == DiskStamp_.ModifiedNs)
+            return;
+    }
+    const TFileStamp now = StampFile(target);
+    const TDiskChange change = DiskChange(DiskStamp_, now);
+    if (change == dcNone) {
+        // The same contents under a new time: so the quick look above holds next time.
+        DiskStamp_.ModifiedNs = now.ModifiedNs;
+        return;
+    }
+    // A deleted or moved file is told of at the next Save, which writes it again.
+    if (change != dcChanged)
+        return;
+    if (ToldStamp_.Exists && DiskChange(ToldStamp_, now) == dcNone)
+        return; // this version was told of already
+    ToldStamp_ = now;
+    const bool modified = Document().Modified();
+    if (ShowMessageBox(FromLocal(DisplayTitle(StampedName_)) + QStringLiteral(" has been changed by another program. Reload it?"),
+            QString(), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
+            modified ? QMessageBox::No : QMessageBox::Yes)
+        == QMessageBox::Yes)
+        ReloadDocument();
+}
+
+void TMainForm::ReloadDocument()
+{
+    const std::string fileName = Document().FileName();
+    TFileStamp stamp;
+    std::unique_ptr<TVocabFile> document;
+    try {
+        document = LoadDocumentInBackground(
+            this, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(fileName))), fileName, &stamp);
+    } catch (const std::exception& error) {
+        ReportException(error);
+        return;
+    }
+    const std::int32_t index = ReloadedIndex(Document(), Document().CurrentIndex(), *document);
+    AdoptLanguages(document->ForeignLangID(), document->NativeLangID());
+    ReplaceDocument(std::move(document));
+    if (index >= 0)
+        Document().SetCurrentIndex(index);
+    SetDiskStamp(fileName, stamp);
+    dgVocab->Model()->Reset();
+    // A test of the list as it was cannot go on with another list.
+    SetWindowMode(wmEditing);
+}
+
+bool TMainForm::ConfirmDiskWrite(const std::string& fileName)
+{
+    if (fileName != StampedName_ || !DiskStamp_.Exists)
+        return true;
+    TFileStamp now;
+    const std::string target = ResolveLinks(fileName);
+    RunLongTask(this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))),
+        [&now, target] { now = StampFile(target); });
+    switch (DiskChange(DiskStamp_, now)) {
+    case dcNone:
+        return true;
+    case dcMissing:
+        ShowMessageBox(FromLocal(DisplayName(fileName))
+                + QStringLiteral("\nThis file has been deleted or moved by another program and will be saved again."),
+            QString(), QMessageBox::Ok, QMessageBox::Information);
+        return true;
+    case dcChanged:
+        break;
+    }
+    return ShowMessageBox(QStringLiteral("Overwrite the changes made by another program?"), QString(),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning, QMessageBox::No)
+        == QMessageBox::Yes;
+}

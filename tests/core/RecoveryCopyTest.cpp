@@ -1,0 +1,210 @@
+// Recovery copies, file stamps, reloading and the background writer.
+
+#include "DocumentBuilders.h"
+#include "core/BackgroundWriter.h"
+#include "core/FileStamp.h"
+#include "core/RecoveryCopy.h"
+#include "core/SafeSave.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <utime.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void FillSample(TVocabFile& doc)
+{
+    Fill(doc, German, English,
+        { { "der Hund", 1, "", "dog" }, { "die Katze", 2, "pl. Katzen", "cat" }, { "das \xC4pfelchen", 3, "", "apple" } });
+    doc.SetProperties(piAuthor, "me");
+    doc.SetCurrentIndex(1);
+    doc.RecordAnswer(false, 3);
+}
+
+} // namespace
+
+TEST(RecoveryCopy, RoundTripKeepsTheListItsFileAndPositionAndCountsAsModified)
+{
+    const struct {
+        const char* FileName;
+        std::int32_t Current;
+        std::int32_t Expected;
+    } cases[] = {
+        { "/home/me/Lists/words.vmr", 2, 2 },
+        { "", 1, 1 }, // untitled stays untitled
+        { "/x.vmr", 7, 0 }, // a position the list no longer has
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.FileName);
+        TVocabFile doc;
+        FillSample(doc);
+        TRecoveryInfo info { c.FileName, StampOf("/nonexistent", "old bytes"), c.Current };
+        const std::string image = BuildRecoveryImage(doc, info);
+
+        TVocabFile restored;
+        AppendByAdd(restored, "something to be replaced");
+        const TRecoveryInfo read = LoadRecoveryImage(image, restored);
+        EXPECT_EQ(restored.SaveToBytes(), doc.SaveToBytes());
+        EXPECT_EQ(restored.FileName(), c.FileName);
+        EXPECT_EQ(read.FileName, c.FileName);
+        EXPECT_EQ(read.Disk.Hash, ContentHash("old bytes"));
+        EXPECT_EQ(read.Disk.Size, 9u);
+        EXPECT_EQ(restored.CurrentIndex(), c.Expected);
+        EXPECT_TRUE(restored.Modified());
+        EXPECT_EQ(restored.UndoCount(), 0);
+        // Edit and undo: the recovered state is still not the file's.
+        AppendByAdd(restored, "more");
+        restored.Undo();
+        EXPECT_TRUE(restored.Modified());
+        EXPECT_EQ(ReadRecoveryInfo(image).FileName, c.FileName);
+    }
+}
+
+TEST(RecoveryCopy, ADamagedCopyIsRefusedAndLeavesTheDocumentEmpty)
+{
+    TVocabFile doc;
+    FillSample(doc);
+    const std::string image = BuildRecoveryImage(doc, { "/a/list.vmr", {}, 0 });
+    const std::size_t header = image.size() - doc.SaveToBytes().size();
+    for (std::size_t cut = 0; cut < image.size(); cut += cut < header + 60 ? 1 : 97) {
+        TVocabFile restored;
+        AppendByAdd(restored, "old");
+        EXPECT_ANY_THROW(LoadRecoveryImage(image.substr(0, cut), restored)) << cut;
+        EXPECT_EQ(restored.Count(), 0) << cut;
+    }
+    std::string foreign = image;
+    foreign[3] = 'X';
+    EXPECT_THROW(ReadRecoveryInfo(foreign), EVocabFileError);
+    std::string longName = image;
+    longName[22] = '\x7F'; // a name longer than the copy
+    EXPECT_THROW(ReadRecoveryInfo(longName), EVocabFileError);
+}
+
+TEST(RecoveryCopy, CopiesFollowChangesAtADistance)
+{
+    const struct {
+        const char* Case;
+        std::int64_t Now, FirstChange, LastChange, LastCopy, Delay;
+    } cases[] = {
+        { "quiet after one change", 100, 100, 100, -1, 2000 },
+        { "the quiet time has passed", 2100, 100, 100, -1, 0 },
+        { "each change starts it again", 1500, 0, 1500, -1, 2000 },
+        { "never waits past the longest wait", 4500, 0, 4500, -1, 500 },
+        { "overdue", 9000, 0, 8000, -1, 0 },
+        { "not sooner than a second after the last copy", 3000, 0, 100, 2500, 500 },
+        { "an old copy does not hold it back", 3000, 0, 100, 100, 0 },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RecoveryDelayMs(c.Now, c.FirstChange, c.LastChange, c.LastCopy), c.Delay) << c.Case;
+}
+
+TEST(FileStamp, OnlyOtherContentsOrAMissingFileCountAsAChange)
+{
+    TTempDir dir;
+    const std::string name = dir.File("list.vmr");
+    TVocabFile doc;
+    FillSample(doc);
+    doc.SaveToFile(name);
+    TVocabFile loaded;
+    TFileStamp known;
+    loaded.LoadFromFile(name, &known);
+    EXPECT_EQ(DiskChange(known, StampFile(name)), dcNone);
+
+    const std::string bytes = ReadBytes(name);
+    std::string sameSize = bytes;
+    sameSize.back() ^= 1;
+    const struct {
+        const char* Case;
+        std::function<void()> Change;
+        TDiskChange Expected;
+    } cases[] = {
+        { "written again with the same bytes", [&] { WriteBytes(name, bytes); }, dcNone },
+        { "touched", [&] { ::utime(name.c_str(), nullptr); }, dcNone },
+        { "one byte other, same size", [&] { WriteBytes(name, sameSize); }, dcChanged },
+        { "longer", [&] { WriteBytes(name, bytes + "x"); }, dcChanged },
+        { "deleted", [&] { fs::remove(name); }, dcMissing },
+        { "moved away", [&] { fs::rename(name, dir.File("elsewhere.vmr")); }, dcMissing },
+    };
+    for (const auto& c : cases) {
+        WriteBytes(name, bytes);
+        c.Change();
+        EXPECT_EQ(DiskChange(known, StampFile(name)), c.Expected) << c.Case;
+    }
+    EXPECT_EQ(DiskChange(TFileStamp {}, StampFile(name)), dcNone) << "nothing was known";
+
+    // A file that cannot be read any more tells by its size and time only.
+    TFileStamp unreadable = known;
+    unreadable.Readable = false;
+    EXPECT_EQ(DiskChange(known, unreadable), dcNone);
+    unreadable.ModifiedNs += 1;
+    EXPECT_EQ(DiskChange(known, unreadable), dcChanged);
+}
+
+TEST(FileStamp, AReloadKeepsTheCurrentItemWhereItCan)
+{
+    const TWords words = { "a", "b", "c", "d", "e" };
+    const struct {
+        const char* Case;
+        TWords After;
+        std::int32_t Index;
+        std::int32_t Expected;
+    } cases[] = {
+        { "the same list", words, 2, 2 },
+        { "items inserted before it", { "x", "y", "a", "b", "c", "d", "e" }, 2, 4 },
+        { "items deleted before it", { "b", "c", "d", "e" }, 2, 1 },
+        { "of two equal items the nearer", { "c", "x", "y", "c", "z" }, 2, 3 },
+        { "the item itself is gone", { "a", "b", "d", "e" }, 2, 2 },
+        { "the list got shorter than the position", { "x", "y" }, 4, 1 },
+        { "no current item", words, -1, 0 },
+        { "the list is empty now", {}, 2, -1 },
+    };
+    TVocabFile before;
+    FillWords(before, words);
+    for (const auto& c : cases) {
+        TVocabFile after;
+        FillWords(after, c.After);
+        EXPECT_EQ(ReloadedIndex(before, c.Index, after), c.Expected) << c.Case;
+    }
+    // Other notes, the same word and translations: still that item.
+    TVocabFile edited;
+    FillWords(edited, words);
+    edited.Items(2).SetFieldValue(fiNotes, "new notes");
+    EXPECT_EQ(ReloadedIndex(before, 2, edited), 2);
+}
+
+TEST(BackgroundWriter, WritesInOrderTheNewestImageWinsAndFailuresAreKept)
+{
+    TTempDir dir;
+    const std::string name = dir.File("copy");
+    {
+        TBackgroundWriter writer;
+        for (int i = 0; i < 50; ++i)
+            writer.Write(name, "image " + std::to_string(i));
+        writer.Wait();
+        EXPECT_EQ(ReadBytes(name), "image 49");
+        EXPECT_LE(writer.Written(), 50u);
+        EXPECT_GE(writer.Written(), 1u);
+
+        // A removal waits for the writes before it; a write after it comes back.
+        writer.Write(name, "before removal");
+        writer.Remove(name);
+        writer.Wait();
+        EXPECT_FALSE(fs::exists(name));
+        writer.Remove(name);
+        writer.Write(name, "after removal");
+        writer.Wait();
+        EXPECT_EQ(ReadBytes(name), "after removal");
+        EXPECT_EQ(writer.TakeError(), "");
+
+        writer.Write(dir.File("no such folder/copy"), "x");
+        writer.Wait();
+        EXPECT_NE(writer.TakeError().find("no such folder"), std::string::npos);
+        EXPECT_EQ(writer.TakeError(), "");
+
+        writer.Write(name, "last");
+    } // the writer finishes before it goes
+    EXPECT_EQ(ReadBytes(name), "last");
+}

@@ -1,0 +1,132 @@
+// The built program itself, killed in the middle of a test and of an edit, then started again.
+
+#include "core/VocabFile.h"
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+const std::string Example = std::string(VELMORIA_SOURCE_DIR) + "/examples/German-English.vmr";
+const QString Recovered = QStringLiteral("message: Velmoria did not close normally. Recover the unsaved changes to list.vmr?");
+
+// One run of the program, ended (killed if need be) when it goes.
+class TRun {
+public:
+    TRun(const QProcessEnvironment& environment, const QStringList& arguments, const QString& input,
+        const QString& answers)
+    {
+        QProcessEnvironment env = environment;
+        env.insert(QStringLiteral("VELMORIA_TEST_INPUT"), input);
+        env.insert(QStringLiteral("VELMORIA_TEST_ANSWERS"), answers);
+        Process.setProcessEnvironment(env);
+        Process.start(QStringLiteral(VELMORIA_PROGRAM), arguments);
+    }
+    ~TRun()
+    {
+        if (Process.state() != QProcess::NotRunning) {
+            Process.kill();
+            Process.waitForFinished(5000);
+        }
+    }
+    bool Says(const QString& text, int ms = 15000)
+    {
+        return QTest::qWaitFor(
+            [&] {
+                Errors += QString::fromUtf8(Process.readAllStandardError());
+                return Errors.contains(text);
+            },
+            ms);
+    }
+    // Ends as a normal close does, with status 0.
+    bool Ends()
+    {
+        const bool ended = Process.waitForFinished(15000);
+        Errors += QString::fromUtf8(Process.readAllStandardError());
+        return ended && Process.exitStatus() == QProcess::NormalExit && Process.exitCode() == 0;
+    }
+    void Kill()
+    {
+        ::kill(static_cast<pid_t>(Process.processId()), SIGKILL);
+        Process.waitForFinished(5000);
+    }
+
+    QProcess Process;
+    QString Errors;
+};
+
+} // namespace
+
+TEST(RealProgram, KilledInATestOrAnEditItOffersTheChangesAtTheNextStart)
+{
+    TVocabFile example;
+    example.LoadFromFile(Example);
+    const struct {
+        const char* Case;
+        QStringList Arguments;
+        QString Input;
+        std::function<bool(const TVocabFile&)> Recovered;
+    } cases[] = {
+        { "in a test", { QStringLiteral("/t") }, QStringLiteral("{#edtResponse}falsch{Return}"),
+            [](const TVocabFile& doc) { return doc.Attempts() == 1; } },
+        { "in an edit", {},
+            // The second item is half typed when the program dies.
+            QStringLiteral("{miEditAdd}{#edtForeign}neu{#edtNative}new{Return}{miEditAdd}{#edtForeign}hal"),
+            [&example](const TVocabFile& doc) {
+                bool found = false;
+                for (const auto& item : doc.ItemList())
+                    found = found || (item->FieldValue(fiForeign) == "neu" && item->FieldValue(fiNative) == "new");
+                return found && doc.Count() == example.Count() + 1;
+            } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        TTempDir dir;
+        const QString home = QString::fromStdString(dir.Path().string());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        const struct {
+            const char* Variable;
+            const char* Folder;
+        } places[] = { { "HOME", "" }, { "XDG_CONFIG_HOME", "/config" }, { "XDG_DATA_HOME", "/data" },
+            { "XDG_CACHE_HOME", "/cache" }, { "XDG_RUNTIME_DIR", "/runtime" } };
+        for (const auto& place : places) {
+            QDir().mkpath(home + QLatin1String(place.Folder));
+            ::chmod((home + QLatin1String(place.Folder)).toLocal8Bit().constData(), 0700);
+            env.insert(QLatin1String(place.Variable), home + QLatin1String(place.Folder));
+        }
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        const QDir recovery(home + QStringLiteral("/data/Brannock/Velmoria/recovery"));
+        const std::string list = dir.File("list.vmr");
+        std::filesystem::copy_file(Example, list);
+        const QString name = QString::fromStdString(list);
+        const auto copies = [&recovery] { return recovery.entryList({ QStringLiteral("*.recovery") }, QDir::Files); };
+
+        TRun first(env, c.Arguments + QStringList { name }, c.Input, QString());
+        ASSERT_TRUE(first.Says(QStringLiteral("input done"))) << first.Errors.toStdString();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !copies().isEmpty(); }, 10000)) << "no recovery copy";
+
+        // A second copy running beside it never takes its recovery copy.
+        TRun second(env, { name }, QStringLiteral("{miFileExit}"), QString());
+        EXPECT_TRUE(second.Ends()) << second.Errors.toStdString();
+        EXPECT_FALSE(second.Errors.contains(Recovered));
+
+        first.Kill();
+        EXPECT_EQ(copies().size(), 1);
+
+        TRun again(env, { name }, QStringLiteral("{miFileSave}{miFileExit}"), QStringLiteral("Yes"));
+        EXPECT_TRUE(again.Ends()) << again.Errors.toStdString();
+        EXPECT_TRUE(again.Errors.contains(Recovered)) << again.Errors.toStdString();
+        TVocabFile saved;
+        saved.LoadFromFile(list);
+        EXPECT_TRUE(c.Recovered(saved));
+        EXPECT_TRUE(copies().isEmpty()) << "a normal close leaves no copy";
+        EXPECT_TRUE(recovery.entryList({ QStringLiteral("*.lock") }, QDir::Files).isEmpty());
+    }
+}

@@ -1,0 +1,340 @@
+// Recovery copies and changes by other programs, through the real window offscreen.
+
+#include "app/DialogRunner.h"
+#include "app/FileDialogs.h"
+#include "app/MessageBox.h"
+#include "app/Recovery.h"
+#include "core/GlobalDocument.h"
+#include "core/RecoveryCopy.h"
+#include "core/SafeSave.h"
+#include "settings/MemoryStore.h"
+#include "support/TempDir.h"
+#include "ui/MainFrm.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QLockFile>
+#include <QTest>
+#include <QTimer>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <utime.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string Example = std::string(VELMORIA_SOURCE_DIR) + "/examples/German-English.vmr";
+
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+bool Contains(const QString& text, const std::string& part)
+{
+    return text.contains(Q(part));
+}
+
+class RecoveryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        MessageBoxHook::Clear();
+        FileDialogHook::Clear();
+        ResetSettings();
+        ReplaceDocument(std::make_unique<TVocabFile>());
+        {
+            const TRecoveryStore probe;
+            Folder = probe.Folder();
+        }
+        QDir(Folder).removeRecursively(); // copies an earlier test left
+        List = Dir.File("list.vmr");
+        fs::copy_file(Example, List);
+        Form = std::make_unique<TMainForm>(std::make_unique<TMemorySettingsStore>());
+        Folder = Form->RecoveryStore()->Folder();
+    }
+    void TearDown() override
+    {
+        SetSaveFaults(nullptr);
+        DialogHook::Set(nullptr);
+        Form.reset();
+        MessageBoxHook::Clear();
+        QDir(Folder).removeRecursively();
+    }
+    QStringList Copies() const { return QDir(Folder).entryList({ QStringLiteral("*.recovery") }, QDir::Files); }
+    void OpenList()
+    {
+        ASSERT_TRUE(Form->OpenFile(List));
+        Form->SetWindowMode(wmEditing);
+        Form->UpdateCommandState();
+    }
+    void Trigger(QAction* action)
+    {
+        Form->UpdateCommandState();
+        action->trigger();
+        Form->UpdateCommandState();
+    }
+    // An edit by the user: the current item deleted.
+    void Edit()
+    {
+        if (Document().CurrentIndex() < 0)
+            Document().SetCurrentIndex(0);
+        Trigger(Form->miEditDelete);
+    }
+    std::string OwnCopyBytes() const { return ReadBytes(Form->RecoveryStore()->OwnCopy().toStdString()); }
+    // What a copy of the program that was killed leaves behind: its recovery copy, and no lock
+    // that a running process holds.
+    std::string PlantOrphan(const TVocabFile& doc, const std::string& fileName, const std::string& name = "copy-1-1")
+    {
+        QDir().mkpath(Folder);
+        const std::string path = Folder.toStdString() + "/" + name + ".recovery";
+        SafeWriteFile(path, BuildRecoveryImage(doc, { fileName, StampFile(fileName), doc.CurrentIndex() }));
+        return path;
+    }
+    static std::unique_ptr<TVocabFile> ChangedList(const std::string& fileName)
+    {
+        auto doc = std::make_unique<TVocabFile>();
+        doc->LoadFromFile(fileName);
+        doc->SetCurrentIndex(3);
+        doc->DeleteCurrent();
+        doc->SetCurrentIndex(3);
+        return doc;
+    }
+    QString LastMessage() const
+    {
+        return MessageBoxHook::Shown().empty() ? QString() : MessageBoxHook::Shown().back().Text;
+    }
+
+    TTempDir Dir;
+    std::string List;
+    QString Folder;
+    std::unique_ptr<TMainForm> Form;
+};
+
+} // namespace
+
+TEST_F(RecoveryTest, ChangesAreCopiedAfterAPauseAndTheCopyGoesWithTheSaveOrANormalClose)
+{
+    OpenList();
+    EXPECT_FALSE(Form->timRecovery->isActive()) << "nothing to keep yet";
+    Edit();
+    ASSERT_TRUE(Form->timRecovery->isActive());
+    EXPECT_EQ(Form->timRecovery->interval(), RecoveryQuietMs);
+    Form->FlushRecoveryCopy();
+    ASSERT_EQ(Copies().size(), 1);
+    TVocabFile restored;
+    EXPECT_EQ(LoadRecoveryImage(OwnCopyBytes(), restored).FileName, List);
+    EXPECT_EQ(restored.SaveToBytes(), Document().SaveToBytes());
+
+    // Less than a second after the copy the next one waits for the interval, not for the pause.
+    Edit();
+    EXPECT_GT(Form->timRecovery->interval(), RecoveryQuietMs - 200);
+    Form->FlushRecoveryCopy();
+    EXPECT_EQ(LoadRecoveryImage(OwnCopyBytes(), restored).FileName, List);
+    EXPECT_EQ(restored.Count(), Document().Count());
+
+    Trigger(Form->miFileSave);
+    Form->FlushRecoveryCopy();
+    EXPECT_TRUE(Copies().isEmpty()) << "saved";
+
+    Edit();
+    Form->FlushRecoveryCopy();
+    EXPECT_EQ(Copies().size(), 1);
+    Trigger(Form->miEditUndo);
+    Form->FlushRecoveryCopy();
+    EXPECT_TRUE(Copies().isEmpty()) << "undone back to the saved list";
+
+    Edit();
+    Form->FlushRecoveryCopy();
+    MessageBoxHook::QueueAnswer(QMessageBox::No); // do not save
+    Form->close();
+    EXPECT_TRUE(Copies().isEmpty()) << "discarded and closed normally";
+}
+
+TEST_F(RecoveryTest, AnOrphanIsOfferedWhenItsListIsOpened)
+{
+    const std::unique_ptr<TVocabFile> crashed = ChangedList(List);
+    const std::string fileBytes = ReadBytes(List);
+    for (const auto answer : { QMessageBox::Yes, QMessageBox::No, QMessageBox::Discard }) {
+        SCOPED_TRACE(answer);
+        Form.reset();
+        QDir(Folder).removeRecursively();
+        const std::string orphan = PlantOrphan(*crashed, List);
+        Form = std::make_unique<TMainForm>(std::make_unique<TMemorySettingsStore>());
+        MessageBoxHook::Clear();
+        MessageBoxHook::QueueAnswer(answer);
+        OpenList();
+        ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+        EXPECT_EQ(LastMessage(),
+            QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to list.vmr?"));
+        EXPECT_EQ(MessageBoxHook::Shown()[0].Buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard);
+        TVocabFile& doc = Document();
+        EXPECT_EQ(doc.FileName(), List);
+        if (answer == QMessageBox::Yes) {
+            EXPECT_EQ(doc.SaveToBytes(), crashed->SaveToBytes());
+            EXPECT_TRUE(doc.Modified());
+            EXPECT_EQ(doc.UndoCount(), 0);
+            EXPECT_EQ(doc.CurrentIndex(), 3);
+            // It is this copy's own now.
+            EXPECT_FALSE(fs::exists(orphan));
+            EXPECT_EQ(Copies().size(), 1);
+            Trigger(Form->miFileSave);
+            EXPECT_EQ(ReadBytes(List), crashed->SaveToBytes());
+            Form->FlushRecoveryCopy();
+            EXPECT_TRUE(Copies().isEmpty());
+            WriteBytes(List, fileBytes);
+        } else if (answer == QMessageBox::No) {
+            EXPECT_EQ(doc.SaveToBytes(), fileBytes);
+            EXPECT_FALSE(doc.Modified());
+            EXPECT_TRUE(fs::exists(orphan)) << "kept";
+            // Kept until the next change of this list, whose own copy overtakes it.
+            Edit();
+            Form->FlushRecoveryCopy();
+            EXPECT_FALSE(fs::exists(orphan));
+            EXPECT_EQ(Copies().size(), 1);
+        } else {
+            EXPECT_EQ(doc.SaveToBytes(), fileBytes);
+            EXPECT_TRUE(Copies().isEmpty());
+        }
+    }
+}
+
+TEST_F(RecoveryTest, AtStartUpAnUntitledOrphanComesBackUntitledInsteadOfTheWelcome)
+{
+    TVocabFile untitled;
+    untitled.SetForeignLangID(0x0407);
+    untitled.SetNativeLangID(0x0409);
+    untitled.NewItem().SetFieldValues("der Hund", "", "", "dog");
+    untitled.Add();
+    PlantOrphan(untitled, "");
+    int dialogs = 0;
+    DialogHook::Set([&dialogs](QDialog&) {
+        ++dialogs;
+        return int(QDialog::Rejected);
+    });
+    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
+    EXPECT_EQ(Form->StartUp(TCommandLine {}), std::nullopt);
+    EXPECT_EQ(LastMessage(), QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to Untitled?"));
+    EXPECT_EQ(dialogs, 0) << "no welcome dialog";
+    EXPECT_EQ(Form->WindowMode(), wmEditing);
+    EXPECT_EQ(Document().FileName(), "");
+    EXPECT_EQ(Document().SaveToBytes(), untitled.SaveToBytes());
+    EXPECT_TRUE(Document().Modified());
+}
+
+TEST_F(RecoveryTest, CopiesOfRunningCopiesAndCopiesOvertakenByASaveAreNotOffered)
+{
+    const std::unique_ptr<TVocabFile> crashed = ChangedList(List);
+    PlantOrphan(*crashed, List, "copy-2-2");
+    QLockFile running(Folder + QStringLiteral("/copy-2-2.lock"));
+    ASSERT_TRUE(running.tryLock(0)); // another copy, still running, holds it
+    const std::string overtaken = PlantOrphan(*crashed, List, "copy-3-3");
+    // The list was saved after that copy was made.
+    const auto earlier = fs::last_write_time(List) - std::chrono::hours(1);
+    fs::last_write_time(overtaken, earlier);
+    OpenList();
+    EXPECT_TRUE(MessageBoxHook::Shown().empty()) << LastMessage().toStdString();
+    EXPECT_FALSE(fs::exists(overtaken));
+    EXPECT_TRUE(Copies().contains(QStringLiteral("copy-2-2.recovery")));
+
+    // Once that copy has ended its copy is offered.
+    running.unlock();
+    QDir(Folder).remove(QStringLiteral("copy-2-2.lock"));
+    MessageBoxHook::QueueAnswer(QMessageBox::No);
+    OpenList();
+    EXPECT_EQ(MessageBoxHook::Shown().size(), 1u);
+}
+
+TEST_F(RecoveryTest, AChangeByAnotherProgramIsToldOnceAndAReloadKeepsTheCurrentItem)
+{
+    OpenList();
+    Document().SetCurrentIndex(5);
+    const std::string current(Document().Items(5).FieldValue(fiForeign));
+    // Another program puts a new item in front and saves by renaming over the file.
+    TVocabFile other;
+    other.LoadFromFile(List);
+    other.SetCurrentIndex(0);
+    other.NewItem().SetFieldValues("vorn", "", "", "in front");
+    other.Add();
+    other.MoveCurrent(0);
+    SafeWriteFile(List, other.SaveToBytes());
+    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
+    ASSERT_TRUE(QTest::qWaitFor([] { return !MessageBoxHook::Shown().empty(); }, 5000)) << "the watcher saw nothing";
+    EXPECT_EQ(LastMessage(), QStringLiteral("list.vmr has been changed by another program. Reload it?"));
+    EXPECT_EQ(MessageBoxHook::Shown().back().Buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(Document().SaveToBytes(), other.SaveToBytes());
+    EXPECT_FALSE(Document().Modified());
+    EXPECT_EQ(Document().CurrentIndex(), 6);
+    EXPECT_EQ(Document().Items(6).FieldValue(fiForeign), current);
+
+    // The same bytes written again are no change; a change the user did not reload is told once.
+    WriteBytes(List, other.SaveToBytes());
+    Form->CheckDiskFile();
+    EXPECT_EQ(MessageBoxHook::Shown().size(), 1u);
+    other.SetCurrentIndex(0);
+    other.DeleteCurrent();
+    WriteBytes(List, other.SaveToBytes());
+    MessageBoxHook::QueueAnswer(QMessageBox::No);
+    Form->CheckDiskFile();
+    Form->CheckDiskFile();
+    EXPECT_EQ(MessageBoxHook::Shown().size(), 2u);
+    EXPECT_NE(Document().Count(), other.Count());
+}
+
+TEST_F(RecoveryTest, SaveAsksBeforeOverwritingAnotherProgramsVersion)
+{
+    OpenList();
+    Edit();
+    const std::unique_ptr<TVocabFile> other = ChangedList(List);
+    WriteBytes(List, other->SaveToBytes());
+    Form->CheckDiskFile(); // told; no answer given takes the default
+    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_NE(Document().SaveToBytes(), other->SaveToBytes()) << "the user's changes are kept";
+
+    Trigger(Form->miFileSave);
+    EXPECT_EQ(LastMessage(), QStringLiteral("Overwrite the changes made by another program?"));
+    EXPECT_EQ(ReadBytes(List), other->SaveToBytes()) << "the default is No";
+    EXPECT_TRUE(Document().Modified());
+
+    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
+    Trigger(Form->miFileSave);
+    EXPECT_EQ(ReadBytes(List), Document().SaveToBytes());
+    EXPECT_FALSE(Document().Modified());
+    const auto asked = MessageBoxHook::Shown().size();
+    Edit();
+    Trigger(Form->miFileSave);
+    EXPECT_EQ(MessageBoxHook::Shown().size(), asked) << "its own save is no other program's";
+}
+
+TEST_F(RecoveryTest, AListDeletedWhileOpenIsWrittenAgainAfterTellingTheUser)
+{
+    OpenList();
+    Edit();
+    fs::remove(List);
+    Trigger(Form->miFileSave);
+    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_TRUE(Contains(LastMessage(), List) && LastMessage().contains(QStringLiteral("deleted or moved")));
+    EXPECT_EQ(ReadBytes(List), Document().SaveToBytes());
+    EXPECT_FALSE(Document().Modified());
+}
+
+TEST_F(RecoveryTest, AFailingSaveCallKeepsTheListModifiedAndItsRecoveryCopy)
+{
+    OpenList();
+    Edit();
+    Form->FlushRecoveryCopy();
+    const std::string before = ReadBytes(List);
+    SetSaveFaults([](TSaveCall call) { return call == TSaveCall::Sync ? ENOSPC : 0; });
+    Trigger(Form->miFileSave);
+    SetSaveFaults(nullptr);
+    EXPECT_TRUE(Contains(LastMessage(), List) && LastMessage().contains(QStringLiteral("The disk is full")))
+        << LastMessage().toStdString();
+    EXPECT_TRUE(Document().Modified());
+    EXPECT_EQ(ReadBytes(List), before);
+    Form->FlushRecoveryCopy();
+    EXPECT_EQ(Copies().size(), 1);
+}

@@ -124,9 +124,11 @@ std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
     NoRecovery_ = commandLine.Action == saPrint || commandLine.Action == saReset;
     if (commandLine.FileName.empty()) {
         show();
-        if (WindowState_.ShowTips)
+        // Unsaved work comes first; a recovered list needs neither the tip nor the welcome.
+        const bool recovered = OfferRecovery(std::nullopt);
+        if (!recovered && WindowState_.ShowTips)
             miHelpTipsClick(true);
-        if (OfferRecovery(std::nullopt) || RunWelcomeLoop())
+        if (recovered || RunWelcomeLoop())
             SetWindowMode(wmEditing);
         return std::nullopt;
     }

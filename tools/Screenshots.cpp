@@ -438,6 +438,18 @@ int main(int argc, char** argv)
         Save(&dialog, "52-import");
         QFile::remove(sample);
     }
+    // The questions of recovery and of a list changed by another program, as ShowMessageBox asks them.
+    {
+        QMessageBox offer(QMessageBox::Question, QStringLiteral("Velmoria"),
+            QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to German-English.vmr?"),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard, &form);
+        offer.setDefaultButton(QMessageBox::Yes);
+        Save(&offer, "56-recovery-offer");
+        QMessageBox changed(QMessageBox::Question, QStringLiteral("Velmoria"),
+            QStringLiteral("German-English.vmr has been changed by another program. Reload it?"),
+            QMessageBox::Yes | QMessageBox::No, &form);
+        Save(&changed, "57-changed-by-another-program");
+    }
     SaveHelp(form);
 
     // The symbol picker in a Western list, then in a Cyrillic one (the last pictures: the list

@@ -55,9 +55,7 @@ std::size_t ParseHeader(std::string_view image, TRecoveryInfo& info)
 
 std::string BuildRecoveryImage(const TVocabFile& document, const TRecoveryInfo& info)
 {
-    const std::string list = document.SaveToBytes();
     std::string image;
-    image.reserve(HeaderFixedSize + info.FileName.size() + list.size());
     image.append(Magic);
     const auto nameLength = static_cast<std::uint32_t>(info.FileName.size());
     for (int i = 0; i < 4; ++i)
@@ -71,7 +69,7 @@ std::string BuildRecoveryImage(const TVocabFile& document, const TRecoveryInfo& 
     const auto current = static_cast<std::uint32_t>(info.CurrentIndex);
     for (int i = 0; i < 4; ++i)
         image.push_back(static_cast<char>((current >> (8 * i)) & 0xFF));
-    image.append(list);
+    document.AppendBytes(image);
     return image;
 }
 

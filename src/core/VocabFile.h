@@ -120,6 +120,8 @@ public:
     void SaveToStream(std::ostream& stream);
     // The exact file image of the document; raises when a text cannot be stored.
     std::string SaveToBytes() const;
+    // The same image put at the end of out, which grows once.
+    void AppendBytes(std::string& out) const;
     // Marks the present state as saved (after the bytes reached their file).
     void MarkSaved();
     // The same after the bytes were written under a (new) name by the caller.

@@ -175,6 +175,13 @@ void TVocabFile::LoadFromFile(const std::string& fileName, TFileStamp* stamp)
 
 std::string TVocabFile::SaveToBytes() const
 {
+    std::string out;
+    AppendBytes(out);
+    return out;
+}
+
+void TVocabFile::AppendBytes(std::string& image) const
+{
     // Every text must fit its 16-bit length, or the file would be corrupt.
     std::size_t size = MagicSize + 12 + 4;
     for (int p = 0; p < PropertyCount; ++p) {
@@ -193,8 +200,9 @@ std::string TVocabFile::SaveToBytes() const
             size += length;
         }
     }
-    std::string out(size, '\0');
-    TWriter writer(out.data());
+    const std::size_t start = image.size();
+    image.resize(start + size);
+    TWriter writer(image.data() + start);
     writer.Raw(Magic, MagicSize);
     writer.U16(ForeignLangID_);
     writer.U16(NativeLangID_);
@@ -210,7 +218,6 @@ std::string TVocabFile::SaveToBytes() const
         writer.I32(item->SortingPosition);
         writer.I32(item->PenaltyPoints);
     }
-    return out;
 }
 
 void TVocabFile::SaveToStream(std::ostream& stream)

@@ -124,11 +124,14 @@ std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
     NoRecovery_ = commandLine.Action == saPrint || commandLine.Action == saReset;
     if (commandLine.FileName.empty()) {
         show();
-        // Unsaved work comes first; a recovered list needs neither the tip nor the welcome.
-        const bool recovered = OfferRecovery(std::nullopt);
-        if (!recovered && WindowState_.ShowTips)
+        // A recovered list answers the start-up as a list named on the command line would.
+        if (OfferRecovery(std::nullopt)) {
+            SetWindowMode(wmEditing);
+            return std::nullopt;
+        }
+        if (WindowState_.ShowTips)
             miHelpTipsClick(true);
-        if (recovered || RunWelcomeLoop())
+        if (RunWelcomeLoop())
             SetWindowMode(wmEditing);
         return std::nullopt;
     }

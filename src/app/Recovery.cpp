@@ -11,7 +11,6 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace {
 
@@ -27,10 +26,8 @@ QString LockOf(const QString& copy)
 
 std::int64_t ModifiedNs(const std::string& fileName)
 {
-    struct stat st { };
-    if (::stat(fileName.c_str(), &st) != 0)
-        return -1;
-    return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    const TFileStamp stamp = QuickStamp(fileName);
+    return stamp.Exists ? stamp.ModifiedNs : -1;
 }
 
 } // namespace

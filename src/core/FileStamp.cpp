@@ -50,6 +50,13 @@ TFileStamp StampOf(const std::string& fileName, std::string_view bytes)
     return stamp;
 }
 
+TFileStamp QuickStamp(const std::string& fileName)
+{
+    TFileStamp stamp;
+    StatFile(fileName, stamp);
+    return stamp;
+}
+
 TFileStamp StampFile(const std::string& fileName)
 {
     TFileStamp stamp;

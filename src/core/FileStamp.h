@@ -22,6 +22,8 @@ std::uint64_t ContentHash(std::string_view bytes);
 TFileStamp StampOf(const std::string& fileName, std::string_view bytes);
 // The file as it is now (read whole); Exists is false when there is no such file.
 TFileStamp StampFile(const std::string& fileName);
+// Only the size and time, without reading: enough to see that nothing changed.
+TFileStamp QuickStamp(const std::string& fileName);
 
 enum TDiskChange : std::uint8_t { dcNone, dcChanged, dcMissing };
 // How the file now differs from what was known of it. The contents decide: a file rewritten with

@@ -19,7 +19,6 @@
 #include <QLockFile>
 #include <QStatusBar>
 #include <QTimer>
-#include <sys/stat.h>
 
 namespace {
 
@@ -226,12 +225,10 @@ void TMainForm::CheckDiskFile()
     }
     const std::string target = ResolveLinks(StampedName_);
     const QString watched = FromLocal(target);
-    struct stat st { };
-    if (::stat(target.c_str(), &st) == 0) {
+    if (const TFileStamp quick = QuickStamp(target); quick.Exists) {
         if (!DiskWatcher_->files().contains(watched))
             DiskWatcher_->addPath(watched);
-        const std::int64_t time = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-        if (static_cast<std::uint64_t>(st.st_size) == DiskStamp_.Size && time == DiskStamp_.ModifiedNs)
+        if (quick.Size == DiskStamp_.Size && quick.ModifiedNs == DiskStamp_.ModifiedNs)
             return;
     }
     const TFileStamp now = StampFile(target);

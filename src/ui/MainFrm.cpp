@@ -99,10 +99,10 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
     IdleTimer_->setInterval(0);
     connect(IdleTimer_, &QTimer::timeout, this, &TMainForm::UpdateCommandState);
     qApp->installEventFilter(this);
+    CreateRecovery();
     // Installed last, so it sees every key before the handlers above.
     CharEntry_ = new TCharEntryFilter(this, this);
     qApp->installEventFilter(CharEntry_);
-    CreateRecovery();
 
     LoadWindowSettings();
     ApplyDisplayFont();
@@ -114,17 +114,25 @@ TMainForm::~TMainForm()
     qApp->removeEventFilter(this);
 }
 
+void TMainForm::CreateAction(const TActionEntry& entry, const std::optional<QKeySequence>& shown)
+{
+    auto* action = new QAction(Q(entry.caption), this);
+    action->setObjectName(Q(entry.name));
+    action->setShortcut(entry.shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setStatusTip(Q(entry.hint));
+    const QString hint = ToolBarHint(
+        action->text(), shown.value_or(entry.shortcut).toString(QKeySequence::NativeText), Q(entry.hint));
+    action->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
+    if (entry.icon)
+        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(Q(entry.icon))));
+    connect(action, &QAction::triggered, this,
+        [this, slot = entry.slot] { RunCommand([this, slot] { (this->*slot)(); }); });
+    *entry.action = action;
+}
+
 void TMainForm::CreateActions()
 {
-    struct TActionEntry {
-        QAction** action;
-        const char* name;
-        const char* caption;
-        QKeySequence shortcut;
-        const char* hint;
-        const char* icon;
-        void (TMainForm::*slot)();
-    };
     const TActionEntry entries[] = {
         { &miFileNew, "miFileNew", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N), "Creates a new file", "new",
             &TMainForm::miFileNewClick },
@@ -178,21 +186,8 @@ void TMainForm::CreateActions()
         { &miViewOptions, "miViewOptions", "&Options...", QKeySequence(Qt::Key_F12),
             "Changes program settings", nullptr, &TMainForm::miViewOptionsClick },
     };
-    for (const auto& entry : entries) {
-        auto* action = new QAction(Q(entry.caption), this);
-        action->setObjectName(Q(entry.name));
-        action->setShortcut(entry.shortcut);
-        action->setShortcutContext(Qt::WindowShortcut);
-        action->setStatusTip(Q(entry.hint));
-        const QString hint
-            = ToolBarHint(action->text(), entry.shortcut.toString(QKeySequence::NativeText), Q(entry.hint));
-        action->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
-        if (entry.icon)
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(Q(entry.icon))));
-        connect(action, &QAction::triggered, this,
-            [this, slot = entry.slot] { RunCommand([this, slot] { (this->*slot)(); }); });
-        *entry.action = action;
-    }
+    for (const auto& entry : entries)
+        CreateAction(entry);
     for (QAction* action : { miTestStartTesting, miTestPassive, miTestActive, miTestMultipleChoice })
         action->setCheckable(true);
     miViewToolBar->setCheckable(true);

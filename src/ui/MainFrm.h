@@ -10,6 +10,7 @@
 #include "settings/Settings.h"
 
 #include <QElapsedTimer>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -197,6 +198,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct TActionEntry {
+        QAction** action;
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+        const char* hint;
+        const char* icon;
+        void (TMainForm::*slot)();
+    };
+    // The entry's command with its name, shortcut, hints, icon and handler; the tool tip names
+    // shown, when given, instead of the command's own shortcut.
+    void CreateAction(const TActionEntry& entry, const std::optional<QKeySequence>& shown = std::nullopt);
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();

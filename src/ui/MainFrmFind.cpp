@@ -36,16 +36,7 @@ QAction* ActionAfter(QWidget* widget, QAction* action)
 
 void TMainForm::CreateFindActions()
 {
-    struct TEntry {
-        QAction** action;
-        const char* name;
-        const char* caption;
-        QKeySequence shortcut;
-        const char* hint;
-        const char* icon;
-        void (TMainForm::*slot)();
-    };
-    const TEntry entries[] = {
+    const TActionEntry entries[] = {
         { &miFileImport, "miFileImport", "&Import...", QKeySequence(Qt::CTRL | Qt::Key_I),
             "Adds vocabulary from another file", nullptr, &TMainForm::miFileImportClick },
         { &miEditCut, "miEditCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X),
@@ -64,21 +55,11 @@ void TMainForm::CreateFindActions()
             &TMainForm::tbSortClick },
     };
     for (const auto& entry : entries) {
-        auto* action = new QAction(Q(entry.caption), this);
-        action->setObjectName(Q(entry.name));
-        action->setShortcut(entry.shortcut);
-        action->setShortcutContext(Qt::WindowShortcut);
-        action->setStatusTip(Q(entry.hint));
         // The tool button shows the menu twin's shortcut (F8) though it runs without the dialog.
-        const QKeySequence shown = entry.action == &tbSort ? QKeySequence(Qt::Key_F8) : entry.shortcut;
-        action->setToolTip(
-            ToolBarHint(action->text(), shown.toString(QKeySequence::NativeText), Q(entry.hint))
-                .section(u'|', 0, 0));
-        if (entry.icon)
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(Q(entry.icon))));
-        connect(action, &QAction::triggered, this,
-            [this, slot = entry.slot] { RunCommand([this, slot] { (this->*slot)(); }); });
-        *entry.action = action;
+        if (entry.action == &tbSort)
+            CreateAction(entry, QKeySequence(Qt::Key_F8));
+        else
+            CreateAction(entry);
     }
 
     // The menus and the tool bar exist already; the new entries go in at their places.

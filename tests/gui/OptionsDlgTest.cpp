@@ -61,7 +61,6 @@ protected:
     {
         Dialog.reset();
         FileDialogHook::Clear();
-        FileDialogHook::Enable(false);
         MessageBoxHook::Clear();
         ResetSettings();
     }

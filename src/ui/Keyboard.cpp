@@ -14,6 +14,8 @@ std::uint16_t KeyboardLanguageFor(const QWidget* control)
         tag = edit->Tag();
     else if (const auto* grid = qobject_cast<const TVocabGrid*>(control))
         tag = grid->Tag();
+    else if (control)
+        tag = control->property("Tag").toInt(); // the multiple-choice list
     if (tag == -1)
         return Document().ForeignLangID();
     if (tag == -2)

@@ -12,6 +12,7 @@
 #include "support/TempDir.h"
 #include "ui/EditDlg.h"
 #include "ui/HelpRequest.h"
+#include "ui/Keyboard.h"
 #include "ui/MainFrm.h"
 #include "ui/ResultImage.h"
 #include "ui/SblEdit.h"
@@ -22,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -354,6 +356,7 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
         Panel->lbChoice->height(), Panel->lbChoice->ItemHeight() * 5 + 2 * Panel->lbChoice->frameWidth())
         << "sized for NumChoices rows, whatever the list holds";
     EXPECT_FALSE(Form->miTestHint->isEnabled());
+    EXPECT_EQ(KeyboardLanguageFor(Panel->lbChoice), Document().NativeLangID());
 
     // A click on the right entry answers at once.
     const TVocabItem* asked = &Document().CurrentItem();
@@ -391,6 +394,8 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
     Key(Qt::Key_L, Qt::ControlModifier);
     EXPECT_TRUE(Form->miTestActive->isChecked());
     EXPECT_EQ(Panel->lblChoice->text(), QStringLiteral("Word/phrase:"));
+    EXPECT_EQ(KeyboardLanguageFor(Panel->lbChoice), Document().ForeignLangID())
+        << "the list takes the keyboard layout of the answer language";
     Key(Qt::Key_K);
     ASSERT_NE(Panel->lbChoice->SelectedRow(), -1);
     EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Document().Items(1));
@@ -497,6 +502,16 @@ TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
     Key(Qt::Key_Apostrophe, Qt::ControlModifier);
     Key(Qt::Key_E);
     EXPECT_EQ(Panel->edtResponse->text(), QString::fromUtf8("\xC3\xA9"));
+    // Copy and Paste are disabled while testing, so their keys edit the answer field.
+    Panel->edtResponse->setText(QStringLiteral("Hund"));
+    Panel->edtResponse->selectAll();
+    QApplication::clipboard()->clear();
+    Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Hund"));
+    Panel->edtResponse->end(false);
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("HundHund"));
+    EXPECT_EQ(Document().Count(), 2) << "nothing was pasted into the list";
     Panel->edtResponse->OpenPicker();
     Key(Qt::Key_Escape);
     EXPECT_EQ(Panel->edtResponse->Picker(), nullptr);

@@ -24,6 +24,19 @@ QString LockOf(const QString& copy)
     return copy.left(copy.size() - RecoveryCopySuffix.size()) + QStringLiteral(".lock");
 }
 
+// Read only when the sizes agree: most copies differ from their file in length.
+bool SameAsFile(std::string_view image, const std::string& fileName)
+{
+    const TFileStamp quick = QuickStamp(fileName);
+    if (!quick.Exists || quick.Size != RecoveryListSize(image))
+        return false;
+    try {
+        return RecoveryCopyMatches(image, ReadWholeFile(fileName));
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 std::int64_t ModifiedNs(const std::string& fileName)
 {
     const TFileStamp stamp = QuickStamp(fileName);
@@ -69,23 +82,23 @@ std::vector<TOrphanCopy> TRecoveryStore::TakeOrphans(const std::optional<std::st
             continue; // its copy still runs
         TOrphanCopy orphan { path, {}, lock };
         const std::string local = ToLocal(path);
+        std::string image;
         try {
-            orphan.Info = ReadRecoveryInfo(ReadWholeFile(local));
+            image = ReadWholeFile(local);
+            orphan.Info = ReadRecoveryInfo(image);
         } catch (const std::exception&) {
             // Unreadable, or not a recovery copy at all: left alone.
             continue;
         }
         if (fileName && orphan.Info.FileName != *fileName)
             continue;
-        const std::int64_t written = ModifiedNs(local);
-        if (!orphan.Info.FileName.empty()) {
-            const std::int64_t listTime = ModifiedNs(orphan.Info.FileName);
-            if (listTime >= 0 && listTime >= written) {
-                Discard(orphan);
-                continue;
-            }
+        // A save that finished just before the crash left a copy of what is in the file. A file
+        // written since by anyone else is no reason to drop the changes: those are offered.
+        if (!orphan.Info.FileName.empty() && SameAsFile(image, orphan.Info.FileName)) {
+            Discard(orphan);
+            continue;
         }
-        found.emplace_back(written, std::move(orphan));
+        found.emplace_back(ModifiedNs(local), std::move(orphan));
     }
     std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
     for (auto& entry : found)

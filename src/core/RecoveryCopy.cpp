@@ -99,6 +99,18 @@ TRecoveryInfo LoadRecoveryImage(std::string_view image, TVocabFile& document)
     return info;
 }
 
+std::size_t RecoveryListSize(std::string_view image)
+{
+    TRecoveryInfo info;
+    return image.size() - ParseHeader(image, info);
+}
+
+bool RecoveryCopyMatches(std::string_view image, std::string_view fileBytes)
+{
+    TRecoveryInfo info;
+    return image.substr(ParseHeader(image, info)) == fileBytes;
+}
+
 std::int64_t RecoveryDelayMs(std::int64_t now, std::int64_t firstChange, std::int64_t lastChange, std::int64_t lastCopy)
 {
     std::int64_t due = std::min(lastChange + RecoveryQuietMs, firstChange + RecoveryLongestWaitMs);

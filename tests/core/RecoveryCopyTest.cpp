@@ -60,6 +60,12 @@ TEST(RecoveryCopy, RoundTripKeepsTheListItsFileAndPositionAndCountsAsModified)
         restored.Undo();
         EXPECT_TRUE(restored.Modified());
         EXPECT_EQ(ReadRecoveryInfo(image).FileName, c.FileName);
+        // Only the list's exact file makes the copy needless.
+        const std::string saved = doc.SaveToBytes();
+        EXPECT_EQ(RecoveryListSize(image), saved.size());
+        EXPECT_TRUE(RecoveryCopyMatches(image, saved));
+        EXPECT_FALSE(RecoveryCopyMatches(image, saved.substr(0, saved.size() - 1)));
+        EXPECT_FALSE(RecoveryCopyMatches(image, restored.SaveToBytes() + "x"));
     }
 }
 

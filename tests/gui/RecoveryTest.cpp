@@ -226,27 +226,30 @@ TEST_F(RecoveryTest, AtStartUpAnUntitledOrphanComesBackUntitledInsteadOfTheWelco
     EXPECT_TRUE(Document().Modified());
 }
 
-TEST_F(RecoveryTest, CopiesOfRunningCopiesAndCopiesOvertakenByASaveAreNotOffered)
+TEST_F(RecoveryTest, CopiesOfRunningCopiesAndCopiesOfWhatWasSavedAreNotOffered)
 {
     const std::unique_ptr<TVocabFile> crashed = ChangedList(List);
-    PlantOrphan(*crashed, List, "copy-2-2");
+    const std::string changed = PlantOrphan(*crashed, List, "copy-2-2");
     QLockFile running(Folder + QStringLiteral("/copy-2-2.lock"));
     ASSERT_TRUE(running.tryLock(0)); // another copy, still running, holds it
-    const std::string overtaken = PlantOrphan(*crashed, List, "copy-3-3");
-    // The list was saved after that copy was made.
-    const auto earlier = fs::last_write_time(List) - std::chrono::hours(1);
-    fs::last_write_time(overtaken, earlier);
+    // A save that ended just before the crash: the copy holds what the file does.
+    TVocabFile saved;
+    saved.LoadFromFile(List);
+    const std::string needless = PlantOrphan(saved, List, "copy-3-3");
     OpenList();
     EXPECT_TRUE(MessageBoxHook::Shown().empty()) << LastMessage().toStdString();
-    EXPECT_FALSE(fs::exists(overtaken));
+    EXPECT_FALSE(fs::exists(needless));
     EXPECT_TRUE(Copies().contains(QStringLiteral("copy-2-2.recovery")));
 
-    // Once that copy has ended its copy is offered.
+    // Once that copy has ended its changes are offered, even when the list was written after
+    // the copy: another program's save is no reason to lose them.
     running.unlock();
     QDir(Folder).remove(QStringLiteral("copy-2-2.lock"));
+    fs::last_write_time(changed, fs::last_write_time(List) - std::chrono::hours(1));
     MessageBoxHook::QueueAnswer(QMessageBox::No);
     OpenList();
     EXPECT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_TRUE(fs::exists(changed));
 }
 
 TEST_F(RecoveryTest, AChangeByAnotherProgramIsToldOnceAndAReloadKeepsTheCurrentItem)

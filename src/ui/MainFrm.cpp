@@ -126,8 +126,11 @@ void TMainForm::CreateAction(const TActionEntry& entry, const std::optional<QKey
     action->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
     if (entry.icon)
         action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(Q(entry.icon))));
-    connect(action, &QAction::triggered, this,
-        [this, slot = entry.slot] { RunCommand([this, slot] { (this->*slot)(); }); });
+    if (entry.slot)
+        connect(action, &QAction::triggered, this,
+            [this, slot = entry.slot] { RunCommand([this, slot] { (this->*slot)(); }); });
+    else
+        connect(action, &QAction::triggered, this, [this, run = entry.run] { RunCommand(run); });
     *entry.action = action;
 }
 

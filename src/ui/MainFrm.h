@@ -206,6 +206,8 @@ private:
         const char* hint;
         const char* icon;
         void (TMainForm::*slot)();
+        // For commands that are not a handler of their own: runs when slot is null.
+        std::function<void()> run = {};
     };
     // The entry's command with its name, shortcut, hints, icon and handler; the tool tip names
     // shown, when given, instead of the command's own shortcut.

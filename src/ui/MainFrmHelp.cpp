@@ -93,40 +93,26 @@ void TMainForm::CreateHelpCommands()
     const auto openPage = [](const char* address) {
         return [address] { QDesktopServices::openUrl(QUrl(QString::fromUtf8(address))); };
     };
-    const struct {
-        QAction** Action;
-        const char* Name;
-        const char* Caption;
-        QKeySequence Shortcut;
-        const char* Hint;
-        std::function<void()> Run;
-    } entries[] = {
+    const TActionEntry entries[] = {
         { &miHelpContents, "miHelpContents", "&Help Topics", QKeySequence(Qt::Key_F1),
-            "Displays Help topics, contents and index", [this] { HelpSystem().ShowContents(); } },
+            "Displays Help topics, contents and index", nullptr, nullptr, [this] { HelpSystem().ShowContents(); } },
         { &miHelpHowToEdit, "miHelpHowToEdit", "&Edit Vocabulary", {},
-            "Explains how to enter and modify vocabulary", [] { RequestHelp(1300); } },
+            "Explains how to enter and modify vocabulary", nullptr, nullptr, [] { RequestHelp(1300); } },
         { &miHelpHowToTest, "miHelpHowToTest", "&Test Vocabulary", {},
-            "Explains how to learn vocabulary by testing", [] { RequestHelp(1400); } },
-        { &miHelpTips, "miHelpTips", "&Tip of the Day", {}, "Provides useful information for new users",
-            [this] { miHelpTipsClick(false); } },
+            "Explains how to learn vocabulary by testing", nullptr, nullptr, [] { RequestHelp(1400); } },
+        { &miHelpTips, "miHelpTips", "&Tip of the Day", {}, "Provides useful information for new users", nullptr,
+            nullptr, [this] { miHelpTipsClick(false); } },
         { &miHelpHomePage, "miHelpHomePage", "&Product Web Site", {}, "Displays the home page for this program",
-            openPage(ProductHomePage) },
+            nullptr, nullptr, openPage(ProductHomePage) },
         { &miHelpExchangePage, "miHelpExchangePage", "&Share Vocabulary", {},
-            "Displays vocabulary files on the web", openPage(ProductExchangePage) },
-        { &miHelpDonate, "miHelpDonate", "&Donate", {}, "Displays information about making a donation",
-            openPage(ProductDonatePage) },
-        { &miHelpAbout, "miHelpAbout", "&About", {}, "Displays information about this program",
-            [this] { miHelpAboutClick(); } },
+            "Displays vocabulary files on the web", nullptr, nullptr, openPage(ProductExchangePage) },
+        { &miHelpDonate, "miHelpDonate", "&Donate", {}, "Displays information about making a donation", nullptr,
+            nullptr, openPage(ProductDonatePage) },
+        { &miHelpAbout, "miHelpAbout", "&About", {}, "Displays information about this program", nullptr,
+            &TMainForm::miHelpAboutClick },
     };
-    for (const auto& entry : entries) {
-        auto* action = new QAction(QString::fromUtf8(entry.Caption), this);
-        action->setObjectName(QString::fromUtf8(entry.Name));
-        action->setShortcut(entry.Shortcut);
-        action->setShortcutContext(Qt::WindowShortcut);
-        action->setStatusTip(QString::fromUtf8(entry.Hint));
-        connect(action, &QAction::triggered, this, [this, run = entry.Run] { RunCommand(run); });
-        *entry.Action = action;
-    }
+    for (const auto& entry : entries)
+        CreateAction(entry);
     miHelpAbout->setText(QStringLiteral("&About Velmoria"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));

@@ -80,10 +80,11 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& data)
 {
     setWindowTitle(QStringLiteral("Properties"));
     pcPages = new QTabWidget(this);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    btnHelp = new QPushButton(QStringLiteral("&Help"), this);
-    btnOK->setDefault(true);
+    const TDialogButtons buttons
+        = MakeDialogButtons(this, [this] { RequestHelp(pcPages->currentWidget() == tsGeneral ? 3071 : 3072); });
+    btnOK = buttons.OK;
+    btnCancel = buttons.Cancel;
+    btnHelp = buttons.Help;
 
     // General: facts about the file, all read-only.
     tsGeneral = new QWidget;
@@ -153,15 +154,10 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& data)
     }
     pcPages->addTab(tsSummary, QStringLiteral("Summary"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
-    buttons->addWidget(btnHelp);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pcPages);
     layout->addSpacing(4);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(cbForeign, cbNative);
@@ -184,9 +180,6 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& data)
     });
     updateOK();
     connect(btnOK, &QPushButton::clicked, this, &TPropertiesDialog::btnOKClick);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnHelp, &QPushButton::clicked, this,
-        [this] { RequestHelp(pcPages->currentWidget() == tsGeneral ? 3071 : 3072); });
 
     // Shortcuts, not the tab bar's own keys: those reach it only when the focused control lets
     // them pass, and a language box takes Ctrl+PgUp as a change of language.

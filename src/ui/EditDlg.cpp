@@ -80,13 +80,10 @@ TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data)
     edtNative->setObjectName(QStringLiteral("edtNative"));
     edtForeign->setMinimumWidth(edtForeign->fontMetrics().averageCharWidth() * 50);
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    btnHelp = new QPushButton(QStringLiteral("&Help"), this);
-    btnOK->setDefault(true);
-    SetHelpContext(btnOK, 1000);
-    SetHelpContext(btnCancel, 1001);
-    SetHelpContext(btnHelp, 1002);
+    const TDialogButtons buttons = MakeDialogButtons(this, [] { RequestHelp(3000); });
+    btnOK = buttons.OK;
+    btnCancel = buttons.Cancel;
+    btnHelp = buttons.Help;
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(8);
@@ -102,16 +99,11 @@ TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data)
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
-    buttons->addWidget(btnHelp);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addSpacing(fields->verticalSpacing() * 2);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // With SkipNotes the user tabs from the word/phrase straight to the translations; the two
@@ -140,8 +132,6 @@ TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data)
     for (TSymbolEdit* box : { edtForeign, edtCategory, edtNotes, edtNative })
         connect(box, &QLineEdit::textChanged, this, [this] { DataChanged_ = true; });
     connect(btnOK, &QPushButton::clicked, this, &TEditDialog::btnOKClick);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnHelp, &QPushButton::clicked, this, [] { RequestHelp(3000); });
 }
 
 TSymbolEdit* TEditDialog::Box(int field) const

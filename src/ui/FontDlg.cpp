@@ -105,10 +105,10 @@ TSelectFontDialog::TSelectFontDialog(QWidget* parent, TFontSetting& font)
         pnlPreview->setFixedSize(metrics.averageCharWidth() * 20, metrics.height() * 2);
     }
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    btnHelp = new QPushButton(QStringLiteral("&Help"), this);
-    btnOK->setDefault(true);
+    const TDialogButtons buttons = MakeDialogButtons(this, [] { RequestHelp(3080); });
+    btnOK = buttons.OK;
+    btnCancel = buttons.Cancel;
+    btnHelp = buttons.Help;
     btnOK->setEnabled(false);
 
     auto* fontLabel = new QLabel(QStringLiteral("&Font:"), this);
@@ -120,23 +120,16 @@ TSelectFontDialog::TSelectFontDialog(QWidget* parent, TFontSetting& font)
     fields->addRow(fontLabel, cbFontName);
     fields->addRow(sizeLabel, cbFontSize);
     fields->addRow(new QLabel(QStringLiteral("Preview:"), this), pnlPreview);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
-    buttons->addWidget(btnHelp);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cbFontName, &QComboBox::currentIndexChanged, this, &TSelectFontDialog::FontChange);
     connect(cbFontSize, &QComboBox::currentIndexChanged, this, &TSelectFontDialog::FontChange);
     connect(cbFontSize->lineEdit(), &QLineEdit::editingFinished, this, &TSelectFontDialog::FontChange);
     connect(btnOK, &QPushButton::clicked, this, &TSelectFontDialog::btnOKClick);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnHelp, &QPushButton::clicked, this, [] { RequestHelp(3080); });
     FontChange();
     cbFontName->setFocus();
 }

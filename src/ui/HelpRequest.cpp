@@ -1,6 +1,8 @@
 #include "ui/HelpRequest.h"
 
+#include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVariant>
 #include <QWidget>
@@ -67,4 +69,29 @@ bool RequestDialogHelp(QWidget* focus)
 int RequestedControlContext()
 {
     return ControlContext;
+}
+
+TDialogButtons MakeDialogButtons(
+    QDialog* dialog, std::function<void()> onHelp, int okContext, int cancelContext, int helpContext)
+{
+    TDialogButtons buttons;
+    buttons.OK = new QPushButton(QStringLiteral("OK"), dialog);
+    buttons.Cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    buttons.Help = new QPushButton(QStringLiteral("&Help"), dialog);
+    buttons.OK->setDefault(true);
+    const std::pair<QPushButton*, int> named[] = { { buttons.OK, okContext }, { buttons.Cancel, cancelContext },
+        { buttons.Help, helpContext } };
+    for (const auto& [button, context] : named)
+        SetHelpContext(button, context);
+    buttons.OK->setObjectName(QStringLiteral("btnOK"));
+    buttons.Cancel->setObjectName(QStringLiteral("btnCancel"));
+    buttons.Help->setObjectName(QStringLiteral("btnHelp"));
+    QObject::connect(buttons.Cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    QObject::connect(buttons.Help, &QPushButton::clicked, dialog, std::move(onHelp));
+    buttons.Row = new QHBoxLayout;
+    buttons.Row->addStretch();
+    buttons.Row->addWidget(buttons.OK);
+    buttons.Row->addWidget(buttons.Cancel);
+    buttons.Row->addWidget(buttons.Help);
+    return buttons;
 }

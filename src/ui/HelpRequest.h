@@ -4,7 +4,10 @@
 
 #include <functional>
 
+class QDialog;
+class QHBoxLayout;
 class QObject;
+class QPushButton;
 class QWidget;
 
 using THelpHandler = std::function<void(int context)>;
@@ -22,3 +25,14 @@ int HelpContext(const QObject* object);
 bool RequestDialogHelp(QWidget* focus);
 // The control's context during RequestDialogHelp; 0 at any other time.
 int RequestedControlContext();
+
+// The row at the foot of a dialog: OK (default; its handler is the dialog's), Cancel (rejects)
+// and Help (runs onHelp), right-aligned, with their help contexts.
+struct TDialogButtons {
+    QPushButton* OK = nullptr;
+    QPushButton* Cancel = nullptr;
+    QPushButton* Help = nullptr;
+    QHBoxLayout* Row = nullptr;
+};
+TDialogButtons MakeDialogButtons(
+    QDialog* dialog, std::function<void()> onHelp, int okContext = 1000, int cancelContext = 1001, int helpContext = 1002);

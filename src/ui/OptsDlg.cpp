@@ -172,22 +172,15 @@ TOptionsDialog::TOptionsDialog(QWidget* parent, const TOptionsTarget& target)
     CreateEvaluationPage();
     CreateFeedbackPage();
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    btnHelp = new QPushButton(QStringLiteral("&Help"), this);
-    btnOK->setDefault(true);
-    SetHelpContext(btnOK, hcOK);
-    SetHelpContext(btnCancel, hcCancel);
-    SetHelpContext(btnHelp, hcHelp);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
-    buttons->addWidget(btnHelp);
+    const TDialogButtons buttons = MakeDialogButtons(
+        this, [this] { RequestHelp(OptionsHelpContextBase + pcOptions->currentIndex()); }, hcOK, hcCancel, hcHelp);
+    btnOK = buttons.OK;
+    btnCancel = buttons.Cancel;
+    btnHelp = buttons.Help;
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pcOptions);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     LoadControls(Loaded_);
@@ -203,9 +196,6 @@ TOptionsDialog::TOptionsDialog(QWidget* parent, const TOptionsTarget& target)
     connect(pcOptions, &QTabWidget::currentChanged, this, &TOptionsDialog::OuterPageChanged);
     connect(pcEvaluation, &QTabWidget::currentChanged, this, &TOptionsDialog::EvaluationPageChanged);
     connect(btnOK, &QPushButton::clicked, this, &TOptionsDialog::btnOKClick);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnHelp, &QPushButton::clicked, this,
-        [this] { RequestHelp(OptionsHelpContextBase + pcOptions->currentIndex()); });
 }
 
 void TOptionsDialog::CreateGeneralPage()

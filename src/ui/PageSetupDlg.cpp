@@ -119,32 +119,22 @@ TPageSetupDialog::TPageSetupDialog(QWidget* parent)
     columnsRow->addLayout(choices);
     columnsRow->addWidget(panel);
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    btnHelp = new QPushButton(QStringLiteral("&Help"), this);
-    SetHelpContext(btnOK, 1000);
-    SetHelpContext(btnCancel, 1001);
-    SetHelpContext(btnHelp, 1002);
+    const TDialogButtons buttons = MakeDialogButtons(this, [] { RequestHelp(3050); });
+    btnOK = buttons.OK;
+    btnCancel = buttons.Cancel;
+    btnHelp = buttons.Help;
     auto* groups = new QHBoxLayout;
     groups->addWidget(gbMargins);
     groups->addWidget(gbColumns);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
-    buttons->addWidget(btnHelp);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
     layout->addSpacing(6);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(group, &QButtonGroup::idClicked, this, &TPageSetupDialog::ColButtonClick);
     connect(chbSeparator, &QCheckBox::clicked, this, &TPageSetupDialog::chbSeparatorClick);
     connect(btnOK, &QPushButton::clicked, this, &TPageSetupDialog::btnOKClick);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnHelp, &QPushButton::clicked, this, [] { RequestHelp(3050); });
 
     chbSeparator->setChecked(PageSetup.Separator);
     const int columns = PageSetup.Columns == 2 || PageSetup.Columns == 3 ? PageSetup.Columns : 1;

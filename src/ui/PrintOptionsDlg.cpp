@@ -85,37 +85,27 @@ TPrintOptionsDialog::TPrintOptionsDialog(QWidget* parent, QPrinter& printer, con
     includeColumn->addStretch();
 
     btnPreview = new QPushButton(QStringLiteral("Pre&view..."), this);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    btnHelp = new QPushButton(QStringLiteral("&Help"), this);
-    SetHelpContext(btnOK, 1000);
-    SetHelpContext(btnCancel, 1001);
-    SetHelpContext(btnHelp, 1002);
+    const TDialogButtons buttons = MakeDialogButtons(this, [] { RequestHelp(3060); });
+    btnOK = buttons.OK;
+    btnCancel = buttons.Cancel;
+    btnHelp = buttons.Help;
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(gbPrint, 1);
     groups->addWidget(gbInclude, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnPreview);
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
-    buttons->addWidget(btnHelp);
+    buttons.Row->insertWidget(0, btnPreview);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gbPrinter);
     layout->addWidget(gbFont);
     layout->addLayout(groups);
     layout->addSpacing(6);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(btnSetup, &QPushButton::clicked, this, &TPrintOptionsDialog::btnSetupClick);
     connect(btnFont, &QPushButton::clicked, this, &TPrintOptionsDialog::btnFontClick);
     connect(btnPreview, &QPushButton::clicked, this, &TPrintOptionsDialog::btnPreviewClick);
     connect(btnOK, &QPushButton::clicked, this, &TPrintOptionsDialog::btnOKClick);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnHelp, &QPushButton::clicked, this, [] { RequestHelp(3060); });
 
     // FormCreate
     ShowPrinter();

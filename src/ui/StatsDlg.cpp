@@ -87,30 +87,21 @@ TStatisticsDialog::TStatisticsDialog(QWidget* parent, const TVocabFile& document
     chbReset->setEnabled(figures.ResetEnabled);
     SetHelpContext(chbReset, hcReset);
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    btnHelp = new QPushButton(QStringLiteral("&Help"), this);
-    btnOK->setDefault(true);
-    SetHelpContext(btnOK, hcOK);
-    SetHelpContext(btnCancel, hcCancel);
-    SetHelpContext(btnHelp, hcHelp);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
-    buttons->addWidget(btnHelp);
+    const TDialogButtons buttons = MakeDialogButtons(
+        this, [this] { RequestHelp(StatisticsHelpContextBase + pcStatistics->currentIndex()); }, hcOK, hcCancel,
+        hcHelp);
+    btnOK = buttons.OK;
+    btnCancel = buttons.Cancel;
+    btnHelp = buttons.Help;
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pcStatistics);
     layout->addWidget(chbReset);
     layout->addSpacing(4);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(btnOK, &QPushButton::clicked, this, &TStatisticsDialog::btnOKClick);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnHelp, &QPushButton::clicked, this,
-        [this] { RequestHelp(StatisticsHelpContextBase + pcStatistics->currentIndex()); });
     pcStatistics->setCurrentWidget(tsProgress);
 }
 

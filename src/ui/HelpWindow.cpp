@@ -24,9 +24,11 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -39,6 +41,8 @@ QUrl WithoutFragment(QUrl url)
     url.setFragment(QString());
     return url;
 }
+
+constexpr int IndexPatienceMs = 15000;
 
 // The engine keeps its collection (the register of help files) and search index in a folder of
 // the user's cache, named after the help file's path, size and time: an installed help file is
@@ -193,7 +197,19 @@ THelpWindow::THelpWindow(QHelpEngine& engine)
         setWindowTitle(title.isEmpty() ? QStringLiteral("Velmoria Help") : QStringLiteral("Velmoria Help - ") + title);
     });
 
+    connect(engine.searchEngine(), &QHelpSearchEngine::indexingFinished, this, &THelpWindow::IndexReady);
+    // The indexer gives up without a word on a collection it cannot open: search all the same.
+    QTimer::singleShot(IndexPatienceMs, this, &THelpWindow::IndexReady);
     engine.searchEngine()->scheduleIndexDocumentation();
+}
+
+void THelpWindow::IndexReady()
+{
+    if (Indexed_)
+        return;
+    Indexed_ = true;
+    if (!PendingSearch_.isEmpty())
+        Search(std::exchange(PendingSearch_, QString()));
 }
 
 void THelpWindow::ShowPage(const QUrl& url)
@@ -209,8 +225,15 @@ QUrl THelpWindow::CurrentPage() const
 
 void THelpWindow::Search(const QString& text)
 {
-    if (!text.trimmed().isEmpty())
-        Engine_.searchEngine()->search(text);
+    if (text.trimmed().isEmpty())
+        return;
+    if (!Indexed_) {
+        PendingSearch_ = text;
+        lbResults->clear();
+        lbResults->addItem(QStringLiteral("Preparing the search index..."));
+        return;
+    }
+    Engine_.searchEngine()->search(text);
 }
 
 void THelpWindow::SelectInContents(const QUrl& url)

@@ -51,7 +51,11 @@ private:
     void SelectInContents(const QUrl& url);
     void ShowKeyword(const QModelIndex& index);
     void ShowResults(int count);
+    void IndexReady();
     QHelpEngine& Engine_;
+    // A search asked for before the index is built runs once it is.
+    bool Indexed_ = false;
+    QString PendingSearch_;
 };
 
 // The one help handler of the program: context numbers to topics, the contents, and closing.

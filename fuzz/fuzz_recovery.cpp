@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -25,7 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!doc.Modified() || doc.FileName() != info.FileName || doc.UndoCount() != 0)
         std::abort();
     TVocabFile again;
-    const TRecoveryInfo read = LoadRecoveryImage(BuildRecoveryImage(doc, info), again);
+    const std::string image = BuildRecoveryImage(doc, info);
+    // A copy of a list must count as the same as that list's file, or it would never be dropped.
+    if (!RecoveryCopyMatches(image, doc.SaveToBytes()) || RecoveryListSize(image) != doc.SaveToBytes().size())
+        std::abort();
+    const TRecoveryInfo read = LoadRecoveryImage(image, again);
     if (again.SaveToBytes() != doc.SaveToBytes() || read.FileName != info.FileName
         || read.Disk.Hash != info.Disk.Hash || again.CurrentIndex() != doc.CurrentIndex())
         std::abort();

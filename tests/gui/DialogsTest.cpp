@@ -28,14 +28,6 @@ constexpr LangId French = 0x040C;
 constexpr LangId English = 0x0409;
 constexpr LangId Russian = 0x0419;
 
-QStringList ShownTexts()
-{
-    QStringList texts;
-    for (const auto& shown : MessageBoxHook::Shown())
-        texts.append(shown.Text);
-    return texts;
-}
-
 class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -356,15 +348,9 @@ TEST_F(DialogTest, RangeChecksReportTheBoundsAndSelectTheText)
         double Min, Max;
         const char* Message; // nullptr when the check passes
     } cases[] = {
-        { false, "", 1, 999, "Number must be between 1 and 999." },
+        // Whole numbers are read by the model (SharedHelpersTest); the decimals by the dialog.
         { false, "0", 1, 999, "Number must be between 1 and 999." },
-        { false, "1", 1, 999, nullptr },
-        { false, "999", 1, 999, nullptr },
-        { false, "1000", 1, 999, "Number must be between 1 and 999." },
-        { false, "12a", 1, 999, "Number must be between 1 and 999." },
         { false, " 7 ", 1, 999, nullptr },
-        { false, "-3", -5, 5, nullptr },
-        { false, "2147483648", 1, 999, "Number must be between 1 and 999." },
         { true, "2.54", 0, 99, nullptr },
         { true, "99", 0, 99, nullptr },
         { true, "1e1", 0, 99, "Number must be between 0 and 99." },

@@ -24,20 +24,6 @@ struct TListItem {
     std::int32_t SortingPosition = 0;
 };
 
-// Answers the next dialogs of one kind as the filler says and counts them; others are cancelled.
-template <class TDialog, class TFill> void OnDialog(TFill fill, int* count = nullptr)
-{
-    DialogHook::Set([fill, count](QDialog& dialog) {
-        auto* typed = dynamic_cast<TDialog*>(&dialog);
-        if (!typed)
-            return int(QDialog::Rejected);
-        if (count)
-            ++*count;
-        fill(*typed);
-        return dialog.result();
-    });
-}
-
 class EditCommandsTest : public ::testing::Test {
 public: // the tables of cases reach the fixture through a reference
     void SetUp() override
@@ -101,12 +87,6 @@ public: // the tables of cases reach the fixture through a reference
         Form->RefreshGrid();
         Form->UpdateCommandState();
     }
-    static const MessageBoxHook::TShown& LastMessage()
-    {
-        static const MessageBoxHook::TShown none {};
-        return MessageBoxHook::Shown().empty() ? none : MessageBoxHook::Shown().back();
-    }
-
     TTempDir Dir;
     TMemorySettingsStore* Store = nullptr;
     std::unique_ptr<TMainForm> Form;

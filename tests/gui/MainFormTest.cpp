@@ -7,6 +7,7 @@
 #include "app/WelcomeDlg.h"
 #include "core/GlobalDocument.h"
 #include "core/SafeSave.h"
+#include "gui/DialogTestSupport.h"
 #include "settings/MemoryStore.h"
 #include "support/TempDir.h"
 #include "ui/EditDlg.h"
@@ -37,27 +38,9 @@ namespace {
 
 const std::string Example = std::string(VELMORIA_SOURCE_DIR) + "/examples/German-English.vmr";
 
-// Answers the next dialogs of the given kind as the filler says; any other dialog is cancelled.
-template <class TDialog, class TFill> void OnDialog(TFill fill)
-{
-    DialogHook::Set([fill](QDialog& dialog) {
-        auto* typed = dynamic_cast<TDialog*>(&dialog);
-        if (!typed)
-            return int(QDialog::Rejected);
-        fill(*typed);
-        return dialog.result();
-    });
-}
-
 void ChooseLanguage(QComboBox* box, int id)
 {
     box->setCurrentIndex(box->findData(id));
-}
-
-const MessageBoxHook::TShown& LastMessage()
-{
-    static const MessageBoxHook::TShown none {};
-    return MessageBoxHook::Shown().empty() ? none : MessageBoxHook::Shown().back();
 }
 
 class MainFormTest : public ::testing::Test {

@@ -36,14 +36,6 @@ public:
     std::vector<std::string> Played;
 };
 
-QStringList ShownTexts()
-{
-    QStringList texts;
-    for (const auto& shown : MessageBoxHook::Shown())
-        texts.append(shown.Text);
-    return texts;
-}
-
 class OptionsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override

@@ -1,23 +1,14 @@
 // The main window driven offscreen: files, editing with undo, command state, settings, start-up.
 
-#include "app/DialogRunner.h"
-#include "app/FileDialogs.h"
-#include "app/MessageBox.h"
+#include "gui/EditCommandsSupport.h"
+
 #include "app/PropertiesDlg.h"
 #include "app/WelcomeDlg.h"
-#include "core/GlobalDocument.h"
 #include "core/SafeSave.h"
-#include "gui/DialogTestSupport.h"
-#include "settings/MemoryStore.h"
-#include "support/TempDir.h"
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
-#include "ui/MainFrm.h"
 #include "ui/SblEdit.h"
-#include "ui/VocabGrid.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -27,49 +18,18 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QTest>
 #include <QToolBar>
-#include <filesystem>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <tuple>
 
 namespace {
-
-const std::string Example = std::string(VELMORIA_SOURCE_DIR) + "/examples/German-English.vmr";
 
 void ChooseLanguage(QComboBox* box, int id)
 {
     box->setCurrentIndex(box->findData(id));
 }
 
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public TListWindowTest {
 protected:
-    void SetUp() override
-    {
-        MessageBoxHook::Clear();
-        FileDialogHook::Clear();
-        ResetSettings();
-        ReplaceDocument(std::make_unique<TVocabFile>());
-        List = Dir.File("list.vmr");
-        std::filesystem::copy_file(Example, List);
-        auto store = std::make_unique<TMemorySettingsStore>();
-        Store = store.get();
-        Form = std::make_unique<TMainForm>(std::move(store));
-    }
-    void TearDown() override
-    {
-        DialogHook::Set(nullptr);
-        Form.reset();
-        MessageBoxHook::Clear();
-        FileDialogHook::Clear();
-    }
-    void OpenList()
-    {
-        ASSERT_TRUE(Form->OpenFile(List));
-        Form->SetWindowMode(wmEditing);
-        Form->UpdateCommandState();
-    }
     // Answers the next item dialog as a user typing the texts and pressing OK.
     static void AnswerEditDialog(const QString& word, const QString& translations)
     {
@@ -80,23 +40,11 @@ protected:
         });
     }
     QString Panel(int i) const { return Form->StatusPanel(i)->text(); }
-    // A command chosen by the user, with the idle update before and after it.
-    void Trigger(QAction* action)
-    {
-        Form->UpdateCommandState();
-        action->trigger();
-        Form->UpdateCommandState();
-    }
     void SaveAs(const std::string& name, int filter)
     {
         FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File(name)), filter });
         Trigger(Form->miFileSaveAs);
     }
-
-    TTempDir Dir;
-    std::string List;
-    TMemorySettingsStore* Store = nullptr;
-    std::unique_ptr<TMainForm> Form;
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "app/DialogRunner.h"
 #include "app/MessageBox.h"
+#include "core/GlobalDocument.h"
 
 #include <QDialog>
 #include <QString>
@@ -61,4 +62,13 @@ inline QStringList ShownTexts()
     for (const auto& shown : MessageBoxHook::Shown())
         texts.append(shown.Text);
     return texts;
+}
+
+// An empty list in the given languages as the document.
+inline void UseList(LangId foreign, LangId native)
+{
+    auto document = std::make_unique<TVocabFile>();
+    document->SetForeignLangID(foreign);
+    document->SetNativeLangID(native);
+    ReplaceDocument(std::move(document));
 }

@@ -34,20 +34,13 @@ protected:
     {
         ResetSettings();
         MessageBoxHook::Clear();
-        NewDocument(French, English);
+        UseList(French, English);
     }
     void TearDown() override
     {
         MessageBoxHook::Clear();
         ReplaceDocument(std::make_unique<TVocabFile>());
         ResetSettings();
-    }
-    static void NewDocument(LangId foreign, LangId native)
-    {
-        auto document = std::make_unique<TVocabFile>();
-        document->SetForeignLangID(foreign);
-        document->SetNativeLangID(native);
-        ReplaceDocument(std::move(document));
     }
     static void AddItem(const std::string& foreign, const std::string& native)
     {
@@ -210,7 +203,7 @@ TEST_F(DialogTest, EditStoresTheChangedTextsWithoutAskingAboutDuplicates)
 
 TEST_F(DialogTest, EditDialogPreparesCodePagesTagsAndTabOrder)
 {
-    NewDocument(Russian, English);
+    UseList(Russian, English);
     for (bool skipNotes : { false, true }) {
         SCOPED_TRACE(skipNotes);
         Options.SkipNotes = skipNotes;

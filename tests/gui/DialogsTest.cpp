@@ -341,17 +341,14 @@ TEST_F(DialogTest, RangeChecksReportTheBoundsAndSelectTheText)
         double Min, Max;
         const char* Message; // nullptr when the check passes
     } cases[] = {
-        // Whole numbers are read by the model (SharedHelpersTest); the decimals by the dialog.
+        // The texts themselves are read by the model (SharedHelpersTest) and the locale's decimal
+        // reader (PrintTest); here the bounds and what a failure shows.
         { false, "0", 1, 999, "Number must be between 1 and 999." },
         { false, " 7 ", 1, 999, nullptr },
         { true, "2.54", 0, 99, nullptr },
         { true, "99", 0, 99, nullptr },
-        { true, "1e1", 0, 99, "Number must be between 0 and 99." },
-        { true, "0x10", 0, 99, "Number must be between 0 and 99." },
         { true, "99.5", 0, 99, "Number must be between 0 and 99." },
         { true, "-0.1", 0, 99, "Number must be between 0 and 99." },
-        { true, "nan", 0, 99, "Number must be between 0 and 99." },
-        { true, "", 0, 99, "Number must be between 0 and 99." },
         { true, "3", 0.5, 2.25, "Number must be between 0.5 and 2.25." },
     };
     QWidget window;

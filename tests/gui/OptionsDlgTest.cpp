@@ -400,13 +400,9 @@ TEST_F(OptionsDialogTest, TheMainWindowChoosesANewQuestionUnderTheNewOptions)
     form.miTestStartTestingClick();
     ASSERT_TRUE(form.TestPanel()->edtTestNotes->isReadOnly()) << "notes shown, not asked";
 
-    DialogHook::Set([](QDialog& dialog) {
-        auto* options = dynamic_cast<TOptionsDialog*>(&dialog);
-        if (!options)
-            return int(QDialog::Rejected);
-        options->chbTestNotesPassive->click();
-        options->btnOK->click();
-        return options->result();
+    OnDialog<TOptionsDialog>([](TOptionsDialog& options) {
+        options.chbTestNotesPassive->click();
+        options.btnOK->click();
     });
     form.miViewOptions->trigger();
     DialogHook::Set(nullptr);

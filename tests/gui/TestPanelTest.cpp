@@ -112,15 +112,12 @@ protected:
     void OnStatistics(bool reset)
     {
         StatisticsShown = 0;
-        DialogHook::Set([this, reset](QDialog& dialog) {
-            auto* statistics = dynamic_cast<TStatisticsDialog*>(&dialog);
-            if (!statistics)
-                return int(QDialog::Rejected);
-            ++StatisticsShown;
-            statistics->chbReset->setChecked(reset);
-            statistics->btnOK->click();
-            return dialog.result();
-        });
+        OnDialog<TStatisticsDialog>(
+            [reset](TStatisticsDialog& statistics) {
+                statistics.chbReset->setChecked(reset);
+                statistics.btnOK->click();
+            },
+            &StatisticsShown);
     }
     void ClickEntry(int row)
     {
@@ -505,10 +502,9 @@ TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
     Key(Qt::Key_T, Qt::ControlModifier);
     const TVocabItem* asked = &Document().CurrentItem();
     const TVocabItem* edited = nullptr;
-    DialogHook::Set([&edited](QDialog& dialog) {
-        if (dynamic_cast<TEditDialog*>(&dialog))
-            edited = &Document().CurrentItem();
-        return int(QDialog::Rejected);
+    OnDialog<TEditDialog>([&edited](TEditDialog& dialog) {
+        edited = &Document().CurrentItem();
+        dialog.reject();
     });
     QTest::mouseDClick(Panel->pnlQuestion, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(Form->WindowMode(), wmEditing);

@@ -70,10 +70,7 @@ protected:
         MessageBoxHook::Clear();
         FileDialogHook::Clear();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        auto document = std::make_unique<TVocabFile>();
-        document->SetForeignLangID(0x0407);
-        document->SetNativeLangID(0x0409);
-        ReplaceDocument(std::move(document));
+        UseList(0x0407, 0x0409);
     }
     void TearDown() override
     {

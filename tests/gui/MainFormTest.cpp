@@ -181,7 +181,7 @@ TEST_F(MainFormTest, EditDeleteAndMovesKeepTheCurrentItem)
     EXPECT_TRUE(Form->miEditAdd->isEnabled());
 }
 
-TEST_F(MainFormTest, SaveQueryAnswers)
+TEST_F(MainFormTest, SaveQueryAnswersAndForAnUntitledListYesOpensSaveAs)
 {
     OpenList();
     Trigger(Form->miEditShuffle);
@@ -197,13 +197,9 @@ TEST_F(MainFormTest, SaveQueryAnswers)
     EXPECT_TRUE(Form->SaveQuery());
     EXPECT_FALSE(Document().Modified());
     EXPECT_NE(ReadBytes(List), before);
-}
 
-TEST_F(MainFormTest, UntitledSaveQueryYesOpensSaveAsAndCancelKeepsItOpen)
-{
-    Document().SetForeignLangID(0x0407);
-    Document().SetNativeLangID(0x0409);
-    Form->SetWindowMode(wmEditing);
+    // Untitled: Yes asks for a name, and cancelling that keeps the changes.
+    UseList(0x0407, 0x0409);
     Document().NewItem().SetFieldValues("a", "", "", "b");
     Document().Add();
     MessageBoxHook::QueueAnswer(QMessageBox::Yes);

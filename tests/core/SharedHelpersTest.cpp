@@ -121,9 +121,10 @@ TEST(DisplayText, NumberChecks)
     std::int32_t value = 0;
     EXPECT_TRUE(IntInRange("5", 1, 999, &value));
     EXPECT_EQ(value, 5);
-    EXPECT_TRUE(IntInRange(" 999 ", 1, 999));
+    for (const char* text : { "1", " 999 " })
+        EXPECT_TRUE(IntInRange(text, 1, 999)) << text;
     EXPECT_TRUE(IntInRange("-5", -10, 0));
-    for (const char* text : { "", "1000", "12abc", "99999999999" })
+    for (const char* text : { "", "0", "1000", "12abc", "2147483648", "99999999999" })
         EXPECT_FALSE(IntInRange(text, 1, 999)) << text;
     // An empty text counts as min - 1, which is in a range that starts one lower.
     EXPECT_FALSE(IntInRange("", INT32_MIN, 0));

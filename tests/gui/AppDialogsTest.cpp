@@ -200,63 +200,49 @@ TEST_F(AppDialogTest, EscapeInTheCommentsCancels)
 
 // ---- Properties: the General page ------------------------------------------------------------
 
-TEST_F(AppDialogTest, GeneralPageOfAnUntitledListAndOfAMissingFile)
+TEST_F(AppDialogTest, GeneralPageOfAnUntitledListAMissingFileAndFilesOnDisk)
 {
+    TTempDir dir;
+    const std::string longMissing = "/srv/" + std::string(200, 'f') + "/lists/gone.vmr";
     struct TCase {
-        std::string FileName;
+        std::string FileName; // written with Size bytes unless Size is negative
+        qint64 Size;
+        bool ReadOnly;
         const char* Title;
-        const char* Location;
+        std::string Location;
+        const char* Shown; // the start of the size, kilobytes from 1024 bytes on
     } cases[] = {
-        { "", "Untitled", "" },
-        { "/srv/" + std::string(200, 'f') + "/lists/gone.vmr", "gone.vmr", "/.../lists" },
+        { "", -1, false, "Untitled", "", "" },
+        { longMissing, -1, false, "gone.vmr", "/.../lists", "" },
+        { dir.File("empty.vmr"), 0, false, "empty.vmr", dir.Path().string(), "0" },
+        { dir.File("small.vmr"), 1023, false, "small.vmr", dir.Path().string(), "1023" },
+        { dir.File("fixed.vmr"), 1536, true, "fixed.vmr", dir.Path().string(), "1.50 KB (1,536" },
+        { dir.File(".hidden.vmr"), 1024 * 1024 + 10, false, ".hidden.vmr", dir.Path().string(),
+            "1,024.01 KB (1,048,586" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Title);
+        if (c.Size >= 0)
+            WriteBytes(c.FileName, std::string(static_cast<std::size_t>(c.Size), 'x'));
+        if (c.ReadOnly)
+            std::filesystem::permissions(
+                c.FileName, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
         TPropertiesData data = Properties(French, EnglishUS, c.FileName);
         TPropertiesDialog dialog(nullptr, data);
         EXPECT_EQ(dialog.lblTitle->text(), Q(c.Title));
-        EXPECT_EQ(dialog.lblLocation->text(), Q(c.Location));
-        EXPECT_TRUE(dialog.lblSize->text().isEmpty());
-        EXPECT_TRUE(dialog.lblModified->text().isEmpty());
+        EXPECT_EQ(dialog.lblLocation->text().toStdString(), c.Location);
+        const QString size = dialog.lblSize->text();
+        EXPECT_TRUE(c.Size < 0 ? size.isEmpty() : size.startsWith(Q(c.Shown))) << size.toStdString();
+        EXPECT_EQ(dialog.lblModified->text().isEmpty(), c.Size < 0);
         // This platform's attributes only: no archive or system bits to show.
         QStringList boxes;
         for (const QCheckBox* box : dialog.tsGeneral->findChildren<QCheckBox*>()) {
             boxes.append(box->text());
-            EXPECT_FALSE(box->isChecked() || box->isEnabled());
+            EXPECT_FALSE(box->isEnabled());
         }
         EXPECT_EQ(boxes, (QStringList { Q("Read-only"), Q("Hidden") }));
-    }
-}
-
-TEST_F(AppDialogTest, GeneralPageOfAFileOnDisk)
-{
-    TTempDir dir;
-    struct TCase {
-        const char* Name;
-        qint64 Size;
-        bool ReadOnly;
-        const char* Shown; // the byte count; kilobytes from 1024 bytes on
-    } cases[] = {
-        { "empty.vmr", 0, false, "0" },
-        { "small.vmr", 1023, false, "1023" },
-        { "fixed.vmr", 1536, true, "1.50 KB (1,536" },
-        { ".hidden.vmr", 1024 * 1024 + 10, false, "1,024.01 KB (1,048,586" },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Name);
-        const std::string name = dir.File(c.Name);
-        WriteBytes(name, std::string(static_cast<std::size_t>(c.Size), 'x'));
-        if (c.ReadOnly)
-            std::filesystem::permissions(
-                name, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
-        TPropertiesData data = Properties(French, EnglishUS, name);
-        TPropertiesDialog dialog(nullptr, data);
-        EXPECT_EQ(dialog.lblTitle->text(), Q(c.Name));
-        EXPECT_EQ(dialog.lblLocation->text().toStdString(), dir.Path().string());
-        EXPECT_TRUE(dialog.lblSize->text().startsWith(Q(c.Shown)));
-        EXPECT_FALSE(dialog.lblModified->text().isEmpty());
         EXPECT_EQ(dialog.chbReadOnly->isChecked(), c.ReadOnly);
-        EXPECT_EQ(dialog.chbHidden->isChecked(), c.Name[0] == '.');
+        EXPECT_EQ(dialog.chbHidden->isChecked(), c.Title[0] == '.');
     }
 }
 

@@ -1,7 +1,14 @@
 #pragma once
-// Showing a dialog for real focus handling, typing text that is not plain ASCII, and UTF-8 literals.
+// Showing a dialog for real focus handling, typing text that is not plain ASCII, UTF-8 literals,
+// answering dialogs and reading the messages shown.
 
+#include "app/DialogRunner.h"
+#include "app/MessageBox.h"
+#include "core/GlobalDocument.h"
+
+#include <QDialog>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -27,4 +34,41 @@ inline void TypeText(QWidget* widget, const QString& text)
 inline QString Q(const char* text)
 {
     return QString::fromUtf8(text);
+}
+
+// Answers the next dialogs of one kind as the filler says and counts them; others are cancelled.
+template <class TDialog, class TFill> void OnDialog(TFill fill, int* count = nullptr)
+{
+    DialogHook::Set([fill, count](QDialog& dialog) {
+        auto* typed = dynamic_cast<TDialog*>(&dialog);
+        if (!typed)
+            return int(QDialog::Rejected);
+        if (count)
+            ++*count;
+        fill(*typed);
+        return dialog.result();
+    });
+}
+
+inline const MessageBoxHook::TShown& LastMessage()
+{
+    static const MessageBoxHook::TShown none {};
+    return MessageBoxHook::Shown().empty() ? none : MessageBoxHook::Shown().back();
+}
+
+inline QStringList ShownTexts()
+{
+    QStringList texts;
+    for (const auto& shown : MessageBoxHook::Shown())
+        texts.append(shown.Text);
+    return texts;
+}
+
+// An empty list in the given languages as the document.
+inline void UseList(LangId foreign, LangId native)
+{
+    auto document = std::make_unique<TVocabFile>();
+    document->SetForeignLangID(foreign);
+    document->SetNativeLangID(native);
+    ReplaceDocument(std::move(document));
 }

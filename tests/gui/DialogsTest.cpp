@@ -28,34 +28,19 @@ constexpr LangId French = 0x040C;
 constexpr LangId English = 0x0409;
 constexpr LangId Russian = 0x0419;
 
-QStringList ShownTexts()
-{
-    QStringList texts;
-    for (const auto& shown : MessageBoxHook::Shown())
-        texts.append(shown.Text);
-    return texts;
-}
-
 class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ResetSettings();
         MessageBoxHook::Clear();
-        NewDocument(French, English);
+        UseList(French, English);
     }
     void TearDown() override
     {
         MessageBoxHook::Clear();
         ReplaceDocument(std::make_unique<TVocabFile>());
         ResetSettings();
-    }
-    static void NewDocument(LangId foreign, LangId native)
-    {
-        auto document = std::make_unique<TVocabFile>();
-        document->SetForeignLangID(foreign);
-        document->SetNativeLangID(native);
-        ReplaceDocument(std::move(document));
     }
     static void AddItem(const std::string& foreign, const std::string& native)
     {
@@ -218,7 +203,7 @@ TEST_F(DialogTest, EditStoresTheChangedTextsWithoutAskingAboutDuplicates)
 
 TEST_F(DialogTest, EditDialogPreparesCodePagesTagsAndTabOrder)
 {
-    NewDocument(Russian, English);
+    UseList(Russian, English);
     for (bool skipNotes : { false, true }) {
         SCOPED_TRACE(skipNotes);
         Options.SkipNotes = skipNotes;
@@ -356,23 +341,14 @@ TEST_F(DialogTest, RangeChecksReportTheBoundsAndSelectTheText)
         double Min, Max;
         const char* Message; // nullptr when the check passes
     } cases[] = {
-        { false, "", 1, 999, "Number must be between 1 and 999." },
+        // The texts themselves are read by the model (SharedHelpersTest) and the locale's decimal
+        // reader (PrintTest); here the bounds and what a failure shows.
         { false, "0", 1, 999, "Number must be between 1 and 999." },
-        { false, "1", 1, 999, nullptr },
-        { false, "999", 1, 999, nullptr },
-        { false, "1000", 1, 999, "Number must be between 1 and 999." },
-        { false, "12a", 1, 999, "Number must be between 1 and 999." },
         { false, " 7 ", 1, 999, nullptr },
-        { false, "-3", -5, 5, nullptr },
-        { false, "2147483648", 1, 999, "Number must be between 1 and 999." },
         { true, "2.54", 0, 99, nullptr },
         { true, "99", 0, 99, nullptr },
-        { true, "1e1", 0, 99, "Number must be between 0 and 99." },
-        { true, "0x10", 0, 99, "Number must be between 0 and 99." },
         { true, "99.5", 0, 99, "Number must be between 0 and 99." },
         { true, "-0.1", 0, 99, "Number must be between 0 and 99." },
-        { true, "nan", 0, 99, "Number must be between 0 and 99." },
-        { true, "", 0, 99, "Number must be between 0 and 99." },
         { true, "3", 0.5, 2.25, "Number must be between 0.5 and 2.25." },
     };
     QWidget window;

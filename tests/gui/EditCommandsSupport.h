@@ -1,5 +1,6 @@
 #pragma once
-// The main window shown and active on a small list, for the clipboard, find, sort and import tests.
+// The main window with its hooks reset: shown and active on a small list for the clipboard, find,
+// sort and import tests, or on a copy of the example list for the file tests.
 
 #include "app/DialogRunner.h"
 #include "app/FileDialogs.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -24,21 +26,9 @@ struct TListItem {
     std::int32_t SortingPosition = 0;
 };
 
-// Answers the next dialogs of one kind as the filler says and counts them; others are cancelled.
-template <class TDialog, class TFill> void OnDialog(TFill fill, int* count = nullptr)
-{
-    DialogHook::Set([fill, count](QDialog& dialog) {
-        auto* typed = dynamic_cast<TDialog*>(&dialog);
-        if (!typed)
-            return int(QDialog::Rejected);
-        if (count)
-            ++*count;
-        fill(*typed);
-        return dialog.result();
-    });
-}
+inline const std::string ExampleList = std::string(VELMORIA_SOURCE_DIR) + "/examples/German-English.vmr";
 
-class EditCommandsTest : public ::testing::Test {
+class TWindowTest : public ::testing::Test {
 public: // the tables of cases reach the fixture through a reference
     void SetUp() override
     {
@@ -50,7 +40,6 @@ public: // the tables of cases reach the fixture through a reference
         auto store = std::make_unique<TMemorySettingsStore>();
         Store = store.get();
         Form = std::make_unique<TMainForm>(std::move(store));
-        ShowActive(*Form);
     }
     void TearDown() override
     {
@@ -58,6 +47,45 @@ public: // the tables of cases reach the fixture through a reference
         Form.reset();
         MessageBoxHook::Clear();
         FileDialogHook::Clear();
+    }
+    // A command chosen by the user, with the idle update before and after it.
+    void Trigger(QAction* action)
+    {
+        Form->UpdateCommandState();
+        ASSERT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+        action->trigger();
+        Form->UpdateCommandState();
+    }
+
+    TTempDir Dir;
+    TMemorySettingsStore* Store = nullptr;
+    std::unique_ptr<TMainForm> Form;
+};
+
+// The window on List, a copy of the example list, once OpenList has opened it.
+class TListWindowTest : public TWindowTest {
+public:
+    void SetUp() override
+    {
+        std::filesystem::copy_file(ExampleList, List);
+        TWindowTest::SetUp();
+    }
+    void OpenList()
+    {
+        ASSERT_TRUE(Form->OpenFile(List));
+        Form->SetWindowMode(wmEditing);
+        Form->UpdateCommandState();
+    }
+
+    const std::string List = Dir.File("list.vmr");
+};
+
+class EditCommandsTest : public TWindowTest {
+public:
+    void SetUp() override
+    {
+        TWindowTest::SetUp();
+        ShowActive(*Form);
     }
     // A list in the given languages, shown for editing with the item at current selected.
     void ShowList(const std::vector<TListItem>& items, std::int32_t current = 0, LangId foreign = 0x0407,
@@ -87,27 +115,10 @@ public: // the tables of cases reach the fixture through a reference
             words.emplace_back(item->FieldValue(field));
         return words;
     }
-    // A command chosen by the user, with the idle update before and after it.
-    void Trigger(QAction* action)
-    {
-        Form->UpdateCommandState();
-        ASSERT_TRUE(action->isEnabled()) << action->objectName().toStdString();
-        action->trigger();
-        Form->UpdateCommandState();
-    }
     void Select(std::int32_t index)
     {
         Document().SetCurrentIndex(index);
         Form->RefreshGrid();
         Form->UpdateCommandState();
     }
-    static const MessageBoxHook::TShown& LastMessage()
-    {
-        static const MessageBoxHook::TShown none {};
-        return MessageBoxHook::Shown().empty() ? none : MessageBoxHook::Shown().back();
-    }
-
-    TTempDir Dir;
-    TMemorySettingsStore* Store = nullptr;
-    std::unique_ptr<TMainForm> Form;
 };

@@ -12,8 +12,6 @@
 #include <filesystem>
 
 namespace {
-const std::string Example = std::string(VELMORIA_SOURCE_DIR) + "/examples/German-English.vmr";
-
 QStringList Captions(const QListWidget* list)
 {
     QStringList captions;
@@ -176,9 +174,9 @@ TEST_F(ImportTest, VocabularyFilesAndFailures)
 {
     ShowList({ { "a" } });
     const std::string list = Dir.File("OTHER.VMR");
-    std::filesystem::copy_file(Example, list);
+    std::filesystem::copy_file(ExampleList, list);
     TVocabFile example;
-    example.LoadFromFile(Example);
+    example.LoadFromFile(ExampleList);
     int dialogs = 0;
     OnDialog<TConvertDialog>([](TConvertDialog& dialog) { dialog.reject(); }, &dialogs);
     Import(list, 1);

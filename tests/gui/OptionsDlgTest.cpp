@@ -36,14 +36,6 @@ public:
     std::vector<std::string> Played;
 };
 
-QStringList ShownTexts()
-{
-    QStringList texts;
-    for (const auto& shown : MessageBoxHook::Shown())
-        texts.append(shown.Text);
-    return texts;
-}
-
 class OptionsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -408,13 +400,9 @@ TEST_F(OptionsDialogTest, TheMainWindowChoosesANewQuestionUnderTheNewOptions)
     form.miTestStartTestingClick();
     ASSERT_TRUE(form.TestPanel()->edtTestNotes->isReadOnly()) << "notes shown, not asked";
 
-    DialogHook::Set([](QDialog& dialog) {
-        auto* options = dynamic_cast<TOptionsDialog*>(&dialog);
-        if (!options)
-            return int(QDialog::Rejected);
-        options->chbTestNotesPassive->click();
-        options->btnOK->click();
-        return options->result();
+    OnDialog<TOptionsDialog>([](TOptionsDialog& options) {
+        options.chbTestNotesPassive->click();
+        options.btnOK->click();
     });
     form.miViewOptions->trigger();
     DialogHook::Set(nullptr);

@@ -61,26 +61,6 @@ int PdfPages(const QString& file)
     return PdfInfo(file, QStringLiteral("Pages")).toInt();
 }
 
-// Answers the next dialog of the given kind; any other dialog is cancelled.
-template <class TDialog, class TFill> void OnDialog(TFill fill)
-{
-    DialogHook::Set([fill](QDialog& dialog) {
-        auto* typed = dynamic_cast<TDialog*>(&dialog);
-        if (!typed)
-            return int(QDialog::Rejected);
-        fill(*typed);
-        return dialog.result();
-    });
-}
-
-QStringList Shown()
-{
-    QStringList texts;
-    for (const auto& shown : MessageBoxHook::Shown())
-        texts.append(shown.Text);
-    return texts;
-}
-
 class PrintTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -90,10 +70,7 @@ protected:
         MessageBoxHook::Clear();
         FileDialogHook::Clear();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        auto document = std::make_unique<TVocabFile>();
-        document->SetForeignLangID(0x0407);
-        document->SetNativeLangID(0x0409);
-        ReplaceDocument(std::move(document));
+        UseList(0x0407, 0x0409);
     }
     void TearDown() override
     {
@@ -202,7 +179,7 @@ TEST_F(PrintTest, PageSetupRefusesBadMarginsInOrderAndStaysOpen)
         dialog.edtRight->setText(Q(bad));
         dialog.edtBottom->setText(Q("x"));
         dialog.btnOKClick();
-        EXPECT_EQ(Shown(), QStringList { Q("Number must be between 0 and 99.") }) << "only the first failure";
+        EXPECT_EQ(ShownTexts(), QStringList { Q("Number must be between 0 and 99.") }) << "only the first failure";
         EXPECT_TRUE(dialog.edtRight->hasFocus());
         EXPECT_NE(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(PageSetup.Margins.Right, 1440);
@@ -323,7 +300,7 @@ TEST_F(PrintTest, CopiesAreCheckedAndManyAreConfirmed)
         TPrintOptionsDialog dialog(nullptr, printer, Document());
         dialog.edtCopies->setText(Q(c.Copies));
         dialog.btnOKClick();
-        EXPECT_EQ(Shown(), c.Messages);
+        EXPECT_EQ(ShownTexts(), c.Messages);
         EXPECT_EQ(dialog.result() == QDialog::Accepted, c.Accepted);
         EXPECT_EQ(printer.copyCount(), c.Accepted ? dialog.edtCopies->text().toInt() : 1);
     }
@@ -504,7 +481,7 @@ TEST_F(PrintCommandTest, CommandLinePrintWithoutAPrinterFails)
 {
     MessageBoxHook::QueueAnswer(QMessageBox::Ok);
     EXPECT_EQ(Form->StartUp({ saPrint, List }), 1);
-    EXPECT_EQ(Shown(), QStringList { Q("No printer installed.") }) << "no PDF offer on the command line";
+    EXPECT_EQ(ShownTexts(), QStringList { Q("No printer installed.") }) << "no PDF offer on the command line";
     EXPECT_FALSE(Form->isVisible());
 }
 

@@ -1,83 +1,41 @@
 // Recovery copies and changes by other programs, through the real window offscreen.
 
-#include "app/DialogRunner.h"
-#include "app/FileDialogs.h"
-#include "app/MessageBox.h"
+#include "gui/EditCommandsSupport.h"
+
 #include "app/Recovery.h"
-#include "core/GlobalDocument.h"
 #include "core/RecoveryCopy.h"
 #include "core/SafeSave.h"
-#include "settings/MemoryStore.h"
-#include "support/TempDir.h"
-#include "ui/MainFrm.h"
 
-#include <QAction>
 #include <QDialog>
 #include <QDir>
 #include <QLockFile>
-#include <QTest>
 #include <QTimer>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <gtest/gtest.h>
 #include <utime.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string Example = std::string(VELMORIA_SOURCE_DIR) + "/examples/German-English.vmr";
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-bool Contains(const QString& text, const std::string& part)
-{
-    return text.contains(Q(part));
-}
-
-class RecoveryTest : public ::testing::Test {
+class RecoveryTest : public TListWindowTest {
 protected:
     void SetUp() override
     {
-        MessageBoxHook::Clear();
-        FileDialogHook::Clear();
-        ResetSettings();
-        ReplaceDocument(std::make_unique<TVocabFile>());
         {
             const TRecoveryStore probe;
-            Folder = probe.Folder();
+            QDir(probe.Folder()).removeRecursively(); // copies an earlier test left
         }
-        QDir(Folder).removeRecursively(); // copies an earlier test left
-        List = Dir.File("list.vmr");
-        fs::copy_file(Example, List);
-        Form = std::make_unique<TMainForm>(std::make_unique<TMemorySettingsStore>());
+        TListWindowTest::SetUp();
         Folder = Form->RecoveryStore()->Folder();
     }
     void TearDown() override
     {
         SetSaveFaults(nullptr);
-        DialogHook::Set(nullptr);
-        Form.reset();
-        MessageBoxHook::Clear();
+        TListWindowTest::TearDown();
         QDir(Folder).removeRecursively();
     }
     QStringList Copies() const { return QDir(Folder).entryList({ QStringLiteral("*.recovery") }, QDir::Files); }
-    void OpenList()
-    {
-        ASSERT_TRUE(Form->OpenFile(List));
-        Form->SetWindowMode(wmEditing);
-        Form->UpdateCommandState();
-    }
-    void Trigger(QAction* action)
-    {
-        Form->UpdateCommandState();
-        action->trigger();
-        Form->UpdateCommandState();
-    }
     // An edit by the user: the current item deleted.
     void Edit()
     {
@@ -104,15 +62,8 @@ protected:
         doc->SetCurrentIndex(3);
         return doc;
     }
-    QString LastMessage() const
-    {
-        return MessageBoxHook::Shown().empty() ? QString() : MessageBoxHook::Shown().back().Text;
-    }
 
-    TTempDir Dir;
-    std::string List;
     QString Folder;
-    std::unique_ptr<TMainForm> Form;
 };
 
 } // namespace
@@ -169,7 +120,7 @@ TEST_F(RecoveryTest, AnOrphanIsOfferedWhenItsListIsOpened)
         MessageBoxHook::QueueAnswer(answer);
         OpenList();
         ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-        EXPECT_EQ(LastMessage(),
+        EXPECT_EQ(LastMessage().Text,
             QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to list.vmr?"));
         EXPECT_EQ(MessageBoxHook::Shown()[0].Buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard);
         TVocabFile& doc = Document();
@@ -218,7 +169,7 @@ TEST_F(RecoveryTest, AtStartUpAnUntitledOrphanComesBackUntitledInsteadOfTheWelco
     });
     MessageBoxHook::QueueAnswer(QMessageBox::Yes);
     EXPECT_EQ(Form->StartUp(TCommandLine {}), std::nullopt);
-    EXPECT_EQ(LastMessage(), QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to Untitled?"));
+    EXPECT_EQ(LastMessage().Text, QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to Untitled?"));
     EXPECT_EQ(dialogs, 0) << "no welcome dialog";
     EXPECT_EQ(Form->WindowMode(), wmEditing);
     EXPECT_EQ(Document().FileName(), "");
@@ -237,7 +188,7 @@ TEST_F(RecoveryTest, CopiesOfRunningCopiesAndCopiesOfWhatWasSavedAreNotOffered)
     saved.LoadFromFile(List);
     const std::string needless = PlantOrphan(saved, List, "copy-3-3");
     OpenList();
-    EXPECT_TRUE(MessageBoxHook::Shown().empty()) << LastMessage().toStdString();
+    EXPECT_TRUE(MessageBoxHook::Shown().empty()) << LastMessage().Text.toStdString();
     EXPECT_FALSE(fs::exists(needless));
     EXPECT_TRUE(Copies().contains(QStringLiteral("copy-2-2.recovery")));
 
@@ -267,7 +218,7 @@ TEST_F(RecoveryTest, AChangeByAnotherProgramIsToldOnceAndAReloadKeepsTheCurrentI
     SafeWriteFile(List, other.SaveToBytes());
     MessageBoxHook::QueueAnswer(QMessageBox::Yes);
     ASSERT_TRUE(QTest::qWaitFor([] { return !MessageBoxHook::Shown().empty(); }, 5000)) << "the watcher saw nothing";
-    EXPECT_EQ(LastMessage(), QStringLiteral("list.vmr has been changed by another program. Reload it?"));
+    EXPECT_EQ(LastMessage().Text, QStringLiteral("list.vmr has been changed by another program. Reload it?"));
     EXPECT_EQ(MessageBoxHook::Shown().back().Buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(Document().SaveToBytes(), other.SaveToBytes());
     EXPECT_FALSE(Document().Modified());
@@ -299,7 +250,7 @@ TEST_F(RecoveryTest, SaveAsksBeforeOverwritingAnotherProgramsVersion)
     EXPECT_NE(Document().SaveToBytes(), other->SaveToBytes()) << "the user's changes are kept";
 
     Trigger(Form->miFileSave);
-    EXPECT_EQ(LastMessage(), QStringLiteral("Overwrite the changes made by another program?"));
+    EXPECT_EQ(LastMessage().Text, QStringLiteral("Overwrite the changes made by another program?"));
     EXPECT_EQ(ReadBytes(List), other->SaveToBytes()) << "the default is No";
     EXPECT_TRUE(Document().Modified());
 
@@ -320,7 +271,7 @@ TEST_F(RecoveryTest, AListDeletedWhileOpenIsWrittenAgainAfterTellingTheUser)
     fs::remove(List);
     Trigger(Form->miFileSave);
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-    EXPECT_TRUE(Contains(LastMessage(), List) && LastMessage().contains(QStringLiteral("deleted or moved")));
+    EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(List)) && LastMessage().Text.contains(QStringLiteral("deleted or moved")));
     EXPECT_EQ(ReadBytes(List), Document().SaveToBytes());
     EXPECT_FALSE(Document().Modified());
 }
@@ -334,8 +285,8 @@ TEST_F(RecoveryTest, AFailingSaveCallKeepsTheListModifiedAndItsRecoveryCopy)
     SetSaveFaults([](TSaveCall call) { return call == TSaveCall::Sync ? ENOSPC : 0; });
     Trigger(Form->miFileSave);
     SetSaveFaults(nullptr);
-    EXPECT_TRUE(Contains(LastMessage(), List) && LastMessage().contains(QStringLiteral("The disk is full")))
-        << LastMessage().toStdString();
+    EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(List)) && LastMessage().Text.contains(QStringLiteral("The disk is full")))
+        << LastMessage().Text.toStdString();
     EXPECT_TRUE(Document().Modified());
     EXPECT_EQ(ReadBytes(List), before);
     Form->FlushRecoveryCopy();

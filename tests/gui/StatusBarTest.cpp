@@ -1,44 +1,21 @@
 // The status bar's five panels: fixed in place whatever they show, readable, and explained.
 
-#include "app/MessageBox.h"
-#include "core/GlobalDocument.h"
-#include "settings/MemoryStore.h"
-#include "settings/Settings.h"
-#include "support/TempDir.h"
-#include "ui/MainFrm.h"
+#include "gui/EditCommandsSupport.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QStatusBar>
-#include <QTest>
-#include <filesystem>
 #include <functional>
-#include <gtest/gtest.h>
 
 namespace {
 
-const std::string Example = std::string(VELMORIA_SOURCE_DIR) + "/examples/German-English.vmr";
-
-class StatusBarTest : public ::testing::Test {
+class StatusBarTest : public TListWindowTest {
 protected:
     void SetUp() override
     {
-        MessageBoxHook::Clear();
-        ResetSettings();
-        ReplaceDocument(std::make_unique<TVocabFile>());
-        List = Dir.File("list.vmr");
-        std::filesystem::copy_file(Example, List);
-        Form = std::make_unique<TMainForm>(std::make_unique<TMemorySettingsStore>());
-        ASSERT_TRUE(Form->OpenFile(List));
-        Form->SetWindowMode(wmEditing);
+        TListWindowTest::SetUp();
+        OpenList();
         Form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
-    }
-    void TearDown() override
-    {
-        Form.reset();
-        ReplaceDocument(std::make_unique<TVocabFile>());
-        MessageBoxHook::Clear();
     }
 
     std::vector<QRect> Panels() const
@@ -55,10 +32,6 @@ protected:
         QApplication::sendPostedEvents();
         QApplication::processEvents();
     }
-
-    TTempDir Dir;
-    std::string List;
-    std::unique_ptr<TMainForm> Form;
 };
 
 TEST_F(StatusBarTest, PanelsStayInPlaceAndShowTheirWholeText)

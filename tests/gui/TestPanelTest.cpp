@@ -3,27 +3,17 @@
 
 #include "ui/TestPanel.h"
 
-#include "app/DialogRunner.h"
-#include "app/MessageBox.h"
 #include "core/DocumentBuilders.h"
-#include "core/GlobalDocument.h"
-#include "gui/DialogTestSupport.h"
-#include "settings/MemoryStore.h"
-#include "support/TempDir.h"
+#include "gui/EditCommandsSupport.h"
 #include "ui/EditDlg.h"
 #include "ui/HelpRequest.h"
 #include "ui/Keyboard.h"
-#include "ui/MainFrm.h"
 #include "ui/ResultImage.h"
 #include "ui/SblEdit.h"
 #include "ui/Sound.h"
 #include "ui/StatsDlg.h"
-#include "ui/VocabGrid.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -35,7 +25,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QtEndian>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -69,26 +58,17 @@ const std::vector<TEntry> Animals = {
     { "das Haus", 4, "", "house" },
 };
 
-class TestPanelTest : public ::testing::Test {
+class TestPanelTest : public TWindowTest {
 protected:
     void SetUp() override
     {
-        MessageBoxHook::Clear();
-        ResetSettings();
-        ReplaceDocument(std::make_unique<TVocabFile>());
-        Form = std::make_unique<TMainForm>(std::make_unique<TMemorySettingsStore>());
+        TWindowTest::SetUp();
         SoundFileRight = "right.wav";
         SoundFileWrong = "wrong.wav";
         Form->SetSoundPlayer(std::make_unique<TFakeSound>(Played));
         Panel = Form->TestPanel();
         Form->show();
         QApplication::setActiveWindow(Form.get());
-    }
-    void TearDown() override
-    {
-        DialogHook::Set(nullptr);
-        Form.reset();
-        MessageBoxHook::Clear();
     }
     void OpenAnimals(const std::vector<TEntry>& entries = Animals)
     {
@@ -132,15 +112,12 @@ protected:
     void OnStatistics(bool reset)
     {
         StatisticsShown = 0;
-        DialogHook::Set([this, reset](QDialog& dialog) {
-            auto* statistics = dynamic_cast<TStatisticsDialog*>(&dialog);
-            if (!statistics)
-                return int(QDialog::Rejected);
-            ++StatisticsShown;
-            statistics->chbReset->setChecked(reset);
-            statistics->btnOK->click();
-            return dialog.result();
-        });
+        OnDialog<TStatisticsDialog>(
+            [reset](TStatisticsDialog& statistics) {
+                statistics.chbReset->setChecked(reset);
+                statistics.btnOK->click();
+            },
+            &StatisticsShown);
     }
     void ClickEntry(int row)
     {
@@ -156,8 +133,7 @@ protected:
         return -1;
     }
 
-    std::vector<std::string> Played;
-    std::unique_ptr<TMainForm> Form;
+    std::vector<std::string> Played; // TearDown ends the window that plays into it
     TTestPanel* Panel = nullptr;
     int StatisticsShown = 0;
 };
@@ -526,10 +502,9 @@ TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
     Key(Qt::Key_T, Qt::ControlModifier);
     const TVocabItem* asked = &Document().CurrentItem();
     const TVocabItem* edited = nullptr;
-    DialogHook::Set([&edited](QDialog& dialog) {
-        if (dynamic_cast<TEditDialog*>(&dialog))
-            edited = &Document().CurrentItem();
-        return int(QDialog::Rejected);
+    OnDialog<TEditDialog>([&edited](TEditDialog& dialog) {
+        edited = &Document().CurrentItem();
+        dialog.reject();
     });
     QTest::mouseDClick(Panel->pnlQuestion, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(Form->WindowMode(), wmEditing);

@@ -4,7 +4,6 @@
 #include "core/DisplayText.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpressionValidator>
@@ -91,9 +90,4 @@ void SetDigitsOnly(QLineEdit* edit)
 {
     // [0-9], not \d: other scripts' digits would pass a validator but not the number check.
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-}
-
-bool FontExists(const QString& name)
-{
-    return QFontDatabase::families(QFontDatabase::Latin).contains(name, Qt::CaseInsensitive);
 }

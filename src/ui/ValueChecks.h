@@ -21,5 +21,3 @@ bool CheckFloatRange(QLineEdit* edit, double min, double max, double* value = nu
 std::optional<double> ParseLocaleDecimal(const QString& text, const QLocale& locale);
 // The box accepts typed and pasted digits only.
 void SetDigitsOnly(QLineEdit* edit);
-// Whether a font family of that name (in any letter case) is installed for Western text.
-bool FontExists(const QString& name);

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QLockFile>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -43,6 +44,8 @@ QUrl WithoutFragment(QUrl url)
 }
 
 constexpr int IndexPatienceMs = 15000;
+constexpr int RegisterLockWaitMs = 10000;
+constexpr int RegisterLockStaleMs = 30000;
 
 // The engine keeps its collection (the register of help files) and search index in a folder of
 // the user's cache, named after the help file's path, size and time: an installed help file is
@@ -323,7 +326,12 @@ bool THelpSystem::Open()
         Report(QStringLiteral("cannot be read"));
         return false;
     }
-    auto engine = std::make_unique<QHelpEngine>(CollectionFile(file, CacheFolder_));
+    const QString collection = CollectionFile(file, CacheFolder_);
+    // Two copies starting for the first time would both create the register at once.
+    QLockFile lock(collection + QStringLiteral(".lock"));
+    lock.setStaleLockTime(RegisterLockStaleMs);
+    (void)lock.tryLock(RegisterLockWaitMs); // a copy that hangs holding it does not stop help
+    auto engine = std::make_unique<QHelpEngine>(collection);
     // The collection is ours to write (the engine starts read-only); the help file is only read.
     engine->setReadOnly(false);
     engine->setUsesFilterEngine(true);

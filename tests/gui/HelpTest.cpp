@@ -24,11 +24,13 @@
 
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QHelpEngine>
 #include <QHelpSearchEngine>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -39,7 +41,9 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QUrl>
+#include <chrono>
 #include <functional>
+#include <thread>
 
 namespace {
 
@@ -251,6 +255,30 @@ TEST_F(HelpTest, TheHelpWindowOpensAtTheTopicAndFindsByIndexAndSearch)
 
     help.Close();
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(HelpTest, ACopyOpeningTheRegisterWaitsWhileAnotherWritesIt)
+{
+    TTempDir cache;
+    const QString folder = QString::fromStdString(cache.Path().string());
+    QString collection;
+    {
+        THelpSystem first(HelpFile, folder);
+        ASSERT_NE(first.Engine(), nullptr);
+        collection = first.Engine()->collectionFile();
+    }
+    QLockFile other(collection + QStringLiteral(".lock"));
+    ASSERT_TRUE(other.tryLock(0));
+    std::thread release([&other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        other.unlock();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    THelpSystem second(HelpFile, folder);
+    EXPECT_NE(second.Engine(), nullptr);
+    EXPECT_GE(clock.elapsed(), 250);
+    release.join();
 }
 
 TEST_F(HelpTest, AMissingOrDamagedHelpFileIsReportedOnce)

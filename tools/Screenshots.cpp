@@ -173,6 +173,16 @@ void SaveHelp(QWidget& form)
             window->pcNavigation->setCurrentIndex(1);
             window->edtIndex->setText(QStringLiteral("pen"));
             Save(window, "71-help-contents-index");
+            window->pcNavigation->setCurrentIndex(2);
+            window->edtSearch->setText(QStringLiteral("penalty"));
+            window->Search(window->edtSearch->text());
+            waited.restart();
+            while ((window->lbResults->count() == 0 || !window->lbResults->item(0)->data(Qt::UserRole).isValid())
+                && waited.elapsed() < 20000) {
+                QApplication::processEvents();
+                QThread::msleep(20);
+            }
+            Save(window, "71-help-search");
         } else if (!MessageBoxHook::Shown().empty()) {
             std::fprintf(stderr, "%s\n", qPrintable(MessageBoxHook::Shown().back().Text));
         }

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <limits>
 #include <numeric>
+#include <thread>
 
 namespace {
 
@@ -454,12 +455,22 @@ void TVocabFile::ResetTestData()
 // number stay what walking the shuffled list would give, without walking the items at random.
 bool TVocabFile::SelectNextTestItem()
 {
+    constexpr std::int32_t ParallelDrawItems = 65536;
     const auto n = static_cast<std::int32_t>(Items_.size());
     std::vector<std::uint64_t> holds((static_cast<std::size_t>(n) + 63) / 64, 0);
     const auto bit
         = [&](std::int32_t p) { return (holds[static_cast<std::size_t>(p) >> 6] >> (p & 63)) & 1u; };
     const auto flip
         = [&](std::int32_t p) { holds[static_cast<std::size_t>(p) >> 6] ^= std::uint64_t { 1 } << (p & 63); };
+
+    // The draws do not depend on the items: on a long list they are made on a second core
+    // while this one walks the items. The generator is left alone here until they are done.
+    const std::unique_ptr<std::int32_t[]> exchanges(new std::int32_t[static_cast<std::size_t>(n)]);
+    std::thread drawing;
+    if (n >= ParallelDrawItems)
+        drawing = std::thread([&exchanges, n] { RandomInts(n, exchanges.get(), static_cast<std::size_t>(n)); });
+    else
+        RandomInts(n, exchanges.get(), static_cast<std::size_t>(n));
 
     // Scores are products of two 32-bit values: kept in 64 bits they cannot overflow.
     std::int64_t bestScore = std::numeric_limits<std::int64_t>::min();
@@ -484,12 +495,10 @@ bool TVocabFile::SelectNextTestItem()
         }
     }
 
-    constexpr std::int32_t Chunk = 4096;
+    if (drawing.joinable())
+        drawing.join();
     if (bestCount <= 1) {
-        // The order cannot matter; it is drawn all the same.
-        std::int32_t draws[Chunk];
-        for (std::int32_t base = 0; base < n; base += Chunk)
-            RandomInts(n, draws, static_cast<std::size_t>(std::min(Chunk, n - base)));
+        // The order cannot matter; it was drawn all the same.
         if (bestCount == 0)
             return false;
         CurrentIndex_ = bestFirst;
@@ -497,18 +506,11 @@ bool TVocabFile::SelectNextTestItem()
     }
     std::fill(holds.begin(), holds.begin() + (bestFirst >> 6), 0);
     holds[static_cast<std::size_t>(bestFirst) >> 6] &= ~std::uint64_t { 0 } << (bestFirst & 63);
-
-    // Left uninitialised: every entry is drawn. Each chunk moves its bits while it is in cache.
-    const std::unique_ptr<std::int32_t[]> exchanges(new std::int32_t[static_cast<std::size_t>(n)]);
-    for (std::int32_t base = 0; base < n; base += Chunk) {
-        const std::int32_t end = std::min(base + Chunk, n);
-        RandomInts(n, exchanges.get() + base, static_cast<std::size_t>(end - base));
-        for (std::int32_t i = base; i < end; ++i) {
-            const std::int32_t j = exchanges[static_cast<std::size_t>(i)];
-            if (bit(i) != bit(j)) {
-                flip(i);
-                flip(j);
-            }
+    for (std::int32_t i = 0; i < n; ++i) {
+        const std::int32_t j = exchanges[static_cast<std::size_t>(i)];
+        if (bit(i) != bit(j)) {
+            flip(i);
+            flip(j);
         }
     }
     std::size_t word = 0;

@@ -63,8 +63,9 @@ TVocabItemArray ReferenceChoices(TVocabFile& doc, std::int32_t wanted)
 TEST(NextTestItem, ChoosesAsTheShuffledWalkAndLeavesTheGeneratorAsItWould)
 {
     std::mt19937 shape(3);
-    // Sizes around the 64-bit words of the position bits; few and many ties; all learnt.
-    for (const int size : { 1, 2, 3, 63, 64, 65, 130, 1000 }) {
+    // Sizes around the 64-bit words of the position bits, and one long enough for the draws to be
+    // made on a second thread; few and many ties; all learnt.
+    for (const int size : { 1, 2, 3, 63, 64, 65, 130, 1000, 70000 }) {
         for (const int tieKind : { 0, 1, 2, 3 }) {
             TVocabFile doc;
             FillWords(doc, TWords(static_cast<std::size_t>(size), "w"));

@@ -302,6 +302,22 @@ bool LooksLikeUtf8(std::string_view text, bool truncated)
     return multiByte;
 }
 
+// The text of UTF-16 bytes in this machine's order, without its byte order mark: the mark is
+// skipped rather than erased (FixUnicodeByteOrder's rule), since erasing it would move the whole
+// text once more.
+std::u16string_view OrderedUtf16(std::string_view bytes, std::u16string& text)
+{
+    text = BytesToWide(bytes);
+    if (!text.empty() && text.front() == 0xFFFE) {
+        for (char16_t& unit : text)
+            unit = static_cast<char16_t>((unit << 8) | (unit >> 8));
+    }
+    std::u16string_view view = text;
+    if (view.starts_with(u'\uFEFF'))
+        view.remove_prefix(1);
+    return view;
+}
+
 } // namespace
 
 TImportResult ImportTextBytes(TVocabFile& document, std::string_view bytes, TTextFormat format,
@@ -310,17 +326,9 @@ TImportResult ImportTextBytes(TVocabFile& document, std::string_view bytes, TTex
     CheckArguments(format, startLine);
     const bool comma = !IsTabFormat(format);
     if (IsUtf16Format(format)) {
-        std::u16string text = BytesToWide(bytes);
-        // FixUnicodeByteOrder's rule, but the mark is skipped rather than erased: erasing it
-        // would move the whole text once more.
-        if (!text.empty() && text.front() == 0xFFFE) {
-            for (char16_t& unit : text)
-                unit = static_cast<char16_t>((unit << 8) | (unit >> 8));
-        }
-        std::u16string_view view = text;
-        if (view.starts_with(u'\uFEFF'))
-            view.remove_prefix(1);
-        return ReadItems<char16_t>(document, view, comma, true, columns, startLine, TUtf16Converter());
+        std::u16string text;
+        return ReadItems<char16_t>(
+            document, OrderedUtf16(bytes, text), comma, true, columns, startLine, TUtf16Converter());
     }
     // The 8-bit reader's text ends at a NUL byte.
     bytes = bytes.substr(0, bytes.find('\0'));
@@ -392,16 +400,10 @@ std::vector<TPreviewRow> PreviewTextBytes(std::string_view bytes, TTextFormat fo
     const int foreignCodePage = LanguageCodePage(foreign);
     const int nativeCodePage = LanguageCodePage(native);
     if (IsUtf16Format(format)) {
-        std::u16string text = BytesToWide(bytes.substr(0, bytes.size() & ~std::size_t { 1 }));
-        if (!text.empty() && text.front() == 0xFFFE) {
-            for (char16_t& unit : text)
-                unit = static_cast<char16_t>((unit << 8) | (unit >> 8));
-        }
-        std::u16string_view view = text;
-        if (view.starts_with(u'\uFEFF'))
-            view.remove_prefix(1);
-        return ScanPreview<char16_t>(
-            view, comma, columns, startLine, maxRows, foreignCodePage, nativeCodePage, TUtf16Converter());
+        // A preview's bytes may end inside a character.
+        std::u16string text;
+        return ScanPreview<char16_t>(OrderedUtf16(bytes.substr(0, bytes.size() & ~std::size_t { 1 }), text), comma,
+            columns, startLine, maxRows, foreignCodePage, nativeCodePage, TUtf16Converter());
     }
     bytes = bytes.substr(0, bytes.find('\0'));
     if (IsUtf8Format(format)) {

@@ -3,6 +3,7 @@
 
 #include "core/SafeSave.h"
 #include "core/VocabFile.h"
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 #include <chrono>
@@ -155,32 +156,18 @@ TEST(SaveFaults, AFileSizeLimitIsReportedAsAFullDisk)
     const std::string name = dir.File("list.vmr");
     const std::string oldBytes = ListImage(10, 1);
     WriteBytes(name, oldBytes);
-    int channel[2];
-    ASSERT_EQ(::pipe(channel), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
+    const std::string result = InChildProcess([&name] {
         std::signal(SIGXFSZ, SIG_IGN);
         struct rlimit limit { 8192, 8192 };
-        std::string result = "no limit";
-        if (::setrlimit(RLIMIT_FSIZE, &limit) == 0) {
-            try {
-                SafeWriteFile(name, ListImage(2000, 2));
-                result = "saved";
-            } catch (const EFileError& e) {
-                result = e.what();
-            }
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return std::string("no limit");
+        try {
+            SafeWriteFile(name, ListImage(2000, 2));
+            return std::string("saved");
+        } catch (const EFileError& e) {
+            return std::string(e.what());
         }
-        (void)!::write(channel[1], result.data(), result.size());
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    std::string result;
-    char buffer[512];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-        result.append(buffer, static_cast<std::size_t>(got));
-    ::close(channel[0]);
-    ::waitpid(child, nullptr, 0);
+    });
     EXPECT_TRUE(Contains(result, "The disk is full") && Contains(result, name)) << result;
     EXPECT_EQ(ReadBytes(name), oldBytes);
     EXPECT_EQ(FolderNames(dir.Path()).size(), 1u);

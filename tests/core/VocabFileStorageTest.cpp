@@ -3,6 +3,7 @@
 #include "core/SafeSave.h"
 #include "core/VocabFile.h"
 #include "exchange/Export.h"
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 #include <csignal>
@@ -284,27 +285,11 @@ const std::pair<const char*, std::function<void(TVocabFile&, const std::string&)
 // would not. Returns what the check returned.
 std::string AsOrdinaryUser(const std::function<std::string()>& check)
 {
-    int channel[2];
-    if (::pipe(channel) != 0)
-        return "no pipe";
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
-        std::string result = "cannot drop privileges";
+    return InChildProcess([&check] {
         if (::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0))
-            result = check();
-        (void)!::write(channel[1], result.data(), result.size());
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    std::string result;
-    char buffer[512];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-        result.append(buffer, static_cast<std::size_t>(got));
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return result;
+            return check();
+        return std::string("cannot drop privileges");
+    });
 }
 
 } // namespace

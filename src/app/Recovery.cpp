@@ -24,14 +24,15 @@ QString LockOf(const QString& copy)
     return copy.left(copy.size() - RecoveryCopySuffix.size()) + QStringLiteral(".lock");
 }
 
-// Read only when the sizes agree: most copies differ from their file in length.
-bool SameAsFile(std::string_view image, const std::string& fileName)
+// Both are read only when the sizes agree: most copies differ from their file in length.
+bool SameAsFile(const std::string& copy, std::string_view head, const std::string& fileName)
 {
-    const TFileStamp quick = QuickStamp(fileName);
-    if (!quick.Exists || quick.Size != RecoveryListSize(image))
+    const TFileStamp copyStamp = QuickStamp(copy);
+    const TFileStamp fileStamp = QuickStamp(fileName);
+    if (!copyStamp.Exists || !fileStamp.Exists || copyStamp.Size - RecoveryHeaderSize(head) != fileStamp.Size)
         return false;
     try {
-        return RecoveryCopyMatches(image, ReadWholeFile(fileName));
+        return RecoveryCopyMatches(ReadWholeFile(copy), ReadWholeFile(fileName));
     } catch (const std::exception&) {
         return false;
     }
@@ -82,10 +83,11 @@ std::vector<TOrphanCopy> TRecoveryStore::TakeOrphans(const std::optional<std::st
             continue; // its copy still runs
         TOrphanCopy orphan { path, {}, lock };
         const std::string local = ToLocal(path);
-        std::string image;
+        // The header alone: copies of other lists, and a copy that is not taken, are not read.
+        std::string head;
         try {
-            image = ReadWholeFile(local);
-            orphan.Info = ReadRecoveryInfo(image);
+            head = ReadFileStart(local, RecoveryHeaderLimit);
+            orphan.Info = ReadRecoveryInfo(head);
         } catch (const std::exception&) {
             // Unreadable, or not a recovery copy at all: left alone.
             continue;
@@ -94,7 +96,7 @@ std::vector<TOrphanCopy> TRecoveryStore::TakeOrphans(const std::optional<std::st
             continue;
         // A save that finished just before the crash left a copy of what is in the file. A file
         // written since by anyone else is no reason to drop the changes: those are offered.
-        if (!orphan.Info.FileName.empty() && SameAsFile(image, orphan.Info.FileName)) {
+        if (!orphan.Info.FileName.empty() && SameAsFile(local, head, orphan.Info.FileName)) {
             Discard(orphan);
             continue;
         }

@@ -99,10 +99,10 @@ TRecoveryInfo LoadRecoveryImage(std::string_view image, TVocabFile& document)
     return info;
 }
 
-std::size_t RecoveryListSize(std::string_view image)
+std::size_t RecoveryHeaderSize(std::string_view image)
 {
     TRecoveryInfo info;
-    return image.size() - ParseHeader(image, info);
+    return ParseHeader(image, info);
 }
 
 bool RecoveryCopyMatches(std::string_view image, std::string_view fileBytes)

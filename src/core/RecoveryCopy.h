@@ -26,8 +26,10 @@ TRecoveryInfo ReadRecoveryInfo(std::string_view image);
 // The whole copy into the document: it belongs to the header's file name, counts as modified and
 // has no undo history. A damaged copy leaves the document empty and raises.
 TRecoveryInfo LoadRecoveryImage(std::string_view image, TVocabFile& document);
-// The size of the list's own file image in the copy; raises as ReadRecoveryInfo does.
-std::size_t RecoveryListSize(std::string_view image);
+// The header's size, from the copy's first bytes; raises as ReadRecoveryInfo does.
+std::size_t RecoveryHeaderSize(std::string_view image);
+// Enough of a copy's first bytes for its header: a file name is at most a path's length.
+inline constexpr std::size_t RecoveryHeaderLimit = 8192;
 // True when the file holds exactly what the copy does, so the copy saves nothing.
 bool RecoveryCopyMatches(std::string_view image, std::string_view fileBytes);
 

@@ -3,10 +3,12 @@
 #include "core/Errors.h"
 #include "core/FileAttributes.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstring>
+#include <limits>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -351,6 +353,11 @@ void SafeWriteFile(const std::string& fileName, std::string_view bytes)
 
 std::string ReadWholeFile(const std::string& fileName)
 {
+    return ReadFileStart(fileName, std::numeric_limits<std::size_t>::max());
+}
+
+std::string ReadFileStart(const std::string& fileName, std::size_t limit)
+{
     TFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.Get() < 0)
         throw EFileError(fileName, "Cannot open file", errno);
@@ -360,11 +367,11 @@ std::string ReadWholeFile(const std::string& fileName)
     if (S_ISDIR(st.st_mode))
         throw EFileError(fileName, "Cannot open file", EISDIR);
     // Read straight into a buffer of the file's size; a file that grows meanwhile is read on.
-    std::string bytes(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0), '\0');
+    std::string bytes(std::min(limit, static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0)), '\0');
     std::size_t used = 0;
-    for (;;) {
+    while (used < limit) {
         if (used == bytes.size())
-            bytes.resize(bytes.size() + (1 << 16));
+            bytes.resize(std::min(limit, bytes.size() + (1 << 16)));
         const ssize_t got = ::read(fd.Get(), bytes.data() + used, bytes.size() - used);
         if (got < 0) {
             if (errno == EINTR)

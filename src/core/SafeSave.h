@@ -23,6 +23,8 @@
 void SafeWriteFile(const std::string& fileName, std::string_view bytes);
 // Reads a whole file; raises EFileError naming the file.
 std::string ReadWholeFile(const std::string& fileName);
+// Its first bytes only, up to limit, the same way.
+std::string ReadFileStart(const std::string& fileName, std::size_t limit);
 // The file a name finally refers to after following symbolic links (also a link to a file not
 // yet there); the name itself when it is no link.
 std::string ResolveLinks(const std::string& fileName);

@@ -2,6 +2,7 @@
 
 #include "app/MessageBox.h"
 #include "core/GlobalDocument.h"
+#include "core/SafeSave.h"
 #include "evaluation/TextUtils.h"
 #include "ui/HelpRequest.h"
 #include "ui/QtText.h"
@@ -17,7 +18,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <fstream>
 
 namespace {
 constexpr std::size_t SampleSize = 64 * 1024;
@@ -29,14 +29,14 @@ QString Q(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// An unreadable file shows an empty preview; the import itself then says why.
 std::string ReadSample(const std::string& fileName)
 {
-    std::ifstream file(fileName, std::ios::binary);
-    std::string sample(SampleSize, '\0');
-    file.read(sample.data(), static_cast<std::streamsize>(sample.size()));
-    sample.resize(
-        file ? sample.size() : static_cast<std::size_t>(std::max<std::streamsize>(0, file.gcount())));
-    return sample;
+    try {
+        return ReadFileStart(fileName, SampleSize);
+    } catch (const std::exception&) {
+        return {};
+    }
 }
 
 QLabel* MakeLabel(const char* caption, QWidget* buddy)

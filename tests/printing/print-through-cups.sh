@@ -73,8 +73,16 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 lpstat -r >/dev/null 2>&1 || { echo "cupsd does not answer"; exit 1; }
-lpadmin -p "$queue" -v "cups-pdf:/$queue" -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null \
-    || { echo "lpadmin could not add the queue"; exit 1; }
+# A scheduler that has just started may refuse the first request for a model: ask again a while.
+added=""
+for _ in $(seq 50); do
+    if lpadmin -p "$queue" -v "cups-pdf:/$queue" -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>"$work/lpadmin.err"; then
+        added=yes
+        break
+    fi
+    sleep 0.1
+done
+[ -n "$added" ] || { echo "lpadmin could not add the queue:"; cat "$work/lpadmin.err"; exit 1; }
 lpadmin -d "$queue" || exit 1
 
 # The program runs with a settings folder of its own, never the real user's.

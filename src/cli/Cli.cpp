@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 
 #include "cli/Drill.h"
+#include "core/ListLock.h"
 #include "core/SafeSave.h"
 #include "core/SaveTarget.h"
 #include "core/SortKeys.h"
@@ -16,12 +17,14 @@
 #include <array>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <map>
 #include <optional>
 #include <ostream>
 #include <set>
 #include <sys/stat.h>
+#include <unicode/ustring.h>
 #include <vector>
 
 namespace {
@@ -30,7 +33,10 @@ constexpr const char* HelpText = R"HELP(Usage: velmoria-cli COMMAND ARGUMENTS
 
 Texts on the command line and in the output are UTF-8. LANG is a hexadecimal language
 identifier such as 0x0407 or an English language name such as "German (Standard)".
-Item indexes count from 0.
+Item indexes count from 0. "--" ends the options: every argument after it is a file or text.
+
+Commands that change a list lock it while they work; when another process holds the lock they
+wait for it up to SECONDS (--wait, default 10) and then fail naming that process.
 
 Commands:
   new FILE --foreign LANG --native LANG [--description T] [--author T] [--comments T]
@@ -40,13 +46,13 @@ Commands:
   list FILE
       One line per item, tab-separated: index, word/phrase, part of speech, notes,
       translations, sorting position, penalty points, last attempt.
-  add FILE WORD TRANSLATIONS [--category T] [--notes T]
+  add FILE WORD TRANSLATIONS [--category T] [--notes T] [--wait SECONDS]
       Append an item; an "@" in WORD marks where sorting starts ("der @Hund").
-  reset FILE
+  reset FILE [--wait SECONDS]
       Reset the test data (penalty points, learnt state, statistics) and save.
-  sort FILE [--field 0..3]
+  sort FILE [--field 0..3] [--wait SECONDS]
       Sort by word/phrase (0), part of speech (1), notes (2) or translations (3) and save.
-  shuffle FILE
+  shuffle FILE [--wait SECONDS]
       Put the list in random order and save.
   find FILE TEXT [--field 0..3] [--mode any|start|end|whole] [--match-case]
                  [--match-accents] [--whole-word]
@@ -58,17 +64,19 @@ Commands:
   detect SOURCE
       Print the proposed format of a text file: text-comma, text-tab, unicode-comma,
       unicode-tab, utf8-comma or utf8-tab.
-  import FILE SOURCE [--format NAME] [--columns LIST] [--start-line N]
+  import FILE SOURCE [--format NAME] [--columns LIST] [--start-line N] [--wait SECONDS]
       Add the items of another list (.vmr) or of a delimited text file and save.
+      SOURCE may be a pipe such as /dev/stdin.
       LIST names the columns in order, from word, category, notes, translations
       (default "word,category,notes,translations").
-  export FILE TARGET --format NAME
+  export FILE TARGET --format NAME [--wait SECONDS]
       Write the list as NAME: one of the six text formats, vmr, rtf or html.
   test FILE [--into native|foreign] [--multiple-choice] [--choices N] [--penalty N]
             [--disallow-hints] [--test-notes] [--native-flags HEX] [--foreign-flags HEX]
-            [--english-flags HEX] [--seed N]
+            [--english-flags HEX] [--seed N] [--wait SECONDS]
       Ask the items one per line until all are learnt, then save the progress.
       Answer lines: the answer (the number in multiple choice), ":hint TEXT", ":stop".
+      Ctrl+C stops the test as ":stop" does.
 
 Exit status: 0 success, 1 failure or nothing found, 2 bad usage.
 )HELP";
@@ -87,9 +95,12 @@ public:
     TArguments(
         std::vector<std::string> args, std::set<std::string> valueOptions, std::set<std::string> switches)
     {
+        bool options = true;
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string& a = args[i];
-            if (a.size() > 2 && a.starts_with("--")) {
+            if (options && a == "--") {
+                options = false;
+            } else if (options && a.size() > 2 && a.starts_with("--")) {
                 const std::string name = a.substr(2);
                 if (valueOptions.count(name)) {
                     if (i + 1 >= args.size())
@@ -168,9 +179,20 @@ int ParseInteger(const std::string& text, const char* what, int min, int max)
     return value;
 }
 
-// UTF-8 from the command line into a field's code page; nothing may be lost on the way.
-std::string ToCodePage(const std::string& utf8, LangId lang)
+bool IsValidUtf8(std::string_view text)
 {
+    UErrorCode status = U_ZERO_ERROR;
+    std::int32_t length = 0;
+    u_strFromUTF8(nullptr, 0, &length, text.data(), static_cast<std::int32_t>(text.size()), &status);
+    return status != U_INVALID_CHAR_FOUND;
+}
+
+// UTF-8 from the command line (the argument called what) into a field's code page; nothing may be
+// lost on the way. Bytes that are no UTF-8 are named as such, not as characters the code page lacks.
+std::string ToCodePage(const std::string& utf8, LangId lang, const char* what)
+{
+    if (!IsValidUtf8(utf8))
+        throw TUsageError(std::string("The text given as ") + what + " is not valid UTF-8.");
     bool lost = false;
     std::string text = Utf8ToAnsi(utf8, LanguageCodePage(lang), &lost);
     if (lost)
@@ -187,6 +209,14 @@ std::string ToUtf8(std::string_view text, LangId lang)
 LangId FieldLanguage(const TVocabFile& document, int field)
 {
     return field == fiForeign ? document.ForeignLangID() : document.NativeLangID();
+}
+
+// Held by a command that changes the list from before it reads the list until after it saves it.
+TListLock LockList(const TArguments& args)
+{
+    const int wait = ParseInteger(
+        args.Option("wait").value_or(std::to_string(TListLock::DefaultWait.count())), "--wait", 0, 3600);
+    return TListLock(args[0], std::chrono::seconds(wait));
 }
 
 void Load(TVocabFile& document, const std::string& fileName)
@@ -226,7 +256,7 @@ int CmdNew(const TArguments& args, std::ostream& out)
         = { { "description", piDescription }, { "author", piAuthor }, { "comments", piComments } };
     for (const auto& [name, index] : properties)
         if (const auto value = args.Option(name))
-            document.SetProperties(index, ToCodePage(*value, document.NativeLangID()));
+            document.SetProperties(index, ToCodePage(*value, document.NativeLangID(), ("--" + std::string(name)).c_str()));
     document.SaveToFile(args[0]);
     out << "Created " << args[0] << ".\n";
     return 0;
@@ -279,15 +309,17 @@ int CmdList(const TArguments& args, std::ostream& out)
 
 int CmdAdd(const TArguments& args, std::ostream& out)
 {
-    args.ExpectPositional(3, "add FILE WORD TRANSLATIONS [--category T] [--notes T]");
+    args.ExpectPositional(3, "add FILE WORD TRANSLATIONS [--category T] [--notes T] [--wait SECONDS]");
+    const TListLock lock = LockList(args);
     TVocabFile document;
     Load(document, args[0]);
-    std::string foreign = CollapseSpaces(ToCodePage(args[1], document.ForeignLangID()));
+    std::string foreign = CollapseSpaces(ToCodePage(args[1], document.ForeignLangID(), "WORD"));
     const std::int32_t position = ExtractSortingMarker(foreign);
     const LangId native = document.NativeLangID();
-    const std::string category = CollapseSpaces(ToCodePage(args.Option("category").value_or(""), native));
-    const std::string notes = CollapseSpaces(ToCodePage(args.Option("notes").value_or(""), native));
-    const std::string translations = CollapseSpaces(ToCodePage(args[2], native));
+    const std::string category
+        = CollapseSpaces(ToCodePage(args.Option("category").value_or(""), native, "--category"));
+    const std::string notes = CollapseSpaces(ToCodePage(args.Option("notes").value_or(""), native, "--notes"));
+    const std::string translations = CollapseSpaces(ToCodePage(args[2], native, "TRANSLATIONS"));
     if (foreign.empty())
         throw TCommandError("Enter a word or phrase.");
     if (translations.empty())
@@ -308,7 +340,8 @@ int CmdAdd(const TArguments& args, std::ostream& out)
 
 int CmdReset(const TArguments& args, std::ostream& out)
 {
-    args.ExpectPositional(1, "reset FILE");
+    args.ExpectPositional(1, "reset FILE [--wait SECONDS]");
+    const TListLock lock = LockList(args);
     TVocabFile document;
     Load(document, args[0]);
     document.ResetTestData();
@@ -319,8 +352,9 @@ int CmdReset(const TArguments& args, std::ostream& out)
 
 int CmdSort(const TArguments& args, std::ostream& out)
 {
-    args.ExpectPositional(1, "sort FILE [--field 0..3]");
+    args.ExpectPositional(1, "sort FILE [--field 0..3] [--wait SECONDS]");
     const int field = ParseInteger(args.Option("field").value_or("0"), "--field", 0, 3);
+    const TListLock lock = LockList(args);
     TVocabFile document;
     Load(document, args[0]);
     SortByField(document, field);
@@ -331,7 +365,8 @@ int CmdSort(const TArguments& args, std::ostream& out)
 
 int CmdShuffle(const TArguments& args, std::ostream& out)
 {
-    args.ExpectPositional(1, "shuffle FILE");
+    args.ExpectPositional(1, "shuffle FILE [--wait SECONDS]");
+    const TListLock lock = LockList(args);
     TVocabFile document;
     Load(document, args[0]);
     document.Shuffle();
@@ -358,7 +393,7 @@ int CmdFind(const TArguments& args, std::ostream& out)
         | (args.Switch("match-accents") ? MatchAccents : 0) | (args.Switch("whole-word") ? MatchWord : 0));
     TVocabFile document;
     Load(document, args[0]);
-    params.Text = ToCodePage(args[1], FieldLanguage(document, params.Field));
+    params.Text = ToCodePage(args[1], FieldLanguage(document, params.Field), "TEXT");
     // Walk the matches as Find Next meets them from no current item, until the search wraps.
     std::int32_t last = -1;
     int found = 0;
@@ -392,7 +427,8 @@ int CmdMatch(const TArguments& args, std::ostream& out)
     delimiters.BracketClose = chars[3];
     delimiters.Alt = chars[4];
     const bool accepted
-        = MatchAnswer(ToCodePage(args[0], lang), ToCodePage(args[1], lang), lang, flags, delimiters);
+        = MatchAnswer(
+        ToCodePage(args[0], lang, "EXPECTED"), ToCodePage(args[1], lang, "RESPONSE"), lang, flags, delimiters);
     out << (accepted ? "accepted" : "refused") << '\n';
     return accepted ? 0 : 1;
 }
@@ -439,27 +475,35 @@ TFieldColumns ParseColumns(const std::string& list)
 
 int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
 {
-    args.ExpectPositional(2, "import FILE SOURCE [--format NAME] [--columns LIST] [--start-line N]");
+    args.ExpectPositional(
+        2, "import FILE SOURCE [--format NAME] [--columns LIST] [--start-line N] [--wait SECONDS]");
+    const bool merge = EndsWithVmr(args[1]);
+    TFieldColumns columns {};
+    int startLine = 1;
+    std::optional<TTextFormat> format;
+    std::string bytes;
+    if (!merge) {
+        columns = ParseColumns(args.Option("columns").value_or("word,category,notes,translations"));
+        startLine = ParseInteger(args.Option("start-line").value_or("1"), "--start-line", 1, 32767);
+        if (const auto name = args.Option("format")) {
+            format = TextFormatFromName(*name);
+            if (!format)
+                throw TUsageError("Unknown text format \"" + *name + "\".");
+        }
+        // Read once, before the list is locked: a pipe has nothing left after a detection read it,
+        // and a slow one must not hold the list.
+        bytes = ReadWholeFile(args[1]);
+        if (!format)
+            format = DetectTextFormatBytes(bytes);
+    }
+    const TListLock lock = LockList(args);
     TVocabFile document;
     Load(document, args[0]);
     std::int32_t added = 0;
-    if (EndsWithVmr(args[1])) {
+    if (merge) {
         added = document.MergeFile(args[1]);
     } else {
-        const TFieldColumns columns
-            = ParseColumns(args.Option("columns").value_or("word,category,notes,translations"));
-        const int startLine = ParseInteger(args.Option("start-line").value_or("1"), "--start-line", 1, 32767);
-        TTextFormat format = tfTextComma;
-        if (const auto name = args.Option("format")) {
-            const auto parsed = TextFormatFromName(*name);
-            if (!parsed)
-                throw TUsageError("Unknown text format \"" + *name + "\".");
-            format = *parsed;
-        } else {
-            RequireReadable(args[1]);
-            format = DetectTextFormat(args[1]);
-        }
-        const TImportResult result = ImportText(document, args[1], format, columns, startLine);
+        const TImportResult result = ImportTextBytes(document, bytes, *format, columns, startLine);
         added = result.Added;
         if (result.LostFields > 0)
             err << result.LostFields << " fields held characters that the list's code pages cannot hold; "
@@ -474,10 +518,12 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
 
 int CmdExport(const TArguments& args, std::ostream& out)
 {
-    args.ExpectPositional(2, "export FILE TARGET --format NAME");
+    args.ExpectPositional(2, "export FILE TARGET --format NAME [--wait SECONDS]");
     const auto name = args.Option("format");
     if (!name)
         throw TUsageError("--format is needed: one of the six text formats, vmr, rtf or html.");
+    // Only a list written over itself needs the lock; any other target leaves the list alone.
+    const TListLock lock = IsSameFile(args[0], args[1]) ? LockList(args) : TListLock();
     TVocabFile document;
     Load(document, args[0]);
     if (*name != "vmr" && IsSameFile(args[0], args[1]))
@@ -517,13 +563,13 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
         if (command == "list")
             return CmdList(TArguments(args, {}, {}), out);
         if (command == "add")
-            return CmdAdd(TArguments(args, { "category", "notes" }, {}), out);
+            return CmdAdd(TArguments(args, { "category", "notes", "wait" }, {}), out);
         if (command == "reset")
-            return CmdReset(TArguments(args, {}, {}), out);
+            return CmdReset(TArguments(args, { "wait" }, {}), out);
         if (command == "sort")
-            return CmdSort(TArguments(args, { "field" }, {}), out);
+            return CmdSort(TArguments(args, { "field", "wait" }, {}), out);
         if (command == "shuffle")
-            return CmdShuffle(TArguments(args, {}, {}), out);
+            return CmdShuffle(TArguments(args, { "wait" }, {}), out);
         if (command == "find")
             return CmdFind(
                 TArguments(args, { "field", "mode" }, { "match-case", "match-accents", "whole-word" }), out);
@@ -532,11 +578,11 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
         if (command == "detect")
             return CmdDetect(TArguments(args, {}, {}), out);
         if (command == "import")
-            return CmdImport(TArguments(args, { "format", "columns", "start-line" }, {}), out, err);
+            return CmdImport(TArguments(args, { "format", "columns", "start-line", "wait" }, {}), out, err);
         if (command == "test")
             return RunDrillCommand(args, out, err);
         if (command == "export")
-            return CmdExport(TArguments(args, { "format" }, {}), out);
+            return CmdExport(TArguments(args, { "format", "wait" }, {}), out);
         throw TUsageError("Unknown command \"" + command + "\". Try velmoria-cli --help.");
     } catch (const TUsageError& e) {
         err << e.what() << '\n';

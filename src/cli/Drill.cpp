@@ -2,16 +2,21 @@
 
 #include "core/DisplayText.h"
 #include "core/FileAttributes.h"
+#include "core/ListLock.h"
 #include "core/Random.h"
 #include "core/VocabFile.h"
 #include "evaluation/TextUtils.h"
 #include "settings/Settings.h"
 #include "testing/TestEngine.h"
 
+#include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <iostream>
 #include <optional>
+#include <poll.h>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,6 +33,7 @@ struct TDrillSettings {
     std::uint8_t TestMode = 0;
     bool MultipleChoice = false;
     std::optional<std::uint64_t> Seed;
+    std::chrono::seconds Wait = TListLock::DefaultWait;
 };
 
 std::uint32_t ParseNumber(
@@ -59,8 +65,15 @@ TDrillSettings ParseArguments(const std::vector<std::string>& args)
 {
     TDrillSettings s;
     std::vector<std::string> files;
+    bool options = true;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (!options || a == "--") {
+            if (!options)
+                files.push_back(a);
+            options = false;
+            continue;
+        }
         const auto value = [&]() -> const std::string& {
             if (i + 1 >= args.size())
                 throw TUsage("Option " + a + " needs a value.");
@@ -96,6 +109,8 @@ TDrillSettings ParseArguments(const std::vector<std::string>& args)
             s.Options.EnglishEvaluation = static_cast<EvaluationFlags>(flags);
         } else if (a == "--seed") {
             s.Seed = ParseNumber(value(), "--seed", 0, 0xFFFFFFFFu, 10);
+        } else if (a == "--wait") {
+            s.Wait = std::chrono::seconds(ParseNumber(value(), "--wait", 0, 3600, 10));
         } else if (a.size() > 1 && a[0] == '-') {
             throw TUsage("Unknown option " + a + ".");
         } else {
@@ -164,8 +179,11 @@ private:
     // The next input line; false at the end of input.
     bool ReadLine(const std::string& prompt, std::string& line)
     {
+        // Flushed also on a pipe: a program driving the test answers what it has seen.
         if (Terminal_)
-            Out_ << prompt << std::flush;
+            Out_ << prompt;
+        Out_ << std::flush;
+        // A stop signal fails the read even inside a line (TStoppableInput): half an answer is none.
         if (!std::getline(In_, line)) {
             if (Terminal_)
                 Out_ << '\n';
@@ -299,6 +317,102 @@ void RequireReadable(const std::string& fileName)
         throw EFileError(fileName, "Cannot open file", EISDIR);
 }
 
+// The write end of the pipe through which a stop signal reaches the reading of the answers.
+int StopPipeWrite = -1;
+
+void OnStopSignal(int)
+{
+    const int saved = errno;
+    const char byte = 0;
+    [[maybe_unused]] const ssize_t written = ::write(StopPipeWrite, &byte, 1);
+    errno = saved;
+}
+
+// Ctrl+C, a hang-up or a termination request ends the test as ":stop" does, so the answers given
+// are saved. The handler only writes to a pipe; a second signal has its usual effect at once.
+class TStopSignals {
+public:
+    TStopSignals()
+    {
+        if (::pipe2(Pipe_.data(), O_CLOEXEC | O_NONBLOCK) != 0)
+            return;
+        StopPipeWrite = Pipe_[1];
+        struct sigaction action { };
+        action.sa_handler = OnStopSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESETHAND;
+        for (std::size_t i = 0; i < Signals.size(); ++i) {
+            ::sigaction(Signals[i], nullptr, &Old_[i]);
+            // A signal ignored by whoever started us (a background job) stays ignored.
+            if (Old_[i].sa_handler != SIG_IGN)
+                ::sigaction(Signals[i], &action, nullptr);
+        }
+    }
+    ~TStopSignals()
+    {
+        if (Pipe_[0] < 0)
+            return;
+        for (std::size_t i = 0; i < Signals.size(); ++i)
+            ::sigaction(Signals[i], &Old_[i], nullptr);
+        StopPipeWrite = -1;
+        ::close(Pipe_[0]);
+        ::close(Pipe_[1]);
+    }
+    TStopSignals(const TStopSignals&) = delete;
+    TStopSignals& operator=(const TStopSignals&) = delete;
+    // The end that becomes readable on a signal; -1 when no pipe could be made.
+    int StopFd() const { return Pipe_[0]; }
+
+private:
+    static constexpr std::array<int, 3> Signals = { SIGINT, SIGHUP, SIGTERM };
+    std::array<int, 2> Pipe_ = { -1, -1 };
+    std::array<struct sigaction, 3> Old_ { };
+};
+
+// Standard input that a stop signal ends, whether a read waits or not: each read waits on the
+// input and the signal's pipe together. Byte by byte, so that a signal stops before the next line
+// however much input is waiting, and nothing beyond the last answer is taken from the input.
+class TStoppableInput : public std::streambuf {
+public:
+    TStoppableInput(int fd, int stopFd)
+        : Fd_(fd)
+        , StopFd_(stopFd)
+    {
+    }
+
+protected:
+    int_type underflow() override
+    {
+        if (gptr() < egptr())
+            return traits_type::to_int_type(*gptr());
+        std::array<pollfd, 2> fds = { { { StopFd_, POLLIN, 0 }, { Fd_, POLLIN, 0 } } };
+        for (;;) {
+            if (::poll(fds.data(), fds.size(), -1) < 0) {
+                if (errno == EINTR)
+                    continue;
+                return traits_type::eof();
+            }
+            // The stream turns an exception here into a failed read (badbit), even in mid-line.
+            if (fds[0].revents != 0)
+                throw std::runtime_error("stopped");
+            if (fds[1].revents == 0)
+                continue;
+            const ssize_t got = ::read(Fd_, &Byte_, 1);
+            if (got < 0 && (errno == EINTR || errno == EAGAIN))
+                continue;
+            if (got <= 0)
+                return traits_type::eof();
+            setg(&Byte_, &Byte_, &Byte_ + 1);
+            return traits_type::to_int_type(Byte_);
+        }
+    }
+
+private:
+    int Fd_;
+    int StopFd_;
+    char Byte_ = 0;
+};
+
 } // namespace
 
 int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
@@ -312,6 +426,8 @@ int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostrea
         return 2;
     }
     try {
+        // Held for the whole test: a list changed meanwhile would be overwritten by the results.
+        const TListLock lock(settings.FileName, settings.Wait);
         RequireReadable(settings.FileName);
         TVocabFile doc;
         doc.LoadFromFile(settings.FileName);
@@ -343,5 +459,10 @@ int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostrea
 int RunDrillCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const bool terminal = &out == &std::cout && ::isatty(STDOUT_FILENO);
-    return RunDrill(args, std::cin, out, err, terminal);
+    const TStopSignals signals;
+    if (signals.StopFd() < 0)
+        return RunDrill(args, std::cin, out, err, terminal);
+    TStoppableInput input(STDIN_FILENO, signals.StopFd());
+    std::istream in(&input);
+    return RunDrill(args, in, out, err, terminal);
 }

@@ -3,12 +3,16 @@
 #include "cli/Cli.h"
 
 #include "core/VocabFile.h"
+#include "support/RunningProgram.h"
 #include "support/TempDir.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <initializer_list>
 #include <sstream>
+#include <sys/file.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -19,7 +23,7 @@ struct TResult {
     std::string Err;
 };
 
-TResult Cli(std::initializer_list<std::string> args)
+TResult Cli(const std::vector<std::string>& args)
 {
     std::vector<std::string> storage { "velmoria-cli" };
     storage.insert(storage.end(), args.begin(), args.end());
@@ -32,7 +36,7 @@ TResult Cli(std::initializer_list<std::string> args)
 }
 
 // Runs a command that has to succeed and returns what it printed.
-std::string Ok(std::initializer_list<std::string> args)
+std::string Ok(const std::vector<std::string>& args)
 {
     const TResult r = Cli(args);
     EXPECT_EQ(r.Status, 0) << r.Err;
@@ -257,4 +261,102 @@ TEST_F(CliTest, NoCommandReplacesAReadOnlyFileNorExportsOverTheList)
     EXPECT_EQ(ReadBytes(List), before);
     EXPECT_EQ(ReadBytes(target), "kept");
     EXPECT_TRUE(Contains(Ok({ "info", List }), "items: 4")) << "reading is allowed";
+}
+
+TEST_F(CliTest, DoubleDashEndsTheOptionsAndTextArgumentsMustBeUtf8)
+{
+    EXPECT_EQ(Ok({ "add", List, "--category", "flag", "--", "--verbose", "-v" }), "Added item 0.\n");
+    EXPECT_EQ(Ok({ "list", List }), "0\t--verbose\tflag\t\t-v\t0\t0\t0\n");
+    EXPECT_EQ(Ok({ "find", List, "--", "--verb" }), "0\n");
+    // Latin-1 bytes are no UTF-8, whatever code page the list's language has.
+    const std::string before = ReadBytes(List);
+    const std::pair<TResult, const char*> latin1[] = {
+        { Cli({ "add", List, "sch\xF6n", "nice" }), "WORD" },
+        { Cli({ "add", List, "Haus", "h\xF6use" }), "TRANSLATIONS" },
+        { Cli({ "add", List, "Haus", "house", "--notes", "\xE9" }), "--notes" },
+        { Cli({ "find", List, "\xF6" }), "TEXT" },
+        { Cli({ "match", "caf\xE9", "cafe" }), "EXPECTED" },
+        { Cli({ "new", Dir.File("x.vmr"), "--foreign", "0x0407", "--native", "0x0409", "--author", "\xC4" }),
+            "--author" },
+    };
+    for (const auto& [r, name] : latin1) {
+        EXPECT_EQ(r.Status, 2) << name;
+        EXPECT_TRUE(Contains(r.Err, std::string(" ") + name + " is not valid UTF-8.")) << r.Err;
+    }
+    EXPECT_EQ(ReadBytes(List), before);
+    EXPECT_FALSE(std::filesystem::exists(Dir.File("x.vmr")));
+}
+
+TEST_F(CliTest, ImportFromAPipeDetectsTheFormatOnTheBytesItImports)
+{
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string("sch\xF6n\tadj\t\tbeautiful\r\n"))
+        utf16 += std::string { c, '\0' };
+    const std::pair<const char*, std::string> cases[] = {
+        { "UTF-8 with tabs", "sch\xC3\xB6n\tadj\t\tbeautiful\n" },
+        { "code page with commas", "sch\xF6n,adj,,beautiful\r\n" },
+        { "UTF-16 with tabs", utf16 },
+    };
+    for (const auto& [name, text] : cases) {
+        SCOPED_TRACE(name);
+        const std::string copy = Dir.File(std::string(name) + ".vmr");
+        Ok({ "new", copy, "--foreign", "0x0407", "--native", "0x0409" });
+        TRunningProgram cli({ VELMORIA_CLI_PATH, "import", copy, "/dev/stdin" });
+        cli.Write(text);
+        cli.CloseInput();
+        EXPECT_EQ(cli.Wait(std::chrono::seconds(20)), 0);
+        EXPECT_EQ(cli.Output(), "1 items imported successfully.\n");
+        EXPECT_EQ(Ok({ "list", copy }), "0\tsch\xC3\xB6n\tadj\t\tbeautiful\t0\t0\t0\n");
+    }
+}
+
+TEST_F(CliTest, TwoWritersAtOnceLoseNoItem)
+{
+    const std::string loop = "for i in $(seq 100); do \"$0\" add \"$1\" \"w$i\" t >/dev/null || exit 1; done";
+    TRunningProgram first({ "/bin/sh", "-c", loop, VELMORIA_CLI_PATH, List });
+    TRunningProgram second({ "/bin/sh", "-c", loop, VELMORIA_CLI_PATH, List });
+    EXPECT_EQ(first.Wait(std::chrono::seconds(120)), 0) << first.Output();
+    EXPECT_EQ(second.Wait(std::chrono::seconds(120)), 0) << second.Output();
+    TVocabFile doc;
+    doc.LoadFromFile(List);
+    EXPECT_EQ(doc.Count(), 200);
+}
+
+TEST_F(CliTest, WritersWaitForTheListLockAndNameItsHolder)
+{
+    AddSample();
+    WriteBytes(Dir.File("cols.txt"), "Apfel,apple\r\n");
+    const int held = ::open(List.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    const std::string before = ReadBytes(List);
+    const std::string holder = "(pid " + std::to_string(::getpid()) + ", model_tests)";
+    const std::vector<std::vector<std::string>> writers = { { "add", List, "Apfel", "apple" }, { "reset", List },
+        { "sort", List }, { "shuffle", List }, { "import", List, Dir.File("cols.txt") },
+        { "export", List, List, "--format", "vmr" }, { "test", List } };
+    for (std::vector<std::string> args : writers) {
+        args.insert(args.end(), { "--wait", "0" });
+        const TResult r = Cli(args);
+        EXPECT_EQ(r.Status, 1) << args[0];
+        EXPECT_TRUE(Contains(r.Err, holder)) << r.Err;
+    }
+    // Readers, an export elsewhere and a new list take no lock.
+    Ok({ "info", List });
+    Ok({ "list", List });
+    Ok({ "find", List, "Hund" });
+    Ok({ "export", List, Dir.File("copy.vmr"), "--format", "vmr" });
+    Ok({ "new", Dir.File("new.vmr"), "--foreign", "0x0407", "--native", "0x0409" });
+    EXPECT_EQ(ReadBytes(List), before);
+
+    // The wait is bounded; a lock given up during it is taken.
+    const auto start = std::chrono::steady_clock::now();
+    const TResult late = Cli({ "add", List, "Apfel", "apple", "--wait", "1" });
+    EXPECT_EQ(late.Status, 1);
+    EXPECT_TRUE(Contains(late.Err, "after waiting 1 second")) << late.Err;
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    std::thread release([held] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        ::close(held);
+    });
+    EXPECT_EQ(Ok({ "add", List, "Apfel", "apple", "--wait", "10" }), "Added item 4.\n");
+    release.join();
 }

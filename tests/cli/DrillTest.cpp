@@ -6,8 +6,10 @@
 #include "core/FileAttributes.h"
 #include "core/VocabFile.h"
 #include "evaluation/TextUtils.h"
+#include "support/RunningProgram.h"
 #include "support/TempDir.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -88,6 +90,25 @@ TEST_F(DrillTest, StopAndEndOfInputSaveWhatWasAnswered)
         EXPECT_EQ(run.Status, 0);
         EXPECT_EQ(Saved()->Attempts(), 1);
         EXPECT_EQ(run.Lines.back().rfind("Totals: 1 answered, ", 0), 0u) << run.Out;
+    }
+}
+
+TEST_F(DrillTest, InterruptAndTerminationEndTheTestAsStopDoes)
+{
+    for (const int signal : { SIGINT, SIGTERM }) {
+        SCOPED_TRACE(strsignal(signal));
+        MakeList({ { "der Hund", "", "dog" }, { "die Katze", "", "cat" } });
+        // After "--" the name is a file, whatever it looks like.
+        TRunningProgram cli({ VELMORIA_CLI_PATH, "test", "--seed", "1", "--", List });
+        ASSERT_TRUE(cli.WaitForOutput("Q: ", std::chrono::seconds(10))) << cli.Output();
+        // Half an answer typed when the signal comes is no answer.
+        cli.Write("dog\ncat");
+        ASSERT_TRUE(cli.WaitForOutput("! ", std::chrono::seconds(10))) << cli.Output();
+        ASSERT_TRUE(cli.WaitForOutput("\nQ: ", std::chrono::seconds(10))) << cli.Output();
+        ::kill(cli.Pid(), signal);
+        EXPECT_EQ(cli.Wait(std::chrono::seconds(10)), 0) << cli.Output();
+        EXPECT_NE(cli.Output().find("\nTotals: 1 answered, "), std::string::npos) << cli.Output();
+        EXPECT_EQ(Saved()->Attempts(), 1);
     }
 }
 

@@ -1,0 +1,36 @@
+#pragma once
+// A program started with pipes on its standard input and output (standard error joins the
+// output), for tests that talk to a real binary. Killed and reaped when still running at the end.
+
+#include <chrono>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+#include <vector>
+
+class TRunningProgram {
+public:
+    explicit TRunningProgram(const std::vector<std::string>& argv);
+    ~TRunningProgram();
+    TRunningProgram(const TRunningProgram&) = delete;
+    TRunningProgram& operator=(const TRunningProgram&) = delete;
+
+    pid_t Pid() const { return Pid_; }
+    void Write(std::string_view bytes);
+    void CloseInput();
+    // Reads output until it holds text (true) or the time is over (false).
+    bool WaitForOutput(std::string_view text, std::chrono::milliseconds timeout);
+    // Reads output until the program ends; its exit status, or -1 (then it is killed) when it
+    // does not end in time or ends by a signal.
+    int Wait(std::chrono::milliseconds timeout);
+    const std::string& Output() const { return Output_; }
+
+private:
+    // Reads what is there within the time; false at the end of the output.
+    bool ReadSome(std::chrono::milliseconds timeout);
+
+    pid_t Pid_ = -1;
+    int In_ = -1;
+    int Out_ = -1;
+    std::string Output_;
+};

@@ -256,7 +256,8 @@ int CmdNew(const TArguments& args, std::ostream& out)
         = { { "description", piDescription }, { "author", piAuthor }, { "comments", piComments } };
     for (const auto& [name, index] : properties)
         if (const auto value = args.Option(name))
-            document.SetProperties(index, ToCodePage(*value, document.NativeLangID(), ("--" + std::string(name)).c_str()));
+            document.SetProperties(
+                index, ToCodePage(*value, document.NativeLangID(), ("--" + std::string(name)).c_str()));
     document.SaveToFile(args[0]);
     out << "Created " << args[0] << ".\n";
     return 0;
@@ -318,7 +319,8 @@ int CmdAdd(const TArguments& args, std::ostream& out)
     const LangId native = document.NativeLangID();
     const std::string category
         = CollapseSpaces(ToCodePage(args.Option("category").value_or(""), native, "--category"));
-    const std::string notes = CollapseSpaces(ToCodePage(args.Option("notes").value_or(""), native, "--notes"));
+    const std::string notes
+        = CollapseSpaces(ToCodePage(args.Option("notes").value_or(""), native, "--notes"));
     const std::string translations = CollapseSpaces(ToCodePage(args[2], native, "TRANSLATIONS"));
     if (foreign.empty())
         throw TCommandError("Enter a word or phrase.");
@@ -426,9 +428,8 @@ int CmdMatch(const TArguments& args, std::ostream& out)
     delimiters.BracketOpen = chars[2];
     delimiters.BracketClose = chars[3];
     delimiters.Alt = chars[4];
-    const bool accepted
-        = MatchAnswer(
-        ToCodePage(args[0], lang, "EXPECTED"), ToCodePage(args[1], lang, "RESPONSE"), lang, flags, delimiters);
+    const bool accepted = MatchAnswer(ToCodePage(args[0], lang, "EXPECTED"),
+        ToCodePage(args[1], lang, "RESPONSE"), lang, flags, delimiters);
     out << (accepted ? "accepted" : "refused") << '\n';
     return accepted ? 0 : 1;
 }

@@ -366,7 +366,7 @@ public:
 private:
     static constexpr std::array<int, 3> Signals = { SIGINT, SIGHUP, SIGTERM };
     std::array<int, 2> Pipe_ = { -1, -1 };
-    std::array<struct sigaction, 3> Old_ { };
+    std::array<struct sigaction, 3> Old_ {};
 };
 
 // Standard input that a stop signal ends, whether a read waits or not: each read waits on the

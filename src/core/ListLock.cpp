@@ -86,8 +86,9 @@ TListLock::TListLock(const std::string& fileName, std::chrono::milliseconds wait
             throw EFileError(fileName, ListBusyMessage(fileName, holder, wait));
         }
         ::close(fd);
-        std::this_thread::sleep_for(std::min(pause, std::chrono::duration_cast<std::chrono::milliseconds>(
-                                                        deadline - Clock::now() + std::chrono::milliseconds(1))));
+        std::this_thread::sleep_for(std::min(pause,
+            std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - Clock::now() + std::chrono::milliseconds(1))));
         pause = std::min(pause * 2, std::chrono::milliseconds(50));
     }
 }
@@ -154,11 +155,13 @@ TLockHolder FindLockHolder(dev_t device, ino_t inode)
     return byInode;
 }
 
-std::string ListBusyMessage(const std::string& fileName, const TLockHolder& holder, std::chrono::milliseconds waited)
+std::string ListBusyMessage(
+    const std::string& fileName, const TLockHolder& holder, std::chrono::milliseconds waited)
 {
     std::string who = "Another process";
     if (holder.Pid > 0)
-        who += " (pid " + std::to_string(holder.Pid) + (holder.Command.empty() ? "" : ", " + holder.Command) + ")";
+        who += " (pid " + std::to_string(holder.Pid) + (holder.Command.empty() ? "" : ", " + holder.Command)
+            + ")";
     std::string message = who + " is changing \"" + fileName + "\"; the list was left as it is";
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(waited).count();
     if (seconds > 0)

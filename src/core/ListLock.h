@@ -44,4 +44,5 @@ private:
 // The process holding a flock on the file (from /proc/locks); Pid is 0 when none is found.
 TLockHolder FindLockHolder(dev_t device, ino_t inode);
 // The message when the wait for another holder ended.
-std::string ListBusyMessage(const std::string& fileName, const TLockHolder& holder, std::chrono::milliseconds waited);
+std::string ListBusyMessage(
+    const std::string& fileName, const TLockHolder& holder, std::chrono::milliseconds waited);

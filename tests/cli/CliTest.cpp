@@ -330,8 +330,8 @@ TEST_F(CliTest, WritersWaitForTheListLockAndNameItsHolder)
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
     const std::string before = ReadBytes(List);
     const std::string holder = "(pid " + std::to_string(::getpid()) + ", model_tests)";
-    const std::vector<std::vector<std::string>> writers = { { "add", List, "Apfel", "apple" }, { "reset", List },
-        { "sort", List }, { "shuffle", List }, { "import", List, Dir.File("cols.txt") },
+    const std::vector<std::vector<std::string>> writers = { { "add", List, "Apfel", "apple" },
+        { "reset", List }, { "sort", List }, { "shuffle", List }, { "import", List, Dir.File("cols.txt") },
         { "export", List, List, "--format", "vmr" }, { "test", List } };
     for (std::vector<std::string> args : writers) {
         args.insert(args.end(), { "--wait", "0" });

@@ -334,9 +334,15 @@ class TStopSignals {
 public:
     TStopSignals()
     {
-        if (::pipe2(Pipe_.data(), O_CLOEXEC | O_NONBLOCK) != 0)
+        if (::pipe2(Pipe_.data(), O_CLOEXEC | O_NONBLOCK) == 0)
+            StopPipeWrite = Pipe_[1];
+    }
+    // From the first question on: before it nothing is lost, and Ctrl+C must end a wait for the lock.
+    void Install()
+    {
+        if (Installed_ || Pipe_[0] < 0)
             return;
-        StopPipeWrite = Pipe_[1];
+        Installed_ = true;
         struct sigaction action { };
         action.sa_handler = OnStopSignal;
         sigemptyset(&action.sa_mask);
@@ -352,7 +358,7 @@ public:
     {
         if (Pipe_[0] < 0)
             return;
-        for (std::size_t i = 0; i < Signals.size(); ++i)
+        for (std::size_t i = 0; Installed_ && i < Signals.size(); ++i)
             ::sigaction(Signals[i], &Old_[i], nullptr);
         StopPipeWrite = -1;
         ::close(Pipe_[0]);
@@ -367,6 +373,7 @@ private:
     static constexpr std::array<int, 3> Signals = { SIGINT, SIGHUP, SIGTERM };
     std::array<int, 2> Pipe_ = { -1, -1 };
     std::array<struct sigaction, 3> Old_ {};
+    bool Installed_ = false;
 };
 
 // Standard input that a stop signal ends, whether a read waits or not: each read waits on the
@@ -374,9 +381,9 @@ private:
 // however much input is waiting, and nothing beyond the last answer is taken from the input.
 class TStoppableInput : public std::streambuf {
 public:
-    TStoppableInput(int fd, int stopFd)
+    TStoppableInput(int fd, TStopSignals& signals)
         : Fd_(fd)
-        , StopFd_(stopFd)
+        , Signals_(signals)
     {
     }
 
@@ -385,7 +392,8 @@ protected:
     {
         if (gptr() < egptr())
             return traits_type::to_int_type(*gptr());
-        std::array<pollfd, 2> fds = { { { StopFd_, POLLIN, 0 }, { Fd_, POLLIN, 0 } } };
+        Signals_.Install();
+        std::array<pollfd, 2> fds = { { { Signals_.StopFd(), POLLIN, 0 }, { Fd_, POLLIN, 0 } } };
         for (;;) {
             if (::poll(fds.data(), fds.size(), -1) < 0) {
                 if (errno == EINTR)
@@ -409,7 +417,7 @@ protected:
 
 private:
     int Fd_;
-    int StopFd_;
+    TStopSignals& Signals_;
     char Byte_ = 0;
 };
 
@@ -459,10 +467,10 @@ int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostrea
 int RunDrillCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const bool terminal = &out == &std::cout && ::isatty(STDOUT_FILENO);
-    const TStopSignals signals;
+    TStopSignals signals;
     if (signals.StopFd() < 0)
         return RunDrill(args, std::cin, out, err, terminal);
-    TStoppableInput input(STDIN_FILENO, signals.StopFd());
+    TStoppableInput input(STDIN_FILENO, signals);
     std::istream in(&input);
     return RunDrill(args, in, out, err, terminal);
 }

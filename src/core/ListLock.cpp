@@ -89,7 +89,7 @@ TListLock::TListLock(const std::string& fileName, std::chrono::milliseconds wait
         std::this_thread::sleep_for(std::min(pause,
             std::chrono::duration_cast<std::chrono::milliseconds>(
                 deadline - Clock::now() + std::chrono::milliseconds(1))));
-        pause = std::min(pause * 2, std::chrono::milliseconds(50));
+        pause = std::min(pause * 2, std::chrono::milliseconds(25));
     }
 }
 

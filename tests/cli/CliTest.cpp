@@ -48,6 +48,12 @@ bool Contains(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
+std::string OwnCommand()
+{
+    const std::string comm = ReadBytes("/proc/self/comm");
+    return comm.substr(0, comm.find('\n'));
+}
+
 class CliTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -329,7 +335,7 @@ TEST_F(CliTest, WritersWaitForTheListLockAndNameItsHolder)
     const int held = ::open(List.c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
     const std::string before = ReadBytes(List);
-    const std::string holder = "(pid " + std::to_string(::getpid()) + ", model_tests)";
+    const std::string holder = "(pid " + std::to_string(::getpid()) + ", " + OwnCommand() + ")";
     const std::vector<std::vector<std::string>> writers = { { "add", List, "Apfel", "apple" },
         { "reset", List }, { "sort", List }, { "shuffle", List }, { "import", List, Dir.File("cols.txt") },
         { "export", List, List, "--format", "vmr" }, { "test", List } };

@@ -296,6 +296,7 @@ private:
     std::int64_t LastCopyMs_ = -1;
     bool OwnCopyWritten_ = false;
     bool NoRecovery_ = false;
+    bool ToldRecoveryProblem_ = false;
     std::optional<int> EndedBySignal_;
     QFileSystemWatcher* DiskWatcher_ = nullptr;
     QTimer* timDiskCheck = nullptr;

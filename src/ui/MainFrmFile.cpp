@@ -122,9 +122,6 @@ std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
     // Printing and resetting end the program at once; what a crashed copy kept waits for a
     // start with the window.
     NoRecovery_ = commandLine.Action == saPrint || commandLine.Action == saReset;
-    // Once per session: the user must know that a crash now loses the changes.
-    if (!NoRecovery_ && !Recovery_->Usable())
-        ShowMessageBox(Recovery_->Problem(), QString(), QMessageBox::Ok, QMessageBox::Warning);
     if (commandLine.FileName.empty()) {
         show();
         // A recovered list answers the start-up as a list named on the command line would.

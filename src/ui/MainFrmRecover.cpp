@@ -167,6 +167,11 @@ bool TMainForm::OfferRecovery(const std::optional<std::string>& fileName)
 {
     if (NoRecovery_)
         return false;
+    // Once per session: the user must know that a crash now loses the changes.
+    if (!Recovery_->Usable() && !ToldRecoveryProblem_) {
+        ToldRecoveryProblem_ = true;
+        ShowMessageBox(Recovery_->Problem(), QString(), QMessageBox::Ok, QMessageBox::Warning);
+    }
     std::vector<TOrphanCopy> orphans = Recovery_->TakeOrphans(fileName);
     for (auto& orphan : orphans) {
         const QString question = QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to ")

@@ -367,8 +367,9 @@ TEST(RecoveryFolder, AnotherUsersFolderIsRefusedAndTheirFilesAreNotRecoveredInto
         const std::string list = base + "/" + c.Case + ".vmr";
         WriteBytes(list, "list");
         fs::permissions(list, c.Mode);
-        if (c.Theirs)
+        if (c.Theirs) {
             ASSERT_EQ(::chown(list.c_str(), other.Uid, other.Gid), 0);
+        }
         const std::string seen = InChildProcess([&] {
             if (!other.BecomeIt())
                 return std::string("cannot become the second user");

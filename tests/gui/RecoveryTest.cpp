@@ -394,8 +394,9 @@ TEST_F(RecoveryTest, AFolderThatCannotBeTrustedOrUsedIsSaidOnceAndNothingIsReadF
         Form->FlushRecoveryCopy();
         OpenList();
         EXPECT_EQ(MessageBoxHook::Shown().size(), 1u) << ShownTexts().join(u'\n').toStdString();
-        if (fs::is_directory(folder))
+        if (fs::is_directory(folder)) {
             EXPECT_EQ(Copies(), QStringList { QStringLiteral("copy-1-1.recovery") });
+        }
         Form.reset();
         if (fs::exists(parent + ".away")) {
             fs::remove(parent);

@@ -54,7 +54,9 @@ TRecoveryStore::TRecoveryStore(const QString& folder)
               : folder)
 {
     // The folders of the program's own name inside the user's data folder are checked too.
-    const QString top = folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) : QString();
+    const QString top = folder.isEmpty()
+        ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        : QString();
     const std::string problem = PrepareRecoveryFolder(ToLocal(Folder_), ToLocal(top));
     if (!problem.empty()) {
         SetProblem(QString::fromUtf8(problem.c_str()));
@@ -94,7 +96,8 @@ std::vector<TOrphanCopy> TRecoveryStore::TakeOrphans(const std::optional<std::st
             continue;
         // Only plain files of the user's own: never a link, nor what someone else put there.
         struct stat st { };
-        if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+        if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)
+            || st.st_uid != ::geteuid())
             continue;
         auto lock = std::make_shared<QLockFile>(LockOf(path));
         lock->setStaleLockTime(0);

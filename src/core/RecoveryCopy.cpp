@@ -191,7 +191,8 @@ std::string PrepareRecoveryFolder(const std::string& folder, const std::string& 
         target.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
         if (error == ENOENT)
             return "It is a link to " + Quoted(target) + ", which does not exist.";
-        return "It is a link to " + Quoted(target) + ", which cannot be read. " + SystemErrorText(error) + ".";
+        return "It is a link to " + Quoted(target) + ", which cannot be read. " + SystemErrorText(error)
+            + ".";
     }
     if (!S_ISDIR(st.st_mode))
         return S_ISREG(st.st_mode) ? "It is a file, not a folder." : "It is not a folder.";

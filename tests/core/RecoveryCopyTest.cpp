@@ -280,8 +280,8 @@ TEST(RecoveryFolder, IsMadeForItsOwnerAloneAndRefusedWhenOthersCouldPlantCopies)
                 fs::permissions(f, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_exec);
             },
             nullptr },
-        { "a link to a folder of the user's", [&own](const std::string& f) { fs::create_directory_symlink(own, f); },
-            nullptr },
+        { "a link to a folder of the user's",
+            [&own](const std::string& f) { fs::create_directory_symlink(own, f); }, nullptr },
         { "writable by the group",
             [](const std::string& f) {
                 fs::create_directory(f);
@@ -295,7 +295,8 @@ TEST(RecoveryFolder, IsMadeForItsOwnerAloneAndRefusedWhenOthersCouldPlantCopies)
             },
             "write" },
         { "a plain file", [](const std::string& f) { WriteBytes(f, ""); }, "file" },
-        { "a dangling link", [&base](const std::string& f) { fs::create_symlink(base + "/gone", f); }, "does not exist" },
+        { "a dangling link", [&base](const std::string& f) { fs::create_symlink(base + "/gone", f); },
+            "does not exist" },
         { "inside a file",
             [](const std::string& f) {
                 const fs::path parent = fs::path(f).parent_path();
@@ -330,7 +331,8 @@ TEST(RecoveryFolder, IsMadeForItsOwnerAloneAndRefusedWhenOthersCouldPlantCopies)
     fs::permissions(shared + "/recovery", fs::perms::owner_all);
     fs::permissions(shared, fs::perms::all);
     EXPECT_NE(PrepareRecoveryFolder(shared + "/recovery", base), "");
-    EXPECT_EQ(PrepareRecoveryFolder(shared + "/recovery", shared + "/recovery"), "") << "none above it checked";
+    EXPECT_EQ(PrepareRecoveryFolder(shared + "/recovery", shared + "/recovery"), "")
+        << "none above it checked";
     fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
     EXPECT_EQ(PrepareRecoveryFolder(shared + "/recovery", base), "");
 }
@@ -347,7 +349,8 @@ TEST(RecoveryFolder, AnotherUsersFolderIsRefusedAndTheirFilesAreNotRecoveredInto
     fs::create_directory(planted);
     fs::permissions(planted, fs::perms::owner_all);
     ASSERT_EQ(::chown(planted.c_str(), other.Uid, other.Gid), 0);
-    EXPECT_NE(PrepareRecoveryFolder(planted).find(other.Name), std::string::npos) << PrepareRecoveryFolder(planted);
+    EXPECT_NE(PrepareRecoveryFolder(planted).find(other.Name), std::string::npos)
+        << PrepareRecoveryFolder(planted);
     fs::create_directory(planted + "/recovery");
     EXPECT_NE(PrepareRecoveryFolder(planted + "/recovery", base).find(other.Name), std::string::npos)
         << "inside another user's folder";
@@ -359,7 +362,8 @@ TEST(RecoveryFolder, AnotherUsersFolderIsRefusedAndTheirFilesAreNotRecoveredInto
         bool Theirs;
         bool Offered;
     } cases[] = {
-        { "another user's list", fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read, false, false },
+        { "another user's list", fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read,
+            false, false },
         { "another user's list they may write", fs::perms::all, false, true },
         { "their own list, even read-only", fs::perms::owner_read, true, true },
     };

@@ -159,13 +159,15 @@ TEST(RealProgram, EndedBySignalItKeepsTheLatestChangesAndOffersThemAtTheNextStar
         const QString home = QString::fromStdString(dir.Path().string());
         const QProcessEnvironment env = PrivateEnvironment(home);
         const QDir recovery(home + QStringLiteral("/data/Brannock/Velmoria/recovery"));
-        const auto copies = [&recovery] { return recovery.entryList({ QStringLiteral("*.recovery") }, QDir::Files); };
+        const auto copies
+            = [&recovery] { return recovery.entryList({ QStringLiteral("*.recovery") }, QDir::Files); };
         const std::string list = dir.File("list.vmr");
         std::filesystem::copy_file(Example, list);
         const QString name = QString::fromStdString(list);
 
         // Answers are given so that a question would be seen (and answered Yes, saving the list).
-        TRun first(env, { name }, QStringLiteral("{miEditAdd}{#edtForeign}neu{#edtNative}new{Return}"), QString());
+        TRun first(
+            env, { name }, QStringLiteral("{miEditAdd}{#edtForeign}neu{#edtNative}new{Return}"), QString());
         ASSERT_TRUE(first.Says(QStringLiteral("input done"))) << first.Errors.toStdString();
         ASSERT_TRUE(copies().isEmpty()) << "the signal must come before the copy is due";
         QElapsedTimer clock;
@@ -178,7 +180,9 @@ TEST(RealProgram, EndedBySignalItKeepsTheLatestChangesAndOffersThemAtTheNextStar
         EXPECT_EQ(first.Process.exitCode(), 128 + signal);
         EXPECT_FALSE(first.Errors.contains(QStringLiteral("message:"))) << first.Errors.toStdString();
         EXPECT_EQ(ReadWholeFile(list), exampleBytes) << "nothing saved without asking";
-        EXPECT_FALSE(QDir(home + QStringLiteral("/config")).entryList(QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot).isEmpty())
+        EXPECT_FALSE(QDir(home + QStringLiteral("/config"))
+                         .entryList(QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot)
+                         .isEmpty())
             << "the settings are written as at a normal close";
         ASSERT_EQ(copies().size(), 1);
         TVocabFile kept;

@@ -1,10 +1,10 @@
 // Recovery copies and changes by other programs, through the real window offscreen.
 
-#include "gui/EditCommandsSupport.h"
-
 #include "app/Recovery.h"
+
 #include "core/RecoveryCopy.h"
 #include "core/SafeSave.h"
+#include "gui/EditCommandsSupport.h"
 #include "support/SecondUser.h"
 
 #include <QDialog>
@@ -50,12 +50,13 @@ protected:
     std::string OwnCopyBytes() const { return ReadBytes(Form->RecoveryStore()->OwnCopy().toStdString()); }
     // What a copy of the program that was killed leaves behind: its recovery copy, and no lock
     // that a running process holds.
-    std::string PlantOrphan(const TVocabFile& doc, const std::string& fileName, const std::string& name = "copy-1-1",
-        const std::optional<TFileStamp>& stamp = std::nullopt)
+    std::string PlantOrphan(const TVocabFile& doc, const std::string& fileName,
+        const std::string& name = "copy-1-1", const std::optional<TFileStamp>& stamp = std::nullopt)
     {
         QDir().mkpath(Folder);
         const std::string path = Folder.toStdString() + "/" + name + ".recovery";
-        SafeWriteFile(path, BuildRecoveryImage(doc, { fileName, stamp ? *stamp : StampFile(fileName), doc.CurrentIndex() }));
+        SafeWriteFile(path,
+            BuildRecoveryImage(doc, { fileName, stamp ? *stamp : StampFile(fileName), doc.CurrentIndex() }));
         return path;
     }
     // A new window, as at a new start of the program.
@@ -349,7 +350,8 @@ TEST_F(RecoveryTest, AFolderThatCannotBeTrustedOrUsedIsSaidOnceAndNothingIsReadF
         const char* Cause; // a word of it
         bool Root; // needs the second user
     } cases[] = {
-        { "another user's", [&] { ASSERT_EQ(::chown(folder.c_str(), other.Uid, other.Gid), 0); }, "another user", true },
+        { "another user's", [&] { ASSERT_EQ(::chown(folder.c_str(), other.Uid, other.Gid), 0); },
+            "another user", true },
         { "writable by all", [&] { fs::permissions(folder, fs::perms::all); }, "write", false },
         { "a plain file",
             [&] {
@@ -386,7 +388,8 @@ TEST_F(RecoveryTest, AFolderThatCannotBeTrustedOrUsedIsSaidOnceAndNothingIsReadF
         EXPECT_EQ(Form->StartUp(TCommandLine { saShow, List }), std::nullopt);
         ASSERT_EQ(MessageBoxHook::Shown().size(), 1u) << ShownTexts().join(u'\n').toStdString();
         EXPECT_TRUE(LastMessage().Text.startsWith(QStringLiteral("Crash protection is off")));
-        EXPECT_TRUE(LastMessage().Text.contains(Folder) && LastMessage().Text.contains(QLatin1String(c.Cause)))
+        EXPECT_TRUE(
+            LastMessage().Text.contains(Folder) && LastMessage().Text.contains(QLatin1String(c.Cause)))
             << LastMessage().Text.toStdString();
         EXPECT_EQ(Document().SaveToBytes(), ReadBytes(List)) << "the planted copy is not offered";
         // Nothing is written there, and the message is not repeated this session.
@@ -445,7 +448,8 @@ TEST_F(RecoveryTest, SaveAfterRecoveringAsksWhenTheFileIsNotWhatTheCopySaysItWas
         OpenList();
         ASSERT_EQ(Document().SaveToBytes(), crashed->SaveToBytes());
         Trigger(Form->miFileSave); // the question's default is No
-        EXPECT_EQ(LastMessage().Text == QStringLiteral("Overwrite the changes made by another program?"), c.Asked)
+        EXPECT_EQ(
+            LastMessage().Text == QStringLiteral("Overwrite the changes made by another program?"), c.Asked)
             << LastMessage().Text.toStdString();
         EXPECT_EQ(ReadBytes(List), c.Asked ? fileBytes : crashed->SaveToBytes());
     }

@@ -16,8 +16,8 @@ TSecondUser::TSecondUser()
     Name = "velmoria-t" + std::to_string(::getpid());
     // Another test making a user at the same moment holds the password file for a moment.
     for (int attempt = 0; attempt < 20; ++attempt) {
-        const std::string command = "useradd --system --no-create-home --shell /usr/sbin/nologin " + Name
-            + " >/dev/null 2>&1";
+        const std::string command
+            = "useradd --system --no-create-home --shell /usr/sbin/nologin " + Name + " >/dev/null 2>&1";
         if (std::system(command.c_str()) == 0)
             break;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));

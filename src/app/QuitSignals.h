@@ -10,15 +10,12 @@ class QSocketNotifier;
 
 class TQuitSignals : public QObject {
 public:
-    // One at a time. The answer gets the signal's number.
+    // One at a time (a second one leaves the signals alone). The answer gets the signal's number.
     explicit TQuitSignals(std::function<void(int)> answer, QObject* parent = nullptr);
     // The signals go back to what they did before.
     ~TQuitSignals() override;
     TQuitSignals(const TQuitSignals&) = delete;
     TQuitSignals& operator=(const TQuitSignals&) = delete;
-
-    // False when the pipe could not be made: the signals then end the program as before.
-    bool Active() const { return Notifier_ != nullptr; }
 
 private:
     void Read();

@@ -459,6 +459,12 @@ int main(int argc, char** argv)
             QStringLiteral("German-English.vmr has been changed by another program. Reload it?"),
             QMessageBox::Yes | QMessageBox::No, &form);
         Save(&changed, "57-changed-by-another-program");
+        QMessageBox off(QMessageBox::Warning, QStringLiteral("Velmoria"),
+            QStringLiteral("Crash protection is off: the recovery folder "
+                           "\"/home/me/.local/share/Brannock/Velmoria/recovery\" cannot be used. "
+                           "It belongs to another user (mallory)."),
+            QMessageBox::Ok, &form);
+        Save(&off, "58-crash-protection-off");
     }
     SaveHelp(form);
 

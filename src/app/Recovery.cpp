@@ -11,6 +11,8 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -51,8 +53,15 @@ TRecoveryStore::TRecoveryStore(const QString& folder)
               ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/recovery")
               : folder)
 {
-    if (!QDir().mkpath(Folder_))
+    // The folders of the program's own name inside the user's data folder are checked too.
+    const QString top = folder.isEmpty()
+        ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        : QString();
+    const std::string problem = PrepareRecoveryFolder(ToLocal(Folder_), ToLocal(top));
+    if (!problem.empty()) {
+        SetProblem(QString::fromUtf8(problem.c_str()));
         return;
+    }
     // The process id names the copy; the time keeps a later process with the same id apart.
     const QString id = QStringLiteral("%1/copy-%2-%3")
                            .arg(Folder_)
@@ -62,6 +71,14 @@ TRecoveryStore::TRecoveryStore(const QString& folder)
     OwnLock_ = std::make_unique<QLockFile>(LockOf(OwnCopy_));
     OwnLock_->setStaleLockTime(0);
     Usable_ = OwnLock_->tryLock(0);
+    if (!Usable_)
+        SetProblem(QStringLiteral("No lock file can be made in it."));
+}
+
+void TRecoveryStore::SetProblem(const QString& cause)
+{
+    Problem_ = QStringLiteral("Crash protection is off: the recovery folder \"%1\" cannot be used. %2")
+                   .arg(QDir::toNativeSeparators(Folder_), cause);
 }
 
 TRecoveryStore::~TRecoveryStore() = default;
@@ -76,6 +93,11 @@ std::vector<TOrphanCopy> TRecoveryStore::TakeOrphans(const std::optional<std::st
     for (const QString& name : dir.entryList({ QStringLiteral("*") + RecoveryCopySuffix }, QDir::Files)) {
         const QString path = dir.filePath(name);
         if (path == OwnCopy_)
+            continue;
+        // Only plain files of the user's own: never a link, nor what someone else put there.
+        struct stat st { };
+        if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)
+            || st.st_uid != ::geteuid())
             continue;
         auto lock = std::make_shared<QLockFile>(LockOf(path));
         lock->setStaleLockTime(0);
@@ -93,6 +115,8 @@ std::vector<TOrphanCopy> TRecoveryStore::TakeOrphans(const std::optional<std::st
             continue;
         }
         if (fileName && orphan.Info.FileName != *fileName)
+            continue;
+        if (!orphan.Info.FileName.empty() && !MayRecoverInto(orphan.Info.FileName))
             continue;
         // A save that finished just before the crash left a copy of what is in the file. A file
         // written since by anyone else is no reason to drop the changes: those are offered.
@@ -125,6 +149,8 @@ bool TRecoveryStore::Adopt(TOrphanCopy& orphan)
 {
     if (::rename(QFile::encodeName(orphan.Path).constData(), QFile::encodeName(OwnCopy_).constData()) != 0)
         return false;
+    // A copy an earlier version made as the umask said.
+    ::chmod(QFile::encodeName(OwnCopy_).constData(), 0600);
     if (orphan.Lock)
         orphan.Lock->unlock();
     orphan.Lock.reset();

@@ -28,14 +28,18 @@ public:
     TRecoveryStore(const TRecoveryStore&) = delete;
     TRecoveryStore& operator=(const TRecoveryStore&) = delete;
 
-    // False when the folder or the lock could not be made: then nothing is kept.
+    // False when the folder cannot be trusted or the lock could not be made: then nothing is kept
+    // and nothing is read from the folder.
     bool Usable() const { return Usable_; }
+    // Why it is not usable, for the user; empty when it is.
+    const QString& Problem() const { return Problem_; }
     const QString& Folder() const { return Folder_; }
     // This copy's recovery copy (written by the window, through the background writer).
     const QString& OwnCopy() const { return OwnCopy_; }
 
-    // Orphans newer than their list's file, newest first: all of them, or those of one file.
-    // Orphans older than their list's file were overtaken by a save and are removed.
+    // Orphans that hold changes, newest first: all of them, or those of one file. Orphans equal to
+    // their list's file were overtaken by a save and are removed; copies that are not the user's
+    // own, and copies of files the user may not write, are not offered.
     std::vector<TOrphanCopy> TakeOrphans(const std::optional<std::string>& fileName);
     // Removes the orphan and its lock.
     void Discard(TOrphanCopy& orphan);
@@ -43,8 +47,11 @@ public:
     bool Adopt(TOrphanCopy& orphan);
 
 private:
+    void SetProblem(const QString& cause);
+
     QString Folder_;
     QString OwnCopy_;
+    QString Problem_;
     std::unique_ptr<QLockFile> OwnLock_;
     bool Usable_ = false;
 };

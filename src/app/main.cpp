@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/QuitSignals.h"
 #include "app/TestDrive.h"
 #include "core/CommandLine.h"
 #include "settings/QtSettingsStore.h"
@@ -17,7 +18,11 @@ int main(int argc, char** argv)
         args.push_back(argv[i]);
     TMainForm form(std::make_unique<TQtSettingsStore>());
     StartTestDrive(form);
+    const TQuitSignals quitSignals([&form](int number) { form.EndBySignal(number); });
     if (const auto status = form.StartUp(ParseCommandLine(args)))
+        return *status;
+    // A signal during the start-up ended its dialogs; the event loop would run on regardless.
+    if (const auto status = form.EndedBySignal())
         return *status;
     return app.exec();
 }

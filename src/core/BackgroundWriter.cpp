@@ -7,8 +7,9 @@
 #include <unistd.h>
 #include <utility>
 
-TBackgroundWriter::TBackgroundWriter()
-    : Thread_([this] { Run(); })
+TBackgroundWriter::TBackgroundWriter(bool privateFiles)
+    : Private_(privateFiles)
+    , Thread_([this] { Run(); })
 {
 }
 
@@ -83,7 +84,10 @@ void TBackgroundWriter::Run()
                 error = "Cannot delete file \"" + job.FileName + "\". " + std::strerror(errno) + ".";
         } else {
             try {
-                SafeWriteFile(job.FileName, job.Bytes);
+                if (Private_)
+                    SafeWritePrivateFile(job.FileName, job.Bytes);
+                else
+                    SafeWriteFile(job.FileName, job.Bytes);
             } catch (const std::exception& e) {
                 error = e.what();
             }

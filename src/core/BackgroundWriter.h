@@ -11,13 +11,14 @@
 
 class TBackgroundWriter {
 public:
-    TBackgroundWriter();
+    // Private files are written as SafeWritePrivateFile does.
+    explicit TBackgroundWriter(bool privateFiles = false);
     // Finishes what was asked before.
     ~TBackgroundWriter();
     TBackgroundWriter(const TBackgroundWriter&) = delete;
     TBackgroundWriter& operator=(const TBackgroundWriter&) = delete;
 
-    // SafeWriteFile on the thread.
+    // SafeWriteFile (or SafeWritePrivateFile) on the thread.
     void Write(std::string fileName, std::string bytes);
     // Removes the file once the work asked before is done.
     void Remove(std::string fileName);
@@ -44,5 +45,6 @@ private:
     bool Stop_ = false;
     std::string Error_;
     std::uint64_t Written_ = 0;
+    const bool Private_;
     std::thread Thread_;
 };

@@ -1,9 +1,17 @@
 #include "core/RecoveryCopy.h"
 
+#include "core/Errors.h"
 #include "core/VocabFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -49,6 +57,48 @@ std::size_t ParseHeader(std::string_view image, TRecoveryInfo& info)
     info.Disk.ModifiedNs = static_cast<std::int64_t>(GetU64(image, at + 16));
     info.CurrentIndex = static_cast<std::int32_t>(static_cast<std::uint32_t>(GetU64(image, at + 24, 4)));
     return at + 28;
+}
+
+std::string Quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+std::string UserName(uid_t uid)
+{
+    std::vector<char> buffer(16384);
+    struct passwd entry { };
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found)
+        return found->pw_name;
+    return "user " + std::to_string(uid);
+}
+
+std::string OfAnotherUser(const std::string& what, uid_t owner)
+{
+    return what + " belongs to another user (" + UserName(owner) + ").";
+}
+
+// The folders that hold the recovery folder, up to top: whoever may change one of them may put
+// a folder of their own in its place.
+std::string CheckParents(const std::string& folder, const std::string& top)
+{
+    if (top.empty() || folder.size() <= top.size() || folder.compare(0, top.size(), top) != 0
+        || folder[top.size()] != '/')
+        return {};
+    for (std::string parent = folder;;) {
+        parent.erase(parent.find_last_of('/'));
+        if (parent.size() < top.size())
+            return {};
+        struct stat st { };
+        if (::stat(parent.c_str(), &st) != 0)
+            return "Its folder " + Quoted(parent) + " cannot be read. " + SystemErrorText(errno) + ".";
+        if (st.st_uid != ::geteuid() && st.st_uid != 0)
+            return OfAnotherUser("Its folder " + Quoted(parent), st.st_uid);
+        // A sticky folder such as /tmp lets nobody move another user's folder.
+        if ((st.st_mode & S_IWOTH) != 0 && (st.st_mode & S_ISVTX) == 0)
+            return "Anyone may change its folder " + Quoted(parent) + ".";
+    }
 }
 
 } // namespace
@@ -117,4 +167,51 @@ std::int64_t RecoveryDelayMs(std::int64_t now, std::int64_t firstChange, std::in
     if (lastCopy >= 0)
         due = std::max(due, lastCopy + RecoveryIntervalMs);
     return std::max<std::int64_t>(0, due - now);
+}
+
+std::string PrepareRecoveryFolder(const std::string& folder, const std::string& top)
+{
+    struct stat st { };
+    if (::lstat(folder.c_str(), &st) != 0) {
+        if (errno != ENOENT && errno != ENOTDIR)
+            return "It cannot be read. " + SystemErrorText(errno) + ".";
+        std::error_code error;
+        std::filesystem::create_directories(std::filesystem::path(folder).parent_path(), error);
+        if (error)
+            return "It cannot be made. " + SystemErrorText(error.value()) + ".";
+        if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+            return "It cannot be made. " + SystemErrorText(errno) + ".";
+        if (::lstat(folder.c_str(), &st) != 0)
+            return "It cannot be made. " + SystemErrorText(errno) + ".";
+    }
+    if (S_ISLNK(st.st_mode) && ::stat(folder.c_str(), &st) != 0) {
+        const int error = errno;
+        std::string target(4096, '\0');
+        const ssize_t length = ::readlink(folder.c_str(), target.data(), target.size());
+        target.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+        if (error == ENOENT)
+            return "It is a link to " + Quoted(target) + ", which does not exist.";
+        return "It is a link to " + Quoted(target) + ", which cannot be read. " + SystemErrorText(error)
+            + ".";
+    }
+    if (!S_ISDIR(st.st_mode))
+        return S_ISREG(st.st_mode) ? "It is a file, not a folder." : "It is not a folder.";
+    if (st.st_uid != ::geteuid())
+        return OfAnotherUser("It", st.st_uid);
+    if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        return "Other users may write to it.";
+    if (std::string parents = CheckParents(folder, top); !parents.empty())
+        return parents;
+    // Folders of earlier versions were made as the umask said: others could list the copies.
+    if ((st.st_mode & 077) != 0 && ::chmod(folder.c_str(), 0700) != 0)
+        return "It cannot be made private. " + SystemErrorText(errno) + ".";
+    return {};
+}
+
+bool MayRecoverInto(const std::string& fileName)
+{
+    struct stat st { };
+    if (::stat(fileName.c_str(), &st) != 0)
+        return errno == ENOENT;
+    return st.st_uid == ::geteuid() || ::faccessat(AT_FDCWD, fileName.c_str(), W_OK, AT_EACCESS) == 0;
 }

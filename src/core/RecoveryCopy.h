@@ -42,3 +42,13 @@ inline constexpr std::int64_t RecoveryIntervalMs = 1000;
 // Milliseconds from now until the next copy is due (0: at once). Times are on one clock;
 // lastCopy is negative when no copy was made yet.
 std::int64_t RecoveryDelayMs(std::int64_t now, std::int64_t firstChange, std::int64_t lastChange, std::int64_t lastCopy);
+
+// Makes the folder of the recovery copies ready, or says in a sentence why it cannot be used
+// (empty when it can). A missing folder is made, for its owner alone (0700); one of the user's
+// that others may only read is made so. Refused, as OpenSSH refuses such folders: anything but a
+// folder, a folder of another user or one that others may write to, and one inside a folder of
+// another user than the user or root, or one that anyone may change (up to top, when given).
+std::string PrepareRecoveryFolder(const std::string& folder, const std::string& top = {});
+// True when a recovery copy naming this file may be offered: the user owns the file or may write
+// it, or it is not there. Another user's copy must not make the user overwrite what they may not.
+bool MayRecoverInto(const std::string& fileName);

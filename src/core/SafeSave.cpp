@@ -135,17 +135,18 @@ public:
     TTemporaryCopy(const TTemporaryCopy&) = delete;
     TTemporaryCopy& operator=(const TTemporaryCopy&) = delete;
 
-    void Fill(const std::string& fileName, std::string_view bytes, const struct stat* old)
+    void Fill(const std::string& fileName, std::string_view bytes, const struct stat* old, bool privateFile)
     {
         if (const int error = WriteAll(Fd_.Get(), bytes))
             throw EFileError(fileName, "Cannot write file", error);
         // The new file takes the old one's owner and permissions, or the usual ones for a new file;
-        // a file that silently lost its permissions would be a fault of its own.
-        mode_t mode = 0;
-        if (old) {
+        // a file that silently lost its permissions would be a fault of its own. A private file is
+        // its owner's alone, whatever the umask or the file it replaces.
+        mode_t mode = 0600;
+        if (!privateFile && old) {
             [[maybe_unused]] const int ignored = ::fchown(Fd_.Get(), old->st_uid, old->st_gid);
             mode = old->st_mode & 07777;
-        } else {
+        } else if (!privateFile) {
             const mode_t mask = ::umask(0);
             ::umask(mask);
             mode = 0666 & ~mask;
@@ -324,7 +325,9 @@ int RemoveStaleSaveFiles(const std::string& fileName)
     return removed;
 }
 
-void SafeWriteFile(const std::string& fileName, std::string_view bytes)
+namespace {
+
+void WriteFileSafely(const std::string& fileName, std::string_view bytes, bool privateFile)
 {
     const std::string target = ResolveLinks(fileName);
     struct stat old { };
@@ -337,7 +340,7 @@ void SafeWriteFile(const std::string& fileName, std::string_view bytes)
     TFd folder(Checked(TSaveCall::FolderOpen,
         [&] { return ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
     TTemporaryCopy copy(target, fileName);
-    copy.Fill(fileName, bytes, exists ? &old : nullptr);
+    copy.Fill(fileName, bytes, exists ? &old : nullptr, privateFile);
     if (exists && S_ISREG(old.st_mode) && old.st_nlink > 1) {
         RewriteInPlace(target, fileName, bytes, old, copy);
         return;
@@ -349,6 +352,18 @@ void SafeWriteFile(const std::string& fileName, std::string_view bytes)
     if (folder.Get() >= 0 && Checked(TSaveCall::FolderSync, [&] { return ::fsync(folder.Get()); }) != 0
         && errno != EINVAL && errno != ENOTSUP)
         throw EFileError(fileName, "Cannot write file", errno);
+}
+
+} // namespace
+
+void SafeWriteFile(const std::string& fileName, std::string_view bytes)
+{
+    WriteFileSafely(fileName, bytes, false);
+}
+
+void SafeWritePrivateFile(const std::string& fileName, std::string_view bytes)
+{
+    WriteFileSafely(fileName, bytes, true);
 }
 
 std::string ReadWholeFile(const std::string& fileName)

@@ -21,6 +21,9 @@
 // The temporary file is named ".NAME.velmoria-save-PID-XXXXXX" beside the target; those left by
 // processes that no longer run are removed first.
 void SafeWriteFile(const std::string& fileName, std::string_view bytes);
+// The same for a file that only its owner may read and write (0600), whatever the umask and the
+// mode of the file it replaces: the program's own files that hold the user's lists.
+void SafeWritePrivateFile(const std::string& fileName, std::string_view bytes);
 // Reads a whole file; raises EFileError naming the file.
 std::string ReadWholeFile(const std::string& fileName);
 // Its first bytes only, up to limit, the same way.

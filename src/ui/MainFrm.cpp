@@ -561,6 +561,10 @@ void TMainForm::UpdateStatusPanels()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    if (EndedBySignal_) {
+        event->accept(); // all was done then
+        return;
+    }
     bool mayClose = false;
     RunCommand([&] { mayClose = SaveQuery(); });
     if (!mayClose) {

@@ -161,6 +161,11 @@ public:
     const TFileStamp& DiskStamp() const { return DiskStamp_; }
     // Started after each change; its interval is the time until the copy is due.
     QTimer* timRecovery = nullptr;
+    // A signal that ends the program from outside (SIGTERM, SIGHUP, SIGINT): the unsaved changes
+    // are kept in the recovery copy for the next start, and the program ends without a question.
+    void EndBySignal(int signalNumber);
+    // The program's exit status once a signal ended it.
+    std::optional<int> EndedBySignal() const { return EndedBySignal_; }
 
 public slots:
     void miFileNewClick();
@@ -291,6 +296,8 @@ private:
     std::int64_t LastCopyMs_ = -1;
     bool OwnCopyWritten_ = false;
     bool NoRecovery_ = false;
+    bool ToldRecoveryProblem_ = false;
+    std::optional<int> EndedBySignal_;
     QFileSystemWatcher* DiskWatcher_ = nullptr;
     QTimer* timDiskCheck = nullptr;
     std::string StampedName_;

@@ -40,7 +40,8 @@ void TMainForm::CreateRecovery()
 {
     Clock_.start();
     Recovery_ = std::make_unique<TRecoveryStore>();
-    RecoveryWriter_ = std::make_unique<TBackgroundWriter>();
+    // The copies hold the user's lists: for the user's eyes only, whatever the umask.
+    RecoveryWriter_ = std::make_unique<TBackgroundWriter>(true);
     timRecovery = new QTimer(this);
     timRecovery->setObjectName(QStringLiteral("timRecovery"));
     timRecovery->setSingleShot(true);
@@ -138,10 +139,39 @@ void TMainForm::EndRecovery()
     RecoveryWriter_->Wait();
 }
 
+void TMainForm::EndBySignal(int signalNumber)
+{
+    if (EndedBySignal_)
+        return;
+    // A load or save runs on its worker: the moment it is done.
+    if (QApplication::overrideCursor()) {
+        QTimer::singleShot(20, this, [this, signalNumber] { EndBySignal(signalNumber); });
+        return;
+    }
+    // The shell's status of a process ended by that signal.
+    EndedBySignal_ = 128 + signalNumber;
+    // The changes of the last moments are not left to wait for a pause that will not come.
+    timRecovery->stop();
+    if (Recovery_->Usable() && WindowMode_ != wmNone && Document().Modified())
+        timRecoveryTimer();
+    else
+        RemoveRecoveryCopy();
+    RecoveryWriter_->Wait();
+    // As a normal close: the settings are the user's whatever ends the program.
+    SaveWindowSettings();
+    CloseHelp();
+    QApplication::exit(*EndedBySignal_);
+}
+
 bool TMainForm::OfferRecovery(const std::optional<std::string>& fileName)
 {
     if (NoRecovery_)
         return false;
+    // Once per session: the user must know that a crash now loses the changes.
+    if (!Recovery_->Usable() && !ToldRecoveryProblem_) {
+        ToldRecoveryProblem_ = true;
+        ShowMessageBox(Recovery_->Problem(), QString(), QMessageBox::Ok, QMessageBox::Warning);
+    }
     std::vector<TOrphanCopy> orphans = Recovery_->TakeOrphans(fileName);
     for (auto& orphan : orphans) {
         const QString question = QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to ")
@@ -277,13 +307,15 @@ void TMainForm::ReloadDocument()
 
 bool TMainForm::ConfirmDiskWrite(const std::string& fileName)
 {
-    if (fileName != StampedName_ || !DiskStamp_.Exists)
+    if (fileName != StampedName_)
         return true;
     TFileStamp now;
     const std::string target = ResolveLinks(fileName);
     RunLongTask(this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))),
         [&now, target] { now = StampFile(target); });
-    switch (DiskChange(DiskStamp_, now)) {
+    // A file the window knew nothing of (a recovered copy may say it was not there) is another
+    // program's all the same.
+    switch (DiskStamp_.Exists ? DiskChange(DiskStamp_, now) : now.Exists ? dcChanged : dcNone) {
     case dcNone:
         return true;
     case dcMissing:

@@ -5,10 +5,14 @@
 #include "core/FileStamp.h"
 #include "core/RecoveryCopy.h"
 #include "core/SafeSave.h"
+#include "support/ChildProcess.h"
+#include "support/SecondUser.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utime.h>
 
 namespace fs = std::filesystem;
@@ -23,6 +27,22 @@ void FillSample(TVocabFile& doc)
     doc.SetCurrentIndex(1);
     doc.RecordAnswer(false, 3);
 }
+
+mode_t ModeOf(const std::string& path)
+{
+    struct stat st { };
+    return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// The process's umask for one block: files made meanwhile get the usual bits only if asked for.
+struct TUmask {
+    explicit TUmask(mode_t mask)
+        : Old(::umask(mask))
+    {
+    }
+    ~TUmask() { ::umask(Old); }
+    mode_t Old;
+};
 
 } // namespace
 
@@ -213,4 +233,153 @@ TEST(BackgroundWriter, WritesInOrderTheNewestImageWinsAndFailuresAreKept)
         writer.Write(name, "last");
     } // the writer finishes before it goes
     EXPECT_EQ(ReadBytes(name), "last");
+}
+
+TEST(BackgroundWriter, PrivateFilesAreTheOwnersAloneWhateverTheUmaskOrTheFileTheyReplace)
+{
+    TTempDir dir;
+    const TUmask open(0);
+    const std::string fresh = dir.File("fresh");
+    const std::string wider = dir.File("wider");
+    WriteBytes(wider, "old");
+    fs::permissions(wider, fs::perms::all);
+    {
+        TBackgroundWriter writer(true);
+        writer.Write(fresh, "a copy");
+        writer.Write(wider, "a copy");
+        writer.Wait();
+        EXPECT_EQ(writer.TakeError(), "");
+    }
+    EXPECT_EQ(ModeOf(fresh), 0600u);
+    EXPECT_EQ(ModeOf(wider), 0600u);
+    EXPECT_EQ(ReadBytes(wider), "a copy");
+    // Any other file keeps its own mode, or gets the umask's.
+    fs::permissions(wider, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    SafeWriteFile(wider, "a list");
+    SafeWriteFile(dir.File("list"), "a list");
+    EXPECT_EQ(ModeOf(wider), 0640u);
+    EXPECT_EQ(ModeOf(dir.File("list")), 0666u);
+}
+
+TEST(RecoveryFolder, IsMadeForItsOwnerAloneAndRefusedWhenOthersCouldPlantCopies)
+{
+    TTempDir dir;
+    const TUmask usual(022);
+    const std::string base = dir.Path().string();
+    const std::string own = base + "/own";
+    fs::create_directory(own);
+    const struct {
+        const char* Case;
+        std::function<void(const std::string&)> Make;
+        const char* Refusal; // a word of the reason; null: usable, and 0700 afterwards
+    } cases[] = {
+        { "missing, with missing parents", [](const std::string&) {}, nullptr },
+        { "made by an earlier version for all to read",
+            [](const std::string& f) {
+                fs::create_directory(f);
+                fs::permissions(f, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_exec);
+            },
+            nullptr },
+        { "a link to a folder of the user's",
+            [&own](const std::string& f) { fs::create_directory_symlink(own, f); }, nullptr },
+        { "writable by the group",
+            [](const std::string& f) {
+                fs::create_directory(f);
+                fs::permissions(f, fs::perms::owner_all | fs::perms::group_all);
+            },
+            "write" },
+        { "writable by all",
+            [](const std::string& f) {
+                fs::create_directory(f);
+                fs::permissions(f, fs::perms::all);
+            },
+            "write" },
+        { "a plain file", [](const std::string& f) { WriteBytes(f, ""); }, "file" },
+        { "a dangling link", [&base](const std::string& f) { fs::create_symlink(base + "/gone", f); },
+            "does not exist" },
+        { "inside a file",
+            [](const std::string& f) {
+                const fs::path parent = fs::path(f).parent_path();
+                fs::remove(parent);
+                WriteBytes(parent.string(), "");
+            },
+            "cannot be made" },
+    };
+    int number = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        const std::string folder = base + "/" + std::to_string(number++) + "/data/recovery";
+        if (number > 1)
+            fs::create_directories(fs::path(folder).parent_path());
+        c.Make(folder);
+        const mode_t before = ModeOf(folder);
+        const std::string reason = PrepareRecoveryFolder(folder, base);
+        if (!c.Refusal) {
+            EXPECT_EQ(reason, "");
+            EXPECT_EQ(ModeOf(folder), 0700u);
+            EXPECT_EQ(ModeOf(fs::path(folder).parent_path()), 0755u) << "the parents are the usual";
+        } else {
+            EXPECT_NE(reason.find(c.Refusal), std::string::npos) << reason;
+            EXPECT_EQ(ModeOf(folder), before) << "left as it was";
+        }
+    }
+    EXPECT_EQ(ModeOf(own), 0700u) << "through the link";
+
+    // The folders that hold it, up to the data folder: anyone may change one that is not sticky.
+    const std::string shared = base + "/shared";
+    fs::create_directories(shared + "/recovery");
+    fs::permissions(shared + "/recovery", fs::perms::owner_all);
+    fs::permissions(shared, fs::perms::all);
+    EXPECT_NE(PrepareRecoveryFolder(shared + "/recovery", base), "");
+    EXPECT_EQ(PrepareRecoveryFolder(shared + "/recovery", shared + "/recovery"), "")
+        << "none above it checked";
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    EXPECT_EQ(PrepareRecoveryFolder(shared + "/recovery", base), "");
+}
+
+TEST(RecoveryFolder, AnotherUsersFolderIsRefusedAndTheirFilesAreNotRecoveredInto)
+{
+    const TSecondUser other;
+    if (!other.Made())
+        GTEST_SKIP() << other.Skip;
+    TTempDir dir;
+    const std::string base = dir.Path().string();
+    fs::permissions(base, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    const std::string planted = base + "/planted";
+    fs::create_directory(planted);
+    fs::permissions(planted, fs::perms::owner_all);
+    ASSERT_EQ(::chown(planted.c_str(), other.Uid, other.Gid), 0);
+    EXPECT_NE(PrepareRecoveryFolder(planted).find(other.Name), std::string::npos)
+        << PrepareRecoveryFolder(planted);
+    fs::create_directory(planted + "/recovery");
+    EXPECT_NE(PrepareRecoveryFolder(planted + "/recovery", base).find(other.Name), std::string::npos)
+        << "inside another user's folder";
+
+    // Files as the second user sees them: the superuser's list is not theirs to recover into.
+    const struct {
+        const char* Case;
+        fs::perms Mode;
+        bool Theirs;
+        bool Offered;
+    } cases[] = {
+        { "another user's list", fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read,
+            false, false },
+        { "another user's list they may write", fs::perms::all, false, true },
+        { "their own list, even read-only", fs::perms::owner_read, true, true },
+    };
+    for (const auto& c : cases) {
+        const std::string list = base + "/" + c.Case + ".vmr";
+        WriteBytes(list, "list");
+        fs::permissions(list, c.Mode);
+        if (c.Theirs) {
+            ASSERT_EQ(::chown(list.c_str(), other.Uid, other.Gid), 0);
+        }
+        const std::string seen = InChildProcess([&] {
+            if (!other.BecomeIt())
+                return std::string("cannot become the second user");
+            return std::string(MayRecoverInto(list) ? "offered" : "not offered");
+        });
+        EXPECT_EQ(seen, c.Offered ? "offered" : "not offered") << c.Case;
+    }
+    EXPECT_TRUE(MayRecoverInto(base + "/not there any more.vmr"));
 }

@@ -1,12 +1,16 @@
 // The built program itself, killed in the middle of a test and of an edit, then started again.
 
+#include "core/RecoveryCopy.h"
+#include "core/SafeSave.h"
 #include "core/VocabFile.h"
 #include "support/TempDir.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -62,6 +66,24 @@ public:
     QString Errors;
 };
 
+// The user's folders, all inside the test's own, for the program and its copies.
+QProcessEnvironment PrivateEnvironment(const QString& home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const struct {
+        const char* Variable;
+        const char* Folder;
+    } places[] = { { "HOME", "" }, { "XDG_CONFIG_HOME", "/config" }, { "XDG_DATA_HOME", "/data" },
+        { "XDG_CACHE_HOME", "/cache" }, { "XDG_RUNTIME_DIR", "/runtime" } };
+    for (const auto& place : places) {
+        QDir().mkpath(home + QLatin1String(place.Folder));
+        ::chmod((home + QLatin1String(place.Folder)).toLocal8Bit().constData(), 0700);
+        env.insert(QLatin1String(place.Variable), home + QLatin1String(place.Folder));
+    }
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return env;
+}
+
 } // namespace
 
 TEST(RealProgram, KilledInATestOrAnEditItOffersTheChangesAtTheNextStart)
@@ -90,18 +112,7 @@ TEST(RealProgram, KilledInATestOrAnEditItOffersTheChangesAtTheNextStart)
         SCOPED_TRACE(c.Case);
         TTempDir dir;
         const QString home = QString::fromStdString(dir.Path().string());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        const struct {
-            const char* Variable;
-            const char* Folder;
-        } places[] = { { "HOME", "" }, { "XDG_CONFIG_HOME", "/config" }, { "XDG_DATA_HOME", "/data" },
-            { "XDG_CACHE_HOME", "/cache" }, { "XDG_RUNTIME_DIR", "/runtime" } };
-        for (const auto& place : places) {
-            QDir().mkpath(home + QLatin1String(place.Folder));
-            ::chmod((home + QLatin1String(place.Folder)).toLocal8Bit().constData(), 0700);
-            env.insert(QLatin1String(place.Variable), home + QLatin1String(place.Folder));
-        }
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        const QProcessEnvironment env = PrivateEnvironment(home);
         const QDir recovery(home + QStringLiteral("/data/Brannock/Velmoria/recovery"));
         const std::string list = dir.File("list.vmr");
         std::filesystem::copy_file(Example, list);
@@ -128,5 +139,63 @@ TEST(RealProgram, KilledInATestOrAnEditItOffersTheChangesAtTheNextStart)
         EXPECT_TRUE(c.Recovered(saved));
         EXPECT_TRUE(copies().isEmpty()) << "a normal close leaves no copy";
         EXPECT_TRUE(recovery.entryList({ QStringLiteral("*.lock") }, QDir::Files).isEmpty());
+    }
+}
+
+TEST(RealProgram, EndedBySignalItKeepsTheLatestChangesAndOffersThemAtTheNextStart)
+{
+    TVocabFile example;
+    example.LoadFromFile(Example);
+    const std::string exampleBytes = ReadWholeFile(Example);
+    const auto hasNewItem = [](const TVocabFile& doc) {
+        for (const auto& item : doc.ItemList())
+            if (item->FieldValue(fiForeign) == "neu" && item->FieldValue(fiNative) == "new")
+                return true;
+        return false;
+    };
+    for (const int signal : { SIGTERM, SIGHUP, SIGINT }) {
+        SCOPED_TRACE(::strsignal(signal));
+        TTempDir dir;
+        const QString home = QString::fromStdString(dir.Path().string());
+        const QProcessEnvironment env = PrivateEnvironment(home);
+        const QDir recovery(home + QStringLiteral("/data/Brannock/Velmoria/recovery"));
+        const auto copies
+            = [&recovery] { return recovery.entryList({ QStringLiteral("*.recovery") }, QDir::Files); };
+        const std::string list = dir.File("list.vmr");
+        std::filesystem::copy_file(Example, list);
+        const QString name = QString::fromStdString(list);
+
+        // Answers are given so that a question would be seen (and answered Yes, saving the list).
+        TRun first(
+            env, { name }, QStringLiteral("{miEditAdd}{#edtForeign}neu{#edtNative}new{Return}"), QString());
+        ASSERT_TRUE(first.Says(QStringLiteral("input done"))) << first.Errors.toStdString();
+        ASSERT_TRUE(copies().isEmpty()) << "the signal must come before the copy is due";
+        QElapsedTimer clock;
+        clock.start();
+        ::kill(static_cast<pid_t>(first.Process.processId()), signal);
+        ASSERT_TRUE(first.Process.waitForFinished(5000)) << "still running";
+        first.Errors += QString::fromUtf8(first.Process.readAllStandardError());
+        EXPECT_LT(clock.elapsed(), 3000);
+        EXPECT_EQ(first.Process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(first.Process.exitCode(), 128 + signal);
+        EXPECT_FALSE(first.Errors.contains(QStringLiteral("message:"))) << first.Errors.toStdString();
+        EXPECT_EQ(ReadWholeFile(list), exampleBytes) << "nothing saved without asking";
+        EXPECT_FALSE(QDir(home + QStringLiteral("/config"))
+                         .entryList(QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot)
+                         .isEmpty())
+            << "the settings are written as at a normal close";
+        ASSERT_EQ(copies().size(), 1);
+        TVocabFile kept;
+        LoadRecoveryImage(ReadWholeFile(recovery.filePath(copies()[0]).toStdString()), kept);
+        EXPECT_TRUE(hasNewItem(kept));
+
+        TRun again(env, { name }, QStringLiteral("{miFileSave}{miFileExit}"), QStringLiteral("Yes"));
+        EXPECT_TRUE(again.Ends()) << again.Errors.toStdString();
+        EXPECT_TRUE(again.Errors.contains(Recovered)) << again.Errors.toStdString();
+        TVocabFile saved;
+        saved.LoadFromFile(list);
+        EXPECT_TRUE(hasNewItem(saved));
+        EXPECT_EQ(saved.Count(), example.Count() + 1);
+        EXPECT_TRUE(copies().isEmpty());
     }
 }

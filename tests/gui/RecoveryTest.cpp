@@ -1,10 +1,11 @@
 // Recovery copies and changes by other programs, through the real window offscreen.
 
-#include "gui/EditCommandsSupport.h"
-
 #include "app/Recovery.h"
+
 #include "core/RecoveryCopy.h"
 #include "core/SafeSave.h"
+#include "gui/EditCommandsSupport.h"
+#include "support/SecondUser.h"
 
 #include <QDialog>
 #include <QDir>
@@ -12,6 +13,9 @@
 #include <QTimer>
 #include <cerrno>
 #include <cstring>
+#include <iostream>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utime.h>
 
 namespace fs = std::filesystem;
@@ -46,12 +50,26 @@ protected:
     std::string OwnCopyBytes() const { return ReadBytes(Form->RecoveryStore()->OwnCopy().toStdString()); }
     // What a copy of the program that was killed leaves behind: its recovery copy, and no lock
     // that a running process holds.
-    std::string PlantOrphan(const TVocabFile& doc, const std::string& fileName, const std::string& name = "copy-1-1")
+    std::string PlantOrphan(const TVocabFile& doc, const std::string& fileName,
+        const std::string& name = "copy-1-1", const std::optional<TFileStamp>& stamp = std::nullopt)
     {
         QDir().mkpath(Folder);
         const std::string path = Folder.toStdString() + "/" + name + ".recovery";
-        SafeWriteFile(path, BuildRecoveryImage(doc, { fileName, StampFile(fileName), doc.CurrentIndex() }));
+        SafeWriteFile(path,
+            BuildRecoveryImage(doc, { fileName, stamp ? *stamp : StampFile(fileName), doc.CurrentIndex() }));
         return path;
+    }
+    // A new window, as at a new start of the program.
+    void Restart()
+    {
+        Form.reset();
+        Form = std::make_unique<TMainForm>(std::make_unique<TMemorySettingsStore>());
+        MessageBoxHook::Clear();
+    }
+    static mode_t ModeOf(const QString& path)
+    {
+        struct stat st { };
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
     }
     static std::unique_ptr<TVocabFile> ChangedList(const std::string& fileName)
     {
@@ -291,4 +309,148 @@ TEST_F(RecoveryTest, AFailingSaveCallKeepsTheListModifiedAndItsRecoveryCopy)
     EXPECT_EQ(ReadBytes(List), before);
     Form->FlushRecoveryCopy();
     EXPECT_EQ(Copies().size(), 1);
+}
+
+TEST_F(RecoveryTest, CopiesAndTheirFolderAreTheUsersAloneWhateverTheUmask)
+{
+    for (const bool earlier : { false, true }) {
+        SCOPED_TRACE(earlier ? "a folder an earlier version made for all to read" : "a new folder");
+        Form.reset();
+        QDir(Folder).removeRecursively();
+        if (earlier) {
+            QDir().mkpath(Folder);
+            ::chmod(QFile::encodeName(Folder).constData(), 0755);
+        }
+        const mode_t mask = ::umask(0);
+        Restart();
+        OpenList();
+        Edit();
+        Form->FlushRecoveryCopy();
+        ::umask(mask);
+        EXPECT_EQ(ModeOf(Folder), 0700u);
+        ASSERT_EQ(Copies().size(), 1);
+        EXPECT_EQ(ModeOf(Form->RecoveryStore()->OwnCopy()), 0600u);
+        EXPECT_TRUE(MessageBoxHook::Shown().empty()) << LastMessage().Text.toStdString();
+    }
+    // The list itself keeps its own mode.
+    fs::permissions(List, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    Trigger(Form->miFileSave);
+    EXPECT_EQ(ModeOf(QString::fromStdString(List)), 0640u);
+}
+
+TEST_F(RecoveryTest, AFolderThatCannotBeTrustedOrUsedIsSaidOnceAndNothingIsReadFromIt)
+{
+    const TSecondUser other;
+    const std::unique_ptr<TVocabFile> crashed = ChangedList(List);
+    const std::string folder = Folder.toStdString();
+    const std::string parent = fs::path(folder).parent_path().string();
+    const struct {
+        const char* Case;
+        std::function<void()> Make;
+        const char* Cause; // a word of it
+        bool Root; // needs the second user
+    } cases[] = {
+        { "another user's", [&] { ASSERT_EQ(::chown(folder.c_str(), other.Uid, other.Gid), 0); },
+            "another user", true },
+        { "writable by all", [&] { fs::permissions(folder, fs::perms::all); }, "write", false },
+        { "a plain file",
+            [&] {
+                fs::remove_all(folder);
+                WriteBytes(folder, "");
+            },
+            "file", false },
+        { "a dangling link",
+            [&] {
+                fs::remove_all(folder);
+                fs::create_symlink(parent + "/gone", folder);
+            },
+            "does not exist", false },
+        { "cannot be made",
+            [&] {
+                fs::rename(parent, parent + ".away");
+                WriteBytes(parent, "");
+            },
+            "cannot be made", false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        if (c.Root && !other.Made()) {
+            std::cout << "[  SKIPPED ] " << c.Case << ": " << other.Skip << std::endl;
+            continue;
+        }
+        Form.reset();
+        QDir(Folder).removeRecursively();
+        PlantOrphan(*crashed, List);
+        ::chmod(folder.c_str(), 0700);
+        c.Make();
+        Restart();
+        EXPECT_FALSE(Form->RecoveryStore()->Usable());
+        EXPECT_EQ(Form->StartUp(TCommandLine { saShow, List }), std::nullopt);
+        ASSERT_EQ(MessageBoxHook::Shown().size(), 1u) << ShownTexts().join(u'\n').toStdString();
+        EXPECT_TRUE(LastMessage().Text.startsWith(QStringLiteral("Crash protection is off")));
+        EXPECT_TRUE(
+            LastMessage().Text.contains(Folder) && LastMessage().Text.contains(QLatin1String(c.Cause)))
+            << LastMessage().Text.toStdString();
+        EXPECT_EQ(Document().SaveToBytes(), ReadBytes(List)) << "the planted copy is not offered";
+        // Nothing is written there, and the message is not repeated this session.
+        Edit();
+        Form->FlushRecoveryCopy();
+        OpenList();
+        EXPECT_EQ(MessageBoxHook::Shown().size(), 1u) << ShownTexts().join(u'\n').toStdString();
+        if (fs::is_directory(folder)) {
+            EXPECT_EQ(Copies(), QStringList { QStringLiteral("copy-1-1.recovery") });
+        }
+        Form.reset();
+        if (fs::exists(parent + ".away")) {
+            fs::remove(parent);
+            fs::rename(parent + ".away", parent);
+        }
+        fs::remove_all(folder);
+    }
+    Restart();
+    EXPECT_TRUE(Form->RecoveryStore()->Usable());
+}
+
+TEST_F(RecoveryTest, CopiesThatAreNotTheUsersOwnAreNotOffered)
+{
+    const TSecondUser other;
+    if (!other.Made())
+        GTEST_SKIP() << other.Skip;
+    const std::string planted = PlantOrphan(*ChangedList(List), List);
+    ASSERT_EQ(::chown(planted.c_str(), other.Uid, other.Gid), 0);
+    OpenList();
+    EXPECT_TRUE(MessageBoxHook::Shown().empty()) << LastMessage().Text.toStdString();
+    EXPECT_EQ(Document().SaveToBytes(), ReadBytes(List));
+    fs::remove(planted);
+}
+
+TEST_F(RecoveryTest, SaveAfterRecoveringAsksWhenTheFileIsNotWhatTheCopySaysItWas)
+{
+    const std::unique_ptr<TVocabFile> crashed = ChangedList(List);
+    const std::string fileBytes = ReadBytes(List);
+    const struct {
+        const char* Case;
+        TFileStamp Stamp;
+        bool Asked;
+    } cases[] = {
+        { "the copy says there was no file", {}, true },
+        { "the file was changed since", StampOf(List, "other bytes"), true },
+        { "the file is as the copy says", StampFile(List), false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        Form.reset();
+        QDir(Folder).removeRecursively();
+        WriteBytes(List, fileBytes);
+        PlantOrphan(*crashed, List, "copy-1-1", c.Stamp);
+        Restart();
+        MessageBoxHook::QueueAnswer(QMessageBox::Yes);
+        OpenList();
+        ASSERT_EQ(Document().SaveToBytes(), crashed->SaveToBytes());
+        Trigger(Form->miFileSave); // the question's default is No
+        EXPECT_EQ(
+            LastMessage().Text == QStringLiteral("Overwrite the changes made by another program?"), c.Asked)
+            << LastMessage().Text.toStdString();
+        EXPECT_EQ(ReadBytes(List), c.Asked ? fileBytes : crashed->SaveToBytes());
+    }
 }

@@ -10,6 +10,7 @@
 #include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 #include "exchange/Export.h"
+#include "exchange/ImportRules.h"
 #include "exchange/TextImport.h"
 
 #include <algorithm>
@@ -56,14 +57,16 @@ Commands:
       CHARS are five characters: two synonym delimiters, the opening and closing
       bracket and the alternative delimiter (default ";,()/").
   detect SOURCE
-      Print the proposed format of a text file: text-comma, text-tab, unicode-comma,
-      unicode-tab, utf8-comma or utf8-tab.
+      Print the proposed format of a text file, judged on the whole file: text-comma,
+      text-tab, text-semicolon, unicode-comma, unicode-tab, unicode-semicolon,
+      utf8-comma, utf8-tab or utf8-semicolon.
   import FILE SOURCE [--format NAME] [--columns LIST] [--start-line N]
       Add the items of another list (.vmr) or of a delimited text file and save.
       LIST names the columns in order, from word, category, notes, translations
-      (default "word,category,notes,translations").
+      (default "word,category,notes,translations"). Without --format the format is
+      detected; an 8-bit format (text-...) is refused for UTF-8 text.
   export FILE TARGET --format NAME
-      Write the list as NAME: one of the six text formats, vmr, rtf or html.
+      Write the list as NAME: one of the nine text formats, vmr, rtf or html.
   test FILE [--into native|foreign] [--multiple-choice] [--choices N] [--penalty N]
             [--disallow-hints] [--test-notes] [--native-flags HEX] [--foreign-flags HEX]
             [--english-flags HEX] [--seed N]
@@ -402,7 +405,7 @@ int CmdDetect(const TArguments& args, std::ostream& out)
     args.ExpectPositional(1, "detect SOURCE");
     // Detection never fails by itself; a missing file is still worth an error here.
     RequireReadable(args[0]);
-    out << TextFormatName(DetectTextFormat(args[0])) << '\n';
+    out << TextFormatName(DetectTextFormatBytes(ReadWholeFile(args[0]))) << '\n';
     return 0;
 }
 
@@ -450,16 +453,21 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
             = ParseColumns(args.Option("columns").value_or("word,category,notes,translations"));
         const int startLine = ParseInteger(args.Option("start-line").value_or("1"), "--start-line", 1, 32767);
         TTextFormat format = tfTextComma;
-        if (const auto name = args.Option("format")) {
+        const auto name = args.Option("format");
+        if (name) {
             const auto parsed = TextFormatFromName(*name);
             if (!parsed)
                 throw TUsageError("Unknown text format \"" + *name + "\".");
             format = *parsed;
-        } else {
-            RequireReadable(args[1]);
-            format = DetectTextFormat(args[1]);
         }
-        const TImportResult result = ImportText(document, args[1], format, columns, startLine);
+        RequireReadable(args[1]);
+        const std::string bytes = ReadWholeFile(args[1]);
+        if (!name)
+            format = DetectTextFormatBytes(bytes);
+        // The list is saved at once, with no undo: garbled characters would stay.
+        if (const auto offered = Utf8Instead(format, bytes, false))
+            throw TCommandError(Utf8Refusal(format, *offered));
+        const TImportResult result = ImportTextBytes(document, bytes, format, columns, startLine);
         added = result.Added;
         if (result.LostFields > 0)
             err << result.LostFields << " fields held characters that the list's code pages cannot hold; "
@@ -477,7 +485,7 @@ int CmdExport(const TArguments& args, std::ostream& out)
     args.ExpectPositional(2, "export FILE TARGET --format NAME");
     const auto name = args.Option("format");
     if (!name)
-        throw TUsageError("--format is needed: one of the six text formats, vmr, rtf or html.");
+        throw TUsageError("--format is needed: one of the nine text formats, vmr, rtf or html.");
     TVocabFile document;
     Load(document, args[0]);
     if (*name != "vmr" && IsSameFile(args[0], args[1]))

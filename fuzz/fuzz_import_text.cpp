@@ -5,7 +5,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    for (TTextFormat format : { tfTextComma, tfTextTab, tfTextSemicolon, tfUtf8Comma, tfUtf8Tab, tfUtf8Semicolon }) {
+    for (TTextFormat format :
+        { tfTextComma, tfTextTab, tfTextSemicolon, tfUtf8Comma, tfUtf8Tab, tfUtf8Semicolon }) {
         ImportOnce(bytes, format, { 1, 2, 3, 4 });
         ImportOnce(bytes, format, { 3, 0, 64, 1 });
         PreviewOnce(bytes, format);

@@ -141,16 +141,25 @@ public:
     std::int64_t TabsOutsideQuotes = 0; // over all records so far, when tab is not the delimiter
 
 private:
-    bool OpensWithQuote(std::size_t fieldStart, std::size_t end) const
+    // Asked at each quoted line break; remembered per field, so that blanks before the quote
+    // are not passed again for every further break.
+    bool OpensWithQuote(std::size_t fieldStart, std::size_t end)
     {
-        while (fieldStart < end && IsBlank(Text_[fieldStart]))
-            ++fieldStart;
-        return fieldStart < end && Text_[fieldStart] == Char('"');
+        if (fieldStart != AskedField_) {
+            AskedField_ = fieldStart;
+            std::size_t i = fieldStart;
+            while (i < end && IsBlank(Text_[i]))
+                ++i;
+            Opens_ = i < end && Text_[i] == Char('"');
+        }
+        return Opens_;
     }
 
     TView<Char> Text_;
     std::size_t Pos_ = 0;
     std::int64_t Line_ = 0;
+    std::size_t AskedField_ = std::size_t(-1);
+    bool Opens_ = false;
     Char Delimiter_;
     unsigned Highest_; // no character above it matters to the scan
     bool Quoting_;

@@ -425,6 +425,8 @@ TEST(TextImport, BadInputsReadSafely)
         { "LongQuotedLine", "\"" + std::string(60000, ',') + "\nx", tfTextComma, 1 },
         { "LongQuoteInsideField", "a\"" + std::string(60000, ',') + "\nx", tfTextComma, 2 },
         { "ManyQuotedBreaks", "\"" + std::string(60000, '\n') + "x\",y", tfUtf8Semicolon, 1 },
+        { "BlanksBeforeManyQuotedBreaks", std::string(30000, ' ') + "\"" + std::string(30000, '\n') + "x\",y",
+            tfTextComma, 1 },
         { "ManyEmptyFields", std::string(100000, ',') + "x", tfTextComma, 0 },
         { "ManyTabs", "w" + std::string(100000, '\t'), tfTextTab, 1 } };
     for (const auto& c : cases) {

@@ -39,4 +39,19 @@ void ImportOnce(std::string_view bytes, TTextFormat format, const TFieldColumns&
     }
 }
 
+// The preview's marks of lost characters lie inside their columns, in order.
+void PreviewOnce(std::string_view bytes, TTextFormat format)
+{
+    for (const TPreviewRow& row : PreviewTextBytes(bytes, format, { 1, 0, 0, 2 }, 1, 8, 0x0419, 0x0409)) {
+        Check(row.Lost.size() == row.Columns.size());
+        for (std::size_t c = 0; c < row.Columns.size(); ++c) {
+            std::size_t end = 0;
+            for (const TLostSpan& span : row.Lost[c]) {
+                Check(end <= span.Begin && span.Begin < span.End && span.End <= row.Columns[c].size());
+                end = span.End;
+            }
+        }
+    }
+}
+
 } // namespace

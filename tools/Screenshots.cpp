@@ -31,10 +31,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHelpContentModel>
 #include <QHelpEngine>
-#include <QThread>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -46,6 +45,7 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QThread>
 #include <cstdio>
 
 namespace {
@@ -177,7 +177,8 @@ void SaveHelp(QWidget& form)
             window->edtSearch->setText(QStringLiteral("penalty"));
             window->Search(window->edtSearch->text());
             waited.restart();
-            while ((window->lbResults->count() == 0 || !window->lbResults->item(0)->data(Qt::UserRole).isValid())
+            while (
+                (window->lbResults->count() == 0 || !window->lbResults->item(0)->data(Qt::UserRole).isValid())
                 && waited.elapsed() < 20000) {
                 QApplication::processEvents();
                 QThread::msleep(20);
@@ -448,10 +449,63 @@ int main(int argc, char** argv)
         Save(&dialog, "52-import");
         QFile::remove(sample);
     }
+    // A spreadsheet's semicolon file, a UTF-8 file whose first kilobytes are ASCII with the question
+    // an 8-bit reading of it asks, and characters the list cannot store marked in the preview.
+    {
+        const auto importShot
+            = [&form](const QByteArray& bytes, const char* startLine, int format,
+                  std::initializer_list<int> rows, const char* name, bool question = false) {
+                  const QString sample = Folder + QStringLiteral("/import-sample.csv");
+                  QFile file(sample);
+                  if (file.open(QIODevice::WriteOnly)) {
+                      file.write(bytes);
+                      file.close();
+                  }
+                  TImportSettings settings;
+                  settings.Format = DetectTextFormat(sample.toStdString());
+                  TConvertDialog dialog(&form, settings, sample.toStdString());
+                  if (format >= 0)
+                      dialog.cbFormat->setCurrentIndex(format);
+                  dialog.edtStartFrom->setText(QString::fromUtf8(startLine));
+                  for (const int row : rows) {
+                      dialog.lbAvailable->setCurrentRow(row);
+                      dialog.btnAddClick();
+                  }
+                  Save(&dialog, name);
+                  if (question) {
+                      const auto offered = Utf8Instead(tfTextComma, bytes.toStdString(), false);
+                      QMessageBox box(QMessageBox::Question, dialog.windowTitle(),
+                          QString::fromStdString(Utf8Question(offered.value_or(tfUtf8Comma))),
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &dialog);
+                      box.setDefaultButton(QMessageBox::Yes);
+                      Save(&box, "52c-import-utf8-question");
+                  }
+                  QFile::remove(sample);
+              };
+        importShot("Wort;Bedeutung;Notiz\r\n"
+                   "\"gro\xC3\x9F, schwer\";\"big; heavy\";adj.\r\n"
+                   "\"Es war einmal\r\nein K\xC3\xB6nig\";Once upon a time there was a king;fairy tale\r\n"
+                   "\"5\"\" Bildschirm\";5-inch screen;\r\n"
+                   "Haus;house, home;n.\r\n",
+            "2", -1, { 0, 2, 1 }, "52a-import-semicolon");
+        QByteArray late;
+        for (int i = 1; i <= 300; ++i)
+            late += "word" + QByteArray::number(i) + ",translation " + QByteArray::number(i) + "\n";
+        late += "K\xC3\xA4se,cheese\nM\xC3\xBC"
+                "dchen,girl\n\xC3\xBC"
+                "ben,to practise\n";
+        importShot(late, "299", -1, { 0, 2 }, "52b-import-late-utf8", true);
+        importShot("/\xCB\x88\xC9\x9Bs/,the letter S,IPA\n"
+                   "Why?,Warum?,a real question mark\n"
+                   "\xE2\x80\x9Equoted\xE2\x80\x9C,\xE2\x80\x9Egequotet\xE2\x80\x9C,cp1252 has them\n"
+                   "na\xC3\xAFve \xF0\x9F\x98\x80,naiv,emoji lost\n",
+            "1", -1, { 0, 2, 1 }, "52d-import-lost-marked");
+    }
     // The questions of recovery and of a list changed by another program, as ShowMessageBox asks them.
     {
         QMessageBox offer(QMessageBox::Question, QStringLiteral("Velmoria"),
-            QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to German-English.vmr?"),
+            QStringLiteral(
+                "Velmoria did not close normally. Recover the unsaved changes to German-English.vmr?"),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard, &form);
         offer.setDefaultButton(QMessageBox::Yes);
         Save(&offer, "56-recovery-offer");

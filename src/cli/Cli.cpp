@@ -11,6 +11,7 @@
 #include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 #include "exchange/Export.h"
+#include "exchange/ImportRules.h"
 #include "exchange/TextImport.h"
 
 #include <algorithm>
@@ -62,15 +63,17 @@ Commands:
       CHARS are five characters: two synonym delimiters, the opening and closing
       bracket and the alternative delimiter (default ";,()/").
   detect SOURCE
-      Print the proposed format of a text file: text-comma, text-tab, unicode-comma,
-      unicode-tab, utf8-comma or utf8-tab.
+      Print the proposed format of a text file, judged on the whole file: text-comma,
+      text-tab, text-semicolon, unicode-comma, unicode-tab, unicode-semicolon,
+      utf8-comma, utf8-tab or utf8-semicolon.
   import FILE SOURCE [--format NAME] [--columns LIST] [--start-line N] [--wait SECONDS]
       Add the items of another list (.vmr) or of a delimited text file and save.
       SOURCE may be a pipe such as /dev/stdin.
       LIST names the columns in order, from word, category, notes, translations
-      (default "word,category,notes,translations").
+      (default "word,category,notes,translations"). Without --format the format is
+      detected; an 8-bit format (text-...) is refused for UTF-8 text.
   export FILE TARGET --format NAME [--wait SECONDS]
-      Write the list as NAME: one of the six text formats, vmr, rtf or html.
+      Write the list as NAME: one of the nine text formats, vmr, rtf or html.
   test FILE [--into native|foreign] [--multiple-choice] [--choices N] [--penalty N]
             [--disallow-hints] [--test-notes] [--native-flags HEX] [--foreign-flags HEX]
             [--english-flags HEX] [--seed N] [--wait SECONDS]
@@ -439,7 +442,7 @@ int CmdDetect(const TArguments& args, std::ostream& out)
     args.ExpectPositional(1, "detect SOURCE");
     // Detection never fails by itself; a missing file is still worth an error here.
     RequireReadable(args[0]);
-    out << TextFormatName(DetectTextFormat(args[0])) << '\n';
+    out << TextFormatName(DetectTextFormatBytes(ReadWholeFile(args[0]))) << '\n';
     return 0;
 }
 
@@ -496,6 +499,9 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
         bytes = ReadWholeFile(args[1]);
         if (!format)
             format = DetectTextFormatBytes(bytes);
+        // The list is saved at once, with no undo: garbled characters would stay.
+        if (const auto offered = Utf8Instead(*format, bytes, false))
+            throw TCommandError(Utf8Refusal(*format, *offered));
     }
     const TListLock lock = LockList(args);
     TVocabFile document;
@@ -522,7 +528,7 @@ int CmdExport(const TArguments& args, std::ostream& out)
     args.ExpectPositional(2, "export FILE TARGET --format NAME [--wait SECONDS]");
     const auto name = args.Option("format");
     if (!name)
-        throw TUsageError("--format is needed: one of the six text formats, vmr, rtf or html.");
+        throw TUsageError("--format is needed: one of the nine text formats, vmr, rtf or html.");
     // Only a list written over itself needs the lock; any other target leaves the list alone.
     const TListLock lock = IsSameFile(args[0], args[1]) ? LockList(args) : TListLock();
     TVocabFile document;

@@ -96,3 +96,27 @@ std::string ImportedMessage(std::int32_t added, std::int32_t lostFields)
             + " fields held characters the list's languages cannot store; they were replaced.";
     return message;
 }
+
+std::optional<TTextFormat> Utf8Instead(TTextFormat chosen, std::string_view bytes, bool cut)
+{
+    if (chosen >= TextFormatCount || TextFormatEncoding(chosen) != teEightBit || !IsUtf8Text(bytes, cut))
+        return std::nullopt;
+    return MakeTextFormat(teUtf8, TextFormatDelimiter(chosen));
+}
+
+std::string Utf8Question(TTextFormat offered)
+{
+    return "This file looks like UTF-8 text. Read as 8-bit text, each of its accented and other "
+           "non-English characters would become two or three wrong ones (\"K\xC3\xA4se\" would become "
+           "\"K\xC3\x83\xC2\xA4se\").\n\nImport it as \""
+        + std::string(TextFormatCaption(offered)) + "\" instead?";
+}
+
+std::string Utf8Refusal(TTextFormat chosen, TTextFormat offered)
+{
+    return "The source looks like UTF-8 text; read as " + std::string(TextFormatName(chosen))
+        + " its non-English characters would be garbled (\"K\xC3\xA4se\" would become "
+          "\"K\xC3\x83\xC2\xA4se\"). "
+          "Pass --format "
+        + std::string(TextFormatName(offered)) + " to read it as UTF-8.";
+}

@@ -54,6 +54,15 @@ TImportCheck CheckImport(std::string_view startLineText, const TFieldLists& list
 inline constexpr const char* NoWordPhraseMessage
     = "The field 'Word/phrase' must be included in the list of fields to import.";
 
+// An 8-bit format would read UTF-8 text (well-formed, with multi-byte characters) byte by byte,
+// turning "Käse" into "KÃ¤se": the UTF-8 format of the same delimiter to offer instead. Nullopt
+// when the chosen format is not an 8-bit one or the bytes are not such text.
+std::optional<TTextFormat> Utf8Instead(TTextFormat chosen, std::string_view bytes, bool cut);
+// The window's question before such an import (Yes: the offered format, No: as chosen).
+std::string Utf8Question(TTextFormat offered);
+// The command line's refusal of it.
+std::string Utf8Refusal(TTextFormat chosen, TTextFormat offered);
+
 // A file with the extension ".vmr" in any letter case is a vocabulary file; others are text.
 bool IsVocabularyFileName(std::string_view fileName);
 // "12 items imported successfully.", telling how many fields lost characters when any did.

@@ -6,21 +6,21 @@
 
 namespace {
 
-template <typename Char> bool NeedsQuotes(std::basic_string_view<Char> field)
+template <typename Char> bool NeedsQuotes(std::basic_string_view<Char> field, Char delimiter)
 {
     for (Char c : field) {
-        if (c == Char(',') || c == Char('"'))
+        if (c == delimiter || c == Char('"'))
             return true;
     }
     return false;
 }
 
-// The comma quoting of QuoteCsvField, appended in place: a million fields must not each cost
-// a string of their own.
+// The comma quoting of QuoteCsvField (with the format's delimiter), appended in place: a million
+// fields must not each cost a string of their own. Tab formats quote nothing.
 template <typename Char>
-void AppendField(std::basic_string<Char>& out, std::basic_string_view<Char> field, bool comma)
+void AppendField(std::basic_string<Char>& out, std::basic_string_view<Char> field, Char delimiter)
 {
-    if (!comma || !NeedsQuotes(field)) {
+    if (delimiter == Char('\t') || !NeedsQuotes(field, delimiter)) {
         out += field;
         return;
     }
@@ -61,8 +61,7 @@ std::string ExportTextBytes(const TVocabFile& document, TTextFormat format)
 {
     if (format >= TextFormatCount)
         throw EVocabFileError("Invalid procedure call.");
-    const bool comma = !IsTabFormat(format);
-    const char delimiter = comma ? ',' : '\t';
+    const char delimiter = TextFormatDelimiter(format);
     const int codePages[FieldCount]
         = { LanguageCodePage(document.ForeignLangID()), LanguageCodePage(document.NativeLangID()),
               LanguageCodePage(document.NativeLangID()), LanguageCodePage(document.NativeLangID()) };
@@ -70,7 +69,7 @@ std::string ExportTextBytes(const TVocabFile& document, TTextFormat format)
     const std::size_t estimate = TextBytesOf(document) + 5 * document.ItemList().size();
     std::string out;
 
-    if (format == tfUnicodeComma || format == tfUnicodeTab) {
+    if (TextFormatEncoding(format) == teUtf16) {
         out.reserve(2 * estimate + 2);
         out += "\xFF\xFE";
         std::u16string line;
@@ -85,7 +84,7 @@ std::string ExportTextBytes(const TVocabFile& document, TTextFormat format)
                     wide.assign(field.begin(), field.end());
                 else
                     wide = AnsiToWide(field, codePages[k]);
-                AppendField<char16_t>(line, wide, comma);
+                AppendField<char16_t>(line, wide, char16_t(delimiter));
             }
             line += u"\r\n";
             AppendUtf16Le(out, line);
@@ -93,7 +92,7 @@ std::string ExportTextBytes(const TVocabFile& document, TTextFormat format)
         return out;
     }
 
-    const bool utf8 = format == tfUtf8Comma || format == tfUtf8Tab;
+    const bool utf8 = TextFormatEncoding(format) == teUtf8;
     out.reserve(estimate);
     std::string converted;
     for (const auto& item : document.ItemList()) {
@@ -105,7 +104,7 @@ std::string ExportTextBytes(const TVocabFile& document, TTextFormat format)
                 converted = AnsiToUtf8(field, codePages[k]);
                 field = converted;
             }
-            AppendField(out, field, comma);
+            AppendField(out, field, delimiter);
         }
         out += "\r\n";
     }

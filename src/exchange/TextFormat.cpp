@@ -7,16 +7,21 @@ namespace {
 struct TFormatNames {
     std::string_view Caption;
     std::string_view Name;
+    TTextEncoding Encoding;
+    char Delimiter;
 };
 
 // Indexed by TTextFormat; the format lists show this order.
 constexpr std::array<TFormatNames, TextFormatCount> FormatNames = { {
-    { "Text (Comma-delimited)", "text-comma" },
-    { "Text (Tab-delimited)", "text-tab" },
-    { "Unicode (Comma-delimited)", "unicode-comma" },
-    { "Unicode (Tab-delimited)", "unicode-tab" },
-    { "Unicode UTF-8 (Comma-delimited)", "utf8-comma" },
-    { "Unicode UTF-8 (Tab-delimited)", "utf8-tab" },
+    { "Text (Comma-delimited)", "text-comma", teEightBit, ',' },
+    { "Text (Tab-delimited)", "text-tab", teEightBit, '\t' },
+    { "Unicode (Comma-delimited)", "unicode-comma", teUtf16, ',' },
+    { "Unicode (Tab-delimited)", "unicode-tab", teUtf16, '\t' },
+    { "Unicode UTF-8 (Comma-delimited)", "utf8-comma", teUtf8, ',' },
+    { "Unicode UTF-8 (Tab-delimited)", "utf8-tab", teUtf8, '\t' },
+    { "Text (Semicolon-delimited)", "text-semicolon", teEightBit, ';' },
+    { "Unicode (Semicolon-delimited)", "unicode-semicolon", teUtf16, ';' },
+    { "Unicode UTF-8 (Semicolon-delimited)", "utf8-semicolon", teUtf8, ';' },
 } };
 
 } // namespace
@@ -38,4 +43,25 @@ std::optional<TTextFormat> TextFormatFromName(std::string_view name)
             return static_cast<TTextFormat>(i);
     }
     return std::nullopt;
+}
+
+TTextEncoding TextFormatEncoding(TTextFormat format)
+{
+    return format < TextFormatCount ? FormatNames[format].Encoding : teEightBit;
+}
+
+char TextFormatDelimiter(TTextFormat format)
+{
+    return format < TextFormatCount ? FormatNames[format].Delimiter : ',';
+}
+
+TTextFormat MakeTextFormat(TTextEncoding encoding, char delimiter)
+{
+    const char wanted = delimiter == '\t' || delimiter == ';' ? delimiter : ',';
+    for (int i = 0; i < TextFormatCount; ++i) {
+        const auto& names = FormatNames[static_cast<std::size_t>(i)];
+        if (names.Encoding == encoding && names.Delimiter == wanted)
+            return static_cast<TTextFormat>(i);
+    }
+    return tfTextComma;
 }

@@ -2,7 +2,6 @@
 
 #include "app/MessageBox.h"
 #include "core/GlobalDocument.h"
-#include "core/SafeSave.h"
 #include "evaluation/TextUtils.h"
 #include "ui/HelpRequest.h"
 #include "ui/QtText.h"
@@ -12,6 +11,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,7 +20,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr std::size_t SampleSize = 64 * 1024;
 constexpr std::size_t PreviewRows = 8;
 constexpr int PreviewColumns = 12;
 
@@ -29,14 +28,22 @@ QString Q(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// An unreadable file shows an empty preview; the import itself then says why.
-std::string ReadSample(const std::string& fileName)
+// A preview column with each substituted character shown as U+FFFD, and what those characters were.
+std::pair<QString, QStringList> MarkedText(
+    const std::string& text, const std::vector<TLostSpan>& lost, int codePage)
 {
-    try {
-        return ReadFileStart(fileName, SampleSize);
-    } catch (const std::exception&) {
-        return {};
+    QString shown;
+    QStringList originals;
+    std::size_t done = 0;
+    for (const TLostSpan& span : lost) {
+        shown += ToQString(std::string_view(text).substr(done, span.Begin - done), codePage);
+        shown += QChar(0xFFFD);
+        if (!span.Original.empty() && !originals.contains(Q(span.Original)))
+            originals.push_back(Q(span.Original));
+        done = span.End;
     }
+    shown += ToQString(std::string_view(text).substr(done), codePage);
+    return { shown, originals };
 }
 
 QLabel* MakeLabel(const char* caption, QWidget* buddy)
@@ -50,7 +57,7 @@ QLabel* MakeLabel(const char* caption, QWidget* buddy)
 TConvertDialog::TConvertDialog(QWidget* parent, TImportSettings& settings, const std::string& fileName)
     : QDialog(parent)
     , Settings_(settings)
-    , Sample_(ReadSample(fileName))
+    , Sample_(ReadImportSample(fileName)) // an unreadable file shows no preview; the import says why
 {
     setObjectName(QStringLiteral("ConvertDialog"));
     setWindowTitle(QStringLiteral("Convert Text File"));
@@ -70,7 +77,7 @@ TConvertDialog::TConvertDialog(QWidget* parent, TImportSettings& settings, const
     lbSelected->setObjectName(QStringLiteral("lbSelected"));
     for (QListWidget* list : { lbAvailable, lbSelected })
         list->setFixedHeight(list->fontMetrics().height() * 5);
-    btnAdd = new QPushButton(QStringLiteral("A&dd"), this);
+    btnAdd = new QPushButton(QStringLiteral("&Add"), this);
     btnAdd->setObjectName(QStringLiteral("btnAdd"));
     btnRemove = new QPushButton(QStringLiteral("&Remove"), this);
     btnRemove->setObjectName(QStringLiteral("btnRemove"));
@@ -106,7 +113,7 @@ TConvertDialog::TConvertDialog(QWidget* parent, TImportSettings& settings, const
     edtStartFrom->setFixedWidth(edtStartFrom->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     grid->addWidget(edtStartFrom, 1, 1, Qt::AlignLeft);
     auto* lists = new QGridLayout;
-    lists->addWidget(MakeLabel("&Available fields:", lbAvailable), 0, 0);
+    lists->addWidget(MakeLabel("A&vailable fields:", lbAvailable), 0, 0);
     lists->addWidget(MakeLabel("Fi&elds to import:", lbSelected), 0, 2);
     lists->addWidget(lbAvailable, 1, 0);
     auto* moves = new QVBoxLayout;
@@ -132,10 +139,13 @@ TConvertDialog::TConvertDialog(QWidget* parent, TImportSettings& settings, const
     layout->addWidget(new QLabel(QStringLiteral("Preview:")));
     layout->addWidget(tblPreview, 1);
 
-    connect(lbAvailable, &QListWidget::itemClicked, this,
-        [this] { btnAdd->setEnabled(lbAvailable->currentRow() >= 0); });
-    connect(lbSelected, &QListWidget::itemClicked, this,
-        [this] { btnRemove->setEnabled(lbSelected->currentRow() >= 0); });
+    // The arrows choose a field as a click does; Space or Enter adds it, Delete removes one.
+    connect(lbAvailable, &QListWidget::currentRowChanged, this,
+        [this](int row) { btnAdd->setEnabled(row >= 0); });
+    connect(lbSelected, &QListWidget::currentRowChanged, this,
+        [this](int row) { btnRemove->setEnabled(row >= 0); });
+    lbAvailable->installEventFilter(this);
+    lbSelected->installEventFilter(this);
     connect(lbAvailable, &QListWidget::itemDoubleClicked, this, [this] {
         if (btnAdd->isEnabled())
             btnAddClick();
@@ -157,6 +167,24 @@ TConvertDialog::TConvertDialog(QWidget* parent, TImportSettings& settings, const
         setTabOrder(order[i], order[i + 1]);
     FillLists();
     UpdatePreview();
+}
+
+bool TConvertDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || (watched != lbAvailable && watched != lbSelected))
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    const bool add = watched == lbAvailable
+        && (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter);
+    const bool remove = watched == lbSelected && key->key() == Qt::Key_Delete;
+    if (add && btnAdd->isEnabled())
+        btnAddClick();
+    else if (remove && btnRemove->isEnabled())
+        btnRemoveClick();
+    // Enter on the list never reaches OK, even with nothing left to add.
+    return add || remove;
 }
 
 void TConvertDialog::FillLists()
@@ -206,7 +234,22 @@ void TConvertDialog::btnOKClick()
     case icOk:
         break;
     }
-    Settings_.Format = static_cast<TTextFormat>(cbFormat->currentIndex());
+    auto format = static_cast<TTextFormat>(cbFormat->currentIndex());
+    if (const auto offered = Utf8Instead(format, Sample_.Bytes, Sample_.Cut)) {
+        switch (ShowMessageBox(Q(Utf8Question(*offered)), windowTitle(),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question,
+            QMessageBox::Yes)) {
+        case QMessageBox::Yes:
+            format = *offered;
+            cbFormat->setCurrentIndex(format);
+            break;
+        case QMessageBox::No:
+            break;
+        default:
+            return;
+        }
+    }
+    Settings_.Format = format;
     Settings_.StartLine = *ParseStartLine(edtStartFrom->text().toStdString());
     Settings_.FieldColumns = Lists_.Columns();
     accept();
@@ -218,8 +261,8 @@ void TConvertDialog::UpdatePreview()
     const TFieldColumns columns = Lists_.Columns();
     const auto format = static_cast<TTextFormat>(std::max(0, cbFormat->currentIndex()));
     const std::int32_t startLine = ParseStartLine(edtStartFrom->text().toStdString()).value_or(1);
-    const auto rows = PreviewTextBytes(
-        Sample_, format, columns, startLine, PreviewRows, document.ForeignLangID(), document.NativeLangID());
+    const auto rows = PreviewTextBytes(Sample_.Bytes, format, columns, startLine, PreviewRows,
+        document.ForeignLangID(), document.NativeLangID());
     int columnCount = 0;
     for (const auto& row : rows)
         columnCount = std::max(columnCount, static_cast<int>(row.Columns.size()));
@@ -242,16 +285,18 @@ void TConvertDialog::UpdatePreview()
         lines.push_back(QString::number(row.Line));
         for (int c = 0; c < columnCount && c < static_cast<int>(row.Columns.size()); ++c) {
             const int codePage = columns[fiForeign] == c + 1 ? foreignCodePage : nativeCodePage;
-            QString text = ToQString(row.Columns[static_cast<std::size_t>(c)], codePage);
-            auto* cell = new QTableWidgetItem;
-            // A character the list's code page cannot hold arrives as the substitute; shown plainly.
-            if (text.contains(QChar(0x1A))) {
-                text.replace(QChar(0x1A), QChar(0xFFFD));
+            const auto index = static_cast<std::size_t>(c);
+            const auto& lost = row.Lost[index];
+            const auto [text, originals] = MarkedText(row.Columns[index], lost, codePage);
+            auto* cell = new QTableWidgetItem(text);
+            // A character the list's code page cannot hold is stored as "?": shown as such a mark.
+            if (!lost.empty()) {
                 cell->setForeground(QColor(0xB0, 0x20, 0x20));
-                cell->setToolTip(
-                    QStringLiteral("Characters the list's languages cannot store are replaced."));
+                QString tip = QStringLiteral("Characters the list's languages cannot store are replaced");
+                tip += originals.isEmpty() ? QStringLiteral(".")
+                                           : QStringLiteral(": ") + originals.join(u' ');
+                cell->setToolTip(tip);
             }
-            cell->setText(text);
             // A line without a word/phrase is left out by the import: shown greyed.
             if (row.Skipped)
                 cell->setForeground(palette().color(QPalette::Disabled, QPalette::Text));

@@ -37,8 +37,9 @@ public:
 private:
     void FillLists();
     void UpdatePreview();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     TImportSettings& Settings_;
     TFieldLists Lists_;
-    std::string Sample_; // the beginning of the file
+    TImportSample Sample_; // the beginning of the file
 };

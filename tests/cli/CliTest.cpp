@@ -193,13 +193,13 @@ TEST(Cli, MatchJudgesAsATestWould)
 TEST_F(CliTest, ExportAndImportRoundTripInEveryFormat)
 {
     AddSample();
-    for (const std::string format :
-        { "text-comma", "text-tab", "unicode-comma", "unicode-tab", "utf8-comma", "utf8-tab" }) {
+    for (const std::string format : { "text-comma", "text-tab", "unicode-comma", "unicode-tab", "utf8-comma",
+             "utf8-tab", "text-semicolon", "unicode-semicolon", "utf8-semicolon" }) {
         SCOPED_TRACE(format);
         const std::string text = Dir.File("out-" + format + ".txt");
         const std::string copy = Dir.File("copy-" + format + ".vmr");
         Ok({ "export", List, text, "--format", format });
-        Ok({ "detect", text });
+        EXPECT_EQ(Ok({ "detect", text }), format + "\n");
         Ok({ "new", copy, "--foreign", "0x0407", "--native", "0x0409" });
         EXPECT_EQ(Ok({ "import", copy, text, "--format", format }), "4 items imported successfully.\n");
         EXPECT_TRUE(Contains(Ok({ "list", copy }), "sch\xC3\xB6n\tadjective\t\tbeautiful; nice"));
@@ -217,6 +217,36 @@ TEST_F(CliTest, ExportAndImportRoundTripInEveryFormat)
     EXPECT_EQ(ReadBytes(Dir.File("l.rtf")).substr(0, 5), "{\\rtf");
     Ok({ "export", List, Dir.File("l.html"), "--format", "html" });
     EXPECT_TRUE(Contains(ReadBytes(Dir.File("l.html")), "Katze"));
+}
+
+// Detection looks at the whole file; an 8-bit reading of UTF-8 text is refused with a hint.
+TEST_F(CliTest, DetectionOnTheWholeFileAndNoEightBitReadingOfUtf8)
+{
+    const std::string ascii(200000, 'a');
+    const struct {
+        const char* Name;
+        std::string Bytes;
+        std::string Detected;
+    } cases[] = {
+        { "LateUtf8", ascii + ",x\nK\xC3\xA4se,cheese\n", "utf8-comma" },
+        { "LateTab", ascii + "\tx\n", "text-tab" },
+        { "Semicolons", "K\xC3\xA4se;cheese, curd\nHaus;house\n", "utf8-semicolon" },
+        { "Utf16WithoutMark", std::string("a\0;\0b\0\n\0", 8), "unicode-semicolon" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        WriteBytes(Dir.File("d.txt"), c.Bytes);
+        EXPECT_EQ(Ok({ "detect", Dir.File("d.txt") }), c.Detected + "\n");
+    }
+    const std::string before = ReadBytes(List);
+    WriteBytes(Dir.File("k.csv"), "K\xC3\xA4se;cheese\n");
+    const TResult refused = Cli({ "import", List, Dir.File("k.csv"), "--format", "text-semicolon" });
+    EXPECT_EQ(refused.Status, 1);
+    EXPECT_TRUE(Contains(refused.Err, "--format utf8-semicolon")) << refused.Err;
+    EXPECT_EQ(ReadBytes(List), before);
+    EXPECT_EQ(Ok({ "import", List, Dir.File("k.csv"), "--columns", "word,translations" }),
+        "1 items imported successfully.\n");
+    EXPECT_TRUE(Contains(Ok({ "list", List }), "K\xC3\xA4se\t\t\tcheese")) << "detected and read as UTF-8";
 }
 
 TEST_F(CliTest, ImportOfNothingFailsAndMergesVocabularyFilesOfTheSameLanguages)

@@ -106,9 +106,77 @@ TEST(ImportPreview, RowsAsTheImportReadsThem)
     EXPECT_EQ(Columns(PreviewTextBytes(wide, tfUnicodeTab, { 1, 0, 0, 2 }, 1, 5, LangEnglish, LangEnglish)),
         (TRows { { "a", "b" } }));
     EXPECT_TRUE(PreviewTextBytes(csv, tfUtf8Comma, { 1, 0, 0, 2 }, 0, 5, LangGerman, LangEnglish).empty());
-    EXPECT_TRUE(
-        PreviewTextBytes(csv, static_cast<TTextFormat>(9), { 1, 0, 0, 2 }, 1, 5, LangGerman, LangEnglish)
-            .empty());
+    EXPECT_TRUE(PreviewTextBytes(
+        csv, static_cast<TTextFormat>(TextFormatCount), { 1, 0, 0, 2 }, 1, 5, LangGerman, LangEnglish)
+                    .empty());
+}
+
+// Exactly the substituted characters are marked, not real question marks, in every reader.
+TEST(ImportPreview, MarksTheCharactersTheCodePageLacks)
+{
+    using TSpans = std::vector<TLostSpan>;
+    const std::u16string ipa = u"/\u02C8\u025Bs/ ?,x?";
+    const struct {
+        const char* Name;
+        std::string Bytes;
+        TTextFormat Format;
+        std::vector<std::string> Columns;
+        std::vector<TSpans> Lost;
+    } cases[] = {
+        { "Utf8", "/\xCB\x88\xC9\x9Bs/ ?,x?", tfUtf8Comma, { "/??s/ ?", "x?" },
+            { { { 1, 2, "\xCB\x88" }, { 2, 3, "\xC9\x9B" } }, {} } },
+        { "Utf16", "\xFF\xFE" + Utf16Le(ipa), tfUnicodeComma, { "/??s/ ?", "x?" },
+            { { { 1, 2, "\xCB\x88" }, { 2, 3, "\xC9\x9B" } }, {} } },
+        { "Utf16OutsideTheBasicPlane", Utf16Le(u"a\U0001F600b;\u00e4"), tfUnicodeSemicolon, { "a?b", "\xE4" },
+            { { { 1, 2, "\xF0\x9F\x98\x80" } }, {} } },
+        { "Utf16LoneSurrogate", Utf16Le(std::u16string { u'a', 0xD800, u'b' }), tfUnicodeTab, { "a?b" },
+            { { { 1, 2, "" } } } },
+        { "InvalidUtf8", "a\xFF\xC3;b", tfUtf8Semicolon, { "a??", "b" },
+            { { { 1, 2, "" }, { 2, 3, "" } }, {} } },
+        { "EightBitNeverLoses", "\xCB\x88?\tb", tfTextTab, { "\xCB\x88?", "b" }, { {}, {} } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const auto rows = PreviewTextBytes(c.Bytes, c.Format, { 1, 0, 0, 2 }, 1, 5, LangEnglish, LangEnglish);
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(rows[0].Columns, c.Columns);
+        EXPECT_EQ(rows[0].Lost, c.Lost);
+        // The preview shows what the import stores.
+        TVocabFile document;
+        SetLanguages(document, LangEnglish, LangEnglish);
+        ImportTextBytes(document, c.Bytes, c.Format, { 1, 0, 0, 2 }, 1);
+        ASSERT_EQ(document.Count(), 1);
+        EXPECT_EQ(document.Items(0).FieldValue(0), c.Columns[0]);
+    }
+}
+
+// Before an 8-bit import of UTF-8 text, the UTF-8 format of the same delimiter is offered.
+TEST(ImportCommand, OffersUtf8InsteadOfEightBitReading)
+{
+    const std::string kaese = std::string(3000, 'a') + "\nK\xC3\xA4se,cheese";
+    const struct {
+        const char* Name;
+        TTextFormat Chosen;
+        std::string Bytes;
+        bool Cut;
+        std::optional<TTextFormat> Offered;
+    } cases[] = {
+        { "CommaLateUtf8", tfTextComma, kaese, false, tfUtf8Comma },
+        { "TabKeepsTab", tfTextTab, "K\xC3\xA4se\tcheese", false, tfUtf8Tab },
+        { "SemicolonKeepsSemicolon", tfTextSemicolon, "K\xC3\xA4se;cheese", false, tfUtf8Semicolon },
+        { "CutInASequence", tfTextComma, "K\xC3\xA4se,\xC3", true, tfUtf8Comma },
+        { "AsciiOnly", tfTextComma, "Kaese,cheese", false, std::nullopt },
+        { "WindowsText", tfTextComma, "K\xE4se,cheese", false, std::nullopt },
+        { "AlreadyUtf8", tfUtf8Comma, kaese, false, std::nullopt },
+        { "Utf16Chosen", tfUnicodeComma, kaese, false, std::nullopt },
+        { "BadFormat", static_cast<TTextFormat>(12), kaese, false, std::nullopt },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(Utf8Instead(c.Chosen, c.Bytes, c.Cut), c.Offered);
+    }
+    EXPECT_NE(Utf8Question(tfUtf8Tab).find("\"Unicode UTF-8 (Tab-delimited)\""), std::string::npos);
+    EXPECT_NE(Utf8Refusal(tfTextComma, tfUtf8Comma).find("--format utf8-comma"), std::string::npos);
 }
 
 TEST(MergeDocument, TakesOverTheItemsOfADocumentReadElsewhere)

@@ -25,6 +25,8 @@ TEST(TextExport, ExactBytesOfEveryFormatAndOfAnEmptyDocument)
                                      u"\u0434\u043e\u043c,n.,note,Haus\u00fc\r\n  pad  ,,,\r\n";
     const std::u16string tabText = u"big, red\t\t\tlarge\r\nsay \"hi\"\tv\t\tsagen\r\n"
                                    u"\u0434\u043e\u043c\tn.\tnote\tHaus\u00fc\r\n  pad  \t\t\t\r\n";
+    const std::u16string semicolonText = u"big, red;;;large\r\n\"say \"\"hi\"\"\";v;;sagen\r\n"
+                                         u"\u0434\u043e\u043c;n.;note;Haus\u00fc\r\n  pad  ;;;\r\n";
     const struct {
         TTextFormat Format;
         std::string Bytes;
@@ -44,6 +46,14 @@ TEST(TextExport, ExactBytesOfEveryFormatAndOfAnEmptyDocument)
         { tfUtf8Tab,
             "big, red\t\t\tlarge\r\nsay \"hi\"\tv\t\tsagen\r\n"
             "\xD0\xB4\xD0\xBE\xD0\xBC\tn.\tnote\tHaus\xC3\xBC\r\n  pad  \t\t\t\r\n" },
+        // A semicolon format quotes what holds a semicolon or a quote; a comma needs no quotes.
+        { tfTextSemicolon,
+            "big, red;;;large\r\n\"say \"\"hi\"\"\";v;;sagen\r\n"
+            "\xE4\xEE\xEC;n.;note;Haus\xFC\r\n  pad  ;;;\r\n" },
+        { tfUnicodeSemicolon, "\xFF\xFE" + Utf16Le(semicolonText), "\xFF\xFE" },
+        { tfUtf8Semicolon,
+            "big, red;;;large\r\n\"say \"\"hi\"\"\";v;;sagen\r\n"
+            "\xD0\xB4\xD0\xBE\xD0\xBC;n.;note;Haus\xC3\xBC\r\n  pad  ;;;\r\n" },
     };
     const TVocabFile empty;
     for (const auto& c : cases) {
@@ -51,7 +61,7 @@ TEST(TextExport, ExactBytesOfEveryFormatAndOfAnEmptyDocument)
         EXPECT_EQ(ExportTextBytes(document, c.Format), c.Bytes);
         EXPECT_EQ(ExportTextBytes(empty, c.Format), c.Empty);
     }
-    EXPECT_THROW(ExportTextBytes(empty, static_cast<TTextFormat>(6)), EVocabFileError);
+    EXPECT_THROW(ExportTextBytes(empty, static_cast<TTextFormat>(9)), EVocabFileError);
 }
 
 // What an export writes, the import with columns 1 to 4 reads back; only surrounding blanks are
@@ -65,6 +75,7 @@ TEST(TextExport, RoundTripThroughImportForAllFormats)
         { "  spaced  ", "  ", " notes ", "" },
         { "\"", ",", "\"\"", ",\"," },
         { "\xFF", "", "", "\x80" },
+        { "a; b", ";", "\";\"", "x;\"y\"" },
     };
     for (int i = 0; i < TextFormatCount; ++i) {
         const auto format = static_cast<TTextFormat>(i);

@@ -17,7 +17,15 @@ const char* const NoValue = "#Value?#";
 // The same ASCII text in the encoding a format reads.
 std::string Encode(std::string_view ascii, TTextFormat format)
 {
-    return format == tfUnicodeComma || format == tfUnicodeTab ? Utf16Le(Widen(ascii)) : std::string(ascii);
+    return TextFormatEncoding(format) == teUtf16 ? Utf16Le(Widen(ascii)) : std::string(ascii);
+}
+
+// Commas and semicolons trade places, so that a comma case serves the semicolon formats too.
+std::string SwapDelimiters(std::string text)
+{
+    for (char& c : text)
+        c = c == ',' ? ';' : c == ';' ? ',' : c;
+    return text;
 }
 
 Items AllItems(const TVocabFile& document)
@@ -44,7 +52,8 @@ std::string ManyFields(int count)
     return line;
 }
 
-// Each case runs through the three readers of its delimiter: 8-bit, UTF-8 and UTF-16.
+// Each case runs through the three readers of its delimiter: 8-bit, UTF-8 and UTF-16; the comma
+// cases also through the semicolon readers, with the two characters swapped.
 TEST(TextImport, FieldRulesOfEveryReader)
 {
     const struct {
@@ -94,12 +103,18 @@ TEST(TextImport, FieldRulesOfEveryReader)
             if (c.Tab != IsTabFormat(format))
                 continue;
             SCOPED_TRACE(std::string(c.Name) + " " + std::string(TextFormatName(format)));
+            const bool swap = TextFormatDelimiter(format) == ';';
             TVocabFile document;
-            ASSERT_EQ(ImportTextBytes(document, Encode(c.Line, format), format, c.Columns, 1).Added,
+            ASSERT_EQ(ImportTextBytes(document, Encode(swap ? SwapDelimiters(c.Line) : c.Line, format),
+                          format, c.Columns, 1)
+                          .Added,
                 c.Expected ? 1 : 0);
             ASSERT_EQ(document.Count(), c.Expected ? 1 : 0);
             if (c.Expected) {
-                EXPECT_EQ(ItemValues(document, 0), *c.Expected);
+                TFieldValues expected = *c.Expected;
+                for (auto& value : expected)
+                    value = swap ? SwapDelimiters(value) : value;
+                EXPECT_EQ(ItemValues(document, 0), expected);
             }
         }
     }
@@ -148,10 +163,80 @@ TEST(TextImport, LineEndsOfEveryStyleGiveTheSameItems)
             EXPECT_EQ(AllItems(document), expected);
         }
     }
-    // A quoted field cannot span lines.
-    TVocabFile document;
-    ImportTextBytes(document, "\"a\nb\",c", tfTextComma, WordNative, 1);
-    EXPECT_EQ(AllItems(document), (Items { { "\"a", "", "", NoValue }, { "b\",c", "", "", NoValue } }));
+}
+
+// A line break inside a quoted field belongs to the field, as RFC 4180 reads it, and becomes a
+// space; lines are still counted as the file has them.
+TEST(TextImport, QuotedLineBreaks)
+{
+    const struct {
+        const char* Name;
+        std::string Text;
+        TTextFormat Format; // the comma formats also run in their other two encodings
+        std::int32_t StartLine;
+        Items Expected;
+        const char* Refused = nullptr; // the message of a refused file
+    } cases[] = {
+        { "FieldSpansTwoLines", "\"Once upon\na time\",5,6\nx,y", tfTextComma, 1,
+            { { "Once upon a time", "5", "6", NoValue }, { "x", "y", "", NoValue } } },
+        { "EveryLineEndStyle", "\"a\r\nb\rc\nd\",e", tfTextComma, 1, { { "a b c d", "e", "", NoValue } } },
+        { "BreaksAtTheQuotesEdgesTrimmed", "\"\na\n\",b", tfTextComma, 1, { { "a", "b", "", NoValue } } },
+        { "InLaterColumn", "w,\"n\no\"\"t\"\"e\",t\nv,,,u", tfTextComma, 1,
+            { { "w", "n o\"t\"e", "t", NoValue }, { "v", "", "", "u" } } },
+        { "StartLineCountsFileLines", "\"h\n1\",h2\nword,x\n", tfTextComma, 3,
+            { { "word", "x", "", NoValue } } },
+        { "StartLineInsideAFieldSkipsIt", "\"h\n1\",h2\nword,x\n", tfTextComma, 2,
+            { { "word", "x", "", NoValue } } },
+        { "UnclosedOpeningQuoteTakesTheRest", "a,1\n\"b,2\nc,3", tfTextComma, 1,
+            { { "a", "1", "", NoValue }, { "\"b,2 c,3", "", "", NoValue } } },
+        { "QuoteInsideAFieldEndsAtTheLine", "5\" screen,Bild\nx,y", tfTextComma, 1,
+            { { "5\" screen,Bild", "", "", NoValue }, { "x", "y", "", NoValue } } },
+        { "TabFieldsNeverSpan", "\"a\tb\nc\"\td", tfTextTab, 1,
+            { { "\"a", "b", "", NoValue }, { "c\"", "d", "", NoValue } } },
+        { "RefusalNamesTheFirstLine", "a,b\n\"" + std::string(70000, 'w') + "\n\",c", tfTextComma, 1, {},
+            "Line 2: a field is longer than 65535 bytes." },
+    };
+    for (const auto& c : cases) {
+        const bool tab = IsTabFormat(c.Format);
+        for (TTextFormat format : tab ? std::vector { c.Format }
+                                      : std::vector { tfTextComma, tfUtf8Comma, tfUnicodeComma,
+                                          tfTextSemicolon, tfUtf8Semicolon, tfUnicodeSemicolon }) {
+            SCOPED_TRACE(std::string(c.Name) + " " + std::string(TextFormatName(format)));
+            const bool swap = TextFormatDelimiter(format) == ';';
+            TVocabFile document;
+            const std::string bytes = Encode(swap ? SwapDelimiters(c.Text) : c.Text, format);
+            if (c.Refused) {
+                try {
+                    ImportTextBytes(document, bytes, format, AllColumns, c.StartLine);
+                    ADD_FAILURE() << "accepted";
+                } catch (const EVocabFileError& e) {
+                    EXPECT_STREQ(e.what(), c.Refused);
+                }
+                continue;
+            }
+            EXPECT_EQ(ImportTextBytes(document, bytes, format, AllColumns, c.StartLine).Added,
+                static_cast<std::int32_t>(c.Expected.size()));
+            Items expected = c.Expected;
+            for (auto& values : expected)
+                for (auto& value : values)
+                    value = swap ? SwapDelimiters(value) : value;
+            EXPECT_EQ(AllItems(document), expected);
+            // The preview reads the same records, numbered by the line they start on.
+            const auto rows
+                = PreviewTextBytes(bytes, format, AllColumns, c.StartLine, 10, LangEnglish, LangEnglish);
+            std::size_t n = 0;
+            for (const auto& row : rows) {
+                if (row.Skipped || n >= expected.size())
+                    continue;
+                EXPECT_EQ(row.Columns[0], expected[n++][0]) << "preview of line " << row.Line;
+            }
+            EXPECT_EQ(n, expected.size());
+        }
+    }
+    EXPECT_EQ(PreviewTextBytes("\"a\nb\",c\n\nd,e", tfTextComma, AllColumns, 1, 5, LangEnglish, LangEnglish)
+                  .back()
+                  .Line,
+        4);
 }
 
 TEST(TextImport, StartLine)
@@ -192,7 +277,7 @@ TEST(TextImport, BadStartLineOrFormatRefusedBeforeTheFileIsTouched)
         EXPECT_THROW(ImportTextBytes(document, "a,b", tfUnicodeTab, AllColumns, startLine), EVocabFileError);
     }
     EXPECT_THROW(
-        ImportTextBytes(document, "a,b", static_cast<TTextFormat>(6), AllColumns, 1), EVocabFileError);
+        ImportTextBytes(document, "a,b", static_cast<TTextFormat>(9), AllColumns, 1), EVocabFileError);
     EXPECT_EQ(document.Count(), 0);
 }
 
@@ -337,7 +422,11 @@ TEST(TextImport, BadInputsReadSafely)
         { "InvalidUtf8", "\xC0\x80,\xFF\xFE\n\xE2\x82,\xED\xA0\x80\n\xF4\x90\x80\x80", tfUtf8Comma, 3 },
         { "LongLineNoBreak", Repeat("x,", 1 << 19), tfTextComma, 1 },
         { "LongTabLine", Utf16Le(Widen(Repeat("x\t", 1 << 19))), tfUnicodeTab, 1 },
-        { "LongQuotedLine", "\"" + std::string(60000, ',') + "\nx", tfTextComma, 2 },
+        { "LongQuotedLine", "\"" + std::string(60000, ',') + "\nx", tfTextComma, 1 },
+        { "LongQuoteInsideField", "a\"" + std::string(60000, ',') + "\nx", tfTextComma, 2 },
+        { "ManyQuotedBreaks", "\"" + std::string(60000, '\n') + "x\",y", tfUtf8Semicolon, 1 },
+        { "BlanksBeforeManyQuotedBreaks", std::string(30000, ' ') + "\"" + std::string(30000, '\n') + "x\",y",
+            tfTextComma, 1 },
         { "ManyEmptyFields", std::string(100000, ',') + "x", tfTextComma, 0 },
         { "ManyTabs", "w" + std::string(100000, '\t'), tfTextTab, 1 } };
     for (const auto& c : cases) {
@@ -366,62 +455,157 @@ TEST(TextImport, FileErrors)
     EXPECT_EQ(ItemValues(document, 0), (V { "a", "", "", "b" }));
 }
 
-TEST(TextImport, DetectTextFormatFromSample)
+TEST(TextImport, DetectTextFormat)
 {
-    const std::string utf8Word = "Stra\xC3\x9Fo";
-    const std::string pad = std::string(1024 - utf8Word.size(), 'a');
-    // A UTF-16 mark decides, then the tab test in UTF-16 takes the byte order into account (0x0009
-    // little-endian is U+0900 big-endian). A tab anywhere in the sample, quoted or not, means tabs.
-    // Text is UTF-8 when it holds a multi-byte sequence and nothing invalid: not overlong, no
-    // surrogate, nothing beyond U+10FFFF, no stray continuation, no sequence cut short by the end of a
-    // short text. Only the first 1024 bytes count, and a sequence cut by the sample's end is fine.
-    const std::pair<std::string, TTextFormat> cases[] = { { "", tfTextComma }, { "\t", tfTextComma },
-        { "\xFF\xFE" + Utf16Le(u"a,b"), tfUnicodeComma }, { "\xFF\xFE" + Utf16Le(u"a\tb"), tfUnicodeTab },
-        { "\xFE\xFF" + Utf16Be(u"a,b"), tfUnicodeComma }, { "\xFE\xFF" + Utf16Be(u"a\tb"), tfUnicodeTab },
-        { "\xFE\xFF" + Utf16Le(u"a\tb"), tfUnicodeComma }, { "a,b\nc,d", tfTextComma }, { "a\tb", tfTextTab },
-        { "\"a\tb\",c", tfTextTab }, { "Stra\xDFo,street", tfTextComma },
-        { utf8Word + ",street", tfUtf8Comma }, { utf8Word + "\tstreet", tfUtf8Tab },
-        { "\xEF\xBB\xBFx,y", tfUtf8Comma }, { "\xEF\xBB\xBFx\ty", tfUtf8Tab },
-        { "\xF0\x9F\x98\x80,x", tfUtf8Comma }, { "\xC0\xAF" + utf8Word, tfTextComma },
-        { "\xED\xA0\x80" + utf8Word, tfTextComma }, { "\xF4\x90\x80\x80" + utf8Word, tfTextComma },
-        { utf8Word + "\x80", tfTextComma }, { utf8Word + "\xC3", tfTextComma },
-        { std::string(1024, 'a') + "\t", tfTextComma }, { std::string(1024, 'a') + "\xC3\xBC", tfTextComma },
-        { utf8Word + pad.substr(1) + "\xC3\xBC", tfUtf8Comma },
-        { utf8Word + pad.substr(2) + "\xF0\x9F\x98\x80", tfUtf8Comma } };
-    for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(DetectTextFormatBytes(cases[i].first), cases[i].second) << "case " << i;
+    const std::string utf8Word = "Stra\xC3\x9F"
+                                 "e";
+    const std::string ascii(100000, 'a');
+    const struct {
+        const char* Name;
+        std::string Bytes;
+        bool Cut; // the bytes are the beginning of a longer file
+        TTextFormat Expected;
+    } cases[] = {
+        { "Empty", "", false, tfTextComma },
+        { "OneByte", "\t", false, tfTextComma },
+        // A UTF-16 mark decides; the tab test then takes the byte order into account.
+        { "Utf16LeMarkComma", "\xFF\xFE" + Utf16Le(u"a,b"), false, tfUnicodeComma },
+        { "Utf16LeMarkTab", "\xFF\xFE" + Utf16Le(u"a\tb"), false, tfUnicodeTab },
+        { "Utf16BeMarkComma", "\xFE\xFF" + Utf16Be(u"a,b"), false, tfUnicodeComma },
+        { "Utf16BeMarkTab", "\xFE\xFF" + Utf16Be(u"a\tb"), false, tfUnicodeTab },
+        { "Utf16BeMarkLittleEndianTab", "\xFE\xFF" + Utf16Le(u"a\tb"), false, tfUnicodeComma },
+        // Without a mark, NUL bytes on one side of each pair tell UTF-16 and its byte order.
+        { "Utf16LeNoMark", Utf16Le(u"Haus,house\r\nBaum,tree\r\n"), false, tfUnicodeComma },
+        { "Utf16BeNoMarkTab", Utf16Be(u"Haus\thouse\r\n"), false, tfUnicodeTab },
+        { "Utf16CyrillicNoMark",
+            Utf16Le(u"\u0437\u0434\u0440\u0430\u0432\u0441\u0442\u0432\u0443\u0439,hi\n"), false,
+            tfUnicodeComma },
+        { "Utf16NoMarkCutOddByte", Utf16Le(u"a;b\nc;d\n").substr(0, 15), true, tfUnicodeSemicolon },
+        { "StrayNulIsNoUtf16", std::string("abcdefgh,ijklmnopqrstuvwxyz\n\0x", 30), false, tfTextComma },
+        { "NulsOnBothSides", std::string("a\0\0b\0c\0\0", 8), false, tfTextComma },
+        // A tab anywhere, quoted or not, means tabs, as long as semicolons do not decide.
+        { "CommaLines", "a,b\nc,d", false, tfTextComma },
+        { "Tab", "a\tb", false, tfTextTab },
+        { "QuotedTabInCommaFile", "\"a\tb\",c", false, tfTextTab },
+        { "TabLateInWholeFile", ascii + "\t", false, tfTextTab },
+        { "EightBitSharpS",
+            "Stra\xDF"
+            "e,street",
+            false, tfTextComma },
+        // UTF-8: a multi-byte sequence and nothing invalid, anywhere in the bytes looked at.
+        { "Utf8Comma", utf8Word + ",street", false, tfUtf8Comma },
+        { "Utf8Tab", utf8Word + "\tstreet", false, tfUtf8Tab },
+        { "Utf8MarkComma", "\xEF\xBB\xBFx,y", false, tfUtf8Comma },
+        { "Utf8MarkTab", "\xEF\xBB\xBFx\ty", false, tfUtf8Tab },
+        { "Utf8FourBytes", "\xF0\x9F\x98\x80,x", false, tfUtf8Comma },
+        { "Utf8AfterLongAscii", ascii + "K\xC3\xA4se,cheese\n", false, tfUtf8Comma },
+        { "Utf8AfterLongAsciiInSample", ascii.substr(0, 5000) + "K\xC3\xA4se", true, tfUtf8Comma },
+        { "Overlong", "\xC0\xAF" + utf8Word, false, tfTextComma },
+        { "Surrogate", "\xED\xA0\x80" + utf8Word, false, tfTextComma },
+        { "BeyondUnicode", "\xF4\x90\x80\x80" + utf8Word, false, tfTextComma },
+        { "StrayContinuation", utf8Word + "\x80", false, tfTextComma },
+        { "CutSequenceAtFileEnd", utf8Word + "\xC3", false, tfTextComma },
+        { "CutSequenceAtSampleEnd", utf8Word + "\xC3", true, tfUtf8Comma },
+        { "CutFourByteAtSampleEnd", utf8Word + "\xF0\x9F\x98", true, tfUtf8Comma },
+        { "OnlyACutSequence", "abc\xC3", true, tfTextComma },
+        { "InvalidLateInWholeFile", utf8Word + ascii + "\xFF", false, tfTextComma },
+        // Semicolons outside quotes split every line alike, commas do not.
+        { "Semicolons", "Haus;house, home\nBaum;tree\n", false, tfTextSemicolon },
+        { "SemicolonsUtf8", "K\xC3\xA4se;cheese\nBaum;tree", false, tfUtf8Semicolon },
+        { "SemicolonsUtf16", "\xFF\xFE" + Utf16Le(u"a;b;c\r\nd;e;f\r\n"), false, tfUnicodeSemicolon },
+        { "SemicolonsWithBlankLines", "a;b\n\n  \nc;d\n", false, tfTextSemicolon },
+        { "QuotedSemicolonsDoNotCount", "\"a;b\",c\n\"d;e;f\",g\n", false, tfTextComma },
+        { "QuotedCommasDoNotCount", "\"big, red\";gro\xDF\nsmall;klein\n", false, tfTextSemicolon },
+        { "QuotedBreakInSemicolonFile", "\"a\nb;c\";d\ne;f\n", false, tfTextSemicolon },
+        { "UnevenSemicolons", "a;b\nc;d;e\n", false, tfTextComma },
+        { "LineWithoutSemicolon", "a;b\nc\n", false, tfTextComma },
+        { "CommasSplitAlikeToo", "a;b,c\nd;e,f\n", false, tfTextComma },
+        { "QuotedTabInSemicolonFile", "\"a\tb\";c\nd;e\n", false, tfTextSemicolon },
+        { "TabFileWithSemicolons", "a;b\tc\nd;e\tf\n", false, tfTextTab },
+        { "CutLastLineIgnored", "a;b\nc;d\ne", true, tfTextSemicolon },
+        { "UncutLastLineCounts", "a;b\nc;d\ne", false, tfTextComma },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(TextFormatName(DetectTextFormatBytes(c.Bytes, c.Cut)), TextFormatName(c.Expected));
+    }
 }
 
+// The file is looked at as far as the dialog's sample goes.
 TEST(TextImport, DetectTextFormatFromFile)
 {
     TTempFolder folder;
-    EXPECT_EQ(DetectTextFormat(folder.Write("a.txt", "\xFF\xFE" + Utf16Le(u"a\tb"))), tfUnicodeTab);
-    // The file is longer than the sample, which cuts the last sequence.
-    EXPECT_EQ(DetectTextFormat(folder.Write("b.txt", "\xC3\xBC" + std::string(1021, 'a') + "\xE2\x82\xAC\t")),
-        tfUtf8Comma);
-    EXPECT_EQ(DetectTextFormat(folder.Write("c.txt", std::string(1024, 'a') + "\t")), tfTextComma);
-    EXPECT_EQ(DetectTextFormat(folder.Write("d.txt", "")), tfTextComma);
+    const std::string late = std::string(5000, 'a') + ",x\nK\xC3\xA4se,cheese\n";
+    const std::string cut = "\xC3\xBC" + std::string(ImportSampleSize - 3, 'a') + "\xE2\x82\xAC\t";
+    const struct {
+        const char* Name;
+        std::string Bytes;
+        TTextFormat Expected;
+    } cases[] = {
+        { "Utf16Tab", "\xFF\xFE" + Utf16Le(u"a\tb"), tfUnicodeTab },
+        { "Utf8AfterTheFirstKilobyte", late, tfUtf8Comma },
+        { "SampleCutsTheLastSequence", cut, tfUtf8Comma },
+        { "TabBeyondTheSample", std::string(ImportSampleSize, 'a') + "\t", tfTextComma },
+        { "Empty", "", tfTextComma },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(DetectTextFormat(folder.Write("f.txt", c.Bytes)), c.Expected);
+    }
     EXPECT_EQ(DetectTextFormat(folder.File("missing.txt")), tfTextComma);
     EXPECT_EQ(DetectTextFormat(folder.Path().string()), tfTextComma);
+    const TImportSample sample = ReadImportSample(folder.Write("g.txt", cut));
+    EXPECT_EQ(std::pair(sample.Bytes.size(), sample.Cut), std::pair(ImportSampleSize, true));
+    EXPECT_FALSE(ReadImportSample(folder.Write("h.txt", late)).Cut);
+    EXPECT_EQ(ReadImportSample(folder.File("missing.txt")).Bytes, "");
+}
+
+// Without a mark, big-endian UTF-16 is read as such when its NUL bytes say so.
+TEST(TextImport, Utf16WithoutMarkInEitherByteOrder)
+{
+    const std::u16string text = u"\u0434\u043e\u043c,house\r\nboy,ni\u00f1o\r\n";
+    const Items expected = { { "\xE4\xEE\xEC", "", "", "house" }, { "boy", "", "", "ni?o" } };
+    for (const std::string& bytes : { Utf16Le(text), Utf16Be(text), "\xFE\xFF" + Utf16Be(text) }) {
+        TVocabFile document;
+        SetLanguages(document, LangRussian, LangPolish);
+        ImportTextBytes(document, bytes, tfUnicodeComma, WordNative, 1);
+        EXPECT_EQ(AllItems(document), expected);
+    }
 }
 
 TEST(TextFormat, NamesAndCaptions)
 {
-    const char* const captions[]
-        = { "Text (Comma-delimited)", "Text (Tab-delimited)", "Unicode (Comma-delimited)",
-              "Unicode (Tab-delimited)", "Unicode UTF-8 (Comma-delimited)", "Unicode UTF-8 (Tab-delimited)" };
-    const char* const names[]
-        = { "text-comma", "text-tab", "unicode-comma", "unicode-tab", "utf8-comma", "utf8-tab" };
+    // The first six keep their numbers: lists and settings elsewhere count on them.
+    const struct {
+        const char* Caption;
+        const char* Name;
+        TTextEncoding Encoding;
+        char Delimiter;
+    } formats[] = { { "Text (Comma-delimited)", "text-comma", teEightBit, ',' },
+        { "Text (Tab-delimited)", "text-tab", teEightBit, '\t' },
+        { "Unicode (Comma-delimited)", "unicode-comma", teUtf16, ',' },
+        { "Unicode (Tab-delimited)", "unicode-tab", teUtf16, '\t' },
+        { "Unicode UTF-8 (Comma-delimited)", "utf8-comma", teUtf8, ',' },
+        { "Unicode UTF-8 (Tab-delimited)", "utf8-tab", teUtf8, '\t' },
+        { "Text (Semicolon-delimited)", "text-semicolon", teEightBit, ';' },
+        { "Unicode (Semicolon-delimited)", "unicode-semicolon", teUtf16, ';' },
+        { "Unicode UTF-8 (Semicolon-delimited)", "utf8-semicolon", teUtf8, ';' } };
+    ASSERT_EQ(std::size(formats), static_cast<std::size_t>(TextFormatCount));
     for (int i = 0; i < TextFormatCount; ++i) {
         const auto format = static_cast<TTextFormat>(i);
-        EXPECT_EQ(TextFormatCaption(format), captions[i]);
-        EXPECT_EQ(TextFormatName(format), names[i]);
-        EXPECT_EQ(TextFormatFromName(names[i]), format);
-        EXPECT_EQ(IsTabFormat(format), i % 2 == 1);
+        const auto& f = formats[i];
+        EXPECT_EQ(TextFormatCaption(format), f.Caption);
+        EXPECT_EQ(TextFormatName(format), f.Name);
+        EXPECT_EQ(TextFormatFromName(f.Name), format);
+        EXPECT_EQ(TextFormatEncoding(format), f.Encoding);
+        EXPECT_EQ(TextFormatDelimiter(format), f.Delimiter);
+        EXPECT_EQ(IsTabFormat(format), f.Delimiter == '\t');
+        EXPECT_EQ(MakeTextFormat(f.Encoding, f.Delimiter), format);
     }
+    EXPECT_EQ(MakeTextFormat(teUtf8, ':'), tfUtf8Comma);
     EXPECT_EQ(TextFormatFromName(""), std::nullopt);
     EXPECT_EQ(TextFormatFromName("Text-Comma"), std::nullopt);
-    EXPECT_EQ(TextFormatName(static_cast<TTextFormat>(6)), "");
+    EXPECT_EQ(TextFormatName(static_cast<TTextFormat>(9)), "");
     EXPECT_EQ(TextFormatCaption(static_cast<TTextFormat>(200)), "");
 }
 

@@ -1,8 +1,10 @@
-// The field-selection dialog driven by the mouse, and whole imports through the main window.
+// The field-selection dialog driven by the mouse and the keyboard, and whole imports through the
+// main window.
 
 #include "gui/EditCommandsSupport.h"
 #include "ui/ConvertDlg.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -124,6 +126,130 @@ TEST_F(ImportTest, TheDialogMovesFieldsByClicksAndChecksOkInOrder)
     EXPECT_EQ(settings.FieldColumns, (TFieldColumns { 2, 0, 0, 1 }));
 }
 
+TEST_F(ImportTest, TheFieldListsWorkFromTheKeyboard)
+{
+    ShowList({ { "a" } });
+    TImportSettings settings;
+    TConvertDialog dialog(Form.get(), settings, TextFile("words.csv", "a,b\n"));
+    ShowActive(dialog);
+    const QString word = QStringLiteral("Word/phrase"), speech = QStringLiteral("Part of speech"),
+                  notes = QStringLiteral("Notes"), translations = QStringLiteral("Translations");
+    const struct {
+        const char* Name;
+        QListWidget* List;
+        Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
+        QStringList Selected;
+    } steps[] = {
+        { "HomeChoosesWithoutAdding", dialog.lbAvailable, Qt::Key_Home, {}, {} },
+        { "DownChoosesTheNext", dialog.lbAvailable, Qt::Key_Down, {}, {} },
+        { "SpaceAdds", dialog.lbAvailable, Qt::Key_Space, {}, { speech } },
+        { "EnterAddsAndDoesNotClose", dialog.lbAvailable, Qt::Key_Return, {}, { speech, notes } },
+        { "AltAAdds", dialog.lbAvailable, Qt::Key_A, Qt::AltModifier, { speech, notes, translations } },
+        { "HomeInTheOtherList", dialog.lbSelected, Qt::Key_Home, {}, { speech, notes, translations } },
+        { "DeleteRemoves", dialog.lbSelected, Qt::Key_Delete, {}, { notes, translations } },
+        { "AltRRemoves", dialog.lbSelected, Qt::Key_R, Qt::AltModifier, { translations } },
+        { "SpaceDoesNotRemove", dialog.lbSelected, Qt::Key_Space, {}, { translations } },
+        { "EndChoosesTheLast", dialog.lbAvailable, Qt::Key_End, {}, { translations } },
+        { "KeypadEnterAdds", dialog.lbAvailable, Qt::Key_Enter, Qt::KeypadModifier, { translations, notes } },
+    };
+    QApplication::setActiveWindow(&dialog); // the access keys work in the active window only
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.Name);
+        step.List->setFocus();
+        QTest::keyClick(step.List, step.Key, step.Modifiers);
+        if (step.Modifiers & Qt::AltModifier)
+            QTest::qWait(250); // an access key presses its button visibly first
+        EXPECT_EQ(Captions(dialog.lbSelected), step.Selected);
+        EXPECT_EQ(dialog.btnAdd->isEnabled(), dialog.lbAvailable->currentRow() >= 0);
+        EXPECT_EQ(dialog.btnRemove->isEnabled(), dialog.lbSelected->currentRow() >= 0);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), QDialog::Rejected) << "Enter on a list is no OK";
+    }
+    EXPECT_EQ(Captions(dialog.lbAvailable), (QStringList { word, speech }));
+    EXPECT_TRUE(dialog.btnAdd->isEnabled());
+}
+
+// A UTF-8 file whose first non-ASCII character comes late is proposed as UTF-8, and an 8-bit
+// import of it is questioned.
+TEST_F(ImportTest, LateUtf8IsProposedAndAnEightBitReadingQuestioned)
+{
+    ShowList({ { "a" } });
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += "word" + std::to_string(i) + ",x\n";
+    const std::string path = TextFile("late.csv", text + "K\xC3\xA4se,cheese\n");
+    const struct {
+        const char* Name;
+        QMessageBox::StandardButton Answer;
+        bool Accepted;
+        TTextFormat Stored;
+    } cases[] = {
+        { "YesTakesUtf8", QMessageBox::Yes, true, tfUtf8Comma },
+        { "NoKeepsEightBit", QMessageBox::No, true, tfTextComma },
+        { "CancelStaysInTheDialog", QMessageBox::Cancel, false, tfTextSemicolon },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TImportSettings settings;
+        settings.Format = DetectTextFormat(path);
+        EXPECT_EQ(settings.Format, tfUtf8Comma);
+        settings.Format = tfTextSemicolon; // as the unchanged settings tell
+        TConvertDialog dialog(Form.get(), settings, path);
+        ShowActive(dialog);
+        dialog.cbFormat->setCurrentIndex(tfTextComma);
+        dialog.lbAvailable->setCurrentRow(0);
+        dialog.btnAddClick();
+        MessageBoxHook::Clear();
+        MessageBoxHook::QueueAnswer(c.Answer);
+        dialog.btnOKClick();
+        ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+        EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("UTF-8"))) << LastMessage().Text.toStdString();
+        EXPECT_EQ(dialog.result(), c.Accepted ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(settings.Format, c.Stored);
+    }
+    // A UTF-8 format asks nothing.
+    TImportSettings settings;
+    TConvertDialog dialog(Form.get(), settings, path);
+    dialog.cbFormat->setCurrentIndex(tfUtf8Comma);
+    dialog.lbAvailable->setCurrentRow(0);
+    dialog.btnAddClick();
+    MessageBoxHook::Clear();
+    dialog.btnOKClick();
+    EXPECT_TRUE(MessageBoxHook::Shown().empty());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(ImportTest, SemicolonFilesAndLostCharactersInThePreview)
+{
+    ShowList({ { "a" } });
+    const std::string path = TextFile("words.csv",
+        "\"big, red\";gro\xC3\x9F\n\"Once upon\na time\";es war einmal\n/\xCB\x88\xC9\x9Bs/ ?;s\n");
+    OnDialog<TConvertDialog>([](TConvertDialog& dialog) {
+        EXPECT_EQ(dialog.cbFormat->currentIndex(), tfUtf8Semicolon) << "the format is detected";
+        EXPECT_EQ(dialog.cbFormat->currentText(), QStringLiteral("Unicode UTF-8 (Semicolon-delimited)"));
+        dialog.lbAvailable->setCurrentRow(0);
+        dialog.btnAddClick();
+        dialog.lbAvailable->setCurrentRow(2);
+        dialog.btnAddClick();
+        const QTableWidget* table = dialog.tblPreview;
+        ASSERT_EQ(table->rowCount(), 3);
+        EXPECT_EQ(table->verticalHeaderItem(2)->text(), QStringLiteral("4"))
+            << "lines counted as in the file";
+        EXPECT_EQ(Row(table, 1),
+            (QStringList { QStringLiteral("Once upon a time"), QStringLiteral("es war einmal") }));
+        // Only the two lost characters are marked; the real question mark is not.
+        EXPECT_EQ(table->item(2, 0)->text(), QStringLiteral("/\uFFFD\uFFFDs/ ?"));
+        EXPECT_TRUE(table->item(2, 0)->toolTip().endsWith(QStringLiteral(": \u02C8 \u025B")));
+        EXPECT_TRUE(table->item(0, 0)->toolTip().isEmpty());
+        EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("gro\u00DF"));
+        dialog.btnOKClick();
+    });
+    Import(path, 2);
+    EXPECT_EQ(Words(), (std::vector<std::string> { "a", "big, red", "Once upon a time", "/??s/ ?" }));
+    EXPECT_EQ(Words(fiNative)[1], "gro\xDF");
+}
+
 TEST_F(ImportTest, ImportsTextThroughTheWindowAndRemembersTheFilter)
 {
     ShowList({ { "a" }, { "b" } });
@@ -226,7 +352,8 @@ TEST_F(ImportTest, VocabularyFilesAndFailures)
             EXPECT_TRUE(MessageBoxHook::Shown().empty()) << c.name;
         } else {
             ASSERT_EQ(MessageBoxHook::Shown().size(), 1u) << c.name;
-            EXPECT_TRUE(LastMessage().Text.endsWith(c.message)) << c.name << ": " << LastMessage().Text.toStdString();
+            EXPECT_TRUE(LastMessage().Text.endsWith(c.message))
+                << c.name << ": " << LastMessage().Text.toStdString();
             EXPECT_EQ(LastMessage().Icon, QMessageBox::Critical) << c.name;
         }
     }

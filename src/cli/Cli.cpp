@@ -402,7 +402,7 @@ int CmdDetect(const TArguments& args, std::ostream& out)
     args.ExpectPositional(1, "detect SOURCE");
     // Detection never fails by itself; a missing file is still worth an error here.
     RequireReadable(args[0]);
-    out << TextFormatName(DetectTextFormat(args[0])) << '\n';
+    out << TextFormatName(DetectTextFormat(args[0], TReadFrom::FileOrPipe)) << '\n';
     return 0;
 }
 
@@ -457,9 +457,9 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
             format = *parsed;
         } else {
             RequireReadable(args[1]);
-            format = DetectTextFormat(args[1]);
+            format = DetectTextFormat(args[1], TReadFrom::FileOrPipe);
         }
-        const TImportResult result = ImportText(document, args[1], format, columns, startLine);
+        const TImportResult result = ImportText(document, args[1], format, columns, startLine, TReadFrom::FileOrPipe);
         added = result.Added;
         if (result.LostFields > 0)
             err << result.LostFields << " fields held characters that the list's code pages cannot hold; "

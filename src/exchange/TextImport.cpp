@@ -3,7 +3,6 @@
 #include "core/SafeSave.h"
 #include "exchange/ExchangeText.h"
 
-#include <fstream>
 #include <type_traits>
 
 namespace {
@@ -341,10 +340,10 @@ TImportResult ImportTextBytes(TVocabFile& document, std::string_view bytes, TTex
 }
 
 TImportResult ImportText(TVocabFile& document, const std::string& fileName, TTextFormat format,
-    const TFieldColumns& columns, std::int32_t startLine)
+    const TFieldColumns& columns, std::int32_t startLine, TReadFrom from)
 {
     CheckArguments(format, startLine);
-    const std::string bytes = ReadWholeFile(fileName);
+    const std::string bytes = ReadWholeFile(fileName, from);
     return ImportTextBytes(document, bytes, format, columns, startLine);
 }
 
@@ -376,16 +375,10 @@ TTextFormat DetectTextFormatBytes(std::string_view sample)
     return hasTab ? tfTextTab : tfTextComma;
 }
 
-TTextFormat DetectTextFormat(const std::string& fileName)
+TTextFormat DetectTextFormat(const std::string& fileName, TReadFrom from)
 {
     try {
-        std::ifstream file(fileName, std::ios::binary);
-        if (!file)
-            return tfTextComma;
-        std::string sample(DetectSampleSize + 1, '\0');
-        file.read(sample.data(), static_cast<std::streamsize>(sample.size()));
-        sample.resize(static_cast<std::size_t>(file.gcount()));
-        return DetectTextFormatBytes(sample);
+        return DetectTextFormatBytes(ReadFileStart(fileName, DetectSampleSize + 1, from));
     } catch (...) {
         return tfTextComma;
     }

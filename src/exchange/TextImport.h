@@ -1,6 +1,7 @@
 #pragma once
 // Delimited-text import: one new item per usable line, appended to the document.
 
+#include "core/SafeSave.h"
 #include "core/VocabFile.h"
 #include "exchange/TextFormat.h"
 
@@ -20,14 +21,15 @@ struct TImportResult {
 
 // Reads the file and appends its items. Raises "Invalid procedure call." for startLine < 1
 // before touching the file; a file error propagates; a field too long to store refuses the
-// whole file with a message naming its line. Nothing is added on any failure.
+// whole file with a message naming its line. Nothing is added on any failure. Only a regular file is
+// read unless pipes are allowed (the command line's /dev/stdin).
 TImportResult ImportText(TVocabFile& document, const std::string& fileName, TTextFormat format,
-    const TFieldColumns& columns, std::int32_t startLine);
+    const TFieldColumns& columns, std::int32_t startLine, TReadFrom from = TReadFrom::RegularFile);
 // The same on a file's bytes already in memory.
 TImportResult ImportTextBytes(TVocabFile& document, std::string_view bytes, TTextFormat format,
     const TFieldColumns& columns, std::int32_t startLine);
-// The format to propose for a file; never fails (tfTextComma on any error).
-TTextFormat DetectTextFormat(const std::string& fileName);
+// The format to propose for a file; never fails (tfTextComma on any error, and for what it may not read).
+TTextFormat DetectTextFormat(const std::string& fileName, TReadFrom from = TReadFrom::RegularFile);
 TTextFormat DetectTextFormatBytes(std::string_view sample);
 
 // One line of a file as the import reads it, for showing before importing.

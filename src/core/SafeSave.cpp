@@ -260,19 +260,16 @@ std::string FollowLinks(const std::string& fileName, bool refuse)
 }
 
 // Refuses what the reader does not take: a folder, and anything but a regular file unless pipes
-// are allowed (then a pipe, a socket or a terminal, never a device such as /dev/zero).
+// are allowed (then a pipe, a socket or a terminal, never a device such as /dev/zero). fd is -1
+// before the file is opened.
 void CheckReadable(const std::string& fileName, const struct stat& st, TReadFrom from, int fd)
 {
     if (S_ISDIR(st.st_mode))
         throw EFileError(fileName, "Cannot open file", EISDIR);
-    if (S_ISREG(st.st_mode))
-        return;
-    if (from == TReadFrom::FileOrPipe
-        && (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) || (S_ISCHR(st.st_mode) && fd >= 0 && ::isatty(fd))))
-        return;
-    if (from == TReadFrom::FileOrPipe && S_ISCHR(st.st_mode) && fd < 0)
-        return; // a terminal is told by its descriptor
-    throw EFileError(fileName, "Cannot open file " + Quoted(fileName) + ". It is not a regular file.");
+    // Only its descriptor tells a terminal from another device.
+    const bool pipe = S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) || (S_ISCHR(st.st_mode) && (fd < 0 || ::isatty(fd)));
+    if (!S_ISREG(st.st_mode) && !(from == TReadFrom::FileOrPipe && pipe))
+        throw EFileError(fileName, "Cannot open file " + Quoted(fileName) + ". It is not a regular file.");
 }
 
 // Reads up to limit bytes. The buffer takes the file's size at once and is never copied: the end
@@ -282,11 +279,12 @@ std::string ReadFile(const std::string& fileName, std::size_t limit, TReadFrom f
     const std::function<void(std::string_view)>* checkHead)
 {
     // A device is refused before it is opened (opening some does something); the descriptor's own
-    // state decides below. Without a writer, opening a pipe would wait: it is opened without waiting.
+    // state decides below. Without a writer, opening a pipe would wait, so where pipes are refused
+    // the file is opened without waiting; where they are read, waiting for the writer is the point.
     struct stat st { };
     if (::stat(fileName.c_str(), &st) == 0)
         CheckReadable(fileName, st, from, -1);
-    TFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    TFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | (from == TReadFrom::RegularFile ? O_NONBLOCK : 0)));
     if (fd.Get() < 0)
         throw EFileError(fileName, "Cannot open file", errno);
     if (::fstat(fd.Get(), &st) != 0)
@@ -295,7 +293,6 @@ std::string ReadFile(const std::string& fileName, std::size_t limit, TReadFrom f
     if (const int flags = ::fcntl(fd.Get(), F_GETFL); flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
         throw EFileError(fileName, "Cannot read file", errno);
 
-    std::string bytes(std::min(limit, static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0)), '\0');
     std::size_t used = 0;
     const auto readInto = [&](char* at, std::size_t room) {
         for (;;) {
@@ -306,6 +303,7 @@ std::string ReadFile(const std::string& fileName, std::size_t limit, TReadFrom f
                 throw EFileError(fileName, "Cannot read file", errno);
         }
     };
+    std::string bytes;
     const auto fill = [&](std::size_t upTo) {
         while (used < upTo) {
             const std::size_t got = readInto(bytes.data() + used, upTo - used);
@@ -314,10 +312,14 @@ std::string ReadFile(const std::string& fileName, std::size_t limit, TReadFrom f
             used += got;
         }
     };
+    const std::size_t size = std::min(limit, static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0));
     if (checkHead) {
-        fill(std::min(headSize, bytes.size()));
+        // The head alone first: the buffer for the whole file only once the file is wanted.
+        bytes.resize(std::min(headSize, size));
+        fill(bytes.size());
         (*checkHead)(std::string_view(bytes.data(), used));
     }
+    bytes.resize(size);
     fill(bytes.size());
     // A pipe, or a file that grows meanwhile, is read on in pieces.
     char piece[1 << 16];

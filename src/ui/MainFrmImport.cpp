@@ -28,7 +28,7 @@ void TMainForm::miFileImportClick()
     if (!chosen)
         return;
     WindowState_.ImportFilter = chosen->FilterIndex;
-    const std::string fileName = QFile::encodeName(chosen->FileName).toStdString();
+    const std::string fileName = LocalFileName(chosen->FileName);
 
     // The file is read into a document of its own on the worker; the window's document changes
     // only here, afterwards, so nothing the window draws is touched while it is read.

@@ -259,7 +259,7 @@ TEST(SpecialFiles, ALargeFileIsReadOnceAndANonListOnlyByItsFirstBytes)
 {
     // Sparse files: large, but they take no room on the disk.
     TTempDir dir;
-    constexpr off_t size = off_t { 256 } << 20;
+    constexpr off_t size = off_t { 128 } << 20;
     const std::string other = dir.File("film.vmr"), list = dir.File("big.vmr");
     WriteBytes(list, "\x0CVelmoria 2.3");
     WriteBytes(other, "not a list");

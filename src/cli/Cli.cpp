@@ -459,7 +459,8 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
             RequireReadable(args[1]);
             format = DetectTextFormat(args[1], TReadFrom::FileOrPipe);
         }
-        const TImportResult result = ImportText(document, args[1], format, columns, startLine, TReadFrom::FileOrPipe);
+        const TImportResult result
+            = ImportText(document, args[1], format, columns, startLine, TReadFrom::FileOrPipe);
         added = result.Added;
         if (result.LostFields > 0)
             err << result.LostFields << " fields held characters that the list's code pages cannot hold; "

@@ -8,9 +8,9 @@
 #include <climits>
 #include <csignal>
 #include <cstring>
-#include <limits>
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -245,7 +245,8 @@ std::string FollowLinks(const std::string& fileName, bool refuse)
         if (::lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
             return name;
         struct stat folder { };
-        if (refuse && ::stat(FolderOf(name).c_str(), &folder) == 0 && !LinkMayBeFollowed(st, folder, ::geteuid()))
+        if (refuse && ::stat(FolderOf(name).c_str(), &folder) == 0
+            && !LinkMayBeFollowed(st, folder, ::geteuid()))
             throw EFileError(fileName,
                 "Cannot write file " + Quoted(fileName) + ". " + Quoted(name)
                     + " is a link another user made in a folder shared by everyone; it is not followed.");
@@ -267,7 +268,8 @@ void CheckReadable(const std::string& fileName, const struct stat& st, TReadFrom
     if (S_ISDIR(st.st_mode))
         throw EFileError(fileName, "Cannot open file", EISDIR);
     // Only its descriptor tells a terminal from another device.
-    const bool pipe = S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) || (S_ISCHR(st.st_mode) && (fd < 0 || ::isatty(fd)));
+    const bool pipe
+        = S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) || (S_ISCHR(st.st_mode) && (fd < 0 || ::isatty(fd)));
     if (!S_ISREG(st.st_mode) && !(from == TReadFrom::FileOrPipe && pipe))
         throw EFileError(fileName, "Cannot open file " + Quoted(fileName) + ". It is not a regular file.");
 }
@@ -284,13 +286,15 @@ std::string ReadFile(const std::string& fileName, std::size_t limit, TReadFrom f
     struct stat st { };
     if (::stat(fileName.c_str(), &st) == 0)
         CheckReadable(fileName, st, from, -1);
-    TFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | (from == TReadFrom::RegularFile ? O_NONBLOCK : 0)));
+    TFd fd(
+        ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | (from == TReadFrom::RegularFile ? O_NONBLOCK : 0)));
     if (fd.Get() < 0)
         throw EFileError(fileName, "Cannot open file", errno);
     if (::fstat(fd.Get(), &st) != 0)
         throw EFileError(fileName, "Cannot read file", errno);
     CheckReadable(fileName, st, from, fd.Get());
-    if (const int flags = ::fcntl(fd.Get(), F_GETFL); flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
+    if (const int flags = ::fcntl(fd.Get(), F_GETFL);
+        flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
         throw EFileError(fileName, "Cannot read file", errno);
 
     std::size_t used = 0;
@@ -458,5 +462,6 @@ std::string ReadFileStart(const std::string& fileName, std::size_t limit, TReadF
 std::string ReadWholeFileChecked(const std::string& fileName, std::size_t headSize,
     const std::function<void(std::string_view head)>& checkHead)
 {
-    return ReadFile(fileName, std::numeric_limits<std::size_t>::max(), TReadFrom::RegularFile, headSize, &checkHead);
+    return ReadFile(
+        fileName, std::numeric_limits<std::size_t>::max(), TReadFrom::RegularFile, headSize, &checkHead);
 }

@@ -395,8 +395,8 @@ std::vector<TPreviewRow> PreviewTextBytes(std::string_view bytes, TTextFormat fo
     if (IsUtf16Format(format)) {
         // A preview's bytes may end inside a character.
         std::u16string text;
-        return ScanPreview<char16_t>(OrderedUtf16(bytes.substr(0, bytes.size() & ~std::size_t { 1 }), text), comma,
-            columns, startLine, maxRows, foreignCodePage, nativeCodePage, TUtf16Converter());
+        return ScanPreview<char16_t>(OrderedUtf16(bytes.substr(0, bytes.size() & ~std::size_t { 1 }), text),
+            comma, columns, startLine, maxRows, foreignCodePage, nativeCodePage, TUtf16Converter());
     }
     bytes = bytes.substr(0, bytes.find('\0'));
     if (IsUtf8Format(format)) {

@@ -454,7 +454,8 @@ void SaveSettings(ISettingsStore& store, const TWindowState& window)
         if (IsUtf8(name))
             store.WriteString(key, name);
         else
-            store.WriteBinary(key, std::span(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()));
+            store.WriteBinary(
+                key, std::span(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()));
     }
 
     store.WriteBinary("PrintOptions", PrintOptionsToBytes(PrintOptions));

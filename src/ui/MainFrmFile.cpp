@@ -19,11 +19,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <filesystem>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <filesystem>
 
 namespace {
 

@@ -194,8 +194,11 @@ TEST_F(VocabFileStorage, BytesAfterTheLastItemAreRefusedSoNoSaveDropsItems)
     // The count sits right after the eight properties.
     std::size_t countAt = 25;
     for (int p = 0; p < PropertyCount; ++p)
-        countAt += 2 + static_cast<unsigned char>(Before[countAt]) + 256 * static_cast<unsigned char>(Before[countAt + 1]);
-    const auto withCount = [&](char count) { return std::string(Before).replace(countAt, 4, std::string(1, count) + std::string(3, '\0')); };
+        countAt += 2 + static_cast<unsigned char>(Before[countAt])
+            + 256 * static_cast<unsigned char>(Before[countAt + 1]);
+    const auto withCount = [&](char count) {
+        return std::string(Before).replace(countAt, 4, std::string(1, count) + std::string(3, '\0'));
+    };
     const std::pair<const char*, std::string> cases[] = {
         { "count lowered by one", withCount(2) },
         { "count lowered to none", withCount(0) },

@@ -1,10 +1,9 @@
 // The main window driven offscreen: files, editing with undo, command state, settings, start-up.
 
-#include "gui/EditCommandsSupport.h"
-
 #include "app/PropertiesDlg.h"
 #include "app/WelcomeDlg.h"
 #include "core/SafeSave.h"
+#include "gui/EditCommandsSupport.h"
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
 #include "ui/SblEdit.h"
@@ -122,7 +121,8 @@ TEST_F(MainFormTest, AListWhoseNameIsNotUtf8IsOpenedSavedAndRememberedByItsBytes
     Trigger(Form->miFileSave);
     EXPECT_FALSE(Document().Modified());
     EXPECT_EQ(ReadBytes(name), Document().SaveToBytes());
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1) << "saved under another name";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1)
+        << "saved under another name";
     ASSERT_EQ(Form->RecentFiles().Count(), 1);
     EXPECT_EQ(Form->RecentFiles()[0], name);
     EXPECT_TRUE(Form->close());
@@ -143,7 +143,8 @@ TEST_F(MainFormTest, APipeIsRefusedAtOnceInsteadOfWaitingForAWriter)
     });
     EXPECT_FALSE(Form->OpenFile(fifo));
     done = true;
-    EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(fifo) + QStringLiteral("\". It is not a regular file.")))
+    EXPECT_TRUE(LastMessage().Text.contains(
+        QString::fromStdString(fifo) + QStringLiteral("\". It is not a regular file.")))
         << LastMessage().Text.toStdString();
     writer.join();
 }

@@ -4,6 +4,7 @@
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"
 #include "core/GlobalDocument.h"
+#include "core/SafeSave.h"
 #include "exchange/ImportRules.h"
 #include "ui/ConvertDlg.h"
 #include "ui/LongTask.h"
@@ -41,6 +42,8 @@ void TMainForm::miFileImportClick()
     if (IsVocabularyFileName(fileName)) {
         RunLongTask(this, label, [&] { read->LoadFromFile(fileName); });
     } else {
+        // A pipe or a device is refused before the format dialog asks about it (nothing is read).
+        ReadFileStart(fileName, 0);
         TImportSettings settings;
         settings.Format = DetectTextFormat(fileName);
         TConvertDialog dialog(this, settings, fileName);

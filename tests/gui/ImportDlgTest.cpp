@@ -212,6 +212,11 @@ TEST_F(ImportTest, VocabularyFilesAndFailures)
                 OnDialog<TConvertDialog>([](TConvertDialog& dialog) { dialog.reject(); }, &dialogs);
             },
             QString(), 1 },
+        { "a device, refused before the field selection", "/dev/zero",
+            [&dialogs](EditCommandsTest&) {
+                OnDialog<TConvertDialog>([](TConvertDialog& dialog) { dialog.reject(); }, &dialogs);
+            },
+            QStringLiteral("It is not a regular file."), 0 },
     };
     for (const auto& c : cases) {
         ShowList({ { "a" } });
@@ -226,7 +231,8 @@ TEST_F(ImportTest, VocabularyFilesAndFailures)
             EXPECT_TRUE(MessageBoxHook::Shown().empty()) << c.name;
         } else {
             ASSERT_EQ(MessageBoxHook::Shown().size(), 1u) << c.name;
-            EXPECT_TRUE(LastMessage().Text.endsWith(c.message)) << c.name << ": " << LastMessage().Text.toStdString();
+            EXPECT_TRUE(LastMessage().Text.endsWith(c.message))
+                << c.name << ": " << LastMessage().Text.toStdString();
             EXPECT_EQ(LastMessage().Icon, QMessageBox::Critical) << c.name;
         }
     }

@@ -71,10 +71,9 @@ std::string Outcome(const std::function<void()>& action)
     return "done";
 }
 
-std::string Owned(
-    const std::string& name, uid_t uid, gid_t gid, mode_t mode, std::string_view bytes = "precious")
+std::string Owned(const std::string& name, uid_t uid, gid_t gid, mode_t mode)
 {
-    WriteBytes(name, bytes);
+    WriteBytes(name, "precious");
     if (::lchown(name.c_str(), uid, gid) != 0 || ::chmod(name.c_str(), mode) != 0)
         ADD_FAILURE() << "cannot set up " << name;
     return name;

@@ -5,6 +5,35 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <deque>
+#include <dirent.h>
+#include <unistd.h>
+
+std::string LocalFileName(const QString& name)
+{
+    std::string local = QFile::encodeName(name).toStdString();
+    if (!name.contains(QChar::ReplacementCharacter) || ::access(local.c_str(), F_OK) == 0)
+        return local;
+    const QFileInfo info(name);
+    const std::string folder = info.path() == name ? local : LocalFileName(info.path());
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return local;
+    std::string found;
+    int matches = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (QFile::decodeName(entry->d_name) == info.fileName()) {
+            found = entry->d_name;
+            ++matches;
+        }
+    }
+    ::closedir(dir);
+    return matches == 1 ? (folder == "/" ? folder : folder + "/") + found : local;
+}
+
+QString ShownFileName(const std::string& name)
+{
+    return QFile::decodeName(QByteArray::fromStdString(name));
+}
 
 namespace {
 bool HookEnabled = false;

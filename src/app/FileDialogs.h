@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QFileDialog;
@@ -13,6 +14,13 @@ struct TChosenFile {
     QString FileName;
     int FilterIndex = 1; // 1-based, as the filter lists count
 };
+
+// A name the window shows or a dialog gave, as the system spells it. A name that is not valid UTF-8
+// reaches the window only with U+FFFD in place of its bad bytes; the one existing entry of its
+// folder that reads so gives the bytes back.
+std::string LocalFileName(const QString& name);
+// A name of the system for showing; it cannot come back the same way (see LocalFileName).
+QString ShownFileName(const std::string& name);
 
 // What a dialog is asked to show. filters are "Velmoria Files (*.vmr)" style entries.
 struct TFileDialogRequest {

@@ -1,5 +1,6 @@
 #include "app/PropertiesDlg.h"
 
+#include "app/FileDialogs.h"
 #include "core/DisplayText.h"
 #include "core/FileAttributes.h"
 #include "evaluation/Languages.h"
@@ -22,6 +23,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -80,8 +82,8 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& data)
 {
     setWindowTitle(QStringLiteral("Properties"));
     pcPages = new QTabWidget(this);
-    const TDialogButtons buttons
-        = MakeDialogButtons(this, [this] { RequestHelp(pcPages->currentWidget() == tsGeneral ? 3071 : 3072); });
+    const TDialogButtons buttons = MakeDialogButtons(
+        this, [this] { RequestHelp(pcPages->currentWidget() == tsGeneral ? 3071 : 3072); });
     btnOK = buttons.OK;
     btnCancel = buttons.Cancel;
     btnHelp = buttons.Help;
@@ -211,10 +213,10 @@ void TPropertiesDialog::TurnPage(int step)
 
 void TPropertiesDialog::FillGeneral()
 {
-    lblTitle->setText(QString::fromStdString(DisplayTitle(Data_.FileName)));
+    lblTitle->setText(ShownFileName(DisplayTitle(Data_.FileName)));
     if (Data_.FileName.empty())
         return;
-    const QFileInfo info(QString::fromStdString(Data_.FileName));
+    const QFileInfo info(ShownFileName(Data_.FileName));
     const QFontMetrics metrics(lblLocation->font());
     const TTextWidth width = [&metrics](std::string_view text) {
         return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
@@ -222,11 +224,13 @@ void TPropertiesDialog::FillGeneral()
     const std::string folder = QDir::toNativeSeparators(info.absolutePath()).toStdString();
     lblLocation->setText(QString::fromStdString(ShortenPath(folder, width, lblLocation->width())));
     lblLocation->setToolTip(QString::fromStdString(folder));
-    if (!info.exists())
+    // The file by its own bytes: a name that is not valid UTF-8 does not survive the QString above.
+    struct stat st { };
+    if (::stat(Data_.FileName.c_str(), &st) != 0)
         return;
     const QLocale locale;
-    lblSize->setText(SizeText(info.size(), locale));
-    const QDateTime modified = info.lastModified();
+    lblSize->setText(SizeText(st.st_size, locale));
+    const QDateTime modified = QDateTime::fromSecsSinceEpoch(st.st_mtim.tv_sec);
     lblModified->setText(locale.toString(modified.date(), QLocale::ShortFormat) + QLatin1Char(' ')
         + locale.toString(modified.time(), QLocale::ShortFormat));
     chbReadOnly->setChecked(IsReadOnlyFile(Data_.FileName));

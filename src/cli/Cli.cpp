@@ -442,7 +442,7 @@ int CmdDetect(const TArguments& args, std::ostream& out)
     args.ExpectPositional(1, "detect SOURCE");
     // Detection never fails by itself; a missing file is still worth an error here.
     RequireReadable(args[0]);
-    out << TextFormatName(DetectTextFormatBytes(ReadWholeFile(args[0]))) << '\n';
+    out << TextFormatName(DetectTextFormatBytes(ReadWholeFile(args[0], TReadFrom::FileOrPipe))) << '\n';
     return 0;
 }
 
@@ -496,7 +496,7 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
         }
         // Read once, before the list is locked: a pipe has nothing left after a detection read it,
         // and a slow one must not hold the list.
-        bytes = ReadWholeFile(args[1]);
+        bytes = ReadWholeFile(args[1], TReadFrom::FileOrPipe);
         if (!format)
             format = DetectTextFormatBytes(bytes);
         // The list is saved at once, with no undo: garbled characters would stay.

@@ -4,8 +4,9 @@
 
 #include <string>
 
-// True when the file exists and its owner may not write it. Root could write it all the same;
-// the owner's write bit is what the user set, so it holds for root as for everyone.
+// True when the file exists and the user may not write the file itself. The system decides by the
+// effective user, with the owner, group (supplementary groups too) and other bits; root could write
+// anything, so for root the owner's write bit, which is what the user set, decides.
 bool IsReadOnlyFile(const std::string& fileName);
 
 // A name starting with "." is hidden on this platform.

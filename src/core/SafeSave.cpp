@@ -8,9 +8,9 @@
 #include <climits>
 #include <csignal>
 #include <cstring>
-#include <limits>
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -235,6 +235,110 @@ pid_t WriterOf(std::string_view rest)
     return pid;
 }
 
+// The file the name finally refers to; with refuse, a link the system's rule for shared folders
+// forbids raises EFileError naming fileName, at whatever hop it lies.
+std::string FollowLinks(const std::string& fileName, bool refuse)
+{
+    std::string name = fileName;
+    // As many links as the system itself follows before it gives up.
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st { };
+        if (::lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return name;
+        struct stat folder { };
+        if (refuse && ::stat(FolderOf(name).c_str(), &folder) == 0
+            && !LinkMayBeFollowed(st, folder, ::geteuid()))
+            throw EFileError(fileName,
+                "Cannot write file " + Quoted(fileName) + ". " + Quoted(name)
+                    + " is a link another user made in a folder shared by everyone; it is not followed.");
+        char buffer[PATH_MAX];
+        const ssize_t length = ::readlink(name.c_str(), buffer, sizeof buffer);
+        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof buffer)
+            return name;
+        std::string next(buffer, static_cast<std::size_t>(length));
+        name = next[0] == '/' ? next : FolderOf(name) + "/" + next;
+    }
+    return name;
+}
+
+// Refuses what the reader does not take: a folder, and anything but a regular file unless pipes
+// are allowed (then a pipe, a socket or a terminal, never a device such as /dev/zero). fd is -1
+// before the file is opened.
+void CheckReadable(const std::string& fileName, const struct stat& st, TReadFrom from, int fd)
+{
+    if (S_ISDIR(st.st_mode))
+        throw EFileError(fileName, "Cannot open file", EISDIR);
+    // Only its descriptor tells a terminal from another device.
+    const bool pipe
+        = S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) || (S_ISCHR(st.st_mode) && (fd < 0 || ::isatty(fd)));
+    if (!S_ISREG(st.st_mode) && !(from == TReadFrom::FileOrPipe && pipe))
+        throw EFileError(fileName, "Cannot open file " + Quoted(fileName) + ". It is not a regular file.");
+}
+
+// Reads up to limit bytes. The buffer takes the file's size at once and is never copied: the end
+// of the file is found with a small read of its own. With checkHead, the first headSize bytes are
+// checked before the rest is read.
+std::string ReadFile(const std::string& fileName, std::size_t limit, TReadFrom from, std::size_t headSize,
+    const std::function<void(std::string_view)>* checkHead)
+{
+    // A device is refused before it is opened (opening some does something); the descriptor's own
+    // state decides below. Without a writer, opening a pipe would wait, so where pipes are refused
+    // the file is opened without waiting; where they are read, waiting for the writer is the point.
+    struct stat st { };
+    if (::stat(fileName.c_str(), &st) == 0)
+        CheckReadable(fileName, st, from, -1);
+    TFd fd(
+        ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | (from == TReadFrom::RegularFile ? O_NONBLOCK : 0)));
+    if (fd.Get() < 0)
+        throw EFileError(fileName, "Cannot open file", errno);
+    if (::fstat(fd.Get(), &st) != 0)
+        throw EFileError(fileName, "Cannot read file", errno);
+    CheckReadable(fileName, st, from, fd.Get());
+    if (const int flags = ::fcntl(fd.Get(), F_GETFL);
+        flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
+        throw EFileError(fileName, "Cannot read file", errno);
+
+    std::size_t used = 0;
+    const auto readInto = [&](char* at, std::size_t room) {
+        for (;;) {
+            const ssize_t got = ::read(fd.Get(), at, room);
+            if (got >= 0)
+                return static_cast<std::size_t>(got);
+            if (errno != EINTR)
+                throw EFileError(fileName, "Cannot read file", errno);
+        }
+    };
+    std::string bytes;
+    const auto fill = [&](std::size_t upTo) {
+        while (used < upTo) {
+            const std::size_t got = readInto(bytes.data() + used, upTo - used);
+            if (got == 0)
+                break;
+            used += got;
+        }
+    };
+    const std::size_t size = std::min(limit, static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0));
+    if (checkHead) {
+        // The head alone first: the buffer for the whole file only once the file is wanted.
+        bytes.resize(std::min(headSize, size));
+        fill(bytes.size());
+        (*checkHead)(std::string_view(bytes.data(), used));
+    }
+    bytes.resize(size);
+    fill(bytes.size());
+    // A pipe, or a file that grows meanwhile, is read on in pieces.
+    char piece[1 << 16];
+    while (used == bytes.size() && used < limit) {
+        const std::size_t got = readInto(piece, std::min(sizeof piece, limit - used));
+        if (got == 0)
+            break;
+        bytes.append(piece, got);
+        used += got;
+    }
+    bytes.resize(used);
+    return bytes;
+}
+
 } // namespace
 
 const char* SaveCallName(TSaveCall call)
@@ -273,22 +377,16 @@ void SetSaveFaults(std::function<int(TSaveCall)> faults)
     Faults = std::move(faults);
 }
 
+bool LinkMayBeFollowed(const struct stat& link, const struct stat& folder, uid_t user)
+{
+    constexpr mode_t shared = S_ISVTX | S_IWOTH;
+    return !S_ISLNK(link.st_mode) || (folder.st_mode & shared) != shared || link.st_uid == user
+        || link.st_uid == folder.st_uid;
+}
+
 std::string ResolveLinks(const std::string& fileName)
 {
-    std::string name = fileName;
-    // As many links as the system itself follows before it gives up.
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat st { };
-        if (::lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return name;
-        char buffer[PATH_MAX];
-        const ssize_t length = ::readlink(name.c_str(), buffer, sizeof buffer);
-        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof buffer)
-            return name;
-        std::string next(buffer, static_cast<std::size_t>(length));
-        name = next[0] == '/' ? next : FolderOf(name) + "/" + next;
-    }
-    return name;
+    return FollowLinks(fileName, false);
 }
 
 bool IsSaveTemporaryName(std::string_view baseName)
@@ -329,7 +427,7 @@ namespace {
 
 void WriteFileSafely(const std::string& fileName, std::string_view bytes, bool privateFile)
 {
-    const std::string target = ResolveLinks(fileName);
+    const std::string target = FollowLinks(fileName, true);
     struct stat old { };
     const bool exists = ::stat(target.c_str(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode))
@@ -366,37 +464,19 @@ void SafeWritePrivateFile(const std::string& fileName, std::string_view bytes)
     WriteFileSafely(fileName, bytes, true);
 }
 
-std::string ReadWholeFile(const std::string& fileName)
+std::string ReadWholeFile(const std::string& fileName, TReadFrom from)
 {
-    return ReadFileStart(fileName, std::numeric_limits<std::size_t>::max());
+    return ReadFile(fileName, std::numeric_limits<std::size_t>::max(), from, 0, nullptr);
 }
 
-std::string ReadFileStart(const std::string& fileName, std::size_t limit)
+std::string ReadFileStart(const std::string& fileName, std::size_t limit, TReadFrom from)
 {
-    TFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Get() < 0)
-        throw EFileError(fileName, "Cannot open file", errno);
-    struct stat st { };
-    if (::fstat(fd.Get(), &st) != 0)
-        throw EFileError(fileName, "Cannot read file", errno);
-    if (S_ISDIR(st.st_mode))
-        throw EFileError(fileName, "Cannot open file", EISDIR);
-    // Read straight into a buffer of the file's size; a file that grows meanwhile is read on.
-    std::string bytes(std::min(limit, static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0)), '\0');
-    std::size_t used = 0;
-    while (used < limit) {
-        if (used == bytes.size())
-            bytes.resize(std::min(limit, bytes.size() + (1 << 16)));
-        const ssize_t got = ::read(fd.Get(), bytes.data() + used, bytes.size() - used);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            throw EFileError(fileName, "Cannot read file", errno);
-        }
-        if (got == 0)
-            break;
-        used += static_cast<std::size_t>(got);
-    }
-    bytes.resize(used);
-    return bytes;
+    return ReadFile(fileName, limit, from, 0, nullptr);
+}
+
+std::string ReadWholeFileChecked(const std::string& fileName, std::size_t headSize,
+    const std::function<void(std::string_view head)>& checkHead)
+{
+    return ReadFile(
+        fileName, std::numeric_limits<std::size_t>::max(), TReadFrom::RegularFile, headSize, &checkHead);
 }

@@ -7,11 +7,15 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
+
+struct stat;
 
 // Writes the bytes to fileName. Raises EFileError naming the file on any failure; the old file is
 // then byte-identical and no temporary file is left.
 // - A read-only file (IsReadOnlyFile) is refused, also for the superuser.
-// - A symbolic link is followed: the file it points to is written and the link stays.
+// - A symbolic link is followed: the file it points to is written and the link stays. A link the
+//   system would not follow (LinkMayBeFollowed) is refused on every hop, naming the file.
 // - A file with several hard links is rewritten in place, so every name keeps the new contents;
 //   a complete synced copy is written first, and kept (the error names it) should the rewrite
 //   fail half-way.
@@ -24,13 +28,29 @@ void SafeWriteFile(const std::string& fileName, std::string_view bytes);
 // The same for a file that only its owner may read and write (0600), whatever the umask and the
 // mode of the file it replaces: the program's own files that hold the user's lists.
 void SafeWritePrivateFile(const std::string& fileName, std::string_view bytes);
-// Reads a whole file; raises EFileError naming the file.
-std::string ReadWholeFile(const std::string& fileName);
+// What a reader accepts. A list, the tip file or a file chosen in a dialog must be a regular file:
+// a device such as /dev/zero never ends and a pipe may never deliver. A text import from the
+// command line may read a pipe (/dev/stdin) to its end.
+enum class TReadFrom : std::uint8_t { RegularFile, FileOrPipe };
+// Reads a whole file; raises EFileError naming the file. Anything but a regular file is refused at
+// once (opening never waits for a pipe's writer), unless pipes are allowed.
+std::string ReadWholeFile(const std::string& fileName, TReadFrom from = TReadFrom::RegularFile);
 // Its first bytes only, up to limit, the same way.
-std::string ReadFileStart(const std::string& fileName, std::size_t limit);
+std::string ReadFileStart(
+    const std::string& fileName, std::size_t limit, TReadFrom from = TReadFrom::RegularFile);
+// Reads a whole regular file once its first headSize bytes (fewer in a shorter file) passed the
+// check, which raises to refuse the file: a large file of another kind is not read whole for nothing.
+std::string ReadWholeFileChecked(const std::string& fileName, std::size_t headSize,
+    const std::function<void(std::string_view head)>& checkHead);
 // The file a name finally refers to after following symbolic links (also a link to a file not
-// yet there); the name itself when it is no link.
+// yet there); the name itself when it is no link. For looking only: writers refuse links the
+// system would not follow.
 std::string ResolveLinks(const std::string& fileName);
+// The system's rule for links in shared folders (protected_symlinks), applied whatever the machine
+// sets: in a sticky folder everyone may write (as /tmp), a link is followed only when it belongs
+// to the user or to the folder's owner, so another user's link cannot lead a save to the user's
+// own files.
+bool LinkMayBeFollowed(const struct stat& link, const struct stat& folder, uid_t user);
 
 // Removes the temporary files that saves of this file left behind when their process died (a
 // killed or crashed save). Files of running processes, and files that are not ours, stay.

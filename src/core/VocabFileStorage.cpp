@@ -133,6 +133,10 @@ void TVocabFile::LoadFromBytes(std::string_view bytes)
             item->PenaltyPoints = reader.I32();
             Items_.push_back(std::move(item));
         }
+        // The writer puts nothing after the last item: bytes there mean a damaged count, and
+        // loading the items it names would lose the rest with the next save.
+        if (reader.Remaining() != 0)
+            throw EVocabFileError("Invalid file format.");
     } catch (...) {
         Clear();
         throw;
@@ -156,14 +160,21 @@ void TVocabFile::LoadFromStream(std::istream& stream)
 
 void TVocabFile::LoadFromFile(const std::string& fileName, TFileStamp* stamp)
 {
-    // A file that cannot be read leaves the document as it was.
-    const std::string bytes = ReadWholeFile(fileName);
-    // A damaged file says only "Stream read error" or "Invalid file format.": the user must learn
-    // which file it is.
+    // A file that cannot be read leaves the document as it was. A damaged file says only "Stream
+    // read error" or "Invalid file format.": the user must learn which file it is.
+    std::string bytes;
     try {
+        // Another kind of file, however large, is refused by its first bytes.
+        bytes = ReadWholeFileChecked(fileName, MagicSize, [](std::string_view head) {
+            if (head.size() < MagicSize || std::memcmp(head.data(), Magic, MagicSize) != 0)
+                throw EVocabFileError("Invalid file format.");
+        });
         LoadFromBytes(bytes);
     } catch (const EVocabFileError& error) {
+        Clear();
         throw EVocabFileError(fileName + "\n" + error.what());
+    } catch (const EFileError&) {
+        throw;
     } catch (const std::runtime_error& error) {
         throw EFileError(fileName, fileName + "\n" + error.what());
     }

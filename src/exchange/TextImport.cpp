@@ -498,10 +498,10 @@ TImportResult ImportTextBytes(TVocabFile& document, std::string_view bytes, TTex
 }
 
 TImportResult ImportText(TVocabFile& document, const std::string& fileName, TTextFormat format,
-    const TFieldColumns& columns, std::int32_t startLine)
+    const TFieldColumns& columns, std::int32_t startLine, TReadFrom from)
 {
     CheckArguments(format, startLine);
-    const std::string bytes = ReadWholeFile(fileName);
+    const std::string bytes = ReadWholeFile(fileName, from);
     return ImportTextBytes(document, bytes, format, columns, startLine);
 }
 
@@ -519,11 +519,11 @@ TTextFormat DetectTextFormatBytes(std::string_view bytes, bool cut)
     return MakeTextFormat(encoding, DetectDelimiter(EightBitText(bytes, encoding), cut));
 }
 
-TImportSample ReadImportSample(const std::string& fileName)
+TImportSample ReadImportSample(const std::string& fileName, TReadFrom from)
 {
     TImportSample sample;
     try {
-        sample.Bytes = ReadFileStart(fileName, ImportSampleSize + 1);
+        sample.Bytes = ReadFileStart(fileName, ImportSampleSize + 1, from);
     } catch (const std::exception&) {
         return {};
     }
@@ -533,10 +533,10 @@ TImportSample ReadImportSample(const std::string& fileName)
     return sample;
 }
 
-TTextFormat DetectTextFormat(const std::string& fileName)
+TTextFormat DetectTextFormat(const std::string& fileName, TReadFrom from)
 {
     try {
-        const TImportSample sample = ReadImportSample(fileName);
+        const TImportSample sample = ReadImportSample(fileName, from);
         return DetectTextFormatBytes(sample.Bytes, sample.Cut);
     } catch (...) {
         return tfTextComma;

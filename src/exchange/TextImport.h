@@ -1,6 +1,7 @@
 #pragma once
 // Delimited-text import: one new item per usable line, appended to the document.
 
+#include "core/SafeSave.h"
 #include "core/VocabFile.h"
 #include "exchange/TextFormat.h"
 
@@ -20,9 +21,10 @@ struct TImportResult {
 
 // Reads the file and appends its items. Raises "Invalid procedure call." for startLine < 1
 // before touching the file; a file error propagates; a field too long to store refuses the
-// whole file with a message naming its line. Nothing is added on any failure.
+// whole file with a message naming its line. Nothing is added on any failure. Only a regular file is
+// read unless pipes are allowed (the command line's /dev/stdin).
 TImportResult ImportText(TVocabFile& document, const std::string& fileName, TTextFormat format,
-    const TFieldColumns& columns, std::int32_t startLine);
+    const TFieldColumns& columns, std::int32_t startLine, TReadFrom from = TReadFrom::RegularFile);
 // The same on a file's bytes already in memory.
 TImportResult ImportTextBytes(TVocabFile& document, std::string_view bytes, TTextFormat format,
     const TFieldColumns& columns, std::int32_t startLine);
@@ -33,9 +35,9 @@ struct TImportSample {
     std::string Bytes;
     bool Cut = false;
 };
-TImportSample ReadImportSample(const std::string& fileName);
+TImportSample ReadImportSample(const std::string& fileName, TReadFrom from = TReadFrom::RegularFile);
 // The format to propose for a file, from its sample; never fails (tfTextComma on any error).
-TTextFormat DetectTextFormat(const std::string& fileName);
+TTextFormat DetectTextFormat(const std::string& fileName, TReadFrom from = TReadFrom::RegularFile);
 // The same on a whole file's bytes, or on its beginning when cut.
 TTextFormat DetectTextFormatBytes(std::string_view bytes, bool cut = false);
 // Well-formed UTF-8 holding at least one multi-byte sequence; when cut, a sequence cut off at the

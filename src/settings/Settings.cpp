@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <unicode/ustring.h>
 
 TOptions Options;
 TPrintOptions PrintOptions;
@@ -14,6 +15,14 @@ std::string SoundFileRight;
 std::string SoundFileWrong;
 
 namespace {
+
+bool IsUtf8(const std::string& text)
+{
+    UErrorCode error = U_ZERO_ERROR;
+    std::int32_t length = 0;
+    u_strFromUTF8(nullptr, 0, &length, text.data(), static_cast<std::int32_t>(text.size()), &error);
+    return error != U_INVALID_CHAR_FOUND;
+}
 
 constexpr std::int32_t DefaultDisplaySize = 8;
 constexpr std::int32_t DefaultPrintSize = 10;
@@ -388,7 +397,10 @@ void LoadSettings(ISettingsStore& store, const TSettingsEnvironment& environment
     window.RecentFiles.clear();
     const std::int32_t fileCount = std::min(ReadInteger(store, "FileCount", 0), MaxStoredRecentFiles);
     for (std::int32_t i = 1; i <= fileCount; ++i) {
-        std::string name = ReadString(store, "File" + std::to_string(i), std::string());
+        const std::string key = "File" + std::to_string(i);
+        std::string name = ReadString(store, key, std::string());
+        if (const auto bytes = name.empty() ? store.ReadBinary(key) : std::nullopt)
+            name.assign(bytes->begin(), bytes->end());
         if (!name.empty())
             window.RecentFiles.push_back(std::move(name));
     }
@@ -435,8 +447,16 @@ void SaveSettings(ISettingsStore& store, const TWindowState& window)
 
     // Entries beyond the count from an earlier run stay; the count bounds what is read back.
     store.WriteInteger("FileCount", static_cast<std::int32_t>(window.RecentFiles.size()));
-    for (std::size_t i = 0; i < window.RecentFiles.size(); ++i)
-        store.WriteString("File" + std::to_string(i + 1), window.RecentFiles[i]);
+    for (std::size_t i = 0; i < window.RecentFiles.size(); ++i) {
+        // A name that is not valid UTF-8 would lose its bytes as text.
+        const std::string& name = window.RecentFiles[i];
+        const std::string key = "File" + std::to_string(i + 1);
+        if (IsUtf8(name))
+            store.WriteString(key, name);
+        else
+            store.WriteBinary(
+                key, std::span(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()));
+    }
 
     store.WriteBinary("PrintOptions", PrintOptionsToBytes(PrintOptions));
     store.WriteBinary("PageSetup", PageSetupToBytes(PageSetup));

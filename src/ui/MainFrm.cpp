@@ -2,6 +2,7 @@
 
 #include "ui/MainFrm.h"
 
+#include "app/FileDialogs.h"
 #include "app/MessageBox.h"
 #include "app/Recovery.h"
 #include "core/BackgroundWriter.h"
@@ -503,8 +504,7 @@ void TMainForm::UpdateCaption()
 {
     const QString caption = WindowMode_ == wmNone
         ? Q(ProductName)
-        : QString::fromStdString(DisplayTitle(Document().FileName())) + QStringLiteral(" - ")
-            + Q(ProductName);
+        : ShownFileName(DisplayTitle(Document().FileName())) + QStringLiteral(" - ") + Q(ProductName);
     // No application display name is ever set: the platform would append it to every title.
     if (windowTitle() != caption)
         setWindowTitle(caption);

@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
+#include <filesystem>
 
 namespace {
 
@@ -43,11 +44,11 @@ const QStringList SaveAsFilters = {
 
 std::string ToLocal(const QString& name)
 {
-    return QFile::encodeName(name).toStdString();
+    return LocalFileName(name);
 }
 QString FromLocal(const std::string& name)
 {
-    return QFile::decodeName(QByteArray::fromStdString(name));
+    return ShownFileName(name);
 }
 
 QStringList SaveAsSuffixes()
@@ -204,9 +205,11 @@ bool TMainForm::SaveQuery()
 
 bool TMainForm::OpenFile(const std::string& givenName)
 {
-    // The document and the recent files keep the full path, whatever folder the program runs in.
-    const std::string fileName
-        = givenName.empty() ? givenName : ToLocal(QFileInfo(FromLocal(givenName)).absoluteFilePath());
+    // The document and the recent files keep the full path, whatever folder the program runs in,
+    // byte for byte: a name that is not valid UTF-8 would not survive a QString.
+    const std::string fileName = givenName.empty()
+        ? givenName
+        : std::filesystem::absolute(std::filesystem::path(givenName)).lexically_normal().string();
     std::unique_ptr<TVocabFile> document;
     TFileStamp stamp;
     try {

@@ -4,6 +4,7 @@
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"
 #include "core/GlobalDocument.h"
+#include "core/SafeSave.h"
 #include "exchange/ImportRules.h"
 #include "ui/ConvertDlg.h"
 #include "ui/LongTask.h"
@@ -28,7 +29,7 @@ void TMainForm::miFileImportClick()
     if (!chosen)
         return;
     WindowState_.ImportFilter = chosen->FilterIndex;
-    const std::string fileName = QFile::encodeName(chosen->FileName).toStdString();
+    const std::string fileName = LocalFileName(chosen->FileName);
 
     // The file is read into a document of its own on the worker; the window's document changes
     // only here, afterwards, so nothing the window draws is touched while it is read.
@@ -41,6 +42,8 @@ void TMainForm::miFileImportClick()
     if (IsVocabularyFileName(fileName)) {
         RunLongTask(this, label, [&] { read->LoadFromFile(fileName); });
     } else {
+        // A pipe or a device is refused before the format dialog asks about it (nothing is read).
+        ReadFileStart(fileName, 0);
         TImportSettings settings;
         settings.Format = DetectTextFormat(fileName);
         TConvertDialog dialog(this, settings, fileName);

@@ -125,12 +125,12 @@ TEST_F(VocabFileStorage, SaveAndReloadKeepsEveryByte)
         std::tuple(-1, false, 0, 0));
 }
 
-TEST_F(VocabFileStorage, CountersAndBytesAboveAsciiSurviveWhateverTheLanguagesAndTrailingBytesAreIgnored)
+TEST_F(VocabFileStorage, CountersAndBytesAboveAsciiSurviveWhateverTheLanguages)
 {
     std::string bytes = EmptyFile;
     // Russian foreign, Greek native: the bytes must not be touched.
     bytes.replace(13, 12, std::string("\x19\x04\x08\x04\xFF\xFF\xFF\x7F\x05\x00\x00\x00", 12));
-    Doc.LoadFromBytes(bytes + "garbage");
+    Doc.LoadFromBytes(bytes);
     EXPECT_EQ(Doc.Count(), 0);
     EXPECT_EQ(Doc.ForeignLangID(), 0x0419);
     EXPECT_EQ(Doc.Attempts(), 0x7FFFFFFF);
@@ -186,6 +186,36 @@ TEST_F(VocabFileStorage, LoadFromFileErrors)
     EXPECT_EQ(ErrorOf<EFileError>([&] { Doc.LoadFromFile(Name); }), Name + "\n" + StreamReadError);
     EXPECT_EQ(Doc.Count(), 0);
     EXPECT_EQ(Doc.FileName(), "");
+}
+
+TEST_F(VocabFileStorage, BytesAfterTheLastItemAreRefusedSoNoSaveDropsItems)
+{
+    SaveSample();
+    // The count sits right after the eight properties.
+    std::size_t countAt = 25;
+    for (int p = 0; p < PropertyCount; ++p)
+        countAt += 2 + static_cast<unsigned char>(Before[countAt])
+            + 256 * static_cast<unsigned char>(Before[countAt + 1]);
+    const auto withCount = [&](char count) {
+        return std::string(Before).replace(countAt, 4, std::string(1, count) + std::string(3, '\0'));
+    };
+    const std::pair<const char*, std::string> cases[] = {
+        { "count lowered by one", withCount(2) },
+        { "count lowered to none", withCount(0) },
+        { "one byte appended", Before + '\0' },
+        { "an item appended", Before + Before.substr(Before.size() - 20) },
+        { "empty list with bytes after it", EmptyFile + "garbage" },
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        TVocabFile doc;
+        FillSample(doc);
+        EXPECT_EQ(ErrorOf<EVocabFileError>([&] { doc.LoadFromBytes(bytes); }), "Invalid file format.");
+        EXPECT_EQ(doc.Count(), 0);
+        WriteBytes(Name, bytes);
+        EXPECT_EQ(ErrorOf<EVocabFileError>([&] { doc.LoadFromFile(Name); }), Name + "\nInvalid file format.");
+        EXPECT_EQ(std::tuple(doc.Count(), doc.FileName(), ReadBytes(Name)), std::tuple(0, "", bytes));
+    }
 }
 
 TEST_F(VocabFileStorage, ImpossibleItemCountsAreRefusedBeforeAllocating)

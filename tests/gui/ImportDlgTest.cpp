@@ -338,6 +338,11 @@ TEST_F(ImportTest, VocabularyFilesAndFailures)
                 OnDialog<TConvertDialog>([](TConvertDialog& dialog) { dialog.reject(); }, &dialogs);
             },
             QString(), 1 },
+        { "a device, refused before the field selection", "/dev/zero",
+            [&dialogs](EditCommandsTest&) {
+                OnDialog<TConvertDialog>([](TConvertDialog& dialog) { dialog.reject(); }, &dialogs);
+            },
+            QStringLiteral("It is not a regular file."), 0 },
     };
     for (const auto& c : cases) {
         ShowList({ { "a" } });

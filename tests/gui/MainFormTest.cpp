@@ -1,10 +1,9 @@
 // The main window driven offscreen: files, editing with undo, command state, settings, start-up.
 
-#include "gui/EditCommandsSupport.h"
-
 #include "app/PropertiesDlg.h"
 #include "app/WelcomeDlg.h"
 #include "core/SafeSave.h"
+#include "gui/EditCommandsSupport.h"
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
 #include "ui/SblEdit.h"
@@ -19,7 +18,11 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QToolBar>
+#include <atomic>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -100,6 +103,50 @@ TEST_F(MainFormTest, OpeningShowsTheListWithCaptionAndPanelsAndAFailedOpenKeepsI
     EXPECT_EQ(Document().Count(), count);
     EXPECT_EQ(Document().FileName(), List);
     EXPECT_EQ(Form->RecentFiles().Count(), 1);
+}
+
+TEST_F(MainFormTest, AListWhoseNameIsNotUtf8IsOpenedSavedAndRememberedByItsBytes)
+{
+    const std::string name = Dir.File("caf\xE9.vmr");
+    std::filesystem::rename(List, name);
+    EXPECT_EQ(Form->StartUp(TCommandLine { saShow, name }), std::nullopt);
+    EXPECT_EQ(Document().FileName(), name);
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("caf\uFFFD.vmr - Velmoria"));
+    // The open dialog can only give the name as it shows it.
+    Form->SetWindowMode(wmNone);
+    FileDialogHook::QueueChoice(TChosenFile { QFile::decodeName(QByteArray::fromStdString(name)), 1 });
+    Trigger(Form->miFileOpen);
+    EXPECT_EQ(Document().FileName(), name);
+    Trigger(Form->miEditShuffle);
+    Trigger(Form->miFileSave);
+    EXPECT_FALSE(Document().Modified());
+    EXPECT_EQ(ReadBytes(name), Document().SaveToBytes());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1)
+        << "saved under another name";
+    ASSERT_EQ(Form->RecentFiles().Count(), 1);
+    EXPECT_EQ(Form->RecentFiles()[0], name);
+    EXPECT_TRUE(Form->close());
+    EXPECT_EQ(TMainForm(std::make_unique<TMemorySettingsStore>(*Store)).RecentFiles()[0], name);
+}
+
+TEST_F(MainFormTest, APipeIsRefusedAtOnceInsteadOfWaitingForAWriter)
+{
+    const std::string fifo = Dir.File("fifo.vmr");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // Should the window wait for a writer, one comes after a while and the test fails instead of hanging.
+    std::atomic<bool> done = false;
+    std::thread writer([&] {
+        for (int i = 0; i < 200 && !done; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (!done)
+            ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+    });
+    EXPECT_FALSE(Form->OpenFile(fifo));
+    done = true;
+    EXPECT_TRUE(LastMessage().Text.contains(
+        QString::fromStdString(fifo) + QStringLiteral("\". It is not a regular file.")))
+        << LastMessage().Text.toStdString();
+    writer.join();
 }
 
 TEST_F(MainFormTest, AddUndoRedoAndShuffleFollowTheSavedState)

@@ -132,7 +132,7 @@ TEST_F(QtSettingsStoreTest, SettingsSurviveSaveAndLoad)
     saved.Bounds = TWindowBounds { 40, 30, 840, 630 };
     saved.NativeLangID = 0x0415;
     saved.ShowStatusBar = false;
-    saved.RecentFiles = { "/tmp/b.vmr", "/tmp/ä.vmr" };
+    saved.RecentFiles = { "/tmp/b.vmr", "/tmp/ä.vmr", "/tmp/caf\xE9.vmr" };
     Options.Reserved221 = { 0xAB, 0, 0xCD };
     PageSetup.Margins.Left = 720;
     SoundFileRight = "/s/right.wav";

@@ -427,9 +427,13 @@ TEST_F(SettingsTest, DamagedFileCountReadsBoundedly)
         TWindowState window;
         LoadSettings(store, Environment(), window);
         EXPECT_EQ(window.RecentFiles.size(), count > 0 ? 1u : 0u) << count;
-        const auto fileReads = std::count_if(store.Reads.begin(), store.Reads.end(),
-            [](const std::string& name) { return name.rfind("File", 0) == 0 && name != "FileCount"; });
-        EXPECT_EQ(fileReads, count > 0 ? MaxStoredRecentFiles : 0) << count;
+        // An entry missing as text is looked for as bytes (a name that is not UTF-8): still bounded.
+        std::set<std::string> fileReads;
+        for (const std::string& name : store.Reads) {
+            if (name.rfind("File", 0) == 0 && name != "FileCount")
+                fileReads.insert(name);
+        }
+        EXPECT_EQ(fileReads.size(), count > 0 ? std::size_t { MaxStoredRecentFiles } : 0u) << count;
     }
 }
 

@@ -31,10 +31,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHelpContentModel>
 #include <QHelpEngine>
-#include <QThread>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -47,6 +46,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QThread>
 #include <cstdio>
 
 namespace {
@@ -178,7 +178,8 @@ void SaveHelp(QWidget& form)
             window->edtSearch->setText(QStringLiteral("penalty"));
             window->Search(window->edtSearch->text());
             waited.restart();
-            while ((window->lbResults->count() == 0 || !window->lbResults->item(0)->data(Qt::UserRole).isValid())
+            while (
+                (window->lbResults->count() == 0 || !window->lbResults->item(0)->data(Qt::UserRole).isValid())
                 && waited.elapsed() < 20000) {
                 QApplication::processEvents();
                 QThread::msleep(20);
@@ -473,7 +474,8 @@ int main(int argc, char** argv)
     // The questions of recovery and of a list changed by another program, as ShowMessageBox asks them.
     {
         QMessageBox offer(QMessageBox::Question, QStringLiteral("Velmoria"),
-            QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to German-English.vmr?"),
+            QStringLiteral(
+                "Velmoria did not close normally. Recover the unsaved changes to German-English.vmr?"),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard, &form);
         offer.setDefaultButton(QMessageBox::Yes);
         Save(&offer, "56-recovery-offer");

@@ -148,8 +148,8 @@ void TMainForm::CreateActions()
         { &miFileProperties, "miFileProperties", "Propert&ies...", QKeySequence(),
             "Shows and changes the properties of the current file", nullptr,
             &TMainForm::miFilePropertiesClick },
-        { &miFileExit, "miFileExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), "Quits the program", nullptr,
-            &TMainForm::miFileExitClick },
+        { &miFileExit, "miFileExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), "Quits the program",
+            nullptr, &TMainForm::miFileExitClick },
         { &miEditUndo, "miEditUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), "Reverses an action",
             "undo", &TMainForm::miEditUndoClick },
         { &miEditRedo, "miEditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), "Repeats an action", "redo",
@@ -546,11 +546,12 @@ void TMainForm::UpdateStatusPanels()
         Q(std::string(FindLanguage(document.ForeignLangID()).Code).c_str()) + QStringLiteral(" - ")
             + Q(std::string(FindLanguage(document.NativeLangID()).Code).c_str()));
     // Each count says what it counts: bare numbers side by side explain nothing.
-    set(2, document.Count() == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(document.Count()));
+    set(2,
+        document.Count() == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(document.Count()));
     // One walk over the items per update: on a huge list this runs at every idle moment.
     const std::int32_t learnt = document.LearntCount();
     set(3,
-        WindowMode_ == wmTesting        ? QStringLiteral("%1 learnt").arg(learnt)
+        WindowMode_ == wmTesting          ? QStringLiteral("%1 learnt").arg(learnt)
             : document.CurrentIndex() < 0 ? QStringLiteral("No row")
                                           : QStringLiteral("Row %1").arg(document.CurrentIndex() + 1));
     const QString currentTip

@@ -90,8 +90,8 @@ TStatisticsDialog::TStatisticsDialog(QWidget* parent, const TVocabFile& document
     SetHelpContext(chbReset, hcReset);
 
     const TDialogButtons buttons = MakeDialogButtons(
-        this, [this] { RequestHelp(StatisticsHelpContextBase + pcStatistics->currentIndex()); }, hcOK, hcCancel,
-        hcHelp);
+        this, [this] { RequestHelp(StatisticsHelpContextBase + pcStatistics->currentIndex()); }, hcOK,
+        hcCancel, hcHelp);
     btnOK = buttons.OK;
     btnCancel = buttons.Cancel;
     btnHelp = buttons.Help;

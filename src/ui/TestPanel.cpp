@@ -54,11 +54,13 @@ public:
             painter->setClipRect(option.rect);
             // While the choice is open each entry shows the number key that answers with it.
             if (List_->isEnabled()) {
-                const int column = metrics.horizontalAdvance(QStringLiteral("9.")) + metrics.averageCharWidth();
+                const int column
+                    = metrics.horizontalAdvance(QStringLiteral("9.")) + metrics.averageCharWidth();
                 if (index.row() < 9) {
                     painter->save();
                     painter->setFont(List_->Fonts()->Regular);
-                    painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::PlaceholderText));
+                    painter->setPen(option.palette.color(
+                        selected ? QPalette::HighlightedText : QPalette::PlaceholderText));
                     painter->drawText(QRect(pen.x(), pen.y(), column, xHeight), Qt::AlignLeft | Qt::AlignTop,
                         QStringLiteral("%1.").arg(index.row() + 1));
                     painter->restore();

@@ -1,10 +1,9 @@
 // The main window driven offscreen: files, editing with undo, command state, settings, start-up.
 
-#include "gui/EditCommandsSupport.h"
-
 #include "app/PropertiesDlg.h"
 #include "app/WelcomeDlg.h"
 #include "core/SafeSave.h"
+#include "gui/EditCommandsSupport.h"
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
 #include "ui/SblEdit.h"

@@ -70,7 +70,8 @@ TEST_F(StatusBarTest, EveryPanelSaysWhatItShows)
     // The counts are labelled on the bar itself: "68 | 16 | 100%" alone explains nothing.
     const auto texts = [this] {
         Update();
-        return QStringList { Form->StatusPanel(2)->text(), Form->StatusPanel(3)->text(), Form->StatusPanel(4)->text() };
+        return QStringList { Form->StatusPanel(2)->text(), Form->StatusPanel(3)->text(),
+            Form->StatusPanel(4)->text() };
     };
     const QString items = QStringLiteral("%1 items").arg(Document().Count());
     EXPECT_EQ(texts(), (QStringList { items, QStringLiteral("Row 1"), QStringLiteral("0% learnt") }));

@@ -146,7 +146,8 @@ protected:
     static QString Passed(const TVocabItem& item)
     {
         return QStringLiteral("Right! %1 \u2013 %2")
-            .arg(QString::fromLatin1(item.FieldValue(fiForeign)), QString::fromLatin1(item.FieldValue(fiNative)));
+            .arg(QString::fromLatin1(item.FieldValue(fiForeign)),
+                QString::fromLatin1(item.FieldValue(fiNative)));
     }
 
     std::vector<std::string> Played; // TearDown ends the window that plays into it
@@ -760,4 +761,3 @@ TEST_F(TestPanelTest, CtrlQQuitsFromTheListAndFromATest)
         EXPECT_FALSE(Form->isVisible()) << testing;
     }
 }
-

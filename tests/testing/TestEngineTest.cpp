@@ -511,8 +511,8 @@ TEST(ChoiceNumberKeyTest, OneToNineAnswerWithTheirEntry)
     const struct {
         char Key;
         std::int32_t Entries, Entry;
-    } cases[] = { { '1', 5, 0 }, { '5', 5, 4 }, { '6', 5, -1 }, { '9', 10, 8 }, { '0', 10, -1 }, { 'a', 5, -1 },
-        { '1', 0, -1 } };
+    } cases[] = { { '1', 5, 0 }, { '5', 5, 4 }, { '6', 5, -1 }, { '9', 10, 8 }, { '0', 10, -1 },
+        { 'a', 5, -1 }, { '1', 0, -1 } };
     for (const auto& c : cases)
         EXPECT_EQ(TTestEngine::ChoiceForNumberKey(c.Key, c.Entries), c.Entry) << c.Key << " of " << c.Entries;
 }

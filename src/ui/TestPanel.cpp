@@ -198,7 +198,10 @@ void TChoiceList::keyPressEvent(QKeyEvent* event)
 void TChoiceList::mouseReleaseEvent(QMouseEvent* event)
 {
     QListWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && SelectedRow() != -1)
+    // The second click of a double-click on the last list belongs to that answer, as a quick
+    // second Return does.
+    const bool belongsHere = !Engine_ || Engine_->Answered() || Engine_->AnswerKeyAccepted(false);
+    if (event->button() == Qt::LeftButton && SelectedRow() != -1 && belongsHere)
         emit EntryClicked();
 }
 

@@ -87,12 +87,19 @@ TTestEngine::TTestEngine(TVocabFile& document, const TOptions& options)
 {
 }
 
+void TTestEngine::ForgetPassed()
+{
+    PassedVerdict_.clear();
+    PassedForeign_.clear();
+    PassedNative_.clear();
+}
+
 void TTestEngine::DropQuestionIf(bool changed)
 {
     if (changed) {
         Asked_ = nullptr;
         Answered_ = false;
-        PassedVerdict_.clear();
+        ForgetPassed();
     }
 }
 
@@ -131,7 +138,7 @@ bool TTestEngine::NextQuestion(
     if (Document_.SelectNextTestItem())
         return true;
     // The test ends here: the next test starts without the last one's verdict.
-    PassedVerdict_.clear();
+    ForgetPassed();
     // An empty list has learnt nothing: there is no end of a test to announce.
     if (Document_.Count() == 0)
         return false;

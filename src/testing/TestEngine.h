@@ -240,6 +240,7 @@ public:
 private:
     TAnswerOutcome Submit();
     void DropQuestionIf(bool changed);
+    void ForgetPassed();
     const TVocabItem& Current() const;
 
     TVocabFile& Document_;

@@ -327,6 +327,12 @@ void TMainForm::CreateStatusBar()
         bar->addPermanentWidget(panel);
         StatusPanels_[static_cast<std::size_t>(i)] = panel;
     }
+    // The labelled panels need their room: the window gets no narrower than the bar needs, so
+    // they never overlap.
+    int room = bar->minimumSizeHint().width();
+    for (int i = 1; i <= 5; ++i)
+        room += bar->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing) + 2 * StatusPanels_[i]->frameWidth();
+    bar->setMinimumWidth(room);
 }
 
 void TMainForm::CreateViews()

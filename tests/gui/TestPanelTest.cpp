@@ -546,8 +546,10 @@ TEST_F(TestPanelTest, CommandLineTStartsATestOnlyWhenAnItemCanBeAsked)
     const auto save = [&file](bool learnt) {
         TVocabFile document;
         Fill(document, German, English, Animals);
-        for (int i = 0; i < document.Count(); ++i)
-            document.Items(i).PenaltyPoints = learnt ? -1 : 0;
+        for (int i = 0; learnt && i < document.Count(); ++i) {
+            document.SetCurrentIndex(i);
+            document.RecordAnswer(true, 0);
+        }
         document.SaveToFile(file);
     };
     save(false);
@@ -562,6 +564,7 @@ TEST_F(TestPanelTest, CommandLineTStartsATestOnlyWhenAnItemCanBeAsked)
         MessageBoxHook::Clear();
         OnStatistics(reset);
         EXPECT_EQ(Form->StartUp(TCommandLine { saTest, file }), std::nullopt);
+        SCOPED_TRACE(reset);
         ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
         EXPECT_TRUE(MessageBoxHook::Shown().back().Text.startsWith(
             QStringLiteral("You have learnt all the vocabulary in animals.vmr.\n")));
@@ -754,8 +757,10 @@ TEST_F(TestPanelTest, CtrlQQuitsFromTheListAndFromATest)
         OpenAnimals();
         Document().MarkSaved();
         Form->show();
+        QApplication::setActiveWindow(Form.get());
         if (testing)
             Key(Qt::Key_T, Qt::ControlModifier);
+        ASSERT_EQ(Form->WindowMode(), testing ? wmTesting : wmEditing);
         ASSERT_TRUE(Form->isVisible());
         Key(Qt::Key_Q, Qt::ControlModifier);
         EXPECT_FALSE(Form->isVisible()) << testing;

@@ -478,7 +478,8 @@ TEST_F(TestEngineTest, AutoContinueLeavesTheRightVerdictForTheNextQuestion)
     const auto passed = [&](const TQuestionView& v) {
         return std::tuple(v.PassedVerdict, v.PassedForeign, v.PassedNative);
     };
-    const auto none = std::tuple(std::string(), std::string(), std::string());
+    using TTrace = std::tuple<std::string, std::string, std::string>;
+    const TTrace none, trace("Right!", "der Hund", "dog");
     const struct {
         const char* Case;
         bool AutoContinue, Right;
@@ -494,8 +495,7 @@ TEST_F(TestEngineTest, AutoContinueLeavesTheRightVerdictForTheNextQuestion)
         EXPECT_EQ(passed(Ask(0)), none);
         Engine.SubmitTyped(c.Right ? "dog" : "cow", "");
         const TQuestionView next = Ask(1);
-        EXPECT_EQ(passed(next),
-            c.Shown ? std::tuple<std::string, std::string, std::string>("Right!", "der Hund", "dog") : none);
+        EXPECT_EQ(passed(next), c.Shown ? trace : none);
         EXPECT_EQ(passed(Ask(0)), none) << "shown with the next question only";
         Doc.ResetTestData();
     }

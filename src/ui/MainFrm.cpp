@@ -327,11 +327,13 @@ void TMainForm::CreateStatusBar()
         bar->addPermanentWidget(panel);
         StatusPanels_[static_cast<std::size_t>(i)] = panel;
     }
-    // The labelled panels need their room: the window gets no narrower than the bar needs, so
-    // they never overlap.
+    // The labelled panels need their room. The main window does not honour the bar's size hint,
+    // and the hint falls short of the gaps the bar's layout puts around the panels: an explicit
+    // minimum with that margin keeps the window from squeezing the panels over each other.
     int room = bar->minimumSizeHint().width();
     for (int i = 1; i <= 5; ++i)
-        room += bar->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing) + 2 * StatusPanels_[i]->frameWidth();
+        room += bar->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing)
+            + 2 * StatusPanels_[i]->frameWidth();
     bar->setMinimumWidth(room);
 }
 

@@ -176,8 +176,7 @@ void TChoiceList::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    const bool letter = !text.isEmpty() && text.front().isPrint()
-        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool letter = plain && !text.isEmpty() && text.front().isPrint();
     if (letter && Engine_ && Engine_->TypeAheadApplies()) {
         const std::string typed
             = FromQString(text.left(1), LanguageCodePage(Engine_->Document().ForeignLangID()));

@@ -6,7 +6,8 @@
 //
 // How a front end drives it:
 //   start:     if (engine.NextQuestion(false, onAllLearnt)) { enter testing; view = engine.ShowQuestion(); }
-//   answer:    outcome = engine.SubmitTyped(response, notes) or engine.SubmitChoice(item);
+//   answer:    (a key answers only when engine.AnswerKeyAccepted(autoRepeat))
+//              outcome = engine.SubmitTyped(response, notes) or engine.SubmitChoice(item);
 //              play outcome.Right's sound; if (outcome.ContinueAtOnce) continue, else show
 //              engine.AnswerView() and hold Continue disabled for outcome.DelayMs;
 //   toggle:    engine.ToggleAnswer(); show engine.AnswerView() again;

@@ -44,6 +44,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QThread>
 #include <cstdio>
@@ -259,6 +260,8 @@ int main(int argc, char** argv)
     document.SetCurrentIndex(3);
     form.RefreshGrid();
     Save(&form, "03-main-learnt");
+    form.UpdateCommandState();
+    Save(form.statusBar(), "81-status-bar-list");
 
     form.activateWindow();
     document.SetCurrentIndex(1);
@@ -330,6 +333,21 @@ int main(int argc, char** argv)
     Type(form, "cat");
     panel->EnterCommand();
     Save(&form, "13-test-right");
+    // Automatic continuation: the next question at once, the passed verdict in the status line.
+    Options.AutoContinue = true;
+    Ask(form, 13);
+    Type(form, "bread");
+    panel->EnterCommand();
+    form.UpdateCommandState();
+    Save(&form, "82-test-auto-continue");
+    Save(form.statusBar(), "81-status-bar-test");
+    Options.AutoContinue = false;
+    // A near miss is marked; the verdict and the buttons stay where they were.
+    Ask(form, 0);
+    Type(form, "hund");
+    panel->EnterCommand();
+    panel->btnToggleAnswer->click();
+    Save(&form, "83-test-near-miss-marked");
     Ask(form, 0);
     Type(form, "hounds; dgo");
     panel->EnterCommand();
@@ -346,6 +364,10 @@ int main(int argc, char** argv)
     form.miTestActiveClick();
     Ask(form, 3);
     Save(&form, "18-choice-foreign");
+    form.miTestPassiveClick();
+    Ask(form, 0);
+    panel->lbChoice->setCurrentRow(1);
+    Save(&form, "80-choice-numbered");
     form.miTestMultipleChoiceClick();
     form.miTestStartTestingClick();
 

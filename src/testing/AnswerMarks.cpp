@@ -326,3 +326,17 @@ TMarkedAnswer MarkAnswer(std::string_view expected, std::string_view response, L
         start = end + 1;
     }
 }
+
+bool IsNearMiss(const TMarkedAnswer& marked)
+{
+    std::size_t surplus = 0, missing = 0;
+    for (const TAnswerMark& mark : marked.Marks) {
+        if (mark.Kind == TMarkKind::Surplus)
+            surplus += mark.Text.size();
+        else if (mark.Kind == TMarkKind::Missing)
+            missing += mark.Text.size();
+    }
+    // A changed character counts once, though it is marked as surplus and missing.
+    const std::size_t changed = std::max(surplus, missing);
+    return changed > 0 && 2 * changed <= marked.Closest.size();
+}

@@ -38,6 +38,11 @@ struct TMarkedAnswer {
 TMarkedAnswer MarkAnswer(std::string_view expected, std::string_view response, LangId language,
     EvaluationFlags flags, const EvaluationDelimiters& delimiters);
 
+// Whether the marking helps: the typed text is a near miss of its closest alternative, at most
+// half of whose characters were changed, left out or added to. An unrelated answer is better
+// shown unmarked beside the expected one.
+bool IsNearMiss(const TMarkedAnswer& marked);
+
 // The variants of an expected text that MatchAnswer accepts on their own, for the flags given:
 // synonyms, alternative words and bracket variants (bounded; the whole text comes first).
 std::vector<std::string> ExpectedVariants(

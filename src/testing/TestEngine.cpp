@@ -4,7 +4,9 @@
 #include "evaluation/TextUtils.h"
 
 #include <algorithm>
+#include <chrono>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -16,6 +18,15 @@ constexpr const char* InvalidProcedureCall = "Invalid procedure call.";
 }
 
 } // namespace
+
+TTestClock SteadyTestClock()
+{
+    return [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    };
+}
 
 TColour ColourOf(TTextColour role, const TOptions& options, TColour windowText)
 {
@@ -76,11 +87,19 @@ TTestEngine::TTestEngine(TVocabFile& document, const TOptions& options)
 {
 }
 
+void TTestEngine::ForgetPassed()
+{
+    PassedVerdict_.clear();
+    PassedForeign_.clear();
+    PassedNative_.clear();
+}
+
 void TTestEngine::DropQuestionIf(bool changed)
 {
     if (changed) {
         Asked_ = nullptr;
         Answered_ = false;
+        ForgetPassed();
     }
 }
 
@@ -118,6 +137,8 @@ bool TTestEngine::NextQuestion(
     Asked_ = nullptr;
     if (Document_.SelectNextTestItem())
         return true;
+    // The test ends here: the next test starts without the last one's verdict.
+    ForgetPassed();
     // An empty list has learnt nothing: there is no end of a test to announce.
     if (Document_.Count() == 0)
         return false;
@@ -149,6 +170,10 @@ const TVocabItem& TTestEngine::Current() const
 TQuestionView TTestEngine::ShowQuestion()
 {
     const TVocabItem& item = Document_.CurrentItem();
+    // A question asked while the last one's result was on screen (or skipped by automatic
+    // continuation) may meet the key that answered or continued that one.
+    FollowsAnswer_ = Answered_;
+    QuestionShownAt_ = Clock_ ? Clock_() : 0;
     Asked_ = &item;
     const bool foreign = TestMode_ == 1;
     TestNotes_ = !item.FieldValue(fiNotes).empty()
@@ -178,6 +203,9 @@ TQuestionView TTestEngine::ShowQuestion()
     } else {
         view.Focus = !foreign && TestNotes_ ? TTestField::Notes : TTestField::Response;
     }
+    view.PassedVerdict = std::exchange(PassedVerdict_, {});
+    view.PassedForeign = std::exchange(PassedForeign_, {});
+    view.PassedNative = std::exchange(PassedNative_, {});
     Question_ = view;
     return view;
 }
@@ -185,6 +213,14 @@ TQuestionView TTestEngine::ShowQuestion()
 std::string_view TTestEngine::ChoiceText(const TVocabItem& item) const
 {
     return item.FieldValue(TestMode_ == 1 ? fiForeign : fiNative);
+}
+
+std::int32_t TTestEngine::ChoiceForNumberKey(char key, std::int32_t entries)
+{
+    if (key < '1' || key > '9')
+        return -1;
+    const std::int32_t entry = key - '1';
+    return entry < entries ? entry : -1;
 }
 
 std::string_view TTestEngine::ExpectedAnswer() const
@@ -254,12 +290,24 @@ TAnswerOutcome TTestEngine::Submit()
     outcome.RecordedCorrect = RecordedResult(AnswerCorrect_, HintUsed_, Options_.DisallowHints);
     Document_.RecordAnswer(outcome.RecordedCorrect, PenaltyMaximum(Options_));
     outcome.ContinueAtOnce = AnswerCorrect_ && Options_.AutoContinue;
+    ShowingUserAnswer_ = false;
+    if (outcome.ContinueAtOnce) {
+        PassedVerdict_ = AnswerView().Verdict;
+        PassedForeign_ = std::string(Current().FieldValue(fiForeign));
+        PassedNative_ = std::string(Current().FieldValue(fiNative));
+    }
     if (!AnswerCorrect_ && Options_.Delay > 0)
         outcome.DelayMs = static_cast<std::int32_t>(std::min<std::int64_t>(
             std::int64_t { Options_.Delay } * 1000, std::numeric_limits<std::int32_t>::max()));
-    ShowingUserAnswer_ = false;
     Answered_ = true;
     return outcome;
+}
+
+bool TTestEngine::AnswerKeyAccepted(bool autoRepeat) const
+{
+    if (autoRepeat)
+        return false;
+    return !FollowsAnswer_ || !Clock_ || Clock_() - QuestionShownAt_ >= AnswerKeyGraceMs;
 }
 
 TAnswerView TTestEngine::AnswerView() const
@@ -281,10 +329,12 @@ TAnswerView TTestEngine::AnswerView() const
         view.Response = { UserResponse_, TTextColour::WindowText, true };
         if (TestNotes_)
             view.Notes = TFieldView { UserNotes_, TTextColour::WindowText, true };
-        if (!ResponseCorrect_)
-            view.ResponseMarks = MarkAnswer(
-                ExpectedAnswer(), UserResponse_, AnswerLanguage(), AnswerFlags(), AnswerDelimiters())
-                                     .Marks;
+        if (!ResponseCorrect_) {
+            TMarkedAnswer marked = MarkAnswer(
+                ExpectedAnswer(), UserResponse_, AnswerLanguage(), AnswerFlags(), AnswerDelimiters());
+            if (IsNearMiss(marked))
+                view.ResponseMarks = std::move(marked.Marks);
+        }
     } else {
         view.Response = { std::string(ExpectedAnswer()), verdict(ResponseCorrect_), true };
         if (TestNotes_)

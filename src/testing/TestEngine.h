@@ -6,7 +6,8 @@
 //
 // How a front end drives it:
 //   start:     if (engine.NextQuestion(false, onAllLearnt)) { enter testing; view = engine.ShowQuestion(); }
-//   answer:    outcome = engine.SubmitTyped(response, notes) or engine.SubmitChoice(item);
+//   answer:    (a key answers only when engine.AnswerKeyAccepted(autoRepeat))
+//              outcome = engine.SubmitTyped(response, notes) or engine.SubmitChoice(item);
 //              play outcome.Right's sound; if (outcome.ContinueAtOnce) continue, else show
 //              engine.AnswerView() and hold Continue disabled for outcome.DelayMs;
 //   toggle:    engine.ToggleAnswer(); show engine.AnswerView() again;
@@ -25,6 +26,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+
+// Milliseconds on a steady clock; the engine dates each question with it.
+using TTestClock = std::function<std::int64_t()>;
+TTestClock SteadyTestClock();
+// How long after a question follows an answered one a key press still belongs to that answer.
+inline constexpr std::int64_t AnswerKeyGraceMs = 500;
 
 // The two answer fields and everything else that can hold the focus.
 enum class TTestField : std::uint8_t { None, Response, Notes, Choice, Enter };
@@ -63,6 +70,10 @@ struct TQuestionView {
     bool NotesReadOnly = true;
     TTestField Focus = TTestField::Response;
     TVocabItemArray Choices; // the choice list in order, multiple choice only
+    // After automatic continuation: the verdict of the question just passed and its item's two
+    // sides, so a right answer leaves a trace; empty verdict otherwise.
+    std::string PassedVerdict;
+    std::string PassedForeign, PassedNative;
 };
 
 // What the engine decided for one submitted answer.
@@ -93,7 +104,7 @@ struct TAnswerView {
     TFieldView Response;
     std::optional<TFieldView> Notes; // only when the notes were tested
     // Where the typed response went wrong, while the user's answer shows after a wrong typed
-    // response; empty otherwise.
+    // response that is a near miss; empty otherwise.
     std::vector<TAnswerMark> ResponseMarks;
     // Multiple choice: the one entry of the disabled list (none: empty list) and its colour.
     const TVocabItem* ChoiceEntry = nullptr;
@@ -146,6 +157,7 @@ class TTestEngine {
 public:
     // The engine reads the options at every call, so option changes apply at once.
     TTestEngine(TVocabFile& document, const TOptions& options);
+    void SetClock(TTestClock clock) { Clock_ = std::move(clock); }
 
     // ---- State
     std::uint8_t TestMode() const { return TestMode_; } // 0 into the native language, 1 into the foreign
@@ -187,6 +199,10 @@ public:
     const TQuestionView& Question() const { return Question_; }
 
     // ---- Answering (once per question; a second call before the next question raises)
+    // Whether an answering key (Return, a choice number) pressed now answers the question on
+    // screen. A held key's repeats never do, nor does a press within AnswerKeyGraceMs of a
+    // question that followed an answered one: it was meant for that answer or its Continue.
+    bool AnswerKeyAccepted(bool autoRepeat) const;
     TAnswerOutcome SubmitTyped(std::string response, std::string notes);
     TAnswerOutcome SubmitChoice(const TVocabItem* selected);
     // The evaluation alone, on the state's UserResponse, UserNotes and SelectedChoice.
@@ -212,6 +228,9 @@ public:
     std::int32_t ChoiceTypeAhead(const TVocabItemArray& entries, std::int32_t selected, char typed) const;
     // The text of a choice entry: Foreign into the foreign language, Native into the native.
     std::string_view ChoiceText(const TVocabItem& item) const;
+    // The entry a number key ('1' to '9') answers with, -1 for any other key or a number beyond
+    // the entries.
+    static std::int32_t ChoiceForNumberKey(char key, std::int32_t entries);
 
     // ---- The answer side of the current direction
     std::string_view ExpectedAnswer() const;
@@ -222,6 +241,7 @@ public:
 private:
     TAnswerOutcome Submit();
     void DropQuestionIf(bool changed);
+    void ForgetPassed();
     const TVocabItem& Current() const;
 
     TVocabFile& Document_;
@@ -240,4 +260,9 @@ private:
     std::string UserNotes_;
     const TVocabItem* SelectedChoice_ = nullptr;
     bool ShowingUserAnswer_ = false;
+    TTestClock Clock_ = SteadyTestClock();
+    std::int64_t QuestionShownAt_ = 0;
+    bool FollowsAnswer_ = false; // the question on screen came after an answered one
+    // An answer continued at once, for the next question to show.
+    std::string PassedVerdict_, PassedForeign_, PassedNative_;
 };

@@ -149,8 +149,8 @@ void TMainForm::CreateActions()
         { &miFileProperties, "miFileProperties", "Propert&ies...", QKeySequence(),
             "Shows and changes the properties of the current file", nullptr,
             &TMainForm::miFilePropertiesClick },
-        { &miFileExit, "miFileExit", "E&xit", QKeySequence(), "Quits the program", nullptr,
-            &TMainForm::miFileExitClick },
+        { &miFileExit, "miFileExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), "Quits the program",
+            nullptr, &TMainForm::miFileExitClick },
         { &miEditUndo, "miEditUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), "Reverses an action",
             "undo", &TMainForm::miEditUndoClick },
         { &miEditRedo, "miEditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), "Repeats an action", "redo",
@@ -310,9 +310,9 @@ void TMainForm::CreateStatusBar()
         const char* Tip;
     } panels[] = {
         { 60, "Mm - Mm", "Foreign and native language" },
-        { 45, "0000000", "Number of items" },
-        { 45, "0000000", "Current item" },
-        { 45, "100%", "Share of items learnt" },
+        { 45, "0000000 items", "Number of items" },
+        { 45, "0000000 learnt", "Current item" },
+        { 45, "100% learnt", "Share of items learnt" },
         { 45, "Modified", "Whether the list has changes not yet saved" },
     };
     for (int i = 1; i <= 5; ++i) {
@@ -328,6 +328,14 @@ void TMainForm::CreateStatusBar()
         bar->addPermanentWidget(panel);
         StatusPanels_[static_cast<std::size_t>(i)] = panel;
     }
+    // The labelled panels need their room. The main window does not honour the bar's size hint,
+    // and the hint falls short of the gaps the bar's layout puts around the panels: an explicit
+    // minimum with that margin keeps the window from squeezing the panels over each other.
+    int room = bar->minimumSizeHint().width();
+    for (int i = 1; i <= 5; ++i)
+        room += bar->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing)
+            + 2 * StatusPanels_[i]->frameWidth();
+    bar->setMinimumWidth(room);
 }
 
 void TMainForm::CreateViews()
@@ -545,15 +553,20 @@ void TMainForm::UpdateStatusPanels()
     set(1,
         Q(std::string(FindLanguage(document.ForeignLangID()).Code).c_str()) + QStringLiteral(" - ")
             + Q(std::string(FindLanguage(document.NativeLangID()).Code).c_str()));
-    set(2, QString::number(document.Count()));
+    // Each count says what it counts: bare numbers side by side explain nothing.
+    set(2,
+        document.Count() == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(document.Count()));
     // One walk over the items per update: on a huge list this runs at every idle moment.
     const std::int32_t learnt = document.LearntCount();
-    set(3, QString::number(WindowMode_ == wmTesting ? learnt : document.CurrentIndex() + 1));
+    set(3,
+        WindowMode_ == wmTesting          ? QStringLiteral("%1 learnt").arg(learnt)
+            : document.CurrentIndex() < 0 ? QStringLiteral("No row")
+                                          : QStringLiteral("Row %1").arg(document.CurrentIndex() + 1));
     const QString currentTip
         = WindowMode_ == wmTesting ? QStringLiteral("Items learnt") : QStringLiteral("Current item");
     if (StatusPanels_[3]->toolTip() != currentTip)
         StatusPanels_[3]->setToolTip(currentTip);
-    set(4, QString::fromStdString(PercentText(learnt, document.Count())));
+    set(4, QString::fromStdString(PercentText(learnt, document.Count())) + QStringLiteral(" learnt"));
     set(5,
         document.Modified() ? QStringLiteral("Modified")
                             : (document.FileName().empty() ? QString() : QStringLiteral("Saved")));

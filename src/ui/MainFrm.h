@@ -74,6 +74,8 @@ public:
     TTestEngine& TestEngine();
     // Replaces the answer sounds' player (tests hear nothing).
     void SetSoundPlayer(std::unique_ptr<ISoundPlayer> player);
+    // Replaces the clock that dates the questions (tests set the time).
+    void SetTestClock(std::function<std::int64_t()> clock);
     // The test flow of the commands, for the command line and the tests.
     bool NextQuestion();
     void RefreshQuestion();
@@ -277,6 +279,7 @@ private:
     TTestPanel* pnlTest = nullptr;
     std::unique_ptr<TTestEngine> Engine_;
     std::unique_ptr<ISoundPlayer> Sound_;
+    std::function<std::int64_t()> TestClock_; // empty: the engine's own steady clock
     std::array<QLabel*, 6> StatusPanels_ {};
     QTimer* IdleTimer_ = nullptr;
     // Accent composition, character shortcuts and stem repetition, for the whole program.

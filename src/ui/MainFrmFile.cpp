@@ -148,9 +148,10 @@ std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
             return PrintCommand(psCommandLine) ? 0 : 1;
         case saTest:
             show();
-            // Straight into the test without the end-of-test message: a list with nothing left
-            // to ask is simply shown.
-            SetWindowMode(Document().SelectNextTestItem() ? wmTesting : wmEditing);
+            // As Start Testing: a list with everything learnt says so and offers the statistics,
+            // whose reset lets the test begin; otherwise the list is shown.
+            SetWindowMode(wmEditing);
+            miTestStartTestingClick();
             return std::nullopt;
         case saShow:
             break;

@@ -34,6 +34,14 @@ void TMainForm::SetSoundPlayer(std::unique_ptr<ISoundPlayer> player)
     pnlTest->SetSoundPlayer(Sound_.get());
 }
 
+void TMainForm::SetTestClock(std::function<std::int64_t()> clock)
+{
+    TestClock_ = std::move(clock);
+    if (Engine_ && TestClock_)
+        if (TestClock_)
+            Engine_->SetClock(TestClock_);
+}
+
 TTestEngine& TMainForm::TestEngine()
 {
     // A new document (Open, New) gets a new engine; the direction and mode live on in the
@@ -43,6 +51,8 @@ TTestEngine& TMainForm::TestEngine()
         Engine_ = std::make_unique<TTestEngine>(Document(), Options);
         Engine_->SetTestMode(static_cast<std::uint8_t>(WindowState_.TestMode));
         Engine_->SetMultipleChoice(WindowState_.MultipleChoice);
+        if (TestClock_)
+            Engine_->SetClock(TestClock_);
     }
     return *Engine_;
 }

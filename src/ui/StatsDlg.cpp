@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -54,7 +55,8 @@ TStatisticsDialog::TStatisticsDialog(QWidget* parent, const TVocabFile& document
     stWords = MakeFigure(tsProgress, Number(figures.Words), hcWordsInFile);
     stProgress = MakeFigure(tsProgress, QString::fromStdString(figures.Progress), hcProgress);
     pbrProgress = new QProgressBar(tsProgress);
-    pbrProgress->setRange(0, figures.Words);
+    // A maximum of 0 would turn the bar into a busy indicator: an empty list shows an empty bar.
+    pbrProgress->setRange(0, std::max(figures.Words, 1));
     pbrProgress->setValue(figures.Learnt);
     pbrProgress->setTextVisible(false);
     SetHelpContext(pbrProgress, hcProgress);
@@ -88,8 +90,8 @@ TStatisticsDialog::TStatisticsDialog(QWidget* parent, const TVocabFile& document
     SetHelpContext(chbReset, hcReset);
 
     const TDialogButtons buttons = MakeDialogButtons(
-        this, [this] { RequestHelp(StatisticsHelpContextBase + pcStatistics->currentIndex()); }, hcOK, hcCancel,
-        hcHelp);
+        this, [this] { RequestHelp(StatisticsHelpContextBase + pcStatistics->currentIndex()); }, hcOK,
+        hcCancel, hcHelp);
     btnOK = buttons.OK;
     btnCancel = buttons.Cancel;
     btnHelp = buttons.Help;

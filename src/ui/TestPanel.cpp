@@ -48,9 +48,25 @@ public:
         if (item && engine && List_->Fonts()) {
             painter->setPen(
                 selected ? option.palette.color(QPalette::HighlightedText) : List_->EntryColour());
-            const int xHeight = QFontMetrics(List_->Fonts()->Regular).height();
+            const QFontMetrics metrics(List_->Fonts()->Regular);
+            const int xHeight = metrics.height();
             QPoint pen(option.rect.left() + 4, (option.rect.top() + option.rect.bottom() + 1 - xHeight) / 2);
             painter->setClipRect(option.rect);
+            // While the choice is open each entry shows the number key that answers with it.
+            if (List_->isEnabled()) {
+                const int column
+                    = metrics.horizontalAdvance(QStringLiteral("9.")) + metrics.averageCharWidth();
+                if (index.row() < 9) {
+                    painter->save();
+                    painter->setFont(List_->Fonts()->Regular);
+                    painter->setPen(option.palette.color(
+                        selected ? QPalette::HighlightedText : QPalette::PlaceholderText));
+                    painter->drawText(QRect(pen.x(), pen.y(), column, xHeight), Qt::AlignLeft | Qt::AlignTop,
+                        QStringLiteral("%1.").arg(index.row() + 1));
+                    painter->restore();
+                }
+                pen.rx() += column;
+            }
             PaintItemText(*painter, pen, engine->Document(), *item, true, false, false,
                 engine->TestMode() == 1, *List_->Fonts());
         }
@@ -147,8 +163,20 @@ int TChoiceList::SelectedRow() const
 void TChoiceList::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
-    const bool letter = !text.isEmpty() && text.front().isPrint()
-        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const std::int32_t numbered = plain && text.size() == 1 && text.front().unicode() < 0x80
+        ? TTestEngine::ChoiceForNumberKey(static_cast<char>(text.front().unicode()), count())
+        : -1;
+    if (numbered >= 0 && Engine_ && !Engine_->Answered()) {
+        // The number answers at once, as a click on its entry does.
+        if (Engine_->AnswerKeyAccepted(event->isAutoRepeat())) {
+            setCurrentRow(numbered, QItemSelectionModel::ClearAndSelect);
+            emit EntryClicked();
+        }
+        event->accept();
+        return;
+    }
+    const bool letter = plain && !text.isEmpty() && text.front().isPrint();
     if (letter && Engine_ && Engine_->TypeAheadApplies()) {
         const std::string typed
             = FromQString(text.left(1), LanguageCodePage(Engine_->Document().ForeignLangID()));
@@ -169,7 +197,10 @@ void TChoiceList::keyPressEvent(QKeyEvent* event)
 void TChoiceList::mouseReleaseEvent(QMouseEvent* event)
 {
     QListWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && SelectedRow() != -1)
+    // The second click of a double-click on the last list belongs to that answer, as a quick
+    // second Return does.
+    const bool belongsHere = !Engine_ || Engine_->Answered() || Engine_->AnswerKeyAccepted(false);
+    if (event->button() == Qt::LeftButton && SelectedRow() != -1 && belongsHere)
         emit EntryClicked();
 }
 
@@ -242,7 +273,11 @@ TTestPanel::TTestPanel(QWidget* parent)
     lblMarks = new QLabel(pnlResponse);
     lblMarks->setObjectName(QStringLiteral("lblMarks"));
     lblMarks->setTextFormat(Qt::RichText);
-    lblMarks->setWordWrap(true);
+    // Its line is kept while it is hidden, so showing the marks moves nothing below it; a
+    // long text is cut off rather than widening the panel.
+    QSizePolicy marksPolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    marksPolicy.setRetainSizeWhenHidden(true);
+    lblMarks->setSizePolicy(marksPolicy);
     lblMarks->hide();
     auto* response = new QGridLayout(pnlResponse);
     response->setContentsMargins(0, 0, 0, 0);
@@ -349,6 +384,8 @@ void TTestPanel::ApplyDisplayFont(const TItemFonts& fonts)
     edtTestCategory->setFont(Fonts_.Regular);
     edtTestNotes->setFont(Fonts_.Italic);
     edtResponse->setFont(Fonts_.Regular);
+    lblMarks->setFont(Fonts_.Regular);
+    lblMarks->setFixedHeight(regular.height() + 4);
     lbChoice->setFont(Fonts_.Regular);
     lbChoice->SetFonts(&Fonts_);
     lbChoice->SetItemHeight(regular.height() + 6);
@@ -455,7 +492,12 @@ void TTestPanel::ShowQuestion()
     View_ = Engine_->ShowQuestion();
     pbQuestion->SetQuestion(&Engine_->Document(), &View_, &Fonts_);
     imgResult->hide();
-    pnlTestStatus->clear();
+    // After automatic continuation the verdict of the question passed stays in sight.
+    pnlTestStatus->setText(View_.PassedVerdict.empty()
+            ? QString()
+            : QString::fromStdString(View_.PassedVerdict) + QLatin1Char(' ')
+                + ToQString(View_.PassedForeign, LanguageCodePage(Engine_->Document().ForeignLangID()))
+                + QStringLiteral(" \u2013 ") + ToQString(View_.PassedNative, NativeCodePage()));
     SetMarks({});
 
     if (Engine_->MultipleChoice()) {
@@ -586,7 +628,6 @@ void TTestPanel::SetMarks(const std::vector<TAnswerMark>& marks)
     }
     html += QStringLiteral("</span>&nbsp;&nbsp;<span style=\"color:gray\">(struck out: not expected; "
                            "underlined: missing)</span>");
-    lblMarks->setFont(edtResponse->font());
     lblMarks->setText(html);
     lblMarks->show();
 }
@@ -658,7 +699,10 @@ void TTestPanel::keyPressEvent(QKeyEvent* event)
     // btnEnter is the default button: Return presses it wherever the focus is in the panel.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (btnEnter->isEnabled())
+        // A Return meant for the last answer or its Continue must not answer this question.
+        const bool belongsHere
+            = !Engine_ || Engine_->Answered() || Engine_->AnswerKeyAccepted(event->isAutoRepeat());
+        if (btnEnter->isEnabled() && belongsHere)
             btnEnter->click();
         event->accept();
         return;

@@ -76,8 +76,8 @@ TEST_F(MainFormTest, OpeningShowsTheListWithCaptionAndPanelsAndAFailedOpenKeepsI
     EXPECT_EQ(Document().CurrentIndex(), 0);
     EXPECT_EQ(Form->Grid()->model()->rowCount(), count + 1);
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("list.vmr - Velmoria"));
-    const QStringList panels { QStringLiteral("De - En"), QString::number(count), QStringLiteral("1"),
-        QStringLiteral("0%"), QStringLiteral("Saved") };
+    const QStringList panels { QStringLiteral("De - En"), QStringLiteral("%1 items").arg(count),
+        QStringLiteral("Row 1"), QStringLiteral("0% learnt"), QStringLiteral("Saved") };
     for (int i = 1; i <= 5; ++i)
         EXPECT_EQ(Panel(i), panels[i - 1]) << i;
     EXPECT_EQ(Form->RecentFiles().Count(), 1);

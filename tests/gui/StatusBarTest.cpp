@@ -67,6 +67,21 @@ TEST_F(StatusBarTest, PanelsStayInPlaceAndShowTheirWholeText)
 
 TEST_F(StatusBarTest, EveryPanelSaysWhatItShows)
 {
+    // The counts are labelled on the bar itself: "68 | 16 | 100%" alone explains nothing.
+    const auto texts = [this] {
+        Update();
+        return QStringList { Form->StatusPanel(2)->text(), Form->StatusPanel(3)->text(),
+            Form->StatusPanel(4)->text() };
+    };
+    const QString items = QStringLiteral("%1 items").arg(Document().Count());
+    EXPECT_EQ(texts(), (QStringList { items, QStringLiteral("Row 1"), QStringLiteral("0% learnt") }));
+    Document().SetCurrentIndex(-1);
+    EXPECT_EQ(texts()[1], QStringLiteral("No row")) << "the blank last row";
+    Document().SetCurrentIndex(0);
+    Form->miTestStartTestingClick();
+    EXPECT_EQ(texts(), (QStringList { items, QStringLiteral("0 learnt"), QStringLiteral("0% learnt") }));
+    Form->SetWindowMode(wmEditing);
+
     QStringList tips;
     for (int i = 1; i <= 5; ++i)
         tips.append(Form->StatusPanel(i)->toolTip());

@@ -66,6 +66,8 @@ protected:
         SoundFileRight = "right.wav";
         SoundFileWrong = "wrong.wav";
         Form->SetSoundPlayer(std::make_unique<TFakeSound>(Played));
+        // Each reading a second later, so keys pressed in a row are as far apart as a user's.
+        Form->SetTestClock([this] { return Now += Tick; });
         Panel = Form->TestPanel();
         Form->show();
         QApplication::setActiveWindow(Form.get());
@@ -133,7 +135,24 @@ protected:
         return -1;
     }
 
+    // A Return held down: its repeats.
+    void HeldReturn()
+    {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+        QApplication::sendEvent(Focus(), &repeat);
+        Idle();
+    }
+    // The passed question's trace in the status line after automatic continuation.
+    static QString Passed(const TVocabItem& item)
+    {
+        return QStringLiteral("Right! %1 \u2013 %2")
+            .arg(QString::fromLatin1(item.FieldValue(fiForeign)),
+                QString::fromLatin1(item.FieldValue(fiNative)));
+    }
+
     std::vector<std::string> Played; // TearDown ends the window that plays into it
+    std::int64_t Now = 0;
+    std::int64_t Tick = 1000;
     TTestPanel* Panel = nullptr;
     int StatisticsShown = 0;
 };
@@ -181,7 +200,7 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("zebra"));
     EXPECT_EQ(Panel->btnToggleAnswer->text(), QStringLiteral("Correct &Answer"));
     EXPECT_NE(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options.ColourWrong));
-    EXPECT_TRUE(Panel->lblMarks->isVisibleTo(Panel)) << "the typed text's slips are marked";
+    EXPECT_FALSE(Panel->lblMarks->isVisibleTo(Panel)) << "an unrelated answer is shown unmarked";
     Panel->edtResponse->setFocus();
     Form->miTestHintClick();
     EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("zebra")) << "no hint into an answered field";
@@ -201,7 +220,7 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
         ++answered;
         EXPECT_EQ(Status(), QStringLiteral("Right!"));
         EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options.ColourRight));
-        EXPECT_EQ(StatusPanel(3), QString::number(answered));
+        EXPECT_EQ(StatusPanel(3), QStringLiteral("%1 learnt").arg(answered));
         EXPECT_FALSE(Panel->btnToggleAnswer->isEnabled());
         Key(Qt::Key_Return);
     }
@@ -213,7 +232,7 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     EXPECT_TRUE(MessageBoxHook::Shown().back().Text.startsWith(
         QStringLiteral("Congratulations!\n\nYou have learnt all the vocabulary in Untitled.\n")));
     EXPECT_EQ(StatisticsShown, 1);
-    EXPECT_EQ(StatusPanel(4), QStringLiteral("100%"));
+    EXPECT_EQ(StatusPanel(4), QStringLiteral("100% learnt"));
 
     // Starting again with everything learnt: no congratulations, and no test without a reset.
     Key(Qt::Key_T, Qt::ControlModifier);
@@ -237,11 +256,18 @@ TEST_F(TestPanelTest, ResettingFromTheEndOfTheTestContinuesIt)
     EXPECT_EQ(Document().LearntCount(), 0);
     EXPECT_EQ(Document().Attempts(), 0);
     EXPECT_EQ(Status(), QString());
-    EXPECT_EQ(StatusPanel(3), QStringLiteral("0"));
+    EXPECT_EQ(StatusPanel(3), QStringLiteral("0 learnt"));
 }
 
 TEST_F(TestPanelTest, StatisticsDialogFiguresResetBoxAndHelp)
 {
+    OpenAnimals({});
+    {
+        // A maximum of 0 would make the bar a busy indicator.
+        const TStatisticsDialog empty(Form.get(), Document());
+        EXPECT_EQ(empty.pbrProgress->value(), empty.pbrProgress->minimum());
+        EXPECT_GT(empty.pbrProgress->maximum(), 0) << "an empty bar, not a busy one";
+    }
     OpenAnimals();
     EXPECT_FALSE(TStatisticsDialog(Form.get(), Document()).chbReset->isEnabled()) << "nothing attempted";
     Document().SetCurrentIndex(0);
@@ -306,9 +332,11 @@ TEST_F(TestPanelTest, TheDelayHoldsContinueOncePerWrongAnswerAndAutoContinueSkip
     Key(Qt::Key_Return);
     EXPECT_NE(&Document().CurrentItem(), asked);
 
-    // A right answer goes straight on: no verdict, no delay.
+    // A right answer goes straight on, no delay; its verdict and item stay in the status line.
+    const TVocabItem& right = Document().CurrentItem();
     AnswerRight();
-    EXPECT_EQ(Status(), QString());
+    EXPECT_NE(&Document().CurrentItem(), &right);
+    EXPECT_EQ(Status(), Passed(right));
     EXPECT_FALSE(Form->TestEngine().Answered());
     EXPECT_TRUE(Panel->btnEnter->isEnabled());
     EXPECT_EQ(Document().Successes(), 1);
@@ -518,8 +546,10 @@ TEST_F(TestPanelTest, CommandLineTStartsATestOnlyWhenAnItemCanBeAsked)
     const auto save = [&file](bool learnt) {
         TVocabFile document;
         Fill(document, German, English, Animals);
-        for (int i = 0; i < document.Count(); ++i)
-            document.Items(i).PenaltyPoints = learnt ? -1 : 0;
+        for (int i = 0; learnt && i < document.Count(); ++i) {
+            document.SetCurrentIndex(i);
+            document.RecordAnswer(true, 0);
+        }
         document.SaveToFile(file);
     };
     save(false);
@@ -527,10 +557,21 @@ TEST_F(TestPanelTest, CommandLineTStartsATestOnlyWhenAnItemCanBeAsked)
     EXPECT_EQ(Form->WindowMode(), wmTesting);
     EXPECT_TRUE(Form->isVisible());
     Key(Qt::Key_Escape);
-    save(true);
-    EXPECT_EQ(Form->StartUp(TCommandLine { saTest, file }), std::nullopt);
-    EXPECT_EQ(Form->WindowMode(), wmEditing);
-    EXPECT_TRUE(MessageBoxHook::Shown().empty()) << "no end-of-test message at start-up";
+    // Everything learnt: the end-of-test message and the statistics, as Start Testing shows them;
+    // a reset there starts the test.
+    for (const bool reset : { false, true }) {
+        save(true);
+        MessageBoxHook::Clear();
+        OnStatistics(reset);
+        EXPECT_EQ(Form->StartUp(TCommandLine { saTest, file }), std::nullopt);
+        SCOPED_TRACE(reset);
+        ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+        EXPECT_TRUE(MessageBoxHook::Shown().back().Text.startsWith(
+            QStringLiteral("You have learnt all the vocabulary in animals.vmr.\n")));
+        EXPECT_EQ(StatisticsShown, 1);
+        EXPECT_EQ(Form->WindowMode(), reset ? wmTesting : wmEditing);
+        Key(Qt::Key_Escape);
+    }
 }
 
 TEST_F(TestPanelTest, ResultImagesAreRecolouredAndAWhiteColourGetsARedSquare)
@@ -630,4 +671,98 @@ TEST_F(TestPanelTest, TheBuiltSoundsAreShortPcmWavesAndPlayingNeverWaits)
     player->Play(VELMORIA_SOUND_DIR "/Clap.wav");
     player->Play(VELMORIA_SOUND_DIR "/Clap.wav");
     EXPECT_LT(clock.elapsed(), 1000);
+}
+
+TEST_F(TestPanelTest, AQuickSecondReturnOrAHeldOneNeverAnswersTheNextQuestion)
+{
+    Options.AutoContinue = true;
+    OpenAnimals();
+    Tick = 0; // the clock moves only when the test says so
+    for (const bool choice : { false, true }) {
+        SCOPED_TRACE(choice ? "multiple choice, nothing selected" : "typed");
+        Document().ResetTestData();
+        Key(choice ? Qt::Key_M : Qt::Key_T, Qt::ControlModifier);
+        ASSERT_EQ(Form->WindowMode(), wmTesting);
+        const TVocabItem& first = Document().CurrentItem();
+        if (choice)
+            Key(static_cast<Qt::Key>(Qt::Key_1 + RowOf(first)));
+        else
+            AnswerRight();
+        ASSERT_EQ(Document().Attempts(), 1);
+        ASSERT_NE(&Document().CurrentItem(), &first) << "continued at once";
+        Now += 100;
+        Key(Qt::Key_Return);
+        if (choice)
+            Key(Qt::Key_1);
+        HeldReturn();
+        Now += 5000;
+        HeldReturn();
+        EXPECT_FALSE(Form->TestEngine().Answered());
+        EXPECT_EQ(Document().Attempts(), 1) << "the next question is still open";
+        EXPECT_EQ(Status(), Passed(first));
+        // A deliberate empty answer still counts, as wrong.
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Status(), QStringLiteral("Wrong!"));
+        EXPECT_EQ(std::pair(Document().Attempts(), Document().Successes()), std::pair(2, 1));
+        Key(Qt::Key_Escape);
+    }
+}
+
+TEST_F(TestPanelTest, NumberKeysAnswerWithTheirEntryAndLettersStillJump)
+{
+    Options.NumChoices = 5;
+    OpenAnimals();
+    Key(Qt::Key_M, Qt::ControlModifier);
+    Key(Qt::Key_4);
+    EXPECT_FALSE(Form->TestEngine().Answered()) << "no fourth entry of three";
+    const TVocabItem* asked = &Document().CurrentItem();
+    const int wrong = RowOf(*asked) == 2 ? 1 : 2;
+    const TVocabItem* chosen = Panel->lbChoice->ItemAt(wrong);
+    Key(static_cast<Qt::Key>(Qt::Key_1 + wrong));
+    EXPECT_EQ(Status(), QStringLiteral("Wrong!"));
+    EXPECT_EQ(Form->TestEngine().SelectedChoice(), chosen);
+    Key(Qt::Key_Return);
+    asked = &Document().CurrentItem();
+    Key(static_cast<Qt::Key>(Qt::Key_1 + RowOf(*asked)));
+    EXPECT_EQ(Status(), QStringLiteral("Right!"));
+    EXPECT_EQ(Form->TestEngine().SelectedChoice(), asked);
+    Key(Qt::Key_Return);
+    // Into the foreign language letters keep their type-ahead and do not answer.
+    Key(Qt::Key_L, Qt::ControlModifier);
+    Key(Qt::Key_K);
+    EXPECT_FALSE(Form->TestEngine().Answered());
+    EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Document().Items(1));
+}
+
+TEST_F(TestPanelTest, OnlyANearMissIsMarkedAndTheMarksMoveNothing)
+{
+    OpenAnimals();
+    Key(Qt::Key_T, Qt::ControlModifier);
+    std::string typed = Expected();
+    typed.back() = 'q';
+    Type(typed.c_str());
+    const QRect enter = Panel->btnEnter->geometry(), verdict = Panel->pnlTestStatus->geometry();
+    Key(Qt::Key_Return);
+    Panel->btnToggleAnswer->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(Panel->lblMarks->isVisibleTo(Panel)) << "a slip is marked";
+    EXPECT_EQ(Panel->btnEnter->geometry(), enter);
+    EXPECT_EQ(Panel->pnlTestStatus->geometry(), verdict);
+}
+
+TEST_F(TestPanelTest, CtrlQQuitsFromTheListAndFromATest)
+{
+    for (const bool testing : { false, true }) {
+        Document().Clear();
+        OpenAnimals();
+        Document().MarkSaved();
+        Form->show();
+        QApplication::setActiveWindow(Form.get());
+        if (testing)
+            Key(Qt::Key_T, Qt::ControlModifier);
+        ASSERT_EQ(Form->WindowMode(), testing ? wmTesting : wmEditing);
+        ASSERT_TRUE(Form->isVisible());
+        Key(Qt::Key_Q, Qt::ControlModifier);
+        EXPECT_FALSE(Form->isVisible()) << testing;
+    }
 }

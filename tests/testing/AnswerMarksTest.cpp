@@ -129,3 +129,24 @@ TEST(AnswerMarksTest, LongAnswersStayBounded)
 }
 
 } // namespace
+
+TEST(AnswerMarksTest, OnlyANearMissIsWorthMarking)
+{
+    const struct {
+        const char* Expected;
+        const char* Response;
+        EvaluationFlags Flags;
+        bool Near;
+    } cases[] = {
+        { "cat", "cta", 0, true }, // one character moved
+        { "house", "hous", 0, true }, { "abcd", "abxy", 0, true }, // exactly half changed
+        { "abcd", "axyz", 0, false }, { "potato", "strawberry", 0, false }, // unrelated
+        { "dog", "cat", 0, false }, { "house", "", 0, false }, // nothing typed: nothing to mark
+        { "house", "houseboating", 0, false }, // more added than half the word
+        { "dog; hound", "hund", efAnyTranslation, true }, // against the closest synonym
+        { "house", "HOUSE", efCaps, false }, // only ignored differences: nothing changed
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsNearMiss(MarkAnswer(c.Expected, c.Response, English, c.Flags, {})), c.Near)
+            << c.Expected << " / " << c.Response;
+}

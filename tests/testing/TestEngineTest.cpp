@@ -435,3 +435,84 @@ TEST_F(TestEngineTest, StatisticsFigures)
 }
 
 } // namespace
+
+TEST_F(TestEngineTest, AKeyOfThePreviousAnswerNeverAnswersTheNextQuestion)
+{
+    Items({ { "a", "", "", "x" }, { "b", "", "", "y" } });
+    const struct {
+        const char* Case;
+        bool AfterAnswer;
+        std::int64_t Elapsed;
+        bool AutoRepeat, Accepted;
+    } cases[] = {
+        { "the first question at once", false, 0, false, true },
+        { "a held key on the first question", false, 2000, true, false },
+        { "a second Return 0.1 s after the answer", true, 100, false, false },
+        { "just before the grace ends", true, AnswerKeyGraceMs - 1, false, false },
+        { "a deliberate press", true, AnswerKeyGraceMs, false, true },
+        { "a held key much later", true, 5000, true, false },
+    };
+    for (const bool autoContinue : { false, true })
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.Case);
+            Options.AutoContinue = autoContinue;
+            std::int64_t now = 1000;
+            TTestEngine engine(Doc, Options);
+            engine.SetClock([&now] { return now; });
+            Doc.SetCurrentIndex(0);
+            engine.ShowQuestion();
+            if (c.AfterAnswer) {
+                engine.SubmitTyped("x", "");
+                Doc.SetCurrentIndex(1);
+                engine.ShowQuestion();
+            }
+            now += c.Elapsed;
+            EXPECT_EQ(engine.AnswerKeyAccepted(c.AutoRepeat), c.Accepted);
+            Doc.ResetTestData();
+        }
+}
+
+TEST_F(TestEngineTest, AutoContinueLeavesTheRightVerdictForTheNextQuestion)
+{
+    Items({ { "der Hund", "", "", "dog" }, { "die Katze", "", "", "cat" } });
+    const auto passed = [&](const TQuestionView& v) {
+        return std::tuple(v.PassedVerdict, v.PassedForeign, v.PassedNative);
+    };
+    using TTrace = std::tuple<std::string, std::string, std::string>;
+    const TTrace none, trace("Right!", "der Hund", "dog");
+    const struct {
+        const char* Case;
+        bool AutoContinue, Right;
+        bool Shown;
+    } cases[] = {
+        { "right, continued at once", true, true, true },
+        { "wrong: its verdict was on screen", true, false, false },
+        { "right without auto-continue", false, true, false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        Options.AutoContinue = c.AutoContinue;
+        EXPECT_EQ(passed(Ask(0)), none);
+        Engine.SubmitTyped(c.Right ? "dog" : "cow", "");
+        const TQuestionView next = Ask(1);
+        EXPECT_EQ(passed(next), c.Shown ? trace : none);
+        EXPECT_EQ(passed(Ask(0)), none) << "shown with the next question only";
+        Doc.ResetTestData();
+    }
+    // A change of direction drops the trace with the question.
+    Options.AutoContinue = true;
+    Ask(0);
+    Engine.SubmitTyped("dog", "");
+    EXPECT_EQ(passed(Ask(1, 1)), none);
+}
+
+TEST(ChoiceNumberKeyTest, OneToNineAnswerWithTheirEntry)
+{
+    const struct {
+        char Key;
+        std::int32_t Entries, Entry;
+    } cases[] = { { '1', 5, 0 }, { '5', 5, 4 }, { '6', 5, -1 }, { '9', 10, 8 }, { '0', 10, -1 },
+        { 'a', 5, -1 }, { '1', 0, -1 } };
+    for (const auto& c : cases)
+        EXPECT_EQ(TTestEngine::ChoiceForNumberKey(c.Key, c.Entries), c.Entry) << c.Key << " of " << c.Entries;
+}

@@ -156,6 +156,7 @@ TQuestionView TTestEngine::ShowQuestion()
     Answered_ = false;
     HintUsed_ = false;
     ResponseCorrect_ = NotesCorrect_ = AnswerCorrect_ = false;
+    ResponseMatch_ = TAnswerMatch::None;
     UserResponse_.clear();
     UserNotes_.clear();
     SelectedChoice_ = nullptr;
@@ -214,11 +215,15 @@ void TTestEngine::EvaluateResponse()
     if (MultipleChoice_) {
         AnswerCorrect_ = SelectedChoice_ != nullptr && SelectedChoice_ == &item;
         ResponseCorrect_ = AnswerCorrect_;
+        ResponseMatch_ = AnswerCorrect_ ? TAnswerMatch::Exact : TAnswerMatch::None;
         NotesCorrect_ = true;
         return;
     }
+    ResponseMatch_ = MatchAnswerAccents(
+        ExpectedAnswer(), UserResponse_, AnswerLanguage(), AnswerFlags(), AnswerDelimiters());
+    const bool acceptAccents = TestMode_ == 1 ? Options_.ForeignAccents : Options_.NativeAccents;
     ResponseCorrect_
-        = MatchAnswer(ExpectedAnswer(), UserResponse_, AnswerLanguage(), AnswerFlags(), AnswerDelimiters());
+        = ResponseMatch_ == TAnswerMatch::Exact || (ResponseMatch_ == TAnswerMatch::Accents && acceptAccents);
     NotesCorrect_ = true;
     if (TestNotes_)
         NotesCorrect_ = MatchAnswer(item.FieldValue(fiNotes), UserNotes_, Document_.NativeLangID(),
@@ -266,7 +271,12 @@ TAnswerView TTestEngine::AnswerView() const
 {
     const TVocabItem& item = Current();
     TAnswerView view;
-    view.Verdict = AnswerCorrect_ ? "Right!" : "Wrong!";
+    const bool onlyAccents = ResponseMatch_ == TAnswerMatch::Accents;
+    if (AnswerCorrect_)
+        view.Verdict = onlyAccents ? "Right! Check the accents." : "Right!";
+    else
+        // Wrong notes beside it: the accents are not all there is to look at.
+        view.Verdict = onlyAccents && NotesCorrect_ ? "Wrong! Only the accents differ." : "Wrong!";
     view.Tick = AnswerCorrect_;
     view.ToggleEnabled = !AnswerCorrect_;
     view.ShowingUserAnswer = ShowingUserAnswer_;
@@ -287,6 +297,11 @@ TAnswerView TTestEngine::AnswerView() const
                                      .Marks;
     } else {
         view.Response = { std::string(ExpectedAnswer()), verdict(ResponseCorrect_), true };
+        // Right but for its accents: the toggle is off, so the differences show at once.
+        if (ResponseCorrect_ && onlyAccents)
+            view.ResponseMarks = MarkAnswer(
+                ExpectedAnswer(), UserResponse_, AnswerLanguage(), AnswerFlags(), AnswerDelimiters())
+                                     .Marks;
         if (TestNotes_)
             view.Notes = TFieldView { std::string(item.FieldValue(fiNotes)), verdict(NotesCorrect_), true };
     }

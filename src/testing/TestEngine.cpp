@@ -291,7 +291,7 @@ TAnswerView TTestEngine::AnswerView() const
         view.Response = { UserResponse_, TTextColour::WindowText, true };
         if (TestNotes_)
             view.Notes = TFieldView { UserNotes_, TTextColour::WindowText, true };
-        if (!ResponseCorrect_)
+        if (!ResponseCorrect_ || onlyAccents)
             view.ResponseMarks = MarkAnswer(
                 ExpectedAnswer(), UserResponse_, AnswerLanguage(), AnswerFlags(), AnswerDelimiters())
                                      .Marks;

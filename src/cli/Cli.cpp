@@ -66,8 +66,9 @@ Commands:
       Write the list as NAME: one of the six text formats, vmr, rtf or html.
   test FILE [--into native|foreign] [--multiple-choice] [--choices N] [--penalty N]
             [--disallow-hints] [--test-notes] [--native-flags HEX] [--foreign-flags HEX]
-            [--english-flags HEX] [--seed N]
+            [--english-flags HEX] [--native-accents] [--foreign-accents] [--seed N]
       Ask the items one per line until all are learnt, then save the progress.
+      --native-accents, --foreign-accents: accept answers that differ only in accents.
       Answer lines: the answer (the number in multiple choice), ":hint TEXT", ":stop".
 
 Exit status: 0 success, 1 failure or nothing found, 2 bad usage.

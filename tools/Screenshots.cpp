@@ -31,10 +31,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHelpContentModel>
 #include <QHelpEngine>
-#include <QThread>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -46,6 +45,7 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QThread>
 #include <cstdio>
 
 namespace {
@@ -177,7 +177,8 @@ void SaveHelp(QWidget& form)
             window->edtSearch->setText(QStringLiteral("penalty"));
             window->Search(window->edtSearch->text());
             waited.restart();
-            while ((window->lbResults->count() == 0 || !window->lbResults->item(0)->data(Qt::UserRole).isValid())
+            while (
+                (window->lbResults->count() == 0 || !window->lbResults->item(0)->data(Qt::UserRole).isValid())
                 && waited.elapsed() < 20000) {
                 QApplication::processEvents();
                 QThread::msleep(20);
@@ -346,6 +347,23 @@ int main(int argc, char** argv)
     Ask(form, 3);
     Save(&form, "18-choice-foreign");
     form.miTestMultipleChoiceClick();
+    // Answers right but for their accents: accepted with the option, told apart without it.
+    const auto foreignIndex = [&document](std::string_view start) {
+        for (int i = 0; i < document.Count(); ++i)
+            if (document.Items(i).FieldValue(fiForeign).starts_with(start))
+                return i;
+        return 0;
+    };
+    Options.ForeignAccents = true;
+    Ask(form, foreignIndex("die Stra"));
+    Type(form, "die Strasse");
+    panel->EnterCommand();
+    Save(&form, "18a-test-accents-right");
+    Options.ForeignAccents = false;
+    Ask(form, foreignIndex("der Schl"));
+    Type(form, "der Schlussel");
+    panel->EnterCommand();
+    Save(&form, "18b-test-accents-wrong");
     form.miTestStartTestingClick();
 
     // A large display font: everything grows with it, nothing overlaps.
@@ -451,7 +469,8 @@ int main(int argc, char** argv)
     // The questions of recovery and of a list changed by another program, as ShowMessageBox asks them.
     {
         QMessageBox offer(QMessageBox::Question, QStringLiteral("Velmoria"),
-            QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to German-English.vmr?"),
+            QStringLiteral(
+                "Velmoria did not close normally. Recover the unsaved changes to German-English.vmr?"),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard, &form);
         offer.setDefaultButton(QMessageBox::Yes);
         Save(&offer, "56-recovery-offer");

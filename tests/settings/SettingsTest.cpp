@@ -345,8 +345,8 @@ TEST_F(SettingsTest, SavedValuesHaveTheirNamesAndKinds)
     EXPECT_EQ(std::set(store.Writes.begin(), store.Writes.end()),
         (std::set<std::string> { "WindowPosition", "ForeignLangID", "NativeLangID", "ShowToolBar",
             "ShowStatusBar", "TestMode", "MultipleChoice", "NextTip", "ShowTips", "ImportFilter", "FileCount",
-            "File1", "File2", "PrintOptions", "PageSetup", "Options", "AccentEvaluation", "Sound1", "Sound2", "DisplayFont",
-            "DisplaySize", "PrintFont", "PrintSize" }));
+            "File1", "File2", "PrintOptions", "PageSetup", "Options", "AccentEvaluation", "Sound1", "Sound2",
+            "DisplayFont", "DisplaySize", "PrintFont", "PrintSize" }));
     EXPECT_EQ(store.Writes.size(), store.Values.size());
     // Loading would take a value of another kind as missing.
     EXPECT_EQ(std::get<TBytes>(store.Values["WindowPosition"]), Position(100, 50, 740, 530));
@@ -358,7 +358,8 @@ TEST_F(SettingsTest, SavedValuesHaveTheirNamesAndKinds)
 TEST_F(SettingsTest, AccentOptionsLiveBesideTheRecord)
 {
     // Each side on its own, both, neither: the record's bytes never change with them.
-    for (const auto& [native, foreign] : { std::pair(false, false), { true, false }, { false, true }, { true, true } }) {
+    for (const auto& [native, foreign] :
+        { std::pair(false, false), { true, false }, { false, true }, { true, true } }) {
         SCOPED_TRACE(std::to_string(native) + std::to_string(foreign));
         ResetSettings();
         const TBytes record = Bytes(OptionsToBytes(Options));
@@ -377,7 +378,8 @@ TEST_F(SettingsTest, AccentOptionsLiveBesideTheRecord)
     }
     // A store written before the value existed, or a damaged one, reads as both off; the record
     // itself is read as before.
-    for (const auto& value : std::vector<std::optional<TFakeStore::TValue>> { std::nullopt, std::string("3"), TBytes { 3 } }) {
+    for (const auto& value :
+        std::vector<std::optional<TFakeStore::TValue>> { std::nullopt, std::string("3"), TBytes { 3 } }) {
         TFakeStore store;
         store.Values["Options"] = Layout(OptionsSize, { { 200, { 7 } } });
         if (value)

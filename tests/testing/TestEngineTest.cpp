@@ -198,10 +198,12 @@ TEST_F(TestEngineTest, AnswersThatDifferOnlyInAccentsFollowTheirSidesOption)
         bool MarksAtOnce; // the differences shown beside the correct answer
     } cases[] = {
         { "accepted into foreign", 1, "Strasse", "", false, true, true, "Right! Check the accents.", true },
-        { "refused but told", 1, "strasse", "", true, false, false, "Wrong! Only the accents differ.", false },
+        { "refused but told", 1, "strasse", "", true, false, false, "Wrong! Only the accents differ.",
+            false },
         { "exact stays plain", 1, strasse.c_str(), "", true, true, true, "Right!", false },
         { "another letter is plain wrong", 1, "Strase", "", true, true, false, "Wrong!", false },
-        { "into native, its own option", 0, "cafe", "", true, false, true, "Right! Check the accents.", true },
+        { "into native, its own option", 0, "cafe", "", true, false, true, "Right! Check the accents.",
+            true },
         { "into native, option off", 0, "cafe", "", false, true, false, "Wrong! Only the accents differ.",
             false },
         // Wrong notes are more than accents.

@@ -31,9 +31,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QHelpContentModel>
 #include <QHelpEngine>
+#include <QThread>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -45,7 +46,6 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QThread>
 #include <cstdio>
 
 namespace {
@@ -177,8 +177,7 @@ void SaveHelp(QWidget& form)
             window->edtSearch->setText(QStringLiteral("penalty"));
             window->Search(window->edtSearch->text());
             waited.restart();
-            while (
-                (window->lbResults->count() == 0 || !window->lbResults->item(0)->data(Qt::UserRole).isValid())
+            while ((window->lbResults->count() == 0 || !window->lbResults->item(0)->data(Qt::UserRole).isValid())
                 && waited.elapsed() < 20000) {
                 QApplication::processEvents();
                 QThread::msleep(20);
@@ -470,8 +469,7 @@ int main(int argc, char** argv)
     // The questions of recovery and of a list changed by another program, as ShowMessageBox asks them.
     {
         QMessageBox offer(QMessageBox::Question, QStringLiteral("Velmoria"),
-            QStringLiteral(
-                "Velmoria did not close normally. Recover the unsaved changes to German-English.vmr?"),
+            QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to German-English.vmr?"),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard, &form);
         offer.setDefaultButton(QMessageBox::Yes);
         Save(&offer, "56-recovery-offer");

@@ -8,9 +8,9 @@
 #include "evaluation/TextUtils.h"
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <cstring>
+#include <atomic>
 #include <limits>
 #include <numeric>
 #include <thread>
@@ -468,8 +468,7 @@ bool TVocabFile::SelectNextTestItem()
     const std::unique_ptr<std::int32_t[]> exchanges(new std::int32_t[static_cast<std::size_t>(n)]);
     std::thread drawing;
     if (n >= ParallelDrawItems)
-        drawing
-            = std::thread([&exchanges, n] { RandomInts(n, exchanges.get(), static_cast<std::size_t>(n)); });
+        drawing = std::thread([&exchanges, n] { RandomInts(n, exchanges.get(), static_cast<std::size_t>(n)); });
     else
         RandomInts(n, exchanges.get(), static_cast<std::size_t>(n));
 

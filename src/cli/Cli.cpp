@@ -76,8 +76,10 @@ Commands:
       Write the list as NAME: one of the nine text formats, vmr, rtf or html.
   test FILE [--into native|foreign] [--multiple-choice] [--choices N] [--penalty N]
             [--disallow-hints] [--test-notes] [--native-flags HEX] [--foreign-flags HEX]
-            [--english-flags HEX] [--seed N] [--wait SECONDS]
+            [--english-flags HEX] [--native-accents] [--foreign-accents] [--seed N]
+            [--wait SECONDS]
       Ask the items one per line until all are learnt, then save the progress.
+      --native-accents, --foreign-accents: accept answers that differ only in accents.
       Answer lines: the answer (the number in multiple choice), ":hint TEXT", ":stop".
       Ctrl+C stops the test as ":stop" does.
 

@@ -107,6 +107,10 @@ TDrillSettings ParseArguments(const std::vector<std::string>& args)
             if (flags & ~EnglishEvaluationMask)
                 throw TUsage("--english-flags holds only the bits 0x40, 0x80 and 0x100.");
             s.Options.EnglishEvaluation = static_cast<EvaluationFlags>(flags);
+        } else if (a == "--native-accents") {
+            s.Options.NativeAccents = true;
+        } else if (a == "--foreign-accents") {
+            s.Options.ForeignAccents = true;
         } else if (a == "--seed") {
             s.Seed = ParseNumber(value(), "--seed", 0, 0xFFFFFFFFu, 10);
         } else if (a == "--wait") {
@@ -279,13 +283,20 @@ private:
         if (view.Notes)
             Out_ << " (Notes: " << Utf8(view.Notes->Text, nativeLang) << ')';
         Out_ << '\n';
-        if (!Terminal_ || view.Tick || Engine_.MultipleChoice() || Engine_.ResponseCorrect())
+        if (!Terminal_ || Engine_.MultipleChoice())
             return;
-        Engine_.ToggleAnswer();
-        const TAnswerView user = Engine_.AnswerView();
-        Engine_.ToggleAnswer();
+        // Marks come with the correct answer after one right but for its accents, and otherwise
+        // from the user's side of the toggle.
+        std::vector<TAnswerMark> marks = view.ResponseMarks;
+        if (marks.empty() && !view.Tick && !Engine_.ResponseCorrect()) {
+            Engine_.ToggleAnswer();
+            marks = Engine_.AnswerView().ResponseMarks;
+            Engine_.ToggleAnswer();
+        }
+        if (marks.empty())
+            return;
         Out_ << "   ";
-        for (const TAnswerMark& mark : user.ResponseMarks) {
+        for (const TAnswerMark& mark : marks) {
             const std::string text = Utf8(mark.Text, answerLang);
             if (mark.Kind == TMarkKind::Surplus)
                 Out_ << Style_.Surplus() << text << Style_.Reset();

@@ -101,7 +101,7 @@ private:
     {
         std::string t(text);
         if ((Options_ & MatchCase) == 0)
-            t = LowerCaseLocale(t, Lang_);
+            t = CaseFoldLocale(t, Lang_);
         if ((Options_ & MatchAccents) == 0)
             t = StripAccents(t, Lang_);
         if ((Options_ & MatchWord) != 0)

@@ -127,7 +127,11 @@ bool StartsWithTo(std::string_view text)
 std::string NormaliseBytes(std::string text, LangId language, EvaluationFlags flags)
 {
     if (flags & efCaps)
-        text = LowerCaseLocale(text, language);
+        text = CaseFoldLocale(text, language);
+    if (flags & efWithoutTonos)
+        text = StripTonos(text, language);
+    if (flags & efAccents)
+        text = FoldAccents(text, language, (flags & efSpelledUmlauts) != 0);
     if (flags & efPunctuation)
         text = RemovePunctuation(text, language, (flags & efSpacing) != 0);
     else if (flags & efSpacing)
@@ -520,9 +524,17 @@ EvaluationFlags EffectiveFlags(EvaluationFlags sideFlags, EvaluationFlags englis
     return flags;
 }
 
+EvaluationFlags ResponseFlags(EvaluationFlags flags, std::string_view response, LangId language)
+{
+    if ((flags & efCaps) && PrimaryLanguage(language) == 8 && !HasLowerCase(response, language))
+        flags |= efWithoutTonos;
+    return flags;
+}
+
 bool MatchAnswer(std::string_view expected, std::string_view response, LangId language, EvaluationFlags flags,
     const EvaluationDelimiters& delimiters)
 {
+    flags = ResponseFlags(flags, response, language);
     if (expected == response)
         return true;
     if (flags & efAnyTranslation)
@@ -531,11 +543,26 @@ bool MatchAnswer(std::string_view expected, std::string_view response, LangId la
     return SingleResponse(expected, response, language, flags, delimiters, TAnswerSearch::enAnswer, 1);
 }
 
+TAnswerMatch MatchAnswerAccents(std::string_view expected, std::string_view response, LangId language,
+    EvaluationFlags flags, const EvaluationDelimiters& delimiters)
+{
+    flags &= ~EvaluationFlags(efAccents | efSpelledUmlauts | efWithoutTonos);
+    if (MatchAnswer(expected, response, language, flags, delimiters))
+        return TAnswerMatch::Exact;
+    if (MatchAnswer(expected, response, language, flags | efAccents, delimiters))
+        return TAnswerMatch::Accents;
+    // "muede" and "mude" both stand for "müde"; one reading each, not a mix within one answer.
+    if (PrimaryLanguage(language) == 7
+        && MatchAnswer(expected, response, language, flags | efAccents | efSpelledUmlauts, delimiters))
+        return TAnswerMatch::Accents;
+    return TAnswerMatch::None;
+}
+
 bool MatchSynonyms(std::string_view expected, std::string_view response, LangId language,
     EvaluationFlags flags, const EvaluationDelimiters& delimiters)
 {
     // The parts hold no list delimiter, so splitting them again would change nothing.
-    flags &= ~EvaluationFlags(efAnyTranslation);
+    flags = ResponseFlags(flags & ~EvaluationFlags(efAnyTranslation), response, language);
     const char set[2] = { delimiters.Syn1, delimiters.Syn2 };
     std::vector<std::string> expectedParts;
     std::vector<std::string> responseParts;
@@ -567,13 +594,15 @@ bool MatchSynonyms(std::string_view expected, std::string_view response, LangId 
 bool MatchAlternatives(std::string_view text, std::string_view response, LangId language,
     EvaluationFlags flags, const EvaluationDelimiters& delimiters, int start)
 {
-    return SingleResponse(text, response, language, flags, delimiters, TAnswerSearch::enAlternatives, start);
+    return SingleResponse(text, response, language, ResponseFlags(flags, response, language), delimiters,
+        TAnswerSearch::enAlternatives, start);
 }
 
 bool MatchBrackets(std::string_view text, std::string_view response, LangId language, EvaluationFlags flags,
     const EvaluationDelimiters& delimiters)
 {
-    return SingleResponse(text, response, language, flags, delimiters, TAnswerSearch::enBrackets, 1);
+    return SingleResponse(text, response, language, ResponseFlags(flags, response, language), delimiters,
+        TAnswerSearch::enBrackets, 1);
 }
 
 std::string ExpandContractions(std::string_view text)

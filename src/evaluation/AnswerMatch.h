@@ -20,6 +20,11 @@ enum TEvaluationFlag : EvaluationFlags {
     efAux = 0x0040,
     efTo = 0x0080,
     efIze = 0x0100,
+    // Never stored with a side's flags: MatchAnswerAccents adds them for its second look.
+    efAccents = 0x0200, // accents ignored, and for German ß = ss
+    efSpelledUmlauts = 0x0400, // with efAccents, German ä, ö, ü read as ae, oe, ue
+    // Added by ResponseFlags: Greek compared without the tonos.
+    efWithoutTonos = 0x0800,
 };
 // The bits a language side may hold, and the English-only bits.
 inline constexpr EvaluationFlags SideEvaluationMask = 0x003F;
@@ -40,8 +45,18 @@ struct EvaluationDelimiters {
 EvaluationFlags EffectiveFlags(
     EvaluationFlags sideFlags, EvaluationFlags englishFlags, LangId answerLanguage);
 
+// The flags with what the response itself decides: a Greek answer typed in capitals, with case
+// ignored, is compared without the tonos, since capitals carry none ("Ο ΣΚΥΛΟΣ" is "ο σκύλος").
+// Every entry below applies it; it is idempotent.
+EvaluationFlags ResponseFlags(EvaluationFlags flags, std::string_view response, LangId language);
+
 bool MatchAnswer(std::string_view expected, std::string_view response, LangId language, EvaluationFlags flags,
     const EvaluationDelimiters& delimiters);
+// How a response meets the expected answer: as the flags accept it, only once the accents are
+// ignored as well (for German also ß = ss and ä, ö, ü = ae, oe, ue), or not at all.
+enum class TAnswerMatch : std::uint8_t { None, Exact, Accents };
+TAnswerMatch MatchAnswerAccents(std::string_view expected, std::string_view response, LangId language,
+    EvaluationFlags flags, const EvaluationDelimiters& delimiters);
 bool MatchSynonyms(std::string_view expected, std::string_view response, LangId language,
     EvaluationFlags flags, const EvaluationDelimiters& delimiters);
 bool MatchAlternatives(std::string_view text, std::string_view response, LangId language,

@@ -2,12 +2,14 @@
 //
 // The 8-bit services work byte by byte through a 256-entry table built once per language (lower
 // case) or code page (accents, classes) from ICU. Mapping each character on its own is what the
-// platform's 8-bit mapping does too, so there is no context-dependent casing (no Greek final sigma).
+// platform's 8-bit mapping does too, so there is no context-dependent casing: the Greek final sigma
+// is met by case folding instead (CaseFoldLocale), which maps it to the plain sigma.
 
 #include "evaluation/CodePageTables.h"
 #include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <mutex>
@@ -44,7 +46,7 @@ struct TByteMap {
     }
 };
 
-enum : unsigned char { ClassAlnum = 1, ClassSpace = 2 };
+enum : unsigned char { ClassAlnum = 1, ClassSpace = 2, ClassLower = 4 };
 using TClassTable = std::array<unsigned char, 256>;
 
 // Tables never change once built and are never removed, so references to them stay valid.
@@ -118,6 +120,68 @@ std::u16string StripChar(char16_t c)
     return result;
 }
 
+// Lower case, then simple case folding: the letters with two lower-case forms fold into one.
+std::u16string FoldChar(char16_t c, const char* locale)
+{
+    std::u16string folded = LowerChar(c, locale);
+    for (char16_t& unit : folded)
+        unit = static_cast<char16_t>(u_foldCase(unit, U_FOLD_CASE_DEFAULT));
+    return folded;
+}
+
+// Greek capitals carry no tonos; the dialytika stays.
+std::u16string WithoutTonos(const std::u16string& text)
+{
+    constexpr char16_t CombiningTonos = 0x0301;
+    UErrorCode status = U_ZERO_ERROR;
+    const UNormalizer2* nfd = unorm2_getNFDInstance(&status);
+    const UNormalizer2* nfc = unorm2_getNFCInstance(&status);
+    if (U_FAILURE(status))
+        return text;
+    UChar decomposed[16];
+    const auto* source = reinterpret_cast<const UChar*>(text.data());
+    int32_t length
+        = unorm2_normalize(nfd, source, static_cast<int32_t>(text.size()), decomposed, 16, &status);
+    if (U_FAILURE(status) || length > 16)
+        return text;
+    length = static_cast<int32_t>(std::remove(decomposed, decomposed + length, CombiningTonos) - decomposed);
+    UChar composed[16];
+    const int32_t composedLength = unorm2_normalize(nfc, decomposed, length, composed, 16, &status);
+    if (U_FAILURE(status) || composedLength > 16)
+        return text;
+    return std::u16string(
+        reinterpret_cast<const char16_t*>(composed), static_cast<std::size_t>(composedLength));
+}
+
+// German writes a missing ß as ss, and ä, ö, ü as ae, oe, ue where the letters are not at hand.
+std::u16string GermanAccentChar(char16_t c, bool spellUmlauts)
+{
+    if (c == u'ß')
+        return u"ss";
+    if (spellUmlauts) {
+        switch (c) {
+        case u'ä':
+            return u"ae";
+        case u'ö':
+            return u"oe";
+        case u'ü':
+            return u"ue";
+        case u'Ä':
+            return u"Ae";
+        case u'Ö':
+            return u"Oe";
+        case u'Ü':
+            return u"Ue";
+        default:
+            break;
+        }
+    }
+    return StripChar(c);
+}
+
+constexpr LangId GreekLanguage = 8;
+constexpr LangId GermanLanguage = 7;
+
 // The table entry of a language, or the empty entry for every language outside the table.
 LangId TableKey(LangId lang)
 {
@@ -157,6 +221,41 @@ const TByteMap& StripMap(LangId lang)
         [](int codePage) { return BuildByteMap(SingleByteCodePage(codePage), StripChar); });
 }
 
+const TByteMap& FoldMap(LangId lang)
+{
+    return CachedByLanguage<TByteMap>(lang, TableKey, [lang](int) {
+        const std::string locale(LanguageLocale(lang));
+        return BuildByteMap(SingleByteCodePage(LanguageCodePage(lang)),
+            [&](char16_t c) { return FoldChar(c, locale.c_str()); });
+    });
+}
+
+const TByteMap& TonosMap(LangId lang)
+{
+    return CachedByLanguage<TByteMap>(lang, TableKey, [lang](int) {
+        const bool greek = PrimaryLanguage(lang) == GreekLanguage;
+        return BuildByteMap(SingleByteCodePage(LanguageCodePage(lang)), [greek](char16_t c) {
+            return greek ? WithoutTonos(std::u16string(1, c)) : std::u16string(1, c);
+        });
+    });
+}
+
+// Every language but German takes the plain accent removal of its code page.
+const TByteMap& AccentMap(LangId lang, bool spellUmlauts)
+{
+    const auto build = [](int codePage, bool spell) {
+        return BuildByteMap(
+            SingleByteCodePage(codePage), [spell](char16_t c) { return GermanAccentChar(c, spell); });
+    };
+    if (PrimaryLanguage(lang) != GermanLanguage)
+        return StripMap(lang);
+    if (spellUmlauts)
+        return CachedByLanguage<TByteMap>(
+            lang, LanguageCodePage, [&](int codePage) { return build(codePage, true); });
+    return CachedByLanguage<TByteMap>(
+        lang, LanguageCodePage, [&](int codePage) { return build(codePage, false); });
+}
+
 const TClassTable& ClassTable(LangId lang)
 {
     return CachedByLanguage<TClassTable>(lang, LanguageCodePage, [](int codePage) {
@@ -164,8 +263,8 @@ const TClassTable& ClassTable(LangId lang)
         TClassTable classes {};
         for (int b = 0; b < 256; ++b) {
             const UChar32 c = page.ToWide[b];
-            classes[b] = static_cast<unsigned char>(
-                (u_isalnum(c) ? ClassAlnum : 0) | (u_isspace(c) ? ClassSpace : 0));
+            classes[b] = static_cast<unsigned char>((u_isalnum(c) ? ClassAlnum : 0)
+                | (u_isspace(c) ? ClassSpace : 0) | (u_islower(c) ? ClassLower : 0));
         }
         return classes;
     });
@@ -209,6 +308,28 @@ std::string LowerCaseLocale(std::string_view text, LangId lang)
 std::string StripAccents(std::string_view text, LangId lang)
 {
     return StripMap(lang).Apply(text);
+}
+
+std::string CaseFoldLocale(std::string_view text, LangId lang)
+{
+    return FoldMap(lang).Apply(text);
+}
+
+std::string StripTonos(std::string_view text, LangId lang)
+{
+    return TonosMap(lang).Apply(text);
+}
+
+bool HasLowerCase(std::string_view text, LangId lang)
+{
+    const auto& classes = ClassTable(lang);
+    return std::any_of(text.begin(), text.end(),
+        [&](char c) { return (classes[static_cast<unsigned char>(c)] & ClassLower) != 0; });
+}
+
+std::string FoldAccents(std::string_view text, LangId lang, bool spellUmlauts)
+{
+    return AccentMap(lang, spellUmlauts).Apply(text);
 }
 
 std::string RemovePunctuation(std::string_view text, LangId lang, bool dropSpaces)

@@ -42,6 +42,17 @@ std::string CollapseSpaces(std::string_view text);
 // Locale services, on 8-bit text in the code page of the language. Failures leave the text unchanged.
 std::string LowerCaseLocale(std::string_view text, LangId lang);
 std::string StripAccents(std::string_view text, LangId lang);
+// Lower case with simple case folding on top, so that letters with several lower-case forms meet
+// (Greek final sigma, sigma and capital sigma). For comparing texts case-insensitively.
+std::string CaseFoldLocale(std::string_view text, LangId lang);
+// Greek text without the tonos (the dialytika stays), as Greek capitals are written; other
+// languages' text unchanged.
+std::string StripTonos(std::string_view text, LangId lang);
+// True when the text holds a lower-case letter of the language's code page.
+bool HasLowerCase(std::string_view text, LangId lang);
+// Accents removed as StripAccents does, and for German ß written ss; with spellUmlauts German
+// ä, ö and ü (and their capitals) are written ae, oe and ue instead of losing their dots.
+std::string FoldAccents(std::string_view text, LangId lang, bool spellUmlauts);
 std::string RemovePunctuation(std::string_view text, LangId lang, bool dropSpaces);
 std::string MaskNonAlphanumeric(std::string_view text, LangId lang, char replacement);
 // Case-insensitive, locale-ordered key (punctuation removed first). Empty when nothing is left.

@@ -292,7 +292,9 @@ TOptionsForm LoadOptionsForm(
     form.MaxPenaltyPoints = std::to_string(options.MaxPenaltyPoints);
     form.DisallowHints = options.DisallowHints;
     form.Native = LoadSide(options.NativeEvaluation, options.NativeDelimiters);
+    form.Native.Accents = options.NativeAccents;
     form.Foreign = LoadSide(options.ForeignEvaluation, options.ForeignDelimiters);
+    form.Foreign.Accents = options.ForeignAccents;
     form.IgnoreAux = (options.EnglishEvaluation & efAux) != 0;
     form.IgnoreTo = (options.EnglishEvaluation & efTo) != 0;
     form.IgnoreIze = (options.EnglishEvaluation & efIze) != 0;
@@ -324,6 +326,8 @@ void WriteOptionsForm(
     options.DisallowHints = form.DisallowHints;
     WriteSide(form.Native, options.NativeEvaluation, options.NativeDelimiters);
     WriteSide(form.Foreign, options.ForeignEvaluation, options.ForeignDelimiters);
+    options.NativeAccents = form.Native.Accents;
+    options.ForeignAccents = form.Foreign.Accents;
     options.EnglishEvaluation = static_cast<EvaluationFlags>(
         (form.IgnoreAux ? efAux : 0) | (form.IgnoreTo ? efTo : 0) | (form.IgnoreIze ? efIze : 0));
     options.ColourRight = ColourAt(form.ColourRight, options.ColourRight);

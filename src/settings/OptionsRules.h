@@ -65,6 +65,7 @@ enum TEvaluationPage { epNative = 0, epForeign = 1, epEnglish = 2 };
 struct TEvaluationSide {
     bool Caps = false, Punctuation = false, Spacing = false;
     bool Brackets = false, Alternatives = false, Translations = false;
+    bool Accents = false; // accept answers that differ only in accents
     int BracketsPos = -1, AltPos = -1, Trans1Pos = -1, Trans2Pos = -1;
     EvaluationDelimiters Stored; // as loaded: what a list selects again, and what it keeps unselected
 };

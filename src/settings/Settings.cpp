@@ -414,6 +414,9 @@ void LoadSettings(ISettingsStore& store, const TSettingsEnvironment& environment
     const auto optionBytes = store.ReadBinary("Options");
     Options = (optionBytes ? OptionsFromBytes(*optionBytes) : std::nullopt).value_or(TOptions {});
     ClampOptions(Options);
+    const std::int32_t accents = ReadInteger(store, "AccentEvaluation", 0);
+    Options.NativeAccents = (accents & AccentNative) != 0;
+    Options.ForeignAccents = (accents & AccentForeign) != 0;
 
     SoundFileRight = ReadString(store, "Sound1", environment.ProgramFolder + "Clap.wav");
     SoundFileWrong = ReadString(store, "Sound2", environment.ProgramFolder + "Pow.wav");
@@ -461,6 +464,8 @@ void SaveSettings(ISettingsStore& store, const TWindowState& window)
     store.WriteBinary("PrintOptions", PrintOptionsToBytes(PrintOptions));
     store.WriteBinary("PageSetup", PageSetupToBytes(PageSetup));
     store.WriteBinary("Options", OptionsToBytes(Options));
+    store.WriteInteger("AccentEvaluation",
+        (Options.NativeAccents ? AccentNative : 0) | (Options.ForeignAccents ? AccentForeign : 0));
 
     store.WriteString("Sound1", SoundFileRight);
     store.WriteString("Sound2", SoundFileWrong);

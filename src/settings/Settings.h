@@ -19,6 +19,9 @@ inline constexpr int ShortcutCount = 92;
 inline constexpr std::size_t OptionsSize = 248;
 inline constexpr std::size_t PrintOptionsSize = 3;
 inline constexpr std::size_t PageSetupSize = 24;
+// The bits of the value "AccentEvaluation".
+inline constexpr std::int32_t AccentNative = 1;
+inline constexpr std::int32_t AccentForeign = 2;
 
 struct TOptions {
     bool AppendNewWords = false;
@@ -44,6 +47,10 @@ struct TOptions {
     bool UsePenaltyPoints = false;
     std::int32_t MaxPenaltyPoints = 3;
     bool DisallowHints = false;
+    // Accept answers that differ only in accents, per side. Not part of the record: stored as the
+    // separate value "AccentEvaluation" (AccentNative | AccentForeign), so the record stays as it was.
+    bool NativeAccents = false;
+    bool ForeignAccents = false;
     // The reserved bytes of the stored record (offsets 5, 199, 221, 237, 245), kept as loaded.
     std::array<std::uint8_t, 3> Reserved5 {};
     std::uint8_t Reserved199 = 0;

@@ -67,7 +67,9 @@ public:
     {
         for (int c = 0; c < 256; ++c) {
             const std::string one(1, static_cast<char>(c));
-            const std::string lower = (flags & efCaps) ? LowerCaseLocale(one, language) : one;
+            std::string lower = (flags & efCaps) ? CaseFoldLocale(one, language) : one;
+            if (flags & efWithoutTonos)
+                lower = StripTonos(lower, language);
             Table_[static_cast<std::size_t>(c)].Key
                 = static_cast<unsigned char>(lower.size() == 1 ? lower[0] : static_cast<char>(c));
             bool ignorable = false;
@@ -289,7 +291,7 @@ void AppendText(std::vector<TAnswerMark>& marks, TMarkKind kind, std::string_vie
 TMarkedAnswer MarkAnswer(std::string_view expected, std::string_view response, LangId language,
     EvaluationFlags flags, const EvaluationDelimiters& delimiters)
 {
-    const TLeniency leniency(language, flags);
+    const TLeniency leniency(language, ResponseFlags(flags, response, language));
     std::vector<std::string> variants = ExpectedVariants(expected, flags, delimiters);
     const char set[] = { delimiters.Syn1, delimiters.Syn2 };
     const std::string_view listDelimiters(set, 2);

@@ -181,6 +181,7 @@ TQuestionView TTestEngine::ShowQuestion()
     Answered_ = false;
     HintUsed_ = false;
     ResponseCorrect_ = NotesCorrect_ = AnswerCorrect_ = false;
+    ResponseMatch_ = TAnswerMatch::None;
     UserResponse_.clear();
     UserNotes_.clear();
     SelectedChoice_ = nullptr;
@@ -250,11 +251,15 @@ void TTestEngine::EvaluateResponse()
     if (MultipleChoice_) {
         AnswerCorrect_ = SelectedChoice_ != nullptr && SelectedChoice_ == &item;
         ResponseCorrect_ = AnswerCorrect_;
+        ResponseMatch_ = AnswerCorrect_ ? TAnswerMatch::Exact : TAnswerMatch::None;
         NotesCorrect_ = true;
         return;
     }
+    ResponseMatch_ = MatchAnswerAccents(
+        ExpectedAnswer(), UserResponse_, AnswerLanguage(), AnswerFlags(), AnswerDelimiters());
+    const bool acceptAccents = TestMode_ == 1 ? Options_.ForeignAccents : Options_.NativeAccents;
     ResponseCorrect_
-        = MatchAnswer(ExpectedAnswer(), UserResponse_, AnswerLanguage(), AnswerFlags(), AnswerDelimiters());
+        = ResponseMatch_ == TAnswerMatch::Exact || (ResponseMatch_ == TAnswerMatch::Accents && acceptAccents);
     NotesCorrect_ = true;
     if (TestNotes_)
         NotesCorrect_ = MatchAnswer(item.FieldValue(fiNotes), UserNotes_, Document_.NativeLangID(),
@@ -314,7 +319,12 @@ TAnswerView TTestEngine::AnswerView() const
 {
     const TVocabItem& item = Current();
     TAnswerView view;
-    view.Verdict = AnswerCorrect_ ? "Right!" : "Wrong!";
+    const bool onlyAccents = ResponseMatch_ == TAnswerMatch::Accents;
+    if (AnswerCorrect_)
+        view.Verdict = onlyAccents ? "Right! Check the accents." : "Right!";
+    else
+        // Wrong notes beside it: the accents are not all there is to look at.
+        view.Verdict = onlyAccents && NotesCorrect_ ? "Wrong! Only the accents differ." : "Wrong!";
     view.Tick = AnswerCorrect_;
     view.ToggleEnabled = !AnswerCorrect_;
     view.ShowingUserAnswer = ShowingUserAnswer_;
@@ -329,14 +339,20 @@ TAnswerView TTestEngine::AnswerView() const
         view.Response = { UserResponse_, TTextColour::WindowText, true };
         if (TestNotes_)
             view.Notes = TFieldView { UserNotes_, TTextColour::WindowText, true };
-        if (!ResponseCorrect_) {
+        if (!ResponseCorrect_ || onlyAccents) {
             TMarkedAnswer marked = MarkAnswer(
                 ExpectedAnswer(), UserResponse_, AnswerLanguage(), AnswerFlags(), AnswerDelimiters());
-            if (IsNearMiss(marked))
+            // An answer wrong only in its accents is always worth marking, however short the word.
+            if (onlyAccents || IsNearMiss(marked))
                 view.ResponseMarks = std::move(marked.Marks);
         }
     } else {
         view.Response = { std::string(ExpectedAnswer()), verdict(ResponseCorrect_), true };
+        // Right but for its accents: the toggle is off, so the differences show at once.
+        if (ResponseCorrect_ && onlyAccents)
+            view.ResponseMarks = MarkAnswer(
+                ExpectedAnswer(), UserResponse_, AnswerLanguage(), AnswerFlags(), AnswerDelimiters())
+                                     .Marks;
         if (TestNotes_)
             view.Notes = TFieldView { std::string(item.FieldValue(fiNotes)), verdict(NotesCorrect_), true };
     }

@@ -93,7 +93,9 @@ struct TFieldView {
 
 // What ShowResult and ShowAnswer present.
 struct TAnswerView {
-    std::string Verdict; // "Right!" or "Wrong!"
+    // "Right!" or "Wrong!"; "Right! Check the accents." or "Wrong! Only the accents differ." when
+    // the typed response differs only in its accents.
+    std::string Verdict;
     bool Tick = false; // tick image when true, cross otherwise
     bool ToggleEnabled = false; // only after a wrong answer
     std::string ToggleCaption; // "Correct &Answer" while the user's answer shows, else "Your &Answer"
@@ -104,7 +106,8 @@ struct TAnswerView {
     TFieldView Response;
     std::optional<TFieldView> Notes; // only when the notes were tested
     // Where the typed response went wrong, while the user's answer shows after a wrong typed
-    // response that is a near miss; empty otherwise.
+    // response that is a near miss, or beside the correct answer after one right only but for its
+    // accents; empty otherwise.
     std::vector<TAnswerMark> ResponseMarks;
     // Multiple choice: the one entry of the disabled list (none: empty list) and its colour.
     const TVocabItem* ChoiceEntry = nullptr;
@@ -169,6 +172,9 @@ public:
     bool HintUsed() const { return HintUsed_; }
     bool TestNotes() const { return TestNotes_; }
     bool ResponseCorrect() const { return ResponseCorrect_; }
+    // How the typed response met the expected answer; Accents when only its accents differ,
+    // which is right only with the side's "accept answers that differ only in accents".
+    TAnswerMatch ResponseMatch() const { return ResponseMatch_; }
     bool NotesCorrect() const { return NotesCorrect_; }
     bool AnswerCorrect() const { return AnswerCorrect_; }
     const std::string& UserResponse() const { return UserResponse_; }
@@ -254,6 +260,7 @@ private:
     bool HintUsed_ = false;
     bool TestNotes_ = false;
     bool ResponseCorrect_ = false;
+    TAnswerMatch ResponseMatch_ = TAnswerMatch::None;
     bool NotesCorrect_ = false;
     bool AnswerCorrect_ = false;
     std::string UserResponse_;

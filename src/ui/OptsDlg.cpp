@@ -330,6 +330,8 @@ TOptionsDialog::TSideControls TOptionsDialog::CreateSidePage(QWidget* page, bool
     c.cbTrans2 = MakeDelimiterList(page);
     c.lblTrans = MakeLabel(page, "Delimiters:", c.cbTrans1, helpBase + 5);
     SetHelpContext(c.cbTrans2, helpBase + 5);
+    // Added after the English page took the contexts that would follow.
+    c.Accents = MakeCheck(page, "Accept answers that &differ only in accents", native ? 2239 : 2240);
 
     const QString prefix = native ? QStringLiteral("Native") : QStringLiteral("Foreign");
     const QString trans = native ? QStringLiteral("Trans") : QStringLiteral("Syn");
@@ -343,6 +345,7 @@ TOptionsDialog::TSideControls TOptionsDialog::CreateSidePage(QWidget* page, bool
     c.Trans->setObjectName(QStringLiteral("chb%1%2").arg(prefix, trans));
     c.cbTrans1->setObjectName(QStringLiteral("cb%1%21").arg(prefix, trans));
     c.cbTrans2->setObjectName(QStringLiteral("cb%1%22").arg(prefix, trans));
+    c.Accents->setObjectName(QStringLiteral("chb%1Accents").arg(prefix));
 
     const int indent = CheckIndent();
     auto* layout = new QVBoxLayout(page);
@@ -356,6 +359,8 @@ TOptionsDialog::TSideControls TOptionsDialog::CreateSidePage(QWidget* page, bool
     layout->addLayout(Row({ c.lblAlt, c.cbAlt }, indent));
     layout->addWidget(c.Trans);
     layout->addLayout(Row({ c.lblTrans, c.cbTrans1, c.cbTrans2 }, indent));
+    layout->addSpacing(6);
+    layout->addWidget(c.Accents);
     layout->addStretch();
     return c;
 }
@@ -464,6 +469,7 @@ void TOptionsDialog::ShowSide(const TSideControls& c, const TEvaluationSide& sid
     c.Brackets->setChecked(side.Brackets);
     c.Alt->setChecked(side.Alternatives);
     c.Trans->setChecked(side.Translations);
+    c.Accents->setChecked(side.Accents);
     SelectData(c.cbBrackets, side.BracketsPos);
     SelectData(c.cbAlt, side.AltPos);
     SelectData(c.cbTrans1, side.Trans1Pos);
@@ -486,6 +492,7 @@ TEvaluationSide TOptionsDialog::ReadSide(const TSideControls& c, const TEvaluati
     side.Brackets = c.Brackets->isChecked();
     side.Alternatives = c.Alt->isChecked();
     side.Translations = c.Trans->isChecked();
+    side.Accents = c.Accents->isChecked();
     side.BracketsPos = c.cbBrackets->currentIndex();
     side.AltPos = c.cbAlt->currentIndex();
     side.Trans1Pos = c.cbTrans1->currentIndex();

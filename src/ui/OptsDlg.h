@@ -81,9 +81,10 @@ public:
         QLabel* lblTrans = nullptr;
         QComboBox* cbTrans1 = nullptr;
         QComboBox* cbTrans2 = nullptr;
+        QCheckBox* Accents = nullptr; // accept answers that differ only in accents
     };
-    TSideControls Native; // chbNativeCaps ... cbNativeTrans2
-    TSideControls Foreign; // chbForeignCaps ... cbForeignSyn2
+    TSideControls Native; // chbNativeCaps ... cbNativeTrans2, chbNativeAccents
+    TSideControls Foreign; // chbForeignCaps ... cbForeignSyn2, chbForeignAccents
     QCheckBox* chbIgnoreAux = nullptr;
     QCheckBox* chbIgnoreTo = nullptr;
     QCheckBox* chbIgnoreIze = nullptr;

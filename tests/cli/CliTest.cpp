@@ -187,6 +187,9 @@ TEST(Cli, MatchJudgesAsATestWould)
     // The English rules do not apply to a German answer.
     EXPECT_EQ(Cli({ "match", "to run", "run", "--flags", "0x80", "--lang", "0x0407" }).Status, 1);
     EXPECT_EQ(Cli({ "match", "gro\xC3\x9F", "GROSS", "--flags", "8", "--lang", "0x0407" }).Status, 1);
+    // Greek capitals: the final sigma is a capital sigma, and capitals carry no tonos.
+    EXPECT_EQ(Ok({ "match", "ο σκύλος", "Ο ΣΚΥΛΟΣ", "--lang", "0x0408", "--flags", "0x3f" }), "accepted\n");
+    EXPECT_EQ(Cli({ "match", "ο σκύλος", "Ο ΣΚΥΛΟΣ", "--lang", "0x0408", "--flags", "0x37" }).Status, 1);
     EXPECT_EQ(Cli({ "match", "a|b", "b", "--flags", "4", "--delimiters", ";,()|" }).Status, 0);
 }
 

@@ -227,6 +227,37 @@ TEST_F(DrillTest, PromptsColoursAndMarkingOnlyOnATerminal)
     EXPECT_EQ(run.Out.find("> "), std::string::npos);
 }
 
+TEST_F(DrillTest, AccentOnlyAnswersFollowTheirSidesSwitch)
+{
+    const struct {
+        const char* Name;
+        std::vector<std::string> Args;
+        LangId Foreign;
+        const char *Word, *Answer, *Verdict;
+    } cases[] = {
+        { "German, umlaut spelled out", { "--into", "foreign", "--foreign-accents" }, German, "müde", "muede",
+            "Right! Check the accents. müde" },
+        { "German, sharp s, option off", { "--into", "foreign" }, German, "Straße", "Strasse",
+            "Wrong! Only the accents differ. Straße" },
+        { "the other side's switch", { "--into", "foreign", "--native-accents" }, German, "müde", "mude",
+            "Wrong! Only the accents differ. müde" },
+        { "Russian yo", { "--into", "foreign", "--foreign-accents" }, Russian, "ёлка", "елка",
+            "Right! Check the accents. ёлка" },
+        { "into native", { "--native-accents" }, German, "x", "cafe", "Right! Check the accents. café" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        MakeList({ { c.Word, "", c.Word == std::string("x") ? "café" : "y" } }, c.Foreign, English);
+        const TRun run = Drill(std::string(c.Answer) + "\n:stop\n", c.Args);
+        ASSERT_GE(run.Lines.size(), 2u) << run.Err;
+        EXPECT_EQ(run.Lines[1], c.Verdict);
+    }
+    // On a terminal the accents that differ are marked beside a right answer too.
+    MakeList({ { "müde", "", "tired" } });
+    const TRun run = Drill("mude\n:stop\n", { "--into", "foreign", "--foreign-accents" }, true);
+    EXPECT_NE(run.Out.find("m\x1b[9;31mu\x1b[0m\x1b[4;32mü\x1b[0mde"), std::string::npos) << run.Out;
+}
+
 TEST_F(DrillTest, AllLearntAtTheStartLeavesTheFileAlone)
 {
     MakeList({ { "der Hund", "", "dog" } });

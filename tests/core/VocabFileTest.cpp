@@ -420,10 +420,34 @@ TEST(VocabFileFind, NativeFieldsUseTheNativeLanguage)
     EXPECT_EQ(ErrorOf([&] { doc.FindNext({ "isparta", 4, 0, smWhole }); }), "Invalid parameter.");
 }
 
+TEST(VocabFileFind, GreekSigmasMeetWhenCaseIsIgnored)
+{
+    constexpr LangId Greek = 0x0408;
+    // "ο σκύλος" and the word in capitals, "Ο ΣΚΥΛΟΣ": the final sigma is a capital sigma's small form.
+    TVocabFile doc;
+    Fill(doc, Greek, English, { { "\xEF \xF3\xEA\xFD\xEB\xEF\xF2" } });
+    const struct {
+        const char* Text;
+        std::uint8_t Options;
+        std::int32_t Expected;
+    } cases[] = {
+        { "\xCF \xD3\xCA\xD5\xCB\xCF\xD3", 0, 0 },
+        { "\xCB\xCF\xD3", 0, 0 },
+        { "\xEB\xEF\xF3", 0, 0 },
+        { "\xEB\xEF\xF3", MatchCase, -1 },
+        // Accents matched: capitals without the tonos are another word.
+        { "\xD3\xCA\xD5\xCB\xCF\xD3", MatchAccents, -1 },
+        { "\xF3\xEA\xFD\xEB\xEF\xF3", MatchAccents, 0 },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(doc.FindNext({ c.Text, fiForeign, c.Options, smAnyPart }), c.Expected)
+            << c.Text << " " << int(c.Options);
+}
+
 // The search must give what the text utilities give, whatever shortcut it takes for plain ASCII.
 TEST(VocabFileFind, AgreesWithTheTextUtilities)
 {
-    const std::string alphabet = "aAbBiIzZ09 -.,'\t\xE9\xC9\xFD\xDD\xE8\xC8";
+    const std::string alphabet = "aAbBiIzZ09 -.,'\t\xE9\xC9\xFD\xDD\xE8\xC8\xF2\xF3\xD3";
     const std::size_t asciiLetters = 16;
     std::mt19937 random(7);
     const auto randomText = [&](std::size_t maxLength, bool ascii) {
@@ -434,12 +458,12 @@ TEST(VocabFileFind, AgreesWithTheTextUtilities)
     };
     const auto normalise = [](std::string text, LangId lang, std::uint8_t options) {
         if (!(options & MatchCase))
-            text = LowerCaseLocale(text, lang);
+            text = CaseFoldLocale(text, lang);
         if (!(options & MatchAccents))
             text = StripAccents(text, lang);
         return options & MatchWord ? "\t" + MaskNonAlphanumeric(text, lang, '\t') + "\t" : text;
     };
-    for (const LangId lang : { English, Turkish, French, Russian }) {
+    for (const LangId lang : { English, Turkish, French, Russian, LangId { 0x0408 } }) {
         TVocabFile doc;
         doc.SetForeignLangID(lang);
         AppendByAdd(doc, "");

@@ -6,6 +6,7 @@
 #include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -30,7 +31,7 @@ const EvaluationDelimiters Defaults {};
 
 namespace Reference {
 
-bool Answer(std::string_view expected, std::string_view response, LangId lang, EvaluationFlags flags,
+bool Match(std::string_view expected, std::string_view response, LangId lang, EvaluationFlags flags,
     const EvaluationDelimiters& d);
 
 std::string ReplaceIz(std::string_view text)
@@ -52,7 +53,11 @@ std::string Normal(std::string_view text, LangId lang, EvaluationFlags flags)
 {
     std::string s = (flags & efIze) ? ReplaceIz(text) : std::string(text);
     if (flags & efCaps)
-        s = LowerCaseLocale(s, lang);
+        s = CaseFoldLocale(s, lang);
+    if (flags & efWithoutTonos)
+        s = StripTonos(s, lang);
+    if (flags & efAccents)
+        s = FoldAccents(s, lang, (flags & efSpelledUmlauts) != 0);
     if (flags & efPunctuation) {
         s = RemovePunctuation(s, lang, (flags & efSpacing) != 0);
     } else if (flags & efSpacing) {
@@ -78,7 +83,7 @@ bool Synonyms(std::string_view expected, std::string_view response, LangId lang,
     for (const auto& part : e) {
         bool any = false;
         for (std::size_t j = 0; j < r.size(); ++j)
-            if (Answer(part, r[j], lang, flags, d)) {
+            if (Match(part, r[j], lang, flags, d)) {
                 any = true;
                 covered[j] = true;
             }
@@ -96,7 +101,7 @@ bool Alternatives(std::string_view text, std::string_view response, LangId lang,
     int first = 0;
     int last = 0;
     if (!FindAlternativeGroup(text, d.Alt, start, first, last))
-        return Answer(text, response, lang, flags, d);
+        return Match(text, response, lang, flags, d);
     const auto variants = ExpandAlternatives(text.substr(first - 1, last - first + 1), d.Alt);
     if (variants.empty())
         return Alternatives(
@@ -113,7 +118,7 @@ bool Alternatives(std::string_view text, std::string_view response, LangId lang,
 bool Brackets(std::string_view text, std::string_view response, LangId lang, EvaluationFlags flags,
     const EvaluationDelimiters& d)
 {
-    bool result = Answer(text, response, lang, flags, d);
+    bool result = Match(text, response, lang, flags, d);
     int pos = 1;
     int open = 0;
     int close = 0;
@@ -125,7 +130,7 @@ bool Brackets(std::string_view text, std::string_view response, LangId lang, Eva
     return result;
 }
 
-bool Answer(std::string_view expected, std::string_view response, LangId lang, EvaluationFlags flags,
+bool Match(std::string_view expected, std::string_view response, LangId lang, EvaluationFlags flags,
     const EvaluationDelimiters& d)
 {
     if (expected == response)
@@ -137,16 +142,23 @@ bool Answer(std::string_view expected, std::string_view response, LangId lang, E
     if (flags & efBrackets)
         return Brackets(expected, response, lang, flags & ~efBrackets, d);
     if (flags & efAux)
-        return Answer(expected, response, lang, flags & ~efAux, d)
-            || Answer(ExpandContractions(expected), ExpandContractions(response), lang, flags & ~efAux, d);
+        return Match(expected, response, lang, flags & ~efAux, d)
+            || Match(ExpandContractions(expected), ExpandContractions(response), lang, flags & ~efAux, d);
     std::string lower(expected.substr(0, 3));
     for (char& c : lower)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c + 32);
     if ((flags & efTo) && lower == "to ")
-        return Answer(expected, response, lang, flags & ~efTo, d)
-            || Answer(expected.substr(3), response, lang, flags & ~efTo, d);
+        return Match(expected, response, lang, flags & ~efTo, d)
+            || Match(expected.substr(3), response, lang, flags & ~efTo, d);
     return Normal(expected, lang, flags) == Normal(response, lang, flags);
+}
+
+// What the response decides (a Greek answer in capitals) is decided once, on the whole response.
+bool Answer(std::string_view expected, std::string_view response, LangId lang, EvaluationFlags flags,
+    const EvaluationDelimiters& d)
+{
+    return Match(expected, response, lang, ResponseFlags(flags, response, lang), d);
 }
 
 } // namespace Reference
@@ -243,6 +255,33 @@ const TExample Examples[] = {
     { "TurkishCapitalIIsNotI", "IRMAK", "irmak", efCaps, Turkish, false },
     { "EnglishCapitalIIsI", "IRMAK", "irmak", efCaps, English, true },
     { "GreekCaps", "\xC1\xCB\xD6\xC1", "\xE1\xEB\xF6\xE1", efCaps, Greek, true },
+    // Greek capitals: the final sigma meets the capital sigma, and capitals carry no tonos.
+    { "GreekFinalSigmaCapitals", "\xEF \xF3\xEA\xFD\xEB\xEF\xF2", "\xCF \xD3\xCA\xD5\xCB\xCF\xD3", 0x3F,
+        Greek, true },
+    { "GreekCapitalsNeedCaps", "\xEF \xF3\xEA\xFD\xEB\xEF\xF2", "\xCF \xD3\xCA\xD5\xCB\xCF\xD3", 0x37, Greek,
+        false },
+    { "GreekFinalSigmaMidWord", "\xF3\xF3", "\xF2\xD3", efCaps, Greek, true },
+    { "GreekSigmasDifferWithoutCaps", "\xF3\xEA\xF5\xEB\xEF\xF2", "\xF3\xEA\xF5\xEB\xEF\xF3", 0, Greek,
+        false },
+    { "GreekTonosCountsInSmallLetters", "\xF3\xEA\xFD\xEB\xEF\xF2", "\xF3\xEA\xF5\xEB\xEF\xF2", efCaps, Greek,
+        false },
+    { "GreekTonosCountsWithoutCaps", "\xF3\xEA\xFD\xEB\xEF\xF2", "\xF3\xEA\xF5\xEB\xEF\xF2", 0, Greek,
+        false },
+    { "GreekDialytikaStaysInCapitals", "\xC0", "\xDA", efCaps, Greek, true },
+    { "GreekDialytikaNotDropped", "\xFA", "\xC9", efCaps, Greek, false },
+    { "AccentsFlagAlone",
+        "Stra\xDF"
+        "e m\xFC"
+        "de",
+        "Strasse mude", efAccents, German, true },
+    { "AccentsSpelledUmlauts",
+        "M\xFC\xDF"
+        "e",
+        "Muesse", efAccents | efSpelledUmlauts, German, true },
+    { "AccentsKeepCaseWithoutCaps",
+        "M\xFC"
+        "de",
+        "mude", efAccents, German, false },
     { "PunctuationKeepsLetters", "don't!", "dont", efPunctuation, German, true },
     // A delimiter with no word after it separates nothing; the text must still match as written.
     { "LoneDelimiterWithCaps", "1/2 Cup", "1/2 cup", efAlternatives | efCaps, English, true },
@@ -354,6 +393,76 @@ struct TGenerated {
     EvaluationDelimiters Delimiters;
 };
 
+// ---- Answers that differ only in accents ------------------------------------------------------
+
+constexpr LangId French = 0x040C;
+constexpr LangId Czech = 0x0405;
+constexpr LangId SwissGerman = 0x0807;
+constexpr EvaluationFlags Side = SideEvaluationMask;
+
+struct TAccentExample {
+    const char* Name;
+    const char* Expected;
+    const char* Response;
+    LangId Language;
+    EvaluationFlags Flags;
+    TAnswerMatch Result;
+};
+
+const TAccentExample AccentExamples[] = {
+    { "Same", "müde", "müde", German, Side, TAnswerMatch::Exact },
+    { "CapsStillExact", "Müde", "mÜDE", German, Side, TAnswerMatch::Exact },
+    { "SharpSAsSs", "Straße", "Strasse", German, Side, TAnswerMatch::Accents },
+    { "SharpSAsSsSwiss", "Straße", "Strasse", SwissGerman, Side, TAnswerMatch::Accents },
+    { "UmlautDropped", "müde", "mude", German, Side, TAnswerMatch::Accents },
+    { "UmlautSpelled", "müde", "muede", German, Side, TAnswerMatch::Accents },
+    { "CapitalUmlautSpelled", "Ärger", "Aerger", German, 0, TAnswerMatch::Accents },
+    { "CapitalUmlautSpelledInCapitals", "Ärger", "AERGER", German, efCaps, TAnswerMatch::Accents },
+    { "SharpSAndDroppedUmlaut", "Straße müde", "Strasse mude", German, Side, TAnswerMatch::Accents },
+    { "SpelledBothWays", "Müße", "muesse", German, Side, TAnswerMatch::Accents },
+    { "SpelledOnlyInGerman", "müde", "muede", French, Side, TAnswerMatch::None },
+    { "SharpSOnlyInGerman", "Straße", "Strasse", French, Side, TAnswerMatch::None },
+    { "SpelledExpectedMeetsUmlaut", "muede", "müde", German, Side, TAnswerMatch::Accents },
+    { "WrongLetterStaysWrong", "müde", "made", German, Side, TAnswerMatch::None },
+    { "CaseWithoutCapsStaysWrong", "Müde", "mude", German, 0, TAnswerMatch::None },
+    { "FrenchAcute", "café", "cafe", French, Side, TAnswerMatch::Accents },
+    { "InsideSynonyms", "müde, schläfrig", "schlafrig", German, Side, TAnswerMatch::Accents },
+    { "InsideAlternatives", "die große/kleine Straße", "die kleine Strasse", German, Side,
+        TAnswerMatch::Accents },
+    { "InsideBrackets", "(sehr) müde", "mude", German, Side, TAnswerMatch::Accents },
+    { "CzechCentralEurope", "příliš", "prilis", Czech, Side, TAnswerMatch::Accents },
+    { "RussianYo", "ёлка", "елка", Russian, Side, TAnswerMatch::Accents },
+    { "RussianCapitalYo", "ёлка", "ЕЛКА", Russian, Side, TAnswerMatch::Accents },
+    // Latin letters for a Cyrillic word are another script, not other accents.
+    { "RussianInLatinLetters", "ёлка", "elka", Russian, Side, TAnswerMatch::None },
+    { "GreekTonos", "σκύλος", "σκυλος", Greek, 0, TAnswerMatch::Accents },
+    { "GreekTonosWithCaps", "σκύλος", "σκυλος", Greek, Side, TAnswerMatch::Accents },
+    // Capitals carry no tonos: an answer in capitals is exact without it.
+    { "GreekCapitals", "ο σκύλος", "Ο ΣΚΥΛΟΣ", Greek, Side, TAnswerMatch::Exact },
+    { "GreekCapitalsNeedCaps", "ο σκύλος", "Ο ΣΚΥΛΟΣ", Greek, Side & ~efCaps, TAnswerMatch::None },
+    { "GreekMixedCaseKeepsTonos", "ο σκύλος", "Ο σκυλος", Greek, Side, TAnswerMatch::Accents },
+    { "GreekDialytika", "ϊ", "ι", Greek, Side, TAnswerMatch::Accents },
+    { "EmptyResponse", "müde", "", German, Side, TAnswerMatch::None },
+    { "BothEmpty", "", "", German, Side, TAnswerMatch::Exact },
+    // Bits a damaged store could hold never reach the decision.
+    { "AccentBitsInFlagsIgnored", "müde", "mude", German, Side | efAccents, TAnswerMatch::Accents },
+};
+
+class AnswerMatchAccents : public testing::TestWithParam<TAccentExample> { };
+
+TEST_P(AnswerMatchAccents, DecideAsDocumented)
+{
+    const auto& c = GetParam();
+    // Written as UTF-8 here, matched in the language's code page.
+    const int codePage = LanguageCodePage(c.Language);
+    EXPECT_EQ(MatchAnswerAccents(Utf8ToAnsi(c.Expected, codePage), Utf8ToAnsi(c.Response, codePage),
+                  c.Language, c.Flags, Defaults),
+        c.Result);
+}
+
+INSTANTIATE_TEST_SUITE_P(AnswerMatch, AnswerMatchAccents, testing::ValuesIn(AccentExamples),
+    [](const testing::TestParamInfo<TAccentExample>& info) { return std::string(info.param.Name); });
+
 class TCaseGenerator {
 public:
     explicit TCaseGenerator(unsigned seed)
@@ -366,7 +475,7 @@ public:
         TGenerated g;
         const LangId languages[] = { English, English, Turkish, Russian, Greek, German };
         g.Language = languages[Pick(std::size(languages))];
-        g.Flags = static_cast<EvaluationFlags>(Pick(0x200));
+        g.Flags = static_cast<EvaluationFlags>(Pick(0x1000));
         if (Pick(4) == 0) {
             g.Delimiters.Syn1 = '|';
             g.Delimiters.Syn2 = '+';
@@ -402,7 +511,7 @@ public:
     {
         static const char* const words[] = { "a", "b", "ab", "to", "To", "go", "out", "is", "has", "would",
             "I", "Iz", "iz", "realize", "can't", "'d", "won't", "x-y", "\xC7", "\xDD", "\xFD", "\xD3\xE1",
-            "Big", "big", "1", "2", "n't", "shall" };
+            "Big", "big", "1", "2", "n't", "shall", "\xFC", "ue", "\xDF", "\xE9\xF2" };
         return words[Pick(std::size(words))];
     }
 
@@ -469,6 +578,8 @@ public:
             std::erase(text, ' ');
         if (Pick(4) == 0)
             std::erase_if(text, [](char c) { return c == '.' || c == ',' || c == '-' || c == '!'; });
+        if (Pick(5) == 0)
+            std::replace(text.begin(), text.end(), '\xFC', 'u');
         if (Pick(8) == 0 && !text.empty())
             text[Pick(text.size())] = 'q';
         return text;

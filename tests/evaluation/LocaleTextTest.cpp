@@ -95,6 +95,52 @@ TEST(LocaleTextAccents, PerLanguage)
     EXPECT_EQ(StripAccents("", French), "");
 }
 
+TEST(LocaleTextCase, FoldingTonosAndLowerCase)
+{
+    const struct {
+        LangId Lang;
+        const char* Text;
+        const char* Folded; // CaseFoldLocale
+        const char* WithoutTonos; // StripTonos
+        bool Lower; // HasLowerCase
+    } cases[] = {
+        { Greek, "ΛΟΓΟΣ λόγος σς", "λογοσ λόγοσ σσ", "ΛΟΓΟΣ λογος σς", true },
+        { Greek, "ΆΈΉΊΌΎΏ ΐΰ Ϊ", "άέήίόύώ ΐΰ ϊ", "ΑΕΗΙΟΥΩ ϊϋ Ϊ", true },
+        { Greek, "Ο ΣΚΥΛΟΣ 1!", "ο σκυλοσ 1!", "Ο ΣΚΥΛΟΣ 1!", false },
+        { German, "STRASSE ß Ä", "strasse ß ä", "STRASSE ß Ä", true },
+        { German, "STRASSE Ä", "strasse ä", "STRASSE Ä", false },
+        { Turkish, "IĞDIR İ", "ığdır i", "IĞDIR İ", false },
+        { Russian, "ЁЛКА", "ёлка", "ЁЛКА", false },
+        { English, "Hello, WORLD", "hello, world", "Hello, WORLD", true },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Out(c.Lang, CaseFoldLocale(In(c.Lang, c.Text), c.Lang)), c.Folded) << c.Text;
+        EXPECT_EQ(Out(c.Lang, StripTonos(In(c.Lang, c.Text), c.Lang)), c.WithoutTonos) << c.Text;
+        EXPECT_EQ(HasLowerCase(In(c.Lang, c.Text), c.Lang), c.Lower) << c.Text;
+    }
+}
+
+TEST(LocaleTextAccents, FoldAccentsForAnswers)
+{
+    const struct {
+        LangId Lang;
+        const char* Text;
+        const char* Stripped;
+        const char* Spelled;
+    } cases[] = {
+        { German, "Straße müde ÄÖÜ café", "Strasse mude AOU cafe", "Strasse muede AeOeUe cafe" },
+        { LangId { 0x0807 }, "Grüße", "Grusse", "Gruesse" }, // every German, same code page
+        { French, "Straße müde élève", "Straße mude eleve", "Straße mude eleve" },
+        { Russian, "ёлка Ё й", "елка Е и", "елка Е и" },
+        { Greek, "σκύλος ΐ", "σκυλος ι", "σκυλος ι" },
+        { Czech, "příliš žluťoučký", "prilis zlutoucky", "prilis zlutoucky" },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Out(c.Lang, FoldAccents(In(c.Lang, c.Text), c.Lang, false)), c.Stripped) << c.Text;
+        EXPECT_EQ(Out(c.Lang, FoldAccents(In(c.Lang, c.Text), c.Lang, true)), c.Spelled) << c.Text;
+    }
+}
+
 TEST(LocaleTextClasses, RemovePunctuation)
 {
     const struct {

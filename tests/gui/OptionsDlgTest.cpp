@@ -120,6 +120,10 @@ TEST_F(OptionsDialogTest, OkWritesEveryChangedControl)
                 d.Foreign.cbAlt->setCurrentIndex(DelimiterIndex('|'));
             },
             [] { return Options.ForeignEvaluation == 62 && Options.ForeignDelimiters.Alt == '|'; } },
+        { "native accents", [](auto& d) { d.Native.Accents->click(); },
+            [] { return Options.NativeAccents && !Options.ForeignAccents; } },
+        { "foreign accents", [](auto& d) { d.Foreign.Accents->click(); },
+            [] { return Options.ForeignAccents && !Options.NativeAccents; } },
         { "english", [](auto& d) { d.chbIgnoreTo->click(); },
             [] { return Options.EnglishEvaluation == 320; } },
         { "continue keeps colour",
@@ -160,8 +164,12 @@ TEST_F(OptionsDialogTest, ControlsShowTheSettingsAndOkUnchangedKeepsThem)
     Options.ColourWrong = 0x808000;
     Options.AutoContinue = true;
     Options.Delay = 4;
+    Options.ForeignAccents = true;
     const auto before = OptionsToBytes(Options);
     TOptionsDialog& dialog = Open();
+    EXPECT_FALSE(dialog.Native.Accents->isChecked());
+    EXPECT_TRUE(dialog.Foreign.Accents->isChecked());
+    EXPECT_EQ(dialog.Foreign.Accents->text(), QStringLiteral("Accept answers that &differ only in accents"));
     EXPECT_FALSE(dialog.chbSkipNotes->isEnabled());
     EXPECT_EQ(dialog.cbNumChoices->currentText(), QStringLiteral("7"));
     EXPECT_EQ(dialog.Foreign.cbBrackets->currentText(), QStringLiteral("{...}"));
@@ -172,6 +180,8 @@ TEST_F(OptionsDialogTest, ControlsShowTheSettingsAndOkUnchangedKeepsThem)
     EXPECT_EQ(dialog.edtSoundFileWrong->text(), QStringLiteral("/sounds/wrong.wav"));
     dialog.btnOK->click();
     EXPECT_EQ(OptionsToBytes(Options), before);
+    EXPECT_TRUE(Options.ForeignAccents);
+    EXPECT_FALSE(Options.NativeAccents);
     EXPECT_EQ(SoundFileRight, "/sounds/right.wav");
 }
 
@@ -384,6 +394,8 @@ TEST_F(OptionsDialogTest, HelpOpensTheTopicOfThePageShown)
     EXPECT_EQ(HelpContext(dialog.Foreign.cbTrans2), 2229);
     EXPECT_EQ(HelpContext(dialog.chbIgnoreIze), 2232);
     EXPECT_EQ(HelpContext(dialog.edtDelay), 2237);
+    EXPECT_EQ(HelpContext(dialog.Native.Accents), 2239);
+    EXPECT_EQ(HelpContext(dialog.Foreign.Accents), 2240);
 }
 
 TEST_F(OptionsDialogTest, TheMainWindowChoosesANewQuestionUnderTheNewOptions)

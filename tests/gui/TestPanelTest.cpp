@@ -4,6 +4,7 @@
 #include "ui/TestPanel.h"
 
 #include "core/DocumentBuilders.h"
+#include "evaluation/TextUtils.h"
 #include "gui/EditCommandsSupport.h"
 #include "ui/EditDlg.h"
 #include "ui/HelpRequest.h"
@@ -305,6 +306,41 @@ TEST_F(TestPanelTest, StatisticsDialogFiguresResetBoxAndHelp)
     EXPECT_EQ(Document().Attempts(), 0);
     EXPECT_EQ(Document().LearntCount(), 0);
     EXPECT_TRUE(Document().Modified());
+}
+
+TEST_F(TestPanelTest, AnswersThatDifferOnlyInAccentsSayWhatToCheck)
+{
+    Options.NativeAccents = true;
+    Fill(Document(), German, French,
+        { { "der Kaffee", 4, "", "caf\xE9" }, { "der Sommer", 4, "", "\xE9t\xE9" } });
+    Form->SetWindowMode(wmEditing);
+    Idle();
+    Key(Qt::Key_T, Qt::ControlModifier);
+    ASSERT_EQ(Form->WindowMode(), wmTesting);
+
+    // Accepted: right, recorded right, and the accents that differ marked beside the answer.
+    Type(StripAccents(Expected(), French).c_str());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Status(), QStringLiteral("Right! Check the accents."));
+    EXPECT_EQ(Document().Successes(), 1);
+    EXPECT_EQ(Played, std::vector<std::string> { "right.wav" });
+    EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options.ColourRight));
+    EXPECT_TRUE(Panel->lblMarks->isVisibleTo(Panel));
+    EXPECT_NE(Panel->lblMarks->text().indexOf(QStringLiteral("<s ")), -1) << "the plain letter struck out";
+    EXPECT_FALSE(Panel->btnToggleAnswer->isEnabled());
+
+    // Refused with the option off, but the verdict says where to look.
+    Options.NativeAccents = false;
+    Key(Qt::Key_Return);
+    ASSERT_EQ(Form->WindowMode(), wmTesting);
+    Type(StripAccents(Expected(), French).c_str());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Status(), QStringLiteral("Wrong! Only the accents differ."));
+    EXPECT_EQ(Document().Attempts(), 2);
+    EXPECT_EQ(Document().Successes(), 1);
+    EXPECT_FALSE(Panel->lblMarks->isVisibleTo(Panel));
+    Panel->btnToggleAnswer->click();
+    EXPECT_TRUE(Panel->lblMarks->isVisibleTo(Panel));
 }
 
 TEST_F(TestPanelTest, TheDelayHoldsContinueOncePerWrongAnswerAndAutoContinueSkipsRightOnes)

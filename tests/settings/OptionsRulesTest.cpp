@@ -86,10 +86,15 @@ TEST(OptionsRulesTest, LoadingAndWritingUnchangedKeepsEveryStoredByte)
     changed.MaxPenaltyPoints = 5;
     changed.Shortcuts[3] = 0xCCE9;
     changed.Reserved199 = 7;
+    changed.ForeignAccents = true;
     for (const TOptions& options : { TOptions {}, changed }) {
         const TOptionsForm form = LoadOptionsForm(options, "a.wav", "b.wav");
+        EXPECT_EQ(form.Foreign.Accents, options.ForeignAccents);
+        EXPECT_FALSE(form.Native.Accents);
         const TWritten written = Write(form, options);
         EXPECT_EQ(OptionsToBytes(written.Options), OptionsToBytes(options));
+        EXPECT_EQ(written.Options.NativeAccents, options.NativeAccents);
+        EXPECT_EQ(written.Options.ForeignAccents, options.ForeignAccents);
         EXPECT_EQ(written.Right, "a.wav");
         EXPECT_EQ(written.Wrong, "b.wav");
     }
@@ -137,6 +142,10 @@ TEST(OptionsRulesTest, EveryControlValueReachesItsField)
         { "foreign bits",
             [](auto& f) { f.Foreign.Punctuation = f.Foreign.Brackets = f.Foreign.Alternatives = false; },
             [](auto& w) { return w.Options.ForeignEvaluation == (efCaps | efSpacing | efAnyTranslation); } },
+        { "native accents", [](auto& f) { f.Native.Accents = true; },
+            [](auto& w) { return w.Options.NativeAccents && !w.Options.ForeignAccents; } },
+        { "foreign accents", [](auto& f) { f.Foreign.Accents = true; },
+            [](auto& w) { return w.Options.ForeignAccents && !w.Options.NativeAccents; } },
         { "square brackets", [](auto& f) { f.Native.BracketsPos = 1; },
             [](auto& w) {
                 return w.Options.NativeDelimiters.BracketOpen == '['

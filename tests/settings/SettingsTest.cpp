@@ -15,7 +15,8 @@ using TBytes = std::vector<std::uint8_t>;
 
 // An in-memory store that, like the platform's, refuses to read a value as another kind.
 struct TFakeStore : ISettingsStore {
-    std::map<std::string, std::variant<TBytes, std::int32_t, std::string>> Values;
+    using TValue = std::variant<TBytes, std::int32_t, std::string>;
+    std::map<std::string, TValue> Values;
     std::vector<std::string> Reads, Writes;
 
     template <typename T> std::optional<T> Read(const std::string& name)
@@ -344,14 +345,51 @@ TEST_F(SettingsTest, SavedValuesHaveTheirNamesAndKinds)
     EXPECT_EQ(std::set(store.Writes.begin(), store.Writes.end()),
         (std::set<std::string> { "WindowPosition", "ForeignLangID", "NativeLangID", "ShowToolBar",
             "ShowStatusBar", "TestMode", "MultipleChoice", "NextTip", "ShowTips", "ImportFilter", "FileCount",
-            "File1", "File2", "PrintOptions", "PageSetup", "Options", "Sound1", "Sound2", "DisplayFont",
-            "DisplaySize", "PrintFont", "PrintSize" }));
+            "File1", "File2", "PrintOptions", "PageSetup", "Options", "AccentEvaluation", "Sound1", "Sound2",
+            "DisplayFont", "DisplaySize", "PrintFont", "PrintSize" }));
     EXPECT_EQ(store.Writes.size(), store.Values.size());
     // Loading would take a value of another kind as missing.
     EXPECT_EQ(std::get<TBytes>(store.Values["WindowPosition"]), Position(100, 50, 740, 530));
     EXPECT_EQ(std::get<std::int32_t>(store.Values["ShowToolBar"]), 1);
     EXPECT_EQ(std::get<std::int32_t>(store.Values["FileCount"]), 2);
     EXPECT_EQ(std::get<std::string>(store.Values["File2"]), "y.vmr");
+}
+
+TEST_F(SettingsTest, AccentOptionsLiveBesideTheRecord)
+{
+    // Each side on its own, both, neither: the record's bytes never change with them.
+    for (const auto& [native, foreign] :
+        { std::pair(false, false), { true, false }, { false, true }, { true, true } }) {
+        SCOPED_TRACE(std::to_string(native) + std::to_string(foreign));
+        ResetSettings();
+        const TBytes record = Bytes(OptionsToBytes(Options));
+        Options.NativeAccents = native;
+        Options.ForeignAccents = foreign;
+        EXPECT_EQ(Bytes(OptionsToBytes(Options)), record);
+        TFakeStore store;
+        SaveSettings(store, TWindowState {});
+        EXPECT_EQ(std::get<std::int32_t>(store.Values["AccentEvaluation"]),
+            (native ? AccentNative : 0) | (foreign ? AccentForeign : 0));
+        ResetSettings();
+        TWindowState window;
+        LoadSettings(store, Environment(), window);
+        EXPECT_EQ(Options.NativeAccents, native);
+        EXPECT_EQ(Options.ForeignAccents, foreign);
+    }
+    // A store written before the value existed, or a damaged one, reads as both off; the record
+    // itself is read as before.
+    for (const auto& value :
+        std::vector<std::optional<TFakeStore::TValue>> { std::nullopt, std::string("3"), TBytes { 3 } }) {
+        TFakeStore store;
+        store.Values["Options"] = Layout(OptionsSize, { { 200, { 7 } } });
+        if (value)
+            store.Values["AccentEvaluation"] = *value;
+        TWindowState window;
+        LoadSettings(store, Environment(), window);
+        EXPECT_FALSE(Options.NativeAccents);
+        EXPECT_FALSE(Options.ForeignAccents);
+        EXPECT_EQ(Options.NumChoices, 7);
+    }
 }
 
 TEST_F(SettingsTest, WindowPositionIsKeptUnlessTheWindowIsNormal)

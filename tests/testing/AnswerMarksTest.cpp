@@ -98,6 +98,9 @@ TEST(AnswerMarksTest, CyrillicAndGreekCodePages)
         { Russian, "Собака", "сОБАКА", efCaps, "сОБАКА" },
         { Russian, "Собака", "собака", 0, "{с}[С]обака" },
         { Greek, "σκύλος", "σκυλος", efCaps, "σκ{υ}[ύ]λος" },
+        // Capitals carry no tonos, and the final sigma is a small capital sigma.
+        { Greek, "ο σκύλος", "Ο ΣΚΥΛΟΣ", efCaps, "Ο ΣΚΥΛΟΣ" },
+        { Greek, "ο σκύλος", "Ο ΣΚΥΛΟΣ", 0, "{Ο}[ο] {ΣΚΥΛΟΣ}[σκύλος]" },
         { Greek, "Θάλασσα", "θΆΛΑΣΣΑ", efCaps, "θΆΛΑΣΣΑ" },
         { Greek, "το σπίτι", "τοσπίτ", efSpacing, "τοσπίτ[ι]" },
     };

@@ -89,10 +89,17 @@ bool IsVocabularyFileName(std::string_view fileName)
 std::string ImportedMessage(std::int32_t added, std::int32_t lostFields)
 {
     std::string message = std::to_string(added) + " items imported successfully.";
-    if (lostFields == 1)
-        message += "\n1 field held characters the list's languages cannot store; they were replaced.";
-    else if (lostFields > 1)
-        message += "\n" + std::to_string(lostFields)
-            + " fields held characters the list's languages cannot store; they were replaced.";
+    if (lostFields > 0)
+        message += "\n" + LostFieldsMessage(lostFields);
     return message;
+}
+
+std::string LostFieldsMessage(std::int32_t lostFields)
+{
+    if (lostFields <= 0)
+        return {};
+    if (lostFields == 1)
+        return "1 field held characters the list's languages cannot store; they were replaced.";
+    return std::to_string(lostFields)
+        + " fields held characters the list's languages cannot store; they were replaced.";
 }

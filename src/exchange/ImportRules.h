@@ -58,3 +58,5 @@ inline constexpr const char* NoWordPhraseMessage
 bool IsVocabularyFileName(std::string_view fileName);
 // "12 items imported successfully.", telling how many fields lost characters when any did.
 std::string ImportedMessage(std::int32_t added, std::int32_t lostFields);
+// Its sentence on the fields that lost characters; empty when none did (Paste tells it alone).
+std::string LostFieldsMessage(std::int32_t lostFields);

@@ -145,7 +145,7 @@ void TMainForm::CreateActions()
             "save", &TMainForm::miFileSaveClick },
         { &miFileSaveAs, "miFileSaveAs", "Save &As...", QKeySequence(),
             "Saves the current file with a different name", nullptr, &TMainForm::miFileSaveAsClick },
-        { &miFileProperties, "miFileProperties", "Propert&ies...", QKeySequence(),
+        { &miFileProperties, "miFileProperties", "P&roperties...", QKeySequence(),
             "Shows and changes the properties of the current file", nullptr,
             &TMainForm::miFilePropertiesClick },
         { &miFileExit, "miFileExit", "E&xit", QKeySequence(), "Quits the program", nullptr,

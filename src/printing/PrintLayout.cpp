@@ -171,16 +171,20 @@ private:
     // Returns false, having drawn nothing, when the parts do not all fit on the pen's line.
     bool PrintOnOneLine(const std::vector<TPiece>& pieces)
     {
+        // Measured last part first, so the font changes once less before the first part is drawn.
+        Widths_.assign(pieces.size(), 0);
+        for (std::size_t k = pieces.size(); k-- > 0;) {
+            if (!pieces[k].Text.empty()) {
+                SetStyle(pieces[k].Style);
+                Widths_[k] = Canvas_.TextWidth(pieces[k].Text);
+            }
+        }
         int x = PenX_;
-        Widths_.clear();
-        for (const TPiece& piece : pieces) {
-            SetStyle(piece.Style);
-            const int width = piece.Text.empty() ? 0 : Canvas_.TextWidth(piece.Text);
+        for (std::size_t k = 0; k < pieces.size(); ++k) {
             // PrintText's test: the whole rest fits when it is narrower than the room left.
-            if (!piece.Text.empty() && width >= LineEnd_ - x)
+            if (!pieces[k].Text.empty() && Widths_[k] >= LineEnd_ - x)
                 return false;
-            Widths_.push_back(width);
-            x += width;
+            x += Widths_[k];
         }
         for (std::size_t k = 0; k < pieces.size(); ++k) {
             if (pieces[k].Text.empty())

@@ -22,6 +22,15 @@ bool HasAlphaNumeric(std::string_view text, LangId lang)
         [lang](char c) { return IsAlphaNumeric(static_cast<unsigned char>(c), lang); });
 }
 
+// Punctuation is dropped by the key but spaces are kept, so "... werden" would keep the space left
+// in front and sort before every letter: the text is taken from its first letter or digit.
+std::string_view WithoutLeadingPunctuation(std::string_view text, LangId lang)
+{
+    const auto first = std::find_if(text.begin(), text.end(),
+        [lang](char c) { return IsAlphaNumeric(static_cast<unsigned char>(c), lang); });
+    return text.substr(static_cast<std::size_t>(first - text.begin()));
+}
+
 } // namespace
 
 std::vector<std::string> BuildSortKeys(const TVocabFile& document, int field, bool locale)
@@ -38,7 +47,7 @@ std::vector<std::string> BuildSortKeys(const TVocabFile& document, int field, bo
             keys.emplace_back(text);
             continue;
         }
-        std::string key = MakeSortKey(text, lang);
+        std::string key = MakeSortKey(WithoutLeadingPunctuation(text, lang), lang);
         // A text of punctuation only has nothing to sort by and goes first; an empty key for a
         // text with letters or digits means the locale service failed, and then no locale key
         // can be trusted.

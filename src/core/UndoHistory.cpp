@@ -128,11 +128,17 @@ void TVocabFile::Undo()
     switch (r.Kind) {
     case ukAdd:
     case ukPaste: {
-        const std::int32_t i = r.NewIndex == -1 ? Count() : r.NewIndex;
-        if (!ValidIndex(Items_, i - 1) || r.Item)
+        // The added items stand just before NewIndex (or at the end).
+        const std::int32_t end = r.NewIndex == -1 ? Count() : r.NewIndex;
+        const std::int32_t first = end - r.Added;
+        if (r.Added < 1 || first < 0 || end > Count() || r.Item || !r.Items.empty())
             InvalidCall();
-        r.Item = std::move(Items_[static_cast<std::size_t>(i - 1)]);
-        Items_.erase(Items_.begin() + (i - 1));
+        const auto begin = Items_.begin() + first;
+        if (r.Added == 1)
+            r.Item = std::move(*begin);
+        else
+            r.Items.assign(std::make_move_iterator(begin), std::make_move_iterator(begin + r.Added));
+        Items_.erase(begin, begin + r.Added);
         break;
     }
     case ukEdit:
@@ -171,14 +177,21 @@ void TVocabFile::Redo()
     TUndoRecord& r = UndoList_[static_cast<std::size_t>(UndoPos_)];
     switch (r.Kind) {
     case ukAdd:
-    case ukPaste:
-        if (!r.Item || (r.NewIndex != -1 && (r.NewIndex < 1 || r.NewIndex - 1 > Count())))
+    case ukPaste: {
+        const std::int32_t at = r.NewIndex == -1 ? Count() : r.NewIndex - r.Added;
+        const bool held
+            = r.Added == 1 ? r.Item != nullptr : r.Items.size() == static_cast<std::size_t>(r.Added);
+        if (!held || at < 0 || at > Count())
             InvalidCall();
-        if (r.NewIndex == -1)
-            Items_.push_back(std::move(r.Item));
-        else
-            Items_.insert(Items_.begin() + (r.NewIndex - 1), std::move(r.Item));
+        if (r.Added == 1) {
+            Items_.insert(Items_.begin() + at, std::move(r.Item));
+        } else {
+            Items_.insert(Items_.begin() + at, std::make_move_iterator(r.Items.begin()),
+                std::make_move_iterator(r.Items.end()));
+            r.Items.clear();
+        }
         break;
+    }
     case ukEdit:
         if (!ValidIndex(Items_, r.OldIndex) || !r.Item)
             InvalidCall();

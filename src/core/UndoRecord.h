@@ -51,4 +51,8 @@ struct TUndoRecord {
     std::int32_t NewIndex = -1;
     std::unique_ptr<TVocabItem> Item; // item payload (add, edit, delete, paste)
     TBorrowedItemList List; // list payload (sort, shuffle)
+    // A paste of text can put in several items at once: they are one step, and while it is undone
+    // its payload holds them in order (Item stays empty).
+    std::int32_t Added = 1;
+    TVocabItemList Items {};
 };

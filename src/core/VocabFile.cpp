@@ -8,9 +8,9 @@
 #include "evaluation/TextUtils.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cstring>
-#include <atomic>
 #include <limits>
 #include <numeric>
 #include <thread>
@@ -251,6 +251,38 @@ void TVocabFile::Add(TUndoKind kind)
     PushUndo({ kind, oldIndex, CurrentIndex_, nullptr, {} });
 }
 
+std::int32_t TVocabFile::PasteItems(TVocabFile& source)
+{
+    if (&source == this)
+        Fail(InvalidParameter);
+    const auto count = static_cast<std::int32_t>(source.Items_.size());
+    if (count == 0)
+        return 0;
+    if (count > std::numeric_limits<std::int32_t>::max() - Count())
+        Fail(InvalidParameter);
+    ReserveOneRecord(UndoList_);
+    Items_.reserve(Items_.size() + source.Items_.size());
+    // Its records would otherwise still point at items that now belong here.
+    source.ClearUndo();
+    for (auto& item : source.Items_) {
+        item->DisplayWidth = 0;
+        item->LastAttempt = 0;
+        item->PenaltyPoints = 0;
+    }
+    const std::int32_t oldIndex = CurrentIndex_;
+    const auto at = CurrentIndex_ < 0 ? Items_.end() : Items_.begin() + CurrentIndex_;
+    Items_.insert(
+        at, std::make_move_iterator(source.Items_.begin()), std::make_move_iterator(source.Items_.end()));
+    source.Items_.clear();
+    source.CurrentIndex_ = -1;
+    if (CurrentIndex_ >= 0)
+        CurrentIndex_ += count;
+    TUndoRecord record { ukPaste, oldIndex, CurrentIndex_, nullptr, {} };
+    record.Added = count;
+    PushUndo(std::move(record));
+    return count;
+}
+
 void TVocabFile::Replace()
 {
     if (CurrentIndex_ < 0)
@@ -468,7 +500,8 @@ bool TVocabFile::SelectNextTestItem()
     const std::unique_ptr<std::int32_t[]> exchanges(new std::int32_t[static_cast<std::size_t>(n)]);
     std::thread drawing;
     if (n >= ParallelDrawItems)
-        drawing = std::thread([&exchanges, n] { RandomInts(n, exchanges.get(), static_cast<std::size_t>(n)); });
+        drawing
+            = std::thread([&exchanges, n] { RandomInts(n, exchanges.get(), static_cast<std::size_t>(n)); });
     else
         RandomInts(n, exchanges.get(), static_cast<std::size_t>(n));
 

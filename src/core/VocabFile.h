@@ -81,6 +81,9 @@ public:
 
     // ---- Editing operations, each recorded for undo
     void Add(TUndoKind kind = ukAdd);
+    // Puts all of the source's items where Add puts one, as one step "Paste"; they arrive unlearnt.
+    // Returns how many there were (no step for none).
+    std::int32_t PasteItems(TVocabFile& source);
     void Replace();
     void DeleteCurrent();
     void MoveCurrent(std::int32_t newIndex);

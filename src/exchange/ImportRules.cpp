@@ -89,11 +89,8 @@ bool IsVocabularyFileName(std::string_view fileName)
 std::string ImportedMessage(std::int32_t added, std::int32_t lostFields)
 {
     std::string message = std::to_string(added) + " items imported successfully.";
-    if (lostFields == 1)
-        message += "\n1 field held characters the list's languages cannot store; they were replaced.";
-    else if (lostFields > 1)
-        message += "\n" + std::to_string(lostFields)
-            + " fields held characters the list's languages cannot store; they were replaced.";
+    if (lostFields > 0)
+        message += "\n" + LostFieldsMessage(lostFields);
     return message;
 }
 
@@ -119,4 +116,14 @@ std::string Utf8Refusal(TTextFormat chosen, TTextFormat offered)
           "\"K\xC3\x83\xC2\xA4se\"). "
           "Pass --format "
         + std::string(TextFormatName(offered)) + " to read it as UTF-8.";
+}
+
+std::string LostFieldsMessage(std::int32_t lostFields)
+{
+    if (lostFields <= 0)
+        return {};
+    if (lostFields == 1)
+        return "1 field held characters the list's languages cannot store; they were replaced.";
+    return std::to_string(lostFields)
+        + " fields held characters the list's languages cannot store; they were replaced.";
 }

@@ -67,3 +67,5 @@ std::string Utf8Refusal(TTextFormat chosen, TTextFormat offered);
 bool IsVocabularyFileName(std::string_view fileName);
 // "12 items imported successfully.", telling how many fields lost characters when any did.
 std::string ImportedMessage(std::int32_t added, std::int32_t lostFields);
+// Its sentence on the fields that lost characters; empty when none did (Paste tells it alone).
+std::string LostFieldsMessage(std::int32_t lostFields);

@@ -72,11 +72,12 @@ std::string ExportRtfBytes(const TVocabFile& document, const std::string& fileNa
     out += std::to_string(foreignCharset);
     out += " Times New Roman";
     out += CharsetSuffix(foreignCharset);
-    out += "};{\\f1\\froman\\fcharset";
+    // Each entry ends with its semicolon inside its own group; readers drop an entry without one.
+    out += ";}{\\f1\\froman\\fcharset";
     out += std::to_string(nativeCharset);
     out += " Times New Roman";
     out += CharsetSuffix(nativeCharset);
-    out += "}}\\pard\\plain\\fs32\\lang1024\\b ";
+    out += ";}}\\pard\\plain\\fs32\\lang1024\\b ";
     out += RtfEscape(title);
     out += "\\b0\\par\\par\\fi-283\\li283\\fs24";
 

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <stdexcept>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -112,29 +114,113 @@ private:
         AdvanceColumn();
         Size_ = Request_.Font.Size;
 
-        const auto columnAdvance = [this] { ColumnLineAdvance(); };
-        const std::int32_t count = Document_.Count();
         const std::uint8_t include = Request_.Options.Include;
+        const std::int32_t count = Document_.Count();
+        std::vector<TPiece> pieces;
         for (std::int32_t i = 0; i < count; ++i) {
             if (progress && done % ProgressStep == 0 && !progress(done, total))
                 return false;
             ++done;
             const TVocabItem& item = Document_.Items(i);
-            PenX_ = ColumnOrigin_;
-            PrintText(AnsiToWide(item.FieldValue(fiForeign), foreignCodePage) + u" ", fsBold, columnAdvance);
+            pieces.clear();
+            pieces.push_back({ AnsiToWide(item.FieldValue(fiForeign), foreignCodePage) + u" ", fsBold });
             for (const int field : { fiCategory, fiNotes }) {
                 if ((include & (1u << field)) && !item.FieldValue(field).empty())
-                    PrintText(
-                        AnsiToWide(item.FieldValue(field), nativeCodePage) + u" ", fsItalic, columnAdvance);
+                    pieces.push_back({ AnsiToWide(item.FieldValue(field), nativeCodePage) + u" ", fsItalic });
             }
             if (include & (1u << fiNative))
-                PrintText(AnsiToWide(item.FieldValue(fiNative), nativeCodePage), fsRegular, columnAdvance);
+                pieces.push_back({ AnsiToWide(item.FieldValue(fiNative), nativeCodePage), fsRegular });
+            PrintItem(pieces);
             if (i + 1 < count)
                 ColumnLineAdvance();
         }
         if (PageNumber_ > 1)
             PrintPageNumber();
         return true;
+    }
+
+    struct TPiece {
+        std::u16string Text;
+        TFontStyle Style;
+    };
+
+    // One item from the column origin at the pen's line. An item that would run past the bottom
+    // of the column goes whole to the next column when it fits there, so that no continuation
+    // line starts a column on its own; only an item longer than a column is split.
+    void PrintItem(const std::vector<TPiece>& pieces)
+    {
+        PenX_ = ColumnOrigin_;
+        if (PrintOnOneLine(pieces))
+            return;
+        if (PenY_ > ColumnTop_ && !FitsBelow(PenY_, CountLines(pieces, ColumnOrigin_, LineEnd_))) {
+            const bool newPage = Column_ + 1 > Columns_;
+            const int next = newPage ? 1 : Column_ + 1;
+            const int top = newPage ? Page_.Top : ColumnTop_;
+            if (FitsBelow(top, CountLines(pieces, ColumnOrigin(next), ColumnOrigin(next + 1) - Gap_))) {
+                AdvanceColumn();
+                PenY_ = ColumnTop_;
+                PenX_ = ColumnOrigin_;
+            }
+        }
+        const auto columnAdvance = [this] { ColumnLineAdvance(); };
+        for (const TPiece& piece : pieces)
+            PrintText(piece.Text, piece.Style, columnAdvance);
+    }
+
+    // Most items take one line: each part is measured once and drawn, without the bisection.
+    // Returns false, having drawn nothing, when the parts do not all fit on the pen's line.
+    bool PrintOnOneLine(const std::vector<TPiece>& pieces)
+    {
+        // Measured last part first, so the font changes once less before the first part is drawn.
+        Widths_.assign(pieces.size(), 0);
+        for (std::size_t k = pieces.size(); k-- > 0;) {
+            if (!pieces[k].Text.empty()) {
+                SetStyle(pieces[k].Style);
+                Widths_[k] = Canvas_.TextWidth(pieces[k].Text);
+            }
+        }
+        int x = PenX_;
+        for (std::size_t k = 0; k < pieces.size(); ++k) {
+            // PrintText's test: the whole rest fits when it is narrower than the room left.
+            if (!pieces[k].Text.empty() && Widths_[k] >= LineEnd_ - x)
+                return false;
+            x += Widths_[k];
+        }
+        for (std::size_t k = 0; k < pieces.size(); ++k) {
+            if (pieces[k].Text.empty())
+                continue;
+            SetStyle(pieces[k].Style);
+            Canvas_.DrawText(PenX_, PenY_, pieces[k].Text);
+            PenX_ += Widths_[k];
+        }
+        return true;
+    }
+
+    // The lines the item takes from a column's origin, the lines wrapped as PrintText wraps them.
+    int CountLines(const std::vector<TPiece>& pieces, int origin, int lineEnd)
+    {
+        const auto saved = std::tuple(PenX_, LineStart_, LineEnd_);
+        PenX_ = origin;
+        LineStart_ = origin + Indent_;
+        LineEnd_ = lineEnd;
+        Measuring_ = true;
+        int lines = 1;
+        const auto counted = [this, &lines] {
+            ++lines;
+            PenX_ = LineStart_;
+        };
+        for (const TPiece& piece : pieces)
+            PrintText(piece.Text, piece.Style, counted);
+        Measuring_ = false;
+        std::tie(PenX_, LineStart_, LineEnd_) = saved;
+        return lines;
+    }
+
+    // Whether lines from a first one at y stay in the column: ColumnLineAdvance's test per line.
+    bool FitsBelow(int y, int lines)
+    {
+        return lines <= 1
+            || static_cast<std::int64_t>(y) + static_cast<std::int64_t>(lines) * LineHeight() < BottomLimit();
     }
 
     void ColumnLineAdvance()
@@ -239,7 +325,8 @@ private:
     {
         if (text.empty())
             return;
-        Canvas_.DrawText(PenX_, PenY_, text);
+        if (!Measuring_)
+            Canvas_.DrawText(PenX_, PenY_, text);
         PenX_ += Canvas_.TextWidth(text);
     }
 
@@ -261,6 +348,8 @@ private:
     int ColumnTop_ = 0;
     int PenX_ = 0;
     int PenY_ = 0;
+    bool Measuring_ = false; // CountLines: PrintText only moves the pen
+    std::vector<int> Widths_;
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/Clipboard.h"
 
 #include "core/ClipboardBlock.h"
+#include "exchange/ClipboardText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -15,23 +16,32 @@ QString ClipboardMimeType()
 bool CanPaste()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasFormat(ClipboardMimeType());
+    return data && (data->hasFormat(ClipboardMimeType()) || data->hasText());
 }
 
 void CopyToClipboard(const TVocabFile& document)
 {
     const std::string block = BuildClipboardBlock(document);
+    const std::string text = BuildClipboardText(document);
     auto* data = new QMimeData;
     data->setData(ClipboardMimeType(), QByteArray(block.data(), static_cast<qsizetype>(block.size())));
+    data->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-void PasteFromClipboard(TVocabFile& document)
+std::int32_t PasteFromClipboard(TVocabFile& document)
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasFormat(ClipboardMimeType()))
+    if (data && data->hasFormat(ClipboardMimeType())) {
+        const QByteArray block = data->data(ClipboardMimeType());
+        PasteClipboardBlock(
+            document, std::string_view(block.constData(), static_cast<std::size_t>(block.size())));
+        return 0;
+    }
+    if (!data || !data->hasText())
         throw EVocabFileError("No valid data on clipboard.");
-    const QByteArray block = data->data(ClipboardMimeType());
-    PasteClipboardBlock(
-        document, std::string_view(block.constData(), static_cast<std::size_t>(block.size())));
+    const QByteArray text = data->text().toUtf8();
+    return PasteClipboardText(
+        document, std::string_view(text.constData(), static_cast<std::size_t>(text.size())))
+        .LostFields;
 }

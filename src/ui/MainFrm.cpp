@@ -146,7 +146,7 @@ void TMainForm::CreateActions()
             "save", &TMainForm::miFileSaveClick },
         { &miFileSaveAs, "miFileSaveAs", "Save &As...", QKeySequence(),
             "Saves the current file with a different name", nullptr, &TMainForm::miFileSaveAsClick },
-        { &miFileProperties, "miFileProperties", "Propert&ies...", QKeySequence(),
+        { &miFileProperties, "miFileProperties", "P&roperties...", QKeySequence(),
             "Shows and changes the properties of the current file", nullptr,
             &TMainForm::miFilePropertiesClick },
         { &miFileExit, "miFileExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), "Quits the program",

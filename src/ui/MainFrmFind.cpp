@@ -5,6 +5,7 @@
 #include "core/CommandRules.h"
 #include "core/GlobalDocument.h"
 #include "core/SortKeys.h"
+#include "exchange/ImportRules.h"
 #include "ui/Clipboard.h"
 #include "ui/LongTask.h"
 #include "ui/MainFrm.h"
@@ -140,10 +141,14 @@ void TMainForm::miEditPasteClick()
         MoveCutItem(document, cut);
         RefreshGrid();
         break;
-    case paClipboard:
-        PasteFromClipboard(document);
+    case paClipboard: {
+        const std::int32_t lostFields = PasteFromClipboard(document);
         RefreshGrid();
+        if (lostFields > 0)
+            ShowMessageBox(QString::fromStdString(LostFieldsMessage(lostFields)), QStringLiteral("Paste"),
+                QMessageBox::Ok, QMessageBox::Information);
         break;
+    }
     case paNone:
         break;
     }

@@ -87,7 +87,7 @@ TPageSetupDialog::TPageSetupDialog(QWidget* parent)
     auto* gbColumns = new QGroupBox(QStringLiteral(" Columns: "), this);
     rbOneCol = new QRadioButton(QStringLiteral("&One"), gbColumns);
     rbTwoCols = new QRadioButton(QStringLiteral("T&wo"), gbColumns);
-    rbThreeCols = new QRadioButton(QStringLiteral("Th&ree"), gbColumns);
+    rbThreeCols = new QRadioButton(QStringLiteral("Thr&ee"), gbColumns);
     chbSeparator = new QCheckBox(QStringLiteral("&Separator"), gbColumns);
     SetHelpContext(chbSeparator, 1602);
     auto* group = new QButtonGroup(this);

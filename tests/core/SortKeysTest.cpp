@@ -27,6 +27,18 @@ TEST(SortKeysByField, WordsFromTheirSortingPosition)
         { "position beyond the text sorts as empty", { { "b" }, { "abc", 10 }, { "a" } },
             { "abc", "a", "b" } },
         { "negative position sorts the whole text", { { "b" }, { "ab", -2 } }, { "ab", "b" } },
+        { "leading punctuation and spaces are skipped, inner ones are not",
+            { { "\x85 werden" }, { "Zug" }, { " (sich) anmelden" }, { "\"Wagen\"" }, { "abholen" },
+                { "- -" } },
+            { "- -", "abholen", " (sich) anmelden", "\"Wagen\"", "\x85 werden", "Zug" } },
+        { "after the sorting position",
+            { { "der Zug", 3 },
+                { "das \xAB"
+                  "Auto\xBB",
+                    3 } },
+            { "das \xAB"
+              "Auto\xBB",
+                "der Zug" } },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);

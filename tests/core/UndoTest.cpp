@@ -148,7 +148,12 @@ TEST(UndoRandomWalk, EveryPositionRestoresItsState)
                     || (kind == ukDelete && doc.Count() == 1) || (kind == ukMove && target == before))
                     continue;
                 doc.NewItem().SetFieldValue(fiForeign, "n" + std::to_string(round));
-                if (kind == ukAdd || kind == ukPaste)
+                if (kind == ukPaste && draw(2) == 0) {
+                    // A paste of text: one to three items in one step.
+                    TVocabFile pasted;
+                    FillWords(pasted, TWords(static_cast<std::size_t>(1 + draw(3)), "p"));
+                    doc.PasteItems(pasted);
+                } else if (kind == ukAdd || kind == ukPaste)
                     doc.Add(kind);
                 else if (kind == ukEdit)
                     doc.Replace();

@@ -188,9 +188,10 @@ TEST_F(EditCommandsTest, AfterTheMarkEndsPasteInsertsTheClipboardItem)
     EXPECT_EQ(pasted.SortingPosition, 4);
     EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Paste"));
 
-    // Only the private type is on the clipboard; another list must share the languages.
+    // The private type first, then the item as a line of text; another list must share the languages.
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    EXPECT_EQ(data->formats(), QStringList { ClipboardMimeType() });
+    EXPECT_EQ(data->formats(), (QStringList { ClipboardMimeType(), QStringLiteral("text/plain") }));
+    EXPECT_EQ(data->text(), QStringLiteral("die B\tf.\tnotes\tb\n"));
     EXPECT_EQ(ClipboardMimeType(),
         QStringLiteral("application/x-qt-windows-mime;value=\"Velmoria Vocabulary Item\""));
     ShowList(ABCD, 0, 0x040C, 0x0409);
@@ -198,6 +199,42 @@ TEST_F(EditCommandsTest, AfterTheMarkEndsPasteInsertsTheClipboardItem)
     Trigger(Form->miEditPaste);
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Languages are different."));
     EXPECT_EQ(Document().Count(), 4);
+}
+
+TEST_F(EditCommandsTest, TextFromAnotherProgramPastesAsItemsInOneStep)
+{
+    ShowList(ABCD, 1);
+    QGuiApplication::clipboard()->clear();
+    Form->UpdateCommandState();
+    EXPECT_FALSE(Form->miEditPaste->isEnabled());
+    // As a spreadsheet copies two rows of two cells; the Greek word has no place in code page 1252.
+    QGuiApplication::clipboard()->setText(
+        Q("Haus\thouse\r\n\xCF\x83\xCE\xBA\xCF\x8D\xCE\xBB\xCE\xBF\xCF\x82\tdog\r\n"));
+    Form->UpdateCommandState();
+    MessageBoxHook::Clear();
+    Trigger(Form->miEditPaste);
+    EXPECT_EQ(Words(), (TWords { "A", "Haus", "??????", "B", "C", "D" }));
+    EXPECT_EQ(Words(fiNative)[2], "dog");
+    EXPECT_EQ(Document().CurrentIndex(), 3);
+    EXPECT_EQ(ShownTexts(),
+        QStringList { Q("1 field held characters the list's languages cannot store; they were replaced.") });
+    EXPECT_EQ(LastMessage().Caption, Q("Paste"));
+    EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Paste"));
+    Trigger(Form->miEditUndo);
+    EXPECT_EQ(Words(), (TWords { "A", "B", "C", "D" }));
+
+    // Text without a word is refused; plain text of any languages pastes.
+    MessageBoxHook::Clear();
+    QGuiApplication::clipboard()->setText(Q("\t\t\n"));
+    Trigger(Form->miEditPaste);
+    EXPECT_EQ(LastMessage().Text, Q("No valid data on clipboard."));
+    EXPECT_EQ(Document().Count(), 4);
+    ShowList(ABCD, -1, 0x0419, 0x0407);
+    MessageBoxHook::Clear();
+    QGuiApplication::clipboard()->setText(Q("\xD0\xB4\xD0\xBE\xD0\xBC\tHaus"));
+    Trigger(Form->miEditPaste);
+    EXPECT_TRUE(MessageBoxHook::Shown().empty()) << "nothing lost, nothing to tell";
+    EXPECT_EQ(Words().back(), "\xE4\xEE\xEC");
 }
 
 TEST_F(EditCommandsTest, KeysInTheActiveFindDialogEditItsFindBox)

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -153,12 +154,18 @@ TEST_F(PrintTest, PageSetupShowsAndStoresMarginsInTheLocalesUnit)
         { QLocale(QLocale::English, QLocale::UnitedStates), " Margins (inches): ", "1.00", "0.5", 720 },
         { QLocale(QLocale::French, QLocale::France), " Margins (cm): ", "2,54", "1,27", 720 },
     };
+    QFile help(QStringLiteral(VELMORIA_SOURCE_DIR "/help/page-setup.html"));
+    ASSERT_TRUE(help.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(help.readAll());
+    EXPECT_FALSE(page.contains(QStringLiteral("millimetre"))) << "the dialog has no such unit";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Caption);
         ResetSettings();
         QLocale::setDefault(c.Locale);
         TPageSetupDialog dialog(nullptr);
         EXPECT_EQ(dialog.gbMargins->title(), Q(c.Caption));
+        // Its help page names the unit as the caption does: "Margins (cm)".
+        EXPECT_TRUE(page.contains(dialog.gbMargins->title().trimmed().chopped(1)));
         for (QLineEdit* box : { dialog.edtLeft, dialog.edtRight, dialog.edtTop, dialog.edtBottom })
             EXPECT_EQ(box->text(), Q(c.OneInch));
         dialog.edtTop->setText(Q(c.Typed));
@@ -179,7 +186,8 @@ TEST_F(PrintTest, PageSetupRefusesBadMarginsInOrderAndStaysOpen)
         dialog.edtRight->setText(Q(bad));
         dialog.edtBottom->setText(Q("x"));
         dialog.btnOKClick();
-        EXPECT_EQ(ShownTexts(), QStringList { Q("Number must be between 0 and 99.") }) << "only the first failure";
+        EXPECT_EQ(ShownTexts(), QStringList { Q("Number must be between 0 and 99.") })
+            << "only the first failure";
         EXPECT_TRUE(dialog.edtRight->hasFocus());
         EXPECT_NE(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(PageSetup.Margins.Right, 1440);

@@ -7,6 +7,7 @@
 #include "printing/PageSetupRules.h"
 #include "printing/RecordingCanvas.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -162,6 +163,47 @@ TEST_F(PrintLayoutTest, ALineIsStartedOnlyIfItEndsAboveTheBottom)
     EXPECT_EQ(Find(u"w38 ").Y, 860);
     EXPECT_EQ(
         std::make_tuple(Find(u"w39 ").Page, Find(u"w39 ").X, Find(u"w39 ").Y), std::make_tuple(2, 100, 100));
+}
+
+TEST_F(PrintLayoutTest, AnItemThatFitsAColumnIsNotSplitAcrossColumns)
+{
+    // Each word of the translation takes a line of its own; 39 lines fit a column (100 to 860).
+    struct TCase {
+        const char* Name;
+        int Columns, WordsBefore, Lines, WordLength;
+        std::tuple<int, int, int> First, Second; // page, x, y of the item's first line and of its second
+    } cases[] = {
+        { "the last line of the column is still free", 1, 37, 2, 40, { 1, 100, 840 }, { 1, 120, 860 } },
+        { "one line short: the whole item goes to the next page", 1, 38, 2, 40, { 2, 100, 100 },
+            { 2, 120, 120 } },
+        { "longer than a column: split where it stands", 1, 38, 40, 40, { 1, 100, 860 }, { 2, 120, 100 } },
+        { "to the next column of the same page", 2, 38, 3, 25, { 1, 520, 100 }, { 1, 540, 120 } },
+        { "an item at the top of a column stays", 2, 39, 2, 25, { 1, 520, 100 }, { 1, 540, 120 } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Document.Clear();
+        AddWords(c.WordsBefore);
+        std::string translation;
+        for (int k = 0; k < c.Lines; ++k)
+            translation
+                += (k ? " " : "") + std::string(static_cast<std::size_t>(c.WordLength), char('a' + k % 26));
+        Add("Wort", "", "", translation);
+        Add("next");
+        Request.Setup.Columns = c.Columns;
+        Print();
+        auto lines = Lines();
+        std::erase_if(lines, [](const TLine& line) { return std::get<2>(line) == 920; }); // page numbers
+        const auto first = std::find_if(
+            lines.begin(), lines.end(), [](const TLine& line) { return std::get<3>(line) == u"Wort "; });
+        ASSERT_LT(first + 2, lines.end());
+        const auto where = [](const TLine& line) {
+            return std::make_tuple(std::get<0>(line), std::get<1>(line), std::get<2>(line));
+        };
+        EXPECT_EQ(where(*first), c.First);
+        EXPECT_EQ(where(first[2]), c.Second);
+        EXPECT_EQ(std::get<3>(first[2]).substr(0, 1), c.Lines > 1 ? u"b" : u"");
+    }
 }
 
 TEST_F(PrintLayoutTest, SeparatorsOnlyBetweenColumnsThatAreEntered)

@@ -1,0 +1,147 @@
+// Items as plain text on the clipboard: the line Copy writes, how pasted columns map to fields,
+// code pages and lost characters, bad text, and the one undo step.
+
+#include "ExchangeTestSupport.h"
+#include "exchange/ClipboardText.h"
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+using TItems = std::vector<TFieldValues>;
+
+TItems AllItems(const TVocabFile& document)
+{
+    TItems items;
+    for (std::int32_t i = 0; i < document.Count(); ++i)
+        items.push_back(ItemValues(document, i));
+    return items;
+}
+
+std::string ErrorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const EVocabFileError& error) {
+        return error.what();
+    }
+    return {};
+}
+
+TEST(ClipboardText, CopyWritesTheCurrentItemAsOneUtf8LineOfFourColumns)
+{
+    TVocabFile document;
+    SetLanguages(document, LangRussian, LangGerman);
+    AddItem(document, "\xE4\xEE\xEC", "n.", "", "Haus, Geb\xE4ude");
+    AddItem(document, "a\tb", "x\r\ny", "", "z");
+    EXPECT_EQ(ErrorOf([&] { BuildClipboardText(document); }), "No current item");
+    document.SetCurrentIndex(0);
+    EXPECT_EQ(BuildClipboardText(document), "\xD0\xB4\xD0\xBE\xD0\xBC\tn.\t\tHaus, Geb\xC3\xA4ude\n");
+    document.SetCurrentIndex(1);
+    EXPECT_EQ(BuildClipboardText(document), "a b\tx  y\t\tz\n") << "no tab or break inside a cell";
+}
+
+TEST(ClipboardText, TheWidestLineDecidesWhichFieldEachColumnFills)
+{
+    const struct {
+        const char* Text;
+        TFieldColumns Columns; // Foreign, Category, Notes, Native
+    } cases[] = {
+        { "", { 1, 0, 0, 0 } },
+        { "Haus\nBaum\n", { 1, 0, 0, 0 } },
+        { "Haus\thouse", { 1, 0, 0, 2 } },
+        { "Haus\r\nBaum\ttree\r\n", { 1, 0, 0, 2 } },
+        { "Haus\thouse\tpl. H\xC3\xA4user", { 1, 0, 3, 2 } },
+        { "a\tb\nc\td\te\tf\n", { 1, 2, 3, 4 } },
+        { "a\tb\tc\td\te\tf", { 1, 2, 3, 4 } },
+        { "a\rb\t\t", { 1, 0, 3, 2 } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text);
+        EXPECT_EQ(PastedTextColumns(c.Text), c.Columns);
+    }
+}
+
+TEST(ClipboardText, PasteReadsOneItemPerLineBeforeTheCurrentItemAsOneStep)
+{
+    const TFieldValues first { "first", "", "", "1" }, second { "second", "", "", "2" };
+    const struct {
+        const char* Name;
+        std::string Text;
+        TItems Pasted;
+        std::int32_t LostFields;
+    } cases[] = {
+        { "word and translations", "Haus\thouse\nBaum\ttree\n",
+            { { "Haus", "", "", "house" }, { "Baum", "", "", "tree" } }, 0 },
+        { "four columns with empty cells, CR LF", "der Hund\tn.\t\tdog\r\ndie Katze\t\t\t\r\n",
+            { { "der Hund", "n.", "", "dog" }, { "die Katze", "", "", "#Value?#" } }, 0 },
+        { "word only, blank lines skipped", "Haus\n\n  Baum  ",
+            { { "Haus", "", "", "#Value?#" }, { "Baum", "", "", "#Value?#" } }, 0 },
+        { "three columns: word, translations, notes", "Haus\thouse\tpl. H\xC3\xA4user",
+            { { "Haus", "", "pl. H\xE4user", "house" } }, 0 },
+        { "a line without a word is left out", "\thouse\nBaum\ttree\textra\tmore\tdropped",
+            { { "Baum", "tree", "extra", "more" } }, 0 },
+        { "characters the code page lacks are replaced and counted",
+            "\xCF\x83\xCE\xBA\xCF\x8D\xCE\xBB\xCE\xBF\xCF\x82\tdog\n\xE6\x97\xA5\t\xE4\xB8\xAD\n",
+            { { "??????", "", "", "dog" }, { "?", "", "", "?" } }, 3 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TVocabFile document;
+        SetLanguages(document, LangGerman, LangEnglish);
+        AddItem(document, first[0], "", "", first[3]);
+        AddItem(document, second[0], "", "", second[3]);
+        document.Items(1).PenaltyPoints = -1;
+        document.SetCurrentIndex(1);
+        const TImportResult result = PasteClipboardText(document, c.Text);
+        EXPECT_EQ(result.Added, static_cast<std::int32_t>(c.Pasted.size()));
+        EXPECT_EQ(result.LostFields, c.LostFields);
+        TItems expected { first };
+        expected.insert(expected.end(), c.Pasted.begin(), c.Pasted.end());
+        expected.push_back(second);
+        EXPECT_EQ(AllItems(document), expected);
+        EXPECT_EQ(document.CurrentIndex(), static_cast<std::int32_t>(c.Pasted.size()) + 1);
+        EXPECT_EQ(document.UndoKind(), ukPaste);
+        EXPECT_TRUE(document.Modified());
+        document.Undo();
+        EXPECT_EQ(AllItems(document), (TItems { first, second }));
+        EXPECT_EQ(document.CurrentIndex(), 1);
+        EXPECT_FALSE(document.Modified());
+        EXPECT_EQ(document.UndoKind(), ukNone);
+        document.Redo();
+        EXPECT_EQ(AllItems(document), expected);
+        EXPECT_EQ(document.Items(static_cast<std::int32_t>(expected.size()) - 1).PenaltyPoints, -1);
+    }
+}
+
+TEST(ClipboardText, TextWithoutAWordIsRefusedAndChangesNothing)
+{
+    for (const char* text : { "", "\n\r\n", "\t\t\t\n", " \thouse" }) {
+        SCOPED_TRACE(::testing::PrintToString(text));
+        TVocabFile document;
+        SetLanguages(document, LangGerman, LangEnglish);
+        AddItem(document, "x", "", "", "y");
+        EXPECT_EQ(ErrorOf([&] { PasteClipboardText(document, text); }), "No valid data on clipboard.");
+        EXPECT_EQ(document.Count(), 1);
+        EXPECT_EQ(document.UndoKind(), ukNone);
+    }
+}
+
+TEST(ClipboardText, CopiedLinePastesBackAtTheEndOfAListWithoutACurrentItem)
+{
+    TVocabFile source, target;
+    SetLanguages(source, LangRussian, LangPolish);
+    AddItem(source, "\xF1\xEB\xEE\xE2\xEE", "\xF1\xF3\xF9.", "", "s\xB3owo"); // слово, сущ., słowo
+    source.SetCurrentIndex(0);
+    SetLanguages(target, LangRussian, LangPolish);
+    AddItem(target, "a", "", "", "b");
+    target.SetCurrentIndex(-1);
+    EXPECT_EQ(PasteClipboardText(target, BuildClipboardText(source)).LostFields, 0);
+    EXPECT_EQ(AllItems(target), (TItems { { "a", "", "", "b" }, ItemValues(source, 0) }));
+    EXPECT_EQ(target.CurrentIndex(), -1);
+    target.Undo();
+    EXPECT_EQ(target.Count(), 1);
+}
+
+} // namespace

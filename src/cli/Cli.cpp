@@ -189,9 +189,14 @@ LangId FieldLanguage(const TVocabFile& document, int field)
     return field == fiForeign ? document.ForeignLangID() : document.NativeLangID();
 }
 
+// Where Load tells what opening a list found besides its items (RunCli's error stream).
+std::ostream* Notices = nullptr;
+
 void Load(TVocabFile& document, const std::string& fileName)
 {
     document.LoadFromFile(fileName);
+    if (Notices && !document.LoadNotice().empty())
+        *Notices << document.LoadNotice() << '\n';
 }
 
 bool FileExists(const std::string& fileName)
@@ -508,6 +513,7 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
     }
     const std::string command = args[0];
     args.erase(args.begin());
+    Notices = &err;
     try {
         if (command == "new")
             return CmdNew(

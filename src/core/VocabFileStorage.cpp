@@ -156,7 +156,9 @@ void TVocabFile::LoadFromStream(std::istream& stream)
 
 void TVocabFile::LoadFromFile(const std::string& fileName, TFileStamp* stamp)
 {
-    // A file that cannot be read leaves the document as it was.
+    // A save that broke off half-way is completed first, so the file is whole again; a file that
+    // cannot be completed or read leaves the document as it was.
+    const TInterruptedSave interrupted = FinishInterruptedSave(fileName);
     const std::string bytes = ReadWholeFile(fileName);
     // A damaged file says only "Stream read error" or "Invalid file format.": the user must learn
     // which file it is.
@@ -171,6 +173,11 @@ void TVocabFile::LoadFromFile(const std::string& fileName, TFileStamp* stamp)
     if (stamp)
         *stamp = StampOf(fileName, bytes);
     RemoveStaleSaveFiles(fileName);
+    LoadNotice_.clear();
+    if (interrupted == TInterruptedSave::Completed)
+        LoadNotice_ = "The last save of \"" + fileName + "\" was broken off; it has been completed now.";
+    else if (interrupted == TInterruptedSave::AlreadyComplete)
+        LoadNotice_ = "The last save of \"" + fileName + "\" was broken off after the list was written; the list is complete.";
 }
 
 std::string TVocabFile::SaveToBytes() const

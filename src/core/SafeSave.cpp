@@ -8,16 +8,16 @@
 #include <climits>
 #include <csignal>
 #include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <limits>
 #include <mutex>
 #include <optional>
 #include <set>
-#include <vector>
-#include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
+#include <vector>
 #include <zlib.h>
 
 namespace {
@@ -172,7 +172,8 @@ int CopyAttributes(const std::string& from, int to)
 // The journal of a rewrite in place: this header, then the complete new contents. It names its
 // writer and the file (device and inode, so any of the file's names finds it), and its checksums
 // tell a journal cut short from a complete one.
-constexpr char JournalMagic[16] = { 'V', 'e', 'l', 'm', 'o', 'r', 'i', 'a', ' ', 'j', 'o', 'u', 'r', 'n', 'a', 'l' };
+constexpr char JournalMagic[16]
+    = { 'V', 'e', 'l', 'm', 'o', 'r', 'i', 'a', ' ', 'j', 'o', 'u', 'r', 'n', 'a', 'l' };
 constexpr std::uint32_t JournalVersion = 1;
 constexpr std::size_t JournalHeaderSize = 64;
 
@@ -224,7 +225,8 @@ std::optional<TJournalHeader> ParseJournalHeader(std::string_view bytes)
         || GetLittle(&bytes[16], 4) != JournalVersion || GetLittle(&bytes[60], 4) != Crc(bytes.substr(0, 60)))
         return std::nullopt;
     return TJournalHeader { static_cast<std::uint32_t>(GetLittle(&bytes[20], 4)), GetLittle(&bytes[24], 8),
-        GetLittle(&bytes[32], 8), GetLittle(&bytes[40], 8), static_cast<std::uint32_t>(GetLittle(&bytes[48], 4)) };
+        GetLittle(&bytes[32], 8), GetLittle(&bytes[40], 8),
+        static_cast<std::uint32_t>(GetLittle(&bytes[48], 4)) };
 }
 
 // Journals this process is writing, or rewriting its file from: their writer runs on, though it is
@@ -284,8 +286,10 @@ private:
 // The new contents, complete and synced, beside the real target. Removed unless kept.
 class TTemporaryCopy {
 public:
-    TTemporaryCopy(const std::string& target, const std::string& fileName, std::string_view mark = TemporaryMark)
-        : Path_(FolderOf(target) + "/" + TemporaryPrefix(target, mark) + std::to_string(::getpid()) + "-XXXXXX")
+    TTemporaryCopy(
+        const std::string& target, const std::string& fileName, std::string_view mark = TemporaryMark)
+        : Path_(
+            FolderOf(target) + "/" + TemporaryPrefix(target, mark) + std::to_string(::getpid()) + "-XXXXXX")
         , Fd_(Checked(TSaveCall::Create, [this] { return ::mkostemp(Path_.data(), O_CLOEXEC); }))
     {
         if (Fd_.Get() < 0) {
@@ -305,7 +309,8 @@ public:
     TTemporaryCopy& operator=(const TTemporaryCopy&) = delete;
 
     // old is the target's state and oldPath its name when it exists.
-    void Fill(const std::string& fileName, std::string_view bytes, const struct stat* old, const std::string& oldPath)
+    void Fill(const std::string& fileName, std::string_view bytes, const struct stat* old,
+        const std::string& oldPath)
     {
         if (const int error = WriteAll(Fd_.Get(), bytes))
             throw EFileError(fileName, "Cannot write file", error);
@@ -454,7 +459,8 @@ bool WriterEnded(pid_t writer, const std::string& path)
 
 // The header of a journal, read without following a link; only a plain file of this user counts
 // (ours tells whether it was one).
-std::optional<TJournalHeader> ReadJournalHeader(const std::string& path, struct stat* st = nullptr, bool* ours = nullptr)
+std::optional<TJournalHeader> ReadJournalHeader(
+    const std::string& path, struct stat* st = nullptr, bool* ours = nullptr)
 {
     TFd fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat own { };
@@ -542,11 +548,11 @@ std::optional<std::string> JournalContents(const TJournalFile& journal)
 }
 
 // Writes a journal's contents over the file it names; raises when that fails.
-void CompleteFrom(const std::string& target, const std::string& fileName, std::string_view bytes, const struct stat& file)
+void CompleteFrom(
+    const std::string& target, const std::string& fileName, std::string_view bytes, const struct stat& file)
 {
-    const auto fail = [&](int error) {
-        throw EFileError(fileName, "Cannot complete the last save of", error);
-    };
+    const auto fail
+        = [&](int error) { throw EFileError(fileName, "Cannot complete the last save of", error); };
     TFd fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
     struct stat now { };
     if (fd.Get() < 0 || ::fstat(fd.Get(), &now) != 0)

@@ -46,7 +46,8 @@ public:
 // The temporary file is named ".NAME.velmoria-save-PID-XXXXXX" and the journal
 // ".NAME.velmoria-journal-PID-XXXXXX" beside the target; those left by processes that no longer
 // run are removed first.
-void SafeWriteFile(const std::string& fileName, std::string_view bytes, const TFileIdentity* expected = nullptr);
+void SafeWriteFile(
+    const std::string& fileName, std::string_view bytes, const TFileIdentity* expected = nullptr);
 // Reads a whole file; raises EFileError naming the file.
 std::string ReadWholeFile(const std::string& fileName);
 // Its first bytes only, up to limit, the same way.

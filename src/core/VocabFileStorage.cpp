@@ -177,7 +177,8 @@ void TVocabFile::LoadFromFile(const std::string& fileName, TFileStamp* stamp)
     if (interrupted == TInterruptedSave::Completed)
         LoadNotice_ = "The last save of \"" + fileName + "\" was broken off; it has been completed now.";
     else if (interrupted == TInterruptedSave::AlreadyComplete)
-        LoadNotice_ = "The last save of \"" + fileName + "\" was broken off after the list was written; the list is complete.";
+        LoadNotice_ = "The last save of \"" + fileName
+            + "\" was broken off after the list was written; the list is complete.";
 }
 
 std::string TVocabFile::SaveToBytes() const

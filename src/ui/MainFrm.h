@@ -230,7 +230,8 @@ private:
     void AdoptLanguages(std::uint16_t foreign, std::uint16_t native);
     // With expected, a file found there at the last moment that is not the one looked at before is
     // overwritten only when the user says so.
-    void SaveDocument(const std::string& fileName, const std::optional<TFileIdentity>& expected = std::nullopt);
+    void SaveDocument(
+        const std::string& fileName, const std::optional<TFileIdentity>& expected = std::nullopt);
     void CreateRecovery();
     void FollowDocument();
     void timRecoveryTimer();

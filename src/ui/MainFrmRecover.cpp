@@ -287,10 +287,11 @@ bool TMainForm::ConfirmDiskWrite(const std::string& fileName, std::optional<TFil
     TFileIdentity seen;
     const std::string target = ResolveLinks(fileName);
     // The file is identified before it is read: a change after this is caught by the save itself.
-    RunLongTask(this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&now, &seen, target] {
-        seen = IdentifyFile(target);
-        now = StampFile(target);
-    });
+    RunLongTask(
+        this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&now, &seen, target] {
+            seen = IdentifyFile(target);
+            now = StampFile(target);
+        });
     switch (DiskChange(DiskStamp_, now)) {
     case dcNone:
         break;

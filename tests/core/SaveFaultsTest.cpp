@@ -87,7 +87,8 @@ TEST(SaveFaults, EveryCallOfTheSaveFailsInTurn)
         bool Exists;
         bool HardLinked;
         int Writes; // the journal's header is a write of its own
-    } cases[] = { { "plain file", true, false, 2 }, { "new file", false, false, 2 }, { "two names", true, true, 5 } };
+    } cases[] = { { "plain file", true, false, 2 }, { "new file", false, false, 2 },
+        { "two names", true, true, 5 } };
     for (const auto& c : cases) {
         TTempDir dir;
         const std::string name = dir.File("list.vmr");
@@ -104,7 +105,8 @@ TEST(SaveFaults, EveryCallOfTheSaveFailsInTurn)
         const std::set<std::string> before = FolderNames(dir.Path());
         const std::vector<TSaveCall> calls = CallsOfSave(name, newBytes);
         EXPECT_EQ(std::count(calls.begin(), calls.end(), TSaveCall::Write), c.Writes) << c.Case;
-        EXPECT_EQ(std::count(calls.begin(), calls.end(), TSaveCall::Attributes), c.Exists && !c.HardLinked ? 1 : 0);
+        EXPECT_EQ(
+            std::count(calls.begin(), calls.end(), TSaveCall::Attributes), c.Exists && !c.HardLinked ? 1 : 0);
 
         bool inPlace = false;
         for (std::size_t failing = 0; failing < calls.size(); ++failing) {
@@ -425,7 +427,10 @@ TEST(SaveFaults, AJournalCompletesItsFileOnlyWhenWholeOursAndItsWriterHasEnded)
                 file.write(newBytes.data(), static_cast<std::streamsize>(newBytes.size()));
             },
             false, true, AlreadyComplete, false },
-        { "cut short", [](const std::string&, const std::string& journal) { fs::resize_file(journal, fs::file_size(journal) - 1); },
+        { "cut short",
+            [](const std::string&, const std::string& journal) {
+                fs::resize_file(journal, fs::file_size(journal) - 1);
+            },
             false, false, Nothing, false },
         { "its contents damaged",
             [](const std::string&, const std::string& journal) {

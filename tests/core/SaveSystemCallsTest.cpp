@@ -16,8 +16,8 @@
 #include <map>
 #include <random>
 #include <sstream>
-#include <thread>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -31,7 +31,8 @@ std::string ListImage(int items, int seed)
     doc.SetNativeLangID(0x0409);
     for (int i = 0; i < items; ++i) {
         auto item = std::make_unique<TVocabItem>();
-        item->SetFieldValues("das Wort " + std::to_string(i * 7 + seed), "noun", "", "word " + std::to_string(i));
+        item->SetFieldValues(
+            "das Wort " + std::to_string(i * 7 + seed), "noun", "", "word " + std::to_string(i));
         doc.AppendItem(std::move(item));
     }
     doc.EndBulkAppend();
@@ -88,7 +89,8 @@ std::vector<std::string> Lines(const std::string& text)
 }
 
 // The first line at or after from holding both parts, or the number of lines.
-std::size_t Find(const std::vector<std::string>& lines, const std::string& a, const std::string& b, std::size_t from = 0)
+std::size_t Find(
+    const std::vector<std::string>& lines, const std::string& a, const std::string& b, std::size_t from = 0)
 {
     for (std::size_t i = from; i < lines.size(); ++i)
         if (lines[i].find(a) != std::string::npos && lines[i].find(b) != std::string::npos)
@@ -118,8 +120,8 @@ protected:
     std::vector<std::string> TracedAdd(const std::string& calls)
     {
         const std::string log = Dir.File("strace.log");
-        const TRun run = RunProgram({ "strace", "-f", "-y", "-qq", "-o", log, "-e", "trace=" + calls, VELMORIA_CLI_PATH,
-            "add", List, "das Haus", "the house" });
+        const TRun run = RunProgram({ "strace", "-f", "-y", "-qq", "-o", log, "-e", "trace=" + calls,
+            VELMORIA_CLI_PATH, "add", List, "das Haus", "the house" });
         EXPECT_EQ(run.Status, 0) << run.Error;
         std::vector<std::string> lines = Lines(ReadBytes(log));
         fs::remove(log);
@@ -176,7 +178,8 @@ TEST_F(SaveSystemCalls, AHardLinkedListKilledAtAnyCallOrAtRandomOpensAsTheOldOrT
     // Opens the list as velmoria-cli does, alternately under either name, and sorts out what it holds.
     const auto check = [&](const std::string& what) {
         SCOPED_TRACE(what);
-        const TRun info = RunProgram({ VELMORIA_CLI_PATH, "info", (outcomes[0] + outcomes[1]) % 2 ? Other : List });
+        const TRun info
+            = RunProgram({ VELMORIA_CLI_PATH, "info", (outcomes[0] + outcomes[1]) % 2 ? Other : List });
         const std::string bytes = ReadBytes(List);
         const int outcome = bytes == oldBytes ? 0 : bytes == newBytes ? 1 : 2;
         ++outcomes[outcome];
@@ -208,9 +211,9 @@ TEST_F(SaveSystemCalls, AHardLinkedListKilledAtAnyCallOrAtRandomOpensAsTheOldOrT
     for (const auto& [call, count] : calls) {
         for (int when = 1; when <= count; ++when) {
             Prepare(oldBytes, true);
-            const TRun run = RunProgram({ "strace", "-f", "-qq", "-o", "/dev/null", "-e", "trace=" + call, "-e",
-                "inject=" + call + ":signal=KILL:when=" + std::to_string(when), VELMORIA_CLI_PATH, "add", List,
-                "das Haus", "the house" });
+            const TRun run = RunProgram({ "strace", "-f", "-qq", "-o", "/dev/null", "-e", "trace=" + call,
+                "-e", "inject=" + call + ":signal=KILL:when=" + std::to_string(when), VELMORIA_CLI_PATH,
+                "add", List, "das Haus", "the house" });
             EXPECT_NE(run.Status, 0);
             check(call + " " + std::to_string(when));
         }
@@ -222,12 +225,14 @@ TEST_F(SaveSystemCalls, AHardLinkedListKilledAtAnyCallOrAtRandomOpensAsTheOldOrT
     Prepare(oldBytes, true);
     const auto start = std::chrono::steady_clock::now();
     RunProgram({ VELMORIA_CLI_PATH, "shuffle", List });
-    const auto runTime = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    const auto runTime
+        = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
     std::mt19937 random(20261207);
     std::uniform_int_distribution<long> delay(1, runTime.count() + 1000);
     for (int round = 0; round < 30; ++round) {
         Prepare(oldBytes, true);
-        RunProgram({ VELMORIA_CLI_PATH, "add", List, "das Haus", "the house" }, std::chrono::microseconds(delay(random)));
+        RunProgram({ VELMORIA_CLI_PATH, "add", List, "das Haus", "the house" },
+            std::chrono::microseconds(delay(random)));
         check("random kill " + std::to_string(round));
     }
     EXPECT_EQ(outcomes[2], 0);

@@ -533,15 +533,25 @@ std::vector<TJournalFile> OwedJournals(
 // The new contents a journal holds, when it is complete.
 std::optional<std::string> JournalContents(const TJournalFile& journal)
 {
-    std::string bytes;
-    try {
-        bytes = ReadWholeFile(journal.Path);
-    } catch (const EFileError&) {
+    // Read through the name only as the plain file of this user it was found to be.
+    TFd fd(::open(journal.Path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat st { };
+    if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()
+        || static_cast<std::uint64_t>(st.st_size) != JournalHeaderSize + journal.Header.Length)
         return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
+    for (std::size_t used = 0; used < bytes.size();) {
+        const ssize_t got = ::read(fd.Get(), bytes.data() + used, bytes.size() - used);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return std::nullopt;
+        used += static_cast<std::size_t>(got);
     }
-    if (bytes.size() != JournalHeaderSize + journal.Header.Length
-        || !ParseJournalHeader(bytes) // it might have changed since its header was read
-        || Crc(std::string_view(bytes).substr(JournalHeaderSize)) != journal.Header.Checksum)
+    const auto header = ParseJournalHeader(bytes); // it might have changed since it was first read
+    if (!header || header->Device != journal.Header.Device || header->Inode != journal.Header.Inode
+        || header->Length != journal.Header.Length || header->Checksum != journal.Header.Checksum
+        || Crc(std::string_view(bytes).substr(JournalHeaderSize)) != header->Checksum)
         return std::nullopt;
     bytes.erase(0, JournalHeaderSize);
     return bytes;

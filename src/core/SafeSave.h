@@ -35,8 +35,8 @@ public:
 // - A symbolic link is followed: the file it points to is written and the link stays.
 // - A file with several hard links is rewritten in place, so every name keeps the new contents.
 //   A journal, the complete new contents behind a header naming the file, is written and synced
-//   beside it first; should the rewrite break off, the next load of the file completes it from
-//   there (FinishInterruptedSave).
+//   beside it first; should the rewrite break off, the journal stays (the one exception to the
+//   rule above) and the next load of the file completes it from there (FinishInterruptedSave).
 // - An existing file keeps its permissions, its ACL and its user extended attributes (and, where
 //   allowed, its owner).
 // - Once the new file is in place, a failure to sync its folder is still reported: the rename

@@ -224,9 +224,14 @@ TListLock LockList(const TArguments& args)
     return TListLock(args[0], std::chrono::seconds(wait));
 }
 
+// Where Load tells what opening a list found besides its items (RunCli's error stream).
+std::ostream* Notices = nullptr;
+
 void Load(TVocabFile& document, const std::string& fileName)
 {
     document.LoadFromFile(fileName);
+    if (Notices && !document.LoadNotice().empty())
+        *Notices << document.LoadNotice() << '\n';
 }
 
 bool FileExists(const std::string& fileName)
@@ -563,6 +568,7 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
     }
     const std::string command = args[0];
     args.erase(args.begin());
+    Notices = &err;
     try {
         if (command == "new")
             return CmdNew(

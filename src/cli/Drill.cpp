@@ -450,6 +450,8 @@ int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostrea
         RequireReadable(settings.FileName);
         TVocabFile doc;
         doc.LoadFromFile(settings.FileName);
+        if (!doc.LoadNotice().empty())
+            err << doc.LoadNotice() << '\n';
         // Answers that could not be saved would be lost: refuse before the first question.
         if (IsReadOnlyFile(settings.FileName)) {
             err << DisplayName(settings.FileName)

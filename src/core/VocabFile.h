@@ -113,9 +113,13 @@ public:
     void EndBulkAppend();
 
     // ---- Storage
-    // The stamp, when asked for, is of exactly the bytes read. Temporary files that killed saves
-    // left beside the file are removed.
+    // The stamp, when asked for, is of exactly the bytes read. A rewrite of the file that broke off
+    // is completed first (FinishInterruptedSave), and temporary files that killed saves left beside
+    // the file are removed.
     void LoadFromFile(const std::string& fileName, TFileStamp* stamp = nullptr);
+    // What the last LoadFromFile found and set right besides reading the file (a save that broke
+    // off), for the user to be told once; mostly empty.
+    const std::string& LoadNotice() const { return LoadNotice_; }
     void LoadFromStream(std::istream& stream);
     // Parses a whole file image; the fast path of both loaders.
     void LoadFromBytes(std::string_view bytes);
@@ -162,6 +166,7 @@ private:
     std::int32_t Attempts_ = 0;
     std::unique_ptr<TVocabItem> NewItem_;
     std::string FileName_;
+    std::string LoadNotice_;
     LangId ForeignLangID_ = 0;
     std::int32_t CurrentIndex_ = -1;
     TVocabItemList Items_;

@@ -160,8 +160,10 @@ void TVocabFile::LoadFromStream(std::istream& stream)
 
 void TVocabFile::LoadFromFile(const std::string& fileName, TFileStamp* stamp)
 {
-    // A file that cannot be read leaves the document as it was. A damaged file says only "Stream
+    // A save that broke off half-way is completed first, so the file is whole again; a file that
+    // cannot be completed or read leaves the document as it was. A damaged file says only "Stream
     // read error" or "Invalid file format.": the user must learn which file it is.
+    const TInterruptedSave interrupted = FinishInterruptedSave(fileName);
     std::string bytes;
     try {
         // Another kind of file, however large, is refused by its first bytes.
@@ -182,6 +184,12 @@ void TVocabFile::LoadFromFile(const std::string& fileName, TFileStamp* stamp)
     if (stamp)
         *stamp = StampOf(fileName, bytes);
     RemoveStaleSaveFiles(fileName);
+    LoadNotice_.clear();
+    if (interrupted == TInterruptedSave::Completed)
+        LoadNotice_ = "The last save of \"" + fileName + "\" was broken off; it has been completed now.";
+    else if (interrupted == TInterruptedSave::AlreadyComplete)
+        LoadNotice_ = "The last save of \"" + fileName
+            + "\" was broken off after the list was written; the list is complete.";
 }
 
 std::string TVocabFile::SaveToBytes() const

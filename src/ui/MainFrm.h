@@ -6,6 +6,7 @@
 #include "core/CommandLine.h"
 #include "core/FileStamp.h"
 #include "core/RecentFileList.h"
+#include "core/SafeSave.h"
 #include "core/VocabFile.h"
 #include "settings/Settings.h"
 
@@ -234,7 +235,10 @@ private:
     void RunCommand(const std::function<void()>& command);
     void ClearCutMark();
     void AdoptLanguages(std::uint16_t foreign, std::uint16_t native);
-    void SaveDocument(const std::string& fileName);
+    // With expected, a file found there at the last moment that is not the one looked at before is
+    // overwritten only when the user says so.
+    void SaveDocument(
+        const std::string& fileName, const std::optional<TFileIdentity>& expected = std::nullopt);
     void CreateRecovery();
     void FollowDocument();
     void timRecoveryTimer();
@@ -244,8 +248,10 @@ private:
     bool OfferRecovery(const std::optional<std::string>& fileName);
     bool Recover(TOrphanCopy& orphan);
     void SetDiskStamp(const std::string& fileName, const TFileStamp& stamp);
-    // Before a Save over the list's own file: false when the user keeps another program's version.
-    bool ConfirmDiskWrite(const std::string& fileName);
+    // Before a Save over the list's own file: false when the user keeps another program's version;
+    // else expected is the file the save may replace (none when nothing is known of it).
+    bool ConfirmDiskWrite(const std::string& fileName, std::optional<TFileIdentity>& expected);
+    bool ConfirmOverwrite();
     void ReloadDocument();
     void EndRecovery();
     void CreateTestPanel();

@@ -220,6 +220,7 @@ bool TMainForm::OpenFile(const std::string& givenName)
         ReportException(error);
         return false;
     }
+    const std::string notice = document->LoadNotice();
     AdoptLanguages(document->ForeignLangID(), document->NativeLangID());
     ReplaceDocument(std::move(document));
     if (Document().Count() > 0)
@@ -227,6 +228,8 @@ bool TMainForm::OpenFile(const std::string& givenName)
     SetDiskStamp(fileName, stamp);
     RecentFiles_.Add(fileName);
     dgVocab->Model()->Reset();
+    if (!notice.empty())
+        ShowMessageBox(FromLocal(notice), QString(), QMessageBox::Ok, QMessageBox::Information);
     // Changes a crashed copy kept of this list take its place when the user wants them.
     OfferRecovery(fileName);
     ScheduleUpdate();
@@ -273,15 +276,22 @@ bool TMainForm::EditProperties(bool isNew)
     return true;
 }
 
-void TMainForm::SaveDocument(const std::string& fileName)
+void TMainForm::SaveDocument(const std::string& fileName, const std::optional<TFileIdentity>& expected)
 {
     TVocabFile& document = Document();
     const std::string bytes = document.SaveToBytes();
     TFileStamp stamp;
-    RunLongTask(this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&] {
-        SafeWriteFile(fileName, bytes);
-        stamp = StampOf(ResolveLinks(fileName), bytes);
-    });
+    try {
+        RunLongTask(this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&] {
+            SafeWriteFile(fileName, bytes, expected ? &*expected : nullptr);
+            stamp = StampOf(ResolveLinks(fileName), bytes);
+        });
+    } catch (const EFileChanged&) {
+        // Another program replaced the file after it was looked at: asked as for any such change.
+        if (ConfirmOverwrite())
+            SaveDocument(fileName);
+        return;
+    }
     document.MarkSavedAs(fileName);
     SetDiskStamp(fileName, stamp);
     ScheduleUpdate();
@@ -318,8 +328,9 @@ void TMainForm::miFileSaveClick()
     const std::string name = Document().FileName();
     if (!name.empty()) {
         if (!IsReadOnlyFile(name)) {
-            if (ConfirmDiskWrite(name))
-                SaveDocument(name);
+            std::optional<TFileIdentity> expected;
+            if (ConfirmDiskWrite(name, expected))
+                SaveDocument(name, expected);
             return;
         }
         ShowMessageBox(FromLocal(DisplayName(name)) + QStringLiteral("\nThis file is read-only. ")

@@ -295,6 +295,7 @@ void TMainForm::ReloadDocument()
         return;
     }
     const std::int32_t index = ReloadedIndex(Document(), Document().CurrentIndex(), *document);
+    const std::string notice = document->LoadNotice();
     AdoptLanguages(document->ForeignLangID(), document->NativeLangID());
     ReplaceDocument(std::move(document));
     if (index >= 0)
@@ -303,29 +304,45 @@ void TMainForm::ReloadDocument()
     dgVocab->Model()->Reset();
     // A test of the list as it was cannot go on with another list.
     SetWindowMode(wmEditing);
+    if (!notice.empty())
+        ShowMessageBox(FromLocal(notice), QString(), QMessageBox::Ok, QMessageBox::Information);
 }
 
-bool TMainForm::ConfirmDiskWrite(const std::string& fileName)
+bool TMainForm::ConfirmDiskWrite(const std::string& fileName, std::optional<TFileIdentity>& expected)
 {
+    expected.reset();
     if (fileName != StampedName_)
         return true;
     TFileStamp now;
+    TFileIdentity seen;
     const std::string target = ResolveLinks(fileName);
-    RunLongTask(this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))),
-        [&now, target] { now = StampFile(target); });
+    // The file is identified before it is read: a change after this is caught by the save itself.
+    RunLongTask(
+        this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&now, &seen, target] {
+            seen = IdentifyFile(target);
+            now = StampFile(target);
+        });
     // A file the window knew nothing of (a recovered copy may say it was not there) is another
     // program's all the same.
     switch (DiskStamp_.Exists ? DiskChange(DiskStamp_, now) : now.Exists ? dcChanged : dcNone) {
     case dcNone:
-        return true;
+        break;
     case dcMissing:
         ShowMessageBox(FromLocal(DisplayName(fileName))
                 + QStringLiteral("\nThis file has been deleted or moved by another program and will be saved again."),
             QString(), QMessageBox::Ok, QMessageBox::Information);
-        return true;
+        break;
     case dcChanged:
+        if (!ConfirmOverwrite())
+            return false;
         break;
     }
+    expected = seen;
+    return true;
+}
+
+bool TMainForm::ConfirmOverwrite()
+{
     return ShowMessageBox(QStringLiteral("Overwrite the changes made by another program?"), QString(),
                QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning, QMessageBox::No)
         == QMessageBox::Yes;

@@ -454,3 +454,54 @@ TEST_F(RecoveryTest, SaveAfterRecoveringAsksWhenTheFileIsNotWhatTheCopySaysItWas
         EXPECT_EQ(ReadBytes(List), c.Asked ? fileBytes : crashed->SaveToBytes());
     }
 }
+
+TEST_F(RecoveryTest, AFileReplacedAMomentIntoTheSaveIsNotOverwrittenUnlessTheUserSaysSo)
+{
+    OpenList();
+    Edit();
+    const std::string theirs = ChangedList(List)->SaveToBytes();
+    // Another program saves by renaming over the file after the window looked at it, while the
+    // new contents are being written.
+    SetSaveFaults([&](TSaveCall call) {
+        if (call == TSaveCall::Close && ReadBytes(List) != theirs) {
+            WriteBytes(List + ".theirs", theirs);
+            fs::rename(List + ".theirs", List);
+        }
+        return 0;
+    });
+    Trigger(Form->miFileSave);
+    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_EQ(LastMessage().Text, QStringLiteral("Overwrite the changes made by another program?"));
+    EXPECT_EQ(ReadBytes(List), theirs) << "the default is No";
+    EXPECT_TRUE(Document().Modified());
+
+    // Yes before the save (the file differs from what was opened) and Yes again when it is
+    // replaced once more during the save.
+    WriteBytes(List, "another version");
+    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
+    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
+    Trigger(Form->miFileSave);
+    EXPECT_EQ(MessageBoxHook::Shown().size(), 3u);
+    EXPECT_EQ(ReadBytes(List), Document().SaveToBytes());
+    EXPECT_FALSE(Document().Modified());
+}
+
+TEST_F(RecoveryTest, OpeningAListWhoseRewriteBrokeOffCompletesItAndSaysSoOnce)
+{
+    fs::create_hard_link(List, Dir.File("other name.vmr"));
+    const std::string saved = ChangedList(List)->SaveToBytes();
+    int writes = 0;
+    // The rewrite in place fails at its first write: the journal stays.
+    SetSaveFaults([&](TSaveCall call) { return call == TSaveCall::Write && ++writes == 3 ? EIO : 0; });
+    EXPECT_THROW(SafeWriteFile(List, saved), EFileError);
+    SetSaveFaults(nullptr);
+    OpenList();
+    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("was broken off")))
+        << LastMessage().Text.toStdString();
+    EXPECT_EQ(Document().SaveToBytes(), saved);
+    EXPECT_EQ(ReadBytes(Dir.File("other name.vmr")), saved);
+    EXPECT_FALSE(Document().Modified());
+    OpenList();
+    EXPECT_EQ(MessageBoxHook::Shown().size(), 1u) << "told once";
+}

@@ -1,0 +1,242 @@
+// The save path of the real velmoria-cli as the kernel sees it: the order of its syncs and
+// renames under strace, and the list it leaves when it is killed at each call of a rewrite in
+// place or at random moments.
+
+#include "core/SafeSave.h"
+#include "core/VocabFile.h"
+#include "support/TempDir.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <random>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ListImage(int items, int seed)
+{
+    TVocabFile doc;
+    doc.SetForeignLangID(0x0407);
+    doc.SetNativeLangID(0x0409);
+    for (int i = 0; i < items; ++i) {
+        auto item = std::make_unique<TVocabItem>();
+        item->SetFieldValues(
+            "das Wort " + std::to_string(i * 7 + seed), "noun", "", "word " + std::to_string(i));
+        doc.AppendItem(std::move(item));
+    }
+    doc.EndBulkAppend();
+    return doc.SaveToBytes();
+}
+
+struct TRun {
+    int Status = -1; // the exit status, or -1 for a process ended by a signal
+    std::string Error; // what it wrote to stderr
+};
+
+// Runs a program, its output dropped and its errors kept; killed after killAfter when one is given.
+TRun RunProgram(const std::vector<std::string>& args, std::chrono::microseconds killAfter = {})
+{
+    char errorName[] = "/tmp/velmoria-stderr-XXXXXX";
+    const int errorFd = ::mkstemp(errorName);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int null = ::open("/dev/null", O_RDWR);
+        ::dup2(null, 0);
+        ::dup2(null, 1);
+        ::dup2(errorFd, 2);
+        std::vector<char*> argv;
+        for (const std::string& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        ::execvp(argv[0], argv.data());
+        ::_exit(127);
+    }
+    if (killAfter.count() > 0) {
+        std::this_thread::sleep_for(killAfter);
+        ::kill(child, SIGKILL);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::close(errorFd);
+    TRun run { WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(errorName) };
+    ::unlink(errorName);
+    return run;
+}
+
+bool StraceWorks()
+{
+    return RunProgram({ "strace", "-qq", "-o", "/dev/null", "true" }).Status == 0;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The first line at or after from holding both parts, or the number of lines.
+std::size_t Find(
+    const std::vector<std::string>& lines, const std::string& a, const std::string& b, std::size_t from = 0)
+{
+    for (std::size_t i = from; i < lines.size(); ++i)
+        if (lines[i].find(a) != std::string::npos && lines[i].find(b) != std::string::npos)
+            return i;
+    return lines.size();
+}
+
+class SaveSystemCalls : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!StraceWorks())
+            GTEST_SKIP() << "strace cannot trace here";
+        List = Dir.File("list.vmr");
+        Other = Dir.File("other.vmr");
+    }
+    // The list with its second name.
+    void Prepare(const std::string& bytes, bool hardLinked)
+    {
+        fs::remove(List);
+        fs::remove(Other);
+        WriteBytes(List, bytes);
+        if (hardLinked)
+            fs::create_hard_link(List, Other);
+    }
+    // What strace saw of the calls given while velmoria-cli added an item.
+    std::vector<std::string> TracedAdd(const std::string& calls)
+    {
+        const std::string log = Dir.File("strace.log");
+        const TRun run = RunProgram({ "strace", "-f", "-y", "-qq", "-o", log, "-e", "trace=" + calls,
+            VELMORIA_CLI_PATH, "add", List, "das Haus", "the house" });
+        EXPECT_EQ(run.Status, 0) << run.Error;
+        std::vector<std::string> lines = Lines(ReadBytes(log));
+        fs::remove(log);
+        return lines;
+    }
+
+    TTempDir Dir;
+    std::string List;
+    std::string Other;
+};
+
+} // namespace
+
+TEST_F(SaveSystemCalls, TheNewFileIsSyncedBeforeItReplacesTheOldOneAndTheFolderAfter)
+{
+    const std::string folder = "<" + Dir.Path().string() + ">";
+    Prepare(ListImage(2000, 1), false);
+    const auto lines = TracedAdd("fsync,fdatasync,rename,renameat,renameat2");
+    const std::size_t synced = Find(lines, "sync(", ".velmoria-save-");
+    const std::size_t renamed = Find(lines, "rename", ".velmoria-save-");
+    const std::size_t folderSynced = Find(lines, "fsync(", folder, renamed);
+    ASSERT_LT(synced, lines.size()) << "the new file was never synced";
+    ASSERT_LT(renamed, lines.size());
+    EXPECT_LT(synced, renamed) << "synced after it replaced the old file";
+    EXPECT_LT(folderSynced, lines.size()) << "the folder was not synced after the rename";
+
+    // With a second name: the journal and its name are lasting before the list is touched, and the
+    // list is before the journal goes.
+    Prepare(ListImage(2000, 1), true);
+    const auto inPlace = TracedAdd("fsync,fdatasync,pwrite64,unlink,unlinkat");
+    const std::string list = "list.vmr>";
+    const std::size_t journalSynced = Find(inPlace, "sync(", ".velmoria-journal-");
+    const std::size_t journalNamed = Find(inPlace, "fsync(", folder, journalSynced);
+    const std::size_t written = Find(inPlace, "pwrite64(", list);
+    const std::size_t listSynced = Find(inPlace, "sync(", list, written);
+    const std::size_t ended = Find(inPlace, "unlink", ".velmoria-journal-");
+    ASSERT_LT(written, inPlace.size());
+    EXPECT_LT(journalSynced, journalNamed);
+    EXPECT_LT(journalNamed, written) << "the journal's name might not outlast a power cut";
+    EXPECT_LT(listSynced, ended) << "the journal went before the list was lasting";
+    EXPECT_LT(ended, inPlace.size());
+    EXPECT_EQ(fs::hard_link_count(List), 2u);
+}
+
+TEST_F(SaveSystemCalls, AHardLinkedListKilledAtAnyCallOrAtRandomOpensAsTheOldOrTheNewList)
+{
+    // Over a megabyte, so the list is rewritten in more than one write.
+    const std::string oldBytes = ListImage(30000, 1);
+    Prepare(oldBytes, true);
+    ASSERT_EQ(RunProgram({ VELMORIA_CLI_PATH, "add", List, "das Haus", "the house" }).Status, 0);
+    const std::string newBytes = ReadBytes(List);
+    int outcomes[3] = { 0, 0, 0 }; // old, new, broken
+    int notices = 0;
+    // Opens the list as velmoria-cli does, alternately under either name, and sorts out what it holds.
+    const auto check = [&](const std::string& what) {
+        SCOPED_TRACE(what);
+        const TRun info
+            = RunProgram({ VELMORIA_CLI_PATH, "info", (outcomes[0] + outcomes[1]) % 2 ? Other : List });
+        const std::string bytes = ReadBytes(List);
+        const int outcome = bytes == oldBytes ? 0 : bytes == newBytes ? 1 : 2;
+        ++outcomes[outcome];
+        EXPECT_EQ(info.Status, 0) << info.Error;
+        EXPECT_NE(outcome, 2) << "a mixed list";
+        EXPECT_EQ(ReadBytes(Other), bytes);
+        EXPECT_EQ(fs::hard_link_count(List), 2u) << "the link is lost";
+        std::size_t files = 0;
+        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(Dir.Path()))
+            ++files;
+        EXPECT_EQ(files, 2u) << "what the killed save left stayed";
+        if (!info.Error.empty()) {
+            ++notices;
+            EXPECT_EQ(Lines(info.Error).size(), 1u) << info.Error;
+            EXPECT_NE(info.Error.find("was broken off"), std::string::npos) << info.Error;
+        }
+    };
+
+    // Killed on entering each call of the save in turn.
+    const auto lines = TracedAdd("pwrite64,fallocate,ftruncate,fsync,unlink");
+    std::map<std::string, int> calls;
+    for (const std::string& line : lines) {
+        const auto open = line.find('(');
+        const auto space = line.rfind(' ', open);
+        if (open != std::string::npos && space != std::string::npos)
+            ++calls[line.substr(space + 1, open - space - 1)];
+    }
+    ASSERT_EQ(calls["pwrite64"], 5) << "a header and two pieces each for the journal and the list";
+    for (const auto& [call, count] : calls) {
+        for (int when = 1; when <= count; ++when) {
+            Prepare(oldBytes, true);
+            const TRun run = RunProgram({ "strace", "-f", "-qq", "-o", "/dev/null", "-e", "trace=" + call,
+                "-e", "inject=" + call + ":signal=KILL:when=" + std::to_string(when), VELMORIA_CLI_PATH,
+                "add", List, "das Haus", "the house" });
+            EXPECT_NE(run.Status, 0);
+            check(call + " " + std::to_string(when));
+        }
+    }
+    EXPECT_GT(outcomes[0], 0);
+    EXPECT_GT(outcomes[1], 0);
+
+    // At random moments of a whole run.
+    Prepare(oldBytes, true);
+    const auto start = std::chrono::steady_clock::now();
+    RunProgram({ VELMORIA_CLI_PATH, "shuffle", List });
+    const auto runTime
+        = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<long> delay(1, runTime.count() + 1000);
+    for (int round = 0; round < 30; ++round) {
+        Prepare(oldBytes, true);
+        RunProgram({ VELMORIA_CLI_PATH, "add", List, "das Haus", "the house" },
+            std::chrono::microseconds(delay(random)));
+        check("random kill " + std::to_string(round));
+    }
+    EXPECT_EQ(outcomes[2], 0);
+    EXPECT_GT(notices, 0) << "no rewrite was ever completed";
+    RecordProperty("old", outcomes[0]);
+    RecordProperty("new", outcomes[1]);
+}

@@ -12,7 +12,7 @@ PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmar
            fonts-liberation2 fonts-dejavu-core poppler-utils \
            cups cups-client printer-driver-cups-pdf \
            librsvg2-bin desktop-file-utils appstream shared-mime-info man-db lintian strace \
-           libglib2.0-bin
+           libglib2.0-bin zlib1g-dev acl xclip
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)

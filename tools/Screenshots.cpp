@@ -377,6 +377,7 @@ int main(int argc, char** argv)
                 return i;
         return 0;
     };
+    form.miTestActiveClick();
     Options.ForeignAccents = true;
     Ask(form, foreignIndex("der Schl"));
     Type(form, "der Schlussel");

@@ -27,6 +27,16 @@ bool IsDuplicate(const TVocabFile& document, const std::string& foreign, const s
 
 } // namespace
 
+void ReplaceCurrentItem(TVocabFile& document, const TItemEditData& data)
+{
+    TVocabItem& item = document.NewItem();
+    item.SetFieldValues(data.FieldValues[0], data.FieldValues[1], data.FieldValues[2], data.FieldValues[3]);
+    item.SortingPosition = data.SortingPosition;
+    item.LastAttempt = 0;
+    item.PenaltyPoints = 0;
+    document.Replace();
+}
+
 TEditOk::TEditOk(const TItemEditData& data, bool dataChanged, const std::array<std::string, 4>& boxes,
     const TEditChecks& checks, const TVocabFile& document)
     : IsNew_(data.IsNew)

@@ -15,6 +15,10 @@ struct TItemEditData {
     std::int32_t SortingPosition = 0;
 };
 
+// Puts the dialog's texts and sorting position in place of the current item, undoably. The new
+// version starts untested: a changed word or translation is a new question to learn.
+void ReplaceCurrentItem(TVocabFile& document, const TItemEditData& data);
+
 // The settings that switch the questions on.
 struct TEditChecks {
     bool ConfirmNoSort = false;

@@ -48,21 +48,25 @@ constexpr int RegisterLockWaitMs = 10000;
 constexpr int RegisterLockStaleMs = 30000;
 
 // The engine keeps its collection (the register of help files) and search index in a folder of
-// the user's cache, named after the help file's path, size and time: an installed help file is
-// read-only, and a new one gets a fresh register and index.
+// the user's cache, named after the help file's path, then its size and time: an installed help file
+// is read-only, and a new one gets a fresh register and index.
 QString CollectionFile(const QFileInfo& helpFile, const QString& folder)
 {
-    const QByteArray identity = (helpFile.canonicalFilePath() + QLatin1Char('|')
-        + QString::number(helpFile.size()) + QLatin1Char('|')
-        + QString::number(helpFile.lastModified().toMSecsSinceEpoch()))
-                                    .toUtf8();
-    const QString name = QStringLiteral("velmoria-")
-        + QString::fromLatin1(QCryptographicHash::hash(identity, QCryptographicHash::Sha1).toHex().left(16));
+    const auto hash = [](const QString& text) {
+        return QString::fromLatin1(
+            QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
+    };
+    const QString path = QStringLiteral("velmoria-") + hash(helpFile.canonicalFilePath()) + QLatin1Char('-');
+    const QString name = path
+        + hash(QString::number(helpFile.size()) + QLatin1Char('|')
+            + QString::number(helpFile.lastModified().toMSecsSinceEpoch()));
     QDir dir(folder);
     dir.mkpath(QStringLiteral("."));
-    // The registers and indexes of earlier help files are of no more use.
-    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        if (entry.fileName().contains(QStringLiteral("velmoria-")) && !entry.fileName().contains(name)) {
+    // Earlier versions of this help file leave registers and indexes of no more use; another installed
+    // copy of the program, with its help file elsewhere, may be using its own right now.
+    for (const QFileInfo& entry :
+        dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        if (entry.fileName().contains(path) && !entry.fileName().contains(name)) {
             if (entry.isDir())
                 QDir(entry.filePath()).removeRecursively();
             else

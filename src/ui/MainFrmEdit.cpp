@@ -65,12 +65,7 @@ void TMainForm::miEditEditClick()
     TEditDialog dialog(this, data);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;
-    TVocabItem& item = document.NewItem();
-    item.SetFieldValues(data.FieldValues[0], data.FieldValues[1], data.FieldValues[2], data.FieldValues[3]);
-    item.SortingPosition = data.SortingPosition;
-    item.LastAttempt = 0;
-    item.PenaltyPoints = 0;
-    document.Replace();
+    ReplaceCurrentItem(document, data);
     RefreshGrid();
 }
 

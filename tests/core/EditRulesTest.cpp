@@ -3,6 +3,8 @@
 
 #include "core/EditRules.h"
 
+#include "core/DocumentBuilders.h"
+
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
@@ -178,6 +180,32 @@ TEST(EditRules, StepsInTheirOrder)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         EXPECT_EQ(RunOk(c.Data, c.Changed, c.Typed, c.Checks, *document, c.Answers).Steps, c.Expected);
+    }
+}
+
+// A learnt item and one answered a moment ago both come back from an edit as never answered; undo
+// restores the old version with its test state.
+TEST(EditRules, AnEditedItemStartsUntested)
+{
+    for (const int penalty : { -1, 2 }) {
+        SCOPED_TRACE(penalty);
+        TVocabFile doc;
+        FillWords(doc, { "a", "b" });
+        doc.SetCurrentIndex(1);
+        doc.CurrentItem().LastAttempt = 12;
+        doc.CurrentItem().PenaltyPoints = penalty;
+        doc.NewItem().LastAttempt = 5; // whatever a caller left there does not leak in
+        doc.NewItem().PenaltyPoints = 1;
+        ReplaceCurrentItem(doc, { false, { "B", "n", "", "bee" }, 7 });
+        const TVocabItem& edited = doc.CurrentItem();
+        EXPECT_EQ(
+            std::tuple(std::string(edited.FieldValue(fiForeign)), std::string(edited.FieldValue(fiNative)),
+                edited.SortingPosition, edited.LastAttempt, edited.PenaltyPoints),
+            std::tuple("B", "bee", 7, 0, 0));
+        EXPECT_FALSE(edited.Learnt());
+        doc.Undo();
+        EXPECT_EQ(std::tuple(doc.CurrentItem().LastAttempt, doc.CurrentItem().PenaltyPoints),
+            std::tuple(12, penalty));
     }
 }
 

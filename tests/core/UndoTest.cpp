@@ -11,27 +11,6 @@
 
 namespace {
 
-TEST(UndoKinds, NamesOfTheEditMenu)
-{
-    const std::pair<TUndoKind, const char*> names[] = { { ukNone, "" }, { ukAdd, "Add" }, { ukEdit, "Edit" },
-        { ukDelete, "Delete" }, { ukPaste, "Paste" }, { ukMove, "Move" }, { ukSort, "Sort" },
-        { ukShuffle, "Shuffle" }, { static_cast<TUndoKind>(99), "" } };
-    for (const auto& [kind, name] : names)
-        EXPECT_STREQ(UndoKindName(kind), name);
-}
-
-TEST(UndoSteps, NothingToUndoOrRedo)
-{
-    TVocabFile doc;
-    EXPECT_EQ(ErrorOf([&] { doc.Undo(); }), "Invalid procedure call.");
-    EXPECT_EQ(ErrorOf([&] { doc.Redo(); }), "Invalid procedure call.");
-    AppendByAdd(doc, "a");
-    EXPECT_EQ(ErrorOf([&] { doc.Redo(); }), "Invalid procedure call.");
-    doc.Undo();
-    EXPECT_EQ(ErrorOf([&] { doc.Undo(); }), "Invalid procedure call.");
-    EXPECT_EQ(doc.Count(), 0);
-}
-
 TEST(UndoSteps, EditThenUndoBringsBackTheOldVersionWithItsTestState)
 {
     TVocabFile doc;

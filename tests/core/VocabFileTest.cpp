@@ -85,6 +85,7 @@ TEST(VocabFileErrors, FailingChecksRaiseTheirMessageAndChangeNothing)
         { "sort keys of wrong count", 0, [](auto& d) { d.Sort(TWords(2)); }, "Invalid parameter." },
         { "add with a foreign kind", 0, [](auto& d) { d.Add(ukSort); }, "Invalid parameter." },
         { "append of nothing", 0, [](auto& d) { d.AppendItem(nullptr); }, "Invalid parameter." },
+        { "redo at the newest step", 0, [](auto& d) { d.Redo(); }, "Invalid procedure call." },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);

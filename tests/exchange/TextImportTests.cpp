@@ -573,40 +573,29 @@ TEST(TextImport, Utf16WithoutMarkInEitherByteOrder)
     }
 }
 
-TEST(TextFormat, NamesAndCaptions)
+// The first six keep their numbers: lists and settings elsewhere count on them; the command line
+// names them.
+TEST(TextFormat, NamesEncodingsAndDelimiters)
 {
-    // The first six keep their numbers: lists and settings elsewhere count on them.
-    const struct {
-        const char* Caption;
-        const char* Name;
-        TTextEncoding Encoding;
-        char Delimiter;
-    } formats[] = { { "Text (Comma-delimited)", "text-comma", teEightBit, ',' },
-        { "Text (Tab-delimited)", "text-tab", teEightBit, '\t' },
-        { "Unicode (Comma-delimited)", "unicode-comma", teUtf16, ',' },
-        { "Unicode (Tab-delimited)", "unicode-tab", teUtf16, '\t' },
-        { "Unicode UTF-8 (Comma-delimited)", "utf8-comma", teUtf8, ',' },
-        { "Unicode UTF-8 (Tab-delimited)", "utf8-tab", teUtf8, '\t' },
-        { "Text (Semicolon-delimited)", "text-semicolon", teEightBit, ';' },
-        { "Unicode (Semicolon-delimited)", "unicode-semicolon", teUtf16, ';' },
-        { "Unicode UTF-8 (Semicolon-delimited)", "utf8-semicolon", teUtf8, ';' } };
+    const std::tuple<const char*, TTextEncoding, char> formats[] = { { "text-comma", teEightBit, ',' },
+        { "text-tab", teEightBit, '\t' }, { "unicode-comma", teUtf16, ',' }, { "unicode-tab", teUtf16, '\t' },
+        { "utf8-comma", teUtf8, ',' }, { "utf8-tab", teUtf8, '\t' }, { "text-semicolon", teEightBit, ';' },
+        { "unicode-semicolon", teUtf16, ';' }, { "utf8-semicolon", teUtf8, ';' } };
     ASSERT_EQ(std::size(formats), static_cast<std::size_t>(TextFormatCount));
     for (int i = 0; i < TextFormatCount; ++i) {
         const auto format = static_cast<TTextFormat>(i);
-        const auto& f = formats[i];
-        EXPECT_EQ(TextFormatCaption(format), f.Caption);
-        EXPECT_EQ(TextFormatName(format), f.Name);
-        EXPECT_EQ(TextFormatFromName(f.Name), format);
-        EXPECT_EQ(TextFormatEncoding(format), f.Encoding);
-        EXPECT_EQ(TextFormatDelimiter(format), f.Delimiter);
-        EXPECT_EQ(IsTabFormat(format), f.Delimiter == '\t');
-        EXPECT_EQ(MakeTextFormat(f.Encoding, f.Delimiter), format);
+        const auto& [name, encoding, delimiter] = formats[i];
+        EXPECT_EQ(TextFormatFromName(TextFormatName(format)), format);
+        EXPECT_EQ(TextFormatFromName(name), format);
+        EXPECT_EQ(TextFormatEncoding(format), encoding);
+        EXPECT_EQ(TextFormatDelimiter(format), delimiter);
+        EXPECT_EQ(IsTabFormat(format), delimiter == '\t');
+        EXPECT_EQ(MakeTextFormat(encoding, delimiter), format);
     }
     EXPECT_EQ(MakeTextFormat(teUtf8, ':'), tfUtf8Comma);
-    EXPECT_EQ(TextFormatFromName(""), std::nullopt);
-    EXPECT_EQ(TextFormatFromName("Text-Comma"), std::nullopt);
-    EXPECT_EQ(TextFormatName(static_cast<TTextFormat>(9)), "");
-    EXPECT_EQ(TextFormatCaption(static_cast<TTextFormat>(200)), "");
+    EXPECT_EQ(TextFormatName(static_cast<TTextFormat>(TextFormatCount)), ""); // no read past the table
+    for (const char* name : { "", "Text-Comma" })
+        EXPECT_EQ(TextFormatFromName(name), std::nullopt) << name;
 }
 
 } // namespace

@@ -23,8 +23,10 @@
 #include "ui/TipsDlg.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHelpEngine>
 #include <QHelpSearchEngine>
 #include <QLabel>
@@ -279,6 +281,37 @@ TEST_F(HelpTest, ACopyOpeningTheRegisterWaitsWhileAnotherWritesIt)
     EXPECT_NE(second.Engine(), nullptr);
     EXPECT_GE(clock.elapsed(), 250);
     release.join();
+}
+
+// Two installed copies share the user's cache; only a changed help file at the same place retires its
+// old register.
+TEST_F(HelpTest, ANewerHelpFileRetiresOnlyItsOwnOldRegister)
+{
+    TTempDir cache, a, b;
+    const QString folder = QString::fromStdString(cache.Path().string());
+    const QString fileA = QString::fromStdString(a.File("velmoria.qch"));
+    const QString fileB = QString::fromStdString(b.File("velmoria.qch"));
+    ASSERT_TRUE(QFile::copy(HelpFile, fileA) && QFile::copy(HelpFile, fileB));
+    const auto collectionOf = [&](const QString& file) {
+        THelpSystem help(file, folder);
+        return help.Engine() ? help.Engine()->collectionFile() : QString();
+    };
+    const QString oldA = collectionOf(fileA);
+    const QString otherB = collectionOf(fileB);
+    ASSERT_FALSE(oldA.isEmpty());
+    ASSERT_NE(oldA, otherB);
+    EXPECT_TRUE(QFile::exists(oldA));
+    EXPECT_TRUE(QFile::exists(otherB));
+
+    QFile changed(fileA);
+    ASSERT_TRUE(changed.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(changed.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime));
+    changed.close();
+    const QString newA = collectionOf(fileA);
+    EXPECT_NE(newA, oldA);
+    EXPECT_FALSE(QFile::exists(oldA));
+    EXPECT_TRUE(QFile::exists(newA));
+    EXPECT_TRUE(QFile::exists(otherB));
 }
 
 TEST_F(HelpTest, AMissingOrDamagedHelpFileIsReportedOnce)

@@ -21,11 +21,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
@@ -101,6 +104,13 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
     IdleTimer_->setSingleShot(true);
     IdleTimer_->setInterval(0);
     connect(IdleTimer_, &QTimer::timeout, this, &TMainForm::UpdateCommandState);
+    // Besides the commands, what the rules read: the focus (Hint), the clipboard (Paste), and the
+    // document and selection (connected where they change).
+    connect(qApp, &QApplication::focusChanged, this, &TMainForm::ScheduleUpdate);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::ScheduleUpdate);
+    // An open menu shows the state of this moment.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToShow, this, &TMainForm::UpdateCommandState);
     qApp->installEventFilter(this);
     CreateRecovery();
     // Installed last, so it sees every key before the handlers above.
@@ -397,6 +407,9 @@ void TMainForm::CreateViews()
         });
     });
     connect(dgVocab, &TVocabGrid::ItemMoved, this, &TMainForm::ScheduleUpdate);
+    connect(dgVocab, &TVocabGrid::CutMarkChanged, this, &TMainForm::ScheduleUpdate);
+    // The selected row is the document's current item.
+    connect(dgVocab->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TMainForm::ScheduleUpdate);
 }
 
 void TMainForm::SetWindowMode(TWindowMode mode)
@@ -471,13 +484,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (TestKeyFilter(watched, event))
         return true;
-    // The command state follows whatever the user does; coalesced into one update when idle.
+    // Windows coming and going change the state (the bars shown, the cut mark, the keyboard layout);
+    // keys and clicks change it only through what they do, which schedules its own update.
     switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::FocusIn:
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
     case QEvent::Show:

@@ -25,8 +25,8 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -409,7 +409,8 @@ void TMainForm::CreateViews()
     connect(dgVocab, &TVocabGrid::ItemMoved, this, &TMainForm::ScheduleUpdate);
     connect(dgVocab, &TVocabGrid::CutMarkChanged, this, &TMainForm::ScheduleUpdate);
     // The selected row is the document's current item.
-    connect(dgVocab->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TMainForm::ScheduleUpdate);
+    connect(
+        dgVocab->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TMainForm::ScheduleUpdate);
 }
 
 void TMainForm::SetWindowMode(TWindowMode mode)

@@ -125,6 +125,11 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
 TMainForm::~TMainForm()
 {
     qApp->removeEventFilter(this);
+    // The children outlive this part of the window: their last signals must not reach it.
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+    QObject::disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+    QObject::disconnect(dgVocab->selectionModel(), nullptr, this, nullptr);
+    QObject::disconnect(dgVocab, nullptr, this, nullptr);
 }
 
 void TMainForm::CreateAction(const TActionEntry& entry, const std::optional<QKeySequence>& shown)

@@ -134,8 +134,8 @@ void TMainForm::CreateHelpCommands()
     help->addSeparator();
     help->addAction(miHelpAbout);
 
-    // Every command carries the context of its topic, for F1 on an open menu.
-    for (QAction* action : findChildren<QAction*>()) {
+    // The table's commands took their contexts as they were made; the recent files take theirs here.
+    for (QAction* action : miFileRecent) {
         if (const int context = CommandHelpContext(action->objectName().toStdString()))
             SetHelpContext(action, context);
     }

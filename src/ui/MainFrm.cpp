@@ -8,9 +8,11 @@
 #include "core/BackgroundWriter.h"
 #include "core/DisplayText.h"
 #include "core/GlobalDocument.h"
+#include "core/HelpTopics.h"
 #include "evaluation/Languages.h"
 #include "testing/TestEngine.h"
 #include "ui/CharEntryFilter.h"
+#include "ui/HelpRequest.h"
 #include "ui/Keyboard.h"
 #include "ui/QtText.h"
 #include "ui/Sound.h"
@@ -19,11 +21,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
@@ -99,6 +104,13 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
     IdleTimer_->setSingleShot(true);
     IdleTimer_->setInterval(0);
     connect(IdleTimer_, &QTimer::timeout, this, &TMainForm::UpdateCommandState);
+    // Besides the commands, what the rules read: the focus (Hint), the clipboard (Paste), and the
+    // document and selection (connected where they change).
+    connect(qApp, &QApplication::focusChanged, this, &TMainForm::ScheduleUpdate);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::ScheduleUpdate);
+    // An open menu shows the state of this moment.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToShow, this, &TMainForm::UpdateCommandState);
     qApp->installEventFilter(this);
     CreateRecovery();
     // Installed last, so it sees every key before the handlers above.
@@ -113,6 +125,11 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
 TMainForm::~TMainForm()
 {
     qApp->removeEventFilter(this);
+    // The children outlive this part of the window: their last signals must not reach it.
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+    QObject::disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+    QObject::disconnect(dgVocab->selectionModel(), nullptr, this, nullptr);
+    QObject::disconnect(dgVocab, nullptr, this, nullptr);
 }
 
 void TMainForm::CreateAction(const TActionEntry& entry, const std::optional<QKeySequence>& shown)
@@ -127,64 +144,103 @@ void TMainForm::CreateAction(const TActionEntry& entry, const std::optional<QKey
     action->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
     if (entry.icon)
         action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(Q(entry.icon))));
-    if (entry.slot)
-        connect(action, &QAction::triggered, this,
-            [this, slot = entry.slot] { RunCommand([this, slot] { (this->*slot)(); }); });
-    else
-        connect(action, &QAction::triggered, this, [this, run = entry.run] { RunCommand(run); });
+    // For F1 on an open menu.
+    if (const int context = CommandHelpContext(entry.name))
+        SetHelpContext(action, context);
+    action->setCheckable(static_cast<bool>(entry.checked));
+    // The rule is asked again at the moment the command runs: a shortcut may come before the
+    // state caught up with a change.
+    const auto run
+        = entry.slot ? std::function<void()>([this, slot = entry.slot] { (this->*slot)(); }) : entry.run;
+    connect(action, &QAction::triggered, this, [this, run, enabled = entry.enabled] {
+        if (enabled && !enabled())
+            ScheduleUpdate();
+        else
+            RunCommand(run);
+    });
+    Commands_.push_back({ action, entry.enabled, entry.checked });
     *entry.action = action;
+}
+
+bool TMainForm::HasCurrentItem() const
+{
+    return WindowMode_ == wmEditing && Document().CurrentIndex() != -1;
+}
+
+bool TMainForm::CanTest() const
+{
+    return WindowMode_ != wmNone && Document().Count() > 0;
 }
 
 void TMainForm::CreateActions()
 {
+    const auto shown = [this] { return ListShown(); };
+    const auto editing = [this] { return Editing(); };
+    const auto hasCurrent = [this] { return HasCurrentItem(); };
+    const auto canTest = [this] { return CanTest(); };
+    const auto testing = [this] { return WindowMode_ == wmTesting; };
     const TActionEntry entries[] = {
         { &miFileNew, "miFileNew", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N), "Creates a new file", "new",
             &TMainForm::miFileNewClick },
         { &miFileOpen, "miFileOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Opens an existing file",
             "open", &TMainForm::miFileOpenClick },
         { &miFileSave, "miFileSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), "Saves the current file",
-            "save", &TMainForm::miFileSaveClick },
+            "save", &TMainForm::miFileSaveClick, shown },
         { &miFileSaveAs, "miFileSaveAs", "Save &As...", QKeySequence(),
-            "Saves the current file with a different name", nullptr, &TMainForm::miFileSaveAsClick },
+            "Saves the current file with a different name", nullptr, &TMainForm::miFileSaveAsClick, shown },
         { &miFileProperties, "miFileProperties", "P&roperties...", QKeySequence(),
             "Shows and changes the properties of the current file", nullptr,
-            &TMainForm::miFilePropertiesClick },
+            &TMainForm::miFilePropertiesClick, shown },
         { &miFileExit, "miFileExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), "Quits the program",
             nullptr, &TMainForm::miFileExitClick },
         { &miEditUndo, "miEditUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), "Reverses an action",
-            "undo", &TMainForm::miEditUndoClick },
+            "undo", &TMainForm::miEditUndoClick,
+            [this] { return Editing() && Document().UndoKind() != ukNone; } },
         { &miEditRedo, "miEditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), "Repeats an action", "redo",
-            &TMainForm::miEditRedoClick },
+            &TMainForm::miEditRedoClick, [this] { return Editing() && Document().RedoKind() != ukNone; } },
         { &miEditAdd, "miEditAdd", "&Add...", QKeySequence(Qt::Key_Insert), "Adds a new item", "add",
-            &TMainForm::miEditAddClick },
+            &TMainForm::miEditAddClick, editing },
         { &miEditEdit, "miEditEdit", "&Edit...", QKeySequence(Qt::Key_F2), "Modifies the selected item",
-            "edit", &TMainForm::miEditEditClick },
+            "edit", &TMainForm::miEditEditClick, hasCurrent },
         { &miEditDelete, "miEditDelete", "&Delete", QKeySequence(Qt::Key_Delete), "Deletes the selected item",
-            "delete", &TMainForm::miEditDeleteClick },
+            "delete", &TMainForm::miEditDeleteClick, hasCurrent },
         { &miEditMoveUp, "miEditMoveUp", "&Move Up", QKeySequence(Qt::CTRL | Qt::Key_U),
-            "Moves the selected item up", "up", &TMainForm::miEditMoveUpClick },
+            "Moves the selected item up", "up", &TMainForm::miEditMoveUpClick,
+            [this] { return HasCurrentItem() && Document().CurrentIndex() > 0; } },
         { &miEditMoveDown, "miEditMoveDown", "M&ove Down", QKeySequence(Qt::CTRL | Qt::Key_D),
-            "Moves the selected item down", "down", &TMainForm::miEditMoveDownClick },
+            "Moves the selected item down", "down", &TMainForm::miEditMoveDownClick,
+            [this] { return HasCurrentItem() && Document().CurrentIndex() < Document().Count() - 1; } },
         { &miEditShuffle, "miEditShuffle", "S&huffle", QKeySequence(), "Arranges items in a random order",
-            "shuffle", &TMainForm::miEditShuffleClick },
+            "shuffle", &TMainForm::miEditShuffleClick, editing },
         { &miTestStartTesting, "miTestStartTesting", "Start &Testing", QKeySequence(Qt::CTRL | Qt::Key_T),
-            "Starts or stops vocabulary testing", "test", &TMainForm::miTestStartTestingClick },
+            "Starts or stops vocabulary testing", "test", &TMainForm::miTestStartTestingClick, canTest,
+            testing },
         { &miTestPassive, "miTestPassive", "Into &Native Language", QKeySequence(Qt::CTRL | Qt::Key_E),
-            "Asks for the translations of the foreign words", "passive", &TMainForm::miTestPassiveClick },
+            "Asks for the translations of the foreign words", "passive", &TMainForm::miTestPassiveClick,
+            canTest, [this] { return WindowMode_ == wmTesting && TestEngine().TestMode() == 0; } },
         { &miTestActive, "miTestActive", "Into &Foreign Language", QKeySequence(Qt::CTRL | Qt::Key_L),
-            "Asks for the foreign words of the translations", "active", &TMainForm::miTestActiveClick },
+            "Asks for the foreign words of the translations", "active", &TMainForm::miTestActiveClick,
+            canTest, [this] { return WindowMode_ == wmTesting && TestEngine().TestMode() == 1; } },
         { &miTestMultipleChoice, "miTestMultipleChoice", "&Multiple Choice",
             QKeySequence(Qt::CTRL | Qt::Key_M), "Chooses each answer from a list", "choice",
-            &TMainForm::miTestMultipleChoiceClick },
+            &TMainForm::miTestMultipleChoiceClick, canTest,
+            [this] { return WindowMode_ == wmTesting && TestEngine().MultipleChoice(); } },
         { &miTestHint, "miTestHint", "&Hint", QKeySequence(Qt::CTRL | Qt::Key_H),
-            "Reveals the correct answer letter by letter", "hint", &TMainForm::miTestHintClick },
+            "Reveals the correct answer letter by letter", "hint", &TMainForm::miTestHintClick,
+            [this] {
+                return WindowMode_ == wmTesting
+                    && TestEngine().HintEnabled(
+                        true, pnlTest->FocusedField(), pnlTest->FocusedFieldReadOnly());
+            } },
         { &miTestStatistics, "miTestStatistics", "&Statistics...", QKeySequence(Qt::Key_F9),
             "Shows how much has been learnt and resets the statistics", "statistics",
-            &TMainForm::miTestStatisticsClick },
+            &TMainForm::miTestStatisticsClick, shown },
         { &miViewToolBar, "miViewToolBar", "&Tool Bar", QKeySequence(), "Shows or hides the Tool Bar",
-            nullptr, &TMainForm::miViewToolBarClick },
+            nullptr, &TMainForm::miViewToolBarClick, {},
+            [this] { return tbrToolBar->isVisible() || (!isVisible() && WindowState_.ShowToolBar); } },
         { &miViewStatusBar, "miViewStatusBar", "&Status Bar", QKeySequence(), "Shows or hides the Status Bar",
-            nullptr, &TMainForm::miViewStatusBarClick },
+            nullptr, &TMainForm::miViewStatusBarClick, {},
+            [this] { return statusBar()->isVisible() || (!isVisible() && WindowState_.ShowStatusBar); } },
         { &miViewFont, "miViewFont", "&Font...", QKeySequence(), "Changes the display font", nullptr,
             &TMainForm::miViewFontClick },
         { &miViewOptions, "miViewOptions", "&Options...", QKeySequence(Qt::Key_F12),
@@ -192,10 +248,6 @@ void TMainForm::CreateActions()
     };
     for (const auto& entry : entries)
         CreateAction(entry);
-    for (QAction* action : { miTestStartTesting, miTestPassive, miTestActive, miTestMultipleChoice })
-        action->setCheckable(true);
-    miViewToolBar->setCheckable(true);
-    miViewStatusBar->setCheckable(true);
     for (std::size_t i = 0; i < miFileRecent.size(); ++i) {
         auto* action = new QAction(this);
         action->setObjectName(QStringLiteral("miFileRecent%1").arg(i + 1));
@@ -360,6 +412,10 @@ void TMainForm::CreateViews()
         });
     });
     connect(dgVocab, &TVocabGrid::ItemMoved, this, &TMainForm::ScheduleUpdate);
+    connect(dgVocab, &TVocabGrid::CutMarkChanged, this, &TMainForm::ScheduleUpdate);
+    // The selected row is the document's current item.
+    connect(
+        dgVocab->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TMainForm::ScheduleUpdate);
 }
 
 void TMainForm::SetWindowMode(TWindowMode mode)
@@ -434,13 +490,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (TestKeyFilter(watched, event))
         return true;
-    // The command state follows whatever the user does; coalesced into one update when idle.
+    // Windows coming and going change the state (the bars shown, the cut mark, the keyboard layout);
+    // keys and clicks change it only through what they do, which schedules its own update.
     switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::FocusIn:
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
     case QEvent::Show:
@@ -464,48 +516,46 @@ void TMainForm::keyPressEvent(QKeyEvent* event)
 
 void TMainForm::UpdateCommandState()
 {
+    ++StateUpdates_;
     FollowDocument();
     UpdateCaption();
     UpdateRecentFileItems();
 
-    const TVocabFile& document = Document();
-    const bool editing = WindowMode_ == wmEditing;
-    const bool shown = WindowMode_ != wmNone;
-    const std::int32_t current = document.CurrentIndex();
-    const bool hasCurrent = editing && current != -1;
+    for (const TCommandRule& rule : Commands_) {
+        if (rule.enabled)
+            rule.action->setEnabled(rule.enabled());
+        if (rule.checked)
+            rule.action->setChecked(rule.checked());
+    }
+    UpdateCommandCaptions();
 
-    miFileSave->setEnabled(shown);
-    miFileSaveAs->setEnabled(shown);
-    miFileProperties->setEnabled(shown);
-    miFilePrint->setEnabled(shown);
-
-    const TUndoKind undo = document.UndoKind();
-    const TUndoKind redo = document.RedoKind();
-    miEditUndo->setEnabled(editing && undo != ukNone);
-    miEditUndo->setText(
-        miEditUndo->isEnabled() ? QStringLiteral("&Undo ") + Q(UndoKindName(undo)) : QStringLiteral("&Undo"));
-    miEditRedo->setEnabled(editing && redo != ukNone);
-    miEditRedo->setText(
-        miEditRedo->isEnabled() ? QStringLiteral("&Redo ") + Q(UndoKindName(redo)) : QStringLiteral("&Redo"));
-    miEditAdd->setEnabled(editing);
-    miEditShuffle->setEnabled(editing);
-    miEditEdit->setEnabled(hasCurrent);
-    miEditDelete->setEnabled(hasCurrent);
-    miEditMoveUp->setEnabled(hasCurrent && current > 0);
-    miEditMoveDown->setEnabled(hasCurrent && current < document.Count() - 1);
-
-    UpdateTestCommands();
-    UpdateFindCommandState();
-
-    miViewToolBar->setChecked(tbrToolBar->isVisible() || (!isVisible() && WindowState_.ShowToolBar));
-    miViewStatusBar->setChecked(statusBar()->isVisible() || (!isVisible() && WindowState_.ShowStatusBar));
-
-    if (shown)
+    if (ListShown())
         UpdateStatusPanels();
     if (QApplication::activeWindow() != this && isVisible())
         ClearCutMark();
     if (QApplication::activeWindow())
         (void)SwitchKeyboardLayout(false);
+}
+
+void TMainForm::UpdateCommandCaptions()
+{
+    const TVocabFile& document = Document();
+    const TUndoKind undo = document.UndoKind();
+    const TUndoKind redo = document.RedoKind();
+    miEditUndo->setText(
+        miEditUndo->isEnabled() ? QStringLiteral("&Undo ") + Q(UndoKindName(undo)) : QStringLiteral("&Undo"));
+    miEditRedo->setText(
+        miEditRedo->isEnabled() ? QStringLiteral("&Redo ") + Q(UndoKindName(redo)) : QStringLiteral("&Redo"));
+
+    const bool testing = WindowMode_ == wmTesting;
+    const QString caption = testing ? QStringLiteral("Stop &Testing") : QStringLiteral("Start &Testing");
+    if (miTestStartTesting->text() != caption)
+        miTestStartTesting->setText(caption);
+    const QString tip = ToolBarHint(caption,
+        miTestStartTesting->shortcut().toString(QKeySequence::NativeText), miTestStartTesting->statusTip())
+                            .section(QLatin1Char('|'), 0, 0);
+    if (miTestStartTesting->toolTip() != tip)
+        miTestStartTesting->setToolTip(tip);
 }
 
 void TMainForm::UpdateCaption()
@@ -556,7 +606,7 @@ void TMainForm::UpdateStatusPanels()
     // Each count says what it counts: bare numbers side by side explain nothing.
     set(2,
         document.Count() == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(document.Count()));
-    // One walk over the items per update: on a huge list this runs at every idle moment.
+    // One walk over the items per update; updates follow changes, not keys, so a huge list stays quick.
     const std::int32_t learnt = document.LearntCount();
     set(3,
         WindowMode_ == wmTesting          ? QStringLiteral("%1 learnt").arg(learnt)

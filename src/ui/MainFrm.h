@@ -61,6 +61,8 @@ public:
     void ApplyDisplayFont();
     // The idle update of menus, tool bar, status bar and caption.
     void UpdateCommandState();
+    // How many updates ran so far (they must stay rare on huge lists).
+    std::uint64_t CommandStateUpdates() const { return StateUpdates_; }
 
     bool SaveQuery();
     bool OpenFile(const std::string& fileName);
@@ -214,12 +216,26 @@ private:
         const char* hint;
         const char* icon;
         void (TMainForm::*slot)();
+        // When the command may run (empty: always); it guards the handler too. A command with a
+        // checked rule is checkable.
+        std::function<bool()> enabled = {};
+        std::function<bool()> checked = {};
         // For commands that are not a handler of their own: runs when slot is null.
         std::function<void()> run = {};
     };
-    // The entry's command with its name, shortcut, hints, icon and handler; the tool tip names
-    // shown, when given, instead of the command's own shortcut.
+    // What the command-state update asks of each command, in the order the commands were made.
+    struct TCommandRule {
+        QAction* action;
+        std::function<bool()> enabled, checked;
+    };
+    // The entry's command with its name, shortcut, hints, icon, help context, rules and handler;
+    // the tool tip names shown, when given, instead of the command's own shortcut.
     void CreateAction(const TActionEntry& entry, const std::optional<QKeySequence>& shown = std::nullopt);
+    // The rules the commands share.
+    bool ListShown() const { return WindowMode_ != wmNone; }
+    bool Editing() const { return WindowMode_ == wmEditing; }
+    bool HasCurrentItem() const;
+    bool CanTest() const;
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
@@ -230,6 +246,8 @@ private:
     void ScheduleUpdate();
     void UpdateCaption();
     void UpdateRecentFileItems();
+    // The captions that name what the command will do.
+    void UpdateCommandCaptions();
     void UpdateStatusPanels();
     // Runs a command; what it throws is reported as the exception report does, and the program goes on.
     void RunCommand(const std::function<void()>& command);
@@ -255,7 +273,6 @@ private:
     void ReloadDocument();
     void EndRecovery();
     void CreateTestPanel();
-    void UpdateTestCommands();
     void RunTestAction(TTestAction action);
     void ContinueTest();
     void EditFromQuestion();
@@ -266,7 +283,6 @@ private:
     // True when the pages went to the printer (or the PDF file offered instead of a printer).
     bool PrintCommand(TPrintSender sender);
     void CreateFindActions();
-    void UpdateFindCommandState();
     void SortDocument();
     void MoveSearchDialogOffRow(int row);
     void CreateHelpCommands();
@@ -288,6 +304,8 @@ private:
     std::function<std::int64_t()> TestClock_; // empty: the engine's own steady clock
     std::array<QLabel*, 6> StatusPanels_ {};
     QTimer* IdleTimer_ = nullptr;
+    std::vector<TCommandRule> Commands_;
+    std::uint64_t StateUpdates_ = 0;
     // Accent composition, character shortcuts and stem repetition, for the whole program.
     TCharEntryFilter* CharEntry_ = nullptr;
     bool Closing_ = false;

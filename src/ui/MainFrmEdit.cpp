@@ -14,8 +14,6 @@
 
 void TMainForm::miEditUndoClick()
 {
-    if (WindowMode_ != wmEditing || Document().UndoKind() == ukNone)
-        return;
     ClearCutMark();
     Document().Undo();
     RefreshGrid();
@@ -23,8 +21,6 @@ void TMainForm::miEditUndoClick()
 
 void TMainForm::miEditRedoClick()
 {
-    if (WindowMode_ != wmEditing || Document().RedoKind() == ukNone)
-        return;
     ClearCutMark();
     Document().Redo();
     RefreshGrid();
@@ -72,8 +68,6 @@ void TMainForm::miEditEditClick()
 void TMainForm::miEditDeleteClick()
 {
     TVocabFile& document = Document();
-    if (WindowMode_ != wmEditing || document.CurrentIndex() == -1)
-        return;
     ClearCutMark();
     document.CurrentItem().DisplayWidth = 0;
     document.DeleteCurrent();
@@ -83,8 +77,6 @@ void TMainForm::miEditDeleteClick()
 void TMainForm::miEditMoveUpClick()
 {
     TVocabFile& document = Document();
-    if (WindowMode_ != wmEditing || document.CurrentIndex() <= 0)
-        return;
     ClearCutMark();
     document.MoveCurrent(document.CurrentIndex() - 1);
     RefreshGrid();
@@ -93,9 +85,6 @@ void TMainForm::miEditMoveUpClick()
 void TMainForm::miEditMoveDownClick()
 {
     TVocabFile& document = Document();
-    if (WindowMode_ != wmEditing || document.CurrentIndex() == -1
-        || document.CurrentIndex() >= document.Count() - 1)
-        return;
     ClearCutMark();
     document.MoveCurrent(document.CurrentIndex() + 1);
     RefreshGrid();
@@ -103,8 +92,6 @@ void TMainForm::miEditMoveDownClick()
 
 void TMainForm::miEditShuffleClick()
 {
-    if (WindowMode_ != wmEditing)
-        return;
     ClearCutMark();
     Document().Shuffle();
     RefreshGrid();

@@ -37,23 +37,33 @@ QAction* ActionAfter(QWidget* widget, QAction* action)
 
 void TMainForm::CreateFindActions()
 {
+    const auto editing = [this] { return Editing(); };
+    const auto hasCurrent = [this] { return HasCurrentItem(); };
     const TActionEntry entries[] = {
         { &miFileImport, "miFileImport", "&Import...", QKeySequence(Qt::CTRL | Qt::Key_I),
-            "Adds vocabulary from another file", nullptr, &TMainForm::miFileImportClick },
+            "Adds vocabulary from another file", nullptr, &TMainForm::miFileImportClick, editing },
         { &miEditCut, "miEditCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X),
-            "Prepares to move the selected item", "cut", &TMainForm::miEditCutClick },
+            "Prepares to move the selected item", "cut", &TMainForm::miEditCutClick, hasCurrent },
         { &miEditCopy, "miEditCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), "Copies the selected item",
-            "copy", &TMainForm::miEditCopyClick },
+            "copy", &TMainForm::miEditCopyClick, hasCurrent },
         { &miEditPaste, "miEditPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V),
-            "Inserts the item on the clipboard", "paste", &TMainForm::miEditPasteClick },
+            "Inserts the item on the clipboard", "paste", &TMainForm::miEditPasteClick,
+            [this] {
+                const int cut = dgVocab->CutIndex();
+                // The clipboard is asked only when no mark decides.
+                return Editing()
+                    && PasteEnabled(
+                        cut, Document().CurrentIndex(), Document().Count(), cut == -1 && CanPaste());
+            } },
         { &miEditSort, "miEditSort", "&Sort...", QKeySequence(Qt::Key_F8),
-            "Arranges items in alphabetical order", "sort", &TMainForm::miEditSortClick },
+            "Arranges items in alphabetical order", "sort", &TMainForm::miEditSortClick, editing },
         { &miEditFind, "miEditFind", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F),
-            "Searches the current file", nullptr, &TMainForm::miEditFindClick },
+            "Searches the current file", nullptr, &TMainForm::miEditFindClick, editing },
         { &miEditFindNext, "miEditFindNext", "Find &Next", QKeySequence(Qt::Key_F3),
-            "Repeats the last search", nullptr, &TMainForm::miEditFindNextClick },
+            "Repeats the last search", nullptr, &TMainForm::miEditFindNextClick,
+            [this] { return Editing() && FindNextAvailable(SearchParams_.Text, SearchParams_.Mode); } },
         { &tbSort, "tbSort", "&Sort...", QKeySequence(), "Arranges items in alphabetical order", "sort",
-            &TMainForm::tbSortClick },
+            &TMainForm::tbSortClick, editing },
     };
     for (const auto& entry : entries) {
         // The tool button shows the menu twin's shortcut (F8) though it runs without the dialog.
@@ -93,43 +103,20 @@ void TMainForm::CreateFindActions()
         = new TSearchDialog(this, SearchParams_, [this] { RunCommand([this] { miEditFindNextClick(); }); });
 }
 
-void TMainForm::UpdateFindCommandState()
-{
-    const TVocabFile& document = Document();
-    const bool editing = WindowMode_ == wmEditing;
-    const std::int32_t current = document.CurrentIndex();
-    const int cut = dgVocab->CutIndex();
-    miFileImport->setEnabled(editing);
-    miEditCut->setEnabled(editing && current != -1);
-    miEditCopy->setEnabled(editing && current != -1);
-    // The clipboard is asked only when no mark decides.
-    miEditPaste->setEnabled(editing && PasteEnabled(cut, current, document.Count(), cut == -1 && CanPaste()));
-    miEditSort->setEnabled(editing);
-    tbSort->setEnabled(editing);
-    miEditFind->setEnabled(editing);
-    miEditFindNext->setEnabled(editing && FindNextAvailable(SearchParams_.Text, SearchParams_.Mode));
-}
-
 void TMainForm::miEditCutClick()
 {
-    if (WindowMode_ != wmEditing || Document().CurrentIndex() == -1)
-        return;
     miEditCopyClick();
     dgVocab->SetCutIndex(Document().CurrentIndex());
 }
 
 void TMainForm::miEditCopyClick()
 {
-    if (WindowMode_ != wmEditing)
-        return;
     ClearCutMark();
     CopyToClipboard(Document());
 }
 
 void TMainForm::miEditPasteClick()
 {
-    if (WindowMode_ != wmEditing)
-        return;
     TVocabFile& document = Document();
     const int cut = dgVocab->CutIndex();
     switch (DecidePaste(cut, document.CurrentIndex(), document.Count(), cut == -1 && CanPaste())) {
@@ -156,8 +143,6 @@ void TMainForm::miEditPasteClick()
 
 void TMainForm::miEditSortClick()
 {
-    if (WindowMode_ != wmEditing)
-        return;
     ClearCutMark();
     TSortDialog dialog(this, SortField_);
     if (ExecDialog(dialog) != QDialog::Accepted)
@@ -168,8 +153,6 @@ void TMainForm::miEditSortClick()
 
 void TMainForm::tbSortClick()
 {
-    if (WindowMode_ != wmEditing)
-        return;
     ClearCutMark();
     SortDocument();
 }

@@ -27,8 +27,8 @@ public:
         , Form_(form)
         , Help_(DataFilePath(QStringLiteral("velmoria.qch")))
     {
-        Previous_ = SetHelpHandler(
-            [this](int context) { Help_.ShowContext(context, RequestedControlContext()); });
+        Previous_
+            = SetHelpHandler([this](int context) { Help_.ShowContext(context, RequestedControlContext()); });
         qApp->installEventFilter(this);
     }
 
@@ -95,19 +95,22 @@ void TMainForm::CreateHelpCommands()
     };
     const TActionEntry entries[] = {
         { &miHelpContents, "miHelpContents", "&Help Topics", QKeySequence(Qt::Key_F1),
-            "Displays Help topics, contents and index", nullptr, nullptr, [this] { HelpSystem().ShowContents(); } },
+            "Displays Help topics, contents and index", nullptr, nullptr, {}, {},
+            [this] { HelpSystem().ShowContents(); } },
         { &miHelpHowToEdit, "miHelpHowToEdit", "&Edit Vocabulary", {},
-            "Explains how to enter and modify vocabulary", nullptr, nullptr, [] { RequestHelp(1300); } },
+            "Explains how to enter and modify vocabulary", nullptr, nullptr, {}, {},
+            [] { RequestHelp(1300); } },
         { &miHelpHowToTest, "miHelpHowToTest", "&Test Vocabulary", {},
-            "Explains how to learn vocabulary by testing", nullptr, nullptr, [] { RequestHelp(1400); } },
-        { &miHelpTips, "miHelpTips", "&Tip of the Day", {}, "Provides useful information for new users", nullptr,
-            nullptr, [this] { miHelpTipsClick(false); } },
-        { &miHelpHomePage, "miHelpHomePage", "&Product Web Site", {}, "Displays the home page for this program",
-            nullptr, nullptr, openPage(ProductHomePage) },
+            "Explains how to learn vocabulary by testing", nullptr, nullptr, {}, {},
+            [] { RequestHelp(1400); } },
+        { &miHelpTips, "miHelpTips", "&Tip of the Day", {}, "Provides useful information for new users",
+            nullptr, nullptr, {}, {}, [this] { miHelpTipsClick(false); } },
+        { &miHelpHomePage, "miHelpHomePage", "&Product Web Site", {},
+            "Displays the home page for this program", nullptr, nullptr, {}, {}, openPage(ProductHomePage) },
         { &miHelpExchangePage, "miHelpExchangePage", "&Share Vocabulary", {},
-            "Displays vocabulary files on the web", nullptr, nullptr, openPage(ProductExchangePage) },
-        { &miHelpDonate, "miHelpDonate", "&Donate", {}, "Displays information about making a donation", nullptr,
-            nullptr, openPage(ProductDonatePage) },
+            "Displays vocabulary files on the web", nullptr, nullptr, {}, {}, openPage(ProductExchangePage) },
+        { &miHelpDonate, "miHelpDonate", "&Donate", {}, "Displays information about making a donation",
+            nullptr, nullptr, {}, {}, openPage(ProductDonatePage) },
         { &miHelpAbout, "miHelpAbout", "&About", {}, "Displays information about this program", nullptr,
             &TMainForm::miHelpAboutClick },
     };
@@ -131,8 +134,8 @@ void TMainForm::CreateHelpCommands()
     help->addSeparator();
     help->addAction(miHelpAbout);
 
-    // Every command carries the context of its topic, for F1 on an open menu.
-    for (QAction* action : findChildren<QAction*>()) {
+    // The table's commands took their contexts as they were made; the recent files take theirs here.
+    for (QAction* action : miFileRecent) {
         if (const int context = CommandHelpContext(action->objectName().toStdString()))
             SetHelpContext(action, context);
     }
@@ -140,7 +143,8 @@ void TMainForm::CreateHelpCommands()
 
 void TMainForm::miHelpTipsClick(bool atStartUp)
 {
-    TTipsData data { DataFilePath(QStringLiteral("velmoria.tip")), WindowState_.NextTip, WindowState_.ShowTips };
+    TTipsData data { DataFilePath(QStringLiteral("velmoria.tip")), WindowState_.NextTip,
+        WindowState_.ShowTips };
     TTipsDialog dialog(this, data);
     ExecDialog(dialog);
     if (atStartUp && !data.ShowTips)

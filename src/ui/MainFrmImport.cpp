@@ -20,8 +20,6 @@ const QStringList ImportFilters = { QStringLiteral("Velmoria Files (*.vmr)"),
 
 void TMainForm::miFileImportClick()
 {
-    if (WindowMode_ != wmEditing)
-        return;
     ClearCutMark();
     const auto chosen = ChooseOpenFile(this,
         TFileDialogRequest { QStringLiteral("Import"), ImportFilters, WindowState_.ImportFilter,

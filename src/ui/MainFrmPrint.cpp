@@ -42,31 +42,19 @@ private:
 
 void TMainForm::CreatePrintCommands()
 {
-    const QIcon icon(QStringLiteral(":/icons/print.svg"));
-    const QKeySequence shortcut(Qt::CTRL | Qt::Key_P);
-    const QString hint = QStringLiteral("Prints the current file");
-    miFilePrint = new QAction(icon, QStringLiteral("&Print..."), this);
-    miFilePrint->setObjectName(QStringLiteral("miFilePrint"));
-    miFilePrint->setShortcut(shortcut);
-    miFilePrint->setShortcutContext(Qt::WindowShortcut);
-    miFilePrint->setStatusTip(hint);
-    const QString toolTip
-        = ToolBarHint(miFilePrint->text(), shortcut.toString(QKeySequence::NativeText), hint)
-              .section(QLatin1Char('|'), 0, 0);
-    miFilePrint->setToolTip(toolTip);
-    tbPrint = new QAction(icon, QStringLiteral("Print"), this);
-    tbPrint->setObjectName(QStringLiteral("tbPrint"));
-    tbPrint->setStatusTip(hint);
-    tbPrint->setToolTip(toolTip);
-    miFilePageSetup = new QAction(QStringLiteral("Page S&etup..."), this);
-    miFilePageSetup->setObjectName(QStringLiteral("miFilePageSetup"));
-    miFilePageSetup->setStatusTip(QStringLiteral("Changes the layout of printed pages"));
-    connect(miFilePrint, &QAction::triggered, this, [this] { RunCommand([this] { miFilePrintClick(); }); });
-    connect(tbPrint, &QAction::triggered, this, [this] { RunCommand([this] { tbPrintClick(); }); });
-    connect(miFilePageSetup, &QAction::triggered, this,
-        [this] { RunCommand([this] { miFilePageSetupClick(); }); });
-    connect(
-        miFilePrint, &QAction::changed, tbPrint, [this] { tbPrint->setEnabled(miFilePrint->isEnabled()); });
+    const auto shown = [this] { return ListShown(); };
+    const TActionEntry entries[] = {
+        { &miFilePrint, "miFilePrint", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P),
+            "Prints the current file", "print", &TMainForm::miFilePrintClick, shown },
+        { &tbPrint, "tbPrint", "Print", QKeySequence(), "Prints the current file", "print",
+            &TMainForm::tbPrintClick, shown },
+        { &miFilePageSetup, "miFilePageSetup", "Page S&etup...", QKeySequence(),
+            "Changes the layout of printed pages", nullptr, &TMainForm::miFilePageSetupClick },
+    };
+    // The tool button shows the menu twin's shortcut though it prints without the dialog.
+    CreateAction(entries[0]);
+    CreateAction(entries[1], QKeySequence(Qt::CTRL | Qt::Key_P));
+    CreateAction(entries[2]);
 
     // File menu: a group of its own between Save As and Properties.
     if (auto* file = menuBar()->findChild<QMenu*>(QStringLiteral("miFile"))) {

@@ -160,35 +160,6 @@ void TMainForm::EditFromQuestion()
     miEditEditClick();
 }
 
-void TMainForm::UpdateTestCommands()
-{
-    const bool testing = WindowMode_ == wmTesting;
-    const bool canTest = WindowMode_ != wmNone && Document().Count() > 0;
-    // Without an engine the direction and mode are the window's stored ones.
-    const TTestEngine* engine = testing ? &TestEngine() : nullptr;
-    const int testMode = engine ? engine->TestMode() : WindowState_.TestMode;
-    const bool multipleChoice = engine ? engine->MultipleChoice() : WindowState_.MultipleChoice;
-
-    miTestStartTesting->setEnabled(canTest);
-    miTestStartTesting->setChecked(testing);
-    const QString caption = testing ? QStringLiteral("Stop &Testing") : QStringLiteral("Start &Testing");
-    if (miTestStartTesting->text() != caption)
-        miTestStartTesting->setText(caption);
-    const QString tip = ToolBarHint(caption,
-        miTestStartTesting->shortcut().toString(QKeySequence::NativeText), miTestStartTesting->statusTip())
-                            .section(QLatin1Char('|'), 0, 0);
-    if (miTestStartTesting->toolTip() != tip)
-        miTestStartTesting->setToolTip(tip);
-    for (QAction* action : { miTestPassive, miTestActive, miTestMultipleChoice })
-        action->setEnabled(canTest);
-    miTestPassive->setChecked(testing && testMode == 0);
-    miTestActive->setChecked(testing && testMode == 1);
-    miTestMultipleChoice->setChecked(testing && multipleChoice);
-    miTestHint->setEnabled(
-        engine && engine->HintEnabled(testing, pnlTest->FocusedField(), pnlTest->FocusedFieldReadOnly()));
-    miTestStatistics->setEnabled(WindowMode_ != wmNone);
-}
-
 bool TMainForm::TestKeyFilter(QObject* watched, QEvent* event)
 {
     // An open symbol picker takes every key of its box, Esc included.

@@ -107,6 +107,7 @@ void TVocabGrid::SetCutIndex(int index)
     CutIndex_ = index;
     UpdateRow(old);
     UpdateRow(index);
+    emit CutMarkChanged();
 }
 
 void TVocabGrid::ClearCutMark()

@@ -45,6 +45,8 @@ signals:
     void ActivateItem();
     // A drop moved the current item (one undo step was recorded).
     void ItemMoved();
+    // The cut mark was set or removed (Paste changes its meaning).
+    void CutMarkChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

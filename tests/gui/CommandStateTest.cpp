@@ -1,0 +1,73 @@
+// When the main window brings its command state up to date: after each kind of change that can
+// alter it, though no key or click announced it, and not for keys that change nothing.
+
+#include "gui/EditCommandsSupport.h"
+#include "ui/Clipboard.h"
+
+#include <QLabel>
+#include <QTest>
+#include <functional>
+
+namespace {
+const std::vector<TListItem> ABC = { { "A" }, { "B" }, { "C" } };
+
+// Selects the row as a click would, but without the click.
+void SelectRow(TMainForm& form, int row)
+{
+    QTableView* grid = form.Grid();
+    grid->selectionModel()->setCurrentIndex(
+        grid->model()->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+} // namespace
+
+TEST_F(EditCommandsTest, TheCommandStateFollowsEachKindOfChange)
+{
+    struct TCase {
+        const char* name;
+        std::function<void(TMainForm&)> change;
+        QAction* TMainForm::*command;
+        bool enabled;
+    };
+    const TCase cases[] = {
+        { "the blank row is selected", [](TMainForm& form) { SelectRow(form, 3); }, &TMainForm::miEditDelete,
+            false },
+        { "the first row is selected", [](TMainForm& form) { SelectRow(form, 0); }, &TMainForm::miEditMoveUp,
+            false },
+        { "an item is marked for moving", [](TMainForm& form) { form.Grid()->SetCutIndex(0); },
+            &TMainForm::miEditPaste, true },
+        { "an item reaches the clipboard", [](TMainForm&) { CopyToClipboard(Document()); },
+            &TMainForm::miEditPaste, true },
+        { "the item is deleted", [](TMainForm& form) { form.miEditDelete->trigger(); },
+            &TMainForm::miEditUndo, true },
+        { "the list is closed", [](TMainForm& form) { form.SetWindowMode(wmNone); }, &TMainForm::miFileSave,
+            false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        ShowList(ABC, 1);
+        QApplication::processEvents();
+        ASSERT_NE((*Form.*c.command)->isEnabled(), c.enabled);
+        c.change(*Form);
+        QApplication::processEvents(); // no input event: only the change itself asks for the update
+        EXPECT_EQ((*Form.*c.command)->isEnabled(), c.enabled);
+        TearDown();
+    }
+}
+
+TEST_F(EditCommandsTest, OnlyKeysThatChangeSomethingRunTheUpdate)
+{
+    ShowList(ABC, 0);
+    Form->Grid()->setFocus();
+    QApplication::processEvents();
+    const auto updatesFor = [this](Qt::Key key) {
+        const std::uint64_t before = Form->CommandStateUpdates();
+        QTest::keyClick(Form->Grid(), key);
+        QApplication::processEvents();
+        return Form->CommandStateUpdates() - before;
+    };
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(updatesFor(Qt::Key_Shift), 0u);
+    EXPECT_EQ(updatesFor(Qt::Key_Down), 1u) << "a new current row, once";
+    EXPECT_EQ(Form->StatusPanel(3)->text(), QStringLiteral("Row 2"));
+}

@@ -58,3 +58,10 @@ std::int32_t RandomInt(std::int32_t n)
 {
     return Generator().Below(static_cast<std::uint32_t>(n));
 }
+
+void RandomInts(std::int32_t n, std::int32_t* out, std::size_t count)
+{
+    auto& generator = Generator();
+    for (std::size_t i = 0; i < count; ++i)
+        out[i] = generator.Below(static_cast<std::uint32_t>(n));
+}

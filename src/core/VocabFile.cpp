@@ -520,7 +520,14 @@ void TVocabFile::GetChoices(TVocabItemArray& choices, std::int32_t wanted)
     for (std::int32_t i = 0; i < n; ++i)
         if (i != CurrentIndex_)
             candidates.push_back(i);
-    RandomOrder(candidates);
+    const auto m = static_cast<std::int32_t>(candidates.size());
+    std::vector<std::int32_t> exchanges(candidates.size());
+    RandomInts(m, exchanges.data(), exchanges.size());
+    for (std::int32_t i = 0; i < m; ++i) {
+        const std::int32_t j = exchanges[static_cast<std::size_t>(i)];
+        if (i != j)
+            std::swap(candidates[static_cast<std::size_t>(i)], candidates[static_cast<std::size_t>(j)]);
+    }
 
     // Same part of speech first, and unlearnt before learnt within each group.
     const std::string_view category = CurrentItem().FieldValue(fiCategory);

@@ -140,11 +140,13 @@ TEST(Random, DrawsAreUniformInRangeAndASeedRepeatsThemWhateverCameBefore)
         SCOPED_TRACE(n);
         SeedRandom(3);
         std::vector<std::int32_t> one;
-        for (int i = 0; i < 101; ++i)
+        for (int i = 0; i < 101; ++i) // odd, so a batch starts in the middle of a 64-bit draw
             one.push_back(RandomInt(n));
+        std::vector<std::int32_t> batch(101);
         SeedRandom(3);
-        for (const std::int32_t value : one)
-            ASSERT_EQ(RandomInt(n), value);
+        RandomInts(n, batch.data(), 1);
+        RandomInts(n, batch.data() + 1, 100);
+        EXPECT_EQ(batch, one);
         for (const std::int32_t value : one)
             ASSERT_TRUE(value >= 0 && value < n);
     }

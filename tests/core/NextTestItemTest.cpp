@@ -67,8 +67,7 @@ TEST(NextTestItem, ChoosesUniformlyAmongTheBestScoredOnly)
         { "earlier lower ties", 7, 10,
             fromList({ { 7, 0 }, { 7, 0 }, { 7, 0 }, { 5, 0 }, { 9, 0 }, { 5, 0 }, { 5, 0 } }), { 3, 5, 6 },
             6000 },
-        // Answered after the counter, as a file may say: negative scores, below what the learnt item would
-        // score.
+        // Answered after the counter (a file may say so): negative scores, where the learnt item's is 0.
         { "learnt skipped where it would win", 4, 2, fromList({ { 5, 0 }, { 4, 0 }, { 0, -1 }, { 4, 0 } }),
             { 1, 3 }, 4000 },
         { "one best item", 5, 0, [](std::int32_t i) { return TState(0, i == 3 ? 2 : 0); }, { 3 }, 200 },

@@ -48,4 +48,14 @@ void BenchTesting(int items)
     TVocabItemArray choices;
     const double choose = BestMs([&] { doc.GetChoices(choices, 5); }, repeats);
     PrintFigure("choices", items, choose, walk);
+
+    // A fresh list: every item ties, so each one costs a random draw.
+    doc.ResetTestData();
+    const double fresh = BestMs(
+        [&] {
+            if (!doc.SelectNextTestItem())
+                std::printf("nothing to ask\n");
+        },
+        repeats);
+    PrintFigure("next-question-fresh", items, fresh, walk);
 }

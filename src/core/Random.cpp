@@ -4,10 +4,11 @@
 #include <random>
 
 namespace {
-// Each 64-bit output serves two draws: the generator is most of the cost of choosing the
-// next question on a long list.
+// Each 64-bit output serves two draws: a shuffle draws once per item, and so does choosing the
+// next question from a list where every item ties, as in a fresh one.
 struct TGenerator {
-    std::mt19937_64 Engine { static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) };
+    std::mt19937_64 Engine { static_cast<std::uint64_t>(
+        std::chrono::system_clock::now().time_since_epoch().count()) };
     std::uint32_t Half = 0;
     bool HaveHalf = false;
 

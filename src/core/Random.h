@@ -12,7 +12,7 @@ std::int32_t RandomInt(std::int32_t n);
 // count draws of RandomInt(n) at once, the same numbers in the same order.
 void RandomInts(std::int32_t n, std::int32_t* out, std::size_t count);
 
-// The exchange order used by Shuffle, SelectNextTestItem and GetChoices:
+// The exchange order used by Shuffle and GetChoices:
 // for each i in turn, exchange element i with a uniformly drawn element j.
 template <typename T> void RandomOrder(std::vector<T>& v)
 {

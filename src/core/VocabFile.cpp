@@ -9,11 +9,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <bit>
 #include <cstring>
 #include <limits>
 #include <numeric>
-#include <thread>
 
 namespace {
 
@@ -480,34 +478,15 @@ void TVocabFile::ResetTestData()
     SavedPos_ = -1;
 }
 
-// The random order of all indexes decides only among the items that share the best score: the
-// one met first wins. So the scores are taken in list order, the order's exchanges only move
-// "holds a best item" bits, and the one winning position is traced back through the exchanges.
-// The generator is drawn exactly as for the whole order, so every choice and every later random
-// number stay what walking the shuffled list would give, without walking the items at random.
+// Chance decides only among the items that share the best score, each of them equally likely:
+// one walk in list order, where the k-th item met with the best score so far takes the choice
+// over with probability 1/k.
 bool TVocabFile::SelectNextTestItem()
 {
-    constexpr std::int32_t ParallelDrawItems = 65536;
     const auto n = static_cast<std::int32_t>(Items_.size());
-    std::vector<std::uint64_t> holds((static_cast<std::size_t>(n) + 63) / 64, 0);
-    const auto bit
-        = [&](std::int32_t p) { return (holds[static_cast<std::size_t>(p) >> 6] >> (p & 63)) & 1u; };
-    const auto flip
-        = [&](std::int32_t p) { holds[static_cast<std::size_t>(p) >> 6] ^= std::uint64_t { 1 } << (p & 63); };
-
-    // The draws do not depend on the items: on a long list they are made on a second core
-    // while this one walks the items. The generator is left alone here until they are done.
-    const std::unique_ptr<std::int32_t[]> exchanges(new std::int32_t[static_cast<std::size_t>(n)]);
-    std::thread drawing;
-    if (n >= ParallelDrawItems)
-        drawing
-            = std::thread([&exchanges, n] { RandomInts(n, exchanges.get(), static_cast<std::size_t>(n)); });
-    else
-        RandomInts(n, exchanges.get(), static_cast<std::size_t>(n));
-
     // Scores are products of two 32-bit values: kept in 64 bits they cannot overflow.
     std::int64_t bestScore = std::numeric_limits<std::int64_t>::min();
-    std::int32_t bestFirst = -1; // bits before it belong to scores beaten later
+    std::int32_t chosen = -1;
     std::int32_t bestCount = 0;
     for (std::int32_t i = 0; i < n; ++i) {
         const TVocabItem& item = *Items_[static_cast<std::size_t>(i)];
@@ -519,46 +498,15 @@ bool TVocabFile::SelectNextTestItem()
         const std::int64_t score = age * weight;
         if (score > bestScore) {
             bestScore = score;
-            bestFirst = i;
-            bestCount = 0;
-        }
-        if (score == bestScore) {
-            flip(i);
-            ++bestCount;
+            chosen = i;
+            bestCount = 1;
+        } else if (score == bestScore && RandomInt(++bestCount) == 0) {
+            chosen = i;
         }
     }
-
-    if (drawing.joinable())
-        drawing.join();
-    if (bestCount <= 1) {
-        // The order cannot matter; it was drawn all the same.
-        if (bestCount == 0)
-            return false;
-        CurrentIndex_ = bestFirst;
-        return true;
-    }
-    std::fill(holds.begin(), holds.begin() + (bestFirst >> 6), 0);
-    holds[static_cast<std::size_t>(bestFirst) >> 6] &= ~std::uint64_t { 0 } << (bestFirst & 63);
-    for (std::int32_t i = 0; i < n; ++i) {
-        const std::int32_t j = exchanges[static_cast<std::size_t>(i)];
-        if (bit(i) != bit(j)) {
-            flip(i);
-            flip(j);
-        }
-    }
-    std::size_t word = 0;
-    while (holds[word] == 0)
-        ++word;
-    std::int32_t position = static_cast<std::int32_t>(word * 64) + std::countr_zero(holds[word]);
-    // Which index ended at that position: undo the exchanges from the last one.
-    for (std::int32_t i = n - 1; i >= 0; --i) {
-        const std::int32_t j = exchanges[static_cast<std::size_t>(i)];
-        if (position == i)
-            position = j;
-        else if (position == j)
-            position = i;
-    }
-    CurrentIndex_ = position;
+    if (chosen < 0)
+        return false;
+    CurrentIndex_ = chosen;
     return true;
 }
 

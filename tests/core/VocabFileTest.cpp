@@ -326,7 +326,7 @@ TEST(VocabFileTesting, NextItemFollowsTheScores)
     EXPECT_EQ(empty.CurrentIndex(), -1);
 }
 
-// How ties are broken is compared with the plain shuffled walk elsewhere; here the largest points.
+// How ties are broken is tested with the next-item choice; here the largest points.
 TEST(VocabFileTesting, ExtremePointsDoNotOverflow)
 {
     TVocabFile doc;

@@ -7,7 +7,6 @@
 #include "app/Recovery.h"
 #include "core/BackgroundWriter.h"
 #include "core/DisplayText.h"
-#include "core/GlobalDocument.h"
 #include "evaluation/Languages.h"
 #include "testing/TestEngine.h"
 #include "ui/CharEntryFilter.h"
@@ -80,7 +79,21 @@ static void InitResources()
 }
 
 TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
-    : Store_(std::move(store))
+    : OwnSession_(std::make_unique<TSession>())
+    , Session_(*OwnSession_)
+    , Store_(std::move(store))
+{
+    Create();
+}
+
+TMainForm::TMainForm(TSession& session, std::unique_ptr<ISettingsStore> store)
+    : Session_(session)
+    , Store_(std::move(store))
+{
+    Create();
+}
+
+void TMainForm::Create()
 {
     InitResources();
     setObjectName(QStringLiteral("MainForm"));
@@ -102,7 +115,7 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
     qApp->installEventFilter(this);
     CreateRecovery();
     // Installed last, so it sees every key before the handlers above.
-    CharEntry_ = new TCharEntryFilter(this, this);
+    CharEntry_ = new TCharEntryFilter(Session_.Settings.Options, this, this);
     qApp->installEventFilter(CharEntry_);
 
     LoadWindowSettings();
@@ -343,9 +356,9 @@ void TMainForm::CreateViews()
     Views_ = new QStackedWidget(this);
     pbWorkSpace = new TWorkSpace(Views_);
     pbWorkSpace->setObjectName(QStringLiteral("pbWorkSpace"));
-    dgVocab = new TVocabGrid(Views_);
+    dgVocab = new TVocabGrid(Session_, Views_);
     dgVocab->setObjectName(QStringLiteral("dgVocab"));
-    pnlTest = new TTestPanel(Views_);
+    pnlTest = new TTestPanel(Session_.Settings, Views_);
     CreateTestPanel();
     Views_->addWidget(pbWorkSpace);
     Views_->addWidget(dgVocab);
@@ -353,7 +366,7 @@ void TMainForm::CreateViews()
     setCentralWidget(Views_);
     connect(dgVocab, &TVocabGrid::ActivateItem, this, [this] {
         RunCommand([this] {
-            if (Document().CurrentIndex() != -1)
+            if (Session_.Document().CurrentIndex() != -1)
                 miEditEditClick();
             else
                 miEditAddClick();
@@ -468,7 +481,7 @@ void TMainForm::UpdateCommandState()
     UpdateCaption();
     UpdateRecentFileItems();
 
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     const bool editing = WindowMode_ == wmEditing;
     const bool shown = WindowMode_ != wmNone;
     const std::int32_t current = document.CurrentIndex();
@@ -505,14 +518,14 @@ void TMainForm::UpdateCommandState()
     if (QApplication::activeWindow() != this && isVisible())
         ClearCutMark();
     if (QApplication::activeWindow())
-        (void)SwitchKeyboardLayout(false);
+        (void)SwitchKeyboardLayout(Session_, false);
 }
 
 void TMainForm::UpdateCaption()
 {
     const QString caption = WindowMode_ == wmNone
         ? Q(ProductName)
-        : ShownFileName(DisplayTitle(Document().FileName())) + QStringLiteral(" - ") + Q(ProductName);
+        : ShownFileName(DisplayTitle(Session_.Document().FileName())) + QStringLiteral(" - ") + Q(ProductName);
     // No application display name is ever set: the platform would append it to every title.
     if (windowTitle() != caption)
         setWindowTitle(caption);
@@ -544,7 +557,7 @@ void TMainForm::UpdateRecentFileItems()
 
 void TMainForm::UpdateStatusPanels()
 {
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     const auto set = [this](int panel, const QString& text) {
         QLabel* label = StatusPanels_[static_cast<std::size_t>(panel)];
         if (label->text() != text)

@@ -1,7 +1,6 @@
 // The main window's Edit and View commands.
 
 #include "app/DialogRunner.h"
-#include "core/GlobalDocument.h"
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
 #include "ui/MainFrm.h"
@@ -14,19 +13,19 @@
 
 void TMainForm::miEditUndoClick()
 {
-    if (WindowMode_ != wmEditing || Document().UndoKind() == ukNone)
+    if (WindowMode_ != wmEditing || Session_.Document().UndoKind() == ukNone)
         return;
     ClearCutMark();
-    Document().Undo();
+    Session_.Document().Undo();
     RefreshGrid();
 }
 
 void TMainForm::miEditRedoClick()
 {
-    if (WindowMode_ != wmEditing || Document().RedoKind() == ukNone)
+    if (WindowMode_ != wmEditing || Session_.Document().RedoKind() == ukNone)
         return;
     ClearCutMark();
-    Document().Redo();
+    Session_.Document().Redo();
     RefreshGrid();
 }
 
@@ -37,14 +36,14 @@ void TMainForm::miEditAddClick()
     ClearCutMark();
     TItemEditData data;
     data.IsNew = true;
-    TEditDialog dialog(this, data);
+    TEditDialog dialog(this, data, Session_);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     TVocabItem& item = document.NewItem();
     item.SetFieldValues(data.FieldValues[0], data.FieldValues[1], data.FieldValues[2], data.FieldValues[3]);
     item.SortingPosition = data.SortingPosition;
-    if (Options.AppendNewWords)
+    if (Session_.Settings.Options.AppendNewWords)
         document.SetCurrentIndex(-1);
     document.Add(ukAdd);
     RefreshGrid();
@@ -52,7 +51,7 @@ void TMainForm::miEditAddClick()
 
 void TMainForm::miEditEditClick()
 {
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     if (WindowMode_ != wmEditing || document.CurrentIndex() == -1)
         return;
     ClearCutMark();
@@ -62,7 +61,7 @@ void TMainForm::miEditEditClick()
     for (int f = 0; f < FieldCount; ++f)
         data.FieldValues[static_cast<std::size_t>(f)] = std::string(current.FieldValue(f));
     data.SortingPosition = current.SortingPosition;
-    TEditDialog dialog(this, data);
+    TEditDialog dialog(this, data, Session_);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;
     TVocabItem& item = document.NewItem();
@@ -76,7 +75,7 @@ void TMainForm::miEditEditClick()
 
 void TMainForm::miEditDeleteClick()
 {
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     if (WindowMode_ != wmEditing || document.CurrentIndex() == -1)
         return;
     ClearCutMark();
@@ -87,7 +86,7 @@ void TMainForm::miEditDeleteClick()
 
 void TMainForm::miEditMoveUpClick()
 {
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     if (WindowMode_ != wmEditing || document.CurrentIndex() <= 0)
         return;
     ClearCutMark();
@@ -97,7 +96,7 @@ void TMainForm::miEditMoveUpClick()
 
 void TMainForm::miEditMoveDownClick()
 {
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     if (WindowMode_ != wmEditing || document.CurrentIndex() == -1
         || document.CurrentIndex() >= document.Count() - 1)
         return;
@@ -111,7 +110,7 @@ void TMainForm::miEditShuffleClick()
     if (WindowMode_ != wmEditing)
         return;
     ClearCutMark();
-    Document().Shuffle();
+    Session_.Document().Shuffle();
     RefreshGrid();
 }
 
@@ -129,7 +128,7 @@ void TMainForm::miViewStatusBarClick()
 
 void TMainForm::miViewFontClick()
 {
-    TSelectFontDialog dialog(this, DisplayFont);
+    TSelectFontDialog dialog(this, Session_.Settings.DisplayFont);
     if (ExecDialog(dialog) == QDialog::Accepted) {
         ApplyDisplayFont();
         SearchDialog_->LayoutControls();
@@ -138,8 +137,9 @@ void TMainForm::miViewFontClick()
 
 void TMainForm::miViewOptionsClick()
 {
-    const TOptionsTarget target { &Options, &SoundFileRight, &SoundFileWrong,
-        LanguageCharset(Document().ForeignLangID()), Sound_.get() };
+    TSettings& settings = Session_.Settings;
+    const TOptionsTarget target { &settings.Options, &settings.SoundFileRight, &settings.SoundFileWrong,
+        LanguageCharset(Session_.Document().ForeignLangID()), Sound_.get(), &Session_.OptionsPages };
     TOptionsDialog dialog(this, target);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;

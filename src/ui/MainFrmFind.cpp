@@ -3,7 +3,6 @@
 #include "app/DialogRunner.h"
 #include "app/MessageBox.h"
 #include "core/CommandRules.h"
-#include "core/GlobalDocument.h"
 #include "core/SortKeys.h"
 #include "exchange/ImportRules.h"
 #include "ui/Clipboard.h"
@@ -90,12 +89,12 @@ void TMainForm::CreateFindActions()
         tbrToolBar->widgetForAction(action)->setObjectName(Q(name));
 
     SearchDialog_
-        = new TSearchDialog(this, SearchParams_, [this] { RunCommand([this] { miEditFindNextClick(); }); });
+        = new TSearchDialog(this, Session_, SearchParams_, [this] { RunCommand([this] { miEditFindNextClick(); }); });
 }
 
 void TMainForm::UpdateFindCommandState()
 {
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     const bool editing = WindowMode_ == wmEditing;
     const std::int32_t current = document.CurrentIndex();
     const int cut = dgVocab->CutIndex();
@@ -112,10 +111,10 @@ void TMainForm::UpdateFindCommandState()
 
 void TMainForm::miEditCutClick()
 {
-    if (WindowMode_ != wmEditing || Document().CurrentIndex() == -1)
+    if (WindowMode_ != wmEditing || Session_.Document().CurrentIndex() == -1)
         return;
     miEditCopyClick();
-    dgVocab->SetCutIndex(Document().CurrentIndex());
+    dgVocab->SetCutIndex(Session_.Document().CurrentIndex());
 }
 
 void TMainForm::miEditCopyClick()
@@ -123,14 +122,14 @@ void TMainForm::miEditCopyClick()
     if (WindowMode_ != wmEditing)
         return;
     ClearCutMark();
-    CopyToClipboard(Document());
+    CopyToClipboard(Session_.Document());
 }
 
 void TMainForm::miEditPasteClick()
 {
     if (WindowMode_ != wmEditing)
         return;
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     const int cut = dgVocab->CutIndex();
     switch (DecidePaste(cut, document.CurrentIndex(), document.Count(), cut == -1 && CanPaste())) {
     case paClearMark:
@@ -177,11 +176,11 @@ void TMainForm::tbSortClick()
 void TMainForm::SortDocument()
 {
     // The keys and the order are worked out away from the window; the list changes here.
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     std::vector<std::uint32_t> order;
     RunLongTask(this, QStringLiteral("Sorting..."),
         [&] { order = TVocabFile::SortOrder(BuildSortKeys(document, SortField_)); });
-    Document().SortByOrder(order);
+    Session_.Document().SortByOrder(order);
     RefreshGrid();
 }
 
@@ -203,7 +202,7 @@ void TMainForm::miEditFindNextClick()
 {
     if (WindowMode_ != wmEditing || !FindNextAvailable(SearchParams_.Text, SearchParams_.Mode))
         return;
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     const TSearchParams params = SearchParams_;
     std::int32_t found = -1;
     RunLongTask(this, QStringLiteral("Searching..."), [&] { found = document.FindNext(params); });
@@ -214,7 +213,7 @@ void TMainForm::miEditFindNextClick()
     }
     if (found == document.CurrentIndex())
         return;
-    Document().SetCurrentIndex(found);
+    Session_.Document().SetCurrentIndex(found);
     RefreshGrid();
     if (SearchDialog_->isVisible())
         MoveSearchDialogOffRow(found);

@@ -114,8 +114,8 @@ void SavePrinting(TMainForm& form, const TVocabFile& document)
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageMargins(QMarginsF(0, 0, 0, 0));
         try {
-            PrintDocumentToPdf(
-                printer, base + QStringLiteral(".pdf"), document, CurrentPrintRequest(form.Session().Settings), nullptr);
+            PrintDocumentToPdf(printer, base + QStringLiteral(".pdf"), document,
+                CurrentPrintRequest(form.Session().Settings), nullptr);
         } catch (const std::exception& error) {
             std::fprintf(stderr, "printing failed: %s\n", error.what());
             continue;
@@ -427,7 +427,8 @@ int main(int argc, char** argv)
     }
     SavePrinting(form, document);
     {
-        const TOptionsTarget target { &userSettings.Options, &userSettings.SoundFileRight, &userSettings.SoundFileWrong, 0, nullptr };
+        const TOptionsTarget target { &userSettings.Options, &userSettings.SoundFileRight,
+            &userSettings.SoundFileWrong, 0, nullptr };
         TOptionsDialog dialog(&form, target);
         dialog.cbShortcut->setCurrentIndex(9); // Shift+Ctrl+J types the middle dot by default
         const char* const pages[] = { "24-options-general", "25-options-question",

@@ -6,7 +6,6 @@
 #include <cctype>
 #include <unicode/ustring.h>
 
-
 namespace {
 
 bool IsUtf8(const std::string& text)
@@ -459,7 +458,8 @@ void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindo
     store.WriteBinary("PageSetup", PageSetupToBytes(settings.PageSetup));
     store.WriteBinary("Options", OptionsToBytes(settings.Options));
     store.WriteInteger("AccentEvaluation",
-        (settings.Options.NativeAccents ? AccentNative : 0) | (settings.Options.ForeignAccents ? AccentForeign : 0));
+        (settings.Options.NativeAccents ? AccentNative : 0)
+            | (settings.Options.ForeignAccents ? AccentForeign : 0));
 
     store.WriteString("Sound1", settings.SoundFileRight);
     store.WriteString("Sound2", settings.SoundFileWrong);

@@ -167,6 +167,6 @@ std::uint16_t UserLanguageFromLocale(std::string_view localeName);
 
 // Reads every setting in the stored order; missing or unreadable values take their defaults, and
 // values a damaged store could hold that the program cannot work with are brought into range.
-void LoadSettings(
-    ISettingsStore& store, const TSettingsEnvironment& environment, TSettings& settings, TWindowState& window);
+void LoadSettings(ISettingsStore& store, const TSettingsEnvironment& environment, TSettings& settings,
+    TWindowState& window);
 void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindowState& window);

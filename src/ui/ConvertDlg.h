@@ -19,7 +19,8 @@ class TConvertDialog : public QDialog {
 public:
     // The file's beginning is read once for the preview; the settings change only on OK.
     // The preview reads the texts in the languages of the document.
-    TConvertDialog(QWidget* parent, TImportSettings& settings, const std::string& fileName, const TVocabFile& document);
+    TConvertDialog(
+        QWidget* parent, TImportSettings& settings, const std::string& fileName, const TVocabFile& document);
 
     QComboBox* cbFormat = nullptr;
     QLineEdit* edtStartFrom = nullptr;

@@ -120,8 +120,8 @@ TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data, TSession& session
     setTabOrder(btnCancel, btnHelp);
 
     if (!data.IsNew) {
-        edtForeign->SetBytes(
-            InsertSortingMarker(data.FieldValues[fiForeign], data.SortingPosition, Session_.Settings.Options.ConfirmNoSort));
+        edtForeign->SetBytes(InsertSortingMarker(
+            data.FieldValues[fiForeign], data.SortingPosition, Session_.Settings.Options.ConfirmNoSort));
         edtCategory->SetBytes(data.FieldValues[fiCategory]);
         edtNotes->SetBytes(data.FieldValues[fiNotes]);
         edtNative->SetBytes(data.FieldValues[fiNative]);
@@ -146,7 +146,9 @@ void TEditDialog::btnOKClick()
     for (int i = 0; i < FieldCount; ++i)
         typed[static_cast<std::size_t>(i)] = Box(i)->Bytes();
     TEditOk ok(Data_, DataChanged_, typed,
-        { Session_.Settings.Options.ConfirmNoSort, Session_.Settings.Options.ConfirmNoCategory, Session_.Settings.Options.ConfirmDuplicates }, Session_.Document());
+        { Session_.Settings.Options.ConfirmNoSort, Session_.Settings.Options.ConfirmNoCategory,
+            Session_.Settings.Options.ConfirmDuplicates },
+        Session_.Document());
     for (TEditStep step = ok.Start();;) {
         if (step.MarkForeignBox)
             edtForeign->setText(QStringLiteral("@") + edtForeign->text());

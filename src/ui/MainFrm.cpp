@@ -525,7 +525,8 @@ void TMainForm::UpdateCaption()
 {
     const QString caption = WindowMode_ == wmNone
         ? Q(ProductName)
-        : ShownFileName(DisplayTitle(Session_.Document().FileName())) + QStringLiteral(" - ") + Q(ProductName);
+        : ShownFileName(DisplayTitle(Session_.Document().FileName())) + QStringLiteral(" - ")
+            + Q(ProductName);
     // No application display name is ever set: the platform would append it to every title.
     if (windowTitle() != caption)
         setWindowTitle(caption);

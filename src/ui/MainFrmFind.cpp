@@ -88,8 +88,8 @@ void TMainForm::CreateFindActions()
     for (const auto& [action, name] : buttons)
         tbrToolBar->widgetForAction(action)->setObjectName(Q(name));
 
-    SearchDialog_
-        = new TSearchDialog(this, Session_, SearchParams_, [this] { RunCommand([this] { miEditFindNextClick(); }); });
+    SearchDialog_ = new TSearchDialog(
+        this, Session_, SearchParams_, [this] { RunCommand([this] { miEditFindNextClick(); }); });
 }
 
 void TMainForm::UpdateFindCommandState()

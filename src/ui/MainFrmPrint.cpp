@@ -144,6 +144,7 @@ bool TMainForm::PrintCommand(TPrintSender sender)
     TWaitCursor wait;
     TDisabledWindow disabled(this);
     if (pdf)
-        return PrintDocumentToPdf(*pdf, pdfName, Session_.Document(), CurrentPrintRequest(Session_.Settings), this);
+        return PrintDocumentToPdf(
+            *pdf, pdfName, Session_.Document(), CurrentPrintRequest(Session_.Settings), this);
     return PrintDocument(*printer, Session_.Document(), CurrentPrintRequest(Session_.Settings), this);
 }

@@ -245,7 +245,8 @@ void TMainForm::SetDiskStamp(const std::string& fileName, const TFileStamp& stam
 
 void TMainForm::CheckDiskFile()
 {
-    if (WindowMode_ == wmNone || StampedName_.empty() || !DiskStamp_.Exists || StampedName_ != Session_.Document().FileName())
+    if (WindowMode_ == wmNone || StampedName_.empty() || !DiskStamp_.Exists
+        || StampedName_ != Session_.Document().FileName())
         return;
     // Not in the middle of a dialog or of a load or save: a moment later.
     if (QApplication::activeModalWidget() || QApplication::overrideCursor()) {
@@ -293,7 +294,8 @@ void TMainForm::ReloadDocument()
         ReportException(error);
         return;
     }
-    const std::int32_t index = ReloadedIndex(Session_.Document(), Session_.Document().CurrentIndex(), *document);
+    const std::int32_t index
+        = ReloadedIndex(Session_.Document(), Session_.Document().CurrentIndex(), *document);
     const std::string notice = document->LoadNotice();
     AdoptLanguages(document->ForeignLangID(), document->NativeLangID());
     Session_.ReplaceDocument(std::move(document));

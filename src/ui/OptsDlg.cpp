@@ -26,7 +26,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-
 namespace {
 constexpr int OptionsHelpContextBase = 3041;
 

@@ -130,8 +130,9 @@ void TPrintOptionsDialog::ShowPrinter()
 
 void TPrintOptionsDialog::ShowFont()
 {
-    lblFont->setText(
-        QStringLiteral("%1, %2 pt").arg(QString::fromStdString(Settings_.PrintFont.Name)).arg(Settings_.PrintFont.Size));
+    lblFont->setText(QStringLiteral("%1, %2 pt")
+                         .arg(QString::fromStdString(Settings_.PrintFont.Name))
+                         .arg(Settings_.PrintFont.Size));
 }
 
 TPrintOptions TPrintOptionsDialog::ChosenOptions() const

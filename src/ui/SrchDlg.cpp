@@ -33,7 +33,8 @@ void PlaceLabel(QLabel* label, const QWidget* control)
 }
 } // namespace
 
-TSearchDialog::TSearchDialog(QWidget* parent, TSession& session, TSearchParams& params, std::function<void()> findNext)
+TSearchDialog::TSearchDialog(
+    QWidget* parent, TSession& session, TSearchParams& params, std::function<void()> findNext)
     : QDialog(parent)
     , Session_(session)
     , Params_(params)
@@ -104,8 +105,9 @@ TSearchDialog::TSearchDialog(QWidget* parent, TSession& session, TSearchParams& 
 
 void TSearchDialog::LayoutControls()
 {
-    QFont font(
-        Session_.Settings.DisplayFont.Name.empty() ? QStringLiteral("Verdana") : QString::fromStdString(Session_.Settings.DisplayFont.Name));
+    QFont font(Session_.Settings.DisplayFont.Name.empty()
+            ? QStringLiteral("Verdana")
+            : QString::fromStdString(Session_.Settings.DisplayFont.Name));
     font.setPointSize(Session_.Settings.DisplayFont.Size > 0 ? Session_.Settings.DisplayFont.Size : 8);
     edtFind->setFont(font);
     const int left = Margin + LabelWidth;

@@ -35,7 +35,8 @@ bool TVocabGrid::CanStartDrag(QPoint pos) const
     if (Model_->rowCount() < 3)
         return false;
     const int row = rowAt(pos.y());
-    return row >= 0 && row < Session_.Document().Count() && selectionModel()->isRowSelected(row, QModelIndex());
+    return row >= 0 && row < Session_.Document().Count()
+        && selectionModel()->isRowSelected(row, QModelIndex());
 }
 
 void TVocabGrid::mouseMoveEvent(QMouseEvent* event)

@@ -123,8 +123,9 @@ void TVocabGrid::ApplyColumnWidth()
 
 void TVocabGrid::ApplyDisplayFont()
 {
-    const QString family
-        = Session_.Settings.DisplayFont.Name.empty() ? QStringLiteral("Verdana") : QString::fromStdString(Session_.Settings.DisplayFont.Name);
+    const QString family = Session_.Settings.DisplayFont.Name.empty()
+        ? QStringLiteral("Verdana")
+        : QString::fromStdString(Session_.Settings.DisplayFont.Name);
     QFont regular(family);
     regular.setPointSize(Session_.Settings.DisplayFont.Size > 0 ? Session_.Settings.DisplayFont.Size : 8);
     regular.setBold(false);

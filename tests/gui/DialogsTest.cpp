@@ -1,8 +1,8 @@
 // The item edit dialog, the vocabulary edit box, the font dialog and the range checks of edit boxes.
 
 #include "app/MessageBox.h"
-#include "settings/Session.h"
 #include "gui/DialogTestSupport.h"
+#include "settings/Session.h"
 #include "settings/Settings.h"
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"

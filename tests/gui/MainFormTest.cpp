@@ -185,7 +185,8 @@ TEST_F(MainFormTest, AddUndoRedoAndShuffleFollowTheSavedState)
     Form->Session().Document().SetCurrentIndex(0);
     AnswerEditDialog(QStringLiteral("@Ende"), QStringLiteral("end"));
     Trigger(Form->miEditAdd);
-    EXPECT_EQ(Form->Session().Document().Items(Form->Session().Document().Count() - 1).FieldValue(fiForeign), "Ende");
+    EXPECT_EQ(Form->Session().Document().Items(Form->Session().Document().Count() - 1).FieldValue(fiForeign),
+        "Ende");
     EXPECT_EQ(Form->Session().Document().CurrentIndex(), -1);
 }
 

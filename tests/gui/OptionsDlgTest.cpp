@@ -5,9 +5,9 @@
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"
 #include "core/DocumentBuilders.h"
-#include "settings/Session.h"
 #include "gui/DialogTestSupport.h"
 #include "settings/MemoryStore.h"
+#include "settings/Session.h"
 #include "ui/HelpRequest.h"
 #include "ui/MainFrm.h"
 #include "ui/OptsDlg.h"
@@ -56,8 +56,9 @@ protected:
     }
     TOptionsDialog& Open(int foreignCharset = 0)
     {
-        Dialog = std::make_unique<TOptionsDialog>(
-            nullptr, TOptionsTarget { &Session.Settings.Options, &Session.Settings.SoundFileRight, &Session.Settings.SoundFileWrong, foreignCharset, &Sound, &Session.OptionsPages });
+        Dialog = std::make_unique<TOptionsDialog>(nullptr,
+            TOptionsTarget { &Session.Settings.Options, &Session.Settings.SoundFileRight,
+                &Session.Settings.SoundFileWrong, foreignCharset, &Sound, &Session.OptionsPages });
         return *Dialog;
     }
     TOptionsDialog& OpenShown()
@@ -81,11 +82,14 @@ TEST_F(OptionsDialogTest, OkWritesEveryChangedControl)
         std::function<bool()> Written;
     };
     const TCase cases[] = {
-        { "append", [](auto& d) { d.chbAppendNewWords->click(); }, [this] { return Session.Settings.Options.AppendNewWords; } },
+        { "append", [](auto& d) { d.chbAppendNewWords->click(); },
+            [this] { return Session.Settings.Options.AppendNewWords; } },
         { "duplicates", [](auto& d) { d.chbConfirmDuplicates->click(); },
             [this] { return !Session.Settings.Options.ConfirmDuplicates; } },
-        { "no sort", [](auto& d) { d.chbConfirmNoSort->click(); }, [this] { return Session.Settings.Options.ConfirmNoSort; } },
-        { "skip notes", [](auto& d) { d.chbSkipNotes->click(); }, [this] { return Session.Settings.Options.SkipNotes; } },
+        { "no sort", [](auto& d) { d.chbConfirmNoSort->click(); },
+            [this] { return Session.Settings.Options.ConfirmNoSort; } },
+        { "skip notes", [](auto& d) { d.chbSkipNotes->click(); },
+            [this] { return Session.Settings.Options.SkipNotes; } },
         { "learnt colour", [](auto& d) { d.cbColourLearnt->setCurrentIndex(ColourIndex(0x008000)); },
             [this] { return Session.Settings.Options.ColourLearnt == 0x008000; } },
         { "switching", [](auto& d) { d.chbKeyboardSwitching->click(); },
@@ -95,22 +99,30 @@ TEST_F(OptionsDialogTest, OkWritesEveryChangedControl)
                 d.chbTestNotesPassive->click();
                 d.chbTestNotesActive->click();
             },
-            [this] { return Session.Settings.Options.TestNotesPassive && Session.Settings.Options.TestNotesActive; } },
-        { "choices", [](auto& d) { SetText(d.cbNumChoices, "8"); }, [this] { return Session.Settings.Options.NumChoices == 8; } },
+            [this] {
+                return Session.Settings.Options.TestNotesPassive && Session.Settings.Options.TestNotesActive;
+            } },
+        { "choices", [](auto& d) { SetText(d.cbNumChoices, "8"); },
+            [this] { return Session.Settings.Options.NumChoices == 8; } },
         { "penalty",
             [](auto& d) {
                 d.chbUsePenaltyPoints->click();
                 SetText(d.cbMaxPenaltyPoints, "5");
             },
-            [this] { return Session.Settings.Options.UsePenaltyPoints && Session.Settings.Options.MaxPenaltyPoints == 5; } },
-        { "hints", [](auto& d) { d.chbDisallowHints->click(); }, [this] { return Session.Settings.Options.DisallowHints; } },
+            [this] {
+                return Session.Settings.Options.UsePenaltyPoints
+                    && Session.Settings.Options.MaxPenaltyPoints == 5;
+            } },
+        { "hints", [](auto& d) { d.chbDisallowHints->click(); },
+            [this] { return Session.Settings.Options.DisallowHints; } },
         { "native",
             [](auto& d) {
                 d.Native.Caps->click();
                 d.Native.cbBrackets->setCurrentIndex(1);
             },
             [this] {
-                return Session.Settings.Options.NativeEvaluation == 55 && Session.Settings.Options.NativeDelimiters.BracketOpen == '['
+                return Session.Settings.Options.NativeEvaluation == 55
+                    && Session.Settings.Options.NativeDelimiters.BracketOpen == '['
                     && Session.Settings.Options.NativeDelimiters.BracketClose == ']';
             } },
         { "foreign",
@@ -118,11 +130,18 @@ TEST_F(OptionsDialogTest, OkWritesEveryChangedControl)
                 d.Foreign.Trans->click();
                 d.Foreign.cbAlt->setCurrentIndex(DelimiterIndex('|'));
             },
-            [this] { return Session.Settings.Options.ForeignEvaluation == 62 && Session.Settings.Options.ForeignDelimiters.Alt == '|'; } },
+            [this] {
+                return Session.Settings.Options.ForeignEvaluation == 62
+                    && Session.Settings.Options.ForeignDelimiters.Alt == '|';
+            } },
         { "native accents", [](auto& d) { d.Native.Accents->click(); },
-            [this] { return Session.Settings.Options.NativeAccents && !Session.Settings.Options.ForeignAccents; } },
+            [this] {
+                return Session.Settings.Options.NativeAccents && !Session.Settings.Options.ForeignAccents;
+            } },
         { "foreign accents", [](auto& d) { d.Foreign.Accents->click(); },
-            [this] { return Session.Settings.Options.ForeignAccents && !Session.Settings.Options.NativeAccents; } },
+            [this] {
+                return Session.Settings.Options.ForeignAccents && !Session.Settings.Options.NativeAccents;
+            } },
         { "english", [](auto& d) { d.chbIgnoreTo->click(); },
             [this] { return Session.Settings.Options.EnglishEvaluation == 320; } },
         { "continue keeps colour",
@@ -131,19 +150,27 @@ TEST_F(OptionsDialogTest, OkWritesEveryChangedControl)
                 d.rbAutoContinue->click();
                 d.cbColourRight->setCurrentIndex(ColourIndex(0x000080));
             },
-            [this] { return Session.Settings.Options.AutoContinue && Session.Settings.Options.ColourRight == 0x000080; } },
+            [this] {
+                return Session.Settings.Options.AutoContinue
+                    && Session.Settings.Options.ColourRight == 0x000080;
+            } },
         { "wrong colour and delay",
             [](auto& d) {
                 d.cbColourWrong->setCurrentIndex(0);
                 d.edtDelay->setText(QStringLiteral("20"));
             },
-            [this] { return Session.Settings.Options.ColourWrong == 0 && Session.Settings.Options.Delay == 20; } },
+            [this] {
+                return Session.Settings.Options.ColourWrong == 0 && Session.Settings.Options.Delay == 20;
+            } },
         { "sounds",
             [](auto& d) {
                 d.edtSoundFileRight->setText(QStringLiteral("  /a/yes.wav "));
                 d.edtSoundFileWrong->clear();
             },
-            [this] { return Session.Settings.SoundFileRight == "/a/yes.wav" && Session.Settings.SoundFileWrong.empty(); } },
+            [this] {
+                return Session.Settings.SoundFileRight == "/a/yes.wav"
+                    && Session.Settings.SoundFileWrong.empty();
+            } },
     };
     for (const TCase& c : cases) {
         SetUp();

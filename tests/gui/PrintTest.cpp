@@ -4,10 +4,10 @@
 #include "app/DialogRunner.h"
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"
-#include "settings/Session.h"
 #include "gui/DialogTestSupport.h"
 #include "printing/QtPrinter.h"
 #include "settings/MemoryStore.h"
+#include "settings/Session.h"
 #include "support/TempDir.h"
 #include "ui/FontDlg.h"
 #include "ui/MainFrm.h"
@@ -95,7 +95,8 @@ protected:
         QPrinter printer(QPrinter::HighResolution);
         printer.setCopyCount(copies);
         const QString file = QString::fromStdString(Dir.File(name));
-        EXPECT_TRUE(PrintDocumentToPdf(printer, file, Session.Document(), CurrentPrintRequest(Session.Settings), nullptr));
+        EXPECT_TRUE(PrintDocumentToPdf(
+            printer, file, Session.Document(), CurrentPrintRequest(Session.Settings), nullptr));
         return file;
     }
 
@@ -345,7 +346,8 @@ TEST_F(PrintTest, MarginsTooLargeAndCancelledJobsLeaveNoFile)
     QPrinter printer(QPrinter::HighResolution);
     const std::string file = Dir.File("wide.pdf");
     try {
-        PrintDocumentToPdf(printer, QString::fromStdString(file), Session.Document(), CurrentPrintRequest(Session.Settings), nullptr);
+        PrintDocumentToPdf(printer, QString::fromStdString(file), Session.Document(),
+            CurrentPrintRequest(Session.Settings), nullptr);
         ADD_FAILURE() << "printed into no space";
     } catch (const std::runtime_error& error) {
         EXPECT_STREQ(error.what(), "Margins too large for paper.");
@@ -362,8 +364,8 @@ TEST_F(PrintTest, MarginsTooLargeAndCancelledJobsLeaveNoFile)
             box->cancel();
     });
     const std::string cancelled = Dir.File("cancelled.pdf");
-    EXPECT_FALSE(PrintDocumentToPdf(
-        printer, QString::fromStdString(cancelled), Session.Document(), CurrentPrintRequest(Session.Settings), &window));
+    EXPECT_FALSE(PrintDocumentToPdf(printer, QString::fromStdString(cancelled), Session.Document(),
+        CurrentPrintRequest(Session.Settings), &window));
     EXPECT_FALSE(std::filesystem::exists(cancelled));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 0);
 }

@@ -146,8 +146,8 @@ TEST_F(QtSettingsStoreTest, SettingsSurviveSaveAndLoad)
     Session.Settings = TSettings {};
     TQtSettingsStore store;
     TWindowState loaded;
-    LoadSettings(
-        store, TSettingsEnvironment { "/p/", 0x0409, [](const std::string&) { return true; } }, Session.Settings, loaded);
+    LoadSettings(store, TSettingsEnvironment { "/p/", 0x0409, [](const std::string&) { return true; } },
+        Session.Settings, loaded);
     ASSERT_TRUE(loaded.Bounds);
     EXPECT_EQ(loaded.Bounds->Bottom, 630);
     EXPECT_EQ(loaded.NativeLangID, 0x0415);

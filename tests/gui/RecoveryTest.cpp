@@ -265,7 +265,8 @@ TEST_F(RecoveryTest, SaveAsksBeforeOverwritingAnotherProgramsVersion)
     WriteBytes(List, other->SaveToBytes());
     Form->CheckDiskFile(); // told; no answer given takes the default
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-    EXPECT_NE(Form->Session().Document().SaveToBytes(), other->SaveToBytes()) << "the user's changes are kept";
+    EXPECT_NE(Form->Session().Document().SaveToBytes(), other->SaveToBytes())
+        << "the user's changes are kept";
 
     Trigger(Form->miFileSave);
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Overwrite the changes made by another program?"));
@@ -391,7 +392,8 @@ TEST_F(RecoveryTest, AFolderThatCannotBeTrustedOrUsedIsSaidOnceAndNothingIsReadF
         EXPECT_TRUE(
             LastMessage().Text.contains(Folder) && LastMessage().Text.contains(QLatin1String(c.Cause)))
             << LastMessage().Text.toStdString();
-        EXPECT_EQ(Form->Session().Document().SaveToBytes(), ReadBytes(List)) << "the planted copy is not offered";
+        EXPECT_EQ(Form->Session().Document().SaveToBytes(), ReadBytes(List))
+            << "the planted copy is not offered";
         // Nothing is written there, and the message is not repeated this session.
         Edit();
         Form->FlushRecoveryCopy();

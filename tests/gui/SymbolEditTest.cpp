@@ -1,8 +1,8 @@
 // The symbol box and its picker in the edit dialog, and the key filter for accents, character
 // shortcuts and stem repetition, all driven by real key and mouse events.
 
-#include "settings/Session.h"
 #include "gui/DialogTestSupport.h"
+#include "settings/Session.h"
 #include "settings/Settings.h"
 #include "ui/CharEntryFilter.h"
 #include "ui/EditDlg.h"

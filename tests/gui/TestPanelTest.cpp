@@ -187,7 +187,8 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     EXPECT_EQ(Focus(), Panel->btnEnter);
     EXPECT_TRUE(Panel->edtResponse->isReadOnly());
     EXPECT_EQ(Panel->edtResponse->Bytes(), std::string(first->FieldValue(fiNative)));
-    EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Form->Session().Settings.Options.ColourWrong));
+    EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text),
+        ToQColor(Form->Session().Settings.Options.ColourWrong));
     EXPECT_TRUE(Panel->imgResult->isVisible());
     EXPECT_TRUE(Panel->btnToggleAnswer->isEnabled());
     EXPECT_EQ(Played, std::vector<std::string> { "wrong.wav" });
@@ -200,7 +201,8 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     Panel->btnToggleAnswer->click();
     EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("zebra"));
     EXPECT_EQ(Panel->btnToggleAnswer->text(), QStringLiteral("Correct &Answer"));
-    EXPECT_NE(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Form->Session().Settings.Options.ColourWrong));
+    EXPECT_NE(Panel->edtResponse->palette().color(QPalette::Text),
+        ToQColor(Form->Session().Settings.Options.ColourWrong));
     EXPECT_FALSE(Panel->lblMarks->isVisibleTo(Panel)) << "an unrelated answer is shown unmarked";
     Panel->edtResponse->setFocus();
     Form->miTestHintClick();
@@ -220,7 +222,8 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
         AnswerRight();
         ++answered;
         EXPECT_EQ(Status(), QStringLiteral("Right!"));
-        EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Form->Session().Settings.Options.ColourRight));
+        EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text),
+            ToQColor(Form->Session().Settings.Options.ColourRight));
         EXPECT_EQ(StatusPanel(3), QStringLiteral("%1 learnt").arg(answered));
         EXPECT_FALSE(Panel->btnToggleAnswer->isEnabled());
         Key(Qt::Key_Return);
@@ -270,7 +273,8 @@ TEST_F(TestPanelTest, StatisticsDialogFiguresResetBoxAndHelp)
         EXPECT_GT(empty.pbrProgress->maximum(), 0) << "an empty bar, not a busy one";
     }
     OpenAnimals();
-    EXPECT_FALSE(TStatisticsDialog(Form.get(), Form->Session().Document()).chbReset->isEnabled()) << "nothing attempted";
+    EXPECT_FALSE(TStatisticsDialog(Form.get(), Form->Session().Document()).chbReset->isEnabled())
+        << "nothing attempted";
     Form->Session().Document().SetCurrentIndex(0);
     Form->Session().Document().RecordAnswer(true, 0);
     Form->Session().Document().SetCurrentIndex(1);
@@ -324,7 +328,8 @@ TEST_F(TestPanelTest, AnswersThatDifferOnlyInAccentsSayWhatToCheck)
     EXPECT_EQ(Status(), QStringLiteral("Right! Check the accents."));
     EXPECT_EQ(Form->Session().Document().Successes(), 1);
     EXPECT_EQ(Played, std::vector<std::string> { "right.wav" });
-    EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Form->Session().Settings.Options.ColourRight));
+    EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text),
+        ToQColor(Form->Session().Settings.Options.ColourRight));
     EXPECT_TRUE(Panel->lblMarks->isVisibleTo(Panel));
     EXPECT_NE(Panel->lblMarks->text().indexOf(QStringLiteral("<s ")), -1) << "the plain letter struck out";
     EXPECT_FALSE(Panel->btnToggleAnswer->isEnabled());
@@ -396,7 +401,8 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
         Panel->lbChoice->height(), Panel->lbChoice->ItemHeight() * 5 + 2 * Panel->lbChoice->frameWidth())
         << "sized for NumChoices rows, whatever the list holds";
     EXPECT_FALSE(Form->miTestHint->isEnabled());
-    EXPECT_EQ(KeyboardLanguageFor(Form->Session().Document(), Panel->lbChoice), Form->Session().Document().NativeLangID());
+    EXPECT_EQ(KeyboardLanguageFor(Form->Session().Document(), Panel->lbChoice),
+        Form->Session().Document().NativeLangID());
 
     // A click on the right entry answers at once.
     const TVocabItem* asked = &Form->Session().Document().CurrentItem();
@@ -434,7 +440,8 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
     Key(Qt::Key_L, Qt::ControlModifier);
     EXPECT_TRUE(Form->miTestActive->isChecked());
     EXPECT_EQ(Panel->lblChoice->text(), QStringLiteral("Word/phrase:"));
-    EXPECT_EQ(KeyboardLanguageFor(Form->Session().Document(), Panel->lbChoice), Form->Session().Document().ForeignLangID())
+    EXPECT_EQ(KeyboardLanguageFor(Form->Session().Document(), Panel->lbChoice),
+        Form->Session().Document().ForeignLangID())
         << "the list takes the keyboard layout of the answer language";
     Key(Qt::Key_K);
     ASSERT_NE(Panel->lbChoice->SelectedRow(), -1);
@@ -739,7 +746,8 @@ TEST_F(TestPanelTest, AQuickSecondReturnOrAHeldOneNeverAnswersTheNextQuestion)
         // A deliberate empty answer still counts, as wrong.
         Key(Qt::Key_Return);
         EXPECT_EQ(Status(), QStringLiteral("Wrong!"));
-        EXPECT_EQ(std::pair(Form->Session().Document().Attempts(), Form->Session().Document().Successes()), std::pair(2, 1));
+        EXPECT_EQ(std::pair(Form->Session().Document().Attempts(), Form->Session().Document().Successes()),
+            std::pair(2, 1));
         Key(Qt::Key_Escape);
     }
 }

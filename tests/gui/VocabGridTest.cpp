@@ -142,8 +142,9 @@ TEST_F(VocabGridTest, ModelPassesTheItemModelTesterAndReadsEachFieldInItsCodePag
     EXPECT_EQ(grid.Model()->rowCount(), 1);
     EXPECT_FALSE(text(0).isValid());
     // Russian words in code page 1251, English notes and translations.
-    NewDocument(Session, { { "\xE4\xEE\xEC", "n.", "", "house" }, { "\xE2\xEE\xE4\xE0", "", "f.", "water" },
-                    { "c", "", "", "x" } },
+    NewDocument(Session,
+        { { "\xE4\xEE\xEC", "n.", "", "house" }, { "\xE2\xEE\xE4\xE0", "", "f.", "water" },
+            { "c", "", "", "x" } },
         0x0419);
     EXPECT_EQ(rows(), 4);
     EXPECT_EQ(text(0).toString(), QString::fromUtf8("дом n. house"));
@@ -204,8 +205,9 @@ TEST_F(VocabGridTest, RefreshScrollsTheSelectionIntoView)
 
 TEST_F(VocabGridTest, TypeAheadStepsThroughTheItemsOfTheTypedLetter)
 {
-    NewDocument(Session, { { "l'eau", "", "", "water" }, { "Lampe", "", "", "lamp" }, { "chat", "", "", "cat" },
-        { "la maison", "", "", "house", 3 }, { "lune", "", "", "moon" } });
+    NewDocument(Session,
+        { { "l'eau", "", "", "water" }, { "Lampe", "", "", "lamp" }, { "chat", "", "", "cat" },
+            { "la maison", "", "", "house", 3 }, { "lune", "", "", "moon" } });
     auto grid = MakeGrid();
     // Which item a letter selects is the rules' own; the grid must step on from each selection.
     QTest::keyClick(grid.get(), 'l');
@@ -390,7 +392,8 @@ bool RowHasColour(TVocabGrid& grid, int row, const std::function<bool(QColor)>& 
 TEST_F(VocabGridTest, TheCutRowHasADottedFrameAndLearntItemsTheLearntColourUnlessSelected)
 {
     Session.Settings.Options.ColourLearnt = 0x000000FF; // pure red
-    NewDocument(Session, { { "Wort", "", "", "word", 0, true }, { "Wort", "", "", "word" }, { "C", "", "", "x" } });
+    NewDocument(
+        Session, { { "Wort", "", "", "word", 0, true }, { "Wort", "", "", "word" }, { "C", "", "", "x" } });
     auto grid = MakeGrid();
     const QColor text = grid->palette().color(QPalette::Text);
     const QColor base = grid->palette().color(QPalette::Base);

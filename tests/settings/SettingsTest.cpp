@@ -92,8 +92,9 @@ using TGlobals = std::tuple<TBytes, TBytes, TBytes, std::string, std::string, st
 TGlobals Globals(const TSettings& settings)
 {
     return { Bytes(OptionsToBytes(settings.Options)), Bytes(PrintOptionsToBytes(settings.PrintOptions)),
-        Bytes(PageSetupToBytes(settings.PageSetup)), settings.SoundFileRight, settings.SoundFileWrong, settings.DisplayFont.Name,
-        settings.DisplayFont.Size, settings.PrintFont.Name, settings.PrintFont.Size };
+        Bytes(PageSetupToBytes(settings.PageSetup)), settings.SoundFileRight, settings.SoundFileWrong,
+        settings.DisplayFont.Name, settings.DisplayFont.Size, settings.PrintFont.Name,
+        settings.PrintFont.Size };
 }
 
 template <typename From, typename To> auto RoundTripper(From from, To to)
@@ -530,8 +531,8 @@ TEST_F(SettingsTest, DamagedSeparateValuesGetUsableOnes)
         LoadSettings(store, Environment([](const std::string&) { return true; }), Settings, window);
         // A native language that is no language gives way to the user's.
         const std::uint16_t native = c.ForeignLangID == 0 && c.Stored != 0 ? 0x0407 : c.ForeignLangID;
-        EXPECT_EQ(std::tuple(Settings.DisplayFont.Size, Settings.PrintFont.Size, window.TestMode, window.NextTip,
-                      window.ImportFilter, window.ForeignLangID, window.NativeLangID),
+        EXPECT_EQ(std::tuple(Settings.DisplayFont.Size, Settings.PrintFont.Size, window.TestMode,
+                      window.NextTip, window.ImportFilter, window.ForeignLangID, window.NativeLangID),
             std::tuple(
                 c.DisplaySize, c.PrintSize, c.TestMode, c.NextTip, c.ImportFilter, c.ForeignLangID, native))
             << c.Name;

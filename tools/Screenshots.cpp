@@ -4,7 +4,6 @@
 #include "app/MessageBox.h"
 #include "app/PropertiesDlg.h"
 #include "app/WelcomeDlg.h"
-#include "core/GlobalDocument.h"
 #include "printing/QtPrinter.h"
 #include "settings/MemoryStore.h"
 #include "ui/AboutDlg.h"
@@ -67,7 +66,7 @@ void Save(QWidget* widget, const char* name)
 // Asks item index in the panel as it stands (direction, mode, options).
 void Ask(TMainForm& form, int index)
 {
-    Document().SetCurrentIndex(index);
+    form.Session().Document().SetCurrentIndex(index);
     form.TestPanel()->LayoutTestPanel();
     form.TestPanel()->ShowQuestion();
 }
@@ -81,42 +80,42 @@ void Type(TMainForm& form, const char* response, const char* notes = "")
 
 // The Print dialog, Page Setup in one to three columns, the preview, and page 1 of the example
 // list printed to PDF in one to three columns, rendered by pdftoppm.
-void SavePrinting(QWidget& form, const TVocabFile& document)
+void SavePrinting(TMainForm& form, const TVocabFile& document)
 {
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     {
-        TPrintOptionsDialog dialog(&form, pdf, document);
+        TPrintOptionsDialog dialog(&form, pdf, document, form.Session().Settings);
         Save(&dialog, "40-print");
     }
     const char* const setupNames[] = { "41-page-setup-1", "42-page-setup-2", "43-page-setup-3" };
     for (int columns = 1; columns <= 3; ++columns) {
-        PageSetup.Columns = columns;
-        TPageSetupDialog dialog(&form);
+        form.Session().Settings.PageSetup.Columns = columns;
+        TPageSetupDialog dialog(&form, form.Session().Settings.PageSetup);
         Save(&dialog, setupNames[columns - 1]);
     }
-    PageSetup.Columns = 2;
+    form.Session().Settings.PageSetup.Columns = 2;
     {
         QPrinter preview(QPrinter::HighResolution);
         preview.setPageLayout(pdf.pageLayout());
         QPrintPreviewDialog dialog(&preview, &form);
         dialog.setWindowTitle(QStringLiteral("Print Preview"));
         QObject::connect(
-            &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&document](QPrinter* printer) {
-                PrintDocument(*printer, document, CurrentPrintRequest(), nullptr);
+            &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&document, &form](QPrinter* printer) {
+                PrintDocument(*printer, document, CurrentPrintRequest(form.Session().Settings), nullptr);
             });
         dialog.resize(760, 640);
         Save(&dialog, "44-preview");
     }
     for (int columns = 1; columns <= 3; ++columns) {
-        PageSetup.Columns = columns;
+        form.Session().Settings.PageSetup.Columns = columns;
         const QString base = Folder + QStringLiteral("/%1-printed-%2-columns").arg(44 + columns).arg(columns);
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageMargins(QMarginsF(0, 0, 0, 0));
         try {
-            PrintDocumentToPdf(
-                printer, base + QStringLiteral(".pdf"), document, CurrentPrintRequest(), nullptr);
+            PrintDocumentToPdf(printer, base + QStringLiteral(".pdf"), document,
+                CurrentPrintRequest(form.Session().Settings), nullptr);
         } catch (const std::exception& error) {
             std::fprintf(stderr, "printing failed: %s\n", error.what());
             continue;
@@ -127,7 +126,7 @@ void SavePrinting(QWidget& form, const TVocabFile& document)
                 base + QStringLiteral(".pdf"), base });
         std::printf("%s.png\n", qPrintable(base));
     }
-    PageSetup.Columns = 2;
+    form.Session().Settings.PageSetup.Columns = 2;
 }
 
 // The main window with a window of its own drawn over it where it stands on the screen.
@@ -197,13 +196,13 @@ void SaveHelp(QWidget& form)
 
 // The item edit dialog with the symbol picker open below its word/phrase box and a cell selected;
 // the picker is a window of its own, drawn over the dialog.
-void SavePicker(QWidget& form, const TVocabItem& item, int col, int row, const char* name)
+void SavePicker(TMainForm& form, const TVocabItem& item, int col, int row, const char* name)
 {
     TItemEditData data;
     data.IsNew = false;
     for (int f = 0; f < FieldCount; ++f)
         data.FieldValues[static_cast<std::size_t>(f)] = std::string(item.FieldValue(f));
-    TEditDialog dialog(&form, data);
+    TEditDialog dialog(&form, data, form.Session());
     dialog.show();
     dialog.activateWindow();
     dialog.edtForeign->setFocus();
@@ -244,6 +243,7 @@ int main(int argc, char** argv)
     MessageBoxHook::Enable(true);
 
     TMainForm form(std::make_unique<TMemorySettingsStore>());
+    TSettings& userSettings = form.Session().Settings;
     form.resize(760, 520);
     form.show();
     form.UpdateCommandState();
@@ -254,7 +254,7 @@ int main(int argc, char** argv)
     form.SetWindowMode(wmEditing);
     Save(&form, "02-main-grid");
 
-    TVocabFile& document = Document();
+    TVocabFile& document = form.Session().Document();
     document.Items(2).PenaltyPoints = -1;
     document.Items(5).PenaltyPoints = -1;
     document.SetCurrentIndex(3);
@@ -295,38 +295,38 @@ int main(int argc, char** argv)
         for (int f = 0; f < FieldCount; ++f)
             data.FieldValues[static_cast<std::size_t>(f)] = std::string(document.Items(1).FieldValue(f));
         data.SortingPosition = document.Items(1).SortingPosition;
-        TEditDialog dialog(&form, data);
+        TEditDialog dialog(&form, data, form.Session());
         Save(&dialog, "07-edit-item");
     }
     {
-        TSelectFontDialog dialog(&form, DisplayFont);
+        TSelectFontDialog dialog(&form, userSettings.DisplayFont);
         Save(&dialog, "08-font");
     }
 
     // Testing. Item 0 is "der Hund" (pl. Hunde): dog; hound. Item 13 "das Brot" has no notes.
     form.SetSoundPlayer(nullptr);
     document.ResetTestData();
-    Options.Delay = 3;
+    userSettings.Options.Delay = 3;
     form.WindowState().TestMode = 0;
     form.miTestStartTestingClick();
     TTestPanel* panel = form.TestPanel();
     Ask(form, 13);
     Type(form, "bre");
     Save(&form, "09-test-native");
-    Options.TestNotesPassive = true;
+    userSettings.Options.TestNotesPassive = true;
     Ask(form, 0);
     Type(form, "dog", "pl. Hun");
     Save(&form, "10-test-native-notes");
-    Options.TestNotesPassive = false;
+    userSettings.Options.TestNotesPassive = false;
     form.miTestActiveClick();
     Ask(form, 13);
     Type(form, "das Br");
     Save(&form, "11-test-foreign");
-    Options.TestNotesActive = true;
+    userSettings.Options.TestNotesActive = true;
     Ask(form, 0);
     Type(form, "der Hund", "pl.");
     Save(&form, "12-test-foreign-notes");
-    Options.TestNotesActive = false;
+    userSettings.Options.TestNotesActive = false;
 
     form.miTestPassiveClick();
     Ask(form, 1);
@@ -334,14 +334,14 @@ int main(int argc, char** argv)
     panel->EnterCommand();
     Save(&form, "13-test-right");
     // Automatic continuation: the next question at once, the passed verdict in the status line.
-    Options.AutoContinue = true;
+    userSettings.Options.AutoContinue = true;
     Ask(form, 13);
     Type(form, "bread");
     panel->EnterCommand();
     form.UpdateCommandState();
     Save(&form, "82-test-auto-continue");
     Save(form.statusBar(), "81-status-bar-test");
-    Options.AutoContinue = false;
+    userSettings.Options.AutoContinue = false;
     // A near miss is marked; the verdict and the buttons stay where they were.
     Ask(form, 0);
     Type(form, "hund");
@@ -378,12 +378,12 @@ int main(int argc, char** argv)
         return 0;
     };
     form.miTestActiveClick();
-    Options.ForeignAccents = true;
+    userSettings.Options.ForeignAccents = true;
     Ask(form, foreignIndex("der Schl"));
     Type(form, "der Schlussel");
     panel->EnterCommand();
     Save(&form, "18a-test-accents-right");
-    Options.ForeignAccents = false;
+    userSettings.Options.ForeignAccents = false;
     Ask(form, foreignIndex("die Stra"));
     Type(form, "die Strasse");
     panel->EnterCommand();
@@ -391,10 +391,10 @@ int main(int argc, char** argv)
     form.miTestStartTestingClick();
 
     // A large display font: everything grows with it, nothing overlaps.
-    const TFontSetting font = DisplayFont;
-    DisplayFont.Size = 16;
+    const TFontSetting font = userSettings.DisplayFont;
+    userSettings.DisplayFont.Size = 16;
     form.ApplyDisplayFont();
-    Options.TestNotesPassive = true;
+    userSettings.Options.TestNotesPassive = true;
     form.miTestPassiveClick();
     Ask(form, 0);
     Type(form, "dog", "pl. Hunde");
@@ -404,8 +404,8 @@ int main(int argc, char** argv)
     Save(&form, "22-choice-large-font");
     form.miTestMultipleChoiceClick();
     form.miTestStartTestingClick();
-    Options.TestNotesPassive = false;
-    DisplayFont = font;
+    userSettings.Options.TestNotesPassive = false;
+    userSettings.DisplayFont = font;
     form.ApplyDisplayFont();
 
     // A narrow window after a wrong answer, the user's answer shown.
@@ -428,7 +428,8 @@ int main(int argc, char** argv)
     }
     SavePrinting(form, document);
     {
-        const TOptionsTarget target { &Options, &SoundFileRight, &SoundFileWrong, 0, nullptr };
+        const TOptionsTarget target { &userSettings.Options, &userSettings.SoundFileRight,
+            &userSettings.SoundFileWrong, 0, nullptr };
         TOptionsDialog dialog(&form, target);
         dialog.cbShortcut->setCurrentIndex(9); // Shift+Ctrl+J types the middle dot by default
         const char* const pages[] = { "24-options-general", "25-options-question",
@@ -481,7 +482,7 @@ int main(int argc, char** argv)
         }
         TImportSettings settings;
         settings.Format = DetectTextFormat(sample.toStdString());
-        TConvertDialog dialog(&form, settings, sample.toStdString());
+        TConvertDialog dialog(&form, settings, sample.toStdString(), form.Session().Document());
         dialog.edtStartFrom->setText(QStringLiteral("2"));
         for (const int row : { 0, 2, 0 }) {
             dialog.lbAvailable->setCurrentRow(row);
@@ -504,7 +505,7 @@ int main(int argc, char** argv)
                   }
                   TImportSettings settings;
                   settings.Format = DetectTextFormat(sample.toStdString());
-                  TConvertDialog dialog(&form, settings, sample.toStdString());
+                  TConvertDialog dialog(&form, settings, sample.toStdString(), form.Session().Document());
                   if (format >= 0)
                       dialog.cbFormat->setCurrentIndex(format);
                   dialog.edtStartFrom->setText(QString::fromUtf8(startLine));
@@ -575,8 +576,8 @@ int main(int argc, char** argv)
         item->SetFieldValues("\xF1\xEE\xE1\xE0\xEA\xE0", "noun", "f.", "dog");
         russian->AppendItem(std::move(item));
         russian->EndBulkAppend();
-        ReplaceDocument(std::move(russian));
-        SavePicker(form, Document().Items(0), 9, 8, "61-picker-cyrillic");
+        form.Session().ReplaceDocument(std::move(russian));
+        SavePicker(form, form.Session().Document().Items(0), 9, 8, "61-picker-cyrillic");
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "app/TestDrive.h"
 #include "core/CommandLine.h"
 #include "settings/QtSettingsStore.h"
+#include "settings/Session.h"
 #include "ui/MainFrm.h"
 
 #include <QFile>
@@ -16,7 +17,8 @@ int main(int argc, char** argv)
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
         args.push_back(argv[i]);
-    TMainForm form(std::make_unique<TQtSettingsStore>());
+    TSession session; // the document and the settings of this run
+    TMainForm form(session, std::make_unique<TQtSettingsStore>());
     StartTestDrive(form);
     const TQuitSignals quitSignals([&form](int number) { form.EndBySignal(number); });
     if (const auto status = form.StartUp(ParseCommandLine(args)))

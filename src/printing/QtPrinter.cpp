@@ -177,12 +177,12 @@ void CheckPrinter()
         throw std::runtime_error(NoPrinterInstalled);
 }
 
-TPrintRequest CurrentPrintRequest()
+TPrintRequest CurrentPrintRequest(const TSettings& settings)
 {
     TPrintRequest request;
-    request.Options = PrintOptions;
-    request.Setup = PageSetup;
-    request.Font = PrintFont;
+    request.Options = settings.PrintOptions;
+    request.Setup = settings.PageSetup;
+    request.Font = settings.PrintFont;
     return request;
 }
 

@@ -16,7 +16,7 @@ bool PrinterInstalled();
 // Raises "No printer installed." when there is none.
 void CheckPrinter();
 // The layout's settings as they stand now (print options, page setup, print font).
-TPrintRequest CurrentPrintRequest();
+TPrintRequest CurrentPrintRequest(const TSettings& settings);
 
 // Prints the document on the printer as one job titled after its file: all copies, laid out
 // again when the driver cannot make them. Checks the margins before a job is begun. The pages

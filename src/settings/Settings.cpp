@@ -6,14 +6,6 @@
 #include <cctype>
 #include <unicode/ustring.h>
 
-TOptions Options;
-TPrintOptions PrintOptions;
-TPageSetup PageSetup;
-TFontSetting DisplayFont;
-TFontSetting PrintFont;
-std::string SoundFileRight;
-std::string SoundFileWrong;
-
 namespace {
 
 bool IsUtf8(const std::string& text)
@@ -374,7 +366,8 @@ std::uint16_t UserLanguageFromLocale(std::string_view localeName)
     return sameLanguage != nullptr ? sameLanguage->Id : 0x0409;
 }
 
-void LoadSettings(ISettingsStore& store, const TSettingsEnvironment& environment, TWindowState& window)
+void LoadSettings(
+    ISettingsStore& store, const TSettingsEnvironment& environment, TSettings& settings, TWindowState& window)
 {
     window.Bounds = ReadWindowBounds(store);
 
@@ -406,33 +399,33 @@ void LoadSettings(ISettingsStore& store, const TSettingsEnvironment& environment
     }
 
     const auto printBytes = store.ReadBinary("PrintOptions");
-    PrintOptions
+    settings.PrintOptions
         = (printBytes ? PrintOptionsFromBytes(*printBytes) : std::nullopt).value_or(TPrintOptions {});
     const auto pageBytes = store.ReadBinary("PageSetup");
-    PageSetup = (pageBytes ? PageSetupFromBytes(*pageBytes) : std::nullopt).value_or(TPageSetup {});
-    ClampPageSetup(PageSetup);
+    settings.PageSetup = (pageBytes ? PageSetupFromBytes(*pageBytes) : std::nullopt).value_or(TPageSetup {});
+    ClampPageSetup(settings.PageSetup);
     const auto optionBytes = store.ReadBinary("Options");
-    Options = (optionBytes ? OptionsFromBytes(*optionBytes) : std::nullopt).value_or(TOptions {});
-    ClampOptions(Options);
+    settings.Options = (optionBytes ? OptionsFromBytes(*optionBytes) : std::nullopt).value_or(TOptions {});
+    ClampOptions(settings.Options);
     const std::int32_t accents = ReadInteger(store, "AccentEvaluation", 0);
-    Options.NativeAccents = (accents & AccentNative) != 0;
-    Options.ForeignAccents = (accents & AccentForeign) != 0;
+    settings.Options.NativeAccents = (accents & AccentNative) != 0;
+    settings.Options.ForeignAccents = (accents & AccentForeign) != 0;
 
-    SoundFileRight = ReadString(store, "Sound1", environment.ProgramFolder + "Clap.wav");
-    SoundFileWrong = ReadString(store, "Sound2", environment.ProgramFolder + "Pow.wav");
+    settings.SoundFileRight = ReadString(store, "Sound1", environment.ProgramFolder + "Clap.wav");
+    settings.SoundFileWrong = ReadString(store, "Sound2", environment.ProgramFolder + "Pow.wav");
 
-    DisplayFont.Name = ReadString(store, "DisplayFont", "Verdana");
-    DisplayFont.Size = ReadFontSize(store, "DisplaySize", DefaultDisplaySize);
-    if (environment.FontExists && !environment.FontExists(DisplayFont.Name)) {
-        DisplayFont.Name = "Arial";
-        DisplayFont.Size = 10;
+    settings.DisplayFont.Name = ReadString(store, "DisplayFont", "Verdana");
+    settings.DisplayFont.Size = ReadFontSize(store, "DisplaySize", DefaultDisplaySize);
+    if (environment.FontExists && !environment.FontExists(settings.DisplayFont.Name)) {
+        settings.DisplayFont.Name = "Arial";
+        settings.DisplayFont.Size = 10;
     }
 
-    PrintFont.Name = ReadString(store, "PrintFont", "Times New Roman");
-    PrintFont.Size = ReadFontSize(store, "PrintSize", DefaultPrintSize);
+    settings.PrintFont.Name = ReadString(store, "PrintFont", "Times New Roman");
+    settings.PrintFont.Size = ReadFontSize(store, "PrintSize", DefaultPrintSize);
 }
 
-void SaveSettings(ISettingsStore& store, const TWindowState& window)
+void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindowState& window)
 {
     if (window.Bounds && !window.Maximised && !window.Minimised)
         WriteWindowBounds(store, *window.Bounds);
@@ -461,27 +454,17 @@ void SaveSettings(ISettingsStore& store, const TWindowState& window)
                 key, std::span(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()));
     }
 
-    store.WriteBinary("PrintOptions", PrintOptionsToBytes(PrintOptions));
-    store.WriteBinary("PageSetup", PageSetupToBytes(PageSetup));
-    store.WriteBinary("Options", OptionsToBytes(Options));
+    store.WriteBinary("PrintOptions", PrintOptionsToBytes(settings.PrintOptions));
+    store.WriteBinary("PageSetup", PageSetupToBytes(settings.PageSetup));
+    store.WriteBinary("Options", OptionsToBytes(settings.Options));
     store.WriteInteger("AccentEvaluation",
-        (Options.NativeAccents ? AccentNative : 0) | (Options.ForeignAccents ? AccentForeign : 0));
+        (settings.Options.NativeAccents ? AccentNative : 0)
+            | (settings.Options.ForeignAccents ? AccentForeign : 0));
 
-    store.WriteString("Sound1", SoundFileRight);
-    store.WriteString("Sound2", SoundFileWrong);
-    store.WriteString("DisplayFont", DisplayFont.Name);
-    store.WriteInteger("DisplaySize", DisplayFont.Size);
-    store.WriteString("PrintFont", PrintFont.Name);
-    store.WriteInteger("PrintSize", PrintFont.Size);
-}
-
-void ResetSettings()
-{
-    Options = TOptions {};
-    PrintOptions = TPrintOptions {};
-    PageSetup = TPageSetup {};
-    DisplayFont = TFontSetting {};
-    PrintFont = TFontSetting {};
-    SoundFileRight.clear();
-    SoundFileWrong.clear();
+    store.WriteString("Sound1", settings.SoundFileRight);
+    store.WriteString("Sound2", settings.SoundFileWrong);
+    store.WriteString("DisplayFont", settings.DisplayFont.Name);
+    store.WriteInteger("DisplaySize", settings.DisplayFont.Size);
+    store.WriteString("PrintFont", settings.PrintFont.Name);
+    store.WriteInteger("PrintSize", settings.PrintFont.Size);
 }

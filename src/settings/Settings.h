@@ -1,6 +1,6 @@
 #pragma once
-// The user's settings: three binary records with fixed layouts and the separate values, held in
-// global variables while the program runs, read once at start-up and written once at exit.
+// The user's settings: three binary records with fixed layouts and the separate values, held by
+// the session while the program runs, read once at start-up and written once at exit.
 
 #include "evaluation/AnswerMatch.h"
 
@@ -142,14 +142,17 @@ public:
     virtual void WriteString(const std::string& name, const std::string& value) = 0;
 };
 
-// The global settings.
-extern TOptions Options;
-extern TPrintOptions PrintOptions;
-extern TPageSetup PageSetup;
-extern TFontSetting DisplayFont;
-extern TFontSetting PrintFont;
-extern std::string SoundFileRight;
-extern std::string SoundFileWrong;
+// The settings records and values; a default-constructed one holds the record defaults, fonts
+// and sounds empty.
+struct TSettings {
+    TOptions Options;
+    TPrintOptions PrintOptions;
+    TPageSetup PageSetup;
+    TFontSetting DisplayFont;
+    TFontSetting PrintFont;
+    std::string SoundFileRight;
+    std::string SoundFileWrong;
+};
 
 struct TSettingsEnvironment {
     std::string ProgramFolder; // with its trailing separator
@@ -164,7 +167,6 @@ std::uint16_t UserLanguageFromLocale(std::string_view localeName);
 
 // Reads every setting in the stored order; missing or unreadable values take their defaults, and
 // values a damaged store could hold that the program cannot work with are brought into range.
-void LoadSettings(ISettingsStore& store, const TSettingsEnvironment& environment, TWindowState& window);
-void SaveSettings(ISettingsStore& store, const TWindowState& window);
-// Resets the globals to the record defaults, fonts and sounds empty (tests).
-void ResetSettings();
+void LoadSettings(ISettingsStore& store, const TSettingsEnvironment& environment, TSettings& settings,
+    TWindowState& window);
+void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindowState& window);

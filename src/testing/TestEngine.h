@@ -49,9 +49,9 @@ struct TTestLayout {
     std::string AnswerLabel; // "Word/phrase:" (into the foreign language) or "Translations:"
     LangId AnswerLanguage = 0; // its code page and character set
     int AnswerTag = NativeLanguageTag;
-    bool MultipleChoice = false; // pnlChoice instead of pnlNotes and pnlResponse
-    bool NotesFirst = false; // pnlNotes above pnlResponse and first in tab order (into the native language)
-    std::int32_t ChoiceRows = 5; // rows lbChoice shows exactly
+    bool MultipleChoice = false; // the choice list instead of the notes and the response
+    bool NotesFirst = false; // the notes above the response and first in tab order (into the native language)
+    std::int32_t ChoiceRows = 5; // rows the choice list shows exactly
 };
 
 // What ShowQuestion presents for the current item.
@@ -63,9 +63,9 @@ struct TQuestionView {
     std::string QuestionText; // the plain question text (Foreign into native, Native into foreign)
     LangId QuestionLanguage = 0;
     bool TestNotes = false;
-    std::string Category; // edtTestCategory, read-only
-    // edtTestNotes: empty and editable (tab stop, window colour) when the notes are tested;
-    // otherwise read-only in the panel colour, showing the item's notes as information.
+    std::string Category; // shown, never asked
+    // The notes field: empty and editable when the notes are tested; otherwise read-only,
+    // showing the item's notes as information.
     std::string NotesText;
     bool NotesReadOnly = true;
     TTestField Focus = TTestField::Response;
@@ -125,23 +125,9 @@ struct TStatistics {
     std::int32_t Successes = 0;
     std::int32_t Attempts = 0;
     std::string SuccessRate; // PercentText(Successes, Attempts)
-    bool ResetEnabled = false; // chbReset: only when there are attempts to reset
+    bool ResetEnabled = false; // resetting is offered only when there are attempts to reset
 };
 TStatistics ReadStatistics(const TVocabFile& document);
-// Help contexts of the statistics dialog: the help button opens 3101 + the page index.
-inline constexpr int StatisticsHelpContextBase = 3101;
-enum TStatisticsContext : int {
-    hcWordsLearnt = 2000,
-    hcWordsInFile = 2001,
-    hcProgress = 2002,
-    hcAnsweredCorrectly = 2003,
-    hcAttempted = 2004,
-    hcSuccessRate = 2005,
-    hcReset = 2006,
-    hcOK = 1000,
-    hcCancel = 1001,
-    hcHelp = 1002,
-};
 
 // "You have learnt all the vocabulary in TITLE.\nStatistics must be reset before testing
 // resumes...", with "Congratulations!\n\n" in front while testing. title is DisplayTitle's.

@@ -37,11 +37,11 @@ std::optional<TShortcutKey> ShortcutOf(const QKeyEvent& event)
     return key;
 }
 
-char16_t BoundCharacter(const QKeyEvent& event)
+char16_t BoundCharacter(const TOptions& options, const QKeyEvent& event)
 {
     const std::optional<TShortcutKey> key = ShortcutOf(event);
     const int index = key ? FindShortcut(*key) : -1;
-    return index < 0 ? char16_t(0) : ShortcutCharacter(Options.Shortcuts[static_cast<std::size_t>(index)]);
+    return index < 0 ? char16_t(0) : ShortcutCharacter(options.Shortcuts[static_cast<std::size_t>(index)]);
 }
 
 bool IsStemKey(const QKeyEvent& event)
@@ -51,8 +51,9 @@ bool IsStemKey(const QKeyEvent& event)
 }
 } // namespace
 
-TCharEntryFilter::TCharEntryFilter(QWidget* mainWindow, QObject* parent)
+TCharEntryFilter::TCharEntryFilter(const TOptions& options, QWidget* mainWindow, QObject* parent)
     : QObject(parent)
+    , Options_(options)
     , MainWindow_(mainWindow)
 {
 }
@@ -88,7 +89,7 @@ TCharEntryFilter::TKeyUse TCharEntryFilter::Use(const QKeyEvent& event)
         return TKeyUse::None;
     if (IsStemKey(event))
         return TKeyUse::Stem;
-    if (BoundCharacter(event) != 0)
+    if (BoundCharacter(Options_, event) != 0)
         return TKeyUse::Shortcut;
     return TKeyUse::None;
 }
@@ -137,7 +138,7 @@ bool TCharEntryFilter::KeyPress(QWidget* receiver, QKeyEvent& event)
         return true;
     }
     case TKeyUse::Shortcut:
-        Type(QApplication::focusWidget(), QString(QChar(BoundCharacter(event))));
+        Type(QApplication::focusWidget(), QString(QChar(BoundCharacter(Options_, event))));
         return true;
     case TKeyUse::None:
         break;

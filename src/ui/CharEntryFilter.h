@@ -4,6 +4,7 @@
 // It claims its keys in the shortcut override, so it runs before every menu shortcut.
 
 #include "core/CharEntry.h"
+#include "settings/Settings.h"
 
 #include <QObject>
 #include <QPointer>
@@ -15,8 +16,9 @@ class QWidget;
 class TCharEntryFilter : public QObject {
     Q_OBJECT
 public:
-    // Keys aimed at the main window are discarded while it is disabled (during printing).
-    explicit TCharEntryFilter(QWidget* mainWindow, QObject* parent = nullptr);
+    // Keys aimed at the main window are discarded while it is disabled (during printing). The
+    // shortcuts are read from the options at each key.
+    TCharEntryFilter(const TOptions& options, QWidget* mainWindow, QObject* parent = nullptr);
     int PendingAccent() const { return Accents_.Pending(); }
 
     // The character a key gives with Ctrl and Alt released, as the keyboard layout reports it:
@@ -33,6 +35,7 @@ private:
     bool InputMethod(QWidget* receiver, QEvent* event);
     void Type(QWidget* receiver, const QString& text);
 
+    const TOptions& Options_;
     QPointer<QWidget> MainWindow_;
     TAccentComposer Accents_;
     bool Sending_ = false;

@@ -1,7 +1,6 @@
 #include "ui/ConvertDlg.h"
 
 #include "app/MessageBox.h"
-#include "core/GlobalDocument.h"
 #include "evaluation/TextUtils.h"
 #include "ui/HelpRequest.h"
 #include "ui/QtText.h"
@@ -54,9 +53,11 @@ QLabel* MakeLabel(const char* caption, QWidget* buddy)
 }
 } // namespace
 
-TConvertDialog::TConvertDialog(QWidget* parent, TImportSettings& settings, const std::string& fileName)
+TConvertDialog::TConvertDialog(
+    QWidget* parent, TImportSettings& settings, const std::string& fileName, const TVocabFile& document)
     : QDialog(parent)
     , Settings_(settings)
+    , Document_(document)
     , Sample_(ReadImportSample(fileName)) // an unreadable file shows no preview; the import says why
 {
     setObjectName(QStringLiteral("ConvertDialog"));
@@ -257,7 +258,7 @@ void TConvertDialog::btnOKClick()
 
 void TConvertDialog::UpdatePreview()
 {
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Document_;
     const TFieldColumns columns = Lists_.Columns();
     const auto format = static_cast<TTextFormat>(std::max(0, cbFormat->currentIndex()));
     const std::int32_t startLine = ParseStartLine(edtStartFrom->text().toStdString()).value_or(1);

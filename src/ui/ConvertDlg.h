@@ -2,6 +2,7 @@
 // The field-selection dialog of a text import: format, first line, and which fields the columns
 // hold in which order, with the first lines shown as they will be read.
 
+#include "core/VocabFile.h"
 #include "exchange/ImportRules.h"
 
 #include <QDialog>
@@ -17,7 +18,9 @@ class TConvertDialog : public QDialog {
     Q_OBJECT
 public:
     // The file's beginning is read once for the preview; the settings change only on OK.
-    TConvertDialog(QWidget* parent, TImportSettings& settings, const std::string& fileName);
+    // The preview reads the texts in the languages of the document.
+    TConvertDialog(
+        QWidget* parent, TImportSettings& settings, const std::string& fileName, const TVocabFile& document);
 
     QComboBox* cbFormat = nullptr;
     QLineEdit* edtStartFrom = nullptr;
@@ -40,6 +43,7 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     TImportSettings& Settings_;
+    const TVocabFile& Document_;
     TFieldLists Lists_;
     TImportSample Sample_; // the beginning of the file
 };

@@ -1,7 +1,6 @@
 #include "ui/EditDlg.h"
 
 #include "app/MessageBox.h"
-#include "core/GlobalDocument.h"
 #include "core/SortingMarker.h"
 #include "evaluation/TextUtils.h"
 #include "settings/Settings.h"
@@ -51,18 +50,19 @@ QLabel* MakeLabel(const char* caption, QWidget* buddy)
 }
 } // namespace
 
-TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data)
+TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data, TSession& session)
     : QDialog(parent)
     , Data_(data)
+    , Session_(session)
 {
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     setWindowTitle(data.IsNew ? QStringLiteral("Add") : QStringLiteral("Edit"));
 
     QFont font = this->font();
-    if (!DisplayFont.Name.empty())
-        font.setFamily(QString::fromStdString(DisplayFont.Name));
-    if (DisplayFont.Size > 0)
-        font.setPointSize(DisplayFont.Size);
+    if (!Session_.Settings.DisplayFont.Name.empty())
+        font.setFamily(QString::fromStdString(Session_.Settings.DisplayFont.Name));
+    if (Session_.Settings.DisplayFont.Size > 0)
+        font.setPointSize(Session_.Settings.DisplayFont.Size);
     QFont bold = font;
     bold.setBold(true);
     QFont italic = font;
@@ -108,7 +108,7 @@ TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data)
 
     // With SkipNotes the user tabs from the word/phrase straight to the translations; the two
     // boxes between stay reachable by mouse and accelerator.
-    if (Options.SkipNotes) {
+    if (Session_.Settings.Options.SkipNotes) {
         edtCategory->setFocusPolicy(Qt::ClickFocus);
         edtNotes->setFocusPolicy(Qt::ClickFocus);
     }
@@ -120,8 +120,8 @@ TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data)
     setTabOrder(btnCancel, btnHelp);
 
     if (!data.IsNew) {
-        edtForeign->SetBytes(
-            InsertSortingMarker(data.FieldValues[fiForeign], data.SortingPosition, Options.ConfirmNoSort));
+        edtForeign->SetBytes(InsertSortingMarker(
+            data.FieldValues[fiForeign], data.SortingPosition, Session_.Settings.Options.ConfirmNoSort));
         edtCategory->SetBytes(data.FieldValues[fiCategory]);
         edtNotes->SetBytes(data.FieldValues[fiNotes]);
         edtNative->SetBytes(data.FieldValues[fiNative]);
@@ -146,7 +146,9 @@ void TEditDialog::btnOKClick()
     for (int i = 0; i < FieldCount; ++i)
         typed[static_cast<std::size_t>(i)] = Box(i)->Bytes();
     TEditOk ok(Data_, DataChanged_, typed,
-        { Options.ConfirmNoSort, Options.ConfirmNoCategory, Options.ConfirmDuplicates }, Document());
+        { Session_.Settings.Options.ConfirmNoSort, Session_.Settings.Options.ConfirmNoCategory,
+            Session_.Settings.Options.ConfirmDuplicates },
+        Session_.Document());
     for (TEditStep step = ok.Start();;) {
         if (step.MarkForeignBox)
             edtForeign->setText(QStringLiteral("@") + edtForeign->text());

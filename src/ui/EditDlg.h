@@ -2,6 +2,7 @@
 // The item edit dialog: enters a new item (Add) or changes the current one (Edit).
 
 #include "core/EditRules.h"
+#include "settings/Session.h"
 
 #include <QDialog>
 
@@ -12,8 +13,8 @@ class QPushButton;
 class TEditDialog : public QDialog {
     Q_OBJECT
 public:
-    // Uses the global document's languages, the global Options and the DisplayFont.
-    TEditDialog(QWidget* parent, TItemEditData& data);
+    // Uses the session's document (languages, duplicates), its options and its display font.
+    TEditDialog(QWidget* parent, TItemEditData& data, TSession& session);
     bool DataChanged() const { return DataChanged_; }
 
     TSymbolEdit* edtForeign = nullptr;
@@ -33,5 +34,6 @@ private:
     TSymbolEdit* Box(int field) const;
 
     TItemEditData& Data_;
+    TSession& Session_;
     bool DataChanged_ = false;
 };

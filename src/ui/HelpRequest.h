@@ -12,6 +12,13 @@ class QWidget;
 
 using THelpHandler = std::function<void(int context)>;
 
+// The help contexts of the buttons at the foot of a dialog.
+enum TDialogButtonContext : int {
+    hcOK = 1000,
+    hcCancel = 1001,
+    hcHelp = 1002,
+};
+
 // Replaces the handler; an empty one ignores requests. Returns the previous handler.
 THelpHandler SetHelpHandler(THelpHandler handler);
 void RequestHelp(int context);

@@ -1,13 +1,12 @@
 #include "ui/Keyboard.h"
 
-#include "core/GlobalDocument.h"
-#include "settings/Settings.h"
+#include "settings/Session.h"
 #include "ui/VocabEdit.h"
 #include "ui/VocabGrid.h"
 
 #include <QApplication>
 
-std::uint16_t KeyboardLanguageFor(const QWidget* control)
+std::uint16_t KeyboardLanguageFor(const TVocabFile& document, const QWidget* control)
 {
     int tag = 0;
     if (const auto* edit = qobject_cast<const TVocabEdit*>(control))
@@ -17,15 +16,15 @@ std::uint16_t KeyboardLanguageFor(const QWidget* control)
     else if (control)
         tag = control->property("Tag").toInt(); // the multiple-choice list
     if (tag == -1)
-        return Document().ForeignLangID();
+        return document.ForeignLangID();
     if (tag == -2)
-        return Document().NativeLangID();
+        return document.NativeLangID();
     return 0;
 }
 
-std::uint16_t SwitchKeyboardLayout(bool useDefault)
+std::uint16_t SwitchKeyboardLayout(TSession& session, bool useDefault)
 {
-    if (!Options.KeyboardSwitching || useDefault)
+    if (!session.Settings.Options.KeyboardSwitching || useDefault)
         return 0;
-    return KeyboardLanguageFor(QApplication::focusWidget());
+    return KeyboardLanguageFor(session.Document(), QApplication::focusWidget());
 }

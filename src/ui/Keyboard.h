@@ -5,11 +5,14 @@
 
 #include <cstdint>
 
+class TSession;
+class TVocabFile;
+
 class QWidget;
 
 // The language whose layout belongs to the control: the document's foreign language for tag -1,
 // its native language for -2, 0 (the start-up layout) for any other control.
-std::uint16_t KeyboardLanguageFor(const QWidget* control);
+std::uint16_t KeyboardLanguageFor(const TVocabFile& document, const QWidget* control);
 // Returns the language whose layout is wanted now (0 for the start-up layout), or 0 when the
 // option KeyboardSwitching is off.
-std::uint16_t SwitchKeyboardLayout(bool useDefault);
+std::uint16_t SwitchKeyboardLayout(TSession& session, bool useDefault);

@@ -7,7 +7,6 @@
 #include "app/Recovery.h"
 #include "core/BackgroundWriter.h"
 #include "core/DisplayText.h"
-#include "core/GlobalDocument.h"
 #include "core/HelpTopics.h"
 #include "evaluation/Languages.h"
 #include "testing/TestEngine.h"
@@ -85,7 +84,21 @@ static void InitResources()
 }
 
 TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
-    : Store_(std::move(store))
+    : OwnSession_(std::make_unique<TSession>())
+    , Session_(*OwnSession_)
+    , Store_(std::move(store))
+{
+    Create();
+}
+
+TMainForm::TMainForm(TSession& session, std::unique_ptr<ISettingsStore> store)
+    : Session_(session)
+    , Store_(std::move(store))
+{
+    Create();
+}
+
+void TMainForm::Create()
 {
     InitResources();
     setObjectName(QStringLiteral("MainForm"));
@@ -114,7 +127,7 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
     qApp->installEventFilter(this);
     CreateRecovery();
     // Installed last, so it sees every key before the handlers above.
-    CharEntry_ = new TCharEntryFilter(this, this);
+    CharEntry_ = new TCharEntryFilter(Session_.Settings.Options, this, this);
     qApp->installEventFilter(CharEntry_);
 
     LoadWindowSettings();
@@ -164,12 +177,12 @@ void TMainForm::CreateAction(const TActionEntry& entry, const std::optional<QKey
 
 bool TMainForm::HasCurrentItem() const
 {
-    return WindowMode_ == wmEditing && Document().CurrentIndex() != -1;
+    return WindowMode_ == wmEditing && Session_.Document().CurrentIndex() != -1;
 }
 
 bool TMainForm::CanTest() const
 {
-    return WindowMode_ != wmNone && Document().Count() > 0;
+    return WindowMode_ != wmNone && Session_.Document().Count() > 0;
 }
 
 void TMainForm::CreateActions()
@@ -195,9 +208,9 @@ void TMainForm::CreateActions()
             nullptr, &TMainForm::miFileExitClick },
         { &miEditUndo, "miEditUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), "Reverses an action",
             "undo", &TMainForm::miEditUndoClick,
-            [this] { return Editing() && Document().UndoKind() != ukNone; } },
+            [this] { return Editing() && Session_.Document().UndoKind() != ukNone; } },
         { &miEditRedo, "miEditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), "Repeats an action", "redo",
-            &TMainForm::miEditRedoClick, [this] { return Editing() && Document().RedoKind() != ukNone; } },
+            &TMainForm::miEditRedoClick, [this] { return Editing() && Session_.Document().RedoKind() != ukNone; } },
         { &miEditAdd, "miEditAdd", "&Add...", QKeySequence(Qt::Key_Insert), "Adds a new item", "add",
             &TMainForm::miEditAddClick, editing },
         { &miEditEdit, "miEditEdit", "&Edit...", QKeySequence(Qt::Key_F2), "Modifies the selected item",
@@ -206,10 +219,10 @@ void TMainForm::CreateActions()
             "delete", &TMainForm::miEditDeleteClick, hasCurrent },
         { &miEditMoveUp, "miEditMoveUp", "&Move Up", QKeySequence(Qt::CTRL | Qt::Key_U),
             "Moves the selected item up", "up", &TMainForm::miEditMoveUpClick,
-            [this] { return HasCurrentItem() && Document().CurrentIndex() > 0; } },
+            [this] { return HasCurrentItem() && Session_.Document().CurrentIndex() > 0; } },
         { &miEditMoveDown, "miEditMoveDown", "M&ove Down", QKeySequence(Qt::CTRL | Qt::Key_D),
             "Moves the selected item down", "down", &TMainForm::miEditMoveDownClick,
-            [this] { return HasCurrentItem() && Document().CurrentIndex() < Document().Count() - 1; } },
+            [this] { return HasCurrentItem() && Session_.Document().CurrentIndex() < Session_.Document().Count() - 1; } },
         { &miEditShuffle, "miEditShuffle", "S&huffle", QKeySequence(), "Arranges items in a random order",
             "shuffle", &TMainForm::miEditShuffleClick, editing },
         { &miTestStartTesting, "miTestStartTesting", "Start &Testing", QKeySequence(Qt::CTRL | Qt::Key_T),
@@ -395,9 +408,9 @@ void TMainForm::CreateViews()
     Views_ = new QStackedWidget(this);
     pbWorkSpace = new TWorkSpace(Views_);
     pbWorkSpace->setObjectName(QStringLiteral("pbWorkSpace"));
-    dgVocab = new TVocabGrid(Views_);
+    dgVocab = new TVocabGrid(Session_, Views_);
     dgVocab->setObjectName(QStringLiteral("dgVocab"));
-    pnlTest = new TTestPanel(Views_);
+    pnlTest = new TTestPanel(Session_.Settings, Views_);
     CreateTestPanel();
     Views_->addWidget(pbWorkSpace);
     Views_->addWidget(dgVocab);
@@ -405,7 +418,7 @@ void TMainForm::CreateViews()
     setCentralWidget(Views_);
     connect(dgVocab, &TVocabGrid::ActivateItem, this, [this] {
         RunCommand([this] {
-            if (Document().CurrentIndex() != -1)
+            if (Session_.Document().CurrentIndex() != -1)
                 miEditEditClick();
             else
                 miEditAddClick();
@@ -534,12 +547,12 @@ void TMainForm::UpdateCommandState()
     if (QApplication::activeWindow() != this && isVisible())
         ClearCutMark();
     if (QApplication::activeWindow())
-        (void)SwitchKeyboardLayout(false);
+        (void)SwitchKeyboardLayout(Session_, false);
 }
 
 void TMainForm::UpdateCommandCaptions()
 {
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     const TUndoKind undo = document.UndoKind();
     const TUndoKind redo = document.RedoKind();
     miEditUndo->setText(
@@ -562,7 +575,8 @@ void TMainForm::UpdateCaption()
 {
     const QString caption = WindowMode_ == wmNone
         ? Q(ProductName)
-        : ShownFileName(DisplayTitle(Document().FileName())) + QStringLiteral(" - ") + Q(ProductName);
+        : ShownFileName(DisplayTitle(Session_.Document().FileName())) + QStringLiteral(" - ")
+            + Q(ProductName);
     // No application display name is ever set: the platform would append it to every title.
     if (windowTitle() != caption)
         setWindowTitle(caption);
@@ -594,7 +608,7 @@ void TMainForm::UpdateRecentFileItems()
 
 void TMainForm::UpdateStatusPanels()
 {
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     const auto set = [this](int panel, const QString& text) {
         QLabel* label = StatusPanels_[static_cast<std::size_t>(panel)];
         if (label->text() != text)

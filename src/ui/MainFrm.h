@@ -8,6 +8,7 @@
 #include "core/RecentFileList.h"
 #include "core/SafeSave.h"
 #include "core/VocabFile.h"
+#include "settings/Session.h"
 #include "settings/Settings.h"
 
 #include <QElapsedTimer>
@@ -47,13 +48,17 @@ enum TWindowMode : std::uint8_t { wmNone = 0, wmEditing = 1, wmTesting = 2 };
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    // The store is where settings are read at creation and written on close.
+    // The store is where settings are read at creation and written on close. The session is the
+    // application's; the second form makes one of its own (tests and tools).
+    TMainForm(TSession& session, std::unique_ptr<ISettingsStore> store);
     explicit TMainForm(std::unique_ptr<ISettingsStore> store);
     ~TMainForm() override;
 
     // Start-up after creation. An exit status when the program is to end without running the
     // window (a command-line mode finished or the file given could not be opened).
     std::optional<int> StartUp(const TCommandLine& commandLine);
+
+    TSession& Session() { return Session_; }
 
     TWindowMode WindowMode() const { return WindowMode_; }
     void SetWindowMode(TWindowMode mode);
@@ -208,6 +213,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Create();
     struct TActionEntry {
         QAction** action;
         const char* name;
@@ -287,6 +293,8 @@ private:
     void MoveSearchDialogOffRow(int row);
     void CreateHelpCommands();
 
+    std::unique_ptr<TSession> OwnSession_; // only when not given one
+    TSession& Session_;
     std::unique_ptr<ISettingsStore> Store_;
     TWindowMode WindowMode_ = wmNone;
     TRecentFileList RecentFiles_ { 9 };

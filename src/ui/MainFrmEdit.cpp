@@ -1,7 +1,6 @@
 // The main window's Edit and View commands.
 
 #include "app/DialogRunner.h"
-#include "core/GlobalDocument.h"
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
 #include "ui/MainFrm.h"
@@ -15,14 +14,14 @@
 void TMainForm::miEditUndoClick()
 {
     ClearCutMark();
-    Document().Undo();
+    Session_.Document().Undo();
     RefreshGrid();
 }
 
 void TMainForm::miEditRedoClick()
 {
     ClearCutMark();
-    Document().Redo();
+    Session_.Document().Redo();
     RefreshGrid();
 }
 
@@ -33,14 +32,14 @@ void TMainForm::miEditAddClick()
     ClearCutMark();
     TItemEditData data;
     data.IsNew = true;
-    TEditDialog dialog(this, data);
+    TEditDialog dialog(this, data, Session_);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     TVocabItem& item = document.NewItem();
     item.SetFieldValues(data.FieldValues[0], data.FieldValues[1], data.FieldValues[2], data.FieldValues[3]);
     item.SortingPosition = data.SortingPosition;
-    if (Options.AppendNewWords)
+    if (Session_.Settings.Options.AppendNewWords)
         document.SetCurrentIndex(-1);
     document.Add(ukAdd);
     RefreshGrid();
@@ -48,7 +47,7 @@ void TMainForm::miEditAddClick()
 
 void TMainForm::miEditEditClick()
 {
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     if (WindowMode_ != wmEditing || document.CurrentIndex() == -1)
         return;
     ClearCutMark();
@@ -58,7 +57,7 @@ void TMainForm::miEditEditClick()
     for (int f = 0; f < FieldCount; ++f)
         data.FieldValues[static_cast<std::size_t>(f)] = std::string(current.FieldValue(f));
     data.SortingPosition = current.SortingPosition;
-    TEditDialog dialog(this, data);
+    TEditDialog dialog(this, data, Session_);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;
     ReplaceCurrentItem(document, data);
@@ -67,7 +66,7 @@ void TMainForm::miEditEditClick()
 
 void TMainForm::miEditDeleteClick()
 {
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     ClearCutMark();
     document.CurrentItem().DisplayWidth = 0;
     document.DeleteCurrent();
@@ -76,7 +75,7 @@ void TMainForm::miEditDeleteClick()
 
 void TMainForm::miEditMoveUpClick()
 {
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     ClearCutMark();
     document.MoveCurrent(document.CurrentIndex() - 1);
     RefreshGrid();
@@ -84,7 +83,7 @@ void TMainForm::miEditMoveUpClick()
 
 void TMainForm::miEditMoveDownClick()
 {
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     ClearCutMark();
     document.MoveCurrent(document.CurrentIndex() + 1);
     RefreshGrid();
@@ -93,7 +92,7 @@ void TMainForm::miEditMoveDownClick()
 void TMainForm::miEditShuffleClick()
 {
     ClearCutMark();
-    Document().Shuffle();
+    Session_.Document().Shuffle();
     RefreshGrid();
 }
 
@@ -111,7 +110,7 @@ void TMainForm::miViewStatusBarClick()
 
 void TMainForm::miViewFontClick()
 {
-    TSelectFontDialog dialog(this, DisplayFont);
+    TSelectFontDialog dialog(this, Session_.Settings.DisplayFont);
     if (ExecDialog(dialog) == QDialog::Accepted) {
         ApplyDisplayFont();
         SearchDialog_->LayoutControls();
@@ -120,8 +119,9 @@ void TMainForm::miViewFontClick()
 
 void TMainForm::miViewOptionsClick()
 {
-    const TOptionsTarget target { &Options, &SoundFileRight, &SoundFileWrong,
-        LanguageCharset(Document().ForeignLangID()), Sound_.get() };
+    TSettings& settings = Session_.Settings;
+    const TOptionsTarget target { &settings.Options, &settings.SoundFileRight, &settings.SoundFileWrong,
+        LanguageCharset(Session_.Document().ForeignLangID()), Sound_.get(), &Session_.OptionsPages };
     TOptionsDialog dialog(this, target);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;

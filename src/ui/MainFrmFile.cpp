@@ -7,7 +7,6 @@
 #include "app/WelcomeDlg.h"
 #include "core/DisplayText.h"
 #include "core/FileAttributes.h"
-#include "core/GlobalDocument.h"
 #include "core/SafeSave.h"
 #include "core/SaveTarget.h"
 #include "evaluation/Languages.h"
@@ -73,7 +72,7 @@ TWindowBounds ToBounds(const QRect& rect)
 
 void TMainForm::LoadWindowSettings()
 {
-    LoadSettings(*Store_, QtSettingsEnvironment(), WindowState_);
+    LoadSettings(*Store_, QtSettingsEnvironment(), Session_.Settings, WindowState_);
     // LoadSettings has already skipped empty names.
     for (const auto& name : WindowState_.RecentFiles)
         RecentFiles_.Load(name);
@@ -94,7 +93,7 @@ void TMainForm::LoadWindowSettings()
             available.top() + (available.height() - height()) / 2);
     }
 
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     document.SetForeignLangID(WindowState_.ForeignLangID);
     document.SetNativeLangID(WindowState_.NativeLangID);
     document.MarkSaved();
@@ -108,14 +107,14 @@ void TMainForm::SaveWindowSettings()
     WindowState_.Minimised = isMinimized();
     if (!WindowState_.Maximised && !WindowState_.Minimised)
         WindowState_.Bounds = ToBounds(geometry());
-    WindowState_.ForeignLangID = Document().ForeignLangID();
-    WindowState_.NativeLangID = Document().NativeLangID();
+    WindowState_.ForeignLangID = Session_.Document().ForeignLangID();
+    WindowState_.NativeLangID = Session_.Document().NativeLangID();
     WindowState_.ShowToolBar = !tbrToolBar->isHidden();
     WindowState_.ShowStatusBar = !statusBar()->isHidden();
     WindowState_.RecentFiles.clear();
     for (std::int32_t i = 0; i < RecentFiles_.Count(); ++i)
         WindowState_.RecentFiles.push_back(RecentFiles_[i]);
-    SaveSettings(*Store_, WindowState_);
+    SaveSettings(*Store_, Session_.Settings, WindowState_);
 }
 
 std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
@@ -141,8 +140,8 @@ std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
     try {
         switch (commandLine.Action) {
         case saReset:
-            Document().ResetTestData();
-            SaveDocument(Document().FileName());
+            Session_.Document().ResetTestData();
+            SaveDocument(Session_.Document().FileName());
             return 0;
         case saPrint:
             return PrintCommand(psCommandLine) ? 0 : 1;
@@ -188,15 +187,15 @@ bool TMainForm::RunWelcomeLoop()
 
 bool TMainForm::SaveQuery()
 {
-    if (WindowMode_ == wmNone || !Document().Modified())
+    if (WindowMode_ == wmNone || !Session_.Document().Modified())
         return true;
     const QString question = QStringLiteral("Save changes to ")
-        + FromLocal(DisplayTitle(Document().FileName())) + QLatin1Char('?');
+        + FromLocal(DisplayTitle(Session_.Document().FileName())) + QLatin1Char('?');
     switch (ShowMessageBox(question, QString(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
         QMessageBox::Question)) {
     case QMessageBox::Yes:
         miFileSaveClick();
-        return !Document().Modified();
+        return !Session_.Document().Modified();
     case QMessageBox::No:
         return true;
     default:
@@ -222,9 +221,9 @@ bool TMainForm::OpenFile(const std::string& givenName)
     }
     const std::string notice = document->LoadNotice();
     AdoptLanguages(document->ForeignLangID(), document->NativeLangID());
-    ReplaceDocument(std::move(document));
-    if (Document().Count() > 0)
-        Document().SetCurrentIndex(0);
+    Session_.ReplaceDocument(std::move(document));
+    if (Session_.Document().Count() > 0)
+        Session_.Document().SetCurrentIndex(0);
     SetDiskStamp(fileName, stamp);
     RecentFiles_.Add(fileName);
     dgVocab->Model()->Reset();
@@ -238,7 +237,7 @@ bool TMainForm::OpenFile(const std::string& givenName)
 
 void TMainForm::AdoptLanguages(std::uint16_t foreign, std::uint16_t native)
 {
-    const TVocabFile& current = Document();
+    const TVocabFile& current = Session_.Document();
     const bool sameScripts = WindowMode_ != wmNone
         && LanguageCharset(foreign) == LanguageCharset(current.ForeignLangID())
         && LanguageCharset(native) == LanguageCharset(current.NativeLangID());
@@ -248,7 +247,7 @@ void TMainForm::AdoptLanguages(std::uint16_t foreign, std::uint16_t native)
 
 bool TMainForm::EditProperties(bool isNew)
 {
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     TPropertiesData data;
     data.IsNew = isNew;
     data.ForeignLangID = document.ForeignLangID();
@@ -278,7 +277,7 @@ bool TMainForm::EditProperties(bool isNew)
 
 void TMainForm::SaveDocument(const std::string& fileName, const std::optional<TFileIdentity>& expected)
 {
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     const std::string bytes = document.SaveToBytes();
     TFileStamp stamp;
     try {
@@ -325,7 +324,7 @@ void TMainForm::miFileRecentClick(int index)
 void TMainForm::miFileSaveClick()
 {
     ClearCutMark();
-    const std::string name = Document().FileName();
+    const std::string name = Session_.Document().FileName();
     if (!name.empty()) {
         if (!IsReadOnlyFile(name)) {
             std::optional<TFileIdentity> expected;
@@ -343,7 +342,7 @@ void TMainForm::miFileSaveClick()
 void TMainForm::miFileSaveAsClick()
 {
     ClearCutMark();
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     const QString current = FromLocal(document.FileName());
     TFileDialogRequest request { QStringLiteral("Save As"), SaveAsFilters, 1,
         current.isEmpty() ? QDir::currentPath() : QFileInfo(current).absolutePath(), QString(),

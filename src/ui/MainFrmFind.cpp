@@ -3,7 +3,6 @@
 #include "app/DialogRunner.h"
 #include "app/MessageBox.h"
 #include "core/CommandRules.h"
-#include "core/GlobalDocument.h"
 #include "core/SortKeys.h"
 #include "exchange/ImportRules.h"
 #include "ui/Clipboard.h"
@@ -53,7 +52,7 @@ void TMainForm::CreateFindActions()
                 // The clipboard is asked only when no mark decides.
                 return Editing()
                     && PasteEnabled(
-                        cut, Document().CurrentIndex(), Document().Count(), cut == -1 && CanPaste());
+                        cut, Session_.Document().CurrentIndex(), Session_.Document().Count(), cut == -1 && CanPaste());
             } },
         { &miEditSort, "miEditSort", "&Sort...", QKeySequence(Qt::Key_F8),
             "Arranges items in alphabetical order", "sort", &TMainForm::miEditSortClick, editing },
@@ -99,25 +98,25 @@ void TMainForm::CreateFindActions()
     for (const auto& [action, name] : buttons)
         tbrToolBar->widgetForAction(action)->setObjectName(Q(name));
 
-    SearchDialog_
-        = new TSearchDialog(this, SearchParams_, [this] { RunCommand([this] { miEditFindNextClick(); }); });
+    SearchDialog_ = new TSearchDialog(
+        this, Session_, SearchParams_, [this] { RunCommand([this] { miEditFindNextClick(); }); });
 }
 
 void TMainForm::miEditCutClick()
 {
     miEditCopyClick();
-    dgVocab->SetCutIndex(Document().CurrentIndex());
+    dgVocab->SetCutIndex(Session_.Document().CurrentIndex());
 }
 
 void TMainForm::miEditCopyClick()
 {
     ClearCutMark();
-    CopyToClipboard(Document());
+    CopyToClipboard(Session_.Document());
 }
 
 void TMainForm::miEditPasteClick()
 {
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     const int cut = dgVocab->CutIndex();
     switch (DecidePaste(cut, document.CurrentIndex(), document.Count(), cut == -1 && CanPaste())) {
     case paClearMark:
@@ -160,11 +159,11 @@ void TMainForm::tbSortClick()
 void TMainForm::SortDocument()
 {
     // The keys and the order are worked out away from the window; the list changes here.
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     std::vector<std::uint32_t> order;
     RunLongTask(this, QStringLiteral("Sorting..."),
         [&] { order = TVocabFile::SortOrder(BuildSortKeys(document, SortField_)); });
-    Document().SortByOrder(order);
+    Session_.Document().SortByOrder(order);
     RefreshGrid();
 }
 
@@ -186,7 +185,7 @@ void TMainForm::miEditFindNextClick()
 {
     if (WindowMode_ != wmEditing || !FindNextAvailable(SearchParams_.Text, SearchParams_.Mode))
         return;
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     const TSearchParams params = SearchParams_;
     std::int32_t found = -1;
     RunLongTask(this, QStringLiteral("Searching..."), [&] { found = document.FindNext(params); });
@@ -197,7 +196,7 @@ void TMainForm::miEditFindNextClick()
     }
     if (found == document.CurrentIndex())
         return;
-    Document().SetCurrentIndex(found);
+    Session_.Document().SetCurrentIndex(found);
     RefreshGrid();
     if (SearchDialog_->isVisible())
         MoveSearchDialogOffRow(found);

@@ -3,7 +3,6 @@
 #include "app/DialogRunner.h"
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"
-#include "core/GlobalDocument.h"
 #include "core/SafeSave.h"
 #include "exchange/ImportRules.h"
 #include "ui/ConvertDlg.h"
@@ -31,7 +30,7 @@ void TMainForm::miFileImportClick()
 
     // The file is read into a document of its own on the worker; the window's document changes
     // only here, afterwards, so nothing the window draws is touched while it is read.
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     auto read = std::make_unique<TVocabFile>();
     read->SetForeignLangID(document.ForeignLangID());
     read->SetNativeLangID(document.NativeLangID());
@@ -44,7 +43,7 @@ void TMainForm::miFileImportClick()
         ReadFileStart(fileName, 0);
         TImportSettings settings;
         settings.Format = DetectTextFormat(fileName);
-        TConvertDialog dialog(this, settings, fileName);
+        TConvertDialog dialog(this, settings, fileName, Session_.Document());
         if (ExecDialog(dialog) != QDialog::Accepted)
             return;
         RunLongTask(this, label, [&] {

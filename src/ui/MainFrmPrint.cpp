@@ -4,7 +4,6 @@
 #include "app/DialogRunner.h"
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"
-#include "core/GlobalDocument.h"
 #include "printing/QtPrinter.h"
 #include "ui/LongTask.h"
 #include "ui/MainFrm.h"
@@ -86,7 +85,7 @@ void TMainForm::tbPrintClick()
 
 void TMainForm::miFilePageSetupClick()
 {
-    TPageSetupDialog dialog(this);
+    TPageSetupDialog dialog(this, Session_.Settings.PageSetup);
     ExecDialog(dialog);
 }
 
@@ -111,14 +110,14 @@ bool TMainForm::PrintCommand(TPrintSender sender)
         printer = pdf.get();
     }
     if (sender == psMenu) {
-        TPrintOptionsDialog dialog(this, *printer, Document());
+        TPrintOptionsDialog dialog(this, *printer, Session_.Document(), Session_.Settings);
         if (ExecDialog(dialog) != QDialog::Accepted)
             return false;
         repaint();
     }
     QString pdfName;
     if (pdf) {
-        const QString current = QFile::decodeName(QByteArray::fromStdString(Document().FileName()));
+        const QString current = QFile::decodeName(QByteArray::fromStdString(Session_.Document().FileName()));
         const QFileInfo info(current);
         const QString folder = current.isEmpty() ? QDir::currentPath() : info.absolutePath();
         const QString proposed
@@ -133,6 +132,7 @@ bool TMainForm::PrintCommand(TPrintSender sender)
     TWaitCursor wait;
     TDisabledWindow disabled(this);
     if (pdf)
-        return PrintDocumentToPdf(*pdf, pdfName, Document(), CurrentPrintRequest(), this);
-    return PrintDocument(*printer, Document(), CurrentPrintRequest(), this);
+        return PrintDocumentToPdf(
+            *pdf, pdfName, Session_.Document(), CurrentPrintRequest(Session_.Settings), this);
+    return PrintDocument(*printer, Session_.Document(), CurrentPrintRequest(Session_.Settings), this);
 }

@@ -5,7 +5,6 @@
 #include "app/Recovery.h"
 #include "core/BackgroundWriter.h"
 #include "core/DisplayText.h"
-#include "core/GlobalDocument.h"
 #include "core/SafeSave.h"
 #include "ui/LongTask.h"
 #include "ui/MainFrm.h"
@@ -59,7 +58,7 @@ void TMainForm::CreateRecovery()
 // From the idle update: every change of the document reaches it.
 void TMainForm::FollowDocument()
 {
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     if (document.FileName() != StampedName_)
         SetDiskStamp(document.FileName(), {});
     if (!Recovery_->Usable())
@@ -83,7 +82,7 @@ void TMainForm::FollowDocument()
 
 void TMainForm::timRecoveryTimer()
 {
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     if (!Recovery_->Usable() || WindowMode_ == wmNone || !document.Modified()
         || document.Revision() == CopiedRevision_)
         return;
@@ -152,7 +151,7 @@ void TMainForm::EndBySignal(int signalNumber)
     EndedBySignal_ = 128 + signalNumber;
     // The changes of the last moments are not left to wait for a pause that will not come.
     timRecovery->stop();
-    if (Recovery_->Usable() && WindowMode_ != wmNone && Document().Modified())
+    if (Recovery_->Usable() && WindowMode_ != wmNone && Session_.Document().Modified())
         timRecoveryTimer();
     else
         RemoveRecoveryCopy();
@@ -208,7 +207,7 @@ bool TMainForm::Recover(TOrphanCopy& orphan)
         return false;
     }
     AdoptLanguages(document->ForeignLangID(), document->NativeLangID());
-    ReplaceDocument(std::move(document));
+    Session_.ReplaceDocument(std::move(document));
     dgVocab->Model()->Reset();
     SetDiskStamp(info.FileName, info.Disk);
     if (!info.FileName.empty())
@@ -218,7 +217,7 @@ bool TMainForm::Recover(TOrphanCopy& orphan)
     RecoveryWriter_->Wait();
     if (Recovery_->Adopt(orphan)) {
         OwnCopyWritten_ = true;
-        SeenRevision_ = CopiedRevision_ = Document().Revision();
+        SeenRevision_ = CopiedRevision_ = Session_.Document().Revision();
     }
     ScheduleUpdate();
     return true;
@@ -246,7 +245,8 @@ void TMainForm::SetDiskStamp(const std::string& fileName, const TFileStamp& stam
 
 void TMainForm::CheckDiskFile()
 {
-    if (WindowMode_ == wmNone || StampedName_.empty() || !DiskStamp_.Exists || StampedName_ != Document().FileName())
+    if (WindowMode_ == wmNone || StampedName_.empty() || !DiskStamp_.Exists
+        || StampedName_ != Session_.Document().FileName())
         return;
     // Not in the middle of a dialog or of a load or save: a moment later.
     if (QApplication::activeModalWidget() || QApplication::overrideCursor()) {
@@ -274,7 +274,7 @@ void TMainForm::CheckDiskFile()
     if (ToldStamp_.Exists && DiskChange(ToldStamp_, now) == dcNone)
         return; // this version was told of already
     ToldStamp_ = now;
-    const bool modified = Document().Modified();
+    const bool modified = Session_.Document().Modified();
     if (ShowMessageBox(FromLocal(DisplayTitle(StampedName_)) + QStringLiteral(" has been changed by another program. Reload it?"),
             QString(), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
             modified ? QMessageBox::No : QMessageBox::Yes)
@@ -284,7 +284,7 @@ void TMainForm::CheckDiskFile()
 
 void TMainForm::ReloadDocument()
 {
-    const std::string fileName = Document().FileName();
+    const std::string fileName = Session_.Document().FileName();
     TFileStamp stamp;
     std::unique_ptr<TVocabFile> document;
     try {
@@ -294,12 +294,13 @@ void TMainForm::ReloadDocument()
         ReportException(error);
         return;
     }
-    const std::int32_t index = ReloadedIndex(Document(), Document().CurrentIndex(), *document);
+    const std::int32_t index
+        = ReloadedIndex(Session_.Document(), Session_.Document().CurrentIndex(), *document);
     const std::string notice = document->LoadNotice();
     AdoptLanguages(document->ForeignLangID(), document->NativeLangID());
-    ReplaceDocument(std::move(document));
+    Session_.ReplaceDocument(std::move(document));
     if (index >= 0)
-        Document().SetCurrentIndex(index);
+        Session_.Document().SetCurrentIndex(index);
     SetDiskStamp(fileName, stamp);
     dgVocab->Model()->Reset();
     // A test of the list as it was cannot go on with another list.

@@ -5,7 +5,6 @@
 
 #include "app/DialogRunner.h"
 #include "app/MessageBox.h"
-#include "core/GlobalDocument.h"
 #include "testing/TestEngine.h"
 #include "ui/SblEdit.h"
 #include "ui/Sound.h"
@@ -46,9 +45,9 @@ TTestEngine& TMainForm::TestEngine()
 {
     // A new document (Open, New) gets a new engine; the direction and mode live on in the
     // window's state, which is what the settings store keeps.
-    if (!Engine_ || &Engine_->Document() != &Document()) {
+    if (!Engine_ || &Engine_->Document() != &Session_.Document()) {
         pnlTest->SetEngine(nullptr);
-        Engine_ = std::make_unique<TTestEngine>(Document(), Options);
+        Engine_ = std::make_unique<TTestEngine>(Session_.Document(), Session_.Settings.Options);
         Engine_->SetTestMode(static_cast<std::uint8_t>(WindowState_.TestMode));
         Engine_->SetMultipleChoice(WindowState_.MultipleChoice);
         if (TestClock_)
@@ -107,7 +106,7 @@ void TMainForm::miTestStartTestingClick()
         SetWindowMode(wmEditing);
         return;
     }
-    if (WindowMode_ == wmNone || Document().Count() == 0)
+    if (WindowMode_ == wmNone || Session_.Document().Count() == 0)
         return;
     if (NextQuestion())
         SetWindowMode(wmTesting);
@@ -115,19 +114,19 @@ void TMainForm::miTestStartTestingClick()
 
 void TMainForm::miTestPassiveClick()
 {
-    if (WindowMode_ != wmNone && Document().Count() > 0)
+    if (WindowMode_ != wmNone && Session_.Document().Count() > 0)
         RunTestAction(TestEngine().DirectionCommand(0, WindowMode_ == wmTesting));
 }
 
 void TMainForm::miTestActiveClick()
 {
-    if (WindowMode_ != wmNone && Document().Count() > 0)
+    if (WindowMode_ != wmNone && Session_.Document().Count() > 0)
         RunTestAction(TestEngine().DirectionCommand(1, WindowMode_ == wmTesting));
 }
 
 void TMainForm::miTestMultipleChoiceClick()
 {
-    if (WindowMode_ != wmNone && Document().Count() > 0)
+    if (WindowMode_ != wmNone && Session_.Document().Count() > 0)
         RunTestAction(TestEngine().MultipleChoiceCommand(WindowMode_ == wmTesting));
 }
 
@@ -142,10 +141,10 @@ void TMainForm::miTestStatisticsClick()
     if (WindowMode_ == wmNone)
         return;
     ClearCutMark();
-    TStatisticsDialog dialog(this, Document());
+    TStatisticsDialog dialog(this, Session_.Document());
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;
-    Document().ResetTestData();
+    Session_.Document().ResetTestData();
     // No row may keep the learnt colour.
     if (WindowMode_ == wmEditing)
         RefreshGrid();

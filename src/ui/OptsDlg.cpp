@@ -26,9 +26,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-int TOptionsDialog::RememberedPage = 0;
-int TOptionsDialog::RememberedEvaluationPage = 0;
-
 namespace {
 constexpr int OptionsHelpContextBase = 3041;
 
@@ -184,8 +181,10 @@ TOptionsDialog::TOptionsDialog(QWidget* parent, const TOptionsTarget& target)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     LoadControls(Loaded_);
-    ShownPage_ = RememberedPage;
-    ShownEvaluationPage_ = RememberedEvaluationPage;
+    if (Target_.Pages != nullptr) {
+        ShownPage_ = Target_.Pages->Page;
+        ShownEvaluationPage_ = Target_.Pages->EvaluationPage;
+    }
     {
         const QSignalBlocker outer(pcOptions);
         const QSignalBlocker inner(pcEvaluation);
@@ -771,7 +770,7 @@ void TOptionsDialog::btnOKClick()
     if (!CheckShownPage())
         return;
     WriteOptionsForm(ReadControls(), *Target_.Options, *Target_.SoundFileRight, *Target_.SoundFileWrong);
-    RememberedPage = ShownPage_;
-    RememberedEvaluationPage = ShownEvaluationPage_;
+    if (Target_.Pages != nullptr)
+        *Target_.Pages = { ShownPage_, ShownEvaluationPage_ };
     accept();
 }

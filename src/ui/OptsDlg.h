@@ -3,6 +3,7 @@
 // the two answer sounds. Nothing is written before OK; the rules live in OptionsRules.
 
 #include "settings/OptionsRules.h"
+#include "settings/Session.h"
 
 #include <QDialog>
 #include <string>
@@ -23,16 +24,13 @@ struct TOptionsTarget {
     std::string* SoundFileWrong = nullptr;
     int ForeignCharset = 0; // the script of an unassigned shortcut
     ISoundPlayer* Sound = nullptr; // plays a browsed sound; may be null
+    TOptionsPages* Pages = nullptr; // the pages to open on, updated by OK; may be null
 };
 
 class TOptionsDialog : public QDialog {
     Q_OBJECT
 public:
     TOptionsDialog(QWidget* parent, const TOptionsTarget& target);
-
-    // The pages shown last, for the program's lifetime; OK updates them.
-    static int RememberedPage;
-    static int RememberedEvaluationPage;
 
     QTabWidget* pcOptions = nullptr;
     QWidget* tsGeneral = nullptr;

@@ -62,15 +62,16 @@ QLineEdit* MakeMarginBox(QWidget* parent, std::int32_t twips, TMarginUnit unit)
 }
 } // namespace
 
-TPageSetupDialog::TPageSetupDialog(QWidget* parent)
+TPageSetupDialog::TPageSetupDialog(QWidget* parent, TPageSetup& setup)
     : QDialog(parent)
+    , Setup_(setup)
 {
     setWindowTitle(QStringLiteral("Page Setup"));
     Unit_ = QLocale().measurementSystem() == QLocale::MetricSystem ? muCentimetres : muInches;
 
     gbMargins = new QGroupBox(
         Unit_ == muInches ? QStringLiteral(" Margins (inches): ") : QStringLiteral(" Margins (cm): "), this);
-    const TMargins& margins = PageSetup.Margins;
+    const TMargins& margins = Setup_.Margins;
     edtLeft = MakeMarginBox(gbMargins, margins.Left, Unit_);
     edtRight = MakeMarginBox(gbMargins, margins.Right, Unit_);
     edtTop = MakeMarginBox(gbMargins, margins.Top, Unit_);
@@ -136,8 +137,8 @@ TPageSetupDialog::TPageSetupDialog(QWidget* parent)
     connect(chbSeparator, &QCheckBox::clicked, this, &TPageSetupDialog::chbSeparatorClick);
     connect(btnOK, &QPushButton::clicked, this, &TPageSetupDialog::btnOKClick);
 
-    chbSeparator->setChecked(PageSetup.Separator);
-    const int columns = PageSetup.Columns == 2 || PageSetup.Columns == 3 ? PageSetup.Columns : 1;
+    chbSeparator->setChecked(Setup_.Separator);
+    const int columns = Setup_.Columns == 2 || Setup_.Columns == 3 ? Setup_.Columns : 1;
     group->button(columns)->setChecked(true);
     ColButtonClick(columns);
 }
@@ -161,11 +162,11 @@ void TPageSetupDialog::btnOKClick()
     for (int i = 0; i < 4; ++i)
         if (!CheckFloatRange(boxes[i], 0, MaxMargin, &values[i]))
             return;
-    PageSetup.Columns = Columns_;
-    PageSetup.Separator = chbSeparator->isChecked();
-    PageSetup.Margins.Left = UnitsToTwips(values[0], Unit_);
-    PageSetup.Margins.Right = UnitsToTwips(values[1], Unit_);
-    PageSetup.Margins.Top = UnitsToTwips(values[2], Unit_);
-    PageSetup.Margins.Bottom = UnitsToTwips(values[3], Unit_);
+    Setup_.Columns = Columns_;
+    Setup_.Separator = chbSeparator->isChecked();
+    Setup_.Margins.Left = UnitsToTwips(values[0], Unit_);
+    Setup_.Margins.Right = UnitsToTwips(values[1], Unit_);
+    Setup_.Margins.Top = UnitsToTwips(values[2], Unit_);
+    Setup_.Margins.Bottom = UnitsToTwips(values[3], Unit_);
     accept();
 }

@@ -3,6 +3,7 @@
 // the page.
 
 #include "printing/PageSetupRules.h"
+#include "settings/Settings.h"
 
 #include <QDialog>
 
@@ -15,7 +16,8 @@ class QRadioButton;
 class TPageSetupDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TPageSetupDialog(QWidget* parent);
+    // OK writes the choices into setup.
+    TPageSetupDialog(QWidget* parent, TPageSetup& setup);
 
     QGroupBox* gbMargins = nullptr;
     QLineEdit* edtLeft = nullptr;
@@ -40,6 +42,7 @@ public slots:
     void btnOKClick();
 
 private:
+    TPageSetup& Setup_;
     int Columns_ = 1;
     TMarginUnit Unit_ = muCentimetres;
 };

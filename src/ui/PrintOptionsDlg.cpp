@@ -33,10 +33,12 @@ QCheckBox* MakeCheck(const char* caption, QWidget* parent, int helpContext)
 }
 } // namespace
 
-TPrintOptionsDialog::TPrintOptionsDialog(QWidget* parent, QPrinter& printer, const TVocabFile& document)
+TPrintOptionsDialog::TPrintOptionsDialog(
+    QWidget* parent, QPrinter& printer, const TVocabFile& document, TSettings& settings)
     : QDialog(parent)
     , Printer_(printer)
     , Document_(document)
+    , Settings_(settings)
 {
     setWindowTitle(QStringLiteral("Print"));
 
@@ -110,11 +112,11 @@ TPrintOptionsDialog::TPrintOptionsDialog(QWidget* parent, QPrinter& printer, con
     // FormCreate
     ShowPrinter();
     ShowFont();
-    chbTitle->setChecked(PrintOptions.Title);
-    chbPageNumbers->setChecked(PrintOptions.PageNumbers);
-    chbCategory->setChecked(PrintOptions.Include & (1u << fiCategory));
-    chbNotes->setChecked(PrintOptions.Include & (1u << fiNotes));
-    chbNative->setChecked(PrintOptions.Include & (1u << fiNative));
+    chbTitle->setChecked(Settings_.PrintOptions.Title);
+    chbPageNumbers->setChecked(Settings_.PrintOptions.PageNumbers);
+    chbCategory->setChecked(Settings_.PrintOptions.Include & (1u << fiCategory));
+    chbNotes->setChecked(Settings_.PrintOptions.Include & (1u << fiNotes));
+    chbNative->setChecked(Settings_.PrintOptions.Include & (1u << fiNative));
 }
 
 void TPrintOptionsDialog::ShowPrinter()
@@ -128,8 +130,9 @@ void TPrintOptionsDialog::ShowPrinter()
 
 void TPrintOptionsDialog::ShowFont()
 {
-    lblFont->setText(
-        QStringLiteral("%1, %2 pt").arg(QString::fromStdString(PrintFont.Name)).arg(PrintFont.Size));
+    lblFont->setText(QStringLiteral("%1, %2 pt")
+                         .arg(QString::fromStdString(Settings_.PrintFont.Name))
+                         .arg(Settings_.PrintFont.Size));
 }
 
 TPrintOptions TPrintOptionsDialog::ChosenOptions() const
@@ -156,7 +159,7 @@ void TPrintOptionsDialog::btnSetupClick()
 
 void TPrintOptionsDialog::btnFontClick()
 {
-    TSelectFontDialog dialog(this, PrintFont);
+    TSelectFontDialog dialog(this, Settings_.PrintFont);
     if (ExecDialog(dialog) == QDialog::Accepted)
         ShowFont();
 }
@@ -169,7 +172,7 @@ void TPrintOptionsDialog::btnPreviewClick()
         preview.setPrinterName(Printer_.printerName());
     preview.setPageLayout(Printer_.pageLayout());
     preview.setCopyCount(1);
-    TPrintRequest request = CurrentPrintRequest();
+    TPrintRequest request = CurrentPrintRequest(Settings_);
     request.Options = ChosenOptions();
     QPrintPreviewDialog dialog(&preview, this);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
@@ -197,6 +200,6 @@ void TPrintOptionsDialog::btnOKClick()
             != QMessageBox::Ok)
         return;
     Printer_.setCopyCount(copies);
-    PrintOptions = ChosenOptions();
+    Settings_.PrintOptions = ChosenOptions();
     accept();
 }

@@ -12,12 +12,14 @@ class QLineEdit;
 class QPrinter;
 class QPushButton;
 class TVocabFile;
+struct TSettings;
 
 class TPrintOptionsDialog : public QDialog {
     Q_OBJECT
 public:
     // The printer is the program's printer object (or the PDF printer standing in for it).
-    TPrintOptionsDialog(QWidget* parent, QPrinter& printer, const TVocabFile& document);
+    // OK writes the print options and the print font into settings.
+    TPrintOptionsDialog(QWidget* parent, QPrinter& printer, const TVocabFile& document, TSettings& settings);
 
     QLabel* lblPrinter = nullptr;
     QPushButton* btnSetup = nullptr;
@@ -49,4 +51,5 @@ private:
 
     QPrinter& Printer_;
     const TVocabFile& Document_;
+    TSettings& Settings_;
 };

@@ -1,7 +1,6 @@
 #include "ui/SrchDlg.h"
 
 #include "core/CommandRules.h"
-#include "core/GlobalDocument.h"
 #include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 #include "settings/Settings.h"
@@ -34,8 +33,10 @@ void PlaceLabel(QLabel* label, const QWidget* control)
 }
 } // namespace
 
-TSearchDialog::TSearchDialog(QWidget* parent, TSearchParams& params, std::function<void()> findNext)
+TSearchDialog::TSearchDialog(
+    QWidget* parent, TSession& session, TSearchParams& params, std::function<void()> findNext)
     : QDialog(parent)
+    , Session_(session)
     , Params_(params)
     , FindNext_(std::move(findNext))
 {
@@ -104,9 +105,10 @@ TSearchDialog::TSearchDialog(QWidget* parent, TSearchParams& params, std::functi
 
 void TSearchDialog::LayoutControls()
 {
-    QFont font(
-        DisplayFont.Name.empty() ? QStringLiteral("Verdana") : QString::fromStdString(DisplayFont.Name));
-    font.setPointSize(DisplayFont.Size > 0 ? DisplayFont.Size : 8);
+    QFont font(Session_.Settings.DisplayFont.Name.empty()
+            ? QStringLiteral("Verdana")
+            : QString::fromStdString(Session_.Settings.DisplayFont.Name));
+    font.setPointSize(Session_.Settings.DisplayFont.Size > 0 ? Session_.Settings.DisplayFont.Size : 8);
     edtFind->setFont(font);
     const int left = Margin + LabelWidth;
     edtFind->setGeometry(
@@ -161,7 +163,7 @@ void TSearchDialog::ShowDialog()
 void TSearchDialog::cbFieldChange(bool byMouse)
 {
     const int field = std::max(0, cbField->currentIndex());
-    const LangId lang = SearchFieldLanguage(Document(), field);
+    const LangId lang = SearchFieldLanguage(Session_.Document(), field);
     const int charset = LanguageCharset(lang);
     if (charset != Charset_) {
         edtFind->clear();
@@ -179,7 +181,7 @@ void TSearchDialog::UpdateAvailability()
     const int field = std::max(0, cbField->currentIndex());
     const std::string text = edtFind->Bytes();
     const auto mode = static_cast<std::uint8_t>(std::max(0, cbMode->currentIndex()));
-    const bool wholeWord = WholeWordAvailable(text, mode, SearchFieldLanguage(Document(), field));
+    const bool wholeWord = WholeWordAvailable(text, mode, SearchFieldLanguage(Session_.Document(), field));
     chbMatchWord->setEnabled(wholeWord);
     if (!wholeWord)
         chbMatchWord->setChecked(false);

@@ -3,6 +3,7 @@
 // stays on top of the main window.
 
 #include "core/VocabFile.h"
+#include "settings/Session.h"
 
 #include <QDialog>
 #include <functional>
@@ -17,7 +18,7 @@ class TSearchDialog : public QDialog {
     Q_OBJECT
 public:
     // findNext runs the main window's Find Next after the dialog stored its state into params.
-    TSearchDialog(QWidget* parent, TSearchParams& params, std::function<void()> findNext);
+    TSearchDialog(QWidget* parent, TSession& session, TSearchParams& params, std::function<void()> findNext);
     // Shows it (centred over the main window the first time) with the stored parameters.
     void ShowDialog();
     // The Find box takes the display font; the controls below it and the height follow.
@@ -42,6 +43,7 @@ private:
     void btnFindClick();
     void FocusFindBox();
 
+    TSession& Session_;
     TSearchParams& Params_;
     std::function<void()> FindNext_;
     QLabel* lblField = nullptr;

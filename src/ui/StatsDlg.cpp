@@ -15,6 +15,18 @@
 
 namespace {
 
+// The help button opens 3101 + the page index; the figures have topics of their own.
+constexpr int StatisticsHelpContextBase = 3101;
+enum TStatisticsContext : int {
+    hcWordsLearnt = 2000,
+    hcWordsInFile = 2001,
+    hcProgress = 2002,
+    hcAnsweredCorrectly = 2003,
+    hcAttempted = 2004,
+    hcSuccessRate = 2005,
+    hcReset = 2006,
+};
+
 QLabel* MakeFigure(QWidget* page, const QString& text, int helpContext)
 {
     auto* figure = new QLabel(text, page);

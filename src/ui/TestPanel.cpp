@@ -220,8 +220,9 @@ void TChoicePanel::mouseReleaseEvent(QMouseEvent* event)
 
 // ---- Panel ---------------------------------------------------------------------------------
 
-TTestPanel::TTestPanel(QWidget* parent)
+TTestPanel::TTestPanel(const TSettings& settings, QWidget* parent)
     : QWidget(parent)
+    , Settings_(settings)
 {
     setObjectName(QStringLiteral("pnlTest"));
     // Holds the focus while Continue waits out the delay, so Return does nothing meanwhile.
@@ -545,7 +546,7 @@ void TTestPanel::EnterCommand()
         ? Engine_->SubmitChoice(lbChoice->ItemAt(lbChoice->SelectedRow()))
         : Engine_->SubmitTyped(edtResponse->Bytes(), edtTestNotes->Bytes());
     if (Sound_)
-        Sound_->Play(outcome.Right ? SoundFileRight : SoundFileWrong);
+        Sound_->Play(outcome.Right ? Settings_.SoundFileRight : Settings_.SoundFileWrong);
     emit AnswerRecorded();
     if (outcome.ContinueAtOnce)
         emit ContinueRequested();

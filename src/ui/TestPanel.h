@@ -3,6 +3,7 @@
 // the Enter/Continue button. It presents what the test engine decides and forwards the user's
 // answer to it; the main window hosts it and runs the flow between questions.
 
+#include "settings/Settings.h"
 #include "testing/TestEngine.h"
 #include "ui/VocabGrid.h"
 
@@ -94,7 +95,8 @@ protected:
 class TTestPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit TTestPanel(QWidget* parent);
+    // The answer sounds are read from the settings at each answer.
+    TTestPanel(const TSettings& settings, QWidget* parent);
     ~TTestPanel() override;
 
     // The engine of the running test; the panel does not own it. Null outside a test.
@@ -162,6 +164,7 @@ private:
     int NativeCodePage() const;
 
     TTestEngine* Engine_ = nullptr;
+    const TSettings& Settings_;
     ISoundPlayer* Sound_ = nullptr;
     TItemFonts Fonts_;
     TQuestionView View_;

@@ -3,7 +3,6 @@
 
 #include "ui/VocabGrid.h"
 
-#include "core/GlobalDocument.h"
 #include "core/GridRules.h"
 #include "evaluation/TextUtils.h"
 #include "ui/QtText.h"
@@ -13,12 +12,13 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-TVocabGrid::TVocabGrid(QWidget* parent)
+TVocabGrid::TVocabGrid(TSession& session, QWidget* parent)
     : QTableView(parent)
+    , Session_(session)
 {
     setObjectName(QStringLiteral("dgVocab"));
     setProperty("Tag", -1);
-    Model_ = new TVocabGridModel(this);
+    Model_ = new TVocabGridModel(Session_, this);
     setModel(Model_);
     setItemDelegate(NewVocabGridDelegate(this));
 
@@ -81,7 +81,7 @@ void TVocabGrid::RefreshGrid()
     UpdateColumnWidth();
     updateGeometries();
 
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     const int current = document.CurrentIndex();
     const int row = current >= 0 && current < document.Count() ? current : document.Count();
     selectionModel()->setCurrentIndex(
@@ -119,7 +119,7 @@ void TVocabGrid::dgVocabSelectCell(const QItemSelection& selected)
 {
     if (GridUpdating_ || selected.isEmpty())
         return;
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     const int row = selected.first().top();
     document.SetCurrentIndex(row >= document.Count() ? -1 : row);
 }
@@ -170,7 +170,7 @@ void TVocabGrid::keyPressEvent(QKeyEvent* event)
     const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!command && !text.isEmpty() && text.at(0) > QChar(u' ')) {
         event->accept();
-        const TVocabFile& document = Document();
+        const TVocabFile& document = Session_.Document();
         if (document.Count() == 0)
             return;
         bool lost = false;

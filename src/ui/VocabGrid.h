@@ -2,6 +2,7 @@
 // The grid that shows the document's items, one per row, with a blank last row.
 
 #include "core/VocabFile.h"
+#include "settings/Session.h"
 #include "ui/VocabGridModel.h"
 #include "ui/VocabGridPaint.h"
 
@@ -13,8 +14,10 @@ class QTimer;
 class TVocabGrid : public QTableView {
     Q_OBJECT
 public:
-    explicit TVocabGrid(QWidget* parent = nullptr);
+    // Shows the session's document, whichever document it holds at the time.
+    explicit TVocabGrid(TSession& session, QWidget* parent = nullptr);
     TVocabGridModel* Model() const { return Model_; }
+    TSession& Session() const { return Session_; }
 
     // Rebuilds the grid from the document: row count, column width, selection to CurrentIndex.
     void RefreshGrid();
@@ -81,6 +84,7 @@ private:
     void SetDropTarget(int row);
     void EndDrag();
 
+    TSession& Session_;
     TVocabGridModel* Model_ = nullptr;
     TItemFonts Fonts_;
     QFontMetrics BoldMetrics_ { QFont() };

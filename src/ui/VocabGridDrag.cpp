@@ -1,7 +1,6 @@
 // Dragging a row to move its item: the drag states, the drop indicator and the scrolling past
 // the grid's edges.
 
-#include "core/GlobalDocument.h"
 #include "ui/VocabGrid.h"
 
 #include <QMouseEvent>
@@ -36,7 +35,8 @@ bool TVocabGrid::CanStartDrag(QPoint pos) const
     if (Model_->rowCount() < 3)
         return false;
     const int row = rowAt(pos.y());
-    return row >= 0 && row < Document().Count() && selectionModel()->isRowSelected(row, QModelIndex());
+    return row >= 0 && row < Session_.Document().Count()
+        && selectionModel()->isRowSelected(row, QModelIndex());
 }
 
 void TVocabGrid::mouseMoveEvent(QMouseEvent* event)
@@ -74,7 +74,7 @@ void TVocabGrid::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     const int target = DropRowAt(event->position().toPoint());
     EndDrag();
-    TVocabFile& document = Document();
+    TVocabFile& document = Session_.Document();
     const int current = document.CurrentIndex();
     if (target < 0 || target >= document.Count() || current < 0 || target == current)
         return;
@@ -104,7 +104,7 @@ void TVocabGrid::DragOver(QPoint pos)
         timDragScroll->start();
 
     const int target = DropRowAt(pos);
-    const bool refused = target < 0 || target >= Document().Count();
+    const bool refused = target < 0 || target >= Session_.Document().Count();
     viewport()->setCursor(refused ? Qt::ForbiddenCursor : Qt::DragMoveCursor);
     SetDropTarget(target);
 }

@@ -1,7 +1,6 @@
 // The grid's display font and the row widths measured with it: cached per item, measured within a
 // time budget on a refresh and in background slices after it.
 
-#include "core/GlobalDocument.h"
 #include "evaluation/TextUtils.h"
 #include "settings/Settings.h"
 #include "ui/VocabGrid.h"
@@ -48,7 +47,7 @@ int TVocabGrid::MeasureItem(const TVocabFile& document, const TVocabItem& item) 
 
 int TVocabGrid::MeasureRow(int index) const
 {
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     return MeasureItem(document, document.Items(index));
 }
 
@@ -57,7 +56,7 @@ int TVocabGrid::MeasureRow(int index) const
 void TVocabGrid::UpdateColumnWidth()
 {
     MeasureTimer_->stop();
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     const TVocabItemList& items = document.ItemList();
     const int count = document.Count();
     QElapsedTimer clock;
@@ -87,7 +86,7 @@ void TVocabGrid::UpdateColumnWidth()
 
 void TVocabGrid::MeasureSlice()
 {
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     const TVocabItemList& items = document.ItemList();
     const int count = document.Count();
     QElapsedTimer clock;
@@ -124,10 +123,11 @@ void TVocabGrid::ApplyColumnWidth()
 
 void TVocabGrid::ApplyDisplayFont()
 {
-    const QString family
-        = DisplayFont.Name.empty() ? QStringLiteral("Verdana") : QString::fromStdString(DisplayFont.Name);
+    const QString family = Session_.Settings.DisplayFont.Name.empty()
+        ? QStringLiteral("Verdana")
+        : QString::fromStdString(Session_.Settings.DisplayFont.Name);
     QFont regular(family);
-    regular.setPointSize(DisplayFont.Size > 0 ? DisplayFont.Size : 8);
+    regular.setPointSize(Session_.Settings.DisplayFont.Size > 0 ? Session_.Settings.DisplayFont.Size : 8);
     regular.setBold(false);
     regular.setItalic(false);
     Fonts_.Regular = regular;
@@ -143,7 +143,7 @@ void TVocabGrid::ApplyDisplayFont()
     RowHeight_ = RegularMetrics_.height() + 6;
     verticalHeader()->setDefaultSectionSize(RowHeight_);
 
-    for (const auto& item : Document().ItemList())
+    for (const auto& item : Session_.Document().ItemList())
         item->DisplayWidth = 0;
     UpdateColumnWidth();
     viewport()->update();

@@ -1,6 +1,5 @@
 #include "ui/VocabGridModel.h"
 
-#include "core/GlobalDocument.h"
 #include "evaluation/TextUtils.h"
 #include "ui/QtText.h"
 
@@ -17,9 +16,10 @@ QString GridFieldText(const TVocabItem& item, int field, int codePage)
     return ToQString(text, codePage);
 }
 
-TVocabGridModel::TVocabGridModel(QObject* parent)
+TVocabGridModel::TVocabGridModel(TSession& session, QObject* parent)
     : QAbstractTableModel(parent)
-    , RowCount_(Document().Count() + 1)
+    , Session_(session)
+    , RowCount_(Session_.Document().Count() + 1)
 {
 }
 
@@ -35,7 +35,7 @@ int TVocabGridModel::columnCount(const QModelIndex& parent) const
 
 QVariant TVocabGridModel::data(const QModelIndex& index, int role) const
 {
-    const TVocabFile& document = Document();
+    const TVocabFile& document = Session_.Document();
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) || index.row() >= document.Count())
         return {};
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
@@ -61,7 +61,7 @@ Qt::ItemFlags TVocabGridModel::flags(const QModelIndex& index) const
 // rest. A full model reset would rebuild every row of the view's header for each edit.
 void TVocabGridModel::Reset()
 {
-    const int wanted = Document().Count() + 1;
+    const int wanted = Session_.Document().Count() + 1;
     if (wanted > RowCount_) {
         beginInsertRows(QModelIndex(), RowCount_, wanted - 1);
         RowCount_ = wanted;

@@ -2,15 +2,16 @@
 // The grid's item model: one column, Count + 1 rows, the last one blank.
 
 #include "core/VocabFile.h"
+#include "settings/Session.h"
 
 #include <QAbstractTableModel>
 #include <QString>
 
-// Reads the global document on every call, so it never holds it.
+// Reads the session's document on every call, so it never holds it.
 class TVocabGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit TVocabGridModel(QObject* parent = nullptr);
+    explicit TVocabGridModel(TSession& session, QObject* parent = nullptr);
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -19,6 +20,7 @@ public:
     void Reset();
 
 private:
+    TSession& Session_;
     // The rows the views were told about; only Reset changes it, so the model stays consistent
     // with its announcements while the document changes underneath.
     int RowCount_ = 1;

@@ -1,6 +1,5 @@
 #include "ui/VocabGridPaint.h"
 
-#include "core/GlobalDocument.h"
 #include "evaluation/TextUtils.h"
 #include "settings/Settings.h"
 #include "ui/VocabGrid.h"
@@ -35,7 +34,7 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        const TVocabFile& document = Document();
+        const TVocabFile& document = Grid_->Session().Document();
         const int row = index.row();
         const bool hasItem = row < document.Count();
         const bool selected = option.state & QStyle::State_Selected;
@@ -47,7 +46,7 @@ public:
             background = option.palette.color(QPalette::Highlight);
             text = option.palette.color(QPalette::HighlightedText);
         } else if (item && item->Learnt()) {
-            text = FromColourRef(Options.ColourLearnt);
+            text = FromColourRef(Grid_->Session().Settings.Options.ColourLearnt);
         }
 
         const QRect cell = option.rect;

@@ -114,16 +114,18 @@ TEST_F(AcceleratorsTest, NoTwoControlsOfAWindowShareAnAltKey)
     const TOptionsTarget target { &options, &right, &wrong, 0, nullptr };
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
-    TFontSetting font = DisplayFont;
+    TFontSetting font = Form->Session().Settings.DisplayFont;
     TTipsData tips { QStringLiteral(VELMORIA_SOUND_DIR "/velmoria.tip"), 1, true };
     std::vector<std::unique_ptr<QWidget>> windows;
-    windows.push_back(std::make_unique<TEditDialog>(Form.get(), item));
-    windows.push_back(std::make_unique<TConvertDialog>(Form.get(), import, dir.File("words.txt")));
-    windows.push_back(std::make_unique<TStatisticsDialog>(Form.get(), Document()));
-    windows.push_back(std::make_unique<TPageSetupDialog>(Form.get()));
+    windows.push_back(std::make_unique<TEditDialog>(Form.get(), item, Form->Session()));
+    windows.push_back(std::make_unique<TConvertDialog>(
+        Form.get(), import, dir.File("words.txt"), Form->Session().Document()));
+    windows.push_back(std::make_unique<TStatisticsDialog>(Form.get(), Form->Session().Document()));
+    windows.push_back(std::make_unique<TPageSetupDialog>(Form.get(), Form->Session().Settings.PageSetup));
     windows.push_back(std::make_unique<TSortDialog>(Form.get(), 0));
     windows.push_back(std::make_unique<TOptionsDialog>(Form.get(), target));
-    windows.push_back(std::make_unique<TPrintOptionsDialog>(Form.get(), printer, Document()));
+    windows.push_back(std::make_unique<TPrintOptionsDialog>(
+        Form.get(), printer, Form->Session().Document(), Form->Session().Settings));
     windows.push_back(std::make_unique<TSelectFontDialog>(Form.get(), font));
     windows.push_back(std::make_unique<TWelcomeDialog>(Form.get(), welcome));
     windows.push_back(std::make_unique<TPropertiesDialog>(Form.get(), properties));

@@ -4,7 +4,7 @@
 
 #include "app/DialogRunner.h"
 #include "app/MessageBox.h"
-#include "core/GlobalDocument.h"
+#include "settings/Session.h"
 
 #include <QDialog>
 #include <QString>
@@ -64,11 +64,11 @@ inline QStringList ShownTexts()
     return texts;
 }
 
-// An empty list in the given languages as the document.
-inline void UseList(LangId foreign, LangId native)
+// An empty list in the given languages as the session's document.
+inline void UseList(TSession& session, LangId foreign, LangId native)
 {
     auto document = std::make_unique<TVocabFile>();
     document->SetForeignLangID(foreign);
     document->SetNativeLangID(native);
-    ReplaceDocument(std::move(document));
+    session.ReplaceDocument(std::move(document));
 }

@@ -1,8 +1,8 @@
 // The item edit dialog, the vocabulary edit box, the font dialog and the range checks of edit boxes.
 
 #include "app/MessageBox.h"
-#include "core/GlobalDocument.h"
 #include "gui/DialogTestSupport.h"
+#include "settings/Session.h"
 #include "settings/Settings.h"
 #include "ui/EditDlg.h"
 #include "ui/FontDlg.h"
@@ -32,23 +32,19 @@ class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetSettings();
         MessageBoxHook::Clear();
-        UseList(French, English);
+        UseList(Session, French, English);
     }
-    void TearDown() override
-    {
-        MessageBoxHook::Clear();
-        ReplaceDocument(std::make_unique<TVocabFile>());
-        ResetSettings();
-    }
-    static void AddItem(const std::string& foreign, const std::string& native)
+    void TearDown() override { MessageBoxHook::Clear(); }
+    void AddItem(const std::string& foreign, const std::string& native)
     {
         auto item = std::make_unique<TVocabItem>();
         item->SetFieldValues(foreign, "", "", native);
-        Document().AppendItem(std::move(item));
-        Document().EndBulkAppend();
+        Session.Document().AppendItem(std::move(item));
+        Session.Document().EndBulkAppend();
     }
+
+    TSession Session;
 };
 
 // The dialog for Add, filled and confirmed once.
@@ -57,9 +53,9 @@ struct TAddRun {
     std::unique_ptr<TEditDialog> Dialog;
     std::unique_ptr<QSignalSpy> Accepted;
 
-    TAddRun(const char* foreign, const char* native, const char* category = "x")
+    TAddRun(TSession& session, const char* foreign, const char* native, const char* category = "x")
     {
-        Dialog = std::make_unique<TEditDialog>(nullptr, Data);
+        Dialog = std::make_unique<TEditDialog>(nullptr, Data, session);
         Accepted = std::make_unique<QSignalSpy>(Dialog.get(), &QDialog::accepted);
         ShowActive(*Dialog);
         Dialog->edtForeign->setText(Q(foreign));
@@ -87,7 +83,7 @@ TEST_F(DialogTest, EditDialogTellsWhatIsMissingAndStaysOnTheBox)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Message);
         MessageBoxHook::Clear();
-        TAddRun run(c.Foreign, c.Native);
+        TAddRun run(Session, c.Foreign, c.Native);
         EXPECT_FALSE(run.Closed());
         ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
         const auto& shown = MessageBoxHook::Shown().front();
@@ -103,11 +99,11 @@ TEST_F(DialogTest, EditDialogTellsWhatIsMissingAndStaysOnTheBox)
 
 TEST_F(DialogTest, EditDialogAsksForwardsTheAnswersAndStoresTheCleanedTexts)
 {
-    Options.ConfirmNoSort = true;
-    Options.ConfirmNoCategory = true;
+    Session.Settings.Options.ConfirmNoSort = true;
+    Session.Settings.Options.ConfirmNoCategory = true;
     {
         // No answer queued: the question's default button must be No.
-        TAddRun run("maison", "house");
+        TAddRun run(Session, "maison", "house");
         EXPECT_FALSE(run.Closed());
         EXPECT_EQ(ShownTexts(), QStringList { Q(NoSortQuestion) });
         const auto& shown = MessageBoxHook::Shown().front();
@@ -119,7 +115,7 @@ TEST_F(DialogTest, EditDialogAsksForwardsTheAnswersAndStoresTheCleanedTexts)
     MessageBoxHook::Clear();
     MessageBoxHook::QueueAnswer(QMessageBox::Yes);
     MessageBoxHook::QueueAnswer(QMessageBox::No);
-    TAddRun run("maison", "  the  house ", "");
+    TAddRun run(Session, "maison", "  the  house ", "");
     EXPECT_FALSE(run.Closed());
     EXPECT_EQ(ShownTexts(), (QStringList { Q(NoSortQuestion), Q(NoCategoryQuestion) }));
     EXPECT_TRUE(run.Dialog->edtCategory->hasFocus());
@@ -135,12 +131,12 @@ TEST_F(DialogTest, EditDialogAsksForwardsTheAnswersAndStoresTheCleanedTexts)
     EXPECT_EQ(run.Data.SortingPosition, 0);
 
     // The document reaches the duplicate check; the position reaches the record.
-    Options.ConfirmNoCategory = false;
+    Session.Settings.Options.ConfirmNoCategory = false;
     AddItem("maison", "house");
     MessageBoxHook::Clear();
-    EXPECT_FALSE(TAddRun("@maison", "home").Closed());
+    EXPECT_FALSE(TAddRun(Session, "@maison", "home").Closed());
     EXPECT_EQ(ShownTexts(), QStringList { Q(DuplicateQuestion) });
-    TAddRun marked("la @maison", "home");
+    TAddRun marked(Session, "la @maison", "home");
     ASSERT_TRUE(marked.Closed());
     EXPECT_EQ(marked.Data.FieldValues[fiForeign], "la maison");
     EXPECT_EQ(marked.Data.SortingPosition, 3);
@@ -160,13 +156,13 @@ TEST_F(DialogTest, EditShowsTheMarkerAndUnchangedOKIsCancel)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Shown);
-        Options.ConfirmNoSort = c.ConfirmNoSort;
+        Session.Settings.Options.ConfirmNoSort = c.ConfirmNoSort;
         TItemEditData data;
         data.IsNew = false;
         // Text the cleaning would change: an unchanged dialog must still store nothing.
         data.FieldValues = { c.Foreign, "noun", "", "the  house " };
         data.SortingPosition = c.Position;
-        TEditDialog dialog(nullptr, data);
+        TEditDialog dialog(nullptr, data, Session);
         EXPECT_EQ(dialog.edtForeign->text(), Q(c.Shown));
         EXPECT_EQ(dialog.edtNative->text(), Q("the  house "));
         EXPECT_FALSE(dialog.DataChanged());
@@ -184,7 +180,7 @@ TEST_F(DialogTest, EditStoresTheChangedTextsWithoutAskingAboutDuplicates)
     TItemEditData data;
     data.IsNew = false;
     data.FieldValues = { "maison", "noun", "", "house" };
-    TEditDialog dialog(nullptr, data);
+    TEditDialog dialog(nullptr, data, Session);
     ShowActive(dialog);
     dialog.edtForeign->end(false);
     QTest::keyClicks(dialog.edtForeign, QStringLiteral("  "));
@@ -203,12 +199,12 @@ TEST_F(DialogTest, EditStoresTheChangedTextsWithoutAskingAboutDuplicates)
 
 TEST_F(DialogTest, EditDialogPreparesCodePagesTagsAndTabOrder)
 {
-    UseList(Russian, English);
+    UseList(Session, Russian, English);
     for (bool skipNotes : { false, true }) {
         SCOPED_TRACE(skipNotes);
-        Options.SkipNotes = skipNotes;
+        Session.Settings.Options.SkipNotes = skipNotes;
         TItemEditData data;
-        TEditDialog dialog(nullptr, data);
+        TEditDialog dialog(nullptr, data, Session);
         EXPECT_EQ(dialog.edtForeign->CodePage(), 1251);
         EXPECT_EQ(dialog.edtForeign->Tag(), -1);
         for (TVocabEdit* box : { dialog.edtCategory, dialog.edtNotes, dialog.edtNative }) {
@@ -236,7 +232,7 @@ TEST_F(DialogTest, EditDialogKeysAcceptAndCancel)
     for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Escape }) {
         SCOPED_TRACE(key);
         TItemEditData data;
-        TEditDialog dialog(nullptr, data);
+        TEditDialog dialog(nullptr, data, Session);
         ShowActive(dialog);
         QSignalSpy accepted(&dialog, &QDialog::accepted);
         QSignalSpy rejected(&dialog, &QDialog::rejected);

@@ -5,9 +5,9 @@
 #include "app/DialogRunner.h"
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"
-#include "core/GlobalDocument.h"
 #include "gui/DialogTestSupport.h"
 #include "settings/MemoryStore.h"
+#include "settings/Session.h"
 #include "settings/Settings.h"
 #include "support/TempDir.h"
 #include "ui/MainFrm.h"
@@ -34,9 +34,7 @@ public: // the tables of cases reach the fixture through a reference
     {
         MessageBoxHook::Clear();
         FileDialogHook::Clear();
-        ResetSettings();
         QGuiApplication::clipboard()->clear();
-        ReplaceDocument(std::make_unique<TVocabFile>());
         auto store = std::make_unique<TMemorySettingsStore>();
         Store = store.get();
         Form = std::make_unique<TMainForm>(std::move(store));
@@ -101,23 +99,23 @@ public:
             document->AppendItem(std::move(item));
         }
         document->EndBulkAppend();
-        ReplaceDocument(std::move(document));
-        Document().SetCurrentIndex(current);
+        Form->Session().ReplaceDocument(std::move(document));
+        Form->Session().Document().SetCurrentIndex(current);
         Form->SetWindowMode(wmEditing);
         Form->Grid()->Model()->Reset();
         Form->RefreshGrid();
         Form->UpdateCommandState();
     }
-    static std::vector<std::string> Words(int field = fiForeign)
+    std::vector<std::string> Words(int field = fiForeign)
     {
         std::vector<std::string> words;
-        for (const auto& item : Document().ItemList())
+        for (const auto& item : Form->Session().Document().ItemList())
             words.emplace_back(item->FieldValue(field));
         return words;
     }
     void Select(std::int32_t index)
     {
-        Document().SetCurrentIndex(index);
+        Form->Session().Document().SetCurrentIndex(index);
         Form->RefreshGrid();
         Form->UpdateCommandState();
     }

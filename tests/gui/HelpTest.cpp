@@ -137,15 +137,17 @@ TEST_F(HelpTest, EveryCommandAndEveryDialogControlLeadsToItsTopic)
     const TOptionsTarget target { &options, &right, &wrong, 0, nullptr };
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
-    TFontSetting font = DisplayFont;
+    TFontSetting font = Form->Session().Settings.DisplayFont;
     std::vector<std::unique_ptr<QDialog>> dialogs;
-    dialogs.push_back(std::make_unique<TEditDialog>(Form.get(), item));
-    dialogs.push_back(std::make_unique<TConvertDialog>(Form.get(), import, dir.File("words.txt")));
-    dialogs.push_back(std::make_unique<TStatisticsDialog>(Form.get(), Document()));
-    dialogs.push_back(std::make_unique<TPageSetupDialog>(Form.get()));
+    dialogs.push_back(std::make_unique<TEditDialog>(Form.get(), item, Form->Session()));
+    dialogs.push_back(std::make_unique<TConvertDialog>(
+        Form.get(), import, dir.File("words.txt"), Form->Session().Document()));
+    dialogs.push_back(std::make_unique<TStatisticsDialog>(Form.get(), Form->Session().Document()));
+    dialogs.push_back(std::make_unique<TPageSetupDialog>(Form.get(), Form->Session().Settings.PageSetup));
     dialogs.push_back(std::make_unique<TSortDialog>(Form.get(), 0));
     dialogs.push_back(std::make_unique<TOptionsDialog>(Form.get(), target));
-    dialogs.push_back(std::make_unique<TPrintOptionsDialog>(Form.get(), printer, Document()));
+    dialogs.push_back(std::make_unique<TPrintOptionsDialog>(
+        Form.get(), printer, Form->Session().Document(), Form->Session().Settings));
     dialogs.push_back(std::make_unique<TSelectFontDialog>(Form.get(), font));
     dialogs.push_back(std::make_unique<TWelcomeDialog>(Form.get(), welcome));
     dialogs.push_back(std::make_unique<TPropertiesDialog>(Form.get(), properties));

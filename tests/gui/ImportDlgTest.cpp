@@ -61,7 +61,7 @@ TEST_F(ImportTest, TheDialogMovesFieldsByClicksAndChecksOkInOrder)
     const std::string path = TextFile("words.csv", "Wort,Bedeutung\r\nHaus,house\r\n,lost\r\n");
     TImportSettings settings;
     settings.Format = tfTextTab;
-    TConvertDialog dialog(Form.get(), settings, path);
+    TConvertDialog dialog(Form.get(), settings, path, Form->Session().Document());
     ShowActive(dialog);
     EXPECT_EQ(dialog.cbFormat->currentIndex(), tfTextTab);
     EXPECT_EQ(dialog.edtStartFrom->text(), QStringLiteral("1"));
@@ -130,7 +130,7 @@ TEST_F(ImportTest, TheFieldListsWorkFromTheKeyboard)
 {
     ShowList({ { "a" } });
     TImportSettings settings;
-    TConvertDialog dialog(Form.get(), settings, TextFile("words.csv", "a,b\n"));
+    TConvertDialog dialog(Form.get(), settings, TextFile("words.csv", "a,b\n"), Form->Session().Document());
     ShowActive(dialog);
     const QString word = QStringLiteral("Word/phrase"), speech = QStringLiteral("Part of speech"),
                   notes = QStringLiteral("Notes"), translations = QStringLiteral("Translations");
@@ -195,7 +195,7 @@ TEST_F(ImportTest, LateUtf8IsProposedAndAnEightBitReadingQuestioned)
         settings.Format = DetectTextFormat(path);
         EXPECT_EQ(settings.Format, tfUtf8Comma);
         settings.Format = tfTextSemicolon; // as the unchanged settings tell
-        TConvertDialog dialog(Form.get(), settings, path);
+        TConvertDialog dialog(Form.get(), settings, path, Form->Session().Document());
         ShowActive(dialog);
         dialog.cbFormat->setCurrentIndex(tfTextComma);
         dialog.lbAvailable->setCurrentRow(0);
@@ -210,7 +210,7 @@ TEST_F(ImportTest, LateUtf8IsProposedAndAnEightBitReadingQuestioned)
     }
     // A UTF-8 format asks nothing.
     TImportSettings settings;
-    TConvertDialog dialog(Form.get(), settings, path);
+    TConvertDialog dialog(Form.get(), settings, path, Form->Session().Document());
     dialog.cbFormat->setCurrentIndex(tfUtf8Comma);
     dialog.lbAvailable->setCurrentRow(0);
     dialog.btnAddClick();
@@ -273,7 +273,7 @@ TEST_F(ImportTest, ImportsTextThroughTheWindowAndRemembersTheFilter)
             "dom" }));
     EXPECT_EQ(Words(fiNative)[2], "house");
     EXPECT_EQ(Words(fiNative)[5], "?") << "Cyrillic has no place in a Western code page";
-    EXPECT_EQ(Document().CurrentIndex(), 5);
+    EXPECT_EQ(Form->Session().Document().CurrentIndex(), 5);
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
     EXPECT_TRUE(LastMessage().Text.startsWith(QStringLiteral("4 items imported successfully.\n1 field ")));
     EXPECT_EQ(LastMessage().Caption, QStringLiteral("Import"));
@@ -283,7 +283,7 @@ TEST_F(ImportTest, ImportsTextThroughTheWindowAndRemembersTheFilter)
     FileDialogHook::QueueChoice(std::nullopt);
     Trigger(Form->miFileImport);
     EXPECT_EQ(FileDialogHook::LastFilterIndex(), 2);
-    Document().MarkSaved();
+    Form->Session().Document().MarkSaved();
     Form->close();
     auto store = std::make_unique<TMemorySettingsStore>(*Store);
     TMainForm next(std::move(store));
@@ -307,8 +307,8 @@ TEST_F(ImportTest, VocabularyFilesAndFailures)
     OnDialog<TConvertDialog>([](TConvertDialog& dialog) { dialog.reject(); }, &dialogs);
     Import(list, 1);
     EXPECT_EQ(dialogs, 0) << "a list in capitals is still a list";
-    EXPECT_EQ(Document().Count(), 1 + example.Count());
-    EXPECT_EQ(Document().CurrentIndex(), example.Count());
+    EXPECT_EQ(Form->Session().Document().Count(), 1 + example.Count());
+    EXPECT_EQ(Form->Session().Document().CurrentIndex(), example.Count());
     EXPECT_EQ(LastMessage().Text, QStringLiteral("%1 items imported successfully.").arg(example.Count()));
 
     struct TCase {
@@ -350,8 +350,8 @@ TEST_F(ImportTest, VocabularyFilesAndFailures)
         c.prepare(*this);
         MessageBoxHook::Clear();
         Import(c.file, 1);
-        EXPECT_EQ(Document().Count(), 1) << c.name;
-        EXPECT_EQ(Document().UndoCount(), 0) << c.name;
+        EXPECT_EQ(Form->Session().Document().Count(), 1) << c.name;
+        EXPECT_EQ(Form->Session().Document().UndoCount(), 0) << c.name;
         EXPECT_EQ(dialogs, c.dialogs) << c.name;
         if (c.message.isEmpty()) {
             EXPECT_TRUE(MessageBoxHook::Shown().empty()) << c.name;
@@ -381,9 +381,9 @@ TEST_F(ImportTest, HalfAMillionLinesEndWithTheLastItemCurrentAndVisible)
         dialog.btnOKClick();
     });
     Import(path, 2);
-    ASSERT_EQ(Document().Count(), lines + 1);
-    EXPECT_EQ(Document().CurrentIndex(), lines);
-    EXPECT_EQ(Document().Items(lines).FieldValue(fiNative), "word 499999");
+    ASSERT_EQ(Form->Session().Document().Count(), lines + 1);
+    EXPECT_EQ(Form->Session().Document().CurrentIndex(), lines);
+    EXPECT_EQ(Form->Session().Document().Items(lines).FieldValue(fiNative), "word 499999");
     const QRect row = Form->Grid()->visualRect(Form->Grid()->Model()->index(lines, 0));
     EXPECT_TRUE(Form->Grid()->viewport()->rect().contains(row)) << "scrolled into view";
 }

@@ -5,9 +5,9 @@
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"
 #include "core/DocumentBuilders.h"
-#include "core/GlobalDocument.h"
 #include "gui/DialogTestSupport.h"
 #include "settings/MemoryStore.h"
+#include "settings/Session.h"
 #include "ui/HelpRequest.h"
 #include "ui/MainFrm.h"
 #include "ui/OptsDlg.h"
@@ -40,11 +40,10 @@ class OptionsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetSettings();
-        SoundFileRight = "/sounds/right.wav";
-        SoundFileWrong = "/sounds/wrong.wav";
-        TOptionsDialog::RememberedPage = 0;
-        TOptionsDialog::RememberedEvaluationPage = 0;
+        Session.Settings = TSettings {};
+        Session.OptionsPages = TOptionsPages {};
+        Session.Settings.SoundFileRight = "/sounds/right.wav";
+        Session.Settings.SoundFileWrong = "/sounds/wrong.wav";
         MessageBoxHook::Clear();
         FileDialogHook::Enable(true);
         FileDialogHook::Clear();
@@ -54,12 +53,12 @@ protected:
         Dialog.reset();
         FileDialogHook::Clear();
         MessageBoxHook::Clear();
-        ResetSettings();
     }
     TOptionsDialog& Open(int foreignCharset = 0)
     {
-        Dialog = std::make_unique<TOptionsDialog>(
-            nullptr, TOptionsTarget { &Options, &SoundFileRight, &SoundFileWrong, foreignCharset, &Sound });
+        Dialog = std::make_unique<TOptionsDialog>(nullptr,
+            TOptionsTarget { &Session.Settings.Options, &Session.Settings.SoundFileRight,
+                &Session.Settings.SoundFileWrong, foreignCharset, &Sound, &Session.OptionsPages });
         return *Dialog;
     }
     TOptionsDialog& OpenShown()
@@ -70,6 +69,7 @@ protected:
     }
     static void SetText(QComboBox* box, const char* text) { box->setEditText(QString::fromUtf8(text)); }
 
+    TSession Session;
     TRecordingSound Sound;
     std::unique_ptr<TOptionsDialog> Dialog;
 };
@@ -82,69 +82,95 @@ TEST_F(OptionsDialogTest, OkWritesEveryChangedControl)
         std::function<bool()> Written;
     };
     const TCase cases[] = {
-        { "append", [](auto& d) { d.chbAppendNewWords->click(); }, [] { return Options.AppendNewWords; } },
+        { "append", [](auto& d) { d.chbAppendNewWords->click(); },
+            [this] { return Session.Settings.Options.AppendNewWords; } },
         { "duplicates", [](auto& d) { d.chbConfirmDuplicates->click(); },
-            [] { return !Options.ConfirmDuplicates; } },
-        { "no sort", [](auto& d) { d.chbConfirmNoSort->click(); }, [] { return Options.ConfirmNoSort; } },
-        { "skip notes", [](auto& d) { d.chbSkipNotes->click(); }, [] { return Options.SkipNotes; } },
+            [this] { return !Session.Settings.Options.ConfirmDuplicates; } },
+        { "no sort", [](auto& d) { d.chbConfirmNoSort->click(); },
+            [this] { return Session.Settings.Options.ConfirmNoSort; } },
+        { "skip notes", [](auto& d) { d.chbSkipNotes->click(); },
+            [this] { return Session.Settings.Options.SkipNotes; } },
         { "learnt colour", [](auto& d) { d.cbColourLearnt->setCurrentIndex(ColourIndex(0x008000)); },
-            [] { return Options.ColourLearnt == 0x008000; } },
+            [this] { return Session.Settings.Options.ColourLearnt == 0x008000; } },
         { "switching", [](auto& d) { d.chbKeyboardSwitching->click(); },
-            [] { return !Options.KeyboardSwitching; } },
+            [this] { return !Session.Settings.Options.KeyboardSwitching; } },
         { "notes",
             [](auto& d) {
                 d.chbTestNotesPassive->click();
                 d.chbTestNotesActive->click();
             },
-            [] { return Options.TestNotesPassive && Options.TestNotesActive; } },
-        { "choices", [](auto& d) { SetText(d.cbNumChoices, "8"); }, [] { return Options.NumChoices == 8; } },
+            [this] {
+                return Session.Settings.Options.TestNotesPassive && Session.Settings.Options.TestNotesActive;
+            } },
+        { "choices", [](auto& d) { SetText(d.cbNumChoices, "8"); },
+            [this] { return Session.Settings.Options.NumChoices == 8; } },
         { "penalty",
             [](auto& d) {
                 d.chbUsePenaltyPoints->click();
                 SetText(d.cbMaxPenaltyPoints, "5");
             },
-            [] { return Options.UsePenaltyPoints && Options.MaxPenaltyPoints == 5; } },
-        { "hints", [](auto& d) { d.chbDisallowHints->click(); }, [] { return Options.DisallowHints; } },
+            [this] {
+                return Session.Settings.Options.UsePenaltyPoints
+                    && Session.Settings.Options.MaxPenaltyPoints == 5;
+            } },
+        { "hints", [](auto& d) { d.chbDisallowHints->click(); },
+            [this] { return Session.Settings.Options.DisallowHints; } },
         { "native",
             [](auto& d) {
                 d.Native.Caps->click();
                 d.Native.cbBrackets->setCurrentIndex(1);
             },
-            [] {
-                return Options.NativeEvaluation == 55 && Options.NativeDelimiters.BracketOpen == '['
-                    && Options.NativeDelimiters.BracketClose == ']';
+            [this] {
+                return Session.Settings.Options.NativeEvaluation == 55
+                    && Session.Settings.Options.NativeDelimiters.BracketOpen == '['
+                    && Session.Settings.Options.NativeDelimiters.BracketClose == ']';
             } },
         { "foreign",
             [](auto& d) {
                 d.Foreign.Trans->click();
                 d.Foreign.cbAlt->setCurrentIndex(DelimiterIndex('|'));
             },
-            [] { return Options.ForeignEvaluation == 62 && Options.ForeignDelimiters.Alt == '|'; } },
+            [this] {
+                return Session.Settings.Options.ForeignEvaluation == 62
+                    && Session.Settings.Options.ForeignDelimiters.Alt == '|';
+            } },
         { "native accents", [](auto& d) { d.Native.Accents->click(); },
-            [] { return Options.NativeAccents && !Options.ForeignAccents; } },
+            [this] {
+                return Session.Settings.Options.NativeAccents && !Session.Settings.Options.ForeignAccents;
+            } },
         { "foreign accents", [](auto& d) { d.Foreign.Accents->click(); },
-            [] { return Options.ForeignAccents && !Options.NativeAccents; } },
+            [this] {
+                return Session.Settings.Options.ForeignAccents && !Session.Settings.Options.NativeAccents;
+            } },
         { "english", [](auto& d) { d.chbIgnoreTo->click(); },
-            [] { return Options.EnglishEvaluation == 320; } },
+            [this] { return Session.Settings.Options.EnglishEvaluation == 320; } },
         { "continue keeps colour",
             [](auto& d) {
                 d.cbColourRight->setCurrentIndex(ColourIndex(0x00FF00));
                 d.rbAutoContinue->click();
                 d.cbColourRight->setCurrentIndex(ColourIndex(0x000080));
             },
-            [] { return Options.AutoContinue && Options.ColourRight == 0x000080; } },
+            [this] {
+                return Session.Settings.Options.AutoContinue
+                    && Session.Settings.Options.ColourRight == 0x000080;
+            } },
         { "wrong colour and delay",
             [](auto& d) {
                 d.cbColourWrong->setCurrentIndex(0);
                 d.edtDelay->setText(QStringLiteral("20"));
             },
-            [] { return Options.ColourWrong == 0 && Options.Delay == 20; } },
+            [this] {
+                return Session.Settings.Options.ColourWrong == 0 && Session.Settings.Options.Delay == 20;
+            } },
         { "sounds",
             [](auto& d) {
                 d.edtSoundFileRight->setText(QStringLiteral("  /a/yes.wav "));
                 d.edtSoundFileWrong->clear();
             },
-            [] { return SoundFileRight == "/a/yes.wav" && SoundFileWrong.empty(); } },
+            [this] {
+                return Session.Settings.SoundFileRight == "/a/yes.wav"
+                    && Session.Settings.SoundFileWrong.empty();
+            } },
     };
     for (const TCase& c : cases) {
         SetUp();
@@ -158,14 +184,14 @@ TEST_F(OptionsDialogTest, OkWritesEveryChangedControl)
 
 TEST_F(OptionsDialogTest, ControlsShowTheSettingsAndOkUnchangedKeepsThem)
 {
-    Options.ConfirmNoCategory = true;
-    Options.NumChoices = 7;
-    Options.ForeignDelimiters = { '|', '~', '{', '}', '#' };
-    Options.ColourWrong = 0x808000;
-    Options.AutoContinue = true;
-    Options.Delay = 4;
-    Options.ForeignAccents = true;
-    const auto before = OptionsToBytes(Options);
+    Session.Settings.Options.ConfirmNoCategory = true;
+    Session.Settings.Options.NumChoices = 7;
+    Session.Settings.Options.ForeignDelimiters = { '|', '~', '{', '}', '#' };
+    Session.Settings.Options.ColourWrong = 0x808000;
+    Session.Settings.Options.AutoContinue = true;
+    Session.Settings.Options.Delay = 4;
+    Session.Settings.Options.ForeignAccents = true;
+    const auto before = OptionsToBytes(Session.Settings.Options);
     TOptionsDialog& dialog = Open();
     EXPECT_FALSE(dialog.Native.Accents->isChecked());
     EXPECT_TRUE(dialog.Foreign.Accents->isChecked());
@@ -179,16 +205,16 @@ TEST_F(OptionsDialogTest, ControlsShowTheSettingsAndOkUnchangedKeepsThem)
     EXPECT_EQ(dialog.edtDelay->text(), QStringLiteral("4"));
     EXPECT_EQ(dialog.edtSoundFileWrong->text(), QStringLiteral("/sounds/wrong.wav"));
     dialog.btnOK->click();
-    EXPECT_EQ(OptionsToBytes(Options), before);
-    EXPECT_TRUE(Options.ForeignAccents);
-    EXPECT_FALSE(Options.NativeAccents);
-    EXPECT_EQ(SoundFileRight, "/sounds/right.wav");
+    EXPECT_EQ(OptionsToBytes(Session.Settings.Options), before);
+    EXPECT_TRUE(Session.Settings.Options.ForeignAccents);
+    EXPECT_FALSE(Session.Settings.Options.NativeAccents);
+    EXPECT_EQ(Session.Settings.SoundFileRight, "/sounds/right.wav");
 }
 
 TEST_F(OptionsDialogTest, CancelDiscardsEverythingIncludingShortcutsAndPagesOkRemembersThePages)
 {
     TOptionsDialog& dialog = Open();
-    const auto before = OptionsToBytes(Options);
+    const auto before = OptionsToBytes(Session.Settings.Options);
     dialog.chbAppendNewWords->click();
     dialog.cbShortcut->setCurrentIndex(3);
     dialog.cbCharacter->setCurrentIndex(CharacterIndex(0xE9));
@@ -197,9 +223,9 @@ TEST_F(OptionsDialogTest, CancelDiscardsEverythingIncludingShortcutsAndPagesOkRe
     dialog.pcOptions->setCurrentIndex(opFeedback);
     dialog.btnCancel->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(OptionsToBytes(Options), before);
-    EXPECT_EQ(SoundFileRight, "/sounds/right.wav");
-    EXPECT_EQ(TOptionsDialog::RememberedPage, 0);
+    EXPECT_EQ(OptionsToBytes(Session.Settings.Options), before);
+    EXPECT_EQ(Session.Settings.SoundFileRight, "/sounds/right.wav");
+    EXPECT_EQ(Session.OptionsPages.Page, 0);
     // OK remembers the pages.
     TOptionsDialog& first = Open();
     EXPECT_EQ(first.pcOptions->currentIndex(), opGeneral);
@@ -226,7 +252,7 @@ TEST_F(OptionsDialogTest, AFailedCheckKeepsThePageAndFocusesTheControl)
     // OK runs the same check, and nothing is written.
     dialog.btnOK->click();
     EXPECT_EQ(dialog.result(), 0);
-    EXPECT_EQ(Options.NumChoices, 5);
+    EXPECT_EQ(Session.Settings.Options.NumChoices, 5);
 
     MessageBoxHook::Clear();
     SetText(dialog.cbNumChoices, "10");
@@ -345,7 +371,7 @@ TEST_F(OptionsDialogTest, ShortcutEditing)
     dialog.cbCharSet->setCurrentIndex(ScriptIndex(204));
     dialog.cbCharacter->setCurrentIndex(CharacterIndex(0xE0));
     EXPECT_EQ(dialog.EditedShortcuts()[60], 0xCCE0);
-    EXPECT_EQ(Options.Shortcuts[60], 0) << "the private copy only";
+    EXPECT_EQ(Session.Settings.Options.Shortcuts[60], 0) << "the private copy only";
 
     // Clear All asks first; Cancel keeps the assignments.
     MessageBoxHook::QueueAnswer(QMessageBox::Cancel);
@@ -354,10 +380,10 @@ TEST_F(OptionsDialogTest, ShortcutEditing)
     EXPECT_EQ(dialog.EditedShortcuts()[35], 0x0092);
     MessageBoxHook::QueueAnswer(QMessageBox::Ok);
     dialog.btnClearAll->click();
-    EXPECT_EQ(dialog.EditedShortcuts(), decltype(Options.Shortcuts) {});
+    EXPECT_EQ(dialog.EditedShortcuts(), decltype(Session.Settings.Options.Shortcuts) {});
     EXPECT_EQ(dialog.cbShortcut->currentIndex(), 0);
     dialog.btnOK->click();
-    EXPECT_EQ(Options.Shortcuts, decltype(Options.Shortcuts) {});
+    EXPECT_EQ(Session.Settings.Options.Shortcuts, decltype(Session.Settings.Options.Shortcuts) {});
 }
 
 TEST_F(OptionsDialogTest, BrowsingStartsInTheFieldsFolderAndPlaysTheChoiceOnce)
@@ -378,7 +404,7 @@ TEST_F(OptionsDialogTest, BrowsingStartsInTheFieldsFolderAndPlaysTheChoiceOnce)
     dialog.btnBrowseWrong->click();
     EXPECT_EQ(dialog.edtSoundFileWrong->text(), QStringLiteral("/sounds/wrong.wav"));
     EXPECT_EQ(Sound.Played.size(), 1u);
-    EXPECT_EQ(SoundFileRight, "/sounds/right.wav") << "written only on OK";
+    EXPECT_EQ(Session.Settings.SoundFileRight, "/sounds/right.wav") << "written only on OK";
 }
 
 TEST_F(OptionsDialogTest, HelpOpensTheTopicOfThePageShown)
@@ -400,10 +426,9 @@ TEST_F(OptionsDialogTest, HelpOpensTheTopicOfThePageShown)
 
 TEST_F(OptionsDialogTest, TheMainWindowChoosesANewQuestionUnderTheNewOptions)
 {
-    ReplaceDocument(std::make_unique<TVocabFile>());
-    TMainForm form(std::make_unique<TMemorySettingsStore>());
+    TMainForm form(Session, std::make_unique<TMemorySettingsStore>());
     form.SetSoundPlayer(nullptr);
-    Fill(Document(), German, English,
+    Fill(Session.Document(), German, English,
         { { "der Hund", 4, "pl. Hunde", "dog" }, { "die Katze", 4, "f.", "cat" } });
     form.show();
     form.SetWindowMode(wmEditing);
@@ -418,9 +443,8 @@ TEST_F(OptionsDialogTest, TheMainWindowChoosesANewQuestionUnderTheNewOptions)
     });
     form.miViewOptions->trigger();
     DialogHook::Set(nullptr);
-    EXPECT_TRUE(Options.TestNotesPassive);
+    EXPECT_TRUE(Session.Settings.Options.TestNotesPassive);
     EXPECT_FALSE(form.TestPanel()->edtTestNotes->isReadOnly());
-    ReplaceDocument(std::make_unique<TVocabFile>());
 }
 
 } // namespace

@@ -4,10 +4,10 @@
 #include "app/DialogRunner.h"
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"
-#include "core/GlobalDocument.h"
 #include "gui/DialogTestSupport.h"
 #include "printing/QtPrinter.h"
 #include "settings/MemoryStore.h"
+#include "settings/Session.h"
 #include "support/TempDir.h"
 #include "ui/FontDlg.h"
 #include "ui/MainFrm.h"
@@ -66,12 +66,12 @@ class PrintTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetSettings();
-        PrintFont = { "Serif", 10 };
+        Session.Settings = TSettings {};
+        Session.Settings.PrintFont = { "Serif", 10 };
         MessageBoxHook::Clear();
         FileDialogHook::Clear();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        UseList(0x0407, 0x0409);
+        UseList(Session, 0x0407, 0x0409);
     }
     void TearDown() override
     {
@@ -80,28 +80,29 @@ protected:
         PrintProgressDelayMs = 400;
         MessageBoxHook::Clear();
         FileDialogHook::Clear();
-        ReplaceDocument(std::make_unique<TVocabFile>());
-        ResetSettings();
     }
-    static void AddItems(int count, const std::string& native = "translation")
+    void AddItems(int count, const std::string& native = "translation")
     {
         for (int i = 0; i < count; ++i) {
             auto item = std::make_unique<TVocabItem>();
             item->SetFieldValues("Wort" + std::to_string(i), "noun", "", native);
-            Document().AppendItem(std::move(item));
+            Session.Document().AppendItem(std::move(item));
         }
-        Document().EndBulkAppend();
+        Session.Document().EndBulkAppend();
     }
     QString PrintPdf(const std::string& name, int copies = 1)
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setCopyCount(copies);
         const QString file = QString::fromStdString(Dir.File(name));
-        EXPECT_TRUE(PrintDocumentToPdf(printer, file, Document(), CurrentPrintRequest(), nullptr));
+        EXPECT_TRUE(PrintDocumentToPdf(
+            printer, file, Session.Document(), CurrentPrintRequest(Session.Settings), nullptr));
         return file;
     }
 
     TTempDir Dir;
+
+    TSession Session;
 };
 
 TEST_F(PrintTest, LocaleDecimalsAreTheOnlyNumbersAccepted)
@@ -160,9 +161,9 @@ TEST_F(PrintTest, PageSetupShowsAndStoresMarginsInTheLocalesUnit)
     EXPECT_FALSE(page.contains(QStringLiteral("millimetre"))) << "the dialog has no such unit";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Caption);
-        ResetSettings();
+        Session.Settings = TSettings {};
         QLocale::setDefault(c.Locale);
-        TPageSetupDialog dialog(nullptr);
+        TPageSetupDialog dialog(nullptr, Session.Settings.PageSetup);
         EXPECT_EQ(dialog.gbMargins->title(), Q(c.Caption));
         // Its help page names the unit as the caption does: "Margins (cm)".
         EXPECT_TRUE(page.contains(dialog.gbMargins->title().trimmed().chopped(1)));
@@ -171,8 +172,8 @@ TEST_F(PrintTest, PageSetupShowsAndStoresMarginsInTheLocalesUnit)
         dialog.edtTop->setText(Q(c.Typed));
         dialog.btnOKClick();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        EXPECT_EQ(PageSetup.Margins.Top, c.Twips);
-        EXPECT_EQ(PageSetup.Margins.Left, 1440);
+        EXPECT_EQ(Session.Settings.PageSetup.Margins.Top, c.Twips);
+        EXPECT_EQ(Session.Settings.PageSetup.Margins.Left, 1440);
     }
 }
 
@@ -181,7 +182,7 @@ TEST_F(PrintTest, PageSetupRefusesBadMarginsInOrderAndStaysOpen)
     for (const char* bad : { "99.5", "abc", "-1", "1e1", "" }) {
         SCOPED_TRACE(bad);
         MessageBoxHook::Clear();
-        TPageSetupDialog dialog(nullptr);
+        TPageSetupDialog dialog(nullptr, Session.Settings.PageSetup);
         ShowActive(dialog);
         dialog.edtRight->setText(Q(bad));
         dialog.edtBottom->setText(Q("x"));
@@ -190,7 +191,7 @@ TEST_F(PrintTest, PageSetupRefusesBadMarginsInOrderAndStaysOpen)
             << "only the first failure";
         EXPECT_TRUE(dialog.edtRight->hasFocus());
         EXPECT_NE(dialog.result(), QDialog::Accepted);
-        EXPECT_EQ(PageSetup.Margins.Right, 1440);
+        EXPECT_EQ(Session.Settings.PageSetup.Margins.Right, 1440);
     }
 }
 
@@ -214,9 +215,9 @@ std::pair<int, int> PreviewBlocksAndBars(QWidget* preview)
 
 TEST_F(PrintTest, ColumnsEnableTheSeparatorAndShapeThePreview)
 {
-    PageSetup.Columns = 3;
-    PageSetup.Separator = true;
-    TPageSetupDialog dialog(nullptr);
+    Session.Settings.PageSetup.Columns = 3;
+    Session.Settings.PageSetup.Separator = true;
+    TPageSetupDialog dialog(nullptr, Session.Settings.PageSetup);
     ShowActive(dialog);
     EXPECT_TRUE(dialog.rbThreeCols->isChecked());
     EXPECT_EQ(PreviewBlocksAndBars(dialog.pbPreview), std::make_pair(3, 2));
@@ -235,17 +236,17 @@ TEST_F(PrintTest, ColumnsEnableTheSeparatorAndShapeThePreview)
     QTest::mouseClick(dialog.chbSeparator, Qt::LeftButton);
     QTest::mouseClick(dialog.rbOneCol, Qt::LeftButton);
     dialog.btnOKClick();
-    EXPECT_EQ(PageSetup.Columns, 1);
-    EXPECT_TRUE(PageSetup.Separator) << "stored although the box is disabled";
+    EXPECT_EQ(Session.Settings.PageSetup.Columns, 1);
+    EXPECT_TRUE(Session.Settings.PageSetup.Separator) << "stored although the box is disabled";
 }
 
 TEST_F(PrintTest, PrintDialogShowsTheSettingsAndStoresThemOnOK)
 {
-    PrintOptions = { false, true, 2 | 8 };
+    Session.Settings.PrintOptions = { false, true, 2 | 8 };
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setCopyCount(2);
-    TPrintOptionsDialog dialog(nullptr, printer, Document());
+    TPrintOptionsDialog dialog(nullptr, printer, Session.Document(), Session.Settings);
     EXPECT_EQ(dialog.lblPrinter->text(), Q("PDF file"));
     EXPECT_EQ(dialog.lblFont->text(), Q("Serif, 10 pt"));
     EXPECT_EQ(dialog.edtCopies->text(), Q("2"));
@@ -265,13 +266,13 @@ TEST_F(PrintTest, PrintDialogShowsTheSettingsAndStoresThemOnOK)
         font.btnOKClick();
     });
     dialog.btnFontClick();
-    EXPECT_EQ(dialog.lblFont->text(), QString::fromStdString(PrintFont.Name) + Q(", 14 pt"));
+    EXPECT_EQ(dialog.lblFont->text(), QString::fromStdString(Session.Settings.PrintFont.Name) + Q(", 14 pt"));
     dialog.btnCancel->click();
     EXPECT_EQ(printer.copyCount(), 2) << "Cancel keeps the copies and the options";
-    EXPECT_FALSE(PrintOptions.Title);
-    EXPECT_EQ(PrintFont.Size, 14) << "but the font accepted in the font dialog stays";
+    EXPECT_FALSE(Session.Settings.PrintOptions.Title);
+    EXPECT_EQ(Session.Settings.PrintFont.Size, 14) << "but the font accepted in the font dialog stays";
 
-    TPrintOptionsDialog again(nullptr, printer, Document());
+    TPrintOptionsDialog again(nullptr, printer, Session.Document(), Session.Settings);
     again.edtCopies->setText(Q("7"));
     again.chbTitle->setChecked(true);
     again.chbNative->setChecked(false);
@@ -279,8 +280,8 @@ TEST_F(PrintTest, PrintDialogShowsTheSettingsAndStoresThemOnOK)
     again.btnOKClick();
     EXPECT_EQ(again.result(), QDialog::Accepted);
     EXPECT_EQ(printer.copyCount(), 7);
-    EXPECT_TRUE(PrintOptions.Title);
-    EXPECT_EQ(PrintOptions.Include, 2 | 4);
+    EXPECT_TRUE(Session.Settings.PrintOptions.Title);
+    EXPECT_EQ(Session.Settings.PrintOptions.Include, 2 | 4);
 }
 
 TEST_F(PrintTest, CopiesAreCheckedAndManyAreConfirmed)
@@ -305,7 +306,7 @@ TEST_F(PrintTest, CopiesAreCheckedAndManyAreConfirmed)
         if (c.Answer)
             MessageBoxHook::QueueAnswer(*c.Answer);
         QPrinter printer(QPrinter::HighResolution);
-        TPrintOptionsDialog dialog(nullptr, printer, Document());
+        TPrintOptionsDialog dialog(nullptr, printer, Session.Document(), Session.Settings);
         dialog.edtCopies->setText(Q(c.Copies));
         dialog.btnOKClick();
         EXPECT_EQ(ShownTexts(), c.Messages);
@@ -316,9 +317,9 @@ TEST_F(PrintTest, CopiesAreCheckedAndManyAreConfirmed)
 
 TEST_F(PrintTest, PrintedPdfCarriesTheTitleTheTextAndOnePassPerCopy)
 {
-    Document().SetProperties(piDescription, "Grundwortschatz");
+    Session.Document().SetProperties(piDescription, "Grundwortschatz");
     AddItems(400);
-    Document().SaveToFile(Dir.File("words.vmr"));
+    Session.Document().SaveToFile(Dir.File("words.vmr"));
     const QString once = PrintPdf("once.pdf");
     const int pages = PdfPages(once);
     EXPECT_GE(pages, 2);
@@ -330,8 +331,8 @@ TEST_F(PrintTest, PrintedPdfCarriesTheTitleTheTextAndOnePassPerCopy)
     // A PDF cannot make copies itself: three copies are three passes.
     EXPECT_EQ(PdfPages(PrintPdf("three.pdf", 3)), 3 * pages);
 
-    PrintOptions.Include = 0;
-    PrintOptions.Title = false;
+    Session.Settings.PrintOptions.Include = 0;
+    Session.Settings.PrintOptions.Title = false;
     const QString bare = RunTool("pdftotext", { PrintPdf("bare.pdf"), QStringLiteral("-") });
     EXPECT_FALSE(bare.contains(Q("Grundwortschatz")));
     EXPECT_FALSE(bare.contains(Q("noun")));
@@ -341,18 +342,19 @@ TEST_F(PrintTest, PrintedPdfCarriesTheTitleTheTextAndOnePassPerCopy)
 TEST_F(PrintTest, MarginsTooLargeAndCancelledJobsLeaveNoFile)
 {
     AddItems(50);
-    PageSetup.Margins.Left = 99 * 1440;
+    Session.Settings.PageSetup.Margins.Left = 99 * 1440;
     QPrinter printer(QPrinter::HighResolution);
     const std::string file = Dir.File("wide.pdf");
     try {
-        PrintDocumentToPdf(printer, QString::fromStdString(file), Document(), CurrentPrintRequest(), nullptr);
+        PrintDocumentToPdf(printer, QString::fromStdString(file), Session.Document(),
+            CurrentPrintRequest(Session.Settings), nullptr);
         ADD_FAILURE() << "printed into no space";
     } catch (const std::runtime_error& error) {
         EXPECT_STREQ(error.what(), "Margins too large for paper.");
     }
     EXPECT_FALSE(std::filesystem::exists(file));
 
-    ResetSettings();
+    Session.Settings = TSettings {};
     AddItems(30000);
     PrintProgressDelayMs = 0;
     QWidget window;
@@ -362,8 +364,8 @@ TEST_F(PrintTest, MarginsTooLargeAndCancelledJobsLeaveNoFile)
             box->cancel();
     });
     const std::string cancelled = Dir.File("cancelled.pdf");
-    EXPECT_FALSE(PrintDocumentToPdf(
-        printer, QString::fromStdString(cancelled), Document(), CurrentPrintRequest(), &window));
+    EXPECT_FALSE(PrintDocumentToPdf(printer, QString::fromStdString(cancelled), Session.Document(),
+        CurrentPrintRequest(Session.Settings), &window));
     EXPECT_FALSE(std::filesystem::exists(cancelled));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 0);
 }
@@ -373,7 +375,7 @@ TEST_F(PrintTest, PreviewShowsTheDialogsChoicesOnTheRealPages)
     AddItems(300, "a translation long enough to need a second line in a column of its own");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    TPrintOptionsDialog dialog(nullptr, printer, Document());
+    TPrintOptionsDialog dialog(nullptr, printer, Session.Document(), Session.Settings);
     int previewPages = -1;
     OnDialog<QPrintPreviewDialog>([&previewPages](QPrintPreviewDialog& preview) {
         auto* widget = preview.findChild<QPrintPreviewWidget*>();
@@ -389,7 +391,7 @@ TEST_F(PrintTest, PreviewShowsTheDialogsChoicesOnTheRealPages)
     dialog.chbCategory->setChecked(false);
     dialog.btnPreviewClick();
     EXPECT_LT(previewPages, pages);
-    EXPECT_EQ(PrintOptions.Include, 14) << "the preview stores nothing";
+    EXPECT_EQ(Session.Settings.PrintOptions.Include, 14) << "the preview stores nothing";
 }
 
 class PrintCommandTest : public PrintTest {
@@ -397,7 +399,7 @@ protected:
     void SetUp() override
     {
         PrintTest::SetUp();
-        Form = std::make_unique<TMainForm>(std::make_unique<TMemorySettingsStore>());
+        Form = std::make_unique<TMainForm>(Session, std::make_unique<TMemorySettingsStore>());
         List = Dir.File("list.vmr");
         std::filesystem::copy_file(std::string(VELMORIA_SOURCE_DIR) + "/examples/German-English.vmr", List);
     }

@@ -3,6 +3,7 @@
 #include "settings/QtSettingsStore.h"
 
 #include "evaluation/Languages.h"
+#include "settings/Session.h"
 #include "support/TempDir.h"
 
 #include <QCoreApplication>
@@ -31,7 +32,6 @@ protected:
         QSettings settings(QStringLiteral("Brannock"), QStringLiteral("Velmoria"));
         settings.remove(QStringLiteral("2"));
         settings.sync();
-        ResetSettings();
     }
 };
 
@@ -128,37 +128,38 @@ TEST_F(QtSettingsStoreTest, MissingOrForeignKindsReadAsMissing)
 // Through the real store, with a fresh instance for loading.
 TEST_F(QtSettingsStoreTest, SettingsSurviveSaveAndLoad)
 {
+    TSession Session;
     TWindowState saved;
     saved.Bounds = TWindowBounds { 40, 30, 840, 630 };
     saved.NativeLangID = 0x0415;
     saved.ShowStatusBar = false;
     saved.RecentFiles = { "/tmp/b.vmr", "/tmp/ä.vmr", "/tmp/caf\xE9.vmr" };
-    Options.Reserved221 = { 0xAB, 0, 0xCD };
-    PageSetup.Margins.Left = 720;
-    SoundFileRight = "/s/right.wav";
-    DisplayFont = { "Liberation Sans", 11 };
-    const auto options = OptionsToBytes(Options);
+    Session.Settings.Options.Reserved221 = { 0xAB, 0, 0xCD };
+    Session.Settings.PageSetup.Margins.Left = 720;
+    Session.Settings.SoundFileRight = "/s/right.wav";
+    Session.Settings.DisplayFont = { "Liberation Sans", 11 };
+    const auto options = OptionsToBytes(Session.Settings.Options);
     {
         TQtSettingsStore store;
-        SaveSettings(store, saved);
+        SaveSettings(store, Session.Settings, saved);
     }
-    ResetSettings();
+    Session.Settings = TSettings {};
     TQtSettingsStore store;
     TWindowState loaded;
-    LoadSettings(
-        store, TSettingsEnvironment { "/p/", 0x0409, [](const std::string&) { return true; } }, loaded);
+    LoadSettings(store, TSettingsEnvironment { "/p/", 0x0409, [](const std::string&) { return true; } },
+        Session.Settings, loaded);
     ASSERT_TRUE(loaded.Bounds);
     EXPECT_EQ(loaded.Bounds->Bottom, 630);
     EXPECT_EQ(loaded.NativeLangID, 0x0415);
     EXPECT_TRUE(loaded.ShowToolBar);
     EXPECT_FALSE(loaded.ShowStatusBar);
     EXPECT_EQ(loaded.RecentFiles, saved.RecentFiles);
-    EXPECT_EQ(OptionsToBytes(Options), options);
-    EXPECT_EQ(PageSetup.Margins.Left, 720);
-    EXPECT_EQ(SoundFileRight, "/s/right.wav");
-    EXPECT_EQ(SoundFileWrong, ""); // written empty, so no default
-    EXPECT_EQ(DisplayFont.Name, "Liberation Sans");
-    EXPECT_EQ(DisplayFont.Size, 11);
+    EXPECT_EQ(OptionsToBytes(Session.Settings.Options), options);
+    EXPECT_EQ(Session.Settings.PageSetup.Margins.Left, 720);
+    EXPECT_EQ(Session.Settings.SoundFileRight, "/s/right.wav");
+    EXPECT_EQ(Session.Settings.SoundFileWrong, ""); // written empty, so no default
+    EXPECT_EQ(Session.Settings.DisplayFont.Name, "Liberation Sans");
+    EXPECT_EQ(Session.Settings.DisplayFont.Size, 11);
 }
 
 TEST_F(QtSettingsStoreTest, EnvironmentOfThisProgram)

@@ -1,7 +1,7 @@
 // The process lock, long file work and the keyboard-layout language of the focused control.
 
 #include "app/Application.h"
-#include "core/GlobalDocument.h"
+#include "settings/Session.h"
 #include "settings/Settings.h"
 #include "support/TempDir.h"
 #include "ui/Keyboard.h"
@@ -50,30 +50,29 @@ TEST(LongTask, LoadsIntoANewDocumentWritesTheGivenImageAndPassesOnTheError)
 
 TEST(Keyboard, TheFocusedControlsTagChoosesTheLanguage)
 {
-    ReplaceDocument(std::make_unique<TVocabFile>());
-    Document().SetForeignLangID(0x0419);
-    Document().SetNativeLangID(0x0407);
+    TSession Session;
+    Session.Document().SetForeignLangID(0x0419);
+    Session.Document().SetNativeLangID(0x0407);
     QWidget window;
     auto* foreign = new TVocabEdit(&window);
     foreign->SetTag(-1);
     auto* native = new TVocabEdit(&window);
     native->SetTag(-2);
     auto* plain = new QLineEdit(&window);
-    auto* grid = new TVocabGrid(&window);
-    EXPECT_EQ(KeyboardLanguageFor(foreign), 0x0419);
-    EXPECT_EQ(KeyboardLanguageFor(native), 0x0407);
-    EXPECT_EQ(KeyboardLanguageFor(grid), 0x0419);
-    EXPECT_EQ(KeyboardLanguageFor(plain), 0);
-    EXPECT_EQ(KeyboardLanguageFor(nullptr), 0);
+    auto* grid = new TVocabGrid(Session, &window);
+    EXPECT_EQ(KeyboardLanguageFor(Session.Document(), foreign), 0x0419);
+    EXPECT_EQ(KeyboardLanguageFor(Session.Document(), native), 0x0407);
+    EXPECT_EQ(KeyboardLanguageFor(Session.Document(), grid), 0x0419);
+    EXPECT_EQ(KeyboardLanguageFor(Session.Document(), plain), 0);
+    EXPECT_EQ(KeyboardLanguageFor(Session.Document(), nullptr), 0);
 
     window.show();
     QApplication::setActiveWindow(&window);
     native->setFocus();
     QApplication::processEvents();
-    Options.KeyboardSwitching = true;
-    EXPECT_EQ(SwitchKeyboardLayout(false), 0x0407);
-    EXPECT_EQ(SwitchKeyboardLayout(true), 0) << "message boxes use the start-up layout";
-    Options.KeyboardSwitching = false;
-    EXPECT_EQ(SwitchKeyboardLayout(false), 0);
-    Options.KeyboardSwitching = true;
+    Session.Settings.Options.KeyboardSwitching = true;
+    EXPECT_EQ(SwitchKeyboardLayout(Session, false), 0x0407);
+    EXPECT_EQ(SwitchKeyboardLayout(Session, true), 0) << "message boxes use the start-up layout";
+    Session.Settings.Options.KeyboardSwitching = false;
+    EXPECT_EQ(SwitchKeyboardLayout(Session, false), 0);
 }

@@ -44,7 +44,7 @@ TEST_F(StatusBarTest, PanelsStayInPlaceAndShowTheirWholeText)
         // "Saved", then "Modified", then a longer item number: none of it may move a panel.
         const std::vector<std::function<void()>> changes = {
             [&] { Form->miEditDeleteClick(); },
-            [&] { Document().SetCurrentIndex(Document().Count() - 1); },
+            [&] { Form->Session().Document().SetCurrentIndex(Form->Session().Document().Count() - 1); },
             [&] { Form->miEditUndoClick(); },
         };
         for (const auto& change : changes) {
@@ -73,11 +73,11 @@ TEST_F(StatusBarTest, EveryPanelSaysWhatItShows)
         return QStringList { Form->StatusPanel(2)->text(), Form->StatusPanel(3)->text(),
             Form->StatusPanel(4)->text() };
     };
-    const QString items = QStringLiteral("%1 items").arg(Document().Count());
+    const QString items = QStringLiteral("%1 items").arg(Form->Session().Document().Count());
     EXPECT_EQ(texts(), (QStringList { items, QStringLiteral("Row 1"), QStringLiteral("0% learnt") }));
-    Document().SetCurrentIndex(-1);
+    Form->Session().Document().SetCurrentIndex(-1);
     EXPECT_EQ(texts()[1], QStringLiteral("No row")) << "the blank last row";
-    Document().SetCurrentIndex(0);
+    Form->Session().Document().SetCurrentIndex(0);
     Form->miTestStartTestingClick();
     EXPECT_EQ(texts(), (QStringList { items, QStringLiteral("0 learnt"), QStringLiteral("0% learnt") }));
     Form->SetWindowMode(wmEditing);

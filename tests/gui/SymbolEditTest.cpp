@@ -1,8 +1,8 @@
 // The symbol box and its picker in the edit dialog, and the key filter for accents, character
 // shortcuts and stem repetition, all driven by real key and mouse events.
 
-#include "core/GlobalDocument.h"
 #include "gui/DialogTestSupport.h"
+#include "settings/Session.h"
 #include "settings/Settings.h"
 #include "ui/CharEntryFilter.h"
 #include "ui/EditDlg.h"
@@ -28,21 +28,18 @@ class SymbolEditTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetSettings();
-        UseList(French, English);
+        UseList(Session, French, English);
         qApp->installEventFilter(&Filter_);
     }
     void TearDown() override
     {
         qApp->removeEventFilter(&Filter_);
         Dialog_.reset();
-        ReplaceDocument(std::make_unique<TVocabFile>());
-        ResetSettings();
     }
     // The Add dialog, active, with the focus in the word/phrase box.
     TSymbolEdit* OpenDialog()
     {
-        Dialog_ = std::make_unique<TEditDialog>(nullptr, Data_);
+        Dialog_ = std::make_unique<TEditDialog>(nullptr, Data_, Session);
         Finished_ = std::make_unique<QSignalSpy>(Dialog_.get(), &QDialog::finished);
         ShowActive(*Dialog_);
         Dialog_->edtForeign->setFocus();
@@ -55,7 +52,8 @@ protected:
             Dialog_->windowHandle(), Qt::RightButton, {}, box->mapTo(Dialog_.get(), QPoint(5, 5)));
     }
 
-    TCharEntryFilter Filter_ { nullptr };
+    TSession Session;
+    TCharEntryFilter Filter_ { Session.Settings.Options, nullptr };
     TItemEditData Data_;
     std::unique_ptr<TEditDialog> Dialog_;
     std::unique_ptr<QSignalSpy> Finished_;
@@ -110,7 +108,7 @@ TEST_F(SymbolEditTest, PickerKeysChooseTheCellAndTheBoxKeepsTheFocus)
 
 TEST_F(SymbolEditTest, PickerMouseFocusAndPlacement)
 {
-    UseList(Russian, English);
+    UseList(Session, Russian, English);
     TSymbolEdit* box = OpenDialog();
     RightClick(box);
     TSymbolForm* picker = box->Picker();
@@ -183,7 +181,7 @@ TEST_F(SymbolEditTest, AccentCompositionThroughKeyEvents)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Text.toStdString());
-        UseList(c.Foreign, English);
+        UseList(Session, c.Foreign, English);
         TSymbolEdit* box = OpenDialog();
         QSignalSpy refused(box, &TVocabEdit::Refused);
         for (const TKey& key : c.Keys)
@@ -195,10 +193,10 @@ TEST_F(SymbolEditTest, AccentCompositionThroughKeyEvents)
 
 TEST_F(SymbolEditTest, CharacterShortcutsAndStemsComeBeforeMenuShortcuts)
 {
-    UseList(Russian, English);
-    Options.Shortcuts[0] = 0; // Ctrl+Shift+A unassigned
-    Options.Shortcuts[52] = 0xCCE4; // Shift+F2: Cyrillic д
-    Options.Shortcuts[53] = 0x00E9; // Shift+F3: Western é
+    UseList(Session, Russian, English);
+    Session.Settings.Options.Shortcuts[0] = 0; // Ctrl+Shift+A unassigned
+    Session.Settings.Options.Shortcuts[52] = 0xCCE4; // Shift+F2: Cyrillic д
+    Session.Settings.Options.Shortcuts[53] = 0x00E9; // Shift+F3: Western é
     TSymbolEdit* box = OpenDialog();
     const auto menu = [this](QKeySequence keys) {
         auto* item = new QAction(Dialog_.get());
@@ -244,8 +242,8 @@ TEST_F(SymbolEditTest, CharacterShortcutsAndStemsComeBeforeMenuShortcuts)
     }
 
     // The defaults: Ctrl+Shift+J a middle dot, Ctrl+Alt+J a right quotation mark.
-    ResetSettings();
-    UseList(French, English);
+    Session.Settings = TSettings {};
+    UseList(Session, French, English);
     box = OpenDialog();
     Press(box, Qt::Key_J, Qt::ControlModifier | Qt::ShiftModifier);
     Press(box, Qt::Key_J, Qt::ControlModifier | Qt::AltModifier);
@@ -258,7 +256,8 @@ TEST(SymbolKeyFilterTest, KeysForADisabledMainWindowAreDiscarded)
     auto* box = new QLineEdit(&window);
     ShowActive(window);
     box->setFocus();
-    TCharEntryFilter filter(&window);
+    const TOptions options;
+    TCharEntryFilter filter(options, &window);
     qApp->installEventFilter(&filter);
     window.setEnabled(false);
     QKeyEvent key(QEvent::KeyPress, Qt::Key_Apostrophe, Qt::ControlModifier, Q("'"));
@@ -273,7 +272,7 @@ TEST(SymbolKeyFilterTest, KeysForADisabledMainWindowAreDiscarded)
 
 TEST_F(SymbolEditTest, ClipboardThroughUtf16AndTheCodePage)
 {
-    UseList(Russian, English);
+    UseList(Session, Russian, English);
     TSymbolEdit* box = OpenDialog();
     QSignalSpy refused(box, &TVocabEdit::Refused);
     box->setText(Q("\xD0\xB4\xD0\xBE\xD0\xBC")); // дом

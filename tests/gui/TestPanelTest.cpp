@@ -64,8 +64,8 @@ protected:
     void SetUp() override
     {
         TWindowTest::SetUp();
-        SoundFileRight = "right.wav";
-        SoundFileWrong = "wrong.wav";
+        Form->Session().Settings.SoundFileRight = "right.wav";
+        Form->Session().Settings.SoundFileWrong = "wrong.wav";
         Form->SetSoundPlayer(std::make_unique<TFakeSound>(Played));
         // Each reading a second later, so keys pressed in a row are as far apart as a user's.
         Form->SetTestClock([this] { return Now += Tick; });
@@ -75,7 +75,7 @@ protected:
     }
     void OpenAnimals(const std::vector<TEntry>& entries = Animals)
     {
-        Fill(Document(), German, English, entries);
+        Fill(Form->Session().Document(), German, English, entries);
         Form->SetWindowMode(wmEditing);
         Idle();
     }
@@ -96,7 +96,7 @@ protected:
     // The expected answer of the question on screen.
     std::string Expected() const
     {
-        const TVocabItem& item = Document().CurrentItem();
+        const TVocabItem& item = Form->Session().Document().CurrentItem();
         return std::string(
             Form->TestEngine().TestMode() == 1 ? item.FieldValue(fiForeign) : item.FieldValue(fiNative));
     }
@@ -105,7 +105,7 @@ protected:
         Type(Expected().c_str());
         if (Form->TestEngine().TestNotes()) {
             Panel->edtTestNotes->setFocus();
-            Type(std::string(Document().CurrentItem().FieldValue(fiNotes)).c_str());
+            Type(std::string(Form->Session().Document().CurrentItem().FieldValue(fiNotes)).c_str());
         }
         Key(Qt::Key_Return);
     }
@@ -179,7 +179,7 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     EXPECT_FALSE(Panel->btnToggleAnswer->isEnabled());
 
     // A wrong answer: verdict, colours, read-only field, the sound, the document changed.
-    const TVocabItem* first = &Document().CurrentItem();
+    const TVocabItem* first = &Form->Session().Document().CurrentItem();
     Type("zebra");
     Key(Qt::Key_Return);
     EXPECT_EQ(Status(), QStringLiteral("Wrong!"));
@@ -187,20 +187,22 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     EXPECT_EQ(Focus(), Panel->btnEnter);
     EXPECT_TRUE(Panel->edtResponse->isReadOnly());
     EXPECT_EQ(Panel->edtResponse->Bytes(), std::string(first->FieldValue(fiNative)));
-    EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options.ColourWrong));
+    EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text),
+        ToQColor(Form->Session().Settings.Options.ColourWrong));
     EXPECT_TRUE(Panel->imgResult->isVisible());
     EXPECT_TRUE(Panel->btnToggleAnswer->isEnabled());
     EXPECT_EQ(Played, std::vector<std::string> { "wrong.wav" });
-    EXPECT_EQ(Document().Attempts(), 1);
-    EXPECT_TRUE(Document().Modified());
-    EXPECT_EQ(Document().UndoKind(), ukNone) << "a recorded answer empties the undo history";
+    EXPECT_EQ(Form->Session().Document().Attempts(), 1);
+    EXPECT_TRUE(Form->Session().Document().Modified());
+    EXPECT_EQ(Form->Session().Document().UndoKind(), ukNone) << "a recorded answer empties the undo history";
     EXPECT_FALSE(Form->miTestHint->isEnabled()) << "answered";
 
     // The toggle shows what was typed, in the window-text colour, and back.
     Panel->btnToggleAnswer->click();
     EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("zebra"));
     EXPECT_EQ(Panel->btnToggleAnswer->text(), QStringLiteral("Correct &Answer"));
-    EXPECT_NE(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options.ColourWrong));
+    EXPECT_NE(Panel->edtResponse->palette().color(QPalette::Text),
+        ToQColor(Form->Session().Settings.Options.ColourWrong));
     EXPECT_FALSE(Panel->lblMarks->isVisibleTo(Panel)) << "an unrelated answer is shown unmarked";
     Panel->edtResponse->setFocus();
     Form->miTestHintClick();
@@ -220,7 +222,8 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
         AnswerRight();
         ++answered;
         EXPECT_EQ(Status(), QStringLiteral("Right!"));
-        EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options.ColourRight));
+        EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text),
+            ToQColor(Form->Session().Settings.Options.ColourRight));
         EXPECT_EQ(StatusPanel(3), QStringLiteral("%1 learnt").arg(answered));
         EXPECT_FALSE(Panel->btnToggleAnswer->isEnabled());
         Key(Qt::Key_Return);
@@ -228,7 +231,7 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     EXPECT_EQ(answered, 3);
     EXPECT_EQ(Played.back(), "right.wav");
     EXPECT_EQ(Form->WindowMode(), wmEditing);
-    EXPECT_EQ(Document().LearntCount(), 3);
+    EXPECT_EQ(Form->Session().Document().LearntCount(), 3);
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
     EXPECT_TRUE(MessageBoxHook::Shown().back().Text.startsWith(
         QStringLiteral("Congratulations!\n\nYou have learnt all the vocabulary in Untitled.\n")));
@@ -246,16 +249,16 @@ TEST_F(TestPanelTest, ResettingFromTheEndOfTheTestContinuesIt)
 {
     OpenAnimals();
     for (int i = 1; i < 3; ++i)
-        Document().Items(i).PenaltyPoints = -1;
+        Form->Session().Document().Items(i).PenaltyPoints = -1;
     Key(Qt::Key_T, Qt::ControlModifier);
-    ASSERT_EQ(&Document().CurrentItem(), &Document().Items(0));
+    ASSERT_EQ(&Form->Session().Document().CurrentItem(), &Form->Session().Document().Items(0));
     AnswerRight();
     OnStatistics(true);
     Key(Qt::Key_Return);
     EXPECT_EQ(StatisticsShown, 1);
     EXPECT_EQ(Form->WindowMode(), wmTesting) << "the test goes on after the reset";
-    EXPECT_EQ(Document().LearntCount(), 0);
-    EXPECT_EQ(Document().Attempts(), 0);
+    EXPECT_EQ(Form->Session().Document().LearntCount(), 0);
+    EXPECT_EQ(Form->Session().Document().Attempts(), 0);
     EXPECT_EQ(Status(), QString());
     EXPECT_EQ(StatusPanel(3), QStringLiteral("0 learnt"));
 }
@@ -265,21 +268,22 @@ TEST_F(TestPanelTest, StatisticsDialogFiguresResetBoxAndHelp)
     OpenAnimals({});
     {
         // A maximum of 0 would make the bar a busy indicator.
-        const TStatisticsDialog empty(Form.get(), Document());
+        const TStatisticsDialog empty(Form.get(), Form->Session().Document());
         EXPECT_EQ(empty.pbrProgress->value(), empty.pbrProgress->minimum());
         EXPECT_GT(empty.pbrProgress->maximum(), 0) << "an empty bar, not a busy one";
     }
     OpenAnimals();
-    EXPECT_FALSE(TStatisticsDialog(Form.get(), Document()).chbReset->isEnabled()) << "nothing attempted";
-    Document().SetCurrentIndex(0);
-    Document().RecordAnswer(true, 0);
-    Document().SetCurrentIndex(1);
-    Document().RecordAnswer(false, 0);
-    Document().MarkSaved();
+    EXPECT_FALSE(TStatisticsDialog(Form.get(), Form->Session().Document()).chbReset->isEnabled())
+        << "nothing attempted";
+    Form->Session().Document().SetCurrentIndex(0);
+    Form->Session().Document().RecordAnswer(true, 0);
+    Form->Session().Document().SetCurrentIndex(1);
+    Form->Session().Document().RecordAnswer(false, 0);
+    Form->Session().Document().MarkSaved();
     std::vector<int> help;
     SetHelpHandler([&help](int context) { help.push_back(context); });
     {
-        TStatisticsDialog dialog(Form.get(), Document());
+        TStatisticsDialog dialog(Form.get(), Form->Session().Document());
         EXPECT_EQ(dialog.windowTitle(), Q("Statistics"));
         EXPECT_EQ(dialog.pcStatistics->currentWidget(), dialog.tsProgress);
         EXPECT_EQ((QStringList { dialog.stLearnt->text(), dialog.stWords->text(), dialog.stProgress->text(),
@@ -299,19 +303,19 @@ TEST_F(TestPanelTest, StatisticsDialogFiguresResetBoxAndHelp)
     OnStatistics(false);
     Key(Qt::Key_F9);
     EXPECT_EQ(StatisticsShown, 1);
-    EXPECT_FALSE(Document().Modified());
-    EXPECT_EQ(Document().Attempts(), 2);
+    EXPECT_FALSE(Form->Session().Document().Modified());
+    EXPECT_EQ(Form->Session().Document().Attempts(), 2);
     OnStatistics(true);
     Key(Qt::Key_F9);
-    EXPECT_EQ(Document().Attempts(), 0);
-    EXPECT_EQ(Document().LearntCount(), 0);
-    EXPECT_TRUE(Document().Modified());
+    EXPECT_EQ(Form->Session().Document().Attempts(), 0);
+    EXPECT_EQ(Form->Session().Document().LearntCount(), 0);
+    EXPECT_TRUE(Form->Session().Document().Modified());
 }
 
 TEST_F(TestPanelTest, AnswersThatDifferOnlyInAccentsSayWhatToCheck)
 {
-    Options.NativeAccents = true;
-    Fill(Document(), German, French,
+    Form->Session().Settings.Options.NativeAccents = true;
+    Fill(Form->Session().Document(), German, French,
         { { "der Kaffee", 4, "", "caf\xE9" }, { "der Sommer", 4, "", "\xE9t\xE9" } });
     Form->SetWindowMode(wmEditing);
     Idle();
@@ -322,22 +326,23 @@ TEST_F(TestPanelTest, AnswersThatDifferOnlyInAccentsSayWhatToCheck)
     Type(StripAccents(Expected(), French).c_str());
     Key(Qt::Key_Return);
     EXPECT_EQ(Status(), QStringLiteral("Right! Check the accents."));
-    EXPECT_EQ(Document().Successes(), 1);
+    EXPECT_EQ(Form->Session().Document().Successes(), 1);
     EXPECT_EQ(Played, std::vector<std::string> { "right.wav" });
-    EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options.ColourRight));
+    EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text),
+        ToQColor(Form->Session().Settings.Options.ColourRight));
     EXPECT_TRUE(Panel->lblMarks->isVisibleTo(Panel));
     EXPECT_NE(Panel->lblMarks->text().indexOf(QStringLiteral("<s ")), -1) << "the plain letter struck out";
     EXPECT_FALSE(Panel->btnToggleAnswer->isEnabled());
 
     // Refused with the option off, but the verdict says where to look.
-    Options.NativeAccents = false;
+    Form->Session().Settings.Options.NativeAccents = false;
     Key(Qt::Key_Return);
     ASSERT_EQ(Form->WindowMode(), wmTesting);
     Type(StripAccents(Expected(), French).c_str());
     Key(Qt::Key_Return);
     EXPECT_EQ(Status(), QStringLiteral("Wrong! Only the accents differ."));
-    EXPECT_EQ(Document().Attempts(), 2);
-    EXPECT_EQ(Document().Successes(), 1);
+    EXPECT_EQ(Form->Session().Document().Attempts(), 2);
+    EXPECT_EQ(Form->Session().Document().Successes(), 1);
     EXPECT_FALSE(Panel->lblMarks->isVisibleTo(Panel));
     Panel->btnToggleAnswer->click();
     EXPECT_TRUE(Panel->lblMarks->isVisibleTo(Panel));
@@ -345,11 +350,11 @@ TEST_F(TestPanelTest, AnswersThatDifferOnlyInAccentsSayWhatToCheck)
 
 TEST_F(TestPanelTest, TheDelayHoldsContinueOncePerWrongAnswerAndAutoContinueSkipsRightOnes)
 {
-    Options.Delay = 2;
-    Options.AutoContinue = true;
+    Form->Session().Settings.Options.Delay = 2;
+    Form->Session().Settings.Options.AutoContinue = true;
     OpenAnimals();
     Key(Qt::Key_T, Qt::ControlModifier);
-    const TVocabItem* asked = &Document().CurrentItem();
+    const TVocabItem* asked = &Form->Session().Document().CurrentItem();
     Type("wrong");
     Key(Qt::Key_Return);
     EXPECT_EQ(Status(), QStringLiteral("Wrong!")) << "AutoContinue waits after a wrong answer";
@@ -358,31 +363,31 @@ TEST_F(TestPanelTest, TheDelayHoldsContinueOncePerWrongAnswerAndAutoContinueSkip
     EXPECT_EQ(Panel->timAnswer->interval(), 2000);
     Key(Qt::Key_Return);
     Panel->EnterCommand();
-    EXPECT_EQ(&Document().CurrentItem(), asked) << "Enter does nothing while it is disabled";
-    EXPECT_EQ(Document().Attempts(), 1);
+    EXPECT_EQ(&Form->Session().Document().CurrentItem(), asked) << "Enter does nothing while it is disabled";
+    EXPECT_EQ(Form->Session().Document().Attempts(), 1);
     // The delay runs out (shortened here).
     Panel->timAnswer->start(1);
     ASSERT_TRUE(QTest::qWaitFor([this] { return Panel->btnEnter->isEnabled(); }, 2000));
     EXPECT_FALSE(Panel->timAnswer->isActive()) << "it fires once";
     EXPECT_EQ(Focus(), Panel->btnEnter);
     Key(Qt::Key_Return);
-    EXPECT_NE(&Document().CurrentItem(), asked);
+    EXPECT_NE(&Form->Session().Document().CurrentItem(), asked);
 
     // A right answer goes straight on, no delay; its verdict and item stay in the status line.
-    const TVocabItem& right = Document().CurrentItem();
+    const TVocabItem& right = Form->Session().Document().CurrentItem();
     AnswerRight();
-    EXPECT_NE(&Document().CurrentItem(), &right);
+    EXPECT_NE(&Form->Session().Document().CurrentItem(), &right);
     EXPECT_EQ(Status(), Passed(right));
     EXPECT_FALSE(Form->TestEngine().Answered());
     EXPECT_TRUE(Panel->btnEnter->isEnabled());
-    EXPECT_EQ(Document().Successes(), 1);
+    EXPECT_EQ(Form->Session().Document().Successes(), 1);
     EXPECT_EQ(Played, (std::vector<std::string> { "wrong.wav", "right.wav" }));
 }
 
 TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
 {
-    Options.NumChoices = 5;
-    Options.Delay = 1;
+    Form->Session().Settings.Options.NumChoices = 5;
+    Form->Session().Settings.Options.Delay = 1;
     OpenAnimals();
     Key(Qt::Key_M, Qt::ControlModifier);
     ASSERT_EQ(Form->WindowMode(), wmTesting);
@@ -396,10 +401,11 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
         Panel->lbChoice->height(), Panel->lbChoice->ItemHeight() * 5 + 2 * Panel->lbChoice->frameWidth())
         << "sized for NumChoices rows, whatever the list holds";
     EXPECT_FALSE(Form->miTestHint->isEnabled());
-    EXPECT_EQ(KeyboardLanguageFor(Panel->lbChoice), Document().NativeLangID());
+    EXPECT_EQ(KeyboardLanguageFor(Form->Session().Document(), Panel->lbChoice),
+        Form->Session().Document().NativeLangID());
 
     // A click on the right entry answers at once.
-    const TVocabItem* asked = &Document().CurrentItem();
+    const TVocabItem* asked = &Form->Session().Document().CurrentItem();
     ClickEntry(RowOf(*asked));
     EXPECT_EQ(Status(), QStringLiteral("Right!"));
     EXPECT_FALSE(Panel->lbChoice->isEnabled());
@@ -409,7 +415,7 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
 
     // Keys: the arrow selects, Return answers; a wrong one holds the disabled list until the
     // delay has run out, then a click on it continues.
-    asked = &Document().CurrentItem();
+    asked = &Form->Session().Document().CurrentItem();
     const int wrongRow = RowOf(*asked) == 0 ? 1 : 0;
     for (int i = 0; i <= wrongRow; ++i)
         Key(Qt::Key_Down);
@@ -417,12 +423,12 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
     Key(Qt::Key_Return);
     EXPECT_EQ(Status(), QStringLiteral("Wrong!"));
     EXPECT_EQ(Panel->lbChoice->ItemAt(0), asked) << "the asked item, in the wrong colour";
-    EXPECT_EQ(Panel->lbChoice->EntryColour(), ToQColor(Options.ColourWrong));
+    EXPECT_EQ(Panel->lbChoice->EntryColour(), ToQColor(Form->Session().Settings.Options.ColourWrong));
     Panel->btnToggleAnswer->click();
     EXPECT_NE(Panel->lbChoice->ItemAt(0), asked) << "the toggle shows the chosen entry";
     const QPoint onList = Panel->lbChoice->geometry().center();
     QTest::mouseClick(Panel->pnlChoice, Qt::LeftButton, Qt::NoModifier, onList);
-    EXPECT_EQ(&Document().CurrentItem(), asked);
+    EXPECT_EQ(&Form->Session().Document().CurrentItem(), asked);
     Panel->timAnswer->start(1);
     ASSERT_TRUE(QTest::qWaitFor([this] { return Panel->btnEnter->isEnabled(); }, 2000));
     QTest::mouseClick(Panel->pnlChoice, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
@@ -434,13 +440,14 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
     Key(Qt::Key_L, Qt::ControlModifier);
     EXPECT_TRUE(Form->miTestActive->isChecked());
     EXPECT_EQ(Panel->lblChoice->text(), QStringLiteral("Word/phrase:"));
-    EXPECT_EQ(KeyboardLanguageFor(Panel->lbChoice), Document().ForeignLangID())
+    EXPECT_EQ(KeyboardLanguageFor(Form->Session().Document(), Panel->lbChoice),
+        Form->Session().Document().ForeignLangID())
         << "the list takes the keyboard layout of the answer language";
     Key(Qt::Key_K);
     ASSERT_NE(Panel->lbChoice->SelectedRow(), -1);
-    EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Document().Items(1));
+    EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Form->Session().Document().Items(1));
     Key(Qt::Key_D);
-    EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Document().Items(1))
+    EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Form->Session().Document().Items(1))
         << "no entry's word begins with d once the article is skipped";
 
     // Ctrl+M again: typed answers.
@@ -452,8 +459,8 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
 
 TEST_F(TestPanelTest, HintsFillTheFocusedFieldOnly)
 {
-    Options.TestNotesActive = true;
-    Options.DisallowHints = true;
+    Form->Session().Settings.Options.TestNotesActive = true;
+    Form->Session().Settings.Options.DisallowHints = true;
     OpenAnimals({ { "der Hund", 4, "pl. Hunde", "dog" } });
     Key(Qt::Key_L, Qt::ControlModifier);
     ASSERT_EQ(Form->WindowMode(), wmTesting);
@@ -483,13 +490,13 @@ TEST_F(TestPanelTest, HintsFillTheFocusedFieldOnly)
     Panel->edtTestNotes->setText(QStringLiteral("pl. Hunde"));
     Key(Qt::Key_Return);
     EXPECT_EQ(Status(), QStringLiteral("Right!"));
-    EXPECT_EQ(Document().Successes(), 0);
-    EXPECT_EQ(Document().LearntCount(), 0);
+    EXPECT_EQ(Form->Session().Document().Successes(), 0);
+    EXPECT_EQ(Form->Session().Document().LearntCount(), 0);
 }
 
 TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
 {
-    Options.TestNotesPassive = true;
+    Form->Session().Settings.Options.TestNotesPassive = true;
     OpenAnimals({ { "der Hund", 4, "pl. Hunde", "dog" }, { "die Katze", 4, "", "cat" } });
     // Ctrl+Tab belongs to testing only.
     Key(Qt::Key_Tab, Qt::ControlModifier);
@@ -498,12 +505,12 @@ TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
 
     Key(Qt::Key_E, Qt::ControlModifier);
     ASSERT_EQ(Form->WindowMode(), wmTesting);
-    Document().SetCurrentIndex(0);
+    Form->Session().Document().SetCurrentIndex(0);
     Panel->ShowQuestion();
     EXPECT_EQ(Focus(), Panel->edtTestNotes) << "notes first into the native language";
     Key(Qt::Key_Tab);
     EXPECT_EQ(Focus(), Panel->edtResponse);
-    Document().SetCurrentIndex(1);
+    Form->Session().Document().SetCurrentIndex(1);
     Panel->ShowQuestion();
     EXPECT_TRUE(Panel->edtTestNotes->isReadOnly()) << "an item without notes never tests them";
     EXPECT_EQ(Focus(), Panel->edtResponse);
@@ -534,7 +541,7 @@ TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
             c.testMode == 1 ? QStringLiteral("Word/phrase:") : QStringLiteral("Translations:"))
             << c.name;
     }
-    EXPECT_EQ(Document().Attempts(), 0) << "switching drops the question unrecorded";
+    EXPECT_EQ(Form->Session().Document().Attempts(), 0) << "switching drops the question unrecorded";
 
     // The window's key filter composes accents in the answer field; an open picker takes Esc.
     Panel->edtResponse->setFocus();
@@ -551,7 +558,7 @@ TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
     Panel->edtResponse->end(false);
     Key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("HundHund"));
-    EXPECT_EQ(Document().Count(), 2) << "nothing was pasted into the list";
+    EXPECT_EQ(Form->Session().Document().Count(), 2) << "nothing was pasted into the list";
     Panel->edtResponse->OpenPicker();
     Key(Qt::Key_Escape);
     EXPECT_EQ(Panel->edtResponse->Picker(), nullptr);
@@ -564,10 +571,10 @@ TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
 
     // A double-click on the question leaves the test and edits the asked item.
     Key(Qt::Key_T, Qt::ControlModifier);
-    const TVocabItem* asked = &Document().CurrentItem();
+    const TVocabItem* asked = &Form->Session().Document().CurrentItem();
     const TVocabItem* edited = nullptr;
-    OnDialog<TEditDialog>([&edited](TEditDialog& dialog) {
-        edited = &Document().CurrentItem();
+    OnDialog<TEditDialog>([this, &edited](TEditDialog& dialog) {
+        edited = &Form->Session().Document().CurrentItem();
         dialog.reject();
     });
     QTest::mouseDClick(Panel->pnlQuestion, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
@@ -645,10 +652,10 @@ TEST_F(TestPanelTest, ResultImagesAreRecolouredAndAWhiteColourGetsARedSquare)
 TEST_F(TestPanelTest, TheDisplayFontReachesTheTestControls)
 {
     OpenAnimals();
-    Options.NumChoices = 4;
+    Form->Session().Settings.Options.NumChoices = 4;
     Key(Qt::Key_M, Qt::ControlModifier);
     const int rowBefore = Panel->lbChoice->ItemHeight();
-    DisplayFont.Size = 24;
+    Form->Session().Settings.DisplayFont.Size = 24;
     Form->ApplyDisplayFont();
     EXPECT_GT(Panel->lbChoice->ItemHeight(), rowBefore);
     EXPECT_EQ(Panel->lbChoice->ItemHeight(), QFontMetrics(Panel->lbChoice->font()).height() + 6);
@@ -711,21 +718,21 @@ TEST_F(TestPanelTest, TheBuiltSoundsAreShortPcmWavesAndPlayingNeverWaits)
 
 TEST_F(TestPanelTest, AQuickSecondReturnOrAHeldOneNeverAnswersTheNextQuestion)
 {
-    Options.AutoContinue = true;
+    Form->Session().Settings.Options.AutoContinue = true;
     OpenAnimals();
     Tick = 0; // the clock moves only when the test says so
     for (const bool choice : { false, true }) {
         SCOPED_TRACE(choice ? "multiple choice, nothing selected" : "typed");
-        Document().ResetTestData();
+        Form->Session().Document().ResetTestData();
         Key(choice ? Qt::Key_M : Qt::Key_T, Qt::ControlModifier);
         ASSERT_EQ(Form->WindowMode(), wmTesting);
-        const TVocabItem& first = Document().CurrentItem();
+        const TVocabItem& first = Form->Session().Document().CurrentItem();
         if (choice)
             Key(static_cast<Qt::Key>(Qt::Key_1 + RowOf(first)));
         else
             AnswerRight();
-        ASSERT_EQ(Document().Attempts(), 1);
-        ASSERT_NE(&Document().CurrentItem(), &first) << "continued at once";
+        ASSERT_EQ(Form->Session().Document().Attempts(), 1);
+        ASSERT_NE(&Form->Session().Document().CurrentItem(), &first) << "continued at once";
         Now += 100;
         Key(Qt::Key_Return);
         if (choice)
@@ -734,31 +741,32 @@ TEST_F(TestPanelTest, AQuickSecondReturnOrAHeldOneNeverAnswersTheNextQuestion)
         Now += 5000;
         HeldReturn();
         EXPECT_FALSE(Form->TestEngine().Answered());
-        EXPECT_EQ(Document().Attempts(), 1) << "the next question is still open";
+        EXPECT_EQ(Form->Session().Document().Attempts(), 1) << "the next question is still open";
         EXPECT_EQ(Status(), Passed(first));
         // A deliberate empty answer still counts, as wrong.
         Key(Qt::Key_Return);
         EXPECT_EQ(Status(), QStringLiteral("Wrong!"));
-        EXPECT_EQ(std::pair(Document().Attempts(), Document().Successes()), std::pair(2, 1));
+        EXPECT_EQ(std::pair(Form->Session().Document().Attempts(), Form->Session().Document().Successes()),
+            std::pair(2, 1));
         Key(Qt::Key_Escape);
     }
 }
 
 TEST_F(TestPanelTest, NumberKeysAnswerWithTheirEntryAndLettersStillJump)
 {
-    Options.NumChoices = 5;
+    Form->Session().Settings.Options.NumChoices = 5;
     OpenAnimals();
     Key(Qt::Key_M, Qt::ControlModifier);
     Key(Qt::Key_4);
     EXPECT_FALSE(Form->TestEngine().Answered()) << "no fourth entry of three";
-    const TVocabItem* asked = &Document().CurrentItem();
+    const TVocabItem* asked = &Form->Session().Document().CurrentItem();
     const int wrong = RowOf(*asked) == 2 ? 1 : 2;
     const TVocabItem* chosen = Panel->lbChoice->ItemAt(wrong);
     Key(static_cast<Qt::Key>(Qt::Key_1 + wrong));
     EXPECT_EQ(Status(), QStringLiteral("Wrong!"));
     EXPECT_EQ(Form->TestEngine().SelectedChoice(), chosen);
     Key(Qt::Key_Return);
-    asked = &Document().CurrentItem();
+    asked = &Form->Session().Document().CurrentItem();
     Key(static_cast<Qt::Key>(Qt::Key_1 + RowOf(*asked)));
     EXPECT_EQ(Status(), QStringLiteral("Right!"));
     EXPECT_EQ(Form->TestEngine().SelectedChoice(), asked);
@@ -767,7 +775,7 @@ TEST_F(TestPanelTest, NumberKeysAnswerWithTheirEntryAndLettersStillJump)
     Key(Qt::Key_L, Qt::ControlModifier);
     Key(Qt::Key_K);
     EXPECT_FALSE(Form->TestEngine().Answered());
-    EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Document().Items(1));
+    EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Form->Session().Document().Items(1));
 }
 
 TEST_F(TestPanelTest, OnlyANearMissIsMarkedAndTheMarksMoveNothing)
@@ -789,9 +797,9 @@ TEST_F(TestPanelTest, OnlyANearMissIsMarkedAndTheMarksMoveNothing)
 TEST_F(TestPanelTest, CtrlQQuitsFromTheListAndFromATest)
 {
     for (const bool testing : { false, true }) {
-        Document().Clear();
+        Form->Session().Document().Clear();
         OpenAnimals();
-        Document().MarkSaved();
+        Form->Session().Document().MarkSaved();
         Form->show();
         QApplication::setActiveWindow(Form.get());
         if (testing)

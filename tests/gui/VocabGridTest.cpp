@@ -1,6 +1,6 @@
 #include "ui/VocabGrid.h"
 
-#include "core/GlobalDocument.h"
+#include "settings/Session.h"
 #include "settings/Settings.h"
 
 #include <QAbstractItemModelTester>
@@ -30,7 +30,7 @@ struct TRow {
     bool Learnt = false;
 };
 
-void NewDocument(const std::vector<TRow>& rows, LangId foreign = French)
+void NewDocument(TSession& session, const std::vector<TRow>& rows, LangId foreign = French)
 {
     auto document = std::make_unique<TVocabFile>();
     document->SetForeignLangID(foreign);
@@ -45,15 +45,15 @@ void NewDocument(const std::vector<TRow>& rows, LangId foreign = French)
     }
     if (!rows.empty())
         document->EndBulkAppend();
-    ReplaceDocument(std::move(document));
+    session.ReplaceDocument(std::move(document));
 }
 
-void NewDocument(const Strings& words)
+void NewDocument(TSession& session, const Strings& words)
 {
     std::vector<TRow> rows;
     for (const auto& word : words)
         rows.push_back({ word, "", "", "x" });
-    NewDocument(rows);
+    NewDocument(session, rows);
 }
 
 Strings Numbered(int count)
@@ -64,10 +64,10 @@ Strings Numbered(int count)
     return words;
 }
 
-Strings Foreigns()
+Strings Foreigns(TSession& session)
 {
     Strings result;
-    for (const auto& item : Document().ItemList())
+    for (const auto& item : session.Document().ItemList())
         result.emplace_back(item->FieldValue(fiForeign));
     return result;
 }
@@ -76,16 +76,14 @@ class VocabGridTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetSettings();
-        DisplayFont = { "Verdana", 12 };
-        NewDocument(Strings {});
+        Session.Settings.DisplayFont = { "Verdana", 12 };
+        NewDocument(Session, Strings {});
     }
-    void TearDown() override { NewDocument(Strings {}); }
 
     // A shown grid with the given height in rows (plus half a row when partial).
     std::unique_ptr<TVocabGrid> MakeGrid(int rows = 8, bool partial = false)
     {
-        auto grid = std::make_unique<TVocabGrid>();
+        auto grid = std::make_unique<TVocabGrid>(Session);
         grid->resize(400, 100);
         grid->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(grid.get()));
@@ -128,11 +126,13 @@ protected:
         StartDrag(grid, from, to);
         QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, to);
     }
+
+    TSession Session;
 };
 
 TEST_F(VocabGridTest, ModelPassesTheItemModelTesterAndReadsEachFieldInItsCodePage)
 {
-    TVocabGrid grid;
+    TVocabGrid grid(Session);
     QAbstractItemModelTester tester(grid.Model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     const auto text = [&](int row) { return grid.Model()->data(grid.Model()->index(row, 0)); };
     const auto rows = [&] {
@@ -142,58 +142,59 @@ TEST_F(VocabGridTest, ModelPassesTheItemModelTesterAndReadsEachFieldInItsCodePag
     EXPECT_EQ(grid.Model()->rowCount(), 1);
     EXPECT_FALSE(text(0).isValid());
     // Russian words in code page 1251, English notes and translations.
-    NewDocument({ { "\xE4\xEE\xEC", "n.", "", "house" }, { "\xE2\xEE\xE4\xE0", "", "f.", "water" },
-                    { "c", "", "", "x" } },
+    NewDocument(Session,
+        { { "\xE4\xEE\xEC", "n.", "", "house" }, { "\xE2\xEE\xE4\xE0", "", "f.", "water" },
+            { "c", "", "", "x" } },
         0x0419);
     EXPECT_EQ(rows(), 4);
     EXPECT_EQ(text(0).toString(), QString::fromUtf8("дом n. house"));
     EXPECT_EQ(text(1).toString(), QString::fromUtf8("вода f. water"));
     EXPECT_FALSE(text(3).isValid());
-    Document().SetCurrentIndex(1);
-    Document().DeleteCurrent();
+    Session.Document().SetCurrentIndex(1);
+    Session.Document().DeleteCurrent();
     EXPECT_EQ(rows(), 3);
-    Document().Undo();
+    Session.Document().Undo();
     EXPECT_EQ(rows(), 4);
-    NewDocument(Strings {});
+    NewDocument(Session, Strings {});
     EXPECT_EQ(rows(), 1);
     EXPECT_EQ(grid.Model()->columnCount(), 1);
 }
 
 TEST_F(VocabGridTest, SelectionAndCurrentIndexFollowEachOther)
 {
-    NewDocument(Strings { "a", "b", "c", "d", "e" });
+    NewDocument(Session, Strings { "a", "b", "c", "d", "e" });
     auto grid = MakeGrid();
     EXPECT_EQ(SelectedRow(*grid), 5) << "no current item: the blank row";
-    EXPECT_EQ(Document().CurrentIndex(), -1) << "a refresh does not write the selection back";
+    EXPECT_EQ(Session.Document().CurrentIndex(), -1) << "a refresh does not write the selection back";
 
-    Document().SetCurrentIndex(3);
+    Session.Document().SetCurrentIndex(3);
     grid->RefreshGrid();
     EXPECT_EQ(SelectedRow(*grid), 3);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 1));
-    EXPECT_EQ(Document().CurrentIndex(), 1);
+    EXPECT_EQ(Session.Document().CurrentIndex(), 1);
     QTest::keyClick(grid.get(), Qt::Key_Down);
-    EXPECT_EQ(Document().CurrentIndex(), 2);
+    EXPECT_EQ(Session.Document().CurrentIndex(), 2);
     QTest::keyClick(grid.get(), Qt::Key_End);
     EXPECT_EQ(SelectedRow(*grid), 5);
-    EXPECT_EQ(Document().CurrentIndex(), -1);
+    EXPECT_EQ(Session.Document().CurrentIndex(), -1);
     QTest::keyClick(grid.get(), Qt::Key_Home);
-    EXPECT_EQ(Document().CurrentIndex(), 0);
+    EXPECT_EQ(Session.Document().CurrentIndex(), 0);
 
     // The one selected row cannot be clicked away: not by Ctrl, not below the last row.
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ControlModifier, RowCentre(*grid, 0));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(20, grid->RowHeight() * 7 + 2));
     EXPECT_EQ(SelectedRow(*grid), 0);
-    EXPECT_EQ(Document().CurrentIndex(), 0);
+    EXPECT_EQ(Session.Document().CurrentIndex(), 0);
 }
 
 TEST_F(VocabGridTest, RefreshScrollsTheSelectionIntoView)
 {
-    NewDocument(Numbered(100));
+    NewDocument(Session, Numbered(100));
     auto grid = MakeGrid(10);
     ASSERT_EQ(grid->VisibleRows(), 10);
     EXPECT_EQ(grid->TopRow(), 91) << "the blank row is selected and shown at the bottom";
     const auto topRowFor = [&](int current) {
-        Document().SetCurrentIndex(current);
+        Session.Document().SetCurrentIndex(current);
         grid->RefreshGrid();
         return grid->TopRow();
     };
@@ -204,24 +205,25 @@ TEST_F(VocabGridTest, RefreshScrollsTheSelectionIntoView)
 
 TEST_F(VocabGridTest, TypeAheadStepsThroughTheItemsOfTheTypedLetter)
 {
-    NewDocument({ { "l'eau", "", "", "water" }, { "Lampe", "", "", "lamp" }, { "chat", "", "", "cat" },
-        { "la maison", "", "", "house", 3 }, { "lune", "", "", "moon" } });
+    NewDocument(Session,
+        { { "l'eau", "", "", "water" }, { "Lampe", "", "", "lamp" }, { "chat", "", "", "cat" },
+            { "la maison", "", "", "house", 3 }, { "lune", "", "", "moon" } });
     auto grid = MakeGrid();
     // Which item a letter selects is the rules' own; the grid must step on from each selection.
     QTest::keyClick(grid.get(), 'l');
     QTest::keyClick(grid.get(), 'l');
-    EXPECT_EQ(Document().CurrentIndex(), 1);
+    EXPECT_EQ(Session.Document().CurrentIndex(), 1);
     EXPECT_EQ(SelectedRow(*grid), 1);
 
     QTest::keyClick(grid.get(), 'M', Qt::ShiftModifier);
-    EXPECT_EQ(Document().CurrentIndex(), 3);
+    EXPECT_EQ(Session.Document().CurrentIndex(), 3);
     QTest::keyClick(grid.get(), 'z');
-    EXPECT_EQ(Document().CurrentIndex(), 3) << "no match keeps the selection";
+    EXPECT_EQ(Session.Document().CurrentIndex(), 3) << "no match keeps the selection";
     QTest::keyClick(grid.get(), 'l', Qt::ControlModifier);
-    EXPECT_EQ(Document().CurrentIndex(), 3) << "a command key is no type-ahead";
+    EXPECT_EQ(Session.Document().CurrentIndex(), 3) << "a command key is no type-ahead";
     QKeyEvent zhe(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("ж"));
     QCoreApplication::sendEvent(grid.get(), &zhe);
-    EXPECT_EQ(Document().CurrentIndex(), 3) << "a character the code page lacks finds nothing";
+    EXPECT_EQ(Session.Document().CurrentIndex(), 3) << "a character the code page lacks finds nothing";
 }
 
 TEST_F(VocabGridTest, EnterReturnAndDoubleClickActivateTheItemOrTheBlankRow)
@@ -230,38 +232,38 @@ TEST_F(VocabGridTest, EnterReturnAndDoubleClickActivateTheItemOrTheBlankRow)
     QSignalSpy activated(grid.get(), &TVocabGrid::ActivateItem);
     EXPECT_EQ(SelectedRow(*grid), 0) << "an empty list selects its blank row";
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 0));
-    EXPECT_EQ(Document().CurrentIndex(), -1);
-    NewDocument(Strings { "a", "b", "c" });
+    EXPECT_EQ(Session.Document().CurrentIndex(), -1);
+    NewDocument(Session, Strings { "a", "b", "c" });
     grid->RefreshGrid();
     QTest::keyClick(grid.get(), Qt::Key_Return);
     QTest::keyClick(grid.get(), Qt::Key_Enter);
     EXPECT_EQ(activated.count(), 3);
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 1));
     EXPECT_EQ(activated.count(), 4);
-    EXPECT_EQ(Document().CurrentIndex(), 1);
+    EXPECT_EQ(Session.Document().CurrentIndex(), 1);
 }
 
 TEST_F(VocabGridTest, DraggingARowMovesTheItemAsOneUndoStep)
 {
     const Strings words { "A", "B", "C", "D", "E" };
-    NewDocument(words);
+    NewDocument(Session, words);
     auto grid = MakeGrid();
     QSignalSpy moved(grid.get(), &TVocabGrid::ItemMoved);
-    const int undoCount = Document().UndoCount();
+    const int undoCount = Session.Document().UndoCount();
 
     Drag(*grid, 1, RowCentre(*grid, 3));
-    EXPECT_EQ(Foreigns(), (Strings { "A", "C", "D", "B", "E" }));
-    EXPECT_EQ(Document().CurrentIndex(), 3);
+    EXPECT_EQ(Foreigns(Session), (Strings { "A", "C", "D", "B", "E" }));
+    EXPECT_EQ(Session.Document().CurrentIndex(), 3);
     EXPECT_EQ(SelectedRow(*grid), 3);
     EXPECT_EQ(moved.count(), 1);
-    EXPECT_EQ(Document().UndoCount(), undoCount + 1);
-    EXPECT_EQ(Document().UndoKind(), ukMove);
+    EXPECT_EQ(Session.Document().UndoCount(), undoCount + 1);
+    EXPECT_EQ(Session.Document().UndoKind(), ukMove);
 
     Drag(*grid, 3, RowCentre(*grid, 0));
-    EXPECT_EQ(Foreigns(), (Strings { "B", "A", "C", "D", "E" }));
-    Document().Undo();
-    Document().Undo();
-    EXPECT_EQ(Foreigns(), words);
+    EXPECT_EQ(Foreigns(Session), (Strings { "B", "A", "C", "D", "E" }));
+    Session.Document().Undo();
+    Session.Document().Undo();
+    EXPECT_EQ(Foreigns(Session), words);
 }
 
 TEST_F(VocabGridTest, DropsThatMoveNothing)
@@ -280,12 +282,12 @@ TEST_F(VocabGridTest, DropsThatMoveNothing)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        NewDocument(Numbered(c.Count));
-        Document().SetCurrentIndex(0);
+        NewDocument(Session, Numbered(c.Count));
+        Session.Document().SetCurrentIndex(0);
         auto grid = MakeGrid(6, true); // six rows and a half
         QSignalSpy moved(grid.get(), &TVocabGrid::ItemMoved);
-        const Strings order = Foreigns();
-        const int undoCount = Document().UndoCount();
+        const Strings order = Foreigns(Session);
+        const int undoCount = Session.Document().UndoCount();
         const QPoint to = c.Where == wItself ? RowCentre(*grid, 2) + QPoint(30, 3)
             : c.Where == wHalfVisibleRow     ? QPoint(20, grid->RowHeight() * 6 + 2)
             : c.Where == wBlankRow           ? RowCentre(*grid, c.Count)
@@ -302,8 +304,8 @@ TEST_F(VocabGridTest, DropsThatMoveNothing)
         }
         QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, to);
 
-        EXPECT_EQ(Foreigns(), order);
-        EXPECT_EQ(Document().UndoCount(), undoCount);
+        EXPECT_EQ(Foreigns(Session), order);
+        EXPECT_EQ(Session.Document().UndoCount(), undoCount);
         EXPECT_EQ(moved.count(), 0);
         EXPECT_FALSE(grid->Dragging());
         EXPECT_EQ(grid->DropTargetRow(), -1);
@@ -327,12 +329,12 @@ TEST_F(VocabGridTest, WhenADragMayStart)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        NewDocument(c.Words);
+        NewDocument(Session, c.Words);
         auto grid = MakeGrid();
         StartDrag(*grid, c.PressRow, RowCentre(*grid, c.PressRow) + QPoint(0, 1 + c.MoveBy));
         EXPECT_EQ(grid->Dragging(), c.Drags);
         QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, c.PressRow));
-        EXPECT_EQ(Foreigns(), c.Words);
+        EXPECT_EQ(Foreigns(Session), c.Words);
         EXPECT_FALSE(grid->Dragging());
     }
 }
@@ -340,8 +342,8 @@ TEST_F(VocabGridTest, WhenADragMayStart)
 TEST_F(VocabGridTest, DraggingPastAnEdgeScrollsOneRowPerTickAsFarAsTheListGoes)
 {
     const Strings words = Numbered(8);
-    NewDocument(words);
-    Document().SetCurrentIndex(0);
+    NewDocument(Session, words);
+    Session.Document().SetCurrentIndex(0);
     auto grid = MakeGrid(4);
     auto* timer = grid->findChild<QTimer*>(QStringLiteral("timDragScroll"));
     ASSERT_NE(timer, nullptr);
@@ -372,7 +374,7 @@ TEST_F(VocabGridTest, DraggingPastAnEdgeScrollsOneRowPerTickAsFarAsTheListGoes)
     DragMove(*grid, above);
     QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, above);
     EXPECT_FALSE(timer->isActive());
-    EXPECT_EQ(Foreigns(), words) << "a drop outside the grid moves nothing";
+    EXPECT_EQ(Foreigns(Session), words) << "a drop outside the grid moves nothing";
 }
 
 // Whether a pixel of one drawn row (or of the given part of it) passes the test.
@@ -389,8 +391,9 @@ bool RowHasColour(TVocabGrid& grid, int row, const std::function<bool(QColor)>& 
 
 TEST_F(VocabGridTest, TheCutRowHasADottedFrameAndLearntItemsTheLearntColourUnlessSelected)
 {
-    Options.ColourLearnt = 0x000000FF; // pure red
-    NewDocument({ { "Wort", "", "", "word", 0, true }, { "Wort", "", "", "word" }, { "C", "", "", "x" } });
+    Session.Settings.Options.ColourLearnt = 0x000000FF; // pure red
+    NewDocument(
+        Session, { { "Wort", "", "", "word", 0, true }, { "Wort", "", "", "word" }, { "C", "", "", "x" } });
     auto grid = MakeGrid();
     const QColor text = grid->palette().color(QPalette::Text);
     const QColor base = grid->palette().color(QPalette::Base);
@@ -413,7 +416,7 @@ TEST_F(VocabGridTest, TheCutRowHasADottedFrameAndLearntItemsTheLearntColourUnles
     grid->ClearCutMark();
     EXPECT_FALSE(RowHasColour(*grid, 1, isText, topEdge));
 
-    Document().SetCurrentIndex(0);
+    Session.Document().SetCurrentIndex(0);
     grid->RefreshGrid();
     EXPECT_FALSE(RowHasColour(*grid, 0, isRed)) << "highlight colours win";
     EXPECT_TRUE(RowHasColour(*grid, 0, [&](QColor c) { return c == highlight; }));
@@ -421,7 +424,7 @@ TEST_F(VocabGridTest, TheCutRowHasADottedFrameAndLearntItemsTheLearntColourUnles
 
 TEST_F(VocabGridTest, PaintItemTextMovesThePenPastEachPiece)
 {
-    TVocabGrid grid;
+    TVocabGrid grid(Session);
     const TItemFonts& fonts = grid.Fonts();
     const QFontMetrics bold(fonts.Bold), italic(fonts.Italic);
     struct TCase {
@@ -450,49 +453,49 @@ TEST_F(VocabGridTest, PaintItemTextMovesThePenPastEachPiece)
         QPainter painter(&image);
         QPoint pen(10, 5);
         PaintItemText(
-            painter, pen, Document(), item, c.ShowNotes, c.ShowCategory, true, c.ForeignSide, fonts);
+            painter, pen, Session.Document(), item, c.ShowNotes, c.ShowCategory, true, c.ForeignSide, fonts);
         EXPECT_EQ(pen, QPoint(expected, 5));
     }
 }
 
 TEST_F(VocabGridTest, ColumnIsAsWideAsTheWidestRowARefreshMeasuresOnlyNewItemsAndAFontChangeAll)
 {
-    NewDocument(Strings { "maison", "chat" });
+    NewDocument(Session, Strings { "maison", "chat" });
     auto grid = MakeGrid();
     EXPECT_EQ(grid->columnWidth(0), grid->viewport()->width());
-    EXPECT_GT(Document().Items(0).DisplayWidth, 0);
+    EXPECT_GT(Session.Document().Items(0).DisplayWidth, 0);
 
     // Pretend the cached widths were taken earlier: a refresh must keep them.
-    Document().Items(0).DisplayWidth = 5;
-    Document().Items(1).DisplayWidth = 7;
-    Document().NewItem().SetFieldValues(std::string(200, 'w'), "n.", "", "word");
-    Document().SetCurrentIndex(-1);
-    Document().Add();
+    Session.Document().Items(0).DisplayWidth = 5;
+    Session.Document().Items(1).DisplayWidth = 7;
+    Session.Document().NewItem().SetFieldValues(std::string(200, 'w'), "n.", "", "word");
+    Session.Document().SetCurrentIndex(-1);
+    Session.Document().Add();
     grid->RefreshGrid();
-    EXPECT_EQ(Document().Items(0).DisplayWidth, 5);
-    EXPECT_EQ(Document().Items(1).DisplayWidth, 7);
-    const int wide = Document().Items(2).DisplayWidth;
+    EXPECT_EQ(Session.Document().Items(0).DisplayWidth, 5);
+    EXPECT_EQ(Session.Document().Items(1).DisplayWidth, 7);
+    const int wide = Session.Document().Items(2).DisplayWidth;
     EXPECT_EQ(wide, grid->MeasureRow(2));
     EXPECT_GT(wide, grid->viewport()->width());
     EXPECT_EQ(grid->columnWidth(0), wide);
     EXPECT_EQ(SelectedRow(*grid), 3);
 
     // Deleting the widest item narrows the column again; a resize keeps it as wide as the grid.
-    Document().SetCurrentIndex(2);
-    Document().DeleteCurrent();
+    Session.Document().SetCurrentIndex(2);
+    Session.Document().DeleteCurrent();
     grid->RefreshGrid();
     EXPECT_EQ(grid->columnWidth(0), grid->viewport()->width());
     grid->resize(grid->width() + 100, grid->height());
     EXPECT_TRUE(QTest::qWaitFor([&] { return grid->columnWidth(0) == grid->viewport()->width(); }, 2000));
 
     // A new display font sets the row height and remeasures every item.
-    const int smallRow = grid->RowHeight(), smallWidth = Document().Items(0).DisplayWidth;
-    DisplayFont = { "Verdana", 24 };
+    const int smallRow = grid->RowHeight(), smallWidth = Session.Document().Items(0).DisplayWidth;
+    Session.Settings.DisplayFont = { "Verdana", 24 };
     grid->ApplyDisplayFont();
     EXPECT_EQ(grid->RowHeight(), QFontMetrics(grid->Fonts().Regular).height() + 6);
     EXPECT_EQ(grid->rowHeight(1), grid->RowHeight());
     EXPECT_GT(grid->RowHeight(), smallRow);
-    EXPECT_GT(Document().Items(0).DisplayWidth, smallWidth);
+    EXPECT_GT(Session.Document().Items(0).DisplayWidth, smallWidth);
     EXPECT_TRUE(grid->Fonts().Bold.bold());
     EXPECT_TRUE(grid->Fonts().Italic.italic());
     EXPECT_FALSE(grid->Fonts().Regular.bold() || grid->Fonts().Regular.italic());
@@ -522,7 +525,7 @@ private:
 };
 
 // Builds a list of numbered items, one of them with a very long translation.
-void NewLongDocument(int count, int widest)
+void NewLongDocument(TSession& session, int count, int widest)
 {
     std::vector<TRow> rows(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
@@ -530,15 +533,15 @@ void NewLongDocument(int count, int widest)
         rows[static_cast<std::size_t>(i)] = { "mot" + number, i % 7 == 0 ? "n." : "", "", "word " + number };
     }
     rows[static_cast<std::size_t>(widest)].Native = std::string(300, 'x');
-    NewDocument(rows);
+    NewDocument(session, rows);
 }
 
 TEST_F(VocabGridTest, AMillionItemsRefreshPaintAndStepQuickly)
 {
     constexpr int count = 1'000'000;
     auto grid = MakeGrid(10);
-    NewLongDocument(count, count / 2);
-    Document().SetCurrentIndex(count / 3);
+    NewLongDocument(Session, count, count / 2);
+    Session.Document().SetCurrentIndex(count / 3);
     TThreadClock clock;
     grid->RefreshGrid();
     EXPECT_LT(clock.elapsed(), 200 * TimeScale);
@@ -546,30 +549,30 @@ TEST_F(VocabGridTest, AMillionItemsRefreshPaintAndStepQuickly)
     EXPECT_EQ(SelectedRow(*grid), count / 3);
     EXPECT_TRUE(grid->MeasuringWidths()) << "the rest is measured in the background";
 
-    Document().SetCurrentIndex(count - 1);
+    Session.Document().SetCurrentIndex(count - 1);
     clock.restart();
     grid->RefreshGrid();
     grid->viewport()->repaint();
     QTest::keyClick(grid.get(), Qt::Key_Down);
     EXPECT_LT(clock.elapsed(), 200 * TimeScale);
-    EXPECT_EQ(Document().CurrentIndex(), -1);
+    EXPECT_EQ(Session.Document().CurrentIndex(), -1);
 }
 
 TEST_F(VocabGridTest, BackgroundMeasuringFindsTheWidestItem)
 {
     constexpr int count = 60'000;
     auto grid = MakeGrid(10);
-    NewLongDocument(count, count - 10);
-    Document().SetCurrentIndex(count / 3);
+    NewLongDocument(Session, count, count - 10);
+    Session.Document().SetCurrentIndex(count / 3);
     grid->RefreshGrid();
     EXPECT_TRUE(grid->MeasuringWidths());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !grid->MeasuringWidths(); }, 60000));
     int widest = 0;
-    for (const auto& item : Document().ItemList()) {
+    for (const auto& item : Session.Document().ItemList()) {
         ASSERT_GT(item->DisplayWidth, 0);
         widest = std::max(widest, item->DisplayWidth);
     }
-    EXPECT_EQ(widest, Document().Items(count - 10).DisplayWidth);
+    EXPECT_EQ(widest, Session.Document().Items(count - 10).DisplayWidth);
     EXPECT_EQ(grid->columnWidth(0), widest);
 }
 

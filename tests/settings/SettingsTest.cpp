@@ -86,14 +86,15 @@ TFields Fields(const TWindowState& w)
     return fields;
 }
 
-// The global settings: the three records' bytes, the sounds and the fonts.
+// The settings: the three records' bytes, the sounds and the fonts.
 using TGlobals = std::tuple<TBytes, TBytes, TBytes, std::string, std::string, std::string, std::int32_t,
     std::string, std::int32_t>;
-TGlobals Globals()
+TGlobals Globals(const TSettings& settings)
 {
-    return { Bytes(OptionsToBytes(Options)), Bytes(PrintOptionsToBytes(PrintOptions)),
-        Bytes(PageSetupToBytes(PageSetup)), SoundFileRight, SoundFileWrong, DisplayFont.Name,
-        DisplayFont.Size, PrintFont.Name, PrintFont.Size };
+    return { Bytes(OptionsToBytes(settings.Options)), Bytes(PrintOptionsToBytes(settings.PrintOptions)),
+        Bytes(PageSetupToBytes(settings.PageSetup)), settings.SoundFileRight, settings.SoundFileWrong,
+        settings.DisplayFont.Name, settings.DisplayFont.Size, settings.PrintFont.Name,
+        settings.PrintFont.Size };
 }
 
 template <typename From, typename To> auto RoundTripper(From from, To to)
@@ -106,8 +107,9 @@ template <typename From, typename To> auto RoundTripper(From from, To to)
 
 class SettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetSettings(); }
-    void TearDown() override { ResetSettings(); }
+    void ResetSettings() { Settings = TSettings {}; }
+
+    TSettings Settings;
 };
 
 } // namespace
@@ -263,18 +265,18 @@ TEST_F(SettingsTest, EmptyOrDamagedStoreGivesTheDefaults)
     damaged.Values["PageSetup"] = TBytes(PageSetupSize + 4, 0);
     damaged.Values["PrintOptions"] = std::int32_t { 0 };
     for (TFakeStore* store : { &empty, &damaged }) {
-        Options.NumChoices = PageSetup.Columns = 9;
-        PrintOptions.Include = 0;
+        Settings.Options.NumChoices = Settings.PageSetup.Columns = 9;
+        Settings.PrintOptions.Include = 0;
         TWindowState window;
         window.Bounds = TWindowBounds { 1, 2, 3, 4 };
         window.RecentFiles = { "stale" };
-        LoadSettings(*store, Environment(), window);
+        LoadSettings(*store, Environment(), Settings, window);
         EXPECT_EQ(Fields(window),
             (TFields { { "ForeignLangID", 0 }, { "NativeLangID", 0x0407 }, { "ShowToolBar", 1 },
                 { "ShowStatusBar", 1 }, { "TestMode", 0 }, { "MultipleChoice", 0 }, { "NextTip", 0 },
                 { "ShowTips", 1 }, { "ImportFilter", 1 } }));
         EXPECT_TRUE(window.RecentFiles.empty());
-        EXPECT_EQ(Globals(),
+        EXPECT_EQ(Globals(Settings),
             (TGlobals { Bytes(OptionsToBytes(TOptions {})), { 1, 1, 14 },
                 Bytes(PageSetupToBytes(TPageSetup {})), "/opt/velmoria/Clap.wav", "/opt/velmoria/Pow.wav",
                 "Verdana", 8, "Times New Roman", 10 }));
@@ -289,14 +291,14 @@ TEST_F(SettingsTest, ShortRecordsLoadZeroFilledAndClamped)
     store.Values["Options"] = Layout(210, { { 0, { 1 } }, { 200, { 7 } }, { 208, { '|' } } });
     store.Values["PageSetup"] = Layout(17, { { 16, { 0 } } }); // no columns
     TWindowState window;
-    LoadSettings(store, Environment(), window);
-    EXPECT_TRUE(Options.AppendNewWords);
-    EXPECT_FALSE(Options.ConfirmDuplicates); // zero, not the default
-    EXPECT_EQ(Options.NumChoices, 7);
-    EXPECT_EQ(Options.NativeDelimiters.Syn1, '|');
-    EXPECT_EQ(Options.EnglishEvaluation, 0);
-    EXPECT_EQ(Options.MaxPenaltyPoints, 1); // zero is no usable maximum
-    EXPECT_EQ(PageSetup.Columns, 1);
+    LoadSettings(store, Environment(), Settings, window);
+    EXPECT_TRUE(Settings.Options.AppendNewWords);
+    EXPECT_FALSE(Settings.Options.ConfirmDuplicates); // zero, not the default
+    EXPECT_EQ(Settings.Options.NumChoices, 7);
+    EXPECT_EQ(Settings.Options.NativeDelimiters.Syn1, '|');
+    EXPECT_EQ(Settings.Options.EnglishEvaluation, 0);
+    EXPECT_EQ(Settings.Options.MaxPenaltyPoints, 1); // zero is no usable maximum
+    EXPECT_EQ(Settings.PageSetup.Columns, 1);
 }
 
 TEST_F(SettingsTest, EverythingSurvivesSaveAndLoad)
@@ -311,28 +313,28 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoad)
     saved.NextTip = 17;
     saved.ImportFilter = 3;
     saved.RecentFiles = { "/home/u/c.vmr", "/home/u/a.vmr", "/home/u/b.vmr" };
-    Options.NumChoices = 8;
-    Options.Shortcuts[3] = 0xCCE6;
-    Options.Reserved199 = 0x5A;
-    Options.Reserved245 = { 1, 2, 3 };
-    Options.ForeignDelimiters = { '#', '+', '[', ']', '~' };
-    PrintOptions = TPrintOptions { false, true, 4 };
-    PageSetup.Columns = 1;
-    PageSetup.Reserved = { 9, 8, 7 };
-    SoundFileRight = "/snd/yes.wav";
-    SoundFileWrong = "/snd/no.wav";
-    DisplayFont = { "DejaVu Sans", 12 };
-    PrintFont = { "Liberation Serif", 14 };
-    const TGlobals globals = Globals();
+    Settings.Options.NumChoices = 8;
+    Settings.Options.Shortcuts[3] = 0xCCE6;
+    Settings.Options.Reserved199 = 0x5A;
+    Settings.Options.Reserved245 = { 1, 2, 3 };
+    Settings.Options.ForeignDelimiters = { '#', '+', '[', ']', '~' };
+    Settings.PrintOptions = TPrintOptions { false, true, 4 };
+    Settings.PageSetup.Columns = 1;
+    Settings.PageSetup.Reserved = { 9, 8, 7 };
+    Settings.SoundFileRight = "/snd/yes.wav";
+    Settings.SoundFileWrong = "/snd/no.wav";
+    Settings.DisplayFont = { "DejaVu Sans", 12 };
+    Settings.PrintFont = { "Liberation Serif", 14 };
+    const TGlobals globals = Globals(Settings);
     TFakeStore store;
-    SaveSettings(store, saved);
+    SaveSettings(store, Settings, saved);
 
     ResetSettings();
     TWindowState loaded;
-    LoadSettings(store, Environment([](const std::string&) { return true; }), loaded);
+    LoadSettings(store, Environment([](const std::string&) { return true; }), Settings, loaded);
     EXPECT_EQ(Fields(loaded), Fields(saved));
     EXPECT_EQ(loaded.RecentFiles, saved.RecentFiles);
-    EXPECT_EQ(Globals(), globals);
+    EXPECT_EQ(Globals(Settings), globals);
 }
 
 TEST_F(SettingsTest, SavedValuesHaveTheirNamesAndKinds)
@@ -341,7 +343,7 @@ TEST_F(SettingsTest, SavedValuesHaveTheirNamesAndKinds)
     TWindowState window;
     window.Bounds = TWindowBounds { 100, 50, 740, 530 };
     window.RecentFiles = { "x.vmr", "y.vmr" };
-    SaveSettings(store, window);
+    SaveSettings(store, Settings, window);
     EXPECT_EQ(std::set(store.Writes.begin(), store.Writes.end()),
         (std::set<std::string> { "WindowPosition", "ForeignLangID", "NativeLangID", "ShowToolBar",
             "ShowStatusBar", "TestMode", "MultipleChoice", "NextTip", "ShowTips", "ImportFilter", "FileCount",
@@ -362,19 +364,19 @@ TEST_F(SettingsTest, AccentOptionsLiveBesideTheRecord)
         { std::pair(false, false), { true, false }, { false, true }, { true, true } }) {
         SCOPED_TRACE(std::to_string(native) + std::to_string(foreign));
         ResetSettings();
-        const TBytes record = Bytes(OptionsToBytes(Options));
-        Options.NativeAccents = native;
-        Options.ForeignAccents = foreign;
-        EXPECT_EQ(Bytes(OptionsToBytes(Options)), record);
+        const TBytes record = Bytes(OptionsToBytes(Settings.Options));
+        Settings.Options.NativeAccents = native;
+        Settings.Options.ForeignAccents = foreign;
+        EXPECT_EQ(Bytes(OptionsToBytes(Settings.Options)), record);
         TFakeStore store;
-        SaveSettings(store, TWindowState {});
+        SaveSettings(store, Settings, TWindowState {});
         EXPECT_EQ(std::get<std::int32_t>(store.Values["AccentEvaluation"]),
             (native ? AccentNative : 0) | (foreign ? AccentForeign : 0));
         ResetSettings();
         TWindowState window;
-        LoadSettings(store, Environment(), window);
-        EXPECT_EQ(Options.NativeAccents, native);
-        EXPECT_EQ(Options.ForeignAccents, foreign);
+        LoadSettings(store, Environment(), Settings, window);
+        EXPECT_EQ(Settings.Options.NativeAccents, native);
+        EXPECT_EQ(Settings.Options.ForeignAccents, foreign);
     }
     // A store written before the value existed, or a damaged one, reads as both off; the record
     // itself is read as before.
@@ -385,10 +387,10 @@ TEST_F(SettingsTest, AccentOptionsLiveBesideTheRecord)
         if (value)
             store.Values["AccentEvaluation"] = *value;
         TWindowState window;
-        LoadSettings(store, Environment(), window);
-        EXPECT_FALSE(Options.NativeAccents);
-        EXPECT_FALSE(Options.ForeignAccents);
-        EXPECT_EQ(Options.NumChoices, 7);
+        LoadSettings(store, Environment(), Settings, window);
+        EXPECT_FALSE(Settings.Options.NativeAccents);
+        EXPECT_FALSE(Settings.Options.ForeignAccents);
+        EXPECT_EQ(Settings.Options.NumChoices, 7);
     }
 }
 
@@ -403,13 +405,13 @@ TEST_F(SettingsTest, WindowPositionIsKeptUnlessTheWindowIsNormal)
         TFakeStore store;
         TWindowState window;
         window.Bounds = TWindowBounds { 10, 10, 410, 310 };
-        SaveSettings(store, window);
+        SaveSettings(store, Settings, window);
         window.Bounds = TWindowBounds { 0, 0, 1920, 1080 };
         window.Maximised = maximised;
         window.Minimised = minimised;
-        SaveSettings(store, window);
+        SaveSettings(store, Settings, window);
         TWindowState loaded;
-        LoadSettings(store, Environment(), loaded);
+        LoadSettings(store, Environment(), Settings, loaded);
         ASSERT_TRUE(loaded.Bounds) << name;
         EXPECT_EQ(loaded.Bounds->Right, right) << name;
     }
@@ -428,7 +430,7 @@ TEST_F(SettingsTest, DamagedWindowPositionCentresTheWindow)
         TFakeStore store;
         store.Values["WindowPosition"] = bytes;
         TWindowState window;
-        LoadSettings(store, Environment(), window);
+        LoadSettings(store, Environment(), Settings, window);
         EXPECT_FALSE(window.Bounds) << name;
     }
 }
@@ -444,15 +446,15 @@ TEST_F(SettingsTest, RecentFilesKeepTheirOrderAndSkipGaps)
     store.Values["File6"] = std::string("/c.vmr");
     store.Values["File7"] = std::string("/beyond the count.vmr");
     TWindowState window;
-    LoadSettings(store, Environment(), window);
+    LoadSettings(store, Environment(), Settings, window);
     EXPECT_EQ(window.RecentFiles, (std::vector<std::string> { "/b.vmr", "/a.vmr", "/c.vmr" }));
 
     // Saving fewer leaves the old entries in place; the count hides them.
     window.RecentFiles = { "/d.vmr" };
-    SaveSettings(store, window);
+    SaveSettings(store, Settings, window);
     EXPECT_EQ(std::get<std::string>(store.Values["File6"]), "/c.vmr");
     TWindowState again;
-    LoadSettings(store, Environment(), again);
+    LoadSettings(store, Environment(), Settings, again);
     EXPECT_EQ(again.RecentFiles, (std::vector<std::string> { "/d.vmr" }));
 }
 
@@ -463,7 +465,7 @@ TEST_F(SettingsTest, DamagedFileCountReadsBoundedly)
         store.Values["FileCount"] = count;
         store.Values["File1"] = std::string("/a.vmr");
         TWindowState window;
-        LoadSettings(store, Environment(), window);
+        LoadSettings(store, Environment(), Settings, window);
         EXPECT_EQ(window.RecentFiles.size(), count > 0 ? 1u : 0u) << count;
         // An entry missing as text is looked for as bytes (a name that is not UTF-8): still bounded.
         std::set<std::string> fileReads;
@@ -497,13 +499,13 @@ TEST_F(SettingsTest, MissingDisplayFontFallsBackToArial)
             asked.push_back(font);
             return exists;
         }),
-            window);
-        EXPECT_EQ(DisplayFont.Name, exists ? *stored : "Arial");
-        EXPECT_EQ(DisplayFont.Size, exists ? 11 : 10);
+            Settings, window);
+        EXPECT_EQ(Settings.DisplayFont.Name, exists ? *stored : "Arial");
+        EXPECT_EQ(Settings.DisplayFont.Size, exists ? 11 : 10);
         // Only the display font is checked.
         EXPECT_EQ(asked, (std::vector<std::string> { stored.value_or("Verdana") }));
-        EXPECT_EQ(PrintFont.Name, "Gone Serif");
-        EXPECT_EQ(PrintFont.Size, 9);
+        EXPECT_EQ(Settings.PrintFont.Name, "Gone Serif");
+        EXPECT_EQ(Settings.PrintFont.Size, 9);
     }
 }
 
@@ -526,11 +528,11 @@ TEST_F(SettingsTest, DamagedSeparateValuesGetUsableOnes)
                  "ForeignLangID", "NativeLangID" })
             store.Values[name] = c.Stored;
         TWindowState window;
-        LoadSettings(store, Environment([](const std::string&) { return true; }), window);
+        LoadSettings(store, Environment([](const std::string&) { return true; }), Settings, window);
         // A native language that is no language gives way to the user's.
         const std::uint16_t native = c.ForeignLangID == 0 && c.Stored != 0 ? 0x0407 : c.ForeignLangID;
-        EXPECT_EQ(std::tuple(DisplayFont.Size, PrintFont.Size, window.TestMode, window.NextTip,
-                      window.ImportFilter, window.ForeignLangID, window.NativeLangID),
+        EXPECT_EQ(std::tuple(Settings.DisplayFont.Size, Settings.PrintFont.Size, window.TestMode,
+                      window.NextTip, window.ImportFilter, window.ForeignLangID, window.NativeLangID),
             std::tuple(
                 c.DisplaySize, c.PrintSize, c.TestMode, c.NextTip, c.ImportFilter, c.ForeignLangID, native))
             << c.Name;

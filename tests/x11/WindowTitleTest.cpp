@@ -4,8 +4,8 @@
 #include "app/DialogRunner.h"
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"
-#include "core/GlobalDocument.h"
 #include "settings/MemoryStore.h"
+#include "settings/Session.h"
 #include "settings/Settings.h"
 #include "support/TempDir.h"
 #include "ui/MainFrm.h"
@@ -94,8 +94,6 @@ class WindowTitleTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetSettings();
-        ReplaceDocument(std::make_unique<TVocabFile>());
         for (const char* name : { "a.vmr", "b.vmr" })
             std::filesystem::copy_file(Example, Dir.File(name));
         Form = std::make_unique<TMainForm>(std::make_unique<TMemorySettingsStore>());
@@ -106,7 +104,6 @@ protected:
     {
         DialogHook::Set(nullptr);
         Form.reset();
-        ReplaceDocument(std::make_unique<TVocabFile>());
     }
     void Open(const char* name)
     {

@@ -51,12 +51,12 @@ QLabel* MakeLabel(const char* caption, QWidget* buddy)
 }
 } // namespace
 
-TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data)
+TEditDialog::TEditDialog(QWidget* parent, TItemEditData& item)
     : QDialog(parent)
-    , Data_(data)
+    , Data_(item)
 {
     const TVocabFile& document = Document();
-    setWindowTitle(data.IsNew ? QStringLiteral("Add") : QStringLiteral("Edit"));
+    setWindowTitle(item.IsNew ? QStringLiteral("Add") : QStringLiteral("Edit"));
 
     QFont font = this->font();
     if (!DisplayFont.Name.empty())
@@ -119,12 +119,12 @@ TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data)
     setTabOrder(btnOK, btnCancel);
     setTabOrder(btnCancel, btnHelp);
 
-    if (!data.IsNew) {
+    if (!item.IsNew) {
         edtForeign->SetBytes(
-            InsertSortingMarker(data.FieldValues[fiForeign], data.SortingPosition, Options.ConfirmNoSort));
-        edtCategory->SetBytes(data.FieldValues[fiCategory]);
-        edtNotes->SetBytes(data.FieldValues[fiNotes]);
-        edtNative->SetBytes(data.FieldValues[fiNative]);
+            InsertSortingMarker(item.FieldValues[fiForeign], item.SortingPosition, Options.ConfirmNoSort));
+        edtCategory->SetBytes(item.FieldValues[fiCategory]);
+        edtNotes->SetBytes(item.FieldValues[fiNotes]);
+        edtNative->SetBytes(item.FieldValues[fiNative]);
     }
     edtForeign->setFocus();
 

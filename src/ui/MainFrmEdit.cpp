@@ -35,15 +35,15 @@ void TMainForm::miEditAddClick()
     if (WindowMode_ != wmEditing)
         return;
     ClearCutMark();
-    TItemEditData data;
-    data.IsNew = true;
-    TEditDialog dialog(this, data);
+    TItemEditData edit;
+    edit.IsNew = true;
+    TEditDialog dialog(this, edit);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;
     TVocabFile& document = Document();
     TVocabItem& item = document.NewItem();
-    item.SetFieldValues(data.FieldValues[0], data.FieldValues[1], data.FieldValues[2], data.FieldValues[3]);
-    item.SortingPosition = data.SortingPosition;
+    item.SetFieldValues(edit.FieldValues[0], edit.FieldValues[1], edit.FieldValues[2], edit.FieldValues[3]);
+    item.SortingPosition = edit.SortingPosition;
     if (Options.AppendNewWords)
         document.SetCurrentIndex(-1);
     document.Add(ukAdd);
@@ -57,17 +57,17 @@ void TMainForm::miEditEditClick()
         return;
     ClearCutMark();
     const TVocabItem& current = document.CurrentItem();
-    TItemEditData data;
-    data.IsNew = false;
+    TItemEditData edit;
+    edit.IsNew = false;
     for (int f = 0; f < FieldCount; ++f)
-        data.FieldValues[static_cast<std::size_t>(f)] = std::string(current.FieldValue(f));
-    data.SortingPosition = current.SortingPosition;
-    TEditDialog dialog(this, data);
+        edit.FieldValues[static_cast<std::size_t>(f)] = std::string(current.FieldValue(f));
+    edit.SortingPosition = current.SortingPosition;
+    TEditDialog dialog(this, edit);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;
     TVocabItem& item = document.NewItem();
-    item.SetFieldValues(data.FieldValues[0], data.FieldValues[1], data.FieldValues[2], data.FieldValues[3]);
-    item.SortingPosition = data.SortingPosition;
+    item.SetFieldValues(edit.FieldValues[0], edit.FieldValues[1], edit.FieldValues[2], edit.FieldValues[3]);
+    item.SortingPosition = edit.SortingPosition;
     item.LastAttempt = 0;
     item.PenaltyPoints = 0;
     document.Replace();

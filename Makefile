@@ -2,6 +2,7 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+TSAN_BUILD ?= build-tsan
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
@@ -14,10 +15,17 @@ PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmar
            librsvg2-bin desktop-file-utils appstream shared-mime-info man-db lintian strace \
            libglib2.0-bin zlib1g-dev acl xclip
 FUZZ_PACKAGES = clang libclang-rt-14-dev
+FORMAT_PACKAGES = clang-format
+
+# The suites that run code on more than one thread: long tasks, the background writer, the
+# random draws and the locale tables shared between threads.
+TSAN_MODEL_TESTS = BackgroundWriter.*:RecoveryCopy.*:NextTestItem.*:Random.*:LocaleText*
+TSAN_GUI_TESTS = LongTask.*
+TSAN_OPTIONS_ALL = halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tests/tsan.supp
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps build test run bench fuzz asan-test clean examples screenshots install package
+.PHONY: all deps fuzz-deps build test run bench fuzz asan-test tsan-test format-check clean examples screenshots install package
 
 all: build
 
@@ -75,6 +83,18 @@ asan-test: deps
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+tsan-test: deps
+	cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORIA_TSAN=ON -DVELMORIA_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target model_tests gui_tests
+	TSAN_OPTIONS="$(TSAN_OPTIONS_ALL)" $(TSAN_BUILD)/tests/model_tests --gtest_filter='$(TSAN_MODEL_TESTS)'
+	QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="$(TSAN_OPTIONS_ALL)" \
+	  $(TSAN_BUILD)/tests/gui_tests --gtest_filter='$(TSAN_GUI_TESTS)'
+
+# Checks every tracked source file against .clang-format without changing any.
+format-check:
+	$(call install_missing,$(FORMAT_PACKAGES))
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+
 fuzz: deps fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORIA_FUZZ=ON $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
@@ -86,7 +106,7 @@ fuzz: deps fuzz-deps
 	done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)
 
 # The bundled example list is built from its source by the program's own code.
 examples: build

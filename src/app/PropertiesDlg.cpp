@@ -76,9 +76,9 @@ QString SizeText(qint64 size, const QLocale& locale)
 }
 } // namespace
 
-TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& data)
+TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& info)
     : QDialog(parent)
-    , Data_(data)
+    , Data_(info)
 {
     setWindowTitle(QStringLiteral("Properties"));
     pcPages = new QTabWidget(this);
@@ -122,18 +122,18 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& data)
     tsSummary = new QWidget;
     cbForeign = new QComboBox(tsSummary);
     cbNative = new QComboBox(tsSummary);
-    FillLanguages(cbForeign, data.IsNew, data.ForeignLangID);
-    FillLanguages(cbNative, data.IsNew, data.NativeLangID);
+    FillLanguages(cbForeign, info.IsNew, info.ForeignLangID);
+    FillLanguages(cbNative, info.IsNew, info.NativeLangID);
     for (QComboBox* box : { cbForeign, cbNative }) {
         // A list of 75 languages in a scrolling popup, not one as tall as the screen.
         box->setMaxVisibleItems(16);
         box->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
     }
-    const int nativeCodePage = LanguageCodePage(data.NativeLangID);
+    const int nativeCodePage = LanguageCodePage(info.NativeLangID);
     const std::string none;
-    edtDescription = MakeNativeBox(tsSummary, nativeCodePage, data.IsNew ? none : data.Description);
-    edtAuthor = MakeNativeBox(tsSummary, nativeCodePage, data.IsNew ? none : data.Author);
-    edtComments = MakeNativeBox(tsSummary, nativeCodePage, data.IsNew ? none : data.Comments);
+    edtDescription = MakeNativeBox(tsSummary, nativeCodePage, info.IsNew ? none : info.Description);
+    edtAuthor = MakeNativeBox(tsSummary, nativeCodePage, info.IsNew ? none : info.Author);
+    edtComments = MakeNativeBox(tsSummary, nativeCodePage, info.IsNew ? none : info.Comments);
     edtDescription->setMinimumWidth(valueWidth);
     auto* summary = new QFormLayout(tsSummary);
     summary->setVerticalSpacing(8);
@@ -144,7 +144,7 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& data)
     summary->addRow(MakeLabel(QStringLiteral("&Author:"), edtAuthor), edtAuthor);
     summary->addRow(MakeLabel(QStringLiteral("&Comments:"), edtComments), edtComments);
 
-    if (data.IsNew) {
+    if (info.IsNew) {
         // A list about to be created has no file to describe.
         tsGeneral->setParent(this);
         tsGeneral->hide();

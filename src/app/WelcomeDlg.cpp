@@ -40,9 +40,9 @@ private:
 };
 } // namespace
 
-TWelcomeDialog::TWelcomeDialog(QWidget* parent, TWelcomeData& data)
+TWelcomeDialog::TWelcomeDialog(QWidget* parent, TWelcomeData& info)
     : QDialog(parent)
-    , Data_(data)
+    , Data_(info)
 {
     setWindowTitle(QStringLiteral("Welcome"));
     rbNew = new QRadioButton(QStringLiteral("&Create a new file"), this);
@@ -83,9 +83,9 @@ TWelcomeDialog::TWelcomeDialog(QWidget* parent, TWelcomeData& data)
         return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     };
     lbFiles->addItem(QStringLiteral("Browse..."));
-    if (data.RecentFiles) {
-        for (std::int32_t i = 0; i < data.RecentFiles->Count(); ++i) {
-            const std::string& name = (*data.RecentFiles)[i];
+    if (info.RecentFiles) {
+        for (std::int32_t i = 0; i < info.RecentFiles->Count(); ++i) {
+            const std::string& name = (*info.RecentFiles)[i];
             auto* item
                 = new QListWidgetItem(QString::fromStdString(ShortenPath(DisplayName(name), width, room)));
             item->setToolTip(QString::fromStdString(name));

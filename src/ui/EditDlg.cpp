@@ -50,13 +50,13 @@ QLabel* MakeLabel(const char* caption, QWidget* buddy)
 }
 } // namespace
 
-TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data, TSession& session)
+TEditDialog::TEditDialog(QWidget* parent, TItemEditData& item, TSession& session)
     : QDialog(parent)
-    , Data_(data)
+    , Data_(item)
     , Session_(session)
 {
     const TVocabFile& document = Session_.Document();
-    setWindowTitle(data.IsNew ? QStringLiteral("Add") : QStringLiteral("Edit"));
+    setWindowTitle(item.IsNew ? QStringLiteral("Add") : QStringLiteral("Edit"));
 
     QFont font = this->font();
     if (!Session_.Settings.DisplayFont.Name.empty())
@@ -119,12 +119,12 @@ TEditDialog::TEditDialog(QWidget* parent, TItemEditData& data, TSession& session
     setTabOrder(btnOK, btnCancel);
     setTabOrder(btnCancel, btnHelp);
 
-    if (!data.IsNew) {
+    if (!item.IsNew) {
         edtForeign->SetBytes(InsertSortingMarker(
-            data.FieldValues[fiForeign], data.SortingPosition, Session_.Settings.Options.ConfirmNoSort));
-        edtCategory->SetBytes(data.FieldValues[fiCategory]);
-        edtNotes->SetBytes(data.FieldValues[fiNotes]);
-        edtNative->SetBytes(data.FieldValues[fiNative]);
+            item.FieldValues[fiForeign], item.SortingPosition, Session_.Settings.Options.ConfirmNoSort));
+        edtCategory->SetBytes(item.FieldValues[fiCategory]);
+        edtNotes->SetBytes(item.FieldValues[fiNotes]);
+        edtNative->SetBytes(item.FieldValues[fiNative]);
     }
     edtForeign->setFocus();
 

@@ -30,15 +30,15 @@ void TMainForm::miEditAddClick()
     if (WindowMode_ != wmEditing)
         return;
     ClearCutMark();
-    TItemEditData data;
-    data.IsNew = true;
-    TEditDialog dialog(this, data, Session_);
+    TItemEditData edit;
+    edit.IsNew = true;
+    TEditDialog dialog(this, edit, Session_);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;
     TVocabFile& document = Session_.Document();
     TVocabItem& item = document.NewItem();
-    item.SetFieldValues(data.FieldValues[0], data.FieldValues[1], data.FieldValues[2], data.FieldValues[3]);
-    item.SortingPosition = data.SortingPosition;
+    item.SetFieldValues(edit.FieldValues[0], edit.FieldValues[1], edit.FieldValues[2], edit.FieldValues[3]);
+    item.SortingPosition = edit.SortingPosition;
     if (Session_.Settings.Options.AppendNewWords)
         document.SetCurrentIndex(-1);
     document.Add(ukAdd);
@@ -52,15 +52,15 @@ void TMainForm::miEditEditClick()
         return;
     ClearCutMark();
     const TVocabItem& current = document.CurrentItem();
-    TItemEditData data;
-    data.IsNew = false;
+    TItemEditData edit;
+    edit.IsNew = false;
     for (int f = 0; f < FieldCount; ++f)
-        data.FieldValues[static_cast<std::size_t>(f)] = std::string(current.FieldValue(f));
-    data.SortingPosition = current.SortingPosition;
-    TEditDialog dialog(this, data, Session_);
+        edit.FieldValues[static_cast<std::size_t>(f)] = std::string(current.FieldValue(f));
+    edit.SortingPosition = current.SortingPosition;
+    TEditDialog dialog(this, edit, Session_);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;
-    ReplaceCurrentItem(document, data);
+    ReplaceCurrentItem(document, edit);
     RefreshGrid();
 }
 

@@ -167,16 +167,16 @@ std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
 bool TMainForm::RunWelcomeLoop()
 {
     for (;;) {
-        TWelcomeData data;
-        data.RecentFiles = &RecentFiles_;
-        TWelcomeDialog dialog(this, data);
+        TWelcomeData info;
+        info.RecentFiles = &RecentFiles_;
+        TWelcomeDialog dialog(this, info);
         if (ExecDialog(dialog) != QDialog::Accepted)
             return false;
         bool done = false;
-        if (!data.Open) {
+        if (!info.Open) {
             done = EditProperties(true);
-        } else if (!data.FileName.empty()) {
-            done = OpenFile(data.FileName);
+        } else if (!info.FileName.empty()) {
+            done = OpenFile(info.FileName);
         } else if (const auto chosen = ChooseOpenFile(this, OpenRequest())) {
             done = OpenFile(ToLocal(chosen->FileName));
         }
@@ -248,29 +248,29 @@ void TMainForm::AdoptLanguages(std::uint16_t foreign, std::uint16_t native)
 bool TMainForm::EditProperties(bool isNew)
 {
     TVocabFile& document = Session_.Document();
-    TPropertiesData data;
-    data.IsNew = isNew;
-    data.ForeignLangID = document.ForeignLangID();
-    data.NativeLangID = document.NativeLangID();
+    TPropertiesData info;
+    info.IsNew = isNew;
+    info.ForeignLangID = document.ForeignLangID();
+    info.NativeLangID = document.NativeLangID();
     if (!isNew) {
-        data.FileName = document.FileName();
-        data.Description = document.Properties(piDescription);
-        data.Author = document.Properties(piAuthor);
-        data.Comments = document.Properties(piComments);
+        info.FileName = document.FileName();
+        info.Description = document.Properties(piDescription);
+        info.Author = document.Properties(piAuthor);
+        info.Comments = document.Properties(piComments);
     }
-    TPropertiesDialog dialog(this, data);
+    TPropertiesDialog dialog(this, info);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return false;
-    AdoptLanguages(data.ForeignLangID, data.NativeLangID);
-    document.SetForeignLangID(data.ForeignLangID);
-    document.SetNativeLangID(data.NativeLangID);
+    AdoptLanguages(info.ForeignLangID, info.NativeLangID);
+    document.SetForeignLangID(info.ForeignLangID);
+    document.SetNativeLangID(info.NativeLangID);
     if (isNew) {
         document.Clear();
         dgVocab->Model()->Reset();
     }
-    document.SetProperties(piDescription, data.Description);
-    document.SetProperties(piAuthor, data.Author);
-    document.SetProperties(piComments, data.Comments);
+    document.SetProperties(piDescription, info.Description);
+    document.SetProperties(piAuthor, info.Author);
+    document.SetProperties(piComments, info.Comments);
     ScheduleUpdate();
     return true;
 }

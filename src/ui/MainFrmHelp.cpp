@@ -143,15 +143,15 @@ void TMainForm::CreateHelpCommands()
 
 void TMainForm::miHelpTipsClick(bool atStartUp)
 {
-    TTipsData data { DataFilePath(QStringLiteral("velmoria.tip")), WindowState_.NextTip,
+    TTipsData tips { DataFilePath(QStringLiteral("velmoria.tip")), WindowState_.NextTip,
         WindowState_.ShowTips };
-    TTipsDialog dialog(this, data);
+    TTipsDialog dialog(this, tips);
     ExecDialog(dialog);
-    if (atStartUp && !data.ShowTips)
+    if (atStartUp && !tips.ShowTips)
         ShowMessageBox(QStringLiteral("Tip of the Day can be turned on again via the Help menu."),
             QStringLiteral("Velmoria"), QMessageBox::Ok, QMessageBox::Information);
-    WindowState_.NextTip = data.NextTip;
-    WindowState_.ShowTips = data.ShowTips;
+    WindowState_.NextTip = tips.NextTip;
+    WindowState_.ShowTips = tips.ShowTips;
 }
 
 void TMainForm::miHelpAboutClick()

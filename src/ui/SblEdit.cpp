@@ -155,10 +155,10 @@ void TSymbolEdit::CopyToClipboard()
         return;
     const std::string bytes = FromQString(selectedText(), CodePage());
     const std::optional<std::u16string> unicode = ClipboardUnicode(bytes, CodePage());
-    auto* data = new QMimeData;
+    auto* mime = new QMimeData;
     // Without a UTF-16 form only the plain 8-bit text goes, which readers take in the system code page.
-    data->setText(unicode ? FromUtf16(*unicode) : ToQString(bytes, CP_SYSTEM_DEFAULT));
-    QApplication::clipboard()->setMimeData(data);
+    mime->setText(unicode ? FromUtf16(*unicode) : ToQString(bytes, CP_SYSTEM_DEFAULT));
+    QApplication::clipboard()->setMimeData(mime);
 }
 
 void TSymbolEdit::CutToClipboard()
@@ -173,9 +173,9 @@ void TSymbolEdit::PasteFromClipboard()
 {
     if (isReadOnly())
         return;
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (data && data->hasText()) {
-        if (const std::optional<std::string> bytes = PastedBytes(Utf16(data->text()), CodePage())) {
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    if (mime && mime->hasText()) {
+        if (const std::optional<std::string> bytes = PastedBytes(Utf16(mime->text()), CodePage())) {
             InsertAsOneEdit(ToQString(*bytes, CodePage()));
             return;
         }

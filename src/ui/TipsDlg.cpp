@@ -43,9 +43,9 @@ void ShowRichText(QTextEdit& box, const TRichText& text)
 
 } // namespace
 
-TTipsDialog::TTipsDialog(QWidget* parent, TTipsData& data)
+TTipsDialog::TTipsDialog(QWidget* parent, TTipsData& state)
     : QDialog(parent)
-    , Data_(data)
+    , Data_(state)
 {
     setWindowTitle(QStringLiteral("Tip of the Day"));
 
@@ -108,8 +108,8 @@ TTipsDialog::TTipsDialog(QWidget* parent, TTipsData& data)
     // Close is also the cancel button: Esc and the close box end the dialog the same way.
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 
-    chbShowTips->setChecked(data.ShowTips);
-    if (auto tips = ReadTipFile(QFile::encodeName(data.TipFileName).toStdString()))
+    chbShowTips->setChecked(state.ShowTips);
+    if (auto tips = ReadTipFile(QFile::encodeName(state.TipFileName).toStdString()))
         Tips_ = std::move(*tips);
     btnNextTip->setEnabled(!Tips_.empty());
     btnDetails->setEnabled(false);

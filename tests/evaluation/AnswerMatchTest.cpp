@@ -316,7 +316,7 @@ TEST_P(AnswerMatchExamples, DecideAsDocumented)
 }
 
 INSTANTIATE_TEST_SUITE_P(AnswerMatch, AnswerMatchExamples, testing::ValuesIn(Examples),
-    [](const testing::TestParamInfo<TExample>& info) { return std::string(info.param.Name); });
+    [](const testing::TestParamInfo<TExample>& row) { return std::string(row.param.Name); });
 
 TEST(AnswerMatchSynonyms, PartsBeyondSixteenAreIgnored)
 {
@@ -461,7 +461,7 @@ TEST_P(AnswerMatchAccents, DecideAsDocumented)
 }
 
 INSTANTIATE_TEST_SUITE_P(AnswerMatch, AnswerMatchAccents, testing::ValuesIn(AccentExamples),
-    [](const testing::TestParamInfo<TAccentExample>& info) { return std::string(info.param.Name); });
+    [](const testing::TestParamInfo<TAccentExample>& row) { return std::string(row.param.Name); });
 
 class TCaseGenerator {
 public:

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -270,17 +273,24 @@ TEST(LocaleTextSortKey, EmptyOnlyWhenNothingIsLeftAndNeverHoldsZeroBytes)
 
 TEST(LocaleTextSortKey, WorksOnAnotherThread)
 {
-    const std::string word = In(Turkish, "Işık");
-    const std::string key = MakeSortKey(word, Turkish);
-    const std::string lower = LowerCaseLocale(word, Turkish);
-    std::string otherKey;
-    std::string otherLower;
-    std::thread([&] {
-        otherKey = MakeSortKey(word, Turkish);
-        otherLower = LowerCaseLocale(word, Turkish);
-    }).join();
-    EXPECT_EQ(otherKey, key);
-    EXPECT_EQ(otherLower, lower);
+    // The shared tables and each thread's collators are made on first use: threads asking at the
+    // same time get what one thread alone gets.
+    const std::pair<LangId, const char*> words[] = { { Turkish, "Işık" }, { Lithuanian, "Ąžuolas" },
+        { Russian, "Ёлка" }, { Greek, "Άλφα" }, { NotInTable, "ABC" } };
+    const auto work = [&](std::vector<std::string>& out) {
+        for (const auto& [lang, word] : words) {
+            out.push_back(MakeSortKey(In(lang, word), lang));
+            out.push_back(LowerCaseLocale(In(lang, word), lang));
+        }
+    };
+    std::vector<std::string> first, second, alone;
+    std::thread a([&] { work(first); });
+    std::thread b([&] { work(second); });
+    a.join();
+    b.join();
+    work(alone);
+    EXPECT_EQ(first, alone);
+    EXPECT_EQ(second, alone);
 }
 
 } // namespace

@@ -56,7 +56,8 @@ int main(int argc, char** argv)
             testing = only == "testing";
             print = only == "print";
         } else {
-            std::fprintf(stderr, "usage: velmoria-bench [--items N] [--only core|exchange|match|testing|print]\n");
+            std::fprintf(
+                stderr, "usage: velmoria-bench [--items N] [--only core|exchange|match|testing|print]\n");
             return 2;
         }
     }

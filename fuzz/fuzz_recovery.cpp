@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string image = BuildRecoveryImage(doc, info);
     // A copy of a list must count as the same as that list's file, or it would never be dropped.
     if (!RecoveryCopyMatches(image, doc.SaveToBytes())
-        || image.size() - RecoveryHeaderSize(image.substr(0, RecoveryHeaderLimit)) != doc.SaveToBytes().size())
+        || image.size() - RecoveryHeaderSize(image.substr(0, RecoveryHeaderLimit))
+            != doc.SaveToBytes().size())
         std::abort();
     const TRecoveryInfo read = LoadRecoveryImage(image, again);
     if (again.SaveToBytes() != doc.SaveToBytes() || read.FileName != info.FileName

@@ -14,9 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     // The input is a sequence of values: a byte choosing the name and kind, a length byte, the bytes.
     static const char* const Names[] = { "Options", "PrintOptions", "PageSetup", "WindowPosition", "TestMode",
-        "NextTip", "ImportFilter", "FileCount", "File1", "File2", "Sound1", "Sound2", "DisplayFont", "PrintFont",
-        "DisplaySize", "PrintSize", "ShowTips", "ShowToolBar", "ShowStatusBar", "MultipleChoice", "ForeignLangID",
-        "NativeLangID" };
+        "NextTip", "ImportFilter", "FileCount", "File1", "File2", "Sound1", "Sound2", "DisplayFont",
+        "PrintFont", "DisplaySize", "PrintSize", "ShowTips", "ShowToolBar", "ShowStatusBar", "MultipleChoice",
+        "ForeignLangID", "NativeLangID" };
     constexpr std::size_t NameCount = sizeof(Names) / sizeof(Names[0]);
     TMemorySettingsStore store;
     std::size_t at = 0;

@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     const TRichRun& run = paragraph.Runs[i];
                     if (run.Text.empty())
                         std::abort();
-                    if (i > 0 && run.Bold == paragraph.Runs[i - 1].Bold && run.Italic == paragraph.Runs[i - 1].Italic)
+                    if (i > 0 && run.Bold == paragraph.Runs[i - 1].Bold
+                        && run.Italic == paragraph.Runs[i - 1].Italic)
                         std::abort();
                 }
             }

@@ -19,8 +19,7 @@ QString DataFolder(const QString& probe)
     if (QFileInfo::exists(exeFolder + probe))
         return exeFolder;
     // An installed copy keeps its data in ../share/velmoria relative to bin/.
-    const QString installed
-        = WithSeparator(QDir::cleanPath(exeFolder + QStringLiteral("../share/velmoria")));
+    const QString installed = WithSeparator(QDir::cleanPath(exeFolder + QStringLiteral("../share/velmoria")));
     if (QFileInfo::exists(installed + probe))
         return installed;
     return exeFolder;

@@ -49,9 +49,9 @@ std::int64_t ModifiedNs(const std::string& fileName)
 } // namespace
 
 TRecoveryStore::TRecoveryStore(const QString& folder)
-    : Folder_(folder.isEmpty()
-              ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/recovery")
-              : folder)
+    : Folder_(folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
+                + QStringLiteral("/recovery")
+                               : folder)
 {
     // The folders of the program's own name inside the user's data folder are checked too.
     const QString top = folder.isEmpty()
@@ -132,7 +132,8 @@ std::vector<TOrphanCopy> TRecoveryStore::TakeOrphans(const std::optional<std::st
     // Temporary files of recovery copies whose writer was killed.
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
         if (IsSaveTemporaryName(ToLocal(name)))
-            RemoveStaleSaveFiles(ToLocal(dir.filePath(name.mid(1, name.indexOf(QStringLiteral(".velmoria-save-")) - 1))));
+            RemoveStaleSaveFiles(
+                ToLocal(dir.filePath(name.mid(1, name.indexOf(QStringLiteral(".velmoria-save-")) - 1))));
     }
     return orphans;
 }

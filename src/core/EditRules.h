@@ -30,8 +30,7 @@ inline constexpr char NoWordMessage[] = "Enter a word or phrase.";
 inline constexpr char NoTranslationMessage[] = "Enter a translation.";
 inline constexpr char NoSortQuestion[]
     = "You have not specified  the sorting position. Sort this item by its initial letter?";
-inline constexpr char NoCategoryQuestion[]
-    = "You have not specified the part of speech. Leave field blank?";
+inline constexpr char NoCategoryQuestion[] = "You have not specified the part of speech. Leave field blank?";
 inline constexpr char DuplicateQuestion[] = "Word or translation already exists. Add anyway?";
 
 enum TEditStepKind : std::uint8_t {

@@ -7,7 +7,8 @@ std::string FourPartVersion(std::string_view version)
     std::size_t start = 0;
     for (;;) {
         const auto dot = version.find('.', start);
-        const std::string_view part = version.substr(start, dot == std::string_view::npos ? dot : dot - start);
+        const std::string_view part
+            = version.substr(start, dot == std::string_view::npos ? dot : dot - start);
         if (part.empty() || part.size() > 5 || ++parts > 4)
             return {};
         long number = 0;

@@ -161,7 +161,8 @@ bool RecoveryCopyMatches(std::string_view image, std::string_view fileBytes)
     return image.substr(ParseHeader(image, info)) == fileBytes;
 }
 
-std::int64_t RecoveryDelayMs(std::int64_t now, std::int64_t firstChange, std::int64_t lastChange, std::int64_t lastCopy)
+std::int64_t RecoveryDelayMs(
+    std::int64_t now, std::int64_t firstChange, std::int64_t lastChange, std::int64_t lastCopy)
 {
     std::int64_t due = std::min(lastChange + RecoveryQuietMs, firstChange + RecoveryLongestWaitMs);
     if (lastCopy >= 0)

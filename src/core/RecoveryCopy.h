@@ -41,7 +41,8 @@ inline constexpr std::int64_t RecoveryLongestWaitMs = 5000;
 inline constexpr std::int64_t RecoveryIntervalMs = 1000;
 // Milliseconds from now until the next copy is due (0: at once). Times are on one clock;
 // lastCopy is negative when no copy was made yet.
-std::int64_t RecoveryDelayMs(std::int64_t now, std::int64_t firstChange, std::int64_t lastChange, std::int64_t lastCopy);
+std::int64_t RecoveryDelayMs(
+    std::int64_t now, std::int64_t firstChange, std::int64_t lastChange, std::int64_t lastCopy);
 
 // Makes the folder of the recovery copies ready, or says in a sentence why it cannot be used
 // (empty when it can). A missing folder is made, for its owner alone (0700); one of the user's

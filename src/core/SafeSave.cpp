@@ -329,7 +329,8 @@ public:
         if (Checked(TSaveCall::Permissions, [&] { return ::fchmod(Fd_.Get(), mode); }) != 0)
             throw EFileError(fileName, "Cannot write file", errno);
         // A private file takes no ACL that would open it to others.
-        if (old && !privateFile && Checked(TSaveCall::Attributes, [&] { return CopyAttributes(oldPath, Fd_.Get()); }) != 0)
+        if (old && !privateFile
+            && Checked(TSaveCall::Attributes, [&] { return CopyAttributes(oldPath, Fd_.Get()); }) != 0)
             throw EFileError(fileName, "Cannot write file", errno);
         if (Checked(TSaveCall::Sync, [&] { return ::fsync(Fd_.Get()); }) != 0)
             throw EFileError(fileName, "Cannot write file", errno);

@@ -46,8 +46,9 @@ TTip ParseTipLine(std::string_view line)
 
 std::string TipDocument(std::string_view tipText)
 {
-    std::string document = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Verdana;}}{\\colortbl\\red0\\green0\\blue0;}"
-                           "\\deflang2057\\pard\\plain\\f2\\fs16 ";
+    std::string document
+        = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Verdana;}}{\\colortbl\\red0\\green0\\blue0;}"
+          "\\deflang2057\\pard\\plain\\f2\\fs16 ";
     document += tipText;
     document += "\\par }";
     return document;

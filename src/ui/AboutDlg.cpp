@@ -36,8 +36,8 @@ TAboutDialog::TAboutDialog(QWidget* parent)
 {
     InitIconResource();
     setWindowTitle(QStringLiteral("About Velmoria"));
-    const QIcon icon = qApp->windowIcon().isNull() ? QIcon(QStringLiteral(":/velmoria/velmoria.svg"))
-                                                   : qApp->windowIcon();
+    const QIcon icon
+        = qApp->windowIcon().isNull() ? QIcon(QStringLiteral(":/velmoria/velmoria.svg")) : qApp->windowIcon();
     imgIcon = new QLabel(this);
     imgIcon->setPixmap(icon.pixmap(48, 48));
     lblTitle = new QLabel(QStringLiteral("Velmoria"), this);
@@ -93,8 +93,8 @@ void TAboutDialog::lblHomePageClick()
 
 void TAboutDialog::lblMailClick()
 {
-    QDesktopServices::openUrl(
-        QUrl(QStringLiteral("mailto:") + QString::fromUtf8(ProductMailAddress) + QStringLiteral("?Subject=Velmoria")));
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QString::fromUtf8(ProductMailAddress)
+        + QStringLiteral("?Subject=Velmoria")));
 }
 
 void TAboutDialog::btnDonateClick()

@@ -99,7 +99,6 @@ TEditDialog::TEditDialog(QWidget* parent, TItemEditData& item, TSession& session
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 2);
 
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addSpacing(fields->verticalSpacing() * 2);

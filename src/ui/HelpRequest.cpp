@@ -79,8 +79,8 @@ TDialogButtons MakeDialogButtons(
     buttons.Cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
     buttons.Help = new QPushButton(QStringLiteral("&Help"), dialog);
     buttons.OK->setDefault(true);
-    const std::pair<QPushButton*, int> named[] = { { buttons.OK, okContext }, { buttons.Cancel, cancelContext },
-        { buttons.Help, helpContext } };
+    const std::pair<QPushButton*, int> named[]
+        = { { buttons.OK, okContext }, { buttons.Cancel, cancelContext }, { buttons.Help, helpContext } };
     for (const auto& [button, context] : named)
         SetHelpContext(button, context);
     buttons.OK->setObjectName(QStringLiteral("btnOK"));

@@ -41,5 +41,5 @@ struct TDialogButtons {
     QPushButton* Help = nullptr;
     QHBoxLayout* Row = nullptr;
 };
-TDialogButtons MakeDialogButtons(
-    QDialog* dialog, std::function<void()> onHelp, int okContext = 1000, int cancelContext = 1001, int helpContext = 1002);
+TDialogButtons MakeDialogButtons(QDialog* dialog, std::function<void()> onHelp, int okContext = 1000,
+    int cancelContext = 1001, int helpContext = 1002);

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <functional>
 #include <QHBoxLayout>
 #include <QHelpContentModel>
 #include <QHelpEngine>
@@ -29,6 +28,7 @@
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <functional>
 #include <utility>
 
 namespace {
@@ -201,7 +201,8 @@ THelpWindow::THelpWindow(QHelpEngine& engine)
     connect(Browser, &QTextBrowser::sourceChanged, this, &THelpWindow::SelectInContents);
     connect(Browser, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = Browser->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Velmoria Help") : QStringLiteral("Velmoria Help - ") + title);
+        setWindowTitle(
+            title.isEmpty() ? QStringLiteral("Velmoria Help") : QStringLiteral("Velmoria Help - ") + title);
     });
 
     connect(engine.searchEngine(), &QHelpSearchEngine::indexingFinished, this, &THelpWindow::IndexReady);

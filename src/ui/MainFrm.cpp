@@ -210,7 +210,8 @@ void TMainForm::CreateActions()
             "undo", &TMainForm::miEditUndoClick,
             [this] { return Editing() && Session_.Document().UndoKind() != ukNone; } },
         { &miEditRedo, "miEditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), "Repeats an action", "redo",
-            &TMainForm::miEditRedoClick, [this] { return Editing() && Session_.Document().RedoKind() != ukNone; } },
+            &TMainForm::miEditRedoClick,
+            [this] { return Editing() && Session_.Document().RedoKind() != ukNone; } },
         { &miEditAdd, "miEditAdd", "&Add...", QKeySequence(Qt::Key_Insert), "Adds a new item", "add",
             &TMainForm::miEditAddClick, editing },
         { &miEditEdit, "miEditEdit", "&Edit...", QKeySequence(Qt::Key_F2), "Modifies the selected item",
@@ -222,7 +223,10 @@ void TMainForm::CreateActions()
             [this] { return HasCurrentItem() && Session_.Document().CurrentIndex() > 0; } },
         { &miEditMoveDown, "miEditMoveDown", "M&ove Down", QKeySequence(Qt::CTRL | Qt::Key_D),
             "Moves the selected item down", "down", &TMainForm::miEditMoveDownClick,
-            [this] { return HasCurrentItem() && Session_.Document().CurrentIndex() < Session_.Document().Count() - 1; } },
+            [this] {
+                return HasCurrentItem()
+                    && Session_.Document().CurrentIndex() < Session_.Document().Count() - 1;
+            } },
         { &miEditShuffle, "miEditShuffle", "S&huffle", QKeySequence(), "Arranges items in a random order",
             "shuffle", &TMainForm::miEditShuffleClick, editing },
         { &miTestStartTesting, "miTestStartTesting", "Start &Testing", QKeySequence(Qt::CTRL | Qt::Key_T),

@@ -51,8 +51,8 @@ void TMainForm::CreateFindActions()
                 const int cut = dgVocab->CutIndex();
                 // The clipboard is asked only when no mark decides.
                 return Editing()
-                    && PasteEnabled(
-                        cut, Session_.Document().CurrentIndex(), Session_.Document().Count(), cut == -1 && CanPaste());
+                    && PasteEnabled(cut, Session_.Document().CurrentIndex(), Session_.Document().Count(),
+                        cut == -1 && CanPaste());
             } },
         { &miEditSort, "miEditSort", "&Sort...", QKeySequence(Qt::Key_F8),
             "Arranges items in alphabetical order", "sort", &TMainForm::miEditSortClick, editing },

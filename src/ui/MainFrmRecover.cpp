@@ -65,7 +65,8 @@ void TMainForm::FollowDocument()
         return;
     const std::string error = RecoveryWriter_->TakeError();
     if (!error.empty())
-        statusBar()->showMessage(QStringLiteral("The recovery copy could not be written. ") + QString::fromUtf8(error.c_str()));
+        statusBar()->showMessage(
+            QStringLiteral("The recovery copy could not be written. ") + QString::fromUtf8(error.c_str()));
     if (WindowMode_ == wmNone || !document.Modified()) {
         RemoveRecoveryCopy();
         return;
@@ -173,7 +174,8 @@ bool TMainForm::OfferRecovery(const std::optional<std::string>& fileName)
     }
     std::vector<TOrphanCopy> orphans = Recovery_->TakeOrphans(fileName);
     for (auto& orphan : orphans) {
-        const QString question = QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to ")
+        const QString question
+            = QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to ")
             + FromLocal(DisplayTitle(orphan.Info.FileName)) + QLatin1Char('?');
         switch (ShowMessageBox(question, QString(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard,
             QMessageBox::Question, QMessageBox::Yes)) {
@@ -275,7 +277,8 @@ void TMainForm::CheckDiskFile()
         return; // this version was told of already
     ToldStamp_ = now;
     const bool modified = Session_.Document().Modified();
-    if (ShowMessageBox(FromLocal(DisplayTitle(StampedName_)) + QStringLiteral(" has been changed by another program. Reload it?"),
+    if (ShowMessageBox(FromLocal(DisplayTitle(StampedName_))
+                + QStringLiteral(" has been changed by another program. Reload it?"),
             QString(), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
             modified ? QMessageBox::No : QMessageBox::Yes)
         == QMessageBox::Yes)
@@ -330,7 +333,8 @@ bool TMainForm::ConfirmDiskWrite(const std::string& fileName, std::optional<TFil
         break;
     case dcMissing:
         ShowMessageBox(FromLocal(DisplayName(fileName))
-                + QStringLiteral("\nThis file has been deleted or moved by another program and will be saved again."),
+                + QStringLiteral(
+                    "\nThis file has been deleted or moved by another program and will be saved again."),
             QString(), QMessageBox::Ok, QMessageBox::Information);
         break;
     case dcChanged:

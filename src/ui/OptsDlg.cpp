@@ -170,7 +170,8 @@ TOptionsDialog::TOptionsDialog(QWidget* parent, const TOptionsTarget& target)
     CreateFeedbackPage();
 
     const TDialogButtons buttons = MakeDialogButtons(
-        this, [this] { RequestHelp(OptionsHelpContextBase + pcOptions->currentIndex()); }, hcOK, hcCancel, hcHelp);
+        this, [this] { RequestHelp(OptionsHelpContextBase + pcOptions->currentIndex()); }, hcOK, hcCancel,
+        hcHelp);
     btnOK = buttons.OK;
     btnCancel = buttons.Cancel;
     btnHelp = buttons.Help;

@@ -82,8 +82,8 @@ TTipsDialog::TTipsDialog(QWidget* parent, TTipsData& state)
     text->addWidget(rule);
     text->addWidget(reTip, 1);
     auto* panelLayout = new QHBoxLayout(panel);
-    panelLayout->setContentsMargins(panel->frameWidth(), panel->frameWidth(), panel->frameWidth(),
-        panel->frameWidth());
+    panelLayout->setContentsMargins(
+        panel->frameWidth(), panel->frameWidth(), panel->frameWidth(), panel->frameWidth());
     panelLayout->setSpacing(0);
     panelLayout->addWidget(strip);
     panelLayout->addLayout(text, 1);

@@ -1,7 +1,7 @@
 #include "ui/VocabEdit.h"
 
-#include "evaluation/Languages.h"
 #include "core/VocabFile.h"
+#include "evaluation/Languages.h"
 #include "ui/QtText.h"
 
 #include <QApplication>

@@ -1,9 +1,10 @@
 // Recovery copies, file stamps, reloading and the background writer.
 
+#include "core/RecoveryCopy.h"
+
 #include "DocumentBuilders.h"
 #include "core/BackgroundWriter.h"
 #include "core/FileStamp.h"
-#include "core/RecoveryCopy.h"
 #include "core/SafeSave.h"
 #include "support/ChildProcess.h"
 #include "support/SecondUser.h"
@@ -22,7 +23,8 @@ namespace {
 void FillSample(TVocabFile& doc)
 {
     Fill(doc, German, English,
-        { { "der Hund", 1, "", "dog" }, { "die Katze", 2, "pl. Katzen", "cat" }, { "das \xC4pfelchen", 3, "", "apple" } });
+        { { "der Hund", 1, "", "dog" }, { "die Katze", 2, "pl. Katzen", "cat" },
+            { "das \xC4pfelchen", 3, "", "apple" } });
     doc.SetProperties(piAuthor, "me");
     doc.SetCurrentIndex(1);
     doc.RecordAnswer(false, 3);
@@ -53,8 +55,7 @@ TEST(RecoveryCopy, RoundTripKeepsTheListItsFileAndPositionAndCountsAsModified)
         std::int32_t Current;
         std::int32_t Expected;
     } cases[] = {
-        { "/home/me/Lists/words.vmr", 2, 2 },
-        { "", 1, 1 }, // untitled stays untitled
+        { "/home/me/Lists/words.vmr", 2, 2 }, { "", 1, 1 }, // untitled stays untitled
         { "/x.vmr", 7, 0 }, // a position the list no longer has
     };
     for (const auto& c : cases) {

@@ -111,7 +111,8 @@ TEST(SaveFaults, EveryCallOfTheSaveFailsInTurn)
         bool inPlace = false;
         for (std::size_t failing = 0; failing < calls.size(); ++failing) {
             const TSaveCall call = calls[failing];
-            SCOPED_TRACE(std::string(c.Case) + ", call " + std::to_string(failing) + ": " + SaveCallName(call));
+            SCOPED_TRACE(
+                std::string(c.Case) + ", call " + std::to_string(failing) + ": " + SaveCallName(call));
             inPlace = inPlace || call == TSaveCall::OpenInPlace;
             prepare();
             TVocabFile doc;
@@ -176,7 +177,9 @@ TEST(SaveFaults, AFileSizeLimitIsReportedAsAFullDisk)
     WriteBytes(name, oldBytes);
     const std::string result = InChildProcess([&name] {
         std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit limit { 8192, 8192 };
+        struct rlimit limit {
+            8192, 8192
+        };
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
             return std::string("no limit");
         try {

@@ -1,11 +1,11 @@
 // The rich-text reader on good and bad input, the tip file's lines and cycling, the shipped tips,
 // the help topics of the commands, and the four-part version.
 
+#include "core/TipFile.h"
+
 #include "core/HelpTopics.h"
 #include "core/ProductInfo.h"
 #include "core/RichText.h"
-#include "core/TipFile.h"
-
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

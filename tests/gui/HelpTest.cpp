@@ -2,12 +2,11 @@
 // help file, F1 in dialogs and menus, the help window itself, a missing help file, the tips
 // dialog and its start-up rules, the about box and the web commands.
 
-#include "gui/EditCommandsSupport.h"
-
 #include "app/PropertiesDlg.h"
 #include "app/WelcomeDlg.h"
 #include "core/HelpTopics.h"
 #include "core/ProductInfo.h"
+#include "gui/EditCommandsSupport.h"
 #include "ui/AboutDlg.h"
 #include "ui/ConvertDlg.h"
 #include "ui/EditDlg.h"
@@ -60,7 +59,9 @@ struct TRequest {
 class TRecordHelp {
 public:
     TRecordHelp()
-        : Previous_(SetHelpHandler([this](int context) { Asked.push_back({ context, RequestedControlContext() }); }))
+        : Previous_(SetHelpHandler([this](int context) {
+            Asked.push_back({ context, RequestedControlContext() });
+        }))
     {
     }
     ~TRecordHelp() { SetHelpHandler(Previous_); }
@@ -99,7 +100,8 @@ TEST_F(HelpTest, EveryTopicOfTheTableIsAPageOfTheHelpFile)
             EXPECT_TRUE(html.contains("id=\"" + url.fragment().toLatin1() + '"')) << topic.Page;
         }
     }
-    EXPECT_TRUE(help.Engine()->fileData(THelpSystem::PageUrl(QString::fromUtf8(HelpContentsPage))).contains("<h1>"));
+    EXPECT_TRUE(
+        help.Engine()->fileData(THelpSystem::PageUrl(QString::fromUtf8(HelpContentsPage))).contains("<h1>"));
 }
 
 // Every menu command has a topic, and so has every dialog's Help button on every page, at the
@@ -177,7 +179,8 @@ TEST_F(HelpTest, EveryCommandAndEveryDialogControlLeadsToItsTopic)
             if (controlContext == 0)
                 continue;
             ++controls;
-            EXPECT_EQ(help.ContextUrl(context, controlContext).fragment(), QStringLiteral("c%1").arg(controlContext))
+            EXPECT_EQ(help.ContextUrl(context, controlContext).fragment(),
+                QStringLiteral("c%1").arg(controlContext))
                 << name << ": the topic " << context << " has no section for control " << controlContext;
         }
     }
@@ -241,7 +244,8 @@ TEST_F(HelpTest, TheHelpWindowOpensAtTheTopicAndFindsByIndexAndSearch)
     window.Search(QStringLiteral("contractions"));
     const auto foundAnswers = [&] {
         for (int i = 0; i < window.lbResults->count(); ++i)
-            if (window.lbResults->item(i)->data(Qt::UserRole).toUrl().path() == QStringLiteral("/help/answers.html"))
+            if (window.lbResults->item(i)->data(Qt::UserRole).toUrl().path()
+                == QStringLiteral("/help/answers.html"))
                 return true;
         return false;
     };
@@ -307,7 +311,8 @@ TEST_F(HelpTest, ANewerHelpFileRetiresOnlyItsOwnOldRegister)
 
     QFile changed(fileA);
     ASSERT_TRUE(changed.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(changed.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime));
+    ASSERT_TRUE(
+        changed.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime));
     changed.close();
     const QString newA = collectionOf(fileA);
     EXPECT_NE(newA, oldA);
@@ -424,7 +429,8 @@ TEST_F(HelpTest, TheAboutBoxAndTheWebCommandsOpenOurAddresses)
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &recorder, "Open");
     {
         TAboutDialog dialog(Form.get());
-        EXPECT_EQ(dialog.lblVersion->text(), QStringLiteral("Version ") + QString::fromStdString(FourPartVersion(VELMORIA_VERSION)));
+        EXPECT_EQ(dialog.lblVersion->text(),
+            QStringLiteral("Version ") + QString::fromStdString(FourPartVersion(VELMORIA_VERSION)));
         EXPECT_EQ(dialog.lblVersion->text().count(QLatin1Char('.')), 3);
         dialog.lblHomePageClick();
         dialog.lblMailClick();
@@ -437,8 +443,10 @@ TEST_F(HelpTest, TheAboutBoxAndTheWebCommandsOpenOurAddresses)
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     const std::vector<QString> expected { QStringLiteral("https://velmoria.example.org/"),
         QStringLiteral("mailto:dev@velmoria.example.org?Subject=Velmoria"),
-        QStringLiteral("https://velmoria.example.org/donate.htm"), QStringLiteral("https://velmoria.example.org/"),
-        QStringLiteral("https://velmoria.example.org/exchange.htm"), QStringLiteral("https://velmoria.example.org/donate.htm") };
+        QStringLiteral("https://velmoria.example.org/donate.htm"),
+        QStringLiteral("https://velmoria.example.org/"),
+        QStringLiteral("https://velmoria.example.org/exchange.htm"),
+        QStringLiteral("https://velmoria.example.org/donate.htm") };
     EXPECT_EQ(recorder.Opened, expected);
 }
 

@@ -19,7 +19,8 @@
 namespace {
 
 const std::string Example = std::string(VELMORIA_SOURCE_DIR) + "/examples/German-English.vmr";
-const QString Recovered = QStringLiteral("message: Velmoria did not close normally. Recover the unsaved changes to list.vmr?");
+const QString Recovered
+    = QStringLiteral("message: Velmoria did not close normally. Recover the unsaved changes to list.vmr?");
 
 // One run of the program, ended (killed if need be) when it goes.
 class TRun {
@@ -104,7 +105,8 @@ TEST(RealProgram, KilledInATestOrAnEditItOffersTheChangesAtTheNextStart)
             [&example](const TVocabFile& doc) {
                 bool found = false;
                 for (const auto& item : doc.ItemList())
-                    found = found || (item->FieldValue(fiForeign) == "neu" && item->FieldValue(fiNative) == "new");
+                    found = found
+                        || (item->FieldValue(fiForeign) == "neu" && item->FieldValue(fiNative) == "new");
                 return found && doc.Count() == example.Count() + 1;
             } },
     };
@@ -117,7 +119,8 @@ TEST(RealProgram, KilledInATestOrAnEditItOffersTheChangesAtTheNextStart)
         const std::string list = dir.File("list.vmr");
         std::filesystem::copy_file(Example, list);
         const QString name = QString::fromStdString(list);
-        const auto copies = [&recovery] { return recovery.entryList({ QStringLiteral("*.recovery") }, QDir::Files); };
+        const auto copies
+            = [&recovery] { return recovery.entryList({ QStringLiteral("*.recovery") }, QDir::Files); };
 
         TRun first(env, c.Arguments + QStringList { name }, c.Input, QString());
         ASSERT_TRUE(first.Says(QStringLiteral("input done"))) << first.Errors.toStdString();

@@ -39,7 +39,10 @@ protected:
         TListWindowTest::TearDown();
         QDir(Folder).removeRecursively();
     }
-    QStringList Copies() const { return QDir(Folder).entryList({ QStringLiteral("*.recovery") }, QDir::Files); }
+    QStringList Copies() const
+    {
+        return QDir(Folder).entryList({ QStringLiteral("*.recovery") }, QDir::Files);
+    }
     // An edit by the user: the current item deleted.
     void Edit()
     {
@@ -140,7 +143,8 @@ TEST_F(RecoveryTest, AnOrphanIsOfferedWhenItsListIsOpened)
         ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
         EXPECT_EQ(LastMessage().Text,
             QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to list.vmr?"));
-        EXPECT_EQ(MessageBoxHook::Shown()[0].Buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard);
+        EXPECT_EQ(
+            MessageBoxHook::Shown()[0].Buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard);
         TVocabFile& doc = Form->Session().Document();
         EXPECT_EQ(doc.FileName(), List);
         if (answer == QMessageBox::Yes) {
@@ -187,7 +191,8 @@ TEST_F(RecoveryTest, AtStartUpAnUntitledOrphanComesBackUntitledInsteadOfTheWelco
     });
     MessageBoxHook::QueueAnswer(QMessageBox::Yes);
     EXPECT_EQ(Form->StartUp(TCommandLine {}), std::nullopt);
-    EXPECT_EQ(LastMessage().Text, QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to Untitled?"));
+    EXPECT_EQ(LastMessage().Text,
+        QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to Untitled?"));
     EXPECT_EQ(dialogs, 0) << "no welcome dialog";
     EXPECT_EQ(Form->WindowMode(), wmEditing);
     EXPECT_EQ(Form->Session().Document().FileName(), "");
@@ -235,7 +240,8 @@ TEST_F(RecoveryTest, AChangeByAnotherProgramIsToldOnceAndAReloadKeepsTheCurrentI
     other.MoveCurrent(0);
     SafeWriteFile(List, other.SaveToBytes());
     MessageBoxHook::QueueAnswer(QMessageBox::Yes);
-    ASSERT_TRUE(QTest::qWaitFor([] { return !MessageBoxHook::Shown().empty(); }, 5000)) << "the watcher saw nothing";
+    ASSERT_TRUE(QTest::qWaitFor([] { return !MessageBoxHook::Shown().empty(); }, 5000))
+        << "the watcher saw nothing";
     EXPECT_EQ(LastMessage().Text, QStringLiteral("list.vmr has been changed by another program. Reload it?"));
     EXPECT_EQ(MessageBoxHook::Shown().back().Buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(Form->Session().Document().SaveToBytes(), other.SaveToBytes());
@@ -290,7 +296,8 @@ TEST_F(RecoveryTest, AListDeletedWhileOpenIsWrittenAgainAfterTellingTheUser)
     fs::remove(List);
     Trigger(Form->miFileSave);
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-    EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(List)) && LastMessage().Text.contains(QStringLiteral("deleted or moved")));
+    EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(List))
+        && LastMessage().Text.contains(QStringLiteral("deleted or moved")));
     EXPECT_EQ(ReadBytes(List), Form->Session().Document().SaveToBytes());
     EXPECT_FALSE(Form->Session().Document().Modified());
 }
@@ -304,7 +311,8 @@ TEST_F(RecoveryTest, AFailingSaveCallKeepsTheListModifiedAndItsRecoveryCopy)
     SetSaveFaults([](TSaveCall call) { return call == TSaveCall::Sync ? ENOSPC : 0; });
     Trigger(Form->miFileSave);
     SetSaveFaults(nullptr);
-    EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(List)) && LastMessage().Text.contains(QStringLiteral("The disk is full")))
+    EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(List))
+        && LastMessage().Text.contains(QStringLiteral("The disk is full")))
         << LastMessage().Text.toStdString();
     EXPECT_TRUE(Form->Session().Document().Modified());
     EXPECT_EQ(ReadBytes(List), before);

@@ -35,7 +35,7 @@ TEST_F(EditCommandsTest, TheCommandStateFollowsEachKindOfChange)
             false },
         { "an item is marked for moving", [](TMainForm& form) { form.Grid()->SetCutIndex(0); },
             &TMainForm::miEditPaste, true },
-        { "an item reaches the clipboard", [](TMainForm&) { CopyToClipboard(Document()); },
+        { "an item reaches the clipboard", [](TMainForm& form) { CopyToClipboard(form.Session().Document()); },
             &TMainForm::miEditPaste, true },
         { "the item is deleted", [](TMainForm& form) { form.miEditDelete->trigger(); },
             &TMainForm::miEditUndo, true },

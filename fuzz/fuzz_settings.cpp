@@ -41,16 +41,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     const TSettingsEnvironment environment { "/opt/velmoria/", 0x0409, {} };
+    TSettings settings;
     TWindowState window;
-    LoadSettings(store, environment, window);
+    LoadSettings(store, environment, settings, window);
     TMemorySettingsStore saved;
-    SaveSettings(saved, window);
+    SaveSettings(saved, settings, window);
+    TSettings settingsAgain;
     TWindowState again;
-    LoadSettings(saved, environment, again);
+    LoadSettings(saved, environment, settingsAgain, again);
     TMemorySettingsStore savedAgain;
-    SaveSettings(savedAgain, again);
+    SaveSettings(savedAgain, settingsAgain, again);
     if (saved.Values != savedAgain.Values)
         std::abort();
-    ResetSettings();
     return 0;
 }

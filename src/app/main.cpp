@@ -1,10 +1,12 @@
 #include "app/Application.h"
 #include "app/QuitSignals.h"
-#include "app/TestDrive.h"
 #include "core/CommandLine.h"
 #include "settings/QtSettingsStore.h"
 #include "settings/Session.h"
 #include "ui/MainFrm.h"
+#ifdef VELMORIA_TEST_DRIVE
+#include "drive/TestDrive.h"
+#endif
 
 #include <QFile>
 
@@ -19,7 +21,9 @@ int main(int argc, char** argv)
         args.push_back(argv[i]);
     TSession session; // the document and the settings of this run
     TMainForm form(session, std::make_unique<TQtSettingsStore>());
-    StartTestDrive(form);
+#ifdef VELMORIA_TEST_DRIVE
+    StartTestDrive(form); // only in the tests' own build of this program
+#endif
     const TQuitSignals quitSignals([&form](int number) { form.EndBySignal(number); });
     if (const auto status = form.StartUp(ParseCommandLine(args)))
         return *status;

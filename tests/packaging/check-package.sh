@@ -5,7 +5,7 @@ set -uo pipefail
 build=$1 source=$2 version=$3
 
 for tool in cpack dpkg-deb desktop-file-validate update-desktop-database appstreamcli update-mime-database gio man \
-    lintian strace; do
+    lintian strace strings; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIPPED: $tool is missing (make deps installs it)"
         exit 77
@@ -41,6 +41,8 @@ done
 unexpected=$(cd "$dest" && find . -type f | sed 's|^\./||' | sort | comm -23 - <(printf '%s\n' "${expected[@]}" | sort))
 [ -z "$unexpected" ] || fail "installed but not expected: $unexpected"
 [ -x "$dest/usr/bin/velmoria" ] && [ -x "$dest/usr/bin/velmoria-cli" ] || fail "programs not executable"
+# The test driver (keys and message-box answers from the environment) lives only in the tests' build.
+! strings "$dest/usr/bin/velmoria" | grep -q VELMORIA_TEST_ || fail "the installed velmoria carries the test driver"
 
 # Each PNG is as large as its folder says (width and height at bytes 16..23 of the header).
 for size in 16 32 48 64 128 256; do

@@ -1,4 +1,4 @@
-#include "app/TestDrive.h"
+#include "drive/TestDrive.h"
 
 #include "app/MessageBox.h"
 

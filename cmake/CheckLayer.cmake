@@ -1,0 +1,23 @@
+# Fails when one of a library's files includes a folder the library does not link, or, for a
+# Qt-free library, a Qt header. Run as a build step of each library (see velmoria_layer in
+# src/CMakeLists.txt): cmake -DLAYER=name -DALLOWED=a;b -DQT_FREE=ON|OFF -DSTAMP=file -DFILES=x;y -P CheckLayer.cmake
+cmake_minimum_required(VERSION 3.25)
+set(problems "")
+foreach(file IN LISTS FILES)
+  file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS includes)
+    if(line MATCHES "#[ \t]*include[ \t]*\"([A-Za-z_]+)/")
+      if(NOT CMAKE_MATCH_1 IN_LIST ALLOWED)
+        string(APPEND problems "\n  ${file}: ${line} (${LAYER} may use: ${ALLOWED})")
+      endif()
+    elseif(QT_FREE AND line MATCHES "#[ \t]*include[ \t]*<Q")
+      string(APPEND problems "\n  ${file}: ${line} (${LAYER} links no Qt)")
+    endif()
+  endforeach()
+endforeach()
+if(problems)
+  message(FATAL_ERROR "Includes against the layers of ${LAYER}:${problems}")
+endif()
+if(STAMP)
+  file(TOUCH "${STAMP}")
+endif()

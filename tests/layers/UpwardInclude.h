@@ -1,4 +1,6 @@
 #pragma once
-// Planted for the layer check: a model file that reaches up into the window.
+// Planted for the layer check: a model file that reaches up into the window, spaced as the
+// preprocessor allows.
+// clang-format off
 #include "core/VocabFile.h"
 #  include "ui/MainFrm.h"

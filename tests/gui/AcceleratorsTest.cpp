@@ -4,6 +4,7 @@
 #include "app/PropertiesDlg.h"
 #include "app/WelcomeDlg.h"
 #include "gui/EditCommandsSupport.h"
+#include "gui/EveryDialog.h"
 #include "ui/AboutDlg.h"
 #include "ui/ConvertDlg.h"
 #include "ui/EditDlg.h"
@@ -100,35 +101,10 @@ class AcceleratorsTest : public EditCommandsTest { };
 TEST_F(AcceleratorsTest, NoTwoControlsOfAWindowShareAnAltKey)
 {
     ShowList({ { "Haus", "n.", "", "house" }, { "Baum", "", "", "tree" } });
-    TTempDir dir;
-    WriteBytes(dir.File("words.txt"), "Haus,house\r\n");
-    TImportSettings import;
-    TItemEditData item;
-    TWelcomeData welcome;
-    welcome.RecentFiles = &Form->RecentFiles();
-    TPropertiesData properties;
-    properties.FileName = dir.File("words.vmr");
+    TEveryDialog every(*Form);
     TPropertiesData newList; // a new list's properties have no General page but all languages
-    TOptions options;
-    std::string right, wrong;
-    const TOptionsTarget target { &options, &right, &wrong, 0, nullptr };
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    TFontSetting font = Form->Session().Settings.DisplayFont;
     TTipsData tips { QStringLiteral(VELMORIA_SOUND_DIR "/velmoria.tip"), 1, true };
-    std::vector<std::unique_ptr<QWidget>> windows;
-    windows.push_back(std::make_unique<TEditDialog>(Form.get(), item, Form->Session()));
-    windows.push_back(std::make_unique<TConvertDialog>(
-        Form.get(), import, dir.File("words.txt"), Form->Session().Document()));
-    windows.push_back(std::make_unique<TStatisticsDialog>(Form.get(), Form->Session().Document()));
-    windows.push_back(std::make_unique<TPageSetupDialog>(Form.get(), Form->Session().Settings.PageSetup));
-    windows.push_back(std::make_unique<TSortDialog>(Form.get(), 0));
-    windows.push_back(std::make_unique<TOptionsDialog>(Form.get(), target));
-    windows.push_back(std::make_unique<TPrintOptionsDialog>(
-        Form.get(), printer, Form->Session().Document(), Form->Session().Settings));
-    windows.push_back(std::make_unique<TSelectFontDialog>(Form.get(), font));
-    windows.push_back(std::make_unique<TWelcomeDialog>(Form.get(), welcome));
-    windows.push_back(std::make_unique<TPropertiesDialog>(Form.get(), properties));
+    std::vector<std::unique_ptr<QDialog>> windows = std::move(every.Dialogs);
     windows.push_back(std::make_unique<TPropertiesDialog>(Form.get(), newList));
     windows.push_back(std::make_unique<TTipsDialog>(Form.get(), tips));
     windows.push_back(std::make_unique<TAboutDialog>(Form.get()));

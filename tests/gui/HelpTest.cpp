@@ -7,6 +7,7 @@
 #include "core/HelpTopics.h"
 #include "core/ProductInfo.h"
 #include "gui/EditCommandsSupport.h"
+#include "gui/EveryDialog.h"
 #include "ui/AboutDlg.h"
 #include "ui/ConvertDlg.h"
 #include "ui/EditDlg.h"
@@ -126,33 +127,8 @@ TEST_F(HelpTest, EveryCommandAndEveryDialogControlLeadsToItsTopic)
     }
 
     ShowList({ { "Haus", "n.", "", "house" } });
-    TTempDir dir;
-    WriteBytes(dir.File("words.txt"), "Haus,house\r\n");
-    TImportSettings import;
-    TItemEditData item;
-    TWelcomeData welcome;
-    welcome.RecentFiles = &Form->RecentFiles();
-    TPropertiesData properties;
-    properties.FileName = dir.File("words.vmr");
-    TOptions options;
-    std::string right, wrong;
-    const TOptionsTarget target { &options, &right, &wrong, 0, nullptr };
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    TFontSetting font = Form->Session().Settings.DisplayFont;
-    std::vector<std::unique_ptr<QDialog>> dialogs;
-    dialogs.push_back(std::make_unique<TEditDialog>(Form.get(), item, Form->Session()));
-    dialogs.push_back(std::make_unique<TConvertDialog>(
-        Form.get(), import, dir.File("words.txt"), Form->Session().Document()));
-    dialogs.push_back(std::make_unique<TStatisticsDialog>(Form.get(), Form->Session().Document()));
-    dialogs.push_back(std::make_unique<TPageSetupDialog>(Form.get(), Form->Session().Settings.PageSetup));
-    dialogs.push_back(std::make_unique<TSortDialog>(Form.get(), 0));
-    dialogs.push_back(std::make_unique<TOptionsDialog>(Form.get(), target));
-    dialogs.push_back(std::make_unique<TPrintOptionsDialog>(
-        Form.get(), printer, Form->Session().Document(), Form->Session().Settings));
-    dialogs.push_back(std::make_unique<TSelectFontDialog>(Form.get(), font));
-    dialogs.push_back(std::make_unique<TWelcomeDialog>(Form.get(), welcome));
-    dialogs.push_back(std::make_unique<TPropertiesDialog>(Form.get(), properties));
+    TEveryDialog every(*Form);
+    const std::vector<std::unique_ptr<QDialog>>& dialogs = every.Dialogs;
     std::vector<QDialog*> windows { Form->SearchDialog() };
     for (const auto& dialog : dialogs)
         windows.push_back(dialog.get());

@@ -1,0 +1,59 @@
+#pragma once
+// One of each dialog of the window, over a small list, for the tests that walk them all.
+
+#include "app/PropertiesDlg.h"
+#include "app/WelcomeDlg.h"
+#include "support/TempDir.h"
+#include "ui/ConvertDlg.h"
+#include "ui/EditDlg.h"
+#include "ui/FontDlg.h"
+#include "ui/MainFrm.h"
+#include "ui/OptsDlg.h"
+#include "ui/PageSetupDlg.h"
+#include "ui/PrintOptionsDlg.h"
+#include "ui/SortDlg.h"
+#include "ui/StatsDlg.h"
+
+#include <QDialog>
+#include <QPrinter>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+// What the dialogs show, kept alive as long as they are.
+struct TEveryDialog {
+    TTempDir Dir;
+    TImportSettings Import;
+    TItemEditData Item;
+    TWelcomeData Welcome;
+    TPropertiesData Properties;
+    TOptions Options;
+    std::string Right, Wrong;
+    TOptionsTarget Target { &Options, &Right, &Wrong, 0, nullptr };
+    QPrinter Printer;
+    TFontSetting Font;
+    std::vector<std::unique_ptr<QDialog>> Dialogs;
+
+    // The search dialog lives with the window, so it is not among Dialogs.
+    explicit TEveryDialog(TMainForm& form)
+        : Font(form.Session().Settings.DisplayFont)
+    {
+        std::ofstream(Dir.File("words.txt"), std::ios::binary) << "Haus,house\r\n";
+        Welcome.RecentFiles = &form.RecentFiles();
+        Properties.FileName = Dir.File("words.vmr");
+        Printer.setOutputFormat(QPrinter::PdfFormat);
+        TSession& session = form.Session();
+        Dialogs.push_back(std::make_unique<TEditDialog>(&form, Item, session));
+        Dialogs.push_back(
+            std::make_unique<TConvertDialog>(&form, Import, Dir.File("words.txt"), session.Document()));
+        Dialogs.push_back(std::make_unique<TStatisticsDialog>(&form, session.Document()));
+        Dialogs.push_back(std::make_unique<TPageSetupDialog>(&form, session.Settings.PageSetup));
+        Dialogs.push_back(std::make_unique<TSortDialog>(&form, 0));
+        Dialogs.push_back(std::make_unique<TOptionsDialog>(&form, Target));
+        Dialogs.push_back(
+            std::make_unique<TPrintOptionsDialog>(&form, Printer, session.Document(), session.Settings));
+        Dialogs.push_back(std::make_unique<TSelectFontDialog>(&form, Font));
+        Dialogs.push_back(std::make_unique<TWelcomeDialog>(&form, Welcome));
+        Dialogs.push_back(std::make_unique<TPropertiesDialog>(&form, Properties));
+    }
+};

@@ -4,6 +4,7 @@
 #include "core/SafeSave.h"
 #include "core/VocabFile.h"
 #include "support/ChildProcess.h"
+#include "support/ListImage.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -32,22 +33,6 @@ namespace {
 bool Contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
-}
-
-// A list of the given size; the seed makes two lists of one size differ in every item.
-std::string ListImage(int items, int seed)
-{
-    TVocabFile doc;
-    doc.SetForeignLangID(0x0407);
-    doc.SetNativeLangID(0x0409);
-    for (int i = 0; i < items; ++i) {
-        auto item = std::make_unique<TVocabItem>();
-        item->SetFieldValues("das Wort " + std::to_string(i * 7 + seed), "noun", "",
-            "word number " + std::to_string(i) + " of list " + std::to_string(seed));
-        doc.AppendItem(std::move(item));
-    }
-    doc.EndBulkAppend();
-    return doc.SaveToBytes();
 }
 
 std::set<std::string> FolderNames(const fs::path& folder)

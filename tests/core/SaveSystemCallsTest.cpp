@@ -4,6 +4,7 @@
 
 #include "core/SafeSave.h"
 #include "core/VocabFile.h"
+#include "support/ListImage.h"
 #include "support/TempDir.h"
 
 #include <chrono>
@@ -23,21 +24,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ListImage(int items, int seed)
-{
-    TVocabFile doc;
-    doc.SetForeignLangID(0x0407);
-    doc.SetNativeLangID(0x0409);
-    for (int i = 0; i < items; ++i) {
-        auto item = std::make_unique<TVocabItem>();
-        item->SetFieldValues(
-            "das Wort " + std::to_string(i * 7 + seed), "noun", "", "word " + std::to_string(i));
-        doc.AppendItem(std::move(item));
-    }
-    doc.EndBulkAppend();
-    return doc.SaveToBytes();
-}
 
 struct TRun {
     int Status = -1; // the exit status, or -1 for a process ended by a signal

@@ -1,7 +1,7 @@
 #include "app/Application.h"
 
 #include "core/Random.h"
-#include "ui/MainFrm.h"
+#include "ui/MainWindow.h"
 
 #include <QDir>
 #include <QLockFile>

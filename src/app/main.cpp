@@ -3,7 +3,7 @@
 #include "core/CommandLine.h"
 #include "settings/QtSettingsStore.h"
 #include "settings/Session.h"
-#include "ui/MainFrm.h"
+#include "ui/MainWindow.h"
 #ifdef VELMORIA_TEST_DRIVE
 #include "drive/TestDrive.h"
 #endif

@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "cli/CliSupport.h"
 #include "cli/Drill.h"
 #include "core/ListLock.h"
 #include "core/SafeSave.h"
@@ -86,170 +87,7 @@ Commands:
 Exit status: 0 success, 1 failure or nothing found, 2 bad usage.
 )HELP";
 
-// A command-line mistake: reported with exit status 2.
-struct TUsageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-// A failure with a message of its own: exit status 1.
-struct TCommandError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-class TArguments {
-public:
-    TArguments(
-        std::vector<std::string> args, std::set<std::string> valueOptions, std::set<std::string> switches)
-    {
-        bool options = true;
-        for (std::size_t i = 0; i < args.size(); ++i) {
-            const std::string& a = args[i];
-            if (options && a == "--") {
-                options = false;
-            } else if (options && a.size() > 2 && a.starts_with("--")) {
-                const std::string name = a.substr(2);
-                if (valueOptions.count(name)) {
-                    if (i + 1 >= args.size())
-                        throw TUsageError("Option --" + name + " needs a value.");
-                    Options_[name] = args[++i];
-                } else if (switches.count(name)) {
-                    Switches_.insert(name);
-                } else {
-                    throw TUsageError("Unknown option " + a + ".");
-                }
-            } else {
-                Positional_.push_back(a);
-            }
-        }
-    }
-    void ExpectPositional(std::size_t count, const char* usage) const
-    {
-        if (Positional_.size() != count)
-            throw TUsageError(std::string("Usage: velmoria-cli ") + usage);
-    }
-    const std::string& operator[](std::size_t i) const { return Positional_[i]; }
-    std::optional<std::string> Option(const std::string& name) const
-    {
-        const auto found = Options_.find(name);
-        return found == Options_.end() ? std::nullopt : std::optional<std::string>(found->second);
-    }
-    bool Switch(const std::string& name) const { return Switches_.count(name) > 0; }
-
-private:
-    std::vector<std::string> Positional_;
-    std::map<std::string, std::string> Options_;
-    std::set<std::string> Switches_;
-};
-
-std::string HexId(LangId id)
-{
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "0x%04X", id);
-    return buffer;
-}
-
-LangId ParseLanguage(const std::string& text)
-{
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        unsigned long value = 0;
-        std::size_t used = 0;
-        try {
-            value = std::stoul(text.substr(2), &used, 16);
-        } catch (const std::exception&) {
-            used = 0;
-        }
-        if (used == text.size() - 2 && value <= 0xFFFF)
-            return static_cast<LangId>(value);
-        throw TUsageError("Not a language identifier: " + text);
-    }
-    if (const TLanguage* language = FindLanguageByName(text))
-        return language->Id;
-    throw TUsageError("Unknown language: " + text);
-}
-
-int ParseInteger(const std::string& text, const char* what, int min, int max)
-{
-    int value = 0;
-    std::size_t used = 0;
-    try {
-        const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-        value = std::stoi(hex ? text.substr(2) : text, &used, hex ? 16 : 10);
-        if (hex)
-            used += 2;
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used == 0 || used != text.size() || value < min || value > max)
-        throw TUsageError(std::string(what) + " must be a number from " + std::to_string(min) + " to "
-            + std::to_string(max) + ".");
-    return value;
-}
-
-bool IsValidUtf8(std::string_view text)
-{
-    UErrorCode status = U_ZERO_ERROR;
-    std::int32_t length = 0;
-    u_strFromUTF8(nullptr, 0, &length, text.data(), static_cast<std::int32_t>(text.size()), &status);
-    return status != U_INVALID_CHAR_FOUND;
-}
-
-// UTF-8 from the command line (the argument called what) into a field's code page; nothing may be
-// lost on the way. Bytes that are no UTF-8 are named as such, not as characters the code page lacks.
-std::string ToCodePage(const std::string& utf8, LangId lang, const char* what)
-{
-    if (!IsValidUtf8(utf8))
-        throw TUsageError(std::string("The text given as ") + what + " is not valid UTF-8.");
-    bool lost = false;
-    std::string text = Utf8ToAnsi(utf8, LanguageCodePage(lang), &lost);
-    if (lost)
-        throw TCommandError("The text \"" + utf8 + "\" holds characters that code page "
-            + std::to_string(LanguageCodePage(lang)) + " of the language cannot hold.");
-    return text;
-}
-
-std::string ToUtf8(std::string_view text, LangId lang)
-{
-    return AnsiToUtf8(text, LanguageCodePage(lang));
-}
-
-LangId FieldLanguage(const TVocabFile& document, int field)
-{
-    return field == fiForeign ? document.ForeignLangID() : document.NativeLangID();
-}
-
-// Held by a command that changes the list from before it reads the list until after it saves it.
-TListLock LockList(const TArguments& args)
-{
-    const int wait = ParseInteger(
-        args.Option("wait").value_or(std::to_string(TListLock::DefaultWait.count())), "--wait", 0, 3600);
-    return TListLock(args[0], std::chrono::seconds(wait));
-}
-
-// Where Load tells what opening a list found besides its items (RunCli's error stream).
-std::ostream* Notices = nullptr;
-
-void Load(TVocabFile& document, const std::string& fileName)
-{
-    document.LoadFromFile(fileName);
-    if (Notices && !document.LoadNotice().empty())
-        *Notices << document.LoadNotice() << '\n';
-}
-
-bool FileExists(const std::string& fileName)
-{
-    struct stat st { };
-    return ::stat(fileName.c_str(), &st) == 0;
-}
-
-void RequireReadable(const std::string& fileName)
-{
-    struct stat st { };
-    if (::stat(fileName.c_str(), &st) != 0)
-        throw EFileError(fileName, "Cannot open file", errno);
-    if (S_ISDIR(st.st_mode))
-        throw EFileError(fileName, "Cannot open file", EISDIR);
-}
-
-int CmdNew(const TArguments& args, std::ostream& out)
+int CmdNew(const TArguments& args, std::ostream& out, std::ostream& /*err*/)
 {
     args.ExpectPositional(
         1, "new FILE --foreign LANG --native LANG [--description T] [--author T] [--comments T]");
@@ -273,11 +111,11 @@ int CmdNew(const TArguments& args, std::ostream& out)
     return 0;
 }
 
-int CmdInfo(const TArguments& args, std::ostream& out)
+int CmdInfo(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     args.ExpectPositional(1, "info FILE");
     TVocabFile document;
-    Load(document, args[0]);
+    Load(document, args[0], err);
     const auto language = [](LangId id) {
         const auto& entry = FindLanguage(id);
         std::string text = HexId(id);
@@ -298,11 +136,11 @@ int CmdInfo(const TArguments& args, std::ostream& out)
     return 0;
 }
 
-int CmdList(const TArguments& args, std::ostream& out)
+int CmdList(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     args.ExpectPositional(1, "list FILE");
     TVocabFile document;
-    Load(document, args[0]);
+    Load(document, args[0], err);
     std::string line;
     for (std::int32_t i = 0; i < document.Count(); ++i) {
         const TVocabItem& item = document.Items(i);
@@ -318,12 +156,12 @@ int CmdList(const TArguments& args, std::ostream& out)
     return 0;
 }
 
-int CmdAdd(const TArguments& args, std::ostream& out)
+int CmdAdd(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     args.ExpectPositional(3, "add FILE WORD TRANSLATIONS [--category T] [--notes T] [--wait SECONDS]");
     const TListLock lock = LockList(args);
     TVocabFile document;
-    Load(document, args[0]);
+    Load(document, args[0], err);
     std::string foreign = CollapseSpaces(ToCodePage(args[1], document.ForeignLangID(), "WORD"));
     const std::int32_t position = ExtractSortingMarker(foreign);
     const LangId native = document.NativeLangID();
@@ -350,44 +188,44 @@ int CmdAdd(const TArguments& args, std::ostream& out)
     return 0;
 }
 
-int CmdReset(const TArguments& args, std::ostream& out)
+int CmdReset(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     args.ExpectPositional(1, "reset FILE [--wait SECONDS]");
     const TListLock lock = LockList(args);
     TVocabFile document;
-    Load(document, args[0]);
+    Load(document, args[0], err);
     document.ResetTestData();
     document.SaveToFile(args[0]);
     out << "Test data reset.\n";
     return 0;
 }
 
-int CmdSort(const TArguments& args, std::ostream& out)
+int CmdSort(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     args.ExpectPositional(1, "sort FILE [--field 0..3] [--wait SECONDS]");
     const int field = ParseInteger(args.Option("field").value_or("0"), "--field", 0, 3);
     const TListLock lock = LockList(args);
     TVocabFile document;
-    Load(document, args[0]);
+    Load(document, args[0], err);
     SortByField(document, field);
     document.SaveToFile(args[0]);
     out << "Sorted " << document.Count() << " items.\n";
     return 0;
 }
 
-int CmdShuffle(const TArguments& args, std::ostream& out)
+int CmdShuffle(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     args.ExpectPositional(1, "shuffle FILE [--wait SECONDS]");
     const TListLock lock = LockList(args);
     TVocabFile document;
-    Load(document, args[0]);
+    Load(document, args[0], err);
     document.Shuffle();
     document.SaveToFile(args[0]);
     out << "Shuffled " << document.Count() << " items.\n";
     return 0;
 }
 
-int CmdFind(const TArguments& args, std::ostream& out)
+int CmdFind(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     args.ExpectPositional(2,
         "find FILE TEXT [--field 0..3] [--mode any|start|end|whole] [--match-case] "
@@ -404,7 +242,7 @@ int CmdFind(const TArguments& args, std::ostream& out)
     params.Options = static_cast<std::uint8_t>((args.Switch("match-case") ? MatchCase : 0)
         | (args.Switch("match-accents") ? MatchAccents : 0) | (args.Switch("whole-word") ? MatchWord : 0));
     TVocabFile document;
-    Load(document, args[0]);
+    Load(document, args[0], err);
     params.Text = ToCodePage(args[1], FieldLanguage(document, params.Field), "TEXT");
     // Walk the matches as Find Next meets them from no current item, until the search wraps.
     std::int32_t last = -1;
@@ -421,7 +259,7 @@ int CmdFind(const TArguments& args, std::ostream& out)
     return found > 0 ? 0 : 1;
 }
 
-int CmdMatch(const TArguments& args, std::ostream& out)
+int CmdMatch(const TArguments& args, std::ostream& out, std::ostream& /*err*/)
 {
     args.ExpectPositional(2, "match EXPECTED RESPONSE [--lang LANG] [--flags N] [--delimiters CHARS]");
     const LangId lang = ParseLanguage(args.Option("lang").value_or("0x0409"));
@@ -444,7 +282,7 @@ int CmdMatch(const TArguments& args, std::ostream& out)
     return accepted ? 0 : 1;
 }
 
-int CmdDetect(const TArguments& args, std::ostream& out)
+int CmdDetect(const TArguments& args, std::ostream& out, std::ostream& /*err*/)
 {
     args.ExpectPositional(1, "detect SOURCE");
     // Detection never fails by itself; a missing file is still worth an error here.
@@ -512,7 +350,7 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
     }
     const TListLock lock = LockList(args);
     TVocabFile document;
-    Load(document, args[0]);
+    Load(document, args[0], err);
     std::int32_t added = 0;
     if (merge) {
         added = document.MergeFile(args[1]);
@@ -530,7 +368,7 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
     return 0;
 }
 
-int CmdExport(const TArguments& args, std::ostream& out)
+int CmdExport(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     args.ExpectPositional(2, "export FILE TARGET --format NAME [--wait SECONDS]");
     const auto name = args.Option("format");
@@ -539,7 +377,7 @@ int CmdExport(const TArguments& args, std::ostream& out)
     // Only a list written over itself needs the lock; any other target leaves the list alone.
     const TListLock lock = IsSameFile(args[0], args[1]) ? LockList(args) : TListLock();
     TVocabFile document;
-    Load(document, args[0]);
+    Load(document, args[0], err);
     if (*name != "vmr" && IsSameFile(args[0], args[1]))
         throw TCommandError(
             "The target \"" + args[1] + "\" is the list's own file; an export would replace the list.");
@@ -557,6 +395,30 @@ int CmdExport(const TArguments& args, std::ostream& out)
     return 0;
 }
 
+// Each command with the options that take a value and the switches it knows.
+struct TCommand {
+    const char* Name;
+    std::set<std::string> ValueOptions;
+    std::set<std::string> Switches;
+    int (*Run)(const TArguments& args, std::ostream& out, std::ostream& err); // null: the drill reads its own
+};
+
+const TCommand Commands[] = {
+    { "new", { "foreign", "native", "description", "author", "comments" }, {}, CmdNew },
+    { "info", {}, {}, CmdInfo },
+    { "list", {}, {}, CmdList },
+    { "add", { "category", "notes", "wait" }, {}, CmdAdd },
+    { "reset", { "wait" }, {}, CmdReset },
+    { "sort", { "field", "wait" }, {}, CmdSort },
+    { "shuffle", { "wait" }, {}, CmdShuffle },
+    { "find", { "field", "mode" }, { "match-case", "match-accents", "whole-word" }, CmdFind },
+    { "match", { "lang", "flags", "delimiters" }, {}, CmdMatch },
+    { "detect", {}, {}, CmdDetect },
+    { "import", { "format", "columns", "start-line", "wait" }, {}, CmdImport },
+    { "test", {}, {}, nullptr },
+    { "export", { "format", "wait" }, {}, CmdExport },
+};
+
 } // namespace
 
 int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
@@ -568,36 +430,13 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err)
     }
     const std::string command = args[0];
     args.erase(args.begin());
-    Notices = &err;
     try {
-        if (command == "new")
-            return CmdNew(
-                TArguments(args, { "foreign", "native", "description", "author", "comments" }, {}), out);
-        if (command == "info")
-            return CmdInfo(TArguments(args, {}, {}), out);
-        if (command == "list")
-            return CmdList(TArguments(args, {}, {}), out);
-        if (command == "add")
-            return CmdAdd(TArguments(args, { "category", "notes", "wait" }, {}), out);
-        if (command == "reset")
-            return CmdReset(TArguments(args, { "wait" }, {}), out);
-        if (command == "sort")
-            return CmdSort(TArguments(args, { "field", "wait" }, {}), out);
-        if (command == "shuffle")
-            return CmdShuffle(TArguments(args, { "wait" }, {}), out);
-        if (command == "find")
-            return CmdFind(
-                TArguments(args, { "field", "mode" }, { "match-case", "match-accents", "whole-word" }), out);
-        if (command == "match")
-            return CmdMatch(TArguments(args, { "lang", "flags", "delimiters" }, {}), out);
-        if (command == "detect")
-            return CmdDetect(TArguments(args, {}, {}), out);
-        if (command == "import")
-            return CmdImport(TArguments(args, { "format", "columns", "start-line", "wait" }, {}), out, err);
-        if (command == "test")
-            return RunDrillCommand(args, out, err);
-        if (command == "export")
-            return CmdExport(TArguments(args, { "format", "wait" }, {}), out);
+        for (const TCommand& entry : Commands)
+            if (command == entry.Name) {
+                if (!entry.Run)
+                    return RunDrillCommand(args, out, err);
+                return entry.Run(TArguments(args, entry.ValueOptions, entry.Switches), out, err);
+            }
         throw TUsageError("Unknown command \"" + command + "\". Try velmoria-cli --help.");
     } catch (const TUsageError& e) {
         err << e.what() << '\n';

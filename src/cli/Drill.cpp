@@ -1,5 +1,6 @@
 #include "cli/Drill.h"
 
+#include "cli/CliSupport.h"
 #include "core/DisplayText.h"
 #include "core/FileAttributes.h"
 #include "core/ListLock.h"
@@ -23,10 +24,6 @@
 
 namespace {
 
-struct TUsage : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
 struct TDrillSettings {
     std::string FileName;
     TOptions Options;
@@ -36,94 +33,50 @@ struct TDrillSettings {
     std::chrono::seconds Wait = TListLock::DefaultWait;
 };
 
-std::uint32_t ParseNumber(
-    const std::string& text, const char* what, std::uint32_t min, std::uint32_t max, int base)
+TDrillSettings ParseArguments(const std::vector<std::string>& list)
 {
-    std::string digits = text;
-    if (base == 16 && digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X'))
-        digits = digits.substr(2);
-    std::size_t used = 0;
-    unsigned long long value = 0;
-    try {
-        if (!digits.empty() && digits[0] != '-' && digits[0] != '+')
-            value = std::stoull(digits, &used, base);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used == 0 || used != digits.size() || value < min || value > max) {
-        const auto show = [base](std::uint32_t v) {
-            char buffer[16];
-            std::snprintf(buffer, sizeof buffer, base == 16 ? "0x%X" : "%u", v);
-            return std::string(buffer);
-        };
-        throw TUsage(std::string(what) + " must be a number from " + show(min) + " to " + show(max) + ".");
-    }
-    return static_cast<std::uint32_t>(value);
-}
-
-TDrillSettings ParseArguments(const std::vector<std::string>& args)
-{
+    const TArguments args(list,
+        { "into", "choices", "penalty", "native-flags", "foreign-flags", "english-flags", "seed", "wait" },
+        { "multiple-choice", "disallow-hints", "test-notes", "native-accents", "foreign-accents" });
+    args.ExpectPositional(1, "test FILE [options]; see velmoria-cli --help.");
     TDrillSettings s;
-    std::vector<std::string> files;
-    bool options = true;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (!options || a == "--") {
-            if (!options)
-                files.push_back(a);
-            options = false;
-            continue;
-        }
-        const auto value = [&]() -> const std::string& {
-            if (i + 1 >= args.size())
-                throw TUsage("Option " + a + " needs a value.");
-            return args[++i];
-        };
-        if (a == "--into") {
-            const std::string& into = value();
-            if (into != "native" && into != "foreign")
-                throw TUsage("--into must be native or foreign.");
-            s.TestMode = into == "foreign" ? 1 : 0;
-        } else if (a == "--multiple-choice") {
-            s.MultipleChoice = true;
-        } else if (a == "--choices") {
-            s.Options.NumChoices = static_cast<std::int32_t>(ParseNumber(value(), "--choices", 3, 10, 10));
-        } else if (a == "--penalty") {
-            s.Options.UsePenaltyPoints = true;
-            s.Options.MaxPenaltyPoints
-                = static_cast<std::int32_t>(ParseNumber(value(), "--penalty", 1, 5, 10));
-        } else if (a == "--disallow-hints") {
-            s.Options.DisallowHints = true;
-        } else if (a == "--test-notes") {
-            s.Options.TestNotesPassive = s.Options.TestNotesActive = true;
-        } else if (a == "--native-flags") {
-            s.Options.NativeEvaluation = static_cast<EvaluationFlags>(
-                ParseNumber(value(), "--native-flags", 0, SideEvaluationMask, 16));
-        } else if (a == "--foreign-flags") {
-            s.Options.ForeignEvaluation = static_cast<EvaluationFlags>(
-                ParseNumber(value(), "--foreign-flags", 0, SideEvaluationMask, 16));
-        } else if (a == "--english-flags") {
-            const auto flags = ParseNumber(value(), "--english-flags", 0, EnglishEvaluationMask, 16);
-            if (flags & ~EnglishEvaluationMask)
-                throw TUsage("--english-flags holds only the bits 0x40, 0x80 and 0x100.");
-            s.Options.EnglishEvaluation = static_cast<EvaluationFlags>(flags);
-        } else if (a == "--native-accents") {
-            s.Options.NativeAccents = true;
-        } else if (a == "--foreign-accents") {
-            s.Options.ForeignAccents = true;
-        } else if (a == "--seed") {
-            s.Seed = ParseNumber(value(), "--seed", 0, 0xFFFFFFFFu, 10);
-        } else if (a == "--wait") {
-            s.Wait = std::chrono::seconds(ParseNumber(value(), "--wait", 0, 3600, 10));
-        } else if (a.size() > 1 && a[0] == '-') {
-            throw TUsage("Unknown option " + a + ".");
-        } else {
-            files.push_back(a);
-        }
+    s.FileName = args[0];
+    const auto number = [&](const char* name, std::uint32_t min, std::uint32_t max, int base) {
+        return ParseNumber(*args.Option(name), (std::string("--") + name).c_str(), min, max, base);
+    };
+    if (const auto into = args.Option("into")) {
+        if (*into != "native" && *into != "foreign")
+            throw TUsageError("--into must be native or foreign.");
+        s.TestMode = *into == "foreign" ? 1 : 0;
     }
-    if (files.size() != 1)
-        throw TUsage("Usage: velmoria-cli test FILE [options]; see velmoria-cli --help.");
-    s.FileName = files[0];
+    s.MultipleChoice = args.Switch("multiple-choice");
+    if (args.Option("choices"))
+        s.Options.NumChoices = static_cast<std::int32_t>(number("choices", 3, 10, 10));
+    if (args.Option("penalty")) {
+        s.Options.UsePenaltyPoints = true;
+        s.Options.MaxPenaltyPoints = static_cast<std::int32_t>(number("penalty", 1, 5, 10));
+    }
+    s.Options.DisallowHints = args.Switch("disallow-hints");
+    if (args.Switch("test-notes"))
+        s.Options.TestNotesPassive = s.Options.TestNotesActive = true;
+    if (args.Option("native-flags"))
+        s.Options.NativeEvaluation
+            = static_cast<EvaluationFlags>(number("native-flags", 0, SideEvaluationMask, 16));
+    if (args.Option("foreign-flags"))
+        s.Options.ForeignEvaluation
+            = static_cast<EvaluationFlags>(number("foreign-flags", 0, SideEvaluationMask, 16));
+    if (args.Option("english-flags")) {
+        const auto flags = number("english-flags", 0, EnglishEvaluationMask, 16);
+        if (flags & ~EnglishEvaluationMask)
+            throw TUsageError("--english-flags holds only the bits 0x40, 0x80 and 0x100.");
+        s.Options.EnglishEvaluation = static_cast<EvaluationFlags>(flags);
+    }
+    s.Options.NativeAccents = args.Switch("native-accents");
+    s.Options.ForeignAccents = args.Switch("foreign-accents");
+    if (args.Option("seed"))
+        s.Seed = number("seed", 0, 0xFFFFFFFFu, 10);
+    if (args.Option("wait"))
+        s.Wait = std::chrono::seconds(number("wait", 0, 3600, 10));
     return s;
 }
 
@@ -319,15 +272,6 @@ private:
     int Right_ = 0;
 };
 
-void RequireReadable(const std::string& fileName)
-{
-    struct stat st { };
-    if (::stat(fileName.c_str(), &st) != 0)
-        throw EFileError(fileName, "Cannot open file", errno);
-    if (S_ISDIR(st.st_mode))
-        throw EFileError(fileName, "Cannot open file", EISDIR);
-}
-
 // The write end of the pipe through which a stop signal reaches the reading of the answers.
 int StopPipeWrite = -1;
 
@@ -440,7 +384,7 @@ int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostrea
     TDrillSettings settings;
     try {
         settings = ParseArguments(args);
-    } catch (const TUsage& e) {
+    } catch (const TUsageError& e) {
         err << e.what() << '\n';
         return 2;
     }

@@ -4,8 +4,8 @@
 #include "evaluation/TextUtils.h"
 #include "ui/QtText.h"
 #include "ui/ResultImage.h"
-#include "ui/SblEdit.h"
 #include "ui/Sound.h"
+#include "ui/SymbolEdit.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -67,8 +67,8 @@ public:
                 }
                 pen.rx() += column;
             }
-            PaintItemText(*painter, pen, engine->Document(), *item, true, false, false,
-                engine->TestMode() == 1, *List_->Fonts());
+            PaintItemText(*painter, pen, engine->Document(), *item,
+                { .ForeignSide = engine->TestMode() == 1, .ShowNotes = true }, *List_->Fonts());
         }
         // The entry the keys move from must be visible without a mouse.
         if ((option.state & QStyle::State_HasFocus) && List_->isEnabled()) {
@@ -117,8 +117,9 @@ void TQuestionBox::paintEvent(QPaintEvent*)
     // Painted in the enabled text colour: the box is disabled only to pass clicks on.
     painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
     QPoint pen(Margin, (height() - QFontMetrics(Fonts_->Bold).height()) / 2);
-    PaintItemText(painter, pen, *Document_, *View_->Item, View_->QuestionShowsNotes, false, true,
-        View_->QuestionForeignSide, *Fonts_);
+    PaintItemText(painter, pen, *Document_, *View_->Item,
+        { .ForeignSide = View_->QuestionForeignSide, .ShowNotes = View_->QuestionShowsNotes, .Bold = true },
+        *Fonts_);
 }
 
 void TQuestionPanel::mouseDoubleClickEvent(QMouseEvent* event)

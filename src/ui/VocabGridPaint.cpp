@@ -56,8 +56,10 @@ public:
         if (item) {
             const int lineHeight = QFontMetrics(Grid_->Fonts().Regular).height();
             QPoint pen(cell.left() + 3, (cell.top() + cell.top() + cell.height() - lineHeight) / 2);
-            PaintItemText(*painter, pen, document, *item, true, true, true, true, Grid_->Fonts());
-            PaintItemText(*painter, pen, document, *item, false, false, false, false, Grid_->Fonts());
+            PaintItemText(*painter, pen, document, *item,
+                { .ForeignSide = true, .ShowNotes = true, .ShowCategory = true, .Bold = true },
+                Grid_->Fonts());
+            PaintItemText(*painter, pen, document, *item, { .ForeignSide = false }, Grid_->Fonts());
         }
 
         const QRect frame = cell.adjusted(0, 0, -1, -1);
@@ -93,20 +95,20 @@ private:
 } // namespace
 
 void PaintItemText(QPainter& painter, QPoint& pen, const TVocabFile& document, const TVocabItem& item,
-    bool showNotes, bool showCategory, bool bold, bool foreignSide, const TItemFonts& fonts)
+    const TItemTextParts& parts, const TItemFonts& fonts)
 {
-    const QFont& font = bold ? fonts.Bold : fonts.Regular;
+    const QFont& font = parts.Bold ? fonts.Bold : fonts.Regular;
     const QChar space(u' ');
     const int nativePage = LanguageCodePage(document.NativeLangID());
-    if (!foreignSide) {
+    if (!parts.ForeignSide) {
         DrawPiece(painter, pen, font, GridFieldText(item, fiNative, nativePage) + space);
         return;
     }
     DrawPiece(painter, pen, font,
         GridFieldText(item, fiForeign, LanguageCodePage(document.ForeignLangID())) + space);
-    if (showCategory && !item.FieldValue(fiCategory).empty())
+    if (parts.ShowCategory && !item.FieldValue(fiCategory).empty())
         DrawPiece(painter, pen, fonts.Italic, GridFieldText(item, fiCategory, nativePage) + space);
-    if (showNotes && !item.FieldValue(fiNotes).empty())
+    if (parts.ShowNotes && !item.FieldValue(fiNotes).empty())
         DrawPiece(painter, pen, fonts.Italic, GridFieldText(item, fiNotes, nativePage) + space);
 }
 

@@ -16,9 +16,17 @@ struct TItemFonts {
     QFont Bold, Italic, Regular;
 };
 
+// Which parts of an item PaintItemText draws, and how.
+struct TItemTextParts {
+    bool ForeignSide = false; // the word/phrase with its notes and category; else the translations
+    bool ShowNotes = false;
+    bool ShowCategory = false;
+    bool Bold = false;
+};
+
 // Draws an item's text at the pen position and moves the pen to where it ended (one line).
 void PaintItemText(QPainter& painter, QPoint& pen, const TVocabFile& document, const TVocabItem& item,
-    bool showNotes, bool showCategory, bool bold, bool foreignSide, const TItemFonts& fonts);
+    const TItemTextParts& parts, const TItemFonts& fonts);
 
 // Paints the grid's rows: colours, the item's text, the cut mark, focus and drop indicator.
 QAbstractItemDelegate* NewVocabGridDelegate(TVocabGrid* grid);

@@ -1,23 +1,23 @@
 // Every window's Alt+letter keys: within what a window shows at one time (each page of its tabs in
 // turn), no two controls share a key, so each key reaches exactly one control.
 
-#include "app/PropertiesDlg.h"
-#include "app/WelcomeDlg.h"
+#include "app/PropertiesDialog.h"
+#include "app/WelcomeDialog.h"
 #include "gui/EditCommandsSupport.h"
 #include "gui/EveryDialog.h"
-#include "ui/AboutDlg.h"
-#include "ui/ConvertDlg.h"
-#include "ui/EditDlg.h"
-#include "ui/FontDlg.h"
+#include "ui/AboutDialog.h"
+#include "ui/ImportFieldsDialog.h"
+#include "ui/EditDialog.h"
+#include "ui/FontDialog.h"
 #include "ui/HelpWindow.h"
-#include "ui/OptsDlg.h"
-#include "ui/PageSetupDlg.h"
-#include "ui/PrintOptionsDlg.h"
-#include "ui/SortDlg.h"
-#include "ui/SrchDlg.h"
-#include "ui/StatsDlg.h"
+#include "ui/OptionsDialog.h"
+#include "ui/PageSetupDialog.h"
+#include "ui/PrintOptionsDialog.h"
+#include "ui/SortDialog.h"
+#include "ui/FindDialog.h"
+#include "ui/StatisticsDialog.h"
 #include "ui/TestPanel.h"
-#include "ui/TipsDlg.h"
+#include "ui/TipsDialog.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,13 +1,13 @@
 // The welcome and properties dialogs.
 
 #include "app/MessageBox.h"
-#include "app/PropertiesDlg.h"
-#include "app/WelcomeDlg.h"
+#include "app/PropertiesDialog.h"
+#include "app/WelcomeDialog.h"
 #include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 #include "gui/DialogTestSupport.h"
 #include "support/TempDir.h"
-#include "ui/SblEdit.h"
+#include "ui/SymbolEdit.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -4,9 +4,9 @@
 #include "ui/Clipboard.h"
 
 #include "gui/EditCommandsSupport.h"
-#include "ui/EditDlg.h"
-#include "ui/SblEdit.h"
-#include "ui/SrchDlg.h"
+#include "ui/EditDialog.h"
+#include "ui/SymbolEdit.h"
+#include "ui/FindDialog.h"
 
 #include <QMenu>
 #include <QMimeData>

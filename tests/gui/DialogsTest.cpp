@@ -4,9 +4,9 @@
 #include "gui/DialogTestSupport.h"
 #include "settings/Session.h"
 #include "settings/Settings.h"
-#include "ui/EditDlg.h"
-#include "ui/FontDlg.h"
-#include "ui/SblEdit.h"
+#include "ui/EditDialog.h"
+#include "ui/FontDialog.h"
+#include "ui/SymbolEdit.h"
 #include "ui/ValueChecks.h"
 
 #include <QApplication>

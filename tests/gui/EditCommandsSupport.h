@@ -10,7 +10,7 @@
 #include "settings/Session.h"
 #include "settings/Settings.h"
 #include "support/TempDir.h"
-#include "ui/MainFrm.h"
+#include "ui/MainWindow.h"
 #include "ui/VocabGrid.h"
 
 #include <QAction>

@@ -1,18 +1,18 @@
 #pragma once
 // One of each dialog of the window, over a small list, for the tests that walk them all.
 
-#include "app/PropertiesDlg.h"
-#include "app/WelcomeDlg.h"
+#include "app/PropertiesDialog.h"
+#include "app/WelcomeDialog.h"
 #include "support/TempDir.h"
-#include "ui/ConvertDlg.h"
-#include "ui/EditDlg.h"
-#include "ui/FontDlg.h"
-#include "ui/MainFrm.h"
-#include "ui/OptsDlg.h"
-#include "ui/PageSetupDlg.h"
-#include "ui/PrintOptionsDlg.h"
-#include "ui/SortDlg.h"
-#include "ui/StatsDlg.h"
+#include "ui/ImportFieldsDialog.h"
+#include "ui/EditDialog.h"
+#include "ui/FontDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/OptionsDialog.h"
+#include "ui/PageSetupDialog.h"
+#include "ui/PrintOptionsDialog.h"
+#include "ui/SortDialog.h"
+#include "ui/StatisticsDialog.h"
 
 #include <QDialog>
 #include <QPrinter>

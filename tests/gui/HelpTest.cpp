@@ -2,25 +2,25 @@
 // help file, F1 in dialogs and menus, the help window itself, a missing help file, the tips
 // dialog and its start-up rules, the about box and the web commands.
 
-#include "app/PropertiesDlg.h"
-#include "app/WelcomeDlg.h"
+#include "app/PropertiesDialog.h"
+#include "app/WelcomeDialog.h"
 #include "core/HelpTopics.h"
 #include "core/ProductInfo.h"
 #include "gui/EditCommandsSupport.h"
 #include "gui/EveryDialog.h"
-#include "ui/AboutDlg.h"
-#include "ui/ConvertDlg.h"
-#include "ui/EditDlg.h"
-#include "ui/FontDlg.h"
+#include "ui/AboutDialog.h"
+#include "ui/ImportFieldsDialog.h"
+#include "ui/EditDialog.h"
+#include "ui/FontDialog.h"
 #include "ui/HelpRequest.h"
 #include "ui/HelpWindow.h"
-#include "ui/OptsDlg.h"
-#include "ui/PageSetupDlg.h"
-#include "ui/PrintOptionsDlg.h"
-#include "ui/SortDlg.h"
-#include "ui/SrchDlg.h"
-#include "ui/StatsDlg.h"
-#include "ui/TipsDlg.h"
+#include "ui/OptionsDialog.h"
+#include "ui/PageSetupDialog.h"
+#include "ui/PrintOptionsDialog.h"
+#include "ui/SortDialog.h"
+#include "ui/FindDialog.h"
+#include "ui/StatisticsDialog.h"
+#include "ui/TipsDialog.h"
 
 #include <QCheckBox>
 #include <QDateTime>

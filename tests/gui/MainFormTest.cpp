@@ -1,12 +1,12 @@
 // The main window driven offscreen: files, editing with undo, command state, settings, start-up.
 
-#include "app/PropertiesDlg.h"
-#include "app/WelcomeDlg.h"
+#include "app/PropertiesDialog.h"
+#include "app/WelcomeDialog.h"
 #include "core/SafeSave.h"
 #include "gui/EditCommandsSupport.h"
-#include "ui/EditDlg.h"
-#include "ui/FontDlg.h"
-#include "ui/SblEdit.h"
+#include "ui/EditDialog.h"
+#include "ui/FontDialog.h"
+#include "ui/SymbolEdit.h"
 
 #include <QComboBox>
 #include <QDir>

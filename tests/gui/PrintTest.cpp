@@ -9,10 +9,10 @@
 #include "settings/MemoryStore.h"
 #include "settings/Session.h"
 #include "support/TempDir.h"
-#include "ui/FontDlg.h"
-#include "ui/MainFrm.h"
-#include "ui/PageSetupDlg.h"
-#include "ui/PrintOptionsDlg.h"
+#include "ui/FontDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/PageSetupDialog.h"
+#include "ui/PrintOptionsDialog.h"
 #include "ui/ValueChecks.h"
 
 #include <QAction>

@@ -5,9 +5,9 @@
 #include "settings/Session.h"
 #include "settings/Settings.h"
 #include "ui/CharEntryFilter.h"
-#include "ui/EditDlg.h"
-#include "ui/SblEdit.h"
-#include "ui/SblFrm.h"
+#include "ui/EditDialog.h"
+#include "ui/SymbolEdit.h"
+#include "ui/SymbolPicker.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,13 +6,13 @@
 #include "core/DocumentBuilders.h"
 #include "evaluation/TextUtils.h"
 #include "gui/EditCommandsSupport.h"
-#include "ui/EditDlg.h"
+#include "ui/EditDialog.h"
 #include "ui/HelpRequest.h"
 #include "ui/Keyboard.h"
 #include "ui/ResultImage.h"
-#include "ui/SblEdit.h"
+#include "ui/SymbolEdit.h"
 #include "ui/Sound.h"
-#include "ui/StatsDlg.h"
+#include "ui/StatisticsDialog.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>

@@ -452,8 +452,12 @@ TEST_F(VocabGridTest, PaintItemTextMovesThePenPastEachPiece)
                             .horizontalAdvance(QString::fromStdString(piece.substr(1)));
         QPainter painter(&image);
         QPoint pen(10, 5);
-        PaintItemText(
-            painter, pen, Session.Document(), item, c.ShowNotes, c.ShowCategory, true, c.ForeignSide, fonts);
+        PaintItemText(painter, pen, Session.Document(), item,
+            { .ForeignSide = c.ForeignSide,
+                .ShowNotes = c.ShowNotes,
+                .ShowCategory = c.ShowCategory,
+                .Bold = true },
+            fonts);
         EXPECT_EQ(pen, QPoint(expected, 5));
     }
 }

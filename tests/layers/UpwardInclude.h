@@ -3,4 +3,4 @@
 // preprocessor allows.
 // clang-format off
 #include "core/VocabFile.h"
-#  include "ui/MainFrm.h"
+#  include "ui/MainWindow.h"

@@ -8,7 +8,7 @@
 #include "settings/Session.h"
 #include "settings/Settings.h"
 #include "support/TempDir.h"
-#include "ui/MainFrm.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,9 +1,9 @@
-#include "ui/SblEdit.h"
+#include "ui/SymbolEdit.h"
 
 #include "core/CharEntry.h"
 #include "evaluation/TextUtils.h"
 #include "ui/QtText.h"
-#include "ui/SblFrm.h"
+#include "ui/SymbolPicker.h"
 
 #include <QApplication>
 #include <QClipboard>

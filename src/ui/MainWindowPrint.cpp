@@ -6,9 +6,9 @@
 #include "app/MessageBox.h"
 #include "printing/QtPrinter.h"
 #include "ui/LongTask.h"
-#include "ui/MainFrm.h"
-#include "ui/PageSetupDlg.h"
-#include "ui/PrintOptionsDlg.h"
+#include "ui/MainWindow.h"
+#include "ui/PageSetupDialog.h"
+#include "ui/PrintOptionsDialog.h"
 
 #include <QAction>
 #include <QDir>

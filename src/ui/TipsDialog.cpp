@@ -1,4 +1,4 @@
-#include "ui/TipsDlg.h"
+#include "ui/TipsDialog.h"
 
 #include "core/RichText.h"
 #include "ui/HelpRequest.h"

@@ -1,4 +1,4 @@
-#include "ui/ConvertDlg.h"
+#include "ui/ImportFieldsDialog.h"
 
 #include "app/MessageBox.h"
 #include "evaluation/TextUtils.h"

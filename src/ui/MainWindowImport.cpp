@@ -5,9 +5,9 @@
 #include "app/MessageBox.h"
 #include "core/SafeSave.h"
 #include "exchange/ImportRules.h"
-#include "ui/ConvertDlg.h"
+#include "ui/ImportFieldsDialog.h"
 #include "ui/LongTask.h"
-#include "ui/MainFrm.h"
+#include "ui/MainWindow.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,8 +3,8 @@
 #include "app/DialogRunner.h"
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"
-#include "app/PropertiesDlg.h"
-#include "app/WelcomeDlg.h"
+#include "app/PropertiesDialog.h"
+#include "app/WelcomeDialog.h"
 #include "core/DisplayText.h"
 #include "core/FileAttributes.h"
 #include "core/SafeSave.h"
@@ -13,7 +13,7 @@
 #include "exchange/Export.h"
 #include "settings/QtSettingsStore.h"
 #include "ui/LongTask.h"
-#include "ui/MainFrm.h"
+#include "ui/MainWindow.h"
 #include "ui/VocabGrid.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 // The main window: the empty work space, the grid or the test panel, with the menus, the tool
-// bar and the status bar. Its code is split by concern: MainFrm.cpp (views, command state),
-// MainFrmFile.cpp (start-up and file commands), MainFrmEdit.cpp (edit and view commands).
+// bar and the status bar. Its code is split by concern: MainWindow.cpp (views, command state),
+// MainWindowFile.cpp (start-up and file commands), MainWindowEdit.cpp (edit and view commands).
 
 #include "core/CommandLine.h"
 #include "core/FileStamp.h"
@@ -118,11 +118,11 @@ public:
     QAction* miViewOptions = nullptr;
     QToolBar* tbrToolBar = nullptr;
 
-    // Printing (MainFrmPrint.cpp). The tool button prints at once, so it has its own action.
+    // Printing (MainWindowPrint.cpp). The tool button prints at once, so it has its own action.
     QAction* miFilePrint = nullptr;
     QAction* miFilePageSetup = nullptr;
     QAction* tbPrint = nullptr;
-    // ---- Clipboard, find, sort and import (MainFrmFind.cpp, MainFrmImport.cpp)
+    // ---- Clipboard, find, sort and import (MainWindowFind.cpp, MainWindowImport.cpp)
     QAction* miFileImport = nullptr;
     QAction* miEditCut = nullptr;
     QAction* miEditCopy = nullptr;
@@ -144,7 +144,7 @@ public:
     void miEditFindNextClick();
     // Hides the find dialog (a test is starting).
     void HideSearchDialog();
-    // ---- Help menu, tips and about box (MainFrmHelp.cpp)
+    // ---- Help menu, tips and about box (MainWindowHelp.cpp)
     QAction* miHelpContents = nullptr;
     QAction* miHelpHowToEdit = nullptr;
     QAction* miHelpHowToTest = nullptr;
@@ -160,7 +160,7 @@ public:
     // Closes the help window (the program is closing).
     void CloseHelp();
 
-    // ---- Recovery copies and changes by other programs (MainFrmRecover.cpp)
+    // ---- Recovery copies and changes by other programs (MainWindowRecover.cpp)
     // The recovery copies of this and of ended copies of the program.
     TRecoveryStore* RecoveryStore() const { return Recovery_.get(); }
     // Writes the recovery copy now when one is waiting, and waits until it is on disk.

@@ -5,11 +5,11 @@
 #include "app/MessageBox.h"
 #include "core/HelpTopics.h"
 #include "core/ProductInfo.h"
-#include "ui/AboutDlg.h"
+#include "ui/AboutDialog.h"
 #include "ui/HelpRequest.h"
 #include "ui/HelpWindow.h"
-#include "ui/MainFrm.h"
-#include "ui/TipsDlg.h"
+#include "ui/MainWindow.h"
+#include "ui/TipsDialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -6,10 +6,10 @@
 #include "core/SortKeys.h"
 #include "exchange/ImportRules.h"
 #include "ui/Clipboard.h"
+#include "ui/FindDialog.h"
 #include "ui/LongTask.h"
-#include "ui/MainFrm.h"
-#include "ui/SortDlg.h"
-#include "ui/SrchDlg.h"
+#include "ui/MainWindow.h"
+#include "ui/SortDialog.h"
 #include "ui/VocabGrid.h"
 
 #include <QAction>

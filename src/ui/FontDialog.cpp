@@ -1,4 +1,4 @@
-#include "ui/FontDlg.h"
+#include "ui/FontDialog.h"
 
 #include "core/DisplayText.h"
 #include "ui/HelpRequest.h"

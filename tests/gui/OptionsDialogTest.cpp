@@ -1,6 +1,8 @@
 // The options dialog driven through its controls: page checks, dependent controls, shortcut
 // editing, sound browsing, OK writing every field, Cancel discarding, and the main window's command.
 
+#include "ui/OptionsDialog.h"
+
 #include "app/DialogRunner.h"
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"
@@ -9,10 +11,9 @@
 #include "settings/MemoryStore.h"
 #include "settings/Session.h"
 #include "ui/HelpRequest.h"
-#include "ui/MainFrm.h"
-#include "ui/OptsDlg.h"
-#include "ui/SblEdit.h"
+#include "ui/MainWindow.h"
 #include "ui/Sound.h"
+#include "ui/SymbolEdit.h"
 #include "ui/TestPanel.h"
 
 #include <QAction>

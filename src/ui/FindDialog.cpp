@@ -1,11 +1,11 @@
-#include "ui/SrchDlg.h"
+#include "ui/FindDialog.h"
 
 #include "core/CommandRules.h"
 #include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 #include "settings/Settings.h"
 #include "ui/HelpRequest.h"
-#include "ui/SblEdit.h"
+#include "ui/SymbolEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

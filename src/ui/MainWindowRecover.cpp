@@ -7,7 +7,7 @@
 #include "core/DisplayText.h"
 #include "core/SafeSave.h"
 #include "ui/LongTask.h"
-#include "ui/MainFrm.h"
+#include "ui/MainWindow.h"
 #include "ui/VocabGrid.h"
 #include "ui/VocabGridModel.h"
 

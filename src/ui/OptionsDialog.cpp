@@ -1,4 +1,4 @@
-#include "ui/OptsDlg.h"
+#include "ui/OptionsDialog.h"
 
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"

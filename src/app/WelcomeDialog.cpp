@@ -1,4 +1,4 @@
-#include "app/WelcomeDlg.h"
+#include "app/WelcomeDialog.h"
 
 #include "core/DisplayText.h"
 #include "ui/HelpRequest.h"

@@ -1,4 +1,4 @@
-#include "ui/StatsDlg.h"
+#include "ui/StatisticsDialog.h"
 
 #include "testing/TestEngine.h"
 #include "ui/HelpRequest.h"

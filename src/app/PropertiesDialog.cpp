@@ -1,4 +1,4 @@
-#include "app/PropertiesDlg.h"
+#include "app/PropertiesDialog.h"
 
 #include "app/FileDialogs.h"
 #include "core/DisplayText.h"
@@ -6,7 +6,7 @@
 #include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
 #include "ui/HelpRequest.h"
-#include "ui/SblEdit.h"
+#include "ui/SymbolEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
-#include "ui/EditDlg.h"
+#include "ui/EditDialog.h"
 
 #include "app/MessageBox.h"
 #include "core/SortingMarker.h"
 #include "evaluation/TextUtils.h"
 #include "settings/Settings.h"
 #include "ui/HelpRequest.h"
-#include "ui/SblEdit.h"
+#include "ui/SymbolEdit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

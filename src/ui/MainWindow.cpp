@@ -1,6 +1,6 @@
 // The main window: construction, views, the idle command-state update.
 
-#include "ui/MainFrm.h"
+#include "ui/MainWindow.h"
 
 #include "app/FileDialogs.h"
 #include "app/MessageBox.h"

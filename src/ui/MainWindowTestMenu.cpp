@@ -1,14 +1,13 @@
 // The main window's Test commands and the flow between questions; the panel presents a
 // question and the engine decides.
 
-#include "ui/MainFrm.h"
-
 #include "app/DialogRunner.h"
 #include "app/MessageBox.h"
 #include "testing/TestEngine.h"
-#include "ui/SblEdit.h"
+#include "ui/MainWindow.h"
 #include "ui/Sound.h"
-#include "ui/StatsDlg.h"
+#include "ui/StatisticsDialog.h"
+#include "ui/SymbolEdit.h"
 #include "ui/TestPanel.h"
 #include "ui/VocabGrid.h"
 

@@ -1,11 +1,11 @@
-#include "ui/PrintOptionsDlg.h"
+#include "ui/PrintOptionsDialog.h"
 
 #include "app/DialogRunner.h"
 #include "app/MessageBox.h"
 #include "core/DisplayText.h"
 #include "core/VocabFile.h"
 #include "printing/QtPrinter.h"
-#include "ui/FontDlg.h"
+#include "ui/FontDialog.h"
 #include "ui/HelpRequest.h"
 #include "ui/ValueChecks.h"
 

@@ -1,6 +1,6 @@
-#include "ui/SblFrm.h"
+#include "ui/SymbolPicker.h"
 
-#include "ui/SblEdit.h"
+#include "ui/SymbolEdit.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "ui/PageSetupDlg.h"
+#include "ui/PageSetupDialog.h"
 
 #include "settings/Settings.h"
 #include "ui/HelpRequest.h"

@@ -1,4 +1,4 @@
-#include "ui/SortDlg.h"
+#include "ui/SortDialog.h"
 
 #include "ui/HelpRequest.h"
 

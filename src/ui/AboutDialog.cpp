@@ -1,4 +1,4 @@
-#include "ui/AboutDlg.h"
+#include "ui/AboutDialog.h"
 
 #include "core/ProductInfo.h"
 

@@ -1,11 +1,11 @@
 // The main window's Edit and View commands.
 
 #include "app/DialogRunner.h"
-#include "ui/EditDlg.h"
-#include "ui/FontDlg.h"
-#include "ui/MainFrm.h"
-#include "ui/OptsDlg.h"
-#include "ui/SrchDlg.h"
+#include "ui/EditDialog.h"
+#include "ui/FindDialog.h"
+#include "ui/FontDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/OptionsDialog.h"
 #include "ui/VocabGrid.h"
 
 #include <QStatusBar>

@@ -1,8 +1,9 @@
 // The field-selection dialog driven by the mouse and the keyboard, and whole imports through the
 // main window.
 
+#include "ui/ImportFieldsDialog.h"
+
 #include "gui/EditCommandsSupport.h"
-#include "ui/ConvertDlg.h"
 
 #include <QApplication>
 #include <QComboBox>

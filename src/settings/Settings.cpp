@@ -423,6 +423,14 @@ void LoadSettings(
 
     settings.PrintFont.Name = ReadString(store, "PrintFont", "Times New Roman");
     settings.PrintFont.Size = ReadFontSize(store, "PrintSize", DefaultPrintSize);
+
+    TSpeechSettings& speech = settings.Speech;
+    speech.Enabled = ReadBool(store, "SpeechEnabled", true);
+    speech.SpeakQuestionPassive = ReadBool(store, "SpeakQuestionPassive", false);
+    speech.SpeakQuestionActive = ReadBool(store, "SpeakQuestionActive", false);
+    speech.ForeignVoice = ReadString(store, "SpeechVoiceForeign", std::string());
+    speech.NativeVoice = ReadString(store, "SpeechVoiceNative", std::string());
+    speech.Rate = std::clamp(ReadInteger(store, "SpeechRate", 0), MinSpeechRate, MaxSpeechRate);
 }
 
 void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindowState& window)
@@ -467,4 +475,12 @@ void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindo
     store.WriteInteger("DisplaySize", settings.DisplayFont.Size);
     store.WriteString("PrintFont", settings.PrintFont.Name);
     store.WriteInteger("PrintSize", settings.PrintFont.Size);
+
+    const TSpeechSettings& speech = settings.Speech;
+    store.WriteInteger("SpeechEnabled", speech.Enabled ? 1 : 0);
+    store.WriteInteger("SpeakQuestionPassive", speech.SpeakQuestionPassive ? 1 : 0);
+    store.WriteInteger("SpeakQuestionActive", speech.SpeakQuestionActive ? 1 : 0);
+    store.WriteString("SpeechVoiceForeign", speech.ForeignVoice);
+    store.WriteString("SpeechVoiceNative", speech.NativeVoice);
+    store.WriteInteger("SpeechRate", speech.Rate);
 }

@@ -142,6 +142,22 @@ public:
     virtual void WriteString(const std::string& name, const std::string& value) = 0;
 };
 
+// Speech of the words, stored as separate values of their own.
+struct TSpeechSettings {
+    bool Enabled = true;
+    // Read each question as it appears, per direction: into the native language (the foreign
+    // word is asked) and into the foreign language.
+    bool SpeakQuestionPassive = false;
+    bool SpeakQuestionActive = false;
+    // The voice chosen for each side; empty, or one not speaking the side's language: the best
+    // voice for the language.
+    std::string ForeignVoice;
+    std::string NativeVoice;
+    std::int32_t Rate = 0; // MinSpeechRate (slowest) to MaxSpeechRate (fastest)
+};
+inline constexpr std::int32_t MinSpeechRate = -10;
+inline constexpr std::int32_t MaxSpeechRate = 10;
+
 // The settings records and values; a default-constructed one holds the record defaults, fonts
 // and sounds empty.
 struct TSettings {
@@ -152,6 +168,7 @@ struct TSettings {
     TFontSetting PrintFont;
     std::string SoundFileRight;
     std::string SoundFileWrong;
+    TSpeechSettings Speech;
 };
 
 struct TSettingsEnvironment {

@@ -348,13 +348,44 @@ TEST_F(SettingsTest, SavedValuesHaveTheirNamesAndKinds)
         (std::set<std::string> { "WindowPosition", "ForeignLangID", "NativeLangID", "ShowToolBar",
             "ShowStatusBar", "TestMode", "MultipleChoice", "NextTip", "ShowTips", "ImportFilter", "FileCount",
             "File1", "File2", "PrintOptions", "PageSetup", "Options", "AccentEvaluation", "Sound1", "Sound2",
-            "DisplayFont", "DisplaySize", "PrintFont", "PrintSize" }));
+            "DisplayFont", "DisplaySize", "PrintFont", "PrintSize", "SpeechEnabled", "SpeakQuestionPassive",
+            "SpeakQuestionActive", "SpeechVoiceForeign", "SpeechVoiceNative", "SpeechRate" }));
     EXPECT_EQ(store.Writes.size(), store.Values.size());
     // Loading would take a value of another kind as missing.
     EXPECT_EQ(std::get<TBytes>(store.Values["WindowPosition"]), Position(100, 50, 740, 530));
     EXPECT_EQ(std::get<std::int32_t>(store.Values["ShowToolBar"]), 1);
     EXPECT_EQ(std::get<std::int32_t>(store.Values["FileCount"]), 2);
     EXPECT_EQ(std::get<std::string>(store.Values["File2"]), "y.vmr");
+}
+
+TEST_F(SettingsTest, SpeechSettingsRoundTripAndDefaultWhenMissingOrOutOfRange)
+{
+    const auto tuple = [](const TSpeechSettings& s) {
+        return std::tuple(s.Enabled, s.SpeakQuestionPassive, s.SpeakQuestionActive, s.ForeignVoice,
+            s.NativeVoice, s.Rate);
+    };
+    TWindowState window;
+    TFakeStore empty;
+    LoadSettings(empty, Environment(), Settings, window);
+    EXPECT_EQ(tuple(Settings.Speech), tuple(TSpeechSettings {}));
+    EXPECT_TRUE(Settings.Speech.Enabled);
+    EXPECT_FALSE(Settings.Speech.SpeakQuestionPassive || Settings.Speech.SpeakQuestionActive);
+
+    const TSpeechSettings saved { false, true, false, "German", "English (Great Britain)", -7 };
+    Settings.Speech = saved;
+    const TBytes record = Bytes(OptionsToBytes(Settings.Options));
+    TFakeStore store;
+    SaveSettings(store, Settings, window);
+    EXPECT_EQ(std::get<TBytes>(store.Values["Options"]), record); // the record is not touched
+    ResetSettings();
+    LoadSettings(store, Environment(), Settings, window);
+    EXPECT_EQ(tuple(Settings.Speech), tuple(saved));
+
+    for (const auto& [stored, loaded] : { std::pair(99, MaxSpeechRate), { -11, MinSpeechRate }, { 3, 3 } }) {
+        store.Values["SpeechRate"] = std::int32_t { stored };
+        LoadSettings(store, Environment(), Settings, window);
+        EXPECT_EQ(Settings.Speech.Rate, loaded) << stored;
+    }
 }
 
 TEST_F(SettingsTest, AccentOptionsLiveBesideTheRecord)

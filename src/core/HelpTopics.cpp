@@ -45,6 +45,8 @@ constexpr THelpTopic Topics[] = {
     { 2301, "menu-view.html#statusbar", "miViewStatusBar" },
     { 2302, "menu-view.html#font", "miViewFont" },
     { 2303, "menu-view.html#options", "miViewOptions" },
+    { 2304, "menu-view.html#speakforeign", "miViewSpeakForeign" },
+    { 2305, "menu-view.html#speaknative", "miViewSpeakNative" },
 
     { 2400, "menu-test.html#start", "miTestStartTesting" },
     { 2401, "menu-test.html#native", "miTestPassive" },
@@ -67,6 +69,7 @@ constexpr THelpTopic Topics[] = {
     { 3042, "options-question.html", "" },
     { 3043, "options-evaluation.html", "" },
     { 3044, "options-feedback.html", "" },
+    { 3045, "options-speech.html", "" },
     { 3050, "page-setup.html", "" },
     { 3060, "print.html", "" },
     { 3071, "properties-general.html", "" },

@@ -15,6 +15,7 @@
 #include "ui/Keyboard.h"
 #include "ui/QtText.h"
 #include "ui/Sound.h"
+#include "ui/Speaker.h"
 #include "ui/TestPanel.h"
 #include "ui/VocabGrid.h"
 
@@ -112,6 +113,7 @@ void TMainForm::Create()
     CreateHelpCommands();
     CreateStatusBar();
     CreateViews();
+    CreateSpeechCommands();
 
     IdleTimer_ = new QTimer(this);
     IdleTimer_->setSingleShot(true);
@@ -545,6 +547,7 @@ void TMainForm::UpdateCommandState()
             rule.action->setChecked(rule.checked());
     }
     UpdateCommandCaptions();
+    UpdateSpeechTips();
 
     if (ListShown())
         UpdateStatusPanels();

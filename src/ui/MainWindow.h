@@ -38,10 +38,13 @@ class THelpSystem;
 class TCharEntryFilter;
 class ISettingsStore;
 class ISoundPlayer;
+class ISpeaker;
 class TBackgroundWriter;
 class TRecoveryStore;
 struct TOrphanCopy;
+struct TSpeechPageTarget;
 enum class TTestAction : std::uint8_t;
+enum class TSpokenSide : std::uint8_t;
 
 enum TWindowMode : std::uint8_t { wmNone = 0, wmEditing = 1, wmTesting = 2 };
 
@@ -171,6 +174,15 @@ public:
     const TFileStamp& DiskStamp() const { return DiskStamp_; }
     // Started after each change; its interval is the time until the copy is due.
     QTimer* timRecovery = nullptr;
+    // ---- Speech (MainWindowSpeech.cpp)
+    QAction* miViewSpeakForeign = nullptr;
+    QAction* miViewSpeakNative = nullptr;
+    // Replaces the speaker (tests listen to their own).
+    void SetSpeaker(std::unique_ptr<ISpeaker> speaker);
+    ISpeaker& Speaker() { return *Speaker_; }
+    void miViewSpeakForeignClick();
+    void miViewSpeakNativeClick();
+
     // A signal that ends the program from outside (SIGTERM, SIGHUP, SIGINT): the unsaved changes
     // are kept in the recovery copy for the next start, and the program ends without a question.
     void EndBySignal(int signalNumber);
@@ -292,6 +304,18 @@ private:
     void SortDocument();
     void MoveSearchDialogOffRow(int row);
     void CreateHelpCommands();
+    void CreateSpeechCommands();
+    // Why the side's Speak command cannot run: nullopt when it can, "" when there is nothing to read.
+    std::optional<std::string> SpeechBlocked(TSpokenSide side);
+    void UpdateSpeechTips();
+    void SpeakSide(TSpokenSide side);
+    // Reads the question on screen when its direction's option is on; stops the old speech.
+    void SpeakQuestion();
+    // asked: the user asked for it, so a missing voice or service is told (once per run).
+    void SpeakText(const std::string& text, TSpokenSide side, LangId language, bool asked);
+    void SpeakerChanged();
+    // The Speech page of the options: the settings, the speaker and the document's languages.
+    TSpeechPageTarget SpeechPageTarget();
 
     std::unique_ptr<TSession> OwnSession_; // only when not given one
     TSession& Session_;
@@ -310,6 +334,16 @@ private:
     std::unique_ptr<TTestEngine> Engine_;
     std::unique_ptr<ISoundPlayer> Sound_;
     std::function<std::int64_t()> TestClock_; // empty: the engine's own steady clock
+    std::unique_ptr<ISpeaker> Speaker_;
+    // What was to be said while the service was still being reached.
+    struct TPendingSpeech {
+        std::string Text;
+        TSpokenSide Side;
+        LangId Language;
+        bool Asked;
+    };
+    std::optional<TPendingSpeech> PendingSpeech_;
+    bool ToldSpeechProblem_ = false;
     std::array<QLabel*, 6> StatusPanels_ {};
     QTimer* IdleTimer_ = nullptr;
     std::vector<TCommandRule> Commands_;

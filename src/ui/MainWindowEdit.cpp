@@ -120,8 +120,9 @@ void TMainForm::miViewFontClick()
 void TMainForm::miViewOptionsClick()
 {
     TSettings& settings = Session_.Settings;
-    const TOptionsTarget target { &settings.Options, &settings.SoundFileRight, &settings.SoundFileWrong,
+    TOptionsTarget target { &settings.Options, &settings.SoundFileRight, &settings.SoundFileWrong,
         LanguageCharset(Session_.Document().ForeignLangID()), Sound_.get(), &Session_.OptionsPages };
+    target.Speech = SpeechPageTarget();
     TOptionsDialog dialog(this, target);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;

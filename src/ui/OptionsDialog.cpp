@@ -168,6 +168,8 @@ TOptionsDialog::TOptionsDialog(QWidget* parent, const TOptionsTarget& target)
     CreateQuestionPage();
     CreateEvaluationPage();
     CreateFeedbackPage();
+    if (Target_.Speech.Speech != nullptr)
+        pcOptions->addTab(tsSpeech = new TSpeechPage(Target_.Speech), QStringLiteral("Speech"));
 
     const TDialogButtons buttons = MakeDialogButtons(
         this, [this] { RequestHelp(OptionsHelpContextBase + pcOptions->currentIndex()); }, hcOK, hcCancel,
@@ -771,6 +773,8 @@ void TOptionsDialog::btnOKClick()
     if (!CheckShownPage())
         return;
     WriteOptionsForm(ReadControls(), *Target_.Options, *Target_.SoundFileRight, *Target_.SoundFileWrong);
+    if (tsSpeech != nullptr)
+        tsSpeech->Store();
     if (Target_.Pages != nullptr)
         *Target_.Pages = { ShownPage_, ShownEvaluationPage_ };
     accept();

@@ -4,6 +4,7 @@
 
 #include "settings/OptionsRules.h"
 #include "settings/Session.h"
+#include "ui/SpeechPage.h"
 
 #include <QDialog>
 #include <string>
@@ -25,6 +26,7 @@ struct TOptionsTarget {
     int ForeignCharset = 0; // the script of an unassigned shortcut
     ISoundPlayer* Sound = nullptr; // plays a browsed sound; may be null
     TOptionsPages* Pages = nullptr; // the pages to open on, updated by OK; may be null
+    TSpeechPageTarget Speech; // the Speech page, shown when its settings are given
 };
 
 class TOptionsDialog : public QDialog {
@@ -37,6 +39,7 @@ public:
     QWidget* tsQuestion = nullptr;
     QWidget* tsEvaluation = nullptr;
     QWidget* tsFeedback = nullptr;
+    TSpeechPage* tsSpeech = nullptr;
     QTabWidget* pcEvaluation = nullptr;
     QWidget* tsNative = nullptr;
     QWidget* tsForeign = nullptr;

@@ -14,10 +14,10 @@ namespace {
 
 const QString EngineName = QStringLiteral("speechd");
 
-// What the service thread found: the voices, or why there are none.
+// What the service thread found: the voices, or that the service cannot be reached.
 struct TOpenResult {
-    std::vector<TSpeakerVoice> Voices;
-    std::string Problem;
+    std::vector<TVoice> Voices;
+    bool Reached = false;
 };
 
 // Lives on the service thread: the text-to-speech object is made, used and freed there, so a
@@ -29,23 +29,19 @@ public:
     {
         TOpenResult result;
         Speech_ = new QTextToSpeech(EngineName, this);
-        if (Speech_->state() == QTextToSpeech::Error) {
-            result.Problem = "The speech service speech-dispatcher cannot be reached. Start it, or install "
-                             "the packages speech-dispatcher and espeak-ng.";
-        } else {
-            // The plug-in lists the voices of its current locale only: each locale in turn.
+        result.Reached = Speech_->state() != QTextToSpeech::Error;
+        if (result.Reached) {
+            // The plug-in lists the voices of its current locale only: each locale in turn. The
+            // BCP 47 name keeps a voice without a region ("de") from gaining the default one.
             std::set<std::pair<std::string, std::string>> seen;
             for (const QLocale& locale : Speech_->availableLocales()) {
                 Speech_->setLocale(locale);
                 for (const QVoice& voice : Speech_->availableVoices()) {
-                    TSpeakerVoice entry { voice.name().toStdString(), locale.name().toStdString() };
+                    TVoice entry { voice.name().toStdString(), locale.bcp47Name().toStdString() };
                     if (seen.emplace(entry.Name, entry.Locale).second)
                         result.Voices.push_back(std::move(entry));
                 }
             }
-            if (result.Voices.empty())
-                result.Problem = "The speech service offers no voices. Install the packages espeak-ng and "
-                                 "speech-dispatcher-espeak-ng.";
         }
         emit Opened(result);
     }
@@ -78,18 +74,16 @@ private:
     QTextToSpeech* Speech_ = nullptr;
 };
 
-class TServiceSpeaker : public QObject, public ISpeaker {
+class TServiceSpeaker : public ISpeaker {
 public:
     TServiceSpeaker()
     {
         // What can be known without reaching the service: whether it is there at all.
-        if (!QTextToSpeech::availableEngines().contains(EngineName))
-            Fail("Speech needs the speech-dispatcher plug-in of Qt. Install the packages "
-                 "qt6-speech-speechd-plugin, speech-dispatcher and espeak-ng.");
-        else if (qEnvironmentVariableIsEmpty("SPEECHD_ADDRESS")
-            && QStandardPaths::findExecutable(QStringLiteral("speech-dispatcher")).isEmpty())
-            Fail("Speech needs the speech service speech-dispatcher, which is not installed. Install the "
-                 "packages speech-dispatcher and espeak-ng.");
+        // A service at an address of its own (SPEECHD_ADDRESS) needs no program here.
+        if (!QTextToSpeech::availableEngines().contains(EngineName)
+            || (qEnvironmentVariableIsEmpty("SPEECHD_ADDRESS")
+                && QStandardPaths::findExecutable(QStringLiteral("speech-dispatcher")).isEmpty()))
+            Fail(TSpeechProblem::NotInstalled);
     }
 
     ~TServiceSpeaker() override
@@ -116,31 +110,29 @@ public:
         QObject::connect(Worker_, &TSpeechWorker::Opened, this, [this](const TOpenResult& result) {
             Voices_ = result.Voices;
             // An answer after the time ran out still counts: the service was only slow.
-            if (result.Problem.empty()) {
+            if (result.Reached) {
                 State_ = TSpeakerState::Ready;
-                Problem_.clear();
+                Problem_.reset();
             } else {
-                Problem_ = result.Problem;
-                State_ = TSpeakerState::Unavailable;
+                Fail(TSpeechProblem::NotRunning);
             }
-            Changed();
+            emit Changed();
         });
         Thread_->start();
         QMetaObject::invokeMethod(Worker_, &TSpeechWorker::Open, Qt::QueuedConnection);
         QTimer::singleShot(SpeechConnectTimeoutMs, this, [this] {
             if (State_ != TSpeakerState::Connecting)
                 return;
-            Fail("The speech service speech-dispatcher did not answer. Check that it runs, or install the "
-                 "packages speech-dispatcher and espeak-ng.");
-            Changed();
+            Fail(TSpeechProblem::NotRunning);
+            emit Changed();
         });
     }
 
     TSpeakerState State() const override { return State_; }
-    std::string Problem() const override { return Problem_; }
-    const std::vector<TSpeakerVoice>& Voices() const override { return Voices_; }
+    std::optional<TSpeechProblem> Problem() const override { return Problem_; }
+    const std::vector<TVoice>& Voices() const override { return Voices_; }
 
-    void Say(const std::string& text, const TSpeakerVoice& voice, double rate) override
+    void Say(const std::string& text, const TVoice& voice, double rate) override
     {
         if (State_ != TSpeakerState::Ready)
             return;
@@ -161,29 +153,32 @@ public:
             QMetaObject::invokeMethod(Worker_, &TSpeechWorker::Stop, Qt::QueuedConnection);
     }
 
-    void SetChanged(std::function<void()> changed) override { Changed_ = std::move(changed); }
-
 private:
-    void Fail(std::string problem)
+    void Fail(TSpeechProblem problem)
     {
-        Problem_ = std::move(problem);
+        Problem_ = problem;
         State_ = TSpeakerState::Unavailable;
-    }
-    void Changed()
-    {
-        if (Changed_)
-            Changed_();
     }
 
     TSpeakerState State_ = TSpeakerState::Idle;
-    std::string Problem_;
-    std::vector<TSpeakerVoice> Voices_;
+    std::optional<TSpeechProblem> Problem_;
+    std::vector<TVoice> Voices_;
     QThread* Thread_ = nullptr;
     TSpeechWorker* Worker_ = nullptr; // lives on Thread_
-    std::function<void()> Changed_;
 };
 
 } // namespace
+
+std::optional<TVoice> ChosenVoice(const std::vector<TVoice>& voices, const std::string& chosen, LangId language)
+{
+    const std::vector<std::size_t> fitting = VoicesForLanguage(voices, language);
+    for (const std::size_t i : fitting)
+        if (voices[i].Name == chosen)
+            return voices[i];
+    if (fitting.empty())
+        return std::nullopt;
+    return voices[fitting.front()];
+}
 
 std::unique_ptr<ISpeaker> MakeSpeaker()
 {

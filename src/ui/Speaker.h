@@ -1,43 +1,46 @@
 #pragma once
 // Speech through the platform's speech service. Nothing here waits: reaching the service, listing
 // its voices and speaking all happen on a thread of their own, and the window hears of the
-// outcome through the changed callback. Tests put their own speaker in place.
+// outcome through the Changed signal. Tests put their own speaker in place.
 
-#include <functional>
+#include "speech/Speech.h"
+
+#include <QObject>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
-
-// One voice the service offers: its name and the locale it speaks ("de_DE", "en").
-struct TSpeakerVoice {
-    std::string Name;
-    std::string Locale;
-};
 
 enum class TSpeakerState : std::uint8_t {
     Idle, // not asked yet: the service is reached on first use
     Connecting,
     Ready,
-    Unavailable // Problem() says why
+    Unavailable // Problem() says why: NotInstalled or NotRunning
 };
 
-class ISpeaker {
+class ISpeaker : public QObject {
+    Q_OBJECT
 public:
-    virtual ~ISpeaker() = default;
+    ~ISpeaker() override = default;
     // Starts reaching the service unless that is done or under way; returns at once.
     virtual void Connect() = 0;
     virtual TSpeakerState State() const = 0;
-    // Why there is no speech, with what to install; empty unless Unavailable.
-    virtual std::string Problem() const = 0;
+    // Why there is no speech; nullopt unless Unavailable.
+    virtual std::optional<TSpeechProblem> Problem() const = 0;
     // Every voice of the service, once Ready.
-    virtual const std::vector<TSpeakerVoice>& Voices() const = 0;
+    virtual const std::vector<TVoice>& Voices() const = 0;
     // Stops what is being said and says the UTF-8 text in the voice (one of Voices()), at the
     // rate (-1 slowest, 0 normal, 1 fastest). Returns at once.
-    virtual void Say(const std::string& text, const TSpeakerVoice& voice, double rate) = 0;
+    virtual void Say(const std::string& text, const TVoice& voice, double rate) = 0;
     virtual void Stop() = 0;
-    // Called in the window's thread whenever the state or the voices changed.
-    virtual void SetChanged(std::function<void()> changed) = 0;
+
+signals:
+    // The state or the voices changed.
+    void Changed();
 };
+
+// The voice chosen by name when it speaks the language, else the best one for the language.
+std::optional<TVoice> ChosenVoice(const std::vector<TVoice>& voices, const std::string& chosen, LangId language);
 
 // How long reaching the service may take before it counts as not running.
 inline constexpr int SpeechConnectTimeoutMs = 5000;

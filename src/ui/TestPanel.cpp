@@ -533,6 +533,7 @@ void TTestPanel::ShowQuestion()
     btnEnter->setText(QStringLiteral("Enter"));
     btnToggleAnswer->setEnabled(false);
     btnToggleAnswer->setText(QStringLiteral("Your &Answer"));
+    emit QuestionShown();
 }
 
 void TTestPanel::EnterCommand()

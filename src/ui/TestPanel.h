@@ -146,6 +146,8 @@ signals:
     void ContinueRequested();
     // The question panel was double-clicked.
     void EditItemRequested();
+    // A new question is on screen.
+    void QuestionShown();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,0 +1,189 @@
+#include "ui/SpeechPage.h"
+
+#include "speech/Speech.h"
+#include "ui/HelpRequest.h"
+#include "ui/Speaker.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Q(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <typename TControl> TControl* WithContext(TControl* control, int helpContext)
+{
+    SetHelpContext(control, helpContext);
+    return control;
+}
+
+QString SideLabel(const char* caption, LangId language)
+{
+    const std::string_view name = FindLanguage(language).Name;
+    return Q(caption) + (name.empty() ? QString() : QStringLiteral(" (%1)").arg(Q(name))) + QLatin1Char(':');
+}
+
+} // namespace
+
+TSpeechPage::TSpeechPage(const TSpeechPageTarget& target, QWidget* parent)
+    : QWidget(parent)
+    , Target_(target)
+{
+    const TSpeechSettings& speech = *Target_.Speech;
+    chbSpeechEnabled = WithContext(new QCheckBox(QStringLiteral("&Speak words and phrases"), this), 2250);
+    chbSpeechEnabled->setChecked(speech.Enabled);
+
+    auto* question = new QGroupBox(QStringLiteral(" Speak the question: "), this);
+    chbSpeakQuestionPassive
+        = WithContext(new QCheckBox(QStringLiteral("Into the &native language"), question), 2251);
+    chbSpeakQuestionActive
+        = WithContext(new QCheckBox(QStringLiteral("Into the &foreign language"), question), 2252);
+    chbSpeakQuestionPassive->setChecked(speech.SpeakQuestionPassive);
+    chbSpeakQuestionActive->setChecked(speech.SpeakQuestionActive);
+    auto* questionLayout = new QVBoxLayout(question);
+    questionLayout->addWidget(chbSpeakQuestionPassive);
+    questionLayout->addWidget(chbSpeakQuestionActive);
+
+    auto* voices = new QGroupBox(QStringLiteral(" Voices: "), this);
+    cbForeignVoice = WithContext(new QComboBox(voices), 2253);
+    btnTestForeign = WithContext(new QPushButton(QStringLiteral("&Test"), voices), 2254);
+    cbNativeVoice = WithContext(new QComboBox(voices), 2255);
+    btnTestNative = WithContext(new QPushButton(QStringLiteral("T&est"), voices), 2256);
+    tbRate = WithContext(new QSlider(Qt::Horizontal, voices), 2257);
+    tbRate->setRange(MinSpeechRate, MaxSpeechRate);
+    tbRate->setTickPosition(QSlider::TicksBelow);
+    tbRate->setTickInterval(5);
+    tbRate->setPageStep(5);
+    tbRate->setValue(speech.Rate);
+    for (QComboBox* box : { cbForeignVoice, cbNativeVoice }) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 30);
+    }
+    const auto label = [voices](const QString& caption, QWidget* buddy) {
+        auto* result = new QLabel(caption, voices);
+        result->setBuddy(buddy);
+        SetHelpContext(result, HelpContext(buddy));
+        return result;
+    };
+    auto* grid = new QGridLayout(voices);
+    grid->addWidget(label(SideLabel("&Word/phrase", Target_.ForeignLanguage), cbForeignVoice), 0, 0);
+    grid->addWidget(cbForeignVoice, 0, 1);
+    grid->addWidget(btnTestForeign, 0, 2);
+    grid->addWidget(label(SideLabel("T&ranslations", Target_.NativeLanguage), cbNativeVoice), 1, 0);
+    grid->addWidget(cbNativeVoice, 1, 1);
+    grid->addWidget(btnTestNative, 1, 2);
+    auto* rate = new QHBoxLayout;
+    rate->addWidget(new QLabel(QStringLiteral("Slower"), voices));
+    rate->addWidget(tbRate, 1);
+    rate->addWidget(new QLabel(QStringLiteral("Faster"), voices));
+    grid->addWidget(label(QStringLiteral("R&ate:"), tbRate), 2, 0);
+    grid->addLayout(rate, 2, 1);
+
+    lblSpeechState = new QLabel(this);
+    lblSpeechState->setObjectName(QStringLiteral("lblSpeechState"));
+    lblSpeechState->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(chbSpeechEnabled);
+    layout->addWidget(question);
+    layout->addWidget(voices);
+    layout->addWidget(lblSpeechState);
+    layout->addStretch();
+
+    FillVoices();
+    connect(chbSpeechEnabled, &QCheckBox::toggled, this, &TSpeechPage::UpdateControls);
+    connect(btnTestForeign, &QPushButton::clicked, this,
+        [this] { TestVoice(cbForeignVoice, Target_.ForeignLanguage, Target_.ForeignSample); });
+    connect(btnTestNative, &QPushButton::clicked, this,
+        [this] { TestVoice(cbNativeVoice, Target_.NativeLanguage, Target_.NativeSample); });
+    if (Target_.Speaker) {
+        connect(Target_.Speaker, &ISpeaker::Changed, this, &TSpeechPage::FillVoices);
+        // The voices are listed only once the service has been reached.
+        Target_.Speaker->Connect();
+    }
+}
+
+void TSpeechPage::FillVoices()
+{
+    const auto chosen = [](QComboBox* box, const std::string& stored) {
+        return box->count() > 0 ? box->currentData().toString().toStdString() : stored;
+    };
+    FillVoiceList(cbForeignVoice, Target_.ForeignLanguage, chosen(cbForeignVoice, Target_.Speech->ForeignVoice));
+    FillVoiceList(cbNativeVoice, Target_.NativeLanguage, chosen(cbNativeVoice, Target_.Speech->NativeVoice));
+
+    QStringList problems;
+    const ISpeaker* speaker = Target_.Speaker;
+    if (speaker == nullptr || speaker->State() == TSpeakerState::Unavailable) {
+        problems << Q(SpeechProblemText(
+            speaker ? speaker->Problem().value_or(TSpeechProblem::NotRunning) : TSpeechProblem::NotInstalled));
+    } else if (speaker->State() != TSpeakerState::Ready) {
+        problems << QStringLiteral("Looking for the speech service...");
+    } else {
+        for (const LangId language : { Target_.ForeignLanguage, Target_.NativeLanguage })
+            if (VoicesForLanguage(speaker->Voices(), language).empty())
+                problems << Q(SpeechProblemText(TSpeechProblem::NoVoice, language));
+    }
+    problems.removeDuplicates();
+    lblSpeechState->setText(problems.join(QLatin1Char('\n')));
+    lblSpeechState->setVisible(!problems.isEmpty());
+    UpdateControls();
+}
+
+void TSpeechPage::FillVoiceList(QComboBox* box, LangId language, const std::string& chosen)
+{
+    box->clear();
+    box->addItem(QStringLiteral("Best voice for the language"), QString());
+    if (Target_.Speaker && Target_.Speaker->State() == TSpeakerState::Ready) {
+        const std::vector<TVoice>& voices = Target_.Speaker->Voices();
+        for (const std::size_t i : VoicesForLanguage(voices, language))
+            box->addItem(QStringLiteral("%1 (%2)").arg(Q(voices[i].Name), Q(voices[i].Locale)), Q(voices[i].Name));
+    }
+    // A voice chosen before stays chosen while the service cannot say whether it is still there.
+    if (!chosen.empty() && box->findData(Q(chosen)) < 0)
+        box->addItem(Q(chosen), Q(chosen));
+    box->setCurrentIndex(std::max(0, box->findData(Q(chosen))));
+}
+
+void TSpeechPage::UpdateControls()
+{
+    const bool on = chbSpeechEnabled->isChecked();
+    const bool ready = on && Target_.Speaker && Target_.Speaker->State() == TSpeakerState::Ready;
+    for (QWidget* control : std::initializer_list<QWidget*> {
+             chbSpeakQuestionPassive, chbSpeakQuestionActive, cbForeignVoice, cbNativeVoice, tbRate })
+        control->setEnabled(on);
+    btnTestForeign->setEnabled(
+        ready && !VoicesForLanguage(Target_.Speaker->Voices(), Target_.ForeignLanguage).empty());
+    btnTestNative->setEnabled(
+        ready && !VoicesForLanguage(Target_.Speaker->Voices(), Target_.NativeLanguage).empty());
+}
+
+void TSpeechPage::TestVoice(QComboBox* box, LangId language, const std::string& sample)
+{
+    if (!Target_.Speaker || Target_.Speaker->State() != TSpeakerState::Ready)
+        return;
+    const auto voice
+        = ChosenVoice(Target_.Speaker->Voices(), box->currentData().toString().toStdString(), language);
+    if (voice)
+        Target_.Speaker->Say(sample, *voice, tbRate->value() / static_cast<double>(MaxSpeechRate));
+}
+
+void TSpeechPage::Store()
+{
+    TSpeechSettings& speech = *Target_.Speech;
+    speech.Enabled = chbSpeechEnabled->isChecked();
+    speech.SpeakQuestionPassive = chbSpeakQuestionPassive->isChecked();
+    speech.SpeakQuestionActive = chbSpeakQuestionActive->isChecked();
+    speech.ForeignVoice = cbForeignVoice->currentData().toString().toStdString();
+    speech.NativeVoice = cbNativeVoice->currentData().toString().toStdString();
+    speech.Rate = tbRate->value();
+}

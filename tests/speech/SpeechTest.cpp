@@ -1,0 +1,181 @@
+// The voice chosen for a language and the text given to the speech engine.
+
+#include "speech/Speech.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Locales as speech-dispatcher's espeak-ng module and as Qt write them, mixed, in no helpful order.
+const std::vector<TVoice> Voices = {
+    { "English (America)", "en-us" },
+    { "English (Scotland)", "en-gb-scotland" },
+    { "English (Received Pronunciation)", "en-gb-x-rp" },
+    { "English (Great Britain)", "en-gb" },
+    { "English (Caribbean)", "en-029" },
+    { "English (America, New York City)", "en-us-nyc" },
+    { "German", "de" },
+    { "Spanish (Spain)", "es" },
+    { "Spanish (Latin America)", "es-419" },
+    { "French (Belgium)", "fr-be" },
+    { "French (France)", "fr-fr" },
+    { "Norwegian Bokmål", "nb" },
+    { "Serbian", "sr" },
+    { "Indonesian", "in" },
+    { "Portuguese (Brazil)", "pt_BR" },
+    { "Swiss German (Qt)", "de_CH" },
+    { "Greek (variant)", "el@variant=x" },
+};
+
+struct TChoiceCase {
+    const char* Name;
+    LangId Lang;
+    const char* Expected; // voice name, or nullptr for none
+};
+
+class VoiceChoice : public testing::TestWithParam<TChoiceCase> { };
+
+TEST_P(VoiceChoice, PicksTheBestVoiceOfTheLanguage)
+{
+    const auto& c = GetParam();
+    const auto chosen = ChooseVoice(Voices, c.Lang);
+    if (!c.Expected) {
+        EXPECT_FALSE(chosen) << Voices[chosen.value_or(0)].Name;
+        return;
+    }
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(Voices[*chosen].Name, c.Expected);
+}
+
+const TChoiceCase ChoiceCases[] = {
+    { "ExactRegionBeforeTheVariantsOfIt", 0x0809, "English (Great Britain)" },
+    { "ExactUnderscoreLocale", 0x0807, "Swiss German (Qt)" },
+    { "ExactAmericanNotTheNewYorkVariant", 0x0409, "English (America)" },
+    { "CaribbeanNumericRegion", 0x2409, "English (Caribbean)" },
+    { "JamaicaLiesInTheCaribbean", 0x2009, "English (Caribbean)" },
+    { "NoRegionOfItsOwnTakesTheFirstOfTheLanguage", 0x0C09, "English (America)" },
+    { "LanguageOnlyForAustrianGerman", 0x0C07, "German" },
+    { "MexicoLiesInLatinAmerica", 0x080A, "Spanish (Latin America)" },
+    { "TraditionalSortIsSpainsSpanish", 0x040A, "Spanish (Spain)" },
+    { "RegionBeforeListOrder", 0x040C, "French (France)" },
+    { "SwissFrenchTakesAFrenchVoice", 0x100C, "French (Belgium)" },
+    { "NynorskReadByTheNorwegianVoice", 0x0814, "Norwegian Bokmål" },
+    { "SerbianLatinScript", 0x081A, "Serbian" },
+    { "OldIndonesianCode", 0x0421, "Indonesian" },
+    { "PortugalTakesTheBrazilianVoice", 0x0816, "Portuguese (Brazil)" },
+    { "VariantKeywordStillSpeaksGreek", 0x0408, "Greek (variant)" },
+    { "NoVoiceForRussian", 0x0419, nullptr },
+    { "NoDefaultVoiceForAnUnknownLanguage", 0x0000, nullptr },
+    { "IdentifierOutsideTheTable", 0x0412, nullptr },
+};
+INSTANTIATE_TEST_SUITE_P(Speech, VoiceChoice, testing::ValuesIn(ChoiceCases),
+    [](const testing::TestParamInfo<TChoiceCase>& row) { return std::string(row.param.Name); });
+
+TEST(SpeechVoices, ListsOnlyTheLanguageBestFirst)
+{
+    const auto english = VoicesForLanguage(Voices, 0x0809);
+    std::vector<std::string> names;
+    for (std::size_t i : english)
+        names.push_back(Voices[i].Name);
+    EXPECT_EQ(names,
+        (std::vector<std::string> { "English (Great Britain)", "English (Scotland)",
+            "English (Received Pronunciation)", "English (America)", "English (Caribbean)",
+            "English (America, New York City)" }));
+    EXPECT_TRUE(VoicesForLanguage({}, 0x0407).empty());
+    // Unreadable locales from an engine speak no language and break nothing.
+    const std::vector<TVoice> odd
+        = { { "a", "" }, { "b", "!!" }, { "c", "-" }, { "d", "x-klingon" }, { "e", "de-ZZ" } };
+    EXPECT_EQ(ChooseVoice(odd, 0x0407), std::optional<std::size_t>(4));
+}
+
+TEST(SpeechVoices, FitOfEachKind)
+{
+    const std::pair<const char*, TVoiceFit> rows[] = {
+        { "de_DE", TVoiceFit::Exact },
+        { "de-de", TVoiceFit::Exact },
+        { "de", TVoiceFit::LanguageOnly },
+        { "de-AT", TVoiceFit::OtherRegion },
+        { "de-150", TVoiceFit::ContainingRegion }, // Europe
+        { "en-de", TVoiceFit::None },
+        { "", TVoiceFit::None },
+    };
+    for (const auto& [locale, fit] : rows)
+        EXPECT_EQ(VoiceFit(locale, 0x0407), fit) << locale;
+    EXPECT_EQ(SpeechLocale(0x040A), "es_ES");
+    EXPECT_EQ(SpeechLocale(0x0C1A), "sr_Cyrl_RS");
+    EXPECT_EQ(SpeechLocale(0x0001), "");
+}
+
+struct TTextCase {
+    const char* Name;
+    const char* Input; // UTF-8
+    const char* Expected;
+};
+
+class SpeechTextRules : public testing::TestWithParam<TTextCase> { };
+
+TEST_P(SpeechTextRules, ReadsOnlyTheWords)
+{
+    EXPECT_EQ(SpeechTextUtf8(GetParam().Input), GetParam().Expected);
+}
+
+const TTextCase TextCases[] = {
+    { "PlainWordUnchanged", "Haus", "Haus" },
+    { "SortingMarkerRemoved", "der @Hund", "der Hund" },
+    { "OnlyTheFirstAtIsTheMarker", "a@b@c", "ab@c" },
+    { "SynonymsBecomePauses", "house; home, building", "house, home, building" },
+    { "AlternativesBecomePauses", "he/she", "he, she" },
+    { "BracketsReadAsTheirWords", "(to) go", "to go" },
+    { "BracketInsideAWord", "Kind(er)", "Kinder" },
+    { "SquareAndAngleBrackets", "[sich] <etw.> merken", "sich etw. merken" },
+    { "EllipsisPlaceholder", "to be fond of ...", "to be fond of" },
+    { "UnicodeEllipsisInside", "\xE2\x80\xA6 machen", "machen" },
+    { "HeadwordPlaceholder", "to ~ up", "to, up" },
+    { "MarksDropped", "*Haus* #1 | \"Heim\"", "Haus 1, Heim" },
+    { "PausesNeverDoubleOrLead", ";; a ;, / b ;", "a, b" },
+    { "LineBreaksAndTabsAreBlanks", "eins\r\n\tzwei", "eins zwei" },
+    { "NoBreakSpaceAndSoftHyphen",
+        "Stra\xC2\xAD\xC3\x9F"
+        "e\xC2\xA0"
+        "eins",
+        "Stra\xC3\x9F"
+        "e eins" },
+    { "ApostropheAndHyphenKept", "l'eau, e-mail", "l'eau, e-mail" },
+    { "AbbreviationDotKept", "etw. tun", "etw. tun" },
+    { "NothingLeft", " ()*; ", "" },
+    { "InvalidUtf8Dropped",
+        "a\xFF"
+        "b",
+        "ab" },
+};
+INSTANTIATE_TEST_SUITE_P(Speech, SpeechTextRules, testing::ValuesIn(TextCases),
+    [](const testing::TestParamInfo<TTextCase>& row) { return std::string(row.param.Name); });
+
+TEST(SpeechText, FieldBytesInTheirCodePage)
+{
+    // Russian in 1251, Greek in 1253, German in 1252 with the 1252 ellipsis (0x85) as placeholder.
+    EXPECT_EQ(SpeechText("\xE4\xEE\xEC", 0x0419), "\xD0\xB4\xD0\xBE\xD0\xBC");
+    EXPECT_EQ(
+        SpeechText("\xF3\xF0\xE9\xF4\xDE\xF2", 0x0408), "\xCF\x83\xCF\x80\xCE\xB9\xCF\x84\xCE\xAE\xCF\x82");
+    EXPECT_EQ(SpeechText("\x85 f\xFCr", 0x0407), "f\xC3\xBCr");
+    // A list with other delimiters pauses at them, and its brackets are read as their words.
+    EvaluationDelimiters delimiters;
+    delimiters.Syn1 = '+';
+    delimiters.Alt = '!';
+    delimiters.BracketOpen = '%';
+    delimiters.BracketClose = '%';
+    EXPECT_EQ(SpeechText("a + b!c %d%", 0x0409, delimiters), "a, b, c d");
+    // A letter set as a delimiter is still read as a letter.
+    delimiters.Alt = 'x';
+    EXPECT_EQ(SpeechText("box", 0x0409, delimiters), "box");
+}
+
+TEST(SpeechText, ProblemsSayWhatToInstall)
+{
+    for (const auto problem : { TSpeechProblem::NotInstalled, TSpeechProblem::NotRunning })
+        EXPECT_NE(SpeechProblemText(problem).find("speech-dispatcher"), std::string::npos);
+    EXPECT_NE(SpeechProblemText(TSpeechProblem::NoVoice, 0x0419).find("Russian"), std::string::npos);
+    EXPECT_NE(SpeechProblemText(TSpeechProblem::NoVoice, 0x0001).find("this language"), std::string::npos);
+}
+
+} // namespace

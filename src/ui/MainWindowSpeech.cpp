@@ -188,7 +188,7 @@ TSpeechPageTarget TMainForm::SpeechPageTarget()
 {
     const TVocabFile& document = Session_.Document();
     TSpeechPageTarget target { &Session_.Settings.Speech, Speaker_.get(), document.ForeignLangID(),
-        document.NativeLangID() };
+        document.NativeLangID(), {}, {} };
     // Test reads the current word, or numbers, which every voice reads in its own language.
     for (const auto& [sample, side] : { std::pair(&target.ForeignSample, TSpokenSide::Foreign),
              std::pair(&target.NativeSample, TSpokenSide::Native) }) {

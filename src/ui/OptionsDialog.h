@@ -26,7 +26,7 @@ struct TOptionsTarget {
     int ForeignCharset = 0; // the script of an unassigned shortcut
     ISoundPlayer* Sound = nullptr; // plays a browsed sound; may be null
     TOptionsPages* Pages = nullptr; // the pages to open on, updated by OK; may be null
-    TSpeechPageTarget Speech; // the Speech page, shown when its settings are given
+    TSpeechPageTarget Speech {}; // the Speech page, shown when its settings are given
 };
 
 class TOptionsDialog : public QDialog {

@@ -4,6 +4,7 @@
 #include "settings/QtSettingsStore.h"
 #include "settings/Session.h"
 #include "ui/MainWindow.h"
+#include "ui/Speaker.h"
 #ifdef VELMORIA_TEST_DRIVE
 #include "drive/TestDrive.h"
 #endif
@@ -30,5 +31,9 @@ int main(int argc, char** argv)
     // A signal during the start-up ended its dialogs; the event loop would run on regardless.
     if (const auto status = form.EndedBySignal())
         return *status;
+    // The service takes seconds to list its voices: it is reached in the background from the
+    // start, so the first Speak is heard at once.
+    if (session.Settings.Speech.Enabled)
+        form.Speaker().Connect();
     return app.exec();
 }

@@ -42,8 +42,9 @@ signals:
 // The voice chosen by name when it speaks the language, else the best one for the language.
 std::optional<TVoice> ChosenVoice(const std::vector<TVoice>& voices, const std::string& chosen, LangId language);
 
-// How long reaching the service may take before it counts as not running.
-inline constexpr int SpeechConnectTimeoutMs = 5000;
+// How long reaching the service may take before it counts as not running. Generous: the service
+// lists every voice with every variant first (thousands with espeak-ng), which takes seconds.
+inline constexpr int SpeechConnectTimeoutMs = 20000;
 
 // The speaker of the speech-dispatcher service, through the platform's text-to-speech layer.
 std::unique_ptr<ISpeaker> MakeSpeaker();

@@ -10,7 +10,8 @@ TSpokenField FieldOf(const TVocabFile& document, const TVocabItem& item, TSpoken
 
 } // namespace
 
-std::optional<TSpokenField> SpokenField(const TVocabFile& document, const TTestEngine* engine, TSpokenSide side)
+std::optional<TSpokenField> SpokenField(
+    const TVocabFile& document, const TTestEngine* engine, TSpokenSide side)
 {
     if (engine == nullptr) {
         if (document.CurrentIndex() < 0 || document.CurrentIndex() >= document.Count())

@@ -19,7 +19,8 @@ struct TSpokenField {
 // disabled). Without a test (engine null) the document's current item. In a test the question's
 // side at any time; the answer's side after the verdict: the expected answer, or in multiple
 // choice the entry chosen.
-std::optional<TSpokenField> SpokenField(const TVocabFile& document, const TTestEngine* engine, TSpokenSide side);
+std::optional<TSpokenField> SpokenField(
+    const TVocabFile& document, const TTestEngine* engine, TSpokenSide side);
 // The question read as it appears: its field when the direction's option is on.
 std::optional<TSpokenField> SpokenQuestion(
     const TVocabFile& document, const TTestEngine& engine, const TSpeechSettings& speech);

@@ -87,7 +87,7 @@ std::optional<std::string> TMainForm::SpeechBlocked(TSpokenSide side)
     const auto field = SpokenField(document, WindowMode_ == wmTesting ? &TestEngine() : nullptr, side);
     if (!field
         || SpeechText(field->Item->FieldValue(field->Field), field->Language,
-               SideDelimiters(Session_.Settings.Options, side))
+            SideDelimiters(Session_.Settings.Options, side))
                .empty())
         return std::string();
     return std::nullopt;
@@ -95,8 +95,8 @@ std::optional<std::string> TMainForm::SpeechBlocked(TSpokenSide side)
 
 void TMainForm::UpdateSpeechTips()
 {
-    for (const auto& [action, side] :
-        { std::pair(miViewSpeakForeign, TSpokenSide::Foreign), std::pair(miViewSpeakNative, TSpokenSide::Native) }) {
+    for (const auto& [action, side] : { std::pair(miViewSpeakForeign, TSpokenSide::Foreign),
+             std::pair(miViewSpeakNative, TSpokenSide::Native) }) {
         const auto blocked = SpeechBlocked(side);
         const QString tip
             = blocked && !blocked->empty() ? QString::fromStdString(*blocked) : action->data().toString();
@@ -117,7 +117,8 @@ void TMainForm::miViewSpeakNativeClick()
 
 void TMainForm::SpeakSide(TSpokenSide side)
 {
-    const auto field = SpokenField(Session_.Document(), WindowMode_ == wmTesting ? &TestEngine() : nullptr, side);
+    const auto field
+        = SpokenField(Session_.Document(), WindowMode_ == wmTesting ? &TestEngine() : nullptr, side);
     if (!field)
         return;
     SpeakText(SpeechText(field->Item->FieldValue(field->Field), field->Language,
@@ -165,8 +166,8 @@ void TMainForm::SpeakText(const std::string& text, TSpokenSide side, LangId lang
     case TSpeakerState::Ready:
         break;
     }
-    const auto voice = ChosenVoice(
-        Speaker_->Voices(), side == TSpokenSide::Foreign ? speech.ForeignVoice : speech.NativeVoice, language);
+    const auto voice = ChosenVoice(Speaker_->Voices(),
+        side == TSpokenSide::Foreign ? speech.ForeignVoice : speech.NativeVoice, language);
     if (!voice) {
         tell(TSpeechProblem::NoVoice, language);
         return;
@@ -192,7 +193,8 @@ TSpeechPageTarget TMainForm::SpeechPageTarget()
     // Test reads the current word, or numbers, which every voice reads in its own language.
     for (const auto& [sample, side] : { std::pair(&target.ForeignSample, TSpokenSide::Foreign),
              std::pair(&target.NativeSample, TSpokenSide::Native) }) {
-        if (const auto field = SpokenField(document, WindowMode_ == wmTesting ? &TestEngine() : nullptr, side))
+        if (const auto field
+            = SpokenField(document, WindowMode_ == wmTesting ? &TestEngine() : nullptr, side))
             *sample = SpeechText(field->Item->FieldValue(field->Field), field->Language,
                 SideDelimiters(Session_.Settings.Options, side));
         if (sample->empty())

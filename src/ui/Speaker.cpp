@@ -169,7 +169,8 @@ private:
 
 } // namespace
 
-std::optional<TVoice> ChosenVoice(const std::vector<TVoice>& voices, const std::string& chosen, LangId language)
+std::optional<TVoice> ChosenVoice(
+    const std::vector<TVoice>& voices, const std::string& chosen, LangId language)
 {
     const std::vector<std::size_t> fitting = VoicesForLanguage(voices, language);
     for (const std::size_t i : fitting)

@@ -40,7 +40,8 @@ signals:
 };
 
 // The voice chosen by name when it speaks the language, else the best one for the language.
-std::optional<TVoice> ChosenVoice(const std::vector<TVoice>& voices, const std::string& chosen, LangId language);
+std::optional<TVoice> ChosenVoice(
+    const std::vector<TVoice>& voices, const std::string& chosen, LangId language);
 
 // How long reaching the service may take before it counts as not running. Generous: the service
 // lists every voice with every variant first (thousands with espeak-ng), which takes seconds.

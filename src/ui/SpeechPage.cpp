@@ -118,14 +118,15 @@ void TSpeechPage::FillVoices()
     const auto chosen = [](QComboBox* box, const std::string& stored) {
         return box->count() > 0 ? box->currentData().toString().toStdString() : stored;
     };
-    FillVoiceList(cbForeignVoice, Target_.ForeignLanguage, chosen(cbForeignVoice, Target_.Speech->ForeignVoice));
+    FillVoiceList(
+        cbForeignVoice, Target_.ForeignLanguage, chosen(cbForeignVoice, Target_.Speech->ForeignVoice));
     FillVoiceList(cbNativeVoice, Target_.NativeLanguage, chosen(cbNativeVoice, Target_.Speech->NativeVoice));
 
     QStringList problems;
     const ISpeaker* speaker = Target_.Speaker;
     if (speaker == nullptr || speaker->State() == TSpeakerState::Unavailable) {
-        problems << Q(SpeechProblemText(
-            speaker ? speaker->Problem().value_or(TSpeechProblem::NotRunning) : TSpeechProblem::NotInstalled));
+        problems << Q(SpeechProblemText(speaker ? speaker->Problem().value_or(TSpeechProblem::NotRunning)
+                                                : TSpeechProblem::NotInstalled));
     } else if (speaker->State() != TSpeakerState::Ready) {
         problems << QStringLiteral("Looking for the speech service...");
     } else {
@@ -146,7 +147,8 @@ void TSpeechPage::FillVoiceList(QComboBox* box, LangId language, const std::stri
     if (Target_.Speaker && Target_.Speaker->State() == TSpeakerState::Ready) {
         const std::vector<TVoice>& voices = Target_.Speaker->Voices();
         for (const std::size_t i : VoicesForLanguage(voices, language))
-            box->addItem(QStringLiteral("%1 (%2)").arg(Q(voices[i].Name), Q(voices[i].Locale)), Q(voices[i].Name));
+            box->addItem(
+                QStringLiteral("%1 (%2)").arg(Q(voices[i].Name), Q(voices[i].Locale)), Q(voices[i].Name));
     }
     // A voice chosen before stays chosen while the service cannot say whether it is still there.
     if (!chosen.empty() && box->findData(Q(chosen)) < 0)

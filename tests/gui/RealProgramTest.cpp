@@ -83,7 +83,8 @@ QProcessEnvironment PrivateEnvironment(const QString& home)
     }
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     // A speech service of the user's, or one started for the program, is none of these tests' business.
-    env.insert(QStringLiteral("SPEECHD_ADDRESS"), QStringLiteral("unix_socket:") + home + QStringLiteral("/runtime/none"));
+    env.insert(QStringLiteral("SPEECHD_ADDRESS"),
+        QStringLiteral("unix_socket:") + home + QStringLiteral("/runtime/none"));
     return env;
 }
 

@@ -361,8 +361,8 @@ TEST_F(SettingsTest, SavedValuesHaveTheirNamesAndKinds)
 TEST_F(SettingsTest, SpeechSettingsRoundTripAndDefaultWhenMissingOrOutOfRange)
 {
     const auto tuple = [](const TSpeechSettings& s) {
-        return std::tuple(s.Enabled, s.SpeakQuestionPassive, s.SpeakQuestionActive, s.ForeignVoice,
-            s.NativeVoice, s.Rate);
+        return std::tuple(
+            s.Enabled, s.SpeakQuestionPassive, s.SpeakQuestionActive, s.ForeignVoice, s.NativeVoice, s.Rate);
     };
     TWindowState window;
     TFakeStore empty;

@@ -1,0 +1,398 @@
+// The Speak commands, the question read in a test and the Speech page, with a speaker that
+// writes down what it is asked instead of speaking. The choice of voice and the text prepared
+// are the speech model's, tested there; the real service is heard in tests/speech.
+
+#include "speech/Speech.h"
+
+#include "core/DocumentBuilders.h"
+#include "gui/EditCommandsSupport.h"
+#include "testing/SpokenField.h"
+#include "ui/OptionsDialog.h"
+#include "ui/Speaker.h"
+#include "ui/SpeechPage.h"
+#include "ui/SymbolEdit.h"
+#include "ui/TestPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+constexpr LangId Polish = 0x0415; // no voice below speaks it
+
+class TFakeSpeaker : public ISpeaker {
+public:
+    explicit TFakeSpeaker(std::vector<std::string>& log, TSpeakerState state = TSpeakerState::Ready,
+        std::optional<TSpeechProblem> problem = std::nullopt)
+        : Log_(log)
+        , State_(state)
+        , Problem_(problem)
+    {
+    }
+    void Connect() override
+    {
+        Log_.push_back("connect");
+        if (State_ == TSpeakerState::Idle)
+            State_ = TSpeakerState::Connecting;
+    }
+    TSpeakerState State() const override { return State_; }
+    std::optional<TSpeechProblem> Problem() const override { return Problem_; }
+    const std::vector<TVoice>& Voices() const override { return Voices_; }
+    void Say(const std::string& text, const TVoice& voice, double rate) override
+    {
+        Log_.push_back(
+            voice.Name + ": " + text + (rate != 0 ? " @" + std::to_string(rate).substr(0, 4) : ""));
+    }
+    void Stop() override { Log_.push_back("stop"); }
+    // The service answered, or did not.
+    void Become(TSpeakerState state, std::optional<TSpeechProblem> problem = std::nullopt)
+    {
+        State_ = state;
+        Problem_ = problem;
+        emit Changed();
+    }
+
+private:
+    std::vector<std::string>& Log_;
+    TSpeakerState State_;
+    std::optional<TSpeechProblem> Problem_;
+    std::vector<TVoice> Voices_ { { "German", "de" }, { "English (Great Britain)", "en-gb" },
+        { "English (America)", "en-us" }, { "French", "fr-fr" } };
+};
+
+class SpeechTest : public TWindowTest {
+protected:
+    void SetUp() override
+    {
+        TWindowTest::SetUp();
+        MessageBoxHook::Enable(true);
+        Log.clear();
+        UseSpeaker();
+        Form->show();
+        QApplication::setActiveWindow(Form.get());
+    }
+    void UseSpeaker(TSpeakerState state = TSpeakerState::Ready, std::optional<TSpeechProblem> problem = {})
+    {
+        auto speaker = std::make_unique<TFakeSpeaker>(Log, state, problem);
+        Speaker = speaker.get();
+        Form->SetSpeaker(std::move(speaker));
+    }
+    void Open(LangId foreign = German, LangId native = EnglishUK)
+    {
+        Fill(Form->Session().Document(), foreign, native,
+            { { "der Hund", 0, "", "dog" }, { "die Katze", 0, "", "cat" }, { "das Haus", 0, "", "house" } });
+        Form->SetWindowMode(wmEditing);
+        Form->Session().Document().SetCurrentIndex(0);
+        Form->UpdateCommandState();
+    }
+    TSpeechSettings& Speech() { return Form->Session().Settings.Speech; }
+    QAction* Command(TSpokenSide side) const
+    {
+        return side == TSpokenSide::Foreign ? Form->miViewSpeakForeign : Form->miViewSpeakNative;
+    }
+    const TVocabItem& Asked() const { return *Form->TestEngine().Question().Item; }
+    // The log since the last look.
+    std::vector<std::string> Heard()
+    {
+        std::vector<std::string> heard;
+        heard.swap(Log);
+        return heard;
+    }
+    void Answer(const std::string& response)
+    {
+        Form->TestPanel()->edtResponse->SetBytes(response);
+        Form->TestPanel()->EnterCommand();
+        Form->UpdateCommandState();
+    }
+
+    std::vector<std::string> Log;
+    TFakeSpeaker* Speaker = nullptr;
+};
+
+TEST_F(SpeechTest, WithoutAVoiceTheCommandsAreDisabledAndTheirTipSaysWhy)
+{
+    const std::string noService = SpeechProblemText(TSpeechProblem::NotInstalled);
+    const std::string notRunning = SpeechProblemText(TSpeechProblem::NotRunning);
+    const std::string noPolish = SpeechProblemText(TSpeechProblem::NoVoice, Polish);
+    const std::string off = "Speech is switched off on the Speech page of View > Options.";
+    const struct {
+        const char* Case;
+        TSpeakerState State;
+        std::optional<TSpeechProblem> Problem;
+        LangId Foreign;
+        bool Enabled;
+        std::string ForeignTip, NativeTip; // empty: enabled, with the usual tip
+    } cases[] = {
+        { "ready", TSpeakerState::Ready, {}, German, true, "", "" },
+        { "not asked yet", TSpeakerState::Idle, {}, Polish, true, "", "" },
+        { "no service installed", TSpeakerState::Unavailable, TSpeechProblem::NotInstalled, German, true,
+            noService, noService },
+        { "service not running", TSpeakerState::Unavailable, TSpeechProblem::NotRunning, German, true,
+            notRunning, notRunning },
+        { "no voice for the foreign language", TSpeakerState::Ready, {}, Polish, true, noPolish, "" },
+        { "speech switched off", TSpeakerState::Ready, {}, German, false, off, off },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        TearDown();
+        SetUp();
+        UseSpeaker(c.State, c.Problem);
+        Speech().Enabled = c.Enabled;
+        Open(c.Foreign, EnglishUK);
+        for (const auto& [side, tip, usual] :
+            { std::tuple(TSpokenSide::Foreign, c.ForeignTip, "Speak Word/Phrase - F5"),
+                std::tuple(TSpokenSide::Native, c.NativeTip, "Speak Translations - F6") }) {
+            EXPECT_EQ(Command(side)->isEnabled(), tip.empty());
+            EXPECT_EQ(Command(side)->toolTip().toStdString(), tip.empty() ? usual : tip);
+        }
+        // The keys of a disabled command do nothing, and no box appears.
+        QTest::keyClick(Form.get(), Qt::Key_F5);
+        QTest::keyClick(Form.get(), Qt::Key_F6);
+        EXPECT_TRUE(MessageBoxHook::Shown().empty());
+    }
+    // No list open: nothing to read, and no reason to give.
+    TearDown();
+    SetUp();
+    EXPECT_FALSE(Form->miViewSpeakForeign->isEnabled());
+    EXPECT_EQ(Form->miViewSpeakForeign->toolTip(), QStringLiteral("Speak Word/Phrase - F5"));
+}
+
+TEST_F(SpeechTest, TheSpeakCommandsReadTheCurrentItemInTheVoiceOfItsLanguage)
+{
+    Open();
+    const struct {
+        const char* Case;
+        int Row;
+        std::string ForeignVoice, NativeVoice;
+        std::int32_t Rate;
+        std::vector<std::string> Heard; // F5 then F6
+    } cases[] = {
+        { "best voices", 0, "", "", 0, { "German: der Hund", "English (Great Britain): dog" } },
+        { "another row", 2, "", "", 0, { "German: das Haus", "English (Great Britain): house" } },
+        { "a chosen voice of the language", 1, "", "English (America)", 0,
+            { "German: die Katze", "English (America): cat" } },
+        // A voice chosen for another list's language gives way to the best one.
+        { "a chosen voice of another language", 1, "French", "German", 0,
+            { "German: die Katze", "English (Great Britain): cat" } },
+        { "faster", 0, "", "", 5, { "German: der Hund @0.50", "English (Great Britain): dog @0.50" } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        Speech().ForeignVoice = c.ForeignVoice;
+        Speech().NativeVoice = c.NativeVoice;
+        Speech().Rate = c.Rate;
+        Form->Session().Document().SetCurrentIndex(c.Row);
+        Trigger(Form->miViewSpeakForeign);
+        Trigger(Form->miViewSpeakNative);
+        EXPECT_EQ(Heard(), c.Heard);
+    }
+    EXPECT_TRUE(MessageBoxHook::Shown().empty());
+}
+
+TEST_F(SpeechTest, AskedBeforeTheServiceAnswersTheWordIsReadOnceItDoesOrOneMessageSaysWhy)
+{
+    UseSpeaker(TSpeakerState::Idle);
+    Open();
+    Trigger(Form->miViewSpeakForeign);
+    EXPECT_EQ(Heard(), (std::vector<std::string> { "connect" }));
+    Speaker->Become(TSpeakerState::Ready);
+    EXPECT_EQ(Heard(), (std::vector<std::string> { "German: der Hund" }));
+
+    UseSpeaker(TSpeakerState::Idle);
+    Form->UpdateCommandState();
+    Trigger(Form->miViewSpeakForeign);
+    Trigger(Form->miViewSpeakNative); // the later request replaces the earlier
+    Speaker->Become(TSpeakerState::Unavailable, TSpeechProblem::NotRunning);
+    Form->UpdateCommandState();
+    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_EQ(MessageBoxHook::Shown()[0].Text.toStdString(), SpeechProblemText(TSpeechProblem::NotRunning));
+    EXPECT_FALSE(Form->miViewSpeakForeign->isEnabled());
+
+    // The service came back later in the run; a missing voice is not told again.
+    UseSpeaker();
+    Form->Session().Document().SetNativeLangID(Polish);
+    Form->UpdateCommandState();
+    EXPECT_FALSE(Form->miViewSpeakNative->isEnabled());
+    Form->miViewSpeakNativeClick(); // as if the rule had not caught up
+    EXPECT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_EQ(Heard(), (std::vector<std::string> { "connect", "connect" }));
+}
+
+TEST_F(SpeechTest, InATestTheQuestionIsReadWhenItsDirectionAsksAndEachNewQuestionStopsTheOld)
+{
+    const struct {
+        const char* Case;
+        bool Passive, Active;
+        std::uint8_t Mode;
+        bool Read;
+    } cases[] = {
+        { "off", false, false, 0, false },
+        { "into the native language", true, false, 0, true },
+        { "the other direction's option", false, true, 0, false },
+        { "into the foreign language", false, true, 1, true },
+        { "both", true, true, 1, true },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        TearDown();
+        SetUp();
+        Speech().SpeakQuestionPassive = c.Passive;
+        Speech().SpeakQuestionActive = c.Active;
+        Open();
+        Form->WindowState().TestMode = c.Mode;
+        Trigger(Form->miTestStartTesting);
+        for (int question = 0; question < 3; ++question) {
+            const TVocabItem& asked = Asked();
+            const std::string text = std::string(asked.FieldValue(c.Mode == 0 ? fiForeign : fiNative));
+            const std::string voice = c.Mode == 0 ? "German" : "English (Great Britain)";
+            const std::vector<std::string> read { "stop", voice + ": " + text };
+            EXPECT_EQ(Heard(), c.Read ? read : std::vector<std::string>(1, "stop"));
+            Answer("?"); // wrong: the delay and the verdict run as before
+            EXPECT_TRUE(Heard().empty()) << "nothing is read before the next question";
+            Form->TestPanel()->EnterCommand();
+        }
+    }
+    // Switched off altogether, no question is read whatever the direction says.
+    TearDown();
+    SetUp();
+    Speech().Enabled = false;
+    Speech().SpeakQuestionPassive = true;
+    Open();
+    Trigger(Form->miTestStartTesting);
+    EXPECT_EQ(Heard(), (std::vector<std::string> { "stop" }));
+    // Nor does a speaker without a service bring up a box at each question.
+    Speech().Enabled = true;
+    UseSpeaker(TSpeakerState::Unavailable, TSpeechProblem::NotInstalled);
+    for (int question = 0; question < 3; ++question) {
+        Answer("?");
+        Form->TestPanel()->EnterCommand();
+    }
+    EXPECT_TRUE(MessageBoxHook::Shown().empty());
+}
+
+TEST_F(SpeechTest, InATestTheAnswerIsReadOnlyAfterTheVerdictAndInMultipleChoiceTheEntryChosen)
+{
+    Open();
+    for (const bool choice : { false, true }) {
+        SCOPED_TRACE(choice ? "multiple choice" : "typed");
+        Form->WindowState().MultipleChoice = choice;
+        Trigger(Form->miTestStartTesting);
+        Heard();
+        const TVocabItem& asked = Asked();
+        EXPECT_FALSE(Form->miViewSpeakNative->isEnabled()) << "the answer is not given away";
+        Trigger(Form->miViewSpeakForeign);
+        EXPECT_EQ(
+            Heard(), (std::vector<std::string> { "German: " + std::string(asked.FieldValue(fiForeign)) }));
+
+        const TVocabItem* chosen = &asked;
+        if (choice) {
+            TChoiceList* list = Form->TestPanel()->lbChoice;
+            for (int row = 0; row < list->count(); ++row)
+                if (list->ItemAt(row) != &asked)
+                    list->setCurrentRow(row);
+            chosen = list->ItemAt(list->SelectedRow());
+            ASSERT_NE(chosen, &asked);
+            Form->TestPanel()->EnterCommand();
+            Form->UpdateCommandState();
+        } else {
+            Answer("wrong");
+        }
+        Trigger(Form->miViewSpeakNative);
+        EXPECT_EQ(Heard(),
+            (std::vector<std::string> {
+                "English (Great Britain): " + std::string(chosen->FieldValue(fiNative)) }));
+        Trigger(Form->miTestStartTesting); // stop
+    }
+}
+
+class SpeechPageTest : public ::testing::Test {
+protected:
+    void SetUp() override { MessageBoxHook::Enable(true); }
+    void TearDown() override { MessageBoxHook::Clear(); }
+    TOptionsDialog& Open(TSpeakerState state = TSpeakerState::Ready)
+    {
+        Speaker = std::make_unique<TFakeSpeaker>(Log, state);
+        TOptionsTarget target { &Session.Settings.Options, &Session.Settings.SoundFileRight,
+            &Session.Settings.SoundFileWrong, 0, nullptr, &Session.OptionsPages };
+        target.Speech = { &Session.Settings.Speech, Speaker.get(), German, EnglishUK, "der Hund", "1, 2, 3" };
+        Dialog = std::make_unique<TOptionsDialog>(nullptr, target);
+        Dialog->pcOptions->setCurrentWidget(Dialog->tsSpeech);
+        return *Dialog;
+    }
+    static QStringList Entries(const QComboBox* box)
+    {
+        QStringList entries;
+        for (int i = 0; i < box->count(); ++i)
+            entries << box->itemText(i);
+        return entries;
+    }
+
+    TSession Session;
+    std::vector<std::string> Log;
+    std::unique_ptr<TFakeSpeaker> Speaker;
+    std::unique_ptr<TOptionsDialog> Dialog;
+};
+
+TEST_F(SpeechPageTest, ListsTheVoicesOfEachLanguageTestsThemAndStoresItsValuesOnOK)
+{
+    TSpeechPage& page = *Open().tsSpeech;
+    EXPECT_EQ(Entries(page.cbForeignVoice),
+        (QStringList { QStringLiteral("Best voice for the language"), QStringLiteral("German (de)") }));
+    EXPECT_EQ(Entries(page.cbNativeVoice).mid(1),
+        (QStringList { QStringLiteral("English (Great Britain) (en-gb)"),
+            QStringLiteral("English (America) (en-us)") }));
+    EXPECT_TRUE(page.lblSpeechState->isHidden());
+
+    page.chbSpeakQuestionActive->setChecked(true);
+    page.cbNativeVoice->setCurrentIndex(2);
+    page.tbRate->setValue(-4);
+    page.btnTestNative->click();
+    page.btnTestForeign->click();
+    EXPECT_EQ(Log,
+        (std::vector<std::string> {
+            "connect", "English (America): 1, 2, 3 @-0.4", "German: der Hund @-0.4" }));
+    EXPECT_EQ(Session.Settings.Speech.Rate, 0) << "nothing is written before OK";
+    Dialog->btnOK->click();
+    const TSpeechSettings& speech = Session.Settings.Speech;
+    EXPECT_EQ(std::tuple(speech.Enabled, speech.SpeakQuestionPassive, speech.SpeakQuestionActive,
+                  speech.ForeignVoice, speech.NativeVoice, speech.Rate),
+        std::tuple(true, false, true, std::string(), std::string("English (America)"), -4));
+
+    // Opened again: the values as stored; speech off disables the rest of the page.
+    TSpeechPage& again = *Open().tsSpeech;
+    EXPECT_EQ(again.cbNativeVoice->currentData().toString(), QStringLiteral("English (America)"));
+    EXPECT_EQ(again.tbRate->value(), -4);
+    again.chbSpeechEnabled->setChecked(false);
+    EXPECT_FALSE(again.cbNativeVoice->isEnabled() || again.btnTestForeign->isEnabled());
+    Dialog->btnOK->click();
+    EXPECT_FALSE(Session.Settings.Speech.Enabled);
+    EXPECT_EQ(Session.Settings.Speech.NativeVoice, "English (America)");
+}
+
+TEST_F(SpeechPageTest, UntilTheServiceAnswersTheChosenVoiceIsKeptAndTheVoicesFollow)
+{
+    Session.Settings.Speech.NativeVoice = "English (America)";
+    TSpeechPage& page = *Open(TSpeakerState::Idle).tsSpeech;
+    EXPECT_EQ(Log, (std::vector<std::string> { "connect" }));
+    EXPECT_EQ(page.lblSpeechState->text(), QStringLiteral("Looking for the speech service..."));
+    EXPECT_EQ(page.cbNativeVoice->currentData().toString(), QStringLiteral("English (America)"));
+    EXPECT_FALSE(page.btnTestNative->isEnabled());
+
+    Speaker->Become(TSpeakerState::Ready);
+    EXPECT_EQ(page.cbNativeVoice->count(), 3);
+    EXPECT_EQ(page.cbNativeVoice->currentText(), QStringLiteral("English (America) (en-us)"));
+    EXPECT_TRUE(page.btnTestNative->isEnabled());
+
+    Speaker->Become(TSpeakerState::Unavailable, TSpeechProblem::NotRunning);
+    EXPECT_EQ(page.lblSpeechState->text().toStdString(), SpeechProblemText(TSpeechProblem::NotRunning));
+    EXPECT_FALSE(page.btnTestForeign->isEnabled());
+    Dialog->btnOK->click();
+    EXPECT_EQ(Session.Settings.Speech.NativeVoice, "English (America)");
+}
+
+} // namespace

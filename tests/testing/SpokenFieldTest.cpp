@@ -1,0 +1,105 @@
+// Which field a Speak command reads, and which question is read as it appears: the answer's side
+// never before the verdict.
+
+#include "testing/SpokenField.h"
+
+#include "core/DocumentBuilders.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SpokenFieldTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Doc.SetForeignLangID(German);
+        Doc.SetNativeLangID(EnglishUK);
+        for (const TFieldValues& values :
+            { TFieldValues { "der Hund", "", "", "dog" }, TFieldValues { "die Katze", "", "", "cat" },
+                TFieldValues { "das Haus", "", "", "house" } }) {
+            auto item = std::make_unique<TVocabItem>();
+            item->SetFieldValues(values);
+            Doc.AppendItem(std::move(item));
+        }
+        Doc.EndBulkAppend();
+    }
+    // The text and language read, "" when nothing is.
+    std::string Read(const TTestEngine* engine, TSpokenSide side) const
+    {
+        const auto field = SpokenField(Doc, engine, side);
+        if (!field)
+            return "";
+        return std::string(field->Item->FieldValue(field->Field))
+            + (field->Language == German ? " (de)" : " (en)");
+    }
+
+    TVocabFile Doc;
+    TOptions Options;
+    TTestEngine Engine { Doc, Options };
+};
+
+TEST_F(SpokenFieldTest, TheGridReadsTheCurrentItemAndNothingWithoutOne)
+{
+    EXPECT_EQ(Read(nullptr, TSpokenSide::Foreign), "");
+    Doc.SetCurrentIndex(1);
+    EXPECT_EQ(Read(nullptr, TSpokenSide::Foreign), "die Katze (de)");
+    EXPECT_EQ(Read(nullptr, TSpokenSide::Native), "cat (en)");
+}
+
+TEST_F(SpokenFieldTest, ATestReadsTheQuestionAtOnceAndTheAnswerAfterTheVerdict)
+{
+    const struct {
+        const char* Case;
+        std::uint8_t Mode;
+        bool Choice;
+        const char* Response; // typed, or in multiple choice the word of the entry chosen
+        std::string Before[2], After[2]; // foreign, native
+    } cases[] = {
+        { "into the native language", 0, false, "cat", { "der Hund (de)", "" },
+            { "der Hund (de)", "dog (en)" } },
+        { "into the foreign language", 1, false, "x", { "", "dog (en)" }, { "der Hund (de)", "dog (en)" } },
+        { "choice into the native language", 0, true, "cat", { "der Hund (de)", "" },
+            { "der Hund (de)", "cat (en)" } },
+        { "choice into the foreign language", 1, true, "das Haus", { "", "dog (en)" },
+            { "das Haus (de)", "dog (en)" } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        Engine.SetTestMode(c.Mode);
+        Engine.SetMultipleChoice(c.Choice);
+        Doc.SetCurrentIndex(0);
+        const TQuestionView view = Engine.ShowQuestion();
+        for (const TSpokenSide side : { TSpokenSide::Foreign, TSpokenSide::Native })
+            EXPECT_EQ(Read(&Engine, side), c.Before[static_cast<int>(side)]);
+        if (c.Choice) {
+            const TVocabItem* chosen = nullptr;
+            for (const TVocabItem* entry : view.Choices)
+                if (Engine.ChoiceText(*entry) == c.Response)
+                    chosen = entry;
+            ASSERT_NE(chosen, nullptr);
+            Engine.SubmitChoice(chosen);
+        } else {
+            Engine.SubmitTyped(c.Response, "");
+        }
+        for (const TSpokenSide side : { TSpokenSide::Foreign, TSpokenSide::Native })
+            EXPECT_EQ(Read(&Engine, side), c.After[static_cast<int>(side)]);
+    }
+}
+
+TEST_F(SpokenFieldTest, TheQuestionIsReadOnlyWithItsDirectionsOptionAndSpeechOn)
+{
+    Doc.SetCurrentIndex(2);
+    for (const auto& [enabled, passive, active, mode, read] : { std::tuple(true, true, false, 0, "das Haus"),
+             { true, true, false, 1, "" }, { true, false, true, 1, "house" }, { true, false, true, 0, "" },
+             { false, true, true, 0, "" }, { true, false, false, 0, "" } }) {
+        Engine.SetTestMode(static_cast<std::uint8_t>(mode));
+        Engine.ShowQuestion();
+        const auto field
+            = SpokenQuestion(Doc, Engine, TSpeechSettings { enabled, passive, active, "", "", 0 });
+        EXPECT_EQ(field ? std::string(field->Item->FieldValue(field->Field)) : "", read)
+            << enabled << passive << active << mode;
+    }
+}
+
+} // namespace

@@ -97,16 +97,12 @@ void Connect(const std::shared_ptr<TAttempt>& attempt)
         spd_set_notification_on(connection, SPD_END);
         spd_set_notification_on(connection, SPD_CANCEL);
         spd_set_punctuation(connection, SPD_PUNCT_NONE);
-        if (SPDVoice** list = spd_list_synthesis_voices(connection)) {
-            // The engine's variants of a voice ("German+Annie") read the same language; the
-            // voice itself is enough.
-            for (SPDVoice** voice = list; *voice; ++voice) {
-                const std::string variant = (*voice)->variant ? (*voice)->variant : "";
-                if ((*voice)->name && (*voice)->language && (variant.empty() || variant == "none"))
-                    voices.push_back({ (*voice)->name, (*voice)->language });
-            }
-            free_spd_voices(list);
-        }
+        // The library's own reader of this list takes seconds over espeak-ng's 13,000 voices
+        // and variants; the reply itself comes in one.
+        char* reply = nullptr;
+        if (spd_execute_command_with_reply(connection, "LIST SYNTHESIS_VOICES", &reply) == 0 && reply)
+            voices = ReadVoiceList(reply);
+        std::free(reply);
     }
     std::lock_guard lock(attempt->Mutex);
     if (attempt->Abandoned) {
@@ -129,6 +125,34 @@ std::string FirstLine(const std::string& text)
 }
 
 } // namespace
+
+std::vector<TVoice> ReadVoiceList(std::string_view reply)
+{
+    std::vector<TVoice> voices;
+    std::size_t start = 0;
+    while (start < reply.size()) {
+        const std::size_t end = std::min(reply.find('\n', start), reply.size());
+        std::string_view line = reply.substr(start, end - start);
+        start = end + 1;
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        // "249-NAME<tab>LANGUAGE<tab>VARIANT"; the last line, "249 OK ...", has no dash.
+        if (line.size() < 4 || line[3] != '-')
+            continue;
+        line.remove_prefix(4);
+        const std::size_t tab1 = line.find('\t');
+        const std::size_t tab2 = tab1 == std::string_view::npos ? tab1 : line.find('\t', tab1 + 1);
+        if (tab1 == 0 || tab1 == std::string_view::npos)
+            continue;
+        const std::string_view language = line.substr(
+            tab1 + 1, tab2 == std::string_view::npos ? std::string_view::npos : tab2 - tab1 - 1);
+        const std::string_view variant = tab2 == std::string_view::npos ? "" : line.substr(tab2 + 1);
+        // The engine's variants of a voice ("German+Annie") read the same language as the voice.
+        if (!language.empty() && (variant.empty() || variant == "none"))
+            voices.push_back({ std::string(line.substr(0, tab1)), std::string(language) });
+    }
+    return voices;
+}
 
 TSpeechClient::TSpeechClient()
     : State_(std::make_shared<TState>())

@@ -11,11 +11,14 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
+
+struct TVoice;
 
 class TSpeechClient {
 public:
     // How long reaching the service may take, a start of it on demand included.
-    static constexpr std::chrono::seconds ConnectTimeout { 5 };
+    static constexpr std::chrono::seconds ConnectTimeout { 10 };
 
     // Connects, or throws a TCommandError that says what is missing and what to install.
     TSpeechClient();
@@ -36,6 +39,10 @@ public:
 private:
     std::shared_ptr<TState> State_;
 };
+
+// The voices in speech-dispatcher's reply to LIST SYNTHESIS_VOICES, without the engine's variants
+// of each voice.
+std::vector<TVoice> ReadVoiceList(std::string_view reply);
 
 // Reads the questions of a test aloud as they are asked. What keeps it from reading is said once
 // (once per language for a missing voice) and the test goes on silently; nothing waits for the

@@ -35,6 +35,11 @@ check_word hand-de 0x0407 "Hand"
 check_word hand-en 0x0809 "Hand"
 check_differ hand-de hand-en
 
+# No voice speaks a language outside the table (Korean): a reason, not the default voice.
+reason=$(timeout "$SPEECH_TIMEOUT" "$cli" say "Hund" --lang 0x0412 2>&1)
+status=$?
+[ "$status" = 1 ] && grep -q "No voice" <<<"$reason" || fail "say in a language without a voice: $status $reason"
+
 # The drill reads its question; the answer comes once it has been read.
 "$cli" new "$SPEECH_ENV/list.vmr" --foreign 0x0407 --native 0x0809 >/dev/null
 "$cli" add "$SPEECH_ENV/list.vmr" "der @Hund" "dog" >/dev/null

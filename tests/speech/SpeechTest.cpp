@@ -171,8 +171,9 @@ TEST(SpeechText, FieldBytesInTheirCodePage)
     delimiters.BracketOpen = '%';
     delimiters.BracketClose = '%';
     EXPECT_EQ(SpeechText("a + b!c %d%", 0x0409, delimiters), "a, b, c d");
-    // A letter set as a delimiter is still read as a letter.
+    // A letter set as a delimiter or bracket is still read as a letter.
     delimiters.Alt = 'x';
+    delimiters.BracketOpen = 'o';
     EXPECT_EQ(SpeechText("box", 0x0409, delimiters), "box");
 }
 

@@ -57,8 +57,7 @@ void OnMessageEnded(std::size_t messageId, std::size_t clientId, SPDNotification
 bool ProgramOnPath(const char* name)
 {
     const char* path = std::getenv("PATH");
-    std::string folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
-    folders += ":/usr/sbin:/usr/bin";
+    const std::string folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
     std::size_t start = 0;
     while (start <= folders.size()) {
         const std::size_t end = std::min(folders.find(':', start), folders.size());

@@ -77,6 +77,16 @@ TEST_F(NoSpeechService, SayFailsAtOnceWithTheReasonOrRefusesItsArguments)
     }
 }
 
+TEST_F(NoSpeechService, NamesThePackagesWhenTheServiceIsNotInstalled)
+{
+    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    ::setenv("PATH", Dir.Path().c_str(), 1);
+    const auto result = Cli({ "say", "Hund", "--lang", "0x0407" });
+    ::setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_EQ(result.Err.rfind(SpeechProblemText(TSpeechProblem::NotInstalled), 0), 0u) << result.Err;
+}
+
 TEST_F(NoSpeechService, DrillGoesOnSilentlyAfterSayingOnceWhy)
 {
     const std::string list = Dir.File("list.vmr");

@@ -185,8 +185,11 @@ private:
         const LangId answerLang = Engine_.AnswerLanguage();
         const LangId nativeLang = Doc_.NativeLangID();
         Out_ << "Q: " << Utf8(question.QuestionText, question.QuestionLanguage) << '\n';
-        if (Reader_)
+        if (Reader_) {
+            // Shown before the speech service is reached, which may take a moment the first time.
+            Out_ << std::flush;
             Reader_->Read(question.QuestionText, question.QuestionLanguage);
+        }
         if (Terminal_ && !Engine_.MultipleChoice()) {
             std::string about = Utf8(question.Category, nativeLang);
             if (!question.NotesText.empty())

@@ -2,6 +2,7 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Drill.h"
+#include "cli/SayCommand.h"
 #include "core/ListLock.h"
 #include "core/SafeSave.h"
 #include "core/SaveTarget.h"
@@ -78,11 +79,16 @@ Commands:
   test FILE [--into native|foreign] [--multiple-choice] [--choices N] [--penalty N]
             [--disallow-hints] [--test-notes] [--native-flags HEX] [--foreign-flags HEX]
             [--english-flags HEX] [--native-accents] [--foreign-accents] [--seed N]
-            [--wait SECONDS]
+            [--speak] [--wait SECONDS]
       Ask the items one per line until all are learnt, then save the progress.
       --native-accents, --foreign-accents: accept answers that differ only in accents.
+      --speak: read each question aloud in its language as it is asked.
       Answer lines: the answer (the number in multiple choice), ":hint TEXT", ":stop".
       Ctrl+C stops the test as ":stop" does.
+  say TEXT --lang LANG
+      Read TEXT aloud with a voice of the language, through the speech service
+      (speech-dispatcher); returns once it has been read. The sorting marker and
+      signs such as brackets are not read; delimiters become pauses.
 
 Exit status: 0 success, 1 failure or nothing found, 2 bad usage.
 )HELP";
@@ -417,6 +423,7 @@ const TCommand Commands[] = {
     { "import", { "format", "columns", "start-line", "wait" }, {}, CmdImport },
     { "test", {}, {}, nullptr },
     { "export", { "format", "wait" }, {}, CmdExport },
+    { "say", { "lang" }, {}, CmdSay },
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "cli/Drill.h"
 
 #include "cli/CliSupport.h"
+#include "cli/SpeechClient.h"
 #include "core/DisplayText.h"
 #include "core/FileAttributes.h"
 #include "core/ListLock.h"
@@ -31,13 +32,14 @@ struct TDrillSettings {
     bool MultipleChoice = false;
     std::optional<std::uint64_t> Seed;
     std::chrono::seconds Wait = TListLock::DefaultWait;
+    bool Speak = false;
 };
 
 TDrillSettings ParseArguments(const std::vector<std::string>& list)
 {
     const TArguments args(list,
         { "into", "choices", "penalty", "native-flags", "foreign-flags", "english-flags", "seed", "wait" },
-        { "multiple-choice", "disallow-hints", "test-notes", "native-accents", "foreign-accents" });
+        { "multiple-choice", "disallow-hints", "test-notes", "native-accents", "foreign-accents", "speak" });
     args.ExpectPositional(1, "test FILE [options]; see velmoria-cli --help.");
     TDrillSettings s;
     s.FileName = args[0];
@@ -77,6 +79,7 @@ TDrillSettings ParseArguments(const std::vector<std::string>& list)
         s.Seed = number("seed", 0, 0xFFFFFFFFu, 10);
     if (args.Option("wait"))
         s.Wait = std::chrono::seconds(number("wait", 0, 3600, 10));
+    s.Speak = args.Switch("speak");
     return s;
 }
 
@@ -120,6 +123,7 @@ public:
         }
     }
 
+    void ReadQuestionsWith(TQuestionReader* reader) { Reader_ = reader; }
     int Answered() const { return Answered_; }
     int Right() const { return Right_; }
 
@@ -181,6 +185,11 @@ private:
         const LangId answerLang = Engine_.AnswerLanguage();
         const LangId nativeLang = Doc_.NativeLangID();
         Out_ << "Q: " << Utf8(question.QuestionText, question.QuestionLanguage) << '\n';
+        if (Reader_) {
+            // Shown before the speech service is reached, which may take a moment the first time.
+            Out_ << std::flush;
+            Reader_->Read(question.QuestionText, question.QuestionLanguage);
+        }
         if (Terminal_ && !Engine_.MultipleChoice()) {
             std::string about = Utf8(question.Category, nativeLang);
             if (!question.NotesText.empty())
@@ -268,6 +277,7 @@ private:
     std::ostream& Err_;
     bool Terminal_;
     TStyle Style_;
+    TQuestionReader* Reader_ = nullptr;
     int Answered_ = 0;
     int Right_ = 0;
 };
@@ -408,6 +418,9 @@ int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostrea
         engine.SetTestMode(settings.TestMode);
         engine.SetMultipleChoice(settings.MultipleChoice);
         TDrill drill(doc, engine, in, out, err, terminal);
+        std::optional<TQuestionReader> reader;
+        if (settings.Speak)
+            drill.ReadQuestionsWith(&reader.emplace(err));
         drill.Run();
         if (doc.Modified())
             doc.SaveToFile(settings.FileName);

@@ -24,6 +24,7 @@ enum class TVoiceFit {
     None, // another language
     OtherRegion, // the language of another region ("en-us" for British English)
     LanguageOnly, // the language with no region ("de" for Austrian German)
+    RelatedRegion, // a region whose speech is akin ("en-gb" for Australian English: CLDR groups them)
     ContainingRegion, // a region around the language's ("es-419" for Mexican Spanish)
     Exact, // language and region ("en-gb" for British English)
 };

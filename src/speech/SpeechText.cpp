@@ -45,14 +45,14 @@ bool IsMark(char c, const EvaluationDelimiters& delimiters)
 {
     // Brackets are read as what they hold: "(to) go" is "to go", "Kind(er)" is "Kinder".
     static constexpr std::string_view Marks = "()[]{}<>*#^`\"";
-    return Marks.find(c) != std::string_view::npos || c == delimiters.BracketOpen
-        || c == delimiters.BracketClose;
+    const auto bracket = [c](char b) { return c == b && !IsWordChar(static_cast<unsigned char>(b)); };
+    return Marks.find(c) != std::string_view::npos || bracket(delimiters.BracketOpen)
+        || bracket(delimiters.BracketClose);
 }
 
 bool IsPause(char c, const EvaluationDelimiters& delimiters)
 {
-    // "|" and "\\" separate like "/"; "~" and "_" stand for the headword or a gap to fill ("to ~ up", "___
-    // Haus").
+    // "|" and "\\" separate as "/" does; "~" and "_" stand for the headword or a gap to fill.
     static constexpr std::string_view Pauses = ",;/|\\~_=";
     const auto delimiter = [c](char d) { return c == d && !IsWordChar(static_cast<unsigned char>(d)); };
     return Pauses.find(c) != std::string_view::npos || delimiter(delimiters.Syn1)

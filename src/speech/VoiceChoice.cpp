@@ -1,12 +1,15 @@
 // The voice for a language. Engines write their locales in several ways ("de", "en-gb",
-// "en-gb-x-rp", "de_DE", "en-us-nyc"); ICU reads them all, and ICU's region tree knows that
-// Mexico lies in Latin America ("es-419").
+// "en-gb-x-rp", "de_DE", "en-us-nyc"); ICU reads them all, ICU's region tree knows that Mexico
+// lies in Latin America ("es-419"), and CLDR's parent locales that Australian English is closer to
+// British English than to American.
 
 #include "speech/Speech.h"
 
 #include <algorithm>
 #include <unicode/locid.h>
 #include <unicode/region.h>
+#include <unicode/ures.h>
+#include <unicode/ustring.h>
 
 namespace {
 
@@ -15,7 +18,27 @@ struct TParsedLocale {
     std::string Script;
     std::string Region;
     bool Variant = false; // a variant or private subtags: "en-gb-scotland", "en-gb-x-rp"
+    std::string Parent; // the CLDR parent of a regional locale ("en_001" for "en_AU"), or ""
 };
+
+std::string ParentLocale(const std::string& language, const std::string& region)
+{
+    if (language.empty() || region.empty())
+        return {};
+    UErrorCode status = U_ZERO_ERROR;
+    UResourceBundle* bundle = ures_openDirect(nullptr, (language + "_" + region).c_str(), &status);
+    std::int32_t length = 0;
+    const UChar* parent
+        = U_SUCCESS(status) ? ures_getStringByKey(bundle, "%%Parent", &length, &status) : nullptr;
+    std::string result;
+    if (U_SUCCESS(status) && parent && length < 32) {
+        char buffer[32];
+        u_UCharsToChars(parent, buffer, length);
+        result.assign(buffer, static_cast<std::size_t>(length));
+    }
+    ures_close(bundle);
+    return result;
+}
 
 TParsedLocale ParseLocale(std::string_view text)
 {
@@ -37,6 +60,7 @@ TParsedLocale ParseLocale(std::string_view text)
     parsed.Region = locale.getCountry();
     const std::string_view name = locale.getName();
     parsed.Variant = *locale.getVariant() != '\0' || name.find('@') != std::string_view::npos;
+    parsed.Parent = ParentLocale(parsed.Language, parsed.Region);
     return parsed;
 }
 
@@ -66,8 +90,12 @@ int VoiceScore(const TParsedLocale& voice, const TParsedLocale& text)
         const bool sameScript = voice.Script.empty() || voice.Script == text.Script;
         if (sameLanguage && sameScript && !voice.Region.empty() && voice.Region == text.Region)
             return TVoiceFit::Exact;
-        if (!voice.Region.empty() && !text.Region.empty() && RegionContains(voice.Region, text.Region))
+        if (!voice.Region.empty() && !text.Region.empty()
+            && (RegionContains(voice.Region, text.Region)
+                || text.Parent == voice.Language + "_" + voice.Region))
             return TVoiceFit::ContainingRegion;
+        if (!text.Parent.empty() && voice.Parent == text.Parent)
+            return TVoiceFit::RelatedRegion;
         return voice.Region.empty() ? TVoiceFit::LanguageOnly : TVoiceFit::OtherRegion;
     }()) + (voice.Variant ? 0 : 1);
 }

@@ -92,6 +92,8 @@ else
     [ "$(dpkg-deb -f "$deb" Maintainer)" = "Velmoria developers <dev@velmoria.example.org>" ] || fail "maintainer"
     depends=$(dpkg-deb -f "$deb" Depends)
     [[ $depends == *libqt6widgets6* && $depends == *libicu* ]] || fail "Depends not computed from the binaries: $depends"
+    recommends=$(dpkg-deb -f "$deb" Recommends)
+    [[ $recommends == *speech-dispatcher* && $recommends == *espeak-ng* ]] || fail "Recommends: $recommends"
     dpkg-deb -e "$deb" "$scratch/control"
     for script in postinst postrm; do
         grep -q update-desktop-database "$scratch/control/$script" && grep -q update-mime-database "$scratch/control/$script" \

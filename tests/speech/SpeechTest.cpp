@@ -3,6 +3,7 @@
 #include "speech/Speech.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -53,7 +54,8 @@ const TChoiceCase ChoiceCases[] = {
     { "ExactAmericanNotTheNewYorkVariant", 0x0409, "English (America)" },
     { "CaribbeanNumericRegion", 0x2409, "English (Caribbean)" },
     { "JamaicaLiesInTheCaribbean", 0x2009, "English (Caribbean)" },
-    { "NoRegionOfItsOwnTakesTheFirstOfTheLanguage", 0x0C09, "English (America)" },
+    { "AustralianEnglishTakesTheBritishVoice", 0x0C09, "English (Great Britain)" },
+    { "CanadianEnglishTakesTheFirstRegionalVoice", 0x1009, "English (America)" },
     { "LanguageOnlyForAustrianGerman", 0x0C07, "German" },
     { "MexicoLiesInLatinAmerica", 0x080A, "Spanish (Latin America)" },
     { "TraditionalSortIsSpainsSpanish", 0x040A, "Spanish (Spain)" },
@@ -90,17 +92,21 @@ TEST(SpeechVoices, ListsOnlyTheLanguageBestFirst)
 
 TEST(SpeechVoices, FitOfEachKind)
 {
-    const std::pair<const char*, TVoiceFit> rows[] = {
-        { "de_DE", TVoiceFit::Exact },
-        { "de-de", TVoiceFit::Exact },
-        { "de", TVoiceFit::LanguageOnly },
-        { "de-AT", TVoiceFit::OtherRegion },
-        { "de-150", TVoiceFit::ContainingRegion }, // Europe
-        { "en-de", TVoiceFit::None },
-        { "", TVoiceFit::None },
+    const std::tuple<const char*, LangId, TVoiceFit> rows[] = {
+        { "de_DE", 0x0407, TVoiceFit::Exact },
+        { "de-de", 0x0407, TVoiceFit::Exact },
+        { "de", 0x0407, TVoiceFit::LanguageOnly },
+        { "de-AT", 0x0407, TVoiceFit::OtherRegion },
+        { "de-150", 0x0407, TVoiceFit::ContainingRegion }, // Europe
+        { "es-419", 0x2C0A, TVoiceFit::ContainingRegion },
+        { "en-GB", 0x1409, TVoiceFit::RelatedRegion }, // New Zealand
+        { "en-US", 0x1409, TVoiceFit::OtherRegion },
+        { "sr-Cyrl-RS", 0x081A, TVoiceFit::OtherRegion }, // another script
+        { "en-de", 0x0407, TVoiceFit::None },
+        { "", 0x0407, TVoiceFit::None },
     };
-    for (const auto& [locale, fit] : rows)
-        EXPECT_EQ(VoiceFit(locale, 0x0407), fit) << locale;
+    for (const auto& [locale, lang, fit] : rows)
+        EXPECT_EQ(VoiceFit(locale, lang), fit) << locale << " for " << lang;
     EXPECT_EQ(SpeechLocale(0x040A), "es_ES");
     EXPECT_EQ(SpeechLocale(0x0C1A), "sr_Cyrl_RS");
     EXPECT_EQ(SpeechLocale(0x0001), "");
@@ -165,8 +171,9 @@ TEST(SpeechText, FieldBytesInTheirCodePage)
     delimiters.BracketOpen = '%';
     delimiters.BracketClose = '%';
     EXPECT_EQ(SpeechText("a + b!c %d%", 0x0409, delimiters), "a, b, c d");
-    // A letter set as a delimiter is still read as a letter.
+    // A letter set as a delimiter or bracket is still read as a letter.
     delimiters.Alt = 'x';
+    delimiters.BracketOpen = 'o';
     EXPECT_EQ(SpeechText("box", 0x0409, delimiters), "box");
 }
 

@@ -1,0 +1,126 @@
+// velmoria-cli's speech without a speech service, and its reading of the service's voice list.
+// The real service is tested by say-words.sh.
+
+#include "cli/Cli.h"
+#include "cli/Drill.h"
+#include "cli/SpeechClient.h"
+#include "speech/Speech.h"
+#include "support/TempDir.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <optional>
+#include <sstream>
+
+namespace {
+
+// Points the speech client at a socket that does not exist (which also keeps it from starting a
+// service), and restores the environment afterwards.
+class NoSpeechService : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (const char* old = std::getenv("SPEECHD_ADDRESS"))
+            Old_ = old;
+        ::setenv("SPEECHD_ADDRESS", ("unix_socket:" + Dir.File("none.sock")).c_str(), 1);
+    }
+    void TearDown() override
+    {
+        if (Old_)
+            ::setenv("SPEECHD_ADDRESS", Old_->c_str(), 1);
+        else
+            ::unsetenv("SPEECHD_ADDRESS");
+    }
+    struct TResult {
+        int Status;
+        std::string Err;
+    };
+    static TResult Cli(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), "velmoria-cli");
+        std::vector<char*> argv;
+        for (auto& s : args)
+            argv.push_back(s.data());
+        std::ostringstream out, err;
+        const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
+        return { status, err.str() };
+    }
+
+    TTempDir Dir;
+
+private:
+    std::optional<std::string> Old_;
+};
+
+TEST_F(NoSpeechService, SayFailsAtOnceWithTheReasonOrRefusesItsArguments)
+{
+    const struct {
+        std::vector<std::string> Args;
+        int Status;
+        const char* Reason;
+    } rows[] = {
+        { { "say", "Hund", "--lang", "0x0407" }, 1, "speech-dispatcher does not answer" },
+        { { "say", "Hund", "--lang", "German (Standard)" }, 1, "none.sock" },
+        { { "say", "Hund" }, 2, "--lang is needed" },
+        { { "say", "Hund", "--lang", "Klingon" }, 2, "Unknown language" },
+        { { "say", "--lang", "0x0407" }, 2, "Usage: velmoria-cli say" },
+        { { "say", "a\xFF", "--lang", "0x0407" }, 2, "not valid UTF-8" },
+        { { "say", "(*)", "--lang", "0x0407" }, 1, "nothing to read" },
+    };
+    for (const auto& row : rows) {
+        const auto start = std::chrono::steady_clock::now();
+        const auto result = Cli(row.Args);
+        EXPECT_EQ(result.Status, row.Status) << row.Args[1];
+        EXPECT_NE(result.Err.find(row.Reason), std::string::npos) << result.Err;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << row.Args[1];
+    }
+}
+
+TEST_F(NoSpeechService, NamesThePackagesWhenTheServiceIsNotInstalled)
+{
+    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    ::setenv("PATH", Dir.Path().c_str(), 1);
+    const auto result = Cli({ "say", "Hund", "--lang", "0x0407" });
+    ::setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_EQ(result.Err.rfind(SpeechProblemText(TSpeechProblem::NotInstalled), 0), 0u) << result.Err;
+}
+
+TEST_F(NoSpeechService, DrillGoesOnSilentlyAfterSayingOnceWhy)
+{
+    const std::string list = Dir.File("list.vmr");
+    ASSERT_EQ(Cli({ "new", list, "--foreign", "0x0407", "--native", "0x0409" }).Status, 0);
+    ASSERT_EQ(Cli({ "add", list, "der Hund", "dog" }).Status, 0);
+    ASSERT_EQ(Cli({ "add", list, "die Katze", "cat" }).Status, 0);
+    std::istringstream in("dog\ncat\nwrong\ndog\ncat\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunDrill({ list, "--speak", "--seed", "1" }, in, out, err, false), 0);
+    EXPECT_NE(out.str().find("Totals: "), std::string::npos) << out.str();
+    const std::string reason = SpeechProblemText(TSpeechProblem::NotRunning);
+    const std::string notices = err.str();
+    ASSERT_NE(notices.find(reason), std::string::npos) << notices;
+    EXPECT_EQ(notices.find(reason, notices.find(reason) + 1), std::string::npos) << notices;
+}
+
+TEST(SpeechVoiceList, ReadsTheServiceReplyWithoutVariants)
+{
+    const std::string reply = "249-German\tde\tnone\r\n"
+                              "249-German+Annie\tde\tAnnie\r\n"
+                              "249-English (Great Britain)\ten-GB\tnone\r\n"
+                              "249-Plain\tfr\n"
+                              "249-\tit\tnone\r\n" // no name
+                              "249-NoLanguage\t\tnone\r\n"
+                              "249-Broken\r\n"
+                              "2\r\n"
+                              "249 OK VOICE LIST SENT\r\n";
+    const auto voices = ReadVoiceList(reply);
+    std::vector<std::string> read;
+    for (const TVoice& voice : voices)
+        read.push_back(voice.Name + "|" + voice.Locale);
+    EXPECT_EQ(read, (std::vector<std::string> { "German|de", "English (Great Britain)|en-GB", "Plain|fr" }));
+    EXPECT_TRUE(ReadVoiceList("").empty());
+    EXPECT_TRUE(ReadVoiceList("249 OK VOICE LIST SENT").empty());
+}
+
+} // namespace

@@ -7,20 +7,20 @@
 #include "printing/QtPrinter.h"
 #include "settings/MemoryStore.h"
 #include "ui/AboutDialog.h"
-#include "ui/ImportFieldsDialog.h"
 #include "ui/EditDialog.h"
+#include "ui/FindDialog.h"
 #include "ui/FontDialog.h"
 #include "ui/HelpWindow.h"
+#include "ui/ImportFieldsDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
 #include "ui/PageSetupDialog.h"
 #include "ui/PrintOptionsDialog.h"
-#include "ui/SymbolEdit.h"
-#include "ui/SymbolPicker.h"
 #include "ui/SortDialog.h"
 #include "ui/Sound.h"
-#include "ui/FindDialog.h"
 #include "ui/StatisticsDialog.h"
+#include "ui/SymbolEdit.h"
+#include "ui/SymbolPicker.h"
 #include "ui/TestPanel.h"
 #include "ui/TipsDialog.h"
 #include "ui/VocabGrid.h"
@@ -229,6 +229,9 @@ void SavePicker(TMainForm& form, const TVocabItem& item, int col, int row, const
         std::printf("%s\n", qPrintable(path));
 }
 } // namespace
+
+// SpeechScreenshots.cpp: the Speech page and the Speak command without a service.
+void SaveSpeech(TMainForm& form, const QString& folder);
 
 int main(int argc, char** argv)
 {
@@ -563,6 +566,7 @@ int main(int argc, char** argv)
         Save(&off, "58-crash-protection-off");
     }
     SaveHelp(form);
+    SaveSpeech(form, Folder);
 
     // The symbol picker in a Western list, then in a Cyrillic one (the last pictures: the list
     // is replaced).

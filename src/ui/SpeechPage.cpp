@@ -30,7 +30,7 @@ template <typename TControl> TControl* WithContext(TControl* control, int helpCo
 QString SideLabel(const char* caption, LangId language)
 {
     const std::string_view name = FindLanguage(language).Name;
-    return Q(caption) + (name.empty() ? QString() : QStringLiteral(" (%1)").arg(Q(name))) + QLatin1Char(':');
+    return Q(caption) + (name.empty() ? QString() : QStringLiteral(" in ") + Q(name)) + QLatin1Char(':');
 }
 
 } // namespace
@@ -66,8 +66,10 @@ TSpeechPage::TSpeechPage(const TSpeechPageTarget& target, QWidget* parent)
     tbRate->setPageStep(5);
     tbRate->setValue(speech.Rate);
     for (QComboBox* box : { cbForeignVoice, cbNativeVoice }) {
-        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 30);
+        // Voice names with their variants run long; the list opens as wide as they need.
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(30);
+        box->setMaxVisibleItems(20);
     }
     const auto label = [voices](const QString& caption, QWidget* buddy) {
         auto* result = new QLabel(caption, voices);

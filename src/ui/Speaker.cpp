@@ -93,7 +93,7 @@ public:
         Thread_->quit();
         // A service stuck in a call keeps its thread; the program must still end, so the thread
         // is left to the process's end rather than waited for.
-        if (Thread_->wait(1000))
+        if (Thread_->wait(3000))
             delete Thread_;
     }
 

@@ -4,9 +4,9 @@
 #include "app/PropertiesDialog.h"
 #include "app/WelcomeDialog.h"
 #include "support/TempDir.h"
-#include "ui/ImportFieldsDialog.h"
 #include "ui/EditDialog.h"
 #include "ui/FontDialog.h"
+#include "ui/ImportFieldsDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
 #include "ui/PageSetupDialog.h"
@@ -29,7 +29,9 @@ struct TEveryDialog {
     TPropertiesData Properties;
     TOptions Options;
     std::string Right, Wrong;
-    TOptionsTarget Target { &Options, &Right, &Wrong, 0, nullptr };
+    TSpeechSettings Speech;
+    TOptionsTarget Target { &Options, &Right, &Wrong, 0, nullptr, nullptr,
+        { &Speech, nullptr, 0x0407, 0x0809, "der Hund", "dog" } };
     QPrinter Printer;
     TFontSetting Font;
     std::vector<std::unique_ptr<QDialog>> Dialogs;

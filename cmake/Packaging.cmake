@@ -102,8 +102,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # engine reads its files through Qt's SQLite driver, another plug-in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite")
 # Speech goes through the desktop's speech service; without it the program only stays silent.
-# The service's espeak-ng module is what reads the languages of the table.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "speech-dispatcher, speech-dispatcher-espeak-ng, espeak-ng")
+# The service's espeak-ng module is what reads the languages of the table; the window reaches the
+# service through Qt's speech plug-in, which no binary links against.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+  "speech-dispatcher, speech-dispatcher-espeak-ng, espeak-ng, qt6-speech-speechd-plugin")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
   ${PROJECT_SOURCE_DIR}/packaging/postinst ${PROJECT_SOURCE_DIR}/packaging/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)

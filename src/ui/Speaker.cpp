@@ -1,7 +1,6 @@
 #include "ui/Speaker.h"
 
 #include <QLocale>
-#include <QPointer>
 #include <QStandardPaths>
 #include <QTextToSpeech>
 #include <QThread>
@@ -138,12 +137,9 @@ public:
             return;
         QMetaObject::invokeMethod(
             Worker_,
-            [worker = QPointer<TSpeechWorker>(Worker_), text = QString::fromStdString(text),
-                name = QString::fromStdString(voice.Name), locale = QString::fromStdString(voice.Locale),
-                rate] {
-                if (worker)
-                    worker->Say(text, name, locale, rate);
-            },
+            [worker = Worker_, text = QString::fromStdString(text), name = QString::fromStdString(voice.Name),
+                locale = QString::fromStdString(voice.Locale),
+                rate] { worker->Say(text, name, locale, rate); },
             Qt::QueuedConnection);
     }
 
@@ -164,7 +160,8 @@ private:
     std::optional<TSpeechProblem> Problem_;
     std::vector<TVoice> Voices_;
     QThread* Thread_ = nullptr;
-    TSpeechWorker* Worker_ = nullptr; // lives on Thread_
+    // Lives on Thread_ until the thread ends, which is only at this object's end.
+    TSpeechWorker* Worker_ = nullptr;
 };
 
 } // namespace

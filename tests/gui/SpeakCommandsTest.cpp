@@ -65,7 +65,7 @@ private:
         { "English (America)", "en-us" }, { "French", "fr-fr" } };
 };
 
-class SpeechTest : public TWindowTest {
+class SpeakCommandsTest : public TWindowTest {
 protected:
     void SetUp() override
     {
@@ -114,7 +114,7 @@ protected:
     TFakeSpeaker* Speaker = nullptr;
 };
 
-TEST_F(SpeechTest, WithoutAVoiceTheCommandsAreDisabledAndTheirTipSaysWhy)
+TEST_F(SpeakCommandsTest, WithoutAVoiceTheCommandsAreDisabledAndTheirTipSaysWhy)
 {
     const std::string noService = SpeechProblemText(TSpeechProblem::NotInstalled);
     const std::string notRunning = SpeechProblemText(TSpeechProblem::NotRunning);
@@ -162,7 +162,7 @@ TEST_F(SpeechTest, WithoutAVoiceTheCommandsAreDisabledAndTheirTipSaysWhy)
     EXPECT_EQ(Form->miViewSpeakForeign->toolTip(), QStringLiteral("Speak Word/Phrase - F5"));
 }
 
-TEST_F(SpeechTest, TheSpeakCommandsReadTheCurrentItemInTheVoiceOfItsLanguage)
+TEST_F(SpeakCommandsTest, TheSpeakCommandsReadTheCurrentItemInTheVoiceOfItsLanguage)
 {
     Open();
     const struct {
@@ -194,7 +194,7 @@ TEST_F(SpeechTest, TheSpeakCommandsReadTheCurrentItemInTheVoiceOfItsLanguage)
     EXPECT_TRUE(MessageBoxHook::Shown().empty());
 }
 
-TEST_F(SpeechTest, AskedBeforeTheServiceAnswersTheWordIsReadOnceItDoesOrOneMessageSaysWhy)
+TEST_F(SpeakCommandsTest, AskedBeforeTheServiceAnswersTheWordIsReadOnceItDoesOrOneMessageSaysWhy)
 {
     UseSpeaker(TSpeakerState::Idle);
     Open();
@@ -223,7 +223,7 @@ TEST_F(SpeechTest, AskedBeforeTheServiceAnswersTheWordIsReadOnceItDoesOrOneMessa
     EXPECT_EQ(Heard(), (std::vector<std::string> { "connect", "connect" }));
 }
 
-TEST_F(SpeechTest, InATestTheQuestionIsReadWhenItsDirectionAsksAndEachNewQuestionStopsTheOld)
+TEST_F(SpeakCommandsTest, InATestTheQuestionIsReadWhenItsDirectionAsksAndEachNewQuestionStopsTheOld)
 {
     const struct {
         const char* Case;
@@ -275,7 +275,7 @@ TEST_F(SpeechTest, InATestTheQuestionIsReadWhenItsDirectionAsksAndEachNewQuestio
     EXPECT_TRUE(MessageBoxHook::Shown().empty());
 }
 
-TEST_F(SpeechTest, InATestTheAnswerIsReadOnlyAfterTheVerdictAndInMultipleChoiceTheEntryChosen)
+TEST_F(SpeakCommandsTest, InATestTheAnswerIsReadOnlyAfterTheVerdictAndInMultipleChoiceTheEntryChosen)
 {
     Open();
     for (const bool choice : { false, true }) {

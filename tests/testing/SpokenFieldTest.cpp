@@ -39,14 +39,6 @@ protected:
     TTestEngine Engine { Doc, Options };
 };
 
-TEST_F(SpokenFieldTest, TheGridReadsTheCurrentItemAndNothingWithoutOne)
-{
-    EXPECT_EQ(Read(nullptr, TSpokenSide::Foreign), "");
-    Doc.SetCurrentIndex(1);
-    EXPECT_EQ(Read(nullptr, TSpokenSide::Foreign), "die Katze (de)");
-    EXPECT_EQ(Read(nullptr, TSpokenSide::Native), "cat (en)");
-}
-
 TEST_F(SpokenFieldTest, ATestReadsTheQuestionAtOnceAndTheAnswerAfterTheVerdict)
 {
     const struct {

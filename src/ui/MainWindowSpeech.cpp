@@ -81,7 +81,7 @@ std::optional<std::string> TMainForm::SpeechBlocked(TSpokenSide side)
     // Until the service is reached its voices are unknown: the command is offered and reaches it.
     if (Speaker_->State() == TSpeakerState::Ready) {
         const std::string& chosen = side == TSpokenSide::Foreign ? speech.ForeignVoice : speech.NativeVoice;
-        if (!ChosenVoice(Speaker_->Voices(), chosen, language))
+        if (!Speaker_->ChosenVoice(chosen, language))
             return SpeechProblemText(TSpeechProblem::NoVoice, language);
     }
     const auto field = SpokenField(document, WindowMode_ == wmTesting ? &TestEngine() : nullptr, side);
@@ -166,7 +166,7 @@ void TMainForm::SpeakText(const std::string& text, TSpokenSide side, LangId lang
     case TSpeakerState::Ready:
         break;
     }
-    const auto voice = ChosenVoice(Speaker_->Voices(),
+    const auto voice = Speaker_->ChosenVoice(
         side == TSpokenSide::Foreign ? speech.ForeignVoice : speech.NativeVoice, language);
     if (!voice) {
         tell(TSpeechProblem::NoVoice, language);

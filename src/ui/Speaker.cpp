@@ -166,16 +166,29 @@ private:
 
 } // namespace
 
-std::optional<TVoice> ChosenVoice(
-    const std::vector<TVoice>& voices, const std::string& chosen, LangId language)
+ISpeaker::ISpeaker()
 {
-    const std::vector<std::size_t> fitting = VoicesForLanguage(voices, language);
+    // Connected first, so every other receiver of Changed finds the new voices.
+    connect(this, &ISpeaker::Changed, this, [this] { ByLanguage_.clear(); });
+}
+
+const std::vector<std::size_t>& ISpeaker::VoicesFor(LangId language)
+{
+    auto found = ByLanguage_.find(language);
+    if (found == ByLanguage_.end())
+        found = ByLanguage_.emplace(language, VoicesForLanguage(Voices(), language)).first;
+    return found->second;
+}
+
+std::optional<TVoice> ISpeaker::ChosenVoice(const std::string& chosen, LangId language)
+{
+    const std::vector<std::size_t>& fitting = VoicesFor(language);
     for (const std::size_t i : fitting)
-        if (voices[i].Name == chosen)
-            return voices[i];
+        if (Voices()[i].Name == chosen)
+            return Voices()[i];
     if (fitting.empty())
         return std::nullopt;
-    return voices[fitting.front()];
+    return Voices()[fitting.front()];
 }
 
 std::unique_ptr<ISpeaker> MakeSpeaker()

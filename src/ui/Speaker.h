@@ -6,6 +6,7 @@
 #include "speech/Speech.h"
 
 #include <QObject>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,6 +22,7 @@ enum class TSpeakerState : std::uint8_t {
 class ISpeaker : public QObject {
     Q_OBJECT
 public:
+    ISpeaker();
     ~ISpeaker() override = default;
     // Starts reaching the service unless that is done or under way; returns at once.
     virtual void Connect() = 0;
@@ -34,9 +36,18 @@ public:
     virtual void Say(const std::string& text, const TVoice& voice, double rate) = 0;
     virtual void Stop() = 0;
 
+    // The voices (indices into Voices()) that speak the language, best first. Worked out once per
+    // language and voice list: the service may offer thousands, and the rules ask at each update.
+    const std::vector<std::size_t>& VoicesFor(LangId language);
+    // The voice chosen by name when it speaks the language, else the best one for the language.
+    std::optional<TVoice> ChosenVoice(const std::string& chosen, LangId language);
+
 signals:
     // The state or the voices changed.
     void Changed();
+
+private:
+    std::map<LangId, std::vector<std::size_t>> ByLanguage_; // emptied at each Changed
 };
 
 // The voice chosen by name when it speaks the language, else the best one for the language.

@@ -133,7 +133,7 @@ void TSpeechPage::FillVoices()
         problems << QStringLiteral("Looking for the speech service...");
     } else {
         for (const LangId language : { Target_.ForeignLanguage, Target_.NativeLanguage })
-            if (VoicesForLanguage(speaker->Voices(), language).empty())
+            if (Target_.Speaker->VoicesFor(language).empty())
                 problems << Q(SpeechProblemText(TSpeechProblem::NoVoice, language));
     }
     problems.removeDuplicates();
@@ -148,7 +148,7 @@ void TSpeechPage::FillVoiceList(QComboBox* box, LangId language, const std::stri
     box->addItem(QStringLiteral("Best voice for the language"), QString());
     if (Target_.Speaker && Target_.Speaker->State() == TSpeakerState::Ready) {
         const std::vector<TVoice>& voices = Target_.Speaker->Voices();
-        for (const std::size_t i : VoicesForLanguage(voices, language))
+        for (const std::size_t i : Target_.Speaker->VoicesFor(language))
             box->addItem(
                 QStringLiteral("%1 (%2)").arg(Q(voices[i].Name), Q(voices[i].Locale)), Q(voices[i].Name));
     }
@@ -165,18 +165,15 @@ void TSpeechPage::UpdateControls()
     for (QWidget* control : std::initializer_list<QWidget*> {
              chbSpeakQuestionPassive, chbSpeakQuestionActive, cbForeignVoice, cbNativeVoice, tbRate })
         control->setEnabled(on);
-    btnTestForeign->setEnabled(
-        ready && !VoicesForLanguage(Target_.Speaker->Voices(), Target_.ForeignLanguage).empty());
-    btnTestNative->setEnabled(
-        ready && !VoicesForLanguage(Target_.Speaker->Voices(), Target_.NativeLanguage).empty());
+    btnTestForeign->setEnabled(ready && !Target_.Speaker->VoicesFor(Target_.ForeignLanguage).empty());
+    btnTestNative->setEnabled(ready && !Target_.Speaker->VoicesFor(Target_.NativeLanguage).empty());
 }
 
 void TSpeechPage::TestVoice(QComboBox* box, LangId language, const std::string& sample)
 {
     if (!Target_.Speaker || Target_.Speaker->State() != TSpeakerState::Ready)
         return;
-    const auto voice
-        = ChosenVoice(Target_.Speaker->Voices(), box->currentData().toString().toStdString(), language);
+    const auto voice = Target_.Speaker->ChosenVoice(box->currentData().toString().toStdString(), language);
     if (voice)
         Target_.Speaker->Say(sample, *voice, tbRate->value() / static_cast<double>(MaxSpeechRate));
 }

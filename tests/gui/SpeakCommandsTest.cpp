@@ -41,7 +41,7 @@ public:
     }
     TSpeakerState State() const override { return State_; }
     std::optional<TSpeechProblem> Problem() const override { return Problem_; }
-    const std::vector<TVoice>& Voices() const override { return Voices_; }
+    const std::vector<TVoice>& Voices() const override { return VoiceList; }
     void Say(const std::string& text, const TVoice& voice, double rate) override
     {
         Log_.push_back(
@@ -55,13 +55,13 @@ public:
         Problem_ = problem;
         emit Changed();
     }
+    std::vector<TVoice> VoiceList { { "German", "de" }, { "English (Great Britain)", "en-gb" },
+        { "English (America)", "en-us" }, { "French", "fr-fr" } };
 
 private:
     std::vector<std::string>& Log_;
     TSpeakerState State_;
     std::optional<TSpeechProblem> Problem_;
-    std::vector<TVoice> Voices_ { { "German", "de" }, { "English (Great Britain)", "en-gb" },
-        { "English (America)", "en-us" }, { "French", "fr-fr" } };
 };
 
 class SpeakCommandsTest : public TWindowTest {
@@ -220,6 +220,11 @@ TEST_F(SpeakCommandsTest, AskedBeforeTheServiceAnswersTheWordIsReadOnceItDoesOrO
     Form->miViewSpeakNativeClick(); // as if the rule had not caught up
     EXPECT_EQ(MessageBoxHook::Shown().size(), 1u);
     EXPECT_EQ(Heard(), (std::vector<std::string> { "connect", "connect" }));
+    // A voice installed since: the voices of a language are worked out again.
+    Speaker->VoiceList.push_back({ "Polish", "pl" });
+    Speaker->Become(TSpeakerState::Ready);
+    Trigger(Form->miViewSpeakNative);
+    EXPECT_EQ(Heard(), (std::vector<std::string> { "Polish: dog" }));
 }
 
 TEST_F(

@@ -178,7 +178,6 @@ std::int32_t TVocabFile::PasteItems(TVocabFile& source)
     // Its records would otherwise still point at items that now belong here.
     source.ClearUndo();
     for (auto& item : source.Items_) {
-        item->DisplayWidth = 0;
         item->LastAttempt = 0;
         item->PenaltyPoints = 0;
     }
@@ -205,7 +204,6 @@ void TVocabFile::Replace()
     auto replaced = std::move(Items_[static_cast<std::size_t>(CurrentIndex_)]);
     Items_[static_cast<std::size_t>(CurrentIndex_)] = std::move(NewItem_);
     NewItem_ = std::move(fresh);
-    replaced->DisplayWidth = 0;
     PushUndo({ ukEdit, CurrentIndex_, CurrentIndex_, std::move(replaced), {} });
 }
 
@@ -219,7 +217,6 @@ void TVocabFile::DeleteCurrent()
     Items_.erase(Items_.begin() + deletedIndex);
     if (CurrentIndex_ == Count())
         --CurrentIndex_;
-    deleted->DisplayWidth = 0;
     PushUndo({ ukDelete, deletedIndex, CurrentIndex_, std::move(deleted), {} });
 }
 
@@ -365,7 +362,6 @@ std::int32_t TVocabFile::MergeDocument(TVocabFile& merged)
     Items_.reserve(Items_.size() + merged.Items_.size());
     // The file's items are taken over; only their texts and sorting positions are kept.
     for (auto& item : merged.Items_) {
-        item->DisplayWidth = 0;
         item->LastAttempt = 0;
         item->PenaltyPoints = 0;
         Items_.push_back(std::move(item));

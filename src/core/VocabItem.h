@@ -36,9 +36,10 @@ public:
     TFieldValues FieldValues() const;
 
     bool Learnt() const { return PenaltyPoints == -1; }
+    // Names the present texts: it changes whenever they change, and no two items of a run share
+    // one, so a view can keep what it derives from the texts by it. A copy takes a stamp of its own.
+    std::uint64_t TextStamp() const { return TextStamp_; }
 
-    // Transient pixel width of the row text, owned by the grid; 0 = not measured. Never stored or copied.
-    std::int32_t DisplayWidth = 0;
     std::int32_t LastAttempt = 0;
     std::int32_t SortingPosition = 0;
     std::int32_t PenaltyPoints = 0;
@@ -52,6 +53,9 @@ private:
         return offset;
     }
 
+    static std::uint64_t NextTextStamp();
+
+    std::uint64_t TextStamp_ = NextTextStamp();
     std::unique_ptr<char[]> Data_;
     std::array<std::uint32_t, FieldCount> Length_ {};
 };

@@ -73,3 +73,40 @@ void TVocabGridModel::Reset()
     }
     emit dataChanged(index(0, 0), index(RowCount_ - 1, 0), { Qt::DisplayRole });
 }
+
+int TVocabGridModel::MeasuredWidth(const TVocabItem& item) const
+{
+    const auto found = Widths_.find(item.TextStamp());
+    return found == Widths_.end() ? 0 : found->second;
+}
+
+void TVocabGridModel::SetMeasuredWidth(const TVocabItem& item, int width)
+{
+    Widths_[item.TextStamp()] = width;
+}
+
+void TVocabGridModel::ForgetWidths()
+{
+    Widths_.clear();
+}
+
+void TVocabGridModel::KeepWidthsOfCodePages(int foreignPage, int nativePage)
+{
+    if (foreignPage != WidthsForeignPage_ || nativePage != WidthsNativePage_)
+        ForgetWidths();
+    WidthsForeignPage_ = foreignPage;
+    WidthsNativePage_ = nativePage;
+}
+
+void TVocabGridModel::PruneWidths()
+{
+    const TVocabItemList& items = Session_.Document().ItemList();
+    if (Widths_.size() <= 2 * items.size() + 1024)
+        return;
+    std::unordered_map<std::uint64_t, int> live;
+    live.reserve(items.size());
+    for (const auto& item : items)
+        if (const int width = MeasuredWidth(*item))
+            live.emplace(item->TextStamp(), width);
+    Widths_.swap(live);
+}

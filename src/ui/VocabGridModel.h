@@ -6,6 +6,8 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <cstdint>
+#include <unordered_map>
 
 // Reads the session's document on every call, so it never holds it.
 class TVocabGridModel : public QAbstractTableModel {
@@ -19,8 +21,22 @@ public:
     // After any change of the document (or a new document).
     void Reset();
 
+    // The pixel width the grid measured for the item's present texts, or 0 when it has not.
+    int MeasuredWidth(const TVocabItem& item) const;
+    void SetMeasuredWidth(const TVocabItem& item, int width);
+    // Forgets every measured width: another font, or other code pages than the widths were
+    // measured with.
+    void ForgetWidths();
+    void KeepWidthsOfCodePages(int foreignPage, int nativePage);
+    // Drops the widths of texts the document no longer holds, once they outnumber its items.
+    void PruneWidths();
+
 private:
     TSession& Session_;
+    // By TVocabItem::TextStamp, so a width follows its item through sorts, moves and undo.
+    std::unordered_map<std::uint64_t, int> Widths_;
+    int WidthsForeignPage_ = -1;
+    int WidthsNativePage_ = -1;
     // The rows the views were told about; only Reset changes it, so the model stays consistent
     // with its announcements while the document changes underneath.
     int RowCount_ = 1;

@@ -30,25 +30,34 @@ TEST(VocabItem, TextsShareOneBufferSafely)
     EXPECT_THROW(item.SetFieldValue(-1, "x"), std::out_of_range);
 }
 
-// The display width belongs to the row the grid measured, not to a copy that may be edited.
-TEST(VocabItem, CopiesKeepAllButTheDisplayWidth)
+// A view keeps what it measured by the text stamp: a copy or new texts must not inherit it.
+TEST(VocabItem, CopiesKeepAllButTheTextStampWhichFollowsMovesAndChangesWithTheTexts)
 {
     const auto state = [](const TVocabItem& i) {
-        return std::tuple(i.FieldValues(), i.DisplayWidth, i.LastAttempt, i.SortingPosition, i.PenaltyPoints);
+        return std::tuple(i.FieldValues(), i.LastAttempt, i.SortingPosition, i.PenaltyPoints);
     };
     TVocabItem item;
     item.SetFieldValues(TFieldValues { "chien", "nom", "", "dog" });
-    std::tie(item.DisplayWidth, item.LastAttempt, item.SortingPosition, item.PenaltyPoints)
-        = std::tuple(120, 7, 2, -1);
-    const auto copied = std::tuple(item.FieldValues(), 0, 7, 2, -1);
+    std::tie(item.LastAttempt, item.SortingPosition, item.PenaltyPoints) = std::tuple(7, 2, -1);
+    const auto stamp = item.TextStamp();
     TVocabItem copy(item);
-    EXPECT_EQ(state(copy), copied);
+    EXPECT_EQ(state(copy), state(item));
     copy.SetFieldValue(fiForeign, "chat");
     EXPECT_EQ(item.FieldValue(fiForeign), "chien");
     TVocabItem assigned;
-    assigned.DisplayWidth = 55;
     assigned = item;
-    EXPECT_EQ(state(assigned), copied);
+    EXPECT_EQ(state(assigned), state(item));
+    EXPECT_EQ(item.TextStamp(), stamp);
+    std::set<std::uint64_t> stamps { stamp, copy.TextStamp(), assigned.TextStamp(),
+        TVocabItem().TextStamp() };
+    EXPECT_EQ(stamps.size(), 4u);
+    TVocabItem moved(std::move(item));
+    EXPECT_EQ(moved.TextStamp(), stamp);
+    EXPECT_NE(item.TextStamp(), stamp) << "the emptied item holds other texts";
+    assigned = std::move(moved);
+    EXPECT_EQ(assigned.TextStamp(), stamp);
+    assigned.SetFieldValue(fiNotes, "m.");
+    EXPECT_NE(assigned.TextStamp(), stamp);
 }
 
 TEST(VocabFileErrors, FailingChecksRaiseTheirMessageAndChangeNothing)

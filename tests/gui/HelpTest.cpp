@@ -9,16 +9,17 @@
 #include "gui/EditCommandsSupport.h"
 #include "gui/EveryDialog.h"
 #include "ui/AboutDialog.h"
-#include "ui/ImportFieldsDialog.h"
+#include "ui/CommandHelp.h"
 #include "ui/EditDialog.h"
+#include "ui/FindDialog.h"
 #include "ui/FontDialog.h"
 #include "ui/HelpRequest.h"
 #include "ui/HelpWindow.h"
+#include "ui/ImportFieldsDialog.h"
 #include "ui/OptionsDialog.h"
 #include "ui/PageSetupDialog.h"
 #include "ui/PrintOptionsDialog.h"
 #include "ui/SortDialog.h"
-#include "ui/FindDialog.h"
 #include "ui/StatisticsDialog.h"
 #include "ui/TipsDialog.h"
 
@@ -103,6 +104,18 @@ TEST_F(HelpTest, EveryTopicOfTheTableIsAPageOfTheHelpFile)
     }
     EXPECT_TRUE(
         help.Engine()->fileData(THelpSystem::PageUrl(QString::fromUtf8(HelpContentsPage))).contains("<h1>"));
+}
+
+TEST(CommandHelp, ActionNamesFindTheirContexts)
+{
+    const struct {
+        const char* Name;
+        std::int32_t Context;
+    } cases[] = { { "miEditFind", 2112 }, { "miEditFindNext", 2113 }, { "miFileRecent3", 2008 },
+        { "miFileRecentSeparator", 0 }, { "tbSort", 2110 }, { "tbPrint", 2006 }, { "miHelpHowToEdit", 1300 },
+        { "miEditFindX", 0 }, { "", 0 }, { "miEdit", 0 } };
+    for (const auto& c : cases)
+        EXPECT_EQ(CommandHelpContext(c.Name), c.Context) << c.Name;
 }
 
 // Every menu command has a topic, and so has every dialog's Help button on every page, at the

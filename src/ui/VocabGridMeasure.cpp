@@ -59,9 +59,8 @@ void TVocabGrid::UpdateColumnWidth()
     const TVocabFile& document = Session_.Document();
     const TVocabItemList& items = document.ItemList();
     const int count = document.Count();
-    Model_->KeepWidthsOfCodePages(
+    Model_->AlignWidths(
         LanguageCodePage(document.ForeignLangID()), LanguageCodePage(document.NativeLangID()));
-    Model_->PruneWidths();
     QElapsedTimer clock;
     clock.start();
     bool inTime = true;
@@ -69,15 +68,14 @@ void TVocabGrid::UpdateColumnWidth()
     int widest = 0;
     MeasureFrom_ = count;
     for (int i = 0; i < count; ++i) {
-        const TVocabItem& item = *items[static_cast<std::size_t>(i)];
-        int width = Model_->MeasuredWidth(item);
+        int width = Model_->MeasuredWidth(i);
         if (width == 0) {
             if (!inTime) {
                 MeasureFrom_ = std::min(MeasureFrom_, i);
                 continue;
             }
-            width = MeasureItem(document, item);
-            Model_->SetMeasuredWidth(item, width);
+            width = MeasureItem(document, *items[static_cast<std::size_t>(i)]);
+            Model_->SetMeasuredWidth(i, width);
             if (++measured % ClockCheckEvery == 0 && clock.elapsed() >= MeasureBudgetMs)
                 inTime = false;
         }
@@ -100,11 +98,11 @@ void TVocabGrid::MeasureSlice()
     int widest = WidestRow_;
     int i = std::min(MeasureFrom_, count);
     while (i < count) {
-        const TVocabItem& item = *items[static_cast<std::size_t>(i++)];
-        int width = Model_->MeasuredWidth(item);
+        const int row = i++;
+        int width = Model_->MeasuredWidth(row);
         if (width == 0) {
-            width = MeasureItem(document, item);
-            Model_->SetMeasuredWidth(item, width);
+            width = MeasureItem(document, *items[static_cast<std::size_t>(row)]);
+            Model_->SetMeasuredWidth(row, width);
             if (++measured % ClockCheckEvery == 0 && clock.elapsed() >= MeasureBudgetMs) {
                 widest = std::max(widest, width);
                 break;

@@ -74,15 +74,20 @@ void TVocabGridModel::Reset()
     emit dataChanged(index(0, 0), index(RowCount_ - 1, 0), { Qt::DisplayRole });
 }
 
-int TVocabGridModel::MeasuredWidth(const TVocabItem& item) const
+int TVocabGridModel::MeasuredWidth(int row) const
 {
-    const auto found = Widths_.find(item.TextStamp());
-    return found == Widths_.end() ? 0 : found->second;
+    const TVocabItemList& items = Session_.Document().ItemList();
+    if (row < 0 || static_cast<std::size_t>(row) >= std::min(items.size(), Widths_.size()))
+        return 0;
+    const TMeasured& measured = Widths_[static_cast<std::size_t>(row)];
+    return measured.Stamp == items[static_cast<std::size_t>(row)]->TextStamp() ? measured.Width : 0;
 }
 
-void TVocabGridModel::SetMeasuredWidth(const TVocabItem& item, int width)
+void TVocabGridModel::SetMeasuredWidth(int row, int width)
 {
-    Widths_[item.TextStamp()] = width;
+    const TVocabItemList& items = Session_.Document().ItemList();
+    if (row >= 0 && static_cast<std::size_t>(row) < std::min(items.size(), Widths_.size()))
+        Widths_[static_cast<std::size_t>(row)] = { items[static_cast<std::size_t>(row)]->TextStamp(), width };
 }
 
 void TVocabGridModel::ForgetWidths()
@@ -90,23 +95,46 @@ void TVocabGridModel::ForgetWidths()
     Widths_.clear();
 }
 
-void TVocabGridModel::KeepWidthsOfCodePages(int foreignPage, int nativePage)
+void TVocabGridModel::AlignWidths(int foreignPage, int nativePage)
 {
     if (foreignPage != WidthsForeignPage_ || nativePage != WidthsNativePage_)
         ForgetWidths();
     WidthsForeignPage_ = foreignPage;
     WidthsNativePage_ = nativePage;
-}
-
-void TVocabGridModel::PruneWidths()
-{
+    // An edit adds, removes or moves a few rows: the rest follow in their old order, so each is
+    // looked for near where the last one was found.
+    constexpr std::ptrdiff_t Near = 16;
     const TVocabItemList& items = Session_.Document().ItemList();
-    if (Widths_.size() <= 2 * items.size() + 1024)
+    std::vector<TMeasured> old = std::move(Widths_);
+    Widths_.assign(items.size(), {});
+    std::vector<std::size_t> missed;
+    std::ptrdiff_t next = 0;
+    const auto oldCount = static_cast<std::ptrdiff_t>(old.size());
+    for (std::size_t row = 0; row < items.size(); ++row) {
+        const std::uint64_t stamp = items[row]->TextStamp();
+        std::ptrdiff_t at = next < oldCount && old[static_cast<std::size_t>(next)].Stamp == stamp ? next : -1;
+        for (std::ptrdiff_t k = std::max<std::ptrdiff_t>(0, next - Near);
+             at < 0 && k < std::min(oldCount, next + Near); ++k) {
+            if (old[static_cast<std::size_t>(k)].Stamp == stamp)
+                at = k;
+        }
+        if (at < 0) {
+            missed.push_back(row);
+            continue;
+        }
+        Widths_[row] = old[static_cast<std::size_t>(at)];
+        next = at + 1;
+    }
+    // A sort or shuffle moves every row: those are found by their stamps. A few new rows are
+    // simply measured.
+    if (missed.size() <= 64)
         return;
-    std::unordered_map<std::uint64_t, int> live;
-    live.reserve(items.size());
-    for (const auto& item : items)
-        if (const int width = MeasuredWidth(*item))
-            live.emplace(item->TextStamp(), width);
-    Widths_.swap(live);
+    const auto byStamp = [](const TMeasured& a, const TMeasured& b) { return a.Stamp < b.Stamp; };
+    std::sort(old.begin(), old.end(), byStamp);
+    for (const std::size_t row : missed) {
+        const TMeasured wanted { items[row]->TextStamp(), 0 };
+        const auto found = std::lower_bound(old.begin(), old.end(), wanted, byStamp);
+        if (found != old.end() && found->Stamp == wanted.Stamp)
+            Widths_[row] = *found;
+    }
 }

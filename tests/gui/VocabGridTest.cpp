@@ -468,12 +468,12 @@ TEST_F(VocabGridTest, ColumnIsAsWideAsTheWidestRowARefreshMeasuresOnlyNewItemsAn
     auto grid = MakeGrid();
     EXPECT_EQ(grid->columnWidth(0), grid->viewport()->width());
     TVocabGridModel& model = *grid->Model();
-    const auto width = [&](int i) { return model.MeasuredWidth(Session.Document().Items(i)); };
+    const auto width = [&](int row) { return model.MeasuredWidth(row); };
     EXPECT_GT(width(0), 0);
 
     // Pretend the cached widths were taken earlier: a refresh must keep them, also across a sort.
-    model.SetMeasuredWidth(Session.Document().Items(0), 5);
-    model.SetMeasuredWidth(Session.Document().Items(1), 7);
+    model.SetMeasuredWidth(0, 5);
+    model.SetMeasuredWidth(1, 7);
     Session.Document().NewItem().SetFieldValues(std::string(200, 'w'), "n.", "", "word");
     Session.Document().SetCurrentIndex(-1);
     Session.Document().Add();
@@ -518,6 +518,23 @@ TEST_F(VocabGridTest, ColumnIsAsWideAsTheWidestRowARefreshMeasuresOnlyNewItemsAn
     EXPECT_TRUE(grid->Fonts().Bold.bold());
     EXPECT_TRUE(grid->Fonts().Italic.italic());
     EXPECT_FALSE(grid->Fonts().Regular.bold() || grid->Fonts().Regular.italic());
+}
+
+// A sort moves every row: the widths follow their items instead of being measured anew.
+TEST_F(VocabGridTest, MeasuredWidthsFollowTheirItemsThroughASort)
+{
+    constexpr int count = 300;
+    NewDocument(Session, Numbered(count));
+    auto grid = MakeGrid();
+    ASSERT_FALSE(grid->MeasuringWidths());
+    grid->Model()->SetMeasuredWidth(150, 3);
+    std::vector<std::uint32_t> reversed(count);
+    for (int i = 0; i < count; ++i)
+        reversed[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(count - 1 - i);
+    Session.Document().SortByOrder(reversed);
+    grid->RefreshGrid();
+    EXPECT_EQ(grid->Model()->MeasuredWidth(count - 1 - 150), 3);
+    EXPECT_EQ(grid->Model()->MeasuredWidth(150), grid->MeasureRow(150));
 }
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
@@ -587,11 +604,11 @@ TEST_F(VocabGridTest, BackgroundMeasuringFindsTheWidestItem)
     EXPECT_TRUE(grid->MeasuringWidths());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !grid->MeasuringWidths(); }, 60000));
     int widest = 0;
-    for (const auto& item : Session.Document().ItemList()) {
-        ASSERT_GT(grid->Model()->MeasuredWidth(*item), 0);
-        widest = std::max(widest, grid->Model()->MeasuredWidth(*item));
+    for (int row = 0; row < count; ++row) {
+        ASSERT_GT(grid->Model()->MeasuredWidth(row), 0);
+        widest = std::max(widest, grid->Model()->MeasuredWidth(row));
     }
-    EXPECT_EQ(widest, grid->Model()->MeasuredWidth(Session.Document().Items(count - 10)));
+    EXPECT_EQ(widest, grid->Model()->MeasuredWidth(count - 10));
     EXPECT_EQ(grid->columnWidth(0), widest);
 }
 

@@ -27,6 +27,7 @@ TVocabItem::TVocabItem(const TVocabItem& other)
     : LastAttempt(other.LastAttempt)
     , SortingPosition(other.SortingPosition)
     , PenaltyPoints(other.PenaltyPoints)
+    , TextStamp_(other.TextStamp_)
     , Length_(other.Length_)
 {
     const std::size_t total = other.Offset(FieldCount);
@@ -54,7 +55,7 @@ TVocabItem::TVocabItem(TVocabItem&& other) noexcept
     , Length_(other.Length_)
 {
     other.Length_ = {};
-    other.TextStamp_ = NextTextStamp();
+    other.TextStamp_ = 0;
 }
 
 TVocabItem& TVocabItem::operator=(TVocabItem&& other) noexcept
@@ -67,7 +68,7 @@ TVocabItem& TVocabItem::operator=(TVocabItem&& other) noexcept
         Length_ = other.Length_;
         TextStamp_ = other.TextStamp_;
         other.Length_ = {};
-        other.TextStamp_ = NextTextStamp();
+        other.TextStamp_ = 0;
     }
     return *this;
 }

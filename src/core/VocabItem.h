@@ -36,8 +36,9 @@ public:
     TFieldValues FieldValues() const;
 
     bool Learnt() const { return PenaltyPoints == -1; }
-    // Names the present texts: it changes whenever they change, and no two items of a run share
-    // one, so a view can keep what it derives from the texts by it. A copy takes a stamp of its own.
+    // Names the present texts: it changes whenever they change and never comes back in a run, so a
+    // view can keep what it derives from the texts by it. A copy shares it, as it shares the texts;
+    // an item without texts has 0.
     std::uint64_t TextStamp() const { return TextStamp_; }
 
     std::int32_t LastAttempt = 0;
@@ -55,7 +56,7 @@ private:
 
     static std::uint64_t NextTextStamp();
 
-    std::uint64_t TextStamp_ = NextTextStamp();
+    std::uint64_t TextStamp_ = 0;
     std::unique_ptr<char[]> Data_;
     std::array<std::uint32_t, FieldCount> Length_ {};
 };

@@ -17,9 +17,9 @@ PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmar
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 FORMAT_PACKAGES = clang-format
 
-# The suites that run code on more than one thread: long tasks, the background writer, the
-# random draws and the locale tables shared between threads.
-TSAN_MODEL_TESTS = BackgroundWriter.*:RecoveryCopy.*:NextTestItem.*:Random.*:LocaleText*
+# The suites that run code on more than one thread: long tasks, the background writer (saves and
+# recovery copies) and the locale tables shared between threads.
+TSAN_MODEL_TESTS = BackgroundWriter.*:RecoveryCopy.*:LocaleText*
 TSAN_GUI_TESTS = LongTask.*
 TSAN_OPTIONS_ALL = halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tests/tsan.supp
 

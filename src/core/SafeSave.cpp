@@ -2,50 +2,33 @@
 
 #include "core/Errors.h"
 #include "core/FileAttributes.h"
+#include "core/SaveDetail.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <csignal>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
-#include <limits>
-#include <mutex>
-#include <optional>
-#include <set>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
-#include <zlib.h>
 
 namespace {
 
 std::function<int(TSaveCall)> Faults;
 
-// The injected error of the call, or 0 to make it for real.
+// Contents go out in pieces of this size, so a write failing part-way is a case of its own.
+constexpr std::size_t WritePiece = 1 << 20;
+
+} // namespace
+
+namespace SaveDetail {
+
 int Injected(TSaveCall call)
 {
     return Faults ? Faults(call) : 0;
 }
-
-// Runs the system call unless the seam fails it; a failure returns -1 with errno set.
-template <class F> auto Checked(TSaveCall call, F systemCall) -> decltype(systemCall())
-{
-    if (const int error = Injected(call)) {
-        errno = error;
-        return -1;
-    }
-    return systemCall();
-}
-
-constexpr std::string_view TemporaryMark = ".velmoria-save-";
-constexpr std::string_view JournalMark = ".velmoria-journal-";
-// What the rewrite in place of earlier versions kept beside the file ("NAME.velmoria-copy-XXXXXX").
-constexpr std::string_view LegacyCopyMark = ".velmoria-copy-";
-// Contents go out in pieces of this size, so a write failing part-way is a case of its own.
-constexpr std::size_t WritePiece = 1 << 20;
 
 std::string FolderOf(const std::string& fileName)
 {
@@ -61,9 +44,7 @@ std::string BaseOf(const std::string& fileName)
     return sep == std::string::npos ? fileName : fileName.substr(sep + 1);
 }
 
-// ".NAME.velmoria-save-" (or the journal's mark); a long NAME is cut so that the whole name stays
-// within NAME_MAX.
-std::string TemporaryPrefix(const std::string& target, std::string_view mark = TemporaryMark)
+std::string TemporaryPrefix(const std::string& target, std::string_view mark)
 {
     const std::size_t room = NAME_MAX - 1 - mark.size() - 10 - 7;
     return "." + BaseOf(target).substr(0, room) + std::string(mark);
@@ -80,24 +61,12 @@ TFileIdentity IdentityOf(const struct stat& st)
         static_cast<std::uint64_t>(st.st_size), Nanoseconds(st.st_mtim) };
 }
 
-// A file that is there and is not the expected one; a file gone meanwhile replaces nothing.
-bool Unexpected(const TFileIdentity* expected, const TFileIdentity& now)
-{
-    return expected && now.Exists && now != *expected;
-}
-
-[[noreturn]] void ThrowChanged(const std::string& fileName)
-{
-    throw EFileChanged(fileName, "\"" + fileName + "\" has been changed by another program.");
-}
-
 std::string Quoted(const std::string& text)
 {
     return "\"" + text + "\"";
 }
 
-// The error number, or 0 when every byte was written.
-int WriteAll(int fd, std::string_view bytes, off_t offset = 0)
+int WriteAll(int fd, std::string_view bytes, off_t offset)
 {
     while (!bytes.empty()) {
         const std::size_t piece = std::min(bytes.size(), WritePiece);
@@ -112,6 +81,47 @@ int WriteAll(int fd, std::string_view bytes, off_t offset = 0)
         offset += written;
     }
     return 0;
+}
+
+std::string FollowLinks(const std::string& fileName, bool refuse)
+{
+    std::string name = fileName;
+    // As many links as the system itself follows before it gives up.
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st { };
+        if (::lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return name;
+        struct stat folder { };
+        if (refuse && ::stat(FolderOf(name).c_str(), &folder) == 0
+            && !LinkMayBeFollowed(st, folder, ::geteuid()))
+            throw EFileError(fileName,
+                "Cannot write file " + Quoted(fileName) + ". " + Quoted(name)
+                    + " is a link another user made in a folder shared by everyone; it is not followed.");
+        char buffer[PATH_MAX];
+        const ssize_t length = ::readlink(name.c_str(), buffer, sizeof buffer);
+        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof buffer)
+            return name;
+        std::string next(buffer, static_cast<std::size_t>(length));
+        name = next[0] == '/' ? next : FolderOf(name) + "/" + next;
+    }
+    return name;
+}
+
+} // namespace SaveDetail
+
+using namespace SaveDetail;
+
+namespace {
+
+// A file that is there and is not the expected one; a file gone meanwhile replaces nothing.
+bool Unexpected(const TFileIdentity* expected, const TFileIdentity& now)
+{
+    return expected && now.Exists && now != *expected;
+}
+
+[[noreturn]] void ThrowChanged(const std::string& fileName)
+{
+    throw EFileChanged(fileName, "\"" + fileName + "\" has been changed by another program.");
 }
 
 constexpr char AccessAcl[] = "system.posix_acl_access";
@@ -168,121 +178,6 @@ int CopyAttributes(const std::string& from, int to)
         return -1;
     return 0;
 }
-
-// The journal of a rewrite in place: this header, then the complete new contents. It names its
-// writer and the file (device and inode, so any of the file's names finds it), and its checksums
-// tell a journal cut short from a complete one.
-constexpr char JournalMagic[16]
-    = { 'V', 'e', 'l', 'm', 'o', 'r', 'i', 'a', ' ', 'j', 'o', 'u', 'r', 'n', 'a', 'l' };
-constexpr std::uint32_t JournalVersion = 1;
-constexpr std::size_t JournalHeaderSize = 64;
-
-struct TJournalHeader {
-    std::uint32_t Writer = 0;
-    std::uint64_t Device = 0;
-    std::uint64_t Inode = 0;
-    std::uint64_t Length = 0;
-    std::uint32_t Checksum = 0; // of the contents
-};
-
-std::uint32_t Crc(std::string_view bytes)
-{
-    return static_cast<std::uint32_t>(
-        ::crc32_z(::crc32_z(0, nullptr, 0), reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()));
-}
-
-void PutLittle(char* at, std::uint64_t value, int size)
-{
-    for (int i = 0; i < size; ++i)
-        at[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-std::uint64_t GetLittle(const char* at, int size)
-{
-    std::uint64_t value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = (value << 8) | static_cast<unsigned char>(at[i]);
-    return value;
-}
-
-std::string JournalHeaderBytes(const TJournalHeader& header)
-{
-    std::string bytes(JournalHeaderSize, '\0');
-    std::memcpy(bytes.data(), JournalMagic, sizeof JournalMagic);
-    PutLittle(&bytes[16], JournalVersion, 4);
-    PutLittle(&bytes[20], header.Writer, 4);
-    PutLittle(&bytes[24], header.Device, 8);
-    PutLittle(&bytes[32], header.Inode, 8);
-    PutLittle(&bytes[40], header.Length, 8);
-    PutLittle(&bytes[48], header.Checksum, 4);
-    PutLittle(&bytes[60], Crc(std::string_view(bytes).substr(0, 60)), 4);
-    return bytes;
-}
-
-std::optional<TJournalHeader> ParseJournalHeader(std::string_view bytes)
-{
-    if (bytes.size() < JournalHeaderSize || std::memcmp(bytes.data(), JournalMagic, sizeof JournalMagic) != 0
-        || GetLittle(&bytes[16], 4) != JournalVersion || GetLittle(&bytes[60], 4) != Crc(bytes.substr(0, 60)))
-        return std::nullopt;
-    return TJournalHeader { static_cast<std::uint32_t>(GetLittle(&bytes[20], 4)), GetLittle(&bytes[24], 8),
-        GetLittle(&bytes[32], 8), GetLittle(&bytes[40], 8),
-        static_cast<std::uint32_t>(GetLittle(&bytes[48], 4)) };
-}
-
-// Journals this process is writing, or rewriting its file from: their writer runs on, though it is
-// this process.
-std::mutex InFlightLock;
-std::set<std::string> InFlight;
-
-class TInFlight {
-public:
-    explicit TInFlight(std::string path)
-        : Path_(std::move(path))
-    {
-        const std::lock_guard lock(InFlightLock);
-        InFlight.insert(Path_);
-    }
-    ~TInFlight()
-    {
-        const std::lock_guard lock(InFlightLock);
-        InFlight.erase(Path_);
-    }
-    TInFlight(const TInFlight&) = delete;
-    TInFlight& operator=(const TInFlight&) = delete;
-
-private:
-    std::string Path_;
-};
-
-class TFd {
-public:
-    explicit TFd(int fd)
-        : Fd_(fd)
-    {
-    }
-    ~TFd()
-    {
-        if (Fd_ >= 0)
-            ::close(Fd_);
-    }
-    TFd(const TFd&) = delete;
-    TFd& operator=(const TFd&) = delete;
-    int Get() const { return Fd_; }
-    // Closing reports the last write error on some file systems, so it is checked.
-    int Close()
-    {
-        const int fd = Fd_;
-        Fd_ = -1;
-        const int injected = Injected(TSaveCall::Close);
-        if (::close(fd) != 0)
-            return errno;
-        return injected;
-    }
-
-private:
-    int Fd_;
-};
-
 // The new contents, complete and synced, beside the real target. Removed unless kept.
 class TTemporaryCopy {
 public:
@@ -369,15 +264,6 @@ void SyncFolder(const std::string& fileName, int folder)
         && errno != ENOTSUP)
         throw EFileError(fileName, "Cannot write file", errno);
 }
-
-struct TJournalFile {
-    std::string Path;
-    TJournalHeader Header;
-    std::int64_t ModifiedNs = 0;
-};
-std::vector<TJournalFile> OwedJournals(
-    const std::string& folder, const struct stat& file, std::vector<std::string>* unnamed = nullptr);
-
 // Hard links share one inode: a rename would cut this name off from the others, so the file is
 // rewritten where it is. The journal is complete and durable before the first byte of the file is
 // overwritten, so a rewrite that breaks off (a kill, a crash, a failing write) is completed by the
@@ -430,258 +316,32 @@ void RewriteInPlace(const std::string& target, const std::string& fileName, std:
         ::unlink(earlier.Path.c_str());
 }
 
-bool ProcessRuns(pid_t pid)
+void WriteFileSafely(
+    const std::string& fileName, std::string_view bytes, bool privateFile, const TFileIdentity* expected)
 {
-    return ::kill(pid, 0) == 0 || errno != ESRCH;
-}
-
-// The writer's process id in a temporary file's name after its prefix ("PID-XXXXXX"), or 0.
-pid_t WriterOf(std::string_view rest)
-{
-    const auto dash = rest.find('-');
-    if (dash == 0 || dash == std::string_view::npos || dash > 9 || rest.size() - dash - 1 != 6)
-        return 0;
-    pid_t pid = 0;
-    for (const char c : rest.substr(0, dash)) {
-        if (c < '0' || c > '9')
-            return 0;
-        pid = pid * 10 + (c - '0');
+    const std::string target = FollowLinks(fileName, true);
+    struct stat old { };
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        throw EFileError(fileName, "Cannot create file", EISDIR);
+    if (exists && IsReadOnlyFile(target))
+        throw EFileError(fileName, "Cannot replace file " + Quoted(fileName) + ". The file is read-only.");
+    RemoveStaleSaveFiles(target);
+    TFd folder(Checked(TSaveCall::FolderOpen,
+        [&] { return ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
+    if (exists && S_ISREG(old.st_mode) && old.st_nlink > 1) {
+        RewriteInPlace(target, fileName, bytes, old, folder.Get(), expected);
+        return;
     }
-    return pid;
-}
-
-// The file the name finally refers to; with refuse, a link the system's rule for shared folders
-// forbids raises EFileError naming fileName, at whatever hop it lies.
-std::string FollowLinks(const std::string& fileName, bool refuse)
-{
-    std::string name = fileName;
-    // As many links as the system itself follows before it gives up.
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat st { };
-        if (::lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return name;
-        struct stat folder { };
-        if (refuse && ::stat(FolderOf(name).c_str(), &folder) == 0
-            && !LinkMayBeFollowed(st, folder, ::geteuid()))
-            throw EFileError(fileName,
-                "Cannot write file " + Quoted(fileName) + ". " + Quoted(name)
-                    + " is a link another user made in a folder shared by everyone; it is not followed.");
-        char buffer[PATH_MAX];
-        const ssize_t length = ::readlink(name.c_str(), buffer, sizeof buffer);
-        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof buffer)
-            return name;
-        std::string next(buffer, static_cast<std::size_t>(length));
-        name = next[0] == '/' ? next : FolderOf(name) + "/" + next;
-    }
-    return name;
-}
-
-// Refuses what the reader does not take: a folder, and anything but a regular file unless pipes
-// are allowed (then a pipe, a socket or a terminal, never a device such as /dev/zero). fd is -1
-// before the file is opened.
-void CheckReadable(const std::string& fileName, const struct stat& st, TReadFrom from, int fd)
-{
-    if (S_ISDIR(st.st_mode))
-        throw EFileError(fileName, "Cannot open file", EISDIR);
-    // Only its descriptor tells a terminal from another device.
-    const bool pipe
-        = S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) || (S_ISCHR(st.st_mode) && (fd < 0 || ::isatty(fd)));
-    if (!S_ISREG(st.st_mode) && !(from == TReadFrom::FileOrPipe && pipe))
-        throw EFileError(fileName, "Cannot open file " + Quoted(fileName) + ". It is not a regular file.");
-}
-
-// Reads up to limit bytes. The buffer takes the file's size at once and is never copied: the end
-// of the file is found with a small read of its own. With checkHead, the first headSize bytes are
-// checked before the rest is read.
-std::string ReadFile(const std::string& fileName, std::size_t limit, TReadFrom from, std::size_t headSize,
-    const std::function<void(std::string_view)>* checkHead)
-{
-    // A device is refused before it is opened (opening some does something); the descriptor's own
-    // state decides below. Without a writer, opening a pipe would wait, so where pipes are refused
-    // the file is opened without waiting; where they are read, waiting for the writer is the point.
-    struct stat st { };
-    if (::stat(fileName.c_str(), &st) == 0)
-        CheckReadable(fileName, st, from, -1);
-    TFd fd(
-        ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | (from == TReadFrom::RegularFile ? O_NONBLOCK : 0)));
-    if (fd.Get() < 0)
-        throw EFileError(fileName, "Cannot open file", errno);
-    if (::fstat(fd.Get(), &st) != 0)
-        throw EFileError(fileName, "Cannot read file", errno);
-    CheckReadable(fileName, st, from, fd.Get());
-    if (const int flags = ::fcntl(fd.Get(), F_GETFL);
-        flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
-        throw EFileError(fileName, "Cannot read file", errno);
-
-    std::size_t used = 0;
-    const auto readInto = [&](char* at, std::size_t room) {
-        for (;;) {
-            const ssize_t got = ::read(fd.Get(), at, room);
-            if (got >= 0)
-                return static_cast<std::size_t>(got);
-            if (errno != EINTR)
-                throw EFileError(fileName, "Cannot read file", errno);
-        }
-    };
-    std::string bytes;
-    const auto fill = [&](std::size_t upTo) {
-        while (used < upTo) {
-            const std::size_t got = readInto(bytes.data() + used, upTo - used);
-            if (got == 0)
-                break;
-            used += got;
-        }
-    };
-    const std::size_t size = std::min(limit, static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0));
-    if (checkHead) {
-        // The head alone first: the buffer for the whole file only once the file is wanted.
-        bytes.resize(std::min(headSize, size));
-        fill(bytes.size());
-        (*checkHead)(std::string_view(bytes.data(), used));
-    }
-    bytes.resize(size);
-    fill(bytes.size());
-    // A pipe, or a file that grows meanwhile, is read on in pieces.
-    char piece[1 << 16];
-    while (used == bytes.size() && used < limit) {
-        const std::size_t got = readInto(piece, std::min(sizeof piece, limit - used));
-        if (got == 0)
-            break;
-        bytes.append(piece, got);
-        used += got;
-    }
-    bytes.resize(used);
-    return bytes;
-}
-
-// Whether the writer of a journal has ended; this process counts as ended for a journal it no
-// longer works on (a rewrite that failed).
-bool WriterEnded(pid_t writer, const std::string& path)
-{
-    if (writer != ::getpid())
-        return !ProcessRuns(writer);
-    const std::lock_guard lock(InFlightLock);
-    return !InFlight.contains(path);
-}
-
-// The header of a journal, read without following a link; only a plain file of this user counts
-// (ours tells whether it was one).
-std::optional<TJournalHeader> ReadJournalHeader(
-    const std::string& path, struct stat* st = nullptr, bool* ours = nullptr)
-{
-    TFd fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat own { };
-    if (fd.Get() < 0 || ::fstat(fd.Get(), &own) != 0 || !S_ISREG(own.st_mode) || own.st_uid != ::geteuid())
-        return std::nullopt;
-    if (st)
-        *st = own;
-    if (ours)
-        *ours = true;
-    char bytes[JournalHeaderSize];
-    std::size_t used = 0;
-    while (used < sizeof bytes) {
-        const ssize_t got = ::read(fd.Get(), bytes + used, sizeof bytes - used);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return std::nullopt;
-        used += static_cast<std::size_t>(got);
-    }
-    return ParseJournalHeader(std::string_view(bytes, sizeof bytes));
-}
-
-bool NamesFile(const TJournalHeader& header, const struct stat& file)
-{
-    return header.Device == static_cast<std::uint64_t>(file.st_dev)
-        && header.Inode == static_cast<std::uint64_t>(file.st_ino);
-}
-
-// The writer of a journal or temporary file of any list from its name, or 0.
-pid_t WriterOfName(std::string_view name, std::string_view mark)
-{
-    const auto at = name.rfind(mark);
-    if (name.empty() || name[0] != '.' || at == std::string_view::npos)
-        return 0;
-    return WriterOf(name.substr(at + mark.size()));
-}
-
-// The journals in the folder of writers that have ended which name the file, newest first. Those
-// killed before their header was whole name no file, but neither did their save touch one: they
-// go to unnamed.
-std::vector<TJournalFile> OwedJournals(
-    const std::string& folder, const struct stat& file, std::vector<std::string>* unnamed)
-{
-    std::vector<TJournalFile> journals;
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir)
-        return journals;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        const pid_t writer = WriterOfName(name, JournalMark);
-        if (writer == 0)
-            continue;
-        const std::string path = folder + "/" + name;
-        struct stat st { };
-        if (!WriterEnded(writer, path))
-            continue;
-        bool ours = false;
-        const auto header = ReadJournalHeader(path, &st, &ours);
-        if (header && NamesFile(*header, file))
-            journals.push_back({ path, *header, Nanoseconds(st.st_mtim) });
-        else if (!header && ours && unnamed)
-            unnamed->push_back(path);
-    }
-    ::closedir(dir);
-    std::stable_sort(journals.begin(), journals.end(),
-        [](const TJournalFile& a, const TJournalFile& b) { return a.ModifiedNs > b.ModifiedNs; });
-    return journals;
-}
-
-// The new contents a journal holds, when it is complete.
-std::optional<std::string> JournalContents(const TJournalFile& journal)
-{
-    // Read through the name only as the plain file of this user it was found to be.
-    TFd fd(::open(journal.Path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat st { };
-    if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()
-        || static_cast<std::uint64_t>(st.st_size) != JournalHeaderSize + journal.Header.Length)
-        return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
-    for (std::size_t used = 0; used < bytes.size();) {
-        const ssize_t got = ::read(fd.Get(), bytes.data() + used, bytes.size() - used);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return std::nullopt;
-        used += static_cast<std::size_t>(got);
-    }
-    const auto header = ParseJournalHeader(bytes); // it might have changed since it was first read
-    if (!header || header->Device != journal.Header.Device || header->Inode != journal.Header.Inode
-        || header->Length != journal.Header.Length || header->Checksum != journal.Header.Checksum
-        || Crc(std::string_view(bytes).substr(JournalHeaderSize)) != header->Checksum)
-        return std::nullopt;
-    bytes.erase(0, JournalHeaderSize);
-    return bytes;
-}
-
-// Writes a journal's contents over the file it names; raises when that fails.
-void CompleteFrom(
-    const std::string& target, const std::string& fileName, std::string_view bytes, const struct stat& file)
-{
-    const auto fail
-        = [&](int error) { throw EFileError(fileName, "Cannot complete the last save of", error); };
-    TFd fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
-    struct stat now { };
-    if (fd.Get() < 0 || ::fstat(fd.Get(), &now) != 0)
-        fail(errno);
-    if (now.st_dev != file.st_dev || now.st_ino != file.st_ino)
-        fail(ESTALE); // replaced meanwhile: the journal is not for this file
-    if (const int error = WriteAll(fd.Get(), bytes))
-        fail(error);
-    if (::ftruncate(fd.Get(), static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd.Get()) != 0)
-        fail(errno);
-    if (const int error = fd.Close())
-        fail(error);
+    TTemporaryCopy copy(target, fileName);
+    copy.Fill(fileName, bytes, exists ? &old : nullptr, target, privateFile);
+    // The last look before the old file goes: what another program put there a moment ago stays.
+    if (Unexpected(expected, IdentifyFile(target)))
+        ThrowChanged(fileName);
+    if (Checked(TSaveCall::Rename, [&] { return ::rename(copy.Path().c_str(), target.c_str()); }) != 0)
+        throw EFileError(fileName, "Cannot replace file", errno);
+    copy.Keep(true); // it is the file now
+    SyncFolder(fileName, folder.Get());
 }
 
 } // namespace
@@ -736,153 +396,11 @@ std::string ResolveLinks(const std::string& fileName)
     return FollowLinks(fileName, false);
 }
 
-bool IsSaveTemporaryName(std::string_view baseName)
-{
-    return WriterOfName(baseName, TemporaryMark) != 0;
-}
-
-namespace {
-
-// Only a plain file of this user: never a link, a folder or someone else's file.
-bool RemoveOwnFile(const std::string& path)
-{
-    struct stat st { };
-    return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()
-        && ::unlink(path.c_str()) == 0;
-}
-
-bool SameContents(const std::string& a, const std::string& b)
-{
-    try {
-        return ReadWholeFile(a) == ReadWholeFile(b);
-    } catch (const EFileError&) {
-        return false;
-    }
-}
-
-} // namespace
-
-TInterruptedSave FinishInterruptedSave(const std::string& fileName)
-{
-    const std::string target = ResolveLinks(fileName);
-    struct stat file { };
-    if (::stat(target.c_str(), &file) != 0 || !S_ISREG(file.st_mode))
-        return TInterruptedSave::None;
-    std::vector<std::string> unnamed;
-    const std::vector<TJournalFile> journals = OwedJournals(FolderOf(target), file, &unnamed);
-    for (const std::string& path : unnamed)
-        RemoveOwnFile(path);
-    if (journals.empty())
-        return TInterruptedSave::None;
-    // The newest complete journal is of the rewrite that touched the file last; one cut short was
-    // killed before its rewrite began.
-    std::optional<std::string> contents;
-    for (const TJournalFile& journal : journals) {
-        if ((contents = JournalContents(journal)))
-            break;
-    }
-    TInterruptedSave result = TInterruptedSave::None;
-    if (contents) {
-        if (ReadWholeFile(target) == *contents) {
-            result = TInterruptedSave::AlreadyComplete;
-        } else {
-            CompleteFrom(target, fileName, *contents, file);
-            result = TInterruptedSave::Completed;
-        }
-    }
-    for (const TJournalFile& journal : journals)
-        RemoveOwnFile(journal.Path);
-    return result;
-}
-
-int RemoveStaleSaveFiles(const std::string& fileName)
-{
-    const std::string target = ResolveLinks(fileName);
-    const std::string folder = FolderOf(target);
-    const std::string prefix = TemporaryPrefix(target);
-    const std::string journalPrefix = TemporaryPrefix(target, JournalMark);
-    const std::string legacyPrefix = BaseOf(target) + std::string(LegacyCopyMark);
-    std::vector<std::string> names;
-    if (DIR* dir = ::opendir(folder.c_str())) {
-        while (const dirent* entry = ::readdir(dir))
-            names.emplace_back(entry->d_name);
-        ::closedir(dir);
-    }
-    struct stat file { };
-    const bool exists = ::stat(target.c_str(), &file) == 0;
-    // The temporary file of a running save, by the random part its kept copy shared with it.
-    const auto savingWith = [&](std::string_view random) {
-        return std::any_of(names.begin(), names.end(), [&](const std::string& name) {
-            const std::string_view view = name;
-            if (!view.starts_with(prefix) || !view.ends_with(random))
-                return false;
-            const pid_t writer = WriterOf(view.substr(prefix.size()));
-            return writer != 0 && (writer == ::getpid() || ProcessRuns(writer));
-        });
-    };
-    int removed = 0;
-    for (const std::string& name : names) {
-        const std::string_view view = name;
-        const std::string path = folder + "/" + name;
-        bool stale = false;
-        if (view.starts_with(prefix)) {
-            const pid_t writer = WriterOf(view.substr(prefix.size()));
-            stale = writer != 0 && writer != ::getpid() && !ProcessRuns(writer);
-        } else if (view.starts_with(journalPrefix)) {
-            // A journal still owed to the file waits for its next load.
-            const pid_t writer = WriterOf(view.substr(journalPrefix.size()));
-            if (writer != 0 && WriterEnded(writer, path)) {
-                const auto header = ReadJournalHeader(path);
-                stale = !exists || !header || !NamesFile(*header, file);
-            }
-        } else if (view.starts_with(legacyPrefix) && view.size() == legacyPrefix.size() + 6) {
-            // Only once it is no more than what the file holds anyway.
-            const std::string random = "-" + name.substr(legacyPrefix.size());
-            stale = !savingWith(random) && exists && SameContents(path, target);
-        }
-        if (stale && RemoveOwnFile(path))
-            ++removed;
-    }
-    return removed;
-}
-
 TFileIdentity IdentifyFile(const std::string& fileName)
 {
     struct stat st { };
     return ::stat(ResolveLinks(fileName).c_str(), &st) == 0 ? IdentityOf(st) : TFileIdentity {};
 }
-
-namespace {
-
-void WriteFileSafely(
-    const std::string& fileName, std::string_view bytes, bool privateFile, const TFileIdentity* expected)
-{
-    const std::string target = FollowLinks(fileName, true);
-    struct stat old { };
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode))
-        throw EFileError(fileName, "Cannot create file", EISDIR);
-    if (exists && IsReadOnlyFile(target))
-        throw EFileError(fileName, "Cannot replace file " + Quoted(fileName) + ". The file is read-only.");
-    RemoveStaleSaveFiles(target);
-    TFd folder(Checked(TSaveCall::FolderOpen,
-        [&] { return ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
-    if (exists && S_ISREG(old.st_mode) && old.st_nlink > 1) {
-        RewriteInPlace(target, fileName, bytes, old, folder.Get(), expected);
-        return;
-    }
-    TTemporaryCopy copy(target, fileName);
-    copy.Fill(fileName, bytes, exists ? &old : nullptr, target, privateFile);
-    // The last look before the old file goes: what another program put there a moment ago stays.
-    if (Unexpected(expected, IdentifyFile(target)))
-        ThrowChanged(fileName);
-    if (Checked(TSaveCall::Rename, [&] { return ::rename(copy.Path().c_str(), target.c_str()); }) != 0)
-        throw EFileError(fileName, "Cannot replace file", errno);
-    copy.Keep(true); // it is the file now
-    SyncFolder(fileName, folder.Get());
-}
-
-} // namespace
 
 void SafeWriteFile(const std::string& fileName, std::string_view bytes, const TFileIdentity* expected)
 {
@@ -892,21 +410,4 @@ void SafeWriteFile(const std::string& fileName, std::string_view bytes, const TF
 void SafeWritePrivateFile(const std::string& fileName, std::string_view bytes)
 {
     WriteFileSafely(fileName, bytes, true, nullptr);
-}
-
-std::string ReadWholeFile(const std::string& fileName, TReadFrom from)
-{
-    return ReadFile(fileName, std::numeric_limits<std::size_t>::max(), from, 0, nullptr);
-}
-
-std::string ReadFileStart(const std::string& fileName, std::size_t limit, TReadFrom from)
-{
-    return ReadFile(fileName, limit, from, 0, nullptr);
-}
-
-std::string ReadWholeFileChecked(const std::string& fileName, std::size_t headSize,
-    const std::function<void(std::string_view head)>& checkHead)
-{
-    return ReadFile(
-        fileName, std::numeric_limits<std::size_t>::max(), TReadFrom::RegularFile, headSize, &checkHead);
 }

@@ -1,17 +1,15 @@
-// The document's queries, setters, editing and test operations (storage and history live apart).
+// The document's queries, setters, editing and test operations (storage, search and history live
+// apart).
 
 #include "core/VocabFile.h"
 
 #include "core/Random.h"
 #include "core/UndoRecord.h"
 #include "evaluation/Languages.h"
-#include "evaluation/TextUtils.h"
 
 #include <algorithm>
 #include <atomic>
-#include <cstring>
 #include <limits>
-#include <numeric>
 
 namespace {
 
@@ -43,89 +41,6 @@ std::uint64_t KeyPrefix(const std::string& key)
     for (std::size_t k = 0; k < 8; ++k)
         prefix = (prefix << 8) | (k < n ? static_cast<unsigned char>(key[k]) : 0u);
     return prefix;
-}
-
-// The search normalisation of one text: case, accents, and word boundaries marked by tabs.
-class TSearchNormaliser {
-public:
-    TSearchNormaliser(LangId lang, std::uint8_t options)
-        : Lang_(lang)
-        , Options_(options)
-    {
-        Identity_ = (options & (MatchCase | MatchAccents)) == (MatchCase | MatchAccents)
-            && (options & MatchWord) == 0;
-        if (Identity_)
-            return;
-        // Plain ASCII is lower-cased, stripped and masked one byte at a time by every locale, so one
-        // run of the locale services over all ASCII bytes gives a table for the common case.
-        std::string ascii(128, '\0');
-        std::iota(ascii.begin(), ascii.end(), '\0');
-        const std::string mapped = Transform(ascii);
-        if (mapped.size() == ascii.size()) {
-            std::memcpy(AsciiMap_, mapped.data(), sizeof AsciiMap_);
-            HaveAsciiMap_ = true;
-        }
-    }
-
-    // The normalised text; reuses out's storage.
-    void Normalise(std::string_view text, std::string& out) const
-    {
-        out.clear();
-        const bool word = (Options_ & MatchWord) != 0;
-        if (word)
-            out.push_back('\t');
-        if (HaveAsciiMap_ && IsAscii(text)) {
-            for (const char c : text)
-                out.push_back(AsciiMap_[static_cast<unsigned char>(c)]);
-        } else {
-            out += Transform(text);
-        }
-        if (word)
-            out.push_back('\t');
-    }
-
-    bool Identity() const { return Identity_; }
-
-private:
-    static bool IsAscii(std::string_view text)
-    {
-        for (const char c : text)
-            if (static_cast<unsigned char>(c) >= 0x80)
-                return false;
-        return true;
-    }
-
-    std::string Transform(std::string_view text) const
-    {
-        std::string t(text);
-        if ((Options_ & MatchCase) == 0)
-            t = CaseFoldLocale(t, Lang_);
-        if ((Options_ & MatchAccents) == 0)
-            t = StripAccents(t, Lang_);
-        if ((Options_ & MatchWord) != 0)
-            t = MaskNonAlphanumeric(t, Lang_, '\t');
-        return t;
-    }
-
-    LangId Lang_;
-    std::uint8_t Options_;
-    bool Identity_ = false;
-    bool HaveAsciiMap_ = false;
-    char AsciiMap_[128] = {};
-};
-
-bool Matches(std::string_view field, std::string_view text, std::uint8_t mode)
-{
-    switch (mode) {
-    case smAnyPart:
-        return field.find(text) != std::string_view::npos;
-    case smStart:
-        return field.starts_with(text);
-    case smEnd:
-        return field.ends_with(text);
-    default:
-        return field == text;
-    }
 }
 
 } // namespace
@@ -263,7 +178,6 @@ std::int32_t TVocabFile::PasteItems(TVocabFile& source)
     // Its records would otherwise still point at items that now belong here.
     source.ClearUndo();
     for (auto& item : source.Items_) {
-        item->DisplayWidth = 0;
         item->LastAttempt = 0;
         item->PenaltyPoints = 0;
     }
@@ -290,7 +204,6 @@ void TVocabFile::Replace()
     auto replaced = std::move(Items_[static_cast<std::size_t>(CurrentIndex_)]);
     Items_[static_cast<std::size_t>(CurrentIndex_)] = std::move(NewItem_);
     NewItem_ = std::move(fresh);
-    replaced->DisplayWidth = 0;
     PushUndo({ ukEdit, CurrentIndex_, CurrentIndex_, std::move(replaced), {} });
 }
 
@@ -304,7 +217,6 @@ void TVocabFile::DeleteCurrent()
     Items_.erase(Items_.begin() + deletedIndex);
     if (CurrentIndex_ == Count())
         --CurrentIndex_;
-    deleted->DisplayWidth = 0;
     PushUndo({ ukDelete, deletedIndex, CurrentIndex_, std::move(deleted), {} });
 }
 
@@ -450,7 +362,6 @@ std::int32_t TVocabFile::MergeDocument(TVocabFile& merged)
     Items_.reserve(Items_.size() + merged.Items_.size());
     // The file's items are taken over; only their texts and sorting positions are kept.
     for (auto& item : merged.Items_) {
-        item->DisplayWidth = 0;
         item->LastAttempt = 0;
         item->PenaltyPoints = 0;
         Items_.push_back(std::move(item));
@@ -585,36 +496,6 @@ void TVocabFile::GetChoices(TVocabItemArray& choices, std::int32_t wanted)
         for (std::size_t k = 0; k < g.size() && choices.size() <= others; ++k)
             choices.push_back(g[k]);
     RandomOrder(choices);
-}
-
-std::int32_t TVocabFile::FindNext(const TSearchParams& params) const
-{
-    if (params.Field >= FieldCount || params.Mode > smWhole)
-        Fail(InvalidParameter);
-    if (params.Text.empty() && params.Mode != smWhole)
-        return -1;
-    const int field = params.Field;
-    const LangId lang = field == fiForeign ? ForeignLangID_ : NativeLangID_;
-    const TSearchNormaliser normaliser(lang, params.Options);
-    std::string text;
-    normaliser.Normalise(params.Text, text);
-
-    const std::int32_t count = Count();
-    std::string buffer;
-    for (std::int32_t k = 0; k < count; ++k) {
-        // From the item after the current one round to the current one itself.
-        const std::int32_t i = static_cast<std::int32_t>((std::int64_t { CurrentIndex_ } + 1 + k) % count);
-        const std::string_view value = Items_[static_cast<std::size_t>(i)]->FieldValue(field);
-        if (normaliser.Identity()) {
-            if (Matches(value, text, params.Mode))
-                return i;
-            continue;
-        }
-        normaliser.Normalise(value, buffer);
-        if (Matches(buffer, text, params.Mode))
-            return i;
-    }
-    return -1;
 }
 
 void TVocabFile::Reserve(std::size_t capacity)

@@ -1,5 +1,6 @@
 #include "core/VocabItem.h"
 
+#include <atomic>
 #include <cstring>
 #include <limits>
 #include <stdexcept>
@@ -15,10 +16,18 @@ std::uint32_t CheckedLength(std::size_t size)
 
 } // namespace
 
+std::uint64_t TVocabItem::NextTextStamp()
+{
+    // Items are made on loading threads too.
+    static std::atomic<std::uint64_t> last { 0 };
+    return ++last;
+}
+
 TVocabItem::TVocabItem(const TVocabItem& other)
     : LastAttempt(other.LastAttempt)
     , SortingPosition(other.SortingPosition)
     , PenaltyPoints(other.PenaltyPoints)
+    , TextStamp_(other.TextStamp_)
     , Length_(other.Length_)
 {
     const std::size_t total = other.Offset(FieldCount);
@@ -34,32 +43,32 @@ TVocabItem& TVocabItem::operator=(const TVocabItem& other)
         TVocabItem copy(other);
         *this = std::move(copy);
     }
-    // The texts changed, so any measured width is stale.
-    DisplayWidth = 0;
     return *this;
 }
 
 TVocabItem::TVocabItem(TVocabItem&& other) noexcept
-    : DisplayWidth(other.DisplayWidth)
-    , LastAttempt(other.LastAttempt)
+    : LastAttempt(other.LastAttempt)
     , SortingPosition(other.SortingPosition)
     , PenaltyPoints(other.PenaltyPoints)
+    , TextStamp_(other.TextStamp_)
     , Data_(std::move(other.Data_))
     , Length_(other.Length_)
 {
     other.Length_ = {};
+    other.TextStamp_ = 0;
 }
 
 TVocabItem& TVocabItem::operator=(TVocabItem&& other) noexcept
 {
     if (this != &other) {
-        DisplayWidth = other.DisplayWidth;
         LastAttempt = other.LastAttempt;
         SortingPosition = other.SortingPosition;
         PenaltyPoints = other.PenaltyPoints;
         Data_ = std::move(other.Data_);
         Length_ = other.Length_;
+        TextStamp_ = other.TextStamp_;
         other.Length_ = {};
+        other.TextStamp_ = 0;
     }
     return *this;
 }
@@ -98,6 +107,7 @@ void TVocabItem::SetFieldValues(
     }
     Data_ = std::move(data);
     Length_ = lengths;
+    TextStamp_ = NextTextStamp();
 }
 
 void TVocabItem::SetFieldValues(const TFieldValues& values)

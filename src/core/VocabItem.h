@@ -36,9 +36,11 @@ public:
     TFieldValues FieldValues() const;
 
     bool Learnt() const { return PenaltyPoints == -1; }
+    // Names the present texts: it changes whenever they change and never comes back in a run, so a
+    // view can keep what it derives from the texts by it. A copy shares it, as it shares the texts;
+    // an item without texts has 0.
+    std::uint64_t TextStamp() const { return TextStamp_; }
 
-    // Transient pixel width of the row text, owned by the grid; 0 = not measured. Never stored or copied.
-    std::int32_t DisplayWidth = 0;
     std::int32_t LastAttempt = 0;
     std::int32_t SortingPosition = 0;
     std::int32_t PenaltyPoints = 0;
@@ -52,6 +54,9 @@ private:
         return offset;
     }
 
+    static std::uint64_t NextTextStamp();
+
+    std::uint64_t TextStamp_ = 0;
     std::unique_ptr<char[]> Data_;
     std::array<std::uint32_t, FieldCount> Length_ {};
 };

@@ -68,7 +68,6 @@ void TMainForm::miEditDeleteClick()
 {
     TVocabFile& document = Session_.Document();
     ClearCutMark();
-    document.CurrentItem().DisplayWidth = 0;
     document.DeleteCurrent();
     RefreshGrid();
 }

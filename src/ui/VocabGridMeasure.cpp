@@ -59,6 +59,8 @@ void TVocabGrid::UpdateColumnWidth()
     const TVocabFile& document = Session_.Document();
     const TVocabItemList& items = document.ItemList();
     const int count = document.Count();
+    Model_->AlignWidths(
+        LanguageCodePage(document.ForeignLangID()), LanguageCodePage(document.NativeLangID()));
     QElapsedTimer clock;
     clock.start();
     bool inTime = true;
@@ -66,17 +68,18 @@ void TVocabGrid::UpdateColumnWidth()
     int widest = 0;
     MeasureFrom_ = count;
     for (int i = 0; i < count; ++i) {
-        TVocabItem& item = *items[static_cast<std::size_t>(i)];
-        if (item.DisplayWidth == 0) {
+        int width = Model_->MeasuredWidth(i);
+        if (width == 0) {
             if (!inTime) {
                 MeasureFrom_ = std::min(MeasureFrom_, i);
                 continue;
             }
-            item.DisplayWidth = MeasureItem(document, item);
+            width = MeasureItem(document, *items[static_cast<std::size_t>(i)]);
+            Model_->SetMeasuredWidth(i, width);
             if (++measured % ClockCheckEvery == 0 && clock.elapsed() >= MeasureBudgetMs)
                 inTime = false;
         }
-        widest = std::max(widest, item.DisplayWidth);
+        widest = std::max(widest, width);
     }
     WidestRow_ = widest;
     ApplyColumnWidth();
@@ -95,15 +98,17 @@ void TVocabGrid::MeasureSlice()
     int widest = WidestRow_;
     int i = std::min(MeasureFrom_, count);
     while (i < count) {
-        TVocabItem& item = *items[static_cast<std::size_t>(i++)];
-        if (item.DisplayWidth == 0) {
-            item.DisplayWidth = MeasureItem(document, item);
+        const int row = i++;
+        int width = Model_->MeasuredWidth(row);
+        if (width == 0) {
+            width = MeasureItem(document, *items[static_cast<std::size_t>(row)]);
+            Model_->SetMeasuredWidth(row, width);
             if (++measured % ClockCheckEvery == 0 && clock.elapsed() >= MeasureBudgetMs) {
-                widest = std::max(widest, item.DisplayWidth);
+                widest = std::max(widest, width);
                 break;
             }
         }
-        widest = std::max(widest, item.DisplayWidth);
+        widest = std::max(widest, width);
     }
     MeasureFrom_ = i;
     if (i >= count)
@@ -143,8 +148,7 @@ void TVocabGrid::ApplyDisplayFont()
     RowHeight_ = RegularMetrics_.height() + 6;
     verticalHeader()->setDefaultSectionSize(RowHeight_);
 
-    for (const auto& item : Session_.Document().ItemList())
-        item->DisplayWidth = 0;
+    Model_->ForgetWidths();
     UpdateColumnWidth();
     viewport()->update();
 }

@@ -73,3 +73,71 @@ void TVocabGridModel::Reset()
     }
     emit dataChanged(index(0, 0), index(RowCount_ - 1, 0), { Qt::DisplayRole });
 }
+
+int TVocabGridModel::MeasuredWidth(int row) const
+{
+    const TVocabItemList& items = Session_.Document().ItemList();
+    if (row < 0 || static_cast<std::size_t>(row) >= std::min(items.size(), Widths_.size()))
+        return 0;
+    const TMeasured& measured = Widths_[static_cast<std::size_t>(row)];
+    return measured.Stamp == items[static_cast<std::size_t>(row)]->TextStamp() ? measured.Width : 0;
+}
+
+void TVocabGridModel::SetMeasuredWidth(int row, int width)
+{
+    const TVocabItemList& items = Session_.Document().ItemList();
+    if (row >= 0 && static_cast<std::size_t>(row) < std::min(items.size(), Widths_.size()))
+        Widths_[static_cast<std::size_t>(row)] = { items[static_cast<std::size_t>(row)]->TextStamp(), width };
+}
+
+void TVocabGridModel::ForgetWidths()
+{
+    Widths_.clear();
+}
+
+void TVocabGridModel::AlignWidths(int foreignPage, int nativePage)
+{
+    if (foreignPage != WidthsForeignPage_ || nativePage != WidthsNativePage_)
+        ForgetWidths();
+    WidthsForeignPage_ = foreignPage;
+    WidthsNativePage_ = nativePage;
+    // An edit adds, removes or moves a few rows: the rest follow in their old order, so each is
+    // looked for near where the last one was found.
+    constexpr std::ptrdiff_t Near = 16;
+    constexpr std::size_t FewMissed = 64;
+    const TVocabItemList& items = Session_.Document().ItemList();
+    std::vector<TMeasured> old = std::move(Widths_);
+    Widths_.assign(items.size(), {});
+    std::vector<std::pair<std::uint64_t, std::size_t>> missed; // stamp and row
+    std::ptrdiff_t next = 0;
+    const auto oldCount = static_cast<std::ptrdiff_t>(old.size());
+    for (std::size_t row = 0; row < items.size() && oldCount > 0; ++row) {
+        const std::uint64_t stamp = items[row]->TextStamp();
+        std::ptrdiff_t at = next < oldCount && old[static_cast<std::size_t>(next)].Stamp == stamp ? next : -1;
+        for (std::ptrdiff_t k = std::max<std::ptrdiff_t>(0, next - Near);
+             at < 0 && missed.size() < FewMissed && k < std::min(oldCount, next + Near); ++k) {
+            if (old[static_cast<std::size_t>(k)].Stamp == stamp)
+                at = k;
+        }
+        if (at < 0) {
+            missed.emplace_back(stamp, row);
+            continue;
+        }
+        Widths_[row] = old[static_cast<std::size_t>(at)];
+        next = at + 1;
+    }
+    // A few new rows are simply measured. A sort or shuffle moves every row: both lists are put
+    // in stamp order and walked together.
+    if (missed.size() <= FewMissed)
+        return;
+    std::sort(
+        old.begin(), old.end(), [](const TMeasured& a, const TMeasured& b) { return a.Stamp < b.Stamp; });
+    std::sort(missed.begin(), missed.end());
+    auto found = old.begin();
+    for (const auto& [stamp, row] : missed) {
+        found = std::lower_bound(found, old.end(), stamp,
+            [](const TMeasured& a, std::uint64_t wanted) { return a.Stamp < wanted; });
+        if (found != old.end() && found->Stamp == stamp)
+            Widths_[row] = *found;
+    }
+}

@@ -6,6 +6,8 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <cstdint>
+#include <vector>
 
 // Reads the session's document on every call, so it never holds it.
 class TVocabGridModel : public QAbstractTableModel {
@@ -19,8 +21,27 @@ public:
     // After any change of the document (or a new document).
     void Reset();
 
+    // The pixel width the grid measured for the item on the row, or 0 when it has not measured
+    // the item's present texts.
+    int MeasuredWidth(int row) const;
+    void SetMeasuredWidth(int row, int width);
+    // Moves the measured widths to the rows their items stand on now; forgets them all when the
+    // code pages are not those they were measured with.
+    void AlignWidths(int foreignPage, int nativePage);
+    // Another font: every width is measured anew.
+    void ForgetWidths();
+
 private:
+    struct TMeasured {
+        std::uint64_t Stamp = 0; // TVocabItem::TextStamp of the texts measured
+        int Width = 0;
+    };
+
     TSession& Session_;
+    // By row, as the last alignment found them: 16 bytes an item, not a node of a hash map.
+    std::vector<TMeasured> Widths_;
+    int WidthsForeignPage_ = -1;
+    int WidthsNativePage_ = -1;
     // The rows the views were told about; only Reset changes it, so the model stays consistent
     // with its announcements while the document changes underneath.
     int RowCount_ = 1;

@@ -1,10 +1,8 @@
-// The rich-text reader on good and bad input, the tip file's lines and cycling, the shipped tips,
-// the help topics of the commands, and the four-part version.
+// The tip file's lines and cycling, and the shipped tips.
 
 #include "core/TipFile.h"
 
 #include "core/HelpTopics.h"
-#include "core/ProductInfo.h"
 #include "core/RichText.h"
 #include "support/TempDir.h"
 
@@ -12,70 +10,6 @@
 #include <set>
 
 namespace {
-
-// Paragraphs as runs written "text" (plain), "*text" (bold), "/text" (italic), "*/text" (both).
-TRichText Runs(std::initializer_list<std::initializer_list<std::u16string>> paragraphs)
-{
-    TRichText text;
-    for (const auto& runs : paragraphs) {
-        TRichParagraph paragraph;
-        for (std::u16string run : runs) {
-            TRichRun made;
-            if (run.starts_with(u"*")) {
-                made.Bold = true;
-                run.erase(0, 1);
-            }
-            if (run.starts_with(u"/")) {
-                made.Italic = true;
-                run.erase(0, 1);
-            }
-            made.Text = run;
-            paragraph.Runs.push_back(made);
-        }
-        text.push_back(paragraph);
-    }
-    return text;
-}
-
-TEST(RichText, ReadsTheSubsetAndSkipsTheRest)
-{
-    const struct {
-        const char* Rtf;
-        TRichText Expected;
-    } cases[] = {
-        { "", {} },
-        { "plain", Runs({ { u"plain" } }) },
-        { "{\\b bold} and \\i italic\\i0  end", Runs({ { u"*bold", u" and ", u"/italic", u" end" } }) },
-        { "\\b\\i both\\plain  none", Runs({ { u"*/both", u" none" } }) },
-        { "\\b1 on\\b0 off", Runs({ { u"*on", u"off" } }) },
-        { "one\\par two\\par", Runs({ { u"one" }, { u"two" } }) },
-        { "\\par\\par x", Runs({ {}, {}, { u"x" } }) },
-        { "a\\line b\\tab c", Runs({ { u"a\u2028b\tc" } }) },
-        { "caf\\'e9 \\'E4", Runs({ { u"caf\u00E9 \u00E4" } }) },
-        { "\\ansicpg1251 \\'e4\\'ee\\'ec", Runs({ { u"\u0434\u043E\u043C" } }) },
-        { "\\ansicpg9999 \\'e9", Runs({ { u"\u00E9" } }) },
-        { "\\u233?x {\\uc0\\u252 y} \\u-3913?", Runs({ { u"\u00E9x \u00FCy \uF0B7" } }) },
-        { "\\\\ \\{ \\} \\~", Runs({ { u"\\ { } \u00A0" } }) },
-        { "{\\fonttbl{\\f0 Arial;}}{\\colortbl\\red0;}{\\*\\generator Me;}text", Runs({ { u"text" } }) },
-        { "\\unknown42 \\foo-7 x\\- y", Runs({ { u"x y" } }) },
-        { "{\\*\\bad {nested} group}shown", Runs({ { u"shown" } }) },
-        // Damaged input: stray braces, cut-off escapes, a parameter too long to hold.
-        { "}}}x{{{\\b y", Runs({ { u"x", u"*y" } }) },
-        { "end\\", Runs({ { u"end" } }) },
-        { "\\'4", Runs({ { u"4" } }) },
-        { "\\'zz", Runs({ { u"zz" } }) },
-        { "\\b99999999999999999999 x", Runs({ { u"*x" } }) },
-        { "\r\nline\n", Runs({ { u"line" } }) },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ReadRichText(c.Rtf), c.Expected) << c.Rtf;
-}
-
-TEST(RichText, SurvivesDeepNesting)
-{
-    const std::string deep = std::string(100000, '{') + "x" + std::string(100000, '}');
-    EXPECT_EQ(PlainText(ReadRichText(deep)), u"x");
-}
 
 TEST(TipFile, ATipLineIsAContextATabAndText)
 {
@@ -142,12 +76,6 @@ TEST(TipFile, AMissingOrEmptyFileHasNoTips)
     EXPECT_EQ(ReadTipFile(dir.File("two.tip")), (std::vector<std::string> { "1\tone", "2\ttwo" }));
 }
 
-TEST(TipFile, TheTipsDocumentReadsAsTheTipAlone)
-{
-    const TRichText text = ReadRichText(TipDocument("{\\b F8} sorts \\'e0 la carte."));
-    EXPECT_EQ(text, Runs({ { u"*F8", u" sorts \u00E0 la carte." } }));
-}
-
 // Every tip we ship reads as clean text and leads to a topic of the help file.
 TEST(TipFile, TheShippedTipsReadCleanlyAndHaveTopics)
 {
@@ -163,36 +91,6 @@ TEST(TipFile, TheShippedTipsReadCleanlyAndHaveTopics)
         EXPECT_EQ(plain.find_first_of(u"\\{}\n"), std::u16string::npos) << line;
         EXPECT_TRUE(texts.insert(tip.Text).second) << "twice: " << line;
     }
-}
-
-TEST(HelpTopics, ContextsAreUniqueAndCommandsFindTheirs)
-{
-    std::set<std::int32_t> contexts;
-    for (const auto& topic : HelpTopics()) {
-        EXPECT_TRUE(contexts.insert(topic.Context).second) << topic.Context;
-        EXPECT_NE(topic.Context, 0);
-    }
-    const struct {
-        const char* Name;
-        std::int32_t Context;
-    } cases[] = { { "miEditFind", 2112 }, { "miEditFindNext", 2113 }, { "miFileRecent3", 2008 },
-        { "miFileRecentSeparator", 0 }, { "tbSort", 2110 }, { "tbPrint", 2006 }, { "miHelpHowToEdit", 1300 },
-        { "miEditFindX", 0 }, { "", 0 }, { "miEdit", 0 } };
-    for (const auto& c : cases)
-        EXPECT_EQ(CommandHelpContext(c.Name), c.Context) << c.Name;
-    EXPECT_EQ(FindHelpTopic(0), nullptr);
-}
-
-TEST(ProductInfo, VersionsHaveFourParts)
-{
-    const struct {
-        const char* Version;
-        const char* Four;
-    } cases[] = { { "0.1.0", "0.1.0.0" }, { "1.2.3.4", "1.2.3.4" }, { "7", "7.0.0.0" }, { "01.2", "1.2.0.0" },
-        { "1.2.3.4.5", "" }, { "1..2", "" }, { "1.2.", "" }, { "a.b", "" }, { "70000", "" }, { "", "" },
-        { "1.-2", "" } };
-    for (const auto& c : cases)
-        EXPECT_EQ(FourPartVersion(c.Version), c.Four) << c.Version;
 }
 
 } // namespace

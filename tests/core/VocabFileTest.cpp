@@ -30,25 +30,36 @@ TEST(VocabItem, TextsShareOneBufferSafely)
     EXPECT_THROW(item.SetFieldValue(-1, "x"), std::out_of_range);
 }
 
-// The display width belongs to the row the grid measured, not to a copy that may be edited.
-TEST(VocabItem, CopiesKeepAllButTheDisplayWidth)
+// A view keeps what it measured by the text stamp: it must change with the texts and never return.
+TEST(VocabItem, CopiesKeepAllAndTheTextStampWhichChangesOnlyWithTheTexts)
 {
     const auto state = [](const TVocabItem& i) {
-        return std::tuple(i.FieldValues(), i.DisplayWidth, i.LastAttempt, i.SortingPosition, i.PenaltyPoints);
+        return std::tuple(i.FieldValues(), i.TextStamp(), i.LastAttempt, i.SortingPosition, i.PenaltyPoints);
     };
     TVocabItem item;
+    EXPECT_EQ(item.TextStamp(), 0u);
     item.SetFieldValues(TFieldValues { "chien", "nom", "", "dog" });
-    std::tie(item.DisplayWidth, item.LastAttempt, item.SortingPosition, item.PenaltyPoints)
-        = std::tuple(120, 7, 2, -1);
-    const auto copied = std::tuple(item.FieldValues(), 0, 7, 2, -1);
+    std::tie(item.LastAttempt, item.SortingPosition, item.PenaltyPoints) = std::tuple(7, 2, -1);
+    const auto stamp = item.TextStamp();
+    EXPECT_NE(stamp, 0u);
     TVocabItem copy(item);
-    EXPECT_EQ(state(copy), copied);
+    EXPECT_EQ(state(copy), state(item));
     copy.SetFieldValue(fiForeign, "chat");
     EXPECT_EQ(item.FieldValue(fiForeign), "chien");
     TVocabItem assigned;
-    assigned.DisplayWidth = 55;
     assigned = item;
-    EXPECT_EQ(state(assigned), copied);
+    EXPECT_EQ(state(assigned), state(item));
+    std::set<std::uint64_t> stamps { stamp };
+    for (TVocabItem* changed : { &copy, &assigned, &item }) {
+        changed->SetFieldValue(fiNotes, "m.");
+        EXPECT_TRUE(stamps.insert(changed->TextStamp()).second) << "a new stamp for new texts, even the same";
+    }
+    const auto last = item.TextStamp();
+    TVocabItem moved(std::move(item));
+    EXPECT_EQ(moved.TextStamp(), last);
+    EXPECT_EQ(item.TextStamp(), 0u) << "the emptied item holds no texts";
+    assigned = std::move(moved);
+    EXPECT_EQ(assigned.TextStamp(), last);
 }
 
 TEST(VocabFileErrors, FailingChecksRaiseTheirMessageAndChangeNothing)

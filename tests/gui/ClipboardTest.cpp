@@ -5,8 +5,8 @@
 
 #include "gui/EditCommandsSupport.h"
 #include "ui/EditDialog.h"
-#include "ui/SymbolEdit.h"
 #include "ui/FindDialog.h"
+#include "ui/SymbolEdit.h"
 
 #include <QMenu>
 #include <QMimeData>
@@ -262,27 +262,4 @@ TEST_F(EditCommandsTest, KeysInTheActiveFindDialogEditItsFindBox)
     EXPECT_EQ(Words(), (TWords { "A", "B", "C", "D" }));
     EXPECT_EQ(addDialogs, 0);
     EXPECT_EQ(Form->Grid()->CutIndex(), -1);
-}
-
-TEST_F(EditCommandsTest, NewCommandsStandInTheirPlacesOfMenusAndToolBar)
-{
-    const auto names = [](const QWidget* widget) {
-        QStringList result;
-        for (const QAction* action : widget->actions())
-            result.push_back(action->isSeparator() ? QStringLiteral("|") : action->objectName());
-        return result.join(u' ');
-    };
-    const auto* edit = Form->findChild<QMenu*>(QStringLiteral("miEdit"));
-    EXPECT_EQ(names(edit),
-        QStringLiteral("miEditUndo miEditRedo | miEditCut miEditCopy miEditPaste | miEditAdd miEditEdit "
-                       "miEditDelete | miEditMoveUp miEditMoveDown | miEditSort miEditShuffle | miEditFind "
-                       "miEditFindNext"));
-    EXPECT_TRUE(
-        names(Form->findChild<QMenu*>(QStringLiteral("miFile"))).contains(QStringLiteral("miFileImport |")));
-    EXPECT_TRUE(
-        names(Form->tbrToolBar)
-            .contains(QStringLiteral("| miEditCut miEditCopy miEditPaste | miEditUndo miEditRedo | miEditAdd "
-                                     "miEditEdit miEditDelete | tbSort")));
-    EXPECT_EQ(Form->miEditPaste->toolTip(), QStringLiteral("Paste - Ctrl+V"));
-    EXPECT_EQ(Form->tbSort->toolTip(), QStringLiteral("Sort - F8"));
 }

@@ -467,22 +467,37 @@ TEST_F(VocabGridTest, ColumnIsAsWideAsTheWidestRowARefreshMeasuresOnlyNewItemsAn
     NewDocument(Session, Strings { "maison", "chat" });
     auto grid = MakeGrid();
     EXPECT_EQ(grid->columnWidth(0), grid->viewport()->width());
-    EXPECT_GT(Session.Document().Items(0).DisplayWidth, 0);
+    TVocabGridModel& model = *grid->Model();
+    const auto width = [&](int row) { return model.MeasuredWidth(row); };
+    EXPECT_GT(width(0), 0);
 
-    // Pretend the cached widths were taken earlier: a refresh must keep them.
-    Session.Document().Items(0).DisplayWidth = 5;
-    Session.Document().Items(1).DisplayWidth = 7;
+    // Pretend the cached widths were taken earlier: a refresh must keep them, also across a sort.
+    model.SetMeasuredWidth(0, 5);
+    model.SetMeasuredWidth(1, 7);
     Session.Document().NewItem().SetFieldValues(std::string(200, 'w'), "n.", "", "word");
     Session.Document().SetCurrentIndex(-1);
     Session.Document().Add();
     grid->RefreshGrid();
-    EXPECT_EQ(Session.Document().Items(0).DisplayWidth, 5);
-    EXPECT_EQ(Session.Document().Items(1).DisplayWidth, 7);
-    const int wide = Session.Document().Items(2).DisplayWidth;
+    EXPECT_EQ(width(0), 5);
+    EXPECT_EQ(width(1), 7);
+    const int wide = width(2);
     EXPECT_EQ(wide, grid->MeasureRow(2));
     EXPECT_GT(wide, grid->viewport()->width());
     EXPECT_EQ(grid->columnWidth(0), wide);
     EXPECT_EQ(SelectedRow(*grid), 3);
+
+    // A width follows its item when it moves; new texts and other code pages are measured anew.
+    Session.Document().SetCurrentIndex(0);
+    Session.Document().MoveCurrent(1);
+    grid->RefreshGrid();
+    EXPECT_EQ(std::pair(width(0), width(1)), std::pair(7, 5));
+    Session.Document().NewItem().SetFieldValues("chat", "", "", "cat");
+    Session.Document().Replace();
+    grid->RefreshGrid();
+    EXPECT_EQ(std::pair(width(0), width(1)), std::pair(7, grid->MeasureRow(1)));
+    Session.Document().SetNativeLangID(0x0419); // Russian: another code page
+    grid->RefreshGrid();
+    EXPECT_EQ(width(0), grid->MeasureRow(0));
 
     // Deleting the widest item narrows the column again; a resize keeps it as wide as the grid.
     Session.Document().SetCurrentIndex(2);
@@ -493,16 +508,33 @@ TEST_F(VocabGridTest, ColumnIsAsWideAsTheWidestRowARefreshMeasuresOnlyNewItemsAn
     EXPECT_TRUE(QTest::qWaitFor([&] { return grid->columnWidth(0) == grid->viewport()->width(); }, 2000));
 
     // A new display font sets the row height and remeasures every item.
-    const int smallRow = grid->RowHeight(), smallWidth = Session.Document().Items(0).DisplayWidth;
+    const int smallRow = grid->RowHeight(), smallWidth = width(0);
     Session.Settings.DisplayFont = { "Verdana", 24 };
     grid->ApplyDisplayFont();
     EXPECT_EQ(grid->RowHeight(), QFontMetrics(grid->Fonts().Regular).height() + 6);
     EXPECT_EQ(grid->rowHeight(1), grid->RowHeight());
     EXPECT_GT(grid->RowHeight(), smallRow);
-    EXPECT_GT(Session.Document().Items(0).DisplayWidth, smallWidth);
+    EXPECT_GT(width(0), smallWidth);
     EXPECT_TRUE(grid->Fonts().Bold.bold());
     EXPECT_TRUE(grid->Fonts().Italic.italic());
     EXPECT_FALSE(grid->Fonts().Regular.bold() || grid->Fonts().Regular.italic());
+}
+
+// A sort moves every row: the widths follow their items instead of being measured anew.
+TEST_F(VocabGridTest, MeasuredWidthsFollowTheirItemsThroughASort)
+{
+    constexpr int count = 300;
+    NewDocument(Session, Numbered(count));
+    auto grid = MakeGrid();
+    ASSERT_FALSE(grid->MeasuringWidths());
+    grid->Model()->SetMeasuredWidth(150, 3);
+    std::vector<std::uint32_t> reversed(count);
+    for (int i = 0; i < count; ++i)
+        reversed[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(count - 1 - i);
+    Session.Document().SortByOrder(reversed);
+    grid->RefreshGrid();
+    EXPECT_EQ(grid->Model()->MeasuredWidth(count - 1 - 150), 3);
+    EXPECT_EQ(grid->Model()->MeasuredWidth(150), grid->MeasureRow(150));
 }
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
@@ -572,11 +604,11 @@ TEST_F(VocabGridTest, BackgroundMeasuringFindsTheWidestItem)
     EXPECT_TRUE(grid->MeasuringWidths());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !grid->MeasuringWidths(); }, 60000));
     int widest = 0;
-    for (const auto& item : Session.Document().ItemList()) {
-        ASSERT_GT(item->DisplayWidth, 0);
-        widest = std::max(widest, item->DisplayWidth);
+    for (int row = 0; row < count; ++row) {
+        ASSERT_GT(grid->Model()->MeasuredWidth(row), 0);
+        widest = std::max(widest, grid->Model()->MeasuredWidth(row));
     }
-    EXPECT_EQ(widest, Session.Document().Items(count - 10).DisplayWidth);
+    EXPECT_EQ(widest, grid->Model()->MeasuredWidth(count - 10));
     EXPECT_EQ(grid->columnWidth(0), widest);
 }
 

@@ -1,0 +1,249 @@
+// The item edit dialog: its checks on OK, the marker, its boxes and keys.
+
+#include "ui/EditDialog.h"
+
+#include "app/MessageBox.h"
+#include "gui/DialogTestSupport.h"
+#include "settings/Session.h"
+#include "settings/Settings.h"
+#include "ui/SymbolEdit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolTip>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+constexpr LangId French = 0x040C;
+constexpr LangId English = 0x0409;
+constexpr LangId Russian = 0x0419;
+
+class EditDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        MessageBoxHook::Clear();
+        UseList(Session, French, English);
+    }
+    void TearDown() override { MessageBoxHook::Clear(); }
+    void AddItem(const std::string& foreign, const std::string& native)
+    {
+        auto item = std::make_unique<TVocabItem>();
+        item->SetFieldValues(foreign, "", "", native);
+        Session.Document().AppendItem(std::move(item));
+        Session.Document().EndBulkAppend();
+    }
+
+    TSession Session;
+};
+
+// The dialog for Add, filled and confirmed once.
+struct TAddRun {
+    TItemEditData Data;
+    std::unique_ptr<TEditDialog> Dialog;
+    std::unique_ptr<QSignalSpy> Accepted;
+
+    TAddRun(TSession& session, const char* foreign, const char* native, const char* category = "x")
+    {
+        Dialog = std::make_unique<TEditDialog>(nullptr, Data, session);
+        Accepted = std::make_unique<QSignalSpy>(Dialog.get(), &QDialog::accepted);
+        ShowActive(*Dialog);
+        Dialog->edtForeign->setText(Q(foreign));
+        Dialog->edtCategory->setText(Q(category));
+        Dialog->edtNative->setText(Q(native));
+        Dialog->btnOKClick();
+    }
+    bool Closed() const { return Accepted->count() == 1; }
+};
+
+// ---- The edit dialog's OK ---------------------------------------------------------------------
+
+// The order of the checks is the model's (EditRulesTest); these prove the dialog presents each step.
+TEST_F(EditDialogTest, EditDialogTellsWhatIsMissingAndStaysOnTheBox)
+{
+    const struct {
+        const char* Foreign;
+        const char* Native;
+        const char* Message;
+        bool OnForeign;
+    } cases[] = {
+        { " \t ", "house", NoWordMessage, true },
+        { "maison", "   ", NoTranslationMessage, false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Message);
+        MessageBoxHook::Clear();
+        TAddRun run(Session, c.Foreign, c.Native);
+        EXPECT_FALSE(run.Closed());
+        ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+        const auto& shown = MessageBoxHook::Shown().front();
+        EXPECT_EQ(shown.Text, Q(c.Message));
+        EXPECT_EQ(shown.Caption, Q("Velmoria"));
+        EXPECT_EQ(shown.Buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        EXPECT_EQ(shown.Icon, QMessageBox::Warning);
+        TVocabEdit* box = c.OnForeign ? run.Dialog->edtForeign : run.Dialog->edtNative;
+        EXPECT_TRUE(box->hasFocus());
+        EXPECT_EQ(box->selectedText(), box->text());
+    }
+}
+
+TEST_F(EditDialogTest, EditDialogAsksForwardsTheAnswersAndStoresTheCleanedTexts)
+{
+    Session.Settings.Options.ConfirmNoSort = true;
+    Session.Settings.Options.ConfirmNoCategory = true;
+    {
+        // No answer queued: the question's default button must be No.
+        TAddRun run(Session, "maison", "house");
+        EXPECT_FALSE(run.Closed());
+        EXPECT_EQ(ShownTexts(), QStringList { Q(NoSortQuestion) });
+        const auto& shown = MessageBoxHook::Shown().front();
+        EXPECT_EQ(shown.Buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(shown.Icon, QMessageBox::Warning);
+        EXPECT_TRUE(run.Dialog->edtForeign->hasFocus());
+        EXPECT_EQ(run.Dialog->edtForeign->text(), Q("maison"));
+    }
+    MessageBoxHook::Clear();
+    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
+    MessageBoxHook::QueueAnswer(QMessageBox::No);
+    TAddRun run(Session, "maison", "  the  house ", "");
+    EXPECT_FALSE(run.Closed());
+    EXPECT_EQ(ShownTexts(), (QStringList { Q(NoSortQuestion), Q(NoCategoryQuestion) }));
+    EXPECT_TRUE(run.Dialog->edtCategory->hasFocus());
+    EXPECT_EQ(run.Dialog->edtForeign->text(), Q("@maison"));
+
+    // The marked box is not asked about again.
+    MessageBoxHook::Clear();
+    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
+    run.Dialog->btnOKClick();
+    EXPECT_EQ(ShownTexts(), QStringList { Q(NoCategoryQuestion) });
+    ASSERT_TRUE(run.Closed());
+    EXPECT_EQ(run.Data.FieldValues, (TFieldValues { "maison", "", "", "the house" }));
+    EXPECT_EQ(run.Data.SortingPosition, 0);
+
+    // The document reaches the duplicate check; the position reaches the record.
+    Session.Settings.Options.ConfirmNoCategory = false;
+    AddItem("maison", "house");
+    MessageBoxHook::Clear();
+    EXPECT_FALSE(TAddRun(Session, "@maison", "home").Closed());
+    EXPECT_EQ(ShownTexts(), QStringList { Q(DuplicateQuestion) });
+    TAddRun marked(Session, "la @maison", "home");
+    ASSERT_TRUE(marked.Closed());
+    EXPECT_EQ(marked.Data.FieldValues[fiForeign], "la maison");
+    EXPECT_EQ(marked.Data.SortingPosition, 3);
+}
+
+TEST_F(EditDialogTest, EditShowsTheMarkerAndUnchangedOKIsCancel)
+{
+    struct TCase {
+        const char* Foreign;
+        std::int32_t Position;
+        bool ConfirmNoSort;
+        const char* Shown;
+    } cases[] = {
+        { "la maison", 3, false, "la @maison" },
+        { "maison", 0, true, "@maison" },
+        { "maison", 0, false, "maison" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Shown);
+        Session.Settings.Options.ConfirmNoSort = c.ConfirmNoSort;
+        TItemEditData data;
+        data.IsNew = false;
+        // Text the cleaning would change: an unchanged dialog must still store nothing.
+        data.FieldValues = { c.Foreign, "noun", "", "the  house " };
+        data.SortingPosition = c.Position;
+        TEditDialog dialog(nullptr, data, Session);
+        EXPECT_EQ(dialog.edtForeign->text(), Q(c.Shown));
+        EXPECT_EQ(dialog.edtNative->text(), Q("the  house "));
+        EXPECT_FALSE(dialog.DataChanged());
+        QSignalSpy rejected(&dialog, &QDialog::rejected);
+        dialog.btnOKClick();
+        EXPECT_EQ(rejected.count(), 1);
+        EXPECT_EQ(data.FieldValues[fiNative], "the  house ");
+        EXPECT_EQ(data.SortingPosition, c.Position);
+    }
+}
+
+TEST_F(EditDialogTest, EditStoresTheChangedTextsWithoutAskingAboutDuplicates)
+{
+    AddItem("maison", "house");
+    TItemEditData data;
+    data.IsNew = false;
+    data.FieldValues = { "maison", "noun", "", "house" };
+    TEditDialog dialog(nullptr, data, Session);
+    ShowActive(dialog);
+    dialog.edtForeign->end(false);
+    QTest::keyClicks(dialog.edtForeign, QStringLiteral("  "));
+    EXPECT_TRUE(dialog.DataChanged());
+    dialog.edtForeign->setCursorPosition(3);
+    QTest::keyClicks(dialog.edtForeign, QStringLiteral("@"));
+    dialog.edtNotes->setText(QStringLiteral("f."));
+    QSignalSpy accepted(&dialog, &QDialog::accepted);
+    dialog.btnOKClick();
+    ASSERT_EQ(accepted.count(), 1);
+    EXPECT_TRUE(MessageBoxHook::Shown().empty()); // the cleaned word equals the stored item's
+    EXPECT_EQ(data.FieldValues[fiForeign], "maison");
+    EXPECT_EQ(data.FieldValues[fiNotes], "f.");
+    EXPECT_EQ(data.SortingPosition, 3);
+}
+
+TEST_F(EditDialogTest, EditDialogPreparesCodePagesTagsAndTabOrder)
+{
+    UseList(Session, Russian, English);
+    for (bool skipNotes : { false, true }) {
+        SCOPED_TRACE(skipNotes);
+        Session.Settings.Options.SkipNotes = skipNotes;
+        TItemEditData data;
+        TEditDialog dialog(nullptr, data, Session);
+        EXPECT_EQ(dialog.edtForeign->CodePage(), 1251);
+        EXPECT_EQ(dialog.edtForeign->Tag(), -1);
+        for (TVocabEdit* box : { dialog.edtCategory, dialog.edtNotes, dialog.edtNative }) {
+            EXPECT_EQ(box->CodePage(), 1252);
+            EXPECT_EQ(box->Tag(), -2);
+        }
+        EXPECT_TRUE(dialog.edtForeign->font().bold());
+        EXPECT_TRUE(dialog.edtCategory->font().italic());
+        EXPECT_FALSE(dialog.edtNative->font().bold() || dialog.edtNative->font().italic());
+
+        ShowActive(dialog);
+        dialog.edtForeign->setFocus();
+        QTest::keyClick(dialog.edtForeign, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(),
+            skipNotes ? static_cast<QWidget*>(dialog.edtNative) : static_cast<QWidget*>(dialog.edtCategory));
+        if (!skipNotes) {
+            QTest::keyClick(dialog.edtCategory, Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), dialog.edtNotes);
+        }
+    }
+}
+
+TEST_F(EditDialogTest, EditDialogKeysAcceptAndCancel)
+{
+    for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Escape }) {
+        SCOPED_TRACE(key);
+        TItemEditData data;
+        TEditDialog dialog(nullptr, data, Session);
+        ShowActive(dialog);
+        QSignalSpy accepted(&dialog, &QDialog::accepted);
+        QSignalSpy rejected(&dialog, &QDialog::rejected);
+        QTest::keyClicks(dialog.edtForeign, Q("le chat"));
+        dialog.edtNative->setFocus();
+        QTest::keyClicks(dialog.edtNative, Q("the cat"));
+        QTest::keyClick(dialog.edtNative, key);
+        const bool ok = key == Qt::Key_Return;
+        EXPECT_EQ(accepted.count(), ok ? 1 : 0);
+        EXPECT_EQ(rejected.count(), ok ? 0 : 1);
+        EXPECT_EQ(data.FieldValues[fiForeign], ok ? "le chat" : "");
+    }
+}
+
+} // namespace

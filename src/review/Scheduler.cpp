@@ -1,0 +1,1 @@
+#include "review/Scheduler.h"

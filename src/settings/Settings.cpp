@@ -423,6 +423,13 @@ void LoadSettings(
 
     settings.PrintFont.Name = ReadString(store, "PrintFont", "Times New Roman");
     settings.PrintFont.Size = ReadFontSize(store, "PrintSize", DefaultPrintSize);
+
+    const TReviewSettings reviews;
+    settings.Reviews.RetentionPercent
+        = ClampInt(ReadInteger(store, "ReviewRetention", reviews.RetentionPercent), MinRetentionPercent,
+            MaxRetentionPercent);
+    settings.Reviews.NewPerDay
+        = ClampInt(ReadInteger(store, "ReviewNewPerDay", reviews.NewPerDay), 0, MaxNewPerDay);
 }
 
 void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindowState& window)
@@ -467,4 +474,6 @@ void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindo
     store.WriteInteger("DisplaySize", settings.DisplayFont.Size);
     store.WriteString("PrintFont", settings.PrintFont.Name);
     store.WriteInteger("PrintSize", settings.PrintFont.Size);
+    store.WriteInteger("ReviewRetention", settings.Reviews.RetentionPercent);
+    store.WriteInteger("ReviewNewPerDay", settings.Reviews.NewPerDay);
 }

@@ -142,6 +142,17 @@ public:
     virtual void WriteString(const std::string& name, const std::string& value) = 0;
 };
 
+// Reviews over days. Stored as the separate values "ReviewRetention" (hundredths) and
+// "ReviewNewPerDay", never in a record.
+inline constexpr std::int32_t MinRetentionPercent = 70;
+inline constexpr std::int32_t MaxRetentionPercent = 97;
+inline constexpr std::int32_t MaxNewPerDay = 9999;
+struct TReviewSettings {
+    std::int32_t RetentionPercent = 90; // the desired chance of recall when a card is due
+    std::int32_t NewPerDay = 20; // cards asked for the first time per calendar day, across sessions
+    double DesiredRetention() const { return RetentionPercent / 100.0; }
+};
+
 // The settings records and values; a default-constructed one holds the record defaults, fonts
 // and sounds empty.
 struct TSettings {
@@ -152,6 +163,7 @@ struct TSettings {
     TFontSetting PrintFont;
     std::string SoundFileRight;
     std::string SoundFileWrong;
+    TReviewSettings Reviews;
 };
 
 struct TSettingsEnvironment {

@@ -67,6 +67,7 @@ constexpr THelpTopic Topics[] = {
     { 3042, "options-question.html", "" },
     { 3043, "options-evaluation.html", "" },
     { 3044, "options-feedback.html", "" },
+    { 3045, "options-reviews.html", "" },
     { 3050, "page-setup.html", "" },
     { 3060, "print.html", "" },
     { 3071, "properties-general.html", "" },

@@ -121,7 +121,8 @@ void TMainForm::miViewOptionsClick()
 {
     TSettings& settings = Session_.Settings;
     const TOptionsTarget target { &settings.Options, &settings.SoundFileRight, &settings.SoundFileWrong,
-        LanguageCharset(Session_.Document().ForeignLangID()), Sound_.get(), &Session_.OptionsPages };
+        LanguageCharset(Session_.Document().ForeignLangID()), Sound_.get(), &Session_.OptionsPages,
+        &settings.Reviews };
     TOptionsDialog dialog(this, target);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;

@@ -4,6 +4,7 @@
 #include "app/MessageBox.h"
 #include "testing/TestEngine.h"
 #include "ui/HelpRequest.h"
+#include "ui/OptionsReviewsPage.h"
 #include "ui/QtText.h"
 #include "ui/Sound.h"
 #include "ui/ValueChecks.h"
@@ -168,6 +169,10 @@ TOptionsDialog::TOptionsDialog(QWidget* parent, const TOptionsTarget& target)
     CreateQuestionPage();
     CreateEvaluationPage();
     CreateFeedbackPage();
+    if (Target_.Reviews) {
+        tsReviews = new TOptionsReviewsPage(*Target_.Reviews);
+        pcOptions->addTab(tsReviews, QStringLiteral("Reviews"));
+    }
 
     const TDialogButtons buttons = MakeDialogButtons(
         this, [this] { RequestHelp(OptionsHelpContextBase + pcOptions->currentIndex()); }, hcOK, hcCancel,
@@ -771,6 +776,8 @@ void TOptionsDialog::btnOKClick()
     if (!CheckShownPage())
         return;
     WriteOptionsForm(ReadControls(), *Target_.Options, *Target_.SoundFileRight, *Target_.SoundFileWrong);
+    if (tsReviews)
+        *Target_.Reviews = tsReviews->Read();
     if (Target_.Pages != nullptr)
         *Target_.Pages = { ShownPage_, ShownEvaluationPage_ };
     accept();

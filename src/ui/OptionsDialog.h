@@ -1,5 +1,5 @@
 #pragma once
-// The options dialog: four pages (and three evaluation sub-pages) over the settings record and
+// The options dialog: five pages (and three evaluation sub-pages) over the settings record and
 // the two answer sounds. Nothing is written before OK; the rules live in OptionsRules.
 
 #include "settings/OptionsRules.h"
@@ -16,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class TOptionsReviewsPage;
 
 // What the dialog edits, and what it needs around it.
 struct TOptionsTarget {
@@ -25,6 +26,7 @@ struct TOptionsTarget {
     int ForeignCharset = 0; // the script of an unassigned shortcut
     ISoundPlayer* Sound = nullptr; // plays a browsed sound; may be null
     TOptionsPages* Pages = nullptr; // the pages to open on, updated by OK; may be null
+    TReviewSettings* Reviews = nullptr; // the Reviews page; null: no such page
 };
 
 class TOptionsDialog : public QDialog {
@@ -37,6 +39,7 @@ public:
     QWidget* tsQuestion = nullptr;
     QWidget* tsEvaluation = nullptr;
     QWidget* tsFeedback = nullptr;
+    TOptionsReviewsPage* tsReviews = nullptr; // OptionsReviewsPage.cpp
     QTabWidget* pcEvaluation = nullptr;
     QWidget* tsNative = nullptr;
     QWidget* tsForeign = nullptr;

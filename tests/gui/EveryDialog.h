@@ -29,7 +29,8 @@ struct TEveryDialog {
     TPropertiesData Properties;
     TOptions Options;
     std::string Right, Wrong;
-    TOptionsTarget Target { &Options, &Right, &Wrong, 0, nullptr };
+    TReviewSettings Reviews;
+    TOptionsTarget Target { &Options, &Right, &Wrong, 0, nullptr, nullptr, &Reviews };
     QPrinter Printer;
     TFontSetting Font;
     std::vector<std::unique_ptr<QDialog>> Dialogs;

@@ -32,6 +32,9 @@ struct THistoryAnswer {
     bool Practice = false;
 };
 
+// The local calendar day of a time in milliseconds since 1970.
+TDay DayOfMs(std::int64_t unixMs);
+
 class THistory {
 public:
     // The database in the user's data folder: the folder of the recovery copies under
@@ -84,6 +87,7 @@ public:
 
 private:
     [[noreturn]] void Fail(const std::string& what) const;
+    [[noreturn]] void FailSql(int resultCode) const;
     void Execute(const char* sql);
 
     std::string Path_;

@@ -54,9 +54,9 @@ private:
     TDay Today_;
     TSchedulerParameters Parameters_;
     bool HintCountsAsWrong_;
-    int NewPerDay_;
     std::vector<TCardKey> Keys_; // per item; items of a repeated card share one entry in the queues
     std::deque<int> Due_, New_, Failed_;
+    int Current_ = -1; // asked, not yet answered
     std::vector<bool> FailedThisSession_; // per item
     std::optional<TDay> LaterDue_; // earliest due date after today among cards not asked
     bool NewLeftOver_ = false; // new cards beyond today's allowance

@@ -17,14 +17,14 @@ int TReviewProgress::Answers() const
 
 int TReviewProgress::ReviewAnswers() const
 {
-    return std::accumulate(
-        Weeks.begin(), Weeks.end(), 0, [](int sum, const THistory::TWeekShare& week) { return sum + week.Answers; });
+    return std::accumulate(Weeks.begin(), Weeks.end(), 0,
+        [](int sum, const THistory::TWeekShare& week) { return sum + week.Answers; });
 }
 
 int TReviewProgress::ReviewRight() const
 {
-    return std::accumulate(
-        Weeks.begin(), Weeks.end(), 0, [](int sum, const THistory::TWeekShare& week) { return sum + week.Right; });
+    return std::accumulate(Weeks.begin(), Weeks.end(), 0,
+        [](int sum, const THistory::TWeekShare& week) { return sum + week.Right; });
 }
 
 TReviewProgress ReadReviewProgress(THistory& history, TDay today)
@@ -51,8 +51,8 @@ std::string ProgressSummary(const TReviewProgress& progress)
     if (progress.Empty())
         return "No answers yet. Review Due Words in the Test menu starts your history.";
     const int answers = progress.Answers();
-    std::string text = std::to_string(answers) + (answers == 1 ? " answer" : " answers")
-        + " in the last twelve weeks";
+    std::string text
+        = std::to_string(answers) + (answers == 1 ? " answer" : " answers") + " in the last twelve weeks";
     if (const int reviews = progress.ReviewAnswers(); reviews > 0) {
         const int percent = static_cast<int>(std::lround(100.0 * progress.ReviewRight() / reviews));
         text += ", " + std::to_string(percent) + "% of reviews right";

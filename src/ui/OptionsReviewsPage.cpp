@@ -39,7 +39,8 @@ TOptionsReviewsPage::TOptionsReviewsPage(const TReviewSettings& reviews, QWidget
     sbNewPerDay->setRange(0, MaxNewPerDay);
     sbNewPerDay->setValue(reviews.NewPerDay);
     SetHelpContext(sbNewPerDay, hcNewPerDay);
-    for (QAbstractSpinBox* box : { static_cast<QAbstractSpinBox*>(sbRetention), static_cast<QAbstractSpinBox*>(sbNewPerDay) })
+    for (QAbstractSpinBox* box :
+        { static_cast<QAbstractSpinBox*>(sbRetention), static_cast<QAbstractSpinBox*>(sbNewPerDay) })
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 40);
 
     auto* retentionLabel = new QLabel(QStringLiteral("&Desired retention:"), this);

@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDate>
+#include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -16,8 +17,8 @@
 #include <QPushButton>
 #include <QToolTip>
 #include <QTreeWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 
 namespace {
@@ -100,7 +101,9 @@ QStringList SparseLabels(const std::vector<QString>& labels, int every)
 {
     QStringList shown;
     for (std::size_t i = 0; i < labels.size(); ++i)
-        shown.push_back(i % static_cast<std::size_t>(every) == 0 ? labels[i] : QString(static_cast<qsizetype>(i + 1), QLatin1Char(' ')));
+        shown.push_back(i % static_cast<std::size_t>(every) == 0
+                ? labels[i]
+                : QString(static_cast<qsizetype>(i + 1), QLatin1Char(' ')));
     return shown;
 }
 
@@ -241,7 +244,8 @@ TProgressDialog::TProgressDialog(QWidget* parent, const TReviewProgress& progres
     lblSummary->setWordWrap(true);
 
     pbAnswers = new TAnswerCalendar(progress, this);
-    pbAnswers->setAccessibleName(QStringLiteral("Answers per day, last twelve weeks: %1 in all").arg(progress.Answers()));
+    pbAnswers->setAccessibleName(
+        QStringLiteral("Answers per day, last twelve weeks: %1 in all").arg(progress.Answers()));
 
     // The cards due on each of the next 30 days; what is overdue is due today.
     auto* dueSet = new QBarSet(QStringLiteral("Cards due"));
@@ -250,7 +254,8 @@ TProgressDialog::TProgressDialog(QWidget* parent, const TReviewProgress& progres
     for (std::size_t i = 0; i < progress.DuePerDay.size(); ++i) {
         *dueSet << progress.DuePerDay[i];
         dueMost = std::max(dueMost, progress.DuePerDay[i]);
-        dueLabels.push_back(i == 0 ? QStringLiteral("Today") : ShortDate(progress.Today + static_cast<TDay>(i)));
+        dueLabels.push_back(
+            i == 0 ? QStringLiteral("Today") : ShortDate(progress.Today + static_cast<TDay>(i)));
     }
     dueSet->setColor(palette().color(QPalette::Highlight));
     dueSet->setBorderColor(palette().color(QPalette::Highlight));
@@ -303,7 +308,8 @@ TProgressDialog::TProgressDialog(QWidget* parent, const TReviewProgress& progres
     lvFailed = new QTreeWidget(this);
     lvFailed->setObjectName(QStringLiteral("lvFailed"));
     lvFailed->setRootIsDecorated(false);
-    lvFailed->setHeaderLabels({ QStringLiteral("Word"), QStringLiteral("Translations"), QStringLiteral("Failed") });
+    lvFailed->setHeaderLabels(
+        { QStringLiteral("Word"), QStringLiteral("Translations"), QStringLiteral("Failed") });
     lvFailed->header()->setStretchLastSection(false);
     lvFailed->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lvFailed->header()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -354,7 +360,8 @@ TProgressDialog::TProgressDialog(QWidget* parent, const TReviewProgress& progres
     layout->addLayout(grid, 1);
     layout->addLayout(buttons.Row);
     // The pictures take keyboard focus so Tab walks through them and F1 explains each.
-    for (QWidget* picture : { static_cast<QWidget*>(pbAnswers), static_cast<QWidget*>(chDue), static_cast<QWidget*>(chShare) })
+    for (QWidget* picture :
+        { static_cast<QWidget*>(pbAnswers), static_cast<QWidget*>(chDue), static_cast<QWidget*>(chShare) })
         picture->setFocusPolicy(Qt::StrongFocus);
     btnClose->setFocus();
 }

@@ -52,6 +52,8 @@ constexpr THelpTopic Topics[] = {
     { 2403, "menu-test.html#choice", "miTestMultipleChoice" },
     { 2404, "menu-test.html#hint", "miTestHint" },
     { 2405, "menu-test.html#statistics", "miTestStatistics" },
+    { 2406, "menu-test.html#review", "miTestReview" },
+    { 2407, "menu-test.html#progress", "miTestProgress" },
 
     { 2500, "menu-help.html#topics", "miHelpContents" },
     { 2501, "menu-help.html#tips", "miHelpTips" },
@@ -77,6 +79,7 @@ constexpr THelpTopic Topics[] = {
     { 3101, "statistics-progress.html", "" },
     { 3102, "statistics-success.html", "" },
     { 3110, "welcome.html", "" },
+    { 3120, "progress.html", "" },
 };
 
 bool NamesCommand(std::string_view name, std::string_view commands)

@@ -26,8 +26,8 @@ TDueAnswer CountJob(const std::string& bytes, const std::string& fileName, const
             document.LoadFromBytes(bytes);
         }
         THistory history(question.HistoryPath);
-        return CountDue(document, history, question.Direction, question.Today, question.NewPerDay,
-            question.Parameters);
+        return CountDue(
+            document, history, question.Direction, question.Today, question.NewPerDay, question.Parameters);
     } catch (const std::exception&) {
         // A list that cannot be read or a history that is busy has no count to show.
         return std::nullopt;
@@ -74,7 +74,8 @@ void TDueCounter::Start(TJob job)
     }
     Running_ = new QFutureWatcher<TDueAnswer>(this);
     connect(Running_, &QFutureWatcher<TDueAnswer>::finished, this, &TDueCounter::Finished);
-    Running_->setFuture(QtConcurrent::run([job = std::move(job)] { return CountJob(job.Bytes, job.FileName, job.Question); }));
+    Running_->setFuture(QtConcurrent::run(
+        [job = std::move(job)] { return CountJob(job.Bytes, job.FileName, job.Question); }));
 }
 
 void TDueCounter::Finished()

@@ -110,6 +110,7 @@ void TMainForm::Create()
     CreatePrintCommands();
     CreateFindActions();
     CreateHelpCommands();
+    CreateReviewCommands();
     CreateStatusBar();
     CreateViews();
 
@@ -383,8 +384,9 @@ void TMainForm::CreateStatusBar()
         { 45, "0000000 learnt", "Current item" },
         { 45, "100% learnt", "Share of items learnt" },
         { 45, "Modified", "Whether the list has changes not yet saved" },
+        { 45, "0000000 due", "Words due for review today in this direction" },
     };
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= 6; ++i) {
         const auto& design = panels[i - 1];
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
@@ -401,7 +403,7 @@ void TMainForm::CreateStatusBar()
     // and the hint falls short of the gaps the bar's layout puts around the panels: an explicit
     // minimum with that margin keeps the window from squeezing the panels over each other.
     int room = bar->minimumSizeHint().width();
-    for (int i = 1; i <= 5; ++i)
+    for (int i = 1; i <= 6; ++i)
         room += bar->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing)
             + 2 * StatusPanels_[i]->frameWidth();
     bar->setMinimumWidth(room);
@@ -446,6 +448,7 @@ void TMainForm::SetWindowMode(TWindowMode mode)
         pnlTest->SetEngine(nullptr);
         pnlTest->timAnswer->stop();
         Engine_.reset();
+        ReviewQueue_.reset();
     }
     switch (mode) {
     case wmEditing:
@@ -638,6 +641,7 @@ void TMainForm::UpdateStatusPanels()
     set(5,
         document.Modified() ? QStringLiteral("Modified")
                             : (document.FileName().empty() ? QString() : QStringLiteral("Saved")));
+    UpdateDuePanel();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

@@ -41,6 +41,10 @@ class ISoundPlayer;
 class TBackgroundWriter;
 class TRecoveryStore;
 struct TOrphanCopy;
+class THistory;
+class TReviewQueue;
+class TDueCounter;
+struct TDueQuestion;
 enum class TTestAction : std::uint8_t;
 
 enum TWindowMode : std::uint8_t { wmNone = 0, wmEditing = 1, wmTesting = 2 };
@@ -177,6 +181,21 @@ public:
     // The program's exit status once a signal ended it.
     std::optional<int> EndedBySignal() const { return EndedBySignal_; }
 
+    // ---- Reviews over days (MainWindowReview.cpp)
+    QAction* miTestReview = nullptr;
+    QAction* miTestProgress = nullptr;
+    void miTestReviewClick();
+    void miTestProgressClick();
+    // The learner's review history, opened at its first use; null when it cannot be opened, which
+    // the user is told once. Review Due Words and Review Progress are then unavailable.
+    THistory* History();
+    // Uses the history at path instead of the user's (tests and tools); closes the one open.
+    void SetHistoryPath(const std::string& path);
+    // The review session running, if any (it lives as long as the test panel shows it).
+    TReviewQueue* ReviewQueue() const { return ReviewQueue_.get(); }
+    // Counts the due cards of the open list in a worker; the status bar shows the answer.
+    TDueCounter* DueCounter() const { return DueCounter_; }
+
 public slots:
     void miFileNewClick();
     void miFileOpenClick();
@@ -292,6 +311,13 @@ private:
     void SortDocument();
     void MoveSearchDialogOffRow(int row);
     void CreateHelpCommands();
+    void CreateReviewCommands();
+    bool Reviewing() const;
+    bool StartReview();
+    // The due panel: the session's remaining cards, or the worker's count for the list as it is.
+    void UpdateDuePanel();
+    // What a due count asks of the history now; nullopt without a history.
+    std::optional<TDueQuestion> DueQuestion();
 
     std::unique_ptr<TSession> OwnSession_; // only when not given one
     TSession& Session_;
@@ -310,7 +336,7 @@ private:
     std::unique_ptr<TTestEngine> Engine_;
     std::unique_ptr<ISoundPlayer> Sound_;
     std::function<std::int64_t()> TestClock_; // empty: the engine's own steady clock
-    std::array<QLabel*, 6> StatusPanels_ {};
+    std::array<QLabel*, 7> StatusPanels_ {}; // 6: cards due today (MainWindowReview.cpp)
     QTimer* IdleTimer_ = nullptr;
     std::vector<TCommandRule> Commands_;
     std::uint64_t StateUpdates_ = 0;
@@ -338,6 +364,17 @@ private:
     std::string StampedName_;
     TFileStamp DiskStamp_;
     TFileStamp ToldStamp_;
+
+    std::string HistoryPath_; // empty: THistory::DefaultPath()
+    std::unique_ptr<THistory> History_;
+    bool HistoryFailed_ = false;
+    std::unique_ptr<TReviewQueue> ReviewQueue_;
+    std::uint8_t ReviewDirection_ = 0;
+    TDueCounter* DueCounter_ = nullptr;
+    // What the due panel's count was asked for: the list's revision, direction, day and settings.
+    std::string DueAsked_;
+    // Grows with every answer this window records, so the count follows them.
+    std::uint64_t HistoryChanges_ = 0;
 };
 
 // A tool-bar hint from its menu twin: the caption without "&" and ".", " - " and the shortcut

@@ -59,7 +59,9 @@ bool TMainForm::NextQuestion()
 {
     return TestEngine().NextQuestion(WindowMode_ == wmTesting, [this](const std::string& message) {
         ShowMessageBox(QString::fromStdString(message), QString(), QMessageBox::Ok, QMessageBox::Information);
-        miTestStatisticsClick();
+        // A review's closing message is all: the list's statistics have no part in it.
+        if (!ReviewQueue_)
+            miTestStatisticsClick();
     });
 }
 
@@ -87,6 +89,9 @@ void TMainForm::RunTestAction(TTestAction action)
 {
     WindowState_.TestMode = TestEngine().TestMode();
     WindowState_.MultipleChoice = TestEngine().MultipleChoice();
+    // A review serves one direction: the other one has a queue of its own.
+    if (Reviewing() && TestEngine().TestMode() != ReviewDirection_ && !StartReview())
+        return;
     switch (action) {
     case TTestAction::Start:
         miTestStartTestingClick();
@@ -169,8 +174,8 @@ bool TMainForm::TestKeyFilter(QObject* watched, QEvent* event)
         // command is available its shortcut wins.
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (QAction* action : { miTestStartTesting, miTestPassive, miTestActive, miTestMultipleChoice,
-                 miTestHint, miTestStatistics })
+        for (QAction* action : { miTestStartTesting, miTestReview, miTestPassive, miTestActive,
+                 miTestMultipleChoice, miTestHint, miTestStatistics })
             if (action->isEnabled() && action->shortcut() == pressed) {
                 event->ignore();
                 return true;

@@ -7,20 +7,20 @@
 #include "printing/QtPrinter.h"
 #include "settings/MemoryStore.h"
 #include "ui/AboutDialog.h"
-#include "ui/ImportFieldsDialog.h"
 #include "ui/EditDialog.h"
+#include "ui/FindDialog.h"
 #include "ui/FontDialog.h"
 #include "ui/HelpWindow.h"
+#include "ui/ImportFieldsDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
 #include "ui/PageSetupDialog.h"
 #include "ui/PrintOptionsDialog.h"
-#include "ui/SymbolEdit.h"
-#include "ui/SymbolPicker.h"
 #include "ui/SortDialog.h"
 #include "ui/Sound.h"
-#include "ui/FindDialog.h"
 #include "ui/StatisticsDialog.h"
+#include "ui/SymbolEdit.h"
+#include "ui/SymbolPicker.h"
 #include "ui/TestPanel.h"
 #include "ui/TipsDialog.h"
 #include "ui/VocabGrid.h"
@@ -45,8 +45,12 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+
+// ScreenshotsReview.cpp
+void SaveReviewPictures(TMainForm& form, const QString& folder);
 
 namespace {
 QString Folder;
@@ -243,6 +247,9 @@ int main(int argc, char** argv)
     MessageBoxHook::Enable(true);
 
     TMainForm form(std::make_unique<TMemorySettingsStore>());
+    // The reviews go to a history of their own, never the user's.
+    const QTemporaryDir historyFolder;
+    form.SetHistoryPath((historyFolder.path() + QStringLiteral("/history.sqlite")).toStdString());
     TSettings& userSettings = form.Session().Settings;
     form.resize(760, 520);
     form.show();
@@ -562,6 +569,7 @@ int main(int argc, char** argv)
             QMessageBox::Ok, &form);
         Save(&off, "58-crash-protection-off");
     }
+    SaveReviewPictures(form, Folder);
     SaveHelp(form);
 
     // The symbol picker in a Western list, then in a Cyrillic one (the last pictures: the list

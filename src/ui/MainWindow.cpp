@@ -192,7 +192,6 @@ void TMainForm::CreateActions()
     const auto editing = [this] { return Editing(); };
     const auto hasCurrent = [this] { return HasCurrentItem(); };
     const auto canTest = [this] { return CanTest(); };
-    const auto testing = [this] { return WindowMode_ == wmTesting; };
     const TActionEntry entries[] = {
         { &miFileNew, "miFileNew", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N), "Creates a new file", "new",
             &TMainForm::miFileNewClick },
@@ -232,7 +231,7 @@ void TMainForm::CreateActions()
             "shuffle", &TMainForm::miEditShuffleClick, editing },
         { &miTestStartTesting, "miTestStartTesting", "Start &Testing", QKeySequence(Qt::CTRL | Qt::Key_T),
             "Starts or stops vocabulary testing", "test", &TMainForm::miTestStartTestingClick, canTest,
-            testing },
+            [this] { return WindowMode_ == wmTesting && !ReviewQueue_; } },
         { &miTestPassive, "miTestPassive", "Into &Native Language", QKeySequence(Qt::CTRL | Qt::Key_E),
             "Asks for the translations of the foreign words", "passive", &TMainForm::miTestPassiveClick,
             canTest, [this] { return WindowMode_ == wmTesting && TestEngine().TestMode() == 0; } },

@@ -195,6 +195,9 @@ public:
     TReviewQueue* ReviewQueue() const { return ReviewQueue_.get(); }
     // Counts the due cards of the open list in a worker; the status bar shows the answer.
     TDueCounter* DueCounter() const { return DueCounter_; }
+    // The history was written besides this window's reviews (another copy of the program, the
+    // command line, a tool): the due count is asked again.
+    void ReviewHistoryChanged();
 
 public slots:
     void miFileNewClick();

@@ -12,11 +12,13 @@
 #include "ui/TestPanel.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <ctime>
+#include <functional>
 
 namespace {
 
@@ -29,6 +31,25 @@ TDay Today()
 {
     return LocalDay(static_cast<std::int64_t>(std::time(nullptr)));
 }
+
+// Calls back whenever the window it watches becomes the active one.
+class TActivationWatch : public QObject {
+public:
+    TActivationWatch(QObject* parent, std::function<void()> activated)
+        : QObject(parent)
+        , Activated_(std::move(activated))
+    {
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate)
+            Activated_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> Activated_;
+};
 
 TSchedulerParameters ParametersOf(const TSettings& settings)
 {
@@ -57,6 +78,9 @@ void TMainForm::CreateReviewCommands()
     const QList<QAction*> testActions = test->actions();
     test->insertAction(testActions[testActions.indexOf(miTestStartTesting) + 1], miTestReview);
     test->addAction(miTestProgress);
+    // Another copy of the program or the command line may have reviewed meanwhile.
+    installEventFilter(new TActivationWatch(this, [this] { ReviewHistoryChanged(); }));
+
     const QList<QAction*> buttons = tbrToolBar->actions();
     tbrToolBar->insertAction(buttons[buttons.indexOf(miTestStartTesting) + 1], miTestReview);
     tbrToolBar->widgetForAction(miTestReview)->setObjectName(QStringLiteral("tbReview"));
@@ -84,6 +108,12 @@ THistory* TMainForm::History()
         }
     }
     return History_.get();
+}
+
+void TMainForm::ReviewHistoryChanged()
+{
+    ++HistoryChanges_;
+    ScheduleUpdate();
 }
 
 void TMainForm::SetHistoryPath(const std::string& path)
@@ -150,8 +180,9 @@ void TMainForm::UpdateDuePanel()
             panel->setText(text);
     };
     if (Reviewing()) {
-        // The session knows what is left; the list's count is asked again once it ends.
-        show(QStringLiteral("%1 due").arg(ReviewQueue_->Remaining()));
+        // The session knows what is left, with the question on screen until it is answered; the
+        // list's count is asked again once the session ends.
+        show(QStringLiteral("%1 due").arg(ReviewQueue_->Remaining() + (TestEngine().Answered() ? 0 : 1)));
         DueAsked_.clear();
         return;
     }
@@ -161,8 +192,9 @@ void TMainForm::UpdateDuePanel()
         return;
     }
     const TVocabFile& document = Session_.Document();
-    const std::string asked = std::to_string(document.Revision()) + ' ' + std::to_string(question->Direction)
-        + ' ' + std::to_string(question->Today) + ' ' + std::to_string(question->NewPerDay) + ' '
+    const std::string asked = std::to_string(HistoryChanges_) + ' ' + std::to_string(document.Revision())
+        + ' ' + std::to_string(question->Direction) + ' ' + std::to_string(question->Today) + ' '
+        + std::to_string(question->NewPerDay) + ' '
         + std::to_string(Session_.Settings.Reviews.RetentionPercent);
     if (asked == DueAsked_)
         return;

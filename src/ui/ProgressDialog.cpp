@@ -2,9 +2,9 @@
 
 #include "ui/HelpRequest.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDate>
@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -95,16 +97,17 @@ QValueAxis* CountAxis(int highest)
     return axis;
 }
 
-// Category labels that say the date only where it helps: every few categories, blank between.
-// Categories must differ, so the blanks are runs of spaces of different lengths.
-QStringList SparseLabels(const std::vector<QString>& labels, int every)
+// A day or week axis under bars at 0, 1, 2...: a label at every few bars, as the room allows;
+// one label per bar would not fit and would be cut to dots.
+QCategoryAxis* SparseAxis(const std::vector<QString>& labels, int every)
 {
-    QStringList shown;
-    for (std::size_t i = 0; i < labels.size(); ++i)
-        shown.push_back(i % static_cast<std::size_t>(every) == 0
-                ? labels[i]
-                : QString(static_cast<qsizetype>(i + 1), QLatin1Char(' ')));
-    return shown;
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(-0.5, static_cast<double>(labels.size()) - 0.5);
+    for (std::size_t i = 0; i < labels.size(); i += static_cast<std::size_t>(every))
+        axis->append(labels[i], static_cast<double>(i));
+    axis->setGridLineVisible(false);
+    return axis;
 }
 
 } // namespace
@@ -120,7 +123,7 @@ TAnswerCalendar::TAnswerCalendar(const TReviewProgress& progress, QWidget* paren
         ? 0
         : *std::max_element(progress.AnswersPerDay.begin(), progress.AnswersPerDay.end());
     const QFontMetrics metrics(font());
-    Cell_ = std::max(14, metrics.height());
+    Cell_ = MinimumCell();
     Left_ = metrics.horizontalAdvance(QLocale().dayName(3, QLocale::ShortFormat)) + 8;
     Top_ = metrics.height() + 4;
     SetHelpContext(this, hcAnswers);
@@ -136,12 +139,44 @@ int TAnswerCalendar::Shade(int count, int busiest)
 QSize TAnswerCalendar::sizeHint() const
 {
     const int legend = QFontMetrics(font()).height() + 8;
-    return { Left_ + ProgressWeeks * (Cell_ + 3), Top_ + 7 * (Cell_ + 3) + legend };
+    return { Left_ + ProgressWeeks * (MinimumCell() + Gap), Top_ + 7 * (MinimumCell() + Gap) + legend };
+}
+
+int TAnswerCalendar::MonthStartingIn(int week) const
+{
+    const auto startsIn = [this](int column) {
+        const QDate monday = DateOf(Progress_.FirstDay + 7 * column);
+        for (int d = 0; d < 7; ++d)
+            if (monday.addDays(d).day() == 1)
+                return monday.addDays(d).month();
+        return 0;
+    };
+    if (const int month = startsIn(week))
+        return month;
+    // The first column names the month it is in, unless a month begins right after it.
+    if (week == 0 && !startsIn(1) && !startsIn(2))
+        return DateOf(Progress_.FirstDay).month();
+    return 0;
+}
+
+void TAnswerCalendar::resizeEvent(QResizeEvent* event)
+{
+    // The squares grow with the room the window gives, up to a size that still reads as a calendar.
+    const int legend = QFontMetrics(font()).height() + 8;
+    const int across = (width() - Left_) / ProgressWeeks - Gap;
+    const int down = (height() - Top_ - legend) / 7 - Gap;
+    Cell_ = std::clamp(std::min(across, down), MinimumCell(), 30);
+    QWidget::resizeEvent(event);
+}
+
+int TAnswerCalendar::MinimumCell() const
+{
+    return std::max(12, QFontMetrics(font()).height() - 2);
 }
 
 QRect TAnswerCalendar::Square(int week, int weekday) const
 {
-    return { Left_ + week * (Cell_ + 3), Top_ + weekday * (Cell_ + 3), Cell_, Cell_ };
+    return { Left_ + week * (Cell_ + Gap), Top_ + weekday * (Cell_ + Gap), Cell_, Cell_ };
 }
 
 int TAnswerCalendar::Count(TDay day) const
@@ -174,16 +209,11 @@ void TAnswerCalendar::paintEvent(QPaintEvent*)
         painter.drawText(QRect(0, row.top(), Left_ - 6, row.height()), Qt::AlignRight | Qt::AlignVCenter,
             QLocale().dayName(weekday + 1, QLocale::ShortFormat));
     }
-    int lastMonth = -1;
     for (int week = 0; week < ProgressWeeks; ++week) {
-        const QDate monday = DateOf(Progress_.FirstDay + 7 * week);
-        const QDate sunday = monday.addDays(6);
-        const int month = week == 0 ? monday.month() : sunday.month();
-        if (month != lastMonth && (week == 0 || sunday.day() <= 7)) {
+        if (const int month = MonthStartingIn(week)) {
             const QRect column = Square(week, 0);
             painter.drawText(QRect(column.left(), 0, 4 * Cell_, Top_ - 2), Qt::AlignLeft | Qt::AlignBottom,
                 QLocale().monthName(month, QLocale::ShortFormat));
-            lastMonth = month;
         }
         for (int weekday = 0; weekday < 7; ++weekday) {
             const TDay day = Progress_.FirstDay + 7 * week + weekday;
@@ -199,12 +229,18 @@ void TAnswerCalendar::paintEvent(QPaintEvent*)
             }
         }
     }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = QRect(Left_ - 3, Top_ - 3, ProgressWeeks * (Cell_ + Gap) + 3, 7 * (Cell_ + Gap) + 3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
     // The legend: what the shades mean, below the squares at the right.
     const QFontMetrics metrics(font());
-    const int y = Top_ + 7 * (Cell_ + 3) + 4;
+    const int y = Top_ + 7 * (Cell_ + Gap) + 4;
     const QString fewer = QStringLiteral("Fewer");
     const QString more = QStringLiteral("More");
-    int x = Left_ + ProgressWeeks * (Cell_ + 3) - 3 - metrics.horizontalAdvance(more);
+    int x = Left_ + ProgressWeeks * (Cell_ + Gap) - Gap - metrics.horizontalAdvance(more);
     painter.drawText(QPoint(x, y + metrics.ascent()), more);
     const int small = metrics.height() - 4;
     for (int level = 4; level >= 0; --level) {
@@ -264,9 +300,7 @@ TProgressDialog::TProgressDialog(QWidget* parent, const TReviewProgress& progres
     dueSeries->setBarWidth(0.7);
     auto* dueChart = new QChart;
     dueChart->addSeries(dueSeries);
-    auto* dueDays = new QBarCategoryAxis;
-    dueDays->append(SparseLabels(dueLabels, 7));
-    dueDays->setGridLineVisible(false);
+    QCategoryAxis* dueDays = SparseAxis(dueLabels, 7);
     dueChart->addAxis(dueDays, Qt::AlignBottom);
     dueSeries->attachAxis(dueDays);
     QValueAxis* dueCounts = CountAxis(dueMost);
@@ -290,9 +324,7 @@ TProgressDialog::TProgressDialog(QWidget* parent, const TReviewProgress& progres
     shareSeries->setBarWidth(0.7);
     auto* shareChart = new QChart;
     shareChart->addSeries(shareSeries);
-    auto* weeks = new QBarCategoryAxis;
-    weeks->append(SparseLabels(weekLabels, 3));
-    weeks->setGridLineVisible(false);
+    QCategoryAxis* weeks = SparseAxis(weekLabels, 3);
     shareChart->addAxis(weeks, Qt::AlignBottom);
     shareSeries->attachAxis(weeks);
     auto* percent = new QValueAxis;

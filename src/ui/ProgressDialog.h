@@ -28,10 +28,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
+    static constexpr int Gap = 3;
     QRect Square(int week, int weekday) const;
+    int MinimumCell() const;
+    // The month whose name heads the week's column: the one that begins in it; 0 for none.
+    int MonthStartingIn(int week) const;
     int Count(TDay day) const;
 
     const TReviewProgress& Progress_;

@@ -180,9 +180,9 @@ void TMainForm::UpdateDuePanel()
             panel->setText(text);
     };
     if (Reviewing()) {
-        // The session knows what is left, with the question on screen until it is answered; the
+        // The session knows what is left (the question on screen until it is answered); the
         // list's count is asked again once the session ends.
-        show(QStringLiteral("%1 due").arg(ReviewQueue_->Remaining() + (TestEngine().Answered() ? 0 : 1)));
+        show(QStringLiteral("%1 due").arg(ReviewQueue_->Remaining()));
         DueAsked_.clear();
         return;
     }

@@ -5,8 +5,8 @@
 
 #include "gui/EditCommandsSupport.h"
 #include "ui/EditDialog.h"
-#include "ui/FindDialog.h"
 #include "ui/SymbolEdit.h"
+#include "ui/FindDialog.h"
 
 #include <QMenu>
 #include <QMimeData>

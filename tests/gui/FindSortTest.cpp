@@ -2,9 +2,9 @@
 // by each field with undo.
 
 #include "gui/EditCommandsSupport.h"
-#include "ui/FindDialog.h"
-#include "ui/SortDialog.h"
 #include "ui/SymbolEdit.h"
+#include "ui/SortDialog.h"
+#include "ui/FindDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,13 +1,12 @@
 // The symbol box and its picker in the edit dialog, and the key filter for accents, character
 // shortcuts and stem repetition, all driven by real key and mouse events.
 
-#include "ui/SymbolEdit.h"
-
 #include "gui/DialogTestSupport.h"
 #include "settings/Session.h"
 #include "settings/Settings.h"
 #include "ui/CharEntryFilter.h"
 #include "ui/EditDialog.h"
+#include "ui/SymbolEdit.h"
 #include "ui/SymbolPicker.h"
 
 #include <QAction>

@@ -376,7 +376,7 @@ private:
     TDueCounter* DueCounter_ = nullptr;
     // What the due panel's count was asked for: the list's revision, direction, day and settings.
     std::string DueAsked_;
-    // Grows with every answer this window records, so the count follows them.
+    // Grows whenever the history may have been written outside this window (ReviewHistoryChanged).
     std::uint64_t HistoryChanges_ = 0;
 };
 

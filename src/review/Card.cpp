@@ -18,13 +18,54 @@ TCardKey CardKeyOf(const TVocabFile& document, const TVocabItem& item, std::uint
     return key;
 }
 
-std::size_t TCardKeyHash::operator()(const TCardKey& key) const
+std::size_t HashOf(const TCardView& view)
 {
     const std::hash<std::string_view> hash;
-    std::size_t h = hash(key.Word);
-    h = h * 1000003u ^ hash(key.Translations);
-    h = h * 1000003u
-        ^ (std::size_t { key.ForeignLanguage } << 17 | std::size_t { key.NativeLanguage } << 1
-            | key.Direction);
-    return h;
+    std::size_t h = hash(view.Word);
+    h = h * 1000003u ^ hash(view.Translations);
+    return h * 1000003u
+        ^ (std::size_t { view.ForeignLanguage } << 17 | std::size_t { view.NativeLanguage } << 1
+            | view.Direction);
+}
+
+TCardIndex::TCardIndex(const std::vector<TCardKey>& keys)
+    : Keys_(keys)
+    , First_(keys.size())
+{
+    std::size_t size = 16;
+    while (size < keys.size() * 2)
+        size *= 2;
+    Slots_.assign(size, { 0, 0 });
+    Mask_ = size - 1;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const TCardView view = ViewOf(keys[i]);
+        const std::size_t hash = HashOf(view);
+        const auto top = static_cast<std::uint32_t>(hash >> 32);
+        for (std::size_t slot = hash & Mask_;; slot = (slot + 1) & Mask_) {
+            auto& [entry, entryTop] = Slots_[slot];
+            if (entry == 0) {
+                entry = static_cast<std::uint32_t>(i + 1);
+                entryTop = top;
+                First_[i] = static_cast<std::uint32_t>(i);
+                break;
+            }
+            if (entryTop == top && ViewOf(Keys_[entry - 1]) == view) {
+                First_[i] = entry - 1;
+                break;
+            }
+        }
+    }
+}
+
+std::int64_t TCardIndex::Find(const TCardView& card) const
+{
+    const std::size_t hash = HashOf(card);
+    const auto top = static_cast<std::uint32_t>(hash >> 32);
+    for (std::size_t slot = hash & Mask_;; slot = (slot + 1) & Mask_) {
+        const auto [entry, entryTop] = Slots_[slot];
+        if (entry == 0)
+            return -1;
+        if (entryTop == top && ViewOf(Keys_[entry - 1]) == card)
+            return entry - 1;
+    }
 }

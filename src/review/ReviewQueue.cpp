@@ -6,7 +6,6 @@
 #include <ctime>
 #include <functional>
 #include <stdexcept>
-#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -36,16 +35,13 @@ TPlan MakePlan(const TVocabFile& document, THistory& history, std::uint8_t direc
     plan.Keys.reserve(static_cast<std::size_t>(document.Count()));
     for (std::int32_t i = 0; i < document.Count(); ++i)
         plan.Keys.push_back(CardKeyOf(document, document.Items(i), direction));
-    const std::vector<std::optional<TMemory>> memories = history.Memories(plan.Keys);
     // Items of one card: the first one stands for it.
-    std::unordered_set<const TCardKey*, std::function<std::size_t(const TCardKey*)>,
-        std::function<bool(const TCardKey*, const TCardKey*)>>
-        seen(
-            plan.Keys.size(), [](const TCardKey* k) { return TCardKeyHash {}(*k); },
-            [](const TCardKey* a, const TCardKey* b) { return *a == *b; });
+    const TCardIndex cards(plan.Keys);
+    const std::vector<std::optional<TMemory>> memories = history.Memories(plan.Keys, cards);
+    const std::vector<std::uint32_t>& first = cards.First();
     std::vector<std::pair<double, int>> due;
     for (std::size_t i = 0; i < plan.Keys.size(); ++i) {
-        if (!seen.insert(&plan.Keys[i]).second)
+        if (first[i] != i)
             continue;
         const int index = static_cast<int>(i);
         const std::optional<TMemory>& memory = memories[i];

@@ -176,6 +176,11 @@ THistory::THistory(const std::string& path)
     }
 }
 
+void THistory::SetBusyTimeout(int ms)
+{
+    sqlite3_busy_timeout(Db_, ms);
+}
+
 THistory::~THistory()
 {
     sqlite3_close(Db_);

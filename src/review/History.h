@@ -48,6 +48,8 @@ public:
     THistory& operator=(const THistory&) = delete;
 
     const std::string& Path() const { return Path_; }
+    // How long a write waits for another copy's (5 s unless set).
+    void SetBusyTimeout(int ms);
 
     // The memory of each key (nullopt: never answered), in one pass, fast for a million keys.
     std::vector<std::optional<TMemory>> Memories(const std::vector<TCardKey>& keys);

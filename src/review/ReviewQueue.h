@@ -1,7 +1,8 @@
 #pragma once
 // What a review session asks, in order: the cards due today (lowest predicted recall first), then
 // new cards up to the day's allowance, then the cards failed in this session until each is
-// answered right. Items of the list with the same card are asked once.
+// answered right. Items of the list with the same card are asked once. A queue serves one list
+// in one direction: after a change of either, make a new one.
 
 #include "review/History.h"
 
@@ -36,6 +37,8 @@ public:
     // Records the answer (committed before it returns) and moves on; a wrong answer puts the
     // card back at the end, to be asked until it is answered right.
     void Answered(int index, bool correct, bool hintUsed, std::int64_t unixMs, std::int32_t durationMs);
+    // Whether a right answer after a hint is rated Again (and so asked again) from now on.
+    void SetHintCountsAsWrong(bool on) { HintCountsAsWrong_ = on; }
     int Reviewed() const { return Reviewed_; } // answers in this session
     int Right() const { return Right_; }
     // Due and new cards left (the failed ones waiting not counted).

@@ -25,7 +25,7 @@ std::string Quoted(const std::string& text)
     return quoted + '"';
 }
 
-// One answer for every item, spread over the last 60 days with a learner's mix of ratings, so
+// One answer for every item, spread over the last 12 days with a learner's mix of ratings, so
 // that some cards are due today and most are not.
 std::string HistoryCsv(const TVocabFile& doc, TDay today)
 {
@@ -35,8 +35,9 @@ std::string HistoryCsv(const TVocabFile& doc, TDay today)
     const std::int64_t noon = (today * 86400 + 43200) * 1000;
     for (std::int32_t i = 0; i < doc.Count(); ++i) {
         const TCardKey key = CardKeyOf(doc, doc.Items(i), 0);
-        const int rating = i % 10 == 0 ? 1 : i % 10 == 1 ? 2 : i % 10 == 9 ? 4 : 3;
-        csv << i + 1 << ',' << noon - std::int64_t { i % 60 + 1 } * 86400000 << ',' << rating << ",0,2500,"
+        // Moduli without a common factor, so that every rating meets every age.
+        const int rating = i % 11 == 0 ? 1 : i % 11 == 1 ? 2 : i % 11 == 10 ? 4 : 3;
+        csv << i + 1 << ',' << noon - std::int64_t { i % 12 + 1 } * 86400000 << ',' << rating << ",0,2500,"
             << key.ForeignLanguage << ',' << key.NativeLanguage << ",0," << Quoted(key.Word) << ','
             << Quoted(key.Translations) << ",0\n";
     }

@@ -25,8 +25,8 @@ std::string Quoted(const std::string& text)
     return quoted + '"';
 }
 
-// One answer for every item, spread over the last 12 days with a learner's mix of ratings, so
-// that some cards are due today and most are not.
+// One answer for every item, spread over the last 12 days with a learner's mix of ratings: most
+// cards are due today, so sorting them by recall is part of the figure.
 std::string HistoryCsv(const TVocabFile& doc, TDay today)
 {
     std::ostringstream csv;

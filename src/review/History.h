@@ -53,8 +53,9 @@ public:
 
     // The memory of each key (nullopt: never answered), in one pass, fast for a million keys.
     std::vector<std::optional<TMemory>> Memories(const std::vector<TCardKey>& keys);
-    // The same with the keys' index made already (of these keys).
-    std::vector<std::optional<TMemory>> Memories(const std::vector<TCardKey>& keys, const TCardIndex& index);
+    // The same for the cards of a list, with their index made already.
+    std::vector<std::optional<TMemory>> Memories(
+        const std::vector<TCardView>& cards, const TCardIndex& index);
     // Commits the answer before it returns; schedules it unless it is practice (a second answer the
     // same day, or a repeat of a card failed this session). Returns the memory after it.
     TMemory RecordAnswer(const TCardKey& key, bool correct, bool hintUsed, std::int64_t unixMs,

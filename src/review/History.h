@@ -1,7 +1,8 @@
 #pragma once
 // The review history: every card with its memory and every answer, in an SQLite database in the
 // user's data folder. It is written answer by answer, never through a list's Save, and several
-// copies of the program may write it at once.
+// copies of the program may write it at once. One object serves one thread at a time: a worker
+// opens its own.
 
 #include "review/Card.h"
 #include "review/Scheduler.h"

@@ -93,6 +93,7 @@ TEST_F(HistoryTest, LivesPrivatelyInTheDataFolderAndKeepsItsAnswers)
         THistory history(THistory::DefaultPath());
         history.RecordAnswer(Key("a"), true, false, NoonOf(Day0), 10, P, false);
         EXPECT_EQ(ModeOf(THistory::DefaultPath()), 0600u);
+        EXPECT_EQ(ModeOf(THistory::DefaultPath() + "-wal"), 0600u);
         EXPECT_EQ(ModeOf(home.Dir().File("data") + "/Brannock/Velmoria/recovery"), 0700u);
     }
     // A folder others may read is made private; the file keeps what was written.

@@ -1,5 +1,6 @@
 // The review history: what it schedules and keeps as practice, where and how privately it lives,
-// files it must refuse untouched, two writers at once, the progress figures and the CSV exchange.
+// files it must refuse untouched, two writers at once (new cards counted across both), the progress
+// figures and the CSV exchange. A lock held too long: ReviewModeTest.
 
 #include "review/History.h"
 
@@ -164,27 +165,6 @@ TEST_F(HistoryTest, RefusesWhatItCannotUseAndLeavesTheFileAlone)
     }
 }
 
-TEST_F(HistoryTest, ALockHeldTooLongIsAnErrorAndNothingIsHalfWritten)
-{
-    THistory history(Path);
-    history.RecordAnswer(Key("a"), true, false, NoonOf(Day0), 10, P, false);
-    sqlite3* other = nullptr;
-    ASSERT_EQ(sqlite3_open(Path.c_str(), &other), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-    history.SetBusyTimeout(50);
-    try {
-        history.RecordAnswer(Key("b"), true, false, NoonOf(Day0), 10, P, false);
-        ADD_FAILURE() << "no error";
-    } catch (const THistoryError& e) {
-        EXPECT_NE(std::string(e.what()).find("locked"), std::string::npos) << e.what();
-    }
-    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
-    EXPECT_EQ(history.AnswerCount(), 1);
-    history.RecordAnswer(Key("b"), true, false, NoonOf(Day0), 10, P, false);
-    EXPECT_EQ(history.AnswerCount(), 2);
-}
-
 TEST_F(HistoryTest, TwoProcessesWritingAtOnceLoseNothing)
 {
     {
@@ -217,18 +197,6 @@ TEST_F(HistoryTest, TwoProcessesWritingAtOnceLoseNothing)
     THistory history(Path);
     EXPECT_EQ(history.AnswerCount(), 2 * Answers);
     EXPECT_EQ(history.NewCardsOn(Day0), 10);
-}
-
-TEST_F(HistoryTest, NewCardsAreCountedAcrossSessionsOfADay)
-{
-    THistory first(Path), second(Path);
-    first.RecordAnswer(Key("a"), true, false, NoonOf(Day0), 10, P, false);
-    second.RecordAnswer(Key("b"), false, false, NoonOf(Day0), 10, P, false);
-    second.RecordAnswer(Key("a"), true, false, NoonOf(Day0), 10, P, false); // not new any more
-    first.RecordAnswer(Key("c"), true, false, NoonOf(Day0 + 1), 10, P, false);
-    EXPECT_EQ(first.NewCardsOn(Day0), 2);
-    EXPECT_EQ(second.NewCardsOn(Day0 + 1), 1);
-    EXPECT_EQ(first.NewCardsOn(Day0 + 2), 0);
 }
 
 TEST_F(HistoryTest, ProgressFigures)

@@ -46,7 +46,9 @@ TEST_F(HistoryTest, OnlyTheFirstAnswerOfADaySchedulesTheCard)
         TDay Day;
         bool Correct, Hint = false, Repeat = false; // Repeat: failed earlier in the session
         bool Schedules = true;
+        std::int64_t FromNoonMs = 0;
     };
+    constexpr std::int64_t Late = (11 * 60 + 59) * 60000; // 23:59 from noon
     const struct {
         const char* Name;
         std::vector<TStep> Steps;
@@ -58,6 +60,8 @@ TEST_F(HistoryTest, OnlyTheFirstAnswerOfADaySchedulesTheCard)
             { { 0, true }, { 4, false }, { 5, true, false, true, false } } },
         { "hint rated hard", { { 0, true, true }, { 1, true, true }, { 30, true } } },
         { "clock gone back", { { 5, true }, { 3, false, false, false, false } } },
+        { "a minute either side of midnight",
+            { { 0, true, false, false, true, Late }, { 1, false, false, false, true, -Late } } },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -65,8 +69,8 @@ TEST_F(HistoryTest, OnlyTheFirstAnswerOfADaySchedulesTheCard)
         THistory history(Path);
         TMemory expected;
         for (const TStep& step : c.Steps) {
-            THistoryAnswer answer { Key("Hund"), step.Correct, step.Hint, false, NoonOf(Day0 + step.Day),
-                1500, step.Repeat };
+            THistoryAnswer answer { Key("Hund"), step.Correct, step.Hint, false,
+                NoonOf(Day0 + step.Day) + step.FromNoonMs, 1500, step.Repeat };
             const TMemory after = history.RecordAnswer(answer, P);
             if (step.Schedules)
                 expected

@@ -79,8 +79,10 @@ Commands:
   test FILE [--into native|foreign] [--multiple-choice] [--choices N] [--penalty N]
             [--disallow-hints] [--test-notes] [--native-flags HEX] [--foreign-flags HEX]
             [--english-flags HEX] [--native-accents] [--foreign-accents] [--seed N]
-            [--wait SECONDS]
+            [--wait SECONDS] [--due [--new-per-day N] [--retention R] [--today YYYY-MM-DD]]
       Ask the items one per line until all are learnt, then save the progress.
+      --due: review the words due today instead; the answers go to the review history
+      at once and the list is not saved.
       --native-accents, --foreign-accents: accept answers that differ only in accents.
       Answer lines: the answer (the number in multiple choice), ":hint TEXT", ":stop".
       Ctrl+C stops the test as ":stop" does.

@@ -3,6 +3,7 @@
 #include "core/VocabFile.h"
 #include "evaluation/TextUtils.h"
 
+#include <algorithm>
 #include <functional>
 #include <string_view>
 
@@ -18,13 +19,81 @@ TCardKey CardKeyOf(const TVocabFile& document, const TVocabItem& item, std::uint
     return key;
 }
 
-std::size_t TCardKeyHash::operator()(const TCardKey& key) const
+namespace {
+
+bool IsAsciiText(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+} // namespace
+
+TListCards CardsOf(const TVocabFile& document, std::uint8_t direction)
+{
+    TListCards cards;
+    cards.Views.reserve(static_cast<std::size_t>(document.Count()));
+    const int foreignPage = LanguageCodePage(document.ForeignLangID());
+    const int nativePage = LanguageCodePage(document.NativeLangID());
+    const auto utf8 = [&](std::string_view text, int codePage) -> std::string_view {
+        if (IsAsciiText(text))
+            return text;
+        return cards.Converted.emplace_back(AnsiToUtf8(text, codePage));
+    };
+    for (const auto& item : document.ItemList())
+        cards.Views.push_back({ PrimaryLanguage(document.ForeignLangID()),
+            PrimaryLanguage(document.NativeLangID()), static_cast<std::uint8_t>(direction == 0 ? 0 : 1),
+            utf8(item->FieldValue(fiForeign), foreignPage), utf8(item->FieldValue(fiNative), nativePage) });
+    return cards;
+}
+
+std::size_t HashOf(const TCardView& view)
 {
     const std::hash<std::string_view> hash;
-    std::size_t h = hash(key.Word);
-    h = h * 1000003u ^ hash(key.Translations);
-    h = h * 1000003u
-        ^ (std::size_t { key.ForeignLanguage } << 17 | std::size_t { key.NativeLanguage } << 1
-            | key.Direction);
-    return h;
+    std::size_t h = hash(view.Word);
+    h = h * 1000003u ^ hash(view.Translations);
+    return h * 1000003u
+        ^ (std::size_t { view.ForeignLanguage } << 17 | std::size_t { view.NativeLanguage } << 1
+            | view.Direction);
+}
+
+TCardIndex::TCardIndex(const std::vector<TCardView>& cards)
+    : Cards_(cards)
+    , First_(cards.size())
+{
+    std::size_t size = 16;
+    while (size < cards.size() * 2)
+        size *= 2;
+    Slots_.assign(size, { 0, 0 });
+    Mask_ = size - 1;
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        const TCardView& view = cards[i];
+        const std::size_t hash = HashOf(view);
+        const auto top = static_cast<std::uint32_t>(hash >> 32);
+        for (std::size_t slot = hash & Mask_;; slot = (slot + 1) & Mask_) {
+            auto& [entry, entryTop] = Slots_[slot];
+            if (entry == 0) {
+                entry = static_cast<std::uint32_t>(i + 1);
+                entryTop = top;
+                First_[i] = static_cast<std::uint32_t>(i);
+                break;
+            }
+            if (entryTop == top && Cards_[entry - 1] == view) {
+                First_[i] = entry - 1;
+                break;
+            }
+        }
+    }
+}
+
+std::int64_t TCardIndex::Find(const TCardView& card) const
+{
+    const std::size_t hash = HashOf(card);
+    const auto top = static_cast<std::uint32_t>(hash >> 32);
+    for (std::size_t slot = hash & Mask_;; slot = (slot + 1) & Mask_) {
+        const auto [entry, entryTop] = Slots_[slot];
+        if (entry == 0)
+            return -1;
+        if (entryTop == top && Cards_[entry - 1] == card)
+            return entry - 1;
+    }
 }

@@ -12,14 +12,11 @@
 #include <filesystem>
 #include <functional>
 #include <istream>
-#include <map>
 #include <ostream>
 #include <pwd.h>
 #include <set>
 #include <sys/stat.h>
-#include <tuple>
 #include <unistd.h>
-#include <unordered_map>
 
 namespace {
 
@@ -134,7 +131,8 @@ THistory::THistory(const std::string& path)
         ::close(fd);
     else if (errno != EEXIST)
         Fail("it cannot be made (" + SystemErrorText(errno) + ")");
-    const int rc = sqlite3_open_v2(path.c_str(), &Db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr);
+    const int rc = sqlite3_open_v2(
+        path.c_str(), &Db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const std::string cause = Cause(rc, Db_ ? sqlite3_errmsg(Db_) : nullptr);
         sqlite3_close(Db_);
@@ -161,6 +159,8 @@ THistory::THistory(const std::string& path)
             sql.Step();
         }
         Execute("PRAGMA synchronous=FULL");
+        // Read in place rather than copied page by page: due counts read every card.
+        Execute("PRAGMA mmap_size=1073741824");
         if (version < SchemaVersion) {
             TTransaction transaction(Db_, fail);
             Execute(Schema);
@@ -199,43 +199,37 @@ void THistory::Execute(const char* sql)
 
 std::vector<std::optional<TMemory>> THistory::Memories(const std::vector<TCardKey>& keys)
 {
+    std::vector<TCardView> cards;
+    cards.reserve(keys.size());
+    for (const TCardKey& key : keys)
+        cards.push_back(ViewOf(key));
+    return Memories(cards, TCardIndex(cards));
+}
+
+std::vector<std::optional<TMemory>> THistory::Memories(
+    const std::vector<TCardView>& cards, const TCardIndex& index)
+{
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    std::vector<std::optional<TMemory>> memories(keys.size());
-    // The keys by their texts, one group per languages and direction (mostly one): the cards of a
-    // group are read once, however many there are.
-    using TText = std::pair<std::string_view, std::string_view>;
-    struct TTextHash {
-        std::size_t operator()(const TText& t) const
-        {
-            const std::hash<std::string_view> hash;
-            return hash(t.first) * 1000003u ^ hash(t.second);
-        }
-    };
-    std::map<std::tuple<int, int, int>, std::unordered_map<TText, std::vector<std::size_t>, TTextHash>>
-        groups;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        const TCardKey& key = keys[i];
-        auto& group = groups[{ key.ForeignLanguage, key.NativeLanguage, key.Direction }];
-        group[{ key.Word, key.Translations }].push_back(i);
-    }
+    std::vector<std::optional<TMemory>> memories(cards.size());
+    if (cards.empty())
+        return memories;
+    // One pass over every card, each looked up among the keys: a million lookups in the index
+    // would take far longer than reading the table straight through.
     TStatement read(Db_,
-        "SELECT word, translations, state, stability, difficulty, last_review, due, reps, lapses FROM cards "
-        "WHERE foreign_language = ? AND native_language = ? AND direction = ?",
+        "SELECT foreign_language, native_language, direction, word, translations, state, stability, "
+        "difficulty, "
+        "last_review, due, reps, lapses FROM cards",
         fail);
-    for (auto& [languages, group] : groups) {
-        read.Reset();
-        read.Bind(1, std::int64_t { std::get<0>(languages) })
-            .Bind(2, std::int64_t { std::get<1>(languages) })
-            .Bind(3, std::int64_t { std::get<2>(languages) });
-        while (read.Step()) {
-            const auto found = group.find({ read.Text(0), read.Text(1) });
-            if (found == group.end())
-                continue;
-            const TMemory memory = MemoryOfRow(read, 2);
-            for (const std::size_t i : found->second)
-                memories[i] = memory;
-        }
+    while (read.Step()) {
+        const TCardView card { static_cast<std::uint16_t>(read.Int(0)),
+            static_cast<std::uint16_t>(read.Int(1)), static_cast<std::uint8_t>(read.Int(2)), read.Text(3),
+            read.Text(4) };
+        if (const std::int64_t found = index.Find(card); found >= 0)
+            memories[static_cast<std::size_t>(found)] = MemoryOfRow(read, 5);
     }
+    for (std::size_t i = 0; i < cards.size(); ++i)
+        if (const std::uint32_t first = index.First()[i]; first != i)
+            memories[i] = memories[first];
     return memories;
 }
 

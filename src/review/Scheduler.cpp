@@ -39,25 +39,38 @@ std::array<double, 21> ClippedWeights(const std::array<double, 21>& w)
     return clipped;
 }
 
-struct TModel {
-    std::array<double, 21> W;
-    double Decay, Factor, IntervalModifier;
-    std::int32_t MaximumInterval;
+// The forgetting curve alone: what a retrievability needs, cheap enough to build for each of a
+// million cards.
+struct TCurve {
+    double Decay, Factor;
 
-    explicit TModel(const TSchedulerParameters& p)
-        : W(ClippedWeights(p.W))
-        , Decay(-W[20])
+    explicit TCurve(double w20)
+        : Decay(-(std::isfinite(w20) ? std::clamp(w20, 0.1, 0.8) : 0.1))
         , Factor(Round8(std::exp(std::log(0.9) / Decay) - 1))
-        , IntervalModifier(
-              Round8((std::pow(std::clamp(p.DesiredRetention, 0.70, 0.97), 1 / Decay) - 1) / Factor))
-        , MaximumInterval(std::clamp(p.MaximumInterval, 1, 36500))
     {
     }
-
     double Recall(double elapsedDays, double stability) const
     {
         return Round8(std::pow(1 + Factor * elapsedDays / stability, Decay));
     }
+};
+
+struct TModel {
+    std::array<double, 21> W;
+    TCurve Curve;
+    double IntervalModifier;
+    std::int32_t MaximumInterval;
+
+    explicit TModel(const TSchedulerParameters& p)
+        : W(ClippedWeights(p.W))
+        , Curve(W[20])
+        , IntervalModifier(Round8(
+              (std::pow(std::clamp(p.DesiredRetention, 0.70, 0.97), 1 / Curve.Decay) - 1) / Curve.Factor))
+        , MaximumInterval(std::clamp(p.MaximumInterval, 1, 36500))
+    {
+    }
+
+    double Recall(double elapsedDays, double stability) const { return Curve.Recall(elapsedDays, stability); }
     double InitialDifficulty(TRating g) const
     {
         return Round8(W[4] - std::exp((static_cast<int>(g) - 1) * W[5]) + 1);
@@ -151,8 +164,8 @@ double Retrievability(const TMemory& memory, TDay today, const TSchedulerParamet
 {
     if (memory.State == TCardState::New || memory.Stability <= 0)
         return 0;
-    const TModel model(p);
-    return model.Recall(static_cast<double>(std::max<TDay>(0, today - memory.LastReview)), memory.Stability);
+    const TCurve curve(p.W[20]);
+    return curve.Recall(static_cast<double>(std::max<TDay>(0, today - memory.LastReview)), memory.Stability);
 }
 
 TDay LocalDay(std::int64_t unixSeconds)

@@ -223,6 +223,11 @@ private:
     std::optional<std::string> Old;
 };
 
+// The zones' rules written out, so the cases need no time zone database on the machine.
+constexpr const char* Berlin = "CET-1CEST,M3.5.0,M10.5.0/3";
+constexpr const char* NewYork = "EST5EDT,M3.2.0,M11.1.0";
+constexpr const char* Kiritimati = "<+14>-14";
+
 TEST(SchedulerDays, LocalDayFollowsTheTimeZone)
 {
     // Unix seconds of UTC instants, and the local date each one falls on.
@@ -233,20 +238,23 @@ TEST(SchedulerDays, LocalDayFollowsTheTimeZone)
     } cases[] = {
         { "UTC0", 1704067199, "2023-12-31" }, // 23:59:59 UTC
         { "UTC0", 1704067200, "2024-01-01" },
-        { "Europe/Berlin", 1704063599, "2023-12-31" }, // 23:59:59 in Berlin (UTC+1)
-        { "Europe/Berlin", 1704063600, "2024-01-01" },
-        { "America/New_York", 1704085199, "2023-12-31" }, // 23:59:59 in New York (UTC-5)
-        { "America/New_York", 1704085200, "2024-01-01" },
+        { Berlin, 1704063599, "2023-12-31" }, // 23:59:59 in Berlin (UTC+1)
+        { Berlin, 1704063600, "2024-01-01" },
+        { NewYork, 1704085199, "2023-12-31" }, // 23:59:59 in New York (UTC-5)
+        { NewYork, 1704085200, "2024-01-01" },
         // Berlin springs forward on 2024-03-31 at 02:00 (a 23-hour day) and falls back on
         // 2024-10-27 at 03:00 (a 25-hour day): each day starts and ends at local midnight.
-        { "Europe/Berlin", 1711839599, "2024-03-30" }, // 23:59:59 CET
-        { "Europe/Berlin", 1711839600, "2024-03-31" }, // 00:00 CET
-        { "Europe/Berlin", 1711922399, "2024-03-31" }, // 23:59:59 CEST, 23 hours later
-        { "Europe/Berlin", 1711922400, "2024-04-01" },
-        { "Europe/Berlin", 1729980000, "2024-10-27" }, // 00:00 CEST
-        { "Europe/Berlin", 1730069999, "2024-10-27" }, // 23:59:59 CET, 25 hours later
-        { "Europe/Berlin", 1730070000, "2024-10-28" },
-        { "Pacific/Kiritimati", 1704067200 - 14 * 3600, "2024-01-01" }, // UTC+14
+        { Berlin, 1711839599, "2024-03-30" }, // 23:59:59 CET
+        { Berlin, 1711839600, "2024-03-31" }, // 00:00 CET
+        { Berlin, 1711922399, "2024-03-31" }, // 23:59:59 CEST, 23 hours later
+        { Berlin, 1711922400, "2024-04-01" },
+        { Berlin, 1729980000, "2024-10-27" }, // 00:00 CEST
+        { Berlin, 1730069999, "2024-10-27" }, // 23:59:59 CET, 25 hours later
+        { Berlin, 1730070000, "2024-10-28" },
+        { Kiritimati, 1704067200 - 14 * 3600, "2024-01-01" }, // UTC+14
+        // The same through the time zone database.
+        { "Europe/Berlin", 1711922399, "2024-03-31" },
+        { "Europe/Berlin", 1730069999, "2024-10-27" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.Zone) + " " + std::to_string(c.UnixSeconds));
@@ -257,7 +265,7 @@ TEST(SchedulerDays, LocalDayFollowsTheTimeZone)
 
 TEST(SchedulerDays, ElapsedDaysAcrossADaylightSavingChangeAreCalendarDays)
 {
-    const TTimeZone zone("Europe/Berlin");
+    const TTimeZone zone(Berlin);
     TSchedulerParameters p;
     // Answered at 23:30 on the Saturday before the spring change and at 00:30 on the Sunday: one hour
     // later, yet a day apart; answered again at 00:30 Monday, 23 hours later, the next day.

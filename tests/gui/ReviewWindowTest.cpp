@@ -172,7 +172,7 @@ TEST_F(ReviewWindowTest, ASessionByKeyboardKeepsEveryAnswerAndLeavesTheListAlone
     EXPECT_EQ(DueShown(), QStringLiteral("0 due"));
 }
 
-TEST_F(ReviewWindowTest, ChangingDirectionReviewsTheOtherDirectionsCards)
+TEST_F(ReviewWindowTest, MultipleChoiceAnswersTheCardAndTheOtherDirectionHasItsOwnQueue)
 {
     OpenList(Animals);
     AnswerAt("der Hund", Today() - 30, true);
@@ -180,7 +180,21 @@ TEST_F(ReviewWindowTest, ChangingDirectionReviewsTheOtherDirectionsCards)
     Form->Session().Settings.Reviews.NewPerDay = 0;
     Trigger(Form->miTestReview);
     ASSERT_EQ(Form->WindowMode(), wmTesting);
-    EXPECT_EQ(Form->Session().Document().CurrentItem().FieldValue(fiForeign), "der Hund");
+    const TVocabItem& asked = Form->Session().Document().CurrentItem();
+    EXPECT_EQ(asked.FieldValue(fiForeign), "der Hund");
+    // The same card from the list of choices; its number answers.
+    Trigger(Form->miTestMultipleChoice);
+    TTestPanel* panel = Form->TestPanel();
+    ASSERT_TRUE(panel->pnlChoice->isVisible());
+    EXPECT_EQ(&Form->Session().Document().CurrentItem(), &asked);
+    int row = 0;
+    while (row < panel->lbChoice->count() && panel->lbChoice->ItemAt(row) != &asked)
+        ++row;
+    ASSERT_LT(row, 9);
+    QTest::keyClick(panel->lbChoice, static_cast<Qt::Key>(Qt::Key_1 + row));
+    Idle();
+    EXPECT_EQ(panel->pnlTestStatus->text(), QStringLiteral("Right!"));
+    EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 2);
     // Into the foreign language nothing was ever answered, and no new word is allowed.
     Trigger(Form->miTestActive);
     EXPECT_EQ(Form->WindowMode(), wmEditing);
@@ -188,7 +202,8 @@ TEST_F(ReviewWindowTest, ChangingDirectionReviewsTheOtherDirectionsCards)
         << LastMessage().Text.toStdString();
     EXPECT_EQ(DueShown(), QStringLiteral("0 due"));
     Trigger(Form->miTestPassive);
-    EXPECT_EQ(DueShown(), QStringLiteral("1 due"));
+    EXPECT_EQ(DueShown(), QStringLiteral("0 due")) << "answered today";
+    EXPECT_FALSE(Form->Session().Document().Modified());
 }
 
 TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWorks)

@@ -155,10 +155,13 @@ void TMainForm::miTestReviewClick()
         SetWindowMode(wmEditing);
     if (!StartReview())
         return;
-    if (NextQuestion())
+    if (NextQuestion()) {
         SetWindowMode(wmTesting);
-    else
-        ReviewQueue_.reset();
+        return;
+    }
+    // Nothing to ask: the engine lets go of the queue before it goes.
+    TestEngine().SetReview(nullptr);
+    ReviewQueue_.reset();
 }
 
 void TMainForm::miTestProgressClick()

@@ -203,7 +203,17 @@ TEST_F(ReviewWindowTest, MultipleChoiceAnswersTheCardAndTheOtherDirectionHasItsO
     EXPECT_EQ(DueShown(), QStringLiteral("0 due"));
     Trigger(Form->miTestPassive);
     EXPECT_EQ(DueShown(), QStringLiteral("0 due")) << "answered today";
+    // Nothing to review: the classic test starts as ever afterwards.
+    Trigger(Form->miTestReview);
+    EXPECT_EQ(Form->WindowMode(), wmEditing);
+    EXPECT_EQ(Form->ReviewQueue(), nullptr);
     EXPECT_FALSE(Form->Session().Document().Modified());
+    Trigger(Form->miTestStartTesting);
+    ASSERT_EQ(Form->WindowMode(), wmTesting);
+    QTest::keyClick(panel->lbChoice, Qt::Key_1);
+    Idle();
+    EXPECT_EQ(Form->Session().Document().Attempts(), 1) << "the test records in the list again";
+    EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 2);
 }
 
 TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWorks)

@@ -321,6 +321,8 @@ private:
     void UpdateDuePanel();
     // What a due count asks of the history now; nullopt without a history.
     std::optional<TDueQuestion> DueQuestion();
+    // An answer the history could not keep: told once, the review ends and stays unavailable.
+    void ReviewFailed(const QString& message);
 
     std::unique_ptr<TSession> OwnSession_; // only when not given one
     TSession& Session_;

@@ -98,16 +98,27 @@ THistory* TMainForm::History()
             History_
                 = std::make_unique<THistory>(HistoryPath_.empty() ? THistory::DefaultPath() : HistoryPath_);
         } catch (const std::exception& error) {
-            // Told once: the reviews stay unavailable for this run and the test goes on as ever.
-            HistoryFailed_ = true;
-            ShowMessageBox(Q(error.what())
-                    + QStringLiteral("\n\nReview Due Words is unavailable until the program is started "
-                                     "again. Testing works as before."),
-                Q("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
-            ScheduleUpdate();
+            ReviewFailed(Q(error.what()));
         }
     }
     return History_.get();
+}
+
+void TMainForm::ReviewFailed(const QString& message)
+{
+    // Told once: the reviews stay unavailable for this run, the file is left to the user, and the
+    // test goes on as ever.
+    if (HistoryFailed_)
+        return;
+    HistoryFailed_ = true;
+    if (Reviewing())
+        SetWindowMode(wmEditing);
+    History_.reset();
+    ShowMessageBox(message
+            + QStringLiteral("\n\nReview Due Words is unavailable until the program is started again. "
+                             "Testing works as before."),
+        Q("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
+    ScheduleUpdate();
 }
 
 void TMainForm::ReviewHistoryChanged()

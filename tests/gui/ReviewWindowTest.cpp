@@ -29,6 +29,7 @@
 #include <QTreeWidget>
 #include <ctime>
 #include <fstream>
+#include <sqlite3.h>
 
 namespace {
 
@@ -260,6 +261,31 @@ TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWork
         Trigger(Form->miTestStartTesting);
         EXPECT_EQ(MessageBoxHook::Shown().size(), 1u);
     }
+}
+
+TEST_F(ReviewWindowTest, AnAnswerTheHistoryCannotKeepShowsNoVerdictAndEndsTheReview)
+{
+    OpenList(Animals);
+    Trigger(Form->miTestReview);
+    ASSERT_EQ(Form->WindowMode(), wmTesting);
+    // Another writer holds the database longer than this window waits.
+    Form->History()->SetBusyTimeout(50);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(HistoryPath.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    Answer(true);
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(Form->WindowMode(), wmEditing);
+    EXPECT_TRUE(Played.empty()) << "no verdict for an answer that was not kept";
+    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(HistoryPath)))
+        << LastMessage().Text.toStdString();
+    EXPECT_FALSE(Form->miTestReview->isEnabled());
+    EXPECT_FALSE(Form->Session().Document().Modified());
+    EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 0);
+    Trigger(Form->miTestStartTesting);
+    EXPECT_EQ(Form->WindowMode(), wmTesting) << "the classic test is unaffected";
 }
 
 TEST_F(ReviewWindowTest, TheDueCountFollowsTheListTheDirectionAndTheHistory)

@@ -16,6 +16,7 @@ QLabel* Explanation(QWidget* parent, const QString& text, int helpContext)
 {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
+    label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 52);
     label->setForegroundRole(QPalette::PlaceholderText);
     SetHelpContext(label, helpContext);
     return label;

@@ -146,6 +146,9 @@ THistory::THistory(const std::string& path)
         }
         if (version > SchemaVersion)
             Fail("a newer version of the program made it");
+        // Larger pages for a new file: a due count reads every card, a page at a time.
+        if (version == 0)
+            Execute("PRAGMA page_size=16384");
         {
             TStatement sql(Db_, "PRAGMA journal_mode=WAL", fail);
             sql.Step();

@@ -141,6 +141,7 @@ public:
         const auto onAllLearnt = [&](const std::string& message) { Out_ << message << '\n'; };
         if (Doc_.Count() == 0) {
             Out_ << "The list has no items to ask.\n";
+            Ended_ = true;
             return;
         }
         bool more = Engine_.NextQuestion(false, onAllLearnt);

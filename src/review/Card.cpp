@@ -3,6 +3,7 @@
 #include "core/VocabFile.h"
 #include "evaluation/TextUtils.h"
 
+#include <algorithm>
 #include <functional>
 #include <string_view>
 
@@ -18,6 +19,33 @@ TCardKey CardKeyOf(const TVocabFile& document, const TVocabItem& item, std::uint
     return key;
 }
 
+namespace {
+
+bool IsAsciiText(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+} // namespace
+
+TListCards CardsOf(const TVocabFile& document, std::uint8_t direction)
+{
+    TListCards cards;
+    cards.Views.reserve(static_cast<std::size_t>(document.Count()));
+    const int foreignPage = LanguageCodePage(document.ForeignLangID());
+    const int nativePage = LanguageCodePage(document.NativeLangID());
+    const auto utf8 = [&](std::string_view text, int codePage) -> std::string_view {
+        if (IsAsciiText(text))
+            return text;
+        return cards.Converted.emplace_back(AnsiToUtf8(text, codePage));
+    };
+    for (const auto& item : document.ItemList())
+        cards.Views.push_back({ PrimaryLanguage(document.ForeignLangID()),
+            PrimaryLanguage(document.NativeLangID()), static_cast<std::uint8_t>(direction == 0 ? 0 : 1),
+            utf8(item->FieldValue(fiForeign), foreignPage), utf8(item->FieldValue(fiNative), nativePage) });
+    return cards;
+}
+
 std::size_t HashOf(const TCardView& view)
 {
     const std::hash<std::string_view> hash;
@@ -28,17 +56,17 @@ std::size_t HashOf(const TCardView& view)
             | view.Direction);
 }
 
-TCardIndex::TCardIndex(const std::vector<TCardKey>& keys)
-    : Keys_(keys)
-    , First_(keys.size())
+TCardIndex::TCardIndex(const std::vector<TCardView>& cards)
+    : Cards_(cards)
+    , First_(cards.size())
 {
     std::size_t size = 16;
-    while (size < keys.size() * 2)
+    while (size < cards.size() * 2)
         size *= 2;
     Slots_.assign(size, { 0, 0 });
     Mask_ = size - 1;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        const TCardView view = ViewOf(keys[i]);
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        const TCardView& view = cards[i];
         const std::size_t hash = HashOf(view);
         const auto top = static_cast<std::uint32_t>(hash >> 32);
         for (std::size_t slot = hash & Mask_;; slot = (slot + 1) & Mask_) {
@@ -49,7 +77,7 @@ TCardIndex::TCardIndex(const std::vector<TCardKey>& keys)
                 First_[i] = static_cast<std::uint32_t>(i);
                 break;
             }
-            if (entryTop == top && ViewOf(Keys_[entry - 1]) == view) {
+            if (entryTop == top && Cards_[entry - 1] == view) {
                 First_[i] = entry - 1;
                 break;
             }
@@ -65,7 +93,7 @@ std::int64_t TCardIndex::Find(const TCardView& card) const
         const auto [entry, entryTop] = Slots_[slot];
         if (entry == 0)
             return -1;
-        if (entryTop == top && ViewOf(Keys_[entry - 1]) == card)
+        if (entryTop == top && Cards_[entry - 1] == card)
             return entry - 1;
     }
 }

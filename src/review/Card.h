@@ -4,6 +4,7 @@
 // or the translations makes a new one.
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -41,18 +42,27 @@ struct TCardKeyHash {
     std::size_t operator()(const TCardKey& key) const { return HashOf(ViewOf(key)); }
 };
 
-// The keys of a list by their cards, for a million lookups in little time and memory: one slot
-// per key in a flat table (the keys must outlive it).
+// The cards of every item of a list in one direction, as views: into the items themselves where
+// their texts are ASCII (the same in UTF-8), into converted copies otherwise. They stay valid while
+// the list is unchanged.
+struct TListCards {
+    std::vector<TCardView> Views;
+    std::deque<std::string> Converted;
+};
+TListCards CardsOf(const TVocabFile& document, std::uint8_t direction);
+
+// The cards of a list indexed, for a million lookups in little time and memory: one slot per card
+// in a flat table (the views must outlive it).
 class TCardIndex {
 public:
-    explicit TCardIndex(const std::vector<TCardKey>& keys);
+    explicit TCardIndex(const std::vector<TCardView>& cards);
     // The first key of that card, -1 when none is.
     std::int64_t Find(const TCardView& card) const;
     // For each key the index of the first key equal to it (its own index when it is the first).
     const std::vector<std::uint32_t>& First() const { return First_; }
 
 private:
-    const std::vector<TCardKey>& Keys_;
+    const std::vector<TCardView>& Cards_;
     // Key index + 1 (0 empty) and the top of its hash, so most slots of other keys are passed
     // without reading their key.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> Slots_;

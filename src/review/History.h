@@ -1,7 +1,8 @@
 #pragma once
 // The review history: every card with its memory and every answer, in an SQLite database in the
 // user's data folder. It is written answer by answer, never through a list's Save, and several
-// copies of the program may write it at once.
+// copies of the program may write it at once. One object serves one thread at a time: a worker
+// opens its own.
 
 #include "review/Card.h"
 #include "review/Scheduler.h"
@@ -53,8 +54,9 @@ public:
 
     // The memory of each key (nullopt: never answered), in one pass, fast for a million keys.
     std::vector<std::optional<TMemory>> Memories(const std::vector<TCardKey>& keys);
-    // The same with the keys' index made already (of these keys).
-    std::vector<std::optional<TMemory>> Memories(const std::vector<TCardKey>& keys, const TCardIndex& index);
+    // The same for the cards of a list, with their index made already.
+    std::vector<std::optional<TMemory>> Memories(
+        const std::vector<TCardView>& cards, const TCardIndex& index);
     // Commits the answer before it returns; schedules it unless it is practice (a second answer the
     // same day, or a repeat of a card failed this session). Returns the memory after it.
     TMemory RecordAnswer(const TCardKey& key, bool correct, bool hintUsed, std::int64_t unixMs,

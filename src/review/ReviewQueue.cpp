@@ -12,7 +12,7 @@ namespace {
 
 // What the history says of a list in one direction today.
 struct TPlan {
-    std::vector<TCardKey> Keys; // per item
+    TListCards Cards; // per item
     std::vector<int> Due; // lowest predicted recall first
     std::vector<int> New; // in list order, every new card
     int Allowance = 0; // new cards today may still bring
@@ -28,19 +28,18 @@ std::optional<TDay> Earliest(std::optional<TDay> a, std::optional<TDay> b)
     return std::min(*a, *b);
 }
 
+// The due cards in order only when asked for: a count needs none.
 TPlan MakePlan(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
-    int newPerDay, const TSchedulerParameters& p)
+    int newPerDay, const TSchedulerParameters& p, bool ordered)
 {
     TPlan plan;
-    plan.Keys.reserve(static_cast<std::size_t>(document.Count()));
-    for (std::int32_t i = 0; i < document.Count(); ++i)
-        plan.Keys.push_back(CardKeyOf(document, document.Items(i), direction));
+    plan.Cards = CardsOf(document, direction);
     // Items of one card: the first one stands for it.
-    const TCardIndex cards(plan.Keys);
-    const std::vector<std::optional<TMemory>> memories = history.Memories(plan.Keys, cards);
+    const TCardIndex cards(plan.Cards.Views);
+    const std::vector<std::optional<TMemory>> memories = history.Memories(plan.Cards.Views, cards);
     const std::vector<std::uint32_t>& first = cards.First();
     std::vector<std::pair<double, int>> due;
-    for (std::size_t i = 0; i < plan.Keys.size(); ++i) {
+    for (std::size_t i = 0; i < plan.Cards.Views.size(); ++i) {
         if (first[i] != i)
             continue;
         const int index = static_cast<int>(i);
@@ -48,11 +47,13 @@ TPlan MakePlan(const TVocabFile& document, THistory& history, std::uint8_t direc
         if (!memory)
             plan.New.push_back(index);
         else if (memory->Due <= today && memory->LastReview < today)
-            due.emplace_back(Retrievability(*memory, today, p), index);
+            due.emplace_back(ordered ? Retrievability(*memory, today, p) : 0.0, index);
         else
             plan.Later = Earliest(plan.Later, std::max(memory->Due, today + 1));
     }
-    std::stable_sort(due.begin(), due.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    if (ordered)
+        std::stable_sort(
+            due.begin(), due.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     plan.Due.reserve(due.size());
     for (const auto& entry : due)
         plan.Due.push_back(entry.second);
@@ -70,7 +71,7 @@ std::string DayText(std::optional<TDay> day)
 TDueCounts CountDue(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
     int newPerDay, const TSchedulerParameters& p)
 {
-    const TPlan plan = MakePlan(document, history, direction, today, newPerDay, p);
+    const TPlan plan = MakePlan(document, history, direction, today, newPerDay, p, false);
     TDueCounts counts;
     counts.Due = static_cast<int>(plan.Due.size());
     counts.New = std::min(plan.Allowance, static_cast<int>(plan.New.size()));
@@ -106,14 +107,14 @@ TReviewQueue::TReviewQueue(const TVocabFile& document, THistory& history, std::u
     , Parameters_(p)
     , HintCountsAsWrong_(hintCountsAsWrong)
 {
-    TPlan plan = MakePlan(document, history, Direction_, today, newPerDay, p);
-    Keys_ = std::move(plan.Keys);
+    TPlan plan = MakePlan(document, history, Direction_, today, newPerDay, p, true);
+    Items_ = plan.Cards.Views.size();
     Due_.assign(plan.Due.begin(), plan.Due.end());
     const auto allowed = std::min<std::size_t>(static_cast<std::size_t>(plan.Allowance), plan.New.size());
     New_.assign(plan.New.begin(), plan.New.begin() + static_cast<std::ptrdiff_t>(allowed));
     NewLeftOver_ = plan.New.size() > allowed;
     LaterDue_ = plan.Later;
-    FailedThisSession_.assign(Keys_.size(), false);
+    FailedThisSession_.assign(Items_, false);
     StartedEmpty_ = Due_.empty() && New_.empty();
 }
 
@@ -134,11 +135,11 @@ int TReviewQueue::NextIndex()
 void TReviewQueue::Answered(
     int index, bool correct, bool hintUsed, std::int64_t unixMs, std::int32_t durationMs)
 {
-    if (index < 0 || index != Current_)
+    if (index < 0 || index != Current_ || index >= Document_.Count())
         throw std::logic_error("TReviewQueue::Answered: not the item asked");
     const auto at = static_cast<std::size_t>(index);
     THistoryAnswer answer;
-    answer.Key = Keys_[at];
+    answer.Key = CardKeyOf(Document_, Document_.Items(index), Direction_);
     answer.Correct = correct;
     answer.HintUsed = hintUsed;
     answer.HintCountsAsWrong = HintCountsAsWrong_;

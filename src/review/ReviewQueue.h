@@ -57,7 +57,7 @@ private:
     TDay Today_;
     TSchedulerParameters Parameters_;
     bool HintCountsAsWrong_;
-    std::vector<TCardKey> Keys_; // per item; items of a repeated card share one entry in the queues
+    std::size_t Items_ = 0; // in the list when the queue was made
     std::deque<int> Due_, New_, Failed_;
     int Current_ = -1; // asked, not yet answered
     std::vector<bool> FailedThisSession_; // per item

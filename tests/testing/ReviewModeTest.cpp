@@ -106,18 +106,6 @@ TEST_F(ReviewModeTest, ASessionRecordsInTheHistoryAndLeavesTheListAlone)
     EXPECT_TRUE(Doc.Modified());
 }
 
-TEST_F(ReviewModeTest, TheVerdictIsCommittedBeforeItIsShown)
-{
-    StartReview();
-    ASSERT_TRUE(Next(false));
-    Engine.ShowQuestion();
-    Engine.SubmitTyped("dog", "");
-    // Another connection, as another process would, sees the answer at once.
-    THistory other(History.Path());
-    EXPECT_EQ(other.AnswerCount(), 1);
-    EXPECT_TRUE(Engine.AnswerView().Tick);
-}
-
 TEST_F(ReviewModeTest, HintsFollowTheDisallowHintsOption)
 {
     for (const bool disallow : { false, true }) {
@@ -140,6 +128,8 @@ TEST_F(ReviewModeTest, MultipleChoiceAndAHistoryThatCannotBeWritten)
     TQuestionView view = Engine.ShowQuestion();
     EXPECT_EQ(view.Choices.size(), 3u);
     EXPECT_TRUE(Engine.SubmitChoice(&Doc.CurrentItem()).Right);
+    // Committed before the verdict is shown: another connection, as another process would, sees it.
+    EXPECT_EQ(THistory(History.Path()).AnswerCount(), 1);
     ASSERT_TRUE(Next(true));
     view = Engine.ShowQuestion();
     // Another program holds the history: the answer is refused, nothing is recorded anywhere,
@@ -148,7 +138,12 @@ TEST_F(ReviewModeTest, MultipleChoiceAndAHistoryThatCannotBeWritten)
     ASSERT_EQ(sqlite3_open(History.Path().c_str(), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
     History.SetBusyTimeout(20);
-    EXPECT_THROW(Engine.SubmitChoice(&Doc.CurrentItem()), THistoryError);
+    try {
+        Engine.SubmitChoice(&Doc.CurrentItem());
+        ADD_FAILURE() << "no error";
+    } catch (const THistoryError& e) {
+        EXPECT_NE(std::string(e.what()).find("locked"), std::string::npos) << e.what();
+    }
     EXPECT_FALSE(Engine.Answered());
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);

@@ -25,8 +25,8 @@ std::string Quoted(const std::string& text)
     return quoted + '"';
 }
 
-// One answer for every item, spread over the last 60 days with a learner's mix of ratings, so
-// that some cards are due today and most are not.
+// One answer for every item, spread over the last 12 days with a learner's mix of ratings: most
+// cards are due today, so sorting them by recall is part of the figure.
 std::string HistoryCsv(const TVocabFile& doc, TDay today)
 {
     std::ostringstream csv;
@@ -35,8 +35,9 @@ std::string HistoryCsv(const TVocabFile& doc, TDay today)
     const std::int64_t noon = (today * 86400 + 43200) * 1000;
     for (std::int32_t i = 0; i < doc.Count(); ++i) {
         const TCardKey key = CardKeyOf(doc, doc.Items(i), 0);
-        const int rating = i % 10 == 0 ? 1 : i % 10 == 1 ? 2 : i % 10 == 9 ? 4 : 3;
-        csv << i + 1 << ',' << noon - std::int64_t { i % 60 + 1 } * 86400000 << ',' << rating << ",0,2500,"
+        // Moduli without a common factor, so that every rating meets every age.
+        const int rating = i % 11 == 0 ? 1 : i % 11 == 1 ? 2 : i % 11 == 10 ? 4 : 3;
+        csv << i + 1 << ',' << noon - std::int64_t { i % 12 + 1 } * 86400000 << ',' << rating << ",0,2500,"
             << key.ForeignLanguage << ',' << key.NativeLanguage << ",0," << Quoted(key.Word) << ','
             << Quoted(key.Translations) << ",0\n";
     }
@@ -68,7 +69,18 @@ void BenchReview(int items)
         std::size_t bytes = 0;
         const double read = BestMs([&] { bytes = ReadWholeFile(path).size(); }, repeats);
         PrintFigure("due-count", items, count, read);
-        std::printf("  (%d due, %d new, a history of %.1f MB)\n", counts.Due, counts.New, bytes / 1e6);
+        // Where the time goes: the items' card keys, and the cards read for them.
+        std::vector<TCardKey> keys;
+        const double keyed = BestMs(
+            [&] {
+                keys.clear();
+                for (const auto& item : doc.ItemList())
+                    keys.push_back(CardKeyOf(doc, *item, 0));
+            },
+            repeats);
+        const double looked = BestMs([&] { history.Memories(keys); }, repeats);
+        std::printf("  (%d due, %d new, a history of %.1f MB; keys %.1f ms, memories %.1f ms)\n", counts.Due,
+            counts.New, bytes / 1e6, keyed, looked);
 
         // The answers of a session: a different card each time, as a learner gives them. The best
         // of the runs is the figure; the median says how a disk that is busy does.

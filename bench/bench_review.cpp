@@ -69,7 +69,18 @@ void BenchReview(int items)
         std::size_t bytes = 0;
         const double read = BestMs([&] { bytes = ReadWholeFile(path).size(); }, repeats);
         PrintFigure("due-count", items, count, read);
-        std::printf("  (%d due, %d new, a history of %.1f MB)\n", counts.Due, counts.New, bytes / 1e6);
+        // Where the time goes: the items' card keys, and the cards read for them.
+        std::vector<TCardKey> keys;
+        const double keyed = BestMs(
+            [&] {
+                keys.clear();
+                for (const auto& item : doc.ItemList())
+                    keys.push_back(CardKeyOf(doc, *item, 0));
+            },
+            repeats);
+        const double looked = BestMs([&] { history.Memories(keys); }, repeats);
+        std::printf("  (%d due, %d new, a history of %.1f MB; keys %.1f ms, memories %.1f ms)\n", counts.Due,
+            counts.New, bytes / 1e6, keyed, looked);
 
         // The answers of a session: a different card each time, as a learner gives them. The best
         // of the runs is the figure; the median says how a disk that is busy does.

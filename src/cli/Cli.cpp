@@ -86,19 +86,19 @@ Commands:
       --native-accents, --foreign-accents: accept answers that differ only in accents.
       Answer lines: the answer (the number in multiple choice), ":hint TEXT", ":stop".
       Ctrl+C stops the test as ":stop" does.
-  due FILE [--into native|foreign] [--today YYYY-MM-DD] [--new-per-day N] [--retention R] [--list]
+  due FILE [--into native|foreign] [--today YYYY-MM-DD] [--new-per-day N] [--list]
       Print "due N", "new N" and "next YYYY-MM-DD" (or "next none") for reviews in that
-      direction (default native). --today pins the calendar date. N new cards a day
-      (default 20) at a desired retention of R (0.70 to 0.97, default 0.90).
-      --list: one line per item, tab-separated: index, due date or "new", stability and
-      difficulty (empty for a new card).
+      direction (default native). --today pins the calendar date; N new cards a day
+      (default 20). --list: one line per item, tab-separated: index, due date or "new",
+      stability and difficulty (empty for a new card).
   history export OUT.csv
       Write every answer of the review history as CSV, the FSRS optimizer's columns first:
       card_id, review_time (ms since the epoch), review_rating (1-4), review_state (0-3),
       review_duration (ms); then the card's languages, direction, word and translations.
   history import IN.csv [--retention R]
       Merge such a file (from another machine): answers already present are skipped and the
-      cards they touch are rebuilt by replaying their answers.
+      cards they touch are rebuilt by replaying their answers at a desired retention of R
+      (0.70 to 0.97, default 0.90).
       The history is kept in the user's data folder under $XDG_DATA_HOME (default
       ~/.local/share); due and history never change a list.
 
@@ -435,7 +435,7 @@ const TCommand Commands[] = {
     { "import", { "format", "columns", "start-line", "wait" }, {}, CmdImport },
     { "test", {}, {}, nullptr },
     { "export", { "format", "wait" }, {}, CmdExport },
-    { "due", { "into", "today", "new-per-day", "retention" }, { "list" }, CmdDue },
+    { "due", { "into", "today", "new-per-day" }, { "list" }, CmdDue },
     { "history", { "retention" }, {}, CmdHistory },
 };
 

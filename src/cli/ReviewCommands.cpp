@@ -9,7 +9,6 @@
 
 #include <charconv>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <ostream>
 #include <sstream>
@@ -39,11 +38,9 @@ TSchedulerParameters SchedulerOptions(const TArguments& args)
     if (const auto text = args.Option("retention")) {
         double value = 0;
         const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
-        if (error != std::errc() || end != text->data() + text->size()
-            || !(value >= 0.70 - 1e-9 && value <= 0.97 + 1e-9))
+        if (error != std::errc() || end != text->data() + text->size() || !(value >= 0.70 && value <= 0.97))
             throw TUsageError("--retention must be a number from 0.70 to 0.97.");
-        // Hundredths, as the options keep it.
-        p.DesiredRetention = std::round(value * 100) / 100;
+        p.DesiredRetention = value;
     }
     return p;
 }

@@ -17,7 +17,7 @@ TSchedulerParameters SchedulerOptions(const TArguments& args);
 // --new-per-day N (0..9999, default 20).
 int NewPerDayOption(const TArguments& args);
 
-// due FILE [--into native|foreign] [--today YYYY-MM-DD] [--new-per-day N] [--retention R] [--list]
+// due FILE [--into native|foreign] [--today YYYY-MM-DD] [--new-per-day N] [--list]
 int CmdDue(const TArguments& args, std::ostream& out, std::ostream& err);
 // history export OUT.csv | history import IN.csv [--retention R]
 int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& err);

@@ -4,6 +4,7 @@
 #include "evaluation/TextUtils.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <string_view>
 
@@ -28,21 +29,66 @@ bool IsAsciiText(std::string_view text)
 
 } // namespace
 
+namespace {
+
+// The UTF-8 of each byte of a single-byte code page, converted once: a million texts are then
+// converted by looking their bytes up.
+class TByteTexts {
+public:
+    explicit TByteTexts(int codePage)
+        : CodePage_(codePage)
+    {
+        if (codePage == CP_UTF8)
+            return;
+        for (int byte = 0x80; byte < 0x100; ++byte) {
+            const char c = static_cast<char>(byte);
+            Texts_[static_cast<std::size_t>(byte - 0x80)] = AnsiToUtf8(std::string_view(&c, 1), codePage);
+        }
+    }
+    // False when the text is ASCII: it stands for itself.
+    bool Convert(std::string_view text, std::string& out) const
+    {
+        if (IsAsciiText(text))
+            return false;
+        // Whatever the conversion makes of a broken sequence, the key is made the same way.
+        if (CodePage_ == CP_UTF8) {
+            out = AnsiToUtf8(text, CP_UTF8);
+            return true;
+        }
+        out.clear();
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte < 0x80)
+                out += c;
+            else
+                out += Texts_[byte - 0x80u];
+        }
+        return true;
+    }
+
+private:
+    int CodePage_;
+    std::array<std::string, 0x80> Texts_;
+};
+
+} // namespace
+
 TListCards CardsOf(const TVocabFile& document, std::uint8_t direction)
 {
     TListCards cards;
     cards.Views.reserve(static_cast<std::size_t>(document.Count()));
-    const int foreignPage = LanguageCodePage(document.ForeignLangID());
-    const int nativePage = LanguageCodePage(document.NativeLangID());
-    const auto utf8 = [&](std::string_view text, int codePage) -> std::string_view {
-        if (IsAsciiText(text))
+    const TByteTexts foreign(LanguageCodePage(document.ForeignLangID()));
+    const TByteTexts native(LanguageCodePage(document.NativeLangID()));
+    std::string converted;
+    const auto utf8 = [&](std::string_view text, const TByteTexts& bytes) -> std::string_view {
+        if (!bytes.Convert(text, converted))
             return text;
-        return cards.Converted.emplace_back(AnsiToUtf8(text, codePage));
+        return cards.Converted.emplace_back(converted);
     };
     for (const auto& item : document.ItemList())
         cards.Views.push_back({ PrimaryLanguage(document.ForeignLangID()),
             PrimaryLanguage(document.NativeLangID()), static_cast<std::uint8_t>(direction == 0 ? 0 : 1),
-            utf8(item->FieldValue(fiForeign), foreignPage), utf8(item->FieldValue(fiNative), nativePage) });
+            utf8(item->FieldValue(fiForeign), foreign), utf8(item->FieldValue(fiNative), native) });
     return cards;
 }
 

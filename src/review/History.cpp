@@ -5,16 +5,11 @@
 #include "review/HistoryStatements.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <functional>
-#include <istream>
-#include <ostream>
 #include <pwd.h>
-#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,9 +38,6 @@ CREATE INDEX IF NOT EXISTS answers_card_time ON answers(card, time_ms);
 CREATE INDEX IF NOT EXISTS answers_day ON answers(day);
 PRAGMA user_version = 1;
 )sql";
-
-constexpr const char* CardColumns
-    = "id, state, stability, difficulty, last_review, due, reps, lapses, first_day";
 
 std::string Cause(int rc, const char* detail)
 {
@@ -154,13 +146,14 @@ THistory::THistory(const std::string& path)
         }
         if (version > SchemaVersion)
             Fail("a newer version of the program made it");
+        // Larger pages for a new file: a due count reads every card, a page at a time.
+        if (version == 0)
+            Execute("PRAGMA page_size=16384");
         {
             TStatement sql(Db_, "PRAGMA journal_mode=WAL", fail);
             sql.Step();
         }
         Execute("PRAGMA synchronous=FULL");
-        // Read in place rather than copied page by page: due counts read every card.
-        Execute("PRAGMA mmap_size=1073741824");
         if (version < SchemaVersion) {
             TTransaction transaction(Db_, fail);
             Execute(Schema);

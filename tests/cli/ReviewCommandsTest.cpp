@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <map>
 #include <optional>
 #include <sstream>
 
@@ -138,10 +139,11 @@ TEST_F(ReviewCommandsTest, BadUsageAndUnusableFilesAreRefused)
         { { "due", "LIST", "--today", "2024-02-30" }, 2, "--today" },
         { { "due", "LIST", "--today", "31.03.2024" }, 2, "--today" },
         { { "due", "LIST", "--into", "sideways" }, 2, "--into" },
-        { { "due", "LIST", "--retention", "0.69" }, 2, "--retention" },
-        { { "due", "LIST", "--retention", "0.98" }, 2, "--retention" },
-        { { "due", "LIST", "--retention", "nan" }, 2, "--retention" },
-        { { "due", "LIST", "--retention", "0.9x" }, 2, "--retention" },
+        { { "due", "LIST", "--retention", "0.9" }, 2, "--retention" },
+        { { "history", "import", "LIST", "--retention", "0.69" }, 2, "--retention" },
+        { { "history", "import", "LIST", "--retention", "0.98" }, 2, "--retention" },
+        { { "history", "import", "LIST", "--retention", "nan" }, 2, "--retention" },
+        { { "history", "import", "LIST", "--retention", "0.9x" }, 2, "--retention" },
         { { "due", "LIST", "--new-per-day", "-1" }, 2, "--new-per-day" },
         { { "due", "LIST", "--new-per-day", "10000" }, 2, "--new-per-day" },
         { { "due", "LIST", "--wait", "3" }, 2, "--wait" },
@@ -163,9 +165,12 @@ TEST_F(ReviewCommandsTest, BadUsageAndUnusableFilesAreRefused)
             << r.Err;
         EXPECT_EQ(r.Out, "");
     }
-    // Accepted at both ends of the range.
-    Ok({ "due", List, "--retention", "0.7" });
-    Ok({ "due", List, "--retention", "0.97" });
+    // Accepted at both ends of the range (the list is no history: nothing to import).
+    for (const char* retention : { "0.7", "0.97" }) {
+        WriteBytes(Dir.File("empty.csv"), "");
+        EXPECT_EQ(Ok({ "history", "import", Dir.File("empty.csv"), "--retention", retention }),
+            "0 answers imported.\n");
+    }
 }
 
 TEST_F(ReviewCommandsTest, ADamagedHistoryIsNamedAndLeftAlone)
@@ -259,4 +264,27 @@ TEST_F(ReviewCommandsTest, ABadImportChangesNothing)
         EXPECT_NE(r.Err.find(THistory::DefaultPath()), std::string::npos) << r.Err;
         EXPECT_EQ(Ok({ "due", List, "--list", "--today", "2024-03-02" }), before);
     }
+}
+
+TEST_F(ReviewCommandsTest, ImportReplaysAtTheRetentionAsked)
+{
+    Answer(0, true, false, At("2024-03-01"));
+    Answer(0, true, false, At("2024-03-04"));
+    const std::string exported = Dir.File("a.csv");
+    Ok({ "history", "export", exported });
+    std::map<std::string, std::string> listed;
+    for (const char* retention : { "0.7", "0.9", "0.97" }) {
+        UseDataFolder(std::string("retention-") + retention);
+        Ok({ "history", "import", exported, "--retention", retention });
+        listed[retention] = Ok({ "due", List, "--list", "--today", "2024-03-04" });
+    }
+    UseDataFolder("data");
+    EXPECT_EQ(listed["0.9"], Ok({ "due", List, "--list", "--today", "2024-03-04" }));
+    // The second answer was scheduled further out the less recall is asked for.
+    const auto dueOfFirst = [](const std::string& listing) {
+        const auto at = listing.find("\n0\t");
+        return at == std::string::npos ? std::string() : listing.substr(at + 3, 10);
+    };
+    EXPECT_GT(dueOfFirst(listed["0.7"]), dueOfFirst(listed["0.9"]));
+    EXPECT_GT(dueOfFirst(listed["0.9"]), dueOfFirst(listed["0.97"]));
 }

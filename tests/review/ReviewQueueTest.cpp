@@ -144,6 +144,26 @@ TEST_F(ReviewQueueTest, CardsSurviveMovesCopiesAndSavesButNotEdits)
     }
 }
 
+// The cards of a whole list, converted byte by byte, are the keys each item gives on its own.
+TEST_F(ReviewQueueTest, ListCardsAreTheItemsKeysInEveryCodePage)
+{
+    std::string everyByte;
+    for (int byte = 0x20; byte < 0x100; ++byte)
+        everyByte += static_cast<char>(byte);
+    for (const LangId language : { 0x0407, 0x0419, 0x0408, 0x041F, 0x0405, 0x041E, 0x0001 }) {
+        SCOPED_TRACE(language);
+        TVocabFile doc;
+        FillPairs(doc, { { "plain", "ascii" }, { everyByte, everyByte.substr(0x60) }, { "\xE4", "x" } });
+        doc.SetForeignLangID(language);
+        doc.SetNativeLangID(static_cast<LangId>(language == 0x0419 ? 0x0407 : 0x0419));
+        const TListCards cards = CardsOf(doc, 1);
+        ASSERT_EQ(cards.Views.size(), 3u);
+        for (int i = 0; i < doc.Count(); ++i)
+            EXPECT_TRUE(cards.Views[static_cast<std::size_t>(i)] == ViewOf(CardKeyOf(doc, doc.Items(i), 1)))
+                << i;
+    }
+}
+
 TEST_F(ReviewQueueTest, DueLowestRecallFirstThenNewThenTheFailedUntilRight)
 {
     TVocabFile doc;

@@ -7,6 +7,7 @@
 #include "support/TempDir.h"
 
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <optional>
 #include <string>
@@ -52,8 +53,12 @@ inline void FillPairs(TVocabFile& doc, const std::vector<std::pair<std::string, 
     doc.EndBulkAppend();
 }
 
-// Noon (local time of day at 1970-01-01 12:00 UTC) of a day, in milliseconds.
+// Local noon of a day, in milliseconds: a day's answers stay on it in every time zone.
 inline std::int64_t NoonOf(TDay day)
 {
-    return OnDay(12 * 3600 * 1000, day);
+    const std::time_t midday = static_cast<std::time_t>(day * 86400 + 43200);
+    std::tm local {};
+    ::gmtime_r(&midday, &local);
+    local.tm_isdst = -1;
+    return std::int64_t { std::mktime(&local) } * 1000;
 }

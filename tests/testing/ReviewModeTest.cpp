@@ -3,6 +3,7 @@
 
 #include "core/DocumentBuilders.h"
 #include "core/Random.h"
+#include "review/ReviewSupport.h"
 #include "support/TempDir.h"
 #include "testing/TestEngine.h"
 
@@ -35,7 +36,7 @@ protected:
         Doc.Items(1).LastAttempt = 5;
         Doc.MarkSaved();
         Engine.SetClock([this] { return Steady; });
-        Engine.SetWallClock([] { return std::int64_t { Today } * 86400000 + 43200000; });
+        Engine.SetWallClock([] { return NoonOf(Today); });
     }
     void StartReview(int newPerDay = 20)
     {
@@ -94,9 +95,7 @@ TEST_F(ReviewModeTest, ASessionRecordsInTheHistoryAndLeavesTheListAlone)
     EXPECT_EQ(Doc.Items(1).LastAttempt, 5);
     EXPECT_EQ(History.AnswerCount(), 4);
     // Each answer with the wall clock's time and the time it took on the steady one.
-    EXPECT_NE(Csv().find("," + std::to_string(std::int64_t { Today } * 86400000 + 43200000) + ",3,0,1500,"),
-        std::string::npos)
-        << Csv();
+    EXPECT_NE(Csv().find("," + std::to_string(NoonOf(Today)) + ",3,0,1500,"), std::string::npos) << Csv();
     // Back to the classic test: the list records again.
     Engine.SetReview(nullptr);
     ASSERT_TRUE(Next(false));

@@ -10,6 +10,7 @@ void BenchExchange(int items);
 void BenchMatch(int items);
 void BenchTesting(int items);
 void BenchPrint(int items);
+void BenchReview(int items);
 
 class TVocabFile;
 // A list of the given size shaped like real entries (the same list on every run).

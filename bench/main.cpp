@@ -44,7 +44,7 @@ void PrintFigure(const std::string& name, long long items, double ms, double raw
 int main(int argc, char** argv)
 {
     std::vector<int> sizes = { 10000, 100000, 1000000 };
-    bool core = true, exchange = true, match = true, testing = true, print = true;
+    bool core = true, exchange = true, match = true, testing = true, print = true, review = true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--items") == 0 && i + 1 < argc) {
             sizes = { std::atoi(argv[++i]) };
@@ -55,9 +55,10 @@ int main(int argc, char** argv)
             match = only == "match";
             testing = only == "testing";
             print = only == "print";
+            review = only == "review";
         } else {
-            std::fprintf(
-                stderr, "usage: velmoria-bench [--items N] [--only core|exchange|match|testing|print]\n");
+            std::fprintf(stderr,
+                "usage: velmoria-bench [--items N] [--only core|exchange|match|testing|print|review]\n");
             return 2;
         }
     }
@@ -74,6 +75,8 @@ int main(int argc, char** argv)
             BenchTesting(items);
         if (print)
             BenchPrint(items);
+        if (review)
+            BenchReview(items);
     }
     if (match)
         BenchMatch(sizes.back());

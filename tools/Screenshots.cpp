@@ -45,8 +45,12 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+
+// ScreenshotsReview.cpp
+void SaveReviewPictures(TMainForm& form, const QString& folder);
 
 namespace {
 QString Folder;
@@ -246,6 +250,9 @@ int main(int argc, char** argv)
     MessageBoxHook::Enable(true);
 
     TMainForm form(std::make_unique<TMemorySettingsStore>());
+    // The reviews go to a history of their own, never the user's.
+    const QTemporaryDir historyFolder;
+    form.SetHistoryPath((historyFolder.path() + QStringLiteral("/history.sqlite")).toStdString());
     TSettings& userSettings = form.Session().Settings;
     form.resize(760, 520);
     form.show();
@@ -565,6 +572,7 @@ int main(int argc, char** argv)
             QMessageBox::Ok, &form);
         Save(&off, "58-crash-protection-off");
     }
+    SaveReviewPictures(form, Folder);
     SaveHelp(form);
     SaveSpeech(form, Folder);
 

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <filesystem>
 
 namespace {
 // Radio buttons have no double-click signal; a double click on either one confirms the dialog.
@@ -90,6 +91,30 @@ TWelcomeDialog::TWelcomeDialog(QWidget* parent, TWelcomeData& info)
                 = new QListWidgetItem(QString::fromStdString(ShortenPath(DisplayName(name), width, room)));
             item->setToolTip(QString::fromStdString(name));
             lbFiles->addItem(item);
+            // The count comes when a worker has read the list; the dialog never waits for it.
+            TDueCounter* counter = nullptr;
+            std::error_code error;
+            const auto size = std::filesystem::file_size(std::filesystem::path(name), error);
+            if (info.Due && !error && size <= static_cast<std::uintmax_t>(WelcomeDueCountLimit)) {
+                counter = new TDueCounter(this);
+                connect(
+                    counter, &TDueCounter::Counted, this, [this, item, name, room](const TDueAnswer& answer) {
+                        if (!answer)
+                            return;
+                        const QFontMetrics font(lbFiles->font());
+                        const TTextWidth advance = [&font](std::string_view text) {
+                            return font.horizontalAdvance(
+                                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+                        };
+                        const QString due = QStringLiteral("  \u2013  %1 due").arg(answer->Due);
+                        // The name gives way to the count, so both fit the line.
+                        const int nameRoom = room - font.horizontalAdvance(due);
+                        item->setText(
+                            QString::fromStdString(ShortenPath(DisplayName(name), advance, nameRoom)) + due);
+                    });
+                counter->CountFile(name, *info.Due);
+            }
+            DueCounters_.push_back(counter);
         }
     }
     lbFiles->setCurrentRow(0);

@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Drill.h"
 #include "cli/SayCommand.h"
+#include "cli/ReviewCommands.h"
 #include "core/ListLock.h"
 #include "core/SafeSave.h"
 #include "core/SaveTarget.h"
@@ -79,8 +80,10 @@ Commands:
   test FILE [--into native|foreign] [--multiple-choice] [--choices N] [--penalty N]
             [--disallow-hints] [--test-notes] [--native-flags HEX] [--foreign-flags HEX]
             [--english-flags HEX] [--native-accents] [--foreign-accents] [--seed N]
-            [--speak] [--wait SECONDS]
+            [--speak] [--wait SECONDS] [--due [--new-per-day N] [--retention R] [--today YYYY-MM-DD]]
       Ask the items one per line until all are learnt, then save the progress.
+      --due: review the words due today instead; the answers go to the review history
+      at once and the list is not saved.
       --native-accents, --foreign-accents: accept answers that differ only in accents.
       --speak: read each question aloud in its language as it is asked.
       Answer lines: the answer (the number in multiple choice), ":hint TEXT", ":stop".
@@ -89,6 +92,21 @@ Commands:
       Read TEXT aloud with a voice of the language, through the speech service
       (speech-dispatcher); returns once it has been read. The sorting marker and
       signs such as brackets are not read; delimiters become pauses.
+  due FILE [--into native|foreign] [--today YYYY-MM-DD] [--new-per-day N] [--list]
+      Print "due N", "new N" and "next YYYY-MM-DD" (or "next none") for reviews in that
+      direction (default native). --today pins the calendar date; N new cards a day
+      (default 20). --list: one line per item, tab-separated: index, due date or "new",
+      stability and difficulty (empty for a new card).
+  history export OUT.csv
+      Write every answer of the review history as CSV, the FSRS optimizer's columns first:
+      card_id, review_time (ms since the epoch), review_rating (1-4), review_state (0-3),
+      review_duration (ms); then the card's languages, direction, word and translations.
+  history import IN.csv [--retention R]
+      Merge such a file (from another machine): answers already present are skipped and the
+      cards they touch are rebuilt by replaying their answers at a desired retention of R
+      (0.70 to 0.97, default 0.90).
+      The history is kept in the user's data folder under $XDG_DATA_HOME (default
+      ~/.local/share); due and history never change a list.
 
 Exit status: 0 success, 1 failure or nothing found, 2 bad usage.
 )HELP";
@@ -424,6 +442,8 @@ const TCommand Commands[] = {
     { "test", {}, {}, nullptr },
     { "export", { "format", "wait" }, {}, CmdExport },
     { "say", { "lang" }, {}, CmdSay },
+    { "due", { "into", "today", "new-per-day" }, { "list" }, CmdDue },
+    { "history", { "retention" }, {}, CmdHistory },
 };
 
 } // namespace

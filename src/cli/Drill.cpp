@@ -8,13 +8,17 @@
 #include "core/Random.h"
 #include "core/VocabFile.h"
 #include "evaluation/TextUtils.h"
+#include "review/History.h"
+#include "review/ReviewQueue.h"
 #include "settings/Settings.h"
 #include "testing/TestEngine.h"
 
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <iostream>
 #include <optional>
@@ -33,13 +37,28 @@ struct TDrillSettings {
     std::optional<std::uint64_t> Seed;
     std::chrono::seconds Wait = TListLock::DefaultWait;
     bool Speak = false;
+    // The review of the cards due (--due) instead of the test.
+    bool Review = false;
+    int NewPerDay = 20;
+    TSchedulerParameters Scheduler;
+    std::optional<TDay> Today;
 };
+
+double ParseRetention(const std::string& text)
+{
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || end != text.c_str() + text.size() || !(value >= 0.70 && value <= 0.97))
+        throw TUsageError("--retention must be a number from 0.70 to 0.97.");
+    return value;
+}
 
 TDrillSettings ParseArguments(const std::vector<std::string>& list)
 {
     const TArguments args(list,
-        { "into", "choices", "penalty", "native-flags", "foreign-flags", "english-flags", "seed", "wait" },
-        { "multiple-choice", "disallow-hints", "test-notes", "native-accents", "foreign-accents", "speak" });
+        { "into", "choices", "penalty", "native-flags", "foreign-flags", "english-flags", "seed", "wait",
+            "new-per-day", "retention", "today" },
+        { "multiple-choice", "disallow-hints", "test-notes", "native-accents", "foreign-accents", "speak", "due" });
     args.ExpectPositional(1, "test FILE [options]; see velmoria-cli --help.");
     TDrillSettings s;
     s.FileName = args[0];
@@ -80,6 +99,18 @@ TDrillSettings ParseArguments(const std::vector<std::string>& list)
     if (args.Option("wait"))
         s.Wait = std::chrono::seconds(number("wait", 0, 3600, 10));
     s.Speak = args.Switch("speak");
+    s.Review = args.Switch("due");
+    if (!s.Review && (args.Option("new-per-day") || args.Option("retention") || args.Option("today")))
+        throw TUsageError("--new-per-day, --retention and --today belong to a review: add --due.");
+    if (args.Option("new-per-day"))
+        s.NewPerDay = static_cast<int>(number("new-per-day", 0, 100000, 10));
+    if (const auto retention = args.Option("retention"))
+        s.Scheduler.DesiredRetention = ParseRetention(*retention);
+    if (const auto today = args.Option("today")) {
+        s.Today = ParseDay(*today);
+        if (!s.Today)
+            throw TUsageError("--today must be a date YYYY-MM-DD.");
+    }
     return s;
 }
 
@@ -113,6 +144,7 @@ public:
         const auto onAllLearnt = [&](const std::string& message) { Out_ << message << '\n'; };
         if (Doc_.Count() == 0) {
             Out_ << "The list has no items to ask.\n";
+            Ended_ = true;
             return;
         }
         bool more = Engine_.NextQuestion(false, onAllLearnt);
@@ -121,11 +153,13 @@ public:
                 return;
             more = Engine_.NextQuestion(true, onAllLearnt);
         }
+        Ended_ = true;
     }
 
     void ReadQuestionsWith(TQuestionReader* reader) { Reader_ = reader; }
     int Answered() const { return Answered_; }
     int Right() const { return Right_; }
+    bool Ended() const { return Ended_; }
 
 private:
     std::string Utf8(std::string_view text, LangId lang) const
@@ -280,6 +314,7 @@ private:
     TQuestionReader* Reader_ = nullptr;
     int Answered_ = 0;
     int Right_ = 0;
+    bool Ended_ = false;
 };
 
 // The write end of the pipe through which a stop signal reaches the reading of the answers.
@@ -386,6 +421,39 @@ private:
     char Byte_ = 0;
 };
 
+// The review of the cards due: the answers go to the history as they are given, the list is
+// neither locked nor saved.
+int RunReview(
+    const TDrillSettings& settings, std::istream& in, std::ostream& out, std::ostream& err, bool terminal)
+{
+    RequireReadable(settings.FileName);
+    TVocabFile doc;
+    doc.LoadFromFile(settings.FileName);
+    if (!doc.LoadNotice().empty())
+        err << doc.LoadNotice() << '\n';
+    if (settings.Seed)
+        SeedRandom(*settings.Seed);
+    THistory history(THistory::DefaultPath());
+    const TTestClock clock = SystemTestClock();
+    const TDay today = settings.Today.value_or(DayOfMs(clock()));
+    TReviewQueue queue(doc, history, settings.TestMode, today, settings.NewPerDay, settings.Scheduler,
+        settings.Options.DisallowHints);
+    TTestEngine engine(doc, settings.Options);
+    engine.SetTestMode(settings.TestMode);
+    engine.SetMultipleChoice(settings.MultipleChoice);
+    engine.SetReview(&queue);
+    if (settings.Today)
+        engine.SetWallClock([clock, today] { return OnDay(clock(), today); });
+    // A script answers one question at a time: every line reaches it at once.
+    out << std::unitbuf;
+    TDrill drill(doc, engine, in, out, err, terminal);
+    drill.Run();
+    if (!drill.Ended())
+        out << "Stopped. " << queue.Reviewed() << " reviewed, " << queue.Right() << " right.\n";
+    out << std::nounitbuf << std::flush;
+    return 0;
+}
+
 } // namespace
 
 int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
@@ -399,6 +467,8 @@ int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostrea
         return 2;
     }
     try {
+        if (settings.Review)
+            return RunReview(settings, in, out, err, terminal);
         // Held for the whole test: a list changed meanwhile would be overwritten by the results.
         const TListLock lock(settings.FileName, settings.Wait);
         RequireReadable(settings.FileName);

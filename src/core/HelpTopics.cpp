@@ -52,6 +52,8 @@ constexpr THelpTopic Topics[] = {
     { 2403, "menu-test.html#choice" },
     { 2404, "menu-test.html#hint" },
     { 2405, "menu-test.html#statistics" },
+    { 2406, "menu-test.html#review" },
+    { 2407, "menu-test.html#progress" },
 
     { 2500, "menu-help.html#topics" },
     { 2501, "menu-help.html#tips" },
@@ -68,6 +70,7 @@ constexpr THelpTopic Topics[] = {
     { 3043, "options-evaluation.html" },
     { 3044, "options-feedback.html" },
     { 3045, "options-speech.html" },
+    { 3046, "options-reviews.html" },
     { 3050, "page-setup.html" },
     { 3060, "print.html" },
     { 3071, "properties-general.html" },
@@ -77,6 +80,7 @@ constexpr THelpTopic Topics[] = {
     { 3101, "statistics-progress.html" },
     { 3102, "statistics-success.html" },
     { 3110, "welcome.html" },
+    { 3120, "progress.html" },
 };
 
 } // namespace

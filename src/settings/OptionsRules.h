@@ -58,7 +58,7 @@ int FindShortcut(const TShortcutKey& key);
 // The character an entry types, read in the code page of its script; 0 when unassigned.
 char16_t ShortcutCharacter(std::uint16_t entry);
 
-enum TOptionsPage { opGeneral = 0, opQuestion = 1, opEvaluation = 2, opFeedback = 3 };
+enum TOptionsPage { opGeneral = 0, opQuestion = 1, opEvaluation = 2, opFeedback = 3, opReviews = 4 };
 enum TEvaluationPage { epNative = 0, epForeign = 1, epEnglish = 2 };
 
 // One language side of the evaluation page. The positions are -1 when nothing is selected.

@@ -431,6 +431,12 @@ void LoadSettings(
     speech.ForeignVoice = ReadString(store, "SpeechVoiceForeign", std::string());
     speech.NativeVoice = ReadString(store, "SpeechVoiceNative", std::string());
     speech.Rate = std::clamp(ReadInteger(store, "SpeechRate", 0), MinSpeechRate, MaxSpeechRate);
+    const TReviewSettings reviews;
+    settings.Reviews.RetentionPercent
+        = ClampInt(ReadInteger(store, "ReviewRetention", reviews.RetentionPercent), MinRetentionPercent,
+            MaxRetentionPercent);
+    settings.Reviews.NewPerDay
+        = ClampInt(ReadInteger(store, "ReviewNewPerDay", reviews.NewPerDay), 0, MaxNewPerDay);
 }
 
 void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindowState& window)
@@ -483,4 +489,6 @@ void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindo
     store.WriteString("SpeechVoiceForeign", speech.ForeignVoice);
     store.WriteString("SpeechVoiceNative", speech.NativeVoice);
     store.WriteInteger("SpeechRate", speech.Rate);
+    store.WriteInteger("ReviewRetention", settings.Reviews.RetentionPercent);
+    store.WriteInteger("ReviewNewPerDay", settings.Reviews.NewPerDay);
 }

@@ -28,6 +28,15 @@ TTestClock SteadyTestClock()
     };
 }
 
+TTestClock SystemTestClock()
+{
+    return [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::system_clock::now().time_since_epoch())
+            .count();
+    };
+}
+
 TColour ColourOf(TTextColour role, const TOptions& options, TColour windowText)
 {
     switch (role) {
@@ -116,6 +125,12 @@ void TTestEngine::SetMultipleChoice(bool on)
     MultipleChoice_ = on;
 }
 
+void TTestEngine::SetReview(TReviewQueue* queue)
+{
+    DropQuestionIf(queue != Review_);
+    Review_ = queue;
+}
+
 TTestAction TTestEngine::DirectionCommand(std::uint8_t mode, bool testing)
 {
     const bool same = TestMode_ == (mode == 0 ? 0 : 1);
@@ -135,6 +150,18 @@ bool TTestEngine::NextQuestion(
     bool testing, const std::function<void(const std::string& message)>& onAllLearnt)
 {
     Asked_ = nullptr;
+    if (Review_ != nullptr) {
+        const int index = Review_->NextIndex();
+        if (index >= 0 && index < Document_.Count()) {
+            // The current item is no part of the list's contents: choosing it changes nothing to save.
+            Document_.SetCurrentIndex(index);
+            return true;
+        }
+        ForgetPassed();
+        if (onAllLearnt)
+            onAllLearnt(Review_->ClosingMessage());
+        return false;
+    }
     if (Document_.SelectNextTestItem())
         return true;
     // The test ends here: the next test starts without the last one's verdict.
@@ -293,7 +320,15 @@ TAnswerOutcome TTestEngine::Submit()
     TAnswerOutcome outcome;
     outcome.Right = AnswerCorrect_;
     outcome.RecordedCorrect = RecordedResult(AnswerCorrect_, HintUsed_, Options_.DisallowHints);
-    Document_.RecordAnswer(outcome.RecordedCorrect, PenaltyMaximum(Options_));
+    if (Review_ != nullptr) {
+        const std::int64_t elapsed = Clock_ ? Clock_() - QuestionShownAt_ : 0;
+        Review_->SetHintCountsAsWrong(Options_.DisallowHints);
+        Review_->Answered(Document_.CurrentIndex(), AnswerCorrect_, HintUsed_, WallClock_ ? WallClock_() : 0,
+            static_cast<std::int32_t>(
+                std::clamp<std::int64_t>(elapsed, 0, std::numeric_limits<std::int32_t>::max())));
+    } else {
+        Document_.RecordAnswer(outcome.RecordedCorrect, PenaltyMaximum(Options_));
+    }
     outcome.ContinueAtOnce = AnswerCorrect_ && Options_.AutoContinue;
     ShowingUserAnswer_ = false;
     if (outcome.ContinueAtOnce) {

@@ -16,8 +16,13 @@
 //              is dropped unrecorded.
 // onAllLearnt receives the end-of-test message; it shows it and opens the statistics dialog,
 // which may reset the test data; NextQuestion then tries once more.
+//
+// In review mode (SetReview) the questions are the review queue's and each verdict is recorded
+// in its history before Submit returns; the list's test data are never touched. At the end
+// onAllLearnt receives the queue's closing message and NextQuestion returns false.
 
 #include "core/VocabFile.h"
+#include "review/ReviewQueue.h"
 #include "settings/Settings.h"
 #include "testing/AnswerMarks.h"
 
@@ -30,6 +35,8 @@
 // Milliseconds on a steady clock; the engine dates each question with it.
 using TTestClock = std::function<std::int64_t()>;
 TTestClock SteadyTestClock();
+// Milliseconds since 1970 on the system clock: when a review answer was given.
+TTestClock SystemTestClock();
 // How long after a question follows an answered one a key press still belongs to that answer.
 inline constexpr std::int64_t AnswerKeyGraceMs = 500;
 
@@ -147,6 +154,12 @@ public:
     // The engine reads the options at every call, so option changes apply at once.
     TTestEngine(TVocabFile& document, const TOptions& options);
     void SetClock(TTestClock clock) { Clock_ = std::move(clock); }
+    // The time review answers are recorded with (a pinned calendar day moves it, see OnDay).
+    void SetWallClock(TTestClock clock) { WallClock_ = std::move(clock); }
+    // Review mode with the queue (not owned; it outlives its use here); nullptr: the classic test.
+    // Either change drops the question on screen.
+    void SetReview(TReviewQueue* queue);
+    TReviewQueue* Review() const { return Review_; }
 
     // ---- State
     std::uint8_t TestMode() const { return TestMode_; } // 0 into the native language, 1 into the foreign
@@ -254,6 +267,8 @@ private:
     const TVocabItem* SelectedChoice_ = nullptr;
     bool ShowingUserAnswer_ = false;
     TTestClock Clock_ = SteadyTestClock();
+    TTestClock WallClock_ = SystemTestClock();
+    TReviewQueue* Review_ = nullptr;
     std::int64_t QuestionShownAt_ = 0;
     bool FollowsAnswer_ = false; // the question on screen came after an answered one
     // An answer continued at once, for the next question to show.

@@ -51,6 +51,8 @@ constexpr TCommandHelp CommandTopics[] = {
     { "miTestMultipleChoice", 2403 },
     { "miTestHint", 2404 },
     { "miTestStatistics", 2405 },
+    { "miTestReview tbReview", 2406 },
+    { "miTestProgress", 2407 },
     { "miHelpContents", 2500 },
     { "miHelpTips", 2501 },
     { "miHelpHomePage", 2502 },

@@ -111,6 +111,7 @@ void TMainForm::Create()
     CreatePrintCommands();
     CreateFindActions();
     CreateHelpCommands();
+    CreateReviewCommands();
     CreateStatusBar();
     CreateViews();
     CreateSpeechCommands();
@@ -193,7 +194,6 @@ void TMainForm::CreateActions()
     const auto editing = [this] { return Editing(); };
     const auto hasCurrent = [this] { return HasCurrentItem(); };
     const auto canTest = [this] { return CanTest(); };
-    const auto testing = [this] { return WindowMode_ == wmTesting; };
     const TActionEntry entries[] = {
         { &miFileNew, "miFileNew", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N), "Creates a new file", "new",
             &TMainForm::miFileNewClick },
@@ -233,7 +233,7 @@ void TMainForm::CreateActions()
             "shuffle", &TMainForm::miEditShuffleClick, editing },
         { &miTestStartTesting, "miTestStartTesting", "Start &Testing", QKeySequence(Qt::CTRL | Qt::Key_T),
             "Starts or stops vocabulary testing", "test", &TMainForm::miTestStartTestingClick, canTest,
-            testing },
+            [this] { return WindowMode_ == wmTesting && !ReviewQueue_; } },
         { &miTestPassive, "miTestPassive", "Into &Native Language", QKeySequence(Qt::CTRL | Qt::Key_E),
             "Asks for the translations of the foreign words", "passive", &TMainForm::miTestPassiveClick,
             canTest, [this] { return WindowMode_ == wmTesting && TestEngine().TestMode() == 0; } },
@@ -385,8 +385,9 @@ void TMainForm::CreateStatusBar()
         { 45, "0000000 learnt", "Current item" },
         { 45, "100% learnt", "Share of items learnt" },
         { 45, "Modified", "Whether the list has changes not yet saved" },
+        { 45, "0000000 due", "Words due for review today in this direction" },
     };
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= 6; ++i) {
         const auto& design = panels[i - 1];
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
@@ -403,7 +404,7 @@ void TMainForm::CreateStatusBar()
     // and the hint falls short of the gaps the bar's layout puts around the panels: an explicit
     // minimum with that margin keeps the window from squeezing the panels over each other.
     int room = bar->minimumSizeHint().width();
-    for (int i = 1; i <= 5; ++i)
+    for (int i = 1; i <= 6; ++i)
         room += bar->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing)
             + 2 * StatusPanels_[i]->frameWidth();
     bar->setMinimumWidth(room);
@@ -448,6 +449,7 @@ void TMainForm::SetWindowMode(TWindowMode mode)
         pnlTest->SetEngine(nullptr);
         pnlTest->timAnswer->stop();
         Engine_.reset();
+        ReviewQueue_.reset();
     }
     switch (mode) {
     case wmEditing:
@@ -641,6 +643,7 @@ void TMainForm::UpdateStatusPanels()
     set(5,
         document.Modified() ? QStringLiteral("Modified")
                             : (document.FileName().empty() ? QString() : QStringLiteral("Saved")));
+    UpdateDuePanel();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

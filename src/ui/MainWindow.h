@@ -43,6 +43,10 @@ class TBackgroundWriter;
 class TRecoveryStore;
 struct TOrphanCopy;
 struct TSpeechPageTarget;
+class THistory;
+class TReviewQueue;
+class TDueCounter;
+struct TDueQuestion;
 enum class TTestAction : std::uint8_t;
 enum class TSpokenSide : std::uint8_t;
 
@@ -189,6 +193,24 @@ public:
     // The program's exit status once a signal ended it.
     std::optional<int> EndedBySignal() const { return EndedBySignal_; }
 
+    // ---- Reviews over days (MainWindowReview.cpp)
+    QAction* miTestReview = nullptr;
+    QAction* miTestProgress = nullptr;
+    void miTestReviewClick();
+    void miTestProgressClick();
+    // The learner's review history, opened at its first use; null when it cannot be opened, which
+    // the user is told once. Review Due Words and Review Progress are then unavailable.
+    THistory* History();
+    // Uses the history at path instead of the user's (tests and tools); closes the one open.
+    void SetHistoryPath(const std::string& path);
+    // The review session running, if any (it lives as long as the test panel shows it).
+    TReviewQueue* ReviewQueue() const { return ReviewQueue_.get(); }
+    // Counts the due cards of the open list in a worker; the status bar shows the answer.
+    TDueCounter* DueCounter() const { return DueCounter_; }
+    // The history was written besides this window's reviews (another copy of the program, the
+    // command line, a tool): the due count is asked again.
+    void ReviewHistoryChanged();
+
 public slots:
     void miFileNewClick();
     void miFileOpenClick();
@@ -316,6 +338,15 @@ private:
     void SpeakerChanged();
     // The Speech page of the options: the settings, the speaker and the document's languages.
     TSpeechPageTarget SpeechPageTarget();
+    void CreateReviewCommands();
+    bool Reviewing() const;
+    bool StartReview();
+    // The due panel: the session's remaining cards, or the worker's count for the list as it is.
+    void UpdateDuePanel();
+    // What a due count asks of the history now; nullopt without a history.
+    std::optional<TDueQuestion> DueQuestion();
+    // An answer the history could not keep: told once, the review ends and stays unavailable.
+    void ReviewFailed(const QString& message);
 
     std::unique_ptr<TSession> OwnSession_; // only when not given one
     TSession& Session_;
@@ -344,7 +375,7 @@ private:
     };
     std::optional<TPendingSpeech> PendingSpeech_;
     bool ToldSpeechProblem_ = false;
-    std::array<QLabel*, 6> StatusPanels_ {};
+    std::array<QLabel*, 7> StatusPanels_ {}; // 6: cards due today (MainWindowReview.cpp)
     QTimer* IdleTimer_ = nullptr;
     std::vector<TCommandRule> Commands_;
     std::uint64_t StateUpdates_ = 0;
@@ -372,6 +403,17 @@ private:
     std::string StampedName_;
     TFileStamp DiskStamp_;
     TFileStamp ToldStamp_;
+
+    std::string HistoryPath_; // empty: THistory::DefaultPath()
+    std::unique_ptr<THistory> History_;
+    bool HistoryFailed_ = false;
+    std::unique_ptr<TReviewQueue> ReviewQueue_;
+    std::uint8_t ReviewDirection_ = 0;
+    TDueCounter* DueCounter_ = nullptr;
+    // What the due panel's count was asked for: the list's revision, direction, day and settings.
+    std::string DueAsked_;
+    // Grows whenever the history may have been written outside this window (ReviewHistoryChanged).
+    std::uint64_t HistoryChanges_ = 0;
 };
 
 // A tool-bar hint from its menu twin: the caption without "&" and ".", " - " and the shortcut

@@ -122,6 +122,7 @@ void TMainForm::miViewOptionsClick()
     TOptionsTarget target { &settings.Options, &settings.SoundFileRight, &settings.SoundFileWrong,
         LanguageCharset(Session_.Document().ForeignLangID()), Sound_.get(), &Session_.OptionsPages };
     target.Speech = SpeechPageTarget();
+    target.Reviews = &settings.Reviews;
     TOptionsDialog dialog(this, target);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;

@@ -169,6 +169,7 @@ bool TMainForm::RunWelcomeLoop()
     for (;;) {
         TWelcomeData info;
         info.RecentFiles = &RecentFiles_;
+        info.Due = DueQuestion();
         TWelcomeDialog dialog(this, info);
         if (ExecDialog(dialog) != QDialog::Accepted)
             return false;

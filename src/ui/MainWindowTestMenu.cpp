@@ -20,6 +20,8 @@ void TMainForm::CreateTestPanel()
     Sound_ = MakeSoundPlayer();
     pnlTest->SetSoundPlayer(Sound_.get());
     connect(pnlTest, &TTestPanel::AnswerRecorded, this, &TMainForm::ScheduleUpdate);
+    connect(pnlTest, &TTestPanel::AnswerFailed, this,
+        [this](const QString& message) { RunCommand([this, message] { ReviewFailed(message); }); });
     connect(
         pnlTest, &TTestPanel::ContinueRequested, this, [this] { RunCommand([this] { ContinueTest(); }); });
     connect(pnlTest, &TTestPanel::EditItemRequested, this,
@@ -59,7 +61,9 @@ bool TMainForm::NextQuestion()
 {
     return TestEngine().NextQuestion(WindowMode_ == wmTesting, [this](const std::string& message) {
         ShowMessageBox(QString::fromStdString(message), QString(), QMessageBox::Ok, QMessageBox::Information);
-        miTestStatisticsClick();
+        // A review's closing message is all: the list's statistics have no part in it.
+        if (!ReviewQueue_)
+            miTestStatisticsClick();
     });
 }
 
@@ -87,6 +91,9 @@ void TMainForm::RunTestAction(TTestAction action)
 {
     WindowState_.TestMode = TestEngine().TestMode();
     WindowState_.MultipleChoice = TestEngine().MultipleChoice();
+    // A review serves one direction: the other one has a queue of its own.
+    if (Reviewing() && TestEngine().TestMode() != ReviewDirection_ && !StartReview())
+        return;
     switch (action) {
     case TTestAction::Start:
         miTestStartTestingClick();
@@ -169,8 +176,8 @@ bool TMainForm::TestKeyFilter(QObject* watched, QEvent* event)
         // command is available its shortcut wins.
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (QAction* action : { miTestStartTesting, miTestPassive, miTestActive, miTestMultipleChoice,
-                 miTestHint, miTestStatistics })
+        for (QAction* action : { miTestStartTesting, miTestReview, miTestPassive, miTestActive,
+                 miTestMultipleChoice, miTestHint, miTestStatistics })
             if (action->isEnabled() && action->shortcut() == pressed) {
                 event->ignore();
                 return true;

@@ -4,6 +4,7 @@
 #include "app/MessageBox.h"
 #include "testing/TestEngine.h"
 #include "ui/HelpRequest.h"
+#include "ui/OptionsReviewsPage.h"
 #include "ui/QtText.h"
 #include "ui/Sound.h"
 #include "ui/ValueChecks.h"
@@ -170,6 +171,10 @@ TOptionsDialog::TOptionsDialog(QWidget* parent, const TOptionsTarget& target)
     CreateFeedbackPage();
     if (Target_.Speech.Speech != nullptr)
         pcOptions->addTab(tsSpeech = new TSpeechPage(Target_.Speech), QStringLiteral("Speech"));
+    if (Target_.Reviews) {
+        tsReviews = new TOptionsReviewsPage(*Target_.Reviews);
+        pcOptions->addTab(tsReviews, QStringLiteral("Reviews"));
+    }
 
     const TDialogButtons buttons = MakeDialogButtons(
         this, [this] { RequestHelp(OptionsHelpContextBase + pcOptions->currentIndex()); }, hcOK, hcCancel,
@@ -775,6 +780,8 @@ void TOptionsDialog::btnOKClick()
     WriteOptionsForm(ReadControls(), *Target_.Options, *Target_.SoundFileRight, *Target_.SoundFileWrong);
     if (tsSpeech != nullptr)
         tsSpeech->Store();
+    if (tsReviews)
+        *Target_.Reviews = tsReviews->Read();
     if (Target_.Pages != nullptr)
         *Target_.Pages = { ShownPage_, ShownEvaluationPage_ };
     accept();

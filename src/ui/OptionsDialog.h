@@ -1,5 +1,5 @@
 #pragma once
-// The options dialog: four pages (and three evaluation sub-pages) over the settings record and
+// The options dialog: five pages (and three evaluation sub-pages) over the settings record and
 // the two answer sounds. Nothing is written before OK; the rules live in OptionsRules.
 
 #include "settings/OptionsRules.h"
@@ -17,6 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class TOptionsReviewsPage;
 
 // What the dialog edits, and what it needs around it.
 struct TOptionsTarget {
@@ -27,6 +28,7 @@ struct TOptionsTarget {
     ISoundPlayer* Sound = nullptr; // plays a browsed sound; may be null
     TOptionsPages* Pages = nullptr; // the pages to open on, updated by OK; may be null
     TSpeechPageTarget Speech {}; // the Speech page, shown when its settings are given
+    TReviewSettings* Reviews = nullptr; // the Reviews page; null: no such page
 };
 
 class TOptionsDialog : public QDialog {
@@ -40,6 +42,7 @@ public:
     QWidget* tsEvaluation = nullptr;
     QWidget* tsFeedback = nullptr;
     TSpeechPage* tsSpeech = nullptr;
+    TOptionsReviewsPage* tsReviews = nullptr; // OptionsReviewsPage.cpp
     QTabWidget* pcEvaluation = nullptr;
     QWidget* tsNative = nullptr;
     QWidget* tsForeign = nullptr;

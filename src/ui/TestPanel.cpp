@@ -544,9 +544,16 @@ void TTestPanel::EnterCommand()
         emit ContinueRequested();
         return;
     }
-    const TAnswerOutcome outcome = Engine_->MultipleChoice()
-        ? Engine_->SubmitChoice(lbChoice->ItemAt(lbChoice->SelectedRow()))
-        : Engine_->SubmitTyped(edtResponse->Bytes(), edtTestNotes->Bytes());
+    TAnswerOutcome outcome;
+    try {
+        outcome = Engine_->MultipleChoice()
+            ? Engine_->SubmitChoice(lbChoice->ItemAt(lbChoice->SelectedRow()))
+            : Engine_->SubmitTyped(edtResponse->Bytes(), edtTestNotes->Bytes());
+    } catch (const std::exception& error) {
+        // A verdict is shown only for an answer that was kept.
+        emit AnswerFailed(QString::fromUtf8(error.what()));
+        return;
+    }
     if (Sound_)
         Sound_->Play(outcome.Right ? Settings_.SoundFileRight : Settings_.SoundFileWrong);
     emit AnswerRecorded();

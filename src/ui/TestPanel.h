@@ -142,6 +142,8 @@ public:
 signals:
     // The answer was recorded in the document (its counters and the item's state changed).
     void AnswerRecorded();
+    // The answer could not be kept (a review's history failed); no verdict was shown.
+    void AnswerFailed(const QString& message);
     // Continue: the main window asks the next question or ends the test.
     void ContinueRequested();
     // The question panel was double-clicked.

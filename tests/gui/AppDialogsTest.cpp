@@ -67,7 +67,7 @@ TEST_F(AppDialogTest, WelcomeListsBrowseAndTheRecentFilesShortenedToTheList)
         TRecentFileList recent(4);
         for (const std::string& name : c.Recent)
             recent.Load(name);
-        TWelcomeData data { &recent, false, "stale" };
+        TWelcomeData data { &recent, false, "stale", std::nullopt };
         TWelcomeDialog dialog(nullptr, data);
         QStringList lines;
         for (int i = 0; i < dialog.lbFiles->count(); ++i) {

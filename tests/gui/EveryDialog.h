@@ -11,6 +11,7 @@
 #include "ui/OptionsDialog.h"
 #include "ui/PageSetupDialog.h"
 #include "ui/PrintOptionsDialog.h"
+#include "ui/ProgressDialog.h"
 #include "ui/SortDialog.h"
 #include "ui/StatisticsDialog.h"
 
@@ -30,10 +31,12 @@ struct TEveryDialog {
     TOptions Options;
     std::string Right, Wrong;
     TSpeechSettings Speech;
+    TReviewSettings Reviews;
     TOptionsTarget Target { &Options, &Right, &Wrong, 0, nullptr, nullptr,
-        { &Speech, nullptr, 0x0407, 0x0809, "der Hund", "dog" } };
+        { &Speech, nullptr, 0x0407, 0x0809, "der Hund", "dog" }, &Reviews };
     QPrinter Printer;
     TFontSetting Font;
+    TReviewProgress Progress;
     std::vector<std::unique_ptr<QDialog>> Dialogs;
 
     // The search dialog lives with the window, so it is not among Dialogs.
@@ -57,5 +60,10 @@ struct TEveryDialog {
         Dialogs.push_back(std::make_unique<TSelectFontDialog>(&form, Font));
         Dialogs.push_back(std::make_unique<TWelcomeDialog>(&form, Welcome));
         Dialogs.push_back(std::make_unique<TPropertiesDialog>(&form, Properties));
+        {
+            THistory history(Dir.File("history.sqlite"));
+            Progress = ReadReviewProgress(history, 20000);
+        }
+        Dialogs.push_back(std::make_unique<TProgressDialog>(&form, Progress));
     }
 };

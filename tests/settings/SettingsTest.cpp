@@ -349,7 +349,8 @@ TEST_F(SettingsTest, SavedValuesHaveTheirNamesAndKinds)
             "ShowStatusBar", "TestMode", "MultipleChoice", "NextTip", "ShowTips", "ImportFilter", "FileCount",
             "File1", "File2", "PrintOptions", "PageSetup", "Options", "AccentEvaluation", "Sound1", "Sound2",
             "DisplayFont", "DisplaySize", "PrintFont", "PrintSize", "SpeechEnabled", "SpeakQuestionPassive",
-            "SpeakQuestionActive", "SpeechVoiceForeign", "SpeechVoiceNative", "SpeechRate" }));
+            "SpeakQuestionActive", "SpeechVoiceForeign", "SpeechVoiceNative", "SpeechRate", "ReviewRetention",
+            "ReviewNewPerDay" }));
     EXPECT_EQ(store.Writes.size(), store.Values.size());
     // Loading would take a value of another kind as missing.
     EXPECT_EQ(std::get<TBytes>(store.Values["WindowPosition"]), Position(100, 50, 740, 530));
@@ -423,6 +424,44 @@ TEST_F(SettingsTest, AccentOptionsLiveBesideTheRecord)
         EXPECT_FALSE(Settings.Options.ForeignAccents);
         EXPECT_EQ(Settings.Options.NumChoices, 7);
     }
+}
+
+TEST_F(SettingsTest, ReviewSettingsAreValuesOfTheirOwnReadInRange)
+{
+    // Stored (nullopt: missing) and read back; out-of-range and wrong-kind values are damage.
+    using TValue = std::optional<TFakeStore::TValue>;
+    const struct {
+        const char* Name;
+        TValue Retention, NewPerDay;
+        std::int32_t Percent, PerDay;
+    } cases[] = {
+        { "missing: an older store", std::nullopt, std::nullopt, 90, 20 },
+        { "stored", std::int32_t { 85 }, std::int32_t { 5 }, 85, 5 },
+        { "none new", std::int32_t { 70 }, std::int32_t { 0 }, 70, 0 },
+        { "too low", std::int32_t { 10 }, std::int32_t { -3 }, 70, 0 },
+        { "too high", std::int32_t { 100 }, std::int32_t { 1000000 }, 97, MaxNewPerDay },
+        { "another kind", std::string("80"), TBytes { 4 }, 90, 20 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TFakeStore store;
+        if (c.Retention)
+            store.Values["ReviewRetention"] = *c.Retention;
+        if (c.NewPerDay)
+            store.Values["ReviewNewPerDay"] = *c.NewPerDay;
+        ResetSettings();
+        TWindowState window;
+        LoadSettings(store, Environment(), Settings, window);
+        EXPECT_EQ(std::pair(Settings.Reviews.RetentionPercent, Settings.Reviews.NewPerDay),
+            std::pair(c.Percent, c.PerDay));
+        // What was read is what is written back, and the options record does not change with it.
+        TFakeStore saved;
+        SaveSettings(saved, Settings, window);
+        EXPECT_EQ(std::get<std::int32_t>(saved.Values["ReviewRetention"]), c.Percent);
+        EXPECT_EQ(std::get<std::int32_t>(saved.Values["ReviewNewPerDay"]), c.PerDay);
+        EXPECT_EQ(std::get<TBytes>(saved.Values["Options"]), Bytes(OptionsToBytes(TOptions {})));
+    }
+    EXPECT_DOUBLE_EQ(TReviewSettings {}.DesiredRetention(), 0.90);
 }
 
 TEST_F(SettingsTest, WindowPositionIsKeptUnlessTheWindowIsNormal)

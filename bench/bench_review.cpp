@@ -1,0 +1,107 @@
+// Review figures: the due counts of a list against a history holding a card for each item, beside
+// reading the history's bytes; one answer committed with its sync, beside a raw synced write.
+
+#include "BenchFigures.h"
+#include "core/SafeSave.h"
+#include "core/VocabFile.h"
+#include "review/Card.h"
+#include "review/History.h"
+#include "review/ReviewQueue.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::string Quoted(const std::string& text)
+{
+    std::string quoted = "\"";
+    for (const char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + '"';
+}
+
+// One answer for every item, spread over the last 12 days with a learner's mix of ratings: most
+// cards are due today, so sorting them by recall is part of the figure.
+std::string HistoryCsv(const TVocabFile& doc, TDay today)
+{
+    std::ostringstream csv;
+    csv << "card_id,review_time,review_rating,review_state,review_duration,foreign_language,native_language,"
+           "direction,word,translations,practice\n";
+    const std::int64_t noon = (today * 86400 + 43200) * 1000;
+    for (std::int32_t i = 0; i < doc.Count(); ++i) {
+        const TCardKey key = CardKeyOf(doc, doc.Items(i), 0);
+        // Moduli without a common factor, so that every rating meets every age.
+        const int rating = i % 11 == 0 ? 1 : i % 11 == 1 ? 2 : i % 11 == 10 ? 4 : 3;
+        csv << i + 1 << ',' << noon - std::int64_t { i % 12 + 1 } * 86400000 << ',' << rating << ",0,2500,"
+            << key.ForeignLanguage << ',' << key.NativeLanguage << ",0," << Quoted(key.Word) << ','
+            << Quoted(key.Translations) << ",0\n";
+    }
+    return csv.str();
+}
+
+} // namespace
+
+void BenchReview(int items)
+{
+    const auto folder
+        = std::filesystem::temp_directory_path() / ("velmoria-bench-review-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "history.sqlite").string();
+    const TDay today = 20000;
+    const TSchedulerParameters p;
+    const int repeats = items >= 1000000 ? 3 : 5;
+    try {
+        TVocabFile doc;
+        GenerateList(doc, items);
+        {
+            THistory history(path);
+            std::istringstream csv(HistoryCsv(doc, today));
+            history.ImportCsv(csv, p);
+        }
+        THistory history(path);
+        TDueCounts counts;
+        const double count = BestMs([&] { counts = CountDue(doc, history, 0, today, 20, p); }, repeats);
+        std::size_t bytes = 0;
+        const double read = BestMs([&] { bytes = ReadWholeFile(path).size(); }, repeats);
+        PrintFigure("due-count", items, count, read);
+        // Where the time goes: the items' card keys, and the cards read for them.
+        std::vector<TCardKey> keys;
+        const double keyed = BestMs(
+            [&] {
+                keys.clear();
+                for (const auto& item : doc.ItemList())
+                    keys.push_back(CardKeyOf(doc, *item, 0));
+            },
+            repeats);
+        const double looked = BestMs([&] { history.Memories(keys); }, repeats);
+        std::printf("  (%d due, %d new, a history of %.1f MB; keys %.1f ms, memories %.1f ms)\n", counts.Due,
+            counts.New, bytes / 1e6, keyed, looked);
+
+        // The answers of a session: a different card each time, as a learner gives them. The best
+        // of the runs is the figure; the median says how a disk that is busy does.
+        int next = 0;
+        std::vector<double> writes;
+        for (int i = 0; i < 31; ++i)
+            writes.push_back(BestMs(
+                [&] {
+                    const TCardKey key = CardKeyOf(doc, doc.Items(next++ % doc.Count()), 1);
+                    history.RecordAnswer(key, true, false, (today * 86400 + 50000) * 1000, 2000, p, false);
+                },
+                1));
+        const std::string record(64, 'r');
+        const std::string raw = (folder / "raw.bin").string();
+        const double rawWrite = BestMs([&] { RawWrite(raw, record); }, 31);
+        std::sort(writes.begin(), writes.end());
+        PrintFigure("review-write", 1, writes.front(), rawWrite);
+        std::printf("  (median %.1f ms, slowest %.1f ms of %zu answers)\n", writes[writes.size() / 2],
+            writes.back(), writes.size());
+    } catch (const std::exception& e) {
+        std::printf("review figures failed: %s\n", e.what());
+    }
+    std::filesystem::remove_all(folder);
+}

@@ -1,0 +1,119 @@
+#include "cli/ReviewCommands.h"
+
+#include "cli/CliSupport.h"
+#include "core/SafeSave.h"
+#include "core/VocabFile.h"
+#include "review/Card.h"
+#include "review/History.h"
+#include "review/ReviewQueue.h"
+
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <ostream>
+#include <sstream>
+
+TDay TodayOption(const TArguments& args)
+{
+    if (const auto text = args.Option("today")) {
+        if (const auto day = ParseDay(*text))
+            return *day;
+        throw TUsageError("--today must be a date such as 2024-03-31.");
+    }
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return LocalDay(std::chrono::duration_cast<std::chrono::seconds>(now).count());
+}
+
+std::uint8_t DirectionOption(const TArguments& args)
+{
+    const std::string into = args.Option("into").value_or("native");
+    if (into != "native" && into != "foreign")
+        throw TUsageError("--into must be native or foreign.");
+    return into == "foreign" ? 1 : 0;
+}
+
+TSchedulerParameters SchedulerOptions(const TArguments& args)
+{
+    TSchedulerParameters p;
+    if (const auto text = args.Option("retention")) {
+        double value = 0;
+        const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
+        if (error != std::errc() || end != text->data() + text->size() || !(value >= 0.70 && value <= 0.97))
+            throw TUsageError("--retention must be a number from 0.70 to 0.97.");
+        p.DesiredRetention = value;
+    }
+    return p;
+}
+
+int NewPerDayOption(const TArguments& args)
+{
+    return ParseInteger(args.Option("new-per-day").value_or("20"), "--new-per-day", 0, 9999);
+}
+
+namespace {
+
+std::string TwoDecimals(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+} // namespace
+
+int CmdDue(const TArguments& args, std::ostream& out, std::ostream& err)
+{
+    args.ExpectPositional(1,
+        "due FILE [--into native|foreign] [--today YYYY-MM-DD] [--new-per-day N] [--retention R] [--list]");
+    const TDay today = TodayOption(args);
+    const std::uint8_t direction = DirectionOption(args);
+    const TSchedulerParameters p = SchedulerOptions(args);
+    const int newPerDay = NewPerDayOption(args);
+    TVocabFile document;
+    Load(document, args[0], err);
+    THistory history(THistory::DefaultPath());
+    const TDueCounts counts = CountDue(document, history, direction, today, newPerDay, p);
+    out << "due " << counts.Due << "\nnew " << counts.New << "\nnext "
+        << (counts.Next ? FormatDay(*counts.Next) : std::string("none")) << '\n';
+    if (args.Switch("list")) {
+        std::vector<TCardKey> keys;
+        keys.reserve(static_cast<std::size_t>(document.Count()));
+        for (const auto& item : document.ItemList())
+            keys.push_back(CardKeyOf(document, *item, direction));
+        const auto memories = history.Memories(keys);
+        std::string line;
+        for (std::size_t i = 0; i < memories.size(); ++i) {
+            line = std::to_string(i) + '\t';
+            if (const auto& memory = memories[i])
+                line += FormatDay(memory->Due) + '\t' + TwoDecimals(memory->Stability) + '\t'
+                    + TwoDecimals(memory->Difficulty);
+            else
+                line += "new\t\t";
+            out << line << '\n';
+        }
+    }
+    return 0;
+}
+
+int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& /*err*/)
+{
+    constexpr const char* Usage = "history export OUT.csv | history import IN.csv [--retention R]";
+    args.ExpectPositional(2, Usage);
+    if (args[0] == "export") {
+        THistory history(THistory::DefaultPath());
+        std::ostringstream csv;
+        history.ExportCsv(csv);
+        // Written whole or not at all: a half-written file would merge as a shorter history.
+        SafeWriteFile(args[1], csv.str());
+        out << "Exported " << history.AnswerCount() << " answers.\n";
+        return 0;
+    }
+    if (args[0] == "import") {
+        const TSchedulerParameters p = SchedulerOptions(args);
+        std::istringstream csv(ReadWholeFile(args[1], TReadFrom::FileOrPipe));
+        THistory history(THistory::DefaultPath());
+        out << history.ImportCsv(csv, p) << " answers imported.\n";
+        return 0;
+    }
+    throw TUsageError(std::string("Usage: velmoria-cli ") + Usage);
+}

@@ -1,0 +1,386 @@
+#include "review/History.h"
+
+#include "core/Errors.h"
+#include "core/RecoveryCopy.h"
+#include "review/HistoryStatements.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int SchemaVersion = 1;
+constexpr int BusyTimeoutMs = 5000;
+
+constexpr const char* Schema = R"sql(
+CREATE TABLE IF NOT EXISTS cards(
+  id INTEGER PRIMARY KEY,
+  foreign_language INTEGER NOT NULL, native_language INTEGER NOT NULL, direction INTEGER NOT NULL,
+  word TEXT NOT NULL, translations TEXT NOT NULL,
+  state INTEGER NOT NULL, stability REAL NOT NULL, difficulty REAL NOT NULL,
+  last_review INTEGER NOT NULL, due INTEGER NOT NULL, reps INTEGER NOT NULL, lapses INTEGER NOT NULL,
+  first_day INTEGER NOT NULL,
+  UNIQUE(foreign_language, native_language, direction, word, translations));
+CREATE INDEX IF NOT EXISTS cards_first_day ON cards(first_day);
+CREATE INDEX IF NOT EXISTS cards_due ON cards(due);
+CREATE TABLE IF NOT EXISTS answers(
+  id INTEGER PRIMARY KEY,
+  card INTEGER NOT NULL REFERENCES cards(id),
+  time_ms INTEGER NOT NULL, day INTEGER NOT NULL, rating INTEGER NOT NULL, state_before INTEGER NOT NULL,
+  duration_ms INTEGER NOT NULL, practice INTEGER NOT NULL);
+CREATE INDEX IF NOT EXISTS answers_card_time ON answers(card, time_ms);
+CREATE INDEX IF NOT EXISTS answers_day ON answers(day);
+PRAGMA user_version = 1;
+)sql";
+
+std::string Cause(int rc, const char* detail)
+{
+    const std::string text = detail && *detail ? detail : sqlite3_errstr(rc);
+    switch (rc & 0xFF) {
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return "it is damaged (" + text + ")";
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return "another program holds it locked (" + text + ")";
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN:
+    case SQLITE_AUTH:
+        return "it cannot be written (" + text + ")";
+    case SQLITE_FULL:
+        return "the disk is full (" + text + ")";
+    default:
+        return text;
+    }
+}
+
+TMemory MemoryOfRow(const TStatement& row, int first)
+{
+    TMemory m;
+    m.State = static_cast<TCardState>(std::clamp<std::int64_t>(row.Int(first), 0, 3));
+    m.Stability = row.Real(first + 1);
+    m.Difficulty = row.Real(first + 2);
+    m.LastReview = row.Int(first + 3);
+    m.Due = row.Int(first + 4);
+    m.Reps = static_cast<std::int32_t>(row.Int(first + 5));
+    m.Lapses = static_cast<std::int32_t>(row.Int(first + 6));
+    return m;
+}
+
+std::string HomeFolder()
+{
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return home;
+    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir)
+        return pw->pw_dir;
+    return {};
+}
+
+} // namespace
+
+std::string THistory::DefaultPath()
+{
+    // As the window's recovery copies: $XDG_DATA_HOME/<organization>/<application>/recovery.
+    std::string data;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        data = xdg;
+    else
+        data = HomeFolder() + "/.local/share";
+    return data + "/Brannock/Velmoria/recovery/history.sqlite";
+}
+
+void THistory::Fail(const std::string& what) const
+{
+    throw THistoryError("The review history \"" + Path_ + "\" cannot be used: " + what + ".");
+}
+
+TDay DayOfMs(std::int64_t unixMs)
+{
+    return LocalDay(unixMs >= 0 ? unixMs / 1000 : (unixMs - 999) / 1000);
+}
+
+void THistory::FailSql(int resultCode) const
+{
+    Fail(Cause(resultCode, Db_ ? sqlite3_errmsg(Db_) : nullptr));
+}
+
+THistory::THistory(const std::string& path)
+    : Path_(path)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    if (const std::string problem = PrepareRecoveryFolder(folder.empty() ? "." : folder); !problem.empty())
+        Fail("its folder cannot be used. " + problem.substr(0, problem.size() - 1));
+    // Made private before SQLite sees it: its journal files take the database's permissions.
+    if (const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600); fd >= 0)
+        ::close(fd);
+    else if (errno != EEXIST)
+        Fail("it cannot be made (" + SystemErrorText(errno) + ")");
+    const int rc = sqlite3_open_v2(
+        path.c_str(), &Db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const std::string cause = Cause(rc, Db_ ? sqlite3_errmsg(Db_) : nullptr);
+        sqlite3_close(Db_);
+        Db_ = nullptr;
+        Fail(cause);
+    }
+    try {
+        sqlite3_busy_timeout(Db_, BusyTimeoutMs);
+        sqlite3_extended_result_codes(Db_, 1);
+        // SQLite opens a file it may not write for reading alone, without a word.
+        if (sqlite3_db_readonly(Db_, "main") == 1)
+            Fail("it cannot be written (the file is read-only)");
+        // Read before anything is written: a file that is no database stays as it was.
+        int version = 0;
+        {
+            TStatement check(Db_, "PRAGMA user_version", fail);
+            if (check.Step())
+                version = static_cast<int>(check.Int(0));
+        }
+        if (version > SchemaVersion)
+            Fail("a newer version of the program made it");
+        // Larger pages for a new file: a due count reads every card, a page at a time.
+        if (version == 0)
+            Execute("PRAGMA page_size=16384");
+        {
+            TStatement sql(Db_, "PRAGMA journal_mode=WAL", fail);
+            sql.Step();
+        }
+        Execute("PRAGMA synchronous=FULL");
+        if (version < SchemaVersion) {
+            TTransaction transaction(Db_, fail);
+            Execute(Schema);
+            transaction.Commit();
+        }
+        struct stat st { };
+        if (::stat(path.c_str(), &st) == 0 && (st.st_mode & 077) != 0)
+            ::chmod(path.c_str(), 0600);
+    } catch (...) {
+        sqlite3_close(Db_);
+        Db_ = nullptr;
+        throw;
+    }
+}
+
+void THistory::SetBusyTimeout(int ms)
+{
+    sqlite3_busy_timeout(Db_, ms);
+}
+
+THistory::~THistory()
+{
+    sqlite3_close(Db_);
+}
+
+void THistory::Execute(const char* sql)
+{
+    char* message = nullptr;
+    const int rc = sqlite3_exec(Db_, sql, nullptr, nullptr, &message);
+    if (rc != SQLITE_OK) {
+        const std::string text = message ? message : "";
+        sqlite3_free(message);
+        Fail(Cause(rc, text.c_str()));
+    }
+}
+
+std::vector<std::optional<TMemory>> THistory::Memories(const std::vector<TCardKey>& keys)
+{
+    std::vector<TCardView> cards;
+    cards.reserve(keys.size());
+    for (const TCardKey& key : keys)
+        cards.push_back(ViewOf(key));
+    return Memories(cards, TCardIndex(cards));
+}
+
+std::vector<std::optional<TMemory>> THistory::Memories(
+    const std::vector<TCardView>& cards, const TCardIndex& index)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    std::vector<std::optional<TMemory>> memories(cards.size());
+    if (cards.empty())
+        return memories;
+    // One pass over every card, each looked up among the keys: a million lookups in the index
+    // would take far longer than reading the table straight through.
+    TStatement read(Db_,
+        "SELECT foreign_language, native_language, direction, word, translations, state, stability, "
+        "difficulty, "
+        "last_review, due, reps, lapses FROM cards",
+        fail);
+    while (read.Step()) {
+        const TCardView card { static_cast<std::uint16_t>(read.Int(0)),
+            static_cast<std::uint16_t>(read.Int(1)), static_cast<std::uint8_t>(read.Int(2)), read.Text(3),
+            read.Text(4) };
+        if (const std::int64_t found = index.Find(card); found >= 0)
+            memories[static_cast<std::size_t>(found)] = MemoryOfRow(read, 5);
+    }
+    for (std::size_t i = 0; i < cards.size(); ++i)
+        if (const std::uint32_t first = index.First()[i]; first != i)
+            memories[i] = memories[first];
+    return memories;
+}
+
+TMemory THistory::RecordAnswer(const TCardKey& key, bool correct, bool hintUsed, std::int64_t unixMs,
+    std::int32_t durationMs, const TSchedulerParameters& p, bool hintCountsAsWrong)
+{
+    THistoryAnswer answer;
+    answer.Key = key;
+    answer.Correct = correct;
+    answer.HintUsed = hintUsed;
+    answer.HintCountsAsWrong = hintCountsAsWrong;
+    answer.UnixMs = unixMs;
+    answer.DurationMs = durationMs;
+    return RecordAnswer(answer, p);
+}
+
+TMemory THistory::RecordAnswer(const THistoryAnswer& answer, const TSchedulerParameters& p)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    const TCardKey& key = answer.Key;
+    const TDay day = DayOfMs(answer.UnixMs);
+    const TRating rating = RatingOf(answer.Correct, answer.HintUsed, answer.HintCountsAsWrong);
+    TTransaction transaction(Db_, fail);
+    TStatement find(Db_,
+        "SELECT id, state, stability, difficulty, last_review, due, reps, lapses FROM cards "
+        "WHERE foreign_language = ? AND native_language = ? AND direction = ? AND word = ? AND translations "
+        "= ?",
+        fail);
+    find.Bind(1, std::int64_t { key.ForeignLanguage })
+        .Bind(2, std::int64_t { key.NativeLanguage })
+        .Bind(3, std::int64_t { key.Direction })
+        .Bind(4, key.Word)
+        .Bind(5, key.Translations);
+    std::int64_t card = -1;
+    TMemory before;
+    if (find.Step()) {
+        card = find.Int(0);
+        before = MemoryOfRow(find, 1);
+    }
+    // A card already scheduled that day (or later, when the clock went back) keeps its schedule.
+    const bool practice = card >= 0 && (answer.Practice || day <= before.LastReview);
+    const TMemory after = practice ? before : ScheduleAnswer(before, rating, day, p);
+    if (card < 0) {
+        TStatement insert(Db_,
+            "INSERT INTO cards(foreign_language, native_language, direction, word, translations, state, "
+            "stability, difficulty, last_review, due, reps, lapses, first_day) "
+            "VALUES(?, ?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, ?)",
+            fail);
+        insert.Bind(1, std::int64_t { key.ForeignLanguage })
+            .Bind(2, std::int64_t { key.NativeLanguage })
+            .Bind(3, std::int64_t { key.Direction })
+            .Bind(4, key.Word)
+            .Bind(5, key.Translations)
+            .Bind(6, day);
+        insert.Step();
+        card = sqlite3_last_insert_rowid(Db_);
+    }
+    if (!practice) {
+        TStatement update(Db_,
+            "UPDATE cards SET state = ?, stability = ?, difficulty = ?, last_review = ?, due = ?, reps = ?, "
+            "lapses = ? WHERE id = ?",
+            fail);
+        update.Bind(1, std::int64_t { static_cast<int>(after.State) })
+            .Bind(2, after.Stability)
+            .Bind(3, after.Difficulty)
+            .Bind(4, after.LastReview)
+            .Bind(5, after.Due)
+            .Bind(6, std::int64_t { after.Reps })
+            .Bind(7, std::int64_t { after.Lapses })
+            .Bind(8, card);
+        update.Step();
+    }
+    TStatement insert(Db_,
+        "INSERT INTO answers(card, time_ms, day, rating, state_before, duration_ms, practice) "
+        "VALUES(?, ?, ?, ?, ?, ?, ?)",
+        fail);
+    insert.Bind(1, card)
+        .Bind(2, answer.UnixMs)
+        .Bind(3, day)
+        .Bind(4, std::int64_t { static_cast<int>(rating) })
+        .Bind(5, std::int64_t { static_cast<int>(before.State) })
+        .Bind(6, std::int64_t { std::max(answer.DurationMs, 0) })
+        .Bind(7, std::int64_t { practice ? 1 : 0 });
+    insert.Step();
+    transaction.Commit();
+    return after;
+}
+
+int THistory::NewCardsOn(TDay day)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    TStatement count(Db_, "SELECT COUNT(*) FROM cards WHERE first_day = ?", fail);
+    count.Bind(1, day);
+    return count.Step() ? static_cast<int>(count.Int(0)) : 0;
+}
+
+std::int64_t THistory::AnswerCount()
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    TStatement count(Db_, "SELECT COUNT(*) FROM answers", fail);
+    return count.Step() ? count.Int(0) : 0;
+}
+
+std::vector<int> THistory::AnswersPerDay(TDay first, TDay last)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    std::vector<int> counts(static_cast<std::size_t>(std::max<TDay>(last - first + 1, 0)));
+    TStatement sql(Db_, "SELECT day, COUNT(*) FROM answers WHERE day BETWEEN ? AND ? GROUP BY day", fail);
+    sql.Bind(1, first).Bind(2, last);
+    while (sql.Step())
+        counts[static_cast<std::size_t>(sql.Int(0) - first)] = static_cast<int>(sql.Int(1));
+    return counts;
+}
+
+std::vector<int> THistory::DuePerDay(TDay first, TDay last)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    std::vector<int> counts(static_cast<std::size_t>(std::max<TDay>(last - first + 1, 0)));
+    if (counts.empty())
+        return counts;
+    TStatement sql(Db_, "SELECT MAX(due, ?), COUNT(*) FROM cards WHERE due <= ? GROUP BY MAX(due, ?)", fail);
+    sql.Bind(1, first).Bind(2, last).Bind(3, first);
+    while (sql.Step())
+        counts[static_cast<std::size_t>(sql.Int(0) - first)] = static_cast<int>(sql.Int(1));
+    return counts;
+}
+
+std::vector<THistory::TWeekShare> THistory::ReviewShareByWeek(TDay first, TDay last)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    std::vector<TWeekShare> weeks;
+    for (TDay start = first; start <= last; start += 7)
+        weeks.push_back({ start, 0, 0 });
+    TStatement sql(Db_,
+        "SELECT (day - ?) / 7, COUNT(*), SUM(rating > 1) FROM answers WHERE practice = 0 AND day BETWEEN ? "
+        "AND ? "
+        "GROUP BY (day - ?) / 7",
+        fail);
+    sql.Bind(1, first).Bind(2, first).Bind(3, last).Bind(4, first);
+    while (sql.Step()) {
+        TWeekShare& week = weeks[static_cast<std::size_t>(sql.Int(0))];
+        week.Answers = static_cast<int>(sql.Int(1));
+        week.Right = static_cast<int>(sql.Int(2));
+    }
+    return weeks;
+}
+
+std::vector<THistory::TFailedWord> THistory::MostFailed(int count)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    std::vector<TFailedWord> words;
+    // A word failed in both directions is one word.
+    TStatement sql(Db_,
+        "SELECT c.word, c.translations, COUNT(*) AS failures FROM answers a JOIN cards c ON c.id = a.card "
+        "WHERE a.rating = 1 GROUP BY c.word, c.translations ORDER BY failures DESC, c.word LIMIT ?",
+        fail);
+    sql.Bind(1, std::int64_t { std::max(count, 0) });
+    while (sql.Step())
+        words.push_back({ std::string(sql.Text(0)), std::string(sql.Text(1)), static_cast<int>(sql.Int(2)) });
+    return words;
+}

@@ -1,0 +1,101 @@
+#pragma once
+// The review history: every card with its memory and every answer, in an SQLite database in the
+// user's data folder. It is written answer by answer, never through a list's Save, and several
+// copies of the program may write it at once. One object serves one thread at a time: a worker
+// opens its own.
+
+#include "review/Card.h"
+#include "review/Scheduler.h"
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+// A history that cannot be opened, read or written: the message names the file and the cause.
+struct THistoryError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// One answer as it is recorded.
+struct THistoryAnswer {
+    TCardKey Key;
+    bool Correct = false;
+    bool HintUsed = false;
+    bool HintCountsAsWrong = false;
+    std::int64_t UnixMs = 0; // its day is LocalDay of it
+    std::int32_t DurationMs = 0;
+    // Practice whatever the day: a repeat of a card failed earlier in the same session.
+    bool Practice = false;
+};
+
+// The local calendar day of a time in milliseconds since 1970.
+TDay DayOfMs(std::int64_t unixMs);
+
+class THistory {
+public:
+    // The database in the user's data folder: the folder of the recovery copies under
+    // $XDG_DATA_HOME (or ~/.local/share).
+    static std::string DefaultPath();
+    // Opens or creates it (WAL, busy timeout, 0600 in a 0700 folder); throws THistoryError and
+    // leaves an existing file as it was when it cannot be used.
+    explicit THistory(const std::string& path);
+    ~THistory();
+    THistory(const THistory&) = delete;
+    THistory& operator=(const THistory&) = delete;
+
+    const std::string& Path() const { return Path_; }
+    // How long a write waits for another copy's (5 s unless set).
+    void SetBusyTimeout(int ms);
+
+    // The memory of each key (nullopt: never answered), in one pass, fast for a million keys.
+    std::vector<std::optional<TMemory>> Memories(const std::vector<TCardKey>& keys);
+    // The same for the cards of a list, with their index made already.
+    std::vector<std::optional<TMemory>> Memories(
+        const std::vector<TCardView>& cards, const TCardIndex& index);
+    // Commits the answer before it returns; schedules it unless it is practice (a second answer the
+    // same day, or a repeat of a card failed this session). Returns the memory after it.
+    TMemory RecordAnswer(const TCardKey& key, bool correct, bool hintUsed, std::int64_t unixMs,
+        std::int32_t durationMs, const TSchedulerParameters& p, bool hintCountsAsWrong);
+    TMemory RecordAnswer(const THistoryAnswer& answer, const TSchedulerParameters& p);
+    // Cards answered for the first time that day (across sessions, lists and directions).
+    int NewCardsOn(TDay day);
+    // Answers recorded in all.
+    std::int64_t AnswerCount();
+
+    // For the progress pictures:
+    std::vector<int> AnswersPerDay(TDay first, TDay last); // one count per day
+    std::vector<int> DuePerDay(TDay first, TDay last); // cards due on each day (overdue on first)
+    struct TWeekShare {
+        TDay WeekStart;
+        int Answers;
+        int Right;
+    };
+    // Scheduling answers only (practice left out), in weeks of seven days from first.
+    std::vector<TWeekShare> ReviewShareByWeek(TDay first, TDay last);
+    struct TFailedWord {
+        std::string Word, Translations;
+        int Failures;
+    };
+    std::vector<TFailedWord> MostFailed(int count);
+
+    // Every answer as CSV: card_id,review_time,review_rating,review_state,review_duration, then
+    // foreign_language,native_language,direction,word,translations,practice.
+    void ExportCsv(std::ostream& out);
+    // Merges such a file: answers already present are skipped, the cards they touch are rebuilt by
+    // replaying their answers in time order. Returns the answers added; a bad file throws
+    // THistoryError naming the line and changes nothing.
+    int ImportCsv(std::istream& in, const TSchedulerParameters& p = {});
+
+private:
+    [[noreturn]] void Fail(const std::string& what) const;
+    [[noreturn]] void FailSql(int resultCode) const;
+    void Execute(const char* sql);
+
+    std::string Path_;
+    sqlite3* Db_ = nullptr;
+};

@@ -1,0 +1,243 @@
+#include "review/History.h"
+#include "review/HistoryStatements.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <set>
+
+namespace {
+
+// One CSV field, quoted when it must be.
+std::string CsvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+// The next CSV record (fields may hold quoted commas and line breaks); false at the end.
+bool ReadCsvRecord(std::istream& in, std::vector<std::string>& fields, int& line)
+{
+    fields.clear();
+    if (in.peek() == std::char_traits<char>::eof())
+        return false;
+    std::string field;
+    bool quoted = false, fieldStarted = false;
+    ++line;
+    for (int c; (c = in.get()) != std::char_traits<char>::eof();) {
+        if (quoted) {
+            if (c == '"') {
+                if (in.peek() == '"') {
+                    field += static_cast<char>(in.get());
+                    continue;
+                }
+                quoted = false;
+                continue;
+            }
+            if (c == '\n')
+                ++line;
+            field += static_cast<char>(c);
+            continue;
+        }
+        if (c == '"' && !fieldStarted) {
+            quoted = fieldStarted = true;
+            continue;
+        }
+        if (c == ',') {
+            fields.push_back(std::move(field));
+            field.clear();
+            fieldStarted = false;
+            continue;
+        }
+        if (c == '\r' && in.peek() == '\n')
+            continue;
+        if (c == '\n')
+            break;
+        field += static_cast<char>(c);
+        fieldStarted = true;
+    }
+    fields.push_back(std::move(field));
+    return true;
+}
+
+std::optional<std::int64_t> CsvInteger(const std::string& text)
+{
+    if (text.empty())
+        return std::nullopt;
+    char* end = nullptr;
+    errno = 0;
+    const long long v = std::strtoll(text.c_str(), &end, 10);
+    if (errno != 0 || end != text.c_str() + text.size())
+        return std::nullopt;
+    return v;
+}
+
+constexpr const char* CsvHeader = "card_id,review_time,review_rating,review_state,review_duration,"
+                                  "foreign_language,native_language,direction,word,translations,practice";
+
+} // namespace
+
+void THistory::ExportCsv(std::ostream& out)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    // One read transaction: a copy writing meanwhile cannot tear the export.
+    Execute("BEGIN");
+    try {
+        TStatement sql(Db_,
+            "SELECT a.card, a.time_ms, a.rating, a.state_before, a.duration_ms, c.foreign_language, "
+            "c.native_language, c.direction, c.word, c.translations, a.practice "
+            "FROM answers a JOIN cards c ON c.id = a.card ORDER BY a.time_ms, a.id",
+            fail);
+        out << CsvHeader << '\n';
+        while (sql.Step()) {
+            for (int i = 0; i < 8; ++i)
+                out << sql.Int(i) << ',';
+            out << CsvField(sql.Text(8)) << ',' << CsvField(sql.Text(9)) << ',' << sql.Int(10) << '\n';
+        }
+    } catch (...) {
+        sqlite3_exec(Db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    Execute("COMMIT");
+}
+
+int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    TTransaction transaction(Db_, fail);
+    TStatement findCard(Db_,
+        "SELECT id FROM cards WHERE foreign_language = ? AND native_language = ? AND direction = ? "
+        "AND word = ? AND translations = ?",
+        fail);
+    TStatement addCard(Db_,
+        "INSERT INTO cards(foreign_language, native_language, direction, word, translations, state, "
+        "stability, difficulty, last_review, due, reps, lapses, first_day) "
+        "VALUES(?, ?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0)",
+        fail);
+    TStatement findAnswer(Db_, "SELECT 1 FROM answers WHERE card = ? AND time_ms = ?", fail);
+    TStatement addAnswer(Db_,
+        "INSERT INTO answers(card, time_ms, day, rating, state_before, duration_ms, practice) "
+        "VALUES(?, ?, 0, ?, 0, ?, ?)",
+        fail);
+    std::vector<std::string> fields;
+    std::set<std::int64_t> touched;
+    int line = 0, added = 0;
+    const auto bad = [&](int at, const std::string& why) {
+        Fail("line " + std::to_string(at) + " of the imported file " + why);
+    };
+    if (!ReadCsvRecord(in, fields, line))
+        return 0;
+    if (fields.size() < 10 || fields[0] != "card_id")
+        bad(line, "is not the header of an exported history");
+    const bool hasPractice = fields.size() > 10 && fields[10] == "practice";
+    for (int at = line + 1; ReadCsvRecord(in, fields, line); at = line + 1) {
+        if (fields.size() == 1 && fields[0].empty())
+            continue;
+        if (fields.size() < 10)
+            bad(at, "has too few fields");
+        std::array<std::int64_t, 8> numbers {};
+        for (std::size_t i = 1; i < 8; ++i) {
+            const auto number = CsvInteger(fields[i]);
+            if (!number)
+                bad(at, "holds no number in field " + std::to_string(i + 1));
+            numbers[i] = *number;
+        }
+        if (numbers[2] < 1 || numbers[2] > 4 || numbers[5] < 0 || numbers[5] > 0xFFFF || numbers[6] < 0
+            || numbers[6] > 0xFFFF || (numbers[7] != 0 && numbers[7] != 1))
+            bad(at, "holds a value out of range");
+        findCard.Reset();
+        findCard.Bind(1, numbers[5])
+            .Bind(2, numbers[6])
+            .Bind(3, numbers[7])
+            .Bind(4, fields[8])
+            .Bind(5, fields[9]);
+        std::int64_t card = 0;
+        if (findCard.Step()) {
+            card = findCard.Int(0);
+        } else {
+            addCard.Reset();
+            addCard.Bind(1, numbers[5])
+                .Bind(2, numbers[6])
+                .Bind(3, numbers[7])
+                .Bind(4, fields[8])
+                .Bind(5, fields[9]);
+            addCard.Step();
+            card = sqlite3_last_insert_rowid(Db_);
+        }
+        findAnswer.Reset();
+        findAnswer.Bind(1, card).Bind(2, numbers[1]);
+        if (findAnswer.Step())
+            continue;
+        const bool practice = hasPractice && fields.size() > 10 && fields[10] == "1";
+        addAnswer.Reset();
+        addAnswer.Bind(1, card)
+            .Bind(2, numbers[1])
+            .Bind(3, numbers[2])
+            .Bind(4, std::max<std::int64_t>(numbers[4], 0))
+            .Bind(5, std::int64_t { practice ? 1 : 0 });
+        addAnswer.Step();
+        touched.insert(card);
+        ++added;
+    }
+    // Each card touched is replayed from its first answer: answers of two machines interleave.
+    TStatement answers(
+        Db_, "SELECT id, time_ms, rating, practice FROM answers WHERE card = ? ORDER BY time_ms, id", fail);
+    TStatement setAnswer(
+        Db_, "UPDATE answers SET day = ?, state_before = ?, practice = ? WHERE id = ?", fail);
+    TStatement setCard(Db_,
+        "UPDATE cards SET state = ?, stability = ?, difficulty = ?, last_review = ?, due = ?, reps = ?, "
+        "lapses = ?, first_day = ? WHERE id = ?",
+        fail);
+    for (const std::int64_t card : touched) {
+        struct TRow {
+            std::int64_t Id, TimeMs, Rating;
+            bool Practice;
+        };
+        std::vector<TRow> rows;
+        answers.Reset();
+        answers.Bind(1, card);
+        while (answers.Step())
+            rows.push_back({ answers.Int(0), answers.Int(1), answers.Int(2), answers.Int(3) != 0 });
+        TMemory memory;
+        std::optional<TDay> firstDay;
+        bool answered = false;
+        for (const TRow& row : rows) {
+            const TDay day = DayOfMs(row.TimeMs);
+            if (!firstDay)
+                firstDay = day;
+            const bool practice = answered && (row.Practice || day <= memory.LastReview);
+            setAnswer.Reset();
+            setAnswer.Bind(1, day)
+                .Bind(2, std::int64_t { static_cast<int>(memory.State) })
+                .Bind(3, std::int64_t { practice ? 1 : 0 })
+                .Bind(4, row.Id);
+            setAnswer.Step();
+            if (!practice)
+                memory = ScheduleAnswer(memory, static_cast<TRating>(row.Rating), day, p);
+            answered = true;
+        }
+        setCard.Reset();
+        setCard.Bind(1, std::int64_t { static_cast<int>(memory.State) })
+            .Bind(2, memory.Stability)
+            .Bind(3, memory.Difficulty)
+            .Bind(4, memory.LastReview)
+            .Bind(5, memory.Due)
+            .Bind(6, std::int64_t { memory.Reps })
+            .Bind(7, std::int64_t { memory.Lapses })
+            .Bind(8, firstDay.value_or(0))
+            .Bind(9, card);
+        setCard.Step();
+    }
+    transaction.Commit();
+    return added;
+}

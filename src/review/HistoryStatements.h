@@ -1,0 +1,106 @@
+#pragma once
+// The review history's SQLite statements and transactions, each failing through the history's
+// own error.
+
+#include <cstdint>
+#include <functional>
+#include <sqlite3.h>
+#include <string_view>
+
+using TSqliteFail = std::function<void(int resultCode)>;
+
+// A prepared statement, finalized when it goes.
+class TStatement {
+public:
+    TStatement(sqlite3* db, const char* sql, const TSqliteFail& fail)
+        : Fail_(fail)
+    {
+        if (const int rc = sqlite3_prepare_v2(db, sql, -1, &Stmt_, nullptr); rc != SQLITE_OK)
+            Fail_(rc);
+    }
+    ~TStatement() { sqlite3_finalize(Stmt_); }
+    TStatement(const TStatement&) = delete;
+    TStatement& operator=(const TStatement&) = delete;
+
+    TStatement& Bind(int i, std::int64_t v)
+    {
+        Check(sqlite3_bind_int64(Stmt_, i, v));
+        return *this;
+    }
+    TStatement& Bind(int i, double v)
+    {
+        Check(sqlite3_bind_double(Stmt_, i, v));
+        return *this;
+    }
+    TStatement& Bind(int i, std::string_view v)
+    {
+        Check(sqlite3_bind_text(Stmt_, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT));
+        return *this;
+    }
+    // True while there is a row.
+    bool Step()
+    {
+        const int rc = sqlite3_step(Stmt_);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc != SQLITE_DONE)
+            Fail_(rc);
+        return false;
+    }
+    void Reset()
+    {
+        sqlite3_reset(Stmt_);
+        sqlite3_clear_bindings(Stmt_);
+    }
+    std::int64_t Int(int i) const { return sqlite3_column_int64(Stmt_, i); }
+    double Real(int i) const { return sqlite3_column_double(Stmt_, i); }
+    std::string_view Text(int i) const
+    {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(Stmt_, i));
+        return text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(Stmt_, i)))
+                    : std::string_view();
+    }
+
+private:
+    void Check(int rc)
+    {
+        if (rc != SQLITE_OK)
+            Fail_(rc);
+    }
+    sqlite3_stmt* Stmt_ = nullptr;
+    TSqliteFail Fail_;
+};
+
+// A write transaction, rolled back unless committed. Immediate: two writers never both hold a
+// read lock they then cannot upgrade.
+class TTransaction {
+public:
+    TTransaction(sqlite3* db, const TSqliteFail& fail)
+        : Db_(db)
+        , Fail_(fail)
+    {
+        Run("BEGIN IMMEDIATE");
+    }
+    ~TTransaction()
+    {
+        if (!Done_)
+            sqlite3_exec(Db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    TTransaction(const TTransaction&) = delete;
+    TTransaction& operator=(const TTransaction&) = delete;
+    void Commit()
+    {
+        Run("COMMIT");
+        Done_ = true;
+    }
+
+private:
+    void Run(const char* sql)
+    {
+        if (const int rc = sqlite3_exec(Db_, sql, nullptr, nullptr, nullptr); rc != SQLITE_OK)
+            Fail_(rc);
+    }
+    sqlite3* Db_;
+    TSqliteFail Fail_;
+    bool Done_ = false;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// What the progress window shows of the history, read in one go: answers per day over the last
+// twelve weeks, the cards due on each of the next 30 days, the share of review answers right per
+// week and the words failed most often.
+
+#include "review/History.h"
+
+#include <string>
+#include <vector>
+
+inline constexpr int ProgressWeeks = 12;
+inline constexpr int ProgressDueDays = 30;
+inline constexpr int ProgressFailedWords = 10;
+
+// The Monday of the week that holds day (weeks run Monday to Sunday).
+TDay WeekStart(TDay day);
+
+struct TReviewProgress {
+    TDay Today = 0;
+    // The Monday eleven weeks before this week's: the calendar shows whole weeks up to today.
+    TDay FirstDay = 0;
+    std::vector<int> AnswersPerDay; // FirstDay..Today
+    std::vector<int> DuePerDay; // Today..Today + ProgressDueDays - 1; overdue cards count on today
+    std::vector<THistory::TWeekShare> Weeks; // ProgressWeeks weeks from FirstDay, empty weeks included
+    std::vector<THistory::TFailedWord> Failed; // at most ProgressFailedWords, most failures first
+
+    int Answers() const; // in AnswersPerDay
+    int ReviewAnswers() const; // scheduling answers in Weeks
+    int ReviewRight() const;
+    bool Empty() const { return Answers() == 0 && ReviewAnswers() == 0 && DueToday() == 0 && Failed.empty(); }
+    int DueToday() const { return DuePerDay.empty() ? 0 : DuePerDay.front(); }
+};
+
+TReviewProgress ReadReviewProgress(THistory& history, TDay today);
+// One line over the pictures: "N answers in the last twelve weeks, P% of reviews right. D due today."
+std::string ProgressSummary(const TReviewProgress& progress);

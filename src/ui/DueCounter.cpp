@@ -1,0 +1,107 @@
+#include "ui/DueCounter.h"
+
+#include "core/VocabFile.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QtConcurrent/QtConcurrentRun>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+TDueAnswer CountJob(const std::string& bytes, const std::string& fileName, const TDueQuestion& question)
+{
+    try {
+        TVocabFile document;
+        if (bytes.empty()) {
+            // Read as bytes: loading the file itself would also tidy up after a broken save, and
+            // looking at a list must not change anything on disk.
+            std::ifstream in(fileName, std::ios::binary);
+            if (!in)
+                return std::nullopt;
+            const std::string image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            document.LoadFromBytes(image);
+        } else {
+            document.LoadFromBytes(bytes);
+        }
+        THistory history(question.HistoryPath);
+        return CountDue(
+            document, history, question.Direction, question.Today, question.NewPerDay, question.Parameters);
+    } catch (const std::exception&) {
+        // A list that cannot be read or a history that is busy has no count to show.
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+TDueCounter::TDueCounter(QObject* parent)
+    : QObject(parent)
+{
+}
+
+TDueCounter::~TDueCounter()
+{
+    // The worker finishes on its own; its answer goes nowhere.
+    if (Running_)
+        Running_->disconnect(this);
+}
+
+void TDueCounter::CountDocument(const TVocabFile& document, const TDueQuestion& question)
+{
+    TJob job;
+    try {
+        job.Bytes = document.SaveToBytes();
+    } catch (const std::exception&) {
+        emit Counted(std::nullopt);
+        return;
+    }
+    job.Question = question;
+    Start(std::move(job));
+}
+
+void TDueCounter::CountFile(const std::string& fileName, const TDueQuestion& question)
+{
+    Start({ std::string(), fileName, question });
+}
+
+void TDueCounter::Start(TJob job)
+{
+    if (Running_) {
+        Waiting_ = std::move(job);
+        return;
+    }
+    Running_ = new QFutureWatcher<TDueAnswer>(this);
+    connect(Running_, &QFutureWatcher<TDueAnswer>::finished, this, &TDueCounter::Finished);
+    Running_->setFuture(QtConcurrent::run(
+        [job = std::move(job)] { return CountJob(job.Bytes, job.FileName, job.Question); }));
+}
+
+void TDueCounter::Finished()
+{
+    QFutureWatcher<TDueAnswer>* done = Running_;
+    Running_ = nullptr;
+    const TDueAnswer answer = done->result();
+    done->deleteLater();
+    if (Waiting_) {
+        // An answer for a list that has changed since would only flicker past.
+        TJob next = std::move(*Waiting_);
+        Waiting_.reset();
+        Start(std::move(next));
+        return;
+    }
+    emit Counted(answer);
+}
+
+bool TDueCounter::WaitForAnswer(int timeoutMs)
+{
+    bool answered = false;
+    const QMetaObject::Connection connection
+        = connect(this, &TDueCounter::Counted, this, [&answered] { answered = true; });
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!answered && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    disconnect(connection);
+    return answered;
+}

@@ -1,0 +1,57 @@
+#pragma once
+// Counts the cards due today for a list away from the window, so a huge list never holds it up:
+// the list's file image and what the count needs are handed to a worker, which reads the list
+// again and asks its own connection to the history. Only the latest request's answer is given.
+
+#include "review/ReviewQueue.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+#include <memory>
+#include <optional>
+#include <string>
+
+class TVocabFile;
+
+// What a count needs besides the list.
+struct TDueQuestion {
+    std::string HistoryPath;
+    std::uint8_t Direction = 0;
+    TDay Today = 0;
+    int NewPerDay = 20;
+    TSchedulerParameters Parameters;
+};
+
+// The answer of a worker: the counts, or nothing when the list or the history could not be read.
+using TDueAnswer = std::optional<TDueCounts>;
+
+class TDueCounter : public QObject {
+    Q_OBJECT
+public:
+    explicit TDueCounter(QObject* parent);
+    ~TDueCounter() override;
+
+    // Counts for the document as it is now. The file image is made here (quick); the rest runs
+    // in the worker. A request while one runs replaces any waiting one.
+    void CountDocument(const TVocabFile& document, const TDueQuestion& question);
+    // Counts for a list file read by the worker.
+    void CountFile(const std::string& fileName, const TDueQuestion& question);
+    bool Busy() const { return Running_ != nullptr; }
+    // Waits for the worker (tests and tools); true when an answer came.
+    bool WaitForAnswer(int timeoutMs);
+
+signals:
+    void Counted(const TDueAnswer& answer);
+
+private:
+    struct TJob {
+        std::string Bytes; // the list's file image, or empty to read FileName
+        std::string FileName;
+        TDueQuestion Question;
+    };
+    void Start(TJob job);
+    void Finished();
+
+    QFutureWatcher<TDueAnswer>* Running_ = nullptr;
+    std::optional<TJob> Waiting_;
+};

@@ -1,0 +1,239 @@
+// The main window's reviews over days: Review Due Words runs the test panel on the review queue,
+// the status bar counts the cards due, and Review Progress shows the history. The history is the
+// learner's, shared by every list and every running copy; the list is never modified by it.
+
+#include "app/DialogRunner.h"
+#include "app/MessageBox.h"
+#include "review/ReviewProgress.h"
+#include "testing/TestEngine.h"
+#include "ui/DueCounter.h"
+#include "ui/MainWindow.h"
+#include "ui/ProgressDialog.h"
+#include "ui/TestPanel.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <ctime>
+#include <functional>
+
+namespace {
+
+QString Q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+TDay Today()
+{
+    return LocalDay(static_cast<std::int64_t>(std::time(nullptr)));
+}
+
+// Calls back whenever the window it watches becomes the active one.
+class TActivationWatch : public QObject {
+public:
+    TActivationWatch(QObject* parent, std::function<void()> activated)
+        : QObject(parent)
+        , Activated_(std::move(activated))
+    {
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate)
+            Activated_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> Activated_;
+};
+
+TSchedulerParameters ParametersOf(const TSettings& settings)
+{
+    TSchedulerParameters parameters;
+    parameters.DesiredRetention = settings.Reviews.DesiredRetention();
+    return parameters;
+}
+
+} // namespace
+
+void TMainForm::CreateReviewCommands()
+{
+    const auto canReview = [this] { return CanTest() && !HistoryFailed_; };
+    const TActionEntry entries[] = {
+        { &miTestReview, "miTestReview", "Re&view Due Words", QKeySequence(Qt::CTRL | Qt::Key_R),
+            "Asks the words due today, spread over the days so you keep them", "review",
+            &TMainForm::miTestReviewClick, canReview, [this] { return Reviewing(); } },
+        { &miTestProgress, "miTestProgress", "Review &Progress...", QKeySequence(),
+            "Shows your reviews over the days and the words you fail most", nullptr,
+            &TMainForm::miTestProgressClick, [this] { return !HistoryFailed_; } },
+    };
+    for (const auto& entry : entries)
+        CreateAction(entry);
+
+    auto* test = menuBar()->findChild<QMenu*>(QStringLiteral("miTest"));
+    const QList<QAction*> testActions = test->actions();
+    test->insertAction(testActions[testActions.indexOf(miTestStartTesting) + 1], miTestReview);
+    test->addAction(miTestProgress);
+    // Another copy of the program or the command line may have reviewed meanwhile.
+    installEventFilter(new TActivationWatch(this, [this] { ReviewHistoryChanged(); }));
+
+    const QList<QAction*> buttons = tbrToolBar->actions();
+    tbrToolBar->insertAction(buttons[buttons.indexOf(miTestStartTesting) + 1], miTestReview);
+    tbrToolBar->widgetForAction(miTestReview)->setObjectName(QStringLiteral("tbReview"));
+}
+
+bool TMainForm::Reviewing() const
+{
+    return WindowMode_ == wmTesting && ReviewQueue_ != nullptr;
+}
+
+THistory* TMainForm::History()
+{
+    if (!History_ && !HistoryFailed_) {
+        try {
+            History_
+                = std::make_unique<THistory>(HistoryPath_.empty() ? THistory::DefaultPath() : HistoryPath_);
+        } catch (const std::exception& error) {
+            ReviewFailed(Q(error.what()));
+        }
+    }
+    return History_.get();
+}
+
+void TMainForm::ReviewFailed(const QString& message)
+{
+    // Told once: the reviews stay unavailable for this run, the file is left to the user, and the
+    // test goes on as ever.
+    if (HistoryFailed_)
+        return;
+    HistoryFailed_ = true;
+    if (Reviewing())
+        SetWindowMode(wmEditing);
+    History_.reset();
+    ShowMessageBox(message
+            + QStringLiteral("\n\nReview Due Words is unavailable until the program is started again. "
+                             "Testing works as before."),
+        Q("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
+    ScheduleUpdate();
+}
+
+void TMainForm::ReviewHistoryChanged()
+{
+    ++HistoryChanges_;
+    ScheduleUpdate();
+}
+
+void TMainForm::SetHistoryPath(const std::string& path)
+{
+    if (Reviewing())
+        SetWindowMode(wmEditing);
+    History_.reset();
+    HistoryFailed_ = false;
+    HistoryPath_ = path;
+    DueAsked_.clear();
+    ScheduleUpdate();
+}
+
+bool TMainForm::StartReview()
+{
+    THistory* history = History();
+    if (!history)
+        return false;
+    TTestEngine& engine = TestEngine();
+    engine.SetReview(nullptr);
+    ReviewDirection_ = engine.TestMode();
+    ReviewQueue_ = std::make_unique<TReviewQueue>(Session_.Document(), *history, ReviewDirection_, Today(),
+        Session_.Settings.Reviews.NewPerDay, ParametersOf(Session_.Settings),
+        Session_.Settings.Options.DisallowHints);
+    engine.SetReview(ReviewQueue_.get());
+    return true;
+}
+
+void TMainForm::miTestReviewClick()
+{
+    if (Reviewing()) {
+        SetWindowMode(wmEditing);
+        return;
+    }
+    if (!CanTest())
+        return;
+    // A classic test on screen ends first; its question is dropped unanswered, as Stop does.
+    if (WindowMode_ == wmTesting)
+        SetWindowMode(wmEditing);
+    if (!StartReview())
+        return;
+    if (NextQuestion()) {
+        SetWindowMode(wmTesting);
+        return;
+    }
+    // Nothing to ask: the engine lets go of the queue before it goes.
+    TestEngine().SetReview(nullptr);
+    ReviewQueue_.reset();
+}
+
+void TMainForm::miTestProgressClick()
+{
+    THistory* history = History();
+    if (!history)
+        return;
+    ClearCutMark();
+    const TReviewProgress progress = ReadReviewProgress(*history, Today());
+    TProgressDialog dialog(this, progress);
+    ExecDialog(dialog);
+}
+
+void TMainForm::UpdateDuePanel()
+{
+    QLabel* panel = StatusPanels_[6];
+    const auto show = [panel](const QString& text) {
+        if (panel->text() != text)
+            panel->setText(text);
+    };
+    if (Reviewing()) {
+        // The session knows what is left (the question on screen until it is answered); the
+        // list's count is asked again once the session ends.
+        show(QStringLiteral("%1 due").arg(ReviewQueue_->Remaining()));
+        DueAsked_.clear();
+        return;
+    }
+    const std::optional<TDueQuestion> question = DueQuestion();
+    if (!question) {
+        show(QString());
+        return;
+    }
+    const TVocabFile& document = Session_.Document();
+    const std::string asked = std::to_string(HistoryChanges_) + ' ' + std::to_string(document.Revision())
+        + ' ' + std::to_string(question->Direction) + ' ' + std::to_string(question->Today) + ' '
+        + std::to_string(question->NewPerDay) + ' '
+        + std::to_string(Session_.Settings.Reviews.RetentionPercent);
+    if (asked == DueAsked_)
+        return;
+    DueAsked_ = asked;
+    if (!DueCounter_) {
+        DueCounter_ = new TDueCounter(this);
+        connect(DueCounter_, &TDueCounter::Counted, this, [this](const TDueAnswer& answer) {
+            if (Reviewing())
+                return;
+            StatusPanels_[6]->setText(answer ? QStringLiteral("%1 due").arg(answer->Due) : QString());
+            StatusPanels_[6]->setToolTip(answer
+                    ? QStringLiteral("Words due for review today in this direction: %1, and %2 new")
+                          .arg(answer->Due)
+                          .arg(answer->New)
+                    : QStringLiteral("Words due for review today in this direction"));
+        });
+    }
+    DueCounter_->CountDocument(document, *question);
+}
+
+std::optional<TDueQuestion> TMainForm::DueQuestion()
+{
+    THistory* history = HistoryFailed_ ? nullptr : History();
+    if (!history)
+        return std::nullopt;
+    return TDueQuestion { history->Path(), static_cast<std::uint8_t>(WindowState_.TestMode == 1 ? 1 : 0),
+        Today(), Session_.Settings.Reviews.NewPerDay, ParametersOf(Session_.Settings) };
+}

@@ -1,0 +1,399 @@
+#include "ui/ProgressDialog.h"
+
+#include "ui/HelpRequest.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QDate>
+#include <QGraphicsLayout>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QToolTip>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace {
+
+enum TProgressContext : int {
+    hcProgressWindow = 3120,
+    hcAnswers = 2410,
+    hcDue = 2411,
+    hcShare = 2412,
+    hcFailed = 2413,
+};
+
+QDate DateOf(TDay day)
+{
+    return QDate(1970, 1, 1).addDays(day);
+}
+
+QString ShortDate(TDay day)
+{
+    return QLocale().toString(DateOf(day), QStringLiteral("MMM d"));
+}
+
+// The shades of the calendar and the bars: the palette's highlight, from faint to full.
+QColor Shade(const QPalette& palette, int level)
+{
+    if (level == 0)
+        return palette.color(QPalette::Midlight);
+    QColor colour = palette.color(QPalette::Highlight);
+    colour.setAlphaF(0.25f + 0.25f * static_cast<float>(level - 1));
+    return colour;
+}
+
+QLabel* Caption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+// A chart in the window's colours without its own title or legend: the caption above names it.
+QChartView* MakeChartView(QChart* chart, QWidget* parent, int helpContext)
+{
+    chart->legend()->hide();
+    chart->setBackgroundVisible(false);
+    chart->setMargins(QMargins(0, 0, 0, 0));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    auto* view = new QChartView(chart, parent);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(360, 200);
+    view->setFrameShape(QFrame::NoFrame);
+    view->setStyleSheet(QStringLiteral("background: transparent"));
+    SetHelpContext(view, helpContext);
+    return view;
+}
+
+// A count axis from 0 with whole-number ticks and room above the highest bar.
+QValueAxis* CountAxis(int highest)
+{
+    auto* axis = new QValueAxis;
+    int top = std::max(highest, 4);
+    int step = 1;
+    for (const int candidate : { 1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500, 1000, 2000, 5000, 10000 }) {
+        step = candidate;
+        if (top / candidate <= 5)
+            break;
+    }
+    top = (top + step - 1) / step * step;
+    axis->setRange(0, top);
+    axis->setTickCount(top / step + 1);
+    axis->setLabelFormat(QStringLiteral("%d"));
+    return axis;
+}
+
+// A day or week axis under bars at 0, 1, 2...: a label at every few bars, as the room allows;
+// one label per bar would not fit and would be cut to dots.
+QCategoryAxis* SparseAxis(const std::vector<QString>& labels, int every)
+{
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(-0.5, static_cast<double>(labels.size()) - 0.5);
+    for (std::size_t i = 0; i < labels.size(); i += static_cast<std::size_t>(every))
+        axis->append(labels[i], static_cast<double>(i));
+    axis->setGridLineVisible(false);
+    return axis;
+}
+
+} // namespace
+
+// ---- The calendar ----------------------------------------------------------------------------
+
+TAnswerCalendar::TAnswerCalendar(const TReviewProgress& progress, QWidget* parent)
+    : QWidget(parent)
+    , Progress_(progress)
+{
+    setObjectName(QStringLiteral("pbAnswers"));
+    Busiest_ = progress.AnswersPerDay.empty()
+        ? 0
+        : *std::max_element(progress.AnswersPerDay.begin(), progress.AnswersPerDay.end());
+    const QFontMetrics metrics(font());
+    Cell_ = MinimumCell();
+    Left_ = metrics.horizontalAdvance(QLocale().dayName(3, QLocale::ShortFormat)) + 8;
+    Top_ = metrics.height() + 4;
+    SetHelpContext(this, hcAnswers);
+}
+
+int TAnswerCalendar::Shade(int count, int busiest)
+{
+    if (count <= 0 || busiest <= 0)
+        return 0;
+    return std::clamp((4 * count + busiest - 1) / busiest, 1, 4);
+}
+
+QSize TAnswerCalendar::sizeHint() const
+{
+    const int legend = QFontMetrics(font()).height() + 8;
+    return { Left_ + ProgressWeeks * (MinimumCell() + Gap), Top_ + 7 * (MinimumCell() + Gap) + legend };
+}
+
+int TAnswerCalendar::MonthStartingIn(int week) const
+{
+    const auto startsIn = [this](int column) {
+        const QDate monday = DateOf(Progress_.FirstDay + 7 * column);
+        for (int d = 0; d < 7; ++d)
+            if (monday.addDays(d).day() == 1)
+                return monday.addDays(d).month();
+        return 0;
+    };
+    if (const int month = startsIn(week))
+        return month;
+    // The first column names the month it is in, unless a month begins right after it.
+    if (week == 0 && !startsIn(1) && !startsIn(2))
+        return DateOf(Progress_.FirstDay).month();
+    return 0;
+}
+
+void TAnswerCalendar::resizeEvent(QResizeEvent* event)
+{
+    // The squares grow with the room the window gives, up to a size that still reads as a calendar.
+    const int legend = QFontMetrics(font()).height() + 8;
+    const int across = (width() - Left_) / ProgressWeeks - Gap;
+    const int down = (height() - Top_ - legend) / 7 - Gap;
+    Cell_ = std::clamp(std::min(across, down), MinimumCell(), 30);
+    QWidget::resizeEvent(event);
+}
+
+int TAnswerCalendar::MinimumCell() const
+{
+    return std::max(12, QFontMetrics(font()).height() - 2);
+}
+
+QRect TAnswerCalendar::Square(int week, int weekday) const
+{
+    return { Left_ + week * (Cell_ + Gap), Top_ + weekday * (Cell_ + Gap), Cell_, Cell_ };
+}
+
+int TAnswerCalendar::Count(TDay day) const
+{
+    const TDay index = day - Progress_.FirstDay;
+    if (index < 0 || index >= static_cast<TDay>(Progress_.AnswersPerDay.size()))
+        return 0;
+    return Progress_.AnswersPerDay[static_cast<std::size_t>(index)];
+}
+
+std::optional<TDay> TAnswerCalendar::DayAt(QPoint point) const
+{
+    for (int week = 0; week < ProgressWeeks; ++week)
+        for (int weekday = 0; weekday < 7; ++weekday)
+            if (Square(week, weekday).contains(point)) {
+                const TDay day = Progress_.FirstDay + 7 * week + weekday;
+                return day <= Progress_.Today ? std::optional(day) : std::nullopt;
+            }
+    return std::nullopt;
+}
+
+void TAnswerCalendar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    painter.setPen(colours.color(QPalette::WindowText));
+    // Monday, Wednesday and Friday name their rows; the first week of a month names its column.
+    for (const int weekday : { 0, 2, 4 }) {
+        const QRect row = Square(0, weekday);
+        painter.drawText(QRect(0, row.top(), Left_ - 6, row.height()), Qt::AlignRight | Qt::AlignVCenter,
+            QLocale().dayName(weekday + 1, QLocale::ShortFormat));
+    }
+    for (int week = 0; week < ProgressWeeks; ++week) {
+        if (const int month = MonthStartingIn(week)) {
+            const QRect column = Square(week, 0);
+            painter.drawText(QRect(column.left(), 0, 4 * Cell_, Top_ - 2), Qt::AlignLeft | Qt::AlignBottom,
+                QLocale().monthName(month, QLocale::ShortFormat));
+        }
+        for (int weekday = 0; weekday < 7; ++weekday) {
+            const TDay day = Progress_.FirstDay + 7 * week + weekday;
+            if (day > Progress_.Today)
+                continue;
+            const QRect square = Square(week, weekday);
+            painter.fillRect(square, ::Shade(colours, Shade(Count(day), Busiest_)));
+            if (day == Progress_.Today) {
+                painter.save();
+                painter.setPen(QPen(colours.color(QPalette::WindowText), 1));
+                painter.drawRect(square.adjusted(0, 0, -1, -1));
+                painter.restore();
+            }
+        }
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = QRect(Left_ - 3, Top_ - 3, ProgressWeeks * (Cell_ + Gap) + 3, 7 * (Cell_ + Gap) + 3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+    // The legend: what the shades mean, below the squares at the right.
+    const QFontMetrics metrics(font());
+    const int y = Top_ + 7 * (Cell_ + Gap) + 4;
+    const QString fewer = QStringLiteral("Fewer");
+    const QString more = QStringLiteral("More");
+    int x = Left_ + ProgressWeeks * (Cell_ + Gap) - Gap - metrics.horizontalAdvance(more);
+    painter.drawText(QPoint(x, y + metrics.ascent()), more);
+    const int small = metrics.height() - 4;
+    for (int level = 4; level >= 0; --level) {
+        x -= small + 3;
+        painter.fillRect(QRect(x, y + 2, small, small), ::Shade(colours, level));
+    }
+    x -= 4 + metrics.horizontalAdvance(fewer);
+    painter.drawText(QPoint(x, y + metrics.ascent()), fewer);
+}
+
+bool TAnswerCalendar::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (const auto day = DayAt(help->pos())) {
+            const int count = Count(*day);
+            QToolTip::showText(help->globalPos(),
+                QStringLiteral("%1: %2").arg(QLocale().toString(DateOf(*day), QLocale::LongFormat),
+                    count == 1 ? QStringLiteral("1 answer") : QStringLiteral("%1 answers").arg(count)),
+                this);
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+// ---- The dialog ------------------------------------------------------------------------------
+
+TProgressDialog::TProgressDialog(QWidget* parent, const TReviewProgress& progress)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Review Progress"));
+    lblSummary = new QLabel(QString::fromStdString(ProgressSummary(progress)), this);
+    lblSummary->setObjectName(QStringLiteral("lblSummary"));
+    lblSummary->setWordWrap(true);
+
+    pbAnswers = new TAnswerCalendar(progress, this);
+    pbAnswers->setAccessibleName(
+        QStringLiteral("Answers per day, last twelve weeks: %1 in all").arg(progress.Answers()));
+
+    // The cards due on each of the next 30 days; what is overdue is due today.
+    auto* dueSet = new QBarSet(QStringLiteral("Cards due"));
+    std::vector<QString> dueLabels;
+    int dueMost = 0;
+    for (std::size_t i = 0; i < progress.DuePerDay.size(); ++i) {
+        *dueSet << progress.DuePerDay[i];
+        dueMost = std::max(dueMost, progress.DuePerDay[i]);
+        dueLabels.push_back(
+            i == 0 ? QStringLiteral("Today") : ShortDate(progress.Today + static_cast<TDay>(i)));
+    }
+    dueSet->setColor(palette().color(QPalette::Highlight));
+    dueSet->setBorderColor(palette().color(QPalette::Highlight));
+    auto* dueSeries = new QBarSeries;
+    dueSeries->append(dueSet);
+    dueSeries->setBarWidth(0.7);
+    auto* dueChart = new QChart;
+    dueChart->addSeries(dueSeries);
+    QCategoryAxis* dueDays = SparseAxis(dueLabels, 7);
+    dueChart->addAxis(dueDays, Qt::AlignBottom);
+    dueSeries->attachAxis(dueDays);
+    QValueAxis* dueCounts = CountAxis(dueMost);
+    dueChart->addAxis(dueCounts, Qt::AlignLeft);
+    dueSeries->attachAxis(dueCounts);
+    chDue = MakeChartView(dueChart, this, hcDue);
+    chDue->setObjectName(QStringLiteral("chDue"));
+    chDue->setAccessibleName(QStringLiteral("Cards due, next 30 days: %1 today").arg(progress.DueToday()));
+
+    // The share of review answers right, per week; a week without reviews has no bar.
+    auto* shareSet = new QBarSet(QStringLiteral("Right"));
+    std::vector<QString> weekLabels;
+    for (const THistory::TWeekShare& week : progress.Weeks) {
+        *shareSet << (week.Answers > 0 ? 100.0 * week.Right / week.Answers : 0.0);
+        weekLabels.push_back(ShortDate(week.WeekStart));
+    }
+    shareSet->setColor(palette().color(QPalette::Highlight));
+    shareSet->setBorderColor(palette().color(QPalette::Highlight));
+    auto* shareSeries = new QBarSeries;
+    shareSeries->append(shareSet);
+    shareSeries->setBarWidth(0.7);
+    auto* shareChart = new QChart;
+    shareChart->addSeries(shareSeries);
+    QCategoryAxis* weeks = SparseAxis(weekLabels, 3);
+    shareChart->addAxis(weeks, Qt::AlignBottom);
+    shareSeries->attachAxis(weeks);
+    auto* percent = new QValueAxis;
+    percent->setRange(0, 100);
+    percent->setTickCount(5);
+    percent->setLabelFormat(QStringLiteral("%d%%"));
+    shareChart->addAxis(percent, Qt::AlignLeft);
+    shareSeries->attachAxis(percent);
+    chShare = MakeChartView(shareChart, this, hcShare);
+    chShare->setObjectName(QStringLiteral("chShare"));
+    chShare->setAccessibleName(QStringLiteral("Review answers right per week"));
+
+    lvFailed = new QTreeWidget(this);
+    lvFailed->setObjectName(QStringLiteral("lvFailed"));
+    lvFailed->setRootIsDecorated(false);
+    lvFailed->setHeaderLabels(
+        { QStringLiteral("Word"), QStringLiteral("Translations"), QStringLiteral("Failed") });
+    lvFailed->header()->setStretchLastSection(false);
+    lvFailed->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lvFailed->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    lvFailed->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    lvFailed->setMinimumSize(360, 200);
+    for (const THistory::TFailedWord& word : progress.Failed) {
+        auto* row = new QTreeWidgetItem(lvFailed,
+            { QString::fromStdString(word.Word), QString::fromStdString(word.Translations),
+                QString::number(word.Failures) });
+        row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (progress.Failed.empty()) {
+        auto* none = new QTreeWidgetItem(lvFailed, { QStringLiteral("No word failed yet.") });
+        none->setFlags(Qt::NoItemFlags);
+        none->setFirstColumnSpanned(true);
+    }
+    SetHelpContext(lvFailed, hcFailed);
+
+    const TDialogButtons buttons = MakeDialogButtons(this, [] { RequestHelp(hcProgressWindow); });
+    btnClose = buttons.OK;
+    btnClose->setText(QStringLiteral("Close"));
+    btnClose->setObjectName(QStringLiteral("btnClose"));
+    buttons.Cancel->hide(); // Esc closes as Close does
+    btnHelp = buttons.Help;
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(24);
+    grid->setVerticalSpacing(6);
+    const auto place = [&](const QString& caption, QWidget* widget, int row, int column) {
+        QLabel* label = Caption(caption, this);
+        label->setBuddy(widget);
+        grid->addWidget(label, 2 * row, column);
+        grid->addWidget(widget, 2 * row + 1, column);
+    };
+    place(QStringLiteral("&Answers per day, last twelve weeks"), pbAnswers, 0, 0);
+    place(QStringLiteral("Cards &due, next 30 days"), chDue, 0, 1);
+    place(QStringLiteral("&Reviews right per week"), chShare, 1, 0);
+    place(QStringLiteral("Words &failed most often"), lvFailed, 1, 1);
+    grid->setRowStretch(1, 1);
+    grid->setRowStretch(3, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblSummary);
+    layout->addSpacing(6);
+    layout->addLayout(grid, 1);
+    layout->addLayout(buttons.Row);
+    // The pictures take keyboard focus so Tab walks through them and F1 explains each.
+    for (QWidget* picture :
+        { static_cast<QWidget*>(pbAnswers), static_cast<QWidget*>(chDue), static_cast<QWidget*>(chShare) })
+        picture->setFocusPolicy(Qt::StrongFocus);
+    btnClose->setFocus();
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The learner's progress over days, from the review history: a calendar of the answers of the
+// last twelve weeks, the cards due on each of the next 30 days, the share of review answers right
+// per week and the words failed most often. It shows what it is given and keeps no history.
+
+#include "review/ReviewProgress.h"
+
+#include <QDialog>
+#include <QWidget>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QChartView;
+
+// The calendar of answers: one square per day, a column per week, darker for more answers.
+class TAnswerCalendar : public QWidget {
+    Q_OBJECT
+public:
+    TAnswerCalendar(const TReviewProgress& progress, QWidget* parent);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+    // The day under a point, nullopt between the squares or beyond today.
+    std::optional<TDay> DayAt(QPoint point) const;
+    // The shade (0: none, 1 to 4) of a count against the busiest day.
+    static int Shade(int count, int busiest);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    static constexpr int Gap = 3;
+    QRect Square(int week, int weekday) const;
+    int MinimumCell() const;
+    // The month whose name heads the week's column: the one that begins in it; 0 for none.
+    int MonthStartingIn(int week) const;
+    int Count(TDay day) const;
+
+    const TReviewProgress& Progress_;
+    int Busiest_ = 0;
+    int Cell_ = 14, Left_ = 0, Top_ = 0;
+};
+
+class TProgressDialog : public QDialog {
+    Q_OBJECT
+public:
+    // The figures must outlive the dialog.
+    TProgressDialog(QWidget* parent, const TReviewProgress& progress);
+
+    QLabel* lblSummary = nullptr;
+    TAnswerCalendar* pbAnswers = nullptr;
+    QChartView* chDue = nullptr;
+    QChartView* chShare = nullptr;
+    QTreeWidget* lvFailed = nullptr;
+    QPushButton* btnClose = nullptr;
+    QPushButton* btnHelp = nullptr;
+};

@@ -1,0 +1,290 @@
+// velmoria-cli due and history: counts and listings from the review history, its export and its
+// merge. Each test has a data folder of its own.
+
+#include "cli/Cli.h"
+#include "core/VocabFile.h"
+#include "review/History.h"
+#include "review/ReviewQueue.h"
+#include "support/TempDir.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <map>
+#include <optional>
+#include <sstream>
+
+namespace {
+
+struct TResult {
+    int Status;
+    std::string Out;
+    std::string Err;
+};
+
+TResult Cli(std::vector<std::string> args)
+{
+    args.insert(args.begin(), "velmoria-cli");
+    std::vector<char*> argv;
+    for (auto& s : args)
+        argv.push_back(s.data());
+    std::ostringstream out, err;
+    const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
+    return { status, out.str(), err.str() };
+}
+
+std::string Ok(const std::vector<std::string>& args)
+{
+    const TResult r = Cli(args);
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    return r.Out;
+}
+
+// 2024-03-01 12:00 UTC, moved onto a local day.
+std::int64_t At(const char* day, int hour = 12)
+{
+    return OnDay(1709294400000 + (hour - 12) * 3600000LL, *ParseDay(day));
+}
+
+class ReviewCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* name : { "XDG_DATA_HOME", "HOME" })
+            if (const char* value = std::getenv(name))
+                Old.emplace_back(name, value);
+        UseDataFolder("data");
+        setenv("HOME", Dir.File("home").c_str(), 1);
+        List = Dir.File("de.vmr");
+        Ok({ "new", List, "--foreign", "0x0407", "--native", "0x0409" });
+        for (const auto& [word, translation] : Items)
+            Ok({ "add", List, word, translation });
+    }
+    void TearDown() override
+    {
+        unsetenv("XDG_DATA_HOME");
+        for (const auto& [name, value] : Old)
+            setenv(name.c_str(), value.c_str(), 1);
+    }
+    void UseDataFolder(const std::string& name) { setenv("XDG_DATA_HOME", Dir.File(name).c_str(), 1); }
+    // Answers item i of the list in the history (direction 0 unless given).
+    void Answer(int i, bool correct, bool hint, std::int64_t unixMs, std::uint8_t direction = 0)
+    {
+        TVocabFile document;
+        document.LoadFromFile(List);
+        THistory history(THistory::DefaultPath());
+        history.RecordAnswer(CardKeyOf(document, document.Items(i), direction), correct, hint, unixMs, 1500,
+            TSchedulerParameters {}, false);
+    }
+
+    const std::vector<std::pair<std::string, std::string>> Items
+        = { { "der @Hund", "dog" }, { "Katze", "cat" }, { "Haus", "house" }, { "Baum", "tree" } };
+    TTempDir Dir;
+    std::string List;
+    std::vector<std::pair<std::string, std::string>> Old;
+};
+
+} // namespace
+
+TEST_F(ReviewCommandsTest, DueCountsAndListFollowTheHistoryDayByDay)
+{
+    Answer(0, true, false, At("2024-03-01")); // Good: due in 3 days
+    Answer(1, false, false, At("2024-03-01")); // Again: due tomorrow
+    Answer(2, true, true, At("2024-03-01")); // Hard: due in 2 days
+    const struct {
+        std::vector<std::string> Args;
+        std::string Expected;
+    } cases[] = {
+        { { "--today", "2024-03-01" }, "due 0\nnew 1\nnext 2024-03-02\n" },
+        { { "--today", "2024-03-02" }, "due 1\nnew 1\nnext 2024-03-03\n" },
+        { { "--today", "2024-03-03" }, "due 2\nnew 1\nnext 2024-03-04\n" },
+        { { "--today", "2024-04-30" }, "due 3\nnew 1\nnext none\n" },
+        // Yesterday's answers do not count against today's new cards.
+        { { "--today", "2024-03-02", "--new-per-day", "0" }, "due 1\nnew 0\nnext 2024-03-03\n" },
+        // Three new cards a day: the first day's three answers used them all, the fourth waits.
+        { { "--today", "2024-03-01", "--new-per-day", "3" }, "due 0\nnew 0\nnext 2024-03-02\n" },
+        { { "--today", "2024-03-01", "--new-per-day", "4" }, "due 0\nnew 1\nnext 2024-03-02\n" },
+        // The other direction is another set of cards.
+        { { "--today", "2024-03-02", "--into", "foreign" }, "due 0\nnew 4\nnext none\n" },
+        { { "--today", "2024-03-03", "--into", "foreign", "--new-per-day", "3" },
+            "due 0\nnew 3\nnext 2024-03-04\n" },
+        { { "--today", "2024-03-02", "--list" },
+            "due 1\nnew 1\nnext 2024-03-03\n"
+            "0\t2024-03-04\t2.31\t2.12\n1\t2024-03-02\t0.21\t6.41\n2\t2024-03-03\t1.29\t5.11\n3\tnew\t\t\n" },
+        { { "--today", "2024-03-02", "--list", "--into", "foreign", "--new-per-day", "9" },
+            "due 0\nnew 4\nnext none\n0\tnew\t\t\n1\tnew\t\t\n2\tnew\t\t\n3\tnew\t\t\n" },
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args { "due", List };
+        args.insert(args.end(), c.Args.begin(), c.Args.end());
+        SCOPED_TRACE(::testing::PrintToString(args));
+        EXPECT_EQ(Ok(args), c.Expected);
+    }
+}
+
+TEST_F(ReviewCommandsTest, DueLeavesTheListAsItWas)
+{
+    Answer(0, true, false, At("2024-03-01"));
+    const std::string before = ReadBytes(List);
+    Ok({ "due", List, "--list" });
+    EXPECT_EQ(ReadBytes(List), before);
+}
+
+TEST_F(ReviewCommandsTest, BadUsageAndUnusableFilesAreRefused)
+{
+    const struct {
+        std::vector<std::string> Args;
+        int Status;
+        const char* Message;
+    } cases[] = {
+        { { "due", "LIST", "--today", "2024-02-30" }, 2, "--today" },
+        { { "due", "LIST", "--today", "31.03.2024" }, 2, "--today" },
+        { { "due", "LIST", "--into", "sideways" }, 2, "--into" },
+        { { "due", "LIST", "--retention", "0.9" }, 2, "--retention" },
+        { { "history", "import", "LIST", "--retention", "0.69" }, 2, "--retention" },
+        { { "history", "import", "LIST", "--retention", "0.98" }, 2, "--retention" },
+        { { "history", "import", "LIST", "--retention", "nan" }, 2, "--retention" },
+        { { "history", "import", "LIST", "--retention", "0.9x" }, 2, "--retention" },
+        { { "due", "LIST", "--new-per-day", "-1" }, 2, "--new-per-day" },
+        { { "due", "LIST", "--new-per-day", "10000" }, 2, "--new-per-day" },
+        { { "due", "LIST", "--wait", "3" }, 2, "--wait" },
+        { { "due", "LIST", "OTHER" }, 2, "Usage" },
+        { { "due", "MISSING" }, 1, "MISSING" },
+        { { "history", "export" }, 2, "Usage" },
+        { { "history", "delete", "OUT" }, 2, "Usage" },
+        { { "history", "import", "MISSING" }, 1, "MISSING" },
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.Args;
+        for (auto& a : args)
+            a = a == "LIST" ? List : a == "MISSING" ? Dir.File("missing.csv") : a == "OTHER" ? List : a;
+        SCOPED_TRACE(::testing::PrintToString(args));
+        const TResult r = Cli(args);
+        EXPECT_EQ(r.Status, c.Status);
+        EXPECT_NE(
+            r.Err.find(c.Message == std::string("MISSING") ? "missing.csv" : c.Message), std::string::npos)
+            << r.Err;
+        EXPECT_EQ(r.Out, "");
+    }
+    // Accepted at both ends of the range (the list is no history: nothing to import).
+    for (const char* retention : { "0.7", "0.97" }) {
+        WriteBytes(Dir.File("empty.csv"), "");
+        EXPECT_EQ(Ok({ "history", "import", Dir.File("empty.csv"), "--retention", retention }),
+            "0 answers imported.\n");
+    }
+}
+
+TEST_F(ReviewCommandsTest, ADamagedHistoryIsNamedAndLeftAlone)
+{
+    const std::string path = THistory::DefaultPath();
+    {
+        THistory create(path);
+    }
+    WriteBytes(path, std::string(4096, 'x'));
+    const TResult r = Cli({ "due", List });
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_NE(r.Err.find(path), std::string::npos) << r.Err;
+    EXPECT_EQ(ReadBytes(path), std::string(4096, 'x'));
+    EXPECT_EQ(Cli({ "history", "export", Dir.File("out.csv") }).Status, 1);
+}
+
+TEST_F(ReviewCommandsTest, ExportAndImportMoveAndMergeAHistory)
+{
+    // One machine: item 0 on three days, item 1 once, a practice repeat the same day.
+    Answer(0, true, false, At("2024-03-01"));
+    Answer(0, true, false, At("2024-03-04"));
+    Answer(1, false, false, At("2024-03-01", 9));
+    Answer(1, true, false, At("2024-03-01", 10)); // same day: practice
+    Answer(0, false, false, At("2024-03-18"));
+    const std::string exported = Dir.File("a.csv");
+    EXPECT_EQ(Ok({ "history", "export", exported }), "Exported 5 answers.\n");
+    const std::string csv = ReadBytes(exported);
+    EXPECT_EQ(csv.substr(0, csv.find('\n'))
+                  .rfind("card_id,review_time,review_rating,review_state,review_duration,", 0),
+        0u);
+    const std::string listedHere = Ok({ "due", List, "--list", "--today", "2024-03-20" });
+
+    // Another machine with an answer of its own between them, in the foreign direction, and one
+    // on item 0 that comes after the others in time.
+    UseDataFolder("other");
+    Answer(2, true, false, At("2024-03-02"), 1);
+    Answer(0, true, true, At("2024-03-19"));
+    EXPECT_EQ(Ok({ "history", "import", exported }), "5 answers imported.\n");
+    EXPECT_EQ(Ok({ "history", "import", exported }), "0 answers imported.\n");
+
+    // Item 0 is replayed in time order: Good, Good, Again, then this machine's Hard.
+    TSchedulerParameters p;
+    TMemory card;
+    card = ScheduleAnswer(card, TRating::Good, *ParseDay("2024-03-01"), p);
+    card = ScheduleAnswer(card, TRating::Good, *ParseDay("2024-03-04"), p);
+    card = ScheduleAnswer(card, TRating::Again, *ParseDay("2024-03-18"), p);
+    card = ScheduleAnswer(card, TRating::Hard, *ParseDay("2024-03-19"), p);
+    char line[64];
+    std::snprintf(line, sizeof line, "0\t%s\t%.2f\t%.2f\n", FormatDay(card.Due).c_str(), card.Stability,
+        card.Difficulty);
+    const std::string merged = Ok({ "due", List, "--list", "--today", "2024-03-20" });
+    EXPECT_NE(merged.find(line), std::string::npos) << merged;
+    // Item 1 is as it was on the first machine: the practice repeat did not reschedule it.
+    const auto lineOf = [](const std::string& listing, const char* prefix) {
+        const auto at = listing.find(prefix);
+        return at == std::string::npos ? std::string() : listing.substr(at, listing.find('\n', at + 1) - at);
+    };
+    EXPECT_EQ(lineOf(merged, "\n1\t"), lineOf(listedHere, "\n1\t"));
+    EXPECT_EQ(lineOf(merged, "\n1\t"), "\n1\t2024-03-02\t0.21\t6.41");
+    EXPECT_EQ(Ok({ "due", List, "--list", "--into", "foreign", "--today", "2024-03-20" }).find("2\tnew"),
+        std::string::npos);
+
+    // The merged history exports all seven answers; moving it back adds only the two new ones.
+    EXPECT_EQ(Ok({ "history", "export", Dir.File("b.csv") }), "Exported 7 answers.\n");
+    UseDataFolder("data");
+    EXPECT_EQ(Ok({ "history", "import", Dir.File("b.csv") }), "2 answers imported.\n");
+    EXPECT_EQ(Ok({ "due", List, "--list", "--today", "2024-03-20" }), merged);
+}
+
+TEST_F(ReviewCommandsTest, ABadImportChangesNothing)
+{
+    Answer(0, true, false, At("2024-03-01"));
+    const std::string exported = Dir.File("a.csv");
+    Ok({ "history", "export", exported });
+    const std::string good = ReadBytes(exported);
+    const std::string before = Ok({ "due", List, "--list", "--today", "2024-03-02" });
+    const struct {
+        const char* Name;
+        std::string Bytes;
+    } cases[] = {
+        { "not a history", "word,translation\nHund,dog\n" },
+        { "a rating out of range", good + "1,1709380800000,7,2,100,1031,1033,0,Katze,cat,0\n" },
+        { "a row cut short", good + "1,1709380800000,3\n" },
+        { "a time that is no number", good + "1,tomorrow,3,2,100,1031,1033,0,Katze,cat,0\n" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        WriteBytes(Dir.File("bad.csv"), c.Bytes);
+        const TResult r = Cli({ "history", "import", Dir.File("bad.csv") });
+        EXPECT_EQ(r.Status, 1);
+        EXPECT_NE(r.Err.find(THistory::DefaultPath()), std::string::npos) << r.Err;
+        EXPECT_EQ(Ok({ "due", List, "--list", "--today", "2024-03-02" }), before);
+    }
+}
+
+TEST_F(ReviewCommandsTest, ImportReplaysAtTheRetentionAsked)
+{
+    Answer(0, true, false, At("2024-03-01"));
+    Answer(0, true, false, At("2024-03-04"));
+    const std::string exported = Dir.File("a.csv");
+    Ok({ "history", "export", exported });
+    std::map<std::string, std::string> listed;
+    for (const char* retention : { "0.7", "0.9", "0.97" }) {
+        UseDataFolder(std::string("retention-") + retention);
+        Ok({ "history", "import", exported, "--retention", retention });
+        listed[retention] = Ok({ "due", List, "--list", "--today", "2024-03-04" });
+    }
+    UseDataFolder("data");
+    EXPECT_EQ(listed["0.9"], Ok({ "due", List, "--list", "--today", "2024-03-04" }));
+    // The second answer was scheduled further out the less recall is asked for.
+    const auto dueOfFirst = [](const std::string& listing) {
+        const auto at = listing.find("\n0\t");
+        return at == std::string::npos ? std::string() : listing.substr(at + 3, 10);
+    };
+    EXPECT_GT(dueOfFirst(listed["0.7"]), dueOfFirst(listed["0.9"]));
+    EXPECT_GT(dueOfFirst(listed["0.9"]), dueOfFirst(listed["0.97"]));
+}

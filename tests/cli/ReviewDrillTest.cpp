@@ -1,0 +1,113 @@
+// velmoria-cli test --due: the review session in a terminal, in-process and as a real child process
+// answering one question at a time or killed in the middle.
+
+#include "cli/Drill.h"
+#include "review/ReviewSupport.h"
+#include "support/RunningProgram.h"
+
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+struct TRun {
+    int Status;
+    std::vector<std::string> Lines;
+    std::string Err;
+};
+
+class ReviewDrillTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TVocabFile doc;
+        FillPairs(doc, { { "Hund", "dog" }, { "Katze", "cat" }, { "Maus", "mouse" } });
+        doc.SaveToFile(List);
+    }
+    TRun Drill(const std::string& input, const std::string& today, std::vector<std::string> args = {})
+    {
+        args.insert(args.begin(), { List, "--due", "--today", today });
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        TRun run { RunDrill(args, in, out, err, false), {}, err.str() };
+        std::istringstream lines(out.str());
+        for (std::string line; std::getline(lines, line);)
+            run.Lines.push_back(line);
+        return run;
+    }
+    std::int64_t Answers() { return THistory(THistory::DefaultPath()).AnswerCount(); }
+
+    TDataHome Home;
+    std::string List = Home.Dir().File("list.vmr");
+};
+
+TEST_F(ReviewDrillTest, ASessionAsksUntilRightAndNeverSavesTheList)
+{
+    const std::string bytes = ReadBytes(List);
+    const TRun run = Drill("dog\n:hint\nmouse\ncat\n", "2026-12-07", { "--new-per-day", "2" });
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    const std::vector<std::string> expected
+        = { "Q: Hund", "Right! dog", "Q: Katze", "Hint: c", "Wrong! cat", "Q: Katze", "Right! cat",
+              "Nothing more is due today. 3 reviewed, 2 right. Next review: 2026-12-08." };
+    EXPECT_EQ(run.Lines, expected);
+    EXPECT_EQ(ReadBytes(List), bytes);
+    // Later that day nothing is due; the next day brings the third word and the failed one.
+    EXPECT_EQ(Drill("", "2026-12-07", { "--new-per-day", "2" }).Lines.back(),
+        "Nothing is due today. Next review: 2026-12-08.");
+    const TRun next = Drill("cat\n:stop\n", "2026-12-08", { "--into", "native", "--retention", "0.8" });
+    EXPECT_EQ(next.Lines,
+        (std::vector<std::string> { "Q: Katze", "Right! cat", "Q: Maus", "Stopped. 1 reviewed, 1 right." }));
+    EXPECT_EQ(Answers(), 4);
+}
+
+TEST_F(ReviewDrillTest, BadUsageAndADamagedHistory)
+{
+    const struct {
+        const char* Name;
+        std::vector<std::string> Args;
+    } usage[] = {
+        { "retention too low", { List, "--due", "--retention", "0.5" } },
+        { "retention not a number", { List, "--due", "--retention", "high" } },
+        { "no such date", { List, "--due", "--today", "2026-02-30" } },
+        { "new per day without a review", { List, "--new-per-day", "5" } },
+        { "negative new per day", { List, "--due", "--new-per-day", "-1" } },
+    };
+    for (const auto& c : usage) {
+        SCOPED_TRACE(c.Name);
+        std::istringstream in;
+        std::ostringstream out, err;
+        EXPECT_EQ(RunDrill(c.Args, in, out, err, false), 2);
+        EXPECT_FALSE(err.str().empty());
+    }
+    std::filesystem::create_directories(std::filesystem::path(THistory::DefaultPath()).parent_path());
+    WriteBytes(THistory::DefaultPath(), std::string(3000, 'x'));
+    const TRun run = Drill("dog\n", "2026-12-07");
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_NE(run.Err.find(THistory::DefaultPath()), std::string::npos) << run.Err;
+    EXPECT_NE(run.Err.find("damaged"), std::string::npos) << run.Err;
+    EXPECT_EQ(ReadBytes(THistory::DefaultPath()), std::string(3000, 'x'));
+    EXPECT_TRUE(run.Lines.empty());
+}
+
+// A script sees each verdict before it answers the next question, and a kill loses no answer
+// whose verdict was shown.
+TEST_F(ReviewDrillTest, AChildProcessAnswersLineByLineAndIsKilled)
+{
+    TRunningProgram cli({ VELMORIA_CLI_PATH, "test", List, "--due", "--today", "2026-12-07" });
+    const char* questions[] = { "Q: Hund\n", "Q: Katze\n", "Q: Maus\n" };
+    const char* answers[] = { "dog\n", "wrong\n", "mouse\n" };
+    const char* verdicts[] = { "Right! dog\n", "Wrong! cat\n", "Right! mouse\n" };
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(cli.WaitForOutput(questions[i], std::chrono::seconds(10))) << cli.Output();
+        cli.Write(answers[i]);
+        ASSERT_TRUE(cli.WaitForOutput(verdicts[i], std::chrono::seconds(10))) << cli.Output();
+    }
+    ASSERT_TRUE(cli.WaitForOutput("Right! mouse\nQ: Katze\n", std::chrono::seconds(10))) << cli.Output();
+    ::kill(cli.Pid(), SIGKILL);
+    EXPECT_EQ(cli.Wait(std::chrono::seconds(10)), -1);
+    EXPECT_EQ(Answers(), 3);
+}
+
+} // namespace

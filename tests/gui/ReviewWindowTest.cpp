@@ -1,0 +1,444 @@
+// Reviews in the window, driven offscreen: a session by keyboard that leaves the list alone and
+// keeps every answer in the history, a history that cannot be opened, the due count in the status
+// bar and the welcome dialog, the Reviews options page and the progress window.
+
+#include "app/WelcomeDialog.h"
+#include "core/DocumentBuilders.h"
+#include "gui/EditCommandsSupport.h"
+#include "review/ReviewProgress.h"
+#include "support/ReviewYear.h"
+#include "testing/TestEngine.h"
+#include "ui/DueCounter.h"
+#include "ui/OptionsDialog.h"
+#include "ui/OptionsReviewsPage.h"
+#include "ui/ProgressDialog.h"
+#include "ui/QtText.h"
+#include "ui/ResultImage.h"
+#include "ui/Sound.h"
+#include "ui/SymbolEdit.h"
+#include "ui/TestPanel.h"
+
+#include <QChartView>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <ctime>
+#include <fstream>
+#include <sqlite3.h>
+
+namespace {
+
+class TFakeSound : public ISoundPlayer {
+public:
+    explicit TFakeSound(std::vector<std::string>& played)
+        : Played_(played)
+    {
+    }
+    void Play(const std::string& fileName) override { Played_.push_back(fileName); }
+
+private:
+    std::vector<std::string>& Played_;
+};
+
+TDay Today()
+{
+    return LocalDay(static_cast<std::int64_t>(std::time(nullptr)));
+}
+
+class ReviewWindowTest : public TWindowTest {
+protected:
+    void SetUp() override
+    {
+        TWindowTest::SetUp();
+        Form->SetHistoryPath(HistoryPath);
+        Form->Session().Settings.SoundFileRight = "right.wav";
+        Form->Session().Settings.SoundFileWrong = "wrong.wav";
+        Form->SetSoundPlayer(std::make_unique<TFakeSound>(Played));
+        // Each reading a second later, so keys pressed in a row are as far apart as a user's.
+        Form->SetTestClock([this] { return Now += 1000; });
+        ShowActive(*Form);
+    }
+    // The list saved and opened, as the user has it: nothing to save.
+    void OpenList(const std::vector<std::pair<std::string, std::string>>& pairs)
+    {
+        TVocabFile list;
+        list.SetForeignLangID(German);
+        list.SetNativeLangID(English);
+        for (const auto& [word, translations] : pairs) {
+            auto item = std::make_unique<TVocabItem>();
+            item->SetFieldValues(word, "", "", translations);
+            list.AppendItem(std::move(item));
+        }
+        list.EndBulkAppend();
+        list.SaveToFile(ListPath);
+        ASSERT_TRUE(Form->OpenFile(ListPath));
+        Form->SetWindowMode(wmEditing);
+        Idle();
+    }
+    void Idle() { Form->UpdateCommandState(); }
+    // The count the status bar shows once the worker has answered.
+    QString DueShown()
+    {
+        Idle();
+        if (Form->DueCounter() && Form->DueCounter()->Busy()) {
+            EXPECT_TRUE(Form->DueCounter()->WaitForAnswer(10000));
+        }
+        return Form->StatusPanel(6)->text();
+    }
+    void Key(Qt::Key key)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        Idle();
+    }
+    // Types the answer to the question on screen, right or wrong, and presses Return.
+    void Answer(bool right)
+    {
+        const std::string expected(Form->TestEngine().ExpectedAnswer());
+        QTest::keyClicks(
+            QApplication::focusWidget(), right ? QString::fromLatin1(expected) : QStringLiteral("xyz"));
+        Key(Qt::Key_Return);
+    }
+    void AnswerAt(const std::string& word, TDay day, bool right)
+    {
+        THistory history(HistoryPath);
+        const TVocabFile& document = Form->Session().Document();
+        for (std::int32_t i = 0; i < document.Count(); ++i)
+            if (document.Items(i).FieldValue(fiForeign) == word)
+                history.RecordAnswer(CardKeyOf(document, document.Items(i), 0), right, false,
+                    OnDay(std::int64_t { 10 } * 3600 * 1000, day), 1000, {}, false);
+        Form->ReviewHistoryChanged();
+    }
+
+    const std::string HistoryPath = Dir.File("data/history.sqlite");
+    const std::string ListPath = Dir.File("animals.vmr");
+    std::vector<std::string> Played;
+    std::int64_t Now = 0;
+};
+
+const std::vector<std::pair<std::string, std::string>> Animals
+    = { { "der Hund", "dog" }, { "die Katze", "cat" }, { "das Haus", "house" } };
+
+} // namespace
+
+TEST_F(ReviewWindowTest, ASessionByKeyboardKeepsEveryAnswerAndLeavesTheListAlone)
+{
+    OpenList(Animals);
+    Form->Session().Settings.Reviews.NewPerDay = 2;
+    ASSERT_EQ(DueShown(), QStringLiteral("0 due")) << "new words are not due";
+    TVocabFile& document = Form->Session().Document();
+    const auto before = std::tuple(document.Attempts(), document.Successes(), document.LearntCount());
+
+    QTest::keyClick(Form.get(), Qt::Key_R, Qt::ControlModifier);
+    Idle();
+    ASSERT_EQ(Form->WindowMode(), wmTesting);
+    ASSERT_NE(Form->ReviewQueue(), nullptr);
+    EXPECT_TRUE(Form->miTestReview->isChecked());
+    EXPECT_FALSE(Form->miTestStartTesting->isChecked());
+    EXPECT_EQ(Form->StatusPanel(6)->text(), QStringLiteral("2 due")) << "two new words allowed today";
+
+    // Right, then wrong (the failed word comes back until it is answered right), then the rest.
+    TTestPanel* panel = Form->TestPanel();
+    Answer(true);
+    EXPECT_EQ(panel->pnlTestStatus->text(), QStringLiteral("Right!"));
+    EXPECT_EQ(panel->edtResponse->palette().color(QPalette::Text),
+        ToQColor(Form->Session().Settings.Options.ColourRight));
+    Key(Qt::Key_Return);
+    Answer(false);
+    EXPECT_EQ(panel->pnlTestStatus->text(), QStringLiteral("Wrong!"));
+    EXPECT_EQ(Played, (std::vector<std::string> { "right.wav", "wrong.wav" }));
+    int answers = 2;
+    for (; answers < 10 && Form->WindowMode() == wmTesting; ++answers) {
+        Key(Qt::Key_Return);
+        if (Form->WindowMode() == wmTesting)
+            Answer(true);
+    }
+    EXPECT_EQ(Form->WindowMode(), wmEditing);
+    EXPECT_EQ(Form->ReviewQueue(), nullptr);
+    ASSERT_FALSE(MessageBoxHook::Shown().empty());
+    EXPECT_TRUE(LastMessage().Text.startsWith(
+        QStringLiteral("Nothing more is due today. 3 reviewed, 2 right. Next review: ")))
+        << LastMessage().Text.toStdString();
+
+    EXPECT_FALSE(document.Modified()) << "reviewing never asks for a Save";
+    EXPECT_EQ(std::tuple(document.Attempts(), document.Successes(), document.LearntCount()), before);
+    THistory history(HistoryPath);
+    EXPECT_EQ(history.AnswerCount(), 3);
+    EXPECT_EQ(history.NewCardsOn(Today()), 2);
+    // What is left: the third word waits for tomorrow's allowance.
+    EXPECT_EQ(DueShown(), QStringLiteral("0 due"));
+}
+
+TEST_F(ReviewWindowTest, MultipleChoiceAnswersTheCardAndTheOtherDirectionHasItsOwnQueue)
+{
+    OpenList(Animals);
+    AnswerAt("der Hund", Today() - 30, true);
+    ASSERT_EQ(DueShown(), QStringLiteral("1 due"));
+    Form->Session().Settings.Reviews.NewPerDay = 0;
+    Trigger(Form->miTestReview);
+    ASSERT_EQ(Form->WindowMode(), wmTesting);
+    const TVocabItem& asked = Form->Session().Document().CurrentItem();
+    EXPECT_EQ(asked.FieldValue(fiForeign), "der Hund");
+    // The same card from the list of choices; its number answers.
+    Trigger(Form->miTestMultipleChoice);
+    TTestPanel* panel = Form->TestPanel();
+    ASSERT_TRUE(panel->pnlChoice->isVisible());
+    EXPECT_EQ(&Form->Session().Document().CurrentItem(), &asked);
+    int row = 0;
+    while (row < panel->lbChoice->count() && panel->lbChoice->ItemAt(row) != &asked)
+        ++row;
+    ASSERT_LT(row, 9);
+    QTest::keyClick(panel->lbChoice, static_cast<Qt::Key>(Qt::Key_1 + row));
+    Idle();
+    EXPECT_EQ(panel->pnlTestStatus->text(), QStringLiteral("Right!"));
+    EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 2);
+    // Into the foreign language nothing was ever answered, and no new word is allowed.
+    Trigger(Form->miTestActive);
+    EXPECT_EQ(Form->WindowMode(), wmEditing);
+    EXPECT_TRUE(LastMessage().Text.startsWith(QStringLiteral("Nothing is due today.")))
+        << LastMessage().Text.toStdString();
+    EXPECT_EQ(DueShown(), QStringLiteral("0 due"));
+    Trigger(Form->miTestPassive);
+    EXPECT_EQ(DueShown(), QStringLiteral("0 due")) << "answered today";
+    // Nothing to review: the classic test starts as ever afterwards.
+    Trigger(Form->miTestReview);
+    EXPECT_EQ(Form->WindowMode(), wmEditing);
+    EXPECT_EQ(Form->ReviewQueue(), nullptr);
+    EXPECT_FALSE(Form->Session().Document().Modified());
+    Trigger(Form->miTestStartTesting);
+    ASSERT_EQ(Form->WindowMode(), wmTesting);
+    QTest::keyClick(panel->lbChoice, Qt::Key_1);
+    Idle();
+    EXPECT_EQ(Form->Session().Document().Attempts(), 1) << "the test records in the list again";
+    EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 2);
+}
+
+TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWorks)
+{
+    const struct {
+        const char* Name;
+        std::function<void(const std::string&)> Spoil;
+    } cases[] = {
+        { "damaged",
+            [](const std::string& path) {
+                std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+                std::ofstream(path, std::ios::binary) << std::string(4096, 'x');
+            } },
+        { "a folder in its place",
+            [](const std::string& path) { std::filesystem::create_directories(path); } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        MessageBoxHook::Clear();
+        const std::string path = Dir.File(std::string("spoilt-") + c.Name + "/history.sqlite");
+        c.Spoil(path);
+        const auto bytes = [&path] {
+            std::ifstream in(path, std::ios::binary);
+            return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        };
+        const std::string spoilt = std::filesystem::is_regular_file(path) ? bytes() : std::string();
+        Form->SetHistoryPath(path);
+        OpenList(Animals);
+        Idle();
+        Idle();
+        ASSERT_EQ(MessageBoxHook::Shown().size(), 1u) << ShownTexts().join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(path)))
+            << LastMessage().Text.toStdString();
+        EXPECT_FALSE(Form->miTestReview->isEnabled());
+        EXPECT_FALSE(Form->miTestProgress->isEnabled());
+        EXPECT_EQ(Form->StatusPanel(6)->text(), QString());
+        if (!spoilt.empty()) {
+            EXPECT_EQ(bytes(), spoilt) << "the file is left as it was";
+        }
+        Trigger(Form->miTestStartTesting);
+        EXPECT_EQ(Form->WindowMode(), wmTesting) << "the classic test is unaffected";
+        Answer(true);
+        EXPECT_EQ(Form->Session().Document().Attempts(), 1);
+        Trigger(Form->miTestStartTesting);
+        EXPECT_EQ(MessageBoxHook::Shown().size(), 1u);
+    }
+}
+
+TEST_F(ReviewWindowTest, AnAnswerTheHistoryCannotKeepShowsNoVerdictAndEndsTheReview)
+{
+    OpenList(Animals);
+    Trigger(Form->miTestReview);
+    ASSERT_EQ(Form->WindowMode(), wmTesting);
+    // Another writer holds the database longer than this window waits.
+    Form->History()->SetBusyTimeout(50);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(HistoryPath.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    Answer(true);
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(Form->WindowMode(), wmEditing);
+    EXPECT_TRUE(Played.empty()) << "no verdict for an answer that was not kept";
+    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(HistoryPath)))
+        << LastMessage().Text.toStdString();
+    EXPECT_FALSE(Form->miTestReview->isEnabled());
+    EXPECT_FALSE(Form->Session().Document().Modified());
+    EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 0);
+    Trigger(Form->miTestStartTesting);
+    EXPECT_EQ(Form->WindowMode(), wmTesting) << "the classic test is unaffected";
+}
+
+TEST_F(ReviewWindowTest, TheDueCountFollowsTheListTheDirectionAndTheHistory)
+{
+    OpenList(Animals);
+    EXPECT_EQ(DueShown(), QStringLiteral("0 due"));
+    AnswerAt("der Hund", Today() - 40, true);
+    AnswerAt("die Katze", Today() - 40, true);
+    EXPECT_EQ(DueShown(), QStringLiteral("2 due"));
+    // An edit of a word makes a new card: it is no longer due.
+    TVocabFile& document = Form->Session().Document();
+    document.SetCurrentIndex(1);
+    document.NewItem().SetFieldValues("die Katze", "", "", "cat; kitty");
+    document.Replace();
+    EXPECT_EQ(DueShown(), QStringLiteral("1 due"));
+    Form->WindowState().TestMode = 1;
+    EXPECT_EQ(DueShown(), QStringLiteral("0 due"));
+}
+
+TEST_F(ReviewWindowTest, OpeningAHugeListAndCountingDoesNotHoldUpTheWindow)
+{
+    // 100,000 items with a history card for each: the window makes the list's image, the rest is
+    // the worker's.
+    auto huge = std::make_unique<TVocabFile>();
+    huge->SetForeignLangID(German);
+    huge->SetNativeLangID(English);
+    for (int i = 0; i < 100000; ++i) {
+        auto item = std::make_unique<TVocabItem>();
+        item->SetFieldValues("Wort " + std::to_string(i), "", "", "word " + std::to_string(i));
+        huge->AppendItem(std::move(item));
+    }
+    huge->EndBulkAppend();
+    Form->Session().ReplaceDocument(std::move(huge));
+    Form->SetWindowMode(wmEditing);
+    Idle();
+    ASSERT_TRUE(Form->DueCounter()->WaitForAnswer(60000));
+    QElapsedTimer clock;
+    clock.start();
+    Form->ReviewHistoryChanged();
+    Idle();
+    const qint64 blocked = clock.elapsed();
+    EXPECT_TRUE(Form->DueCounter()->Busy()) << "counted away from the window";
+    EXPECT_LT(blocked, 100) << "ms the window was held up";
+    ASSERT_TRUE(Form->DueCounter()->WaitForAnswer(60000));
+    EXPECT_EQ(Form->StatusPanel(6)->text(), QStringLiteral("0 due"));
+    RecordProperty("BlockedMs", static_cast<int>(blocked));
+}
+
+TEST_F(ReviewWindowTest, TheWelcomeDialogShowsTheDueCountBesideEachList)
+{
+    OpenList(Animals);
+    AnswerAt("der Hund", Today() - 40, true);
+    const std::string missing = Dir.File("gone.vmr");
+    Form->RecentFiles().Add(missing);
+    Form->RecentFiles().Add(ListPath);
+    TWelcomeData data;
+    data.RecentFiles = &Form->RecentFiles();
+    data.Due = TDueQuestion { HistoryPath, 0, Today(), 20, {} };
+    TWelcomeDialog dialog(Form.get(), data);
+    ASSERT_EQ(dialog.DueCounters().size(), 2u);
+    ASSERT_NE(dialog.DueCounters()[0], nullptr);
+    EXPECT_TRUE(dialog.DueCounters()[0]->WaitForAnswer(10000));
+    EXPECT_TRUE(dialog.lbFiles->item(1)->text().endsWith(QStringLiteral("\u2013  1 due")))
+        << dialog.lbFiles->item(1)->text().toStdString();
+    EXPECT_EQ(dialog.DueCounters()[1], nullptr) << "a missing list is not read";
+    EXPECT_FALSE(dialog.lbFiles->item(2)->text().contains(QStringLiteral("due")));
+}
+
+TEST_F(ReviewWindowTest, TheReviewsPageStoresItsValues)
+{
+    // OK stores what the page shows (as the window's settings, written at close); Cancel nothing.
+    for (const bool ok : { false, true }) {
+        SCOPED_TRACE(ok);
+        OnDialog<TOptionsDialog>([ok](TOptionsDialog& dialog) {
+            ASSERT_NE(dialog.tsReviews, nullptr);
+            dialog.pcOptions->setCurrentWidget(dialog.tsReviews);
+            EXPECT_DOUBLE_EQ(dialog.tsReviews->sbRetention->value(), 0.90);
+            EXPECT_EQ(dialog.tsReviews->sbNewPerDay->value(), 20);
+            dialog.tsReviews->sbRetention->setValue(0.99); // beyond the range: 0.97
+            dialog.tsReviews->sbNewPerDay->setValue(7);
+            (ok ? dialog.btnOK : dialog.btnCancel)->click();
+        });
+        Form->miViewOptionsClick();
+        const TReviewSettings reviews = Form->Session().Settings.Reviews;
+        EXPECT_EQ(std::pair(reviews.RetentionPercent, reviews.NewPerDay),
+            ok ? std::pair(97, 7) : std::pair(90, 20));
+    }
+    Form->close();
+    EXPECT_EQ(Store->ReadInteger("ReviewRetention"), 97);
+    EXPECT_EQ(Store->ReadInteger("ReviewNewPerDay"), 7);
+}
+
+TEST_F(ReviewWindowTest, TheProgressWindowWithAnEmptyAndAFullHistory)
+{
+    OpenList(Animals);
+    int shown = 0;
+    std::vector<QString> summaries;
+    std::vector<int> failedRows;
+    OnDialog<TProgressDialog>(
+        [&](TProgressDialog& dialog) {
+            summaries.push_back(dialog.lblSummary->text());
+            failedRows.push_back(dialog.lvFailed->topLevelItemCount());
+            // The keyboard reaches each picture and the list, and the window has no minimise button.
+            EXPECT_EQ(dialog.pbAnswers->focusPolicy(), Qt::StrongFocus);
+            EXPECT_EQ(dialog.chDue->focusPolicy(), Qt::StrongFocus);
+            EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
+            EXPECT_FALSE(dialog.grab().isNull());
+            dialog.btnClose->click();
+        },
+        &shown);
+    Trigger(Form->miTestProgress);
+    EXPECT_EQ(summaries.back(),
+        QStringLiteral("No answers yet. Review Due Words in the Test menu starts your history."));
+    EXPECT_EQ(failedRows.back(), 1) << "the line that says no word failed";
+
+    // A year of answers over a list of 40 words.
+    std::vector<std::pair<std::string, std::string>> words;
+    for (int i = 0; i < 40; ++i)
+        words.emplace_back("Wort" + std::to_string(i), "word" + std::to_string(i));
+    OpenList(words);
+    const int answers = [&] {
+        THistory history(HistoryPath);
+        return FillReviewYear(history, Form->Session().Document(), Today());
+    }();
+    EXPECT_GT(answers, 300);
+    Trigger(Form->miTestProgress);
+    EXPECT_EQ(shown, 2);
+    EXPECT_TRUE(summaries.back().contains(QStringLiteral("answers in the last twelve weeks")))
+        << summaries.back().toStdString();
+    EXPECT_EQ(failedRows.back(), ProgressFailedWords);
+
+    // The figures as drawn: the failures in falling order, the shades against the busiest day.
+    THistory history(HistoryPath);
+    const TReviewProgress progress = ReadReviewProgress(history, Today());
+    TProgressDialog dialog(Form.get(), progress);
+    for (int row = 1; row < dialog.lvFailed->topLevelItemCount(); ++row)
+        EXPECT_GE(dialog.lvFailed->topLevelItem(row - 1)->text(2).toInt(),
+            dialog.lvFailed->topLevelItem(row)->text(2).toInt());
+    const struct {
+        int Count, Busiest, Shade;
+    } shades[] = { { 0, 0, 0 }, { 0, 9, 0 }, { 1, 40, 1 }, { 10, 40, 1 }, { 11, 40, 2 }, { 30, 40, 3 },
+        { 40, 40, 4 } };
+    for (const auto& s : shades)
+        EXPECT_EQ(TAnswerCalendar::Shade(s.Count, s.Busiest), s.Shade) << s.Count << "/" << s.Busiest;
+    dialog.resize(860, 600);
+    dialog.show();
+    QApplication::processEvents();
+    const QRect first = dialog.pbAnswers->rect();
+    int days = 0;
+    for (int y = 0; y < first.height(); y += 2)
+        for (int x = 0; x < first.width(); x += 2)
+            if (const auto day = dialog.pbAnswers->DayAt({ x, y }))
+                days = std::max<int>(days, static_cast<int>(*day - progress.FirstDay + 1));
+    EXPECT_EQ(days, static_cast<int>(progress.AnswersPerDay.size()))
+        << "every day up to today has its square";
+}

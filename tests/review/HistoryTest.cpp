@@ -1,0 +1,306 @@
+// The review history: what it schedules and keeps as practice, where and how privately it lives,
+// files it must refuse untouched, two writers at once (new cards counted across both), the progress
+// figures and the CSV exchange. A lock held too long: ReviewModeTest.
+
+#include "review/History.h"
+
+#include "review/ReviewQueue.h"
+#include "review/ReviewSupport.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr TDay Day0 = 20000;
+
+TCardKey Key(const std::string& word, const std::string& translations = "t", std::uint8_t direction = 0)
+{
+    return { 7, 9, word, translations, direction };
+}
+
+mode_t ModeOf(const std::string& path)
+{
+    struct stat st { };
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+class HistoryTest : public ::testing::Test {
+protected:
+    TTempDir Dir;
+    std::string Path = Dir.File("private/history.sqlite");
+    TSchedulerParameters P;
+};
+
+TEST_F(HistoryTest, OnlyTheFirstAnswerOfADaySchedulesTheCard)
+{
+    struct TStep {
+        TDay Day;
+        bool Correct, Hint = false, Repeat = false; // Repeat: failed earlier in the session
+        bool Schedules = true;
+        std::int64_t FromNoonMs = 0;
+    };
+    constexpr std::int64_t Late = (11 * 60 + 59) * 60000; // 23:59 from noon
+    const struct {
+        const char* Name;
+        std::vector<TStep> Steps;
+    } cases[] = {
+        { "daily answers", { { 0, true }, { 3, true }, { 10, false }, { 11, true } } },
+        { "second answer of a day", { { 0, true }, { 0, false, false, false, false }, { 2, true } } },
+        { "wrong then repeated right", { { 0, false }, { 0, true, false, true, false }, { 1, true } } },
+        { "repeat after midnight stays practice",
+            { { 0, true }, { 4, false }, { 5, true, false, true, false } } },
+        { "hint rated hard", { { 0, true, true }, { 1, true, true }, { 30, true } } },
+        { "clock gone back", { { 5, true }, { 3, false, false, false, false } } },
+        { "a minute either side of midnight",
+            { { 0, true, false, false, true, Late }, { 1, false, false, false, true, -Late } } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::filesystem::remove_all(Dir.File("private"));
+        THistory history(Path);
+        TMemory expected;
+        for (const TStep& step : c.Steps) {
+            THistoryAnswer answer { Key("Hund"), step.Correct, step.Hint, false,
+                NoonOf(Day0 + step.Day) + step.FromNoonMs, 1500, step.Repeat };
+            const TMemory after = history.RecordAnswer(answer, P);
+            if (step.Schedules)
+                expected
+                    = ScheduleAnswer(expected, RatingOf(step.Correct, step.Hint, false), Day0 + step.Day, P);
+            EXPECT_EQ(after.Due, expected.Due);
+            EXPECT_DOUBLE_EQ(after.Stability, expected.Stability);
+            EXPECT_EQ(after.Reps, expected.Reps);
+        }
+        const auto memories = history.Memories({ Key("Hund"), Key("Katze"), Key("Hund", "t", 1) });
+        ASSERT_TRUE(memories[0]);
+        EXPECT_EQ(memories[0]->Due, expected.Due);
+        EXPECT_DOUBLE_EQ(memories[0]->Difficulty, expected.Difficulty);
+        EXPECT_FALSE(memories[1]);
+        EXPECT_FALSE(memories[2]) << "the other direction is another card";
+        EXPECT_EQ(history.AnswerCount(), static_cast<std::int64_t>(c.Steps.size()));
+    }
+}
+
+TEST_F(HistoryTest, LivesPrivatelyInTheDataFolderAndKeepsItsAnswers)
+{
+    {
+        const TDataHome home;
+        EXPECT_EQ(
+            THistory::DefaultPath(), home.Dir().File("data") + "/Brannock/Velmoria/recovery/history.sqlite");
+        THistory history(THistory::DefaultPath());
+        history.RecordAnswer(Key("a"), true, false, NoonOf(Day0), 10, P, false);
+        EXPECT_EQ(ModeOf(THistory::DefaultPath()), 0600u);
+        EXPECT_EQ(ModeOf(THistory::DefaultPath() + "-wal"), 0600u);
+        EXPECT_EQ(ModeOf(home.Dir().File("data") + "/Brannock/Velmoria/recovery"), 0700u);
+    }
+    // A folder others may read is made private; the file keeps what was written.
+    std::filesystem::create_directories(Dir.File("private"));
+    ::chmod(Dir.File("private").c_str(), 0755);
+    {
+        THistory history(Path);
+        history.RecordAnswer(Key("a"), true, false, NoonOf(Day0), 10, P, false);
+    }
+    EXPECT_EQ(ModeOf(Dir.File("private")), 0700u);
+    THistory again(Path);
+    EXPECT_EQ(again.AnswerCount(), 1);
+    EXPECT_TRUE(again.Memories({ Key("a") })[0]);
+}
+
+TEST_F(HistoryTest, RefusesWhatItCannotUseAndLeavesTheFileAlone)
+{
+    const bool root = ::geteuid() == 0;
+    const struct {
+        const char* Name;
+        std::function<void(const std::string& path)> Make;
+        const char* Cause;
+        bool NeedsNonRoot = false;
+    } cases[] = {
+        { "no database", [](const std::string& p) { WriteBytes(p, std::string(5000, 'x')); }, "damaged" },
+        { "damaged header",
+            [](const std::string& p) {
+                WriteBytes(p, std::string("SQLite format 3\0", 16) + std::string(4080, '\xff'));
+            },
+            "damaged" },
+        { "newer version",
+            [](const std::string& p) {
+                sqlite3* db = nullptr;
+                sqlite3_open(p.c_str(), &db);
+                sqlite3_exec(db, "PRAGMA user_version = 99", nullptr, nullptr, nullptr);
+                sqlite3_close(db);
+            },
+            "newer version" },
+        { "read-only file",
+            [](const std::string& p) {
+                THistory { p };
+                ::chmod(p.c_str(), 0400);
+            },
+            "cannot be written", true },
+        { "folder is a file",
+            [](const std::string& p) { WriteBytes(std::filesystem::path(p).parent_path(), "x"); }, "folder" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        if (c.NeedsNonRoot && root)
+            continue;
+        std::filesystem::remove_all(Dir.File("private"));
+        if (std::string(c.Name) != "folder is a file")
+            std::filesystem::create_directories(Dir.File("private"));
+        c.Make(Path);
+        const std::string before = std::filesystem::is_regular_file(Path) ? ReadBytes(Path) : "";
+        try {
+            THistory history(Path);
+            history.RecordAnswer(Key("a"), true, false, NoonOf(Day0), 10, P, false);
+            ADD_FAILURE() << "no error";
+        } catch (const THistoryError& e) {
+            EXPECT_NE(std::string(e.what()).find(Path), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.Cause), std::string::npos) << e.what();
+        }
+        if (std::filesystem::is_regular_file(Path)) {
+            EXPECT_EQ(ReadBytes(Path), before);
+        }
+    }
+}
+
+TEST_F(HistoryTest, TwoProcessesWritingAtOnceLoseNothing)
+{
+    {
+        THistory { Path };
+    }
+    constexpr int Answers = 150;
+    std::vector<pid_t> children;
+    for (int writer = 0; writer < 2; ++writer) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            int status = 0;
+            try {
+                THistory history(Path);
+                // Both on the same cards, so the writes meet on the same rows too.
+                for (int i = 0; i < Answers; ++i)
+                    history.RecordAnswer(Key("w" + std::to_string(i % 10)), i % 3 != 0, false,
+                        NoonOf(Day0 + i / 10) + writer, 10, P, false);
+            } catch (...) {
+                status = 1;
+            }
+            ::_exit(status);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    THistory history(Path);
+    EXPECT_EQ(history.AnswerCount(), 2 * Answers);
+    EXPECT_EQ(history.NewCardsOn(Day0), 10);
+}
+
+TEST_F(HistoryTest, ProgressFigures)
+{
+    THistory history(Path);
+    EXPECT_EQ(history.AnswersPerDay(Day0, Day0 + 2), (std::vector<int> { 0, 0, 0 }));
+    EXPECT_TRUE(history.MostFailed(10).empty());
+    const auto answer = [&](const TCardKey& key, TDay day, bool correct) {
+        return history.RecordAnswer(key, correct, false, NoonOf(day), 10, P, false);
+    };
+    answer(Key("a"), Day0, false);
+    answer(Key("a"), Day0, false); // practice
+    answer(Key("a", "t", 1), Day0, false); // the same word the other way
+    answer(Key("b"), Day0 + 1, false);
+    const TDay dueC = answer(Key("c"), Day0 + 8, true).Due;
+    EXPECT_EQ(history.AnswersPerDay(Day0, Day0 + 8), (std::vector<int> { 3, 1, 0, 0, 0, 0, 0, 0, 1 }));
+    const auto weeks = history.ReviewShareByWeek(Day0, Day0 + 13);
+    ASSERT_EQ(weeks.size(), 2u);
+    EXPECT_EQ(weeks[0].WeekStart, Day0);
+    EXPECT_EQ(weeks[0].Answers, 3); // the practice answer is no review
+    EXPECT_EQ(weeks[0].Right, 0);
+    EXPECT_EQ(weeks[1].Answers, 1);
+    EXPECT_EQ(weeks[1].Right, 1);
+    // Everything due before the first day counts on it.
+    const std::vector<int> due = history.DuePerDay(dueC, dueC + 1);
+    EXPECT_EQ(due, (std::vector<int> { 4, 0 }));
+    const auto failed = history.MostFailed(2);
+    ASSERT_EQ(failed.size(), 2u);
+    EXPECT_EQ(failed[0].Word, "a");
+    EXPECT_EQ(failed[0].Failures, 3);
+    EXPECT_EQ(failed[1].Word, "b");
+}
+
+// The answers of two machines merged by export and import schedule as if given on one.
+TEST_F(HistoryTest, CsvExportAndImportMergeTwoMachines)
+{
+    THistory home(Path), laptop(Dir.File("laptop.sqlite")), together(Dir.File("together.sqlite"));
+    const TCardKey odd = Key("comma, \"quote\"\nand line", "x,y", 1);
+    const struct {
+        THistory* Machine;
+        TCardKey Card;
+        TDay Day;
+        bool Correct;
+    } answers[] = {
+        { &home, Key("a"), 0, true },
+        { &laptop, Key("a"), 2, false },
+        { &home, Key("a"), 2, true }, // the same day on both: practice once merged
+        { &home, Key("a"), 9, true },
+        { &laptop, odd, 1, true },
+        { &laptop, odd, 5, false },
+    };
+    int millis = 0;
+    for (const auto& a : answers) {
+        const std::int64_t time = NoonOf(Day0 + a.Day) + ++millis;
+        a.Machine->RecordAnswer(a.Card, a.Correct, false, time, 10, P, false);
+        together.RecordAnswer(a.Card, a.Correct, false, time, 10, P, false);
+    }
+    std::stringstream csv;
+    laptop.ExportCsv(csv);
+    EXPECT_EQ(csv.str().rfind("card_id,review_time,review_rating,review_state,review_duration,", 0), 0u);
+    EXPECT_EQ(home.ImportCsv(csv), 3);
+    csv.clear();
+    csv.seekg(0);
+    EXPECT_EQ(home.ImportCsv(csv), 0) << "answers already there are skipped";
+    EXPECT_EQ(home.AnswerCount(), 6);
+    const std::vector<TCardKey> keys { Key("a"), odd };
+    const auto merged = home.Memories(keys), expected = together.Memories(keys);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        ASSERT_TRUE(merged[i] && expected[i]);
+        EXPECT_EQ(merged[i]->Due, expected[i]->Due);
+        EXPECT_DOUBLE_EQ(merged[i]->Stability, expected[i]->Stability);
+        EXPECT_EQ(merged[i]->Reps, expected[i]->Reps);
+    }
+    EXPECT_EQ(home.NewCardsOn(Day0 + 1), 1);
+}
+
+TEST_F(HistoryTest, ABadCsvChangesNothing)
+{
+    THistory history(Path);
+    history.RecordAnswer(Key("a"), true, false, NoonOf(Day0), 10, P, false);
+    const std::string header = "card_id,review_time,review_rating,review_state,review_duration,"
+                               "foreign_language,native_language,direction,word,translations,practice\n";
+    const std::string good = "1,1700000000000,3,0,100,7,9,0,new,t,0\n";
+    const struct {
+        const char* Name;
+        std::string Text;
+    } cases[] = {
+        { "no header", good },
+        { "rating out of range", header + good + "1,1700000000001,5,0,100,7,9,0,b,t,0\n" },
+        { "not a number", header + good + "1,soon,3,0,100,7,9,0,b,t,0\n" },
+        { "too few fields", header + good + "1,1700000000001,3\n" },
+        { "bad direction", header + good + "1,1700000000001,3,0,100,7,9,2,b,t,0\n" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::istringstream in(c.Text);
+        EXPECT_THROW(history.ImportCsv(in), THistoryError);
+        EXPECT_EQ(history.AnswerCount(), 1);
+        EXPECT_FALSE(history.Memories({ Key("new") })[0]);
+    }
+}
+
+} // namespace

@@ -1,0 +1,265 @@
+// Card identity through the document's operations, the order a review session asks in, its
+// counts and closing message, and the calendar day of an answer.
+
+#include "review/ReviewQueue.h"
+
+#include "core/ClipboardBlock.h"
+#include "exchange/ClipboardText.h"
+#include "review/ReviewSupport.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <functional>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+constexpr TDay Day0 = 20000;
+
+std::string WordAt(const TVocabFile& doc, int index)
+{
+    return index < 0 ? "-" : std::string(doc.Items(index).FieldValue(fiForeign));
+}
+
+class ReviewQueueTest : public ::testing::Test {
+protected:
+    // Every item of the list answered once on day, right unless its word is in wrong.
+    void AnswerAll(const TVocabFile& doc, TDay day, const std::set<std::string>& wrong = {})
+    {
+        for (int i = 0; i < doc.Count(); ++i)
+            History.RecordAnswer(CardKeyOf(doc, doc.Items(i), 0), !wrong.count(WordAt(doc, i)), false,
+                NoonOf(day), 10, P, false);
+    }
+    // The words a whole session asks, answering wrong the first time a word in wrong comes.
+    std::vector<std::string> Session(
+        TReviewQueue& queue, const TVocabFile& doc, TDay day, std::set<std::string> wrong = {})
+    {
+        std::vector<std::string> asked;
+        for (int index; (index = queue.NextIndex()) >= 0;) {
+            asked.push_back(WordAt(doc, index));
+            const bool right = wrong.erase(asked.back()) == 0;
+            queue.Answered(index, right, false, NoonOf(day), 10);
+            if (asked.size() > 100)
+                break;
+        }
+        return asked;
+    }
+
+    TTempDir Dir;
+    THistory History { Dir.File("h/history.sqlite") };
+    TSchedulerParameters P;
+};
+
+TEST_F(ReviewQueueTest, CardsSurviveMovesCopiesAndSavesButNotEdits)
+{
+    const struct {
+        const char* Name;
+        std::function<void(TVocabFile& doc, TTempDir& dir)> Change;
+        std::set<std::string> Lost; // words whose memory is gone afterwards
+    } cases[] = {
+        { "nothing", [](TVocabFile&, TTempDir&) {}, {} },
+        { "sort",
+            [](TVocabFile& doc, TTempDir&) {
+                doc.Sort(std::vector<std::string> { "c", "b", "a" });
+            },
+            {} },
+        { "move",
+            [](TVocabFile& doc, TTempDir&) {
+                doc.SetCurrentIndex(0);
+                doc.MoveCurrent(2);
+            },
+            {} },
+        { "sorting marker", [](TVocabFile& doc, TTempDir&) { doc.Items(1).SortingPosition = 4; }, {} },
+        { "save as, reopened",
+            [](TVocabFile& doc, TTempDir& dir) {
+                doc.SaveToFile(dir.File("copy.vmr"));
+                doc.LoadFromFile(dir.File("copy.vmr"));
+            },
+            {} },
+        { "merged into another list",
+            [](TVocabFile& doc, TTempDir&) {
+                TVocabFile other;
+                FillPairs(other, { { "Maus", "mouse" } });
+                other.MergeDocument(doc);
+                doc.Clear();
+                FillPairs(doc, {});
+                doc.MergeDocument(other);
+            },
+            {} },
+        { "pasted as items and as text",
+            [](TVocabFile& doc, TTempDir&) {
+                TVocabFile target;
+                FillPairs(target, {});
+                doc.SetCurrentIndex(0);
+                PasteClipboardBlock(target, BuildClipboardBlock(doc));
+                doc.SetCurrentIndex(1);
+                target.SetCurrentIndex(0);
+                PasteClipboardText(target, BuildClipboardText(doc));
+                TVocabFile rest;
+                FillPairs(rest, { { "Vogel", "bird" } });
+                target.PasteItems(rest);
+                doc.Clear();
+                FillPairs(doc, {});
+                doc.MergeDocument(target);
+            },
+            {} },
+        { "another sublanguage", [](TVocabFile& doc, TTempDir&) { doc.SetNativeLangID(0x0809); }, {} },
+        { "word edited",
+            [](TVocabFile& doc, TTempDir&) {
+                doc.SetCurrentIndex(0);
+                doc.NewItem().SetFieldValues("der Hund", "", "", "dog");
+                doc.Replace();
+            },
+            { "der Hund" } },
+        { "translations edited",
+            [](TVocabFile& doc, TTempDir&) {
+                doc.SetCurrentIndex(2);
+                doc.NewItem().SetFieldValues("Vogel", "", "a note", "bird, fowl");
+                doc.Replace();
+            },
+            { "Vogel" } },
+        { "another foreign language", [](TVocabFile& doc, TTempDir&) { doc.SetForeignLangID(0x040C); },
+            { "Hund", "Katze", "Vogel" } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TTempDir dir;
+        THistory history(dir.File("h/history.sqlite"));
+        TVocabFile doc;
+        FillPairs(doc, { { "Hund", "dog" }, { "Katze", "cat" }, { "Vogel", "bird" } });
+        for (int i = 0; i < doc.Count(); ++i)
+            history.RecordAnswer(CardKeyOf(doc, doc.Items(i), 0), true, false, NoonOf(Day0), 10, P, false);
+        c.Change(doc, dir);
+        std::vector<TCardKey> keys;
+        for (int i = 0; i < doc.Count(); ++i)
+            keys.push_back(CardKeyOf(doc, doc.Items(i), 0));
+        const auto memories = history.Memories(keys);
+        for (int i = 0; i < doc.Count(); ++i) {
+            const std::string word = WordAt(doc, i);
+            EXPECT_EQ(
+                memories[static_cast<std::size_t>(i)].has_value(), !c.Lost.count(word) && word != "Maus")
+                << word;
+        }
+    }
+}
+
+// The cards of a whole list, converted byte by byte, are the keys each item gives on its own.
+TEST_F(ReviewQueueTest, ListCardsAreTheItemsKeysInEveryCodePage)
+{
+    std::string everyByte;
+    for (int byte = 0x20; byte < 0x100; ++byte)
+        everyByte += static_cast<char>(byte);
+    for (const LangId language : { 0x0407, 0x0419, 0x0408, 0x041F, 0x0405, 0x041E, 0x0001 }) {
+        SCOPED_TRACE(language);
+        TVocabFile doc;
+        FillPairs(doc, { { "plain", "ascii" }, { everyByte, everyByte.substr(0x60) }, { "\xE4", "x" } });
+        doc.SetForeignLangID(language);
+        doc.SetNativeLangID(static_cast<LangId>(language == 0x0419 ? 0x0407 : 0x0419));
+        const TListCards cards = CardsOf(doc, 1);
+        ASSERT_EQ(cards.Views.size(), 3u);
+        for (int i = 0; i < doc.Count(); ++i)
+            EXPECT_TRUE(cards.Views[static_cast<std::size_t>(i)] == ViewOf(CardKeyOf(doc, doc.Items(i), 1)))
+                << i;
+    }
+}
+
+TEST_F(ReviewQueueTest, DueLowestRecallFirstThenNewThenTheFailedUntilRight)
+{
+    TVocabFile doc;
+    FillPairs(doc,
+        { { "old", "1" }, { "recent", "2" }, { "new1", "3" }, { "new2", "4" }, { "new3", "5" },
+            { "recent", "2" } });
+    // "old" last seen long before "recent": its recall is lower, so it comes first.
+    History.RecordAnswer(CardKeyOf(doc, doc.Items(0), 0), true, false, NoonOf(Day0 - 40), 10, P, false);
+    History.RecordAnswer(CardKeyOf(doc, doc.Items(1), 0), true, false, NoonOf(Day0 - 20), 10, P, false);
+    const TDay today = Day0 + 60;
+    const TDueCounts counts = CountDue(doc, History, 0, today, 2, P);
+    EXPECT_EQ(counts.Due, 2);
+    EXPECT_EQ(counts.New, 2);
+    TReviewQueue queue(doc, History, 0, today, 2, P);
+    const auto asked = Session(queue, doc, today, { "recent", "new1" });
+    EXPECT_EQ(asked, (std::vector<std::string> { "old", "recent", "new1", "new2", "recent", "new1" }));
+    EXPECT_EQ(queue.Reviewed(), 6);
+    EXPECT_EQ(queue.Right(), 4);
+    EXPECT_EQ(History.NewCardsOn(today), 2);
+    EXPECT_EQ(queue.ClosingMessage(),
+        "Nothing more is due today. 6 reviewed, 4 right. Next review: " + FormatDay(today + 1) + ".");
+    // The day's allowance is spent across sessions; tomorrow brings the rest.
+    TReviewQueue later(doc, History, 0, today, 2, P);
+    EXPECT_EQ(later.NextIndex(), -1);
+    EXPECT_EQ(later.ClosingMessage(), "Nothing is due today. Next review: " + FormatDay(today + 1) + ".");
+    EXPECT_EQ(CountDue(doc, History, 0, today + 1, 2, P).New, 1);
+}
+
+TEST_F(ReviewQueueTest, RepeatsArePracticeAndTheNextReviewIsTheEarliestDueDate)
+{
+    TVocabFile doc;
+    FillPairs(doc, { { "a", "1" }, { "b", "2" } });
+    TReviewQueue queue(doc, History, 0, Day0, 20, P);
+    EXPECT_EQ(Session(queue, doc, Day0, { "a" }), (std::vector<std::string> { "a", "b", "a" }));
+    const auto memories
+        = History.Memories({ CardKeyOf(doc, doc.Items(0), 0), CardKeyOf(doc, doc.Items(1), 0) });
+    const TMemory failed = ScheduleAnswer({}, TRating::Again, Day0, P);
+    EXPECT_EQ(memories[0]->Due, failed.Due) << "the right repeat does not reschedule";
+    EXPECT_EQ(queue.NextReview(), std::min(memories[0]->Due, memories[1]->Due));
+    const TDueCounts counts = CountDue(doc, History, 0, Day0, 20, P);
+    EXPECT_EQ(counts.Due + counts.New, 0);
+    EXPECT_EQ(counts.Next, queue.NextReview());
+    TVocabFile empty;
+    FillPairs(empty, {});
+    EXPECT_EQ(TReviewQueue(empty, History, 0, Day0, 20, P).ClosingMessage(),
+        "Nothing is due today. Next review: none.");
+}
+
+TEST_F(ReviewQueueTest, AHintCountedAsWrongIsAskedAgain)
+{
+    TVocabFile doc;
+    FillPairs(doc, { { "a", "1" } });
+    for (const bool counts : { false, true }) {
+        SCOPED_TRACE(counts);
+        TReviewQueue queue(doc, History, counts ? 1 : 0, Day0, 20, P, counts);
+        const int index = queue.NextIndex();
+        queue.Answered(index, true, true, NoonOf(Day0), 10);
+        EXPECT_EQ(queue.NextIndex(), counts ? 0 : -1);
+        EXPECT_EQ(History.Memories({ CardKeyOf(doc, doc.Items(0), counts ? 1 : 0) })[0]->Due,
+            ScheduleAnswer({}, counts ? TRating::Again : TRating::Hard, Day0, P).Due);
+    }
+}
+
+// A pinned day keeps the clock's time of day, across a daylight-saving change too.
+TEST_F(ReviewQueueTest, OnDayKeepsTheLocalTimeOfDay)
+{
+    const char* oldZone = std::getenv("TZ");
+    const std::string saved = oldZone ? oldZone : "";
+    for (const char* zone : { "UTC", "Europe/Berlin", "America/New_York", "Pacific/Auckland" }) {
+        SCOPED_TRACE(zone);
+        ::setenv("TZ", zone, 1);
+        ::tzset();
+        // 2026-03-29 is Berlin's spring change, 2026-11-01 New York's autumn one.
+        for (const char* date : { "2026-03-29", "2026-03-30", "2026-11-01", "2026-04-05", "1969-12-31" }) {
+            const TDay day = *ParseDay(date);
+            for (const std::int64_t time :
+                { std::int64_t { 1780000000123 }, std::int64_t { 1780030000456 } }) {
+                const std::int64_t moved = OnDay(time, day);
+                EXPECT_EQ(FormatDay(DayOfMs(moved)), date);
+                EXPECT_EQ((moved % 1000 + 1000) % 1000, time % 1000);
+                std::time_t a = static_cast<std::time_t>(time / 1000),
+                            b = static_cast<std::time_t>(moved / 1000);
+                std::tm ta {}, tb {};
+                ::localtime_r(&a, &ta);
+                ::localtime_r(&b, &tb);
+                // The hour may move only where the day skips it.
+                EXPECT_EQ(tb.tm_min, ta.tm_min);
+                EXPECT_LE(std::abs(tb.tm_hour - ta.tm_hour), 1);
+            }
+        }
+    }
+    if (oldZone)
+        ::setenv("TZ", saved.c_str(), 1);
+    else
+        ::unsetenv("TZ");
+    ::tzset();
+}
+
+} // namespace

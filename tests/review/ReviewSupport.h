@@ -1,0 +1,64 @@
+#pragma once
+// What the review tests share: a private data folder for the history and small lists.
+
+#include "core/VocabFile.h"
+#include "review/History.h"
+#include "review/ReviewQueue.h"
+#include "support/TempDir.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// XDG_DATA_HOME pointed into a fresh folder for the test's life: the user's own history is never
+// touched, and child processes inherit the place.
+class TDataHome {
+public:
+    TDataHome()
+    {
+        if (const char* old = std::getenv("XDG_DATA_HOME"))
+            Old_ = old;
+        ::setenv("XDG_DATA_HOME", Dir_.File("data").c_str(), 1);
+    }
+    ~TDataHome()
+    {
+        if (Old_)
+            ::setenv("XDG_DATA_HOME", Old_->c_str(), 1);
+        else
+            ::unsetenv("XDG_DATA_HOME");
+    }
+    TDataHome(const TDataHome&) = delete;
+    TDataHome& operator=(const TDataHome&) = delete;
+    const TTempDir& Dir() const { return Dir_; }
+
+private:
+    TTempDir Dir_;
+    std::optional<std::string> Old_;
+};
+
+// A German-English list of (word, translations) pairs, built without undo history.
+inline void FillPairs(TVocabFile& doc, const std::vector<std::pair<std::string, std::string>>& pairs)
+{
+    doc.SetForeignLangID(0x0407);
+    doc.SetNativeLangID(0x0409);
+    for (const auto& [word, translations] : pairs) {
+        auto item = std::make_unique<TVocabItem>();
+        item->SetFieldValues(word, "", "", translations);
+        doc.AppendItem(std::move(item));
+    }
+    doc.EndBulkAppend();
+}
+
+// Local noon of a day, in milliseconds: a day's answers stay on it in every time zone.
+inline std::int64_t NoonOf(TDay day)
+{
+    const std::time_t midday = static_cast<std::time_t>(day * 86400 + 43200);
+    std::tm local {};
+    ::gmtime_r(&midday, &local);
+    local.tm_isdst = -1;
+    return std::int64_t { std::mktime(&local) } * 1000;
+}

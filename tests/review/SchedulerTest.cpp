@@ -1,0 +1,283 @@
+// The scheduler against reference vectors made by tools/fsrs-vectors, the local calendar days it counts
+// in, and the ratings of the test's verdicts.
+
+#include "review/Scheduler.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+struct TVectorRow {
+    std::string Case;
+    TSchedulerParameters Parameters;
+    std::string Day, Due;
+    int Rating = 0, Reps = 0, Lapses = 0;
+    double Retrievability = 0, Stability = 0, Difficulty = 0;
+};
+
+std::vector<TVectorRow> ReadVectors()
+{
+    std::ifstream in(std::string(VELMORIA_SOURCE_DIR) + "/tests/review/fsrs-vectors.tsv");
+    std::vector<TVectorRow> rows;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        TVectorRow row;
+        std::string weights;
+        fields >> row.Case >> row.Parameters.DesiredRetention >> row.Parameters.MaximumInterval >> weights
+            >> row.Day >> row.Rating >> row.Retrievability >> row.Stability >> row.Difficulty >> row.Due
+            >> row.Reps >> row.Lapses;
+        if (!fields)
+            ADD_FAILURE() << "unreadable vector: " << line;
+        if (weights != "default") {
+            std::istringstream list(weights);
+            for (auto& w : row.Parameters.W) {
+                list >> w;
+                list.ignore(1);
+            }
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST(Scheduler, EqualsTheReferenceVectors)
+{
+    const auto rows = ReadVectors();
+    ASSERT_GT(rows.size(), 400u);
+    std::map<std::string, TMemory> cards;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Case + " answered " + row.Day);
+        const auto day = ParseDay(row.Day);
+        const auto due = ParseDay(row.Due);
+        ASSERT_TRUE(day && due);
+        auto& card = cards[row.Case];
+        EXPECT_NEAR(Retrievability(card, *day, row.Parameters), row.Retrievability, 1e-6);
+        card = ScheduleAnswer(card, static_cast<TRating>(row.Rating), *day, row.Parameters);
+        EXPECT_EQ(card.State, TCardState::Review);
+        EXPECT_NEAR(card.Stability, row.Stability, 1e-4);
+        EXPECT_NEAR(card.Difficulty, row.Difficulty, 1e-4);
+        // The reference lets Good and Easy run a day or two past the maximum to keep the four
+        // intervals apart; the maximum is kept here.
+        EXPECT_EQ(FormatDay(card.Due), FormatDay(std::min(*due, *day + row.Parameters.MaximumInterval)));
+        EXPECT_EQ(card.LastReview, *day);
+        EXPECT_EQ(card.Reps, row.Reps);
+        EXPECT_EQ(card.Lapses, row.Lapses);
+    }
+    EXPECT_GT(cards.size(), 40u);
+}
+
+TEST(Scheduler, IntervalsNeverPassTheMaximumAndKeepTheirOrder)
+{
+    TSchedulerParameters p;
+    for (const std::int32_t maximum : { 36500, 100, 2 }) {
+        p.MaximumInterval = maximum;
+        TMemory card;
+        TDay today = 20000;
+        for (int i = 0; i < 12; ++i) {
+            card = ScheduleAnswer(card, TRating::Easy, today, p);
+            today = card.Due;
+        }
+        std::vector<TDay> intervals;
+        for (int g = 1; g <= 4; ++g)
+            intervals.push_back(ScheduleAnswer(card, static_cast<TRating>(g), today, p).Due - today);
+        SCOPED_TRACE(maximum);
+        for (std::size_t g = 0; g < intervals.size(); ++g) {
+            EXPECT_GE(intervals[g], 1);
+            EXPECT_LE(intervals[g], maximum);
+            if (g > 0) {
+                EXPECT_LE(intervals[g - 1], intervals[g]);
+            }
+        }
+    }
+}
+
+TEST(Scheduler, BadInputStaysFinite)
+{
+    const struct {
+        const char* Name;
+        TMemory Before;
+        TDay Today;
+        double Retention;
+    } cases[] = {
+        { "answered before the last review", { TCardState::Review, 10, 5, 1000, 1010, 3, 0 }, 990, 0.9 },
+        { "zero difficulty in a reviewed card", { TCardState::Review, 4, 0.0, 100, 104, 1, 0 }, 110, 0.9 },
+        { "zero stability in a reviewed card", { TCardState::Review, 0, 5, 100, 101, 1, 0 }, 110, 0.9 },
+        { "retention out of range", { TCardState::Review, 10, 5, 100, 110, 1, 0 }, 110, 1.5 },
+        { "retention zero", { TCardState::Review, 10, 5, 100, 110, 1, 0 }, 110, 0 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TSchedulerParameters p;
+        p.DesiredRetention = c.Retention;
+        for (int g = 1; g <= 4; ++g) {
+            const auto after = ScheduleAnswer(c.Before, static_cast<TRating>(g), c.Today, p);
+            EXPECT_TRUE(std::isfinite(after.Stability) && after.Stability > 0);
+            EXPECT_TRUE(after.Difficulty >= 1 && after.Difficulty <= 10);
+            EXPECT_GT(after.Due, c.Today);
+            EXPECT_LE(after.Due, c.Today + p.MaximumInterval);
+        }
+        const double r = Retrievability(c.Before, c.Today, p);
+        EXPECT_TRUE(r >= 0 && r <= 1);
+    }
+    EXPECT_EQ(Retrievability(TMemory {}, 100, TSchedulerParameters {}), 0);
+}
+
+TEST(Scheduler, RetentionOutsideTheOptionsRangeIsHeldAtItsEnds)
+{
+    TMemory card = ScheduleAnswer(TMemory {}, TRating::Good, 100, TSchedulerParameters {});
+    const auto dueWith = [&](double retention) {
+        TSchedulerParameters p;
+        p.DesiredRetention = retention;
+        return ScheduleAnswer(card, TRating::Good, card.Due, p).Due;
+    };
+    EXPECT_EQ(dueWith(0.5), dueWith(0.70));
+    EXPECT_EQ(dueWith(0.999), dueWith(0.97));
+    EXPECT_GT(dueWith(0.70), dueWith(0.90));
+    EXPECT_GT(dueWith(0.90), dueWith(0.97));
+}
+
+TEST(Scheduler, RatingOfAVerdict)
+{
+    const struct {
+        bool Correct, Hint, HintCountsAsWrong;
+        TRating Expected;
+    } cases[] = {
+        { true, false, false, TRating::Good },
+        { true, false, true, TRating::Good },
+        { true, true, false, TRating::Hard },
+        { true, true, true, TRating::Again },
+        { false, false, false, TRating::Again },
+        { false, true, false, TRating::Again },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RatingOf(c.Correct, c.Hint, c.HintCountsAsWrong), c.Expected)
+            << c.Correct << c.Hint << c.HintCountsAsWrong;
+}
+
+TEST(SchedulerDays, ParseAndFormatRoundTrip)
+{
+    const struct {
+        const char* Text;
+        std::optional<TDay> Day;
+    } cases[] = {
+        { "1970-01-01", 0 },
+        { "1970-01-02", 1 },
+        { "1969-12-31", -1 },
+        { "2000-02-29", 11016 },
+        { "2024-12-31", 20088 },
+        { "9999-12-31", 2932896 },
+        { "2023-02-29", std::nullopt },
+        { "1900-02-29", std::nullopt },
+        { "2024-13-01", std::nullopt },
+        { "2024-00-10", std::nullopt },
+        { "2024-04-31", std::nullopt },
+        { "0000-01-01", std::nullopt },
+        { "2024-1-01", std::nullopt },
+        { "2024-01-01 ", std::nullopt },
+        { "2024/01/01", std::nullopt },
+        { "+024-01-01", std::nullopt },
+        { "2024-01-0x", std::nullopt },
+        { "", std::nullopt },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text);
+        EXPECT_EQ(ParseDay(c.Text), c.Day);
+        if (c.Day) {
+            EXPECT_EQ(FormatDay(*c.Day), c.Text);
+        }
+    }
+}
+
+// Sets TZ for the life of one case and puts the old one back.
+class TTimeZone {
+public:
+    explicit TTimeZone(const char* zone)
+    {
+        if (const char* old = std::getenv("TZ"))
+            Old = old;
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+    ~TTimeZone()
+    {
+        if (Old)
+            setenv("TZ", Old->c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+    }
+    TTimeZone(const TTimeZone&) = delete;
+    TTimeZone& operator=(const TTimeZone&) = delete;
+
+private:
+    std::optional<std::string> Old;
+};
+
+// The zones' rules written out, so the cases need no time zone database on the machine.
+constexpr const char* Berlin = "CET-1CEST,M3.5.0,M10.5.0/3";
+constexpr const char* NewYork = "EST5EDT,M3.2.0,M11.1.0";
+constexpr const char* Kiritimati = "<+14>-14";
+
+TEST(SchedulerDays, LocalDayFollowsTheTimeZone)
+{
+    // Unix seconds of UTC instants, and the local date each one falls on.
+    const struct {
+        const char* Zone;
+        std::int64_t UnixSeconds;
+        const char* Expected;
+    } cases[] = {
+        { "UTC0", 1704067199, "2023-12-31" }, // 23:59:59 UTC
+        { "UTC0", 1704067200, "2024-01-01" },
+        { Berlin, 1704063599, "2023-12-31" }, // 23:59:59 in Berlin (UTC+1)
+        { Berlin, 1704063600, "2024-01-01" },
+        { NewYork, 1704085199, "2023-12-31" }, // 23:59:59 in New York (UTC-5)
+        { NewYork, 1704085200, "2024-01-01" },
+        // Berlin springs forward on 2024-03-31 at 02:00 (a 23-hour day) and falls back on
+        // 2024-10-27 at 03:00 (a 25-hour day): each day starts and ends at local midnight.
+        { Berlin, 1711839599, "2024-03-30" }, // 23:59:59 CET
+        { Berlin, 1711839600, "2024-03-31" }, // 00:00 CET
+        { Berlin, 1711922399, "2024-03-31" }, // 23:59:59 CEST, 23 hours later
+        { Berlin, 1711922400, "2024-04-01" },
+        { Berlin, 1729980000, "2024-10-27" }, // 00:00 CEST
+        { Berlin, 1730069999, "2024-10-27" }, // 23:59:59 CET, 25 hours later
+        { Berlin, 1730070000, "2024-10-28" },
+        { Kiritimati, 1704067200 - 14 * 3600, "2024-01-01" }, // UTC+14
+        // The same through the time zone database.
+        { "Europe/Berlin", 1711922399, "2024-03-31" },
+        { "Europe/Berlin", 1730069999, "2024-10-27" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Zone) + " " + std::to_string(c.UnixSeconds));
+        const TTimeZone zone(c.Zone);
+        EXPECT_EQ(FormatDay(LocalDay(c.UnixSeconds)), c.Expected);
+    }
+}
+
+TEST(SchedulerDays, ElapsedDaysAcrossADaylightSavingChangeAreCalendarDays)
+{
+    const TTimeZone zone(Berlin);
+    TSchedulerParameters p;
+    // Answered at 23:30 on the Saturday before the spring change and at 00:30 on the Sunday: one hour
+    // later, yet a day apart; answered again at 00:30 Monday, 23 hours later, the next day.
+    const std::int64_t saturday = 1711837800, sunday = 1711841400, monday = 1711924200;
+    EXPECT_EQ(LocalDay(sunday) - LocalDay(saturday), 1);
+    EXPECT_EQ(LocalDay(monday) - LocalDay(sunday), 1);
+    TMemory card = ScheduleAnswer(TMemory {}, TRating::Good, LocalDay(saturday), p);
+    const TMemory next = ScheduleAnswer(card, TRating::Good, LocalDay(sunday), p);
+    EXPECT_EQ(next.LastReview, card.LastReview + 1);
+    EXPECT_GT(next.Stability, card.Stability); // a day's gap, not the same day
+    EXPECT_NEAR(
+        Retrievability(card, LocalDay(sunday), p), Retrievability(card, card.LastReview + 1, p), 1e-12);
+}
+
+} // namespace

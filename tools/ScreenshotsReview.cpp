@@ -1,0 +1,124 @@
+// Pictures of the reviews over days: the progress window with an empty history and with a year of
+// answers, the Reviews options page, the due count in the status bar and the welcome dialog, and a
+// review session from its first question to its closing message.
+
+#include "app/MessageBox.h"
+#include "app/WelcomeDialog.h"
+#include "review/ReviewProgress.h"
+#include "support/ReviewYear.h"
+#include "testing/TestEngine.h"
+#include "ui/DueCounter.h"
+#include "ui/MainWindow.h"
+#include "ui/OptionsDialog.h"
+#include "ui/OptionsReviewsPage.h"
+#include "ui/ProgressDialog.h"
+#include "ui/SymbolEdit.h"
+#include "ui/TestPanel.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+void Save(QWidget* widget, const QString& folder, const char* name)
+{
+    widget->show();
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    const QString path = folder + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".png");
+    if (!widget->grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+void SaveProgress(TMainForm& form, const QString& folder, TDay today, const char* name)
+{
+    const TReviewProgress progress = ReadReviewProgress(*form.History(), today);
+    TProgressDialog dialog(&form, progress);
+    dialog.resize(860, 600);
+    Save(&dialog, folder, name);
+}
+
+// Answers the question on screen, right or wrong, typed.
+void Answer(TMainForm& form, bool right)
+{
+    TTestPanel* panel = form.TestPanel();
+    const std::string expected(form.TestEngine().ExpectedAnswer());
+    panel->edtResponse->SetBytes(right ? expected : std::string("xyz"));
+    panel->EnterCommand();
+}
+
+} // namespace
+
+void SaveReviewPictures(TMainForm& form, const QString& folder)
+{
+    const TDay today = LocalDay(static_cast<std::int64_t>(std::time(nullptr)));
+    THistory* history = form.History();
+    if (!history) {
+        std::fprintf(stderr, "no review history\n");
+        return;
+    }
+    SaveProgress(form, folder, today, "90-progress-empty");
+    {
+        TSettings& settings = form.Session().Settings;
+        const TOptionsTarget target { &settings.Options, &settings.SoundFileRight, &settings.SoundFileWrong,
+            0, nullptr, nullptr, &settings.Reviews };
+        TOptionsDialog dialog(&form, target);
+        dialog.pcOptions->setCurrentWidget(dialog.tsReviews);
+        Save(&dialog, folder, "91-options-reviews");
+    }
+
+    // Back after three days off: a few words are due.
+    const int answers = FillReviewYear(*history, form.Session().Document(), today - 3);
+    std::printf("a year of %d answers\n", answers);
+    form.WindowState().TestMode = 0;
+    form.SetWindowMode(wmEditing);
+    form.ReviewHistoryChanged();
+    form.UpdateCommandState();
+    if (form.DueCounter())
+        form.DueCounter()->WaitForAnswer(5000);
+    form.UpdateCommandState();
+    Save(form.statusBar(), folder, "92-status-bar-due");
+    SaveProgress(form, folder, today, "93-progress-year");
+    {
+        TWelcomeData data;
+        data.RecentFiles = &form.RecentFiles();
+        data.Due = TDueQuestion { history->Path(), 0, today, 20, {} };
+        TWelcomeDialog dialog(&form, data);
+        for (TDueCounter* counter : dialog.DueCounters())
+            if (counter)
+                counter->WaitForAnswer(5000);
+        Save(&dialog, folder, "94-welcome-due");
+    }
+
+    // A session: the first question, a right and a wrong answer, then right to the end.
+    form.Session().Settings.Options.Delay = 0;
+    form.miTestReviewClick();
+    Save(&form, folder, "95-review-question");
+    Answer(form, true);
+    Save(&form, folder, "96-review-right");
+    form.TestPanel()->EnterCommand();
+    if (form.WindowMode() == wmTesting) {
+        Answer(form, false);
+        Save(&form, folder, "97-review-wrong");
+    }
+    for (int i = 0; i < 500 && form.WindowMode() == wmTesting; ++i) {
+        if (form.TestEngine().Answered())
+            form.TestPanel()->EnterCommand();
+        else
+            Answer(form, true);
+    }
+    const QString closing = MessageBoxHook::Shown().empty() ? QString() : MessageBoxHook::Shown().back().Text;
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Velmoria"), closing, QMessageBox::Ok, &form);
+    Save(&box, folder, "98-review-closing");
+    form.UpdateCommandState();
+    if (form.DueCounter())
+        form.DueCounter()->WaitForAnswer(5000);
+    form.UpdateCommandState();
+    Save(&form, folder, "99-review-done");
+}

@@ -67,7 +67,7 @@ void SaveReviewPictures(TMainForm& form, const QString& folder)
     {
         TSettings& settings = form.Session().Settings;
         const TOptionsTarget target { &settings.Options, &settings.SoundFileRight, &settings.SoundFileWrong,
-            0, nullptr, nullptr, &settings.Reviews };
+            0, nullptr, nullptr, {}, &settings.Reviews };
         TOptionsDialog dialog(&form, target);
         dialog.pcOptions->setCurrentWidget(dialog.tsReviews);
         Save(&dialog, folder, "91-options-reviews");

@@ -59,7 +59,7 @@ protected:
     {
         Dialog = std::make_unique<TOptionsDialog>(nullptr,
             TOptionsTarget { &Session.Settings.Options, &Session.Settings.SoundFileRight,
-                &Session.Settings.SoundFileWrong, foreignCharset, &Sound, &Session.OptionsPages,
+                &Session.Settings.SoundFileWrong, foreignCharset, &Sound, &Session.OptionsPages, {},
                 &Session.Settings.Reviews });
         return *Dialog;
     }

@@ -25,6 +25,8 @@ public:
     // the item's present texts.
     int MeasuredWidth(int row) const;
     void SetMeasuredWidth(int row, int width);
+    // The same right after AlignWidths, for a row of the document, without looking at its item.
+    int AlignedWidth(int row) const { return Widths_[static_cast<std::size_t>(row)].Width; }
     // Moves the measured widths to the rows their items stand on now; forgets them all when the
     // code pages are not those they were measured with.
     void AlignWidths(int foreignPage, int nativePage);

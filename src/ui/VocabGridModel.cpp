@@ -116,11 +116,11 @@ void TVocabGridModel::AlignWidths(int foreignPage, int nativePage)
     std::vector<TMeasured> old = std::move(Widths_);
     Widths_.assign(items.size(), {});
     std::copy_n(old.begin(), same, Widths_.begin());
-    std::vector<std::pair<std::uint64_t, std::size_t>> missed; // stamp and row
+    std::vector<std::pair<TTextStamp, std::size_t>> missed; // stamp and row
     auto next = static_cast<std::ptrdiff_t>(same);
     const auto oldCount = static_cast<std::ptrdiff_t>(old.size());
     for (std::size_t row = same; row < items.size() && oldCount > 0; ++row) {
-        const std::uint64_t stamp = items[row]->TextStamp();
+        const TTextStamp stamp = items[row]->TextStamp();
         std::ptrdiff_t at = next < oldCount && old[static_cast<std::size_t>(next)].Stamp == stamp ? next : -1;
         for (std::ptrdiff_t k = std::max<std::ptrdiff_t>(0, next - Near);
              at < 0 && missed.size() < FewMissed && k < std::min(oldCount, next + Near); ++k) {
@@ -139,7 +139,7 @@ void TVocabGridModel::AlignWidths(int foreignPage, int nativePage)
     // them one after another), else in both lists put in stamp order.
     if (missed.size() <= FewMissed)
         return;
-    std::uint64_t low = std::numeric_limits<std::uint64_t>::max(), high = 0;
+    TTextStamp low = std::numeric_limits<TTextStamp>::max(), high = 0;
     for (const TMeasured& measured : old) {
         if (measured.Width != 0) {
             low = std::min(low, measured.Stamp);
@@ -148,8 +148,8 @@ void TVocabGridModel::AlignWidths(int foreignPage, int nativePage)
     }
     if (low > high)
         return;
-    if (high - low < 4 * old.size()) {
-        std::vector<int> byStamp(high - low + 1);
+    if (std::size_t { high } - low < 4 * old.size()) {
+        std::vector<int> byStamp(std::size_t { high } - low + 1);
         for (const TMeasured& measured : old) {
             if (measured.Width != 0)
                 byStamp[measured.Stamp - low] = measured.Width;
@@ -165,8 +165,8 @@ void TVocabGridModel::AlignWidths(int foreignPage, int nativePage)
     std::sort(missed.begin(), missed.end());
     auto found = old.begin();
     for (const auto& [stamp, row] : missed) {
-        found = std::lower_bound(found, old.end(), stamp,
-            [](const TMeasured& a, std::uint64_t wanted) { return a.Stamp < wanted; });
+        found = std::lower_bound(
+            found, old.end(), stamp, [](const TMeasured& a, TTextStamp wanted) { return a.Stamp < wanted; });
         if (found != old.end() && found->Stamp == stamp)
             Widths_[row] = *found;
     }

@@ -35,12 +35,12 @@ public:
 
 private:
     struct TMeasured {
-        std::uint64_t Stamp = 0; // TVocabItem::TextStamp of the texts measured
+        TTextStamp Stamp = 0; // of the texts measured
         int Width = 0;
     };
 
     TSession& Session_;
-    // By row, as the last alignment found them: 16 bytes an item, not a node of a hash map.
+    // By row, as the last alignment found them: 8 bytes an item, not a node of a hash map.
     std::vector<TMeasured> Widths_;
     int WidthsForeignPage_ = -1;
     int WidthsNativePage_ = -1;

@@ -16,11 +16,17 @@ std::uint32_t CheckedLength(std::size_t size)
 
 } // namespace
 
-std::uint64_t TVocabItem::NextTextStamp()
+// A million items must fit in little memory: the stamp took no room of its own.
+static_assert(sizeof(void*) != 8 || sizeof(TVocabItem) == 40);
+
+TTextStamp TVocabItem::NextTextStamp()
 {
-    // Items are made on loading threads too.
-    static std::atomic<std::uint64_t> last { 0 };
-    return ++last;
+    // Items are made on loading threads too; 0 stays the stamp of no texts.
+    static std::atomic<TTextStamp> last { 0 };
+    TTextStamp stamp = ++last;
+    while (stamp == 0)
+        stamp = ++last;
+    return stamp;
 }
 
 TVocabItem::TVocabItem(const TVocabItem& other)

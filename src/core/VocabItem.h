@@ -14,6 +14,8 @@ inline constexpr int FieldCount = 4;
 
 // The four texts as plain strings, for code that builds or reads items as a whole.
 using TFieldValues = std::array<std::string, FieldCount>;
+// Names the texts of an item (TVocabItem::TextStamp). 32 bits keep an item at 40 bytes.
+using TTextStamp = std::uint32_t;
 
 class TVocabItem {
 public:
@@ -36,10 +38,10 @@ public:
     TFieldValues FieldValues() const;
 
     bool Learnt() const { return PenaltyPoints == -1; }
-    // Names the present texts: it changes whenever they change and never comes back in a run, so a
-    // view can keep what it derives from the texts by it. A copy shares it, as it shares the texts;
-    // an item without texts has 0.
-    std::uint64_t TextStamp() const { return TextStamp_; }
+    // Names the present texts: it changes whenever they change, so a view can keep what it derives
+    // from the texts by it. A copy shares it, as it shares the texts; an item without texts has 0.
+    // A stamp comes back only after 2^32 changes of texts in one run.
+    TTextStamp TextStamp() const { return TextStamp_; }
 
     std::int32_t LastAttempt = 0;
     std::int32_t SortingPosition = 0;
@@ -54,9 +56,10 @@ private:
         return offset;
     }
 
-    static std::uint64_t NextTextStamp();
+    static TTextStamp NextTextStamp();
 
-    std::uint64_t TextStamp_ = 0;
+    // In the room the three numbers above leave before the pointer.
+    TTextStamp TextStamp_ = 0;
     std::unique_ptr<char[]> Data_;
     std::array<std::uint32_t, FieldCount> Length_ {};
 };

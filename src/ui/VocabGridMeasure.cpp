@@ -68,7 +68,7 @@ void TVocabGrid::UpdateColumnWidth()
     int widest = 0;
     MeasureFrom_ = count;
     for (int i = 0; i < count; ++i) {
-        int width = Model_->MeasuredWidth(i);
+        int width = Model_->AlignedWidth(i);
         if (width == 0) {
             if (!inTime) {
                 MeasureFrom_ = std::min(MeasureFrom_, i);

@@ -4,6 +4,7 @@
 #include "ui/QtText.h"
 
 #include <algorithm>
+#include <limits>
 
 // Most vocabulary is plain ASCII, which every code page holds unchanged: skip the converter.
 QString GridFieldText(const TVocabItem& item, int field, int codePage)
@@ -106,13 +107,20 @@ void TVocabGridModel::AlignWidths(int foreignPage, int nativePage)
     constexpr std::ptrdiff_t Near = 16;
     constexpr std::size_t FewMissed = 64;
     const TVocabItemList& items = Session_.Document().ItemList();
+    // Most refreshes follow a change of a few rows or of none: the rows before it stay as they are.
+    std::size_t same = 0;
+    while (same < std::min(items.size(), Widths_.size()) && Widths_[same].Stamp == items[same]->TextStamp())
+        ++same;
+    if (same == items.size() && same == Widths_.size())
+        return;
     std::vector<TMeasured> old = std::move(Widths_);
     Widths_.assign(items.size(), {});
-    std::vector<std::pair<std::uint64_t, std::size_t>> missed; // stamp and row
-    std::ptrdiff_t next = 0;
+    std::copy_n(old.begin(), same, Widths_.begin());
+    std::vector<std::pair<TTextStamp, std::size_t>> missed; // stamp and row
+    auto next = static_cast<std::ptrdiff_t>(same);
     const auto oldCount = static_cast<std::ptrdiff_t>(old.size());
-    for (std::size_t row = 0; row < items.size() && oldCount > 0; ++row) {
-        const std::uint64_t stamp = items[row]->TextStamp();
+    for (std::size_t row = same; row < items.size() && oldCount > 0; ++row) {
+        const TTextStamp stamp = items[row]->TextStamp();
         std::ptrdiff_t at = next < oldCount && old[static_cast<std::size_t>(next)].Stamp == stamp ? next : -1;
         for (std::ptrdiff_t k = std::max<std::ptrdiff_t>(0, next - Near);
              at < 0 && missed.size() < FewMissed && k < std::min(oldCount, next + Near); ++k) {
@@ -126,17 +134,39 @@ void TVocabGridModel::AlignWidths(int foreignPage, int nativePage)
         Widths_[row] = old[static_cast<std::size_t>(at)];
         next = at + 1;
     }
-    // A few new rows are simply measured. A sort or shuffle moves every row: both lists are put
-    // in stamp order and walked together.
+    // A few new rows are simply measured. A sort or shuffle moves every row: their widths are
+    // looked up by stamp, in a table when the stamps lie close together (a loaded list takes
+    // them one after another), else in both lists put in stamp order.
     if (missed.size() <= FewMissed)
         return;
+    TTextStamp low = std::numeric_limits<TTextStamp>::max(), high = 0;
+    for (const TMeasured& measured : old) {
+        if (measured.Width != 0) {
+            low = std::min(low, measured.Stamp);
+            high = std::max(high, measured.Stamp);
+        }
+    }
+    if (low > high)
+        return;
+    if (std::size_t { high } - low < 4 * old.size()) {
+        std::vector<int> byStamp(std::size_t { high } - low + 1);
+        for (const TMeasured& measured : old) {
+            if (measured.Width != 0)
+                byStamp[measured.Stamp - low] = measured.Width;
+        }
+        for (const auto& [stamp, row] : missed) {
+            if (stamp >= low && stamp <= high)
+                Widths_[row] = { stamp, byStamp[stamp - low] };
+        }
+        return;
+    }
     std::sort(
         old.begin(), old.end(), [](const TMeasured& a, const TMeasured& b) { return a.Stamp < b.Stamp; });
     std::sort(missed.begin(), missed.end());
     auto found = old.begin();
     for (const auto& [stamp, row] : missed) {
-        found = std::lower_bound(found, old.end(), stamp,
-            [](const TMeasured& a, std::uint64_t wanted) { return a.Stamp < wanted; });
+        found = std::lower_bound(
+            found, old.end(), stamp, [](const TMeasured& a, TTextStamp wanted) { return a.Stamp < wanted; });
         if (found != old.end() && found->Stamp == stamp)
             Widths_[row] = *found;
     }

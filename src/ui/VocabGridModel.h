@@ -25,6 +25,8 @@ public:
     // the item's present texts.
     int MeasuredWidth(int row) const;
     void SetMeasuredWidth(int row, int width);
+    // The same right after AlignWidths, for a row of the document, without looking at its item.
+    int AlignedWidth(int row) const { return Widths_[static_cast<std::size_t>(row)].Width; }
     // Moves the measured widths to the rows their items stand on now; forgets them all when the
     // code pages are not those they were measured with.
     void AlignWidths(int foreignPage, int nativePage);
@@ -33,12 +35,12 @@ public:
 
 private:
     struct TMeasured {
-        std::uint64_t Stamp = 0; // TVocabItem::TextStamp of the texts measured
+        TTextStamp Stamp = 0; // of the texts measured
         int Width = 0;
     };
 
     TSession& Session_;
-    // By row, as the last alignment found them: 16 bytes an item, not a node of a hash map.
+    // By row, as the last alignment found them: 8 bytes an item, not a node of a hash map.
     std::vector<TMeasured> Widths_;
     int WidthsForeignPage_ = -1;
     int WidthsNativePage_ = -1;

@@ -49,7 +49,7 @@ TEST(VocabItem, CopiesKeepAllAndTheTextStampWhichChangesOnlyWithTheTexts)
     TVocabItem assigned;
     assigned = item;
     EXPECT_EQ(state(assigned), state(item));
-    std::set<std::uint64_t> stamps { stamp };
+    std::set<TTextStamp> stamps { stamp };
     for (TVocabItem* changed : { &copy, &assigned, &item }) {
         changed->SetFieldValue(fiNotes, "m.");
         EXPECT_TRUE(stamps.insert(changed->TextStamp()).second) << "a new stamp for new texts, even the same";

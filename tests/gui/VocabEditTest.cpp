@@ -118,7 +118,7 @@ TEST_F(ValueChecksTest, RangeChecksReportTheBoundsAndSelectTheText)
         double Min, Max;
         const char* Message; // nullptr when the check passes
     } cases[] = {
-        // The texts themselves are read by the model (SharedHelpersTest) and the locale's decimal
+        // The texts themselves are read by the model (DisplayText.NumberChecks) and the locale's decimal
         // reader (PrintTest); here the bounds and what a failure shows.
         { false, "0", 1, 999, "Number must be between 1 and 999." },
         { false, " 7 ", 1, 999, nullptr },

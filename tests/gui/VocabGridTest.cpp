@@ -520,21 +520,33 @@ TEST_F(VocabGridTest, ColumnIsAsWideAsTheWidestRowARefreshMeasuresOnlyNewItemsAn
     EXPECT_FALSE(grid->Fonts().Regular.bold() || grid->Fonts().Regular.italic());
 }
 
-// A sort moves every row: the widths follow their items instead of being measured anew.
+// A sort moves every row: the widths follow their items instead of being measured anew, whether
+// their texts' stamps lie close together (as in a loaded list) or far apart (after many edits).
 TEST_F(VocabGridTest, MeasuredWidthsFollowTheirItemsThroughASort)
 {
     constexpr int count = 300;
-    NewDocument(Session, Numbered(count));
-    auto grid = MakeGrid();
-    ASSERT_FALSE(grid->MeasuringWidths());
-    grid->Model()->SetMeasuredWidth(150, 3);
-    std::vector<std::uint32_t> reversed(count);
-    for (int i = 0; i < count; ++i)
-        reversed[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(count - 1 - i);
-    Session.Document().SortByOrder(reversed);
-    grid->RefreshGrid();
-    EXPECT_EQ(grid->Model()->MeasuredWidth(count - 1 - 150), 3);
-    EXPECT_EQ(grid->Model()->MeasuredWidth(150), grid->MeasureRow(150));
+    for (const int spacing : { 1, 6 }) {
+        SCOPED_TRACE(spacing);
+        NewDocument(Session, Strings {});
+        for (int i = 0; i < count; ++i) {
+            for (int other = 1; other < spacing; ++other)
+                TVocabItem().SetFieldValue(fiForeign, "x");
+            auto item = std::make_unique<TVocabItem>();
+            item->SetFieldValues("w" + std::to_string(i), "", "", "x");
+            Session.Document().AppendItem(std::move(item));
+        }
+        Session.Document().EndBulkAppend();
+        auto grid = MakeGrid();
+        ASSERT_FALSE(grid->MeasuringWidths());
+        grid->Model()->SetMeasuredWidth(150, 3);
+        std::vector<std::uint32_t> reversed(count);
+        for (int i = 0; i < count; ++i)
+            reversed[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(count - 1 - i);
+        Session.Document().SortByOrder(reversed);
+        grid->RefreshGrid();
+        EXPECT_EQ(grid->Model()->MeasuredWidth(count - 1 - 150), 3);
+        EXPECT_EQ(grid->Model()->MeasuredWidth(150), grid->MeasureRow(150));
+    }
 }
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)

@@ -213,12 +213,20 @@ std::vector<std::optional<TMemory>> THistory::Memories(
         "difficulty, "
         "last_review, due, reps, lapses FROM cards",
         fail);
+    // Cards are made as their items are first answered, new ones in list order: a card is mostly
+    // the next item's after the one before, and that guess costs no lookup.
+    std::size_t next = 0;
     while (read.Step()) {
         const TCardView card { static_cast<std::uint16_t>(read.Int(0)),
             static_cast<std::uint16_t>(read.Int(1)), static_cast<std::uint8_t>(read.Int(2)), read.Text(3),
             read.Text(4) };
-        if (const std::int64_t found = index.Find(card); found >= 0)
+        const std::int64_t found = next < cards.size() && cards[next] == card
+            ? std::int64_t { index.First()[next] }
+            : index.Find(card);
+        if (found >= 0) {
             memories[static_cast<std::size_t>(found)] = MemoryOfRow(read, 5);
+            next = static_cast<std::size_t>(found) + 1;
+        }
     }
     for (std::size_t i = 0; i < cards.size(); ++i)
         if (const std::uint32_t first = index.First()[i]; first != i)

@@ -2,8 +2,8 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Drill.h"
-#include "cli/SayCommand.h"
 #include "cli/ReviewCommands.h"
+#include "cli/SayCommand.h"
 #include "core/ListLock.h"
 #include "core/SafeSave.h"
 #include "core/SaveTarget.h"

@@ -1,6 +1,7 @@
 #include "cli/Drill.h"
 
 #include "cli/CliSupport.h"
+#include "cli/ReviewCommands.h"
 #include "cli/SpeechClient.h"
 #include "core/DisplayText.h"
 #include "core/FileAttributes.h"
@@ -44,21 +45,13 @@ struct TDrillSettings {
     std::optional<TDay> Today;
 };
 
-double ParseRetention(const std::string& text)
-{
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || end != text.c_str() + text.size() || !(value >= 0.70 && value <= 0.97))
-        throw TUsageError("--retention must be a number from 0.70 to 0.97.");
-    return value;
-}
-
 TDrillSettings ParseArguments(const std::vector<std::string>& list)
 {
     const TArguments args(list,
         { "into", "choices", "penalty", "native-flags", "foreign-flags", "english-flags", "seed", "wait",
             "new-per-day", "retention", "today" },
-        { "multiple-choice", "disallow-hints", "test-notes", "native-accents", "foreign-accents", "speak", "due" });
+        { "multiple-choice", "disallow-hints", "test-notes", "native-accents", "foreign-accents", "speak",
+            "due" });
     args.ExpectPositional(1, "test FILE [options]; see velmoria-cli --help.");
     TDrillSettings s;
     s.FileName = args[0];
@@ -102,15 +95,11 @@ TDrillSettings ParseArguments(const std::vector<std::string>& list)
     s.Review = args.Switch("due");
     if (!s.Review && (args.Option("new-per-day") || args.Option("retention") || args.Option("today")))
         throw TUsageError("--new-per-day, --retention and --today belong to a review: add --due.");
-    if (args.Option("new-per-day"))
-        s.NewPerDay = static_cast<int>(number("new-per-day", 0, 100000, 10));
-    if (const auto retention = args.Option("retention"))
-        s.Scheduler.DesiredRetention = ParseRetention(*retention);
-    if (const auto today = args.Option("today")) {
-        s.Today = ParseDay(*today);
-        if (!s.Today)
-            throw TUsageError("--today must be a date YYYY-MM-DD.");
-    }
+    // The same readers as velmoria-cli due, so both agree on what a review is given.
+    s.NewPerDay = NewPerDayOption(args);
+    s.Scheduler = SchedulerOptions(args);
+    if (args.Option("today"))
+        s.Today = TodayOption(args);
     return s;
 }
 

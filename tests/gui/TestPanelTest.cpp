@@ -10,9 +10,9 @@
 #include "ui/HelpRequest.h"
 #include "ui/Keyboard.h"
 #include "ui/ResultImage.h"
-#include "ui/SymbolEdit.h"
 #include "ui/Sound.h"
 #include "ui/StatisticsDialog.h"
+#include "ui/SymbolEdit.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>

@@ -52,7 +52,7 @@ TEST_F(EditCommandsTest, CommandStateRowsOfClipboardFindSortAndImport)
         if (c.list) {
             ShowList(ABCD, 0);
             if (c.clipboard)
-                CopyToClipboard(Form->Session().Document());
+                CopyToClipboard(Doc());
             if (c.cut >= 0) {
                 Select(c.cut);
                 Form->miEditCutClick();
@@ -101,7 +101,7 @@ TEST_F(EditCommandsTest, CutAndPasteMoveTheMarkedItemAsOneStep)
         EXPECT_EQ(Form->Grid()->CutIndex(), c.cut) << "selecting keeps the mark";
         Trigger(Form->miEditPaste);
         EXPECT_EQ(Words(), c.order) << c.name;
-        EXPECT_EQ(Form->Session().Document().CurrentIndex(), c.target) << c.name;
+        EXPECT_EQ(Doc().CurrentIndex(), c.target) << c.name;
         EXPECT_EQ(Form->Grid()->CutIndex(), -1);
         EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Move"));
         Trigger(Form->miEditUndo);
@@ -114,7 +114,7 @@ TEST_F(EditCommandsTest, CutAndPasteMoveTheMarkedItemAsOneStep)
     Trigger(Form->miEditPaste);
     EXPECT_EQ(Form->Grid()->CutIndex(), -1);
     EXPECT_EQ(Words(), (TWords { "A", "B", "C", "D" }));
-    EXPECT_EQ(Form->Session().Document().UndoCount(), 0);
+    EXPECT_EQ(Doc().UndoCount(), 0);
 }
 
 TEST_F(EditCommandsTest, EverythingTheRulesNameEndsTheCutMark)
@@ -132,8 +132,8 @@ TEST_F(EditCommandsTest, EverythingTheRulesNameEndsTheCutMark)
         { "Sort button", [](EditCommandsTest& t) { t.Trigger(t.Form->tbSort); } },
         { "Undo",
             [](EditCommandsTest& t) {
-                t.Form->Session().Document().MoveCurrent(2);
-                t.Form->Session().Document().SetCurrentIndex(1);
+                t.Doc().MoveCurrent(2);
+                t.Doc().SetCurrentIndex(1);
                 t.Trigger(t.Form->miEditUndo);
             } },
         { "Esc", [](EditCommandsTest& t) { QTest::keyClick(t.Form->Grid(), Qt::Key_Escape); } },
@@ -182,8 +182,8 @@ TEST_F(EditCommandsTest, AfterTheMarkEndsPasteInsertsTheClipboardItem)
     Select(3);
     Trigger(Form->miEditPaste);
     EXPECT_EQ(Words(), (TWords { "A", "die B", "C", "die B", "D" }));
-    EXPECT_EQ(Form->Session().Document().CurrentIndex(), 4);
-    const TVocabItem& pasted = Form->Session().Document().Items(3);
+    EXPECT_EQ(Doc().CurrentIndex(), 4);
+    const TVocabItem& pasted = Doc().Items(3);
     EXPECT_EQ(Words(fiNotes)[3], "notes");
     EXPECT_EQ(pasted.SortingPosition, 4);
     EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Paste"));
@@ -198,7 +198,7 @@ TEST_F(EditCommandsTest, AfterTheMarkEndsPasteInsertsTheClipboardItem)
     MessageBoxHook::Clear();
     Trigger(Form->miEditPaste);
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Languages are different."));
-    EXPECT_EQ(Form->Session().Document().Count(), 4);
+    EXPECT_EQ(Doc().Count(), 4);
 }
 
 TEST_F(EditCommandsTest, TextFromAnotherProgramPastesAsItemsInOneStep)
@@ -215,7 +215,7 @@ TEST_F(EditCommandsTest, TextFromAnotherProgramPastesAsItemsInOneStep)
     Trigger(Form->miEditPaste);
     EXPECT_EQ(Words(), (TWords { "A", "Haus", "??????", "B", "C", "D" }));
     EXPECT_EQ(Words(fiNative)[2], "dog");
-    EXPECT_EQ(Form->Session().Document().CurrentIndex(), 3);
+    EXPECT_EQ(Doc().CurrentIndex(), 3);
     EXPECT_EQ(ShownTexts(),
         QStringList { Q("1 field held characters the list's languages cannot store; they were replaced.") });
     EXPECT_EQ(LastMessage().Caption, Q("Paste"));
@@ -228,7 +228,7 @@ TEST_F(EditCommandsTest, TextFromAnotherProgramPastesAsItemsInOneStep)
     QGuiApplication::clipboard()->setText(Q("\t\t\n"));
     Trigger(Form->miEditPaste);
     EXPECT_EQ(LastMessage().Text, Q("No valid data on clipboard."));
-    EXPECT_EQ(Form->Session().Document().Count(), 4);
+    EXPECT_EQ(Doc().Count(), 4);
     ShowList(ABCD, -1, 0x0419, 0x0407);
     MessageBoxHook::Clear();
     QGuiApplication::clipboard()->setText(Q("\xD0\xB4\xD0\xBE\xD0\xBC\tHaus"));

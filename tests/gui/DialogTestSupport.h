@@ -5,6 +5,7 @@
 #include "app/DialogRunner.h"
 #include "app/MessageBox.h"
 #include "settings/Session.h"
+#include "ui/Sound.h"
 
 #include <QDialog>
 #include <QString>
@@ -12,6 +13,8 @@
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 inline void ShowActive(QWidget& widget)
 {
@@ -63,6 +66,19 @@ inline QStringList ShownTexts()
         texts.append(shown.Text);
     return texts;
 }
+
+// Writes down the sounds played instead of playing them.
+class TRecordingSound : public ISoundPlayer {
+public:
+    explicit TRecordingSound(std::vector<std::string>& played)
+        : Played_(played)
+    {
+    }
+    void Play(const std::string& fileName) override { Played_.push_back(fileName); }
+
+private:
+    std::vector<std::string>& Played_;
+};
 
 // An empty list in the given languages as the session's document.
 inline void UseList(TSession& session, LangId foreign, LangId native)

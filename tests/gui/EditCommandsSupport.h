@@ -55,6 +55,9 @@ public: // the tables of cases reach the fixture through a reference
         Form->UpdateCommandState();
     }
 
+    TVocabFile& Doc() const { return Form->Session().Document(); }
+    TOptions& Options() const { return Form->Session().Settings.Options; }
+
     TTempDir Dir;
     TMemorySettingsStore* Store = nullptr;
     std::unique_ptr<TMainForm> Form;
@@ -100,7 +103,7 @@ public:
         }
         document->EndBulkAppend();
         Form->Session().ReplaceDocument(std::move(document));
-        Form->Session().Document().SetCurrentIndex(current);
+        Doc().SetCurrentIndex(current);
         Form->SetWindowMode(wmEditing);
         Form->Grid()->Model()->Reset();
         Form->RefreshGrid();
@@ -109,13 +112,13 @@ public:
     std::vector<std::string> Words(int field = fiForeign)
     {
         std::vector<std::string> words;
-        for (const auto& item : Form->Session().Document().ItemList())
+        for (const auto& item : Doc().ItemList())
             words.emplace_back(item->FieldValue(field));
         return words;
     }
     void Select(std::int32_t index)
     {
-        Form->Session().Document().SetCurrentIndex(index);
+        Doc().SetCurrentIndex(index);
         Form->RefreshGrid();
         Form->UpdateCommandState();
     }

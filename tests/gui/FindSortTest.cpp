@@ -89,11 +89,11 @@ TEST_F(FindSortTest, FindsThroughTheDialogInEveryModeAndLanguage)
             EXPECT_EQ(LastMessage().Text, QStringLiteral("Search text not found.")) << c.name;
             EXPECT_EQ(LastMessage().Caption, QStringLiteral("Find"));
             EXPECT_EQ(LastMessage().Icon, QMessageBox::Information);
-            EXPECT_EQ(Form->Session().Document().CurrentIndex(), 0) << c.name;
+            EXPECT_EQ(Doc().CurrentIndex(), 0) << c.name;
         } else {
             EXPECT_TRUE(MessageBoxHook::Shown().empty()) << c.name;
             // The current item is found last: it is the one "found" only when it is the only match.
-            EXPECT_EQ(Form->Session().Document().CurrentIndex(), c.found) << c.name;
+            EXPECT_EQ(Doc().CurrentIndex(), c.found) << c.name;
         }
         EXPECT_TRUE(Form->SearchDialog()->isVisible()) << "the dialog stays open";
         EXPECT_TRUE(QTest::qWaitFor([this] { return Form->SearchDialog()->edtFind->hasFocus(); })) << c.name;
@@ -106,12 +106,12 @@ TEST_F(FindSortTest, FindNextRepeatsAndKeepsTheDialogState)
 {
     ShowList({ { "Haus" }, { "Maus" }, { "Baum" }, { "Hausaufgabe" } }, 0);
     Find(0, QStringLiteral("aus"), smAnyPart);
-    EXPECT_EQ(Form->Session().Document().CurrentIndex(), 1);
+    EXPECT_EQ(Doc().CurrentIndex(), 1);
     Form->HideSearchDialog();
     Trigger(Form->miEditFindNext);
-    EXPECT_EQ(Form->Session().Document().CurrentIndex(), 3);
+    EXPECT_EQ(Doc().CurrentIndex(), 3);
     Trigger(Form->miEditFindNext); // wraps round
-    EXPECT_EQ(Form->Session().Document().CurrentIndex(), 0);
+    EXPECT_EQ(Doc().CurrentIndex(), 0);
     EXPECT_TRUE(MessageBoxHook::Shown().empty());
 
     // Shown again with what it held.
@@ -189,7 +189,7 @@ TEST_F(FindSortTest, TheDialogFollowsTheFontAndMovesOffTheFoundRow)
 
     // Put the dialog where the row will be found.
     Find(0, QStringLiteral("target"), smWhole);
-    ASSERT_EQ(Form->Session().Document().CurrentIndex(), 20);
+    ASSERT_EQ(Doc().CurrentIndex(), 20);
     auto rowOnScreen = [this] {
         const QRect cell = Form->Grid()->visualRect(Form->Grid()->Model()->index(20, 0));
         return QRect(Form->Grid()->viewport()->mapToGlobal(cell.topLeft()), cell.size());
@@ -197,9 +197,9 @@ TEST_F(FindSortTest, TheDialogFollowsTheFontAndMovesOffTheFoundRow)
     // Cover the row, then find it again from the top without scrolling the grid.
     dialog->move(dialog->x(), rowOnScreen().top() - 10);
     ASSERT_TRUE(dialog->frameGeometry().intersects(rowOnScreen()));
-    Form->Session().Document().SetCurrentIndex(0);
+    Doc().SetCurrentIndex(0);
     Find(0, QStringLiteral("target"), smWhole);
-    ASSERT_EQ(Form->Session().Document().CurrentIndex(), 20);
+    ASSERT_EQ(Doc().CurrentIndex(), 20);
     EXPECT_FALSE(dialog->frameGeometry().intersects(rowOnScreen())) << "the found row stays visible";
 }
 
@@ -250,5 +250,5 @@ TEST_F(FindSortTest, SortByEachFieldWithUndoAndTheButtonWithoutDialog)
     });
     Trigger(Form->miEditSort);
     EXPECT_EQ(Words(), (TWords { "le chat", "Apfel", "l'avion" }));
-    EXPECT_EQ(Form->Session().Document().UndoCount(), 0);
+    EXPECT_EQ(Doc().UndoCount(), 0);
 }

@@ -71,9 +71,9 @@ TEST_F(MainFormTest, StartsWithTheEmptyWorkSpaceAndHintsOnTheToolBar)
 TEST_F(MainFormTest, OpeningShowsTheListWithCaptionAndPanelsAndAFailedOpenKeepsIt)
 {
     OpenList();
-    const std::int32_t count = Form->Session().Document().Count();
+    const std::int32_t count = Doc().Count();
     EXPECT_GT(count, 60);
-    EXPECT_EQ(Form->Session().Document().CurrentIndex(), 0);
+    EXPECT_EQ(Doc().CurrentIndex(), 0);
     EXPECT_EQ(Form->Grid()->model()->rowCount(), count + 1);
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("list.vmr - Velmoria"));
     const QStringList panels { QStringLiteral("De - En"), QStringLiteral("%1 items").arg(count),
@@ -100,8 +100,8 @@ TEST_F(MainFormTest, OpeningShowsTheListWithCaptionAndPanelsAndAFailedOpenKeepsI
     EXPECT_FALSE(Form->OpenFile(Dir.File("cut.vmr")));
     EXPECT_EQ(LastMessage().Text,
         QString::fromStdString(Dir.File("cut.vmr")) + QStringLiteral("\nStream read error"));
-    EXPECT_EQ(Form->Session().Document().Count(), count);
-    EXPECT_EQ(Form->Session().Document().FileName(), List);
+    EXPECT_EQ(Doc().Count(), count);
+    EXPECT_EQ(Doc().FileName(), List);
     EXPECT_EQ(Form->RecentFiles().Count(), 1);
 }
 
@@ -110,17 +110,17 @@ TEST_F(MainFormTest, AListWhoseNameIsNotUtf8IsOpenedSavedAndRememberedByItsBytes
     const std::string name = Dir.File("caf\xE9.vmr");
     std::filesystem::rename(List, name);
     EXPECT_EQ(Form->StartUp(TCommandLine { saShow, name }), std::nullopt);
-    EXPECT_EQ(Form->Session().Document().FileName(), name);
+    EXPECT_EQ(Doc().FileName(), name);
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("caf\uFFFD.vmr - Velmoria"));
     // The open dialog can only give the name as it shows it.
     Form->SetWindowMode(wmNone);
     FileDialogHook::QueueChoice(TChosenFile { QFile::decodeName(QByteArray::fromStdString(name)), 1 });
     Trigger(Form->miFileOpen);
-    EXPECT_EQ(Form->Session().Document().FileName(), name);
+    EXPECT_EQ(Doc().FileName(), name);
     Trigger(Form->miEditShuffle);
     Trigger(Form->miFileSave);
-    EXPECT_FALSE(Form->Session().Document().Modified());
-    EXPECT_EQ(ReadBytes(name), Form->Session().Document().SaveToBytes());
+    EXPECT_FALSE(Doc().Modified());
+    EXPECT_EQ(ReadBytes(name), Doc().SaveToBytes());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1)
         << "saved under another name";
     ASSERT_EQ(Form->RecentFiles().Count(), 1);
@@ -152,21 +152,21 @@ TEST_F(MainFormTest, APipeIsRefusedAtOnceInsteadOfWaitingForAWriter)
 TEST_F(MainFormTest, AddUndoRedoAndShuffleFollowTheSavedState)
 {
     OpenList();
-    const std::int32_t count = Form->Session().Document().Count();
-    Form->Session().Document().SetCurrentIndex(2);
+    const std::int32_t count = Doc().Count();
+    Doc().SetCurrentIndex(2);
     AnswerEditDialog(QStringLiteral("die @Brücke"), QStringLiteral("bridge"));
     Trigger(Form->miEditAdd);
-    ASSERT_EQ(Form->Session().Document().Count(), count + 1);
-    EXPECT_EQ(Form->Session().Document().Items(2).FieldValue(fiForeign),
+    ASSERT_EQ(Doc().Count(), count + 1);
+    EXPECT_EQ(Doc().Items(2).FieldValue(fiForeign),
         "die Br\xFC"
         "cke");
-    EXPECT_EQ(Form->Session().Document().Items(2).SortingPosition, 4);
-    EXPECT_EQ(Form->Session().Document().CurrentIndex(), 3);
+    EXPECT_EQ(Doc().Items(2).SortingPosition, 4);
+    EXPECT_EQ(Doc().CurrentIndex(), 3);
     EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Add"));
     EXPECT_EQ(Panel(5), QStringLiteral("Modified"));
 
     Trigger(Form->miEditUndo);
-    EXPECT_EQ(Form->Session().Document().Count(), count);
+    EXPECT_EQ(Doc().Count(), count);
     EXPECT_EQ(Panel(5), QStringLiteral("Saved"));
     EXPECT_EQ(Form->miEditRedo->text(), QStringLiteral("&Redo Add"));
     EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo"));
@@ -181,19 +181,18 @@ TEST_F(MainFormTest, AddUndoRedoAndShuffleFollowTheSavedState)
     EXPECT_EQ(Form->miEditRedo->text(), QStringLiteral("&Redo Shuffle"));
 
     // New words can go to the end of the list instead.
-    Form->Session().Settings.Options.AppendNewWords = true;
-    Form->Session().Document().SetCurrentIndex(0);
+    Options().AppendNewWords = true;
+    Doc().SetCurrentIndex(0);
     AnswerEditDialog(QStringLiteral("@Ende"), QStringLiteral("end"));
     Trigger(Form->miEditAdd);
-    EXPECT_EQ(Form->Session().Document().Items(Form->Session().Document().Count() - 1).FieldValue(fiForeign),
-        "Ende");
-    EXPECT_EQ(Form->Session().Document().CurrentIndex(), -1);
+    EXPECT_EQ(Doc().Items(Doc().Count() - 1).FieldValue(fiForeign), "Ende");
+    EXPECT_EQ(Doc().CurrentIndex(), -1);
 }
 
 TEST_F(MainFormTest, EditDeleteAndMovesKeepTheCurrentItem)
 {
     OpenList();
-    TVocabFile& document = Form->Session().Document();
+    TVocabFile& document = Doc();
     document.SetCurrentIndex(1);
     const TVocabItem* second = &document.Items(1);
     Trigger(Form->miEditMoveDown);
@@ -243,19 +242,19 @@ TEST_F(MainFormTest, SaveQueryAnswersAndForAnUntitledListYesOpensSaveAs)
     EXPECT_EQ(ReadBytes(List), before);
     MessageBoxHook::QueueAnswer(QMessageBox::Yes);
     EXPECT_TRUE(Form->SaveQuery());
-    EXPECT_FALSE(Form->Session().Document().Modified());
+    EXPECT_FALSE(Doc().Modified());
     EXPECT_NE(ReadBytes(List), before);
 
     // Untitled: Yes asks for a name, and cancelling that keeps the changes.
     UseList(Form->Session(), 0x0407, 0x0409);
-    Form->Session().Document().NewItem().SetFieldValues("a", "", "", "b");
-    Form->Session().Document().Add();
+    Doc().NewItem().SetFieldValues("a", "", "", "b");
+    Doc().Add();
     MessageBoxHook::QueueAnswer(QMessageBox::Yes);
     FileDialogHook::QueueChoice(std::nullopt);
     EXPECT_FALSE(Form->SaveQuery());
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Save changes to Untitled?"));
     EXPECT_EQ(FileDialogHook::Asked(), QStringList { QStringLiteral("Save As") });
-    EXPECT_TRUE(Form->Session().Document().Modified());
+    EXPECT_TRUE(Doc().Modified());
 }
 
 TEST_F(MainFormTest, SaveAsOffersEveryTypeAndTheExtensionFollowsIt)
@@ -284,7 +283,7 @@ TEST_F(MainFormTest, SaveAsOffersEveryTypeAndTheExtensionFollowsIt)
         EXPECT_TRUE(start == "\xFF\xFE" || bytes.find("der Hund") != std::string::npos);
         // Exporting leaves the document and its file as they were.
         EXPECT_EQ(ReadBytes(List), before);
-        EXPECT_EQ(Form->Session().Document().FileName(), List);
+        EXPECT_EQ(Doc().FileName(), List);
         EXPECT_EQ(Panel(5), QStringLiteral("Modified"));
     }
     // The same offer every time: the last choice is not remembered.
@@ -297,12 +296,12 @@ TEST_F(MainFormTest, SaveAsOffersEveryTypeAndTheExtensionFollowsIt)
     EXPECT_EQ(asked.Suffixes, QStringLiteral("vmr rtf txt txt txt txt txt txt htm").split(QLatin1Char(' ')));
     EXPECT_TRUE(MessageBoxHook::Shown().empty());
     SaveAs("copy", 1);
-    EXPECT_EQ(Form->Session().Document().FileName(), Dir.File("copy.vmr"));
+    EXPECT_EQ(Doc().FileName(), Dir.File("copy.vmr"));
     EXPECT_EQ(Panel(5), QStringLiteral("Saved"));
     EXPECT_EQ(Form->RecentFiles()[0], Dir.File("copy.vmr"));
     TVocabFile copy;
     copy.LoadFromFile(Dir.File("copy.vmr"));
-    EXPECT_EQ(copy.Count(), Form->Session().Document().Count());
+    EXPECT_EQ(copy.Count(), Doc().Count());
 
     // An untitled list proposes no name, in the current folder.
     Form->Session().ReplaceDocument(std::make_unique<TVocabFile>());
@@ -365,24 +364,24 @@ TEST_F(MainFormTest, SaveAsRefusesTheListsOwnFileForAnExportAndAnyReadOnlyFile)
         EXPECT_EQ(ReadBytes(locked), "precious");
     }
     EXPECT_EQ(ReadBytes(Dir.File("good.htm")).substr(0, 1), "<");
-    EXPECT_EQ(Form->Session().Document().FileName(), Dir.File("good.vmr"));
+    EXPECT_EQ(Doc().FileName(), Dir.File("good.vmr"));
 }
 
 TEST_F(MainFormTest, AFailedSaveKeepsTheDocumentModifiedAndSaysWhyAndAReadOnlyFileAsksForAnotherName)
 {
     OpenList();
     Trigger(Form->miEditShuffle);
-    Form->Session().Document().Items(0).SetFieldValue(fiNotes, std::string(70000, 'x'));
+    Doc().Items(0).SetFieldValue(fiNotes, std::string(70000, 'x'));
     Trigger(Form->miFileSave);
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
     EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("65535")));
-    EXPECT_TRUE(Form->Session().Document().Modified());
+    EXPECT_TRUE(Doc().Modified());
     TVocabFile onDisk;
     onDisk.LoadFromFile(List);
-    EXPECT_EQ(onDisk.Count(), Form->Session().Document().Count());
+    EXPECT_EQ(onDisk.Count(), Doc().Count());
 
     // A read-only file, also for the superuser: the user is asked for another name.
-    Form->Session().Document().Items(0).SetFieldValue(fiNotes, "");
+    Doc().Items(0).SetFieldValue(fiNotes, "");
     ::chmod(List.c_str(), 0444);
     const std::string before = ReadBytes(List);
     FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File("other")), 1 });
@@ -391,7 +390,7 @@ TEST_F(MainFormTest, AFailedSaveKeepsTheDocumentModifiedAndSaysWhyAndAReadOnlyFi
     EXPECT_EQ(LastMessage().Text,
         QString::fromStdString(Dir.Path().string())
             + QStringLiteral("/list.vmr\nThis file is read-only. Please use a different file name."));
-    EXPECT_EQ(Form->Session().Document().FileName(), Dir.File("other.vmr"));
+    EXPECT_EQ(Doc().FileName(), Dir.File("other.vmr"));
     EXPECT_EQ(ReadBytes(List), before);
 }
 
@@ -479,11 +478,11 @@ TEST_F(MainFormTest, WelcomeLoopCreatesANewListOrOpensARecentOne)
         return dialog.result();
     });
     EXPECT_TRUE(Form->RunWelcomeLoop());
-    EXPECT_EQ(Form->Session().Document().ForeignLangID(), 0x0419);
-    EXPECT_EQ(Form->Session().Document().NativeLangID(), 0x0407);
-    EXPECT_EQ(Form->Session().Document().Properties(piAuthor), "Anna");
-    EXPECT_EQ(Form->Session().Document().Count(), 0);
-    EXPECT_TRUE(Form->Session().Document().Modified());
+    EXPECT_EQ(Doc().ForeignLangID(), 0x0419);
+    EXPECT_EQ(Doc().NativeLangID(), 0x0407);
+    EXPECT_EQ(Doc().Properties(piAuthor), "Anna");
+    EXPECT_EQ(Doc().Count(), 0);
+    EXPECT_TRUE(Doc().Modified());
 
     // A recent file that has gone is reported and the welcome dialog comes back; then the list.
     Form->RecentFiles().Add(List);
@@ -497,7 +496,7 @@ TEST_F(MainFormTest, WelcomeLoopCreatesANewListOrOpensARecentOne)
     EXPECT_TRUE(Form->RunWelcomeLoop());
     EXPECT_EQ(welcomes, 2);
     EXPECT_EQ(MessageBoxHook::Shown().size(), 1u);
-    EXPECT_EQ(Form->Session().Document().FileName(), List);
+    EXPECT_EQ(Doc().FileName(), List);
 }
 
 TEST_F(MainFormTest, NewAsksForLanguagesAndStartsEmptyAndTheFontCommandAppliesTheChosenFont)
@@ -509,14 +508,14 @@ TEST_F(MainFormTest, NewAsksForLanguagesAndStartsEmptyAndTheFontCommandAppliesTh
         properties.btnOKClick();
     });
     Trigger(Form->miFileNew);
-    EXPECT_EQ(Form->Session().Document().Count(), 0);
-    EXPECT_EQ(Form->Session().Document().FileName(), "");
-    EXPECT_EQ(Form->Session().Document().ForeignLangID(), 0x040C);
+    EXPECT_EQ(Doc().Count(), 0);
+    EXPECT_EQ(Doc().FileName(), "");
+    EXPECT_EQ(Doc().ForeignLangID(), 0x040C);
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("Untitled - Velmoria"));
     EXPECT_EQ(Panel(1), QStringLiteral("Fr - En"));
     // A new list counts as modified only once a property is filled in.
     EXPECT_EQ(Panel(5), QString());
-    EXPECT_FALSE(Form->Session().Document().Modified());
+    EXPECT_FALSE(Doc().Modified());
     EXPECT_EQ(Form->Grid()->model()->rowCount(), 1);
 
     const int before = Form->Grid()->verticalHeader()->defaultSectionSize();

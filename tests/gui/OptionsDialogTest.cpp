@@ -31,12 +31,6 @@
 
 namespace {
 
-class TRecordingSound : public ISoundPlayer {
-public:
-    void Play(const std::string& fileName) override { Played.push_back(fileName); }
-    std::vector<std::string> Played;
-};
-
 class OptionsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -72,7 +66,8 @@ protected:
     static void SetText(QComboBox* box, const char* text) { box->setEditText(QString::fromUtf8(text)); }
 
     TSession Session;
-    TRecordingSound Sound;
+    std::vector<std::string> Played;
+    TRecordingSound Sound { Played };
     std::unique_ptr<TOptionsDialog> Dialog;
 };
 
@@ -400,12 +395,12 @@ TEST_F(OptionsDialogTest, BrowsingStartsInTheFieldsFolderAndPlaysTheChoiceOnce)
     EXPECT_EQ(request.ProposedName, QStringLiteral("right.wav"));
     EXPECT_EQ(request.Filters.front(), QStringLiteral("Sound files (*.wav)"));
     EXPECT_EQ(dialog.edtSoundFileRight->text(), QStringLiteral("/other/ding.wav"));
-    EXPECT_EQ(Sound.Played, std::vector<std::string> { "/other/ding.wav" });
+    EXPECT_EQ(Played, std::vector<std::string> { "/other/ding.wav" });
 
     // Cancelled: the field and the sounds stay.
     dialog.btnBrowseWrong->click();
     EXPECT_EQ(dialog.edtSoundFileWrong->text(), QStringLiteral("/sounds/wrong.wav"));
-    EXPECT_EQ(Sound.Played.size(), 1u);
+    EXPECT_EQ(Played.size(), 1u);
     EXPECT_EQ(Session.Settings.SoundFileRight, "/sounds/right.wav") << "written only on OK";
 }
 

@@ -46,8 +46,8 @@ protected:
     // An edit by the user: the current item deleted.
     void Edit()
     {
-        if (Form->Session().Document().CurrentIndex() < 0)
-            Form->Session().Document().SetCurrentIndex(0);
+        if (Doc().CurrentIndex() < 0)
+            Doc().SetCurrentIndex(0);
         Trigger(Form->miEditDelete);
     }
     std::string OwnCopyBytes() const { return ReadBytes(Form->RecoveryStore()->OwnCopy().toStdString()); }
@@ -100,14 +100,14 @@ TEST_F(RecoveryTest, ChangesAreCopiedAfterAPauseAndTheCopyGoesWithTheSaveOrANorm
     ASSERT_EQ(Copies().size(), 1);
     TVocabFile restored;
     EXPECT_EQ(LoadRecoveryImage(OwnCopyBytes(), restored).FileName, List);
-    EXPECT_EQ(restored.SaveToBytes(), Form->Session().Document().SaveToBytes());
+    EXPECT_EQ(restored.SaveToBytes(), Doc().SaveToBytes());
 
     // Less than a second after the copy the next one waits for the interval, not for the pause.
     Edit();
     EXPECT_GT(Form->timRecovery->interval(), RecoveryQuietMs - 200);
     Form->FlushRecoveryCopy();
     EXPECT_EQ(LoadRecoveryImage(OwnCopyBytes(), restored).FileName, List);
-    EXPECT_EQ(restored.Count(), Form->Session().Document().Count());
+    EXPECT_EQ(restored.Count(), Doc().Count());
 
     Trigger(Form->miFileSave);
     Form->FlushRecoveryCopy();
@@ -145,7 +145,7 @@ TEST_F(RecoveryTest, AnOrphanIsOfferedWhenItsListIsOpened)
             QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to list.vmr?"));
         EXPECT_EQ(
             MessageBoxHook::Shown()[0].Buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard);
-        TVocabFile& doc = Form->Session().Document();
+        TVocabFile& doc = Doc();
         EXPECT_EQ(doc.FileName(), List);
         if (answer == QMessageBox::Yes) {
             EXPECT_EQ(doc.SaveToBytes(), crashed->SaveToBytes());
@@ -195,9 +195,9 @@ TEST_F(RecoveryTest, AtStartUpAnUntitledOrphanComesBackUntitledInsteadOfTheWelco
         QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to Untitled?"));
     EXPECT_EQ(dialogs, 0) << "no welcome dialog";
     EXPECT_EQ(Form->WindowMode(), wmEditing);
-    EXPECT_EQ(Form->Session().Document().FileName(), "");
-    EXPECT_EQ(Form->Session().Document().SaveToBytes(), untitled.SaveToBytes());
-    EXPECT_TRUE(Form->Session().Document().Modified());
+    EXPECT_EQ(Doc().FileName(), "");
+    EXPECT_EQ(Doc().SaveToBytes(), untitled.SaveToBytes());
+    EXPECT_TRUE(Doc().Modified());
 }
 
 TEST_F(RecoveryTest, CopiesOfRunningCopiesAndCopiesOfWhatWasSavedAreNotOffered)
@@ -229,8 +229,8 @@ TEST_F(RecoveryTest, CopiesOfRunningCopiesAndCopiesOfWhatWasSavedAreNotOffered)
 TEST_F(RecoveryTest, AChangeByAnotherProgramIsToldOnceAndAReloadKeepsTheCurrentItem)
 {
     OpenList();
-    Form->Session().Document().SetCurrentIndex(5);
-    const std::string current(Form->Session().Document().Items(5).FieldValue(fiForeign));
+    Doc().SetCurrentIndex(5);
+    const std::string current(Doc().Items(5).FieldValue(fiForeign));
     // Another program puts a new item in front and saves by renaming over the file.
     TVocabFile other;
     other.LoadFromFile(List);
@@ -244,10 +244,10 @@ TEST_F(RecoveryTest, AChangeByAnotherProgramIsToldOnceAndAReloadKeepsTheCurrentI
         << "the watcher saw nothing";
     EXPECT_EQ(LastMessage().Text, QStringLiteral("list.vmr has been changed by another program. Reload it?"));
     EXPECT_EQ(MessageBoxHook::Shown().back().Buttons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(Form->Session().Document().SaveToBytes(), other.SaveToBytes());
-    EXPECT_FALSE(Form->Session().Document().Modified());
-    EXPECT_EQ(Form->Session().Document().CurrentIndex(), 6);
-    EXPECT_EQ(Form->Session().Document().Items(6).FieldValue(fiForeign), current);
+    EXPECT_EQ(Doc().SaveToBytes(), other.SaveToBytes());
+    EXPECT_FALSE(Doc().Modified());
+    EXPECT_EQ(Doc().CurrentIndex(), 6);
+    EXPECT_EQ(Doc().Items(6).FieldValue(fiForeign), current);
 
     // The same bytes written again are no change; a change the user did not reload is told once.
     WriteBytes(List, other.SaveToBytes());
@@ -260,7 +260,7 @@ TEST_F(RecoveryTest, AChangeByAnotherProgramIsToldOnceAndAReloadKeepsTheCurrentI
     Form->CheckDiskFile();
     Form->CheckDiskFile();
     EXPECT_EQ(MessageBoxHook::Shown().size(), 2u);
-    EXPECT_NE(Form->Session().Document().Count(), other.Count());
+    EXPECT_NE(Doc().Count(), other.Count());
 }
 
 TEST_F(RecoveryTest, SaveAsksBeforeOverwritingAnotherProgramsVersion)
@@ -271,18 +271,17 @@ TEST_F(RecoveryTest, SaveAsksBeforeOverwritingAnotherProgramsVersion)
     WriteBytes(List, other->SaveToBytes());
     Form->CheckDiskFile(); // told; no answer given takes the default
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-    EXPECT_NE(Form->Session().Document().SaveToBytes(), other->SaveToBytes())
-        << "the user's changes are kept";
+    EXPECT_NE(Doc().SaveToBytes(), other->SaveToBytes()) << "the user's changes are kept";
 
     Trigger(Form->miFileSave);
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Overwrite the changes made by another program?"));
     EXPECT_EQ(ReadBytes(List), other->SaveToBytes()) << "the default is No";
-    EXPECT_TRUE(Form->Session().Document().Modified());
+    EXPECT_TRUE(Doc().Modified());
 
     MessageBoxHook::QueueAnswer(QMessageBox::Yes);
     Trigger(Form->miFileSave);
-    EXPECT_EQ(ReadBytes(List), Form->Session().Document().SaveToBytes());
-    EXPECT_FALSE(Form->Session().Document().Modified());
+    EXPECT_EQ(ReadBytes(List), Doc().SaveToBytes());
+    EXPECT_FALSE(Doc().Modified());
     const auto asked = MessageBoxHook::Shown().size();
     Edit();
     Trigger(Form->miFileSave);
@@ -298,8 +297,8 @@ TEST_F(RecoveryTest, AListDeletedWhileOpenIsWrittenAgainAfterTellingTheUser)
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
     EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(List))
         && LastMessage().Text.contains(QStringLiteral("deleted or moved")));
-    EXPECT_EQ(ReadBytes(List), Form->Session().Document().SaveToBytes());
-    EXPECT_FALSE(Form->Session().Document().Modified());
+    EXPECT_EQ(ReadBytes(List), Doc().SaveToBytes());
+    EXPECT_FALSE(Doc().Modified());
 }
 
 TEST_F(RecoveryTest, AFailingSaveCallKeepsTheListModifiedAndItsRecoveryCopy)
@@ -314,7 +313,7 @@ TEST_F(RecoveryTest, AFailingSaveCallKeepsTheListModifiedAndItsRecoveryCopy)
     EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(List))
         && LastMessage().Text.contains(QStringLiteral("The disk is full")))
         << LastMessage().Text.toStdString();
-    EXPECT_TRUE(Form->Session().Document().Modified());
+    EXPECT_TRUE(Doc().Modified());
     EXPECT_EQ(ReadBytes(List), before);
     Form->FlushRecoveryCopy();
     EXPECT_EQ(Copies().size(), 1);
@@ -400,8 +399,7 @@ TEST_F(RecoveryTest, AFolderThatCannotBeTrustedOrUsedIsSaidOnceAndNothingIsReadF
         EXPECT_TRUE(
             LastMessage().Text.contains(Folder) && LastMessage().Text.contains(QLatin1String(c.Cause)))
             << LastMessage().Text.toStdString();
-        EXPECT_EQ(Form->Session().Document().SaveToBytes(), ReadBytes(List))
-            << "the planted copy is not offered";
+        EXPECT_EQ(Doc().SaveToBytes(), ReadBytes(List)) << "the planted copy is not offered";
         // Nothing is written there, and the message is not repeated this session.
         Edit();
         Form->FlushRecoveryCopy();
@@ -430,7 +428,7 @@ TEST_F(RecoveryTest, CopiesThatAreNotTheUsersOwnAreNotOffered)
     ASSERT_EQ(::chown(planted.c_str(), other.Uid, other.Gid), 0);
     OpenList();
     EXPECT_TRUE(MessageBoxHook::Shown().empty()) << LastMessage().Text.toStdString();
-    EXPECT_EQ(Form->Session().Document().SaveToBytes(), ReadBytes(List));
+    EXPECT_EQ(Doc().SaveToBytes(), ReadBytes(List));
     fs::remove(planted);
 }
 
@@ -456,7 +454,7 @@ TEST_F(RecoveryTest, SaveAfterRecoveringAsksWhenTheFileIsNotWhatTheCopySaysItWas
         Restart();
         MessageBoxHook::QueueAnswer(QMessageBox::Yes);
         OpenList();
-        ASSERT_EQ(Form->Session().Document().SaveToBytes(), crashed->SaveToBytes());
+        ASSERT_EQ(Doc().SaveToBytes(), crashed->SaveToBytes());
         Trigger(Form->miFileSave); // the question's default is No
         EXPECT_EQ(
             LastMessage().Text == QStringLiteral("Overwrite the changes made by another program?"), c.Asked)
@@ -483,7 +481,7 @@ TEST_F(RecoveryTest, AFileReplacedAMomentIntoTheSaveIsNotOverwrittenUnlessTheUse
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Overwrite the changes made by another program?"));
     EXPECT_EQ(ReadBytes(List), theirs) << "the default is No";
-    EXPECT_TRUE(Form->Session().Document().Modified());
+    EXPECT_TRUE(Doc().Modified());
 
     // Yes before the save (the file differs from what was opened) and Yes again when it is
     // replaced once more during the save.
@@ -492,8 +490,8 @@ TEST_F(RecoveryTest, AFileReplacedAMomentIntoTheSaveIsNotOverwrittenUnlessTheUse
     MessageBoxHook::QueueAnswer(QMessageBox::Yes);
     Trigger(Form->miFileSave);
     EXPECT_EQ(MessageBoxHook::Shown().size(), 3u);
-    EXPECT_EQ(ReadBytes(List), Form->Session().Document().SaveToBytes());
-    EXPECT_FALSE(Form->Session().Document().Modified());
+    EXPECT_EQ(ReadBytes(List), Doc().SaveToBytes());
+    EXPECT_FALSE(Doc().Modified());
 }
 
 TEST_F(RecoveryTest, OpeningAListWhoseRewriteBrokeOffCompletesItAndSaysSoOnce)
@@ -509,9 +507,9 @@ TEST_F(RecoveryTest, OpeningAListWhoseRewriteBrokeOffCompletesItAndSaysSoOnce)
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
     EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("was broken off")))
         << LastMessage().Text.toStdString();
-    EXPECT_EQ(Form->Session().Document().SaveToBytes(), saved);
+    EXPECT_EQ(Doc().SaveToBytes(), saved);
     EXPECT_EQ(ReadBytes(Dir.File("other name.vmr")), saved);
-    EXPECT_FALSE(Form->Session().Document().Modified());
+    EXPECT_FALSE(Doc().Modified());
     OpenList();
     EXPECT_EQ(MessageBoxHook::Shown().size(), 1u) << "told once";
 }

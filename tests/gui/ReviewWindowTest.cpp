@@ -33,18 +33,6 @@
 
 namespace {
 
-class TFakeSound : public ISoundPlayer {
-public:
-    explicit TFakeSound(std::vector<std::string>& played)
-        : Played_(played)
-    {
-    }
-    void Play(const std::string& fileName) override { Played_.push_back(fileName); }
-
-private:
-    std::vector<std::string>& Played_;
-};
-
 TDay Today()
 {
     return LocalDay(static_cast<std::int64_t>(std::time(nullptr)));
@@ -58,7 +46,7 @@ protected:
         Form->SetHistoryPath(HistoryPath);
         Form->Session().Settings.SoundFileRight = "right.wav";
         Form->Session().Settings.SoundFileWrong = "wrong.wav";
-        Form->SetSoundPlayer(std::make_unique<TFakeSound>(Played));
+        Form->SetSoundPlayer(std::make_unique<TRecordingSound>(Played));
         // Each reading a second later, so keys pressed in a row are as far apart as a user's.
         Form->SetTestClock([this] { return Now += 1000; });
         ShowActive(*Form);
@@ -106,7 +94,7 @@ protected:
     void AnswerAt(const std::string& word, TDay day, bool right)
     {
         THistory history(HistoryPath);
-        const TVocabFile& document = Form->Session().Document();
+        const TVocabFile& document = Doc();
         for (std::int32_t i = 0; i < document.Count(); ++i)
             if (document.Items(i).FieldValue(fiForeign) == word)
                 history.RecordAnswer(CardKeyOf(document, document.Items(i), 0), right, false,
@@ -130,7 +118,7 @@ TEST_F(ReviewWindowTest, ASessionByKeyboardKeepsEveryAnswerAndLeavesTheListAlone
     OpenList(Animals);
     Form->Session().Settings.Reviews.NewPerDay = 2;
     ASSERT_EQ(DueShown(), QStringLiteral("0 due")) << "new words are not due";
-    TVocabFile& document = Form->Session().Document();
+    TVocabFile& document = Doc();
     const auto before = std::tuple(document.Attempts(), document.Successes(), document.LearntCount());
 
     QTest::keyClick(Form.get(), Qt::Key_R, Qt::ControlModifier);
@@ -145,8 +133,7 @@ TEST_F(ReviewWindowTest, ASessionByKeyboardKeepsEveryAnswerAndLeavesTheListAlone
     TTestPanel* panel = Form->TestPanel();
     Answer(true);
     EXPECT_EQ(panel->pnlTestStatus->text(), QStringLiteral("Right!"));
-    EXPECT_EQ(panel->edtResponse->palette().color(QPalette::Text),
-        ToQColor(Form->Session().Settings.Options.ColourRight));
+    EXPECT_EQ(panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options().ColourRight));
     Key(Qt::Key_Return);
     Answer(false);
     EXPECT_EQ(panel->pnlTestStatus->text(), QStringLiteral("Wrong!"));
@@ -181,13 +168,13 @@ TEST_F(ReviewWindowTest, MultipleChoiceAnswersTheCardAndTheOtherDirectionHasItsO
     Form->Session().Settings.Reviews.NewPerDay = 0;
     Trigger(Form->miTestReview);
     ASSERT_EQ(Form->WindowMode(), wmTesting);
-    const TVocabItem& asked = Form->Session().Document().CurrentItem();
+    const TVocabItem& asked = Doc().CurrentItem();
     EXPECT_EQ(asked.FieldValue(fiForeign), "der Hund");
     // The same card from the list of choices; its number answers.
     Trigger(Form->miTestMultipleChoice);
     TTestPanel* panel = Form->TestPanel();
     ASSERT_TRUE(panel->pnlChoice->isVisible());
-    EXPECT_EQ(&Form->Session().Document().CurrentItem(), &asked);
+    EXPECT_EQ(&Doc().CurrentItem(), &asked);
     int row = 0;
     while (row < panel->lbChoice->count() && panel->lbChoice->ItemAt(row) != &asked)
         ++row;
@@ -208,12 +195,12 @@ TEST_F(ReviewWindowTest, MultipleChoiceAnswersTheCardAndTheOtherDirectionHasItsO
     Trigger(Form->miTestReview);
     EXPECT_EQ(Form->WindowMode(), wmEditing);
     EXPECT_EQ(Form->ReviewQueue(), nullptr);
-    EXPECT_FALSE(Form->Session().Document().Modified());
+    EXPECT_FALSE(Doc().Modified());
     Trigger(Form->miTestStartTesting);
     ASSERT_EQ(Form->WindowMode(), wmTesting);
     QTest::keyClick(panel->lbChoice, Qt::Key_1);
     Idle();
-    EXPECT_EQ(Form->Session().Document().Attempts(), 1) << "the test records in the list again";
+    EXPECT_EQ(Doc().Attempts(), 1) << "the test records in the list again";
     EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 2);
 }
 
@@ -257,7 +244,7 @@ TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWork
         Trigger(Form->miTestStartTesting);
         EXPECT_EQ(Form->WindowMode(), wmTesting) << "the classic test is unaffected";
         Answer(true);
-        EXPECT_EQ(Form->Session().Document().Attempts(), 1);
+        EXPECT_EQ(Doc().Attempts(), 1);
         Trigger(Form->miTestStartTesting);
         EXPECT_EQ(MessageBoxHook::Shown().size(), 1u);
     }
@@ -282,7 +269,7 @@ TEST_F(ReviewWindowTest, AnAnswerTheHistoryCannotKeepShowsNoVerdictAndEndsTheRev
     EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(HistoryPath)))
         << LastMessage().Text.toStdString();
     EXPECT_FALSE(Form->miTestReview->isEnabled());
-    EXPECT_FALSE(Form->Session().Document().Modified());
+    EXPECT_FALSE(Doc().Modified());
     EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 0);
     Trigger(Form->miTestStartTesting);
     EXPECT_EQ(Form->WindowMode(), wmTesting) << "the classic test is unaffected";
@@ -296,7 +283,7 @@ TEST_F(ReviewWindowTest, TheDueCountFollowsTheListTheDirectionAndTheHistory)
     AnswerAt("die Katze", Today() - 40, true);
     EXPECT_EQ(DueShown(), QStringLiteral("2 due"));
     // An edit of a word makes a new card: it is no longer due.
-    TVocabFile& document = Form->Session().Document();
+    TVocabFile& document = Doc();
     document.SetCurrentIndex(1);
     document.NewItem().SetFieldValues("die Katze", "", "", "cat; kitty");
     document.Replace();
@@ -408,7 +395,7 @@ TEST_F(ReviewWindowTest, TheProgressWindowWithAnEmptyAndAFullHistory)
     OpenList(words);
     const int answers = [&] {
         THistory history(HistoryPath);
-        return FillReviewYear(history, Form->Session().Document(), Today());
+        return FillReviewYear(history, Doc(), Today());
     }();
     EXPECT_GT(answers, 300);
     Trigger(Form->miTestProgress);

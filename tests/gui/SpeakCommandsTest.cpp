@@ -83,10 +83,10 @@ protected:
     }
     void Open(LangId foreign = German, LangId native = EnglishUK)
     {
-        Fill(Form->Session().Document(), foreign, native,
+        Fill(Doc(), foreign, native,
             { { "der Hund", 0, "", "dog" }, { "die Katze", 0, "", "cat" }, { "das Haus", 0, "", "house" } });
         Form->SetWindowMode(wmEditing);
-        Form->Session().Document().SetCurrentIndex(0);
+        Doc().SetCurrentIndex(0);
         Form->UpdateCommandState();
     }
     TSpeechSettings& Speech() { return Form->Session().Settings.Speech; }
@@ -185,7 +185,7 @@ TEST_F(SpeakCommandsTest, TheSpeakCommandsReadTheCurrentItemInTheVoiceOfItsLangu
         Speech().ForeignVoice = c.ForeignVoice;
         Speech().NativeVoice = c.NativeVoice;
         Speech().Rate = c.Rate;
-        Form->Session().Document().SetCurrentIndex(c.Row);
+        Doc().SetCurrentIndex(c.Row);
         Trigger(Form->miViewSpeakForeign);
         Trigger(Form->miViewSpeakNative);
         EXPECT_EQ(Heard(), c.Heard);
@@ -214,7 +214,7 @@ TEST_F(SpeakCommandsTest, AskedBeforeTheServiceAnswersTheWordIsReadOnceItDoesOrO
 
     // The service came back later in the run; a missing voice is not told again.
     UseSpeaker();
-    Form->Session().Document().SetNativeLangID(Polish);
+    Doc().SetNativeLangID(Polish);
     Form->UpdateCommandState();
     EXPECT_FALSE(Form->miViewSpeakNative->isEnabled());
     Form->miViewSpeakNativeClick(); // as if the rule had not caught up

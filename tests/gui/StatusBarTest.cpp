@@ -44,7 +44,7 @@ TEST_F(StatusBarTest, PanelsStayInPlaceAndShowTheirWholeText)
         // "Saved", then "Modified", then a longer item number: none of it may move a panel.
         const std::vector<std::function<void()>> changes = {
             [&] { Form->miEditDeleteClick(); },
-            [&] { Form->Session().Document().SetCurrentIndex(Form->Session().Document().Count() - 1); },
+            [&] { Doc().SetCurrentIndex(Doc().Count() - 1); },
             [&] { Form->miEditUndoClick(); },
         };
         for (const auto& change : changes) {
@@ -73,9 +73,9 @@ TEST_F(StatusBarTest, TheThirdPanelFollowsTheRowOrTheLearntCount)
         return Form->StatusPanel(3)->text();
     };
     EXPECT_EQ(third(), QStringLiteral("Row 1"));
-    Form->Session().Document().SetCurrentIndex(-1);
+    Doc().SetCurrentIndex(-1);
     EXPECT_EQ(third(), QStringLiteral("No row")) << "the blank last row";
-    Form->Session().Document().SetCurrentIndex(0);
+    Doc().SetCurrentIndex(0);
     Form->miTestStartTestingClick();
     EXPECT_EQ(third(), QStringLiteral("0 learnt"));
     Form->SetWindowMode(wmEditing);

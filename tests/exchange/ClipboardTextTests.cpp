@@ -47,16 +47,10 @@ TEST(ClipboardText, TheWidestLineDecidesWhichFieldEachColumnFills)
     const struct {
         const char* Text;
         TFieldColumns Columns; // Foreign, Category, Notes, Native
-    } cases[] = {
-        { "", { 1, 0, 0, 0 } },
-        { "Haus\nBaum\n", { 1, 0, 0, 0 } },
-        { "Haus\thouse", { 1, 0, 0, 2 } },
-        { "Haus\r\nBaum\ttree\r\n", { 1, 0, 0, 2 } },
-        { "Haus\thouse\tpl. H\xC3\xA4user", { 1, 0, 3, 2 } },
-        { "a\tb\nc\td\te\tf\n", { 1, 2, 3, 4 } },
-        { "a\tb\tc\td\te\tf", { 1, 2, 3, 4 } },
-        { "a\rb\t\t", { 1, 0, 3, 2 } },
-    };
+    } cases[] = { { "", { 1, 0, 0, 0 } }, { "Haus\nBaum\n", { 1, 0, 0, 0 } },
+        { "Haus\thouse", { 1, 0, 0, 2 } }, { "Haus\r\nBaum\ttree\r\n", { 1, 0, 0, 2 } },
+        { "Haus\thouse\tpl. H\xC3\xA4user", { 1, 0, 3, 2 } }, { "a\tb\nc\td\te\tf\n", { 1, 2, 3, 4 } },
+        { "a\tb\tc\td\te\tf", { 1, 2, 3, 4 } }, { "a\rb\t\t", { 1, 0, 3, 2 } } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Text);
         EXPECT_EQ(PastedTextColumns(c.Text), c.Columns);

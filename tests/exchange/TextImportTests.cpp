@@ -376,6 +376,8 @@ TEST(TextImport, EncodingsAndCodePages)
         { "Utf16LeMark", "\xFF\xFE" + Utf16Le(russian), tfUnicodeComma, WordNative, russianItems, 0 },
         { "Utf16BeMark", "\xFE\xFF" + Utf16Be(russian), tfUnicodeComma, WordNative, russianItems, 0 },
         { "Utf16NoMarkIsLittleEndian", Utf16Le(russian), tfUnicodeComma, WordNative, russianItems, 0 },
+        // Without a mark, big-endian is read as such when its NUL bytes say so.
+        { "Utf16BeNoMark", Utf16Be(russian), tfUnicodeComma, WordNative, russianItems, 0 },
         { "Utf16OddByteIgnored", "\xFF\xFE" + Utf16Le(russian) + "A", tfUnicodeComma, WordNative,
             russianItems, 0 },
         { "Utf16NulKeptLoneSurrogatesLost", Utf16Le(surrogates), tfUnicodeComma, WordNative,
@@ -558,19 +560,6 @@ TEST(TextImport, DetectTextFormatFromFile)
     EXPECT_EQ(std::pair(sample.Bytes.size(), sample.Cut), std::pair(ImportSampleSize, true));
     EXPECT_FALSE(ReadImportSample(folder.Write("h.txt", late)).Cut);
     EXPECT_EQ(ReadImportSample(folder.File("missing.txt")).Bytes, "");
-}
-
-// Without a mark, big-endian UTF-16 is read as such when its NUL bytes say so.
-TEST(TextImport, Utf16WithoutMarkInEitherByteOrder)
-{
-    const std::u16string text = u"\u0434\u043e\u043c,house\r\nboy,ni\u00f1o\r\n";
-    const Items expected = { { "\xE4\xEE\xEC", "", "", "house" }, { "boy", "", "", "ni?o" } };
-    for (const std::string& bytes : { Utf16Le(text), Utf16Be(text), "\xFE\xFF" + Utf16Be(text) }) {
-        TVocabFile document;
-        SetLanguages(document, LangRussian, LangPolish);
-        ImportTextBytes(document, bytes, tfUnicodeComma, WordNative, 1);
-        EXPECT_EQ(AllItems(document), expected);
-    }
 }
 
 // The first six keep their numbers: lists and settings elsewhere count on them; the command line

@@ -26,13 +26,6 @@ TCardKey Key(const std::string& word, const std::string& translations = "t", std
     return { 7, 9, word, translations, direction };
 }
 
-mode_t ModeOf(const std::string& path)
-{
-    struct stat st { };
-    ::stat(path.c_str(), &st);
-    return st.st_mode & 07777;
-}
-
 class HistoryTest : public ::testing::Test {
 protected:
     TTempDir Dir;

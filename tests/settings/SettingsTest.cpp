@@ -489,13 +489,9 @@ TEST_F(SettingsTest, WindowPositionIsKeptUnlessTheWindowIsNormal)
 
 TEST_F(SettingsTest, DamagedWindowPositionCentresTheWindow)
 {
-    const std::pair<const char*, TBytes> cases[] {
-        { "too long", TBytes(17, 1) },
-        { "short", TBytes { 10, 0, 0, 0, 10, 0, 0, 0 } },
-        { "empty", TBytes {} },
-        { "right left of left", Position(500, 0, 100, 300) },
-        { "no height", Position(0, 0, 100, 0) },
-    };
+    const std::pair<const char*, TBytes> cases[] { { "too long", TBytes(17, 1) },
+        { "short", TBytes { 10, 0, 0, 0, 10, 0, 0, 0 } }, { "empty", TBytes {} },
+        { "right left of left", Position(500, 0, 100, 300) }, { "no height", Position(0, 0, 100, 0) } };
     for (const auto& [name, bytes] : cases) {
         TFakeStore store;
         store.Values["WindowPosition"] = bytes;
@@ -550,10 +546,8 @@ TEST_F(SettingsTest, DamagedFileCountReadsBoundedly)
 TEST_F(SettingsTest, MissingDisplayFontFallsBackToArial)
 {
     const std::tuple<const char*, std::optional<std::string>, bool> cases[] {
-        { "stored and installed", "Liberation Sans", true },
-        { "stored, gone", "Gone Sans", false },
-        { "default, not installed", std::nullopt, false },
-        { "empty name", "", false },
+        { "stored and installed", "Liberation Sans", true }, { "stored, gone", "Gone Sans", false },
+        { "default, not installed", std::nullopt, false }, { "empty name", "", false }
     };
     for (const auto& [name, stored, exists] : cases) {
         SCOPED_TRACE(name);

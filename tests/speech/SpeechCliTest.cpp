@@ -1,7 +1,7 @@
 // velmoria-cli's speech without a speech service, and its reading of the service's voice list.
 // The real service is tested by say-words.sh.
 
-#include "cli/Cli.h"
+#include "cli/CliRun.h"
 #include "cli/Drill.h"
 #include "cli/SpeechClient.h"
 #include "speech/Speech.h"
@@ -32,21 +32,6 @@ protected:
         else
             ::unsetenv("SPEECHD_ADDRESS");
     }
-    struct TResult {
-        int Status;
-        std::string Err;
-    };
-    static TResult Cli(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), "velmoria-cli");
-        std::vector<char*> argv;
-        for (auto& s : args)
-            argv.push_back(s.data());
-        std::ostringstream out, err;
-        const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
-        return { status, err.str() };
-    }
-
     TTempDir Dir;
 
 private:

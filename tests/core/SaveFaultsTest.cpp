@@ -149,29 +149,39 @@ TEST(SaveFaults, EveryCallOfTheSaveFailsInTurn)
     }
 }
 
+// A real refusal of the file system, for a plain file and for one with two names (rewritten in place).
 TEST(SaveFaults, AFileSizeLimitIsReportedAsAFullDisk)
 {
-    TTempDir dir;
-    const std::string name = dir.File("list.vmr");
-    const std::string oldBytes = ListImage(10, 1);
-    WriteBytes(name, oldBytes);
-    const std::string result = InChildProcess([&name] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit limit {
-            8192, 8192
-        };
-        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
-            return std::string("no limit");
-        try {
-            SafeWriteFile(name, ListImage(2000, 2));
-            return std::string("saved");
-        } catch (const EFileError& e) {
-            return std::string(e.what());
-        }
-    });
-    EXPECT_TRUE(Contains(result, "The disk is full") && Contains(result, name)) << result;
-    EXPECT_EQ(ReadBytes(name), oldBytes);
-    EXPECT_EQ(FolderNames(dir.Path()).size(), 1u);
+    for (const bool hardLinked : { false, true }) {
+        SCOPED_TRACE(hardLinked ? "two names" : "plain file");
+        TTempDir dir;
+        const std::string name = dir.File("list.vmr");
+        const std::string oldBytes = ListImage(10, 1);
+        WriteBytes(name, oldBytes);
+        if (hardLinked)
+            fs::create_hard_link(name, dir.File("other.vmr"));
+        const std::string result = InChildProcess([&name] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit limit {
+                8192, 8192
+            };
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                return std::string("no limit");
+            TVocabFile doc;
+            doc.LoadFromBytes(ListImage(2000, 2));
+            doc.SetProperties(piAuthor, "changed");
+            try {
+                doc.SaveToFile(name);
+                return std::string("saved");
+            } catch (const EFileError& e) {
+                return e.what() + std::string(doc.Modified() ? "" : " (and counted as saved)");
+            }
+        });
+        EXPECT_TRUE(Contains(result, "The disk is full") && Contains(result, name)) << result;
+        EXPECT_FALSE(Contains(result, "counted as saved")) << result;
+        EXPECT_EQ(ReadBytes(name), oldBytes);
+        EXPECT_EQ(FolderNames(dir.Path()).size(), hardLinked ? 2u : 1u) << "a temporary file was left";
+    }
 }
 
 TEST(SaveFaults, AFullTmpfsLeavesTheOldFileWhole)

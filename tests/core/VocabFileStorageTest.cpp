@@ -6,13 +6,10 @@
 #include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -248,34 +245,6 @@ TEST_F(VocabFileStorage, FailingStreamLeavesTheDocumentModified)
     EXPECT_ANY_THROW(Doc.SaveToStream(out));
     EXPECT_TRUE(Doc.Modified());
     EXPECT_NE(Doc.SavedPos(), Doc.UndoPos());
-}
-
-TEST_F(VocabFileStorage, InterruptedSaveKeepsTheOldFile)
-{
-    SaveSample();
-    for (int i = 0; i < 2000; ++i)
-        AddItem(Doc, "word " + std::to_string(i), "translation", "noun");
-    fs::create_hard_link(Name, Dir.File("second name.vmr"));
-
-    // The file system refuses to grow the new file past a few kilobytes, as a full disk would;
-    // for a plain file and for one with two names, which is rewritten in place.
-    struct rlimit old { };
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string linked = ErrorOf<EFileError>([&] { Doc.SaveToFile(Name); });
-    fs::remove(Dir.File("second name.vmr"));
-    const std::string plain = ErrorOf<EFileError>([&] { Doc.SaveToFile(Name); });
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-
-    for (const std::string& error : { linked, plain })
-        EXPECT_TRUE(Contains(error, Name)) << error;
-    EXPECT_EQ(ReadBytes(Name), Before);
-    EXPECT_TRUE(Doc.Modified());
-    EXPECT_EQ(FilesInFolder(), 1) << "temporary file left";
 }
 
 namespace {

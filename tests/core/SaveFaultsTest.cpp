@@ -5,6 +5,7 @@
 #include "core/VocabFile.h"
 #include "support/ChildProcess.h"
 #include "support/ListImage.h"
+#include "support/MessageOf.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -194,12 +195,8 @@ TEST(SaveFaults, AFullTmpfsLeavesTheOldFileWhole)
     const std::string name = disk + "/list.vmr";
     const std::string oldBytes = ListImage(900, 1);
     SafeWriteFile(name, oldBytes);
-    std::string error;
-    try {
-        SafeWriteFile(name, ListImage(1700, 2)); // fits alone, but not beside the old list
-    } catch (const EFileError& e) {
-        error = e.what();
-    }
+    // The new list fits alone, but not beside the old one.
+    const std::string error = MessageOf<EFileError>([&] { SafeWriteFile(name, ListImage(1700, 2)); });
     EXPECT_TRUE(Contains(error, "The disk is full") && Contains(error, name)) << error;
     EXPECT_EQ(ReadBytes(name), oldBytes);
     EXPECT_EQ(FolderNames(disk).size(), 1u);
@@ -518,11 +515,7 @@ TEST(SaveFaults, ARewriteThatCannotBeCompletedFailsTheLoadAndKeepsTheJournal)
         // Its first write in place fails; the second one is the journal's contents.
         int writes = 0;
         TSeam seam([&](TSaveCall call) { return call == TSaveCall::Write && ++writes == 3 ? EIO : 0; });
-        try {
-            SafeWriteFile(name, newBytes);
-        } catch (const EFileError& e) {
-            error = e.what();
-        }
+        error = MessageOf<EFileError>([&] { SafeWriteFile(name, newBytes); });
     }
     ASSERT_TRUE(Contains(error, "complete the file the next time it is opened")) << error;
     // This process may complete what it left itself.
@@ -530,12 +523,8 @@ TEST(SaveFaults, ARewriteThatCannotBeCompletedFailsTheLoadAndKeepsTheJournal)
     doc.SetProperties(piAuthor, "unchanged");
     {
         TSeam seam([](TSaveCall call) { return call == TSaveCall::Write ? ENOSPC : 0; });
-        try {
-            doc.LoadFromFile(name);
-            ADD_FAILURE() << "loaded";
-        } catch (const EFileError& e) {
-            EXPECT_TRUE(Contains(e.what(), "Cannot complete the last save of \"" + name + "\"")) << e.what();
-        }
+        const std::string failure = MessageOf<EFileError>([&] { doc.LoadFromFile(name); });
+        EXPECT_TRUE(Contains(failure, "Cannot complete the last save of \"" + name + "\"")) << failure;
     }
     EXPECT_EQ(doc.Properties(piAuthor), "unchanged");
     EXPECT_NE(JournalIn(dir.Path()), "");

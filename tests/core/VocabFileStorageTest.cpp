@@ -4,6 +4,7 @@
 #include "core/VocabFile.h"
 #include "exchange/Export.h"
 #include "support/ChildProcess.h"
+#include "support/MessageOf.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -45,18 +46,6 @@ std::string Saved(TVocabFile& doc)
     std::ostringstream out;
     doc.SaveToStream(out);
     return out.str();
-}
-
-// The message of the exception of the given type that the action throws.
-template <class E, class F> std::string ErrorOf(F action)
-{
-    try {
-        action();
-    } catch (const E& e) {
-        return e.what();
-    }
-    ADD_FAILURE() << "nothing thrown";
-    return {};
 }
 
 // A sample list saved in a folder of its own.
@@ -156,13 +145,13 @@ TEST_F(VocabFileStorage, LoadFromFileErrors)
     SaveSample();
     // A missing file, or a folder, leaves the document as it was.
     EXPECT_TRUE(
-        Contains(ErrorOf<EFileError>([&] { Doc.LoadFromFile(Dir.File("missing.vmr")); }), "missing.vmr"));
+        Contains(MessageOf<EFileError>([&] { Doc.LoadFromFile(Dir.File("missing.vmr")); }), "missing.vmr"));
     EXPECT_THROW(Doc.LoadFromFile(Dir.Path().string()), EFileError);
     EXPECT_EQ(Doc.Count(), 3);
     EXPECT_EQ(Doc.FileName(), Name);
     // A file cut short fails with the read error after the file's name, emptying the document.
     WriteBytes(Name, Before.substr(0, Before.size() - 3));
-    EXPECT_EQ(ErrorOf<EFileError>([&] { Doc.LoadFromFile(Name); }), Name + "\n" + StreamReadError);
+    EXPECT_EQ(MessageOf<EFileError>([&] { Doc.LoadFromFile(Name); }), Name + "\n" + StreamReadError);
     EXPECT_EQ(Doc.Count(), 0);
     EXPECT_EQ(Doc.FileName(), "");
 }
@@ -203,11 +192,11 @@ TEST_F(VocabFileStorage, DamagedListsAreRefusedBeforeAllocatingAndLoadNothing)
         SCOPED_TRACE(name);
         TVocabFile doc;
         FillSample(doc);
-        const std::string error = ErrorOf<EVocabFileError>([&] { doc.LoadFromBytes(bytes); });
+        const std::string error = MessageOf<EVocabFileError>([&] { doc.LoadFromBytes(bytes); });
         EXPECT_TRUE(error == "Invalid file format." || Contains(error, "out of bounds")) << error;
         EXPECT_EQ(doc.Count(), 0);
         WriteBytes(Name, bytes);
-        EXPECT_EQ(ErrorOf<EVocabFileError>([&] { doc.LoadFromFile(Name); }), Name + "\n" + error);
+        EXPECT_EQ(MessageOf<EVocabFileError>([&] { doc.LoadFromFile(Name); }), Name + "\n" + error);
         EXPECT_EQ(std::tuple(doc.Count(), doc.FileName(), ReadBytes(Name)), std::tuple(0, "", bytes));
     }
     Doc.LoadFromBytes(emptyWithCount("\x01\x00\x00\x00"));
@@ -223,7 +212,7 @@ TEST_F(VocabFileStorage, SaveToFileNamesTheDocumentButTooLongTextIsRefusedBefore
         std::tuple(false, Name, Doc.UndoPos(), 1));
 
     AddItem(Doc, "long", std::string(65536, 'x'));
-    const std::string error = ErrorOf<EVocabFileError>([&] { Doc.SaveToFile(Name); });
+    const std::string error = MessageOf<EVocabFileError>([&] { Doc.SaveToFile(Name); });
     EXPECT_TRUE(Contains(error, "item 4") && Contains(error, "translations")) << error;
     EXPECT_EQ(ReadBytes(Name), Before);
     EXPECT_TRUE(Doc.Modified());
@@ -282,7 +271,7 @@ TEST_F(VocabFileStorage, NoWriterReplacesAReadOnlyFileNotEvenForTheSuperuser)
         fs::remove(link);
         fs::create_symlink(name, link);
         for (const std::string& target : { name, link }) {
-            const std::string error = ErrorOf<EFileError>([&] { write(Doc, target); });
+            const std::string error = MessageOf<EFileError>([&] { write(Doc, target); });
             EXPECT_TRUE(Contains(error, target) && Contains(error, "read-only")) << error;
             EXPECT_EQ(ReadBytes(name), "precious");
         }
@@ -349,7 +338,7 @@ TEST_F(VocabFileStorage, AFolderThatTakesNoNewFileIsNamedWithTheReason)
 
     // A folder in the way, and a folder that does not exist.
     for (const std::string& bad : { folder, Dir.File("nowhere/out.txt") }) {
-        const std::string message = ErrorOf<EFileError>([&] { SafeWriteFile(bad, "x"); });
+        const std::string message = MessageOf<EFileError>([&] { SafeWriteFile(bad, "x"); });
         EXPECT_TRUE(Contains(message, bad)) << message;
     }
     EXPECT_TRUE(fs::is_directory(folder));

@@ -3,8 +3,8 @@
 
 #include "ExchangeTestSupport.h"
 #include "exchange/ClipboardText.h"
+#include "support/MessageOf.h"
 
-#include <functional>
 #include <vector>
 
 namespace {
@@ -19,23 +19,13 @@ TItems AllItems(const TVocabFile& document)
     return items;
 }
 
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const EVocabFileError& error) {
-        return error.what();
-    }
-    return {};
-}
-
 TEST(ClipboardText, CopyWritesTheCurrentItemAsOneUtf8LineOfFourColumns)
 {
     TVocabFile document;
     SetLanguages(document, LangRussian, LangGerman);
     AddItem(document, "\xE4\xEE\xEC", "n.", "", "Haus, Geb\xE4ude");
     AddItem(document, "a\tb", "x\r\ny", "", "z");
-    EXPECT_EQ(ErrorOf([&] { BuildClipboardText(document); }), "No current item");
+    EXPECT_EQ(MessageOf<EVocabFileError>([&] { BuildClipboardText(document); }), "No current item");
     document.SetCurrentIndex(0);
     EXPECT_EQ(BuildClipboardText(document), "\xD0\xB4\xD0\xBE\xD0\xBC\tn.\t\tHaus, Geb\xC3\xA4ude\n");
     document.SetCurrentIndex(1);
@@ -116,7 +106,8 @@ TEST(ClipboardText, TextWithoutAWordIsRefusedAndChangesNothing)
         TVocabFile document;
         SetLanguages(document, LangGerman, LangEnglish);
         AddItem(document, "x", "", "", "y");
-        EXPECT_EQ(ErrorOf([&] { PasteClipboardText(document, text); }), "No valid data on clipboard.");
+        EXPECT_EQ(MessageOf<EVocabFileError>([&] { PasteClipboardText(document, text); }),
+            "No valid data on clipboard.");
         EXPECT_EQ(document.Count(), 1);
         EXPECT_EQ(document.UndoKind(), ukNone);
     }

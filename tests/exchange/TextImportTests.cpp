@@ -3,6 +3,7 @@
 #include "core/SafeSave.h"
 #include "evaluation/TextUtils.h"
 #include "exchange/TextImport.h"
+#include "support/MessageOf.h"
 
 #include <optional>
 #include <vector>
@@ -206,12 +207,9 @@ TEST(TextImport, QuotedLineBreaks)
             TVocabFile document;
             const std::string bytes = Encode(swap ? SwapDelimiters(c.Text) : c.Text, format);
             if (c.Refused) {
-                try {
-                    ImportTextBytes(document, bytes, format, AllColumns, c.StartLine);
-                    ADD_FAILURE() << "accepted";
-                } catch (const EVocabFileError& e) {
-                    EXPECT_STREQ(e.what(), c.Refused);
-                }
+                EXPECT_EQ(MessageOf<EVocabFileError>(
+                              [&] { ImportTextBytes(document, bytes, format, AllColumns, c.StartLine); }),
+                    c.Refused);
                 continue;
             }
             EXPECT_EQ(ImportTextBytes(document, bytes, format, AllColumns, c.StartLine).Added,
@@ -267,13 +265,11 @@ TEST(TextImport, BadStartLineOrFormatRefusedBeforeTheFileIsTouched)
     TTempFolder folder;
     TVocabFile document;
     for (std::int32_t startLine : { 0, -1, -2147483647 - 1 }) {
-        try {
-            // The file does not exist: a file error here would mean it was touched first.
+        // The file does not exist: a file error here would mean it was touched first.
+        EXPECT_EQ(MessageOf<EVocabFileError>([&] {
             ImportText(document, folder.File("missing.txt"), tfTextComma, AllColumns, startLine);
-            ADD_FAILURE() << "no exception";
-        } catch (const EVocabFileError& e) {
-            EXPECT_STREQ(e.what(), "Invalid procedure call.");
-        }
+        }),
+            "Invalid procedure call.");
         EXPECT_THROW(ImportTextBytes(document, "a,b", tfUnicodeTab, AllColumns, startLine), EVocabFileError);
     }
     EXPECT_THROW(
@@ -344,13 +340,9 @@ TEST(TextImport, OverlongFieldRefusesWholeFile)
             EXPECT_EQ(ImportTextBytes(document, c.Text, c.Format, c.Columns, c.StartLine).Added, 1);
             continue;
         }
-        try {
-            ImportTextBytes(document, c.Text, c.Format, c.Columns, c.StartLine);
-            ADD_FAILURE() << "accepted";
-        } catch (const EVocabFileError& e) {
-            EXPECT_EQ(
-                e.what(), "Line " + std::to_string(c.RefusedLine) + ": a field is longer than 65535 bytes.");
-        }
+        EXPECT_EQ(MessageOf<EVocabFileError>(
+                      [&] { ImportTextBytes(document, c.Text, c.Format, c.Columns, c.StartLine); }),
+            "Line " + std::to_string(c.RefusedLine) + ": a field is longer than 65535 bytes.");
         EXPECT_EQ(document.Count(), 1);
         EXPECT_FALSE(document.Modified());
         EXPECT_EQ(document.SavedPos(), document.UndoPos());

@@ -1,7 +1,6 @@
 // Conversions between the 8-bit code pages, UTF-16 and UTF-8.
 
 #include "evaluation/TextUtils.h"
-
 #include "support/MessageOf.h"
 
 #include <gtest/gtest.h>

@@ -16,12 +16,6 @@
 
 namespace {
 
-std::string OwnCommand()
-{
-    const std::string comm = ReadBytes("/proc/self/comm");
-    return comm.substr(0, comm.find('\n'));
-}
-
 class CliTest : public ::testing::Test {
 protected:
     void SetUp() override

@@ -1,7 +1,6 @@
 // velmoria-cli driven in-process: every command, its output, exit codes and refusals.
 
-#include "cli/Cli.h"
-
+#include "CliRun.h"
 #include "core/VocabFile.h"
 #include "support/RunningProgram.h"
 #include "support/TempDir.h"
@@ -16,43 +15,6 @@
 #include <vector>
 
 namespace {
-
-struct TResult {
-    int Status;
-    std::string Out;
-    std::string Err;
-};
-
-TResult Cli(const std::vector<std::string>& args)
-{
-    std::vector<std::string> storage { "velmoria-cli" };
-    storage.insert(storage.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& s : storage)
-        argv.push_back(s.data());
-    std::ostringstream out, err;
-    const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
-    return { status, out.str(), err.str() };
-}
-
-// Runs a command that has to succeed and returns what it printed.
-std::string Ok(const std::vector<std::string>& args)
-{
-    const TResult r = Cli(args);
-    EXPECT_EQ(r.Status, 0) << r.Err;
-    return r.Out;
-}
-
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-
-std::string OwnCommand()
-{
-    const std::string comm = ReadBytes("/proc/self/comm");
-    return comm.substr(0, comm.find('\n'));
-}
 
 class CliTest : public ::testing::Test {
 protected:
@@ -101,10 +63,10 @@ TEST_F(CliTest, AddAndListConvertTextAndReadTheMarker)
 
     // Nothing below changes the file.
     const std::string before = ReadBytes(List);
-    const TResult overwrite = Cli({ "new", List, "--foreign", "0x0407", "--native", "0x0409" });
+    const TCliResult overwrite = Cli({ "new", List, "--foreign", "0x0407", "--native", "0x0409" });
     EXPECT_EQ(overwrite.Status, 1);
     EXPECT_TRUE(Contains(overwrite.Err, "already exists"));
-    const std::pair<TResult, const char*> refusals[] = {
+    const std::pair<TCliResult, const char*> refusals[] = {
         { Cli({ "add", List, "\xD0\xBA\xD0\xBE\xD1\x82", "cat" }), "code page" }, // Cyrillic in German
         { Cli({ "add", List, "   ", "cat" }), "Enter a word or phrase." },
         { Cli({ "add", List, "Katze", "" }), "Enter a translation." },
@@ -129,11 +91,11 @@ TEST_F(CliTest, BadUsageExitsWithTwoAndFailuresWithOne)
         EXPECT_EQ(r.Status, 2) << r.Err;
     EXPECT_TRUE(Contains(Ok({ "--help" }), "find FILE TEXT"));
 
-    const TResult missing = Cli({ "info", Dir.File("missing.vmr") });
+    const TCliResult missing = Cli({ "info", Dir.File("missing.vmr") });
     EXPECT_EQ(missing.Status, 1);
     EXPECT_TRUE(Contains(missing.Err, "missing.vmr"));
     WriteBytes(Dir.File("bad.vmr"), "not a list");
-    const TResult bad = Cli({ "list", Dir.File("bad.vmr") });
+    const TCliResult bad = Cli({ "list", Dir.File("bad.vmr") });
     EXPECT_EQ(bad.Status, 1);
     EXPECT_EQ(bad.Err, Dir.File("bad.vmr") + "\nInvalid file format.\n");
 }
@@ -243,7 +205,7 @@ TEST_F(CliTest, DetectionOnTheWholeFileAndNoEightBitReadingOfUtf8)
     }
     const std::string before = ReadBytes(List);
     WriteBytes(Dir.File("k.csv"), "K\xC3\xA4se;cheese\n");
-    const TResult refused = Cli({ "import", List, Dir.File("k.csv"), "--format", "text-semicolon" });
+    const TCliResult refused = Cli({ "import", List, Dir.File("k.csv"), "--format", "text-semicolon" });
     EXPECT_EQ(refused.Status, 1);
     EXPECT_TRUE(Contains(refused.Err, "--format utf8-semicolon")) << refused.Err;
     EXPECT_EQ(ReadBytes(List), before);
@@ -255,7 +217,7 @@ TEST_F(CliTest, DetectionOnTheWholeFileAndNoEightBitReadingOfUtf8)
 TEST_F(CliTest, ImportOfNothingFailsAndMergesVocabularyFilesOfTheSameLanguages)
 {
     WriteBytes(Dir.File("empty.txt"), "");
-    const TResult nothing = Cli({ "import", List, Dir.File("empty.txt") });
+    const TCliResult nothing = Cli({ "import", List, Dir.File("empty.txt") });
     EXPECT_EQ(nothing.Status, 1);
     EXPECT_EQ(nothing.Err, "Nothing to import.\n");
 
@@ -265,7 +227,7 @@ TEST_F(CliTest, ImportOfNothingFailsAndMergesVocabularyFilesOfTheSameLanguages)
     EXPECT_EQ(Ok({ "import", List, other }), "1 items imported successfully.\n");
     Ok({ "new", french, "--foreign", "0x040C", "--native", "0x0409" });
     Ok({ "add", french, "pomme", "apple" });
-    const TResult refused = Cli({ "import", List, french });
+    const TCliResult refused = Cli({ "import", List, french });
     EXPECT_EQ(refused.Status, 1);
     EXPECT_EQ(refused.Err, "Languages are different.\n");
 }
@@ -280,7 +242,7 @@ TEST_F(CliTest, NoCommandReplacesAReadOnlyFileNorExportsOverTheList)
     std::filesystem::permissions(List, readOnly);
     std::filesystem::permissions(target, readOnly);
     const std::string before = ReadBytes(List);
-    const std::pair<TResult, std::string> refusals[] = {
+    const std::pair<TCliResult, std::string> refusals[] = {
         { Cli({ "add", List, "Apfel", "apple" }), List },
         { Cli({ "reset", List }), List },
         { Cli({ "sort", List }), List },
@@ -290,7 +252,7 @@ TEST_F(CliTest, NoCommandReplacesAReadOnlyFileNorExportsOverTheList)
         { Cli({ "export", List, target, "--format", "vmr" }), target },
     };
     std::filesystem::permissions(List, std::filesystem::perms::owner_all);
-    const TResult own = Cli({ "export", List, List, "--format", "html" });
+    const TCliResult own = Cli({ "export", List, List, "--format", "html" });
     EXPECT_EQ(own.Status, 1);
     EXPECT_TRUE(Contains(own.Err, "the list's own file")) << own.Err;
     for (const auto& [r, name] : refusals) {
@@ -309,7 +271,7 @@ TEST_F(CliTest, DoubleDashEndsTheOptionsAndTextArgumentsMustBeUtf8)
     EXPECT_EQ(Ok({ "find", List, "--", "--verb" }), "0\n");
     // Latin-1 bytes are no UTF-8, whatever code page the list's language has.
     const std::string before = ReadBytes(List);
-    const std::pair<TResult, const char*> latin1[] = {
+    const std::pair<TCliResult, const char*> latin1[] = {
         { Cli({ "add", List, "sch\xF6n", "nice" }), "WORD" },
         { Cli({ "add", List, "Haus", "h\xF6use" }), "TRANSLATIONS" },
         { Cli({ "add", List, "Haus", "house", "--notes", "\xE9" }), "--notes" },
@@ -374,7 +336,7 @@ TEST_F(CliTest, WritersWaitForTheListLockAndNameItsHolder)
         { "export", List, List, "--format", "vmr" }, { "test", List } };
     for (std::vector<std::string> args : writers) {
         args.insert(args.end(), { "--wait", "0" });
-        const TResult r = Cli(args);
+        const TCliResult r = Cli(args);
         EXPECT_EQ(r.Status, 1) << args[0];
         EXPECT_TRUE(Contains(r.Err, holder)) << r.Err;
     }
@@ -388,7 +350,7 @@ TEST_F(CliTest, WritersWaitForTheListLockAndNameItsHolder)
 
     // The wait is bounded; a lock given up during it is taken.
     const auto start = std::chrono::steady_clock::now();
-    const TResult late = Cli({ "add", List, "Apfel", "apple", "--wait", "1" });
+    const TCliResult late = Cli({ "add", List, "Apfel", "apple", "--wait", "1" });
     EXPECT_EQ(late.Status, 1);
     EXPECT_TRUE(Contains(late.Err, "after waiting 1 second")) << late.Err;
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));

@@ -2,7 +2,7 @@
 
 #include "cli/Drill.h"
 
-#include "cli/Cli.h"
+#include "CliRun.h"
 #include "core/FileAttributes.h"
 #include "core/VocabFile.h"
 #include "evaluation/TextUtils.h"
@@ -12,18 +12,10 @@
 #include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 
 constexpr LangId German = 0x0407, English = 0x0409, Russian = 0x0419;
-
-struct TRun {
-    int Status;
-    std::string Out;
-    std::string Err;
-    std::vector<std::string> Lines;
-};
 
 class DrillTest : public ::testing::Test {
 protected:
@@ -43,16 +35,10 @@ protected:
         doc.EndBulkAppend();
         doc.SaveToFile(List);
     }
-    TRun Drill(const std::string& input, std::vector<std::string> args = {}, bool terminal = false)
+    TCliResult Drill(const std::string& input, std::vector<std::string> args = {}, bool terminal = false)
     {
         args.insert(args.begin(), List);
-        std::istringstream in(input);
-        std::ostringstream out, err;
-        TRun run { RunDrill(args, in, out, err, terminal), out.str(), err.str(), {} };
-        std::istringstream lines(run.Out);
-        for (std::string line; std::getline(lines, line);)
-            run.Lines.push_back(line);
-        return run;
+        return ::Drill(args, input, terminal);
     }
     std::unique_ptr<TVocabFile> Saved()
     {
@@ -68,7 +54,7 @@ protected:
 TEST_F(DrillTest, TypedTestToTheEndSavesTheProgress)
 {
     MakeList({ { "der Hund", "", "dog" } });
-    const TRun run = Drill("cat\ndog\n", { "--penalty", "3" });
+    const TCliResult run = Drill("cat\ndog\n", { "--penalty", "3" });
     EXPECT_EQ(run.Status, 0) << run.Err;
     const std::vector<std::string> expected = { "Q: der Hund", "Wrong! dog", "Q: der Hund", "Right! dog",
         "Congratulations!", "", "You have learnt all the vocabulary in list.vmr.",
@@ -86,7 +72,7 @@ TEST_F(DrillTest, StopAndEndOfInputSaveWhatWasAnswered)
     for (const char* input : { "cat\n:stop\ndog\n", "cat\n", "cat\r\n" }) {
         SCOPED_TRACE(input);
         MakeList({ { "der Hund", "", "dog" }, { "die Katze", "", "cat" } });
-        const TRun run = Drill(input);
+        const TCliResult run = Drill(input);
         EXPECT_EQ(run.Status, 0);
         EXPECT_EQ(Saved()->Attempts(), 1);
         EXPECT_EQ(run.Lines.back().rfind("Totals: 1 answered, ", 0), 0u) << run.Out;
@@ -115,7 +101,7 @@ TEST_F(DrillTest, InterruptAndTerminationEndTheTestAsStopDoes)
 TEST_F(DrillTest, HintsAndTheDisallowHintsRule)
 {
     MakeList({ { "Haus", "", "house" } });
-    TRun run = Drill(":hint hoz\n:hint\n:hint hou\nhouse\n", { "--disallow-hints" });
+    TCliResult run = Drill(":hint hoz\n:hint\n:hint hou\nhouse\n", { "--disallow-hints" });
     const std::vector<std::string> start
         = { "Q: Haus", "Hint: hou", "Hint: h", "Hint: hous", "Right! house" };
     EXPECT_EQ(std::vector<std::string>(run.Lines.begin(), run.Lines.begin() + 5), start);
@@ -130,7 +116,7 @@ TEST_F(DrillTest, HintsAndTheDisallowHintsRule)
 TEST_F(DrillTest, NotesAreAskedOnTheNextLineWhenTested)
 {
     MakeList({ { "die Katze", "pl. Katzen", "cat" } });
-    TRun run = Drill("die Katze\n:hint p\nPL katzen\n", { "--test-notes", "--into", "foreign" });
+    TCliResult run = Drill("die Katze\n:hint p\nPL katzen\n", { "--test-notes", "--into", "foreign" });
     const std::vector<std::string> start = { "Q: cat", "Hint: pl", "Right! die Katze (Notes: pl. Katzen)" };
     EXPECT_EQ(std::vector<std::string>(run.Lines.begin(), run.Lines.begin() + 3), start);
     MakeList({ { "die Katze", "pl. Katzen", "cat" } });
@@ -145,7 +131,7 @@ TEST_F(DrillTest, MultipleChoiceVerdictsFollowTheNumberChosen)
 {
     MakeList({ { "a", "", "1" }, { "b", "", "2" }, { "c", "", "3" }, { "d", "", "4" }, { "e", "", "5" },
         { "f", "", "6" } });
-    const TRun run
+    const TCliResult run
         = Drill("1\n2\n3\n\nx\n9\n1\n:stop\n", { "--multiple-choice", "--choices", "3", "--seed", "5" });
     EXPECT_EQ(run.Status, 0);
     // Each question lists three choices; the verdict says right exactly when the number named the answer.
@@ -175,7 +161,7 @@ TEST_F(DrillTest, SeedRepeatsTheTestAndOptionsChangeTheJudging)
         = { { "laufen", "", "to run" }, { "gehen", "", "to go" }, { "Hund", "", "Dog" } };
     MakeList(items);
     const std::string input = "run\ngo\ndog\nrun\ngo\ndog\n";
-    const TRun first = Drill(input, { "--seed", "42" });
+    const TCliResult first = Drill(input, { "--seed", "42" });
     MakeList(items);
     EXPECT_EQ(Drill(input, { "--seed", "42" }).Out, first.Out);
 
@@ -197,7 +183,7 @@ TEST_F(DrillTest, SeedRepeatsTheTestAndOptionsChangeTheJudging)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         MakeList({ { c.Expected == std::string("gehen") ? "gehen" : "x", "", c.Expected } });
-        const TRun run = Drill(std::string(c.Answer) + "\n:stop\n", c.Flags);
+        const TCliResult run = Drill(std::string(c.Answer) + "\n:stop\n", c.Flags);
         ASSERT_GE(run.Lines.size(), 2u) << run.Err;
         EXPECT_EQ(run.Lines[1], (c.Right ? "Right! " : "Wrong! ") + std::string(c.Expected));
     }
@@ -206,7 +192,7 @@ TEST_F(DrillTest, SeedRepeatsTheTestAndOptionsChangeTheJudging)
 TEST_F(DrillTest, TextsAreUtf8InBothDirectionsOfACyrillicList)
 {
     MakeList({ { "собака", "", "dog" } }, Russian, English);
-    TRun run = Drill("сабака\n:hint со\n:stop\n", { "--into", "foreign" });
+    TCliResult run = Drill("сабака\n:hint со\n:stop\n", { "--into", "foreign" });
     EXPECT_EQ(run.Lines[0], "Q: dog");
     EXPECT_EQ(run.Lines[1], "Wrong! собака");
     EXPECT_EQ(run.Lines[3], "Hint: соб");
@@ -217,7 +203,7 @@ TEST_F(DrillTest, TextsAreUtf8InBothDirectionsOfACyrillicList)
 TEST_F(DrillTest, PromptsColoursAndMarkingOnlyOnATerminal)
 {
     MakeList({ { "Haus", "", "house" } });
-    TRun run = Drill("hose\n:stop\n", {}, true);
+    TCliResult run = Drill("hose\n:stop\n", {}, true);
     EXPECT_NE(run.Out.find("> "), std::string::npos);
     EXPECT_NE(run.Out.find("\x1b[31mWrong!\x1b[0m"), std::string::npos);
     // The marking shows the missing letter underlined.
@@ -248,13 +234,13 @@ TEST_F(DrillTest, AccentOnlyAnswersFollowTheirSidesSwitch)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         MakeList({ { c.Word, "", c.Word == std::string("x") ? "café" : "y" } }, c.Foreign, English);
-        const TRun run = Drill(std::string(c.Answer) + "\n:stop\n", c.Args);
+        const TCliResult run = Drill(std::string(c.Answer) + "\n:stop\n", c.Args);
         ASSERT_GE(run.Lines.size(), 2u) << run.Err;
         EXPECT_EQ(run.Lines[1], c.Verdict);
     }
     // On a terminal the accents that differ are marked beside a right answer too.
     MakeList({ { "müde", "", "tired" } });
-    const TRun run = Drill("mude\n:stop\n", { "--into", "foreign", "--foreign-accents" }, true);
+    const TCliResult run = Drill("mude\n:stop\n", { "--into", "foreign", "--foreign-accents" }, true);
     EXPECT_NE(run.Out.find("m\x1b[9;31mu\x1b[0m\x1b[4;32mü\x1b[0mde"), std::string::npos) << run.Out;
 }
 
@@ -263,7 +249,7 @@ TEST_F(DrillTest, AllLearntAtTheStartLeavesTheFileAlone)
     MakeList({ { "der Hund", "", "dog" } });
     Drill("dog\n");
     const std::string bytes = ReadBytes(List);
-    const TRun run = Drill("dog\n");
+    const TCliResult run = Drill("dog\n");
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Lines[0], "You have learnt all the vocabulary in list.vmr.");
     EXPECT_EQ(ReadBytes(List), bytes);
@@ -292,26 +278,22 @@ TEST_F(DrillTest, FailuresAndBadUsage)
         std::vector<std::string> args = c.Args;
         if (!args.empty() && args[0].starts_with("--"))
             args.insert(args.begin(), List);
-        std::istringstream in;
-        std::ostringstream out, err;
-        EXPECT_EQ(RunDrill(args, in, out, err, false), c.Status);
-        EXPECT_FALSE(err.str().empty());
+        const TCliResult run = ::Drill(args);
+        EXPECT_EQ(run.Status, c.Status);
+        EXPECT_FALSE(run.Err.empty());
     }
     // Unreadable, damaged and read-only files fail with a message before any question.
-    std::istringstream in("dog\n");
-    std::ostringstream out, err;
-    EXPECT_EQ(RunDrill({ Dir.File("missing.vmr") }, in, out, err, false), 1);
+    EXPECT_EQ(::Drill({ Dir.File("missing.vmr") }, "dog\n").Status, 1);
     WriteBytes(Dir.File("bad.vmr"), "not a list");
-    EXPECT_EQ(RunDrill({ Dir.File("bad.vmr") }, in, out, err, false), 1);
+    EXPECT_EQ(::Drill({ Dir.File("bad.vmr") }, "dog\n").Status, 1);
     std::filesystem::permissions(
         List, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
-    EXPECT_EQ(RunDrill({ List }, in, out, err, false), 1);
-    EXPECT_NE(err.str().find("read-only"), std::string::npos);
-    EXPECT_EQ(out.str().find("Q: "), std::string::npos);
+    const TCliResult readOnly = ::Drill({ List }, "dog\n");
+    EXPECT_EQ(readOnly.Status, 1);
+    EXPECT_NE(readOnly.Err.find("read-only"), std::string::npos);
+    EXPECT_EQ(readOnly.Out.find("Q: "), std::string::npos);
     // The command is reachable through the command line.
-    std::string name = "velmoria-cli", verb = "test", file = Dir.File("missing.vmr");
-    char* argv[] = { name.data(), verb.data(), file.data() };
-    EXPECT_EQ(RunCli(3, argv, out, err), 1);
+    EXPECT_EQ(Cli({ "test", Dir.File("missing.vmr") }).Status, 1);
 }
 
 } // namespace

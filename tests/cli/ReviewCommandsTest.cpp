@@ -1,7 +1,7 @@
 // velmoria-cli due and history: counts and listings from the review history, its export and its
 // merge. Each test has a data folder of its own.
 
-#include "cli/Cli.h"
+#include "CliRun.h"
 #include "core/VocabFile.h"
 #include "review/History.h"
 #include "review/ReviewQueue.h"
@@ -14,30 +14,6 @@
 #include <sstream>
 
 namespace {
-
-struct TResult {
-    int Status;
-    std::string Out;
-    std::string Err;
-};
-
-TResult Cli(std::vector<std::string> args)
-{
-    args.insert(args.begin(), "velmoria-cli");
-    std::vector<char*> argv;
-    for (auto& s : args)
-        argv.push_back(s.data());
-    std::ostringstream out, err;
-    const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
-    return { status, out.str(), err.str() };
-}
-
-std::string Ok(const std::vector<std::string>& args)
-{
-    const TResult r = Cli(args);
-    EXPECT_EQ(r.Status, 0) << r.Err;
-    return r.Out;
-}
 
 // 2024-03-01 12:00 UTC, moved onto a local day.
 std::int64_t At(const char* day, int hour = 12)
@@ -158,7 +134,7 @@ TEST_F(ReviewCommandsTest, BadUsageAndUnusableFilesAreRefused)
         for (auto& a : args)
             a = a == "LIST" ? List : a == "MISSING" ? Dir.File("missing.csv") : a == "OTHER" ? List : a;
         SCOPED_TRACE(::testing::PrintToString(args));
-        const TResult r = Cli(args);
+        const TCliResult r = Cli(args);
         EXPECT_EQ(r.Status, c.Status);
         EXPECT_NE(
             r.Err.find(c.Message == std::string("MISSING") ? "missing.csv" : c.Message), std::string::npos)
@@ -180,7 +156,7 @@ TEST_F(ReviewCommandsTest, ADamagedHistoryIsNamedAndLeftAlone)
         THistory create(path);
     }
     WriteBytes(path, std::string(4096, 'x'));
-    const TResult r = Cli({ "due", List });
+    const TCliResult r = Cli({ "due", List });
     EXPECT_EQ(r.Status, 1);
     EXPECT_NE(r.Err.find(path), std::string::npos) << r.Err;
     EXPECT_EQ(ReadBytes(path), std::string(4096, 'x'));
@@ -259,7 +235,7 @@ TEST_F(ReviewCommandsTest, ABadImportChangesNothing)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         WriteBytes(Dir.File("bad.csv"), c.Bytes);
-        const TResult r = Cli({ "history", "import", Dir.File("bad.csv") });
+        const TCliResult r = Cli({ "history", "import", Dir.File("bad.csv") });
         EXPECT_EQ(r.Status, 1);
         EXPECT_NE(r.Err.find(THistory::DefaultPath()), std::string::npos) << r.Err;
         EXPECT_EQ(Ok({ "due", List, "--list", "--today", "2024-03-02" }), before);

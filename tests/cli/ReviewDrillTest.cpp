@@ -1,22 +1,15 @@
 // velmoria-cli test --due: the review session in a terminal, in-process and as a real child process
 // answering one question at a time or killed in the middle.
 
-#include "cli/Drill.h"
+#include "CliRun.h"
 #include "review/ReviewSupport.h"
 #include "support/RunningProgram.h"
 
 #include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
-
-struct TRun {
-    int Status;
-    std::vector<std::string> Lines;
-    std::string Err;
-};
 
 class ReviewDrillTest : public ::testing::Test {
 protected:
@@ -26,16 +19,10 @@ protected:
         FillPairs(doc, { { "Hund", "dog" }, { "Katze", "cat" }, { "Maus", "mouse" } });
         doc.SaveToFile(List);
     }
-    TRun Drill(const std::string& input, const std::string& today, std::vector<std::string> args = {})
+    TCliResult Drill(const std::string& input, const std::string& today, std::vector<std::string> args = {})
     {
         args.insert(args.begin(), { List, "--due", "--today", today });
-        std::istringstream in(input);
-        std::ostringstream out, err;
-        TRun run { RunDrill(args, in, out, err, false), {}, err.str() };
-        std::istringstream lines(out.str());
-        for (std::string line; std::getline(lines, line);)
-            run.Lines.push_back(line);
-        return run;
+        return ::Drill(args, input);
     }
     std::int64_t Answers() { return THistory(THistory::DefaultPath()).AnswerCount(); }
 
@@ -46,7 +33,7 @@ protected:
 TEST_F(ReviewDrillTest, ASessionAsksUntilRightAndNeverSavesTheList)
 {
     const std::string bytes = ReadBytes(List);
-    const TRun run = Drill("dog\n:hint\nmouse\ncat\n", "2026-12-07", { "--new-per-day", "2" });
+    const TCliResult run = Drill("dog\n:hint\nmouse\ncat\n", "2026-12-07", { "--new-per-day", "2" });
     EXPECT_EQ(run.Status, 0) << run.Err;
     const std::vector<std::string> expected
         = { "Q: Hund", "Right! dog", "Q: Katze", "Hint: c", "Wrong! cat", "Q: Katze", "Right! cat",
@@ -56,7 +43,7 @@ TEST_F(ReviewDrillTest, ASessionAsksUntilRightAndNeverSavesTheList)
     // Later that day nothing is due; the next day brings the third word and the failed one.
     EXPECT_EQ(Drill("", "2026-12-07", { "--new-per-day", "2" }).Lines.back(),
         "Nothing is due today. Next review: 2026-12-08.");
-    const TRun next = Drill("cat\n:stop\n", "2026-12-08", { "--into", "native", "--retention", "0.8" });
+    const TCliResult next = Drill("cat\n:stop\n", "2026-12-08", { "--into", "native", "--retention", "0.8" });
     EXPECT_EQ(next.Lines,
         (std::vector<std::string> { "Q: Katze", "Right! cat", "Q: Maus", "Stopped. 1 reviewed, 1 right." }));
     EXPECT_EQ(Answers(), 4);
@@ -76,14 +63,13 @@ TEST_F(ReviewDrillTest, BadUsageAndADamagedHistory)
     };
     for (const auto& c : usage) {
         SCOPED_TRACE(c.Name);
-        std::istringstream in;
-        std::ostringstream out, err;
-        EXPECT_EQ(RunDrill(c.Args, in, out, err, false), 2);
-        EXPECT_FALSE(err.str().empty());
+        const TCliResult run = ::Drill(c.Args);
+        EXPECT_EQ(run.Status, 2);
+        EXPECT_FALSE(run.Err.empty());
     }
     std::filesystem::create_directories(std::filesystem::path(THistory::DefaultPath()).parent_path());
     WriteBytes(THistory::DefaultPath(), std::string(3000, 'x'));
-    const TRun run = Drill("dog\n", "2026-12-07");
+    const TCliResult run = Drill("dog\n", "2026-12-07");
     EXPECT_EQ(run.Status, 1);
     EXPECT_NE(run.Err.find(THistory::DefaultPath()), std::string::npos) << run.Err;
     EXPECT_NE(run.Err.find("damaged"), std::string::npos) << run.Err;

@@ -27,11 +27,6 @@ namespace {
 
 constexpr TFieldColumns WordNative = { 1, 0, 0, 2 };
 
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-
 // Ids no account or group of this machine has: the second users of a test need no entry in the
 // user database and leave nothing behind.
 uid_t FreeId(uid_t from)

@@ -4,6 +4,7 @@
 #include "core/ListLock.h"
 
 #include "core/Errors.h"
+#include "support/RunningProgram.h"
 #include "support/TempDir.h"
 
 #include <chrono>
@@ -29,12 +30,6 @@ std::string LockFailure(const std::string& fileName, std::chrono::milliseconds w
     } catch (const EFileError& e) {
         return e.what();
     }
-}
-
-std::string OwnCommand()
-{
-    const std::string comm = ReadBytes("/proc/self/comm");
-    return comm.substr(0, comm.find('\n'));
 }
 
 } // namespace

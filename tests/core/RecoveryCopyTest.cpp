@@ -30,12 +30,6 @@ void FillSample(TVocabFile& doc)
     doc.RecordAnswer(false, 3);
 }
 
-mode_t ModeOf(const std::string& path)
-{
-    struct stat st { };
-    return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
-
 // The process's umask for one block: files made meanwhile get the usual bits only if asked for.
 struct TUmask {
     explicit TUmask(mode_t mask)

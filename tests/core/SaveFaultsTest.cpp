@@ -5,6 +5,7 @@
 #include "core/VocabFile.h"
 #include "support/ChildProcess.h"
 #include "support/ListImage.h"
+#include "support/MessageOf.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -29,11 +30,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
 
 std::set<std::string> FolderNames(const fs::path& folder)
 {
@@ -154,29 +150,39 @@ TEST(SaveFaults, EveryCallOfTheSaveFailsInTurn)
     }
 }
 
+// A real refusal of the file system, for a plain file and for one with two names (rewritten in place).
 TEST(SaveFaults, AFileSizeLimitIsReportedAsAFullDisk)
 {
-    TTempDir dir;
-    const std::string name = dir.File("list.vmr");
-    const std::string oldBytes = ListImage(10, 1);
-    WriteBytes(name, oldBytes);
-    const std::string result = InChildProcess([&name] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit limit {
-            8192, 8192
-        };
-        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
-            return std::string("no limit");
-        try {
-            SafeWriteFile(name, ListImage(2000, 2));
-            return std::string("saved");
-        } catch (const EFileError& e) {
-            return std::string(e.what());
-        }
-    });
-    EXPECT_TRUE(Contains(result, "The disk is full") && Contains(result, name)) << result;
-    EXPECT_EQ(ReadBytes(name), oldBytes);
-    EXPECT_EQ(FolderNames(dir.Path()).size(), 1u);
+    for (const bool hardLinked : { false, true }) {
+        SCOPED_TRACE(hardLinked ? "two names" : "plain file");
+        TTempDir dir;
+        const std::string name = dir.File("list.vmr");
+        const std::string oldBytes = ListImage(10, 1);
+        WriteBytes(name, oldBytes);
+        if (hardLinked)
+            fs::create_hard_link(name, dir.File("other.vmr"));
+        const std::string result = InChildProcess([&name] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit limit {
+                8192, 8192
+            };
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                return std::string("no limit");
+            TVocabFile doc;
+            doc.LoadFromBytes(ListImage(2000, 2));
+            doc.SetProperties(piAuthor, "changed");
+            try {
+                doc.SaveToFile(name);
+                return std::string("saved");
+            } catch (const EFileError& e) {
+                return e.what() + std::string(doc.Modified() ? "" : " (and counted as saved)");
+            }
+        });
+        EXPECT_TRUE(Contains(result, "The disk is full") && Contains(result, name)) << result;
+        EXPECT_FALSE(Contains(result, "counted as saved")) << result;
+        EXPECT_EQ(ReadBytes(name), oldBytes);
+        EXPECT_EQ(FolderNames(dir.Path()).size(), hardLinked ? 2u : 1u) << "a temporary file was left";
+    }
 }
 
 TEST(SaveFaults, AFullTmpfsLeavesTheOldFileWhole)
@@ -189,12 +195,8 @@ TEST(SaveFaults, AFullTmpfsLeavesTheOldFileWhole)
     const std::string name = disk + "/list.vmr";
     const std::string oldBytes = ListImage(900, 1);
     SafeWriteFile(name, oldBytes);
-    std::string error;
-    try {
-        SafeWriteFile(name, ListImage(1700, 2)); // fits alone, but not beside the old list
-    } catch (const EFileError& e) {
-        error = e.what();
-    }
+    // The new list fits alone, but not beside the old one.
+    const std::string error = MessageOf<EFileError>([&] { SafeWriteFile(name, ListImage(1700, 2)); });
     EXPECT_TRUE(Contains(error, "The disk is full") && Contains(error, name)) << error;
     EXPECT_EQ(ReadBytes(name), oldBytes);
     EXPECT_EQ(FolderNames(disk).size(), 1u);
@@ -513,11 +515,7 @@ TEST(SaveFaults, ARewriteThatCannotBeCompletedFailsTheLoadAndKeepsTheJournal)
         // Its first write in place fails; the second one is the journal's contents.
         int writes = 0;
         TSeam seam([&](TSaveCall call) { return call == TSaveCall::Write && ++writes == 3 ? EIO : 0; });
-        try {
-            SafeWriteFile(name, newBytes);
-        } catch (const EFileError& e) {
-            error = e.what();
-        }
+        error = MessageOf<EFileError>([&] { SafeWriteFile(name, newBytes); });
     }
     ASSERT_TRUE(Contains(error, "complete the file the next time it is opened")) << error;
     // This process may complete what it left itself.
@@ -525,12 +523,8 @@ TEST(SaveFaults, ARewriteThatCannotBeCompletedFailsTheLoadAndKeepsTheJournal)
     doc.SetProperties(piAuthor, "unchanged");
     {
         TSeam seam([](TSaveCall call) { return call == TSaveCall::Write ? ENOSPC : 0; });
-        try {
-            doc.LoadFromFile(name);
-            ADD_FAILURE() << "loaded";
-        } catch (const EFileError& e) {
-            EXPECT_TRUE(Contains(e.what(), "Cannot complete the last save of \"" + name + "\"")) << e.what();
-        }
+        const std::string failure = MessageOf<EFileError>([&] { doc.LoadFromFile(name); });
+        EXPECT_TRUE(Contains(failure, "Cannot complete the last save of \"" + name + "\"")) << failure;
     }
     EXPECT_EQ(doc.Properties(piAuthor), "unchanged");
     EXPECT_NE(JournalIn(dir.Path()), "");

@@ -35,17 +35,10 @@ TEST(SaveTarget, ReadOnlyFilesAndForAnExportTheListsOwnFileAreRefused)
         int Type;
         std::string ListFile;
         std::string Refusal; // the start of the message, or empty
-    } cases[] = {
-        { "other.htm", 9, list, "" },
-        { "new.txt", 3, list, "" },
-        { "list.vmr", 1, list, "" },
-        { "list.vmr", 9, list, list + ownFile },
-        { "alias.vmr", 3, list, dir.File("alias.vmr") + ownFile },
-        { "twin.vmr", 2, list, dir.File("twin.vmr") + ownFile },
-        { "list.vmr", 9, "", "" },
-        { "locked.vmr", 1, list, readOnly },
-        { "locked.vmr", 9, "", readOnly },
-    };
+    } cases[] = { { "other.htm", 9, list, "" }, { "new.txt", 3, list, "" }, { "list.vmr", 1, list, "" },
+        { "list.vmr", 9, list, list + ownFile }, { "alias.vmr", 3, list, dir.File("alias.vmr") + ownFile },
+        { "twin.vmr", 2, list, dir.File("twin.vmr") + ownFile }, { "list.vmr", 9, "", "" },
+        { "locked.vmr", 1, list, readOnly }, { "locked.vmr", 9, "", readOnly } };
     for (const auto& c : cases) {
         const std::string refusal = SaveAsRefusal(dir.File(c.Chosen), c.Type, c.ListFile);
         EXPECT_EQ(refusal.substr(0, c.Refusal.size()), c.Refusal) << c.Chosen << " " << c.Type;

@@ -17,18 +17,11 @@ TEST(TipFile, ATipLineIsAContextATabAndText)
         const char* Line;
         std::int32_t Context;
         const char* Text;
-    } cases[] = {
-        { "1234\tPress F8 to sort.", 1234, "Press F8 to sort." },
-        { "Press F8 to sort.", 0, "Press F8 to sort." },
-        { "abc\ttext", 0, "text" },
-        { "\ttext", 0, "text" },
-        { " 12 \ttext", 12, "text" },
-        { "-5\ttext", 0, "text" },
-        { "12x\ttext", 0, "text" },
-        { "2147483647\tmax", 2147483647, "max" },
-        { "2147483648\ttoo big", 0, "too big" },
-        { "12\tone\ttwo", 12, "one\ttwo" },
-    };
+    } cases[] = { { "1234\tPress F8 to sort.", 1234, "Press F8 to sort." },
+        { "Press F8 to sort.", 0, "Press F8 to sort." }, { "abc\ttext", 0, "text" }, { "\ttext", 0, "text" },
+        { " 12 \ttext", 12, "text" }, { "-5\ttext", 0, "text" }, { "12x\ttext", 0, "text" },
+        { "2147483647\tmax", 2147483647, "max" }, { "2147483648\ttoo big", 0, "too big" },
+        { "12\tone\ttwo", 12, "one\ttwo" } };
     for (const auto& c : cases) {
         const TTip tip = ParseTipLine(c.Line);
         EXPECT_EQ(tip.HelpContext, c.Context) << c.Line;

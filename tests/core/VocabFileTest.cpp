@@ -308,46 +308,6 @@ TEST(VocabFileTesting, RecordAnswerRules)
     }
 }
 
-TEST(VocabFileTesting, NextItemFollowsTheScores)
-{
-    TVocabFile doc;
-    FillWords(doc, { "a", "b", "c", "d" });
-    doc.SetCurrentIndex(0);
-    for (int i = 0; i < 5; ++i)
-        doc.RecordAnswer(false, 0); // Attempts 5, item 0 answered last: score 0
-    doc.Items(1).LastAttempt = 1; // score (5-1) x 1 = 4
-    doc.Items(2).LastAttempt = 3; // score (5-3) x 3 = 6
-    doc.Items(2).PenaltyPoints = 2;
-    // item 3 never answered: score (4-1) x 1 = 3
-    for (const std::int32_t index : { 2, 1, 3, 0 }) {
-        for (std::uint64_t seed = 1; seed <= 20; ++seed) {
-            SeedRandom(seed);
-            doc.SetCurrentIndex(-1);
-            ASSERT_TRUE(doc.SelectNextTestItem());
-            EXPECT_EQ(doc.CurrentIndex(), index);
-        }
-        doc.Items(index).PenaltyPoints = -1;
-    }
-    doc.SetCurrentIndex(2);
-    EXPECT_FALSE(doc.SelectNextTestItem());
-    EXPECT_EQ(doc.CurrentIndex(), 2);
-
-    TVocabFile empty;
-    EXPECT_FALSE(empty.SelectNextTestItem());
-    EXPECT_EQ(empty.CurrentIndex(), -1);
-}
-
-// How ties are broken is tested with the next-item choice; here the largest points.
-TEST(VocabFileTesting, ExtremePointsDoNotOverflow)
-{
-    TVocabFile doc;
-    FillWords(doc, { "a", "b", "c", "d", "e" });
-    doc.Items(0).PenaltyPoints = std::numeric_limits<std::int32_t>::max();
-    doc.Items(1).PenaltyPoints = 5;
-    EXPECT_TRUE(doc.SelectNextTestItem());
-    EXPECT_EQ(doc.CurrentIndex(), 0);
-}
-
 // index: 0 current noun; 1, 2 noun; 3 noun learnt; 4, 5 verb; 6 verb learnt; 7 noun learnt
 TEST(VocabFileChoices, FourPassesPreferTheSamePartOfSpeechAndUnlearntItems)
 {

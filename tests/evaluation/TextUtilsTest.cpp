@@ -3,6 +3,7 @@
 #include "evaluation/TextUtils.h"
 
 #include "evaluation/StreamErrors.h"
+#include "support/MessageOf.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -200,16 +201,6 @@ struct TFullDisk : std::streambuf {
     std::string Room;
 };
 
-template <typename F> std::string ErrorOf(F call)
-{
-    try {
-        call();
-    } catch (const std::runtime_error& error) {
-        return error.what();
-    }
-    return "no error";
-}
-
 TEST(TextUtilsStream, String16RoundTripsAndLayout)
 {
     const std::string texts[]
@@ -223,7 +214,7 @@ TEST(TextUtilsStream, String16RoundTripsAndLayout)
     std::istringstream in(bytes);
     for (const auto& text : texts)
         EXPECT_EQ(ReadString16(in), text);
-    EXPECT_EQ(ErrorOf([&] { ReadString16(in); }), StreamReadError);
+    EXPECT_EQ(MessageOf<std::runtime_error>([&] { ReadString16(in); }), StreamReadError);
 
     std::ostringstream refused;
     EXPECT_THROW(WriteString16(refused, std::string(65536, 'a')), std::length_error);
@@ -235,18 +226,20 @@ TEST(TextUtilsStream, ShortReadsAndFailedWritesThrow)
     for (const std::string& bytes :
         { std::string("\x05"), std::string("\5\0abc", 5), std::string("\x00\x01", 2) }) {
         std::istringstream in(bytes);
-        EXPECT_EQ(ErrorOf([&] { ReadString16(in); }), StreamReadError) << bytes.size() << " bytes";
+        EXPECT_EQ(MessageOf<std::runtime_error>([&] { ReadString16(in); }), StreamReadError)
+            << bytes.size() << " bytes";
     }
     for (std::size_t room : { 0u, 1u, 2u, 4u }) {
         TFullDisk disk(room);
         std::ostream out(&disk);
-        EXPECT_EQ(ErrorOf([&] { WriteString16(out, "abcd"); }), StreamWriteError) << "room for " << room;
+        EXPECT_EQ(MessageOf<std::runtime_error>([&] { WriteString16(out, "abcd"); }), StreamWriteError)
+            << "room for " << room;
     }
     TFullDisk disk(4);
     std::ostream out(&disk);
     WriteRawString(out, "abcd");
     EXPECT_EQ(disk.Written(), "abcd"); // raw: no length, no terminator
-    EXPECT_EQ(ErrorOf([&] { WriteRawString(out, "e"); }), StreamWriteError);
+    EXPECT_EQ(MessageOf<std::runtime_error>([&] { WriteRawString(out, "e"); }), StreamWriteError);
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 
 #include "ExchangeTestSupport.h"
 #include "exchange/ClipboardText.h"
+#include "support/MessageOf.h"
 
-#include <functional>
 #include <vector>
 
 namespace {
@@ -19,23 +19,13 @@ TItems AllItems(const TVocabFile& document)
     return items;
 }
 
-std::string ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const EVocabFileError& error) {
-        return error.what();
-    }
-    return {};
-}
-
 TEST(ClipboardText, CopyWritesTheCurrentItemAsOneUtf8LineOfFourColumns)
 {
     TVocabFile document;
     SetLanguages(document, LangRussian, LangGerman);
     AddItem(document, "\xE4\xEE\xEC", "n.", "", "Haus, Geb\xE4ude");
     AddItem(document, "a\tb", "x\r\ny", "", "z");
-    EXPECT_EQ(ErrorOf([&] { BuildClipboardText(document); }), "No current item");
+    EXPECT_EQ(MessageOf<EVocabFileError>([&] { BuildClipboardText(document); }), "No current item");
     document.SetCurrentIndex(0);
     EXPECT_EQ(BuildClipboardText(document), "\xD0\xB4\xD0\xBE\xD0\xBC\tn.\t\tHaus, Geb\xC3\xA4ude\n");
     document.SetCurrentIndex(1);
@@ -47,16 +37,10 @@ TEST(ClipboardText, TheWidestLineDecidesWhichFieldEachColumnFills)
     const struct {
         const char* Text;
         TFieldColumns Columns; // Foreign, Category, Notes, Native
-    } cases[] = {
-        { "", { 1, 0, 0, 0 } },
-        { "Haus\nBaum\n", { 1, 0, 0, 0 } },
-        { "Haus\thouse", { 1, 0, 0, 2 } },
-        { "Haus\r\nBaum\ttree\r\n", { 1, 0, 0, 2 } },
-        { "Haus\thouse\tpl. H\xC3\xA4user", { 1, 0, 3, 2 } },
-        { "a\tb\nc\td\te\tf\n", { 1, 2, 3, 4 } },
-        { "a\tb\tc\td\te\tf", { 1, 2, 3, 4 } },
-        { "a\rb\t\t", { 1, 0, 3, 2 } },
-    };
+    } cases[] = { { "", { 1, 0, 0, 0 } }, { "Haus\nBaum\n", { 1, 0, 0, 0 } },
+        { "Haus\thouse", { 1, 0, 0, 2 } }, { "Haus\r\nBaum\ttree\r\n", { 1, 0, 0, 2 } },
+        { "Haus\thouse\tpl. H\xC3\xA4user", { 1, 0, 3, 2 } }, { "a\tb\nc\td\te\tf\n", { 1, 2, 3, 4 } },
+        { "a\tb\tc\td\te\tf", { 1, 2, 3, 4 } }, { "a\rb\t\t", { 1, 0, 3, 2 } } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Text);
         EXPECT_EQ(PastedTextColumns(c.Text), c.Columns);
@@ -122,7 +106,8 @@ TEST(ClipboardText, TextWithoutAWordIsRefusedAndChangesNothing)
         TVocabFile document;
         SetLanguages(document, LangGerman, LangEnglish);
         AddItem(document, "x", "", "", "y");
-        EXPECT_EQ(ErrorOf([&] { PasteClipboardText(document, text); }), "No valid data on clipboard.");
+        EXPECT_EQ(MessageOf<EVocabFileError>([&] { PasteClipboardText(document, text); }),
+            "No valid data on clipboard.");
         EXPECT_EQ(document.Count(), 1);
         EXPECT_EQ(document.UndoKind(), ukNone);
     }

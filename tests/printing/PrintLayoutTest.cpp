@@ -6,6 +6,7 @@
 #include "core/VocabFile.h"
 #include "printing/PageSetupRules.h"
 #include "printing/RecordingCanvas.h"
+#include "support/MessageOf.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -84,13 +85,9 @@ TEST_F(PrintLayoutTest, MarginsLeavingNoTextAreaAreRefused)
         TMargins margins;
         std::int32_t* fields[] = { &margins.Left, &margins.Top, &margins.Right, &margins.Bottom };
         *fields[side] = 99 * 1440;
-        std::string message;
-        try {
-            PageGeometry(a4, margins);
-        } catch (const std::runtime_error& error) {
-            message = error.what();
-        }
-        EXPECT_EQ(message, "Margins too large for paper.") << side;
+        EXPECT_EQ(
+            MessageOf<std::runtime_error>([&] { PageGeometry(a4, margins); }), "Margins too large for paper.")
+            << side;
     }
     // A margin's pixels are its share of an inch at the device resolution, truncated.
     const TPageGeometry page = PageGeometry({ 2480, 3508, 300, 301 }, { 1000, 1000, 1440, 0 });

@@ -6,6 +6,7 @@
 
 #include "review/ReviewQueue.h"
 #include "review/ReviewSupport.h"
+#include "support/MessageOf.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -24,13 +25,6 @@ constexpr TDay Day0 = 20000;
 TCardKey Key(const std::string& word, const std::string& translations = "t", std::uint8_t direction = 0)
 {
     return { 7, 9, word, translations, direction };
-}
-
-mode_t ModeOf(const std::string& path)
-{
-    struct stat st { };
-    ::stat(path.c_str(), &st);
-    return st.st_mode & 07777;
 }
 
 class HistoryTest : public ::testing::Test {
@@ -155,14 +149,11 @@ TEST_F(HistoryTest, RefusesWhatItCannotUseAndLeavesTheFileAlone)
             std::filesystem::create_directories(Dir.File("private"));
         c.Make(Path);
         const std::string before = std::filesystem::is_regular_file(Path) ? ReadBytes(Path) : "";
-        try {
+        const std::string error = MessageOf<THistoryError>([&] {
             THistory history(Path);
             history.RecordAnswer(Key("a"), true, false, NoonOf(Day0), 10, P, false);
-            ADD_FAILURE() << "no error";
-        } catch (const THistoryError& e) {
-            EXPECT_NE(std::string(e.what()).find(Path), std::string::npos) << e.what();
-            EXPECT_NE(std::string(e.what()).find(c.Cause), std::string::npos) << e.what();
-        }
+        });
+        EXPECT_TRUE(Contains(error, Path) && Contains(error, c.Cause)) << error;
         if (std::filesystem::is_regular_file(Path)) {
             EXPECT_EQ(ReadBytes(Path), before);
         }

@@ -12,14 +12,9 @@ namespace {
 TEST(ReviewProgressTest, WeeksStartOnMonday)
 {
     // 1970-01-01 was a Thursday; 2026-12-07 a Monday.
-    const std::pair<const char*, const char*> cases[] = {
-        { "1970-01-01", "1969-12-29" },
-        { "1970-01-05", "1970-01-05" },
-        { "1969-12-31", "1969-12-29" },
-        { "2026-12-07", "2026-12-07" },
-        { "2026-12-13", "2026-12-07" },
-        { "2024-03-01", "2024-02-26" },
-    };
+    const std::pair<const char*, const char*> cases[] = { { "1970-01-01", "1969-12-29" },
+        { "1970-01-05", "1970-01-05" }, { "1969-12-31", "1969-12-29" }, { "2026-12-07", "2026-12-07" },
+        { "2026-12-13", "2026-12-07" }, { "2024-03-01", "2024-02-26" } };
     for (const auto& [day, monday] : cases)
         EXPECT_EQ(FormatDay(WeekStart(*ParseDay(day))), monday) << day;
 }

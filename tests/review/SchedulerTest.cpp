@@ -151,14 +151,9 @@ TEST(Scheduler, RatingOfAVerdict)
     const struct {
         bool Correct, Hint, HintCountsAsWrong;
         TRating Expected;
-    } cases[] = {
-        { true, false, false, TRating::Good },
-        { true, false, true, TRating::Good },
-        { true, true, false, TRating::Hard },
-        { true, true, true, TRating::Again },
-        { false, false, false, TRating::Again },
-        { false, true, false, TRating::Again },
-    };
+    } cases[] = { { true, false, false, TRating::Good }, { true, false, true, TRating::Good },
+        { true, true, false, TRating::Hard }, { true, true, true, TRating::Again },
+        { false, false, false, TRating::Again }, { false, true, false, TRating::Again } };
     for (const auto& c : cases)
         EXPECT_EQ(RatingOf(c.Correct, c.Hint, c.HintCountsAsWrong), c.Expected)
             << c.Correct << c.Hint << c.HintCountsAsWrong;
@@ -169,26 +164,12 @@ TEST(SchedulerDays, ParseAndFormatRoundTrip)
     const struct {
         const char* Text;
         std::optional<TDay> Day;
-    } cases[] = {
-        { "1970-01-01", 0 },
-        { "1970-01-02", 1 },
-        { "1969-12-31", -1 },
-        { "2000-02-29", 11016 },
-        { "2024-12-31", 20088 },
-        { "9999-12-31", 2932896 },
-        { "2023-02-29", std::nullopt },
-        { "1900-02-29", std::nullopt },
-        { "2024-13-01", std::nullopt },
-        { "2024-00-10", std::nullopt },
-        { "2024-04-31", std::nullopt },
-        { "0000-01-01", std::nullopt },
-        { "2024-1-01", std::nullopt },
-        { "2024-01-01 ", std::nullopt },
-        { "2024/01/01", std::nullopt },
-        { "+024-01-01", std::nullopt },
-        { "2024-01-0x", std::nullopt },
-        { "", std::nullopt },
-    };
+    } cases[] = { { "1970-01-01", 0 }, { "1970-01-02", 1 }, { "1969-12-31", -1 }, { "2000-02-29", 11016 },
+        { "2024-12-31", 20088 }, { "9999-12-31", 2932896 }, { "2023-02-29", std::nullopt },
+        { "1900-02-29", std::nullopt }, { "2024-13-01", std::nullopt }, { "2024-00-10", std::nullopt },
+        { "2024-04-31", std::nullopt }, { "0000-01-01", std::nullopt }, { "2024-1-01", std::nullopt },
+        { "2024-01-01 ", std::nullopt }, { "2024/01/01", std::nullopt }, { "+024-01-01", std::nullopt },
+        { "2024-01-0x", std::nullopt }, { "", std::nullopt } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Text);
         EXPECT_EQ(ParseDay(c.Text), c.Day);

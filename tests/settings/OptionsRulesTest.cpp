@@ -52,18 +52,10 @@ TEST(OptionsRulesTest, ShortcutKeysFollowTheStoredOrder)
         char Letter;
         int FunctionKey;
     };
-    const TCase cases[] = {
-        { 0, true, true, false, 'A', 0 },
-        { 9, true, true, false, 'J', 0 },
-        { 35, false, true, true, 'J', 0 },
-        { 51, false, true, true, 'Z', 0 },
-        { 52, true, false, false, 0, 2 },
-        { 59, true, false, false, 0, 9 },
-        { 60, true, false, false, 0, 11 },
-        { 62, false, true, false, 0, 2 },
-        { 75, true, true, false, 0, 5 },
-        { 91, false, true, true, 0, 12 },
-    };
+    const TCase cases[] = { { 0, true, true, false, 'A', 0 }, { 9, true, true, false, 'J', 0 },
+        { 35, false, true, true, 'J', 0 }, { 51, false, true, true, 'Z', 0 },
+        { 52, true, false, false, 0, 2 }, { 59, true, false, false, 0, 9 }, { 60, true, false, false, 0, 11 },
+        { 62, false, true, false, 0, 2 }, { 75, true, true, false, 0, 5 }, { 91, false, true, true, 0, 12 } };
     for (const TCase& c : cases) {
         const TShortcutKey key = ShortcutKey(c.Index);
         EXPECT_EQ(std::tuple(key.Shift, key.Ctrl, key.Alt, key.Letter, key.FunctionKey),

@@ -108,6 +108,13 @@ template <typename From, typename To> auto RoundTripper(From from, To to)
 class SettingsTest : public ::testing::Test {
 protected:
     void ResetSettings() { Settings = TSettings {}; }
+    // Loads the store into the settings; returns the window state it held.
+    TWindowState Load(TFakeStore& store, std::function<bool(const std::string&)> fontExists = {})
+    {
+        TWindowState window;
+        LoadSettings(store, Environment(std::move(fontExists)), Settings, window);
+        return window;
+    }
 
     TSettings Settings;
 };
@@ -290,8 +297,7 @@ TEST_F(SettingsTest, ShortRecordsLoadZeroFilledAndClamped)
     // Cut inside the native delimiters: NumChoices 7 is there, EnglishEvaluation is not.
     store.Values["Options"] = Layout(210, { { 0, { 1 } }, { 200, { 7 } }, { 208, { '|' } } });
     store.Values["PageSetup"] = Layout(17, { { 16, { 0 } } }); // no columns
-    TWindowState window;
-    LoadSettings(store, Environment(), Settings, window);
+    Load(store);
     EXPECT_TRUE(Settings.Options.AppendNewWords);
     EXPECT_FALSE(Settings.Options.ConfirmDuplicates); // zero, not the default
     EXPECT_EQ(Settings.Options.NumChoices, 7);
@@ -330,8 +336,7 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoad)
     SaveSettings(store, Settings, saved);
 
     ResetSettings();
-    TWindowState loaded;
-    LoadSettings(store, Environment([](const std::string&) { return true; }), Settings, loaded);
+    TWindowState loaded = Load(store, [](const std::string&) { return true; });
     EXPECT_EQ(Fields(loaded), Fields(saved));
     EXPECT_EQ(loaded.RecentFiles, saved.RecentFiles);
     EXPECT_EQ(Globals(Settings), globals);
@@ -405,8 +410,7 @@ TEST_F(SettingsTest, AccentOptionsLiveBesideTheRecord)
         EXPECT_EQ(std::get<std::int32_t>(store.Values["AccentEvaluation"]),
             (native ? AccentNative : 0) | (foreign ? AccentForeign : 0));
         ResetSettings();
-        TWindowState window;
-        LoadSettings(store, Environment(), Settings, window);
+        TWindowState window = Load(store);
         EXPECT_EQ(Settings.Options.NativeAccents, native);
         EXPECT_EQ(Settings.Options.ForeignAccents, foreign);
     }
@@ -418,8 +422,7 @@ TEST_F(SettingsTest, AccentOptionsLiveBesideTheRecord)
         store.Values["Options"] = Layout(OptionsSize, { { 200, { 7 } } });
         if (value)
             store.Values["AccentEvaluation"] = *value;
-        TWindowState window;
-        LoadSettings(store, Environment(), Settings, window);
+        Load(store);
         EXPECT_FALSE(Settings.Options.NativeAccents);
         EXPECT_FALSE(Settings.Options.ForeignAccents);
         EXPECT_EQ(Settings.Options.NumChoices, 7);
@@ -450,8 +453,7 @@ TEST_F(SettingsTest, ReviewSettingsAreValuesOfTheirOwnReadInRange)
         if (c.NewPerDay)
             store.Values["ReviewNewPerDay"] = *c.NewPerDay;
         ResetSettings();
-        TWindowState window;
-        LoadSettings(store, Environment(), Settings, window);
+        TWindowState window = Load(store);
         EXPECT_EQ(std::pair(Settings.Reviews.RetentionPercent, Settings.Reviews.NewPerDay),
             std::pair(c.Percent, c.PerDay));
         // What was read is what is written back, and the options record does not change with it.
@@ -480,8 +482,7 @@ TEST_F(SettingsTest, WindowPositionIsKeptUnlessTheWindowIsNormal)
         window.Maximised = maximised;
         window.Minimised = minimised;
         SaveSettings(store, Settings, window);
-        TWindowState loaded;
-        LoadSettings(store, Environment(), Settings, loaded);
+        TWindowState loaded = Load(store);
         ASSERT_TRUE(loaded.Bounds) << name;
         EXPECT_EQ(loaded.Bounds->Right, right) << name;
     }
@@ -489,18 +490,13 @@ TEST_F(SettingsTest, WindowPositionIsKeptUnlessTheWindowIsNormal)
 
 TEST_F(SettingsTest, DamagedWindowPositionCentresTheWindow)
 {
-    const std::pair<const char*, TBytes> cases[] {
-        { "too long", TBytes(17, 1) },
-        { "short", TBytes { 10, 0, 0, 0, 10, 0, 0, 0 } },
-        { "empty", TBytes {} },
-        { "right left of left", Position(500, 0, 100, 300) },
-        { "no height", Position(0, 0, 100, 0) },
-    };
+    const std::pair<const char*, TBytes> cases[] { { "too long", TBytes(17, 1) },
+        { "short", TBytes { 10, 0, 0, 0, 10, 0, 0, 0 } }, { "empty", TBytes {} },
+        { "right left of left", Position(500, 0, 100, 300) }, { "no height", Position(0, 0, 100, 0) } };
     for (const auto& [name, bytes] : cases) {
         TFakeStore store;
         store.Values["WindowPosition"] = bytes;
-        TWindowState window;
-        LoadSettings(store, Environment(), Settings, window);
+        TWindowState window = Load(store);
         EXPECT_FALSE(window.Bounds) << name;
     }
 }
@@ -515,16 +511,14 @@ TEST_F(SettingsTest, RecentFilesKeepTheirOrderAndSkipGaps)
     store.Values["File4"] = std::int32_t { 4 }; // not a string: read as empty
     store.Values["File6"] = std::string("/c.vmr");
     store.Values["File7"] = std::string("/beyond the count.vmr");
-    TWindowState window;
-    LoadSettings(store, Environment(), Settings, window);
+    TWindowState window = Load(store);
     EXPECT_EQ(window.RecentFiles, (std::vector<std::string> { "/b.vmr", "/a.vmr", "/c.vmr" }));
 
     // Saving fewer leaves the old entries in place; the count hides them.
     window.RecentFiles = { "/d.vmr" };
     SaveSettings(store, Settings, window);
     EXPECT_EQ(std::get<std::string>(store.Values["File6"]), "/c.vmr");
-    TWindowState again;
-    LoadSettings(store, Environment(), Settings, again);
+    TWindowState again = Load(store);
     EXPECT_EQ(again.RecentFiles, (std::vector<std::string> { "/d.vmr" }));
 }
 
@@ -534,8 +528,7 @@ TEST_F(SettingsTest, DamagedFileCountReadsBoundedly)
         TFakeStore store;
         store.Values["FileCount"] = count;
         store.Values["File1"] = std::string("/a.vmr");
-        TWindowState window;
-        LoadSettings(store, Environment(), Settings, window);
+        TWindowState window = Load(store);
         EXPECT_EQ(window.RecentFiles.size(), count > 0 ? 1u : 0u) << count;
         // An entry missing as text is looked for as bytes (a name that is not UTF-8): still bounded.
         std::set<std::string> fileReads;
@@ -550,10 +543,8 @@ TEST_F(SettingsTest, DamagedFileCountReadsBoundedly)
 TEST_F(SettingsTest, MissingDisplayFontFallsBackToArial)
 {
     const std::tuple<const char*, std::optional<std::string>, bool> cases[] {
-        { "stored and installed", "Liberation Sans", true },
-        { "stored, gone", "Gone Sans", false },
-        { "default, not installed", std::nullopt, false },
-        { "empty name", "", false },
+        { "stored and installed", "Liberation Sans", true }, { "stored, gone", "Gone Sans", false },
+        { "default, not installed", std::nullopt, false }, { "empty name", "", false }
     };
     for (const auto& [name, stored, exists] : cases) {
         SCOPED_TRACE(name);
@@ -597,8 +588,7 @@ TEST_F(SettingsTest, DamagedSeparateValuesGetUsableOnes)
         for (const char* name : { "DisplaySize", "PrintSize", "TestMode", "NextTip", "ImportFilter",
                  "ForeignLangID", "NativeLangID" })
             store.Values[name] = c.Stored;
-        TWindowState window;
-        LoadSettings(store, Environment([](const std::string&) { return true; }), Settings, window);
+        TWindowState window = Load(store, [](const std::string&) { return true; });
         // A native language that is no language gives way to the user's.
         const std::uint16_t native = c.ForeignLangID == 0 && c.Stored != 0 ? 0x0407 : c.ForeignLangID;
         EXPECT_EQ(std::tuple(Settings.DisplayFont.Size, Settings.PrintFont.Size, window.TestMode,

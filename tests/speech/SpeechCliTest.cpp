@@ -1,7 +1,7 @@
 // velmoria-cli's speech without a speech service, and its reading of the service's voice list.
 // The real service is tested by say-words.sh.
 
-#include "cli/Cli.h"
+#include "cli/CliRun.h"
 #include "cli/Drill.h"
 #include "cli/SpeechClient.h"
 #include "speech/Speech.h"
@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <optional>
-#include <sstream>
 
 namespace {
 
@@ -32,21 +31,6 @@ protected:
         else
             ::unsetenv("SPEECHD_ADDRESS");
     }
-    struct TResult {
-        int Status;
-        std::string Err;
-    };
-    static TResult Cli(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), "velmoria-cli");
-        std::vector<char*> argv;
-        for (auto& s : args)
-            argv.push_back(s.data());
-        std::ostringstream out, err;
-        const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
-        return { status, err.str() };
-    }
-
     TTempDir Dir;
 
 private:
@@ -93,12 +77,11 @@ TEST_F(NoSpeechService, DrillGoesOnSilentlyAfterSayingOnceWhy)
     ASSERT_EQ(Cli({ "new", list, "--foreign", "0x0407", "--native", "0x0409" }).Status, 0);
     ASSERT_EQ(Cli({ "add", list, "der Hund", "dog" }).Status, 0);
     ASSERT_EQ(Cli({ "add", list, "die Katze", "cat" }).Status, 0);
-    std::istringstream in("dog\ncat\nwrong\ndog\ncat\n");
-    std::ostringstream out, err;
-    EXPECT_EQ(RunDrill({ list, "--speak", "--seed", "1" }, in, out, err, false), 0);
-    EXPECT_NE(out.str().find("Totals: "), std::string::npos) << out.str();
+    const TCliResult run = Drill({ list, "--speak", "--seed", "1" }, "dog\ncat\nwrong\ndog\ncat\n");
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_NE(run.Out.find("Totals: "), std::string::npos) << run.Out;
     const std::string reason = SpeechProblemText(TSpeechProblem::NotRunning);
-    const std::string notices = err.str();
+    const std::string& notices = run.Err;
     ASSERT_NE(notices.find(reason), std::string::npos) << notices;
     EXPECT_EQ(notices.find(reason, notices.find(reason) + 1), std::string::npos) << notices;
 }

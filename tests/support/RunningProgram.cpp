@@ -1,5 +1,7 @@
 #include "support/RunningProgram.h"
 
+#include "support/TempDir.h"
+
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -114,4 +116,10 @@ int TRunningProgram::Wait(std::chrono::milliseconds timeout)
             return -1;
         ::usleep(10000);
     }
+}
+
+std::string OwnCommand()
+{
+    const std::string comm = ReadBytes("/proc/self/comm");
+    return comm.substr(0, comm.find('\n'));
 }

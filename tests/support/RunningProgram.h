@@ -34,3 +34,6 @@ private:
     int Out_ = -1;
     std::string Output_;
 };
+
+// The name this process runs under, as other processes see it.
+std::string OwnCommand();

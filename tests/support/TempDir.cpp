@@ -4,6 +4,7 @@
 #include <iterator>
 #include <random>
 #include <stdexcept>
+#include <sys/stat.h>
 
 TTempDir::TTempDir()
 {
@@ -42,4 +43,10 @@ void WriteBytes(const std::string& fileName, std::string_view bytes)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out)
         throw std::runtime_error("cannot write " + fileName);
+}
+
+unsigned ModeOf(const std::string& fileName)
+{
+    struct stat st { };
+    return ::stat(fileName.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
 }

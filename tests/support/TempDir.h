@@ -20,3 +20,10 @@ private:
 
 std::string ReadBytes(const std::string& fileName);
 void WriteBytes(const std::string& fileName, std::string_view bytes);
+// The permission bits of a file, or 0 when it cannot be looked at.
+unsigned ModeOf(const std::string& fileName);
+
+inline bool Contains(std::string_view text, std::string_view part)
+{
+    return text.find(part) != std::string_view::npos;
+}

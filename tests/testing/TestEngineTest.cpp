@@ -351,17 +351,9 @@ TEST_F(TestEngineTest, AnswerOnlyOncePerQuestionAndInTheModeShown)
 
 TEST(HintTextTest, KeepsTheRightPrefixAndAddsOneCharacter)
 {
-    const char* const cases[][3] = {
-        { "house", "hoz", "hou" },
-        { "house", "hou", "hous" },
-        { "house", "hous", "house" },
-        { "house", "house", "house" },
-        { "house", "Hou", "h" },
-        { "house", "houses", "house" },
-        { "house", "", "h" },
-        { "", "", "" },
-        { "", "abc", "" },
-    };
+    const char* const cases[][3] = { { "house", "hoz", "hou" }, { "house", "hou", "hous" },
+        { "house", "hous", "house" }, { "house", "house", "house" }, { "house", "Hou", "h" },
+        { "house", "houses", "house" }, { "house", "", "h" }, { "", "", "" }, { "", "abc", "" } };
     for (const auto& c : cases)
         EXPECT_EQ(HintText(c[0], c[1]), c[2]) << c[0] << " / " << c[1];
 }
@@ -452,13 +444,9 @@ TEST_F(TestEngineTest, DirectionAndModeCommands)
         TTestAction Action;
         std::uint8_t ModeAfter;
         bool ChoiceAfter;
-    } cases[] = {
-        { 1, false, 0, TTestAction::Start, 0, false },
-        { 1, true, 1, TTestAction::None, 1, false },
-        { 0, true, 1, TTestAction::Refresh, 1, false },
-        { 0, false, 2, TTestAction::Start, 0, true },
-        { 0, true, 2, TTestAction::Refresh, 0, true },
-    };
+    } cases[] = { { 1, false, 0, TTestAction::Start, 0, false }, { 1, true, 1, TTestAction::None, 1, false },
+        { 0, true, 1, TTestAction::Refresh, 1, false }, { 0, false, 2, TTestAction::Start, 0, true },
+        { 0, true, 2, TTestAction::Refresh, 0, true } };
     for (const auto& c : cases) {
         Engine.SetTestMode(c.ModeBefore);
         Engine.SetMultipleChoice(false);

@@ -10,7 +10,6 @@
 #include "evaluation/Languages.h"
 #include "testing/TestEngine.h"
 #include "ui/CharEntryFilter.h"
-#include "ui/CommandHelp.h"
 #include "ui/HelpRequest.h"
 #include "ui/Keyboard.h"
 #include "ui/QtText.h"
@@ -40,6 +39,8 @@
 namespace {
 
 constexpr const char* ProductName = "Velmoria";
+// The one topic of the numbered recent files, which are not rows of the command tables.
+constexpr int RecentFileHelp = 2008;
 
 QString Q(const char* text)
 {
@@ -161,8 +162,7 @@ void TMainForm::CreateAction(const TActionEntry& entry, const std::optional<QKey
     if (entry.icon)
         action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(Q(entry.icon))));
     // For F1 on an open menu.
-    if (const int context = CommandHelpContext(entry.name))
-        SetHelpContext(action, context);
+    SetHelpContext(action, entry.help);
     action->setCheckable(static_cast<bool>(entry.checked));
     // The rule is asked again at the moment the command runs: a shortcut may come before the
     // state caught up with a change.
@@ -196,74 +196,75 @@ void TMainForm::CreateActions()
     const auto canTest = [this] { return CanTest(); };
     const TActionEntry entries[] = {
         { &miFileNew, "miFileNew", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N), "Creates a new file", "new",
-            &TMainForm::miFileNewClick },
+            2000, &TMainForm::miFileNewClick },
         { &miFileOpen, "miFileOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Opens an existing file",
-            "open", &TMainForm::miFileOpenClick },
+            "open", 2001, &TMainForm::miFileOpenClick },
         { &miFileSave, "miFileSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), "Saves the current file",
-            "save", &TMainForm::miFileSaveClick, shown },
+            "save", 2003, &TMainForm::miFileSaveClick, shown },
         { &miFileSaveAs, "miFileSaveAs", "Save &As...", QKeySequence(),
-            "Saves the current file with a different name", nullptr, &TMainForm::miFileSaveAsClick, shown },
+            "Saves the current file with a different name", nullptr, 2004, &TMainForm::miFileSaveAsClick,
+            shown },
         { &miFileProperties, "miFileProperties", "P&roperties...", QKeySequence(),
-            "Shows and changes the properties of the current file", nullptr,
+            "Shows and changes the properties of the current file", nullptr, 2005,
             &TMainForm::miFilePropertiesClick, shown },
         { &miFileExit, "miFileExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), "Quits the program",
-            nullptr, &TMainForm::miFileExitClick },
+            nullptr, 2009, &TMainForm::miFileExitClick },
         { &miEditUndo, "miEditUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), "Reverses an action",
-            "undo", &TMainForm::miEditUndoClick,
+            "undo", 2100, &TMainForm::miEditUndoClick,
             [this] { return Editing() && Session_.Document().UndoKind() != ukNone; } },
         { &miEditRedo, "miEditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), "Repeats an action", "redo",
-            &TMainForm::miEditRedoClick,
+            2101, &TMainForm::miEditRedoClick,
             [this] { return Editing() && Session_.Document().RedoKind() != ukNone; } },
-        { &miEditAdd, "miEditAdd", "&Add...", QKeySequence(Qt::Key_Insert), "Adds a new item", "add",
+        { &miEditAdd, "miEditAdd", "&Add...", QKeySequence(Qt::Key_Insert), "Adds a new item", "add", 2105,
             &TMainForm::miEditAddClick, editing },
         { &miEditEdit, "miEditEdit", "&Edit...", QKeySequence(Qt::Key_F2), "Modifies the selected item",
-            "edit", &TMainForm::miEditEditClick, hasCurrent },
+            "edit", 2106, &TMainForm::miEditEditClick, hasCurrent },
         { &miEditDelete, "miEditDelete", "&Delete", QKeySequence(Qt::Key_Delete), "Deletes the selected item",
-            "delete", &TMainForm::miEditDeleteClick, hasCurrent },
+            "delete", 2107, &TMainForm::miEditDeleteClick, hasCurrent },
         { &miEditMoveUp, "miEditMoveUp", "&Move Up", QKeySequence(Qt::CTRL | Qt::Key_U),
-            "Moves the selected item up", "up", &TMainForm::miEditMoveUpClick,
+            "Moves the selected item up", "up", 2108, &TMainForm::miEditMoveUpClick,
             [this] { return HasCurrentItem() && Session_.Document().CurrentIndex() > 0; } },
         { &miEditMoveDown, "miEditMoveDown", "M&ove Down", QKeySequence(Qt::CTRL | Qt::Key_D),
-            "Moves the selected item down", "down", &TMainForm::miEditMoveDownClick,
+            "Moves the selected item down", "down", 2109, &TMainForm::miEditMoveDownClick,
             [this] {
                 return HasCurrentItem()
                     && Session_.Document().CurrentIndex() < Session_.Document().Count() - 1;
             } },
         { &miEditShuffle, "miEditShuffle", "S&huffle", QKeySequence(), "Arranges items in a random order",
-            "shuffle", &TMainForm::miEditShuffleClick, editing },
+            "shuffle", 2111, &TMainForm::miEditShuffleClick, editing },
         { &miTestStartTesting, "miTestStartTesting", "Start &Testing", QKeySequence(Qt::CTRL | Qt::Key_T),
-            "Starts or stops vocabulary testing", "test", &TMainForm::miTestStartTestingClick, canTest,
+            "Starts or stops vocabulary testing", "test", 2400, &TMainForm::miTestStartTestingClick, canTest,
             [this] { return WindowMode_ == wmTesting && !ReviewQueue_; } },
         { &miTestPassive, "miTestPassive", "Into &Native Language", QKeySequence(Qt::CTRL | Qt::Key_E),
-            "Asks for the translations of the foreign words", "passive", &TMainForm::miTestPassiveClick,
+            "Asks for the translations of the foreign words", "passive", 2401, &TMainForm::miTestPassiveClick,
             canTest, [this] { return WindowMode_ == wmTesting && TestEngine().TestMode() == 0; } },
         { &miTestActive, "miTestActive", "Into &Foreign Language", QKeySequence(Qt::CTRL | Qt::Key_L),
-            "Asks for the foreign words of the translations", "active", &TMainForm::miTestActiveClick,
+            "Asks for the foreign words of the translations", "active", 2402, &TMainForm::miTestActiveClick,
             canTest, [this] { return WindowMode_ == wmTesting && TestEngine().TestMode() == 1; } },
         { &miTestMultipleChoice, "miTestMultipleChoice", "&Multiple Choice",
-            QKeySequence(Qt::CTRL | Qt::Key_M), "Chooses each answer from a list", "choice",
+            QKeySequence(Qt::CTRL | Qt::Key_M), "Chooses each answer from a list", "choice", 2403,
             &TMainForm::miTestMultipleChoiceClick, canTest,
             [this] { return WindowMode_ == wmTesting && TestEngine().MultipleChoice(); } },
         { &miTestHint, "miTestHint", "&Hint", QKeySequence(Qt::CTRL | Qt::Key_H),
-            "Reveals the correct answer letter by letter", "hint", &TMainForm::miTestHintClick,
+            "Reveals the correct answer letter by letter", "hint", 2404, &TMainForm::miTestHintClick,
             [this] {
                 return WindowMode_ == wmTesting
                     && TestEngine().HintEnabled(
                         true, pnlTest->FocusedField(), pnlTest->FocusedFieldReadOnly());
             } },
         { &miTestStatistics, "miTestStatistics", "&Statistics...", QKeySequence(Qt::Key_F9),
-            "Shows how much has been learnt and resets the statistics", "statistics",
+            "Shows how much has been learnt and resets the statistics", "statistics", 2405,
             &TMainForm::miTestStatisticsClick, shown },
         { &miViewToolBar, "miViewToolBar", "&Tool Bar", QKeySequence(), "Shows or hides the Tool Bar",
-            nullptr, &TMainForm::miViewToolBarClick, {},
+            nullptr, 2300, &TMainForm::miViewToolBarClick, {},
             [this] { return tbrToolBar->isVisible() || (!isVisible() && WindowState_.ShowToolBar); } },
         { &miViewStatusBar, "miViewStatusBar", "&Status Bar", QKeySequence(), "Shows or hides the Status Bar",
-            nullptr, &TMainForm::miViewStatusBarClick, {},
+            nullptr, 2301, &TMainForm::miViewStatusBarClick, {},
             [this] { return statusBar()->isVisible() || (!isVisible() && WindowState_.ShowStatusBar); } },
-        { &miViewFont, "miViewFont", "&Font...", QKeySequence(), "Changes the display font", nullptr,
+        { &miViewFont, "miViewFont", "&Font...", QKeySequence(), "Changes the display font", nullptr, 2302,
             &TMainForm::miViewFontClick },
         { &miViewOptions, "miViewOptions", "&Options...", QKeySequence(Qt::Key_F12),
-            "Changes program settings", nullptr, &TMainForm::miViewOptionsClick },
+            "Changes program settings", nullptr, 2303, &TMainForm::miViewOptionsClick },
     };
     for (const auto& entry : entries)
         CreateAction(entry);
@@ -271,6 +272,7 @@ void TMainForm::CreateActions()
         auto* action = new QAction(this);
         action->setObjectName(QStringLiteral("miFileRecent%1").arg(i + 1));
         action->setData(static_cast<int>(i));
+        SetHelpContext(action, RecentFileHelp);
         connect(action, &QAction::triggered, this,
             [this, i] { RunCommand([this, i] { miFileRecentClick(static_cast<int>(i)); }); });
         miFileRecent[i] = action;

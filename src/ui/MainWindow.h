@@ -255,6 +255,8 @@ private:
         QKeySequence shortcut;
         const char* hint;
         const char* icon;
+        // The help topic (core/HelpTopics.h) that F1 on the command's menu item opens.
+        std::int32_t help;
         void (TMainForm::*slot)();
         // When the command may run (empty: always); it guards the handler too. A command with a
         // checked rule is checkable.

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the empty work space, the grid or the test panel, with the menus, the tool
 // bar and the status bar. Its code is split by concern: MainWindow.cpp (views, command state),
-// MainWindowFile.cpp (start-up and file commands), MainWindowEdit.cpp (edit and view commands).
+// MainWindowCommands.cpp (the command table, menus and tool bar), MainWindowFile.cpp (start-up and
+// file commands), MainWindowEdit.cpp (edit and view commands).
 
 #include "core/CommandLine.h"
 #include "core/FileStamp.h"

@@ -18,6 +18,9 @@ class QTimer;
 class TVocabEdit;
 class TSymbolEdit;
 
+// The panel's margin, where the question's text starts too.
+inline constexpr int TestPanelMargin = 8;
+
 // The question: painted, and disabled so that clicks reach the panel beneath.
 class TQuestionBox : public QWidget {
     Q_OBJECT

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the empty work space, the grid or the test panel, with the menus, the tool
 // bar and the status bar. Its code is split by concern: MainWindow.cpp (views, command state),
-// MainWindowFile.cpp (start-up and file commands), MainWindowEdit.cpp (edit and view commands).
+// MainWindowCommands.cpp (the command table, menus and tool bar), MainWindowFile.cpp (start-up and
+// file commands), MainWindowEdit.cpp (edit and view commands).
 
 #include "core/CommandLine.h"
 #include "core/FileStamp.h"
@@ -255,6 +256,8 @@ private:
         QKeySequence shortcut;
         const char* hint;
         const char* icon;
+        // The help topic (core/HelpTopics.h) that F1 on the command's menu item opens.
+        std::int32_t help;
         void (TMainForm::*slot)();
         // When the command may run (empty: always); it guards the handler too. A command with a
         // checked rule is checkable.

@@ -40,13 +40,13 @@ void TMainForm::CreateFindActions()
     const auto hasCurrent = [this] { return HasCurrentItem(); };
     const TActionEntry entries[] = {
         { &miFileImport, "miFileImport", "&Import...", QKeySequence(Qt::CTRL | Qt::Key_I),
-            "Adds vocabulary from another file", nullptr, &TMainForm::miFileImportClick, editing },
+            "Adds vocabulary from another file", nullptr, 2002, &TMainForm::miFileImportClick, editing },
         { &miEditCut, "miEditCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X),
-            "Prepares to move the selected item", "cut", &TMainForm::miEditCutClick, hasCurrent },
+            "Prepares to move the selected item", "cut", 2102, &TMainForm::miEditCutClick, hasCurrent },
         { &miEditCopy, "miEditCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), "Copies the selected item",
-            "copy", &TMainForm::miEditCopyClick, hasCurrent },
+            "copy", 2103, &TMainForm::miEditCopyClick, hasCurrent },
         { &miEditPaste, "miEditPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V),
-            "Inserts the item on the clipboard", "paste", &TMainForm::miEditPasteClick,
+            "Inserts the item on the clipboard", "paste", 2104, &TMainForm::miEditPasteClick,
             [this] {
                 const int cut = dgVocab->CutIndex();
                 // The clipboard is asked only when no mark decides.
@@ -55,13 +55,13 @@ void TMainForm::CreateFindActions()
                         cut == -1 && CanPaste());
             } },
         { &miEditSort, "miEditSort", "&Sort...", QKeySequence(Qt::Key_F8),
-            "Arranges items in alphabetical order", "sort", &TMainForm::miEditSortClick, editing },
+            "Arranges items in alphabetical order", "sort", 2110, &TMainForm::miEditSortClick, editing },
         { &miEditFind, "miEditFind", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F),
-            "Searches the current file", nullptr, &TMainForm::miEditFindClick, editing },
+            "Searches the current file", nullptr, 2112, &TMainForm::miEditFindClick, editing },
         { &miEditFindNext, "miEditFindNext", "Find &Next", QKeySequence(Qt::Key_F3),
-            "Repeats the last search", nullptr, &TMainForm::miEditFindNextClick,
+            "Repeats the last search", nullptr, 2113, &TMainForm::miEditFindNextClick,
             [this] { return Editing() && FindNextAvailable(SearchParams_.Text, SearchParams_.Mode); } },
-        { &tbSort, "tbSort", "&Sort...", QKeySequence(), "Arranges items in alphabetical order", "sort",
+        { &tbSort, "tbSort", "&Sort...", QKeySequence(), "Arranges items in alphabetical order", "sort", 2110,
             &TMainForm::tbSortClick, editing },
     };
     for (const auto& entry : entries) {

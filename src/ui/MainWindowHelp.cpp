@@ -5,7 +5,6 @@
 #include "app/MessageBox.h"
 #include "core/ProductInfo.h"
 #include "ui/AboutDialog.h"
-#include "ui/CommandHelp.h"
 #include "ui/HelpRequest.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
@@ -95,23 +94,25 @@ void TMainForm::CreateHelpCommands()
     };
     const TActionEntry entries[] = {
         { &miHelpContents, "miHelpContents", "&Help Topics", QKeySequence(Qt::Key_F1),
-            "Displays Help topics, contents and index", nullptr, nullptr, {}, {},
+            "Displays Help topics, contents and index", nullptr, 2500, nullptr, {}, {},
             [this] { HelpSystem().ShowContents(); } },
         { &miHelpHowToEdit, "miHelpHowToEdit", "&Edit Vocabulary", {},
-            "Explains how to enter and modify vocabulary", nullptr, nullptr, {}, {},
-            [] { RequestHelp(1300); } },
+            "Explains how to enter and modify vocabulary", nullptr, 1300, nullptr, {}, {},
+            [this] { RequestHelp(HelpContext(miHelpHowToEdit)); } },
         { &miHelpHowToTest, "miHelpHowToTest", "&Test Vocabulary", {},
-            "Explains how to learn vocabulary by testing", nullptr, nullptr, {}, {},
-            [] { RequestHelp(1400); } },
+            "Explains how to learn vocabulary by testing", nullptr, 1400, nullptr, {}, {},
+            [this] { RequestHelp(HelpContext(miHelpHowToTest)); } },
         { &miHelpTips, "miHelpTips", "&Tip of the Day", {}, "Provides useful information for new users",
-            nullptr, nullptr, {}, {}, [this] { miHelpTipsClick(false); } },
+            nullptr, 2501, nullptr, {}, {}, [this] { miHelpTipsClick(false); } },
         { &miHelpHomePage, "miHelpHomePage", "&Product Web Site", {},
-            "Displays the home page for this program", nullptr, nullptr, {}, {}, openPage(ProductHomePage) },
+            "Displays the home page for this program", nullptr, 2502, nullptr, {}, {},
+            openPage(ProductHomePage) },
         { &miHelpExchangePage, "miHelpExchangePage", "&Share Vocabulary", {},
-            "Displays vocabulary files on the web", nullptr, nullptr, {}, {}, openPage(ProductExchangePage) },
+            "Displays vocabulary files on the web", nullptr, 2503, nullptr, {}, {},
+            openPage(ProductExchangePage) },
         { &miHelpDonate, "miHelpDonate", "&Donate", {}, "Displays information about making a donation",
-            nullptr, nullptr, {}, {}, openPage(ProductDonatePage) },
-        { &miHelpAbout, "miHelpAbout", "&About", {}, "Displays information about this program", nullptr,
+            nullptr, 2504, nullptr, {}, {}, openPage(ProductDonatePage) },
+        { &miHelpAbout, "miHelpAbout", "&About", {}, "Displays information about this program", nullptr, 2505,
             &TMainForm::miHelpAboutClick },
     };
     for (const auto& entry : entries)
@@ -133,12 +134,6 @@ void TMainForm::CreateHelpCommands()
     help->addAction(miHelpDonate);
     help->addSeparator();
     help->addAction(miHelpAbout);
-
-    // The table's commands took their contexts as they were made; the recent files take theirs here.
-    for (QAction* action : miFileRecent) {
-        if (const int context = CommandHelpContext(action->objectName().toStdString()))
-            SetHelpContext(action, context);
-    }
 }
 
 void TMainForm::miHelpTipsClick(bool atStartUp)

@@ -44,11 +44,11 @@ void TMainForm::CreatePrintCommands()
     const auto shown = [this] { return ListShown(); };
     const TActionEntry entries[] = {
         { &miFilePrint, "miFilePrint", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P),
-            "Prints the current file", "print", &TMainForm::miFilePrintClick, shown },
-        { &tbPrint, "tbPrint", "Print", QKeySequence(), "Prints the current file", "print",
+            "Prints the current file", "print", 2006, &TMainForm::miFilePrintClick, shown },
+        { &tbPrint, "tbPrint", "Print", QKeySequence(), "Prints the current file", "print", 2006,
             &TMainForm::tbPrintClick, shown },
         { &miFilePageSetup, "miFilePageSetup", "Page S&etup...", QKeySequence(),
-            "Changes the layout of printed pages", nullptr, &TMainForm::miFilePageSetupClick },
+            "Changes the layout of printed pages", nullptr, 2007, &TMainForm::miFilePageSetupClick },
     };
     // The tool button shows the menu twin's shortcut though it prints without the dialog.
     CreateAction(entries[0]);

@@ -65,10 +65,10 @@ void TMainForm::CreateReviewCommands()
     const auto canReview = [this] { return CanTest() && !HistoryFailed_; };
     const TActionEntry entries[] = {
         { &miTestReview, "miTestReview", "Re&view Due Words", QKeySequence(Qt::CTRL | Qt::Key_R),
-            "Asks the words due today, spread over the days so you keep them", "review",
+            "Asks the words due today, spread over the days so you keep them", "review", 2406,
             &TMainForm::miTestReviewClick, canReview, [this] { return Reviewing(); } },
         { &miTestProgress, "miTestProgress", "Review &Progress...", QKeySequence(),
-            "Shows your reviews over the days and the words you fail most", nullptr,
+            "Shows your reviews over the days and the words you fail most", nullptr, 2407,
             &TMainForm::miTestProgressClick, [this] { return !HistoryFailed_; } },
     };
     for (const auto& entry : entries)

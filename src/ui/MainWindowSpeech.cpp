@@ -29,10 +29,10 @@ void TMainForm::CreateSpeechCommands()
 {
     const TActionEntry entries[] = {
         { &miViewSpeakForeign, "miViewSpeakForeign", "Speak &Word/Phrase", QKeySequence(Qt::Key_F5),
-            "Reads the word/phrase aloud in the foreign language", "speakforeign",
+            "Reads the word/phrase aloud in the foreign language", "speakforeign", 2304,
             &TMainForm::miViewSpeakForeignClick, [this] { return !SpeechBlocked(TSpokenSide::Foreign); } },
         { &miViewSpeakNative, "miViewSpeakNative", "Speak T&ranslations", QKeySequence(Qt::Key_F6),
-            "Reads the translations aloud in the native language", "speaknative",
+            "Reads the translations aloud in the native language", "speaknative", 2305,
             &TMainForm::miViewSpeakNativeClick, [this] { return !SpeechBlocked(TSpokenSide::Native); } },
     };
     for (const auto& entry : entries)

@@ -111,6 +111,7 @@ public:
     const std::array<std::uint16_t, ShortcutCount>& EditedShortcuts() const { return Shortcuts_; }
 
 private:
+    // The pages as they are built (OptionsDialogPages.cpp).
     void CreateGeneralPage();
     void CreateQuestionPage();
     void CreateEvaluationPage();

@@ -1,7 +1,8 @@
 #pragma once
 // The test panel (pnlTest): the question, the answer fields or the choice list, the verdict and
 // the Enter/Continue button. It presents what the test engine decides and forwards the user's
-// answer to it; the main window hosts it and runs the flow between questions.
+// answer to it; the main window hosts it and runs the flow between questions. The widgets it is
+// made of (the painted question, the choice list) are in TestPanelWidgets.cpp.
 
 #include "settings/Settings.h"
 #include "testing/TestEngine.h"
@@ -17,6 +18,9 @@ class QPushButton;
 class QTimer;
 class TVocabEdit;
 class TSymbolEdit;
+
+// The panel's margin, where the question's text starts too.
+inline constexpr int TestPanelMargin = 8;
 
 // The question: painted, and disabled so that clicks reach the panel beneath.
 class TQuestionBox : public QWidget {

@@ -9,7 +9,6 @@
 #include "gui/EditCommandsSupport.h"
 #include "gui/EveryDialog.h"
 #include "ui/AboutDialog.h"
-#include "ui/CommandHelp.h"
 #include "ui/EditDialog.h"
 #include "ui/FindDialog.h"
 #include "ui/FontDialog.h"
@@ -46,6 +45,7 @@
 #include <QUrl>
 #include <chrono>
 #include <functional>
+#include <map>
 #include <thread>
 
 namespace {
@@ -106,16 +106,48 @@ TEST_F(HelpTest, EveryTopicOfTheTableIsAPageOfTheHelpFile)
         help.Engine()->fileData(THelpSystem::PageUrl(QString::fromUtf8(HelpContentsPage))).contains("<h1>"));
 }
 
-TEST(CommandHelp, ActionNamesFindTheirContexts)
+// Each command's row names its own topic, on the page of the menu it sits in: no two commands share
+// one, but for the numbered recent files and the tool buttons that stand for a menu command.
+TEST_F(HelpTest, EachCommandHasATopicOfItsOwnOnItsMenusPage)
 {
-    const struct {
-        const char* Name;
-        std::int32_t Context;
-    } cases[] = { { "miEditFind", 2112 }, { "miEditFindNext", 2113 }, { "miFileRecent3", 2008 },
-        { "miFileRecentSeparator", 0 }, { "tbSort", 2110 }, { "tbPrint", 2006 }, { "miHelpHowToEdit", 1300 },
-        { "miEditFindX", 0 }, { "", 0 }, { "miEdit", 0 } };
-    for (const auto& c : cases)
-        EXPECT_EQ(CommandHelpContext(c.Name), c.Context) << c.Name;
+    const std::map<QString, std::string> pages { { QStringLiteral("miFile"), "menu-file.html#" },
+        { QStringLiteral("miEdit"), "menu-edit.html#" }, { QStringLiteral("miView"), "menu-view.html#" },
+        { QStringLiteral("miTest"), "menu-test.html#" }, { QStringLiteral("miHelp"), "menu-help.html#" },
+        { QStringLiteral("miHelpHowTo"), "howto-" } };
+    const auto bare
+        = [](QString caption) { return caption.remove(QLatin1Char('&')).remove(QLatin1Char('.')); };
+    std::map<int, QAction*> owners;
+    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+        for (QAction* action : menu->actions()) {
+            if (action->menu()) {
+                walk(action->menu());
+                continue;
+            }
+            if (action->isSeparator())
+                continue;
+            const std::string name = action->objectName().toStdString();
+            const THelpTopic* topic = FindHelpTopic(HelpContext(action));
+            ASSERT_NE(topic, nullptr) << name;
+            ASSERT_TRUE(pages.count(menu->objectName())) << menu->objectName().toStdString();
+            EXPECT_EQ(std::string(topic->Page).rfind(pages.at(menu->objectName()), 0), 0u)
+                << name << " opens " << topic->Page;
+            const auto [owner, first] = owners.emplace(topic->Context, action);
+            if (!first
+                && !(name.starts_with("miFileRecent")
+                    && owner->second->objectName().startsWith(QStringLiteral("miFileRecent")))) {
+                ADD_FAILURE() << name << " has the topic of " << owner->second->objectName().toStdString();
+            }
+        }
+    };
+    for (QAction* menu : Form->menuBar()->actions())
+        walk(menu->menu());
+    EXPECT_GT(owners.size(), 40u);
+    // A button of its own shares the topic of the menu command it stands for.
+    for (QAction* button : { Form->tbPrint, Form->tbSort }) {
+        ASSERT_TRUE(owners.count(HelpContext(button))) << button->objectName().toStdString();
+        EXPECT_EQ(bare(owners.at(HelpContext(button))->text()), bare(button->text()))
+            << button->objectName().toStdString();
+    }
 }
 
 // Every menu command has a topic, and so has every dialog's Help button on every page, at the

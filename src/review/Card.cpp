@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <string_view>
+#include <tuple>
+#define XXH_INLINE_ALL
+#include <xxhash.h>
 
 TCardKey CardKeyOf(const TVocabFile& document, const TVocabItem& item, std::uint8_t direction)
 {
@@ -92,54 +94,45 @@ TListCards CardsOf(const TVocabFile& document, std::uint8_t direction)
     return cards;
 }
 
-std::size_t HashOf(const TCardView& view)
+std::int64_t StoredHashOf(const TCardView& view)
 {
-    const std::hash<std::string_view> hash;
-    std::size_t h = hash(view.Word);
-    h = h * 1000003u ^ hash(view.Translations);
-    return h * 1000003u
-        ^ (std::size_t { view.ForeignLanguage } << 17 | std::size_t { view.NativeLanguage } << 1
-            | view.Direction);
+    // The word's hash seeds the translations' one: the texts' boundary counts without a separator.
+    const XXH64_hash_t word
+        = XXH3_64bits_withSeed(view.Word.data(), view.Word.size(), TCardIndex::GroupOf(view));
+    const XXH64_hash_t hash = XXH3_64bits_withSeed(view.Translations.data(), view.Translations.size(), word);
+    // SQLite's integers are signed: the same 64 bits.
+    return static_cast<std::int64_t>(hash);
 }
 
 TCardIndex::TCardIndex(const std::vector<TCardView>& cards)
     : Cards_(cards)
     , First_(cards.size())
 {
-    std::size_t size = 16;
-    while (size < cards.size() * 2)
-        size *= 2;
-    Slots_.assign(size, { 0, 0 });
-    Mask_ = size - 1;
-    for (std::size_t i = 0; i < cards.size(); ++i) {
-        const TCardView& view = cards[i];
-        const std::size_t hash = HashOf(view);
-        const auto top = static_cast<std::uint32_t>(hash >> 32);
-        for (std::size_t slot = hash & Mask_;; slot = (slot + 1) & Mask_) {
-            auto& [entry, entryTop] = Slots_[slot];
-            if (entry == 0) {
-                entry = static_cast<std::uint32_t>(i + 1);
-                entryTop = top;
-                First_[i] = static_cast<std::uint32_t>(i);
-                break;
-            }
-            if (entryTop == top && Cards_[entry - 1] == view) {
-                First_[i] = entry - 1;
-                break;
-            }
+    std::vector<TEntry> all;
+    all.reserve(cards.size());
+    for (std::size_t i = 0; i < cards.size(); ++i)
+        all.push_back({ GroupOf(cards[i]), StoredHashOf(cards[i]), static_cast<std::uint32_t>(i) });
+    // By card last too: the first of equal keys comes first.
+    std::sort(all.begin(), all.end(), [](const TEntry& a, const TEntry& b) {
+        return std::tie(a.Group, a.Hash, a.Card) < std::tie(b.Group, b.Hash, b.Card);
+    });
+    Keys_.reserve(all.size());
+    for (std::size_t run = 0; run < all.size();) {
+        // Cards of one hash: the same key but for a collision, told apart by their texts.
+        const std::size_t runKeys = Keys_.size();
+        std::size_t end = run;
+        for (; end < all.size() && all[end].Group == all[run].Group && all[end].Hash == all[run].Hash;
+             ++end) {
+            const std::uint32_t card = all[end].Card;
+            First_[card] = card;
+            for (std::size_t k = runKeys; k < Keys_.size(); ++k)
+                if (cards[Keys_[k].Card] == cards[card]) {
+                    First_[card] = Keys_[k].Card;
+                    break;
+                }
+            if (First_[card] == card)
+                Keys_.push_back(all[end]);
         }
-    }
-}
-
-std::int64_t TCardIndex::Find(const TCardView& card) const
-{
-    const std::size_t hash = HashOf(card);
-    const auto top = static_cast<std::uint32_t>(hash >> 32);
-    for (std::size_t slot = hash & Mask_;; slot = (slot + 1) & Mask_) {
-        const auto [entry, entryTop] = Slots_[slot];
-        if (entry == 0)
-            return -1;
-        if (entryTop == top && Cards_[entry - 1] == card)
-            return entry - 1;
+        run = end;
     }
 }

@@ -36,7 +36,7 @@ TPlan MakePlan(const TVocabFile& document, THistory& history, std::uint8_t direc
     plan.Cards = CardsOf(document, direction);
     // Items of one card: the first one stands for it.
     const TCardIndex cards(plan.Cards.Views);
-    const std::vector<std::optional<TMemory>> memories = history.Memories(plan.Cards.Views, cards);
+    const std::vector<std::optional<TMemory>> memories = history.Memories(cards);
     const std::vector<std::uint32_t>& first = cards.First();
     std::vector<std::pair<double, int>> due;
     for (std::size_t i = 0; i < plan.Cards.Views.size(); ++i) {

@@ -75,63 +75,112 @@ private:
 
 } // namespace
 
-TListCards CardsOf(const TVocabFile& document, std::uint8_t direction)
+namespace {
+
+std::uint64_t GroupOf(std::uint16_t foreign, std::uint16_t native, std::uint8_t direction)
 {
-    TListCards cards;
-    cards.Views.reserve(static_cast<std::size_t>(document.Count()));
-    const TByteTexts foreign(LanguageCodePage(document.ForeignLangID()));
-    const TByteTexts native(LanguageCodePage(document.NativeLangID()));
-    std::string converted;
-    const auto utf8 = [&](std::string_view text, const TByteTexts& bytes) -> std::string_view {
-        if (!bytes.Convert(text, converted))
-            return text;
-        return cards.Converted.emplace_back(converted);
-    };
-    for (const auto& item : document.ItemList())
-        cards.Views.push_back({ PrimaryLanguage(document.ForeignLangID()),
-            PrimaryLanguage(document.NativeLangID()), static_cast<std::uint8_t>(direction == 0 ? 0 : 1),
-            utf8(item->FieldValue(fiForeign), foreign), utf8(item->FieldValue(fiNative), native) });
-    return cards;
+    return std::uint64_t { foreign } << 24 | std::uint64_t { native } << 8 | direction;
 }
+
+} // namespace
 
 std::int64_t StoredHashOf(const TCardView& view)
 {
     // The word's hash seeds the translations' one: the texts' boundary counts without a separator.
-    const XXH64_hash_t word
-        = XXH3_64bits_withSeed(view.Word.data(), view.Word.size(), TCardIndex::GroupOf(view));
+    const XXH64_hash_t word = XXH3_64bits_withSeed(view.Word.data(), view.Word.size(),
+        GroupOf(view.ForeignLanguage, view.NativeLanguage, view.Direction));
     const XXH64_hash_t hash = XXH3_64bits_withSeed(view.Translations.data(), view.Translations.size(), word);
     // SQLite's integers are signed: the same 64 bits.
     return static_cast<std::int64_t>(hash);
 }
 
-TCardIndex::TCardIndex(const std::vector<TCardView>& cards)
-    : Cards_(cards)
-    , First_(cards.size())
+TCardIndex::TCardIndex(const std::vector<TCardKey>& keys)
+    : CardKeys_(&keys)
 {
     std::vector<TEntry> all;
-    all.reserve(cards.size());
-    for (std::size_t i = 0; i < cards.size(); ++i)
-        all.push_back({ GroupOf(cards[i]), StoredHashOf(cards[i]), static_cast<std::uint32_t>(i) });
+    all.reserve(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const TCardKey& key = keys[i];
+        const TGroup group { key.ForeignLanguage, key.NativeLanguage, key.Direction };
+        std::uint32_t at = 0;
+        for (; at < Groups_.size(); ++at)
+            if (GroupOf(Groups_[at].ForeignLanguage, Groups_[at].NativeLanguage, Groups_[at].Direction)
+                == GroupOf(group.ForeignLanguage, group.NativeLanguage, group.Direction))
+                break;
+        if (at == Groups_.size())
+            Groups_.push_back(group);
+        all.push_back({ StoredHashOf(ViewOf(key)), static_cast<std::uint32_t>(i), at });
+    }
+    Order(std::move(all));
+}
+
+TCardIndex::TCardIndex(const TVocabFile& document, std::uint8_t direction)
+    : Document_(&document)
+    , Direction_(direction == 0 ? 0 : 1)
+{
+    const TGroup group { PrimaryLanguage(document.ForeignLangID()), PrimaryLanguage(document.NativeLangID()),
+        Direction_ };
+    Groups_.push_back(group);
+    const TByteTexts foreign(LanguageCodePage(document.ForeignLangID()));
+    const TByteTexts native(LanguageCodePage(document.NativeLangID()));
+    // Texts that are not ASCII are converted into these, again and again: no text per item is kept.
+    std::string word, translations;
+    std::vector<TEntry> all;
+    all.reserve(static_cast<std::size_t>(document.Count()));
+    for (const auto& item : document.ItemList()) {
+        std::string_view w = item->FieldValue(fiForeign), t = item->FieldValue(fiNative);
+        if (foreign.Convert(w, word))
+            w = word;
+        if (native.Convert(t, translations))
+            t = translations;
+        all.push_back({ StoredHashOf({ group.ForeignLanguage, group.NativeLanguage, group.Direction, w, t }),
+            static_cast<std::uint32_t>(all.size()), 0 });
+    }
+    Order(std::move(all));
+}
+
+TCardKey TCardIndex::KeyOf(std::uint32_t card) const
+{
+    if (CardKeys_)
+        return (*CardKeys_)[card];
+    return CardKeyOf(*Document_, Document_->Items(static_cast<std::int32_t>(card)), Direction_);
+}
+
+void TCardIndex::Order(std::vector<TEntry> all)
+{
+    First_.resize(all.size());
     // By card last too: the first of equal keys comes first.
     std::sort(all.begin(), all.end(), [](const TEntry& a, const TEntry& b) {
-        return std::tie(a.Group, a.Hash, a.Card) < std::tie(b.Group, b.Hash, b.Card);
+        if (a.Group != b.Group)
+            return a.Group < b.Group;
+        return a.Hash != b.Hash ? a.Hash < b.Hash : a.Card < b.Card;
     });
     Keys_.reserve(all.size());
+    std::vector<TCardKey> texts; // of the distinct keys of one hash
     for (std::size_t run = 0; run < all.size();) {
-        // Cards of one hash: the same key but for a collision, told apart by their texts.
-        const std::size_t runKeys = Keys_.size();
-        std::size_t end = run;
+        std::size_t end = run + 1;
         for (; end < all.size() && all[end].Group == all[run].Group && all[end].Hash == all[run].Hash;
-             ++end) {
-            const std::uint32_t card = all[end].Card;
-            First_[card] = card;
-            for (std::size_t k = runKeys; k < Keys_.size(); ++k)
-                if (cards[Keys_[k].Card] == cards[card]) {
-                    First_[card] = Keys_[k].Card;
-                    break;
+             ++end) { }
+        const std::size_t runKeys = Keys_.size();
+        Keys_.push_back(all[run]);
+        First_[all[run].Card] = all[run].Card;
+        // More cards of one hash: the same key but for a collision, told apart by their texts.
+        if (end - run > 1) {
+            texts.assign(1, KeyOf(all[run].Card));
+            for (std::size_t i = run + 1; i < end; ++i) {
+                const std::uint32_t card = all[i].Card;
+                const TCardKey key = KeyOf(card);
+                First_[card] = card;
+                for (std::size_t k = 0; k < texts.size(); ++k)
+                    if (texts[k] == key) {
+                        First_[card] = Keys_[runKeys + k].Card;
+                        break;
+                    }
+                if (First_[card] == card) {
+                    Keys_.push_back(all[i]);
+                    texts.push_back(key);
                 }
-            if (First_[card] == card)
-                Keys_.push_back(all[end]);
+            }
         }
         run = end;
     }

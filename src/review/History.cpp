@@ -203,19 +203,23 @@ void THistory::Execute(const char* sql)
 
 std::vector<std::optional<TMemory>> THistory::Memories(const std::vector<TCardKey>& keys)
 {
-    std::vector<TCardView> cards;
-    cards.reserve(keys.size());
-    for (const TCardKey& key : keys)
-        cards.push_back(ViewOf(key));
-    return Memories(TCardIndex(cards));
+    const TCardIndex index(keys);
+    const std::vector<std::optional<TMemory>> found = KeyMemories(index);
+    std::vector<std::optional<TMemory>> memories(keys.size());
+    for (std::size_t k = 0; k < found.size(); ++k)
+        memories[index.Keys()[k].Card] = found[k];
+    const std::vector<std::uint32_t>& first = index.First();
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (first[i] != i)
+            memories[i] = memories[first[i]];
+    return memories;
 }
 
-std::vector<std::optional<TMemory>> THistory::Memories(const TCardIndex& index)
+std::vector<std::optional<TMemory>> THistory::KeyMemories(const TCardIndex& index)
 {
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    const std::vector<TCardView>& cards = index.Cards();
     const std::vector<TCardIndex::TEntry>& keys = index.Keys();
-    std::vector<std::optional<TMemory>> memories(cards.size());
+    std::vector<std::optional<TMemory>> memories(keys.size());
     if (keys.empty())
         return memories;
     // The cards held, about: the last id is read from the end of the table.
@@ -227,88 +231,89 @@ std::vector<std::optional<TMemory>> THistory::Memories(const TCardIndex& index)
     }
     // Both read the hash index alone, never a text.
     TStatement scan(Db_,
-        "SELECT key_hash, id, state, stability, difficulty, last_review, due, reps, lapses FROM cards "
+        "SELECT key_hash, state, stability, difficulty, last_review, due, reps, lapses FROM cards "
         "WHERE foreign_language = ? AND native_language = ? AND direction = ? ORDER BY key_hash",
         fail);
     TStatement seek(Db_,
-        "SELECT key_hash, id, state, stability, difficulty, last_review, due, reps, lapses FROM cards "
+        "SELECT key_hash, state, stability, difficulty, last_review, due, reps, lapses FROM cards "
         "WHERE foreign_language = ? AND native_language = ? AND direction = ? AND key_hash = ?",
         fail);
-    TStatement texts(Db_, "SELECT word, translations FROM cards WHERE id = ?", fail);
-    struct TRow {
-        std::int64_t Id;
-        TMemory Memory;
-    };
-    std::vector<TRow> rows; // the history's cards of one hash
-    // Gives the keys of one hash from keys[from] on the memories of rows; returns the end of them.
-    // One card for one key is taken as it: two texts of one 64-bit hash in the cards a learner has
-    // and the list asked are about as likely as n*m/2^64 (1 in 10^7 for a million against a million)
-    // and would only schedule that item as the other card; its answers still go to its own card,
-    // found by its texts. More cards or keys of one hash are told apart by their texts.
-    const auto settle = [&](std::size_t from, std::size_t end) {
+    TStatement texts(Db_,
+        "SELECT word, translations, state, stability, difficulty, last_review, due, reps, lapses FROM cards "
+        "WHERE foreign_language = ? AND native_language = ? AND direction = ? AND key_hash = ?",
+        fail);
+    // The keys of one hash from keys[from] get the memories of the history's rows of that hash;
+    // returns the end of them. One card for one key is taken as it is: that the texts of a card the
+    // learner has and of an item asked differ with one 64-bit hash is about as likely as n*m/2^64
+    // (1 in 10^7 for a million against a million), and would only schedule that item as the other
+    // card; its answers still go to its own card, found by its texts. More cards or keys of one hash
+    // are told apart by their texts.
+    const auto settle = [&](std::size_t from, int rows, const TMemory& memory) {
+        std::size_t end = from + 1;
         for (; end < keys.size() && keys[end].Group == keys[from].Group && keys[end].Hash == keys[from].Hash;
              ++end) { }
-        if (rows.size() == 1 && end - from == 1) {
-            memories[keys[from].Card] = rows.front().Memory;
-        } else {
-            for (const TRow& row : rows) {
-                texts.Reset();
-                texts.Bind(1, row.Id);
-                if (!texts.Step())
-                    continue;
+        if (rows == 1 && end - from == 1) {
+            memories[from] = memory;
+        } else if (rows > 0) {
+            const TCardIndex::TGroup& group = index.Groups()[keys[from].Group];
+            texts.Reset();
+            texts.Bind(1, std::int64_t { group.ForeignLanguage })
+                .Bind(2, std::int64_t { group.NativeLanguage })
+                .Bind(3, std::int64_t { group.Direction })
+                .Bind(4, keys[from].Hash);
+            while (texts.Step())
                 for (std::size_t k = from; k < end; ++k)
-                    if (const TCardView& card = cards[keys[k].Card];
-                        card.Word == texts.Text(0) && card.Translations == texts.Text(1))
-                        memories[keys[k].Card] = row.Memory;
-            }
+                    if (const TCardKey key = index.KeyOf(keys[k].Card);
+                        key.Word == texts.Text(0) && key.Translations == texts.Text(1))
+                        memories[k] = MemoryOfRow(texts, 2);
         }
-        rows.clear();
         return end;
     };
     for (std::size_t group = 0; group < keys.size();) {
         std::size_t groupEnd = group;
         for (; groupEnd < keys.size() && keys[groupEnd].Group == keys[group].Group; ++groupEnd) { }
-        const TCardView& some = cards[keys[group].Card];
+        const TCardIndex::TGroup& languages = index.Groups()[keys[group].Group];
         // A few keys are each looked up; many are met in one pass over their languages' cards.
         const bool seeking = static_cast<std::int64_t>(groupEnd - group) * 16 < held;
         TStatement& read = seeking ? seek : scan;
-        std::size_t k = group;
         const auto bind = [&] {
             read.Reset();
-            read.Bind(1, std::int64_t { some.ForeignLanguage })
-                .Bind(2, std::int64_t { some.NativeLanguage })
-                .Bind(3, std::int64_t { some.Direction });
+            read.Bind(1, std::int64_t { languages.ForeignLanguage })
+                .Bind(2, std::int64_t { languages.NativeLanguage })
+                .Bind(3, std::int64_t { languages.Direction });
         };
+        std::size_t k = group;
+        TMemory memory;
         if (seeking) {
             while (k < groupEnd) {
                 bind();
                 read.Bind(4, keys[k].Hash);
-                while (read.Step())
-                    rows.push_back({ read.Int(1), MemoryOfRow(read, 2) });
-                k = settle(k, k);
+                int rows = 0;
+                for (; read.Step(); ++rows)
+                    memory = MemoryOfRow(read, 1);
+                k = settle(k, rows, memory);
             }
         } else {
             // Both in the order of their hashes: one merge.
             bind();
+            int rows = 0;
             while (read.Step()) {
                 const std::int64_t hash = read.Int(0);
-                if (!rows.empty() && hash != keys[k].Hash)
-                    k = settle(k, k);
+                if (rows > 0 && hash != keys[k].Hash) {
+                    k = settle(k, rows, memory);
+                    rows = 0;
+                }
                 for (; k < groupEnd && keys[k].Hash < hash; ++k) { }
                 if (k == groupEnd)
                     break;
-                if (keys[k].Hash == hash)
-                    rows.push_back({ read.Int(1), MemoryOfRow(read, 2) });
+                if (keys[k].Hash == hash && rows++ == 0)
+                    memory = MemoryOfRow(read, 1);
             }
-            if (!rows.empty())
-                settle(k, k);
+            if (rows > 0)
+                settle(k, rows, memory);
         }
         group = groupEnd;
     }
-    const std::vector<std::uint32_t>& first = index.First();
-    for (std::size_t i = 0; i < cards.size(); ++i)
-        if (first[i] != i)
-            memories[i] = memories[first[i]];
     return memories;
 }
 

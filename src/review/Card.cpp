@@ -5,8 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
-#include <tuple>
+#include <utility>
 #define XXH_INLINE_ALL
 #include <xxhash.h>
 
@@ -24,15 +25,6 @@ TCardKey CardKeyOf(const TVocabFile& document, const TVocabItem& item, std::uint
 
 namespace {
 
-bool IsAsciiText(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-} // namespace
-
-namespace {
-
 // The UTF-8 of each byte of a single-byte code page, converted once: a million texts are then
 // converted by looking their bytes up.
 class TByteTexts {
@@ -44,33 +36,46 @@ public:
             return;
         for (int byte = 0x80; byte < 0x100; ++byte) {
             const char c = static_cast<char>(byte);
-            Texts_[static_cast<std::size_t>(byte - 0x80)] = AnsiToUtf8(std::string_view(&c, 1), codePage);
+            const std::string text = AnsiToUtf8(std::string_view(&c, 1), codePage);
+            auto& [bytes, size] = Texts_[static_cast<std::size_t>(byte - 0x80)];
+            size = std::min(text.size(), bytes.size());
+            std::copy_n(text.begin(), size, bytes.begin());
         }
     }
-    // False when the text is ASCII: it stands for itself.
-    bool Convert(std::string_view text, std::string& out) const
+    // The text in UTF-8: itself when it is ASCII, else converted into buffer.
+    std::string_view Utf8(std::string_view text, std::string& buffer) const
     {
-        if (IsAsciiText(text))
-            return false;
         // Whatever the conversion makes of a broken sequence, the key is made the same way.
         if (CodePage_ == CP_UTF8) {
-            out = AnsiToUtf8(text, CP_UTF8);
-            return true;
+            if (std::all_of(
+                    text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+                return text;
+            buffer = AnsiToUtf8(text, CP_UTF8);
+            return buffer;
         }
-        out.clear();
+        if (buffer.size() < text.size() * 4)
+            buffer.resize(text.size() * 4);
+        char* out = buffer.data();
+        unsigned char high = 0;
         for (const char c : text) {
             const auto byte = static_cast<unsigned char>(c);
-            if (byte < 0x80)
-                out += c;
-            else
-                out += Texts_[byte - 0x80u];
+            high |= byte;
+            if (byte < 0x80) {
+                *out++ = c;
+            } else {
+                const auto& [bytes, size] = Texts_[byte - 0x80u];
+                std::memcpy(out, bytes.data(), bytes.size());
+                out += size;
+            }
         }
-        return true;
+        if (high < 0x80)
+            return text;
+        return { buffer.data(), static_cast<std::size_t>(out - buffer.data()) };
     }
 
 private:
     int CodePage_;
-    std::array<std::string, 0x80> Texts_;
+    std::array<std::pair<std::array<char, 4>, std::size_t>, 0x80> Texts_ {};
 };
 
 } // namespace
@@ -128,11 +133,8 @@ TCardIndex::TCardIndex(const TVocabFile& document, std::uint8_t direction)
     std::vector<TEntry> all;
     all.reserve(static_cast<std::size_t>(document.Count()));
     for (const auto& item : document.ItemList()) {
-        std::string_view w = item->FieldValue(fiForeign), t = item->FieldValue(fiNative);
-        if (foreign.Convert(w, word))
-            w = word;
-        if (native.Convert(t, translations))
-            t = translations;
+        const std::string_view w = foreign.Utf8(item->FieldValue(fiForeign), word);
+        const std::string_view t = native.Utf8(item->FieldValue(fiNative), translations);
         all.push_back({ StoredHashOf({ group.ForeignLanguage, group.NativeLanguage, group.Direction, w, t }),
             static_cast<std::uint32_t>(all.size()), 0 });
     }

@@ -73,7 +73,7 @@ void BenchReview(int items)
         // memories read from the history.
         const double keyed = BestMs([&] { const TCardIndex index(doc, 0); }, repeats);
         const TCardIndex index(doc, 0);
-        const double looked = BestMs([&] { history.KeyMemories(index); }, repeats);
+        const double looked = BestMs([&] { history.KeyMemories(index, true); }, repeats);
         std::printf("  (%d due, %d new, a history of %.1f MB; cards %.1f ms, memories %.1f ms)\n", counts.Due,
             counts.New, bytes / 1e6, keyed, looked);
 

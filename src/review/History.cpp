@@ -215,7 +215,7 @@ std::vector<std::optional<TMemory>> THistory::Memories(const std::vector<TCardKe
     return memories;
 }
 
-std::vector<std::optional<TMemory>> THistory::KeyMemories(const TCardIndex& index)
+std::vector<std::optional<TMemory>> THistory::KeyMemories(const TCardIndex& index, bool dueOnly)
 {
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     const std::vector<TCardIndex::TEntry>& keys = index.Keys();
@@ -229,15 +229,22 @@ std::vector<std::optional<TMemory>> THistory::KeyMemories(const TCardIndex& inde
         if (last.Step())
             held = last.Int(0);
     }
-    // Both read the hash index alone, never a text.
-    TStatement scan(Db_,
-        "SELECT key_hash, state, stability, difficulty, last_review, due, reps, lapses FROM cards "
-        "WHERE foreign_language = ? AND native_language = ? AND direction = ? ORDER BY key_hash",
-        fail);
-    TStatement seek(Db_,
-        "SELECT key_hash, state, stability, difficulty, last_review, due, reps, lapses FROM cards "
-        "WHERE foreign_language = ? AND native_language = ? AND direction = ? AND key_hash = ?",
-        fail);
+    // Both read the hash index alone, never a text; a count reads two numbers of each card.
+    const std::string columns = dueOnly
+        ? "key_hash, last_review, due"
+        : "key_hash, state, stability, difficulty, last_review, due, reps, lapses";
+    const std::string ofLanguages
+        = " FROM cards WHERE foreign_language = ? AND native_language = ? AND direction = ?";
+    TStatement scan(Db_, ("SELECT " + columns + ofLanguages + " ORDER BY key_hash").c_str(), fail);
+    TStatement seek(Db_, ("SELECT " + columns + ofLanguages + " AND key_hash = ?").c_str(), fail);
+    const auto memoryOf = [dueOnly](const TStatement& row) {
+        if (!dueOnly)
+            return MemoryOfRow(row, 1);
+        TMemory memory;
+        memory.LastReview = row.Int(1);
+        memory.Due = row.Int(2);
+        return memory;
+    };
     TStatement texts(Db_,
         "SELECT word, translations, state, stability, difficulty, last_review, due, reps, lapses FROM cards "
         "WHERE foreign_language = ? AND native_language = ? AND direction = ? AND key_hash = ?",
@@ -290,7 +297,7 @@ std::vector<std::optional<TMemory>> THistory::KeyMemories(const TCardIndex& inde
                 read.Bind(4, keys[k].Hash);
                 int rows = 0;
                 for (; read.Step(); ++rows)
-                    memory = MemoryOfRow(read, 1);
+                    memory = memoryOf(read);
                 k = settle(k, rows, memory);
             }
         } else {
@@ -307,7 +314,7 @@ std::vector<std::optional<TMemory>> THistory::KeyMemories(const TCardIndex& inde
                 if (k == groupEnd)
                     break;
                 if (keys[k].Hash == hash && rows++ == 0)
-                    memory = MemoryOfRow(read, 1);
+                    memory = memoryOf(read);
             }
             if (rows > 0)
                 settle(k, rows, memory);

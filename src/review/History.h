@@ -55,8 +55,8 @@ public:
     // The memory of each key (nullopt: never answered), in one pass, fast for a million keys.
     std::vector<std::optional<TMemory>> Memories(const std::vector<TCardKey>& keys);
     // The memory of each distinct card of an index, in the order of its Keys(): a list's due count
-    // needs them in no other.
-    std::vector<std::optional<TMemory>> KeyMemories(const TCardIndex& index);
+    // needs them in no other, nor more than their due date and last review (dueOnly).
+    std::vector<std::optional<TMemory>> KeyMemories(const TCardIndex& index, bool dueOnly = false);
     // Commits the answer before it returns; schedules it unless it is practice (a second answer the
     // same day, or a repeat of a card failed this session). Returns the memory after it.
     TMemory RecordAnswer(const TCardKey& key, bool correct, bool hintUsed, std::int64_t unixMs,

@@ -36,7 +36,7 @@ TPlan MakePlan(const TVocabFile& document, THistory& history, std::uint8_t direc
     // Items of one card: the first one stands for it.
     const TCardIndex cards(document, direction);
     plan.Items = cards.Size();
-    const std::vector<std::optional<TMemory>> memories = history.KeyMemories(cards);
+    const std::vector<std::optional<TMemory>> memories = history.KeyMemories(cards, !ordered);
     std::vector<std::pair<double, int>> due;
     for (std::size_t k = 0; k < memories.size(); ++k) {
         const int index = static_cast<int>(cards.Keys()[k].Card);

@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
+#include <cstring>
 #include <string_view>
+#include <utility>
+#define XXH_INLINE_ALL
+#include <xxhash.h>
 
 TCardKey CardKeyOf(const TVocabFile& document, const TVocabItem& item, std::uint8_t direction)
 {
@@ -22,15 +25,6 @@ TCardKey CardKeyOf(const TVocabFile& document, const TVocabItem& item, std::uint
 
 namespace {
 
-bool IsAsciiText(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-} // namespace
-
-namespace {
-
 // The UTF-8 of each byte of a single-byte code page, converted once: a million texts are then
 // converted by looking their bytes up.
 class TByteTexts {
@@ -42,104 +36,154 @@ public:
             return;
         for (int byte = 0x80; byte < 0x100; ++byte) {
             const char c = static_cast<char>(byte);
-            Texts_[static_cast<std::size_t>(byte - 0x80)] = AnsiToUtf8(std::string_view(&c, 1), codePage);
+            const std::string text = AnsiToUtf8(std::string_view(&c, 1), codePage);
+            auto& [bytes, size] = Texts_[static_cast<std::size_t>(byte - 0x80)];
+            size = std::min(text.size(), bytes.size());
+            std::copy_n(text.begin(), size, bytes.begin());
         }
     }
-    // False when the text is ASCII: it stands for itself.
-    bool Convert(std::string_view text, std::string& out) const
+    // The text in UTF-8: itself when it is ASCII, else converted into buffer.
+    std::string_view Utf8(std::string_view text, std::string& buffer) const
     {
-        if (IsAsciiText(text))
-            return false;
         // Whatever the conversion makes of a broken sequence, the key is made the same way.
         if (CodePage_ == CP_UTF8) {
-            out = AnsiToUtf8(text, CP_UTF8);
-            return true;
+            if (std::all_of(
+                    text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+                return text;
+            buffer = AnsiToUtf8(text, CP_UTF8);
+            return buffer;
         }
-        out.clear();
+        if (buffer.size() < text.size() * 4)
+            buffer.resize(text.size() * 4);
+        char* out = buffer.data();
+        unsigned char high = 0;
         for (const char c : text) {
             const auto byte = static_cast<unsigned char>(c);
-            if (byte < 0x80)
-                out += c;
-            else
-                out += Texts_[byte - 0x80u];
+            high |= byte;
+            if (byte < 0x80) {
+                *out++ = c;
+            } else {
+                const auto& [bytes, size] = Texts_[byte - 0x80u];
+                std::memcpy(out, bytes.data(), bytes.size());
+                out += size;
+            }
         }
-        return true;
+        if (high < 0x80)
+            return text;
+        return { buffer.data(), static_cast<std::size_t>(out - buffer.data()) };
     }
 
 private:
     int CodePage_;
-    std::array<std::string, 0x80> Texts_;
+    std::array<std::pair<std::array<char, 4>, std::size_t>, 0x80> Texts_ {};
 };
 
 } // namespace
 
-TListCards CardsOf(const TVocabFile& document, std::uint8_t direction)
+namespace {
+
+std::uint64_t GroupOf(std::uint16_t foreign, std::uint16_t native, std::uint8_t direction)
 {
-    TListCards cards;
-    cards.Views.reserve(static_cast<std::size_t>(document.Count()));
+    return std::uint64_t { foreign } << 24 | std::uint64_t { native } << 8 | direction;
+}
+
+} // namespace
+
+std::int64_t StoredHashOf(const TCardView& view)
+{
+    // The word's hash seeds the translations' one: the texts' boundary counts without a separator.
+    const XXH64_hash_t word = XXH3_64bits_withSeed(view.Word.data(), view.Word.size(),
+        GroupOf(view.ForeignLanguage, view.NativeLanguage, view.Direction));
+    const XXH64_hash_t hash = XXH3_64bits_withSeed(view.Translations.data(), view.Translations.size(), word);
+    // SQLite's integers are signed: the same 64 bits.
+    return static_cast<std::int64_t>(hash);
+}
+
+TCardIndex::TCardIndex(const std::vector<TCardKey>& keys)
+    : CardKeys_(&keys)
+{
+    std::vector<TEntry> all;
+    all.reserve(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const TCardKey& key = keys[i];
+        const TGroup group { key.ForeignLanguage, key.NativeLanguage, key.Direction };
+        std::uint32_t at = 0;
+        for (; at < Groups_.size(); ++at)
+            if (GroupOf(Groups_[at].ForeignLanguage, Groups_[at].NativeLanguage, Groups_[at].Direction)
+                == GroupOf(group.ForeignLanguage, group.NativeLanguage, group.Direction))
+                break;
+        if (at == Groups_.size())
+            Groups_.push_back(group);
+        all.push_back({ StoredHashOf(ViewOf(key)), static_cast<std::uint32_t>(i), at });
+    }
+    Order(std::move(all));
+}
+
+TCardIndex::TCardIndex(const TVocabFile& document, std::uint8_t direction)
+    : Document_(&document)
+    , Direction_(direction == 0 ? 0 : 1)
+{
+    const TGroup group { PrimaryLanguage(document.ForeignLangID()), PrimaryLanguage(document.NativeLangID()),
+        Direction_ };
+    Groups_.push_back(group);
     const TByteTexts foreign(LanguageCodePage(document.ForeignLangID()));
     const TByteTexts native(LanguageCodePage(document.NativeLangID()));
-    std::string converted;
-    const auto utf8 = [&](std::string_view text, const TByteTexts& bytes) -> std::string_view {
-        if (!bytes.Convert(text, converted))
-            return text;
-        return cards.Converted.emplace_back(converted);
-    };
-    for (const auto& item : document.ItemList())
-        cards.Views.push_back({ PrimaryLanguage(document.ForeignLangID()),
-            PrimaryLanguage(document.NativeLangID()), static_cast<std::uint8_t>(direction == 0 ? 0 : 1),
-            utf8(item->FieldValue(fiForeign), foreign), utf8(item->FieldValue(fiNative), native) });
-    return cards;
+    // Texts that are not ASCII are converted into these, again and again: no text per item is kept.
+    std::string word, translations;
+    std::vector<TEntry> all;
+    all.reserve(static_cast<std::size_t>(document.Count()));
+    for (const auto& item : document.ItemList()) {
+        const std::string_view w = foreign.Utf8(item->FieldValue(fiForeign), word);
+        const std::string_view t = native.Utf8(item->FieldValue(fiNative), translations);
+        all.push_back({ StoredHashOf({ group.ForeignLanguage, group.NativeLanguage, group.Direction, w, t }),
+            static_cast<std::uint32_t>(all.size()), 0 });
+    }
+    Order(std::move(all));
 }
 
-std::size_t HashOf(const TCardView& view)
+TCardKey TCardIndex::KeyOf(std::uint32_t card) const
 {
-    const std::hash<std::string_view> hash;
-    std::size_t h = hash(view.Word);
-    h = h * 1000003u ^ hash(view.Translations);
-    return h * 1000003u
-        ^ (std::size_t { view.ForeignLanguage } << 17 | std::size_t { view.NativeLanguage } << 1
-            | view.Direction);
+    if (CardKeys_)
+        return (*CardKeys_)[card];
+    return CardKeyOf(*Document_, Document_->Items(static_cast<std::int32_t>(card)), Direction_);
 }
 
-TCardIndex::TCardIndex(const std::vector<TCardView>& cards)
-    : Cards_(cards)
-    , First_(cards.size())
+void TCardIndex::Order(std::vector<TEntry> all)
 {
-    std::size_t size = 16;
-    while (size < cards.size() * 2)
-        size *= 2;
-    Slots_.assign(size, { 0, 0 });
-    Mask_ = size - 1;
-    for (std::size_t i = 0; i < cards.size(); ++i) {
-        const TCardView& view = cards[i];
-        const std::size_t hash = HashOf(view);
-        const auto top = static_cast<std::uint32_t>(hash >> 32);
-        for (std::size_t slot = hash & Mask_;; slot = (slot + 1) & Mask_) {
-            auto& [entry, entryTop] = Slots_[slot];
-            if (entry == 0) {
-                entry = static_cast<std::uint32_t>(i + 1);
-                entryTop = top;
-                First_[i] = static_cast<std::uint32_t>(i);
-                break;
-            }
-            if (entryTop == top && Cards_[entry - 1] == view) {
-                First_[i] = entry - 1;
-                break;
+    First_.resize(all.size());
+    // By card last too: the first of equal keys comes first.
+    std::sort(all.begin(), all.end(), [](const TEntry& a, const TEntry& b) {
+        if (a.Group != b.Group)
+            return a.Group < b.Group;
+        return a.Hash != b.Hash ? a.Hash < b.Hash : a.Card < b.Card;
+    });
+    Keys_.reserve(all.size());
+    std::vector<TCardKey> texts; // of the distinct keys of one hash
+    for (std::size_t run = 0; run < all.size();) {
+        std::size_t end = run + 1;
+        for (; end < all.size() && all[end].Group == all[run].Group && all[end].Hash == all[run].Hash;
+             ++end) { }
+        const std::size_t runKeys = Keys_.size();
+        Keys_.push_back(all[run]);
+        First_[all[run].Card] = all[run].Card;
+        // More cards of one hash: the same key but for a collision, told apart by their texts.
+        if (end - run > 1) {
+            texts.assign(1, KeyOf(all[run].Card));
+            for (std::size_t i = run + 1; i < end; ++i) {
+                const std::uint32_t card = all[i].Card;
+                const TCardKey key = KeyOf(card);
+                First_[card] = card;
+                for (std::size_t k = 0; k < texts.size(); ++k)
+                    if (texts[k] == key) {
+                        First_[card] = Keys_[runKeys + k].Card;
+                        break;
+                    }
+                if (First_[card] == card) {
+                    Keys_.push_back(all[i]);
+                    texts.push_back(key);
+                }
             }
         }
-    }
-}
-
-std::int64_t TCardIndex::Find(const TCardView& card) const
-{
-    const std::size_t hash = HashOf(card);
-    const auto top = static_cast<std::uint32_t>(hash >> 32);
-    for (std::size_t slot = hash & Mask_;; slot = (slot + 1) & Mask_) {
-        const auto [entry, entryTop] = Slots_[slot];
-        if (entry == 0)
-            return -1;
-        if (entryTop == top && Cards_[entry - 1] == card)
-            return entry - 1;
+        run = end;
     }
 }

@@ -4,10 +4,8 @@
 // or the translations makes a new one.
 
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 class TVocabFile;
@@ -37,35 +35,46 @@ inline TCardView ViewOf(const TCardKey& key)
 {
     return { key.ForeignLanguage, key.NativeLanguage, key.Direction, key.Word, key.Translations };
 }
-std::size_t HashOf(const TCardView& view);
-struct TCardKeyHash {
-    std::size_t operator()(const TCardKey& key) const { return HashOf(ViewOf(key)); }
-};
+// The card's hash as the history stores it beside the card: a lookup by it reads no texts. It is
+// part of the file's format, so it is made by a published hash that never changes (XXH3).
+std::int64_t StoredHashOf(const TCardView& view);
 
-// The cards of every item of a list in one direction, as views: into the items themselves where
-// their texts are ASCII (the same in UTF-8), into converted copies otherwise. They stay valid while
-// the list is unchanged.
-struct TListCards {
-    std::vector<TCardView> Views;
-    std::deque<std::string> Converted;
-};
-TListCards CardsOf(const TVocabFile& document, std::uint8_t direction);
-
-// The cards of a list indexed, for a million lookups in little time and memory: one slot per card
-// in a flat table (the views must outlive it).
+// Cards indexed for a million lookups in the history at once: their distinct keys in the order the
+// history keeps its cards (languages and direction, then stored hash), so it is read straight
+// through once. It keeps no texts: they are made again for the rare cards that need them.
 class TCardIndex {
 public:
-    explicit TCardIndex(const std::vector<TCardView>& cards);
-    // The first key of that card, -1 when none is.
-    std::int64_t Find(const TCardView& card) const;
-    // For each key the index of the first key equal to it (its own index when it is the first).
+    // The cards of these keys (which must outlive it).
+    explicit TCardIndex(const std::vector<TCardKey>& keys);
+    // The cards of every item of a list in one direction, hashed straight from the items' bytes (the
+    // list must stay unchanged while it is used).
+    TCardIndex(const TVocabFile& document, std::uint8_t direction);
+
+    struct TGroup {
+        std::uint16_t ForeignLanguage, NativeLanguage;
+        std::uint8_t Direction;
+    };
+    struct TEntry {
+        std::int64_t Hash; // StoredHashOf
+        std::uint32_t Card; // the first of the cards with this key
+        std::uint32_t Group; // in Groups()
+    };
+    std::size_t Size() const { return First_.size(); }
+    const std::vector<TGroup>& Groups() const { return Groups_; }
+    // One entry per distinct key, ordered by group and hash.
+    const std::vector<TEntry>& Keys() const { return Keys_; }
+    // For each card the index of the first card equal to it (its own index when it is the first).
     const std::vector<std::uint32_t>& First() const { return First_; }
+    // A card's key with its texts.
+    TCardKey KeyOf(std::uint32_t card) const;
 
 private:
-    const std::vector<TCardView>& Cards_;
-    // Key index + 1 (0 empty) and the top of its hash, so most slots of other keys are passed
-    // without reading their key.
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> Slots_;
+    void Order(std::vector<TEntry> all);
+
+    const std::vector<TCardKey>* CardKeys_ = nullptr;
+    const TVocabFile* Document_ = nullptr;
+    std::uint8_t Direction_ = 0;
+    std::vector<TGroup> Groups_;
+    std::vector<TEntry> Keys_;
     std::vector<std::uint32_t> First_;
-    std::size_t Mask_ = 0;
 };

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int SchemaVersion = 1;
+constexpr int SchemaVersion = 2;
 constexpr int BusyTimeoutMs = 5000;
 
 constexpr const char* Schema = R"sql(
@@ -36,7 +36,15 @@ CREATE TABLE IF NOT EXISTS answers(
   duration_ms INTEGER NOT NULL, practice INTEGER NOT NULL);
 CREATE INDEX IF NOT EXISTS answers_card_time ON answers(card, time_ms);
 CREATE INDEX IF NOT EXISTS answers_day ON answers(day);
-PRAGMA user_version = 1;
+)sql";
+
+// Version 2: each card's StoredHashOf, and an index holding its memory beside it, so the cards of a
+// list are found without reading a text.
+constexpr const char* AddKeyHash = "ALTER TABLE cards ADD COLUMN key_hash INTEGER NOT NULL DEFAULT 0";
+constexpr const char* KeyHashIndex = R"sql(
+CREATE INDEX IF NOT EXISTS cards_key_hash ON cards(foreign_language, native_language, direction, key_hash,
+  state, stability, difficulty, last_review, due, reps, lapses);
+PRAGMA user_version = 2;
 )sql";
 
 std::string Cause(int rc, const char* detail)
@@ -157,6 +165,9 @@ THistory::THistory(const std::string& path)
         if (version < SchemaVersion) {
             TTransaction transaction(Db_, fail);
             Execute(Schema);
+            if (version < 2)
+                AddKeyHashes();
+            Execute(KeyHashIndex);
             transaction.Commit();
         }
         struct stat st { };
@@ -192,45 +203,124 @@ void THistory::Execute(const char* sql)
 
 std::vector<std::optional<TMemory>> THistory::Memories(const std::vector<TCardKey>& keys)
 {
-    std::vector<TCardView> cards;
-    cards.reserve(keys.size());
-    for (const TCardKey& key : keys)
-        cards.push_back(ViewOf(key));
-    return Memories(cards, TCardIndex(cards));
+    const TCardIndex index(keys);
+    const std::vector<std::optional<TMemory>> found = KeyMemories(index);
+    std::vector<std::optional<TMemory>> memories(keys.size());
+    for (std::size_t k = 0; k < found.size(); ++k)
+        memories[index.Keys()[k].Card] = found[k];
+    const std::vector<std::uint32_t>& first = index.First();
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (first[i] != i)
+            memories[i] = memories[first[i]];
+    return memories;
 }
 
-std::vector<std::optional<TMemory>> THistory::Memories(
-    const std::vector<TCardView>& cards, const TCardIndex& index)
+std::vector<std::optional<TMemory>> THistory::KeyMemories(const TCardIndex& index, bool dueOnly)
 {
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    std::vector<std::optional<TMemory>> memories(cards.size());
-    if (cards.empty())
+    const std::vector<TCardIndex::TEntry>& keys = index.Keys();
+    std::vector<std::optional<TMemory>> memories(keys.size());
+    if (keys.empty())
         return memories;
-    // One pass over every card, each looked up among the keys: a million lookups in the index
-    // would take far longer than reading the table straight through.
-    TStatement read(Db_,
-        "SELECT foreign_language, native_language, direction, word, translations, state, stability, "
-        "difficulty, "
-        "last_review, due, reps, lapses FROM cards",
-        fail);
-    // Cards are made as their items are first answered, new ones in list order: a card is mostly
-    // the next item's after the one before, and that guess costs no lookup.
-    std::size_t next = 0;
-    while (read.Step()) {
-        const TCardView card { static_cast<std::uint16_t>(read.Int(0)),
-            static_cast<std::uint16_t>(read.Int(1)), static_cast<std::uint8_t>(read.Int(2)), read.Text(3),
-            read.Text(4) };
-        const std::int64_t found = next < cards.size() && cards[next] == card
-            ? std::int64_t { index.First()[next] }
-            : index.Find(card);
-        if (found >= 0) {
-            memories[static_cast<std::size_t>(found)] = MemoryOfRow(read, 5);
-            next = static_cast<std::size_t>(found) + 1;
-        }
+    // The cards held, about: the last id is read from the end of the table.
+    std::int64_t held = 0;
+    {
+        TStatement last(Db_, "SELECT MAX(id) FROM cards", fail);
+        if (last.Step())
+            held = last.Int(0);
     }
-    for (std::size_t i = 0; i < cards.size(); ++i)
-        if (const std::uint32_t first = index.First()[i]; first != i)
-            memories[i] = memories[first];
+    // Both read the hash index alone, never a text; a count reads two numbers of each card.
+    const std::string columns = dueOnly
+        ? "key_hash, last_review, due"
+        : "key_hash, state, stability, difficulty, last_review, due, reps, lapses";
+    const std::string ofLanguages
+        = " FROM cards WHERE foreign_language = ? AND native_language = ? AND direction = ?";
+    TStatement scan(Db_, ("SELECT " + columns + ofLanguages + " ORDER BY key_hash").c_str(), fail);
+    TStatement seek(Db_, ("SELECT " + columns + ofLanguages + " AND key_hash = ?").c_str(), fail);
+    const auto memoryOf = [dueOnly](const TStatement& row) {
+        if (!dueOnly)
+            return MemoryOfRow(row, 1);
+        TMemory memory;
+        memory.LastReview = row.Int(1);
+        memory.Due = row.Int(2);
+        return memory;
+    };
+    TStatement texts(Db_,
+        "SELECT word, translations, state, stability, difficulty, last_review, due, reps, lapses FROM cards "
+        "WHERE foreign_language = ? AND native_language = ? AND direction = ? AND key_hash = ?",
+        fail);
+    // The keys of one hash from keys[from] get the memories of the history's rows of that hash;
+    // returns the end of them. One card for one key is taken as it is: that the texts of a card the
+    // learner has and of an item asked differ with one 64-bit hash is about as likely as n*m/2^64
+    // (1 in 10^7 for a million against a million), and would only schedule that item as the other
+    // card; its answers still go to its own card, found by its texts. More cards or keys of one hash
+    // are told apart by their texts.
+    const auto settle = [&](std::size_t from, int rows, const TMemory& memory) {
+        std::size_t end = from + 1;
+        for (; end < keys.size() && keys[end].Group == keys[from].Group && keys[end].Hash == keys[from].Hash;
+             ++end) { }
+        if (rows == 1 && end - from == 1) {
+            memories[from] = memory;
+        } else if (rows > 0) {
+            const TCardIndex::TGroup& group = index.Groups()[keys[from].Group];
+            texts.Reset();
+            texts.Bind(1, std::int64_t { group.ForeignLanguage })
+                .Bind(2, std::int64_t { group.NativeLanguage })
+                .Bind(3, std::int64_t { group.Direction })
+                .Bind(4, keys[from].Hash);
+            while (texts.Step())
+                for (std::size_t k = from; k < end; ++k)
+                    if (const TCardKey key = index.KeyOf(keys[k].Card);
+                        key.Word == texts.Text(0) && key.Translations == texts.Text(1))
+                        memories[k] = MemoryOfRow(texts, 2);
+        }
+        return end;
+    };
+    for (std::size_t group = 0; group < keys.size();) {
+        std::size_t groupEnd = group;
+        for (; groupEnd < keys.size() && keys[groupEnd].Group == keys[group].Group; ++groupEnd) { }
+        const TCardIndex::TGroup& languages = index.Groups()[keys[group].Group];
+        // A few keys are each looked up; many are met in one pass over their languages' cards.
+        const bool seeking = static_cast<std::int64_t>(groupEnd - group) * 16 < held;
+        TStatement& read = seeking ? seek : scan;
+        const auto bind = [&] {
+            read.Reset();
+            read.Bind(1, std::int64_t { languages.ForeignLanguage })
+                .Bind(2, std::int64_t { languages.NativeLanguage })
+                .Bind(3, std::int64_t { languages.Direction });
+        };
+        std::size_t k = group;
+        TMemory memory;
+        if (seeking) {
+            while (k < groupEnd) {
+                bind();
+                read.Bind(4, keys[k].Hash);
+                int rows = 0;
+                for (; read.Step(); ++rows)
+                    memory = memoryOf(read);
+                k = settle(k, rows, memory);
+            }
+        } else {
+            // Both in the order of their hashes: one merge.
+            bind();
+            int rows = 0;
+            while (read.Step()) {
+                const std::int64_t hash = read.Int(0);
+                if (rows > 0 && hash != keys[k].Hash) {
+                    k = settle(k, rows, memory);
+                    rows = 0;
+                }
+                for (; k < groupEnd && keys[k].Hash < hash; ++k) { }
+                if (k == groupEnd)
+                    break;
+                if (keys[k].Hash == hash && rows++ == 0)
+                    memory = memoryOf(read);
+            }
+            if (rows > 0)
+                settle(k, rows, memory);
+        }
+        group = groupEnd;
+    }
     return memories;
 }
 
@@ -275,16 +365,17 @@ TMemory THistory::RecordAnswer(const THistoryAnswer& answer, const TSchedulerPar
     const TMemory after = practice ? before : ScheduleAnswer(before, rating, day, p);
     if (card < 0) {
         TStatement insert(Db_,
-            "INSERT INTO cards(foreign_language, native_language, direction, word, translations, state, "
-            "stability, difficulty, last_review, due, reps, lapses, first_day) "
-            "VALUES(?, ?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, ?)",
+            "INSERT INTO cards(foreign_language, native_language, direction, word, translations, key_hash, "
+            "state, stability, difficulty, last_review, due, reps, lapses, first_day) "
+            "VALUES(?, ?, ?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, ?)",
             fail);
         insert.Bind(1, std::int64_t { key.ForeignLanguage })
             .Bind(2, std::int64_t { key.NativeLanguage })
             .Bind(3, std::int64_t { key.Direction })
             .Bind(4, key.Word)
             .Bind(5, key.Translations)
-            .Bind(6, day);
+            .Bind(6, StoredHashOf(ViewOf(key)))
+            .Bind(7, day);
         insert.Step();
         card = sqlite3_last_insert_rowid(Db_);
     }
@@ -317,6 +408,29 @@ TMemory THistory::RecordAnswer(const THistoryAnswer& answer, const TSchedulerPar
     insert.Step();
     transaction.Commit();
     return after;
+}
+
+void THistory::AddKeyHashes()
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    Execute(AddKeyHash);
+    // Read whole before the rows grow under the reading statement.
+    std::vector<std::pair<std::int64_t, std::int64_t>> hashes;
+    {
+        TStatement read(Db_,
+            "SELECT id, foreign_language, native_language, direction, word, translations FROM cards", fail);
+        while (read.Step())
+            hashes.emplace_back(read.Int(0),
+                StoredHashOf(
+                    { static_cast<std::uint16_t>(read.Int(1)), static_cast<std::uint16_t>(read.Int(2)),
+                        static_cast<std::uint8_t>(read.Int(3)), read.Text(4), read.Text(5) }));
+    }
+    TStatement write(Db_, "UPDATE cards SET key_hash = ? WHERE id = ?", fail);
+    for (const auto& [id, hash] : hashes) {
+        write.Reset();
+        write.Bind(1, hash).Bind(2, id);
+        write.Step();
+    }
 }
 
 int THistory::NewCardsOn(TDay day)

@@ -54,9 +54,9 @@ public:
 
     // The memory of each key (nullopt: never answered), in one pass, fast for a million keys.
     std::vector<std::optional<TMemory>> Memories(const std::vector<TCardKey>& keys);
-    // The same for the cards of a list, with their index made already.
-    std::vector<std::optional<TMemory>> Memories(
-        const std::vector<TCardView>& cards, const TCardIndex& index);
+    // The memory of each distinct card of an index, in the order of its Keys(): a list's due count
+    // needs them in no other, nor more than their due date and last review (dueOnly).
+    std::vector<std::optional<TMemory>> KeyMemories(const TCardIndex& index, bool dueOnly = false);
     // Commits the answer before it returns; schedules it unless it is practice (a second answer the
     // same day, or a repeat of a card failed this session). Returns the memory after it.
     TMemory RecordAnswer(const TCardKey& key, bool correct, bool hintUsed, std::int64_t unixMs,
@@ -95,6 +95,8 @@ private:
     [[noreturn]] void Fail(const std::string& what) const;
     [[noreturn]] void FailSql(int resultCode) const;
     void Execute(const char* sql);
+    // Gives the cards of a file made before the stored hashes theirs.
+    void AddKeyHashes();
 
     std::string Path_;
     sqlite3* Db_ = nullptr;

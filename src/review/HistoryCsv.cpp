@@ -120,9 +120,9 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p)
         "AND word = ? AND translations = ?",
         fail);
     TStatement addCard(Db_,
-        "INSERT INTO cards(foreign_language, native_language, direction, word, translations, state, "
-        "stability, difficulty, last_review, due, reps, lapses, first_day) "
-        "VALUES(?, ?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0)",
+        "INSERT INTO cards(foreign_language, native_language, direction, word, translations, key_hash, "
+        "state, stability, difficulty, last_review, due, reps, lapses, first_day) "
+        "VALUES(?, ?, ?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0)",
         fail);
     TStatement findAnswer(Db_, "SELECT 1 FROM answers WHERE card = ? AND time_ms = ?", fail);
     TStatement addAnswer(Db_,
@@ -170,7 +170,11 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p)
                 .Bind(2, numbers[6])
                 .Bind(3, numbers[7])
                 .Bind(4, fields[8])
-                .Bind(5, fields[9]);
+                .Bind(5, fields[9])
+                .Bind(6,
+                    StoredHashOf(
+                        { static_cast<std::uint16_t>(numbers[5]), static_cast<std::uint16_t>(numbers[6]),
+                            static_cast<std::uint8_t>(numbers[7]), fields[8], fields[9] }));
             addCard.Step();
             card = sqlite3_last_insert_rowid(Db_);
         }

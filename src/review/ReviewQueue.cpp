@@ -12,7 +12,7 @@ namespace {
 
 // What the history says of a list in one direction today.
 struct TPlan {
-    TListCards Cards; // per item
+    std::size_t Items = 0;
     std::vector<int> Due; // lowest predicted recall first
     std::vector<int> New; // in list order, every new card
     int Allowance = 0; // new cards today may still bring
@@ -33,17 +33,14 @@ TPlan MakePlan(const TVocabFile& document, THistory& history, std::uint8_t direc
     int newPerDay, const TSchedulerParameters& p, bool ordered)
 {
     TPlan plan;
-    plan.Cards = CardsOf(document, direction);
     // Items of one card: the first one stands for it.
-    const TCardIndex cards(plan.Cards.Views);
-    const std::vector<std::optional<TMemory>> memories = history.Memories(plan.Cards.Views, cards);
-    const std::vector<std::uint32_t>& first = cards.First();
+    const TCardIndex cards(document, direction);
+    plan.Items = cards.Size();
+    const std::vector<std::optional<TMemory>> memories = history.KeyMemories(cards, !ordered);
     std::vector<std::pair<double, int>> due;
-    for (std::size_t i = 0; i < plan.Cards.Views.size(); ++i) {
-        if (first[i] != i)
-            continue;
-        const int index = static_cast<int>(i);
-        const std::optional<TMemory>& memory = memories[i];
+    for (std::size_t k = 0; k < memories.size(); ++k) {
+        const int index = static_cast<int>(cards.Keys()[k].Card);
+        const std::optional<TMemory>& memory = memories[k];
         if (!memory)
             plan.New.push_back(index);
         else if (memory->Due <= today && memory->LastReview < today)
@@ -51,9 +48,11 @@ TPlan MakePlan(const TVocabFile& document, THistory& history, std::uint8_t direc
         else
             plan.Later = Earliest(plan.Later, std::max(memory->Due, today + 1));
     }
-    if (ordered)
-        std::stable_sort(
-            due.begin(), due.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    // The cards come in the order of their hashes: list order breaks ties.
+    if (ordered) {
+        std::sort(due.begin(), due.end());
+        std::sort(plan.New.begin(), plan.New.end());
+    }
     plan.Due.reserve(due.size());
     for (const auto& entry : due)
         plan.Due.push_back(entry.second);
@@ -108,7 +107,7 @@ TReviewQueue::TReviewQueue(const TVocabFile& document, THistory& history, std::u
     , HintCountsAsWrong_(hintCountsAsWrong)
 {
     TPlan plan = MakePlan(document, history, Direction_, today, newPerDay, p, true);
-    Items_ = plan.Cards.Views.size();
+    Items_ = plan.Items;
     Due_.assign(plan.Due.begin(), plan.Due.end());
     const auto allowed = std::min<std::size_t>(static_cast<std::size_t>(plan.Allowance), plan.New.size());
     New_.assign(plan.New.begin(), plan.New.begin() + static_cast<std::ptrdiff_t>(allowed));

@@ -160,6 +160,105 @@ TEST_F(HistoryTest, RefusesWhatItCannotUseAndLeavesTheFileAlone)
     }
 }
 
+// A few keys are looked up one by one, many in one pass over their languages' cards: both find the
+// same memories, across languages and directions, with repeated keys and texts that only differ
+// where one ends and the other begins.
+TEST_F(HistoryTest, FewAndManyKeysFindTheSameMemories)
+{
+    THistory history(Path);
+    std::vector<TCardKey> answered;
+    std::vector<TMemory> expected;
+    for (int i = 0; i < 60; ++i) {
+        TCardKey key = Key("w" + std::to_string(i), "t", static_cast<std::uint8_t>(i % 2));
+        key.NativeLanguage = static_cast<std::uint16_t>(9 + i % 3);
+        answered.push_back(key);
+        expected.push_back(history.RecordAnswer(key, i % 4 != 0, false, NoonOf(Day0 - i % 9), 10, P, false));
+    }
+    answered.push_back(Key("ab", "c"));
+    expected.push_back(history.RecordAnswer(answered.back(), false, false, NoonOf(Day0 - 3), 10, P, false));
+    const std::vector<TCardKey> unanswered { Key("a", "bc"), Key("w1", "t", 0), Key("w0", "t", 1),
+        Key("w2") };
+    std::vector<TCardKey> all = answered;
+    all.insert(all.end(), unanswered.begin(), unanswered.end());
+    all.insert(all.end(), answered.begin(), answered.begin() + 5); // repeated
+    const auto many = history.Memories(all);
+    ASSERT_EQ(many.size(), all.size());
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        SCOPED_TRACE(all[i].Word + " " + std::to_string(all[i].Direction));
+        const std::optional<TMemory> one = history.Memories({ all[i] })[0];
+        const std::size_t of = i < answered.size() ? i : i - answered.size() - unanswered.size();
+        const bool isNew = i >= answered.size() && i < answered.size() + unanswered.size();
+        ASSERT_EQ(one.has_value(), !isNew);
+        ASSERT_EQ(many[i].has_value(), !isNew);
+        if (isNew)
+            continue;
+        EXPECT_EQ(one->Due, expected[of].Due);
+        EXPECT_EQ(many[i]->Due, expected[of].Due);
+        EXPECT_DOUBLE_EQ(many[i]->Stability, expected[of].Stability);
+        EXPECT_EQ(many[i]->Reps, expected[of].Reps);
+    }
+}
+
+// Two cards of one stored hash (made here by hand, as a collision would make them) are told apart
+// by their texts, whether looked up alone or among many.
+TEST_F(HistoryTest, CardsOfOneHashAreToldApartByTheirTexts)
+{
+    std::vector<TCardKey> keys;
+    for (int i = 0; i < 40; ++i)
+        keys.push_back(Key("k" + std::to_string(i)));
+    std::vector<TMemory> expected;
+    {
+        THistory history(Path);
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            expected.push_back(history.RecordAnswer(keys[i], i != 1, false, NoonOf(Day0), 10, P, false));
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(Path.c_str(), &db), SQLITE_OK);
+    const std::string forge = "UPDATE cards SET key_hash = " + std::to_string(StoredHashOf(ViewOf(keys[0])))
+        + " WHERE word = 'k1'";
+    ASSERT_EQ(sqlite3_exec(db, forge.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    THistory history(Path);
+    for (const std::size_t count : { std::size_t { 1 }, keys.size() }) {
+        SCOPED_TRACE(count);
+        const auto memories = history.Memories(std::vector<TCardKey>(keys.begin(), keys.begin() + count));
+        ASSERT_TRUE(memories[0]);
+        EXPECT_EQ(memories[0]->Due, expected[0].Due);
+        EXPECT_EQ(memories[0]->Stability, expected[0].Stability) << "not the failed card's memory";
+    }
+    EXPECT_NE(expected[0].Stability, expected[1].Stability);
+}
+
+// A file made before the stored hashes gets them when it is opened, and keeps its cards and answers.
+TEST_F(HistoryTest, AFileWithoutHashesGetsThem)
+{
+    TMemory expected;
+    {
+        THistory history(Path);
+        expected = history.RecordAnswer(Key("alt"), true, false, NoonOf(Day0), 10, P, false);
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(Path.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(
+        sqlite3_exec(db,
+            "DROP INDEX cards_key_hash; ALTER TABLE cards DROP COLUMN key_hash; PRAGMA user_version = 1",
+            nullptr, nullptr, nullptr),
+        SQLITE_OK);
+    sqlite3_close(db);
+    {
+        THistory history(Path);
+        const auto memories = history.Memories({ Key("alt"), Key("neu") });
+        ASSERT_TRUE(memories[0]);
+        EXPECT_EQ(memories[0]->Due, expected.Due);
+        EXPECT_FALSE(memories[1]);
+        EXPECT_EQ(history.AnswerCount(), 1);
+        history.RecordAnswer(Key("neu"), true, false, NoonOf(Day0), 10, P, false);
+    }
+    THistory again(Path);
+    const auto memories = again.Memories({ Key("alt"), Key("neu") });
+    EXPECT_TRUE(memories[0] && memories[1]);
+}
+
 TEST_F(HistoryTest, TwoProcessesWritingAtOnceLoseNothing)
 {
     {

@@ -144,7 +144,8 @@ TEST_F(ReviewQueueTest, CardsSurviveMovesCopiesAndSavesButNotEdits)
     }
 }
 
-// The cards of a whole list, converted byte by byte, are the keys each item gives on its own.
+// The cards of a whole list, hashed from the items' bytes converted byte by byte, are the keys each
+// item gives on its own.
 TEST_F(ReviewQueueTest, ListCardsAreTheItemsKeysInEveryCodePage)
 {
     std::string everyByte;
@@ -156,11 +157,13 @@ TEST_F(ReviewQueueTest, ListCardsAreTheItemsKeysInEveryCodePage)
         FillPairs(doc, { { "plain", "ascii" }, { everyByte, everyByte.substr(0x60) }, { "\xE4", "x" } });
         doc.SetForeignLangID(language);
         doc.SetNativeLangID(static_cast<LangId>(language == 0x0419 ? 0x0407 : 0x0419));
-        const TListCards cards = CardsOf(doc, 1);
-        ASSERT_EQ(cards.Views.size(), 3u);
-        for (int i = 0; i < doc.Count(); ++i)
-            EXPECT_TRUE(cards.Views[static_cast<std::size_t>(i)] == ViewOf(CardKeyOf(doc, doc.Items(i), 1)))
-                << i;
+        const TCardIndex cards(doc, 1);
+        ASSERT_EQ(cards.Keys().size(), 3u);
+        for (const TCardIndex::TEntry& entry : cards.Keys()) {
+            const TCardKey key = CardKeyOf(doc, doc.Items(static_cast<std::int32_t>(entry.Card)), 1);
+            EXPECT_EQ(entry.Hash, StoredHashOf(ViewOf(key))) << entry.Card;
+            EXPECT_EQ(cards.KeyOf(entry.Card), key);
+        }
     }
 }
 

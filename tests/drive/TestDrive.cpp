@@ -111,6 +111,10 @@ void StartTestDrive(QMainWindow& window)
     auto* timer = new QTimer(&window);
     timer->setInterval(100);
     QObject::connect(timer, &QTimer::timeout, &window, [&window, timer, steps] {
+        // A load or save in progress (a long task) shows the wait cursor and excludes user input:
+        // a step now would act on the window before it holds the list.
+        if (QApplication::overrideCursor())
+            return;
         if (steps->isEmpty()) {
             timer->stop();
             std::fprintf(stderr, "input done\n");

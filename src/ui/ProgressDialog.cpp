@@ -110,6 +110,25 @@ QCategoryAxis* SparseAxis(const std::vector<QString>& labels, int every)
     return axis;
 }
 
+// One series of bars in the highlight colour over sparsely labelled categories.
+QChart* BarChart(
+    QBarSet* bars, const QColor& colour, const std::vector<QString>& labels, int every, QValueAxis* values)
+{
+    bars->setColor(colour);
+    bars->setBorderColor(colour);
+    auto* series = new QBarSeries;
+    series->append(bars);
+    series->setBarWidth(0.7);
+    auto* chart = new QChart;
+    chart->addSeries(series);
+    QCategoryAxis* categories = SparseAxis(labels, every);
+    chart->addAxis(categories, Qt::AlignBottom);
+    series->attachAxis(categories);
+    chart->addAxis(values, Qt::AlignLeft);
+    series->attachAxis(values);
+    return chart;
+}
+
 } // namespace
 
 // ---- The calendar ----------------------------------------------------------------------------
@@ -293,19 +312,7 @@ TProgressDialog::TProgressDialog(QWidget* parent, const TReviewProgress& progres
         dueLabels.push_back(
             i == 0 ? QStringLiteral("Today") : ShortDate(progress.Today + static_cast<TDay>(i)));
     }
-    dueSet->setColor(palette().color(QPalette::Highlight));
-    dueSet->setBorderColor(palette().color(QPalette::Highlight));
-    auto* dueSeries = new QBarSeries;
-    dueSeries->append(dueSet);
-    dueSeries->setBarWidth(0.7);
-    auto* dueChart = new QChart;
-    dueChart->addSeries(dueSeries);
-    QCategoryAxis* dueDays = SparseAxis(dueLabels, 7);
-    dueChart->addAxis(dueDays, Qt::AlignBottom);
-    dueSeries->attachAxis(dueDays);
-    QValueAxis* dueCounts = CountAxis(dueMost);
-    dueChart->addAxis(dueCounts, Qt::AlignLeft);
-    dueSeries->attachAxis(dueCounts);
+    auto* dueChart = BarChart(dueSet, palette().color(QPalette::Highlight), dueLabels, 7, CountAxis(dueMost));
     chDue = MakeChartView(dueChart, this, hcDue);
     chDue->setObjectName(QStringLiteral("chDue"));
     chDue->setAccessibleName(QStringLiteral("Cards due, next 30 days: %1 today").arg(progress.DueToday()));
@@ -317,22 +324,11 @@ TProgressDialog::TProgressDialog(QWidget* parent, const TReviewProgress& progres
         *shareSet << (week.Answers > 0 ? 100.0 * week.Right / week.Answers : 0.0);
         weekLabels.push_back(ShortDate(week.WeekStart));
     }
-    shareSet->setColor(palette().color(QPalette::Highlight));
-    shareSet->setBorderColor(palette().color(QPalette::Highlight));
-    auto* shareSeries = new QBarSeries;
-    shareSeries->append(shareSet);
-    shareSeries->setBarWidth(0.7);
-    auto* shareChart = new QChart;
-    shareChart->addSeries(shareSeries);
-    QCategoryAxis* weeks = SparseAxis(weekLabels, 3);
-    shareChart->addAxis(weeks, Qt::AlignBottom);
-    shareSeries->attachAxis(weeks);
     auto* percent = new QValueAxis;
     percent->setRange(0, 100);
     percent->setTickCount(5);
     percent->setLabelFormat(QStringLiteral("%d%%"));
-    shareChart->addAxis(percent, Qt::AlignLeft);
-    shareSeries->attachAxis(percent);
+    auto* shareChart = BarChart(shareSet, palette().color(QPalette::Highlight), weekLabels, 3, percent);
     chShare = MakeChartView(shareChart, this, hcShare);
     chShare->setObjectName(QStringLiteral("chShare"));
     chShare->setAccessibleName(QStringLiteral("Review answers right per week"));

@@ -1,6 +1,7 @@
 // Saves pictures of the main window and its dialogs, to look at them as a user would.
 // Usage: velmoria-screenshots LIST.vmr OUTPUT-FOLDER (run it on the offscreen platform).
 
+#include "ScreenshotFiles.h"
 #include "app/MessageBox.h"
 #include "app/PropertiesDialog.h"
 #include "app/WelcomeDialog.h"
@@ -35,7 +36,6 @@
 #include <QHelpEngine>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPixmap>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -57,14 +57,7 @@ QString Folder;
 
 void Save(QWidget* widget, const char* name)
 {
-    widget->show();
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-    const QString path = Folder + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".png");
-    if (!widget->grab().save(path))
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    else
-        std::printf("%s\n", qPrintable(path));
+    SaveWidget(widget, Folder, name);
 }
 
 // Asks item index in the panel as it stands (direction, mode, options).
@@ -133,22 +126,6 @@ void SavePrinting(TMainForm& form, const TVocabFile& document)
     form.Session().Settings.PageSetup.Columns = 2;
 }
 
-// The main window with a window of its own drawn over it where it stands on the screen.
-void SaveOver(QWidget* form, QWidget* window, const char* name)
-{
-    window->show();
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-    QPixmap picture = form->grab();
-    QPainter painter(&picture);
-    painter.drawPixmap(window->geometry().topLeft() - form->geometry().topLeft(), window->grab());
-    painter.end();
-    const QString path = Folder + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".png");
-    if (!picture.save(path))
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    else
-        std::printf("%s\n", qPrintable(path));
-}
 // The tips dialog, the help window on a topic and the about box; the data files are the build's.
 void SaveHelp(QWidget& form)
 {
@@ -218,19 +195,8 @@ void SavePicker(TMainForm& form, const TVocabItem& item, int col, int row, const
     picker->SelectCell(col, row);
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
-    const QRect area = dialog.frameGeometry().united(picker->geometry());
-    QPixmap picture(area.size());
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.drawPixmap(dialog.geometry().topLeft() - area.topLeft(), dialog.grab());
-    painter.drawPixmap(picker->geometry().topLeft() - area.topLeft(), picker->grab());
-    painter.end();
+    SaveOver(&dialog, picker, Folder, name, false);
     dialog.edtForeign->ClosePicker();
-    const QString path = Folder + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".png");
-    if (!picture.save(path))
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    else
-        std::printf("%s\n", qPrintable(path));
 }
 } // namespace
 
@@ -468,7 +434,7 @@ int main(int argc, char** argv)
         form.SearchParams().Text = "Haus";
         form.miEditFindClick();
         form.SearchDialog()->move(form.geometry().left() + 300, form.geometry().top() + 120);
-        SaveOver(&form, form.SearchDialog(), "50-find");
+        SaveOver(&form, form.SearchDialog(), Folder, "50-find");
         form.HideSearchDialog();
     }
     {

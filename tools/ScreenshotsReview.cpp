@@ -2,6 +2,7 @@
 // answers, the Reviews options page, the due count in the status bar and the welcome dialog, and a
 // review session from its first question to its closing message.
 
+#include "ScreenshotFiles.h"
 #include "app/MessageBox.h"
 #include "app/WelcomeDialog.h"
 #include "review/ReviewProgress.h"
@@ -24,24 +25,12 @@
 
 namespace {
 
-void Save(QWidget* widget, const QString& folder, const char* name)
-{
-    widget->show();
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-    const QString path = folder + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".png");
-    if (!widget->grab().save(path))
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    else
-        std::printf("%s\n", qPrintable(path));
-}
-
 void SaveProgress(TMainForm& form, const QString& folder, TDay today, const char* name)
 {
     const TReviewProgress progress = ReadReviewProgress(*form.History(), today);
     TProgressDialog dialog(&form, progress);
     dialog.resize(860, 600);
-    Save(&dialog, folder, name);
+    SaveWidget(&dialog, folder, name);
 }
 
 // Answers the question on screen, right or wrong, typed.
@@ -70,7 +59,7 @@ void SaveReviewPictures(TMainForm& form, const QString& folder)
             0, nullptr, nullptr, {}, &settings.Reviews };
         TOptionsDialog dialog(&form, target);
         dialog.pcOptions->setCurrentWidget(dialog.tsReviews);
-        Save(&dialog, folder, "91-options-reviews");
+        SaveWidget(&dialog, folder, "91-options-reviews");
     }
 
     // Back after three days off: a few words are due.
@@ -83,7 +72,7 @@ void SaveReviewPictures(TMainForm& form, const QString& folder)
     if (form.DueCounter())
         form.DueCounter()->WaitForAnswer(5000);
     form.UpdateCommandState();
-    Save(form.statusBar(), folder, "92-status-bar-due");
+    SaveWidget(form.statusBar(), folder, "92-status-bar-due");
     SaveProgress(form, folder, today, "93-progress-year");
     {
         TWelcomeData data;
@@ -93,19 +82,19 @@ void SaveReviewPictures(TMainForm& form, const QString& folder)
         for (TDueCounter* counter : dialog.DueCounters())
             if (counter)
                 counter->WaitForAnswer(5000);
-        Save(&dialog, folder, "94-welcome-due");
+        SaveWidget(&dialog, folder, "94-welcome-due");
     }
 
     // A session: the first question, a right and a wrong answer, then right to the end.
     form.Session().Settings.Options.Delay = 0;
     form.miTestReviewClick();
-    Save(&form, folder, "95-review-question");
+    SaveWidget(&form, folder, "95-review-question");
     Answer(form, true);
-    Save(&form, folder, "96-review-right");
+    SaveWidget(&form, folder, "96-review-right");
     form.TestPanel()->EnterCommand();
     if (form.WindowMode() == wmTesting) {
         Answer(form, false);
-        Save(&form, folder, "97-review-wrong");
+        SaveWidget(&form, folder, "97-review-wrong");
     }
     for (int i = 0; i < 500 && form.WindowMode() == wmTesting; ++i) {
         if (form.TestEngine().Answered())
@@ -115,10 +104,10 @@ void SaveReviewPictures(TMainForm& form, const QString& folder)
     }
     const QString closing = MessageBoxHook::Shown().empty() ? QString() : MessageBoxHook::Shown().back().Text;
     QMessageBox box(QMessageBox::Information, QStringLiteral("Velmoria"), closing, QMessageBox::Ok, &form);
-    Save(&box, folder, "98-review-closing");
+    SaveWidget(&box, folder, "98-review-closing");
     form.UpdateCommandState();
     if (form.DueCounter())
         form.DueCounter()->WaitForAnswer(5000);
     form.UpdateCommandState();
-    Save(&form, folder, "99-review-done");
+    SaveWidget(&form, folder, "99-review-done");
 }

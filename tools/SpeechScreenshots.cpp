@@ -1,6 +1,7 @@
 // Pictures of speech: the Speech page of the options with the voices the service offers, and the
 // Speak command's tip when there is no speech service.
 
+#include "ScreenshotFiles.h"
 #include "speech/Speech.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
@@ -12,7 +13,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QPainter>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -20,8 +20,6 @@
 #include <cstdio>
 
 namespace {
-
-QString Folder;
 
 // A computer without the speech service.
 class TNoSpeechService : public ISpeaker {
@@ -37,39 +35,10 @@ private:
     std::vector<TVoice> Voices_;
 };
 
-void Settle()
-{
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
-}
-
-// The window under with the one over drawn where it stands on the screen. settle: let the
-// windows draw first (a tool tip would go on the next event).
-void SaveOver(QWidget* under, QWidget* over, const char* name, bool settle = true)
-{
-    over->show();
-    if (settle)
-        Settle();
-    // The one over may reach beyond the one under (a tool tip at the window's edge).
-    const QRect area = under->geometry().united(over->geometry());
-    QPixmap picture(area.size());
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.drawPixmap(under->geometry().topLeft() - area.topLeft(), under->grab());
-    painter.drawPixmap(over->geometry().topLeft() - area.topLeft(), over->grab());
-    painter.end();
-    const QString path = Folder + QLatin1Char('/') + QString::fromUtf8(name) + QStringLiteral(".png");
-    if (!picture.save(path))
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    else
-        std::printf("%s\n", qPrintable(path));
-}
-
 } // namespace
 
 void SaveSpeech(TMainForm& form, const QString& folder)
 {
-    Folder = folder;
     // The service of this computer, as the program reaches it (it may take seconds).
     ISpeaker& speaker = form.Speaker();
     speaker.Connect();
@@ -87,11 +56,11 @@ void SaveSpeech(TMainForm& form, const QString& folder)
     TOptionsDialog dialog(&form, target);
     dialog.pcOptions->setCurrentWidget(dialog.tsSpeech);
     dialog.tsSpeech->chbSpeakQuestionPassive->setChecked(true);
-    SaveOver(&dialog, &dialog, "29a-options-speech");
+    SaveWidget(&dialog, folder, "29a-options-speech");
     QComboBox* voices = dialog.tsSpeech->cbNativeVoice;
     voices->showPopup();
-    Settle();
-    SaveOver(&dialog, voices->view()->window(), "29b-options-speech-voices");
+    SettleEvents();
+    SaveOver(&dialog, voices->view()->window(), folder, "29b-options-speech-voices");
     voices->hidePopup();
     dialog.hide();
 
@@ -99,12 +68,12 @@ void SaveSpeech(TMainForm& form, const QString& folder)
     form.SetSpeaker(std::make_unique<TNoSpeechService>());
     form.SetWindowMode(wmEditing);
     form.UpdateCommandState();
-    Settle();
+    SettleEvents();
     QWidget* button = form.tbrToolBar->widgetForAction(form.miViewSpeakForeign);
     QToolTip::showText(button->mapToGlobal(QPoint(button->width() / 2, button->height())),
         form.miViewSpeakForeign->toolTip(), button);
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->inherits("QTipLabel") && window->isVisible())
-            SaveOver(&form, window, "29c-speak-disabled-tip", false);
+            SaveOver(&form, window, folder, "29c-speak-disabled-tip", false);
     QToolTip::hideText();
 }

@@ -47,7 +47,7 @@ protected:
 
 } // namespace
 
-TEST_F(MainFormTest, StartsWithTheEmptyWorkSpaceAndHintsOnTheToolBar)
+TEST_F(MainFormTest, StartsEmptyAndOpeningShowsTheListWithCaptionAndPanelsAndAFailedOpenKeepsIt)
 {
     Form->UpdateCommandState();
     EXPECT_EQ(Form->WindowMode(), wmNone);
@@ -56,10 +56,6 @@ TEST_F(MainFormTest, StartsWithTheEmptyWorkSpaceAndHintsOnTheToolBar)
     EXPECT_TRUE(Form->miFileNew->isEnabled() && Form->miFileOpen->isEnabled());
     EXPECT_EQ(Form->miEditAdd->toolTip(), QStringLiteral("Add - Ins"));
     EXPECT_EQ(ToolBarHint(Q("&Add..."), QString(), Q("Adds a new item")), Q("Add|Adds a new item"));
-}
-
-TEST_F(MainFormTest, OpeningShowsTheListWithCaptionAndPanelsAndAFailedOpenKeepsIt)
-{
     OpenList();
     const std::int32_t count = Doc().Count();
     EXPECT_GT(count, 60);
@@ -112,7 +108,7 @@ TEST_F(MainFormTest, AListWhoseNameIsNotUtf8IsOpenedSavedAndRememberedByItsBytes
     EXPECT_EQ(TMainForm(std::make_unique<TMemorySettingsStore>(*Store)).RecentFiles()[0], name);
 }
 
-TEST_F(MainFormTest, AddUndoRedoAndShuffleFollowTheSavedState)
+TEST_F(MainFormTest, AddUndoRedoFollowTheSavedStateAndEditDeleteAndMovesKeepTheCurrentItem)
 {
     OpenList();
     const std::int32_t count = Doc().Count();
@@ -144,11 +140,8 @@ TEST_F(MainFormTest, AddUndoRedoAndShuffleFollowTheSavedState)
     Trigger(Form->miEditAdd);
     EXPECT_EQ(Doc().Items(Doc().Count() - 1).FieldValue(fiForeign), "Ende");
     EXPECT_EQ(Doc().CurrentIndex(), -1);
-}
 
-TEST_F(MainFormTest, EditDeleteAndMovesKeepTheCurrentItem)
-{
-    OpenList();
+    // Moves, Edit and Delete keep the current item.
     TVocabFile& document = Doc();
     document.SetCurrentIndex(1);
     const TVocabItem* second = &document.Items(1);
@@ -169,11 +162,11 @@ TEST_F(MainFormTest, EditDeleteAndMovesKeepTheCurrentItem)
     Trigger(Form->miEditUndo);
     EXPECT_TRUE(document.Items(0).Learnt());
 
-    const std::int32_t count = document.Count();
-    document.SetCurrentIndex(count - 1);
+    const std::int32_t items = document.Count();
+    document.SetCurrentIndex(items - 1);
     Trigger(Form->miEditDelete);
-    EXPECT_EQ(document.Count(), count - 1);
-    EXPECT_EQ(document.CurrentIndex(), count - 2);
+    EXPECT_EQ(document.Count(), items - 1);
+    EXPECT_EQ(document.CurrentIndex(), items - 2);
 
     // The blank last row: nothing to edit, delete or move.
     document.SetCurrentIndex(-1);
@@ -183,7 +176,7 @@ TEST_F(MainFormTest, EditDeleteAndMovesKeepTheCurrentItem)
     EXPECT_TRUE(Form->miEditAdd->isEnabled());
 }
 
-TEST_F(MainFormTest, SaveQueryAnswersAndForAnUntitledListYesOpensSaveAs)
+TEST_F(MainFormTest, SaveQueryAnswersAFailedSaveAndForAReadOnlyOrUntitledListSaveAs)
 {
     OpenList();
     Trigger(Form->miEditShuffle);
@@ -199,7 +192,31 @@ TEST_F(MainFormTest, SaveQueryAnswersAndForAnUntitledListYesOpensSaveAs)
     EXPECT_FALSE(Doc().Modified());
     EXPECT_NE(ReadBytes(List), before);
 
+    // A failed save keeps the document modified and says why.
+    Trigger(Form->miEditShuffle);
+    Doc().Items(0).SetFieldValue(fiNotes, std::string(70000, 'x'));
+    Trigger(Form->miFileSave);
+    ASSERT_EQ(MessageBoxHook::Shown().size(), 4u);
+    EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("65535")));
+    EXPECT_TRUE(Doc().Modified());
+    TVocabFile onDisk;
+    onDisk.LoadFromFile(List);
+    EXPECT_EQ(onDisk.Count(), Doc().Count());
+
+    // A read-only file, also for the superuser: the user is asked for another name.
+    Doc().Items(0).SetFieldValue(fiNotes, "");
+    ::chmod(List.c_str(), 0444);
+    const std::string readOnly = ReadBytes(List);
+    FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File("other")), 1 });
+    Trigger(Form->miFileSave);
+    ASSERT_EQ(MessageBoxHook::Shown().size(), 5u);
+    EXPECT_TRUE(LastMessage().Text.startsWith(
+        QString::fromStdString(List) + QStringLiteral("\nThis file is read-only.")));
+    EXPECT_EQ(Doc().FileName(), Dir.File("other.vmr"));
+    EXPECT_EQ(ReadBytes(List), readOnly);
+
     // Untitled: Yes asks for a name, and cancelling that keeps the changes.
+    FileDialogHook::Clear();
     UseList(Form->Session(), 0x0407, 0x0409);
     Doc().NewItem().SetFieldValues("a", "", "", "b");
     Doc().Add();
@@ -211,7 +228,7 @@ TEST_F(MainFormTest, SaveQueryAnswersAndForAnUntitledListYesOpensSaveAs)
     EXPECT_TRUE(Doc().Modified());
 }
 
-TEST_F(MainFormTest, SaveAsOffersEveryTypeAndTheExtensionFollowsIt)
+TEST_F(MainFormTest, SaveAsOffersEveryTypeTheExtensionFollowsItAndTheListsOwnFileIsNoExport)
 {
     OpenList();
     Trigger(Form->miEditShuffle);
@@ -240,6 +257,20 @@ TEST_F(MainFormTest, SaveAsOffersEveryTypeAndTheExtensionFollowsIt)
     EXPECT_EQ(asked.ProposedName, QString::fromStdString(Dir.File("list")));
     EXPECT_EQ(asked.Suffixes, QStringLiteral("vmr rtf txt txt txt txt txt txt htm").split(QLatin1Char(' ')));
     EXPECT_TRUE(MessageBoxHook::Shown().empty());
+
+    // A refused name (which ones is the save target's rule) is told and the dialog comes back
+    // with it; then a good one.
+    FileDialogHook::Clear();
+    FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(List), 9 });
+    FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File("good")), 9 });
+    Trigger(Form->miFileSaveAs);
+    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_TRUE(LastMessage().Text.endsWith(QStringLiteral("Please use a different file name.")));
+    ASSERT_EQ(FileDialogHook::Requests().size(), 2u);
+    EXPECT_EQ(FileDialogHook::Requests()[1].ProposedName, QString::fromStdString(List));
+    EXPECT_EQ(FileDialogHook::Requests()[1].FilterIndex, 9);
+    EXPECT_EQ(ReadBytes(List), before);
+    EXPECT_EQ(ReadBytes(Dir.File("good.htm")).substr(0, 1), "<");
     SaveAs("copy", 1);
     EXPECT_EQ(Doc().FileName(), Dir.File("copy.vmr"));
     EXPECT_EQ(Panel(5), QStringLiteral("Saved"));
@@ -276,61 +307,6 @@ TEST_F(MainFormTest, TheSaveDialogsExtensionFollowsTheTypeTheUserPicks)
     EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("htm"));
     QTest::keyClick(types, Qt::Key_Up);
     EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("vmr"));
-}
-
-TEST_F(MainFormTest, SaveAsRefusesTheListsOwnFileForAnExportAndAnyReadOnlyFile)
-{
-    OpenList();
-    Trigger(Form->miEditShuffle);
-    const std::string before = ReadBytes(List);
-    const std::string locked = Dir.File("locked.vmr");
-    WriteBytes(locked, "precious");
-    ::chmod(locked.c_str(), 0444);
-    // The refused choice is shown its message and the dialog comes back with it; then a good one.
-    const std::pair<std::string, int> refused[] = { { List, 9 }, { locked, 1 } };
-    for (const auto& [name, filter] : refused) {
-        SCOPED_TRACE(name);
-        MessageBoxHook::Clear();
-        FileDialogHook::Clear();
-        FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(name), filter });
-        FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File("good")), filter });
-        Trigger(Form->miFileSaveAs);
-        ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-        EXPECT_TRUE(LastMessage().Text.endsWith(QStringLiteral("Please use a different file name.")));
-        ASSERT_EQ(FileDialogHook::Requests().size(), 2u);
-        EXPECT_EQ(FileDialogHook::Requests()[1].ProposedName, QString::fromStdString(name));
-        EXPECT_EQ(FileDialogHook::Requests()[1].FilterIndex, filter);
-        EXPECT_EQ(ReadBytes(List), before);
-        EXPECT_EQ(ReadBytes(locked), "precious");
-    }
-    EXPECT_EQ(ReadBytes(Dir.File("good.htm")).substr(0, 1), "<");
-    EXPECT_EQ(Doc().FileName(), Dir.File("good.vmr"));
-}
-
-TEST_F(MainFormTest, AFailedSaveKeepsTheDocumentModifiedAndSaysWhyAndAReadOnlyFileAsksForAnotherName)
-{
-    OpenList();
-    Trigger(Form->miEditShuffle);
-    Doc().Items(0).SetFieldValue(fiNotes, std::string(70000, 'x'));
-    Trigger(Form->miFileSave);
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-    EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("65535")));
-    EXPECT_TRUE(Doc().Modified());
-    TVocabFile onDisk;
-    onDisk.LoadFromFile(List);
-    EXPECT_EQ(onDisk.Count(), Doc().Count());
-
-    // A read-only file, also for the superuser: the user is asked for another name.
-    Doc().Items(0).SetFieldValue(fiNotes, "");
-    ::chmod(List.c_str(), 0444);
-    const std::string before = ReadBytes(List);
-    FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File("other")), 1 });
-    Trigger(Form->miFileSave);
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 2u);
-    EXPECT_TRUE(LastMessage().Text.startsWith(
-        QString::fromStdString(List) + QStringLiteral("\nThis file is read-only.")));
-    EXPECT_EQ(Doc().FileName(), Dir.File("other.vmr"));
-    EXPECT_EQ(ReadBytes(List), before);
 }
 
 TEST_F(MainFormTest, BarsAndRecentFilesAreSavedWhenTheWindowClosesAndSurviveARestart)

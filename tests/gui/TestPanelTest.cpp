@@ -142,7 +142,7 @@ protected:
 
 } // namespace
 
-TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatistics)
+TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatisticsWhoseResetGoesOn)
 {
     OpenAnimals();
     Key(Qt::Key_T, Qt::ControlModifier);
@@ -202,20 +202,15 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     Key(Qt::Key_T, Qt::ControlModifier);
     EXPECT_EQ(Form->WindowMode(), wmEditing);
     EXPECT_EQ(StatisticsShown, 2);
-}
 
-TEST_F(TestPanelTest, ResettingFromTheEndOfTheTestContinuesIt)
-{
-    OpenAnimals();
-    for (int i = 1; i < 3; ++i)
-        Doc().Items(i).PenaltyPoints = -1;
+    // A reset from the statistics at the end of a test goes on with it.
+    Doc().Items(0).PenaltyPoints = 0;
     Key(Qt::Key_T, Qt::ControlModifier);
-    ASSERT_EQ(&Doc().CurrentItem(), &Doc().Items(0));
     AnswerRight();
     OnStatistics(true);
     Key(Qt::Key_Return);
     EXPECT_EQ(StatisticsShown, 1);
-    EXPECT_EQ(Form->WindowMode(), wmTesting) << "the test goes on after the reset";
+    EXPECT_EQ(Form->WindowMode(), wmTesting);
     EXPECT_EQ(Doc().LearntCount(), 0);
     EXPECT_EQ(Status(), QString());
     EXPECT_EQ(StatusPanel(3), QStringLiteral("0 learnt"));
@@ -295,7 +290,7 @@ TEST_F(TestPanelTest, TheDelayHoldsContinueOncePerWrongAnswerAndAutoContinueSkip
     EXPECT_TRUE(Panel->btnEnter->isEnabled());
 }
 
-TEST_F(TestPanelTest, MultipleChoiceByClicksNumbersAndKeys)
+TEST_F(TestPanelTest, MultipleChoiceByClicksNumbersAndKeysInTheDisplayFont)
 {
     Options().NumChoices = 5;
     Options().Delay = 1;
@@ -361,6 +356,17 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksNumbersAndKeys)
     EXPECT_FALSE(Form->TestEngine().Answered());
     ASSERT_NE(Panel->lbChoice->SelectedRow(), -1);
     EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Doc().Items(1));
+
+    // The display font reaches the test controls.
+    const int rowBefore = Panel->lbChoice->ItemHeight();
+    Form->Session().Settings.DisplayFont.Size = 24;
+    Form->ApplyDisplayFont();
+    EXPECT_GT(Panel->lbChoice->ItemHeight(), rowBefore);
+    EXPECT_EQ(
+        Panel->lbChoice->height(), Panel->lbChoice->ItemHeight() * 5 + 2 * Panel->lbChoice->frameWidth());
+    EXPECT_GE(Panel->pnlQuestion->height(), QFontMetrics(Panel->pbQuestion->font()).height());
+    EXPECT_EQ(Panel->edtResponse->font().pointSize(), 24);
+    EXPECT_TRUE(Panel->edtTestNotes->font().italic());
 
     // Ctrl+M again: typed answers.
     Key(Qt::Key_M, Qt::ControlModifier);
@@ -554,22 +560,6 @@ TEST_F(TestPanelTest, ResultImagesAreRecolouredAndAWhiteColourGetsARedSquare)
         EXPECT_GT(glyph, 20);
     }
     EXPECT_NE(TickImage(), CrossImage());
-}
-
-TEST_F(TestPanelTest, TheDisplayFontReachesTheTestControls)
-{
-    OpenAnimals();
-    Options().NumChoices = 4;
-    Key(Qt::Key_M, Qt::ControlModifier);
-    const int rowBefore = Panel->lbChoice->ItemHeight();
-    Form->Session().Settings.DisplayFont.Size = 24;
-    Form->ApplyDisplayFont();
-    EXPECT_GT(Panel->lbChoice->ItemHeight(), rowBefore);
-    EXPECT_EQ(
-        Panel->lbChoice->height(), Panel->lbChoice->ItemHeight() * 4 + 2 * Panel->lbChoice->frameWidth());
-    EXPECT_GE(Panel->pnlQuestion->height(), QFontMetrics(Panel->pbQuestion->font()).height());
-    EXPECT_EQ(Panel->edtResponse->font().pointSize(), 24);
-    EXPECT_TRUE(Panel->edtTestNotes->font().italic());
 }
 
 TEST_F(TestPanelTest, TheBuiltSoundsAreShortPcmWavesAndPlayingNeverWaits)

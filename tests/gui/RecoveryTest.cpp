@@ -2,6 +2,7 @@
 
 #include "app/Recovery.h"
 
+#include "core/DocumentBuilders.h"
 #include "core/RecoveryCopy.h"
 #include "core/SafeSave.h"
 #include "gui/EditCommandsSupport.h"
@@ -175,10 +176,7 @@ TEST_F(RecoveryTest, AnOrphanIsOfferedWhenItsListIsOpened)
 TEST_F(RecoveryTest, AtStartUpAnUntitledOrphanComesBackUntitledInsteadOfTheWelcome)
 {
     TVocabFile untitled;
-    untitled.SetForeignLangID(0x0407);
-    untitled.SetNativeLangID(0x0409);
-    untitled.NewItem().SetFieldValues("der Hund", "", "", "dog");
-    untitled.Add();
+    Fill(untitled, German, English, { { "der Hund", 0, "", "dog" } });
     PlantOrphan(untitled, "");
     int dialogs = 0;
     DialogHook::Set([&dialogs](QDialog&) {

@@ -126,6 +126,7 @@ TEST_F(MainFormTest, AddUndoRedoFollowTheSavedStateAndEditDeleteAndMovesKeepTheC
     EXPECT_EQ(Doc().Count(), count);
     EXPECT_EQ(Panel(5), QStringLiteral("Saved"));
     EXPECT_EQ(Form->miEditRedo->text(), QStringLiteral("&Redo Add"));
+    EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo"));
 
     Trigger(Form->miEditRedo);
     EXPECT_EQ(Panel(5), QStringLiteral("Modified"));

@@ -297,6 +297,7 @@ TEST_F(RecoveryTest, CopiesAndTheirFolderAreTheUsersAloneWhateverTheUmask)
     EXPECT_EQ(ModeOf(Folder.toStdString()), 0700u);
     ASSERT_EQ(Copies().size(), 1);
     EXPECT_EQ(ModeOf(Form->RecoveryStore()->OwnCopy().toStdString()), 0600u);
+    EXPECT_TRUE(MessageBoxHook::Shown().empty()) << LastMessage().Text.toStdString();
 }
 
 // Which folders are refused and why is the folder rule's; the window says it once and keeps out.

@@ -149,7 +149,11 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     ASSERT_EQ(Form->WindowMode(), wmTesting);
     EXPECT_EQ(Focus(), Panel->edtResponse);
     EXPECT_TRUE(Form->miTestStartTesting->isChecked());
+    EXPECT_TRUE(Form->miTestPassive->isChecked());
+    EXPECT_EQ(Form->tbrToolBar->findChild<QWidget*>(QStringLiteral("tbStartTesting"))->toolTip(),
+        QStringLiteral("Stop Testing - Ctrl+T"));
     EXPECT_FALSE(Form->miEditAdd->isEnabled()) << "no editing while testing";
+    EXPECT_EQ(Panel->btnEnter->text(), QStringLiteral("Enter"));
     EXPECT_EQ(Panel->edtResponse->Tag(), -2);
     EXPECT_FALSE(Panel->btnToggleAnswer->isEnabled());
 
@@ -158,6 +162,7 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     Type("zebra");
     Key(Qt::Key_Return);
     EXPECT_EQ(Status(), QStringLiteral("Wrong!"));
+    EXPECT_EQ(Panel->btnEnter->text(), QStringLiteral("Continue"));
     EXPECT_EQ(Focus(), Panel->btnEnter);
     EXPECT_TRUE(Panel->edtResponse->isReadOnly());
     EXPECT_EQ(Panel->edtResponse->Bytes(), std::string(first->FieldValue(fiNative)));
@@ -172,6 +177,9 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     Panel->btnToggleAnswer->click();
     EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("zebra"));
     EXPECT_FALSE(Panel->lblMarks->isVisibleTo(Panel)) << "an unrelated answer is shown unmarked";
+    Panel->edtResponse->setFocus();
+    Form->miTestHintClick();
+    EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("zebra")) << "no hint into an answered field";
     Panel->btnToggleAnswer->click();
     EXPECT_EQ(Panel->edtResponse->Bytes(), std::string(first->FieldValue(fiNative)));
     Panel->btnEnter->setFocus();
@@ -297,6 +305,7 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksNumbersAndKeysInTheDisplayFont)
     OpenAnimals();
     Key(Qt::Key_M, Qt::ControlModifier);
     ASSERT_EQ(Form->WindowMode(), wmTesting);
+    EXPECT_TRUE(Form->miTestMultipleChoice->isChecked());
     EXPECT_TRUE(Panel->pnlChoice->isVisible());
     EXPECT_FALSE(Panel->pnlResponse->isVisible());
     EXPECT_EQ(Focus(), Panel->lbChoice);
@@ -313,6 +322,7 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksNumbersAndKeysInTheDisplayFont)
     QTest::mouseClick(Panel->lbChoice->viewport(), Qt::LeftButton, Qt::NoModifier, entry.center());
     EXPECT_EQ(Status(), QStringLiteral("Right!"));
     EXPECT_FALSE(Panel->lbChoice->isEnabled());
+    ASSERT_EQ(Panel->lbChoice->count(), 1);
     EXPECT_EQ(Panel->lbChoice->ItemAt(0), asked);
     Key(Qt::Key_Return);
 
@@ -351,6 +361,7 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksNumbersAndKeysInTheDisplayFont)
     // Into the foreign language a letter jumps past the article to the word, and does not answer.
     Key(Qt::Key_L, Qt::ControlModifier);
     EXPECT_TRUE(Form->miTestActive->isChecked());
+    EXPECT_EQ(Panel->lblChoice->text(), QStringLiteral("Word/phrase:"));
     EXPECT_EQ(KeyboardLanguageFor(Doc(), Panel->lbChoice), Doc().ForeignLangID());
     Key(Qt::Key_K);
     EXPECT_FALSE(Form->TestEngine().Answered());
@@ -393,6 +404,7 @@ TEST_F(TestPanelTest, HintsFillTheFocusedFieldOnlyAndCountTheAnswerWrong)
     Panel->btnEnter->setFocus();
     Idle();
     EXPECT_FALSE(Form->miTestHint->isEnabled()) << "no hint outside the answer fields";
+    EXPECT_THROW(Form->miTestHintClick(), std::exception);
 
     // A hinted right answer shows "Right!" but is recorded as wrong.
     Panel->edtResponse->setText(QStringLiteral("der Hund"));

@@ -480,6 +480,8 @@ TEST_F(VocabGridTest, ColumnIsAsWideAsTheWidestRowARefreshMeasuresOnlyNewItemsAn
     EXPECT_EQ(grid->rowHeight(1), grid->RowHeight());
     EXPECT_GT(grid->RowHeight(), smallRow);
     EXPECT_GT(width(0), smallWidth);
+    EXPECT_TRUE(grid->Fonts().Bold.bold() && grid->Fonts().Italic.italic());
+    EXPECT_FALSE(grid->Fonts().Regular.bold() || grid->Fonts().Regular.italic());
 }
 
 // A sort moves every row: the widths follow their items instead of being measured anew, whether

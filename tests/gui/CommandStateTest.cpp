@@ -29,19 +29,14 @@ TEST_F(EditCommandsTest, TheCommandStateFollowsEachKindOfChange)
         bool enabled;
     };
     const TCase cases[] = {
-        { "the blank row is selected", [](TMainForm& form) { SelectRow(form, 3); }, &TMainForm::miEditDelete,
-            false },
-        { "the first row is selected", [](TMainForm& form) { SelectRow(form, 0); }, &TMainForm::miEditMoveUp,
-            false },
-        { "an item is marked for moving", [](TMainForm& form) { form.Grid()->SetCutIndex(0); },
-            &TMainForm::miEditPaste, true },
-        { "an item reaches the clipboard",
-            [](TMainForm& form) { CopyToClipboard(form.Session().Document()); }, &TMainForm::miEditPaste,
+        { "the blank row is selected", [](auto& f) { SelectRow(f, 3); }, &TMainForm::miEditDelete, false },
+        { "the first row is selected", [](auto& f) { SelectRow(f, 0); }, &TMainForm::miEditMoveUp, false },
+        { "an item is marked for moving", [](auto& f) { f.Grid()->SetCutIndex(0); }, &TMainForm::miEditPaste,
             true },
-        { "the item is deleted", [](TMainForm& form) { form.miEditDelete->trigger(); },
-            &TMainForm::miEditUndo, true },
-        { "the list is closed", [](TMainForm& form) { form.SetWindowMode(wmNone); }, &TMainForm::miFileSave,
-            false },
+        { "an item reaches the clipboard", [](auto& f) { CopyToClipboard(f.Session().Document()); },
+            &TMainForm::miEditPaste, true },
+        { "the item is deleted", [](auto& f) { f.miEditDelete->trigger(); }, &TMainForm::miEditUndo, true },
+        { "the list is closed", [](auto& f) { f.SetWindowMode(wmNone); }, &TMainForm::miFileSave, false },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -34,7 +34,7 @@ protected:
     }
 };
 
-TEST_F(StatusBarTest, PanelsStayInPlaceAndShowTheirWholeText)
+TEST_F(StatusBarTest, PanelsStayInPlaceAndShowTheirWholeTextAndTheBlankRowIsNoRow)
 {
     for (const int windowWidth : { 640, 360 }) {
         SCOPED_TRACE(windowWidth);
@@ -63,22 +63,9 @@ TEST_F(StatusBarTest, PanelsStayInPlaceAndShowTheirWholeText)
             EXPECT_LT(panels[i - 1].right(), panels[i].left());
         EXPECT_LE(panels.back().right(), Form->statusBar()->width());
     }
-}
-
-// The third panel follows the current row while editing and the learnt count while testing.
-TEST_F(StatusBarTest, TheThirdPanelFollowsTheRowOrTheLearntCount)
-{
-    const auto third = [this] {
-        Update();
-        return Form->StatusPanel(3)->text();
-    };
-    EXPECT_EQ(third(), QStringLiteral("Row 1"));
     Doc().SetCurrentIndex(-1);
-    EXPECT_EQ(third(), QStringLiteral("No row")) << "the blank last row";
-    Doc().SetCurrentIndex(0);
-    Form->miTestStartTestingClick();
-    EXPECT_EQ(third(), QStringLiteral("0 learnt"));
-    Form->SetWindowMode(wmEditing);
+    Update();
+    EXPECT_EQ(Form->StatusPanel(3)->text(), QStringLiteral("No row")) << "the blank last row";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ui/VocabGrid.h"
 
+#include "core/DocumentBuilders.h"
 #include "settings/Session.h"
 #include "settings/Settings.h"
 
@@ -20,10 +21,6 @@
 
 namespace {
 
-constexpr LangId French = 0x040C;
-constexpr LangId English = 0x0809;
-using Strings = std::vector<std::string>;
-
 struct TRow {
     std::string Foreign, Category, Notes, Native;
     std::int32_t SortingPosition = 0;
@@ -34,7 +31,7 @@ void NewDocument(TSession& session, const std::vector<TRow>& rows, LangId foreig
 {
     auto document = std::make_unique<TVocabFile>();
     document->SetForeignLangID(foreign);
-    document->SetNativeLangID(English);
+    document->SetNativeLangID(EnglishUK);
     document->Reserve(rows.size());
     for (const auto& row : rows) {
         auto item = std::make_unique<TVocabItem>();
@@ -48,7 +45,7 @@ void NewDocument(TSession& session, const std::vector<TRow>& rows, LangId foreig
     session.ReplaceDocument(std::move(document));
 }
 
-void NewDocument(TSession& session, const Strings& words)
+void NewDocument(TSession& session, const TWords& words)
 {
     std::vector<TRow> rows;
     for (const auto& word : words)
@@ -56,20 +53,12 @@ void NewDocument(TSession& session, const Strings& words)
     NewDocument(session, rows);
 }
 
-Strings Numbered(int count)
+TWords Numbered(int count)
 {
-    Strings words;
+    TWords words;
     for (int i = 0; i < count; ++i)
         words.push_back("w" + std::to_string(i));
     return words;
-}
-
-Strings Foreigns(TSession& session)
-{
-    Strings result;
-    for (const auto& item : session.Document().ItemList())
-        result.emplace_back(item->FieldValue(fiForeign));
-    return result;
 }
 
 class VocabGridTest : public ::testing::Test {
@@ -77,7 +66,7 @@ protected:
     void SetUp() override
     {
         Session.Settings.DisplayFont = { "Verdana", 12 };
-        NewDocument(Session, Strings {});
+        NewDocument(Session, TWords {});
     }
 
     // A shown grid with the given height in rows (plus half a row when partial).
@@ -127,6 +116,8 @@ protected:
         QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, to);
     }
 
+    TVocabFile& Doc() { return Session.Document(); }
+
     TSession Session;
 };
 
@@ -150,41 +141,52 @@ TEST_F(VocabGridTest, ModelPassesTheItemModelTesterAndReadsEachFieldInItsCodePag
     EXPECT_EQ(text(0).toString(), QString::fromUtf8("дом n. house"));
     EXPECT_EQ(text(1).toString(), QString::fromUtf8("вода f. water"));
     EXPECT_FALSE(text(3).isValid());
-    Session.Document().SetCurrentIndex(1);
-    Session.Document().DeleteCurrent();
+    Doc().SetCurrentIndex(1);
+    Doc().DeleteCurrent();
     EXPECT_EQ(rows(), 3);
-    Session.Document().Undo();
+    Doc().Undo();
     EXPECT_EQ(rows(), 4);
-    NewDocument(Session, Strings {});
+    NewDocument(Session, TWords {});
     EXPECT_EQ(rows(), 1);
     EXPECT_EQ(grid.Model()->columnCount(), 1);
 }
 
-TEST_F(VocabGridTest, SelectionAndCurrentIndexFollowEachOther)
+TEST_F(VocabGridTest, SelectionCurrentIndexAndActivationFollowEachOther)
 {
-    NewDocument(Session, Strings { "a", "b", "c", "d", "e" });
     auto grid = MakeGrid();
+    QSignalSpy activated(grid.get(), &TVocabGrid::ActivateItem);
+    EXPECT_EQ(SelectedRow(*grid), 0) << "an empty list selects its blank row";
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 0));
+    EXPECT_EQ(activated.count(), 1);
+    NewDocument(Session, TWords { "a", "b", "c", "d", "e" });
+    grid->RefreshGrid();
     EXPECT_EQ(SelectedRow(*grid), 5) << "no current item: the blank row";
-    EXPECT_EQ(Session.Document().CurrentIndex(), -1) << "a refresh does not write the selection back";
+    EXPECT_EQ(Doc().CurrentIndex(), -1) << "a refresh does not write the selection back";
 
-    Session.Document().SetCurrentIndex(3);
+    Doc().SetCurrentIndex(3);
     grid->RefreshGrid();
     EXPECT_EQ(SelectedRow(*grid), 3);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 1));
-    EXPECT_EQ(Session.Document().CurrentIndex(), 1);
+    EXPECT_EQ(Doc().CurrentIndex(), 1);
     QTest::keyClick(grid.get(), Qt::Key_Down);
-    EXPECT_EQ(Session.Document().CurrentIndex(), 2);
+    EXPECT_EQ(Doc().CurrentIndex(), 2);
     QTest::keyClick(grid.get(), Qt::Key_End);
     EXPECT_EQ(SelectedRow(*grid), 5);
-    EXPECT_EQ(Session.Document().CurrentIndex(), -1);
+    EXPECT_EQ(Doc().CurrentIndex(), -1);
     QTest::keyClick(grid.get(), Qt::Key_Home);
-    EXPECT_EQ(Session.Document().CurrentIndex(), 0);
+    EXPECT_EQ(Doc().CurrentIndex(), 0);
 
     // The one selected row cannot be clicked away: not by Ctrl, not below the last row.
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ControlModifier, RowCentre(*grid, 0));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(20, grid->RowHeight() * 7 + 2));
     EXPECT_EQ(SelectedRow(*grid), 0);
-    EXPECT_EQ(Session.Document().CurrentIndex(), 0);
+    EXPECT_EQ(Doc().CurrentIndex(), 0);
+    // Return, Enter and a double-click activate the item.
+    QTest::keyClick(grid.get(), Qt::Key_Return);
+    QTest::keyClick(grid.get(), Qt::Key_Enter);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 1));
+    EXPECT_EQ(activated.count(), 4);
+    EXPECT_EQ(Doc().CurrentIndex(), 1);
 }
 
 TEST_F(VocabGridTest, RefreshScrollsTheSelectionIntoView)
@@ -194,7 +196,7 @@ TEST_F(VocabGridTest, RefreshScrollsTheSelectionIntoView)
     ASSERT_EQ(grid->VisibleRows(), 10);
     EXPECT_EQ(grid->TopRow(), 91) << "the blank row is selected and shown at the bottom";
     const auto topRowFor = [&](int current) {
-        Session.Document().SetCurrentIndex(current);
+        Doc().SetCurrentIndex(current);
         grid->RefreshGrid();
         return grid->TopRow();
     };
@@ -209,145 +211,109 @@ TEST_F(VocabGridTest, TypeAheadStepsThroughTheItemsOfTheTypedLetter)
         { { "l'eau", "", "", "water" }, { "Lampe", "", "", "lamp" }, { "chat", "", "", "cat" },
             { "la maison", "", "", "house", 3 }, { "lune", "", "", "moon" } });
     auto grid = MakeGrid();
-    // Which item a letter selects is the rules' own; the grid must step on from each selection.
+    // Which item a letter selects is the rules' own; the grid steps on from each selection.
     QTest::keyClick(grid.get(), 'l');
     QTest::keyClick(grid.get(), 'l');
-    EXPECT_EQ(Session.Document().CurrentIndex(), 1);
+    EXPECT_EQ(Doc().CurrentIndex(), 1);
     EXPECT_EQ(SelectedRow(*grid), 1);
 
     QTest::keyClick(grid.get(), 'M', Qt::ShiftModifier);
-    EXPECT_EQ(Session.Document().CurrentIndex(), 3);
+    EXPECT_EQ(Doc().CurrentIndex(), 3);
     QTest::keyClick(grid.get(), 'z');
-    EXPECT_EQ(Session.Document().CurrentIndex(), 3) << "no match keeps the selection";
+    EXPECT_EQ(Doc().CurrentIndex(), 3) << "no match keeps the selection";
     QTest::keyClick(grid.get(), 'l', Qt::ControlModifier);
-    EXPECT_EQ(Session.Document().CurrentIndex(), 3) << "a command key is no type-ahead";
+    EXPECT_EQ(Doc().CurrentIndex(), 3) << "a command key is no type-ahead";
     QKeyEvent zhe(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("ж"));
     QCoreApplication::sendEvent(grid.get(), &zhe);
-    EXPECT_EQ(Session.Document().CurrentIndex(), 3) << "a character the code page lacks finds nothing";
-}
-
-TEST_F(VocabGridTest, EnterReturnAndDoubleClickActivateTheItemOrTheBlankRow)
-{
-    auto grid = MakeGrid();
-    QSignalSpy activated(grid.get(), &TVocabGrid::ActivateItem);
-    EXPECT_EQ(SelectedRow(*grid), 0) << "an empty list selects its blank row";
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 0));
-    EXPECT_EQ(Session.Document().CurrentIndex(), -1);
-    NewDocument(Session, Strings { "a", "b", "c" });
-    grid->RefreshGrid();
-    QTest::keyClick(grid.get(), Qt::Key_Return);
-    QTest::keyClick(grid.get(), Qt::Key_Enter);
-    EXPECT_EQ(activated.count(), 3);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 1));
-    EXPECT_EQ(activated.count(), 4);
-    EXPECT_EQ(Session.Document().CurrentIndex(), 1);
+    EXPECT_EQ(Doc().CurrentIndex(), 3) << "a character the code page lacks finds nothing";
 }
 
 TEST_F(VocabGridTest, DraggingARowMovesTheItemAsOneUndoStep)
 {
-    const Strings words { "A", "B", "C", "D", "E" };
+    const TWords words { "A", "B", "C", "D", "E" };
     NewDocument(Session, words);
     auto grid = MakeGrid();
     QSignalSpy moved(grid.get(), &TVocabGrid::ItemMoved);
-    const int undoCount = Session.Document().UndoCount();
+    const int undoCount = Doc().UndoCount();
 
     Drag(*grid, 1, RowCentre(*grid, 3));
-    EXPECT_EQ(Foreigns(Session), (Strings { "A", "C", "D", "B", "E" }));
-    EXPECT_EQ(Session.Document().CurrentIndex(), 3);
+    EXPECT_EQ(Foreigns(Doc()), (TWords { "A", "C", "D", "B", "E" }));
+    EXPECT_EQ(Doc().CurrentIndex(), 3);
     EXPECT_EQ(SelectedRow(*grid), 3);
     EXPECT_EQ(moved.count(), 1);
-    EXPECT_EQ(Session.Document().UndoCount(), undoCount + 1);
-    EXPECT_EQ(Session.Document().UndoKind(), ukMove);
+    EXPECT_EQ(Doc().UndoCount(), undoCount + 1);
+    EXPECT_EQ(Doc().UndoKind(), ukMove);
 
     Drag(*grid, 3, RowCentre(*grid, 0));
-    EXPECT_EQ(Foreigns(Session), (Strings { "B", "A", "C", "D", "E" }));
-    Session.Document().Undo();
-    Session.Document().Undo();
-    EXPECT_EQ(Foreigns(Session), words);
+    EXPECT_EQ(Foreigns(Doc()), (TWords { "B", "A", "C", "D", "E" }));
+    Doc().Undo();
+    Doc().Undo();
+    EXPECT_EQ(Foreigns(Doc()), words);
 }
 
-TEST_F(VocabGridTest, DropsThatMoveNothing)
+TEST_F(VocabGridTest, WhenADragStartsAndDropsThatMoveNothing)
 {
-    enum TWhere { wItself, wHalfVisibleRow, wBlankRow, wAnyRowAfterEscape };
+    enum TWhere { wItself, wHalfVisibleRow, wBlankRow, wAnyRowAfterEscape, wTenPixels, wOnePixel };
     const struct {
         const char* Name;
-        int Count;
+        int Count, From; // items; the selected row the button goes down on
         TWhere Where;
-        Qt::CursorShape Cursor; // while over the target
+        Qt::CursorShape Cursor; // while over the target; ArrowCursor: no drag starts
     } cases[] = {
-        { "OntoItself", 10, wItself, Qt::DragMoveCursor }, // accepted, but changes nothing
-        { "BelowTheLastFullyVisibleRow", 10, wHalfVisibleRow, Qt::ForbiddenCursor },
-        { "OntoTheBlankRow", 4, wBlankRow, Qt::ForbiddenCursor },
-        { "Escape", 10, wAnyRowAfterEscape, Qt::DragMoveCursor },
+        { "OntoItself", 10, 2, wItself, Qt::DragMoveCursor }, // accepted, but changes nothing
+        { "BelowTheLastFullyVisibleRow", 10, 2, wHalfVisibleRow, Qt::ForbiddenCursor },
+        { "TwoItemsOntoTheBlankRow", 2, 1, wBlankRow, Qt::ForbiddenCursor },
+        { "Escape", 10, 2, wAnyRowAfterEscape, Qt::DragMoveCursor },
+        { "OneItemIsTooFewRows", 1, 0, wTenPixels, Qt::ArrowCursor },
+        { "BlankRowIsNoItem", 2, 2, wTenPixels, Qt::ArrowCursor },
+        { "OnePixelIsNoDragYet", 3, 1, wOnePixel, Qt::ArrowCursor },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         NewDocument(Session, Numbered(c.Count));
-        Session.Document().SetCurrentIndex(0);
+        Doc().SetCurrentIndex(0);
         auto grid = MakeGrid(6, true); // six rows and a half
         QSignalSpy moved(grid.get(), &TVocabGrid::ItemMoved);
-        const Strings order = Foreigns(Session);
-        const int undoCount = Session.Document().UndoCount();
-        const QPoint to = c.Where == wItself ? RowCentre(*grid, 2) + QPoint(30, 3)
+        const TWords order = Foreigns(Doc());
+        const int undoCount = Doc().UndoCount();
+        const QPoint from = RowCentre(*grid, c.From);
+        const QPoint to = c.Where == wItself ? from + QPoint(30, 3)
             : c.Where == wHalfVisibleRow     ? QPoint(20, grid->RowHeight() * 6 + 2)
             : c.Where == wBlankRow           ? RowCentre(*grid, c.Count)
+            : c.Where == wTenPixels          ? from + QPoint(0, 11)
+            : c.Where == wOnePixel           ? from + QPoint(0, 2)
                                              : RowCentre(*grid, 4);
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, 2));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, from);
         grid->SetCutIndex(0);
-        StartDrag(*grid, 2, to);
-        EXPECT_TRUE(grid->Dragging());
-        EXPECT_EQ(grid->CutIndex(), -1) << "starting a drag clears the cut mark";
-        EXPECT_EQ(grid->viewport()->cursor().shape(), c.Cursor);
+        StartDrag(*grid, c.From, to);
+        const bool drags = c.Cursor != Qt::ArrowCursor;
+        EXPECT_EQ(grid->Dragging(), drags);
+        if (drags) {
+            EXPECT_EQ(grid->CutIndex(), -1) << "starting a drag clears the cut mark";
+            EXPECT_EQ(grid->viewport()->cursor().shape(), c.Cursor);
+        }
         if (c.Where == wAnyRowAfterEscape) {
             QTest::keyClick(grid.get(), Qt::Key_Escape);
             EXPECT_FALSE(grid->Dragging());
         }
         QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, to);
 
-        EXPECT_EQ(Foreigns(Session), order);
-        EXPECT_EQ(Session.Document().UndoCount(), undoCount);
+        EXPECT_EQ(Foreigns(Doc()), order);
+        EXPECT_EQ(Doc().UndoCount(), undoCount);
         EXPECT_EQ(moved.count(), 0);
         EXPECT_FALSE(grid->Dragging());
         EXPECT_EQ(grid->DropTargetRow(), -1);
     }
 }
 
-TEST_F(VocabGridTest, WhenADragMayStart)
-{
-    struct TCase {
-        const char* Name;
-        Strings Words;
-        int PressRow; // the selected row the button goes down on
-        int MoveBy; // pixels moved with the button held
-        bool Drags;
-    };
-    const TCase cases[] = {
-        { "TwoItems", { "A", "B" }, 0, 10, true },
-        { "OneItemIsTooFewRows", { "A" }, 0, 10, false },
-        { "BlankRowIsNoItem", { "A", "B" }, 2, 10, false },
-        { "OnePixelIsNoDragYet", { "A", "B", "C" }, 1, 1, false },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Name);
-        NewDocument(Session, c.Words);
-        auto grid = MakeGrid();
-        StartDrag(*grid, c.PressRow, RowCentre(*grid, c.PressRow) + QPoint(0, 1 + c.MoveBy));
-        EXPECT_EQ(grid->Dragging(), c.Drags);
-        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, RowCentre(*grid, c.PressRow));
-        EXPECT_EQ(Foreigns(Session), c.Words);
-        EXPECT_FALSE(grid->Dragging());
-    }
-}
-
 TEST_F(VocabGridTest, DraggingPastAnEdgeScrollsOneRowPerTickAsFarAsTheListGoes)
 {
-    const Strings words = Numbered(8);
+    const TWords words = Numbered(8);
     NewDocument(Session, words);
-    Session.Document().SetCurrentIndex(0);
+    Doc().SetCurrentIndex(0);
     auto grid = MakeGrid(4);
     auto* timer = grid->findChild<QTimer*>(QStringLiteral("timDragScroll"));
     ASSERT_NE(timer, nullptr);
-    EXPECT_EQ(timer->interval(), 40);
     QSignalSpy ticks(timer, &QTimer::timeout);
     const auto waitFor = [](const std::function<bool()>& done) { return QTest::qWaitFor(done, 5000); };
     const QPoint above(20, -10), below(20, grid->viewport()->height() + 10);
@@ -374,7 +340,7 @@ TEST_F(VocabGridTest, DraggingPastAnEdgeScrollsOneRowPerTickAsFarAsTheListGoes)
     DragMove(*grid, above);
     QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, above);
     EXPECT_FALSE(timer->isActive());
-    EXPECT_EQ(Foreigns(Session), words) << "a drop outside the grid moves nothing";
+    EXPECT_EQ(Foreigns(Doc()), words) << "a drop outside the grid moves nothing";
 }
 
 // Whether a pixel of one drawn row (or of the given part of it) passes the test.
@@ -416,7 +382,7 @@ TEST_F(VocabGridTest, TheCutRowHasADottedFrameAndLearntItemsTheLearntColourUnles
     grid->ClearCutMark();
     EXPECT_FALSE(RowHasColour(*grid, 1, isText, topEdge));
 
-    Session.Document().SetCurrentIndex(0);
+    Doc().SetCurrentIndex(0);
     grid->RefreshGrid();
     EXPECT_FALSE(RowHasColour(*grid, 0, isRed)) << "highlight colours win";
     EXPECT_TRUE(RowHasColour(*grid, 0, [&](QColor c) { return c == highlight; }));
@@ -452,7 +418,7 @@ TEST_F(VocabGridTest, PaintItemTextMovesThePenPastEachPiece)
                             .horizontalAdvance(QString::fromStdString(piece.substr(1)));
         QPainter painter(&image);
         QPoint pen(10, 5);
-        PaintItemText(painter, pen, Session.Document(), item,
+        PaintItemText(painter, pen, Doc(), item,
             { .ForeignSide = c.ForeignSide,
                 .ShowNotes = c.ShowNotes,
                 .ShowCategory = c.ShowCategory,
@@ -464,7 +430,7 @@ TEST_F(VocabGridTest, PaintItemTextMovesThePenPastEachPiece)
 
 TEST_F(VocabGridTest, ColumnIsAsWideAsTheWidestRowARefreshMeasuresOnlyNewItemsAndAFontChangeAll)
 {
-    NewDocument(Session, Strings { "maison", "chat" });
+    NewDocument(Session, TWords { "maison", "chat" });
     auto grid = MakeGrid();
     EXPECT_EQ(grid->columnWidth(0), grid->viewport()->width());
     TVocabGridModel& model = *grid->Model();
@@ -474,9 +440,9 @@ TEST_F(VocabGridTest, ColumnIsAsWideAsTheWidestRowARefreshMeasuresOnlyNewItemsAn
     // Pretend the cached widths were taken earlier: a refresh must keep them, also across a sort.
     model.SetMeasuredWidth(0, 5);
     model.SetMeasuredWidth(1, 7);
-    Session.Document().NewItem().SetFieldValues(std::string(200, 'w'), "n.", "", "word");
-    Session.Document().SetCurrentIndex(-1);
-    Session.Document().Add();
+    Doc().NewItem().SetFieldValues(std::string(200, 'w'), "n.", "", "word");
+    Doc().SetCurrentIndex(-1);
+    Doc().Add();
     grid->RefreshGrid();
     EXPECT_EQ(width(0), 5);
     EXPECT_EQ(width(1), 7);
@@ -487,21 +453,21 @@ TEST_F(VocabGridTest, ColumnIsAsWideAsTheWidestRowARefreshMeasuresOnlyNewItemsAn
     EXPECT_EQ(SelectedRow(*grid), 3);
 
     // A width follows its item when it moves; new texts and other code pages are measured anew.
-    Session.Document().SetCurrentIndex(0);
-    Session.Document().MoveCurrent(1);
+    Doc().SetCurrentIndex(0);
+    Doc().MoveCurrent(1);
     grid->RefreshGrid();
     EXPECT_EQ(std::pair(width(0), width(1)), std::pair(7, 5));
-    Session.Document().NewItem().SetFieldValues("chat", "", "", "cat");
-    Session.Document().Replace();
+    Doc().NewItem().SetFieldValues("chat", "", "", "cat");
+    Doc().Replace();
     grid->RefreshGrid();
     EXPECT_EQ(std::pair(width(0), width(1)), std::pair(7, grid->MeasureRow(1)));
-    Session.Document().SetNativeLangID(0x0419); // Russian: another code page
+    Doc().SetNativeLangID(0x0419); // Russian: another code page
     grid->RefreshGrid();
     EXPECT_EQ(width(0), grid->MeasureRow(0));
 
     // Deleting the widest item narrows the column again; a resize keeps it as wide as the grid.
-    Session.Document().SetCurrentIndex(2);
-    Session.Document().DeleteCurrent();
+    Doc().SetCurrentIndex(2);
+    Doc().DeleteCurrent();
     grid->RefreshGrid();
     EXPECT_EQ(grid->columnWidth(0), grid->viewport()->width());
     grid->resize(grid->width() + 100, grid->height());
@@ -511,12 +477,10 @@ TEST_F(VocabGridTest, ColumnIsAsWideAsTheWidestRowARefreshMeasuresOnlyNewItemsAn
     const int smallRow = grid->RowHeight(), smallWidth = width(0);
     Session.Settings.DisplayFont = { "Verdana", 24 };
     grid->ApplyDisplayFont();
-    EXPECT_EQ(grid->RowHeight(), QFontMetrics(grid->Fonts().Regular).height() + 6);
     EXPECT_EQ(grid->rowHeight(1), grid->RowHeight());
     EXPECT_GT(grid->RowHeight(), smallRow);
     EXPECT_GT(width(0), smallWidth);
-    EXPECT_TRUE(grid->Fonts().Bold.bold());
-    EXPECT_TRUE(grid->Fonts().Italic.italic());
+    EXPECT_TRUE(grid->Fonts().Bold.bold() && grid->Fonts().Italic.italic());
     EXPECT_FALSE(grid->Fonts().Regular.bold() || grid->Fonts().Regular.italic());
 }
 
@@ -527,22 +491,22 @@ TEST_F(VocabGridTest, MeasuredWidthsFollowTheirItemsThroughASort)
     constexpr int count = 300;
     for (const int spacing : { 1, 6 }) {
         SCOPED_TRACE(spacing);
-        NewDocument(Session, Strings {});
+        NewDocument(Session, TWords {});
         for (int i = 0; i < count; ++i) {
             for (int other = 1; other < spacing; ++other)
                 TVocabItem().SetFieldValue(fiForeign, "x");
             auto item = std::make_unique<TVocabItem>();
             item->SetFieldValues("w" + std::to_string(i), "", "", "x");
-            Session.Document().AppendItem(std::move(item));
+            Doc().AppendItem(std::move(item));
         }
-        Session.Document().EndBulkAppend();
+        Doc().EndBulkAppend();
         auto grid = MakeGrid();
         ASSERT_FALSE(grid->MeasuringWidths());
         grid->Model()->SetMeasuredWidth(150, 3);
         std::vector<std::uint32_t> reversed(count);
         for (int i = 0; i < count; ++i)
             reversed[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(count - 1 - i);
-        Session.Document().SortByOrder(reversed);
+        Doc().SortByOrder(reversed);
         grid->RefreshGrid();
         EXPECT_EQ(grid->Model()->MeasuredWidth(count - 1 - 150), 3);
         EXPECT_EQ(grid->Model()->MeasuredWidth(150), grid->MeasureRow(150));
@@ -555,22 +519,13 @@ constexpr qint64 TimeScale = 5;
 constexpr qint64 TimeScale = 1;
 #endif
 
-// The CPU time this thread has used: other processes on a busy machine do not count against it.
-class TThreadClock {
-public:
-    TThreadClock() { restart(); }
-    void restart() { Start_ = Now(); }
-    qint64 elapsed() const { return Now() - Start_; }
-
-private:
-    static qint64 Now()
-    {
-        timespec now {};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-        return static_cast<qint64>(now.tv_sec) * 1000 + now.tv_nsec / 1'000'000;
-    }
-    qint64 Start_ = 0;
-};
+// The CPU time this thread has used in ms: other processes on a busy machine do not count against it.
+qint64 ThreadMs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<qint64>(now.tv_sec) * 1000 + now.tv_nsec / 1'000'000;
+}
 
 // Builds a list of numbered items, one of them with a very long translation.
 void NewLongDocument(TSession& session, int count, int widest)
@@ -589,21 +544,21 @@ TEST_F(VocabGridTest, AMillionItemsRefreshPaintAndStepQuickly)
     constexpr int count = 1'000'000;
     auto grid = MakeGrid(10);
     NewLongDocument(Session, count, count / 2);
-    Session.Document().SetCurrentIndex(count / 3);
-    TThreadClock clock;
+    Doc().SetCurrentIndex(count / 3);
+    qint64 start = ThreadMs();
     grid->RefreshGrid();
-    EXPECT_LT(clock.elapsed(), 200 * TimeScale);
+    EXPECT_LT(ThreadMs() - start, 200 * TimeScale);
     EXPECT_EQ(grid->Model()->rowCount(), count + 1);
     EXPECT_EQ(SelectedRow(*grid), count / 3);
     EXPECT_TRUE(grid->MeasuringWidths()) << "the rest is measured in the background";
 
-    Session.Document().SetCurrentIndex(count - 1);
-    clock.restart();
+    Doc().SetCurrentIndex(count - 1);
+    start = ThreadMs();
     grid->RefreshGrid();
     grid->viewport()->repaint();
     QTest::keyClick(grid.get(), Qt::Key_Down);
-    EXPECT_LT(clock.elapsed(), 200 * TimeScale);
-    EXPECT_EQ(Session.Document().CurrentIndex(), -1);
+    EXPECT_LT(ThreadMs() - start, 200 * TimeScale);
+    EXPECT_EQ(Doc().CurrentIndex(), -1);
 }
 
 TEST_F(VocabGridTest, BackgroundMeasuringFindsTheWidestItem)
@@ -611,7 +566,7 @@ TEST_F(VocabGridTest, BackgroundMeasuringFindsTheWidestItem)
     constexpr int count = 60'000;
     auto grid = MakeGrid(10);
     NewLongDocument(Session, count, count - 10);
-    Session.Document().SetCurrentIndex(count / 3);
+    Doc().SetCurrentIndex(count / 3);
     grid->RefreshGrid();
     EXPECT_TRUE(grid->MeasuringWidths());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !grid->MeasuringWidths(); }, 60000));

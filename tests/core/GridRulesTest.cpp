@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(TypeAheadIndex, StepsThroughItemsBeginningWithTheLetterFromAfterTheCurrentOne)
 {
     TVocabFile doc;
@@ -67,5 +65,3 @@ TEST(TypeAheadIndex, FirstLetterOrDigitAfterTheSortingPositionInTheForeignLangua
         EXPECT_EQ(doc.CurrentIndex(), c.Current);
     }
 }
-
-} // namespace

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(SortKeysByField, WordsFromTheirSortingPosition)
 {
     const struct {
@@ -114,5 +112,3 @@ TEST(SortKeysOrder, KeysCompareAsUnsignedBytesShorterFirstAndEqualOnesStayStable
                 expected.push_back(before[i]);
     EXPECT_EQ(Pointers(huge), expected);
 }
-
-} // namespace

@@ -9,8 +9,6 @@
 #include <gtest/gtest.h>
 #include <random>
 
-namespace {
-
 TEST(UndoLimits, OnlyTheLast5000StepsCanBeUndone)
 {
     TVocabFile doc;
@@ -141,5 +139,3 @@ TEST(UndoRandomWalk, EveryPositionRestoresItsState)
         }
     }
 }
-
-} // namespace

@@ -286,12 +286,15 @@ TEST(VocabFileFind, FromAfterTheCurrentItemWrappingAround)
 {
     const TWords cats { "the cat sat", "catalogue", "cat food", "the cat", "", "CAT" };
     const TWords texts { "x a", "b", "x c", "x d", "e" };
+    const std::string dog = "\xEF \xF3\xEA\xFD\xEB\xEF\xF2";
+    constexpr LangId Greek = 0x0408;
     const struct {
         const char* Name;
         TWords Texts; // word/phrase of each item
         std::string Search;
         std::uint8_t Options, Mode;
         std::int32_t Current, Expected;
+        LangId Lang = English;
     } cases[] = {
         { "any part after the current item", cats, "cat", 0, smAnyPart, 0, 1 },
         { "whole word skips a longer word", cats, "cat", MatchWord, smAnyPart, 0, 2 },
@@ -306,11 +309,20 @@ TEST(VocabFileFind, FromAfterTheCurrentItemWrappingAround)
         { "from the last item", texts, "x", 0, smAnyPart, 4, 0 },
         { "current item is the only match", texts, "b", 0, smWhole, 1, 1 },
         { "current item is tested last", { "x", "x" }, "x", 0, smWhole, 1, 0 },
+        // Greek "ο σκύλος": its final sigma is a capital sigma's small form, and a capital lacks the tonos.
+        { "capitals, final sigma", { dog }, "\xCF \xD3\xCA\xD5\xCB\xCF\xD3", 0, smAnyPart, -1, 0, Greek },
+        { "capital sigma meets final", { dog }, "\xCB\xCF\xD3", 0, smAnyPart, -1, 0, Greek },
+        { "small sigma meets final", { dog }, "\xEB\xEF\xF3", 0, smAnyPart, -1, 0, Greek },
+        { "not with case matched", { dog }, "\xEB\xEF\xF3", MatchCase, smAnyPart, -1, -1, Greek },
+        { "capitals, accents matched", { dog }, "\xD3\xCA\xD5\xCB\xCF\xD3", MatchAccents, smAnyPart, -1, -1,
+            Greek },
+        { "small, accents matched", { dog }, "\xF3\xEA\xFD\xEB\xEF\xF3", MatchAccents, smAnyPart, -1, 0,
+            Greek },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         TVocabFile doc;
-        doc.SetForeignLangID(English);
+        doc.SetForeignLangID(c.Lang);
         FillWords(doc, c.Texts);
         doc.SetCurrentIndex(c.Current);
         EXPECT_EQ(doc.FindNext({ c.Search, fiForeign, c.Options, c.Mode }), c.Expected);

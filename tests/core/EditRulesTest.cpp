@@ -1,9 +1,10 @@
 // The item edit dialog's OK sequence, without a screen: each case types four texts, answers the
-// questions in turn and reads the steps the dialog is told to take.
+// questions in turn and reads the steps the dialog is told to take; the sorting marker it reads.
 
 #include "core/EditRules.h"
 
 #include "core/DocumentBuilders.h"
+#include "core/SortingMarker.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -182,6 +183,22 @@ TEST(EditRules, AnEditedItemStartsUntested)
         EXPECT_EQ(std::pair(doc.CurrentItem().LastAttempt, doc.CurrentItem().PenaltyPoints),
             std::pair(12, penalty));
     }
+}
+
+TEST(SortingMarker, ReadAndShow)
+{
+    for (const auto& [typed, text, position] :
+        { std::tuple<const char*, const char*, int> { "la @maison", "la maison", 3 },
+            { "@maison", "maison", 0 }, { "maison@", "maison", 0 }, { "a@b@c", "ab@c", 1 },
+            { "maison", "maison", 0 }, { "@", "", 0 } }) {
+        std::string read = typed;
+        EXPECT_EQ(ExtractSortingMarker(read), position) << typed;
+        EXPECT_EQ(read, text) << typed;
+    }
+    EXPECT_EQ(InsertSortingMarker("la maison", 3, false), "la @maison");
+    EXPECT_EQ(InsertSortingMarker("maison", 0, true), "@maison");
+    EXPECT_EQ(InsertSortingMarker("maison", 0, false), "maison");
+    EXPECT_EQ(InsertSortingMarker("ab", 10, false), "ab@");
 }
 
 } // namespace

@@ -248,12 +248,6 @@ TEST(BackgroundWriter, WritesInOrderTheNewestImageWinsFailuresAreKeptAndPrivateF
     EXPECT_EQ(ModeOf(fresh), 0600u);
     EXPECT_EQ(ModeOf(wider), 0600u);
     EXPECT_EQ(ReadBytes(wider), "a copy");
-    // Any other file keeps its own mode, or gets the umask's.
-    fs::permissions(wider, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    SafeWriteFile(wider, "a list");
-    SafeWriteFile(dir.File("list"), "a list");
-    EXPECT_EQ(ModeOf(wider), 0640u);
-    EXPECT_EQ(ModeOf(dir.File("list")), 0666u);
 }
 
 TEST(RecoveryFolder, IsMadeForItsOwnerAloneAndRefusedWhenOthersCouldPlantCopies)

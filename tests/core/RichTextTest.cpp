@@ -67,10 +67,7 @@ TEST(RichText, ReadsTheSubsetAndSkipsTheRest)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ReadRichText(c.Rtf), c.Expected) << c.Rtf;
-}
-
-TEST(RichText, SurvivesDeepNesting)
-{
+    // It survives deep nesting.
     const std::string deep = std::string(100000, '{') + "x" + std::string(100000, '}');
     EXPECT_EQ(PlainText(ReadRichText(deep)), u"x");
 }
@@ -99,13 +96,6 @@ TEST(TipFile, ATipLineIsAContextATabAndText)
     }
 }
 
-TEST(TipFile, LinesEndInAnyWayAndBlankOnesHoldNoTip)
-{
-    EXPECT_EQ(SplitTipLines("a\r\nb\nc\rd"), (std::vector<std::string> { "a", "b", "c", "d" }));
-    EXPECT_EQ(SplitTipLines("a\r\n\r\n \t\nb\r\n"), (std::vector<std::string> { "a", "b" }));
-    EXPECT_TRUE(SplitTipLines("").empty());
-}
-
 TEST(TipFile, TipsCycleFromTheRememberedIndex)
 {
     std::int32_t next = 0;
@@ -128,8 +118,12 @@ TEST(TipFile, TipsCycleFromTheRememberedIndex)
     }
 }
 
-TEST(TipFile, AMissingOrEmptyFileHasNoTips)
+// Lines end in any way and blank ones hold no tip; a missing or empty file has none.
+TEST(TipFile, LinesEndInAnyWayAndAMissingOrEmptyFileHasNoTips)
 {
+    EXPECT_EQ(SplitTipLines("a\r\nb\nc\rd"), (std::vector<std::string> { "a", "b", "c", "d" }));
+    EXPECT_EQ(SplitTipLines("a\r\n\r\n \t\nb\r\n"), (std::vector<std::string> { "a", "b" }));
+    EXPECT_TRUE(SplitTipLines("").empty());
     TTempDir dir;
     EXPECT_FALSE(ReadTipFile(dir.File("missing.tip")));
     WriteBytes(dir.File("empty.tip"), "\r\n\r\n");

@@ -350,45 +350,44 @@ TEST_F(SaveFaults, AJournalCompletesItsFileOnlyWhenWholeOursAndItsWriterHasEnded
         const char* Case;
         std::function<void(TFiles list, TFiles journal)> Change;
         bool OpenOtherName;
-        bool New; // the list opens with the new contents
-        TFound Notice;
+        TFound Notice; // and unless Nothing, the list opens with the new contents
         bool JournalStays;
     } cases[] = {
-        { "complete", nullptr, false, true, Completed, false },
-        { "opened under its other name", nullptr, true, true, Completed, false },
+        { "complete", nullptr, false, Completed, false },
+        { "opened under its other name", nullptr, true, Completed, false },
         { "the list half rewritten",
             [&](TFiles list, TFiles) { Overwrite(list, newBytes.substr(0, newBytes.size() / 2)); }, false,
-            true, Completed, false },
-        { "the list already rewritten", [&](TFiles list, TFiles) { Overwrite(list, newBytes); }, false, true,
+            Completed, false },
+        { "the list already rewritten", [&](TFiles list, TFiles) { Overwrite(list, newBytes); }, false,
             AlreadyComplete, false },
-        { "cut short", [](TFiles, TFiles j) { fs::resize_file(j, fs::file_size(j) - 1); }, false, false,
-            Nothing, false },
-        { "its contents damaged", [](TFiles, TFiles j) { FlipByte(j, fs::file_size(j) - 9); }, false, false,
-            Nothing, false },
-        { "its header damaged", [](TFiles, TFiles j) { FlipByte(j, 30); }, false, false, Nothing, false },
+        { "cut short", [](TFiles, TFiles j) { fs::resize_file(j, fs::file_size(j) - 1); }, false, Nothing,
+            false },
+        { "its contents damaged", [](TFiles, TFiles j) { FlipByte(j, fs::file_size(j) - 9); }, false, Nothing,
+            false },
+        { "its header damaged", [](TFiles, TFiles j) { FlipByte(j, 30); }, false, Nothing, false },
         { "its writer runs",
             [&](TFiles, TFiles j) {
                 fs::rename(j, Dir.File(".list.vmr.velmoria-journal-" + running + "-a1B2c3"));
             },
-            false, false, Nothing, true },
+            false, Nothing, true },
         { "a link to it",
             [](TFiles, TFiles j) {
                 fs::rename(j, j + ".real");
                 fs::create_symlink(j + ".real", j);
             },
-            false, false, Nothing, true },
+            false, Nothing, true },
         { "the list replaced since",
             [&](TFiles list, TFiles) {
                 fs::remove(list);
                 WriteBytes(list, oldBytes);
             },
-            false, false, Nothing, false },
+            false, Nothing, false },
         { "another user's",
             [](TFiles, TFiles j) {
                 if (::geteuid() != 0 || ::chown(j.c_str(), 65534, 65534) != 0)
                     fs::remove(j);
             },
-            false, false, Nothing, ::geteuid() == 0 },
+            false, Nothing, ::geteuid() == 0 },
     };
     // Killed right before it opens the list: the journal is whole, the list untouched.
     Prepare(oldBytes, true);
@@ -407,7 +406,7 @@ TEST_F(SaveFaults, AJournalCompletesItsFileOnlyWhenWholeOursAndItsWriterHasEnded
         const auto modified = fs::last_write_time(Name);
         TVocabFile doc;
         doc.LoadFromFile(c.OpenOtherName ? Other : Name);
-        EXPECT_EQ(doc.SaveToBytes(), c.New ? newBytes : oldBytes);
+        EXPECT_EQ(doc.SaveToBytes(), c.Notice != Nothing ? newBytes : oldBytes);
         EXPECT_EQ(ReadBytes(Other), ReadBytes(Name));
         const std::string& notice = doc.LoadNotice();
         EXPECT_EQ(Contains(notice, "it has been completed"), c.Notice == Completed) << notice;

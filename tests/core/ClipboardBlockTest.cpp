@@ -20,24 +20,18 @@ std::string Block(LangId foreign, LangId native, std::int32_t position, std::str
     return block.append(text) + '\0';
 }
 
-TEST(ClipboardBlock, CopyBuildsHeaderTextAndTerminatorForTheCurrentItemOnly)
-{
-    TVocabFile doc;
-    Fill(doc, French, EnglishUK, {});
-    AppendByAdd(doc, "la maison", "nom", "", "house", 3)->PenaltyPoints = -1;
-    EXPECT_EQ(ErrorOf([&] { BuildClipboardBlock(doc); }), "No current item");
-    doc.SetCurrentIndex(0);
-    EXPECT_EQ(BuildClipboardBlock(doc), Block(French, EnglishUK, 3, "la maison\tnom\t\thouse"));
-}
-
-TEST(ClipboardBlock, PasteRoundTripGivesAnUnlearntCopyBeforeTheCurrentItem)
+// A copy holds the header, the texts and a terminator of the current item only; its paste is an
+// unlearnt copy before the current item. English (UK) pastes into English (US): the same primary
+// language is enough.
+TEST(ClipboardBlock, CopyAndPasteGiveAnUnlearntCopyBeforeTheCurrentItem)
 {
     TVocabFile source, target;
-    // English (UK) pastes into English (US): the same primary language is enough.
     Fill(source, EnglishUK, German, {});
     TVocabItem* copied = AppendByAdd(source, "house", "noun", "", "Haus", 2);
     std::tie(copied->PenaltyPoints, copied->LastAttempt) = std::pair(-1, 9);
+    EXPECT_EQ(ErrorOf([&] { BuildClipboardBlock(source); }), "No current item");
     source.SetCurrentIndex(0);
+    EXPECT_EQ(BuildClipboardBlock(source), Block(EnglishUK, German, 2, "house\tnoun\t\tHaus"));
     Fill(target, English, 0x0C07, { { "first" }, { "second" } });
     target.SetCurrentIndex(1);
     PasteClipboardBlock(target, BuildClipboardBlock(source));

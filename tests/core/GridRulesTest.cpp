@@ -6,9 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-TEST(TypeAheadIndex, StepsThroughItemsBeginningWithTheLetterFromAfterTheCurrentOne)
+TEST(TypeAheadIndex, StepsThroughItemsBeginningWithTheLetterAfterTheSortingPosition)
 {
     TVocabFile doc;
     Fill(doc, French, English, { { "l'eau" }, { "chat" }, { "Lampe" }, { "la maison", 3 }, { "lune" } });
@@ -21,10 +19,8 @@ TEST(TypeAheadIndex, StepsThroughItemsBeginningWithTheLetterFromAfterTheCurrentO
         doc.SetCurrentIndex(visited.back());
     }
     EXPECT_EQ(visited, (std::vector<std::int32_t> { 4, 0, 2, 4 }));
-}
 
-TEST(TypeAheadIndex, FirstLetterOrDigitAfterTheSortingPositionInTheForeignLanguage)
-{
+    // The first letter or digit after the sorting position, in the foreign language.
     const struct {
         const char* Name;
         LangId Lang;
@@ -60,12 +56,10 @@ TEST(TypeAheadIndex, FirstLetterOrDigitAfterTheSortingPositionInTheForeignLangua
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        TVocabFile doc;
-        Fill(doc, c.Lang, English, c.Words);
-        doc.SetCurrentIndex(c.Current);
-        EXPECT_EQ(TypeAheadIndex(doc, c.Typed), c.Expected);
-        EXPECT_EQ(doc.CurrentIndex(), c.Current);
+        TVocabFile list;
+        Fill(list, c.Lang, English, c.Words);
+        list.SetCurrentIndex(c.Current);
+        EXPECT_EQ(TypeAheadIndex(list, c.Typed), c.Expected);
+        EXPECT_EQ(list.CurrentIndex(), c.Current);
     }
 }
-
-} // namespace

@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 #include <set>
 
-namespace {
-
 TEST(HelpTopics, ContextsAreUniqueAndNonZero)
 {
     std::set<std::int32_t> contexts;
@@ -30,5 +28,3 @@ TEST(ProductInfo, VersionsHaveFourParts)
     for (const auto& c : cases)
         EXPECT_EQ(FourPartVersion(c.Version), c.Four) << c.Version;
 }
-
-} // namespace

@@ -40,6 +40,13 @@ struct TUmask {
     mode_t Old;
 };
 
+// A folder with the given permissions.
+void Folder(const std::string& name, fs::perms perms)
+{
+    fs::create_directory(name);
+    fs::permissions(name, perms);
+}
+
 } // namespace
 
 TEST(RecoveryCopy, RoundTripKeepsTheListItsFileAndPositionAndCountsAsModified)
@@ -62,21 +69,17 @@ TEST(RecoveryCopy, RoundTripKeepsTheListItsFileAndPositionAndCountsAsModified)
         TVocabFile restored;
         AppendByAdd(restored, "something to be replaced");
         const TRecoveryInfo read = LoadRecoveryImage(image, restored);
-        EXPECT_EQ(restored.SaveToBytes(), doc.SaveToBytes());
-        EXPECT_EQ(restored.FileName(), c.FileName);
-        EXPECT_EQ(read.FileName, c.FileName);
-        EXPECT_EQ(read.Disk.Hash, ContentHash("old bytes"));
-        EXPECT_EQ(read.Disk.Size, 9u);
-        EXPECT_EQ(restored.CurrentIndex(), c.Expected);
-        EXPECT_TRUE(restored.Modified());
-        EXPECT_EQ(restored.UndoCount(), 0);
+        const std::string saved = doc.SaveToBytes();
+        EXPECT_EQ(restored.SaveToBytes(), saved);
+        EXPECT_EQ(std::tuple(restored.FileName(), read.FileName, ReadRecoveryInfo(image).FileName),
+            std::tuple(c.FileName, c.FileName, c.FileName));
+        EXPECT_EQ(std::tuple(read.Disk.Hash, read.Disk.Size), std::tuple(ContentHash("old bytes"), 9u));
+        EXPECT_EQ(std::tuple(restored.CurrentIndex(), restored.UndoCount()), std::tuple(c.Expected, 0));
         // Edit and undo: the recovered state is still not the file's.
         AppendByAdd(restored, "more");
         restored.Undo();
         EXPECT_TRUE(restored.Modified());
-        EXPECT_EQ(ReadRecoveryInfo(image).FileName, c.FileName);
         // Only the list's exact file makes the copy needless.
-        const std::string saved = doc.SaveToBytes();
         EXPECT_EQ(image.size() - RecoveryHeaderSize(image.substr(0, RecoveryHeaderLimit)), saved.size());
         EXPECT_TRUE(RecoveryCopyMatches(image, saved));
         EXPECT_FALSE(RecoveryCopyMatches(image, saved.substr(0, saved.size() - 1)));
@@ -196,7 +199,7 @@ TEST(FileStamp, AReloadKeepsTheCurrentItemWhereItCan)
     EXPECT_EQ(ReloadedIndex(before, 2, edited), 2);
 }
 
-TEST(BackgroundWriter, WritesInOrderTheNewestImageWinsAndFailuresAreKept)
+TEST(BackgroundWriter, WritesInOrderTheNewestImageWinsFailuresAreKeptAndPrivateFilesStayPrivate)
 {
     TTempDir dir;
     const std::string name = dir.File("copy");
@@ -228,11 +231,8 @@ TEST(BackgroundWriter, WritesInOrderTheNewestImageWinsAndFailuresAreKept)
         writer.Write(name, "last");
     } // the writer finishes before it goes
     EXPECT_EQ(ReadBytes(name), "last");
-}
 
-TEST(BackgroundWriter, PrivateFilesAreTheOwnersAloneWhateverTheUmaskOrTheFileTheyReplace)
-{
-    TTempDir dir;
+    // Private files are the owner's alone, whatever the umask or the file they replace.
     const TUmask open(0);
     const std::string fresh = dir.File("fresh");
     const std::string wider = dir.File("wider");
@@ -248,12 +248,6 @@ TEST(BackgroundWriter, PrivateFilesAreTheOwnersAloneWhateverTheUmaskOrTheFileThe
     EXPECT_EQ(ModeOf(fresh), 0600u);
     EXPECT_EQ(ModeOf(wider), 0600u);
     EXPECT_EQ(ReadBytes(wider), "a copy");
-    // Any other file keeps its own mode, or gets the umask's.
-    fs::permissions(wider, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    SafeWriteFile(wider, "a list");
-    SafeWriteFile(dir.File("list"), "a list");
-    EXPECT_EQ(ModeOf(wider), 0640u);
-    EXPECT_EQ(ModeOf(dir.File("list")), 0666u);
 }
 
 TEST(RecoveryFolder, IsMadeForItsOwnerAloneAndRefusedWhenOthersCouldPlantCopies)
@@ -263,40 +257,26 @@ TEST(RecoveryFolder, IsMadeForItsOwnerAloneAndRefusedWhenOthersCouldPlantCopies)
     const std::string base = dir.Path().string();
     const std::string own = base + "/own";
     fs::create_directory(own);
+    using fs::perms;
+    using TName = const std::string&;
     const struct {
         const char* Case;
-        std::function<void(const std::string&)> Make;
+        std::function<void(TName)> Make;
         const char* Refusal; // a word of the reason; null: usable, and 0700 afterwards
     } cases[] = {
-        { "missing, with missing parents", [](const std::string&) {}, nullptr },
+        { "missing, with missing parents", [](TName) {}, nullptr },
         { "made by an earlier version for all to read",
-            [](const std::string& f) {
-                fs::create_directory(f);
-                fs::permissions(f, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_exec);
-            },
+            [](TName f) { Folder(f, perms::owner_all | perms::group_read | perms::others_exec); }, nullptr },
+        { "a link to a folder of the user's", [&own](TName f) { fs::create_directory_symlink(own, f); },
             nullptr },
-        { "a link to a folder of the user's",
-            [&own](const std::string& f) { fs::create_directory_symlink(own, f); }, nullptr },
-        { "writable by the group",
-            [](const std::string& f) {
-                fs::create_directory(f);
-                fs::permissions(f, fs::perms::owner_all | fs::perms::group_all);
-            },
-            "write" },
-        { "writable by all",
-            [](const std::string& f) {
-                fs::create_directory(f);
-                fs::permissions(f, fs::perms::all);
-            },
-            "write" },
-        { "a plain file", [](const std::string& f) { WriteBytes(f, ""); }, "file" },
-        { "a dangling link", [&base](const std::string& f) { fs::create_symlink(base + "/gone", f); },
-            "does not exist" },
+        { "writable by the group", [](TName f) { Folder(f, perms::owner_all | perms::group_all); }, "write" },
+        { "writable by all", [](TName f) { Folder(f, perms::all); }, "write" },
+        { "a plain file", [](TName f) { WriteBytes(f, ""); }, "file" },
+        { "a dangling link", [&base](TName f) { fs::create_symlink(base + "/gone", f); }, "does not exist" },
         { "inside a file",
-            [](const std::string& f) {
-                const fs::path parent = fs::path(f).parent_path();
-                fs::remove(parent);
-                WriteBytes(parent.string(), "");
+            [](TName f) {
+                fs::remove(fs::path(f).parent_path());
+                WriteBytes(fs::path(f).parent_path().string(), "");
             },
             "cannot be made" },
     };
@@ -322,9 +302,8 @@ TEST(RecoveryFolder, IsMadeForItsOwnerAloneAndRefusedWhenOthersCouldPlantCopies)
 
     // The folders that hold it, up to the data folder: anyone may change one that is not sticky.
     const std::string shared = base + "/shared";
-    fs::create_directories(shared + "/recovery");
-    fs::permissions(shared + "/recovery", fs::perms::owner_all);
-    fs::permissions(shared, fs::perms::all);
+    Folder(shared, fs::perms::all);
+    Folder(shared + "/recovery", fs::perms::owner_all);
     EXPECT_NE(PrepareRecoveryFolder(shared + "/recovery", base), "");
     EXPECT_EQ(PrepareRecoveryFolder(shared + "/recovery", shared + "/recovery"), "")
         << "none above it checked";
@@ -341,8 +320,7 @@ TEST(RecoveryFolder, AnotherUsersFolderIsRefusedAndTheirFilesAreNotRecoveredInto
     const std::string base = dir.Path().string();
     fs::permissions(base, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
     const std::string planted = base + "/planted";
-    fs::create_directory(planted);
-    fs::permissions(planted, fs::perms::owner_all);
+    Folder(planted, fs::perms::owner_all);
     ASSERT_EQ(::chown(planted.c_str(), other.Uid, other.Gid), 0);
     EXPECT_NE(PrepareRecoveryFolder(planted).find(other.Name), std::string::npos)
         << PrepareRecoveryFolder(planted);

@@ -5,21 +5,18 @@
 #include "core/SafeSave.h"
 #include "core/VocabFile.h"
 #include "support/ListImage.h"
+#include "support/RunningProgram.h"
 #include "support/TempDir.h"
 
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
 #include <sstream>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -27,42 +24,23 @@ namespace {
 
 struct TRun {
     int Status = -1; // the exit status, or -1 for a process ended by a signal
-    std::string Error; // what it wrote to stderr
+    std::string Output; // with what it wrote to stderr
 };
 
-// Runs a program, its output dropped and its errors kept; killed after killAfter when one is given.
-TRun RunProgram(const std::vector<std::string>& args, std::chrono::microseconds killAfter = {})
+// Runs a program, killed after killAfter when one is given. LeakSanitizer cannot work under ptrace:
+// a sanitized build would fail every traced run.
+TRun RunProgram(std::vector<std::string> args, std::chrono::microseconds killAfter = {})
 {
-    char errorName[] = "/tmp/velmoria-stderr-XXXXXX";
-    const int errorFd = ::mkstemp(errorName);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const int null = ::open("/dev/null", O_RDWR);
-        ::dup2(null, 0);
-        ::dup2(null, 1);
-        ::dup2(errorFd, 2);
-        std::vector<char*> argv;
-        for (const std::string& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        // LeakSanitizer cannot work under ptrace: a sanitized build would fail every traced run.
-        std::string sanitizer = "detect_leaks=0";
-        if (const char* options = ::getenv("ASAN_OPTIONS"))
-            sanitizer = std::string(options) + ":" + sanitizer;
-        ::setenv("ASAN_OPTIONS", sanitizer.c_str(), 1);
-        ::execvp(argv[0], argv.data());
-        ::_exit(127);
-    }
+    const char* options = ::getenv("ASAN_OPTIONS");
+    args.insert(args.begin(),
+        { "/usr/bin/env", std::string("ASAN_OPTIONS=") + (options ? options : "") + ":detect_leaks=0" });
+    TRunningProgram program(args);
     if (killAfter.count() > 0) {
         std::this_thread::sleep_for(killAfter);
-        ::kill(child, SIGKILL);
+        ::kill(program.Pid(), SIGKILL);
     }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ::close(errorFd);
-    TRun run { WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(errorName) };
-    ::unlink(errorName);
-    return run;
+    const int status = program.Wait(std::chrono::seconds(60));
+    return { status, program.Output() };
 }
 
 bool StraceWorks()
@@ -113,7 +91,7 @@ protected:
         const std::string log = Dir.File("strace.log");
         const TRun run = RunProgram({ "strace", "-f", "-y", "-qq", "-o", log, "-e", "trace=" + calls,
             VELMORIA_CLI_PATH, "add", List, "das Haus", "the house" });
-        EXPECT_EQ(run.Status, 0) << run.Error;
+        EXPECT_EQ(run.Status, 0) << run.Output;
         std::vector<std::string> lines = Lines(ReadBytes(log));
         fs::remove(log);
         return lines;
@@ -174,19 +152,13 @@ TEST_F(SaveSystemCalls, AHardLinkedListKilledAtAnyCallOrAtRandomOpensAsTheOldOrT
         const std::string bytes = ReadBytes(List);
         const int outcome = bytes == oldBytes ? 0 : bytes == newBytes ? 1 : 2;
         ++outcomes[outcome];
-        EXPECT_EQ(info.Status, 0) << info.Error;
+        EXPECT_EQ(info.Status, 0) << info.Output;
         EXPECT_NE(outcome, 2) << "a mixed list";
         EXPECT_EQ(ReadBytes(Other), bytes);
         EXPECT_EQ(fs::hard_link_count(List), 2u) << "the link is lost";
-        std::size_t files = 0;
-        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(Dir.Path()))
-            ++files;
-        EXPECT_EQ(files, 2u) << "what the killed save left stayed";
-        if (!info.Error.empty()) {
-            ++notices;
-            EXPECT_EQ(Lines(info.Error).size(), 1u) << info.Error;
-            EXPECT_NE(info.Error.find("was broken off"), std::string::npos) << info.Error;
-        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(Dir.Path()), {}), 2)
+            << "what the killed save left stayed";
+        notices += Contains(info.Output, "was broken off");
     };
 
     // Killed on entering each call of the save in turn.

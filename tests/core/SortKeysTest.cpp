@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(SortKeysByField, WordsFromTheirSortingPosition)
 {
     const struct {
@@ -49,7 +47,7 @@ TEST(SortKeysByField, WordsFromTheirSortingPosition)
     }
 }
 
-TEST(SortKeysByField, NativeFieldsUseTheNativeLanguage)
+TEST(SortKeysByField, TheNativeFieldInItsLanguageNotesWithoutPositionsAndSortingAgainIsAStep)
 {
     TVocabFile doc;
     Fill(doc, German, Swedish, { { "Zebra", 0, "", "zebra" }, { "\xC4pfel", 0, "", "\xE4pple" } });
@@ -57,27 +55,17 @@ TEST(SortKeysByField, NativeFieldsUseTheNativeLanguage)
     EXPECT_EQ(Field(doc, fiNative), (TWords { "zebra", "\xE4pple" }));
     SortByField(doc, fiForeign);
     EXPECT_EQ(Foreigns(doc), (TWords { "\xC4pfel", "Zebra" }));
-}
-
-TEST(SortKeysByField, EmptyNotesFirstAndSortingPositionOnlyForTheWord)
-{
-    TVocabFile doc;
-    Fill(doc, English, English,
-        { { "1", 1, "the b" }, { "2", 0, "" }, { "3", 4, "the a" }, { "4", 0, "" }, { "5", 0, "c" } });
-    SortByField(doc, fiNotes);
-    EXPECT_EQ(Foreigns(doc), (TWords { "2", "4", "5", "3", "1" }));
-}
-
-TEST(SortKeysByField, SortingAgainRecordsAStepAndChangesNothing)
-{
-    TVocabFile doc;
-    Fill(doc, English, English, { { "b" }, { "c" }, { "a" } });
-    SortByField(doc, fiForeign);
     const auto sorted = Pointers(doc);
     SortByField(doc, fiForeign);
     EXPECT_EQ(Pointers(doc), sorted);
-    EXPECT_EQ(doc.UndoCount(), 5);
-    EXPECT_EQ(doc.UndoKind(), ukSort);
+    EXPECT_EQ(std::pair(doc.UndoCount(), doc.UndoKind()), std::pair(5, ukSort));
+
+    // Empty notes first; the sorting position is only the word's.
+    TVocabFile notes;
+    Fill(notes, English, English,
+        { { "1", 1, "the b" }, { "2", 0, "" }, { "3", 4, "the a" }, { "4", 0, "" }, { "5", 0, "c" } });
+    SortByField(notes, fiNotes);
+    EXPECT_EQ(Foreigns(notes), (TWords { "2", "4", "5", "3", "1" }));
 }
 
 TEST(SortKeysBuild, PlainKeysAreTheTextAfterTheSortingPosition)
@@ -97,7 +85,7 @@ TEST(SortKeysBuild, PlainKeysAreTheTextAfterTheSortingPosition)
     EXPECT_EQ(doc.UndoKind(), ukAdd);
 }
 
-TEST(SortKeysOrder, KeysCompareAsUnsignedBytesShorterFirst)
+TEST(SortKeysOrder, KeysCompareAsUnsignedBytesShorterFirstAndEqualOnesStayStable)
 {
     const TWords keys { "\x80", "abcdefghij2", "a", std::string("ab\0", 3), "\xFF", "abcdefghij1", "ab", "",
         "abcdefgh", "abcdefghi" };
@@ -107,25 +95,20 @@ TEST(SortKeysOrder, KeysCompareAsUnsignedBytesShorterFirst)
     EXPECT_EQ(Foreigns(doc),
         (TWords { "", "a", "ab", std::string("ab\0", 3), "abcdefgh", "abcdefghi", "abcdefghij1",
             "abcdefghij2", "\x80", "\xFF" }));
-}
 
-// Equal keys must keep their order on lists of any size, also past 65536 items.
-TEST(SortKeysOrder, EqualKeysStayStableOnHugeLists)
-{
+    // Equal keys keep their order on lists of any size, also past 65536 items.
     const std::size_t n = 70000;
-    TVocabFile doc;
-    FillWords(doc, TWords(n, "w"));
-    const auto before = Pointers(doc);
-    TWords keys(n);
+    TVocabFile huge;
+    FillWords(huge, TWords(n, "w"));
+    const auto before = Pointers(huge);
+    TWords hugeKeys(n);
     for (std::size_t i = 0; i < n; ++i)
-        keys[i] = i % 3 == 0 ? "b" : "a";
-    doc.Sort(keys);
+        hugeKeys[i] = i % 3 == 0 ? "b" : "a";
+    huge.Sort(hugeKeys);
     std::vector<const TVocabItem*> expected;
     for (const char group : { 'a', 'b' })
         for (std::size_t i = 0; i < n; ++i)
-            if (keys[i][0] == group)
+            if (hugeKeys[i][0] == group)
                 expected.push_back(before[i]);
-    EXPECT_EQ(Pointers(doc), expected);
+    EXPECT_EQ(Pointers(huge), expected);
 }
-
-} // namespace

@@ -9,29 +9,6 @@
 #include <gtest/gtest.h>
 #include <random>
 
-namespace {
-
-TEST(UndoSteps, EditThenUndoBringsBackTheOldVersionWithItsTestState)
-{
-    TVocabFile doc;
-    FillWords(doc, { "a", "b" });
-    doc.SetCurrentIndex(1);
-    TVocabItem* old = &doc.CurrentItem();
-    old->PenaltyPoints = -1;
-    old->LastAttempt = 12;
-    TVocabItem* edited = &doc.NewItem();
-    edited->SetFieldValue(fiForeign, "B");
-    doc.Replace();
-    EXPECT_FALSE(doc.CurrentItem().Learnt());
-    doc.Undo();
-    EXPECT_EQ(&doc.CurrentItem(), old);
-    EXPECT_EQ(std::tuple(old->FieldValue(fiForeign), old->PenaltyPoints, old->LastAttempt),
-        std::tuple("b", -1, 12));
-    doc.Redo();
-    EXPECT_EQ(&doc.CurrentItem(), edited);
-    EXPECT_EQ(edited->FieldValue(fiForeign), "B");
-}
-
 TEST(UndoLimits, OnlyTheLast5000StepsCanBeUndone)
 {
     TVocabFile doc;
@@ -162,5 +139,3 @@ TEST(UndoRandomWalk, EveryPositionRestoresItsState)
         }
     }
 }
-
-} // namespace

@@ -1,5 +1,6 @@
 // The vocabulary file format: exact bytes, round trips, damaged files and safe saving.
 
+#include "core/DocumentBuilders.h"
 #include "core/SafeSave.h"
 #include "core/VocabFile.h"
 #include "exchange/Export.h"
@@ -20,15 +21,6 @@ namespace {
 const std::string EmptyFile = std::string("\x0CVelmoria 2.3", 13) + std::string("\x07\x04\x09\x04", 4)
     + std::string(8, '\0') + std::string(16, '\0') + std::string(4, '\0');
 
-void AddItem(TVocabFile& doc, std::string_view foreign, std::string_view native,
-    std::string_view category = "", std::string_view notes = "", std::int32_t sortingPosition = 0)
-{
-    doc.SetCurrentIndex(-1);
-    doc.NewItem().SetFieldValues(foreign, category, notes, native);
-    doc.NewItem().SortingPosition = sortingPosition;
-    doc.Add();
-}
-
 // A document with every kind of value the format carries.
 void FillSample(TVocabFile& doc)
 {
@@ -36,9 +28,9 @@ void FillSample(TVocabFile& doc)
     doc.SetNativeLangID(0x0409);
     for (int i = 0; i < PropertyCount; ++i)
         doc.SetProperties(i, "property " + std::to_string(i) + " \xE4\xF6\xFC");
-    AddItem(doc, "der Hund", "dog", "noun", "", 4);
-    AddItem(doc, "\xDF\xE9\x80\x81\xFF", "a; b, c", "", "note \"quoted\"");
-    AddItem(doc, "", "");
+    AppendByAdd(doc, "der Hund", "noun", "", "dog", 4);
+    AppendByAdd(doc, "\xDF\xE9\x80\x81\xFF", "", "note \"quoted\"", "a; b, c");
+    AppendByAdd(doc, "");
 }
 
 std::string Saved(TVocabFile& doc)
@@ -68,58 +60,43 @@ protected:
 
 } // namespace
 
-TEST_F(VocabFileStorage, EmptyDocumentIs45BytesAndAnItemRecordIsExact)
+TEST_F(VocabFileStorage, TheLayoutIsExactAndEveryByteComesBack)
 {
     Doc.SetForeignLangID(0x0407);
     Doc.SetNativeLangID(0x0409);
     EXPECT_EQ(Saved(Doc), EmptyFile);
     EXPECT_FALSE(Doc.Modified());
-
-    AddItem(Doc, "ab", "de", "c", "", 1);
+    AppendByAdd(Doc, "ab", "c", "", "de", 1);
     Doc.Items(0).LastAttempt = 0x01020304;
     Doc.Items(0).PenaltyPoints = -1;
-    const std::string bytes = Saved(Doc);
     const std::string record = std::string("\x02\x00"
                                            "ab\x01\x00"
                                            "c\x00\x00\x02\x00"
                                            "de",
                                    13)
         + std::string("\x04\x03\x02\x01\x01\x00\x00\x00\xFF\xFF\xFF\xFF", 12);
-    ASSERT_EQ(bytes.size(), 45u + record.size());
-    EXPECT_EQ(bytes.substr(41, 4), std::string("\x01\x00\x00\x00", 4));
-    EXPECT_EQ(bytes.substr(45), record);
-}
-
-TEST_F(VocabFileStorage, SaveAndReloadKeepsEveryByte)
-{
-    FillSample(Doc);
-    Doc.Items(0).PenaltyPoints = -1;
-    Doc.Items(0).LastAttempt = 17;
-    Doc.Items(1).PenaltyPoints = 3;
-    const std::string first = Saved(Doc);
+    EXPECT_EQ(Saved(Doc), EmptyFile.substr(0, 41) + std::string("\x01\x00\x00\x00", 4) + record);
 
     // With the exact layout above, saving the loaded list again checks every value read.
+    FillSample(Doc);
+    Doc.Items(1).PenaltyPoints = 3;
+    const std::string first = Saved(Doc);
     TVocabFile loaded;
     loaded.LoadFromBytes(first);
     EXPECT_EQ(Saved(loaded), first);
     EXPECT_EQ(std::tuple(loaded.CurrentIndex(), loaded.Modified(), loaded.UndoPos(), loaded.SavedPos()),
         std::tuple(-1, false, 0, 0));
-}
 
-TEST_F(VocabFileStorage, CountersAndBytesAboveAsciiSurviveWhateverTheLanguages)
-{
+    // Russian foreign, Greek native, the largest counter: the bytes must not be touched.
     std::string bytes = EmptyFile;
-    // Russian foreign, Greek native: the bytes must not be touched.
     bytes.replace(13, 12, std::string("\x19\x04\x08\x04\xFF\xFF\xFF\x7F\x05\x00\x00\x00", 12));
-    Doc.LoadFromBytes(bytes);
-    EXPECT_EQ(Doc.Count(), 0);
-    EXPECT_EQ(Doc.ForeignLangID(), 0x0419);
-    EXPECT_EQ(Doc.Attempts(), 0x7FFFFFFF);
-    EXPECT_EQ(Doc.Successes(), 5);
-    EXPECT_EQ(Saved(Doc), bytes);
+    loaded.LoadFromBytes(bytes);
+    EXPECT_EQ(std::tuple(loaded.Count(), loaded.ForeignLangID(), loaded.Attempts(), loaded.Successes()),
+        std::tuple(0, 0x0419, 0x7FFFFFFF, 5));
+    EXPECT_EQ(Saved(loaded), bytes);
 }
 
-TEST_F(VocabFileStorage, FileCutAtEveryOffsetFailsCleanly)
+TEST_F(VocabFileStorage, AFileCutAtAnyOffsetOrMissingFailsCleanly)
 {
     FillSample(Doc);
     const std::string bytes = Saved(Doc);
@@ -138,10 +115,7 @@ TEST_F(VocabFileStorage, FileCutAtEveryOffsetFailsCleanly)
     EXPECT_EQ(Doc.Count(), 3);
     EXPECT_ANY_THROW(Doc.LoadFromStream(cut));
     EXPECT_EQ(Doc.Count(), 0);
-}
 
-TEST_F(VocabFileStorage, LoadFromFileErrors)
-{
     SaveSample();
     // A missing file, or a folder, leaves the document as it was.
     EXPECT_TRUE(
@@ -211,7 +185,7 @@ TEST_F(VocabFileStorage, SaveToFileNamesTheDocumentButTooLongTextIsRefusedBefore
     EXPECT_EQ(std::tuple(Doc.Modified(), Doc.FileName(), Doc.SavedPos(), FilesInFolder()),
         std::tuple(false, Name, Doc.UndoPos(), 1));
 
-    AddItem(Doc, "long", std::string(65536, 'x'));
+    AppendByAdd(Doc, "long", "", "", std::string(65536, 'x'));
     const std::string error = MessageOf<EVocabFileError>([&] { Doc.SaveToFile(Name); });
     EXPECT_TRUE(Contains(error, "item 4") && Contains(error, "translations")) << error;
     EXPECT_EQ(ReadBytes(Name), Before);
@@ -224,11 +198,9 @@ TEST_F(VocabFileStorage, SaveToFileNamesTheDocumentButTooLongTextIsRefusedBefore
     loaded.LoadFromFile(Name);
     EXPECT_EQ(std::tuple(loaded.FileName(), loaded.Count(), loaded.Items(3).FieldValue(fiNative).size()),
         std::tuple(Name, 4, 65535u));
-}
 
-TEST_F(VocabFileStorage, FailingStreamLeavesTheDocumentModified)
-{
-    FillSample(Doc);
+    // A stream that fails leaves the document modified.
+    AppendByAdd(Doc, "more");
     std::ostringstream out;
     out.setstate(std::ios::badbit);
     EXPECT_ANY_THROW(Doc.SaveToStream(out));
@@ -245,17 +217,6 @@ const std::pair<const char*, std::function<void(TVocabFile&, const std::string&)
     { "rtf", [](TVocabFile& doc, const std::string& name) { ExportRtf(doc, name); } },
     { "html", [](TVocabFile& doc, const std::string& name) { ExportHtml(doc, name); } },
 };
-
-// Runs the check in a child process as an ordinary user, where permissions bind: as root they
-// would not. Returns what the check returned.
-std::string AsOrdinaryUser(const std::function<std::string()>& check)
-{
-    return InChildProcess([&check] {
-        if (::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0))
-            return check();
-        return std::string("cannot drop privileges");
-    });
-}
 
 } // namespace
 
@@ -322,13 +283,11 @@ TEST_F(VocabFileStorage, AFolderThatTakesNoNewFileIsNamedWithTheReason)
         ASSERT_TRUE(::geteuid() != 0 || ::chown(path.c_str(), 65534, 65534) == 0) << path;
     // The file may be written, the folder may not: no temporary file can be made beside it.
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    const std::string error = AsOrdinaryUser([&] {
-        try {
-            Doc.SaveToFile(name);
-        } catch (const EFileError& e) {
-            return std::string(e.what());
-        }
-        return std::string("saved");
+    // As an ordinary user, where permissions bind: as root they would not.
+    const std::string error = InChildProcess([&] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            return std::string("cannot drop privileges");
+        return MessageOf<EFileError>([&] { Doc.SaveToFile(name); });
     });
     EXPECT_TRUE(Contains(error, "folder \"" + folder + "\"") && Contains(error, "Permission denied")
         && Contains(error, name))

@@ -11,14 +11,6 @@ namespace {
 
 using TItems = std::vector<TFieldValues>;
 
-TItems AllItems(const TVocabFile& document)
-{
-    TItems items;
-    for (std::int32_t i = 0; i < document.Count(); ++i)
-        items.push_back(ItemValues(document, i));
-    return items;
-}
-
 TEST(ClipboardText, CopyWritesTheCurrentItemAsOneUtf8LineOfFourColumns)
 {
     TVocabFile document;

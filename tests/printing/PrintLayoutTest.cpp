@@ -152,16 +152,6 @@ TEST_F(PrintLayoutTest, TextWrapsAtSpacesWithAHangingIndentAndBreaksOnlyWordsWid
     EXPECT_EQ(Lines(), expected);
 }
 
-TEST_F(PrintLayoutTest, ALineIsStartedOnlyIfItEndsAboveTheBottom)
-{
-    // Lines at 100, 120, ... 860 fit (860 + 2 x 20 reaches 900): 39 items per column.
-    AddWords(40);
-    EXPECT_EQ(Print().Pages, 2);
-    EXPECT_EQ(Find(u"w38 ").Y, 860);
-    EXPECT_EQ(
-        std::make_tuple(Find(u"w39 ").Page, Find(u"w39 ").X, Find(u"w39 ").Y), std::make_tuple(2, 100, 100));
-}
-
 TEST_F(PrintLayoutTest, AnItemThatFitsAColumnIsNotSplitAcrossColumns)
 {
     // Each word of the translation takes a line of its own; 39 lines fit a column (100 to 860).
@@ -272,40 +262,33 @@ TEST_F(PrintLayoutTest, TheHeadingStandsAboveTheColumnsOfTheFirstPage)
     EXPECT_EQ(Canvas.Texts().front().Text, u"w0 ");
 }
 
-TEST_F(PrintLayoutTest, PageNumbersOnlyOnListsLongerThanAPage)
+TEST_F(PrintLayoutTest, PageNumbersOnlyOnListsLongerThanAPageAndEachCopyStartsWithPageOne)
 {
+    // Lines at 100, 120, ... 860 fit (860 + 2 x 20 reaches 900): 39 items per page.
     AddWords(39);
     Print();
     EXPECT_TRUE(PageNumbers().empty()) << "one page: no number";
 
-    AddWords(1);
-    Print();
-    const std::vector<std::pair<int, std::u16string>> expected = { { 1, u"1" }, { 2, u"2" } };
-    EXPECT_EQ(PageNumbers(), expected);
-    // Centred below the text area, its top one text height below it, in regular type.
-    const auto& number = Canvas.Texts()[39];
-    EXPECT_EQ(std::make_tuple(number.Text, number.X, number.Style), std::make_tuple(u"1", 495, fsRegular));
-
-    Request.Options.PageNumbers = false;
-    Print();
-    EXPECT_TRUE(PageNumbers().empty());
-}
-
-TEST_F(PrintLayoutTest, EachCopyStartsOnANewPageWithPageOne)
-{
-    AddWords(40);
+    Add("w39");
     Request.Passes = 3;
     EXPECT_EQ(Print().Pages, 6);
     EXPECT_EQ(Canvas.Pages(), 6);
     const std::vector<std::pair<int, std::u16string>> expected
         = { { 1, u"1" }, { 2, u"2" }, { 3, u"1" }, { 4, u"2" }, { 5, u"1" }, { 6, u"2" } };
     EXPECT_EQ(PageNumbers(), expected);
+    // Centred below the text area, its top one text height below it, in regular type.
+    const auto& number = Canvas.Texts()[39];
+    EXPECT_EQ(std::make_tuple(number.Text, number.X, number.Style), std::make_tuple(u"1", 495, fsRegular));
     std::vector<TLine> firsts;
     for (const auto& line : Lines())
         if (std::get<3>(line) == u"w0 ")
             firsts.push_back(line);
     EXPECT_EQ(firsts,
         (std::vector<TLine> { { 1, 100, 100, u"w0 " }, { 3, 100, 100, u"w0 " }, { 5, 100, 100, u"w0 " } }));
+
+    Request.Options.PageNumbers = false;
+    Print();
+    EXPECT_TRUE(PageNumbers().empty());
 }
 
 TEST_F(PrintLayoutTest, TextsAreDecodedFromTheirLanguagesCodePages)

@@ -172,6 +172,9 @@ struct TExample {
     bool Accepted;
 };
 
+constexpr EvaluationFlags Nested = efAlternatives | efBrackets;
+constexpr EvaluationFlags NestedEnglish = Nested | efAux | efTo;
+
 const TExample Examples[] = {
     { "BothEmpty", "", "", 0, German, true },
     { "EmptyResponse", "a", "", AllFlags & ~efAnyTranslation, English, false },
@@ -271,21 +274,17 @@ const TExample Examples[] = {
     { "LoneDelimiterSpaced", "km / h", "KM / H", efAlternatives | efCaps, German, true },
     { "LoneDelimiterStillNeedsText", "1/2 Cup", "1 cup", efAlternatives | efCaps, English, false },
     // Nesting: each synonym with alternatives expanded, each variant with optional brackets.
-    { "NestedAll", "to go out/away (now); big/large (house)", "large; to go away",
-        efAnyTranslation | efAlternatives | efBrackets, German, true },
+    { "NestedAll", "to go out/away (now); big/large (house)", "large; to go away", efAnyTranslation | Nested,
+        German, true },
     { "NestedCapsInAlternatives", "The Big/Large House; home", "the large house",
         efAnyTranslation | efAlternatives | efCaps, German, true },
-    { "NestedAlternativesInBrackets", "go (out/away)", "go away", efAlternatives | efBrackets, German, true },
-    { "NestedAlternativesInBracketsKept", "go (out/away)", "go out/away", efAlternatives | efBrackets, German,
-        true },
-    { "NestedBracketBeforeLoneDelimiter", "a (b)/c d", "a /c d", efAlternatives | efBrackets, German, true },
+    { "NestedAlternativesInBrackets", "go (out/away)", "go away", Nested, German, true },
+    { "NestedAlternativesInBracketsKept", "go (out/away)", "go out/away", Nested, German, true },
+    { "NestedBracketBeforeLoneDelimiter", "a (b)/c d", "a /c d", Nested, German, true },
     // The expanded "'d" begins with a space, so only Spacing lets it meet "had" at the start.
-    { "NestedAuxAndTo", "to (would) go/come", "'d come",
-        efBrackets | efAlternatives | efAux | efTo | efSpacing, English, true },
-    { "NestedAuxAndToWithoutSpacing", "to (would) go/come", "'d come",
-        efBrackets | efAlternatives | efAux | efTo, English, false },
-    { "NestedAuxToMismatch", "to (would) go/come", "'d run",
-        efBrackets | efAlternatives | efAux | efTo | efSpacing, English, false },
+    { "NestedAuxAndTo", "to (would) go/come", "'d come", NestedEnglish | efSpacing, English, true },
+    { "NestedAuxAndToWithoutSpacing", "to (would) go/come", "'d come", NestedEnglish, English, false },
+    { "NestedAuxToMismatch", "to (would) go/come", "'d run", NestedEnglish | efSpacing, English, false },
 };
 
 class AnswerMatchExamples : public testing::TestWithParam<TExample> { };

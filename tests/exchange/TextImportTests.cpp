@@ -236,23 +236,6 @@ TEST(TextImport, QuotedLineBreaksAndStartLine)
         4);
 }
 
-TEST(TextImport, BadStartLineOrFormatRefusedBeforeTheFileIsTouched)
-{
-    TTempFolder folder;
-    TVocabFile document;
-    for (std::int32_t startLine : { 0, -1, -2147483647 - 1 }) {
-        // The file does not exist: a file error here would mean it was touched first.
-        EXPECT_EQ(MessageOf<EVocabFileError>([&] {
-            ImportText(document, folder.File("missing.txt"), tfTextComma, AllColumns, startLine);
-        }),
-            "Invalid procedure call.");
-        EXPECT_THROW(ImportTextBytes(document, "a,b", tfUnicodeTab, AllColumns, startLine), EVocabFileError);
-    }
-    EXPECT_THROW(
-        ImportTextBytes(document, "a,b", static_cast<TTextFormat>(9), AllColumns, 1), EVocabFileError);
-    EXPECT_EQ(document.Count(), 0);
-}
-
 TEST(TextImport, AppendsAfterExistingItemsAndClearsHistory)
 {
     TVocabFile document;
@@ -411,20 +394,6 @@ TEST(TextImport, BadInputsReadSafely)
     }
 }
 
-TEST(TextImport, FileErrors)
-{
-    TTempFolder folder;
-    TVocabFile document;
-    EXPECT_THROW(ImportText(document, folder.File("missing.txt"), tfTextComma, AllColumns, 1), EFileError);
-    EXPECT_THROW(ImportText(document, folder.Path().string(), tfUnicodeComma, AllColumns, 1), EFileError);
-    EXPECT_EQ(document.Count(), 0);
-    EXPECT_FALSE(document.Modified());
-
-    const std::string path = folder.Write("words.txt", "\xFF\xFE" + Utf16Le(u"a\tb\r\n"));
-    EXPECT_EQ(ImportText(document, path, tfUnicodeTab, WordNative, 1).Added, 1);
-    EXPECT_EQ(ItemValues(document, 0), (V { "a", "", "", "b" }));
-}
-
 TEST(TextImport, DetectTextFormat)
 {
     const std::string utf8Word = "Straße";
@@ -497,33 +466,48 @@ TEST(TextImport, DetectTextFormat)
     }
 }
 
-// The file is looked at as far as the dialog's sample goes.
-TEST(TextImport, DetectTextFormatFromFile)
+// Bad arguments are refused before the file is touched; the format is detected from as much of
+// the file as the dialog's sample holds.
+TEST(TextImport, FromFiles)
 {
     TTempFolder folder;
-    const std::string late = std::string(5000, 'a') + ",x\nK\xC3\xA4se,cheese\n";
-    const std::string cut = "\xC3\xBC" + std::string(ImportSampleSize - 3, 'a') + "\xE2\x82\xAC\t";
-    const struct {
-        const char* Name;
-        std::string Bytes;
-        TTextFormat Expected;
-    } cases[] = {
-        { "Utf16Tab", "\xFF\xFE" + Utf16Le(u"a\tb"), tfUnicodeTab },
-        { "Utf8AfterTheFirstKilobyte", late, tfUtf8Comma },
-        { "SampleCutsTheLastSequence", cut, tfUtf8Comma },
-        { "TabBeyondTheSample", std::string(ImportSampleSize, 'a') + "\t", tfTextComma },
-        { "Empty", "", tfTextComma },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Name);
-        EXPECT_EQ(DetectTextFormat(folder.Write("f.txt", c.Bytes)), c.Expected);
+    TVocabFile document;
+    for (std::int32_t startLine : { 0, -1, -2147483647 - 1 }) {
+        // The file does not exist: a file error here would mean it was touched first.
+        EXPECT_EQ(MessageOf<EVocabFileError>([&] {
+            ImportText(document, folder.File("missing.txt"), tfTextComma, AllColumns, startLine);
+        }),
+            "Invalid procedure call.");
+        EXPECT_THROW(ImportTextBytes(document, "a,b", tfUnicodeTab, AllColumns, startLine), EVocabFileError);
     }
+    EXPECT_THROW(
+        ImportTextBytes(document, "a,b", static_cast<TTextFormat>(9), AllColumns, 1), EVocabFileError);
+    EXPECT_THROW(ImportText(document, folder.File("missing.txt"), tfTextComma, AllColumns, 1), EFileError);
+    EXPECT_THROW(ImportText(document, folder.Path().string(), tfUnicodeComma, AllColumns, 1), EFileError);
+    EXPECT_EQ(document.Count(), 0);
+    EXPECT_FALSE(document.Modified());
     EXPECT_EQ(DetectTextFormat(folder.File("missing.txt")), tfTextComma);
     EXPECT_EQ(DetectTextFormat(folder.Path().string()), tfTextComma);
+    EXPECT_EQ(ReadImportSample(folder.File("missing.txt")).Bytes, "");
+
+    const std::string path = folder.Write("words.txt", "\xFF\xFE" + Utf16Le(u"a\tb\r\n"));
+    EXPECT_EQ(DetectTextFormat(path), tfUnicodeTab);
+    EXPECT_EQ(ImportText(document, path, tfUnicodeTab, WordNative, 1).Added, 1);
+    EXPECT_EQ(ItemValues(document, 0), (V { "a", "", "", "b" }));
+
+    const std::string late = std::string(5000, 'a') + ",x\nK\xC3\xA4se,cheese\n";
+    const std::string cut = "\xC3\xBC" + std::string(ImportSampleSize - 3, 'a') + "\xE2\x82\xAC\t";
+    const std::pair<std::string, TTextFormat> cases[] = {
+        { late, tfUtf8Comma }, // UTF-8 after the first kilobyte
+        { cut, tfUtf8Comma }, // the sample cuts the last sequence
+        { std::string(ImportSampleSize, 'a') + "\t", tfTextComma }, // a tab beyond the sample
+        { "", tfTextComma },
+    };
+    for (const auto& [bytes, format] : cases)
+        EXPECT_EQ(DetectTextFormat(folder.Write("f.txt", bytes)), format) << bytes.size() << " bytes";
     const TImportSample sample = ReadImportSample(folder.Write("g.txt", cut));
     EXPECT_EQ(std::pair(sample.Bytes.size(), sample.Cut), std::pair(ImportSampleSize, true));
     EXPECT_FALSE(ReadImportSample(folder.Write("h.txt", late)).Cut);
-    EXPECT_EQ(ReadImportSample(folder.File("missing.txt")).Bytes, "");
 }
 
 // The first six keep their numbers: lists and settings elsewhere count on them; the command line

@@ -7,12 +7,11 @@
 #include "printing/PageSetupRules.h"
 #include "printing/RecordingCanvas.h"
 #include "support/MessageOf.h"
+#include "support/TempDir.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace {
 
@@ -236,11 +235,8 @@ TEST_F(PrintLayoutTest, TheHeadingStandsAboveTheColumnsOfTheFirstPage)
     EXPECT_EQ(Canvas.Texts().front().Text, u"w0 ") << "no description and no file: no heading";
     EXPECT_EQ(Canvas.Texts().front().Y, 100);
 
-    const auto folder
-        = std::filesystem::temp_directory_path() / ("velmoria-print-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    Document.SaveToFile((folder / "Grüne Wörter.vmr").string());
-    std::filesystem::remove_all(folder);
+    const TTempDir folder;
+    Document.SaveToFile(folder.File("Grüne Wörter.vmr"));
     Print();
     EXPECT_EQ(Canvas.Texts().front().Text, u"Grüne Wörter") << "the file name without folder and extension";
 

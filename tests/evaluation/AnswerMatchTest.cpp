@@ -559,6 +559,8 @@ TEST(AnswerMatchSearch, AgreesWithTheReferenceOnGeneratedCases)
             EXPECT_EQ(MatchAnswer(g.Expected, g.Response, g.Language, g.Flags, g.Delimiters), expected)
                 << "case " << i << ": [" << g.Expected << "] [" << g.Response << "] flags " << g.Flags
                 << " language " << g.Language << " alt " << g.Delimiters.Alt;
+            if (::testing::Test::HasFailure())
+                break; // the first disagreement is the one to look at
             accepted += expected;
         }
         return accepted;

@@ -22,8 +22,16 @@ struct TSplitCase {
     std::string Delimiters = ";"; // for SplitDelimited
 };
 
-TEST(TextUtilsCsv, SplitCsvLine)
+TEST(TextUtilsSplit, CsvLinesAndDelimitedText)
 {
+    const auto check = [](const TSplitCase& c, bool csv) {
+        SCOPED_TRACE(::testing::PrintToString(c.Text) + " max " + std::to_string(c.MaxIndex));
+        Fields fields { "left over" }; // the output is cleared first
+        EXPECT_EQ(csv ? SplitCsvLine(c.Text, c.Trim, c.SkipEmpty, c.MaxIndex, fields)
+                      : SplitDelimited(c.Text, c.Delimiters, c.Trim, c.MaxIndex, fields, c.SkipEmpty),
+            std::ssize(c.Expected));
+        EXPECT_EQ(fields, c.Expected);
+    };
     const TSplitCase cases[] = { { R"(a,"b,c","""")", true, false, 15, { "a", "b,c", "\"" } },
         { "a,b,c,d", false, false, 2, { "a", "b", "c" } }, { "a,b", false, false, 0, { "a" } },
         { "a,b", false, false, -1, {} }, { "", false, false, 15, {} }, { "", true, true, 15, {} },
@@ -35,12 +43,16 @@ TEST(TextUtilsCsv, SplitCsvLine)
         { R"(a,"b,c)", false, false, 15, { "a", "\"b,c" } },
         { R"(ab"c,d"e,f)", false, false, 15, { "ab\"c,d\"e", "f" } },
         { R"("",x)", false, false, 15, { "", "x" } }, { R"(",x)", false, false, 15, { "\",x" } } };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(c.Text) + " max " + std::to_string(c.MaxIndex));
-        Fields fields { "left over" }; // the output is cleared first
-        EXPECT_EQ(SplitCsvLine(c.Text, c.Trim, c.SkipEmpty, c.MaxIndex, fields), std::ssize(c.Expected));
-        EXPECT_EQ(fields, c.Expected);
-    }
+    for (const auto& c : cases)
+        check(c, true);
+    // Any character of the set delimits; quotes mean nothing; an empty set gives the whole text.
+    const TSplitCase delimited[] = { { "a;;b", false, false, 15, { "a", "", "b" } },
+        { "a;;b", false, true, 15, { "a", "b" } }, { "a;b\tc", false, false, 15, { "a", "b", "c" }, ";\t" },
+        { R"("a;b")", false, false, 15, { "\"a", "b\"" } }, { "a;b", false, false, 15, { "a;b" }, "" },
+        { " a ; b ", true, false, 15, { "a", "b" } }, { "a;b;c;d", false, false, 1, { "a", "b" } },
+        { "", false, false, 15, {} }, { ";", false, false, 15, { "", "" } } };
+    for (const auto& c : delimited)
+        check(c, false);
 }
 
 TEST(TextUtilsCsv, UnquoteRules)
@@ -72,23 +84,6 @@ TEST(TextUtilsCsv, QuoteRulesAndRoundTrip)
     Fields fields;
     EXPECT_EQ(SplitCsvLine(line, false, false, 99, fields), static_cast<int>(original.size()));
     EXPECT_EQ(fields, original);
-}
-
-TEST(TextUtilsSplit, SplitDelimited)
-{
-    // Any character of the set delimits; quotes mean nothing; an empty set gives the whole text.
-    const TSplitCase cases[] = { { "a;;b", false, false, 15, { "a", "", "b" } },
-        { "a;;b", false, true, 15, { "a", "b" } }, { "a;b\tc", false, false, 15, { "a", "b", "c" }, ";\t" },
-        { R"("a;b")", false, false, 15, { "\"a", "b\"" } }, { "a;b", false, false, 15, { "a;b" }, "" },
-        { " a ; b ", true, false, 15, { "a", "b" } }, { "a;b;c;d", false, false, 1, { "a", "b" } },
-        { "", false, false, 15, {} }, { ";", false, false, 15, { "", "" } } };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(c.Text) + " max " + std::to_string(c.MaxIndex));
-        Fields fields { "left over" };
-        EXPECT_EQ(SplitDelimited(c.Text, c.Delimiters, c.Trim, c.MaxIndex, fields, c.SkipEmpty),
-            std::ssize(c.Expected));
-        EXPECT_EQ(fields, c.Expected);
-    }
 }
 
 TEST(TextUtilsExtract, TakesTheNthFieldAndOneAdjacentDelimiter)
@@ -154,15 +149,8 @@ TEST(TextUtilsWide, WideFormsOfTheHelpers)
     EXPECT_EQ(StringReplaceW(u"abc", u"", u"x"), u"abc");
 }
 
-TEST(TextUtilsWide, BytesToWideIsLittleEndian)
-{
-    EXPECT_EQ(BytesToWide(std::string("A\0B", 3)), u"A");
-    EXPECT_EQ(BytesToWide("x"), u"");
-    EXPECT_EQ(BytesToWide(std::string("\x3D\xD8\x00\xDE", 4)), u"\U0001F600");
-    EXPECT_EQ(BytesToWide(std::string("\xE9\x00\xFF\xFE", 4)), u"\u00E9\uFEFF");
-}
-
-TEST(TextUtilsWide, FixUnicodeByteOrder)
+// Bytes are read as little-endian UTF-16 (an odd last byte dropped), then a leading mark decides.
+TEST(TextUtilsWide, BytesToWideAndFixUnicodeByteOrder)
 {
     const struct {
         const char* Name;
@@ -172,7 +160,10 @@ TEST(TextUtilsWide, FixUnicodeByteOrder)
         { "LittleEndianWithMark", std::string("\xFF\xFEZ\0", 4), u"Z" },
         { "NoMark", std::string("A\0B\0", 4), u"AB" }, { "OnlyMark", "\xFF\xFE", u"" },
         { "OnlySwappedMark", "\xFE\xFF", u"" },
-        { "MarkLaterIsKept", std::string("A\0\xFF\xFE", 4), u"A\uFEFF" }, { "Empty", "", u"" } };
+        { "MarkLaterIsKept", std::string("A\0\xFF\xFE", 4), u"A\uFEFF" }, { "Empty", "", u"" },
+        { "OddByteDropped", std::string("A\0B", 3), u"A" }, { "OneByte", "x", u"" },
+        { "SurrogatePair", std::string("\x3D\xD8\x00\xDE", 4), u"\U0001F600" },
+        { "LatinAfterLeadingByte", std::string("\xE9\x00\xFF\xFE", 4), u"\u00E9\uFEFF" } };
     for (const auto& c : cases) {
         auto text = BytesToWide(c.Bytes);
         FixUnicodeByteOrder(text);

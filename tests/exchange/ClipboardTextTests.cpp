@@ -11,14 +11,6 @@ namespace {
 
 using TItems = std::vector<TFieldValues>;
 
-TItems AllItems(const TVocabFile& document)
-{
-    TItems items;
-    for (std::int32_t i = 0; i < document.Count(); ++i)
-        items.push_back(ItemValues(document, i));
-    return items;
-}
-
 TEST(ClipboardText, CopyWritesTheCurrentItemAsOneUtf8LineOfFourColumns)
 {
     TVocabFile document;
@@ -47,6 +39,7 @@ TEST(ClipboardText, TheWidestLineDecidesWhichFieldEachColumnFills)
     }
 }
 
+// Text without a word is refused and changes nothing.
 TEST(ClipboardText, PasteReadsOneItemPerLineBeforeTheCurrentItemAsOneStep)
 {
     const TFieldValues first { "first", "", "", "1" }, second { "second", "", "", "2" };
@@ -69,6 +62,10 @@ TEST(ClipboardText, PasteReadsOneItemPerLineBeforeTheCurrentItemAsOneStep)
         { "characters the code page lacks are replaced and counted",
             "\xCF\x83\xCE\xBA\xCF\x8D\xCE\xBB\xCE\xBF\xCF\x82\tdog\n\xE6\x97\xA5\t\xE4\xB8\xAD\n",
             { { "??????", "", "", "dog" }, { "?", "", "", "?" } }, 3 },
+        { "empty text is refused", "", {}, 0 },
+        { "blank lines are refused", "\n\r\n", {}, 0 },
+        { "empty cells are refused", "\t\t\t\n", {}, 0 },
+        { "a translation without a word is refused", " \thouse", {}, 0 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -78,6 +75,13 @@ TEST(ClipboardText, PasteReadsOneItemPerLineBeforeTheCurrentItemAsOneStep)
         AddItem(document, second[0], "", "", second[3]);
         document.Items(1).PenaltyPoints = -1;
         document.SetCurrentIndex(1);
+        if (c.Pasted.empty()) {
+            EXPECT_EQ(MessageOf<EVocabFileError>([&] { PasteClipboardText(document, c.Text); }),
+                "No valid data on clipboard.");
+            EXPECT_EQ(AllItems(document), (TItems { first, second }));
+            EXPECT_EQ(document.UndoKind(), ukNone);
+            continue;
+        }
         const TImportResult result = PasteClipboardText(document, c.Text);
         EXPECT_EQ(result.Added, static_cast<std::int32_t>(c.Pasted.size()));
         EXPECT_EQ(result.LostFields, c.LostFields);
@@ -96,20 +100,6 @@ TEST(ClipboardText, PasteReadsOneItemPerLineBeforeTheCurrentItemAsOneStep)
         document.Redo();
         EXPECT_EQ(AllItems(document), expected);
         EXPECT_EQ(document.Items(static_cast<std::int32_t>(expected.size()) - 1).PenaltyPoints, -1);
-    }
-}
-
-TEST(ClipboardText, TextWithoutAWordIsRefusedAndChangesNothing)
-{
-    for (const char* text : { "", "\n\r\n", "\t\t\t\n", " \thouse" }) {
-        SCOPED_TRACE(::testing::PrintToString(text));
-        TVocabFile document;
-        SetLanguages(document, LangGerman, LangEnglish);
-        AddItem(document, "x", "", "", "y");
-        EXPECT_EQ(MessageOf<EVocabFileError>([&] { PasteClipboardText(document, text); }),
-            "No valid data on clipboard.");
-        EXPECT_EQ(document.Count(), 1);
-        EXPECT_EQ(document.UndoKind(), ukNone);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
+#include <vector>
 
 inline constexpr LangId LangEnglish = 0x0409; // code page 1252
 inline constexpr LangId LangGerman = 0x0407; // 1252
@@ -71,4 +72,12 @@ inline std::string Utf16Be(std::u16string_view text)
 inline std::u16string Widen(std::string_view ascii)
 {
     return { ascii.begin(), ascii.end() };
+}
+
+inline std::vector<TFieldValues> AllItems(const TVocabFile& document)
+{
+    std::vector<TFieldValues> items;
+    for (std::int32_t i = 0; i < document.Count(); ++i)
+        items.push_back(ItemValues(document, i));
+    return items;
 }

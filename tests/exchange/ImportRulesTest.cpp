@@ -82,15 +82,11 @@ TEST(ImportCommand, ExtensionAndMessage)
 
 TEST(ImportPreview, RowsAsTheImportReadsThem)
 {
-    const std::string csv = "Header,Kopf\r\n\"Haus, das\",house\r\n,empty word\r\nStra\xC3\x9F"
-                            "e,street\r\nx,y\r\n";
+    const std::string csv = "Header,Kopf\r\n\"Haus, das\",house\r\n,empty word\r\nFu\xC3\x9F,foot\r\nx,y\r\n";
     // UTF-8 read into German (1252): the sharp s survives as one byte.
     const auto rows = PreviewTextBytes(csv, tfUtf8Comma, { 1, 0, 0, 2 }, 2, 3, LangGerman, LangEnglish);
-    EXPECT_EQ(Columns(rows),
-        (TRows { { "Haus, das", "house" }, { "", "empty word" },
-            { "Stra\xDF"
-              "e",
-                "street" } }));
+    EXPECT_EQ(
+        Columns(rows), (TRows { { "Haus, das", "house" }, { "", "empty word" }, { "Fu\xDF", "foot" } }));
     EXPECT_EQ(rows[1].Line, 3);
     EXPECT_FALSE(rows[0].Skipped);
     EXPECT_TRUE(rows[1].Skipped);
@@ -99,12 +95,7 @@ TEST(ImportPreview, RowsAsTheImportReadsThem)
         "\xD0\xB4\xD0\xBE\xD0\xBC\tdom\n", tfUtf8Tab, { 2, 0, 0, 1 }, 1, 5, LangEnglish, LangRussian);
     ASSERT_EQ(moved.size(), 1u);
     EXPECT_EQ(moved[0].Columns, (std::vector<std::string> { "\xE4\xEE\xEC", "dom" }));
-    // UTF-16 with its mark; a format or start line out of range gives nothing.
-    const std::string wide("\xFF\xFE"
-                           "a\0\t\0b\0",
-        8);
-    EXPECT_EQ(Columns(PreviewTextBytes(wide, tfUnicodeTab, { 1, 0, 0, 2 }, 1, 5, LangEnglish, LangEnglish)),
-        (TRows { { "a", "b" } }));
+    // A format or start line out of range gives nothing.
     EXPECT_TRUE(PreviewTextBytes(csv, tfUtf8Comma, { 1, 0, 0, 2 }, 0, 5, LangGerman, LangEnglish).empty());
     EXPECT_TRUE(PreviewTextBytes(
         csv, static_cast<TTextFormat>(TextFormatCount), { 1, 0, 0, 2 }, 1, 5, LangGerman, LangEnglish)

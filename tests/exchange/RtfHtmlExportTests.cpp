@@ -24,23 +24,6 @@ std::string RtfFontTable(
         + std::to_string(nativeCharset) + " Times New Roman" + std::string(nativeSuffix) + ";}}";
 }
 
-// The entries of the font table as a reader sees them: the groups directly inside {\fonttbl ...};
-// any text between them (a stray ';') is returned as an entry of its own.
-std::vector<std::string> FontTableEntries(std::string_view rtf)
-{
-    std::vector<std::string> entries;
-    std::size_t i = rtf.find("{\\fonttbl");
-    if (i == std::string_view::npos)
-        return entries;
-    i += 9;
-    while (i < rtf.size() && rtf[i] != '}') {
-        const std::size_t end = rtf[i] == '{' ? rtf.find('}', i) + 1 : rtf.find_first_of("{}", i);
-        entries.emplace_back(rtf.substr(i, end - i));
-        i = end;
-    }
-    return entries;
-}
-
 TEST(RtfExport, ExactBytes)
 {
     TVocabFile document;
@@ -60,88 +43,57 @@ TEST(RtfExport, ExactBytes)
     EXPECT_EQ(ExportRtfBytes(document, "/tmp/ignored.rtf"), expected);
 }
 
-TEST(RtfExport, FontTableFollowsCodePagesWithEachEntryClosedInItsGroup)
+// The font table follows the code pages, each entry closed in its own group; the title is the file
+// name in the native code page.
+TEST(RtfExport, EmptyDocumentFontTableAndTitleFromFileName)
 {
-    const struct {
-        LangId Foreign;
-        LangId Native;
-        std::vector<std::string> Entries;
-    } cases[] = {
-        { LangPolish, LangRussian,
-            { "{\\f0\\froman\\fcharset238 Times New Roman CE;}",
-                "{\\f1\\froman\\fcharset204 Times New Roman Cyr;}" } },
-        { LangGerman, LangPolish,
-            { "{\\f0\\froman\\fcharset0 Times New Roman;}",
-                "{\\f1\\froman\\fcharset238 Times New Roman CE;}" } },
-        { LangGreek, 0x0000,
-            { "{\\f0\\froman\\fcharset161 Times New Roman Greek;}",
-                "{\\f1\\froman\\fcharset0 Times New Roman;}" } },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Entries.front());
-        TVocabFile document;
-        SetLanguages(document, c.Foreign, c.Native);
-        AddItem(document, "a", "", "", "b");
-        const std::string rtf = ExportRtfBytes(document, "x.rtf");
-        EXPECT_EQ(FontTableEntries(rtf), c.Entries);
-        EXPECT_NE(rtf.find("\\f0\\lang" + std::to_string(c.Foreign) + "\\b a\\b0\\f1\\lang"
-                      + std::to_string(c.Native) + "  b\\par}"),
-            std::string::npos);
-    }
-}
-
-TEST(RtfExport, EmptyDocumentAndTitleFromFileName)
-{
+    const std::string western = RtfFontTable(0, "", 0, "");
     const struct {
         const char* Name;
-        LangId Native;
+        LangId Foreign, Native;
         std::string FileName;
         std::string Title;
+        std::string FontTable;
     } cases[] = {
-        { "PlainName", LangEnglish, "/some/folder/words.rtf", "words" },
-        { "NoExtension", LangEnglish, "words", "words" },
-        { "DotsInName", LangEnglish, "dir.x/my.words.rtf", "my.words" },
-        { "Utf8NameToWestern", LangGerman, "/x/w\xC3\xB6rter.rtf", "w\\'f6rter" },
-        { "Utf8NameToCyrillic", LangRussian, "/x/\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xB0.rtf",
-            "\\'f1\\'eb\\'ee\\'e2\\'e0" },
-        { "BracesInName", LangEnglish, "{a}\\.rtf", "\\{a\\}\\\\" },
+        { "PlainName", LangEnglish, LangEnglish, "/some/folder/words.rtf", "words", western },
+        { "NoExtension", LangEnglish, LangEnglish, "words", "words", western },
+        { "DotsInName", LangEnglish, LangEnglish, "dir.x/my.words.rtf", "my.words", western },
+        { "Utf8NameToWestern", LangEnglish, LangGerman, "/x/w\xC3\xB6rter.rtf", "w\\'f6rter", western },
+        { "Utf8NameToCyrillic", LangEnglish, LangRussian, "/x/\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xB0.rtf",
+            "\\'f1\\'eb\\'ee\\'e2\\'e0", RtfFontTable(0, "", 204, " Cyr") },
+        { "BracesInName", LangEnglish, LangEnglish, "{a}\\.rtf", "\\{a\\}\\\\", western },
+        { "CentralEuropeanAndCyrillic", LangPolish, LangRussian, "x", "x",
+            RtfFontTable(238, " CE", 204, " Cyr") },
+        { "WesternAndCentralEuropean", LangGerman, LangPolish, "x", "x", RtfFontTable(0, "", 238, " CE") },
+        { "GreekAndNoLanguage", LangGreek, 0x0000, "x", "x", RtfFontTable(161, " Greek", 0, "") },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         TVocabFile document;
-        SetLanguages(document, LangEnglish, c.Native);
-        const int charset = c.Native == LangRussian ? 204 : 0;
-        const std::string expected = RtfFontTable(0, "", charset, charset ? " Cyr" : "")
-            + "\\pard\\plain\\fs32\\lang1024\\b " + c.Title + "\\b0\\par\\par\\fi-283\\li283\\fs24}";
-        EXPECT_EQ(ExportRtfBytes(document, c.FileName), expected);
+        SetLanguages(document, c.Foreign, c.Native);
+        EXPECT_EQ(ExportRtfBytes(document, c.FileName),
+            c.FontTable + "\\pard\\plain\\fs32\\lang1024\\b " + c.Title
+                + "\\b0\\par\\par\\fi-283\\li283\\fs24}");
     }
 }
 
-TEST(HtmlExport, ExactBytesWithCodePagesOfBothLanguages)
+TEST(HtmlExport, ExactBytesWithCodePagesOfBothLanguagesAndMarkupEscaped)
 {
     TVocabFile document;
     SetLanguages(document, LangGerman, LangRussian);
     // The title is native text: Cyrillic bytes must be read as code page 1251.
-    document.SetProperties(piDescription, "\xF1\xEB\xEE\xE2\xE0");
+    document.SetProperties(piDescription, "\xF1\xEB\xEE\xE2\xE0 & \"x\" <3");
     AddItem(document, "f\xFCr", "\xEF\xF0.", "", "\xED\xE0\xE4"); // category in the native code page
     AddItem(document, "w", "", "only notes", "y");
     AddItem(document, "v", "", "", "z");
+    AddItem(document, "<script>alert(1)</script>", "&amp;", "<i>", "a > b \"c\" & d");
     const std::string body = "<b>f\xC3\xBCr</b> <i>\xD0\xBF\xD1\x80.</i> \xD0\xBD\xD0\xB0\xD0\xB4<br>\r\n"
                              "<b>w</b> <i>only notes</i> y<br>\r\n"
-                             "<b>v</b> z<br>\r\n";
-    EXPECT_EQ(
-        ExportHtmlBytes(document, "ignored.htm"), HtmlPage("\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xB0", body));
-}
-
-TEST(HtmlExport, MarkupInTextsIsEscaped)
-{
-    TVocabFile document;
-    SetLanguages(document, LangEnglish, LangEnglish);
-    document.SetProperties(piDescription, "Tom & \"Jerry\" <3");
-    AddItem(document, "<script>alert(1)</script>", "&amp;", "<i>", "a > b \"c\" & d");
-    const std::string body = "<b>&lt;script&gt;alert(1)&lt;/script&gt;</b> <i>&amp;amp; &lt;i&gt;</i> "
+                             "<b>v</b> z<br>\r\n"
+                             "<b>&lt;script&gt;alert(1)&lt;/script&gt;</b> <i>&amp;amp; &lt;i&gt;</i> "
                              "a &gt; b &quot;c&quot; &amp; d<br>\r\n";
-    EXPECT_EQ(ExportHtmlBytes(document, "x.htm"), HtmlPage("Tom &amp; &quot;Jerry&quot; &lt;3", body));
+    EXPECT_EQ(ExportHtmlBytes(document, "ignored.htm"),
+        HtmlPage("\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xB0 &amp; &quot;x&quot; &lt;3", body));
 }
 
 TEST(HtmlExport, EmptyDocumentAndTitleFromFileName)

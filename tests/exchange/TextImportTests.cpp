@@ -29,14 +29,6 @@ std::string SwapDelimiters(std::string text)
     return text;
 }
 
-Items AllItems(const TVocabFile& document)
-{
-    Items items;
-    for (std::int32_t i = 0; i < document.Count(); ++i)
-        items.push_back(ItemValues(document, i));
-    return items;
-}
-
 std::string Repeat(std::string_view text, int count)
 {
     std::string result;
@@ -168,8 +160,9 @@ TEST(TextImport, LineEndsOfEveryStyleGiveTheSameItems)
 
 // A line break inside a quoted field belongs to the field, as RFC 4180 reads it, and becomes a
 // space; lines are still counted as the file has them.
-TEST(TextImport, QuotedLineBreaks)
+TEST(TextImport, QuotedLineBreaksAndStartLine)
 {
+    const std::string header = "Word,Translation\nhouse,Haus\ntree,Baum\n";
     const struct {
         const char* Name;
         std::string Text;
@@ -194,6 +187,11 @@ TEST(TextImport, QuotedLineBreaks)
             { { "5\" screen,Bild", "", "", NoValue }, { "x", "y", "", NoValue } } },
         { "TabFieldsNeverSpan", "\"a\tb\nc\"\td", tfTextTab, 1,
             { { "\"a", "b", "", NoValue }, { "c\"", "d", "", NoValue } } },
+        { "StartLineSkipsTheHeader", header, tfTextComma, 2,
+            { { "house", "Haus", "", NoValue }, { "tree", "Baum", "", NoValue } } },
+        { "StartLineOnTheLastLine", header, tfTextComma, 3, { { "tree", "Baum", "", NoValue } } },
+        { "StartLineAfterTheLastLine", header, tfTextComma, 4, {} },
+        { "StartLineFarBeyond", header, tfTextComma, 1000, {} },
         { "RefusalNamesTheFirstLine", "a,b\n\"" + std::string(70000, 'w') + "\n\",c", tfTextComma, 1, {},
             "Line 2: a field is longer than 65535 bytes." },
     };
@@ -219,6 +217,7 @@ TEST(TextImport, QuotedLineBreaks)
                 for (auto& value : values)
                     value = swap ? SwapDelimiters(value) : value;
             EXPECT_EQ(AllItems(document), expected);
+            EXPECT_EQ(document.Modified(), !expected.empty());
             // The preview reads the same records, numbered by the line they start on.
             const auto rows
                 = PreviewTextBytes(bytes, format, AllColumns, c.StartLine, 10, LangEnglish, LangEnglish);
@@ -235,46 +234,6 @@ TEST(TextImport, QuotedLineBreaks)
                   .back()
                   .Line,
         4);
-}
-
-TEST(TextImport, StartLine)
-{
-    const std::string text = "Word,Translation\nhouse,Haus\ntree,Baum\n";
-    const struct {
-        std::int32_t StartLine;
-        std::int32_t Added;
-        const char* First;
-    } cases[]
-        = { { 1, 3, "Word" }, { 2, 2, "house" }, { 3, 1, "tree" }, { 4, 0, nullptr }, { 1000, 0, nullptr } };
-    for (TTextFormat format : { tfTextComma, tfUtf8Comma, tfUnicodeComma }) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.StartLine);
-            TVocabFile document;
-            EXPECT_EQ(ImportTextBytes(document, Encode(text, format), format, WordNative, c.StartLine).Added,
-                c.Added);
-            if (c.First) {
-                EXPECT_EQ(document.Items(0).FieldValue(0), c.First);
-            }
-            EXPECT_EQ(document.Modified(), c.Added > 0);
-        }
-    }
-}
-
-TEST(TextImport, BadStartLineOrFormatRefusedBeforeTheFileIsTouched)
-{
-    TTempFolder folder;
-    TVocabFile document;
-    for (std::int32_t startLine : { 0, -1, -2147483647 - 1 }) {
-        // The file does not exist: a file error here would mean it was touched first.
-        EXPECT_EQ(MessageOf<EVocabFileError>([&] {
-            ImportText(document, folder.File("missing.txt"), tfTextComma, AllColumns, startLine);
-        }),
-            "Invalid procedure call.");
-        EXPECT_THROW(ImportTextBytes(document, "a,b", tfUnicodeTab, AllColumns, startLine), EVocabFileError);
-    }
-    EXPECT_THROW(
-        ImportTextBytes(document, "a,b", static_cast<TTextFormat>(9), AllColumns, 1), EVocabFileError);
-    EXPECT_EQ(document.Count(), 0);
 }
 
 TEST(TextImport, AppendsAfterExistingItemsAndClearsHistory)
@@ -435,24 +394,9 @@ TEST(TextImport, BadInputsReadSafely)
     }
 }
 
-TEST(TextImport, FileErrors)
-{
-    TTempFolder folder;
-    TVocabFile document;
-    EXPECT_THROW(ImportText(document, folder.File("missing.txt"), tfTextComma, AllColumns, 1), EFileError);
-    EXPECT_THROW(ImportText(document, folder.Path().string(), tfUnicodeComma, AllColumns, 1), EFileError);
-    EXPECT_EQ(document.Count(), 0);
-    EXPECT_FALSE(document.Modified());
-
-    const std::string path = folder.Write("words.txt", "\xFF\xFE" + Utf16Le(u"a\tb\r\n"));
-    EXPECT_EQ(ImportText(document, path, tfUnicodeTab, WordNative, 1).Added, 1);
-    EXPECT_EQ(ItemValues(document, 0), (V { "a", "", "", "b" }));
-}
-
 TEST(TextImport, DetectTextFormat)
 {
-    const std::string utf8Word = "Stra\xC3\x9F"
-                                 "e";
+    const std::string utf8Word = "Straße";
     const std::string ascii(100000, 'a');
     const struct {
         const char* Name;
@@ -482,10 +426,7 @@ TEST(TextImport, DetectTextFormat)
         { "Tab", "a\tb", false, tfTextTab },
         { "QuotedTabInCommaFile", "\"a\tb\",c", false, tfTextTab },
         { "TabLateInWholeFile", ascii + "\t", false, tfTextTab },
-        { "EightBitSharpS",
-            "Stra\xDF"
-            "e,street",
-            false, tfTextComma },
+        { "EightBitSharpS", "Stra\xDF,street", false, tfTextComma },
         // UTF-8: a multi-byte sequence and nothing invalid, anywhere in the bytes looked at.
         { "Utf8Comma", utf8Word + ",street", false, tfUtf8Comma },
         { "Utf8Tab", utf8Word + "\tstreet", false, tfUtf8Tab },
@@ -525,33 +466,48 @@ TEST(TextImport, DetectTextFormat)
     }
 }
 
-// The file is looked at as far as the dialog's sample goes.
-TEST(TextImport, DetectTextFormatFromFile)
+// Bad arguments are refused before the file is touched; the format is detected from as much of
+// the file as the dialog's sample holds.
+TEST(TextImport, FromFiles)
 {
     TTempFolder folder;
-    const std::string late = std::string(5000, 'a') + ",x\nK\xC3\xA4se,cheese\n";
-    const std::string cut = "\xC3\xBC" + std::string(ImportSampleSize - 3, 'a') + "\xE2\x82\xAC\t";
-    const struct {
-        const char* Name;
-        std::string Bytes;
-        TTextFormat Expected;
-    } cases[] = {
-        { "Utf16Tab", "\xFF\xFE" + Utf16Le(u"a\tb"), tfUnicodeTab },
-        { "Utf8AfterTheFirstKilobyte", late, tfUtf8Comma },
-        { "SampleCutsTheLastSequence", cut, tfUtf8Comma },
-        { "TabBeyondTheSample", std::string(ImportSampleSize, 'a') + "\t", tfTextComma },
-        { "Empty", "", tfTextComma },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Name);
-        EXPECT_EQ(DetectTextFormat(folder.Write("f.txt", c.Bytes)), c.Expected);
+    TVocabFile document;
+    for (std::int32_t startLine : { 0, -1, -2147483647 - 1 }) {
+        // The file does not exist: a file error here would mean it was touched first.
+        EXPECT_EQ(MessageOf<EVocabFileError>([&] {
+            ImportText(document, folder.File("missing.txt"), tfTextComma, AllColumns, startLine);
+        }),
+            "Invalid procedure call.");
+        EXPECT_THROW(ImportTextBytes(document, "a,b", tfUnicodeTab, AllColumns, startLine), EVocabFileError);
     }
+    EXPECT_THROW(
+        ImportTextBytes(document, "a,b", static_cast<TTextFormat>(9), AllColumns, 1), EVocabFileError);
+    EXPECT_THROW(ImportText(document, folder.File("missing.txt"), tfTextComma, AllColumns, 1), EFileError);
+    EXPECT_THROW(ImportText(document, folder.Path().string(), tfUnicodeComma, AllColumns, 1), EFileError);
+    EXPECT_EQ(document.Count(), 0);
+    EXPECT_FALSE(document.Modified());
     EXPECT_EQ(DetectTextFormat(folder.File("missing.txt")), tfTextComma);
     EXPECT_EQ(DetectTextFormat(folder.Path().string()), tfTextComma);
+    EXPECT_EQ(ReadImportSample(folder.File("missing.txt")).Bytes, "");
+
+    const std::string path = folder.Write("words.txt", "\xFF\xFE" + Utf16Le(u"a\tb\r\n"));
+    EXPECT_EQ(DetectTextFormat(path), tfUnicodeTab);
+    EXPECT_EQ(ImportText(document, path, tfUnicodeTab, WordNative, 1).Added, 1);
+    EXPECT_EQ(ItemValues(document, 0), (V { "a", "", "", "b" }));
+
+    const std::string late = std::string(5000, 'a') + ",x\nK\xC3\xA4se,cheese\n";
+    const std::string cut = "\xC3\xBC" + std::string(ImportSampleSize - 3, 'a') + "\xE2\x82\xAC\t";
+    const std::pair<std::string, TTextFormat> cases[] = {
+        { late, tfUtf8Comma }, // UTF-8 after the first kilobyte
+        { cut, tfUtf8Comma }, // the sample cuts the last sequence
+        { std::string(ImportSampleSize, 'a') + "\t", tfTextComma }, // a tab beyond the sample
+        { "", tfTextComma },
+    };
+    for (const auto& [bytes, format] : cases)
+        EXPECT_EQ(DetectTextFormat(folder.Write("f.txt", bytes)), format) << bytes.size() << " bytes";
     const TImportSample sample = ReadImportSample(folder.Write("g.txt", cut));
     EXPECT_EQ(std::pair(sample.Bytes.size(), sample.Cut), std::pair(ImportSampleSize, true));
     EXPECT_FALSE(ReadImportSample(folder.Write("h.txt", late)).Cut);
-    EXPECT_EQ(ReadImportSample(folder.File("missing.txt")).Bytes, "");
 }
 
 // The first six keep their numbers: lists and settings elsewhere count on them; the command line

@@ -3,9 +3,9 @@
 
 #include "review/Scheduler.h"
 
+#include "support/ScopedEnv.h"
+
 #include <cmath>
-#include <cstdlib>
-#include <ctime>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
@@ -179,31 +179,6 @@ TEST(SchedulerDays, ParseAndFormatRoundTrip)
     }
 }
 
-// Sets TZ for the life of one case and puts the old one back.
-class TTimeZone {
-public:
-    explicit TTimeZone(const char* zone)
-    {
-        if (const char* old = std::getenv("TZ"))
-            Old = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~TTimeZone()
-    {
-        if (Old)
-            setenv("TZ", Old->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    TTimeZone(const TTimeZone&) = delete;
-    TTimeZone& operator=(const TTimeZone&) = delete;
-
-private:
-    std::optional<std::string> Old;
-};
-
 // The zones' rules written out, so the cases need no time zone database on the machine.
 constexpr const char* Berlin = "CET-1CEST,M3.5.0,M10.5.0/3";
 constexpr const char* NewYork = "EST5EDT,M3.2.0,M11.1.0";
@@ -239,14 +214,14 @@ TEST(SchedulerDays, LocalDayFollowsTheTimeZone)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.Zone) + " " + std::to_string(c.UnixSeconds));
-        const TTimeZone zone(c.Zone);
+        const TScopedEnv zone("TZ", c.Zone);
         EXPECT_EQ(FormatDay(LocalDay(c.UnixSeconds)), c.Expected);
     }
 }
 
 TEST(SchedulerDays, ElapsedDaysAcrossADaylightSavingChangeAreCalendarDays)
 {
-    const TTimeZone zone(Berlin);
+    const TScopedEnv zone("TZ", Berlin);
     TSchedulerParameters p;
     // Answered at 23:30 on the Saturday before the spring change and at 00:30 on the Sunday: one hour
     // later, yet a day apart; answered again at 00:30 Monday, 23 hours later, the next day.

@@ -1,6 +1,6 @@
 // The review history: what it schedules and keeps as practice, where and how privately it lives,
-// files it must refuse untouched, two writers at once (new cards counted across both), the progress
-// figures and the CSV exchange. A lock held too long: ReviewModeTest.
+// files it must refuse untouched, two writers at once (new cards counted across both) and the CSV
+// exchange (its progress figures: ReviewProgressTest). A lock held too long: ReviewModeTest.
 
 #include "review/History.h"
 
@@ -144,7 +144,11 @@ TEST_F(HistoryTest, RefusesWhatItCannotUseAndLeavesTheFileAlone)
             "damaged" },
         { "newer version", [](const std::string& p) { Sql(p, "PRAGMA user_version = 99"); },
             "newer version" },
-        { "read-only file", [](const std::string& p) { THistory { p }, ::chmod(p.c_str(), 0400); },
+        { "read-only file",
+            [](const std::string& p) {
+                THistory { p };
+                ::chmod(p.c_str(), 0400);
+            },
             "cannot be written" },
         { "folder is a file",
             [](const std::string& p) { WriteBytes(std::filesystem::path(p).parent_path(), "x"); }, "folder" },
@@ -272,31 +276,6 @@ TEST_F(HistoryTest, TwoProcessesWritingAtOnceLoseNothing)
     THistory history(Path);
     EXPECT_EQ(history.AnswerCount(), 2 * Answers);
     EXPECT_EQ(history.NewCardsOn(Day0), 10);
-}
-
-TEST_F(HistoryTest, ProgressFigures)
-{
-    THistory history(Path);
-    EXPECT_EQ(history.AnswersPerDay(Day0, Day0 + 2), (std::vector<int> { 0, 0, 0 }));
-    EXPECT_TRUE(history.MostFailed(10).empty());
-    Answer(history, Key("a"), false);
-    Answer(history, Key("a"), false); // practice
-    Answer(history, Key("a", "t", 1), false); // the same word the other way
-    Answer(history, Key("b"), false, 1);
-    const TDay dueC = Answer(history, Key("c"), true, 8).Due;
-    EXPECT_EQ(history.AnswersPerDay(Day0, Day0 + 8), (std::vector<int> { 3, 1, 0, 0, 0, 0, 0, 0, 1 }));
-    const auto weeks = history.ReviewShareByWeek(Day0, Day0 + 13);
-    ASSERT_EQ(weeks.size(), 2u);
-    EXPECT_EQ(weeks[0].WeekStart, Day0);
-    // The practice answer is no review.
-    EXPECT_EQ(std::pair(weeks[0].Answers, weeks[0].Right), std::pair(3, 0));
-    EXPECT_EQ(std::pair(weeks[1].Answers, weeks[1].Right), std::pair(1, 1));
-    // Everything due before the first day counts on it.
-    EXPECT_EQ(history.DuePerDay(dueC, dueC + 1), (std::vector<int> { 4, 0 }));
-    const auto failed = history.MostFailed(2);
-    ASSERT_EQ(failed.size(), 2u);
-    EXPECT_EQ(std::pair(failed[0].Word, failed[0].Failures), std::pair(std::string("a"), 3));
-    EXPECT_EQ(failed[1].Word, "b");
 }
 
 // The answers of two machines merged by export and import schedule as if given on one; answers

@@ -73,9 +73,19 @@ TEST_F(ReviewQueueTest, CardsSurviveMovesCopiesAndSavesButNotEdits)
                 doc.Sort(std::vector<std::string> { "c", "b", "a" });
             },
             {} },
-        { "move", [](TVocabFile& doc) { doc.SetCurrentIndex(0), doc.MoveCurrent(2); }, {} },
+        { "move",
+            [](TVocabFile& doc) {
+                doc.SetCurrentIndex(0);
+                doc.MoveCurrent(2);
+            },
+            {} },
         { "sorting marker", [](TVocabFile& doc) { doc.Items(1).SortingPosition = 4; }, {} },
-        { "save as, reopened", [&](TVocabFile& doc) { doc.SaveToFile(copy), doc.LoadFromFile(copy); }, {} },
+        { "save as, reopened",
+            [&](TVocabFile& doc) {
+                doc.SaveToFile(copy);
+                doc.LoadFromFile(copy);
+            },
+            {} },
         { "merged into another list",
             [](TVocabFile& doc) {
                 TVocabFile other;

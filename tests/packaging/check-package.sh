@@ -6,10 +6,7 @@ build=$1 source=$2 version=$3
 
 for tool in cpack dpkg-deb desktop-file-validate update-desktop-database appstreamcli update-mime-database gio man \
     lintian strace strings; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIPPED: $tool is missing (make deps installs it)"
-        exit 77
-    fi
+    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is missing (make deps installs it)"; exit 77; }
 done
 
 scratch=$(mktemp -d)
@@ -20,20 +17,18 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 # --- make install into a DESTDIR --------------------------------------------------------------
 dest=$scratch/dest
 DESTDIR=$dest cmake --install "$build" --prefix /usr >"$scratch/install.log" || fail "cmake --install"
-expected=(
-    usr/bin/velmoria usr/bin/velmoria-cli
-    usr/share/velmoria/Clap.wav usr/share/velmoria/Pow.wav
-    usr/share/velmoria/velmoria.tip usr/share/velmoria/velmoria.qch
-    usr/share/velmoria/examples/German-English.vmr
-    usr/share/applications/velmoria.desktop
-    usr/share/mime/packages/velmoria.xml
-    usr/share/metainfo/velmoria.metainfo.xml
-    usr/share/icons/hicolor/scalable/apps/velmoria.svg
-    usr/share/man/man1/velmoria.1.gz usr/share/man/man1/velmoria-cli.1.gz
-    usr/share/doc/velmoria/copyright usr/share/doc/velmoria/changelog.gz
-)
+expected=(usr/bin/velmoria usr/bin/velmoria-cli usr/share/velmoria/{Clap.wav,Pow.wav,velmoria.tip,velmoria.qch}
+    usr/share/velmoria/examples/German-English.vmr usr/share/applications/velmoria.desktop
+    usr/share/mime/packages/velmoria.xml usr/share/metainfo/velmoria.metainfo.xml
+    usr/share/icons/hicolor/scalable/apps/velmoria.svg usr/share/man/man1/{velmoria,velmoria-cli}.1.gz
+    usr/share/doc/velmoria/{copyright,changelog.gz})
 for size in 16 32 48 64 128 256; do
-    expected+=("usr/share/icons/hicolor/${size}x${size}/apps/velmoria.png")
+    png=usr/share/icons/hicolor/${size}x${size}/apps/velmoria.png
+    expected+=("$png")
+    # As large as its folder says (width and height at bytes 16..23 of the header).
+    [ -f "$dest/$png" ] || continue
+    read -r w h < <(od -An -tu1 -j16 -N8 "$dest/$png" | awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
+    [ "$w $h" = "$size $size" ] || fail "icon ${size}x${size} is ${w}x${h}"
 done
 for file in "${expected[@]}"; do
     [ -f "$dest/$file" ] || fail "not installed: $file"
@@ -44,13 +39,6 @@ unexpected=$(cd "$dest" && find . -type f | sed 's|^\./||' | sort | comm -23 - <
 # The test driver (keys and message-box answers from the environment) lives only in the tests' build.
 ! strings "$dest/usr/bin/velmoria" | grep -q VELMORIA_TEST_ || fail "the installed velmoria carries the test driver"
 
-# Each PNG is as large as its folder says (width and height at bytes 16..23 of the header).
-for size in 16 32 48 64 128 256; do
-    png=$dest/usr/share/icons/hicolor/${size}x${size}/apps/velmoria.png
-    [ -f "$png" ] || continue
-    read -r w h < <(od -An -tu1 -j16 -N8 "$png" | awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
-    [ "$w $h" = "$size $size" ] || fail "icon ${size}x${size} is ${w}x${h}"
-done
 
 # --- the data files pass their own checkers ----------------------------------------------------
 desktop-file-validate "$dest/usr/share/applications/velmoria.desktop" || fail "desktop-file-validate"
@@ -86,10 +74,10 @@ deb=$(ls "$scratch"/pkg/velmoria_*.deb 2>/dev/null | head -1)
 if [ -z "$deb" ]; then
     fail "no .deb built"
 else
-    [ "$(dpkg-deb -f "$deb" Package)" = velmoria ] || fail "package name"
-    [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version is not $version"
-    [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "section"
-    [ "$(dpkg-deb -f "$deb" Maintainer)" = "Velmoria developers <dev@velmoria.example.org>" ] || fail "maintainer"
+    for field in Package=velmoria Version="$version" Section=education \
+        "Maintainer=Velmoria developers <dev@velmoria.example.org>"; do
+        [ "$(dpkg-deb -f "$deb" "${field%%=*}")" = "${field#*=}" ] || fail "${field%%=*} is not ${field#*=}"
+    done
     depends=$(dpkg-deb -f "$deb" Depends)
     [[ $depends == *libqt6widgets6* && $depends == *libicu* ]] || fail "Depends not computed from the binaries: $depends"
     recommends=$(dpkg-deb -f "$deb" Recommends)

@@ -219,21 +219,4 @@ TEST(SchedulerDays, LocalDayFollowsTheTimeZone)
     }
 }
 
-TEST(SchedulerDays, ElapsedDaysAcrossADaylightSavingChangeAreCalendarDays)
-{
-    const TScopedEnv zone("TZ", Berlin);
-    TSchedulerParameters p;
-    // Answered at 23:30 on the Saturday before the spring change and at 00:30 on the Sunday: one hour
-    // later, yet a day apart; answered again at 00:30 Monday, 23 hours later, the next day.
-    const std::int64_t saturday = 1711837800, sunday = 1711841400, monday = 1711924200;
-    EXPECT_EQ(LocalDay(sunday) - LocalDay(saturday), 1);
-    EXPECT_EQ(LocalDay(monday) - LocalDay(sunday), 1);
-    TMemory card = ScheduleAnswer(TMemory {}, TRating::Good, LocalDay(saturday), p);
-    const TMemory next = ScheduleAnswer(card, TRating::Good, LocalDay(sunday), p);
-    EXPECT_EQ(next.LastReview, card.LastReview + 1);
-    EXPECT_GT(next.Stability, card.Stability); // a day's gap, not the same day
-    EXPECT_NEAR(
-        Retrievability(card, LocalDay(sunday), p), Retrievability(card, card.LastReview + 1, p), 1e-12);
-}
-
 } // namespace

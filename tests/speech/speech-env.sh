@@ -1,15 +1,8 @@
 # Sourced by the speech tests (bash): a private PulseAudio with a null sink, and a private
-# speech-dispatcher with espeak-ng playing into it, in a temporary folder with its own HOME and
-# XDG_RUNTIME_DIR; nothing of the user's sound or speech set-up is touched or used.
-#   speech_env_start           exit 77 (skipped) where a package is missing, else start both and
-#                              export HOME, XDG_RUNTIME_DIR, PULSE_SERVER, SPEECHD_ADDRESS, SPEECH_ENV
-#                              (the folder); everything started here is stopped on exit
-#   speech_listen NAME         record the sink into $SPEECH_ENV/NAME.raw until speech_heard NAME,
-#                              which makes NAME.wav of it
-#   speech_record NAME CMD...  record while CMD runs (bounded by SPEECH_TIMEOUT seconds), return its status
-#   speech_check_word NAME WHAT [LOG]  fail unless NAME.wav holds a word or two
-#   speech_sounds_differ A B   true when the two recordings are not the same sound
-#   fail TEXT; speech_finish TEXT      count a failure; at the end exit 1 after any, else print TEXT
+# speech-dispatcher with espeak-ng playing into it, in a temporary folder ($SPEECH_ENV) with its own
+# HOME and XDG_RUNTIME_DIR; nothing of the user's sound or speech set-up is touched or used. Recordings
+# are named: speech_record NAME CMD... (or speech_listen NAME ... speech_heard NAME) makes NAME.wav.
+# Exit status 77 (skipped) where a package is missing.
 set -u
 SPEECH_TIMEOUT=${SPEECH_TIMEOUT:-30} # for each command run while recording
 SPEECH_DEADLINE=${SPEECH_DEADLINE:-100} # for the whole script, below the test's own timeout

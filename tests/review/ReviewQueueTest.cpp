@@ -24,12 +24,10 @@ std::string WordAt(const TVocabFile& doc, int index)
 
 class ReviewQueueTest : public ::testing::Test {
 protected:
-    // Every item of the list answered once on day, right unless its word is in wrong.
-    void AnswerAll(const TVocabFile& doc, TDay day, const std::set<std::string>& wrong = {})
+    // The item at index answered right on day, outside a session.
+    void Answer(const TVocabFile& doc, int index, TDay day)
     {
-        for (int i = 0; i < doc.Count(); ++i)
-            History.RecordAnswer(CardKeyOf(doc, doc.Items(i), 0), !wrong.count(WordAt(doc, i)), false,
-                NoonOf(day), 10, P, false);
+        History.RecordAnswer(CardKeyOf(doc, doc.Items(index), 0), true, false, NoonOf(day), 10, P, false);
     }
     // The words a whole session asks, answering wrong the first time a word in wrong comes.
     std::vector<std::string> Session(
@@ -51,12 +49,19 @@ protected:
     TSchedulerParameters P;
 };
 
-// The memories of a list's cards as it was, with the list in its place afterwards.
+// The list's items replaced by those of another (as the window's New and Paste would).
 void Replace(TVocabFile& doc, TVocabFile& by)
 {
     doc.Clear();
     FillPairs(doc, {});
     doc.MergeDocument(by);
+}
+
+void Edit(TVocabFile& doc, int index, const char* word, const char* note, const char* translations)
+{
+    doc.SetCurrentIndex(index);
+    doc.NewItem().SetFieldValues(word, "", note, translations);
+    doc.Replace();
 }
 
 TEST_F(ReviewQueueTest, CardsSurviveMovesCopiesAndSavesButNotEdits)
@@ -109,19 +114,8 @@ TEST_F(ReviewQueueTest, CardsSurviveMovesCopiesAndSavesButNotEdits)
             },
             {} },
         { "another sublanguage", [](TVocabFile& doc) { doc.SetNativeLangID(0x0809); }, {} },
-        { "word edited",
-            [](TVocabFile& doc) {
-                doc.SetCurrentIndex(0);
-                doc.NewItem().SetFieldValues("der Hund", "", "", "dog");
-                doc.Replace();
-            },
-            { "der Hund" } },
-        { "translations edited",
-            [](TVocabFile& doc) {
-                doc.SetCurrentIndex(2);
-                doc.NewItem().SetFieldValues("Vogel", "", "a note", "bird, fowl");
-                doc.Replace();
-            },
+        { "word edited", [](TVocabFile& doc) { Edit(doc, 0, "der Hund", "", "dog"); }, { "der Hund" } },
+        { "translations edited", [](TVocabFile& doc) { Edit(doc, 2, "Vogel", "a note", "bird, fowl"); },
             { "Vogel" } },
         { "another foreign language", [](TVocabFile& doc) { doc.SetForeignLangID(0x040C); },
             { "Hund", "Katze", "Vogel" } },
@@ -130,7 +124,8 @@ TEST_F(ReviewQueueTest, CardsSurviveMovesCopiesAndSavesButNotEdits)
         SCOPED_TRACE(c.Name);
         TVocabFile doc;
         FillPairs(doc, { { "Hund", "dog" }, { "Katze", "cat" }, { "Vogel", "bird" } });
-        AnswerAll(doc, Day0);
+        for (int i = 0; i < doc.Count(); ++i)
+            Answer(doc, i, Day0);
         c.Change(doc);
         std::vector<TCardKey> keys;
         for (int i = 0; i < doc.Count(); ++i)
@@ -175,8 +170,8 @@ TEST_F(ReviewQueueTest, DueLowestRecallFirstThenNewThenTheFailedUntilRight)
         { { "old", "1" }, { "recent", "2" }, { "new1", "3" }, { "new2", "4" }, { "new3", "5" },
             { "recent", "2" } });
     // "old" last seen long before "recent": its recall is lower, so it comes first.
-    History.RecordAnswer(CardKeyOf(doc, doc.Items(0), 0), true, false, NoonOf(Day0 - 40), 10, P, false);
-    History.RecordAnswer(CardKeyOf(doc, doc.Items(1), 0), true, false, NoonOf(Day0 - 20), 10, P, false);
+    Answer(doc, 0, Day0 - 40);
+    Answer(doc, 1, Day0 - 20);
     const TDay today = Day0 + 60;
     const TDueCounts counts = CountDue(doc, History, 0, today, 2, P);
     EXPECT_EQ(counts.Due, 2);

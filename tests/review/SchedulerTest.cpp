@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
+#include <vector>
 
 namespace {
 

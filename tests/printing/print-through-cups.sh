@@ -7,6 +7,7 @@ set -u
 velmoria=$1 list=$2 title=$3 min_pages=$4
 
 skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "$*"; grep '^E' "$work/log/error_log" 2>/dev/null; exit 1; }
 [ "$(id -u)" = 0 ] || skip "a private cupsd with a cups-pdf queue needs root"
 for tool in /usr/sbin/cupsd lpadmin lpstat pdfinfo; do
     command -v "$tool" >/dev/null || skip "$tool is not installed (packages cups, cups-client, poppler-utils)"
@@ -19,19 +20,12 @@ queue="velmoria-test-$$"
 # private one, so the PDF lands in the work folder, not in root's home.
 queue_conf="/etc/cups/cups-pdf-$queue.conf"
 cupsd_pid=""
-cleanup() {
-    if [ -n "$cupsd_pid" ]; then
-        kill "$cupsd_pid" 2>/dev/null
-        wait "$cupsd_pid" 2>/dev/null
-    fi
-    rm -f "$queue_conf"
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap '[ -n "$cupsd_pid" ] && kill "$cupsd_pid" 2>/dev/null && wait "$cupsd_pid"; rm -rf "$queue_conf" "$work"' EXIT
 trap 'exit 1' INT TERM
 
-mkdir -p "$work"/{spool,tmp,state,cache,log,out,cups-pdf-spool,home}
+mkdir -p "$work"/{spool,tmp,state,cache,log,out,cups-pdf-spool,home/run}
 chmod 1777 "$work/tmp"
+chmod 700 "$work/home/run"
 cat >"$work/cupsd.conf" <<EOF
 LogLevel warn
 Listen $work/cups.sock
@@ -57,57 +51,35 @@ AccessLog $work/log/access_log
 ErrorLog $work/log/error_log
 PageLog $work/log/page_log
 EOF
-cat >"$queue_conf" <<EOF
-Out $work/out
-AnonDirName $work/out
-Spool $work/cups-pdf-spool
-Log $work/log
-EOF
+printf 'Out %s\nAnonDirName %s\nSpool %s\nLog %s\n' "$work/out" "$work/out" "$work/cups-pdf-spool" "$work/log" \
+    >"$queue_conf"
 
 export CUPS_SERVER="$work/cups.sock"
 /usr/sbin/cupsd -f -c "$work/cupsd.conf" -s "$work/cups-files.conf" &
 cupsd_pid=$!
-for _ in $(seq 100); do
-    lpstat -r >/dev/null 2>&1 && break
-    kill -0 "$cupsd_pid" 2>/dev/null || { cupsd_pid=""; echo "cupsd did not start"; cat "$work/log/error_log" 2>/dev/null; exit 1; }
+# A scheduler that has just started refuses requests, the first one for a model too: ask again a while.
+for _ in $(seq 150); do
+    kill -0 "$cupsd_pid" 2>/dev/null || fail "cupsd did not start"
+    lpadmin -p "$queue" -v "cups-pdf:/$queue" -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>"$work/lpadmin.err" && break
     sleep 0.1
 done
-lpstat -r >/dev/null 2>&1 || { echo "cupsd does not answer"; exit 1; }
-# A scheduler that has just started may refuse the first request for a model: ask again a while.
-added=""
-for _ in $(seq 50); do
-    if lpadmin -p "$queue" -v "cups-pdf:/$queue" -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>"$work/lpadmin.err"; then
-        added=yes
-        break
-    fi
-    sleep 0.1
-done
-[ -n "$added" ] || { echo "lpadmin could not add the queue:"; cat "$work/lpadmin.err"; exit 1; }
-lpadmin -d "$queue" || exit 1
+lpadmin -d "$queue" || fail "lpadmin could not add the queue: $(cat "$work/lpadmin.err")"
 
 # The program runs with a settings folder of its own, never the real user's.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/home/run"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-QT_QPA_PLATFORM=offscreen timeout 60 "$velmoria" /p "$list"
-status=$?
-[ "$status" = 0 ] || { echo "velmoria /p exited with $status"; exit 1; }
+QT_QPA_PLATFORM=offscreen timeout 60 "$velmoria" /p "$list" || fail "velmoria /p exited with $?"
 
-pdf=""
 for _ in $(seq 600); do
     pdf=$(find "$work/out" -name '*.pdf' -size +0 2>/dev/null | head -n 1)
-    if [ -n "$pdf" ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ] && pdfinfo "$pdf" >/dev/null 2>&1; then
-        break
-    fi
+    [ -n "$pdf" ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ] && pdfinfo "$pdf" >/dev/null 2>&1 && break
     pdf=""
     sleep 0.1
 done
-[ -n "$pdf" ] || { echo "no PDF from the queue within 60 s"; grep '^E' "$work/log/error_log"; exit 1; }
-
+[ -n "$pdf" ] || fail "no PDF from the queue within 60 s"
 info=$(pdfinfo "$pdf")
 pages=$(sed -n 's/^Pages: *//p' <<<"$info")
 pdf_title=$(sed -n 's/^Title: *//p' <<<"$info")
 echo "queue wrote $(basename "$pdf"): $pages pages, title $pdf_title"
 # cups-pdf passes the job title to Ghostscript as a PostScript string, which may keep its parentheses.
-[ "$pdf_title" = "$title" ] || [ "$pdf_title" = "($title)" ] || { echo "expected the title $title"; exit 1; }
-[ "$pages" -ge "$min_pages" ] || { echo "expected at least $min_pages pages"; exit 1; }
-exit 0
+[ "$pdf_title" = "$title" ] || [ "$pdf_title" = "($title)" ] || fail "expected the title $title"
+[ "$pages" -ge "$min_pages" ] || fail "expected at least $min_pages pages"

@@ -1,5 +1,6 @@
-// The figures of the progress window: whole weeks up to today, every week in its place, the due
-// days ahead and the line that sums them up.
+// The figures of the progress window and of the history beneath it: whole weeks up to today,
+// every week in its place, practice that is no review, the due days ahead and the line that sums
+// them up.
 
 #include "review/ReviewProgress.h"
 
@@ -24,47 +25,48 @@ TEST(ReviewProgressTest, FiguresCoverWholeWeeksUpToTodayAndTheMonthAhead)
     TTempDir dir;
     THistory history(dir.File("history.sqlite"));
     const TDay today = *ParseDay("2026-12-10"); // a Thursday
-    TReviewProgress empty = ReadReviewProgress(history, today);
+    const TReviewProgress empty = ReadReviewProgress(history, today);
     EXPECT_EQ(FormatDay(empty.FirstDay), "2026-09-21");
-    EXPECT_EQ(empty.AnswersPerDay.size(), static_cast<std::size_t>(today - empty.FirstDay + 1));
+    EXPECT_EQ(empty.AnswersPerDay, std::vector<int>(static_cast<std::size_t>(today - empty.FirstDay + 1)));
     ASSERT_EQ(empty.Weeks.size(), static_cast<std::size_t>(ProgressWeeks));
     for (int i = 0; i < ProgressWeeks; ++i)
         EXPECT_EQ(empty.Weeks[static_cast<std::size_t>(i)].WeekStart, empty.FirstDay + 7 * i);
-    EXPECT_EQ(empty.DuePerDay.size(), static_cast<std::size_t>(ProgressDueDays));
-    EXPECT_TRUE(empty.Empty());
+    EXPECT_EQ(empty.DuePerDay, std::vector<int>(ProgressDueDays));
+    EXPECT_TRUE(empty.Empty() && empty.Failed.empty());
     EXPECT_EQ(
         ProgressSummary(empty), "No answers yet. Review Due Words in the Test menu starts your history.");
 
-    // Three cards first answered on the first day shown, one of them wrong twice; one answer
-    // before the window and one after it are left out of the days.
     const TSchedulerParameters p;
-    const auto answer = [&](const char* word, TDay day, bool correct) {
-        history.RecordAnswer({ 7, 9, word, "t", 0 }, correct, false, NoonOf(day), 1000, p, false);
+    const auto answer = [&](const char* word, TDay day, bool correct, std::uint8_t direction = 0) {
+        return history.RecordAnswer(
+            { 7, 9, word, "t", direction }, correct, false, NoonOf(day), 1000, p, false);
     };
-    answer("old", empty.FirstDay - 1, true);
-    answer("a", empty.FirstDay, true);
-    answer("b", empty.FirstDay, false);
+    answer("old", empty.FirstDay - 1, true); // before the days shown
+    answer("a", empty.FirstDay, false);
+    answer("a", empty.FirstDay, false); // practice
+    answer("a", empty.FirstDay, false, 1); // the same word the other way
+    answer("b", empty.FirstDay + 1, false);
     answer("b", today, false);
-    answer("c", today, true);
+    const TDay dueC = answer("c", today, true).Due;
     const TReviewProgress full = ReadReviewProgress(history, today);
-    EXPECT_EQ(full.AnswersPerDay.front(), 2);
+    EXPECT_EQ(full.AnswersPerDay[0], 3);
+    EXPECT_EQ(full.AnswersPerDay[1], 1);
     EXPECT_EQ(full.AnswersPerDay.back(), 2);
-    EXPECT_EQ(full.Answers(), 4);
-    EXPECT_EQ(std::pair(full.Weeks.front().Answers, full.Weeks.front().Right), std::pair(2, 1));
+    EXPECT_EQ(full.Answers(), 6);
+    EXPECT_EQ(std::pair(full.Weeks.front().Answers, full.Weeks.front().Right), std::pair(3, 0));
     EXPECT_EQ(std::pair(full.Weeks.back().Answers, full.Weeks.back().Right), std::pair(2, 1));
-    EXPECT_EQ(std::pair(full.ReviewAnswers(), full.ReviewRight()), std::pair(4, 2));
-    ASSERT_FALSE(full.Failed.empty());
-    EXPECT_EQ(full.Failed.front().Word, "b");
-    EXPECT_EQ(full.Failed.front().Failures, 2);
-    // Every card has its day ahead (or today when overdue) within the month or beyond it.
-    int due = 0;
-    for (const int count : full.DuePerDay)
-        due += count;
-    EXPECT_LE(due, 4);
-    EXPECT_GE(full.DueToday(), 1) << "the cards of the first day are overdue";
-    EXPECT_EQ(ProgressSummary(full),
-        "4 answers in the last twelve weeks, 50% of reviews right. " + std::to_string(full.DueToday())
-            + " due today.");
+    EXPECT_EQ(std::pair(full.ReviewAnswers(), full.ReviewRight()), std::pair(5, 1));
+    ASSERT_EQ(full.Failed.size(), 2u);
+    EXPECT_EQ(std::pair(full.Failed[0].Word, full.Failed[0].Failures), std::pair(std::string("a"), 3));
+    EXPECT_EQ(std::pair(full.Failed[1].Word, full.Failed[1].Failures), std::pair(std::string("b"), 2));
+    // Everything due before today counts on it.
+    std::vector<int> due(ProgressDueDays);
+    due[0] = 3;
+    due[1] = 1;
+    due[static_cast<std::size_t>(dueC - today)] = 1;
+    EXPECT_EQ(full.DuePerDay, due);
+    EXPECT_EQ(
+        ProgressSummary(full), "6 answers in the last twelve weeks, 20% of reviews right. 3 due today.");
 }
 
 } // namespace

@@ -24,12 +24,10 @@ std::string WordAt(const TVocabFile& doc, int index)
 
 class ReviewQueueTest : public ::testing::Test {
 protected:
-    // Every item of the list answered once on day, right unless its word is in wrong.
-    void AnswerAll(const TVocabFile& doc, TDay day, const std::set<std::string>& wrong = {})
+    // The item at index answered right on day, outside a session.
+    void Answer(const TVocabFile& doc, int index, TDay day)
     {
-        for (int i = 0; i < doc.Count(); ++i)
-            History.RecordAnswer(CardKeyOf(doc, doc.Items(i), 0), !wrong.count(WordAt(doc, i)), false,
-                NoonOf(day), 10, P, false);
+        History.RecordAnswer(CardKeyOf(doc, doc.Items(index), 0), true, false, NoonOf(day), 10, P, false);
     }
     // The words a whole session asks, answering wrong the first time a word in wrong comes.
     std::vector<std::string> Session(
@@ -51,90 +49,88 @@ protected:
     TSchedulerParameters P;
 };
 
+// The list's items replaced by those of another (as the window's New and Paste would).
+void Replace(TVocabFile& doc, TVocabFile& by)
+{
+    doc.Clear();
+    FillPairs(doc, {});
+    doc.MergeDocument(by);
+}
+
+void Edit(TVocabFile& doc, int index, const char* word, const char* note, const char* translations)
+{
+    doc.SetCurrentIndex(index);
+    doc.NewItem().SetFieldValues(word, "", note, translations);
+    doc.Replace();
+}
+
 TEST_F(ReviewQueueTest, CardsSurviveMovesCopiesAndSavesButNotEdits)
 {
+    const std::string copy = Dir.File("copy.vmr");
     const struct {
         const char* Name;
-        std::function<void(TVocabFile& doc, TTempDir& dir)> Change;
-        std::set<std::string> Lost; // words whose memory is gone afterwards
+        std::function<void(TVocabFile& doc)> Change;
+        std::set<std::string> Lost; // words whose memory is gone afterwards ("Maus" never had one)
     } cases[] = {
-        { "nothing", [](TVocabFile&, TTempDir&) {}, {} },
+        { "nothing", [](TVocabFile&) {}, {} },
         { "sort",
-            [](TVocabFile& doc, TTempDir&) {
+            [](TVocabFile& doc) {
                 doc.Sort(std::vector<std::string> { "c", "b", "a" });
             },
             {} },
         { "move",
-            [](TVocabFile& doc, TTempDir&) {
+            [](TVocabFile& doc) {
                 doc.SetCurrentIndex(0);
                 doc.MoveCurrent(2);
             },
             {} },
-        { "sorting marker", [](TVocabFile& doc, TTempDir&) { doc.Items(1).SortingPosition = 4; }, {} },
+        { "sorting marker", [](TVocabFile& doc) { doc.Items(1).SortingPosition = 4; }, {} },
         { "save as, reopened",
-            [](TVocabFile& doc, TTempDir& dir) {
-                doc.SaveToFile(dir.File("copy.vmr"));
-                doc.LoadFromFile(dir.File("copy.vmr"));
+            [&](TVocabFile& doc) {
+                doc.SaveToFile(copy);
+                doc.LoadFromFile(copy);
             },
             {} },
         { "merged into another list",
-            [](TVocabFile& doc, TTempDir&) {
+            [](TVocabFile& doc) {
                 TVocabFile other;
                 FillPairs(other, { { "Maus", "mouse" } });
                 other.MergeDocument(doc);
-                doc.Clear();
-                FillPairs(doc, {});
-                doc.MergeDocument(other);
+                Replace(doc, other);
             },
             {} },
         { "pasted as items and as text",
-            [](TVocabFile& doc, TTempDir&) {
-                TVocabFile target;
+            [](TVocabFile& doc) {
+                TVocabFile target, rest;
                 FillPairs(target, {});
+                FillPairs(rest, { { "Vogel", "bird" } });
                 doc.SetCurrentIndex(0);
                 PasteClipboardBlock(target, BuildClipboardBlock(doc));
                 doc.SetCurrentIndex(1);
                 target.SetCurrentIndex(0);
                 PasteClipboardText(target, BuildClipboardText(doc));
-                TVocabFile rest;
-                FillPairs(rest, { { "Vogel", "bird" } });
                 target.PasteItems(rest);
-                doc.Clear();
-                FillPairs(doc, {});
-                doc.MergeDocument(target);
+                Replace(doc, target);
             },
             {} },
-        { "another sublanguage", [](TVocabFile& doc, TTempDir&) { doc.SetNativeLangID(0x0809); }, {} },
-        { "word edited",
-            [](TVocabFile& doc, TTempDir&) {
-                doc.SetCurrentIndex(0);
-                doc.NewItem().SetFieldValues("der Hund", "", "", "dog");
-                doc.Replace();
-            },
-            { "der Hund" } },
-        { "translations edited",
-            [](TVocabFile& doc, TTempDir&) {
-                doc.SetCurrentIndex(2);
-                doc.NewItem().SetFieldValues("Vogel", "", "a note", "bird, fowl");
-                doc.Replace();
-            },
+        { "another sublanguage", [](TVocabFile& doc) { doc.SetNativeLangID(0x0809); }, {} },
+        { "word edited", [](TVocabFile& doc) { Edit(doc, 0, "der Hund", "", "dog"); }, { "der Hund" } },
+        { "translations edited", [](TVocabFile& doc) { Edit(doc, 2, "Vogel", "a note", "bird, fowl"); },
             { "Vogel" } },
-        { "another foreign language", [](TVocabFile& doc, TTempDir&) { doc.SetForeignLangID(0x040C); },
+        { "another foreign language", [](TVocabFile& doc) { doc.SetForeignLangID(0x040C); },
             { "Hund", "Katze", "Vogel" } },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        TTempDir dir;
-        THistory history(dir.File("h/history.sqlite"));
         TVocabFile doc;
         FillPairs(doc, { { "Hund", "dog" }, { "Katze", "cat" }, { "Vogel", "bird" } });
         for (int i = 0; i < doc.Count(); ++i)
-            history.RecordAnswer(CardKeyOf(doc, doc.Items(i), 0), true, false, NoonOf(Day0), 10, P, false);
-        c.Change(doc, dir);
+            Answer(doc, i, Day0);
+        c.Change(doc);
         std::vector<TCardKey> keys;
         for (int i = 0; i < doc.Count(); ++i)
             keys.push_back(CardKeyOf(doc, doc.Items(i), 0));
-        const auto memories = history.Memories(keys);
+        const auto memories = History.Memories(keys);
         for (int i = 0; i < doc.Count(); ++i) {
             const std::string word = WordAt(doc, i);
             EXPECT_EQ(
@@ -174,8 +170,8 @@ TEST_F(ReviewQueueTest, DueLowestRecallFirstThenNewThenTheFailedUntilRight)
         { { "old", "1" }, { "recent", "2" }, { "new1", "3" }, { "new2", "4" }, { "new3", "5" },
             { "recent", "2" } });
     // "old" last seen long before "recent": its recall is lower, so it comes first.
-    History.RecordAnswer(CardKeyOf(doc, doc.Items(0), 0), true, false, NoonOf(Day0 - 40), 10, P, false);
-    History.RecordAnswer(CardKeyOf(doc, doc.Items(1), 0), true, false, NoonOf(Day0 - 20), 10, P, false);
+    Answer(doc, 0, Day0 - 40);
+    Answer(doc, 1, Day0 - 20);
     const TDay today = Day0 + 60;
     const TDueCounts counts = CountDue(doc, History, 0, today, 2, P);
     EXPECT_EQ(counts.Due, 2);
@@ -233,18 +229,14 @@ TEST_F(ReviewQueueTest, AHintCountedAsWrongIsAskedAgain)
 // A pinned day keeps the clock's time of day, across a daylight-saving change too.
 TEST_F(ReviewQueueTest, OnDayKeepsTheLocalTimeOfDay)
 {
-    const char* oldZone = std::getenv("TZ");
-    const std::string saved = oldZone ? oldZone : "";
     for (const char* zone : { "UTC", "Europe/Berlin", "America/New_York", "Pacific/Auckland" }) {
         SCOPED_TRACE(zone);
-        ::setenv("TZ", zone, 1);
-        ::tzset();
+        const TScopedEnv tz("TZ", zone);
         // 2026-03-29 is Berlin's spring change, 2026-11-01 New York's autumn one.
         for (const char* date : { "2026-03-29", "2026-03-30", "2026-11-01", "2026-04-05", "1969-12-31" }) {
-            const TDay day = *ParseDay(date);
             for (const std::int64_t time :
                 { std::int64_t { 1780000000123 }, std::int64_t { 1780030000456 } }) {
-                const std::int64_t moved = OnDay(time, day);
+                const std::int64_t moved = OnDay(time, *ParseDay(date));
                 EXPECT_EQ(FormatDay(DayOfMs(moved)), date);
                 EXPECT_EQ((moved % 1000 + 1000) % 1000, time % 1000);
                 std::time_t a = static_cast<std::time_t>(time / 1000),
@@ -258,11 +250,6 @@ TEST_F(ReviewQueueTest, OnDayKeepsTheLocalTimeOfDay)
             }
         }
     }
-    if (oldZone)
-        ::setenv("TZ", saved.c_str(), 1);
-    else
-        ::unsetenv("TZ");
-    ::tzset();
 }
 
 } // namespace

@@ -4,12 +4,11 @@
 #include "core/VocabFile.h"
 #include "review/History.h"
 #include "review/ReviewQueue.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
-#include <cstdlib>
 #include <ctime>
 #include <memory>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,26 +17,11 @@
 // touched, and child processes inherit the place.
 class TDataHome {
 public:
-    TDataHome()
-    {
-        if (const char* old = std::getenv("XDG_DATA_HOME"))
-            Old_ = old;
-        ::setenv("XDG_DATA_HOME", Dir_.File("data").c_str(), 1);
-    }
-    ~TDataHome()
-    {
-        if (Old_)
-            ::setenv("XDG_DATA_HOME", Old_->c_str(), 1);
-        else
-            ::unsetenv("XDG_DATA_HOME");
-    }
-    TDataHome(const TDataHome&) = delete;
-    TDataHome& operator=(const TDataHome&) = delete;
     const TTempDir& Dir() const { return Dir_; }
 
 private:
     TTempDir Dir_;
-    std::optional<std::string> Old_;
+    TScopedEnv Env_ { "XDG_DATA_HOME", Dir_.File("data") };
 };
 
 // A German-English list of (word, translations) pairs, built without undo history.

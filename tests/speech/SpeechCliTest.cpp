@@ -5,12 +5,11 @@
 #include "cli/Drill.h"
 #include "cli/SpeechClient.h"
 #include "speech/Speech.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace {
 
@@ -18,23 +17,8 @@ namespace {
 // service), and restores the environment afterwards.
 class NoSpeechService : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        if (const char* old = std::getenv("SPEECHD_ADDRESS"))
-            Old_ = old;
-        ::setenv("SPEECHD_ADDRESS", ("unix_socket:" + Dir.File("none.sock")).c_str(), 1);
-    }
-    void TearDown() override
-    {
-        if (Old_)
-            ::setenv("SPEECHD_ADDRESS", Old_->c_str(), 1);
-        else
-            ::unsetenv("SPEECHD_ADDRESS");
-    }
     TTempDir Dir;
-
-private:
-    std::optional<std::string> Old_;
+    TScopedEnv Address { "SPEECHD_ADDRESS", "unix_socket:" + Dir.File("none.sock") };
 };
 
 TEST_F(NoSpeechService, SayFailsAtOnceWithTheReasonOrRefusesItsArguments)
@@ -63,10 +47,8 @@ TEST_F(NoSpeechService, SayFailsAtOnceWithTheReasonOrRefusesItsArguments)
 
 TEST_F(NoSpeechService, NamesThePackagesWhenTheServiceIsNotInstalled)
 {
-    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
-    ::setenv("PATH", Dir.Path().c_str(), 1);
+    const TScopedEnv path("PATH", Dir.Path());
     const auto result = Cli({ "say", "Hund", "--lang", "0x0407" });
-    ::setenv("PATH", path.c_str(), 1);
     EXPECT_EQ(result.Status, 1);
     EXPECT_EQ(result.Err.rfind(SpeechProblemText(TSpeechProblem::NotInstalled), 0), 0u) << result.Err;
 }

@@ -1,38 +1,24 @@
 # Sourced by the speech tests (bash): a private PulseAudio with a null sink, and a private
-# speech-dispatcher with espeak-ng playing into it, in a temporary folder with its own HOME and
-# XDG_RUNTIME_DIR; nothing of the user's sound or speech set-up is touched or used.
-#
-#   speech_env_check          exit 77 (skipped) with a message when a package is missing
-#   speech_env_start          start both; exports HOME, XDG_RUNTIME_DIR, PULSE_SERVER, SPEECHD_ADDRESS,
-#                             SPEECH_ENV (the folder); registers speech_env_stop on exit
-#   speech_env_stop           stop every process started here and remove the folder
-#   speech_record FILE CMD... record the sink while CMD runs (bounded by SPEECH_TIMEOUT seconds),
-#                             return CMD's status
-#   speech_sound FILE         print "SECONDS RMS" of the recording without the silence around it
-#   speech_sounds_differ A B  true when the two recordings are not the same sound
-#
-# A second script (the window's part) sources this file and calls the same functions.
-
+# speech-dispatcher with espeak-ng playing into it, in a temporary folder ($SPEECH_ENV) with its own
+# HOME and XDG_RUNTIME_DIR; nothing of the user's sound or speech set-up is touched or used. Recordings
+# are named: speech_record NAME CMD... (or speech_listen NAME ... speech_heard NAME) makes NAME.wav.
+# Exit status 77 (skipped) where a package is missing.
+set -u
 SPEECH_TIMEOUT=${SPEECH_TIMEOUT:-30} # for each command run while recording
 SPEECH_DEADLINE=${SPEECH_DEADLINE:-100} # for the whole script, below the test's own timeout
 speech_pids=()
+failures=0
+raw_format=(-t raw -e signed -b 16 -r 22050 -c 1)
 
 speech_skip() { echo "SKIPPED: $*"; exit 77; }
-
-speech_env_check() {
-    local tool
-    for tool in pulseaudio:pulseaudio parecord:pulseaudio-utils pactl:pulseaudio-utils \
-        speech-dispatcher:speech-dispatcher espeak-ng:espeak-ng sox:sox timeout:coreutils setsid:util-linux; do
-        command -v "${tool%%:*}" >/dev/null || speech_skip "${tool%%:*} is not installed (package ${tool#*:})"
-    done
-    [ -x /usr/lib/speech-dispatcher-modules/sd_espeak-ng ] \
-        || speech_skip "speech-dispatcher's espeak-ng module is not installed (package speech-dispatcher-espeak-ng)"
-    [ -r /etc/speech-dispatcher/modules/espeak-ng.conf ] \
-        || speech_skip "/etc/speech-dispatcher/modules/espeak-ng.conf is missing (package speech-dispatcher-espeak-ng)"
+fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+speech_finish() {
+    [ "$failures" = 0 ] || { tail -20 "$SPEECH_ENV/log/speech-dispatcher.log" 2>/dev/null; exit 1; }
+    echo "$*"
 }
 
-# Starts a command in a session of its own, so that stopping it stops what it started (the
-# speech module, the audio helpers).
+# Starts a command in a session of its own, so that ending it ends what it started (the speech
+# module, the audio helpers).
 speech_spawn() {
     local log=$1
     shift
@@ -40,22 +26,27 @@ speech_spawn() {
     speech_pids+=("$!")
 }
 
-speech_env_stop() {
-    local pid i
-    for ((i = ${#speech_pids[@]} - 1; i >= 0; i--)); do
-        pid=${speech_pids[i]}
-        [ -n "$pid" ] || continue
-        kill -TERM -- "-$pid" 2>/dev/null || kill -TERM "$pid" 2>/dev/null
-        for _ in $(seq 30); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -KILL -- "-$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
+# Ends one of them with a signal (TERM unless given), KILL after three seconds, and forgets it.
+speech_end() {
+    local pid=$1 kept=() other
+    kill -"${2:-TERM}" -- "-$pid" 2>/dev/null || kill -"${2:-TERM}" "$pid" 2>/dev/null
+    for _ in $(seq 30); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
     done
-    speech_pids=()
+    kill -KILL -- "-$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    for other in "${speech_pids[@]}"; do
+        [ "$other" = "$pid" ] || kept+=("$other")
+    done
+    speech_pids=("${kept[@]}")
+}
+
+speech_env_stop() {
+    while [ ${#speech_pids[@]} -gt 0 ]; do
+        speech_end "${speech_pids[-1]}"
+    done
     [ -n "${SPEECH_ENV:-}" ] && rm -rf "$SPEECH_ENV"
-    SPEECH_ENV=""
 }
 
 speech_wait_for() {
@@ -71,6 +62,13 @@ speech_wait_for() {
 }
 
 speech_env_start() {
+    local tool
+    for tool in pulseaudio:pulseaudio parecord:pulseaudio-utils pactl:pulseaudio-utils \
+        speech-dispatcher:speech-dispatcher espeak-ng:espeak-ng sox:sox timeout:coreutils setsid:util-linux; do
+        command -v "${tool%%:*}" >/dev/null || speech_skip "${tool%%:*} is not installed (package ${tool#*:})"
+    done
+    [ -x /usr/lib/speech-dispatcher-modules/sd_espeak-ng ] && [ -r /etc/speech-dispatcher/modules/espeak-ng.conf ] \
+        || speech_skip "speech-dispatcher's espeak-ng module is not installed (package speech-dispatcher-espeak-ng)"
     SPEECH_ENV=$(mktemp -d /tmp/velmoria-speech.XXXXXX)
     trap speech_env_stop EXIT
     trap 'echo "Stopped: a step took too long or the test was interrupted."; exit 1' INT TERM
@@ -107,45 +105,55 @@ CONF
     speech_wait_for speech-dispatcher "$SPEECH_ENV/log/speechd.out" test -S "$SPEECH_ENV/run/speechd.sock"
 }
 
-speech_record() {
-    local file=$1 status recorder
-    shift
-    setsid parecord --device=speech.monitor --file-format=wav "$file" &
-    recorder=$!
-    speech_pids+=("$recorder")
+# Raw samples, so that the recording can be read while it grows.
+speech_listen() {
+    speech_spawn /dev/null parecord --device=speech.monitor --raw --format=s16le --rate=22050 --channels=1 \
+        "$SPEECH_ENV/$1.raw"
+    speech_recorder=$!
     # The recorder needs a moment to attach to the monitor; a word said before would be lost.
     for _ in $(seq 50); do
         pactl list short source-outputs | grep -q . && break
         sleep 0.1
     done
+}
+
+speech_heard() {
+    speech_end "$speech_recorder" INT
+    sox "${raw_format[@]}" "$SPEECH_ENV/$1.raw" "$SPEECH_ENV/$1.wav"
+}
+
+speech_record() {
+    local name=$1 status
+    shift
+    speech_listen "$name"
     timeout "$SPEECH_TIMEOUT" "$@"
     status=$?
-    # What the service sent last is still in the sink's buffer when the command returns.
-    sleep 0.5
-    kill -INT "$recorder" 2>/dev/null
-    wait "$recorder" 2>/dev/null
-    local kept=() pid
-    for pid in "${speech_pids[@]}"; do
-        [ "$pid" = "$recorder" ] || kept+=("$pid")
-    done
-    speech_pids=("${kept[@]}")
+    sleep 0.5 # what the service sent last is still in the sink's buffer when the command returns
+    speech_heard "$name"
     return $status
 }
 
-speech_sound() {
-    local trimmed="${1%.wav}-trimmed.wav" stats
-    sox "$1" "$trimmed" silence 1 0.01 1% reverse silence 1 0.01 1% reverse 2>/dev/null || { echo "0 0"; return; }
-    stats=$(sox "$trimmed" -n stat 2>&1)
-    echo "$(awk '/^Length/ {print $3}' <<<"$stats") $(awk '/^RMS +amplitude/ {print $3}' <<<"$stats")"
+# One spoken word or two: between a fifth of a second and three seconds of clearly audible sound,
+# measured without the silence around it.
+speech_check_word() {
+    local trimmed="$SPEECH_ENV/$1-trimmed.wav" stats length=0 rms=0
+    if sox "$SPEECH_ENV/$1.wav" "$trimmed" silence 1 0.01 1% reverse silence 1 0.01 1% reverse 2>/dev/null; then
+        stats=$(sox "$trimmed" -n stat 2>&1)
+        length=$(awk '/^Length/ {print $3}' <<<"$stats") rms=$(awk '/^RMS +amplitude/ {print $3}' <<<"$stats")
+    fi
+    echo "$1: $2: ${length}s of sound, RMS $rms"
+    awk -v l="$length" -v r="$rms" 'BEGIN { exit !(l >= 0.2 && l <= 3 && r >= 0.01) }' \
+        || fail "$2 was not heard as a word (${length}s, RMS $rms)${3:+: $(cat "$3" 2>/dev/null)}"
 }
 
+# Length, loudness and rough frequency (sox's zero-crossing estimate) of a recording's sound.
+speech_features() {
+    sox "$SPEECH_ENV/$1-trimmed.wav" -n stat 2>&1 | awk '/^(Length|RMS +amplitude|Rough)/ {printf "%s ", $NF}'
+}
+
+# Two recordings never agree sample by sample (they start a few samples apart): they are one sound
+# when their features agree within 15%.
 speech_sounds_differ() {
-    local a="${1%.wav}-trimmed.wav" b="${2%.wav}-trimmed.wav" la lb diff rms
-    la=$(soxi -D "$a") lb=$(soxi -D "$b")
-    # Of clearly different lengths, or, as long, different samples: the difference of the two
-    # holds a good part of their sound.
-    awk -v a="$la" -v b="$lb" 'BEGIN { exit !(a > b * 1.1 || b > a * 1.1) }' && return 0
-    diff=$(sox -m -v 1 "$a" -v -1 "$b" -n stat 2>&1 | awk '/^RMS +amplitude/ {print $3}')
-    rms=$(sox "$a" -n stat 2>&1 | awk '/^RMS +amplitude/ {print $3}')
-    awk -v d="$diff" -v r="$rms" 'BEGIN { exit !(d > r * 0.3) }'
+    echo "$(speech_features "$1") $(speech_features "$2")" \
+        | awk '{ for (i = 1; i <= 3; i++) d = d || $i > $(i + 3) * 1.15 || $(i + 3) > $i * 1.15 } END { exit !d }'
 }

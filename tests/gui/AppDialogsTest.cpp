@@ -117,9 +117,7 @@ TEST_F(AppDialogTest, PropertiesOfAnExistingListKeepTheCodePagesAndTrimTheDescri
         EXPECT_EQ(box->count(), expected);
         for (int i = 0; i < box->count(); ++i) {
             EXPECT_EQ(FindLanguage(static_cast<LangId>(box->itemData(i).toUInt())).CodePage, codePage);
-            if (i > 0) {
-                EXPECT_LT(box->itemText(i - 1), box->itemText(i));
-            }
+            EXPECT_TRUE(i == 0 || box->itemText(i - 1) < box->itemText(i)) << i;
         }
         EXPECT_EQ(box->currentData().toUInt(), selected);
     }

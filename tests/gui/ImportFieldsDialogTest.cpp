@@ -59,10 +59,9 @@ TEST_F(ImportTest, TheDialogMovesFieldsByClicksPreviewsAndChecksOkInOrder)
     ShowList({ { "a" } });
     TImportSettings settings;
     settings.Format = tfTextTab;
-    TConvertDialog dialog(Form.get(), settings,
-        TextFile(
-            "words.csv", "Wort,Bedeutung\r\nHaus,house\r\n,lost\r\n/\xCB\x88\xC9\x9Bs/ ?,gro\xC3\x9F\r\n"),
-        Doc());
+    const std::string path = TextFile(
+        "words.csv", "Wort,Bedeutung\r\nHaus,house\r\n,lost\r\n/\xCB\x88\xC9\x9Bs/ ?,gro\xC3\x9F\r\n");
+    TConvertDialog dialog(Form.get(), settings, path, Doc());
     ShowActive(dialog);
     EXPECT_EQ(dialog.cbFormat->currentIndex(), tfTextTab);
     EXPECT_EQ(dialog.edtStartFrom->text(), QStringLiteral("1"));

@@ -44,19 +44,18 @@ QString Xprop(const QWidget& window, const char* property)
     return QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
 }
 
-// The title the window manager is given, "" until the window has one.
-QString ShownTitle(const QWidget& window)
-{
-    static const QRegularExpression quoted(QStringLiteral("= \"(.*)\"$"));
-    const auto match = quoted.match(Xprop(window, "_NET_WM_NAME"));
-    return match.hasMatch() ? match.captured(1) : QString();
-}
-
-// The title once the server has it; the request reaches it when the event loop flushes.
+// The title the window manager is given ("" until the window has one) once the server has it; the
+// request reaches it when the event loop flushes.
 QString TitleOnceShown(const QWidget& window, const QString& expected)
 {
+    static const QRegularExpression quoted(QStringLiteral("= \"(.*)\"$"));
     QString title;
-    (void)QTest::qWaitFor([&] { return (title = ShownTitle(window)) == expected; }, 5000);
+    (void)QTest::qWaitFor(
+        [&] {
+            const auto match = quoted.match(Xprop(window, "_NET_WM_NAME"));
+            return (title = match.hasMatch() ? match.captured(1) : QString()) == expected;
+        },
+        5000);
     return title;
 }
 

@@ -45,21 +45,18 @@ QStringList Clashes(QWidget* window)
         else if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
             for (int i = 0; i < tabs->count(); ++i)
                 add(tabs->tabText(i));
-        } else if (auto* bar = qobject_cast<QMenuBar*>(widget)) {
-            for (const QAction* menu : bar->actions())
+        } else if (qobject_cast<QMenuBar*>(widget)) {
+            for (const QAction* menu : widget->actions())
                 add(menu->text());
         }
     }
     // A menu is a window of its own: its entries.
-    if (auto* menu = qobject_cast<QMenu*>(window)) {
-        for (const QAction* action : menu->actions())
-            add(action->text());
-    }
+    for (const QAction* action : qobject_cast<QMenu*>(window) ? window->actions() : QList<QAction*>())
+        add(action->text());
     QStringList clashes;
-    for (const auto& [key, texts] : keys) {
+    for (const auto& [key, texts] : keys)
         if (texts.size() > 1)
             clashes.push_back(key + QStringLiteral(": ") + texts.join(QStringLiteral(", ")));
-    }
     return clashes;
 }
 

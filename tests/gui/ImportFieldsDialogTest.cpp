@@ -108,7 +108,7 @@ TEST_F(ImportTest, TheDialogMovesFieldsByClicksPreviewsAndChecksOkInOrder)
     EXPECT_EQ(settings.FieldColumns, (TFieldColumns { 2, 0, 0, 1 }));
 }
 
-TEST_F(ImportTest, TheFieldListsWorkFromTheKeyboard)
+TEST_F(ImportTest, TheFieldListsWorkFromTheKeyboardAndAnEightBitReadingOfUtf8IsQuestioned)
 {
     ShowList({ { "a" } });
     TImportSettings settings;
@@ -148,12 +148,8 @@ TEST_F(ImportTest, TheFieldListsWorkFromTheKeyboard)
         EXPECT_EQ(dialog.result(), QDialog::Rejected) << "Enter on a list is no OK";
     }
     EXPECT_EQ(Captions(dialog.lbAvailable), (QStringList { word, speech }));
-}
 
-// An 8-bit reading of UTF-8 text is questioned; the answer decides the format stored.
-TEST_F(ImportTest, AnEightBitReadingOfUtf8IsQuestioned)
-{
-    ShowList({ { "a" } });
+    // An 8-bit reading of UTF-8 text is questioned; the answer decides the format stored.
     const std::string path = TextFile("utf8.csv", "K\xC3\xA4se,cheese\n");
     const struct {
         const char* Name;
@@ -169,19 +165,19 @@ TEST_F(ImportTest, AnEightBitReadingOfUtf8IsQuestioned)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        TImportSettings settings;
-        settings.Format = tfTextSemicolon;
-        TConvertDialog dialog(Form.get(), settings, path, Doc());
-        dialog.cbFormat->setCurrentIndex(c.Chosen);
-        dialog.lbAvailable->setCurrentRow(0);
-        dialog.btnAddClick();
+        TImportSettings stored;
+        stored.Format = tfTextSemicolon;
+        TConvertDialog asked(Form.get(), stored, path, Doc());
+        asked.cbFormat->setCurrentIndex(c.Chosen);
+        asked.lbAvailable->setCurrentRow(0);
+        asked.btnAddClick();
         MessageBoxHook::Clear();
         if (c.Answer != QMessageBox::NoButton)
             MessageBoxHook::QueueAnswer(c.Answer);
-        dialog.btnOKClick();
+        asked.btnOKClick();
         EXPECT_EQ(MessageBoxHook::Shown().size(), c.Answer != QMessageBox::NoButton ? 1u : 0u);
-        EXPECT_EQ(dialog.result(), c.Accepted ? QDialog::Accepted : QDialog::Rejected);
-        EXPECT_EQ(settings.Format, c.Stored);
+        EXPECT_EQ(asked.result(), c.Accepted ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(stored.Format, c.Stored);
     }
 }
 

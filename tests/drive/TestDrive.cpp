@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -14,100 +15,71 @@
 
 namespace {
 
-QWidget* KeyTarget(QMainWindow& window)
+// A key press and release for the focused widget, else the modal dialog, else the window.
+void Press(QMainWindow& window, int key, Qt::KeyboardModifiers modifiers, const QString& text)
 {
-    if (QWidget* focus = QApplication::focusWidget())
-        return focus;
-    if (QWidget* modal = QApplication::activeModalWidget())
-        return modal;
-    return &window;
-}
-
-void Press(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QString& text)
-{
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-    QApplication::sendEvent(target, &release);
+    QWidget* target = QApplication::focusWidget();
+    if (!target)
+        target = QApplication::activeModalWidget();
+    if (!target)
+        target = &window;
+    for (const QEvent::Type type : { QEvent::KeyPress, QEvent::KeyRelease }) {
+        QKeyEvent event(type, key, modifiers, text);
+        QApplication::sendEvent(target, &event);
+    }
 }
 
 QWidget* VisibleWidget(const QString& name)
 {
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (!top->isVisible())
-            continue;
-        if (top->objectName() == name)
-            return top;
-        for (QWidget* child : top->findChildren<QWidget*>(name))
-            if (child->isVisible())
-                return child;
+        QList<QWidget*> named = top->findChildren<QWidget*>(name);
+        named.prepend(top);
+        for (QWidget* widget : named)
+            if (widget->isVisible() && widget->objectName() == name)
+                return widget;
     }
     return nullptr;
 }
 
 void Step(QMainWindow& window, const QString& step)
 {
-    if (!step.startsWith(QLatin1Char('{'))) {
-        const QChar c = step.front();
-        Press(KeyTarget(window), c.toUpper().unicode(), Qt::NoModifier, step);
-        return;
-    }
+    if (!step.startsWith(QLatin1Char('{')) || step.size() == 1)
+        return Press(window, step.front().toUpper().unicode(), Qt::NoModifier, step);
     const QString name = step.mid(1, step.size() - 2);
     if (name.startsWith(QLatin1Char('#'))) {
         if (QWidget* widget = VisibleWidget(name.mid(1)))
             widget->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    if (auto* action = window.findChild<QAction*>(name)) {
+    } else if (auto* action = window.findChild<QAction*>(name)) {
         // Queued: a modal dialog it opens runs its own loop, in which the next steps go on.
         QTimer::singleShot(0, action, &QAction::trigger);
-        return;
+    } else if (const QKeySequence sequence = QKeySequence::fromString(name); !sequence.isEmpty()) {
+        Press(window, sequence[0].key(), sequence[0].keyboardModifiers(), QString());
     }
-    const QKeySequence sequence = QKeySequence::fromString(name);
-    if (!sequence.isEmpty())
-        Press(KeyTarget(window), sequence[0].key(), sequence[0].keyboardModifiers(), QString());
-}
-
-QStringList Steps(const QString& input)
-{
-    QStringList steps;
-    for (qsizetype i = 0; i < input.size(); ++i) {
-        if (input[i] == QLatin1Char('{')) {
-            const qsizetype end = input.indexOf(QLatin1Char('}'), i);
-            if (end > i) {
-                steps.push_back(input.mid(i, end - i + 1));
-                i = end;
-                continue;
-            }
-        }
-        steps.push_back(QString(input[i]));
-    }
-    return steps;
 }
 
 } // namespace
 
 void StartTestDrive(QMainWindow& window)
 {
-    const QByteArray answers = qgetenv("VELMORIA_TEST_ANSWERS");
     if (qEnvironmentVariableIsSet("VELMORIA_TEST_ANSWERS")) {
         MessageBoxHook::Enable(true);
         MessageBoxHook::EchoToStandardError(true);
-        const struct {
-            const char* Name;
-            QMessageBox::StandardButton Button;
-        } buttons[] = { { "Yes", QMessageBox::Yes }, { "No", QMessageBox::No }, { "Ok", QMessageBox::Ok },
-            { "Cancel", QMessageBox::Cancel }, { "Discard", QMessageBox::Discard } };
-        for (const QByteArray& answer : answers.split(',')) {
-            for (const auto& button : buttons)
-                if (answer.trimmed() == button.Name)
-                    MessageBoxHook::QueueAnswer(button.Button);
-        }
+        const std::pair<const char*, QMessageBox::StandardButton> buttons[]
+            = { { "Yes", QMessageBox::Yes }, { "No", QMessageBox::No }, { "Ok", QMessageBox::Ok },
+                  { "Cancel", QMessageBox::Cancel }, { "Discard", QMessageBox::Discard } };
+        for (const QByteArray& answer : qgetenv("VELMORIA_TEST_ANSWERS").split(','))
+            for (const auto& [name, button] : buttons)
+                if (answer.trimmed() == name)
+                    MessageBoxHook::QueueAnswer(button);
     }
-    const QString input = qEnvironmentVariable("VELMORIA_TEST_INPUT");
-    if (input.isEmpty())
+    // Steps: "{name}" or one character.
+    auto steps = std::make_shared<QStringList>();
+    static const QRegularExpression step(
+        QStringLiteral("\\{[^}]*\\}|."), QRegularExpression::DotMatchesEverythingOption);
+    for (const auto& match : step.globalMatch(qEnvironmentVariable("VELMORIA_TEST_INPUT")))
+        steps->push_back(match.captured());
+    if (steps->isEmpty())
         return;
-    auto steps = std::make_shared<QStringList>(Steps(input));
     auto* timer = new QTimer(&window);
     timer->setInterval(100);
     QObject::connect(timer, &QTimer::timeout, &window, [&window, timer, steps] {

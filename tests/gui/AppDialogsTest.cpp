@@ -4,7 +4,6 @@
 #include "app/PropertiesDialog.h"
 #include "app/WelcomeDialog.h"
 #include "evaluation/Languages.h"
-#include "evaluation/TextUtils.h"
 #include "gui/DialogTestSupport.h"
 #include "support/TempDir.h"
 #include "ui/SymbolEdit.h"
@@ -21,7 +20,6 @@
 #include <QTabWidget>
 #include <QTest>
 #include <filesystem>
-#include <gtest/gtest.h>
 
 namespace {
 constexpr LangId Russian = 0x0419;
@@ -48,26 +46,24 @@ TPropertiesData Properties(LangId foreign, LangId native, const std::string& fil
     return data;
 }
 
-// ---- Welcome ---------------------------------------------------------------------------------
-
-TEST_F(AppDialogTest, WelcomeListsBrowseAndTheRecentFilesShortenedToTheList)
+TEST_F(AppDialogTest, WelcomeListsTheRecentFilesShortenedAndClicksAndDoubleClicksChoose)
 {
     const std::string longName = "/home/user/" + std::string(300, 'd') + "/words/french.vmr";
+    TRecentFileList none(4), two(4);
+    two.Load("/tmp/short.vmr");
+    two.Load(longName);
     struct TCase {
-        std::vector<std::string> Recent;
+        TRecentFileList* Recent;
         QStringList Lines;
         int Chosen; // the line selected before OK
+        std::string FileName;
     } cases[] = {
-        { {}, { Q("Browse...") }, 0 },
-        { { "/tmp/short.vmr", longName }, { Q("Browse..."), Q("/tmp/short.vmr"), Q("/.../words/french.vmr") },
-            2 },
+        { &none, { Q("Browse...") }, 0, "" },
+        { &two, { Q("Browse..."), Q("/tmp/short.vmr"), Q("/.../words/french.vmr") }, 2, longName },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Lines.size());
-        TRecentFileList recent(4);
-        for (const std::string& name : c.Recent)
-            recent.Load(name);
-        TWelcomeData data { &recent, false, "stale", std::nullopt };
+        TWelcomeData data { c.Recent, false, "stale", std::nullopt };
         TWelcomeDialog dialog(nullptr, data);
         QStringList lines;
         for (int i = 0; i < dialog.lbFiles->count(); ++i) {
@@ -86,17 +82,11 @@ TEST_F(AppDialogTest, WelcomeListsBrowseAndTheRecentFilesShortenedToTheList)
         dialog.btnOKClick();
         ASSERT_EQ(accepted.count(), 1);
         EXPECT_TRUE(data.Open);
-        EXPECT_EQ(data.FileName, c.Chosen == 0 ? "" : c.Recent[static_cast<std::size_t>(c.Chosen - 1)]);
+        EXPECT_EQ(data.FileName, c.FileName);
     }
-}
-
-TEST_F(AppDialogTest, WelcomeDoubleClicksActLikeOK)
-{
-    TRecentFileList recent(4);
-    recent.Load("/tmp/a.vmr");
-    TWelcomeData data;
-    data.RecentFiles = &recent;
+    // A double click on New or on a file acts like OK.
     for (const bool onFile : { false, true }) {
+        TWelcomeData data { &two, !onFile, "stale", std::nullopt };
         TWelcomeDialog dialog(nullptr, data);
         ShowActive(dialog);
         QSignalSpy accepted(&dialog, &QDialog::accepted);
@@ -108,16 +98,16 @@ TEST_F(AppDialogTest, WelcomeDoubleClicksActLikeOK)
         }
         ASSERT_EQ(accepted.count(), 1);
         EXPECT_EQ(data.Open, onFile);
-        EXPECT_EQ(data.FileName, onFile ? "/tmp/a.vmr" : "");
+        EXPECT_EQ(data.FileName, onFile ? "/tmp/short.vmr" : "");
     }
 }
 
-// ---- Properties: languages and descriptions ---------------------------------------------------
-
-TEST_F(AppDialogTest, PropertiesOfAnExistingListKeepTheCodePages)
+TEST_F(AppDialogTest, PropertiesOfAnExistingListKeepTheCodePagesAndTrimTheDescriptions)
 {
     TPropertiesData data = Properties(Russian, EnglishUS);
+    data.Description = "Le\xE7ons"; // "Leçons" in 1252
     TPropertiesDialog dialog(nullptr, data);
+    EXPECT_EQ(dialog.edtDescription->text(), Q("Le\xC3\xA7ons"));
     for (const auto& [box, codePage, selected] :
         { std::tuple { dialog.cbForeign, 1251, Russian }, std::tuple { dialog.cbNative, 1252, EnglishUS } }) {
         SCOPED_TRACE(codePage);
@@ -127,28 +117,39 @@ TEST_F(AppDialogTest, PropertiesOfAnExistingListKeepTheCodePages)
         EXPECT_EQ(box->count(), expected);
         for (int i = 0; i < box->count(); ++i) {
             EXPECT_EQ(FindLanguage(static_cast<LangId>(box->itemData(i).toUInt())).CodePage, codePage);
-            if (i > 0) {
-                EXPECT_LT(box->itemText(i - 1), box->itemText(i));
-            }
+            EXPECT_TRUE(i == 0 || box->itemText(i - 1) < box->itemText(i)) << i;
         }
         EXPECT_EQ(box->currentData().toUInt(), selected);
     }
     EXPECT_TRUE(dialog.btnOK->isEnabled());
 
     dialog.cbForeign->setCurrentIndex(dialog.cbForeign->findText(Q("Ukrainian")));
+    dialog.edtComments->setText(QStringLiteral("  first  second "));
     dialog.btnOKClick();
     EXPECT_EQ(data.ForeignLangID, 0x0422);
     EXPECT_EQ(data.NativeLangID, EnglishUS);
+    EXPECT_EQ(data.Comments, "first  second");
+    EXPECT_EQ(data.Description, "Le\xE7ons");
 }
 
+// The language lists open as scrolling popups.
 TEST_F(AppDialogTest, PropertiesForANewListOfferEveryLanguageWithoutGeneralPage)
 {
     TPropertiesData data = Properties(French, 0x7777); // the native one is not in the table
     data.IsNew = true;
     data.Description = "old";
     TPropertiesDialog dialog(nullptr, data);
-    EXPECT_EQ(dialog.cbForeign->count(), 75);
-    EXPECT_EQ(dialog.cbNative->count(), 75);
+    ShowActive(dialog);
+    for (QComboBox* box : { dialog.cbForeign, dialog.cbNative }) {
+        EXPECT_EQ(box->count(), static_cast<int>(LanguageTable().size()));
+        box->showPopup();
+        const QAbstractItemView* list = box->view();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+        const int rowHeight = list->sizeHintForRow(0);
+        EXPECT_LE(list->window()->height(), (box->maxVisibleItems() + 1) * rowHeight);
+        EXPECT_LE(box->maxVisibleItems(), list->window()->screen()->availableGeometry().height() / rowHeight);
+        box->hidePopup();
+    }
     EXPECT_EQ(dialog.pcPages->count(), 1);
     EXPECT_EQ(dialog.pcPages->currentWidget(), dialog.tsSummary);
     EXPECT_TRUE(dialog.edtDescription->text().isEmpty());
@@ -171,34 +172,6 @@ TEST_F(AppDialogTest, PropertiesForANewListOfferEveryLanguageWithoutGeneralPage)
     EXPECT_EQ(data.Author, "\xC8\xE2\xE0\xED");
     EXPECT_EQ(data.Description, "");
 }
-
-TEST_F(AppDialogTest, PropertiesTrimAndKeepTheNativeCodePage)
-{
-    TPropertiesData data = Properties(Russian, French);
-    data.Description = "Le\xE7ons"; // "Leçons" in 1252
-    TPropertiesDialog dialog(nullptr, data);
-    EXPECT_EQ(dialog.edtDescription->text(), Q("Le\xC3\xA7ons"));
-    dialog.edtComments->setText(QStringLiteral("  first  second "));
-    dialog.btnOKClick();
-    EXPECT_EQ(data.Comments, "first  second");
-    EXPECT_EQ(data.Description, "Le\xE7ons");
-}
-
-TEST_F(AppDialogTest, EscapeInTheCommentsCancels)
-{
-    TPropertiesData data = Properties(Russian, EnglishUS);
-    data.Comments = "keep";
-    TPropertiesDialog dialog(nullptr, data);
-    ShowActive(dialog);
-    QSignalSpy rejected(&dialog, &QDialog::rejected);
-    dialog.edtComments->setFocus();
-    QTest::keyClicks(dialog.edtComments, QStringLiteral("changed"));
-    QTest::keyClick(dialog.edtComments, Qt::Key_Escape);
-    EXPECT_EQ(rejected.count(), 1);
-    EXPECT_EQ(data.Comments, "keep");
-}
-
-// ---- Properties: the General page ------------------------------------------------------------
 
 TEST_F(AppDialogTest, GeneralPageOfAnUntitledListAMissingFileAndFilesOnDisk)
 {
@@ -234,21 +207,15 @@ TEST_F(AppDialogTest, GeneralPageOfAnUntitledListAMissingFileAndFilesOnDisk)
         const QString size = dialog.lblSize->text();
         EXPECT_TRUE(c.Size < 0 ? size.isEmpty() : size.startsWith(Q(c.Shown))) << size.toStdString();
         EXPECT_EQ(dialog.lblModified->text().isEmpty(), c.Size < 0);
-        // This platform's attributes only: no archive or system bits to show.
-        QStringList boxes;
-        for (const QCheckBox* box : dialog.tsGeneral->findChildren<QCheckBox*>()) {
-            boxes.append(box->text());
-            EXPECT_FALSE(box->isEnabled());
-        }
-        EXPECT_EQ(boxes, (QStringList { Q("Read-only"), Q("Hidden") }));
+        for (const QCheckBox* box : dialog.tsGeneral->findChildren<QCheckBox*>())
+            EXPECT_FALSE(box->isEnabled()) << box->text().toStdString();
+        EXPECT_EQ(dialog.tsGeneral->findChildren<QCheckBox*>().size(), 2) << "no archive or system bits here";
         EXPECT_EQ(dialog.chbReadOnly->isChecked(), c.ReadOnly);
         EXPECT_EQ(dialog.chbHidden->isChecked(), c.Title[0] == '.');
     }
 }
 
-// ---- Properties: keys and the language popup -------------------------------------------------
-
-TEST_F(AppDialogTest, PageKeysTurnThePageFromEveryControl)
+TEST_F(AppDialogTest, PageKeysTurnThePageFromEveryControlAndEscapeCancels)
 {
     const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
         { Qt::Key_PageUp, Qt::ControlModifier },
@@ -271,22 +238,16 @@ TEST_F(AppDialogTest, PageKeysTurnThePageFromEveryControl)
             EXPECT_EQ(dialog.cbNative->currentData().toUInt(), EnglishUS);
         }
     }
-}
-
-TEST_F(AppDialogTest, LanguageListOpensAsAScrollingPopup)
-{
-    TPropertiesData data;
-    data.IsNew = true;
+    TPropertiesData data = Properties(Russian, EnglishUS);
+    data.Comments = "keep";
     TPropertiesDialog dialog(nullptr, data);
     ShowActive(dialog);
-    for (QComboBox* box : { dialog.cbForeign, dialog.cbNative }) {
-        box->showPopup();
-        const QAbstractItemView* list = box->view();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
-        const int rowHeight = list->sizeHintForRow(0);
-        EXPECT_LE(list->window()->height(), (box->maxVisibleItems() + 1) * rowHeight);
-        EXPECT_LE(box->maxVisibleItems(), list->window()->screen()->availableGeometry().height() / rowHeight);
-        box->hidePopup();
-    }
+    QSignalSpy rejected(&dialog, &QDialog::rejected);
+    dialog.edtComments->setFocus();
+    QTest::keyClicks(dialog.edtComments, QStringLiteral("changed"));
+    QTest::keyClick(dialog.edtComments, Qt::Key_Escape);
+    EXPECT_EQ(rejected.count(), 1);
+    EXPECT_EQ(data.Comments, "keep");
 }
+
 } // namespace

@@ -2,24 +2,12 @@
 
 #include "ui/EditDialog.h"
 
-#include "app/MessageBox.h"
 #include "gui/DialogTestSupport.h"
-#include "settings/Session.h"
 #include "settings/Settings.h"
 #include "ui/SymbolEdit.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
-#include <QToolTip>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace {
@@ -65,10 +53,8 @@ struct TAddRun {
     bool Closed() const { return Accepted->count() == 1; }
 };
 
-// ---- The edit dialog's OK ---------------------------------------------------------------------
-
 // The order of the checks is the model's (EditRulesTest); these prove the dialog presents each step.
-TEST_F(EditDialogTest, EditDialogTellsWhatIsMissingAndStaysOnTheBox)
+TEST_F(EditDialogTest, EditDialogTellsWhatIsMissingAsksAndStoresTheCleanedTexts)
 {
     const struct {
         const char* Foreign;
@@ -84,20 +70,14 @@ TEST_F(EditDialogTest, EditDialogTellsWhatIsMissingAndStaysOnTheBox)
         MessageBoxHook::Clear();
         TAddRun run(Session, c.Foreign, c.Native);
         EXPECT_FALSE(run.Closed());
-        ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-        const auto& shown = MessageBoxHook::Shown().front();
-        EXPECT_EQ(shown.Text, Q(c.Message));
-        EXPECT_EQ(shown.Caption, Q("Velmoria"));
-        EXPECT_EQ(shown.Buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        EXPECT_EQ(shown.Icon, QMessageBox::Warning);
+        EXPECT_EQ(ShownTexts(), QStringList { Q(c.Message) });
+        EXPECT_EQ(LastMessage().Icon, QMessageBox::Warning);
         TVocabEdit* box = c.OnForeign ? run.Dialog->edtForeign : run.Dialog->edtNative;
         EXPECT_TRUE(box->hasFocus());
         EXPECT_EQ(box->selectedText(), box->text());
     }
-}
 
-TEST_F(EditDialogTest, EditDialogAsksForwardsTheAnswersAndStoresTheCleanedTexts)
-{
+    MessageBoxHook::Clear();
     Session.Settings.Options.ConfirmNoSort = true;
     Session.Settings.Options.ConfirmNoCategory = true;
     {
@@ -105,9 +85,6 @@ TEST_F(EditDialogTest, EditDialogAsksForwardsTheAnswersAndStoresTheCleanedTexts)
         TAddRun run(Session, "maison", "house");
         EXPECT_FALSE(run.Closed());
         EXPECT_EQ(ShownTexts(), QStringList { Q(NoSortQuestion) });
-        const auto& shown = MessageBoxHook::Shown().front();
-        EXPECT_EQ(shown.Buttons, QMessageBox::Yes | QMessageBox::No);
-        EXPECT_EQ(shown.Icon, QMessageBox::Warning);
         EXPECT_TRUE(run.Dialog->edtForeign->hasFocus());
         EXPECT_EQ(run.Dialog->edtForeign->text(), Q("maison"));
     }
@@ -141,7 +118,7 @@ TEST_F(EditDialogTest, EditDialogAsksForwardsTheAnswersAndStoresTheCleanedTexts)
     EXPECT_EQ(marked.Data.SortingPosition, 3);
 }
 
-TEST_F(EditDialogTest, EditShowsTheMarkerAndUnchangedOKIsCancel)
+TEST_F(EditDialogTest, EditShowsTheMarkerUnchangedOKIsCancelAndChangesAskNoDuplicateQuestion)
 {
     struct TCase {
         const char* Foreign;
@@ -156,11 +133,8 @@ TEST_F(EditDialogTest, EditShowsTheMarkerAndUnchangedOKIsCancel)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Shown);
         Session.Settings.Options.ConfirmNoSort = c.ConfirmNoSort;
-        TItemEditData data;
-        data.IsNew = false;
         // Text the cleaning would change: an unchanged dialog must still store nothing.
-        data.FieldValues = { c.Foreign, "noun", "", "the  house " };
-        data.SortingPosition = c.Position;
+        TItemEditData data { false, { c.Foreign, "noun", "", "the  house " }, c.Position };
         TEditDialog dialog(nullptr, data, Session);
         EXPECT_EQ(dialog.edtForeign->text(), Q(c.Shown));
         EXPECT_EQ(dialog.edtNative->text(), Q("the  house "));
@@ -171,14 +145,11 @@ TEST_F(EditDialogTest, EditShowsTheMarkerAndUnchangedOKIsCancel)
         EXPECT_EQ(data.FieldValues[fiNative], "the  house ");
         EXPECT_EQ(data.SortingPosition, c.Position);
     }
-}
 
-TEST_F(EditDialogTest, EditStoresTheChangedTextsWithoutAskingAboutDuplicates)
-{
+    // Changed, the texts are stored; the cleaned word equals the stored item's, which asks nothing.
+    Session.Settings.Options.ConfirmNoSort = false;
     AddItem("maison", "house");
-    TItemEditData data;
-    data.IsNew = false;
-    data.FieldValues = { "maison", "noun", "", "house" };
+    TItemEditData data { false, { "maison", "noun", "", "house" }, 0 };
     TEditDialog dialog(nullptr, data, Session);
     ShowActive(dialog);
     dialog.edtForeign->end(false);
@@ -190,13 +161,13 @@ TEST_F(EditDialogTest, EditStoresTheChangedTextsWithoutAskingAboutDuplicates)
     QSignalSpy accepted(&dialog, &QDialog::accepted);
     dialog.btnOKClick();
     ASSERT_EQ(accepted.count(), 1);
-    EXPECT_TRUE(MessageBoxHook::Shown().empty()); // the cleaned word equals the stored item's
-    EXPECT_EQ(data.FieldValues[fiForeign], "maison");
-    EXPECT_EQ(data.FieldValues[fiNotes], "f.");
+    EXPECT_TRUE(MessageBoxHook::Shown().empty());
+    EXPECT_EQ(data.FieldValues, (TFieldValues { "maison", "noun", "f.", "house" }));
     EXPECT_EQ(data.SortingPosition, 3);
 }
 
-TEST_F(EditDialogTest, EditDialogPreparesCodePagesTagsAndTabOrder)
+// Return accepts and Escape cancels from the translations box.
+TEST_F(EditDialogTest, EditDialogPreparesCodePagesTagsTabOrderAndKeys)
 {
     UseList(Session, Russian, English);
     for (bool skipNotes : { false, true }) {
@@ -210,12 +181,11 @@ TEST_F(EditDialogTest, EditDialogPreparesCodePagesTagsAndTabOrder)
             EXPECT_EQ(box->CodePage(), 1252);
             EXPECT_EQ(box->Tag(), -2);
         }
-        EXPECT_TRUE(dialog.edtForeign->font().bold());
-        EXPECT_TRUE(dialog.edtCategory->font().italic());
-        EXPECT_FALSE(dialog.edtNative->font().bold() || dialog.edtNative->font().italic());
+        EXPECT_TRUE(dialog.edtForeign->font().bold() && dialog.edtCategory->font().italic());
 
         ShowActive(dialog);
         dialog.edtForeign->setFocus();
+        QTest::keyClicks(dialog.edtForeign, Q("le chat"));
         QTest::keyClick(dialog.edtForeign, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(),
             skipNotes ? static_cast<QWidget*>(dialog.edtNative) : static_cast<QWidget*>(dialog.edtCategory));
@@ -223,26 +193,14 @@ TEST_F(EditDialogTest, EditDialogPreparesCodePagesTagsAndTabOrder)
             QTest::keyClick(dialog.edtCategory, Qt::Key_Tab);
             EXPECT_EQ(QApplication::focusWidget(), dialog.edtNotes);
         }
-    }
-}
-
-TEST_F(EditDialogTest, EditDialogKeysAcceptAndCancel)
-{
-    for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Escape }) {
-        SCOPED_TRACE(key);
-        TItemEditData data;
-        TEditDialog dialog(nullptr, data, Session);
-        ShowActive(dialog);
         QSignalSpy accepted(&dialog, &QDialog::accepted);
         QSignalSpy rejected(&dialog, &QDialog::rejected);
-        QTest::keyClicks(dialog.edtForeign, Q("le chat"));
         dialog.edtNative->setFocus();
         QTest::keyClicks(dialog.edtNative, Q("the cat"));
-        QTest::keyClick(dialog.edtNative, key);
-        const bool ok = key == Qt::Key_Return;
-        EXPECT_EQ(accepted.count(), ok ? 1 : 0);
-        EXPECT_EQ(rejected.count(), ok ? 0 : 1);
-        EXPECT_EQ(data.FieldValues[fiForeign], ok ? "le chat" : "");
+        QTest::keyClick(dialog.edtNative, skipNotes ? Qt::Key_Escape : Qt::Key_Return);
+        EXPECT_EQ(accepted.count(), skipNotes ? 0 : 1);
+        EXPECT_EQ(rejected.count(), skipNotes ? 1 : 0);
+        EXPECT_EQ(data.FieldValues[fiForeign], skipNotes ? "" : "le chat");
     }
 }
 

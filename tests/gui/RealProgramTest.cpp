@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QTest>
 #include <csignal>
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -57,12 +56,6 @@ public:
         Errors += QString::fromUtf8(Process.readAllStandardError());
         return ended && Process.exitStatus() == QProcess::NormalExit && Process.exitCode() == 0;
     }
-    void Kill()
-    {
-        ::kill(static_cast<pid_t>(Process.processId()), SIGKILL);
-        Process.waitForFinished(5000);
-    }
-
     QProcess Process;
     QString Errors;
 };
@@ -71,15 +64,12 @@ public:
 QProcessEnvironment PrivateEnvironment(const QString& home)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const struct {
-        const char* Variable;
-        const char* Folder;
-    } places[] = { { "HOME", "" }, { "XDG_CONFIG_HOME", "/config" }, { "XDG_DATA_HOME", "/data" },
-        { "XDG_CACHE_HOME", "/cache" }, { "XDG_RUNTIME_DIR", "/runtime" } };
-    for (const auto& place : places) {
-        QDir().mkpath(home + QLatin1String(place.Folder));
-        ::chmod((home + QLatin1String(place.Folder)).toLocal8Bit().constData(), 0700);
-        env.insert(QLatin1String(place.Variable), home + QLatin1String(place.Folder));
+    const std::pair<const char*, const char*> places[] = { { "HOME", "" }, { "XDG_CONFIG_HOME", "/config" },
+        { "XDG_DATA_HOME", "/data" }, { "XDG_CACHE_HOME", "/cache" }, { "XDG_RUNTIME_DIR", "/runtime" } };
+    for (const auto& [variable, folder] : places) {
+        QDir().mkpath(home + QLatin1String(folder));
+        ::chmod((home + QLatin1String(folder)).toLocal8Bit().constData(), 0700);
+        env.insert(QLatin1String(variable), home + QLatin1String(folder));
     }
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     // A speech service of the user's, or one started for the program, is none of these tests' business.
@@ -90,28 +80,34 @@ QProcessEnvironment PrivateEnvironment(const QString& home)
 
 } // namespace
 
-TEST(RealProgram, KilledInATestOrAnEditItOffersTheChangesAtTheNextStart)
+// Killed, the last recovery copy is offered; ended by a signal, the latest changes are written
+// first, as at a normal close but without saving the list.
+TEST(RealProgram, KilledOrEndedBySignalItOffersTheChangesAtTheNextStart)
 {
     TVocabFile example;
     example.LoadFromFile(Example);
+    const std::string exampleBytes = ReadWholeFile(Example);
+    const auto added = [&example](const TVocabFile& doc) {
+        bool found = false;
+        for (const auto& item : doc.ItemList())
+            found = found || (item->FieldValue(fiForeign) == "neu" && item->FieldValue(fiNative) == "new");
+        return found && doc.Count() == example.Count() + 1;
+    };
+    const QString add = QStringLiteral("{miEditAdd}{#edtForeign}neu{#edtNative}new{Return}");
     const struct {
         const char* Case;
         QStringList Arguments;
         QString Input;
+        int Signal;
         std::function<bool(const TVocabFile&)> Recovered;
     } cases[] = {
-        { "in a test", { QStringLiteral("/t") }, QStringLiteral("{#edtResponse}falsch{Return}"),
-            [](const TVocabFile& doc) { return doc.Attempts() == 1; } },
-        { "in an edit", {},
-            // The second item is half typed when the program dies.
-            QStringLiteral("{miEditAdd}{#edtForeign}neu{#edtNative}new{Return}{miEditAdd}{#edtForeign}hal"),
-            [&example](const TVocabFile& doc) {
-                bool found = false;
-                for (const auto& item : doc.ItemList())
-                    found = found
-                        || (item->FieldValue(fiForeign) == "neu" && item->FieldValue(fiNative) == "new");
-                return found && doc.Count() == example.Count() + 1;
-            } },
+        { "killed in a test", { QStringLiteral("/t") }, QStringLiteral("{#edtResponse}falsch{Return}"),
+            SIGKILL, [](const TVocabFile& doc) { return doc.Attempts() == 1; } },
+        // The second item is half typed when the program dies.
+        { "killed in an edit", {}, add + QStringLiteral("{miEditAdd}{#edtForeign}hal"), SIGKILL, added },
+        { "SIGTERM", {}, add, SIGTERM, added },
+        { "SIGHUP", {}, add, SIGHUP, added },
+        { "SIGINT", {}, add, SIGINT, added },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Case);
@@ -127,15 +123,35 @@ TEST(RealProgram, KilledInATestOrAnEditItOffersTheChangesAtTheNextStart)
 
         TRun first(env, c.Arguments + QStringList { name }, c.Input, QString());
         ASSERT_TRUE(first.Says(QStringLiteral("input done"))) << first.Errors.toStdString();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !copies().isEmpty(); }, 10000)) << "no recovery copy";
-
-        // A second copy running beside it never takes its recovery copy.
-        TRun second(env, { name }, QStringLiteral("{miFileExit}"), QString());
-        EXPECT_TRUE(second.Ends()) << second.Errors.toStdString();
-        EXPECT_FALSE(second.Errors.contains(Recovered));
-
-        first.Kill();
-        EXPECT_EQ(copies().size(), 1);
+        if (c.Signal == SIGKILL) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !copies().isEmpty(); }, 10000)) << "no recovery copy";
+            // A second copy running beside it never takes its recovery copy.
+            TRun second(env, { name }, QStringLiteral("{miFileExit}"), QString());
+            EXPECT_TRUE(second.Ends()) << second.Errors.toStdString();
+            EXPECT_FALSE(second.Errors.contains(Recovered));
+        } else {
+            ASSERT_TRUE(copies().isEmpty()) << "the signal must come before the copy is due";
+        }
+        QElapsedTimer clock;
+        clock.start();
+        ::kill(static_cast<pid_t>(first.Process.processId()), c.Signal);
+        ASSERT_TRUE(first.Process.waitForFinished(5000)) << "still running";
+        first.Errors += QString::fromUtf8(first.Process.readAllStandardError());
+        if (c.Signal != SIGKILL) {
+            EXPECT_LT(clock.elapsed(), 3000);
+            EXPECT_EQ(first.Process.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(first.Process.exitCode(), 128 + c.Signal);
+            EXPECT_FALSE(first.Errors.contains(QStringLiteral("message:"))) << first.Errors.toStdString();
+            EXPECT_EQ(ReadWholeFile(list), exampleBytes) << "nothing saved without asking";
+            EXPECT_FALSE(QDir(home + QStringLiteral("/config"))
+                             .entryList(QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot)
+                             .isEmpty())
+                << "the settings are written as at a normal close";
+        }
+        ASSERT_EQ(copies().size(), 1);
+        TVocabFile kept;
+        LoadRecoveryImage(ReadWholeFile(recovery.filePath(copies()[0]).toStdString()), kept);
+        EXPECT_TRUE(c.Recovered(kept));
 
         TRun again(env, { name }, QStringLiteral("{miFileSave}{miFileExit}"), QStringLiteral("Yes"));
         EXPECT_TRUE(again.Ends()) << again.Errors.toStdString();
@@ -145,63 +161,5 @@ TEST(RealProgram, KilledInATestOrAnEditItOffersTheChangesAtTheNextStart)
         EXPECT_TRUE(c.Recovered(saved));
         EXPECT_TRUE(copies().isEmpty()) << "a normal close leaves no copy";
         EXPECT_TRUE(recovery.entryList({ QStringLiteral("*.lock") }, QDir::Files).isEmpty());
-    }
-}
-
-TEST(RealProgram, EndedBySignalItKeepsTheLatestChangesAndOffersThemAtTheNextStart)
-{
-    TVocabFile example;
-    example.LoadFromFile(Example);
-    const std::string exampleBytes = ReadWholeFile(Example);
-    const auto hasNewItem = [](const TVocabFile& doc) {
-        for (const auto& item : doc.ItemList())
-            if (item->FieldValue(fiForeign) == "neu" && item->FieldValue(fiNative) == "new")
-                return true;
-        return false;
-    };
-    for (const int signal : { SIGTERM, SIGHUP, SIGINT }) {
-        SCOPED_TRACE(::strsignal(signal));
-        TTempDir dir;
-        const QString home = QString::fromStdString(dir.Path().string());
-        const QProcessEnvironment env = PrivateEnvironment(home);
-        const QDir recovery(home + QStringLiteral("/data/Brannock/Velmoria/recovery"));
-        const auto copies
-            = [&recovery] { return recovery.entryList({ QStringLiteral("*.recovery") }, QDir::Files); };
-        const std::string list = dir.File("list.vmr");
-        std::filesystem::copy_file(Example, list);
-        const QString name = QString::fromStdString(list);
-
-        // Answers are given so that a question would be seen (and answered Yes, saving the list).
-        TRun first(
-            env, { name }, QStringLiteral("{miEditAdd}{#edtForeign}neu{#edtNative}new{Return}"), QString());
-        ASSERT_TRUE(first.Says(QStringLiteral("input done"))) << first.Errors.toStdString();
-        ASSERT_TRUE(copies().isEmpty()) << "the signal must come before the copy is due";
-        QElapsedTimer clock;
-        clock.start();
-        ::kill(static_cast<pid_t>(first.Process.processId()), signal);
-        ASSERT_TRUE(first.Process.waitForFinished(5000)) << "still running";
-        first.Errors += QString::fromUtf8(first.Process.readAllStandardError());
-        EXPECT_LT(clock.elapsed(), 3000);
-        EXPECT_EQ(first.Process.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(first.Process.exitCode(), 128 + signal);
-        EXPECT_FALSE(first.Errors.contains(QStringLiteral("message:"))) << first.Errors.toStdString();
-        EXPECT_EQ(ReadWholeFile(list), exampleBytes) << "nothing saved without asking";
-        EXPECT_FALSE(QDir(home + QStringLiteral("/config"))
-                         .entryList(QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot)
-                         .isEmpty())
-            << "the settings are written as at a normal close";
-        ASSERT_EQ(copies().size(), 1);
-        TVocabFile kept;
-        LoadRecoveryImage(ReadWholeFile(recovery.filePath(copies()[0]).toStdString()), kept);
-        EXPECT_TRUE(hasNewItem(kept));
-
-        TRun again(env, { name }, QStringLiteral("{miFileSave}{miFileExit}"), QStringLiteral("Yes"));
-        EXPECT_TRUE(again.Ends()) << again.Errors.toStdString();
-        EXPECT_TRUE(again.Errors.contains(Recovered)) << again.Errors.toStdString();
-        TVocabFile saved;
-        saved.LoadFromFile(list);
-        EXPECT_TRUE(hasNewItem(saved));
-        EXPECT_EQ(saved.Count(), example.Count() + 1);
-        EXPECT_TRUE(copies().isEmpty());
     }
 }

@@ -13,7 +13,7 @@
 
 int main(int argc, char** argv)
 {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr || *std::getenv("QT_QPA_PLATFORM") == '\0')
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // No test reaches a real print server: printing goes to PDF files and, for real, to a
     // private queue of the integration test.
@@ -23,16 +23,13 @@ int main(int argc, char** argv)
     std::string home = (std::filesystem::temp_directory_path() / "velmoria-gui-home-XXXXXX").string();
     if (!::mkdtemp(home.data()))
         return 1;
-    const struct {
-        const char* Variable;
-        const char* Folder;
-    } places[] = { { "HOME", "" }, { "XDG_CONFIG_HOME", "/.config" }, { "XDG_DATA_HOME", "/.local/share" },
-        { "XDG_CACHE_HOME", "/.cache" }, { "XDG_RUNTIME_DIR", "/runtime" } };
-    for (const auto& place : places) {
-        const std::string folder = home + place.Folder;
-        std::filesystem::create_directories(folder);
-        ::chmod(folder.c_str(), 0700);
-        setenv(place.Variable, folder.c_str(), 1);
+    const std::pair<const char*, const char*> places[]
+        = { { "HOME", "" }, { "XDG_CONFIG_HOME", "/.config" }, { "XDG_DATA_HOME", "/.local/share" },
+              { "XDG_CACHE_HOME", "/.cache" }, { "XDG_RUNTIME_DIR", "/runtime" } };
+    for (const auto& [variable, folder] : places) {
+        std::filesystem::create_directories(home + folder);
+        ::chmod((home + folder).c_str(), 0700);
+        setenv(variable, (home + folder).c_str(), 1);
     }
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);

@@ -8,7 +8,6 @@
 #include "ui/Clipboard.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QDeadlineTimer>
 #include <QStandardPaths>
 #include <QTimer>
@@ -17,32 +16,31 @@
 
 namespace {
 constexpr LangId German = 0x0407, English = 0x0409, EnglishUK = 0x0809;
-const char* const Fields[] = { "die Stra\xDF"
-                               "e",
-    "f.",
-    "pl. Stra\xDF"
-    "en",
-    "street; road" };
+const TFieldValues Fields = { "die Stra\xDF\x65", "f.", "pl. Stra\xDF\x65n", "street; road" };
 constexpr std::int32_t SortingPosition = 4;
 
-TVocabItem* AppendItem(TVocabFile& document, const char* word)
+// A German list with one item per word, the last one current.
+void Fill(TVocabFile& document, LangId native, std::initializer_list<const char*> words)
 {
-    auto item = std::make_unique<TVocabItem>();
-    item->SetFieldValue(fiForeign, word);
-    TVocabItem* added = item.get();
-    document.AppendItem(std::move(item));
-    return added;
+    document.SetForeignLangID(German);
+    document.SetNativeLangID(native);
+    for (const char* word : words) {
+        auto item = std::make_unique<TVocabItem>();
+        item->SetFieldValue(fiForeign, word);
+        document.AppendItem(std::move(item));
+    }
+    document.SetCurrentIndex(document.Count() - 1);
 }
 
 int Copy()
 {
     TVocabFile document;
-    document.SetForeignLangID(German);
-    document.SetNativeLangID(English);
-    TVocabItem* item = AppendItem(document, "");
-    item->SetFieldValues(Fields[0], Fields[1], Fields[2], Fields[3]);
+    Fill(document, English, {});
+    auto item = std::make_unique<TVocabItem>();
+    item->SetFieldValues(Fields);
     item->SortingPosition = SortingPosition;
     item->PenaltyPoints = -1; // learnt: the copy must arrive unlearnt
+    document.AppendItem(std::move(item));
     document.SetCurrentIndex(0);
     CopyToClipboard(document);
     std::printf("ready\n");
@@ -51,62 +49,28 @@ int Copy()
     return QApplication::exec();
 }
 
-bool WaitForClipboard()
+// Pastes once the clipboard holds something; the items afterwards, printed and checked.
+bool Paste(TVocabFile& document, const std::vector<TFieldValues>& expected, std::int32_t lost)
 {
     const QDeadlineTimer deadline(10'000);
     while (!CanPaste() && !deadline.hasExpired())
         QApplication::processEvents(QEventLoop::AllEvents, 50);
-    if (CanPaste())
-        return true;
-    std::fprintf(stderr, "nothing to paste on the clipboard\n");
-    return false;
-}
-
-int Paste()
-{
-    TVocabFile document;
-    document.SetForeignLangID(German);
-    document.SetNativeLangID(EnglishUK); // another sublanguage of the same language
-    AppendItem(document, "das Haus");
-    AppendItem(document, "der Baum");
-    document.SetCurrentIndex(1);
-    if (!WaitForClipboard())
-        return 1;
-    PasteFromClipboard(document);
-    const TVocabItem& pasted = document.Items(1);
-    bool right = document.Count() == 3 && document.CurrentIndex() == 2
-        && pasted.SortingPosition == SortingPosition && pasted.PenaltyPoints == 0;
-    for (int f = 0; f < FieldCount; ++f) {
-        std::printf("field %d: %s\n", f, std::string(pasted.FieldValue(f)).c_str());
-        right = right && pasted.FieldValue(f) == Fields[f];
+    if (!CanPaste()) {
+        std::fprintf(stderr, "nothing to paste on the clipboard\n");
+        return false;
     }
-    std::printf("sorting position %d, penalty points %d\n", pasted.SortingPosition, pasted.PenaltyPoints);
-    return right ? 0 : 1;
-}
-
-int PasteText()
-{
-    TVocabFile document;
-    document.SetForeignLangID(German);
-    document.SetNativeLangID(English);
-    AppendItem(document, "das Ende");
-    document.SetCurrentIndex(0);
-    if (!WaitForClipboard())
-        return 1;
-    const std::int32_t lost = PasteFromClipboard(document);
+    const std::int32_t lostFields = PasteFromClipboard(document);
+    std::printf("fields that lost characters: %d\n", lostFields);
+    bool right = document.Count() == std::int32_t(expected.size()) && lostFields == lost;
     for (std::int32_t i = 0; i < document.Count(); ++i) {
         const TVocabItem& item = document.Items(i);
-        std::printf("item %d: %s | %s\n", i, std::string(item.FieldValue(fiForeign)).c_str(),
-            std::string(item.FieldValue(fiNative)).c_str());
+        std::printf("item %d: %s | %s | %s | %s, sorting position %d, penalty points %d\n", i,
+            item.FieldValues()[0].c_str(), item.FieldValues()[1].c_str(), item.FieldValues()[2].c_str(),
+            item.FieldValues()[3].c_str(), item.SortingPosition, item.PenaltyPoints);
+        right = right && i < std::int32_t(expected.size()) && item.FieldValues() == expected[std::size_t(i)]
+            && item.PenaltyPoints == 0;
     }
-    std::printf("fields that lost characters: %d\n", lost);
-    // The Greek word has no place in the German list's code page.
-    return document.Count() == 3 && document.Items(0).FieldValue(fiForeign) == "Haus"
-            && document.Items(0).FieldValue(fiNative) == "house"
-            && document.Items(1).FieldValue(fiForeign) == "??????"
-            && document.Items(1).FieldValue(fiNative) == "dog" && lost == 1 && document.UndoKind() == ukPaste
-        ? 0
-        : 1;
+    return right && document.UndoKind() == ukPaste;
 }
 } // namespace
 
@@ -114,13 +78,25 @@ int main(int argc, char** argv)
 {
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
+    const std::string mode = argc == 2 ? argv[1] : "";
     try {
-        if (argc == 2 && std::strcmp(argv[1], "copy") == 0)
+        TVocabFile document;
+        if (mode == "copy")
             return Copy();
-        if (argc == 2 && std::strcmp(argv[1], "paste") == 0)
-            return Paste();
-        if (argc == 2 && std::strcmp(argv[1], "paste-text") == 0)
-            return PasteText();
+        if (mode == "paste") {
+            Fill(document, EnglishUK, { "das Haus", "der Baum" }); // another sublanguage of the same language
+            const bool right = Paste(document, { { "das Haus" }, Fields, { "der Baum" } }, 0);
+            return right && document.CurrentIndex() == 2
+                    && document.Items(1).SortingPosition == SortingPosition
+                ? 0
+                : 1;
+        }
+        if (mode == "paste-text") {
+            // The Greek word has no place in the German list's code page.
+            Fill(document, English, { "das Ende" });
+            const TFieldValues haus { "Haus", "", "", "house" }, dog { "??????", "", "", "dog" };
+            return Paste(document, { haus, dog, { "das Ende" } }, 1) ? 0 : 1;
+        }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

@@ -165,6 +165,12 @@ TEST(OptionsRulesTest, ValuesOutsideTheListsSurviveWriting)
     form.NumChoices = "x"; // cannot happen after the page check; still nothing is lost
     const TWritten written = Write(form, damaged);
     EXPECT_EQ(OptionsToBytes(written.Options), OptionsToBytes(damaged));
+    // The page check compares an unselected list by its stored character.
+    damaged.NativeDelimiters = { 'x', 'y', '(', ')', 'x' }; // damaged: not in the list
+    form = LoadOptionsForm(damaged, "", "");
+    ASSERT_TRUE(CheckOptionsPage(form, opEvaluation, epNative));
+    form.Native.AltPos = DelimiterIndex('/');
+    EXPECT_FALSE(CheckOptionsPage(form, opEvaluation, epNative));
 }
 
 // A failing check names its control and the one it clashes with; C::None: the page passes.
@@ -225,16 +231,6 @@ TEST(OptionsRulesTest, PageChecks)
     EXPECT_EQ(CheckOptionsPage(form, opEvaluation, epNative).value().Message, "Delimiter already in use.");
 }
 
-TEST(OptionsRulesTest, UnselectedDelimiterListsCompareByTheirStoredCharacters)
-{
-    TOptions options;
-    options.NativeDelimiters = { 'x', 'y', '(', ')', 'x' }; // damaged: not in the list
-    TOptionsForm form = LoadOptionsForm(options, "", "");
-    ASSERT_TRUE(CheckOptionsPage(form, opEvaluation, epNative));
-    form.Native.AltPos = DelimiterIndex('/');
-    EXPECT_FALSE(CheckOptionsPage(form, opEvaluation, epNative));
-}
-
 TEST(OptionsRulesTest, DependentValues)
 {
     TOptionsForm form = LoadOptionsForm(TOptions {}, "", "");
@@ -263,13 +259,15 @@ TEST(OptionsRulesTest, DependentValues)
 
 TEST(OptionsRulesTest, ShortcutEntries)
 {
-    // View: unassigned entries take the foreign language's script.
-    EXPECT_EQ(ViewShortcut(0, 204).CharacterPos, 0);
-    EXPECT_EQ(ViewShortcut(0, 204).Charset, 204);
-    EXPECT_EQ(ViewShortcut(0xCC00, 161).Charset, 161) << "a script without character is unassigned";
-    EXPECT_EQ(ViewShortcut(0x00B7, 204).CharacterPos, CharacterIndex(0xB7));
-    EXPECT_EQ(ViewShortcut(0x00B7, 204).Charset, 0);
-    EXPECT_EQ(ViewShortcut(0xCCE9, 0).Charset, 204);
+    // View: unassigned entries (a script without character too) take the foreign language's script.
+    const auto view = [](std::uint16_t entry, int charset) {
+        const auto v = ViewShortcut(entry, charset);
+        return std::pair(v.CharacterPos, v.Charset);
+    };
+    EXPECT_EQ(view(0, 204), std::pair(0, 204));
+    EXPECT_EQ(view(0xCC00, 161), std::pair(0, 161));
+    EXPECT_EQ(view(0x00B7, 204), std::pair(CharacterIndex(0xB7), 0));
+    EXPECT_EQ(view(0xCCE9, 0), std::pair(CharacterIndex(0xE9), 204));
 
     struct TCase {
         const char* Name;
@@ -287,12 +285,8 @@ TEST(OptionsRulesTest, ShortcutEntries)
     };
     for (const TCase& c : cases)
         EXPECT_EQ(ChooseShortcut(c.CharacterPos, c.Charset, c.Current), c.Expected) << c.Name;
-}
 
-} // namespace
-
-TEST(OptionsRulesTest, PressedShortcutsAndTheirCharacters)
-{
+    // Pressed keys find their entry, and entries their character.
     for (int i = 0; i < ShortcutCount; ++i)
         EXPECT_EQ(FindShortcut(ShortcutKey(i)), i);
     const TShortcutKey lowerCase { true, true, false, 'z', 0 };
@@ -309,3 +303,5 @@ TEST(OptionsRulesTest, PressedShortcutsAndTheirCharacters)
     EXPECT_EQ(ShortcutCharacter(0xA1E4), u'δ'); // Greek 161
     EXPECT_EQ(ShortcutCharacter(0x07E4), u'ä'); // an unknown script reads as Western
 }
+
+} // namespace

@@ -13,16 +13,9 @@ class SpokenFieldTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Doc.SetForeignLangID(German);
-        Doc.SetNativeLangID(EnglishUK);
-        for (const TFieldValues& values :
-            { TFieldValues { "der Hund", "", "", "dog" }, TFieldValues { "die Katze", "", "", "cat" },
-                TFieldValues { "das Haus", "", "", "house" } }) {
-            auto item = std::make_unique<TVocabItem>();
-            item->SetFieldValues(values);
-            Doc.AppendItem(std::move(item));
-        }
-        Doc.EndBulkAppend();
+        FillItems(Doc, German, EnglishUK,
+            { { "der Hund", "", "", "dog" }, { "die Katze", "", "", "cat" },
+                { "das Haus", "", "", "house" } });
     }
     // The text and language read, "" when nothing is.
     std::string Read(const TTestEngine* engine, TSpokenSide side) const

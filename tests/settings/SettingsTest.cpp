@@ -13,7 +13,6 @@
 namespace {
 
 using TBytes = std::vector<std::uint8_t>;
-using TValue = TMemorySettingsStore::TValue;
 
 // The in-memory store, which like the platform's refuses to read a value as another kind, noting
 // the names read as text or bytes.
@@ -346,7 +345,7 @@ TEST_F(SettingsTest, WindowPositionIsKeptUnlessTheWindowIsNormalAndDamagedOneCen
     }
 }
 
-TEST_F(SettingsTest, RecentFilesKeepTheirOrderAndSkipGaps)
+TEST_F(SettingsTest, RecentFilesKeepTheirOrderSkipGapsAndReadBoundedly)
 {
     TFakeStore store;
     store.Values["FileCount"] = std::int32_t { 6 };
@@ -365,18 +364,16 @@ TEST_F(SettingsTest, RecentFilesKeepTheirOrderAndSkipGaps)
     EXPECT_EQ(std::get<std::string>(store.Values["File6"]), "/c.vmr");
     TWindowState again = Load(store);
     EXPECT_EQ(again.RecentFiles, (std::vector<std::string> { "/d.vmr" }));
-}
 
-TEST_F(SettingsTest, DamagedFileCountReadsBoundedly)
-{
+    // A damaged count reads boundedly.
     for (const std::int32_t count : { -5, 2147483647 }) {
-        TFakeStore store;
-        store.Values["FileCount"] = count;
-        store.Values["File1"] = std::string("/a.vmr");
-        TWindowState window = Load(store);
-        EXPECT_EQ(window.RecentFiles.size(), count > 0 ? 1u : 0u) << count;
+        TFakeStore damaged;
+        damaged.Values["FileCount"] = count;
+        damaged.Values["File1"] = std::string("/a.vmr");
+        const TWindowState read = Load(damaged);
+        EXPECT_EQ(read.RecentFiles.size(), count > 0 ? 1u : 0u) << count;
         // An entry missing as text is looked for as bytes (a name that is not UTF-8): still bounded.
-        std::set<std::string> fileReads(store.Reads.begin(), store.Reads.end());
+        std::set<std::string> fileReads(damaged.Reads.begin(), damaged.Reads.end());
         std::erase_if(fileReads, [](const std::string& name) { return !name.starts_with("File"); });
         EXPECT_EQ(fileReads.size(), count > 0 ? std::size_t { MaxStoredRecentFiles } : 0u) << count;
     }

@@ -104,7 +104,7 @@ TEST_F(DrillTest, InterruptAndTerminationEndTheTestAsStopDoes)
     }
 }
 
-TEST_F(DrillTest, HintsAndTheDisallowHintsRule)
+TEST_F(DrillTest, HintsTheDisallowHintsRuleAndTestedNotes)
 {
     MakeList({ { "Haus", "", "house" } });
     TCliResult run = Drill(":hint hoz\n:hint\n:hint hou\nhouse\n", { "--disallow-hints" });
@@ -117,14 +117,11 @@ TEST_F(DrillTest, HintsAndTheDisallowHintsRule)
     // Multiple choice has no field to hint.
     run = Drill(":hint x\n:stop\n", { "--multiple-choice" });
     EXPECT_EQ(run.Err, "Command unavailable.\n");
-}
-
-TEST_F(DrillTest, NotesAreAskedOnTheNextLineWhenTested)
-{
     MakeList({ { "die Katze", "pl. Katzen", "cat" } });
-    TCliResult run = Drill("die Katze\n:hint p\nPL katzen\n", { "--test-notes", "--into", "foreign" });
-    const std::vector<std::string> start = { "Q: cat", "Hint: pl", "Right! die Katze (Notes: pl. Katzen)" };
-    EXPECT_EQ(std::vector<std::string>(run.Lines.begin(), run.Lines.begin() + 3), start);
+    // Notes are asked on the next line when tested.
+    run = Drill("die Katze\n:hint p\nPL katzen\n", { "--test-notes", "--into", "foreign" });
+    const std::vector<std::string> notes = { "Q: cat", "Hint: pl", "Right! die Katze (Notes: pl. Katzen)" };
+    EXPECT_EQ(std::vector<std::string>(run.Lines.begin(), run.Lines.begin() + 3), notes);
     MakeList({ { "die Katze", "pl. Katzen", "cat" } });
     run = Drill("cat\npl. Hunde\n:stop\n", { "--test-notes" });
     EXPECT_EQ(run.Lines[1], "Wrong! cat (Notes: pl. Katzen)");

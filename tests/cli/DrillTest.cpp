@@ -73,7 +73,7 @@ TEST_F(DrillTest, TypedTestToTheEndSavesTheProgress)
     EXPECT_EQ(ReadBytes(List), bytes);
 }
 
-TEST_F(DrillTest, StopAndEndOfInputSaveWhatWasAnswered)
+TEST_F(DrillTest, StopEndOfInputInterruptAndTerminationSaveWhatWasAnswered)
 {
     for (const char* input : { "cat\n:stop\ndog\n", "cat\n", "cat\r\n" }) {
         SCOPED_TRACE(input);
@@ -83,10 +83,8 @@ TEST_F(DrillTest, StopAndEndOfInputSaveWhatWasAnswered)
         EXPECT_EQ(Saved()->Attempts(), 1);
         EXPECT_EQ(run.Lines.back().rfind("Totals: 1 answered, ", 0), 0u) << run.Out;
     }
-}
 
-TEST_F(DrillTest, InterruptAndTerminationEndTheTestAsStopDoes)
-{
+    // Interrupt and termination end the test as stop does.
     for (const int signal : { SIGINT, SIGTERM }) {
         SCOPED_TRACE(strsignal(signal));
         MakeList({ { "der Hund", "", "dog" }, { "die Katze", "", "cat" } });

@@ -84,7 +84,7 @@ TEST_F(ReviewCommandsTest, DueCountsAndListFollowTheHistoryDayByDay)
     EXPECT_EQ(ReadBytes(List), before);
 }
 
-TEST_F(ReviewCommandsTest, BadUsageAndUnusableFilesAreRefused)
+TEST_F(ReviewCommandsTest, BadUsageUnusableFilesAndADamagedHistoryAreRefused)
 {
     const struct {
         std::vector<std::string> Args;
@@ -126,10 +126,8 @@ TEST_F(ReviewCommandsTest, BadUsageAndUnusableFilesAreRefused)
         EXPECT_EQ(Ok({ "history", "import", Dir.File("empty.csv"), "--retention", retention }),
             "0 answers imported.\n");
     }
-}
 
-TEST_F(ReviewCommandsTest, ADamagedHistoryIsNamedAndLeftAlone)
-{
+    // A damaged history is named and left alone.
     const std::string path = THistory::DefaultPath();
     {
         THistory create(path);

@@ -47,26 +47,6 @@ TEST(OptionsRulesTest, EveryListEntryIsFoundAgainByItsValue)
     EXPECT_EQ(CharacterIndex('a'), -1);
 }
 
-TEST(OptionsRulesTest, ShortcutKeysFollowTheStoredOrder)
-{
-    struct TCase {
-        int Index;
-        bool Shift, Ctrl, Alt;
-        char Letter;
-        int FunctionKey;
-    };
-    const TCase cases[] = { { 0, true, true, false, 'A', 0 }, { 9, true, true, false, 'J', 0 },
-        { 35, false, true, true, 'J', 0 }, { 51, false, true, true, 'Z', 0 },
-        { 52, true, false, false, 0, 2 }, { 59, true, false, false, 0, 9 }, { 60, true, false, false, 0, 11 },
-        { 62, false, true, false, 0, 2 }, { 75, true, true, false, 0, 5 }, { 91, false, true, true, 0, 12 } };
-    for (const TCase& c : cases) {
-        const TShortcutKey key = ShortcutKey(c.Index);
-        EXPECT_EQ(std::tuple(key.Shift, key.Ctrl, key.Alt, key.Letter, key.FunctionKey),
-            std::tuple(c.Shift, c.Ctrl, c.Alt, c.Letter, c.FunctionKey))
-            << c.Index;
-    }
-}
-
 TEST(OptionsRulesTest, LoadingAndWritingUnchangedKeepsEveryStoredByte)
 {
     TOptions changed;
@@ -257,7 +237,7 @@ TEST(OptionsRulesTest, DependentValues)
     EXPECT_EQ(form.ColourRight, ColourIndex(0xFF0000));
 }
 
-TEST(OptionsRulesTest, ShortcutEntries)
+TEST(OptionsRulesTest, ShortcutEntriesKeysAndCharacters)
 {
     // View: unassigned entries (a script without character too) take the foreign language's script.
     const auto view = [](std::uint16_t entry, int charset) {
@@ -302,6 +282,23 @@ TEST(OptionsRulesTest, ShortcutEntries)
     EXPECT_EQ(ShortcutCharacter(0xCCE4), u'д'); // Cyrillic 204
     EXPECT_EQ(ShortcutCharacter(0xA1E4), u'δ'); // Greek 161
     EXPECT_EQ(ShortcutCharacter(0x07E4), u'ä'); // an unknown script reads as Western
+
+    // The keys follow the stored order.
+    const struct {
+        int Index;
+        bool Shift, Ctrl, Alt;
+        char Letter;
+        int FunctionKey;
+    } keys[] = { { 0, true, true, false, 'A', 0 }, { 9, true, true, false, 'J', 0 },
+        { 35, false, true, true, 'J', 0 }, { 51, false, true, true, 'Z', 0 },
+        { 52, true, false, false, 0, 2 }, { 59, true, false, false, 0, 9 }, { 60, true, false, false, 0, 11 },
+        { 62, false, true, false, 0, 2 }, { 75, true, true, false, 0, 5 }, { 91, false, true, true, 0, 12 } };
+    for (const auto& c : keys) {
+        const TShortcutKey key = ShortcutKey(c.Index);
+        EXPECT_EQ(std::tuple(key.Shift, key.Ctrl, key.Alt, key.Letter, key.FunctionKey),
+            std::tuple(c.Shift, c.Ctrl, c.Alt, c.Letter, c.FunctionKey))
+            << c.Index;
+    }
 }
 
 } // namespace

@@ -278,26 +278,7 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoadUnderItsNameAndKind)
     EXPECT_EQ(Globals(Settings), globals);
 }
 
-TEST_F(SettingsTest, AccentOptionsAreOneValueOfTwoBits)
-{
-    for (const auto& [native, foreign] :
-        { std::pair(false, false), { true, false }, { false, true }, { true, true } }) {
-        SCOPED_TRACE(std::to_string(native) + std::to_string(foreign));
-        Settings.Options.NativeAccents = native;
-        Settings.Options.ForeignAccents = foreign;
-        EXPECT_EQ(Bytes(OptionsToBytes(Settings.Options)), Bytes(OptionsToBytes(TOptions {})));
-        TFakeStore store;
-        SaveSettings(store, Settings, TWindowState {});
-        EXPECT_EQ(std::get<std::int32_t>(store.Values["AccentEvaluation"]),
-            (native ? AccentNative : 0) | (foreign ? AccentForeign : 0));
-        Settings = TSettings {};
-        Load(store);
-        EXPECT_EQ(std::pair(Settings.Options.NativeAccents, Settings.Options.ForeignAccents),
-            std::pair(native, foreign));
-    }
-}
-
-TEST_F(SettingsTest, SeparateValuesOutOfRangeComeIntoIt)
+TEST_F(SettingsTest, SeparateValuesOutOfRangeComeIntoItAndAccentsAreTwoBits)
 {
     const struct {
         const char* Name;
@@ -319,6 +300,23 @@ TEST_F(SettingsTest, SeparateValuesOutOfRangeComeIntoIt)
         EXPECT_EQ(
             std::tuple(Settings.Speech.Rate, Settings.Reviews.RetentionPercent, Settings.Reviews.NewPerDay),
             std::tuple(c.RateRead, c.RetentionRead, c.NewPerDayRead));
+    }
+
+    // The accent options are one value of two bits, beside the record.
+    for (const auto& [native, foreign] :
+        { std::pair(false, false), { true, false }, { false, true }, { true, true } }) {
+        SCOPED_TRACE(std::to_string(native) + std::to_string(foreign));
+        Settings.Options.NativeAccents = native;
+        Settings.Options.ForeignAccents = foreign;
+        EXPECT_EQ(Bytes(OptionsToBytes(Settings.Options)), Bytes(OptionsToBytes(TOptions {})));
+        TFakeStore store;
+        SaveSettings(store, Settings, TWindowState {});
+        EXPECT_EQ(std::get<std::int32_t>(store.Values["AccentEvaluation"]),
+            (native ? AccentNative : 0) | (foreign ? AccentForeign : 0));
+        Settings = TSettings {};
+        Load(store);
+        EXPECT_EQ(std::pair(Settings.Options.NativeAccents, Settings.Options.ForeignAccents),
+            std::pair(native, foreign));
     }
 }
 
@@ -379,37 +377,7 @@ TEST_F(SettingsTest, RecentFilesKeepTheirOrderSkipGapsAndReadBoundedly)
     }
 }
 
-TEST_F(SettingsTest, MissingDisplayFontFallsBackToArial)
-{
-    const std::tuple<const char*, std::optional<std::string>, bool> cases[] {
-        { "stored and installed", "Liberation Sans", true }, { "stored, gone", "Gone Sans", false },
-        { "default, not installed", std::nullopt, false }, { "empty name", "", false }
-    };
-    for (const auto& [name, stored, exists] : cases) {
-        SCOPED_TRACE(name);
-        TFakeStore store;
-        if (stored)
-            store.Values["DisplayFont"] = *stored;
-        store.Values["DisplaySize"] = std::int32_t { 11 };
-        store.Values["PrintFont"] = std::string("Gone Serif");
-        store.Values["PrintSize"] = std::int32_t { 9 };
-        std::vector<std::string> asked;
-        TWindowState window;
-        LoadSettings(store, Environment([&](const std::string& font) {
-            asked.push_back(font);
-            return exists;
-        }),
-            Settings, window);
-        EXPECT_EQ(Settings.DisplayFont.Name, exists ? *stored : "Arial");
-        EXPECT_EQ(Settings.DisplayFont.Size, exists ? 11 : 10);
-        // Only the display font is checked.
-        EXPECT_EQ(asked, (std::vector<std::string> { stored.value_or("Verdana") }));
-        EXPECT_EQ(Settings.PrintFont.Name, "Gone Serif");
-        EXPECT_EQ(Settings.PrintFont.Size, 9);
-    }
-}
-
-TEST_F(SettingsTest, DamagedSeparateValuesGetUsableOnes)
+TEST_F(SettingsTest, DamagedSeparateValuesGetUsableOnesAndAMissingDisplayFontArial)
 {
     struct TCase {
         const char* Name;
@@ -435,6 +403,32 @@ TEST_F(SettingsTest, DamagedSeparateValuesGetUsableOnes)
             std::tuple(
                 c.DisplaySize, c.PrintSize, c.TestMode, c.NextTip, c.ImportFilter, c.ForeignLangID, native))
             << c.Name;
+    }
+
+    // A display font that is not installed gives way to Arial.
+    const std::tuple<const char*, std::optional<std::string>, bool> fonts[] {
+        { "stored and installed", "Liberation Sans", true }, { "stored, gone", "Gone Sans", false },
+        { "default, not installed", std::nullopt, false }, { "empty name", "", false }
+    };
+    for (const auto& [name, stored, exists] : fonts) {
+        SCOPED_TRACE(name);
+        TFakeStore store;
+        if (stored)
+            store.Values["DisplayFont"] = *stored;
+        store.Values["DisplaySize"] = std::int32_t { 11 };
+        store.Values["PrintFont"] = std::string("Gone Serif");
+        store.Values["PrintSize"] = std::int32_t { 9 };
+        std::vector<std::string> asked;
+        Load(store, [&](const std::string& font) {
+            asked.push_back(font);
+            return exists;
+        });
+        EXPECT_EQ(Settings.DisplayFont.Name, exists ? *stored : "Arial");
+        EXPECT_EQ(Settings.DisplayFont.Size, exists ? 11 : 10);
+        // Only the display font is checked.
+        EXPECT_EQ(asked, (std::vector<std::string> { stored.value_or("Verdana") }));
+        EXPECT_EQ(std::pair(Settings.PrintFont.Name, Settings.PrintFont.Size),
+            std::pair(std::string("Gone Serif"), 9));
     }
 }
 

@@ -59,19 +59,11 @@ TEST_F(CliTest, NewInfoAddAndListConvertTextAndReadTheMarker)
 
     // Nothing below changes the file.
     const std::string before = ReadBytes(List);
-    const TCliResult overwrite = Cli({ "new", List, "--foreign", "0x0407", "--native", "0x0409" });
-    EXPECT_EQ(overwrite.Status, 1);
-    EXPECT_TRUE(Contains(overwrite.Err, "already exists"));
-    const std::pair<TCliResult, const char*> refusals[] = {
-        { Cli({ "add", List, "\xD0\xBA\xD0\xBE\xD1\x82", "cat" }), "code page" }, // Cyrillic in German
-        { Cli({ "add", List, "   ", "cat" }), "Enter a word or phrase." },
-        { Cli({ "add", List, "Katze", "" }), "Enter a translation." },
-        { Cli({ "add", List, "Katze", std::string(70000, 'x') }), "65535" },
-    };
-    for (const auto& [r, message] : refusals) {
-        EXPECT_EQ(r.Status, 1) << message;
-        EXPECT_TRUE(Contains(r.Err, message)) << r.Err;
-    }
+    FailsWith(1, { "new", List, "--foreign", "0x0407", "--native", "0x0409" }, "already exists");
+    FailsWith(1, { "add", List, "\xD0\xBA\xD0\xBE\xD1\x82", "cat" }, "code page"); // Cyrillic in German
+    FailsWith(1, { "add", List, "   ", "cat" }, "Enter a word or phrase.");
+    FailsWith(1, { "add", List, "Katze", "" }, "Enter a translation.");
+    FailsWith(1, { "add", List, "Katze", std::string(70000, 'x') }, "65535");
     EXPECT_EQ(ReadBytes(List), before);
 }
 
@@ -87,9 +79,7 @@ TEST_F(CliTest, BadUsageExitsWithTwoAndFailuresWithOne)
         EXPECT_EQ(r.Status, 2) << r.Err;
     EXPECT_TRUE(Contains(Ok({ "--help" }), "find FILE TEXT"));
 
-    const TCliResult missing = Cli({ "info", Dir.File("missing.vmr") });
-    EXPECT_EQ(missing.Status, 1);
-    EXPECT_TRUE(Contains(missing.Err, "missing.vmr"));
+    FailsWith(1, { "info", Dir.File("missing.vmr") }, "missing.vmr");
     WriteBytes(Dir.File("bad.vmr"), "not a list");
     const TCliResult bad = Cli({ "list", Dir.File("bad.vmr") });
     EXPECT_EQ(bad.Status, 1);
@@ -190,9 +180,8 @@ TEST_F(CliTest, DetectionOnTheWholeFileAndImportsRefusedOrMerged)
     }
     const std::string before = ReadBytes(List);
     WriteBytes(Dir.File("k.csv"), "K\xC3\xA4se;cheese\n");
-    const TCliResult refused = Cli({ "import", List, Dir.File("k.csv"), "--format", "text-semicolon" });
-    EXPECT_EQ(refused.Status, 1);
-    EXPECT_TRUE(Contains(refused.Err, "--format utf8-semicolon")) << refused.Err;
+    FailsWith(
+        1, { "import", List, Dir.File("k.csv"), "--format", "text-semicolon" }, "--format utf8-semicolon");
     EXPECT_EQ(ReadBytes(List), before);
     EXPECT_EQ(Ok({ "import", List, Dir.File("k.csv"), "--columns", "word,translations" }),
         "1 items imported successfully.\n");
@@ -232,9 +221,7 @@ TEST_F(CliTest, NoCommandReplacesAReadOnlyFileNorExportsOverTheList)
         { Cli({ "export", List, target, "--format", "vmr" }), target },
     };
     std::filesystem::permissions(List, std::filesystem::perms::owner_all);
-    const TCliResult own = Cli({ "export", List, List, "--format", "html" });
-    EXPECT_EQ(own.Status, 1);
-    EXPECT_TRUE(Contains(own.Err, "the list's own file")) << own.Err;
+    FailsWith(1, { "export", List, List, "--format", "html" }, "the list's own file");
     for (const auto& [r, name] : refusals) {
         EXPECT_EQ(r.Status, 1) << r.Err;
         EXPECT_TRUE(Contains(r.Err, name) && Contains(r.Err, "read-only")) << r.Err;
@@ -251,19 +238,14 @@ TEST_F(CliTest, DoubleDashEndsTheOptionsAndTextArgumentsMustBeUtf8)
     EXPECT_EQ(Ok({ "find", List, "--", "--verb" }), "0\n");
     // Latin-1 bytes are no UTF-8, whatever code page the list's language has.
     const std::string before = ReadBytes(List);
-    const std::pair<TCliResult, const char*> latin1[] = {
-        { Cli({ "add", List, "sch\xF6n", "nice" }), "WORD" },
-        { Cli({ "add", List, "Haus", "h\xF6use" }), "TRANSLATIONS" },
-        { Cli({ "add", List, "Haus", "house", "--notes", "\xE9" }), "--notes" },
-        { Cli({ "find", List, "\xF6" }), "TEXT" },
-        { Cli({ "match", "caf\xE9", "cafe" }), "EXPECTED" },
-        { Cli({ "new", Dir.File("x.vmr"), "--foreign", "0x0407", "--native", "0x0409", "--author", "\xC4" }),
-            "--author" },
-    };
-    for (const auto& [r, name] : latin1) {
-        EXPECT_EQ(r.Status, 2) << name;
-        EXPECT_TRUE(Contains(r.Err, std::string(" ") + name + " is not valid UTF-8.")) << r.Err;
-    }
+    FailsWith(2, { "add", List, "sch\xF6n", "nice" }, " WORD is not valid UTF-8.");
+    FailsWith(2, { "add", List, "Haus", "h\xF6use" }, " TRANSLATIONS is not valid UTF-8.");
+    FailsWith(2, { "add", List, "Haus", "house", "--notes", "\xE9" }, " --notes is not valid UTF-8.");
+    FailsWith(2, { "find", List, "\xF6" }, " TEXT is not valid UTF-8.");
+    FailsWith(2, { "match", "caf\xE9", "cafe" }, " EXPECTED is not valid UTF-8.");
+    FailsWith(2,
+        { "new", Dir.File("x.vmr"), "--foreign", "0x0407", "--native", "0x0409", "--author", "\xC4" },
+        " --author is not valid UTF-8.");
     EXPECT_EQ(ReadBytes(List), before);
     EXPECT_FALSE(std::filesystem::exists(Dir.File("x.vmr")));
 }
@@ -295,9 +277,7 @@ TEST_F(CliTest, WritersWaitForTheListLockAndNameItsHolderAndTwoAtOnceLoseNoItem)
         { "export", List, List, "--format", "vmr" }, { "test", List } };
     for (std::vector<std::string> args : writers) {
         args.insert(args.end(), { "--wait", "0" });
-        const TCliResult r = Cli(args);
-        EXPECT_EQ(r.Status, 1) << args[0];
-        EXPECT_TRUE(Contains(r.Err, holder)) << r.Err;
+        FailsWith(1, args, holder);
     }
     // Readers, an export elsewhere and a new list take no lock.
     Ok({ "info", List });
@@ -309,9 +289,7 @@ TEST_F(CliTest, WritersWaitForTheListLockAndNameItsHolderAndTwoAtOnceLoseNoItem)
 
     // The wait is bounded; a lock given up during it is taken.
     const auto start = std::chrono::steady_clock::now();
-    const TCliResult late = Cli({ "add", List, "Apfel", "apple", "--wait", "1" });
-    EXPECT_EQ(late.Status, 1);
-    EXPECT_TRUE(Contains(late.Err, "after waiting 1 second")) << late.Err;
+    FailsWith(1, { "add", List, "Apfel", "apple", "--wait", "1" }, "after waiting 1 second");
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     std::thread release([held] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));

@@ -133,9 +133,7 @@ TEST_F(ReviewCommandsTest, BadUsageUnusableFilesAndADamagedHistoryAreRefused)
         THistory create(path);
     }
     WriteBytes(path, std::string(4096, 'x'));
-    const TCliResult r = Cli({ "due", List });
-    EXPECT_EQ(r.Status, 1);
-    EXPECT_NE(r.Err.find(path), std::string::npos) << r.Err;
+    FailsWith(1, { "due", List }, path);
     EXPECT_EQ(ReadBytes(path), std::string(4096, 'x'));
     EXPECT_EQ(Cli({ "history", "export", Dir.File("out.csv") }).Status, 1);
 }
@@ -183,9 +181,7 @@ TEST_F(ReviewCommandsTest, ImportReplaysAtTheRetentionAskedAndABadOneChangesNoth
     // The kinds of bad rows are the history's to refuse; here the refusal reaches the user.
     WriteBytes(
         Dir.File("bad.csv"), ReadBytes(exported) + "1,1709380800000,7,2,100,1031,1033,0,Katze,cat,0\n");
-    const TCliResult r = Cli({ "history", "import", Dir.File("bad.csv") });
-    EXPECT_EQ(r.Status, 1);
-    EXPECT_NE(r.Err.find(THistory::DefaultPath()), std::string::npos) << r.Err;
+    FailsWith(1, { "history", "import", Dir.File("bad.csv") }, THistory::DefaultPath());
     EXPECT_EQ(Ok({ "due", List, "--list", "--today", "2024-03-04" }), before);
 
     std::map<std::string, std::string> listed;

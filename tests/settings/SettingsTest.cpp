@@ -173,7 +173,7 @@ TEST(SettingsClamp, DamagedValuesComeIntoRange)
     }
 }
 
-TEST_F(SettingsTest, EmptyOrDamagedStoreGivesTheDefaults)
+TEST_F(SettingsTest, EmptyOrDamagedStoreGivesTheDefaultsAndShortRecordsLoadZeroFilled)
 {
     TFakeStore empty;
     TFakeStore damaged; // records too long or of another kind
@@ -204,22 +204,22 @@ TEST_F(SettingsTest, EmptyOrDamagedStoreGivesTheDefaults)
                 { 90, 20 } }));
         EXPECT_EQ(store->Values, before);
     }
-}
 
-// Records as other copies of the program write them, some cut short: zero-filled, then clamped.
-TEST_F(SettingsTest, StoredRecordsLoadZeroFilledAndClamped)
-{
+    // Records as other copies of the program write them, one cut short: zero-filled, then clamped.
     TFakeStore store;
-    // Cut inside the native delimiters: NumChoices 7 is there, EnglishEvaluation is not.
-    store.Values["Options"] = Layout(210, { { 0, { 1 } }, { 200, { 7 } }, { 208, { '|' } } });
+    store.Values["Options"] = Layout(OptionsSize,
+        { { 0, { 1 } }, { 8, { 0x56, 0x34, 0x12 } }, { 200, { 7 } }, { 208, { '|' } },
+            { 224, { 0x0D, 0x0C, 0x0B } }, { 232, { 3 } } });
     store.Values["PageSetup"] = Layout(17, { { 16, { 0 } } }); // no columns
     store.Values["PrintOptions"] = TBytes { 0x80, 2, 3 }; // any byte but zero is true
     Load(store);
     EXPECT_TRUE(Settings.Options.AppendNewWords);
     EXPECT_FALSE(Settings.Options.ConfirmDuplicates); // zero, not the default
+    EXPECT_EQ(Settings.Options.ColourLearnt, 0x123456u);
     EXPECT_EQ(Settings.Options.NumChoices, 7);
     EXPECT_EQ(Settings.Options.NativeDelimiters.Syn1, '|');
     EXPECT_EQ(Settings.Options.EnglishEvaluation, 0);
+    EXPECT_EQ(std::pair(Settings.Options.ColourWrong, Settings.Options.Delay), std::pair(0x0B0C0Du, 3));
     EXPECT_EQ(Settings.Options.MaxPenaltyPoints, 1); // zero is no usable maximum
     EXPECT_EQ(Settings.PageSetup.Columns, 1);
     EXPECT_EQ(Bytes(PrintOptionsToBytes(Settings.PrintOptions)), (TBytes { 1, 1, 3 }));
@@ -379,29 +379,28 @@ TEST_F(SettingsTest, RecentFilesKeepTheirOrderSkipGapsAndReadBoundedly)
 
 TEST_F(SettingsTest, DamagedSeparateValuesGetUsableOnesAndAMissingDisplayFontArial)
 {
-    struct TCase {
+    // A native language that is no language gives way to the user's (0x0407 here).
+    const struct {
         const char* Name;
         std::int32_t Stored;
         std::int32_t DisplaySize, PrintSize, TestMode, NextTip, ImportFilter;
-        std::uint16_t ForeignLangID;
-    };
-    const TCase cases[] { { "zero", 0, 8, 10, 0, 0, 1, 0 }, { "one", 1, 1, 1, 1, 1, 1, 1 },
-        { "two", 2, 2, 2, 0, 2, 2, 2 }, { "three", 3, 3, 3, 0, 3, 3, 3 }, { "four", 4, 4, 4, 0, 4, 1, 4 },
-        { "negative", -1, 8, 10, 0, 0, 1, 0 },
-        { "largest font", MaxFontSize, MaxFontSize, MaxFontSize, 0, MaxFontSize, 1, MaxFontSize },
-        { "too large", 70000, 8, 10, 0, 70000, 1, 0 } };
+        std::uint16_t ForeignLangID, NativeLangID;
+    } cases[] { { "zero", 0, 8, 10, 0, 0, 1, 0, 0 }, { "one", 1, 1, 1, 1, 1, 1, 1, 1 },
+        { "two", 2, 2, 2, 0, 2, 2, 2, 2 }, { "three", 3, 3, 3, 0, 3, 3, 3, 3 },
+        { "four", 4, 4, 4, 0, 4, 1, 4, 4 }, { "negative", -1, 8, 10, 0, 0, 1, 0, 0x0407 },
+        { "largest font", MaxFontSize, MaxFontSize, MaxFontSize, 0, MaxFontSize, 1, MaxFontSize,
+            MaxFontSize },
+        { "too large", 70000, 8, 10, 0, 70000, 1, 0, 0x0407 } };
     for (const auto& c : cases) {
         TFakeStore store;
         for (const char* name : { "DisplaySize", "PrintSize", "TestMode", "NextTip", "ImportFilter",
                  "ForeignLangID", "NativeLangID" })
             store.Values[name] = c.Stored;
         TWindowState window = Load(store, [](const std::string&) { return true; });
-        // A native language that is no language gives way to the user's.
-        const std::uint16_t native = c.ForeignLangID == 0 && c.Stored != 0 ? 0x0407 : c.ForeignLangID;
         EXPECT_EQ(std::tuple(Settings.DisplayFont.Size, Settings.PrintFont.Size, window.TestMode,
                       window.NextTip, window.ImportFilter, window.ForeignLangID, window.NativeLangID),
-            std::tuple(
-                c.DisplaySize, c.PrintSize, c.TestMode, c.NextTip, c.ImportFilter, c.ForeignLangID, native))
+            std::tuple(c.DisplaySize, c.PrintSize, c.TestMode, c.NextTip, c.ImportFilter, c.ForeignLangID,
+                c.NativeLangID))
             << c.Name;
     }
 

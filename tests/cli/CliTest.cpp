@@ -129,6 +129,7 @@ TEST(Cli, MatchJudgesAsATestWould)
     EXPECT_EQ(Cli({ "match", "to run", "run", "--flags", "0x80" }).Status, 0);
     // The English rules do not apply to a German answer.
     EXPECT_EQ(Cli({ "match", "to run", "run", "--flags", "0x80", "--lang", "0x0407" }).Status, 1);
+    EXPECT_EQ(Cli({ "match", "gro\xC3\x9F", "GROSS", "--flags", "8", "--lang", "0x0407" }).Status, 1);
     EXPECT_EQ(Cli({ "match", "a|b", "b", "--flags", "4", "--delimiters", ";,()|" }).Status, 0);
 }
 

@@ -204,6 +204,15 @@ TEST_F(SettingsTest, EmptyOrDamagedStoreGivesTheDefaultsAndShortRecordsLoadZeroF
                 { 90, 20 } }));
         EXPECT_EQ(store->Values, before);
     }
+    // The record defaults that matter to a user: confirmations, colours, the first shortcuts, choices,
+    // evaluation and penalty points.
+    const TOptions& o = Settings.Options;
+    EXPECT_EQ(std::tuple(o.ConfirmDuplicates, o.ColourLearnt, o.Shortcuts[9], o.Shortcuts[35],
+                  o.KeyboardSwitching, o.NumChoices, o.NativeEvaluation, o.ForeignEvaluation,
+                  o.EnglishEvaluation, o.ColourWrong, o.ColourRight, o.MaxPenaltyPoints),
+        std::tuple(true, 0x808080u, 0xB7, 0x92, true, 5, 63, 63, 448, 0xFFu, 0xFF0000u, 3));
+    EXPECT_EQ(Bytes(PageSetupToBytes(Settings.PageSetup)),
+        (TBytes { 0xA0, 5, 0, 0, 0xA0, 5, 0, 0, 0xA0, 5, 0, 0, 0xA0, 5, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0 }));
 
     // Records as other copies of the program write them, one cut short: zero-filled, then clamped.
     TFakeStore store;

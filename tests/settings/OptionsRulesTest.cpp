@@ -178,6 +178,7 @@ TEST(OptionsRulesTest, PageChecks)
         { "delay 21", [](auto& f) { f.Delay = "21"; }, opFeedback, 0, C::Delay, C::Delay },
         { "delay 0", [](auto& f) { f.Delay = "0"; }, opFeedback, 0, C::None, C::None },
         { "general never fails", [](auto& f) { f.NumChoices = "0"; }, opGeneral, 0, C::None, C::None },
+        { "general, bad delay", [](auto& f) { f.Delay = "99"; }, opGeneral, 0, C::None, C::None },
         { "alt like trans1, option off",
             [](auto& f) {
                 f.Native.Alternatives = false;

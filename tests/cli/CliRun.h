@@ -47,3 +47,11 @@ inline TCliResult Drill(
         run.Lines.push_back(line);
     return run;
 }
+
+// Runs a command that has to fail with the status and a message on standard error holding part.
+inline void FailsWith(int status, const std::vector<std::string>& args, std::string_view part)
+{
+    const TCliResult r = Cli(args);
+    EXPECT_EQ(r.Status, status) << r.Err;
+    EXPECT_NE(r.Err.find(part), std::string::npos) << r.Err;
+}

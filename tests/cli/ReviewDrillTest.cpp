@@ -51,19 +51,16 @@ TEST_F(ReviewDrillTest, ASessionAsksUntilRightAndNeverSavesTheList)
 
 TEST_F(ReviewDrillTest, BadUsageAndADamagedHistory)
 {
-    const struct {
-        const char* Name;
-        std::vector<std::string> Args;
-    } usage[] = {
+    const std::pair<const char*, std::vector<std::string>> usage[] = {
         { "retention too low", { List, "--due", "--retention", "0.5" } },
         { "retention not a number", { List, "--due", "--retention", "high" } },
         { "no such date", { List, "--due", "--today", "2026-02-30" } },
         { "new per day without a review", { List, "--new-per-day", "5" } },
         { "negative new per day", { List, "--due", "--new-per-day", "-1" } },
     };
-    for (const auto& c : usage) {
-        SCOPED_TRACE(c.Name);
-        const TCliResult run = ::Drill(c.Args);
+    for (const auto& [name, args] : usage) {
+        SCOPED_TRACE(name);
+        const TCliResult run = ::Drill(args);
         EXPECT_EQ(run.Status, 2);
         EXPECT_FALSE(run.Err.empty());
     }

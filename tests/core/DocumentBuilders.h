@@ -97,3 +97,17 @@ inline std::string ErrorOf(const std::function<void()>& action)
     }
     return "<no error>";
 }
+
+// A document of the given items (word/phrase, category, notes, translations) in the given
+// languages, built without history.
+inline void FillItems(TVocabFile& doc, LangId foreign, LangId native, const std::vector<TFieldValues>& items)
+{
+    doc.SetForeignLangID(foreign);
+    doc.SetNativeLangID(native);
+    for (const auto& values : items) {
+        auto item = std::make_unique<TVocabItem>();
+        item->SetFieldValues(values);
+        doc.AppendItem(std::move(item));
+    }
+    doc.EndBulkAppend();
+}

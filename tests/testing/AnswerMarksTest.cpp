@@ -113,27 +113,9 @@ TEST(AnswerMarksTest, CyrillicAndGreekCodePages)
     }
 }
 
-TEST(AnswerMarksTest, LongAnswersStayBounded)
-{
-    const std::string expected(6000, 'a'), response(6000, 'b');
-    const TMarkedAnswer marked = MarkAnswer(expected, response, English, 0, {});
-    EXPECT_EQ(marked.Changes, 12000);
-    EXPECT_EQ(Typed(marked), response);
-    // Many alternative groups expand to a bounded number of variants.
-    std::string groups;
-    for (int i = 0; i < 12; ++i)
-        groups += "a/b/c ";
-    EXPECT_LE(ExpectedVariants(groups, efAlternatives, {}).size(), 256u);
-    // Long variants against a long response: each is still judged, within a bounded effort.
-    const std::string response2 = groups.substr(0, 30) + std::string(3000, 'q') + "a";
-    const TMarkedAnswer many
-        = MarkAnswer(groups + std::string(3000, 'x'), response2, English, efAlternatives, {});
-    EXPECT_EQ(Typed(many), response2);
-}
-
 } // namespace
 
-TEST(AnswerMarksTest, OnlyANearMissIsWorthMarking)
+TEST(AnswerMarksTest, OnlyANearMissIsWorthMarkingAndLongAnswersStayBounded)
 {
     const struct {
         const char* Expected;
@@ -152,4 +134,20 @@ TEST(AnswerMarksTest, OnlyANearMissIsWorthMarking)
     for (const auto& c : cases)
         EXPECT_EQ(IsNearMiss(MarkAnswer(c.Expected, c.Response, English, c.Flags, {})), c.Near)
             << c.Expected << " / " << c.Response;
+
+    // Long answers stay bounded.
+    const std::string expected(6000, 'a'), response(6000, 'b');
+    const TMarkedAnswer marked = MarkAnswer(expected, response, English, 0, {});
+    EXPECT_EQ(marked.Changes, 12000);
+    EXPECT_EQ(Typed(marked), response);
+    // Many alternative groups expand to a bounded number of variants.
+    std::string groups;
+    for (int i = 0; i < 12; ++i)
+        groups += "a/b/c ";
+    EXPECT_LE(ExpectedVariants(groups, efAlternatives, {}).size(), 256u);
+    // Long variants against a long response: each is still judged, within a bounded effort.
+    const std::string response2 = groups.substr(0, 30) + std::string(3000, 'q') + "a";
+    const TMarkedAnswer many
+        = MarkAnswer(groups + std::string(3000, 'x'), response2, English, efAlternatives, {});
+    EXPECT_EQ(Typed(many), response2);
 }

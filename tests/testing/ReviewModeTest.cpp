@@ -22,15 +22,7 @@ protected:
     void SetUp() override
     {
         SeedRandom(3);
-        Doc.SetForeignLangID(German);
-        Doc.SetNativeLangID(English);
-        for (const auto& [word, native] : std::vector<std::pair<std::string, std::string>> {
-                 { "Hund", "dog" }, { "Katze", "cat" }, { "Maus", "mouse" } }) {
-            auto item = std::make_unique<TVocabItem>();
-            item->SetFieldValues(word, "", "", native);
-            Doc.AppendItem(std::move(item));
-        }
-        Doc.EndBulkAppend();
+        FillPairs(Doc, { { "Hund", "dog" }, { "Katze", "cat" }, { "Maus", "mouse" } });
         // The classic test's state, which a review must leave as it is.
         Doc.Items(0).PenaltyPoints = -1;
         Doc.Items(1).PenaltyPoints = 2;

@@ -13,16 +13,9 @@ class SpokenFieldTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Doc.SetForeignLangID(German);
-        Doc.SetNativeLangID(EnglishUK);
-        for (const TFieldValues& values :
-            { TFieldValues { "der Hund", "", "", "dog" }, TFieldValues { "die Katze", "", "", "cat" },
-                TFieldValues { "das Haus", "", "", "house" } }) {
-            auto item = std::make_unique<TVocabItem>();
-            item->SetFieldValues(values);
-            Doc.AppendItem(std::move(item));
-        }
-        Doc.EndBulkAppend();
+        FillItems(Doc, German, EnglishUK,
+            { { "der Hund", "", "", "dog" }, { "die Katze", "", "", "cat" },
+                { "das Haus", "", "", "house" } });
     }
     // The text and language read, "" when nothing is.
     std::string Read(const TTestEngine* engine, TSpokenSide side) const
@@ -39,7 +32,7 @@ protected:
     TTestEngine Engine { Doc, Options };
 };
 
-TEST_F(SpokenFieldTest, ATestReadsTheQuestionAtOnceAndTheAnswerAfterTheVerdict)
+TEST_F(SpokenFieldTest, ATestReadsTheQuestionAtOnceWithItsOptionAndTheAnswerAfterTheVerdict)
 {
     const struct {
         const char* Case;
@@ -77,10 +70,9 @@ TEST_F(SpokenFieldTest, ATestReadsTheQuestionAtOnceAndTheAnswerAfterTheVerdict)
         for (const TSpokenSide side : { TSpokenSide::Foreign, TSpokenSide::Native })
             EXPECT_EQ(Read(&Engine, side), c.After[static_cast<int>(side)]);
     }
-}
 
-TEST_F(SpokenFieldTest, TheQuestionIsReadOnlyWithItsDirectionsOptionAndSpeechOn)
-{
+    // The question is read as it appears only with its direction's option and speech on.
+    Engine.SetMultipleChoice(false);
     Doc.SetCurrentIndex(2);
     for (const auto& [enabled, passive, active, mode, read] : { std::tuple(true, true, false, 0, "das Haus"),
              { true, true, false, 1, "" }, { true, false, true, 1, "house" }, { true, false, true, 0, "" },

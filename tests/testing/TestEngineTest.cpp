@@ -14,17 +14,7 @@ class TestEngineTest : public ::testing::Test {
 protected:
     void SetUp() override { SeedRandom(7); }
     // Items: foreign, category, notes, native.
-    void Items(const std::vector<TFieldValues>& items, LangId foreign = German, LangId native = English)
-    {
-        Doc.SetForeignLangID(foreign);
-        Doc.SetNativeLangID(native);
-        for (const auto& v : items) {
-            auto item = std::make_unique<TVocabItem>();
-            item->SetFieldValues(v);
-            Doc.AppendItem(std::move(item));
-        }
-        Doc.EndBulkAppend();
-    }
+    void Items(const std::vector<TFieldValues>& items) { FillItems(Doc, German, English, items); }
     // Makes item i the question, as NextQuestion would.
     TQuestionView Ask(int i, std::uint8_t mode = 0, bool choice = false)
     {
@@ -143,8 +133,6 @@ TEST_F(TestEngineTest, EvaluationUsesEachSidesOptionsAndTheNotesLeniency)
             true, true, true },
         { "into foreign, case ignored", 1, { "der Hund", "", "", "dog" }, German, "DER HUND", "", false,
             false, true, true, true },
-        { "into foreign, wrong", 1, { "der Hund", "", "", "dog" }, German, "die Hund", "", false, false,
-            false, true, false },
         { "English flags for an English answer", 0, { "x", "", "", "to realize" }, German, "realise", "",
             false, false, true, true, true },
         { "no English flags for a German answer", 1, { "realize", "", "", "x" }, German, "realise", "", false,
@@ -161,8 +149,6 @@ TEST_F(TestEngineTest, EvaluationUsesEachSidesOptionsAndTheNotesLeniency)
             false, false, true, true, true },
         { "no notes, nothing to test", 0, { "Katze", "", "", "cat" }, German, "cat", "", true, false, true,
             true, true },
-        { "empty expected accepts empty", 0, { "Katze", "", "", "" }, German, "", "", false, false, true,
-            true, true },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -170,10 +156,7 @@ TEST_F(TestEngineTest, EvaluationUsesEachSidesOptionsAndTheNotesLeniency)
         TOptions options;
         options.TestNotesActive = options.TestNotesPassive = c.NotesOption;
         TTestEngine engine(doc, options);
-        doc.SetForeignLangID(c.Foreign);
-        doc.SetNativeLangID(c.Foreign == EnglishUK ? German : English);
-        FillWords(doc, { "", "" });
-        doc.Items(0).SetFieldValues(c.Item);
+        FillItems(doc, c.Foreign, c.Foreign == EnglishUK ? German : English, { c.Item, {} });
         doc.SetCurrentIndex(0);
         engine.SetTestMode(c.Mode);
         EXPECT_EQ(engine.ShowQuestion().TestNotes, c.TestNotes);
@@ -218,20 +201,16 @@ TEST_F(TestEngineTest, AnswersThatDifferOnlyInAccentsFollowTheirSidesOption)
         options.NativeAccents = c.NativeAccents;
         options.ForeignAccents = c.ForeignAccents;
         TTestEngine engine(doc, options);
-        doc.SetForeignLangID(German);
-        doc.SetNativeLangID(French);
-        FillWords(doc, { "" });
-        doc.Items(0).SetFieldValues({ strasse, "", "rue", "caf\xE9" });
+        FillItems(doc, German, French, { { strasse, "", "rue", "caf\xE9" } });
         doc.SetCurrentIndex(0);
         engine.SetTestMode(c.Mode);
         engine.ShowQuestion();
         const TAnswerOutcome outcome = engine.SubmitTyped(c.Response, c.Notes);
-        EXPECT_EQ(outcome.Right, c.Right);
-        EXPECT_EQ(outcome.RecordedCorrect, c.Right);
-        EXPECT_EQ(doc.Items(0).Learnt(), c.Right); // learnt at once without penalty points
         const TAnswerView view = engine.AnswerView();
+        // Right, recorded, learnt at once without penalty points, ticked.
+        EXPECT_EQ(std::tuple(outcome.Right, outcome.RecordedCorrect, doc.Items(0).Learnt(), view.Tick),
+            std::tuple(c.Right, c.Right, c.Right, c.Right));
         EXPECT_EQ(view.Verdict, c.Verdict);
-        EXPECT_EQ(view.Tick, c.Right);
         EXPECT_EQ(!view.ResponseMarks.empty(), c.MarksAtOnce);
         if (!c.Right) {
             engine.ToggleAnswer();
@@ -305,30 +284,6 @@ TEST_F(TestEngineTest, AnsweredViewColoursEachFieldAndTogglesToTheUsersAnswer)
         std::tuple(false, false, true, false));
 }
 
-TEST_F(TestEngineTest, DelayOnlyAfterWrongAnswersAndAutoContinueOnlyAfterRightOnes)
-{
-    Items({ { "a", "", "", "x" }, { "b", "", "", "y" } });
-    const struct {
-        std::int32_t Delay;
-        bool AutoContinue, Right;
-        std::int32_t DelayMs;
-        bool ContinueAtOnce;
-    } cases[] = {
-        { 0, false, false, 0, false }, { -3, false, false, 0, false }, { 2, false, false, 2000, false },
-        { 2, false, true, 0, false }, { 2, true, true, 0, true },
-        { 2, true, false, 2000, false }, // a wrong verdict is shown as without auto-continue
-    };
-    for (const auto& c : cases) {
-        Options.Delay = c.Delay;
-        Options.AutoContinue = c.AutoContinue;
-        Ask(0);
-        const TAnswerOutcome outcome = Engine.SubmitTyped(c.Right ? "x" : "z", "");
-        EXPECT_EQ(std::pair(outcome.DelayMs, outcome.ContinueAtOnce), std::pair(c.DelayMs, c.ContinueAtOnce))
-            << c.Delay << c.AutoContinue << c.Right;
-        Doc.ResetTestData();
-    }
-}
-
 TEST_F(TestEngineTest, AnswerOnlyOncePerQuestionAndInTheModeShown)
 {
     Items({ { "a", "", "", "x" }, { "b", "", "", "y" } });
@@ -349,17 +304,13 @@ TEST_F(TestEngineTest, AnswerOnlyOncePerQuestionAndInTheModeShown)
     EXPECT_EQ(Doc.Attempts(), 1);
 }
 
-TEST(HintTextTest, KeepsTheRightPrefixAndAddsOneCharacter)
+TEST_F(TestEngineTest, HintsKeepTheRightPrefixAndAddOneCharacterInTheAnswerFieldsOnly)
 {
     const char* const cases[][3] = { { "house", "hoz", "hou" }, { "house", "hou", "hous" },
         { "house", "hous", "house" }, { "house", "house", "house" }, { "house", "Hou", "h" },
         { "house", "houses", "house" }, { "house", "", "h" }, { "", "", "" }, { "", "abc", "" } };
     for (const auto& c : cases)
         EXPECT_EQ(HintText(c[0], c[1]), c[2]) << c[0] << " / " << c[1];
-}
-
-TEST_F(TestEngineTest, HintsWorkInTheAnswerFieldsOnly)
-{
     Options.TestNotesActive = true;
     Items({ { "die Katze", "", "pl. Katzen", "cat" }, { "der Hund", "", "", "dog" } });
     Ask(0, 1);
@@ -405,10 +356,17 @@ TEST_F(TestEngineTest, MultipleChoiceJudgesByIdentityAndShowsOneEntry)
     Ask(0, 0, true);
     EXPECT_TRUE(Engine.SubmitChoice(asked).Right);
     EXPECT_EQ(entry(), std::pair(asked, TTextColour::Right));
-}
+    // 1 to 9 answer with their entry.
+    const struct {
+        char Key;
+        std::int32_t Entries, Entry;
+    } keys[] = { { '1', 5, 0 }, { '5', 5, 4 }, { '6', 5, -1 }, { '9', 10, 8 }, { '0', 10, -1 },
+        { 'a', 5, -1 }, { '1', 0, -1 } };
+    for (const auto& c : keys)
+        EXPECT_EQ(TTestEngine::ChoiceForNumberKey(c.Key, c.Entries), c.Entry) << c.Key << " of " << c.Entries;
 
-TEST_F(TestEngineTest, TypeAheadSkipsTheSortingPartAndPunctuation)
-{
+    // Type-ahead skips the sorting part and punctuation.
+    Doc.Clear();
     Items({ { "der Hund", "", "", "dog" }, { "das Haus", "", "", "house" }, { "...Dach", "", "", "roof" },
         { "", "", "", "nothing" } });
     Doc.Items(0).SortingPosition = 4;
@@ -516,9 +474,30 @@ TEST_F(TestEngineTest, AKeyOfThePreviousAnswerNeverAnswersTheNextQuestion)
         }
 }
 
-TEST_F(TestEngineTest, AutoContinueLeavesTheRightVerdictForTheNextQuestion)
+TEST_F(TestEngineTest, DelayAndAutoContinueFollowTheVerdictAndLeaveItForTheNextQuestion)
 {
     Items({ { "der Hund", "", "", "dog" }, { "die Katze", "", "", "cat" } });
+    // The delay follows only wrong answers, continuing at once only right ones.
+    const struct {
+        std::int32_t Delay;
+        bool AutoContinue, Right;
+        std::int32_t DelayMs;
+        bool ContinueAtOnce;
+    } delays[] = {
+        { 0, false, false, 0, false }, { -3, false, false, 0, false }, { 2, false, false, 2000, false },
+        { 2, false, true, 0, false }, { 2, true, true, 0, true },
+        { 2, true, false, 2000, false }, // a wrong verdict is shown as without auto-continue
+    };
+    for (const auto& c : delays) {
+        Options.Delay = c.Delay;
+        Options.AutoContinue = c.AutoContinue;
+        Ask(0);
+        const TAnswerOutcome outcome = Engine.SubmitTyped(c.Right ? "dog" : "z", "");
+        EXPECT_EQ(std::pair(outcome.DelayMs, outcome.ContinueAtOnce), std::pair(c.DelayMs, c.ContinueAtOnce))
+            << c.Delay << c.AutoContinue << c.Right;
+        Doc.ResetTestData();
+    }
+
     const auto passed = [&](const TQuestionView& v) {
         return std::tuple(v.PassedVerdict, v.PassedForeign, v.PassedNative);
     };
@@ -548,15 +527,4 @@ TEST_F(TestEngineTest, AutoContinueLeavesTheRightVerdictForTheNextQuestion)
     Ask(0);
     Engine.SubmitTyped("dog", "");
     EXPECT_EQ(passed(Ask(1, 1)), none);
-}
-
-TEST(ChoiceNumberKeyTest, OneToNineAnswerWithTheirEntry)
-{
-    const struct {
-        char Key;
-        std::int32_t Entries, Entry;
-    } cases[] = { { '1', 5, 0 }, { '5', 5, 4 }, { '6', 5, -1 }, { '9', 10, 8 }, { '0', 10, -1 },
-        { 'a', 5, -1 }, { '1', 0, -1 } };
-    for (const auto& c : cases)
-        EXPECT_EQ(TTestEngine::ChoiceForNumberKey(c.Key, c.Entries), c.Entry) << c.Key << " of " << c.Entries;
 }

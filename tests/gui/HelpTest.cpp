@@ -342,7 +342,6 @@ TEST_F(HelpTest, TheTipsDialogCyclesAndOpensTheTipsTopic)
 
 TEST_F(HelpTest, TipsSwitchedOffAtStartUpLeaveAReminderFromTheMenuNone)
 {
-    const QString reminder = QStringLiteral("Tip of the Day can be turned on again via the Help menu.");
     int tipsShown = 0;
     OnDialog<TTipsDialog>(
         [](TTipsDialog& dialog) {
@@ -355,7 +354,7 @@ TEST_F(HelpTest, TipsSwitchedOffAtStartUpLeaveAReminderFromTheMenuNone)
     EXPECT_EQ(Form->StartUp({}), std::nullopt);
     EXPECT_EQ(tipsShown, 1);
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-    EXPECT_EQ(MessageBoxHook::Shown()[0].Text, reminder);
+    EXPECT_EQ(MessageBoxHook::Shown()[0].Text, Q("Tip of the Day can be turned on again via the Help menu."));
     EXPECT_EQ(MessageBoxHook::Shown()[0].Icon, QMessageBox::Information);
     EXPECT_FALSE(Form->WindowState().ShowTips);
 

@@ -130,8 +130,7 @@ TEST_F(OptionsDialogTest, OkWritesEachControlToItsOwnField)
         },
         [](TOptions& o) {
             o.NativeEvaluation = 55;
-            o.NativeDelimiters.BracketOpen = '[';
-            o.NativeDelimiters.BracketClose = ']';
+            o.NativeDelimiters = { ';', ',', '[', ']', '/' };
         });
     ExpectWritten(
         [](D& d) {

@@ -218,7 +218,6 @@ TEST_F(HelpTest, EveryTopicIsAPageAndTheHelpWindowOpensAtTheTopicAndFindsByIndex
         EXPECT_EQ(help.Window()->Browser->documentTitle().toStdString(), c.Title) << c.Context;
     }
     THelpWindow& window = *help.Window();
-    EXPECT_TRUE(window.Browser->toPlainText().contains(QStringLiteral("Velmoria keeps bilingual")));
     // Asked before the index is built: answered once it is, not with an empty result.
     window.Search(QStringLiteral("contractions"));
     const auto foundAnswers = [&] {
@@ -304,7 +303,7 @@ TEST_F(HelpTest, AMissingOrDamagedHelpFileIsReportedOnce)
     }
 }
 
-TEST_F(HelpTest, TheTipsDialogCyclesAndOpensTheTipsTopic)
+TEST_F(HelpTest, TheTipsDialogShowsTheNextTipAndOpensItsTopic)
 {
     TTempDir dir;
     WriteBytes(dir.File("three.tip"), "1234\t{\\b Press} F8 to sort.\r\nNo tab: \\i all text\r\n0\tzero\r\n");
@@ -322,17 +321,14 @@ TEST_F(HelpTest, TheTipsDialogCyclesAndOpensTheTipsTopic)
         QTest::mouseClick(dialog.btnDetails, Qt::LeftButton);
         EXPECT_EQ(record.Asked, (std::vector<TRequest> { { 1234, 0 } }));
 
+        // Which tip comes next is TipFileTest's.
         QTest::mouseClick(dialog.btnNextTip, Qt::LeftButton);
         EXPECT_EQ(dialog.reTip->toPlainText(), QStringLiteral("No tab: all text"));
         EXPECT_FALSE(dialog.btnDetails->isEnabled());
-        QTest::mouseClick(dialog.btnNextTip, Qt::LeftButton);
-        EXPECT_FALSE(dialog.btnDetails->isEnabled());
-        QTest::mouseClick(dialog.btnNextTip, Qt::LeftButton);
-        EXPECT_EQ(dialog.TipContext(), 1234);
         dialog.chbShowTips->setChecked(false);
         dialog.reject();
     }
-    EXPECT_EQ(data.NextTip, 1);
+    EXPECT_EQ(data.NextTip, 2);
     EXPECT_FALSE(data.ShowTips);
     // Which files hold no tips is TipFileTest's; here the dialog without one.
     data.TipFileName = QString::fromStdString(dir.File("missing.tip"));

@@ -46,19 +46,31 @@ protected:
         Form->SetTestClock([this] { return Now += 1000; });
         ShowActive(*Form);
     }
-    // The list saved and opened, as the user has it: nothing to save.
-    void OpenList(const std::vector<std::pair<std::string, std::string>>& pairs)
+    static std::unique_ptr<TVocabFile> List(const std::vector<std::pair<std::string, std::string>>& pairs)
     {
-        TVocabFile list;
-        list.SetForeignLangID(German);
-        list.SetNativeLangID(English);
+        auto list = std::make_unique<TVocabFile>();
+        list->SetForeignLangID(German);
+        list->SetNativeLangID(English);
         for (const auto& [word, translations] : pairs) {
             auto item = std::make_unique<TVocabItem>();
             item->SetFieldValues(word, "", "", translations);
-            list.AppendItem(std::move(item));
+            list->AppendItem(std::move(item));
         }
-        list.EndBulkAppend();
-        list.SaveToFile(ListPath);
+        list->EndBulkAppend();
+        return list;
+    }
+    // "Wort 0" to "word 0" and on.
+    static std::vector<std::pair<std::string, std::string>> Numbered(int count)
+    {
+        std::vector<std::pair<std::string, std::string>> words;
+        for (int i = 0; i < count; ++i)
+            words.emplace_back("Wort " + std::to_string(i), "word " + std::to_string(i));
+        return words;
+    }
+    // The list saved and opened, as the user has it: nothing to save.
+    void OpenList(const std::vector<std::pair<std::string, std::string>>& pairs)
+    {
+        List(pairs)->SaveToFile(ListPath);
         ASSERT_TRUE(Form->OpenFile(ListPath));
         Form->SetWindowMode(wmEditing);
         Idle();
@@ -302,16 +314,7 @@ TEST_F(ReviewWindowTest, OpeningAHugeListAndCountingDoesNotHoldUpTheWindow)
 {
     // 100,000 items with a history card for each: the window makes the list's image, the rest is
     // the worker's.
-    auto huge = std::make_unique<TVocabFile>();
-    huge->SetForeignLangID(German);
-    huge->SetNativeLangID(English);
-    for (int i = 0; i < 100000; ++i) {
-        auto item = std::make_unique<TVocabItem>();
-        item->SetFieldValues("Wort " + std::to_string(i), "", "", "word " + std::to_string(i));
-        huge->AppendItem(std::move(item));
-    }
-    huge->EndBulkAppend();
-    Form->Session().ReplaceDocument(std::move(huge));
+    Form->Session().ReplaceDocument(List(Numbered(100000)));
     Form->SetWindowMode(wmEditing);
     Idle();
     ASSERT_TRUE(Form->DueCounter()->WaitForAnswer(60000));
@@ -371,10 +374,7 @@ TEST_F(ReviewWindowTest, TheProgressWindowWithAnEmptyAndAFullHistory)
     EXPECT_EQ(shown[0].second, 1) << "the line that says no word failed";
 
     // A year of answers over a list of 40 words.
-    std::vector<std::pair<std::string, std::string>> words;
-    for (int i = 0; i < 40; ++i)
-        words.emplace_back("Wort" + std::to_string(i), "word" + std::to_string(i));
-    OpenList(words);
+    OpenList(Numbered(40));
     EXPECT_GT(FillReviewYear(history, Doc(), Today()), 300);
     Trigger(Form->miTestProgress);
     ASSERT_EQ(shown.size(), 2u);

@@ -30,8 +30,7 @@ TEST(FontFaces, EachFamilyOnceWithoutFoundryAndPictureFontsAndTheFirstCandidateI
     EXPECT_EQ(ChooseFace({}, { Q("Verdana") }), QString());
 }
 
-// A face asked for that is missing opens on what the platform draws for it; letters, a third digit
-// and sizes out of range are refused, a size not listed is allowed.
+// A missing face opens on what the platform draws for it.
 TEST(FontDialog, OpensOnAnInstalledFaceAndOKNeedsASizeInRange)
 {
     const QString installed = FamilyWithoutFoundry(QFontDatabase::families(QFontDatabase::Latin).value(0));

@@ -122,8 +122,7 @@ TEST_F(HelpTest, EachCommandHasATopicOfItsOwnOnItsMenusPage)
     }
 }
 
-// Every dialog's Help button on every page has a topic, with a section for each control that
-// carries a context (F1 on it).
+// Each dialog's Help has a topic with a section for each control of a context.
 TEST_F(HelpTest, EveryDialogControlLeadsToItsTopicAndF1AsksForTheFocusedOneOrTheHighlightedCommand)
 {
     ShowList({ { "Haus", "n.", "", "house" } });
@@ -303,7 +302,7 @@ TEST_F(HelpTest, AMissingOrDamagedHelpFileIsReportedOnce)
     }
 }
 
-TEST_F(HelpTest, TheTipsDialogShowsTheNextTipAndOpensItsTopic)
+TEST_F(HelpTest, TheTipsDialogShowsTheNextTipAndOpensItsTopicAndSwitchedOffLeavesAReminder)
 {
     TTempDir dir;
     WriteBytes(dir.File("three.tip"), "1234\t{\\b Press} F8 to sort.\r\nNo tab: \\i all text\r\n0\tzero\r\n");
@@ -334,15 +333,13 @@ TEST_F(HelpTest, TheTipsDialogShowsTheNextTipAndOpensItsTopic)
     data.TipFileName = QString::fromStdString(dir.File("missing.tip"));
     TTipsDialog dialog(Form.get(), data);
     EXPECT_FALSE(dialog.btnNextTip->isEnabled() || dialog.btnDetails->isEnabled());
-}
 
-TEST_F(HelpTest, TipsSwitchedOffAtStartUpLeaveAReminderFromTheMenuNone)
-{
+    // Switched off at start-up, the tips leave a reminder; from the menu none.
     int tipsShown = 0;
     OnDialog<TTipsDialog>(
-        [](TTipsDialog& dialog) {
-            dialog.chbShowTips->setChecked(false);
-            QTest::mouseClick(dialog.btnClose, Qt::LeftButton);
+        [](TTipsDialog& tips) {
+            tips.chbShowTips->setChecked(false);
+            QTest::mouseClick(tips.btnClose, Qt::LeftButton);
         },
         &tipsShown);
     Form->WindowState().ShowTips = true;
@@ -371,8 +368,6 @@ public slots:
     void Open(const QUrl& url) { Opened.push_back(url.toString()); }
 };
 
-// The about box names the four-part version, and each of its links and each web command opens
-// one address.
 TEST_F(HelpTest, TheAboutBoxAndTheWebCommandsOpenTheirAddresses)
 {
     TUrlRecorder recorder;

@@ -65,8 +65,7 @@ protected:
             s.SoundFileRight, s.SoundFileWrong);
     }
 
-    // OK after the change writes the stored values as the expectation changes them; a failure names
-    // the caller's line.
+    // OK writes what the expectation makes of the stored values; a failure names the caller's line.
     void ExpectWritten(const std::function<void(TOptionsDialog&)>& change,
         const std::function<void(TOptions&)>& expect,
         std::source_location row = std::source_location::current())
@@ -281,7 +280,7 @@ TEST_F(OptionsDialogTest, DependentControlsFollowTheirOptions)
     EXPECT_EQ(dialog.Native.cbTrans2->currentText(), QStringLiteral(","));
 }
 
-TEST_F(OptionsDialogTest, ShortcutEditing)
+TEST_F(OptionsDialogTest, ShortcutEditingSoundBrowsingAndHelp)
 {
     TOptionsDialog& dialog = Open(204);
     ASSERT_EQ(dialog.cbShortcut->count(), ShortcutCount);
@@ -313,29 +312,27 @@ TEST_F(OptionsDialogTest, ShortcutEditing)
     EXPECT_EQ(dialog.cbShortcut->currentIndex(), 0);
     dialog.btnOK->click();
     EXPECT_EQ(Session.Settings.Options.Shortcuts, decltype(Session.Settings.Options.Shortcuts) {});
-}
 
-TEST_F(OptionsDialogTest, BrowsingStartsInTheFieldsFolderAndPlaysTheChoiceOnceAndHelpFollowsThePage)
-{
-    TOptionsDialog& dialog = Open();
+    // Browsing starts in the field's folder and plays the choice once.
+    TOptionsDialog& browsing = Open();
     FileDialogHook::QueueChoice(TChosenFile { QStringLiteral("/other/ding.wav"), 1 });
-    dialog.btnBrowseRight->click();
+    browsing.btnBrowseRight->click();
     ASSERT_EQ(FileDialogHook::Requests().size(), 1u);
     EXPECT_EQ(FileDialogHook::Requests()[0].Folder, QStringLiteral("/sounds"));
     EXPECT_EQ(FileDialogHook::Requests()[0].ProposedName, QStringLiteral("right.wav"));
-    EXPECT_EQ(dialog.edtSoundFileRight->text(), QStringLiteral("/other/ding.wav"));
+    EXPECT_EQ(browsing.edtSoundFileRight->text(), QStringLiteral("/other/ding.wav"));
     EXPECT_EQ(Played, std::vector<std::string> { "/other/ding.wav" });
     // Cancelled: the field and the sounds stay.
-    dialog.btnBrowseWrong->click();
-    EXPECT_EQ(dialog.edtSoundFileWrong->text(), QStringLiteral("/sounds/wrong.wav"));
+    browsing.btnBrowseWrong->click();
+    EXPECT_EQ(browsing.edtSoundFileWrong->text(), QStringLiteral("/sounds/wrong.wav"));
     EXPECT_EQ(Played.size(), 1u);
     EXPECT_EQ(Session.Settings.SoundFileRight, "/sounds/right.wav") << "written only on OK";
 
     std::vector<int> asked;
     const THelpHandler previous = SetHelpHandler([&asked](int context) { asked.push_back(context); });
-    dialog.btnHelp->click();
-    dialog.pcOptions->setCurrentIndex(opFeedback);
-    dialog.btnHelp->click();
+    browsing.btnHelp->click();
+    browsing.pcOptions->setCurrentIndex(opFeedback);
+    browsing.btnHelp->click();
     SetHelpHandler(previous);
     EXPECT_EQ(asked, (std::vector<int> { 3041, 3044 }));
 }

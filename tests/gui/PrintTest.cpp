@@ -204,7 +204,7 @@ TEST_F(PrintTest, ColumnsEnableTheSeparatorAndShapeThePreview)
     EXPECT_TRUE(Session.Settings.PageSetup.Separator) << "stored although the box is disabled";
 }
 
-TEST_F(PrintTest, PrintDialogShowsTheSettingsAndStoresThemOnOK)
+TEST_F(PrintTest, PrintDialogShowsTheSettingsStoresThemOnOKAndConfirmsManyCopies)
 {
     Session.Settings.PrintOptions = { false, true, 2 | 8 };
     QPrinter printer(QPrinter::HighResolution);
@@ -245,10 +245,8 @@ TEST_F(PrintTest, PrintDialogShowsTheSettingsAndStoresThemOnOK)
     EXPECT_EQ(printer.copyCount(), 7);
     EXPECT_TRUE(Session.Settings.PrintOptions.Title);
     EXPECT_EQ(Session.Settings.PrintOptions.Include, 2 | 4);
-}
 
-TEST_F(PrintTest, CopiesAreCheckedAndManyAreConfirmed)
-{
+    // Copies are checked, and many confirmed.
     const QStringList range { Q("Number must be between 1 and 999.") };
     const QStringList many { Q("You have chosen to print a large number of copies. Are you sure?") };
     const struct {
@@ -268,13 +266,13 @@ TEST_F(PrintTest, CopiesAreCheckedAndManyAreConfirmed)
         MessageBoxHook::Clear();
         if (c.Answer)
             MessageBoxHook::QueueAnswer(*c.Answer);
-        QPrinter printer(QPrinter::HighResolution);
-        TPrintOptionsDialog dialog(nullptr, printer, Session.Document(), Session.Settings);
-        dialog.edtCopies->setText(Q(c.Copies));
-        dialog.btnOKClick();
+        QPrinter fresh(QPrinter::HighResolution);
+        TPrintOptionsDialog checked(nullptr, fresh, Session.Document(), Session.Settings);
+        checked.edtCopies->setText(Q(c.Copies));
+        checked.btnOKClick();
         EXPECT_EQ(ShownTexts(), c.Messages);
-        EXPECT_EQ(dialog.result() == QDialog::Accepted, c.Accepted);
-        EXPECT_EQ(printer.copyCount(), c.Accepted ? dialog.edtCopies->text().toInt() : 1);
+        EXPECT_EQ(checked.result() == QDialog::Accepted, c.Accepted);
+        EXPECT_EQ(fresh.copyCount(), c.Accepted ? checked.edtCopies->text().toInt() : 1);
     }
 }
 

@@ -312,8 +312,7 @@ TEST_F(ReviewWindowTest, TheDueCountFollowsTheListTheDirectionAndTheHistoryAndTh
 
 TEST_F(ReviewWindowTest, OpeningAHugeListAndCountingDoesNotHoldUpTheWindow)
 {
-    // 100,000 items with a history card for each: the window makes the list's image, the rest is
-    // the worker's.
+    // 100,000 cards: the window makes the list's image, the worker counts.
     Form->Session().ReplaceDocument(List(Numbered(100000)));
     Form->SetWindowMode(wmEditing);
     Idle();

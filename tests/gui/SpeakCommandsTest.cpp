@@ -154,7 +154,8 @@ TEST_F(SpeakCommandsTest, WithoutAVoiceTheCommandsAreDisabledAndTheirTipSaysWhy)
     EXPECT_EQ(Form->miViewSpeakForeign->toolTip(), QStringLiteral("Speak Word/Phrase - F5"));
 }
 
-TEST_F(SpeakCommandsTest, TheSpeakCommandsReadTheCurrentItemInTheVoiceOfItsLanguage)
+TEST_F(
+    SpeakCommandsTest, TheSpeakCommandsReadTheCurrentItemInItsVoiceOnceTheServiceAnswersOrOneMessageSaysWhy)
 {
     Open();
     const struct {
@@ -184,12 +185,11 @@ TEST_F(SpeakCommandsTest, TheSpeakCommandsReadTheCurrentItemInTheVoiceOfItsLangu
         EXPECT_EQ(Heard(), c.Heard);
     }
     EXPECT_TRUE(MessageBoxHook::Shown().empty());
-}
 
-TEST_F(SpeakCommandsTest, AskedBeforeTheServiceAnswersTheWordIsReadOnceItDoesOrOneMessageSaysWhy)
-{
+    // Asked before the service answers, the word is read once it does.
     UseSpeaker(TSpeakerState::Idle);
-    Open();
+    Speech().Rate = 0;
+    Doc().SetCurrentIndex(0);
     Trigger(Form->miViewSpeakForeign);
     EXPECT_EQ(Heard(), (std::vector<std::string> { "connect" }));
     Speaker->Become(TSpeakerState::Ready);
@@ -220,8 +220,7 @@ TEST_F(SpeakCommandsTest, AskedBeforeTheServiceAnswersTheWordIsReadOnceItDoesOrO
     EXPECT_EQ(Heard(), (std::vector<std::string> { "Polish: dog" }));
 }
 
-// Which question is read in which direction, and whether at all, is SpokenFieldTest's; here the window's
-// part.
+// Which question is read, and whether at all, is SpokenFieldTest's; here the window's part.
 TEST_F(
     SpeakCommandsTest, InATestTheQuestionIsReadAsItAppearsTheAnswerAfterTheVerdictAndANewQuestionStopsTheOld)
 {

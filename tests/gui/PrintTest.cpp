@@ -156,8 +156,8 @@ TEST_F(PrintTest, PageSetupRefusesBadMarginsInOrderAndShowsAndStoresThemInTheLoc
         dialog.edtTop->setText(Q(c.Typed));
         dialog.btnOKClick();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        EXPECT_EQ(Session.Settings.PageSetup.Margins.Top, c.Twips);
-        EXPECT_EQ(Session.Settings.PageSetup.Margins.Left, 1440);
+        EXPECT_EQ(std::pair(Session.Settings.PageSetup.Margins.Top, Session.Settings.PageSetup.Margins.Left),
+            std::pair(c.Twips, 1440));
     }
 }
 

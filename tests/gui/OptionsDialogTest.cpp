@@ -217,9 +217,19 @@ TEST_F(OptionsDialogTest, AFailedCheckKeepsThePageAndFocusesTheControlAndOkCheck
 
     MessageBoxHook::Clear();
     SetText(dialog.cbNumChoices, "10");
+    dialog.pcOptions->setCurrentIndex(opFeedback);
+    EXPECT_EQ(dialog.pcOptions->currentIndex(), opFeedback);
+    dialog.edtDelay->setText(QStringLiteral("21"));
+    dialog.btnOK->click();
+    EXPECT_EQ(ShownTexts(), QStringList { QStringLiteral("Number must be between 0 and 20.") })
+        << "the page shown";
+    EXPECT_EQ(dialog.result(), 0);
+
+    MessageBoxHook::Clear();
+    dialog.edtDelay->setText(QStringLiteral("0"));
     dialog.pcOptions->setCurrentIndex(opEvaluation);
-    EXPECT_TRUE(ShownTexts().isEmpty());
     dialog.Native.Alt->click();
+    EXPECT_FALSE(dialog.Native.cbAlt->isEnabled());
     dialog.Native.cbAlt->setCurrentIndex(DelimiterIndex(';'));
     dialog.pcEvaluation->setCurrentIndex(epForeign);
     EXPECT_EQ(ShownTexts(), QStringList { QStringLiteral("Delimiter already in use.") });
@@ -279,6 +289,10 @@ TEST_F(OptionsDialogTest, ShortcutEditingSoundBrowsingAndHelp)
 {
     TOptionsDialog& dialog = Open(204);
     ASSERT_EQ(dialog.cbShortcut->count(), ShortcutCount);
+    EXPECT_EQ(dialog.cbShortcut->itemText(0),
+        QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_A).toString(QKeySequence::NativeText));
+    EXPECT_EQ(dialog.cbShortcut->itemText(91),
+        QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F12).toString(QKeySequence::NativeText));
     // An unassigned key shows the foreign language's script, its characters drawn in it.
     EXPECT_EQ(dialog.cbCharacter->currentIndex(), 0);
     EXPECT_TRUE(dialog.lblUnassigned->isVisibleTo(&dialog));
@@ -315,6 +329,7 @@ TEST_F(OptionsDialogTest, ShortcutEditingSoundBrowsingAndHelp)
     ASSERT_EQ(FileDialogHook::Requests().size(), 1u);
     EXPECT_EQ(FileDialogHook::Requests()[0].Folder, QStringLiteral("/sounds"));
     EXPECT_EQ(FileDialogHook::Requests()[0].ProposedName, QStringLiteral("right.wav"));
+    EXPECT_EQ(FileDialogHook::Requests()[0].Filters.front(), QStringLiteral("Sound files (*.wav)"));
     EXPECT_EQ(browsing.edtSoundFileRight->text(), QStringLiteral("/other/ding.wav"));
     EXPECT_EQ(Played, std::vector<std::string> { "/other/ding.wav" });
     // Cancelled: the field and the sounds stay.

@@ -112,6 +112,7 @@ protected:
 TEST_F(SpeakCommandsTest, WithoutAVoiceTheCommandsAreDisabledAndTheirTipSaysWhy)
 {
     const std::string noService = SpeechProblemText(TSpeechProblem::NotInstalled);
+    const std::string notRunning = SpeechProblemText(TSpeechProblem::NotRunning);
     const std::string noPolish = SpeechProblemText(TSpeechProblem::NoVoice, Polish);
     const std::string off = "Speech is switched off on the Speech page of View > Options.";
     const struct {
@@ -126,6 +127,8 @@ TEST_F(SpeakCommandsTest, WithoutAVoiceTheCommandsAreDisabledAndTheirTipSaysWhy)
         { "not asked yet", TSpeakerState::Idle, {}, Polish, true, "", "" },
         { "no service installed", TSpeakerState::Unavailable, TSpeechProblem::NotInstalled, German, true,
             noService, noService },
+        { "service not running", TSpeakerState::Unavailable, TSpeechProblem::NotRunning, German, true,
+            notRunning, notRunning },
         { "no voice for the foreign language", TSpeakerState::Ready, {}, Polish, true, noPolish, "" },
         { "speech switched off", TSpeakerState::Ready, {}, German, false, off, off },
     };

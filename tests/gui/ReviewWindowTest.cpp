@@ -209,23 +209,14 @@ TEST_F(ReviewWindowTest, MultipleChoiceAnswersTheCardAndTheOtherDirectionHasItsO
 
 TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWorks)
 {
-    const struct {
-        const char* Name;
-        std::function<void(const std::string&)> Spoil;
-    } cases[] = {
-        { "damaged",
-            [](const std::string& path) {
-                std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-                std::ofstream(path, std::ios::binary) << std::string(4096, 'x');
-            } },
-        { "a folder in its place",
-            [](const std::string& path) { std::filesystem::create_directories(path); } },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Name);
+    for (const bool folder : { false, true }) { // damaged, or a folder in its place
+        SCOPED_TRACE(folder);
         MessageBoxHook::Clear();
-        const std::string path = Dir.File(std::string("spoilt-") + c.Name + "/history.sqlite");
-        c.Spoil(path);
+        const std::string path = Dir.File(std::string("spoilt-") + (folder ? "a" : "b") + "/history.sqlite");
+        std::filesystem::create_directories(
+            folder ? path : std::filesystem::path(path).parent_path().string());
+        if (!folder)
+            std::ofstream(path, std::ios::binary) << std::string(4096, 'x');
         const auto bytes = [&path] {
             std::ifstream in(path, std::ios::binary);
             return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

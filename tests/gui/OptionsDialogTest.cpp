@@ -1,5 +1,6 @@
-// The options dialog driven through its controls: page checks, dependent controls, shortcut
-// editing, sound browsing, OK writing every field, Cancel discarding, and the main window's command.
+// The options dialog driven through its controls: each control read on OK, the controls shown,
+// Cancel, page checks and dependent controls (their rules are OptionsRulesTest's), shortcut editing,
+// sound browsing, Help and the main window's command.
 
 #include "ui/OptionsDialog.h"
 
@@ -12,12 +13,9 @@
 #include "settings/Session.h"
 #include "ui/HelpRequest.h"
 #include "ui/MainWindow.h"
-#include "ui/Sound.h"
 #include "ui/SymbolEdit.h"
 #include "ui/TestPanel.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -25,9 +23,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
+#include <source_location>
 
 namespace {
 
@@ -49,21 +47,39 @@ protected:
         FileDialogHook::Clear();
         MessageBoxHook::Clear();
     }
-    TOptionsDialog& Open(int foreignCharset = 0)
+    TOptionsDialog& Open(int foreignCharset = 0, bool shown = false)
     {
         Dialog = std::make_unique<TOptionsDialog>(nullptr,
             TOptionsTarget { &Session.Settings.Options, &Session.Settings.SoundFileRight,
                 &Session.Settings.SoundFileWrong, foreignCharset, &Sound, &Session.OptionsPages, {},
                 &Session.Settings.Reviews });
-        return *Dialog;
-    }
-    TOptionsDialog& OpenShown()
-    {
-        Open();
-        ShowActive(*Dialog);
+        if (shown)
+            ShowActive(*Dialog);
         return *Dialog;
     }
     static void SetText(QComboBox* box, const char* text) { box->setEditText(QString::fromUtf8(text)); }
+    // Everything OK writes: the record, the accents beside it and the sounds.
+    static auto Written(const TSettings& s)
+    {
+        return std::tuple(OptionsToBytes(s.Options), s.Options.NativeAccents, s.Options.ForeignAccents,
+            s.SoundFileRight, s.SoundFileWrong);
+    }
+
+    // OK writes what the expectation makes of the stored values; a failure names the caller's line.
+    void ExpectWritten(const std::function<void(TOptionsDialog&)>& change,
+        const std::function<void(TOptions&)>& expect,
+        std::source_location row = std::source_location::current())
+    {
+        const ::testing::ScopedTrace trace(row.file_name(), static_cast<int>(row.line()), "");
+        SetUp();
+        TSettings expected = Session.Settings;
+        expect(expected.Options);
+        Open();
+        change(*Dialog);
+        Dialog->btnOK->click();
+        EXPECT_EQ(Dialog->result(), QDialog::Accepted);
+        EXPECT_EQ(Written(Session.Settings), Written(expected));
+    }
 
     TSession Session;
     std::vector<std::string> Played;
@@ -71,115 +87,79 @@ protected:
     std::unique_ptr<TOptionsDialog> Dialog;
 };
 
-TEST_F(OptionsDialogTest, OkWritesEveryChangedControl)
+// Each control changed alone reaches its own field and no other: a tick box turns its field over.
+TEST_F(OptionsDialogTest, OkWritesEachControlToItsOwnField)
 {
-    struct TCase {
-        const char* Name;
-        std::function<void(TOptionsDialog&)> Change;
-        std::function<bool()> Written;
+    using D = TOptionsDialog;
+    const std::pair<QCheckBox * D::*, bool TOptions::*> boxes[] = {
+        { &D::chbAppendNewWords, &TOptions::AppendNewWords },
+        { &D::chbConfirmDuplicates, &TOptions::ConfirmDuplicates },
+        { &D::chbConfirmNoSort, &TOptions::ConfirmNoSort },
+        { &D::chbConfirmNoCategory, &TOptions::ConfirmNoCategory },
+        { &D::chbSkipNotes, &TOptions::SkipNotes },
+        { &D::chbKeyboardSwitching, &TOptions::KeyboardSwitching },
+        { &D::chbTestNotesPassive, &TOptions::TestNotesPassive },
+        { &D::chbTestNotesActive, &TOptions::TestNotesActive },
+        { &D::chbDisallowHints, &TOptions::DisallowHints },
     };
-    const TCase cases[] = {
-        { "append", [](auto& d) { d.chbAppendNewWords->click(); },
-            [this] { return Session.Settings.Options.AppendNewWords; } },
-        { "duplicates", [](auto& d) { d.chbConfirmDuplicates->click(); },
-            [this] { return !Session.Settings.Options.ConfirmDuplicates; } },
-        { "no sort", [](auto& d) { d.chbConfirmNoSort->click(); },
-            [this] { return Session.Settings.Options.ConfirmNoSort; } },
-        { "skip notes", [](auto& d) { d.chbSkipNotes->click(); },
-            [this] { return Session.Settings.Options.SkipNotes; } },
-        { "learnt colour", [](auto& d) { d.cbColourLearnt->setCurrentIndex(ColourIndex(0x008000)); },
-            [this] { return Session.Settings.Options.ColourLearnt == 0x008000; } },
-        { "switching", [](auto& d) { d.chbKeyboardSwitching->click(); },
-            [this] { return !Session.Settings.Options.KeyboardSwitching; } },
-        { "notes",
-            [](auto& d) {
-                d.chbTestNotesPassive->click();
-                d.chbTestNotesActive->click();
-            },
-            [this] {
-                return Session.Settings.Options.TestNotesPassive && Session.Settings.Options.TestNotesActive;
-            } },
-        { "choices", [](auto& d) { SetText(d.cbNumChoices, "8"); },
-            [this] { return Session.Settings.Options.NumChoices == 8; } },
-        { "penalty",
-            [](auto& d) {
-                d.chbUsePenaltyPoints->click();
-                SetText(d.cbMaxPenaltyPoints, "5");
-            },
-            [this] {
-                return Session.Settings.Options.UsePenaltyPoints
-                    && Session.Settings.Options.MaxPenaltyPoints == 5;
-            } },
-        { "hints", [](auto& d) { d.chbDisallowHints->click(); },
-            [this] { return Session.Settings.Options.DisallowHints; } },
-        { "native",
-            [](auto& d) {
-                d.Native.Caps->click();
-                d.Native.cbBrackets->setCurrentIndex(1);
-            },
-            [this] {
-                return Session.Settings.Options.NativeEvaluation == 55
-                    && Session.Settings.Options.NativeDelimiters.BracketOpen == '['
-                    && Session.Settings.Options.NativeDelimiters.BracketClose == ']';
-            } },
-        { "foreign",
-            [](auto& d) {
-                d.Foreign.Trans->click();
-                d.Foreign.cbAlt->setCurrentIndex(DelimiterIndex('|'));
-            },
-            [this] {
-                return Session.Settings.Options.ForeignEvaluation == 62
-                    && Session.Settings.Options.ForeignDelimiters.Alt == '|';
-            } },
-        { "native accents", [](auto& d) { d.Native.Accents->click(); },
-            [this] {
-                return Session.Settings.Options.NativeAccents && !Session.Settings.Options.ForeignAccents;
-            } },
-        { "foreign accents", [](auto& d) { d.Foreign.Accents->click(); },
-            [this] {
-                return Session.Settings.Options.ForeignAccents && !Session.Settings.Options.NativeAccents;
-            } },
-        { "english", [](auto& d) { d.chbIgnoreTo->click(); },
-            [this] { return Session.Settings.Options.EnglishEvaluation == 320; } },
-        { "continue keeps colour",
-            [](auto& d) {
-                d.cbColourRight->setCurrentIndex(ColourIndex(0x00FF00));
-                d.rbAutoContinue->click();
-                d.cbColourRight->setCurrentIndex(ColourIndex(0x000080));
-            },
-            [this] {
-                return Session.Settings.Options.AutoContinue
-                    && Session.Settings.Options.ColourRight == 0x000080;
-            } },
-        { "wrong colour and delay",
-            [](auto& d) {
-                d.cbColourWrong->setCurrentIndex(0);
-                d.edtDelay->setText(QStringLiteral("20"));
-            },
-            [this] {
-                return Session.Settings.Options.ColourWrong == 0 && Session.Settings.Options.Delay == 20;
-            } },
-        { "sounds",
-            [](auto& d) {
-                d.edtSoundFileRight->setText(QStringLiteral("  /a/yes.wav "));
-                d.edtSoundFileWrong->clear();
-            },
-            [this] {
-                return Session.Settings.SoundFileRight == "/a/yes.wav"
-                    && Session.Settings.SoundFileWrong.empty();
-            } },
-    };
-    for (const TCase& c : cases) {
-        SetUp();
-        TOptionsDialog& dialog = Open();
-        c.Change(dialog);
-        dialog.btnOK->click();
-        EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.Name;
-        EXPECT_TRUE(c.Written()) << c.Name;
+    for (const auto& [box, field] : boxes) {
+        ExpectWritten([box](D& d) { (d.*box)->click(); }, [field](TOptions& o) { o.*field = !(o.*field); });
     }
+    ExpectWritten([](D& d) { d.Native.Accents->click(); }, [](TOptions& o) { o.NativeAccents = true; });
+    ExpectWritten([](D& d) { d.Foreign.Accents->click(); }, [](TOptions& o) { o.ForeignAccents = true; });
+    ExpectWritten([](D& d) { d.chbIgnoreTo->click(); }, [](TOptions& o) { o.EnglishEvaluation = 320; });
+    ExpectWritten([](D& d) { SetText(d.cbNumChoices, "8"); }, [](TOptions& o) { o.NumChoices = 8; });
+    ExpectWritten([](D& d) { d.edtDelay->setText(Q("20")); }, [](TOptions& o) { o.Delay = 20; });
+    ExpectWritten([](D& d) { d.cbColourWrong->setCurrentIndex(0); }, [](TOptions& o) { o.ColourWrong = 0; });
+    ExpectWritten([](D& d) { d.cbColourLearnt->setCurrentIndex(ColourIndex(0x008000)); },
+        [](TOptions& o) { o.ColourLearnt = 0x008000; });
+    ExpectWritten(
+        [](D& d) {
+            d.chbUsePenaltyPoints->click();
+            SetText(d.cbMaxPenaltyPoints, "5");
+        },
+        [](TOptions& o) {
+            o.UsePenaltyPoints = true;
+            o.MaxPenaltyPoints = 5;
+        });
+    ExpectWritten(
+        [](D& d) {
+            d.Native.Caps->click();
+            d.Native.cbBrackets->setCurrentIndex(1);
+        },
+        [](TOptions& o) {
+            o.NativeEvaluation = 55;
+            o.NativeDelimiters = { ';', ',', '[', ']', '/' };
+        });
+    ExpectWritten(
+        [](D& d) {
+            d.Foreign.Trans->click();
+            d.Foreign.cbAlt->setCurrentIndex(DelimiterIndex('|'));
+        },
+        [](TOptions& o) {
+            o.ForeignEvaluation = 62;
+            o.ForeignDelimiters.Alt = '|';
+        });
+    ExpectWritten(
+        [](D& d) {
+            d.cbColourRight->setCurrentIndex(ColourIndex(0x00FF00));
+            d.rbAutoContinue->click();
+            d.cbColourRight->setCurrentIndex(ColourIndex(0x000080));
+        },
+        [](TOptions& o) {
+            o.AutoContinue = true;
+            o.ColourRight = 0x000080;
+        });
+    SetUp();
+    Open();
+    Dialog->edtSoundFileRight->setText(Q("  /a/yes.wav "));
+    Dialog->edtSoundFileWrong->clear();
+    Dialog->btnOK->click();
+    EXPECT_EQ(std::tie(Session.Settings.SoundFileRight, Session.Settings.SoundFileWrong),
+        std::tuple("/a/yes.wav", ""));
 }
 
-TEST_F(OptionsDialogTest, ControlsShowTheSettingsAndOkUnchangedKeepsThem)
+TEST_F(OptionsDialogTest, ControlsShowTheSettingsOkUnchangedKeepsThemCancelDiscardsOkRemembersThePages)
 {
     Session.Settings.Options.ConfirmNoCategory = true;
     Session.Settings.Options.NumChoices = 7;
@@ -188,41 +168,28 @@ TEST_F(OptionsDialogTest, ControlsShowTheSettingsAndOkUnchangedKeepsThem)
     Session.Settings.Options.AutoContinue = true;
     Session.Settings.Options.Delay = 4;
     Session.Settings.Options.ForeignAccents = true;
-    const auto before = OptionsToBytes(Session.Settings.Options);
+    const auto before = Written(Session.Settings);
     TOptionsDialog& dialog = Open();
-    EXPECT_FALSE(dialog.Native.Accents->isChecked());
-    EXPECT_TRUE(dialog.Foreign.Accents->isChecked());
+    // A value not shown would be written back changed below; the lists' entries are checked here.
     EXPECT_FALSE(dialog.chbSkipNotes->isEnabled());
-    EXPECT_EQ(dialog.cbNumChoices->currentText(), QStringLiteral("7"));
     EXPECT_EQ(dialog.Foreign.cbBrackets->currentText(), QStringLiteral("{...}"));
-    EXPECT_EQ(dialog.Foreign.cbTrans2->currentText(), QStringLiteral("~"));
     EXPECT_EQ(dialog.cbColourWrong->currentText(), QStringLiteral("Teal"));
     EXPECT_FALSE(dialog.cbColourRight->isEnabled());
-    EXPECT_EQ(dialog.edtDelay->text(), QStringLiteral("4"));
-    EXPECT_EQ(dialog.edtSoundFileWrong->text(), QStringLiteral("/sounds/wrong.wav"));
     dialog.btnOK->click();
-    EXPECT_EQ(OptionsToBytes(Session.Settings.Options), before);
-    EXPECT_TRUE(Session.Settings.Options.ForeignAccents);
-    EXPECT_FALSE(Session.Settings.Options.NativeAccents);
-    EXPECT_EQ(Session.Settings.SoundFileRight, "/sounds/right.wav");
-}
+    EXPECT_EQ(Written(Session.Settings), before);
 
-TEST_F(OptionsDialogTest, CancelDiscardsEverythingIncludingShortcutsAndPagesOkRemembersThePages)
-{
-    TOptionsDialog& dialog = Open();
-    const auto before = OptionsToBytes(Session.Settings.Options);
-    dialog.chbAppendNewWords->click();
-    dialog.cbShortcut->setCurrentIndex(3);
-    dialog.cbCharacter->setCurrentIndex(CharacterIndex(0xE9));
-    ASSERT_EQ(dialog.EditedShortcuts()[3], 0x00E9);
-    dialog.edtSoundFileRight->setText(QStringLiteral("/x.wav"));
-    dialog.pcOptions->setCurrentIndex(opFeedback);
-    dialog.btnCancel->click();
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(OptionsToBytes(Session.Settings.Options), before);
-    EXPECT_EQ(Session.Settings.SoundFileRight, "/sounds/right.wav");
+    TOptionsDialog& cancelled = Open();
+    cancelled.chbAppendNewWords->click();
+    cancelled.cbShortcut->setCurrentIndex(3);
+    cancelled.cbCharacter->setCurrentIndex(CharacterIndex(0xE9));
+    ASSERT_EQ(cancelled.EditedShortcuts()[3], 0x00E9);
+    cancelled.edtSoundFileRight->setText(QStringLiteral("/x.wav"));
+    cancelled.pcOptions->setCurrentIndex(opFeedback);
+    cancelled.btnCancel->click();
+    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
+    EXPECT_EQ(Written(Session.Settings), before);
     EXPECT_EQ(Session.OptionsPages.Page, 0);
-    // OK remembers the pages.
+
     TOptionsDialog& first = Open();
     EXPECT_EQ(first.pcOptions->currentIndex(), opGeneral);
     first.pcOptions->setCurrentIndex(opEvaluation);
@@ -233,9 +200,9 @@ TEST_F(OptionsDialogTest, CancelDiscardsEverythingIncludingShortcutsAndPagesOkRe
     EXPECT_EQ(second.pcEvaluation->currentIndex(), epEnglish);
 }
 
-TEST_F(OptionsDialogTest, AFailedCheckKeepsThePageAndFocusesTheControl)
+TEST_F(OptionsDialogTest, AFailedCheckKeepsThePageAndFocusesTheControlAndOkChecksToo)
 {
-    TOptionsDialog& dialog = OpenShown();
+    TOptionsDialog& dialog = Open(0, true);
     dialog.pcOptions->setCurrentIndex(opQuestion);
     SetText(dialog.cbNumChoices, "11");
     dialog.pcOptions->setCurrentIndex(opFeedback);
@@ -244,8 +211,6 @@ TEST_F(OptionsDialogTest, AFailedCheckKeepsThePageAndFocusesTheControl)
     EXPECT_EQ(dialog.pcOptions->currentIndex(), opQuestion);
     EXPECT_TRUE(dialog.cbNumChoices->hasFocus());
     EXPECT_EQ(dialog.cbNumChoices->lineEdit()->selectedText(), QStringLiteral("11"));
-
-    // OK runs the same check, and nothing is written.
     dialog.btnOK->click();
     EXPECT_EQ(dialog.result(), 0);
     EXPECT_EQ(Session.Settings.Options.NumChoices, 5);
@@ -253,35 +218,51 @@ TEST_F(OptionsDialogTest, AFailedCheckKeepsThePageAndFocusesTheControl)
     MessageBoxHook::Clear();
     SetText(dialog.cbNumChoices, "10");
     dialog.pcOptions->setCurrentIndex(opFeedback);
-    EXPECT_TRUE(ShownTexts().isEmpty());
     EXPECT_EQ(dialog.pcOptions->currentIndex(), opFeedback);
     dialog.edtDelay->setText(QStringLiteral("21"));
     dialog.btnOK->click();
-    EXPECT_EQ(ShownTexts(), QStringList { QStringLiteral("Number must be between 0 and 20.") });
+    EXPECT_EQ(ShownTexts(), QStringList { QStringLiteral("Number must be between 0 and 20.") })
+        << "the page shown";
     EXPECT_EQ(dialog.result(), 0);
+
+    MessageBoxHook::Clear();
+    dialog.edtDelay->setText(QStringLiteral("0"));
+    dialog.pcOptions->setCurrentIndex(opEvaluation);
+    dialog.Native.Alt->click();
+    EXPECT_FALSE(dialog.Native.cbAlt->isEnabled());
+    dialog.Native.cbAlt->setCurrentIndex(DelimiterIndex(';'));
+    dialog.pcEvaluation->setCurrentIndex(epForeign);
+    EXPECT_EQ(ShownTexts(), QStringList { QStringLiteral("Delimiter already in use.") });
+    EXPECT_EQ(dialog.pcEvaluation->currentIndex(), epNative);
+    EXPECT_TRUE(dialog.Native.cbTrans1->hasFocus()) << "the second list, which can take the focus";
+
+    // Leaving the outer page checks the sub-page shown, though neither list can take the focus.
+    MessageBoxHook::Clear();
+    dialog.Native.Trans->click();
+    dialog.Native.cbTrans1->setCurrentIndex(DelimiterIndex('/'));
+    dialog.Native.cbAlt->setCurrentIndex(DelimiterIndex('/'));
+    dialog.pcOptions->setCurrentIndex(opFeedback);
+    EXPECT_EQ(ShownTexts(), QStringList { QStringLiteral("Delimiter already in use.") });
+    EXPECT_EQ(dialog.pcOptions->currentIndex(), opEvaluation);
 }
 
-TEST_F(OptionsDialogTest, DependentControlsAndUntickingPenaltyPointsResetsItsMaximum)
+TEST_F(OptionsDialogTest, DependentControlsFollowTheirOptions)
 {
-    TOptionsDialog& dialog = OpenShown();
+    TOptionsDialog& dialog = Open(0, true);
     dialog.pcOptions->setCurrentIndex(opQuestion);
     EXPECT_FALSE(dialog.cbMaxPenaltyPoints->isEnabled());
     dialog.chbUsePenaltyPoints->click();
-    EXPECT_TRUE(dialog.lblPenaltyPoints->isEnabled());
-    EXPECT_TRUE(dialog.lblMaxPenaltyPoints->isEnabled());
     EXPECT_TRUE(dialog.cbMaxPenaltyPoints->hasFocus());
     SetText(dialog.cbMaxPenaltyPoints, "9");
     dialog.chbUsePenaltyPoints->click();
     EXPECT_FALSE(dialog.cbMaxPenaltyPoints->isEnabled());
     EXPECT_EQ(dialog.cbMaxPenaltyPoints->currentText(), QStringLiteral("3"));
     dialog.pcOptions->setCurrentIndex(opGeneral);
-    EXPECT_TRUE(ShownTexts().isEmpty());
-    EXPECT_EQ(dialog.pcOptions->currentIndex(), opGeneral);
+    EXPECT_EQ(dialog.pcOptions->currentIndex(), opGeneral) << "the reset maximum passes the check";
 
     dialog.chbSkipNotes->click();
     dialog.chbConfirmNoCategory->click();
-    EXPECT_FALSE(dialog.chbSkipNotes->isChecked());
-    EXPECT_FALSE(dialog.chbSkipNotes->isEnabled());
+    EXPECT_FALSE(dialog.chbSkipNotes->isChecked() || dialog.chbSkipNotes->isEnabled());
     dialog.chbConfirmNoCategory->click();
     EXPECT_TRUE(dialog.chbSkipNotes->isEnabled());
 
@@ -294,47 +275,17 @@ TEST_F(OptionsDialogTest, DependentControlsAndUntickingPenaltyPointsResetsItsMax
 
     dialog.Foreign.Brackets->click();
     EXPECT_FALSE(dialog.Foreign.cbBrackets->isEnabled());
-    EXPECT_FALSE(dialog.Foreign.lblBrackets->isEnabled());
     EXPECT_TRUE(dialog.Native.cbBrackets->isEnabled());
-}
-
-TEST_F(OptionsDialogTest, DelimitersMustDifferEvenForASwitchedOffOption)
-{
-    TOptionsDialog& dialog = OpenShown();
-    dialog.pcOptions->setCurrentIndex(opEvaluation);
-    dialog.Native.Alt->click();
-    EXPECT_FALSE(dialog.Native.cbAlt->isEnabled());
-    dialog.Native.cbAlt->setCurrentIndex(DelimiterIndex(';'));
-    dialog.pcEvaluation->setCurrentIndex(epForeign);
-    EXPECT_EQ(ShownTexts(), QStringList { QStringLiteral("Delimiter already in use.") });
-    EXPECT_EQ(dialog.pcEvaluation->currentIndex(), epNative);
-    EXPECT_TRUE(dialog.Native.cbTrans1->hasFocus()) << "the second list, which can take the focus";
-
-    // Leaving the outer page checks the sub-page shown; the disabled first list cannot take the
-    // focus, and neither can the second once switched off: the focus stays where it was.
-    MessageBoxHook::Clear();
+    // Switching an option on again selects the stored delimiters.
     dialog.Native.Trans->click();
     dialog.Native.cbTrans1->setCurrentIndex(DelimiterIndex('/'));
-    dialog.Native.cbAlt->setCurrentIndex(DelimiterIndex('/'));
-    dialog.pcOptions->setCurrentIndex(opFeedback);
-    EXPECT_EQ(ShownTexts(), QStringList { QStringLiteral("Delimiter already in use.") });
-    EXPECT_EQ(dialog.pcOptions->currentIndex(), opEvaluation);
-
-    // Switching the option on again selects the stored delimiters.
     dialog.Native.Trans->click();
     EXPECT_TRUE(dialog.Native.cbTrans2->isEnabled());
-    EXPECT_TRUE(dialog.Native.lblTrans->isEnabled());
     EXPECT_EQ(dialog.Native.cbTrans1->currentText(), QStringLiteral(";"));
     EXPECT_EQ(dialog.Native.cbTrans2->currentText(), QStringLiteral(","));
-    dialog.Native.Alt->click();
-    EXPECT_EQ(dialog.Native.cbAlt->currentText(), QStringLiteral("/"));
-    MessageBoxHook::Clear();
-    dialog.btnOK->click();
-    EXPECT_TRUE(ShownTexts().isEmpty());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-TEST_F(OptionsDialogTest, ShortcutEditing)
+TEST_F(OptionsDialogTest, ShortcutEditingSoundBrowsingAndHelp)
 {
     TOptionsDialog& dialog = Open(204);
     ASSERT_EQ(dialog.cbShortcut->count(), ShortcutCount);
@@ -342,7 +293,6 @@ TEST_F(OptionsDialogTest, ShortcutEditing)
         QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_A).toString(QKeySequence::NativeText));
     EXPECT_EQ(dialog.cbShortcut->itemText(91),
         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F12).toString(QKeySequence::NativeText));
-
     // An unassigned key shows the foreign language's script, its characters drawn in it.
     EXPECT_EQ(dialog.cbCharacter->currentIndex(), 0);
     EXPECT_TRUE(dialog.lblUnassigned->isVisibleTo(&dialog));
@@ -358,12 +308,7 @@ TEST_F(OptionsDialogTest, ShortcutEditing)
     dialog.cbCharacter->setCurrentIndex(0);
     EXPECT_EQ(dialog.EditedShortcuts()[9], 0);
     EXPECT_TRUE(dialog.lblUnassigned->isVisibleTo(&dialog));
-
-    dialog.cbShortcut->setCurrentIndex(60);
-    dialog.cbCharSet->setCurrentIndex(ScriptIndex(204));
-    dialog.cbCharacter->setCurrentIndex(CharacterIndex(0xE0));
-    EXPECT_EQ(dialog.EditedShortcuts()[60], 0xCCE0);
-    EXPECT_EQ(Session.Settings.Options.Shortcuts[60], 0) << "the private copy only";
+    EXPECT_EQ(Session.Settings.Options.Shortcuts[9], 0x00B7) << "the private copy only";
 
     // Clear All asks first; Cancel keeps the assignments.
     MessageBoxHook::QueueAnswer(QMessageBox::Cancel);
@@ -376,44 +321,30 @@ TEST_F(OptionsDialogTest, ShortcutEditing)
     EXPECT_EQ(dialog.cbShortcut->currentIndex(), 0);
     dialog.btnOK->click();
     EXPECT_EQ(Session.Settings.Options.Shortcuts, decltype(Session.Settings.Options.Shortcuts) {});
-}
 
-TEST_F(OptionsDialogTest, BrowsingStartsInTheFieldsFolderAndPlaysTheChoiceOnce)
-{
-    TOptionsDialog& dialog = Open();
+    // Browsing starts in the field's folder and plays the choice once.
+    TOptionsDialog& browsing = Open();
     FileDialogHook::QueueChoice(TChosenFile { QStringLiteral("/other/ding.wav"), 1 });
-    dialog.btnBrowseRight->click();
+    browsing.btnBrowseRight->click();
     ASSERT_EQ(FileDialogHook::Requests().size(), 1u);
-    const TFileDialogRequest& request = FileDialogHook::Requests().front();
-    EXPECT_EQ(request.Title, QStringLiteral("Browse"));
-    EXPECT_EQ(request.Folder, QStringLiteral("/sounds"));
-    EXPECT_EQ(request.ProposedName, QStringLiteral("right.wav"));
-    EXPECT_EQ(request.Filters.front(), QStringLiteral("Sound files (*.wav)"));
-    EXPECT_EQ(dialog.edtSoundFileRight->text(), QStringLiteral("/other/ding.wav"));
+    EXPECT_EQ(FileDialogHook::Requests()[0].Folder, QStringLiteral("/sounds"));
+    EXPECT_EQ(FileDialogHook::Requests()[0].ProposedName, QStringLiteral("right.wav"));
+    EXPECT_EQ(FileDialogHook::Requests()[0].Filters.front(), QStringLiteral("Sound files (*.wav)"));
+    EXPECT_EQ(browsing.edtSoundFileRight->text(), QStringLiteral("/other/ding.wav"));
     EXPECT_EQ(Played, std::vector<std::string> { "/other/ding.wav" });
-
     // Cancelled: the field and the sounds stay.
-    dialog.btnBrowseWrong->click();
-    EXPECT_EQ(dialog.edtSoundFileWrong->text(), QStringLiteral("/sounds/wrong.wav"));
+    browsing.btnBrowseWrong->click();
+    EXPECT_EQ(browsing.edtSoundFileWrong->text(), QStringLiteral("/sounds/wrong.wav"));
     EXPECT_EQ(Played.size(), 1u);
     EXPECT_EQ(Session.Settings.SoundFileRight, "/sounds/right.wav") << "written only on OK";
-}
 
-TEST_F(OptionsDialogTest, HelpOpensTheTopicOfThePageShown)
-{
     std::vector<int> asked;
     const THelpHandler previous = SetHelpHandler([&asked](int context) { asked.push_back(context); });
-    TOptionsDialog& dialog = Open();
-    dialog.btnHelp->click();
-    dialog.pcOptions->setCurrentIndex(opFeedback);
-    dialog.btnHelp->click();
+    browsing.btnHelp->click();
+    browsing.pcOptions->setCurrentIndex(opFeedback);
+    browsing.btnHelp->click();
     SetHelpHandler(previous);
     EXPECT_EQ(asked, (std::vector<int> { 3041, 3044 }));
-    EXPECT_EQ(HelpContext(dialog.Foreign.cbTrans2), 2229);
-    EXPECT_EQ(HelpContext(dialog.chbIgnoreIze), 2232);
-    EXPECT_EQ(HelpContext(dialog.edtDelay), 2237);
-    EXPECT_EQ(HelpContext(dialog.Native.Accents), 2239);
-    EXPECT_EQ(HelpContext(dialog.Foreign.Accents), 2240);
 }
 
 TEST_F(OptionsDialogTest, TheMainWindowChoosesANewQuestionUnderTheNewOptions)
@@ -424,11 +355,9 @@ TEST_F(OptionsDialogTest, TheMainWindowChoosesANewQuestionUnderTheNewOptions)
         { { "der Hund", 4, "pl. Hunde", "dog" }, { "die Katze", 4, "f.", "cat" } });
     form.show();
     form.SetWindowMode(wmEditing);
-    EXPECT_EQ(form.miViewOptions->shortcut(), QKeySequence(Qt::Key_F12));
     form.WindowState().TestMode = 0;
     form.miTestStartTestingClick();
     ASSERT_TRUE(form.TestPanel()->edtTestNotes->isReadOnly()) << "notes shown, not asked";
-
     OnDialog<TOptionsDialog>([](TOptionsDialog& options) {
         options.chbTestNotesPassive->click();
         options.btnOK->click();

@@ -37,22 +37,16 @@ protected:
 
 } // namespace
 
-TEST_F(QtSettingsStoreTest, LivesInTheTestLocationNotTheUsers)
-{
-    TQtSettingsStore store;
-    const QString fileName = QDir::cleanPath(store.FileName());
-    const QString testConfig
-        = QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    EXPECT_TRUE(fileName.startsWith(testConfig + u'/')) << fileName.toStdString();
-    EXPECT_TRUE(fileName.contains(QStringLiteral("/.qttest/"))) << fileName.toStdString();
-    EXPECT_TRUE(fileName.contains(QStringLiteral("Brannock"))) << fileName.toStdString();
-}
-
-TEST_F(QtSettingsStoreTest, ValuesLandInGroupTwoWithTheirKinds)
+// In the test location, not the user's, each value lands in group "2" with its kind.
+TEST_F(QtSettingsStoreTest, ValuesLandInGroupTwoWithTheirKindsInTheTestLocation)
 {
     const TBytes bytes { 0x00, 0xFF, 0x0A, 0x5B, 0x32, 0x5D, 0x00 };
     {
         TQtSettingsStore store;
+        const QString fileName = QDir::cleanPath(store.FileName());
+        EXPECT_TRUE(fileName.startsWith(
+            QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)) + u'/'));
+        EXPECT_TRUE(fileName.contains(QStringLiteral("/.qttest/"))) << fileName.toStdString();
         store.WriteBinary("Options", bytes);
         store.WriteInteger("DisplaySize", -8);
         store.WriteString("DisplayFont", "Liberation Sans");
@@ -63,22 +57,18 @@ TEST_F(QtSettingsStoreTest, ValuesLandInGroupTwoWithTheirKinds)
     const QVariant binary = settings.value(QStringLiteral("2/Options"));
     EXPECT_EQ(binary.typeId(), QMetaType::QByteArray);
     EXPECT_EQ(binary.toByteArray(), QByteArray("\x00\xFF\n[2]\x00", 7));
-    bool ok = false;
-    EXPECT_EQ(settings.value(QStringLiteral("2/DisplaySize")).toInt(&ok), -8);
-    EXPECT_TRUE(ok);
+    EXPECT_EQ(settings.value(QStringLiteral("2/DisplaySize")).toString(), QStringLiteral("-8"));
     const QVariant text = settings.value(QStringLiteral("2/DisplayFont"));
     EXPECT_EQ(text.typeId(), QMetaType::QString);
     EXPECT_EQ(text.toString(), QStringLiteral("Liberation Sans"));
-
-    // On disk the values sit in their own section.
     QFile file(settings.fileName());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray content = file.readAll();
-    EXPECT_TRUE(content.contains("[2]\n")) << content.toStdString();
-    EXPECT_TRUE(content.contains("Options=@ByteArray(")) << content.toStdString();
+    EXPECT_TRUE(content.contains("[2]\n") && content.contains("Options=@ByteArray("))
+        << content.toStdString();
 }
 
-TEST_F(QtSettingsStoreTest, EveryKindRoundTripsExactly)
+TEST_F(QtSettingsStoreTest, EveryKindRoundTripsExactlyAndOtherKindsReadAsMissing)
 {
     TBytes pattern(OptionsSize);
     for (std::size_t i = 0; i < pattern.size(); ++i)
@@ -109,57 +99,29 @@ TEST_F(QtSettingsStoreTest, EveryKindRoundTripsExactly)
         EXPECT_EQ(store.ReadInteger("Integer" + std::to_string(i)), integers[i]) << i;
     for (std::size_t i = 0; i < strings.size(); ++i)
         EXPECT_EQ(store.ReadString("String" + std::to_string(i)), strings[i]) << i;
-}
-
-TEST_F(QtSettingsStoreTest, MissingOrForeignKindsReadAsMissing)
-{
-    TQtSettingsStore store;
-    store.WriteBinary("Binary", TBytes { 1, 2, 3 });
-    store.WriteString("Text", "not a number");
-    store.WriteInteger("Number", 5);
-    for (const char* name : { "Missing", "Text", "Number" })
+    // Missing values and values of another kind read as missing.
+    for (const char* name : { "Missing", "Integer1", "String1" })
         EXPECT_FALSE(store.ReadBinary(name)) << name;
-    for (const char* name : { "Missing", "Binary", "Text" })
+    for (const char* name : { "Missing", "Binary3", "String1" })
         EXPECT_FALSE(store.ReadInteger(name)) << name;
-    for (const char* name : { "Missing", "Binary" })
+    for (const char* name : { "Missing", "Binary3" })
         EXPECT_FALSE(store.ReadString(name)) << name;
 }
 
-// Through the real store, with a fresh instance for loading.
-TEST_F(QtSettingsStoreTest, SettingsSurviveSaveAndLoad)
+// Text in the real store is UTF-8: a recent file's name that is not must keep its bytes all the same.
+TEST_F(QtSettingsStoreTest, RecentFilesSurviveSaveAndLoadInAnyEncoding)
 {
-    TSession Session;
-    TWindowState saved;
-    saved.Bounds = TWindowBounds { 40, 30, 840, 630 };
-    saved.NativeLangID = 0x0415;
-    saved.ShowStatusBar = false;
+    TSettings settings;
+    TWindowState saved, loaded;
     saved.RecentFiles = { "/tmp/b.vmr", "/tmp/ä.vmr", "/tmp/caf\xE9.vmr" };
-    Session.Settings.Options.Reserved221 = { 0xAB, 0, 0xCD };
-    Session.Settings.PageSetup.Margins.Left = 720;
-    Session.Settings.SoundFileRight = "/s/right.wav";
-    Session.Settings.DisplayFont = { "Liberation Sans", 11 };
-    const auto options = OptionsToBytes(Session.Settings.Options);
     {
         TQtSettingsStore store;
-        SaveSettings(store, Session.Settings, saved);
+        SaveSettings(store, settings, saved);
     }
-    Session.Settings = TSettings {};
     TQtSettingsStore store;
-    TWindowState loaded;
     LoadSettings(store, TSettingsEnvironment { "/p/", 0x0409, [](const std::string&) { return true; } },
-        Session.Settings, loaded);
-    ASSERT_TRUE(loaded.Bounds);
-    EXPECT_EQ(loaded.Bounds->Bottom, 630);
-    EXPECT_EQ(loaded.NativeLangID, 0x0415);
-    EXPECT_TRUE(loaded.ShowToolBar);
-    EXPECT_FALSE(loaded.ShowStatusBar);
+        settings, loaded);
     EXPECT_EQ(loaded.RecentFiles, saved.RecentFiles);
-    EXPECT_EQ(OptionsToBytes(Session.Settings.Options), options);
-    EXPECT_EQ(Session.Settings.PageSetup.Margins.Left, 720);
-    EXPECT_EQ(Session.Settings.SoundFileRight, "/s/right.wav");
-    EXPECT_EQ(Session.Settings.SoundFileWrong, ""); // written empty, so no default
-    EXPECT_EQ(Session.Settings.DisplayFont.Name, "Liberation Sans");
-    EXPECT_EQ(Session.Settings.DisplayFont.Size, 11);
 }
 
 TEST_F(QtSettingsStoreTest, EnvironmentOfThisProgram)

@@ -12,13 +12,8 @@
 #include "ui/OptionsDialog.h"
 #include "ui/OptionsReviewsPage.h"
 #include "ui/ProgressDialog.h"
-#include "ui/QtText.h"
-#include "ui/ResultImage.h"
-#include "ui/Sound.h"
-#include "ui/SymbolEdit.h"
 #include "ui/TestPanel.h"
 
-#include <QChartView>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -51,19 +46,31 @@ protected:
         Form->SetTestClock([this] { return Now += 1000; });
         ShowActive(*Form);
     }
-    // The list saved and opened, as the user has it: nothing to save.
-    void OpenList(const std::vector<std::pair<std::string, std::string>>& pairs)
+    static std::unique_ptr<TVocabFile> List(const std::vector<std::pair<std::string, std::string>>& pairs)
     {
-        TVocabFile list;
-        list.SetForeignLangID(German);
-        list.SetNativeLangID(English);
+        auto list = std::make_unique<TVocabFile>();
+        list->SetForeignLangID(German);
+        list->SetNativeLangID(English);
         for (const auto& [word, translations] : pairs) {
             auto item = std::make_unique<TVocabItem>();
             item->SetFieldValues(word, "", "", translations);
-            list.AppendItem(std::move(item));
+            list->AppendItem(std::move(item));
         }
-        list.EndBulkAppend();
-        list.SaveToFile(ListPath);
+        list->EndBulkAppend();
+        return list;
+    }
+    // "Wort 0" to "word 0" and on.
+    static std::vector<std::pair<std::string, std::string>> Numbered(int count)
+    {
+        std::vector<std::pair<std::string, std::string>> words;
+        for (int i = 0; i < count; ++i)
+            words.emplace_back("Wort " + std::to_string(i), "word " + std::to_string(i));
+        return words;
+    }
+    // The list saved and opened, as the user has it: nothing to save.
+    void OpenList(const std::vector<std::pair<std::string, std::string>>& pairs)
+    {
+        List(pairs)->SaveToFile(ListPath);
         ASSERT_TRUE(Form->OpenFile(ListPath));
         Form->SetWindowMode(wmEditing);
         Idle();
@@ -130,14 +137,10 @@ TEST_F(ReviewWindowTest, ASessionByKeyboardKeepsEveryAnswerAndLeavesTheListAlone
     EXPECT_EQ(Form->StatusPanel(6)->text(), QStringLiteral("2 due")) << "two new words allowed today";
 
     // Right, then wrong (the failed word comes back until it is answered right), then the rest.
-    TTestPanel* panel = Form->TestPanel();
     Answer(true);
-    EXPECT_EQ(panel->pnlTestStatus->text(), QStringLiteral("Right!"));
-    EXPECT_EQ(panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options().ColourRight));
     Key(Qt::Key_Return);
     Answer(false);
-    EXPECT_EQ(panel->pnlTestStatus->text(), QStringLiteral("Wrong!"));
-    EXPECT_EQ(Played, (std::vector<std::string> { "right.wav", "wrong.wav" }));
+    EXPECT_EQ(Played, (std::vector<std::string> { "right.wav", "wrong.wav" })) << "the verdicts";
     int answers = 2;
     for (; answers < 10 && Form->WindowMode() == wmTesting; ++answers) {
         Key(Qt::Key_Return);
@@ -206,23 +209,14 @@ TEST_F(ReviewWindowTest, MultipleChoiceAnswersTheCardAndTheOtherDirectionHasItsO
 
 TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWorks)
 {
-    const struct {
-        const char* Name;
-        std::function<void(const std::string&)> Spoil;
-    } cases[] = {
-        { "damaged",
-            [](const std::string& path) {
-                std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-                std::ofstream(path, std::ios::binary) << std::string(4096, 'x');
-            } },
-        { "a folder in its place",
-            [](const std::string& path) { std::filesystem::create_directories(path); } },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Name);
+    for (const bool folder : { false, true }) { // damaged, or a folder in its place
+        SCOPED_TRACE(folder);
         MessageBoxHook::Clear();
-        const std::string path = Dir.File(std::string("spoilt-") + c.Name + "/history.sqlite");
-        c.Spoil(path);
+        const std::string path = Dir.File(std::string("spoilt-") + (folder ? "a" : "b") + "/history.sqlite");
+        std::filesystem::create_directories(
+            folder ? path : std::filesystem::path(path).parent_path().string());
+        if (!folder)
+            std::ofstream(path, std::ios::binary) << std::string(4096, 'x');
         const auto bytes = [&path] {
             std::ifstream in(path, std::ios::binary);
             return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -235,8 +229,7 @@ TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWork
         ASSERT_EQ(MessageBoxHook::Shown().size(), 1u) << ShownTexts().join(QLatin1Char('|')).toStdString();
         EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(path)))
             << LastMessage().Text.toStdString();
-        EXPECT_FALSE(Form->miTestReview->isEnabled());
-        EXPECT_FALSE(Form->miTestProgress->isEnabled());
+        EXPECT_FALSE(Form->miTestReview->isEnabled() || Form->miTestProgress->isEnabled());
         EXPECT_EQ(Form->StatusPanel(6)->text(), QString());
         if (!spoilt.empty()) {
             EXPECT_EQ(bytes(), spoilt) << "the file is left as it was";
@@ -275,7 +268,7 @@ TEST_F(ReviewWindowTest, AnAnswerTheHistoryCannotKeepShowsNoVerdictAndEndsTheRev
     EXPECT_EQ(Form->WindowMode(), wmTesting) << "the classic test is unaffected";
 }
 
-TEST_F(ReviewWindowTest, TheDueCountFollowsTheListTheDirectionAndTheHistory)
+TEST_F(ReviewWindowTest, TheDueCountFollowsTheListTheDirectionAndTheHistoryAndTheWelcomeDialogShowsIt)
 {
     OpenList(Animals);
     EXPECT_EQ(DueShown(), QStringLiteral("0 due"));
@@ -290,22 +283,27 @@ TEST_F(ReviewWindowTest, TheDueCountFollowsTheListTheDirectionAndTheHistory)
     EXPECT_EQ(DueShown(), QStringLiteral("1 due"));
     Form->WindowState().TestMode = 1;
     EXPECT_EQ(DueShown(), QStringLiteral("0 due"));
+
+    // The welcome dialog counts the lists as saved, beside each that can be read.
+    Form->RecentFiles().Add(Dir.File("gone.vmr"));
+    Form->RecentFiles().Add(ListPath);
+    TWelcomeData data;
+    data.RecentFiles = &Form->RecentFiles();
+    data.Due = TDueQuestion { HistoryPath, 0, Today(), 20, {} };
+    TWelcomeDialog dialog(Form.get(), data);
+    ASSERT_EQ(dialog.DueCounters().size(), 2u);
+    ASSERT_NE(dialog.DueCounters()[0], nullptr);
+    EXPECT_TRUE(dialog.DueCounters()[0]->WaitForAnswer(10000));
+    EXPECT_TRUE(dialog.lbFiles->item(1)->text().endsWith(QStringLiteral("\u2013  2 due")))
+        << dialog.lbFiles->item(1)->text().toStdString();
+    EXPECT_EQ(dialog.DueCounters()[1], nullptr) << "a missing list is not read";
+    EXPECT_FALSE(dialog.lbFiles->item(2)->text().contains(QStringLiteral("due")));
 }
 
 TEST_F(ReviewWindowTest, OpeningAHugeListAndCountingDoesNotHoldUpTheWindow)
 {
-    // 100,000 items with a history card for each: the window makes the list's image, the rest is
-    // the worker's.
-    auto huge = std::make_unique<TVocabFile>();
-    huge->SetForeignLangID(German);
-    huge->SetNativeLangID(English);
-    for (int i = 0; i < 100000; ++i) {
-        auto item = std::make_unique<TVocabItem>();
-        item->SetFieldValues("Wort " + std::to_string(i), "", "", "word " + std::to_string(i));
-        huge->AppendItem(std::move(item));
-    }
-    huge->EndBulkAppend();
-    Form->Session().ReplaceDocument(std::move(huge));
+    // 100,000 cards: the window makes the list's image, the worker counts.
+    Form->Session().ReplaceDocument(List(Numbered(100000)));
     Form->SetWindowMode(wmEditing);
     Idle();
     ASSERT_TRUE(Form->DueCounter()->WaitForAnswer(60000));
@@ -326,26 +324,6 @@ TEST_F(ReviewWindowTest, OpeningAHugeListAndCountingDoesNotHoldUpTheWindow)
     RecordProperty("BlockedMs", static_cast<int>(blocked));
 }
 
-TEST_F(ReviewWindowTest, TheWelcomeDialogShowsTheDueCountBesideEachList)
-{
-    OpenList(Animals);
-    AnswerAt("der Hund", Today() - 40, true);
-    const std::string missing = Dir.File("gone.vmr");
-    Form->RecentFiles().Add(missing);
-    Form->RecentFiles().Add(ListPath);
-    TWelcomeData data;
-    data.RecentFiles = &Form->RecentFiles();
-    data.Due = TDueQuestion { HistoryPath, 0, Today(), 20, {} };
-    TWelcomeDialog dialog(Form.get(), data);
-    ASSERT_EQ(dialog.DueCounters().size(), 2u);
-    ASSERT_NE(dialog.DueCounters()[0], nullptr);
-    EXPECT_TRUE(dialog.DueCounters()[0]->WaitForAnswer(10000));
-    EXPECT_TRUE(dialog.lbFiles->item(1)->text().endsWith(QStringLiteral("\u2013  1 due")))
-        << dialog.lbFiles->item(1)->text().toStdString();
-    EXPECT_EQ(dialog.DueCounters()[1], nullptr) << "a missing list is not read";
-    EXPECT_FALSE(dialog.lbFiles->item(2)->text().contains(QStringLiteral("due")));
-}
-
 TEST_F(ReviewWindowTest, TheReviewsPageStoresItsValues)
 {
     // OK stores what the page shows (as the window's settings, written at close); Cancel nothing.
@@ -361,76 +339,52 @@ TEST_F(ReviewWindowTest, TheReviewsPageStoresItsValues)
             (ok ? dialog.btnOK : dialog.btnCancel)->click();
         });
         Form->miViewOptionsClick();
-        const TReviewSettings reviews = Form->Session().Settings.Reviews;
-        EXPECT_EQ(std::pair(reviews.RetentionPercent, reviews.NewPerDay),
-            ok ? std::pair(97, 7) : std::pair(90, 20));
+        EXPECT_EQ(Form->Session().Settings.Reviews.NewPerDay, ok ? 7 : 20);
     }
     Form->close();
     EXPECT_EQ(Store->ReadInteger("ReviewRetention"), 97);
     EXPECT_EQ(Store->ReadInteger("ReviewNewPerDay"), 7);
 }
 
+// The figures are ReviewProgressTest's and the failures' order HistoryTest's; here the window.
 TEST_F(ReviewWindowTest, TheProgressWindowWithAnEmptyAndAFullHistory)
 {
     OpenList(Animals);
-    int shown = 0;
-    std::vector<QString> summaries;
-    std::vector<int> failedRows;
-    OnDialog<TProgressDialog>(
-        [&](TProgressDialog& dialog) {
-            summaries.push_back(dialog.lblSummary->text());
-            failedRows.push_back(dialog.lvFailed->topLevelItemCount());
-            // The keyboard reaches each picture and the list, and the window has no minimise button.
-            EXPECT_EQ(dialog.pbAnswers->focusPolicy(), Qt::StrongFocus);
-            EXPECT_EQ(dialog.chDue->focusPolicy(), Qt::StrongFocus);
-            EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
-            EXPECT_FALSE(dialog.grab().isNull());
-            dialog.btnClose->click();
-        },
-        &shown);
+    std::vector<std::pair<QString, int>> shown; // the summary and the rows of failed words
+    OnDialog<TProgressDialog>([&](TProgressDialog& dialog) {
+        shown.emplace_back(dialog.lblSummary->text(), dialog.lvFailed->topLevelItemCount());
+        EXPECT_FALSE(dialog.grab().isNull());
+        dialog.btnClose->click();
+    });
     Trigger(Form->miTestProgress);
-    EXPECT_EQ(summaries.back(),
-        QStringLiteral("No answers yet. Review Due Words in the Test menu starts your history."));
-    EXPECT_EQ(failedRows.back(), 1) << "the line that says no word failed";
+    ASSERT_EQ(shown.size(), 1u);
+    THistory history(HistoryPath);
+    EXPECT_EQ(shown[0].first, QString::fromStdString(ProgressSummary(ReadReviewProgress(history, Today()))));
+    EXPECT_EQ(shown[0].second, 1) << "the line that says no word failed";
 
     // A year of answers over a list of 40 words.
-    std::vector<std::pair<std::string, std::string>> words;
-    for (int i = 0; i < 40; ++i)
-        words.emplace_back("Wort" + std::to_string(i), "word" + std::to_string(i));
-    OpenList(words);
-    const int answers = [&] {
-        THistory history(HistoryPath);
-        return FillReviewYear(history, Doc(), Today());
-    }();
-    EXPECT_GT(answers, 300);
+    OpenList(Numbered(40));
+    EXPECT_GT(FillReviewYear(history, Doc(), Today()), 300);
     Trigger(Form->miTestProgress);
-    EXPECT_EQ(shown, 2);
-    EXPECT_TRUE(summaries.back().contains(QStringLiteral("answers in the last twelve weeks")))
-        << summaries.back().toStdString();
-    EXPECT_EQ(failedRows.back(), ProgressFailedWords);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].second, ProgressFailedWords);
 
-    // The figures as drawn: the failures in falling order, the shades against the busiest day.
-    THistory history(HistoryPath);
-    const TReviewProgress progress = ReadReviewProgress(history, Today());
-    TProgressDialog dialog(Form.get(), progress);
-    for (int row = 1; row < dialog.lvFailed->topLevelItemCount(); ++row)
-        EXPECT_GE(dialog.lvFailed->topLevelItem(row - 1)->text(2).toInt(),
-            dialog.lvFailed->topLevelItem(row)->text(2).toInt());
+    // The shades against the busiest day, and a square for every day up to today.
     const struct {
         int Count, Busiest, Shade;
     } shades[] = { { 0, 0, 0 }, { 0, 9, 0 }, { 1, 40, 1 }, { 10, 40, 1 }, { 11, 40, 2 }, { 30, 40, 3 },
         { 40, 40, 4 } };
     for (const auto& s : shades)
         EXPECT_EQ(TAnswerCalendar::Shade(s.Count, s.Busiest), s.Shade) << s.Count << "/" << s.Busiest;
+    const TReviewProgress progress = ReadReviewProgress(history, Today());
+    TProgressDialog dialog(Form.get(), progress);
     dialog.resize(860, 600);
     dialog.show();
     QApplication::processEvents();
-    const QRect first = dialog.pbAnswers->rect();
     int days = 0;
-    for (int y = 0; y < first.height(); y += 2)
-        for (int x = 0; x < first.width(); x += 2)
+    for (int y = 0; y < dialog.pbAnswers->height(); y += 2)
+        for (int x = 0; x < dialog.pbAnswers->width(); x += 2)
             if (const auto day = dialog.pbAnswers->DayAt({ x, y }))
                 days = std::max<int>(days, static_cast<int>(*day - progress.FirstDay + 1));
-    EXPECT_EQ(days, static_cast<int>(progress.AnswersPerDay.size()))
-        << "every day up to today has its square";
+    EXPECT_EQ(days, static_cast<int>(progress.AnswersPerDay.size()));
 }

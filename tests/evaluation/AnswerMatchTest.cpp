@@ -4,6 +4,7 @@
 #include "evaluation/AnswerMatch.h"
 
 #include "evaluation/Languages.h"
+#include "evaluation/TextIn.h"
 #include "evaluation/TextUtils.h"
 
 #include <algorithm>
@@ -26,16 +27,6 @@ constexpr EvaluationFlags AllEnglish = efAux | efTo | efIze;
 constexpr EvaluationFlags AllFlags = 0x01FF;
 
 const EvaluationDelimiters Defaults {};
-
-// Texts are written as UTF-8 here and matched in the language's code page.
-std::string In(LangId lang, std::string_view utf8)
-{
-    bool lost = false;
-    std::string bytes = Utf8ToAnsi(utf8, LanguageCodePage(lang), &lost);
-    if (lost)
-        ADD_FAILURE() << "test text not in the code page of " << std::hex << lang << ": " << utf8;
-    return bytes;
-}
 
 // ---- The reference: the recursion exactly as written, with no shortcut -----------------------
 

@@ -1,5 +1,6 @@
 // Locale services on 8-bit text: lower case, accent removal, letter/digit classes and sort keys.
 
+#include "evaluation/TextIn.h"
 #include "evaluation/TextUtils.h"
 
 #include <algorithm>
@@ -14,16 +15,6 @@ namespace {
 constexpr LangId English = 0x0409, German = 0x0407, French = 0x040C, Czech = 0x0405, Russian = 0x0419,
                  Greek = 0x0408, Turkish = 0x041F, Lithuanian = 0x0427, Swedish = 0x041D,
                  SpanishTraditional = 0x040A, SpanishModern = 0x0C0A, NotInTable = 0x0401;
-
-// Test texts are written as UTF-8 and turned into the language's code page.
-std::string In(LangId lang, std::string_view utf8)
-{
-    bool lost = false;
-    std::string bytes = Utf8ToAnsi(utf8, LanguageCodePage(lang), &lost);
-    if (lost)
-        ADD_FAILURE() << "test text not in the code page of " << std::hex << lang << ": " << utf8;
-    return bytes;
-}
 
 std::string Out(LangId lang, std::string_view bytes)
 {

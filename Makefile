@@ -3,6 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 TSAN_BUILD ?= build-tsan
+COVERAGE_BUILD ?= build-coverage
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
@@ -19,6 +20,7 @@ PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmar
            speech-dispatcher speech-dispatcher-espeak-ng espeak-ng pulseaudio pulseaudio-utils sox
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 FORMAT_PACKAGES = clang-format
+COVERAGE_PACKAGES = gcovr
 
 # The suites that run code on more than one thread: long tasks, the background writer (saves and
 # recovery copies) and the locale tables shared between threads.
@@ -28,7 +30,7 @@ TSAN_OPTIONS_ALL = halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps build test run bench fuzz asan-test tsan-test format-check clean examples screenshots install package
+.PHONY: all deps fuzz-deps build test run bench fuzz asan-test tsan-test format-check coverage clean examples screenshots install package
 
 all: build
 
@@ -98,6 +100,18 @@ format-check:
 	$(call install_missing,$(FORMAT_PACKAGES))
 	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
+# Which source lines the unit suites reach: a change to the tests should not lose any.
+coverage: deps
+	$(call install_missing,$(COVERAGE_PACKAGES))
+	cmake -S . -B $(COVERAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="--coverage -O1" \
+	  -DCMAKE_EXE_LINKER_FLAGS=--coverage -DVELMORIA_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(COVERAGE_BUILD) -j $(JOBS) --target model_tests gui_tests velmoria-cli velmoria-testdrive
+	find $(COVERAGE_BUILD) -name '*.gcda' -delete
+	$(COVERAGE_BUILD)/tests/model_tests --gtest_brief=1
+	QT_QPA_PLATFORM=offscreen $(COVERAGE_BUILD)/tests/gui_tests --gtest_brief=1
+	gcovr -r . --object-directory $(COVERAGE_BUILD) --filter 'src/' --print-summary \
+	  --json $(COVERAGE_BUILD)/coverage.json -o $(COVERAGE_BUILD)/coverage.txt
+
 fuzz: deps fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORIA_FUZZ=ON $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
@@ -109,7 +123,7 @@ fuzz: deps fuzz-deps
 	done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD) $(COVERAGE_BUILD)
 
 # The bundled example list is built from its source by the program's own code.
 examples: build

@@ -110,7 +110,7 @@ coverage: deps
 	$(COVERAGE_BUILD)/tests/model_tests --gtest_brief=1
 	QT_QPA_PLATFORM=offscreen $(COVERAGE_BUILD)/tests/gui_tests --gtest_brief=1
 	gcovr -r . --object-directory $(COVERAGE_BUILD) --filter 'src/' --print-summary \
-	  --json $(COVERAGE_BUILD)/coverage.json -o $(COVERAGE_BUILD)/coverage.txt
+	  --json $(COVERAGE_BUILD)/coverage.json
 
 fuzz: deps fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORIA_FUZZ=ON $(CMAKE_FLAGS)

@@ -186,6 +186,9 @@ TEST_F(SymbolEditTest, CharacterShortcutsStemsClipboardAndPickerMouseInACyrillic
     box->setSelection(0, 1);
     QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), Q("\xD0\xB4"));
+    box->deselect();
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), Q("\xD0\xB4")) << "nothing selected, nothing copied";
     QApplication::clipboard()->setText(Q("\xCE\xB4"));
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(box->text(), Q("\xD0\xBE\xD0\xBC"));

@@ -15,12 +15,6 @@
 
 namespace {
 
-constexpr LangId English = 0x0409;
-constexpr LangId German = 0x0407;
-constexpr LangId Greek = 0x0408;
-constexpr LangId Russian = 0x0419;
-constexpr LangId Turkish = 0x041F;
-
 constexpr EvaluationFlags AllFlags = 0x01FF;
 
 const EvaluationDelimiters Defaults {};

@@ -16,13 +16,8 @@
 
 namespace {
 
-constexpr LangId English = 0x0409;
 constexpr LangId EnglishUk = 0x0809;
 constexpr LangId EnglishAustralia = 0x0C09;
-constexpr LangId German = 0x0407;
-constexpr LangId Greek = 0x0408;
-constexpr LangId Russian = 0x0419;
-constexpr LangId Turkish = 0x041F;
 
 constexpr EvaluationFlags AllEnglish = efAux | efTo | efIze;
 constexpr EvaluationFlags AllFlags = 0x01FF;
@@ -207,8 +202,6 @@ TEST(AnswerMatchEnglish, ContractionsInTableOrder)
 
 // ---- Answers that differ only in accents ------------------------------------------------------
 
-constexpr LangId French = 0x040C;
-constexpr LangId Czech = 0x0405;
 constexpr LangId SwissGerman = 0x0807;
 constexpr EvaluationFlags Side = SideEvaluationMask;
 

@@ -12,9 +12,8 @@
 
 namespace {
 
-constexpr LangId English = 0x0409, German = 0x0407, French = 0x040C, Czech = 0x0405, Russian = 0x0419,
-                 Greek = 0x0408, Turkish = 0x041F, Lithuanian = 0x0427, Swedish = 0x041D,
-                 SpanishTraditional = 0x040A, SpanishModern = 0x0C0A, NotInTable = 0x0401;
+constexpr LangId Lithuanian = 0x0427, Swedish = 0x041D, SpanishTraditional = 0x040A, SpanishModern = 0x0C0A,
+                 NotInTable = 0x0401;
 
 std::string Out(LangId lang, std::string_view bytes)
 {

@@ -10,6 +10,10 @@
 #include <string>
 #include <string_view>
 
+// The languages most of the tests write in.
+inline constexpr LangId English = 0x0409, German = 0x0407, French = 0x040C, Czech = 0x0405, Russian = 0x0419,
+                        Greek = 0x0408, Turkish = 0x041F;
+
 inline std::string In(LangId lang, std::string_view utf8)
 {
     bool lost = false;

@@ -97,8 +97,8 @@ TWelcomeDialog::TWelcomeDialog(QWidget* parent, TWelcomeData& info)
             const auto size = std::filesystem::file_size(std::filesystem::path(name), error);
             if (info.Due && !error && size <= static_cast<std::uintmax_t>(WelcomeDueCountLimit)) {
                 counter = new TDueCounter(this);
-                connect(
-                    counter, &TDueCounter::Counted, this, [this, item, name, room](const TDueAnswer& answer) {
+                connect(counter, &TDueCounter::Counted, this,
+                    [this, item, name, room, direction = info.Due->Direction](const TDueAnswer& answer) {
                         if (!answer)
                             return;
                         const QFontMetrics font(lbFiles->font());
@@ -106,7 +106,10 @@ TWelcomeDialog::TWelcomeDialog(QWidget* parent, TWelcomeData& info)
                             return font.horizontalAdvance(
                                 QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
                         };
-                        const QString due = QStringLiteral("  \u2013  %1 due").arg(answer->Due);
+                        const QString due
+                            = QStringLiteral("  \u2013  ") + DueText((*answer)[direction == 1 ? 1 : 0]);
+                        item->setToolTip(
+                            QString::fromStdString(name) + QLatin1Char('\n') + DueToolTip(*answer));
                         // The name gives way to the count, so both fit the line.
                         const int nameRoom = room - font.horizontalAdvance(due);
                         item->setText(

@@ -438,7 +438,7 @@ int RunReview(
     TDrill drill(doc, engine, in, out, err, terminal);
     drill.Run();
     if (!drill.Ended())
-        out << "Stopped. " << queue.Reviewed() << " reviewed, " << queue.Right() << " right.\n";
+        out << queue.StoppedMessage() << '\n';
     out << std::nounitbuf << std::flush;
     return 0;
 }

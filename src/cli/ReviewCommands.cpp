@@ -7,6 +7,7 @@
 #include "review/History.h"
 #include "review/ReviewQueue.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -27,9 +28,9 @@ TDay TodayOption(const TArguments& args)
 std::uint8_t DirectionOption(const TArguments& args)
 {
     const std::string into = args.Option("into").value_or("native");
-    if (into != "native" && into != "foreign")
-        throw TUsageError("--into must be native or foreign.");
-    return into == "foreign" ? 1 : 0;
+    if (into != "native" && into != "foreign" && into != "both")
+        throw TUsageError("--into must be native, foreign or both.");
+    return into == "both" ? BothDirections : into == "foreign" ? 1 : 0;
 }
 
 TSchedulerParameters SchedulerOptions(const TArguments& args)
@@ -64,7 +65,8 @@ std::string TwoDecimals(double value)
 int CmdDue(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     args.ExpectPositional(1,
-        "due FILE [--into native|foreign] [--today YYYY-MM-DD] [--new-per-day N] [--retention R] [--list]");
+        "due FILE [--into native|foreign|both] [--today YYYY-MM-DD] [--new-per-day N] [--retention R] "
+        "[--list]");
     const TDay today = TodayOption(args);
     const std::uint8_t direction = DirectionOption(args);
     const TSchedulerParameters p = SchedulerOptions(args);
@@ -73,23 +75,35 @@ int CmdDue(const TArguments& args, std::ostream& out, std::ostream& err)
     Load(document, args[0], err);
     THistory history(THistory::DefaultPath());
     const TDueCounts counts = CountDue(document, history, direction, today, newPerDay, p);
-    out << "due " << counts.Due << "\nnew " << counts.New << "\nnext "
+    // Due counts the cards failed today too: they are asked again before the day is done.
+    out << "due " << counts.DueToday() << "\nagain " << counts.Again << "\nnew " << counts.New << "\nnext "
         << (counts.Next ? FormatDay(*counts.Next) : std::string("none")) << '\n';
     if (args.Switch("list")) {
-        std::vector<TCardKey> keys;
-        keys.reserve(static_cast<std::size_t>(document.Count()));
-        for (const auto& item : document.ItemList())
-            keys.push_back(CardKeyOf(document, *item, direction));
-        const auto memories = history.Memories(keys);
-        std::string line;
-        for (std::size_t i = 0; i < memories.size(); ++i) {
-            line = std::to_string(i) + '\t';
-            if (const auto& memory = memories[i])
-                line += FormatDay(memory->Due) + '\t' + TwoDecimals(memory->Stability) + '\t'
-                    + TwoDecimals(memory->Difficulty);
-            else
-                line += "new\t\t";
-            out << line << '\n';
+        std::vector<THistory::TCardFailures> leeches = history.FailedCards(LeechFailures);
+        for (std::uint8_t d = 0; d < 2; ++d) {
+            if (direction != BothDirections && direction != d)
+                continue;
+            std::vector<TCardKey> keys;
+            keys.reserve(static_cast<std::size_t>(document.Count()));
+            for (const auto& item : document.ItemList())
+                keys.push_back(CardKeyOf(document, *item, d));
+            const auto memories = history.Memories(keys);
+            std::string line;
+            for (std::size_t i = 0; i < memories.size(); ++i) {
+                line = std::to_string(i) + '\t';
+                if (direction == BothDirections)
+                    line += d == 0 ? "native\t" : "foreign\t";
+                if (const auto& memory = memories[i])
+                    line += FormatDay(memory->Due) + '\t' + TwoDecimals(memory->Stability) + '\t'
+                        + TwoDecimals(memory->Difficulty);
+                else
+                    line += "new\t\t";
+                // A leech wants a note or a mnemonic, not more drill.
+                if (std::any_of(leeches.begin(), leeches.end(),
+                        [&](const THistory::TCardFailures& leech) { return leech.Key == keys[i]; }))
+                    line += "\tleech";
+                out << line << '\n';
+            }
         }
     }
     return 0;

@@ -54,6 +54,7 @@ constexpr THelpTopic Topics[] = {
     { 2405, "menu-test.html#statistics" },
     { 2406, "menu-test.html#review" },
     { 2407, "menu-test.html#progress" },
+    { 2408, "menu-test.html#reviewboth" },
 
     { 2500, "menu-help.html#topics" },
     { 2501, "menu-help.html#tips" },

@@ -231,7 +231,7 @@ std::vector<std::optional<TMemory>> THistory::KeyMemories(const TCardIndex& inde
     }
     // Both read the hash index alone, never a text; a count reads two numbers of each card.
     const std::string columns = dueOnly
-        ? "key_hash, last_review, due"
+        ? "key_hash, last_review, due, stability"
         : "key_hash, state, stability, difficulty, last_review, due, reps, lapses";
     const std::string ofLanguages
         = " FROM cards WHERE foreign_language = ? AND native_language = ? AND direction = ?";
@@ -243,6 +243,7 @@ std::vector<std::optional<TMemory>> THistory::KeyMemories(const TCardIndex& inde
         TMemory memory;
         memory.LastReview = row.Int(1);
         memory.Due = row.Int(2);
+        memory.Stability = row.Real(3);
         return memory;
     };
     TStatement texts(Db_,
@@ -334,15 +335,16 @@ TMemory THistory::RecordAnswer(const TCardKey& key, bool correct, bool hintUsed,
     answer.HintCountsAsWrong = hintCountsAsWrong;
     answer.UnixMs = unixMs;
     answer.DurationMs = durationMs;
-    return RecordAnswer(answer, p);
+    return RecordAnswer(answer, p).After;
 }
 
-TMemory THistory::RecordAnswer(const THistoryAnswer& answer, const TSchedulerParameters& p)
+TRecordedAnswer THistory::RecordAnswer(const THistoryAnswer& answer, const TSchedulerParameters& p)
 {
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     const TCardKey& key = answer.Key;
     const TDay day = DayOfMs(answer.UnixMs);
-    const TRating rating = RatingOf(answer.Correct, answer.HintUsed, answer.HintCountsAsWrong);
+    const TRating rating
+        = answer.Rating.value_or(RatingOf(answer.Correct, answer.HintUsed, answer.HintCountsAsWrong));
     TTransaction transaction(Db_, fail);
     TStatement find(Db_,
         "SELECT id, state, stability, difficulty, last_review, due, reps, lapses FROM cards "
@@ -406,6 +408,47 @@ TMemory THistory::RecordAnswer(const THistoryAnswer& answer, const TSchedulerPar
         .Bind(6, std::int64_t { std::max(answer.DurationMs, 0) })
         .Bind(7, std::int64_t { practice ? 1 : 0 });
     insert.Step();
+    const std::int64_t id = sqlite3_last_insert_rowid(Db_);
+    transaction.Commit();
+    return { id, day, rating, practice, before, after };
+}
+
+TMemory THistory::ChangeRating(const TRecordedAnswer& answer, TRating rating, const TSchedulerParameters& p)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    TTransaction transaction(Db_, fail);
+    TStatement card(Db_, "SELECT card, time_ms FROM answers WHERE id = ?", fail);
+    card.Bind(1, answer.Id);
+    if (!card.Step())
+        Fail("an answer to change is missing");
+    const std::int64_t cardId = card.Int(0);
+    TStatement update(Db_, "UPDATE answers SET rating = ? WHERE id = ?", fail);
+    update.Bind(1, std::int64_t { static_cast<int>(rating) }).Bind(2, answer.Id);
+    update.Step();
+    TMemory after = answer.After;
+    if (!answer.Practice) {
+        // Another copy may have scheduled the card since: its answer then stands on this one.
+        TStatement later(Db_,
+            "SELECT COUNT(*) FROM answers WHERE card = ? AND practice = 0 AND time_ms > ? AND id <> ?", fail);
+        later.Bind(1, cardId).Bind(2, card.Int(1)).Bind(3, answer.Id);
+        if (later.Step() && later.Int(0) == 0) {
+            after = ScheduleAnswer(answer.Before, rating, answer.Day, p);
+            TStatement memory(Db_,
+                "UPDATE cards SET state = ?, stability = ?, difficulty = ?, last_review = ?, due = ?, reps = "
+                "?, "
+                "lapses = ? WHERE id = ?",
+                fail);
+            memory.Bind(1, std::int64_t { static_cast<int>(after.State) })
+                .Bind(2, after.Stability)
+                .Bind(3, after.Difficulty)
+                .Bind(4, after.LastReview)
+                .Bind(5, after.Due)
+                .Bind(6, std::int64_t { after.Reps })
+                .Bind(7, std::int64_t { after.Lapses })
+                .Bind(8, cardId);
+            memory.Step();
+        }
+    }
     transaction.Commit();
     return after;
 }
@@ -446,63 +489,4 @@ std::int64_t THistory::AnswerCount()
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     TStatement count(Db_, "SELECT COUNT(*) FROM answers", fail);
     return count.Step() ? count.Int(0) : 0;
-}
-
-std::vector<int> THistory::AnswersPerDay(TDay first, TDay last)
-{
-    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    std::vector<int> counts(static_cast<std::size_t>(std::max<TDay>(last - first + 1, 0)));
-    TStatement sql(Db_, "SELECT day, COUNT(*) FROM answers WHERE day BETWEEN ? AND ? GROUP BY day", fail);
-    sql.Bind(1, first).Bind(2, last);
-    while (sql.Step())
-        counts[static_cast<std::size_t>(sql.Int(0) - first)] = static_cast<int>(sql.Int(1));
-    return counts;
-}
-
-std::vector<int> THistory::DuePerDay(TDay first, TDay last)
-{
-    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    std::vector<int> counts(static_cast<std::size_t>(std::max<TDay>(last - first + 1, 0)));
-    if (counts.empty())
-        return counts;
-    TStatement sql(Db_, "SELECT MAX(due, ?), COUNT(*) FROM cards WHERE due <= ? GROUP BY MAX(due, ?)", fail);
-    sql.Bind(1, first).Bind(2, last).Bind(3, first);
-    while (sql.Step())
-        counts[static_cast<std::size_t>(sql.Int(0) - first)] = static_cast<int>(sql.Int(1));
-    return counts;
-}
-
-std::vector<THistory::TWeekShare> THistory::ReviewShareByWeek(TDay first, TDay last)
-{
-    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    std::vector<TWeekShare> weeks;
-    for (TDay start = first; start <= last; start += 7)
-        weeks.push_back({ start, 0, 0 });
-    TStatement sql(Db_,
-        "SELECT (day - ?) / 7, COUNT(*), SUM(rating > 1) FROM answers WHERE practice = 0 AND day BETWEEN ? "
-        "AND ? "
-        "GROUP BY (day - ?) / 7",
-        fail);
-    sql.Bind(1, first).Bind(2, first).Bind(3, last).Bind(4, first);
-    while (sql.Step()) {
-        TWeekShare& week = weeks[static_cast<std::size_t>(sql.Int(0))];
-        week.Answers = static_cast<int>(sql.Int(1));
-        week.Right = static_cast<int>(sql.Int(2));
-    }
-    return weeks;
-}
-
-std::vector<THistory::TFailedWord> THistory::MostFailed(int count)
-{
-    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    std::vector<TFailedWord> words;
-    // A word failed in both directions is one word.
-    TStatement sql(Db_,
-        "SELECT c.word, c.translations, COUNT(*) AS failures FROM answers a JOIN cards c ON c.id = a.card "
-        "WHERE a.rating = 1 GROUP BY c.word, c.translations ORDER BY failures DESC, c.word LIMIT ?",
-        fail);
-    sql.Bind(1, std::int64_t { std::max(count, 0) });
-    while (sql.Step())
-        words.push_back({ std::string(sql.Text(0)), std::string(sql.Text(1)), static_cast<int>(sql.Int(2)) });
-    return words;
 }

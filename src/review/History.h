@@ -7,11 +7,13 @@
 #include "review/Card.h"
 #include "review/Scheduler.h"
 
+#include <array>
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -31,7 +33,21 @@ struct THistoryAnswer {
     std::int32_t DurationMs = 0;
     // Practice whatever the day: a repeat of a card failed earlier in the same session.
     bool Practice = false;
+    // The rating given, when it is not the verdict's own (a typo rated Hard, say).
+    std::optional<TRating> Rating;
 };
+
+// An answer as it went into the history: what a change of its rating needs.
+struct TRecordedAnswer {
+    std::int64_t Id = 0;
+    TDay Day = 0;
+    TRating Rating = TRating::Again;
+    bool Practice = false; // it did not schedule the card
+    TMemory Before, After;
+};
+
+// A card failed this often on the first answer of a day is a leech: drilling alone does not hold it.
+inline constexpr int LeechFailures = 8;
 
 // The local calendar day of a time in milliseconds since 1970.
 TDay DayOfMs(std::int64_t unixMs);
@@ -61,7 +77,23 @@ public:
     // same day, or a repeat of a card failed this session). Returns the memory after it.
     TMemory RecordAnswer(const TCardKey& key, bool correct, bool hintUsed, std::int64_t unixMs,
         std::int32_t durationMs, const TSchedulerParameters& p, bool hintCountsAsWrong);
-    TMemory RecordAnswer(const THistoryAnswer& answer, const TSchedulerParameters& p);
+    TRecordedAnswer RecordAnswer(const THistoryAnswer& answer, const TSchedulerParameters& p);
+    // Gives a recorded answer another rating; a scheduling answer reschedules its card from the memory
+    // before it, as long as no later answer scheduled the card meanwhile. Returns the memory after it.
+    TMemory ChangeRating(const TRecordedAnswer& answer, TRating rating, const TSchedulerParameters& p);
+    // The cards whose last answer on day was wrong: due again that day until answered right.
+    std::vector<TCardKey> FailedOn(TDay day);
+    // Their directions and the days they are next due once answered right.
+    std::vector<std::pair<std::uint8_t, TDay>> FailedDueOn(TDay day);
+    // The cards due or overdue on today, not yet answered that day, into each direction.
+    std::array<int, 2> DueByDirection(TDay today);
+    // Wrong first answers of a day of one card, and of every card failed at least minimum times so.
+    int Failures(const TCardKey& key);
+    struct TCardFailures {
+        TCardKey Key;
+        int Failures;
+    };
+    std::vector<TCardFailures> FailedCards(int minimum);
     // Cards answered for the first time that day (across sessions, lists and directions).
     int NewCardsOn(TDay day);
     // Answers recorded in all.
@@ -79,7 +111,9 @@ public:
     std::vector<TWeekShare> ReviewShareByWeek(TDay first, TDay last);
     struct TFailedWord {
         std::string Word, Translations;
-        int Failures;
+        std::uint8_t Direction;
+        int Failures; // wrong first answers of a day
+        bool Leech() const { return Failures >= LeechFailures; }
     };
     std::vector<TFailedWord> MostFailed(int count);
 

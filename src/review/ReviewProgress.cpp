@@ -34,6 +34,15 @@ TReviewProgress ReadReviewProgress(THistory& history, TDay today)
     progress.FirstDay = WeekStart(today) - 7 * (ProgressWeeks - 1);
     progress.AnswersPerDay = history.AnswersPerDay(progress.FirstDay, today);
     progress.DuePerDay = history.DuePerDay(today, today + ProgressDueDays - 1);
+    progress.DueInto = history.DueByDirection(today);
+    // A card failed today is asked again today, not on the day its failure scheduled.
+    for (const auto& [direction, due] : history.FailedDueOn(today)) {
+        if (due > today && due - today < ProgressDueDays) {
+            --progress.DuePerDay[static_cast<std::size_t>(due - today)];
+            ++progress.DuePerDay.front();
+        }
+        ++progress.DueInto[direction == 1 ? 1 : 0];
+    }
     // Every week in its place, whether the history had answers in it or not.
     const std::vector<THistory::TWeekShare> weeks = history.ReviewShareByWeek(progress.FirstDay, today);
     for (int i = 0; i < ProgressWeeks; ++i) {
@@ -57,5 +66,6 @@ std::string ProgressSummary(const TReviewProgress& progress)
         const int percent = static_cast<int>(std::lround(100.0 * progress.ReviewRight() / reviews));
         text += ", " + std::to_string(percent) + "% of reviews right";
     }
-    return text + ". " + std::to_string(progress.DueToday()) + " due today.";
+    return text + ". Due today: " + std::to_string(progress.DueInto[0]) + " into the native language, "
+        + std::to_string(progress.DueInto[1]) + " into the foreign language.";
 }

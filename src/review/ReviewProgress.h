@@ -5,6 +5,7 @@
 
 #include "review/History.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,9 @@ struct TReviewProgress {
     // The Monday eleven weeks before this week's: the calendar shows whole weeks up to today.
     TDay FirstDay = 0;
     std::vector<int> AnswersPerDay; // FirstDay..Today
-    std::vector<int> DuePerDay; // Today..Today + ProgressDueDays - 1; overdue cards count on today
+    // Today..Today + ProgressDueDays - 1; overdue cards and those failed today count on today.
+    std::vector<int> DuePerDay;
+    std::array<int, 2> DueInto {}; // due today into the native and into the foreign language
     std::vector<THistory::TWeekShare> Weeks; // ProgressWeeks weeks from FirstDay, empty weeks included
     std::vector<THistory::TFailedWord> Failed; // at most ProgressFailedWords, most failures first
 
@@ -32,5 +35,6 @@ struct TReviewProgress {
 };
 
 TReviewProgress ReadReviewProgress(THistory& history, TDay today);
-// One line over the pictures: "N answers in the last twelve weeks, P% of reviews right. D due today."
+// One line over the pictures: "N answers in the last twelve weeks, P% of reviews right. Due today:
+// A into the native language, B into the foreign language."
 std::string ProgressSummary(const TReviewProgress& progress);

@@ -4,19 +4,26 @@
 
 #include <algorithm>
 #include <ctime>
-#include <functional>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 
 namespace {
 
-// What the history says of a list in one direction today.
+struct TPlanned {
+    int Index;
+    std::uint8_t Direction;
+};
+
+// What the history says of a list in one or both directions today.
 struct TPlan {
     std::size_t Items = 0;
-    std::vector<int> Due; // lowest predicted recall first
-    std::vector<int> New; // in list order, every new card
+    std::vector<TPlanned> Due; // lowest predicted recall first
+    std::vector<TPlanned> New; // in list order, every new card
+    std::vector<TPlanned> Again; // failed today, in list order
     int Allowance = 0; // new cards today may still bring
     std::optional<TDay> Later; // earliest due date after today
+    int Cards = 0, Mature = 0;
 };
 
 std::optional<TDay> Earliest(std::optional<TDay> a, std::optional<TDay> b)
@@ -28,30 +35,83 @@ std::optional<TDay> Earliest(std::optional<TDay> a, std::optional<TDay> b)
     return std::min(*a, *b);
 }
 
-// The due cards in order only when asked for: a count needs none.
-TPlan MakePlan(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
-    int newPerDay, const TSchedulerParameters& p, bool ordered)
+// The entries of the index that are cards failed today: few, so each is looked up by its hash.
+std::vector<bool> FailedEntries(const TCardIndex& cards, const std::vector<TCardKey>& failed)
 {
-    TPlan plan;
+    std::vector<bool> entries(cards.Keys().size(), false);
+    const std::vector<TCardIndex::TGroup>& groups = cards.Groups();
+    for (const TCardKey& key : failed) {
+        const auto group = std::find_if(groups.begin(), groups.end(), [&](const TCardIndex::TGroup& g) {
+            return g.ForeignLanguage == key.ForeignLanguage && g.NativeLanguage == key.NativeLanguage
+                && g.Direction == key.Direction;
+        });
+        if (group == groups.end())
+            continue;
+        const auto groupIndex = static_cast<std::uint32_t>(group - groups.begin());
+        const std::int64_t hash = StoredHashOf(ViewOf(key));
+        const auto& keys = cards.Keys();
+        auto at = std::lower_bound(keys.begin(), keys.end(), std::pair(groupIndex, hash),
+            [](const TCardIndex::TEntry& e, const std::pair<std::uint32_t, std::int64_t>& v) {
+                return std::tie(e.Group, e.Hash) < std::tie(v.first, v.second);
+            });
+        for (; at != keys.end() && at->Group == groupIndex && at->Hash == hash; ++at)
+            if (cards.KeyOf(at->Card) == key)
+                entries[static_cast<std::size_t>(at - keys.begin())] = true;
+    }
+    return entries;
+}
+
+// The due cards in order only when asked for: a count needs none.
+void PlanDirection(TPlan& plan, const TVocabFile& document, THistory& history, std::uint8_t direction,
+    const std::vector<TCardKey>& failed, TDay today, const TSchedulerParameters& p, bool ordered,
+    std::vector<std::pair<double, TPlanned>>& due)
+{
     // Items of one card: the first one stands for it.
     const TCardIndex cards(document, direction);
     plan.Items = cards.Size();
     const std::vector<std::optional<TMemory>> memories = history.KeyMemories(cards, !ordered);
-    std::vector<std::pair<double, int>> due;
+    const std::vector<bool> again = FailedEntries(cards, failed);
     for (std::size_t k = 0; k < memories.size(); ++k) {
-        const int index = static_cast<int>(cards.Keys()[k].Card);
+        const TPlanned card { static_cast<int>(cards.Keys()[k].Card), direction };
         const std::optional<TMemory>& memory = memories[k];
-        if (!memory)
-            plan.New.push_back(index);
+        if (memory) {
+            ++plan.Cards;
+            if (memory->Stability >= MatureStability)
+                ++plan.Mature;
+        }
+        if (again[k]) {
+            plan.Again.push_back(card);
+            // Answered right today, it is next asked when its failure scheduled it.
+            if (memory)
+                plan.Later = Earliest(plan.Later, std::max(memory->Due, today + 1));
+        } else if (!memory)
+            plan.New.push_back(card);
         else if (memory->Due <= today && memory->LastReview < today)
-            due.emplace_back(ordered ? Retrievability(*memory, today, p) : 0.0, index);
+            due.emplace_back(ordered ? Retrievability(*memory, today, p) : 0.0, card);
         else
             plan.Later = Earliest(plan.Later, std::max(memory->Due, today + 1));
     }
-    // The cards come in the order of their hashes: list order breaks ties.
+}
+
+TPlan MakePlan(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
+    int newPerDay, const TSchedulerParameters& p, bool ordered)
+{
+    TPlan plan;
+    const std::vector<TCardKey> failed = history.FailedOn(today);
+    std::vector<std::pair<double, TPlanned>> due;
+    for (std::uint8_t d = 0; d < 2; ++d)
+        if (direction == BothDirections || direction == d)
+            PlanDirection(plan, document, history, d, failed, today, p, ordered, due);
+    // The cards come in the order of their hashes: list order (then direction) breaks ties.
+    const auto listOrder = [](const TPlanned& a, const TPlanned& b) {
+        return std::tie(a.Index, a.Direction) < std::tie(b.Index, b.Direction);
+    };
     if (ordered) {
-        std::sort(due.begin(), due.end());
-        std::sort(plan.New.begin(), plan.New.end());
+        std::sort(due.begin(), due.end(), [&](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first < b.first : listOrder(a.second, b.second);
+        });
+        std::sort(plan.New.begin(), plan.New.end(), listOrder);
+        std::sort(plan.Again.begin(), plan.Again.end(), listOrder);
     }
     plan.Due.reserve(due.size());
     for (const auto& entry : due)
@@ -67,16 +127,30 @@ std::string DayText(std::optional<TDay> day)
 
 } // namespace
 
+TDueCounts& TDueCounts::operator+=(const TDueCounts& other)
+{
+    Due += other.Due;
+    Again += other.Again;
+    New += other.New;
+    Next = Earliest(Next, other.Next);
+    Cards += other.Cards;
+    Mature += other.Mature;
+    return *this;
+}
+
 TDueCounts CountDue(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
     int newPerDay, const TSchedulerParameters& p)
 {
     const TPlan plan = MakePlan(document, history, direction, today, newPerDay, p, false);
     TDueCounts counts;
     counts.Due = static_cast<int>(plan.Due.size());
+    counts.Again = static_cast<int>(plan.Again.size());
     counts.New = std::min(plan.Allowance, static_cast<int>(plan.New.size()));
     counts.Next = plan.Later;
     if (static_cast<int>(plan.New.size()) > plan.Allowance)
         counts.Next = Earliest(counts.Next, today + 1);
+    counts.Cards = plan.Cards;
+    counts.Mature = plan.Mature;
     return counts;
 }
 
@@ -101,73 +175,139 @@ TReviewQueue::TReviewQueue(const TVocabFile& document, THistory& history, std::u
     int newPerDay, const TSchedulerParameters& p, bool hintCountsAsWrong)
     : Document_(document)
     , History_(history)
-    , Direction_(direction == 0 ? 0 : 1)
+    , Direction_(direction >= BothDirections ? BothDirections : direction)
     , Today_(today)
     , Parameters_(p)
     , HintCountsAsWrong_(hintCountsAsWrong)
 {
-    TPlan plan = MakePlan(document, history, Direction_, today, newPerDay, p, true);
+    const TPlan plan = MakePlan(document, history, Direction_, today, newPerDay, p, true);
     Items_ = plan.Items;
-    Due_.assign(plan.Due.begin(), plan.Due.end());
+    const auto cardOf = [](const TPlanned& planned) { return TCard { planned.Index, planned.Direction }; };
+    std::transform(plan.Due.begin(), plan.Due.end(), std::back_inserter(Due_), cardOf);
+    std::transform(plan.Again.begin(), plan.Again.end(), std::back_inserter(Again_), cardOf);
     const auto allowed = std::min<std::size_t>(static_cast<std::size_t>(plan.Allowance), plan.New.size());
-    New_.assign(plan.New.begin(), plan.New.begin() + static_cast<std::ptrdiff_t>(allowed));
+    std::transform(plan.New.begin(), plan.New.begin() + static_cast<std::ptrdiff_t>(allowed),
+        std::back_inserter(New_), cardOf);
     NewLeftOver_ = plan.New.size() > allowed;
     LaterDue_ = plan.Later;
-    FailedThisSession_.assign(Items_, false);
-    StartedEmpty_ = Due_.empty() && New_.empty();
+    Failed_.assign(Items_ * 2, false);
+    for (const TCard& card : Again_)
+        Failed_[Slot(card)] = true;
+    Asked_.Direction = Direction_ == BothDirections ? 0 : Direction_;
+    StartedEmpty_ = Due_.empty() && New_.empty() && Again_.empty();
 }
 
 int TReviewQueue::NextIndex()
 {
-    if (Current_ >= 0)
-        return Current_;
-    for (std::deque<int>* queue : { &Due_, &New_, &Failed_ }) {
+    if (Asked_.Index >= 0)
+        return Asked_.Index;
+    Last_.reset();
+    const std::pair<std::deque<TCard>*, TKind> queues[]
+        = { { &Due_, TKind::Due }, { &New_, TKind::New }, { &Again_, TKind::Again } };
+    for (const auto& [queue, kind] : queues) {
         if (!queue->empty()) {
-            Current_ = queue->front();
+            Asked_ = queue->front();
+            AskedKind_ = kind;
             queue->pop_front();
-            return Current_;
+            return Asked_.Index;
         }
     }
     return -1;
 }
 
-void TReviewQueue::Answered(
-    int index, bool correct, bool hintUsed, std::int64_t unixMs, std::int32_t durationMs)
+void TReviewQueue::Answered(int index, bool correct, bool hintUsed, std::int64_t unixMs,
+    std::int32_t durationMs, std::optional<TRating> rating)
 {
-    if (index < 0 || index != Current_ || index >= Document_.Count())
+    if (index < 0 || index != Asked_.Index || index >= Document_.Count())
         throw std::logic_error("TReviewQueue::Answered: not the item asked");
-    const auto at = static_cast<std::size_t>(index);
     THistoryAnswer answer;
-    answer.Key = CardKeyOf(Document_, Document_.Items(index), Direction_);
+    answer.Key = CardKeyOf(Document_, Document_.Items(index), Asked_.Direction);
     answer.Correct = correct;
     answer.HintUsed = hintUsed;
     answer.HintCountsAsWrong = HintCountsAsWrong_;
     answer.UnixMs = unixMs;
     answer.DurationMs = durationMs;
-    answer.Practice = FailedThisSession_[at];
+    answer.Practice = Failed_[Slot(Asked_)];
+    answer.Rating = rating;
     // Nothing moves on unless the answer is in the history.
-    const TMemory after = History_.RecordAnswer(answer, Parameters_);
-    Current_ = -1;
+    Last_ = History_.RecordAnswer(answer, Parameters_);
+    LastCard_ = Asked_;
+    Asked_.Index = -1;
     ++Reviewed_;
+    LastCountedRight_ = correct;
     if (correct)
         ++Right_;
-    if (RatingOf(correct, hintUsed, HintCountsAsWrong_) == TRating::Again) {
-        FailedThisSession_[at] = true;
-        Failed_.push_back(index);
+    if (Last_->Rating == TRating::Again) {
+        Failed_[Slot(LastCard_)] = true;
+        Again_.push_back(LastCard_);
     }
-    NextAnswered_ = Earliest(NextAnswered_, std::max(after.Due, Today_ + 1));
+    AnsweredDue_.push_back(std::max(Last_->After.Due, Today_ + 1));
 }
 
-int TReviewQueue::Remaining() const
+std::optional<TRating> TReviewQueue::LastRating() const
 {
-    return static_cast<int>(Due_.size() + New_.size()) + (Current_ >= 0 ? 1 : 0);
+    return Last_ ? std::optional(Last_->Rating) : std::nullopt;
+}
+
+bool TReviewQueue::ChangeRating(TRating rating)
+{
+    if (!Last_ || Asked_.Index >= 0)
+        return false;
+    if (rating == Last_->Rating)
+        return true;
+    const TMemory after = History_.ChangeRating(*Last_, rating, Parameters_);
+    const bool wasAgain = Last_->Rating == TRating::Again;
+    Last_->Rating = rating;
+    Last_->After = after;
+    AnsweredDue_.back() = std::max(after.Due, Today_ + 1);
+    const bool right = rating != TRating::Again;
+    Right_ += static_cast<int>(right) - static_cast<int>(LastCountedRight_);
+    LastCountedRight_ = right;
+    if (wasAgain && right) {
+        // Still failed when an earlier session failed it and this was a repeat: answered right now.
+        const auto at = std::find_if(Again_.rbegin(), Again_.rend(), [this](const TCard& card) {
+            return card.Index == LastCard_.Index && card.Direction == LastCard_.Direction;
+        });
+        if (at != Again_.rend())
+            Again_.erase(std::next(at).base());
+    } else if (!wasAgain && !right) {
+        Failed_[Slot(LastCard_)] = true;
+        Again_.push_back(LastCard_);
+    }
+    return true;
+}
+
+std::optional<std::array<std::int64_t, 4>> TReviewQueue::LastIntervals() const
+{
+    if (!Last_ || Last_->Practice || Asked_.Index >= 0)
+        return std::nullopt;
+    std::array<std::int64_t, 4> days {};
+    for (int r = 1; r <= 4; ++r)
+        days[static_cast<std::size_t>(r - 1)]
+            = ScheduleAnswer(Last_->Before, static_cast<TRating>(r), Last_->Day, Parameters_).Due
+            - Last_->Day;
+    return days;
+}
+
+TDueCounts TReviewQueue::Left() const
+{
+    TDueCounts left;
+    left.Due = static_cast<int>(Due_.size());
+    left.New = static_cast<int>(New_.size());
+    left.Again = static_cast<int>(Again_.size());
+    if (Asked_.Index >= 0)
+        ++(AskedKind_ == TKind::Due ? left.Due : AskedKind_ == TKind::New ? left.New : left.Again);
+    left.Next = NextReview();
+    return left;
 }
 
 std::optional<TDay> TReviewQueue::NextReview() const
 {
-    if (Current_ >= 0 || !Due_.empty() || !New_.empty() || !Failed_.empty())
+    if (Asked_.Index >= 0 || !Due_.empty() || !New_.empty() || !Again_.empty())
         return Today_;
-    std::optional<TDay> next = Earliest(LaterDue_, NextAnswered_);
+    std::optional<TDay> next = LaterDue_;
+    for (const TDay day : AnsweredDue_)
+        next = Earliest(next, day);
     if (NewLeftOver_)
         next = Earliest(next, Today_ + 1);
     return next;
@@ -175,8 +315,15 @@ std::optional<TDay> TReviewQueue::NextReview() const
 
 std::string TReviewQueue::ClosingMessage() const
 {
+    const std::string where = Direction_ == BothDirections ? "today." : "today in this direction.";
     if (StartedEmpty_)
-        return "Nothing is due today. Next review: " + DayText(NextReview()) + ".";
-    return "Nothing more is due today. " + std::to_string(Reviewed_) + " reviewed, " + std::to_string(Right_)
-        + " right. Next review: " + DayText(NextReview()) + ".";
+        return "Nothing is due " + where + " Next review: " + DayText(NextReview()) + ".";
+    return "Nothing more is due " + where + " " + std::to_string(Reviewed_) + " reviewed, "
+        + std::to_string(Right_) + " right. Next review: " + DayText(NextReview()) + ".";
+}
+
+std::string TReviewQueue::StoppedMessage() const
+{
+    return "Stopped. " + std::to_string(Reviewed_) + " reviewed, " + std::to_string(Right_) + " right. "
+        + std::to_string(Remaining()) + " still due today.";
 }

@@ -1,11 +1,12 @@
 #pragma once
 // What a review session asks, in order: the cards due today (lowest predicted recall first), then
-// new cards up to the day's allowance, then the cards failed in this session until each is
-// answered right. Items of the list with the same card are asked once. A queue serves one list
-// in one direction: after a change of either, make a new one.
+// new cards up to the day's allowance, then the cards failed today until each is answered right,
+// those of earlier sessions too. Items of the list with the same card are asked once. A queue
+// serves one list in one direction or in both: after a change of the list, make a new one.
 
 #include "review/History.h"
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -14,13 +15,28 @@
 
 class TVocabFile;
 
+// The direction of a review that asks every card of a list, into either language, mixed.
+inline constexpr std::uint8_t BothDirections = 2;
+
 struct TDueCounts {
-    int Due = 0; // cards due today or overdue
+    int Due = 0; // cards due today or overdue, those failed today left out
+    int Again = 0; // cards failed today and not answered right since
     int New = 0; // new cards today's allowance lets in
     // The first day after today on which a card is due (today's work done), tomorrow when new
     // cards wait beyond today's allowance; nullopt for a list without cards.
     std::optional<TDay> Next;
+    int Cards = 0; // cards of the list with a memory
+    int Mature = 0; // of them, those held for MatureStability days or more
+
+    int DueToday() const { return Due + Again; } // what "N due" says
+    int Left() const { return Due + Again + New; }
+    TDueCounts& operator+=(const TDueCounts& other);
+    bool operator==(const TDueCounts&) const = default;
 };
+// A card remembered this long has been learnt: what the share learnt of a reviewed list counts.
+inline constexpr double MatureStability = 21;
+
+// One direction, or both added up with the new-card allowance, which the directions share, once.
 TDueCounts CountDue(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
     int newPerDay, const TSchedulerParameters& p);
 
@@ -34,23 +50,51 @@ public:
 
     // The item index to ask next, -1 when nothing more is due today. The same until answered.
     int NextIndex();
+    // The direction of the card asked (or last asked): a review of both directions changes it.
+    std::uint8_t Direction() const { return Asked_.Direction; }
+    std::uint8_t Directions() const { return Direction_; } // 0, 1 or BothDirections
     // Records the answer (committed before it returns) and moves on; a wrong answer puts the
-    // card back at the end, to be asked until it is answered right.
-    void Answered(int index, bool correct, bool hintUsed, std::int64_t unixMs, std::int32_t durationMs);
+    // card back at the end, to be asked until it is answered right. rating: the one given
+    // instead of the verdict's own.
+    void Answered(int index, bool correct, bool hintUsed, std::int64_t unixMs, std::int32_t durationMs,
+        std::optional<TRating> rating = std::nullopt);
+    // The rating of the answer just given, while it is the last thing done (before NextIndex);
+    // nullopt otherwise.
+    std::optional<TRating> LastRating() const;
+    // The learner's own rating of the answer just given: the history keeps it, and the card comes
+    // back today exactly when it is Again. False when there is no such answer any more.
+    bool ChangeRating(TRating rating);
+    // For each rating (Again..Easy), the days until the card just answered would be asked again;
+    // nullopt when that answer did not schedule it (a repeat the same day).
+    std::optional<std::array<std::int64_t, 4>> LastIntervals() const;
     // Whether a right answer after a hint is rated Again (and so asked again) from now on.
     void SetHintCountsAsWrong(bool on) { HintCountsAsWrong_ = on; }
     int Reviewed() const { return Reviewed_; } // answers in this session
     int Right() const { return Right_; }
-    // Due and new cards left (the failed ones waiting not counted).
-    int Remaining() const;
+    // What is left today, the question on screen included until it is answered.
+    TDueCounts Left() const;
+    int Remaining() const { return Left().Left(); }
     bool StartedEmpty() const { return StartedEmpty_; }
-    // "Nothing more is due today. N reviewed, M right. Next review: DATE.", or when nothing was due
-    // at the start "Nothing is due today. Next review: DATE." ("none" without a card).
+    // "Nothing more is due today in this direction. N reviewed, M right. Next review: DATE.", or when
+    // nothing was due at the start "Nothing is due today in this direction. Next review: DATE."
+    // ("none" without a card); "in this direction" left out for both directions.
     std::string ClosingMessage() const;
+    // "Stopped. N reviewed, M right. K still due today."
+    std::string StoppedMessage() const;
     // The first day after today with a review, as CountDue says after this session.
     std::optional<TDay> NextReview() const;
 
 private:
+    struct TCard {
+        int Index = -1;
+        std::uint8_t Direction = 0;
+    };
+    enum class TKind : std::uint8_t { Due, New, Again };
+    std::size_t Slot(const TCard& card) const
+    {
+        return static_cast<std::size_t>(card.Index) * 2 + card.Direction;
+    }
+
     const TVocabFile& Document_;
     THistory& History_;
     std::uint8_t Direction_;
@@ -58,12 +102,17 @@ private:
     TSchedulerParameters Parameters_;
     bool HintCountsAsWrong_;
     std::size_t Items_ = 0; // in the list when the queue was made
-    std::deque<int> Due_, New_, Failed_;
-    int Current_ = -1; // asked, not yet answered
-    std::vector<bool> FailedThisSession_; // per item
+    std::deque<TCard> Due_, New_, Again_;
+    TCard Asked_; // Index -1 once answered
+    TKind AskedKind_ = TKind::Due;
+    std::vector<bool> Failed_; // per item and direction: failed today, a repeat does not schedule
     std::optional<TDay> LaterDue_; // earliest due date after today among cards not asked
     bool NewLeftOver_ = false; // new cards beyond today's allowance
-    std::optional<TDay> NextAnswered_; // earliest due date of the cards answered
+    std::vector<TDay> AnsweredDue_; // due date of each card answered, its last rating's
     int Reviewed_ = 0, Right_ = 0;
     bool StartedEmpty_ = false;
+    // The answer just given, while its rating may change.
+    std::optional<TRecordedAnswer> Last_;
+    TCard LastCard_;
+    bool LastCountedRight_ = false;
 };

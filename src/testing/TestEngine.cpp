@@ -153,6 +153,8 @@ bool TTestEngine::NextQuestion(
     if (Review_ != nullptr) {
         const int index = Review_->NextIndex();
         if (index >= 0 && index < Document_.Count()) {
+            // A review of both directions turns each card its own way; nothing is on screen to drop.
+            TestMode_ = Review_->Direction();
             // The current item is no part of the list's contents: choosing it changes nothing to save.
             Document_.SetCurrentIndex(index);
             return true;

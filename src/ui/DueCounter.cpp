@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QStringList>
 #include <QtConcurrent/QtConcurrentRun>
 #include <fstream>
 #include <iterator>
@@ -26,8 +27,10 @@ TDueAnswer CountJob(const std::string& bytes, const std::string& fileName, const
             document.LoadFromBytes(bytes);
         }
         THistory history(question.HistoryPath);
-        return CountDue(
-            document, history, question.Direction, question.Today, question.NewPerDay, question.Parameters);
+        std::array<TDueCounts, 2> into;
+        for (std::uint8_t d = 0; d < 2; ++d)
+            into[d] = CountDue(document, history, d, question.Today, question.NewPerDay, question.Parameters);
+        return into;
     } catch (const std::exception&) {
         // A list that cannot be read or a history that is busy has no count to show.
         return std::nullopt;
@@ -35,6 +38,26 @@ TDueAnswer CountJob(const std::string& bytes, const std::string& fileName, const
 }
 
 } // namespace
+
+QString DueText(const TDueCounts& counts)
+{
+    return QStringLiteral("%1 due \u00B7 %2 new").arg(counts.DueToday()).arg(counts.New);
+}
+
+QString DueToolTip(const std::array<TDueCounts, 2>& into)
+{
+    QStringList lines;
+    for (std::size_t d = 0; d < 2; ++d) {
+        const TDueCounts& c = into[d];
+        lines << QStringLiteral("%1: %2 due today (%3 failed earlier today), %4 new")
+                     .arg(d == 0 ? QStringLiteral("Into the native language")
+                                 : QStringLiteral("Into the foreign language"))
+                     .arg(c.DueToday())
+                     .arg(c.Again)
+                     .arg(c.New);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
 
 TDueCounter::TDueCounter(QObject* parent)
     : QObject(parent)

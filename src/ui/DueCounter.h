@@ -7,6 +7,7 @@
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,14 +17,20 @@ class TVocabFile;
 // What a count needs besides the list.
 struct TDueQuestion {
     std::string HistoryPath;
-    std::uint8_t Direction = 0;
+    std::uint8_t Direction = 0; // the one shown; both are counted
     TDay Today = 0;
     int NewPerDay = 20;
     TSchedulerParameters Parameters;
 };
 
-// The answer of a worker: the counts, or nothing when the list or the history could not be read.
-using TDueAnswer = std::optional<TDueCounts>;
+// The answer of a worker: the counts into the native and into the foreign language, or nothing
+// when the list or the history could not be read.
+using TDueAnswer = std::optional<std::array<TDueCounts, 2>>;
+
+// "N due · M new": what the status bar and the welcome dialog show of one direction.
+QString DueText(const TDueCounts& counts);
+// Both directions, a line each, with the cards failed today.
+QString DueToolTip(const std::array<TDueCounts, 2>& into);
 
 class TDueCounter : public QObject {
     Q_OBJECT

@@ -9,6 +9,7 @@
 #include "core/RecentFileList.h"
 #include "core/SafeSave.h"
 #include "core/VocabFile.h"
+#include "review/ReviewQueue.h"
 #include "settings/Session.h"
 #include "settings/Settings.h"
 
@@ -197,7 +198,9 @@ public:
     // ---- Reviews over days (MainWindowReview.cpp)
     QAction* miTestReview = nullptr;
     QAction* miTestProgress = nullptr;
+    QAction* miTestReviewBoth = nullptr;
     void miTestReviewClick();
+    void miTestReviewBothClick();
     void miTestProgressClick();
     // The learner's review history, opened at its first use; null when it cannot be opened, which
     // the user is told once. Review Due Words and Review Progress are then unavailable.
@@ -343,7 +346,17 @@ private:
     TSpeechPageTarget SpeechPageTarget();
     void CreateReviewCommands();
     bool Reviewing() const;
-    bool StartReview();
+    // A review in one direction (the engine's when none is given) or in BothDirections.
+    bool StartReview(std::optional<std::uint8_t> direction = std::nullopt);
+    void RunReview(std::optional<std::uint8_t> direction);
+    // Esc or the review's command: the review ends with what it did and what is left.
+    void StopReview();
+    // Nothing more is due: says so, and offers the other direction when it still has words due.
+    void ReviewFinished(const std::string& closing);
+    // The other direction's review the learner accepted at the end of the last one.
+    void ReviewNextDirection();
+    void UpdateReviewBar();
+    void RateAnswer(TRating rating);
     // The due panel: the session's remaining cards, or the worker's count for the list as it is.
     void UpdateDuePanel();
     // What a due count asks of the history now; nullopt without a history.
@@ -412,6 +425,9 @@ private:
     bool HistoryFailed_ = false;
     std::unique_ptr<TReviewQueue> ReviewQueue_;
     std::uint8_t ReviewDirection_ = 0;
+    std::optional<std::uint8_t> PendingReview_;
+    // The last due counts of the list, both directions (nothing while none came).
+    std::optional<std::array<TDueCounts, 2>> LastDue_;
     TDueCounter* DueCounter_ = nullptr;
     // What the due panel's count was asked for: the list's revision, direction, day and settings.
     std::string DueAsked_;

@@ -9,6 +9,7 @@
 #include "ui/DueCounter.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgressDialog.h"
+#include "ui/ReviewBar.h"
 #include "ui/TestPanel.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QToolBar>
 #include <ctime>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -65,8 +67,14 @@ void TMainForm::CreateReviewCommands()
     const auto canReview = [this] { return CanTest() && !HistoryFailed_; };
     const TActionEntry entries[] = {
         { &miTestReview, "miTestReview", "Re&view Due Words", QKeySequence(Qt::CTRL | Qt::Key_R),
-            "Asks the words due today, spread over the days so you keep them", "review", 2406,
-            &TMainForm::miTestReviewClick, canReview, [this] { return Reviewing(); } },
+            "Asks the words due today in this direction, spread over the days so you keep them", "review",
+            2406, &TMainForm::miTestReviewClick, canReview,
+            [this] { return Reviewing() && ReviewDirection_ != BothDirections; } },
+        { &miTestReviewBoth, "miTestReviewBoth", "Review &Both Directions",
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+            "Asks the words due today into either language, mixed", nullptr, 2408,
+            &TMainForm::miTestReviewBothClick, canReview,
+            [this] { return Reviewing() && ReviewDirection_ == BothDirections; } },
         { &miTestProgress, "miTestProgress", "Review &Progress...", QKeySequence(),
             "Shows your reviews over the days and the words you fail most", nullptr, 2407,
             &TMainForm::miTestProgressClick, [this] { return !HistoryFailed_; } },
@@ -77,6 +85,7 @@ void TMainForm::CreateReviewCommands()
     auto* test = menuBar()->findChild<QMenu*>(QStringLiteral("miTest"));
     const QList<QAction*> testActions = test->actions();
     test->insertAction(testActions[testActions.indexOf(miTestStartTesting) + 1], miTestReview);
+    test->insertAction(testActions[testActions.indexOf(miTestStartTesting) + 1], miTestReviewBoth);
     test->addAction(miTestProgress);
     // Another copy of the program or the command line may have reviewed meanwhile.
     installEventFilter(new TActivationWatch(this, [this] { ReviewHistoryChanged(); }));
@@ -138,14 +147,14 @@ void TMainForm::SetHistoryPath(const std::string& path)
     ScheduleUpdate();
 }
 
-bool TMainForm::StartReview()
+bool TMainForm::StartReview(std::optional<std::uint8_t> direction)
 {
     THistory* history = History();
     if (!history)
         return false;
     TTestEngine& engine = TestEngine();
     engine.SetReview(nullptr);
-    ReviewDirection_ = engine.TestMode();
+    ReviewDirection_ = direction.value_or(engine.TestMode());
     ReviewQueue_ = std::make_unique<TReviewQueue>(Session_.Document(), *history, ReviewDirection_, Today(),
         Session_.Settings.Reviews.NewPerDay, ParametersOf(Session_.Settings),
         Session_.Settings.Options.DisallowHints);
@@ -155,16 +164,27 @@ bool TMainForm::StartReview()
 
 void TMainForm::miTestReviewClick()
 {
-    if (Reviewing()) {
-        SetWindowMode(wmEditing);
+    RunReview(std::nullopt);
+}
+
+void TMainForm::miTestReviewBothClick()
+{
+    RunReview(BothDirections);
+}
+
+void TMainForm::RunReview(std::optional<std::uint8_t> direction)
+{
+    // The command of the review on screen stops it.
+    if (Reviewing() && (direction == BothDirections) == (ReviewDirection_ == BothDirections)) {
+        StopReview();
         return;
     }
     if (!CanTest())
         return;
-    // A classic test on screen ends first; its question is dropped unanswered, as Stop does.
+    // A classic test or another review on screen ends first; its question is dropped unanswered.
     if (WindowMode_ == wmTesting)
         SetWindowMode(wmEditing);
-    if (!StartReview())
+    if (!StartReview(direction))
         return;
     if (NextQuestion()) {
         SetWindowMode(wmTesting);
@@ -173,6 +193,7 @@ void TMainForm::miTestReviewClick()
     // Nothing to ask: the engine lets go of the queue before it goes.
     TestEngine().SetReview(nullptr);
     ReviewQueue_.reset();
+    ReviewNextDirection();
 }
 
 void TMainForm::miTestProgressClick()
@@ -196,13 +217,14 @@ void TMainForm::UpdateDuePanel()
     if (Reviewing()) {
         // The session knows what is left (the question on screen until it is answered); the
         // list's count is asked again once the session ends.
-        show(QStringLiteral("%1 due").arg(ReviewQueue_->Remaining()));
+        show(DueText(ReviewQueue_->Left()));
         DueAsked_.clear();
         return;
     }
     const std::optional<TDueQuestion> question = DueQuestion();
     if (!question) {
         show(QString());
+        LastDue_.reset();
         return;
     }
     const TVocabFile& document = Session_.Document();
@@ -218,12 +240,13 @@ void TMainForm::UpdateDuePanel()
         connect(DueCounter_, &TDueCounter::Counted, this, [this](const TDueAnswer& answer) {
             if (Reviewing())
                 return;
-            StatusPanels_[6]->setText(answer ? QStringLiteral("%1 due").arg(answer->Due) : QString());
+            LastDue_ = answer;
+            const std::size_t direction = WindowState_.TestMode == 1 ? 1 : 0;
+            StatusPanels_[6]->setText(answer ? DueText((*answer)[direction]) : QString());
             StatusPanels_[6]->setToolTip(answer
-                    ? QStringLiteral("Words due for review today in this direction: %1, and %2 new")
-                          .arg(answer->Due)
-                          .arg(answer->New)
+                    ? DueToolTip(*answer)
                     : QStringLiteral("Words due for review today in this direction"));
+            ScheduleUpdate();
         });
     }
     DueCounter_->CountDocument(document, *question);
@@ -236,4 +259,80 @@ std::optional<TDueQuestion> TMainForm::DueQuestion()
         return std::nullopt;
     return TDueQuestion { history->Path(), static_cast<std::uint8_t>(WindowState_.TestMode == 1 ? 1 : 0),
         Today(), Session_.Settings.Reviews.NewPerDay, ParametersOf(Session_.Settings) };
+}
+
+void TMainForm::StopReview()
+{
+    const QString stopped = QString::fromStdString(ReviewQueue_->StoppedMessage());
+    SetWindowMode(wmEditing);
+    ShowMessageBox(stopped, QString(), QMessageBox::Ok, QMessageBox::Information);
+}
+
+void TMainForm::ReviewFinished(const std::string& closing)
+{
+    QString text = QString::fromStdString(closing);
+    THistory* history = History();
+    const std::uint8_t other = ReviewDirection_ == 1 ? 0 : 1;
+    int left = 0;
+    if (history && ReviewDirection_ != BothDirections) {
+        try {
+            const TDueCounts counts = CountDue(Session_.Document(), *history, other, Today(),
+                Session_.Settings.Reviews.NewPerDay, ParametersOf(Session_.Settings));
+            left = counts.Left();
+        } catch (const std::exception&) {
+            // Only the offer is lost: the session itself is over and kept.
+        }
+    }
+    if (left == 0) {
+        ShowMessageBox(text, QString(), QMessageBox::Ok, QMessageBox::Information);
+        return;
+    }
+    text += QStringLiteral("\n\n%1 %2 still due today %3. Review them now?")
+                .arg(left)
+                .arg(left == 1 ? QStringLiteral("word is") : QStringLiteral("words are"))
+                .arg(other == 0 ? QStringLiteral("into the native language")
+                                : QStringLiteral("into the foreign language"));
+    if (ShowMessageBox(
+            text, QString(), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes)
+        == QMessageBox::Yes)
+        PendingReview_ = other;
+}
+
+void TMainForm::ReviewNextDirection()
+{
+    if (const std::optional<std::uint8_t> direction = std::exchange(PendingReview_, std::nullopt)) {
+        WindowState_.TestMode = *direction;
+        TestEngine().SetTestMode(*direction);
+        RunReview(*direction);
+    }
+}
+
+void TMainForm::UpdateReviewBar()
+{
+    TReviewBar* bar = pnlTest->pnlReview;
+    if (!Reviewing()) {
+        bar->hide();
+        return;
+    }
+    bar->show();
+    bar->ShowLeft(ReviewQueue_->Left());
+    const std::optional<TRating> rated = ReviewQueue_->LastRating();
+    if (TestEngine().Answered() && rated)
+        bar->ShowRatings(*rated, ReviewQueue_->LastIntervals());
+    else
+        bar->HideRatings();
+}
+
+void TMainForm::RateAnswer(TRating rating)
+{
+    if (!Reviewing())
+        return;
+    try {
+        ReviewQueue_->ChangeRating(rating);
+    } catch (const std::exception& error) {
+        ReviewFailed(Q(error.what()));
+        return;
+    }
+    UpdateReviewBar();
+    ScheduleUpdate();
 }

@@ -5,6 +5,7 @@
 #include "app/MessageBox.h"
 #include "testing/TestEngine.h"
 #include "ui/MainWindow.h"
+#include "ui/ReviewBar.h"
 #include "ui/Sound.h"
 #include "ui/StatisticsDialog.h"
 #include "ui/SymbolEdit.h"
@@ -26,6 +27,10 @@ void TMainForm::CreateTestPanel()
         pnlTest, &TTestPanel::ContinueRequested, this, [this] { RunCommand([this] { ContinueTest(); }); });
     connect(pnlTest, &TTestPanel::EditItemRequested, this,
         [this] { RunCommand([this] { EditFromQuestion(); }); });
+    connect(pnlTest, &TTestPanel::QuestionShown, this, [this] { UpdateReviewBar(); });
+    connect(pnlTest, &TTestPanel::AnswerRecorded, this, [this] { UpdateReviewBar(); });
+    connect(pnlTest->pnlReview, &TReviewBar::Rated, this,
+        [this](TRating rating) { RunCommand([this, rating] { RateAnswer(rating); }); });
 }
 
 void TMainForm::SetSoundPlayer(std::unique_ptr<ISoundPlayer> player)
@@ -60,10 +65,13 @@ TTestEngine& TMainForm::TestEngine()
 bool TMainForm::NextQuestion()
 {
     return TestEngine().NextQuestion(WindowMode_ == wmTesting, [this](const std::string& message) {
-        ShowMessageBox(QString::fromStdString(message), QString(), QMessageBox::Ok, QMessageBox::Information);
         // A review's closing message is all: the list's statistics have no part in it.
-        if (!ReviewQueue_)
-            miTestStatisticsClick();
+        if (ReviewQueue_) {
+            ReviewFinished(message);
+            return;
+        }
+        ShowMessageBox(QString::fromStdString(message), QString(), QMessageBox::Ok, QMessageBox::Information);
+        miTestStatisticsClick();
     });
 }
 
@@ -81,10 +89,12 @@ void TMainForm::ContinueTest()
 {
     if (WindowMode_ != wmTesting)
         return;
-    if (NextQuestion())
+    if (NextQuestion()) {
         pnlTest->ShowQuestion();
-    else
-        SetWindowMode(wmEditing);
+        return;
+    }
+    SetWindowMode(wmEditing);
+    ReviewNextDirection();
 }
 
 void TMainForm::RunTestAction(TTestAction action)
@@ -189,7 +199,12 @@ bool TMainForm::TestKeyFilter(QObject* watched, QEvent* event)
     const auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     if (key->key() == Qt::Key_Escape) {
-        RunCommand([this] { SetWindowMode(wmEditing); });
+        RunCommand([this] {
+            if (Reviewing())
+                StopReview();
+            else
+                SetWindowMode(wmEditing);
+        });
         return true;
     }
     // Only exactly Ctrl: Ctrl+Shift+Tab and Ctrl+Alt+Tab are left alone.

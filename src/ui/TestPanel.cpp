@@ -6,6 +6,7 @@
 #include "evaluation/TextUtils.h"
 #include "ui/QtText.h"
 #include "ui/ResultImage.h"
+#include "ui/ReviewBar.h"
 #include "ui/Sound.h"
 #include "ui/SymbolEdit.h"
 
@@ -137,6 +138,8 @@ TTestPanel::TTestPanel(const TSettings& settings, QWidget* parent)
     buttons->addSpacing(Margin);
     buttons->addWidget(btnToggleAnswer);
     buttons->addWidget(btnEnter);
+    pnlReview = new TReviewBar(this);
+    pnlReview->hide();
 
     Fields_ = new QWidget(this);
     auto* fields = new QVBoxLayout(Fields_);
@@ -154,6 +157,7 @@ TTestPanel::TTestPanel(const TSettings& settings, QWidget* parent)
     body->addWidget(pnlChoice);
     body->addSpacing(12);
     body->addWidget(pnlButtons);
+    body->addWidget(pnlReview);
     body->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -521,6 +525,12 @@ void TTestPanel::keyPressEvent(QKeyEvent* event)
             = !Engine_ || Engine_->Answered() || Engine_->AnswerKeyAccepted(event->isAutoRepeat());
         if (btnEnter->isEnabled() && belongsHere)
             btnEnter->click();
+        event->accept();
+        return;
+    }
+    // A review's verdict takes the keys 1 to 4 as the learner's own rating.
+    if (Engine_ && Engine_->Answered() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+        && pnlReview->RateKey(event->key() - Qt::Key_0)) {
         event->accept();
         return;
     }

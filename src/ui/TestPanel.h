@@ -16,6 +16,7 @@ class ISoundPlayer;
 class QLabel;
 class QPushButton;
 class QTimer;
+class TReviewBar;
 class TVocabEdit;
 class TSymbolEdit;
 
@@ -141,6 +142,8 @@ public:
     QLabel* pnlTestStatus = nullptr;
     QPushButton* btnToggleAnswer = nullptr;
     QPushButton* btnEnter = nullptr;
+    // Shown during a review only.
+    TReviewBar* pnlReview = nullptr;
     QTimer* timAnswer = nullptr;
 
 signals:

@@ -37,15 +37,16 @@ TEST_F(ReviewDrillTest, ASessionAsksUntilRightAndNeverSavesTheList)
     EXPECT_EQ(run.Status, 0) << run.Err;
     const std::vector<std::string> expected
         = { "Q: Hund", "Right! dog", "Q: Katze", "Hint: c", "Wrong! cat", "Q: Katze", "Right! cat",
-              "Nothing more is due today. 3 reviewed, 2 right. Next review: 2026-12-08." };
+              "Nothing more is due today in this direction. 3 reviewed, 2 right. Next review: 2026-12-08." };
     EXPECT_EQ(run.Lines, expected);
     EXPECT_EQ(ReadBytes(List), bytes);
     // Later that day nothing is due; the next day brings the third word and the failed one.
     EXPECT_EQ(Drill("", "2026-12-07", { "--new-per-day", "2" }).Lines.back(),
-        "Nothing is due today. Next review: 2026-12-08.");
+        "Nothing is due today in this direction. Next review: 2026-12-08.");
     const TCliResult next = Drill("cat\n:stop\n", "2026-12-08", { "--into", "native", "--retention", "0.8" });
     EXPECT_EQ(next.Lines,
-        (std::vector<std::string> { "Q: Katze", "Right! cat", "Q: Maus", "Stopped. 1 reviewed, 1 right." }));
+        (std::vector<std::string> {
+            "Q: Katze", "Right! cat", "Q: Maus", "Stopped. 1 reviewed, 1 right. 1 still due today." }));
     EXPECT_EQ(Answers(), 4);
 }
 

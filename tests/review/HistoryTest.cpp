@@ -88,9 +88,11 @@ TEST_F(HistoryTest, OnlyTheFirstAnswerOfADaySchedulesTheCard)
         TMemory expected;
         for (const TStep& step : c.Steps) {
             const TMemory after
-                = history.RecordAnswer({ Key("Hund"), step.Correct, step.Hint, false,
-                                           NoonOf(Day0 + step.Day) + step.FromNoonMs, 1500, step.Repeat },
-                    P);
+                = history
+                      .RecordAnswer({ Key("Hund"), step.Correct, step.Hint, false,
+                                        NoonOf(Day0 + step.Day) + step.FromNoonMs, 1500, step.Repeat, {} },
+                          P)
+                      .After;
             if (step.Schedules)
                 expected
                     = ScheduleAnswer(expected, RatingOf(step.Correct, step.Hint, false), Day0 + step.Day, P);

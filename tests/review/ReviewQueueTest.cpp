@@ -183,11 +183,13 @@ TEST_F(ReviewQueueTest, DueLowestRecallFirstThenNewThenTheFailedUntilRight)
     EXPECT_EQ(queue.Right(), 4);
     EXPECT_EQ(History.NewCardsOn(today), 2);
     EXPECT_EQ(queue.ClosingMessage(),
-        "Nothing more is due today. 6 reviewed, 4 right. Next review: " + FormatDay(today + 1) + ".");
+        "Nothing more is due today in this direction. 6 reviewed, 4 right. Next review: "
+            + FormatDay(today + 1) + ".");
     // The day's allowance is spent across sessions; tomorrow brings the rest.
     TReviewQueue later(doc, History, 0, today, 2, P);
     EXPECT_EQ(later.NextIndex(), -1);
-    EXPECT_EQ(later.ClosingMessage(), "Nothing is due today. Next review: " + FormatDay(today + 1) + ".");
+    EXPECT_EQ(later.ClosingMessage(),
+        "Nothing is due today in this direction. Next review: " + FormatDay(today + 1) + ".");
     EXPECT_EQ(CountDue(doc, History, 0, today + 1, 2, P).New, 1);
 }
 
@@ -208,7 +210,7 @@ TEST_F(ReviewQueueTest, RepeatsArePracticeAndTheNextReviewIsTheEarliestDueDate)
     TVocabFile empty;
     FillPairs(empty, {});
     EXPECT_EQ(TReviewQueue(empty, History, 0, Day0, 20, P).ClosingMessage(),
-        "Nothing is due today. Next review: none.");
+        "Nothing is due today in this direction. Next review: none.");
 }
 
 TEST_F(ReviewQueueTest, AHintCountedAsWrongIsAskedAgain)

@@ -80,7 +80,8 @@ TEST_F(ReviewModeTest, ASessionRecordsInTheHistoryAndLeavesTheListAlone)
     EXPECT_EQ(Session({ "Katze" }), (std::vector<std::string> { "Hund", "Katze", "Maus", "Katze" }));
     EXPECT_EQ(Messages, (std::vector<std::string> { Queue->ClosingMessage() }));
     EXPECT_EQ(Queue->ClosingMessage(),
-        "Nothing more is due today. 4 reviewed, 3 right. Next review: " + FormatDay(Today + 1) + ".");
+        "Nothing more is due today in this direction. 4 reviewed, 3 right. Next review: "
+            + FormatDay(Today + 1) + ".");
     EXPECT_FALSE(Doc.Modified());
     EXPECT_EQ(Doc.Attempts(), 0);
     EXPECT_EQ(Doc.Items(0).PenaltyPoints, -1);

@@ -1,0 +1,87 @@
+#include "ui/ReviewBar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const char* const RatingNames[4] = { "Again", "Hard", "Good", "Easy" };
+
+} // namespace
+
+QString IntervalText(std::int64_t days)
+{
+    if (days < 31)
+        return QStringLiteral("%1 d").arg(days);
+    if (days < 365)
+        return QStringLiteral("%1 mo").arg(
+            QString::number(static_cast<double>(days) / 30.4, 'f', days < 304 ? 1 : 0));
+    return QStringLiteral("%1 y").arg(QString::number(static_cast<double>(days) / 365.25, 'f', 1));
+}
+
+TReviewBar::TReviewBar(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pnlReview"));
+    lblReviewLeft = new QLabel(this);
+    lblReviewLeft->setObjectName(QStringLiteral("lblReviewLeft"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 6, 0, 0);
+    layout->addWidget(lblReviewLeft, 1);
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(QStringLiteral("btnRate%1").arg(QString::fromLatin1(RatingNames[i])));
+        button->setCheckable(true);
+        button->setAutoExclusive(true);
+        // The keys 1 to 4 rate; the buttons keep the focus on Continue.
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setToolTip(QStringLiteral("Rate this answer %1 (key %2)")
+                               .arg(QString::fromLatin1(RatingNames[i]))
+                               .arg(i + 1));
+        connect(button, &QPushButton::clicked, this, [this, i] { emit Rated(static_cast<TRating>(i + 1)); });
+        layout->addWidget(button);
+        btnRate[static_cast<std::size_t>(i)] = button;
+    }
+    HideRatings();
+}
+
+void TReviewBar::ShowLeft(const TDueCounts& left)
+{
+    lblReviewLeft->setText(QStringLiteral("%1 left: %2 due, %3 again, %4 new")
+                               .arg(left.Left())
+                               .arg(left.Due)
+                               .arg(left.Again)
+                               .arg(left.New));
+}
+
+void TReviewBar::ShowRatings(TRating rated, const std::optional<std::array<std::int64_t, 4>>& days)
+{
+    for (std::size_t i = 0; i < 4; ++i) {
+        QPushButton* button = btnRate[i];
+        const QString name = QString::fromLatin1(RatingNames[i]);
+        button->setText(days ? QStringLiteral("%1 %2\n%3").arg(i + 1).arg(name, IntervalText((*days)[i]))
+                             : QStringLiteral("%1 %2").arg(i + 1).arg(name));
+        button->setChecked(static_cast<std::size_t>(rated) == i + 1);
+        button->show();
+    }
+}
+
+void TReviewBar::HideRatings()
+{
+    for (QPushButton* button : btnRate)
+        button->hide();
+}
+
+bool TReviewBar::RatingsShown() const
+{
+    return isVisible() && btnRate[0]->isVisible();
+}
+
+bool TReviewBar::RateKey(int key)
+{
+    if (!RatingsShown() || key < 1 || key > 4)
+        return false;
+    btnRate[static_cast<std::size_t>(key - 1)]->click();
+    return true;
+}

@@ -271,6 +271,8 @@ private:
         if (outcome.Right)
             ++Right_;
         ShowVerdict();
+        if (Reader_ && !outcome.Right)
+            Reader_->ReadAnswer(Engine_.ExpectedAnswer(), Engine_.AnswerLanguage());
         return true;
     }
 
@@ -453,6 +455,9 @@ int RunReview(const TDrillSettings& settings, std::istream& in, std::ostream& ou
     // A script answers one question at a time: every line reaches it at once.
     out << std::unitbuf;
     TDrill drill(doc, engine, in, out, err, terminal, inputTerminal);
+    std::optional<TQuestionReader> reader;
+    if (settings.Speak)
+        drill.ReadQuestionsWith(&reader.emplace(err));
     drill.Run();
     if (!drill.Ended())
         out << "Stopped. " << queue.Reviewed() << " reviewed, " << queue.Right() << " right.\n";

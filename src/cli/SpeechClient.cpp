@@ -187,14 +187,16 @@ TSpeechClient::~TSpeechClient()
     spd_close(State_->Connection);
 }
 
-void TSpeechClient::Say(const std::string& text, LangId lang)
+void TSpeechClient::Say(const std::string& text, LangId lang, TSpeakTurn turn)
 {
     const auto voice = ChooseVoice(State_->Voices, lang);
     if (!voice)
         throw TCommandError(SpeechProblemText(TSpeechProblem::NoVoice, lang));
     const TVoice& chosen = State_->Voices[*voice];
     SPDConnection* connection = State_->Connection;
-    spd_cancel(connection);
+    // Messages of one priority queue up in the service unless the older ones are stopped.
+    if (turn == TSpeakTurn::StopCurrent)
+        spd_cancel(connection);
     // The language first: setting it afterwards would let the engine pick its own voice again.
     if (spd_set_language(connection, chosen.Locale.c_str()) != 0
         || spd_set_synthesis_voice(connection, chosen.Name.c_str()) != 0)
@@ -222,6 +224,18 @@ std::chrono::milliseconds TSpeechClient::SpeakingTimeout(const std::string& text
 
 void TQuestionReader::Read(std::string_view question, LangId lang)
 {
+    Speak(question, lang, AnswerBeingRead_ ? TSpeakTurn::AfterCurrent : TSpeakTurn::StopCurrent);
+    AnswerBeingRead_ = false;
+}
+
+void TQuestionReader::ReadAnswer(std::string_view answer, LangId lang)
+{
+    Speak(answer, lang, TSpeakTurn::AfterCurrent);
+    AnswerBeingRead_ = true;
+}
+
+void TQuestionReader::Speak(std::string_view text, LangId lang, TSpeakTurn turn)
+{
     if (Unavailable_)
         return;
     if (!Client_) {
@@ -233,11 +247,11 @@ void TQuestionReader::Read(std::string_view question, LangId lang)
             return;
         }
     }
-    const std::string text = SpeechText(question, lang);
-    if (text.empty())
+    const std::string spoken = SpeechText(text, lang);
+    if (spoken.empty())
         return;
     try {
-        Client_->Say(text, lang);
+        Client_->Say(spoken, lang, turn);
     } catch (const TCommandError& e) {
         if (Voiceless_.insert(lang).second)
             Notices_ << e.what() << '\n';

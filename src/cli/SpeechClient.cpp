@@ -24,6 +24,7 @@ struct TSpeechClient::TState {
     // Message identifiers grow; every message up to LastEnded has been read or stopped.
     std::size_t Pending = 0;
     std::size_t LastEnded = 0;
+    std::string LastText; // of message Pending
 };
 
 namespace {
@@ -237,9 +238,10 @@ void TSpeechClient::Say(const std::string& text, LangId lang, TSpeakTurn turn)
         throw TCommandError(SpeechProblemText(TSpeechProblem::NoVoice, lang));
     const TVoice& chosen = State_->Voices[*voice];
     SPDConnection* connection = State_->Connection;
-    // Messages of one priority queue up in the service unless the older ones are stopped.
-    if (turn == TSpeakTurn::StopCurrent)
-        spd_cancel(connection);
+    // Not queued in the service: a voice set now could reach a message still waiting there.
+    if (turn == TSpeakTurn::AfterCurrent)
+        WaitUntilSpoken(SpeakingTimeout(State_->LastText));
+    spd_cancel(connection);
     // The language first: setting it afterwards would let the engine pick its own voice again.
     if (spd_set_language(connection, chosen.Locale.c_str()) != 0
         || spd_set_synthesis_voice(connection, chosen.Name.c_str()) != 0)
@@ -251,6 +253,7 @@ void TSpeechClient::Say(const std::string& text, LangId lang, TSpeakTurn turn)
         throw TCommandError("The speech service refused the text.");
     std::lock_guard lock(State_->Mutex);
     State_->Pending = static_cast<std::size_t>(id);
+    State_->LastText = text;
 }
 
 bool TSpeechClient::WaitUntilSpoken(std::chrono::milliseconds timeout)

@@ -16,7 +16,8 @@
 
 struct TVoice;
 
-// Whether a text read now stops what is being read or waits for its end.
+// Whether a text read now stops what is being read or waits for its end (bounded, as
+// WaitUntilSpoken).
 enum class TSpeakTurn : std::uint8_t { StopCurrent, AfterCurrent };
 
 class TSpeechClient {
@@ -31,7 +32,8 @@ public:
     TSpeechClient& operator=(const TSpeechClient&) = delete;
 
     // Starts reading text (UTF-8, as SpeechText prepares it) with the voice that speaks lang, after
-    // what is being read or stopping it. A TCommandError when no voice speaks the language.
+    // what is being read (waiting for its end) or stopping it. A TCommandError when no voice speaks
+    // the language.
     void Say(const std::string& text, LangId lang, TSpeakTurn turn = TSpeakTurn::StopCurrent);
     // Waits until the text given last has been read; false when that takes longer than timeout.
     bool WaitUntilSpoken(std::chrono::milliseconds timeout);
@@ -50,8 +52,8 @@ std::vector<TVoice> ReadVoiceList(std::string_view reply);
 
 // Reads the questions of a test aloud as they are asked, and the expected answer after a wrong
 // one. What keeps it from reading is said once (once per language for a missing voice) and the
-// test goes on silently; nothing waits for the reading. A new question stops the old one, but
-// waits for an answer being read: that answer is what the user has to hear.
+// test goes on silently. A new question stops the old one, but waits for the end of an answer
+// being read (the answer the user has to hear), as the answer waits for its question's end.
 class TQuestionReader {
 public:
     explicit TQuestionReader(std::ostream& notices)

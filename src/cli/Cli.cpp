@@ -62,7 +62,8 @@ Commands:
                  [--match-accents] [--whole-word]
       Print the index of every matching item.
   match EXPECTED RESPONSE [--lang LANG] [--flags N] [--delimiters CHARS]
-      Judge a response as a test would: prints "accepted" or "refused".
+      Judge a response as a test would: prints "accepted" or "refused". An "@" in
+      EXPECTED is the sorting marker, as in add, and is not part of the answer.
       CHARS are five characters: two synonym delimiters, the opening and closing
       bracket and the alternative delimiter (default ";,()/").
   detect SOURCE
@@ -300,8 +301,11 @@ int CmdMatch(const TArguments& args, std::ostream& out, std::ostream& /*err*/)
     delimiters.BracketOpen = chars[2];
     delimiters.BracketClose = chars[3];
     delimiters.Alt = chars[4];
-    const bool accepted = MatchAnswer(ToCodePage(args[0], lang, "EXPECTED"),
-        ToCodePage(args[1], lang, "RESPONSE"), lang, flags, delimiters);
+    // A test asks the word as add stores it: without its sorting marker.
+    std::string expected = ToCodePage(args[0], lang, "EXPECTED");
+    ExtractSortingMarker(expected);
+    const bool accepted
+        = MatchAnswer(expected, ToCodePage(args[1], lang, "RESPONSE"), lang, flags, delimiters);
     out << (accepted ? "accepted" : "refused") << '\n';
     return accepted ? 0 : 1;
 }

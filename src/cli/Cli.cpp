@@ -80,12 +80,14 @@ Commands:
       Write the list as NAME: one of the nine text formats, vmr, rtf or html.
   test FILE [--into native|foreign] [--multiple-choice] [--choices N] [--penalty N]
             [--disallow-hints] [--test-notes] [--native-flags HEX] [--foreign-flags HEX]
-            [--english-flags HEX] [--native-accents] [--foreign-accents] [--seed N]
+            [--english-flags HEX] [--native-accents] [--foreign-accents] [--native-typos]
+            [--foreign-typos] [--seed N]
             [--speak] [--wait SECONDS] [--due [--new-per-day N] [--retention R] [--today YYYY-MM-DD]]
       Ask the items one per line until all are learnt, then save the progress.
       --due: review the words due today instead; the answers go to the review history
       at once and the list is not saved.
       --native-accents, --foreign-accents: accept answers that differ only in accents.
+      --native-typos, --foreign-typos: count a single wrong letter as a typo (right).
       --speak: read each question aloud in its language as it is asked.
       Answer lines: the answer (the number in multiple choice), ":hint TEXT", ":stop".
       Ctrl+C stops the test as ":stop" does.

@@ -51,8 +51,8 @@ TDrillSettings ParseArguments(const std::vector<std::string>& list)
     const TArguments args(list,
         { "into", "choices", "penalty", "native-flags", "foreign-flags", "english-flags", "seed", "wait",
             "new-per-day", "retention", "today" },
-        { "multiple-choice", "disallow-hints", "test-notes", "native-accents", "foreign-accents", "speak",
-            "due" });
+        { "multiple-choice", "disallow-hints", "test-notes", "native-accents", "foreign-accents",
+            "native-typos", "foreign-typos", "speak", "due" });
     args.ExpectPositional(1, "test FILE [options]; see velmoria-cli --help.");
     TDrillSettings s;
     s.FileName = args[0];
@@ -88,6 +88,8 @@ TDrillSettings ParseArguments(const std::vector<std::string>& list)
     }
     s.Options.NativeAccents = args.Switch("native-accents");
     s.Options.ForeignAccents = args.Switch("foreign-accents");
+    s.Options.NativeTypos = args.Switch("native-typos");
+    s.Options.ForeignTypos = args.Switch("foreign-typos");
     if (args.Option("seed"))
         s.Seed = number("seed", 0, 0xFFFFFFFFu, 10);
     if (args.Option("wait"))

@@ -335,7 +335,9 @@ TAnswerOutcome TTestEngine::Submit()
         Review_->SetHintCountsAsWrong(Options_.DisallowHints);
         Review_->Answered(Document_.CurrentIndex(), AnswerCorrect_, HintUsed_, WallClock_ ? WallClock_() : 0,
             static_cast<std::int32_t>(
-                std::clamp<std::int64_t>(elapsed, 0, std::numeric_limits<std::int32_t>::max())));
+                std::clamp<std::int64_t>(elapsed, 0, std::numeric_limits<std::int32_t>::max())),
+            // Almost right: the card is rated Hard, not failed.
+            TypoAccepted() ? std::optional(TRating::Hard) : std::nullopt);
     } else {
         Document_.RecordAnswer(outcome.RecordedCorrect, PenaltyMaximum(Options_));
     }

@@ -246,7 +246,6 @@ void TMainForm::UpdateDuePanel()
             StatusPanels_[6]->setToolTip(answer
                     ? DueToolTip(*answer)
                     : QStringLiteral("Words due for review today in this direction"));
-            ScheduleUpdate();
         });
     }
     DueCounter_->CountDocument(document, *question);

@@ -66,7 +66,8 @@ TEST_F(NoSpeechService, DrillAndReviewGoOnSilentlyAfterSayingOnceWhy)
         const char* Ended;
     } rows[] = {
         { "test", { list, "--speak", "--seed", "1" }, "Totals: " },
-        { "review", { list, "--speak", "--due", "--today", "2026-12-07" }, "Nothing more is due today." },
+        { "review", { list, "--speak", "--due", "--today", "2026-12-07" },
+            "Nothing more is due today in this direction." },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);

@@ -62,7 +62,8 @@ Commands:
                  [--match-accents] [--whole-word]
       Print the index of every matching item.
   match EXPECTED RESPONSE [--lang LANG] [--flags N] [--delimiters CHARS]
-      Judge a response as a test would: prints "accepted" or "refused".
+      Judge a response as a test would: prints "accepted" or "refused". An "@" in
+      EXPECTED is the sorting marker, as in add, and is not part of the answer.
       CHARS are five characters: two synonym delimiters, the opening and closing
       bracket and the alternative delimiter (default ";,()/").
   detect SOURCE
@@ -79,12 +80,14 @@ Commands:
       Write the list as NAME: one of the nine text formats, vmr, rtf or html.
   test FILE [--into native|foreign] [--multiple-choice] [--choices N] [--penalty N]
             [--disallow-hints] [--test-notes] [--native-flags HEX] [--foreign-flags HEX]
-            [--english-flags HEX] [--native-accents] [--foreign-accents] [--seed N]
+            [--english-flags HEX] [--native-accents] [--foreign-accents] [--native-typos]
+            [--foreign-typos] [--seed N]
             [--speak] [--wait SECONDS] [--due [--new-per-day N] [--retention R] [--today YYYY-MM-DD]]
       Ask the items one per line until all are learnt, then save the progress.
       --due: review the words due today instead; the answers go to the review history
       at once and the list is not saved.
       --native-accents, --foreign-accents: accept answers that differ only in accents.
+      --native-typos, --foreign-typos: count a single wrong letter as a typo (right).
       --speak: read each question aloud in its language as it is asked.
       Answer lines: the answer (the number in multiple choice), ":hint TEXT", ":stop".
       Ctrl+C stops the test as ":stop" does.
@@ -300,8 +303,11 @@ int CmdMatch(const TArguments& args, std::ostream& out, std::ostream& /*err*/)
     delimiters.BracketOpen = chars[2];
     delimiters.BracketClose = chars[3];
     delimiters.Alt = chars[4];
-    const bool accepted = MatchAnswer(ToCodePage(args[0], lang, "EXPECTED"),
-        ToCodePage(args[1], lang, "RESPONSE"), lang, flags, delimiters);
+    // A test asks the word as add stores it: without its sorting marker.
+    std::string expected = ToCodePage(args[0], lang, "EXPECTED");
+    ExtractSortingMarker(expected);
+    const bool accepted
+        = MatchAnswer(expected, ToCodePage(args[1], lang, "RESPONSE"), lang, flags, delimiters);
     out << (accepted ? "accepted" : "refused") << '\n';
     return accepted ? 0 : 1;
 }

@@ -26,6 +26,7 @@
 #include <poll.h>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -50,8 +51,8 @@ TDrillSettings ParseArguments(const std::vector<std::string>& list)
     const TArguments args(list,
         { "into", "choices", "penalty", "native-flags", "foreign-flags", "english-flags", "seed", "wait",
             "new-per-day", "retention", "today" },
-        { "multiple-choice", "disallow-hints", "test-notes", "native-accents", "foreign-accents", "speak",
-            "due" });
+        { "multiple-choice", "disallow-hints", "test-notes", "native-accents", "foreign-accents",
+            "native-typos", "foreign-typos", "speak", "due" });
     args.ExpectPositional(1, "test FILE [options]; see velmoria-cli --help.");
     TDrillSettings s;
     s.FileName = args[0];
@@ -87,6 +88,8 @@ TDrillSettings ParseArguments(const std::vector<std::string>& list)
     }
     s.Options.NativeAccents = args.Switch("native-accents");
     s.Options.ForeignAccents = args.Switch("foreign-accents");
+    s.Options.NativeTypos = args.Switch("native-typos");
+    s.Options.ForeignTypos = args.Switch("foreign-typos");
     if (args.Option("seed"))
         s.Seed = number("seed", 0, 0xFFFFFFFFu, 10);
     if (args.Option("wait"))
@@ -117,13 +120,14 @@ struct TStyle {
 class TDrill {
 public:
     TDrill(TVocabFile& doc, TTestEngine& engine, std::istream& in, std::ostream& out, std::ostream& err,
-        bool terminal)
+        bool terminal, int inputTerminal)
         : Doc_(doc)
         , Engine_(engine)
         , In_(in)
         , Out_(out)
         , Err_(err)
         , Terminal_(terminal)
+        , InputTerminal_(inputTerminal)
         , Style_ { terminal }
     {
     }
@@ -160,22 +164,37 @@ private:
         return Utf8ToAnsi(utf8, LanguageCodePage(lang));
     }
 
+    // Lines typed on the terminal before what they would answer was on screen were meant for
+    // something earlier (a second Return after an answer). A pipe is read as it comes: a script
+    // may write every answer at once.
+    void DiscardTypedAhead()
+    {
+        Out_ << std::flush;
+        if (InputTerminal_ >= 0)
+            ::tcflush(InputTerminal_, TCIFLUSH);
+    }
+
     // The next input line; false at the end of input.
     bool ReadLine(const std::string& prompt, std::string& line)
     {
-        // Flushed also on a pipe: a program driving the test answers what it has seen.
-        if (Terminal_)
-            Out_ << prompt;
-        Out_ << std::flush;
-        // A stop signal fails the read even inside a line (TStoppableInput): half an answer is none.
-        if (!std::getline(In_, line)) {
+        for (;;) {
+            // Flushed also on a pipe: a program driving the test answers what it has seen.
             if (Terminal_)
-                Out_ << '\n';
-            return false;
+                Out_ << prompt;
+            Out_ << std::flush;
+            // A stop signal fails the read even inside a line (TStoppableInput): half an answer is none.
+            if (!std::getline(In_, line)) {
+                if (Terminal_)
+                    Out_ << '\n';
+                return false;
+            }
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            // A Return this soon after the question appeared belongs to the answer before it, as
+            // in the window; it arrived after the question, so the discarding above missed it.
+            if (InputTerminal_ < 0 || Engine_.AnswerKeyAccepted(false))
+                return true;
         }
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        return true;
     }
 
     enum class TRead { Answer, Stop, End };
@@ -208,11 +227,10 @@ private:
         const LangId answerLang = Engine_.AnswerLanguage();
         const LangId nativeLang = Doc_.NativeLangID();
         Out_ << "Q: " << Utf8(question.QuestionText, question.QuestionLanguage) << '\n';
-        if (Reader_) {
-            // Shown before the speech service is reached, which may take a moment the first time.
-            Out_ << std::flush;
+        // Shown before the speech service is reached, which may take a moment the first time.
+        DiscardTypedAhead();
+        if (Reader_)
             Reader_->Read(question.QuestionText, question.QuestionLanguage);
-        }
         if (Terminal_ && !Engine_.MultipleChoice()) {
             std::string about = Utf8(question.Category, nativeLang);
             if (!question.NotesText.empty())
@@ -255,6 +273,8 @@ private:
         if (outcome.Right)
             ++Right_;
         ShowVerdict();
+        if (Reader_ && !outcome.Right)
+            Reader_->ReadAnswer(Engine_.ExpectedAnswer(), Engine_.AnswerLanguage());
         return true;
     }
 
@@ -299,6 +319,7 @@ private:
     std::ostream& Out_;
     std::ostream& Err_;
     bool Terminal_;
+    int InputTerminal_; // -1 unless the answers are typed on a terminal
     TStyle Style_;
     TQuestionReader* Reader_ = nullptr;
     int Answered_ = 0;
@@ -412,8 +433,8 @@ private:
 
 // The review of the cards due: the answers go to the history as they are given, the list is
 // neither locked nor saved.
-int RunReview(
-    const TDrillSettings& settings, std::istream& in, std::ostream& out, std::ostream& err, bool terminal)
+int RunReview(const TDrillSettings& settings, std::istream& in, std::ostream& out, std::ostream& err,
+    bool terminal, int inputTerminal)
 {
     RequireReadable(settings.FileName);
     TVocabFile doc;
@@ -435,7 +456,10 @@ int RunReview(
         engine.SetWallClock([clock, today] { return OnDay(clock(), today); });
     // A script answers one question at a time: every line reaches it at once.
     out << std::unitbuf;
-    TDrill drill(doc, engine, in, out, err, terminal);
+    TDrill drill(doc, engine, in, out, err, terminal, inputTerminal);
+    std::optional<TQuestionReader> reader;
+    if (settings.Speak)
+        drill.ReadQuestionsWith(&reader.emplace(err));
     drill.Run();
     if (!drill.Ended())
         out << queue.StoppedMessage() << '\n';
@@ -446,7 +470,7 @@ int RunReview(
 } // namespace
 
 int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
-    bool terminal)
+    bool terminal, int inputTerminal)
 {
     TDrillSettings settings;
     try {
@@ -457,7 +481,7 @@ int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostrea
     }
     try {
         if (settings.Review)
-            return RunReview(settings, in, out, err, terminal);
+            return RunReview(settings, in, out, err, terminal, inputTerminal);
         // Held for the whole test: a list changed meanwhile would be overwritten by the results.
         const TListLock lock(settings.FileName, settings.Wait);
         RequireReadable(settings.FileName);
@@ -476,7 +500,7 @@ int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostrea
         TTestEngine engine(doc, settings.Options);
         engine.SetTestMode(settings.TestMode);
         engine.SetMultipleChoice(settings.MultipleChoice);
-        TDrill drill(doc, engine, in, out, err, terminal);
+        TDrill drill(doc, engine, in, out, err, terminal, inputTerminal);
         std::optional<TQuestionReader> reader;
         if (settings.Speak)
             drill.ReadQuestionsWith(&reader.emplace(err));
@@ -496,10 +520,11 @@ int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostrea
 int RunDrillCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const bool terminal = &out == &std::cout && ::isatty(STDOUT_FILENO);
+    const int inputTerminal = ::isatty(STDIN_FILENO) ? STDIN_FILENO : -1;
     TStopSignals signals;
     if (signals.StopFd() < 0)
-        return RunDrill(args, std::cin, out, err, terminal);
+        return RunDrill(args, std::cin, out, err, terminal, inputTerminal);
     TStoppableInput input(STDIN_FILENO, signals);
     std::istream in(&input);
-    return RunDrill(args, in, out, err, terminal);
+    return RunDrill(args, in, out, err, terminal, inputTerminal);
 }

@@ -1,6 +1,7 @@
 #include "cli/SpeechClient.h"
 
 #include "cli/CliSupport.h"
+#include "cli/VoiceCache.h"
 #include "speech/Speech.h"
 
 #include <condition_variable>
@@ -16,11 +17,14 @@
 struct TSpeechClient::TState {
     SPDConnection* Connection = nullptr;
     std::vector<TVoice> Voices;
+    std::string ServiceKey;
+    bool VoicesKept = false; // from the cache: perhaps without a voice installed since
     std::mutex Mutex;
     std::condition_variable Changed;
     // Message identifiers grow; every message up to LastEnded has been read or stopped.
     std::size_t Pending = 0;
     std::size_t LastEnded = 0;
+    std::string LastText; // of message Pending
 };
 
 namespace {
@@ -69,6 +73,31 @@ bool ProgramOnPath(const char* name)
     return false;
 }
 
+// The service's whole voice list, kept for the next time; empty when it does not answer.
+std::vector<TVoice> AskForVoices(SPDConnection* connection, const std::string& serviceKey)
+{
+    // The library's own reader of this list takes seconds over espeak-ng's 13,000 voices
+    // and variants; the reply itself comes in one.
+    char* reply = nullptr;
+    std::vector<TVoice> voices;
+    if (spd_execute_command_with_reply(connection, "LIST SYNTHESIS_VOICES", &reply) == 0 && reply) {
+        voices = ReadVoiceList(reply);
+        StoreVoiceCache(serviceKey, voices);
+    }
+    std::free(reply);
+    return voices;
+}
+
+std::string AskForServiceKey(SPDConnection* connection)
+{
+    char* reply = nullptr;
+    std::string key;
+    if (spd_execute_command_with_reply(connection, "LIST OUTPUT_MODULES", &reply) == 0 && reply)
+        key = VoiceServiceKey(reply);
+    std::free(reply);
+    return key;
+}
+
 // What a connection attempt on its own thread hands back; the thread closes a connection that
 // arrives after the caller stopped waiting.
 struct TAttempt {
@@ -78,6 +107,8 @@ struct TAttempt {
     bool Abandoned = false;
     SPDConnection* Connection = nullptr;
     std::vector<TVoice> Voices;
+    std::string ServiceKey;
+    bool VoicesKept = false;
     std::string Error;
 };
 
@@ -90,18 +121,21 @@ void Connect(const std::shared_ptr<TAttempt>& attempt)
     SPDConnection* connection
         = spd_open2("velmoria-cli", "main", nullptr, SPD_MODE_THREADED, nullptr, autospawn ? 1 : 0, &error);
     std::vector<TVoice> voices;
+    std::string serviceKey;
+    bool kept = false;
     if (connection) {
         connection->callback_end = OnMessageEnded;
         connection->callback_cancel = OnMessageEnded;
         spd_set_notification_on(connection, SPD_END);
         spd_set_notification_on(connection, SPD_CANCEL);
         spd_set_punctuation(connection, SPD_PUNCT_NONE);
-        // The library's own reader of this list takes seconds over espeak-ng's 13,000 voices
-        // and variants; the reply itself comes in one.
-        char* reply = nullptr;
-        if (spd_execute_command_with_reply(connection, "LIST SYNTHESIS_VOICES", &reply) == 0 && reply)
-            voices = ReadVoiceList(reply);
-        std::free(reply);
+        serviceKey = AskForServiceKey(connection);
+        if (auto cached = LoadVoiceCache(serviceKey)) {
+            voices = std::move(*cached);
+            kept = true;
+        } else {
+            voices = AskForVoices(connection, serviceKey);
+        }
     }
     std::lock_guard lock(attempt->Mutex);
     if (attempt->Abandoned) {
@@ -110,6 +144,8 @@ void Connect(const std::shared_ptr<TAttempt>& attempt)
     } else {
         attempt->Connection = connection;
         attempt->Voices = std::move(voices);
+        attempt->ServiceKey = std::move(serviceKey);
+        attempt->VoicesKept = kept;
         if (error)
             attempt->Error = error;
         attempt->Finished = true;
@@ -174,6 +210,8 @@ TSpeechClient::TSpeechClient()
     }
     State_->Connection = attempt->Connection;
     State_->Voices = std::move(attempt->Voices);
+    State_->ServiceKey = std::move(attempt->ServiceKey);
+    State_->VoicesKept = attempt->VoicesKept;
     std::lock_guard clients(Clients().Mutex);
     Clients().ById[static_cast<std::size_t>(spd_get_client_id(State_->Connection))] = State_;
 }
@@ -187,13 +225,22 @@ TSpeechClient::~TSpeechClient()
     spd_close(State_->Connection);
 }
 
-void TSpeechClient::Say(const std::string& text, LangId lang)
+void TSpeechClient::Say(const std::string& text, LangId lang, TSpeakTurn turn)
 {
-    const auto voice = ChooseVoice(State_->Voices, lang);
+    auto voice = ChooseVoice(State_->Voices, lang);
+    // A voice installed since the list was kept is found in the service's own list.
+    if (!voice && State_->VoicesKept) {
+        State_->Voices = AskForVoices(State_->Connection, State_->ServiceKey);
+        State_->VoicesKept = false;
+        voice = ChooseVoice(State_->Voices, lang);
+    }
     if (!voice)
         throw TCommandError(SpeechProblemText(TSpeechProblem::NoVoice, lang));
     const TVoice& chosen = State_->Voices[*voice];
     SPDConnection* connection = State_->Connection;
+    // Not queued in the service: a voice set now could reach a message still waiting there.
+    if (turn == TSpeakTurn::AfterCurrent)
+        WaitUntilSpoken(SpeakingTimeout(State_->LastText));
     spd_cancel(connection);
     // The language first: setting it afterwards would let the engine pick its own voice again.
     if (spd_set_language(connection, chosen.Locale.c_str()) != 0
@@ -206,6 +253,7 @@ void TSpeechClient::Say(const std::string& text, LangId lang)
         throw TCommandError("The speech service refused the text.");
     std::lock_guard lock(State_->Mutex);
     State_->Pending = static_cast<std::size_t>(id);
+    State_->LastText = text;
 }
 
 bool TSpeechClient::WaitUntilSpoken(std::chrono::milliseconds timeout)
@@ -222,6 +270,18 @@ std::chrono::milliseconds TSpeechClient::SpeakingTimeout(const std::string& text
 
 void TQuestionReader::Read(std::string_view question, LangId lang)
 {
+    Speak(question, lang, AnswerBeingRead_ ? TSpeakTurn::AfterCurrent : TSpeakTurn::StopCurrent);
+    AnswerBeingRead_ = false;
+}
+
+void TQuestionReader::ReadAnswer(std::string_view answer, LangId lang)
+{
+    Speak(answer, lang, TSpeakTurn::AfterCurrent);
+    AnswerBeingRead_ = true;
+}
+
+void TQuestionReader::Speak(std::string_view text, LangId lang, TSpeakTurn turn)
+{
     if (Unavailable_)
         return;
     if (!Client_) {
@@ -233,11 +293,11 @@ void TQuestionReader::Read(std::string_view question, LangId lang)
             return;
         }
     }
-    const std::string text = SpeechText(question, lang);
-    if (text.empty())
+    const std::string spoken = SpeechText(text, lang);
+    if (spoken.empty())
         return;
     try {
-        Client_->Say(text, lang);
+        Client_->Say(spoken, lang, turn);
     } catch (const TCommandError& e) {
         if (Voiceless_.insert(lang).second)
             Notices_ << e.what() << '\n';

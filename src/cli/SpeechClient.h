@@ -5,6 +5,7 @@
 #include "evaluation/Languages.h"
 
 #include <chrono>
+#include <cstdint>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -14,6 +15,10 @@
 #include <vector>
 
 struct TVoice;
+
+// Whether a text read now stops what is being read or waits for its end (bounded, as
+// WaitUntilSpoken).
+enum class TSpeakTurn : std::uint8_t { StopCurrent, AfterCurrent };
 
 class TSpeechClient {
 public:
@@ -26,9 +31,10 @@ public:
     TSpeechClient(const TSpeechClient&) = delete;
     TSpeechClient& operator=(const TSpeechClient&) = delete;
 
-    // Starts reading text (UTF-8, as SpeechText prepares it) with the voice that speaks lang, and
-    // stops what was being read. A TCommandError when no voice speaks the language.
-    void Say(const std::string& text, LangId lang);
+    // Starts reading text (UTF-8, as SpeechText prepares it) with the voice that speaks lang, after
+    // what is being read (waiting for its end) or stopping it. A TCommandError when no voice speaks
+    // the language.
+    void Say(const std::string& text, LangId lang, TSpeakTurn turn = TSpeakTurn::StopCurrent);
     // Waits until the text given last has been read; false when that takes longer than timeout.
     bool WaitUntilSpoken(std::chrono::milliseconds timeout);
     // A bound for reading a text of this length, however slow the voice.
@@ -44,9 +50,10 @@ private:
 // of each voice.
 std::vector<TVoice> ReadVoiceList(std::string_view reply);
 
-// Reads the questions of a test aloud as they are asked. What keeps it from reading is said once
-// (once per language for a missing voice) and the test goes on silently; nothing waits for the
-// reading, and a new question stops the old one.
+// Reads the questions of a test aloud as they are asked, and the expected answer after a wrong
+// one. What keeps it from reading is said once (once per language for a missing voice) and the
+// test goes on silently. A new question stops the old one, but waits for the end of an answer
+// being read (the answer the user has to hear), as the answer waits for its question's end.
 class TQuestionReader {
 public:
     explicit TQuestionReader(std::ostream& notices)
@@ -55,9 +62,14 @@ public:
     }
     // The question as the list holds it, in the code page of its language.
     void Read(std::string_view question, LangId lang);
+    // The expected answer, in the same code page, after whatever is being read.
+    void ReadAnswer(std::string_view answer, LangId lang);
 
 private:
+    void Speak(std::string_view text, LangId lang, TSpeakTurn turn);
+
     std::ostream& Notices_;
+    bool AnswerBeingRead_ = false;
     std::optional<TSpeechClient> Client_;
     bool Unavailable_ = false;
     std::set<LangId> Voiceless_;

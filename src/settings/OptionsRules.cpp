@@ -293,8 +293,10 @@ TOptionsForm LoadOptionsForm(
     form.DisallowHints = options.DisallowHints;
     form.Native = LoadSide(options.NativeEvaluation, options.NativeDelimiters);
     form.Native.Accents = options.NativeAccents;
+    form.Native.Typos = options.NativeTypos;
     form.Foreign = LoadSide(options.ForeignEvaluation, options.ForeignDelimiters);
     form.Foreign.Accents = options.ForeignAccents;
+    form.Foreign.Typos = options.ForeignTypos;
     form.IgnoreAux = (options.EnglishEvaluation & efAux) != 0;
     form.IgnoreTo = (options.EnglishEvaluation & efTo) != 0;
     form.IgnoreIze = (options.EnglishEvaluation & efIze) != 0;
@@ -328,6 +330,8 @@ void WriteOptionsForm(
     WriteSide(form.Foreign, options.ForeignEvaluation, options.ForeignDelimiters);
     options.NativeAccents = form.Native.Accents;
     options.ForeignAccents = form.Foreign.Accents;
+    options.NativeTypos = form.Native.Typos;
+    options.ForeignTypos = form.Foreign.Typos;
     options.EnglishEvaluation = static_cast<EvaluationFlags>(
         (form.IgnoreAux ? efAux : 0) | (form.IgnoreTo ? efTo : 0) | (form.IgnoreIze ? efIze : 0));
     options.ColourRight = ColourAt(form.ColourRight, options.ColourRight);

@@ -66,6 +66,7 @@ struct TEvaluationSide {
     bool Caps = false, Punctuation = false, Spacing = false;
     bool Brackets = false, Alternatives = false, Translations = false;
     bool Accents = false; // accept answers that differ only in accents
+    bool Typos = false; // count a single wrong letter as a typo
     int BracketsPos = -1, AltPos = -1, Trans1Pos = -1, Trans2Pos = -1;
     EvaluationDelimiters Stored; // as loaded: what a list selects again, and what it keeps unselected
 };

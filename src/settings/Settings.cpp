@@ -410,6 +410,9 @@ void LoadSettings(
     const std::int32_t accents = ReadInteger(store, "AccentEvaluation", 0);
     settings.Options.NativeAccents = (accents & AccentNative) != 0;
     settings.Options.ForeignAccents = (accents & AccentForeign) != 0;
+    const std::int32_t typos = ReadInteger(store, "TypoEvaluation", 0);
+    settings.Options.NativeTypos = (typos & TypoNative) != 0;
+    settings.Options.ForeignTypos = (typos & TypoForeign) != 0;
 
     settings.SoundFileRight = ReadString(store, "Sound1", environment.ProgramFolder + "Clap.wav");
     settings.SoundFileWrong = ReadString(store, "Sound2", environment.ProgramFolder + "Pow.wav");
@@ -474,6 +477,8 @@ void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindo
     store.WriteInteger("AccentEvaluation",
         (settings.Options.NativeAccents ? AccentNative : 0)
             | (settings.Options.ForeignAccents ? AccentForeign : 0));
+    store.WriteInteger("TypoEvaluation",
+        (settings.Options.NativeTypos ? TypoNative : 0) | (settings.Options.ForeignTypos ? TypoForeign : 0));
 
     store.WriteString("Sound1", settings.SoundFileRight);
     store.WriteString("Sound2", settings.SoundFileWrong);

@@ -22,6 +22,9 @@ inline constexpr std::size_t PageSetupSize = 24;
 // The bits of the value "AccentEvaluation".
 inline constexpr std::int32_t AccentNative = 1;
 inline constexpr std::int32_t AccentForeign = 2;
+// The bits of the value "TypoEvaluation".
+inline constexpr std::int32_t TypoNative = 1;
+inline constexpr std::int32_t TypoForeign = 2;
 
 struct TOptions {
     bool AppendNewWords = false;
@@ -51,6 +54,10 @@ struct TOptions {
     // separate value "AccentEvaluation" (AccentNative | AccentForeign), so the record stays as it was.
     bool NativeAccents = false;
     bool ForeignAccents = false;
+    // Count a single wrong letter as a typo, per side; stored apart like the accents, as the value
+    // "TypoEvaluation" (TypoNative | TypoForeign).
+    bool NativeTypos = false;
+    bool ForeignTypos = false;
     // The reserved bytes of the stored record (offsets 5, 199, 221, 237, 245), kept as loaded.
     std::array<std::uint8_t, 3> Reserved5 {};
     std::uint8_t Reserved199 = 0;

@@ -1,6 +1,7 @@
 #include "testing/AnswerMarks.h"
 
 #include "evaluation/TextUtils.h"
+#include "testing/Leniency.h"
 
 #include <algorithm>
 #include <array>
@@ -54,51 +55,6 @@ void ExpandBrackets(
         pos = close + 1;
     }
 }
-
-// How one character compares under the side's leniency.
-struct TCharKey {
-    unsigned char Key = 0;
-    bool Ignorable = false;
-};
-
-class TLeniency {
-public:
-    TLeniency(LangId language, EvaluationFlags flags)
-    {
-        for (int c = 0; c < 256; ++c) {
-            const std::string one(1, static_cast<char>(c));
-            std::string lower = (flags & efCaps) ? CaseFoldLocale(one, language) : one;
-            if (flags & efWithoutTonos)
-                lower = StripTonos(lower, language);
-            Table_[static_cast<std::size_t>(c)].Key
-                = static_cast<unsigned char>(lower.size() == 1 ? lower[0] : static_cast<char>(c));
-            bool ignorable = false;
-            if (flags & efPunctuation)
-                ignorable = RemovePunctuation(one, language, (flags & efSpacing) != 0).empty();
-            else if (flags & efSpacing)
-                ignorable = c == ' ';
-            Table_[static_cast<std::size_t>(c)].Ignorable = ignorable;
-        }
-        Ize_ = (flags & efIze) != 0;
-    }
-
-    std::vector<TCharKey> Keys(std::string_view text) const
-    {
-        std::vector<TCharKey> keys(text.size());
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            keys[i] = Table_[static_cast<unsigned char>(text[i])];
-            // "-ize" and "-ise" are one spelling.
-            if (Ize_ && i > 0 && (text[i] == 'z' || text[i] == 'Z')
-                && (text[i - 1] == 'i' || text[i - 1] == 'I'))
-                keys[i].Key = 's';
-        }
-        return keys;
-    }
-
-private:
-    std::array<TCharKey, 256> Table_ {};
-    bool Ize_ = false;
-};
 
 enum class TStep : std::uint8_t { Match, Substitute, Surplus, Missing };
 

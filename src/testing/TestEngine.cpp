@@ -211,6 +211,7 @@ TQuestionView TTestEngine::ShowQuestion()
     HintUsed_ = false;
     ResponseCorrect_ = NotesCorrect_ = AnswerCorrect_ = false;
     ResponseMatch_ = TAnswerMatch::None;
+    Typo_.reset();
     UserResponse_.clear();
     UserNotes_.clear();
     SelectedChoice_ = nullptr;
@@ -277,6 +278,7 @@ const EvaluationDelimiters& TTestEngine::AnswerDelimiters() const
 void TTestEngine::EvaluateResponse()
 {
     const TVocabItem& item = Current();
+    Typo_.reset();
     if (MultipleChoice_) {
         AnswerCorrect_ = SelectedChoice_ != nullptr && SelectedChoice_ == &item;
         ResponseCorrect_ = AnswerCorrect_;
@@ -289,6 +291,12 @@ void TTestEngine::EvaluateResponse()
     const bool acceptAccents = TestMode_ == 1 ? Options_.ForeignAccents : Options_.NativeAccents;
     ResponseCorrect_
         = ResponseMatch_ == TAnswerMatch::Exact || (ResponseMatch_ == TAnswerMatch::Accents && acceptAccents);
+    // Only what every other rule refused may be a typo.
+    if (!ResponseCorrect_ && (TestMode_ == 1 ? Options_.ForeignTypos : Options_.NativeTypos)) {
+        Typo_
+            = FindTypo(ExpectedAnswer(), UserResponse_, AnswerLanguage(), AnswerFlags(), AnswerDelimiters());
+        ResponseCorrect_ = Typo_.has_value();
+    }
     NotesCorrect_ = true;
     if (TestNotes_)
         NotesCorrect_ = MatchAnswer(item.FieldValue(fiNotes), UserNotes_, Document_.NativeLangID(),
@@ -327,7 +335,9 @@ TAnswerOutcome TTestEngine::Submit()
         Review_->SetHintCountsAsWrong(Options_.DisallowHints);
         Review_->Answered(Document_.CurrentIndex(), AnswerCorrect_, HintUsed_, WallClock_ ? WallClock_() : 0,
             static_cast<std::int32_t>(
-                std::clamp<std::int64_t>(elapsed, 0, std::numeric_limits<std::int32_t>::max())));
+                std::clamp<std::int64_t>(elapsed, 0, std::numeric_limits<std::int32_t>::max())),
+            // Almost right: the card is rated Hard, not failed.
+            TypoAccepted() ? std::optional(TRating::Hard) : std::nullopt);
     } else {
         Document_.RecordAnswer(outcome.RecordedCorrect, PenaltyMaximum(Options_));
     }
@@ -358,7 +368,9 @@ TAnswerView TTestEngine::AnswerView() const
     TAnswerView view;
     const bool onlyAccents = ResponseMatch_ == TAnswerMatch::Accents;
     if (AnswerCorrect_)
-        view.Verdict = onlyAccents ? "Right! Check the accents." : "Right!";
+        view.Verdict = Typo_ ? "Almost! One letter differs."
+            : onlyAccents    ? "Right! Check the accents."
+                             : "Right!";
     else
         // Wrong notes beside it: the accents are not all there is to look at.
         view.Verdict = onlyAccents && NotesCorrect_ ? "Wrong! Only the accents differ." : "Wrong!";
@@ -386,7 +398,9 @@ TAnswerView TTestEngine::AnswerView() const
     } else {
         view.Response = { std::string(ExpectedAnswer()), verdict(ResponseCorrect_), true };
         // Right but for its accents: the toggle is off, so the differences show at once.
-        if (ResponseCorrect_ && onlyAccents)
+        if (Typo_)
+            view.ResponseMarks = TypoMarks(*Typo_, UserResponse_);
+        else if (ResponseCorrect_ && onlyAccents)
             view.ResponseMarks = MarkAnswer(
                 ExpectedAnswer(), UserResponse_, AnswerLanguage(), AnswerFlags(), AnswerDelimiters())
                                      .Marks;

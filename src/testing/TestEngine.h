@@ -25,6 +25,7 @@
 #include "review/ReviewQueue.h"
 #include "settings/Settings.h"
 #include "testing/AnswerMarks.h"
+#include "testing/Typos.h"
 
 #include <cstdint>
 #include <functional>
@@ -101,7 +102,7 @@ struct TFieldView {
 // What ShowResult and ShowAnswer present.
 struct TAnswerView {
     // "Right!" or "Wrong!"; "Right! Check the accents." or "Wrong! Only the accents differ." when
-    // the typed response differs only in its accents.
+    // the typed response differs only in its accents; "Almost! One letter differs." for a typo.
     std::string Verdict;
     bool Tick = false; // tick image when true, cross otherwise
     bool ToggleEnabled = false; // only after a wrong answer
@@ -114,7 +115,7 @@ struct TAnswerView {
     std::optional<TFieldView> Notes; // only when the notes were tested
     // Where the typed response went wrong, while the user's answer shows after a wrong typed
     // response that is a near miss, or beside the correct answer after one right only but for its
-    // accents; empty otherwise.
+    // accents or a typo (then just the one letter: TypoMarks); empty otherwise.
     std::vector<TAnswerMark> ResponseMarks;
     // Multiple choice: the one entry of the disabled list (none: empty list) and its colour.
     const TVocabItem* ChoiceEntry = nullptr;
@@ -174,6 +175,10 @@ public:
     // How the typed response met the expected answer; Accents when only its accents differ,
     // which is right only with the side's "accept answers that differ only in accents".
     TAnswerMatch ResponseMatch() const { return ResponseMatch_; }
+    // After a typo verdict for the question on screen: the response was taken for right as a typo
+    // of Typo()->Form (the side's "count a single wrong letter as a typo") and the notes were right.
+    bool TypoAccepted() const { return Asked_ != nullptr && AnswerCorrect_ && Typo_.has_value(); }
+    const std::optional<TTypo>& Typo() const { return Typo_; }
     bool NotesCorrect() const { return NotesCorrect_; }
     bool AnswerCorrect() const { return AnswerCorrect_; }
     const std::string& UserResponse() const { return UserResponse_; }
@@ -260,6 +265,7 @@ private:
     bool TestNotes_ = false;
     bool ResponseCorrect_ = false;
     TAnswerMatch ResponseMatch_ = TAnswerMatch::None;
+    std::optional<TTypo> Typo_; // the response's typo, when it was taken for right as one
     bool NotesCorrect_ = false;
     bool AnswerCorrect_ = false;
     std::string UserResponse_;

@@ -96,6 +96,7 @@ void TOptionsDialog::ShowSide(const TSideControls& c, const TEvaluationSide& sid
     c.Alt->setChecked(side.Alternatives);
     c.Trans->setChecked(side.Translations);
     c.Accents->setChecked(side.Accents);
+    c.Typos->setChecked(side.Typos);
     SelectData(c.cbBrackets, side.BracketsPos);
     SelectData(c.cbAlt, side.AltPos);
     SelectData(c.cbTrans1, side.Trans1Pos);
@@ -119,6 +120,7 @@ TEvaluationSide TOptionsDialog::ReadSide(const TSideControls& c, const TEvaluati
     side.Alternatives = c.Alt->isChecked();
     side.Translations = c.Trans->isChecked();
     side.Accents = c.Accents->isChecked();
+    side.Typos = c.Typos->isChecked();
     side.BracketsPos = c.cbBrackets->currentIndex();
     side.AltPos = c.cbAlt->currentIndex();
     side.Trans1Pos = c.cbTrans1->currentIndex();

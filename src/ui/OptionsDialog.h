@@ -86,9 +86,10 @@ public:
         QComboBox* cbTrans1 = nullptr;
         QComboBox* cbTrans2 = nullptr;
         QCheckBox* Accents = nullptr; // accept answers that differ only in accents
+        QCheckBox* Typos = nullptr; // count a single wrong letter as a typo
     };
-    TSideControls Native; // chbNativeCaps ... cbNativeTrans2, chbNativeAccents
-    TSideControls Foreign; // chbForeignCaps ... cbForeignSyn2, chbForeignAccents
+    TSideControls Native; // chbNativeCaps ... cbNativeTrans2, chbNativeAccents, chbNativeTypos
+    TSideControls Foreign; // chbForeignCaps ... cbForeignSyn2, chbForeignAccents, chbForeignTypos
     QCheckBox* chbIgnoreAux = nullptr;
     QCheckBox* chbIgnoreTo = nullptr;
     QCheckBox* chbIgnoreIze = nullptr;

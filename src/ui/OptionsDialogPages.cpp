@@ -275,6 +275,7 @@ TOptionsDialog::TSideControls TOptionsDialog::CreateSidePage(QWidget* page, bool
     SetHelpContext(c.cbTrans2, helpBase + 5);
     // Added after the English page took the contexts that would follow.
     c.Accents = MakeCheck(page, "Accept answers that &differ only in accents", native ? 2239 : 2240);
+    c.Typos = MakeCheck(page, "Count a single wrong letter as a t&ypo", native ? 2243 : 2244);
 
     const QString prefix = native ? QStringLiteral("Native") : QStringLiteral("Foreign");
     const QString trans = native ? QStringLiteral("Trans") : QStringLiteral("Syn");
@@ -289,6 +290,7 @@ TOptionsDialog::TSideControls TOptionsDialog::CreateSidePage(QWidget* page, bool
     c.cbTrans1->setObjectName(QStringLiteral("cb%1%21").arg(prefix, trans));
     c.cbTrans2->setObjectName(QStringLiteral("cb%1%22").arg(prefix, trans));
     c.Accents->setObjectName(QStringLiteral("chb%1Accents").arg(prefix));
+    c.Typos->setObjectName(QStringLiteral("chb%1Typos").arg(prefix));
 
     const int indent = CheckIndent();
     auto* layout = new QVBoxLayout(page);
@@ -304,6 +306,7 @@ TOptionsDialog::TSideControls TOptionsDialog::CreateSidePage(QWidget* page, bool
     layout->addLayout(Row({ c.lblTrans, c.cbTrans1, c.cbTrans2 }, indent));
     layout->addSpacing(6);
     layout->addWidget(c.Accents);
+    layout->addWidget(c.Typos);
     layout->addStretch();
     return c;
 }

@@ -121,16 +121,64 @@ TEST_F(CliTest, FindPrintsMatchesInSearchOrderAndSortShuffleAndResetChangeTheLis
     EXPECT_EQ(doc.Items(1).LastAttempt, 0);
 }
 
+// Each row is judged by match and, where a test can be given the same options, by a test of a
+// list holding EXPECTED as add stores it: both must agree.
 TEST(Cli, MatchJudgesAsATestWould)
 {
-    EXPECT_EQ(Cli({ "match", "The House", "the house" }).Out, "refused\n");
-    EXPECT_EQ(Ok({ "match", "The House", "the house", "--flags", "8" }), "accepted\n");
-    EXPECT_EQ(Cli({ "match", "big, large", "large; big", "--flags", "0x1" }).Status, 0);
-    EXPECT_EQ(Cli({ "match", "to run", "run", "--flags", "0x80" }).Status, 0);
-    // The English rules do not apply to a German answer.
-    EXPECT_EQ(Cli({ "match", "to run", "run", "--flags", "0x80", "--lang", "0x0407" }).Status, 1);
-    EXPECT_EQ(Cli({ "match", "gro\xC3\x9F", "GROSS", "--flags", "8", "--lang", "0x0407" }).Status, 1);
-    EXPECT_EQ(Cli({ "match", "a|b", "b", "--flags", "4", "--delimiters", ";,()|" }).Status, 0);
+    const struct {
+        const char* Name;
+        const char* Expected;
+        const char* Response;
+        const char* Lang;
+        unsigned Flags;
+        const char* Delimiters; // "" for the default ones
+        bool Accepted;
+    } rows[] = {
+        { "case counts", "The House", "the house", "0x0409", 0, "", false },
+        { "case ignored", "The House", "the house", "0x0409", 8, "", true },
+        { "synonyms in any order", "big, large", "large; big", "0x0409", 1, "", true },
+        { "English infinitive", "to run", "run", "0x0409", 0x80, "", true },
+        { "English rules not in German", "to run", "run", "0x0407", 0x80, "", false },
+        { "sharp s is no double s", "gro\xC3\x9F", "GROSS", "0x0407", 8, "", false },
+        { "own delimiters", "a|b", "b", "0x0409", 4, ";,()|", true },
+        { "sorting marker",
+            "die @Stra\xC3\x9F"
+            "e",
+            "die Stra\xC3\x9F"
+            "e",
+            "0x0407", 0, "", true },
+        { "marker at the start", "@Hund", "Hund", "0x0407", 0, "", true },
+        { "marker last", "Hund@", "Hund", "0x0407", 0, "", true },
+        { "only the first marker", "a@b@c", "ab@c", "0x0407", 0, "", true },
+        { "marker kept in the response", "der @Hund", "der @Hund", "0x0407", 0, "", false },
+        { "marker does not excuse a wrong word", "der @Hund", "der Katze", "0x0407", 0, "", false },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        std::vector<std::string> args = { "match", row.Expected, row.Response, "--lang", row.Lang, "--flags",
+            std::to_string(row.Flags) };
+        if (*row.Delimiters)
+            args.insert(args.end(), { "--delimiters", row.Delimiters });
+        const TCliResult match = Cli(args);
+        EXPECT_EQ(match.Out, row.Accepted ? "accepted\n" : "refused\n") << match.Err;
+        EXPECT_EQ(match.Status, row.Accepted ? 0 : 1);
+        if (*row.Delimiters)
+            continue;
+        TTempDir dir;
+        const std::string list = dir.File("one.vmr");
+        const bool english = std::string(row.Lang) == "0x0409";
+        Ok({ "new", list, "--foreign", row.Lang, "--native", english ? "0x0407" : "0x0409" });
+        Ok({ "add", list, row.Expected, "x" });
+        std::ostringstream side, englishFlags;
+        side << std::hex << (row.Flags & 0x3F);
+        englishFlags << std::hex << (row.Flags & 0x1C0);
+        std::vector<std::string> test = { list, "--into", "foreign", "--foreign-flags", side.str() };
+        if (english)
+            test.insert(test.end(), { "--english-flags", englishFlags.str() });
+        const TCliResult drill = Drill(test, std::string(row.Response) + "\n");
+        ASSERT_GE(drill.Lines.size(), 2u) << drill.Out << drill.Err;
+        EXPECT_EQ(drill.Lines[1].starts_with("Right!"), row.Accepted) << drill.Lines[1];
+    }
 }
 
 TEST_F(CliTest, ExportAndImportRoundTripInEveryFormat)

@@ -185,6 +185,12 @@ TEST_F(DrillTest, SeedRepeatsTheTestAndFlagsChangeTheJudging)
         { "the other side's accents", { "--into", "foreign", "--native-accents" }, "müde", "y", "mude",
             "Wrong! Only the accents differ. müde" },
         { "native accents", { "--native-accents" }, "x", "café", "cafe", "Right! Check the accents. café" },
+        { "native typos", { "--native-typos" }, "Haus", "house", "hosue",
+            "Almost! One letter differs. house" },
+        { "foreign typos", { "--into", "foreign", "--foreign-typos" }, "gehen", "x", "gehn",
+            "Almost! One letter differs. gehen" },
+        { "typos off by default", {}, "Haus", "house", "hosue", "Wrong! house" },
+        { "the other side's typos", { "--foreign-typos" }, "Haus", "house", "hosue", "Wrong! house" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);

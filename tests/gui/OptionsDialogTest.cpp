@@ -58,11 +58,11 @@ protected:
         return *Dialog;
     }
     static void SetText(QComboBox* box, const char* text) { box->setEditText(QString::fromUtf8(text)); }
-    // Everything OK writes: the record, the accents beside it and the sounds.
+    // Everything OK writes: the record, the accents and typos beside it and the sounds.
     static auto Written(const TSettings& s)
     {
         return std::tuple(OptionsToBytes(s.Options), s.Options.NativeAccents, s.Options.ForeignAccents,
-            s.SoundFileRight, s.SoundFileWrong);
+            s.Options.NativeTypos, s.Options.ForeignTypos, s.SoundFileRight, s.SoundFileWrong);
     }
 
     // OK writes what the expectation makes of the stored values; a failure names the caller's line.
@@ -107,6 +107,8 @@ TEST_F(OptionsDialogTest, OkWritesEachControlToItsOwnField)
     }
     ExpectWritten([](D& d) { d.Native.Accents->click(); }, [](TOptions& o) { o.NativeAccents = true; });
     ExpectWritten([](D& d) { d.Foreign.Accents->click(); }, [](TOptions& o) { o.ForeignAccents = true; });
+    ExpectWritten([](D& d) { d.Native.Typos->click(); }, [](TOptions& o) { o.NativeTypos = true; });
+    ExpectWritten([](D& d) { d.Foreign.Typos->click(); }, [](TOptions& o) { o.ForeignTypos = true; });
     ExpectWritten([](D& d) { d.chbIgnoreTo->click(); }, [](TOptions& o) { o.EnglishEvaluation = 320; });
     ExpectWritten([](D& d) { SetText(d.cbNumChoices, "8"); }, [](TOptions& o) { o.NumChoices = 8; });
     ExpectWritten([](D& d) { d.edtDelay->setText(Q("20")); }, [](TOptions& o) { o.Delay = 20; });
@@ -159,6 +161,24 @@ TEST_F(OptionsDialogTest, OkWritesEachControlToItsOwnField)
         std::tuple("/a/yes.wav", ""));
 }
 
+// Each side's typo box is reached from the keyboard on its own page, and only there.
+TEST_F(OptionsDialogTest, AltYTurnsTheTypoBoxOfTheShownSideOver)
+{
+    for (const int side : { epNative, epForeign }) {
+        SCOPED_TRACE(side);
+        TOptionsDialog& dialog = Open(0, true);
+        dialog.pcOptions->setCurrentIndex(opEvaluation);
+        dialog.pcEvaluation->setCurrentIndex(side);
+        QApplication::setActiveWindow(&dialog); // the access keys work in the active window only
+        dialog.pcEvaluation->setFocus();
+        QTest::keyClick(dialog.pcEvaluation, Qt::Key_Y, Qt::AltModifier);
+        QTest::qWait(250); // an access key presses its box visibly first
+        EXPECT_EQ(std::pair(dialog.Native.Typos->isChecked(), dialog.Foreign.Typos->isChecked()),
+            std::pair(side == epNative, side == epForeign));
+        EXPECT_EQ(QApplication::focusWidget(), side == epNative ? dialog.Native.Typos : dialog.Foreign.Typos);
+    }
+}
+
 TEST_F(OptionsDialogTest, ControlsShowTheSettingsOkUnchangedKeepsThemCancelDiscardsOkRemembersThePages)
 {
     Session.Settings.Options.ConfirmNoCategory = true;
@@ -168,6 +188,7 @@ TEST_F(OptionsDialogTest, ControlsShowTheSettingsOkUnchangedKeepsThemCancelDisca
     Session.Settings.Options.AutoContinue = true;
     Session.Settings.Options.Delay = 4;
     Session.Settings.Options.ForeignAccents = true;
+    Session.Settings.Options.NativeTypos = true;
     const auto before = Written(Session.Settings);
     TOptionsDialog& dialog = Open();
     // A value not shown would be written back changed below; the lists' entries are checked here.

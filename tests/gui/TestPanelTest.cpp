@@ -322,3 +322,21 @@ TEST_F(TestPanelTest, NearMissesAndAccentsAreMarkedAndTheMarksMoveNothing)
     EXPECT_TRUE(Panel->lblMarks->isVisibleTo(Panel));
     EXPECT_NE(Panel->lblMarks->text().indexOf(QStringLiteral("<s ")), -1);
 }
+
+// A typo is right with its verdict, and the one letter is marked: struck as typed, underlined as meant.
+TEST_F(TestPanelTest, ATypoIsAlmostRightWithItsLetterMarked)
+{
+    Options().NativeTypos = true;
+    OpenAnimals({ { "der Garten", 4, "", "garden" } });
+    Key(Qt::Key_T, Qt::ControlModifier);
+    Type("gardan");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Status(), QStringLiteral("Almost! One letter differs."));
+    EXPECT_EQ(Doc().Successes(), 1);
+    EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("garden"));
+    ASSERT_TRUE(Panel->lblMarks->isVisibleTo(Panel));
+    const std::string marks = Panel->lblMarks->text().toStdString();
+    EXPECT_TRUE(marks.starts_with("<span style=\"white-space:pre\">gard<s ")) << marks;
+    EXPECT_NE(marks.find(">a</s><u "), std::string::npos) << marks;
+    EXPECT_NE(marks.find(">e</u>n</span>"), std::string::npos) << marks;
+}

@@ -62,14 +62,18 @@ TEST(OptionsRulesTest, LoadingAndWritingUnchangedKeepsEveryStoredByte)
     changed.Shortcuts[3] = 0xCCE9;
     changed.Reserved199 = 7;
     changed.ForeignAccents = true;
+    changed.NativeTypos = true;
     for (const TOptions& options : { TOptions {}, changed }) {
         const TOptionsForm form = LoadOptionsForm(options, "a.wav", "b.wav");
         EXPECT_EQ(form.Foreign.Accents, options.ForeignAccents);
         EXPECT_FALSE(form.Native.Accents);
+        EXPECT_EQ(std::pair(form.Native.Typos, form.Foreign.Typos), std::pair(options.NativeTypos, false));
         const TWritten written = Write(form, options);
         EXPECT_EQ(OptionsToBytes(written.Options), OptionsToBytes(options));
         EXPECT_EQ(written.Options.NativeAccents, options.NativeAccents);
         EXPECT_EQ(written.Options.ForeignAccents, options.ForeignAccents);
+        EXPECT_EQ(std::pair(written.Options.NativeTypos, written.Options.ForeignTypos),
+            std::pair(options.NativeTypos, options.ForeignTypos));
         EXPECT_EQ(written.Right, "a.wav");
         EXPECT_EQ(written.Wrong, "b.wav");
     }
@@ -103,6 +107,8 @@ TEST(OptionsRulesTest, EveryControlValueReachesItsField)
             { .ForeignEvaluation = efCaps | efSpacing | efAnyTranslation } },
         { "native accents", [](auto& f) { f.Native.Accents = true; }, { .NativeAccents = true } },
         { "foreign accents", [](auto& f) { f.Foreign.Accents = true; }, { .ForeignAccents = true } },
+        { "native typos", [](auto& f) { f.Native.Typos = true; }, { .NativeTypos = true } },
+        { "foreign typos", [](auto& f) { f.Foreign.Typos = true; }, { .ForeignTypos = true } },
         { "native brackets", [](auto& f) { f.Native.BracketsPos = 1; },
             { .NativeDelimiters = { .BracketOpen = '[', .BracketClose = ']' } } },
         { "native alt", [](auto& f) { f.Native.AltPos = 0; }, { .NativeDelimiters = { .Alt = '!' } } },
@@ -117,8 +123,10 @@ TEST(OptionsRulesTest, EveryControlValueReachesItsField)
         { "wrong colour", [](auto& f) { f.ColourWrong = 15; }, { .ColourWrong = 0xFFFFFF } },
         { "delay", [](auto& f) { f.Delay = "20"; }, { .Delay = 20 } },
     };
-    const auto record
-        = [](const TOptions& o) { return std::tuple(OptionsToBytes(o), o.NativeAccents, o.ForeignAccents); };
+    const auto record = [](const TOptions& o) {
+        return std::tuple(
+            OptionsToBytes(o), o.NativeAccents, o.ForeignAccents, o.NativeTypos, o.ForeignTypos);
+    };
     for (const auto& c : cases) {
         TOptionsForm form = LoadOptionsForm(TOptions {}, "", "");
         c.Change(form);

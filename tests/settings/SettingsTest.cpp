@@ -73,9 +73,10 @@ TFields Fields(const TWindowState& w)
     return fields;
 }
 
-// The settings: the three records' bytes, the sounds, the fonts, the accents, speech and reviews.
+// The settings: the three records' bytes, the sounds, the fonts, the accents and typos, speech and
+// reviews.
 using TGlobals = std::tuple<TBytes, TBytes, TBytes, std::string, std::string, std::string, std::int32_t,
-    std::string, std::int32_t, std::pair<bool, bool>,
+    std::string, std::int32_t, std::tuple<bool, bool, bool, bool>,
     std::tuple<bool, bool, bool, std::string, std::string, std::int32_t>,
     std::pair<std::int32_t, std::int32_t>>;
 TGlobals Globals(const TSettings& s)
@@ -84,7 +85,7 @@ TGlobals Globals(const TSettings& s)
     return { Bytes(OptionsToBytes(s.Options)), Bytes(PrintOptionsToBytes(s.PrintOptions)),
         Bytes(PageSetupToBytes(s.PageSetup)), s.SoundFileRight, s.SoundFileWrong, s.DisplayFont.Name,
         s.DisplayFont.Size, s.PrintFont.Name, s.PrintFont.Size,
-        { s.Options.NativeAccents, s.Options.ForeignAccents },
+        { s.Options.NativeAccents, s.Options.ForeignAccents, s.Options.NativeTypos, s.Options.ForeignTypos },
         { v.Enabled, v.SpeakQuestionPassive, v.SpeakQuestionActive, v.ForeignVoice, v.NativeVoice, v.Rate },
         { s.Reviews.RetentionPercent, s.Reviews.NewPerDay } };
 }
@@ -200,8 +201,8 @@ TEST_F(SettingsTest, EmptyOrDamagedStoreGivesTheDefaultsAndShortRecordsLoadZeroF
         EXPECT_EQ(Globals(Settings),
             (TGlobals { Bytes(OptionsToBytes(TOptions {})), { 1, 1, 14 },
                 Bytes(PageSetupToBytes(TPageSetup {})), "/opt/velmoria/Clap.wav", "/opt/velmoria/Pow.wav",
-                "Verdana", 8, "Times New Roman", 10, { false, false }, { true, false, false, "", "", 0 },
-                { 90, 20 } }));
+                "Verdana", 8, "Times New Roman", 10, { false, false, false, false },
+                { true, false, false, "", "", 0 }, { 90, 20 } }));
         EXPECT_EQ(store->Values, before);
     }
     // The record defaults that matter to a user: confirmations, colours, the first shortcuts, choices,
@@ -252,6 +253,7 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoadUnderItsNameAndKind)
     Settings.Options.Reserved245 = { 1, 2, 3 };
     Settings.Options.ForeignDelimiters = { '#', '+', '[', ']', '~' };
     Settings.Options.NativeAccents = true;
+    Settings.Options.ForeignTypos = true;
     Settings.PrintOptions = TPrintOptions { false, true, 4 };
     Settings.PageSetup.Columns = 1;
     Settings.PageSetup.Reserved = { 9, 8, 7 };
@@ -270,10 +272,10 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoadUnderItsNameAndKind)
     EXPECT_EQ(names,
         (std::set<std::string> { "WindowPosition", "ForeignLangID", "NativeLangID", "ShowToolBar",
             "ShowStatusBar", "TestMode", "MultipleChoice", "NextTip", "ShowTips", "ImportFilter", "FileCount",
-            "File1", "File2", "File3", "PrintOptions", "PageSetup", "Options", "AccentEvaluation", "Sound1",
-            "Sound2", "DisplayFont", "DisplaySize", "PrintFont", "PrintSize", "SpeechEnabled",
-            "SpeakQuestionPassive", "SpeakQuestionActive", "SpeechVoiceForeign", "SpeechVoiceNative",
-            "SpeechRate", "ReviewRetention", "ReviewNewPerDay" }));
+            "File1", "File2", "File3", "PrintOptions", "PageSetup", "Options", "AccentEvaluation",
+            "TypoEvaluation", "Sound1", "Sound2", "DisplayFont", "DisplaySize", "PrintFont", "PrintSize",
+            "SpeechEnabled", "SpeakQuestionPassive", "SpeakQuestionActive", "SpeechVoiceForeign",
+            "SpeechVoiceNative", "SpeechRate", "ReviewRetention", "ReviewNewPerDay" }));
     // Loading would take a value of another kind as missing.
     EXPECT_EQ(std::get<TBytes>(store.Values["WindowPosition"]), Position(-10, 20, 630, 500));
     EXPECT_EQ(std::get<std::int32_t>(store.Values["ShowToolBar"]), 0);
@@ -287,7 +289,7 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoadUnderItsNameAndKind)
     EXPECT_EQ(Globals(Settings), globals);
 }
 
-TEST_F(SettingsTest, SeparateValuesOutOfRangeComeIntoItAndAccentsAreTwoBits)
+TEST_F(SettingsTest, SeparateValuesOutOfRangeComeIntoItAndAccentsAndTyposAreTwoBitsEach)
 {
     const struct {
         const char* Name;
@@ -311,21 +313,27 @@ TEST_F(SettingsTest, SeparateValuesOutOfRangeComeIntoItAndAccentsAreTwoBits)
             std::tuple(c.RateRead, c.RetentionRead, c.NewPerDayRead));
     }
 
-    // The accent options are one value of two bits, beside the record.
+    // The accent and the typo options are a value of two bits each, beside the record, and do not
+    // mix: the typos take the bits the other way round from the accents here.
     for (const auto& [native, foreign] :
         { std::pair(false, false), { true, false }, { false, true }, { true, true } }) {
         SCOPED_TRACE(std::to_string(native) + std::to_string(foreign));
         Settings.Options.NativeAccents = native;
         Settings.Options.ForeignAccents = foreign;
+        Settings.Options.NativeTypos = foreign;
+        Settings.Options.ForeignTypos = native;
         EXPECT_EQ(Bytes(OptionsToBytes(Settings.Options)), Bytes(OptionsToBytes(TOptions {})));
         TFakeStore store;
         SaveSettings(store, Settings, TWindowState {});
         EXPECT_EQ(std::get<std::int32_t>(store.Values["AccentEvaluation"]),
             (native ? AccentNative : 0) | (foreign ? AccentForeign : 0));
+        EXPECT_EQ(std::get<std::int32_t>(store.Values["TypoEvaluation"]),
+            (foreign ? TypoNative : 0) | (native ? TypoForeign : 0));
         Settings = TSettings {};
         Load(store);
-        EXPECT_EQ(std::pair(Settings.Options.NativeAccents, Settings.Options.ForeignAccents),
-            std::pair(native, foreign));
+        EXPECT_EQ(std::tuple(Settings.Options.NativeAccents, Settings.Options.ForeignAccents,
+                      Settings.Options.NativeTypos, Settings.Options.ForeignTypos),
+            std::tuple(native, foreign, foreign, native));
     }
 }
 

@@ -157,3 +157,28 @@ speech_sounds_differ() {
     echo "$(speech_features "$1") $(speech_features "$2")" \
         | awk '{ for (i = 1; i <= 3; i++) d = d || $i > $(i + 3) * 1.15 || $(i + 3) > $i * 1.15 } END { exit !d }'
 }
+
+# Seconds from the start of CMD... to its first sound in the sink, printed: where the sound starts in
+# a recording that runs already, less what had been recorded when CMD started. The recording path
+# adds a delay of its own: measure a sound played at once (paplay) the same way to know it.
+speech_first_sound() {
+    local name=$1 recorded start
+    shift
+    speech_spawn /dev/null parecord --device=speech.monitor --raw --format=s16le --rate=22050 --channels=1 \
+        --latency-msec=10 "$SPEECH_ENV/$name.raw"
+    speech_recorder=$!
+    # A fifth of a second of silence first, so that the size of the recording keeps time.
+    for _ in $(seq 100); do
+        [ "$(stat -c %s "$SPEECH_ENV/$name.raw" 2>/dev/null || echo 0)" -gt 8820 ] && break
+        sleep 0.05
+    done
+    recorded=$(stat -c %s "$SPEECH_ENV/$name.raw")
+    timeout "$SPEECH_TIMEOUT" "$@" >/dev/null 2>&1 || fail "$* while measuring"
+    sleep 0.5
+    speech_heard "$name"
+    # The length of the silence before the sound, less the recording (two bytes a sample) before CMD.
+    start=$(sox "$SPEECH_ENV/$name.wav" -n stat 2>&1 | awk '/^Length/ {print $3}')
+    sox "$SPEECH_ENV/$name.wav" "$SPEECH_ENV/$name-sound.wav" silence 1 0.01 1% 2>/dev/null
+    awk -v all="$start" -v sound="$(sox "$SPEECH_ENV/$name-sound.wav" -n stat 2>&1 | awk '/^Length/ {print $3}')" \
+        -v before="$recorded" 'BEGIN { printf "%.3f\n", all - sound - before / 44100 }'
+}

@@ -8,16 +8,30 @@
 #include <poll.h>
 #include <spawn.h>
 #include <stdexcept>
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 extern char** environ;
 
-TRunningProgram::TRunningProgram(const std::vector<std::string>& argv)
+TRunningProgram::TRunningProgram(const std::vector<std::string>& argv, TProgramConsole console)
 {
     int in[2], out[2];
-    if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0)
+    if (console == TProgramConsole::Terminal) {
+        // The program gets the terminal's side three times; the test writes and reads the master.
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
+            throw std::runtime_error("no pseudo-terminal");
+        const int terminal = ::open(::ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (terminal < 0)
+            throw std::runtime_error("cannot open the pseudo-terminal");
+        in[0] = terminal;
+        in[1] = master;
+        out[0] = ::fcntl(master, F_DUPFD_CLOEXEC, 0);
+        out[1] = ::fcntl(terminal, F_DUPFD_CLOEXEC, 0);
+    } else if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0) {
         throw std::runtime_error("pipe failed");
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
@@ -81,14 +95,15 @@ bool TRunningProgram::ReadSome(std::chrono::milliseconds timeout)
     return got > 0 || (got < 0 && errno == EINTR);
 }
 
-bool TRunningProgram::WaitForOutput(std::string_view text, std::chrono::milliseconds timeout)
+bool TRunningProgram::WaitForOutput(
+    std::string_view text, std::chrono::milliseconds timeout, std::size_t from)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (Output_.find(text) == std::string::npos) {
+    while (Output_.find(text, from) == std::string::npos) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0 || !ReadSome(left))
-            return Output_.find(text) != std::string::npos;
+            return Output_.find(text, from) != std::string::npos;
     }
     return true;
 }

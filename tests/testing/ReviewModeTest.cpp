@@ -113,6 +113,27 @@ TEST_F(ReviewModeTest, HintsFollowTheDisallowHintsOption)
     }
 }
 
+// One wrong letter with the side's typo option: Hard, not a failure; without it, Again.
+TEST_F(ReviewModeTest, ATypoIsRatedHard)
+{
+    for (const bool typos : { true, false }) {
+        SCOPED_TRACE(typos);
+        Options.NativeTypos = typos;
+        TTempDir dir;
+        THistory history(dir.File("h.sqlite"));
+        TVocabFile doc;
+        FillPairs(doc, { { "Maus", "mouse" } });
+        TTestEngine engine(doc, Options);
+        engine.SetWallClock([] { return NoonOf(Today); });
+        TReviewQueue queue(doc, history, 0, Today, 20, TSchedulerParameters {});
+        engine.SetReview(&queue);
+        ASSERT_TRUE(engine.NextQuestion(false, {}));
+        engine.ShowQuestion();
+        engine.SubmitTyped("mosue", "");
+        EXPECT_EQ(queue.LastRating(), typos ? TRating::Hard : TRating::Again);
+    }
+}
+
 TEST_F(ReviewModeTest, MultipleChoiceAndAHistoryThatCannotBeWritten)
 {
     StartReview();

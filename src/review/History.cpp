@@ -351,11 +351,7 @@ TRecordedAnswer THistory::RecordAnswer(const THistoryAnswer& answer, const TSche
         "WHERE foreign_language = ? AND native_language = ? AND direction = ? AND word = ? AND translations "
         "= ?",
         fail);
-    find.Bind(1, std::int64_t { key.ForeignLanguage })
-        .Bind(2, std::int64_t { key.NativeLanguage })
-        .Bind(3, std::int64_t { key.Direction })
-        .Bind(4, key.Word)
-        .Bind(5, key.Translations);
+    BindKey(find, 1, key);
     std::int64_t card = -1;
     TMemory before;
     if (find.Step()) {
@@ -371,31 +367,12 @@ TRecordedAnswer THistory::RecordAnswer(const THistoryAnswer& answer, const TSche
             "state, stability, difficulty, last_review, due, reps, lapses, first_day) "
             "VALUES(?, ?, ?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, ?)",
             fail);
-        insert.Bind(1, std::int64_t { key.ForeignLanguage })
-            .Bind(2, std::int64_t { key.NativeLanguage })
-            .Bind(3, std::int64_t { key.Direction })
-            .Bind(4, key.Word)
-            .Bind(5, key.Translations)
-            .Bind(6, StoredHashOf(ViewOf(key)))
-            .Bind(7, day);
+        BindKey(insert, 1, key).Bind(6, StoredHashOf(ViewOf(key))).Bind(7, day);
         insert.Step();
         card = sqlite3_last_insert_rowid(Db_);
     }
-    if (!practice) {
-        TStatement update(Db_,
-            "UPDATE cards SET state = ?, stability = ?, difficulty = ?, last_review = ?, due = ?, reps = ?, "
-            "lapses = ? WHERE id = ?",
-            fail);
-        update.Bind(1, std::int64_t { static_cast<int>(after.State) })
-            .Bind(2, after.Stability)
-            .Bind(3, after.Difficulty)
-            .Bind(4, after.LastReview)
-            .Bind(5, after.Due)
-            .Bind(6, std::int64_t { after.Reps })
-            .Bind(7, std::int64_t { after.Lapses })
-            .Bind(8, card);
-        update.Step();
-    }
+    if (!practice)
+        WriteMemory(card, after);
     TStatement insert(Db_,
         "INSERT INTO answers(card, time_ms, day, rating, state_before, duration_ms, practice) "
         "VALUES(?, ?, ?, ?, ?, ?, ?)",
@@ -411,6 +388,17 @@ TRecordedAnswer THistory::RecordAnswer(const THistoryAnswer& answer, const TSche
     const std::int64_t id = sqlite3_last_insert_rowid(Db_);
     transaction.Commit();
     return { id, day, rating, practice, before, after };
+}
+
+void THistory::WriteMemory(std::int64_t card, const TMemory& memory)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    TStatement update(Db_,
+        "UPDATE cards SET state = ?, stability = ?, difficulty = ?, last_review = ?, due = ?, reps = ?, "
+        "lapses = ? WHERE id = ?",
+        fail);
+    BindMemory(update, memory).Bind(8, card);
+    update.Step();
 }
 
 TMemory THistory::ChangeRating(const TRecordedAnswer& answer, TRating rating, const TSchedulerParameters& p)
@@ -433,20 +421,7 @@ TMemory THistory::ChangeRating(const TRecordedAnswer& answer, TRating rating, co
         later.Bind(1, cardId).Bind(2, card.Int(1)).Bind(3, answer.Id);
         if (later.Step() && later.Int(0) == 0) {
             after = ScheduleAnswer(answer.Before, rating, answer.Day, p);
-            TStatement memory(Db_,
-                "UPDATE cards SET state = ?, stability = ?, difficulty = ?, last_review = ?, due = ?, reps = "
-                "?, "
-                "lapses = ? WHERE id = ?",
-                fail);
-            memory.Bind(1, std::int64_t { static_cast<int>(after.State) })
-                .Bind(2, after.Stability)
-                .Bind(3, after.Difficulty)
-                .Bind(4, after.LastReview)
-                .Bind(5, after.Due)
-                .Bind(6, std::int64_t { after.Reps })
-                .Bind(7, std::int64_t { after.Lapses })
-                .Bind(8, cardId);
-            memory.Step();
+            WriteMemory(cardId, after);
         }
     }
     transaction.Commit();

@@ -131,6 +131,8 @@ private:
     void Execute(const char* sql);
     // Gives the cards of a file made before the stored hashes theirs.
     void AddKeyHashes();
+    // A card's memory, in the write transaction of its caller.
+    void WriteMemory(std::int64_t card, const TMemory& memory);
 
     std::string Path_;
     sqlite3* Db_ = nullptr;

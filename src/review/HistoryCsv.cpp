@@ -231,15 +231,7 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p)
             answered = true;
         }
         setCard.Reset();
-        setCard.Bind(1, std::int64_t { static_cast<int>(memory.State) })
-            .Bind(2, memory.Stability)
-            .Bind(3, memory.Difficulty)
-            .Bind(4, memory.LastReview)
-            .Bind(5, memory.Due)
-            .Bind(6, std::int64_t { memory.Reps })
-            .Bind(7, std::int64_t { memory.Lapses })
-            .Bind(8, firstDay.value_or(0))
-            .Bind(9, card);
+        BindMemory(setCard, memory).Bind(8, firstDay.value_or(0)).Bind(9, card);
         setCard.Step();
     }
     transaction.Commit();

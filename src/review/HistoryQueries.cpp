@@ -76,11 +76,7 @@ int THistory::Failures(const TCardKey& key)
         "c.native_language = ? AND c.direction = ? AND c.word = ? AND c.translations = ? AND a.rating = 1 "
         "AND a.practice = 0",
         fail);
-    sql.Bind(1, std::int64_t { key.ForeignLanguage })
-        .Bind(2, std::int64_t { key.NativeLanguage })
-        .Bind(3, std::int64_t { key.Direction })
-        .Bind(4, key.Word)
-        .Bind(5, key.Translations);
+    BindKey(sql, 1, key);
     return sql.Step() ? static_cast<int>(sql.Int(0)) : 0;
 }
 

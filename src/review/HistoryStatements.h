@@ -2,6 +2,9 @@
 // The review history's SQLite statements and transactions, each failing through the history's
 // own error.
 
+#include "review/Card.h"
+#include "review/Scheduler.h"
+
 #include <cstdint>
 #include <functional>
 #include <sqlite3.h>
@@ -104,3 +107,25 @@ private:
     TSqliteFail Fail_;
     bool Done_ = false;
 };
+
+// A card's five key columns (languages, direction, word, translations) from parameter first on.
+inline TStatement& BindKey(TStatement& statement, int first, const TCardKey& key)
+{
+    return statement.Bind(first, std::int64_t { key.ForeignLanguage })
+        .Bind(first + 1, std::int64_t { key.NativeLanguage })
+        .Bind(first + 2, std::int64_t { key.Direction })
+        .Bind(first + 3, key.Word)
+        .Bind(first + 4, key.Translations);
+}
+
+// A memory's seven columns, as the cards table keeps them (state to lapses), from parameter 1 on.
+inline TStatement& BindMemory(TStatement& statement, const TMemory& m)
+{
+    return statement.Bind(1, std::int64_t { static_cast<int>(m.State) })
+        .Bind(2, m.Stability)
+        .Bind(3, m.Difficulty)
+        .Bind(4, m.LastReview)
+        .Bind(5, m.Due)
+        .Bind(6, std::int64_t { m.Reps })
+        .Bind(7, std::int64_t { m.Lapses });
+}

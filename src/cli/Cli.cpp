@@ -89,7 +89,8 @@ Commands:
       --native-accents, --foreign-accents: accept answers that differ only in accents.
       --native-typos, --foreign-typos: count a single wrong letter as a typo (right).
       --speak: read each question aloud in its language as it is asked.
-      Answer lines: the answer (the number in multiple choice), ":hint TEXT", ":stop".
+      Answer lines: the answer (the number in multiple choice), ":hint TEXT", ":stop";
+      in a review ":1" to ":4" rate the answer before (Again, Hard, Good, Easy).
       Ctrl+C stops the test as ":stop" does.
   say TEXT --lang LANG
       Read TEXT aloud with a voice of the language, through the speech service

@@ -142,7 +142,8 @@ public:
         }
         bool more = Engine_.NextQuestion(false, onAllLearnt);
         while (more) {
-            if (!Ask())
+            const TAsked asked = Ask();
+            if (asked == TAsked::Stop)
                 return;
             more = Engine_.NextQuestion(true, onAllLearnt);
         }
@@ -197,9 +198,35 @@ private:
         }
     }
 
-    enum class TRead { Answer, Stop, End };
+    enum class TRead { Answer, Stop, End, Rate };
+    enum class TAsked { Answered, Stop, Rated };
 
-    // One answer line for a field, with hints and :stop handled; the text stays UTF-8.
+    // ":1" to ":4" in a review: the learner's rating of the answer before this question.
+    static std::optional<TRating> RatingCommand(const std::string& line)
+    {
+        if (line.size() != 2 || line[0] != ':' || line[1] < '1' || line[1] > '4')
+            return std::nullopt;
+        return static_cast<TRating>(line[1] - '0');
+    }
+
+    // The answer before the question on screen rated anew: that question goes back to be drawn
+    // again, since the rating may bring the card rated back or drop it from today.
+    void Rate(TRating rating)
+    {
+        TReviewQueue& queue = *Engine_.Review();
+        queue.ReturnAsked();
+        const auto days = queue.LastIntervals();
+        if (!queue.ChangeRating(rating)) {
+            Err_ << "There is no answer to rate: a rating follows a verdict.\n";
+            return;
+        }
+        Out_ << "Rated " << RatingName(rating);
+        if (days)
+            Out_ << ": next review in " << IntervalText((*days)[static_cast<std::size_t>(rating) - 1]);
+        Out_ << ".\n";
+    }
+
+    // One answer line for a field, with hints, ratings and :stop handled; the text stays UTF-8.
     TRead ReadAnswer(const std::string& prompt, TTestField field, LangId lang, std::string& answer)
     {
         for (;;) {
@@ -207,6 +234,15 @@ private:
                 return TRead::End;
             if (answer == ":stop")
                 return TRead::Stop;
+            if (const auto rating = RatingCommand(answer); rating && Engine_.Review() != nullptr) {
+                // Only before anything is typed for this question: a rating belongs to the verdict.
+                if (field == TTestField::Notes) {
+                    Err_ << "A rating follows a verdict.\n";
+                    continue;
+                }
+                Rating_ = *rating;
+                return TRead::Rate;
+            }
             if (answer == ":hint" || answer.starts_with(":hint ")) {
                 const std::string typed = answer.size() > 6 ? answer.substr(6) : "";
                 try {
@@ -220,8 +256,8 @@ private:
         }
     }
 
-    // One question; false when the test ends here.
-    bool Ask()
+    // One question; Rated when the answer before it was rated instead, and it is to be drawn again.
+    TAsked Ask()
     {
         const TQuestionView question = Engine_.ShowQuestion();
         const LangId answerLang = Engine_.AnswerLanguage();
@@ -249,7 +285,7 @@ private:
                 std::string line;
                 const TRead read = ReadAnswer("Choice: ", TTestField::Choice, answerLang, line);
                 if (read != TRead::Answer)
-                    return false;
+                    return Settle(read);
                 if (line.empty())
                     break; // nothing chosen: a wrong answer
                 const auto number = ParseInt32(line);
@@ -262,20 +298,48 @@ private:
             outcome = Engine_.SubmitChoice(selected);
         } else {
             std::string response, notes;
-            if (ReadAnswer("> ", TTestField::Response, answerLang, response) != TRead::Answer)
-                return false;
+            if (const TRead read = ReadAnswer("> ", TTestField::Response, answerLang, response);
+                read != TRead::Answer)
+                return Settle(read);
             if (question.TestNotes
                 && ReadAnswer("Notes: ", TTestField::Notes, nativeLang, notes) != TRead::Answer)
-                return false;
+                return TAsked::Stop;
             outcome = Engine_.SubmitTyped(Local(response, answerLang), Local(notes, nativeLang));
         }
         ++Answered_;
         if (outcome.Right)
             ++Right_;
         ShowVerdict();
+        ShowRatings();
         if (Reader_ && !outcome.Right)
             Reader_->ReadAnswer(Engine_.ExpectedAnswer(), Engine_.AnswerLanguage());
-        return true;
+        return TAsked::Answered;
+    }
+
+    TAsked Settle(TRead read)
+    {
+        if (read != TRead::Rate)
+            return TAsked::Stop;
+        Rate(Rating_);
+        return TAsked::Rated;
+    }
+
+    // On a terminal, after a verdict in a review: what each rating would give.
+    void ShowRatings()
+    {
+        const TReviewQueue* queue = Engine_.Review();
+        if (!Terminal_ || queue == nullptr)
+            return;
+        const auto rated = queue->LastRating();
+        const auto days = queue->LastIntervals();
+        if (!rated || !days)
+            return;
+        Out_ << Style_.Dim() << "   Rate it:";
+        for (int r = 1; r <= 4; ++r)
+            Out_ << (r == 1 ? " :" : ", :") << r << ' ' << RatingName(static_cast<TRating>(r)) << ' '
+                 << IntervalText((*days)[static_cast<std::size_t>(r - 1)])
+                 << (static_cast<int>(*rated) == r ? " (given)" : "");
+        Out_ << Style_.Reset() << '\n';
     }
 
     void ShowVerdict()
@@ -322,6 +386,7 @@ private:
     int InputTerminal_; // -1 unless the answers are typed on a terminal
     TStyle Style_;
     TQuestionReader* Reader_ = nullptr;
+    TRating Rating_ = TRating::Good;
     int Answered_ = 0;
     int Right_ = 0;
     bool Ended_ = false;

@@ -3,6 +3,7 @@
 #include "core/VocabFile.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <stdexcept>
 #include <tuple>
@@ -127,6 +128,26 @@ std::string DayText(std::optional<TDay> day)
 
 } // namespace
 
+std::string_view RatingName(TRating rating)
+{
+    static constexpr std::array<std::string_view, 4> Names = { "Again", "Hard", "Good", "Easy" };
+    return Names.at(static_cast<std::size_t>(rating) - 1);
+}
+
+std::string IntervalText(std::int64_t days)
+{
+    const auto fixed = [](double value, int decimals) {
+        std::array<char, 32> text {};
+        std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
+        return std::string(text.data());
+    };
+    if (days < 31)
+        return std::to_string(days) + " d";
+    if (days < 365)
+        return fixed(static_cast<double>(days) / 30.4, days < 304 ? 1 : 0) + " mo";
+    return fixed(static_cast<double>(days) / 365.25, 1) + " y";
+}
+
 TDueCounts& TDueCounts::operator+=(const TDueCounts& other)
 {
     Due += other.Due;
@@ -201,7 +222,6 @@ int TReviewQueue::NextIndex()
 {
     if (Asked_.Index >= 0)
         return Asked_.Index;
-    Last_.reset();
     const std::pair<std::deque<TCard>*, TKind> queues[]
         = { { &Due_, TKind::Due }, { &New_, TKind::New }, { &Again_, TKind::Again } };
     for (const auto& [queue, kind] : queues) {
@@ -212,6 +232,8 @@ int TReviewQueue::NextIndex()
             return Asked_.Index;
         }
     }
+    // The session is over: its last verdict is no longer shown.
+    Last_.reset();
     return -1;
 }
 
@@ -244,9 +266,18 @@ void TReviewQueue::Answered(int index, bool correct, bool hintUsed, std::int64_t
     AnsweredDue_.push_back(std::max(Last_->After.Due, Today_ + 1));
 }
 
+bool TReviewQueue::ReturnAsked()
+{
+    if (Asked_.Index < 0)
+        return false;
+    (AskedKind_ == TKind::Due ? Due_ : AskedKind_ == TKind::New ? New_ : Again_).push_front(Asked_);
+    Asked_.Index = -1;
+    return true;
+}
+
 std::optional<TRating> TReviewQueue::LastRating() const
 {
-    return Last_ ? std::optional(Last_->Rating) : std::nullopt;
+    return Last_ && Asked_.Index < 0 ? std::optional(Last_->Rating) : std::nullopt;
 }
 
 bool TReviewQueue::ChangeRating(TRating rating)

@@ -11,6 +11,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TVocabFile;
@@ -40,6 +41,11 @@ inline constexpr double MatureStability = 21;
 TDueCounts CountDue(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
     int newPerDay, const TSchedulerParameters& p);
 
+// "Again", "Hard", "Good", "Easy".
+std::string_view RatingName(TRating rating);
+// An interval as a rating button shows it: "3 d" up to a month, "2.5 mo" up to a year, then "1.4 y".
+std::string IntervalText(std::int64_t days);
+
 // The time unixMs moved onto day, keeping its local time of day (for a pinned calendar date).
 std::int64_t OnDay(std::int64_t unixMs, TDay day);
 
@@ -64,6 +70,10 @@ public:
     // The learner's own rating of the answer just given: the history keeps it, and the card comes
     // back today exactly when it is Again. False when there is no such answer any more.
     bool ChangeRating(TRating rating);
+    // Puts the card drawn but not yet answered back where it was drawn from, so that the answer
+    // before it may be re-rated (a terminal shows the next question at once); NextIndex draws
+    // again. False when no card is drawn.
+    bool ReturnAsked();
     // For each rating (Again..Easy), the days until the card just answered would be asked again;
     // nullopt when that answer did not schedule it (a repeat the same day).
     std::optional<std::array<std::int64_t, 4>> LastIntervals() const;

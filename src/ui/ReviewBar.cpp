@@ -6,19 +6,13 @@
 
 namespace {
 
-const char* const RatingNames[4] = { "Again", "Hard", "Good", "Easy" };
+QString NameOf(int rating)
+{
+    const std::string_view name = RatingName(static_cast<TRating>(rating));
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 } // namespace
-
-QString IntervalText(std::int64_t days)
-{
-    if (days < 31)
-        return QStringLiteral("%1 d").arg(days);
-    if (days < 365)
-        return QStringLiteral("%1 mo").arg(
-            QString::number(static_cast<double>(days) / 30.4, 'f', days < 304 ? 1 : 0));
-    return QStringLiteral("%1 y").arg(QString::number(static_cast<double>(days) / 365.25, 'f', 1));
-}
 
 TReviewBar::TReviewBar(QWidget* parent)
     : QWidget(parent)
@@ -31,13 +25,13 @@ TReviewBar::TReviewBar(QWidget* parent)
     layout->addWidget(lblReviewLeft, 1);
     for (int i = 0; i < 4; ++i) {
         auto* button = new QPushButton(this);
-        button->setObjectName(QStringLiteral("btnRate%1").arg(QString::fromLatin1(RatingNames[i])));
+        button->setObjectName(QStringLiteral("btnRate%1").arg(NameOf(i + 1)));
         button->setCheckable(true);
         button->setAutoExclusive(true);
         // The keys 1 to 4 rate; the buttons keep the focus on Continue.
         button->setFocusPolicy(Qt::NoFocus);
         button->setToolTip(QStringLiteral("Rate this answer %1 (key %2)")
-                               .arg(QString::fromLatin1(RatingNames[i]))
+                               .arg(NameOf(i + 1))
                                .arg(i + 1));
         connect(button, &QPushButton::clicked, this, [this, i] { emit Rated(static_cast<TRating>(i + 1)); });
         layout->addWidget(button);
@@ -59,8 +53,8 @@ void TReviewBar::ShowRatings(TRating rated, const std::optional<std::array<std::
 {
     for (std::size_t i = 0; i < 4; ++i) {
         QPushButton* button = btnRate[i];
-        const QString name = QString::fromLatin1(RatingNames[i]);
-        button->setText(days ? QStringLiteral("%1 %2\n%3").arg(i + 1).arg(name, IntervalText((*days)[i]))
+        const QString name = NameOf(static_cast<int>(i) + 1);
+        button->setText(days ? QStringLiteral("%1 %2\n%3").arg(i + 1).arg(name, QString::fromStdString(IntervalText((*days)[i])))
                              : QStringLiteral("%1 %2").arg(i + 1).arg(name));
         button->setChecked(static_cast<std::size_t>(rated) == i + 1);
         button->show();

@@ -34,5 +34,3 @@ signals:
     void Rated(TRating rating);
 };
 
-// "1 d", "3 d", "2 mo", "1.5 y": a rating's interval, short enough for a button.
-QString IntervalText(std::int64_t days);

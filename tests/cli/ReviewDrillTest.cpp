@@ -50,6 +50,23 @@ TEST_F(ReviewDrillTest, ASessionAsksUntilRightAndNeverSavesTheList)
     EXPECT_EQ(Answers(), 4);
 }
 
+// ":1" to ":4" at the next question's prompt rate the answer before it; that question is drawn again.
+TEST_F(ReviewDrillTest, ARatingTypedAfterAVerdictRatesThatAnswer)
+{
+    const TCliResult run = Drill(":2\ncow\n:3\ncat\nmouse\n", "2026-12-07");
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    ASSERT_EQ(run.Lines.size(), 10U) << run.Out;
+    EXPECT_EQ(run.Lines[2], "Wrong! dog");
+    EXPECT_EQ(run.Lines[4].substr(0, 27), "Rated Good: next review in ");
+    const std::vector<std::string> asked = { run.Lines[0], run.Lines[1], run.Lines[3], run.Lines[5], run.Lines[7] };
+    EXPECT_EQ(asked, (std::vector<std::string> { "Q: Hund", "Q: Hund", "Q: Katze", "Q: Katze", "Q: Maus" }))
+        << "nothing to rate before the first verdict; the failed word is not asked again";
+    EXPECT_EQ(run.Lines.back().substr(0, 64),
+        "Nothing more is due today in this direction. 3 reviewed, 3 right");
+    EXPECT_NE(run.Err.find("no answer to rate"), std::string::npos) << run.Err;
+    EXPECT_EQ(Drill("", "2026-12-07").Lines.back().substr(0, 23), "Nothing is due today in");
+}
+
 TEST_F(ReviewDrillTest, BadUsageAndADamagedHistory)
 {
     const std::pair<const char*, std::vector<std::string>> usage[] = {

@@ -127,6 +127,56 @@ TEST_F(ReviewDayTest, ARepeatsRatingDecidesWhetherItComesBackButSchedulesNothing
     EXPECT_EQ(Count(0).Again, 0) << "the history keeps the rating given";
 }
 
+// A terminal shows the next question with the verdict: the rating typed at its prompt puts that
+// question back and rates the answer before it.
+TEST_F(ReviewDayTest, ARatingAfterTheNextCardWasDrawnPutsThatCardBack)
+{
+    const struct {
+        const char* Name;
+        std::vector<std::pair<std::string, std::string>> Words;
+        bool Right;
+        TRating Changed;
+        std::vector<std::string> Then; // asked after the change, each answered right
+    } cases[] = {
+        { "a failure was right after all", { { "Buch", "book" }, { "Hund", "dog" } }, false, TRating::Good,
+            { "Hund" } },
+        { "the failed card itself was drawn again", { { "Buch", "book" } }, false, TRating::Hard, {} },
+        { "a right answer was a guess", { { "Buch", "book" }, { "Hund", "dog" } }, true, TRating::Again,
+            { "Hund", "Buch" } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TTempDir dir;
+        THistory history(dir.File("h.sqlite"));
+        TVocabFile doc;
+        FillPairs(doc, c.Words);
+        TReviewQueue queue(doc, history, 0, Day0, 20, P);
+        EXPECT_FALSE(queue.ReturnAsked()) << "nothing drawn yet";
+        queue.Answered(queue.NextIndex(), c.Right, false, NoonOf(Day0), 10);
+        ASSERT_GE(queue.NextIndex(), 0);
+        EXPECT_FALSE(queue.ChangeRating(c.Changed)) << "not while a question is drawn";
+        EXPECT_TRUE(queue.ReturnAsked());
+        EXPECT_EQ(queue.LastRating(), c.Right ? TRating::Good : TRating::Again);
+        EXPECT_TRUE(queue.ChangeRating(c.Changed));
+        std::vector<std::string> asked;
+        for (int index = queue.NextIndex(); index >= 0; index = queue.NextIndex()) {
+            asked.emplace_back(doc.Items(index).FieldValue(fiForeign));
+            queue.Answered(index, true, false, NoonOf(Day0) + 1, 10);
+        }
+        EXPECT_EQ(asked, c.Then);
+        EXPECT_FALSE(queue.ChangeRating(TRating::Easy)) << "the session is over";
+    }
+}
+
+TEST(IntervalTextTest, ShortUpToAMonthThenMonthsThenYears)
+{
+    const std::pair<std::int64_t, const char*> cases[]
+        = { { 0, "0 d" }, { 30, "30 d" }, { 31, "1.0 mo" }, { 303, "10.0 mo" }, { 304, "10 mo" },
+              { 364, "12 mo" }, { 365, "1.0 y" }, { 548, "1.5 y" } };
+    for (const auto& [days, text] : cases)
+        EXPECT_EQ(IntervalText(days), text) << days;
+}
+
 // A rating changed after another copy scheduled the card later leaves that copy's memory.
 TEST_F(ReviewDayTest, ARatingChangedUnderALaterAnswerKeepsTheLaterMemory)
 {

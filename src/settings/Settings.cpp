@@ -431,6 +431,7 @@ void LoadSettings(
     speech.Enabled = ReadBool(store, "SpeechEnabled", true);
     speech.SpeakQuestionPassive = ReadBool(store, "SpeakQuestionPassive", false);
     speech.SpeakQuestionActive = ReadBool(store, "SpeakQuestionActive", false);
+    speech.SpeakAnswerWrong = ReadBool(store, "SpeakAnswerWrong", false);
     speech.ForeignVoice = ReadString(store, "SpeechVoiceForeign", std::string());
     speech.NativeVoice = ReadString(store, "SpeechVoiceNative", std::string());
     speech.Rate = std::clamp(ReadInteger(store, "SpeechRate", 0), MinSpeechRate, MaxSpeechRate);
@@ -491,6 +492,7 @@ void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindo
     store.WriteInteger("SpeechEnabled", speech.Enabled ? 1 : 0);
     store.WriteInteger("SpeakQuestionPassive", speech.SpeakQuestionPassive ? 1 : 0);
     store.WriteInteger("SpeakQuestionActive", speech.SpeakQuestionActive ? 1 : 0);
+    store.WriteInteger("SpeakAnswerWrong", speech.SpeakAnswerWrong ? 1 : 0);
     store.WriteString("SpeechVoiceForeign", speech.ForeignVoice);
     store.WriteString("SpeechVoiceNative", speech.NativeVoice);
     store.WriteInteger("SpeechRate", speech.Rate);

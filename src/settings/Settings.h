@@ -156,6 +156,8 @@ struct TSpeechSettings {
     // word is asked) and into the foreign language.
     bool SpeakQuestionPassive = false;
     bool SpeakQuestionActive = false;
+    // After a wrong verdict in a test or review, read the expected answer in its language.
+    bool SpeakAnswerWrong = false;
     // The voice chosen for each side; empty, or one not speaking the side's language: the best
     // voice for the language.
     std::string ForeignVoice;

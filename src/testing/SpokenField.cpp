@@ -33,6 +33,17 @@ std::optional<TSpokenField> SpokenField(
     return FieldOf(document, *answer, side);
 }
 
+std::optional<TSpokenField> SpokenAnswer(
+    const TVocabFile& document, const TTestEngine& engine, const TSpeechSettings& speech)
+{
+    const TQuestionView& question = engine.Question();
+    if (!speech.Enabled || !speech.SpeakAnswerWrong || !engine.Answered() || engine.AnswerCorrect()
+        || question.Item == nullptr)
+        return std::nullopt;
+    // In multiple choice too the word expected, not the one chosen.
+    return FieldOf(document, *question.Item, engine.TestMode() == 0 ? TSpokenSide::Native : TSpokenSide::Foreign);
+}
+
 std::optional<TSpokenField> SpokenQuestion(
     const TVocabFile& document, const TTestEngine& engine, const TSpeechSettings& speech)
 {

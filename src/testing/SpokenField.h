@@ -21,6 +21,9 @@ struct TSpokenField {
 // choice the entry chosen.
 std::optional<TSpokenField> SpokenField(
     const TVocabFile& document, const TTestEngine* engine, TSpokenSide side);
+// The expected answer after a wrong verdict, when the option to read it is on.
+std::optional<TSpokenField> SpokenAnswer(
+    const TVocabFile& document, const TTestEngine& engine, const TSpeechSettings& speech);
 // The question read as it appears: its field when the direction's option is on.
 std::optional<TSpokenField> SpokenQuestion(
     const TVocabFile& document, const TTestEngine& engine, const TSpeechSettings& speech);

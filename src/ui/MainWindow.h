@@ -51,6 +51,7 @@ class TDueCounter;
 struct TDueQuestion;
 enum class TTestAction : std::uint8_t;
 enum class TSpokenSide : std::uint8_t;
+struct TSpokenField;
 
 enum TWindowMode : std::uint8_t { wmNone = 0, wmEditing = 1, wmTesting = 2 };
 
@@ -339,6 +340,8 @@ private:
     void SpeakSide(TSpokenSide side);
     // Reads the question on screen when its direction's option is on; stops the old speech.
     void SpeakQuestion();
+    void SpeakAnswer();
+    void SpeakField(const std::optional<TSpokenField>& field, bool asked);
     // asked: the user asked for it, so a missing voice or service is told (once per run).
     void SpeakText(const std::string& text, TSpokenSide side, LangId language, bool asked);
     void SpeakerChanged();

@@ -57,6 +57,7 @@ void TMainForm::CreateSpeechCommands()
 
     SetSpeaker(MakeSpeaker());
     connect(pnlTest, &TTestPanel::QuestionShown, this, [this] { RunCommand([this] { SpeakQuestion(); }); });
+    connect(pnlTest, &TTestPanel::AnswerRecorded, this, [this] { RunCommand([this] { SpeakAnswer(); }); });
 }
 
 void TMainForm::SetSpeaker(std::unique_ptr<ISpeaker> speaker)
@@ -117,13 +118,17 @@ void TMainForm::miViewSpeakNativeClick()
 
 void TMainForm::SpeakSide(TSpokenSide side)
 {
-    const auto field
-        = SpokenField(Session_.Document(), WindowMode_ == wmTesting ? &TestEngine() : nullptr, side);
+    SpeakField(SpokenField(Session_.Document(), WindowMode_ == wmTesting ? &TestEngine() : nullptr, side), true);
+}
+
+void TMainForm::SpeakField(const std::optional<TSpokenField>& field, bool asked)
+{
     if (!field)
         return;
+    const TSpokenSide side = field->Field == fiForeign ? TSpokenSide::Foreign : TSpokenSide::Native;
     SpeakText(SpeechText(field->Item->FieldValue(field->Field), field->Language,
                   SideDelimiters(Session_.Settings.Options, side)),
-        side, field->Language, true);
+        side, field->Language, asked);
 }
 
 void TMainForm::SpeakQuestion()
@@ -132,13 +137,14 @@ void TMainForm::SpeakQuestion()
     Speaker_->Stop();
     if (WindowMode_ != wmTesting)
         return;
-    const auto field = SpokenQuestion(Session_.Document(), TestEngine(), Session_.Settings.Speech);
-    if (!field)
+    SpeakField(SpokenQuestion(Session_.Document(), TestEngine(), Session_.Settings.Speech), false);
+}
+
+void TMainForm::SpeakAnswer()
+{
+    if (WindowMode_ != wmTesting)
         return;
-    const TSpokenSide side = field->Field == fiForeign ? TSpokenSide::Foreign : TSpokenSide::Native;
-    SpeakText(SpeechText(field->Item->FieldValue(field->Field), field->Language,
-                  SideDelimiters(Session_.Settings.Options, side)),
-        side, field->Language, false);
+    SpeakField(SpokenAnswer(Session_.Document(), TestEngine(), Session_.Settings.Speech), false);
 }
 
 void TMainForm::SpeakText(const std::string& text, TSpokenSide side, LangId language, bool asked)

@@ -53,6 +53,9 @@ TSpeechPage::TSpeechPage(const TSpeechPageTarget& target, QWidget* parent)
     auto* questionLayout = new QVBoxLayout(question);
     questionLayout->addWidget(chbSpeakQuestionPassive);
     questionLayout->addWidget(chbSpeakQuestionActive);
+    chbSpeakAnswerWrong = WithContext(
+        new QCheckBox(QStringLiteral("Read the &answer aloud after a wrong verdict"), this), 2258);
+    chbSpeakAnswerWrong->setChecked(speech.SpeakAnswerWrong);
 
     auto* voices = new QGroupBox(QStringLiteral(" Voices: "), this);
     cbForeignVoice = WithContext(new QComboBox(voices), 2253);
@@ -98,6 +101,7 @@ TSpeechPage::TSpeechPage(const TSpeechPageTarget& target, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(chbSpeechEnabled);
     layout->addWidget(question);
+    layout->addWidget(chbSpeakAnswerWrong);
     layout->addWidget(voices);
     layout->addWidget(lblSpeechState);
     layout->addStretch();
@@ -163,7 +167,7 @@ void TSpeechPage::UpdateControls()
     const bool on = chbSpeechEnabled->isChecked();
     const bool ready = on && Target_.Speaker && Target_.Speaker->State() == TSpeakerState::Ready;
     for (QWidget* control : std::initializer_list<QWidget*> {
-             chbSpeakQuestionPassive, chbSpeakQuestionActive, cbForeignVoice, cbNativeVoice, tbRate })
+             chbSpeakQuestionPassive, chbSpeakQuestionActive, chbSpeakAnswerWrong, cbForeignVoice, cbNativeVoice, tbRate })
         control->setEnabled(on);
     btnTestForeign->setEnabled(ready && !Target_.Speaker->VoicesFor(Target_.ForeignLanguage).empty());
     btnTestNative->setEnabled(ready && !Target_.Speaker->VoicesFor(Target_.NativeLanguage).empty());
@@ -184,6 +188,7 @@ void TSpeechPage::Store()
     speech.Enabled = chbSpeechEnabled->isChecked();
     speech.SpeakQuestionPassive = chbSpeakQuestionPassive->isChecked();
     speech.SpeakQuestionActive = chbSpeakQuestionActive->isChecked();
+    speech.SpeakAnswerWrong = chbSpeakAnswerWrong->isChecked();
     speech.ForeignVoice = cbForeignVoice->currentData().toString().toStdString();
     speech.NativeVoice = cbNativeVoice->currentData().toString().toStdString();
     speech.Rate = tbRate->value();

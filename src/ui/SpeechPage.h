@@ -35,6 +35,7 @@ public:
     QCheckBox* chbSpeechEnabled = nullptr;
     QCheckBox* chbSpeakQuestionPassive = nullptr;
     QCheckBox* chbSpeakQuestionActive = nullptr;
+    QCheckBox* chbSpeakAnswerWrong = nullptr;
     QComboBox* cbForeignVoice = nullptr;
     QPushButton* btnTestForeign = nullptr;
     QComboBox* cbNativeVoice = nullptr;

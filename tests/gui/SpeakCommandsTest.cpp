@@ -254,6 +254,23 @@ TEST_F(
     EXPECT_TRUE(MessageBoxHook::Shown().empty());
 }
 
+TEST_F(SpeakCommandsTest, WithItsOptionAWrongVerdictReadsTheExpectedAnswer)
+{
+    Speech().SpeakAnswerWrong = true;
+    Open();
+    Form->WindowState().TestMode = 0;
+    Trigger(Form->miTestStartTesting);
+    Heard();
+    const TVocabItem& asked = Asked();
+    Answer("?");
+    EXPECT_EQ(Heard(),
+        (std::vector<std::string> { "English (Great Britain): " + std::string(asked.FieldValue(fiNative)) }));
+    Form->TestPanel()->EnterCommand();
+    Heard();
+    Answer(std::string(Asked().FieldValue(fiNative)));
+    EXPECT_TRUE(Heard().empty()) << "a right answer is not read";
+}
+
 class SpeechPageTest : public ::testing::Test {
 protected:
     void SetUp() override { MessageBoxHook::Enable(true); }

@@ -77,7 +77,7 @@ TFields Fields(const TWindowState& w)
 // reviews.
 using TGlobals = std::tuple<TBytes, TBytes, TBytes, std::string, std::string, std::string, std::int32_t,
     std::string, std::int32_t, std::tuple<bool, bool, bool, bool>,
-    std::tuple<bool, bool, bool, std::string, std::string, std::int32_t>,
+    std::tuple<bool, bool, bool, bool, std::string, std::string, std::int32_t>,
     std::pair<std::int32_t, std::int32_t>>;
 TGlobals Globals(const TSettings& s)
 {
@@ -86,7 +86,8 @@ TGlobals Globals(const TSettings& s)
         Bytes(PageSetupToBytes(s.PageSetup)), s.SoundFileRight, s.SoundFileWrong, s.DisplayFont.Name,
         s.DisplayFont.Size, s.PrintFont.Name, s.PrintFont.Size,
         { s.Options.NativeAccents, s.Options.ForeignAccents, s.Options.NativeTypos, s.Options.ForeignTypos },
-        { v.Enabled, v.SpeakQuestionPassive, v.SpeakQuestionActive, v.ForeignVoice, v.NativeVoice, v.Rate },
+        { v.Enabled, v.SpeakQuestionPassive, v.SpeakQuestionActive, v.SpeakAnswerWrong, v.ForeignVoice,
+            v.NativeVoice, v.Rate },
         { s.Reviews.RetentionPercent, s.Reviews.NewPerDay } };
 }
 
@@ -202,7 +203,7 @@ TEST_F(SettingsTest, EmptyOrDamagedStoreGivesTheDefaultsAndShortRecordsLoadZeroF
             (TGlobals { Bytes(OptionsToBytes(TOptions {})), { 1, 1, 14 },
                 Bytes(PageSetupToBytes(TPageSetup {})), "/opt/velmoria/Clap.wav", "/opt/velmoria/Pow.wav",
                 "Verdana", 8, "Times New Roman", 10, { false, false, false, false },
-                { true, false, false, "", "", 0 }, { 90, 20 } }));
+                { true, false, false, false, "", "", 0 }, { 90, 20 } }));
         EXPECT_EQ(store->Values, before);
     }
     // The record defaults that matter to a user: confirmations, colours, the first shortcuts, choices,
@@ -261,7 +262,7 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoadUnderItsNameAndKind)
     Settings.SoundFileWrong = "/snd/no.wav";
     Settings.DisplayFont = { "DejaVu Sans", 12 };
     Settings.PrintFont = { "Liberation Serif", 14 };
-    Settings.Speech = { false, true, false, "German", "English (Great Britain)", -7 };
+    Settings.Speech = { false, true, false, true, "German", "English (Great Britain)", -7 };
     Settings.Reviews = { 85, 0 };
     const TGlobals globals = Globals(Settings);
     TFakeStore store;
@@ -274,7 +275,7 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoadUnderItsNameAndKind)
             "ShowStatusBar", "TestMode", "MultipleChoice", "NextTip", "ShowTips", "ImportFilter", "FileCount",
             "File1", "File2", "File3", "PrintOptions", "PageSetup", "Options", "AccentEvaluation",
             "TypoEvaluation", "Sound1", "Sound2", "DisplayFont", "DisplaySize", "PrintFont", "PrintSize",
-            "SpeechEnabled", "SpeakQuestionPassive", "SpeakQuestionActive", "SpeechVoiceForeign",
+            "SpeechEnabled", "SpeakQuestionPassive", "SpeakQuestionActive", "SpeakAnswerWrong", "SpeechVoiceForeign",
             "SpeechVoiceNative", "SpeechRate", "ReviewRetention", "ReviewNewPerDay" }));
     // Loading would take a value of another kind as missing.
     EXPECT_EQ(std::get<TBytes>(store.Values["WindowPosition"]), Position(-10, 20, 630, 500));

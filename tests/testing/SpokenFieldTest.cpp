@@ -80,9 +80,52 @@ TEST_F(SpokenFieldTest, ATestReadsTheQuestionAtOnceWithItsOptionAndTheAnswerAfte
         Engine.SetTestMode(static_cast<std::uint8_t>(mode));
         Engine.ShowQuestion();
         const auto field
-            = SpokenQuestion(Doc, Engine, TSpeechSettings { enabled, passive, active, "", "", 0 });
+            = SpokenQuestion(Doc, Engine, TSpeechSettings { enabled, passive, active, false, "", "", 0 });
         EXPECT_EQ(field ? std::string(field->Item->FieldValue(field->Field)) : "", read)
             << enabled << passive << active << mode;
+    }
+}
+
+TEST_F(SpokenFieldTest, TheExpectedAnswerIsReadAfterAWrongVerdictWithItsOption)
+{
+    const struct {
+        const char* Case;
+        std::uint8_t Mode;
+        bool Choice;
+        const char* Response; // typed, or the native word of the entry chosen into the native language
+        bool Enabled, Option;
+        const char* Read;
+    } cases[] = {
+        { "wrong into the native language", 0, false, "cat", true, true, "dog (en)" },
+        { "wrong into the foreign language", 1, false, "die Katze", true, true, "der Hund (de)" },
+        { "option off", 0, false, "cat", true, false, "" },
+        { "speech off", 0, false, "cat", false, true, "" },
+        { "a wrong choice: the word expected, not the one chosen", 0, true, "cat", true, true, "dog (en)" },
+        { "right (last: the word is learnt then)", 0, false, "dog", true, true, "" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Case);
+        Engine.SetTestMode(c.Mode);
+        Engine.SetMultipleChoice(c.Choice);
+        Doc.SetCurrentIndex(0);
+        const TQuestionView view = Engine.ShowQuestion();
+        TSpeechSettings speech;
+        speech.Enabled = c.Enabled;
+        speech.SpeakAnswerWrong = c.Option;
+        EXPECT_FALSE(SpokenAnswer(Doc, Engine, speech)) << "nothing before the verdict";
+        if (c.Choice) {
+            for (const TVocabItem* entry : view.Choices)
+                if (Engine.ChoiceText(*entry) == c.Response)
+                    Engine.SubmitChoice(entry);
+        } else {
+            Engine.SubmitTyped(c.Response, "");
+        }
+        ASSERT_TRUE(Engine.Answered());
+        const auto field = SpokenAnswer(Doc, Engine, speech);
+        EXPECT_EQ(field ? std::string(field->Item->FieldValue(field->Field))
+                    + (field->Language == German ? " (de)" : " (en)")
+                        : "",
+            c.Read);
     }
 }
 

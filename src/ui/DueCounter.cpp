@@ -1,5 +1,6 @@
 #include "ui/DueCounter.h"
 
+#include "core/DisplayText.h"
 #include "core/VocabFile.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,18 @@ TDueAnswer CountJob(const std::string& bytes, const std::string& fileName, const
 QString DueText(const TDueCounts& counts)
 {
     return QStringLiteral("%1 due \u00B7 %2 new").arg(counts.DueToday()).arg(counts.New);
+}
+
+TSharePanel SharePanel(std::int32_t learnt, std::int32_t items, const std::optional<TDueCounts>& reviewed)
+{
+    if (!reviewed || reviewed->Cards == 0)
+        return { QString::fromStdString(PercentText(learnt, items)) + QStringLiteral(" learnt"),
+            QStringLiteral("Share of items learnt in the test") };
+    return { QString::fromStdString(PercentText(reviewed->Mature, items)) + QStringLiteral(" mature"),
+        QStringLiteral("Share of the words remembered %1 days or more in this direction (%2 of %3)")
+            .arg(MatureStability)
+            .arg(reviewed->Mature)
+            .arg(items) };
 }
 
 QString DueToolTip(const std::array<TDueCounts, 2>& into)

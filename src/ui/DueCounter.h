@@ -32,6 +32,14 @@ QString DueText(const TDueCounts& counts);
 // Both directions, a line each, with the cards failed today.
 QString DueToolTip(const std::array<TDueCounts, 2>& into);
 
+// The status bar's share: "N% learnt" by the test's statistics, or for a list reviewed over days
+// in this direction (reviewed: its counts) "N% mature", the share of its words remembered 21 days
+// or more; the test's own figure while a test runs.
+struct TSharePanel {
+    QString Text, Tip;
+};
+TSharePanel SharePanel(std::int32_t learnt, std::int32_t items, const std::optional<TDueCounts>& reviewed);
+
 class TDueCounter : public QObject {
     Q_OBJECT
 public:

@@ -10,6 +10,7 @@
 #include "evaluation/Languages.h"
 #include "testing/TestEngine.h"
 #include "ui/CharEntryFilter.h"
+#include "ui/DueCounter.h"
 #include "ui/HelpRequest.h"
 #include "ui/Keyboard.h"
 #include "ui/QtText.h"
@@ -155,9 +156,9 @@ void TMainForm::CreateStatusBar()
         { 60, "Mm - Mm", "Foreign and native language" },
         { 45, "0000000 items", "Number of items" },
         { 45, "0000000 learnt", "Current item" },
-        { 45, "100% learnt", "Share of items learnt" },
+        { 45, "100% mature", "Share of items learnt in the test" },
         { 45, "Modified", "Whether the list has changes not yet saved" },
-        { 45, "0000000 due", "Words due for review today in this direction" },
+        { 45, "00000 due \u00B7 0000 new", "Words due for review today in this direction" },
     };
     for (int i = 1; i <= 6; ++i) {
         const auto& design = panels[i - 1];
@@ -387,6 +388,20 @@ void TMainForm::UpdateRecentFileItems()
     miFileRecentSeparator->setVisible(RecentFiles_.Count() > 0);
 }
 
+void TMainForm::ShowShare(std::int32_t learnt)
+{
+    // While a test runs its own figure counts; a review or the grid shows what reviews made.
+    const bool test = WindowMode_ == wmTesting && !Reviewing();
+    const std::size_t direction = WindowState_.TestMode == 1 ? 1 : 0;
+    const TSharePanel share = SharePanel(learnt, Session_.Document().Count(),
+        LastDue_ && !test ? std::optional((*LastDue_)[direction]) : std::nullopt);
+    QLabel* panel = StatusPanels_[4];
+    if (panel->text() != share.Text)
+        panel->setText(share.Text);
+    if (panel->toolTip() != share.Tip)
+        panel->setToolTip(share.Tip);
+}
+
 void TMainForm::UpdateStatusPanels()
 {
     const TVocabFile& document = Session_.Document();
@@ -411,7 +426,7 @@ void TMainForm::UpdateStatusPanels()
         = WindowMode_ == wmTesting ? QStringLiteral("Items learnt") : QStringLiteral("Current item");
     if (StatusPanels_[3]->toolTip() != currentTip)
         StatusPanels_[3]->setToolTip(currentTip);
-    set(4, QString::fromStdString(PercentText(learnt, document.Count())) + QStringLiteral(" learnt"));
+    ShowShare(learnt);
     set(5,
         document.Modified() ? QStringLiteral("Modified")
                             : (document.FileName().empty() ? QString() : QStringLiteral("Saved")));

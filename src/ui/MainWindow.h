@@ -296,6 +296,7 @@ private:
     // The captions that name what the command will do.
     void UpdateCommandCaptions();
     void UpdateStatusPanels();
+    void ShowShare(std::int32_t learnt);
     // Runs a command; what it throws is reported as the exception report does, and the program goes on.
     void RunCommand(const std::function<void()>& command);
     void ClearCutMark();

@@ -224,7 +224,10 @@ void TMainForm::UpdateDuePanel()
     const std::optional<TDueQuestion> question = DueQuestion();
     if (!question) {
         show(QString());
-        LastDue_.reset();
+        if (LastDue_) {
+            LastDue_.reset();
+            ShowShare(Session_.Document().LearntCount());
+        }
         return;
     }
     const TVocabFile& document = Session_.Document();
@@ -241,6 +244,7 @@ void TMainForm::UpdateDuePanel()
             if (Reviewing())
                 return;
             LastDue_ = answer;
+            ShowShare(Session_.Document().LearntCount());
             const std::size_t direction = WindowState_.TestMode == 1 ? 1 : 0;
             StatusPanels_[6]->setText(answer ? DueText((*answer)[direction]) : QString());
             StatusPanels_[6]->setToolTip(answer

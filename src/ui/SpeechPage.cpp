@@ -54,7 +54,7 @@ TSpeechPage::TSpeechPage(const TSpeechPageTarget& target, QWidget* parent)
     questionLayout->addWidget(chbSpeakQuestionPassive);
     questionLayout->addWidget(chbSpeakQuestionActive);
     chbSpeakAnswerWrong = WithContext(
-        new QCheckBox(QStringLiteral("Read the &answer aloud after a wrong verdict"), this), 2258);
+        new QCheckBox(QStringLiteral("Read the answer a&loud after a wrong verdict"), this), 2258);
     chbSpeakAnswerWrong->setChecked(speech.SpeakAnswerWrong);
 
     auto* voices = new QGroupBox(QStringLiteral(" Voices: "), this);

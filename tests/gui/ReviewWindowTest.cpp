@@ -12,6 +12,7 @@
 #include "ui/OptionsDialog.h"
 #include "ui/OptionsReviewsPage.h"
 #include "ui/ProgressDialog.h"
+#include "ui/ReviewBar.h"
 #include "ui/TestPanel.h"
 
 #include <QDoubleSpinBox>
@@ -24,6 +25,7 @@
 #include <QTreeWidget>
 #include <ctime>
 #include <fstream>
+#include <set>
 #include <sqlite3.h>
 
 namespace {
@@ -163,6 +165,64 @@ TEST_F(ReviewWindowTest, ASessionByKeyboardKeepsEveryAnswerAndLeavesTheListAlone
     EXPECT_EQ(history.NewCardsOn(Today()), 2);
     // What is left: the third word waits for tomorrow's allowance.
     EXPECT_EQ(DueShown(), QStringLiteral("0 due"));
+}
+
+// The bar counts down, a wrong answer moves its word to "again", the keys 1 to 4 re-rate the
+// verdict shown, Esc sums up, and both directions are asked mixed.
+TEST_F(ReviewWindowTest, TheBarRatesAndCountsEscSumsUpAndBothDirectionsMix)
+{
+    OpenList(Animals);
+    Form->Session().Settings.Reviews.NewPerDay = 3;
+    EXPECT_EQ(DueShown(), QStringLiteral("0 due"));
+    EXPECT_EQ(Form->StatusPanel(4)->text(), QStringLiteral("0% learnt")) << "nothing reviewed yet";
+    QTest::keyClick(Form.get(), Qt::Key_R, Qt::ControlModifier);
+    Idle();
+    TReviewBar& bar = *Form->TestPanel()->pnlReview;
+    const auto left = [&bar] { return bar.lblReviewLeft->text(); };
+    const auto checked = [&bar] {
+        for (std::size_t i = 0; i < 4; ++i)
+            if (bar.btnRate[i]->isVisible() && bar.btnRate[i]->isChecked())
+                return static_cast<int>(i) + 1;
+        return 0;
+    };
+    EXPECT_EQ(left(), QStringLiteral("3 left: 0 due, 0 again, 3 new"));
+    EXPECT_FALSE(bar.RatingsShown()) << "no rating before the verdict";
+    Answer(false);
+    EXPECT_EQ(left(), QStringLiteral("3 left: 0 due, 1 again, 2 new"));
+    EXPECT_EQ(checked(), 1);
+    Key(Qt::Key_3); // "I was right"
+    EXPECT_EQ(checked(), 3);
+    EXPECT_EQ(left(), QStringLiteral("2 left: 0 due, 0 again, 2 new"));
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(bar.RatingsShown());
+    Answer(true);
+    bar.btnRate[0]->click(); // a guess
+    EXPECT_EQ(left(), QStringLiteral("2 left: 0 due, 1 again, 1 new"));
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(Form->WindowMode(), wmEditing);
+    ASSERT_FALSE(MessageBoxHook::Shown().empty());
+    EXPECT_EQ(LastMessage().Text, QStringLiteral("Stopped. 2 reviewed, 1 right. 2 still due today."));
+    EXPECT_EQ(DueShown(), QStringLiteral("1 due")) << "the word rated Again stays due";
+    EXPECT_EQ(Form->StatusPanel(4)->text(), QStringLiteral("0% mature")) << "a reviewed list counts its memory";
+    THistory history(HistoryPath);
+    EXPECT_EQ(history.FailedOn(Today()).size(), 1U);
+
+    // Both directions: the other direction's three new words and this one's rest, mixed.
+    Form->Session().Settings.Reviews.NewPerDay = 6;
+    Form->miTestReviewBoth->trigger();
+    Idle();
+    ASSERT_NE(Form->ReviewQueue(), nullptr);
+    EXPECT_EQ(Form->ReviewQueue()->Directions(), BothDirections);
+    std::set<std::uint8_t> directions;
+    for (int i = 0; i < 12 && Form->WindowMode() == wmTesting; ++i) {
+        directions.insert(Form->TestEngine().TestMode());
+        Answer(true);
+        if (Form->WindowMode() == wmTesting)
+            Key(Qt::Key_Return);
+    }
+    EXPECT_EQ(directions, (std::set<std::uint8_t> { 0, 1 }));
+    EXPECT_EQ(history.AnswerCount(), 2 + 5);
 }
 
 TEST_F(ReviewWindowTest, MultipleChoiceAnswersTheCardAndTheOtherDirectionHasItsOwnQueue)

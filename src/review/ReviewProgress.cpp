@@ -69,3 +69,18 @@ std::string ProgressSummary(const TReviewProgress& progress)
     return text + ". Due today: " + std::to_string(progress.DueInto[0]) + " into the native language, "
         + std::to_string(progress.DueInto[1]) + " into the foreign language.";
 }
+
+std::string LeechHint(const std::array<int, 2>& failures)
+{
+    std::string ways;
+    for (std::size_t d = 0; d < 2; ++d) {
+        if (failures[d] < LeechFailures)
+            continue;
+        ways += (ways.empty() ? "" : " and ") + std::to_string(failures[d]) + " times into the "
+            + (d == 0 ? "native" : "foreign") + " language";
+    }
+    if (ways.empty())
+        return {};
+    return "A leech: failed " + ways
+        + ". A note or a mnemonic in the item's notes may help it stick (Edit > Edit Item).";
+}

@@ -34,6 +34,10 @@ struct TReviewProgress {
     int DueToday() const { return DuePerDay.empty() ? 0 : DuePerDay.front(); }
 };
 
+// The grid's hint for an item whose card failed LeechFailures times or more into the native
+// (failures[0]) or the foreign language (failures[1]); empty for any other item.
+std::string LeechHint(const std::array<int, 2>& failures);
+
 TReviewProgress ReadReviewProgress(THistory& history, TDay today);
 // One line over the pictures: "N answers in the last twelve weeks, P% of reviews right. Due today:
 // A into the native language, B into the foreign language."

@@ -190,6 +190,7 @@ void TMainForm::CreateViews()
     pbWorkSpace->setObjectName(QStringLiteral("pbWorkSpace"));
     dgVocab = new TVocabGrid(Session_, Views_);
     dgVocab->setObjectName(QStringLiteral("dgVocab"));
+    dgVocab->Model()->SetToolTips([this](int row) { return LeechToolTip(row); });
     pnlTest = new TTestPanel(Session_.Settings, Views_);
     CreateTestPanel();
     Views_->addWidget(pbWorkSpace);

@@ -100,6 +100,22 @@ bool TMainForm::Reviewing() const
     return WindowMode_ == wmTesting && ReviewQueue_ != nullptr;
 }
 
+QString TMainForm::LeechToolTip(int row)
+{
+    // Only a history already open: pointing at a row never brings up its errors.
+    const TVocabFile& document = Session_.Document();
+    if (!History_ || row < 0 || row >= document.Count())
+        return {};
+    try {
+        std::array<int, 2> failures {};
+        for (std::uint8_t d = 0; d < 2; ++d)
+            failures[d] = History_->Failures(CardKeyOf(document, document.Items(row), d));
+        return QString::fromStdString(LeechHint(failures));
+    } catch (const std::exception&) {
+        return {}; // busy: the hint waits for the next look
+    }
+}
+
 THistory* TMainForm::History()
 {
     if (!History_ && !HistoryFailed_) {

@@ -39,6 +39,10 @@ QVariant TVocabGridModel::data(const QModelIndex& index, int role) const
     const TVocabFile& document = Session_.Document();
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) || index.row() >= document.Count())
         return {};
+    if (role == Qt::ToolTipRole) {
+        const QString tip = ToolTips_ ? ToolTips_(index.row()) : QString();
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     const TVocabItem& item = document.Items(index.row());

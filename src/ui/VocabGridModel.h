@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // Reads the session's document on every call, so it never holds it.
@@ -18,6 +19,8 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // The tool tip of an item's row; empty for none.
+    void SetToolTips(std::function<QString(int row)> toolTips) { ToolTips_ = std::move(toolTips); }
     // After any change of the document (or a new document).
     void Reset();
 
@@ -40,6 +43,7 @@ private:
     };
 
     TSession& Session_;
+    std::function<QString(int row)> ToolTips_;
     // By row, as the last alignment found them: 8 bytes an item, not a node of a hash map.
     std::vector<TMeasured> Widths_;
     int WidthsForeignPage_ = -1;

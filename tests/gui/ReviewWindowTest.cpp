@@ -346,6 +346,7 @@ TEST_F(ReviewWindowTest, TheDueCountFollowsTheListTheDirectionAndTheHistoryAndTh
     Form->WindowState().TestMode = 1;
     EXPECT_EQ(DueShown(), QStringLiteral("0 due"));
 
+
     // The welcome dialog counts the lists as saved, beside each that can be read.
     Form->RecentFiles().Add(Dir.File("gone.vmr"));
     Form->RecentFiles().Add(ListPath);
@@ -360,6 +361,17 @@ TEST_F(ReviewWindowTest, TheDueCountFollowsTheListTheDirectionAndTheHistoryAndTh
         << dialog.lbFiles->item(1)->text().toStdString();
     EXPECT_EQ(dialog.DueCounters()[1], nullptr) << "a missing list is not read";
     EXPECT_FALSE(dialog.lbFiles->item(2)->text().contains(QStringLiteral("due")));
+
+    // A word failed on eight days is a leech: its row says so.
+    const auto tip = [this](int row) {
+        return Form->Grid()->Model()->data(Form->Grid()->Model()->index(row, 0), Qt::ToolTipRole).toString();
+    };
+    for (int day = 1; day < LeechFailures; ++day)
+        AnswerAt("das Haus", Today() - 30 + day, false);
+    EXPECT_EQ(tip(2), QString());
+    AnswerAt("das Haus", Today() - 2, false);
+    EXPECT_TRUE(tip(2).contains(QStringLiteral("8 times into the native"))) << tip(2).toStdString();
+    EXPECT_EQ(tip(0), QString());
 }
 
 TEST_F(ReviewWindowTest, OpeningAHugeListAndCountingDoesNotHoldUpTheWindow)

@@ -21,6 +21,24 @@ TEST(ReviewProgressTest, WeeksStartOnMonday)
         EXPECT_EQ(FormatDay(WeekStart(*ParseDay(day))), monday) << day;
 }
 
+TEST(ReviewProgressTest, ALeechHintNamesEachDirectionFailedOftenEnough)
+{
+    const std::pair<std::array<int, 2>, const char*> cases[] = {
+        { { 0, 0 }, "" },
+        { { LeechFailures - 1, LeechFailures - 1 }, "" },
+        { { LeechFailures, 3 }, "failed 8 times into the native language." },
+        { { 2, 11 }, "failed 11 times into the foreign language." },
+        { { 9, 8 }, "failed 9 times into the native language and 8 times into the foreign language." },
+    };
+    for (const auto& [failures, part] : cases) {
+        const std::string hint = LeechHint(failures);
+        if (*part == '\0')
+            EXPECT_EQ(hint, "");
+        else
+            EXPECT_NE(hint.find(part), std::string::npos) << hint;
+    }
+}
+
 TEST(ReviewProgressTest, FiguresCoverWholeWeeksUpToTodayAndTheMonthAhead)
 {
     TTempDir dir;

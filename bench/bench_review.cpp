@@ -25,14 +25,19 @@ std::string Quoted(const std::string& text)
     return quoted + '"';
 }
 
-// One answer for every item, spread over the last 12 days with a learner's mix of ratings: most
-// cards are due today, so sorting them by recall is part of the figure.
-std::string HistoryCsv(const TVocabFile& doc, TDay today)
+// One answer for every item into the native language, spread over the last 12 days with a
+// learner's mix of ratings: most cards are due today, so sorting them by recall is part of the
+// figure. The other direction fills the history up to a million answers, a few days apart, as
+// years of reviews would.
+std::string HistoryCsv(const TVocabFile& doc, TDay today, int answers)
 {
     std::ostringstream csv;
     csv << "card_id,review_time,review_rating,review_state,review_duration,foreign_language,native_language,"
            "direction,word,translations,practice\n";
     const std::int64_t noon = (today * 86400 + 43200) * 1000;
+    const int more = std::max(0, answers - doc.Count());
+    const int perCard = doc.Count() > 0 ? (more + doc.Count() - 1) / doc.Count() : 0;
+    int written = 0;
     for (std::int32_t i = 0; i < doc.Count(); ++i) {
         const TCardKey key = CardKeyOf(doc, doc.Items(i), 0);
         // Moduli without a common factor, so that every rating meets every age.
@@ -40,11 +45,20 @@ std::string HistoryCsv(const TVocabFile& doc, TDay today)
         csv << i + 1 << ',' << noon - std::int64_t { i % 12 + 1 } * 86400000 << ',' << rating << ",0,2500,"
             << key.ForeignLanguage << ',' << key.NativeLanguage << ",0," << Quoted(key.Word) << ','
             << Quoted(key.Translations) << ",0\n";
+        const TCardKey other = CardKeyOf(doc, doc.Items(i), 1);
+        for (int j = 0; j < perCard && written < more; ++j, ++written)
+            csv << doc.Count() + written + 1 << ','
+                << noon - std::int64_t { (perCard - j) * 3 + i % 7 } * 86400000 << ','
+                << (j % 9 == 4 ? 1 : 3) << ",0,2500," << other.ForeignLanguage << ',' << other.NativeLanguage
+                << ",1," << Quoted(other.Word) << ',' << Quoted(other.Translations) << ",0\n";
     }
     return csv.str();
 }
 
 } // namespace
+
+// The history of a learner of some years, whatever the size of the list.
+constexpr int HistoryAnswers = 1000000;
 
 void BenchReview(int items)
 {
@@ -60,7 +74,7 @@ void BenchReview(int items)
         GenerateList(doc, items);
         {
             THistory history(path);
-            std::istringstream csv(HistoryCsv(doc, today));
+            std::istringstream csv(HistoryCsv(doc, today, std::max(items, HistoryAnswers)));
             history.ImportCsv(csv, p);
         }
         THistory history(path);
@@ -69,6 +83,14 @@ void BenchReview(int items)
         std::size_t bytes = 0;
         const double read = BestMs([&] { bytes = ReadWholeFile(path).size(); }, repeats);
         PrintFigure("due-count", items, count, read);
+        // The window counts both directions for its status bar.
+        const double both = BestMs(
+            [&] {
+                for (std::uint8_t d = 0; d < 2; ++d)
+                    CountDue(doc, history, d, today, 20, p);
+            },
+            repeats);
+        PrintFigure("due-count-both", items, both, read);
         // Where the time goes: the list's cards hashed and put in the history's order, and their
         // memories read from the history.
         const double keyed = BestMs([&] { const TCardIndex index(doc, 0); }, repeats);
@@ -91,6 +113,26 @@ void BenchReview(int items)
         const std::string record(64, 'r');
         const std::string raw = (folder / "raw.bin").string();
         const double rawWrite = BestMs([&] { RawWrite(raw, record); }, 31);
+
+        // A review's step from a verdict to the next question: the answer committed, the card put
+        // back when wrong, the next card drawn. Every fourth answer wrong.
+        TReviewQueue queue(doc, history, 0, today, 20, p);
+        std::vector<double> steps;
+        int asked = queue.NextIndex();
+        for (int i = 0; i < 41 && asked >= 0; ++i) {
+            steps.push_back(BestMs(
+                [&] {
+                    queue.Answered(asked, i % 4 != 3, false, (today * 86400 + 50000) * 1000 + i, 2000);
+                    asked = queue.NextIndex();
+                },
+                1));
+        }
+        std::sort(steps.begin(), steps.end());
+        if (!steps.empty()) {
+            PrintFigure("review-step", items, steps[steps.size() / 2], rawWrite);
+            std::printf("  (a history of %lld answers; fastest %.1f ms, slowest %.1f ms of %zu steps)\n",
+                static_cast<long long>(history.AnswerCount()), steps.front(), steps.back(), steps.size());
+        }
         std::sort(writes.begin(), writes.end());
         PrintFigure("review-write", 1, writes.front(), rawWrite);
         std::printf("  (median %.1f ms, slowest %.1f ms of %zu answers)\n", writes[writes.size() / 2],

@@ -95,6 +95,23 @@ void SaveReviewPictures(TMainForm& form, const QString& folder)
     if (form.WindowMode() == wmTesting) {
         Answer(form, false);
         SaveWidget(&form, folder, "97-review-wrong");
+        form.TestPanel()->EnterCommand();
+    }
+    // A typo with its option on: one letter of a word of four or more changed.
+    TOptions& options = form.Session().Settings.Options;
+    options.NativeTypos = options.ForeignTypos = true;
+    for (int i = 0; i < 50 && form.WindowMode() == wmTesting; ++i) {
+        std::string typo(form.TestEngine().ExpectedAnswer());
+        if (typo.size() >= 5 && typo.find_first_of(";,(/") == std::string::npos) {
+            typo[typo.size() / 2] = typo[typo.size() / 2] == 'x' ? 'y' : 'x';
+            form.TestPanel()->edtResponse->SetBytes(typo);
+            form.TestPanel()->EnterCommand();
+            SaveWidget(&form, folder, "97-review-typo");
+            form.TestPanel()->EnterCommand();
+            break;
+        }
+        Answer(form, true);
+        form.TestPanel()->EnterCommand();
     }
     for (int i = 0; i < 500 && form.WindowMode() == wmTesting; ++i) {
         if (form.TestEngine().Answered())

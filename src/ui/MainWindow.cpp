@@ -419,12 +419,15 @@ void TMainForm::UpdateStatusPanels()
         document.Count() == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(document.Count()));
     // One walk over the items per update; updates follow changes, not keys, so a huge list stays quick.
     const std::int32_t learnt = document.LearntCount();
+    // A review leaves the test's statistics alone: it counts its own answers.
     set(3,
-        WindowMode_ == wmTesting          ? QStringLiteral("%1 learnt").arg(learnt)
+        Reviewing()                       ? QStringLiteral("%1 reviewed").arg(ReviewQueue_->Reviewed())
+            : WindowMode_ == wmTesting    ? QStringLiteral("%1 learnt").arg(learnt)
             : document.CurrentIndex() < 0 ? QStringLiteral("No row")
                                           : QStringLiteral("Row %1").arg(document.CurrentIndex() + 1));
-    const QString currentTip
-        = WindowMode_ == wmTesting ? QStringLiteral("Items learnt") : QStringLiteral("Current item");
+    const QString currentTip = Reviewing() ? QStringLiteral("Answers given in this review")
+        : WindowMode_ == wmTesting         ? QStringLiteral("Items learnt")
+                                           : QStringLiteral("Current item");
     if (StatusPanels_[3]->toolTip() != currentTip)
         StatusPanels_[3]->setToolTip(currentTip);
     ShowShare(learnt);

@@ -189,6 +189,7 @@ TEST_F(ReviewWindowTest, TheBarRatesAndCountsEscSumsUpAndBothDirectionsMix)
     EXPECT_FALSE(bar.RatingsShown()) << "no rating before the verdict";
     Answer(false);
     EXPECT_EQ(left(), QStringLiteral("3 left: 0 due, 1 again, 2 new"));
+    EXPECT_EQ(Form->StatusPanel(3)->text(), QStringLiteral("1 reviewed"));
     EXPECT_EQ(checked(), 1);
     Key(Qt::Key_3); // "I was right"
     EXPECT_EQ(checked(), 3);

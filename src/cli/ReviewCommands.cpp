@@ -114,6 +114,8 @@ int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& /*err*/)
     constexpr const char* Usage = "history export OUT.csv | history import IN.csv [--retention R]";
     args.ExpectPositional(2, Usage);
     if (args[0] == "export") {
+        // Refused before the history is opened, which would create it.
+        RefuseSpecialTarget(args[1]);
         THistory history(THistory::DefaultPath());
         std::ostringstream csv;
         history.ExportCsv(csv);

@@ -113,6 +113,16 @@ using namespace SaveDetail;
 
 namespace {
 
+// Opening a pipe or a device to write may block or do something, and a rename would put a
+// regular file in place of it: only regular files are replaced.
+void RefuseSpecialFile(const std::string& fileName, const struct stat& st)
+{
+    if (S_ISDIR(st.st_mode))
+        throw EFileError(fileName, "Cannot create file", EISDIR);
+    if (!S_ISREG(st.st_mode))
+        throw EFileError(fileName, "Cannot write file " + Quoted(fileName) + ". It is not a regular file.");
+}
+
 // A file that is there and is not the expected one; a file gone meanwhile replaces nothing.
 bool Unexpected(const TFileIdentity* expected, const TFileIdentity& now)
 {
@@ -279,7 +289,10 @@ void RewriteInPlace(const std::string& target, const std::string& fileName, std:
         bytes);
     SyncFolder(fileName, folder);
 
-    TFd fd(Checked(TSaveCall::OpenInPlace, [&] { return ::open(target.c_str(), O_WRONLY | O_CLOEXEC); }));
+    // A pipe that took the name since it was looked at must not block the open; it is refused below
+    // as another file.
+    TFd fd(Checked(
+        TSaveCall::OpenInPlace, [&] { return ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC); }));
     if (fd.Get() < 0)
         throw EFileError(fileName, "Cannot open file", errno);
     struct stat now { };
@@ -322,8 +335,8 @@ void WriteFileSafely(
     const std::string target = FollowLinks(fileName, true);
     struct stat old { };
     const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode))
-        throw EFileError(fileName, "Cannot create file", EISDIR);
+    if (exists)
+        RefuseSpecialFile(fileName, old);
     if (exists && IsReadOnlyFile(target))
         throw EFileError(fileName, "Cannot replace file " + Quoted(fileName) + ". The file is read-only.");
     RemoveStaleSaveFiles(target);
@@ -335,9 +348,12 @@ void WriteFileSafely(
     }
     TTemporaryCopy copy(target, fileName);
     copy.Fill(fileName, bytes, exists ? &old : nullptr, target, privateFile);
-    // The last look before the old file goes: what another program put there a moment ago stays.
+    // The last look before the old file goes: what another program put there a moment ago stays,
+    // and so does a pipe or a device that took the name meanwhile.
     if (Unexpected(expected, IdentifyFile(target)))
         ThrowChanged(fileName);
+    if (struct stat now {}; ::stat(target.c_str(), &now) == 0)
+        RefuseSpecialFile(fileName, now);
     if (Checked(TSaveCall::Rename, [&] { return ::rename(copy.Path().c_str(), target.c_str()); }) != 0)
         throw EFileError(fileName, "Cannot replace file", errno);
     copy.Keep(true); // it is the file now
@@ -405,6 +421,12 @@ TFileIdentity IdentifyFile(const std::string& fileName)
 void SafeWriteFile(const std::string& fileName, std::string_view bytes, const TFileIdentity* expected)
 {
     WriteFileSafely(fileName, bytes, false, expected);
+}
+
+void RefuseSpecialTarget(const std::string& fileName)
+{
+    if (struct stat st {}; ::stat(FollowLinks(fileName, true).c_str(), &st) == 0)
+        RefuseSpecialFile(fileName, st);
 }
 
 void SafeWritePrivateFile(const std::string& fileName, std::string_view bytes)

@@ -52,6 +52,10 @@ public:
 // run are removed first.
 void SafeWriteFile(
     const std::string& fileName, std::string_view bytes, const TFileIdentity* expected = nullptr);
+// What SafeWriteFile refuses before it makes anything, for callers that have work to do first: a
+// target that exists (after links) and is not a regular file raises EFileError naming it. A rename
+// would replace a pipe, a device or a socket that other programs rely on.
+void RefuseSpecialTarget(const std::string& fileName);
 // The same for a file that only its owner may read and write (0600), whatever the umask and the
 // mode of the file it replaces: the program's own files that hold the user's lists.
 void SafeWritePrivateFile(const std::string& fileName, std::string_view bytes);

@@ -228,7 +228,8 @@ void CompleteFrom(
 {
     const auto fail
         = [&](int error) { throw EFileError(fileName, "Cannot complete the last save of", error); };
-    TFd fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
+    // Never waits on a pipe that took the name: it is no longer the file the journal names.
+    TFd fd(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat now { };
     if (fd.Get() < 0 || ::fstat(fd.Get(), &now) != 0)
         fail(errno);

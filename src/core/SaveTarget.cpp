@@ -31,6 +31,9 @@ bool IsSameFile(const std::string& a, const std::string& b)
 
 std::string SaveAsRefusal(const std::string& chosen, int filterIndex, const std::string& listFile)
 {
+    // A pipe, a device, a socket or a folder would not hold the list; the save itself refuses it too.
+    if (struct stat st {}; ::stat(chosen.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        return DisplayName(chosen) + "\nThis is not a regular file. Please use a different file name.";
     if (IsReadOnlyFile(chosen))
         return DisplayName(chosen) + "\nThis file is read-only. Please use a different file name.";
     if (IsExportType(filterIndex) && !listFile.empty() && IsSameFile(chosen, listFile))

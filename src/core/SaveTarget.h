@@ -11,8 +11,8 @@ bool IsExportType(int filterIndex);
 std::string SaveAsExtension(int filterIndex);
 
 // Why the chosen file cannot be written with the type, as the message to show before the dialog
-// comes back; empty when it can. A read-only file is never written, and an export never replaces
-// the list's own file (by any name: links lead to the same file).
+// comes back; empty when it can. Only a regular file is replaced, a read-only file is never written, and an
+// export never replaces the list's own file (by any name: links lead to the same file).
 std::string SaveAsRefusal(const std::string& chosen, int filterIndex, const std::string& listFile);
 
 // Both names lead to one existing file, or are the same name.

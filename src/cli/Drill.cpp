@@ -265,8 +265,9 @@ private:
         Out_ << "Q: " << Utf8(question.QuestionText, question.QuestionLanguage) << '\n';
         // Shown before the speech service is reached, which may take a moment the first time.
         DiscardTypedAhead();
-        if (Reader_)
-            Reader_->Read(question.QuestionText, question.QuestionLanguage);
+        // A stop signal that ended the reading ends the test as it ends the reading of an answer.
+        if (Reader_ && !Reader_->Read(question.QuestionText, question.QuestionLanguage))
+            return TAsked::Stop;
         if (Terminal_ && !Engine_.MultipleChoice()) {
             std::string about = Utf8(question.Category, nativeLang);
             if (!question.NotesText.empty())
@@ -311,8 +312,11 @@ private:
             ++Right_;
         ShowVerdict();
         ShowRatings();
-        if (Reader_ && !outcome.Right)
-            Reader_->ReadAnswer(Engine_.ExpectedAnswer(), Engine_.AnswerLanguage());
+        // The verdict is on screen while its answer is read, however long that takes.
+        Out_ << std::flush;
+        if (Reader_ && !outcome.Right
+            && !Reader_->ReadAnswer(Engine_.ExpectedAnswer(), Engine_.AnswerLanguage()))
+            return TAsked::Stop;
         return TAsked::Answered;
     }
 
@@ -499,7 +503,7 @@ private:
 // The review of the cards due: the answers go to the history as they are given, the list is
 // neither locked nor saved.
 int RunReview(const TDrillSettings& settings, std::istream& in, std::ostream& out, std::ostream& err,
-    bool terminal, int inputTerminal)
+    bool terminal, int inputTerminal, int stopFd)
 {
     RequireReadable(settings.FileName);
     TVocabFile doc;
@@ -524,7 +528,7 @@ int RunReview(const TDrillSettings& settings, std::istream& in, std::ostream& ou
     TDrill drill(doc, engine, in, out, err, terminal, inputTerminal);
     std::optional<TQuestionReader> reader;
     if (settings.Speak)
-        drill.ReadQuestionsWith(&reader.emplace(err));
+        drill.ReadQuestionsWith(&reader.emplace(err, stopFd));
     drill.Run();
     if (!drill.Ended())
         out << queue.StoppedMessage() << '\n';
@@ -535,7 +539,7 @@ int RunReview(const TDrillSettings& settings, std::istream& in, std::ostream& ou
 } // namespace
 
 int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
-    bool terminal, int inputTerminal)
+    bool terminal, int inputTerminal, int stopFd)
 {
     TDrillSettings settings;
     try {
@@ -546,7 +550,7 @@ int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostrea
     }
     try {
         if (settings.Review)
-            return RunReview(settings, in, out, err, terminal, inputTerminal);
+            return RunReview(settings, in, out, err, terminal, inputTerminal, stopFd);
         // Held for the whole test: a list changed meanwhile would be overwritten by the results.
         const TListLock lock(settings.FileName, settings.Wait);
         RequireReadable(settings.FileName);
@@ -568,7 +572,7 @@ int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostrea
         TDrill drill(doc, engine, in, out, err, terminal, inputTerminal);
         std::optional<TQuestionReader> reader;
         if (settings.Speak)
-            drill.ReadQuestionsWith(&reader.emplace(err));
+            drill.ReadQuestionsWith(&reader.emplace(err, stopFd));
         drill.Run();
         if (doc.Modified())
             doc.SaveToFile(settings.FileName);
@@ -591,5 +595,5 @@ int RunDrillCommand(const std::vector<std::string>& args, std::ostream& out, std
         return RunDrill(args, std::cin, out, err, terminal, inputTerminal);
     TStoppableInput input(STDIN_FILENO, signals);
     std::istream in(&input);
-    return RunDrill(args, in, out, err, terminal, inputTerminal);
+    return RunDrill(args, in, out, err, terminal, inputTerminal, signals.StopFd());
 }

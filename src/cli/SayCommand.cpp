@@ -23,8 +23,7 @@ int CmdSay(const TArguments& args, std::ostream& /*out*/, std::ostream& /*err*/)
     speech.Say(text, id);
     const auto timeout = TSpeechClient::SpeakingTimeout(text);
     if (!speech.WaitUntilSpoken(timeout))
-        throw TCommandError("The speech service did not finish reading within "
-            + std::to_string(std::chrono::duration_cast<std::chrono::seconds>(timeout).count())
-            + " seconds.");
+        throw TCommandError("The speech service speech-dispatcher did not finish reading within "
+            + SecondsText(timeout) + ".");
     return 0;
 }

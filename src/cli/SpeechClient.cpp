@@ -293,10 +293,10 @@ std::chrono::milliseconds TSpeechClient::ReplyTimeout()
 std::string SecondsText(std::chrono::milliseconds duration)
 {
     const auto tenths = (duration.count() + 99) / 100;
-    std::string text = std::to_string(tenths / 10);
-    if (tenths % 10 != 0 && tenths < 100)
-        text += "." + std::to_string(tenths % 10);
-    return text + (tenths == 10 ? " second" : " seconds");
+    if (tenths < 100 && tenths % 10 != 0)
+        return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " seconds";
+    const auto seconds = (duration.count() + 999) / 1000;
+    return std::to_string(seconds) + (seconds == 1 ? " second" : " seconds");
 }
 
 namespace {

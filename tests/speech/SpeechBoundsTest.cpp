@@ -2,6 +2,7 @@
 // for it ends within its bound (shortened here), and a stop signal ends a wait in a test.
 
 #include "cli/CliRun.h"
+#include "cli/SpeechClient.h"
 #include "core/VocabFile.h"
 #include "support/FakeSpeechService.h"
 #include "support/RunningProgram.h"
@@ -152,4 +153,15 @@ TEST(SpeechBounds, AnInterruptEndsAWaitForTheServiceAndTheTestSaves)
             << cli.Output();
         EXPECT_EQ(home.Attempts(), 1);
     }
+}
+
+TEST(SpeechBounds, TimeoutsAreToldInSecondsRoundedUp)
+{
+    const struct {
+        long Ms;
+        const char* Text;
+    } rows[] = { { 200, "0.2 seconds" }, { 201, "0.3 seconds" }, { 1000, "1 second" }, { 9950, "10 seconds" },
+        { 10000, "10 seconds" }, { 12345, "13 seconds" }, { 1500, "1.5 seconds" } };
+    for (const auto& row : rows)
+        EXPECT_EQ(SecondsText(std::chrono::milliseconds(row.Ms)), row.Text) << row.Ms;
 }

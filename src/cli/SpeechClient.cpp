@@ -353,8 +353,6 @@ TSpeechClient::~TSpeechClient()
 
 template <class R, class F> R TSpeechClient::Bounded(F call)
 {
-    if (State_->Hung)
-        throw ESpeechTimeout(NoAnswerText());
     TWaitEnd end = TWaitEnd::Ready;
     auto result = CallBounded<R>(std::function<R()>(std::move(call)), ReplyTimeout(), StopFd_, end);
     if (result)
@@ -367,6 +365,9 @@ template <class R, class F> R TSpeechClient::Bounded(F call)
 
 void TSpeechClient::Say(const std::string& text, LangId lang, TSpeakTurn turn)
 {
+    // Not even the end of the last text is waited for on a connection given up.
+    if (State_->Hung)
+        throw ESpeechTimeout(NoAnswerText());
     auto voice = ChooseVoice(State_->Voices, lang);
     SPDConnection* connection = State_->Connection;
     // A voice installed since the list was kept is found in the service's own list.

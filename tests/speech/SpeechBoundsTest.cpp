@@ -3,7 +3,9 @@
 
 #include "cli/CliRun.h"
 #include "cli/SpeechClient.h"
+#include "cli/VoiceCache.h"
 #include "core/VocabFile.h"
+#include "speech/Speech.h"
 #include "support/FakeSpeechService.h"
 #include "support/RunningProgram.h"
 #include "support/ScopedEnv.h"
@@ -152,6 +154,37 @@ TEST(SpeechBounds, AnInterruptEndsAWaitForTheServiceAndTheTestSaves)
         EXPECT_TRUE(Contains(cli.Output(), std::string("\nTotals: 1 answered, ") + (row.Right ? "1" : "0")))
             << cli.Output();
         EXPECT_EQ(home.Attempts(), 1);
+    }
+}
+
+// Only a kept voice list is asked for again when it has no voice for the language, within the bound.
+TEST(SpeechBounds, AKeptVoiceListWithoutTheLanguageIsAskedForAgain)
+{
+    const struct {
+        const char* Name;
+        bool Kept; // a list without German kept from before
+        const char* Lang;
+        int Status;
+        int Asked; // for the service's voice list
+    } rows[] = {
+        { "kept, German installed since", true, "0x0407", 0, 1 },
+        { "kept, with the language", true, "0x0409", 0, 0 },
+        { "asked, no French voice", false, "0x040C", 1, 1 },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        TSpeechHome home;
+        if (row.Kept)
+            StoreVoiceCache(VoiceServiceKey("250-espeak-ng\r\n250 OK MODULE LIST SENT\r\n"),
+                { TVoice { "English (America)", "en-US" } });
+        TFakeSpeechService service(home.Dir.File("s.sock"), Answers);
+        const TScopedEnv address("SPEECHD_ADDRESS", service.Address());
+        const TCliResult result = Cli({ "say", "Hund", "--lang", row.Lang });
+        EXPECT_EQ(result.Status, row.Status) << result.Err;
+        int asked = 0;
+        for (const std::string& command : service.Commands())
+            asked += command == "LIST SYNTHESIS_VOICES";
+        EXPECT_EQ(asked, row.Asked);
     }
 }
 

@@ -129,6 +129,13 @@ THistory* TMainForm::History()
     return History_.get();
 }
 
+void TMainForm::AnswerNotKept(const QString& message)
+{
+    // A lock that will pass or a disk with room again later: the review and the answer typed stay.
+    ShowMessageBox(message + QStringLiteral("\n\nYour answer was not kept. Press Enter to give it again."),
+        Q("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
+}
+
 void TMainForm::ReviewFailed(const QString& message)
 {
     // Told once: the reviews stay unavailable for this run, the file is left to the user, and the
@@ -168,6 +175,14 @@ bool TMainForm::StartReview(std::optional<std::uint8_t> direction)
     THistory* history = History();
     if (!history)
         return false;
+    if (history->ReadOnly()) {
+        ShowMessageBox(QStringLiteral("The review history \"%1\" may only be read: its file or its folder "
+                                      "is read-only, so answers cannot be kept. The due count and Review "
+                                      "Progress still work.")
+                           .arg(Q(history->Path().c_str())),
+            Q("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
+        return false;
+    }
     TTestEngine& engine = TestEngine();
     engine.SetReview(nullptr);
     ReviewDirection_ = direction.value_or(engine.TestMode());

@@ -21,6 +21,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sstream>
+#include <cstring>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -437,6 +439,32 @@ TEST_F(HistoryTest, AHistoryThatMayNotBeWrittenIsStillRead)
             + std::to_string(std::ranges::count(csv.str(), '\n')) + std::to_string(problem());
     });
     EXPECT_EQ(seen, "1121");
+}
+
+// A full disk is named as such; what was kept before it stays readable.
+TEST_F(HistoryTest, AFullDiskIsToldAndKeepsWhatWasWritten)
+{
+    const std::string disk = Dir.File("disk");
+    std::filesystem::create_directory(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "no tmpfs may be mounted here: " << std::strerror(errno);
+    const std::string path = disk + "/h/history.sqlite";
+    int kept = 0;
+    std::string message;
+    THistoryProblem problem = THistoryProblem::Other;
+    try {
+        THistory history(path);
+        for (; kept < 10000; ++kept)
+            Answer(history, Key(std::string(2000, 'w') + std::to_string(kept)), true);
+    } catch (const THistoryError& error) {
+        message = error.what();
+        problem = error.Problem;
+    }
+    EXPECT_TRUE(Contains(message, "the disk is full") && Contains(message, path)) << message;
+    EXPECT_EQ(problem, THistoryProblem::Full);
+    EXPECT_GT(kept, 0);
+    EXPECT_EQ(THistory(path).AnswerCount(), kept);
+    ::umount2(disk.c_str(), MNT_DETACH);
 }
 
 // The default place is checked up to the user's data folder, as the recovery copies' is.

@@ -524,6 +524,7 @@ int RunReview(const TDrillSettings& settings, std::istream& in, std::ostream& ou
     if (settings.Seed)
         SeedRandom(*settings.Seed);
     THistory history(THistory::DefaultPath());
+    TellNotice(history, err);
     // As long as for the list's lock, and at least a moment: another copy's answer takes a few ms.
     history.SetBusyTimeout(std::max(200, static_cast<int>(settings.Wait.count()) * 1000));
     const TTestClock clock = SystemTestClock();

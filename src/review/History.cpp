@@ -3,8 +3,11 @@
 #include "core/Errors.h"
 #include "core/RecoveryCopy.h"
 #include "review/HistoryStatements.h"
+#include "review/HistoryWal.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -161,6 +164,11 @@ THistory::THistory(const std::string& path)
         ::close(fd);
     else if (errno != EEXIST)
         Fail("it cannot be made (" + SystemErrorText(errno) + ")");
+    try {
+        Notice_ = SetAsideForeignJournal(path);
+    } catch (const std::runtime_error& error) {
+        Fail(error.what());
+    }
     // A history the user may not write is still theirs to count, review progress from and export.
     ReadOnly_ = ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
     const int rc = sqlite3_open_v2(path.c_str(), &Db_,
@@ -177,10 +185,23 @@ THistory::THistory(const std::string& path)
         sqlite3_extended_result_codes(Db_, 1);
         // SQLite opens a file it may not write for reading alone, without a word.
         ReadOnly_ = ReadOnly_ || sqlite3_db_readonly(Db_, "main") == 1;
-        Upgrade();
+        // Copies starting together meet in places where SQLite answers "busy" without waiting (a
+        // change of journal mode, a journal being recovered): those are waited out here.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(BusyTimeoutMs);
+        for (;;) {
+            try {
+                Upgrade();
+                break;
+            } catch (const THistoryError& error) {
+                if (error.Problem != THistoryProblem::Busy || std::chrono::steady_clock::now() > until)
+                    throw;
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        }
         struct stat st { };
         if (!ReadOnly_ && ::stat(path.c_str(), &st) == 0 && (st.st_mode & 077) != 0)
             ::chmod(path.c_str(), 0600);
+        NoteHistoryOpen(path, true);
     } catch (...) {
         sqlite3_close(Db_);
         Db_ = nullptr;
@@ -233,6 +254,7 @@ void THistory::SetBusyTimeout(int ms)
 
 THistory::~THistory()
 {
+    NoteHistoryOpen(Path_, false);
     sqlite3_close(Db_);
 }
 
@@ -243,7 +265,7 @@ void THistory::Execute(const char* sql)
     if (rc != SQLITE_OK) {
         const std::string text = message ? message : "";
         sqlite3_free(message);
-        Fail(Cause(rc, text.c_str()));
+        Fail(Cause(rc, text.c_str()), ProblemOf(rc));
     }
 }
 

@@ -77,6 +77,9 @@ public:
     THistory& operator=(const THistory&) = delete;
 
     const std::string& Path() const { return Path_; }
+    // What opening it did that the learner should know of (a journal of another history set
+    // aside); empty mostly.
+    const std::string& Notice() const { return Notice_; }
     // Opened to be read only: the file or its folder may not be written.
     bool ReadOnly() const { return ReadOnly_; }
     // How long a write waits for another copy's (5 s unless set).
@@ -160,4 +163,5 @@ private:
     std::string Path_;
     sqlite3* Db_ = nullptr;
     bool ReadOnly_ = false;
+    std::string Notice_;
 };

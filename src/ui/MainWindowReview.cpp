@@ -125,6 +125,9 @@ THistory* TMainForm::History()
         } catch (const std::exception& error) {
             ReviewFailed(Q(error.what()));
         }
+        if (History_ && !History_->Notice().empty())
+            ShowMessageBox(QString::fromStdString(History_->Notice()), Q("Velmoria"), QMessageBox::Ok,
+                QMessageBox::Information);
     }
     return History_.get();
 }

@@ -360,7 +360,8 @@ TEST_F(HistoryTest, CopiesStartingTogetherAllOpenANewOrAnOldHistory)
                 try {
                     THistory history(Path);
                     Answer(history, Key("w" + std::to_string(copy)), true);
-                } catch (...) {
+                } catch (const std::exception& error) {
+                    std::fprintf(stderr, "copy %d: %s\n", copy, error.what());
                     status = 1;
                 }
                 ::_exit(status);
@@ -439,6 +440,53 @@ TEST_F(HistoryTest, AHistoryThatMayNotBeWrittenIsStillRead)
             + std::to_string(std::ranges::count(csv.str(), '\n')) + std::to_string(problem());
     });
     EXPECT_EQ(seen, "1121");
+}
+
+// A journal left by a killed copy is applied; one of another history is set aside, whole.
+TEST_F(HistoryTest, AJournalOfAnotherHistoryIsSetAsideAndAKilledCopysIsApplied)
+{
+    // Answers left in the journal of a copy killed before it closed the history.
+    const auto killedWriting = [this](const std::string& path, const std::string& word, int answers) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            THistory history(path);
+            for (int i = 0; i < answers; ++i)
+                Answer(history, Key(word + std::to_string(i)), true, 0, i);
+            ::_exit(0);
+        }
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(std::filesystem::file_size(path + "-wal") > 0);
+    };
+    const std::string other = Dir.File("other/history.sqlite");
+    killedWriting(Path, "mine", 5);
+    {
+        THistory history(Path);
+        EXPECT_EQ(history.Notice(), "");
+        EXPECT_EQ(history.AnswerCount(), 5) << "the killed copy's answers";
+    }
+    ASSERT_FALSE(std::filesystem::exists(Path + "-wal"));
+    const std::string before = ReadBytes(Path);
+    killedWriting(other, "theirs", 2);
+    std::filesystem::copy_file(other + "-wal", Path + "-wal");
+    {
+        THistory history(Path);
+        EXPECT_TRUE(Contains(history.Notice(), Path) && Contains(history.Notice(), "another history"))
+            << history.Notice();
+        EXPECT_EQ(history.AnswerCount(), 5);
+        EXPECT_FALSE(history.Memories({ Key("theirs0") })[0]);
+    }
+    EXPECT_EQ(ReadBytes(Path), before);
+    int setAside = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(Dir.File("private")))
+        setAside += static_cast<int>(entry.path().string().starts_with(Path + "-wal.other-"));
+    EXPECT_EQ(setAside, 1);
+    // An open history's journal is its own: a second connection leaves it alone.
+    THistory open(Path);
+    Answer(open, Key("more"), true, 1);
+    THistory second(Path);
+    EXPECT_EQ(second.Notice(), "");
+    EXPECT_EQ(second.AnswerCount(), 6);
 }
 
 // A full disk is named as such; what was kept before it stays readable.

@@ -296,7 +296,7 @@ private:
                 }
                 Err_ << "Answer with a number from 1 to " << choices.size() << ".\n";
             }
-            outcome = Engine_.SubmitChoice(selected);
+            outcome = Kept([&] { return Engine_.SubmitChoice(selected); });
         } else {
             std::string response, notes;
             if (const TRead read = ReadAnswer("> ", TTestField::Response, answerLang, response);
@@ -305,7 +305,7 @@ private:
             if (question.TestNotes
                 && ReadAnswer("Notes: ", TTestField::Notes, nativeLang, notes) != TRead::Answer)
                 return TAsked::Stop;
-            outcome = Engine_.SubmitTyped(Local(response, answerLang), Local(notes, nativeLang));
+            outcome = Kept([&] { return Engine_.SubmitTyped(Local(response, answerLang), Local(notes, nativeLang)); });
         }
         ++Answered_;
         if (outcome.Right)
@@ -318,6 +318,20 @@ private:
             && !Reader_->ReadAnswer(Engine_.ExpectedAnswer(), Engine_.AnswerLanguage()))
             return TAsked::Stop;
         return TAsked::Answered;
+    }
+
+    // An answer the history could not keep for another copy's lock is given again: the lock passes.
+    TAnswerOutcome Kept(const std::function<TAnswerOutcome()>& submit)
+    {
+        for (int attempt = 1;; ++attempt) {
+            try {
+                return submit();
+            } catch (const THistoryError& error) {
+                if (error.Problem != THistoryProblem::Busy || attempt == BusyAttempts)
+                    throw;
+                Err_ << error.what() << " Trying again.\n";
+            }
+        }
     }
 
     TAsked Settle(TRead read)
@@ -390,6 +404,7 @@ private:
     int InputTerminal_; // -1 unless the answers are typed on a terminal
     TStyle Style_;
     TQuestionReader* Reader_ = nullptr;
+    static constexpr int BusyAttempts = 6; // each waits the history's busy timeout
     TRating Rating_ = TRating::Good;
     int Answered_ = 0;
     int Right_ = 0;
@@ -513,6 +528,9 @@ int RunReview(const TDrillSettings& settings, std::istream& in, std::ostream& ou
     if (settings.Seed)
         SeedRandom(*settings.Seed);
     THistory history(THistory::DefaultPath());
+    TellNotice(history, err);
+    // As long as for the list's lock, and at least a moment: another copy's answer takes a few ms.
+    history.SetBusyTimeout(std::max(200, static_cast<int>(settings.Wait.count()) * 1000));
     const TTestClock clock = SystemTestClock();
     const TDay today = settings.Today.value_or(DayOfMs(clock()));
     TReviewQueue queue(doc, history, settings.TestMode, today, settings.NewPerDay, settings.Scheduler,

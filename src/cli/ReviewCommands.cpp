@@ -62,6 +62,12 @@ std::string TwoDecimals(double value)
 
 } // namespace
 
+void TellNotice(const THistory& history, std::ostream& err)
+{
+    if (!history.Notice().empty())
+        err << history.Notice() << '\n';
+}
+
 int CmdDue(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     args.ExpectPositional(1,
@@ -74,6 +80,7 @@ int CmdDue(const TArguments& args, std::ostream& out, std::ostream& err)
     TVocabFile document;
     Load(document, args[0], err);
     THistory history(THistory::DefaultPath());
+    TellNotice(history, err);
     const TDueCounts counts = CountDue(document, history, direction, today, newPerDay, p);
     // Due counts the cards failed today too: they are asked again before the day is done.
     out << "due " << counts.DueToday() << "\nagain " << counts.Again << "\nnew " << counts.New << "\nnext "
@@ -109,7 +116,7 @@ int CmdDue(const TArguments& args, std::ostream& out, std::ostream& err)
     return 0;
 }
 
-int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& /*err*/)
+int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     constexpr const char* Usage = "history export OUT.csv | history import IN.csv [--retention R]";
     args.ExpectPositional(2, Usage);
@@ -117,6 +124,7 @@ int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& /*err*/)
         // Refused before the history is opened, which would create it.
         RefuseSpecialTarget(args[1]);
         THistory history(THistory::DefaultPath());
+        TellNotice(history, err);
         std::ostringstream csv;
         history.ExportCsv(csv);
         // Written whole or not at all: a half-written file would merge as a shorter history.
@@ -128,6 +136,7 @@ int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& /*err*/)
         const TSchedulerParameters p = SchedulerOptions(args);
         std::istringstream csv(ReadWholeFile(args[1], TReadFrom::FileOrPipe));
         THistory history(THistory::DefaultPath());
+        TellNotice(history, err);
         out << history.ImportCsv(csv, p) << " answers imported.\n";
         return 0;
     }

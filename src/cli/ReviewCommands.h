@@ -7,6 +7,7 @@
 #include <iosfwd>
 
 class TArguments;
+class THistory;
 
 // --today YYYY-MM-DD, or the local date now.
 TDay TodayOption(const TArguments& args);
@@ -16,6 +17,9 @@ std::uint8_t DirectionOption(const TArguments& args);
 TSchedulerParameters SchedulerOptions(const TArguments& args);
 // --new-per-day N (0..9999, default 20).
 int NewPerDayOption(const TArguments& args);
+
+// What opening the history did that the user should know of, on err.
+void TellNotice(const THistory& history, std::ostream& err);
 
 // due FILE [--into native|foreign] [--today YYYY-MM-DD] [--new-per-day N] [--list]
 int CmdDue(const TArguments& args, std::ostream& out, std::ostream& err);

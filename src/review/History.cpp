@@ -3,8 +3,11 @@
 #include "core/Errors.h"
 #include "core/RecoveryCopy.h"
 #include "review/HistoryStatements.h"
+#include "review/HistoryWal.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -91,22 +94,39 @@ std::string HomeFolder()
     return {};
 }
 
+std::string DataHome()
+{
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        return xdg;
+    return HomeFolder() + "/.local/share";
+}
+
+THistoryProblem ProblemOf(int resultCode)
+{
+    switch (resultCode & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return THistoryProblem::Busy;
+    case SQLITE_READONLY:
+        return THistoryProblem::ReadOnly;
+    case SQLITE_FULL:
+        return THistoryProblem::Full;
+    default:
+        return THistoryProblem::Other;
+    }
+}
+
 } // namespace
 
 std::string THistory::DefaultPath()
 {
     // As the window's recovery copies: $XDG_DATA_HOME/<organization>/<application>/recovery.
-    std::string data;
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-        data = xdg;
-    else
-        data = HomeFolder() + "/.local/share";
-    return data + "/Brannock/Velmoria/recovery/history.sqlite";
+    return DataHome() + "/Brannock/Velmoria/recovery/history.sqlite";
 }
 
-void THistory::Fail(const std::string& what) const
+void THistory::Fail(const std::string& what, THistoryProblem problem) const
 {
-    throw THistoryError("The review history \"" + Path_ + "\" cannot be used: " + what + ".");
+    throw THistoryError("The review history \"" + Path_ + "\" cannot be used: " + what + ".", problem);
 }
 
 TDay DayOfMs(std::int64_t unixMs)
@@ -116,23 +136,44 @@ TDay DayOfMs(std::int64_t unixMs)
 
 void THistory::FailSql(int resultCode) const
 {
-    Fail(Cause(resultCode, Db_ ? sqlite3_errmsg(Db_) : nullptr));
+    // SQLite calls a write the disk refused an I/O error.
+    const int system = Db_ ? sqlite3_system_errno(Db_) : 0;
+    if (system == ENOSPC || system == EDQUOT)
+        Fail("the disk is full (" + SystemErrorText(system) + ")", THistoryProblem::Full);
+    Fail(Cause(resultCode, Db_ ? sqlite3_errmsg(Db_) : nullptr), ProblemOf(resultCode));
+}
+
+void THistory::RequireWritable() const
+{
+    if (ReadOnly_)
+        Fail("it may only be read (the file or its folder is read-only), so answers cannot be kept",
+            THistoryProblem::ReadOnly);
 }
 
 THistory::THistory(const std::string& path)
     : Path_(path)
 {
-    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     const std::string folder = std::filesystem::path(path).parent_path().string();
-    if (const std::string problem = PrepareRecoveryFolder(folder.empty() ? "." : folder); !problem.empty())
+    // The default place is checked up to the user's data folder, as the recovery copies' is: a
+    // folder above it that another user may change lets them move the history away.
+    const std::string top = path == DefaultPath() ? DataHome() : std::string();
+    if (const std::string problem = PrepareRecoveryFolder(folder.empty() ? "." : folder, top); !problem.empty())
         Fail("its folder cannot be used. " + problem.substr(0, problem.size() - 1));
     // Made private before SQLite sees it: its journal files take the database's permissions.
     if (const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600); fd >= 0)
         ::close(fd);
     else if (errno != EEXIST)
         Fail("it cannot be made (" + SystemErrorText(errno) + ")");
-    const int rc = sqlite3_open_v2(
-        path.c_str(), &Db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX, nullptr);
+    try {
+        Notice_ = SetAsideForeignJournal(path);
+    } catch (const std::runtime_error& error) {
+        Fail(error.what());
+    }
+    // A history the user may not write is still theirs to count, review progress from and export.
+    ReadOnly_ = ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
+    const int rc = sqlite3_open_v2(path.c_str(), &Db_,
+        (ReadOnly_ ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX,
+        nullptr);
     if (rc != SQLITE_OK) {
         const std::string cause = Cause(rc, Db_ ? sqlite3_errmsg(Db_) : nullptr);
         sqlite3_close(Db_);
@@ -143,41 +184,67 @@ THistory::THistory(const std::string& path)
         sqlite3_busy_timeout(Db_, BusyTimeoutMs);
         sqlite3_extended_result_codes(Db_, 1);
         // SQLite opens a file it may not write for reading alone, without a word.
-        if (sqlite3_db_readonly(Db_, "main") == 1)
-            Fail("it cannot be written (the file is read-only)");
-        // Read before anything is written: a file that is no database stays as it was.
-        int version = 0;
-        {
-            TStatement check(Db_, "PRAGMA user_version", fail);
-            if (check.Step())
-                version = static_cast<int>(check.Int(0));
-        }
-        if (version > SchemaVersion)
-            Fail("a newer version of the program made it");
-        // Larger pages for a new file: a due count reads every card, a page at a time.
-        if (version == 0)
-            Execute("PRAGMA page_size=16384");
-        {
-            TStatement sql(Db_, "PRAGMA journal_mode=WAL", fail);
-            sql.Step();
-        }
-        Execute("PRAGMA synchronous=FULL");
-        if (version < SchemaVersion) {
-            TTransaction transaction(Db_, fail);
-            Execute(Schema);
-            if (version < 2)
-                AddKeyHashes();
-            Execute(KeyHashIndex);
-            transaction.Commit();
+        ReadOnly_ = ReadOnly_ || sqlite3_db_readonly(Db_, "main") == 1;
+        // Copies starting together meet in places where SQLite answers "busy" without waiting (a
+        // change of journal mode, a journal being recovered): those are waited out here.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(BusyTimeoutMs);
+        for (;;) {
+            try {
+                Upgrade();
+                break;
+            } catch (const THistoryError& error) {
+                if (error.Problem != THistoryProblem::Busy || std::chrono::steady_clock::now() > until)
+                    throw;
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
         }
         struct stat st { };
-        if (::stat(path.c_str(), &st) == 0 && (st.st_mode & 077) != 0)
+        if (!ReadOnly_ && ::stat(path.c_str(), &st) == 0 && (st.st_mode & 077) != 0)
             ::chmod(path.c_str(), 0600);
+        NoteHistoryOpen(path, true);
     } catch (...) {
         sqlite3_close(Db_);
         Db_ = nullptr;
         throw;
     }
+}
+
+void THistory::Upgrade()
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    const auto version = [&] {
+        TStatement check(Db_, "PRAGMA user_version", fail);
+        return check.Step() ? static_cast<int>(check.Int(0)) : 0;
+    };
+    // Read before anything is written: a file that is no database stays as it was.
+    const int seen = version();
+    if (seen > SchemaVersion)
+        Fail("a newer version of the program made it");
+    if (ReadOnly_) {
+        if (seen < SchemaVersion)
+            Fail("it may only be read, and an older version of the program made it");
+        return;
+    }
+    // Larger pages for a new file: a due count reads every card, a page at a time.
+    if (seen == 0)
+        Execute("PRAGMA page_size=16384");
+    {
+        TStatement sql(Db_, "PRAGMA journal_mode=WAL", fail);
+        sql.Step();
+    }
+    Execute("PRAGMA synchronous=FULL");
+    if (seen == SchemaVersion)
+        return;
+    // Another copy starting now may have made or upgraded it since it was read above.
+    TTransaction transaction(Db_, fail);
+    const int current = version();
+    if (current >= SchemaVersion)
+        return;
+    Execute(Schema);
+    if (current < 2)
+        AddKeyHashes();
+    Execute(KeyHashIndex);
+    transaction.Commit();
 }
 
 void THistory::SetBusyTimeout(int ms)
@@ -187,6 +254,7 @@ void THistory::SetBusyTimeout(int ms)
 
 THistory::~THistory()
 {
+    NoteHistoryOpen(Path_, false);
     sqlite3_close(Db_);
 }
 
@@ -197,7 +265,7 @@ void THistory::Execute(const char* sql)
     if (rc != SQLITE_OK) {
         const std::string text = message ? message : "";
         sqlite3_free(message);
-        Fail(Cause(rc, text.c_str()));
+        Fail(Cause(rc, text.c_str()), ProblemOf(rc));
     }
 }
 
@@ -340,6 +408,7 @@ TMemory THistory::RecordAnswer(const TCardKey& key, bool correct, bool hintUsed,
 
 TRecordedAnswer THistory::RecordAnswer(const THistoryAnswer& answer, const TSchedulerParameters& p)
 {
+    RequireWritable();
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     const TCardKey& key = answer.Key;
     const TDay day = DayOfMs(answer.UnixMs);
@@ -403,6 +472,7 @@ void THistory::WriteMemory(std::int64_t card, const TMemory& memory)
 
 TMemory THistory::ChangeRating(const TRecordedAnswer& answer, TRating rating, const TSchedulerParameters& p)
 {
+    RequireWritable();
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     TTransaction transaction(Db_, fail);
     TStatement card(Db_, "SELECT card, time_ms FROM answers WHERE id = ?", fail);

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -18,9 +19,18 @@
 
 struct sqlite3;
 
+// What kept a history from being used, where the caller does something else about it: a lock that
+// will pass (another copy writing), a full disk, a file that may be read but not written.
+enum class THistoryProblem : std::uint8_t { Other, Busy, Full, ReadOnly };
+
 // A history that cannot be opened, read or written: the message names the file and the cause.
 struct THistoryError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+    explicit THistoryError(const std::string& message, THistoryProblem problem = THistoryProblem::Other)
+        : std::runtime_error(message)
+        , Problem(problem)
+    {
+    }
+    THistoryProblem Problem;
 };
 
 // One answer as it is recorded.
@@ -58,13 +68,20 @@ public:
     // $XDG_DATA_HOME (or ~/.local/share).
     static std::string DefaultPath();
     // Opens or creates it (WAL, busy timeout, 0600 in a 0700 folder); throws THistoryError and
-    // leaves an existing file as it was when it cannot be used.
+    // leaves an existing file as it was when it cannot be used. Its folder follows the rules of the
+    // recovery copies' (for the default path, up to the user's data folder). A file that may not be
+    // written is opened to be read: every write then throws (ReadOnly).
     explicit THistory(const std::string& path);
     ~THistory();
     THistory(const THistory&) = delete;
     THistory& operator=(const THistory&) = delete;
 
     const std::string& Path() const { return Path_; }
+    // What opening it did that the learner should know of (a journal of another history set
+    // aside); empty mostly.
+    const std::string& Notice() const { return Notice_; }
+    // Opened to be read only: the file or its folder may not be written.
+    bool ReadOnly() const { return ReadOnly_; }
     // How long a write waits for another copy's (5 s unless set).
     void SetBusyTimeout(int ms);
 
@@ -120,20 +137,31 @@ public:
     // Every answer as CSV: card_id,review_time,review_rating,review_state,review_duration, then
     // foreign_language,native_language,direction,word,translations,practice.
     void ExportCsv(std::ostream& out);
-    // Merges such a file: answers already present are skipped, the cards they touch are rebuilt by
-    // replaying their answers in time order. Returns the answers added; a bad file throws
-    // THistoryError naming the line and changes nothing.
+    // Merges such a file (a byte order mark allowed): answers already present are skipped, the cards
+    // they touch are rebuilt by replaying their answers in time order. Returns the answers added; a
+    // bad file (a time before 1990 or over a day ahead of the clock is one) throws THistoryError
+    // naming the line and changes nothing. Written in batches, so that a review beside it waits
+    // a fraction of a second at most; stopped in between, it is taken up again by the same import.
     int ImportCsv(std::istream& in, const TSchedulerParameters& p = {});
 
 private:
-    [[noreturn]] void Fail(const std::string& what) const;
+    [[noreturn]] void Fail(const std::string& what, THistoryProblem problem = THistoryProblem::Other) const;
+    // Before any write: a history opened to be read only says so.
+    void RequireWritable() const;
+    // The schema made or brought up to date, the version read inside the write transaction so that
+    // copies starting together upgrade it once.
+    void Upgrade();
     [[noreturn]] void FailSql(int resultCode) const;
     void Execute(const char* sql);
     // Gives the cards of a file made before the stored hashes theirs.
     void AddKeyHashes();
+    // Rebuilds the cards' memories and their answers' days from their answers, in time order.
+    void Replay(const std::set<std::int64_t>& cards, const TSchedulerParameters& p);
     // A card's memory, in the write transaction of its caller.
     void WriteMemory(std::int64_t card, const TMemory& memory);
 
     std::string Path_;
     sqlite3* Db_ = nullptr;
+    bool ReadOnly_ = false;
+    std::string Notice_;
 };

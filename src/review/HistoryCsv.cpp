@@ -2,6 +2,10 @@
 #include "review/HistoryStatements.h"
 
 #include <array>
+#include <chrono>
+#include <functional>
+#include <string_view>
+#include <thread>
 #include <cerrno>
 #include <cstdlib>
 #include <istream>
@@ -82,6 +86,73 @@ std::optional<std::int64_t> CsvInteger(const std::string& text)
     return v;
 }
 
+// One answer of an imported file, checked.
+struct TImportRow {
+    TCardKey Key;
+    std::int64_t TimeMs = 0, DurationMs = 0;
+    int Rating = 3;
+    bool Practice = false;
+};
+
+// Answers are taken from the program's first days on, and up to a day ahead of the clock (another
+// machine's clock may run ahead a little): a time beyond holds its card for centuries.
+constexpr std::int64_t EarliestAnswerMs = 631152000000; // 1990-01-01
+constexpr std::int64_t AheadMs = 86400000;
+constexpr auto ImportBatch = std::chrono::milliseconds(300);
+constexpr auto ImportPause = std::chrono::milliseconds(120);
+
+std::vector<TImportRow> ReadImport(std::istream& in, const std::function<void(int, const std::string&)>& bad)
+{
+    std::vector<TImportRow> rows;
+    std::vector<std::string> fields;
+    int line = 0;
+    // A file saved by a spreadsheet may begin with a byte order mark.
+    if (in.peek() == 0xEF) {
+        std::array<char, 3> mark {};
+        in.read(mark.data(), 3);
+        if (std::string_view(mark.data(), 3) != "\xEF\xBB\xBF") {
+            in.clear();
+            in.seekg(0);
+        }
+    }
+    if (!ReadCsvRecord(in, fields, line))
+        return rows;
+    if (fields.size() < 10 || fields[0] != "card_id")
+        bad(line, "is not the header of an exported history");
+    const bool hasPractice = fields.size() > 10 && fields[10] == "practice";
+    const std::int64_t latest = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                    std::chrono::system_clock::now().time_since_epoch())
+                                    .count()
+        + AheadMs;
+    for (int at = line + 1; ReadCsvRecord(in, fields, line); at = line + 1) {
+        if (fields.size() == 1 && fields[0].empty())
+            continue;
+        if (fields.size() < 10)
+            bad(at, "has too few fields");
+        std::array<std::int64_t, 8> numbers {};
+        for (std::size_t i = 1; i < 8; ++i) {
+            const auto number = CsvInteger(fields[i]);
+            if (!number)
+                bad(at, "holds no number in field " + std::to_string(i + 1));
+            numbers[i] = *number;
+        }
+        if (numbers[2] < 1 || numbers[2] > 4 || numbers[5] < 0 || numbers[5] > 0xFFFF || numbers[6] < 0
+            || numbers[6] > 0xFFFF || (numbers[7] != 0 && numbers[7] != 1))
+            bad(at, "holds a value out of range");
+        if (numbers[1] < EarliestAnswerMs || numbers[1] > latest)
+            bad(at, "holds a time before 1990 or ahead of the clock");
+        TImportRow row;
+        row.Key = { static_cast<std::uint16_t>(numbers[5]), static_cast<std::uint16_t>(numbers[6]), fields[8],
+            fields[9], static_cast<std::uint8_t>(numbers[7]) };
+        row.TimeMs = numbers[1];
+        row.Rating = static_cast<int>(numbers[2]);
+        row.DurationMs = std::max<std::int64_t>(numbers[4], 0);
+        row.Practice = hasPractice && fields.size() > 10 && fields[10] == "1";
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 constexpr const char* CsvHeader = "card_id,review_time,review_rating,review_state,review_duration,"
                                   "foreign_language,native_language,direction,word,translations,practice";
 
@@ -113,8 +184,12 @@ void THistory::ExportCsv(std::ostream& out)
 
 int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p)
 {
+    RequireWritable();
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    TTransaction transaction(Db_, fail);
+    // The whole file is read and checked first: a bad line changes nothing.
+    const std::vector<TImportRow> rows = ReadImport(in, [this](int at, const std::string& why) {
+        Fail("line " + std::to_string(at) + " of the imported file " + why);
+    });
     TStatement findCard(Db_,
         "SELECT id FROM cards WHERE foreign_language = ? AND native_language = ? AND direction = ? "
         "AND word = ? AND translations = ?",
@@ -129,70 +204,53 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p)
         "INSERT INTO answers(card, time_ms, day, rating, state_before, duration_ms, practice) "
         "VALUES(?, ?, 0, ?, 0, ?, ?)",
         fail);
-    std::vector<std::string> fields;
-    std::set<std::int64_t> touched;
-    int line = 0, added = 0;
-    const auto bad = [&](int at, const std::string& why) {
-        Fail("line " + std::to_string(at) + " of the imported file " + why);
-    };
-    if (!ReadCsvRecord(in, fields, line))
-        return 0;
-    if (fields.size() < 10 || fields[0] != "card_id")
-        bad(line, "is not the header of an exported history");
-    const bool hasPractice = fields.size() > 10 && fields[10] == "practice";
-    for (int at = line + 1; ReadCsvRecord(in, fields, line); at = line + 1) {
-        if (fields.size() == 1 && fields[0].empty())
-            continue;
-        if (fields.size() < 10)
-            bad(at, "has too few fields");
-        std::array<std::int64_t, 8> numbers {};
-        for (std::size_t i = 1; i < 8; ++i) {
-            const auto number = CsvInteger(fields[i]);
-            if (!number)
-                bad(at, "holds no number in field " + std::to_string(i + 1));
-            numbers[i] = *number;
+    int added = 0;
+    // In batches of a fraction of a second, each with its cards replayed, and a pause between them
+    // longer than a waiting writer's polls: a review beside a long import keeps being answered.
+    for (std::size_t next = 0; next < rows.size();) {
+        if (next > 0)
+            std::this_thread::sleep_for(ImportPause);
+        const auto started = std::chrono::steady_clock::now();
+        TTransaction transaction(Db_, fail);
+        std::set<std::int64_t> touched;
+        for (; next < rows.size(); ++next) {
+            if (next % 256 == 0 && std::chrono::steady_clock::now() - started > ImportBatch)
+                break;
+            const TImportRow& row = rows[next];
+            findCard.Reset();
+            BindKey(findCard, 1, row.Key);
+            std::int64_t card = 0;
+            if (findCard.Step()) {
+                card = findCard.Int(0);
+            } else {
+                addCard.Reset();
+                BindKey(addCard, 1, row.Key).Bind(6, StoredHashOf(ViewOf(row.Key)));
+                addCard.Step();
+                card = sqlite3_last_insert_rowid(Db_);
+            }
+            findAnswer.Reset();
+            findAnswer.Bind(1, card).Bind(2, row.TimeMs);
+            if (findAnswer.Step())
+                continue;
+            addAnswer.Reset();
+            addAnswer.Bind(1, card)
+                .Bind(2, row.TimeMs)
+                .Bind(3, std::int64_t { row.Rating })
+                .Bind(4, row.DurationMs)
+                .Bind(5, std::int64_t { row.Practice ? 1 : 0 });
+            addAnswer.Step();
+            touched.insert(card);
+            ++added;
         }
-        if (numbers[2] < 1 || numbers[2] > 4 || numbers[5] < 0 || numbers[5] > 0xFFFF || numbers[6] < 0
-            || numbers[6] > 0xFFFF || (numbers[7] != 0 && numbers[7] != 1))
-            bad(at, "holds a value out of range");
-        findCard.Reset();
-        findCard.Bind(1, numbers[5])
-            .Bind(2, numbers[6])
-            .Bind(3, numbers[7])
-            .Bind(4, fields[8])
-            .Bind(5, fields[9]);
-        std::int64_t card = 0;
-        if (findCard.Step()) {
-            card = findCard.Int(0);
-        } else {
-            addCard.Reset();
-            addCard.Bind(1, numbers[5])
-                .Bind(2, numbers[6])
-                .Bind(3, numbers[7])
-                .Bind(4, fields[8])
-                .Bind(5, fields[9])
-                .Bind(6,
-                    StoredHashOf(
-                        { static_cast<std::uint16_t>(numbers[5]), static_cast<std::uint16_t>(numbers[6]),
-                            static_cast<std::uint8_t>(numbers[7]), fields[8], fields[9] }));
-            addCard.Step();
-            card = sqlite3_last_insert_rowid(Db_);
-        }
-        findAnswer.Reset();
-        findAnswer.Bind(1, card).Bind(2, numbers[1]);
-        if (findAnswer.Step())
-            continue;
-        const bool practice = hasPractice && fields.size() > 10 && fields[10] == "1";
-        addAnswer.Reset();
-        addAnswer.Bind(1, card)
-            .Bind(2, numbers[1])
-            .Bind(3, numbers[2])
-            .Bind(4, std::max<std::int64_t>(numbers[4], 0))
-            .Bind(5, std::int64_t { practice ? 1 : 0 });
-        addAnswer.Step();
-        touched.insert(card);
-        ++added;
+        Replay(touched, p);
+        transaction.Commit();
     }
+    return added;
+}
+
+void THistory::Replay(const std::set<std::int64_t>& cards, const TSchedulerParameters& p)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     // Each card touched is replayed from its first answer: answers of two machines interleave.
     TStatement answers(
         Db_, "SELECT id, time_ms, rating, practice FROM answers WHERE card = ? ORDER BY time_ms, id", fail);
@@ -202,7 +260,7 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p)
         "UPDATE cards SET state = ?, stability = ?, difficulty = ?, last_review = ?, due = ?, reps = ?, "
         "lapses = ?, first_day = ? WHERE id = ?",
         fail);
-    for (const std::int64_t card : touched) {
+    for (const std::int64_t card : cards) {
         struct TRow {
             std::int64_t Id, TimeMs, Rating;
             bool Practice;
@@ -234,6 +292,4 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p)
         BindMemory(setCard, memory).Bind(8, firstDay.value_or(0)).Bind(9, card);
         setCard.Step();
     }
-    transaction.Commit();
-    return added;
 }

@@ -364,6 +364,7 @@ private:
     // The due panel: the session's remaining cards, or the worker's count for the list as it is.
     void UpdateDuePanel();
     QString LeechToolTip(int row);
+    void AnswerNotKept(const QString& message);
     // What a due count asks of the history now; nullopt without a history.
     std::optional<TDueQuestion> DueQuestion();
     // An answer the history could not keep: told once, the review ends and stays unavailable.

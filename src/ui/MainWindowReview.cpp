@@ -125,8 +125,18 @@ THistory* TMainForm::History()
         } catch (const std::exception& error) {
             ReviewFailed(Q(error.what()));
         }
+        if (History_ && !History_->Notice().empty())
+            ShowMessageBox(QString::fromStdString(History_->Notice()), Q("Velmoria"), QMessageBox::Ok,
+                QMessageBox::Information);
     }
     return History_.get();
+}
+
+void TMainForm::AnswerNotKept(const QString& message)
+{
+    // A lock that will pass or a disk with room again later: the review and the answer typed stay.
+    ShowMessageBox(message + QStringLiteral("\n\nYour answer was not kept. Press Enter to give it again."),
+        Q("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
 }
 
 void TMainForm::ReviewFailed(const QString& message)
@@ -168,6 +178,14 @@ bool TMainForm::StartReview(std::optional<std::uint8_t> direction)
     THistory* history = History();
     if (!history)
         return false;
+    if (history->ReadOnly()) {
+        ShowMessageBox(QStringLiteral("The review history \"%1\" may only be read: its file or its folder "
+                                      "is read-only, so answers cannot be kept. The due count and Review "
+                                      "Progress still work.")
+                           .arg(Q(history->Path().c_str())),
+            Q("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
+        return false;
+    }
     TTestEngine& engine = TestEngine();
     engine.SetReview(nullptr);
     ReviewDirection_ = direction.value_or(engine.TestMode());

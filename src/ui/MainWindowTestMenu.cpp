@@ -21,8 +21,9 @@ void TMainForm::CreateTestPanel()
     Sound_ = MakeSoundPlayer();
     pnlTest->SetSoundPlayer(Sound_.get());
     connect(pnlTest, &TTestPanel::AnswerRecorded, this, &TMainForm::ScheduleUpdate);
-    connect(pnlTest, &TTestPanel::AnswerFailed, this,
-        [this](const QString& message) { RunCommand([this, message] { ReviewFailed(message); }); });
+    connect(pnlTest, &TTestPanel::AnswerFailed, this, [this](const QString& message, bool passing) {
+        RunCommand([this, message, passing] { passing ? AnswerNotKept(message) : ReviewFailed(message); });
+    });
     connect(
         pnlTest, &TTestPanel::ContinueRequested, this, [this] { RunCommand([this] { ContinueTest(); }); });
     connect(pnlTest, &TTestPanel::EditItemRequested, this,

@@ -360,9 +360,13 @@ void TTestPanel::EnterCommand()
         outcome = Engine_->MultipleChoice()
             ? Engine_->SubmitChoice(lbChoice->ItemAt(lbChoice->SelectedRow()))
             : Engine_->SubmitTyped(edtResponse->Bytes(), edtTestNotes->Bytes());
-    } catch (const std::exception& error) {
+    } catch (const THistoryError& error) {
         // A verdict is shown only for an answer that was kept.
-        emit AnswerFailed(QString::fromUtf8(error.what()));
+        emit AnswerFailed(QString::fromUtf8(error.what()),
+            error.Problem == THistoryProblem::Busy || error.Problem == THistoryProblem::Full);
+        return;
+    } catch (const std::exception& error) {
+        emit AnswerFailed(QString::fromUtf8(error.what()), false);
         return;
     }
     if (Sound_)

@@ -150,7 +150,8 @@ signals:
     // The answer was recorded in the document (its counters and the item's state changed).
     void AnswerRecorded();
     // The answer could not be kept (a review's history failed); no verdict was shown.
-    void AnswerFailed(const QString& message);
+    // passing: the history was busy or the disk full, and the same answer may be given again.
+    void AnswerFailed(const QString& message, bool passing);
     // Continue: the main window asks the next question or ends the test.
     void ContinueRequested();
     // The question panel was double-clicked.

@@ -5,7 +5,10 @@
 #include "review/ReviewSupport.h"
 #include "support/RunningProgram.h"
 
+#include <chrono>
 #include <csignal>
+#include <sqlite3.h>
+#include <thread>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -65,6 +68,27 @@ TEST_F(ReviewDrillTest, ARatingTypedAfterAVerdictRatesThatAnswer)
         "Nothing more is due today in this direction. 3 reviewed, 3 right");
     EXPECT_NE(run.Err.find("no answer to rate"), std::string::npos) << run.Err;
     EXPECT_EQ(Drill("", "2026-12-07").Lines.back().substr(0, 23), "Nothing is due today in");
+}
+
+// Another copy holding the history longer than --wait: the answer is given again, not lost.
+TEST_F(ReviewDrillTest, AnAnswerABusyHistoryCannotTakeIsGivenAgain)
+{
+    THistory { THistory::DefaultPath() };
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(THistory::DefaultPath().c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::thread release([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1600));
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    });
+    const TCliResult run = Drill("dog\n", "2026-12-07", { "--wait", "1" });
+    release.join();
+    sqlite3_close(other);
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Err.find("Trying again"), std::string::npos) << run.Err;
+    ASSERT_GE(run.Lines.size(), 2U);
+    EXPECT_EQ(run.Lines[1], "Right! dog");
+    EXPECT_EQ(Answers(), 1);
 }
 
 TEST_F(ReviewDrillTest, BadUsageAndADamagedHistory)

@@ -306,7 +306,7 @@ TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWork
     }
 }
 
-TEST_F(ReviewWindowTest, AnAnswerTheHistoryCannotKeepShowsNoVerdictAndEndsTheReview)
+TEST_F(ReviewWindowTest, AnAnswerABusyHistoryCannotKeepShowsNoVerdictAndIsGivenAgain)
 {
     OpenList(Animals);
     Trigger(Form->miTestReview);
@@ -319,16 +319,18 @@ TEST_F(ReviewWindowTest, AnAnswerTheHistoryCannotKeepShowsNoVerdictAndEndsTheRev
     Answer(true);
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);
-    EXPECT_EQ(Form->WindowMode(), wmEditing);
     EXPECT_TRUE(Played.empty()) << "no verdict for an answer that was not kept";
     ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
     EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(HistoryPath)))
         << LastMessage().Text.toStdString();
-    EXPECT_FALSE(Form->miTestReview->isEnabled());
-    EXPECT_FALSE(Doc().Modified());
     EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 0);
-    Trigger(Form->miTestStartTesting);
-    EXPECT_EQ(Form->WindowMode(), wmTesting) << "the classic test is unaffected";
+    // The lock passed: the review and the answer typed are still there, and Enter gives it again.
+    ASSERT_EQ(Form->WindowMode(), wmTesting);
+    EXPECT_TRUE(Form->miTestReview->isEnabled());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Played, (std::vector<std::string> { "right.wav" }));
+    EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 1);
+    EXPECT_FALSE(Doc().Modified());
 }
 
 TEST_F(ReviewWindowTest, TheDueCountFollowsTheListTheDirectionAndTheHistoryAndTheWelcomeDialogShowsIt)

@@ -6,14 +6,23 @@
 
 #include "review/ReviewQueue.h"
 #include "review/ReviewSupport.h"
+#include "support/ChildProcess.h"
 #include "support/MessageOf.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <ctime>
 #include <filesystem>
+#include <thread>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sstream>
+#include <cstring>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -148,7 +157,7 @@ TEST_F(HistoryTest, RefusesWhatItCannotUseAndLeavesTheFileAlone)
                 THistory { p };
                 ::chmod(p.c_str(), 0400);
             },
-            "cannot be written" },
+            "cannot be kept" },
         { "folder is a file",
             [](const std::string& p) { WriteBytes(std::filesystem::path(p).parent_path(), "x"); }, "folder" },
     };
@@ -310,6 +319,10 @@ TEST_F(HistoryTest, CsvExportAndImportMergeTwoMachines)
         { "not a number", header + good + "1,soon,3,0,100,7,9,0,b,t,0\n" },
         { "too few fields", header + good + "1,1700000000001,3\n" },
         { "bad direction", header + good + "1,1700000000001,3,0,100,7,9,2,b,t,0\n" },
+        { "before 1990", header + good + "1,631151999999,3,0,100,7,9,0,b,t,0\n" },
+        { "the largest time", header + good + "1,9223372036854775807,3,0,100,7,9,0,b,t,0\n" },
+        { "two days ahead",
+            header + good + "1," + std::to_string((std::time(nullptr) + 2 * 86400) * 1000) + ",3,0,100,7,9,0,b,t,0\n" },
     };
     for (const auto& [name, text] : bad) {
         SCOPED_TRACE(name);
@@ -318,6 +331,201 @@ TEST_F(HistoryTest, CsvExportAndImportMergeTwoMachines)
         EXPECT_EQ(home.AnswerCount(), 6);
         EXPECT_FALSE(home.Memories({ Key("new") })[0]);
     }
+    // A spreadsheet's byte order mark, and a time just inside the day ahead.
+    std::istringstream marked("\xEF\xBB\xBF" + header + good + "1,"
+        + std::to_string((std::time(nullptr) + 3600) * 1000) + ",3,0,100,7,9,0,b,t,0\n");
+    EXPECT_EQ(home.ImportCsv(marked), 2);
+}
+
+// Copies of the program started together make or upgrade one history once, and all of them use it.
+TEST_F(HistoryTest, CopiesStartingTogetherAllOpenANewOrAnOldHistory)
+{
+    for (const bool old : { false, true }) {
+        SCOPED_TRACE(old ? "an old version's" : "a new one");
+        std::filesystem::remove_all(Dir.File("private"));
+        if (old) {
+            {
+                THistory history(Path);
+                Answer(history, Key("a"), true);
+            }
+            Sql(Path, "DROP INDEX cards_key_hash; ALTER TABLE cards DROP COLUMN key_hash; PRAGMA user_version = 1");
+        }
+        const auto start = std::chrono::steady_clock::now() + std::chrono::milliseconds(150);
+        std::vector<pid_t> children;
+        for (int copy = 0; copy < 6; ++copy) {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                std::this_thread::sleep_until(start);
+                int status = 0;
+                try {
+                    THistory history(Path);
+                    Answer(history, Key("w" + std::to_string(copy)), true);
+                } catch (const std::exception& error) {
+                    std::fprintf(stderr, "copy %d: %s\n", copy, error.what());
+                    status = 1;
+                }
+                ::_exit(status);
+            }
+            children.push_back(child);
+        }
+        for (const pid_t child : children) {
+            int status = -1;
+            ::waitpid(child, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        THistory history(Path);
+        EXPECT_EQ(history.AnswerCount(), old ? 7 : 6);
+        EXPECT_TRUE(history.Memories({ Key("a") })[0].has_value() == old);
+    }
+}
+
+// A long import beside a review: the review's answers wait a fraction of a second, not the import.
+TEST_F(HistoryTest, AReviewBesideALongImportKeepsBeingAnswered)
+{
+    std::ostringstream csv;
+    csv << "card_id,review_time,review_rating,review_state,review_duration,foreign_language,native_language,"
+           "direction,word,translations\n";
+    for (int i = 0; i < 60000; ++i)
+        csv << i << ',' << 1700000000000 + i << ",3,0,100,7,9,0,w" << i << ",t\n";
+    THistory reviewer(Path);
+    reviewer.SetBusyTimeout(3000);
+    std::atomic<bool> importing = true;
+    std::thread import([&] {
+        THistory history(Path);
+        std::istringstream in(csv.str());
+        EXPECT_EQ(history.ImportCsv(in), 60000);
+        importing = false;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    int answered = 0;
+    std::chrono::steady_clock::duration longest {};
+    for (; importing; ++answered) {
+        const auto asked = std::chrono::steady_clock::now();
+        EXPECT_NO_THROW(Answer(reviewer, Key("r" + std::to_string(answered)), true));
+        longest = std::max(longest, std::chrono::steady_clock::now() - asked);
+    }
+    import.join();
+    EXPECT_GE(answered, 1);
+    EXPECT_EQ(reviewer.AnswerCount(), 60000 + answered);
+    EXPECT_LT(longest, std::chrono::milliseconds(1000));
+}
+
+// Where the user may not write: the history is read (counted, exported), and a write says why.
+TEST_F(HistoryTest, AHistoryThatMayNotBeWrittenIsStillRead)
+{
+    {
+        THistory history(Path);
+        Answer(history, Key("a"), true);
+    }
+    for (const std::string& path : { Dir.Path().string(), Dir.File("private"), Path })
+        ASSERT_TRUE(::geteuid() != 0 || ::chown(path.c_str(), 65534, 65534) == 0) << path;
+    ::chmod(Path.c_str(), 0400);
+    const std::string seen = InChildProcess([&]() -> std::string {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            return "cannot drop privileges";
+        if (const std::string opened = MessageOf<THistoryError>([&] { THistory { Path }; }); opened != NoError)
+            return opened;
+        THistory history(Path);
+        std::ostringstream csv;
+        history.ExportCsv(csv);
+        const auto problem = [&] {
+            try {
+                Answer(history, Key("b"), true);
+            } catch (const THistoryError& error) {
+                return error.Problem == THistoryProblem::ReadOnly && Contains(error.what(), "cannot be kept");
+            }
+            return false;
+        };
+        return std::to_string(history.ReadOnly()) + std::to_string(history.AnswerCount())
+            + std::to_string(std::ranges::count(csv.str(), '\n')) + std::to_string(problem());
+    });
+    EXPECT_EQ(seen, "1121");
+}
+
+// A journal left by a killed copy is applied; one of another history is set aside, whole.
+TEST_F(HistoryTest, AJournalOfAnotherHistoryIsSetAsideAndAKilledCopysIsApplied)
+{
+    // Answers left in the journal of a copy killed before it closed the history.
+    const auto killedWriting = [this](const std::string& path, const std::string& word, int answers) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            THistory history(path);
+            for (int i = 0; i < answers; ++i)
+                Answer(history, Key(word + std::to_string(i)), true, 0, i);
+            ::_exit(0);
+        }
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(std::filesystem::file_size(path + "-wal") > 0);
+    };
+    const std::string other = Dir.File("other/history.sqlite");
+    killedWriting(Path, "mine", 5);
+    {
+        THistory history(Path);
+        EXPECT_EQ(history.Notice(), "");
+        EXPECT_EQ(history.AnswerCount(), 5) << "the killed copy's answers";
+    }
+    ASSERT_FALSE(std::filesystem::exists(Path + "-wal"));
+    const std::string before = ReadBytes(Path);
+    killedWriting(other, "theirs", 2);
+    std::filesystem::copy_file(other + "-wal", Path + "-wal");
+    {
+        THistory history(Path);
+        EXPECT_TRUE(Contains(history.Notice(), Path) && Contains(history.Notice(), "another history"))
+            << history.Notice();
+        EXPECT_EQ(history.AnswerCount(), 5);
+        EXPECT_FALSE(history.Memories({ Key("theirs0") })[0]);
+    }
+    EXPECT_EQ(ReadBytes(Path), before);
+    int setAside = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(Dir.File("private")))
+        setAside += static_cast<int>(entry.path().string().starts_with(Path + "-wal.other-"));
+    EXPECT_EQ(setAside, 1);
+    // An open history's journal is its own: a second connection leaves it alone.
+    THistory open(Path);
+    Answer(open, Key("more"), true, 1);
+    THistory second(Path);
+    EXPECT_EQ(second.Notice(), "");
+    EXPECT_EQ(second.AnswerCount(), 6);
+}
+
+// A full disk is named as such; what was kept before it stays readable.
+TEST_F(HistoryTest, AFullDiskIsToldAndKeepsWhatWasWritten)
+{
+    const std::string disk = Dir.File("disk");
+    std::filesystem::create_directory(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "no tmpfs may be mounted here: " << std::strerror(errno);
+    const std::string path = disk + "/h/history.sqlite";
+    int kept = 0;
+    std::string message;
+    THistoryProblem problem = THistoryProblem::Other;
+    try {
+        THistory history(path);
+        for (; kept < 10000; ++kept)
+            Answer(history, Key(std::string(2000, 'w') + std::to_string(kept)), true);
+    } catch (const THistoryError& error) {
+        message = error.what();
+        problem = error.Problem;
+    }
+    EXPECT_TRUE(Contains(message, "the disk is full") && Contains(message, path)) << message;
+    EXPECT_EQ(problem, THistoryProblem::Full);
+    EXPECT_GT(kept, 0);
+    EXPECT_EQ(THistory(path).AnswerCount(), kept);
+    ::umount2(disk.c_str(), MNT_DETACH);
+}
+
+// The default place is checked up to the user's data folder, as the recovery copies' is.
+TEST_F(HistoryTest, ADataFolderOthersMayChangeIsRefused)
+{
+    TScopedEnv data("XDG_DATA_HOME", Dir.File("data"));
+    std::filesystem::create_directories(Dir.File("data/Brannock"));
+    ::chmod(Dir.File("data/Brannock").c_str(), 0777);
+    const std::string error = MessageOf<THistoryError>([] { THistory history(THistory::DefaultPath()); });
+    EXPECT_TRUE(Contains(error, "Anyone may change its folder") && Contains(error, "Brannock")) << error;
+    EXPECT_FALSE(std::filesystem::exists(THistory::DefaultPath()));
+    ::chmod(Dir.File("data/Brannock").c_str(), 0755);
+    EXPECT_NO_THROW(THistory { THistory::DefaultPath() });
 }
 
 } // namespace

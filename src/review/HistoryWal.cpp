@@ -1,0 +1,194 @@
+#include "review/HistoryWal.h"
+
+#include "core/Errors.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::mutex OpenMutex;
+std::map<std::string, int> OpenPaths; // the histories this process holds open, by path
+
+// SQLite's unix VFS holds a shared lock on this byte of the -shm file for as long as a connection
+// is open; a write lock would be refused then.
+constexpr off_t ShmDeadmanByte = 128;
+
+bool OpenElsewhere(const std::string& shm)
+{
+    const int fd = ::open(shm.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    struct flock probe { };
+    probe.l_type = F_WRLCK;
+    probe.l_whence = SEEK_SET;
+    probe.l_start = ShmDeadmanByte;
+    probe.l_len = 1;
+    const bool held = ::fcntl(fd, F_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
+    ::close(fd);
+    return held;
+}
+
+std::uint32_t BigEndian(const std::string& bytes, std::size_t at, std::size_t width)
+{
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < width; ++i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+std::string ReadHead(const std::string& path, std::size_t size)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string head(size, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(size));
+    head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    return head;
+}
+
+// What a history holds of its answers: how many, and the last one written.
+struct TAnswersSeen {
+    std::int64_t Count = 0;
+    std::array<std::int64_t, 3> Last {}; // id, card, time
+};
+
+// nullopt when the file cannot be read as a history.
+std::optional<TAnswersSeen> AnswersOf(const std::string& path)
+{
+    sqlite3* db = nullptr;
+    std::optional<TAnswersSeen> seen;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* tables = nullptr;
+        sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM sqlite_schema WHERE name = 'answers'", -1, &tables, nullptr);
+        const bool has = tables && sqlite3_step(tables) == SQLITE_ROW && sqlite3_column_int(tables, 0) == 1;
+        const bool readable = tables != nullptr;
+        sqlite3_finalize(tables);
+        if (readable && !has) {
+            seen = TAnswersSeen {};
+        } else if (has) {
+            sqlite3_stmt* sql = nullptr;
+            sqlite3_prepare_v2(db,
+                "SELECT (SELECT COUNT(*) FROM answers), id, card, time_ms FROM answers ORDER BY id DESC LIMIT 1",
+                -1, &sql, nullptr);
+            const int rc = sql ? sqlite3_step(sql) : SQLITE_ERROR;
+            if (rc == SQLITE_ROW)
+                seen = TAnswersSeen { sqlite3_column_int64(sql, 0),
+                    { sqlite3_column_int64(sql, 1), sqlite3_column_int64(sql, 2), sqlite3_column_int64(sql, 3) } };
+            else if (rc == SQLITE_DONE)
+                seen = TAnswersSeen {};
+            sqlite3_finalize(sql);
+        }
+    }
+    sqlite3_close(db);
+    return seen;
+}
+
+// Whether the journal continues the database: it must keep every answer the database holds.
+bool Continues(const std::string& path, const std::string& wal)
+{
+    std::error_code error;
+    const fs::path folder = fs::path(path).parent_path() / (".history-check-" + std::to_string(::getpid()));
+    fs::remove_all(folder, error);
+    if (!fs::create_directory(folder, error))
+        return true; // nothing to compare in: SQLite decides, as ever
+    fs::permissions(folder, fs::perms::owner_all, error);
+    const std::string copy = (folder / "h.sqlite").string();
+    bool continues = true;
+    if (fs::copy_file(path, copy, error)) {
+        const std::optional<TAnswersSeen> before = AnswersOf(copy);
+        fs::remove(copy + "-wal", error);
+        fs::remove(copy + "-shm", error);
+        if (before && fs::copy_file(wal, copy + "-wal", error)) {
+            const std::optional<TAnswersSeen> after = AnswersOf(copy);
+            continues = after && after->Count >= before->Count;
+            if (continues && before->Count > 0) {
+                // The last answer before must still be there, as it was.
+                sqlite3* db = nullptr;
+                sqlite3_stmt* sql = nullptr;
+                sqlite3_open_v2(copy.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+                sqlite3_prepare_v2(db, "SELECT card, time_ms FROM answers WHERE id = ?", -1, &sql, nullptr);
+                sqlite3_bind_int64(sql, 1, before->Last[0]);
+                continues = sql && sqlite3_step(sql) == SQLITE_ROW
+                    && sqlite3_column_int64(sql, 0) == before->Last[1]
+                    && sqlite3_column_int64(sql, 1) == before->Last[2];
+                sqlite3_finalize(sql);
+                sqlite3_close(db);
+            }
+        }
+    }
+    fs::remove_all(folder, error);
+    return continues;
+}
+
+std::string Stamp()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local {};
+    ::localtime_r(&now, &local);
+    std::array<char, 32> text {};
+    std::strftime(text.data(), text.size(), "%Y%m%d-%H%M%S", &local);
+    return text.data();
+}
+
+} // namespace
+
+std::string SetAsideForeignJournal(const std::string& path)
+{
+    const std::string wal = path + "-wal";
+    struct stat st { };
+    if (::lstat(wal.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 32)
+        return {};
+    {
+        const std::lock_guard lock(OpenMutex);
+        if (OpenPaths.contains(fs::absolute(path).lexically_normal().string()))
+            return {};
+    }
+    if (OpenElsewhere(path + "-shm"))
+        return {};
+    // A journal of pages of another size is no continuation; otherwise what it leaves is compared.
+    const std::string walHead = ReadHead(wal, 32);
+    const std::string dbHead = ReadHead(path, 100);
+    bool foreign = walHead.size() < 32 || (BigEndian(walHead, 0, 4) & 0xFFFFFFFEu) != 0x377F0682u;
+    if (!foreign && dbHead.size() == 100) {
+        std::uint32_t pageSize = BigEndian(dbHead, 16, 2);
+        pageSize = pageSize == 1 ? 65536 : pageSize;
+        foreign = BigEndian(walHead, 8, 4) != pageSize;
+    }
+    if (!foreign)
+        foreign = !Continues(path, wal);
+    if (!foreign)
+        return {};
+    const std::string aside = wal + ".other-" + Stamp();
+    std::error_code error;
+    fs::rename(wal, aside, error);
+    if (error)
+        throw std::runtime_error("the journal \"" + wal + "\" beside it belongs to another history and cannot be "
+                                 "moved aside (" + error.message() + ")");
+    fs::remove(path + "-shm", error);
+    return "The review history \"" + path + "\" had beside it the journal of another history; it was not "
+        "applied, and was moved to \"" + aside + "\".";
+}
+
+void NoteHistoryOpen(const std::string& path, bool open)
+{
+    const std::string key = fs::absolute(path).lexically_normal().string();
+    const std::lock_guard lock(OpenMutex);
+    if (open)
+        ++OpenPaths[key];
+    else if (const auto at = OpenPaths.find(key); at != OpenPaths.end() && --at->second == 0)
+        OpenPaths.erase(at);
+}

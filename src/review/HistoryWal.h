@@ -1,0 +1,14 @@
+#pragma once
+// A write-ahead journal left beside a history by a copy of the program that was killed is applied
+// when the history is next opened. One that belongs to another history (copied in with another
+// profile, say) would replace the history's pages with its own: it is recognised and set aside.
+
+#include <string>
+
+// Before the history at path is opened: a journal beside it that no open connection uses, and
+// that does not continue the history (pages of another size, or applied it would lose answers
+// the history holds), is moved aside. Returns the message saying so; empty when nothing was
+// done. Throws std::runtime_error when such a journal cannot be moved.
+std::string SetAsideForeignJournal(const std::string& path);
+// The histories this process has open, whose journals are in use: open or closed.
+void NoteHistoryOpen(const std::string& path, bool open);

@@ -126,10 +126,10 @@ int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& err)
         THistory history(THistory::DefaultPath());
         TellNotice(history, err);
         std::ostringstream csv;
-        history.ExportCsv(csv);
+        const std::int64_t answers = history.ExportCsv(csv);
         // Written whole or not at all: a half-written file would merge as a shorter history.
         SafeWriteFile(args[1], csv.str());
-        out << "Exported " << history.AnswerCount() << " answers.\n";
+        out << "Exported " << answers << " answers.\n";
         return 0;
     }
     if (args[0] == "import") {

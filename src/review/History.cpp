@@ -145,9 +145,8 @@ void THistory::FailSql(int resultCode) const
 
 void THistory::RequireWritable() const
 {
-    if (ReadOnly_)
-        Fail("it may only be read (the file or its folder is read-only), so answers cannot be kept",
-            THistoryProblem::ReadOnly);
+    if (!ReadOnlyWhy_.empty())
+        Fail(ReadOnlyWhy_, THistoryProblem::ReadOnly);
 }
 
 THistory::THistory(const std::string& path)
@@ -170,9 +169,9 @@ THistory::THistory(const std::string& path)
         Fail(error.what());
     }
     // A history the user may not write is still theirs to count, review progress from and export.
-    ReadOnly_ = ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
+    const bool readOnly = ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
     const int rc = sqlite3_open_v2(path.c_str(), &Db_,
-        (ReadOnly_ ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX,
+        (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX,
         nullptr);
     if (rc != SQLITE_OK) {
         const std::string cause = Cause(rc, Db_ ? sqlite3_errmsg(Db_) : nullptr);
@@ -184,13 +183,15 @@ THistory::THistory(const std::string& path)
         sqlite3_busy_timeout(Db_, BusyTimeoutMs);
         sqlite3_extended_result_codes(Db_, 1);
         // SQLite opens a file it may not write for reading alone, without a word.
-        ReadOnly_ = ReadOnly_ || sqlite3_db_readonly(Db_, "main") == 1;
+        if (readOnly || sqlite3_db_readonly(Db_, "main") == 1)
+            ReadOnlyWhy_ = "it may only be read (the file or its folder is read-only), so answers cannot be kept";
         // Copies starting together meet in places where SQLite answers "busy" without waiting (a
         // change of journal mode, a journal being recovered): those are waited out here.
         const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(BusyTimeoutMs);
         for (;;) {
             try {
                 Upgrade();
+                Check();
                 break;
             } catch (const THistoryError& error) {
                 if (error.Problem != THistoryProblem::Busy || std::chrono::steady_clock::now() > until)
@@ -199,7 +200,7 @@ THistory::THistory(const std::string& path)
             }
         }
         struct stat st { };
-        if (!ReadOnly_ && ::stat(path.c_str(), &st) == 0 && (st.st_mode & 077) != 0)
+        if (!ReadOnly() && ::stat(path.c_str(), &st) == 0 && (st.st_mode & 077) != 0)
             ::chmod(path.c_str(), 0600);
         NoteHistoryOpen(path, true);
     } catch (...) {
@@ -220,7 +221,7 @@ void THistory::Upgrade()
     const int seen = version();
     if (seen > SchemaVersion)
         Fail("a newer version of the program made it");
-    if (ReadOnly_) {
+    if (ReadOnly()) {
         if (seen < SchemaVersion)
             Fail("it may only be read, and an older version of the program made it");
         return;

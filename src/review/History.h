@@ -80,8 +80,11 @@ public:
     // What opening it did that the learner should know of (a journal of another history set
     // aside); empty mostly.
     const std::string& Notice() const { return Notice_; }
-    // Opened to be read only: the file or its folder may not be written.
-    bool ReadOnly() const { return ReadOnly_; }
+    // Opened to be read only: the file or its folder may not be written, or it is damaged.
+    bool ReadOnly() const { return !ReadOnlyWhy_.empty(); }
+    // Why, as the end of a sentence about the history ("it is damaged (...): answers cannot be kept").
+    const std::string& ReadOnlyWhy() const { return ReadOnlyWhy_; }
+    bool Damaged() const { return Damaged_; }
     // How long a write waits for another copy's (5 s unless set).
     void SetBusyTimeout(int ms);
 
@@ -136,7 +139,8 @@ public:
 
     // Every answer as CSV: card_id,review_time,review_rating,review_state,review_duration, then
     // foreign_language,native_language,direction,word,translations,practice.
-    void ExportCsv(std::ostream& out);
+    // Returns the answers written. From a damaged history every answer that can still be read.
+    std::int64_t ExportCsv(std::ostream& out);
     // Merges such a file (a byte order mark allowed): answers already present are skipped, the cards
     // they touch are rebuilt by replaying their answers in time order. Returns the answers added; a
     // bad file (a time before 1990 or over a day ahead of the clock is one) throws THistoryError
@@ -151,6 +155,10 @@ private:
     // The schema made or brought up to date, the version read inside the write transaction so that
     // copies starting together upgrade it once.
     void Upgrade();
+    // SQLite's quick check, when the file changed since it last passed: a damaged history is
+    // read, never written.
+    void Check();
+    std::int64_t RescueCsv(std::ostream& out);
     [[noreturn]] void FailSql(int resultCode) const;
     void Execute(const char* sql);
     // Gives the cards of a file made before the stored hashes theirs.
@@ -162,6 +170,7 @@ private:
 
     std::string Path_;
     sqlite3* Db_ = nullptr;
-    bool ReadOnly_ = false;
+    std::string ReadOnlyWhy_;
+    bool Damaged_ = false;
     std::string Notice_;
 };

@@ -12,6 +12,7 @@
 #include <optional>
 #include <ostream>
 #include <set>
+#include <sstream>
 
 namespace {
 
@@ -98,7 +99,7 @@ struct TImportRow {
 // machine's clock may run ahead a little): a time beyond holds its card for centuries.
 constexpr std::int64_t EarliestAnswerMs = 631152000000; // 1990-01-01
 constexpr std::int64_t AheadMs = 86400000;
-constexpr auto ImportBatch = std::chrono::milliseconds(300);
+constexpr auto ImportBatch = std::chrono::milliseconds(150); // and about as long to replay its cards
 constexpr auto ImportPause = std::chrono::milliseconds(120);
 
 std::vector<TImportRow> ReadImport(std::istream& in, const std::function<void(int, const std::string&)>& bad)
@@ -153,33 +154,78 @@ std::vector<TImportRow> ReadImport(std::istream& in, const std::function<void(in
     return rows;
 }
 
+// An answer as the export writes it, from a row of AnswerColumns.
+constexpr const char* AnswerColumns
+    = "SELECT a.card, a.time_ms, a.rating, a.state_before, a.duration_ms, c.foreign_language, "
+      "c.native_language, c.direction, c.word, c.translations, a.practice FROM answers a JOIN cards c ON c.id = "
+      "a.card";
+constexpr std::int64_t RescueStretch = 100000;
+
+void WriteCsvRow(std::ostream& out, const TStatement& sql)
+{
+    for (int i = 0; i < 8; ++i)
+        out << sql.Int(i) << ',';
+    out << CsvField(sql.Text(8)) << ',' << CsvField(sql.Text(9)) << ',' << sql.Int(10) << '\n';
+}
+
 constexpr const char* CsvHeader = "card_id,review_time,review_rating,review_state,review_duration,"
                                   "foreign_language,native_language,direction,word,translations,practice";
 
 } // namespace
 
-void THistory::ExportCsv(std::ostream& out)
+std::int64_t THistory::ExportCsv(std::ostream& out)
 {
+    if (Damaged_)
+        return RescueCsv(out);
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    std::int64_t written = 0;
     // One read transaction: a copy writing meanwhile cannot tear the export.
     Execute("BEGIN");
     try {
-        TStatement sql(Db_,
-            "SELECT a.card, a.time_ms, a.rating, a.state_before, a.duration_ms, c.foreign_language, "
-            "c.native_language, c.direction, c.word, c.translations, a.practice "
-            "FROM answers a JOIN cards c ON c.id = a.card ORDER BY a.time_ms, a.id",
-            fail);
+        TStatement sql(Db_, (std::string(AnswerColumns) + " ORDER BY a.time_ms, a.id").c_str(), fail);
         out << CsvHeader << '\n';
-        while (sql.Step()) {
-            for (int i = 0; i < 8; ++i)
-                out << sql.Int(i) << ',';
-            out << CsvField(sql.Text(8)) << ',' << CsvField(sql.Text(9)) << ',' << sql.Int(10) << '\n';
-        }
+        for (; sql.Step(); ++written)
+            WriteCsvRow(out, sql);
     } catch (...) {
         sqlite3_exec(Db_, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
     Execute("COMMIT");
+    return written;
+}
+
+std::int64_t THistory::RescueCsv(std::ostream& out)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    // Answer by answer, so that a damaged page loses only the answers on it.
+    std::int64_t last = 0;
+    try {
+        TStatement max(Db_, "SELECT MAX(id) FROM answers", fail);
+        if (max.Step())
+            last = max.Int(0);
+    } catch (const THistoryError&) {
+        last = -1; // read on until no answer has turned up for a long stretch
+    }
+    TStatement one(Db_, (std::string(AnswerColumns) + " WHERE a.id = ?").c_str(), fail);
+    out << CsvHeader << '\n';
+    std::int64_t written = 0, missed = 0;
+    for (std::int64_t id = 1; last < 0 ? missed < RescueStretch : id <= last; ++id) {
+        try {
+            one.Reset();
+            one.Bind(1, id);
+            if (one.Step()) {
+                std::ostringstream row;
+                WriteCsvRow(row, one);
+                out << row.str();
+                ++written;
+                missed = 0;
+                continue;
+            }
+        } catch (const THistoryError&) {
+        }
+        ++missed;
+    }
+    return written;
 }
 
 int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p)

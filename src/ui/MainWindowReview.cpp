@@ -179,10 +179,9 @@ bool TMainForm::StartReview(std::optional<std::uint8_t> direction)
     if (!history)
         return false;
     if (history->ReadOnly()) {
-        ShowMessageBox(QStringLiteral("The review history \"%1\" may only be read: its file or its folder "
-                                      "is read-only, so answers cannot be kept. The due count and Review "
-                                      "Progress still work.")
-                           .arg(Q(history->Path().c_str())),
+        ShowMessageBox(QStringLiteral("The review history \"%1\" cannot take answers: %2. The due count "
+                                      "and Review Progress still work.")
+                           .arg(Q(history->Path().c_str()), QString::fromStdString(history->ReadOnlyWhy())),
             Q("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }

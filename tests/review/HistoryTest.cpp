@@ -390,10 +390,17 @@ TEST_F(HistoryTest, AReviewBesideALongImportKeepsBeingAnswered)
     THistory reviewer(Path);
     reviewer.SetBusyTimeout(3000);
     std::atomic<bool> importing = true;
+    std::chrono::steady_clock::duration took {};
     std::thread import([&] {
-        THistory history(Path);
-        std::istringstream in(csv.str());
-        EXPECT_EQ(history.ImportCsv(in), 60000);
+        try {
+            THistory history(Path);
+            std::istringstream in(csv.str());
+            const auto start = std::chrono::steady_clock::now();
+            EXPECT_EQ(history.ImportCsv(in), 60000);
+            took = std::chrono::steady_clock::now() - start;
+        } catch (const THistoryError& error) {
+            ADD_FAILURE() << error.what();
+        }
         importing = false;
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -403,11 +410,13 @@ TEST_F(HistoryTest, AReviewBesideALongImportKeepsBeingAnswered)
         const auto asked = std::chrono::steady_clock::now();
         EXPECT_NO_THROW(Answer(reviewer, Key("r" + std::to_string(answered)), true));
         longest = std::max(longest, std::chrono::steady_clock::now() - asked);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50)); // a quick learner's pace
     }
     import.join();
     EXPECT_GE(answered, 1);
     EXPECT_EQ(reviewer.AnswerCount(), 60000 + answered);
-    EXPECT_LT(longest, std::chrono::milliseconds(1000));
+    // Held for the whole import, the first answer would wait about as long as it.
+    EXPECT_LT(longest, took / 2);
 }
 
 // Where the user may not write: the history is read (counted, exported), and a write says why.
@@ -487,6 +496,67 @@ TEST_F(HistoryTest, AJournalOfAnotherHistoryIsSetAsideAndAKilledCopysIsApplied)
     THistory second(Path);
     EXPECT_EQ(second.Notice(), "");
     EXPECT_EQ(second.AnswerCount(), 6);
+}
+
+// A damaged history is found when it is opened after a change: it is read as far as it can be,
+// never written, and its answers that can still be read are exported.
+TEST_F(HistoryTest, DamageFoundAtOpenKeepsTheHistoryFromBeingWritten)
+{
+    constexpr int Answers = 3000;
+    {
+        std::ostringstream csv;
+        csv << "card_id,review_time,review_rating,review_state,review_duration,foreign_language,"
+               "native_language,direction,word,translations\n";
+        for (int i = 0; i < Answers; ++i)
+            csv << i << ',' << 1700000000000 + std::int64_t { i } * 60000 << ",3,0,100,7,9,0,w" << i % 500 << ",t\n";
+        THistory history(Path);
+        std::istringstream in(csv.str());
+        ASSERT_EQ(history.ImportCsv(in), Answers);
+    }
+    // A leaf of the answers in the middle of the table.
+    sqlite3* db = nullptr;
+    sqlite3_stmt* leaf = nullptr;
+    sqlite3_open(Path.c_str(), &db);
+    sqlite3_prepare_v2(db, "SELECT pageno FROM dbstat WHERE name = 'answers' AND pagetype = 'leaf'", -1, &leaf, nullptr);
+    std::vector<std::int64_t> pages;
+    while (leaf && sqlite3_step(leaf) == SQLITE_ROW)
+        pages.push_back(sqlite3_column_int64(leaf, 0));
+    sqlite3_finalize(leaf);
+    sqlite3_close(db);
+    if (pages.size() < 3)
+        GTEST_SKIP() << "no page statistics in this SQLite";
+    const std::string clean = ReadBytes(Path);
+    struct stat cleanTime { };
+    ::stat(Path.c_str(), &cleanTime);
+    std::string damaged = clean;
+    const std::size_t page = static_cast<std::size_t>(pages[pages.size() / 2] - 1) * 16384;
+    std::fill(damaged.begin() + static_cast<std::ptrdiff_t>(page) + 8,
+        damaged.begin() + static_cast<std::ptrdiff_t>(page) + 4000, '\x5A');
+    WriteBytes(Path, damaged);
+    {
+        THistory history(Path);
+        EXPECT_TRUE(history.Damaged() && history.ReadOnly());
+        EXPECT_TRUE(Contains(history.Notice(), "damaged") && Contains(history.Notice(), "history export"))
+            << history.Notice();
+        EXPECT_THROW(Answer(history, Key("new"), true, 9), THistoryError);
+        std::ostringstream csv;
+        const std::int64_t rescued = history.ExportCsv(csv);
+        EXPECT_GT(rescued, Answers / 2);
+        EXPECT_LT(rescued, Answers);
+        EXPECT_EQ(std::ranges::count(csv.str(), '\n'), rescued + 1);
+        THistory fresh(Dir.File("fresh.sqlite"));
+        std::istringstream in(csv.str());
+        EXPECT_EQ(fresh.ImportCsv(in), rescued);
+    }
+    EXPECT_EQ(ReadBytes(Path), damaged) << "a damaged history is never written";
+    // Damage that kept the file's size and time of change is not looked for again: checked once.
+    WriteBytes(Path, clean);
+    const timespec times[2] = { cleanTime.st_atim, cleanTime.st_mtim };
+    ::utimensat(AT_FDCWD, Path.c_str(), times, 0);
+    EXPECT_FALSE(THistory(Path).Damaged());
+    WriteBytes(Path, damaged);
+    ::utimensat(AT_FDCWD, Path.c_str(), times, 0);
+    EXPECT_FALSE(THistory(Path).Damaged());
 }
 
 // A full disk is named as such; what was kept before it stays readable.

@@ -155,6 +155,7 @@ TEST_F(ReviewDayTest, ARatingAfterTheNextCardWasDrawnPutsThatCardBack)
         queue.Answered(queue.NextIndex(), c.Right, false, NoonOf(Day0), 10);
         ASSERT_GE(queue.NextIndex(), 0);
         EXPECT_FALSE(queue.ChangeRating(c.Changed)) << "not while a question is drawn";
+        EXPECT_FALSE(queue.LastIntervals());
         EXPECT_TRUE(queue.ReturnAsked());
         EXPECT_EQ(queue.LastRating(), c.Right ? TRating::Good : TRating::Again);
         EXPECT_TRUE(queue.ChangeRating(c.Changed));
@@ -198,6 +199,7 @@ TEST_F(ReviewDayTest, BothDirectionsAskEveryCardOnceEachWayAndCountAsTheTwoToget
     EXPECT_EQ(std::tuple(both.Due, both.New, both.Cards), std::tuple(1, 4, 1));
     EXPECT_EQ(each.Due, both.Due);
     TReviewQueue queue(Doc, History, BothDirections, Day0, 4, P);
+    EXPECT_EQ(queue.Direction(), 0) << "into the native language until a card is drawn";
     std::vector<std::string> asked;
     for (int i = 0; i < 6; ++i)
         asked.push_back(Answer(queue, i != 1));

@@ -48,9 +48,9 @@ std::string HistoryCsv(const TVocabFile& doc, TDay today, int answers)
         const TCardKey other = CardKeyOf(doc, doc.Items(i), 1);
         for (int j = 0; j < perCard && written < more; ++j, ++written)
             csv << doc.Count() + written + 1 << ','
-                << noon - std::int64_t { (perCard - j) * 3 + i % 7 } * 86400000 << ','
-                << (j % 9 == 4 ? 1 : 3) << ",0,2500," << other.ForeignLanguage << ',' << other.NativeLanguage
-                << ",1," << Quoted(other.Word) << ',' << Quoted(other.Translations) << ",0\n";
+                << noon - std::int64_t { (perCard - j) * 3 + i % 7 } * 86400000 << ',' << (j % 9 == 4 ? 1 : 3)
+                << ",0,2500," << other.ForeignLanguage << ',' << other.NativeLanguage << ",1,"
+                << Quoted(other.Word) << ',' << Quoted(other.Translations) << ",0\n";
     }
     return csv.str();
 }

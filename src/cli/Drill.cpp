@@ -305,7 +305,8 @@ private:
             if (question.TestNotes
                 && ReadAnswer("Notes: ", TTestField::Notes, nativeLang, notes) != TRead::Answer)
                 return TAsked::Stop;
-            outcome = Kept([&] { return Engine_.SubmitTyped(Local(response, answerLang), Local(notes, nativeLang)); });
+            outcome = Kept(
+                [&] { return Engine_.SubmitTyped(Local(response, answerLang), Local(notes, nativeLang)); });
         }
         ++Answered_;
         if (outcome.Right)

@@ -6,14 +6,14 @@
 #include "review/HistoryWal.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -156,7 +156,8 @@ THistory::THistory(const std::string& path)
     // The default place is checked up to the user's data folder, as the recovery copies' is: a
     // folder above it that another user may change lets them move the history away.
     const std::string top = path == DefaultPath() ? DataHome() : std::string();
-    if (const std::string problem = PrepareRecoveryFolder(folder.empty() ? "." : folder, top); !problem.empty())
+    if (const std::string problem = PrepareRecoveryFolder(folder.empty() ? "." : folder, top);
+        !problem.empty())
         Fail("its folder cannot be used. " + problem.substr(0, problem.size() - 1));
     // Made private before SQLite sees it: its journal files take the database's permissions.
     if (const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600); fd >= 0)
@@ -171,7 +172,8 @@ THistory::THistory(const std::string& path)
     // A history the user may not write is still theirs to count, review progress from and export.
     const bool readOnly = ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
     const int rc = sqlite3_open_v2(path.c_str(), &Db_,
-        (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX,
+        (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOFOLLOW
+            | SQLITE_OPEN_NOMUTEX,
         nullptr);
     if (rc != SQLITE_OK) {
         const std::string cause = Cause(rc, Db_ ? sqlite3_errmsg(Db_) : nullptr);
@@ -184,7 +186,8 @@ THistory::THistory(const std::string& path)
         sqlite3_extended_result_codes(Db_, 1);
         // SQLite opens a file it may not write for reading alone, without a word.
         if (readOnly || sqlite3_db_readonly(Db_, "main") == 1)
-            ReadOnlyWhy_ = "it may only be read (the file or its folder is read-only), so answers cannot be kept";
+            ReadOnlyWhy_
+                = "it may only be read (the file or its folder is read-only), so answers cannot be kept";
         // Copies starting together meet in places where SQLite answers "busy" without waiting (a
         // change of journal mode, a journal being recovered): those are waited out here.
         const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(BusyTimeoutMs);

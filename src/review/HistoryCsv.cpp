@@ -2,17 +2,17 @@
 #include "review/HistoryStatements.h"
 
 #include <array>
-#include <chrono>
-#include <functional>
-#include <string_view>
-#include <thread>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <set>
 #include <sstream>
+#include <string_view>
+#include <thread>
 
 namespace {
 
@@ -157,7 +157,8 @@ std::vector<TImportRow> ReadImport(std::istream& in, const std::function<void(in
 // An answer as the export writes it, from a row of AnswerColumns.
 constexpr const char* AnswerColumns
     = "SELECT a.card, a.time_ms, a.rating, a.state_before, a.duration_ms, c.foreign_language, "
-      "c.native_language, c.direction, c.word, c.translations, a.practice FROM answers a JOIN cards c ON c.id = "
+      "c.native_language, c.direction, c.word, c.translations, a.practice FROM answers a JOIN cards c ON "
+      "c.id = "
       "a.card";
 constexpr std::int64_t RescueStretch = 100000;
 

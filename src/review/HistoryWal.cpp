@@ -71,9 +71,11 @@ std::optional<TAnswersSeen> AnswersOf(const std::string& path)
 {
     sqlite3* db = nullptr;
     std::optional<TAnswersSeen> seen;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr) == SQLITE_OK) {
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr)
+        == SQLITE_OK) {
         sqlite3_stmt* tables = nullptr;
-        sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM sqlite_schema WHERE name = 'answers'", -1, &tables, nullptr);
+        sqlite3_prepare_v2(
+            db, "SELECT COUNT(*) FROM sqlite_schema WHERE name = 'answers'", -1, &tables, nullptr);
         const bool has = tables && sqlite3_step(tables) == SQLITE_ROW && sqlite3_column_int(tables, 0) == 1;
         const bool readable = tables != nullptr;
         sqlite3_finalize(tables);
@@ -82,12 +84,14 @@ std::optional<TAnswersSeen> AnswersOf(const std::string& path)
         } else if (has) {
             sqlite3_stmt* sql = nullptr;
             sqlite3_prepare_v2(db,
-                "SELECT (SELECT COUNT(*) FROM answers), id, card, time_ms FROM answers ORDER BY id DESC LIMIT 1",
+                "SELECT (SELECT COUNT(*) FROM answers), id, card, time_ms FROM answers ORDER BY id DESC "
+                "LIMIT 1",
                 -1, &sql, nullptr);
             const int rc = sql ? sqlite3_step(sql) : SQLITE_ERROR;
             if (rc == SQLITE_ROW)
                 seen = TAnswersSeen { sqlite3_column_int64(sql, 0),
-                    { sqlite3_column_int64(sql, 1), sqlite3_column_int64(sql, 2), sqlite3_column_int64(sql, 3) } };
+                    { sqlite3_column_int64(sql, 1), sqlite3_column_int64(sql, 2),
+                        sqlite3_column_int64(sql, 3) } };
             else if (rc == SQLITE_DONE)
                 seen = TAnswersSeen {};
             sqlite3_finalize(sql);
@@ -176,11 +180,15 @@ std::string SetAsideForeignJournal(const std::string& path)
     std::error_code error;
     fs::rename(wal, aside, error);
     if (error)
-        throw std::runtime_error("the journal \"" + wal + "\" beside it belongs to another history and cannot be "
-                                 "moved aside (" + error.message() + ")");
+        throw std::runtime_error("the journal \"" + wal
+            + "\" beside it belongs to another history and cannot be "
+              "moved aside ("
+            + error.message() + ")");
     fs::remove(path + "-shm", error);
-    return "The review history \"" + path + "\" had beside it the journal of another history; it was not "
-        "applied, and was moved to \"" + aside + "\".";
+    return "The review history \"" + path
+        + "\" had beside it the journal of another history; it was not "
+          "applied, and was moved to \""
+        + aside + "\".";
 }
 
 void NoteHistoryOpen(const std::string& path, bool open)

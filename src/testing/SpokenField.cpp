@@ -41,7 +41,8 @@ std::optional<TSpokenField> SpokenAnswer(
         || question.Item == nullptr)
         return std::nullopt;
     // In multiple choice too the word expected, not the one chosen.
-    return FieldOf(document, *question.Item, engine.TestMode() == 0 ? TSpokenSide::Native : TSpokenSide::Foreign);
+    return FieldOf(
+        document, *question.Item, engine.TestMode() == 0 ? TSpokenSide::Native : TSpokenSide::Foreign);
 }
 
 std::optional<TSpokenField> SpokenQuestion(

@@ -118,7 +118,8 @@ void TMainForm::miViewSpeakNativeClick()
 
 void TMainForm::SpeakSide(TSpokenSide side)
 {
-    SpeakField(SpokenField(Session_.Document(), WindowMode_ == wmTesting ? &TestEngine() : nullptr, side), true);
+    SpeakField(
+        SpokenField(Session_.Document(), WindowMode_ == wmTesting ? &TestEngine() : nullptr, side), true);
 }
 
 void TMainForm::SpeakField(const std::optional<TSpokenField>& field, bool asked)

@@ -30,9 +30,7 @@ TReviewBar::TReviewBar(QWidget* parent)
         button->setAutoExclusive(true);
         // The keys 1 to 4 rate; the buttons keep the focus on Continue.
         button->setFocusPolicy(Qt::NoFocus);
-        button->setToolTip(QStringLiteral("Rate this answer %1 (key %2)")
-                               .arg(NameOf(i + 1))
-                               .arg(i + 1));
+        button->setToolTip(QStringLiteral("Rate this answer %1 (key %2)").arg(NameOf(i + 1)).arg(i + 1));
         connect(button, &QPushButton::clicked, this, [this, i] { emit Rated(static_cast<TRating>(i + 1)); });
         layout->addWidget(button);
         btnRate[static_cast<std::size_t>(i)] = button;
@@ -54,7 +52,9 @@ void TReviewBar::ShowRatings(TRating rated, const std::optional<std::array<std::
     for (std::size_t i = 0; i < 4; ++i) {
         QPushButton* button = btnRate[i];
         const QString name = NameOf(static_cast<int>(i) + 1);
-        button->setText(days ? QStringLiteral("%1 %2\n%3").arg(i + 1).arg(name, QString::fromStdString(IntervalText((*days)[i])))
+        button->setText(days ? QStringLiteral("%1 %2\n%3")
+                                   .arg(i + 1)
+                                   .arg(name, QString::fromStdString(IntervalText((*days)[i])))
                              : QStringLiteral("%1 %2").arg(i + 1).arg(name));
         button->setChecked(static_cast<std::size_t>(rated) == i + 1);
         button->show();

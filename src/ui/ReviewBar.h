@@ -33,4 +33,3 @@ public:
 signals:
     void Rated(TRating rating);
 };
-

@@ -166,8 +166,8 @@ void TSpeechPage::UpdateControls()
 {
     const bool on = chbSpeechEnabled->isChecked();
     const bool ready = on && Target_.Speaker && Target_.Speaker->State() == TSpeakerState::Ready;
-    for (QWidget* control : std::initializer_list<QWidget*> {
-             chbSpeakQuestionPassive, chbSpeakQuestionActive, chbSpeakAnswerWrong, cbForeignVoice, cbNativeVoice, tbRate })
+    for (QWidget* control : std::initializer_list<QWidget*> { chbSpeakQuestionPassive, chbSpeakQuestionActive,
+             chbSpeakAnswerWrong, cbForeignVoice, cbNativeVoice, tbRate })
         control->setEnabled(on);
     btnTestForeign->setEnabled(ready && !Target_.Speaker->VoicesFor(Target_.ForeignLanguage).empty());
     btnTestNative->setEnabled(ready && !Target_.Speaker->VoicesFor(Target_.NativeLanguage).empty());

@@ -7,10 +7,10 @@
 
 #include <chrono>
 #include <csignal>
-#include <sqlite3.h>
-#include <thread>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <thread>
 
 namespace {
 
@@ -61,11 +61,12 @@ TEST_F(ReviewDrillTest, ARatingTypedAfterAVerdictRatesThatAnswer)
     ASSERT_EQ(run.Lines.size(), 10U) << run.Out;
     EXPECT_EQ(run.Lines[2], "Wrong! dog");
     EXPECT_EQ(run.Lines[4].substr(0, 27), "Rated Good: next review in ");
-    const std::vector<std::string> asked = { run.Lines[0], run.Lines[1], run.Lines[3], run.Lines[5], run.Lines[7] };
+    const std::vector<std::string> asked
+        = { run.Lines[0], run.Lines[1], run.Lines[3], run.Lines[5], run.Lines[7] };
     EXPECT_EQ(asked, (std::vector<std::string> { "Q: Hund", "Q: Hund", "Q: Katze", "Q: Katze", "Q: Maus" }))
         << "nothing to rate before the first verdict; the failed word is not asked again";
-    EXPECT_EQ(run.Lines.back().substr(0, 64),
-        "Nothing more is due today in this direction. 3 reviewed, 3 right");
+    EXPECT_EQ(
+        run.Lines.back().substr(0, 64), "Nothing more is due today in this direction. 3 reviewed, 3 right");
     EXPECT_NE(run.Err.find("no answer to rate"), std::string::npos) << run.Err;
     EXPECT_EQ(Drill("", "2026-12-07").Lines.back().substr(0, 23), "Nothing is due today in");
 }

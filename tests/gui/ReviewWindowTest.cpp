@@ -205,7 +205,8 @@ TEST_F(ReviewWindowTest, TheBarRatesAndCountsEscSumsUpAndBothDirectionsMix)
     ASSERT_FALSE(MessageBoxHook::Shown().empty());
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Stopped. 2 reviewed, 1 right. 2 still due today."));
     EXPECT_EQ(DueShown(), QStringLiteral("1 due")) << "the word rated Again stays due";
-    EXPECT_EQ(Form->StatusPanel(4)->text(), QStringLiteral("0% mature")) << "a reviewed list counts its memory";
+    EXPECT_EQ(Form->StatusPanel(4)->text(), QStringLiteral("0% mature"))
+        << "a reviewed list counts its memory";
     THistory history(HistoryPath);
     EXPECT_EQ(history.FailedOn(Today()).size(), 1U);
 
@@ -348,7 +349,6 @@ TEST_F(ReviewWindowTest, TheDueCountFollowsTheListTheDirectionAndTheHistoryAndTh
     EXPECT_EQ(DueShown(), QStringLiteral("1 due"));
     Form->WindowState().TestMode = 1;
     EXPECT_EQ(DueShown(), QStringLiteral("0 due"));
-
 
     // The welcome dialog counts the lists as saved, beside each that can be read.
     Form->RecentFiles().Add(Dir.File("gone.vmr"));

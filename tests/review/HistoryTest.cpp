@@ -14,17 +14,17 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <thread>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sstream>
-#include <cstring>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -52,6 +52,30 @@ void Sql(const std::string& path, const std::string& statements)
     sqlite3_open(path.c_str(), &db);
     EXPECT_EQ(sqlite3_exec(db, statements.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << statements;
     sqlite3_close(db);
+}
+
+// Runs work(i) for i below count in as many child processes at once; each succeeds unless it throws.
+void InChildren(int count, const std::function<void(int)>& work)
+{
+    std::vector<pid_t> children;
+    for (int i = 0; i < count; ++i) {
+        if (const pid_t child = ::fork(); child == 0) {
+            try {
+                work(i);
+            } catch (const std::exception& error) {
+                std::fprintf(stderr, "child %d: %s\n", i, error.what());
+                ::_exit(1);
+            }
+            ::_exit(0);
+        } else {
+            children.push_back(child);
+        }
+    }
+    for (const pid_t child : children) {
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
 }
 
 class HistoryTest : public ::testing::Test {
@@ -247,28 +271,12 @@ TEST_F(HistoryTest, TwoProcessesWritingAtOnceLoseNothing)
 {
     THistory { Path };
     constexpr int Answers = 150;
-    std::vector<pid_t> children;
-    for (int writer = 0; writer < 2; ++writer) {
-        const pid_t child = ::fork();
-        if (child == 0) {
-            int status = 0;
-            try {
-                THistory history(Path);
-                // Both on the same cards, so the writes meet on the same rows too.
-                for (int i = 0; i < Answers; ++i)
-                    Answer(history, Key("w" + std::to_string(i % 10)), i % 3 != 0, i / 10, writer);
-            } catch (...) {
-                status = 1;
-            }
-            ::_exit(status);
-        }
-        children.push_back(child);
-    }
-    for (const pid_t child : children) {
-        int status = -1;
-        ::waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
+    InChildren(2, [this](int writer) {
+        THistory history(Path);
+        // Both on the same cards, so the writes meet on the same rows too.
+        for (int i = 0; i < Answers; ++i)
+            Answer(history, Key("w" + std::to_string(i % 10)), i % 3 != 0, i / 10, writer);
+    });
     THistory history(Path);
     EXPECT_EQ(history.AnswerCount(), 2 * Answers);
     EXPECT_EQ(history.NewCardsOn(Day0), 10);
@@ -322,7 +330,8 @@ TEST_F(HistoryTest, CsvExportAndImportMergeTwoMachines)
         { "before 1990", header + good + "1,631151999999,3,0,100,7,9,0,b,t,0\n" },
         { "the largest time", header + good + "1,9223372036854775807,3,0,100,7,9,0,b,t,0\n" },
         { "two days ahead",
-            header + good + "1," + std::to_string((std::time(nullptr) + 2 * 86400) * 1000) + ",3,0,100,7,9,0,b,t,0\n" },
+            header + good + "1," + std::to_string((std::time(nullptr) + 2 * 86400) * 1000)
+                + ",3,0,100,7,9,0,b,t,0\n" },
     };
     for (const auto& [name, text] : bad) {
         SCOPED_TRACE(name);
@@ -348,31 +357,15 @@ TEST_F(HistoryTest, CopiesStartingTogetherAllOpenANewOrAnOldHistory)
                 THistory history(Path);
                 Answer(history, Key("a"), true);
             }
-            Sql(Path, "DROP INDEX cards_key_hash; ALTER TABLE cards DROP COLUMN key_hash; PRAGMA user_version = 1");
+            Sql(Path,
+                "DROP INDEX cards_key_hash; ALTER TABLE cards DROP COLUMN key_hash; PRAGMA user_version = 1");
         }
         const auto start = std::chrono::steady_clock::now() + std::chrono::milliseconds(150);
-        std::vector<pid_t> children;
-        for (int copy = 0; copy < 6; ++copy) {
-            const pid_t child = ::fork();
-            if (child == 0) {
-                std::this_thread::sleep_until(start);
-                int status = 0;
-                try {
-                    THistory history(Path);
-                    Answer(history, Key("w" + std::to_string(copy)), true);
-                } catch (const std::exception& error) {
-                    std::fprintf(stderr, "copy %d: %s\n", copy, error.what());
-                    status = 1;
-                }
-                ::_exit(status);
-            }
-            children.push_back(child);
-        }
-        for (const pid_t child : children) {
-            int status = -1;
-            ::waitpid(child, &status, 0);
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        }
+        InChildren(6, [&](int copy) {
+            std::this_thread::sleep_until(start);
+            THistory history(Path);
+            Answer(history, Key("w" + std::to_string(copy)), true);
+        });
         THistory history(Path);
         EXPECT_EQ(history.AnswerCount(), old ? 7 : 6);
         EXPECT_TRUE(history.Memories({ Key("a") })[0].has_value() == old);
@@ -432,7 +425,8 @@ TEST_F(HistoryTest, AHistoryThatMayNotBeWrittenIsStillRead)
     const std::string seen = InChildProcess([&]() -> std::string {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             return "cannot drop privileges";
-        if (const std::string opened = MessageOf<THistoryError>([&] { THistory { Path }; }); opened != NoError)
+        if (const std::string opened = MessageOf<THistoryError>([&] { THistory { Path }; });
+            opened != NoError)
             return opened;
         THistory history(Path);
         std::ostringstream csv;
@@ -456,15 +450,12 @@ TEST_F(HistoryTest, AJournalOfAnotherHistoryIsSetAsideAndAKilledCopysIsApplied)
 {
     // Answers left in the journal of a copy killed before it closed the history.
     const auto killedWriting = [this](const std::string& path, const std::string& word, int answers) {
-        const pid_t child = ::fork();
-        if (child == 0) {
+        InChildren(1, [&](int) {
             THistory history(path);
             for (int i = 0; i < answers; ++i)
                 Answer(history, Key(word + std::to_string(i)), true, 0, i);
-            ::_exit(0);
-        }
-        int status = -1;
-        ::waitpid(child, &status, 0);
+            ::_exit(0); // the history never closed
+        });
         ASSERT_TRUE(std::filesystem::file_size(path + "-wal") > 0);
     };
     const std::string other = Dir.File("other/history.sqlite");
@@ -508,7 +499,8 @@ TEST_F(HistoryTest, DamageFoundAtOpenKeepsTheHistoryFromBeingWritten)
         csv << "card_id,review_time,review_rating,review_state,review_duration,foreign_language,"
                "native_language,direction,word,translations\n";
         for (int i = 0; i < Answers; ++i)
-            csv << i << ',' << 1700000000000 + std::int64_t { i } * 60000 << ",3,0,100,7,9,0,w" << i % 500 << ",t\n";
+            csv << i << ',' << 1700000000000 + std::int64_t { i } * 60000 << ",3,0,100,7,9,0,w" << i % 500
+                << ",t\n";
         THistory history(Path);
         std::istringstream in(csv.str());
         ASSERT_EQ(history.ImportCsv(in), Answers);
@@ -517,7 +509,8 @@ TEST_F(HistoryTest, DamageFoundAtOpenKeepsTheHistoryFromBeingWritten)
     sqlite3* db = nullptr;
     sqlite3_stmt* leaf = nullptr;
     sqlite3_open(Path.c_str(), &db);
-    sqlite3_prepare_v2(db, "SELECT pageno FROM dbstat WHERE name = 'answers' AND pagetype = 'leaf'", -1, &leaf, nullptr);
+    sqlite3_prepare_v2(
+        db, "SELECT pageno FROM dbstat WHERE name = 'answers' AND pagetype = 'leaf'", -1, &leaf, nullptr);
     std::vector<std::int64_t> pages;
     while (leaf && sqlite3_step(leaf) == SQLITE_ROW)
         pages.push_back(sqlite3_column_int64(leaf, 0));

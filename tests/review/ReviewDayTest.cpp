@@ -171,9 +171,8 @@ TEST_F(ReviewDayTest, ARatingAfterTheNextCardWasDrawnPutsThatCardBack)
 
 TEST(IntervalTextTest, ShortUpToAMonthThenMonthsThenYears)
 {
-    const std::pair<std::int64_t, const char*> cases[]
-        = { { 0, "0 d" }, { 30, "30 d" }, { 31, "1.0 mo" }, { 303, "10.0 mo" }, { 304, "10 mo" },
-              { 364, "12 mo" }, { 365, "1.0 y" }, { 548, "1.5 y" } };
+    const std::pair<std::int64_t, const char*> cases[] = { { 0, "0 d" }, { 30, "30 d" }, { 31, "1.0 mo" },
+        { 303, "10.0 mo" }, { 304, "10 mo" }, { 364, "12 mo" }, { 365, "1.0 y" }, { 548, "1.5 y" } };
     for (const auto& [days, text] : cases)
         EXPECT_EQ(IntervalText(days), text) << days;
 }

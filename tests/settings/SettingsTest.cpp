@@ -275,8 +275,8 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoadUnderItsNameAndKind)
             "ShowStatusBar", "TestMode", "MultipleChoice", "NextTip", "ShowTips", "ImportFilter", "FileCount",
             "File1", "File2", "File3", "PrintOptions", "PageSetup", "Options", "AccentEvaluation",
             "TypoEvaluation", "Sound1", "Sound2", "DisplayFont", "DisplaySize", "PrintFont", "PrintSize",
-            "SpeechEnabled", "SpeakQuestionPassive", "SpeakQuestionActive", "SpeakAnswerWrong", "SpeechVoiceForeign",
-            "SpeechVoiceNative", "SpeechRate", "ReviewRetention", "ReviewNewPerDay" }));
+            "SpeechEnabled", "SpeakQuestionPassive", "SpeakQuestionActive", "SpeakAnswerWrong",
+            "SpeechVoiceForeign", "SpeechVoiceNative", "SpeechRate", "ReviewRetention", "ReviewNewPerDay" }));
     // Loading would take a value of another kind as missing.
     EXPECT_EQ(std::get<TBytes>(store.Values["WindowPosition"]), Position(-10, 20, 630, 500));
     EXPECT_EQ(std::get<std::int32_t>(store.Values["ShowToolBar"]), 0);

@@ -27,6 +27,19 @@ protected:
             + (field->Language == German ? " (de)" : " (en)");
     }
 
+    // Typed, or the entry whose text is response chosen.
+    void Submit(const TQuestionView& view, bool choice, const std::string& response)
+    {
+        if (!choice) {
+            Engine.SubmitTyped(response, "");
+            return;
+        }
+        for (const TVocabItem* entry : view.Choices)
+            if (Engine.ChoiceText(*entry) == response)
+                Engine.SubmitChoice(entry);
+        ASSERT_TRUE(Engine.Answered());
+    }
+
     TVocabFile Doc;
     TOptions Options;
     TTestEngine Engine { Doc, Options };
@@ -57,16 +70,7 @@ TEST_F(SpokenFieldTest, ATestReadsTheQuestionAtOnceWithItsOptionAndTheAnswerAfte
         const TQuestionView view = Engine.ShowQuestion();
         for (const TSpokenSide side : { TSpokenSide::Foreign, TSpokenSide::Native })
             EXPECT_EQ(Read(&Engine, side), c.Before[static_cast<int>(side)]);
-        if (c.Choice) {
-            const TVocabItem* chosen = nullptr;
-            for (const TVocabItem* entry : view.Choices)
-                if (Engine.ChoiceText(*entry) == c.Response)
-                    chosen = entry;
-            ASSERT_NE(chosen, nullptr);
-            Engine.SubmitChoice(chosen);
-        } else {
-            Engine.SubmitTyped(c.Response, "");
-        }
+        Submit(view, c.Choice, c.Response);
         for (const TSpokenSide side : { TSpokenSide::Foreign, TSpokenSide::Native })
             EXPECT_EQ(Read(&Engine, side), c.After[static_cast<int>(side)]);
     }
@@ -113,13 +117,7 @@ TEST_F(SpokenFieldTest, TheExpectedAnswerIsReadAfterAWrongVerdictWithItsOption)
         speech.Enabled = c.Enabled;
         speech.SpeakAnswerWrong = c.Option;
         EXPECT_FALSE(SpokenAnswer(Doc, Engine, speech)) << "nothing before the verdict";
-        if (c.Choice) {
-            for (const TVocabItem* entry : view.Choices)
-                if (Engine.ChoiceText(*entry) == c.Response)
-                    Engine.SubmitChoice(entry);
-        } else {
-            Engine.SubmitTyped(c.Response, "");
-        }
+        Submit(view, c.Choice, c.Response);
         ASSERT_TRUE(Engine.Answered());
         const auto field = SpokenAnswer(Doc, Engine, speech);
         EXPECT_EQ(field ? std::string(field->Item->FieldValue(field->Field))

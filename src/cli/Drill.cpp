@@ -265,7 +265,6 @@ private:
         Out_ << "Q: " << Utf8(question.QuestionText, question.QuestionLanguage) << '\n';
         // Shown before the speech service is reached, which may take a moment the first time.
         DiscardTypedAhead();
-        // A stop signal that ended the reading ends the test as it ends the reading of an answer.
         if (Reader_ && !Reader_->Read(question.QuestionText, question.QuestionLanguage))
             return TAsked::Stop;
         if (Terminal_ && !Engine_.MultipleChoice()) {

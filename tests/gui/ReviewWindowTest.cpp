@@ -377,6 +377,50 @@ TEST_F(ReviewWindowTest, TheDueCountFollowsTheListTheDirectionAndTheHistoryAndTh
     EXPECT_EQ(tip(0), QString());
 }
 
+// A scripted day in both directions: the status bar, its tip, the welcome dialog, Review Progress
+// and the count the command line prints (CountDue) tell the same figures.
+TEST_F(ReviewWindowTest, EveryPlaceTellsTheSameCountsInBothDirections)
+{
+    OpenList(Numbered(12));
+    THistory* history = Form->History();
+    ASSERT_NE(history, nullptr);
+    const TVocabFile& document = Doc();
+    for (int i = 0; i < 9; ++i) {
+        const std::uint8_t direction = i % 3 == 0 ? 1 : 0;
+        const TCardKey key = CardKeyOf(document, document.Items(i), direction);
+        // Due today, due later, or failed this morning.
+        history->RecordAnswer(key, true, false,
+            OnDay(std::int64_t { 9 } * 3600 * 1000, Today() - (i % 2 ? 30 : 1)), 1000, {}, false);
+        if (i % 4 == 0)
+            history->RecordAnswer(
+                key, false, false, OnDay(std::int64_t { 8 } * 3600 * 1000, Today()), 1000, {}, false);
+    }
+    Form->ReviewHistoryChanged();
+    Form->Session().Settings.Reviews.NewPerDay = 5;
+    const TReviewProgress progress = ReadReviewProgress(*history, Today());
+    TWelcomeData data;
+    Form->RecentFiles().Add(ListPath);
+    data.RecentFiles = &Form->RecentFiles();
+    for (std::uint8_t d = 0; d < 2; ++d) {
+        SCOPED_TRACE(d);
+        const TDueCounts counts = CountDue(document, *history, d, Today(), 5, {});
+        Form->WindowState().TestMode = d;
+        DueShown();
+        EXPECT_EQ(Form->StatusPanel(6)->text(), DueText(counts));
+        EXPECT_TRUE(
+            Form->StatusPanel(6)->toolTip().contains(QStringLiteral("%1 due today (%2 failed earlier today)")
+                                                         .arg(counts.DueToday())
+                                                         .arg(counts.Again)));
+        EXPECT_EQ(progress.DueInto[d], counts.DueToday());
+        data.Due = TDueQuestion { HistoryPath, d, Today(), 5, {} };
+        TWelcomeDialog dialog(Form.get(), data);
+        ASSERT_TRUE(dialog.DueCounters()[0]->WaitForAnswer(10000));
+        EXPECT_TRUE(dialog.lbFiles->item(1)->text().endsWith(DueText(counts)))
+            << dialog.lbFiles->item(1)->text().toStdString();
+    }
+    EXPECT_GT(progress.DueInto[0] * progress.DueInto[1], 0) << "a day with words due both ways";
+}
+
 TEST_F(ReviewWindowTest, OpeningAHugeListAndCountingDoesNotHoldUpTheWindow)
 {
     // 100,000 cards: the window makes the list's image, the worker counts.

@@ -167,58 +167,6 @@ TEST_F(TestEngineTest, EvaluationUsesEachSidesOptionsAndTheNotesLeniency)
     }
 }
 
-TEST_F(TestEngineTest, AnswersThatDifferOnlyInAccentsFollowTheirSidesOption)
-{
-    const std::string strasse = "Stra\xDF"
-                                "e";
-    const struct {
-        const char* Name;
-        std::uint8_t Mode;
-        const char* Response;
-        const char* Notes;
-        bool NativeAccents, ForeignAccents, Right;
-        const char* Verdict;
-        bool MarksAtOnce; // the differences shown beside the correct answer
-    } cases[] = {
-        { "accepted into foreign", 1, "Strasse", "", false, true, true, "Right! Check the accents.", true },
-        { "refused but told", 1, "strasse", "", true, false, false, "Wrong! Only the accents differ.",
-            false },
-        { "exact stays plain", 1, strasse.c_str(), "", true, true, true, "Right!", false },
-        { "another letter is plain wrong", 1, "Strase", "", true, true, false, "Wrong!", false },
-        { "into native, its own option", 0, "cafe", "", true, false, true, "Right! Check the accents.",
-            true },
-        { "into native, option off", 0, "cafe", "", false, true, false, "Wrong! Only the accents differ.",
-            false },
-        // Wrong notes are more than accents.
-        { "wrong notes beside", 1, "Strasse", "x", false, false, false, "Wrong!", false },
-        { "accepted, notes wrong", 1, "Strasse", "x", false, true, false, "Wrong!", true },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Name);
-        TVocabFile doc;
-        TOptions options;
-        options.TestNotesActive = options.TestNotesPassive = std::string_view(c.Notes) == "x";
-        options.NativeAccents = c.NativeAccents;
-        options.ForeignAccents = c.ForeignAccents;
-        TTestEngine engine(doc, options);
-        FillItems(doc, German, French, { { strasse, "", "rue", "caf\xE9" } });
-        doc.SetCurrentIndex(0);
-        engine.SetTestMode(c.Mode);
-        engine.ShowQuestion();
-        const TAnswerOutcome outcome = engine.SubmitTyped(c.Response, c.Notes);
-        const TAnswerView view = engine.AnswerView();
-        // Right, recorded, learnt at once without penalty points, ticked.
-        EXPECT_EQ(std::tuple(outcome.Right, outcome.RecordedCorrect, doc.Items(0).Learnt(), view.Tick),
-            std::tuple(c.Right, c.Right, c.Right, c.Right));
-        EXPECT_EQ(view.Verdict, c.Verdict);
-        EXPECT_EQ(!view.ResponseMarks.empty(), c.MarksAtOnce);
-        if (!c.Right) {
-            engine.ToggleAnswer();
-            EXPECT_FALSE(engine.AnswerView().ResponseMarks.empty());
-        }
-    }
-}
-
 TEST_F(TestEngineTest, QuestionViewsForEachDirectionModeAndNotesOption)
 {
     Items({ { "die Katze", "noun", "pl. Katzen", "cat" }, { "der Hund", "noun", "", "dog" } });

@@ -106,45 +106,61 @@ TEST(TyposTest, MarksStayWithinTheResponseWhateverTheTypoSays)
     EXPECT_EQ(Render(TypoMarks(insertion, "ab")), "ab");
 }
 
-TEST(TyposTest, TheEngineTakesATypoForRightOnlyWithItsSidesOption)
+// Accents and typos each follow their side's option; the marks beside the correct answer show what
+// differed, and after a wrong verdict the user's answer shows where it went wrong.
+TEST(TyposTest, AccentsAndTyposAreRightOnlyWithTheirSidesOptions)
 {
     const std::string strasse = "Stra\xDF"
                                 "e";
+    enum : unsigned { NA = 1, FA = 2, NT = 4, FT = 8 }; // accents and typos, native and foreign
     const struct {
         const char* Name;
         std::uint8_t Mode;
+        const char* Native; // the item's translation; the word is Strasse
         const char* Response;
         const char* Notes;
-        bool NativeTypos, ForeignTypos, NativeAccents;
+        unsigned Options;
         bool Right;
         const char* Verdict;
         const char* Marked; // beside the correct answer
     } cases[] = {
-        { "into native", 0, "huose", "", true, false, false, true, "Almost! One letter differs.",
+        { "typo into native", 0, "house", "huose", "", NT, true, "Almost! One letter differs.",
             "h{u}o[u]se" },
-        { "into foreign", 1, "Strabe", "", false, true, false, true, "Almost! One letter differs.",
+        { "typo into foreign", 1, "house", "Strabe", "", FT, true, "Almost! One letter differs.",
             "Stra{b}[\xDF]e" },
-        { "ss for \xDF is two letters", 1, "Strasse", "", true, true, false, false,
+        { "ss for \xDF is two letters", 1, "house", "Strasse", "", NT | FT, false,
             "Wrong! Only the accents differ.", "" },
-        { "option off", 0, "huose", "", false, false, false, false, "Wrong!", "" },
-        { "the other side's option", 0, "huose", "", false, true, false, false, "Wrong!", "" },
-        { "two letters off", 0, "huoss", "", true, true, false, false, "Wrong!", "" },
-        { "right stays plain", 0, "House", "", true, true, false, true, "Right!", "" },
-        { "accents already accepted", 0, "cafes", "", true, true, true, true, "Right! Check the accents.",
-            "caf{e}[\xE9]s" },
-        { "wrong notes beside", 0, "huose", "x", true, true, false, false, "Wrong!", "h{u}o[u]se" },
+        { "typo option off", 0, "house", "huose", "", 0, false, "Wrong!", "" },
+        { "the other side's typo option", 0, "house", "huose", "", FT, false, "Wrong!", "" },
+        { "two letters off", 0, "house", "huoss", "", NT | FT, false, "Wrong!", "" },
+        { "right stays plain", 0, "House", "House", "", NT | FT, true, "Right!", "" },
+        { "accents accepted before typos", 0, "caf\xE9s", "cafes", "", NA | NT | FT, true,
+            "Right! Check the accents.", "caf{e}[\xE9]s" },
+        { "typo, notes wrong", 0, "house", "huose", "x", NT | FT, false, "Wrong!", "h{u}o[u]se" },
+        { "accents accepted into foreign", 1, "caf\xE9", "Strasse", "", FA, true, "Right! Check the accents.",
+            "Stra{ss}[\xDF]e" },
+        { "accents refused but told", 1, "caf\xE9", "strasse", "", NA, false,
+            "Wrong! Only the accents differ.", "" },
+        { "another letter is plain wrong", 1, "caf\xE9", "Strase", "", NA | FA, false, "Wrong!", "" },
+        { "accents into native, its own option", 0, "caf\xE9", "cafe", "", NA, true,
+            "Right! Check the accents.", "caf{e}[\xE9]" },
+        { "accents into native, option off", 0, "caf\xE9", "cafe", "", FA, false,
+            "Wrong! Only the accents differ.", "" },
+        { "accents, notes wrong", 1, "caf\xE9", "Strasse", "x", 0, false, "Wrong!", "" },
+        { "accents accepted, notes wrong", 1, "caf\xE9", "Strasse", "x", FA, false, "Wrong!",
+            "Stra{ss}[\xDF]e" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         TVocabFile doc;
         TOptions options;
         options.TestNotesActive = options.TestNotesPassive = std::string_view(c.Notes) == "x";
-        options.NativeTypos = c.NativeTypos;
-        options.ForeignTypos = c.ForeignTypos;
-        options.NativeAccents = c.NativeAccents;
+        options.NativeAccents = (c.Options & NA) != 0;
+        options.ForeignAccents = (c.Options & FA) != 0;
+        options.NativeTypos = (c.Options & NT) != 0;
+        options.ForeignTypos = (c.Options & FT) != 0;
         TTestEngine engine(doc, options);
-        const std::string native = c.NativeAccents ? "caf\xE9s" : "house";
-        FillItems(doc, German, French, { { strasse, "", "notes", native } });
+        FillItems(doc, German, French, { { strasse, "", "notes", c.Native } });
         doc.SetCurrentIndex(0);
         engine.SetTestMode(c.Mode);
         engine.ShowQuestion();
@@ -157,6 +173,10 @@ TEST(TyposTest, TheEngineTakesATypoForRightOnlyWithItsSidesOption)
         EXPECT_EQ(view.Verdict, c.Verdict);
         EXPECT_EQ(Render(view.ResponseMarks), c.Marked);
         EXPECT_EQ(engine.TypoAccepted(), c.Right && std::string_view(c.Verdict).starts_with("Almost"));
+        if (!c.Right && *c.Marked == '\0') {
+            engine.ToggleAnswer();
+            EXPECT_FALSE(engine.AnswerView().ResponseMarks.empty()) << "the user's answer shows where";
+        }
     }
 }
 

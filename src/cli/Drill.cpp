@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/ReviewCommands.h"
 #include "cli/SpeechClient.h"
+#include "cli/StopSignals.h"
 #include "core/DisplayText.h"
 #include "core/FileAttributes.h"
 #include "core/ListLock.h"
@@ -409,110 +410,6 @@ private:
     int Answered_ = 0;
     int Right_ = 0;
     bool Ended_ = false;
-};
-
-// The write end of the pipe through which a stop signal reaches the reading of the answers.
-int StopPipeWrite = -1;
-
-void OnStopSignal(int)
-{
-    const int saved = errno;
-    const char byte = 0;
-    [[maybe_unused]] const ssize_t written = ::write(StopPipeWrite, &byte, 1);
-    errno = saved;
-}
-
-// Ctrl+C, a hang-up or a termination request ends the test as ":stop" does, so the answers given
-// are saved. The handler only writes to a pipe; a second signal has its usual effect at once.
-class TStopSignals {
-public:
-    TStopSignals()
-    {
-        if (::pipe2(Pipe_.data(), O_CLOEXEC | O_NONBLOCK) == 0)
-            StopPipeWrite = Pipe_[1];
-    }
-    // From the first question on: before it nothing is lost, and Ctrl+C must end a wait for the lock.
-    void Install()
-    {
-        if (Installed_ || Pipe_[0] < 0)
-            return;
-        Installed_ = true;
-        struct sigaction action { };
-        action.sa_handler = OnStopSignal;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESETHAND;
-        for (std::size_t i = 0; i < Signals.size(); ++i) {
-            ::sigaction(Signals[i], nullptr, &Old_[i]);
-            // A signal ignored by whoever started us (a background job) stays ignored.
-            if (Old_[i].sa_handler != SIG_IGN)
-                ::sigaction(Signals[i], &action, nullptr);
-        }
-    }
-    ~TStopSignals()
-    {
-        if (Pipe_[0] < 0)
-            return;
-        for (std::size_t i = 0; Installed_ && i < Signals.size(); ++i)
-            ::sigaction(Signals[i], &Old_[i], nullptr);
-        StopPipeWrite = -1;
-        ::close(Pipe_[0]);
-        ::close(Pipe_[1]);
-    }
-    TStopSignals(const TStopSignals&) = delete;
-    TStopSignals& operator=(const TStopSignals&) = delete;
-    // The end that becomes readable on a signal; -1 when no pipe could be made.
-    int StopFd() const { return Pipe_[0]; }
-
-private:
-    static constexpr std::array<int, 3> Signals = { SIGINT, SIGHUP, SIGTERM };
-    std::array<int, 2> Pipe_ = { -1, -1 };
-    std::array<struct sigaction, 3> Old_ {};
-    bool Installed_ = false;
-};
-
-// Standard input that a stop signal ends, whether a read waits or not: each read waits on the
-// input and the signal's pipe together. Byte by byte, so that a signal stops before the next line
-// however much input is waiting, and nothing beyond the last answer is taken from the input.
-class TStoppableInput : public std::streambuf {
-public:
-    TStoppableInput(int fd, TStopSignals& signals)
-        : Fd_(fd)
-        , Signals_(signals)
-    {
-    }
-
-protected:
-    int_type underflow() override
-    {
-        if (gptr() < egptr())
-            return traits_type::to_int_type(*gptr());
-        Signals_.Install();
-        std::array<pollfd, 2> fds = { { { Signals_.StopFd(), POLLIN, 0 }, { Fd_, POLLIN, 0 } } };
-        for (;;) {
-            if (::poll(fds.data(), fds.size(), -1) < 0) {
-                if (errno == EINTR)
-                    continue;
-                return traits_type::eof();
-            }
-            // The stream turns an exception here into a failed read (badbit), even in mid-line.
-            if (fds[0].revents != 0)
-                throw std::runtime_error("stopped");
-            if (fds[1].revents == 0)
-                continue;
-            const ssize_t got = ::read(Fd_, &Byte_, 1);
-            if (got < 0 && (errno == EINTR || errno == EAGAIN))
-                continue;
-            if (got <= 0)
-                return traits_type::eof();
-            setg(&Byte_, &Byte_, &Byte_ + 1);
-            return traits_type::to_int_type(Byte_);
-        }
-    }
-
-private:
-    int Fd_;
-    TStopSignals& Signals_;
-    char Byte_ = 0;
 };
 
 // The review of the cards due: the answers go to the history as they are given, the list is

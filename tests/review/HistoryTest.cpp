@@ -477,10 +477,18 @@ TEST_F(HistoryTest, AJournalOfAnotherHistoryIsSetAsideAndAKilledCopysIsApplied)
         EXPECT_FALSE(history.Memories({ Key("theirs0") })[0]);
     }
     EXPECT_EQ(ReadBytes(Path), before);
-    int setAside = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(Dir.File("private")))
+    int setAside = 0, left = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(Dir.File("private"))) {
         setAside += static_cast<int>(entry.path().string().starts_with(Path + "-wal.other-"));
-    EXPECT_EQ(setAside, 1);
+        left += static_cast<int>(entry.path().filename().string().starts_with(".history-check"));
+    }
+    EXPECT_EQ(std::pair(setAside, left), std::pair(1, 0));
+    // A journal of pages of another size is no continuation, whatever SQLite would make of it.
+    killedWriting(Path, "late", 1);
+    std::string wal = ReadBytes(Path + "-wal");
+    wal.replace(8, 4, std::string("\0\0\x10\0", 4));
+    WriteBytes(Path + "-wal", wal);
+    EXPECT_NE(THistory(Path).Notice(), "");
     // An open history's journal is its own: a second connection leaves it alone.
     THistory open(Path);
     Answer(open, Key("more"), true, 1);
@@ -532,6 +540,8 @@ TEST_F(HistoryTest, DamageFoundAtOpenKeepsTheHistoryFromBeingWritten)
         EXPECT_TRUE(Contains(history.Notice(), "damaged") && Contains(history.Notice(), "history export"))
             << history.Notice();
         EXPECT_THROW(Answer(history, Key("new"), true, 9), THistoryError);
+        EXPECT_THROW(history.ChangeRating({ 1, Day0, TRating::Good, false, {}, {} }, TRating::Again, P),
+            THistoryError);
         std::ostringstream csv;
         const std::int64_t rescued = history.ExportCsv(csv);
         EXPECT_GT(rescued, Answers / 2);

@@ -176,12 +176,14 @@ std::string PrepareRecoveryFolder(const std::string& folder, const std::string& 
     if (::lstat(folder.c_str(), &st) != 0) {
         if (errno != ENOENT && errno != ENOTDIR)
             return "It cannot be read. " + SystemErrorText(errno) + ".";
-        std::error_code error;
-        std::filesystem::create_directories(std::filesystem::path(folder).parent_path(), error);
-        if (error)
-            return "It cannot be made. " + SystemErrorText(error.value()) + ".";
-        if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-            return "It cannot be made. " + SystemErrorText(errno) + ".";
+        // Each folder made here is the user's alone, whatever the umask: one others may write would
+        // let them move the copies away (and is refused below).
+        std::string made;
+        for (const auto& part : std::filesystem::path(folder)) {
+            made = made.empty() || made == "/" ? made + part.string() : made + '/' + part.string();
+            if (!made.empty() && made != "/" && ::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST)
+                return "It cannot be made. " + SystemErrorText(errno) + ".";
+        }
         if (::lstat(folder.c_str(), &st) != 0)
             return "It cannot be made. " + SystemErrorText(errno) + ".";
     }

@@ -176,14 +176,16 @@ std::string PrepareRecoveryFolder(const std::string& folder, const std::string& 
     if (::lstat(folder.c_str(), &st) != 0) {
         if (errno != ENOENT && errno != ENOTDIR)
             return "It cannot be read. " + SystemErrorText(errno) + ".";
-        // Each folder made here is the user's alone, whatever the umask: one others may write would
-        // let them move the copies away (and is refused below).
+        // Folders made on the way are the usual ones, yet never writable by others whatever the
+        // umask: one others may write would let them move the copies away (and is refused below).
         std::string made;
-        for (const auto& part : std::filesystem::path(folder)) {
+        for (const auto& part : std::filesystem::path(folder).parent_path()) {
             made = made.empty() || made == "/" ? made + part.string() : made + '/' + part.string();
-            if (!made.empty() && made != "/" && ::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST)
+            if (!made.empty() && made != "/" && ::mkdir(made.c_str(), 0755) != 0 && errno != EEXIST)
                 return "It cannot be made. " + SystemErrorText(errno) + ".";
         }
+        if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+            return "It cannot be made. " + SystemErrorText(errno) + ".";
         if (::lstat(folder.c_str(), &st) != 0)
             return "It cannot be made. " + SystemErrorText(errno) + ".";
     }

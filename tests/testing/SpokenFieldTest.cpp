@@ -27,6 +27,13 @@ protected:
             + (field->Language == German ? " (de)" : " (en)");
     }
 
+    TQuestionView AskFirst(std::uint8_t mode, bool choice)
+    {
+        Engine.SetTestMode(mode);
+        Engine.SetMultipleChoice(choice);
+        Doc.SetCurrentIndex(0);
+        return Engine.ShowQuestion();
+    }
     // Typed, or the entry whose text is response chosen.
     void Submit(const TQuestionView& view, bool choice, const std::string& response)
     {
@@ -64,10 +71,7 @@ TEST_F(SpokenFieldTest, ATestReadsTheQuestionAtOnceWithItsOptionAndTheAnswerAfte
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Case);
-        Engine.SetTestMode(c.Mode);
-        Engine.SetMultipleChoice(c.Choice);
-        Doc.SetCurrentIndex(0);
-        const TQuestionView view = Engine.ShowQuestion();
+        const TQuestionView view = AskFirst(c.Mode, c.Choice);
         for (const TSpokenSide side : { TSpokenSide::Foreign, TSpokenSide::Native })
             EXPECT_EQ(Read(&Engine, side), c.Before[static_cast<int>(side)]);
         Submit(view, c.Choice, c.Response);
@@ -109,10 +113,7 @@ TEST_F(SpokenFieldTest, TheExpectedAnswerIsReadAfterAWrongVerdictWithItsOption)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Case);
-        Engine.SetTestMode(c.Mode);
-        Engine.SetMultipleChoice(c.Choice);
-        Doc.SetCurrentIndex(0);
-        const TQuestionView view = Engine.ShowQuestion();
+        const TQuestionView view = AskFirst(c.Mode, c.Choice);
         TSpeechSettings speech;
         speech.Enabled = c.Enabled;
         speech.SpeakAnswerWrong = c.Option;

@@ -25,23 +25,44 @@ std::mutex OpenMutex;
 std::map<std::string, int> OpenPaths; // the histories this process holds open, by path
 
 // SQLite's unix VFS holds a shared lock on this byte of the -shm file for as long as a connection
-// is open; a write lock would be refused then.
+// is open, and the first connection takes it exclusively while it recovers the journal.
 constexpr off_t ShmDeadmanByte = 128;
 
-bool OpenElsewhere(const std::string& shm)
+std::string KeyOf(const std::string& path)
 {
-    const int fd = ::open(shm.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0)
-        return false;
-    struct flock probe { };
-    probe.l_type = F_WRLCK;
-    probe.l_whence = SEEK_SET;
-    probe.l_start = ShmDeadmanByte;
-    probe.l_len = 1;
-    const bool held = ::fcntl(fd, F_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
-    ::close(fd);
-    return held;
+    std::error_code error;
+    const fs::path canonical = fs::weakly_canonical(path, error);
+    return (error ? fs::absolute(path) : canonical).lexically_normal().string();
 }
+
+// The -shm locked as SQLite's first connection locks it: while it is held no other process can
+// open the history, and none has it open. Closing the file would drop every lock this process
+// holds on it, so it is only opened when no connection of this process uses the history.
+class TSoleUse {
+public:
+    explicit TSoleUse(const std::string& shm)
+        : Fd_(::open(shm.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600))
+    {
+        struct flock lock { };
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        lock.l_start = ShmDeadmanByte;
+        lock.l_len = 1;
+        Held_ = Fd_ >= 0 && ::fcntl(Fd_, F_SETLK, &lock) == 0;
+    }
+    ~TSoleUse()
+    {
+        if (Fd_ >= 0)
+            ::close(Fd_);
+    }
+    TSoleUse(const TSoleUse&) = delete;
+    TSoleUse& operator=(const TSoleUse&) = delete;
+    bool Held() const { return Held_; }
+
+private:
+    int Fd_;
+    bool Held_ = false;
+};
 
 std::uint32_t BigEndian(const std::string& bytes, std::size_t at, std::size_t width)
 {
@@ -156,12 +177,12 @@ std::string SetAsideForeignJournal(const std::string& path)
     struct stat st { };
     if (::lstat(wal.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 32)
         return {};
-    {
-        const std::lock_guard lock(OpenMutex);
-        if (OpenPaths.contains(fs::absolute(path).lexically_normal().string()))
-            return {};
-    }
-    if (OpenElsewhere(path + "-shm"))
+    // Opens in this process wait for the check; one already open here uses the journal.
+    const std::lock_guard lock(OpenMutex);
+    if (OpenPaths.contains(KeyOf(path)))
+        return {};
+    const TSoleUse sole(path + "-shm");
+    if (!sole.Held())
         return {};
     // A journal of pages of another size is no continuation; otherwise what it leaves is compared.
     const std::string walHead = ReadHead(wal, 32);
@@ -193,7 +214,7 @@ std::string SetAsideForeignJournal(const std::string& path)
 
 void NoteHistoryOpen(const std::string& path, bool open)
 {
-    const std::string key = fs::absolute(path).lexically_normal().string();
+    const std::string key = KeyOf(path);
     const std::lock_guard lock(OpenMutex);
     if (open)
         ++OpenPaths[key];

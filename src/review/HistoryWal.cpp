@@ -1,6 +1,7 @@
 #include "review/HistoryWal.h"
 
 #include "core/Errors.h"
+#include "core/SaveDetail.h"
 
 #include <algorithm>
 #include <array>
@@ -48,19 +49,12 @@ public:
         lock.l_whence = SEEK_SET;
         lock.l_start = ShmDeadmanByte;
         lock.l_len = 1;
-        Held_ = Fd_ >= 0 && ::fcntl(Fd_, F_SETLK, &lock) == 0;
+        Held_ = Fd_.Get() >= 0 && ::fcntl(Fd_.Get(), F_SETLK, &lock) == 0;
     }
-    ~TSoleUse()
-    {
-        if (Fd_ >= 0)
-            ::close(Fd_);
-    }
-    TSoleUse(const TSoleUse&) = delete;
-    TSoleUse& operator=(const TSoleUse&) = delete;
     bool Held() const { return Held_; }
 
 private:
-    int Fd_;
+    SaveDetail::TFd Fd_;
     bool Held_ = false;
 };
 

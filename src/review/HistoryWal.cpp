@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <mutex>
@@ -75,48 +76,61 @@ std::string ReadHead(const std::string& path, std::size_t size)
     return head;
 }
 
-// What a history holds of its answers: how many, and the last one written.
+// What a history holds of its answers: how many, the last one written, and the one asked for.
 struct TAnswersSeen {
     std::int64_t Count = 0;
     std::array<std::int64_t, 3> Last {}; // id, card, time
+    std::optional<std::array<std::int64_t, 2>> Asked; // card, time
 };
 
-// nullopt when the file cannot be read as a history.
-std::optional<TAnswersSeen> AnswersOf(const std::string& path)
+// nullopt when the file cannot be read as a history. asked: the id of an answer to look up.
+std::optional<TAnswersSeen> AnswersOf(const std::string& path, std::int64_t asked = 0)
 {
     sqlite3* db = nullptr;
     std::optional<TAnswersSeen> seen;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr)
-        == SQLITE_OK) {
-        sqlite3_stmt* tables = nullptr;
-        sqlite3_prepare_v2(
-            db, "SELECT COUNT(*) FROM sqlite_schema WHERE name = 'answers'", -1, &tables, nullptr);
-        const bool has = tables && sqlite3_step(tables) == SQLITE_ROW && sqlite3_column_int(tables, 0) == 1;
-        const bool readable = tables != nullptr;
-        sqlite3_finalize(tables);
-        if (readable && !has) {
-            seen = TAnswersSeen {};
-        } else if (has) {
-            sqlite3_stmt* sql = nullptr;
-            sqlite3_prepare_v2(db,
-                "SELECT (SELECT COUNT(*) FROM answers), id, card, time_ms FROM answers ORDER BY id DESC "
-                "LIMIT 1",
-                -1, &sql, nullptr);
-            const int rc = sql ? sqlite3_step(sql) : SQLITE_ERROR;
-            if (rc == SQLITE_ROW)
-                seen = TAnswersSeen { sqlite3_column_int64(sql, 0),
-                    { sqlite3_column_int64(sql, 1), sqlite3_column_int64(sql, 2),
-                        sqlite3_column_int64(sql, 3) } };
-            else if (rc == SQLITE_DONE)
-                seen = TAnswersSeen {};
-            sqlite3_finalize(sql);
-        }
-    }
+    // One row of a query with an optional id bound; false when it cannot be read.
+    const auto row = [&db](const char* sql, std::int64_t id, const std::function<void(sqlite3_stmt*)>& take) {
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
+        if (statement && id > 0)
+            sqlite3_bind_int64(statement, 1, id);
+        const int rc = statement ? sqlite3_step(statement) : SQLITE_ERROR;
+        if (rc == SQLITE_ROW)
+            take(statement);
+        sqlite3_finalize(statement);
+        return rc == SQLITE_ROW || rc == SQLITE_DONE;
+    };
+    const auto column = [](sqlite3_stmt* s, int i) -> std::int64_t { return sqlite3_column_int64(s, i); };
+    bool has = false;
+    TAnswersSeen answers;
+    const auto read = [&] {
+        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr)
+                != SQLITE_OK
+            || !row("SELECT COUNT(*) FROM sqlite_schema WHERE name = 'answers'", 0,
+                [&](sqlite3_stmt* s) { has = column(s, 0) == 1; }))
+            return false;
+        if (!has)
+            return true; // a history not yet written to
+        if (!row("SELECT (SELECT COUNT(*) FROM answers), id, card, time_ms FROM answers ORDER BY id DESC "
+                 "LIMIT 1",
+                0, [&](sqlite3_stmt* s) {
+                    answers.Count = column(s, 0);
+                    answers.Last = { column(s, 1), column(s, 2), column(s, 3) };
+                }))
+            return false;
+        return asked <= 0
+            || row("SELECT card, time_ms FROM answers WHERE id = ?", asked, [&](sqlite3_stmt* s) {
+                   answers.Asked = std::array { column(s, 0), column(s, 1) };
+               });
+    };
+    if (read())
+        seen = answers;
     sqlite3_close(db);
     return seen;
 }
 
-// Whether the journal continues the database: it must keep every answer the database holds.
+// Whether the journal continues the database: it must keep every answer the database holds, the
+// last one written as it was.
 bool Continues(const std::string& path, const std::string& wal)
 {
     std::error_code error;
@@ -132,21 +146,9 @@ bool Continues(const std::string& path, const std::string& wal)
         fs::remove(copy + "-wal", error);
         fs::remove(copy + "-shm", error);
         if (before && fs::copy_file(wal, copy + "-wal", error)) {
-            const std::optional<TAnswersSeen> after = AnswersOf(copy);
-            continues = after && after->Count >= before->Count;
-            if (continues && before->Count > 0) {
-                // The last answer before must still be there, as it was.
-                sqlite3* db = nullptr;
-                sqlite3_stmt* sql = nullptr;
-                sqlite3_open_v2(copy.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-                sqlite3_prepare_v2(db, "SELECT card, time_ms FROM answers WHERE id = ?", -1, &sql, nullptr);
-                sqlite3_bind_int64(sql, 1, before->Last[0]);
-                continues = sql && sqlite3_step(sql) == SQLITE_ROW
-                    && sqlite3_column_int64(sql, 0) == before->Last[1]
-                    && sqlite3_column_int64(sql, 1) == before->Last[2];
-                sqlite3_finalize(sql);
-                sqlite3_close(db);
-            }
+            const std::optional<TAnswersSeen> after = AnswersOf(copy, before->Last[0]);
+            continues = after && after->Count >= before->Count
+                && (before->Count == 0 || after->Asked == std::array { before->Last[1], before->Last[2] });
         }
     }
     fs::remove_all(folder, error);

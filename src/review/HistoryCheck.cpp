@@ -1,12 +1,9 @@
+#include "core/SafeSave.h"
 #include "review/History.h"
 #include "review/HistoryStatements.h"
 
-#include <array>
-#include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -23,36 +20,14 @@ std::string StampOf(const std::string& path)
         + std::to_string(st.st_mtim.tv_nsec) + '\n';
 }
 
-// Never a pipe or a device in its place: those are neither waited on nor written.
-int OpenRegular(const std::string& path, int flags)
-{
-    const int fd = ::open(path.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-    struct stat st { };
-    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
+// A stamp that cannot be read is none: the history is checked again.
 std::string ReadStamp(const std::string& path)
 {
-    const int fd = OpenRegular(path, O_RDONLY);
-    if (fd < 0)
+    try {
+        return ReadWholeFile(path);
+    } catch (const std::exception&) {
         return {};
-    std::array<char, 128> text {};
-    const ssize_t got = ::read(fd, text.data(), text.size());
-    ::close(fd);
-    return got > 0 ? std::string(text.data(), static_cast<std::size_t>(got)) : std::string();
-}
-
-void WriteStamp(const std::string& path, const std::string& stamp)
-{
-    const int fd = OpenRegular(path, O_WRONLY | O_CREAT | O_TRUNC);
-    if (fd < 0)
-        return; // only the next check is saved by it
-    [[maybe_unused]] const ssize_t written = ::write(fd, stamp.data(), stamp.size());
-    ::close(fd);
+    }
 }
 
 } // namespace
@@ -80,8 +55,12 @@ void THistory::Check()
         problem = error.what();
     }
     if (problem.empty()) {
-        if (!ReadOnly())
-            WriteStamp(stampFile, stamp);
+        try {
+            if (!ReadOnly())
+                SafeWritePrivateFile(stampFile, stamp);
+        } catch (const std::exception&) {
+            // Only the next check is saved by it.
+        }
         return;
     }
     Damaged_ = true;

@@ -15,18 +15,11 @@
 #include "settings/Settings.h"
 #include "testing/TestEngine.h"
 
-#include <array>
-#include <cerrno>
 #include <chrono>
-#include <csignal>
-#include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <iostream>
 #include <optional>
-#include <poll.h>
 #include <stdexcept>
-#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 

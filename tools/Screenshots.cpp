@@ -442,30 +442,24 @@ int main(int argc, char** argv)
         Save(&dialog, "51-sort");
     }
     {
-        const QString sample = Folder + QStringLiteral("/import-sample.txt");
-        QFile file(sample);
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write("Wort\tBedeutung\tNotiz\n"
-                       "die Stra\xC3\x9F"
-                       "e\tstreet\tf.\n"
-                       "das M\xC3\xA4"
-                       "dchen\tgirl\tn., diminutive\n"
-                       "\tno word here\t\n"
-                       "\xC3\xBC"
-                       "ben\tto practise\tverb\n"
-                       "\xD0\xB4\xD0\xBE\xD0\xBC\thouse (Russian)\tlost in 1252\n");
-            file.close();
-        }
+        const std::string sample("Wort\tBedeutung\tNotiz\n"
+                                 "die Stra\xC3\x9F"
+                                 "e\tstreet\tf.\n"
+                                 "das M\xC3\xA4"
+                                 "dchen\tgirl\tn., diminutive\n"
+                                 "\tno word here\t\n"
+                                 "\xC3\xBC"
+                                 "ben\tto practise\tverb\n"
+                                 "\xD0\xB4\xD0\xBE\xD0\xBC\thouse (Russian)\tlost in 1252\n");
         TImportSettings settings;
-        settings.Format = DetectTextFormat(sample.toStdString());
-        TConvertDialog dialog(&form, settings, sample.toStdString(), form.Session().Document());
+        settings.Format = DetectTextFormatBytes(sample);
+        TConvertDialog dialog(&form, settings, sample, form.Session().Document());
         dialog.edtStartFrom->setText(QStringLiteral("2"));
         for (const int row : { 0, 2, 0 }) {
             dialog.lbAvailable->setCurrentRow(row);
             dialog.btnAddClick();
         }
         Save(&dialog, "52-import");
-        QFile::remove(sample);
     }
     // A spreadsheet's semicolon file, a UTF-8 file whose first kilobytes are ASCII with the question
     // an 8-bit reading of it asks, and characters the list cannot store marked in the preview.
@@ -473,15 +467,10 @@ int main(int argc, char** argv)
         const auto importShot
             = [&form](const QByteArray& bytes, const char* startLine, int format,
                   std::initializer_list<int> rows, const char* name, bool question = false) {
-                  const QString sample = Folder + QStringLiteral("/import-sample.csv");
-                  QFile file(sample);
-                  if (file.open(QIODevice::WriteOnly)) {
-                      file.write(bytes);
-                      file.close();
-                  }
+                  const std::string sample = bytes.toStdString();
                   TImportSettings settings;
-                  settings.Format = DetectTextFormat(sample.toStdString());
-                  TConvertDialog dialog(&form, settings, sample.toStdString(), form.Session().Document());
+                  settings.Format = DetectTextFormatBytes(sample);
+                  TConvertDialog dialog(&form, settings, sample, form.Session().Document());
                   if (format >= 0)
                       dialog.cbFormat->setCurrentIndex(format);
                   dialog.edtStartFrom->setText(QString::fromUtf8(startLine));
@@ -498,7 +487,6 @@ int main(int argc, char** argv)
                       box.setDefaultButton(QMessageBox::Yes);
                       Save(&box, "52c-import-utf8-question");
                   }
-                  QFile::remove(sample);
               };
         importShot("Wort;Bedeutung;Notiz\r\n"
                    "\"gro\xC3\x9F, schwer\";\"big; heavy\";adj.\r\n"

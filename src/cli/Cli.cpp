@@ -73,9 +73,11 @@ Commands:
   import FILE SOURCE [--format NAME] [--columns LIST] [--start-line N] [--wait SECONDS]
       Add the items of another list (.vmr) or of a delimited text file and save.
       SOURCE may be a pipe such as /dev/stdin.
-      LIST names the columns in order, from word, category, notes, translations
-      (default "word,category,notes,translations"). Without --format the format is
-      detected; an 8-bit format (text-...) is refused for UTF-8 text.
+      LIST names the columns in order, from word, category, notes, translations.
+      Without it the columns follow the widths of the lines (word; word,translations;
+      word,translations,notes; or all four) and the choice is printed. Without --format
+      the format is detected; an 8-bit format (text-...) is refused for UTF-8 text, and
+      files that are not text (NUL characters, archives, XML) are refused.
   export FILE TARGET --format NAME [--wait SECONDS]
       Write the list as NAME: one of the nine text formats, vmr, rtf or html.
   test FILE [--into native|foreign] [--multiple-choice] [--choices N] [--penalty N]
@@ -363,7 +365,9 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
     std::optional<TTextFormat> format;
     std::string bytes;
     if (!merge) {
-        columns = ParseColumns(args.Option("columns").value_or("word,category,notes,translations"));
+        const auto chosenColumns = args.Option("columns");
+        if (chosenColumns)
+            columns = ParseColumns(*chosenColumns);
         startLine = ParseInteger(args.Option("start-line").value_or("1"), "--start-line", 1, 32767);
         if (const auto name = args.Option("format")) {
             format = TextFormatFromName(*name);
@@ -375,9 +379,13 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
         bytes = ReadWholeFile(args[1], TReadFrom::FileOrPipe);
         if (!format)
             format = DetectTextFormatBytes(bytes);
-        // The list is saved at once, with no undo: garbled characters would stay.
+        // The list is saved at once, with no undo: garbled characters or junk would stay.
+        if (const auto reason = NotTextReason(bytes, *format))
+            throw TCommandError(*reason + " Nothing was imported.");
         if (const auto offered = Utf8Instead(*format, bytes, false))
             throw TCommandError(Utf8Refusal(*format, *offered));
+        if (!chosenColumns)
+            columns = ProposedColumns(bytes, *format);
     }
     const TListLock lock = LockList(args);
     TVocabFile document;
@@ -388,9 +396,10 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
     } else {
         const TImportResult result = ImportTextBytes(document, bytes, *format, columns, startLine);
         added = result.Added;
-        if (result.LostFields > 0)
-            err << result.LostFields << " fields held characters that the list's code pages cannot hold; "
-                << "they were replaced.\n";
+        if (added > 0 && !args.Option("columns"))
+            err << "Columns read: --columns " << ColumnsText(columns) << " (from the widths of the lines).\n";
+        if (const std::string notes = ImportNotes(result); !notes.empty() && added > 0)
+            err << notes << '\n';
     }
     if (added == 0)
         throw TCommandError("Nothing to import.");

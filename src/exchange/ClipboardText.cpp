@@ -1,6 +1,7 @@
 #include "exchange/ClipboardText.h"
 
 #include "exchange/ExchangeText.h"
+#include "exchange/ImportRules.h"
 
 #include <algorithm>
 
@@ -29,37 +30,35 @@ std::string BuildClipboardText(const TVocabFile& document)
     return line;
 }
 
-TFieldColumns PastedTextColumns(std::string_view text)
-{
-    std::size_t widest = 1;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
-        widest = std::max<std::size_t>(widest,
-            1
-                + static_cast<std::size_t>(
-                    std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end), '\t')));
-        text.remove_prefix(std::min(end + 1, text.size()));
-    }
-    switch (widest) {
-    case 1:
-        return { 1, 0, 0, 0 };
-    case 2:
-        return { 1, 0, 0, 2 };
-    case 3:
-        return { 1, 0, 3, 2 };
-    default:
-        return { 1, 2, 3, 4 };
-    }
-}
-
-TImportResult PasteClipboardText(TVocabFile& document, std::string_view utf8)
+TPasteResult PasteClipboardText(TVocabFile& document, std::string_view utf8)
 {
     TVocabFile read;
     read.SetForeignLangID(document.ForeignLangID());
     read.SetNativeLangID(document.NativeLangID());
-    TImportResult result = ImportTextBytes(read, utf8, tfUtf8Tab, PastedTextColumns(utf8), 1);
+    TPasteResult result;
+    // Whatever copied the text, it is UTF-8 here; only its delimiter and columns are guessed.
+    result.Format = MakeTextFormat(teUtf8, TextFormatDelimiter(DetectTextFormatBytes(utf8)));
+    result.Columns = ProposedColumns(utf8, result.Format);
+    static_cast<TImportResult&>(result) = ImportTextBytes(read, utf8, result.Format, result.Columns, 1);
     if (result.Added == 0)
         throw EVocabFileError("No valid data on clipboard.");
     document.PasteItems(read);
     return result;
+}
+
+std::string PastedTextMessage(const TPasteResult& result)
+{
+    std::string message = "Pasted " + std::to_string(result.Added) + (result.Added == 1 ? " item" : " items");
+    const char delimiter = TextFormatDelimiter(result.Format);
+    message += delimiter == '\t' ? " from tab-separated text:"
+        : delimiter == ';'       ? " from semicolon-separated text:"
+                                 : " from comma-separated text:";
+    for (std::int32_t column = 1; column <= FieldCount; ++column) {
+        for (const TImportField& field : ImportFields()) {
+            if (result.Columns[static_cast<std::size_t>(field.Field)] == column)
+                message += (column > 1 ? ", column " : " column ") + std::to_string(column) + " "
+                    + std::string(field.Caption);
+        }
+    }
+    return message + ".";
 }

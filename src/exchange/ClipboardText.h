@@ -12,14 +12,15 @@
 // break. Raises "No current item".
 std::string BuildClipboardText(const TVocabFile& document);
 
-// The field each column of pasted text goes into, by the column count of its widest line:
-// 1 the word/phrase; 2 word/phrase and translations; 3 word/phrase, translations and notes (a third
-// column adds to a two-column list without changing what the second one means); 4 or more the
-// four fields in field order, as BuildClipboardText writes them (further columns are dropped).
-TFieldColumns PastedTextColumns(std::string_view text);
-
-// Puts one item per line with a word/phrase before the current item, as one step "Paste", read as
-// a UTF-8 tab-delimited import reads it (fields trimmed, "#Value?#" for missing translations,
-// characters the code pages lack replaced and counted). Raises "No valid data on clipboard."
-// when no line has a word/phrase; nothing changes on any failure.
-TImportResult PasteClipboardText(TVocabFile& document, std::string_view utf8);
+struct TPasteResult : TImportResult {
+    TTextFormat Format = tfUtf8Tab; // the delimiter found in the text
+    TFieldColumns Columns {}; // the columns read, decided by the whole text
+};
+// Puts one item per line with a word/phrase before the current item, as one step "Paste". The text
+// is split as the import splits a UTF-8 file of the same lines: the delimiter (tab, comma or
+// semicolon) and the columns are those the import would propose for it, quotes as spreadsheets
+// write them. Raises "No valid data on clipboard." when no line has a word/phrase; nothing changes
+// on any failure.
+TPasteResult PasteClipboardText(TVocabFile& document, std::string_view utf8);
+// "Pasted 3 items from comma-separated text: column 1 Word/phrase, column 2 Translations."
+std::string PastedTextMessage(const TPasteResult& result);

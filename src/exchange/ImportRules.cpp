@@ -86,11 +86,11 @@ bool IsVocabularyFileName(std::string_view fileName)
             [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + ('a' - 'A') : a) == b; });
 }
 
-std::string ImportedMessage(std::int32_t added, std::int32_t lostFields)
+std::string ImportedMessage(const TImportResult& result)
 {
-    std::string message = std::to_string(added) + " items imported successfully.";
-    if (lostFields > 0)
-        message += "\n" + LostFieldsMessage(lostFields);
+    std::string message = std::to_string(result.Added) + " items imported successfully.";
+    if (const std::string notes = ImportNotes(result); !notes.empty())
+        message += "\n\n" + notes;
     return message;
 }
 
@@ -118,12 +118,36 @@ std::string Utf8Refusal(TTextFormat chosen, TTextFormat offered)
         + std::string(TextFormatName(offered)) + " to read it as UTF-8.";
 }
 
-std::string LostFieldsMessage(std::int32_t lostFields)
+namespace {
+// "1 line ..." or "3 lines ...", one sentence per kind of change.
+void AddNote(std::string& notes, std::int32_t count, std::string_view one, std::string_view many)
 {
-    if (lostFields <= 0)
-        return {};
-    if (lostFields == 1)
-        return "1 field held characters the list's languages cannot store; they were replaced.";
-    return std::to_string(lostFields)
-        + " fields held characters the list's languages cannot store; they were replaced.";
+    if (count <= 0)
+        return;
+    if (!notes.empty())
+        notes += '\n';
+    notes += std::to_string(count);
+    notes += count == 1 ? one : many;
+}
+} // namespace
+
+std::string ImportNotes(const TImportResult& result)
+{
+    std::string notes;
+    AddNote(notes, result.InvalidBytes, " byte was not UTF-8; it was replaced.",
+        " bytes were not UTF-8; they were replaced.");
+    AddNote(notes, result.LostFields,
+        " field held characters the list's languages cannot store; they were replaced.",
+        " fields held characters the list's languages cannot store; they were replaced.");
+    AddNote(notes, result.Skipped, " line had no word/phrase and was left out.",
+        " lines had no word/phrase and were left out.");
+    AddNote(notes, result.UnusedColumns, " line had text in columns that were not imported.",
+        " lines had text in columns that were not imported.");
+    AddNote(notes, result.NoTranslation, " item had no translation and got \"#Value?#\".",
+        " items had no translation and got \"#Value?#\".");
+    AddNote(notes, result.JoinedBreaks, " field ran over several lines; its line breaks became spaces.",
+        " fields ran over several lines; their line breaks became spaces.");
+    AddNote(notes, result.UnclosedQuotes, " line had a quote that never closed; it was read as a character.",
+        " lines had a quote that never closed; it was read as a character.");
+    return notes;
 }

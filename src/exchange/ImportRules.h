@@ -1,6 +1,7 @@
 #pragma once
 // The rules of the Import command and its field-selection dialog that need no screen.
 
+#include "exchange/TextCheck.h"
 #include "exchange/TextFormat.h"
 #include "exchange/TextImport.h"
 
@@ -65,7 +66,8 @@ std::string Utf8Refusal(TTextFormat chosen, TTextFormat offered);
 
 // A file with the extension ".vmr" in any letter case is a vocabulary file; others are text.
 bool IsVocabularyFileName(std::string_view fileName);
-// "12 items imported successfully.", telling how many fields lost characters when any did.
-std::string ImportedMessage(std::int32_t added, std::int32_t lostFields);
-// Its sentence on the fields that lost characters; empty when none did (Paste tells it alone).
-std::string LostFieldsMessage(std::int32_t lostFields);
+// "12 items imported successfully.", then the notes when the import changed or left out anything.
+std::string ImportedMessage(const TImportResult& result);
+// One sentence per kind of change or omission with its count; empty when the import took every
+// line as it stood.
+std::string ImportNotes(const TImportResult& result);

@@ -14,12 +14,20 @@
 // The 1-based column of each item field (index 0..3), 0 = not imported.
 using TFieldColumns = std::array<std::int32_t, 4>;
 
+// What an import did, and every line it left out or changed.
 struct TImportResult {
     std::int32_t Added = 0; // items appended
     std::int32_t LostFields = 0; // fields in which characters the code page lacks were substituted
+    std::int32_t InvalidBytes = 0; // bytes that are not UTF-8 in a UTF-8 reading, substituted
+    std::int32_t Skipped = 0; // lines with text but no word/phrase, left out
+    std::int32_t NoTranslation = 0; // empty translations (in a mapped column) given "#Value?#"
+    std::int32_t UnusedColumns = 0; // lines with text in columns that were not imported
+    std::int32_t JoinedBreaks = 0; // lines with a field spanning lines, its breaks made spaces
+    std::int32_t UnclosedQuotes = 0; // lines whose opening quote never closed, read as a character
 };
 
-// Reads the file and appends its items. Raises "Invalid procedure call." for startLine < 1
+// Reads the file and appends its items. Bytes that are not text (NUL characters, archives, XML)
+// are refused with a message saying what they are. Raises "Invalid procedure call." for startLine < 1
 // before touching the file; a file error propagates; a field too long to store refuses the
 // whole file with a message naming its line. Nothing is added on any failure. Only a regular file is
 // read unless pipes are allowed (the command line's /dev/stdin).
@@ -28,21 +36,18 @@ TImportResult ImportText(TVocabFile& document, const std::string& fileName, TTex
 // The same on a file's bytes already in memory.
 TImportResult ImportTextBytes(TVocabFile& document, std::string_view bytes, TTextFormat format,
     const TFieldColumns& columns, std::int32_t startLine);
-// The beginning of a file that the import looks at before reading it all; Cut tells that the
-// file goes on. An unreadable file gives an empty sample.
-inline constexpr std::size_t ImportSampleSize = 64 * 1024;
-struct TImportSample {
-    std::string Bytes;
-    bool Cut = false;
-};
-TImportSample ReadImportSample(const std::string& fileName, TReadFrom from = TReadFrom::RegularFile);
-// The format to propose for a file, from its sample; never fails (tfTextComma on any error).
-TTextFormat DetectTextFormat(const std::string& fileName, TReadFrom from = TReadFrom::RegularFile);
-// The same on a whole file's bytes, or on its beginning when cut.
+// The format to propose for a file's bytes: the encoding judged on all of them, the delimiter by
+// the lines (on its beginning when cut). Never fails (tfTextComma for fewer than two bytes).
 TTextFormat DetectTextFormatBytes(std::string_view bytes, bool cut = false);
-// Well-formed UTF-8 holding at least one multi-byte sequence; when cut, a sequence cut off at the
-// end is not held against it.
-bool IsUtf8Text(std::string_view bytes, bool cut);
+// The columns to read when none are chosen, from the widths of the lines (up to the last column
+// holding text), as the widest line needs them: 1 the word/phrase; 2 word/phrase and translations;
+// 3 word/phrase, translations and notes (each reading the narrower lines as meant); 4 or more the
+// four fields in field order, as the export writes them. Four-column lines decide only when they
+// are no fewer than the two- and three-column ones: a few of them must not change what column 2
+// means for all the others.
+TFieldColumns ProposedColumns(std::string_view bytes, TTextFormat format);
+// The columns as the command line names them: "word,translations,notes".
+std::string ColumnsText(const TFieldColumns& columns);
 
 // Bytes [Begin, End) of a preview column stand for Original (UTF-8; empty for an invalid sequence).
 struct TLostSpan {

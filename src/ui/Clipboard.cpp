@@ -29,19 +29,18 @@ void CopyToClipboard(const TVocabFile& document)
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-std::int32_t PasteFromClipboard(TVocabFile& document)
+std::optional<TPasteResult> PasteFromClipboard(TVocabFile& document)
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (data && data->hasFormat(ClipboardMimeType())) {
         const QByteArray block = data->data(ClipboardMimeType());
         PasteClipboardBlock(
             document, std::string_view(block.constData(), static_cast<std::size_t>(block.size())));
-        return 0;
+        return std::nullopt;
     }
     if (!data || !data->hasText())
         throw EVocabFileError("No valid data on clipboard.");
     const QByteArray text = data->text().toUtf8();
     return PasteClipboardText(
-        document, std::string_view(text.constData(), static_cast<std::size_t>(text.size())))
-        .LostFields;
+        document, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
 }

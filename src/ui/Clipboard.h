@@ -3,9 +3,11 @@
 // exchange items exactly, and plain text for other programs.
 
 #include "core/VocabFile.h"
+#include "exchange/ClipboardText.h"
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 // application/x-qt-windows-mime;value="Velmoria Vocabulary Item"
 QString ClipboardMimeType();
@@ -14,6 +16,6 @@ bool CanPaste();
 // Puts the current item on the clipboard, replacing whatever was there.
 void CopyToClipboard(const TVocabFile& document);
 // Inserts the clipboard's item, or the items of its text when it holds no item, before the
-// current item (one "Paste" step). Returns the number of fields of pasted text that lost
-// characters the list's code pages cannot hold.
-std::int32_t PasteFromClipboard(TVocabFile& document);
+// current item (one "Paste" step). For text, returns how it was read and what changed; nullopt
+// for an item.
+std::optional<TPasteResult> PasteFromClipboard(TVocabFile& document);

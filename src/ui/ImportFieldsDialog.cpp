@@ -54,11 +54,11 @@ QLabel* MakeLabel(const char* caption, QWidget* buddy)
 } // namespace
 
 TConvertDialog::TConvertDialog(
-    QWidget* parent, TImportSettings& settings, const std::string& fileName, const TVocabFile& document)
+    QWidget* parent, TImportSettings& settings, std::string_view bytes, const TVocabFile& document)
     : QDialog(parent)
     , Settings_(settings)
     , Document_(document)
-    , Sample_(ReadImportSample(fileName)) // an unreadable file shows no preview; the import says why
+    , Bytes_(bytes)
 {
     setObjectName(QStringLiteral("ConvertDialog"));
     setWindowTitle(QStringLiteral("Convert Text File"));
@@ -236,7 +236,7 @@ void TConvertDialog::btnOKClick()
         break;
     }
     auto format = static_cast<TTextFormat>(cbFormat->currentIndex());
-    if (const auto offered = Utf8Instead(format, Sample_.Bytes, Sample_.Cut)) {
+    if (const auto offered = Utf8Instead(format, Bytes_, false)) {
         switch (ShowMessageBox(Q(Utf8Question(*offered)), windowTitle(),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question,
             QMessageBox::Yes)) {
@@ -262,8 +262,8 @@ void TConvertDialog::UpdatePreview()
     const TFieldColumns columns = Lists_.Columns();
     const auto format = static_cast<TTextFormat>(std::max(0, cbFormat->currentIndex()));
     const std::int32_t startLine = ParseStartLine(edtStartFrom->text().toStdString()).value_or(1);
-    const auto rows = PreviewTextBytes(Sample_.Bytes, format, columns, startLine, PreviewRows,
-        document.ForeignLangID(), document.NativeLangID());
+    const auto rows = PreviewTextBytes(
+        Bytes_, format, columns, startLine, PreviewRows, document.ForeignLangID(), document.NativeLangID());
     int columnCount = 0;
     for (const auto& row : rows)
         columnCount = std::max(columnCount, static_cast<int>(row.Columns.size()));

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <string>
+#include <string_view>
 
 class QComboBox;
 class QLineEdit;
@@ -17,10 +18,10 @@ class QTableWidget;
 class TConvertDialog : public QDialog {
     Q_OBJECT
 public:
-    // The file's beginning is read once for the preview; the settings change only on OK.
+    // The file's bytes, kept by the caller, are shown and judged; the settings change only on OK.
     // The preview reads the texts in the languages of the document.
     TConvertDialog(
-        QWidget* parent, TImportSettings& settings, const std::string& fileName, const TVocabFile& document);
+        QWidget* parent, TImportSettings& settings, std::string_view bytes, const TVocabFile& document);
 
     QComboBox* cbFormat = nullptr;
     QLineEdit* edtStartFrom = nullptr;
@@ -45,5 +46,5 @@ private:
     TImportSettings& Settings_;
     const TVocabFile& Document_;
     TFieldLists Lists_;
-    TImportSample Sample_; // the beginning of the file
+    std::string_view Bytes_; // the whole file
 };

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -128,11 +129,14 @@ void TMainForm::miEditPasteClick()
         RefreshGrid();
         break;
     case paClipboard: {
-        const std::int32_t lostFields = PasteFromClipboard(document);
+        const auto pasted = PasteFromClipboard(document);
         RefreshGrid();
-        if (lostFields > 0)
-            ShowMessageBox(QString::fromStdString(LostFieldsMessage(lostFields)), QStringLiteral("Paste"),
-                QMessageBox::Ok, QMessageBox::Information);
+        if (!pasted)
+            break;
+        statusBar()->showMessage(QString::fromStdString(PastedTextMessage(*pasted)), 10000);
+        if (const std::string notes = ImportNotes(*pasted); !notes.empty())
+            ShowMessageBox(QString::fromStdString(notes), QStringLiteral("Paste"), QMessageBox::Ok,
+                QMessageBox::Information);
         break;
     }
     case paNone:

@@ -34,29 +34,38 @@ void TMainForm::miFileImportClick()
     auto read = std::make_unique<TVocabFile>();
     read->SetForeignLangID(document.ForeignLangID());
     read->SetNativeLangID(document.NativeLangID());
-    std::int32_t lostFields = 0;
+    TImportResult result;
     const QString label = QStringLiteral("Importing %1...").arg(chosen->FileName.section(u'/', -1));
     if (IsVocabularyFileName(fileName)) {
         RunLongTask(this, label, [&] { read->LoadFromFile(fileName); });
     } else {
         // A pipe or a device is refused before the format dialog asks about it (nothing is read).
         ReadFileStart(fileName, 0);
+        // The whole file is judged, on the worker: a first accented letter far down the file
+        // decides its encoding as much as one on the first line.
+        std::string bytes;
         TImportSettings settings;
-        settings.Format = DetectTextFormat(fileName);
-        TConvertDialog dialog(this, settings, fileName, Session_.Document());
+        std::optional<std::string> notText;
+        RunLongTask(this, QStringLiteral("Reading %1...").arg(chosen->FileName.section(u'/', -1)), [&] {
+            bytes = ReadWholeFile(fileName);
+            settings.Format = DetectTextFormatBytes(bytes);
+            notText = NotTextReason(bytes, settings.Format);
+        });
+        if (notText)
+            throw EVocabFileError(*notText + " Nothing was imported.");
+        TConvertDialog dialog(this, settings, bytes, Session_.Document());
         if (ExecDialog(dialog) != QDialog::Accepted)
             return;
         RunLongTask(this, label, [&] {
-            lostFields
-                = ImportText(*read, fileName, settings.Format, settings.FieldColumns, settings.StartLine)
-                      .LostFields;
+            result
+                = ImportTextBytes(*read, bytes, settings.Format, settings.FieldColumns, settings.StartLine);
         });
     }
-    const std::int32_t added = document.MergeDocument(*read);
-    if (added == 0)
+    result.Added = document.MergeDocument(*read);
+    if (result.Added == 0)
         throw EVocabFileError("Nothing to import.");
     document.SetCurrentIndex(document.Count() - 1);
     RefreshGrid();
-    ShowMessageBox(QString::fromStdString(ImportedMessage(added, lostFields)), QStringLiteral("Import"),
-        QMessageBox::Ok, QMessageBox::Information);
+    ShowMessageBox(QString::fromStdString(ImportedMessage(result)), QStringLiteral("Import"), QMessageBox::Ok,
+        QMessageBox::Information);
 }

@@ -309,7 +309,9 @@ TEST_F(CliTest, ImportFromAPipeDetectsTheFormatOnTheBytesItImports)
     cli.Write(utf16);
     cli.CloseInput();
     EXPECT_EQ(cli.Wait(std::chrono::seconds(20)), 0);
-    EXPECT_EQ(cli.Output(), "1 items imported successfully.\n");
+    EXPECT_EQ(cli.Output(),
+        "Columns read: --columns word,category,notes,translations (from the widths of the lines).\n"
+        "1 items imported successfully.\n");
     EXPECT_EQ(Ok({ "list", List }), "0\tsch\xC3\xB6n\tadj\t\tbeautiful\t0\t0\t0\n");
 }
 

@@ -205,8 +205,6 @@ const std::pair<const char*, std::function<std::string(const std::string&)>> Rea
         } },
     { "sample", [](const std::string& name) { return Outcome([&] { ReadFileStart(name, 4096); }); } },
     { "tips", [](const std::string& name) { return ReadTipFile(name) ? "tips" : "no tips"; } },
-    { "detect",
-        [](const std::string& name) { return DetectTextFormat(name) == tfTextComma ? "comma" : "other"; } },
 };
 
 } // namespace

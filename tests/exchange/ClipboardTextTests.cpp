@@ -24,18 +24,38 @@ TEST(ClipboardText, CopyWritesTheCurrentItemAsOneUtf8LineOfFourColumns)
     EXPECT_EQ(BuildClipboardText(document), "a b\tx  y\t\tz\n") << "no tab or break inside a cell";
 }
 
-TEST(ClipboardText, TheWidestLineDecidesWhichFieldEachColumnFills)
+// The block decides: its delimiter as the import would find it in a file, and its columns by the
+// widths of its lines, never one line alone.
+TEST(ClipboardText, TheBlockDecidesTheDelimiterAndWhichFieldEachColumnFills)
 {
     const struct {
         const char* Text;
+        TTextFormat Format;
         TFieldColumns Columns; // Foreign, Category, Notes, Native
-    } cases[] = { { "", { 1, 0, 0, 0 } }, { "Haus\nBaum\n", { 1, 0, 0, 0 } },
-        { "Haus\thouse", { 1, 0, 0, 2 } }, { "Haus\r\nBaum\ttree\r\n", { 1, 0, 0, 2 } },
-        { "Haus\thouse\tpl. H\xC3\xA4user", { 1, 0, 3, 2 } }, { "a\tb\nc\td\te\tf\n", { 1, 2, 3, 4 } },
-        { "a\tb\tc\td\te\tf", { 1, 2, 3, 4 } }, { "a\rb\t\t", { 1, 0, 3, 2 } } };
+    } cases[] = {
+        { "", tfUtf8Comma, { 1, 0, 0, 0 } },
+        { "Haus\nBaum\n", tfUtf8Comma, { 1, 0, 0, 0 } },
+        { "Haus\thouse", tfUtf8Tab, { 1, 0, 0, 2 } },
+        { "Haus\r\nBaum\ttree\r\n", tfUtf8Tab, { 1, 0, 0, 2 } },
+        { "Haus\thouse\tpl. H\xC3\xA4user", tfUtf8Tab, { 1, 0, 3, 2 } },
+        { "a\tb\nc\td\te\tf\n", tfUtf8Tab, { 1, 2, 3, 4 } },
+        { "a\tb\tc\td\te\tf", tfUtf8Tab, { 1, 2, 3, 4 } },
+        { "a\rb\t\t", tfUtf8Tab, { 1, 0, 0, 0 } }, // empty cells at the end add no column
+        { "Hund,dog\nKatze,cat\n", tfUtf8Comma, { 1, 0, 0, 2 } },
+        { "Hund;dog\nKatze;cat\n", tfUtf8Semicolon, { 1, 0, 0, 2 } },
+        { "\"Hund, der\",dog\n", tfUtf8Comma, { 1, 0, 0, 2 } },
+        { "a\tb\nc\td\ne\tf\ng\th\ti\tj\n", tfUtf8Tab, { 1, 0, 0, 2 } }, // one wide line of four
+        { "a\tb\ng\th\ti\tj\nk\tl\tm\tn\n", tfUtf8Tab, { 1, 2, 3, 4 } },
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Text);
-        EXPECT_EQ(PastedTextColumns(c.Text), c.Columns);
+        TVocabFile document;
+        try {
+            const TPasteResult result = PasteClipboardText(document, c.Text);
+            EXPECT_EQ(std::pair(result.Format, result.Columns), std::pair(c.Format, c.Columns));
+        } catch (const EVocabFileError&) {
+            EXPECT_EQ(c.Columns, (TFieldColumns { 1, 0, 0, 0 })) << "only word-less text is refused";
+        }
     }
 }
 
@@ -59,6 +79,10 @@ TEST(ClipboardText, PasteReadsOneItemPerLineBeforeTheCurrentItemAsOneStep)
             { { "Haus", "", "pl. H\xE4user", "house" } }, 0 },
         { "a line without a word is left out", "\thouse\nBaum\ttree\textra\tmore\tdropped",
             { { "Baum", "tree", "extra", "more" } }, 0 },
+        { "a quoted cell spans lines, quotes doubled inside", "\"er sagte \"\"ja\"\"\"\t\"two\nlines\"\nx\ty\n",
+            { { "er sagte \"ja\"", "", "", "two lines" }, { "x", "", "", "y" } }, 0 },
+        { "comma-separated text as a file would be read", "Hund, dog\n\"5\" Bildschirm\",screen\n",
+            { { "Hund", "", "", "dog" }, { "5\" Bildschirm", "", "", "screen" } }, 0 },
         { "characters the code page lacks are replaced and counted",
             "\xCF\x83\xCE\xBA\xCF\x8D\xCE\xBB\xCE\xBF\xCF\x82\tdog\n\xE6\x97\xA5\t\xE4\xB8\xAD\n",
             { { "??????", "", "", "dog" }, { "?", "", "", "?" } }, 3 },
@@ -82,7 +106,7 @@ TEST(ClipboardText, PasteReadsOneItemPerLineBeforeTheCurrentItemAsOneStep)
             EXPECT_EQ(document.UndoKind(), ukNone);
             continue;
         }
-        const TImportResult result = PasteClipboardText(document, c.Text);
+        const TPasteResult result = PasteClipboardText(document, c.Text);
         EXPECT_EQ(result.Added, static_cast<std::int32_t>(c.Pasted.size()));
         EXPECT_EQ(result.LostFields, c.LostFields);
         TItems expected { first };

@@ -6,6 +6,7 @@
 #include "core/DocumentBuilders.h"
 #include "exchange/ExchangeTestSupport.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -76,8 +77,15 @@ TEST(ImportCommand, ExtensionAndMessage)
         { "list.vmrx", false }, { "list.csv", false } };
     for (const auto& c : cases)
         EXPECT_EQ(IsVocabularyFileName(c.name), c.vocabulary) << c.name;
-    EXPECT_EQ(ImportedMessage(12, 0), "12 items imported successfully.");
-    EXPECT_EQ(ImportedMessage(3, 2).substr(0, 34), "3 items imported successfully.\n2 f");
+    EXPECT_EQ(ImportedMessage({ .Added = 12 }), "12 items imported successfully.");
+    // Every change is told with its own count, in the singular for one.
+    const TImportResult changed { 3, 1, 2, 3, 4, 5, 6, 7 };
+    const std::string message = ImportedMessage(changed);
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 8);
+    for (const char* told : { "3 items imported", "\n1 field held", "\n2 bytes were not", "\n3 lines had no",
+             "\n4 items had no", "\n5 lines had text", "\n6 fields ran", "\n7 lines had a quote" })
+        EXPECT_NE(message.find(told), std::string::npos) << told;
+    EXPECT_EQ(ImportNotes({ .Added = 3, .Skipped = 1 }), "1 line had no word/phrase and was left out.");
 }
 
 TEST(ImportPreview, RowsAsTheImportReadsThem)

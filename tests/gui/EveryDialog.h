@@ -50,7 +50,7 @@ struct TEveryDialog {
         TSession& session = form.Session();
         Dialogs.push_back(std::make_unique<TEditDialog>(&form, Item, session));
         Dialogs.push_back(
-            std::make_unique<TConvertDialog>(&form, Import, Dir.File("words.txt"), session.Document()));
+            std::make_unique<TConvertDialog>(&form, Import, "Haus,house\r\n", session.Document()));
         Dialogs.push_back(std::make_unique<TStatisticsDialog>(&form, session.Document()));
         Dialogs.push_back(std::make_unique<TPageSetupDialog>(&form, session.Settings.PageSetup));
         Dialogs.push_back(std::make_unique<TSortDialog>(&form, 0));

@@ -59,9 +59,8 @@ TEST_F(ImportTest, TheDialogMovesFieldsByClicksPreviewsAndChecksOkInOrder)
     ShowList({ { "a" } });
     TImportSettings settings;
     settings.Format = tfTextTab;
-    const std::string path = TextFile(
-        "words.csv", "Wort,Bedeutung\r\nHaus,house\r\n,lost\r\n/\xCB\x88\xC9\x9Bs/ ?,gro\xC3\x9F\r\n");
-    TConvertDialog dialog(Form.get(), settings, path, Doc());
+    const std::string bytes = "Wort,Bedeutung\r\nHaus,house\r\n,lost\r\n/\xCB\x88\xC9\x9Bs/ ?,gro\xC3\x9F\r\n";
+    TConvertDialog dialog(Form.get(), settings, bytes, Doc());
     ShowActive(dialog);
     EXPECT_EQ(dialog.cbFormat->currentIndex(), tfTextTab);
     EXPECT_EQ(dialog.edtStartFrom->text(), QStringLiteral("1"));
@@ -112,7 +111,7 @@ TEST_F(ImportTest, TheFieldListsWorkFromTheKeyboardAndAnEightBitReadingOfUtf8IsQ
 {
     ShowList({ { "a" } });
     TImportSettings settings;
-    TConvertDialog dialog(Form.get(), settings, TextFile("words.csv", "a,b\n"), Doc());
+    TConvertDialog dialog(Form.get(), settings, "a,b\n", Doc());
     ShowActive(dialog);
     const QString word = QStringLiteral("Word/phrase"), speech = QStringLiteral("Part of speech"),
                   notes = QStringLiteral("Notes"), translations = QStringLiteral("Translations");
@@ -150,7 +149,7 @@ TEST_F(ImportTest, TheFieldListsWorkFromTheKeyboardAndAnEightBitReadingOfUtf8IsQ
     EXPECT_EQ(Captions(dialog.lbAvailable), (QStringList { word, speech }));
 
     // An 8-bit reading of UTF-8 text is questioned; the answer decides the format stored.
-    const std::string path = TextFile("utf8.csv", "K\xC3\xA4se,cheese\n");
+    const std::string bytes = "K\xC3\xA4se,cheese\n";
     const struct {
         const char* Name;
         TTextFormat Chosen;
@@ -167,7 +166,7 @@ TEST_F(ImportTest, TheFieldListsWorkFromTheKeyboardAndAnEightBitReadingOfUtf8IsQ
         SCOPED_TRACE(c.Name);
         TImportSettings stored;
         stored.Format = tfTextSemicolon;
-        TConvertDialog asked(Form.get(), stored, path, Doc());
+        TConvertDialog asked(Form.get(), stored, bytes, Doc());
         asked.cbFormat->setCurrentIndex(c.Chosen);
         asked.lbAvailable->setCurrentRow(0);
         asked.btnAddClick();

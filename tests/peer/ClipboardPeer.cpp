@@ -59,7 +59,8 @@ bool Paste(TVocabFile& document, const std::vector<TFieldValues>& expected, std:
         std::fprintf(stderr, "nothing to paste on the clipboard\n");
         return false;
     }
-    const std::int32_t lostFields = PasteFromClipboard(document);
+    const auto pasted = PasteFromClipboard(document);
+    const std::int32_t lostFields = pasted ? pasted->LostFields : 0;
     std::printf("fields that lost characters: %d\n", lostFields);
     bool right = document.Count() == std::int32_t(expected.size()) && lostFields == lost;
     for (std::int32_t i = 0; i < document.Count(); ++i) {

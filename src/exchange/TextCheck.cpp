@@ -1,0 +1,162 @@
+#include "exchange/TextCheck.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace {
+
+struct TSignature {
+    std::string_view Bytes;
+    std::string_view Kind;
+};
+
+// The kinds of file a learner most often picks by mistake.
+constexpr std::array<TSignature, 8> Signatures = { {
+    { "PK\x03\x04", "a ZIP archive (a deck package, an office document or another archive)" },
+    { "PK\x05\x06", "an empty ZIP archive" },
+    { "%PDF-", "a PDF document" },
+    { std::string_view("SQLite format 3\0", 16), "an SQLite database" },
+    { "\x1F\x8B", "a gzip-compressed file" },
+    { "\x28\xB5\x2F\xFD", "a zstd-compressed file" },
+    { "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", "an old office document" },
+    { "{\\rtf", "an RTF document" },
+} };
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix)
+{
+    return text.size() >= prefix.size()
+        && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char p, char t) {
+               return p == (t >= 'A' && t <= 'Z' ? static_cast<char>(t + ('a' - 'A')) : t);
+           });
+}
+
+// The ASCII start of the text after its byte order mark and blanks, one character per code unit.
+std::string LeadingAscii(std::string_view bytes, bool utf16)
+{
+    std::string lead;
+    if (!utf16) {
+        if (bytes.starts_with("\xEF\xBB\xBF"))
+            bytes.remove_prefix(3);
+        lead.assign(bytes.substr(0, 256));
+    } else {
+        const bool big = bytes.starts_with("\xFE\xFF") || (bytes.size() >= 2 && bytes[0] == '\0');
+        for (std::size_t i = 0; i + 1 < bytes.size() && lead.size() < 256; i += 2) {
+            const auto low = static_cast<unsigned char>(bytes[big ? i + 1 : i]);
+            const auto high = static_cast<unsigned char>(bytes[big ? i : i + 1]);
+            if (i == 0 && ((low == 0xFF && high == 0xFE) || (low == 0xFE && high == 0xFF)))
+                continue;
+            lead += high == 0 && low < 0x80 ? static_cast<char>(low) : '?';
+        }
+    }
+    const std::size_t text = lead.find_first_not_of(" \t\r\n");
+    return text == std::string::npos ? std::string() : lead.substr(text);
+}
+
+// Code unit i of the text: a byte, or a UTF-16 unit in the file's order.
+struct TUnits {
+    std::string_view Bytes;
+    std::size_t Width; // 1 or 2
+    bool BigEndian;
+    std::size_t Size() const { return Bytes.size() / Width; }
+    unsigned operator[](std::size_t i) const
+    {
+        const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(Bytes[at]); };
+        if (Width == 1)
+            return byte(i);
+        return BigEndian ? (byte(2 * i) << 8) | byte(2 * i + 1) : (byte(2 * i + 1) << 8) | byte(2 * i);
+    }
+};
+
+std::size_t LineOf(const TUnits& units, std::size_t at)
+{
+    std::size_t line = 1;
+    for (std::size_t i = 0; i < at; ++i) {
+        if (units[i] == '\n' || (units[i] == '\r' && !(i + 1 < at && units[i + 1] == '\n')))
+            ++line;
+    }
+    return line;
+}
+
+} // namespace
+
+TUtf8Count CountUtf8(std::string_view bytes, bool cut)
+{
+    TUtf8Count count;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t length = 0;
+        unsigned char low = 0x80; // bounds of the second byte, narrower for overlong and surrogate forms
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            ++count.Invalid;
+            ++i;
+            continue;
+        }
+        std::size_t k = 1;
+        for (; k < length && i + k < bytes.size(); ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
+                break;
+        }
+        if (k == length)
+            ++count.Valid;
+        else if (!(cut && i + k == bytes.size()))
+            ++count.Invalid;
+        i += k;
+    }
+    return count;
+}
+
+bool IsUtf8Text(std::string_view bytes, bool cut)
+{
+    const TUtf8Count count = CountUtf8(bytes, cut);
+    return count.Valid > count.Invalid;
+}
+
+std::optional<std::string> NotTextReason(std::string_view bytes, TTextFormat format)
+{
+    const bool utf16 = TextFormatEncoding(format) == teUtf16;
+    for (const TSignature& signature : Signatures) {
+        if (bytes.starts_with(signature.Bytes))
+            return "The file is " + std::string(signature.Kind) + ", not delimited text.";
+    }
+    const std::string lead = LeadingAscii(bytes, utf16);
+    if (StartsWithNoCase(lead, "<?xml") || StartsWithNoCase(lead, "<kvtml"))
+        return std::string("The file is an XML document, not delimited text.");
+    if (StartsWithNoCase(lead, "<!doctype html") || StartsWithNoCase(lead, "<html"))
+        return std::string("The file is an HTML page, not delimited text.");
+    // A NUL is no character of any text; in an 8-bit reading it is most often a UTF-16 file.
+    const TUnits units { bytes, utf16 ? 2u : 1u,
+        utf16
+            && (bytes.starts_with("\xFE\xFF")
+                || (bytes.size() >= 2 && bytes[0] == '\0' && bytes[1] != '\0')) };
+    std::size_t nul = std::string_view::npos;
+    if (!utf16) {
+        nul = bytes.find('\0');
+    } else {
+        for (std::size_t i = 0; i < units.Size() && nul == std::string_view::npos; ++i)
+            nul = units[i] == 0 ? i : nul;
+    }
+    if (nul != std::string_view::npos) {
+        return "Line " + std::to_string(LineOf(units, nul))
+            + " holds a NUL character, which no text holds: the file is not text in the format \""
+            + std::string(TextFormatCaption(format)) + "\".";
+    }
+    return std::nullopt;
+}

@@ -250,6 +250,38 @@ TEST_F(CliTest, DetectionOnTheWholeFileAndImportsRefusedOrMerged)
     EXPECT_EQ(std::pair(french.Status, french.Err), std::pair(1, std::string("Languages are different.\n")));
 }
 
+// Without --columns the lines' widths decide, and the choice is said; what is not text saves nothing.
+TEST_F(CliTest, ImportReadsColumnsByTheLinesAndRefusesWhatIsNotText)
+{
+    const struct {
+        const char* Name;
+        std::string Bytes;
+        int Status;
+        const char* Told; // in the error output
+        const char* Listed; // a line of "list" afterwards
+    } cases[] = {
+        { "TwoColumns", "Hund\tdog\nKatze\tcat\n", 0, "--columns word,translations", "\tKatze\t\t\tcat\t" },
+        { "NulByte", std::string("a,1\nb,2\nc\0,3\nd,4\n", 17), 1, "Line 3 holds a NUL", nullptr },
+        { "Xml", "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\">\n", 1, "an XML document", nullptr },
+        { "Zip", std::string("PK\x03\x04\x14\0\x08\0", 8), 1, "a ZIP archive", nullptr },
+        { "Told", "Hund,dog\n,lost\n", 0, "1 line had no word/phrase", "\tHund\t\t\tdog\t" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string list = Dir.File(std::string(c.Name) + ".vmr"), source = Dir.File("source.txt");
+        Ok({ "new", list, "--foreign", "0x0407", "--native", "0x0409" });
+        const std::string before = ReadBytes(list);
+        WriteBytes(source, c.Bytes);
+        const TCliResult result = Cli({ "import", list, source });
+        EXPECT_EQ(result.Status, c.Status);
+        EXPECT_TRUE(Contains(result.Err, c.Told)) << result.Err;
+        if (c.Listed)
+            EXPECT_TRUE(Contains(Ok({ "list", list }), c.Listed));
+        else
+            EXPECT_EQ(ReadBytes(list), before);
+    }
+}
+
 TEST_F(CliTest, NoCommandReplacesAReadOnlyFileNorExportsOverTheList)
 {
     AddSample();

@@ -16,6 +16,7 @@ inline constexpr LangId LangPolish = 0x0415; // 1250
 inline constexpr LangId LangRussian = 0x0419; // 1251
 inline constexpr LangId LangGreek = 0x0408; // 1253
 inline constexpr TFieldColumns AllColumns = { 1, 2, 3, 4 };
+inline constexpr TFieldColumns WordNative = { 1, 0, 0, 2 };
 
 // The private temporary folder, with a writer that gives back the file's path.
 struct TTempFolder : TTempDir {

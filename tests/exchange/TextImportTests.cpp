@@ -12,7 +12,6 @@ namespace {
 
 using V = TFieldValues;
 using Items = std::vector<TFieldValues>;
-constexpr TFieldColumns WordNative = { 1, 0, 0, 2 };
 const char* const NoValue = "#Value?#";
 
 // The same ASCII text in the encoding a format reads.
@@ -165,8 +164,9 @@ TEST(TextImport, QuotedLineBreaksAndStartLine)
         { "QuoteInsideAFieldIsACharacter", "5\" screen,Bild\nx,y", tfTextComma, 1,
             { { "5\" screen", "Bild", "", NoValue }, { "x", "y", "", NoValue } } },
         { "TabFieldsSpanToo", "\"a\tb\nc\"\td", tfTextTab, 1, { { "a\tb c", "d", "", NoValue } } },
-        { "TabEveryCellQuoted", "\"K\xE4se\"\t\"\"\t\"\"\t\"cheese\"\r\n\"zwei\r\nZeilen\"\t\"\"\t\"\"\t\"two\"\r\n",
-            tfTextTab, 1, { { "K\xE4se", "", "", "cheese" }, { "zwei Zeilen", "", "", "two" } } },
+        { "TabEveryCellQuoted",
+            "\"K\xE4se\"\t\"\"\t\"\"\t\"cheese\"\r\n\"zwei\r\nZeilen\"\t\"\"\t\"\"\t\"two\"\r\n", tfTextTab,
+            1, { { "K\xE4se", "", "", "cheese" }, { "zwei Zeilen", "", "", "two" } } },
         { "TabUnclosedQuoteIsACharacter", "\"a\tb\nc\td\n", tfTextTab, 1,
             { { "\"a", "b", "", NoValue }, { "c", "d", "", NoValue } } },
         { "StartLineSkipsTheHeader", header, tfTextComma, 2,
@@ -421,8 +421,15 @@ TEST(TextImport, DetectTextFormat)
         { "OnlyACutSequence", "abc\xC3", true, tfTextComma },
         { "InvalidLateInWholeFile", utf8Word + ascii + "\xFF", false, tfTextComma },
         // A stray byte of another code page among more UTF-8 characters leaves it UTF-8.
-        { "MostlyUtf8", "K\xC3\xA4se,cheese\nGr\xC3\xBC\xC3\x9F" "e,hi\nCaf\xE9,cafe\n", false, tfUtf8Comma },
-        { "Utf8AfterLongAsciiThenStray", ascii + "K\xC3\xA4se\nStra\xC3\x9F" "e\nCaf\xE9\n", false, tfUtf8Comma },
+        { "MostlyUtf8",
+            "K\xC3\xA4se,cheese\nGr\xC3\xBC\xC3\x9F"
+            "e,hi\nCaf\xE9,cafe\n",
+            false, tfUtf8Comma },
+        { "Utf8AfterLongAsciiThenStray",
+            ascii
+                + "K\xC3\xA4se\nStra\xC3\x9F"
+                  "e\nCaf\xE9\n",
+            false, tfUtf8Comma },
         // Semicolons outside quotes split every line alike, commas do not.
         { "Semicolons", "Haus;house, home\nBaum;tree\n", false, tfTextSemicolon },
         { "SemicolonsUtf8", "K\xC3\xA4se;cheese\nBaum;tree", false, tfUtf8Semicolon },
@@ -468,7 +475,6 @@ TEST(TextImport, FromFiles)
     const std::string path = folder.Write("words.txt", "\xFF\xFE" + Utf16Le(u"a\tb\r\n"));
     EXPECT_EQ(ImportText(document, path, tfUnicodeTab, WordNative, 1).Added, 1);
     EXPECT_EQ(ItemValues(document, 0), (V { "a", "", "", "b" }));
-
 }
 
 // The first six keep their numbers: lists and settings elsewhere count on them; the command line

@@ -59,7 +59,8 @@ TEST_F(ImportTest, TheDialogMovesFieldsByClicksPreviewsAndChecksOkInOrder)
     ShowList({ { "a" } });
     TImportSettings settings;
     settings.Format = tfTextTab;
-    const std::string bytes = "Wort,Bedeutung\r\nHaus,house\r\n,lost\r\n/\xCB\x88\xC9\x9Bs/ ?,gro\xC3\x9F\r\n";
+    const std::string bytes
+        = "Wort,Bedeutung\r\nHaus,house\r\n,lost\r\n/\xCB\x88\xC9\x9Bs/ ?,gro\xC3\x9F\r\n";
     TConvertDialog dialog(Form.get(), settings, bytes, Doc());
     ShowActive(dialog);
     EXPECT_EQ(dialog.cbFormat->currentIndex(), tfTextTab);
@@ -198,7 +199,19 @@ TEST_F(ImportTest, ImportsTextAndListsThroughTheWindowTellsFailuresAndRemembersT
     EXPECT_EQ(Words(), (std::vector<std::string> { "a", "b", "das Haus", "die Katze", "dom" }));
     EXPECT_EQ(Words(fiNative)[2], "house");
     EXPECT_EQ(ShownTexts().size(), 1);
-    EXPECT_TRUE(LastMessage().Text.startsWith(QStringLiteral("3 items imported successfully.\n1 field ")));
+    EXPECT_TRUE(LastMessage().Text.startsWith(QStringLiteral("3 items imported successfully.\n\n1 field ")));
+
+    // The first accented letter far down the file still makes it UTF-8: the whole file is judged.
+    std::string late;
+    for (int i = 0; i < 3000; ++i)
+        late += "word" + std::to_string(i) + ",meaning number " + std::to_string(i) + "\n";
+    ShowList({ { "a" } });
+    OnDialog<TConvertDialog>([](TConvertDialog& dialog) {
+        EXPECT_EQ(dialog.cbFormat->currentIndex(), tfUtf8Comma);
+        TakeWordAndTranslations(dialog);
+    });
+    Import(TextFile("late.csv", late + "K\xC3\xA4se,cheese\n"), 2);
+    EXPECT_EQ(Words().back(), "K\xE4se");
 
     ShowList({ { "a" } });
     const std::string list = Dir.File("OTHER.VMR");
@@ -220,6 +233,10 @@ TEST_F(ImportTest, ImportsTextAndListsThroughTheWindowTellsFailuresAndRemembersT
         { "a damaged list, read on the worker", TextFile("bad.vmr", "no list"), false,
             QStringLiteral("Invalid file format."), 0 },
         { "cancelled field selection", TextFile("words.txt", "a,b\n"), false, QString(), 1 },
+        { "a NUL byte, refused before the field selection", TextFile("nul.txt", std::string("a,b\n\0", 5)),
+            true, QStringLiteral("Nothing was imported."), 0 },
+        { "an XML file", TextFile("words.kvtml", "<?xml version=\"1.0\"?>\n<kvtml/>\n"), true,
+            QStringLiteral("The file is an XML document, not delimited text. Nothing was imported."), 0 },
         { "a device, refused before the field selection", "/dev/zero", false,
             QStringLiteral("It is not a regular file."), 0 },
     };

@@ -9,6 +9,7 @@
 #include "ui/SymbolEdit.h"
 
 #include <QMimeData>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <functional>
@@ -180,6 +181,8 @@ TEST_F(EditCommandsTest, AfterTheMarkEndsPasteInsertsTheClipboardItemOrTheTextOf
     EXPECT_EQ(ShownTexts(),
         QStringList { Q("1 field held characters the list's languages cannot store; they were replaced.") });
     EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Paste"));
+    EXPECT_EQ(Form->statusBar()->currentMessage(),
+        Q("Pasted 2 items from tab-separated text: column 1 Word/phrase, column 2 Translations."));
 
     // Plain text of any languages pastes.
     ShowList(ABCD, -1, 0x0419, 0x0407);

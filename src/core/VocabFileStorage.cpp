@@ -122,12 +122,11 @@ void TVocabFile::LoadFromBytes(std::string_view bytes)
             throw EVocabFileError("Invalid file format.");
         Items_.reserve(static_cast<std::size_t>(count));
         for (std::int32_t i = 0; i < count; ++i) {
-            auto item = std::make_unique<TVocabItem>();
             const auto foreign = reader.Str();
             const auto category = reader.Str();
             const auto notes = reader.Str();
             const auto native = reader.Str();
-            item->SetFieldValues(foreign, category, notes, native);
+            auto item = TVocabItem::Make(foreign, category, notes, native);
             item->LastAttempt = reader.I32();
             item->SortingPosition = reader.I32();
             item->PenaltyPoints = reader.I32();

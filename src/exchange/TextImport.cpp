@@ -115,9 +115,7 @@ TImportResult ReadItems(TVocabFile& document, TView<Char> text, TTextFormat form
             }
         }
         result.JoinedBreaks += scanner.Spans ? 1 : 0;
-        auto item = std::make_unique<TVocabItem>();
-        item->SetFieldValues(values[0], values[1], values[2], values[3]);
-        built.push_back(std::move(item));
+        built.push_back(TVocabItem::Make(values[0], values[1], values[2], values[3]));
         result.LostFields += lostHere;
     }
     result.InvalidBytes = convert.Invalid;

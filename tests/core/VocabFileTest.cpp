@@ -31,35 +31,47 @@ TEST(VocabItem, TextsShareOneBufferSafely)
 }
 
 // A view keeps what it measured by the text stamp: it must change with the texts and never return.
+// Items made with their texts in their own allocation (as loads make them) behave the same.
 TEST(VocabItem, CopiesKeepAllAndTheTextStampWhichChangesOnlyWithTheTexts)
 {
     const auto state = [](const TVocabItem& i) {
         return std::tuple(i.FieldValues(), i.TextStamp(), i.LastAttempt, i.SortingPosition, i.PenaltyPoints);
     };
-    TVocabItem item;
-    EXPECT_EQ(item.TextStamp(), 0u);
-    item.SetFieldValues(TFieldValues { "chien", "nom", "", "dog" });
-    std::tie(item.LastAttempt, item.SortingPosition, item.PenaltyPoints) = std::tuple(7, 2, -1);
-    const auto stamp = item.TextStamp();
-    EXPECT_NE(stamp, 0u);
-    TVocabItem copy(item);
-    EXPECT_EQ(state(copy), state(item));
-    copy.SetFieldValue(fiForeign, "chat");
-    EXPECT_EQ(item.FieldValue(fiForeign), "chien");
-    TVocabItem assigned;
-    assigned = item;
-    EXPECT_EQ(state(assigned), state(item));
-    std::set<TTextStamp> stamps { stamp };
-    for (TVocabItem* changed : { &copy, &assigned, &item }) {
-        changed->SetFieldValue(fiNotes, "m.");
-        EXPECT_TRUE(stamps.insert(changed->TextStamp()).second) << "a new stamp for new texts, even the same";
+    EXPECT_EQ(TVocabItem().TextStamp(), 0u);
+    for (const bool made : { false, true }) {
+        SCOPED_TRACE(made ? "made" : "set");
+        std::unique_ptr<TVocabItem> owner
+            = made ? TVocabItem::Make("chien", "nom", "", "dog") : std::make_unique<TVocabItem>();
+        TVocabItem& item = *owner;
+        if (!made)
+            item.SetFieldValues(TFieldValues { "chien", "nom", "", "dog" });
+        EXPECT_EQ(item.FieldValues(), (TFieldValues { "chien", "nom", "", "dog" }));
+        std::tie(item.LastAttempt, item.SortingPosition, item.PenaltyPoints) = std::tuple(7, 2, -1);
+        const auto stamp = item.TextStamp();
+        EXPECT_NE(stamp, 0u);
+        TVocabItem copy(item);
+        EXPECT_EQ(state(copy), state(item));
+        copy.SetFieldValue(fiForeign, "chat");
+        EXPECT_EQ(item.FieldValue(fiForeign), "chien");
+        TVocabItem assigned;
+        assigned = item;
+        EXPECT_EQ(state(assigned), state(item));
+        const auto before = state(item);
+        TVocabItem moved(std::move(item));
+        EXPECT_EQ(state(moved), before);
+        EXPECT_EQ(item.TextStamp(), 0u) << "the emptied item holds no texts";
+        EXPECT_EQ(item.FieldValues(), TFieldValues {});
+        item = std::move(moved);
+        EXPECT_EQ(state(item), before);
+        std::set<TTextStamp> stamps { stamp };
+        for (TVocabItem* changed : { &copy, &assigned, &item }) {
+            changed->SetFieldValue(fiNotes, "m.");
+            EXPECT_TRUE(stamps.insert(changed->TextStamp()).second)
+                << "a new stamp for new texts, even the same";
+        }
+        EXPECT_EQ(item.FieldValues(), (TFieldValues { "chien", "nom", "m.", "dog" }));
     }
-    const auto last = item.TextStamp();
-    TVocabItem moved(std::move(item));
-    EXPECT_EQ(moved.TextStamp(), last);
-    EXPECT_EQ(item.TextStamp(), 0u) << "the emptied item holds no texts";
-    assigned = std::move(moved);
-    EXPECT_EQ(assigned.TextStamp(), last);
+    EXPECT_EQ(TVocabItem::Make("", "", "", "")->TextStamp(), 0u);
 }
 
 TEST(VocabFileErrors, FailingChecksRaiseTheirMessageAndChangeNothing)

@@ -229,13 +229,14 @@ std::int64_t THistory::RescueCsv(std::ostream& out)
     return written;
 }
 
-int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p)
+int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const std::string& source)
 {
     RequireWritable();
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    // The whole file is read and checked first: a bad line changes nothing.
-    const std::vector<TImportRow> rows = ReadImport(in, [this](int at, const std::string& why) {
-        Fail("line " + std::to_string(at) + " of the imported file " + why);
+    // The whole file is read and checked first: a bad line changes nothing. Its fault is the file's,
+    // so the message names the file and not the history.
+    const std::vector<TImportRow> rows = ReadImport(in, [&source](int at, const std::string& why) {
+        throw THistoryImportError(source + ", line " + std::to_string(at) + ": " + why);
     });
     TStatement findCard(Db_,
         "SELECT id FROM cards WHERE foreign_language = ? AND native_language = ? AND direction = ? "

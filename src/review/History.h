@@ -148,11 +148,12 @@ public:
     // Returns the answers written. From a damaged history every answer that can still be read.
     std::int64_t ExportCsv(std::ostream& out);
     // Merges such a file (a byte order mark allowed), read from source (the name its errors give):
-    // answers already present are skipped, the cards they touch are rebuilt by replaying their answers
-    // in time order. Returns the answers added; a bad file (a time before 1990 or over a day ahead of
-    // the clock is one) throws THistoryImportError and changes nothing. Written in batches, so that a review
-    // beside it waits a fraction of a second at most; stopped in between, it is taken up again by the same
-    // import.
+    // an answer is its card, time and rating, and one the file holds k times is added as often as
+    // the history holds it fewer times, so a second import adds nothing. The cards touched are
+    // rebuilt by replaying their answers in time order. Returns the answers added; a bad file (a time
+    // before 1990 or over a day ahead of the clock is one) throws THistoryImportError and changes
+    // nothing. Written in batches, so that a review beside it waits a fraction of a second at most;
+    // stopped in between, it is taken up again by the same import.
     int ImportCsv(std::istream& in, const TSchedulerParameters& p = {},
         const std::string& source = "the imported file");
 

@@ -1,4 +1,5 @@
-// Importing an exported history: the line and file a bad file is refused by.
+// Importing an exported history: which answers it finds already there, the line and file a bad file
+// is refused by, and a round trip through an empty history.
 
 #include "review/History.h"
 #include "review/ReviewSupport.h"
@@ -40,6 +41,12 @@ TEST(HistoryImport, AddsWhatTheHistoryHoldsFewerTimesAndRefusesABadFileByItsLine
         int Added;
         int BadLine = 0;
     } cases[] = {
+        { "two ratings in one millisecond", "", h + Row("a", 0, 1) + Row("a", 0, 3), 2 },
+        { "one answer twice", "", h + Row("a") + Row("a"), 2 },
+        { "one of three there", h + Row("a"), h + Row("a") + Row("a", 5) + Row("a") + Row("a"), 3 },
+        { "two there, one in the file", h + Row("a") + Row("a"), h + Row("a"), 0 },
+        { "other card, direction, rating, time", h + Row("a"),
+            h + Row("b") + Row("a", 0, 3, 1) + Row("a", 0, 4) + Row("a", 1), 4 },
         { "a byte order mark, a time inside the day ahead", "", mark + h + Row("a", now + 3600000), 1 },
         { "no header", "", Row("a"), 0, 1 },
         { "rating out of range", "", h + Row("a") + Row("b", 1, 5), 0, 3 },
@@ -69,4 +76,27 @@ TEST(HistoryImport, AddsWhatTheHistoryHoldsFewerTimesAndRefusesABadFileByItsLine
         EXPECT_EQ(error.find(history.Path()), std::string::npos);
         EXPECT_EQ(history.AnswerCount(), before);
     }
+}
+
+// An export imported into an empty history exports the same: one card's answers in one millisecond,
+// and a repeat of a failed card after midnight that stays practice.
+TEST(HistoryImport, AnExportImportedIntoAnEmptyHistoryExportsTheSame)
+{
+    const struct {
+        const char* Word;
+        std::int64_t Ms;
+        bool Correct, Practice = false;
+    } answers[] = { { "a", 0, true }, { "a", 0, false }, { "a", 0, true }, { "b", 0, false },
+        { "b", 86400000, true, true }, { "a", 3 * 86400000, true } };
+    TTempDir dir;
+    THistory first(dir.File("first/history.sqlite")), second(dir.File("second/history.sqlite"));
+    for (const auto& a : answers)
+        first.RecordAnswer(
+            { { 7, 9, a.Word, "t", 0 }, a.Correct, false, false, NoonOf(20000) + a.Ms, 10, a.Practice, {} },
+            {});
+    std::stringstream exported, again;
+    EXPECT_EQ(first.ExportCsv(exported), 6);
+    EXPECT_EQ(second.ImportCsv(exported), 6);
+    second.ExportCsv(again);
+    EXPECT_EQ(again.str(), exported.str());
 }

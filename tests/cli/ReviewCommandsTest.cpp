@@ -205,6 +205,14 @@ TEST_F(ReviewCommandsTest, ImportReplaysAtTheRetentionAskedAndABadOneChangesNoth
         listed[retention] = Ok({ "due", List, "--list", "--today", "2024-03-04" });
     }
     EXPECT_EQ(listed[""], listed["0.9"]) << "the default";
+    // As a spreadsheet saves it: a byte order mark and CRLF line ends.
+    std::string marked = "\xEF\xBB\xBF";
+    for (const char c : ReadBytes(exported))
+        marked += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    WriteBytes(Dir.File("marked.csv"), marked);
+    UseDataFolder("marked");
+    EXPECT_EQ(Ok({ "history", "import", Dir.File("marked.csv") }), "2 answers imported.\n");
+    EXPECT_EQ(Ok({ "due", List, "--list", "--today", "2024-03-04" }), listed[""]);
     // The second answer was scheduled further out the less recall is asked for.
     EXPECT_GT(listed["0.7"].substr(listed["0.7"].find("\n0\t") + 3, 10),
         listed["0.97"].substr(listed["0.97"].find("\n0\t") + 3, 10));

@@ -48,6 +48,7 @@ TEST(HistoryImport, AddsWhatTheHistoryHoldsFewerTimesAndRefusesABadFileByItsLine
         { "other card, direction, rating, time", h + Row("a"),
             h + Row("b") + Row("a", 0, 3, 1) + Row("a", 0, 4) + Row("a", 1), 4 },
         { "a byte order mark, a time inside the day ahead", "", mark + h + Row("a", now + 3600000), 1 },
+        { "a mark cut short", "", "\xEF\xBB" + h + Row("a"), 0, 1 },
         { "no header", "", Row("a"), 0, 1 },
         { "rating out of range", "", h + Row("a") + Row("b", 1, 5), 0, 3 },
         { "rating 0", "", h + Row("b", 1, 0), 0, 2 },

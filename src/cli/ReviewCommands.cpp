@@ -137,7 +137,8 @@ int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& err)
         std::istringstream csv(ReadWholeFile(args[1], TReadFrom::FileOrPipe));
         THistory history(THistory::DefaultPath());
         TellNotice(history, err);
-        out << history.ImportCsv(csv, p) << " answers imported.\n";
+        // Its faults are named by the file as the user gave it.
+        out << history.ImportCsv(csv, p, args[1]) << " answers imported.\n";
         return 0;
     }
     throw TUsageError(std::string("Usage: velmoria-cli ") + Usage);

@@ -33,6 +33,12 @@ struct THistoryError : std::runtime_error {
     THistoryProblem Problem;
 };
 
+// A file to import that is not a sound export: the message names that file (as its caller named it)
+// and the line, never the history, which it leaves as it was.
+struct THistoryImportError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 // One answer as it is recorded.
 struct THistoryAnswer {
     TCardKey Key;
@@ -141,12 +147,15 @@ public:
     // foreign_language,native_language,direction,word,translations,practice.
     // Returns the answers written. From a damaged history every answer that can still be read.
     std::int64_t ExportCsv(std::ostream& out);
-    // Merges such a file (a byte order mark allowed): answers already present are skipped, the cards
-    // they touch are rebuilt by replaying their answers in time order. Returns the answers added; a
-    // bad file (a time before 1990 or over a day ahead of the clock is one) throws THistoryError
-    // naming the line and changes nothing. Written in batches, so that a review beside it waits
-    // a fraction of a second at most; stopped in between, it is taken up again by the same import.
-    int ImportCsv(std::istream& in, const TSchedulerParameters& p = {});
+    // Merges such a file (a byte order mark allowed), read from source (the name its errors give):
+    // an answer is its card, time and rating, and one the file holds k times is added as often as
+    // the history holds it fewer times, so a second import adds nothing. The cards touched are
+    // rebuilt by replaying their answers in time order. Returns the answers added; a bad file (a time
+    // before 1990 or over a day ahead of the clock is one) throws THistoryImportError and changes
+    // nothing. Written in batches, so that a review beside it waits a fraction of a second at most;
+    // stopped in between, it is taken up again by the same import.
+    int ImportCsv(std::istream& in, const TSchedulerParameters& p = {},
+        const std::string& source = "the imported file");
 
 private:
     [[noreturn]] void Fail(const std::string& what, THistoryProblem problem = THistoryProblem::Other) const;

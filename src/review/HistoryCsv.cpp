@@ -7,12 +7,14 @@
 #include <cstdlib>
 #include <functional>
 #include <istream>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <set>
 #include <sstream>
 #include <string_view>
 #include <thread>
+#include <tuple>
 
 namespace {
 
@@ -229,13 +231,14 @@ std::int64_t THistory::RescueCsv(std::ostream& out)
     return written;
 }
 
-int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p)
+int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const std::string& source)
 {
     RequireWritable();
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    // The whole file is read and checked first: a bad line changes nothing.
-    const std::vector<TImportRow> rows = ReadImport(in, [this](int at, const std::string& why) {
-        Fail("line " + std::to_string(at) + " of the imported file " + why);
+    // The whole file is read and checked first: a bad line changes nothing. Its fault is the file's,
+    // so the message names the file and not the history.
+    const std::vector<TImportRow> rows = ReadImport(in, [&source](int at, const std::string& why) {
+        throw THistoryImportError(source + ", line " + std::to_string(at) + ": " + why);
     });
     TStatement findCard(Db_,
         "SELECT id FROM cards WHERE foreign_language = ? AND native_language = ? AND direction = ? "
@@ -246,7 +249,13 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p)
         "state, stability, difficulty, last_review, due, reps, lapses, first_day) "
         "VALUES(?, ?, ?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0)",
         fail);
-    TStatement findAnswer(Db_, "SELECT 1 FROM answers WHERE card = ? AND time_ms = ?", fail);
+    // Two answers of one card in one millisecond are both real (a double tap, two windows), so an
+    // answer is its card, time and rating together, and the n-th of a kind in the file is added
+    // while the history holds fewer than n: counted afresh each time, so an import taken up again
+    // after a stop adds only what is still missing.
+    TStatement countAnswers(
+        Db_, "SELECT COUNT(*) FROM answers WHERE card = ? AND time_ms = ? AND rating = ?", fail);
+    std::map<std::tuple<std::int64_t, std::int64_t, int>, std::int64_t> inFile;
     TStatement addAnswer(Db_,
         "INSERT INTO answers(card, time_ms, day, rating, state_before, duration_ms, practice) "
         "VALUES(?, ?, 0, ?, 0, ?, ?)",
@@ -275,9 +284,10 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p)
                 addCard.Step();
                 card = sqlite3_last_insert_rowid(Db_);
             }
-            findAnswer.Reset();
-            findAnswer.Bind(1, card).Bind(2, row.TimeMs);
-            if (findAnswer.Step())
+            const std::int64_t nth = ++inFile[{ card, row.TimeMs, row.Rating }];
+            countAnswers.Reset();
+            countAnswers.Bind(1, card).Bind(2, row.TimeMs).Bind(3, std::int64_t { row.Rating });
+            if (countAnswers.Step() && countAnswers.Int(0) >= nth)
                 continue;
             addAnswer.Reset();
             addAnswer.Bind(1, card)
@@ -289,6 +299,10 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p)
             touched.insert(card);
             ++added;
         }
+        // A statement left on its row would keep this batch's snapshot past the commit, and the next
+        // batch could then not write once a review beside it had.
+        findCard.Reset();
+        countAnswers.Reset();
         Replay(touched, p);
         transaction.Commit();
     }

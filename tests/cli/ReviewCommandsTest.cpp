@@ -185,10 +185,14 @@ TEST_F(ReviewCommandsTest, ImportReplaysAtTheRetentionAskedAndABadOneChangesNoth
     const std::string exported = Dir.File("a.csv");
     Ok({ "history", "export", exported });
     const std::string before = Ok({ "due", List, "--list", "--today", "2024-03-04" });
-    // The kinds of bad rows are the history's to refuse; here the refusal reaches the user.
+    // The kinds of bad rows are the history's to refuse; here the refusal reaches the user, naming
+    // the file as given and the line, not the history.
     WriteBytes(
         Dir.File("bad.csv"), ReadBytes(exported) + "1,1709380800000,7,2,100,1031,1033,0,Katze,cat,0\n");
-    FailsWith(1, { "history", "import", Dir.File("bad.csv") }, THistory::DefaultPath());
+    const TCliResult bad = Cli({ "history", "import", Dir.File("bad.csv") });
+    EXPECT_EQ(bad.Status, 1);
+    EXPECT_EQ(bad.Err.rfind(Dir.File("bad.csv") + ", line 4: ", 0), 0u) << bad.Err;
+    EXPECT_EQ(bad.Err.find(THistory::DefaultPath()), std::string::npos) << bad.Err;
     EXPECT_EQ(Ok({ "due", List, "--list", "--today", "2024-03-04" }), before);
 
     std::map<std::string, std::string> listed;
@@ -201,6 +205,14 @@ TEST_F(ReviewCommandsTest, ImportReplaysAtTheRetentionAskedAndABadOneChangesNoth
         listed[retention] = Ok({ "due", List, "--list", "--today", "2024-03-04" });
     }
     EXPECT_EQ(listed[""], listed["0.9"]) << "the default";
+    // As a spreadsheet saves it: a byte order mark and CRLF line ends.
+    std::string marked = "\xEF\xBB\xBF";
+    for (const char c : ReadBytes(exported))
+        marked += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    WriteBytes(Dir.File("marked.csv"), marked);
+    UseDataFolder("marked");
+    EXPECT_EQ(Ok({ "history", "import", Dir.File("marked.csv") }), "2 answers imported.\n");
+    EXPECT_EQ(Ok({ "due", List, "--list", "--today", "2024-03-04" }), listed[""]);
     // The second answer was scheduled further out the less recall is asked for.
     EXPECT_GT(listed["0.7"].substr(listed["0.7"].find("\n0\t") + 3, 10),
         listed["0.97"].substr(listed["0.97"].find("\n0\t") + 3, 10));

@@ -110,7 +110,6 @@ public:
     int Count = 0;
     std::int64_t FirstLine = 0; // 1-based, the line the record starts on
     bool Spans = false; // a quoted line break is part of the record
-    bool EndedWithBreak = false;
     std::int64_t TabsOutsideQuotes = 0; // over all records so far, when tab is not the delimiter
     std::int64_t UnclosedQuotes = 0; // records read again with their quotes as characters
 
@@ -162,7 +161,6 @@ private:
         }
         if (i > lineStart && Count < MaxFields)
             Fields[static_cast<std::size_t>(Count++)] = Text_.substr(fieldStart, i - fieldStart);
-        EndedWithBreak = i < size;
         if (i < size && data[i] == Char('\r') && i + 1 < size && data[i + 1] == Char('\n'))
             ++i;
         Pos_ = i + 1;

@@ -207,12 +207,14 @@ std::int64_t THistory::RescueCsv(std::ostream& out)
         if (max.Step())
             last = max.Int(0);
     } catch (const THistoryError&) {
-        last = -1; // read on until no answer has turned up for a long stretch
+        last = -1;
     }
+    // A damaged last page can make the highest id look lower than it is: past it, reading goes on
+    // until no answer has turned up for a long stretch.
     TStatement one(Db_, (std::string(AnswerColumns) + " WHERE a.id = ?").c_str(), fail);
     out << CsvHeader << '\n';
     std::int64_t written = 0, missed = 0;
-    for (std::int64_t id = 1; last < 0 ? missed < RescueStretch : id <= last; ++id) {
+    for (std::int64_t id = 1; id <= last || missed < RescueStretch; ++id) {
         try {
             one.Reset();
             one.Bind(1, id);

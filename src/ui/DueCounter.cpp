@@ -1,6 +1,7 @@
 #include "ui/DueCounter.h"
 
 #include "core/DisplayText.h"
+#include "core/FreedMemory.h"
 #include "core/VocabFile.h"
 
 #include <QCoreApplication>
@@ -110,8 +111,12 @@ void TDueCounter::Start(TJob job)
     }
     Running_ = new QFutureWatcher<TDueAnswer>(this);
     connect(Running_, &QFutureWatcher<TDueAnswer>::finished, this, &TDueCounter::Finished);
-    Running_->setFuture(QtConcurrent::run(
-        [job = std::move(job)] { return CountJob(job.Bytes, job.FileName, job.Question); }));
+    Running_->setFuture(QtConcurrent::run([job = std::move(job)]() mutable {
+        TDueAnswer answer = CountJob(job.Bytes, job.FileName, job.Question);
+        job.Bytes = std::string();
+        ReturnFreedMemory();
+        return answer;
+    }));
 }
 
 void TDueCounter::Finished()

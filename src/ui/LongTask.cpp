@@ -1,5 +1,6 @@
 #include "ui/LongTask.h"
 
+#include "core/FreedMemory.h"
 #include "core/SafeSave.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ void RunLongTask(QWidget* parent, const QString& label, const std::function<void
         } catch (...) {
             error = std::current_exception();
         }
+        ReturnFreedMemory();
         done = true;
     });
 

@@ -413,6 +413,8 @@ TEST(TextImport, DetectTextFormat)
         { "Utf8AfterLongAsciiInSample", ascii.substr(0, 5000) + "K\xC3\xA4se", true, tfUtf8Comma },
         { "Overlong", "\xC0\xAF" + utf8Word, false, tfTextComma },
         { "Surrogate", "\xED\xA0\x80" + utf8Word, false, tfTextComma },
+        { "OverlongThreeBytes", "\xE0\x80\x80" + utf8Word, false, tfTextComma },
+        { "LowestThreeBytes", "\xE1\x80\x80,x", false, tfUtf8Comma },
         { "BeyondUnicode", "\xF4\x90\x80\x80" + utf8Word, false, tfTextComma },
         { "StrayContinuation", utf8Word + "\x80", false, tfTextComma },
         { "CutSequenceAtFileEnd", utf8Word + "\xC3", false, tfTextComma },

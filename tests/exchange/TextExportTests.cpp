@@ -59,8 +59,8 @@ TEST(TextExport, ExactBytesOfEveryFormatAndOfAnEmptyDocument)
     EXPECT_THROW(ExportTextBytes(empty, static_cast<TTextFormat>(9)), EVocabFileError);
 }
 
-// What an export writes, the import with columns 1 to 4 reads back, sorting positions included; only
-// surrounding blanks are lost and an empty translation returns as the missing-value mark.
+// What an export writes, the import with columns 1 to 4 reads back; only surrounding blanks are
+// lost and an empty translation returns as the missing-value mark.
 TEST(TextExport, RoundTripThroughImportForAllFormats)
 {
     const std::vector<TFieldValues> items = {
@@ -75,17 +75,17 @@ TEST(TextExport, RoundTripThroughImportForAllFormats)
         { "e@mail", "", "", "@" },
         { "a@b", "", "", "" },
     };
-    // Counted in the foreign code page's characters; an "@" of the word itself is no marker.
+    // Sorting positions, in the foreign code page's characters; an "@" of a word is no marker.
     const std::int32_t positions[] = { 5, 1, 4, 0, 0, 0, 3, 0, 0, 1 };
     for (int i = 0; i < TextFormatCount; ++i) {
         const auto format = static_cast<TTextFormat>(i);
         SCOPED_TRACE(TextFormatName(format));
         TVocabFile source;
         SetLanguages(source, LangRussian, LangGerman);
-        for (std::size_t n = 0; n < items.size(); ++n) {
-            AddItem(source, items[n][0], items[n][1], items[n][2], items[n][3]);
-            source.Items(static_cast<std::int32_t>(n)).SortingPosition = positions[n];
-        }
+        for (const TFieldValues& values : items)
+            AddItem(source, values[0], values[1], values[2], values[3]);
+        for (std::int32_t n = 0; n < source.Count(); ++n)
+            source.Items(n).SortingPosition = positions[n];
         TVocabFile target;
         SetLanguages(target, LangRussian, LangGerman);
         const TImportResult result

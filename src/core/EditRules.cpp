@@ -61,13 +61,7 @@ TEditStep TEditOk::Start()
         return Tell(NoTranslationMessage, fiNative);
 
     bool marked = false;
-    const std::size_t at = foreign.find('@');
-    SortingPosition_ = ExtractSortingMarker(foreign, &marked);
-    // A marker between two blanks (or a blank and an end) leaves one blank too many; dropping the
-    // one after it keeps the position pointing at the word the user marked.
-    if (marked && !foreign.empty() && (at == 0 || foreign[at - 1] == ' ')
-        && (at == foreign.size() || foreign[at] == ' '))
-        foreign.erase(at < foreign.size() ? at : at - 1, 1);
+    SortingPosition_ = TakeSortingMarker(foreign, &marked);
     // "@" alone would otherwise store an item without a word/phrase.
     if (foreign.empty())
         return Tell(NoWordMessage, fiForeign);

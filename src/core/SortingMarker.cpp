@@ -24,3 +24,33 @@ std::string InsertSortingMarker(std::string_view text, std::int32_t position, bo
         shown.insert(shown.begin(), '@');
     return shown;
 }
+
+std::int32_t TakeSortingMarker(std::string& text, bool* found)
+{
+    bool marked = false;
+    const std::size_t at = text.find('@');
+    const std::int32_t position = ExtractSortingMarker(text, &marked);
+    // A marker between two blanks (or a blank and an end) leaves one blank too many; dropping the
+    // one after it keeps the position pointing at the word the user marked.
+    if (marked && !text.empty() && (at == 0 || text[at - 1] == ' ') && (at == text.size() || text[at] == ' '))
+        text.erase(at < text.size() ? at : at - 1, 1);
+    if (found)
+        *found = marked;
+    return position;
+}
+
+std::string_view MarkedForExport(std::string_view text, std::int32_t position, std::string& scratch)
+{
+    const std::size_t literal = text.find('@');
+    if (position <= 0 && literal == std::string_view::npos)
+        return text;
+    std::size_t place = position > 0 ? std::min(static_cast<std::size_t>(position), text.size()) : 0;
+    // Only the first "@" is read as the marker: an "@" of the text before the position would be
+    // taken for it, so the text keeps its "@" and gives up the position instead.
+    if (literal < place)
+        place = 0;
+    scratch.assign(text.substr(0, place));
+    scratch += '@';
+    scratch.append(text.substr(place));
+    return scratch;
+}

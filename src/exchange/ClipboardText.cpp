@@ -1,5 +1,6 @@
 #include "exchange/ClipboardText.h"
 
+#include "core/SortingMarker.h"
 #include "exchange/ExchangeText.h"
 #include "exchange/ImportRules.h"
 
@@ -11,10 +12,14 @@ std::string BuildClipboardText(const TVocabFile& document)
         throw EVocabFileError("No current item");
     const TVocabItem& item = document.Items(document.CurrentIndex());
     std::string line;
+    std::string marked;
     for (int f = 0; f < FieldCount; ++f) {
         if (f > 0)
             line.push_back('\t');
-        const std::string_view value = item.FieldValue(f);
+        // The paste into another copy reads the sorting position back from the marker.
+        const std::string_view value = f == fiForeign
+            ? MarkedForExport(item.FieldValue(f), item.SortingPosition, marked)
+            : item.FieldValue(f);
         const std::size_t start = line.size();
         if (IsAscii(value))
             line.append(value);

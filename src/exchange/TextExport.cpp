@@ -1,4 +1,5 @@
 #include "core/SafeSave.h"
+#include "core/SortingMarker.h"
 #include "exchange/ExchangeText.h"
 #include "exchange/Export.h"
 
@@ -81,6 +82,8 @@ std::string ExportTextBytes(const TVocabFile& document, TTextFormat format)
     // Room for the texts, delimiters and line ends (twice for UTF-16); quoting may still grow it.
     const std::size_t estimate = TextBytesOf(document) + 5 * document.ItemList().size();
     std::string out;
+    // The word/phrase carries the sorting position as the edit box shows it.
+    std::string marked;
 
     if (TextFormatEncoding(format) == teUtf16) {
         out.reserve(2 * estimate + 2);
@@ -92,7 +95,9 @@ std::string ExportTextBytes(const TVocabFile& document, TTextFormat format)
             for (int k = 0; k < FieldCount; ++k) {
                 if (k > 0)
                     line += char16_t(delimiter);
-                const std::string_view field = item->FieldValue(k);
+                const std::string_view field = k == fiForeign
+                    ? MarkedForExport(item->FieldValue(k), item->SortingPosition, marked)
+                    : item->FieldValue(k);
                 if (IsAscii(field))
                     wide.assign(field.begin(), field.end());
                 else
@@ -112,7 +117,9 @@ std::string ExportTextBytes(const TVocabFile& document, TTextFormat format)
         for (int k = 0; k < FieldCount; ++k) {
             if (k > 0)
                 out += delimiter;
-            std::string_view field = item->FieldValue(k);
+            std::string_view field = k == fiForeign
+                ? MarkedForExport(item->FieldValue(k), item->SortingPosition, marked)
+                : item->FieldValue(k);
             if (utf8 && !IsAscii(field)) {
                 converted = AnsiToUtf8(field, codePages[k]);
                 field = converted;

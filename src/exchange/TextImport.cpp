@@ -1,6 +1,7 @@
 #include "exchange/TextImport.h"
 
 #include "core/SafeSave.h"
+#include "core/SortingMarker.h"
 #include "exchange/ExchangeText.h"
 #include "exchange/TextCheck.h"
 #include "exchange/TextScan.h"
@@ -69,6 +70,7 @@ TImportResult ReadItems(TVocabFile& document, TView<Char> text, TTextFormat form
     std::basic_string<Char> unquoted[FieldCount];
     std::string converted[FieldCount];
     std::array<std::string_view, FieldCount> values;
+    std::string unmarked;
 
     TVocabItemList built;
     TImportResult result;
@@ -89,6 +91,13 @@ TImportResult ReadItems(TVocabFile& document, TView<Char> text, TTextFormat form
             lostHere += lost ? 1 : 0;
             if (k == fiForeign && values[index].empty())
                 break;
+        }
+        // The first "@" of the word/phrase is its sorting marker, read as the edit dialog reads it.
+        std::int32_t position = 0;
+        if (values[fiForeign].find('@') != std::string_view::npos) {
+            unmarked.assign(values[fiForeign]);
+            position = TakeSortingMarker(unmarked);
+            values[fiForeign] = unmarked;
         }
         if (values[fiForeign].empty()) {
             bool held = false;
@@ -116,6 +125,7 @@ TImportResult ReadItems(TVocabFile& document, TView<Char> text, TTextFormat form
         }
         result.JoinedBreaks += scanner.Spans ? 1 : 0;
         built.push_back(TVocabItem::Make(values[0], values[1], values[2], values[3]));
+        built.back()->SortingPosition = position;
         result.LostFields += lostHere;
     }
     result.InvalidBytes = convert.Invalid;
@@ -217,4 +227,3 @@ TTextFormat DetectTextFormatBytes(std::string_view bytes, bool cut)
         = bytes.starts_with("\xEF\xBB\xBF") || IsUtf8Text(bytes, cut) ? teUtf8 : teEightBit;
     return MakeTextFormat(encoding, DetectDelimiter(EightBitText(bytes, encoding), cut));
 }
-

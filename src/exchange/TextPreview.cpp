@@ -1,3 +1,4 @@
+#include "core/SortingMarker.h"
 #include "exchange/ExchangeText.h"
 #include "exchange/TextImport.h"
 #include "exchange/TextScan.h"
@@ -79,8 +80,13 @@ std::vector<TPreviewRow> ScanPreview(TView<Char> text, TTextFormat format, const
                 ConvertMarking(field, encoding, codePage, row.Lost[static_cast<std::size_t>(c)]));
         }
         const std::int32_t word = columns[fiForeign];
-        row.Skipped
-            = word < 1 || word > scanner.Count || row.Columns[static_cast<std::size_t>(word - 1)].empty();
+        row.Skipped = word < 1 || word > scanner.Count;
+        if (!row.Skipped) {
+            // The column shows its marker as the edit box would; a word of nothing else is none.
+            std::string unmarked = row.Columns[static_cast<std::size_t>(word - 1)];
+            TakeSortingMarker(unmarked);
+            row.Skipped = unmarked.empty();
+        }
         rows.push_back(std::move(row));
     }
     return rows;

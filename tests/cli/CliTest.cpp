@@ -193,7 +193,7 @@ TEST_F(CliTest, ExportAndImportRoundTripInEveryFormat)
         EXPECT_EQ(Ok({ "detect", text }), format + "\n");
         Ok({ "new", copy, "--foreign", "0x0407", "--native", "0x0409" });
         EXPECT_EQ(Ok({ "import", copy, text, "--format", format }), "4 items imported successfully.\n");
-        EXPECT_TRUE(Contains(Ok({ "list", copy }), "sch\xC3\xB6n\tadjective\t\tbeautiful; nice"));
+        EXPECT_EQ(Ok({ "list", copy }), Ok({ "list", List })) << "words, fields and sorting positions";
     }
     // Columns in another order, a header line skipped.
     WriteBytes(Dir.File("cols.txt"), "English,German\r\ncat,Katze\r\nempty,\r\n");

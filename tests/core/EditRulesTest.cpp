@@ -199,6 +199,11 @@ TEST(SortingMarker, ReadAndShow)
     EXPECT_EQ(InsertSortingMarker("maison", 0, true), "@maison");
     EXPECT_EQ(InsertSortingMarker("maison", 0, false), "maison");
     EXPECT_EQ(InsertSortingMarker("ab", 10, false), "ab@");
+    std::string scratch; // a text file's marker: an "@" of the text comes after it, the text kept whole
+    for (const auto& [text, position, written] :
+        { std::tuple<const char*, int, const char*> { "ab", 9, "ab@" }, { "ab", -1, "ab" },
+            { "a@b", 0, "@a@b" }, { "a@b", 1, "a@@b" }, { "a@b c", 4, "@a@b c" } })
+        EXPECT_EQ(MarkedForExport(text, position, scratch), written) << text << position;
 }
 
 } // namespace

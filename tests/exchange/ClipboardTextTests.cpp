@@ -19,7 +19,8 @@ TEST(ClipboardText, CopyWritesTheCurrentItemAsOneUtf8LineOfFourColumns)
     AddItem(document, "a\tb", "x\r\ny", "", "z");
     EXPECT_EQ(MessageOf<EVocabFileError>([&] { BuildClipboardText(document); }), "No current item");
     document.SetCurrentIndex(0);
-    EXPECT_EQ(BuildClipboardText(document), "\xD0\xB4\xD0\xBE\xD0\xBC\tn.\t\tHaus, Geb\xC3\xA4ude\n");
+    document.Items(0).SortingPosition = 1;
+    EXPECT_EQ(BuildClipboardText(document), "\xD0\xB4@\xD0\xBE\xD0\xBC\tn.\t\tHaus, Geb\xC3\xA4ude\n");
     document.SetCurrentIndex(1);
     EXPECT_EQ(BuildClipboardText(document), "a b\tx  y\t\tz\n") << "no tab or break inside a cell";
 }
@@ -134,11 +135,13 @@ TEST(ClipboardText, CopiedLinePastesBackAtTheEndOfAListWithoutACurrentItem)
     SetLanguages(source, LangRussian, LangPolish);
     AddItem(source, "\xF1\xEB\xEE\xE2\xEE", "\xF1\xF3\xF9.", "", "s\xB3owo"); // слово, сущ., słowo
     source.SetCurrentIndex(0);
+    source.Items(0).SortingPosition = 2;
     SetLanguages(target, LangRussian, LangPolish);
     AddItem(target, "a", "", "", "b");
     target.SetCurrentIndex(-1);
     EXPECT_EQ(PasteClipboardText(target, BuildClipboardText(source)).LostFields, 0);
     EXPECT_EQ(AllItems(target), (TItems { { "a", "", "", "b" }, ItemValues(source, 0) }));
+    EXPECT_EQ(target.Items(1).SortingPosition, 2);
     EXPECT_EQ(target.CurrentIndex(), -1);
     target.Undo();
     EXPECT_EQ(target.Count(), 1);

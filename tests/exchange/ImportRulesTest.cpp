@@ -90,11 +90,12 @@ TEST(ImportCommand, ExtensionAndMessage)
 
 TEST(ImportPreview, RowsAsTheImportReadsThem)
 {
-    const std::string csv = "Header,Kopf\r\n\"Haus, das\",house\r\n,empty word\r\nFu\xC3\x9F,foot\r\nx,y\r\n";
+    const std::string csv
+        = "Header,Kopf\r\n\"Haus, das\",house\r\n@,empty word\r\nFu\xC3\x9F,foot\r\nx,y\r\n";
     // UTF-8 read into German (1252): the sharp s survives as one byte.
     const auto rows = PreviewTextBytes(csv, tfUtf8Comma, { 1, 0, 0, 2 }, 2, 3, LangGerman, LangEnglish);
     EXPECT_EQ(
-        Columns(rows), (TRows { { "Haus, das", "house" }, { "", "empty word" }, { "Fu\xDF", "foot" } }));
+        Columns(rows), (TRows { { "Haus, das", "house" }, { "@", "empty word" }, { "Fu\xDF", "foot" } }));
     EXPECT_EQ(rows[1].Line, 3);
     EXPECT_FALSE(rows[0].Skipped);
     EXPECT_TRUE(rows[1].Skipped);

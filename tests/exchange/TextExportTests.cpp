@@ -67,9 +67,11 @@ TEST(TextExport, RoundTripThroughImportForAllFormats)
         { "big, red", "adj.", "", "large, great" }, { "\"quoted\"", "n.", "a \"b\" c", "\"x\",\"y\"" },
         { "\xE4\xEE\xEC \xB8", "\xFC\xDF", "\x81\x8D odd bytes", "Haus\xE4" },
         { "  spaced  ", "  ", " notes ", "" }, { "\"", ",", "\"\"", ",\"," }, { "\xFF", "", "", "\x80" },
-        { "a; b", ";", "\";\"", "x;\"y\"" },
+        { "a; b", ";", "\";\"", "x;\"y\"" }, { "e@mail", "", "", "@" }, { "a@b", "", "", "" },
         { " \"lead", "tab\there", "line\r\nbreak", "\"" }, // a break inside comes back as a space
     };
+    // Sorting positions, in the foreign code page's characters; an "@" of a word is no marker.
+    const std::int32_t positions[] = { 5, 1, 4, 0, 0, 0, 3, 0, 1, 0 };
     for (int i = 0; i < TextFormatCount; ++i) {
         const auto format = static_cast<TTextFormat>(i);
         SCOPED_TRACE(TextFormatName(format));
@@ -77,6 +79,8 @@ TEST(TextExport, RoundTripThroughImportForAllFormats)
         SetLanguages(source, LangRussian, LangGerman);
         for (const TFieldValues& values : items)
             AddItem(source, values[0], values[1], values[2], values[3]);
+        for (std::int32_t n = 0; n < source.Count(); ++n)
+            source.Items(n).SortingPosition = positions[n];
         TVocabFile target;
         SetLanguages(target, LangRussian, LangGerman);
         const TImportResult result
@@ -90,6 +94,8 @@ TEST(TextExport, RoundTripThroughImportForAllFormats)
             if (expected[fiNative].empty())
                 expected[fiNative] = "#Value?#";
             EXPECT_EQ(ItemValues(target, static_cast<std::int32_t>(n)), expected) << "item " << n;
+            EXPECT_EQ(target.Items(static_cast<std::int32_t>(n)).SortingPosition, positions[n])
+                << "item " << n;
         }
     }
 }

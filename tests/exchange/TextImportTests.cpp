@@ -98,6 +98,8 @@ TEST(TextImport, FieldRulesOfEveryReader)
         { "TabFieldsTrimmed", true, "  a \t\x01 b\x02", WordNative, V { "a", "", "", "b" } },
         { "UnclosedQuoteMeansNothing", true, "\"a\tb", WordNative, V { "\"a", "", "", "b" } },
         { "TabEmptyWordSkipped", true, "\tb", WordNative, std::nullopt },
+        { "FirstMarkerTakenWithABlank", true, "der @ Hund@\t@", WordNative, V { "der Hund@", "", "", "@" } },
+        { "MarkerAloneIsNoWord", false, " \"@\" ,x", WordNative, std::nullopt },
     };
     for (int i = 0; i < TextFormatCount; ++i) {
         const auto format = static_cast<TTextFormat>(i);

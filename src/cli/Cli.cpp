@@ -193,7 +193,7 @@ int CmdAdd(const TArguments& args, std::ostream& out, std::ostream& err)
     TVocabFile document;
     Load(document, args[0], err);
     std::string foreign = CollapseSpaces(ToCodePage(args[1], document.ForeignLangID(), "WORD"));
-    const std::int32_t position = ExtractSortingMarker(foreign);
+    const std::int32_t position = TakeSortingMarker(foreign);
     const LangId native = document.NativeLangID();
     const std::string category
         = CollapseSpaces(ToCodePage(args.Option("category").value_or(""), native, "--category"));

@@ -5,6 +5,7 @@
 #include "exchange/ImportRules.h"
 
 #include <algorithm>
+#include <string>
 
 std::string BuildClipboardText(const TVocabFile& document)
 {
@@ -20,16 +21,15 @@ std::string BuildClipboardText(const TVocabFile& document)
         const std::string_view value = f == fiForeign
             ? MarkedForExport(item.FieldValue(f), item.SortingPosition, marked)
             : item.FieldValue(f);
-        const std::size_t start = line.size();
-        if (IsAscii(value))
-            line.append(value);
-        else
-            line.append(AnsiToUtf8(value,
-                LanguageCodePage(f == fiForeign ? document.ForeignLangID() : document.NativeLangID())));
-        // A tab or line break inside a field would move the other fields to other cells.
+        std::string cell = IsAscii(value)
+            ? std::string(value)
+            : AnsiToUtf8(
+                value, LanguageCodePage(f == fiForeign ? document.ForeignLangID() : document.NativeLangID()));
+        // A tab or line break inside a field would move the other fields to other cells; a quote
+        // that opens it would be read as quoting.
         std::replace_if(
-            line.begin() + static_cast<std::ptrdiff_t>(start), line.end(),
-            [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+            cell.begin(), cell.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+        AppendField<char>(line, cell, '\t');
     }
     line.push_back('\n');
     return line;

@@ -17,12 +17,19 @@ TEST(ClipboardText, CopyWritesTheCurrentItemAsOneUtf8LineOfFourColumns)
     SetLanguages(document, LangRussian, LangGerman);
     AddItem(document, "\xE4\xEE\xEC", "n.", "", "Haus, Geb\xE4ude");
     AddItem(document, "a\tb", "x\r\ny", "", "z");
+    AddItem(document, "\"quoted\"", "", "a \"b\"", "\"");
     EXPECT_EQ(MessageOf<EVocabFileError>([&] { BuildClipboardText(document); }), "No current item");
     document.SetCurrentIndex(0);
     document.Items(0).SortingPosition = 1;
     EXPECT_EQ(BuildClipboardText(document), "\xD0\xB4@\xD0\xBE\xD0\xBC\tn.\t\tHaus, Geb\xC3\xA4ude\n");
     document.SetCurrentIndex(1);
     EXPECT_EQ(BuildClipboardText(document), "a b\tx  y\t\tz\n") << "no tab or break inside a cell";
+    document.SetCurrentIndex(2);
+    const std::string quoted = BuildClipboardText(document);
+    EXPECT_EQ(quoted, "\"\"\"quoted\"\"\"\t\ta \"b\"\t\"\"\"\"\n") << "a quote that opens a cell is quoted";
+    TVocabFile pasted;
+    PasteClipboardText(pasted, quoted);
+    EXPECT_EQ(ItemValues(pasted, 0), ItemValues(document, 2));
 }
 
 // The block decides: its delimiter as the import would find it in a file, and its columns by the

@@ -444,6 +444,7 @@ TEST(TextImport, DetectTextFormat)
         { "QuotedBreakInSemicolonFile", "\"a\nb;c\";d\ne;f\n", false, tfTextSemicolon },
         { "UnevenSemicolons", "a;b\nc;d;e\n", false, tfTextComma },
         { "LineWithoutSemicolon", "a;b\nc\n", false, tfTextComma },
+        { "FirstLineWithoutSemicolon", "a\nb;c", false, tfTextComma },
         { "CommasSplitAlikeToo", "a;b,c\nd;e,f\n", false, tfTextComma },
         { "QuotedTabInSemicolonFile", "\"a\tb\";c\nd;e\n", false, tfTextSemicolon },
         { "TabFileWithSemicolons", "a;b\tc\nd;e\tf\n", false, tfTextTab },

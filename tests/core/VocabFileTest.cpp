@@ -72,6 +72,7 @@ TEST(VocabItem, CopiesKeepAllAndTheTextStampWhichChangesOnlyWithTheTexts)
         EXPECT_EQ(item.FieldValues(), (TFieldValues { "chien", "nom", "m.", "dog" }));
     }
     EXPECT_EQ(TVocabItem::Make("", "", "", "")->TextStamp(), 0u);
+    EXPECT_EQ(TVocabItem::Make("", "", "", "a")->FieldValues(), (TFieldValues { "", "", "", "a" }));
 }
 
 TEST(VocabFileErrors, FailingChecksRaiseTheirMessageAndChangeNothing)

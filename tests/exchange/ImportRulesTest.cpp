@@ -133,6 +133,11 @@ TEST(ImportPreview, MarksTheCharactersTheCodePageLacks)
             { { { 1, 2, "" } } } },
         { "InvalidUtf8", "a\xFF\xC3;b", tfUtf8Semicolon, { "a??", "b" },
             { { { 1, 2, "" }, { 2, 3, "" } }, {} } },
+        // U+0080, the first character beyond ASCII, has no place in code page 1252.
+        { "Utf8FirstBeyondAscii", "a\xC2\x80,b", tfUtf8Comma, { "a?", "b" },
+            { { { 1, 2, "\xC2\x80" } }, {} } },
+        { "Utf16FirstBeyondAscii", Utf16Le(u"a\u0080,b"), tfUnicodeComma, { "a?", "b" },
+            { { { 1, 2, "\xC2\x80" } }, {} } },
         { "EightBitNeverLoses", "\xCB\x88?\tb", tfTextTab, { "\xCB\x88?", "b" }, { {}, {} } },
     };
     for (const auto& c : cases) {

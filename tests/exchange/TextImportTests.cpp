@@ -417,6 +417,7 @@ TEST(TextImport, DetectTextFormat)
         { "Surrogate", "\xED\xA0\x80" + utf8Word, false, tfTextComma },
         { "OverlongThreeBytes", "\xE0\x80\x80" + utf8Word, false, tfTextComma },
         { "LowestThreeBytes", "\xE1\x80\x80,x", false, tfUtf8Comma },
+        { "HighestCodePoint", "\xF4\x8F\xBF\xBF,x", false, tfUtf8Comma },
         { "BeyondUnicode", "\xF4\x90\x80\x80" + utf8Word, false, tfTextComma },
         { "StrayContinuation", utf8Word + "\x80", false, tfTextComma },
         { "CutSequenceAtFileEnd", utf8Word + "\xC3", false, tfTextComma },

@@ -243,7 +243,7 @@ TEST_F(MainFormTest, SaveAsOffersEveryTypeTheExtensionFollowsItAndTheListsOwnFil
         SaveAs(typed, filter++);
         const std::string bytes = ReadBytes(Dir.File(written));
         EXPECT_EQ(bytes.substr(0, start.size()), start);
-        EXPECT_TRUE(start == "\xFF\xFE" || bytes.find("der Hund") != std::string::npos);
+        EXPECT_TRUE(start == "\xFF\xFE" || bytes.find("Hund") != std::string::npos);
         // Exporting leaves the document and its file as they were.
         EXPECT_EQ(ReadBytes(List), before);
         EXPECT_EQ(Doc().FileName(), List);

@@ -1,7 +1,8 @@
 #!/bin/sh
 # The clipboard between two processes on a private X server:
 #   1. an item copied in one process pastes in another while the first still runs;
-#   2. xclip reads the same copy as UTF-8 text, one line with four tab-separated columns;
+#   2. xclip reads the same copy as UTF-8 text, one line with four tab-separated columns (the
+#      word with its sorting marker);
 #   3. text that xclip puts on the clipboard pastes as items.
 # Without xclip only the first runs and the test counts as skipped.
 # Usage: clipboard-two-processes.sh PATH-TO-clipboard-peer
@@ -20,7 +21,7 @@ exec xvfb-run -a -s "-screen 0 640x480x24" sh -c '
     [ "$line" = ready ] || { echo "the copying process did not start"; exit 1; }
     timeout 20 "$peer" paste || exit 1
     command -v xclip >/dev/null 2>&1 || { echo "xclip is not installed: the text between programs is not tested"; exit 77; }
-    printf "die Stra\303\237e\tf.\tpl. Stra\303\237en\tstreet; road\n" >"$dir/expected"
+    printf "die @Stra\303\237e\tf.\tpl. Stra\303\237en\tstreet; road\n" >"$dir/expected"
     timeout 10 xclip -o -selection clipboard -t UTF8_STRING >"$dir/text"
     cmp -s "$dir/expected" "$dir/text" || { echo "xclip read other text:"; od -c "$dir/text" | head; exit 1; }
     targets=$(timeout 10 xclip -o -selection clipboard -t TARGETS)

@@ -1,6 +1,7 @@
 // Document figures: load, save, sort and find, beside reading and writing the same bytes.
 
 #include "BenchFigures.h"
+#include "core/FreedMemory.h"
 #include "core/RecoveryCopy.h"
 #include "core/SafeSave.h"
 #include "core/SortKeys.h"
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <malloc.h>
 #include <random>
@@ -35,6 +37,28 @@ std::string Word(std::mt19937& random, int minLength, int maxLength)
     for (int i = 0; i < n; ++i)
         word.push_back(letters[letter(random)]);
     return word;
+}
+
+// The resident size and its peak (VmRSS, VmHWM) in MB, from the kernel's view of this process.
+std::pair<double, double> ResidentMb()
+{
+    std::ifstream status("/proc/self/status");
+    double rss = 0, peak = 0;
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("VmRSS:"))
+            rss = std::stod(line.substr(6)) / 1024.0;
+        else if (line.starts_with("VmHWM:"))
+            peak = std::stod(line.substr(6)) / 1024.0;
+    }
+    return { rss, peak };
+}
+
+void PrintResident(const char* when, int items, double fileMb, double baseMb)
+{
+    ReturnFreedMemory();
+    const auto [rss, peak] = ResidentMb();
+    std::printf("resident-%s %d: %.1f MB settled (%.1fx file above the start), peak %.1f MB\n", when, items,
+        rss, (rss - baseMb) / fileMb, peak);
 }
 
 } // namespace
@@ -102,10 +126,14 @@ void BenchCore(int items)
     PrintFigure("load", items, load, rawRead);
 
     {
+        ReturnFreedMemory();
+        const double fileMb = static_cast<double>(bytes.size()) / (1024.0 * 1024.0);
+        const double baseMb = ResidentMb().first;
         const long long before = HeapBytes();
         auto doc = std::make_unique<TVocabFile>();
         doc->LoadFromFile(file);
         const long long after = HeapBytes();
+        PrintResident("load", items, fileMb, baseMb);
         const double mb = static_cast<double>(after - before) / (1024.0 * 1024.0);
         std::printf("memory %d: %.1f MB, %.1fx file\n", items, mb,
             static_cast<double>(after - before) / static_cast<double>(bytes.size()));
@@ -123,6 +151,9 @@ void BenchCore(int items)
 
         const double sort = BestMs([&] { SortByField(*doc, 0); }, 1);
         PrintFigure("sort", items, sort, rawRead);
+        for (int field = 1; field < FieldCount; ++field)
+            SortByField(*doc, field);
+        PrintResident("sorted", items, fileMb, baseMb);
     }
     std::filesystem::remove_all(folder);
 }

@@ -52,12 +52,13 @@ TEST(LearntCount, FollowsEveryOperationAndTheTextsRevisionOnlyTextChanges)
     };
     at(1, -1), doc.Add(), check("a learnt item added", true);
     at(0), doc.Replace(), check("a learnt item replaced by an unlearnt one", true);
+    at(2, -1), doc.Replace(), check("an unlearnt item replaced by a learnt one", true);
     doc.Undo(), check("the edit undone", true);
     doc.Redo(), check("the edit redone", true);
     at(3), doc.DeleteCurrent(), check("a learnt item deleted", true);
     doc.Undo(), check("the delete undone", true);
     doc.Redo(), check("the delete redone", true);
-    doc.Undo(), doc.Undo(), doc.Undo(), check("the add undone", true);
+    doc.Undo(), doc.Undo(), doc.Undo(), doc.Undo(), check("the add undone", true);
     doc.Redo(), check("the add redone", true);
     at(2), doc.MoveCurrent(0), doc.Undo(), check("a move and its undo", false);
     doc.Sort(Foreigns(doc)), doc.Shuffle(), doc.Undo(), check("a sort and a shuffle", false);

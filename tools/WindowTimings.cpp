@@ -114,7 +114,9 @@ int main(int argc, char** argv)
         TMainForm form(std::make_unique<TMemorySettingsStore>());
         form.SetHistoryPath(historyPath);
         form.show();
-        QApplication::setActiveWindow(&form);
+        form.activateWindow();
+        if (!QTest::qWaitForWindowActive(&form))
+            std::fprintf(stderr, "the window is not active: keys may go nowhere\n");
         if (!form.OpenFile(listPath)) {
             std::fprintf(stderr, "could not open the list\n");
             return 1;
@@ -134,9 +136,14 @@ int main(int argc, char** argv)
             QTest::keyClick(to, k, m);
             form.UpdateCommandState();
         };
-        Print("Down key", Median([&] { key(grid, Qt::Key_Down); }, 31), idle);
-        Print("Ctrl+D (move down)", Median([&] { key(&form, Qt::Key_D, Qt::ControlModifier); }, 21), idle);
         TVocabFile& document = form.Session().Document();
+        // Each figure says how far the keys took the current row, so a key that went nowhere shows.
+        const std::int32_t top = document.CurrentIndex();
+        Print("Down key", Median([&] { key(grid, Qt::Key_Down); }, 31), idle);
+        std::printf("  (row %d to %d)\n", top, document.CurrentIndex());
+        const std::int32_t moved = document.CurrentIndex();
+        Print("Ctrl+D (move down)", Median([&] { key(&form, Qt::Key_D, Qt::ControlModifier); }, 21), idle);
+        std::printf("  (row %d to %d)\n", moved, document.CurrentIndex());
         const double edit = Median(
             [&] {
                 TItemEditData data;
@@ -162,6 +169,7 @@ int main(int argc, char** argv)
 
         const double review = Ms([&] { key(&form, Qt::Key_R, Qt::ControlModifier); });
         Print("Ctrl+R to the first question", review, idle);
+        std::printf("  (%s)\n", form.WindowMode() == wmTesting ? "reviewing" : "no review started");
         std::vector<double> answers, nexts;
         for (int i = 0; i < 21 && form.WindowMode() == wmTesting; ++i) {
             QWidget* box = QApplication::focusWidget();

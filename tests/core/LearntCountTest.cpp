@@ -80,6 +80,8 @@ TEST(LearntCount, FollowsEveryOperationAndTheTextsRevisionOnlyTextChanges)
         doc.SetCurrentIndex(i), doc.RecordAnswer(true, 3);
     check("every item answered right", false);
     doc.Clear(), check("cleared", true);
+    EXPECT_THROW(doc.Undo(), EVocabFileError) << "nothing to undo";
+    EXPECT_THROW(doc.Redo(), EVocabFileError) << "nothing to redo";
     EXPECT_GE(changes, 12) << "most steps change the count, or they prove little";
 }
 

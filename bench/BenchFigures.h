@@ -11,6 +11,7 @@ void BenchMatch(int items);
 void BenchTesting(int items);
 void BenchPrint(int items);
 void BenchReview(int items);
+void BenchWindow(int items);
 
 class TVocabFile;
 // A list of the given size shaped like real entries (the same list on every run).

@@ -233,6 +233,7 @@ int main(int argc, char** argv)
     TVocabFile& document = form.Session().Document();
     document.Items(2).PenaltyPoints = -1;
     document.Items(5).PenaltyPoints = -1;
+    document.RecountLearnt();
     document.SetCurrentIndex(3);
     form.RefreshGrid();
     Save(&form, "03-main-learnt");
@@ -396,6 +397,7 @@ int main(int argc, char** argv)
     form.resize(760, 520);
 
     document.Items(4).PenaltyPoints = -1;
+    document.RecountLearnt();
     {
         TStatisticsDialog dialog(&form, document);
         Save(&dialog, "19-statistics-progress");

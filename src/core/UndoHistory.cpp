@@ -22,6 +22,12 @@ void MoveItem(TVocabItemList& items, std::int32_t from, std::int32_t to)
         std::rotate(first + to, first + from, first + from + 1);
 }
 
+// What swapping out one item for another does to the learnt count.
+std::int32_t LearntChange(const TVocabItem& out, const TVocabItem& in)
+{
+    return (in.Learnt() ? 1 : 0) - (out.Learnt() ? 1 : 0);
+}
+
 bool ValidIndex(const TVocabItemList& items, std::int32_t i)
 {
     return i >= 0 && static_cast<std::size_t>(i) < items.size();
@@ -134,6 +140,7 @@ void TVocabFile::Undo()
         if (r.Added < 1 || first < 0 || end > Count() || r.Item || !r.Items.empty())
             InvalidCall();
         const auto begin = Items_.begin() + first;
+        Learnt_ -= CountLearnt({ begin, begin + r.Added });
         if (r.Added == 1)
             r.Item = std::move(*begin);
         else
@@ -145,10 +152,12 @@ void TVocabFile::Undo()
         if (!ValidIndex(Items_, r.NewIndex) || !r.Item)
             InvalidCall();
         std::swap(r.Item, Items_[static_cast<std::size_t>(r.NewIndex)]);
+        Learnt_ += LearntChange(*r.Item, *Items_[static_cast<std::size_t>(r.NewIndex)]);
         break;
     case ukDelete:
         if (r.OldIndex < 0 || r.OldIndex > Count() || !r.Item)
             InvalidCall();
+        Learnt_ += r.Item->Learnt() ? 1 : 0;
         Items_.insert(Items_.begin() + r.OldIndex, std::move(r.Item));
         break;
     case ukMove:
@@ -165,6 +174,8 @@ void TVocabFile::Undo()
     case ukNone:
         InvalidCall();
     }
+    if (r.Kind != ukMove && r.Kind != ukSort && r.Kind != ukShuffle)
+        TextsChanged();
     --UndoPos_;
     CurrentIndex_ = r.OldIndex < Count() ? r.OldIndex : -1;
     SetModifiedFromHistory();
@@ -184,8 +195,10 @@ void TVocabFile::Redo()
         if (!held || at < 0 || at > Count())
             InvalidCall();
         if (r.Added == 1) {
+            Learnt_ += r.Item->Learnt() ? 1 : 0;
             Items_.insert(Items_.begin() + at, std::move(r.Item));
         } else {
+            Learnt_ += CountLearnt(r.Items);
             Items_.insert(Items_.begin() + at, std::make_move_iterator(r.Items.begin()),
                 std::make_move_iterator(r.Items.end()));
             r.Items.clear();
@@ -196,12 +209,14 @@ void TVocabFile::Redo()
         if (!ValidIndex(Items_, r.OldIndex) || !r.Item)
             InvalidCall();
         std::swap(r.Item, Items_[static_cast<std::size_t>(r.OldIndex)]);
+        Learnt_ += LearntChange(*r.Item, *Items_[static_cast<std::size_t>(r.OldIndex)]);
         break;
     case ukDelete:
         if (!ValidIndex(Items_, r.OldIndex) || r.Item)
             InvalidCall();
         r.Item = std::move(Items_[static_cast<std::size_t>(r.OldIndex)]);
         Items_.erase(Items_.begin() + r.OldIndex);
+        Learnt_ -= r.Item->Learnt() ? 1 : 0;
         break;
     case ukMove:
         if (!ValidIndex(Items_, r.NewIndex) || !ValidIndex(Items_, r.OldIndex))
@@ -217,6 +232,8 @@ void TVocabFile::Redo()
     case ukNone:
         InvalidCall();
     }
+    if (r.Kind != ukMove && r.Kind != ukSort && r.Kind != ukShuffle)
+        TextsChanged();
     ++UndoPos_;
     CurrentIndex_ = r.NewIndex < Count() ? r.NewIndex : -1;
     SetModifiedFromHistory();

@@ -85,10 +85,15 @@ TVocabItem& TVocabFile::CurrentItem()
     return *Items_[static_cast<std::size_t>(CurrentIndex_)];
 }
 
-std::int32_t TVocabFile::LearntCount() const
+std::int32_t CountLearnt(std::span<const std::unique_ptr<TVocabItem>> items)
 {
     return static_cast<std::int32_t>(
-        std::count_if(Items_.begin(), Items_.end(), [](const auto& item) { return item->Learnt(); }));
+        std::count_if(items.begin(), items.end(), [](const auto& item) { return item->Learnt(); }));
+}
+
+void TVocabFile::RecountLearnt()
+{
+    Learnt_ = CountLearnt(Items_);
 }
 
 const std::string& TVocabFile::Properties(int i) const
@@ -120,6 +125,7 @@ void TVocabFile::SetForeignLangID(LangId v)
     if (v != ForeignLangID_) {
         ForeignLangID_ = v;
         Touch();
+        TextsChanged();
         SavedPos_ = -1;
     }
 }
@@ -129,6 +135,7 @@ void TVocabFile::SetNativeLangID(LangId v)
     if (v != NativeLangID_) {
         NativeLangID_ = v;
         Touch();
+        TextsChanged();
         SavedPos_ = -1;
     }
 }
@@ -154,6 +161,8 @@ void TVocabFile::Add(TUndoKind kind)
     ReserveOneRecord(UndoList_);
     auto fresh = std::make_unique<TVocabItem>();
     const std::int32_t oldIndex = CurrentIndex_;
+    Learnt_ += NewItem_->Learnt() ? 1 : 0;
+    TextsChanged();
     if (CurrentIndex_ < 0) {
         Items_.push_back(std::move(NewItem_));
     } else {
@@ -186,9 +195,12 @@ std::int32_t TVocabFile::PasteItems(TVocabFile& source)
     Items_.insert(
         at, std::make_move_iterator(source.Items_.begin()), std::make_move_iterator(source.Items_.end()));
     source.Items_.clear();
+    source.Learnt_ = 0;
+    source.TextsChanged();
     source.CurrentIndex_ = -1;
     if (CurrentIndex_ >= 0)
         CurrentIndex_ += count;
+    TextsChanged();
     TUndoRecord record { ukPaste, oldIndex, CurrentIndex_, nullptr, {} };
     record.Added = count;
     PushUndo(std::move(record));
@@ -202,6 +214,8 @@ void TVocabFile::Replace()
     ReserveOneRecord(UndoList_);
     auto fresh = std::make_unique<TVocabItem>();
     auto replaced = std::move(Items_[static_cast<std::size_t>(CurrentIndex_)]);
+    Learnt_ += (NewItem_->Learnt() ? 1 : 0) - (replaced->Learnt() ? 1 : 0);
+    TextsChanged();
     Items_[static_cast<std::size_t>(CurrentIndex_)] = std::move(NewItem_);
     NewItem_ = std::move(fresh);
     PushUndo({ ukEdit, CurrentIndex_, CurrentIndex_, std::move(replaced), {} });
@@ -215,6 +229,8 @@ void TVocabFile::DeleteCurrent()
     const std::int32_t deletedIndex = CurrentIndex_;
     auto deleted = std::move(Items_[static_cast<std::size_t>(deletedIndex)]);
     Items_.erase(Items_.begin() + deletedIndex);
+    Learnt_ -= deleted->Learnt() ? 1 : 0;
+    TextsChanged();
     if (CurrentIndex_ == Count())
         --CurrentIndex_;
     PushUndo({ ukDelete, deletedIndex, CurrentIndex_, std::move(deleted), {} });
@@ -334,6 +350,8 @@ void TVocabFile::Clear()
     for (auto& property : Properties_)
         property.clear();
     Items_.clear();
+    Learnt_ = 0;
+    TextsChanged();
     CurrentIndex_ = -1;
     FileName_.clear();
     Modified_ = false;
@@ -367,8 +385,11 @@ std::int32_t TVocabFile::MergeDocument(TVocabFile& merged)
         Items_.push_back(std::move(item));
     }
     merged.Items_.clear();
+    merged.Learnt_ = 0;
+    merged.TextsChanged();
     merged.CurrentIndex_ = -1;
     if (count > 0) {
+        TextsChanged();
         ClearUndo();
         Touch();
         SavedPos_ = -1;
@@ -382,6 +403,7 @@ void TVocabFile::ResetTestData()
         item->LastAttempt = 0;
         item->PenaltyPoints = 0;
     }
+    Learnt_ = 0;
     Attempts_ = 0;
     Successes_ = 0;
     ClearUndo();
@@ -434,7 +456,7 @@ void TVocabFile::RecordAnswer(bool correct, std::int32_t maxPenalty)
     if (maxPenalty < item.PenaltyPoints)
         item.PenaltyPoints = maxPenalty;
     if (correct) {
-        if (Count() - LearntCount() == 1)
+        if (Count() - Learnt_ == 1)
             item.PenaltyPoints = -1;
         else if (item.PenaltyPoints > std::numeric_limits<std::int32_t>::min())
             --item.PenaltyPoints;
@@ -443,6 +465,8 @@ void TVocabFile::RecordAnswer(bool correct, std::int32_t maxPenalty)
     } else if (maxPenalty > item.PenaltyPoints) {
         ++item.PenaltyPoints;
     }
+    // It was not learnt before: a wrong answer too may bring stored points up to -1.
+    Learnt_ += item.Learnt() ? 1 : 0;
     ClearUndo();
     Touch();
     SavedPos_ = -1;
@@ -511,7 +535,9 @@ void TVocabFile::AppendItem(std::unique_ptr<TVocabItem> item)
     // not leave them behind.
     if (!UndoList_.empty())
         ClearUndo();
+    Learnt_ += item->Learnt() ? 1 : 0;
     Items_.push_back(std::move(item));
+    TextsChanged();
     Touch();
     SavedPos_ = -1;
 }

@@ -49,7 +49,10 @@ public:
     TVocabItem& Items(std::int32_t i);
     const TVocabItem& Items(std::int32_t i) const;
     TVocabItem& CurrentItem();
-    std::int32_t LearntCount() const;
+    // Kept up to date by every operation, so a status bar may ask on each update of a huge list.
+    std::int32_t LearntCount() const { return Learnt_; }
+    // For a caller that set items' PenaltyPoints itself instead of through the operations.
+    void RecountLearnt();
     const std::string& Properties(int i) const;
     bool SameLanguages(LangId foreign, LangId native) const;
     // The raw list, in order (for views and exporters that walk every item).
@@ -72,6 +75,9 @@ public:
     // Changes whenever the contents change (edits, undo, answers, loading), and is never the
     // same for two documents: a view tells from it whether it has seen the present state.
     std::uint64_t Revision() const { return Revision_; }
+    // Changes with the items' texts, the set of items and the languages, but not with answers,
+    // moves or sorts: what review cards are made of.
+    std::uint64_t TextsRevision() const { return TextsRevision_; }
     std::int32_t UndoCount() const { return static_cast<std::int32_t>(UndoList_.size()); }
     // Entries held by the list payloads of all records (bounded by MaxUndoListEntries).
     std::size_t UndoListEntries() const { return UndoListEntries_; }
@@ -156,6 +162,7 @@ private:
         Modified_ = true;
         Revision_ = NextRevision();
     }
+    void TextsChanged() { TextsRevision_ = NextRevision(); }
     static std::uint64_t NextRevision();
     void TrimUndoMemory();
 
@@ -175,4 +182,9 @@ private:
     std::array<std::string, PropertyCount> Properties_;
     std::int32_t Successes_ = 0;
     std::uint64_t Revision_ = NextRevision();
+    std::uint64_t TextsRevision_ = NextRevision();
+    std::int32_t Learnt_ = 0;
 };
+
+// How many of the items are learnt.
+std::int32_t CountLearnt(std::span<const std::unique_ptr<TVocabItem>> items);

@@ -130,6 +130,7 @@ void TVocabFile::LoadFromBytes(std::string_view bytes)
             item->LastAttempt = reader.I32();
             item->SortingPosition = reader.I32();
             item->PenaltyPoints = reader.I32();
+            Learnt_ += item->Learnt() ? 1 : 0;
             Items_.push_back(std::move(item));
         }
         // The writer puts nothing after the last item: bytes there mean a damaged count, and

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <stdexcept>
 #include <string_view>
 #include <utility>
 #define XXH_INLINE_ALL
@@ -186,4 +187,56 @@ void TCardIndex::Order(std::vector<TEntry> all)
         }
         run = end;
     }
+}
+
+TCardTextsCopy::TCardTextsCopy(const TVocabFile& from)
+    : Revision_(from.Revision())
+    , ForeignLanguage_(from.ForeignLangID())
+    , NativeLanguage_(from.NativeLangID())
+    , Total_(from.ItemList().size())
+{
+    Lengths_.reserve(Total_ * 2);
+}
+
+bool TCardTextsCopy::Fits(const TVocabFile& from) const
+{
+    return from.Revision() == Revision_;
+}
+
+bool TCardTextsCopy::Step(const TVocabFile& from, std::size_t most)
+{
+    if (!Fits(from))
+        throw std::logic_error("TCardTextsCopy::Step: the list changed");
+    const TVocabItemList& items = from.ItemList();
+    const std::size_t end = std::min(Total_, Next_ + most);
+    for (; Next_ < end; ++Next_) {
+        for (const int field : { fiForeign, fiNative }) {
+            const std::string_view text = items[Next_]->FieldValue(field);
+            Texts_ += text;
+            Lengths_.push_back(static_cast<std::uint32_t>(text.size()));
+        }
+    }
+    return Done();
+}
+
+std::unique_ptr<TVocabFile> TCardTextsCopy::Take() const
+{
+    if (!Done())
+        throw std::logic_error("TCardTextsCopy::Take: not done");
+    auto list = std::make_unique<TVocabFile>();
+    list->SetForeignLangID(ForeignLanguage_);
+    list->SetNativeLangID(NativeLanguage_);
+    list->Reserve(Total_);
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < Total_; ++i) {
+        const std::string_view texts(Texts_);
+        const std::string_view word = texts.substr(at, Lengths_[2 * i]);
+        const std::string_view translations = texts.substr(at + word.size(), Lengths_[2 * i + 1]);
+        at += word.size() + translations.size();
+        auto item = std::make_unique<TVocabItem>();
+        item->SetFieldValues(word, {}, {}, translations);
+        list->AppendItem(std::move(item));
+    }
+    list->EndBulkAppend();
+    return list;
 }

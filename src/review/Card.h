@@ -4,6 +4,7 @@
 // or the translations makes a new one.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,4 +78,30 @@ private:
     std::vector<TGroup> Groups_;
     std::vector<TEntry> Keys_;
     std::vector<std::uint32_t> First_;
+};
+
+// A copy of what a list's cards are made of (its languages, each item's word and translations),
+// made a few items at a time so that a window copies a huge list between its events: only the
+// bytes are copied there, into one buffer. A worker then makes a list of them (Take) and counts on
+// it while the list goes on changing.
+class TCardTextsCopy {
+public:
+    explicit TCardTextsCopy(const TVocabFile& from);
+    // Whether the copy so far still is of the list as it is now (else it must start again).
+    bool Fits(const TVocabFile& from) const;
+    // Copies up to most more items; true once every item is copied.
+    bool Step(const TVocabFile& from, std::size_t most);
+    bool Done() const { return Next_ == Total_; }
+    // The list's Revision() the copy is of.
+    std::uint64_t Revision() const { return Revision_; }
+    // A list of the copied texts, once done.
+    std::unique_ptr<TVocabFile> Take() const;
+
+private:
+    std::uint64_t Revision_;
+    std::uint16_t ForeignLanguage_, NativeLanguage_;
+    std::size_t Total_;
+    std::size_t Next_ = 0;
+    std::string Texts_; // word and translations of each item in turn
+    std::vector<std::uint32_t> Lengths_; // two for each item
 };

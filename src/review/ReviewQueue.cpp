@@ -11,22 +11,6 @@
 
 namespace {
 
-struct TPlanned {
-    int Index;
-    std::uint8_t Direction;
-};
-
-// What the history says of a list in one or both directions today.
-struct TPlan {
-    std::size_t Items = 0;
-    std::vector<TPlanned> Due; // lowest predicted recall first
-    std::vector<TPlanned> New; // in list order, every new card
-    std::vector<TPlanned> Again; // failed today, in list order
-    int Allowance = 0; // new cards today may still bring
-    std::optional<TDay> Later; // earliest due date after today
-    int Cards = 0, Mature = 0;
-};
-
 std::optional<TDay> Earliest(std::optional<TDay> a, std::optional<TDay> b)
 {
     if (!a)
@@ -63,9 +47,9 @@ std::vector<bool> FailedEntries(const TCardIndex& cards, const std::vector<TCard
 }
 
 // The due cards in order only when asked for: a count needs none.
-void PlanDirection(TPlan& plan, const TVocabFile& document, THistory& history, std::uint8_t direction,
+void PlanDirection(TReviewPlan& plan, const TVocabFile& document, THistory& history, std::uint8_t direction,
     const std::vector<TCardKey>& failed, TDay today, const TSchedulerParameters& p, bool ordered,
-    std::vector<std::pair<double, TPlanned>>& due)
+    std::vector<std::pair<double, TReviewPlan::TPlanned>>& due)
 {
     // Items of one card: the first one stands for it.
     const TCardIndex cards(document, direction);
@@ -73,7 +57,7 @@ void PlanDirection(TPlan& plan, const TVocabFile& document, THistory& history, s
     const std::vector<std::optional<TMemory>> memories = history.KeyMemories(cards, !ordered);
     const std::vector<bool> again = FailedEntries(cards, failed);
     for (std::size_t k = 0; k < memories.size(); ++k) {
-        const TPlanned card { static_cast<int>(cards.Keys()[k].Card), direction };
+        const TReviewPlan::TPlanned card { static_cast<int>(cards.Keys()[k].Card), direction };
         const std::optional<TMemory>& memory = memories[k];
         if (memory) {
             ++plan.Cards;
@@ -94,17 +78,17 @@ void PlanDirection(TPlan& plan, const TVocabFile& document, THistory& history, s
     }
 }
 
-TPlan MakePlan(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
+TReviewPlan MakePlan(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
     int newPerDay, const TSchedulerParameters& p, bool ordered)
 {
-    TPlan plan;
+    TReviewPlan plan;
     const std::vector<TCardKey> failed = history.FailedOn(today);
-    std::vector<std::pair<double, TPlanned>> due;
+    std::vector<std::pair<double, TReviewPlan::TPlanned>> due;
     for (std::uint8_t d = 0; d < 2; ++d)
         if (direction == BothDirections || direction == d)
             PlanDirection(plan, document, history, d, failed, today, p, ordered, due);
     // The cards come in the order of their hashes: list order (then direction) breaks ties.
-    const auto listOrder = [](const TPlanned& a, const TPlanned& b) {
+    const auto listOrder = [](const TReviewPlan::TPlanned& a, const TReviewPlan::TPlanned& b) {
         return std::tie(a.Index, a.Direction) < std::tie(b.Index, b.Direction);
     };
     if (ordered) {
@@ -162,7 +146,19 @@ TDueCounts& TDueCounts::operator+=(const TDueCounts& other)
 TDueCounts CountDue(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
     int newPerDay, const TSchedulerParameters& p)
 {
-    const TPlan plan = MakePlan(document, history, direction, today, newPerDay, p, false);
+    return CountsOf(MakePlan(document, history, direction, today, newPerDay, p, false), today);
+}
+
+TReviewPlan PlanReview(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
+    int newPerDay, const TSchedulerParameters& p)
+{
+    TReviewPlan plan = MakePlan(document, history, direction, today, newPerDay, p, true);
+    plan.Direction = direction >= BothDirections ? BothDirections : direction;
+    return plan;
+}
+
+TDueCounts CountsOf(const TReviewPlan& plan, TDay today)
+{
     TDueCounts counts;
     counts.Due = static_cast<int>(plan.Due.size());
     counts.Again = static_cast<int>(plan.Again.size());
@@ -194,16 +190,27 @@ std::int64_t OnDay(std::int64_t unixMs, TDay day)
 
 TReviewQueue::TReviewQueue(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
     int newPerDay, const TSchedulerParameters& p, bool hintCountsAsWrong)
+    : TReviewQueue(document, history, PlanReview(document, history, direction, today, newPerDay, p), today, p,
+        hintCountsAsWrong)
+{
+}
+
+TReviewQueue::TReviewQueue(const TVocabFile& document, THistory& history, const TReviewPlan& plan, TDay today,
+    const TSchedulerParameters& p, bool hintCountsAsWrong)
     : Document_(document)
     , History_(history)
-    , Direction_(direction >= BothDirections ? BothDirections : direction)
+    , Direction_(plan.Direction)
     , Today_(today)
     , Parameters_(p)
     , HintCountsAsWrong_(hintCountsAsWrong)
 {
-    const TPlan plan = MakePlan(document, history, Direction_, today, newPerDay, p, true);
+    // A plan of another list (or of this one before it changed) would ask the wrong items.
+    if (plan.Items != static_cast<std::size_t>(document.Count()))
+        throw std::logic_error("TReviewQueue: the plan is of another list");
     Items_ = plan.Items;
-    const auto cardOf = [](const TPlanned& planned) { return TCard { planned.Index, planned.Direction }; };
+    const auto cardOf = [](const TReviewPlan::TPlanned& planned) {
+        return TCard { planned.Index, planned.Direction };
+    };
     std::transform(plan.Due.begin(), plan.Due.end(), std::back_inserter(Due_), cardOf);
     std::transform(plan.Again.begin(), plan.Again.end(), std::back_inserter(Again_), cardOf);
     const auto allowed = std::min<std::size_t>(static_cast<std::size_t>(plan.Allowance), plan.New.size());

@@ -37,6 +37,26 @@ struct TDueCounts {
 // A card remembered this long has been learnt: what the share learnt of a reviewed list counts.
 inline constexpr double MatureStability = 21;
 
+// What the history says of a list in one or both directions today, in the order a review asks it.
+struct TReviewPlan {
+    struct TPlanned {
+        int Index;
+        std::uint8_t Direction;
+    };
+    std::uint8_t Direction = 0; // 0, 1 or BothDirections
+    std::size_t Items = 0; // in the list planned
+    std::vector<TPlanned> Due; // lowest predicted recall first
+    std::vector<TPlanned> New; // in list order, every new card
+    std::vector<TPlanned> Again; // failed today, in list order
+    int Allowance = 0; // new cards today may still bring
+    std::optional<TDay> Later; // earliest due date after today
+    int Cards = 0, Mature = 0;
+};
+// Made ahead (by a worker, on a copy of the list), it lets a review start at once.
+TReviewPlan PlanReview(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
+    int newPerDay, const TSchedulerParameters& p);
+TDueCounts CountsOf(const TReviewPlan& plan, TDay today);
+
 // One direction, or both added up with the new-card allowance, which the directions share, once.
 TDueCounts CountDue(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
     int newPerDay, const TSchedulerParameters& p);
@@ -53,6 +73,9 @@ class TReviewQueue {
 public:
     TReviewQueue(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
         int newPerDay, const TSchedulerParameters& p, bool hintCountsAsWrong = false);
+    // On a plan made of this list as it is now, in its order.
+    TReviewQueue(const TVocabFile& document, THistory& history, const TReviewPlan& plan, TDay today,
+        const TSchedulerParameters& p, bool hintCountsAsWrong = false);
 
     // The item index to ask next, -1 when nothing more is due today. The same until answered.
     int NextIndex();

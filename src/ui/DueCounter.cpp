@@ -6,32 +6,46 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QStringList>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 namespace {
 
-TDueAnswer CountJob(const std::string& bytes, const std::string& fileName, const TDueQuestion& question)
+// Long enough to copy a few thousand items, short enough that keys go on as if nothing ran.
+constexpr qint64 CopySliceMs = 4;
+constexpr std::size_t CopyStep = 512;
+
+TDueAnswer CountJob(
+    const TCardTextsCopy* copy, const std::string& fileName, const TDueQuestion& question, TReviewPlan* plan)
 {
     try {
-        TVocabFile document;
-        if (bytes.empty()) {
+        std::unique_ptr<TVocabFile> copied = copy ? copy->Take() : nullptr;
+        TVocabFile read;
+        if (!copy) {
             // Read as bytes: loading the file itself would also tidy up after a broken save, and
             // looking at a list must not change anything on disk.
             std::ifstream in(fileName, std::ios::binary);
             if (!in)
                 return std::nullopt;
             const std::string image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            document.LoadFromBytes(image);
-        } else {
-            document.LoadFromBytes(bytes);
+            read.LoadFromBytes(image);
         }
+        const TVocabFile& document = copied ? *copied : read;
         THistory history(question.HistoryPath);
         std::array<TDueCounts, 2> into;
+        // The direction shown is planned in full, so that its review can start at once.
+        if (plan)
+            *plan = PlanReview(document, history, question.Direction, question.Today, question.NewPerDay,
+                question.Parameters);
         for (std::uint8_t d = 0; d < 2; ++d)
-            into[d] = CountDue(document, history, d, question.Today, question.NewPerDay, question.Parameters);
+            into[d] = plan && d == question.Direction
+                ? CountsOf(*plan, question.Today)
+                : CountDue(document, history, d, question.Today, question.NewPerDay, question.Parameters);
         return into;
     } catch (const std::exception&) {
         // A list that cannot be read or a history that is busy has no count to show.
@@ -75,7 +89,10 @@ QString DueToolTip(const std::array<TDueCounts, 2>& into)
 
 TDueCounter::TDueCounter(QObject* parent)
     : QObject(parent)
+    , CopyTimer_(new QTimer(this))
 {
+    CopyTimer_->setInterval(0);
+    connect(CopyTimer_, &QTimer::timeout, this, &TDueCounter::CopySlice);
 }
 
 TDueCounter::~TDueCounter()
@@ -85,22 +102,33 @@ TDueCounter::~TDueCounter()
         Running_->disconnect(this);
 }
 
-void TDueCounter::CountDocument(const TVocabFile& document, const TDueQuestion& question)
+void TDueCounter::CountDocument(std::function<const TVocabFile&()> document, const TDueQuestion& question)
 {
-    TJob job;
-    try {
-        job.Bytes = document.SaveToBytes();
-    } catch (const std::exception&) {
-        emit Counted(std::nullopt);
-        return;
-    }
-    job.Question = question;
-    Start(std::move(job));
+    Document_ = std::move(document);
+    Copying_ = std::make_shared<TCardTextsCopy>(Document_());
+    CopyQuestion_ = question;
+    CopyTimer_->start();
+}
+
+void TDueCounter::CopySlice()
+{
+    const TVocabFile& document = Document_();
+    // A change meanwhile (another list, an edit, an answer) starts the copy again.
+    if (!Copying_->Fits(document))
+        Copying_ = std::make_shared<TCardTextsCopy>(document);
+    QElapsedTimer clock;
+    clock.start();
+    while (!Copying_->Step(document, CopyStep))
+        if (clock.elapsed() >= CopySliceMs)
+            return;
+    CopyTimer_->stop();
+    const std::uint64_t revision = Copying_->Revision();
+    Start({ std::exchange(Copying_, nullptr), std::string(), CopyQuestion_, revision, Key_ });
 }
 
 void TDueCounter::CountFile(const std::string& fileName, const TDueQuestion& question)
 {
-    Start({ std::string(), fileName, question });
+    Start({ nullptr, fileName, question, 0, {} });
 }
 
 void TDueCounter::Start(TJob job)
@@ -109,30 +137,41 @@ void TDueCounter::Start(TJob job)
         Waiting_ = std::move(job);
         return;
     }
-    Running_ = new QFutureWatcher<TDueAnswer>(this);
-    connect(Running_, &QFutureWatcher<TDueAnswer>::finished, this, &TDueCounter::Finished);
+    Running_ = new QFutureWatcher<TResult>(this);
+    connect(Running_, &QFutureWatcher<TResult>::finished, this, &TDueCounter::Finished);
     Running_->setFuture(QtConcurrent::run([job = std::move(job)]() mutable {
-        TDueAnswer answer = CountJob(job.Bytes, job.FileName, job.Question);
-        job.Bytes = std::string();
+        TResult result { std::nullopt, nullptr, job.Revision, job.Key };
+        auto plan = job.Copy ? std::make_shared<TReviewPlan>() : nullptr;
+        result.Answer = CountJob(job.Copy.get(), job.FileName, job.Question, plan.get());
+        if (result.Answer)
+            result.Plan = std::move(plan);
+        job.Copy.reset();
         ReturnFreedMemory();
-        return answer;
+        return result;
     }));
 }
 
 void TDueCounter::Finished()
 {
-    QFutureWatcher<TDueAnswer>* done = Running_;
+    QFutureWatcher<TResult>* done = Running_;
     Running_ = nullptr;
-    const TDueAnswer answer = done->result();
+    Last_ = done->result();
     done->deleteLater();
-    if (Waiting_) {
+    if (Waiting_ || Copying_) {
         // An answer for a list that has changed since would only flicker past.
+        if (!Waiting_)
+            return;
         TJob next = std::move(*Waiting_);
         Waiting_.reset();
         Start(std::move(next));
         return;
     }
-    emit Counted(answer);
+    emit Counted(Last_.Answer);
+}
+
+const TReviewPlan* TDueCounter::Plan(std::uint64_t revision, const std::string& key) const
+{
+    return Last_.Plan && Last_.Revision == revision && Last_.Key == key ? Last_.Plan.get() : nullptr;
 }
 
 bool TDueCounter::WaitForAnswer(int timeoutMs)

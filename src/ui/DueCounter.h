@@ -1,18 +1,21 @@
 #pragma once
 // Counts the cards due today for a list away from the window, so a huge list never holds it up:
-// the list's file image and what the count needs are handed to a worker, which reads the list
-// again and asks its own connection to the history. Only the latest request's answer is given.
+// a copy of the list's card texts and what the count needs are handed to a worker, which asks its
+// own connection to the history. Only the latest request's answer is given.
 
+#include "review/Card.h"
 #include "review/ReviewQueue.h"
 
 #include <QFutureWatcher>
 #include <QObject>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 class TVocabFile;
+class QTimer;
 
 // What a count needs besides the list.
 struct TDueQuestion {
@@ -46,12 +49,18 @@ public:
     explicit TDueCounter(QObject* parent);
     ~TDueCounter() override;
 
-    // Counts for the document as it is now. The file image is made here (quick); the rest runs
-    // in the worker. A request while one runs replaces any waiting one.
-    void CountDocument(const TVocabFile& document, const TDueQuestion& question);
+    // Counts for the document as it is now and from now on asked through document (the window's
+    // may be replaced): what the count needs is copied between events in slices of a few
+    // milliseconds, the rest runs in the worker. A newer request replaces any older one.
+    void CountDocument(std::function<const TVocabFile&()> document, const TDueQuestion& question);
     // Counts for a list file read by the worker.
     void CountFile(const std::string& fileName, const TDueQuestion& question);
-    bool Busy() const { return Running_ != nullptr; }
+    bool Busy() const { return Running_ != nullptr || Copying_ != nullptr; }
+    // The plan of a review in the direction shown, made with the last count of the document, while
+    // the document's Revision() is still the one counted and key is the one given then; else none.
+    const TReviewPlan* Plan(std::uint64_t revision, const std::string& key) const;
+    // Told with CountDocument and kept with its plan: what else the count depended on.
+    void SetKey(std::string key) { Key_ = std::move(key); }
     // Waits for the worker (tests and tools); true when an answer came.
     bool WaitForAnswer(int timeoutMs);
 
@@ -60,13 +69,29 @@ signals:
 
 private:
     struct TJob {
-        std::string Bytes; // the list's file image, or empty to read FileName
+        std::shared_ptr<const TCardTextsCopy> Copy; // what the count needs, or none to read FileName
         std::string FileName;
         TDueQuestion Question;
+        std::uint64_t Revision = 0; // of the document copied
+        std::string Key;
     };
+    struct TResult {
+        TDueAnswer Answer;
+        std::shared_ptr<const TReviewPlan> Plan;
+        std::uint64_t Revision = 0;
+        std::string Key;
+    };
+    void CopySlice();
     void Start(TJob job);
     void Finished();
 
-    QFutureWatcher<TDueAnswer>* Running_ = nullptr;
+    QFutureWatcher<TResult>* Running_ = nullptr;
+    TResult Last_;
+    std::string Key_;
     std::optional<TJob> Waiting_;
+    // The document's copy being made, between events.
+    std::function<const TVocabFile&()> Document_;
+    std::shared_ptr<TCardTextsCopy> Copying_;
+    TDueQuestion CopyQuestion_;
+    QTimer* CopyTimer_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "ui/LongTask.h"
 
 #include "core/FreedMemory.h"
+#include "core/ProgressTiming.h"
 #include "core/SafeSave.h"
 
 #include <QApplication>
@@ -41,25 +42,34 @@ void RunLongTask(QWidget* parent, const QString& label, const std::function<void
     QTimer poll;
     QElapsedTimer elapsed;
     elapsed.start();
+    const TProgressTiming timing;
     QProgressDialog* progress = nullptr;
+    qint64 shownAt = -1;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
         if (done) {
             loop.quit();
             return;
         }
-        if (!progress && elapsed.elapsed() >= 500) {
+        if (ShowProgressNow(timing, elapsed.elapsed(), progress != nullptr)) {
             progress = new QProgressDialog(label, QString(), 0, 0, parent);
             progress->setWindowModality(Qt::WindowModal);
             progress->setMinimumDuration(0);
             progress->setCancelButton(nullptr);
             progress->show();
+            shownAt = elapsed.elapsed();
         }
     });
     poll.start(15);
     if (!done)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     worker.join();
-    delete progress;
+    // A dialog that just went up stays a little while it can be read; the caller's result is
+    // shown meanwhile behind it.
+    const qint64 keep = ProgressKeepMs(timing, elapsed.elapsed(), shownAt);
+    if (keep > 0)
+        QTimer::singleShot(keep, progress, &QObject::deleteLater);
+    else
+        delete progress;
     if (error)
         std::rethrow_exception(error);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Long file work: the hourglass cursor, restored in every case, and a progress dialog when the
-// work takes more than about half a second. The work runs on a worker thread while the window
+// work takes long enough to read it (core/ProgressTiming). The work runs on a worker thread while the window
 // keeps painting but takes no input; what the work throws is thrown again here.
 //
 // Loads and saves get everything they need by value: the worker never sees a document the

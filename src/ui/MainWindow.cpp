@@ -417,7 +417,7 @@ void TMainForm::UpdateStatusPanels()
     // Each count says what it counts: bare numbers side by side explain nothing.
     set(2,
         document.Count() == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(document.Count()));
-    // One walk over the items per update; updates follow changes, not keys, so a huge list stays quick.
+    // Kept by the document as it changes: asking costs nothing however long the list.
     const std::int32_t learnt = document.LearntCount();
     // A review leaves the test's statistics alone: it counts its own answers.
     set(3,

@@ -367,6 +367,8 @@ private:
     void AnswerNotKept(const QString& message);
     // What a due count asks of the history now; nullopt without a history.
     std::optional<TDueQuestion> DueQuestion();
+    // What a due count depends on besides the list.
+    std::string DueKey(const TDueQuestion& question) const;
     // An answer the history could not keep: told once, the review ends and stays unavailable.
     void ReviewFailed(const QString& message);
 

@@ -7,6 +7,7 @@
 #include "review/ReviewProgress.h"
 #include "testing/TestEngine.h"
 #include "ui/DueCounter.h"
+#include "ui/LongTask.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgressDialog.h"
 #include "ui/ReviewBar.h"
@@ -188,9 +189,23 @@ bool TMainForm::StartReview(std::optional<std::uint8_t> direction)
     TTestEngine& engine = TestEngine();
     engine.SetReview(nullptr);
     ReviewDirection_ = direction.value_or(engine.TestMode());
-    ReviewQueue_ = std::make_unique<TReviewQueue>(Session_.Document(), *history, ReviewDirection_, Today(),
-        Session_.Settings.Reviews.NewPerDay, ParametersOf(Session_.Settings),
-        Session_.Settings.Options.DisallowHints);
+    // The plan the due count made starts the review at once; without one the list is planned here.
+    const TVocabFile& document = Session_.Document();
+    const std::optional<TDueQuestion> question = DueQuestion();
+    const TReviewPlan* plan = DueCounter_ && question && question->Direction == ReviewDirection_
+        ? DueCounter_->Plan(document.Revision(), DueKey(*question))
+        : nullptr;
+    if (plan) {
+        ReviewQueue_ = std::make_unique<TReviewQueue>(document, *history, *plan, Today(),
+            ParametersOf(Session_.Settings), Session_.Settings.Options.DisallowHints);
+    } else {
+        TWaitCursor wait;
+        ReviewQueue_ = std::make_unique<TReviewQueue>(document, *history, ReviewDirection_, Today(),
+            Session_.Settings.Reviews.NewPerDay, ParametersOf(Session_.Settings),
+            Session_.Settings.Options.DisallowHints);
+    }
+    // The session's answers change the history: no count or plan made before it fits after it.
+    ++HistoryChanges_;
     engine.SetReview(ReviewQueue_.get());
     return true;
 }
@@ -264,10 +279,11 @@ void TMainForm::UpdateDuePanel()
         return;
     }
     const TVocabFile& document = Session_.Document();
-    const std::string asked = std::to_string(HistoryChanges_) + ' ' + std::to_string(document.Revision())
-        + ' ' + std::to_string(question->Direction) + ' ' + std::to_string(question->Today) + ' '
-        + std::to_string(question->NewPerDay) + ' '
-        + std::to_string(Session_.Settings.Reviews.RetentionPercent);
+    // Cards are made of the texts: a test's answers leave the count as it is. Otherwise the list's
+    // order counts too, for the review planned with the count.
+    const std::string key = DueKey(*question);
+    const std::string asked = key + ' '
+        + std::to_string(WindowMode_ == wmTesting ? document.TextsRevision() : document.Revision());
     if (asked == DueAsked_)
         return;
     DueAsked_ = asked;
@@ -285,7 +301,15 @@ void TMainForm::UpdateDuePanel()
                     : QStringLiteral("Words due for review today in this direction"));
         });
     }
-    DueCounter_->CountDocument(document, *question);
+    DueCounter_->SetKey(key);
+    DueCounter_->CountDocument([this]() -> const TVocabFile& { return Session_.Document(); }, *question);
+}
+
+std::string TMainForm::DueKey(const TDueQuestion& question) const
+{
+    return std::to_string(HistoryChanges_) + ' ' + std::to_string(question.Direction) + ' '
+        + std::to_string(question.Today) + ' ' + std::to_string(question.NewPerDay) + ' '
+        + std::to_string(Session_.Settings.Reviews.RetentionPercent);
 }
 
 std::optional<TDueQuestion> TMainForm::DueQuestion()

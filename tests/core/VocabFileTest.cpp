@@ -281,6 +281,7 @@ TEST(VocabFileTesting, RecordAnswerRules)
         doc.Items(0).PenaltyPoints = doc.Items(2).PenaltyPoints = c.OthersLearnt ? -1 : 0;
         doc.SetCurrentIndex(1);
         doc.CurrentItem().PenaltyPoints = c.Points;
+        doc.RecountLearnt();
         doc.Sort(Foreigns(doc)); // steps in the history (the order stays), one of them to redo
         doc.Sort(Foreigns(doc));
         doc.Undo();

@@ -154,6 +154,7 @@ TEST_F(MainFormTest, AddUndoRedoFollowTheSavedStateAndEditDeleteAndMovesKeepTheC
     EXPECT_FALSE(Form->miEditMoveUp->isEnabled());
 
     document.Items(0).PenaltyPoints = -1;
+    document.RecountLearnt();
     AnswerEditDialog(QStringLiteral("der @Hund"), QStringLiteral("hound"));
     Trigger(Form->miEditEdit);
     EXPECT_EQ(document.Items(0).FieldValue(fiNative), "hound");

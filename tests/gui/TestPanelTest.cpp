@@ -74,6 +74,7 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
 
     // A reset from the statistics at the end of a test goes on with it.
     Doc().Items(0).PenaltyPoints = 0;
+    Doc().RecountLearnt();
     Key(Qt::Key_T, Qt::ControlModifier);
     AnswerRight();
     OnStatistics(true);

@@ -5,6 +5,7 @@
 
 #include "core/ClipboardBlock.h"
 #include "exchange/ClipboardText.h"
+#include "review/Card.h"
 #include "review/ReviewSupport.h"
 
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
+#include <stdexcept>
 
 namespace {
 
@@ -255,3 +257,38 @@ TEST_F(ReviewQueueTest, OnDayKeepsTheLocalTimeOfDay)
 }
 
 } // namespace
+
+TEST_F(ReviewQueueTest, APlanMadeAheadOnACopyAsksWhatTheListWouldAsk)
+{
+    TVocabFile doc;
+    FillPairs(
+        doc, { { "old", "1" }, { "recent", "2" }, { "new1", "3" }, { "new2", "4" }, { "recent", "2" } });
+    Answer(doc, 0, Day0 - 40);
+    Answer(doc, 1, Day0 - 20);
+    History.RecordAnswer(CardKeyOf(doc, doc.Items(3), 1), false, false, NoonOf(Day0), 10, P, false);
+    for (const std::uint8_t direction : { std::uint8_t { 0 }, std::uint8_t { 1 }, BothDirections }) {
+        SCOPED_TRACE(static_cast<int>(direction));
+        TCardTextsCopy copying(doc);
+        copying.Step(doc, 100);
+        const TReviewPlan plan = PlanReview(*copying.Take(), History, direction, Day0, 1, P);
+        EXPECT_EQ(CountsOf(plan, Day0), CountDue(doc, History, direction, Day0, 1, P));
+        TReviewQueue direct(doc, History, direction, Day0, 1, P);
+        TReviewQueue planned(doc, History, plan, Day0, P);
+        EXPECT_EQ(planned.Directions(), direct.Directions());
+        EXPECT_EQ(planned.Left(), direct.Left());
+        for (int k = 0; k < 6; ++k) {
+            const int index = direct.NextIndex();
+            ASSERT_EQ(planned.NextIndex(), index);
+            if (index < 0)
+                break;
+            EXPECT_EQ(planned.Direction(), direct.Direction());
+            // Both right, both recorded: they go on alike.
+            direct.Answered(index, true, false, NoonOf(Day0), 10);
+            planned.Answered(index, true, false, NoonOf(Day0), 10);
+        }
+    }
+    TVocabFile longer;
+    FillPairs(longer, { { "a", "1" }, { "b", "2" } });
+    EXPECT_THROW(
+        TReviewQueue(longer, History, PlanReview(doc, History, 0, Day0, 1, P), Day0, P), std::logic_error);
+}

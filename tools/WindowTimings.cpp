@@ -1,0 +1,191 @@
+// velmoria-window-timings [ITEMS]: the window's own work per step on a generated list (a million
+// items unless told) with a history holding a card for every item, offscreen. Each step is a key
+// sent to the window followed by the idle update it schedules; the figures are medians, printed
+// beside the same run's cost of one untouched idle update. Nothing here asserts anything.
+
+#include "app/MessageBox.h"
+#include "core/EditRules.h"
+#include "review/History.h"
+#include "settings/MemoryStore.h"
+#include "settings/Session.h"
+#include "testing/TestEngine.h"
+#include "ui/DueCounter.h"
+#include "ui/MainWindow.h"
+#include "ui/VocabGrid.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <sstream>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+double Ms(const std::function<void()>& work)
+{
+    QElapsedTimer clock;
+    clock.start();
+    work();
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+double Median(const std::function<void()>& work, int runs)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        times.push_back(Ms(work));
+        // Whatever runs between events (the due count's copy, measuring) gets its turn unmeasured.
+        QCoreApplication::processEvents();
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void Print(const char* name, double ms, double baseMs)
+{
+    std::printf("%-28s %8.1f ms  (idle update alone %.1f ms)\n", name, ms, baseMs);
+    std::fflush(stdout);
+}
+
+// Words of a few syllables, as many distinct ones as asked.
+std::string Word(int i)
+{
+    static const char* const Syllables[] = { "ka", "lo", "mer", "tu", "sen", "ri", "bo", "na", "vel", "dor" };
+    std::string word;
+    for (int n = i + 1; n > 0; n /= 10)
+        word += Syllables[n % 10];
+    return word;
+}
+
+// Every item answered once into the native language some days ago: most are due today.
+void WriteHistory(const TVocabFile& doc, const std::string& path, TDay today)
+{
+    std::ostringstream csv;
+    csv << "card_id,review_time,review_rating,review_state,review_duration,foreign_language,native_language,"
+           "direction,word,translations,practice\n";
+    const std::int64_t noon = (today * 86400 + 43200) * 1000;
+    for (std::int32_t i = 0; i < doc.Count(); ++i) {
+        const TCardKey key = CardKeyOf(doc, doc.Items(i), 0);
+        csv << i + 1 << ',' << noon - std::int64_t { i % 12 + 1 } * 86400000 << ",3,0,2500,"
+            << key.ForeignLanguage << ',' << key.NativeLanguage << ",0,\"" << key.Word << "\",\""
+            << key.Translations << "\",0\n";
+    }
+    THistory history(path);
+    std::istringstream in(csv.str());
+    history.ImportCsv(in, TSchedulerParameters());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int items = argc > 1 ? std::atoi(argv[1]) : 1000000;
+    const auto folder
+        = std::filesystem::temp_directory_path() / ("velmoria-window-timings-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string listPath = (folder / "list.vmr").string();
+    const std::string historyPath = (folder / "history.sqlite").string();
+    const TDay today = LocalDay(static_cast<std::int64_t>(std::time(nullptr)));
+    {
+        TVocabFile doc;
+        doc.SetForeignLangID(0x0407);
+        doc.SetNativeLangID(0x0409);
+        doc.Reserve(static_cast<std::size_t>(items));
+        for (int i = 0; i < items; ++i) {
+            auto item = std::make_unique<TVocabItem>();
+            item->SetFieldValues(Word(i), i % 5 == 0 ? "n" : "", "", Word(items - i) + " " + Word(i % 977));
+            doc.AppendItem(std::move(item));
+        }
+        doc.EndBulkAppend();
+        doc.SaveToFile(listPath);
+        WriteHistory(doc, historyPath, today);
+    }
+    MessageBoxHook::Enable(true);
+    {
+        TMainForm form(std::make_unique<TMemorySettingsStore>());
+        form.SetHistoryPath(historyPath);
+        form.show();
+        form.activateWindow();
+        if (!QTest::qWaitForWindowActive(&form))
+            std::fprintf(stderr, "the window is not active: keys may go nowhere\n");
+        if (!form.OpenFile(listPath)) {
+            std::fprintf(stderr, "could not open the list\n");
+            return 1;
+        }
+        form.SetWindowMode(wmEditing);
+        QElapsedTimer shown;
+        shown.start();
+        form.UpdateCommandState();
+        while (form.StatusPanel(6)->text().isEmpty() && shown.elapsed() < 60000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        const double idle = Median([&] { form.UpdateCommandState(); }, 21);
+        Print("due count shown after", static_cast<double>(shown.nsecsElapsed()) / 1e6, idle);
+
+        TVocabGrid* grid = form.Grid();
+        grid->setFocus();
+        const auto key = [&form](QWidget* to, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+            QTest::keyClick(to, k, m);
+            form.UpdateCommandState();
+        };
+        TVocabFile& document = form.Session().Document();
+        // Each figure says how far the keys took the current row, so a key that went nowhere shows.
+        const std::int32_t top = document.CurrentIndex();
+        Print("Down key", Median([&] { key(grid, Qt::Key_Down); }, 31), idle);
+        std::printf("  (row %d to %d)\n", top, document.CurrentIndex());
+        const std::int32_t moved = document.CurrentIndex();
+        Print("Ctrl+D (move down)", Median([&] { key(&form, Qt::Key_D, Qt::ControlModifier); }, 21), idle);
+        std::printf("  (row %d to %d)\n", moved, document.CurrentIndex());
+        const double edit = Median(
+            [&] {
+                TItemEditData data;
+                data.FieldValues = { "neu " + std::to_string(document.Revision()), "", "", "new" };
+                ReplaceCurrentItem(document, data);
+                form.RefreshGrid();
+                form.UpdateCommandState();
+                key(grid, Qt::Key_Down);
+            },
+            11);
+        Print("edit and the next key", edit, idle);
+        Print("Sort (to the redraw)",
+            Median(
+                [&] {
+                    form.tbSort->trigger();
+                    form.UpdateCommandState();
+                    grid->viewport()->repaint();
+                },
+                3),
+            idle);
+        while (form.DueCounter() && form.DueCounter()->Busy())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+
+        const double review = Ms([&] { key(&form, Qt::Key_R, Qt::ControlModifier); });
+        Print("Ctrl+R to the first question", review, idle);
+        std::printf("  (%s)\n", form.WindowMode() == wmTesting ? "reviewing" : "no review started");
+        std::vector<double> answers, nexts;
+        for (int i = 0; i < 21 && form.WindowMode() == wmTesting; ++i) {
+            QWidget* box = QApplication::focusWidget();
+            QTest::keyClicks(
+                box, QString::fromLatin1(std::string(form.TestEngine().ExpectedAnswer()).c_str()));
+            answers.push_back(Ms([&] { key(box, Qt::Key_Return); }));
+            nexts.push_back(Ms([&] { key(QApplication::focusWidget(), Qt::Key_Return); }));
+            QCoreApplication::processEvents();
+        }
+        std::sort(answers.begin(), answers.end());
+        std::sort(nexts.begin(), nexts.end());
+        if (!answers.empty()) {
+            Print("review answer", answers[answers.size() / 2], idle);
+            Print("review next question", nexts[nexts.size() / 2], idle);
+        }
+    }
+    std::filesystem::remove_all(folder);
+    return 0;
+}

@@ -4,7 +4,6 @@
 
 #include "app/DialogRunner.h"
 #include "app/MessageBox.h"
-#include "review/ReviewProgress.h"
 #include "testing/TestEngine.h"
 #include "ui/DueCounter.h"
 #include "ui/MainWindow.h"
@@ -235,8 +234,8 @@ void TMainForm::miTestProgressClick()
     if (!history)
         return;
     ClearCutMark();
-    const TReviewProgress progress = ReadReviewProgress(*history, Today());
-    TProgressDialog dialog(this, progress);
+    // A long history takes a second or more to sum up: the dialog reads it in a worker.
+    TProgressDialog dialog(this, history->Path(), Today());
     ExecDialog(dialog);
 }
 

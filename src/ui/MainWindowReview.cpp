@@ -253,6 +253,9 @@ void TMainForm::UpdateDuePanel()
         DueAsked_.clear();
         return;
     }
+    // Opening the history and counting wait for the window's first picture, which they are not in.
+    if (!Painted_)
+        return;
     const std::optional<TDueQuestion> question = DueQuestion();
     if (!question) {
         show(QString());

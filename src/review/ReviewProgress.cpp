@@ -41,9 +41,7 @@ TReviewProgress EmptyReviewProgress(TDay today)
 
 TReviewProgress ReadReviewProgress(THistory& history, TDay today)
 {
-    TReviewProgress progress;
-    progress.Today = today;
-    progress.FirstDay = WeekStart(today) - 7 * (ProgressWeeks - 1);
+    TReviewProgress progress = EmptyReviewProgress(today);
     progress.AnswersPerDay = history.AnswersPerDay(progress.FirstDay, today);
     progress.DuePerDay = history.DuePerDay(today, today + ProgressDueDays - 1);
     progress.DueInto = history.DueByDirection(today);
@@ -55,13 +53,11 @@ TReviewProgress ReadReviewProgress(THistory& history, TDay today)
         }
         ++progress.DueInto[direction == 1 ? 1 : 0];
     }
-    // Every week in its place, whether the history had answers in it or not.
-    const std::vector<THistory::TWeekShare> weeks = history.ReviewShareByWeek(progress.FirstDay, today);
-    for (int i = 0; i < ProgressWeeks; ++i) {
-        const TDay start = progress.FirstDay + 7 * i;
-        const auto found = std::find_if(weeks.begin(), weeks.end(),
-            [start](const THistory::TWeekShare& week) { return week.WeekStart == start; });
-        progress.Weeks.push_back(found != weeks.end() ? *found : THistory::TWeekShare { start, 0, 0 });
+    // Every week in its place; one the history does not name stays empty.
+    for (const THistory::TWeekShare& week : history.ReviewShareByWeek(progress.FirstDay, today)) {
+        const TDay index = (week.WeekStart - progress.FirstDay) / 7;
+        if (index >= 0 && index < ProgressWeeks)
+            progress.Weeks[static_cast<std::size_t>(index)] = week;
     }
     progress.Failed = history.MostFailed(ProgressFailedWords);
     return progress;
@@ -135,16 +131,18 @@ std::vector<std::string> CountAxisLabels(const TCountAxis& axis)
     };
     static constexpr TUnit Units[]
         = { { 1'000'000'000, 1'000'000'000, "B" }, { 1'000'000, 1'000'000, "M" }, { 10'000, 1'000, "k" } };
-    TUnit unit { 0, 1, "" };
-    for (const TUnit& candidate : Units)
-        if (axis.Top >= candidate.From) {
-            unit = candidate;
+    std::int64_t size = 1;
+    const char* suffix = "";
+    for (const TUnit& unit : Units)
+        if (axis.Top >= unit.From) {
+            size = unit.Size;
+            suffix = unit.Suffix;
             break;
         }
     std::vector<std::string> labels;
     if (axis.Step <= 0)
         return labels;
     for (std::int64_t value = 0; value <= axis.Top; value += axis.Step)
-        labels.push_back(value == 0 ? "0" : Scaled(value, unit.Size) + unit.Suffix);
+        labels.push_back(value == 0 ? "0" : Scaled(value, size) + suffix);
     return labels;
 }

@@ -6,6 +6,42 @@
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QTimer>
+
+namespace {
+
+class TFirstPaintWatch : public QObject {
+public:
+    TFirstPaintWatch(QWidget& window, std::function<void()> work)
+        : QObject(&window)
+        , Window_(window)
+        , Work_(std::move(work))
+    {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The window itself may be all covered by its children: any of them painting counts.
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget*>(watched)->window() == &Window_) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, &Window_, std::move(Work_));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget& Window_;
+    std::function<void()> Work_;
+};
+
+} // namespace
+
+void AfterFirstPaint(QWidget& window, std::function<void()> work)
+{
+    new TFirstPaintWatch(window, std::move(work));
+}
 
 std::unique_ptr<QLockFile> TakeProcessLock()
 {

@@ -2,6 +2,7 @@
 // The application object: reports what escapes a command, and holds the process-lifetime lock.
 
 #include <QApplication>
+#include <functional>
 #include <memory>
 
 class QLockFile;
@@ -16,6 +17,10 @@ public:
 private:
     std::unique_ptr<QLockFile> Lock_;
 };
+
+// Runs work once the window has painted its first picture (after that paint, from the event loop):
+// for what start-up does that the picture does not show.
+void AfterFirstPaint(QWidget& window, std::function<void()> work);
 
 // The named lock "Velmoria", held for the life of the process; a second copy is never blocked.
 std::unique_ptr<QLockFile> TakeProcessLock();

@@ -15,13 +15,16 @@ int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
     Q_INIT_RESOURCE(velmoria);
-    app.setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("velmoria"), QIcon(QStringLiteral(":/velmoria/velmoria.svg"))));
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
         args.push_back(argv[i]);
     TSession session; // the document and the settings of this run
     TMainForm form(session, std::make_unique<TQtSettingsStore>());
+    // Looking the icon up in the desktop's theme takes a tenth of the start-up: the window shows first.
+    AfterFirstPaint(form, [&app] {
+        app.setWindowIcon(
+            QIcon::fromTheme(QStringLiteral("velmoria"), QIcon(QStringLiteral(":/velmoria/velmoria.svg"))));
+    });
 #ifdef VELMORIA_TEST_DRIVE
     StartTestDrive(form); // only in the tests' own build of this program
 #endif

@@ -27,11 +27,21 @@ int TReviewProgress::ReviewRight() const
         [](int sum, const THistory::TWeekShare& week) { return sum + week.Right; });
 }
 
-TReviewProgress ReadReviewProgress(THistory& history, TDay today)
+TReviewProgress EmptyReviewProgress(TDay today)
 {
     TReviewProgress progress;
     progress.Today = today;
     progress.FirstDay = WeekStart(today) - 7 * (ProgressWeeks - 1);
+    progress.AnswersPerDay.assign(static_cast<std::size_t>(today - progress.FirstDay + 1), 0);
+    progress.DuePerDay.assign(ProgressDueDays, 0);
+    for (int i = 0; i < ProgressWeeks; ++i)
+        progress.Weeks.push_back({ progress.FirstDay + 7 * i, 0, 0 });
+    return progress;
+}
+
+TReviewProgress ReadReviewProgress(THistory& history, TDay today)
+{
+    TReviewProgress progress = EmptyReviewProgress(today);
     progress.AnswersPerDay = history.AnswersPerDay(progress.FirstDay, today);
     progress.DuePerDay = history.DuePerDay(today, today + ProgressDueDays - 1);
     progress.DueInto = history.DueByDirection(today);
@@ -43,13 +53,11 @@ TReviewProgress ReadReviewProgress(THistory& history, TDay today)
         }
         ++progress.DueInto[direction == 1 ? 1 : 0];
     }
-    // Every week in its place, whether the history had answers in it or not.
-    const std::vector<THistory::TWeekShare> weeks = history.ReviewShareByWeek(progress.FirstDay, today);
-    for (int i = 0; i < ProgressWeeks; ++i) {
-        const TDay start = progress.FirstDay + 7 * i;
-        const auto found = std::find_if(weeks.begin(), weeks.end(),
-            [start](const THistory::TWeekShare& week) { return week.WeekStart == start; });
-        progress.Weeks.push_back(found != weeks.end() ? *found : THistory::TWeekShare { start, 0, 0 });
+    // Every week in its place; one the history does not name stays empty.
+    for (const THistory::TWeekShare& week : history.ReviewShareByWeek(progress.FirstDay, today)) {
+        const TDay index = (week.WeekStart - progress.FirstDay) / 7;
+        if (index >= 0 && index < ProgressWeeks)
+            progress.Weeks[static_cast<std::size_t>(index)] = week;
     }
     progress.Failed = history.MostFailed(ProgressFailedWords);
     return progress;
@@ -83,4 +91,58 @@ std::string LeechHint(const std::array<int, 2>& failures)
         return {};
     return "A leech: failed " + ways
         + ". A note or a mnemonic in the item's notes may help it stick (Edit > Edit Item).";
+}
+
+TCountAxis CountAxisFor(std::int64_t highest, int maxSteps)
+{
+    maxSteps = std::max(maxSteps, 1);
+    // A nearly empty chart still shows a few steps rather than one bar filling it.
+    highest = std::max<std::int64_t>(highest, std::min(4, maxSteps));
+    for (std::int64_t power = 1;; power *= 10) {
+        for (const std::int64_t factor : { 1, 2, 5 }) {
+            const std::int64_t step = factor * power;
+            const std::int64_t steps = (highest + step - 1) / step;
+            if (steps <= maxSteps)
+                return { steps * step, step };
+        }
+    }
+}
+
+namespace {
+
+// value / unit to the nearest thousandth, with no more decimals than it needs: "1.5", "250", "0.25".
+std::string Scaled(std::int64_t value, std::int64_t unit)
+{
+    const std::int64_t thousandths = (value * 1000 + unit / 2) / unit;
+    std::string text = std::to_string(thousandths / 1000);
+    std::string fraction = std::to_string(1000 + thousandths % 1000).substr(1);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    return fraction.empty() ? text : text + '.' + fraction;
+}
+
+} // namespace
+
+std::vector<std::string> CountAxisLabels(const TCountAxis& axis)
+{
+    struct TUnit {
+        std::int64_t From, Size;
+        const char* Suffix;
+    };
+    static constexpr TUnit Units[]
+        = { { 1'000'000'000, 1'000'000'000, "B" }, { 1'000'000, 1'000'000, "M" }, { 10'000, 1'000, "k" } };
+    std::int64_t size = 1;
+    const char* suffix = "";
+    for (const TUnit& unit : Units)
+        if (axis.Top >= unit.From) {
+            size = unit.Size;
+            suffix = unit.Suffix;
+            break;
+        }
+    std::vector<std::string> labels;
+    if (axis.Step <= 0)
+        return labels;
+    for (std::int64_t value = 0; value <= axis.Top; value += axis.Step)
+        labels.push_back(value == 0 ? "0" : Scaled(value, size) + suffix);
+    return labels;
 }

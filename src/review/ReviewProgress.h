@@ -6,6 +6,7 @@
 #include "review/History.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,21 @@ struct TReviewProgress {
 std::string LeechHint(const std::array<int, 2>& failures);
 
 TReviewProgress ReadReviewProgress(THistory& history, TDay today);
+// What the window shows while the history is read: the days and weeks in place, every count 0.
+TReviewProgress EmptyReviewProgress(TDay today);
 // One line over the pictures: "N answers in the last twelve weeks, P% of reviews right. Due today:
 // A into the native language, B into the foreign language."
 std::string ProgressSummary(const TReviewProgress& progress);
+
+// A count axis from 0 to Top in Steps equal steps. The step is a round number (1, 2 or 5 times a
+// power of ten), the smallest that reaches the highest count in at most maxSteps steps, so that
+// the grid stays readable for ten answers or ten million.
+struct TCountAxis {
+    std::int64_t Top = 0;
+    std::int64_t Step = 1;
+    int Steps() const { return static_cast<int>(Top / Step); }
+};
+TCountAxis CountAxisFor(std::int64_t highest, int maxSteps = 5);
+// The label of each step from 0 to Top, in one unit for the whole axis so that they compare at a
+// glance: plain below 10,000 at the top, then thousands, millions or billions ("0", "250k", "1.5M").
+std::vector<std::string> CountAxisLabels(const TCountAxis& axis);

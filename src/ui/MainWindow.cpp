@@ -294,6 +294,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Hide:
         ScheduleUpdate();
         break;
+    case QEvent::Paint:
+        // The first picture is on its way: what it does not show (the due count) may start now.
+        if (!Painted_ && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+            Painted_ = true;
+            ScheduleUpdate();
+        }
+        break;
     default:
         break;
     }

@@ -141,7 +141,8 @@ public:
     QAction* miEditFind = nullptr;
     QAction* miEditFindNext = nullptr;
     QAction* tbSort = nullptr; // sorts by the last field without asking
-    TSearchDialog* SearchDialog() const { return SearchDialog_; }
+    // Made at its first use: start-up has no need of it.
+    TSearchDialog* SearchDialog();
     TSearchParams& SearchParams() { return SearchParams_; }
     int SortField() const { return SortField_; }
     void miFileImportClick();
@@ -431,6 +432,8 @@ private:
     std::string HistoryPath_; // empty: THistory::DefaultPath()
     std::unique_ptr<THistory> History_;
     bool HistoryFailed_ = false;
+    // The window has been painted once: what it does not show at first waits for it.
+    bool Painted_ = false;
     std::unique_ptr<TReviewQueue> ReviewQueue_;
     std::uint8_t ReviewDirection_ = 0;
     std::optional<std::uint8_t> PendingReview_;

@@ -112,7 +112,8 @@ void TMainForm::miViewFontClick()
     TSelectFontDialog dialog(this, Session_.Settings.DisplayFont);
     if (ExecDialog(dialog) == QDialog::Accepted) {
         ApplyDisplayFont();
-        SearchDialog_->LayoutControls();
+        if (SearchDialog_)
+            SearchDialog_->LayoutControls();
     }
 }
 

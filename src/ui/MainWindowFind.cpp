@@ -98,9 +98,14 @@ void TMainForm::CreateFindActions()
         { miEditPaste, "tbPaste" }, { tbSort, "tbSort" } };
     for (const auto& [action, name] : buttons)
         tbrToolBar->widgetForAction(action)->setObjectName(Q(name));
+}
 
-    SearchDialog_ = new TSearchDialog(
-        this, Session_, SearchParams_, [this] { RunCommand([this] { miEditFindNextClick(); }); });
+TSearchDialog* TMainForm::SearchDialog()
+{
+    if (!SearchDialog_)
+        SearchDialog_ = new TSearchDialog(
+            this, Session_, SearchParams_, [this] { RunCommand([this] { miEditFindNextClick(); }); });
+    return SearchDialog_;
 }
 
 void TMainForm::miEditCutClick()
@@ -176,7 +181,7 @@ void TMainForm::miEditFindClick()
     if (WindowMode_ != wmEditing)
         return;
     ClearCutMark();
-    SearchDialog_->ShowDialog();
+    SearchDialog()->ShowDialog();
 }
 
 void TMainForm::HideSearchDialog()
@@ -202,7 +207,7 @@ void TMainForm::miEditFindNextClick()
         return;
     Session_.Document().SetCurrentIndex(found);
     RefreshGrid();
-    if (SearchDialog_->isVisible())
+    if (SearchDialog_ && SearchDialog_->isVisible())
         MoveSearchDialogOffRow(found);
 }
 

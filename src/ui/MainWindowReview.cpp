@@ -4,7 +4,6 @@
 
 #include "app/DialogRunner.h"
 #include "app/MessageBox.h"
-#include "review/ReviewProgress.h"
 #include "testing/TestEngine.h"
 #include "ui/DueCounter.h"
 #include "ui/LongTask.h"
@@ -250,8 +249,8 @@ void TMainForm::miTestProgressClick()
     if (!history)
         return;
     ClearCutMark();
-    const TReviewProgress progress = ReadReviewProgress(*history, Today());
-    TProgressDialog dialog(this, progress);
+    // A long history takes a second or more to sum up: the dialog reads it in a worker.
+    TProgressDialog dialog(this, history->Path(), Today());
     ExecDialog(dialog);
 }
 
@@ -269,6 +268,9 @@ void TMainForm::UpdateDuePanel()
         DueAsked_.clear();
         return;
     }
+    // Opening the history and counting wait for the window's first picture, which they are not in.
+    if (!Painted_)
+        return;
     const std::optional<TDueQuestion> question = DueQuestion();
     if (!question) {
         show(QString());

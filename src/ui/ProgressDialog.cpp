@@ -7,13 +7,17 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDate>
+#include <QDeadlineTimer>
+#include <QFutureWatcher>
 #include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -21,6 +25,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
 namespace {
@@ -63,14 +68,19 @@ QLabel* Caption(const QString& text, QWidget* parent)
 }
 
 // A chart in the window's colours without its own title or legend: the caption above names it.
-QChartView* MakeChartView(QChart* chart, QWidget* parent, int helpContext)
+QChart* Plain(QChart* chart)
 {
     chart->legend()->hide();
     chart->setBackgroundVisible(false);
     chart->setMargins(QMargins(0, 0, 0, 0));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->setAnimationOptions(QChart::NoAnimation);
-    auto* view = new QChartView(chart, parent);
+    return chart;
+}
+
+QChartView* MakeChartView(QWidget* parent, int helpContext)
+{
+    auto* view = new QChartView(Plain(new QChart), parent);
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(360, 200);
     view->setFrameShape(QFrame::NoFrame);
@@ -79,21 +89,17 @@ QChartView* MakeChartView(QChart* chart, QWidget* parent, int helpContext)
     return view;
 }
 
-// A count axis from 0 with whole-number ticks and room above the highest bar.
-QValueAxis* CountAxis(int highest)
+// A count axis from 0 in round steps that fit any count, labelled briefly ("250k", "1.5M").
+QCategoryAxis* CountAxis(int highest)
 {
-    auto* axis = new QValueAxis;
-    int top = std::max(highest, 4);
-    int step = 1;
-    for (const int candidate : { 1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500, 1000, 2000, 5000, 10000 }) {
-        step = candidate;
-        if (top / candidate <= 5)
-            break;
-    }
-    top = (top + step - 1) / step * step;
-    axis->setRange(0, top);
-    axis->setTickCount(top / step + 1);
-    axis->setLabelFormat(QStringLiteral("%d"));
+    const TCountAxis steps = CountAxisFor(highest);
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(0, static_cast<double>(steps.Top));
+    const std::vector<std::string> labels = CountAxisLabels(steps);
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        axis->append(
+            QString::fromStdString(labels[i]), static_cast<double>(i) * static_cast<double>(steps.Step));
     return axis;
 }
 
@@ -112,14 +118,14 @@ QCategoryAxis* SparseAxis(const std::vector<QString>& labels, int every)
 
 // One series of bars in the highlight colour over sparsely labelled categories.
 QChart* BarChart(
-    QBarSet* bars, const QColor& colour, const std::vector<QString>& labels, int every, QValueAxis* values)
+    QBarSet* bars, const QColor& colour, const std::vector<QString>& labels, int every, QAbstractAxis* values)
 {
     bars->setColor(colour);
     bars->setBorderColor(colour);
     auto* series = new QBarSeries;
     series->append(bars);
     series->setBarWidth(0.7);
-    auto* chart = new QChart;
+    QChart* chart = Plain(new QChart);
     chart->addSeries(series);
     QCategoryAxis* categories = SparseAxis(labels, every);
     chart->addAxis(categories, Qt::AlignBottom);
@@ -127,6 +133,60 @@ QChart* BarChart(
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
     return chart;
+}
+
+// The cards due on each of the next 30 days; what is overdue is due today.
+QChart* DueChart(const TReviewProgress& progress, const QColor& colour)
+{
+    auto* dueSet = new QBarSet(QStringLiteral("Cards due"));
+    std::vector<QString> dueLabels;
+    int dueMost = 0;
+    for (std::size_t i = 0; i < progress.DuePerDay.size(); ++i) {
+        *dueSet << progress.DuePerDay[i];
+        dueMost = std::max(dueMost, progress.DuePerDay[i]);
+        dueLabels.push_back(
+            i == 0 ? QStringLiteral("Today") : ShortDate(progress.Today + static_cast<TDay>(i)));
+    }
+    QChart* chart = BarChart(dueSet, colour, dueLabels, 7, CountAxis(dueMost));
+    // The top count's label sits on its line, half above the plot: room for that half.
+    chart->setMargins(QMargins(0, QFontMetrics(chart->font()).height() / 2 + 1, 0, 0));
+    return chart;
+}
+
+// The share of review answers right, per week; a week without reviews has no bar.
+QChart* ShareChart(const TReviewProgress& progress, const QColor& colour)
+{
+    auto* shareSet = new QBarSet(QStringLiteral("Right"));
+    std::vector<QString> weekLabels;
+    for (const THistory::TWeekShare& week : progress.Weeks) {
+        *shareSet << (week.Answers > 0 ? 100.0 * week.Right / week.Answers : 0.0);
+        weekLabels.push_back(ShortDate(week.WeekStart));
+    }
+    auto* percent = new QValueAxis;
+    percent->setRange(0, 100);
+    percent->setTickCount(5);
+    percent->setLabelFormat(QStringLiteral("%d%%"));
+    return BarChart(shareSet, colour, weekLabels, 3, percent);
+}
+
+// Gives the view a new chart; the view lets go of the old one without deleting it.
+void ReplaceChart(QChartView* view, QChart* chart)
+{
+    QChart* old = view->chart();
+    view->setChart(chart);
+    delete old;
+}
+
+TProgressRead ReadFigures(const std::string& path, TDay today)
+{
+    TProgressRead read;
+    try {
+        THistory history(path);
+        read.Figures = ReadReviewProgress(history, today);
+    } catch (const std::exception& error) {
+        read.Error = error.what();
+    }
+    return read;
 }
 
 } // namespace
@@ -138,14 +198,20 @@ TAnswerCalendar::TAnswerCalendar(const TReviewProgress& progress, QWidget* paren
     , Progress_(progress)
 {
     setObjectName(QStringLiteral("pbAnswers"));
-    Busiest_ = progress.AnswersPerDay.empty()
-        ? 0
-        : *std::max_element(progress.AnswersPerDay.begin(), progress.AnswersPerDay.end());
+    Refresh();
     const QFontMetrics metrics(font());
     Cell_ = MinimumCell();
     Left_ = metrics.horizontalAdvance(QLocale().dayName(3, QLocale::ShortFormat)) + 8;
     Top_ = metrics.height() + 4;
     SetHelpContext(this, hcAnswers);
+}
+
+void TAnswerCalendar::Refresh()
+{
+    Busiest_ = Progress_.AnswersPerDay.empty()
+        ? 0
+        : *std::max_element(Progress_.AnswersPerDay.begin(), Progress_.AnswersPerDay.end());
+    update();
 }
 
 int TAnswerCalendar::Shade(int count, int busiest)
@@ -292,44 +358,100 @@ bool TAnswerCalendar::event(QEvent* event)
 
 TProgressDialog::TProgressDialog(QWidget* parent, const TReviewProgress& progress)
     : QDialog(parent)
+    , Progress_(progress)
 {
-    setWindowTitle(QStringLiteral("Review Progress"));
-    lblSummary = new QLabel(QString::fromStdString(ProgressSummary(progress)), this);
-    lblSummary->setObjectName(QStringLiteral("lblSummary"));
-    lblSummary->setWordWrap(true);
+    Build();
+    ShowFigures();
+}
 
-    pbAnswers = new TAnswerCalendar(progress, this);
+TProgressDialog::TProgressDialog(QWidget* parent, const std::string& historyPath, TDay today)
+    : QDialog(parent)
+    , Progress_(EmptyReviewProgress(today))
+{
+    Build();
+    ShowFigures();
+    lblSummary->setText(QStringLiteral("Reading the review history..."));
+    pbReading->show();
+    Reading_ = new QFutureWatcher<TProgressRead>(this);
+    connect(Reading_, &QFutureWatcher<TProgressRead>::finished, this, &TProgressDialog::FiguresRead);
+    // The worker has its own connection and copies of what it needs: it may outlive the dialog.
+    Reading_->setFuture(QtConcurrent::run([historyPath, today] { return ReadFigures(historyPath, today); }));
+}
+
+TProgressDialog::~TProgressDialog()
+{
+    // A worker still reading finishes on its own; its figures go nowhere.
+    if (Reading_)
+        Reading_->disconnect(this);
+}
+
+void TProgressDialog::FiguresRead()
+{
+    const TProgressRead read = Reading_->result();
+    Reading_->deleteLater();
+    Reading_ = nullptr;
+    pbReading->hide();
+    if (!read.Figures) {
+        lblSummary->setText(
+            QStringLiteral("The review history cannot be read: %1").arg(QString::fromStdString(read.Error)));
+        return;
+    }
+    Progress_ = *read.Figures;
+    ShowFigures();
+}
+
+bool TProgressDialog::WaitForFigures(int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (Reading_ && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return !Reading_ && lblSummary->text() == QString::fromStdString(ProgressSummary(Progress_));
+}
+
+void TProgressDialog::ShowFigures()
+{
+    const TReviewProgress& progress = Progress_;
+    lblSummary->setText(QString::fromStdString(ProgressSummary(progress)));
+    pbAnswers->Refresh();
     pbAnswers->setAccessibleName(
         QStringLiteral("Answers per day, last twelve weeks: %1 in all").arg(progress.Answers()));
-
-    // The cards due on each of the next 30 days; what is overdue is due today.
-    auto* dueSet = new QBarSet(QStringLiteral("Cards due"));
-    std::vector<QString> dueLabels;
-    int dueMost = 0;
-    for (std::size_t i = 0; i < progress.DuePerDay.size(); ++i) {
-        *dueSet << progress.DuePerDay[i];
-        dueMost = std::max(dueMost, progress.DuePerDay[i]);
-        dueLabels.push_back(
-            i == 0 ? QStringLiteral("Today") : ShortDate(progress.Today + static_cast<TDay>(i)));
-    }
-    auto* dueChart = BarChart(dueSet, palette().color(QPalette::Highlight), dueLabels, 7, CountAxis(dueMost));
-    chDue = MakeChartView(dueChart, this, hcDue);
-    chDue->setObjectName(QStringLiteral("chDue"));
+    const QColor colour = palette().color(QPalette::Highlight);
+    ReplaceChart(chDue, DueChart(progress, colour));
     chDue->setAccessibleName(QStringLiteral("Cards due, next 30 days: %1 today").arg(progress.DueToday()));
+    ReplaceChart(chShare, ShareChart(progress, colour));
 
-    // The share of review answers right, per week; a week without reviews has no bar.
-    auto* shareSet = new QBarSet(QStringLiteral("Right"));
-    std::vector<QString> weekLabels;
-    for (const THistory::TWeekShare& week : progress.Weeks) {
-        *shareSet << (week.Answers > 0 ? 100.0 * week.Right / week.Answers : 0.0);
-        weekLabels.push_back(ShortDate(week.WeekStart));
+    lvFailed->clear();
+    for (const THistory::TFailedWord& word : progress.Failed) {
+        auto* row = new QTreeWidgetItem(lvFailed,
+            { QString::fromStdString(word.Word), QString::fromStdString(word.Translations),
+                QString::number(word.Failures) });
+        row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     }
-    auto* percent = new QValueAxis;
-    percent->setRange(0, 100);
-    percent->setTickCount(5);
-    percent->setLabelFormat(QStringLiteral("%d%%"));
-    auto* shareChart = BarChart(shareSet, palette().color(QPalette::Highlight), weekLabels, 3, percent);
-    chShare = MakeChartView(shareChart, this, hcShare);
+    if (progress.Failed.empty()) {
+        auto* none = new QTreeWidgetItem(lvFailed, { QStringLiteral("No word failed yet.") });
+        none->setFlags(Qt::NoItemFlags);
+        none->setFirstColumnSpanned(true);
+    }
+}
+
+void TProgressDialog::Build()
+{
+    setWindowTitle(QStringLiteral("Review Progress"));
+    lblSummary = new QLabel(this);
+    lblSummary->setObjectName(QStringLiteral("lblSummary"));
+    lblSummary->setWordWrap(true);
+    // A sign of work while the worker reads; the window stays free to be closed meanwhile.
+    pbReading = new QProgressBar(this);
+    pbReading->setObjectName(QStringLiteral("pbReading"));
+    pbReading->setRange(0, 0);
+    pbReading->setTextVisible(false);
+    pbReading->setMaximumWidth(160);
+    pbReading->hide();
+
+    pbAnswers = new TAnswerCalendar(Progress_, this);
+    chDue = MakeChartView(this, hcDue);
+    chDue->setObjectName(QStringLiteral("chDue"));
+    chShare = MakeChartView(this, hcShare);
     chShare->setObjectName(QStringLiteral("chShare"));
     chShare->setAccessibleName(QStringLiteral("Review answers right per week"));
 
@@ -343,19 +465,7 @@ TProgressDialog::TProgressDialog(QWidget* parent, const TReviewProgress& progres
     lvFailed->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     lvFailed->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     lvFailed->setMinimumSize(360, 200);
-    for (const THistory::TFailedWord& word : progress.Failed) {
-        auto* row = new QTreeWidgetItem(lvFailed,
-            { QString::fromStdString(word.Word), QString::fromStdString(word.Translations),
-                QString::number(word.Failures) });
-        row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-    }
-    if (progress.Failed.empty()) {
-        auto* none = new QTreeWidgetItem(lvFailed, { QStringLiteral("No word failed yet.") });
-        none->setFlags(Qt::NoItemFlags);
-        none->setFirstColumnSpanned(true);
-    }
     SetHelpContext(lvFailed, hcFailed);
-
     const TDialogButtons buttons = MakeDialogButtons(this, [] { RequestHelp(hcProgressWindow); });
     btnClose = buttons.OK;
     btnClose->setText(QStringLiteral("Close"));
@@ -382,8 +492,11 @@ TProgressDialog::TProgressDialog(QWidget* parent, const TReviewProgress& progres
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
+    auto* top = new QHBoxLayout;
+    top->addWidget(lblSummary, 1);
+    top->addWidget(pbReading);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblSummary);
+    layout->addLayout(top);
     layout->addSpacing(6);
     layout->addLayout(grid, 1);
     layout->addLayout(buttons.Row);

@@ -1,15 +1,19 @@
 #pragma once
 // The learner's progress over days, from the review history: a calendar of the answers of the
 // last twelve weeks, the cards due on each of the next 30 days, the share of review answers right
-// per week and the words failed most often. It shows what it is given and keeps no history.
+// per week and the words failed most often. It shows the figures it is given, or reads them from the
+// history in a worker of its own so that a long history never holds the window up.
 
 #include "review/ReviewProgress.h"
 
 #include <QDialog>
 #include <QWidget>
 #include <optional>
+#include <string>
 
+template <typename T> class QFutureWatcher;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QTreeWidget;
 class QChartView;
@@ -19,6 +23,8 @@ class TAnswerCalendar : public QWidget {
     Q_OBJECT
 public:
     TAnswerCalendar(const TReviewProgress& progress, QWidget* parent);
+    // The figures have changed: the shades are taken against their busiest day again.
+    void Refresh();
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
     // The day under a point, nullopt between the squares or beyond today.
@@ -44,17 +50,41 @@ private:
     int Cell_ = 14, Left_ = 0, Top_ = 0;
 };
 
+// The figures a worker read, or why it could not.
+struct TProgressRead {
+    std::optional<TReviewProgress> Figures;
+    std::string Error;
+};
+
 class TProgressDialog : public QDialog {
     Q_OBJECT
 public:
-    // The figures must outlive the dialog.
+    // Shows figures already read.
     TProgressDialog(QWidget* parent, const TReviewProgress& progress);
+    // Opens at once with empty pictures and reads the history at historyPath in a worker with its
+    // own connection; closing the dialog before it is done leaves the worker's figures unused.
+    TProgressDialog(QWidget* parent, const std::string& historyPath, TDay today);
+    ~TProgressDialog() override;
+
+    bool Reading() const { return Reading_ != nullptr; }
+    // Waits for the worker (tests and tools); true when the pictures show what it read.
+    bool WaitForFigures(int timeoutMs);
+    const TReviewProgress& Figures() const { return Progress_; }
 
     QLabel* lblSummary = nullptr;
+    QProgressBar* pbReading = nullptr;
     TAnswerCalendar* pbAnswers = nullptr;
     QChartView* chDue = nullptr;
     QChartView* chShare = nullptr;
     QTreeWidget* lvFailed = nullptr;
     QPushButton* btnClose = nullptr;
     QPushButton* btnHelp = nullptr;
+
+private:
+    void Build();
+    void ShowFigures();
+    void FiguresRead();
+
+    TReviewProgress Progress_;
+    QFutureWatcher<TProgressRead>* Reading_ = nullptr;
 };

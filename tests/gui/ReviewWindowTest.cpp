@@ -19,11 +19,14 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QThreadPool>
 #include <QTreeWidget>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sqlite3.h>
@@ -473,6 +476,7 @@ TEST_F(ReviewWindowTest, TheProgressWindowWithAnEmptyAndAFullHistory)
     OpenList(Animals);
     std::vector<std::pair<QString, int>> shown; // the summary and the rows of failed words
     OnDialog<TProgressDialog>([&](TProgressDialog& dialog) {
+        EXPECT_TRUE(dialog.WaitForFigures(30000));
         shown.emplace_back(dialog.lblSummary->text(), dialog.lvFailed->topLevelItemCount());
         EXPECT_FALSE(dialog.grab().isNull());
         dialog.btnClose->click();
@@ -508,4 +512,52 @@ TEST_F(ReviewWindowTest, TheProgressWindowWithAnEmptyAndAFullHistory)
             if (const auto day = dialog.pbAnswers->DayAt({ x, y }))
                 days = std::max<int>(days, static_cast<int>(*day - progress.FirstDay + 1));
     EXPECT_EQ(days, static_cast<int>(progress.AnswersPerDay.size()));
+}
+
+// The worker reads while the dialog is open; a dialog closed before it is done never hears of it.
+TEST_F(ReviewWindowTest, TheProgressWindowReadsInAWorkerAndMayCloseFirst)
+{
+    OpenList(Numbered(40));
+    {
+        THistory history(HistoryPath);
+        FillReviewYear(history, Doc(), Today(), 60);
+    }
+    const std::string folder = HistoryPath + ".folder";
+    std::filesystem::create_directory(folder);
+    const struct {
+        const char* Name;
+        std::string Path;
+        bool CloseFirst, Readable;
+    } cases[] = {
+        { "read to the end", HistoryPath, false, true },
+        { "closed while reading", HistoryPath, true, true },
+        { "no history there", folder, false, false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        auto dialog = std::make_unique<TProgressDialog>(Form.get(), c.Path, Today());
+        dialog->show();
+        EXPECT_TRUE(dialog->Reading());
+        EXPECT_FALSE(dialog->pbReading->isHidden());
+        EXPECT_EQ(dialog->Figures().DuePerDay.size(), static_cast<std::size_t>(ProgressDueDays));
+        if (c.CloseFirst) {
+            dialog->close();
+            dialog.reset();
+            QThreadPool::globalInstance()->waitForDone(30000);
+            QApplication::processEvents();
+            continue;
+        }
+        EXPECT_EQ(dialog->WaitForFigures(30000), c.Readable);
+        EXPECT_FALSE(dialog->Reading());
+        EXPECT_TRUE(dialog->pbReading->isHidden());
+        if (c.Readable) {
+            THistory history(HistoryPath);
+            const TReviewProgress read = ReadReviewProgress(history, Today());
+            EXPECT_EQ(dialog->Figures().AnswersPerDay, read.AnswersPerDay);
+            EXPECT_EQ(dialog->lvFailed->topLevelItemCount(), static_cast<int>(read.Failed.size()));
+        } else {
+            EXPECT_TRUE(dialog->lblSummary->text().contains(QString::fromStdString(folder)))
+                << dialog->lblSummary->text().toStdString();
+        }
+    }
 }

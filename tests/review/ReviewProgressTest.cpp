@@ -45,6 +45,19 @@ TEST(ReviewProgressTest, FiguresCoverWholeWeeksUpToTodayAndTheMonthAhead)
     THistory history(dir.File("history.sqlite"));
     const TDay today = *ParseDay("2026-12-10"); // a Thursday
     const TReviewProgress empty = ReadReviewProgress(history, today);
+    // What the window shows while it reads is the empty history's figures.
+    for (const TDay day : { today, today + 3, *ParseDay("1969-12-30") }) {
+        SCOPED_TRACE(FormatDay(day));
+        const TReviewProgress read = ReadReviewProgress(history, day), shown = EmptyReviewProgress(day);
+        EXPECT_EQ(
+            std::tuple(shown.Today, shown.FirstDay, shown.AnswersPerDay, shown.DuePerDay, shown.DueInto),
+            std::tuple(read.Today, read.FirstDay, read.AnswersPerDay, read.DuePerDay, read.DueInto));
+        ASSERT_EQ(shown.Weeks.size(), read.Weeks.size());
+        for (std::size_t i = 0; i < read.Weeks.size(); ++i)
+            EXPECT_EQ(std::tuple(shown.Weeks[i].WeekStart, shown.Weeks[i].Answers, shown.Weeks[i].Right),
+                std::tuple(read.Weeks[i].WeekStart, read.Weeks[i].Answers, read.Weeks[i].Right));
+        EXPECT_TRUE(shown.Empty());
+    }
     EXPECT_EQ(FormatDay(empty.FirstDay), "2026-09-21");
     EXPECT_EQ(empty.AnswersPerDay, std::vector<int>(static_cast<std::size_t>(today - empty.FirstDay + 1)));
     ASSERT_EQ(empty.Weeks.size(), static_cast<std::size_t>(ProgressWeeks));
@@ -89,6 +102,70 @@ TEST(ReviewProgressTest, FiguresCoverWholeWeeksUpToTodayAndTheMonthAhead)
     EXPECT_EQ(ProgressSummary(full),
         "6 answers in the last twelve weeks, 20% of reviews right. Due today: 3 into the native "
         "language, 1 into the foreign language.");
+}
+
+TEST(ReviewProgressTest, CountAxesTakeRoundStepsForAnyCount)
+{
+    const struct {
+        const char* Name;
+        std::int64_t Highest;
+        int MaxSteps;
+        std::int64_t Top, Step;
+        std::vector<std::string> Labels;
+    } cases[] = {
+        { "nothing yet", 0, 5, 4, 1, { "0", "1", "2", "3", "4" } },
+        { "below zero", -7, 5, 4, 1, { "0", "1", "2", "3", "4" } },
+        { "one step allowed", 0, 1, 1, 1, { "0", "1" } },
+        { "no steps asked", 3, 0, 5, 5, { "0", "5" } },
+        { "five fits in steps of one", 5, 5, 5, 1, { "0", "1", "2", "3", "4", "5" } },
+        { "six needs twos", 6, 5, 6, 2, { "0", "2", "4", "6" } },
+        { "eleven needs fives", 11, 5, 15, 5, { "0", "5", "10", "15" } },
+        { "ten answers", 10, 5, 10, 2, { "0", "2", "4", "6", "8", "10" } },
+        { "a busy day", 87, 5, 100, 20, { "0", "20", "40", "60", "80", "100" } },
+        { "more room", 87, 10, 90, 10, {} },
+        { "just over a thousand", 1001, 5, 1500, 500, { "0", "500", "1000", "1500" } },
+        { "plain up to the last four digits", 9999, 5, 10000, 2000, { "0", "2k", "4k", "6k", "8k", "10k" } },
+        { "a year", 26'000, 5, 30'000, 10'000, { "0", "10k", "20k", "30k" } },
+        { "half a million due on one day", 500'000, 5, 500'000, 100'000,
+            { "0", "100k", "200k", "300k", "400k", "500k" } },
+        { "a million answers", 1'000'000, 5, 1'000'000, 200'000,
+            { "0", "0.2M", "0.4M", "0.6M", "0.8M", "1M" } },
+        { "just over a million", 1'200'001, 5, 1'500'000, 500'000, { "0", "0.5M", "1M", "1.5M" } },
+        { "thousands with a fraction", 12'345, 10, 14'000, 2'000, {} },
+        { "fine steps of millions", 2'400'000, 12, 2'400'000, 200'000, {} },
+        { "beyond an int", 7'000'000'000, 5, 8'000'000'000, 2'000'000'000, { "0", "2B", "4B", "6B", "8B" } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TCountAxis axis = CountAxisFor(c.Highest, c.MaxSteps);
+        EXPECT_EQ(std::pair(axis.Top, axis.Step), std::pair(c.Top, c.Step));
+        EXPECT_LE(axis.Steps(), std::max(c.MaxSteps, 1));
+        EXPECT_GE(axis.Top, c.Highest);
+        if (!c.Labels.empty()) {
+            EXPECT_EQ(CountAxisLabels(axis), c.Labels);
+        }
+    }
+}
+
+TEST(ReviewProgressTest, AxisLabelsKeepTheFractionTheyNeed)
+{
+    const struct {
+        TCountAxis Axis;
+        std::vector<std::string> Labels;
+    } cases[] = {
+        { { 15'000, 2'500 }, { "0", "2.5k", "5k", "7.5k", "10k", "12.5k", "15k" } },
+        { { 1'000'000, 250'000 }, { "0", "0.25M", "0.5M", "0.75M", "1M" } },
+        { { 1'000'000, 125'000 },
+            { "0", "0.125M", "0.25M", "0.375M", "0.5M", "0.625M", "0.75M", "0.875M", "1M" } },
+        { { 1'000'000, 100'001 },
+            { "0", "0.1M", "0.2M", "0.3M", "0.4M", "0.5M", "0.6M", "0.7M", "0.8M", "0.9M" } },
+        { { 3, 0 }, {} },
+        { { 0, 5 }, { "0" } },
+    };
+    for (const auto& [axis, labels] : cases) {
+        SCOPED_TRACE(axis.Top);
+        EXPECT_EQ(CountAxisLabels(axis), labels);
+    }
 }
 
 } // namespace

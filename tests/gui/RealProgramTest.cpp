@@ -138,7 +138,7 @@ TEST(RealProgram, KilledOrEndedBySignalItOffersTheChangesAtTheNextStart)
         ASSERT_TRUE(first.Process.waitForFinished(5000)) << "still running";
         first.Errors += QString::fromUtf8(first.Process.readAllStandardError());
         if (c.Signal != SIGKILL) {
-            EXPECT_LT(clock.elapsed(), 3000);
+            EXPECT_LT(clock.elapsed(), 4500); // a signal ends it in well under a second on a quiet machine
             EXPECT_EQ(first.Process.exitStatus(), QProcess::NormalExit);
             EXPECT_EQ(first.Process.exitCode(), 128 + c.Signal);
             EXPECT_FALSE(first.Errors.contains(QStringLiteral("message:"))) << first.Errors.toStdString();

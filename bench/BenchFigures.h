@@ -11,6 +11,8 @@ void BenchMatch(int items);
 void BenchTesting(int items);
 void BenchPrint(int items);
 void BenchReview(int items);
+// The history of that many answers imported, beside sqlite3 .import of the same file.
+void BenchHistoryImport(int answers);
 
 class TVocabFile;
 // A list of the given size shaped like real entries (the same list on every run).

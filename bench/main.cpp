@@ -44,7 +44,8 @@ void PrintFigure(const std::string& name, long long items, double ms, double raw
 int main(int argc, char** argv)
 {
     std::vector<int> sizes = { 10000, 100000, 1000000 };
-    bool core = true, exchange = true, match = true, testing = true, print = true, review = true;
+    bool core = true, exchange = true, match = true, testing = true, print = true, review = true,
+         history = true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--items") == 0 && i + 1 < argc) {
             sizes = { std::atoi(argv[++i]) };
@@ -56,9 +57,11 @@ int main(int argc, char** argv)
             testing = only == "testing";
             print = only == "print";
             review = only == "review";
+            history = only == "history";
         } else {
             std::fprintf(stderr,
-                "usage: velmoria-bench [--items N] [--only core|exchange|match|testing|print|review]\n");
+                "usage: velmoria-bench [--items N] [--only "
+                "core|exchange|match|testing|print|review|history]\n");
             return 2;
         }
     }
@@ -77,6 +80,8 @@ int main(int argc, char** argv)
             BenchPrint(items);
         if (review)
             BenchReview(items);
+        if (history)
+            BenchHistoryImport(items);
     }
     if (match)
         BenchMatch(sizes.back());

@@ -1,14 +1,21 @@
 // Importing an exported history: which answers it finds already there, the line and file a bad file
-// is refused by, and a round trip through an empty history.
+// is refused by, a round trip through an empty history, the same cards however the answers arrive,
+// and the word a waiting writer gives a long import.
 
 #include "review/History.h"
 #include "review/ReviewSupport.h"
 #include "support/MessageOf.h"
 
+#include <chrono>
 #include <cstdint>
+#include <cstring>
 #include <ctime>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sstream>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -104,4 +111,116 @@ TEST(HistoryImport, AnExportImportedIntoAnEmptyHistoryExportsTheSame)
     EXPECT_EQ(second.ImportCsv(exported), 6);
     second.ExportCsv(again);
     EXPECT_EQ(again.str(), exported.str());
+}
+
+// However the same answers arrive, the history ends as one import into an empty history leaves it:
+// cards it held before are replayed among their answers, an import stopped before its replay is
+// finished by the next one, and lines ending in CR LF read as the others.
+TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
+{
+    const std::string odd = "\"x,\"\"y\"\"\nz\"";
+    std::vector<std::string> rows;
+    for (int day = 0; day < 12; ++day)
+        for (const auto& [word, rating] : { std::pair { odd, 1 + day % 4 }, { "b", day % 3 ? 3 : 1 } }) {
+            const std::int64_t at = std::int64_t { day } * 86400000 + (day % 5) * 3600000;
+            rows.push_back(Row(word, at, rating));
+            // A repeat the same day, and another that the session called practice.
+            if (day % 2 == 0)
+                rows.push_back(Row(word, at + 60000, 3));
+            if (day % 3 == 0) {
+                std::string repeat = Row(word, at + 120000, 4);
+                rows.push_back(repeat.replace(repeat.size() - 2, 1, "1"));
+            }
+        }
+    rows.push_back(rows.back());
+    const auto file = [&](std::size_t count, const std::string& end) {
+        std::string csv = std::string(Header).replace(std::strlen(Header) - 1, 1, end);
+        for (std::size_t i = 0; i < count; ++i)
+            csv += rows[i].substr(0, rows[i].size() - 1) + end;
+        return csv;
+    };
+    const std::string whole = file(rows.size(), "\n");
+    const struct {
+        const char* Name;
+        std::function<void(THistory&)> Arrive;
+    } ways[] = {
+        { "in two halves, ending in CR LF",
+            [&](THistory& history) {
+                EXPECT_EQ(Import(history, file(rows.size() / 2, "\r\n")), static_cast<int>(rows.size() / 2));
+                Import(history, file(rows.size(), "\r\n"));
+            } },
+        { "stopped before its replay",
+            [&](THistory& history) {
+                Import(history, whole);
+                sqlite3* db = nullptr;
+                sqlite3_open(history.Path().c_str(), &db);
+                EXPECT_EQ(
+                    sqlite3_exec(db,
+                        "UPDATE cards SET state = 0, stability = 0, difficulty = 0, last_review = 0, due "
+                        "= 0, reps = 0, lapses = 0; UPDATE answers SET day = 0, state_before = 0; "
+                        "INSERT INTO replay_pending SELECT id FROM cards",
+                        nullptr, nullptr, nullptr),
+                    SQLITE_OK);
+                sqlite3_close(db);
+                EXPECT_EQ(Import(history, Header), 0);
+            } },
+    };
+    TTempDir dir;
+    THistory once(dir.File("once/history.sqlite"));
+    EXPECT_EQ(Import(once, whole), static_cast<int>(rows.size()));
+    std::ostringstream expected;
+    once.ExportCsv(expected);
+    const std::vector<TCardKey> keys = { { 7, 9, "x,\"y\"\nz", "t", 0 }, { 7, 9, "b", "t", 0 } };
+    const auto memories = once.Memories(keys);
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.Name);
+        THistory history(dir.File(std::string(way.Name) + "/history.sqlite"));
+        way.Arrive(history);
+        std::ostringstream got;
+        history.ExportCsv(got);
+        EXPECT_EQ(got.str(), expected.str());
+        const auto after = history.Memories(keys);
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            ASSERT_TRUE(memories[k] && after[k]);
+            EXPECT_EQ(after[k]->State, memories[k]->State);
+            EXPECT_EQ(after[k]->Due, memories[k]->Due);
+            EXPECT_EQ(after[k]->LastReview, memories[k]->LastReview);
+            EXPECT_EQ(after[k]->Reps, memories[k]->Reps);
+            EXPECT_EQ(after[k]->Lapses, memories[k]->Lapses);
+            EXPECT_DOUBLE_EQ(after[k]->Stability, memories[k]->Stability);
+        }
+    }
+}
+
+// A writer kept waiting by another's transaction says so until its own is through, and only to others.
+TEST(HistoryImport, AWriterWaitingForTheLockSaysSoUntilItIsThrough)
+{
+    TTempDir dir;
+    const std::string path = dir.File("history.sqlite");
+    THistory waiter(path);
+    TWaitingWriters probe(path), other(path);
+    probe.Waiting();
+    EXPECT_FALSE(probe.Others()) << "its own word";
+    other.Waiting();
+    EXPECT_TRUE(probe.Others());
+    other.Done();
+    EXPECT_FALSE(probe.Others());
+
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    ASSERT_EQ(sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::thread answer([&] {
+        waiter.RecordAnswer({ 7, 9, "a", "t", 0 }, true, false, NoonOf(20000), 10, {}, false);
+    });
+    bool said = false;
+    for (int i = 0; i < 300 && !said; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        said = probe.Others();
+    }
+    EXPECT_TRUE(said);
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    answer.join();
+    sqlite3_close(db);
+    EXPECT_FALSE(probe.Others());
+    EXPECT_EQ(waiter.AnswerCount(), 1);
 }

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <charconv>
 #include <chrono>
+#include <ctime>
 #include <functional>
 #include <istream>
 #include <limits>
@@ -235,6 +236,33 @@ struct TKeyEqual {
     bool operator()(const TCardKey* a, const TCardKey* b) const { return *a == *b; }
 };
 
+// DayOfMs for times mostly in order, as an export holds them: an hour whose two ends have one day
+// and one offset from UTC has that day throughout (no zone changes its offset twice in an hour).
+class TDays {
+public:
+    TDay operator()(std::int64_t ms)
+    {
+        const std::int64_t hour = (ms >= 0 ? ms : ms - 3599999) / 3600000;
+        if (hour != Hour_) {
+            Hour_ = hour;
+            const auto offset = [](std::int64_t seconds) {
+                const auto t = static_cast<std::time_t>(seconds);
+                std::tm local {};
+                return localtime_r(&t, &local) ? local.tm_gmtoff : -1;
+            };
+            Whole_ = offset(hour * 3600) == offset(hour * 3600 + 3599)
+                && LocalDay(hour * 3600) == LocalDay(hour * 3600 + 3599);
+            Day_ = LocalDay(hour * 3600);
+        }
+        return Whole_ ? Day_ : DayOfMs(ms);
+    }
+
+private:
+    std::int64_t Hour_ = std::numeric_limits<std::int64_t>::min();
+    TDay Day_ = 0;
+    bool Whole_ = false;
+};
+
 TImportPlan PlanImport(const std::vector<TImportRow>& rows, const TSchedulerParameters& p)
 {
     TImportPlan plan;
@@ -251,6 +279,9 @@ TImportPlan PlanImport(const std::vector<TImportRow>& rows, const TSchedulerPara
     plan.LastRow.resize(plan.Keys);
     plan.FirstDay.resize(plan.Keys);
     plan.Final.resize(plan.Keys);
+    TDays days;
+    for (std::size_t i = 0; i < n; ++i)
+        plan.Day[i] = days(rows[i].TimeMs);
     // Each card's answers in time order, those of one millisecond in the file's order, as their ids
     // will be.
     std::vector<std::uint32_t> order(n);
@@ -269,15 +300,15 @@ TImportPlan PlanImport(const std::vector<TImportRow>& rows, const TSchedulerPara
         if (newCard) {
             memory = {};
             answered = false;
-            plan.FirstDay[key] = DayOfMs(row.TimeMs);
         }
         plan.LastRow[key] = std::max<std::size_t>(plan.LastRow[key], i);
         if (newCard || rows[order[at - 1]].TimeMs != row.TimeMs)
             ofRating = {};
         plan.Nth[i] = ++ofRating[static_cast<std::size_t>(row.Rating)];
-        const TDay day = DayOfMs(row.TimeMs);
+        const TDay day = plan.Day[i];
+        if (newCard)
+            plan.FirstDay[key] = day;
         const bool practice = answered && (row.Practice || day <= memory.LastReview);
-        plan.Day[i] = day;
         plan.StateBefore[i] = static_cast<std::uint8_t>(memory.State);
         // The file's own flag stays: replayed among the history's answers it still counts.
         plan.Practice[i] = practice || row.Practice;
@@ -302,6 +333,35 @@ struct TAnswerKeyHash {
     }
 };
 
+// While an import writes, its commits are not synced one by one: one lost to a power failure is
+// written again by the same import, and a review beside it syncs its own answers (and the import's
+// before them). Its pages stay in memory. Both return to the history's own at the end, synced once.
+class TImportSettings {
+public:
+    explicit TImportSettings(sqlite3* db)
+        : Db_(db)
+    {
+        sqlite3_stmt* size = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA cache_size", -1, &size, nullptr) == SQLITE_OK
+            && sqlite3_step(size) == SQLITE_ROW)
+            CacheSize_ = sqlite3_column_int64(size, 0);
+        sqlite3_finalize(size);
+        sqlite3_exec(db, "PRAGMA synchronous=NORMAL; PRAGMA cache_size=-65536", nullptr, nullptr, nullptr);
+    }
+    ~TImportSettings()
+    {
+        const std::string back = "PRAGMA synchronous=FULL; PRAGMA cache_size=" + std::to_string(CacheSize_)
+            + "; PRAGMA wal_checkpoint(PASSIVE)";
+        sqlite3_exec(Db_, back.c_str(), nullptr, nullptr, nullptr);
+    }
+    TImportSettings(const TImportSettings&) = delete;
+    TImportSettings& operator=(const TImportSettings&) = delete;
+
+private:
+    sqlite3* Db_;
+    std::int64_t CacheSize_ = -2000;
+};
+
 constexpr const char* PendingTable = "CREATE TABLE IF NOT EXISTS replay_pending(card INTEGER PRIMARY KEY)";
 
 } // namespace
@@ -316,6 +376,7 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const s
         throw THistoryImportError(source + ", line " + std::to_string(at) + ": " + why);
     });
     const TImportPlan plan = PlanImport(rows, p);
+    const TImportSettings settings(Db_);
     // The cards an import added answers to, until they are replayed: one stopped in between is
     // finished by the next.
     Execute(PendingTable);

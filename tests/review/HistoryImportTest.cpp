@@ -5,6 +5,7 @@
 #include "review/History.h"
 #include "review/ReviewSupport.h"
 #include "support/MessageOf.h"
+#include "support/ScopedEnv.h"
 
 #include <chrono>
 #include <cstdint>
@@ -223,4 +224,41 @@ TEST(HistoryImport, AWriterWaitingForTheLockSaysSoUntilItIsThrough)
     sqlite3_close(db);
     EXPECT_FALSE(probe.Others());
     EXPECT_EQ(waiter.AnswerCount(), 1);
+}
+
+// Each answer's day is its local day, by the hour around changes of the clock and at midnight, in
+// zones whose offset is not whole hours and one whose clock went back at midnight.
+TEST(HistoryImport, AnswersKeepTheirLocalDayAcrossChangesOfTheClock)
+{
+    const struct {
+        const char* Zone;
+        std::int64_t Change; // seconds
+    } zones[] = {
+        { "Europe/Berlin", 1729990800 },
+        { "America/Sao_Paulo", 1550368800 },
+        { "Australia/Lord_Howe", 1712415600 },
+        { "Asia/Kathmandu", 1700000000 },
+    };
+    TTempDir dir;
+    for (const auto& z : zones) {
+        SCOPED_TRACE(z.Zone);
+        const TScopedEnv zone("TZ", z.Zone);
+        std::string csv = Header;
+        for (std::int64_t at = (z.Change - 86400) * 1000; at < (z.Change + 86400) * 1000;
+             at += 7 * 60000 + 13)
+            csv += Row("a", at - 1700000000000);
+        THistory history(dir.File(std::string(z.Zone) + "/history.sqlite"));
+        Import(history, csv);
+        sqlite3* db = nullptr;
+        sqlite3_open(history.Path().c_str(), &db);
+        sqlite3_stmt* days = nullptr;
+        sqlite3_prepare_v2(db, "SELECT time_ms, day FROM answers", -1, &days, nullptr);
+        int rows = 0;
+        for (; sqlite3_step(days) == SQLITE_ROW; ++rows)
+            ASSERT_EQ(sqlite3_column_int64(days, 1), DayOfMs(sqlite3_column_int64(days, 0)))
+                << sqlite3_column_int64(days, 0);
+        sqlite3_finalize(days);
+        sqlite3_close(db);
+        EXPECT_GT(rows, 400);
+    }
 }

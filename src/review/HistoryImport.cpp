@@ -110,7 +110,9 @@ public:
                 }
                 At_ = std::min(At_ + 1, Data_.size());
             }
-            const std::size_t end = std::min(Data_.find_first_of(",\n", At_), Data_.size());
+            std::size_t end = At_;
+            while (end < Data_.size() && Data_[end] != ',' && Data_[end] != '\n')
+                ++end;
             std::size_t last = end;
             if (end < Data_.size() && Data_[end] == '\n' && end > At_ && Data_[end - 1] == '\r')
                 --last;
@@ -284,11 +286,20 @@ TImportPlan PlanImport(const std::vector<TImportRow>& rows, const TSchedulerPara
         plan.Day[i] = days(rows[i].TimeMs);
     // Each card's answers in time order, those of one millisecond in the file's order, as their ids
     // will be.
-    std::vector<std::uint32_t> order(n);
-    std::iota(order.begin(), order.end(), 0u);
-    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return plan.Key[a] != plan.Key[b] ? plan.Key[a] < plan.Key[b] : rows[a].TimeMs < rows[b].TimeMs;
-    });
+    // Counted out by card, then each card's in time order, which an export mostly has already.
+    std::vector<std::uint32_t> start(plan.Keys + 1, 0), order(n);
+    for (const std::uint32_t key : plan.Key)
+        ++start[key + 1];
+    std::partial_sum(start.begin(), start.end(), start.begin());
+    std::vector<std::uint32_t> fill(start.begin(), start.end() - 1);
+    for (std::uint32_t i = 0; i < n; ++i)
+        order[fill[plan.Key[i]]++] = i;
+    const auto earlier = [&](std::uint32_t a, std::uint32_t b) { return rows[a].TimeMs < rows[b].TimeMs; };
+    for (std::uint32_t key = 0; key < plan.Keys; ++key) {
+        const auto from = order.begin() + start[key], to = order.begin() + start[key + 1];
+        if (!std::is_sorted(from, to, earlier))
+            std::stable_sort(from, to, earlier);
+    }
     TMemory memory;
     bool answered = false;
     std::array<std::uint32_t, 5> ofRating {};

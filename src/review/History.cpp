@@ -276,8 +276,11 @@ int THistory::OnBusy(void* self, int count)
         history.BusySince_ = now;
     history.Waiting_.Waiting();
     const auto left = history.BusySince_ + std::chrono::milliseconds(history.BusyTimeoutMs_) - now;
-    if (left <= std::chrono::steady_clock::duration::zero())
+    if (left <= std::chrono::steady_clock::duration::zero()) {
+        // Given up: no longer waiting, so an import need not give way to it.
+        history.Waiting_.Done();
         return 0;
+    }
     // Soon at first, then every 25 ms: an import gives way as long as it sees a writer waiting.
     constexpr int Polls[] = { 1, 2, 5, 10, 15, 20, 25 };
     const std::chrono::milliseconds poll(Polls[std::min<std::size_t>(count, std::size(Polls) - 1)]);

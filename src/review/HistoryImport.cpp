@@ -27,8 +27,12 @@ public:
         , LastPause_(std::chrono::steady_clock::now())
     {
     }
-    void Start()
+    // Before each batch's transaction: after the first, a pause if a writer needs one.
+    void Begin()
     {
+        if (Begun_)
+            Between();
+        Begun_ = true;
         Started_ = std::chrono::steady_clock::now();
         Asked_ = 0;
     }
@@ -37,15 +41,15 @@ public:
     {
         if (Ending_ || ++Asked_ % 256 != 0)
             return Ending_;
-        WriterWaits_ = Waiting_.Others();
-        Ending_ = WriterWaits_ || std::chrono::steady_clock::now() - Started_ > Batch;
+        Ending_ = Waiting_.Others() || std::chrono::steady_clock::now() - Started_ > Batch;
         return Ending_;
     }
-    // After a batch is committed.
+
+private:
     void Between()
     {
         const auto now = std::chrono::steady_clock::now();
-        if (WriterWaits_ || Waiting_.Others()) {
+        if (Waiting_.Others()) {
             const auto until = now + GiveWayAtMost;
             do
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -57,10 +61,9 @@ public:
             return;
         }
         LastPause_ = std::chrono::steady_clock::now();
-        WriterWaits_ = Ending_ = false;
+        Ending_ = false;
     }
 
-private:
     static constexpr auto Batch = std::chrono::milliseconds(500);
     // Longer than a waiting writer's polls, with room for its own transaction.
     static constexpr auto GiveWayAtMost = std::chrono::milliseconds(300);
@@ -71,7 +74,7 @@ private:
     TWaitingWriters& Waiting_;
     std::chrono::steady_clock::time_point Started_, LastPause_;
     std::uint32_t Asked_ = 0;
-    bool Ending_ = false, WriterWaits_ = false;
+    bool Begun_ = false, Ending_ = false;
 };
 
 namespace {
@@ -321,8 +324,7 @@ TImportPlan PlanImport(const std::vector<TImportRow>& rows, const TSchedulerPara
             plan.FirstDay[key] = day;
         const bool practice = answered && (row.Practice || day <= memory.LastReview);
         plan.StateBefore[i] = static_cast<std::uint8_t>(memory.State);
-        // The file's own flag stays: replayed among the history's answers it still counts.
-        plan.Practice[i] = practice || row.Practice;
+        plan.Practice[i] = practice;
         if (!practice)
             memory = ScheduleAnswer(memory, static_cast<TRating>(row.Rating), day, p);
         answered = true;
@@ -428,10 +430,8 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const s
     TImportPace pace(Waiting_);
     int added = 0;
     for (std::size_t next = 0; next < rows.size();) {
-        if (next > 0)
-            pace.Between();
+        pace.Begin();
         TTransaction transaction(Db_, fail);
-        pace.Start();
         version.Reset();
         const std::int64_t now = version.Step() ? version.Int(0) : 0;
         version.Reset();
@@ -474,6 +474,9 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const s
                     continue;
                 ++there;
             }
+            // The file's own flag stays on an answer of a card the history held: replayed among its
+            // answers, it still counts.
+            const bool practice = plan.Practice[next] || (row.Practice && seen[k] != TSeen::Made);
             addAnswer.Reset();
             addAnswer.Bind(1, card)
                 .Bind(2, row.TimeMs)
@@ -481,7 +484,7 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const s
                 .Bind(4, std::int64_t { row.Rating })
                 .Bind(5, std::int64_t { plan.StateBefore[next] })
                 .Bind(6, row.DurationMs)
-                .Bind(7, std::int64_t { plan.Practice[next] ? 1 : 0 });
+                .Bind(7, std::int64_t { practice ? 1 : 0 });
             addAnswer.Step();
             ++added;
             if (seen[k] == TSeen::Made && next == plan.LastRow[k])
@@ -492,7 +495,6 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const s
         // A statement left on its row would keep this batch's snapshot past the commit, and the next
         // batch could then not write once a review beside it had.
         findCard.Reset();
-        heldAnswers.Reset();
         std::sort(touched.begin(), touched.end());
         touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
         for (const std::int64_t card : touched) {
@@ -510,8 +512,6 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const s
         }
         transaction.Commit();
     }
-    if (!rows.empty())
-        pace.Between();
     ReplayPending(p, pace);
     return added;
 }
@@ -538,8 +538,8 @@ void THistory::ReplayPending(const TSchedulerParameters& p, TImportPace& pace)
     };
     std::vector<TRow> rows;
     for (std::int64_t from = 0;;) {
+        pace.Begin();
         TTransaction transaction(Db_, fail);
-        pace.Start();
         rows.clear();
         answers.Reset();
         answers.Bind(1, from);
@@ -588,6 +588,5 @@ void THistory::ReplayPending(const TSchedulerParameters& p, TImportPace& pace)
         if (end)
             return;
         from = to;
-        pace.Between();
     }
 }

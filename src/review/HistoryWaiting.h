@@ -5,12 +5,14 @@
 // flock, not fcntl: closing another descriptor of a file drops every fcntl lock the process holds
 // on it, SQLite's among them.
 
+#include "core/SaveDetail.h"
+
+#include <optional>
 #include <string>
 
 class TWaitingWriters {
 public:
     explicit TWaitingWriters(std::string historyPath);
-    ~TWaitingWriters();
     TWaitingWriters(const TWaitingWriters&) = delete;
     TWaitingWriters& operator=(const TWaitingWriters&) = delete;
 
@@ -25,6 +27,6 @@ private:
     bool Open();
 
     std::string Path_;
-    int Fd_ = -1;
+    std::optional<SaveDetail::TFd> File_; // opened at first use
     bool Said_ = false;
 };

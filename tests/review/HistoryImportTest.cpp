@@ -134,6 +134,12 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
             }
         }
     rows.push_back(rows.back());
+    // A first answer the session called practice still schedules its card.
+    std::string first = Row("c", 7);
+    first[first.size() - 2] = '1';
+    rows.insert(rows.begin(), first);
+    rows.insert(rows.begin() + 6, Row("c", 2 * 86400000 + 7));
+    rows.insert(rows.begin() + 15, Row("c", 5 * 86400000 + 7));
     const auto file = [&](std::size_t count, const std::string& end) {
         std::string csv = std::string(Header).replace(std::strlen(Header) - 1, 1, end);
         for (std::size_t i = 0; i < count; ++i)
@@ -171,7 +177,8 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
     EXPECT_EQ(Import(once, whole), static_cast<int>(rows.size()));
     std::ostringstream expected;
     once.ExportCsv(expected);
-    const std::vector<TCardKey> keys = { { 7, 9, "x,\"y\"\nz", "t", 0 }, { 7, 9, "b", "t", 0 } };
+    const std::vector<TCardKey> keys
+        = { { 7, 9, "x,\"y\"\nz", "t", 0 }, { 7, 9, "b", "t", 0 }, { 7, 9, "c", "t", 0 } };
     const auto memories = once.Memories(keys);
     for (const auto& way : ways) {
         SCOPED_TRACE(way.Name);
@@ -221,9 +228,16 @@ TEST(HistoryImport, AWriterWaitingForTheLockSaysSoUntilItIsThrough)
     EXPECT_TRUE(said);
     sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     answer.join();
-    sqlite3_close(db);
     EXPECT_FALSE(probe.Others());
     EXPECT_EQ(waiter.AnswerCount(), 1);
+    // One that gave up waiting says nothing more.
+    ASSERT_EQ(sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    waiter.SetBusyTimeout(100);
+    EXPECT_THROW(
+        waiter.RecordAnswer({ 7, 9, "b", "t", 0 }, true, false, NoonOf(20000), 10, {}, false), THistoryError);
+    EXPECT_FALSE(probe.Others());
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
 }
 
 // Each answer's day is its local day, by the hour around changes of the clock and at midnight, in

@@ -34,14 +34,12 @@ public:
             Between();
         Begun_ = true;
         Started_ = std::chrono::steady_clock::now();
-        Asked_ = 0;
     }
     // Asked at each row: whether the batch should end as soon as it may.
     bool Over()
     {
-        if (Ending_ || ++Asked_ % 256 != 0)
-            return Ending_;
-        Ending_ = Waiting_.Others() || std::chrono::steady_clock::now() - Started_ > Batch;
+        if (!Ending_ && ++Asked_ % 256 == 0)
+            Ending_ = Waiting_.Others() || std::chrono::steady_clock::now() - Started_ > Batch;
         return Ending_;
     }
 
@@ -186,7 +184,6 @@ std::vector<TImportRow> ReadImport(std::istream& in, const std::function<void(in
                                     std::chrono::system_clock::now().time_since_epoch())
                                     .count()
         + AheadMs;
-    rows.reserve(text.size() / 64);
     for (int at = line + 1; records.Next(fields, count, line); at = line + 1) {
         if (count == 1 && fields[0].empty())
             continue;

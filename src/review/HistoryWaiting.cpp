@@ -36,10 +36,9 @@ bool TWaitingWriters::Others()
     if (!Open())
         return false;
     // Taken alone only when nobody else holds it; a lock of this connection's own is converted.
-    int rc = 0;
-    while ((rc = ::flock(File_->Get(), LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) { }
+    const bool taken = ::flock(File_->Get(), LOCK_EX | LOCK_NB) == 0;
     Said_ = false;
-    if (rc != 0)
+    if (!taken)
         return errno == EWOULDBLOCK;
     ::flock(File_->Get(), LOCK_UN);
     return false;

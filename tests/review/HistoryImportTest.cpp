@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <functional>
@@ -28,6 +29,21 @@ std::string Row(const std::string& word, std::int64_t ms = 0, int rating = 3, in
 {
     return "1," + std::to_string(1700000000000 + ms) + ',' + std::to_string(rating) + ",0,100,7,9,"
         + std::to_string(direction) + ',' + word + ",t,0\n";
+}
+
+// The first number the statements give (0 for none), run on the file behind the history's back.
+std::int64_t Sql(const std::string& path, const std::string& statements)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    std::int64_t first = 0;
+    const auto keep = [](void* out, int, char** values, char**) {
+        *static_cast<std::int64_t*>(out) = values[0] ? std::atoll(values[0]) : 0;
+        return 0;
+    };
+    EXPECT_EQ(sqlite3_exec(db, statements.c_str(), keep, &first, nullptr), SQLITE_OK) << statements;
+    sqlite3_close(db);
+    return first;
 }
 
 int Import(THistory& history, const std::string& csv)
@@ -65,6 +81,8 @@ TEST(HistoryImport, AddsWhatTheHistoryHoldsFewerTimesAndRefusesABadFileByItsLine
         { "rating out of range", "", h + Row("a") + Row("b", 1, 5), 0, 3 },
         { "rating 0", "", h + Row("b", 1, 0), 0, 2 },
         { "not a number", "", h + "1,soon,3,0,100,7,9,0,b,t,0\n", 0, 2 },
+        { "no number for the duration", "", h + "1,1700000000000,3,0,soon,7,9,0,b,t,0\n", 0, 2 },
+        { "a blank line", "", h + Row("a") + "\n" + Row("b"), 2 },
         { "too few fields", "", h + Row("a") + "1,1700000000001,3\n", 0, 3 },
         { "bad direction", "", h + Row("a", 0, 3, 2), 0, 2 },
         { "before 1990", "", h + Row("a") + Row("b", 631151999999 - 1700000000000), 0, 3 },
@@ -147,6 +165,15 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
         return csv;
     };
     const std::string whole = file(rows.size(), "\n");
+    // An import stopped before it replayed its cards, as the statements leave them.
+    const auto Stopped = [&](const std::string& statements) {
+        return [&, statements](THistory& history) {
+            Import(history, whole);
+            EXPECT_EQ(
+                Sql(history.Path(), statements + "; INSERT INTO replay_pending SELECT id FROM cards"), 0);
+            EXPECT_EQ(Import(history, Header), 0);
+        };
+    };
     const struct {
         const char* Name;
         std::function<void(THistory&)> Arrive;
@@ -157,24 +184,15 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
                 Import(history, file(rows.size(), "\r\n"));
             } },
         { "stopped before its replay",
-            [&](THistory& history) {
-                Import(history, whole);
-                sqlite3* db = nullptr;
-                sqlite3_open(history.Path().c_str(), &db);
-                EXPECT_EQ(
-                    sqlite3_exec(db,
-                        "UPDATE cards SET state = 0, stability = 0, difficulty = 0, last_review = 0, due "
-                        "= 0, reps = 0, lapses = 0; UPDATE answers SET day = 0, state_before = 0; "
-                        "INSERT INTO replay_pending SELECT id FROM cards",
-                        nullptr, nullptr, nullptr),
-                    SQLITE_OK);
-                sqlite3_close(db);
-                EXPECT_EQ(Import(history, Header), 0);
-            } },
+            Stopped("UPDATE cards SET state = 0, stability = 0, difficulty = 0, last_review = 0, due = 0, "
+                    "reps = 0, lapses = 0; UPDATE answers SET day = 0, state_before = 0") },
+        { "stopped with its states unset", Stopped("UPDATE answers SET state_before = 0") },
+        { "stopped with its practice unset", Stopped("UPDATE answers SET practice = 0") },
     };
     TTempDir dir;
     THistory once(dir.File("once/history.sqlite"));
     EXPECT_EQ(Import(once, whole), static_cast<int>(rows.size()));
+    EXPECT_EQ(Sql(once.Path(), "SELECT COUNT(*) FROM replay_pending"), 0) << "nothing left to replay";
     std::ostringstream expected;
     once.ExportCsv(expected);
     const std::vector<TCardKey> keys

@@ -83,6 +83,8 @@ TEST(HistoryImport, AddsWhatTheHistoryHoldsFewerTimesAndRefusesABadFileByItsLine
         { "not a number", "", h + "1,soon,3,0,100,7,9,0,b,t,0\n", 0, 2 },
         { "no number for the duration", "", h + "1,1700000000000,3,0,soon,7,9,0,b,t,0\n", 0, 2 },
         { "a blank line", "", h + Row("a") + "\n" + Row("b"), 2 },
+        { "spaces and a plus sign before numbers", "", h + "1, 1700000000000,+3,0,100,7,9,0,a,t,0\n", 1 },
+        { "a plus sign before a minus", "", h + "1,1700000000000,3,0,+-1,7,9,0,a,t,0\n", 0, 2 },
         { "too few fields", "", h + Row("a") + "1,1700000000001,3\n", 0, 3 },
         { "bad direction", "", h + Row("a", 0, 3, 2), 0, 2 },
         { "before 1990", "", h + Row("a") + Row("b", 631151999999 - 1700000000000), 0, 3 },

@@ -15,7 +15,7 @@ PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmar
            cups cups-client printer-driver-cups-pdf \
            librsvg2-bin desktop-file-utils appstream shared-mime-info man-db lintian strace \
            libglib2.0-bin zlib1g-dev acl xclip \
-           libsqlite3-dev libxxhash-dev qt6-charts-dev libqt6opengl6-dev \
+           libsqlite3-dev sqlite3 libxxhash-dev qt6-charts-dev libqt6opengl6-dev \
            qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev libspeechd-dev \
            speech-dispatcher speech-dispatcher-espeak-ng espeak-ng pulseaudio pulseaudio-utils sox
 FUZZ_PACKAGES = clang libclang-rt-14-dev

@@ -12,6 +12,8 @@ void BenchTesting(int items);
 void BenchPrint(int items);
 void BenchReview(int items);
 void BenchWindow(int items);
+// The history of that many answers imported, beside sqlite3 .import of the same file.
+void BenchHistoryImport(int answers);
 
 class TVocabFile;
 // A list of the given size shaped like real entries (the same list on every run).

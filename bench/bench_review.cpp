@@ -1,5 +1,6 @@
 // Review figures: the due counts of a list against a history holding a card for each item, beside
-// reading the history's bytes; one answer committed with its sync, beside a raw synced write.
+// reading the history's bytes; one answer committed with its sync, beside a raw synced write; a
+// history imported, beside SQLite's own shell importing the same file into a plain table.
 
 #include "BenchFigures.h"
 #include "core/SafeSave.h"
@@ -9,8 +10,11 @@
 #include "review/ReviewQueue.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <unistd.h>
 #include <vector>
@@ -55,7 +59,58 @@ std::string HistoryCsv(const TVocabFile& doc, TDay today, int answers)
     return csv.str();
 }
 
+// An export of some years of reviews: a card every 20 answers, in time order as the export writes
+// them, so that each card's answers are spread over the whole file.
+void WriteExport(const std::string& name, int answers)
+{
+    std::ofstream csv(name);
+    csv << "card_id,review_time,review_rating,review_state,review_duration,foreign_language,native_language,"
+           "direction,word,translations,practice\n";
+    const int cards = std::max(1, answers / 20);
+    const std::int64_t start = 1400000000000; // 2014, and 9.5 years on
+    for (int i = 0; i < answers; ++i) {
+        const int card = static_cast<int>((std::int64_t { i } * 7919) % cards);
+        csv << card + 1 << ',' << start + std::int64_t { i } * 300000 << ',' << (i % 9 == 4 ? 1 : 3)
+            << ",2,2500,7,9," << card % 2 << ",word " << card << ",translation " << card << ",0\n";
+    }
+}
+
 } // namespace
+
+void BenchHistoryImport(int answers)
+{
+    const auto folder
+        = std::filesystem::temp_directory_path() / ("velmoria-bench-import-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string csv = (folder / "answers.csv").string();
+    try {
+        WriteExport(csv, answers);
+        // A fresh history each time: a second import of the same file adds nothing.
+        int run = 0;
+        const double ms = BestMs(
+            [&] {
+                THistory history((folder / ("history" + std::to_string(run++) + ".sqlite")).string());
+                std::ifstream in(csv);
+                history.ImportCsv(in);
+            },
+            answers >= 1000000 ? 1 : 3);
+        const std::string shell = "sqlite3 -batch '" + (folder / "plain.sqlite").string()
+            + "' '.import --csv " + csv + " answers' && rm -f '" + (folder / "plain.sqlite").string() + "'";
+        int failed = 0;
+        const double raw = BestMs([&] { failed |= std::system(shell.c_str()); }, answers >= 1000000 ? 1 : 3);
+        if (failed != 0)
+            std::printf("  (sqlite3 failed: is the sqlite3 package installed?)\n");
+        PrintFigure("history-import", answers, ms, raw);
+        THistory history((folder / "history0.sqlite").string());
+        std::ostringstream out;
+        const double exported = BestMs([&] { history.ExportCsv(out); }, 1);
+        std::printf("  (sqlite3 .import %.1f ms; export %.1f ms, a history of %.1f MB)\n", raw, exported,
+            static_cast<double>(std::filesystem::file_size(folder / "history0.sqlite")) / 1e6);
+    } catch (const std::exception& e) {
+        std::printf("history import figures failed: %s\n", e.what());
+    }
+    std::filesystem::remove_all(folder);
+}
 
 // The history of a learner of some years, whatever the size of the list.
 constexpr int HistoryAnswers = 1000000;

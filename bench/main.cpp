@@ -45,7 +45,7 @@ int main(int argc, char** argv)
 {
     std::vector<int> sizes = { 10000, 100000, 1000000 };
     bool core = true, exchange = true, match = true, testing = true, print = true, review = true,
-         window = true;
+         window = true, history = true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--items") == 0 && i + 1 < argc) {
             sizes = { std::atoi(argv[++i]) };
@@ -58,10 +58,11 @@ int main(int argc, char** argv)
             print = only == "print";
             review = only == "review";
             window = only == "window";
+            history = only == "history";
         } else {
             std::fprintf(stderr,
                 "usage: velmoria-bench [--items N] [--only "
-                "core|exchange|match|testing|print|review|window]\n");
+                "core|exchange|match|testing|print|review|window|history]\n");
             return 2;
         }
     }
@@ -82,6 +83,8 @@ int main(int argc, char** argv)
             BenchReview(items);
         if (window)
             BenchWindow(items);
+        if (history)
+            BenchHistoryImport(items);
     }
     if (match)
         BenchMatch(sizes.back());

@@ -151,6 +151,8 @@ void THistory::RequireWritable() const
 
 THistory::THistory(const std::string& path)
     : Path_(path)
+    , BusyTimeoutMs_(BusyTimeoutMs)
+    , Waiting_(path)
 {
     const std::string folder = std::filesystem::path(path).parent_path().string();
     // The default place is checked up to the user's data folder, as the recovery copies' is: a
@@ -182,7 +184,17 @@ THistory::THistory(const std::string& path)
         Fail(cause);
     }
     try {
-        sqlite3_busy_timeout(Db_, BusyTimeoutMs);
+        sqlite3_busy_handler(Db_, &THistory::OnBusy, this);
+        // A writer that said it waits is through once its transaction ends either way.
+        sqlite3_commit_hook(
+            Db_,
+            [](void* waiting) {
+                static_cast<TWaitingWriters*>(waiting)->Done();
+                return 0;
+            },
+            &Waiting_);
+        sqlite3_rollback_hook(
+            Db_, [](void* waiting) { static_cast<TWaitingWriters*>(waiting)->Done(); }, &Waiting_);
         sqlite3_extended_result_codes(Db_, 1);
         // SQLite opens a file it may not write for reading alone, without a word.
         if (readOnly || sqlite3_db_readonly(Db_, "main") == 1)
@@ -253,7 +265,27 @@ void THistory::Upgrade()
 
 void THistory::SetBusyTimeout(int ms)
 {
-    sqlite3_busy_timeout(Db_, ms);
+    BusyTimeoutMs_ = ms;
+}
+
+int THistory::OnBusy(void* self, int count)
+{
+    auto& history = *static_cast<THistory*>(self);
+    const auto now = std::chrono::steady_clock::now();
+    if (count == 0)
+        history.BusySince_ = now;
+    history.Waiting_.Waiting();
+    const auto left = history.BusySince_ + std::chrono::milliseconds(history.BusyTimeoutMs_) - now;
+    if (left <= std::chrono::steady_clock::duration::zero()) {
+        // Given up: no longer waiting, so an import need not give way to it.
+        history.Waiting_.Done();
+        return 0;
+    }
+    // Soon at first, then every 25 ms: an import gives way as long as it sees a writer waiting.
+    constexpr int Polls[] = { 1, 2, 5, 10, 15, 20, 25 };
+    const std::chrono::milliseconds poll(Polls[std::min<std::size_t>(count, std::size(Polls) - 1)]);
+    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(poll, left));
+    return 1;
 }
 
 THistory::~THistory()

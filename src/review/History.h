@@ -5,19 +5,21 @@
 // opens its own.
 
 #include "review/Card.h"
+#include "review/HistoryWaiting.h"
 #include "review/Scheduler.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
-#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 struct sqlite3;
+class TImportPace;
 
 // What kept a history from being used, where the caller does something else about it: a lock that
 // will pass (another copy writing), a full disk, a file that may be read but not written.
@@ -152,8 +154,8 @@ public:
     // the history holds it fewer times, so a second import adds nothing. The cards touched are
     // rebuilt by replaying their answers in time order. Returns the answers added; a bad file (a time
     // before 1990 or over a day ahead of the clock is one) throws THistoryImportError and changes
-    // nothing. Written in batches, so that a review beside it waits a fraction of a second at most;
-    // stopped in between, it is taken up again by the same import.
+    // nothing. Written in batches that end as soon as a writer beside it waits; stopped in between,
+    // it is taken up again by the same import (or any later one).
     int ImportCsv(std::istream& in, const TSchedulerParameters& p = {},
         const std::string& source = "the imported file");
 
@@ -172,8 +174,10 @@ private:
     void Execute(const char* sql);
     // Gives the cards of a file made before the stored hashes theirs.
     void AddKeyHashes();
-    // Rebuilds the cards' memories and their answers' days from their answers, in time order.
-    void Replay(const std::set<std::int64_t>& cards, const TSchedulerParameters& p);
+    // Rebuilds the memories of the cards an import added answers to, and their answers' days, from
+    // their answers in time order.
+    void ReplayPending(const TSchedulerParameters& p, TImportPace& pace);
+    static int OnBusy(void* self, int count);
     // A card's memory, in the write transaction of its caller.
     void WriteMemory(std::int64_t card, const TMemory& memory);
 
@@ -182,4 +186,7 @@ private:
     std::string ReadOnlyWhy_;
     bool Damaged_ = false;
     std::string Notice_;
+    int BusyTimeoutMs_ = 0;
+    std::chrono::steady_clock::time_point BusySince_;
+    TWaitingWriters Waiting_;
 };

@@ -335,8 +335,6 @@ bool EndsWithVmr(const std::string& name)
 
 TFieldColumns ParseColumns(const std::string& list)
 {
-    const std::map<std::string, int> fields = { { "word", fiForeign }, { "category", fiCategory },
-        { "notes", fiNotes }, { "translations", fiNative } };
     TFieldColumns columns {};
     std::int32_t column = 0;
     std::size_t start = 0;
@@ -344,12 +342,13 @@ TFieldColumns ParseColumns(const std::string& list)
         const auto comma = std::min(list.find(',', start), list.size());
         const std::string name = list.substr(start, comma - start);
         ++column;
-        const auto field = fields.find(name);
-        if (field == fields.end())
+        const auto field = std::find(ColumnNames.begin(), ColumnNames.end(), name);
+        if (field == ColumnNames.end())
             throw TUsageError("--columns names word, category, notes or translations, not \"" + name + "\".");
-        if (columns[static_cast<std::size_t>(field->second)] != 0)
+        auto& taken = columns[static_cast<std::size_t>(field - ColumnNames.begin())];
+        if (taken != 0)
             throw TUsageError("--columns names \"" + name + "\" twice.");
-        columns[static_cast<std::size_t>(field->second)] = column;
+        taken = column;
         start = comma + 1;
     }
     return columns;

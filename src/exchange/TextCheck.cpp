@@ -1,5 +1,7 @@
 #include "exchange/TextCheck.h"
 
+#include "exchange/TextScan.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -31,30 +33,17 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix)
            });
 }
 
-// The ASCII start of the text after its byte order mark and blanks, one character per code unit.
-std::string LeadingAscii(std::string_view bytes, bool utf16)
-{
-    std::string lead;
-    if (!utf16) {
-        if (bytes.starts_with("\xEF\xBB\xBF"))
-            bytes.remove_prefix(3);
-        lead.assign(bytes.substr(0, 256));
-    } else {
-        const bool big = bytes.starts_with("\xFE\xFF") || (bytes.size() >= 2 && bytes[0] == '\0');
-        for (std::size_t i = 0; i + 1 < bytes.size() && lead.size() < 256; i += 2) {
-            const auto low = static_cast<unsigned char>(bytes[big ? i + 1 : i]);
-            const auto high = static_cast<unsigned char>(bytes[big ? i : i + 1]);
-            if (i == 0 && ((low == 0xFF && high == 0xFE) || (low == 0xFE && high == 0xFF)))
-                continue;
-            lead += high == 0 && low < 0x80 ? static_cast<char>(low) : '?';
-        }
-    }
-    const std::size_t text = lead.find_first_not_of(" \t\r\n");
-    return text == std::string::npos ? std::string() : lead.substr(text);
-}
-
-// Code unit i of the text: a byte, or a UTF-16 unit in the file's order.
+// Code unit i of the text: a byte, or a UTF-16 unit in the order the UTF-16 reader takes.
 struct TUnits {
+    TUnits(std::string_view bytes, bool utf16)
+        : Bytes(bytes)
+        , Width(utf16 ? 2 : 1)
+        , BigEndian(utf16
+              && (bytes.starts_with("\xFE\xFF")
+                  || (!bytes.starts_with("\xFF\xFE")
+                      && TextScan::GuessUtf16(bytes) == TextScan::TByteOrder::BigEndian)))
+    {
+    }
     std::string_view Bytes;
     std::size_t Width; // 1 or 2
     bool BigEndian;
@@ -67,6 +56,20 @@ struct TUnits {
         return BigEndian ? (byte(2 * i) << 8) | byte(2 * i + 1) : (byte(2 * i + 1) << 8) | byte(2 * i);
     }
 };
+
+// The ASCII start of the text after its byte order mark and blanks, one character per code unit.
+std::string LeadingAscii(const TUnits& units)
+{
+    std::string lead;
+    std::size_t i = units.Size() > 0
+            && (units[0] == 0xFEFF || (units.Width == 1 && units.Bytes.starts_with("\xEF\xBB\xBF")))
+        ? (units.Width == 1 ? 3 : 1)
+        : 0;
+    for (; i < units.Size() && lead.size() < 256; ++i)
+        lead += units[i] < 0x80 ? static_cast<char>(units[i]) : '?';
+    const std::size_t text = lead.find_first_not_of(" \t\r\n");
+    return text == std::string::npos ? std::string() : lead.substr(text);
+}
 
 std::size_t LineOf(const TUnits& units, std::size_t at)
 {
@@ -136,16 +139,13 @@ std::optional<std::string> NotTextReason(std::string_view bytes, TTextFormat for
         if (bytes.starts_with(signature.Bytes))
             return "The file is " + std::string(signature.Kind) + ", not delimited text.";
     }
-    const std::string lead = LeadingAscii(bytes, utf16);
+    const TUnits units(bytes, utf16);
+    const std::string lead = LeadingAscii(units);
     if (StartsWithNoCase(lead, "<?xml") || StartsWithNoCase(lead, "<kvtml"))
         return std::string("The file is an XML document, not delimited text.");
     if (StartsWithNoCase(lead, "<!doctype html") || StartsWithNoCase(lead, "<html"))
         return std::string("The file is an HTML page, not delimited text.");
     // A NUL is no character of any text; in an 8-bit reading it is most often a UTF-16 file.
-    const TUnits units { bytes, utf16 ? 2u : 1u,
-        utf16
-            && (bytes.starts_with("\xFE\xFF")
-                || (bytes.size() >= 2 && bytes[0] == '\0' && bytes[1] != '\0')) };
     std::size_t nul = std::string_view::npos;
     if (!utf16) {
         nul = bytes.find('\0');

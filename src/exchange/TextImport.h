@@ -46,6 +46,9 @@ TTextFormat DetectTextFormatBytes(std::string_view bytes, bool cut = false);
 // are no fewer than the two- and three-column ones: a few of them must not change what column 2
 // means for all the others.
 TFieldColumns ProposedColumns(std::string_view bytes, TTextFormat format);
+// The command line's names of the fields, by field index.
+inline constexpr std::array<std::string_view, FieldCount> ColumnNames
+    = { "word", "category", "notes", "translations" };
 // The columns as the command line names them: "word,translations,notes".
 std::string ColumnsText(const TFieldColumns& columns);
 

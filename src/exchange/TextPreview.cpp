@@ -155,12 +155,11 @@ TFieldColumns ProposedColumns(std::string_view bytes, TTextFormat format)
 
 std::string ColumnsText(const TFieldColumns& columns)
 {
-    static constexpr std::string_view Names[FieldCount] = { "word", "category", "notes", "translations" };
     std::string text;
     for (std::int32_t column = 1; column <= FieldCount; ++column) {
         for (std::size_t field = 0; field < columns.size(); ++field) {
             if (columns[field] == column)
-                text += (text.empty() ? "" : ",") + std::string(Names[field]);
+                text += (text.empty() ? "" : ",") + std::string(ColumnNames[field]);
         }
     }
     return text;

@@ -22,8 +22,9 @@ TEST(ImportHarm, WhatIsNotTextIsRefusedWithWhatItIs)
         { "Utf16ReadAsEightBit", Utf16Le(u"a,b\n"), tfTextComma, "Line 1 holds a NUL" },
         { "NulCharacterInUtf16", "\xFF\xFE" + Utf16Le(std::u16string(u"a\nb\0c", 5)), tfUnicodeComma,
             "Line 2 holds a NUL" },
-        { "NulInBigEndianUtf16", Utf16Be(std::u16string(u"a\nb\nc\0", 6)), tfUnicodeTab,
-            "Line 3 holds a NUL" },
+        // Told in the byte order the reader takes, by the NUL bytes of its other characters.
+        { "NulInBigEndianUtf16", Utf16Be(std::u16string(u"a\nb\nc\nd\ne\nf\0", 12)), tfUnicodeTab,
+            "Line 6 holds a NUL" },
         { "Zip", std::string("PK\x03\x04\x14\0\0\0", 8), tfTextComma, "a ZIP archive" },
         { "Pdf", "%PDF-1.7\n", tfUtf8Comma, "a PDF document" },
         { "Sqlite", std::string("SQLite format 3\0", 16), tfTextComma, "an SQLite database" },

@@ -411,38 +411,6 @@ void TVocabFile::ResetTestData()
     SavedPos_ = -1;
 }
 
-// Chance decides only among the items that share the best score, each of them equally likely:
-// one walk in list order, where the k-th item met with the best score so far takes the choice
-// over with probability 1/k.
-bool TVocabFile::SelectNextTestItem()
-{
-    const auto n = static_cast<std::int32_t>(Items_.size());
-    // Scores are products of two 32-bit values: kept in 64 bits they cannot overflow.
-    std::int64_t bestScore = std::numeric_limits<std::int64_t>::min();
-    std::int32_t chosen = -1;
-    std::int32_t bestCount = 0;
-    for (std::int32_t i = 0; i < n; ++i) {
-        const TVocabItem& item = *Items_[static_cast<std::size_t>(i)];
-        if (item.Learnt())
-            continue;
-        const std::int64_t weight = std::int64_t { item.PenaltyPoints } + 1;
-        const std::int64_t age
-            = item.LastAttempt > 0 ? std::int64_t { Attempts_ } - item.LastAttempt : std::int64_t { n } - 1;
-        const std::int64_t score = age * weight;
-        if (score > bestScore) {
-            bestScore = score;
-            chosen = i;
-            bestCount = 1;
-        } else if (score == bestScore && RandomInt(++bestCount) == 0) {
-            chosen = i;
-        }
-    }
-    if (chosen < 0)
-        return false;
-    CurrentIndex_ = chosen;
-    return true;
-}
-
 void TVocabFile::RecordAnswer(bool correct, std::int32_t maxPenalty)
 {
     TVocabItem& item = CurrentItem();

@@ -107,7 +107,6 @@ public:
     // MergeFile on a document already read: takes over all its items.
     std::int32_t MergeDocument(TVocabFile& source);
     void ResetTestData();
-    bool SelectNextTestItem();
     void RecordAnswer(bool correct, std::int32_t maxPenalty);
     void GetChoices(TVocabItemArray& choices, std::int32_t wanted);
     std::int32_t FindNext(const TSearchParams& params) const;

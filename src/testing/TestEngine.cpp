@@ -164,7 +164,7 @@ bool TTestEngine::NextQuestion(
             onAllLearnt(Review_->ClosingMessage());
         return false;
     }
-    if (Document_.SelectNextTestItem())
+    if (SelectNext())
         return true;
     // The test ends here: the next test starts without the last one's verdict.
     ForgetPassed();
@@ -173,7 +173,16 @@ bool TTestEngine::NextQuestion(
         return false;
     if (onAllLearnt)
         onAllLearnt(EndOfTestMessage(DisplayTitle(Document_.FileName()), testing));
-    return Document_.SelectNextTestItem();
+    return SelectNext();
+}
+
+bool TTestEngine::SelectNext()
+{
+    const std::int32_t next = NextItem_.Choose(Document_);
+    if (next < 0)
+        return false;
+    Document_.SetCurrentIndex(next);
+    return true;
 }
 
 TTestLayout TTestEngine::Layout() const
@@ -339,7 +348,7 @@ TAnswerOutcome TTestEngine::Submit()
             // Almost right: the card is rated Hard, not failed.
             TypoAccepted() ? std::optional(TRating::Hard) : std::nullopt);
     } else {
-        Document_.RecordAnswer(outcome.RecordedCorrect, PenaltyMaximum(Options_));
+        NextItem_.RecordAnswer(Document_, outcome.RecordedCorrect, PenaltyMaximum(Options_));
     }
     outcome.ContinueAtOnce = AnswerCorrect_ && Options_.AutoContinue;
     ShowingUserAnswer_ = false;

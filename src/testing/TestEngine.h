@@ -25,6 +25,7 @@
 #include "review/ReviewQueue.h"
 #include "settings/Settings.h"
 #include "testing/AnswerMarks.h"
+#include "testing/NextItem.h"
 #include "testing/Typos.h"
 
 #include <cstdint>
@@ -250,6 +251,7 @@ public:
 
 private:
     TAnswerOutcome Submit();
+    bool SelectNext();
     void DropQuestionIf(bool changed);
     void ForgetPassed();
     const TVocabItem& Current() const;
@@ -275,6 +277,7 @@ private:
     TTestClock Clock_ = SteadyTestClock();
     TTestClock WallClock_ = SystemTestClock();
     TReviewQueue* Review_ = nullptr;
+    TNextTestItem NextItem_;
     std::int64_t QuestionShownAt_ = 0;
     bool FollowsAnswer_ = false; // the question on screen came after an answered one
     // An answer continued at once, for the next question to show.

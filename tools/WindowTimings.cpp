@@ -110,6 +110,8 @@ int main(int argc, char** argv)
         WriteHistory(doc, historyPath, today);
     }
     MessageBoxHook::Enable(true);
+    // A box the run met would explain a step that went nowhere.
+    MessageBoxHook::EchoToStandardError(true);
     {
         TMainForm form(std::make_unique<TMemorySettingsStore>());
         form.SetHistoryPath(historyPath);
@@ -167,24 +169,43 @@ int main(int argc, char** argv)
         while (form.DueCounter() && form.DueCounter()->Busy())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 
+        // Answering keys within AnswerKeyGraceMs of a question that followed an answer are dropped:
+        // the test's clock moves on a second at each look so that every key counts.
+        std::int64_t clockMs = 0;
+        form.SetTestClock([&clockMs] { return clockMs += 1000; });
+        // Typed right, then Return to answer and Return to go on, each figure a median of 21.
+        const auto answerAndGoOn = [&](const char* what, const std::function<int()>& answers) {
+            std::vector<double> answered, nexts;
+            const int before = answers();
+            for (int i = 0; i < 21 && form.WindowMode() == wmTesting; ++i) {
+                QWidget* box = QApplication::focusWidget();
+                QTest::keyClicks(
+                    box, QString::fromLatin1(std::string(form.TestEngine().ExpectedAnswer()).c_str()));
+                answered.push_back(Ms([&] { key(box, Qt::Key_Return); }));
+                nexts.push_back(Ms([&] { key(QApplication::focusWidget(), Qt::Key_Return); }));
+                QCoreApplication::processEvents();
+            }
+            std::sort(answered.begin(), answered.end());
+            std::sort(nexts.begin(), nexts.end());
+            if (answered.empty())
+                return;
+            Print((std::string(what) + " answer").c_str(), answered[answered.size() / 2], idle);
+            Print((std::string(what) + " next question").c_str(), nexts[nexts.size() / 2], idle);
+            std::printf("  (%d answers recorded of %zu given)\n", answers() - before, answered.size());
+        };
+
         const double review = Ms([&] { key(&form, Qt::Key_R, Qt::ControlModifier); });
         Print("Ctrl+R to the first question", review, idle);
-        std::printf("  (%s)\n", form.WindowMode() == wmTesting ? "reviewing" : "no review started");
-        std::vector<double> answers, nexts;
-        for (int i = 0; i < 21 && form.WindowMode() == wmTesting; ++i) {
-            QWidget* box = QApplication::focusWidget();
-            QTest::keyClicks(
-                box, QString::fromLatin1(std::string(form.TestEngine().ExpectedAnswer()).c_str()));
-            answers.push_back(Ms([&] { key(box, Qt::Key_Return); }));
-            nexts.push_back(Ms([&] { key(QApplication::focusWidget(), Qt::Key_Return); }));
-            QCoreApplication::processEvents();
-        }
-        std::sort(answers.begin(), answers.end());
-        std::sort(nexts.begin(), nexts.end());
-        if (!answers.empty()) {
-            Print("review answer", answers[answers.size() / 2], idle);
-            Print("review next question", nexts[nexts.size() / 2], idle);
-        }
+        const bool reviewing = form.WindowMode() == wmTesting && form.ReviewQueue();
+        std::printf("  (%s)\n", reviewing ? "reviewing" : "no review started");
+        answerAndGoOn("review", [&] { return form.ReviewQueue() ? form.ReviewQueue()->Reviewed() : 0; });
+        if (form.WindowMode() == wmTesting)
+            key(QApplication::focusWidget(), Qt::Key_Escape);
+
+        const double test = Ms([&] { key(&form, Qt::Key_T, Qt::ControlModifier); });
+        Print("Ctrl+T to the first question", test, idle);
+        std::printf("  (%s)\n", form.WindowMode() == wmTesting ? "testing" : "no test started");
+        answerAndGoOn("test", [&] { return document.Attempts(); });
     }
     std::filesystem::remove_all(folder);
     return 0;

@@ -23,6 +23,22 @@ TWaitCursor::~TWaitCursor()
     QApplication::restoreOverrideCursor();
 }
 
+namespace {
+
+// A window manager gives the activation back to the window under a dialog that goes; without one
+// (offscreen, a bare X server) no window would be active and the window's shortcuts would go
+// nowhere. Only a dialog still active hands it on: the user may have gone elsewhere meanwhile.
+void CloseProgress(QProgressDialog* progress)
+{
+    const bool active = progress->isActiveWindow();
+    progress->hide();
+    if (active && progress->parentWidget())
+        progress->parentWidget()->window()->activateWindow();
+    progress->deleteLater();
+}
+
+} // namespace
+
 void RunLongTask(QWidget* parent, const QString& label, const std::function<void()>& work)
 {
     TWaitCursor wait;
@@ -66,10 +82,10 @@ void RunLongTask(QWidget* parent, const QString& label, const std::function<void
     // A dialog that just went up stays a little while it can be read; the caller's result is
     // shown meanwhile behind it.
     const qint64 keep = ProgressKeepMs(timing, elapsed.elapsed(), shownAt);
-    if (keep > 0)
-        QTimer::singleShot(keep, progress, &QObject::deleteLater);
-    else
-        delete progress;
+    if (progress && keep > 0)
+        QTimer::singleShot(keep, progress, [progress] { CloseProgress(progress); });
+    else if (progress)
+        CloseProgress(progress);
     if (error)
         std::rethrow_exception(error);
 }

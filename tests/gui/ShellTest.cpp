@@ -1,4 +1,4 @@
-// The process lock, long file work and the keyboard-layout language of the focused control.
+// The process lock, long work and the keyboard-layout language of the focused control.
 
 #include "app/Application.h"
 #include "settings/Session.h"
@@ -12,7 +12,10 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QLockFile>
+#include <QTest>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
 
 TEST(ProcessLock, ASecondCopyIsNeverBlocked)
 {
@@ -46,6 +49,20 @@ TEST(LongTask, LoadsIntoANewDocumentWritesTheGivenImageAndPassesOnTheError)
     EXPECT_THROW(LoadDocumentInBackground(nullptr, QString(), dir.File("missing.vmr")), EFileError);
     EXPECT_THROW(WriteFileInBackground(nullptr, QString(), dir.File("missing/list.vmr"), "x"), EFileError);
     EXPECT_FALSE(QApplication::overrideCursor()) << "the hourglass is restored after an error";
+}
+
+// Whether kept up a while after the work or closed at once, the dialog gives the activation back.
+TEST(LongTask, TheWindowIsActiveAgainOnceItsProgressDialogGoes)
+{
+    QWidget window;
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (const int workMs : { 800, 1300 }) {
+        RunLongTask(&window, QStringLiteral("Working..."),
+            [workMs] { std::this_thread::sleep_for(std::chrono::milliseconds(workMs)); });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }, 2000)) << workMs;
+    }
 }
 
 TEST(Keyboard, TheFocusedControlsTagChoosesTheLanguage)

@@ -8,10 +8,14 @@
 
 std::int32_t TNextTestItem::GroupOf(std::int64_t weight)
 {
+    // Most items share a weight with the one before: a million of them need not each ask the map.
+    if (!Groups_.empty() && Groups_[static_cast<std::size_t>(LastGroup_)].Weight == weight)
+        return LastGroup_;
     const auto [at, added] = ByWeight_.try_emplace(weight, static_cast<std::int32_t>(Groups_.size()));
     if (added)
         Groups_.push_back(TGroup { weight, {}, {} });
-    return at->second;
+    LastGroup_ = at->second;
+    return LastGroup_;
 }
 
 void TNextTestItem::Put(TGroup& group, std::size_t at, const TEntry& entry)

@@ -51,5 +51,6 @@ private:
     std::uint64_t Revision_ = 0; // of the document the groups stand for (revisions are never shared)
     std::vector<TGroup> Groups_;
     std::map<std::int64_t, std::int32_t> ByWeight_;
+    std::int32_t LastGroup_ = 0; // the group GroupOf gave last
     std::vector<TPlace> Places_; // per item
 };

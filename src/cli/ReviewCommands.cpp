@@ -37,7 +37,8 @@ TSchedulerParameters SchedulerOptions(const TArguments& args)
     if (const auto text = args.Option("retention")) {
         double value = 0;
         const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
-        if (error != std::errc() || end != text->data() + text->size() || !TReviewSettings::RetentionInRange(value))
+        if (error != std::errc() || end != text->data() + text->size()
+            || !TReviewSettings::RetentionInRange(value))
             throw TUsageError("--retention must be a number from 0.70 to 0.97.");
         p.DesiredRetention = value;
     }

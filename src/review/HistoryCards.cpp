@@ -40,7 +40,8 @@ std::optional<TCardRows::TFound> TCardRows::Find(const TCardKey& key)
 std::int64_t TCardRows::Add(const TCardKey& key, TDay firstDay)
 {
     TStatement& add = Prepared(Add_,
-        "INSERT INTO cards(foreign_language, native_language, direction, word, translations, key_hash, state, "
+        "INSERT INTO cards(foreign_language, native_language, direction, word, translations, key_hash, "
+        "state, "
         "stability, difficulty, last_review, due, reps, lapses, first_day) "
         "VALUES(?, ?, ?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, ?)");
     BindKey(add, 1, key).Bind(6, StoredHashOf(ViewOf(key))).Bind(7, firstDay);
@@ -52,7 +53,8 @@ void TCardRows::SetMemory(std::int64_t card, const TMemory& memory, std::optiona
 {
     // An unbound day is NULL, which keeps the card's.
     TStatement& set = Prepared(SetMemory_,
-        "UPDATE cards SET state = ?1, stability = ?2, difficulty = ?3, last_review = ?4, due = ?5, reps = ?6, "
+        "UPDATE cards SET state = ?1, stability = ?2, difficulty = ?3, last_review = ?4, due = ?5, reps = "
+        "?6, "
         "lapses = ?7, first_day = IFNULL(?8, first_day) WHERE id = ?9");
     BindMemory(set, memory).Bind(9, card);
     if (firstDay)

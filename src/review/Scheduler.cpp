@@ -64,8 +64,9 @@ struct TModel {
     explicit TModel(const TSchedulerParameters& p)
         : W(ClippedWeights(p.W))
         , Curve(W[20])
-        , IntervalModifier(Round8(
-              (std::pow(TReviewSettings::ClampRetention(p.DesiredRetention), 1 / Curve.Decay) - 1) / Curve.Factor))
+        , IntervalModifier(
+              Round8((std::pow(TReviewSettings::ClampRetention(p.DesiredRetention), 1 / Curve.Decay) - 1)
+                  / Curve.Factor))
         , MaximumInterval(std::clamp(p.MaximumInterval, 1, 36500))
     {
     }

@@ -372,7 +372,8 @@ TEST_F(SaveFaults, AJournalCompletesItsFileOnlyWhenWholeOursAndItsWriterHasEnded
                 const std::string aside = Dir.File("newer");
                 fs::rename(j, aside);
                 KilledSave(list, ListImage(2600, 3), static_cast<std::size_t>(open - calls.begin()));
-                fs::last_write_time(JournalIn(Dir.Path()), fs::last_write_time(aside) - std::chrono::hours(1));
+                fs::last_write_time(
+                    JournalIn(Dir.Path()), fs::last_write_time(aside) - std::chrono::hours(1));
                 fs::rename(aside, j);
             },
             false, Completed, false },
@@ -418,7 +419,8 @@ TEST_F(SaveFaults, AJournalCompletesItsFileOnlyWhenWholeOursAndItsWriterHasEnded
         TVocabFile doc;
         doc.LoadFromFile(c.OpenOtherName ? Other : Name);
         const std::string& expected = c.Notice != Nothing ? newBytes : oldBytes;
-        EXPECT_EQ(std::tuple(doc.SaveToBytes() == expected, ReadBytes(Name) == expected, ReadBytes(Other) == expected),
+        EXPECT_EQ(std::tuple(doc.SaveToBytes() == expected, ReadBytes(Name) == expected,
+                      ReadBytes(Other) == expected),
             std::tuple(true, true, true));
         const std::string& notice = doc.LoadNotice();
         EXPECT_EQ(Contains(notice, "it has been completed"), c.Notice == Completed) << notice;

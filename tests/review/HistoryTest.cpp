@@ -110,6 +110,8 @@ TEST_F(HistoryTest, OnlyTheFirstAnswerOfADaySchedulesTheCard)
             { { 0, true }, { 4, false }, { 5, true, false, true, false } } },
         { "hint rated hard", { { 0, true, true }, { 1, true, true }, { 30, true } } },
         { "clock gone back", { { 5, true }, { 3, false, false, false, false } } },
+        { "relearning just after midnight stays practice",
+            { { 0, true }, { 4, false, false, false, true, Late }, { 5, true, false, true, false, -Late } } },
         { "a minute either side of midnight",
             { { 0, true, false, false, true, Late }, { 1, false, false, false, true, -Late } } },
     };

@@ -5,11 +5,13 @@
 
 #include "support/ScopedEnv.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -80,7 +82,9 @@ TEST(Scheduler, IntervalsNeverPassTheMaximumAndKeepTheirOrder)
     }
 }
 
-TEST(Scheduler, BadInputStaysFinite)
+// Damaged or odd memories stay finite; a lapse never raises stability, and a clock set back counts as
+// an answer on the day of the last review.
+TEST(Scheduler, BadInputStaysFiniteAndLapsesAndClocksStayInBounds)
 {
     const struct {
         const char* Name;
@@ -93,6 +97,8 @@ TEST(Scheduler, BadInputStaysFinite)
         { "zero stability in a reviewed card", { TCardState::Review, 0, 5, 100, 101, 1, 0 }, 110, 0.9 },
         { "retention out of range", { TCardState::Review, 10, 5, 100, 110, 1, 0 }, 110, 1.5 },
         { "retention zero", { TCardState::Review, 10, 5, 100, 110, 1, 0 }, 110, 0 },
+        { "a weak card long overdue", { TCardState::Review, 0.1, 1, 100, 101, 1, 0 }, 400, 0.9 },
+        { "a weak hard card", { TCardState::Review, 0.5, 9, 100, 101, 1, 0 }, 130, 0.9 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -104,6 +110,15 @@ TEST(Scheduler, BadInputStaysFinite)
             EXPECT_TRUE(after.Difficulty >= 1 && after.Difficulty <= 10);
             EXPECT_GT(after.Due, c.Today);
             EXPECT_LE(after.Due, c.Today + p.MaximumInterval);
+            if (g == 1) {
+                EXPECT_LE(after.Stability, std::max(c.Before.Stability, 0.001));
+            }
+            const auto onLastDay = ScheduleAnswer(c.Before, static_cast<TRating>(g), c.Before.LastReview, p);
+            if (c.Today < c.Before.LastReview) {
+                EXPECT_EQ(std::tuple(after.Stability, after.Difficulty, after.Due - c.Today),
+                    std::tuple(
+                        onLastDay.Stability, onLastDay.Difficulty, onLastDay.Due - c.Before.LastReview));
+            }
         }
         const double r = Retrievability(c.Before, c.Today, p);
         EXPECT_TRUE(r >= 0 && r <= 1);
@@ -111,9 +126,13 @@ TEST(Scheduler, BadInputStaysFinite)
     EXPECT_EQ(Retrievability(TMemory {}, 100, TSchedulerParameters {}), 0);
 }
 
+// Held on a mature card, whose long intervals show a small change of retention.
 TEST(Scheduler, RetentionOutsideTheOptionsRangeIsHeldAtItsEnds)
 {
-    TMemory card = ScheduleAnswer(TMemory {}, TRating::Good, 100, TSchedulerParameters {});
+    TMemory card;
+    for (int i = 0; i < 6; ++i)
+        card = ScheduleAnswer(card, TRating::Good, std::max<TDay>(card.Due, 100), TSchedulerParameters {});
+    ASSERT_GT(card.Due - card.LastReview, 200);
     const auto dueWith = [&](double retention) {
         TSchedulerParameters p;
         p.DesiredRetention = retention;
@@ -121,8 +140,26 @@ TEST(Scheduler, RetentionOutsideTheOptionsRangeIsHeldAtItsEnds)
     };
     EXPECT_EQ(dueWith(0.5), dueWith(0.70));
     EXPECT_EQ(dueWith(0.999), dueWith(0.97));
+    EXPECT_GT(dueWith(0.96), dueWith(0.97));
+    EXPECT_LT(dueWith(0.71), dueWith(0.70));
     EXPECT_GT(dueWith(0.70), dueWith(0.90));
     EXPECT_GT(dueWith(0.90), dueWith(0.97));
+}
+
+// Intervals round half a day up, as the reference does (a first answer's stability is its weight).
+TEST(Scheduler, HalfDaysRoundUp)
+{
+    const struct {
+        std::size_t Weight;
+        double Stability;
+        TDay Days;
+    } cases[] = { { 2, 3.5, 4 }, { 2, 10.5, 11 }, { 3, 5.5, 6 }, { 3, 6.4999, 6 } };
+    for (const auto& c : cases) {
+        TSchedulerParameters p;
+        p.W[c.Weight] = c.Stability;
+        EXPECT_EQ(ScheduleAnswer(TMemory {}, static_cast<TRating>(c.Weight + 1), 100, p).Due, 100 + c.Days)
+            << c.Stability;
+    }
 }
 
 TEST(Scheduler, RatingOfAVerdict)

@@ -213,6 +213,7 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
         std::ostringstream got;
         history.ExportCsv(got);
         EXPECT_EQ(got.str(), expected.str());
+        EXPECT_EQ(history.NewCardsOn(DayOfMs(1700000000000)), 4) << "each card's first day";
         const auto after = history.Memories(keys);
         for (std::size_t k = 0; k < keys.size(); ++k) {
             ASSERT_TRUE(memories[k] && after[k]);

@@ -57,33 +57,8 @@ TEST(Scheduler, EqualsTheReferenceVectors)
     EXPECT_GT(cards.size(), 40u);
 }
 
-TEST(Scheduler, IntervalsNeverPassTheMaximumAndKeepTheirOrder)
-{
-    TSchedulerParameters p;
-    for (const std::int32_t maximum : { 36500, 100, 2 }) {
-        p.MaximumInterval = maximum;
-        TMemory card;
-        TDay today = 20000;
-        for (int i = 0; i < 12; ++i) {
-            card = ScheduleAnswer(card, TRating::Easy, today, p);
-            today = card.Due;
-        }
-        std::vector<TDay> intervals;
-        for (int g = 1; g <= 4; ++g)
-            intervals.push_back(ScheduleAnswer(card, static_cast<TRating>(g), today, p).Due - today);
-        SCOPED_TRACE(maximum);
-        for (std::size_t g = 0; g < intervals.size(); ++g) {
-            EXPECT_GE(intervals[g], 1);
-            EXPECT_LE(intervals[g], maximum);
-            if (g > 0) {
-                EXPECT_LE(intervals[g - 1], intervals[g]);
-            }
-        }
-    }
-}
-
-// Damaged or odd memories stay finite; a lapse never raises stability, and a clock set back counts as
-// an answer on the day of the last review.
+// Damaged or odd memories stay finite; intervals keep the order of the ratings within the maximum, a
+// lapse never raises stability, and a clock set back counts as an answer on the day of the last review.
 TEST(Scheduler, BadInputStaysFiniteAndLapsesAndClocksStayInBounds)
 {
     const struct {
@@ -91,7 +66,12 @@ TEST(Scheduler, BadInputStaysFiniteAndLapsesAndClocksStayInBounds)
         TMemory Before;
         TDay Today;
         double Retention;
+        std::int32_t Maximum = 36500;
     } cases[] = {
+        { "a mature card", { TCardState::Review, 5000, 2, 100, 5100, 12, 0 }, 5100, 0.9 },
+        { "a mature card, 100 days at most", { TCardState::Review, 5000, 2, 100, 5100, 12, 0 }, 5100, 0.9,
+            100 },
+        { "a mature card, 2 days at most", { TCardState::Review, 5000, 2, 100, 5100, 12, 0 }, 5100, 0.9, 2 },
         { "answered before the last review", { TCardState::Review, 10, 5, 1000, 1010, 3, 0 }, 990, 0.9 },
         { "zero difficulty in a reviewed card", { TCardState::Review, 4, 0.0, 100, 104, 1, 0 }, 110, 0.9 },
         { "zero stability in a reviewed card", { TCardState::Review, 0, 5, 100, 101, 1, 0 }, 110, 0.9 },
@@ -104,12 +84,15 @@ TEST(Scheduler, BadInputStaysFiniteAndLapsesAndClocksStayInBounds)
         SCOPED_TRACE(c.Name);
         TSchedulerParameters p;
         p.DesiredRetention = c.Retention;
-        for (int g = 1; g <= 4; ++g) {
+        p.MaximumInterval = c.Maximum;
+        for (TDay previous = c.Today, g = 1; g <= 4; ++g) {
             const auto after = ScheduleAnswer(c.Before, static_cast<TRating>(g), c.Today, p);
             EXPECT_TRUE(std::isfinite(after.Stability) && after.Stability > 0);
             EXPECT_TRUE(after.Difficulty >= 1 && after.Difficulty <= 10);
             EXPECT_GT(after.Due, c.Today);
-            EXPECT_LE(after.Due, c.Today + p.MaximumInterval);
+            EXPECT_LE(after.Due, c.Today + c.Maximum);
+            EXPECT_GE(after.Due, previous);
+            previous = after.Due;
             if (g == 1) {
                 EXPECT_LE(after.Stability, std::max(c.Before.Stability, 0.001));
             }

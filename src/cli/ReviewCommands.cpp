@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <chrono>
 #include <cstdio>
 #include <ostream>
 #include <sstream>
@@ -21,8 +20,7 @@ TDay TodayOption(const TArguments& args)
             return *day;
         throw TUsageError("--today must be a date such as 2024-03-31.");
     }
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    return LocalDay(std::chrono::duration_cast<std::chrono::seconds>(now).count());
+    return Today();
 }
 
 std::uint8_t DirectionOption(const TArguments& args)
@@ -39,7 +37,8 @@ TSchedulerParameters SchedulerOptions(const TArguments& args)
     if (const auto text = args.Option("retention")) {
         double value = 0;
         const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
-        if (error != std::errc() || end != text->data() + text->size() || !(value >= 0.70 && value <= 0.97))
+        if (error != std::errc() || end != text->data() + text->size()
+            || !TReviewSettings::RetentionInRange(value))
             throw TUsageError("--retention must be a number from 0.70 to 0.97.");
         p.DesiredRetention = value;
     }
@@ -48,7 +47,8 @@ TSchedulerParameters SchedulerOptions(const TArguments& args)
 
 int NewPerDayOption(const TArguments& args)
 {
-    return ParseInteger(args.Option("new-per-day").value_or("20"), "--new-per-day", 0, 9999);
+    const std::optional<std::string> text = args.Option("new-per-day");
+    return text ? ParseInteger(*text, "--new-per-day", 0, MaxNewPerDay) : TReviewSettings {}.NewPerDay;
 }
 
 namespace {

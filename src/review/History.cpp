@@ -72,19 +72,6 @@ std::string Cause(int rc, const char* detail)
     }
 }
 
-TMemory MemoryOfRow(const TStatement& row, int first)
-{
-    TMemory m;
-    m.State = static_cast<TCardState>(std::clamp<std::int64_t>(row.Int(first), 0, 3));
-    m.Stability = row.Real(first + 1);
-    m.Difficulty = row.Real(first + 2);
-    m.LastReview = row.Int(first + 3);
-    m.Due = row.Int(first + 4);
-    m.Reps = static_cast<std::int32_t>(row.Int(first + 5));
-    m.Lapses = static_cast<std::int32_t>(row.Int(first + 6));
-    return m;
-}
-
 std::string HomeFolder()
 {
     if (const char* home = std::getenv("HOME"); home && *home)
@@ -451,59 +438,18 @@ TRecordedAnswer THistory::RecordAnswer(const THistoryAnswer& answer, const TSche
     const TRating rating
         = answer.Rating.value_or(RatingOf(answer.Correct, answer.HintUsed, answer.HintCountsAsWrong));
     TTransaction transaction(Db_, fail);
-    TStatement find(Db_,
-        "SELECT id, state, stability, difficulty, last_review, due, reps, lapses FROM cards "
-        "WHERE foreign_language = ? AND native_language = ? AND direction = ? AND word = ? AND translations "
-        "= ?",
-        fail);
-    BindKey(find, 1, key);
-    std::int64_t card = -1;
-    TMemory before;
-    if (find.Step()) {
-        card = find.Int(0);
-        before = MemoryOfRow(find, 1);
-    }
-    // A card already scheduled that day (or later, when the clock went back) keeps its schedule.
-    const bool practice = card >= 0 && (answer.Practice || day <= before.LastReview);
+    TCardRows cards(Db_, fail);
+    const auto found = cards.Find(key);
+    const TMemory before = found ? found->Memory : TMemory {};
+    const bool practice = IsPractice(found.has_value(), answer.Practice, day, before);
     const TMemory after = practice ? before : ScheduleAnswer(before, rating, day, p);
-    if (card < 0) {
-        TStatement insert(Db_,
-            "INSERT INTO cards(foreign_language, native_language, direction, word, translations, key_hash, "
-            "state, stability, difficulty, last_review, due, reps, lapses, first_day) "
-            "VALUES(?, ?, ?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, ?)",
-            fail);
-        BindKey(insert, 1, key).Bind(6, StoredHashOf(ViewOf(key))).Bind(7, day);
-        insert.Step();
-        card = sqlite3_last_insert_rowid(Db_);
-    }
+    const std::int64_t card = found ? found->Id : cards.Add(key, day);
     if (!practice)
-        WriteMemory(card, after);
-    TStatement insert(Db_,
-        "INSERT INTO answers(card, time_ms, day, rating, state_before, duration_ms, practice) "
-        "VALUES(?, ?, ?, ?, ?, ?, ?)",
-        fail);
-    insert.Bind(1, card)
-        .Bind(2, answer.UnixMs)
-        .Bind(3, day)
-        .Bind(4, std::int64_t { static_cast<int>(rating) })
-        .Bind(5, std::int64_t { static_cast<int>(before.State) })
-        .Bind(6, std::int64_t { std::max(answer.DurationMs, 0) })
-        .Bind(7, std::int64_t { practice ? 1 : 0 });
-    insert.Step();
-    const std::int64_t id = sqlite3_last_insert_rowid(Db_);
+        cards.SetMemory(card, after);
+    const std::int64_t id = cards.AddAnswer({ card, answer.UnixMs, day, static_cast<int>(rating),
+        static_cast<int>(before.State), answer.DurationMs, practice });
     transaction.Commit();
     return { id, day, rating, practice, before, after };
-}
-
-void THistory::WriteMemory(std::int64_t card, const TMemory& memory)
-{
-    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    TStatement update(Db_,
-        "UPDATE cards SET state = ?, stability = ?, difficulty = ?, last_review = ?, due = ?, reps = ?, "
-        "lapses = ? WHERE id = ?",
-        fail);
-    BindMemory(update, memory).Bind(8, card);
-    update.Step();
 }
 
 TMemory THistory::ChangeRating(const TRecordedAnswer& answer, TRating rating, const TSchedulerParameters& p)
@@ -527,7 +473,7 @@ TMemory THistory::ChangeRating(const TRecordedAnswer& answer, TRating rating, co
         later.Bind(1, cardId).Bind(2, card.Int(1)).Bind(3, answer.Id);
         if (later.Step() && later.Int(0) == 0) {
             after = ScheduleAnswer(answer.Before, rating, answer.Day, p);
-            WriteMemory(cardId, after);
+            TCardRows(Db_, fail).SetMemory(cardId, after);
         }
     }
     transaction.Commit();

@@ -178,8 +178,6 @@ private:
     // their answers in time order.
     void ReplayPending(const TSchedulerParameters& p, TImportPace& pace);
     static int OnBusy(void* self, int count);
-    // A card's memory, in the write transaction of its caller.
-    void WriteMemory(std::int64_t card, const TMemory& memory);
 
     std::string Path_;
     sqlite3* Db_ = nullptr;

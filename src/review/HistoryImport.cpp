@@ -319,7 +319,7 @@ TImportPlan PlanImport(const std::vector<TImportRow>& rows, const TSchedulerPara
         const TDay day = plan.Day[i];
         if (newCard)
             plan.FirstDay[key] = day;
-        const bool practice = answered && (row.Practice || day <= memory.LastReview);
+        const bool practice = IsPractice(answered, row.Practice, day, memory);
         plan.StateBefore[i] = static_cast<std::uint8_t>(memory.State);
         plan.Practice[i] = practice;
         if (!practice)
@@ -374,49 +374,20 @@ private:
 
 constexpr const char* PendingTable = "CREATE TABLE IF NOT EXISTS replay_pending(card INTEGER PRIMARY KEY)";
 
-} // namespace
-
-int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const std::string& source)
+// Adds the answers of a file the history holds fewer times, in batches the pace ends. Two answers of
+// one card in one millisecond are both real (a double tap, two windows), so an answer is its card,
+// time and rating together, and the n-th of a kind in the file is added while the history holds
+// fewer than n. A card this import made holds only what it added, and takes its memory from the plan
+// once its last answer is in, unless another connection wrote meanwhile; the answers of another card
+// are counted once, and again whenever another connection wrote, and the card is left to the replay.
+int MergeImport(sqlite3* db, const TSqliteFail& fail, const std::vector<TImportRow>& rows,
+    const TImportPlan& plan, TImportPace& pace)
 {
-    RequireWritable();
-    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    // The whole file is read and checked first: a bad line changes nothing. Its fault is the file's,
-    // so the message names the file and not the history.
-    const std::vector<TImportRow> rows = ReadImport(in, [&source](int at, const std::string& why) {
-        throw THistoryImportError(source + ", line " + std::to_string(at) + ": " + why);
-    });
-    const TImportPlan plan = PlanImport(rows, p);
-    const TImportSettings settings(Db_);
-    // The cards an import added answers to, until they are replayed: one stopped in between is
-    // finished by the next.
-    Execute(PendingTable);
-    TStatement findCard(Db_,
-        "SELECT id FROM cards WHERE foreign_language = ? AND native_language = ? AND direction = ? "
-        "AND word = ? AND translations = ?",
-        fail);
-    TStatement addCard(Db_,
-        "INSERT INTO cards(foreign_language, native_language, direction, word, translations, key_hash, "
-        "state, stability, difficulty, last_review, due, reps, lapses, first_day) "
-        "VALUES(?, ?, ?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0)",
-        fail);
-    TStatement heldAnswers(Db_, "SELECT time_ms, rating FROM answers WHERE card = ?", fail);
-    TStatement addAnswer(Db_,
-        "INSERT INTO answers(card, time_ms, day, rating, state_before, duration_ms, practice) "
-        "VALUES(?, ?, ?, ?, ?, ?, ?)",
-        fail);
-    TStatement markCard(Db_, "INSERT OR IGNORE INTO replay_pending(card) VALUES(?)", fail);
-    TStatement unmarkCard(Db_, "DELETE FROM replay_pending WHERE card = ?", fail);
-    TStatement setCard(Db_,
-        "UPDATE cards SET state = ?, stability = ?, difficulty = ?, last_review = ?, due = ?, reps = ?, "
-        "lapses = ?, first_day = ? WHERE id = ?",
-        fail);
-    TStatement version(Db_, "PRAGMA data_version", fail);
-    // Two answers of one card in one millisecond are both real (a double tap, two windows), so an
-    // answer is its card, time and rating together, and the n-th of a kind in the file is added
-    // while the history holds fewer than n. A card this import made holds only what it added, and
-    // takes its memory from the plan once its last answer is in, unless another connection wrote
-    // meanwhile; the answers of another card are counted once, and again whenever another connection
-    // wrote, and the card is replayed at the end.
+    TCardRows cards(db, fail);
+    TStatement heldAnswers(db, "SELECT time_ms, rating FROM answers WHERE card = ?", fail);
+    TStatement markCard(db, "INSERT OR IGNORE INTO replay_pending(card) VALUES(?)", fail);
+    TStatement unmarkCard(db, "DELETE FROM replay_pending WHERE card = ?", fail);
+    TStatement version(db, "PRAGMA data_version", fail);
     enum class TSeen : std::uint8_t { No, Made, Counted, Stale };
     std::vector<TSeen> seen(plan.Keys, TSeen::No);
     std::vector<std::int64_t> cardOf(plan.Keys, 0);
@@ -424,11 +395,10 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const s
     std::int64_t lastVersion = -1;
     std::vector<std::int64_t> touched;
     std::vector<std::uint32_t> completed;
-    TImportPace pace(Waiting_);
     int added = 0;
     for (std::size_t next = 0; next < rows.size();) {
         pace.Begin();
-        TTransaction transaction(Db_, fail);
+        TTransaction transaction(db, fail);
         version.Reset();
         const std::int64_t now = version.Step() ? version.Int(0) : 0;
         version.Reset();
@@ -444,18 +414,9 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const s
             const TImportRow& row = rows[next];
             const std::uint32_t k = plan.Key[next];
             if (seen[k] == TSeen::No) {
-                findCard.Reset();
-                BindKey(findCard, 1, row.Key);
-                if (findCard.Step()) {
-                    cardOf[k] = findCard.Int(0);
-                    seen[k] = TSeen::Stale;
-                } else {
-                    addCard.Reset();
-                    BindKey(addCard, 1, row.Key).Bind(6, StoredHashOf(ViewOf(row.Key)));
-                    addCard.Step();
-                    cardOf[k] = sqlite3_last_insert_rowid(Db_);
-                    seen[k] = TSeen::Made;
-                }
+                const auto found = cards.Find(row.Key);
+                cardOf[k] = found ? found->Id : cards.Add(row.Key, 0);
+                seen[k] = found ? TSeen::Stale : TSeen::Made;
             }
             const std::int64_t card = cardOf[k];
             if (seen[k] == TSeen::Stale) {
@@ -474,24 +435,14 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const s
             // The file's own flag stays on an answer of a card the history held: replayed among its
             // answers, it still counts.
             const bool practice = plan.Practice[next] || (row.Practice && seen[k] != TSeen::Made);
-            addAnswer.Reset();
-            addAnswer.Bind(1, card)
-                .Bind(2, row.TimeMs)
-                .Bind(3, plan.Day[next])
-                .Bind(4, std::int64_t { row.Rating })
-                .Bind(5, std::int64_t { plan.StateBefore[next] })
-                .Bind(6, row.DurationMs)
-                .Bind(7, std::int64_t { practice ? 1 : 0 });
-            addAnswer.Step();
+            cards.AddAnswer({ card, row.TimeMs, plan.Day[next], row.Rating, plan.StateBefore[next],
+                row.DurationMs, practice });
             ++added;
             if (seen[k] == TSeen::Made && next == plan.LastRow[k])
                 completed.push_back(k);
             else
                 touched.push_back(card);
         }
-        // A statement left on its row would keep this batch's snapshot past the commit, and the next
-        // batch could then not write once a review beside it had.
-        findCard.Reset();
         std::sort(touched.begin(), touched.end());
         touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
         for (const std::int64_t card : touched) {
@@ -500,15 +451,34 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const s
             markCard.Step();
         }
         for (const std::uint32_t k : completed) {
-            setCard.Reset();
-            BindMemory(setCard, plan.Final[k]).Bind(8, plan.FirstDay[k]).Bind(9, cardOf[k]);
-            setCard.Step();
+            cards.SetMemory(cardOf[k], plan.Final[k], plan.FirstDay[k]);
             unmarkCard.Reset();
             unmarkCard.Bind(1, cardOf[k]);
             unmarkCard.Step();
         }
         transaction.Commit();
     }
+    return added;
+}
+
+} // namespace
+
+int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const std::string& source)
+{
+    RequireWritable();
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    // The whole file is read and checked first: a bad line changes nothing. Its fault is the file's,
+    // so the message names the file and not the history.
+    const std::vector<TImportRow> rows = ReadImport(in, [&source](int at, const std::string& why) {
+        throw THistoryImportError(source + ", line " + std::to_string(at) + ": " + why);
+    });
+    const TImportPlan plan = PlanImport(rows, p);
+    const TImportSettings settings(Db_);
+    // The cards an import added answers to, until they are replayed: one stopped in between is
+    // finished by the next.
+    Execute(PendingTable);
+    TImportPace pace(Waiting_);
+    const int added = MergeImport(Db_, fail, rows, plan, pace);
     ReplayPending(p, pace);
     return added;
 }
@@ -524,10 +494,7 @@ void THistory::ReplayPending(const TSchedulerParameters& p, TImportPace& pace)
         fail);
     TStatement setAnswer(
         Db_, "UPDATE answers SET day = ?, state_before = ?, practice = ? WHERE id = ?", fail);
-    TStatement setCard(Db_,
-        "UPDATE cards SET state = ?, stability = ?, difficulty = ?, last_review = ?, due = ?, reps = ?, "
-        "lapses = ?, first_day = ? WHERE id = ?",
-        fail);
+    TCardRows cards(Db_, fail);
     TStatement replayed(Db_, "DELETE FROM replay_pending WHERE card > ? AND card <= ?", fail);
     struct TRow {
         std::int64_t Card, Id, TimeMs, Rating, StateBefore, Day;
@@ -560,7 +527,7 @@ void THistory::ReplayPending(const TSchedulerParameters& p, TImportPace& pace)
             for (; at < rows.size() && rows[at].Card == rows[first].Card; ++at) {
                 const TRow& row = rows[at];
                 const TDay day = DayOfMs(row.TimeMs);
-                const bool practice = at > first && (row.Practice || day <= memory.LastReview);
+                const bool practice = IsPractice(at > first, row.Practice, day, memory);
                 const auto state = std::int64_t { static_cast<int>(memory.State) };
                 if (day != row.Day || state != row.StateBefore || practice != row.Practice) {
                     setAnswer.Reset();
@@ -573,9 +540,7 @@ void THistory::ReplayPending(const TSchedulerParameters& p, TImportPace& pace)
                 if (!practice)
                     memory = ScheduleAnswer(memory, static_cast<TRating>(row.Rating), day, p);
             }
-            setCard.Reset();
-            BindMemory(setCard, memory).Bind(8, firstDay).Bind(9, rows[first].Card);
-            setCard.Step();
+            cards.SetMemory(rows[first].Card, memory, firstDay);
             first = at;
         }
         replayed.Reset();

@@ -1,12 +1,13 @@
 #pragma once
 // The review history's SQLite statements and transactions, each failing through the history's
-// own error.
+// own error, and the rules of its cards that recording and importing share.
 
 #include "review/Card.h"
 #include "review/Scheduler.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <sqlite3.h>
 #include <string_view>
 
@@ -129,3 +130,48 @@ inline TStatement& BindMemory(TStatement& statement, const TMemory& m)
         .Bind(6, std::int64_t { m.Reps })
         .Bind(7, std::int64_t { m.Lapses });
 }
+
+// A memory from its seven columns (state to lapses) of a row, from column first on.
+TMemory MemoryOfRow(const TStatement& row, int first);
+
+// Whether an answer leaves its card's schedule as it is: the session called it practice, or the card
+// was scheduled that day already (or later, when the clock went back). A card's first answer always
+// schedules it.
+inline bool IsPractice(bool answeredBefore, bool flagged, TDay day, const TMemory& before)
+{
+    return answeredBefore && (flagged || day <= before.LastReview);
+}
+
+// The rows of cards and their answers as recording and importing write them; each statement is
+// prepared when first used and kept for the next.
+class TCardRows {
+public:
+    TCardRows(sqlite3* db, const TSqliteFail& fail)
+        : Db_(db)
+        , Fail_(fail)
+    {
+    }
+    struct TFound {
+        std::int64_t Id;
+        TMemory Memory;
+    };
+    std::optional<TFound> Find(const TCardKey& key);
+    // A card not yet scheduled; returns its id.
+    std::int64_t Add(const TCardKey& key, TDay firstDay);
+    // Its memory, and with firstDay the day it was first answered.
+    void SetMemory(std::int64_t card, const TMemory& memory, std::optional<TDay> firstDay = std::nullopt);
+    struct TAnswer {
+        std::int64_t Card, TimeMs;
+        TDay Day;
+        std::int64_t Rating, StateBefore, DurationMs;
+        bool Practice;
+    };
+    // Returns the answer's id.
+    std::int64_t AddAnswer(const TAnswer& answer);
+
+private:
+    TStatement& Prepared(std::optional<TStatement>& statement, const char* sql);
+    sqlite3* Db_;
+    TSqliteFail Fail_;
+    std::optional<TStatement> Find_, Add_, SetMemory_, AddAnswer_;
+};

@@ -64,8 +64,9 @@ struct TModel {
     explicit TModel(const TSchedulerParameters& p)
         : W(ClippedWeights(p.W))
         , Curve(W[20])
-        , IntervalModifier(Round8(
-              (std::pow(std::clamp(p.DesiredRetention, 0.70, 0.97), 1 / Curve.Decay) - 1) / Curve.Factor))
+        , IntervalModifier(
+              Round8((std::pow(TReviewSettings::ClampRetention(p.DesiredRetention), 1 / Curve.Decay) - 1)
+                  / Curve.Factor))
         , MaximumInterval(std::clamp(p.MaximumInterval, 1, 36500))
     {
     }
@@ -178,6 +179,11 @@ TDay LocalDay(std::int64_t unixSeconds)
     const year_month_day date { year { local.tm_year + 1900 },
         month { static_cast<unsigned>(local.tm_mon + 1) }, day { static_cast<unsigned>(local.tm_mday) } };
     return sys_days { date }.time_since_epoch().count();
+}
+
+TDay Today()
+{
+    return LocalDay(static_cast<std::int64_t>(std::time(nullptr)));
 }
 
 std::string FormatDay(TDay day)

@@ -1,6 +1,8 @@
 #pragma once
 // When a card is asked again: FSRS-6 over whole local calendar days (no fuzz, no same-day steps).
 
+#include "core/ReviewSettings.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -21,7 +23,7 @@ struct TMemory {
 struct TSchedulerParameters {
     std::array<double, 21> W = { 0.212, 1.2931, 2.3065, 8.2956, 6.4133, 0.8334, 3.0194, 0.001, 1.8722, 0.1666,
         0.796, 1.4835, 0.0614, 0.2629, 1.6483, 0.6014, 1.8729, 0.5425, 0.0912, 0.0658, 0.1542 };
-    double DesiredRetention = 0.90; // 0.70..0.97
+    double DesiredRetention = TReviewSettings {}.DesiredRetention(); // held within its range
     std::int32_t MaximumInterval = 36500;
 };
 
@@ -30,6 +32,7 @@ TMemory ScheduleAnswer(const TMemory& before, TRating rating, TDay today, const 
 // The predicted chance of recall on day today; 0 for a new card.
 double Retrievability(const TMemory& memory, TDay today, const TSchedulerParameters& p);
 TDay LocalDay(std::int64_t unixSeconds); // in the local time zone (TZ respected)
+TDay Today(); // LocalDay of the clock
 std::string FormatDay(TDay day); // YYYY-MM-DD
 std::optional<TDay> ParseDay(std::string_view text); // YYYY-MM-DD, nullopt if not a real date
 // The rating of a verdict: right Good, right after a hint Hard (Again when hints count as wrong), wrong

@@ -436,11 +436,9 @@ void LoadSettings(
     speech.NativeVoice = ReadString(store, "SpeechVoiceNative", std::string());
     speech.Rate = std::clamp(ReadInteger(store, "SpeechRate", 0), MinSpeechRate, MaxSpeechRate);
     const TReviewSettings reviews;
-    settings.Reviews.RetentionPercent
-        = ClampInt(ReadInteger(store, "ReviewRetention", reviews.RetentionPercent), MinRetentionPercent,
-            MaxRetentionPercent);
-    settings.Reviews.NewPerDay
-        = ClampInt(ReadInteger(store, "ReviewNewPerDay", reviews.NewPerDay), 0, MaxNewPerDay);
+    settings.Reviews = TReviewSettings { ReadInteger(store, "ReviewRetention", reviews.RetentionPercent),
+        ReadInteger(store, "ReviewNewPerDay", reviews.NewPerDay) }
+                           .Clamped();
 }
 
 void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindowState& window)

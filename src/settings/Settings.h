@@ -2,6 +2,7 @@
 // The user's settings: three binary records with fixed layouts and the separate values, held by
 // the session while the program runs, read once at start-up and written once at exit.
 
+#include "core/ReviewSettings.h"
 #include "evaluation/AnswerMatch.h"
 
 #include <array>
@@ -166,17 +167,6 @@ struct TSpeechSettings {
 };
 inline constexpr std::int32_t MinSpeechRate = -10;
 inline constexpr std::int32_t MaxSpeechRate = 10;
-// Reviews over days. Stored as the separate values "ReviewRetention" (hundredths) and
-// "ReviewNewPerDay", never in a record.
-inline constexpr std::int32_t MinRetentionPercent = 70;
-inline constexpr std::int32_t MaxRetentionPercent = 97;
-inline constexpr std::int32_t MaxNewPerDay = 9999;
-struct TReviewSettings {
-    std::int32_t RetentionPercent = 90; // the desired chance of recall when a card is due
-    std::int32_t NewPerDay = 20; // cards asked for the first time per calendar day, across sessions
-    double DesiredRetention() const { return RetentionPercent / 100.0; }
-};
-
 // The settings records and values; a default-constructed one holds the record defaults, fonts
 // and sounds empty.
 struct TSettings {

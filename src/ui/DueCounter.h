@@ -22,7 +22,7 @@ struct TDueQuestion {
     std::string HistoryPath;
     std::uint8_t Direction = 0; // the one shown; both are counted
     TDay Today = 0;
-    int NewPerDay = 20;
+    int NewPerDay = TReviewSettings {}.NewPerDay;
     TSchedulerParameters Parameters;
 };
 

@@ -29,11 +29,6 @@ QString Q(const char* text)
     return QString::fromUtf8(text);
 }
 
-TDay Today()
-{
-    return LocalDay(static_cast<std::int64_t>(std::time(nullptr)));
-}
-
 // Calls back whenever the window it watches becomes the active one.
 class TActivationWatch : public QObject {
 public:

@@ -342,8 +342,15 @@ void FlipByte(const std::string& file, std::size_t at)
 
 TEST_F(SaveFaults, AJournalCompletesItsFileOnlyWhenWholeOursAndItsWriterHasEnded)
 {
-    const std::string oldBytes = ListImage(3000, 1), newBytes = ListImage(3500, 2);
+    // Shorter than the list: a rewrite that is not cut to its length keeps the old tail.
+    const std::string oldBytes = ListImage(3000, 1), newBytes = ListImage(2500, 2);
     const std::string running = std::to_string(::getppid());
+    // Killed right before it opens the list: the journal is whole, the list untouched.
+    Prepare(oldBytes, true);
+    const std::vector<TSaveCall> calls = CallsOfSave(Name, newBytes);
+    ASSERT_EQ(ReadBytes(Name), newBytes);
+    const auto open = std::find(calls.begin(), calls.end(), TSaveCall::OpenInPlace);
+    ASSERT_NE(open, calls.end());
     enum TFound : std::uint8_t { Nothing, Completed, AlreadyComplete };
     using TFiles = const std::string&;
     const struct {
@@ -358,8 +365,18 @@ TEST_F(SaveFaults, AJournalCompletesItsFileOnlyWhenWholeOursAndItsWriterHasEnded
         { "the list half rewritten",
             [&](TFiles list, TFiles) { Overwrite(list, newBytes.substr(0, newBytes.size() / 2)); }, false,
             Completed, false },
-        { "the list already rewritten", [&](TFiles list, TFiles) { Overwrite(list, newBytes); }, false,
+        { "the list already rewritten", [&](TFiles list, TFiles) { WriteBytes(list, newBytes); }, false,
             AlreadyComplete, false },
+        { "an older journal of other contents beside it",
+            [&](TFiles list, TFiles j) {
+                const std::string aside = Dir.File("newer");
+                fs::rename(j, aside);
+                KilledSave(list, ListImage(2600, 3), static_cast<std::size_t>(open - calls.begin()));
+                fs::last_write_time(
+                    JournalIn(Dir.Path()), fs::last_write_time(aside) - std::chrono::hours(1));
+                fs::rename(aside, j);
+            },
+            false, Completed, false },
         { "cut short", [](TFiles, TFiles j) { fs::resize_file(j, fs::file_size(j) - 1); }, false, Nothing,
             false },
         { "its contents damaged", [](TFiles, TFiles j) { FlipByte(j, fs::file_size(j) - 9); }, false, Nothing,
@@ -389,11 +406,6 @@ TEST_F(SaveFaults, AJournalCompletesItsFileOnlyWhenWholeOursAndItsWriterHasEnded
             },
             false, Nothing, ::geteuid() == 0 },
     };
-    // Killed right before it opens the list: the journal is whole, the list untouched.
-    Prepare(oldBytes, true);
-    const std::vector<TSaveCall> calls = CallsOfSave(Name, newBytes);
-    const auto open = std::find(calls.begin(), calls.end(), TSaveCall::OpenInPlace);
-    ASSERT_NE(open, calls.end());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Case);
         Prepare(oldBytes, true);
@@ -406,8 +418,10 @@ TEST_F(SaveFaults, AJournalCompletesItsFileOnlyWhenWholeOursAndItsWriterHasEnded
         const auto modified = fs::last_write_time(Name);
         TVocabFile doc;
         doc.LoadFromFile(c.OpenOtherName ? Other : Name);
-        EXPECT_EQ(doc.SaveToBytes(), c.Notice != Nothing ? newBytes : oldBytes);
-        EXPECT_EQ(ReadBytes(Other), ReadBytes(Name));
+        const std::string& expected = c.Notice != Nothing ? newBytes : oldBytes;
+        EXPECT_EQ(std::tuple(doc.SaveToBytes() == expected, ReadBytes(Name) == expected,
+                      ReadBytes(Other) == expected),
+            std::tuple(true, true, true));
         const std::string& notice = doc.LoadNotice();
         EXPECT_EQ(Contains(notice, "it has been completed"), c.Notice == Completed) << notice;
         EXPECT_EQ(Contains(notice, "the list is complete"), c.Notice == AlreadyComplete) << notice;

@@ -25,6 +25,11 @@ TEST(ImportHarm, WhatIsNotTextIsRefusedWithWhatItIs)
         // Told in the byte order the reader takes, by the NUL bytes of its other characters.
         { "NulInBigEndianUtf16", Utf16Be(std::u16string(u"a\nb\nc\nd\ne\nf\0", 12)), tfUnicodeTab,
             "Line 6 holds a NUL" },
+        // UTF-32 read as UTF-16: every other unit is NUL, whichever byte order.
+        { "Utf32LittleEndian", std::string("\xFF\xFE\0\0a\0\0\0,\0\0\0b\0\0\0", 16), tfUnicodeComma,
+            "Line 1 holds a NUL" },
+        { "Utf32BigEndian", std::string("\0\0\xFE\xFF\0\0\0a\0\0\0,\0\0\0b", 16), tfUnicodeComma,
+            "Line 1 holds a NUL" },
         { "Zip", std::string("PK\x03\x04\x14\0\0\0", 8), tfTextComma, "a ZIP archive" },
         { "Pdf", "%PDF-1.7\n", tfUtf8Comma, "a PDF document" },
         { "Sqlite", std::string("SQLite format 3\0", 16), tfTextComma, "an SQLite database" },

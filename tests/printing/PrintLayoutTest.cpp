@@ -256,6 +256,23 @@ TEST_F(PrintLayoutTest, TheHeadingStandsAboveTheColumnsOfTheFirstPage)
                   [](const auto& text) { return text.Text == u"German words"; }),
         1);
 
+    // A title wider than the page wraps between characters, never inside a surrogate pair.
+    Document.SetProperties(piDescription, "");
+    for (const std::string lead : { "", "x" }) {
+        std::string name = lead;
+        for (int i = 0; i < 60; ++i)
+            name += "\xF0\x9D\x84\x9E"; // U+1D11E
+        Document.SaveToFile(folder.File(name + ".vmr"));
+        Print();
+        std::u16string wrapped;
+        for (const auto& text : Canvas.Texts())
+            if (text.Size == 12) {
+                EXPECT_FALSE(text.Text.back() >= 0xD800 && text.Text.back() < 0xDC00) << lead;
+                wrapped += text.Text;
+            }
+        EXPECT_EQ(wrapped.size(), lead.size() + 120);
+    }
+
     Request.Options.Title = false;
     Print();
     EXPECT_EQ(Canvas.Texts().front().Text, u"w0 ");

@@ -112,23 +112,25 @@ TEST(HistoryImport, AddsWhatTheHistoryHoldsFewerTimesAndRefusesABadFileByItsLine
 }
 
 // An export imported into an empty history exports the same: one card's answers in one millisecond,
-// and a repeat of a failed card after midnight that stays practice.
+// a repeat of a failed card just after midnight that stays practice, and texts with line breaks.
 TEST(HistoryImport, AnExportImportedIntoAnEmptyHistoryExportsTheSame)
 {
     const struct {
         const char* Word;
         std::int64_t Ms;
         bool Correct, Practice = false;
-    } answers[] = { { "a", 0, true }, { "a", 0, false }, { "a", 0, true }, { "b", 0, false },
-        { "b", 86400000, true, true }, { "a", 3 * 86400000, true } };
+    } answers[]
+        = { { "a\nb", 0, true }, { "a\nb", 0, false }, { "a\nb", 0, true }, { "b", 11 * 3600000, false },
+              { "b", 12 * 3600000 + 60000, true, true }, { "a\nb", 3 * 86400000, true } };
     TTempDir dir;
     THistory first(dir.File("first/history.sqlite")), second(dir.File("second/history.sqlite"));
     for (const auto& a : answers)
         first.RecordAnswer(
-            { { 7, 9, a.Word, "t", 0 }, a.Correct, false, false, NoonOf(20000) + a.Ms, 10, a.Practice, {} },
+            { { 7, 9, a.Word, "t\r", 0 }, a.Correct, false, false, NoonOf(20000) + a.Ms, 10, a.Practice, {} },
             {});
     std::stringstream exported, again;
     EXPECT_EQ(first.ExportCsv(exported), 6);
+    EXPECT_TRUE(Contains(exported.str(), ",\"a\nb\",\"t\r\",")) << exported.str();
     EXPECT_EQ(second.ImportCsv(exported), 6);
     second.ExportCsv(again);
     EXPECT_EQ(again.str(), exported.str());
@@ -154,6 +156,9 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
             }
         }
     rows.push_back(rows.back());
+    // A repeat the session called practice just after midnight (UTC): only its flag keeps it so.
+    rows.push_back(Row("d", 0, 1));
+    rows.push_back(Row("d", 7200000, 3).replace(Row("d").size() - 2, 1, "1"));
     // A first answer the session called practice still schedules its card.
     std::string first = Row("c", 7);
     first[first.size() - 2] = '1';
@@ -189,7 +194,8 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
             Stopped("UPDATE cards SET state = 0, stability = 0, difficulty = 0, last_review = 0, due = 0, "
                     "reps = 0, lapses = 0; UPDATE answers SET day = 0, state_before = 0") },
         { "stopped with its states unset", Stopped("UPDATE answers SET state_before = 0") },
-        { "stopped with its practice unset", Stopped("UPDATE answers SET practice = 0") },
+        { "stopped with its practice unset",
+            Stopped("UPDATE answers SET practice = 0 WHERE time_ms <> 1700007200000") },
     };
     TTempDir dir;
     THistory once(dir.File("once/history.sqlite"));
@@ -197,8 +203,8 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
     EXPECT_EQ(Sql(once.Path(), "SELECT COUNT(*) FROM replay_pending"), 0) << "nothing left to replay";
     std::ostringstream expected;
     once.ExportCsv(expected);
-    const std::vector<TCardKey> keys
-        = { { 7, 9, "x,\"y\"\nz", "t", 0 }, { 7, 9, "b", "t", 0 }, { 7, 9, "c", "t", 0 } };
+    const std::vector<TCardKey> keys = { { 7, 9, "x,\"y\"\nz", "t", 0 }, { 7, 9, "b", "t", 0 },
+        { 7, 9, "c", "t", 0 }, { 7, 9, "d", "t", 0 } };
     const auto memories = once.Memories(keys);
     for (const auto& way : ways) {
         SCOPED_TRACE(way.Name);
@@ -207,6 +213,7 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
         std::ostringstream got;
         history.ExportCsv(got);
         EXPECT_EQ(got.str(), expected.str());
+        EXPECT_EQ(history.NewCardsOn(DayOfMs(1700000000000)), 4) << "each card's first day";
         const auto after = history.Memories(keys);
         for (std::size_t k = 0; k < keys.size(); ++k) {
             ASSERT_TRUE(memories[k] && after[k]);

@@ -1,6 +1,7 @@
 // The review history: what it schedules and keeps as practice, where and how privately it lives,
-// files it must refuse untouched, two writers at once (new cards counted across both) and the CSV
-// exchange (its progress figures: ReviewProgressTest). A lock held too long: ReviewModeTest.
+// files it must refuse untouched and two writers at once (new cards counted across both); the CSV
+// exchange: HistoryImportTest, its progress figures: ReviewProgressTest. A lock held too long:
+// ReviewModeTest.
 
 #include "review/History.h"
 
@@ -106,10 +107,10 @@ TEST_F(HistoryTest, OnlyTheFirstAnswerOfADaySchedulesTheCard)
         { "daily answers", { { 0, true }, { 3, true }, { 10, false }, { 11, true } } },
         { "second answer of a day", { { 0, true }, { 0, false, false, false, false }, { 2, true } } },
         { "wrong then repeated right", { { 0, false }, { 0, true, false, true, false }, { 1, true } } },
-        { "repeat after midnight stays practice",
-            { { 0, true }, { 4, false }, { 5, true, false, true, false } } },
         { "hint rated hard", { { 0, true, true }, { 1, true, true }, { 30, true } } },
         { "clock gone back", { { 5, true }, { 3, false, false, false, false } } },
+        { "relearning just after midnight stays practice",
+            { { 0, true }, { 4, false, false, false, true, Late }, { 5, true, false, true, false, -Late } } },
         { "a minute either side of midnight",
             { { 0, true, false, false, true, Late }, { 1, false, false, false, true, -Late } } },
     };
@@ -279,43 +280,6 @@ TEST_F(HistoryTest, TwoProcessesWritingAtOnceLoseNothing)
     THistory history(Path);
     EXPECT_EQ(history.AnswerCount(), 2 * Answers);
     EXPECT_EQ(history.NewCardsOn(Day0), 10);
-}
-
-// The answers of two machines merged by export and import schedule as if given on one; answers
-// already there are skipped (which ones and bad files: HistoryImportTest).
-TEST_F(HistoryTest, CsvExportAndImportMergeTwoMachines)
-{
-    THistory home(Path), laptop(Dir.File("laptop.sqlite")), together(Dir.File("together.sqlite"));
-    const TCardKey odd = Key("comma, \"quote\"\nand line", "x,y", 1);
-    const struct {
-        THistory* Machine;
-        TCardKey Card;
-        TDay Day;
-        bool Correct;
-    } answers[] = {
-        { &home, Key("a"), 0, true },
-        { &laptop, Key("a"), 2, false },
-        { &home, Key("a"), 2, true }, // the same day on both: practice once merged
-        { &home, Key("a"), 9, true },
-        { &laptop, odd, 1, true },
-        { &laptop, odd, 5, false },
-    };
-    int millis = 0;
-    for (const auto& a : answers) {
-        Answer(*a.Machine, a.Card, a.Correct, a.Day, ++millis);
-        Answer(together, a.Card, a.Correct, a.Day, millis);
-    }
-    std::stringstream csv;
-    laptop.ExportCsv(csv);
-    EXPECT_EQ(csv.str().rfind("card_id,review_time,review_rating,review_state,review_duration,", 0), 0u);
-    EXPECT_EQ(home.ImportCsv(csv), 3);
-    csv.clear();
-    csv.seekg(0);
-    EXPECT_EQ(home.ImportCsv(csv), 0) << "answers already there are skipped";
-    EXPECT_EQ(home.AnswerCount(), 6);
-    for (const TCardKey& key : { Key("a"), odd })
-        ExpectSameMemory(home.Memories({ key })[0], *together.Memories({ key })[0]);
-    EXPECT_EQ(home.NewCardsOn(Day0 + 1), 1);
 }
 
 // Copies of the program started together make or upgrade one history once, and all of them use it.

@@ -5,11 +5,13 @@
 
 #include "support/ScopedEnv.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -55,55 +57,51 @@ TEST(Scheduler, EqualsTheReferenceVectors)
     EXPECT_GT(cards.size(), 40u);
 }
 
-TEST(Scheduler, IntervalsNeverPassTheMaximumAndKeepTheirOrder)
-{
-    TSchedulerParameters p;
-    for (const std::int32_t maximum : { 36500, 100, 2 }) {
-        p.MaximumInterval = maximum;
-        TMemory card;
-        TDay today = 20000;
-        for (int i = 0; i < 12; ++i) {
-            card = ScheduleAnswer(card, TRating::Easy, today, p);
-            today = card.Due;
-        }
-        std::vector<TDay> intervals;
-        for (int g = 1; g <= 4; ++g)
-            intervals.push_back(ScheduleAnswer(card, static_cast<TRating>(g), today, p).Due - today);
-        SCOPED_TRACE(maximum);
-        for (std::size_t g = 0; g < intervals.size(); ++g) {
-            EXPECT_GE(intervals[g], 1);
-            EXPECT_LE(intervals[g], maximum);
-            if (g > 0) {
-                EXPECT_LE(intervals[g - 1], intervals[g]);
-            }
-        }
-    }
-}
-
-TEST(Scheduler, BadInputStaysFinite)
+// Damaged or odd memories stay finite; intervals keep the order of the ratings within the maximum, a
+// lapse never raises stability, and a clock set back counts as an answer on the day of the last review.
+TEST(Scheduler, BadInputStaysFiniteAndLapsesAndClocksStayInBounds)
 {
     const struct {
         const char* Name;
         TMemory Before;
         TDay Today;
         double Retention;
+        std::int32_t Maximum = 36500;
     } cases[] = {
+        { "a mature card", { TCardState::Review, 5000, 2, 100, 5100, 12, 0 }, 5100, 0.9 },
+        { "a mature card, 100 days at most", { TCardState::Review, 5000, 2, 100, 5100, 12, 0 }, 5100, 0.9,
+            100 },
+        { "a mature card, 2 days at most", { TCardState::Review, 5000, 2, 100, 5100, 12, 0 }, 5100, 0.9, 2 },
         { "answered before the last review", { TCardState::Review, 10, 5, 1000, 1010, 3, 0 }, 990, 0.9 },
         { "zero difficulty in a reviewed card", { TCardState::Review, 4, 0.0, 100, 104, 1, 0 }, 110, 0.9 },
         { "zero stability in a reviewed card", { TCardState::Review, 0, 5, 100, 101, 1, 0 }, 110, 0.9 },
         { "retention out of range", { TCardState::Review, 10, 5, 100, 110, 1, 0 }, 110, 1.5 },
         { "retention zero", { TCardState::Review, 10, 5, 100, 110, 1, 0 }, 110, 0 },
+        { "a weak card long overdue", { TCardState::Review, 0.1, 1, 100, 101, 1, 0 }, 400, 0.9 },
+        { "a weak hard card", { TCardState::Review, 0.5, 9, 100, 101, 1, 0 }, 130, 0.9 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         TSchedulerParameters p;
         p.DesiredRetention = c.Retention;
-        for (int g = 1; g <= 4; ++g) {
+        p.MaximumInterval = c.Maximum;
+        for (TDay previous = c.Today, g = 1; g <= 4; ++g) {
             const auto after = ScheduleAnswer(c.Before, static_cast<TRating>(g), c.Today, p);
             EXPECT_TRUE(std::isfinite(after.Stability) && after.Stability > 0);
             EXPECT_TRUE(after.Difficulty >= 1 && after.Difficulty <= 10);
             EXPECT_GT(after.Due, c.Today);
-            EXPECT_LE(after.Due, c.Today + p.MaximumInterval);
+            EXPECT_LE(after.Due, c.Today + c.Maximum);
+            EXPECT_GE(after.Due, previous);
+            previous = after.Due;
+            if (g == 1) {
+                EXPECT_LE(after.Stability, std::max(c.Before.Stability, 0.001));
+            }
+            const auto onLastDay = ScheduleAnswer(c.Before, static_cast<TRating>(g), c.Before.LastReview, p);
+            if (c.Today < c.Before.LastReview) {
+                EXPECT_EQ(std::tuple(after.Stability, after.Difficulty, after.Due - c.Today),
+                    std::tuple(
+                        onLastDay.Stability, onLastDay.Difficulty, onLastDay.Due - c.Before.LastReview));
+            }
         }
         const double r = Retrievability(c.Before, c.Today, p);
         EXPECT_TRUE(r >= 0 && r <= 1);
@@ -111,9 +109,13 @@ TEST(Scheduler, BadInputStaysFinite)
     EXPECT_EQ(Retrievability(TMemory {}, 100, TSchedulerParameters {}), 0);
 }
 
+// Held on a mature card, whose long intervals show a small change of retention.
 TEST(Scheduler, RetentionOutsideTheOptionsRangeIsHeldAtItsEnds)
 {
-    TMemory card = ScheduleAnswer(TMemory {}, TRating::Good, 100, TSchedulerParameters {});
+    TMemory card;
+    for (int i = 0; i < 6; ++i)
+        card = ScheduleAnswer(card, TRating::Good, std::max<TDay>(card.Due, 100), TSchedulerParameters {});
+    ASSERT_GT(card.Due - card.LastReview, 200);
     const auto dueWith = [&](double retention) {
         TSchedulerParameters p;
         p.DesiredRetention = retention;
@@ -121,8 +123,26 @@ TEST(Scheduler, RetentionOutsideTheOptionsRangeIsHeldAtItsEnds)
     };
     EXPECT_EQ(dueWith(0.5), dueWith(0.70));
     EXPECT_EQ(dueWith(0.999), dueWith(0.97));
+    EXPECT_GT(dueWith(0.96), dueWith(0.97));
+    EXPECT_LT(dueWith(0.71), dueWith(0.70));
     EXPECT_GT(dueWith(0.70), dueWith(0.90));
     EXPECT_GT(dueWith(0.90), dueWith(0.97));
+}
+
+// Intervals round half a day up, as the reference does (a first answer's stability is its weight).
+TEST(Scheduler, HalfDaysRoundUp)
+{
+    const struct {
+        std::size_t Weight;
+        double Stability;
+        TDay Days;
+    } cases[] = { { 2, 3.5, 4 }, { 2, 10.5, 11 }, { 3, 5.5, 6 }, { 3, 6.4999, 6 } };
+    for (const auto& c : cases) {
+        TSchedulerParameters p;
+        p.W[c.Weight] = c.Stability;
+        EXPECT_EQ(ScheduleAnswer(TMemory {}, static_cast<TRating>(c.Weight + 1), 100, p).Due, 100 + c.Days)
+            << c.Stability;
+    }
 }
 
 TEST(Scheduler, RatingOfAVerdict)

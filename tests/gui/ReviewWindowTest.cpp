@@ -33,11 +33,6 @@
 
 namespace {
 
-TDay Today()
-{
-    return LocalDay(static_cast<std::int64_t>(std::time(nullptr)));
-}
-
 class ReviewWindowTest : public TWindowTest {
 protected:
     void SetUp() override

@@ -1,14 +1,28 @@
-#include "app/DialogRunner.h"
+#include "qtsupport/DialogRunner.h"
 
 #include <QDialog>
 
 namespace {
-std::function<int(QDialog&)>& Hook()
-{
-    static std::function<int(QDialog&)> hook;
-    return hook;
-}
+
+class TQtDialogRunner : public IDialogRunner {
+public:
+    int Run(QDialog& dialog) override
+    {
+        // Modal to its own windows only, so the help window it opens can still be read and used.
+        if (dialog.parentWidget())
+            dialog.setWindowModality(Qt::WindowModal);
+        return dialog.exec();
+    }
+};
+
+IDialogRunner* Installed = nullptr;
+
 } // namespace
+
+void UseDialogRunner(IDialogRunner* runner)
+{
+    Installed = runner;
+}
 
 void SetModalFrame(QWidget& dialog)
 {
@@ -21,18 +35,7 @@ void SetModalFrame(QWidget& dialog)
 
 int ExecDialog(QDialog& dialog)
 {
+    static TQtDialogRunner qtRunner;
     SetModalFrame(dialog);
-    if (Hook())
-        return Hook()(dialog);
-    // Modal to its own windows only, so the help window it opens can still be read and used.
-    if (dialog.parentWidget())
-        dialog.setWindowModality(Qt::WindowModal);
-    return dialog.exec();
+    return (Installed ? *Installed : qtRunner).Run(dialog);
 }
-
-namespace DialogHook {
-void Set(std::function<int(QDialog&)> hook)
-{
-    Hook() = std::move(hook);
-}
-} // namespace DialogHook

@@ -1,29 +1,29 @@
 #pragma once
-// Every message box of the program goes through ShowMessageBox. Tests install answers instead of
-// showing a modal box, and read back what would have been shown.
+// Every message box of the program goes through ShowMessageBox, which asks the installed
+// IMessageBoxes: modal Qt boxes unless a test program has installed scripted ones.
 
 #include <QMessageBox>
 #include <QString>
-#include <vector>
+
+// A box as it is asked for; its caption is never empty.
+struct TMessage {
+    QString Text;
+    QString Caption;
+    QMessageBox::StandardButtons Buttons;
+    QMessageBox::Icon Icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButton Default = QMessageBox::NoButton;
+};
+
+class IMessageBoxes {
+public:
+    virtual ~IMessageBoxes() = default;
+    // The button the user chose.
+    virtual QMessageBox::StandardButton Show(const TMessage& message) = 0;
+};
+
+// Installs boxes (kept by the caller) for every box the program shows; nullptr goes back to Qt's.
+void UseMessageBoxes(IMessageBoxes* boxes);
 
 QMessageBox::StandardButton ShowMessageBox(const QString& text, const QString& caption,
     QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
-
-namespace MessageBoxHook {
-struct TShown {
-    QString Text;
-    QString Caption;
-    QMessageBox::StandardButtons Buttons;
-    QMessageBox::Icon Icon;
-};
-// While enabled, no box is shown: the next queued answer is returned (or the default button,
-// or the first of the buttons), and the box is recorded.
-void Enable(bool on);
-bool Enabled();
-void QueueAnswer(QMessageBox::StandardButton answer);
-const std::vector<TShown>& Shown();
-void Clear();
-// Also writes the text of each box to standard error (for tests that run the program itself).
-void EchoToStandardError(bool on);
-} // namespace MessageBoxHook

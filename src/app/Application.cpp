@@ -94,10 +94,15 @@ int RunProgram(int argc, char** argv, const std::function<void(TMainForm&)>& pre
         args.push_back(argv[i]);
     TSession session; // the document and the settings of this run
     TMainForm form(session, std::make_unique<TQtSettingsStore>());
-    // Looking the icon up in the desktop's theme takes a tenth of the start-up: the window shows first.
-    AfterFirstPaint(form, [&app] {
+    // Looking the icon up in the desktop's theme takes a tenth of the start-up, and the speech
+    // service started beside the window takes a processor from its first paint: both come after.
+    AfterFirstPaint(form, [&app, &form, &session] {
         app.setWindowIcon(
             QIcon::fromTheme(QStringLiteral("velmoria"), QIcon(QStringLiteral(":/velmoria/velmoria.svg"))));
+        // The service takes seconds to list its voices: it is reached in the background from the
+        // start, so the first Speak is heard at once.
+        if (session.Settings.Speech.Enabled)
+            form.Speaker().Connect();
     });
     if (prepare)
         prepare(form);
@@ -107,9 +112,5 @@ int RunProgram(int argc, char** argv, const std::function<void(TMainForm&)>& pre
     // A signal during the start-up ended its dialogs; the event loop would run on regardless.
     if (const auto status = form.EndedBySignal())
         return *status;
-    // The service takes seconds to list its voices: it is reached in the background from the
-    // start, so the first Speak is heard at once.
-    if (session.Settings.Speech.Enabled)
-        form.Speaker().Connect();
     return app.exec();
 }

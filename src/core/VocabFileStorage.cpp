@@ -121,12 +121,13 @@ void TVocabFile::LoadFromBytes(std::string_view bytes)
         if (static_cast<std::size_t>(count) > reader.Remaining() / MinItemRecordSize)
             throw EVocabFileError("Invalid file format.");
         Items_.reserve(static_cast<std::size_t>(count));
+        TItemArena arena;
         for (std::int32_t i = 0; i < count; ++i) {
             const auto foreign = reader.Str();
             const auto category = reader.Str();
             const auto notes = reader.Str();
             const auto native = reader.Str();
-            auto item = TVocabItem::Make(foreign, category, notes, native);
+            auto item = arena.Make(foreign, category, notes, native);
             item->LastAttempt = reader.I32();
             item->SortingPosition = reader.I32();
             item->PenaltyPoints = reader.I32();

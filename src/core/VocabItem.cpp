@@ -1,8 +1,11 @@
 #include "core/VocabItem.h"
 
 #include <atomic>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <sanitizer/asan_interface.h>
 #include <stdexcept>
 
 namespace {
@@ -24,9 +27,9 @@ TTextStamp TVocabItem::NextTextStamp()
     // Items are made on loading threads too; 0 stays the stamp of no texts, and the top bit is
     // the inline mark.
     static std::atomic<TTextStamp> last { 0 };
-    TTextStamp stamp = ++last & ~InlineFlag;
+    TTextStamp stamp = ++last & ~Flags;
     while (stamp == 0)
-        stamp = ++last & ~InlineFlag;
+        stamp = ++last & ~Flags;
     return stamp;
 }
 
@@ -81,7 +84,7 @@ void TVocabItem::Release()
         delete[] Data_;
     Data_ = nullptr;
     Length_ = {};
-    TextStamp_ = 0;
+    TextStamp_ &= ArenaFlag;
 }
 
 void TVocabItem::Adopt(char* data, const std::array<std::uint32_t, FieldCount>& lengths, TTextStamp stamp)
@@ -89,7 +92,7 @@ void TVocabItem::Adopt(char* data, const std::array<std::uint32_t, FieldCount>& 
     Release();
     Data_ = data;
     Length_ = lengths;
-    TextStamp_ = stamp & ~InlineFlag;
+    TextStamp_ = (stamp & ~Flags) | (TextStamp_ & ArenaFlag);
 }
 
 TVocabItem::TVocabItem(const TVocabItem& other)
@@ -179,4 +182,121 @@ TFieldValues TVocabItem::FieldValues() const
     for (int k = 0; k < FieldCount; ++k)
         values[static_cast<std::size_t>(k)] = std::string(FieldValue(k));
     return values;
+}
+
+// Blocks are aligned to their size, so an item finds its block from its own address; the block's
+// first bytes count the holds on it: one per item placed and one for the arena while it fills.
+namespace {
+constexpr std::size_t BlockSize = std::size_t { 1 } << 20;
+// An item this large would waste much of a block's end; the heap takes it.
+constexpr std::size_t MaxPlaced = BlockSize / 16;
+// While an arena fills a block, the block counts this many holds less the items placed; the
+// arena gives back the rest when it leaves, so items deleted early never bring the count to 0.
+constexpr std::size_t ArenaHold = std::size_t { 1 } << 40;
+
+struct TBlockHead {
+    std::atomic<std::size_t> Holds;
+};
+constexpr std::size_t HeadSize
+    = (sizeof(TBlockHead) + alignof(TVocabItem) - 1) / alignof(TVocabItem) * alignof(TVocabItem);
+
+std::atomic<std::size_t> LiveBlocks { 0 };
+
+TBlockHead* HeadOf(void* place)
+{
+    return static_cast<TBlockHead*>(
+        reinterpret_cast<void*>(reinterpret_cast<std::uintptr_t>(place) & ~(BlockSize - 1)));
+}
+
+void DropHolds(TBlockHead* head, std::size_t holds)
+{
+    if (head->Holds.fetch_sub(holds, std::memory_order_acq_rel) == holds) {
+        ASAN_UNPOISON_MEMORY_REGION(head, BlockSize);
+        head->~TBlockHead();
+        std::free(head);
+        LiveBlocks.fetch_sub(1, std::memory_order_relaxed);
+    }
+}
+} // namespace
+
+void* TVocabItem::operator new(std::size_t size)
+{
+    return ::operator new(size);
+}
+
+void TVocabItem::operator delete(void* item)
+{
+    ::operator delete(item);
+}
+
+void TVocabItem::operator delete(TVocabItem* item, std::destroying_delete_t)
+{
+    const bool placed = (item->TextStamp_ & ArenaFlag) != 0;
+    item->~TVocabItem();
+    if (placed)
+        TItemArena::Release(item);
+    else
+        ::operator delete(item);
+}
+
+TItemArena::~TItemArena()
+{
+    LeaveBlock();
+}
+
+void TItemArena::LeaveBlock()
+{
+    if (Block_)
+        DropHolds(HeadOf(Block_), ArenaHold - Placed_);
+    Block_ = nullptr;
+    Used_ = 0;
+    Placed_ = 0;
+}
+
+void TItemArena::Release(TVocabItem* item)
+{
+    // The sanitizer cannot see a place freed inside a block; told, it catches a use after delete.
+    ASAN_POISON_MEMORY_REGION(item, sizeof(TVocabItem));
+    DropHolds(HeadOf(item), 1);
+}
+
+std::size_t TItemArena::BlocksInUse()
+{
+    return LiveBlocks.load(std::memory_order_relaxed);
+}
+
+std::unique_ptr<TVocabItem> TItemArena::Make(
+    std::string_view foreign, std::string_view category, std::string_view notes, std::string_view native)
+{
+    const std::array<std::string_view, FieldCount> values { foreign, category, notes, native };
+    std::array<std::uint32_t, FieldCount> lengths {};
+    const std::size_t total = TotalOf(values, lengths);
+    const std::size_t size
+        = (sizeof(TVocabItem) + total + alignof(TVocabItem) - 1) / alignof(TVocabItem) * alignof(TVocabItem);
+    if (size > MaxPlaced)
+        return TVocabItem::Make(foreign, category, notes, native);
+    if (!Block_ || Used_ + size > BlockSize) {
+        LeaveBlock();
+        void* block = std::aligned_alloc(BlockSize, BlockSize);
+        if (!block)
+            throw std::bad_alloc();
+        ::new (block) TBlockHead { ArenaHold };
+        ASAN_POISON_MEMORY_REGION(static_cast<char*>(block) + HeadSize, BlockSize - HeadSize);
+        LiveBlocks.fetch_add(1, std::memory_order_relaxed);
+        Block_ = static_cast<char*>(block);
+        Used_ = HeadSize;
+    }
+    char* place = Block_ + Used_;
+    ASAN_UNPOISON_MEMORY_REGION(place, size);
+    Used_ += size;
+    ++Placed_;
+    std::unique_ptr<TVocabItem> item(::new (place) TVocabItem());
+    item->TextStamp_ = TVocabItem::ArenaFlag;
+    if (total > 0) {
+        item->Data_ = place + sizeof(TVocabItem);
+        CopyTexts(item->Data_, values);
+        item->Length_ = lengths;
+        item->TextStamp_ |= TVocabItem::NextTextStamp() | TVocabItem::InlineFlag;
+    }
+    return item;
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,8 +27,11 @@ public:
     static std::unique_ptr<TVocabItem> Make(
         std::string_view foreign, std::string_view category, std::string_view notes, std::string_view native);
     // Plain allocation; deleting needs no size, since a made item is larger than the class.
-    static void* operator new(std::size_t size) { return ::operator new(size); }
-    static void operator delete(void* item) { ::operator delete(item); }
+    // Out of line: the compiler must not pair the global functions with the destroying delete.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* item);
+    // An item in a block of a TItemArena gives its place back to the block instead of the heap.
+    static void operator delete(TVocabItem* item, std::destroying_delete_t);
 
     TVocabItem(const TVocabItem& other);
     TVocabItem& operator=(const TVocabItem& other);
@@ -49,8 +53,8 @@ public:
     bool Learnt() const { return PenaltyPoints == -1; }
     // Names the present texts: it changes whenever they change, so a view can keep what it derives
     // from the texts by it. A copy shares it, as it shares the texts; an item without texts has 0.
-    // A stamp comes back only after 2^31 changes of texts in one run.
-    TTextStamp TextStamp() const { return TextStamp_ & ~InlineFlag; }
+    // A stamp comes back only after 2^30 changes of texts in one run.
+    TTextStamp TextStamp() const { return TextStamp_ & ~Flags; }
 
     std::int32_t LastAttempt = 0;
     std::int32_t SortingPosition = 0;
@@ -65,18 +69,48 @@ private:
         return offset;
     }
 
+    friend class TItemArena;
     static TTextStamp NextTextStamp();
     bool Inline() const { return (TextStamp_ & InlineFlag) != 0; }
     // Takes texts made elsewhere (an owned buffer) in place of the present ones.
     void Adopt(char* data, const std::array<std::uint32_t, FieldCount>& lengths, TTextStamp stamp);
     void Release();
 
-    // The stamp's top bit tells that the texts follow the item in its allocation.
+    // The stamp's top bit tells that the texts follow the item in its allocation, the next that
+    // the allocation is a place in an arena's block (it stays with the item while texts change).
     static constexpr TTextStamp InlineFlag = 0x80000000u;
+    static constexpr TTextStamp ArenaFlag = 0x40000000u;
+    static constexpr TTextStamp Flags = InlineFlag | ArenaFlag;
     // In the room the three numbers above leave before the pointer.
     TTextStamp TextStamp_ = 0;
     char* Data_ = nullptr; // owned unless inline
     std::array<std::uint32_t, FieldCount> Length_ {};
+};
+
+// Makes many items at once, as a load does: items are placed one after another in large blocks,
+// so making and freeing them costs next to nothing per item. Each item may outlive the arena and
+// be deleted alone, on any thread; a block is freed with the last item placed in it. A place
+// freed early is not reused: an arena is for lists made whole.
+class TItemArena {
+public:
+    TItemArena() = default;
+    ~TItemArena();
+    TItemArena(const TItemArena&) = delete;
+    TItemArena& operator=(const TItemArena&) = delete;
+
+    std::unique_ptr<TVocabItem> Make(
+        std::string_view foreign, std::string_view category, std::string_view notes, std::string_view native);
+    // Blocks not yet freed, in the whole program.
+    static std::size_t BlocksInUse();
+
+private:
+    friend class TVocabItem;
+    static void Release(TVocabItem* item);
+    void LeaveBlock();
+
+    char* Block_ = nullptr;
+    std::size_t Used_ = 0;
+    std::size_t Placed_ = 0; // items placed in the present block
 };
 
 using TVocabItemList = std::vector<std::unique_ptr<TVocabItem>>;

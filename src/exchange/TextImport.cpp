@@ -73,6 +73,7 @@ TImportResult ReadItems(TVocabFile& document, TView<Char> text, TTextFormat form
     std::string unmarked;
 
     TVocabItemList built;
+    TItemArena arena;
     TImportResult result;
     TLineScanner<Char> scanner(text, Char(TextFormatDelimiter(format)));
     while (scanner.Next()) {
@@ -124,7 +125,7 @@ TImportResult ReadItems(TVocabFile& document, TView<Char> text, TTextFormat form
             }
         }
         result.JoinedBreaks += scanner.Spans ? 1 : 0;
-        built.push_back(TVocabItem::Make(values[0], values[1], values[2], values[3]));
+        built.push_back(arena.Make(values[0], values[1], values[2], values[3]));
         built.back()->SortingPosition = position;
         result.LostFields += lostHere;
     }

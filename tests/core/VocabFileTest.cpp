@@ -38,12 +38,14 @@ TEST(VocabItem, CopiesKeepAllAndTheTextStampWhichChangesOnlyWithTheTexts)
         return std::tuple(i.FieldValues(), i.TextStamp(), i.LastAttempt, i.SortingPosition, i.PenaltyPoints);
     };
     EXPECT_EQ(TVocabItem().TextStamp(), 0u);
-    for (const bool made : { false, true }) {
-        SCOPED_TRACE(made ? "made" : "set");
-        std::unique_ptr<TVocabItem> owner
-            = made ? TVocabItem::Make("chien", "nom", "", "dog") : std::make_unique<TVocabItem>();
+    TItemArena arena;
+    for (const int made : { 0, 1, 2 }) {
+        SCOPED_TRACE(made);
+        std::unique_ptr<TVocabItem> owner = made == 0 ? std::make_unique<TVocabItem>()
+            : made == 1                               ? TVocabItem::Make("chien", "nom", "", "dog")
+                                                      : arena.Make("chien", "nom", "", "dog");
         TVocabItem& item = *owner;
-        if (!made)
+        if (made == 0)
             item.SetFieldValues(TFieldValues { "chien", "nom", "", "dog" });
         EXPECT_EQ(item.FieldValues(), (TFieldValues { "chien", "nom", "", "dog" }));
         std::tie(item.LastAttempt, item.SortingPosition, item.PenaltyPoints) = std::tuple(7, 2, -1);
@@ -72,7 +74,38 @@ TEST(VocabItem, CopiesKeepAllAndTheTextStampWhichChangesOnlyWithTheTexts)
         EXPECT_EQ(item.FieldValues(), (TFieldValues { "chien", "nom", "m.", "dog" }));
     }
     EXPECT_EQ(TVocabItem::Make("", "", "", "")->TextStamp(), 0u);
+    EXPECT_EQ(arena.Make("", "", "", "")->TextStamp(), 0u);
     EXPECT_EQ(TVocabItem::Make("", "", "", "a")->FieldValues(), (TFieldValues { "", "", "", "a" }));
+}
+
+// Items of an arena outlive it and each other in any order, with texts changed or moved, and
+// their blocks go only with the last item placed in them.
+TEST(VocabItem, ArenaBlocksGoWithTheirLastItem)
+{
+    const std::size_t before = TItemArena::BlocksInUse();
+    const std::string big(40000, 'x'); // a block holds about two dozen of these
+    TVocabItemList items;
+    auto arena = std::make_unique<TItemArena>();
+    for (int i = 0; i < 100; ++i)
+        items.push_back(arena->Make(std::to_string(i), "", i % 2 ? big : "", "t"));
+    items.push_back(arena->Make(std::string(70000, 'y'), "", "", "")); // too large to place
+    const std::size_t used = TItemArena::BlocksInUse() - before;
+    EXPECT_GE(used, 2u);
+    arena.reset();
+    EXPECT_EQ(TItemArena::BlocksInUse() - before, used) << "the items hold their blocks";
+    items[3]->SetFieldValue(fiNotes, "changed");
+    *items[5] = std::move(*items[4]);
+    *items[7] = *items[6];
+    for (std::size_t i = 0; i < items.size(); i += 2)
+        items[i].reset();
+    EXPECT_EQ(TItemArena::BlocksInUse() - before, used);
+    EXPECT_EQ(items[3]->FieldValues(), (TFieldValues { "3", "", "changed", "t" }));
+    EXPECT_EQ(items[5]->FieldValues(), (TFieldValues { "4", "", "", "t" }));
+    EXPECT_EQ(items[7]->FieldValue(fiNotes), "");
+    EXPECT_EQ(items[99]->FieldValues(), (TFieldValues { "99", "", big, "t" }));
+    for (int i = static_cast<int>(items.size()) - 2; i > 0; i -= 2)
+        items[static_cast<std::size_t>(i)].reset();
+    EXPECT_EQ(TItemArena::BlocksInUse(), before);
 }
 
 TEST(VocabFileErrors, FailingChecksRaiseTheirMessageAndChangeNothing)

@@ -1,5 +1,5 @@
 # The help file and the tip file, made beside the executable in the build tree (where
-# app/DataFiles finds them) and installed with the program. qhelpgenerator (Debian package
+# qtsupport/DataFiles finds them) and installed with the program. qhelpgenerator (Debian package
 # qt6-documentation-tools) compiles the topics in help/ into velmoria.qch.
 find_package(Qt6 QUIET COMPONENTS ToolsTools)
 if(TARGET Qt6::qhelpgenerator)

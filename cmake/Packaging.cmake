@@ -1,5 +1,5 @@
 # Installing and packaging: the programs in bin, their data in share/velmoria (where
-# app/DataFiles looks relative to the executable), and what a desktop needs to list the program,
+# qtsupport/DataFiles looks relative to the executable), and what a desktop needs to list the program,
 # open .vmr files with it and show its icon. `cpack -G DEB` turns the same rules into a .deb.
 include(GNUInstallDirs)
 

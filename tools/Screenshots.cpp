@@ -2,10 +2,8 @@
 // Usage: velmoria-screenshots LIST.vmr OUTPUT-FOLDER (run it on the offscreen platform).
 
 #include "ScreenshotFiles.h"
-#include "app/MessageBox.h"
-#include "app/PropertiesDialog.h"
-#include "app/WelcomeDialog.h"
-#include "printing/QtPrinter.h"
+#include "fakes/ScriptedDialogs.h"
+#include "qtsupport/QtPrinter.h"
 #include "settings/MemoryStore.h"
 #include "ui/AboutDialog.h"
 #include "ui/EditDialog.h"
@@ -17,6 +15,7 @@
 #include "ui/OptionsDialog.h"
 #include "ui/PageSetupDialog.h"
 #include "ui/PrintOptionsDialog.h"
+#include "ui/PropertiesDialog.h"
 #include "ui/SortDialog.h"
 #include "ui/Sound.h"
 #include "ui/StatisticsDialog.h"
@@ -25,6 +24,7 @@
 #include "ui/TestPanel.h"
 #include "ui/TipsDialog.h"
 #include "ui/VocabGrid.h"
+#include "ui/WelcomeDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -100,7 +100,8 @@ void SavePrinting(TMainForm& form, const TVocabFile& document)
         dialog.setWindowTitle(QStringLiteral("Print Preview"));
         QObject::connect(
             &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&document, &form](QPrinter* printer) {
-                PrintDocument(*printer, document, CurrentPrintRequest(form.Session().Settings), nullptr);
+                PrintDocument(*printer, document, CurrentPrintRequest(form.Session().Settings),
+                    *MakePrintProgress(nullptr));
             });
         dialog.resize(760, 640);
         Save(&dialog, "44-preview");
@@ -112,7 +113,7 @@ void SavePrinting(TMainForm& form, const TVocabFile& document)
         printer.setPageMargins(QMarginsF(0, 0, 0, 0));
         try {
             PrintDocumentToPdf(printer, base + QStringLiteral(".pdf"), document,
-                CurrentPrintRequest(form.Session().Settings), nullptr);
+                CurrentPrintRequest(form.Session().Settings), *MakePrintProgress(nullptr));
         } catch (const std::exception& error) {
             std::fprintf(stderr, "printing failed: %s\n", error.what());
             continue;
@@ -165,8 +166,8 @@ void SaveHelp(QWidget& form)
                 QThread::msleep(20);
             }
             Save(window, "71-help-search");
-        } else if (!MessageBoxHook::Shown().empty()) {
-            std::fprintf(stderr, "%s\n", qPrintable(MessageBoxHook::Shown().back().Text));
+        } else if (!ScriptedBoxes().Shown().empty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(ScriptedBoxes().Shown().back().Text));
         }
     }
     {
@@ -213,7 +214,7 @@ int main(int argc, char** argv)
     }
     Folder = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(Folder);
-    MessageBoxHook::Enable(true);
+    UseMessageBoxes(&ScriptedBoxes());
 
     TMainForm form(std::make_unique<TMemorySettingsStore>());
     // The reviews go to a history of their own, never the user's.

@@ -3,8 +3,7 @@
 // status bar and the welcome dialog, and a review session from its first question to its closing message.
 
 #include "ScreenshotFiles.h"
-#include "app/MessageBox.h"
-#include "app/WelcomeDialog.h"
+#include "fakes/ScriptedDialogs.h"
 #include "review/ReviewProgress.h"
 #include "support/ReviewYear.h"
 #include "testing/TestEngine.h"
@@ -15,6 +14,7 @@
 #include "ui/ProgressDialog.h"
 #include "ui/SymbolEdit.h"
 #include "ui/TestPanel.h"
+#include "ui/WelcomeDialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -182,7 +182,7 @@ void SaveReviewPictures(TMainForm& form, const QString& folder)
         else
             Answer(form, true);
     }
-    const QString closing = MessageBoxHook::Shown().empty() ? QString() : MessageBoxHook::Shown().back().Text;
+    const QString closing = ScriptedBoxes().Shown().empty() ? QString() : ScriptedBoxes().Shown().back().Text;
     QMessageBox box(QMessageBox::Information, QStringLiteral("Velmoria"), closing, QMessageBox::Ok, &form);
     SaveWidget(&box, folder, "98-review-closing");
     form.UpdateCommandState();

@@ -3,8 +3,8 @@
 // sent to the window followed by the idle update it schedules; the figures are medians, printed
 // beside the same run's cost of one untouched idle update. Nothing here asserts anything.
 
-#include "app/MessageBox.h"
 #include "core/EditRules.h"
+#include "fakes/ScriptedDialogs.h"
 #include "review/History.h"
 #include "settings/MemoryStore.h"
 #include "settings/Session.h"
@@ -109,9 +109,7 @@ int main(int argc, char** argv)
         doc.SaveToFile(listPath);
         WriteHistory(doc, historyPath, today);
     }
-    MessageBoxHook::Enable(true);
-    // A box the run met would explain a step that went nowhere.
-    MessageBoxHook::EchoToStandardError(true);
+    UseMessageBoxes(&ScriptedBoxes());
     {
         TMainForm form(std::make_unique<TMemorySettingsStore>());
         form.SetHistoryPath(historyPath);

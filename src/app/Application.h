@@ -6,6 +6,7 @@
 #include <memory>
 
 class QLockFile;
+class TMainForm;
 
 class TApplication : public QApplication {
 public:
@@ -24,3 +25,7 @@ void AfterFirstPaint(QWidget& window, std::function<void()> work);
 
 // The named lock "Velmoria", held for the life of the process; a second copy is never blocked.
 std::unique_ptr<QLockFile> TakeProcessLock();
+
+// The program: the window over a session of its own, started as the command line says. prepare
+// gets the window before it starts (the tests' driven build of the program drives it from there).
+int RunProgram(int argc, char** argv, const std::function<void(TMainForm&)>& prepare = {});

@@ -1,10 +1,10 @@
 #include "ui/EditDialog.h"
 
-#include "app/MessageBox.h"
 #include "core/SortingMarker.h"
 #include "evaluation/TextUtils.h"
+#include "qtsupport/HelpRequest.h"
+#include "qtsupport/MessageBox.h"
 #include "settings/Settings.h"
-#include "ui/HelpRequest.h"
 #include "ui/SymbolEdit.h"
 
 #include <QGridLayout>

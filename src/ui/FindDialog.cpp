@@ -3,8 +3,8 @@
 #include "core/CommandRules.h"
 #include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
+#include "qtsupport/HelpRequest.h"
 #include "settings/Settings.h"
-#include "ui/HelpRequest.h"
 #include "ui/SymbolEdit.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "ui/FontDialog.h"
 
 #include "core/DisplayText.h"
-#include "ui/HelpRequest.h"
+#include "qtsupport/HelpRequest.h"
 #include "ui/ValueChecks.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "ui/HelpWindow.h"
 
-#include "app/MessageBox.h"
 #include "core/HelpTopics.h"
+#include "qtsupport/MessageBox.h"
 
 #include <QAction>
 #include <QCryptographicHash>

@@ -1,8 +1,8 @@
 #include "ui/ImportFieldsDialog.h"
 
-#include "app/MessageBox.h"
 #include "evaluation/TextUtils.h"
-#include "ui/HelpRequest.h"
+#include "qtsupport/HelpRequest.h"
+#include "qtsupport/MessageBox.h"
 #include "ui/QtText.h"
 #include "ui/ValueChecks.h"
 

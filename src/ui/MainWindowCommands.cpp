@@ -2,8 +2,8 @@
 // how a row becomes an action, and the menus and tool bar that show them. The other menus' rows
 // are in the files of their concern.
 
+#include "qtsupport/HelpRequest.h"
 #include "testing/TestEngine.h"
-#include "ui/HelpRequest.h"
 #include "ui/MainWindow.h"
 #include "ui/TestPanel.h"
 

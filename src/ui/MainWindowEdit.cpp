@@ -1,6 +1,6 @@
 // The main window's Edit and View commands.
 
-#include "app/DialogRunner.h"
+#include "qtsupport/DialogRunner.h"
 #include "ui/EditDialog.h"
 #include "ui/FindDialog.h"
 #include "ui/FontDialog.h"

@@ -1,20 +1,20 @@
 // The main window's start-up, settings and file commands.
 
-#include "app/DialogRunner.h"
-#include "app/FileDialogs.h"
-#include "app/MessageBox.h"
-#include "app/PropertiesDialog.h"
-#include "app/WelcomeDialog.h"
 #include "core/DisplayText.h"
 #include "core/FileAttributes.h"
 #include "core/SafeSave.h"
 #include "core/SaveTarget.h"
 #include "evaluation/Languages.h"
 #include "exchange/Export.h"
-#include "settings/QtSettingsStore.h"
+#include "qtsupport/DialogRunner.h"
+#include "qtsupport/FileDialogs.h"
+#include "qtsupport/MessageBox.h"
+#include "qtsupport/QtSettingsStore.h"
 #include "ui/LongTask.h"
 #include "ui/MainWindow.h"
+#include "ui/PropertiesDialog.h"
 #include "ui/VocabGrid.h"
+#include "ui/WelcomeDialog.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // The main window's clipboard, find and sort commands, and their command state.
 
-#include "app/DialogRunner.h"
-#include "app/MessageBox.h"
 #include "core/CommandRules.h"
 #include "core/SortKeys.h"
 #include "exchange/ImportRules.h"
+#include "qtsupport/DialogRunner.h"
+#include "qtsupport/MessageBox.h"
 #include "ui/Clipboard.h"
 #include "ui/FindDialog.h"
 #include "ui/LongTask.h"

@@ -1,11 +1,11 @@
 // The main window's Help menu, the help handler of the whole program, F1, tips and the about box.
 
-#include "app/DataFiles.h"
-#include "app/DialogRunner.h"
-#include "app/MessageBox.h"
 #include "core/ProductInfo.h"
+#include "qtsupport/DataFiles.h"
+#include "qtsupport/DialogRunner.h"
+#include "qtsupport/HelpRequest.h"
+#include "qtsupport/MessageBox.h"
 #include "ui/AboutDialog.h"
-#include "ui/HelpRequest.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/TipsDialog.h"

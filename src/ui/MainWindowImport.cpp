@@ -1,10 +1,10 @@
 // The main window's Import command.
 
-#include "app/DialogRunner.h"
-#include "app/FileDialogs.h"
-#include "app/MessageBox.h"
 #include "core/SafeSave.h"
 #include "exchange/ImportRules.h"
+#include "qtsupport/DialogRunner.h"
+#include "qtsupport/FileDialogs.h"
+#include "qtsupport/MessageBox.h"
 #include "ui/ImportFieldsDialog.h"
 #include "ui/LongTask.h"
 #include "ui/MainWindow.h"

@@ -1,10 +1,10 @@
 // The main window's print commands: File > Print, the Print tool button, File > Page Setup and
 // printing from the command line.
 
-#include "app/DialogRunner.h"
-#include "app/FileDialogs.h"
-#include "app/MessageBox.h"
-#include "printing/QtPrinter.h"
+#include "qtsupport/DialogRunner.h"
+#include "qtsupport/FileDialogs.h"
+#include "qtsupport/MessageBox.h"
+#include "qtsupport/QtPrinter.h"
 #include "ui/LongTask.h"
 #include "ui/MainWindow.h"
 #include "ui/PageSetupDialog.h"
@@ -131,8 +131,9 @@ bool TMainForm::PrintCommand(TPrintSender sender)
     }
     TWaitCursor wait;
     TDisabledWindow disabled(this);
+    const auto progress = MakePrintProgress(this);
     if (pdf)
         return PrintDocumentToPdf(
-            *pdf, pdfName, Session_.Document(), CurrentPrintRequest(Session_.Settings), this);
-    return PrintDocument(*printer, Session_.Document(), CurrentPrintRequest(Session_.Settings), this);
+            *pdf, pdfName, Session_.Document(), CurrentPrintRequest(Session_.Settings), *progress);
+    return PrintDocument(*printer, Session_.Document(), CurrentPrintRequest(Session_.Settings), *progress);
 }

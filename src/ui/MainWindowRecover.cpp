@@ -1,13 +1,13 @@
 // The main window's recovery copies (kept while a list has unsaved changes, offered after a
 // crash) and its watch on the list's file for changes made by other programs.
 
-#include "app/MessageBox.h"
-#include "app/Recovery.h"
 #include "core/BackgroundWriter.h"
 #include "core/DisplayText.h"
 #include "core/SafeSave.h"
+#include "qtsupport/MessageBox.h"
 #include "ui/LongTask.h"
 #include "ui/MainWindow.h"
+#include "ui/Recovery.h"
 #include "ui/VocabGrid.h"
 #include "ui/VocabGridModel.h"
 

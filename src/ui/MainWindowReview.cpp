@@ -2,8 +2,8 @@
 // the status bar counts the cards due, and Review Progress shows the history. The history is the
 // learner's, shared by every list and every running copy; the list is never modified by it.
 
-#include "app/DialogRunner.h"
-#include "app/MessageBox.h"
+#include "qtsupport/DialogRunner.h"
+#include "qtsupport/MessageBox.h"
 #include "testing/TestEngine.h"
 #include "ui/DueCounter.h"
 #include "ui/LongTask.h"

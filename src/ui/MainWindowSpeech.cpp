@@ -2,7 +2,7 @@
 // model's decision (SpokenField, SpeechText, the voice for the language); the speaker does the
 // talking on a thread of its own, so nothing here waits for it.
 
-#include "app/MessageBox.h"
+#include "qtsupport/MessageBox.h"
 #include "speech/Speech.h"
 #include "testing/SpokenField.h"
 #include "testing/TestEngine.h"

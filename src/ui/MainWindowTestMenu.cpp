@@ -1,8 +1,8 @@
 // The main window's Test commands and the flow between questions; the panel presents a
 // question and the engine decides.
 
-#include "app/DialogRunner.h"
-#include "app/MessageBox.h"
+#include "qtsupport/DialogRunner.h"
+#include "qtsupport/MessageBox.h"
 #include "testing/TestEngine.h"
 #include "ui/MainWindow.h"
 #include "ui/ReviewBar.h"

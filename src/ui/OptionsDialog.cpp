@@ -3,10 +3,10 @@
 
 #include "ui/OptionsDialog.h"
 
-#include "app/FileDialogs.h"
-#include "app/MessageBox.h"
+#include "qtsupport/FileDialogs.h"
+#include "qtsupport/HelpRequest.h"
+#include "qtsupport/MessageBox.h"
 #include "testing/TestEngine.h"
-#include "ui/HelpRequest.h"
 #include "ui/OptionsReviewsPage.h"
 #include "ui/QtText.h"
 #include "ui/Sound.h"

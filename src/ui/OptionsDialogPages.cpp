@@ -1,8 +1,8 @@
 // The options dialog's pages as they are built: General, Question, Evaluation (with its two
 // language sides) and Feedback; the Speech and Reviews pages have files of their own.
 
+#include "qtsupport/HelpRequest.h"
 #include "testing/TestEngine.h"
-#include "ui/HelpRequest.h"
 #include "ui/OptionsDialog.h"
 #include "ui/QtText.h"
 #include "ui/ValueChecks.h"

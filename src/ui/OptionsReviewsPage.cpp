@@ -1,6 +1,6 @@
 #include "ui/OptionsReviewsPage.h"
 
-#include "ui/HelpRequest.h"
+#include "qtsupport/HelpRequest.h"
 
 #include <QDoubleSpinBox>
 #include <QFormLayout>

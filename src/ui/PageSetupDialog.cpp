@@ -1,7 +1,7 @@
 #include "ui/PageSetupDialog.h"
 
+#include "qtsupport/HelpRequest.h"
 #include "settings/Settings.h"
-#include "ui/HelpRequest.h"
 #include "ui/ValueChecks.h"
 
 #include <QButtonGroup>

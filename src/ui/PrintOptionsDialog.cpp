@@ -1,12 +1,12 @@
 #include "ui/PrintOptionsDialog.h"
 
-#include "app/DialogRunner.h"
-#include "app/MessageBox.h"
 #include "core/DisplayText.h"
 #include "core/VocabFile.h"
-#include "printing/QtPrinter.h"
+#include "qtsupport/DialogRunner.h"
+#include "qtsupport/HelpRequest.h"
+#include "qtsupport/MessageBox.h"
+#include "qtsupport/QtPrinter.h"
 #include "ui/FontDialog.h"
-#include "ui/HelpRequest.h"
 #include "ui/ValueChecks.h"
 
 #include <QCheckBox>
@@ -180,7 +180,7 @@ void TPrintOptionsDialog::btnPreviewClick()
     connect(
         &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this, &dialog, request](QPrinter* printer) {
             try {
-                PrintDocument(*printer, Document_, request, &dialog);
+                PrintDocument(*printer, Document_, request, *MakePrintProgress(&dialog));
             } catch (const std::exception& error) {
                 ShowMessageBox(QString::fromUtf8(error.what()), QStringLiteral("Velmoria"), QMessageBox::Ok,
                     QMessageBox::Critical);

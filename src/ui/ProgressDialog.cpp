@@ -1,6 +1,6 @@
 #include "ui/ProgressDialog.h"
 
-#include "ui/HelpRequest.h"
+#include "qtsupport/HelpRequest.h"
 
 #include <QBarSeries>
 #include <QBarSet>

@@ -1,6 +1,6 @@
 #include "ui/SortDialog.h"
 
-#include "ui/HelpRequest.h"
+#include "qtsupport/HelpRequest.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

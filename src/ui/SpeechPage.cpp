@@ -1,7 +1,7 @@
 #include "ui/SpeechPage.h"
 
+#include "qtsupport/HelpRequest.h"
 #include "speech/Speech.h"
-#include "ui/HelpRequest.h"
 #include "ui/Speaker.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "ui/StatisticsDialog.h"
 
+#include "qtsupport/HelpRequest.h"
 #include "testing/TestEngine.h"
-#include "ui/HelpRequest.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -50,7 +50,9 @@ void TSymbolEdit::OpenPicker()
         return;
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     ArrowCursor_ = true;
-    Picker_ = new TSymbolForm(this);
+    Picker_ = new TSymbolForm(this, CodePage());
+    connect(Picker_, &TSymbolForm::Picked, this, &TSymbolEdit::PickerEnter);
+    connect(Picker_, &TSymbolForm::Dismissed, this, &TSymbolEdit::ClosePicker);
     // Whatever ends the picker gives the cursor back.
     connect(Picker_, &QObject::destroyed, this, [this] {
         if (ArrowCursor_) {

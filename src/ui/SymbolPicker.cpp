@@ -1,7 +1,5 @@
 #include "ui/SymbolPicker.h"
 
-#include "ui/SymbolEdit.h"
-
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,10 +10,9 @@ namespace {
 constexpr int Frame = 1;
 }
 
-TSymbolForm::TSymbolForm(TSymbolEdit* owner)
+TSymbolForm::TSymbolForm(QWidget* owner, int codePage)
     // A tool-tip window is never activated and never blocked by the modal dialog it opens over.
     : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , Owner_(owner)
     , OpeningButtons_(QGuiApplication::mouseButtons())
 {
     setObjectName(QStringLiteral("SymbolForm"));
@@ -28,7 +25,6 @@ TSymbolForm::TSymbolForm(TSymbolEdit* owner)
     setPalette(owner->palette());
 
     Symbols = PickerSymbols();
-    const int codePage = owner->CodePage();
     for (int row = 0; row < PickerRows; ++row)
         for (int col = 0; col < PickerColumns; ++col) {
             const char16_t unit = PickerCharacter(col, row, codePage);
@@ -146,7 +142,7 @@ void TSymbolForm::mouseReleaseEvent(QMouseEvent* event)
     const TPickerCell cell = CellAt(event->position().toPoint());
     SelectCell(cell.Col, cell.Row);
     if (cell.Valid())
-        Owner_->PickerEnter();
+        emit Picked();
     else
-        Owner_->ClosePicker();
+        emit Dismissed();
 }

@@ -8,15 +8,13 @@
 #include <array>
 #include <cstdint>
 
-class TSymbolEdit;
-
 class TSymbolForm : public QWidget {
     Q_OBJECT
 public:
-    // Placed below the owner box (above it near the bottom of the work area); closing frees it.
-    explicit TSymbolForm(TSymbolEdit* owner);
+    // Placed below the owner box (above it near the bottom of the work area), showing the characters
+    // of its code page; closing frees it.
+    TSymbolForm(QWidget* owner, int codePage);
 
-    TSymbolEdit* Owner() const { return Owner_; }
     // Repaints only the old and the new cell.
     void SelectCell(int col, int row);
     // Arrow keys move the selection; other keys do nothing.
@@ -32,6 +30,11 @@ public:
     int CellWidth = 0;
     int CellHeight = 0;
 
+signals:
+    // A click on a cell (Picked) or beside the cells (Dismissed); the owner box answers.
+    void Picked();
+    void Dismissed();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -41,7 +44,6 @@ protected:
 private:
     TPickerCell CellAt(QPoint position) const;
 
-    TSymbolEdit* Owner_;
     std::array<QString, PickerCells> Characters_;
     // The buttons held when the picker opened: their release belongs to the click that opened it.
     Qt::MouseButtons OpeningButtons_;

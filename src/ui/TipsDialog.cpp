@@ -1,7 +1,7 @@
 #include "ui/TipsDialog.h"
 
 #include "core/RichText.h"
-#include "ui/HelpRequest.h"
+#include "qtsupport/HelpRequest.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "ui/ValueChecks.h"
 
-#include "app/MessageBox.h"
 #include "core/DisplayText.h"
+#include "qtsupport/MessageBox.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,6 +1,16 @@
-#include "drive/TestDrive.h"
+// velmoria-testdrive: the program driven from its environment, for the tests that run it as a
+// user would and kill it half-way (nothing else reads these variables; it is never installed):
+// - VELMORIA_TEST_ANSWERS="Yes,No,...": message boxes are not shown but answered in this order
+//   (then with their default button), and the text of each is written to standard error as
+//   "message: TEXT".
+// - VELMORIA_TEST_INPUT: once the window runs, one step every 100 ms: a character is typed into
+//   the focused widget; {Return}, {Tab} and other key names press that key; {#name} gives the
+//   focus to the visible widget of that object name; {miFileSave} and other action names run the
+//   action. "input done" goes to standard error after the last step.
 
-#include "app/MessageBox.h"
+#include "app/Application.h"
+#include "fakes/ScriptedDialogs.h"
+#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,20 +67,18 @@ void Step(QMainWindow& window, const QString& step)
     }
 }
 
-} // namespace
-
 void StartTestDrive(QMainWindow& window)
 {
     if (qEnvironmentVariableIsSet("VELMORIA_TEST_ANSWERS")) {
-        MessageBoxHook::Enable(true);
-        MessageBoxHook::EchoToStandardError(true);
+        ScriptedBoxes().Echo = true;
+        UseMessageBoxes(&ScriptedBoxes());
         const std::pair<const char*, QMessageBox::StandardButton> buttons[]
             = { { "Yes", QMessageBox::Yes }, { "No", QMessageBox::No }, { "Ok", QMessageBox::Ok },
                   { "Cancel", QMessageBox::Cancel }, { "Discard", QMessageBox::Discard } };
         for (const QByteArray& answer : qgetenv("VELMORIA_TEST_ANSWERS").split(','))
             for (const auto& [name, button] : buttons)
                 if (answer.trimmed() == name)
-                    MessageBoxHook::QueueAnswer(button);
+                    ScriptedBoxes().QueueAnswer(button);
     }
     // Steps: "{name}" or one character.
     auto steps = std::make_shared<QStringList>();
@@ -96,4 +104,11 @@ void StartTestDrive(QMainWindow& window)
         Step(window, steps->takeFirst());
     });
     timer->start();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return RunProgram(argc, argv, [](TMainForm& form) { StartTestDrive(form); });
 }

@@ -1,12 +1,12 @@
 // The welcome and properties dialogs.
 
-#include "app/MessageBox.h"
-#include "app/PropertiesDialog.h"
-#include "app/WelcomeDialog.h"
 #include "evaluation/Languages.h"
+#include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
 #include "support/TempDir.h"
+#include "ui/PropertiesDialog.h"
 #include "ui/SymbolEdit.h"
+#include "ui/WelcomeDialog.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -30,7 +30,7 @@ class AppDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        MessageBoxHook::Clear();
+        ScriptedBoxes().Clear();
         // Fixed separators, whatever the machine's locale.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }

@@ -3,6 +3,7 @@
 
 #include "ui/Clipboard.h"
 
+#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "ui/EditDialog.h"
 #include "ui/FindDialog.h"
@@ -160,7 +161,7 @@ TEST_F(EditCommandsTest, AfterTheMarkEndsPasteInsertsTheClipboardItemOrTheTextOf
     EXPECT_EQ(ClipboardMimeType(),
         QStringLiteral("application/x-qt-windows-mime;value=\"Velmoria Vocabulary Item\""));
     ShowList(ABCD, 0, 0x040C, 0x0409);
-    MessageBoxHook::Clear();
+    ScriptedBoxes().Clear();
     Trigger(Form->miEditPaste);
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Languages are different."));
     EXPECT_EQ(Doc().Count(), 4);
@@ -174,7 +175,7 @@ TEST_F(EditCommandsTest, AfterTheMarkEndsPasteInsertsTheClipboardItemOrTheTextOf
     QGuiApplication::clipboard()->setText(
         Q("Haus\thouse\r\n\xCF\x83\xCE\xBA\xCF\x8D\xCE\xBB\xCE\xBF\xCF\x82\tdog\r\n"));
     Form->UpdateCommandState();
-    MessageBoxHook::Clear();
+    ScriptedBoxes().Clear();
     Trigger(Form->miEditPaste);
     EXPECT_EQ(Words(), (TWords { "A", "Haus", "??????", "B", "C", "D" }));
     EXPECT_EQ(Doc().CurrentIndex(), 3);
@@ -186,10 +187,10 @@ TEST_F(EditCommandsTest, AfterTheMarkEndsPasteInsertsTheClipboardItemOrTheTextOf
 
     // Plain text of any languages pastes.
     ShowList(ABCD, -1, 0x0419, 0x0407);
-    MessageBoxHook::Clear();
+    ScriptedBoxes().Clear();
     QGuiApplication::clipboard()->setText(Q("\xD0\xB4\xD0\xBE\xD0\xBC\tHaus"));
     Trigger(Form->miEditPaste);
-    EXPECT_TRUE(MessageBoxHook::Shown().empty()) << "nothing lost, nothing to tell";
+    EXPECT_TRUE(ScriptedBoxes().Shown().empty()) << "nothing lost, nothing to tell";
     EXPECT_EQ(Words().back(), "\xE4\xEE\xEC");
 }
 

@@ -2,8 +2,7 @@
 // Showing a dialog for real focus handling, typing text that is not plain ASCII, UTF-8 literals,
 // answering dialogs and reading the messages shown.
 
-#include "app/DialogRunner.h"
-#include "app/MessageBox.h"
+#include "fakes/ScriptedDialogs.h"
 #include "settings/Session.h"
 #include "ui/Sound.h"
 
@@ -42,7 +41,7 @@ inline QString Q(const char* text)
 // Answers the next dialogs of one kind as the filler says and counts them; others are cancelled.
 template <class TDialog, class TFill> void OnDialog(TFill fill, int* count = nullptr)
 {
-    DialogHook::Set([fill, count](QDialog& dialog) {
+    ScriptedRunner().Set([fill, count](QDialog& dialog) {
         auto* typed = dynamic_cast<TDialog*>(&dialog);
         if (!typed)
             return int(QDialog::Rejected);
@@ -53,16 +52,16 @@ template <class TDialog, class TFill> void OnDialog(TFill fill, int* count = nul
     });
 }
 
-inline const MessageBoxHook::TShown& LastMessage()
+inline const TMessage& LastMessage()
 {
-    static const MessageBoxHook::TShown none {};
-    return MessageBoxHook::Shown().empty() ? none : MessageBoxHook::Shown().back();
+    static const TMessage none {};
+    return ScriptedBoxes().Shown().empty() ? none : ScriptedBoxes().Shown().back();
 }
 
 inline QStringList ShownTexts()
 {
     QStringList texts;
-    for (const auto& shown : MessageBoxHook::Shown())
+    for (const auto& shown : ScriptedBoxes().Shown())
         texts.append(shown.Text);
     return texts;
 }

@@ -2,10 +2,9 @@
 // The main window with its hooks reset: shown and active on a small list for the clipboard, find,
 // sort and import tests, or on a copy of the example list for the file tests.
 
-#include "app/DialogRunner.h"
-#include "app/FileDialogs.h"
-#include "app/MessageBox.h"
+#include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
+#include "qtsupport/FileDialogs.h"
 #include "settings/MemoryStore.h"
 #include "settings/Session.h"
 #include "settings/Settings.h"
@@ -32,8 +31,7 @@ class TWindowTest : public ::testing::Test {
 public: // the tables of cases reach the fixture through a reference
     void SetUp() override
     {
-        MessageBoxHook::Clear();
-        FileDialogHook::Clear();
+        ClearScripted();
         QGuiApplication::clipboard()->clear();
         auto store = std::make_unique<TMemorySettingsStore>();
         Store = store.get();
@@ -41,10 +39,9 @@ public: // the tables of cases reach the fixture through a reference
     }
     void TearDown() override
     {
-        DialogHook::Set(nullptr);
+        ScriptedRunner().Set(nullptr);
         Form.reset();
-        MessageBoxHook::Clear();
-        FileDialogHook::Clear();
+        ClearScripted();
     }
     // A command chosen by the user, with the idle update before and after it.
     void Trigger(QAction* action)

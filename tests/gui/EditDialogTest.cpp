@@ -2,6 +2,7 @@
 
 #include "ui/EditDialog.h"
 
+#include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
 #include "settings/Settings.h"
 #include "ui/SymbolEdit.h"
@@ -19,10 +20,10 @@ class EditDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        MessageBoxHook::Clear();
+        ScriptedBoxes().Clear();
         UseList(Session, French, English);
     }
-    void TearDown() override { MessageBoxHook::Clear(); }
+    void TearDown() override { ScriptedBoxes().Clear(); }
     void AddItem(const std::string& foreign, const std::string& native)
     {
         auto item = std::make_unique<TVocabItem>();
@@ -67,7 +68,7 @@ TEST_F(EditDialogTest, EditDialogTellsWhatIsMissingAsksAndStoresTheCleanedTexts)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Message);
-        MessageBoxHook::Clear();
+        ScriptedBoxes().Clear();
         TAddRun run(Session, c.Foreign, c.Native);
         EXPECT_FALSE(run.Closed());
         EXPECT_EQ(ShownTexts(), QStringList { Q(c.Message) });
@@ -77,7 +78,7 @@ TEST_F(EditDialogTest, EditDialogTellsWhatIsMissingAsksAndStoresTheCleanedTexts)
         EXPECT_EQ(box->selectedText(), box->text());
     }
 
-    MessageBoxHook::Clear();
+    ScriptedBoxes().Clear();
     Session.Settings.Options.ConfirmNoSort = true;
     Session.Settings.Options.ConfirmNoCategory = true;
     {
@@ -88,9 +89,9 @@ TEST_F(EditDialogTest, EditDialogTellsWhatIsMissingAsksAndStoresTheCleanedTexts)
         EXPECT_TRUE(run.Dialog->edtForeign->hasFocus());
         EXPECT_EQ(run.Dialog->edtForeign->text(), Q("maison"));
     }
-    MessageBoxHook::Clear();
-    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
-    MessageBoxHook::QueueAnswer(QMessageBox::No);
+    ScriptedBoxes().Clear();
+    ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
+    ScriptedBoxes().QueueAnswer(QMessageBox::No);
     TAddRun run(Session, "maison", "  the  house ", "");
     EXPECT_FALSE(run.Closed());
     EXPECT_EQ(ShownTexts(), (QStringList { Q(NoSortQuestion), Q(NoCategoryQuestion) }));
@@ -98,8 +99,8 @@ TEST_F(EditDialogTest, EditDialogTellsWhatIsMissingAsksAndStoresTheCleanedTexts)
     EXPECT_EQ(run.Dialog->edtForeign->text(), Q("@maison"));
 
     // The marked box is not asked about again.
-    MessageBoxHook::Clear();
-    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
+    ScriptedBoxes().Clear();
+    ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
     run.Dialog->btnOKClick();
     EXPECT_EQ(ShownTexts(), QStringList { Q(NoCategoryQuestion) });
     ASSERT_TRUE(run.Closed());
@@ -109,7 +110,7 @@ TEST_F(EditDialogTest, EditDialogTellsWhatIsMissingAsksAndStoresTheCleanedTexts)
     // The document reaches the duplicate check; the position reaches the record.
     Session.Settings.Options.ConfirmNoCategory = false;
     AddItem("maison", "house");
-    MessageBoxHook::Clear();
+    ScriptedBoxes().Clear();
     EXPECT_FALSE(TAddRun(Session, "@maison", "home").Closed());
     EXPECT_EQ(ShownTexts(), QStringList { Q(DuplicateQuestion) });
     TAddRun marked(Session, "la @maison", "home");
@@ -161,7 +162,7 @@ TEST_F(EditDialogTest, EditShowsTheMarkerUnchangedOKIsCancelAndChangesAskNoDupli
     QSignalSpy accepted(&dialog, &QDialog::accepted);
     dialog.btnOKClick();
     ASSERT_EQ(accepted.count(), 1);
-    EXPECT_TRUE(MessageBoxHook::Shown().empty());
+    EXPECT_TRUE(ScriptedBoxes().Shown().empty());
     EXPECT_EQ(data.FieldValues, (TFieldValues { "maison", "noun", "f.", "house" }));
     EXPECT_EQ(data.SortingPosition, 3);
 }

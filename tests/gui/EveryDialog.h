@@ -1,8 +1,6 @@
 #pragma once
 // One of each dialog of the window, over a small list, for the tests that walk them all.
 
-#include "app/PropertiesDialog.h"
-#include "app/WelcomeDialog.h"
 #include "support/TempDir.h"
 #include "ui/EditDialog.h"
 #include "ui/FontDialog.h"
@@ -12,8 +10,10 @@
 #include "ui/PageSetupDialog.h"
 #include "ui/PrintOptionsDialog.h"
 #include "ui/ProgressDialog.h"
+#include "ui/PropertiesDialog.h"
 #include "ui/SortDialog.h"
 #include "ui/StatisticsDialog.h"
+#include "ui/WelcomeDialog.h"
 
 #include <QDialog>
 #include <QPrinter>

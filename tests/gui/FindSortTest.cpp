@@ -1,6 +1,7 @@
 // Find through the find dialog in several languages and modes, the dialog's own rules, and Sort
 // by each field with undo.
 
+#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "ui/FindDialog.h"
 #include "ui/SortDialog.h"
@@ -73,7 +74,7 @@ TEST_F(FindSortTest, EachControlOfTheDialogReachesTheSearch)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ShowList(c.items, 0, c.foreign, c.foreign == English ? German : English);
-        MessageBoxHook::Clear();
+        ScriptedBoxes().Clear();
         Find(c.field, QString::fromUtf8(c.text), c.mode, c.matchCase, c.accents, c.word);
         EXPECT_EQ(ShownTexts(), c.found < 0 ? QStringList { Q("Search text not found.") } : QStringList {});
         EXPECT_EQ(Doc().CurrentIndex(), std::max(c.found, 0));
@@ -92,7 +93,7 @@ TEST_F(FindSortTest, FindNextRepeatsAndKeepsTheDialogState)
     Form->HideSearchDialog();
     Trigger(Form->miEditFindNext);
     EXPECT_EQ(Doc().CurrentIndex(), 3);
-    EXPECT_TRUE(MessageBoxHook::Shown().empty());
+    EXPECT_TRUE(ScriptedBoxes().Shown().empty());
 
     // Shown again with what it held.
     TSearchDialog* dialog = OpenFind();

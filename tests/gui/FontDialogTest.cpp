@@ -2,7 +2,7 @@
 
 #include "ui/FontDialog.h"
 
-#include "app/MessageBox.h"
+#include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
 #include "settings/Session.h"
 
@@ -54,7 +54,7 @@ TEST(FontDialog, OpensOnAnInstalledFaceAndOKNeedsASizeInRange)
         EXPECT_EQ(shown.removeDuplicates(), 0);
     }
 
-    MessageBoxHook::Clear();
+    ScriptedBoxes().Clear();
     TFontSetting font { "Verdana", 10 };
     TSelectFontDialog dialog(nullptr, font);
     ShowActive(dialog);
@@ -77,7 +77,7 @@ TEST(FontDialog, OpensOnAnInstalledFaceAndOKNeedsASizeInRange)
     ASSERT_EQ(accepted.count(), 1);
     EXPECT_EQ(QString::fromStdString(font.Name), dialog.cbFontName->itemText(last));
     EXPECT_EQ(font.Size, 9);
-    MessageBoxHook::Clear();
+    ScriptedBoxes().Clear();
 }
 
 } // namespace

@@ -4,11 +4,12 @@
 
 #include "core/HelpTopics.h"
 #include "core/ProductInfo.h"
+#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "gui/EveryDialog.h"
+#include "qtsupport/HelpRequest.h"
 #include "ui/AboutDialog.h"
 #include "ui/FindDialog.h"
-#include "ui/HelpRequest.h"
 #include "ui/HelpWindow.h"
 #include "ui/TipsDialog.h"
 
@@ -290,14 +291,14 @@ TEST_F(HelpTest, AMissingOrDamagedHelpFileIsReportedOnce)
     TTempDir dir;
     WriteBytes(dir.File("damaged.qch"), "not a help file");
     for (const std::string name : { "missing.qch", "damaged.qch" }) {
-        MessageBoxHook::Clear();
+        ScriptedBoxes().Clear();
         THelpSystem help(QString::fromStdString(dir.File(name)), QString::fromStdString(dir.Path().string()));
         help.ShowContext(3000);
         help.ShowContents();
         help.ShowContext(1300, 1000);
-        ASSERT_EQ(MessageBoxHook::Shown().size(), 1u) << name;
-        EXPECT_TRUE(MessageBoxHook::Shown()[0].Text.contains(QString::fromStdString(dir.File(name)))) << name;
-        EXPECT_EQ(MessageBoxHook::Shown()[0].Icon, QMessageBox::Warning);
+        ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u) << name;
+        EXPECT_TRUE(ScriptedBoxes().Shown()[0].Text.contains(QString::fromStdString(dir.File(name)))) << name;
+        EXPECT_EQ(ScriptedBoxes().Shown()[0].Icon, QMessageBox::Warning);
         EXPECT_EQ(help.Window(), nullptr);
     }
 }
@@ -346,18 +347,18 @@ TEST_F(HelpTest, TheTipsDialogShowsTheNextTipAndOpensItsTopicAndSwitchedOffLeave
     Form->WindowState().NextTip = 5;
     EXPECT_EQ(Form->StartUp({}), std::nullopt);
     EXPECT_EQ(tipsShown, 1);
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-    EXPECT_EQ(MessageBoxHook::Shown()[0].Text, Q("Tip of the Day can be turned on again via the Help menu."));
-    EXPECT_EQ(MessageBoxHook::Shown()[0].Icon, QMessageBox::Information);
+    ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
+    EXPECT_EQ(ScriptedBoxes().Shown()[0].Text, Q("Tip of the Day can be turned on again via the Help menu."));
+    EXPECT_EQ(ScriptedBoxes().Shown()[0].Icon, QMessageBox::Information);
     EXPECT_FALSE(Form->WindowState().ShowTips);
 
-    MessageBoxHook::Clear();
+    ScriptedBoxes().Clear();
     EXPECT_EQ(Form->StartUp({}), std::nullopt);
     EXPECT_EQ(tipsShown, 1);
 
     Form->miHelpTips->trigger();
     EXPECT_EQ(tipsShown, 2);
-    EXPECT_TRUE(MessageBoxHook::Shown().empty());
+    EXPECT_TRUE(ScriptedBoxes().Shown().empty());
 }
 
 class TUrlRecorder : public QObject {

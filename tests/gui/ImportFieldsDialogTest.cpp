@@ -3,6 +3,7 @@
 
 #include "ui/ImportFieldsDialog.h"
 
+#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 
 #include <QComboBox>
@@ -49,7 +50,7 @@ public:
     // Chooses the file in the import dialog with the filter index given.
     void Import(const std::string& path, int filter)
     {
-        FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(path), filter });
+        ScriptedFiles().QueueChoice(TChosenFile { QString::fromStdString(path), filter });
         Trigger(Form->miFileImport);
     }
 };
@@ -93,16 +94,16 @@ TEST_F(ImportTest, TheDialogMovesFieldsByClicksPreviewsAndChecksOkInOrder)
     dialog.edtStartFrom->setText(QStringLiteral("2"));
     Click(dialog.lbSelected, 1);
     QTest::mouseClick(dialog.btnRemove, Qt::LeftButton);
-    MessageBoxHook::Clear();
+    ScriptedBoxes().Clear();
     QTest::mouseClick(dialog.btnOK, Qt::LeftButton);
     EXPECT_EQ(ShownTexts(), QStringList { QString::fromUtf8(NoWordPhraseMessage) });
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(settings.StartLine, 1);
     Click(dialog.lbAvailable, dialog.lbAvailable->count() - 1, true);
-    MessageBoxHook::Clear();
+    ScriptedBoxes().Clear();
     QTest::mouseClick(dialog.btnOK, Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(MessageBoxHook::Shown().empty());
+    EXPECT_TRUE(ScriptedBoxes().Shown().empty());
     EXPECT_EQ(settings.Format, tfUtf8Comma);
     EXPECT_EQ(settings.StartLine, 2);
     EXPECT_EQ(settings.FieldColumns, (TFieldColumns { 2, 0, 0, 1 }));
@@ -171,11 +172,11 @@ TEST_F(ImportTest, TheFieldListsWorkFromTheKeyboardAndAnEightBitReadingOfUtf8IsQ
         asked.cbFormat->setCurrentIndex(c.Chosen);
         asked.lbAvailable->setCurrentRow(0);
         asked.btnAddClick();
-        MessageBoxHook::Clear();
+        ScriptedBoxes().Clear();
         if (c.Answer != QMessageBox::NoButton)
-            MessageBoxHook::QueueAnswer(c.Answer);
+            ScriptedBoxes().QueueAnswer(c.Answer);
         asked.btnOKClick();
-        EXPECT_EQ(MessageBoxHook::Shown().size(), c.Answer != QMessageBox::NoButton ? 1u : 0u);
+        EXPECT_EQ(ScriptedBoxes().Shown().size(), c.Answer != QMessageBox::NoButton ? 1u : 0u);
         EXPECT_EQ(asked.result(), c.Accepted ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_EQ(stored.Format, c.Stored);
     }
@@ -248,7 +249,7 @@ TEST_F(ImportTest, ImportsTextAndListsThroughTheWindowTellsFailuresAndRemembersT
             [&c](
                 TConvertDialog& dialog) { c.fillDialog ? TakeWordAndTranslations(dialog) : dialog.reject(); },
             &dialogs);
-        MessageBoxHook::Clear();
+        ScriptedBoxes().Clear();
         Import(c.file, 2);
         EXPECT_EQ(Doc().Count(), 1);
         EXPECT_EQ(Doc().UndoCount(), 0);
@@ -259,18 +260,18 @@ TEST_F(ImportTest, ImportsTextAndListsThroughTheWindowTellsFailuresAndRemembersT
     }
 
     // The filter is offered again, also by the next window after this one closed.
-    FileDialogHook::QueueChoice(std::nullopt);
+    ScriptedFiles().QueueChoice(std::nullopt);
     Trigger(Form->miFileImport);
-    EXPECT_EQ(FileDialogHook::LastFilterIndex(), 2);
+    EXPECT_EQ(ScriptedFiles().LastFilterIndex(), 2);
     Doc().MarkSaved();
     Form->close();
     TMainForm next(std::make_unique<TMemorySettingsStore>(*Store));
     ShowActive(next);
     next.SetWindowMode(wmEditing);
     next.UpdateCommandState();
-    FileDialogHook::QueueChoice(std::nullopt);
+    ScriptedFiles().QueueChoice(std::nullopt);
     next.miFileImport->trigger();
-    EXPECT_EQ(FileDialogHook::LastFilterIndex(), 2);
+    EXPECT_EQ(ScriptedFiles().LastFilterIndex(), 2);
 }
 
 TEST_F(ImportTest, HalfAMillionLinesEndWithTheLastItemCurrentAndVisible)

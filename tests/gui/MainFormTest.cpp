@@ -1,12 +1,13 @@
 // The main window driven offscreen: files, editing with undo, command state, settings, start-up.
 
-#include "app/PropertiesDialog.h"
-#include "app/WelcomeDialog.h"
 #include "core/SafeSave.h"
+#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "ui/EditDialog.h"
 #include "ui/FontDialog.h"
+#include "ui/PropertiesDialog.h"
 #include "ui/SymbolEdit.h"
+#include "ui/WelcomeDialog.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -40,7 +41,7 @@ protected:
     QString Panel(int i) const { return Form->StatusPanel(i)->text(); }
     void SaveAs(const std::string& name, int filter)
     {
-        FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File(name)), filter });
+        ScriptedFiles().QueueChoice(TChosenFile { QString::fromStdString(Dir.File(name)), filter });
         Trigger(Form->miFileSaveAs);
     }
 };
@@ -74,7 +75,7 @@ TEST_F(MainFormTest, StartsEmptyAndOpeningShowsTheListWithCaptionAndPanelsAndAFa
     // A failed open keeps the old document.
     WriteBytes(Dir.File("bad.vmr"), "not a list at all");
     EXPECT_FALSE(Form->OpenFile(Dir.File("bad.vmr")));
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_EQ(LastMessage().Text,
         QString::fromStdString(Dir.File("bad.vmr")) + QStringLiteral("\nInvalid file format."));
     EXPECT_EQ(LastMessage().Icon, QMessageBox::Critical);
@@ -93,7 +94,7 @@ TEST_F(MainFormTest, AListWhoseNameIsNotUtf8IsOpenedSavedAndRememberedByItsBytes
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("caf\uFFFD.vmr - Velmoria"));
     // The open dialog can only give the name as it shows it.
     Form->SetWindowMode(wmNone);
-    FileDialogHook::QueueChoice(TChosenFile { QFile::decodeName(QByteArray::fromStdString(name)), 1 });
+    ScriptedFiles().QueueChoice(TChosenFile { QFile::decodeName(QByteArray::fromStdString(name)), 1 });
     Trigger(Form->miFileOpen);
     EXPECT_EQ(Doc().FileName(), name);
     Trigger(Form->miEditShuffle);
@@ -181,13 +182,13 @@ TEST_F(MainFormTest, SaveQueryAnswersAFailedSaveAndForAReadOnlyOrUntitledListSav
     OpenList();
     Trigger(Form->miEditShuffle);
     const std::string before = ReadBytes(List);
-    MessageBoxHook::QueueAnswer(QMessageBox::Cancel);
+    ScriptedBoxes().QueueAnswer(QMessageBox::Cancel);
     EXPECT_FALSE(Form->SaveQuery());
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Save changes to list.vmr?"));
-    MessageBoxHook::QueueAnswer(QMessageBox::No);
+    ScriptedBoxes().QueueAnswer(QMessageBox::No);
     EXPECT_TRUE(Form->SaveQuery());
     EXPECT_EQ(ReadBytes(List), before);
-    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
+    ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
     EXPECT_TRUE(Form->SaveQuery());
     EXPECT_FALSE(Doc().Modified());
     EXPECT_NE(ReadBytes(List), before);
@@ -196,7 +197,7 @@ TEST_F(MainFormTest, SaveQueryAnswersAFailedSaveAndForAReadOnlyOrUntitledListSav
     Trigger(Form->miEditShuffle);
     Doc().Items(0).SetFieldValue(fiNotes, std::string(70000, 'x'));
     Trigger(Form->miFileSave);
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 4u);
+    ASSERT_EQ(ScriptedBoxes().Shown().size(), 4u);
     EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("65535")));
     EXPECT_TRUE(Doc().Modified());
     TVocabFile onDisk;
@@ -207,24 +208,24 @@ TEST_F(MainFormTest, SaveQueryAnswersAFailedSaveAndForAReadOnlyOrUntitledListSav
     Doc().Items(0).SetFieldValue(fiNotes, "");
     ::chmod(List.c_str(), 0444);
     const std::string readOnly = ReadBytes(List);
-    FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File("other")), 1 });
+    ScriptedFiles().QueueChoice(TChosenFile { QString::fromStdString(Dir.File("other")), 1 });
     Trigger(Form->miFileSave);
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 5u);
+    ASSERT_EQ(ScriptedBoxes().Shown().size(), 5u);
     EXPECT_TRUE(LastMessage().Text.startsWith(
         QString::fromStdString(List) + QStringLiteral("\nThis file is read-only.")));
     EXPECT_EQ(Doc().FileName(), Dir.File("other.vmr"));
     EXPECT_EQ(ReadBytes(List), readOnly);
 
     // Untitled: Yes asks for a name, and cancelling that keeps the changes.
-    FileDialogHook::Clear();
+    ScriptedFiles().Clear();
     UseList(Form->Session(), 0x0407, 0x0409);
     Doc().NewItem().SetFieldValues("a", "", "", "b");
     Doc().Add();
-    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
-    FileDialogHook::QueueChoice(std::nullopt);
+    ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
+    ScriptedFiles().QueueChoice(std::nullopt);
     EXPECT_FALSE(Form->SaveQuery());
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Save changes to Untitled?"));
-    EXPECT_EQ(FileDialogHook::Asked(), QStringList { QStringLiteral("Save As") });
+    EXPECT_EQ(ScriptedFiles().Asked(), QStringList { QStringLiteral("Save As") });
     EXPECT_TRUE(Doc().Modified());
 }
 
@@ -251,24 +252,24 @@ TEST_F(MainFormTest, SaveAsOffersEveryTypeTheExtensionFollowsItAndTheListsOwnFil
         EXPECT_EQ(Panel(5), QStringLiteral("Modified"));
     }
     // The same offer every time: the last choice is not remembered.
-    const TFileDialogRequest& asked = FileDialogHook::Requests().back();
+    const TFileDialogRequest& asked = ScriptedFiles().Requests().back();
     EXPECT_EQ(asked.FilterIndex, 1);
     EXPECT_EQ(asked.Folder, QString::fromStdString(Dir.Path().string()));
     EXPECT_EQ(asked.ProposedName, QString::fromStdString(Dir.File("list")));
     EXPECT_EQ(asked.Suffixes, QStringLiteral("vmr rtf txt txt txt txt txt txt htm").split(QLatin1Char(' ')));
-    EXPECT_TRUE(MessageBoxHook::Shown().empty());
+    EXPECT_TRUE(ScriptedBoxes().Shown().empty());
 
     // A refused name (which ones is the save target's rule) is told and the dialog comes back
     // with it; then a good one.
-    FileDialogHook::Clear();
-    FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(List), 9 });
-    FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(Dir.File("good")), 9 });
+    ScriptedFiles().Clear();
+    ScriptedFiles().QueueChoice(TChosenFile { QString::fromStdString(List), 9 });
+    ScriptedFiles().QueueChoice(TChosenFile { QString::fromStdString(Dir.File("good")), 9 });
     Trigger(Form->miFileSaveAs);
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_TRUE(LastMessage().Text.endsWith(QStringLiteral("Please use a different file name.")));
-    ASSERT_EQ(FileDialogHook::Requests().size(), 2u);
-    EXPECT_EQ(FileDialogHook::Requests()[1].ProposedName, QString::fromStdString(List));
-    EXPECT_EQ(FileDialogHook::Requests()[1].FilterIndex, 9);
+    ASSERT_EQ(ScriptedFiles().Requests().size(), 2u);
+    EXPECT_EQ(ScriptedFiles().Requests()[1].ProposedName, QString::fromStdString(List));
+    EXPECT_EQ(ScriptedFiles().Requests()[1].FilterIndex, 9);
     EXPECT_EQ(ReadBytes(List), before);
     EXPECT_EQ(ReadBytes(Dir.File("good.htm")).substr(0, 1), "<");
     SaveAs("copy", 1);
@@ -281,13 +282,13 @@ TEST_F(MainFormTest, SaveAsOffersEveryTypeTheExtensionFollowsItAndTheListsOwnFil
 
     // An untitled list proposes no name, in the current folder.
     Form->Session().ReplaceDocument(std::make_unique<TVocabFile>());
-    FileDialogHook::QueueChoice(std::nullopt);
+    ScriptedFiles().QueueChoice(std::nullopt);
     Trigger(Form->miFileSaveAs);
-    EXPECT_EQ(FileDialogHook::Requests().back().Folder, QDir::currentPath());
-    EXPECT_EQ(FileDialogHook::Requests().back().ProposedName, QString());
-    FileDialogHook::QueueChoice(std::nullopt);
+    EXPECT_EQ(ScriptedFiles().Requests().back().Folder, QDir::currentPath());
+    EXPECT_EQ(ScriptedFiles().Requests().back().ProposedName, QString());
+    ScriptedFiles().QueueChoice(std::nullopt);
     Trigger(Form->miFileOpen);
-    EXPECT_EQ(FileDialogHook::Requests().back().Folder, QDir::currentPath());
+    EXPECT_EQ(ScriptedFiles().Requests().back().Folder, QDir::currentPath());
 }
 
 TEST_F(MainFormTest, TheSaveDialogsExtensionFollowsTheTypeTheUserPicks)
@@ -322,10 +323,10 @@ TEST_F(MainFormTest, BarsAndRecentFilesAreSavedWhenTheWindowClosesAndSurviveARes
     EXPECT_FALSE(Form->statusBar()->isVisible());
 
     Trigger(Form->miEditShuffle);
-    MessageBoxHook::QueueAnswer(QMessageBox::Cancel);
+    ScriptedBoxes().QueueAnswer(QMessageBox::Cancel);
     EXPECT_FALSE(Form->close()) << "unsaved changes: the user is asked";
     EXPECT_TRUE(Store->Values.empty()) << "settings are written only when the window closes";
-    MessageBoxHook::QueueAnswer(QMessageBox::No);
+    ScriptedBoxes().QueueAnswer(QMessageBox::No);
     EXPECT_TRUE(Form->close());
     EXPECT_EQ(Store->ReadInteger("ShowStatusBar"), 0);
     EXPECT_EQ(Store->ReadInteger("FileCount"), 1);
@@ -353,7 +354,7 @@ TEST_F(MainFormTest, CommandLineResetsAndEndsOrShowsTheFile)
     EXPECT_TRUE(Store->Values.empty());
 
     EXPECT_EQ(Form->StartUp(TCommandLine { saReset, "/r" }), std::optional<int>(1));
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("/r")));
 
     // A read-only list is not reset: the error names it and the program ends with 1.
@@ -380,7 +381,7 @@ TEST_F(MainFormTest, WelcomeLoopCreatesANewListOrOpensARecentOne)
     EXPECT_EQ(Form->WindowMode(), wmNone);
 
     // "Create a new file", then the properties dialog for the new list.
-    DialogHook::Set([](QDialog& dialog) {
+    ScriptedRunner().Set([](QDialog& dialog) {
         if (auto* welcome = dynamic_cast<TWelcomeDialog*>(&dialog)) {
             welcome->rbNew->setChecked(true);
             welcome->btnOKClick();
@@ -410,7 +411,7 @@ TEST_F(MainFormTest, WelcomeLoopCreatesANewListOrOpensARecentOne)
     });
     EXPECT_TRUE(Form->RunWelcomeLoop());
     EXPECT_EQ(welcomes, 2);
-    EXPECT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_EQ(Doc().FileName(), List);
 }
 

@@ -4,14 +4,13 @@
 
 #include "ui/OptionsDialog.h"
 
-#include "app/DialogRunner.h"
-#include "app/FileDialogs.h"
-#include "app/MessageBox.h"
 #include "core/DocumentBuilders.h"
+#include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
+#include "qtsupport/FileDialogs.h"
+#include "qtsupport/HelpRequest.h"
 #include "settings/MemoryStore.h"
 #include "settings/Session.h"
-#include "ui/HelpRequest.h"
 #include "ui/MainWindow.h"
 #include "ui/SymbolEdit.h"
 #include "ui/TestPanel.h"
@@ -37,15 +36,12 @@ protected:
         Session.OptionsPages = TOptionsPages {};
         Session.Settings.SoundFileRight = "/sounds/right.wav";
         Session.Settings.SoundFileWrong = "/sounds/wrong.wav";
-        MessageBoxHook::Clear();
-        FileDialogHook::Enable(true);
-        FileDialogHook::Clear();
+        ClearScripted();
     }
     void TearDown() override
     {
         Dialog.reset();
-        FileDialogHook::Clear();
-        MessageBoxHook::Clear();
+        ClearScripted();
     }
     TOptionsDialog& Open(int foreignCharset = 0, bool shown = false)
     {
@@ -228,7 +224,7 @@ TEST_F(OptionsDialogTest, AFailedCheckKeepsThePageAndFocusesTheControlAndOkCheck
     SetText(dialog.cbNumChoices, "11");
     dialog.pcOptions->setCurrentIndex(opFeedback);
     EXPECT_EQ(ShownTexts(), QStringList { QStringLiteral("Number must be between 3 and 10.") });
-    EXPECT_EQ(MessageBoxHook::Shown().front().Icon, QMessageBox::Warning);
+    EXPECT_EQ(ScriptedBoxes().Shown().front().Icon, QMessageBox::Warning);
     EXPECT_EQ(dialog.pcOptions->currentIndex(), opQuestion);
     EXPECT_TRUE(dialog.cbNumChoices->hasFocus());
     EXPECT_EQ(dialog.cbNumChoices->lineEdit()->selectedText(), QStringLiteral("11"));
@@ -236,7 +232,7 @@ TEST_F(OptionsDialogTest, AFailedCheckKeepsThePageAndFocusesTheControlAndOkCheck
     EXPECT_EQ(dialog.result(), 0);
     EXPECT_EQ(Session.Settings.Options.NumChoices, 5);
 
-    MessageBoxHook::Clear();
+    ScriptedBoxes().Clear();
     SetText(dialog.cbNumChoices, "10");
     dialog.pcOptions->setCurrentIndex(opFeedback);
     EXPECT_EQ(dialog.pcOptions->currentIndex(), opFeedback);
@@ -246,7 +242,7 @@ TEST_F(OptionsDialogTest, AFailedCheckKeepsThePageAndFocusesTheControlAndOkCheck
         << "the page shown";
     EXPECT_EQ(dialog.result(), 0);
 
-    MessageBoxHook::Clear();
+    ScriptedBoxes().Clear();
     dialog.edtDelay->setText(QStringLiteral("0"));
     dialog.pcOptions->setCurrentIndex(opEvaluation);
     dialog.Native.Alt->click();
@@ -258,7 +254,7 @@ TEST_F(OptionsDialogTest, AFailedCheckKeepsThePageAndFocusesTheControlAndOkCheck
     EXPECT_TRUE(dialog.Native.cbTrans1->hasFocus()) << "the second list, which can take the focus";
 
     // Leaving the outer page checks the sub-page shown, though neither list can take the focus.
-    MessageBoxHook::Clear();
+    ScriptedBoxes().Clear();
     dialog.Native.Trans->click();
     dialog.Native.cbTrans1->setCurrentIndex(DelimiterIndex('/'));
     dialog.Native.cbAlt->setCurrentIndex(DelimiterIndex('/'));
@@ -332,11 +328,11 @@ TEST_F(OptionsDialogTest, ShortcutEditingSoundBrowsingAndHelp)
     EXPECT_EQ(Session.Settings.Options.Shortcuts[9], 0x00B7) << "the private copy only";
 
     // Clear All asks first; Cancel keeps the assignments.
-    MessageBoxHook::QueueAnswer(QMessageBox::Cancel);
+    ScriptedBoxes().QueueAnswer(QMessageBox::Cancel);
     dialog.btnClearAll->click();
     EXPECT_EQ(ShownTexts(), QStringList { QStringLiteral("Clear all shortcut key assignments?") });
     EXPECT_EQ(dialog.EditedShortcuts()[35], 0x0092);
-    MessageBoxHook::QueueAnswer(QMessageBox::Ok);
+    ScriptedBoxes().QueueAnswer(QMessageBox::Ok);
     dialog.btnClearAll->click();
     EXPECT_EQ(dialog.EditedShortcuts(), decltype(Session.Settings.Options.Shortcuts) {});
     EXPECT_EQ(dialog.cbShortcut->currentIndex(), 0);
@@ -345,12 +341,12 @@ TEST_F(OptionsDialogTest, ShortcutEditingSoundBrowsingAndHelp)
 
     // Browsing starts in the field's folder and plays the choice once.
     TOptionsDialog& browsing = Open();
-    FileDialogHook::QueueChoice(TChosenFile { QStringLiteral("/other/ding.wav"), 1 });
+    ScriptedFiles().QueueChoice(TChosenFile { QStringLiteral("/other/ding.wav"), 1 });
     browsing.btnBrowseRight->click();
-    ASSERT_EQ(FileDialogHook::Requests().size(), 1u);
-    EXPECT_EQ(FileDialogHook::Requests()[0].Folder, QStringLiteral("/sounds"));
-    EXPECT_EQ(FileDialogHook::Requests()[0].ProposedName, QStringLiteral("right.wav"));
-    EXPECT_EQ(FileDialogHook::Requests()[0].Filters.front(), QStringLiteral("Sound files (*.wav)"));
+    ASSERT_EQ(ScriptedFiles().Requests().size(), 1u);
+    EXPECT_EQ(ScriptedFiles().Requests()[0].Folder, QStringLiteral("/sounds"));
+    EXPECT_EQ(ScriptedFiles().Requests()[0].ProposedName, QStringLiteral("right.wav"));
+    EXPECT_EQ(ScriptedFiles().Requests()[0].Filters.front(), QStringLiteral("Sound files (*.wav)"));
     EXPECT_EQ(browsing.edtSoundFileRight->text(), QStringLiteral("/other/ding.wav"));
     EXPECT_EQ(Played, std::vector<std::string> { "/other/ding.wav" });
     // Cancelled: the field and the sounds stay.
@@ -384,7 +380,7 @@ TEST_F(OptionsDialogTest, TheMainWindowChoosesANewQuestionUnderTheNewOptions)
         options.btnOK->click();
     });
     form.miViewOptions->trigger();
-    DialogHook::Set(nullptr);
+    ScriptedRunner().Set(nullptr);
     EXPECT_TRUE(Session.Settings.Options.TestNotesPassive);
     EXPECT_FALSE(form.TestPanel()->edtTestNotes->isReadOnly());
 }

@@ -1,9 +1,10 @@
 // Printing from the window: the Print and Page Setup dialogs, locale numbers, pages written as
 // PDF and read back with pdfinfo/pdftotext, and the print commands without a printer.
 
-#include "app/FileDialogs.h"
+#include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
-#include "printing/QtPrinter.h"
+#include "qtsupport/FileDialogs.h"
+#include "qtsupport/QtPrinter.h"
 #include "settings/MemoryStore.h"
 #include "support/TempDir.h"
 #include "ui/FontDialog.h"
@@ -60,18 +61,14 @@ protected:
     {
         Session.Settings = TSettings {};
         Session.Settings.PrintFont = { "Serif", 10 };
-        MessageBoxHook::Clear();
-        FileDialogHook::Clear();
+        ClearScripted();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         UseList(Session, 0x0407, 0x0409);
     }
     void TearDown() override
     {
-        DialogHook::Set(nullptr);
+        ClearScripted();
         QLocale::setDefault(QLocale::c());
-        PrintProgressDelayMs = 400;
-        MessageBoxHook::Clear();
-        FileDialogHook::Clear();
     }
     void AddItems(int count, const std::string& native = "translation")
     {
@@ -87,8 +84,10 @@ protected:
         QPrinter printer(QPrinter::HighResolution);
         printer.setCopyCount(copies);
         const QString file = QString::fromStdString(Dir.File(name));
+        TScriptedPrintProgress progress;
         EXPECT_TRUE(PrintDocumentToPdf(
-            printer, file, Session.Document(), CurrentPrintRequest(Session.Settings), nullptr));
+            printer, file, Session.Document(), CurrentPrintRequest(Session.Settings), progress));
+        EXPECT_TRUE(progress.CancellingEnded) << "the job went to the printer";
         return file;
     }
 
@@ -122,7 +121,7 @@ TEST_F(PrintTest, PageSetupRefusesBadMarginsInOrderAndShowsAndStoresThemInTheLoc
 {
     for (const char* bad : { "99.5", "abc", "-1", "1e1", "" }) {
         SCOPED_TRACE(bad);
-        MessageBoxHook::Clear();
+        ScriptedBoxes().Clear();
         TPageSetupDialog dialog(nullptr, Session.Settings.PageSetup);
         ShowActive(dialog);
         dialog.edtRight->setText(Q(bad));
@@ -263,9 +262,9 @@ TEST_F(PrintTest, PrintDialogShowsTheSettingsStoresThemOnOKAndConfirmsManyCopies
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Copies);
-        MessageBoxHook::Clear();
+        ScriptedBoxes().Clear();
         if (c.Answer)
-            MessageBoxHook::QueueAnswer(*c.Answer);
+            ScriptedBoxes().QueueAnswer(*c.Answer);
         QPrinter fresh(QPrinter::HighResolution);
         TPrintOptionsDialog checked(nullptr, fresh, Session.Document(), Session.Settings);
         checked.edtCopies->setText(Q(c.Copies));
@@ -306,24 +305,30 @@ TEST_F(PrintTest, MarginsTooLargeAndCancelledJobsLeaveNoFile)
     Session.Settings.PageSetup.Margins.Left = 99 * 1440;
     QPrinter printer(QPrinter::HighResolution);
     const std::string file = Dir.File("wide.pdf");
+    TScriptedPrintProgress progress;
     EXPECT_THROW(PrintDocumentToPdf(printer, QString::fromStdString(file), Session.Document(),
-                     CurrentPrintRequest(Session.Settings), nullptr),
+                     CurrentPrintRequest(Session.Settings), progress),
         std::runtime_error)
         << "printed into no space";
     EXPECT_FALSE(std::filesystem::exists(file));
 
     Session.Settings = TSettings {};
     AddItems(30000);
-    PrintProgressDelayMs = 0;
     QWidget window;
     window.show();
     QTimer::singleShot(0, &window, [&window] {
         if (auto* box = window.findChild<QProgressDialog*>(QStringLiteral("PrintProgress")))
             box->cancel();
     });
+    // Cancelled in the box shown at once, or at a later step while the pages are laid out.
     const std::string cancelled = Dir.File("cancelled.pdf");
     EXPECT_FALSE(PrintDocumentToPdf(printer, QString::fromStdString(cancelled), Session.Document(),
-        CurrentPrintRequest(Session.Settings), &window));
+        CurrentPrintRequest(Session.Settings), *MakePrintProgress(&window, 0)));
+    TScriptedPrintProgress later(3);
+    EXPECT_FALSE(PrintDocumentToPdf(printer, QString::fromStdString(cancelled), Session.Document(),
+        CurrentPrintRequest(Session.Settings), later));
+    EXPECT_EQ(later.Steps.size(), 4u);
+    EXPECT_FALSE(later.CancellingEnded);
     EXPECT_FALSE(std::filesystem::exists(cancelled));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 0);
 }
@@ -382,11 +387,10 @@ TEST_F(PrintTest, PrintCommandsFollowTheViewAndWithoutAPrinterOfferAPdfFileButNo
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         std::filesystem::remove(pdf);
-        MessageBoxHook::Clear();
-        FileDialogHook::Clear();
-        MessageBoxHook::QueueAnswer(QMessageBox::Ok);
-        MessageBoxHook::QueueAnswer(c.Answer);
-        FileDialogHook::QueueChoice(TChosenFile { QString::fromStdString(pdf), 1 });
+        ClearScripted();
+        ScriptedBoxes().QueueAnswer(QMessageBox::Ok);
+        ScriptedBoxes().QueueAnswer(c.Answer);
+        ScriptedFiles().QueueChoice(TChosenFile { QString::fromStdString(pdf), 1 });
         bool printDialog = false;
         OnDialog<TPrintOptionsDialog>([&printDialog](TPrintOptionsDialog& dialog) {
             printDialog = true;
@@ -394,22 +398,22 @@ TEST_F(PrintTest, PrintCommandsFollowTheViewAndWithoutAPrinterOfferAPdfFileButNo
             dialog.btnOKClick();
         });
         c.Command->trigger();
-        ASSERT_GE(MessageBoxHook::Shown().size(), 2u);
-        EXPECT_EQ(MessageBoxHook::Shown()[0].Text, Q("No printer installed."));
-        EXPECT_EQ(MessageBoxHook::Shown()[0].Icon, QMessageBox::Critical);
-        EXPECT_EQ(MessageBoxHook::Shown()[1].Icon, QMessageBox::Question);
+        ASSERT_GE(ScriptedBoxes().Shown().size(), 2u);
+        EXPECT_EQ(ScriptedBoxes().Shown()[0].Text, Q("No printer installed."));
+        EXPECT_EQ(ScriptedBoxes().Shown()[0].Icon, QMessageBox::Critical);
+        EXPECT_EQ(ScriptedBoxes().Shown()[1].Icon, QMessageBox::Question);
         EXPECT_EQ(printDialog, c.PrintDialog);
         EXPECT_EQ(std::filesystem::exists(pdf), c.Written);
         if (c.Written) {
             EXPECT_EQ(PdfPages(QString::fromStdString(pdf)), 1);
-            EXPECT_EQ(FileDialogHook::Asked(), QStringList { Q("Save as PDF") });
+            EXPECT_EQ(ScriptedFiles().Asked(), QStringList { Q("Save as PDF") });
         }
         EXPECT_TRUE(form.isEnabled());
         EXPECT_FALSE(QApplication::overrideCursor());
     }
     // No PDF offer on the command line.
-    MessageBoxHook::Clear();
-    MessageBoxHook::QueueAnswer(QMessageBox::Ok);
+    ScriptedBoxes().Clear();
+    ScriptedBoxes().QueueAnswer(QMessageBox::Ok);
     EXPECT_EQ(form.StartUp({ saPrint, list }), 1);
     EXPECT_EQ(ShownTexts(), QStringList { Q("No printer installed.") });
     EXPECT_FALSE(form.isVisible());

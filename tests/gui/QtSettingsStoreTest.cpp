@@ -1,6 +1,6 @@
 // The settings store on QSettings: where it lives, the kinds of its values, and round trips.
 
-#include "settings/QtSettingsStore.h"
+#include "qtsupport/QtSettingsStore.h"
 
 #include "evaluation/Languages.h"
 #include "settings/Session.h"

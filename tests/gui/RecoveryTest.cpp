@@ -1,10 +1,11 @@
 // Recovery copies and changes by other programs, through the real window offscreen.
 
-#include "app/Recovery.h"
+#include "ui/Recovery.h"
 
 #include "core/DocumentBuilders.h"
 #include "core/RecoveryCopy.h"
 #include "core/SafeSave.h"
+#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "support/SecondUser.h"
 
@@ -71,7 +72,7 @@ protected:
     {
         Form.reset();
         Form = std::make_unique<TMainForm>(std::make_unique<TMemorySettingsStore>());
-        MessageBoxHook::Clear();
+        ScriptedBoxes().Clear();
     }
     static std::unique_ptr<TVocabFile> ChangedList(const std::string& fileName)
     {
@@ -121,7 +122,7 @@ TEST_F(RecoveryTest, ChangesAreCopiedAfterAPauseAndTheCopyGoesWithTheSaveOrANorm
 
     Edit();
     Form->FlushRecoveryCopy();
-    MessageBoxHook::QueueAnswer(QMessageBox::No); // do not save
+    ScriptedBoxes().QueueAnswer(QMessageBox::No); // do not save
     Form->close();
     EXPECT_TRUE(Copies().isEmpty()) << "discarded and closed normally";
 }
@@ -135,13 +136,13 @@ TEST_F(RecoveryTest, AnOrphanIsOfferedWhenItsListIsOpened)
         Close();
         const std::string orphan = PlantOrphan(*crashed, List);
         Restart();
-        MessageBoxHook::QueueAnswer(answer);
+        ScriptedBoxes().QueueAnswer(answer);
         OpenList();
-        ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+        ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
         EXPECT_EQ(LastMessage().Text,
             QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to list.vmr?"));
         EXPECT_EQ(
-            MessageBoxHook::Shown()[0].Buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard);
+            ScriptedBoxes().Shown()[0].Buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard);
         TVocabFile& doc = Doc();
         EXPECT_EQ(doc.FileName(), List);
         if (answer == QMessageBox::Yes) {
@@ -179,11 +180,11 @@ TEST_F(RecoveryTest, AtStartUpAnUntitledOrphanComesBackUntitledInsteadOfTheWelco
     Fill(untitled, German, English, { { "der Hund", 0, "", "dog" } });
     PlantOrphan(untitled, "");
     int dialogs = 0;
-    DialogHook::Set([&dialogs](QDialog&) {
+    ScriptedRunner().Set([&dialogs](QDialog&) {
         ++dialogs;
         return int(QDialog::Rejected);
     });
-    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
+    ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
     EXPECT_EQ(Form->StartUp(TCommandLine {}), std::nullopt);
     EXPECT_TRUE(LastMessage().Text.endsWith(QStringLiteral("Untitled?")));
     EXPECT_EQ(dialogs, 0) << "no welcome dialog";
@@ -204,7 +205,7 @@ TEST_F(RecoveryTest, CopiesOfRunningCopiesAndCopiesOfWhatWasSavedAreNotOffered)
     saved.LoadFromFile(List);
     const std::string needless = PlantOrphan(saved, List, "copy-3-3");
     OpenList();
-    EXPECT_TRUE(MessageBoxHook::Shown().empty()) << LastMessage().Text.toStdString();
+    EXPECT_TRUE(ScriptedBoxes().Shown().empty()) << LastMessage().Text.toStdString();
     EXPECT_FALSE(fs::exists(needless));
     EXPECT_TRUE(Copies().contains(QStringLiteral("copy-2-2.recovery")));
 
@@ -213,9 +214,9 @@ TEST_F(RecoveryTest, CopiesOfRunningCopiesAndCopiesOfWhatWasSavedAreNotOffered)
     running.unlock();
     QDir(Folder).remove(QStringLiteral("copy-2-2.lock"));
     fs::last_write_time(changed, fs::last_write_time(List) - std::chrono::hours(1));
-    MessageBoxHook::QueueAnswer(QMessageBox::No);
+    ScriptedBoxes().QueueAnswer(QMessageBox::No);
     OpenList();
-    EXPECT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_TRUE(fs::exists(changed));
 }
 
@@ -232,11 +233,11 @@ TEST_F(RecoveryTest, AChangeByAnotherProgramIsToldOnceAndAReloadKeepsTheCurrentI
     other.Add();
     other.MoveCurrent(0);
     SafeWriteFile(List, other.SaveToBytes());
-    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
-    ASSERT_TRUE(QTest::qWaitFor([] { return !MessageBoxHook::Shown().empty(); }, 5000))
+    ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
+    ASSERT_TRUE(QTest::qWaitFor([] { return !ScriptedBoxes().Shown().empty(); }, 5000))
         << "the watcher saw nothing";
     EXPECT_EQ(LastMessage().Text, QStringLiteral("list.vmr has been changed by another program. Reload it?"));
-    EXPECT_EQ(MessageBoxHook::Shown().back().Buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(ScriptedBoxes().Shown().back().Buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(Doc().SaveToBytes(), other.SaveToBytes());
     EXPECT_FALSE(Doc().Modified());
     EXPECT_EQ(Doc().CurrentIndex(), 6);
@@ -245,14 +246,14 @@ TEST_F(RecoveryTest, AChangeByAnotherProgramIsToldOnceAndAReloadKeepsTheCurrentI
     // The same bytes written again are no change; a change the user did not reload is told once.
     WriteBytes(List, other.SaveToBytes());
     Form->CheckDiskFile();
-    EXPECT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u);
     other.SetCurrentIndex(0);
     other.DeleteCurrent();
     WriteBytes(List, other.SaveToBytes());
-    MessageBoxHook::QueueAnswer(QMessageBox::No);
+    ScriptedBoxes().QueueAnswer(QMessageBox::No);
     Form->CheckDiskFile();
     Form->CheckDiskFile();
-    EXPECT_EQ(MessageBoxHook::Shown().size(), 2u);
+    EXPECT_EQ(ScriptedBoxes().Shown().size(), 2u);
     EXPECT_NE(Doc().Count(), other.Count());
 }
 
@@ -275,9 +276,9 @@ TEST_F(RecoveryTest, AFailingSaveKeepsTheListModifiedAndItsCopyAndADeletedListIs
 
     // A list deleted while open is written again after telling the user.
     fs::remove(List);
-    MessageBoxHook::Clear();
+    ScriptedBoxes().Clear();
     Trigger(Form->miFileSave);
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(List))
         && LastMessage().Text.contains(QStringLiteral("deleted or moved")));
     EXPECT_EQ(ReadBytes(List), Doc().SaveToBytes());
@@ -297,7 +298,7 @@ TEST_F(RecoveryTest, CopiesAndTheirFolderAreTheUsersAloneWhateverTheUmask)
     EXPECT_EQ(ModeOf(Folder.toStdString()), 0700u);
     ASSERT_EQ(Copies().size(), 1);
     EXPECT_EQ(ModeOf(Form->RecoveryStore()->OwnCopy().toStdString()), 0600u);
-    EXPECT_TRUE(MessageBoxHook::Shown().empty()) << LastMessage().Text.toStdString();
+    EXPECT_TRUE(ScriptedBoxes().Shown().empty()) << LastMessage().Text.toStdString();
 }
 
 // Which folders are refused and why is the folder rule's; the window says it once and keeps out.
@@ -309,7 +310,7 @@ TEST_F(RecoveryTest, AFolderThatCannotBeTrustedIsSaidOnceAndNothingIsReadFromItO
     Restart();
     EXPECT_FALSE(Form->RecoveryStore()->Usable());
     EXPECT_EQ(Form->StartUp(TCommandLine { saShow, List }), std::nullopt);
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u) << ShownTexts().join(u'\n').toStdString();
+    ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u) << ShownTexts().join(u'\n').toStdString();
     EXPECT_TRUE(LastMessage().Text.startsWith(QStringLiteral("Crash protection is off")));
     EXPECT_TRUE(LastMessage().Text.contains(Folder) && LastMessage().Text.contains(QLatin1String("write")))
         << LastMessage().Text.toStdString();
@@ -317,7 +318,7 @@ TEST_F(RecoveryTest, AFolderThatCannotBeTrustedIsSaidOnceAndNothingIsReadFromItO
     Edit();
     Form->FlushRecoveryCopy();
     OpenList();
-    EXPECT_EQ(MessageBoxHook::Shown().size(), 1u) << "said once this session";
+    EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u) << "said once this session";
     EXPECT_EQ(Copies(), QStringList { QStringLiteral("copy-1-1.recovery") });
     fs::permissions(Folder.toStdString(), fs::perms::owner_all);
     Restart();
@@ -332,7 +333,7 @@ TEST_F(RecoveryTest, CopiesThatAreNotTheUsersOwnAreNotOffered)
     const std::string planted = PlantOrphan(*ChangedList(List), List);
     ASSERT_EQ(::chown(planted.c_str(), other.Uid, other.Gid), 0);
     OpenList();
-    EXPECT_TRUE(MessageBoxHook::Shown().empty()) << LastMessage().Text.toStdString();
+    EXPECT_TRUE(ScriptedBoxes().Shown().empty()) << LastMessage().Text.toStdString();
     EXPECT_EQ(Doc().SaveToBytes(), ReadBytes(List));
     fs::remove(planted);
 }
@@ -356,7 +357,7 @@ TEST_F(RecoveryTest, SaveAfterRecoveringAsksWhenTheFileIsNotWhatTheCopySaysItWas
         WriteBytes(List, fileBytes);
         PlantOrphan(*crashed, List, "copy-1-1", c.Stamp);
         Restart();
-        MessageBoxHook::QueueAnswer(QMessageBox::Yes);
+        ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
         OpenList();
         ASSERT_EQ(Doc().SaveToBytes(), crashed->SaveToBytes());
         Trigger(Form->miFileSave); // the question's default is No
@@ -382,7 +383,7 @@ TEST_F(RecoveryTest, AFileReplacedAMomentIntoTheSaveIsNotOverwrittenUnlessTheUse
         return 0;
     });
     Trigger(Form->miFileSave);
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Overwrite the changes made by another program?"));
     EXPECT_EQ(ReadBytes(List), theirs) << "the default is No";
     EXPECT_TRUE(Doc().Modified());
@@ -390,16 +391,16 @@ TEST_F(RecoveryTest, AFileReplacedAMomentIntoTheSaveIsNotOverwrittenUnlessTheUse
     // Yes before the save (the file differs from what was opened) and Yes again when it is
     // replaced once more during the save.
     WriteBytes(List, "another version");
-    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
-    MessageBoxHook::QueueAnswer(QMessageBox::Yes);
+    ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
+    ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
     Trigger(Form->miFileSave);
-    EXPECT_EQ(MessageBoxHook::Shown().size(), 3u);
+    EXPECT_EQ(ScriptedBoxes().Shown().size(), 3u);
     EXPECT_EQ(ReadBytes(List), Doc().SaveToBytes());
     EXPECT_FALSE(Doc().Modified());
     SetSaveFaults(nullptr);
     Edit();
     Trigger(Form->miFileSave);
-    EXPECT_EQ(MessageBoxHook::Shown().size(), 3u) << "its own save is no other program's";
+    EXPECT_EQ(ScriptedBoxes().Shown().size(), 3u) << "its own save is no other program's";
 }
 
 TEST_F(RecoveryTest, OpeningAListWhoseRewriteBrokeOffCompletesItAndSaysSoOnce)
@@ -412,12 +413,12 @@ TEST_F(RecoveryTest, OpeningAListWhoseRewriteBrokeOffCompletesItAndSaysSoOnce)
     EXPECT_THROW(SafeWriteFile(List, saved), EFileError);
     SetSaveFaults(nullptr);
     OpenList();
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("was broken off")))
         << LastMessage().Text.toStdString();
     EXPECT_EQ(Doc().SaveToBytes(), saved);
     EXPECT_EQ(ReadBytes(Dir.File("other name.vmr")), saved);
     EXPECT_FALSE(Doc().Modified());
     OpenList();
-    EXPECT_EQ(MessageBoxHook::Shown().size(), 1u) << "told once";
+    EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u) << "told once";
 }

@@ -2,8 +2,8 @@
 // keeps every answer in the history, a history that cannot be opened, the due count in the status
 // bar and the welcome dialog, the Reviews options page and the progress window.
 
-#include "app/WelcomeDialog.h"
 #include "core/DocumentBuilders.h"
+#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "review/ReviewProgress.h"
 #include "support/ReviewYear.h"
@@ -14,6 +14,7 @@
 #include "ui/ProgressDialog.h"
 #include "ui/ReviewBar.h"
 #include "ui/TestPanel.h"
+#include "ui/WelcomeDialog.h"
 
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
@@ -32,11 +33,6 @@
 #include <sqlite3.h>
 
 namespace {
-
-TDay Today()
-{
-    return LocalDay(static_cast<std::int64_t>(std::time(nullptr)));
-}
 
 class ReviewWindowTest : public TWindowTest {
 protected:
@@ -156,7 +152,7 @@ TEST_F(ReviewWindowTest, ASessionByKeyboardKeepsEveryAnswerAndLeavesTheListAlone
     }
     EXPECT_EQ(Form->WindowMode(), wmEditing);
     EXPECT_EQ(Form->ReviewQueue(), nullptr);
-    ASSERT_FALSE(MessageBoxHook::Shown().empty());
+    ASSERT_FALSE(ScriptedBoxes().Shown().empty());
     EXPECT_TRUE(LastMessage().Text.startsWith(
         QStringLiteral("Nothing more is due today in this direction. 3 reviewed, 2 right. Next review: ")))
         << LastMessage().Text.toStdString();
@@ -205,7 +201,7 @@ TEST_F(ReviewWindowTest, TheBarRatesAndCountsEscSumsUpAndBothDirectionsMix)
     Key(Qt::Key_Return);
     Key(Qt::Key_Escape);
     EXPECT_EQ(Form->WindowMode(), wmEditing);
-    ASSERT_FALSE(MessageBoxHook::Shown().empty());
+    ASSERT_FALSE(ScriptedBoxes().Shown().empty());
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Stopped. 2 reviewed, 1 right. 2 still due today."));
     EXPECT_EQ(DueShown(), QStringLiteral("1 due")) << "the word rated Again stays due";
     EXPECT_EQ(Form->StatusPanel(4)->text(), QStringLiteral("0% mature"))
@@ -278,7 +274,7 @@ TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWork
 {
     for (const bool folder : { false, true }) { // damaged, or a folder in its place
         SCOPED_TRACE(folder);
-        MessageBoxHook::Clear();
+        ScriptedBoxes().Clear();
         const std::string path = Dir.File(std::string("spoilt-") + (folder ? "a" : "b") + "/history.sqlite");
         std::filesystem::create_directories(
             folder ? path : std::filesystem::path(path).parent_path().string());
@@ -293,7 +289,7 @@ TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWork
         OpenList(Animals);
         Idle();
         Idle();
-        ASSERT_EQ(MessageBoxHook::Shown().size(), 1u) << ShownTexts().join(QLatin1Char('|')).toStdString();
+        ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u) << ShownTexts().join(QLatin1Char('|')).toStdString();
         EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(path)))
             << LastMessage().Text.toStdString();
         EXPECT_FALSE(Form->miTestReview->isEnabled() || Form->miTestProgress->isEnabled());
@@ -306,7 +302,7 @@ TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWork
         Answer(true);
         EXPECT_EQ(Doc().Attempts(), 1);
         Trigger(Form->miTestStartTesting);
-        EXPECT_EQ(MessageBoxHook::Shown().size(), 1u);
+        EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u);
     }
 }
 
@@ -324,7 +320,7 @@ TEST_F(ReviewWindowTest, AnAnswerABusyHistoryCannotKeepShowsNoVerdictAndIsGivenA
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);
     EXPECT_TRUE(Played.empty()) << "no verdict for an answer that was not kept";
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(HistoryPath)))
         << LastMessage().Text.toStdString();
     EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 0);

@@ -3,6 +3,7 @@
 // are the speech model's, tested there; the real service is heard in tests/speech.
 
 #include "core/DocumentBuilders.h"
+#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "speech/Speech.h"
 #include "testing/SpokenField.h"
@@ -70,7 +71,6 @@ protected:
     void SetUp() override
     {
         TWindowTest::SetUp();
-        MessageBoxHook::Enable(true);
         Log.clear();
         UseSpeaker();
         Form->show();
@@ -148,7 +148,7 @@ TEST_F(SpeakCommandsTest, WithoutAVoiceTheCommandsAreDisabledAndTheirTipSaysWhy)
         // The keys of a disabled command do nothing, and no box appears.
         QTest::keyClick(Form.get(), Qt::Key_F5);
         QTest::keyClick(Form.get(), Qt::Key_F6);
-        EXPECT_TRUE(MessageBoxHook::Shown().empty());
+        EXPECT_TRUE(ScriptedBoxes().Shown().empty());
     }
     // No list open: nothing to read, and no reason to give.
     TearDown();
@@ -187,7 +187,7 @@ TEST_F(
         Trigger(Form->miViewSpeakNative);
         EXPECT_EQ(Heard(), c.Heard);
     }
-    EXPECT_TRUE(MessageBoxHook::Shown().empty());
+    EXPECT_TRUE(ScriptedBoxes().Shown().empty());
 
     // Asked before the service answers, the word is read once it does.
     UseSpeaker(TSpeakerState::Idle);
@@ -204,8 +204,8 @@ TEST_F(
     Trigger(Form->miViewSpeakNative); // the later request replaces the earlier
     Speaker->Become(TSpeakerState::Unavailable, TSpeechProblem::NotRunning);
     Form->UpdateCommandState();
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
-    EXPECT_EQ(MessageBoxHook::Shown()[0].Text.toStdString(), SpeechProblemText(TSpeechProblem::NotRunning));
+    ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
+    EXPECT_EQ(ScriptedBoxes().Shown()[0].Text.toStdString(), SpeechProblemText(TSpeechProblem::NotRunning));
     EXPECT_FALSE(Form->miViewSpeakForeign->isEnabled());
 
     // The service came back later in the run; a missing voice is not told again.
@@ -214,7 +214,7 @@ TEST_F(
     Form->UpdateCommandState();
     EXPECT_FALSE(Form->miViewSpeakNative->isEnabled());
     Form->miViewSpeakNativeClick(); // as if the rule had not caught up
-    EXPECT_EQ(MessageBoxHook::Shown().size(), 1u);
+    EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_EQ(Heard(), (std::vector<std::string> { "connect", "connect" }));
     // A voice installed since: the voices of a language are worked out again.
     Speaker->VoiceList.push_back({ "Polish", "pl" });
@@ -251,7 +251,7 @@ TEST_F(
         Answer("?");
         Form->TestPanel()->EnterCommand();
     }
-    EXPECT_TRUE(MessageBoxHook::Shown().empty());
+    EXPECT_TRUE(ScriptedBoxes().Shown().empty());
 }
 
 TEST_F(SpeakCommandsTest, WithItsOptionAWrongVerdictReadsTheExpectedAnswer)
@@ -273,8 +273,7 @@ TEST_F(SpeakCommandsTest, WithItsOptionAWrongVerdictReadsTheExpectedAnswer)
 
 class SpeechPageTest : public ::testing::Test {
 protected:
-    void SetUp() override { MessageBoxHook::Enable(true); }
-    void TearDown() override { MessageBoxHook::Clear(); }
+    void TearDown() override { ScriptedBoxes().Clear(); }
     TOptionsDialog& Open(TSpeakerState state = TSpeakerState::Ready)
     {
         Speaker = std::make_unique<TFakeSpeaker>(Log, state);

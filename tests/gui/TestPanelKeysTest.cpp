@@ -1,6 +1,7 @@
 // The test panel by keyboard and mouse: multiple choice, the direction keys, Esc, editing the asked
 // item, and a test started from the command line.
 
+#include "fakes/ScriptedDialogs.h"
 #include "gui/TestPanelFixture.h"
 
 namespace {
@@ -220,10 +221,10 @@ TEST_F(TestPanelTest, CommandLineTStartsATestOnlyWhenAnItemCanBeAsked)
     for (const bool reset : { false, true }) {
         SCOPED_TRACE(reset);
         save(true);
-        MessageBoxHook::Clear();
+        ScriptedBoxes().Clear();
         OnStatistics(reset);
         EXPECT_EQ(Form->StartUp(TCommandLine { saTest, file }), std::nullopt);
-        ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+        ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
         EXPECT_TRUE(LastMessage().Text.startsWith(
             QStringLiteral("You have learnt all the vocabulary in animals.vmr.\n")));
         EXPECT_EQ(StatisticsShown, 1);

@@ -1,6 +1,7 @@
 // Tests driven through the real main window offscreen: a whole typed test, the delay timer, hints,
 // the statistics, result pictures and sounds. The engine's own rules are tested with the engine.
 
+#include "fakes/ScriptedDialogs.h"
 #include "gui/TestPanelFixture.h"
 
 TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatisticsWhoseResetGoesOn)
@@ -62,7 +63,7 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     EXPECT_EQ(answered, 3);
     EXPECT_EQ(Played.back(), "right.wav");
     EXPECT_EQ(Form->WindowMode(), wmEditing);
-    ASSERT_EQ(MessageBoxHook::Shown().size(), 1u);
+    ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_TRUE(LastMessage().Text.startsWith(QStringLiteral("Congratulations!")));
     EXPECT_EQ(StatisticsShown, 1);
     EXPECT_EQ(StatusPanel(4), QStringLiteral("100% learnt"));

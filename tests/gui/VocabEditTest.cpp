@@ -1,5 +1,6 @@
 // The vocabulary edit box and the range checks of edit boxes.
 
+#include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
 #include "ui/SymbolEdit.h"
 #include "ui/ValueChecks.h"
@@ -105,7 +106,7 @@ TEST(ValueChecksTest, RangeChecksReportTheBoundsAndSelectTheTextAndDigitsOnlyFil
     ShowActive(window);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Text);
-        MessageBoxHook::Clear();
+        ScriptedBoxes().Clear();
         edit->setText(Q(c.Text));
         other->setFocus();
         const bool ok = c.Float ? CheckFloatRange(edit, c.Min, c.Max)
@@ -113,7 +114,7 @@ TEST(ValueChecksTest, RangeChecksReportTheBoundsAndSelectTheTextAndDigitsOnlyFil
         EXPECT_EQ(ok, c.Message == nullptr);
         EXPECT_EQ(ShownTexts(), c.Message ? QStringList { Q(c.Message) } : QStringList {});
         if (c.Message) {
-            EXPECT_EQ(MessageBoxHook::Shown().front().Icon, QMessageBox::Warning);
+            EXPECT_EQ(ScriptedBoxes().Shown().front().Icon, QMessageBox::Warning);
             EXPECT_TRUE(edit->hasFocus());
             EXPECT_EQ(edit->selectedText(), edit->text());
         }

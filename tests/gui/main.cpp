@@ -1,7 +1,7 @@
 // The GUI tests run real widgets on the offscreen platform with a throw-away settings store.
 
-#include "app/FileDialogs.h"
-#include "app/MessageBox.h"
+#include "fakes/ScriptedDialogs.h"
+#include "qtsupport/FileDialogs.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -36,8 +36,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Brannock"));
     QApplication::setApplicationName(QStringLiteral("Velmoria"));
     // No test may block on a modal box or dialog.
-    MessageBoxHook::Enable(true);
-    FileDialogHook::Enable(true);
+    UseScriptedDialogs();
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     std::error_code ignored;

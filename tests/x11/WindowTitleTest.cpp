@@ -1,9 +1,8 @@
 // Window titles and frames as the X server holds them, read back with xprop: what a window
 // manager shows can differ from windowTitle(), because the platform appends to it.
 
-#include "app/DialogRunner.h"
-#include "app/FileDialogs.h"
-#include "app/MessageBox.h"
+#include "fakes/ScriptedDialogs.h"
+#include "qtsupport/FileDialogs.h"
 #include "settings/MemoryStore.h"
 #include "support/TempDir.h"
 #include "ui/MainWindow.h"
@@ -85,7 +84,7 @@ protected:
     }
     void TearDown() override
     {
-        DialogHook::Set(nullptr);
+        ScriptedRunner().Set(nullptr);
         Form.reset();
     }
 
@@ -109,7 +108,7 @@ TEST_F(WindowTitleTest, MainWindowShowsTheCurrentListOnlyAndDialogsTheirOwnTitle
               { "Select Font", &TMainForm::miViewFontClick } };
     for (const auto& [title, command] : cases) {
         QString seen;
-        DialogHook::Set([&](QDialog& dialog) {
+        ScriptedRunner().Set([&](QDialog& dialog) {
             seen = SeeShown(dialog, QString::fromUtf8(title));
             dialog.hide();
             return int(QDialog::Rejected);
@@ -130,9 +129,9 @@ TEST_F(WindowTitleTest, MessageBoxesAreCaptionedWithTheProductNameAlone)
                 message->done(QMessageBox::Ok);
         }
     });
-    MessageBoxHook::Enable(false);
+    UseMessageBoxes(nullptr);
     ShowMessageBox(QStringLiteral("Test"), QString(), QMessageBox::Ok, QMessageBox::Information);
-    MessageBoxHook::Enable(true);
+    UseMessageBoxes(&ScriptedBoxes());
     EXPECT_EQ(seen, QStringLiteral("Velmoria, none"));
 }
 
@@ -150,8 +149,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brannock"));
     QApplication::setApplicationName(QStringLiteral("Velmoria"));
-    MessageBoxHook::Enable(true);
-    FileDialogHook::Enable(true);
+    UseScriptedDialogs();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,6 @@
-#include "settings/QtSettingsStore.h"
+#include "qtsupport/QtSettingsStore.h"
 
-#include "app/DataFiles.h"
+#include "qtsupport/DataFiles.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>

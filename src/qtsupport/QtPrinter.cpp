@@ -1,4 +1,4 @@
-#include "printing/QtPrinter.h"
+#include "qtsupport/QtPrinter.h"
 
 #include "core/Errors.h"
 #include "core/SafeSave.h"
@@ -107,20 +107,18 @@ private:
     std::vector<TOp> Ops_;
 };
 
-// The progress box of a long job: it appears only when the job has taken a moment, and until
-// then only paint events are handled, so nothing the user does reaches the list being printed.
-class TProgressBox {
+class TProgressBox : public IPrintProgress {
 public:
-    explicit TProgressBox(QWidget* parent)
+    TProgressBox(QWidget* parent, int delayMs)
         : Parent_(parent)
+        , DelayMs_(delayMs)
     {
         Elapsed_.start();
     }
 
-    // share runs from 0 to 1; false when the user cancelled.
-    bool Step(double share)
+    bool Step(double share) override
     {
-        if (!Box_ && Elapsed_.elapsed() >= PrintProgressDelayMs) {
+        if (!Box_ && Elapsed_.elapsed() >= DelayMs_) {
             Box_ = std::make_unique<QProgressDialog>(
                 QStringLiteral("Printing..."), QStringLiteral("Cancel"), 0, 1000, Parent_);
             Box_->setObjectName(QStringLiteral("PrintProgress"));
@@ -141,8 +139,7 @@ public:
         return !Box_->wasCanceled();
     }
 
-    // Once the pages go to the printer the job can no longer be taken back.
-    void EndCancelling()
+    void EndCancelling() override
     {
         Cancellable_ = false;
         if (Box_)
@@ -151,6 +148,7 @@ public:
 
 private:
     QWidget* Parent_;
+    int DelayMs_;
     bool Cancellable_ = true;
     QElapsedTimer Elapsed_;
     std::unique_ptr<QProgressDialog> Box_;
@@ -158,7 +156,10 @@ private:
 
 } // namespace
 
-int PrintProgressDelayMs = 400;
+std::unique_ptr<IPrintProgress> MakePrintProgress(QWidget* parent, int delayMs)
+{
+    return std::make_unique<TProgressBox>(parent, delayMs);
+}
 
 QPrinter& ThePrinter()
 {
@@ -186,7 +187,8 @@ TPrintRequest CurrentPrintRequest(const TSettings& settings)
     return request;
 }
 
-bool PrintDocument(QPrinter& printer, const TVocabFile& document, TPrintRequest request, QWidget* parent)
+bool PrintDocument(
+    QPrinter& printer, const TVocabFile& document, TPrintRequest request, IPrintProgress& progress)
 {
     printer.setDocName(QFile::decodeName(QByteArray::fromStdString(PrintJobTitle(document.FileName()))));
     request.Passes = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
@@ -197,7 +199,6 @@ bool PrintDocument(QPrinter& printer, const TVocabFile& document, TPrintRequest 
 
     // Laid out first, with half of the progress: cancelling then leaves no job at all.
     TLaidOutPages pages(printer);
-    TProgressBox progress(parent);
     const TPrintOutcome outcome = PrintVocabulary(
         document, request, device, pages, [&progress](std::int64_t done, std::int64_t total) {
             return progress.Step(
@@ -222,7 +223,7 @@ bool PrintDocument(QPrinter& printer, const TVocabFile& document, TPrintRequest 
 }
 
 bool PrintDocumentToPdf(QPrinter& printer, const QString& fileName, const TVocabFile& document,
-    const TPrintRequest& request, QWidget* parent)
+    const TPrintRequest& request, IPrintProgress& progress)
 {
     // The printer writes its own file; it goes to a temporary one that is saved like every
     // other file of the program only when the job was complete.
@@ -232,7 +233,7 @@ bool PrintDocumentToPdf(QPrinter& printer, const QString& fileName, const TVocab
     pages.close();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pages.fileName());
-    if (!PrintDocument(printer, document, request, parent))
+    if (!PrintDocument(printer, document, request, progress))
         return false;
     const std::string name = QFile::encodeName(fileName).toStdString();
     SafeWriteFile(name, ReadWholeFile(QFile::encodeName(pages.fileName()).toStdString()));

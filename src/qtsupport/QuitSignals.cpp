@@ -1,4 +1,4 @@
-#include "app/QuitSignals.h"
+#include "qtsupport/QuitSignals.h"
 
 #include <QSocketNotifier>
 #include <array>

@@ -1,11 +1,11 @@
 #pragma once
-// The open and save dialogs, with a hook so tests choose the file instead of a modal dialog.
+// The open and save dialogs, asked through the installed IFileDialogs: Qt's unless a test program
+// has installed scripted ones.
 
 #include <QString>
 #include <QStringList>
 #include <optional>
 #include <string>
-#include <vector>
 
 class QFileDialog;
 class QWidget;
@@ -34,21 +34,21 @@ struct TFileDialogRequest {
     QStringList Suffixes;
 };
 
-// The result is nullopt when cancelled.
+class IFileDialogs {
+public:
+    virtual ~IFileDialogs() = default;
+    // The result is nullopt when cancelled.
+    virtual std::optional<TChosenFile> ChooseOpen(QWidget* parent, const TFileDialogRequest& request) = 0;
+    virtual std::optional<TChosenFile> ChooseSave(QWidget* parent, const TFileDialogRequest& request) = 0;
+};
+
+// Installs dialogs (kept by the caller) for every file the program asks for; nullptr goes back to
+// Qt's.
+void UseFileDialogs(IFileDialogs* dialogs);
+
 std::optional<TChosenFile> ChooseOpenFile(QWidget* parent, const TFileDialogRequest& request);
 std::optional<TChosenFile> ChooseSaveFile(QWidget* parent, const TFileDialogRequest& request);
 // Sets up a save dialog for the request; apart so the suffix following the type can be tested.
 void PrepareSaveDialog(QFileDialog& dialog, const TFileDialogRequest& request);
-
-namespace FileDialogHook {
-// While enabled, the next queued choice is returned (nullopt = cancelled); with none queued the
-// dialog counts as cancelled. A chosen name without an extension gets the chosen filter's suffix,
-// as the save dialog adds it. Every request is recorded.
-void Enable(bool on);
-bool Enabled();
-void QueueChoice(std::optional<TChosenFile> choice);
-const std::vector<TFileDialogRequest>& Requests();
-QStringList Asked(); // the titles of the requests
-int LastFilterIndex(); // the filter index the last dialog was opened with
-void Clear();
-} // namespace FileDialogHook
+// The extension a save dialog adds for the filter at filterIndex (1-based); empty when none.
+QString SaveSuffix(const TFileDialogRequest& request, int filterIndex);

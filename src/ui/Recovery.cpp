@@ -1,4 +1,4 @@
-#include "app/Recovery.h"
+#include "ui/Recovery.h"
 
 #include "core/FileStamp.h"
 #include "core/SafeSave.h"

@@ -1,4 +1,4 @@
-#include "app/DataFiles.h"
+#include "qtsupport/DataFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ui/HelpRequest.h"
+#include "qtsupport/HelpRequest.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

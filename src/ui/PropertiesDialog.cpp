@@ -1,11 +1,11 @@
-#include "app/PropertiesDialog.h"
+#include "ui/PropertiesDialog.h"
 
-#include "app/FileDialogs.h"
 #include "core/DisplayText.h"
 #include "core/FileAttributes.h"
 #include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
-#include "ui/HelpRequest.h"
+#include "qtsupport/FileDialogs.h"
+#include "qtsupport/HelpRequest.h"
 #include "ui/SymbolEdit.h"
 
 #include <QCheckBox>

@@ -1,10 +1,9 @@
-#include "app/FileDialogs.h"
+#include "qtsupport/FileDialogs.h"
 
-#include "app/DialogRunner.h"
+#include "qtsupport/DialogRunner.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <deque>
 #include <dirent.h>
 #include <unistd.h>
 
@@ -35,38 +34,13 @@ QString ShownFileName(const std::string& name)
     return QFile::decodeName(QByteArray::fromStdString(name));
 }
 
-namespace {
-bool HookEnabled = false;
-// A cancelled choice is kept as a flag; optionals in a queue upset the optimiser's warnings.
-struct TQueuedChoice {
-    bool Cancelled = true;
-    TChosenFile File;
-};
-std::deque<TQueuedChoice> Choices;
-std::vector<TFileDialogRequest> AskedRequests;
-
-QString SuffixFor(const TFileDialogRequest& request, int filterIndex)
+QString SaveSuffix(const TFileDialogRequest& request, int filterIndex)
 {
     return filterIndex >= 1 && filterIndex <= request.Suffixes.size() ? request.Suffixes[filterIndex - 1]
                                                                       : QString();
 }
 
-std::optional<TChosenFile> FromHook(const TFileDialogRequest& request)
-{
-    AskedRequests.push_back(request);
-    if (Choices.empty())
-        return std::nullopt;
-    const TQueuedChoice choice = Choices.front();
-    Choices.pop_front();
-    if (choice.Cancelled)
-        return std::nullopt;
-    TChosenFile file = choice.File;
-    const QString suffix = SuffixFor(request, file.FilterIndex);
-    // The rule of QFileDialog: only a name without any dot gets the suffix.
-    if (!suffix.isEmpty() && !QFileInfo(file.FileName).fileName().contains(QLatin1Char('.')))
-        file.FileName += QLatin1Char('.') + suffix;
-    return file;
-}
+namespace {
 
 std::optional<TChosenFile> RunDialog(QFileDialog& dialog, const TFileDialogRequest& request)
 {
@@ -83,12 +57,23 @@ void SetFilters(QFileDialog& dialog, const TFileDialogRequest& request)
     if (request.FilterIndex >= 1 && request.FilterIndex <= request.Filters.size())
         dialog.selectNameFilter(request.Filters[request.FilterIndex - 1]);
 }
-} // namespace
 
-std::optional<TChosenFile> ChooseOpenFile(QWidget* parent, const TFileDialogRequest& request)
+class TQtFileDialogs : public IFileDialogs {
+public:
+    std::optional<TChosenFile> ChooseOpen(QWidget* parent, const TFileDialogRequest& request) override;
+    std::optional<TChosenFile> ChooseSave(QWidget* parent, const TFileDialogRequest& request) override;
+};
+
+IFileDialogs* Installed = nullptr;
+
+IFileDialogs& Dialogs()
 {
-    if (HookEnabled)
-        return FromHook(request);
+    static TQtFileDialogs qtDialogs;
+    return Installed ? *Installed : qtDialogs;
+}
+
+std::optional<TChosenFile> TQtFileDialogs::ChooseOpen(QWidget* parent, const TFileDialogRequest& request)
+{
     QFileDialog dialog(parent, request.Title, request.Folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -96,6 +81,30 @@ std::optional<TChosenFile> ChooseOpenFile(QWidget* parent, const TFileDialogRequ
     if (!request.ProposedName.isEmpty())
         dialog.selectFile(request.ProposedName);
     return RunDialog(dialog, request);
+}
+
+std::optional<TChosenFile> TQtFileDialogs::ChooseSave(QWidget* parent, const TFileDialogRequest& request)
+{
+    QFileDialog dialog(parent);
+    PrepareSaveDialog(dialog, request);
+    return RunDialog(dialog, request);
+}
+
+} // namespace
+
+void UseFileDialogs(IFileDialogs* dialogs)
+{
+    Installed = dialogs;
+}
+
+std::optional<TChosenFile> ChooseOpenFile(QWidget* parent, const TFileDialogRequest& request)
+{
+    return Dialogs().ChooseOpen(parent, request);
+}
+
+std::optional<TChosenFile> ChooseSaveFile(QWidget* parent, const TFileDialogRequest& request)
+{
+    return Dialogs().ChooseSave(parent, request);
 }
 
 void PrepareSaveDialog(QFileDialog& dialog, const TFileDialogRequest& request)
@@ -106,62 +115,13 @@ void PrepareSaveDialog(QFileDialog& dialog, const TFileDialogRequest& request)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     SetFilters(dialog, request);
-    dialog.setDefaultSuffix(SuffixFor(request, request.FilterIndex));
+    dialog.setDefaultSuffix(SaveSuffix(request, request.FilterIndex));
     // Without this a name typed for a web page would still get the list's extension.
     QObject::connect(
         &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, request](const QString& filter) {
             dialog.setDefaultSuffix(
-                SuffixFor(request, static_cast<int>(request.Filters.indexOf(filter)) + 1));
+                SaveSuffix(request, static_cast<int>(request.Filters.indexOf(filter)) + 1));
         });
     if (!request.ProposedName.isEmpty())
         dialog.selectFile(request.ProposedName);
 }
-
-std::optional<TChosenFile> ChooseSaveFile(QWidget* parent, const TFileDialogRequest& request)
-{
-    if (HookEnabled)
-        return FromHook(request);
-    QFileDialog dialog(parent);
-    PrepareSaveDialog(dialog, request);
-    return RunDialog(dialog, request);
-}
-
-namespace FileDialogHook {
-void Enable(bool on)
-{
-    HookEnabled = on;
-}
-bool Enabled()
-{
-    return HookEnabled;
-}
-void QueueChoice(std::optional<TChosenFile> choice)
-{
-    TQueuedChoice queued;
-    queued.Cancelled = !choice.has_value();
-    if (choice)
-        queued.File = *choice;
-    Choices.push_back(queued);
-}
-const std::vector<TFileDialogRequest>& Requests()
-{
-    return AskedRequests;
-}
-int LastFilterIndex()
-{
-    return AskedRequests.empty() ? 0 : AskedRequests.back().FilterIndex;
-}
-
-QStringList Asked()
-{
-    QStringList titles;
-    for (const auto& request : AskedRequests)
-        titles.push_back(request.Title);
-    return titles;
-}
-void Clear()
-{
-    Choices.clear();
-    AskedRequests.clear();
-}
-} // namespace FileDialogHook

@@ -1,7 +1,7 @@
-#include "app/WelcomeDialog.h"
+#include "ui/WelcomeDialog.h"
 
 #include "core/DisplayText.h"
-#include "ui/HelpRequest.h"
+#include "qtsupport/HelpRequest.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -94,6 +94,7 @@ std::int32_t CountLearnt(std::span<const std::unique_ptr<TVocabItem>> items)
 void TVocabFile::RecountLearnt()
 {
     Learnt_ = CountLearnt(Items_);
+    Revision_ = NextRevision();
 }
 
 const std::string& TVocabFile::Properties(int i) const

@@ -51,7 +51,8 @@ public:
     TVocabItem& CurrentItem();
     // Kept up to date by every operation, so a status bar may ask on each update of a huge list.
     std::int32_t LearntCount() const { return Learnt_; }
-    // For a caller that set items' PenaltyPoints itself instead of through the operations.
+    // For a caller that set items' PenaltyPoints itself instead of through the operations: what
+    // is kept by the revision (the test's order of questions) is made anew too.
     void RecountLearnt();
     const std::string& Properties(int i) const;
     bool SameLanguages(LangId foreign, LangId native) const;

@@ -6,6 +6,7 @@
 #include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "review/ReviewProgress.h"
+#include "review/ReviewSupport.h"
 #include "support/ReviewYear.h"
 #include "testing/TestEngine.h"
 #include "ui/DueCounter.h"
@@ -50,14 +51,7 @@ protected:
     static std::unique_ptr<TVocabFile> List(const std::vector<std::pair<std::string, std::string>>& pairs)
     {
         auto list = std::make_unique<TVocabFile>();
-        list->SetForeignLangID(German);
-        list->SetNativeLangID(English);
-        for (const auto& [word, translations] : pairs) {
-            auto item = std::make_unique<TVocabItem>();
-            item->SetFieldValues(word, "", "", translations);
-            list->AppendItem(std::move(item));
-        }
-        list->EndBulkAppend();
+        FillPairs(*list, pairs);
         return list;
     }
     // "Wort 0" to "word 0" and on.

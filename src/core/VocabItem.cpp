@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <mutex>
 #include <sanitizer/asan_interface.h>
 #include <stdexcept>
 
@@ -208,15 +209,69 @@ TBlockHead* HeadOf(void* place)
         reinterpret_cast<void*>(reinterpret_cast<std::uintptr_t>(place) & ~(BlockSize - 1)));
 }
 
+// Freed blocks are kept for the next load: a block fresh from the system costs a page fault per
+// page, which made loading a list again slower than the allocator's reused memory. They go back
+// with ReturnFreedMemory.
+constexpr std::size_t KeptBlocksMax = 128;
+std::mutex KeptLock;
+std::vector<void*>& KeptBlocks()
+{
+    static auto* kept = new std::vector<void*>(); // never destroyed: items may die after exit
+    return *kept;
+}
+
+void* TakeBlock()
+{
+    {
+        const std::lock_guard<std::mutex> lock(KeptLock);
+        auto& kept = KeptBlocks();
+        if (!kept.empty()) {
+            void* block = kept.back();
+            kept.pop_back();
+            ASAN_UNPOISON_MEMORY_REGION(block, HeadSize);
+            return block;
+        }
+    }
+    void* block = std::aligned_alloc(BlockSize, BlockSize);
+    if (!block)
+        throw std::bad_alloc();
+    return block;
+}
+
 void DropHolds(TBlockHead* head, std::size_t holds)
 {
     if (head->Holds.fetch_sub(holds, std::memory_order_acq_rel) == holds) {
-        ASAN_UNPOISON_MEMORY_REGION(head, BlockSize);
         head->~TBlockHead();
-        std::free(head);
         LiveBlocks.fetch_sub(1, std::memory_order_relaxed);
+        {
+            const std::lock_guard<std::mutex> lock(KeptLock);
+            auto& kept = KeptBlocks();
+            if (kept.size() < KeptBlocksMax) {
+                ASAN_POISON_MEMORY_REGION(head, BlockSize);
+                kept.push_back(head);
+                return;
+            }
+        }
+        ASAN_UNPOISON_MEMORY_REGION(head, BlockSize);
+        std::free(head);
     }
 }
+} // namespace
+
+void TItemArena::ReturnKeptBlocks()
+{
+    std::vector<void*> blocks;
+    {
+        const std::lock_guard<std::mutex> lock(KeptLock);
+        blocks.swap(KeptBlocks());
+    }
+    for (void* block : blocks) {
+        ASAN_UNPOISON_MEMORY_REGION(block, BlockSize);
+        std::free(block);
+    }
+}
+
+namespace {
 } // namespace
 
 void* TVocabItem::operator new(std::size_t size)
@@ -277,9 +332,7 @@ std::unique_ptr<TVocabItem> TItemArena::Make(
         return TVocabItem::Make(foreign, category, notes, native);
     if (!Block_ || Used_ + size > BlockSize) {
         LeaveBlock();
-        void* block = std::aligned_alloc(BlockSize, BlockSize);
-        if (!block)
-            throw std::bad_alloc();
+        void* block = TakeBlock();
         ::new (block) TBlockHead { ArenaHold };
         ASAN_POISON_MEMORY_REGION(static_cast<char*>(block) + HeadSize, BlockSize - HeadSize);
         LiveBlocks.fetch_add(1, std::memory_order_relaxed);

@@ -102,6 +102,8 @@ public:
         std::string_view foreign, std::string_view category, std::string_view notes, std::string_view native);
     // Blocks not yet freed, in the whole program.
     static std::size_t BlocksInUse();
+    // Freed blocks kept for the next load go back to the system.
+    static void ReturnKeptBlocks();
 
 private:
     friend class TVocabItem;

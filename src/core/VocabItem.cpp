@@ -63,13 +63,20 @@ std::unique_ptr<TVocabItem> TVocabItem::Make(
     const std::array<std::string_view, FieldCount> values { foreign, category, notes, native };
     std::array<std::uint32_t, FieldCount> lengths {};
     const std::size_t total = TotalOf(values, lengths);
-    void* raw = ::operator new(sizeof(TVocabItem) + total);
-    std::unique_ptr<TVocabItem> item(::new (raw) TVocabItem());
+    return std::unique_ptr<TVocabItem>(
+        Construct(::operator new(sizeof(TVocabItem) + total), values, lengths, total, 0));
+}
+
+TVocabItem* TVocabItem::Construct(void* place, const std::array<std::string_view, FieldCount>& values,
+    const std::array<std::uint32_t, FieldCount>& lengths, std::size_t total, TTextStamp placeFlag)
+{
+    auto* item = ::new (place) TVocabItem();
+    item->TextStamp_ = placeFlag;
     if (total > 0) {
-        item->Data_ = static_cast<char*>(raw) + sizeof(TVocabItem);
+        item->Data_ = static_cast<char*>(place) + sizeof(TVocabItem);
         CopyTexts(item->Data_, values);
         item->Length_ = lengths;
-        item->TextStamp_ = NextTextStamp() | InlineFlag;
+        item->TextStamp_ |= NextTextStamp() | InlineFlag;
     }
     return item;
 }
@@ -198,8 +205,11 @@ constexpr std::size_t ArenaHold = std::size_t { 1 } << 40;
 struct TBlockHead {
     std::atomic<std::size_t> Holds;
 };
-constexpr std::size_t HeadSize
-    = (sizeof(TBlockHead) + alignof(TVocabItem) - 1) / alignof(TVocabItem) * alignof(TVocabItem);
+constexpr std::size_t Aligned(std::size_t size)
+{
+    return (size + alignof(TVocabItem) - 1) / alignof(TVocabItem) * alignof(TVocabItem);
+}
+constexpr std::size_t HeadSize = Aligned(sizeof(TBlockHead));
 
 std::atomic<std::size_t> LiveBlocks { 0 };
 
@@ -326,8 +336,7 @@ std::unique_ptr<TVocabItem> TItemArena::Make(
     const std::array<std::string_view, FieldCount> values { foreign, category, notes, native };
     std::array<std::uint32_t, FieldCount> lengths {};
     const std::size_t total = TotalOf(values, lengths);
-    const std::size_t size
-        = (sizeof(TVocabItem) + total + alignof(TVocabItem) - 1) / alignof(TVocabItem) * alignof(TVocabItem);
+    const std::size_t size = Aligned(sizeof(TVocabItem) + total);
     if (size > MaxPlaced)
         return TVocabItem::Make(foreign, category, notes, native);
     if (!Block_ || Used_ + size > BlockSize) {
@@ -343,13 +352,6 @@ std::unique_ptr<TVocabItem> TItemArena::Make(
     ASAN_UNPOISON_MEMORY_REGION(place, size);
     Used_ += size;
     ++Placed_;
-    std::unique_ptr<TVocabItem> item(::new (place) TVocabItem());
-    item->TextStamp_ = TVocabItem::ArenaFlag;
-    if (total > 0) {
-        item->Data_ = place + sizeof(TVocabItem);
-        CopyTexts(item->Data_, values);
-        item->Length_ = lengths;
-        item->TextStamp_ |= TVocabItem::NextTextStamp() | TVocabItem::InlineFlag;
-    }
-    return item;
+    return std::unique_ptr<TVocabItem>(
+        TVocabItem::Construct(place, values, lengths, total, TVocabItem::ArenaFlag));
 }

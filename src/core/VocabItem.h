@@ -71,6 +71,9 @@ private:
 
     friend class TItemArena;
     static TTextStamp NextTextStamp();
+    // An item at place with its texts right after it; placeFlag marks a place in an arena's block.
+    static TVocabItem* Construct(void* place, const std::array<std::string_view, FieldCount>& values,
+        const std::array<std::uint32_t, FieldCount>& lengths, std::size_t total, TTextStamp placeFlag);
     bool Inline() const { return (TextStamp_ & InlineFlag) != 0; }
     // Takes texts made elsewhere (an owned buffer) in place of the present ones.
     void Adopt(char* data, const std::array<std::uint32_t, FieldCount>& lengths, TTextStamp stamp);

@@ -165,9 +165,9 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
     rows.insert(rows.begin(), first);
     rows.insert(rows.begin() + 6, Row("c", 2 * 86400000 + 7));
     rows.insert(rows.begin() + 15, Row("c", 5 * 86400000 + 7));
-    const auto file = [&](std::size_t count, const std::string& end) {
+    const auto file = [&](std::size_t count, const std::string& end, std::size_t from = 0) {
         std::string csv = std::string(Header).replace(std::strlen(Header) - 1, 1, end);
-        for (std::size_t i = 0; i < count; ++i)
+        for (std::size_t i = from; i < count; ++i)
             csv += rows[i].substr(0, rows[i].size() - 1) + end;
         return csv;
     };
@@ -189,6 +189,11 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
             [&](THistory& history) {
                 EXPECT_EQ(Import(history, file(rows.size() / 2, "\r\n")), static_cast<int>(rows.size() / 2));
                 Import(history, file(rows.size(), "\r\n"));
+            } },
+        { "in two halves, the second without the first",
+            [&](THistory& history) {
+                Import(history, file(rows.size() / 2, "\n"));
+                Import(history, file(rows.size(), "\n", rows.size() / 2));
             } },
         { "stopped before its replay",
             Stopped("UPDATE cards SET state = 0, stability = 0, difficulty = 0, last_review = 0, due = 0, "

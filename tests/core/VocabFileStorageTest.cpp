@@ -260,7 +260,7 @@ TEST_F(VocabFileStorage, SavingThroughALinkWritesTheFileItLeadsToAndKeepsTheLink
     const std::string longest = std::string(NAME_MAX - 4, 'l') + ".vmr"; // its temporary names still fit
     fs::create_hard_link(real, Dir.File(longest));
     fs::create_symlink("new.vmr", Dir.File("ahead.vmr")); // to a file not there yet
-    for (const std::string& name : { "real.vmr", "symbolic.vmr", "sub/relative.vmr", "chain.vmr", "hard.vmr",
+    for (const std::string name : { "real.vmr", "symbolic.vmr", "sub/relative.vmr", "chain.vmr", "hard.vmr",
              "short.vmr", longest.c_str() }) {
         SCOPED_TRACE(name);
         WriteBytes(real, "old");

@@ -120,22 +120,4 @@ TEST(HtmlExport, EmptyDocumentAndTitleFromFileName)
     EXPECT_EQ(page.find('\xFE'), std::string::npos);
 }
 
-TEST(RtfHtmlExport, FilesHoldTheBytes)
-{
-    TTempFolder folder;
-    TVocabFile document;
-    SetLanguages(document, LangPolish, LangEnglish);
-    AddItem(document, "\xB3\xF3\xBFko", "n.", "", "bed");
-    const std::string rtf = folder.Write("bed.rtf", "old");
-    const std::string htm = folder.File("bed.htm");
-    ExportRtf(document, rtf);
-    ExportHtml(document, htm);
-    EXPECT_EQ(ReadBytes(rtf), ExportRtfBytes(document, rtf));
-    EXPECT_EQ(ReadBytes(htm), ExportHtmlBytes(document, htm));
-    EXPECT_NE(ReadBytes(htm).find("<h1>bed</h1>"), std::string::npos);
-    EXPECT_NE(ReadBytes(htm).find("<b>\xC5\x82\xC3\xB3\xC5\xBCko</b>"), std::string::npos);
-    EXPECT_THROW(ExportRtf(document, folder.File("none/bed.rtf")), EFileError);
-    EXPECT_THROW(ExportHtml(document, folder.File("none/bed.htm")), EFileError);
-}
-
 } // namespace

@@ -159,6 +159,7 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
     // A repeat the session called practice just after midnight (UTC): only its flag keeps it so.
     rows.push_back(Row("d", 0, 1));
     rows.push_back(Row("d", 7200000, 3).replace(Row("d").size() - 2, 1, "1"));
+    rows.push_back(Row("e", 3 * 86400000)); // a card of one answer
     // A first answer the session called practice still schedules its card.
     std::string first = Row("c", 7);
     first[first.size() - 2] = '1';
@@ -209,7 +210,7 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
     std::ostringstream expected;
     once.ExportCsv(expected);
     const std::vector<TCardKey> keys = { { 7, 9, "x,\"y\"\nz", "t", 0 }, { 7, 9, "b", "t", 0 },
-        { 7, 9, "c", "t", 0 }, { 7, 9, "d", "t", 0 } };
+        { 7, 9, "c", "t", 0 }, { 7, 9, "d", "t", 0 }, { 7, 9, "e", "t", 0 } };
     const auto memories = once.Memories(keys);
     for (const auto& way : ways) {
         SCOPED_TRACE(way.Name);

@@ -11,7 +11,7 @@ namespace {
 // Foreign Russian (1251), native German (1252): the two code pages must not be mixed up.
 void FillSample(TVocabFile& document)
 {
-    SetLanguages(document, LangRussian, LangGerman);
+    SetLanguages(document, Russian, German);
     AddItem(document, "big, red", "", "", "large");
     AddItem(document, "say \"hi\"", "v", "", "sagen");
     AddItem(document, "\xE4\xEE\xEC", "n.", "note", "Haus\xFC");
@@ -76,13 +76,13 @@ TEST(TextExport, RoundTripThroughImportForAllFormats)
         const auto format = static_cast<TTextFormat>(i);
         SCOPED_TRACE(TextFormatName(format));
         TVocabFile source;
-        SetLanguages(source, LangRussian, LangGerman);
+        SetLanguages(source, Russian, German);
         for (const TFieldValues& values : items)
             AddItem(source, values[0], values[1], values[2], values[3]);
         for (std::int32_t n = 0; n < source.Count(); ++n)
             source.Items(n).SortingPosition = positions[n];
         TVocabFile target;
-        SetLanguages(target, LangRussian, LangGerman);
+        SetLanguages(target, Russian, German);
         const TImportResult result
             = ImportTextBytes(target, ExportTextBytes(source, format), format, AllColumns, 1);
         EXPECT_EQ(result.LostFields, 0);

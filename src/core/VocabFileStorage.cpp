@@ -273,6 +273,6 @@ void TVocabFile::MarkRecovered(const std::string& fileName)
 {
     FileName_ = fileName;
     ClearUndo();
-    Touch();
+    Touch(TRowChange {});
     SavedPos_ = -1;
 }

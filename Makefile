@@ -22,9 +22,13 @@ FUZZ_PACKAGES = clang libclang-rt-14-dev
 FORMAT_PACKAGES = clang-format
 COVERAGE_PACKAGES = gcovr
 
+# The model's test programs, one per layer (tests/CMakeLists.txt; target model_tests builds them all).
+MODEL_TESTS = evaluation_tests core_tests exchange_tests review_tests settings_tests printing_tests \
+              testing_tests speech_tests cli_tests
 # The suites that run code on more than one thread: long tasks, the background writer (saves and
 # recovery copies) and the locale tables shared between threads.
-TSAN_MODEL_TESTS = BackgroundWriter.*:RecoveryCopy.*:LocaleText*
+TSAN_CORE_TESTS = BackgroundWriter.*:RecoveryCopy.*
+TSAN_EVALUATION_TESTS = LocaleText*
 TSAN_GUI_TESTS = LongTask.*
 TSAN_OPTIONS_ALL = halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tests/tsan.supp
 
@@ -90,8 +94,9 @@ asan-test: deps
 
 tsan-test: deps
 	cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORIA_TSAN=ON -DVELMORIA_BENCH=OFF $(CMAKE_FLAGS)
-	cmake --build $(TSAN_BUILD) -j $(JOBS) --target model_tests gui_tests
-	TSAN_OPTIONS="$(TSAN_OPTIONS_ALL)" $(TSAN_BUILD)/tests/model_tests --gtest_filter='$(TSAN_MODEL_TESTS)'
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target core_tests evaluation_tests gui_tests
+	TSAN_OPTIONS="$(TSAN_OPTIONS_ALL)" $(TSAN_BUILD)/tests/core_tests --gtest_filter='$(TSAN_CORE_TESTS)'
+	TSAN_OPTIONS="$(TSAN_OPTIONS_ALL)" $(TSAN_BUILD)/tests/evaluation_tests --gtest_filter='$(TSAN_EVALUATION_TESTS)'
 	QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="$(TSAN_OPTIONS_ALL)" \
 	  $(TSAN_BUILD)/tests/gui_tests --gtest_filter='$(TSAN_GUI_TESTS)'
 
@@ -107,7 +112,7 @@ coverage: deps
 	  -DCMAKE_EXE_LINKER_FLAGS=--coverage -DVELMORIA_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(COVERAGE_BUILD) -j $(JOBS) --target model_tests gui_tests velmoria-cli velmoria-testdrive
 	find $(COVERAGE_BUILD) -name '*.gcda' -delete
-	$(COVERAGE_BUILD)/tests/model_tests --gtest_brief=1
+	for t in $(MODEL_TESTS); do $(COVERAGE_BUILD)/tests/$$t --gtest_brief=1 || exit 1; done
 	QT_QPA_PLATFORM=offscreen $(COVERAGE_BUILD)/tests/gui_tests --gtest_brief=1
 	gcovr -r . --object-directory $(COVERAGE_BUILD) --filter 'src/' --print-summary \
 	  --json $(COVERAGE_BUILD)/coverage.json

@@ -61,8 +61,7 @@ TListLock::TListLock(const std::string& fileName, std::chrono::milliseconds wait
             }
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            struct stat named { };
-            if (::stat(fileName.c_str(), &named) == 0 && SameFile(named, locked)) {
+            if (NameLeadsTo(fileName, locked)) {
                 Fd_ = fd;
                 Device_ = locked.st_dev;
                 Inode_ = locked.st_ino;
@@ -91,6 +90,12 @@ TListLock::TListLock(const std::string& fileName, std::chrono::milliseconds wait
                 deadline - Clock::now() + std::chrono::milliseconds(1))));
         pause = std::min(pause * 2, std::chrono::milliseconds(25));
     }
+}
+
+bool NameLeadsTo(const std::string& fileName, const struct stat& file)
+{
+    struct stat named { };
+    return ::stat(fileName.c_str(), &named) == 0 && SameFile(named, file);
 }
 
 TListLock::~TListLock()

@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <string>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 struct TLockHolder {
@@ -41,6 +42,9 @@ private:
     ino_t Inode_ = 0;
 };
 
+// Whether the name leads to the file (as fstat gave it) now: a lock taken on a file a save has
+// renamed another over protects nothing.
+bool NameLeadsTo(const std::string& fileName, const struct stat& file);
 // The process holding a flock on the file (from /proc/locks); Pid is 0 when none is found.
 TLockHolder FindLockHolder(dev_t device, ino_t inode);
 // The message when the wait for another holder ended.

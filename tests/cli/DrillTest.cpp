@@ -3,6 +3,7 @@
 #include "cli/Drill.h"
 
 #include "CliRun.h"
+#include "core/DocumentBuilders.h"
 #include "core/FileAttributes.h"
 #include "core/VocabFile.h"
 #include "evaluation/TextUtils.h"
@@ -14,8 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr LangId German = 0x0407, English = 0x0409, Russian = 0x0419;
 
 class DrillTest : public ::testing::Test {
 protected:

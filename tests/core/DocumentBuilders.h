@@ -18,6 +18,7 @@ constexpr LangId French = 0x040C;
 constexpr LangId Russian = 0x0419;
 constexpr LangId Turkish = 0x041F;
 constexpr LangId Swedish = 0x041D;
+constexpr LangId Greek = 0x0408;
 
 // Appends an item through the editing operations (recorded for undo like a user's Add).
 inline TVocabItem* AppendByAdd(TVocabFile& doc, std::string_view foreign, std::string_view category = "",

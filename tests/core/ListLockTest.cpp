@@ -15,6 +15,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 using namespace std::chrono_literals;
@@ -58,6 +59,11 @@ TEST(ListLock, TheHolderIsNamedAndOneProcessNeverWaitsForItself)
         // A save replaced the file: the name leads to a file nobody holds.
         WriteBytes(dir.File("new"), "new");
         ASSERT_EQ(std::rename(dir.File("new").c_str(), list.c_str()), 0);
+        struct stat renamed { };
+        ASSERT_EQ(::stat(list.c_str(), &renamed), 0);
+        EXPECT_EQ(std::tuple(NameLeadsTo(list, st), NameLeadsTo(list, renamed),
+                      NameLeadsTo(dir.File("missing.vmr"), renamed)),
+            std::tuple(false, true, false));
         TListLock moved = TListLock(list, 0ms);
         EXPECT_TRUE(moved.Held());
         lock = std::move(moved);

@@ -36,4 +36,7 @@ TEST(RecentFileList, AddMovesToFrontDropsTheOldestAndLoadRaisesTheCapacity)
     loaded.Add("/new");
     EXPECT_EQ(loaded.Count(), 12);
     EXPECT_EQ(loaded[0], "/new");
+    TRecentFileList none(0);
+    none.Add("/f");
+    EXPECT_EQ(none.Count(), 0) << "no room, nothing kept";
 }

@@ -178,6 +178,7 @@ TEST(FileStamp, AReloadKeepsTheCurrentItemWhereItCan)
     } cases[] = {
         { "the same list", words, 2, 2 },
         { "items inserted before it", { "x", "y", "a", "b", "c", "d", "e" }, 2, 4 },
+        { "the first item, moved", { "x", "a", "b", "c", "d", "e" }, 0, 1 },
         { "items deleted before it", { "b", "c", "d", "e" }, 2, 1 },
         { "of two equal items the nearer", { "c", "x", "y", "c", "z" }, 2, 3 },
         { "the item itself is gone", { "a", "b", "d", "e" }, 2, 2 },

@@ -54,6 +54,8 @@ TEST(RichText, ReadsTheSubsetAndSkipsTheRest)
         { "\\ansicpg9999 \\'e9", Runs({ { u"\u00E9" } }) },
         { "\\u233?x {\\uc0\\u252 y} \\u-3913?", Runs({ { u"\u00E9x \u00FCy \uF0B7" } }) },
         { "\\\\ \\{ \\} \\~", Runs({ { u"\\ { } \u00A0" } }) },
+        { "\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote \\u x",
+            Runs({ { u"\u2014\u2013\u2022\u2018\u2019\u201C\u201Dx" } }) },
         { "{\\fonttbl{\\f0 Arial;}}{\\colortbl\\red0;}{\\*\\generator Me;}text", Runs({ { u"text" } }) },
         { "\\unknown42 \\foo-7 x\\- y", Runs({ { u"x y" } }) },
         { "{\\*\\bad {nested} group}shown", Runs({ { u"shown" } }) },

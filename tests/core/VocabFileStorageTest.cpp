@@ -8,6 +8,7 @@
 #include "support/MessageOf.h"
 #include "support/TempDir.h"
 
+#include <climits>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -254,8 +255,11 @@ TEST_F(VocabFileStorage, SavingThroughALinkWritesTheFileItLeadsToAndKeepsTheLink
     fs::create_symlink("../real.vmr", Dir.File("sub/relative.vmr"));
     fs::create_symlink("sub/relative.vmr", Dir.File("chain.vmr"));
     fs::create_hard_link(real, Dir.File("hard.vmr"));
-    fs::create_symlink("new.vmr", Dir.File("ahead.vmr")); // to a file not there yet
-    for (const char* name : { "real.vmr", "symbolic.vmr", "sub/relative.vmr", "chain.vmr", "hard.vmr" }) {
+    const std::string longest = std::string(NAME_MAX - 4, 'l') + ".vmr"; // its temporary names still fit
+    fs::create_hard_link(real, Dir.File(longest));
+    fs::create_symlink("n", Dir.File("ahead.vmr")); // to a file not there yet, of a one-letter name
+    for (const std::string name :
+        { "real.vmr", "symbolic.vmr", "sub/relative.vmr", "chain.vmr", "hard.vmr", longest.c_str() }) {
         SCOPED_TRACE(name);
         WriteBytes(real, "old");
         const bool symbolic = fs::is_symlink(Dir.File(name));
@@ -265,10 +269,10 @@ TEST_F(VocabFileStorage, SavingThroughALinkWritesTheFileItLeadsToAndKeepsTheLink
         EXPECT_EQ(Doc.FileName(), Dir.File(name));
         EXPECT_EQ(fs::is_symlink(Dir.File(name)), symbolic);
         EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, perms);
-        EXPECT_EQ(FilesInFolder(), 6) << "temporary file left";
+        EXPECT_EQ(FilesInFolder(), 7) << "temporary file left";
     }
     Doc.SaveToFile(Dir.File("ahead.vmr"));
-    EXPECT_EQ(ReadBytes(Dir.File("new.vmr")), Doc.SaveToBytes());
+    EXPECT_EQ(ReadBytes(Dir.File("n")), Doc.SaveToBytes());
     EXPECT_TRUE(fs::is_symlink(Dir.File("ahead.vmr")));
 }
 

@@ -334,7 +334,6 @@ TEST(VocabFileFind, FromAfterTheCurrentItemWrappingAround)
     const TWords cats { "the cat sat", "catalogue", "cat food", "the cat", "", "CAT" };
     const TWords texts { "x a", "b", "x c", "x d", "e" };
     const std::string dog = "\xEF \xF3\xEA\xFD\xEB\xEF\xF2";
-    constexpr LangId Greek = 0x0408;
     const struct {
         const char* Name;
         TWords Texts; // word/phrase of each item

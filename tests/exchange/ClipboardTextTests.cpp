@@ -14,7 +14,7 @@ using TItems = std::vector<TFieldValues>;
 TEST(ClipboardText, CopyWritesTheCurrentItemAsOneUtf8LineOfFourColumns)
 {
     TVocabFile document;
-    SetLanguages(document, LangRussian, LangGerman);
+    SetLanguages(document, Russian, German);
     AddItem(document, "\xE4\xEE\xEC", "n.", "", "Haus, Geb\xE4ude");
     AddItem(document, "a\tb", "x\r\ny", "", "z");
     AddItem(document, "\"quoted\"", "", "a \"b\"", "\"");
@@ -103,7 +103,7 @@ TEST(ClipboardText, PasteReadsOneItemPerLineBeforeTheCurrentItemAsOneStep)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         TVocabFile document;
-        SetLanguages(document, LangGerman, LangEnglish);
+        SetLanguages(document, German, English);
         AddItem(document, first[0], "", "", first[3]);
         AddItem(document, second[0], "", "", second[3]);
         document.Items(1).PenaltyPoints = -1;
@@ -139,11 +139,11 @@ TEST(ClipboardText, PasteReadsOneItemPerLineBeforeTheCurrentItemAsOneStep)
 TEST(ClipboardText, CopiedLinePastesBackAtTheEndOfAListWithoutACurrentItem)
 {
     TVocabFile source, target;
-    SetLanguages(source, LangRussian, LangPolish);
+    SetLanguages(source, Russian, Polish);
     AddItem(source, "\xF1\xEB\xEE\xE2\xEE", "\xF1\xF3\xF9.", "", "s\xB3owo"); // слово, сущ., słowo
     source.SetCurrentIndex(0);
     source.Items(0).SortingPosition = 2;
-    SetLanguages(target, LangRussian, LangPolish);
+    SetLanguages(target, Russian, Polish);
     AddItem(target, "a", "", "", "b");
     target.SetCurrentIndex(-1);
     EXPECT_EQ(PasteClipboardText(target, BuildClipboardText(source)).LostFields, 0);

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the exchange tests: a private temporary folder and small documents.
 
+#include "core/DocumentBuilders.h"
 #include "core/VocabFile.h"
 #include "exchange/TextImport.h"
 #include "support/TempDir.h"
@@ -10,11 +11,7 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr LangId LangEnglish = 0x0409; // code page 1252
-inline constexpr LangId LangGerman = 0x0407; // 1252
-inline constexpr LangId LangPolish = 0x0415; // 1250
-inline constexpr LangId LangRussian = 0x0419; // 1251
-inline constexpr LangId LangGreek = 0x0408; // 1253
+inline constexpr LangId Polish = 0x0415; // code page 1250
 inline constexpr TFieldColumns AllColumns = { 1, 2, 3, 4 };
 inline constexpr TFieldColumns WordNative = { 1, 0, 0, 2 };
 

@@ -84,7 +84,7 @@ TEST(ImportHarm, EveryChangeIsCounted)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         TVocabFile document;
-        SetLanguages(document, LangGerman, LangEnglish);
+        SetLanguages(document, German, English);
         const TImportResult r = ImportTextBytes(document, c.Bytes, c.Format, c.Columns, 1);
         const TImportResult& e = c.Expected;
         EXPECT_EQ(std::tuple(r.Added, r.LostFields, r.InvalidBytes, r.Skipped, r.NoTranslation,
@@ -93,7 +93,7 @@ TEST(ImportHarm, EveryChangeIsCounted)
                 e.JoinedBreaks, e.UnclosedQuotes));
     }
     TVocabFile document;
-    SetLanguages(document, LangGerman, LangEnglish);
+    SetLanguages(document, German, English);
     ImportTextBytes(document, "Caf\xE9 noir,x\n", tfUtf8Comma, WordNative, 1);
     EXPECT_EQ(ItemValues(document, 0)[0], "Caf? noir") << "the stray byte is a substitute, not mojibake";
 }

@@ -93,7 +93,7 @@ TEST(ImportPreview, RowsAsTheImportReadsThem)
     const std::string csv
         = "Header,Kopf\r\n\"Haus, das\",house\r\n@,empty word\r\nFu\xC3\x9F,foot\r\nx,y\r\n";
     // UTF-8 read into German (1252): the sharp s survives as one byte.
-    const auto rows = PreviewTextBytes(csv, tfUtf8Comma, { 1, 0, 0, 2 }, 2, 3, LangGerman, LangEnglish);
+    const auto rows = PreviewTextBytes(csv, tfUtf8Comma, { 1, 0, 0, 2 }, 2, 3, German, English);
     EXPECT_EQ(
         Columns(rows), (TRows { { "Haus, das", "house" }, { "@", "empty word" }, { "Fu\xDF", "foot" } }));
     EXPECT_EQ(rows[1].Line, 3);
@@ -101,13 +101,13 @@ TEST(ImportPreview, RowsAsTheImportReadsThem)
     EXPECT_TRUE(rows[1].Skipped);
     // The same line with the word/phrase in column 2; Cyrillic lost in a Western code page.
     const auto moved = PreviewTextBytes(
-        "\xD0\xB4\xD0\xBE\xD0\xBC\tdom\n", tfUtf8Tab, { 2, 0, 0, 1 }, 1, 5, LangEnglish, LangRussian);
+        "\xD0\xB4\xD0\xBE\xD0\xBC\tdom\n", tfUtf8Tab, { 2, 0, 0, 1 }, 1, 5, English, Russian);
     ASSERT_EQ(moved.size(), 1u);
     EXPECT_EQ(moved[0].Columns, (std::vector<std::string> { "\xE4\xEE\xEC", "dom" }));
     // A format or start line out of range gives nothing.
-    EXPECT_TRUE(PreviewTextBytes(csv, tfUtf8Comma, { 1, 0, 0, 2 }, 0, 5, LangGerman, LangEnglish).empty());
+    EXPECT_TRUE(PreviewTextBytes(csv, tfUtf8Comma, { 1, 0, 0, 2 }, 0, 5, German, English).empty());
     EXPECT_TRUE(PreviewTextBytes(
-        csv, static_cast<TTextFormat>(TextFormatCount), { 1, 0, 0, 2 }, 1, 5, LangGerman, LangEnglish)
+        csv, static_cast<TTextFormat>(TextFormatCount), { 1, 0, 0, 2 }, 1, 5, German, English)
                     .empty());
 }
 
@@ -142,13 +142,13 @@ TEST(ImportPreview, MarksTheCharactersTheCodePageLacks)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        const auto rows = PreviewTextBytes(c.Bytes, c.Format, { 1, 0, 0, 2 }, 1, 5, LangEnglish, LangEnglish);
+        const auto rows = PreviewTextBytes(c.Bytes, c.Format, { 1, 0, 0, 2 }, 1, 5, English, English);
         ASSERT_EQ(rows.size(), 1u);
         EXPECT_EQ(rows[0].Columns, c.Columns);
         EXPECT_EQ(rows[0].Lost, c.Lost);
         // The preview shows what the import stores.
         TVocabFile document;
-        SetLanguages(document, LangEnglish, LangEnglish);
+        SetLanguages(document, English, English);
         ImportTextBytes(document, c.Bytes, c.Format, { 1, 0, 0, 2 }, 1);
         ASSERT_EQ(document.Count(), 1);
         EXPECT_EQ(document.Items(0).FieldValue(0), c.Columns[0]);

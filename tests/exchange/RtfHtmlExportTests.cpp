@@ -27,7 +27,7 @@ std::string RtfFontTable(
 TEST(RtfExport, ExactBytes)
 {
     TVocabFile document;
-    SetLanguages(document, LangRussian, LangEnglish);
+    SetLanguages(document, Russian, English);
     document.SetProperties(piDescription, "My {list}\\ \xA9");
     AddItem(document, "\xE4\xEE\xEC", "n.", "masc.", "house");
     AddItem(document, "a\\b{c}", "", "", "x");
@@ -55,17 +55,16 @@ TEST(RtfExport, EmptyDocumentFontTableAndTitleFromFileName)
         std::string Title;
         std::string FontTable;
     } cases[] = {
-        { "PlainName", LangEnglish, LangEnglish, "/some/folder/words.rtf", "words", western },
-        { "NoExtension", LangEnglish, LangEnglish, "words", "words", western },
-        { "DotsInName", LangEnglish, LangEnglish, "dir.x/my.words.rtf", "my.words", western },
-        { "Utf8NameToWestern", LangEnglish, LangGerman, "/x/w\xC3\xB6rter.rtf", "w\\'f6rter", western },
-        { "Utf8NameToCyrillic", LangEnglish, LangRussian, "/x/\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xB0.rtf",
+        { "PlainName", English, English, "/some/folder/words.rtf", "words", western },
+        { "NoExtension", English, English, "words", "words", western },
+        { "DotsInName", English, English, "dir.x/my.words.rtf", "my.words", western },
+        { "Utf8NameToWestern", English, German, "/x/w\xC3\xB6rter.rtf", "w\\'f6rter", western },
+        { "Utf8NameToCyrillic", English, Russian, "/x/\xD1\x81\xD0\xBB\xD0\xBE\xD0\xB2\xD0\xB0.rtf",
             "\\'f1\\'eb\\'ee\\'e2\\'e0", RtfFontTable(0, "", 204, " Cyr") },
-        { "BracesInName", LangEnglish, LangEnglish, "{a}\\.rtf", "\\{a\\}\\\\", western },
-        { "CentralEuropeanAndCyrillic", LangPolish, LangRussian, "x", "x",
-            RtfFontTable(238, " CE", 204, " Cyr") },
-        { "WesternAndCentralEuropean", LangGerman, LangPolish, "x", "x", RtfFontTable(0, "", 238, " CE") },
-        { "GreekAndNoLanguage", LangGreek, 0x0000, "x", "x", RtfFontTable(161, " Greek", 0, "") },
+        { "BracesInName", English, English, "{a}\\.rtf", "\\{a\\}\\\\", western },
+        { "CentralEuropeanAndCyrillic", Polish, Russian, "x", "x", RtfFontTable(238, " CE", 204, " Cyr") },
+        { "WesternAndCentralEuropean", German, Polish, "x", "x", RtfFontTable(0, "", 238, " CE") },
+        { "GreekAndNoLanguage", Greek, 0x0000, "x", "x", RtfFontTable(161, " Greek", 0, "") },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -80,7 +79,7 @@ TEST(RtfExport, EmptyDocumentFontTableAndTitleFromFileName)
 TEST(HtmlExport, ExactBytesWithCodePagesOfBothLanguagesAndMarkupEscaped)
 {
     TVocabFile document;
-    SetLanguages(document, LangGerman, LangRussian);
+    SetLanguages(document, German, Russian);
     // The title is native text: Cyrillic bytes must be read as code page 1251.
     document.SetProperties(piDescription, "\xF1\xEB\xEE\xE2\xE0 & \"x\" <3");
     AddItem(document, "f\xFCr", "\xEF\xF0.", "", "\xED\xE0\xE4"); // category in the native code page
@@ -110,7 +109,7 @@ TEST(HtmlExport, EmptyDocumentAndTitleFromFileName)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         TVocabFile document;
-        SetLanguages(document, LangEnglish, LangRussian);
+        SetLanguages(document, English, Russian);
         EXPECT_EQ(ExportHtmlBytes(document, c.FileName), HtmlPage(c.Title, ""));
     }
     // A name that is not UTF-8 must not put invalid bytes into a UTF-8 page.
@@ -118,24 +117,6 @@ TEST(HtmlExport, EmptyDocumentAndTitleFromFileName)
     const std::string page = ExportHtmlBytes(document, "/x/\xFF\xFE.htm");
     EXPECT_EQ(page.find('\xFF'), std::string::npos);
     EXPECT_EQ(page.find('\xFE'), std::string::npos);
-}
-
-TEST(RtfHtmlExport, FilesHoldTheBytes)
-{
-    TTempFolder folder;
-    TVocabFile document;
-    SetLanguages(document, LangPolish, LangEnglish);
-    AddItem(document, "\xB3\xF3\xBFko", "n.", "", "bed");
-    const std::string rtf = folder.Write("bed.rtf", "old");
-    const std::string htm = folder.File("bed.htm");
-    ExportRtf(document, rtf);
-    ExportHtml(document, htm);
-    EXPECT_EQ(ReadBytes(rtf), ExportRtfBytes(document, rtf));
-    EXPECT_EQ(ReadBytes(htm), ExportHtmlBytes(document, htm));
-    EXPECT_NE(ReadBytes(htm).find("<h1>bed</h1>"), std::string::npos);
-    EXPECT_NE(ReadBytes(htm).find("<b>\xC5\x82\xC3\xB3\xC5\xBCko</b>"), std::string::npos);
-    EXPECT_THROW(ExportRtf(document, folder.File("none/bed.rtf")), EFileError);
-    EXPECT_THROW(ExportHtml(document, folder.File("none/bed.htm")), EFileError);
 }
 
 } // namespace

@@ -11,7 +11,7 @@ namespace {
 // Foreign Russian (1251), native German (1252): the two code pages must not be mixed up.
 void FillSample(TVocabFile& document)
 {
-    SetLanguages(document, LangRussian, LangGerman);
+    SetLanguages(document, Russian, German);
     AddItem(document, "big, red", "", "", "large");
     AddItem(document, "say \"hi\"", "v", "", "sagen");
     AddItem(document, "\xE4\xEE\xEC", "n.", "note", "Haus\xFC");
@@ -76,13 +76,13 @@ TEST(TextExport, RoundTripThroughImportForAllFormats)
         const auto format = static_cast<TTextFormat>(i);
         SCOPED_TRACE(TextFormatName(format));
         TVocabFile source;
-        SetLanguages(source, LangRussian, LangGerman);
+        SetLanguages(source, Russian, German);
         for (const TFieldValues& values : items)
             AddItem(source, values[0], values[1], values[2], values[3]);
         for (std::int32_t n = 0; n < source.Count(); ++n)
             source.Items(n).SortingPosition = positions[n];
         TVocabFile target;
-        SetLanguages(target, LangRussian, LangGerman);
+        SetLanguages(target, Russian, German);
         const TImportResult result
             = ImportTextBytes(target, ExportTextBytes(source, format), format, AllColumns, 1);
         EXPECT_EQ(result.LostFields, 0);
@@ -100,19 +100,30 @@ TEST(TextExport, RoundTripThroughImportForAllFormats)
     }
 }
 
-TEST(TextExport, FileHoldsTheBytesAndReplacesAnOldFile)
+// Every export writes its bytes over an old file, leaves the document as it is and makes no folder.
+TEST(Export, FilesHoldTheBytesAndReplaceAnOldFile)
 {
     TTempFolder folder;
     TVocabFile document;
     FillSample(document);
     const std::string path = folder.Write("list.txt", std::string(10000, 'x'));
-    for (TTextFormat format : { tfUnicodeTab, tfTextComma }) {
-        ExportText(document, path, format);
-        EXPECT_EQ(ReadBytes(path), ExportTextBytes(document, format));
+    using TWrite = void (*)(const TVocabFile&, const std::string&);
+    using TBytes = std::string (*)(const TVocabFile&, const std::string&);
+    const std::pair<TWrite, TBytes> exports[] = {
+        { [](const TVocabFile& d, const std::string& p) { ExportText(d, p, tfUnicodeTab); },
+            [](const TVocabFile& d, const std::string&) { return ExportTextBytes(d, tfUnicodeTab); } },
+        { [](const TVocabFile& d, const std::string& p) { ExportText(d, p, tfTextComma); },
+            [](const TVocabFile& d, const std::string&) { return ExportTextBytes(d, tfTextComma); } },
+        { [](const TVocabFile& d, const std::string& p) { ExportRtf(d, p); }, ExportRtfBytes },
+        { [](const TVocabFile& d, const std::string& p) { ExportHtml(d, p); }, ExportHtmlBytes },
+    };
+    for (const auto& [write, bytes] : exports) {
+        write(document, path);
+        EXPECT_EQ(ReadBytes(path), bytes(document, path));
+        EXPECT_THROW(write(document, folder.File("no/such/folder/list.txt")), EFileError);
     }
     EXPECT_FALSE(document.Modified());
     EXPECT_EQ(document.FileName(), "");
-    EXPECT_THROW(ExportText(document, folder.File("no/such/folder/list.txt"), tfTextComma), EFileError);
     EXPECT_FALSE(std::filesystem::exists(folder.File("no")));
 }
 

@@ -203,8 +203,7 @@ TEST(TextImport, QuotedLineBreaksAndStartLine)
             EXPECT_EQ(AllItems(document), expected);
             EXPECT_EQ(document.Modified(), !expected.empty());
             // The preview reads the same records, numbered by the line they start on.
-            const auto rows
-                = PreviewTextBytes(bytes, format, AllColumns, c.StartLine, 10, LangEnglish, LangEnglish);
+            const auto rows = PreviewTextBytes(bytes, format, AllColumns, c.StartLine, 10, English, English);
             std::size_t n = 0;
             for (const auto& row : rows) {
                 if (row.Skipped || n >= expected.size())
@@ -214,16 +213,15 @@ TEST(TextImport, QuotedLineBreaksAndStartLine)
             EXPECT_EQ(n, expected.size());
         }
     }
-    EXPECT_EQ(PreviewTextBytes("\"a\nb\",c\n\nd,e", tfTextComma, AllColumns, 1, 5, LangEnglish, LangEnglish)
-                  .back()
-                  .Line,
+    EXPECT_EQ(
+        PreviewTextBytes("\"a\nb\",c\n\nd,e", tfTextComma, AllColumns, 1, 5, English, English).back().Line,
         4);
 }
 
 TEST(TextImport, AppendsAfterExistingItemsAndClearsHistory)
 {
     TVocabFile document;
-    SetLanguages(document, LangGerman, LangEnglish);
+    SetLanguages(document, German, English);
     AddItem(document, "alt", "", "", "old");
     document.SetCurrentIndex(0);
     document.NewItem().SetFieldValues("neu", "", "", "new");
@@ -277,7 +275,7 @@ TEST(TextImport, OverlongFieldRefusesWholeFile)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         TVocabFile document;
-        SetLanguages(document, LangGerman, LangEnglish);
+        SetLanguages(document, German, English);
         AddItem(document, "keep", "", "", "me");
         if (!c.RefusedLine) {
             EXPECT_EQ(ImportTextBytes(document, c.Text, c.Format, c.Columns, c.StartLine).Added, 1);
@@ -330,7 +328,7 @@ TEST(TextImport, EncodingsAndCodePages)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         TVocabFile document;
-        SetLanguages(document, LangRussian, LangPolish);
+        SetLanguages(document, Russian, Polish);
         const TImportResult result = ImportTextBytes(document, c.Bytes, c.Format, c.Columns, 1);
         EXPECT_EQ(result.Added, static_cast<std::int32_t>(c.Expected.size()));
         EXPECT_EQ(result.LostFields, c.LostFields);
@@ -363,7 +361,7 @@ TEST(TextImport, BadInputsReadSafely)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         TVocabFile document;
-        SetLanguages(document, LangGreek, LangEnglish);
+        SetLanguages(document, Greek, English);
         EXPECT_EQ(ImportTextBytes(document, c.Bytes, c.Format, AllColumns, 1).Added, c.Added);
         for (std::int32_t i = 0; i < document.Count(); ++i) {
             EXPECT_FALSE(document.Items(i).FieldValue(0).empty());

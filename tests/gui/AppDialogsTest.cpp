@@ -1,5 +1,6 @@
 // The welcome and properties dialogs.
 
+#include "core/DocumentBuilders.h"
 #include "evaluation/Languages.h"
 #include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
@@ -22,9 +23,6 @@
 #include <filesystem>
 
 namespace {
-constexpr LangId Russian = 0x0419;
-constexpr LangId EnglishUS = 0x0409;
-constexpr LangId French = 0x040C;
 
 class AppDialogTest : public ::testing::Test {
 protected:
@@ -104,12 +102,12 @@ TEST_F(AppDialogTest, WelcomeListsTheRecentFilesShortenedAndClicksAndDoubleClick
 
 TEST_F(AppDialogTest, PropertiesOfAnExistingListKeepTheCodePagesAndTrimTheDescriptions)
 {
-    TPropertiesData data = Properties(Russian, EnglishUS);
+    TPropertiesData data = Properties(Russian, English);
     data.Description = "Le\xE7ons"; // "Leçons" in 1252
     TPropertiesDialog dialog(nullptr, data);
     EXPECT_EQ(dialog.edtDescription->text(), Q("Le\xC3\xA7ons"));
     for (const auto& [box, codePage, selected] :
-        { std::tuple { dialog.cbForeign, 1251, Russian }, std::tuple { dialog.cbNative, 1252, EnglishUS } }) {
+        { std::tuple { dialog.cbForeign, 1251, Russian }, std::tuple { dialog.cbNative, 1252, English } }) {
         SCOPED_TRACE(codePage);
         int expected = 0;
         for (const TLanguage& language : LanguageTable())
@@ -127,7 +125,7 @@ TEST_F(AppDialogTest, PropertiesOfAnExistingListKeepTheCodePagesAndTrimTheDescri
     dialog.edtComments->setText(QStringLiteral("  first  second "));
     dialog.btnOKClick();
     EXPECT_EQ(data.ForeignLangID, 0x0422);
-    EXPECT_EQ(data.NativeLangID, EnglishUS);
+    EXPECT_EQ(data.NativeLangID, English);
     EXPECT_EQ(data.Comments, "first  second");
     EXPECT_EQ(data.Description, "Le\xE7ons");
 }
@@ -200,7 +198,7 @@ TEST_F(AppDialogTest, GeneralPageOfAnUntitledListAMissingFileAndFilesOnDisk)
         if (c.ReadOnly)
             std::filesystem::permissions(
                 c.FileName, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
-        TPropertiesData data = Properties(French, EnglishUS, c.FileName);
+        TPropertiesData data = Properties(French, English, c.FileName);
         TPropertiesDialog dialog(nullptr, data);
         EXPECT_EQ(dialog.lblTitle->text(), Q(c.Title));
         EXPECT_EQ(dialog.lblLocation->text().toStdString(), c.Location);
@@ -226,7 +224,7 @@ TEST_F(AppDialogTest, PageKeysTurnThePageFromEveryControlAndEscapeCancels)
     for (const auto& [key, modifiers] : keys) {
         for (int control = 0; control < 4; ++control) {
             SCOPED_TRACE(testing::Message() << key << " on control " << control);
-            TPropertiesData data = Properties(Russian, EnglishUS);
+            TPropertiesData data = Properties(Russian, English);
             TPropertiesDialog dialog(nullptr, data);
             ShowActive(dialog);
             QWidget* const controls[]
@@ -235,10 +233,10 @@ TEST_F(AppDialogTest, PageKeysTurnThePageFromEveryControlAndEscapeCancels)
             QTest::keyClick(controls[control], key, modifiers);
             EXPECT_EQ(dialog.pcPages->currentWidget(), dialog.tsGeneral);
             EXPECT_EQ(dialog.cbForeign->currentData().toUInt(), Russian);
-            EXPECT_EQ(dialog.cbNative->currentData().toUInt(), EnglishUS);
+            EXPECT_EQ(dialog.cbNative->currentData().toUInt(), English);
         }
     }
-    TPropertiesData data = Properties(Russian, EnglishUS);
+    TPropertiesData data = Properties(Russian, English);
     data.Comments = "keep";
     TPropertiesDialog dialog(nullptr, data);
     ShowActive(dialog);

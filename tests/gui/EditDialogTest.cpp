@@ -2,6 +2,7 @@
 
 #include "ui/EditDialog.h"
 
+#include "core/DocumentBuilders.h"
 #include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
 #include "settings/Settings.h"
@@ -12,9 +13,6 @@
 #include <memory>
 
 namespace {
-constexpr LangId French = 0x040C;
-constexpr LangId English = 0x0409;
-constexpr LangId Russian = 0x0419;
 
 class EditDialogTest : public ::testing::Test {
 protected:

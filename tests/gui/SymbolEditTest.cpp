@@ -3,6 +3,7 @@
 
 #include "ui/SymbolEdit.h"
 
+#include "core/DocumentBuilders.h"
 #include "gui/DialogTestSupport.h"
 #include "settings/Settings.h"
 #include "ui/CharEntryFilter.h"
@@ -16,9 +17,6 @@
 #include <QSignalSpy>
 
 namespace {
-constexpr LangId French = 0x040C;
-constexpr LangId English = 0x0409;
-constexpr LangId Russian = 0x0419;
 
 class SymbolEditTest : public ::testing::Test {
 protected:

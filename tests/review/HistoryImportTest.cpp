@@ -159,15 +159,16 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
     // A repeat the session called practice just after midnight (UTC): only its flag keeps it so.
     rows.push_back(Row("d", 0, 1));
     rows.push_back(Row("d", 7200000, 3).replace(Row("d").size() - 2, 1, "1"));
+    rows.push_back(Row("e", 3 * 86400000)); // a card of one answer
     // A first answer the session called practice still schedules its card.
     std::string first = Row("c", 7);
     first[first.size() - 2] = '1';
     rows.insert(rows.begin(), first);
     rows.insert(rows.begin() + 6, Row("c", 2 * 86400000 + 7));
     rows.insert(rows.begin() + 15, Row("c", 5 * 86400000 + 7));
-    const auto file = [&](std::size_t count, const std::string& end) {
+    const auto file = [&](std::size_t count, const std::string& end, std::size_t from = 0) {
         std::string csv = std::string(Header).replace(std::strlen(Header) - 1, 1, end);
-        for (std::size_t i = 0; i < count; ++i)
+        for (std::size_t i = from; i < count; ++i)
             csv += rows[i].substr(0, rows[i].size() - 1) + end;
         return csv;
     };
@@ -190,6 +191,11 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
                 EXPECT_EQ(Import(history, file(rows.size() / 2, "\r\n")), static_cast<int>(rows.size() / 2));
                 Import(history, file(rows.size(), "\r\n"));
             } },
+        { "in two halves, the second without the first",
+            [&](THistory& history) {
+                Import(history, file(rows.size() / 2, "\n"));
+                Import(history, file(rows.size(), "\n", rows.size() / 2));
+            } },
         { "stopped before its replay",
             Stopped("UPDATE cards SET state = 0, stability = 0, difficulty = 0, last_review = 0, due = 0, "
                     "reps = 0, lapses = 0; UPDATE answers SET day = 0, state_before = 0") },
@@ -204,7 +210,7 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
     std::ostringstream expected;
     once.ExportCsv(expected);
     const std::vector<TCardKey> keys = { { 7, 9, "x,\"y\"\nz", "t", 0 }, { 7, 9, "b", "t", 0 },
-        { 7, 9, "c", "t", 0 }, { 7, 9, "d", "t", 0 } };
+        { 7, 9, "c", "t", 0 }, { 7, 9, "d", "t", 0 }, { 7, 9, "e", "t", 0 } };
     const auto memories = once.Memories(keys);
     for (const auto& way : ways) {
         SCOPED_TRACE(way.Name);

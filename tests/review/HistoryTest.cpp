@@ -454,6 +454,9 @@ TEST_F(HistoryTest, DamageFoundAtOpenKeepsTheHistoryFromBeingWritten)
     sqlite3* db = nullptr;
     sqlite3_stmt* leaf = nullptr;
     sqlite3_open(Path.c_str(), &db);
+    // The last answer far past the others: a rescue reads on up to the highest id there is.
+    sqlite3_exec(db, "UPDATE answers SET id = 300000 WHERE id = (SELECT MAX(id) FROM answers)", nullptr,
+        nullptr, nullptr);
     sqlite3_prepare_v2(
         db, "SELECT pageno FROM dbstat WHERE name = 'answers' AND pagetype = 'leaf'", -1, &leaf, nullptr);
     std::vector<std::int64_t> pages;
@@ -484,6 +487,8 @@ TEST_F(HistoryTest, DamageFoundAtOpenKeepsTheHistoryFromBeingWritten)
         EXPECT_GT(rescued, Answers / 2);
         EXPECT_LT(rescued, Answers);
         EXPECT_EQ(std::ranges::count(csv.str(), '\n'), rescued + 1);
+        EXPECT_TRUE(
+            Contains(csv.str(), std::to_string(1700000000000 + std::int64_t { Answers - 1 } * 60000)));
         THistory fresh(Dir.File("fresh.sqlite"));
         std::istringstream in(csv.str());
         EXPECT_EQ(fresh.ImportCsv(in), rescued);

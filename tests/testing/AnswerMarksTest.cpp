@@ -2,15 +2,12 @@
 
 #include "testing/AnswerMarks.h"
 
+#include "core/DocumentBuilders.h"
 #include "evaluation/TextUtils.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr LangId English = 0x0409;
-constexpr LangId Russian = 0x0419;
-constexpr LangId Greek = 0x0408;
 
 // Surplus characters in {braces}, missing ones in [brackets].
 std::string Render(const TMarkedAnswer& marked)

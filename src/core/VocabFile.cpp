@@ -45,6 +45,12 @@ std::uint64_t KeyPrefix(const std::string& key)
 
 } // namespace
 
+void TVocabFile::Announce(std::uint32_t changes)
+{
+    if (Notice_)
+        Notice_->Notify(changes);
+}
+
 std::uint64_t TVocabFile::NextRevision()
 {
     // Documents are loaded on worker threads too.
@@ -95,6 +101,7 @@ void TVocabFile::RecountLearnt()
 {
     Learnt_ = CountLearnt(Items_);
     Revision_ = NextRevision();
+    Announce(mcList);
 }
 
 const std::string& TVocabFile::Properties(int i) const
@@ -358,6 +365,7 @@ void TVocabFile::Clear()
     Modified_ = false;
     SavedPos_ = 0;
     Revision_ = NextRevision();
+    Announce(mcList | mcFileName);
 }
 
 std::int32_t TVocabFile::MergeFile(const std::string& name)

@@ -2,6 +2,7 @@
 // The vocabulary document: the list of items with its languages, properties, test data and
 // undo history. Every change goes through these operations.
 
+#include "core/ChangeNotice.h"
 #include "core/Errors.h"
 #include "core/UndoRecord.h"
 #include "core/VocabItem.h"
@@ -151,17 +152,23 @@ public:
     void ClearUndo();
     void PushUndo(TUndoRecord record);
 
+    // Where the document tells of its changes (mcList, mcFileName); none by default.
+    void SetNotice(TChangeNotice* notice) { Notice_ = notice; }
+
 private:
     void SetModifiedFromHistory()
     {
         Modified_ = UndoPos_ != SavedPos_;
         Revision_ = NextRevision();
+        Announce(mcList);
     }
     void Touch()
     {
         Modified_ = true;
         Revision_ = NextRevision();
+        Announce(mcList);
     }
+    void Announce(std::uint32_t changes);
     void TextsChanged() { TextsRevision_ = NextRevision(); }
     static std::uint64_t NextRevision();
     void TrimUndoMemory();
@@ -184,6 +191,7 @@ private:
     std::uint64_t Revision_ = NextRevision();
     std::uint64_t TextsRevision_ = NextRevision();
     std::int32_t Learnt_ = 0;
+    TChangeNotice* Notice_ = nullptr;
 };
 
 // How many of the items are learnt.

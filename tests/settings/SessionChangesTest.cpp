@@ -1,0 +1,98 @@
+// What the session tells its listeners: every way of changing the list, its file or the mode.
+
+#include "core/DocumentBuilders.h"
+#include "settings/Session.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using TAction = std::function<void(TSession&)>;
+
+// The changes a listener to everything heard, or'ed, and how often it was told.
+struct THeard {
+    std::uint32_t Changes = 0;
+    int Times = 0;
+};
+
+THeard Hear(TSession& session, const TAction& action)
+{
+    THeard heard;
+    const TSubscription listen(
+        session.Changes(), mcList | mcFileName | mcMode, [&heard](std::uint32_t changes) {
+            heard.Changes |= changes;
+            ++heard.Times;
+        });
+    action(session);
+    return heard;
+}
+
+} // namespace
+
+TEST(SessionChanges, EveryKindOfChangeIsToldAndNothingElse)
+{
+    const struct {
+        const char* Name;
+        TAction Action;
+        std::uint32_t Heard;
+    } cases[] = {
+        { "add", [](TSession& s) { AppendByAdd(s.Document(), "Haus"); }, mcList },
+        { "undo", [](TSession& s) { s.Document().Undo(); }, mcList },
+        { "answer", [](TSession& s) { s.Document().RecordAnswer(true, 3); }, mcList },
+        { "recount", [](TSession& s) { s.Document().RecountLearnt(); }, mcList },
+        { "saved", [](TSession& s) { s.Document().MarkSaved(); }, mcList },
+        { "saved as", [](TSession& s) { s.Document().MarkSavedAs("b.vmr"); }, mcList | mcFileName },
+        { "recovered", [](TSession& s) { s.Document().MarkRecovered("c.vmr"); }, mcList | mcFileName },
+        { "cleared", [](TSession& s) { s.Document().Clear(); }, mcList | mcFileName },
+        { "new document", [](TSession& s) { s.ReplaceDocument(std::make_unique<TVocabFile>()); },
+            mcList | mcFileName },
+        { "no document", [](TSession& s) { s.ReplaceDocument(nullptr); }, 0 },
+        { "mode", [](TSession& s) { s.SetMode(wmTesting); }, mcMode },
+        { "same mode", [](TSession& s) { s.SetMode(wmEditing); }, 0 },
+        { "current row", [](TSession& s) { s.Document().SetCurrentIndex(1); }, 0 },
+    };
+    for (const auto& c : cases) {
+        TSession session;
+        AppendByAdd(session.Document(), "Baum");
+        AppendByAdd(session.Document(), "Hund");
+        session.Document().SetCurrentIndex(0);
+        session.SetMode(wmEditing);
+        const THeard heard = Hear(session, c.Action);
+        EXPECT_EQ(heard.Changes, c.Heard) << c.Name;
+    }
+}
+
+TEST(SessionChanges, ADocumentPutInPlaceTellsTheSessionsListenersAndTheOldOneIsForgotten)
+{
+    TSession session;
+    auto next = std::make_unique<TVocabFile>();
+    TVocabFile* added = next.get();
+    session.ReplaceDocument(std::move(next));
+    EXPECT_EQ(Hear(session, [added](TSession&) { AppendByAdd(*added, "Haus"); }).Changes, mcList);
+    // A document loaded apart tells no one.
+    TVocabFile apart;
+    EXPECT_EQ(Hear(session, [&apart](TSession&) { AppendByAdd(apart, "Haus"); }).Times, 0);
+}
+
+TEST(SessionChanges, ListenersHearOnlyTheirKindsAndMayComeAndGoWhileBeingTold)
+{
+    TSession session;
+    TChangeNotice& notice = session.Changes();
+    std::vector<std::string> told;
+    std::uint32_t second = 0;
+    const std::uint32_t first = notice.Subscribe(mcMode, [&](std::uint32_t) {
+        told.push_back("first");
+        // The second, told after this one, leaves before it is told; a newcomer waits.
+        notice.Unsubscribe(second);
+        notice.Subscribe(mcMode, [&](std::uint32_t) { told.push_back("newcomer"); });
+    });
+    second = notice.Subscribe(mcMode, [&](std::uint32_t) { told.push_back("second"); });
+    notice.Subscribe(mcList, [&](std::uint32_t) { told.push_back("list"); });
+    session.SetMode(wmEditing);
+    EXPECT_EQ(told, (std::vector<std::string> { "first" }));
+    notice.Unsubscribe(first);
+    told.clear();
+    session.SetMode(wmNone);
+    EXPECT_EQ(told, (std::vector<std::string> { "newcomer" }));
+    EXPECT_EQ(notice.Listeners(), 2u);
+}

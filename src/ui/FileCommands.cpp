@@ -79,8 +79,8 @@ TFileCommands::TFileCommands(TMainForm& form)
     const TCommandRow rows[] = {
         { "miFileNew", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N), "Creates a new file", "new", 2000,
             { TMenuId::File, 10, 10 }, [this] { New(); } },
-        { "miFileOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Opens an existing file", "open", 2001,
-            { TMenuId::File, 11, 11 }, [this] { Open(); } },
+        { "miFileOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Opens an existing file", "open",
+            2001, { TMenuId::File, 11, 11 }, [this] { Open(); } },
         { "miFileSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), "Saves the current file", "save", 2003,
             { TMenuId::File, 12, 12 }, [this] { Save(); }, shown },
         { "miFileSaveAs", "Save &As...", QKeySequence(), "Saves the current file with a different name",
@@ -100,7 +100,8 @@ TFileCommands::TFileCommands(TMainForm& form)
     for (int i = 0; i < RecentFileItems; ++i) {
         const std::string name = "miFileRecent" + std::to_string(i + 1);
         const TCommandRow recent { name.c_str(), "", QKeySequence(), "", nullptr, RecentFileHelp,
-            { TMenuId::File, 50 + i }, [this, i] { OpenRecent(i); }, {}, {}, [this, i](QAction& item) {
+            { TMenuId::File, 50 + i }, [this, i] { OpenRecent(i); }, {}, {},
+            [this, i](QAction& item) {
                 const TRecentFileList& files = Form_.RecentFiles();
                 const bool present = i < files.Count();
                 if (present) {

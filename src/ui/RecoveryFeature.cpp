@@ -4,8 +4,8 @@
 #include "core/DisplayText.h"
 #include "core/SafeSave.h"
 #include "qtsupport/MessageBox.h"
-#include "ui/LongTask.h"
 #include "ui/FileCommands.h"
+#include "ui/LongTask.h"
 #include "ui/MainWindow.h"
 #include "ui/Recovery.h"
 #include "ui/VocabGrid.h"
@@ -194,7 +194,8 @@ bool TRecoveryFeature::Recover(TOrphanCopy& orphan)
     try {
         TVocabFile* loading = document.get();
         const std::string path = ToLocal(orphan.Path);
-        RunLongTask(&Form_, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(orphan.Info.FileName))),
+        RunLongTask(&Form_,
+            QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(orphan.Info.FileName))),
             [&info, loading, path] { info = LoadRecoveryImage(ReadWholeFile(path), *loading); });
     } catch (const std::exception& error) {
         ReportException(error);

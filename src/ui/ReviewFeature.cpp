@@ -323,8 +323,9 @@ std::optional<TDueQuestion> TReviewFeature::DueQuestion()
     THistory* history = HistoryFailed_ ? nullptr : History();
     if (!history)
         return std::nullopt;
-    return TDueQuestion { history->Path(), static_cast<std::uint8_t>(Form_.WindowState().TestMode == 1 ? 1 : 0),
-        Today(), Session_.Settings.Reviews.NewPerDay, ParametersOf(Session_.Settings) };
+    return TDueQuestion { history->Path(),
+        static_cast<std::uint8_t>(Form_.WindowState().TestMode == 1 ? 1 : 0), Today(),
+        Session_.Settings.Reviews.NewPerDay, ParametersOf(Session_.Settings) };
 }
 
 void TReviewFeature::Stop()

@@ -60,7 +60,8 @@ void TSpeechFeature::SetSpeaker(std::unique_ptr<ISpeaker> speaker)
 {
     PendingSpeech_.reset();
     Speaker_ = std::move(speaker);
-    connect(Speaker_.get(), &ISpeaker::Changed, this, [this] { Form_.RunCommand([this] { SpeakerChanged(); }); });
+    connect(
+        Speaker_.get(), &ISpeaker::Changed, this, [this] { Form_.RunCommand([this] { SpeakerChanged(); }); });
     Form_.ScheduleUpdate();
 }
 
@@ -81,7 +82,8 @@ std::optional<std::string> TSpeechFeature::Blocked(TSpokenSide side)
         if (!Speaker_->ChosenVoice(chosen, language))
             return SpeechProblemText(TSpeechProblem::NoVoice, language);
     }
-    const auto field = SpokenField(document, Form_.WindowMode() == wmTesting ? &Form_.Test().Engine() : nullptr, side);
+    const auto field
+        = SpokenField(document, Form_.WindowMode() == wmTesting ? &Form_.Test().Engine() : nullptr, side);
     if (!field
         || SpeechText(field->Item->FieldValue(field->Field), field->Language,
             SideDelimiters(Session_.Settings.Options, side))
@@ -92,8 +94,9 @@ std::optional<std::string> TSpeechFeature::Blocked(TSpokenSide side)
 
 void TSpeechFeature::SpeakSide(TSpokenSide side)
 {
-    SpeakField(
-        SpokenField(Session_.Document(), Form_.WindowMode() == wmTesting ? &Form_.Test().Engine() : nullptr, side), true);
+    SpeakField(SpokenField(Session_.Document(),
+                   Form_.WindowMode() == wmTesting ? &Form_.Test().Engine() : nullptr, side),
+        true);
 }
 
 void TSpeechFeature::SpeakField(const std::optional<TSpokenField>& field, bool asked)

@@ -117,8 +117,7 @@ void TMainForm::Create()
     Test_ = std::make_unique<TTestCommands>(*this);
     Review_ = std::make_unique<TReviewFeature>(*this);
     Speech_ = std::make_unique<TSpeechFeature>(*this);
-    CreateFrameCommands();
-    BuildMenus();
+    CreateMenus();
     Caption_ = std::make_unique<TSubscription>(
         Session_.Changes(), mcFileName | mcMode, [this](std::uint32_t) { UpdateCaption(); });
 
@@ -329,7 +328,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
         // The first picture is on its way: what it does not show (the due count) may start now.
         if (!Painted_ && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
             Painted_ = true;
-            ScheduleUpdate();
+            Review_->AskDueSoon();
         }
         break;
     default:
@@ -398,7 +397,7 @@ void TMainForm::UpdateStatusPanels()
     set(5,
         document.Modified() ? QStringLiteral("Modified")
                             : (document.FileName().empty() ? QString() : QStringLiteral("Saved")));
-    Review_->UpdateDuePanel();
+    Review_->ShowReviewLeft();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

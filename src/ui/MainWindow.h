@@ -40,8 +40,8 @@ class THelpFeature;
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    // The store is where settings are read at creation and written on close. The session is the
-    // application's; the second form makes one of its own (tests and tools).
+    // Settings are read from the store at creation and written to it on close. Without a session
+    // given the window makes one of its own (tests and tools).
     TMainForm(TSession& session, std::unique_ptr<ISettingsStore> store);
     explicit TMainForm(std::unique_ptr<ISettingsStore> store);
     ~TMainForm() override;
@@ -49,27 +49,25 @@ public:
     // Start-up after creation. An exit status when the program is to end without running the
     // window (a command-line mode finished or the file given could not be opened).
     std::optional<int> StartUp(const TCommandLine& commandLine);
-
     TSession& Session() { return Session_; }
     TWindowMode WindowMode() const { return Session_.Mode(); }
     void SetWindowMode(TWindowMode mode);
     void RefreshGrid();
     void ApplyDisplayFont();
-    // The idle update: enables, checks and captions the commands and fills the status bar.
+    // The idle update: enables, checks and captions the commands and fills the status bar. How
+    // many ran so far (they must stay rare on huge lists).
     void UpdateCommandState();
-    // How many updates ran so far (they must stay rare on huge lists).
     std::uint64_t CommandStateUpdates() const { return StateUpdates_; }
     // A command by its object name (nullptr for none).
     QAction* Command(std::string_view name) const { return Commands_.Find(name); }
     std::vector<QAction*> CommandsIn(TMenuId menu) const { return Commands_.InMenu(menu); }
     QToolBar* ToolBar() const { return ToolBar_; }
-
     TRecentFileList& RecentFiles() { return RecentFiles_; }
     TWindowState& WindowState() { return WindowState_; }
     TVocabGrid* Grid() const { return Grid_; }
     TTestPanel* TestPanel() const { return TestPanel_; }
     QLabel* StatusPanel(int index) const { return StatusPanels_[static_cast<std::size_t>(index)]; }
-
+    // The features.
     TFileCommands& File() { return *File_; }
     TEditCommands& Edit() { return *Edit_; }
     TFindCommands& Find() { return *Find_; }
@@ -84,8 +82,7 @@ public:
     void AddCommands(std::span<const TCommandRow> rows) { Commands_.Add(rows); }
     // Runs a command; what it throws is reported as the exception report does, and the program goes on.
     void RunCommand(const std::function<void()>& command);
-    // Asks for the idle update.
-    void ScheduleUpdate();
+    void ScheduleUpdate(); // asks for the idle update
     void ClearCutMark();
     // The rules the commands share.
     bool ListShown() const { return WindowMode() != wmNone; }
@@ -93,13 +90,12 @@ public:
     bool HasCurrentItem() const;
     bool CanTest() const;
     void SaveWindowSettings();
-    // The window has been painted once: what it does not show at first waits for it.
-    bool Painted() const { return Painted_; }
+    bool Painted() const { return Painted_; } // what the first picture lacks waits for it
 
     // A signal that ends the program from outside (SIGTERM, SIGHUP, SIGINT): the unsaved changes
-    // are kept in the recovery copy for the next start, and the program ends without a question.
+    // are kept in the recovery copy for the next start, and the program ends without a question
+    // with the exit status EndedBySignal.
     void EndBySignal(int signalNumber);
-    // The program's exit status once a signal ended it.
     std::optional<int> EndedBySignal() const { return EndedBySignal_; }
 
 protected:
@@ -109,8 +105,8 @@ protected:
 
 private:
     void Create();
-    void CreateFrameCommands();
-    void BuildMenus();
+    // Adds the frame's own rows and makes the menus and the tool bar of all rows.
+    void CreateMenus();
     void CreateStatusBar();
     void CreateViews();
     void LoadWindowSettings();
@@ -135,7 +131,6 @@ private:
     TCharEntryFilter* CharEntry_ = nullptr;
     bool Painted_ = false;
     std::optional<int> EndedBySignal_;
-
     // Made in this order, and ended in the reverse one.
     std::unique_ptr<THelpFeature> Help_;
     std::unique_ptr<TRecoveryFeature> Recovery_;

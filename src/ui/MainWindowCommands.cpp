@@ -9,6 +9,7 @@
 #include "ui/FontDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
+#include "ui/ReviewFeature.h"
 #include "ui/SpeechFeature.h"
 #include "ui/TestCommands.h"
 #include "ui/VocabGrid.h"
@@ -27,7 +28,7 @@ TWindowBounds ToBounds(const QRect& rect)
 
 } // namespace
 
-void TMainForm::CreateFrameCommands()
+void TMainForm::CreateMenus()
 {
     const TCommandRow rows[] = {
         { "miViewToolBar", "&Tool Bar", QKeySequence(), "Shows or hides the Tool Bar", nullptr, 2300,
@@ -67,6 +68,7 @@ void TMainForm::CreateFrameCommands()
                 if (ExecDialog(dialog) != QDialog::Accepted)
                     return;
                 // The learnt colour may have changed; a question is chosen again under the new options.
+                Review_->AskDueSoon();
                 if (WindowMode() == wmTesting)
                     Test_->RefreshQuestion();
                 else
@@ -74,10 +76,6 @@ void TMainForm::CreateFrameCommands()
             } },
     };
     AddCommands(rows);
-}
-
-void TMainForm::BuildMenus()
-{
     const TMenuRow menus[] = {
         { TMenuId::File, "miFile", "&File", nullptr },
         { TMenuId::Edit, "miEdit", "&Edit", "Commands for editing vocabulary" },

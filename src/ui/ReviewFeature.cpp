@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
+#include <QTimer>
 #include <ctime>
 #include <functional>
 #include <utility>
@@ -78,6 +79,12 @@ TReviewFeature::TReviewFeature(TMainForm& form)
     form.installEventFilter(new TActivationWatch(this, [this] { HistoryChanged(); }));
 
     form.Grid()->Model()->SetToolTips([this](int row) { return LeechToolTip(row); });
+    DueTimer_ = new QTimer(this);
+    DueTimer_->setSingleShot(true);
+    connect(DueTimer_, &QTimer::timeout, this, &TReviewFeature::AskDue);
+    // After the change is complete: the count starts from an image of the list made here.
+    Changes_ = std::make_unique<TSubscription>(
+        Session_.Changes(), mcList | mcMode, [this](std::uint32_t) { DueTimer_->start(); });
     TTestPanel* panel = form.TestPanel();
     connect(panel, &TTestPanel::AnswerFailed, this, [this](const QString& message, bool passing) {
         Form_.RunCommand([this, message, passing] { passing ? AnswerNotKept(message) : Failed(message); });
@@ -167,12 +174,19 @@ void TReviewFeature::Failed(const QString& message)
             + QStringLiteral("\n\nReview Due Words is unavailable until the program is started again. "
                              "Testing works as before."),
         Q("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
+    AskDueSoon();
     Form_.ScheduleUpdate();
 }
 
 void TReviewFeature::HistoryChanged()
 {
     ++HistoryChanges_;
+    AskDueSoon();
+}
+
+void TReviewFeature::AskDueSoon()
+{
+    DueTimer_->start();
     Form_.ScheduleUpdate();
 }
 
@@ -184,7 +198,7 @@ void TReviewFeature::SetHistoryPath(const std::string& path)
     HistoryFailed_ = false;
     HistoryPath_ = path;
     DueAsked_.clear();
-    Form_.ScheduleUpdate();
+    AskDueSoon();
 }
 
 bool TReviewFeature::Start(std::optional<std::uint8_t> direction)
@@ -258,20 +272,26 @@ void TReviewFeature::Progress()
     ExecDialog(dialog);
 }
 
-void TReviewFeature::UpdateDuePanel()
+void TReviewFeature::ShowReviewLeft()
+{
+    // The session knows what is left (the question on screen until it is answered); the list's
+    // count is asked again once the session ends.
+    if (!Reviewing())
+        return;
+    const QString text = DueText(Queue_->Left());
+    if (Form_.StatusPanel(6)->text() != text)
+        Form_.StatusPanel(6)->setText(text);
+}
+
+void TReviewFeature::AskDue()
 {
     QLabel* panel = Form_.StatusPanel(6);
     const auto show = [panel](const QString& text) {
         if (panel->text() != text)
             panel->setText(text);
     };
-    if (Reviewing()) {
-        // The session knows what is left (the question on screen until it is answered); the
-        // list's count is asked again once the session ends.
-        show(DueText(Queue_->Left()));
-        DueAsked_.clear();
+    if (!Form_.ListShown() || Reviewing())
         return;
-    }
     // Opening the history and counting wait for the window's first picture, which they are not in.
     if (!Form_.Painted())
         return;
@@ -370,6 +390,7 @@ void TReviewFeature::NextDirection()
     if (const std::optional<std::uint8_t> direction = std::exchange(PendingReview_, std::nullopt)) {
         Form_.WindowState().TestMode = *direction;
         Form_.Test().Engine().SetTestMode(*direction);
+        AskDueSoon();
         Run(*direction);
     }
 }

@@ -3,6 +3,7 @@
 // counts the cards due, and Review Progress shows the history. The history is the learner's,
 // shared by every list and every running copy; the list is never modified by it.
 
+#include "core/ChangeNotice.h"
 #include "review/ReviewQueue.h"
 
 #include <QObject>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <string>
 
+class QTimer;
 class TMainForm;
 class TSession;
 class THistory;
@@ -54,8 +56,12 @@ public:
     bool FollowDirection();
     // The share panel: the test's own figure, or what the reviews made of the list.
     void ShowShare(std::int32_t learnt);
-    // The due panel: the session's remaining cards, or the worker's count for the list as it is.
-    void UpdateDuePanel();
+    // While a review runs, the due panel shows its remaining cards.
+    void ShowReviewLeft();
+    // Asks the worker for the list's due count, unless the list, the history, the day and the
+    // settings are as they were when it was asked last. Changes of the list ask a moment later.
+    void AskDue();
+    void AskDueSoon();
 
 private:
     // A review in one direction (the engine's when none is given) or in BothDirections.
@@ -84,4 +90,6 @@ private:
     std::string DueAsked_;
     // Grows whenever the history may have been written outside this window (HistoryChanged).
     std::uint64_t HistoryChanges_ = 0;
+    QTimer* DueTimer_ = nullptr;
+    std::unique_ptr<TSubscription> Changes_;
 };

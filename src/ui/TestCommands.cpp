@@ -151,6 +151,7 @@ void TTestCommands::RunTestAction(TTestAction action)
 {
     Form_.WindowState().TestMode = Engine().TestMode();
     Form_.WindowState().MultipleChoice = Engine().MultipleChoice();
+    Form_.Review().AskDueSoon();
     // A review serves one direction: the other one has a queue of its own.
     if (!Form_.Review().FollowDirection())
         return;

@@ -89,6 +89,32 @@ protected:
 
 } // namespace
 
+// The list tells of its changes itself: one made past every command and idle update is kept too,
+// and a save under another name renames the window at once.
+TEST_F(RecoveryTest, AChangeMadeBehindTheWindowsBackIsCopiedAllTheSame)
+{
+    OpenList();
+    const std::uint64_t updates = Form->CommandStateUpdates();
+    const std::pair<const char*, std::function<void(TVocabFile&)>> changes[] = {
+        { "an answer", [](TVocabFile& doc) { doc.RecordAnswer(true, 3); } },
+        { "a shuffle", [](TVocabFile& doc) { doc.Shuffle(); } },
+        { "a deletion", [](TVocabFile& doc) { doc.DeleteCurrent(); } },
+    };
+    for (const auto& [name, change] : changes) {
+        change(Doc());
+        ASSERT_TRUE(Form->Recovery().Timer()->isActive()) << name;
+        Form->Recovery().Flush();
+        TVocabFile restored;
+        LoadRecoveryImage(OwnCopyBytes(), restored);
+        EXPECT_EQ(restored.SaveToBytes(), Doc().SaveToBytes()) << name;
+        Doc().MarkSavedAs(Dir.File(std::string(name) + ".vmr"));
+        Form->Recovery().Flush();
+        EXPECT_TRUE(Copies().isEmpty()) << name;
+        EXPECT_EQ(Form->windowTitle(), QString::fromUtf8(name) + QStringLiteral(".vmr - Velmoria"));
+    }
+    EXPECT_EQ(Form->CommandStateUpdates(), updates) << "no idle update ran";
+}
+
 TEST_F(RecoveryTest, ChangesAreCopiedAfterAPauseAndTheCopyGoesWithTheSaveOrANormalClose)
 {
     OpenList();

@@ -70,7 +70,12 @@ protected:
         Form->SetWindowMode(wmEditing);
         Idle();
     }
-    void Idle() { Form->UpdateCommandState(); }
+    // The idle update, and the due count the changes before it ask for.
+    void Idle()
+    {
+        Form->UpdateCommandState();
+        Form->Review().AskDue();
+    }
     // The count the status bar shows once the worker has answered.
     QString DueShown()
     {

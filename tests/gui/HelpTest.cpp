@@ -173,7 +173,11 @@ TEST_F(HelpTest, EveryDialogControlLeadsToItsTopicAndF1AsksForTheFocusedOneOrThe
     Form->Find().HideSearchDialog();
 
     record.Asked.clear();
-    auto* edit = Form->menuBar()->findChild<QMenu*>(QStringLiteral("miEdit"));
+    // The menu the command sits in.
+    QMenu* edit = nullptr;
+    for (QObject* user : Form->Command("miEditFind")->associatedObjects())
+        edit = edit ? edit : qobject_cast<QMenu*>(user);
+    ASSERT_NE(edit, nullptr);
     edit->popup(Form->mapToGlobal(QPoint(10, 10)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
     edit->setActiveAction(Form->Command("miEditFind"));

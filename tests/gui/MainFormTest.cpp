@@ -15,7 +15,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QToolBar>
 #include <sys/stat.h>
@@ -84,6 +87,44 @@ TEST_F(MainFormTest, StartsEmptyAndOpeningShowsTheListWithCaptionAndPanelsAndAFa
     EXPECT_EQ(Doc().Count(), count);
     EXPECT_EQ(Doc().FileName(), List);
     EXPECT_EQ(Form->RecentFiles().Count(), 1);
+}
+
+// Each feature's rows find their places: the menus and the tool bar in order, "|" a separator.
+TEST_F(MainFormTest, TheCommandRowsMakeTheMenusAndTheToolBarInTheirGroups)
+{
+    const auto layout = [](const QList<QAction*>& actions) {
+        QStringList names;
+        for (const QAction* action : actions)
+            names << (action->isSeparator() ? QStringLiteral("|")
+                    : action->menu()
+                    ? action->menu()->objectName()
+                    : action->objectName().remove(QRegularExpression(QStringLiteral("^mi[A-Z][a-z]+"))));
+        return names.join(u' ').toStdString();
+    };
+    std::vector<std::string> menus;
+    for (const QAction* menu : Form->menuBar()->actions()) {
+        menus.push_back(menu->menu()->objectName().toStdString() + ": " + layout(menu->menu()->actions()));
+        for (const QAction* sub : menu->menu()->actions())
+            if (sub->menu())
+                menus.push_back(
+                    sub->menu()->objectName().toStdString() + ": " + layout(sub->menu()->actions()));
+    }
+    EXPECT_EQ(menus,
+        (std::vector<std::string> {
+            "miFile: New Open Save SaveAs | Import | Print PageSetup | Properties | Recent1 Recent2 Recent3 "
+            "Recent4 | Exit",
+            "miEdit: Undo Redo | Cut Copy Paste | Add Edit Delete | MoveUp MoveDown | Sort Shuffle | Find "
+            "FindNext",
+            "miTest: StartTesting Review ReviewBoth | Passive Active | MultipleChoice | Hint Statistics "
+            "Progress",
+            "miView: ToolBar StatusBar | SpeakForeign SpeakNative | Font Options",
+            "miHelp: Contents miHelpHowTo Tips | HomePage ExchangePage Donate | About",
+            "miHelpHowTo: HowToEdit HowToTest",
+        }));
+    EXPECT_EQ(layout(Form->ToolBar()->actions()),
+        "New Open Save tbPrint | Cut Copy Paste | Undo Redo | Add Edit Delete | tbSort | StartTesting Review "
+        "| "
+        "Passive Active | MultipleChoice | Hint Statistics | SpeakForeign SpeakNative");
 }
 
 TEST_F(MainFormTest, AListWhoseNameIsNotUtf8IsOpenedSavedAndRememberedByItsBytes)

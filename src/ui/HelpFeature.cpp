@@ -8,6 +8,7 @@
 #include "ui/MainWindow.h"
 #include "ui/TipsDialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
@@ -41,16 +42,20 @@ THelpFeature::THelpFeature(TMainForm& form)
             2503, { TMenuId::Help, 21 }, openPage(ProductExchangePage) },
         { "miHelpDonate", "&Donate", {}, "Displays information about making a donation", nullptr, 2504,
             { TMenuId::Help, 22 }, openPage(ProductDonatePage) },
-        // The tool tip keeps the short name.
+        // The menu names the program; the tool tip keeps the short name.
         { "miHelpAbout", "&About", {}, "Displays information about this program", nullptr, 2505,
             { TMenuId::Help, 30 },
             [this] {
                 TAboutDialog dialog(&Form_);
                 ExecDialog(dialog);
+            },
+            {}, {},
+            [](QAction& action) {
+                if (action.text() != QStringLiteral("&About Velmoria"))
+                    action.setText(QStringLiteral("&About Velmoria"));
             } },
     };
     form.AddCommands(rows);
-    form.Command("miHelpAbout")->setText(QStringLiteral("&About Velmoria"));
 }
 
 THelpFeature::~THelpFeature()

@@ -2,6 +2,7 @@
 
 #include "core/DocumentBuilders.h"
 #include "settings/Session.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,13 @@ THeard Hear(TSession& session, const TAction& action)
 
 TEST(SessionChanges, EveryKindOfChangeIsToldAndNothingElse)
 {
+    const TTempDir dir;
+    const std::string saved = dir.File("a.vmr");
+    {
+        TVocabFile file;
+        AppendByAdd(file, "Haus");
+        file.SaveToFile(saved);
+    }
     const struct {
         const char* Name;
         TAction Action;
@@ -44,6 +52,7 @@ TEST(SessionChanges, EveryKindOfChangeIsToldAndNothingElse)
         { "saved as", [](TSession& s) { s.Document().MarkSavedAs("b.vmr"); }, mcList | mcFileName },
         { "recovered", [](TSession& s) { s.Document().MarkRecovered("c.vmr"); }, mcList | mcFileName },
         { "cleared", [](TSession& s) { s.Document().Clear(); }, mcList | mcFileName },
+        { "loaded", [&saved](TSession& s) { s.Document().LoadFromFile(saved); }, mcList | mcFileName },
         { "new document", [](TSession& s) { s.ReplaceDocument(std::make_unique<TVocabFile>()); },
             mcList | mcFileName },
         { "no document", [](TSession& s) { s.ReplaceDocument(nullptr); }, 0 },

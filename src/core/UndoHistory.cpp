@@ -33,6 +33,32 @@ bool ValidIndex(const TVocabItemList& items, std::int32_t i)
     return i >= 0 && static_cast<std::size_t>(i) < items.size();
 }
 
+// The rows a record changed when done or undone, count being the list's length after that.
+std::optional<TRowChange> RowsOf(const TUndoRecord& r, bool undone, std::int32_t count)
+{
+    switch (r.Kind) {
+    case ukAdd:
+    case ukPaste: {
+        // The added items stand just before NewIndex (or at the end) while done.
+        const std::int32_t end = r.NewIndex == -1 ? count + (undone ? r.Added : 0) : r.NewIndex;
+        const std::int32_t first = end - r.Added;
+        return undone ? TRowChange { first, r.Added, 0 } : TRowChange { first, 0, r.Added };
+    }
+    case ukEdit:
+        return TRowChange { r.NewIndex, 1, 1 };
+    case ukDelete:
+        return undone ? TRowChange { r.OldIndex, 0, 1 } : TRowChange { r.OldIndex, 1, 0 };
+    case ukMove:
+        return undone ? TRowChange { r.NewIndex, 0, 0, r.OldIndex }
+                      : TRowChange { r.OldIndex, 0, 0, r.NewIndex };
+    case ukSort:
+    case ukShuffle:
+    case ukNone:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 const char* UndoKindName(TUndoKind kind)
@@ -103,7 +129,7 @@ void TVocabFile::PushUndo(TUndoRecord record)
     UndoList_.push_back(std::move(record));
     UndoListEntries_ += entries;
     UndoPos_ = UndoCount();
-    Touch();
+    Touch(RowsOf(UndoList_.back(), false, Count()));
     TrimUndoMemory();
 }
 
@@ -178,7 +204,7 @@ void TVocabFile::Undo()
         TextsChanged();
     --UndoPos_;
     CurrentIndex_ = r.OldIndex < Count() ? r.OldIndex : -1;
-    SetModifiedFromHistory();
+    SetModifiedFromHistory(RowsOf(r, true, Count()));
 }
 
 void TVocabFile::Redo()
@@ -236,5 +262,5 @@ void TVocabFile::Redo()
         TextsChanged();
     ++UndoPos_;
     CurrentIndex_ = r.NewIndex < Count() ? r.NewIndex : -1;
-    SetModifiedFromHistory();
+    SetModifiedFromHistory(RowsOf(r, false, Count()));
 }

@@ -100,8 +100,32 @@ std::int32_t CountLearnt(std::span<const std::unique_ptr<TVocabItem>> items)
 void TVocabFile::RecountLearnt()
 {
     Learnt_ = CountLearnt(Items_);
+    Renew();
+}
+
+void TVocabFile::Renew(std::optional<TRowChange> rows)
+{
+    Steps_[StepCount_++ % Steps_.size()] = { Revision_, rows };
     Revision_ = NextRevision();
     Announce(mcList);
+}
+
+std::optional<std::vector<TRowChange>> TVocabFile::RowChangesSince(std::uint64_t revision) const
+{
+    std::vector<TRowChange> changes;
+    for (std::size_t k = 0; k < std::min(StepCount_, Steps_.size()) && revision != Revision_; ++k) {
+        const TRevisionStep& step = Steps_[(StepCount_ - 1 - k) % Steps_.size()];
+        if (!step.Rows)
+            return std::nullopt;
+        changes.push_back(*step.Rows);
+        if (step.Before == revision) {
+            std::reverse(changes.begin(), changes.end());
+            return changes;
+        }
+    }
+    if (revision == Revision_)
+        return changes;
+    return std::nullopt;
 }
 
 const std::string& TVocabFile::Properties(int i) const
@@ -155,7 +179,7 @@ void TVocabFile::SetProperties(int i, const std::string& s)
     auto& property = Properties_[static_cast<std::size_t>(i)];
     if (property != s) {
         property = s;
-        Touch();
+        Touch(TRowChange {});
         SavedPos_ = -1;
     }
 }
@@ -364,8 +388,8 @@ void TVocabFile::Clear()
     FileName_.clear();
     Modified_ = false;
     SavedPos_ = 0;
-    Revision_ = NextRevision();
-    Announce(mcList | mcFileName);
+    Renew();
+    Announce(mcFileName);
 }
 
 std::int32_t TVocabFile::MergeFile(const std::string& name)
@@ -445,13 +469,12 @@ void TVocabFile::RecordAnswer(bool correct, std::int32_t maxPenalty)
     // It was not learnt before: a wrong answer too may bring stored points up to -1.
     Learnt_ += item.Learnt() ? 1 : 0;
     ClearUndo();
-    Touch();
+    Touch(TRowChange { CurrentIndex_, 1, 1 });
     SavedPos_ = -1;
 }
 
-// The candidates are shuffled as indexes and sorted into their groups in one walk in list order,
-// so a million-item list is never walked in random order; the draws and the choices are those of
-// shuffling the items themselves.
+// The candidates are shuffled as indexes; the draws and the choices are those of shuffling the
+// items themselves.
 void TVocabFile::GetChoices(TVocabItemArray& choices, std::int32_t wanted)
 {
     if (CurrentIndex_ < 0)
@@ -473,22 +496,29 @@ void TVocabFile::GetChoices(TVocabItemArray& choices, std::int32_t wanted)
             std::swap(candidates[static_cast<std::size_t>(i)], candidates[static_cast<std::size_t>(j)]);
     }
 
-    // Same part of speech first, and unlearnt before learnt within each group.
+    // Same part of speech first, and unlearnt before learnt within each group. Mostly the first few
+    // candidates fill the first group: they are looked at as they come; when they do not, every
+    // item's group is found in list order, so a million items are never looked at in random order.
     const std::string_view category = CurrentItem().FieldValue(fiCategory);
-    std::vector<std::uint8_t> group(static_cast<std::size_t>(n));
-    for (std::int32_t i = 0; i < n; ++i) {
+    const auto groupOf = [&](std::int32_t i) {
         const TVocabItem& item = *Items_[static_cast<std::size_t>(i)];
-        group[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(
+        return static_cast<std::uint8_t>(
             (item.FieldValue(fiCategory) == category ? 0 : 2) + (item.Learnt() ? 1 : 0));
-    }
+    };
+    constexpr std::size_t LookedAtFirst = 4096;
+    std::vector<std::uint8_t> group;
     const std::size_t others = static_cast<std::size_t>(std::min(wanted, n)) - 1;
     std::array<std::vector<TVocabItem*>, 4> taken;
-    for (const std::int32_t i : candidates) {
-        auto& into = taken[group[static_cast<std::size_t>(i)]];
+    for (std::size_t k = 0; k < candidates.size() && taken[0].size() < others; ++k) {
+        const std::int32_t i = candidates[k];
+        if (k == LookedAtFirst) {
+            group.resize(static_cast<std::size_t>(n));
+            for (std::int32_t j = 0; j < n; ++j)
+                group[static_cast<std::size_t>(j)] = groupOf(j);
+        }
+        auto& into = taken[group.empty() ? groupOf(i) : group[static_cast<std::size_t>(i)]];
         if (into.size() < others)
             into.push_back(Items_[static_cast<std::size_t>(i)].get());
-        if (taken[0].size() == others)
-            break;
     }
     choices.clear();
     choices.reserve(others + 1);

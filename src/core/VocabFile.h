@@ -4,6 +4,7 @@
 
 #include "core/ChangeNotice.h"
 #include "core/Errors.h"
+#include "core/RowChanges.h"
 #include "core/UndoRecord.h"
 #include "core/VocabItem.h"
 #include "evaluation/Languages.h"
@@ -11,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -77,6 +79,10 @@ public:
     // Changes whenever the contents change (edits, undo, answers, loading), and is never the
     // same for two documents: a view tells from it whether it has seen the present state.
     std::uint64_t Revision() const { return Revision_; }
+    // What changed in the rows since the list was at revision, in order (none when it still is), so
+    // that a view of a huge list follows an edit without looking at every item; nullopt when that
+    // is not known: an older revision, a sort, a load or another change of the whole list.
+    std::optional<std::vector<TRowChange>> RowChangesSince(std::uint64_t revision) const;
     // Changes with the items' texts, the set of items and the languages, but not with answers,
     // moves or sorts: what review cards are made of.
     std::uint64_t TextsRevision() const { return TextsRevision_; }
@@ -156,17 +162,17 @@ public:
     void SetNotice(TChangeNotice* notice) { Notice_ = notice; }
 
 private:
-    void SetModifiedFromHistory()
+    // A new revision, told as mcList; rows says what it changed in the rows, if known.
+    void Renew(std::optional<TRowChange> rows = std::nullopt);
+    void SetModifiedFromHistory(std::optional<TRowChange> rows)
     {
         Modified_ = UndoPos_ != SavedPos_;
-        Revision_ = NextRevision();
-        Announce(mcList);
+        Renew(rows);
     }
-    void Touch()
+    void Touch(std::optional<TRowChange> rows = std::nullopt)
     {
         Modified_ = true;
-        Revision_ = NextRevision();
-        Announce(mcList);
+        Renew(rows);
     }
     void Announce(std::uint32_t changes);
     void TextsChanged() { TextsRevision_ = NextRevision(); }
@@ -190,6 +196,13 @@ private:
     std::int32_t Successes_ = 0;
     std::uint64_t Revision_ = NextRevision();
     std::uint64_t TextsRevision_ = NextRevision();
+    // The latest revisions' steps, in a ring: enough for the edits between two looks of a view.
+    struct TRevisionStep {
+        std::uint64_t Before = 0;
+        std::optional<TRowChange> Rows;
+    };
+    std::array<TRevisionStep, 16> Steps_ {};
+    std::size_t StepCount_ = 0;
     std::int32_t Learnt_ = 0;
     TChangeNotice* Notice_ = nullptr;
 };

@@ -277,6 +277,6 @@ void TVocabFile::MarkRecovered(const std::string& fileName)
     FileName_ = fileName;
     Announce(mcFileName);
     ClearUndo();
-    Touch();
+    Touch(TRowChange {});
     SavedPos_ = -1;
 }

@@ -12,16 +12,66 @@
 #define XXH_INLINE_ALL
 #include <xxhash.h>
 
-TCardKey CardKeyOf(const TVocabFile& document, const TVocabItem& item, std::uint8_t direction)
+namespace {
+
+TCardKey KeyOfTexts(LangId foreign, LangId native, std::string_view word, std::string_view translations,
+    std::uint8_t direction)
 {
     TCardKey key;
-    key.ForeignLanguage = PrimaryLanguage(document.ForeignLangID());
-    key.NativeLanguage = PrimaryLanguage(document.NativeLangID());
+    key.ForeignLanguage = PrimaryLanguage(foreign);
+    key.NativeLanguage = PrimaryLanguage(native);
     // The stored word holds no marker: its sorting position is kept beside it.
-    key.Word = AnsiToUtf8(item.FieldValue(fiForeign), LanguageCodePage(document.ForeignLangID()));
-    key.Translations = AnsiToUtf8(item.FieldValue(fiNative), LanguageCodePage(document.NativeLangID()));
+    key.Word = AnsiToUtf8(word, LanguageCodePage(foreign));
+    key.Translations = AnsiToUtf8(translations, LanguageCodePage(native));
     key.Direction = direction == 0 ? 0 : 1;
     return key;
+}
+
+} // namespace
+
+TCardKey CardKeyOf(const TVocabFile& document, const TVocabItem& item, std::uint8_t direction)
+{
+    return KeyOfTexts(document.ForeignLangID(), document.NativeLangID(), item.FieldValue(fiForeign),
+        item.FieldValue(fiNative), direction);
+}
+
+TCardTexts::TCardTexts(const TVocabFile& document)
+    : Document_(&document)
+    , Count_(document.ItemList().size())
+    , ForeignLangID_(document.ForeignLangID())
+    , NativeLangID_(document.NativeLangID())
+{
+}
+
+TCardTexts::TCardTexts(const TCardTextsCopy& copy)
+    : Copy_(&copy)
+    , Count_(copy.Ends_.size())
+    , ForeignLangID_(copy.ForeignLanguage_)
+    , NativeLangID_(copy.NativeLanguage_)
+{
+    if (!copy.Done())
+        throw std::logic_error("TCardTexts: the copy is not done");
+}
+
+std::string_view TCardTexts::Word(std::size_t item) const
+{
+    if (Document_)
+        return Document_->ItemList()[item]->FieldValue(fiForeign);
+    const std::size_t start = item == 0 ? 0 : Copy_->Ends_[item - 1];
+    return std::string_view(Copy_->Texts_).substr(start, Copy_->WordLengths_[item]);
+}
+
+std::string_view TCardTexts::Translations(std::size_t item) const
+{
+    if (Document_)
+        return Document_->ItemList()[item]->FieldValue(fiNative);
+    const std::size_t start = (item == 0 ? 0 : Copy_->Ends_[item - 1]) + Copy_->WordLengths_[item];
+    return std::string_view(Copy_->Texts_).substr(start, Copy_->Ends_[item] - start);
+}
+
+TCardKey TCardTexts::KeyOf(std::size_t item, std::uint8_t direction) const
+{
+    return KeyOfTexts(ForeignLangID_, NativeLangID_, Word(item), Translations(item), direction);
 }
 
 namespace {
@@ -120,24 +170,24 @@ TCardIndex::TCardIndex(const std::vector<TCardKey>& keys)
     Order(std::move(all));
 }
 
-TCardIndex::TCardIndex(const TVocabFile& document, std::uint8_t direction)
-    : Document_(&document)
+TCardIndex::TCardIndex(const TCardTexts& texts, std::uint8_t direction)
+    : Texts_(texts)
     , Direction_(direction == 0 ? 0 : 1)
 {
-    const TGroup group { PrimaryLanguage(document.ForeignLangID()), PrimaryLanguage(document.NativeLangID()),
+    const TGroup group { PrimaryLanguage(texts.ForeignLangID()), PrimaryLanguage(texts.NativeLangID()),
         Direction_ };
     Groups_.push_back(group);
-    const TByteTexts foreign(LanguageCodePage(document.ForeignLangID()));
-    const TByteTexts native(LanguageCodePage(document.NativeLangID()));
+    const TByteTexts foreign(LanguageCodePage(texts.ForeignLangID()));
+    const TByteTexts native(LanguageCodePage(texts.NativeLangID()));
     // Texts that are not ASCII are converted into these, again and again: no text per item is kept.
     std::string word, translations;
     std::vector<TEntry> all;
-    all.reserve(static_cast<std::size_t>(document.Count()));
-    for (const auto& item : document.ItemList()) {
-        const std::string_view w = foreign.Utf8(item->FieldValue(fiForeign), word);
-        const std::string_view t = native.Utf8(item->FieldValue(fiNative), translations);
+    all.reserve(texts.Count());
+    for (std::size_t i = 0; i < texts.Count(); ++i) {
+        const std::string_view w = foreign.Utf8(texts.Word(i), word);
+        const std::string_view t = native.Utf8(texts.Translations(i), translations);
         all.push_back({ StoredHashOf({ group.ForeignLanguage, group.NativeLanguage, group.Direction, w, t }),
-            static_cast<std::uint32_t>(all.size()), 0 });
+            static_cast<std::uint32_t>(i), 0 });
     }
     Order(std::move(all));
 }
@@ -146,7 +196,7 @@ TCardKey TCardIndex::KeyOf(std::uint32_t card) const
 {
     if (CardKeys_)
         return (*CardKeys_)[card];
-    return CardKeyOf(*Document_, Document_->Items(static_cast<std::int32_t>(card)), Direction_);
+    return Texts_->KeyOf(card, Direction_);
 }
 
 void TCardIndex::Order(std::vector<TEntry> all)
@@ -195,7 +245,8 @@ TCardTextsCopy::TCardTextsCopy(const TVocabFile& from)
     , NativeLanguage_(from.NativeLangID())
     , Total_(from.ItemList().size())
 {
-    Lengths_.reserve(Total_ * 2);
+    Ends_.reserve(Total_);
+    WordLengths_.reserve(Total_);
 }
 
 bool TCardTextsCopy::Fits(const TVocabFile& from) const
@@ -210,33 +261,11 @@ bool TCardTextsCopy::Step(const TVocabFile& from, std::size_t most)
     const TVocabItemList& items = from.ItemList();
     const std::size_t end = std::min(Total_, Next_ + most);
     for (; Next_ < end; ++Next_) {
-        for (const int field : { fiForeign, fiNative }) {
-            const std::string_view text = items[Next_]->FieldValue(field);
-            Texts_ += text;
-            Lengths_.push_back(static_cast<std::uint32_t>(text.size()));
-        }
+        const std::string_view word = items[Next_]->FieldValue(fiForeign);
+        Texts_ += word;
+        Texts_ += items[Next_]->FieldValue(fiNative);
+        WordLengths_.push_back(static_cast<std::uint32_t>(word.size()));
+        Ends_.push_back(Texts_.size());
     }
     return Done();
-}
-
-std::unique_ptr<TVocabFile> TCardTextsCopy::Take() const
-{
-    if (!Done())
-        throw std::logic_error("TCardTextsCopy::Take: not done");
-    auto list = std::make_unique<TVocabFile>();
-    list->SetForeignLangID(ForeignLanguage_);
-    list->SetNativeLangID(NativeLanguage_);
-    list->Reserve(Total_);
-    std::size_t at = 0;
-    for (std::size_t i = 0; i < Total_; ++i) {
-        const std::string_view texts(Texts_);
-        const std::string_view word = texts.substr(at, Lengths_[2 * i]);
-        const std::string_view translations = texts.substr(at + word.size(), Lengths_[2 * i + 1]);
-        at += word.size() + translations.size();
-        auto item = std::make_unique<TVocabItem>();
-        item->SetFieldValues(word, {}, {}, translations);
-        list->AppendItem(std::move(item));
-    }
-    list->EndBulkAppend();
-    return list;
 }

@@ -3,8 +3,11 @@
 // list: the same word with the same translations in two lists is one card, and an edit of the word
 // or the translations makes a new one.
 
+#include "evaluation/Languages.h"
+
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +26,28 @@ struct TCardKey {
 };
 
 TCardKey CardKeyOf(const TVocabFile& document, const TVocabItem& item, std::uint8_t direction);
+
+class TCardTextsCopy;
+
+// What a list's cards are made of (its languages, each item's word and translations as stored),
+// read from the list itself or from a copy of those texts that a worker owns.
+class TCardTexts {
+public:
+    TCardTexts(const TVocabFile& document);
+    TCardTexts(const TCardTextsCopy& copy);
+    std::size_t Count() const { return Count_; }
+    LangId ForeignLangID() const { return ForeignLangID_; }
+    LangId NativeLangID() const { return NativeLangID_; }
+    std::string_view Word(std::size_t item) const;
+    std::string_view Translations(std::size_t item) const;
+    TCardKey KeyOf(std::size_t item, std::uint8_t direction) const;
+
+private:
+    const TVocabFile* Document_ = nullptr;
+    const TCardTextsCopy* Copy_ = nullptr;
+    std::size_t Count_ = 0;
+    LangId ForeignLangID_ = 0, NativeLangID_ = 0;
+};
 
 // A card key's parts without copies of its texts, for looking up many keys at once.
 struct TCardView {
@@ -48,8 +73,8 @@ public:
     // The cards of these keys (which must outlive it).
     explicit TCardIndex(const std::vector<TCardKey>& keys);
     // The cards of every item of a list in one direction, hashed straight from the items' bytes (the
-    // list must stay unchanged while it is used).
-    TCardIndex(const TVocabFile& document, std::uint8_t direction);
+    // list or copy must stay unchanged while it is used).
+    TCardIndex(const TCardTexts& texts, std::uint8_t direction);
 
     struct TGroup {
         std::uint16_t ForeignLanguage, NativeLanguage;
@@ -73,7 +98,7 @@ private:
     void Order(std::vector<TEntry> all);
 
     const std::vector<TCardKey>* CardKeys_ = nullptr;
-    const TVocabFile* Document_ = nullptr;
+    std::optional<TCardTexts> Texts_;
     std::uint8_t Direction_ = 0;
     std::vector<TGroup> Groups_;
     std::vector<TEntry> Keys_;
@@ -82,8 +107,8 @@ private:
 
 // A copy of what a list's cards are made of (its languages, each item's word and translations),
 // made a few items at a time so that a window copies a huge list between its events: only the
-// bytes are copied there, into one buffer. A worker then makes a list of them (Take) and counts on
-// it while the list goes on changing.
+// bytes are copied there, into one buffer. A worker then counts on it (as TCardTexts) while the
+// list goes on changing.
 class TCardTextsCopy {
 public:
     explicit TCardTextsCopy(const TVocabFile& from);
@@ -94,14 +119,14 @@ public:
     bool Done() const { return Next_ == Total_; }
     // The list's Revision() the copy is of.
     std::uint64_t Revision() const { return Revision_; }
-    // A list of the copied texts, once done.
-    std::unique_ptr<TVocabFile> Take() const;
 
 private:
+    friend class TCardTexts;
     std::uint64_t Revision_;
-    std::uint16_t ForeignLanguage_, NativeLanguage_;
+    LangId ForeignLanguage_, NativeLanguage_;
     std::size_t Total_;
     std::size_t Next_ = 0;
     std::string Texts_; // word and translations of each item in turn
-    std::vector<std::uint32_t> Lengths_; // two for each item
+    std::vector<std::size_t> Ends_; // of each item's texts in Texts_
+    std::vector<std::uint32_t> WordLengths_;
 };

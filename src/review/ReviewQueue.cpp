@@ -47,12 +47,12 @@ std::vector<bool> FailedEntries(const TCardIndex& cards, const std::vector<TCard
 }
 
 // The due cards in order only when asked for: a count needs none.
-void PlanDirection(TReviewPlan& plan, const TVocabFile& document, THistory& history, std::uint8_t direction,
+void PlanDirection(TReviewPlan& plan, const TCardTexts& texts, THistory& history, std::uint8_t direction,
     const std::vector<TCardKey>& failed, TDay today, const TSchedulerParameters& p, bool ordered,
     std::vector<std::pair<double, TReviewPlan::TPlanned>>& due)
 {
     // Items of one card: the first one stands for it.
-    const TCardIndex cards(document, direction);
+    const TCardIndex cards(texts, direction);
     plan.Items = cards.Size();
     const std::vector<std::optional<TMemory>> memories = history.KeyMemories(cards, !ordered);
     const std::vector<bool> again = FailedEntries(cards, failed);
@@ -78,7 +78,7 @@ void PlanDirection(TReviewPlan& plan, const TVocabFile& document, THistory& hist
     }
 }
 
-TReviewPlan MakePlan(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
+TReviewPlan MakePlan(const TCardTexts& texts, THistory& history, std::uint8_t direction, TDay today,
     int newPerDay, const TSchedulerParameters& p, bool ordered)
 {
     TReviewPlan plan;
@@ -86,7 +86,7 @@ TReviewPlan MakePlan(const TVocabFile& document, THistory& history, std::uint8_t
     std::vector<std::pair<double, TReviewPlan::TPlanned>> due;
     for (std::uint8_t d = 0; d < 2; ++d)
         if (direction == BothDirections || direction == d)
-            PlanDirection(plan, document, history, d, failed, today, p, ordered, due);
+            PlanDirection(plan, texts, history, d, failed, today, p, ordered, due);
     // The cards come in the order of their hashes: list order (then direction) breaks ties.
     const auto listOrder = [](const TReviewPlan::TPlanned& a, const TReviewPlan::TPlanned& b) {
         return std::tie(a.Index, a.Direction) < std::tie(b.Index, b.Direction);
@@ -143,16 +143,16 @@ TDueCounts& TDueCounts::operator+=(const TDueCounts& other)
     return *this;
 }
 
-TDueCounts CountDue(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
+TDueCounts CountDue(const TCardTexts& texts, THistory& history, std::uint8_t direction, TDay today,
     int newPerDay, const TSchedulerParameters& p)
 {
-    return CountsOf(MakePlan(document, history, direction, today, newPerDay, p, false), today);
+    return CountsOf(MakePlan(texts, history, direction, today, newPerDay, p, false), today);
 }
 
-TReviewPlan PlanReview(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
+TReviewPlan PlanReview(const TCardTexts& texts, THistory& history, std::uint8_t direction, TDay today,
     int newPerDay, const TSchedulerParameters& p)
 {
-    TReviewPlan plan = MakePlan(document, history, direction, today, newPerDay, p, true);
+    TReviewPlan plan = MakePlan(texts, history, direction, today, newPerDay, p, true);
     plan.Direction = direction >= BothDirections ? BothDirections : direction;
     return plan;
 }

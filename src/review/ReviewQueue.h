@@ -53,12 +53,12 @@ struct TReviewPlan {
     int Cards = 0, Mature = 0;
 };
 // Made ahead (by a worker, on a copy of the list), it lets a review start at once.
-TReviewPlan PlanReview(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
+TReviewPlan PlanReview(const TCardTexts& texts, THistory& history, std::uint8_t direction, TDay today,
     int newPerDay, const TSchedulerParameters& p);
 TDueCounts CountsOf(const TReviewPlan& plan, TDay today);
 
 // One direction, or both added up with the new-card allowance, which the directions share, once.
-TDueCounts CountDue(const TVocabFile& document, THistory& history, std::uint8_t direction, TDay today,
+TDueCounts CountDue(const TCardTexts& texts, THistory& history, std::uint8_t direction, TDay today,
     int newPerDay, const TSchedulerParameters& p);
 
 // "Again", "Hard", "Good", "Easy".

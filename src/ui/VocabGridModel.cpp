@@ -100,12 +100,26 @@ void TVocabGridModel::ForgetWidths()
     Widths_.clear();
 }
 
+// The rows an edit replaced lose their widths, the others move with their items: no item is looked
+// at, which at a million items is what keeps a key quick.
+bool TVocabGridModel::FollowRows()
+{
+    const TVocabFile& document = Session_.Document();
+    const std::optional<std::vector<TRowChange>> changes = document.RowChangesSince(WidthsRevision_);
+    return changes && FollowRowChanges<TMeasured>(Widths_, *changes)
+        && Widths_.size() == document.ItemList().size();
+}
+
 void TVocabGridModel::AlignWidths(int foreignPage, int nativePage)
 {
     if (foreignPage != WidthsForeignPage_ || nativePage != WidthsNativePage_)
         ForgetWidths();
     WidthsForeignPage_ = foreignPage;
     WidthsNativePage_ = nativePage;
+    const bool followed = FollowRows();
+    WidthsRevision_ = Session_.Document().Revision();
+    if (followed)
+        return;
     // An edit adds, removes or moves a few rows: the rest follow in their old order, so each is
     // looked for near where the last one was found.
     constexpr std::ptrdiff_t Near = 16;

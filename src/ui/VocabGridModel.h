@@ -30,8 +30,9 @@ public:
     void SetMeasuredWidth(int row, int width);
     // The same right after AlignWidths, for a row of the document, without looking at its item.
     int AlignedWidth(int row) const { return Widths_[static_cast<std::size_t>(row)].Width; }
-    // Moves the measured widths to the rows their items stand on now; forgets them all when the
-    // code pages are not those they were measured with.
+    // Moves the measured widths to the rows their items stand on now (following the list's row
+    // changes when it knows them); forgets them all when the code pages are not those they were
+    // measured with.
     void AlignWidths(int foreignPage, int nativePage);
     // Another font: every width is measured anew.
     void ForgetWidths();
@@ -46,6 +47,8 @@ private:
     std::function<QString(int row)> ToolTips_;
     // By row, as the last alignment found them: 8 bytes an item, not a node of a hash map.
     std::vector<TMeasured> Widths_;
+    bool FollowRows();
+    std::uint64_t WidthsRevision_ = 0; // of the list the rows of Widths_ are of
     int WidthsForeignPage_ = -1;
     int WidthsNativePage_ = -1;
     // The rows the views were told about; only Reset changes it, so the model stays consistent

@@ -6,7 +6,9 @@
 #include "core/VocabFile.h"
 
 #include <array>
+#include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <random>
 
 TEST(UndoLimits, OnlyTheLast5000StepsCanBeUndone)
@@ -67,6 +69,55 @@ TEST(UndoLimits, SortsOfAHugeListDropTheOldestSteps)
 }
 
 // A long random walk of edits, undos and redos, checked against the states it went through.
+// Changes that are not steps of the undo history, as a view of the rows learns of them.
+TEST(RowChanges, ChangesBesideTheHistory)
+{
+    const std::optional<std::vector<TRowChange>> none = std::nullopt;
+    const struct {
+        const char* Name;
+        std::function<void(TVocabFile&)> Change;
+        std::optional<std::vector<TRowChange>> Rows;
+    } cases[] = {
+        { "nothing", [](TVocabFile&) {}, std::vector<TRowChange> {} },
+        { "an answer", [](TVocabFile& doc) { doc.RecordAnswer(true, 3); },
+            std::vector { TRowChange { 1, 1, 1 } } },
+        { "a property", [](TVocabFile& doc) { doc.SetProperties(0, "x"); }, std::vector { TRowChange {} } },
+        { "recovered", [](TVocabFile& doc) { doc.MarkRecovered("x.vmr"); }, std::vector { TRowChange {} } },
+        { "a language", [](TVocabFile& doc) { doc.SetForeignLangID(German); }, none },
+        { "counted anew", [](TVocabFile& doc) { doc.RecountLearnt(); }, none },
+        { "reloaded", [](TVocabFile& doc) { doc.LoadFromBytes(doc.SaveToBytes()); }, none },
+        { "an edit and an answer",
+            [](TVocabFile& doc) {
+                doc.NewItem().SetFieldValue(fiForeign, "e");
+                doc.Replace();
+                doc.RecordAnswer(false, 3);
+            },
+            std::vector { TRowChange { 1, 1, 1 }, TRowChange { 1, 1, 1 } } },
+        { "more edits than are kept",
+            [](TVocabFile& doc) {
+                for (int i = 0; i < 17; ++i)
+                    doc.MoveCurrent(i % 2);
+            },
+            none },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TVocabFile doc;
+        FillWords(doc, { "a", "b", "c" });
+        doc.SetCurrentIndex(1);
+        const std::uint64_t seen = doc.Revision();
+        c.Change(doc);
+        EXPECT_EQ(doc.RowChangesSince(seen), c.Rows);
+    }
+    // Changes that do not fit change nothing, not even those before them.
+    std::vector<int> rows(4);
+    for (const TRowChange& beyond : { TRowChange { 3, 3, 0 }, TRowChange { 1, 0, 0, 5 },
+             TRowChange { 5, 0, 0, 1 }, TRowChange { 0, 1, 0, 2 } }) {
+        EXPECT_FALSE(FollowRowChanges<int>(rows, std::vector { TRowChange { 1, 0, 1 }, beyond }));
+        EXPECT_EQ(rows.size(), 4u);
+    }
+}
+
 TEST(UndoRandomWalk, EveryPositionRestoresItsState)
 {
     for (std::uint64_t seed = 1; seed <= 5; ++seed) {
@@ -79,14 +130,22 @@ TEST(UndoRandomWalk, EveryPositionRestoresItsState)
         std::vector<std::vector<const TVocabItem*>> states { Pointers(doc) };
         std::vector<std::pair<std::int32_t, std::int32_t>> currents; // before and after each step
         int savedAt = -1;
+        // What a view keeps per row, following the rows the list says changed.
+        std::vector<const TVocabItem*> followed = Pointers(doc);
+        std::uint64_t seen = doc.Revision();
+        int steps = 0;
+        bool wholeList = false;
         for (int round = 0; round < 1500; ++round) {
             const int action = draw(11);
             const auto pos = static_cast<std::size_t>(doc.UndoPos());
+            const auto ordering = [](TUndoKind kind) { return kind == ukSort || kind == ukShuffle; };
             if (action == 0 && pos > 0) {
+                wholeList |= ordering(doc.UndoKind());
                 doc.Undo();
                 ASSERT_EQ(Pointers(doc), states[pos - 1]);
                 ASSERT_EQ(doc.CurrentIndex(), currents[pos - 1].first);
             } else if (action == 1 && doc.UndoPos() < doc.UndoCount()) {
+                wholeList |= ordering(doc.RedoKind());
                 doc.Redo();
                 ASSERT_EQ(Pointers(doc), states[pos + 1]);
                 ASSERT_EQ(doc.CurrentIndex(), currents[pos].second);
@@ -132,6 +191,29 @@ TEST(UndoRandomWalk, EveryPositionRestoresItsState)
                 states.push_back(Pointers(doc));
                 currents.emplace_back(before, doc.CurrentIndex());
                 ASSERT_EQ(doc.UndoKind(), kind);
+                wholeList |= ordering(kind);
+            }
+            steps += doc.Revision() != seen && action != 2 ? 1 : 0;
+            if (draw(3) == 0) {
+                const auto changes = doc.RowChangesSince(seen);
+                ASSERT_EQ(changes.has_value(), !wholeList && steps <= 16) << round;
+                if (changes) {
+                    ASSERT_TRUE(FollowRowChanges<const TVocabItem*>(followed, *changes));
+                    const std::vector<const TVocabItem*> now = Pointers(doc);
+                    ASSERT_EQ(followed.size(), now.size());
+                    int fresh = 0, added = 0;
+                    for (std::size_t i = 0; i < now.size(); ++i) {
+                        fresh += followed[i] ? 0 : 1;
+                        ASSERT_TRUE(!followed[i] || followed[i] == now[i]) << round << " row " << i;
+                    }
+                    for (const TRowChange& change : *changes)
+                        added += change.Added;
+                    ASSERT_LE(fresh, added) << "only the rows changed start anew";
+                }
+                followed = Pointers(doc);
+                seen = doc.Revision();
+                steps = 0;
+                wholeList = false;
             }
             ASSERT_EQ(doc.Modified(), doc.UndoPos() != savedAt);
             ASSERT_EQ(doc.SavedPos(), savedAt);

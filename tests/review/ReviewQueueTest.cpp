@@ -270,7 +270,7 @@ TEST_F(ReviewQueueTest, APlanMadeAheadOnACopyAsksWhatTheListWouldAsk)
         SCOPED_TRACE(static_cast<int>(direction));
         TCardTextsCopy copying(doc);
         copying.Step(doc, 100);
-        const TReviewPlan plan = PlanReview(*copying.Take(), History, direction, Day0, 1, P);
+        const TReviewPlan plan = PlanReview(copying, History, direction, Day0, 1, P);
         EXPECT_EQ(CountsOf(plan, Day0), CountDue(doc, History, direction, Day0, 1, P));
         TReviewQueue direct(doc, History, direction, Day0, 1, P);
         TReviewQueue planned(doc, History, plan, Day0, P);

@@ -7,11 +7,11 @@
 #include "settings/MemoryStore.h"
 #include "ui/AboutDialog.h"
 #include "ui/EditDialog.h"
+#include "ui/Features.h"
 #include "ui/FindDialog.h"
 #include "ui/FontDialog.h"
 #include "ui/HelpWindow.h"
 #include "ui/ImportFieldsDialog.h"
-#include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
 #include "ui/PageSetupDialog.h"
 #include "ui/PrintOptionsDialog.h"
@@ -219,14 +219,14 @@ int main(int argc, char** argv)
     TMainForm form(std::make_unique<TMemorySettingsStore>());
     // The reviews go to a history of their own, never the user's.
     const QTemporaryDir historyFolder;
-    form.SetHistoryPath((historyFolder.path() + QStringLiteral("/history.sqlite")).toStdString());
+    form.Review().SetHistoryPath((historyFolder.path() + QStringLiteral("/history.sqlite")).toStdString());
     TSettings& userSettings = form.Session().Settings;
     form.resize(760, 520);
     form.show();
     form.UpdateCommandState();
     Save(&form, "01-main-empty");
 
-    if (!form.OpenFile(argv[1]))
+    if (!form.File().OpenFile(argv[1]))
         return 1;
     form.SetWindowMode(wmEditing);
     Save(&form, "02-main-grid");
@@ -243,7 +243,7 @@ int main(int argc, char** argv)
 
     form.activateWindow();
     document.SetCurrentIndex(1);
-    form.miEditCutClick();
+    form.Edit().Cut();
     document.SetCurrentIndex(3);
     form.RefreshGrid();
     form.UpdateCommandState();
@@ -282,11 +282,11 @@ int main(int argc, char** argv)
     }
 
     // Testing. Item 0 is "der Hund" (pl. Hunde): dog; hound. Item 13 "das Brot" has no notes.
-    form.SetSoundPlayer(nullptr);
+    form.Test().SetSoundPlayer(nullptr);
     document.ResetTestData();
     userSettings.Options.Delay = 3;
     form.WindowState().TestMode = 0;
-    form.miTestStartTestingClick();
+    form.Test().StartTesting();
     TTestPanel* panel = form.TestPanel();
     Ask(form, 13);
     Type(form, "bre");
@@ -296,7 +296,7 @@ int main(int argc, char** argv)
     Type(form, "dog", "pl. Hun");
     Save(&form, "10-test-native-notes");
     userSettings.Options.TestNotesPassive = false;
-    form.miTestActiveClick();
+    form.Test().Active();
     Ask(form, 13);
     Type(form, "das Br");
     Save(&form, "11-test-foreign");
@@ -306,7 +306,7 @@ int main(int argc, char** argv)
     Save(&form, "12-test-foreign-notes");
     userSettings.Options.TestNotesActive = false;
 
-    form.miTestPassiveClick();
+    form.Test().Passive();
     Ask(form, 1);
     Type(form, "cat");
     panel->EnterCommand();
@@ -333,20 +333,20 @@ int main(int argc, char** argv)
     panel->btnToggleAnswer->click();
     Save(&form, "15-test-wrong-your-answer");
 
-    form.miTestMultipleChoiceClick();
+    form.Test().MultipleChoice();
     Ask(form, 2);
     Save(&form, "16-choice-before");
     panel->lbChoice->setCurrentRow(panel->lbChoice->ItemAt(0) == &document.Items(2) ? 1 : 0);
     panel->EnterCommand();
     Save(&form, "17-choice-after-wrong");
-    form.miTestActiveClick();
+    form.Test().Active();
     Ask(form, 3);
     Save(&form, "18-choice-foreign");
-    form.miTestPassiveClick();
+    form.Test().Passive();
     Ask(form, 0);
     panel->lbChoice->setCurrentRow(1);
     Save(&form, "80-choice-numbered");
-    form.miTestMultipleChoiceClick();
+    form.Test().MultipleChoice();
     // Answers right but for their accents: accepted with the option (the item is then learnt, so
     // one no later picture asks), told apart without it.
     const auto foreignIndex = [&document](std::string_view start) {
@@ -355,7 +355,7 @@ int main(int argc, char** argv)
                 return i;
         return 0;
     };
-    form.miTestActiveClick();
+    form.Test().Active();
     userSettings.Options.ForeignAccents = true;
     Ask(form, foreignIndex("der Schl"));
     Type(form, "der Schlussel");
@@ -366,35 +366,35 @@ int main(int argc, char** argv)
     Type(form, "die Strasse");
     panel->EnterCommand();
     Save(&form, "18b-test-accents-wrong");
-    form.miTestStartTestingClick();
+    form.Test().StartTesting();
 
     // A large display font: everything grows with it, nothing overlaps.
     const TFontSetting font = userSettings.DisplayFont;
     userSettings.DisplayFont.Size = 16;
     form.ApplyDisplayFont();
     userSettings.Options.TestNotesPassive = true;
-    form.miTestPassiveClick();
+    form.Test().Passive();
     Ask(form, 0);
     Type(form, "dog", "pl. Hunde");
     Save(&form, "21-test-large-font");
-    form.miTestMultipleChoiceClick();
+    form.Test().MultipleChoice();
     Ask(form, 0);
     Save(&form, "22-choice-large-font");
-    form.miTestMultipleChoiceClick();
-    form.miTestStartTestingClick();
+    form.Test().MultipleChoice();
+    form.Test().StartTesting();
     userSettings.Options.TestNotesPassive = false;
     userSettings.DisplayFont = font;
     form.ApplyDisplayFont();
 
     // A narrow window after a wrong answer, the user's answer shown.
     form.resize(440, 300);
-    form.miTestPassiveClick();
+    form.Test().Passive();
     Ask(form, 11);
     Type(form, "stret");
     panel->EnterCommand();
     panel->btnToggleAnswer->click();
     Save(&form, "23-test-narrow");
-    form.miTestStartTestingClick();
+    form.Test().StartTesting();
     form.resize(760, 520);
 
     document.Items(4).PenaltyPoints = -1;
@@ -434,11 +434,11 @@ int main(int argc, char** argv)
         Save(&dialog, "30-options-shortcut-cyrillic");
     }
     {
-        form.SearchParams().Text = "Haus";
-        form.miEditFindClick();
-        form.SearchDialog()->move(form.geometry().left() + 300, form.geometry().top() + 120);
-        SaveOver(&form, form.SearchDialog(), Folder, "50-find");
-        form.HideSearchDialog();
+        form.Find().SearchParams().Text = "Haus";
+        form.Find().Find();
+        form.Find().SearchDialog()->move(form.geometry().left() + 300, form.geometry().top() + 120);
+        SaveOver(&form, form.Find().SearchDialog(), Folder, "50-find");
+        form.Find().HideSearchDialog();
     }
     {
         TSortDialog dialog(&form, 3);

@@ -8,7 +8,7 @@
 #include "support/ReviewYear.h"
 #include "testing/TestEngine.h"
 #include "ui/DueCounter.h"
-#include "ui/MainWindow.h"
+#include "ui/Features.h"
 #include "ui/OptionsDialog.h"
 #include "ui/OptionsReviewsPage.h"
 #include "ui/ProgressDialog.h"
@@ -30,7 +30,7 @@ namespace {
 
 void SaveProgress(TMainForm& form, const QString& folder, TDay today, const char* name)
 {
-    const TReviewProgress progress = ReadReviewProgress(*form.History(), today);
+    const TReviewProgress progress = ReadReviewProgress(*form.Review().History(), today);
     TProgressDialog dialog(&form, progress);
     dialog.resize(860, 600);
     SaveWidget(&dialog, folder, name);
@@ -81,7 +81,7 @@ void FillMillion(const std::string& path, const TVocabFile& document, TDay today
 void Answer(TMainForm& form, bool right)
 {
     TTestPanel* panel = form.TestPanel();
-    const std::string expected(form.TestEngine().ExpectedAnswer());
+    const std::string expected(form.Test().Engine().ExpectedAnswer());
     panel->edtResponse->SetBytes(right ? expected : std::string("xyz"));
     panel->EnterCommand();
 }
@@ -91,7 +91,7 @@ void Answer(TMainForm& form, bool right)
 void SaveReviewPictures(TMainForm& form, const QString& folder)
 {
     const TDay today = LocalDay(static_cast<std::int64_t>(std::time(nullptr)));
-    THistory* history = form.History();
+    THistory* history = form.Review().History();
     if (!history) {
         std::fprintf(stderr, "no review history\n");
         return;
@@ -124,10 +124,10 @@ void SaveReviewPictures(TMainForm& form, const QString& folder)
     std::printf("a year of %d answers\n", answers);
     form.WindowState().TestMode = 0;
     form.SetWindowMode(wmEditing);
-    form.ReviewHistoryChanged();
+    form.Review().HistoryChanged();
     form.UpdateCommandState();
-    if (form.DueCounter())
-        form.DueCounter()->WaitForAnswer(5000);
+    if (form.Review().DueCounter())
+        form.Review().DueCounter()->WaitForAnswer(5000);
     form.UpdateCommandState();
     SaveWidget(form.statusBar(), folder, "92-status-bar-due");
     SaveProgressRead(form, folder, history->Path(), today, "93-progress-year");
@@ -150,7 +150,7 @@ void SaveReviewPictures(TMainForm& form, const QString& folder)
 
     // A session: the first question, a right and a wrong answer, then right to the end.
     form.Session().Settings.Options.Delay = 0;
-    form.miTestReviewClick();
+    form.Review().Run(std::nullopt);
     SaveWidget(&form, folder, "95-review-question");
     Answer(form, true);
     SaveWidget(&form, folder, "96-review-right");
@@ -164,7 +164,7 @@ void SaveReviewPictures(TMainForm& form, const QString& folder)
     TOptions& options = form.Session().Settings.Options;
     options.NativeTypos = options.ForeignTypos = true;
     for (int i = 0; i < 50 && form.WindowMode() == wmTesting; ++i) {
-        std::string typo(form.TestEngine().ExpectedAnswer());
+        std::string typo(form.Test().Engine().ExpectedAnswer());
         if (typo.size() >= 5 && typo.find_first_of(";,(/") == std::string::npos) {
             typo[typo.size() / 2] = typo[typo.size() / 2] == 'x' ? 'y' : 'x';
             form.TestPanel()->edtResponse->SetBytes(typo);
@@ -177,7 +177,7 @@ void SaveReviewPictures(TMainForm& form, const QString& folder)
         form.TestPanel()->EnterCommand();
     }
     for (int i = 0; i < 500 && form.WindowMode() == wmTesting; ++i) {
-        if (form.TestEngine().Answered())
+        if (form.Test().Engine().Answered())
             form.TestPanel()->EnterCommand();
         else
             Answer(form, true);
@@ -186,8 +186,8 @@ void SaveReviewPictures(TMainForm& form, const QString& folder)
     QMessageBox box(QMessageBox::Information, QStringLiteral("Velmoria"), closing, QMessageBox::Ok, &form);
     SaveWidget(&box, folder, "98-review-closing");
     form.UpdateCommandState();
-    if (form.DueCounter())
-        form.DueCounter()->WaitForAnswer(5000);
+    if (form.Review().DueCounter())
+        form.Review().DueCounter()->WaitForAnswer(5000);
     form.UpdateCommandState();
     SaveWidget(&form, folder, "99-review-done");
 }

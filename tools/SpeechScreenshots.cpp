@@ -3,7 +3,7 @@
 
 #include "ScreenshotFiles.h"
 #include "speech/Speech.h"
-#include "ui/MainWindow.h"
+#include "ui/Features.h"
 #include "ui/OptionsDialog.h"
 #include "ui/Speaker.h"
 #include "ui/SpeechPage.h"
@@ -40,7 +40,7 @@ private:
 void SaveSpeech(TMainForm& form, const QString& folder)
 {
     // The service of this computer, as the program reaches it (it may take seconds).
-    ISpeaker& speaker = form.Speaker();
+    ISpeaker& speaker = form.Speech().Speaker();
     speaker.Connect();
     QElapsedTimer waited;
     waited.start();
@@ -65,13 +65,13 @@ void SaveSpeech(TMainForm& form, const QString& folder)
     dialog.hide();
 
     // Without the service: the Speak commands are disabled, and their tip says what to install.
-    form.SetSpeaker(std::make_unique<TNoSpeechService>());
+    form.Speech().SetSpeaker(std::make_unique<TNoSpeechService>());
     form.SetWindowMode(wmEditing);
     form.UpdateCommandState();
     SettleEvents();
-    QWidget* button = form.tbrToolBar->widgetForAction(form.miViewSpeakForeign);
+    QWidget* button = form.ToolBar()->widgetForAction(form.Command("miViewSpeakForeign"));
     QToolTip::showText(button->mapToGlobal(QPoint(button->width() / 2, button->height())),
-        form.miViewSpeakForeign->toolTip(), button);
+        form.Command("miViewSpeakForeign")->toolTip(), button);
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->inherits("QTipLabel") && window->isVisible())
             SaveOver(&form, window, folder, "29c-speak-disabled-tip", false);

@@ -10,7 +10,7 @@
 #include "settings/Session.h"
 #include "testing/TestEngine.h"
 #include "ui/DueCounter.h"
-#include "ui/MainWindow.h"
+#include "ui/Features.h"
 #include "ui/VocabGrid.h"
 
 #include <QApplication>
@@ -112,12 +112,12 @@ int main(int argc, char** argv)
     UseMessageBoxes(&ScriptedBoxes());
     {
         TMainForm form(std::make_unique<TMemorySettingsStore>());
-        form.SetHistoryPath(historyPath);
+        form.Review().SetHistoryPath(historyPath);
         form.show();
         form.activateWindow();
         if (!QTest::qWaitForWindowActive(&form))
             std::fprintf(stderr, "the window is not active: keys may go nowhere\n");
-        if (!form.OpenFile(listPath)) {
+        if (!form.File().OpenFile(listPath)) {
             std::fprintf(stderr, "could not open the list\n");
             return 1;
         }
@@ -161,19 +161,19 @@ int main(int argc, char** argv)
         Print("Sort (to the redraw)",
             Median(
                 [&] {
-                    form.tbSort->trigger();
+                    form.Command("tbSort")->trigger();
                     form.UpdateCommandState();
                     grid->viewport()->repaint();
                 },
                 3),
             idle);
-        while (form.DueCounter() && form.DueCounter()->Busy())
+        while (form.Review().DueCounter() && form.Review().DueCounter()->Busy())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 
         // Answering keys within AnswerKeyGraceMs of a question that followed an answer are dropped:
         // the test's clock moves on a second at each look so that every key counts.
         std::int64_t clockMs = 0;
-        form.SetTestClock([&clockMs] { return clockMs += 1000; });
+        form.Test().SetClock([&clockMs] { return clockMs += 1000; });
         // Typed right, then Return to answer and Return to go on, each figure a median of 21.
         const auto answerAndGoOn = [&](const char* what, const std::function<int()>& answers) {
             std::vector<double> answered, nexts;
@@ -181,7 +181,7 @@ int main(int argc, char** argv)
             for (int i = 0; i < 21 && form.WindowMode() == wmTesting; ++i) {
                 QWidget* box = QApplication::focusWidget();
                 QTest::keyClicks(
-                    box, QString::fromLatin1(std::string(form.TestEngine().ExpectedAnswer()).c_str()));
+                    box, QString::fromLatin1(std::string(form.Test().Engine().ExpectedAnswer()).c_str()));
                 answered.push_back(Ms([&] { key(box, Qt::Key_Return); }));
                 nexts.push_back(Ms([&] { key(QApplication::focusWidget(), Qt::Key_Return); }));
                 QCoreApplication::processEvents();
@@ -197,9 +197,10 @@ int main(int argc, char** argv)
 
         const double review = Ms([&] { key(&form, Qt::Key_R, Qt::ControlModifier); });
         Print("Ctrl+R to the first question", review, idle);
-        const bool reviewing = form.WindowMode() == wmTesting && form.ReviewQueue();
+        const bool reviewing = form.WindowMode() == wmTesting && form.Review().Queue();
         std::printf("  (%s)\n", reviewing ? "reviewing" : "no review started");
-        answerAndGoOn("review", [&] { return form.ReviewQueue() ? form.ReviewQueue()->Reviewed() : 0; });
+        answerAndGoOn(
+            "review", [&] { return form.Review().Queue() ? form.Review().Queue()->Reviewed() : 0; });
         if (form.WindowMode() == wmTesting)
             key(QApplication::focusWidget(), Qt::Key_Escape);
 

@@ -7,6 +7,7 @@
 #include "settings/Session.h"
 #include "ui/MainWindow.h"
 #include "ui/Speaker.h"
+#include "ui/SpeechFeature.h"
 
 #include <QDir>
 #include <QIcon>
@@ -102,7 +103,7 @@ int RunProgram(int argc, char** argv, const std::function<void(TMainForm&)>& pre
         // The service takes seconds to list its voices: it is reached in the background from the
         // start, so the first Speak is heard at once.
         if (session.Settings.Speech.Enabled)
-            form.Speaker().Connect();
+            form.Speech().Speaker().Connect();
     });
     if (prepare)
         prepare(form);

@@ -45,6 +45,12 @@ std::uint64_t KeyPrefix(const std::string& key)
 
 } // namespace
 
+void TVocabFile::Announce(std::uint32_t changes)
+{
+    if (Notice_)
+        Notice_->Notify(changes);
+}
+
 std::uint64_t TVocabFile::NextRevision()
 {
     // Documents are loaded on worker threads too.
@@ -101,6 +107,7 @@ void TVocabFile::Renew(std::optional<TRowChange> rows)
 {
     Steps_[StepCount_++ % Steps_.size()] = { Revision_, rows };
     Revision_ = NextRevision();
+    Announce(mcList);
 }
 
 std::optional<std::vector<TRowChange>> TVocabFile::RowChangesSince(std::uint64_t revision) const
@@ -382,6 +389,7 @@ void TVocabFile::Clear()
     Modified_ = false;
     SavedPos_ = 0;
     Renew();
+    Announce(mcFileName);
 }
 
 std::int32_t TVocabFile::MergeFile(const std::string& name)

@@ -2,6 +2,7 @@
 // The vocabulary document: the list of items with its languages, properties, test data and
 // undo history. Every change goes through these operations.
 
+#include "core/ChangeNotice.h"
 #include "core/Errors.h"
 #include "core/RowChanges.h"
 #include "core/UndoRecord.h"
@@ -157,8 +158,11 @@ public:
     void ClearUndo();
     void PushUndo(TUndoRecord record);
 
+    // Where the document tells of its changes (mcList, mcFileName); none by default.
+    void SetNotice(TChangeNotice* notice) { Notice_ = notice; }
+
 private:
-    // A new revision; rows says what it changed in the rows, if known.
+    // A new revision, told as mcList; rows says what it changed in the rows, if known.
     void Renew(std::optional<TRowChange> rows = std::nullopt);
     void SetModifiedFromHistory(std::optional<TRowChange> rows)
     {
@@ -170,6 +174,7 @@ private:
         Modified_ = true;
         Renew(rows);
     }
+    void Announce(std::uint32_t changes);
     void TextsChanged() { TextsRevision_ = NextRevision(); }
     static std::uint64_t NextRevision();
     void TrimUndoMemory();
@@ -199,6 +204,7 @@ private:
     std::array<TRevisionStep, 16> Steps_ {};
     std::size_t StepCount_ = 0;
     std::int32_t Learnt_ = 0;
+    TChangeNotice* Notice_ = nullptr;
 };
 
 // How many of the items are learnt.

@@ -182,6 +182,7 @@ void TVocabFile::LoadFromFile(const std::string& fileName, TFileStamp* stamp)
         throw EFileError(fileName, fileName + "\n" + error.what());
     }
     FileName_ = fileName;
+    Announce(mcFileName);
     if (stamp)
         *stamp = StampOf(fileName, bytes);
     RemoveStaleSaveFiles(fileName);
@@ -261,17 +262,20 @@ void TVocabFile::MarkSaved()
 {
     Modified_ = false;
     SavedPos_ = UndoPos_;
+    Announce(mcList);
 }
 
 void TVocabFile::MarkSavedAs(const std::string& fileName)
 {
     FileName_ = fileName;
+    Announce(mcFileName);
     MarkSaved();
 }
 
 void TVocabFile::MarkRecovered(const std::string& fileName)
 {
     FileName_ = fileName;
+    Announce(mcFileName);
     ClearUndo();
     Touch(TRowChange {});
     SavedPos_ = -1;

@@ -1,25 +1,26 @@
-// The main window: construction, status bar, views, the idle command-state update.
+// The main window's frame: construction, status bar, views, the window mode and the idle update.
 
 #include "ui/MainWindow.h"
 
-#include "core/BackgroundWriter.h"
 #include "core/DisplayText.h"
 #include "evaluation/Languages.h"
 #include "qtsupport/FileDialogs.h"
-#include "qtsupport/HelpRequest.h"
 #include "qtsupport/MessageBox.h"
-#include "testing/TestEngine.h"
 #include "ui/CharEntryFilter.h"
-#include "ui/DueCounter.h"
+#include "ui/EditCommands.h"
+#include "ui/FileCommands.h"
+#include "ui/FindCommands.h"
+#include "ui/HelpFeature.h"
+#include "ui/ImportCommands.h"
 #include "ui/Keyboard.h"
-#include "ui/QtText.h"
-#include "ui/Recovery.h"
-#include "ui/Sound.h"
-#include "ui/Speaker.h"
+#include "ui/PrintCommands.h"
+#include "ui/RecoveryFeature.h"
+#include "ui/ReviewFeature.h"
+#include "ui/SpeechFeature.h"
+#include "ui/TestCommands.h"
 #include "ui/TestPanel.h"
 #include "ui/VocabGrid.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -28,11 +29,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
+#include <QToolBar>
 #include <algorithm>
 
 namespace {
@@ -76,6 +77,9 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
     : OwnSession_(std::make_unique<TSession>())
     , Session_(*OwnSession_)
     , Store_(std::move(store))
+    , Commands_(
+          *this, [this](const std::function<void()>& command) { RunCommand(command); },
+          [this] { ScheduleUpdate(); })
 {
     Create();
 }
@@ -83,6 +87,9 @@ TMainForm::TMainForm(std::unique_ptr<ISettingsStore> store)
 TMainForm::TMainForm(TSession& session, std::unique_ptr<ISettingsStore> store)
     : Session_(session)
     , Store_(std::move(store))
+    , Commands_(
+          *this, [this](const std::function<void()>& command) { RunCommand(command); },
+          [this] { ScheduleUpdate(); })
 {
     Create();
 }
@@ -93,30 +100,43 @@ void TMainForm::Create()
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(Q(ProductName));
     resize(640, 480);
-    CreateActions();
-    CreateMenus();
-    CreateToolBar();
-    CreatePrintCommands();
-    CreateFindActions();
-    CreateHelpCommands();
-    CreateReviewCommands();
+    ToolBar_ = addToolBar(QStringLiteral("Tool Bar"));
+    ToolBar_->setObjectName(QStringLiteral("tbrToolBar"));
+    ToolBar_->setMovable(false);
+    ToolBar_->setIconSize(QSize(20, 20));
     CreateStatusBar();
     CreateViews();
-    CreateSpeechCommands();
+
+    Help_ = std::make_unique<THelpFeature>(*this);
+    Recovery_ = std::make_unique<TRecoveryFeature>(*this);
+    File_ = std::make_unique<TFileCommands>(*this);
+    Edit_ = std::make_unique<TEditCommands>(*this);
+    Find_ = std::make_unique<TFindCommands>(*this);
+    Import_ = std::make_unique<TImportCommands>(*this);
+    Print_ = std::make_unique<TPrintCommands>(*this);
+    Test_ = std::make_unique<TTestCommands>(*this);
+    Review_ = std::make_unique<TReviewFeature>(*this);
+    Speech_ = std::make_unique<TSpeechFeature>(*this);
+    CreateMenus();
+    Caption_ = std::make_unique<TSubscription>(
+        Session_.Changes(), mcFileName | mcMode, [this](std::uint32_t) { UpdateCaption(); });
 
     IdleTimer_ = new QTimer(this);
     IdleTimer_->setSingleShot(true);
     IdleTimer_->setInterval(0);
     connect(IdleTimer_, &QTimer::timeout, this, &TMainForm::UpdateCommandState);
     // Besides the commands, what the rules read: the focus (Hint), the clipboard (Paste), and the
-    // document and selection (connected where they change).
-    connect(qApp, &QApplication::focusChanged, this, &TMainForm::ScheduleUpdate);
+    // document and selection (connected where they change). The keyboard layout follows the focus.
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        ScheduleUpdate();
+        if (QApplication::activeWindow())
+            (void)SwitchKeyboardLayout(Session_, false);
+    });
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::ScheduleUpdate);
     // An open menu shows the state of this moment.
-    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+    for (QMenu* menu : Commands_.Menus())
         connect(menu, &QMenu::aboutToShow, this, &TMainForm::UpdateCommandState);
     qApp->installEventFilter(this);
-    CreateRecovery();
     // Installed last, so it sees every key before the handlers above.
     CharEntry_ = new TCharEntryFilter(Session_.Settings.Options, this, this);
     qApp->installEventFilter(CharEntry_);
@@ -132,8 +152,14 @@ TMainForm::~TMainForm()
     // The children outlive this part of the window: their last signals must not reach it.
     QObject::disconnect(qApp, nullptr, this, nullptr);
     QObject::disconnect(QApplication::clipboard(), nullptr, this, nullptr);
-    QObject::disconnect(dgVocab->selectionModel(), nullptr, this, nullptr);
-    QObject::disconnect(dgVocab, nullptr, this, nullptr);
+    QObject::disconnect(Grid_->selectionModel(), nullptr, this, nullptr);
+    QObject::disconnect(Grid_, nullptr, this, nullptr);
+    QObject::disconnect(TestPanel_, nullptr, this, nullptr);
+}
+
+std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
+{
+    return File_->StartUp(commandLine);
 }
 
 void TMainForm::CreateStatusBar()
@@ -179,37 +205,28 @@ void TMainForm::CreateStatusBar()
     int room = bar->minimumSizeHint().width();
     for (int i = 1; i <= 6; ++i)
         room += bar->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing)
-            + 2 * StatusPanels_[i]->frameWidth();
+            + 2 * StatusPanels_[static_cast<std::size_t>(i)]->frameWidth();
     bar->setMinimumWidth(room);
 }
 
 void TMainForm::CreateViews()
 {
     Views_ = new QStackedWidget(this);
-    pbWorkSpace = new TWorkSpace(Views_);
-    pbWorkSpace->setObjectName(QStringLiteral("pbWorkSpace"));
-    dgVocab = new TVocabGrid(Session_, Views_);
-    dgVocab->setObjectName(QStringLiteral("dgVocab"));
-    dgVocab->Model()->SetToolTips([this](int row) { return LeechToolTip(row); });
-    pnlTest = new TTestPanel(Session_.Settings, Views_);
-    CreateTestPanel();
-    Views_->addWidget(pbWorkSpace);
-    Views_->addWidget(dgVocab);
-    Views_->addWidget(pnlTest);
+    WorkSpace_ = new TWorkSpace(Views_);
+    WorkSpace_->setObjectName(QStringLiteral("pbWorkSpace"));
+    Grid_ = new TVocabGrid(Session_, Views_);
+    Grid_->setObjectName(QStringLiteral("dgVocab"));
+    TestPanel_ = new TTestPanel(Session_.Settings, Views_);
+    Views_->addWidget(WorkSpace_);
+    Views_->addWidget(Grid_);
+    Views_->addWidget(TestPanel_);
     setCentralWidget(Views_);
-    connect(dgVocab, &TVocabGrid::ActivateItem, this, [this] {
-        RunCommand([this] {
-            if (Session_.Document().CurrentIndex() != -1)
-                miEditEditClick();
-            else
-                miEditAddClick();
-        });
-    });
-    connect(dgVocab, &TVocabGrid::ItemMoved, this, &TMainForm::ScheduleUpdate);
-    connect(dgVocab, &TVocabGrid::CutMarkChanged, this, &TMainForm::ScheduleUpdate);
+    connect(Grid_, &TVocabGrid::ItemMoved, this, &TMainForm::ScheduleUpdate);
+    connect(Grid_, &TVocabGrid::CutMarkChanged, this, &TMainForm::ScheduleUpdate);
     // The selected row is the document's current item.
     connect(
-        dgVocab->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TMainForm::ScheduleUpdate);
+        Grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TMainForm::ScheduleUpdate);
+    connect(TestPanel_, &TTestPanel::AnswerRecorded, this, &TMainForm::ScheduleUpdate);
 }
 
 void TMainForm::SetWindowMode(TWindowMode mode)
@@ -217,52 +234,60 @@ void TMainForm::SetWindowMode(TWindowMode mode)
     ClearCutMark();
     // Find works on the grid only; a test or a closed list must not leave it open.
     if (mode != wmEditing)
-        HideSearchDialog();
+        Find_->HideSearchDialog();
     if (mode != wmTesting) {
         // Outside a test the engine holds nothing worth keeping; a new one follows the document.
-        pnlTest->SetEngine(nullptr);
-        pnlTest->timAnswer->stop();
-        Engine_.reset();
-        ReviewQueue_.reset();
+        Test_->EndEngine();
+        Review_->EndQueue();
     }
     switch (mode) {
     case wmEditing:
-        Views_->setCurrentWidget(dgVocab);
+        Views_->setCurrentWidget(Grid_);
         RefreshGrid();
-        dgVocab->setFocus();
+        Grid_->setFocus();
         break;
     case wmTesting:
-        pnlTest->SetEngine(&TestEngine());
-        Views_->setCurrentWidget(pnlTest);
-        WindowMode_ = mode;
-        pnlTest->LayoutTestPanel();
-        pnlTest->ShowQuestion();
+        TestPanel_->SetEngine(&Test_->Engine());
+        Views_->setCurrentWidget(TestPanel_);
+        Session_.SetMode(mode);
+        TestPanel_->LayoutTestPanel();
+        TestPanel_->ShowQuestion();
         break;
     case wmNone:
-        Views_->setCurrentWidget(pbWorkSpace);
+        Views_->setCurrentWidget(WorkSpace_);
         break;
     }
-    WindowMode_ = mode;
+    Session_.SetMode(mode);
     UpdateCommandState();
 }
 
 void TMainForm::RefreshGrid()
 {
-    dgVocab->RefreshGrid();
+    Grid_->RefreshGrid();
     ScheduleUpdate();
 }
 
 void TMainForm::ApplyDisplayFont()
 {
-    dgVocab->ApplyDisplayFont();
-    pnlTest->ApplyDisplayFont(dgVocab->Fonts());
-    if (WindowMode_ == wmTesting)
-        pnlTest->LayoutTestPanel();
+    Grid_->ApplyDisplayFont();
+    TestPanel_->ApplyDisplayFont(Grid_->Fonts());
+    if (WindowMode() == wmTesting)
+        TestPanel_->LayoutTestPanel();
 }
 
 void TMainForm::ClearCutMark()
 {
-    dgVocab->ClearCutMark();
+    Grid_->ClearCutMark();
+}
+
+bool TMainForm::HasCurrentItem() const
+{
+    return WindowMode() == wmEditing && Session_.Document().CurrentIndex() != -1;
+}
+
+bool TMainForm::CanTest() const
+{
+    return WindowMode() != wmNone && Session_.Document().Count() > 0;
 }
 
 void TMainForm::RunCommand(const std::function<void()>& command)
@@ -283,22 +308,27 @@ void TMainForm::ScheduleUpdate()
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (TestKeyFilter(watched, event))
+    if (Test_->KeyFilter(watched, event))
         return true;
-    // Windows coming and going change the state (the bars shown, the cut mark, the keyboard layout);
-    // keys and clicks change it only through what they do, which schedules its own update.
+    // Windows coming and going change the state (the bars shown); keys and clicks change it only
+    // through what they do, which schedules its own update.
     switch (event->type()) {
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
     case QEvent::Show:
     case QEvent::Hide:
+        // Another window in front ends a cut: the mark would wait unseen for a paste.
+        if (QApplication::activeWindow() != this && isVisible())
+            ClearCutMark();
+        if (QApplication::activeWindow())
+            (void)SwitchKeyboardLayout(Session_, false);
         ScheduleUpdate();
         break;
     case QEvent::Paint:
         // The first picture is on its way: what it does not show (the due count) may start now.
         if (!Painted_ && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
             Painted_ = true;
-            ScheduleUpdate();
+            Review_->AskDueSoon();
         }
         break;
     default:
@@ -309,7 +339,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 
 void TMainForm::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && WindowMode_ == wmEditing) {
+    if (event->key() == Qt::Key_Escape && WindowMode() == wmEditing) {
         ClearCutMark();
         return;
     }
@@ -319,95 +349,20 @@ void TMainForm::keyPressEvent(QKeyEvent* event)
 void TMainForm::UpdateCommandState()
 {
     ++StateUpdates_;
-    FollowDocument();
-    UpdateCaption();
-    UpdateRecentFileItems();
-
-    for (const TCommandRule& rule : Commands_) {
-        if (rule.enabled)
-            rule.action->setEnabled(rule.enabled());
-        if (rule.checked)
-            rule.action->setChecked(rule.checked());
-    }
-    UpdateCommandCaptions();
-    UpdateSpeechTips();
-
+    Commands_.Update();
     if (ListShown())
         UpdateStatusPanels();
-    if (QApplication::activeWindow() != this && isVisible())
-        ClearCutMark();
-    if (QApplication::activeWindow())
-        (void)SwitchKeyboardLayout(Session_, false);
-}
-
-void TMainForm::UpdateCommandCaptions()
-{
-    const TVocabFile& document = Session_.Document();
-    const TUndoKind undo = document.UndoKind();
-    const TUndoKind redo = document.RedoKind();
-    miEditUndo->setText(
-        miEditUndo->isEnabled() ? QStringLiteral("&Undo ") + Q(UndoKindName(undo)) : QStringLiteral("&Undo"));
-    miEditRedo->setText(
-        miEditRedo->isEnabled() ? QStringLiteral("&Redo ") + Q(UndoKindName(redo)) : QStringLiteral("&Redo"));
-
-    const bool testing = WindowMode_ == wmTesting;
-    const QString caption = testing ? QStringLiteral("Stop &Testing") : QStringLiteral("Start &Testing");
-    if (miTestStartTesting->text() != caption)
-        miTestStartTesting->setText(caption);
-    const QString tip = ToolBarHint(caption,
-        miTestStartTesting->shortcut().toString(QKeySequence::NativeText), miTestStartTesting->statusTip())
-                            .section(QLatin1Char('|'), 0, 0);
-    if (miTestStartTesting->toolTip() != tip)
-        miTestStartTesting->setToolTip(tip);
 }
 
 void TMainForm::UpdateCaption()
 {
-    const QString caption = WindowMode_ == wmNone
+    const QString caption = WindowMode() == wmNone
         ? Q(ProductName)
         : ShownFileName(DisplayTitle(Session_.Document().FileName())) + QStringLiteral(" - ")
             + Q(ProductName);
     // No application display name is ever set: the platform would append it to every title.
     if (windowTitle() != caption)
         setWindowTitle(caption);
-}
-
-void TMainForm::UpdateRecentFileItems()
-{
-    const QFontMetrics metrics(menuBar()->font());
-    const TTextWidth width = [&metrics](std::string_view text) {
-        return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    };
-    for (std::size_t i = 0; i < miFileRecent.size(); ++i) {
-        QAction* item = miFileRecent[i];
-        const bool present = static_cast<std::int32_t>(i) < RecentFiles_.Count();
-        if (present) {
-            const std::string name
-                = ShortenPath(DisplayName(RecentFiles_[static_cast<std::int32_t>(i)]), width, 200);
-            // "&&" keeps an ampersand in a file name from becoming an accelerator.
-            QString shown = QString::fromUtf8(name.c_str());
-            shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-            const QString caption = QStringLiteral("&%1 %2").arg(i + 1).arg(shown);
-            if (item->text() != caption)
-                item->setText(caption);
-        }
-        item->setVisible(present);
-    }
-    miFileRecentSeparator->setVisible(RecentFiles_.Count() > 0);
-}
-
-void TMainForm::ShowShare(std::int32_t learnt)
-{
-    // While a test runs its own figure counts; a review or the grid shows what reviews made.
-    const bool test = WindowMode_ == wmTesting && !Reviewing();
-    const std::size_t direction = WindowState_.TestMode == 1 ? 1 : 0;
-    const TSharePanel share = SharePanel(learnt, Session_.Document().Count(),
-        LastDue_ && !test ? std::optional((*LastDue_)[direction]) : std::nullopt);
-    QLabel* panel = StatusPanels_[4];
-    if (panel->text() != share.Text)
-        panel->setText(share.Text);
-    if (panel->toolTip() != share.Tip)
-        panel->setToolTip(share.Tip);
 }
 
 void TMainForm::UpdateStatusPanels()
@@ -427,21 +382,22 @@ void TMainForm::UpdateStatusPanels()
     // Kept by the document as it changes: asking costs nothing however long the list.
     const std::int32_t learnt = document.LearntCount();
     // A review leaves the test's statistics alone: it counts its own answers.
+    const TReviewQueue* review = Review_->Reviewing() ? Review_->Queue() : nullptr;
     set(3,
-        Reviewing()                       ? QStringLiteral("%1 reviewed").arg(ReviewQueue_->Reviewed())
-            : WindowMode_ == wmTesting    ? QStringLiteral("%1 learnt").arg(learnt)
+        review                            ? QStringLiteral("%1 reviewed").arg(review->Reviewed())
+            : WindowMode() == wmTesting   ? QStringLiteral("%1 learnt").arg(learnt)
             : document.CurrentIndex() < 0 ? QStringLiteral("No row")
                                           : QStringLiteral("Row %1").arg(document.CurrentIndex() + 1));
-    const QString currentTip = Reviewing() ? QStringLiteral("Answers given in this review")
-        : WindowMode_ == wmTesting         ? QStringLiteral("Items learnt")
-                                           : QStringLiteral("Current item");
+    const QString currentTip = review ? QStringLiteral("Answers given in this review")
+        : WindowMode() == wmTesting   ? QStringLiteral("Items learnt")
+                                      : QStringLiteral("Current item");
     if (StatusPanels_[3]->toolTip() != currentTip)
         StatusPanels_[3]->setToolTip(currentTip);
-    ShowShare(learnt);
+    Review_->ShowShare(learnt);
     set(5,
         document.Modified() ? QStringLiteral("Modified")
                             : (document.FileName().empty() ? QString() : QStringLiteral("Saved")));
-    UpdateDuePanel();
+    Review_->ShowReviewLeft();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)
@@ -451,14 +407,32 @@ void TMainForm::closeEvent(QCloseEvent* event)
         return;
     }
     bool mayClose = false;
-    RunCommand([&] { mayClose = SaveQuery(); });
+    RunCommand([&] { mayClose = File_->SaveQuery(); });
     if (!mayClose) {
         event->ignore();
         return;
     }
     SaveWindowSettings();
-    CloseHelp();
+    Help_->Close();
     // A normal close: nothing is left to recover.
-    EndRecovery();
+    Recovery_->End();
     event->accept();
+}
+
+void TMainForm::EndBySignal(int signalNumber)
+{
+    if (EndedBySignal_)
+        return;
+    // A load or save runs on its worker: the moment it is done.
+    if (QApplication::overrideCursor()) {
+        QTimer::singleShot(20, this, [this, signalNumber] { EndBySignal(signalNumber); });
+        return;
+    }
+    // The shell's status of a process ended by that signal.
+    EndedBySignal_ = 128 + signalNumber;
+    Recovery_->KeepForNextStart();
+    // As a normal close: the settings are the user's whatever ends the program.
+    SaveWindowSettings();
+    Help_->Close();
+    QApplication::exit(*EndedBySignal_);
 }

@@ -91,7 +91,7 @@ TEST_F(AcceleratorsTest, NoTwoControlsOfAWindowShareAnAltKey)
     windows.push_back(std::make_unique<TPropertiesDialog>(Form.get(), newList));
     windows.push_back(std::make_unique<TTipsDialog>(Form.get(), tips));
     windows.push_back(std::make_unique<TAboutDialog>(Form.get()));
-    std::vector<QWidget*> all { Form->SearchDialog() };
+    std::vector<QWidget*> all { Form->Find().SearchDialog() };
     for (const auto& window : windows)
         all.push_back(window.get());
     TTempDir cache;

@@ -12,7 +12,6 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QToolButton>
 #include <functional>
 
 namespace {
@@ -38,9 +37,6 @@ TEST_F(EditCommandsTest, CommandStateRowsOfClipboardFindSortAndImport)
         { "mark, another item", true, false, 1, 3, "", smAnyPart, "1111110" },
         { "a search text", true, false, -1, 1, "x", smAnyPart, "1110111" },
     };
-    // The tool bar offers the clipboard commands and Sort; a button's state is its action's.
-    for (const char* name : { "tbCut", "tbCopy", "tbPaste", "tbSort" })
-        EXPECT_NE(Form->tbrToolBar->findChild<QToolButton*>(Q(name)), nullptr) << name;
     for (const auto& c : cases) {
         SetUp();
         if (c.list) {
@@ -49,21 +45,22 @@ TEST_F(EditCommandsTest, CommandStateRowsOfClipboardFindSortAndImport)
                 CopyToClipboard(Doc());
             if (c.cut >= 0) {
                 Select(c.cut);
-                Form->miEditCutClick();
+                Form->Edit().Cut();
                 if (!c.clipboard)
                     QGuiApplication::clipboard()->clear();
             }
             Select(c.current);
         }
-        Form->SearchParams().Text = c.text;
-        Form->SearchParams().Mode = c.mode;
+        Form->Find().SearchParams().Text = c.text;
+        Form->Find().SearchParams().Mode = c.mode;
         Form->UpdateCommandState();
-        const QAction* actions[] = { Form->miFileImport, Form->miEditCut, Form->miEditCopy, Form->miEditPaste,
-            Form->miEditSort, Form->miEditFind, Form->miEditFindNext };
+        const QAction* actions[] = { Form->Command("miFileImport"), Form->Command("miEditCut"),
+            Form->Command("miEditCopy"), Form->Command("miEditPaste"), Form->Command("miEditSort"),
+            Form->Command("miEditFind"), Form->Command("miEditFindNext") };
         for (std::size_t i = 0; i < 7; ++i)
             EXPECT_EQ(actions[i]->isEnabled(), c.enabled[i] == '1')
                 << c.name << ": " << actions[i]->objectName().toStdString();
-        EXPECT_EQ(Form->tbSort->isEnabled(), c.enabled[4] == '1') << c.name;
+        EXPECT_EQ(Form->Command("tbSort")->isEnabled(), c.enabled[4] == '1') << c.name;
         TearDown();
     }
     SetUp();
@@ -73,20 +70,20 @@ TEST_F(EditCommandsTest, CommandStateRowsOfClipboardFindSortAndImport)
 TEST_F(EditCommandsTest, CutAndPasteMoveTheMarkedItemAndEverythingTheRulesNameEndsTheMark)
 {
     ShowList(ABCD, 1);
-    Trigger(Form->miEditCut);
+    Trigger(Form->Command("miEditCut"));
     EXPECT_EQ(Words(), (TWords { "A", "B", "C", "D" })) << "Cut removes nothing";
     Select(3);
     EXPECT_EQ(Form->Grid()->CutIndex(), 1) << "selecting keeps the mark";
-    Trigger(Form->miEditPaste);
+    Trigger(Form->Command("miEditPaste"));
     EXPECT_EQ(Words(), (TWords { "A", "C", "D", "B" }));
     EXPECT_EQ(Doc().CurrentIndex(), 3);
     EXPECT_EQ(Form->Grid()->CutIndex(), -1);
-    EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Move"));
+    EXPECT_EQ(Form->Command("miEditUndo")->text(), QStringLiteral("&Undo Move"));
 
     // Paste on the marked item itself only removes the frame.
     ShowList(ABCD, 2);
-    Trigger(Form->miEditCut);
-    Trigger(Form->miEditPaste);
+    Trigger(Form->Command("miEditCut"));
+    Trigger(Form->Command("miEditPaste"));
     EXPECT_EQ(Form->Grid()->CutIndex(), -1);
     EXPECT_EQ(Words(), (TWords { "A", "B", "C", "D" }));
     EXPECT_EQ(Doc().UndoCount(), 0);
@@ -96,8 +93,9 @@ TEST_F(EditCommandsTest, CutAndPasteMoveTheMarkedItemAndEverythingTheRulesNameEn
         std::function<void(EditCommandsTest&)> action;
     };
     std::vector<TCase> cases;
-    for (QAction* command : { Form->miEditCopy, Form->miEditDelete, Form->miEditMoveUp, Form->miEditMoveDown,
-             Form->miEditShuffle, Form->tbSort, Form->miFileOpen, Form->miFileImport })
+    for (QAction* command : { Form->Command("miEditCopy"), Form->Command("miEditDelete"),
+             Form->Command("miEditMoveUp"), Form->Command("miEditMoveDown"), Form->Command("miEditShuffle"),
+             Form->Command("tbSort"), Form->Command("miFileOpen"), Form->Command("miFileImport") })
         cases.push_back(
             { command->objectName().toStdString(), [command](EditCommandsTest& t) { t.Trigger(command); } });
     const TCase others[] = {
@@ -105,20 +103,20 @@ TEST_F(EditCommandsTest, CutAndPasteMoveTheMarkedItemAndEverythingTheRulesNameEn
             [](EditCommandsTest& t) {
                 t.Doc().MoveCurrent(2);
                 t.Doc().SetCurrentIndex(1);
-                t.Trigger(t.Form->miEditUndo);
+                t.Trigger(t.Form->Command("miEditUndo"));
             } },
         { "Esc", [](EditCommandsTest& t) { QTest::keyClick(t.Form->Grid(), Qt::Key_Escape); } },
         { "switching the view", [](EditCommandsTest& t) { t.Form->SetWindowMode(wmEditing); } },
         { "the find dialog",
             [](EditCommandsTest& t) {
-                t.Trigger(t.Form->miEditFind);
-                ASSERT_TRUE(QTest::qWaitForWindowActive(t.Form->SearchDialog()));
+                t.Trigger(t.Form->Command("miEditFind"));
+                ASSERT_TRUE(QTest::qWaitForWindowActive(t.Form->Find().SearchDialog()));
                 t.Form->UpdateCommandState();
             } },
         { "the Add dialog",
             [](EditCommandsTest& t) {
                 OnDialog<TEditDialog>([](TEditDialog& dialog) { dialog.reject(); });
-                t.Trigger(t.Form->miEditAdd);
+                t.Trigger(t.Form->Command("miEditAdd"));
             } },
         { "the window losing the activation",
             [](EditCommandsTest& t) {
@@ -130,11 +128,11 @@ TEST_F(EditCommandsTest, CutAndPasteMoveTheMarkedItemAndEverythingTheRulesNameEn
     cases.insert(cases.end(), std::begin(others), std::end(others));
     for (const auto& c : cases) {
         ShowList(ABCD, 1);
-        Trigger(Form->miEditCut);
+        Trigger(Form->Command("miEditCut"));
         ASSERT_EQ(Form->Grid()->CutIndex(), 1);
         c.action(*this);
         EXPECT_EQ(Form->Grid()->CutIndex(), -1) << c.name;
-        Form->HideSearchDialog();
+        Form->Find().HideSearchDialog();
         ShowActive(*Form);
     }
 }
@@ -142,7 +140,7 @@ TEST_F(EditCommandsTest, CutAndPasteMoveTheMarkedItemAndEverythingTheRulesNameEn
 TEST_F(EditCommandsTest, AfterTheMarkEndsPasteInsertsTheClipboardItemOrTheTextOfAnotherProgram)
 {
     ShowList({ { "A", "n.", "", "a", 0 }, { "die B", "f.", "notes", "b", 4 }, { "C" }, { "D" } }, 1);
-    Trigger(Form->miEditCut);
+    Trigger(Form->Command("miEditCut"));
     {
         QWidget other; // a dialog took the activation
         ShowActive(other);
@@ -150,10 +148,10 @@ TEST_F(EditCommandsTest, AfterTheMarkEndsPasteInsertsTheClipboardItemOrTheTextOf
     }
     ShowActive(*Form);
     Select(3);
-    Trigger(Form->miEditPaste);
+    Trigger(Form->Command("miEditPaste"));
     EXPECT_EQ(Words(), (TWords { "A", "die B", "C", "die B", "D" }));
     EXPECT_EQ(Doc().CurrentIndex(), 4);
-    EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Paste"));
+    EXPECT_EQ(Form->Command("miEditUndo")->text(), QStringLiteral("&Undo Paste"));
 
     // The private type first, then the item as a line of text; another list must share the languages.
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -162,7 +160,7 @@ TEST_F(EditCommandsTest, AfterTheMarkEndsPasteInsertsTheClipboardItemOrTheTextOf
         QStringLiteral("application/x-qt-windows-mime;value=\"Velmoria Vocabulary Item\""));
     ShowList(ABCD, 0, 0x040C, 0x0409);
     ScriptedBoxes().Clear();
-    Trigger(Form->miEditPaste);
+    Trigger(Form->Command("miEditPaste"));
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Languages are different."));
     EXPECT_EQ(Doc().Count(), 4);
 
@@ -170,18 +168,18 @@ TEST_F(EditCommandsTest, AfterTheMarkEndsPasteInsertsTheClipboardItemOrTheTextOf
     ShowList(ABCD, 1);
     QGuiApplication::clipboard()->clear();
     Form->UpdateCommandState();
-    EXPECT_FALSE(Form->miEditPaste->isEnabled());
+    EXPECT_FALSE(Form->Command("miEditPaste")->isEnabled());
     // As a spreadsheet copies two rows of two cells; the Greek word has no place in code page 1252.
     QGuiApplication::clipboard()->setText(
         Q("Haus\thouse\r\n\xCF\x83\xCE\xBA\xCF\x8D\xCE\xBB\xCE\xBF\xCF\x82\tdog\r\n"));
     Form->UpdateCommandState();
     ScriptedBoxes().Clear();
-    Trigger(Form->miEditPaste);
+    Trigger(Form->Command("miEditPaste"));
     EXPECT_EQ(Words(), (TWords { "A", "Haus", "??????", "B", "C", "D" }));
     EXPECT_EQ(Doc().CurrentIndex(), 3);
     EXPECT_EQ(ShownTexts(),
         QStringList { Q("1 field held characters the list's languages cannot store; they were replaced.") });
-    EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Paste"));
+    EXPECT_EQ(Form->Command("miEditUndo")->text(), QStringLiteral("&Undo Paste"));
     EXPECT_EQ(Form->statusBar()->currentMessage(),
         Q("Pasted 2 items from tab-separated text: column 1 Word/phrase, column 2 Translations."));
 
@@ -189,7 +187,7 @@ TEST_F(EditCommandsTest, AfterTheMarkEndsPasteInsertsTheClipboardItemOrTheTextOf
     ShowList(ABCD, -1, 0x0419, 0x0407);
     ScriptedBoxes().Clear();
     QGuiApplication::clipboard()->setText(Q("\xD0\xB4\xD0\xBE\xD0\xBC\tHaus"));
-    Trigger(Form->miEditPaste);
+    Trigger(Form->Command("miEditPaste"));
     EXPECT_TRUE(ScriptedBoxes().Shown().empty()) << "nothing lost, nothing to tell";
     EXPECT_EQ(Words().back(), "\xE4\xEE\xEC");
 }
@@ -199,8 +197,8 @@ TEST_F(EditCommandsTest, KeysInTheActiveFindDialogEditItsFindBox)
     ShowList(ABCD, 1);
     int addDialogs = 0;
     OnDialog<TEditDialog>([](TEditDialog& dialog) { dialog.reject(); }, &addDialogs);
-    Trigger(Form->miEditFind);
-    TSearchDialog* dialog = Form->SearchDialog();
+    Trigger(Form->Command("miEditFind"));
+    TSearchDialog* dialog = Form->Find().SearchDialog();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
     Form->UpdateCommandState();
     TVocabEdit* box = dialog->edtFind;

@@ -25,28 +25,27 @@ TEST_F(EditCommandsTest, TheCommandStateFollowsEachKindOfChange)
     struct TCase {
         const char* name;
         std::function<void(TMainForm&)> change;
-        QAction* TMainForm::*command;
+        const char* command;
         bool enabled;
     };
     const TCase cases[] = {
-        { "the blank row is selected", [](auto& f) { SelectRow(f, 3); }, &TMainForm::miEditDelete, false },
-        { "the first row is selected", [](auto& f) { SelectRow(f, 0); }, &TMainForm::miEditMoveUp, false },
-        { "an item is marked for moving", [](auto& f) { f.Grid()->SetCutIndex(0); }, &TMainForm::miEditPaste,
-            true },
+        { "the blank row is selected", [](auto& f) { SelectRow(f, 3); }, "miEditDelete", false },
+        { "the first row is selected", [](auto& f) { SelectRow(f, 0); }, "miEditMoveUp", false },
+        { "an item is marked for moving", [](auto& f) { f.Grid()->SetCutIndex(0); }, "miEditPaste", true },
         { "an item reaches the clipboard", [](auto& f) { CopyToClipboard(f.Session().Document()); },
-            &TMainForm::miEditPaste, true },
-        { "the item is deleted", [](auto& f) { f.miEditDelete->trigger(); }, &TMainForm::miEditUndo, true },
-        { "the list is closed", [](auto& f) { f.SetWindowMode(wmNone); }, &TMainForm::miFileSave, false },
+            "miEditPaste", true },
+        { "the item is deleted", [](auto& f) { f.Command("miEditDelete")->trigger(); }, "miEditUndo", true },
+        { "the list is closed", [](auto& f) { f.SetWindowMode(wmNone); }, "miFileSave", false },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
         ShowList(ABC, 1);
         QApplication::processEvents();
-        ASSERT_NE((*Form.*c.command)->isEnabled(), c.enabled);
+        ASSERT_NE(Form->Command(c.command)->isEnabled(), c.enabled);
         c.change(*Form);
         QApplication::processEvents(); // no input event: only the change itself asks for the update
-        EXPECT_EQ((*Form.*c.command)->isEnabled(), c.enabled);
+        EXPECT_EQ(Form->Command(c.command)->isEnabled(), c.enabled);
         TearDown();
     }
 }

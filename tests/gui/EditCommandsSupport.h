@@ -9,7 +9,7 @@
 #include "settings/Session.h"
 #include "settings/Settings.h"
 #include "support/TempDir.h"
-#include "ui/MainWindow.h"
+#include "ui/Features.h"
 #include "ui/VocabGrid.h"
 
 #include <QAction>
@@ -70,7 +70,7 @@ public:
     }
     void OpenList()
     {
-        ASSERT_TRUE(Form->OpenFile(List));
+        ASSERT_TRUE(Form->File().OpenFile(List));
         Form->SetWindowMode(wmEditing);
         Form->UpdateCommandState();
     }

@@ -21,8 +21,8 @@ class FindSortTest : public EditCommandsTest {
 public:
     TSearchDialog* OpenFind()
     {
-        Form->miEditFindClick();
-        TSearchDialog* dialog = Form->SearchDialog();
+        Form->Find().Find();
+        TSearchDialog* dialog = Form->Find().SearchDialog();
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
         return dialog;
     }
@@ -78,9 +78,9 @@ TEST_F(FindSortTest, EachControlOfTheDialogReachesTheSearch)
         Find(c.field, QString::fromUtf8(c.text), c.mode, c.matchCase, c.accents, c.word);
         EXPECT_EQ(ShownTexts(), c.found < 0 ? QStringList { Q("Search text not found.") } : QStringList {});
         EXPECT_EQ(Doc().CurrentIndex(), std::max(c.found, 0));
-        EXPECT_TRUE(Form->SearchDialog()->isVisible()) << "the dialog stays open";
-        EXPECT_TRUE(QTest::qWaitFor([this] { return Form->SearchDialog()->edtFind->hasFocus(); }));
-        Form->HideSearchDialog();
+        EXPECT_TRUE(Form->Find().SearchDialog()->isVisible()) << "the dialog stays open";
+        EXPECT_TRUE(QTest::qWaitFor([this] { return Form->Find().SearchDialog()->edtFind->hasFocus(); }));
+        Form->Find().HideSearchDialog();
         ShowActive(*Form);
     }
 }
@@ -90,8 +90,8 @@ TEST_F(FindSortTest, FindNextRepeatsAndKeepsTheDialogState)
     ShowList({ { "Haus" }, { "Maus" }, { "Baum" }, { "Hausaufgabe" } }, 0);
     Find(0, QStringLiteral("aus"), smAnyPart);
     EXPECT_EQ(Doc().CurrentIndex(), 1);
-    Form->HideSearchDialog();
-    Trigger(Form->miEditFindNext);
+    Form->Find().HideSearchDialog();
+    Trigger(Form->Command("miEditFindNext"));
     EXPECT_EQ(Doc().CurrentIndex(), 3);
     EXPECT_TRUE(ScriptedBoxes().Shown().empty());
 
@@ -133,7 +133,7 @@ TEST_F(FindSortTest, AnotherCharacterSetEmptiesTheFindBoxAndATestClosesTheDialog
     QTest::keyClick(dialog->cbField, Qt::Key_Return);
     EXPECT_TRUE(dialog->edtFind->hasFocus());
     EXPECT_TRUE(dialog->isVisible()) << "Enter in the list does not press Find Next";
-    Trigger(Form->miTestStartTesting);
+    Trigger(Form->Command("miTestStartTesting"));
     EXPECT_FALSE(dialog->isVisible());
 }
 
@@ -185,14 +185,14 @@ TEST_F(FindSortTest, SortByEachFieldWithUndoAndTheButtonWithoutDialog)
                 dialog.accept();
             },
             &asked);
-        Trigger(Form->miEditSort);
+        Trigger(Form->Command("miEditSort"));
         EXPECT_EQ(Words(), order);
-        EXPECT_EQ(Form->SortField(), field);
-        EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Sort"));
-        Trigger(Form->miEditUndo);
+        EXPECT_EQ(Form->Find().SortField(), field);
+        EXPECT_EQ(Form->Command("miEditUndo")->text(), QStringLiteral("&Undo Sort"));
+        Trigger(Form->Command("miEditUndo"));
         EXPECT_EQ(Words(), unsorted);
         // The button sorts by the same field again without asking.
-        Trigger(Form->tbSort);
+        Trigger(Form->Command("tbSort"));
         EXPECT_EQ(asked, 1);
         EXPECT_EQ(Words(), order);
     }
@@ -203,7 +203,7 @@ TEST_F(FindSortTest, SortByEachFieldWithUndoAndTheButtonWithoutDialog)
         EXPECT_TRUE(dialog.rbField[3]->isChecked());
         dialog.reject();
     });
-    Trigger(Form->miEditSort);
+    Trigger(Form->Command("miEditSort"));
     EXPECT_EQ(Words(), unsorted);
     EXPECT_EQ(Doc().UndoCount(), 0);
 }

@@ -114,7 +114,7 @@ TEST_F(HelpTest, EachCommandHasATopicOfItsOwnOnItsMenusPage)
         walk(menu->menu());
     EXPECT_GT(owners.size(), 40u);
     // A button of its own shares the topic of the menu command it stands for.
-    for (QAction* button : Form->tbrToolBar->actions()) {
+    for (QAction* button : Form->ToolBar()->actions()) {
         if (button->isSeparator())
             continue;
         ASSERT_TRUE(owners.count(HelpContext(button))) << button->objectName().toStdString();
@@ -128,7 +128,7 @@ TEST_F(HelpTest, EveryDialogControlLeadsToItsTopicAndF1AsksForTheFocusedOneOrThe
 {
     ShowList({ { "Haus", "n.", "", "house" } });
     TEveryDialog every(*Form);
-    std::vector<QDialog*> windows { Form->SearchDialog() };
+    std::vector<QDialog*> windows { Form->Find().SearchDialog() };
     for (const auto& dialog : every.Dialogs)
         windows.push_back(dialog.get());
 
@@ -163,20 +163,24 @@ TEST_F(HelpTest, EveryDialogControlLeadsToItsTopicAndF1AsksForTheFocusedOneOrThe
 
     // F1 asks for the focused control, or in a menu for the highlighted command.
     TRecordHelp record;
-    Form->miEditFindClick();
-    TSearchDialog* find = Form->SearchDialog();
+    Form->Find().Find();
+    TSearchDialog* find = Form->Find().SearchDialog();
     ASSERT_TRUE(QTest::qWaitForWindowActive(find));
     find->chbMatchAccents->setFocus();
     QTest::keyClick(find->chbMatchAccents, Qt::Key_F1);
     EXPECT_EQ(record.Asked, (std::vector<TRequest> { { 3020, 1904 } }));
     EXPECT_TRUE(find->isVisible());
-    Form->HideSearchDialog();
+    Form->Find().HideSearchDialog();
 
     record.Asked.clear();
-    auto* edit = Form->menuBar()->findChild<QMenu*>(QStringLiteral("miEdit"));
+    // The menu the command sits in.
+    QMenu* edit = nullptr;
+    for (QObject* user : Form->Command("miEditFind")->associatedObjects())
+        edit = edit ? edit : qobject_cast<QMenu*>(user);
+    ASSERT_NE(edit, nullptr);
     edit->popup(Form->mapToGlobal(QPoint(10, 10)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
-    edit->setActiveAction(Form->miEditFind);
+    edit->setActiveAction(Form->Command("miEditFind"));
     QTest::keyClick(edit, Qt::Key_F1);
     EXPECT_EQ(record.Asked, (std::vector<TRequest> { { 2112, 0 } }));
     EXPECT_FALSE(edit->isVisible());
@@ -356,7 +360,7 @@ TEST_F(HelpTest, TheTipsDialogShowsTheNextTipAndOpensItsTopicAndSwitchedOffLeave
     EXPECT_EQ(Form->StartUp({}), std::nullopt);
     EXPECT_EQ(tipsShown, 1);
 
-    Form->miHelpTips->trigger();
+    Form->Command("miHelpTips")->trigger();
     EXPECT_EQ(tipsShown, 2);
     EXPECT_TRUE(ScriptedBoxes().Shown().empty());
 }
@@ -382,9 +386,9 @@ TEST_F(HelpTest, TheAboutBoxAndTheWebCommandsOpenTheirAddresses)
         dialog.lblMailClick();
         QTest::mouseClick(dialog.btnDonate, Qt::LeftButton);
     }
-    Form->miHelpHomePage->trigger();
-    Form->miHelpExchangePage->trigger();
-    Form->miHelpDonate->trigger();
+    Form->Command("miHelpHomePage")->trigger();
+    Form->Command("miHelpExchangePage")->trigger();
+    Form->Command("miHelpDonate")->trigger();
     for (const char* scheme : { "https", "mailto" })
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     EXPECT_EQ(recorder.Opened.size(), 6u);

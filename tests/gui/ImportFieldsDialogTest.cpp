@@ -51,7 +51,7 @@ public:
     void Import(const std::string& path, int filter)
     {
         ScriptedFiles().QueueChoice(TChosenFile { QString::fromStdString(path), filter });
-        Trigger(Form->miFileImport);
+        Trigger(Form->Command("miFileImport"));
     }
 };
 
@@ -261,7 +261,7 @@ TEST_F(ImportTest, ImportsTextAndListsThroughTheWindowTellsFailuresAndRemembersT
 
     // The filter is offered again, also by the next window after this one closed.
     ScriptedFiles().QueueChoice(std::nullopt);
-    Trigger(Form->miFileImport);
+    Trigger(Form->Command("miFileImport"));
     EXPECT_EQ(ScriptedFiles().LastFilterIndex(), 2);
     Doc().MarkSaved();
     Form->close();
@@ -270,7 +270,7 @@ TEST_F(ImportTest, ImportsTextAndListsThroughTheWindowTellsFailuresAndRemembersT
     next.SetWindowMode(wmEditing);
     next.UpdateCommandState();
     ScriptedFiles().QueueChoice(std::nullopt);
-    next.miFileImport->trigger();
+    next.Command("miFileImport")->trigger();
     EXPECT_EQ(ScriptedFiles().LastFilterIndex(), 2);
 }
 

@@ -15,7 +15,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QToolBar>
 #include <sys/stat.h>
@@ -42,7 +45,7 @@ protected:
     void SaveAs(const std::string& name, int filter)
     {
         ScriptedFiles().QueueChoice(TChosenFile { QString::fromStdString(Dir.File(name)), filter });
-        Trigger(Form->miFileSaveAs);
+        Trigger(Form->Command("miFileSaveAs"));
     }
 };
 
@@ -52,10 +55,11 @@ TEST_F(MainFormTest, StartsEmptyAndOpeningShowsTheListWithCaptionAndPanelsAndAFa
 {
     Form->UpdateCommandState();
     EXPECT_EQ(Form->WindowMode(), wmNone);
-    for (QAction* action : { Form->miFileSave, Form->miEditAdd, Form->miEditUndo })
+    for (QAction* action :
+        { Form->Command("miFileSave"), Form->Command("miEditAdd"), Form->Command("miEditUndo") })
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
-    EXPECT_TRUE(Form->miFileNew->isEnabled() && Form->miFileOpen->isEnabled());
-    EXPECT_EQ(Form->miEditAdd->toolTip(), QStringLiteral("Add - Ins"));
+    EXPECT_TRUE(Form->Command("miFileNew")->isEnabled() && Form->Command("miFileOpen")->isEnabled());
+    EXPECT_EQ(Form->Command("miEditAdd")->toolTip(), QStringLiteral("Add - Ins"));
     EXPECT_EQ(ToolBarHint(Q("&Add..."), QString(), Q("Adds a new item")), Q("Add|Adds a new item"));
     OpenList();
     const std::int32_t count = Doc().Count();
@@ -68,21 +72,61 @@ TEST_F(MainFormTest, StartsEmptyAndOpeningShowsTheListWithCaptionAndPanelsAndAFa
     for (int i = 1; i <= 5; ++i)
         EXPECT_EQ(Panel(i), panels[i - 1]) << i;
     EXPECT_EQ(Form->RecentFiles().Count(), 1);
-    EXPECT_TRUE(Form->miFileRecent[0]->isVisible());
-    EXPECT_TRUE(Form->miFileRecent[0]->text().startsWith(QStringLiteral("&1 ")));
-    EXPECT_FALSE(Form->miFileRecent[1]->isVisible());
+    EXPECT_TRUE(Form->Command("miFileRecent1")->isVisible());
+    EXPECT_TRUE(Form->Command("miFileRecent1")->text().startsWith(QStringLiteral("&1 ")));
+    EXPECT_FALSE(Form->Command("miFileRecent2")->isVisible());
 
     // A failed open keeps the old document.
     WriteBytes(Dir.File("bad.vmr"), "not a list at all");
-    EXPECT_FALSE(Form->OpenFile(Dir.File("bad.vmr")));
+    EXPECT_FALSE(Form->File().OpenFile(Dir.File("bad.vmr")));
     ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_EQ(LastMessage().Text,
         QString::fromStdString(Dir.File("bad.vmr")) + QStringLiteral("\nInvalid file format."));
     EXPECT_EQ(LastMessage().Icon, QMessageBox::Critical);
-    EXPECT_FALSE(Form->OpenFile(Dir.File("missing.vmr")));
+    EXPECT_FALSE(Form->File().OpenFile(Dir.File("missing.vmr")));
     EXPECT_EQ(Doc().Count(), count);
     EXPECT_EQ(Doc().FileName(), List);
     EXPECT_EQ(Form->RecentFiles().Count(), 1);
+}
+
+// Each feature's rows find their places: the menus and the tool bar (by its buttons' names where
+// they have their own) in order, "|" a separator.
+TEST_F(MainFormTest, TheCommandRowsMakeTheMenusAndTheToolBarInTheirGroups)
+{
+    std::vector<std::string> menus;
+    QToolBar* bar = Form->ToolBar();
+    const std::function<std::string(const QList<QAction*>&)> layout = [&](const QList<QAction*>& actions) {
+        QStringList names;
+        for (QAction* action : actions) {
+            if (action->menu())
+                menus.push_back(
+                    action->menu()->objectName().toStdString() + ": " + layout(action->menu()->actions()));
+            const QWidget* button = bar->widgetForAction(action);
+            names << (action->isSeparator() ? QStringLiteral("|")
+                    : action->menu()        ? action->menu()->objectName()
+                    : button && !button->objectName().isEmpty()
+                    ? button->objectName()
+                    : action->objectName().remove(QRegularExpression(QStringLiteral("^mi[A-Z][a-z]+"))));
+        }
+        return names.join(u' ').toStdString();
+    };
+    layout(Form->menuBar()->actions());
+    EXPECT_EQ(menus,
+        (std::vector<std::string> {
+            "miFile: New Open Save SaveAs | Import | Print PageSetup | Properties | Recent1 Recent2 Recent3 "
+            "Recent4 | Exit",
+            "miEdit: Undo Redo | tbCut tbCopy tbPaste | Add Edit Delete | MoveUp MoveDown | Sort Shuffle | "
+            "Find FindNext",
+            "miTest: tbStartTesting tbReview ReviewBoth | tbPassive tbActive | tbMultipleChoice | tbHint "
+            "tbStatistics Progress",
+            "miView: ToolBar StatusBar | tbSpeakForeign tbSpeakNative | Font Options",
+            "miHelpHowTo: HowToEdit HowToTest",
+            "miHelp: Contents miHelpHowTo Tips | HomePage ExchangePage Donate | About",
+        }));
+    EXPECT_EQ(layout(bar->actions()),
+        "New Open Save tbPrint | tbCut tbCopy tbPaste | Undo Redo | Add Edit Delete | tbSort | "
+        "tbStartTesting tbReview | "
+        "tbPassive tbActive | tbMultipleChoice | tbHint tbStatistics | tbSpeakForeign tbSpeakNative");
 }
 
 TEST_F(MainFormTest, AListWhoseNameIsNotUtf8IsOpenedSavedAndRememberedByItsBytes)
@@ -95,10 +139,10 @@ TEST_F(MainFormTest, AListWhoseNameIsNotUtf8IsOpenedSavedAndRememberedByItsBytes
     // The open dialog can only give the name as it shows it.
     Form->SetWindowMode(wmNone);
     ScriptedFiles().QueueChoice(TChosenFile { QFile::decodeName(QByteArray::fromStdString(name)), 1 });
-    Trigger(Form->miFileOpen);
+    Trigger(Form->Command("miFileOpen"));
     EXPECT_EQ(Doc().FileName(), name);
-    Trigger(Form->miEditShuffle);
-    Trigger(Form->miFileSave);
+    Trigger(Form->Command("miEditShuffle"));
+    Trigger(Form->Command("miFileSave"));
     EXPECT_FALSE(Doc().Modified());
     EXPECT_EQ(ReadBytes(name), Doc().SaveToBytes());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1)
@@ -113,23 +157,23 @@ TEST_F(MainFormTest, AddUndoRedoFollowTheSavedStateAndEditDeleteAndMovesKeepTheC
     const std::int32_t count = Doc().Count();
     Doc().SetCurrentIndex(2);
     AnswerEditDialog(QStringLiteral("die @Brücke"), QStringLiteral("bridge"));
-    Trigger(Form->miEditAdd);
+    Trigger(Form->Command("miEditAdd"));
     ASSERT_EQ(Doc().Count(), count + 1);
     EXPECT_EQ(Doc().Items(2).FieldValue(fiForeign),
         "die Br\xFC"
         "cke");
     EXPECT_EQ(Doc().Items(2).SortingPosition, 4);
     EXPECT_EQ(Doc().CurrentIndex(), 3);
-    EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo Add"));
+    EXPECT_EQ(Form->Command("miEditUndo")->text(), QStringLiteral("&Undo Add"));
     EXPECT_EQ(Panel(5), QStringLiteral("Modified"));
 
-    Trigger(Form->miEditUndo);
+    Trigger(Form->Command("miEditUndo"));
     EXPECT_EQ(Doc().Count(), count);
     EXPECT_EQ(Panel(5), QStringLiteral("Saved"));
-    EXPECT_EQ(Form->miEditRedo->text(), QStringLiteral("&Redo Add"));
-    EXPECT_EQ(Form->miEditUndo->text(), QStringLiteral("&Undo"));
+    EXPECT_EQ(Form->Command("miEditRedo")->text(), QStringLiteral("&Redo Add"));
+    EXPECT_EQ(Form->Command("miEditUndo")->text(), QStringLiteral("&Undo"));
 
-    Trigger(Form->miEditRedo);
+    Trigger(Form->Command("miEditRedo"));
     EXPECT_EQ(Panel(5), QStringLiteral("Modified"));
     EXPECT_EQ(Form->Grid()->model()->rowCount(), count + 2);
 
@@ -137,7 +181,7 @@ TEST_F(MainFormTest, AddUndoRedoFollowTheSavedStateAndEditDeleteAndMovesKeepTheC
     Options().AppendNewWords = true;
     Doc().SetCurrentIndex(0);
     AnswerEditDialog(QStringLiteral("@Ende"), QStringLiteral("end"));
-    Trigger(Form->miEditAdd);
+    Trigger(Form->Command("miEditAdd"));
     EXPECT_EQ(Doc().Items(Doc().Count() - 1).FieldValue(fiForeign), "Ende");
     EXPECT_EQ(Doc().CurrentIndex(), -1);
 
@@ -145,58 +189,59 @@ TEST_F(MainFormTest, AddUndoRedoFollowTheSavedStateAndEditDeleteAndMovesKeepTheC
     TVocabFile& document = Doc();
     document.SetCurrentIndex(1);
     const TVocabItem* second = &document.Items(1);
-    Trigger(Form->miEditMoveDown);
+    Trigger(Form->Command("miEditMoveDown"));
     EXPECT_EQ(document.CurrentIndex(), 2);
     EXPECT_EQ(&document.Items(2), second);
-    Trigger(Form->miEditMoveUp);
-    Trigger(Form->miEditMoveUp);
+    Trigger(Form->Command("miEditMoveUp"));
+    Trigger(Form->Command("miEditMoveUp"));
     EXPECT_EQ(document.CurrentIndex(), 0);
     EXPECT_EQ(&document.Items(0), second);
-    EXPECT_FALSE(Form->miEditMoveUp->isEnabled());
+    EXPECT_FALSE(Form->Command("miEditMoveUp")->isEnabled());
 
     document.Items(0).PenaltyPoints = -1;
     document.RecountLearnt();
     AnswerEditDialog(QStringLiteral("der @Hund"), QStringLiteral("hound"));
-    Trigger(Form->miEditEdit);
+    Trigger(Form->Command("miEditEdit"));
     EXPECT_EQ(document.Items(0).FieldValue(fiNative), "hound");
     EXPECT_FALSE(document.Items(0).Learnt());
-    Trigger(Form->miEditUndo);
+    Trigger(Form->Command("miEditUndo"));
     EXPECT_TRUE(document.Items(0).Learnt());
 
     const std::int32_t items = document.Count();
     document.SetCurrentIndex(items - 1);
-    Trigger(Form->miEditDelete);
+    Trigger(Form->Command("miEditDelete"));
     EXPECT_EQ(document.Count(), items - 1);
     EXPECT_EQ(document.CurrentIndex(), items - 2);
 
     // The blank last row: nothing to edit, delete or move.
     document.SetCurrentIndex(-1);
     Form->UpdateCommandState();
-    for (QAction* action : { Form->miEditEdit, Form->miEditDelete, Form->miEditMoveDown })
+    for (QAction* action :
+        { Form->Command("miEditEdit"), Form->Command("miEditDelete"), Form->Command("miEditMoveDown") })
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
-    EXPECT_TRUE(Form->miEditAdd->isEnabled());
+    EXPECT_TRUE(Form->Command("miEditAdd")->isEnabled());
 }
 
 TEST_F(MainFormTest, SaveQueryAnswersAFailedSaveAndForAReadOnlyOrUntitledListSaveAs)
 {
     OpenList();
-    Trigger(Form->miEditShuffle);
+    Trigger(Form->Command("miEditShuffle"));
     const std::string before = ReadBytes(List);
     ScriptedBoxes().QueueAnswer(QMessageBox::Cancel);
-    EXPECT_FALSE(Form->SaveQuery());
+    EXPECT_FALSE(Form->File().SaveQuery());
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Save changes to list.vmr?"));
     ScriptedBoxes().QueueAnswer(QMessageBox::No);
-    EXPECT_TRUE(Form->SaveQuery());
+    EXPECT_TRUE(Form->File().SaveQuery());
     EXPECT_EQ(ReadBytes(List), before);
     ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
-    EXPECT_TRUE(Form->SaveQuery());
+    EXPECT_TRUE(Form->File().SaveQuery());
     EXPECT_FALSE(Doc().Modified());
     EXPECT_NE(ReadBytes(List), before);
 
     // A failed save keeps the document modified and says why.
-    Trigger(Form->miEditShuffle);
+    Trigger(Form->Command("miEditShuffle"));
     Doc().Items(0).SetFieldValue(fiNotes, std::string(70000, 'x'));
-    Trigger(Form->miFileSave);
+    Trigger(Form->Command("miFileSave"));
     ASSERT_EQ(ScriptedBoxes().Shown().size(), 4u);
     EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("65535")));
     EXPECT_TRUE(Doc().Modified());
@@ -209,7 +254,7 @@ TEST_F(MainFormTest, SaveQueryAnswersAFailedSaveAndForAReadOnlyOrUntitledListSav
     ::chmod(List.c_str(), 0444);
     const std::string readOnly = ReadBytes(List);
     ScriptedFiles().QueueChoice(TChosenFile { QString::fromStdString(Dir.File("other")), 1 });
-    Trigger(Form->miFileSave);
+    Trigger(Form->Command("miFileSave"));
     ASSERT_EQ(ScriptedBoxes().Shown().size(), 5u);
     EXPECT_TRUE(LastMessage().Text.startsWith(
         QString::fromStdString(List) + QStringLiteral("\nThis file is read-only.")));
@@ -223,7 +268,7 @@ TEST_F(MainFormTest, SaveQueryAnswersAFailedSaveAndForAReadOnlyOrUntitledListSav
     Doc().Add();
     ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
     ScriptedFiles().QueueChoice(std::nullopt);
-    EXPECT_FALSE(Form->SaveQuery());
+    EXPECT_FALSE(Form->File().SaveQuery());
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Save changes to Untitled?"));
     EXPECT_EQ(ScriptedFiles().Asked(), QStringList { QStringLiteral("Save As") });
     EXPECT_TRUE(Doc().Modified());
@@ -232,7 +277,7 @@ TEST_F(MainFormTest, SaveQueryAnswersAFailedSaveAndForAReadOnlyOrUntitledListSav
 TEST_F(MainFormTest, SaveAsOffersEveryTypeTheExtensionFollowsItAndTheListsOwnFileIsNoExport)
 {
     OpenList();
-    Trigger(Form->miEditShuffle);
+    Trigger(Form->Command("miEditShuffle"));
     const std::string before = ReadBytes(List);
     // Each type chosen for the proposed name (typed without extension): file written, first bytes.
     const std::pair<const char*, std::string> cases[]
@@ -264,7 +309,7 @@ TEST_F(MainFormTest, SaveAsOffersEveryTypeTheExtensionFollowsItAndTheListsOwnFil
     ScriptedFiles().Clear();
     ScriptedFiles().QueueChoice(TChosenFile { QString::fromStdString(List), 9 });
     ScriptedFiles().QueueChoice(TChosenFile { QString::fromStdString(Dir.File("good")), 9 });
-    Trigger(Form->miFileSaveAs);
+    Trigger(Form->Command("miFileSaveAs"));
     ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_TRUE(LastMessage().Text.endsWith(QStringLiteral("Please use a different file name.")));
     ASSERT_EQ(ScriptedFiles().Requests().size(), 2u);
@@ -283,11 +328,11 @@ TEST_F(MainFormTest, SaveAsOffersEveryTypeTheExtensionFollowsItAndTheListsOwnFil
     // An untitled list proposes no name, in the current folder.
     Form->Session().ReplaceDocument(std::make_unique<TVocabFile>());
     ScriptedFiles().QueueChoice(std::nullopt);
-    Trigger(Form->miFileSaveAs);
+    Trigger(Form->Command("miFileSaveAs"));
     EXPECT_EQ(ScriptedFiles().Requests().back().Folder, QDir::currentPath());
     EXPECT_EQ(ScriptedFiles().Requests().back().ProposedName, QString());
     ScriptedFiles().QueueChoice(std::nullopt);
-    Trigger(Form->miFileOpen);
+    Trigger(Form->Command("miFileOpen"));
     EXPECT_EQ(ScriptedFiles().Requests().back().Folder, QDir::currentPath());
 }
 
@@ -314,15 +359,15 @@ TEST_F(MainFormTest, BarsAndRecentFilesAreSavedWhenTheWindowClosesAndSurviveARes
 {
     Form->show();
     OpenList();
-    Trigger(Form->miViewToolBar);
-    EXPECT_FALSE(Form->tbrToolBar->isVisible());
-    EXPECT_FALSE(Form->miViewToolBar->isChecked());
-    Trigger(Form->miViewToolBar);
-    EXPECT_TRUE(Form->miViewToolBar->isChecked());
-    Trigger(Form->miViewStatusBar);
+    Trigger(Form->Command("miViewToolBar"));
+    EXPECT_FALSE(Form->ToolBar()->isVisible());
+    EXPECT_FALSE(Form->Command("miViewToolBar")->isChecked());
+    Trigger(Form->Command("miViewToolBar"));
+    EXPECT_TRUE(Form->Command("miViewToolBar")->isChecked());
+    Trigger(Form->Command("miViewStatusBar"));
     EXPECT_FALSE(Form->statusBar()->isVisible());
 
-    Trigger(Form->miEditShuffle);
+    Trigger(Form->Command("miEditShuffle"));
     ScriptedBoxes().QueueAnswer(QMessageBox::Cancel);
     EXPECT_FALSE(Form->close()) << "unsaved changes: the user is asked";
     EXPECT_TRUE(Store->Values.empty()) << "settings are written only when the window closes";
@@ -377,7 +422,7 @@ TEST_F(MainFormTest, CommandLineResetsAndEndsOrShowsTheFile)
 TEST_F(MainFormTest, WelcomeLoopCreatesANewListOrOpensARecentOne)
 {
     OnDialog<TWelcomeDialog>([](TWelcomeDialog&) {});
-    EXPECT_FALSE(Form->RunWelcomeLoop()) << "cancelled";
+    EXPECT_FALSE(Form->File().RunWelcomeLoop()) << "cancelled";
     EXPECT_EQ(Form->WindowMode(), wmNone);
 
     // "Create a new file", then the properties dialog for the new list.
@@ -393,7 +438,7 @@ TEST_F(MainFormTest, WelcomeLoopCreatesANewListOrOpensARecentOne)
         }
         return dialog.result();
     });
-    EXPECT_TRUE(Form->RunWelcomeLoop());
+    EXPECT_TRUE(Form->File().RunWelcomeLoop());
     EXPECT_EQ(Doc().ForeignLangID(), 0x0419);
     EXPECT_EQ(Doc().NativeLangID(), 0x0407);
     EXPECT_EQ(Doc().Properties(piAuthor), "Anna");
@@ -409,7 +454,7 @@ TEST_F(MainFormTest, WelcomeLoopCreatesANewListOrOpensARecentOne)
         welcome.lbFiles->setCurrentRow(++welcomes); // line 1 is the newest entry
         welcome.btnOKClick();
     });
-    EXPECT_TRUE(Form->RunWelcomeLoop());
+    EXPECT_TRUE(Form->File().RunWelcomeLoop());
     EXPECT_EQ(welcomes, 2);
     EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_EQ(Doc().FileName(), List);
@@ -423,7 +468,7 @@ TEST_F(MainFormTest, NewAsksForLanguagesAndStartsEmptyAndTheFontCommandAppliesTh
         ChooseLanguage(properties.cbNative, 0x0809);
         properties.btnOKClick();
     });
-    Trigger(Form->miFileNew);
+    Trigger(Form->Command("miFileNew"));
     EXPECT_EQ(Doc().Count(), 0);
     EXPECT_EQ(Doc().FileName(), "");
     EXPECT_EQ(Doc().ForeignLangID(), 0x040C);
@@ -440,7 +485,7 @@ TEST_F(MainFormTest, NewAsksForLanguagesAndStartsEmptyAndTheFontCommandAppliesTh
         font.cbFontSize->setEditText(QStringLiteral("24"));
         font.btnOKClick();
     });
-    Trigger(Form->miViewFont);
+    Trigger(Form->Command("miViewFont"));
     EXPECT_EQ(Form->Session().Settings.DisplayFont.Size, 24);
     EXPECT_GT(Form->Grid()->verticalHeader()->defaultSectionSize(), before);
 }

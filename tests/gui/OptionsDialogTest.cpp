@@ -11,7 +11,7 @@
 #include "qtsupport/HelpRequest.h"
 #include "settings/MemoryStore.h"
 #include "settings/Session.h"
-#include "ui/MainWindow.h"
+#include "ui/Features.h"
 #include "ui/SymbolEdit.h"
 #include "ui/TestPanel.h"
 
@@ -367,19 +367,19 @@ TEST_F(OptionsDialogTest, ShortcutEditingSoundBrowsingAndHelp)
 TEST_F(OptionsDialogTest, TheMainWindowChoosesANewQuestionUnderTheNewOptions)
 {
     TMainForm form(Session, std::make_unique<TMemorySettingsStore>());
-    form.SetSoundPlayer(nullptr);
+    form.Test().SetSoundPlayer(nullptr);
     Fill(Session.Document(), German, English,
         { { "der Hund", 4, "pl. Hunde", "dog" }, { "die Katze", 4, "f.", "cat" } });
     form.show();
     form.SetWindowMode(wmEditing);
     form.WindowState().TestMode = 0;
-    form.miTestStartTestingClick();
+    form.Test().StartTesting();
     ASSERT_TRUE(form.TestPanel()->edtTestNotes->isReadOnly()) << "notes shown, not asked";
     OnDialog<TOptionsDialog>([](TOptionsDialog& options) {
         options.chbTestNotesPassive->click();
         options.btnOK->click();
     });
-    form.miViewOptions->trigger();
+    form.Command("miViewOptions")->trigger();
     ScriptedRunner().Set(nullptr);
     EXPECT_TRUE(Session.Settings.Options.TestNotesPassive);
     EXPECT_FALSE(form.TestPanel()->edtTestNotes->isReadOnly());

@@ -7,8 +7,8 @@
 #include "qtsupport/QtPrinter.h"
 #include "settings/MemoryStore.h"
 #include "support/TempDir.h"
+#include "ui/Features.h"
 #include "ui/FontDialog.h"
-#include "ui/MainWindow.h"
 #include "ui/PageSetupDialog.h"
 #include "ui/PrintOptionsDialog.h"
 #include "ui/ValueChecks.h"
@@ -364,12 +364,12 @@ TEST_F(PrintTest, PrintCommandsFollowTheViewAndWithoutAPrinterOfferAPdfFileButNo
     const std::string list = Dir.File("list.vmr");
     std::filesystem::copy_file(std::string(VELMORIA_SOURCE_DIR) + "/examples/German-English.vmr", list);
     const auto enabled = [&form] {
-        return std::tuple(
-            form.miFilePrint->isEnabled(), form.tbPrint->isEnabled(), form.miFilePageSetup->isEnabled());
+        return std::tuple(form.Command("miFilePrint")->isEnabled(), form.Command("tbPrint")->isEnabled(),
+            form.Command("miFilePageSetup")->isEnabled());
     };
     form.UpdateCommandState();
     EXPECT_EQ(enabled(), std::tuple(false, false, true)) << "nothing to print";
-    ASSERT_TRUE(form.OpenFile(list));
+    ASSERT_TRUE(form.File().OpenFile(list));
     form.SetWindowMode(wmEditing);
     EXPECT_EQ(enabled(), std::tuple(true, true, true));
     const std::string pdf = Dir.File("list.pdf");
@@ -380,9 +380,9 @@ TEST_F(PrintTest, PrintCommandsFollowTheViewAndWithoutAPrinterOfferAPdfFileButNo
         bool PrintDialog;
         bool Written;
     } cases[] = {
-        { "menu, offer declined", form.miFilePrint, QMessageBox::No, false, false },
-        { "menu, offer taken", form.miFilePrint, QMessageBox::Yes, true, true },
-        { "tool button prints at once", form.tbPrint, QMessageBox::Yes, false, true },
+        { "menu, offer declined", form.Command("miFilePrint"), QMessageBox::No, false, false },
+        { "menu, offer taken", form.Command("miFilePrint"), QMessageBox::Yes, true, true },
+        { "tool button prints at once", form.Command("tbPrint"), QMessageBox::Yes, false, true },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);

@@ -30,7 +30,7 @@ protected:
             QDir(probe.Folder()).removeRecursively(); // copies an earlier test left
         }
         TListWindowTest::SetUp();
-        Folder = Form->RecoveryStore()->Folder();
+        Folder = Form->Recovery().Store()->Folder();
     }
     void TearDown() override
     {
@@ -47,9 +47,9 @@ protected:
     {
         if (Doc().CurrentIndex() < 0)
             Doc().SetCurrentIndex(0);
-        Trigger(Form->miEditDelete);
+        Trigger(Form->Command("miEditDelete"));
     }
-    std::string OwnCopyBytes() const { return ReadBytes(Form->RecoveryStore()->OwnCopy().toStdString()); }
+    std::string OwnCopyBytes() const { return ReadBytes(Form->Recovery().Store()->OwnCopy().toStdString()); }
     // What a copy of the program that was killed leaves behind: its recovery copy, and no lock
     // that a running process holds.
     std::string PlantOrphan(const TVocabFile& doc, const std::string& fileName,
@@ -89,14 +89,40 @@ protected:
 
 } // namespace
 
+// The list tells of its changes itself: one made past every command and idle update is kept too,
+// and a save under another name renames the window at once.
+TEST_F(RecoveryTest, AChangeMadeBehindTheWindowsBackIsCopiedAllTheSame)
+{
+    OpenList();
+    const std::uint64_t updates = Form->CommandStateUpdates();
+    const std::pair<const char*, std::function<void(TVocabFile&)>> changes[] = {
+        { "an answer", [](TVocabFile& doc) { doc.RecordAnswer(true, 3); } },
+        { "a shuffle", [](TVocabFile& doc) { doc.Shuffle(); } },
+        { "a deletion", [](TVocabFile& doc) { doc.DeleteCurrent(); } },
+    };
+    for (const auto& [name, change] : changes) {
+        change(Doc());
+        ASSERT_TRUE(Form->Recovery().Timer()->isActive()) << name;
+        Form->Recovery().Flush();
+        TVocabFile restored;
+        LoadRecoveryImage(OwnCopyBytes(), restored);
+        EXPECT_EQ(restored.SaveToBytes(), Doc().SaveToBytes()) << name;
+        Doc().MarkSavedAs(Dir.File(std::string(name) + ".vmr"));
+        Form->Recovery().Flush();
+        EXPECT_TRUE(Copies().isEmpty()) << name;
+        EXPECT_EQ(Form->windowTitle(), QString::fromUtf8(name) + QStringLiteral(".vmr - Velmoria"));
+    }
+    EXPECT_EQ(Form->CommandStateUpdates(), updates) << "no idle update ran";
+}
+
 TEST_F(RecoveryTest, ChangesAreCopiedAfterAPauseAndTheCopyGoesWithTheSaveOrANormalClose)
 {
     OpenList();
-    EXPECT_FALSE(Form->timRecovery->isActive()) << "nothing to keep yet";
+    EXPECT_FALSE(Form->Recovery().Timer()->isActive()) << "nothing to keep yet";
     Edit();
-    ASSERT_TRUE(Form->timRecovery->isActive());
-    EXPECT_EQ(Form->timRecovery->interval(), RecoveryQuietMs);
-    Form->FlushRecoveryCopy();
+    ASSERT_TRUE(Form->Recovery().Timer()->isActive());
+    EXPECT_EQ(Form->Recovery().Timer()->interval(), RecoveryQuietMs);
+    Form->Recovery().Flush();
     ASSERT_EQ(Copies().size(), 1);
     TVocabFile restored;
     EXPECT_EQ(LoadRecoveryImage(OwnCopyBytes(), restored).FileName, List);
@@ -104,24 +130,24 @@ TEST_F(RecoveryTest, ChangesAreCopiedAfterAPauseAndTheCopyGoesWithTheSaveOrANorm
 
     // Less than a second after the copy the next one waits for the interval, not for the pause.
     Edit();
-    EXPECT_GT(Form->timRecovery->interval(), RecoveryQuietMs - 200);
-    Form->FlushRecoveryCopy();
+    EXPECT_GT(Form->Recovery().Timer()->interval(), RecoveryQuietMs - 200);
+    Form->Recovery().Flush();
     EXPECT_EQ(LoadRecoveryImage(OwnCopyBytes(), restored).FileName, List);
     EXPECT_EQ(restored.Count(), Doc().Count());
 
-    Trigger(Form->miFileSave);
-    Form->FlushRecoveryCopy();
+    Trigger(Form->Command("miFileSave"));
+    Form->Recovery().Flush();
     EXPECT_TRUE(Copies().isEmpty()) << "saved";
 
     Edit();
-    Form->FlushRecoveryCopy();
+    Form->Recovery().Flush();
     EXPECT_EQ(Copies().size(), 1);
-    Trigger(Form->miEditUndo);
-    Form->FlushRecoveryCopy();
+    Trigger(Form->Command("miEditUndo"));
+    Form->Recovery().Flush();
     EXPECT_TRUE(Copies().isEmpty()) << "undone back to the saved list";
 
     Edit();
-    Form->FlushRecoveryCopy();
+    Form->Recovery().Flush();
     ScriptedBoxes().QueueAnswer(QMessageBox::No); // do not save
     Form->close();
     EXPECT_TRUE(Copies().isEmpty()) << "discarded and closed normally";
@@ -153,9 +179,9 @@ TEST_F(RecoveryTest, AnOrphanIsOfferedWhenItsListIsOpened)
             // It is this copy's own now.
             EXPECT_FALSE(fs::exists(orphan));
             EXPECT_EQ(Copies().size(), 1);
-            Trigger(Form->miFileSave);
+            Trigger(Form->Command("miFileSave"));
             EXPECT_EQ(ReadBytes(List), crashed->SaveToBytes());
-            Form->FlushRecoveryCopy();
+            Form->Recovery().Flush();
             EXPECT_TRUE(Copies().isEmpty());
             WriteBytes(List, fileBytes);
         } else if (answer == QMessageBox::No) {
@@ -164,7 +190,7 @@ TEST_F(RecoveryTest, AnOrphanIsOfferedWhenItsListIsOpened)
             EXPECT_TRUE(fs::exists(orphan)) << "kept";
             // Kept until the next change of this list, whose own copy overtakes it.
             Edit();
-            Form->FlushRecoveryCopy();
+            Form->Recovery().Flush();
             EXPECT_FALSE(fs::exists(orphan));
             EXPECT_EQ(Copies().size(), 1);
         } else {
@@ -245,14 +271,14 @@ TEST_F(RecoveryTest, AChangeByAnotherProgramIsToldOnceAndAReloadKeepsTheCurrentI
 
     // The same bytes written again are no change; a change the user did not reload is told once.
     WriteBytes(List, other.SaveToBytes());
-    Form->CheckDiskFile();
+    Form->Recovery().CheckDiskFile();
     EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u);
     other.SetCurrentIndex(0);
     other.DeleteCurrent();
     WriteBytes(List, other.SaveToBytes());
     ScriptedBoxes().QueueAnswer(QMessageBox::No);
-    Form->CheckDiskFile();
-    Form->CheckDiskFile();
+    Form->Recovery().CheckDiskFile();
+    Form->Recovery().CheckDiskFile();
     EXPECT_EQ(ScriptedBoxes().Shown().size(), 2u);
     EXPECT_NE(Doc().Count(), other.Count());
 }
@@ -261,23 +287,23 @@ TEST_F(RecoveryTest, AFailingSaveKeepsTheListModifiedAndItsCopyAndADeletedListIs
 {
     OpenList();
     Edit();
-    Form->FlushRecoveryCopy();
+    Form->Recovery().Flush();
     const std::string before = ReadBytes(List);
     SetSaveFaults([](TSaveCall call) { return call == TSaveCall::Sync ? ENOSPC : 0; });
-    Trigger(Form->miFileSave);
+    Trigger(Form->Command("miFileSave"));
     SetSaveFaults(nullptr);
     EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(List))
         && LastMessage().Text.contains(QStringLiteral("The disk is full")))
         << LastMessage().Text.toStdString();
     EXPECT_TRUE(Doc().Modified());
     EXPECT_EQ(ReadBytes(List), before);
-    Form->FlushRecoveryCopy();
+    Form->Recovery().Flush();
     EXPECT_EQ(Copies().size(), 1);
 
     // A list deleted while open is written again after telling the user.
     fs::remove(List);
     ScriptedBoxes().Clear();
-    Trigger(Form->miFileSave);
+    Trigger(Form->Command("miFileSave"));
     ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(List))
         && LastMessage().Text.contains(QStringLiteral("deleted or moved")));
@@ -293,11 +319,11 @@ TEST_F(RecoveryTest, CopiesAndTheirFolderAreTheUsersAloneWhateverTheUmask)
     Restart();
     OpenList();
     Edit();
-    Form->FlushRecoveryCopy();
+    Form->Recovery().Flush();
     ::umask(mask);
     EXPECT_EQ(ModeOf(Folder.toStdString()), 0700u);
     ASSERT_EQ(Copies().size(), 1);
-    EXPECT_EQ(ModeOf(Form->RecoveryStore()->OwnCopy().toStdString()), 0600u);
+    EXPECT_EQ(ModeOf(Form->Recovery().Store()->OwnCopy().toStdString()), 0600u);
     EXPECT_TRUE(ScriptedBoxes().Shown().empty()) << LastMessage().Text.toStdString();
 }
 
@@ -308,7 +334,7 @@ TEST_F(RecoveryTest, AFolderThatCannotBeTrustedIsSaidOnceAndNothingIsReadFromItO
     PlantOrphan(*ChangedList(List), List);
     fs::permissions(Folder.toStdString(), fs::perms::all);
     Restart();
-    EXPECT_FALSE(Form->RecoveryStore()->Usable());
+    EXPECT_FALSE(Form->Recovery().Store()->Usable());
     EXPECT_EQ(Form->StartUp(TCommandLine { saShow, List }), std::nullopt);
     ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u) << ShownTexts().join(u'\n').toStdString();
     EXPECT_TRUE(LastMessage().Text.startsWith(QStringLiteral("Crash protection is off")));
@@ -316,13 +342,13 @@ TEST_F(RecoveryTest, AFolderThatCannotBeTrustedIsSaidOnceAndNothingIsReadFromItO
         << LastMessage().Text.toStdString();
     EXPECT_EQ(Doc().SaveToBytes(), ReadBytes(List)) << "the planted copy is not offered";
     Edit();
-    Form->FlushRecoveryCopy();
+    Form->Recovery().Flush();
     OpenList();
     EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u) << "said once this session";
     EXPECT_EQ(Copies(), QStringList { QStringLiteral("copy-1-1.recovery") });
     fs::permissions(Folder.toStdString(), fs::perms::owner_all);
     Restart();
-    EXPECT_TRUE(Form->RecoveryStore()->Usable());
+    EXPECT_TRUE(Form->Recovery().Store()->Usable());
 }
 
 TEST_F(RecoveryTest, CopiesThatAreNotTheUsersOwnAreNotOffered)
@@ -360,7 +386,7 @@ TEST_F(RecoveryTest, SaveAfterRecoveringAsksWhenTheFileIsNotWhatTheCopySaysItWas
         ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
         OpenList();
         ASSERT_EQ(Doc().SaveToBytes(), crashed->SaveToBytes());
-        Trigger(Form->miFileSave); // the question's default is No
+        Trigger(Form->Command("miFileSave")); // the question's default is No
         EXPECT_EQ(
             LastMessage().Text == QStringLiteral("Overwrite the changes made by another program?"), c.Asked)
             << LastMessage().Text.toStdString();
@@ -382,7 +408,7 @@ TEST_F(RecoveryTest, AFileReplacedAMomentIntoTheSaveIsNotOverwrittenUnlessTheUse
         }
         return 0;
     });
-    Trigger(Form->miFileSave);
+    Trigger(Form->Command("miFileSave"));
     ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_EQ(LastMessage().Text, QStringLiteral("Overwrite the changes made by another program?"));
     EXPECT_EQ(ReadBytes(List), theirs) << "the default is No";
@@ -393,13 +419,13 @@ TEST_F(RecoveryTest, AFileReplacedAMomentIntoTheSaveIsNotOverwrittenUnlessTheUse
     WriteBytes(List, "another version");
     ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
     ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
-    Trigger(Form->miFileSave);
+    Trigger(Form->Command("miFileSave"));
     EXPECT_EQ(ScriptedBoxes().Shown().size(), 3u);
     EXPECT_EQ(ReadBytes(List), Doc().SaveToBytes());
     EXPECT_FALSE(Doc().Modified());
     SetSaveFaults(nullptr);
     Edit();
-    Trigger(Form->miFileSave);
+    Trigger(Form->Command("miFileSave"));
     EXPECT_EQ(ScriptedBoxes().Shown().size(), 3u) << "its own save is no other program's";
 }
 

@@ -40,12 +40,12 @@ protected:
     void SetUp() override
     {
         TWindowTest::SetUp();
-        Form->SetHistoryPath(HistoryPath);
+        Form->Review().SetHistoryPath(HistoryPath);
         Form->Session().Settings.SoundFileRight = "right.wav";
         Form->Session().Settings.SoundFileWrong = "wrong.wav";
-        Form->SetSoundPlayer(std::make_unique<TRecordingSound>(Played));
+        Form->Test().SetSoundPlayer(std::make_unique<TRecordingSound>(Played));
         // Each reading a second later, so keys pressed in a row are as far apart as a user's.
-        Form->SetTestClock([this] { return Now += 1000; });
+        Form->Test().SetClock([this] { return Now += 1000; });
         ShowActive(*Form);
     }
     static std::unique_ptr<TVocabFile> List(const std::vector<std::pair<std::string, std::string>>& pairs)
@@ -66,17 +66,22 @@ protected:
     void OpenList(const std::vector<std::pair<std::string, std::string>>& pairs)
     {
         List(pairs)->SaveToFile(ListPath);
-        ASSERT_TRUE(Form->OpenFile(ListPath));
+        ASSERT_TRUE(Form->File().OpenFile(ListPath));
         Form->SetWindowMode(wmEditing);
         Idle();
     }
-    void Idle() { Form->UpdateCommandState(); }
+    // The idle update, and the due count the changes before it ask for.
+    void Idle()
+    {
+        Form->UpdateCommandState();
+        Form->Review().AskDue();
+    }
     // The count the status bar shows once the worker has answered.
     QString DueShown()
     {
         Idle();
-        if (Form->DueCounter() && Form->DueCounter()->Busy()) {
-            EXPECT_TRUE(Form->DueCounter()->WaitForAnswer(10000));
+        if (Form->Review().DueCounter() && Form->Review().DueCounter()->Busy()) {
+            EXPECT_TRUE(Form->Review().DueCounter()->WaitForAnswer(10000));
         }
         // "N due · M new": the due part.
         return Form->StatusPanel(6)->text().section(QStringLiteral(" \u00B7"), 0, 0);
@@ -89,7 +94,7 @@ protected:
     // Types the answer to the question on screen, right or wrong, and presses Return.
     void Answer(bool right)
     {
-        const std::string expected(Form->TestEngine().ExpectedAnswer());
+        const std::string expected(Form->Test().Engine().ExpectedAnswer());
         QTest::keyClicks(
             QApplication::focusWidget(), right ? QString::fromLatin1(expected) : QStringLiteral("xyz"));
         Key(Qt::Key_Return);
@@ -102,7 +107,7 @@ protected:
             if (document.Items(i).FieldValue(fiForeign) == word)
                 history.RecordAnswer(CardKeyOf(document, document.Items(i), 0), right, false,
                     OnDay(std::int64_t { 10 } * 3600 * 1000, day), 1000, {}, false);
-        Form->ReviewHistoryChanged();
+        Form->Review().HistoryChanged();
     }
 
     const std::string HistoryPath = Dir.File("data/history.sqlite");
@@ -127,9 +132,9 @@ TEST_F(ReviewWindowTest, ASessionByKeyboardKeepsEveryAnswerAndLeavesTheListAlone
     QTest::keyClick(Form.get(), Qt::Key_R, Qt::ControlModifier);
     Idle();
     ASSERT_EQ(Form->WindowMode(), wmTesting);
-    ASSERT_NE(Form->ReviewQueue(), nullptr);
-    EXPECT_TRUE(Form->miTestReview->isChecked());
-    EXPECT_FALSE(Form->miTestStartTesting->isChecked());
+    ASSERT_NE(Form->Review().Queue(), nullptr);
+    EXPECT_TRUE(Form->Command("miTestReview")->isChecked());
+    EXPECT_FALSE(Form->Command("miTestStartTesting")->isChecked());
     EXPECT_EQ(Form->StatusPanel(6)->text(), QStringLiteral("0 due \u00B7 2 new"))
         << "two new words allowed today";
 
@@ -145,7 +150,7 @@ TEST_F(ReviewWindowTest, ASessionByKeyboardKeepsEveryAnswerAndLeavesTheListAlone
             Answer(true);
     }
     EXPECT_EQ(Form->WindowMode(), wmEditing);
-    EXPECT_EQ(Form->ReviewQueue(), nullptr);
+    EXPECT_EQ(Form->Review().Queue(), nullptr);
     ASSERT_FALSE(ScriptedBoxes().Shown().empty());
     EXPECT_TRUE(LastMessage().Text.startsWith(
         QStringLiteral("Nothing more is due today in this direction. 3 reviewed, 2 right. Next review: ")))
@@ -205,13 +210,13 @@ TEST_F(ReviewWindowTest, TheBarRatesAndCountsEscSumsUpAndBothDirectionsMix)
 
     // Both directions: the other direction's three new words and this one's rest, mixed.
     Form->Session().Settings.Reviews.NewPerDay = 6;
-    Form->miTestReviewBoth->trigger();
+    Form->Command("miTestReviewBoth")->trigger();
     Idle();
-    ASSERT_NE(Form->ReviewQueue(), nullptr);
-    EXPECT_EQ(Form->ReviewQueue()->Directions(), BothDirections);
+    ASSERT_NE(Form->Review().Queue(), nullptr);
+    EXPECT_EQ(Form->Review().Queue()->Directions(), BothDirections);
     std::set<std::uint8_t> directions;
     for (int i = 0; i < 12 && Form->WindowMode() == wmTesting; ++i) {
-        directions.insert(Form->TestEngine().TestMode());
+        directions.insert(Form->Test().Engine().TestMode());
         Answer(true);
         if (Form->WindowMode() == wmTesting)
             Key(Qt::Key_Return);
@@ -226,12 +231,12 @@ TEST_F(ReviewWindowTest, MultipleChoiceAnswersTheCardAndTheOtherDirectionHasItsO
     AnswerAt("der Hund", Today() - 30, true);
     ASSERT_EQ(DueShown(), QStringLiteral("1 due"));
     Form->Session().Settings.Reviews.NewPerDay = 0;
-    Trigger(Form->miTestReview);
+    Trigger(Form->Command("miTestReview"));
     ASSERT_EQ(Form->WindowMode(), wmTesting);
     const TVocabItem& asked = Doc().CurrentItem();
     EXPECT_EQ(asked.FieldValue(fiForeign), "der Hund");
     // The same card from the list of choices; its number answers.
-    Trigger(Form->miTestMultipleChoice);
+    Trigger(Form->Command("miTestMultipleChoice"));
     TTestPanel* panel = Form->TestPanel();
     ASSERT_TRUE(panel->pnlChoice->isVisible());
     EXPECT_EQ(&Doc().CurrentItem(), &asked);
@@ -244,19 +249,19 @@ TEST_F(ReviewWindowTest, MultipleChoiceAnswersTheCardAndTheOtherDirectionHasItsO
     EXPECT_EQ(panel->pnlTestStatus->text(), QStringLiteral("Right!"));
     EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 2);
     // Into the foreign language nothing was ever answered, and no new word is allowed.
-    Trigger(Form->miTestActive);
+    Trigger(Form->Command("miTestActive"));
     EXPECT_EQ(Form->WindowMode(), wmEditing);
     EXPECT_TRUE(LastMessage().Text.startsWith(QStringLiteral("Nothing is due today in this direction.")))
         << LastMessage().Text.toStdString();
     EXPECT_EQ(DueShown(), QStringLiteral("0 due"));
-    Trigger(Form->miTestPassive);
+    Trigger(Form->Command("miTestPassive"));
     EXPECT_EQ(DueShown(), QStringLiteral("0 due")) << "answered today";
     // Nothing to review: the classic test starts as ever afterwards.
-    Trigger(Form->miTestReview);
+    Trigger(Form->Command("miTestReview"));
     EXPECT_EQ(Form->WindowMode(), wmEditing);
-    EXPECT_EQ(Form->ReviewQueue(), nullptr);
+    EXPECT_EQ(Form->Review().Queue(), nullptr);
     EXPECT_FALSE(Doc().Modified());
-    Trigger(Form->miTestStartTesting);
+    Trigger(Form->Command("miTestStartTesting"));
     ASSERT_EQ(Form->WindowMode(), wmTesting);
     QTest::keyClick(panel->lbChoice, Qt::Key_1);
     Idle();
@@ -279,23 +284,24 @@ TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWork
             return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         };
         const std::string spoilt = std::filesystem::is_regular_file(path) ? bytes() : std::string();
-        Form->SetHistoryPath(path);
+        Form->Review().SetHistoryPath(path);
         OpenList(Animals);
         Idle();
         Idle();
         ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u) << ShownTexts().join(QLatin1Char('|')).toStdString();
         EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(path)))
             << LastMessage().Text.toStdString();
-        EXPECT_FALSE(Form->miTestReview->isEnabled() || Form->miTestProgress->isEnabled());
+        EXPECT_FALSE(
+            Form->Command("miTestReview")->isEnabled() || Form->Command("miTestProgress")->isEnabled());
         EXPECT_EQ(Form->StatusPanel(6)->text().section(QStringLiteral(" \u00B7"), 0, 0), QString());
         if (!spoilt.empty()) {
             EXPECT_EQ(bytes(), spoilt) << "the file is left as it was";
         }
-        Trigger(Form->miTestStartTesting);
+        Trigger(Form->Command("miTestStartTesting"));
         EXPECT_EQ(Form->WindowMode(), wmTesting) << "the classic test is unaffected";
         Answer(true);
         EXPECT_EQ(Doc().Attempts(), 1);
-        Trigger(Form->miTestStartTesting);
+        Trigger(Form->Command("miTestStartTesting"));
         EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u);
     }
 }
@@ -303,10 +309,10 @@ TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWork
 TEST_F(ReviewWindowTest, AnAnswerABusyHistoryCannotKeepShowsNoVerdictAndIsGivenAgain)
 {
     OpenList(Animals);
-    Trigger(Form->miTestReview);
+    Trigger(Form->Command("miTestReview"));
     ASSERT_EQ(Form->WindowMode(), wmTesting);
     // Another writer holds the database longer than this window waits.
-    Form->History()->SetBusyTimeout(50);
+    Form->Review().History()->SetBusyTimeout(50);
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(HistoryPath.c_str(), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
@@ -320,7 +326,7 @@ TEST_F(ReviewWindowTest, AnAnswerABusyHistoryCannotKeepShowsNoVerdictAndIsGivenA
     EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 0);
     // The lock passed: the review and the answer typed are still there, and Enter gives it again.
     ASSERT_EQ(Form->WindowMode(), wmTesting);
-    EXPECT_TRUE(Form->miTestReview->isEnabled());
+    EXPECT_TRUE(Form->Command("miTestReview")->isEnabled());
     Key(Qt::Key_Return);
     EXPECT_EQ(Played, (std::vector<std::string> { "right.wav" }));
     EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 1);
@@ -375,7 +381,7 @@ TEST_F(ReviewWindowTest, TheDueCountFollowsTheListTheDirectionAndTheHistoryAndTh
 TEST_F(ReviewWindowTest, EveryPlaceTellsTheSameCountsInBothDirections)
 {
     OpenList(Numbered(12));
-    THistory* history = Form->History();
+    THistory* history = Form->Review().History();
     ASSERT_NE(history, nullptr);
     const TVocabFile& document = Doc();
     for (int i = 0; i < 9; ++i) {
@@ -388,7 +394,7 @@ TEST_F(ReviewWindowTest, EveryPlaceTellsTheSameCountsInBothDirections)
             history->RecordAnswer(
                 key, false, false, OnDay(std::int64_t { 8 } * 3600 * 1000, Today()), 1000, {}, false);
     }
-    Form->ReviewHistoryChanged();
+    Form->Review().HistoryChanged();
     Form->Session().Settings.Reviews.NewPerDay = 5;
     const TReviewProgress progress = ReadReviewProgress(*history, Today());
     TWelcomeData data;
@@ -420,20 +426,20 @@ TEST_F(ReviewWindowTest, OpeningAHugeListAndCountingDoesNotHoldUpTheWindow)
     Form->Session().ReplaceDocument(List(Numbered(100000)));
     Form->SetWindowMode(wmEditing);
     Idle();
-    ASSERT_TRUE(Form->DueCounter()->WaitForAnswer(60000));
+    ASSERT_TRUE(Form->Review().DueCounter()->WaitForAnswer(60000));
     QElapsedTimer clock;
     clock.start();
-    Form->ReviewHistoryChanged();
+    Form->Review().HistoryChanged();
     Idle();
     const qint64 blocked = clock.elapsed();
-    EXPECT_TRUE(Form->DueCounter()->Busy()) << "counted away from the window";
+    EXPECT_TRUE(Form->Review().DueCounter()->Busy()) << "counted away from the window";
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
     constexpr qint64 Limit = 500; // the sanitizers slow every step about five times
 #else
     constexpr qint64 Limit = 100;
 #endif
     EXPECT_LT(blocked, Limit) << "ms the window was held up";
-    ASSERT_TRUE(Form->DueCounter()->WaitForAnswer(60000));
+    ASSERT_TRUE(Form->Review().DueCounter()->WaitForAnswer(60000));
     EXPECT_EQ(Form->StatusPanel(6)->text().section(QStringLiteral(" \u00B7"), 0, 0), QStringLiteral("0 due"));
     RecordProperty("BlockedMs", static_cast<int>(blocked));
 }
@@ -452,7 +458,7 @@ TEST_F(ReviewWindowTest, TheReviewsPageStoresItsValues)
             dialog.tsReviews->sbNewPerDay->setValue(7);
             (ok ? dialog.btnOK : dialog.btnCancel)->click();
         });
-        Form->miViewOptionsClick();
+        Form->Command("miViewOptions")->trigger();
         EXPECT_EQ(Form->Session().Settings.Reviews.NewPerDay, ok ? 7 : 20);
     }
     Form->close();
@@ -471,7 +477,7 @@ TEST_F(ReviewWindowTest, TheProgressWindowWithAnEmptyAndAFullHistory)
         EXPECT_FALSE(dialog.grab().isNull());
         dialog.btnClose->click();
     });
-    Trigger(Form->miTestProgress);
+    Trigger(Form->Command("miTestProgress"));
     ASSERT_EQ(shown.size(), 1u);
     THistory history(HistoryPath);
     EXPECT_EQ(shown[0].first, QString::fromStdString(ProgressSummary(ReadReviewProgress(history, Today()))));
@@ -480,7 +486,7 @@ TEST_F(ReviewWindowTest, TheProgressWindowWithAnEmptyAndAFullHistory)
     // A year of answers over a list of 40 words.
     OpenList(Numbered(40));
     EXPECT_GT(FillReviewYear(history, Doc(), Today()), 300);
-    Trigger(Form->miTestProgress);
+    Trigger(Form->Command("miTestProgress"));
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1].second, ProgressFailedWords);
 

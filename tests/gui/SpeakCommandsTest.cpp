@@ -80,7 +80,7 @@ protected:
     {
         auto speaker = std::make_unique<TFakeSpeaker>(Log, state, problem);
         Speaker = speaker.get();
-        Form->SetSpeaker(std::move(speaker));
+        Form->Speech().SetSpeaker(std::move(speaker));
     }
     void Open(LangId foreign = German, LangId native = EnglishUK)
     {
@@ -93,9 +93,10 @@ protected:
     TSpeechSettings& Speech() { return Form->Session().Settings.Speech; }
     QAction* Command(TSpokenSide side) const
     {
-        return side == TSpokenSide::Foreign ? Form->miViewSpeakForeign : Form->miViewSpeakNative;
+        return side == TSpokenSide::Foreign ? Form->Command("miViewSpeakForeign")
+                                            : Form->Command("miViewSpeakNative");
     }
-    const TVocabItem& Asked() const { return *Form->TestEngine().Question().Item; }
+    const TVocabItem& Asked() const { return *Form->Test().Engine().Question().Item; }
     // The log since the last look.
     std::vector<std::string> Heard() { return std::exchange(Log, {}); }
     void Answer(const std::string& response)
@@ -153,8 +154,8 @@ TEST_F(SpeakCommandsTest, WithoutAVoiceTheCommandsAreDisabledAndTheirTipSaysWhy)
     // No list open: nothing to read, and no reason to give.
     TearDown();
     SetUp();
-    EXPECT_FALSE(Form->miViewSpeakForeign->isEnabled());
-    EXPECT_EQ(Form->miViewSpeakForeign->toolTip(), QStringLiteral("Speak Word/Phrase - F5"));
+    EXPECT_FALSE(Form->Command("miViewSpeakForeign")->isEnabled());
+    EXPECT_EQ(Form->Command("miViewSpeakForeign")->toolTip(), QStringLiteral("Speak Word/Phrase - F5"));
 }
 
 TEST_F(
@@ -183,8 +184,8 @@ TEST_F(
         Speech().NativeVoice = c.NativeVoice;
         Speech().Rate = c.Rate;
         Doc().SetCurrentIndex(c.Row);
-        Trigger(Form->miViewSpeakForeign);
-        Trigger(Form->miViewSpeakNative);
+        Trigger(Form->Command("miViewSpeakForeign"));
+        Trigger(Form->Command("miViewSpeakNative"));
         EXPECT_EQ(Heard(), c.Heard);
     }
     EXPECT_TRUE(ScriptedBoxes().Shown().empty());
@@ -193,33 +194,33 @@ TEST_F(
     UseSpeaker(TSpeakerState::Idle);
     Speech().Rate = 0;
     Doc().SetCurrentIndex(0);
-    Trigger(Form->miViewSpeakForeign);
+    Trigger(Form->Command("miViewSpeakForeign"));
     EXPECT_EQ(Heard(), (std::vector<std::string> { "connect" }));
     Speaker->Become(TSpeakerState::Ready);
     EXPECT_EQ(Heard(), (std::vector<std::string> { "German: der Hund" }));
 
     UseSpeaker(TSpeakerState::Idle);
     Form->UpdateCommandState();
-    Trigger(Form->miViewSpeakForeign);
-    Trigger(Form->miViewSpeakNative); // the later request replaces the earlier
+    Trigger(Form->Command("miViewSpeakForeign"));
+    Trigger(Form->Command("miViewSpeakNative")); // the later request replaces the earlier
     Speaker->Become(TSpeakerState::Unavailable, TSpeechProblem::NotRunning);
     Form->UpdateCommandState();
     ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_EQ(ScriptedBoxes().Shown()[0].Text.toStdString(), SpeechProblemText(TSpeechProblem::NotRunning));
-    EXPECT_FALSE(Form->miViewSpeakForeign->isEnabled());
+    EXPECT_FALSE(Form->Command("miViewSpeakForeign")->isEnabled());
 
     // The service came back later in the run; a missing voice is not told again.
     UseSpeaker();
     Doc().SetNativeLangID(Polish);
     Form->UpdateCommandState();
-    EXPECT_FALSE(Form->miViewSpeakNative->isEnabled());
-    Form->miViewSpeakNativeClick(); // as if the rule had not caught up
+    EXPECT_FALSE(Form->Command("miViewSpeakNative")->isEnabled());
+    Form->Speech().SpeakSide(TSpokenSide::Native); // as if the rule had not caught up
     EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u);
     EXPECT_EQ(Heard(), (std::vector<std::string> { "connect", "connect" }));
     // A voice installed since: the voices of a language are worked out again.
     Speaker->VoiceList.push_back({ "Polish", "pl" });
     Speaker->Become(TSpeakerState::Ready);
-    Trigger(Form->miViewSpeakNative);
+    Trigger(Form->Command("miViewSpeakNative"));
     EXPECT_EQ(Heard(), (std::vector<std::string> { "Polish: dog" }));
 }
 
@@ -230,7 +231,7 @@ TEST_F(
     Speech().SpeakQuestionPassive = true;
     Open();
     Form->WindowState().TestMode = 0;
-    Trigger(Form->miTestStartTesting);
+    Trigger(Form->Command("miTestStartTesting"));
     for (int question = 0; question < 3; ++question) {
         const TVocabItem& asked = Asked();
         EXPECT_EQ(Heard(),
@@ -259,7 +260,7 @@ TEST_F(SpeakCommandsTest, WithItsOptionAWrongVerdictReadsTheExpectedAnswer)
     Speech().SpeakAnswerWrong = true;
     Open();
     Form->WindowState().TestMode = 0;
-    Trigger(Form->miTestStartTesting);
+    Trigger(Form->Command("miTestStartTesting"));
     Heard();
     const TVocabItem& asked = Asked();
     Answer("?");

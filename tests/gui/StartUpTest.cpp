@@ -14,7 +14,7 @@ class StartUpTest : public TListWindowTest { };
 TEST_F(StartUpTest, TheHistoryAndTheFindDialogWaitForTheFirstPicture)
 {
     const std::string history = Dir.File("data/history.sqlite");
-    Form->SetHistoryPath(history);
+    Form->Review().SetHistoryPath(history);
     OpenList();
     QApplication::processEvents();
     EXPECT_FALSE(std::filesystem::exists(history)) << "opened before the window was painted";
@@ -30,12 +30,12 @@ TEST_F(StartUpTest, TheHistoryAndTheFindDialogWaitForTheFirstPicture)
     EXPECT_FALSE(Form->StatusPanel(6)->text().isEmpty());
 
     // The Find command makes the dialog, once.
-    Form->miEditFindClick();
-    TSearchDialog* dialog = Form->SearchDialog();
+    Form->Find().Find();
+    TSearchDialog* dialog = Form->Find().SearchDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
-    Form->HideSearchDialog();
-    EXPECT_EQ(Form->SearchDialog(), dialog);
+    Form->Find().HideSearchDialog();
+    EXPECT_EQ(Form->Find().SearchDialog(), dialog);
     EXPECT_EQ(Form->findChildren<TSearchDialog*>().size(), 1);
 }
 

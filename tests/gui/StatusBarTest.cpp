@@ -43,9 +43,9 @@ TEST_F(StatusBarTest, PanelsStayInPlaceAndShowTheirWholeTextAndTheBlankRowIsNoRo
         const std::vector<QRect> before = Panels();
         // "Saved", then "Modified", then a longer item number: none of it may move a panel.
         const std::vector<std::function<void()>> changes = {
-            [&] { Form->miEditDeleteClick(); },
+            [&] { Form->Command("miEditDelete")->trigger(); },
             [&] { Doc().SetCurrentIndex(Doc().Count() - 1); },
-            [&] { Form->miEditUndoClick(); },
+            [&] { Form->Command("miEditUndo")->trigger(); },
         };
         for (const auto& change : changes) {
             change();

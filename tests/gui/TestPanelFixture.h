@@ -42,9 +42,9 @@ protected:
         TWindowTest::SetUp();
         Form->Session().Settings.SoundFileRight = "right.wav";
         Form->Session().Settings.SoundFileWrong = "wrong.wav";
-        Form->SetSoundPlayer(std::make_unique<TRecordingSound>(Played));
+        Form->Test().SetSoundPlayer(std::make_unique<TRecordingSound>(Played));
         // Each reading a second later, so keys pressed in a row are as far apart as a user's.
-        Form->SetTestClock([this] { return Now += Tick; });
+        Form->Test().SetClock([this] { return Now += Tick; });
         Panel = Form->TestPanel();
         Form->show();
         QApplication::setActiveWindow(Form.get());
@@ -74,12 +74,12 @@ protected:
     {
         const TVocabItem& item = Doc().CurrentItem();
         return std::string(
-            Form->TestEngine().TestMode() == 1 ? item.FieldValue(fiForeign) : item.FieldValue(fiNative));
+            Form->Test().Engine().TestMode() == 1 ? item.FieldValue(fiForeign) : item.FieldValue(fiNative));
     }
     void AnswerRight()
     {
         Type(Expected().c_str());
-        if (Form->TestEngine().TestNotes()) {
+        if (Form->Test().Engine().TestNotes()) {
             Panel->edtTestNotes->setFocus();
             Type(std::string(Doc().CurrentItem().FieldValue(fiNotes)).c_str());
         }

@@ -26,7 +26,7 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksNumbersAndKeysInTheDisplayFont)
     OpenAnimals();
     Key(Qt::Key_M, Qt::ControlModifier);
     ASSERT_EQ(Form->WindowMode(), wmTesting);
-    EXPECT_TRUE(Form->miTestMultipleChoice->isChecked());
+    EXPECT_TRUE(Form->Command("miTestMultipleChoice")->isChecked());
     EXPECT_TRUE(Panel->pnlChoice->isVisible());
     EXPECT_FALSE(Panel->pnlResponse->isVisible());
     EXPECT_EQ(Focus(), Panel->lbChoice);
@@ -49,11 +49,11 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksNumbersAndKeysInTheDisplayFont)
 
     // A number key answers with its entry; one past the entries does nothing.
     Key(Qt::Key_4);
-    EXPECT_FALSE(Form->TestEngine().Answered()) << "no fourth entry of three";
+    EXPECT_FALSE(Form->Test().Engine().Answered()) << "no fourth entry of three";
     asked = &Doc().CurrentItem();
     Key(static_cast<Qt::Key>(Qt::Key_1 + RowOf(*asked)));
     EXPECT_EQ(Status(), QStringLiteral("Right!"));
-    EXPECT_EQ(Form->TestEngine().SelectedChoice(), asked);
+    EXPECT_EQ(Form->Test().Engine().SelectedChoice(), asked);
     Key(Qt::Key_Return);
 
     // Keys: the arrow selects, Return answers; a wrong one holds the disabled list until the
@@ -75,17 +75,17 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksNumbersAndKeysInTheDisplayFont)
     Panel->timAnswer->start(1);
     ASSERT_TRUE(QTest::qWaitFor([this] { return Panel->btnEnter->isEnabled(); }, 2000));
     QTest::mouseClick(Panel->pnlChoice, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-    EXPECT_TRUE(Form->TestEngine().Answered()) << "a click beside the list does not continue";
+    EXPECT_TRUE(Form->Test().Engine().Answered()) << "a click beside the list does not continue";
     QTest::mouseClick(Panel->pnlChoice, Qt::LeftButton, Qt::NoModifier, onList);
-    EXPECT_FALSE(Form->TestEngine().Answered());
+    EXPECT_FALSE(Form->Test().Engine().Answered());
 
     // Into the foreign language a letter jumps past the article to the word, and does not answer.
     Key(Qt::Key_L, Qt::ControlModifier);
-    EXPECT_TRUE(Form->miTestActive->isChecked());
+    EXPECT_TRUE(Form->Command("miTestActive")->isChecked());
     EXPECT_EQ(Panel->lblChoice->text(), QStringLiteral("Word/phrase:"));
     EXPECT_EQ(KeyboardLanguageFor(Doc(), Panel->lbChoice), Doc().ForeignLangID());
     Key(Qt::Key_K);
-    EXPECT_FALSE(Form->TestEngine().Answered());
+    EXPECT_FALSE(Form->Test().Engine().Answered());
     ASSERT_NE(Panel->lbChoice->SelectedRow(), -1);
     EXPECT_EQ(Panel->lbChoice->ItemAt(Panel->lbChoice->SelectedRow()), &Doc().Items(1));
 
@@ -102,7 +102,7 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksNumbersAndKeysInTheDisplayFont)
 
     // Ctrl+M again: typed answers.
     Key(Qt::Key_M, Qt::ControlModifier);
-    EXPECT_FALSE(Form->miTestMultipleChoice->isChecked());
+    EXPECT_FALSE(Form->Command("miTestMultipleChoice")->isChecked());
     EXPECT_TRUE(Panel->pnlResponse->isVisible());
     EXPECT_EQ(Focus(), Panel->edtResponse);
 }
@@ -149,7 +149,7 @@ TEST_F(TestPanelTest, DirectionKeysEscAndEditingTheAskedItem)
         Panel->edtResponse->setFocus();
         Key(c.key, c.modifiers);
         EXPECT_EQ(Form->WindowMode(), wmTesting);
-        EXPECT_EQ(Form->TestEngine().TestMode(), c.testMode);
+        EXPECT_EQ(Form->Test().Engine().TestMode(), c.testMode);
     }
     EXPECT_EQ(Doc().Attempts(), 0) << "switching drops the question unrecorded";
 

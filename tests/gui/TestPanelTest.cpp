@@ -10,11 +10,11 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     Key(Qt::Key_T, Qt::ControlModifier);
     ASSERT_EQ(Form->WindowMode(), wmTesting);
     EXPECT_EQ(Focus(), Panel->edtResponse);
-    EXPECT_TRUE(Form->miTestStartTesting->isChecked());
-    EXPECT_TRUE(Form->miTestPassive->isChecked());
-    EXPECT_EQ(Form->tbrToolBar->findChild<QWidget*>(QStringLiteral("tbStartTesting"))->toolTip(),
+    EXPECT_TRUE(Form->Command("miTestStartTesting")->isChecked());
+    EXPECT_TRUE(Form->Command("miTestPassive")->isChecked());
+    EXPECT_EQ(Form->ToolBar()->findChild<QWidget*>(QStringLiteral("tbStartTesting"))->toolTip(),
         QStringLiteral("Stop Testing - Ctrl+T"));
-    EXPECT_FALSE(Form->miEditAdd->isEnabled()) << "no editing while testing";
+    EXPECT_FALSE(Form->Command("miEditAdd")->isEnabled()) << "no editing while testing";
     EXPECT_EQ(Panel->btnEnter->text(), QStringLiteral("Enter"));
     EXPECT_EQ(Panel->edtResponse->Tag(), -2);
     EXPECT_FALSE(Panel->btnToggleAnswer->isEnabled());
@@ -33,14 +33,14 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     EXPECT_EQ(Played, std::vector<std::string> { "wrong.wav" });
     EXPECT_EQ(Doc().Attempts(), 1);
     EXPECT_EQ(Doc().UndoKind(), ukNone) << "a recorded answer empties the undo history";
-    EXPECT_FALSE(Form->miTestHint->isEnabled()) << "answered";
+    EXPECT_FALSE(Form->Command("miTestHint")->isEnabled()) << "answered";
 
     // The toggle shows what was typed, unmarked, and back.
     Panel->btnToggleAnswer->click();
     EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("zebra"));
     EXPECT_FALSE(Panel->lblMarks->isVisibleTo(Panel)) << "an unrelated answer is shown unmarked";
     Panel->edtResponse->setFocus();
-    Form->miTestHintClick();
+    Form->Test().Hint();
     EXPECT_EQ(Panel->edtResponse->text(), QStringLiteral("zebra")) << "no hint into an answered field";
     Panel->btnToggleAnswer->click();
     EXPECT_EQ(Panel->edtResponse->Bytes(), std::string(first->FieldValue(fiNative)));
@@ -178,8 +178,8 @@ TEST_F(TestPanelTest, HintsFillTheFocusedFieldOnlyAndCountTheAnswerWrong)
     EXPECT_EQ(Panel->edtTestNotes->text(), QStringLiteral("p")) << "the notes, not the answer";
     Panel->btnEnter->setFocus();
     Idle();
-    EXPECT_FALSE(Form->miTestHint->isEnabled()) << "no hint outside the answer fields";
-    EXPECT_THROW(Form->miTestHintClick(), std::exception);
+    EXPECT_FALSE(Form->Command("miTestHint")->isEnabled()) << "no hint outside the answer fields";
+    EXPECT_THROW(Form->Test().Hint(), std::exception);
 
     // A hinted right answer shows "Right!" but is recorded as wrong.
     Panel->edtResponse->setText(QStringLiteral("der Hund"));

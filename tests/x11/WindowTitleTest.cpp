@@ -5,7 +5,7 @@
 #include "qtsupport/FileDialogs.h"
 #include "settings/MemoryStore.h"
 #include "support/TempDir.h"
-#include "ui/MainWindow.h"
+#include "ui/Features.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -96,16 +96,15 @@ TEST_F(WindowTitleTest, MainWindowShowsTheCurrentListOnlyAndDialogsTheirOwnTitle
 {
     EXPECT_EQ(TitleOnceShown(*Form, QStringLiteral("Velmoria")), QStringLiteral("Velmoria"));
     for (const char* name : { "a.vmr", "b.vmr" }) {
-        ASSERT_TRUE(Form->OpenFile(Dir.File(name)));
+        ASSERT_TRUE(Form->File().OpenFile(Dir.File(name)));
         Form->SetWindowMode(wmEditing);
         Form->UpdateCommandState();
         const QString title = QString::fromUtf8(name) + QStringLiteral(" - Velmoria");
         EXPECT_EQ(TitleOnceShown(*Form, title), title);
     }
     // Dialogs carry their own title and no minimise or maximise button.
-    const std::pair<const char*, void (TMainForm::*)()> cases[]
-        = { { "Properties", &TMainForm::miFilePropertiesClick }, { "Add", &TMainForm::miEditAddClick },
-              { "Select Font", &TMainForm::miViewFontClick } };
+    const std::pair<const char*, const char*> cases[]
+        = { { "Properties", "miFileProperties" }, { "Add", "miEditAdd" }, { "Select Font", "miViewFont" } };
     for (const auto& [title, command] : cases) {
         QString seen;
         ScriptedRunner().Set([&](QDialog& dialog) {
@@ -113,7 +112,7 @@ TEST_F(WindowTitleTest, MainWindowShowsTheCurrentListOnlyAndDialogsTheirOwnTitle
             dialog.hide();
             return int(QDialog::Rejected);
         });
-        (Form.get()->*command)();
+        Form->Command(command)->trigger();
         EXPECT_EQ(seen, QString::fromUtf8(title) + QStringLiteral(", none"));
     }
 }

@@ -1,27 +1,29 @@
-// The main window's start-up, settings and file commands.
+#include "ui/FileCommands.h"
 
 #include "core/DisplayText.h"
 #include "core/FileAttributes.h"
-#include "core/SafeSave.h"
 #include "core/SaveTarget.h"
 #include "evaluation/Languages.h"
 #include "exchange/Export.h"
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/MessageBox.h"
-#include "qtsupport/QtSettingsStore.h"
+#include "ui/FindCommands.h"
+#include "ui/HelpFeature.h"
 #include "ui/LongTask.h"
 #include "ui/MainWindow.h"
+#include "ui/PrintCommands.h"
 #include "ui/PropertiesDialog.h"
+#include "ui/RecoveryFeature.h"
+#include "ui/ReviewFeature.h"
+#include "ui/TestCommands.h"
 #include "ui/VocabGrid.h"
 #include "ui/WelcomeDialog.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QStatusBar>
-#include <QToolBar>
+#include <QMenuBar>
 #include <filesystem>
 
 namespace {
@@ -40,6 +42,10 @@ const QStringList SaveAsFilters = {
     QStringLiteral("Unicode UTF-8 (Tab-delimited) (*.txt)"),
     QStringLiteral("Web Page (*.htm)"),
 };
+
+// The one topic of the numbered recent files.
+constexpr int RecentFileHelp = 2008;
+constexpr int RecentFileItems = 4;
 
 std::string ToLocal(const QString& name)
 {
@@ -63,76 +69,76 @@ TFileDialogRequest OpenRequest()
     return { QStringLiteral("Open"), OpenFilters, 1, QDir::currentPath(), QString(), {} };
 }
 
-TWindowBounds ToBounds(const QRect& rect)
-{
-    return { rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height() };
-}
-
 } // namespace
 
-void TMainForm::LoadWindowSettings()
+TFileCommands::TFileCommands(TMainForm& form)
+    : Form_(form)
+    , Session_(form.Session())
 {
-    LoadSettings(*Store_, QtSettingsEnvironment(), Session_.Settings, WindowState_);
-    // LoadSettings has already skipped empty names.
-    for (const auto& name : WindowState_.RecentFiles)
-        RecentFiles_.Load(name);
-
-    // A stored position that lies off every screen (a screen was removed) is centred instead.
-    std::vector<TWindowBounds> screens;
-    for (const QScreen* screen : QGuiApplication::screens())
-        screens.push_back(ToBounds(screen->availableGeometry()));
-    const QRect available = QGuiApplication::primaryScreen()
-        ? QGuiApplication::primaryScreen()->availableGeometry()
-        : QRect(0, 0, 1024, 768);
-    const auto& bounds = WindowState_.Bounds;
-    if (bounds && bounds->Right > bounds->Left && bounds->Bottom > bounds->Top
-        && BoundsVisible(*bounds, screens)) {
-        setGeometry(bounds->Left, bounds->Top, bounds->Right - bounds->Left, bounds->Bottom - bounds->Top);
-    } else {
-        move(available.left() + (available.width() - width()) / 2,
-            available.top() + (available.height() - height()) / 2);
+    const auto shown = [&form] { return form.ListShown(); };
+    const TCommandRow rows[] = {
+        { "miFileNew", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N), "Creates a new file", "new", 2000,
+            { TMenuId::File, 10, 10 }, [this] { New(); } },
+        { "miFileOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Opens an existing file", "open",
+            2001, { TMenuId::File, 11, 11 }, [this] { Open(); } },
+        { "miFileSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), "Saves the current file", "save", 2003,
+            { TMenuId::File, 12, 12 }, [this] { Save(); }, shown },
+        { "miFileSaveAs", "Save &As...", QKeySequence(), "Saves the current file with a different name",
+            nullptr, 2004, { TMenuId::File, 13 }, [this] { SaveAs(); }, shown },
+        { "miFileProperties", "P&roperties...", QKeySequence(),
+            "Shows and changes the properties of the current file", nullptr, 2005, { TMenuId::File, 40 },
+            [this] {
+                if (Form_.WindowMode() != wmNone)
+                    EditProperties(false);
+            },
+            shown },
+        { "miFileExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), "Quits the program", nullptr, 2009,
+            { TMenuId::File, 60 }, [this] { Form_.close(); } },
+    };
+    form.AddCommands(rows);
+    // The numbered recent files: shown while there are so many, captioned with their short names.
+    for (int i = 0; i < RecentFileItems; ++i) {
+        const std::string name = "miFileRecent" + std::to_string(i + 1);
+        const TCommandRow recent { name.c_str(), "", QKeySequence(), "", nullptr, RecentFileHelp,
+            { TMenuId::File, 50 + i }, [this, i] { OpenRecent(i); }, {}, {},
+            [this, i](QAction& item) {
+                const TRecentFileList& files = Form_.RecentFiles();
+                const bool present = i < files.Count();
+                if (present) {
+                    const QFontMetrics metrics(Form_.menuBar()->font());
+                    const TTextWidth width = [&metrics](std::string_view text) {
+                        return metrics.horizontalAdvance(
+                            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+                    };
+                    // "&&" keeps an ampersand in a file name from becoming an accelerator.
+                    QString shown = QString::fromUtf8(ShortenPath(DisplayName(files[i]), width, 200).c_str());
+                    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+                    const QString caption = QStringLiteral("&%1 %2").arg(i + 1).arg(shown);
+                    if (item.text() != caption)
+                        item.setText(caption);
+                }
+                item.setVisible(present);
+            } };
+        form.AddCommands({ &recent, 1 });
     }
-
-    TVocabFile& document = Session_.Document();
-    document.SetForeignLangID(WindowState_.ForeignLangID);
-    document.SetNativeLangID(WindowState_.NativeLangID);
-    document.MarkSaved();
-    tbrToolBar->setVisible(WindowState_.ShowToolBar);
-    statusBar()->setVisible(WindowState_.ShowStatusBar);
 }
 
-void TMainForm::SaveWindowSettings()
-{
-    WindowState_.Maximised = isMaximized();
-    WindowState_.Minimised = isMinimized();
-    if (!WindowState_.Maximised && !WindowState_.Minimised)
-        WindowState_.Bounds = ToBounds(geometry());
-    WindowState_.ForeignLangID = Session_.Document().ForeignLangID();
-    WindowState_.NativeLangID = Session_.Document().NativeLangID();
-    WindowState_.ShowToolBar = !tbrToolBar->isHidden();
-    WindowState_.ShowStatusBar = !statusBar()->isHidden();
-    WindowState_.RecentFiles.clear();
-    for (std::int32_t i = 0; i < RecentFiles_.Count(); ++i)
-        WindowState_.RecentFiles.push_back(RecentFiles_[i]);
-    SaveSettings(*Store_, Session_.Settings, WindowState_);
-}
-
-std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
+std::optional<int> TFileCommands::StartUp(const TCommandLine& commandLine)
 {
     // Printing and resetting end the program at once; what a crashed copy kept waits for a
     // start with the window.
-    NoRecovery_ = commandLine.Action == saPrint || commandLine.Action == saReset;
+    Form_.Recovery().SetOffered(commandLine.Action != saPrint && commandLine.Action != saReset);
     if (commandLine.FileName.empty()) {
-        show();
+        Form_.show();
         // A recovered list answers the start-up as a list named on the command line would.
-        if (OfferRecovery(std::nullopt)) {
-            SetWindowMode(wmEditing);
+        if (Form_.Recovery().Offer(std::nullopt)) {
+            Form_.SetWindowMode(wmEditing);
             return std::nullopt;
         }
-        if (WindowState_.ShowTips)
-            miHelpTipsClick(true);
+        if (Form_.WindowState().ShowTips)
+            Form_.Help().ShowTips(true);
         if (RunWelcomeLoop())
-            SetWindowMode(wmEditing);
+            Form_.SetWindowMode(wmEditing);
         return std::nullopt;
     }
     if (!OpenFile(commandLine.FileName))
@@ -144,13 +150,13 @@ std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
             SaveDocument(Session_.Document().FileName());
             return 0;
         case saPrint:
-            return PrintCommand(psCommandLine) ? 0 : 1;
+            return Form_.Print().PrintList(TPrintCommands::psCommandLine) ? 0 : 1;
         case saTest:
-            show();
+            Form_.show();
             // As Start Testing: a list with everything learnt says so and offers the statistics,
             // whose reset lets the test begin; otherwise the list is shown.
-            SetWindowMode(wmEditing);
-            miTestStartTestingClick();
+            Form_.SetWindowMode(wmEditing);
+            Form_.Test().StartTesting();
             return std::nullopt;
         case saShow:
             break;
@@ -159,18 +165,18 @@ std::optional<int> TMainForm::StartUp(const TCommandLine& commandLine)
         ReportException(error);
         return 1;
     }
-    show();
-    SetWindowMode(wmEditing);
+    Form_.show();
+    Form_.SetWindowMode(wmEditing);
     return std::nullopt;
 }
 
-bool TMainForm::RunWelcomeLoop()
+bool TFileCommands::RunWelcomeLoop()
 {
     for (;;) {
         TWelcomeData info;
-        info.RecentFiles = &RecentFiles_;
-        info.Due = DueQuestion();
-        TWelcomeDialog dialog(this, info);
+        info.RecentFiles = &Form_.RecentFiles();
+        info.Due = Form_.Review().DueQuestion();
+        TWelcomeDialog dialog(&Form_, info);
         if (ExecDialog(dialog) != QDialog::Accepted)
             return false;
         bool done = false;
@@ -178,7 +184,7 @@ bool TMainForm::RunWelcomeLoop()
             done = EditProperties(true);
         } else if (!info.FileName.empty()) {
             done = OpenFile(info.FileName);
-        } else if (const auto chosen = ChooseOpenFile(this, OpenRequest())) {
+        } else if (const auto chosen = ChooseOpenFile(&Form_, OpenRequest())) {
             done = OpenFile(ToLocal(chosen->FileName));
         }
         if (done)
@@ -186,16 +192,16 @@ bool TMainForm::RunWelcomeLoop()
     }
 }
 
-bool TMainForm::SaveQuery()
+bool TFileCommands::SaveQuery()
 {
-    if (WindowMode_ == wmNone || !Session_.Document().Modified())
+    if (Form_.WindowMode() == wmNone || !Session_.Document().Modified())
         return true;
     const QString question = QStringLiteral("Save changes to ")
         + FromLocal(DisplayTitle(Session_.Document().FileName())) + QLatin1Char('?');
     switch (ShowMessageBox(question, QString(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
         QMessageBox::Question)) {
     case QMessageBox::Yes:
-        miFileSaveClick();
+        Save();
         return !Session_.Document().Modified();
     case QMessageBox::No:
         return true;
@@ -204,7 +210,7 @@ bool TMainForm::SaveQuery()
     }
 }
 
-bool TMainForm::OpenFile(const std::string& givenName)
+bool TFileCommands::OpenFile(const std::string& givenName)
 {
     // The document and the recent files keep the full path, whatever folder the program runs in,
     // byte for byte: a name that is not valid UTF-8 would not survive a QString.
@@ -215,7 +221,7 @@ bool TMainForm::OpenFile(const std::string& givenName)
     TFileStamp stamp;
     try {
         document = LoadDocumentInBackground(
-            this, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(fileName))), fileName, &stamp);
+            &Form_, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(fileName))), fileName, &stamp);
     } catch (const std::exception& error) {
         ReportException(error);
         return false;
@@ -225,28 +231,28 @@ bool TMainForm::OpenFile(const std::string& givenName)
     Session_.ReplaceDocument(std::move(document));
     if (Session_.Document().Count() > 0)
         Session_.Document().SetCurrentIndex(0);
-    SetDiskStamp(fileName, stamp);
-    RecentFiles_.Add(fileName);
-    dgVocab->Model()->Reset();
+    Form_.Recovery().SetDiskStamp(fileName, stamp);
+    Form_.RecentFiles().Add(fileName);
+    Form_.Grid()->Model()->Reset();
     if (!notice.empty())
         ShowMessageBox(FromLocal(notice), QString(), QMessageBox::Ok, QMessageBox::Information);
     // Changes a crashed copy kept of this list take its place when the user wants them.
-    OfferRecovery(fileName);
-    ScheduleUpdate();
+    Form_.Recovery().Offer(fileName);
+    Form_.ScheduleUpdate();
     return true;
 }
 
-void TMainForm::AdoptLanguages(std::uint16_t foreign, std::uint16_t native)
+void TFileCommands::AdoptLanguages(std::uint16_t foreign, std::uint16_t native)
 {
     const TVocabFile& current = Session_.Document();
-    const bool sameScripts = WindowMode_ != wmNone
+    const bool sameScripts = Form_.WindowMode() != wmNone
         && LanguageCharset(foreign) == LanguageCharset(current.ForeignLangID())
         && LanguageCharset(native) == LanguageCharset(current.NativeLangID());
     if (!sameScripts)
-        SearchParams_.Text.clear();
+        Form_.Find().SearchParams().Text.clear();
 }
 
-bool TMainForm::EditProperties(bool isNew)
+bool TFileCommands::EditProperties(bool isNew)
 {
     TVocabFile& document = Session_.Document();
     TPropertiesData info;
@@ -259,7 +265,7 @@ bool TMainForm::EditProperties(bool isNew)
         info.Author = document.Properties(piAuthor);
         info.Comments = document.Properties(piComments);
     }
-    TPropertiesDialog dialog(this, info);
+    TPropertiesDialog dialog(&Form_, info);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return false;
     AdoptLanguages(info.ForeignLangID, info.NativeLangID);
@@ -267,69 +273,69 @@ bool TMainForm::EditProperties(bool isNew)
     document.SetNativeLangID(info.NativeLangID);
     if (isNew) {
         document.Clear();
-        dgVocab->Model()->Reset();
+        Form_.Grid()->Model()->Reset();
     }
     document.SetProperties(piDescription, info.Description);
     document.SetProperties(piAuthor, info.Author);
     document.SetProperties(piComments, info.Comments);
-    ScheduleUpdate();
+    Form_.ScheduleUpdate();
     return true;
 }
 
-void TMainForm::SaveDocument(const std::string& fileName, const std::optional<TFileIdentity>& expected)
+void TFileCommands::SaveDocument(const std::string& fileName, const std::optional<TFileIdentity>& expected)
 {
     TVocabFile& document = Session_.Document();
     const std::string bytes = document.SaveToBytes();
     TFileStamp stamp;
     try {
-        RunLongTask(this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&] {
+        RunLongTask(&Form_, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&] {
             SafeWriteFile(fileName, bytes, expected ? &*expected : nullptr);
             stamp = StampOf(ResolveLinks(fileName), bytes);
         });
     } catch (const EFileChanged&) {
         // Another program replaced the file after it was looked at: asked as for any such change.
-        if (ConfirmOverwrite())
+        if (Form_.Recovery().ConfirmOverwrite())
             SaveDocument(fileName);
         return;
     }
     document.MarkSavedAs(fileName);
-    SetDiskStamp(fileName, stamp);
-    ScheduleUpdate();
+    Form_.Recovery().SetDiskStamp(fileName, stamp);
+    Form_.ScheduleUpdate();
 }
 
-void TMainForm::miFileNewClick()
+void TFileCommands::New()
 {
     if (SaveQuery() && EditProperties(true))
-        SetWindowMode(wmEditing);
+        Form_.SetWindowMode(wmEditing);
 }
 
-void TMainForm::miFileOpenClick()
+void TFileCommands::Open()
 {
     if (!SaveQuery())
         return;
-    ClearCutMark();
-    const auto chosen = ChooseOpenFile(this, OpenRequest());
+    Form_.ClearCutMark();
+    const auto chosen = ChooseOpenFile(&Form_, OpenRequest());
     if (chosen && OpenFile(ToLocal(chosen->FileName)))
-        SetWindowMode(wmEditing);
+        Form_.SetWindowMode(wmEditing);
 }
 
-void TMainForm::miFileRecentClick(int index)
+void TFileCommands::OpenRecent(int index)
 {
-    if (index < 0 || index >= RecentFiles_.Count() || !SaveQuery())
+    if (index < 0 || index >= Form_.RecentFiles().Count() || !SaveQuery())
         return;
-    const std::string name = RecentFiles_[index];
+    const std::string name = Form_.RecentFiles()[index];
     if (OpenFile(name))
-        SetWindowMode(wmEditing);
+        Form_.SetWindowMode(wmEditing);
 }
 
-void TMainForm::miFileSaveClick()
+void TFileCommands::Save()
 {
-    ClearCutMark();
+    Form_.ClearCutMark();
     const std::string name = Session_.Document().FileName();
     if (!name.empty()) {
         if (!IsReadOnlyFile(name)) {
             std::optional<TFileIdentity> expected;
-            if (ConfirmDiskWrite(name, expected))
+            if (Form_.Recovery().ConfirmDiskWrite(name, expected))
                 SaveDocument(name, expected);
             return;
         }
@@ -337,12 +343,12 @@ void TMainForm::miFileSaveClick()
                 + QStringLiteral("Please use a different file name."),
             QString(), QMessageBox::Ok, QMessageBox::Warning);
     }
-    miFileSaveAsClick();
+    SaveAs();
 }
 
-void TMainForm::miFileSaveAsClick()
+void TFileCommands::SaveAs()
 {
-    ClearCutMark();
+    Form_.ClearCutMark();
     TVocabFile& document = Session_.Document();
     const QString current = FromLocal(document.FileName());
     TFileDialogRequest request { QStringLiteral("Save As"), SaveAsFilters, 1,
@@ -356,7 +362,7 @@ void TMainForm::miFileSaveAsClick()
     std::string name;
     // A file that may not be written is refused and the dialog comes back with the user's choice.
     for (;;) {
-        chosen = ChooseSaveFile(this, request);
+        chosen = ChooseSaveFile(&Form_, request);
         if (!chosen)
             return;
         name = ToLocal(chosen->FileName);
@@ -370,7 +376,7 @@ void TMainForm::miFileSaveAsClick()
     }
     if (!IsExportType(chosen->FilterIndex)) {
         SaveDocument(name);
-        RecentFiles_.Add(name);
+        Form_.RecentFiles().Add(name);
         return;
     }
     // The file image is made here; only the writing runs on the worker.
@@ -384,16 +390,5 @@ void TMainForm::miFileSaveAsClick()
         else
             bytes = ExportTextBytes(document, static_cast<TTextFormat>(chosen->FilterIndex - 3));
     }
-    WriteFileInBackground(this, QStringLiteral("Exporting..."), name, std::move(bytes));
-}
-
-void TMainForm::miFilePropertiesClick()
-{
-    if (WindowMode_ != wmNone)
-        EditProperties(false);
-}
-
-void TMainForm::miFileExitClick()
-{
-    close();
+    WriteFileInBackground(&Form_, QStringLiteral("Exporting..."), name, std::move(bytes));
 }

@@ -1,6 +1,4 @@
-// The main window's Speak commands and the question read as it appears. What is read is the
-// model's decision (SpokenField, SpeechText, the voice for the language); the speaker does the
-// talking on a thread of its own, so nothing here waits for it.
+#include "ui/SpeechFeature.h"
 
 #include "qtsupport/MessageBox.h"
 #include "speech/Speech.h"
@@ -9,12 +7,10 @@
 #include "ui/MainWindow.h"
 #include "ui/Speaker.h"
 #include "ui/SpeechPage.h"
+#include "ui/TestCommands.h"
 #include "ui/TestPanel.h"
 
 #include <QAction>
-#include <QMenu>
-#include <QMenuBar>
-#include <QToolBar>
 
 namespace {
 
@@ -25,52 +21,53 @@ const EvaluationDelimiters& SideDelimiters(const TOptions& options, TSpokenSide 
 
 } // namespace
 
-void TMainForm::CreateSpeechCommands()
+TSpeechFeature::TSpeechFeature(TMainForm& form)
+    : Form_(form)
+    , Session_(form.Session())
 {
-    const TActionEntry entries[] = {
-        { &miViewSpeakForeign, "miViewSpeakForeign", "Speak &Word/Phrase", QKeySequence(Qt::Key_F5),
-            "Reads the word/phrase aloud in the foreign language", "speakforeign", 2304,
-            &TMainForm::miViewSpeakForeignClick, [this] { return !SpeechBlocked(TSpokenSide::Foreign); } },
-        { &miViewSpeakNative, "miViewSpeakNative", "Speak T&ranslations", QKeySequence(Qt::Key_F6),
-            "Reads the translations aloud in the native language", "speaknative", 2305,
-            &TMainForm::miViewSpeakNativeClick, [this] { return !SpeechBlocked(TSpokenSide::Native); } },
-    };
-    for (const auto& entry : entries)
-        CreateAction(entry);
     // The tool tips name the shortcut; a blocked command's tip says why instead.
-    for (QAction* action : { miViewSpeakForeign, miViewSpeakNative })
-        action->setData(action->toolTip());
-
-    QMenu* view = menuBar()->findChild<QMenu*>(QStringLiteral("miView"));
-    QAction* before = miViewFont;
-    view->insertSeparator(before);
-    view->insertAction(before, miViewSpeakForeign);
-    view->insertAction(before, miViewSpeakNative);
-    view->insertSeparator(before);
-    // The reason a Speak command is disabled shows on its menu item too.
-    view->setToolTipsVisible(true);
-    tbrToolBar->addSeparator();
-    tbrToolBar->addAction(miViewSpeakForeign);
-    tbrToolBar->widgetForAction(miViewSpeakForeign)->setObjectName(QStringLiteral("tbSpeakForeign"));
-    tbrToolBar->addAction(miViewSpeakNative);
-    tbrToolBar->widgetForAction(miViewSpeakNative)->setObjectName(QStringLiteral("tbSpeakNative"));
-
+    const auto tip = [this](TSpokenSide side) {
+        return [this, side, own = std::optional<QString>()](QAction& action) mutable {
+            if (!own)
+                own = action.toolTip();
+            const auto blocked = Blocked(side);
+            const QString shown = blocked && !blocked->empty() ? QString::fromStdString(*blocked) : *own;
+            if (action.toolTip() != shown)
+                action.setToolTip(shown);
+        };
+    };
+    const TCommandRow rows[] = {
+        { "miViewSpeakForeign", "Speak &Word/Phrase", QKeySequence(Qt::Key_F5),
+            "Reads the word/phrase aloud in the foreign language", "speakforeign", 2304,
+            { TMenuId::View, 20, 100, "tbSpeakForeign" }, [this] { SpeakSide(TSpokenSide::Foreign); },
+            [this] { return !Blocked(TSpokenSide::Foreign); }, {}, tip(TSpokenSide::Foreign) },
+        { "miViewSpeakNative", "Speak T&ranslations", QKeySequence(Qt::Key_F6),
+            "Reads the translations aloud in the native language", "speaknative", 2305,
+            { TMenuId::View, 21, 101, "tbSpeakNative" }, [this] { SpeakSide(TSpokenSide::Native); },
+            [this] { return !Blocked(TSpokenSide::Native); }, {}, tip(TSpokenSide::Native) },
+    };
+    form.AddCommands(rows);
     SetSpeaker(MakeSpeaker());
-    connect(pnlTest, &TTestPanel::QuestionShown, this, [this] { RunCommand([this] { SpeakQuestion(); }); });
-    connect(pnlTest, &TTestPanel::AnswerRecorded, this, [this] { RunCommand([this] { SpeakAnswer(); }); });
+    connect(form.TestPanel(), &TTestPanel::QuestionShown, this,
+        [this] { Form_.RunCommand([this] { SpeakQuestion(); }); });
+    connect(form.TestPanel(), &TTestPanel::AnswerRecorded, this,
+        [this] { Form_.RunCommand([this] { SpeakAnswer(); }); });
 }
 
-void TMainForm::SetSpeaker(std::unique_ptr<ISpeaker> speaker)
+TSpeechFeature::~TSpeechFeature() = default;
+
+void TSpeechFeature::SetSpeaker(std::unique_ptr<ISpeaker> speaker)
 {
     PendingSpeech_.reset();
     Speaker_ = std::move(speaker);
-    connect(Speaker_.get(), &ISpeaker::Changed, this, [this] { RunCommand([this] { SpeakerChanged(); }); });
-    ScheduleUpdate();
+    connect(
+        Speaker_.get(), &ISpeaker::Changed, this, [this] { Form_.RunCommand([this] { SpeakerChanged(); }); });
+    Form_.ScheduleUpdate();
 }
 
-std::optional<std::string> TMainForm::SpeechBlocked(TSpokenSide side)
+std::optional<std::string> TSpeechFeature::Blocked(TSpokenSide side)
 {
-    if (WindowMode_ == wmNone)
+    if (Form_.WindowMode() == wmNone)
         return std::string();
     const TSpeechSettings& speech = Session_.Settings.Speech;
     if (!speech.Enabled)
@@ -85,7 +82,8 @@ std::optional<std::string> TMainForm::SpeechBlocked(TSpokenSide side)
         if (!Speaker_->ChosenVoice(chosen, language))
             return SpeechProblemText(TSpeechProblem::NoVoice, language);
     }
-    const auto field = SpokenField(document, WindowMode_ == wmTesting ? &TestEngine() : nullptr, side);
+    const auto field
+        = SpokenField(document, Form_.WindowMode() == wmTesting ? &Form_.Test().Engine() : nullptr, side);
     if (!field
         || SpeechText(field->Item->FieldValue(field->Field), field->Language,
             SideDelimiters(Session_.Settings.Options, side))
@@ -94,35 +92,14 @@ std::optional<std::string> TMainForm::SpeechBlocked(TSpokenSide side)
     return std::nullopt;
 }
 
-void TMainForm::UpdateSpeechTips()
+void TSpeechFeature::SpeakSide(TSpokenSide side)
 {
-    for (const auto& [action, side] : { std::pair(miViewSpeakForeign, TSpokenSide::Foreign),
-             std::pair(miViewSpeakNative, TSpokenSide::Native) }) {
-        const auto blocked = SpeechBlocked(side);
-        const QString tip
-            = blocked && !blocked->empty() ? QString::fromStdString(*blocked) : action->data().toString();
-        if (action->toolTip() != tip)
-            action->setToolTip(tip);
-    }
+    SpeakField(SpokenField(Session_.Document(),
+                   Form_.WindowMode() == wmTesting ? &Form_.Test().Engine() : nullptr, side),
+        true);
 }
 
-void TMainForm::miViewSpeakForeignClick()
-{
-    SpeakSide(TSpokenSide::Foreign);
-}
-
-void TMainForm::miViewSpeakNativeClick()
-{
-    SpeakSide(TSpokenSide::Native);
-}
-
-void TMainForm::SpeakSide(TSpokenSide side)
-{
-    SpeakField(
-        SpokenField(Session_.Document(), WindowMode_ == wmTesting ? &TestEngine() : nullptr, side), true);
-}
-
-void TMainForm::SpeakField(const std::optional<TSpokenField>& field, bool asked)
+void TSpeechFeature::SpeakField(const std::optional<TSpokenField>& field, bool asked)
 {
     if (!field)
         return;
@@ -132,23 +109,23 @@ void TMainForm::SpeakField(const std::optional<TSpokenField>& field, bool asked)
         side, field->Language, asked);
 }
 
-void TMainForm::SpeakQuestion()
+void TSpeechFeature::SpeakQuestion()
 {
     PendingSpeech_.reset();
     Speaker_->Stop();
-    if (WindowMode_ != wmTesting)
+    if (Form_.WindowMode() != wmTesting)
         return;
-    SpeakField(SpokenQuestion(Session_.Document(), TestEngine(), Session_.Settings.Speech), false);
+    SpeakField(SpokenQuestion(Session_.Document(), Form_.Test().Engine(), Session_.Settings.Speech), false);
 }
 
-void TMainForm::SpeakAnswer()
+void TSpeechFeature::SpeakAnswer()
 {
-    if (WindowMode_ != wmTesting)
+    if (Form_.WindowMode() != wmTesting)
         return;
-    SpeakField(SpokenAnswer(Session_.Document(), TestEngine(), Session_.Settings.Speech), false);
+    SpeakField(SpokenAnswer(Session_.Document(), Form_.Test().Engine(), Session_.Settings.Speech), false);
 }
 
-void TMainForm::SpeakText(const std::string& text, TSpokenSide side, LangId language, bool asked)
+void TSpeechFeature::SpeakText(const std::string& text, TSpokenSide side, LangId language, bool asked)
 {
     const TSpeechSettings& speech = Session_.Settings.Speech;
     if (text.empty() || !speech.Enabled)
@@ -182,9 +159,9 @@ void TMainForm::SpeakText(const std::string& text, TSpokenSide side, LangId lang
     Speaker_->Say(text, *voice, speech.Rate / static_cast<double>(MaxSpeechRate));
 }
 
-void TMainForm::SpeakerChanged()
+void TSpeechFeature::SpeakerChanged()
 {
-    ScheduleUpdate();
+    Form_.ScheduleUpdate();
     if (!PendingSpeech_ || Speaker_->State() == TSpeakerState::Connecting)
         return;
     const TPendingSpeech pending = *PendingSpeech_;
@@ -192,7 +169,7 @@ void TMainForm::SpeakerChanged()
     SpeakText(pending.Text, pending.Side, pending.Language, pending.Asked);
 }
 
-TSpeechPageTarget TMainForm::SpeechPageTarget()
+TSpeechPageTarget TSpeechFeature::PageTarget()
 {
     const TVocabFile& document = Session_.Document();
     TSpeechPageTarget target { &Session_.Settings.Speech, Speaker_.get(), document.ForeignLangID(),
@@ -201,7 +178,7 @@ TSpeechPageTarget TMainForm::SpeechPageTarget()
     for (const auto& [sample, side] : { std::pair(&target.ForeignSample, TSpokenSide::Foreign),
              std::pair(&target.NativeSample, TSpokenSide::Native) }) {
         if (const auto field
-            = SpokenField(document, WindowMode_ == wmTesting ? &TestEngine() : nullptr, side))
+            = SpokenField(document, Form_.WindowMode() == wmTesting ? &Form_.Test().Engine() : nullptr, side))
             *sample = SpeechText(field->Item->FieldValue(field->Field), field->Language,
                 SideDelimiters(Session_.Settings.Options, side));
         if (sample->empty())

@@ -1,10 +1,10 @@
-// The main window's recovery copies (kept while a list has unsaved changes, offered after a
-// crash) and its watch on the list's file for changes made by other programs.
+#include "ui/RecoveryFeature.h"
 
 #include "core/BackgroundWriter.h"
 #include "core/DisplayText.h"
 #include "core/SafeSave.h"
 #include "qtsupport/MessageBox.h"
+#include "ui/FileCommands.h"
 #include "ui/LongTask.h"
 #include "ui/MainWindow.h"
 #include "ui/Recovery.h"
@@ -35,40 +35,45 @@ constexpr int DiskCheckDelayMs = 250;
 
 } // namespace
 
-void TMainForm::CreateRecovery()
+TRecoveryFeature::TRecoveryFeature(TMainForm& form)
+    : Form_(form)
+    , Session_(form.Session())
 {
     Clock_.start();
-    Recovery_ = std::make_unique<TRecoveryStore>();
+    Store_ = std::make_unique<TRecoveryStore>();
     // The copies hold the user's lists: for the user's eyes only, whatever the umask.
-    RecoveryWriter_ = std::make_unique<TBackgroundWriter>(true);
-    timRecovery = new QTimer(this);
-    timRecovery->setObjectName(QStringLiteral("timRecovery"));
-    timRecovery->setSingleShot(true);
-    connect(timRecovery, &QTimer::timeout, this, &TMainForm::timRecoveryTimer);
+    Writer_ = std::make_unique<TBackgroundWriter>(true);
+    timRecovery_ = new QTimer(this);
+    timRecovery_->setObjectName(QStringLiteral("timRecovery"));
+    timRecovery_->setSingleShot(true);
+    connect(timRecovery_, &QTimer::timeout, this, &TRecoveryFeature::WriteCopy);
 
     DiskWatcher_ = new QFileSystemWatcher(this);
-    timDiskCheck = new QTimer(this);
-    timDiskCheck->setSingleShot(true);
-    timDiskCheck->setInterval(DiskCheckDelayMs);
-    connect(timDiskCheck, &QTimer::timeout, this, &TMainForm::CheckDiskFile);
-    connect(DiskWatcher_, &QFileSystemWatcher::fileChanged, timDiskCheck, qOverload<>(&QTimer::start));
-    connect(DiskWatcher_, &QFileSystemWatcher::directoryChanged, timDiskCheck, qOverload<>(&QTimer::start));
+    timDiskCheck_ = new QTimer(this);
+    timDiskCheck_->setSingleShot(true);
+    timDiskCheck_->setInterval(DiskCheckDelayMs);
+    connect(timDiskCheck_, &QTimer::timeout, this, &TRecoveryFeature::CheckDiskFile);
+    connect(DiskWatcher_, &QFileSystemWatcher::fileChanged, timDiskCheck_, qOverload<>(&QTimer::start));
+    connect(DiskWatcher_, &QFileSystemWatcher::directoryChanged, timDiskCheck_, qOverload<>(&QTimer::start));
+    Changes_ = std::make_unique<TSubscription>(
+        Session_.Changes(), mcList | mcFileName | mcMode, [this](std::uint32_t) { FollowDocument(); });
 }
 
-// From the idle update: every change of the document reaches it.
-void TMainForm::FollowDocument()
+TRecoveryFeature::~TRecoveryFeature() = default;
+
+void TRecoveryFeature::FollowDocument()
 {
     const TVocabFile& document = Session_.Document();
     if (document.FileName() != StampedName_)
         SetDiskStamp(document.FileName(), {});
-    if (!Recovery_->Usable())
+    if (!Store_->Usable())
         return;
-    const std::string error = RecoveryWriter_->TakeError();
+    const std::string error = Writer_->TakeError();
     if (!error.empty())
-        statusBar()->showMessage(
+        Form_.statusBar()->showMessage(
             QStringLiteral("The recovery copy could not be written. ") + QString::fromUtf8(error.c_str()));
-    if (WindowMode_ == wmNone || !document.Modified()) {
-        RemoveRecoveryCopy();
+    if (Form_.WindowMode() == wmNone || !document.Modified()) {
+        RemoveCopy();
         return;
     }
     if (document.Revision() == SeenRevision_)
@@ -78,13 +83,13 @@ void TMainForm::FollowDocument()
     LastChangeMs_ = now;
     if (FirstChangeMs_ < 0)
         FirstChangeMs_ = now;
-    timRecovery->start(static_cast<int>(RecoveryDelayMs(now, FirstChangeMs_, LastChangeMs_, LastCopyMs_)));
+    timRecovery_->start(static_cast<int>(RecoveryDelayMs(now, FirstChangeMs_, LastChangeMs_, LastCopyMs_)));
 }
 
-void TMainForm::timRecoveryTimer()
+void TRecoveryFeature::WriteCopy()
 {
     const TVocabFile& document = Session_.Document();
-    if (!Recovery_->Usable() || WindowMode_ == wmNone || !document.Modified()
+    if (!Store_->Usable() || Form_.WindowMode() == wmNone || !document.Modified()
         || document.Revision() == CopiedRevision_)
         return;
     // The image is made here, where nothing changes the document meanwhile; only the writing
@@ -98,12 +103,12 @@ void TMainForm::timRecoveryTimer()
     LastCopyMs_ = Clock_.elapsed();
     FirstChangeMs_ = -1;
     CopiedRevision_ = document.Revision();
-    RecoveryWriter_->Write(ToLocal(Recovery_->OwnCopy()), std::move(image));
+    Writer_->Write(ToLocal(Store_->OwnCopy()), std::move(image));
     OwnCopyWritten_ = true;
     // Copies of this list that the user chose to keep are overtaken by this one once it is written.
     for (auto it = DeclinedOrphans_.begin(); it != DeclinedOrphans_.end();) {
         if (it->Info.FileName == document.FileName()) {
-            RecoveryWriter_->Remove(ToLocal(it->Path));
+            Writer_->Remove(ToLocal(it->Path));
             SpentLocks_.push_back(it->Lock);
             it = DeclinedOrphans_.erase(it);
         } else {
@@ -112,67 +117,54 @@ void TMainForm::timRecoveryTimer()
     }
 }
 
-void TMainForm::FlushRecoveryCopy()
+void TRecoveryFeature::Flush()
 {
-    if (timRecovery->isActive()) {
-        timRecovery->stop();
-        timRecoveryTimer();
+    if (timRecovery_->isActive()) {
+        timRecovery_->stop();
+        WriteCopy();
     }
-    RecoveryWriter_->Wait();
+    Writer_->Wait();
 }
 
-void TMainForm::RemoveRecoveryCopy()
+void TRecoveryFeature::RemoveCopy()
 {
-    timRecovery->stop();
+    timRecovery_->stop();
     FirstChangeMs_ = -1;
     CopiedRevision_ = 0;
     SeenRevision_ = 0;
     if (OwnCopyWritten_) {
-        RecoveryWriter_->Remove(ToLocal(Recovery_->OwnCopy()));
+        Writer_->Remove(ToLocal(Store_->OwnCopy()));
         OwnCopyWritten_ = false;
     }
 }
 
-void TMainForm::EndRecovery()
+void TRecoveryFeature::End()
 {
-    RemoveRecoveryCopy();
-    RecoveryWriter_->Wait();
+    RemoveCopy();
+    Writer_->Wait();
 }
 
-void TMainForm::EndBySignal(int signalNumber)
+void TRecoveryFeature::KeepForNextStart()
 {
-    if (EndedBySignal_)
-        return;
-    // A load or save runs on its worker: the moment it is done.
-    if (QApplication::overrideCursor()) {
-        QTimer::singleShot(20, this, [this, signalNumber] { EndBySignal(signalNumber); });
-        return;
-    }
-    // The shell's status of a process ended by that signal.
-    EndedBySignal_ = 128 + signalNumber;
     // The changes of the last moments are not left to wait for a pause that will not come.
-    timRecovery->stop();
-    if (Recovery_->Usable() && WindowMode_ != wmNone && Session_.Document().Modified())
-        timRecoveryTimer();
+    timRecovery_->stop();
+    if (Store_->Usable() && Form_.WindowMode() != wmNone && Session_.Document().Modified())
+        WriteCopy();
     else
-        RemoveRecoveryCopy();
-    RecoveryWriter_->Wait();
-    // As a normal close: the settings are the user's whatever ends the program.
-    SaveWindowSettings();
-    CloseHelp();
-    QApplication::exit(*EndedBySignal_);
+        RemoveCopy();
+    Writer_->Wait();
 }
 
-bool TMainForm::OfferRecovery(const std::optional<std::string>& fileName)
+bool TRecoveryFeature::Offer(const std::optional<std::string>& fileName)
 {
     if (NoRecovery_)
         return false;
     // Once per session: the user must know that a crash now loses the changes.
-    if (!Recovery_->Usable() && !ToldRecoveryProblem_) {
+    if (!Store_->Usable() && !ToldRecoveryProblem_) {
         ToldRecoveryProblem_ = true;
-        ShowMessageBox(Recovery_->Problem(), QString(), QMessageBox::Ok, QMessageBox::Warning);
+        ShowMessageBox(Store_->Problem(), QString(), QMessageBox::Ok, QMessageBox::Warning);
     }
-    std::vector<TOrphanCopy> orphans = Recovery_->TakeOrphans(fileName);
+    std::vector<TOrphanCopy> orphans = Store_->TakeOrphans(fileName);
     for (auto& orphan : orphans) {
         const QString question
             = QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to ")
@@ -185,7 +177,7 @@ bool TMainForm::OfferRecovery(const std::optional<std::string>& fileName)
                 return true;
             break;
         case QMessageBox::Discard:
-            Recovery_->Discard(orphan);
+            Store_->Discard(orphan);
             break;
         default:
             DeclinedOrphans_.push_back(std::move(orphan));
@@ -195,42 +187,43 @@ bool TMainForm::OfferRecovery(const std::optional<std::string>& fileName)
     return false;
 }
 
-bool TMainForm::Recover(TOrphanCopy& orphan)
+bool TRecoveryFeature::Recover(TOrphanCopy& orphan)
 {
     auto document = std::make_unique<TVocabFile>();
     TRecoveryInfo info;
     try {
         TVocabFile* loading = document.get();
         const std::string path = ToLocal(orphan.Path);
-        RunLongTask(this, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(orphan.Info.FileName))),
+        RunLongTask(&Form_,
+            QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(orphan.Info.FileName))),
             [&info, loading, path] { info = LoadRecoveryImage(ReadWholeFile(path), *loading); });
     } catch (const std::exception& error) {
         ReportException(error);
         return false;
     }
-    AdoptLanguages(document->ForeignLangID(), document->NativeLangID());
+    Form_.File().AdoptLanguages(document->ForeignLangID(), document->NativeLangID());
     Session_.ReplaceDocument(std::move(document));
-    dgVocab->Model()->Reset();
+    Form_.Grid()->Model()->Reset();
     SetDiskStamp(info.FileName, info.Disk);
     if (!info.FileName.empty())
-        RecentFiles_.Add(info.FileName);
+        Form_.RecentFiles().Add(info.FileName);
     // The orphan becomes this copy's own, so the recovered changes stay safe from the first moment.
-    RemoveRecoveryCopy();
-    RecoveryWriter_->Wait();
-    if (Recovery_->Adopt(orphan)) {
+    RemoveCopy();
+    Writer_->Wait();
+    if (Store_->Adopt(orphan)) {
         OwnCopyWritten_ = true;
         SeenRevision_ = CopiedRevision_ = Session_.Document().Revision();
     }
-    ScheduleUpdate();
+    Form_.ScheduleUpdate();
     return true;
 }
 
-void TMainForm::SetDiskStamp(const std::string& fileName, const TFileStamp& stamp)
+void TRecoveryFeature::SetDiskStamp(const std::string& fileName, const TFileStamp& stamp)
 {
     StampedName_ = fileName;
     DiskStamp_ = stamp;
     ToldStamp_ = {};
-    timDiskCheck->stop();
+    timDiskCheck_->stop();
     if (!DiskWatcher_->files().isEmpty())
         DiskWatcher_->removePaths(DiskWatcher_->files());
     if (!DiskWatcher_->directories().isEmpty())
@@ -245,14 +238,14 @@ void TMainForm::SetDiskStamp(const std::string& fileName, const TFileStamp& stam
     DiskWatcher_->addPath(QFileInfo(target).absolutePath());
 }
 
-void TMainForm::CheckDiskFile()
+void TRecoveryFeature::CheckDiskFile()
 {
-    if (WindowMode_ == wmNone || StampedName_.empty() || !DiskStamp_.Exists
+    if (Form_.WindowMode() == wmNone || StampedName_.empty() || !DiskStamp_.Exists
         || StampedName_ != Session_.Document().FileName())
         return;
     // Not in the middle of a dialog or of a load or save: a moment later.
     if (QApplication::activeModalWidget() || QApplication::overrideCursor()) {
-        timDiskCheck->start();
+        timDiskCheck_->start();
         return;
     }
     const std::string target = ResolveLinks(StampedName_);
@@ -285,14 +278,14 @@ void TMainForm::CheckDiskFile()
         ReloadDocument();
 }
 
-void TMainForm::ReloadDocument()
+void TRecoveryFeature::ReloadDocument()
 {
     const std::string fileName = Session_.Document().FileName();
     TFileStamp stamp;
     std::unique_ptr<TVocabFile> document;
     try {
         document = LoadDocumentInBackground(
-            this, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(fileName))), fileName, &stamp);
+            &Form_, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(fileName))), fileName, &stamp);
     } catch (const std::exception& error) {
         ReportException(error);
         return;
@@ -300,19 +293,19 @@ void TMainForm::ReloadDocument()
     const std::int32_t index
         = ReloadedIndex(Session_.Document(), Session_.Document().CurrentIndex(), *document);
     const std::string notice = document->LoadNotice();
-    AdoptLanguages(document->ForeignLangID(), document->NativeLangID());
+    Form_.File().AdoptLanguages(document->ForeignLangID(), document->NativeLangID());
     Session_.ReplaceDocument(std::move(document));
     if (index >= 0)
         Session_.Document().SetCurrentIndex(index);
     SetDiskStamp(fileName, stamp);
-    dgVocab->Model()->Reset();
+    Form_.Grid()->Model()->Reset();
     // A test of the list as it was cannot go on with another list.
-    SetWindowMode(wmEditing);
+    Form_.SetWindowMode(wmEditing);
     if (!notice.empty())
         ShowMessageBox(FromLocal(notice), QString(), QMessageBox::Ok, QMessageBox::Information);
 }
 
-bool TMainForm::ConfirmDiskWrite(const std::string& fileName, std::optional<TFileIdentity>& expected)
+bool TRecoveryFeature::ConfirmDiskWrite(const std::string& fileName, std::optional<TFileIdentity>& expected)
 {
     expected.reset();
     if (fileName != StampedName_)
@@ -322,7 +315,7 @@ bool TMainForm::ConfirmDiskWrite(const std::string& fileName, std::optional<TFil
     const std::string target = ResolveLinks(fileName);
     // The file is identified before it is read: a change after this is caught by the save itself.
     RunLongTask(
-        this, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&now, &seen, target] {
+        &Form_, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&now, &seen, target] {
             seen = IdentifyFile(target);
             now = StampFile(target);
         });
@@ -346,7 +339,7 @@ bool TMainForm::ConfirmDiskWrite(const std::string& fileName, std::optional<TFil
     return true;
 }
 
-bool TMainForm::ConfirmOverwrite()
+bool TRecoveryFeature::ConfirmOverwrite()
 {
     return ShowMessageBox(QStringLiteral("Overwrite the changes made by another program?"), QString(),
                QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning, QMessageBox::No)

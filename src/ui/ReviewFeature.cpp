@@ -1,7 +1,6 @@
-// The main window's reviews over days: Review Due Words runs the test panel on the review queue,
-// the status bar counts the cards due, and Review Progress shows the history. The history is the
-// learner's, shared by every list and every running copy; the list is never modified by it.
+#include "ui/ReviewFeature.h"
 
+#include "core/DisplayText.h"
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/MessageBox.h"
 #include "testing/TestEngine.h"
@@ -10,14 +9,14 @@
 #include "ui/MainWindow.h"
 #include "ui/ProgressDialog.h"
 #include "ui/ReviewBar.h"
+#include "ui/TestCommands.h"
 #include "ui/TestPanel.h"
+#include "ui/VocabGrid.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QToolBar>
+#include <QTimer>
 #include <ctime>
 #include <functional>
 #include <utility>
@@ -57,45 +56,72 @@ TSchedulerParameters ParametersOf(const TSettings& settings)
 
 } // namespace
 
-void TMainForm::CreateReviewCommands()
+TReviewFeature::TReviewFeature(TMainForm& form)
+    : Form_(form)
+    , Session_(form.Session())
 {
-    const auto canReview = [this] { return CanTest() && !HistoryFailed_; };
-    const TActionEntry entries[] = {
-        { &miTestReview, "miTestReview", "Re&view Due Words", QKeySequence(Qt::CTRL | Qt::Key_R),
+    const auto canReview = [this] { return Form_.CanTest() && !HistoryFailed_; };
+    const TCommandRow rows[] = {
+        { "miTestReview", "Re&view Due Words", QKeySequence(Qt::CTRL | Qt::Key_R),
             "Asks the words due today in this direction, spread over the days so you keep them", "review",
-            2406, &TMainForm::miTestReviewClick, canReview,
-            [this] { return Reviewing() && ReviewDirection_ != BothDirections; } },
-        { &miTestReviewBoth, "miTestReviewBoth", "Review &Both Directions",
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
-            "Asks the words due today into either language, mixed", nullptr, 2408,
-            &TMainForm::miTestReviewBothClick, canReview,
-            [this] { return Reviewing() && ReviewDirection_ == BothDirections; } },
-        { &miTestProgress, "miTestProgress", "Review &Progress...", QKeySequence(),
+            2406, { TMenuId::Test, 11, 61, "tbReview" }, [this] { Run(std::nullopt); }, canReview,
+            [this] { return Reviewing() && Direction_ != BothDirections; } },
+        { "miTestReviewBoth", "Review &Both Directions", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+            "Asks the words due today into either language, mixed", nullptr, 2408, { TMenuId::Test, 12 },
+            [this] { Run(BothDirections); }, canReview,
+            [this] { return Reviewing() && Direction_ == BothDirections; } },
+        { "miTestProgress", "Review &Progress...", QKeySequence(),
             "Shows your reviews over the days and the words you fail most", nullptr, 2407,
-            &TMainForm::miTestProgressClick, [this] { return !HistoryFailed_; } },
+            { TMenuId::Test, 42 }, [this] { Progress(); }, [this] { return !HistoryFailed_; } },
     };
-    for (const auto& entry : entries)
-        CreateAction(entry);
-
-    auto* test = menuBar()->findChild<QMenu*>(QStringLiteral("miTest"));
-    const QList<QAction*> testActions = test->actions();
-    test->insertAction(testActions[testActions.indexOf(miTestStartTesting) + 1], miTestReview);
-    test->insertAction(testActions[testActions.indexOf(miTestStartTesting) + 1], miTestReviewBoth);
-    test->addAction(miTestProgress);
+    form.AddCommands(rows);
     // Another copy of the program or the command line may have reviewed meanwhile.
-    installEventFilter(new TActivationWatch(this, [this] { ReviewHistoryChanged(); }));
+    form.installEventFilter(new TActivationWatch(this, [this] { HistoryChanged(); }));
 
-    const QList<QAction*> buttons = tbrToolBar->actions();
-    tbrToolBar->insertAction(buttons[buttons.indexOf(miTestStartTesting) + 1], miTestReview);
-    tbrToolBar->widgetForAction(miTestReview)->setObjectName(QStringLiteral("tbReview"));
+    form.Grid()->Model()->SetToolTips([this](int row) { return LeechToolTip(row); });
+    DueTimer_ = new QTimer(this);
+    DueTimer_->setSingleShot(true);
+    connect(DueTimer_, &QTimer::timeout, this, &TReviewFeature::AskDue);
+    // After the change is complete: the count starts from an image of the list made here.
+    Changes_ = std::make_unique<TSubscription>(
+        Session_.Changes(), mcList | mcMode, [this](std::uint32_t) { DueTimer_->start(); });
+    TTestPanel* panel = form.TestPanel();
+    connect(panel, &TTestPanel::AnswerFailed, this, [this](const QString& message, bool passing) {
+        Form_.RunCommand([this, message, passing] { passing ? AnswerNotKept(message) : Failed(message); });
+    });
+    connect(panel, &TTestPanel::QuestionShown, this, [this] { UpdateReviewBar(); });
+    connect(panel, &TTestPanel::AnswerRecorded, this, [this] { UpdateReviewBar(); });
+    connect(panel->pnlReview, &TReviewBar::Rated, this,
+        [this](TRating rating) { Form_.RunCommand([this, rating] { Rate(rating); }); });
 }
 
-bool TMainForm::Reviewing() const
+TReviewFeature::~TReviewFeature() = default;
+
+bool TReviewFeature::FollowDirection()
 {
-    return WindowMode_ == wmTesting && ReviewQueue_ != nullptr;
+    return !Reviewing() || Form_.Test().Engine().TestMode() == Direction_ || Start();
 }
 
-QString TMainForm::LeechToolTip(int row)
+void TReviewFeature::ShowShare(std::int32_t learnt)
+{
+    // While a test runs its own figure counts; a review or the grid shows what reviews made.
+    const bool test = Form_.WindowMode() == wmTesting && !Reviewing();
+    const std::size_t direction = Form_.WindowState().TestMode == 1 ? 1 : 0;
+    const TSharePanel share = SharePanel(learnt, Session_.Document().Count(),
+        LastDue_ && !test ? std::optional((*LastDue_)[direction]) : std::nullopt);
+    QLabel* panel = Form_.StatusPanel(4);
+    if (panel->text() != share.Text)
+        panel->setText(share.Text);
+    if (panel->toolTip() != share.Tip)
+        panel->setToolTip(share.Tip);
+}
+
+bool TReviewFeature::Reviewing() const
+{
+    return Form_.WindowMode() == wmTesting && Queue_ != nullptr;
+}
+
+QString TReviewFeature::LeechToolTip(int row)
 {
     // Only a history already open: pointing at a row never brings up its errors.
     const TVocabFile& document = Session_.Document();
@@ -111,14 +137,14 @@ QString TMainForm::LeechToolTip(int row)
     }
 }
 
-THistory* TMainForm::History()
+THistory* TReviewFeature::History()
 {
     if (!History_ && !HistoryFailed_) {
         try {
             History_
                 = std::make_unique<THistory>(HistoryPath_.empty() ? THistory::DefaultPath() : HistoryPath_);
         } catch (const std::exception& error) {
-            ReviewFailed(Q(error.what()));
+            Failed(Q(error.what()));
         }
         if (History_ && !History_->Notice().empty())
             ShowMessageBox(QString::fromStdString(History_->Notice()), Q("Velmoria"), QMessageBox::Ok,
@@ -127,14 +153,14 @@ THistory* TMainForm::History()
     return History_.get();
 }
 
-void TMainForm::AnswerNotKept(const QString& message)
+void TReviewFeature::AnswerNotKept(const QString& message)
 {
     // A lock that will pass or a disk with room again later: the review and the answer typed stay.
     ShowMessageBox(message + QStringLiteral("\n\nYour answer was not kept. Press Enter to give it again."),
         Q("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
 }
 
-void TMainForm::ReviewFailed(const QString& message)
+void TReviewFeature::Failed(const QString& message)
 {
     // Told once: the reviews stay unavailable for this run, the file is left to the user, and the
     // test goes on as ever.
@@ -142,33 +168,40 @@ void TMainForm::ReviewFailed(const QString& message)
         return;
     HistoryFailed_ = true;
     if (Reviewing())
-        SetWindowMode(wmEditing);
+        Form_.SetWindowMode(wmEditing);
     History_.reset();
     ShowMessageBox(message
             + QStringLiteral("\n\nReview Due Words is unavailable until the program is started again. "
                              "Testing works as before."),
         Q("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
-    ScheduleUpdate();
+    AskDueSoon();
+    Form_.ScheduleUpdate();
 }
 
-void TMainForm::ReviewHistoryChanged()
+void TReviewFeature::HistoryChanged()
 {
     ++HistoryChanges_;
-    ScheduleUpdate();
+    AskDueSoon();
 }
 
-void TMainForm::SetHistoryPath(const std::string& path)
+void TReviewFeature::AskDueSoon()
+{
+    DueTimer_->start();
+    Form_.ScheduleUpdate();
+}
+
+void TReviewFeature::SetHistoryPath(const std::string& path)
 {
     if (Reviewing())
-        SetWindowMode(wmEditing);
+        Form_.SetWindowMode(wmEditing);
     History_.reset();
     HistoryFailed_ = false;
     HistoryPath_ = path;
     DueAsked_.clear();
-    ScheduleUpdate();
+    AskDueSoon();
 }
 
-bool TMainForm::StartReview(std::optional<std::uint8_t> direction)
+bool TReviewFeature::Start(std::optional<std::uint8_t> direction)
 {
     THistory* history = History();
     if (!history)
@@ -180,91 +213,87 @@ bool TMainForm::StartReview(std::optional<std::uint8_t> direction)
             Q("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
-    TTestEngine& engine = TestEngine();
+    TTestEngine& engine = Form_.Test().Engine();
     engine.SetReview(nullptr);
-    ReviewDirection_ = direction.value_or(engine.TestMode());
+    Direction_ = direction.value_or(engine.TestMode());
     // The plan the due count made starts the review at once; without one the list is planned here.
     const TVocabFile& document = Session_.Document();
     const std::optional<TDueQuestion> question = DueQuestion();
-    const TReviewPlan* plan = DueCounter_ && question && question->Direction == ReviewDirection_
+    const TReviewPlan* plan = DueCounter_ && question && question->Direction == Direction_
         ? DueCounter_->Plan(document.Revision(), DueKey(*question))
         : nullptr;
     if (plan) {
-        ReviewQueue_ = std::make_unique<TReviewQueue>(document, *history, *plan, Today(),
+        Queue_ = std::make_unique<TReviewQueue>(document, *history, *plan, Today(),
             ParametersOf(Session_.Settings), Session_.Settings.Options.DisallowHints);
     } else {
         TWaitCursor wait;
-        ReviewQueue_ = std::make_unique<TReviewQueue>(document, *history, ReviewDirection_, Today(),
+        Queue_ = std::make_unique<TReviewQueue>(document, *history, Direction_, Today(),
             Session_.Settings.Reviews.NewPerDay, ParametersOf(Session_.Settings),
             Session_.Settings.Options.DisallowHints);
     }
     // The session's answers change the history: no count or plan made before it fits after it.
     ++HistoryChanges_;
-    engine.SetReview(ReviewQueue_.get());
+    engine.SetReview(Queue_.get());
     return true;
 }
 
-void TMainForm::miTestReviewClick()
-{
-    RunReview(std::nullopt);
-}
-
-void TMainForm::miTestReviewBothClick()
-{
-    RunReview(BothDirections);
-}
-
-void TMainForm::RunReview(std::optional<std::uint8_t> direction)
+void TReviewFeature::Run(std::optional<std::uint8_t> direction)
 {
     // The command of the review on screen stops it.
-    if (Reviewing() && (direction == BothDirections) == (ReviewDirection_ == BothDirections)) {
-        StopReview();
+    if (Reviewing() && (direction == BothDirections) == (Direction_ == BothDirections)) {
+        Stop();
         return;
     }
-    if (!CanTest())
+    if (!Form_.CanTest())
         return;
     // A classic test or another review on screen ends first; its question is dropped unanswered.
-    if (WindowMode_ == wmTesting)
-        SetWindowMode(wmEditing);
-    if (!StartReview(direction))
+    if (Form_.WindowMode() == wmTesting)
+        Form_.SetWindowMode(wmEditing);
+    if (!Start(direction))
         return;
-    if (NextQuestion()) {
-        SetWindowMode(wmTesting);
+    if (Form_.Test().NextQuestion()) {
+        Form_.SetWindowMode(wmTesting);
         return;
     }
     // Nothing to ask: the engine lets go of the queue before it goes.
-    TestEngine().SetReview(nullptr);
-    ReviewQueue_.reset();
-    ReviewNextDirection();
+    Form_.Test().Engine().SetReview(nullptr);
+    Queue_.reset();
+    NextDirection();
 }
 
-void TMainForm::miTestProgressClick()
+void TReviewFeature::Progress()
 {
     THistory* history = History();
     if (!history)
         return;
-    ClearCutMark();
+    Form_.ClearCutMark();
     // A long history takes a second or more to sum up: the dialog reads it in a worker.
-    TProgressDialog dialog(this, history->Path(), Today());
+    TProgressDialog dialog(&Form_, history->Path(), Today());
     ExecDialog(dialog);
 }
 
-void TMainForm::UpdateDuePanel()
+void TReviewFeature::ShowReviewLeft()
 {
-    QLabel* panel = StatusPanels_[6];
+    // The session knows what is left (the question on screen until it is answered); the list's
+    // count is asked again once the session ends.
+    if (!Reviewing())
+        return;
+    const QString text = DueText(Queue_->Left());
+    if (Form_.StatusPanel(6)->text() != text)
+        Form_.StatusPanel(6)->setText(text);
+}
+
+void TReviewFeature::AskDue()
+{
+    QLabel* panel = Form_.StatusPanel(6);
     const auto show = [panel](const QString& text) {
         if (panel->text() != text)
             panel->setText(text);
     };
-    if (Reviewing()) {
-        // The session knows what is left (the question on screen until it is answered); the
-        // list's count is asked again once the session ends.
-        show(DueText(ReviewQueue_->Left()));
-        DueAsked_.clear();
+    if (!Form_.ListShown() || Reviewing())
         return;
-    }
     // Opening the history and counting wait for the window's first picture, which they are not in.
-    if (!Painted_)
+    if (!Form_.Painted())
         return;
     const std::optional<TDueQuestion> question = DueQuestion();
     if (!question) {
@@ -280,7 +309,7 @@ void TMainForm::UpdateDuePanel()
     // order counts too, for the review planned with the count.
     const std::string key = DueKey(*question);
     const std::string asked = key + ' '
-        + std::to_string(WindowMode_ == wmTesting ? document.TextsRevision() : document.Revision());
+        + std::to_string(Form_.WindowMode() == wmTesting ? document.TextsRevision() : document.Revision());
     if (asked == DueAsked_)
         return;
     DueAsked_ = asked;
@@ -291,9 +320,9 @@ void TMainForm::UpdateDuePanel()
                 return;
             LastDue_ = answer;
             ShowShare(Session_.Document().LearntCount());
-            const std::size_t direction = WindowState_.TestMode == 1 ? 1 : 0;
-            StatusPanels_[6]->setText(answer ? DueText((*answer)[direction]) : QString());
-            StatusPanels_[6]->setToolTip(answer
+            const std::size_t direction = Form_.WindowState().TestMode == 1 ? 1 : 0;
+            Form_.StatusPanel(6)->setText(answer ? DueText((*answer)[direction]) : QString());
+            Form_.StatusPanel(6)->setToolTip(answer
                     ? DueToolTip(*answer)
                     : QStringLiteral("Words due for review today in this direction"));
         });
@@ -302,36 +331,37 @@ void TMainForm::UpdateDuePanel()
     DueCounter_->CountDocument([this]() -> const TVocabFile& { return Session_.Document(); }, *question);
 }
 
-std::string TMainForm::DueKey(const TDueQuestion& question) const
+std::string TReviewFeature::DueKey(const TDueQuestion& question) const
 {
     return std::to_string(HistoryChanges_) + ' ' + std::to_string(question.Direction) + ' '
         + std::to_string(question.Today) + ' ' + std::to_string(question.NewPerDay) + ' '
         + std::to_string(Session_.Settings.Reviews.RetentionPercent);
 }
 
-std::optional<TDueQuestion> TMainForm::DueQuestion()
+std::optional<TDueQuestion> TReviewFeature::DueQuestion()
 {
     THistory* history = HistoryFailed_ ? nullptr : History();
     if (!history)
         return std::nullopt;
-    return TDueQuestion { history->Path(), static_cast<std::uint8_t>(WindowState_.TestMode == 1 ? 1 : 0),
-        Today(), Session_.Settings.Reviews.NewPerDay, ParametersOf(Session_.Settings) };
+    return TDueQuestion { history->Path(),
+        static_cast<std::uint8_t>(Form_.WindowState().TestMode == 1 ? 1 : 0), Today(),
+        Session_.Settings.Reviews.NewPerDay, ParametersOf(Session_.Settings) };
 }
 
-void TMainForm::StopReview()
+void TReviewFeature::Stop()
 {
-    const QString stopped = QString::fromStdString(ReviewQueue_->StoppedMessage());
-    SetWindowMode(wmEditing);
+    const QString stopped = QString::fromStdString(Queue_->StoppedMessage());
+    Form_.SetWindowMode(wmEditing);
     ShowMessageBox(stopped, QString(), QMessageBox::Ok, QMessageBox::Information);
 }
 
-void TMainForm::ReviewFinished(const std::string& closing)
+void TReviewFeature::Finished(const std::string& closing)
 {
     QString text = QString::fromStdString(closing);
     THistory* history = History();
-    const std::uint8_t other = ReviewDirection_ == 1 ? 0 : 1;
+    const std::uint8_t other = Direction_ == 1 ? 0 : 1;
     int left = 0;
-    if (history && ReviewDirection_ != BothDirections) {
+    if (history && Direction_ != BothDirections) {
         try {
             const TDueCounts counts = CountDue(Session_.Document(), *history, other, Today(),
                 Session_.Settings.Reviews.NewPerDay, ParametersOf(Session_.Settings));
@@ -355,41 +385,42 @@ void TMainForm::ReviewFinished(const std::string& closing)
         PendingReview_ = other;
 }
 
-void TMainForm::ReviewNextDirection()
+void TReviewFeature::NextDirection()
 {
     if (const std::optional<std::uint8_t> direction = std::exchange(PendingReview_, std::nullopt)) {
-        WindowState_.TestMode = *direction;
-        TestEngine().SetTestMode(*direction);
-        RunReview(*direction);
+        Form_.WindowState().TestMode = *direction;
+        Form_.Test().Engine().SetTestMode(*direction);
+        AskDueSoon();
+        Run(*direction);
     }
 }
 
-void TMainForm::UpdateReviewBar()
+void TReviewFeature::UpdateReviewBar()
 {
-    TReviewBar* bar = pnlTest->pnlReview;
+    TReviewBar* bar = Form_.TestPanel()->pnlReview;
     if (!Reviewing()) {
         bar->hide();
         return;
     }
     bar->show();
-    bar->ShowLeft(ReviewQueue_->Left());
-    const std::optional<TRating> rated = ReviewQueue_->LastRating();
-    if (TestEngine().Answered() && rated)
-        bar->ShowRatings(*rated, ReviewQueue_->LastIntervals());
+    bar->ShowLeft(Queue_->Left());
+    const std::optional<TRating> rated = Queue_->LastRating();
+    if (Form_.Test().Engine().Answered() && rated)
+        bar->ShowRatings(*rated, Queue_->LastIntervals());
     else
         bar->HideRatings();
 }
 
-void TMainForm::RateAnswer(TRating rating)
+void TReviewFeature::Rate(TRating rating)
 {
     if (!Reviewing())
         return;
     try {
-        ReviewQueue_->ChangeRating(rating);
+        Queue_->ChangeRating(rating);
     } catch (const std::exception& error) {
-        ReviewFailed(Q(error.what()));
+        Failed(Q(error.what()));
         return;
     }
     UpdateReviewBar();
-    ScheduleUpdate();
+    Form_.ScheduleUpdate();
 }

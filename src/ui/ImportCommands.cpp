@@ -1,4 +1,4 @@
-// The main window's Import command.
+#include "ui/ImportCommands.h"
 
 #include "core/SafeSave.h"
 #include "exchange/ImportRules.h"
@@ -17,27 +17,37 @@ const QStringList ImportFilters = { QStringLiteral("Velmoria Files (*.vmr)"),
     QStringLiteral("Text Files (*.txt *.csv)"), QStringLiteral("All Files (*)") };
 } // namespace
 
-void TMainForm::miFileImportClick()
+TImportCommands::TImportCommands(TMainForm& form)
+    : Form_(form)
 {
-    ClearCutMark();
-    const auto chosen = ChooseOpenFile(this,
-        TFileDialogRequest { QStringLiteral("Import"), ImportFilters, WindowState_.ImportFilter,
+    const TCommandRow row { "miFileImport", "&Import...", QKeySequence(Qt::CTRL | Qt::Key_I),
+        "Adds vocabulary from another file", nullptr, 2002, { TMenuId::File, 20 }, [this] { Import(); },
+        [&form] { return form.Editing(); } };
+    form.AddCommands({ &row, 1 });
+}
+
+void TImportCommands::Import()
+{
+    Form_.ClearCutMark();
+    TSession& session = Form_.Session();
+    const auto chosen = ChooseOpenFile(&Form_,
+        TFileDialogRequest { QStringLiteral("Import"), ImportFilters, Form_.WindowState().ImportFilter,
             QDir::currentPath(), QString(), {} });
     if (!chosen)
         return;
-    WindowState_.ImportFilter = chosen->FilterIndex;
+    Form_.WindowState().ImportFilter = chosen->FilterIndex;
     const std::string fileName = LocalFileName(chosen->FileName);
 
     // The file is read into a document of its own on the worker; the window's document changes
     // only here, afterwards, so nothing the window draws is touched while it is read.
-    TVocabFile& document = Session_.Document();
+    TVocabFile& document = session.Document();
     auto read = std::make_unique<TVocabFile>();
     read->SetForeignLangID(document.ForeignLangID());
     read->SetNativeLangID(document.NativeLangID());
     TImportResult result;
     const QString label = QStringLiteral("Importing %1...").arg(chosen->FileName.section(u'/', -1));
     if (IsVocabularyFileName(fileName)) {
-        RunLongTask(this, label, [&] { read->LoadFromFile(fileName); });
+        RunLongTask(&Form_, label, [&] { read->LoadFromFile(fileName); });
     } else {
         // A pipe or a device is refused before the format dialog asks about it (nothing is read).
         ReadFileStart(fileName, 0);
@@ -46,17 +56,17 @@ void TMainForm::miFileImportClick()
         std::string bytes;
         TImportSettings settings;
         std::optional<std::string> notText;
-        RunLongTask(this, QStringLiteral("Reading %1...").arg(chosen->FileName.section(u'/', -1)), [&] {
+        RunLongTask(&Form_, QStringLiteral("Reading %1...").arg(chosen->FileName.section(u'/', -1)), [&] {
             bytes = ReadWholeFile(fileName);
             settings.Format = DetectTextFormatBytes(bytes);
             notText = NotTextReason(bytes, settings.Format);
         });
         if (notText)
             throw EVocabFileError(*notText + " Nothing was imported.");
-        TConvertDialog dialog(this, settings, bytes, Session_.Document());
+        TConvertDialog dialog(&Form_, settings, bytes, session.Document());
         if (ExecDialog(dialog) != QDialog::Accepted)
             return;
-        RunLongTask(this, label, [&] {
+        RunLongTask(&Form_, label, [&] {
             result
                 = ImportTextBytes(*read, bytes, settings.Format, settings.FieldColumns, settings.StartLine);
         });
@@ -65,7 +75,7 @@ void TMainForm::miFileImportClick()
     if (result.Added == 0)
         throw EVocabFileError("Nothing to import.");
     document.SetCurrentIndex(document.Count() - 1);
-    RefreshGrid();
+    Form_.RefreshGrid();
     ShowMessageBox(QString::fromStdString(ImportedMessage(result)), QStringLiteral("Import"), QMessageBox::Ok,
         QMessageBox::Information);
 }

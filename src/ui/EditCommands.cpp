@@ -1,0 +1,180 @@
+#include "ui/EditCommands.h"
+
+#include "core/CommandRules.h"
+#include "exchange/ImportRules.h"
+#include "qtsupport/DialogRunner.h"
+#include "qtsupport/MessageBox.h"
+#include "ui/Clipboard.h"
+#include "ui/EditDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/VocabGrid.h"
+
+#include <QAction>
+#include <QStatusBar>
+
+namespace {
+QString Q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+} // namespace
+
+TEditCommands::TEditCommands(TMainForm& form)
+    : Form_(form)
+    , Session_(form.Session())
+{
+    const auto editing = [&form] { return form.Editing(); };
+    const auto hasCurrent = [&form] { return form.HasCurrentItem(); };
+    TSession& session = Session_;
+    // Undo and Redo name what they will undo or redo.
+    const auto named = [&session](const char* caption, bool redo) {
+        return [&session, caption, redo](QAction& action) {
+            const TUndoKind kind = redo ? session.Document().RedoKind() : session.Document().UndoKind();
+            action.setText(
+                action.isEnabled() ? Q(caption) + QLatin1Char(' ') + Q(UndoKindName(kind)) : Q(caption));
+        };
+    };
+    const TCommandRow rows[] = {
+        { "miEditUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), "Reverses an action", "undo", 2100,
+            { TMenuId::Edit, 10, 30 }, [this] { Change([](TSession& s) { s.Document().Undo(); }); },
+            [&form, &session] { return form.Editing() && session.Document().UndoKind() != ukNone; }, {},
+            named("&Undo", false) },
+        { "miEditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), "Repeats an action", "redo", 2101,
+            { TMenuId::Edit, 11, 31 }, [this] { Change([](TSession& s) { s.Document().Redo(); }); },
+            [&form, &session] { return form.Editing() && session.Document().RedoKind() != ukNone; }, {},
+            named("&Redo", true) },
+        { "miEditCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X), "Prepares to move the selected item",
+            "cut", 2102, { TMenuId::Edit, 20, 20, "tbCut" }, [this] { Cut(); }, hasCurrent },
+        { "miEditCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), "Copies the selected item", "copy", 2103,
+            { TMenuId::Edit, 21, 21, "tbCopy" }, [this] { Copy(); }, hasCurrent },
+        { "miEditPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V), "Inserts the item on the clipboard",
+            "paste", 2104, { TMenuId::Edit, 22, 22, "tbPaste" }, [this] { Paste(); },
+            [&form, &session] {
+                const int cut = form.Grid()->CutIndex();
+                // The clipboard is asked only when no mark decides.
+                return form.Editing()
+                    && PasteEnabled(cut, session.Document().CurrentIndex(), session.Document().Count(),
+                        cut == -1 && CanPaste());
+            } },
+        { "miEditAdd", "&Add...", QKeySequence(Qt::Key_Insert), "Adds a new item", "add", 2105,
+            { TMenuId::Edit, 30, 40 }, [this] { Add(); }, editing },
+        { "miEditEdit", "&Edit...", QKeySequence(Qt::Key_F2), "Modifies the selected item", "edit", 2106,
+            { TMenuId::Edit, 31, 41 }, [this] { EditCurrent(); }, hasCurrent },
+        { "miEditDelete", "&Delete", QKeySequence(Qt::Key_Delete), "Deletes the selected item", "delete",
+            2107, { TMenuId::Edit, 32, 42 },
+            [this] { Change([](TSession& s) { s.Document().DeleteCurrent(); }); }, hasCurrent },
+        { "miEditMoveUp", "&Move Up", QKeySequence(Qt::CTRL | Qt::Key_U), "Moves the selected item up", "up",
+            2108, { TMenuId::Edit, 40 },
+            [this] {
+                Change([](TSession& s) { s.Document().MoveCurrent(s.Document().CurrentIndex() - 1); });
+            },
+            [&form, &session] { return form.HasCurrentItem() && session.Document().CurrentIndex() > 0; } },
+        { "miEditMoveDown", "M&ove Down", QKeySequence(Qt::CTRL | Qt::Key_D), "Moves the selected item down",
+            "down", 2109, { TMenuId::Edit, 41 },
+            [this] {
+                Change([](TSession& s) { s.Document().MoveCurrent(s.Document().CurrentIndex() + 1); });
+            },
+            [&form, &session] {
+                return form.HasCurrentItem()
+                    && session.Document().CurrentIndex() < session.Document().Count() - 1;
+            } },
+        { "miEditShuffle", "S&huffle", QKeySequence(), "Arranges items in a random order", "shuffle", 2111,
+            { TMenuId::Edit, 51 }, [this] { Change([](TSession& s) { s.Document().Shuffle(); }); }, editing },
+    };
+    form.AddCommands(rows);
+    connect(form.Grid(), &TVocabGrid::ActivateItem, this, [this] {
+        Form_.RunCommand([this] {
+            if (Session_.Document().CurrentIndex() != -1)
+                EditCurrent();
+            else
+                Add();
+        });
+    });
+}
+
+void TEditCommands::Change(void (*change)(TSession&))
+{
+    Form_.ClearCutMark();
+    change(Session_);
+    Form_.RefreshGrid();
+}
+
+void TEditCommands::Add()
+{
+    if (Form_.WindowMode() != wmEditing)
+        return;
+    Form_.ClearCutMark();
+    TItemEditData edit;
+    edit.IsNew = true;
+    TEditDialog dialog(&Form_, edit, Session_);
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return;
+    TVocabFile& document = Session_.Document();
+    TVocabItem& item = document.NewItem();
+    item.SetFieldValues(edit.FieldValues[0], edit.FieldValues[1], edit.FieldValues[2], edit.FieldValues[3]);
+    item.SortingPosition = edit.SortingPosition;
+    if (Session_.Settings.Options.AppendNewWords)
+        document.SetCurrentIndex(-1);
+    document.Add(ukAdd);
+    Form_.RefreshGrid();
+}
+
+void TEditCommands::EditCurrent()
+{
+    TVocabFile& document = Session_.Document();
+    if (Form_.WindowMode() != wmEditing || document.CurrentIndex() == -1)
+        return;
+    Form_.ClearCutMark();
+    const TVocabItem& current = document.CurrentItem();
+    TItemEditData edit;
+    edit.IsNew = false;
+    for (int f = 0; f < FieldCount; ++f)
+        edit.FieldValues[static_cast<std::size_t>(f)] = std::string(current.FieldValue(f));
+    edit.SortingPosition = current.SortingPosition;
+    TEditDialog dialog(&Form_, edit, Session_);
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return;
+    ReplaceCurrentItem(document, edit);
+    Form_.RefreshGrid();
+}
+
+void TEditCommands::Cut()
+{
+    Copy();
+    Form_.Grid()->SetCutIndex(Session_.Document().CurrentIndex());
+}
+
+void TEditCommands::Copy()
+{
+    Form_.ClearCutMark();
+    CopyToClipboard(Session_.Document());
+}
+
+void TEditCommands::Paste()
+{
+    TVocabFile& document = Session_.Document();
+    const int cut = Form_.Grid()->CutIndex();
+    switch (DecidePaste(cut, document.CurrentIndex(), document.Count(), cut == -1 && CanPaste())) {
+    case paClearMark:
+        Form_.ClearCutMark();
+        break;
+    case paMove:
+        Form_.ClearCutMark();
+        MoveCutItem(document, cut);
+        Form_.RefreshGrid();
+        break;
+    case paClipboard: {
+        const auto pasted = PasteFromClipboard(document);
+        Form_.RefreshGrid();
+        if (!pasted)
+            break;
+        Form_.statusBar()->showMessage(QString::fromStdString(PastedTextMessage(*pasted)), 10000);
+        if (const std::string notes = ImportNotes(*pasted); !notes.empty())
+            ShowMessageBox(QString::fromStdString(notes), QStringLiteral("Paste"), QMessageBox::Ok,
+                QMessageBox::Information);
+        break;
+    }
+    case paNone:
+        break;
+    }
+}

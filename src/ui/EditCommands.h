@@ -1,0 +1,26 @@
+#pragma once
+// The Edit menu's commands on items: undo and redo, the clipboard, add, edit, delete, move and
+// shuffle.
+
+#include <QObject>
+
+class TMainForm;
+class TSession;
+
+class TEditCommands : public QObject {
+public:
+    explicit TEditCommands(TMainForm& form);
+
+    void Add();
+    void EditCurrent();
+    void Cut();
+    void Copy();
+    void Paste();
+
+private:
+    // Runs a change of the list and shows it.
+    void Change(void (*change)(TSession&));
+
+    TMainForm& Form_;
+    TSession& Session_;
+};

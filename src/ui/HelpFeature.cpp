@@ -1,0 +1,109 @@
+#include "ui/HelpFeature.h"
+
+#include "core/ProductInfo.h"
+#include "qtsupport/DataFiles.h"
+#include "qtsupport/DialogRunner.h"
+#include "qtsupport/MessageBox.h"
+#include "ui/AboutDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/TipsDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QUrl>
+
+THelpFeature::THelpFeature(TMainForm& form)
+    : Form_(form)
+    , Help_(DataFilePath(QStringLiteral("velmoria.qch")))
+{
+    Previous_
+        = SetHelpHandler([this](int context) { Help_.ShowContext(context, RequestedControlContext()); });
+    qApp->installEventFilter(this);
+
+    const auto openPage = [](const char* address) {
+        return [address] { QDesktopServices::openUrl(QUrl(QString::fromUtf8(address))); };
+    };
+    const TCommandRow rows[] = {
+        { "miHelpContents", "&Help Topics", QKeySequence(Qt::Key_F1),
+            "Displays Help topics, contents and index", nullptr, 2500, { TMenuId::Help, 10 },
+            [this] { Help_.ShowContents(); } },
+        { "miHelpHowToEdit", "&Edit Vocabulary", {}, "Explains how to enter and modify vocabulary", nullptr,
+            1300, { TMenuId::HelpHowTo, 10 }, [] { RequestHelp(1300); } },
+        { "miHelpHowToTest", "&Test Vocabulary", {}, "Explains how to learn vocabulary by testing", nullptr,
+            1400, { TMenuId::HelpHowTo, 11 }, [] { RequestHelp(1400); } },
+        { "miHelpTips", "&Tip of the Day", {}, "Provides useful information for new users", nullptr, 2501,
+            { TMenuId::Help, 12 }, [this] { ShowTips(false); } },
+        { "miHelpHomePage", "&Product Web Site", {}, "Displays the home page for this program", nullptr, 2502,
+            { TMenuId::Help, 20 }, openPage(ProductHomePage) },
+        { "miHelpExchangePage", "&Share Vocabulary", {}, "Displays vocabulary files on the web", nullptr,
+            2503, { TMenuId::Help, 21 }, openPage(ProductExchangePage) },
+        { "miHelpDonate", "&Donate", {}, "Displays information about making a donation", nullptr, 2504,
+            { TMenuId::Help, 22 }, openPage(ProductDonatePage) },
+        // The menu names the program; the tool tip keeps the short name.
+        { "miHelpAbout", "&About", {}, "Displays information about this program", nullptr, 2505,
+            { TMenuId::Help, 30 },
+            [this] {
+                TAboutDialog dialog(&Form_);
+                ExecDialog(dialog);
+            },
+            {}, {},
+            [](QAction& action) {
+                if (action.text() != QStringLiteral("&About Velmoria"))
+                    action.setText(QStringLiteral("&About Velmoria"));
+            } },
+    };
+    form.AddCommands(rows);
+}
+
+THelpFeature::~THelpFeature()
+{
+    qApp->removeEventFilter(this);
+    SetHelpHandler(std::move(Previous_));
+}
+
+bool THelpFeature::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier || !widget)
+        return false;
+    if (auto* menu = qobject_cast<QMenu*>(widget)) {
+        const int context = menu->activeAction() ? HelpContext(menu->activeAction()) : 0;
+        if (context == 0 || event->type() != QEvent::KeyPress)
+            return false;
+        while (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        RequestHelp(context);
+        return true;
+    }
+    QWidget* window = widget->window();
+    // In the main window F1 is the Help Topics shortcut; the help window has its own keys.
+    if (window == &Form_ || qobject_cast<THelpWindow*>(window))
+        return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Claimed here, so that no window's F1 shortcut takes it before the key press.
+        key->accept();
+        return true;
+    }
+    if (!RequestDialogHelp(widget))
+        Help_.ShowContents();
+    return true;
+}
+
+void THelpFeature::ShowTips(bool atStartUp)
+{
+    TWindowState& state = Form_.WindowState();
+    TTipsData tips { DataFilePath(QStringLiteral("velmoria.tip")), state.NextTip, state.ShowTips };
+    TTipsDialog dialog(&Form_, tips);
+    ExecDialog(dialog);
+    if (atStartUp && !tips.ShowTips)
+        ShowMessageBox(QStringLiteral("Tip of the Day can be turned on again via the Help menu."),
+            QStringLiteral("Velmoria"), QMessageBox::Ok, QMessageBox::Information);
+    state.NextTip = tips.NextTip;
+    state.ShowTips = tips.ShowTips;
+}

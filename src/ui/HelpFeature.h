@@ -1,0 +1,29 @@
+#pragma once
+// The Help menu, tips and the about box; the help system for the window's lifetime, the program's
+// help handler while it lives, and F1 on the open menu's command or the focused dialog control.
+
+#include "qtsupport/HelpRequest.h"
+#include "ui/HelpWindow.h"
+
+#include <QObject>
+
+class TMainForm;
+
+class THelpFeature : public QObject {
+public:
+    explicit THelpFeature(TMainForm& form);
+    ~THelpFeature() override;
+
+    THelpSystem& System() { return Help_; }
+    // Closes the help window (the program is closing).
+    void Close() { Help_.Close(); }
+    // The tips dialog; at start-up a tip switched off is followed by a reminder of the menu.
+    void ShowTips(bool atStartUp = false);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    TMainForm& Form_;
+    THelpSystem Help_;
+    THelpHandler Previous_;
+};

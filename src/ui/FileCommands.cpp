@@ -75,23 +75,23 @@ TFileCommands::TFileCommands(TMainForm& form)
     : Form_(form)
     , Session_(form.Session())
 {
-    const auto shown = [&form] { return form.ListShown(); };
+    const auto listShown = [&form] { return form.ListShown(); };
     const TCommandRow rows[] = {
         { "miFileNew", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N), "Creates a new file", "new", 2000,
             { TMenuId::File, 10, 10 }, [this] { New(); } },
         { "miFileOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Opens an existing file", "open",
             2001, { TMenuId::File, 11, 11 }, [this] { Open(); } },
         { "miFileSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), "Saves the current file", "save", 2003,
-            { TMenuId::File, 12, 12 }, [this] { Save(); }, shown },
+            { TMenuId::File, 12, 12 }, [this] { Save(); }, listShown },
         { "miFileSaveAs", "Save &As...", QKeySequence(), "Saves the current file with a different name",
-            nullptr, 2004, { TMenuId::File, 13 }, [this] { SaveAs(); }, shown },
+            nullptr, 2004, { TMenuId::File, 13 }, [this] { SaveAs(); }, listShown },
         { "miFileProperties", "P&roperties...", QKeySequence(),
             "Shows and changes the properties of the current file", nullptr, 2005, { TMenuId::File, 40 },
             [this] {
                 if (Form_.WindowMode() != wmNone)
                     EditProperties(false);
             },
-            shown },
+            listShown },
         { "miFileExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), "Quits the program", nullptr, 2009,
             { TMenuId::File, 60 }, [this] { Form_.close(); } },
     };

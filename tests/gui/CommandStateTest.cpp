@@ -4,10 +4,6 @@
 #include "gui/EditCommandsSupport.h"
 #include "ui/Clipboard.h"
 
-#include <QLabel>
-#include <QTest>
-#include <functional>
-
 namespace {
 const std::vector<TListItem> ABC = { { "A" }, { "B" }, { "C" } };
 

@@ -5,14 +5,10 @@
 #include "core/DocumentBuilders.h"
 #include "core/RecoveryCopy.h"
 #include "core/SafeSave.h"
-#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "support/SecondUser.h"
 
 #include <QDialog>
-#include <QDir>
-#include <QLockFile>
-#include <QTimer>
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -3,7 +3,6 @@
 // bar and the welcome dialog, the Reviews options page and the progress window.
 
 #include "core/DocumentBuilders.h"
-#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "review/ReviewProgress.h"
 #include "review/ReviewSupport.h"
@@ -18,17 +17,10 @@
 #include "ui/WelcomeDialog.h"
 
 #include <QDoubleSpinBox>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QListWidget>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QThreadPool>
 #include <QTreeWidget>
 #include <ctime>
-#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sqlite3.h>

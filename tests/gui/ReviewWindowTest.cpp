@@ -90,13 +90,13 @@ protected:
             QApplication::focusWidget(), right ? QString::fromLatin1(expected) : QStringLiteral("xyz"));
         Key(Qt::Key_Return);
     }
-    void AnswerAt(const std::string& word, TDay day, bool right)
+    void AnswerAt(const std::string& word, TDay day, bool right, std::uint8_t direction = 0)
     {
         THistory history(HistoryPath);
         const TVocabFile& document = Doc();
         for (std::int32_t i = 0; i < document.Count(); ++i)
             if (document.Items(i).FieldValue(fiForeign) == word)
-                history.RecordAnswer(CardKeyOf(document, document.Items(i), 0), right, false,
+                history.RecordAnswer(CardKeyOf(document, document.Items(i), direction), right, false,
                     OnDay(std::int64_t { 10 } * 3600 * 1000, day), 1000, {}, false);
         Form->Review().HistoryChanged();
     }
@@ -258,6 +258,24 @@ TEST_F(ReviewWindowTest, MultipleChoiceAnswersTheCardAndTheOtherDirectionHasItsO
     Idle();
     EXPECT_EQ(Doc().Attempts(), 1) << "the test records in the list again";
     EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 2);
+}
+
+TEST_F(ReviewWindowTest, AFinishedDirectionOffersTheOthersDueWordsAndYesReviewsThemAtOnce)
+{
+    OpenList(Animals);
+    Form->Session().Settings.Reviews.NewPerDay = 0;
+    AnswerAt("der Hund", Today() - 30, true);
+    AnswerAt("die Katze", Today() - 30, true, 1);
+    Trigger(Form->Command("miTestReview"));
+    Answer(true);
+    ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(LastMessage().Text.endsWith(
+        QStringLiteral("1 word is still due today into the foreign language. Review them now?")))
+        << LastMessage().Text.toStdString();
+    ASSERT_EQ(Form->WindowMode(), wmTesting);
+    EXPECT_EQ(Form->Test().Engine().TestMode(), 1);
+    EXPECT_EQ(Doc().CurrentItem().FieldValue(fiForeign), "die Katze");
 }
 
 TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWorks)

@@ -134,6 +134,7 @@ TEST_F(ReviewWindowTest, ASessionByKeyboardKeepsEveryAnswerAndLeavesTheListAlone
     Key(Qt::Key_Return);
     Answer(false);
     EXPECT_EQ(Played, (std::vector<std::string> { "right.wav", "wrong.wav" })) << "the verdicts";
+    EXPECT_EQ(Form->StatusPanel(6)->text(), DueText(Form->Review().Queue()->Left())) << "the session's count";
     int answers = 2;
     for (; answers < 10 && Form->WindowMode() == wmTesting; ++answers) {
         Key(Qt::Key_Return);

@@ -196,6 +196,17 @@ TEST_F(RecoveryTest, AnOrphanIsOfferedWhenItsListIsOpened)
     }
 }
 
+// A copy whose header reads but whose list does not is told when taken; the list opens as saved.
+TEST_F(RecoveryTest, ACopyCutShortIsToldWhenTakenAndTheListOpensAsSaved)
+{
+    const std::string orphan = PlantOrphan(*ChangedList(List), List);
+    WriteBytes(orphan, ReadBytes(orphan).substr(0, ReadBytes(orphan).size() - 20));
+    ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
+    OpenList();
+    EXPECT_EQ(ScriptedBoxes().Shown().size(), 2u) << ShownTexts().join(u'\n').toStdString();
+    EXPECT_EQ(Doc().SaveToBytes(), ReadBytes(List));
+}
+
 TEST_F(RecoveryTest, AtStartUpAnUntitledOrphanComesBackUntitledInsteadOfTheWelcome)
 {
     TVocabFile untitled;

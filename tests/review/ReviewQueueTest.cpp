@@ -270,8 +270,11 @@ TEST_F(ReviewQueueTest, APlanMadeAheadOnACopyAsksWhatTheListWouldAsk)
         SCOPED_TRACE(static_cast<int>(direction));
         TCardTextsCopy copying(doc);
         copying.Step(doc, 100);
-        const TReviewPlan plan = PlanReview(copying, History, direction, Day0, 1, P);
+        std::vector<TDueCounts> early; // told before the plan is ordered, once
+        const TReviewPlan plan = PlanReview(copying, History, direction, Day0, 1, P,
+            [&](const TDueCounts& counts) { early.push_back(counts); });
         EXPECT_EQ(CountsOf(plan, Day0), CountDue(doc, History, direction, Day0, 1, P));
+        EXPECT_EQ(early, std::vector { CountsOf(plan, Day0) });
         TReviewQueue direct(doc, History, direction, Day0, 1, P);
         TReviewQueue planned(doc, History, plan, Day0, P);
         EXPECT_EQ(planned.Directions(), direct.Directions());

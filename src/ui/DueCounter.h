@@ -16,6 +16,7 @@
 #include <utility>
 
 class TVocabFile;
+class QThreadPool;
 class QTimer;
 
 // What a count needs besides the list.
@@ -104,4 +105,5 @@ private:
     std::shared_ptr<TCardTextsCopy> Copying_;
     TDueQuestion CopyQuestion_;
     QTimer* CopyTimer_ = nullptr;
+    QThreadPool* Pool_ = nullptr;
 };

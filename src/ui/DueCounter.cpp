@@ -9,14 +9,11 @@
 #include <QElapsedTimer>
 #include <QPromise>
 #include <QStringList>
-#include <QThreadPool>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 #include <fstream>
 #include <future>
 #include <iterator>
-#include <sys/resource.h>
-#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -25,15 +22,6 @@ namespace {
 // long as the grid's measuring slices, which take turns with these while a list opens.
 constexpr qint64 CopySliceMs = 8;
 constexpr std::size_t CopyStep = 512;
-
-// Counting is for the status bar: the window's own work and the learner's commands (a sort, an
-// import) come first when the processors are busy. Only threads that count are lowered: the pool
-// is the counter's own.
-constexpr int CountNiceness = 10;
-void LowerThisThread()
-{
-    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), CountNiceness);
-}
 
 // The counts, told through early as soon as both are known (the plan's order comes after).
 // notice: what opening the history had to say.
@@ -63,7 +51,6 @@ TDueAnswer CountJob(const TCardTextsCopy* copy, const std::string& fileName, con
         // The other direction on a second processor, with a connection of its own: at a million
         // items each direction reads a million cards.
         std::future<TDueCounts> otherCounts = std::async(std::launch::async, [&] {
-            LowerThisThread();
             THistory second(question.HistoryPath);
             return CountDue(texts, second, other, question.Today, question.NewPerDay, question.Parameters);
         });
@@ -123,16 +110,14 @@ QString DueToolTip(const std::array<TDueCounts, 2>& into)
 TDueCounter::TDueCounter(QObject* parent)
     : QObject(parent)
     , CopyTimer_(new QTimer(this))
-    , Pool_(new QThreadPool(this))
 {
-    Pool_->setMaxThreadCount(1);
     CopyTimer_->setInterval(0);
     connect(CopyTimer_, &QTimer::timeout, this, &TDueCounter::CopySlice);
 }
 
 TDueCounter::~TDueCounter()
 {
-    // The pool waits for a worker still counting; its answer goes nowhere.
+    // The worker finishes on its own; its answer goes nowhere.
     if (Running_)
         Running_->disconnect(this);
 }
@@ -183,8 +168,7 @@ void TDueCounter::Start(TJob job)
             emit Counted(counted.Answer);
     });
     connect(Running_, &QFutureWatcher<TResult>::finished, this, &TDueCounter::Finished);
-    Running_->setFuture(QtConcurrent::run(Pool_, [job = std::move(job)](QPromise<TResult>& promise) mutable {
-        LowerThisThread();
+    Running_->setFuture(QtConcurrent::run([job = std::move(job)](QPromise<TResult>& promise) mutable {
         TResult result { std::nullopt, nullptr, job.Revision, job.Key, {}, true };
         auto plan = job.Copy ? std::make_shared<TReviewPlan>() : nullptr;
         result.Answer = CountJob(job.Copy.get(), job.FileName, job.Question, plan.get(), result.Notice,

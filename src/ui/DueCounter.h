@@ -16,7 +16,6 @@
 #include <utility>
 
 class TVocabFile;
-class QThreadPool;
 class QTimer;
 
 // What a count needs besides the list.
@@ -105,5 +104,4 @@ private:
     std::shared_ptr<TCardTextsCopy> Copying_;
     TDueQuestion CopyQuestion_;
     QTimer* CopyTimer_ = nullptr;
-    QThreadPool* Pool_ = nullptr;
 };

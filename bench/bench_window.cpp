@@ -1,7 +1,8 @@
 // The window's model work per step: the status bar's learnt count, beside counting the items as it
 // once did; the due count's copy of a list in one window slice and whole, beside the file image the
-// window used to build; the due count on that copy beside the same count on the list; and a review
-// from its start to the first question, beside the due count a worker makes of the same list.
+// window used to build; the cards indexed from the copy beside the copy; the due count on that copy beside
+// the same count on the list; and a review from its start to the first question, beside the due count a
+// worker makes of the same list.
 
 #include "BenchFigures.h"
 #include "core/VocabFile.h"
@@ -36,6 +37,9 @@ void BenchWindow(int items)
         },
         repeats);
     PrintFigure("due-copy-window", items, whole, image);
+    // The worker's first step: the copy's cards hashed and put in the history's order.
+    const double indexed = BestMs([&] { const TCardIndex cards(TCardTexts(copy), 0); }, repeats);
+    PrintFigure("due-card-index", items, indexed, whole);
 
     const auto folder
         = std::filesystem::temp_directory_path() / ("velmoria-bench-window-" + std::to_string(::getpid()));

@@ -4,6 +4,7 @@
 // beside the same run's cost of one untouched idle update. Nothing here asserts anything.
 
 #include "core/EditRules.h"
+#include "core/FreedMemory.h"
 #include "fakes/ScriptedDialogs.h"
 #include "review/History.h"
 #include "settings/MemoryStore.h"
@@ -21,6 +22,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <sstream>
 #include <unistd.h>
@@ -51,6 +53,21 @@ double Median(const std::function<void()>& work, int runs)
 void Print(const char* name, double ms, double baseMs)
 {
     std::printf("%-28s %8.1f ms  (idle update alone %.1f ms)\n", name, ms, baseMs);
+    std::fflush(stdout);
+}
+
+// The window's resident memory (VmRSS) beside what it may be: 60 MB and four times the list's file.
+void PrintResident(const char* when, const std::string& listPath)
+{
+    ReturnFreedMemory();
+    std::ifstream status("/proc/self/status");
+    double rss = 0;
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("VmRSS:"))
+            rss = std::stod(line.substr(6)) / 1024.0;
+    const double fileMb = static_cast<double>(std::filesystem::file_size(listPath)) / (1024.0 * 1024.0);
+    std::printf("resident %-19s %8.1f MB  (bound %.1f MB: 60 MB and 4x the %.1f MB file)\n", when, rss,
+        60 + 4 * fileMb, fileMb);
     std::fflush(stdout);
 }
 
@@ -129,6 +146,7 @@ int main(int argc, char** argv)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         const double idle = Median([&] { form.UpdateCommandState(); }, 21);
         Print("due count shown after", static_cast<double>(shown.nsecsElapsed()) / 1e6, idle);
+        PrintResident("after opening", listPath);
 
         // Opening a long list shows a progress dialog; the window must be active again after it.
         if (QApplication::activeWindow() != &form)
@@ -169,6 +187,7 @@ int main(int argc, char** argv)
             idle);
         while (form.Review().DueCounter() && form.Review().DueCounter()->Busy())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        PrintResident("after three sorts", listPath);
 
         // Answering keys within AnswerKeyGraceMs of a question that followed an answer are dropped:
         // the test's clock moves on a second at each look so that every key counts.
@@ -201,6 +220,7 @@ int main(int argc, char** argv)
         std::printf("  (%s)\n", reviewing ? "reviewing" : "no review started");
         answerAndGoOn(
             "review", [&] { return form.Review().Queue() ? form.Review().Queue()->Reviewed() : 0; });
+        PrintResident("during a review", listPath);
         if (form.WindowMode() == wmTesting)
             key(QApplication::focusWidget(), Qt::Key_Escape);
 

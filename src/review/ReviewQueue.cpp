@@ -79,7 +79,7 @@ void PlanDirection(TReviewPlan& plan, const TCardTexts& texts, THistory& history
 }
 
 TReviewPlan MakePlan(const TCardTexts& texts, THistory& history, std::uint8_t direction, TDay today,
-    int newPerDay, const TSchedulerParameters& p, bool ordered)
+    int newPerDay, const TSchedulerParameters& p, bool ordered, const TPlanCounted& counted = {})
 {
     TReviewPlan plan;
     const std::vector<TCardKey> failed = history.FailedOn(today);
@@ -88,6 +88,13 @@ TReviewPlan MakePlan(const TCardTexts& texts, THistory& history, std::uint8_t di
         if (direction == BothDirections || direction == d)
             PlanDirection(plan, texts, history, d, failed, today, p, ordered, due);
     // The cards come in the order of their hashes: list order (then direction) breaks ties.
+    plan.Allowance = std::max(0, newPerDay - history.NewCardsOn(today));
+    if (counted) {
+        // Ordering a million due cards takes longer than finding them: the counts go first.
+        TDueCounts counts = CountsOf(plan, today);
+        counts.Due = static_cast<int>(due.size());
+        counted(counts);
+    }
     const auto listOrder = [](const TReviewPlan::TPlanned& a, const TReviewPlan::TPlanned& b) {
         return std::tie(a.Index, a.Direction) < std::tie(b.Index, b.Direction);
     };
@@ -101,7 +108,6 @@ TReviewPlan MakePlan(const TCardTexts& texts, THistory& history, std::uint8_t di
     plan.Due.reserve(due.size());
     for (const auto& entry : due)
         plan.Due.push_back(entry.second);
-    plan.Allowance = std::max(0, newPerDay - history.NewCardsOn(today));
     return plan;
 }
 
@@ -150,9 +156,9 @@ TDueCounts CountDue(const TCardTexts& texts, THistory& history, std::uint8_t dir
 }
 
 TReviewPlan PlanReview(const TCardTexts& texts, THistory& history, std::uint8_t direction, TDay today,
-    int newPerDay, const TSchedulerParameters& p)
+    int newPerDay, const TSchedulerParameters& p, const TPlanCounted& counted)
 {
-    TReviewPlan plan = MakePlan(texts, history, direction, today, newPerDay, p, true);
+    TReviewPlan plan = MakePlan(texts, history, direction, today, newPerDay, p, true, counted);
     plan.Direction = direction >= BothDirections ? BothDirections : direction;
     return plan;
 }

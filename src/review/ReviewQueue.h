@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,9 +53,11 @@ struct TReviewPlan {
     std::optional<TDay> Later; // earliest due date after today
     int Cards = 0, Mature = 0;
 };
-// Made ahead (by a worker, on a copy of the list), it lets a review start at once.
+// Made ahead (by a worker, on a copy of the list), it lets a review start at once. counted, when
+// given, has the plan's counts as soon as they are known, before its order is made.
+using TPlanCounted = std::function<void(const TDueCounts&)>;
 TReviewPlan PlanReview(const TCardTexts& texts, THistory& history, std::uint8_t direction, TDay today,
-    int newPerDay, const TSchedulerParameters& p);
+    int newPerDay, const TSchedulerParameters& p, const TPlanCounted& counted = {});
 TDueCounts CountsOf(const TReviewPlan& plan, TDay today);
 
 // One direction, or both added up with the new-card allowance, which the directions share, once.

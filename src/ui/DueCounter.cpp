@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QPromise>
 #include <QStringList>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
@@ -22,8 +23,11 @@ namespace {
 constexpr qint64 CopySliceMs = 8;
 constexpr std::size_t CopyStep = 512;
 
-TDueAnswer CountJob(
-    const TCardTextsCopy* copy, const std::string& fileName, const TDueQuestion& question, TReviewPlan* plan)
+// The counts, told through early as soon as both are known (the plan's order comes after).
+// notice: what opening the history had to say.
+TDueAnswer CountJob(const TCardTextsCopy* copy, const std::string& fileName, const TDueQuestion& question,
+    TReviewPlan* plan, std::string& notice,
+    const std::function<void(const std::array<TDueCounts, 2>&)>& early)
 {
     try {
         TVocabFile read;
@@ -39,26 +43,29 @@ TDueAnswer CountJob(
         const TCardTexts texts = copy ? TCardTexts(*copy) : TCardTexts(read);
         const std::uint8_t shown = question.Direction == 0 ? 0 : 1;
         const auto other = static_cast<std::uint8_t>(1 - shown);
+        // Opened here, not by the window: a history changed since it was last opened is checked
+        // page by page first, which takes seconds when it is large. The second connection opens
+        // after this one has checked it.
+        THistory history(question.HistoryPath);
+        notice = history.Notice();
         // The other direction on a second processor, with a connection of its own: at a million
         // items each direction reads a million cards.
         std::future<TDueCounts> otherCounts = std::async(std::launch::async, [&] {
-            THistory history(question.HistoryPath);
-            return CountDue(texts, history, other, question.Today, question.NewPerDay, question.Parameters);
+            THistory second(question.HistoryPath);
+            return CountDue(texts, second, other, question.Today, question.NewPerDay, question.Parameters);
         });
         std::array<TDueCounts, 2> into;
-        {
-            THistory history(question.HistoryPath);
-            // The direction shown is planned in full, so that its review can start at once.
-            if (plan) {
-                *plan = PlanReview(
-                    texts, history, shown, question.Today, question.NewPerDay, question.Parameters);
-                into[shown] = CountsOf(*plan, question.Today);
-            } else {
-                into[shown] = CountDue(
-                    texts, history, shown, question.Today, question.NewPerDay, question.Parameters);
-            }
-        }
-        into[other] = otherCounts.get();
+        const TPlanCounted counted = [&](const TDueCounts& counts) {
+            into[shown] = counts;
+            into[other] = otherCounts.get();
+            early(into);
+        };
+        // The direction shown is planned in full, so that its review can start at once.
+        if (plan)
+            *plan = PlanReview(
+                texts, history, shown, question.Today, question.NewPerDay, question.Parameters, counted);
+        else
+            counted(CountDue(texts, history, shown, question.Today, question.NewPerDay, question.Parameters));
         return into;
     } catch (const std::exception&) {
         // A list that cannot be read or a history that is busy has no count to show.
@@ -151,16 +158,28 @@ void TDueCounter::Start(TJob job)
         return;
     }
     Running_ = new QFutureWatcher<TResult>(this);
+    // Two results: the counts alone, then the answer with its plan.
+    connect(Running_, &QFutureWatcher<TResult>::resultReadyAt, this, [this](int at) {
+        const TResult counted = Running_->resultAt(at);
+        if (counted.Final)
+            return;
+        Notice_ = counted.Notice;
+        if (!Waiting_ && !Copying_)
+            emit Counted(counted.Answer);
+    });
     connect(Running_, &QFutureWatcher<TResult>::finished, this, &TDueCounter::Finished);
-    Running_->setFuture(QtConcurrent::run([job = std::move(job)]() mutable {
-        TResult result { std::nullopt, nullptr, job.Revision, job.Key };
+    Running_->setFuture(QtConcurrent::run([job = std::move(job)](QPromise<TResult>& promise) mutable {
+        TResult result { std::nullopt, nullptr, job.Revision, job.Key, {}, true };
         auto plan = job.Copy ? std::make_shared<TReviewPlan>() : nullptr;
-        result.Answer = CountJob(job.Copy.get(), job.FileName, job.Question, plan.get());
+        result.Answer = CountJob(job.Copy.get(), job.FileName, job.Question, plan.get(), result.Notice,
+            [&](const std::array<TDueCounts, 2>& into) {
+                promise.addResult(TResult { into, nullptr, job.Revision, job.Key, result.Notice, false });
+            });
         if (result.Answer)
             result.Plan = std::move(plan);
         job.Copy.reset();
         ReturnFreedMemory();
-        return result;
+        promise.addResult(std::move(result));
     }));
 }
 
@@ -168,8 +187,12 @@ void TDueCounter::Finished()
 {
     QFutureWatcher<TResult>* done = Running_;
     Running_ = nullptr;
-    Last_ = done->result();
+    const int results = done->future().resultCount();
+    const bool early = results > 1;
+    Last_ = done->resultAt(results - 1);
     done->deleteLater();
+    if (!early)
+        Notice_ = Last_.Notice;
     if (Waiting_ || Copying_) {
         // An answer for a list that has changed since would only flicker past.
         if (!Waiting_)
@@ -179,7 +202,10 @@ void TDueCounter::Finished()
         Start(std::move(next));
         return;
     }
-    emit Counted(Last_.Answer);
+    // Counts already shown stand unless they came to nothing after all.
+    if (!early || !Last_.Answer)
+        emit Counted(Last_.Answer);
+    emit Planned();
 }
 
 const TReviewPlan* TDueCounter::Plan(std::uint64_t revision, const std::string& key) const
@@ -191,7 +217,7 @@ bool TDueCounter::WaitForAnswer(int timeoutMs)
 {
     bool answered = false;
     const QMetaObject::Connection connection
-        = connect(this, &TDueCounter::Counted, this, [&answered] { answered = true; });
+        = connect(this, &TDueCounter::Planned, this, [&answered] { answered = true; });
     const QDeadlineTimer deadline(timeoutMs);
     while (!answered && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 class TVocabFile;
 class QTimer;
@@ -61,11 +62,17 @@ public:
     const TReviewPlan* Plan(std::uint64_t revision, const std::string& key) const;
     // Told with CountDocument and kept with its plan: what else the count depended on.
     void SetKey(std::string key) { Key_ = std::move(key); }
-    // Waits for the worker (tests and tools); true when an answer came.
+    // Waits for the worker (tests and tools); true when a count and its plan came.
     bool WaitForAnswer(int timeoutMs);
 
+    // What opening the history had to say (a journal set aside), told once.
+    std::string TakeNotice() { return std::exchange(Notice_, {}); }
+
 signals:
+    // The counts, as soon as they are known.
     void Counted(const TDueAnswer& answer);
+    // The plan of the last count is made (after Counted).
+    void Planned();
 
 private:
     struct TJob {
@@ -80,6 +87,8 @@ private:
         std::shared_ptr<const TReviewPlan> Plan;
         std::uint64_t Revision = 0;
         std::string Key;
+        std::string Notice;
+        bool Final = true; // else the counts alone, ahead of the plan
     };
     void CopySlice();
     void Start(TJob job);
@@ -88,6 +97,7 @@ private:
     QFutureWatcher<TResult>* Running_ = nullptr;
     TResult Last_;
     std::string Key_;
+    std::string Notice_;
     std::optional<TJob> Waiting_;
     // The document's copy being made, between events.
     std::function<const TVocabFile&()> Document_;

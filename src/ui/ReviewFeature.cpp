@@ -146,9 +146,11 @@ THistory* TReviewFeature::History()
         } catch (const std::exception& error) {
             Failed(Q(error.what()));
         }
-        if (History_ && !History_->Notice().empty())
-            ShowMessageBox(QString::fromStdString(History_->Notice()), Q("Velmoria"), QMessageBox::Ok,
-                QMessageBox::Information);
+        const std::string notice = History_ ? History_->Notice() : std::string();
+        const std::string counted = DueCounter_ ? DueCounter_->TakeNotice() : std::string();
+        if (!notice.empty() || !counted.empty())
+            ShowMessageBox(QString::fromStdString(notice.empty() ? counted : notice), Q("Velmoria"),
+                QMessageBox::Ok, QMessageBox::Information);
     }
     return History_.get();
 }
@@ -318,6 +320,12 @@ void TReviewFeature::AskDue()
         connect(DueCounter_, &TDueCounter::Counted, this, [this](const TDueAnswer& answer) {
             if (Reviewing())
                 return;
+            // Opened now that the worker has checked it, with anything it has to tell.
+            if (!History_ && !History())
+                return;
+            if (const std::string notice = DueCounter_->TakeNotice(); !notice.empty())
+                ShowMessageBox(
+                    QString::fromStdString(notice), Q("Velmoria"), QMessageBox::Ok, QMessageBox::Information);
             LastDue_ = answer;
             ShowShare(Session_.Document().LearntCount());
             const std::size_t direction = Form_.WindowState().TestMode == 1 ? 1 : 0;
@@ -338,12 +346,12 @@ std::string TReviewFeature::DueKey(const TDueQuestion& question) const
         + std::to_string(Session_.Settings.Reviews.RetentionPercent);
 }
 
-std::optional<TDueQuestion> TReviewFeature::DueQuestion()
+std::optional<TDueQuestion> TReviewFeature::DueQuestion() const
 {
-    THistory* history = HistoryFailed_ ? nullptr : History();
-    if (!history)
+    // Not opened here: the worker opens it first, and checks it when it changed since.
+    if (HistoryFailed_)
         return std::nullopt;
-    return TDueQuestion { history->Path(),
+    return TDueQuestion { HistoryPath_.empty() ? THistory::DefaultPath() : HistoryPath_,
         static_cast<std::uint8_t>(Form_.WindowState().TestMode == 1 ? 1 : 0), Today(),
         Session_.Settings.Reviews.NewPerDay, ParametersOf(Session_.Settings) };
 }

@@ -40,7 +40,7 @@ public:
     // command line, a tool): the due count is asked again.
     void HistoryChanged();
     // What a due count asks of the history now; nullopt without a history.
-    std::optional<TDueQuestion> DueQuestion();
+    std::optional<TDueQuestion> DueQuestion() const;
 
     // Review Due Words in the engine's direction, or in BothDirections.
     void Run(std::optional<std::uint8_t> direction);

@@ -292,7 +292,7 @@ TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWork
             WriteBytes(path, spoilt);
         Form->Review().SetHistoryPath(path);
         OpenList(Animals);
-        Idle();
+        DueShown(); // the worker opens it first
         Idle();
         ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u) << ShownTexts().join(QLatin1Char('|')).toStdString();
         EXPECT_TRUE(LastMessage().Text.contains(QString::fromStdString(path)))
@@ -310,6 +310,32 @@ TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWork
         Trigger(Form->Command("miTestStartTesting"));
         EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u);
     }
+}
+
+// The due count's worker opens the history before the window does: a journal it sets aside is still
+// told, once, and the history works.
+TEST_F(ReviewWindowTest, AJournalSetAsideByTheCountIsToldOnce)
+{
+    const std::string other = Dir.File("other/history.sqlite");
+    std::filesystem::create_directories(std::filesystem::path(other).parent_path());
+    std::filesystem::create_directories(std::filesystem::path(HistoryPath).parent_path());
+    THistory(HistoryPath)
+        .RecordAnswer(TCardKey { 7, 9, "mine", "t", 0 }, true, false, 86400000, 1000, {}, false);
+    {
+        THistory theirs(other);
+        theirs.RecordAnswer(TCardKey { 7, 9, "w", "t", 0 }, true, false, 0, 1000, {}, false);
+        std::filesystem::copy_file(other + "-wal", HistoryPath + "-wal");
+    }
+    ScriptedBoxes().Clear();
+    OpenList(Animals);
+    EXPECT_EQ(DueShown(), QStringLiteral("0 due"));
+    Idle();
+    ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
+    EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("another history")))
+        << LastMessage().Text.toStdString();
+    Trigger(Form->Command("miTestReview"));
+    EXPECT_EQ(Form->WindowMode(), wmTesting);
+    EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u);
 }
 
 TEST_F(ReviewWindowTest, AnAnswerABusyHistoryCannotKeepShowsNoVerdictAndIsGivenAgain)

@@ -165,6 +165,30 @@ TEST_F(ReviewQueueTest, ListCardsAreTheItemsKeysInEveryCodePage)
     }
 }
 
+// A long list's cards in the history's order: by hash (negative ones first), the first of equal
+// keys standing for them, as a small list's are.
+TEST_F(ReviewQueueTest, ALongListsCardsAreInHashOrderWithEqualKeysJoined)
+{
+    TVocabFile doc;
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (int i = 0; i < 70000; ++i)
+        pairs.emplace_back("w" + std::to_string(i % 50000), "t");
+    FillPairs(doc, pairs);
+    const TCardIndex cards(doc, 0);
+    ASSERT_EQ(cards.Keys().size(), 50000u);
+    EXPECT_TRUE(std::is_sorted(cards.Keys().begin(), cards.Keys().end(),
+        [](const TCardIndex::TEntry& a, const TCardIndex::TEntry& b) { return a.Hash < b.Hash; }));
+    EXPECT_LT(cards.Keys().front().Hash, 0);
+    for (std::size_t k = 0; k < cards.Keys().size(); ++k) {
+        const TCardIndex::TEntry& entry = cards.Keys()[k];
+        ASSERT_LT(entry.Card, 50000u) << "the first item of a key stands for it";
+        ASSERT_EQ(
+            entry.Hash, StoredHashOf(ViewOf(CardKeyOf(doc, doc.Items(static_cast<int>(entry.Card)), 0))));
+    }
+    for (std::uint32_t i = 0; i < 70000; ++i)
+        ASSERT_EQ(cards.First()[i], i % 50000) << i;
+}
+
 TEST_F(ReviewQueueTest, DueLowestRecallFirstThenNewThenTheFailedUntilRight)
 {
     TVocabFile doc;
@@ -270,8 +294,11 @@ TEST_F(ReviewQueueTest, APlanMadeAheadOnACopyAsksWhatTheListWouldAsk)
         SCOPED_TRACE(static_cast<int>(direction));
         TCardTextsCopy copying(doc);
         copying.Step(doc, 100);
-        const TReviewPlan plan = PlanReview(copying, History, direction, Day0, 1, P);
+        std::vector<TDueCounts> early; // told before the plan is ordered, once
+        const TReviewPlan plan = PlanReview(copying, History, direction, Day0, 1, P,
+            [&](const TDueCounts& counts) { early.push_back(counts); });
         EXPECT_EQ(CountsOf(plan, Day0), CountDue(doc, History, direction, Day0, 1, P));
+        EXPECT_EQ(early, std::vector { CountsOf(plan, Day0) });
         TReviewQueue direct(doc, History, direction, Day0, 1, P);
         TReviewQueue planned(doc, History, plan, Day0, P);
         EXPECT_EQ(planned.Directions(), direct.Directions());

@@ -146,9 +146,11 @@ speech_check_word() {
         || fail "$2 was not heard as a word (${length}s, RMS $rms)${3:+: $(cat "$3" 2>/dev/null)}"
 }
 
-# Length, loudness and rough frequency (sox's zero-crossing estimate) of a recording's sound.
+# Length, loudness and rough frequency (sox's zero-crossing estimate) of a recording's sound. Pauses
+# inside it go first: on a busy machine the sink can fall behind and record a gap mid-word.
 speech_features() {
-    sox "$SPEECH_ENV/$1-trimmed.wav" -n stat 2>&1 | awk '/^(Length|RMS +amplitude|Rough)/ {printf "%s ", $NF}'
+    sox "$SPEECH_ENV/$1-trimmed.wav" "$SPEECH_ENV/$1-voiced.wav" silence -l 1 0.01 1% -1 0.04 1% 2>/dev/null
+    sox "$SPEECH_ENV/$1-voiced.wav" -n stat 2>&1 | awk '/^(Length|RMS +amplitude|Rough)/ {printf "%s ", $NF}'
 }
 
 # Two recordings never agree sample by sample (they start a few samples apart): they are one sound

@@ -14,15 +14,14 @@ using namespace SaveDetail;
 namespace {
 
 // Refuses what the reader does not take: a folder, and anything but a regular file unless pipes
-// are allowed (then a pipe, a socket or a terminal, never a device such as /dev/zero). fd is -1
-// before the file is opened.
+// are allowed (then a pipe or a terminal, never a device such as /dev/zero, nor a socket, which no
+// name opens). fd is -1 before the file is opened.
 void CheckReadable(const std::string& fileName, const struct stat& st, TReadFrom from, int fd)
 {
     if (S_ISDIR(st.st_mode))
         throw EFileError(fileName, "Cannot open file", EISDIR);
     // Only its descriptor tells a terminal from another device.
-    const bool pipe
-        = S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) || (S_ISCHR(st.st_mode) && (fd < 0 || ::isatty(fd)));
+    const bool pipe = S_ISFIFO(st.st_mode) || (S_ISCHR(st.st_mode) && (fd < 0 || ::isatty(fd)));
     if (!S_ISREG(st.st_mode) && !(from == TReadFrom::FileOrPipe && pipe))
         throw EFileError(fileName, "Cannot open file " + Quoted(fileName) + ". It is not a regular file.");
 }

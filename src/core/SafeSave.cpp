@@ -184,7 +184,7 @@ int CopyAttributes(const std::string& from, int to)
         acl = acl || view == AccessAcl;
     }
     // The new file took its folder's default ACL, which the old file did not have.
-    if (!acl && ::fremovexattr(to, AccessAcl) != 0 && errno != ENODATA && errno != ENOTSUP)
+    if (!acl && ::fremovexattr(to, AccessAcl) != 0 && !NoAttribute(errno))
         return -1;
     return 0;
 }
@@ -361,6 +361,11 @@ void WriteFileSafely(
 }
 
 } // namespace
+
+bool NoAttribute(int error)
+{
+    return error == ENODATA || error == ENOTSUP;
+}
 
 const char* SaveCallName(TSaveCall call)
 {

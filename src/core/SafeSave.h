@@ -121,6 +121,9 @@ enum class TSaveCall : std::uint8_t {
     EndJournal, // the journal removed, the file being complete
 };
 const char* SaveCallName(TSaveCall call);
+// Whether an extended attribute call failed only for want of the attribute: none set, or a file
+// system that keeps none. A save goes on past those; any other failure ends it.
+bool NoAttribute(int error);
 // A seam for tests: called before each of those calls; a non-zero result makes the call fail with
 // that error number. Set only while no save runs; nullptr removes it.
 void SetSaveFaults(std::function<int(TSaveCall)> faults);

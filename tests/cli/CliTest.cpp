@@ -122,7 +122,8 @@ TEST_F(CliTest, FindPrintsMatchesInSearchOrderAndSortShuffleAndResetChangeTheLis
 }
 
 // Each row is judged by match and, where a test can be given the same options, by a test of a
-// list holding EXPECTED as add stores it: both must agree.
+// list holding EXPECTED as add stores it: both must agree. The judging and the marker's reading are
+// the model's (AnswerMatchTest, SortingMarker); the rows show each option and the marker reach them.
 TEST(Cli, MatchJudgesAsATestWould)
 {
     const struct {
@@ -139,7 +140,6 @@ TEST(Cli, MatchJudgesAsATestWould)
         { "synonyms in any order", "big, large", "large; big", "0x0409", 1, "", true },
         { "English infinitive", "to run", "run", "0x0409", 0x80, "", true },
         { "English rules not in German", "to run", "run", "0x0407", 0x80, "", false },
-        { "sharp s is no double s", "gro\xC3\x9F", "GROSS", "0x0407", 8, "", false },
         { "own delimiters", "a|b", "b", "0x0409", 4, ";,()|", true },
         { "sorting marker",
             "die @Stra\xC3\x9F"
@@ -147,9 +147,6 @@ TEST(Cli, MatchJudgesAsATestWould)
             "die Stra\xC3\x9F"
             "e",
             "0x0407", 0, "", true },
-        { "marker at the start", "@Hund", "Hund", "0x0407", 0, "", true },
-        { "marker last", "Hund@", "Hund", "0x0407", 0, "", true },
-        { "only the first marker", "a@b@c", "ab@c", "0x0407", 0, "", true },
         { "marker kept in the response", "der @Hund", "der @Hund", "0x0407", 0, "", false },
         { "marker does not excuse a wrong word", "der @Hund", "der Katze", "0x0407", 0, "", false },
     };

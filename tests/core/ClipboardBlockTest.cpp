@@ -58,6 +58,7 @@ TEST(ClipboardBlock, PasteRefusesBadBlocksBeforeChangingAnything)
         { Block(German, English, 0, std::string("a\0\t\t\t", 5)), invalid }, // tabs after the terminator
         { Block(French, English, 0, "a\tb\tc\td"), languages },
         { Block(German, Russian, 0, "a\tb\tc\td"), languages },
+        { Block(French, English, 0, "").substr(0, 8), languages }, // the header alone tells them
     };
     for (const auto& [block, message] : cases) {
         SCOPED_TRACE(::testing::PrintToString(block));

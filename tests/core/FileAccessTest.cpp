@@ -8,6 +8,7 @@
 #include "exchange/TextImport.h"
 #include "support/ChildProcess.h"
 #include "support/MessageOf.h"
+#include "support/SpecialFiles.h"
 #include "support/TempDir.h"
 
 #include <cstdio>
@@ -238,12 +239,17 @@ TEST(SpecialFiles, AreRefusedAtOnceByEveryReaderButTheCommandLineImport)
     TVocabFile doc;
     EXPECT_EQ(ImportText(doc, fifo, tfTextComma, WordNative, 1, TReadFrom::FileOrPipe).Added, 3000);
     writer.join();
-    // A device never ends, pipe or not.
-    EXPECT_TRUE(Contains(InChildProcess([] {
-        ::alarm(5);
-        return Outcome([] { ReadWholeFile("/dev/zero", TReadFrom::FileOrPipe); });
-    }),
-        "not a regular file"));
+    // A device never ends, pipe or not, and no name opens a socket.
+    const std::string unixSocket = dir.File("socket.vmr");
+    ASSERT_TRUE(MakeSpecialFile(unixSocket, S_IFSOCK));
+    for (const std::string& name : { std::string("/dev/zero"), unixSocket }) {
+        EXPECT_TRUE(Contains(InChildProcess([&name] {
+            ::alarm(5);
+            return Outcome([&name] { ReadWholeFile(name, TReadFrom::FileOrPipe); });
+        }),
+            "not a regular file"))
+            << name;
+    }
 }
 
 TEST(SpecialFiles, ALargeFileIsReadOnceAndANonListOnlyByItsFirstBytes)

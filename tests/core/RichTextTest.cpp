@@ -49,7 +49,7 @@ TEST(RichText, ReadsTheSubsetAndSkipsTheRest)
         { "one\\par two\\par", Runs({ { u"one" }, { u"two" } }) },
         { "\\par\\par x", Runs({ {}, {}, { u"x" } }) },
         { "a\\line b\\tab c", Runs({ { u"a\u2028b\tc" } }) },
-        { "caf\\'e9 \\'E4", Runs({ { u"caf\u00E9 \u00E4" } }) },
+        { "caf\\'e9 \\'E4\\'09\\'a0", Runs({ { u"caf\u00E9 \u00E4\t\u00A0" } }) },
         { "\\ansicpg1251 \\'e4\\'ee\\'ec", Runs({ { u"\u0434\u043E\u043C" } }) },
         { "\\ansicpg9999 \\'e9", Runs({ { u"\u00E9" } }) },
         { "\\u233?x {\\uc0\\u252 y} \\u-3913?", Runs({ { u"\u00E9x \u00FCy \uF0B7" } }) },

@@ -134,6 +134,17 @@ TEST(ClipboardText, PasteReadsOneItemPerLineBeforeTheCurrentItemAsOneStep)
         EXPECT_EQ(AllItems(document), expected);
         EXPECT_EQ(document.Items(static_cast<std::int32_t>(expected.size()) - 1).PenaltyPoints, -1);
     }
+    // What a paste tells: how many, read how, and which column went to which field.
+    for (const auto& [text, told] : { std::pair<std::string, std::string> { "Haus\thouse\tpl.",
+                                          "Pasted 1 item from tab-separated text: column 1 Word/phrase, "
+                                          "column 2 Translations, column 3 Notes." },
+             { "a,b\nc,d\n",
+                 "Pasted 2 items from comma-separated text: column 1 Word/phrase, column 2 "
+                 "Translations." } }) {
+        TVocabFile document;
+        SetLanguages(document, German, English);
+        EXPECT_EQ(PastedTextMessage(PasteClipboardText(document, text)), told);
+    }
 }
 
 TEST(ClipboardText, CopiedLinePastesBackAtTheEndOfAListWithoutACurrentItem)

@@ -388,6 +388,7 @@ TEST(TextImport, DetectTextFormat)
         { "Utf16BeMarkComma", "\xFE\xFF" + Utf16Be(u"a,b"), false, tfUnicodeComma },
         { "Utf16BeMarkTab", "\xFE\xFF" + Utf16Be(u"a\tb"), false, tfUnicodeTab },
         { "Utf16BeMarkLittleEndianTab", "\xFE\xFF" + Utf16Le(u"a\tb"), false, tfUnicodeComma },
+        { "Utf16MarkWithoutNuls", "\xFF\xFE" + Utf16Le(u"\u65E5\u672C\t\u8A9E"), false, tfUnicodeTab },
         // Without a mark, NUL bytes on one side of each pair tell UTF-16 and its byte order.
         { "Utf16LeNoMark", Utf16Le(u"Haus,house\r\nBaum,tree\r\n"), false, tfUnicodeComma },
         { "Utf16BeNoMarkTab", Utf16Be(u"Haus\thouse\r\n"), false, tfUnicodeTab },

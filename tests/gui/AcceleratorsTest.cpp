@@ -9,17 +9,7 @@
 #include "ui/TipsDialog.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QKeySequence>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
-#include <functional>
 #include <map>
 
 namespace {

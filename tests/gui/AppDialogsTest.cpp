@@ -2,7 +2,6 @@
 
 #include "core/DocumentBuilders.h"
 #include "evaluation/Languages.h"
-#include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
 #include "support/TempDir.h"
 #include "ui/PropertiesDialog.h"
@@ -10,17 +9,6 @@
 #include "ui/WelcomeDialog.h"
 
 #include <QAbstractItemView>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScreen>
-#include <QSignalSpy>
-#include <QTabWidget>
-#include <QTest>
-#include <filesystem>
 
 namespace {
 

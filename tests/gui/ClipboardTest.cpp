@@ -3,16 +3,12 @@
 
 #include "ui/Clipboard.h"
 
-#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "ui/EditDialog.h"
 #include "ui/FindDialog.h"
 #include "ui/SymbolEdit.h"
 
 #include <QMimeData>
-#include <QStatusBar>
-#include <QToolBar>
-#include <functional>
 
 namespace {
 const std::vector<TListItem> ABCD = { { "A" }, { "B" }, { "C" }, { "D" } };

@@ -4,10 +4,6 @@
 #include "gui/EditCommandsSupport.h"
 #include "ui/Clipboard.h"
 
-#include <QLabel>
-#include <QTest>
-#include <functional>
-
 namespace {
 const std::vector<TListItem> ABC = { { "A" }, { "B" }, { "C" } };
 
@@ -36,6 +32,7 @@ TEST_F(EditCommandsTest, TheCommandStateFollowsEachKindOfChange)
             "miEditPaste", true },
         { "the item is deleted", [](auto& f) { f.Command("miEditDelete")->trigger(); }, "miEditUndo", true },
         { "the list is closed", [](auto& f) { f.SetWindowMode(wmNone); }, "miFileSave", false },
+        { "another list is opened", [](auto& f) { f.File().OpenFile(ExampleList); }, "miEditMoveUp", false },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,16 +1,43 @@
 #pragma once
 // Showing a dialog for real focus handling, typing text that is not plain ASCII, UTF-8 literals,
-// answering dialogs and reading the messages shown.
+// answering dialogs and reading the messages shown; with the widgets and test tools the window
+// tests reach.
 
 #include "fakes/ScriptedDialogs.h"
 #include "settings/Session.h"
 #include "ui/Sound.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLockFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QString>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
 #include <QWidget>
+#include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

@@ -2,21 +2,14 @@
 // The main window with its hooks reset: shown and active on a small list for the clipboard, find,
 // sort and import tests, or on a copy of the example list for the file tests.
 
-#include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
 #include "qtsupport/FileDialogs.h"
 #include "settings/MemoryStore.h"
-#include "settings/Session.h"
 #include "settings/Settings.h"
 #include "support/TempDir.h"
 #include "ui/Features.h"
 #include "ui/VocabGrid.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <filesystem>
-#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 

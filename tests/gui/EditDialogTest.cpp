@@ -3,13 +3,10 @@
 #include "ui/EditDialog.h"
 
 #include "core/DocumentBuilders.h"
-#include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
 #include "settings/Settings.h"
 #include "ui/SymbolEdit.h"
 
-#include <QApplication>
-#include <QSignalSpy>
 #include <memory>
 
 namespace {

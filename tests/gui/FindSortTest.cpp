@@ -1,16 +1,10 @@
 // Find through the find dialog in several languages and modes, the dialog's own rules, and Sort
 // by each field with undo.
 
-#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "ui/FindDialog.h"
 #include "ui/SortDialog.h"
 #include "ui/SymbolEdit.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QPushButton>
-#include <QRadioButton>
 
 namespace {
 constexpr LangId French = 0x040C, Russian = 0x0419, English = 0x0409, German = 0x0407;

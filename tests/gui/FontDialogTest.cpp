@@ -2,18 +2,10 @@
 
 #include "ui/FontDialog.h"
 
-#include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
-#include "settings/Session.h"
 
-#include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -4,7 +4,6 @@
 
 #include "core/HelpTopics.h"
 #include "core/ProductInfo.h"
-#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "gui/EveryDialog.h"
 #include "qtsupport/HelpRequest.h"
@@ -13,28 +12,14 @@
 #include "ui/HelpWindow.h"
 #include "ui/TipsDialog.h"
 
-#include <QCheckBox>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QHelpEngine>
 #include <QHelpSearchEngine>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QLockFile>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QStackedWidget>
-#include <QTabWidget>
 #include <QTextEdit>
-#include <QToolBar>
 #include <QUrl>
 #include <chrono>
-#include <functional>
 #include <map>
 #include <thread>
 

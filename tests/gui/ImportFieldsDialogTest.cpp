@@ -3,13 +3,8 @@
 
 #include "ui/ImportFieldsDialog.h"
 
-#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTableWidget>
 
 namespace {

@@ -1,7 +1,6 @@
 // The main window driven offscreen: files, editing with undo, command state, settings, start-up.
 
 #include "core/SafeSave.h"
-#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "ui/EditDialog.h"
 #include "ui/FontDialog.h"
@@ -9,18 +8,9 @@
 #include "ui/SymbolEdit.h"
 #include "ui/WelcomeDialog.h"
 
-#include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QLabel>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QRadioButton>
 #include <QRegularExpression>
-#include <QStatusBar>
-#include <QToolBar>
 #include <sys/stat.h>
 
 namespace {

@@ -5,25 +5,14 @@
 #include "ui/OptionsDialog.h"
 
 #include "core/DocumentBuilders.h"
-#include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/HelpRequest.h"
 #include "settings/MemoryStore.h"
-#include "settings/Session.h"
 #include "ui/Features.h"
 #include "ui/SymbolEdit.h"
 #include "ui/TestPanel.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
-#include <functional>
-#include <gtest/gtest.h>
 #include <source_location>
 
 namespace {

@@ -1,7 +1,6 @@
 // Printing from the window: the Print and Page Setup dialogs, locale numbers, pages written as
 // PDF and read back with pdfinfo/pdftotext, and the print commands without a printer.
 
-#include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/QtPrinter.h"
@@ -13,22 +12,12 @@
 #include "ui/PrintOptionsDialog.h"
 #include "ui/ValueChecks.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
-#include <filesystem>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -5,14 +5,10 @@
 #include "core/DocumentBuilders.h"
 #include "core/RecoveryCopy.h"
 #include "core/SafeSave.h"
-#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "support/SecondUser.h"
 
 #include <QDialog>
-#include <QDir>
-#include <QLockFile>
-#include <QTimer>
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -200,6 +196,17 @@ TEST_F(RecoveryTest, AnOrphanIsOfferedWhenItsListIsOpened)
     }
 }
 
+// A copy whose header reads but whose list does not is told when taken; the list opens as saved.
+TEST_F(RecoveryTest, ACopyCutShortIsToldWhenTakenAndTheListOpensAsSaved)
+{
+    const std::string orphan = PlantOrphan(*ChangedList(List), List);
+    WriteBytes(orphan, ReadBytes(orphan).substr(0, ReadBytes(orphan).size() - 20));
+    ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
+    OpenList();
+    EXPECT_EQ(ScriptedBoxes().Shown().size(), 2u) << ShownTexts().join(u'\n').toStdString();
+    EXPECT_EQ(Doc().SaveToBytes(), ReadBytes(List));
+}
+
 TEST_F(RecoveryTest, AtStartUpAnUntitledOrphanComesBackUntitledInsteadOfTheWelcome)
 {
     TVocabFile untitled;
@@ -275,7 +282,9 @@ TEST_F(RecoveryTest, AChangeByAnotherProgramIsToldOnceAndAReloadKeepsTheCurrentI
     EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u);
     other.SetCurrentIndex(0);
     other.DeleteCurrent();
+    const auto time = fs::last_write_time(List); // kept, as a copy that keeps times would
     WriteBytes(List, other.SaveToBytes());
+    fs::last_write_time(List, time);
     ScriptedBoxes().QueueAnswer(QMessageBox::No);
     Form->Recovery().CheckDiskFile();
     Form->Recovery().CheckDiskFile();

@@ -3,7 +3,6 @@
 // bar and the welcome dialog, the Reviews options page and the progress window.
 
 #include "core/DocumentBuilders.h"
-#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "review/ReviewProgress.h"
 #include "review/ReviewSupport.h"
@@ -18,18 +17,10 @@
 #include "ui/WelcomeDialog.h"
 
 #include <QDoubleSpinBox>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QListWidget>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QThreadPool>
 #include <QTreeWidget>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <set>
 #include <sqlite3.h>
 
@@ -99,13 +90,13 @@ protected:
             QApplication::focusWidget(), right ? QString::fromLatin1(expected) : QStringLiteral("xyz"));
         Key(Qt::Key_Return);
     }
-    void AnswerAt(const std::string& word, TDay day, bool right)
+    void AnswerAt(const std::string& word, TDay day, bool right, std::uint8_t direction = 0)
     {
         THistory history(HistoryPath);
         const TVocabFile& document = Doc();
         for (std::int32_t i = 0; i < document.Count(); ++i)
             if (document.Items(i).FieldValue(fiForeign) == word)
-                history.RecordAnswer(CardKeyOf(document, document.Items(i), 0), right, false,
+                history.RecordAnswer(CardKeyOf(document, document.Items(i), direction), right, false,
                     OnDay(std::int64_t { 10 } * 3600 * 1000, day), 1000, {}, false);
         Form->Review().HistoryChanged();
     }
@@ -143,6 +134,7 @@ TEST_F(ReviewWindowTest, ASessionByKeyboardKeepsEveryAnswerAndLeavesTheListAlone
     Key(Qt::Key_Return);
     Answer(false);
     EXPECT_EQ(Played, (std::vector<std::string> { "right.wav", "wrong.wav" })) << "the verdicts";
+    EXPECT_EQ(Form->StatusPanel(6)->text(), DueText(Form->Review().Queue()->Left())) << "the session's count";
     int answers = 2;
     for (; answers < 10 && Form->WindowMode() == wmTesting; ++answers) {
         Key(Qt::Key_Return);
@@ -269,6 +261,24 @@ TEST_F(ReviewWindowTest, MultipleChoiceAnswersTheCardAndTheOtherDirectionHasItsO
     EXPECT_EQ(THistory(HistoryPath).AnswerCount(), 2);
 }
 
+TEST_F(ReviewWindowTest, AFinishedDirectionOffersTheOthersDueWordsAndYesReviewsThemAtOnce)
+{
+    OpenList(Animals);
+    Form->Session().Settings.Reviews.NewPerDay = 0;
+    AnswerAt("der Hund", Today() - 30, true);
+    AnswerAt("die Katze", Today() - 30, true, 1);
+    Trigger(Form->Command("miTestReview"));
+    Answer(true);
+    ScriptedBoxes().QueueAnswer(QMessageBox::Yes);
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(LastMessage().Text.endsWith(
+        QStringLiteral("1 word is still due today into the foreign language. Review them now?")))
+        << LastMessage().Text.toStdString();
+    ASSERT_EQ(Form->WindowMode(), wmTesting);
+    EXPECT_EQ(Form->Test().Engine().TestMode(), 1);
+    EXPECT_EQ(Doc().CurrentItem().FieldValue(fiForeign), "die Katze");
+}
+
 TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWorks)
 {
     for (const bool folder : { false, true }) { // damaged, or a folder in its place
@@ -277,13 +287,9 @@ TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWork
         const std::string path = Dir.File(std::string("spoilt-") + (folder ? "a" : "b") + "/history.sqlite");
         std::filesystem::create_directories(
             folder ? path : std::filesystem::path(path).parent_path().string());
+        const std::string spoilt = folder ? "" : std::string(4096, 'x');
         if (!folder)
-            std::ofstream(path, std::ios::binary) << std::string(4096, 'x');
-        const auto bytes = [&path] {
-            std::ifstream in(path, std::ios::binary);
-            return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        };
-        const std::string spoilt = std::filesystem::is_regular_file(path) ? bytes() : std::string();
+            WriteBytes(path, spoilt);
         Form->Review().SetHistoryPath(path);
         OpenList(Animals);
         DueShown(); // the worker opens it first
@@ -294,8 +300,8 @@ TEST_F(ReviewWindowTest, AHistoryThatCannotBeOpenedIsToldOnceAndTheTestStillWork
         EXPECT_FALSE(
             Form->Command("miTestReview")->isEnabled() || Form->Command("miTestProgress")->isEnabled());
         EXPECT_EQ(Form->StatusPanel(6)->text().section(QStringLiteral(" \u00B7"), 0, 0), QString());
-        if (!spoilt.empty()) {
-            EXPECT_EQ(bytes(), spoilt) << "the file is left as it was";
+        if (!folder) {
+            EXPECT_EQ(ReadBytes(path), spoilt) << "the file is left as it was";
         }
         Trigger(Form->Command("miTestStartTesting"));
         EXPECT_EQ(Form->WindowMode(), wmTesting) << "the classic test is unaffected";

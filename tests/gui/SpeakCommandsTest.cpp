@@ -3,7 +3,6 @@
 // are the speech model's, tested there; the real service is heard in tests/speech.
 
 #include "core/DocumentBuilders.h"
-#include "fakes/ScriptedDialogs.h"
 #include "gui/EditCommandsSupport.h"
 #include "speech/Speech.h"
 #include "testing/SpokenField.h"
@@ -13,13 +12,7 @@
 #include "ui/SymbolEdit.h"
 #include "ui/TestPanel.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QSlider>
-#include <QTabWidget>
-#include <QTest>
 #include <utility>
 
 namespace {

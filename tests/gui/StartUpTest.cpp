@@ -4,9 +4,6 @@
 #include "gui/EditCommandsSupport.h"
 #include "ui/FindDialog.h"
 
-#include <QLabel>
-#include <filesystem>
-
 namespace {
 
 class StartUpTest : public TListWindowTest { };

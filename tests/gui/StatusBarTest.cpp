@@ -2,10 +2,6 @@
 
 #include "gui/EditCommandsSupport.h"
 
-#include <QLabel>
-#include <QStatusBar>
-#include <functional>
-
 namespace {
 
 class StatusBarTest : public TListWindowTest {

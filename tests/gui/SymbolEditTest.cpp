@@ -10,12 +10,6 @@
 #include "ui/EditDialog.h"
 #include "ui/SymbolPicker.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QScreen>
-#include <QSignalSpy>
-
 namespace {
 
 class SymbolEditTest : public ::testing::Test {

@@ -10,22 +10,11 @@
 #include "ui/EditDialog.h"
 #include "ui/Keyboard.h"
 #include "ui/ResultImage.h"
-#include "ui/Sound.h"
 #include "ui/StatisticsDialog.h"
 #include "ui/SymbolEdit.h"
 #include "ui/TestPanel.h"
 
-#include <QCheckBox>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QSoundEffect>
-#include <QTabWidget>
-#include <QTest>
-#include <QTimer>
-#include <QToolBar>
 #include <QtEndian>
 
 // dog, cat, house: one item with notes.

@@ -1,7 +1,6 @@
 // The test panel by keyboard and mouse: multiple choice, the direction keys, Esc, editing the asked
 // item, and a test started from the command line.
 
-#include "fakes/ScriptedDialogs.h"
 #include "gui/TestPanelFixture.h"
 
 namespace {

@@ -1,7 +1,6 @@
 // Tests driven through the real main window offscreen: a whole typed test, the delay timer, hints,
 // the statistics, result pictures and sounds. The engine's own rules are tested with the engine.
 
-#include "fakes/ScriptedDialogs.h"
 #include "gui/TestPanelFixture.h"
 
 TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatisticsWhoseResetGoesOn)

@@ -1,14 +1,9 @@
 // The vocabulary edit box and the range checks of edit boxes.
 
-#include "fakes/ScriptedDialogs.h"
 #include "gui/DialogTestSupport.h"
 #include "ui/SymbolEdit.h"
 #include "ui/ValueChecks.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QLineEdit>
-#include <QSignalSpy>
 #include <QToolTip>
 
 namespace {

@@ -160,6 +160,8 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
     rows.push_back(Row("d", 0, 1));
     rows.push_back(Row("d", 7200000, 3).replace(Row("d").size() - 2, 1, "1"));
     rows.push_back(Row("e", 3 * 86400000)); // a card of one answer
+    for (std::int64_t day = 1; day <= 300; ++day) // a card of more answers than a batch checks its pace
+        rows.push_back(Row("f", day * 86400000, day % 7 ? 3 : 1));
     // A first answer the session called practice still schedules its card.
     std::string first = Row("c", 7);
     first[first.size() - 2] = '1';
@@ -200,6 +202,12 @@ TEST(HistoryImport, CardsEndTheSameHoweverTheirAnswersArrive)
             Stopped("UPDATE cards SET state = 0, stability = 0, difficulty = 0, last_review = 0, due = 0, "
                     "reps = 0, lapses = 0; UPDATE answers SET day = 0, state_before = 0") },
         { "stopped with its states unset", Stopped("UPDATE answers SET state_before = 0") },
+        { "stopped with its states unset, finished in batches a waiting writer ends",
+            [&](THistory& history) {
+                TWaitingWriters other(history.Path());
+                other.Waiting();
+                Stopped("UPDATE answers SET state_before = 0")(history);
+            } },
         { "stopped with its practice unset",
             Stopped("UPDATE answers SET practice = 0 WHERE time_ms <> 1700007200000") },
     };

@@ -155,7 +155,7 @@ TEST_F(ReviewDayTest, ARatingAfterTheNextCardWasDrawnPutsThatCardBack)
         queue.Answered(queue.NextIndex(), c.Right, false, NoonOf(Day0), 10);
         ASSERT_GE(queue.NextIndex(), 0);
         EXPECT_FALSE(queue.ChangeRating(c.Changed)) << "not while a question is drawn";
-        EXPECT_FALSE(queue.LastIntervals());
+        EXPECT_FALSE(queue.LastIntervals() || queue.LastRating());
         EXPECT_TRUE(queue.ReturnAsked());
         EXPECT_EQ(queue.LastRating(), c.Right ? TRating::Good : TRating::Again);
         EXPECT_TRUE(queue.ChangeRating(c.Changed));

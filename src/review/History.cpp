@@ -158,19 +158,15 @@ THistory::THistory(const std::string& path)
     } catch (const std::runtime_error& error) {
         Fail(error.what());
     }
-    // A history the user may not write is still theirs to count, review progress from and export.
-    const bool readOnly = ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
-    const int rc = sqlite3_open_v2(path.c_str(), &Db_,
-        (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOFOLLOW
-            | SQLITE_OPEN_NOMUTEX,
-        nullptr);
-    if (rc != SQLITE_OK) {
-        const std::string cause = Cause(rc, Db_ ? sqlite3_errmsg(Db_) : nullptr);
-        sqlite3_close(Db_);
-        Db_ = nullptr;
-        Fail(cause);
-    }
     try {
+        // A history the user may not write is still theirs to count, review progress from and export.
+        const bool readOnly = ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
+        const int rc = sqlite3_open_v2(path.c_str(), &Db_,
+            (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOFOLLOW
+                | SQLITE_OPEN_NOMUTEX,
+            nullptr);
+        if (rc != SQLITE_OK)
+            Fail(Cause(rc, Db_ ? sqlite3_errmsg(Db_) : nullptr));
         sqlite3_busy_handler(Db_, &THistory::OnBusy, this);
         // A writer that said it waits is through once its transaction ends either way.
         sqlite3_commit_hook(
@@ -204,10 +200,10 @@ THistory::THistory(const std::string& path)
         struct stat st { };
         if (!ReadOnly() && ::stat(path.c_str(), &st) == 0 && (st.st_mode & 077) != 0)
             ::chmod(path.c_str(), 0600);
-        NoteHistoryOpen(path, true);
     } catch (...) {
         sqlite3_close(Db_);
         Db_ = nullptr;
+        NoteHistoryClosed(path);
         throw;
     }
 }
@@ -277,8 +273,9 @@ int THistory::OnBusy(void* self, int count)
 
 THistory::~THistory()
 {
-    NoteHistoryOpen(Path_, false);
+    // Closed first: the last connection folds the journal in, and until then it is in use.
     sqlite3_close(Db_);
+    NoteHistoryClosed(Path_);
 }
 
 void THistory::Execute(const char* sql)

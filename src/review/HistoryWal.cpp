@@ -170,16 +170,19 @@ std::string Stamp()
 std::string SetAsideForeignJournal(const std::string& path)
 {
     const std::string wal = path + "-wal";
-    struct stat st { };
-    if (::lstat(wal.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 32)
-        return {};
     // Opens in this process wait for the check; one already open here uses the journal.
     const std::lock_guard lock(OpenMutex);
-    if (OpenPaths.contains(KeyOf(path)))
-        return {};
+    const std::string key = KeyOf(path);
+    const auto opened = [&key](std::string notice = {}) {
+        ++OpenPaths[key];
+        return notice;
+    };
+    struct stat st { };
+    if (::lstat(wal.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 32 || OpenPaths.contains(key))
+        return opened();
     const TSoleUse sole(path + "-shm");
     if (!sole.Held())
-        return {};
+        return opened();
     // A journal of pages of another size is no continuation; otherwise what it leaves is compared.
     const std::string walHead = ReadHead(wal, 32);
     const std::string dbHead = ReadHead(path, 100);
@@ -192,7 +195,7 @@ std::string SetAsideForeignJournal(const std::string& path)
     if (!foreign)
         foreign = !Continues(path, wal);
     if (!foreign)
-        return {};
+        return opened();
     const std::string aside = wal + ".other-" + Stamp();
     std::error_code error;
     fs::rename(wal, aside, error);
@@ -202,18 +205,16 @@ std::string SetAsideForeignJournal(const std::string& path)
               "moved aside ("
             + error.message() + ")");
     fs::remove(path + "-shm", error);
-    return "The review history \"" + path
+    return opened("The review history \"" + path
         + "\" had beside it the journal of another history; it was not "
           "applied, and was moved to \""
-        + aside + "\".";
+        + aside + "\".");
 }
 
-void NoteHistoryOpen(const std::string& path, bool open)
+void NoteHistoryClosed(const std::string& path)
 {
     const std::string key = KeyOf(path);
     const std::lock_guard lock(OpenMutex);
-    if (open)
-        ++OpenPaths[key];
-    else if (const auto at = OpenPaths.find(key); at != OpenPaths.end() && --at->second == 0)
+    if (const auto at = OpenPaths.find(key); at != OpenPaths.end() && --at->second == 0)
         OpenPaths.erase(at);
 }

@@ -9,6 +9,8 @@
 // that does not continue the history (pages of another size, or applied it would lose answers
 // the history holds), is moved aside. Returns the message saying so; empty when nothing was
 // done. Throws std::runtime_error when such a journal cannot be moved.
+// From its return the history counts as open in this process, so that no other thread's check
+// takes the journal while the connection is made: NoteHistoryClosed follows once it is closed,
+// or was never made.
 std::string SetAsideForeignJournal(const std::string& path);
-// The histories this process has open, whose journals are in use: open or closed.
-void NoteHistoryOpen(const std::string& path, bool open);
+void NoteHistoryClosed(const std::string& path);

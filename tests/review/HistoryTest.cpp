@@ -434,6 +434,44 @@ TEST_F(HistoryTest, AJournalOfAnotherHistoryIsSetAsideAndAKilledCopysIsApplied)
     EXPECT_EQ(second.AnswerCount(), 6);
 }
 
+// Threads of one program opening the history while another writes (the due count beside the
+// window): the journal in use is never taken for another history's.
+TEST_F(HistoryTest, ThreadsOpeningWhileOneWritesLeaveTheJournalAlone)
+{
+    constexpr int Writes = 40, Answers = 60;
+    std::atomic<bool> writing = true;
+    const auto opened = [this](const std::function<void(THistory&)>& use) {
+        try {
+            THistory history(Path);
+            EXPECT_EQ(history.Notice(), "");
+            use(history);
+        } catch (const THistoryError& error) {
+            ADD_FAILURE() << error.what();
+        }
+    };
+    // Each close of the writer's leaves a journal to fold in while the others open.
+    std::thread writer([&] {
+        for (int i = 0; i < Writes; ++i)
+            opened([&](THistory& history) {
+                for (int a = 0; a < Answers; ++a)
+                    Answer(history, Key("w" + std::to_string(a)), true, i, a);
+            });
+        writing = false;
+    });
+    std::vector<std::thread> readers;
+    for (int t = 0; t < 1; ++t)
+        readers.emplace_back([&] {
+            while (writing) {
+                opened([](THistory& history) { history.AnswerCount(); });
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+    writer.join();
+    for (std::thread& reader : readers)
+        reader.join();
+    EXPECT_EQ(THistory(Path).AnswerCount(), Writes * Answers);
+}
+
 // A damaged history is found when it is opened after a change: it is read as far as it can be,
 // never written, and its answers that can still be read are exported.
 TEST_F(HistoryTest, DamageFoundAtOpenKeepsTheHistoryFromBeingWritten)

@@ -98,7 +98,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://velmoria.example.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The tool-bar and window icons are SVG, drawn by a plug-in that no binary links against; the help
+# The window icon and the tip picture are SVG, drawn by a plug-in that no binary links against; the help
 # engine reads its files through Qt's SQLite driver, another plug-in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite")
 # Speech goes through the desktop's speech service; without it the program only stays silent.

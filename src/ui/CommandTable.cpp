@@ -1,9 +1,9 @@
 #include "ui/CommandTable.h"
 
 #include "qtsupport/HelpRequest.h"
+#include "qtsupport/SvgIcon.h"
 
 #include <QAction>
-#include <QIcon>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -48,7 +48,7 @@ void TCommandTable::Add(std::span<const TCommandRow> rows)
         action->setToolTip(ToolBarHint(action->text(), shown.toString(QKeySequence::NativeText), Q(row.Hint))
                                .section(QLatin1Char('|'), 0, 0));
         if (row.Icon)
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(Q(row.Icon))));
+            action->setIcon(SvgIcon(QStringLiteral(":/icons/%1.svg").arg(Q(row.Icon))));
         // For F1 on an open menu.
         SetHelpContext(action, row.Help);
         action->setCheckable(static_cast<bool>(row.Checked));

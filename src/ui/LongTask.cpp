@@ -44,6 +44,7 @@ void RunLongTask(QWidget* parent, const QString& label, const std::function<void
     TWaitCursor wait;
     std::atomic<bool> done { false };
     std::exception_ptr error;
+    QEventLoop loop;
     std::thread worker([&] {
         try {
             work();
@@ -52,9 +53,11 @@ void RunLongTask(QWidget* parent, const QString& label, const std::function<void
         }
         ReturnFreedMemory();
         done = true;
+        // The loop ends the moment the work does: a small file opened at start-up must not wait
+        // for the next poll. Posted, so a loop not yet running ends as soon as it runs.
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
 
-    QEventLoop loop;
     QTimer poll;
     QElapsedTimer elapsed;
     elapsed.start();

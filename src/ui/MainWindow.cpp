@@ -247,6 +247,7 @@ void TMainForm::SetWindowMode(TWindowMode mode)
         Grid_->setFocus();
         break;
     case wmTesting:
+        ApplyPanelFont();
         TestPanel_->SetEngine(&Test_->Engine());
         Views_->setCurrentWidget(TestPanel_);
         Session_.SetMode(mode);
@@ -270,6 +271,18 @@ void TMainForm::RefreshGrid()
 void TMainForm::ApplyDisplayFont()
 {
     Grid_->ApplyDisplayFont();
+    // The test panel's fonts are as many again, and the first picture never shows the panel: at
+    // start-up it takes them once that picture is up, or when a test begins before.
+    PanelFontPending_ = true;
+    if (Painted_ || WindowMode() == wmTesting)
+        ApplyPanelFont();
+}
+
+void TMainForm::ApplyPanelFont()
+{
+    if (!PanelFontPending_)
+        return;
+    PanelFontPending_ = false;
     TestPanel_->ApplyDisplayFont(Grid_->Fonts());
     if (WindowMode() == wmTesting)
         TestPanel_->LayoutTestPanel();
@@ -329,6 +342,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
         if (!Painted_ && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
             Painted_ = true;
             Review_->AskDueSoon();
+            QTimer::singleShot(0, this, [this] { ApplyPanelFont(); });
         }
         break;
     default:

@@ -112,6 +112,8 @@ private:
     void LoadWindowSettings();
     void UpdateCaption();
     void UpdateStatusPanels();
+    // The display font for the test panel, when it is due (ApplyDisplayFont).
+    void ApplyPanelFont();
 
     std::unique_ptr<TSession> OwnSession_; // only when not given one
     TSession& Session_;
@@ -130,6 +132,7 @@ private:
     // Accent composition, character shortcuts and stem repetition, for the whole program.
     TCharEntryFilter* CharEntry_ = nullptr;
     bool Painted_ = false;
+    bool PanelFontPending_ = false;
     std::optional<int> EndedBySignal_;
     // Made in this order, and ended in the reverse one.
     std::unique_ptr<THelpFeature> Help_;

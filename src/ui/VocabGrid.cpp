@@ -18,12 +18,14 @@ TVocabGrid::TVocabGrid(TSession& session, QWidget* parent)
 {
     setObjectName(QStringLiteral("dgVocab"));
     setProperty("Tag", -1);
+    // Hidden before the model comes: a shown header would measure its sections in a bold font
+    // that nothing ever paints, loading it at start-up for nothing.
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
     Model_ = new TVocabGridModel(Session_, this);
     setModel(Model_);
     setItemDelegate(NewVocabGridDelegate(this));
 
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setStretchLastSection(false);
     // Uniform rows: the header never asks the items for their height.

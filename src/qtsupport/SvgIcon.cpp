@@ -35,7 +35,8 @@ public:
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        const auto key = std::make_tuple(size.width(), size.height(), static_cast<int>(mode), static_cast<int>(state));
+        const auto key
+            = std::make_tuple(size.width(), size.height(), static_cast<int>(mode), static_cast<int>(state));
         if (const auto found = Drawn_.find(key); found != Drawn_.end())
             return found->second;
         return Drawn_.emplace(key, Draw(size, mode)).first->second;

@@ -48,7 +48,7 @@ TEST(RichText, ReadsTheSubsetAndSkipsTheRest)
         { "\\b1 on\\b0 off", Runs({ { u"*on", u"off" } }) },
         { "one\\par two\\par", Runs({ { u"one" }, { u"two" } }) },
         { "\\par\\par x", Runs({ {}, {}, { u"x" } }) },
-        { "a\\line b\\tab c", Runs({ { u"a\u2028b\tc" } }) },
+        { "a\\line b\\tab c\td", Runs({ { u"a\u2028b\tc\td" } }) },
         { "caf\\'e9 \\'E4\\'09\\'a0", Runs({ { u"caf\u00E9 \u00E4\t\u00A0" } }) },
         { "\\ansicpg1251 \\'e4\\'ee\\'ec", Runs({ { u"\u0434\u043E\u043C" } }) },
         { "\\ansicpg9999 \\'e9", Runs({ { u"\u00E9" } }) },

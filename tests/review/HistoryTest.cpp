@@ -194,10 +194,13 @@ TEST_F(HistoryTest, RefusesWhatItCannotUseAndLeavesTheFileAlone)
             std::filesystem::create_directories(Dir.File("private"));
         c.Make(Path);
         const std::string before = std::filesystem::is_regular_file(Path) ? ReadBytes(Path) : "";
+        const auto start = std::chrono::steady_clock::now();
         const std::string error = MessageOf<THistoryError>([&] {
             THistory history(Path);
             Answer(history, Key("a"), true);
         });
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2))
+            << "not waited for as a lock";
         EXPECT_TRUE(Contains(error, Path) && Contains(error, c.Cause)) << error;
         if (std::filesystem::is_regular_file(Path)) {
             EXPECT_EQ(ReadBytes(Path), before);

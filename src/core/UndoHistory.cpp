@@ -84,16 +84,6 @@ const char* UndoKindName(TUndoKind kind)
     return "";
 }
 
-TBorrowedItemList& TBorrowedItemList::operator=(TBorrowedItemList&& other) noexcept
-{
-    if (this != &other) {
-        Release();
-        List_ = std::move(other.List_);
-        other.List_.clear();
-    }
-    return *this;
-}
-
 TUndoKind TVocabFile::UndoKind() const
 {
     return UndoPos_ > 0 ? UndoList_[static_cast<std::size_t>(UndoPos_ - 1)].Kind : ukNone;
@@ -115,17 +105,17 @@ void TVocabFile::PushUndo(TUndoRecord record)
 {
     if (UndoPos_ < UndoCount()) {
         for (auto it = UndoList_.begin() + UndoPos_; it != UndoList_.end(); ++it)
-            UndoListEntries_ -= it->List.Size();
+            UndoListEntries_ -= it->Order.size();
         UndoList_.erase(UndoList_.begin() + UndoPos_, UndoList_.end());
         if (SavedPos_ > UndoPos_)
             SavedPos_ = -1;
     }
     if (UndoCount() >= MaxUndoRecords) {
-        UndoListEntries_ -= UndoList_.front().List.Size();
+        UndoListEntries_ -= UndoList_.front().Order.size();
         UndoList_.erase(UndoList_.begin());
         SavedPos_ = -1;
     }
-    const std::size_t entries = record.List.Size();
+    const std::size_t entries = record.Order.size();
     UndoList_.push_back(std::move(record));
     UndoListEntries_ += entries;
     UndoPos_ = UndoCount();
@@ -139,7 +129,7 @@ void TVocabFile::TrimUndoMemory()
     std::size_t drop = 0;
     std::size_t entries = UndoListEntries_;
     while (entries > MaxUndoListEntries && UndoList_.size() - drop > 1) {
-        entries -= UndoList_[drop].List.Size();
+        entries -= UndoList_[drop].Order.size();
         ++drop;
     }
     if (drop == 0)
@@ -193,9 +183,9 @@ void TVocabFile::Undo()
         break;
     case ukSort:
     case ukShuffle:
-        if (r.List.Size() != Items_.size())
+        if (!r.Order.empty() && r.Order.size() != Items_.size())
             InvalidCall();
-        std::swap(Items_, r.List.List());
+        ApplyOrder(r.Order, true);
         break;
     case ukNone:
         InvalidCall();
@@ -251,9 +241,9 @@ void TVocabFile::Redo()
         break;
     case ukSort:
     case ukShuffle:
-        if (r.List.Size() != Items_.size())
+        if (!r.Order.empty() && r.Order.size() != Items_.size())
             InvalidCall();
-        std::swap(Items_, r.List.List());
+        ApplyOrder(r.Order, false);
         break;
     case ukNone:
         InvalidCall();

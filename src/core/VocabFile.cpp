@@ -333,43 +333,39 @@ void TVocabFile::SortByOrder(std::span<const std::uint32_t> order)
         }
     }
     ReserveOneRecord(UndoList_);
-    TVocabItemList sorted;
-    sorted.reserve(Items_.size());
-    std::int32_t newCurrent = order.empty() ? CurrentIndex_ : -1;
-    for (std::size_t k = 0; k < Items_.size(); ++k) {
-        const std::size_t from = order.empty() ? k : order[k];
-        sorted.emplace_back(Items_[from].get());
-        if (static_cast<std::int32_t>(from) == CurrentIndex_)
-            newCurrent = static_cast<std::int32_t>(k);
-    }
-    // From here the old list only borrows the items; the sorted one becomes the document's.
-    TBorrowedItemList previous(std::move(sorted));
-    std::swap(previous.List(), Items_);
+    std::vector<std::uint32_t> kept(order.begin(), order.end());
     const std::int32_t oldCurrent = CurrentIndex_;
-    CurrentIndex_ = newCurrent;
-    PushUndo({ ukSort, oldCurrent, newCurrent, nullptr, std::move(previous) });
+    ApplyOrder(kept, false);
+    PushUndo({ ukSort, oldCurrent, CurrentIndex_, nullptr, std::move(kept) });
 }
 
 void TVocabFile::Shuffle()
 {
     ReserveOneRecord(UndoList_);
-    TVocabItemList shuffled;
-    shuffled.reserve(Items_.size());
-    for (const auto& item : Items_)
-        shuffled.emplace_back(item.get());
-    // As with Sort: the old list keeps borrowing, the shuffled one becomes the document's.
-    TBorrowedItemList previous(std::move(shuffled));
-    RandomOrder(previous.List());
-    const TVocabItem* current
-        = CurrentIndex_ >= 0 ? Items_[static_cast<std::size_t>(CurrentIndex_)].get() : nullptr;
-    std::swap(previous.List(), Items_);
+    std::vector<std::uint32_t> order(Items_.size());
+    for (std::size_t k = 0; k < order.size(); ++k)
+        order[k] = static_cast<std::uint32_t>(k);
+    RandomOrder(order);
     const std::int32_t oldCurrent = CurrentIndex_;
-    if (current != nullptr) {
-        const auto it = std::find_if(
-            Items_.begin(), Items_.end(), [current](const auto& item) { return item.get() == current; });
-        CurrentIndex_ = static_cast<std::int32_t>(it - Items_.begin());
+    ApplyOrder(order, false);
+    PushUndo({ ukShuffle, oldCurrent, CurrentIndex_, nullptr, std::move(order) });
+}
+
+void TVocabFile::ApplyOrder(std::span<const std::uint32_t> order, bool back)
+{
+    if (order.empty())
+        return;
+    TVocabItemList reordered(Items_.size());
+    std::int32_t current = -1;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const std::size_t from = back ? k : order[k];
+        const std::size_t to = back ? order[k] : k;
+        if (static_cast<std::int32_t>(from) == CurrentIndex_)
+            current = static_cast<std::int32_t>(to);
+        reordered[to] = std::move(Items_[from]);
     }
-    PushUndo({ ukShuffle, oldCurrent, CurrentIndex_, nullptr, std::move(previous) });
+    Items_ = std::move(reordered);
+    CurrentIndex_ = current;
 }
 
 // ---- Other operations

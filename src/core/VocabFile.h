@@ -34,9 +34,9 @@ struct TSearchParams {
 
 // The largest number of undo records kept.
 inline constexpr int MaxUndoRecords = 5000;
-// Sort and shuffle records keep a copy of the whole item order; beyond this many entries in
-// all such records together the oldest records are dropped, so huge lists keep bounded memory.
-inline constexpr std::size_t MaxUndoListEntries = 8u * 1024 * 1024;
+// Sort and shuffle records keep the whole new order; beyond this many entries in all such records
+// together the oldest records are dropped, so huge lists keep bounded memory.
+inline constexpr std::size_t MaxUndoListEntries = 4u * 1024 * 1024;
 // The largest text a file can hold (its length is stored in 16 bits).
 inline constexpr std::size_t MaxTextLength = 65535;
 
@@ -87,7 +87,7 @@ public:
     // moves or sorts: what review cards are made of.
     std::uint64_t TextsRevision() const { return TextsRevision_; }
     std::int32_t UndoCount() const { return static_cast<std::int32_t>(UndoList_.size()); }
-    // Entries held by the list payloads of all records (bounded by MaxUndoListEntries).
+    // Entries held by the orders of all records (bounded by MaxUndoListEntries).
     std::size_t UndoListEntries() const { return UndoListEntries_; }
 
     // The staging item the editing commands fill before Add, Replace or PasteFromClipboard.
@@ -156,6 +156,8 @@ public:
     void Undo();
     void Redo();
     void ClearUndo();
+    // Puts the items in order (item k from order[k]), or back from it; moves the current index along.
+    void ApplyOrder(std::span<const std::uint32_t> order, bool back);
     void PushUndo(TUndoRecord record);
 
     // Where the document tells of its changes (mcList, mcFileName); none by default.
@@ -182,7 +184,7 @@ private:
     std::vector<TUndoRecord> UndoList_;
     std::int32_t UndoPos_ = 0;
     std::int32_t SavedPos_ = 0;
-    std::size_t UndoListEntries_ = 0; // entries held by list payloads of all records
+    std::size_t UndoListEntries_ = 0; // entries held by the orders of all records
     std::int32_t Attempts_ = 0;
     std::unique_ptr<TVocabItem> NewItem_;
     std::string FileName_;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
@@ -196,14 +197,28 @@ std::string SetAsideForeignJournal(const std::string& path)
         foreign = !Continues(path, wal);
     if (!foreign)
         return opened();
-    const std::string aside = wal + ".other-" + Stamp();
-    std::error_code error;
-    fs::rename(wal, aside, error);
-    if (error)
+    // Never onto one set aside before (two in a second): each holds someone's answers.
+    const auto moveTo = [&wal](const std::string& to) {
+        if (::renameat2(AT_FDCWD, wal.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+            return 0;
+        if (errno != EINVAL)
+            return errno;
+        struct stat there { }; // a file system without the flag: looked at first
+        if (::lstat(to.c_str(), &there) == 0)
+            return EEXIST;
+        return ::rename(wal.c_str(), to.c_str()) == 0 ? 0 : errno;
+    };
+    const std::string stamped = wal + ".other-" + Stamp();
+    std::string aside = stamped;
+    int failure = 0;
+    for (int n = 2; (failure = moveTo(aside)) == EEXIST; ++n)
+        aside = stamped + "-" + std::to_string(n);
+    if (failure != 0)
         throw std::runtime_error("the journal \"" + wal
             + "\" beside it belongs to another history and cannot be "
               "moved aside ("
-            + error.message() + ")");
+            + SystemErrorText(failure) + ")");
+    std::error_code error;
     fs::remove(path + "-shm", error);
     return opened("The review history \"" + path
         + "\" had beside it the journal of another history; it was not "

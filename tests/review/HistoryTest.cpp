@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <regex>
 #include <sqlite3.h>
 #include <sstream>
 #include <sys/mount.h>
@@ -429,6 +430,20 @@ TEST_F(HistoryTest, AJournalOfAnotherHistoryIsSetAsideAndAKilledCopysIsApplied)
     wal.replace(8, 4, std::string("\0\0\x10\0", 4));
     WriteBytes(Path + "-wal", wal);
     EXPECT_NE(THistory(Path).Notice(), "");
+    // Nor is one that is no journal at all; set aside within a second of another, both are kept.
+    killedWriting(Path, "broken", 1);
+    wal = ReadBytes(Path + "-wal");
+    wal[0] = 'x';
+    WriteBytes(Path + "-wal", wal);
+    EXPECT_NE(THistory(Path).Notice(), "");
+    std::vector<std::string> aside;
+    for (const auto& entry : std::filesystem::directory_iterator(Dir.File("private")))
+        if (entry.path().string().starts_with(Path + "-wal.other-"))
+            aside.push_back(entry.path().filename().string());
+    EXPECT_EQ(aside.size(), 3u);
+    for (const std::string& name : aside)
+        EXPECT_TRUE(std::regex_match(name, std::regex(R"(history\.sqlite-wal\.other-\d{8}-\d{6}(-\d+)?)")))
+            << name;
     // An open history's journal is its own: a second connection leaves it alone.
     THistory open(Path);
     Answer(open, Key("more"), true, 1);

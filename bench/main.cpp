@@ -2,6 +2,7 @@
 // beside the raw cost of the same bytes, measured in the same run.
 
 #include "BenchFigures.h"
+#include "core/FreedMemory.h"
 
 #include <algorithm>
 #include <chrono>
@@ -43,6 +44,7 @@ void PrintFigure(const std::string& name, long long items, double ms, double raw
 
 int main(int argc, char** argv)
 {
+    MapLargeBlocksApart();
     std::vector<int> sizes = { 10000, 100000, 1000000 };
     bool core = true, exchange = true, match = true, testing = true, print = true, review = true,
          window = true, history = true;

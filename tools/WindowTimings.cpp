@@ -103,6 +103,7 @@ void WriteHistory(const TVocabFile& doc, const std::string& path, TDay today)
 
 int main(int argc, char** argv)
 {
+    MapLargeBlocksApart();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int items = argc > 1 ? std::atoi(argv[1]) : 1000000;

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "core/CommandLine.h"
+#include "core/FreedMemory.h"
 #include "core/Random.h"
 #include "qtsupport/QtSettingsStore.h"
 #include "qtsupport/QuitSignals.h"
@@ -88,6 +89,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
 
 int RunProgram(int argc, char** argv, const std::function<void(TMainForm&)>& prepare)
 {
+    MapLargeBlocksApart();
     TApplication app(argc, argv);
     Q_INIT_RESOURCE(velmoria);
     std::vector<std::string> args;

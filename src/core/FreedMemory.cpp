@@ -10,3 +10,9 @@ void ReturnFreedMemory()
     TItemArena::ReturnKeptBlocks();
     ::malloc_trim(0);
 }
+
+void MapLargeBlocksApart()
+{
+    // Setting it also fixes it: the allocator no longer moves it.
+    ::mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+}

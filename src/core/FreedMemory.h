@@ -4,3 +4,9 @@
 // megabytes, that would be a window several times the size of its list for the rest of the run.
 
 void ReturnFreedMemory();
+
+// Called first thing by a program: large passing buffers (a file's bytes, a sort's keys, a count's
+// copy of a list) are each mapped on their own, so that freeing one returns it at once. Left to
+// itself the allocator raises this threshold as soon as one such buffer is freed and keeps the
+// later ones in its heap, where a few small blocks still in use pin hundreds of megabytes.
+void MapLargeBlocksApart();

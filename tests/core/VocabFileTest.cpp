@@ -3,12 +3,14 @@
 #include "core/VocabFile.h"
 
 #include "core/DocumentBuilders.h"
+#include "core/FreedMemory.h"
 #include "core/Random.h"
 #include "evaluation/TextUtils.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <malloc.h>
 #include <random>
 #include <set>
 
@@ -106,6 +108,22 @@ TEST(VocabItem, ArenaBlocksGoWithTheirLastItem)
     for (int i = static_cast<int>(items.size()) - 2; i > 0; i -= 2)
         items[static_cast<std::size_t>(i)].reset();
     EXPECT_EQ(TItemArena::BlocksInUse(), before);
+}
+
+// Freed, a large buffer goes back to the system at once, also after one like it was freed (when
+// the allocator would keep the next in its heap).
+TEST(FreedMemory, LargeBuffersAreMappedOnTheirOwn)
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the sanitizers' allocator maps memory its own way";
+#else
+    MapLargeBlocksApart();
+    for (const std::size_t size : { 8u << 20, 8u << 20, 300u << 10 }) {
+        const std::size_t before = ::mallinfo2().hblkhd;
+        const std::vector<char> buffer(size);
+        EXPECT_GE(::mallinfo2().hblkhd, before + size) << size;
+    }
+#endif
 }
 
 TEST(VocabFileErrors, FailingChecksRaiseTheirMessageAndChangeNothing)

@@ -284,6 +284,15 @@ bool TCardTextsCopy::Step(const TVocabFile& from, std::size_t most)
     if (!Fits(from))
         throw std::logic_error("TCardTextsCopy::Step: the list changed");
     const TVocabItemList& items = from.ItemList();
+    if (Next_ == 0 && Total_ > 0) {
+        // Room for all the texts at once, guessed from the first items: growing by doubling
+        // wrote a million items' texts into fresh memory several times over.
+        const std::size_t sample = std::min<std::size_t>(Total_, 4096);
+        std::size_t bytes = 0;
+        for (std::size_t i = 0; i < sample; ++i)
+            bytes += items[i]->FieldValue(fiForeign).size() + items[i]->FieldValue(fiNative).size();
+        Texts_.reserve(bytes * Total_ / sample + bytes * Total_ / sample / 4);
+    }
     const std::size_t end = std::min(Total_, Next_ + most);
     for (; Next_ < end; ++Next_) {
         const std::string_view word = items[Next_]->FieldValue(fiForeign);

@@ -136,7 +136,7 @@ void THistory::RequireWritable() const
         Fail(ReadOnlyWhy_, THistoryProblem::ReadOnly);
 }
 
-THistory::THistory(const std::string& path)
+THistory::THistory(const std::string& path, TCheck check)
     : Path_(path)
     , BusyTimeoutMs_(BusyTimeoutMs)
     , Waiting_(path)
@@ -189,7 +189,8 @@ THistory::THistory(const std::string& path)
         for (;;) {
             try {
                 Upgrade();
-                Check();
+                if (check == TCheck::AtOpen)
+                    Check();
                 break;
             } catch (const THistoryError& error) {
                 if (error.Problem != THistoryProblem::Busy || std::chrono::steady_clock::now() > until)

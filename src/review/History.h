@@ -79,7 +79,9 @@ public:
     // leaves an existing file as it was when it cannot be used. Its folder follows the rules of the
     // recovery copies' (for the default path, up to the user's data folder). A file that may not be
     // written is opened to be read: every write then throws (ReadOnly).
-    explicit THistory(const std::string& path);
+    // Later: the page check of a changed file waits for Check(), so that a count reads at once.
+    enum class TCheck : std::uint8_t { AtOpen, Later };
+    explicit THistory(const std::string& path, TCheck check = TCheck::AtOpen);
     ~THistory();
     THistory(const THistory&) = delete;
     THistory& operator=(const THistory&) = delete;
@@ -93,6 +95,9 @@ public:
     // Why, as the end of a sentence about the history ("it is damaged (...): answers cannot be kept").
     const std::string& ReadOnlyWhy() const { return ReadOnlyWhy_; }
     bool Damaged() const { return Damaged_; }
+    // SQLite's quick check, when the file changed since it last passed: a damaged history is
+    // read, never written. Made at the open unless it was put off.
+    void Check();
     // How long a write waits for another copy's (5 s unless set).
     void SetBusyTimeout(int ms);
 
@@ -166,9 +171,6 @@ private:
     // The schema made or brought up to date, the version read inside the write transaction so that
     // copies starting together upgrade it once.
     void Upgrade();
-    // SQLite's quick check, when the file changed since it last passed: a damaged history is
-    // read, never written.
-    void Check();
     std::int64_t RescueCsv(std::ostream& out);
     [[noreturn]] void FailSql(int resultCode) const;
     void Execute(const char* sql);

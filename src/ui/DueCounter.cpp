@@ -44,14 +44,13 @@ TDueAnswer CountJob(const TCardTextsCopy* copy, const std::string& fileName, con
         const std::uint8_t shown = question.Direction == 0 ? 0 : 1;
         const auto other = static_cast<std::uint8_t>(1 - shown);
         // Opened here, not by the window: a history changed since it was last opened is checked
-        // page by page first, which takes seconds when it is large. The second connection opens
-        // after this one has checked it.
-        THistory history(question.HistoryPath);
-        notice = history.Notice();
+        // page by page, which takes a second or more when it is large. Reading cannot harm it, so
+        // the check waits until the counts are told; the window opens its own connection after.
+        THistory history(question.HistoryPath, THistory::TCheck::Later);
         // The other direction on a second processor, with a connection of its own: at a million
         // items each direction reads a million cards.
         std::future<TDueCounts> otherCounts = std::async(std::launch::async, [&] {
-            THistory second(question.HistoryPath);
+            THistory second(question.HistoryPath, THistory::TCheck::Later);
             return CountDue(texts, second, other, question.Today, question.NewPerDay, question.Parameters);
         });
         std::array<TDueCounts, 2> into;
@@ -66,6 +65,8 @@ TDueAnswer CountJob(const TCardTextsCopy* copy, const std::string& fileName, con
                 texts, history, shown, question.Today, question.NewPerDay, question.Parameters, counted);
         else
             counted(CountDue(texts, history, shown, question.Today, question.NewPerDay, question.Parameters));
+        history.Check();
+        notice = history.Notice();
         return into;
     } catch (const std::exception&) {
         // A list that cannot be read or a history that is busy has no count to show.
@@ -163,7 +164,6 @@ void TDueCounter::Start(TJob job)
         const TResult counted = Running_->resultAt(at);
         if (counted.Final)
             return;
-        Notice_ = counted.Notice;
         if (!Waiting_ && !Copying_)
             emit Counted(counted.Answer);
     });
@@ -173,7 +173,7 @@ void TDueCounter::Start(TJob job)
         auto plan = job.Copy ? std::make_shared<TReviewPlan>() : nullptr;
         result.Answer = CountJob(job.Copy.get(), job.FileName, job.Question, plan.get(), result.Notice,
             [&](const std::array<TDueCounts, 2>& into) {
-                promise.addResult(TResult { into, nullptr, job.Revision, job.Key, result.Notice, false });
+                promise.addResult(TResult { into, nullptr, job.Revision, job.Key, {}, false });
             });
         if (result.Answer)
             result.Plan = std::move(plan);
@@ -191,8 +191,7 @@ void TDueCounter::Finished()
     const bool early = results > 1;
     Last_ = done->resultAt(results - 1);
     done->deleteLater();
-    if (!early)
-        Notice_ = Last_.Notice;
+    Notice_ = Last_.Notice;
     if (Waiting_ || Copying_) {
         // An answer for a list that has changed since would only flicker past.
         if (!Waiting_)

@@ -318,14 +318,8 @@ void TReviewFeature::AskDue()
     if (!DueCounter_) {
         DueCounter_ = new TDueCounter(this);
         connect(DueCounter_, &TDueCounter::Counted, this, [this](const TDueAnswer& answer) {
-            if (Reviewing())
+            if (Reviewing() || HistoryFailed_)
                 return;
-            // Opened now that the worker has checked it, with anything it has to tell.
-            if (!History_ && !History())
-                return;
-            if (const std::string notice = DueCounter_->TakeNotice(); !notice.empty())
-                ShowMessageBox(
-                    QString::fromStdString(notice), Q("Velmoria"), QMessageBox::Ok, QMessageBox::Information);
             LastDue_ = answer;
             ShowShare(Session_.Document().LearntCount());
             const std::size_t direction = Form_.WindowState().TestMode == 1 ? 1 : 0;
@@ -333,6 +327,17 @@ void TReviewFeature::AskDue()
             Form_.StatusPanel(6)->setToolTip(answer
                     ? DueToolTip(*answer)
                     : QStringLiteral("Words due for review today in this direction"));
+        });
+        // Opened once the worker has checked it, with anything it has to tell.
+        connect(DueCounter_, &TDueCounter::Planned, this, [this] {
+            if (Reviewing())
+                return;
+            // Failing, it says so and the next update clears the counts.
+            if (!History_ && !History())
+                return;
+            if (const std::string notice = DueCounter_->TakeNotice(); !notice.empty())
+                ShowMessageBox(
+                    QString::fromStdString(notice), Q("Velmoria"), QMessageBox::Ok, QMessageBox::Information);
         });
     }
     DueCounter_->SetKey(key);

@@ -58,17 +58,11 @@ TEST_F(ReviewCommandsTest, DueCountsAndListFollowTheHistoryDayByDay)
     } cases[] = {
         { { "--today", "2024-03-01" }, "due 1\nagain 1\nnew 1\nnext 2024-03-02\n" },
         { { "--today", "2024-03-02" }, "due 1\nagain 0\nnew 1\nnext 2024-03-03\n" },
-        { { "--today", "2024-03-03" }, "due 2\nagain 0\nnew 1\nnext 2024-03-04\n" },
         { { "--today", "2024-04-30" }, "due 3\nagain 0\nnew 1\nnext none\n" },
         // Yesterday's answers do not count against today's new cards.
         { { "--today", "2024-03-02", "--new-per-day", "0" }, "due 1\nagain 0\nnew 0\nnext 2024-03-03\n" },
-        // Three new cards a day: the first day's three answers used them all, the fourth waits.
-        { { "--today", "2024-03-01", "--new-per-day", "3" }, "due 1\nagain 1\nnew 0\nnext 2024-03-02\n" },
-        { { "--today", "2024-03-01", "--new-per-day", "4" }, "due 1\nagain 1\nnew 1\nnext 2024-03-02\n" },
         // The other direction is another set of cards.
         { { "--today", "2024-03-02", "--into", "foreign" }, "due 0\nagain 0\nnew 4\nnext none\n" },
-        { { "--today", "2024-03-03", "--into", "foreign", "--new-per-day", "3" },
-            "due 0\nagain 0\nnew 3\nnext 2024-03-04\n" },
         { { "--today", "2024-03-02", "--list" },
             "due 1\nagain 0\nnew 1\nnext 2024-03-03\n"
             "0\t2024-03-04\t2.31\t2.12\n1\t2024-03-02\t0.21\t6.41\n2\t2024-03-03\t1.29\t5.11\n3\tnew\t\t\n" },

@@ -186,17 +186,19 @@ TEST(SpeechBounds, TheTestGoesOnSilentlyAndSavesWhenTheServiceGoesQuiet)
     const struct {
         const char* Quiet;
         int Nth;
-        bool NoEnd;
+        bool NoEnd, Absent; // Absent: nothing at the address at all
         int Notices; // of the service not answering
-    } rows[] = { { "", 1, false, 0 }, { "LIST SYNTHESIS_VOICES", 1, false, 1 }, { "CANCEL", 2, false, 1 },
-        { "speak", 2, false, 1 }, { "", 1, true, 0 } };
+    } rows[] = { { "", 1, false, false, 0 }, { "LIST SYNTHESIS_VOICES", 1, false, false, 1 },
+        { "CANCEL", 2, false, false, 1 }, { "speak", 2, false, false, 1 }, { "", 1, true, false, 0 },
+        { "", 1, false, true, 1 } };
     for (const auto& row : rows)
         for (const bool review : { false, true }) {
-            SCOPED_TRACE(
-                testing::Message() << row.Quiet << " " << row.Nth << " " << row.NoEnd << " " << review);
+            SCOPED_TRACE(testing::Message()
+                << row.Quiet << " " << row.Nth << " " << row.NoEnd << " " << row.Absent << " " << review);
             TSpeechHome home;
             TFakeService service(home.Dir.File("s.sock"), row.Quiet, row.Nth, row.NoEnd);
-            const TScopedEnv address("SPEECHD_ADDRESS", service.Address);
+            const TScopedEnv address("SPEECHD_ADDRESS",
+                row.Absent ? "unix_socket:" + home.Dir.File("none.sock") : service.Address);
             const auto start = std::chrono::steady_clock::now();
             // Wrong answers: the expected answer is read after each, waiting for the question's end.
             const TCliResult run = review

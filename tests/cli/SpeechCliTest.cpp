@@ -2,7 +2,6 @@
 // The real service is tested by say-words.sh.
 
 #include "cli/CliRun.h"
-#include "cli/Drill.h"
 #include "cli/SpeechClient.h"
 #include "speech/Speech.h"
 #include "support/ScopedEnv.h"
@@ -51,35 +50,6 @@ TEST_F(NoSpeechService, NamesThePackagesWhenTheServiceIsNotInstalled)
     const auto result = Cli({ "say", "Hund", "--lang", "0x0407" });
     EXPECT_EQ(result.Status, 1);
     EXPECT_EQ(result.Err.rfind(SpeechProblemText(TSpeechProblem::NotInstalled), 0), 0u) << result.Err;
-}
-
-TEST_F(NoSpeechService, DrillAndReviewGoOnSilentlyAfterSayingOnceWhy)
-{
-    const TScopedEnv data("XDG_DATA_HOME", Dir.File("data"));
-    const std::string list = Dir.File("list.vmr");
-    ASSERT_EQ(Cli({ "new", list, "--foreign", "0x0407", "--native", "0x0409" }).Status, 0);
-    ASSERT_EQ(Cli({ "add", list, "der Hund", "dog" }).Status, 0);
-    ASSERT_EQ(Cli({ "add", list, "die Katze", "cat" }).Status, 0);
-    const struct {
-        const char* Name;
-        std::vector<std::string> Args;
-        const char* Ended;
-    } rows[] = {
-        { "test", { list, "--speak", "--seed", "1" }, "Totals: " },
-        { "review", { list, "--speak", "--due", "--today", "2026-12-07" },
-            "Nothing more is due today in this direction." },
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.Name);
-        // Wrong answers too: the expected answer would be read after them.
-        const TCliResult run = Drill(row.Args, "wrong\nwrong\ndog\ncat\ndog\ncat\n");
-        EXPECT_EQ(run.Status, 0);
-        EXPECT_NE(run.Out.find(row.Ended), std::string::npos) << run.Out;
-        const std::string reason = SpeechProblemText(TSpeechProblem::NotRunning);
-        const std::string& notices = run.Err;
-        ASSERT_NE(notices.find(reason), std::string::npos) << notices;
-        EXPECT_EQ(notices.find(reason, notices.find(reason) + 1), std::string::npos) << notices;
-    }
 }
 
 TEST(SpeechVoiceList, ReadsTheServiceReplyWithoutVariants)

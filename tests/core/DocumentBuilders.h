@@ -4,6 +4,7 @@
 #include "core/VocabFile.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -111,4 +112,29 @@ inline void FillItems(TVocabFile& doc, LangId foreign, LangId native, const std:
         doc.AppendItem(std::move(item));
     }
     doc.EndBulkAppend();
+}
+
+// An item of a list built without history.
+struct TListItem {
+    std::string Foreign, Category = "", Notes = "", Native = "";
+    std::int32_t SortingPosition = 0;
+    bool Learnt = false;
+};
+
+inline std::unique_ptr<TVocabFile> ListOf(const std::vector<TListItem>& items, LangId foreign, LangId native)
+{
+    auto doc = std::make_unique<TVocabFile>();
+    doc->SetForeignLangID(foreign);
+    doc->SetNativeLangID(native);
+    doc->Reserve(items.size());
+    for (const auto& entry : items) {
+        auto item = std::make_unique<TVocabItem>();
+        item->SetFieldValues(entry.Foreign, entry.Category, entry.Notes, entry.Native);
+        item->SortingPosition = entry.SortingPosition;
+        item->PenaltyPoints = entry.Learnt ? -1 : 0;
+        doc->AppendItem(std::move(item));
+    }
+    if (!items.empty())
+        doc->EndBulkAppend();
+    return doc;
 }

@@ -12,7 +12,6 @@
 
 namespace {
 const std::vector<TListItem> ABCD = { { "A" }, { "B" }, { "C" }, { "D" } };
-using TWords = std::vector<std::string>;
 } // namespace
 
 TEST_F(EditCommandsTest, CommandStateRowsOfClipboardFindSortAndImport)

@@ -2,6 +2,7 @@
 // The main window with its hooks reset: shown and active on a small list for the clipboard, find,
 // sort and import tests, or on a copy of the example list for the file tests.
 
+#include "core/DocumentBuilders.h"
 #include "gui/DialogTestSupport.h"
 #include "qtsupport/FileDialogs.h"
 #include "settings/MemoryStore.h"
@@ -12,11 +13,6 @@
 
 #include <string>
 #include <vector>
-
-struct TListItem {
-    std::string Foreign, Category = "", Notes = "", Native = "";
-    std::int32_t SortingPosition = 0;
-};
 
 inline const std::string ExampleList = std::string(VELMORIA_SOURCE_DIR) + "/examples/German-English.vmr";
 
@@ -79,33 +75,17 @@ public:
         ShowActive(*Form);
     }
     // A list in the given languages, shown for editing with the item at current selected.
-    void ShowList(const std::vector<TListItem>& items, std::int32_t current = 0, LangId foreign = 0x0407,
-        LangId native = 0x0409)
+    void ShowList(const std::vector<TListItem>& items, std::int32_t current = 0, LangId foreign = German,
+        LangId native = English)
     {
-        auto document = std::make_unique<TVocabFile>();
-        document->SetForeignLangID(foreign);
-        document->SetNativeLangID(native);
-        for (const auto& entry : items) {
-            auto item = std::make_unique<TVocabItem>();
-            item->SetFieldValues(entry.Foreign, entry.Category, entry.Notes, entry.Native);
-            item->SortingPosition = entry.SortingPosition;
-            document->AppendItem(std::move(item));
-        }
-        document->EndBulkAppend();
-        Form->Session().ReplaceDocument(std::move(document));
+        Form->Session().ReplaceDocument(ListOf(items, foreign, native));
         Doc().SetCurrentIndex(current);
         Form->SetWindowMode(wmEditing);
         Form->Grid()->Model()->Reset();
         Form->RefreshGrid();
         Form->UpdateCommandState();
     }
-    std::vector<std::string> Words(int field = fiForeign)
-    {
-        std::vector<std::string> words;
-        for (const auto& item : Doc().ItemList())
-            words.emplace_back(item->FieldValue(field));
-        return words;
-    }
+    TWords Words(int field = fiForeign) { return Field(Doc(), field); }
     void Select(std::int32_t index)
     {
         Doc().SetCurrentIndex(index);

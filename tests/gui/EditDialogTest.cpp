@@ -19,13 +19,7 @@ protected:
         UseList(Session, French, English);
     }
     void TearDown() override { ScriptedBoxes().Clear(); }
-    void AddItem(const std::string& foreign, const std::string& native)
-    {
-        auto item = std::make_unique<TVocabItem>();
-        item->SetFieldValues(foreign, "", "", native);
-        Session.Document().AppendItem(std::move(item));
-        Session.Document().EndBulkAppend();
-    }
+    void AddMaison() { FillItems(Session.Document(), French, English, { { "maison", "", "", "house" } }); }
 
     TSession Session;
 };
@@ -104,7 +98,7 @@ TEST_F(EditDialogTest, EditDialogTellsWhatIsMissingAsksAndStoresTheCleanedTexts)
 
     // The document reaches the duplicate check; the position reaches the record.
     Session.Settings.Options.ConfirmNoCategory = false;
-    AddItem("maison", "house");
+    AddMaison();
     ScriptedBoxes().Clear();
     EXPECT_FALSE(TAddRun(Session, "@maison", "home").Closed());
     EXPECT_EQ(ShownTexts(), QStringList { Q(DuplicateQuestion) });
@@ -144,7 +138,7 @@ TEST_F(EditDialogTest, EditShowsTheMarkerUnchangedOKIsCancelAndChangesAskNoDupli
 
     // Changed, the texts are stored; the cleaned word equals the stored item's, which asks nothing.
     Session.Settings.Options.ConfirmNoSort = false;
-    AddItem("maison", "house");
+    AddMaison();
     TItemEditData data { false, { "maison", "noun", "", "house" }, 0 };
     TEditDialog dialog(nullptr, data, Session);
     ShowActive(dialog);

@@ -6,11 +6,6 @@
 #include "ui/SortDialog.h"
 #include "ui/SymbolEdit.h"
 
-namespace {
-constexpr LangId French = 0x040C, Russian = 0x0419, English = 0x0409, German = 0x0407;
-using TWords = std::vector<std::string>;
-} // namespace
-
 class FindSortTest : public EditCommandsTest {
 public:
     TSearchDialog* OpenFind()

@@ -21,33 +21,14 @@
 
 namespace {
 
-struct TRow {
-    std::string Foreign, Category, Notes, Native;
-    std::int32_t SortingPosition = 0;
-    bool Learnt = false;
-};
-
-void NewDocument(TSession& session, const std::vector<TRow>& rows, LangId foreign = French)
+void NewDocument(TSession& session, const std::vector<TListItem>& rows, LangId foreign = French)
 {
-    auto document = std::make_unique<TVocabFile>();
-    document->SetForeignLangID(foreign);
-    document->SetNativeLangID(EnglishUK);
-    document->Reserve(rows.size());
-    for (const auto& row : rows) {
-        auto item = std::make_unique<TVocabItem>();
-        item->SetFieldValues(row.Foreign, row.Category, row.Notes, row.Native);
-        item->SortingPosition = row.SortingPosition;
-        item->PenaltyPoints = row.Learnt ? -1 : 0;
-        document->AppendItem(std::move(item));
-    }
-    if (!rows.empty())
-        document->EndBulkAppend();
-    session.ReplaceDocument(std::move(document));
+    session.ReplaceDocument(ListOf(rows, foreign, EnglishUK));
 }
 
 void NewDocument(TSession& session, const TWords& words)
 {
-    std::vector<TRow> rows;
+    std::vector<TListItem> rows;
     for (const auto& word : words)
         rows.push_back({ word, "", "", "x" });
     NewDocument(session, rows);
@@ -395,11 +376,11 @@ TEST_F(VocabGridTest, PaintItemTextMovesThePenPastEachPiece)
     const QFontMetrics bold(fonts.Bold), italic(fonts.Italic);
     struct TCase {
         const char* Name;
-        TRow Row;
+        TListItem Row;
         bool ForeignSide, ShowCategory, ShowNotes;
         std::vector<std::string> Pieces; // each starts with b (bold) or i (italic)
     };
-    const TRow full { "chien", "n.", "m.", "dog" };
+    const TListItem full { "chien", "n.", "m.", "dog" };
     const TCase cases[] = {
         { "WordOnly", { "chien", "", "", "dog" }, true, true, true, { "bchien " } },
         { "WithCategoryAndNotes", full, true, true, true, { "bchien ", "in. ", "im. " } },
@@ -530,7 +511,7 @@ qint64 ThreadMs()
 // Builds a list of numbered items, one of them with a very long translation.
 void NewLongDocument(TSession& session, int count, int widest)
 {
-    std::vector<TRow> rows(static_cast<std::size_t>(count));
+    std::vector<TListItem> rows(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         const std::string number = std::to_string(i);
         rows[static_cast<std::size_t>(i)] = { "mot" + number, i % 7 == 0 ? "n." : "", "", "word " + number };

@@ -14,5 +14,5 @@ void ReturnFreedMemory()
 void MapLargeBlocksApart()
 {
     // Setting it also fixes it: the allocator no longer moves it.
-    ::mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+    ::mallopt(M_MMAP_THRESHOLD, 4 << 20);
 }

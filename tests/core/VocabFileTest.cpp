@@ -118,7 +118,7 @@ TEST(FreedMemory, LargeBuffersAreMappedOnTheirOwn)
     GTEST_SKIP() << "the sanitizers' allocator maps memory its own way";
 #else
     MapLargeBlocksApart();
-    for (const std::size_t size : { 8u << 20, 8u << 20, 300u << 10 }) {
+    for (const std::size_t size : { 8u << 20, 8u << 20, 5u << 20 }) {
         const std::size_t before = ::mallinfo2().hblkhd;
         const std::vector<char> buffer(size);
         EXPECT_GE(::mallinfo2().hblkhd, before + size) << size;

@@ -1,5 +1,6 @@
 #include "core/SortKeys.h"
 
+#include "core/FreedMemory.h"
 #include "evaluation/TextUtils.h"
 
 #include <algorithm>
@@ -40,7 +41,7 @@ std::vector<std::string> BuildSortKeys(const TVocabFile& document, int field, bo
     const LangId lang = field == fiForeign ? document.ForeignLangID() : document.NativeLangID();
     const auto& items = document.ItemList();
     std::vector<std::string> keys;
-    keys.reserve(items.size());
+    ReserveLarge(keys, items.size());
     for (const auto& item : items) {
         const std::string_view text = SortText(*item, field);
         if (!locale || text.empty()) {

@@ -1,6 +1,7 @@
 #include "review/History.h"
 
 #include "core/Errors.h"
+#include "core/FreedMemory.h"
 #include "core/RecoveryCopy.h"
 #include "review/HistoryStatements.h"
 #include "review/HistoryWal.h"
@@ -308,7 +309,9 @@ std::vector<std::optional<TMemory>> THistory::KeyMemories(const TCardIndex& inde
 {
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     const std::vector<TCardIndex::TEntry>& keys = index.Keys();
-    std::vector<std::optional<TMemory>> memories(keys.size());
+    std::vector<std::optional<TMemory>> memories;
+    ReserveLarge(memories, keys.size());
+    memories.resize(keys.size());
     if (keys.empty())
         return memories;
     // The cards held, about: the last id is read from the end of the table.

@@ -1,5 +1,6 @@
 #include "review/ReviewQueue.h"
 
+#include "core/FreedMemory.h"
 #include "core/VocabFile.h"
 
 #include <algorithm>
@@ -84,6 +85,8 @@ TReviewPlan MakePlan(const TCardTexts& texts, THistory& history, std::uint8_t di
     TReviewPlan plan;
     const std::vector<TCardKey> failed = history.FailedOn(today);
     std::vector<std::pair<double, TReviewPlan::TPlanned>> due;
+    // Room for every card: what is never written costs no memory.
+    ReserveLarge(due, texts.Count() * (direction == BothDirections ? 2 : 1));
     for (std::uint8_t d = 0; d < 2; ++d)
         if (direction == BothDirections || direction == d)
             PlanDirection(plan, texts, history, d, failed, today, p, ordered, due);
@@ -105,7 +108,7 @@ TReviewPlan MakePlan(const TCardTexts& texts, THistory& history, std::uint8_t di
         std::sort(plan.New.begin(), plan.New.end(), listOrder);
         std::sort(plan.Again.begin(), plan.Again.end(), listOrder);
     }
-    plan.Due.reserve(due.size());
+    ReserveLarge(plan.Due, due.size());
     for (const auto& entry : due)
         plan.Due.push_back(entry.second);
     return plan;

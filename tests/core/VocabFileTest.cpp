@@ -9,10 +9,13 @@
 #include "support/TempDir.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <malloc.h>
 #include <random>
 #include <set>
+#include <sys/mman.h>
 
 namespace {
 
@@ -124,6 +127,64 @@ TEST(FreedMemory, LargeBuffersAreMappedOnTheirOwn)
         EXPECT_GE(::mallinfo2().hblkhd, before + size) << size;
     }
 #endif
+}
+
+// The mapping that holds address, as /proc/self/smaps tells it: its range and whether huge pages
+// were asked for it.
+struct TMapping {
+    std::uintptr_t Start = 0, End = 0;
+    bool Huge = false;
+};
+TMapping MappingOf(std::uintptr_t address)
+{
+    std::ifstream smaps("/proc/self/smaps");
+    TMapping found;
+    bool inside = false;
+    for (std::string line; std::getline(smaps, line);) {
+        std::uintptr_t start = 0, end = 0;
+        if (std::sscanf(line.c_str(), "%lx-%lx ", &start, &end) == 2 && line.find(' ') > line.find('-')) {
+            inside = start <= address && address < end;
+            if (inside)
+                found = { start, end };
+        } else if (inside && line.rfind("VmFlags:", 0) == 0) {
+            found.Huge = line.find(" hg") != std::string::npos;
+        }
+    }
+    return found;
+}
+
+// Only whole huge pages inside a block of 4 MB or more are advised: advice past its ends would
+// reach memory that other blocks use.
+TEST(FreedMemory, HugePagesAreAdvisedInsideLargeBlocksOnly)
+{
+    constexpr std::uintptr_t MB = 1 << 20;
+    const struct {
+        std::uintptr_t From, Bytes; // in the mapping, from a 2 MB boundary
+        std::uintptr_t AdvisedFrom, AdvisedTo; // none when equal
+    } cases[] = {
+        { 1 * MB, 3 * MB, 0, 0 },
+        { 1 * MB, 7 * MB, 2 * MB, 8 * MB },
+        { 0, 4 * MB, 0, 4 * MB },
+        { MB + MB / 2, 4 * MB, 2 * MB, 4 * MB },
+        { MB / 2, 6 * MB, 2 * MB, 6 * MB },
+    };
+    for (const auto& c : cases) {
+        constexpr std::size_t Room = 16 * MB;
+        void* mapped = ::mmap(nullptr, Room, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        ASSERT_NE(mapped, MAP_FAILED);
+        const std::uintptr_t base = (reinterpret_cast<std::uintptr_t>(mapped) + 2 * MB - 1) & ~(2 * MB - 1);
+        AdviseHugePages(reinterpret_cast<const void*>(base + c.From), c.Bytes);
+        const TMapping before = MappingOf(base + c.From), inside = MappingOf(base + c.AdvisedFrom);
+        if (c.AdvisedFrom == c.AdvisedTo) {
+            EXPECT_FALSE(before.Huge) << c.Bytes;
+        } else {
+            EXPECT_TRUE(inside.Huge) << c.Bytes;
+            EXPECT_EQ(inside.Start, base + c.AdvisedFrom) << c.Bytes;
+            EXPECT_EQ(inside.End, base + c.AdvisedTo) << c.Bytes;
+            EXPECT_FALSE(MappingOf(base + c.AdvisedTo).Huge) << c.Bytes;
+        }
+        ::munmap(mapped, Room);
+    }
 }
 
 TEST(VocabFileErrors, FailingChecksRaiseTheirMessageAndChangeNothing)

@@ -55,7 +55,7 @@ void PlanDirection(TReviewPlan& plan, const TCardTexts& texts, THistory& history
     // Items of one card: the first one stands for it.
     const TCardIndex cards(texts, direction);
     plan.Items = cards.Size();
-    const std::vector<std::optional<TMemory>> memories = history.KeyMemories(cards, !ordered);
+    const std::vector<std::optional<TMemory>> memories = history.KeyMemories(cards, true);
     const std::vector<bool> again = FailedEntries(cards, failed);
     for (std::size_t k = 0; k < memories.size(); ++k) {
         const TReviewPlan::TPlanned card { static_cast<int>(cards.Keys()[k].Card), direction };

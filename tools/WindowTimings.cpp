@@ -1,6 +1,6 @@
-// velmoria-window-timings [ITEMS]: the window's own work per step on a generated list (a million
-// items unless told) with a history holding a card for every item, offscreen. Each step is a key
-// sent to the window followed by the idle update it schedules; the figures are medians, printed
+// velmoria-window-timings [ITEMS [LIST]]: the window's own work per step on a generated list (a
+// million items unless told) or on LIST, with a history holding a card for every item, offscreen. Each step
+// is a key sent to the window followed by the idle update it schedules; the figures are medians, printed
 // beside the same run's cost of one untouched idle update. Nothing here asserts anything.
 
 #include "core/EditRules.h"
@@ -107,13 +107,20 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int items = argc > 1 ? std::atoi(argv[1]) : 1000000;
+    // A list of the user's own in place of the generated one (the items count is then ignored).
+    const std::string given = argc > 2 ? argv[2] : "";
     const auto folder
         = std::filesystem::temp_directory_path() / ("velmoria-window-timings-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const std::string listPath = (folder / "list.vmr").string();
     const std::string historyPath = (folder / "history.sqlite").string();
     const TDay today = LocalDay(static_cast<std::int64_t>(std::time(nullptr)));
-    {
+    if (!given.empty()) {
+        TVocabFile doc;
+        doc.LoadFromFile(given);
+        doc.SaveToFile(listPath);
+        WriteHistory(doc, historyPath, today);
+    } else {
         TVocabFile doc;
         doc.SetForeignLangID(0x0407);
         doc.SetNativeLangID(0x0409);
@@ -202,8 +209,10 @@ int main(int argc, char** argv)
             const int before = answers();
             for (int i = 0; i < 21 && form.WindowMode() == wmTesting; ++i) {
                 QWidget* box = QApplication::focusWidget();
-                QTest::keyClicks(
-                    box, QString::fromLatin1(std::string(form.Test().Engine().ExpectedAnswer()).c_str()));
+                // One key event with the whole text: key clicks know only ASCII characters.
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown,
+                    QString::fromLatin1(std::string(form.Test().Engine().ExpectedAnswer()).c_str()),
+                    Qt::NoModifier);
                 answered.push_back(Ms([&] { key(box, Qt::Key_Return); }));
                 nexts.push_back(Ms([&] { key(QApplication::focusWidget(), Qt::Key_Return); }));
                 QCoreApplication::processEvents();

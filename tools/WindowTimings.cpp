@@ -12,6 +12,7 @@
 #include "testing/TestEngine.h"
 #include "ui/DueCounter.h"
 #include "ui/Features.h"
+#include "ui/ProgressDialog.h"
 #include "ui/VocabGrid.h"
 
 #include <QApplication>
@@ -235,6 +236,19 @@ int main(int argc, char** argv)
         PrintResident("during a review", listPath);
         if (form.WindowMode() == wmTesting)
             key(QApplication::focusWidget(), Qt::Key_Escape);
+
+        {
+            // Shown once its first picture is painted; filled when the worker's figures are in it.
+            QElapsedTimer clock;
+            clock.start();
+            TProgressDialog progress(&form, historyPath, today);
+            progress.show();
+            progress.repaint();
+            Print("Review Progress shown", static_cast<double>(clock.nsecsElapsed()) / 1e6, idle);
+            const bool filled = progress.WaitForFigures(60000);
+            Print("Review Progress filled", static_cast<double>(clock.nsecsElapsed()) / 1e6, idle);
+            std::printf("  (%s)\n", filled ? "figures shown" : "no figures");
+        }
 
         const double test = Ms([&] { key(&form, Qt::Key_T, Qt::ControlModifier); });
         Print("Ctrl+T to the first question", test, idle);

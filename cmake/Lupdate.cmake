@@ -1,8 +1,11 @@
-# cmake -DMODE=update|check|shipped -DLUPDATE=... -DLIST=sources.lst -DOPTIONS=... -DTS_FILES=...
+# cmake -DMODE=update|check|shipped -DLUPDATE=... -DLIST=sources.lst -DOPTIONS=a|b -DTS_FILES=a.ts|b.ts
 #   -DSHIPPED=translations/shipped [-DWORK=folder] -P Lupdate.cmake
 # update: lupdate writes the .ts files. check: lupdate writes copies in WORK, which must equal the
-# committed files. shipped: the languages listed in SHIPPED have no unfinished or vanished entry.
+# committed files. shipped: the languages listed in SHIPPED have no unfinished or vanished entry,
+# and English has the plural forms of every "%n" string.
 cmake_minimum_required(VERSION 3.25)
+string(REPLACE "|" ";" OPTIONS "${OPTIONS}")
+string(REPLACE "|" ";" TS_FILES "${TS_FILES}")
 
 if(MODE STREQUAL "update")
   execute_process(COMMAND ${LUPDATE} ${OPTIONS} @${LIST} -ts ${TS_FILES} COMMAND_ERROR_IS_FATAL ANY)
@@ -41,6 +44,16 @@ elseif(MODE STREQUAL "shipped")
     endforeach()
   endif()
   set(missing)
+  foreach(ts IN LISTS TS_FILES)
+    if(ts MATCHES "_en\\.ts$")
+      file(READ ${ts} text)
+      string(REGEX MATCHALL "<message numerus=\"yes\">[ \n]*<source>[^<]*</source>([ \n]*<[a-z]+>[^<]*</[a-z]+>)*[ \n]*<translation type=\"unfinished\">"
+        open "${text}")
+      if(open)
+        list(APPEND missing "en: plural forms missing")
+      endif()
+    endif()
+  endforeach()
   foreach(lang IN LISTS languages)
     set(ts)
     foreach(candidate IN LISTS TS_FILES)

@@ -4,12 +4,14 @@
 # changes none of them and the check (tests/CMakeLists.txt) only fails when a string changed.
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 
-set(VELMORIA_LANGUAGES de fr es ru)
+# English is the source language: its file holds only what English needs, the plural forms of the
+# "%n" strings (the others stay unfinished and show their source).
+set(VELMORIA_LANGUAGES en de fr es ru)
 set(VELMORIA_TS_FILES)
 foreach(lang IN LISTS VELMORIA_LANGUAGES)
   list(APPEND VELMORIA_TS_FILES ${PROJECT_SOURCE_DIR}/translations/velmoria_${lang}.ts)
 endforeach()
-set(VELMORIA_LUPDATE_OPTIONS -silent -no-obsolete -locations none
+set(VELMORIA_LUPDATE_OPTIONS -silent -no-obsolete -locations none -I ${PROJECT_SOURCE_DIR}/src
   -tr-function-alias QT_TRANSLATE_NOOP+=VM_TRANSLATE_NOOP)
 get_property(VELMORIA_LUPDATE_SOURCES GLOBAL PROPERTY VELMORIA_LAYER_FILES)
 # The command line stays English: scripts read it.
@@ -25,8 +27,11 @@ qt6_add_translations(velmoria_qtsupport TS_FILES ${VELMORIA_TS_FILES}
   RESOURCE_PREFIX /i18n)
 
 # `make translations`: the .ts files take the strings of the sources as they are now.
+# Lists reach the script joined with "|": a ";" would split the command's arguments.
+string(REPLACE ";" "|" lupdate_options "${VELMORIA_LUPDATE_OPTIONS}")
+string(REPLACE ";" "|" lupdate_ts_files "${VELMORIA_TS_FILES}")
 set(lupdate_script_args -DLUPDATE=$<TARGET_FILE:Qt6::lupdate> -DLIST=${VELMORIA_LUPDATE_LIST}
-  "-DOPTIONS=${VELMORIA_LUPDATE_OPTIONS}" "-DTS_FILES=${VELMORIA_TS_FILES}"
+  "-DOPTIONS=${lupdate_options}" "-DTS_FILES=${lupdate_ts_files}"
   -DSHIPPED=${PROJECT_SOURCE_DIR}/translations/shipped)
 # The tests (tests/CMakeLists.txt) run the same script.
 set(VELMORIA_LUPDATE_SCRIPT_ARGS ${lupdate_script_args} CACHE INTERNAL "")

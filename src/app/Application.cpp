@@ -82,7 +82,8 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& error) {
         ReportException(error);
     } catch (...) {
-        ReportException(std::runtime_error("An unexpected error occurred."));
+        ReportException(std::runtime_error(
+            QCoreApplication::translate("TApplication", "An unexpected error occurred.").toStdString()));
     }
     return false;
 }

@@ -1144,6 +1144,19 @@ This file is read-only. Please use a different file name.</source>
         <source>Feedback</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The system&apos;s</source>
+        <extracomment>The window&apos;s language as the desktop sets it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(when Velmoria is started again)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TOptionsReviewsPage</name>

@@ -66,6 +66,7 @@ void TMainForm::CreateMenus()
                     &Session_.OptionsPages };
                 target.Speech = Speech_->PageTarget();
                 target.Reviews = &settings.Reviews;
+                target.UiLanguage = &settings.UiLanguage;
                 TOptionsDialog dialog(this, target);
                 if (ExecDialog(dialog) != QDialog::Accepted)
                     return;

@@ -71,6 +71,9 @@ TOptionsDialog::TOptionsDialog(QWidget* parent, const TOptionsTarget& target)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     LoadControls(Loaded_);
+    if (Target_.UiLanguage)
+        cbUiLanguage->setCurrentIndex(
+            std::max(0, cbUiLanguage->findData(QString::fromStdString(*Target_.UiLanguage))));
     if (Target_.Pages != nullptr) {
         ShownPage_ = Target_.Pages->Page;
         ShownEvaluationPage_ = Target_.Pages->EvaluationPage;
@@ -406,5 +409,7 @@ void TOptionsDialog::btnOKClick()
         *Target_.Reviews = tsReviews->Read();
     if (Target_.Pages != nullptr)
         *Target_.Pages = { ShownPage_, ShownEvaluationPage_ };
+    if (Target_.UiLanguage)
+        *Target_.UiLanguage = cbUiLanguage->currentData().toString().toStdString();
     accept();
 }

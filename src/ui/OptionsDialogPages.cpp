@@ -2,6 +2,7 @@
 // language sides) and Feedback; the Speech and Reviews pages have files of their own.
 
 #include "qtsupport/HelpRequest.h"
+#include "settings/UiLanguage.h"
 #include "testing/TestEngine.h"
 #include "ui/OptionsDialog.h"
 #include "ui/QtText.h"
@@ -193,10 +194,27 @@ void TOptionsDialog::CreateGeneralPage()
 
     chbKeyboardSwitching = MakeCheck(tsGeneral, tr("A&utomatic keyboard switching"), 2210);
 
+    // The window's texts are made once: a language chosen here shows from the next start.
+    cbUiLanguage = new QComboBox(tsGeneral);
+    cbUiLanguage->setObjectName(QStringLiteral("cbUiLanguage"));
+    //: The window's language as the desktop sets it
+    cbUiLanguage->addItem(tr("The system's"), QString());
+    for (const TUiLanguage& language : UiLanguages())
+        cbUiLanguage->addItem(
+            QString::fromUtf8(language.Name.data(), static_cast<qsizetype>(language.Name.size())),
+            Q(language.Code));
+    SetHelpContext(cbUiLanguage, 2211);
+    auto* lblUiLanguage = MakeLabel(tsGeneral, tr("Lan&guage:"), cbUiLanguage, 2211);
+    auto* lblUiLanguageNote = new QLabel(tr("(when Velmoria is started again)"), tsGeneral);
+    for (QWidget* control : { static_cast<QWidget*>(lblUiLanguage), static_cast<QWidget*>(cbUiLanguage),
+             static_cast<QWidget*>(lblUiLanguageNote) })
+        control->setVisible(Target_.UiLanguage != nullptr);
+
     auto* layout = new QVBoxLayout(tsGeneral);
     layout->addWidget(editing);
     layout->addWidget(keys);
     layout->addWidget(chbKeyboardSwitching);
+    layout->addLayout(Row({ lblUiLanguage, cbUiLanguage, lblUiLanguageNote }));
     layout->addStretch();
     pcOptions->addTab(tsGeneral, tr("General"));
 

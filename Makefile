@@ -10,7 +10,7 @@ CMAKE_FLAGS ?=
 PREFIX     ?= /usr/local
 
 PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmark-dev \
-           qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite libicu-dev xvfb xauth x11-utils \
+           qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-documentation-tools libqt6sql6-sqlite libicu-dev xvfb xauth x11-utils \
            fonts-liberation2 fonts-dejavu-core poppler-utils \
            cups cups-client printer-driver-cups-pdf \
            librsvg2-bin desktop-file-utils appstream shared-mime-info man-db lintian strace \
@@ -34,7 +34,7 @@ TSAN_OPTIONS_ALL = halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps build test run bench fuzz asan-test tsan-test format-check coverage clean examples screenshots install package
+.PHONY: all deps fuzz-deps build test run bench fuzz asan-test tsan-test format-check coverage clean examples screenshots install package translations
 
 all: build
 
@@ -82,6 +82,11 @@ install: build
 # The Debian package, in $(BUILD): install it with sudo apt install ./$(BUILD)/velmoria_*.deb
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# The .ts files in translations/ take the window's strings as the sources hold them now (new ones
+# unfinished for the translators; strings gone from the sources are dropped, git keeps them).
+translations: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target translations
 
 bench: build
 	$(BUILD)/bench/velmoria-bench

@@ -103,9 +103,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite")
 # Speech goes through the desktop's speech service; without it the program only stays silent.
 # The service's espeak-ng module is what reads the languages of the table; the window reaches the
-# service through Qt's speech plug-in, which no binary links against.
+# service through Qt's speech plug-in, which no binary links against. Qt's own translations put
+# Qt's dialogs and standard buttons in the window's language (without them they stay English).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-  "speech-dispatcher, speech-dispatcher-espeak-ng, espeak-ng, qt6-speech-speechd-plugin")
+  "speech-dispatcher, speech-dispatcher-espeak-ng, espeak-ng, qt6-speech-speechd-plugin, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
   ${PROJECT_SOURCE_DIR}/packaging/postinst ${PROJECT_SOURCE_DIR}/packaging/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)

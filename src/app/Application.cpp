@@ -5,7 +5,9 @@
 #include "core/Random.h"
 #include "qtsupport/QtSettingsStore.h"
 #include "qtsupport/QuitSignals.h"
+#include "qtsupport/Translations.h"
 #include "settings/Session.h"
+#include "settings/UiLanguage.h"
 #include "ui/MainWindow.h"
 #include "ui/Speaker.h"
 #include "ui/SpeechFeature.h"
@@ -82,7 +84,8 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& error) {
         ReportException(error);
     } catch (...) {
-        ReportException(std::runtime_error("An unexpected error occurred."));
+        ReportException(std::runtime_error(
+            QCoreApplication::translate("TApplication", "An unexpected error occurred.").toStdString()));
     }
     return false;
 }
@@ -96,7 +99,10 @@ int RunProgram(int argc, char** argv, const std::function<void(TMainForm&)>& pre
     for (int i = 1; i < argc; ++i)
         args.push_back(argv[i]);
     TSession session; // the document and the settings of this run
-    TMainForm form(session, std::make_unique<TQtSettingsStore>());
+    auto store = std::make_unique<TQtSettingsStore>();
+    // Every text of the window is made in its language: set before the window is.
+    InstallTranslations(ChooseUiLanguage(store->ReadString(UiLanguageKey).value_or(""), DesktopLanguages()));
+    TMainForm form(session, std::move(store));
     // Looking the icon up in the desktop's theme takes a tenth of the start-up, and the speech
     // service started beside the window takes a processor from its first paint: both come after.
     AfterFirstPaint(form, [&app, &form, &session] {

@@ -2,6 +2,7 @@
 
 #include "core/UndoRecord.h"
 #include "core/VocabFile.h"
+#include "evaluation/Translatable.h"
 
 #include <algorithm>
 
@@ -65,19 +66,19 @@ const char* UndoKindName(TUndoKind kind)
 {
     switch (kind) {
     case ukAdd:
-        return "Add";
+        return VM_TRANSLATE_NOOP("Velmoria::Model", "Add");
     case ukEdit:
-        return "Edit";
+        return VM_TRANSLATE_NOOP("Velmoria::Model", "Edit");
     case ukDelete:
-        return "Delete";
+        return VM_TRANSLATE_NOOP("Velmoria::Model", "Delete");
     case ukPaste:
-        return "Paste";
+        return VM_TRANSLATE_NOOP("Velmoria::Model", "Paste");
     case ukMove:
-        return "Move";
+        return VM_TRANSLATE_NOOP("Velmoria::Model", "Move");
     case ukSort:
-        return "Sort";
+        return VM_TRANSLATE_NOOP("Velmoria::Model", "Sort");
     case ukShuffle:
-        return "Shuffle";
+        return VM_TRANSLATE_NOOP("Velmoria::Model", "Shuffle");
     case ukNone:
         break;
     }

@@ -7,6 +7,11 @@
 #include <dirent.h>
 #include <unistd.h>
 
+QString FileFilter(const QString& name, const char* patterns)
+{
+    return QStringLiteral("%1 (%2)").arg(name, QLatin1String(patterns));
+}
+
 std::string LocalFileName(const QString& name)
 {
     std::string local = QFile::encodeName(name).toStdString();

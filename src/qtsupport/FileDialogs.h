@@ -22,7 +22,11 @@ std::string LocalFileName(const QString& name);
 // A name of the system for showing; it cannot come back the same way (see LocalFileName).
 QString ShownFileName(const std::string& name);
 
-// What a dialog is asked to show. filters are "Velmoria Files (*.vmr)" style entries.
+// A filter entry "Velmoria Files (*.vmr)": the type's name in the window's language, its patterns
+// as they are.
+QString FileFilter(const QString& name, const char* patterns);
+
+// What a dialog is asked to show. filters are FileFilter entries.
 struct TFileDialogRequest {
     QString Title;
     QStringList Filters;

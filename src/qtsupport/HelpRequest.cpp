@@ -1,5 +1,6 @@
 #include "qtsupport/HelpRequest.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -19,7 +20,7 @@ QPushButton* HelpButton(QWidget* window)
             return button;
     }
     for (auto* button : window->findChildren<QPushButton*>()) {
-        if (button->text() == QStringLiteral("&Help"))
+        if (button->objectName() == QLatin1String("btnHelp"))
             return button;
     }
     return nullptr;
@@ -75,9 +76,9 @@ TDialogButtons MakeDialogButtons(
     QDialog* dialog, std::function<void()> onHelp, int okContext, int cancelContext, int helpContext)
 {
     TDialogButtons buttons;
-    buttons.OK = new QPushButton(QStringLiteral("OK"), dialog);
-    buttons.Cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
-    buttons.Help = new QPushButton(QStringLiteral("&Help"), dialog);
+    buttons.OK = new QPushButton(QCoreApplication::translate("TDialogButtons", "OK"), dialog);
+    buttons.Cancel = new QPushButton(QCoreApplication::translate("TDialogButtons", "Cancel"), dialog);
+    buttons.Help = new QPushButton(QCoreApplication::translate("TDialogButtons", "&Help"), dialog);
     buttons.OK->setDefault(true);
     const std::pair<QPushButton*, int> named[]
         = { { buttons.OK, okContext }, { buttons.Cancel, cancelContext }, { buttons.Help, helpContext } };

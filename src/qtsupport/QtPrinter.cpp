@@ -82,7 +82,9 @@ public:
                 break;
             case opPage:
                 if (!Printer_.newPage())
-                    throw std::runtime_error("The printer could not start a new page.");
+                    throw std::runtime_error(
+                        QCoreApplication::translate("TQtPrinter", "The printer could not start a new page.")
+                            .toStdString());
                 break;
             }
             if (i % 4096 == 0)
@@ -108,6 +110,8 @@ private:
 };
 
 class TProgressBox : public IPrintProgress {
+    Q_DECLARE_TR_FUNCTIONS(TProgressBox)
+
 public:
     TProgressBox(QWidget* parent, int delayMs)
         : Parent_(parent)
@@ -119,15 +123,14 @@ public:
     bool Step(double share) override
     {
         if (!Box_ && Elapsed_.elapsed() >= DelayMs_) {
-            Box_ = std::make_unique<QProgressDialog>(
-                QStringLiteral("Printing..."), QStringLiteral("Cancel"), 0, 1000, Parent_);
+            Box_ = std::make_unique<QProgressDialog>(tr("Printing..."), tr("Cancel"), 0, 1000, Parent_);
             Box_->setObjectName(QStringLiteral("PrintProgress"));
             Box_->setWindowModality(Qt::WindowModal);
             Box_->setMinimumDuration(0);
             Box_->setAutoReset(false);
             Box_->setAutoClose(false);
             Box_->setEnabled(true); // a window stays usable while its disabled owner prints
-            Box_->setCancelButton(Cancellable_ ? new QPushButton(QStringLiteral("Cancel")) : nullptr);
+            Box_->setCancelButton(Cancellable_ ? new QPushButton(tr("Cancel")) : nullptr);
             Box_->show();
         }
         if (!Box_) {
@@ -210,7 +213,8 @@ bool PrintDocument(
 
     QPainter painter;
     if (!painter.begin(&printer))
-        throw std::runtime_error("The printer could not start the job.");
+        throw std::runtime_error(
+            QCoreApplication::translate("TQtPrinter", "The printer could not start the job.").toStdString());
     try {
         pages.Replay(painter, [&progress](double share) { (void)progress.Step(0.5 + 0.5 * share); });
     } catch (...) {

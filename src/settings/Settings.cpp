@@ -439,6 +439,7 @@ void LoadSettings(
     settings.Reviews = TReviewSettings { ReadInteger(store, "ReviewRetention", reviews.RetentionPercent),
         ReadInteger(store, "ReviewNewPerDay", reviews.NewPerDay) }
                            .Clamped();
+    settings.UiLanguage = ReadString(store, UiLanguageKey, std::string());
 }
 
 void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindowState& window)
@@ -496,4 +497,5 @@ void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindo
     store.WriteInteger("SpeechRate", speech.Rate);
     store.WriteInteger("ReviewRetention", settings.Reviews.RetentionPercent);
     store.WriteInteger("ReviewNewPerDay", settings.Reviews.NewPerDay);
+    store.WriteString(UiLanguageKey, settings.UiLanguage);
 }

@@ -179,7 +179,11 @@ struct TSettings {
     std::string SoundFileWrong;
     TSpeechSettings Speech;
     TReviewSettings Reviews;
+    // The window's language (settings/UiLanguage.h) from the next start; empty: the desktop's.
+    std::string UiLanguage;
 };
+// Read at start-up before the rest, as the window's language must be set before the window is made.
+inline constexpr const char* UiLanguageKey = "UiLanguage";
 
 struct TSettingsEnvironment {
     std::string ProgramFolder; // with its trailing separator

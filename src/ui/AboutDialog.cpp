@@ -35,7 +35,7 @@ TAboutDialog::TAboutDialog(QWidget* parent)
     : QDialog(parent)
 {
     InitIconResource();
-    setWindowTitle(QStringLiteral("About Velmoria"));
+    setWindowTitle(tr("About Velmoria"));
     const QIcon icon
         = qApp->windowIcon().isNull() ? QIcon(QStringLiteral(":/velmoria/velmoria.svg")) : qApp->windowIcon();
     imgIcon = new QLabel(this);
@@ -46,14 +46,14 @@ TAboutDialog::TAboutDialog(QWidget* parent)
     bold.setPointSizeF(bold.pointSizeF() * 1.4);
     lblTitle->setFont(bold);
     const QString version = QString::fromStdString(FourPartVersion(VELMORIA_VERSION));
-    lblVersion = new QLabel(version.isEmpty() ? QString() : QStringLiteral("Version ") + version, this);
+    lblVersion = new QLabel(version.isEmpty() ? QString() : tr("Version ") + version, this);
     lblCopyright = new QLabel(QString::fromUtf8(ProductCopyright), this);
     lblHomePage = Link(QString::fromUtf8(ProductHomePage), this);
     lblMail = Link(QString::fromUtf8(ProductMailAddress), this);
-    lblComments = new QLabel(QStringLiteral("A vocabulary trainer for bilingual word lists."), this);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    lblComments = new QLabel(tr("A vocabulary trainer for bilingual word lists."), this);
+    btnOK = new QPushButton(tr("OK"), this);
     btnOK->setDefault(true);
-    btnDonate = new QPushButton(QStringLiteral("&Donate"), this);
+    btnDonate = new QPushButton(tr("&Donate"), this);
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);

@@ -39,7 +39,8 @@ std::optional<TPasteResult> PasteFromClipboard(TVocabFile& document)
         return std::nullopt;
     }
     if (!data || !data->hasText())
-        throw EVocabFileError("No valid data on clipboard.");
+        throw EVocabFileError(
+            QCoreApplication::translate("Clipboard", "No valid data on clipboard.").toStdString());
     const QByteArray text = data->text().toUtf8();
     return PasteClipboardText(
         document, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));

@@ -4,6 +4,7 @@
 #include "qtsupport/SvgIcon.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,6 +16,12 @@ namespace {
 QString Q(const char* text)
 {
     return QString::fromUtf8(text);
+}
+
+// Captions and hints of the rows are marked QT_TRANSLATE_NOOP("Commands", ...).
+QString Translated(const char* text)
+{
+    return text && *text ? QCoreApplication::translate("Commands", text) : QString();
 }
 } // namespace
 
@@ -39,14 +46,15 @@ TCommandTable::TCommandTable(
 void TCommandTable::Add(std::span<const TCommandRow> rows)
 {
     for (const TCommandRow& row : rows) {
-        auto* action = new QAction(Q(row.Caption), &Window_);
+        auto* action = new QAction(Translated(row.Caption), &Window_);
         action->setObjectName(Q(row.Name));
         action->setShortcut(row.Shortcut);
         action->setShortcutContext(Qt::WindowShortcut);
-        action->setStatusTip(Q(row.Hint));
+        action->setStatusTip(Translated(row.Hint));
         const QKeySequence shown = row.ShownShortcut.isEmpty() ? row.Shortcut : row.ShownShortcut;
-        action->setToolTip(ToolBarHint(action->text(), shown.toString(QKeySequence::NativeText), Q(row.Hint))
-                               .section(QLatin1Char('|'), 0, 0));
+        action->setToolTip(
+            ToolBarHint(action->text(), shown.toString(QKeySequence::NativeText), Translated(row.Hint))
+                .section(QLatin1Char('|'), 0, 0));
         if (row.Icon)
             action->setIcon(SvgIcon(QStringLiteral(":/icons/%1.svg").arg(Q(row.Icon))));
         // For F1 on an open menu.
@@ -81,11 +89,11 @@ void TCommandTable::Build(std::span<const TMenuRow> menus, QToolBar& toolBar)
 {
     std::map<TMenuId, QMenu*> made;
     for (const TMenuRow& row : menus) {
-        QMenu* menu = row.Parent == TMenuId::None ? Window_.menuBar()->addMenu(Q(row.Caption))
-                                                  : new QMenu(Q(row.Caption), made.at(row.Parent));
+        QMenu* menu = row.Parent == TMenuId::None ? Window_.menuBar()->addMenu(Translated(row.Caption))
+                                                  : new QMenu(Translated(row.Caption), made.at(row.Parent));
         menu->setObjectName(Q(row.Name));
         if (row.Hint)
-            menu->setStatusTip(Q(row.Hint));
+            menu->setStatusTip(Translated(row.Hint));
         menu->setToolTipsVisible(row.ToolTips);
         made[row.Id] = menu;
         Menus_.push_back(menu);

@@ -26,6 +26,7 @@ struct TPlace {
     const char* Button = nullptr; // the tool button's object name
 };
 
+// Captions and hints are English, marked QT_TRANSLATE_NOOP("Commands", ...): the table translates them.
 struct TCommandRow {
     const char* Name;
     const char* Caption;

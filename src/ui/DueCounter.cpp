@@ -78,16 +78,16 @@ TDueAnswer CountJob(const TCardTextsCopy* copy, const std::string& fileName, con
 
 QString DueText(const TDueCounts& counts)
 {
-    return QStringLiteral("%1 due \u00B7 %2 new").arg(counts.DueToday()).arg(counts.New);
+    return TDueCounter::tr("%L1 due \u00B7 %L2 new").arg(counts.DueToday()).arg(counts.New);
 }
 
 TSharePanel SharePanel(std::int32_t learnt, std::int32_t items, const std::optional<TDueCounts>& reviewed)
 {
     if (!reviewed || reviewed->Cards == 0)
-        return { QString::fromStdString(PercentText(learnt, items)) + QStringLiteral(" learnt"),
-            QStringLiteral("Share of items learnt in the test") };
-    return { QString::fromStdString(PercentText(reviewed->Mature, items)) + QStringLiteral(" mature"),
-        QStringLiteral("Share of the words remembered %1 days or more in this direction (%2 of %3)")
+        return { TDueCounter::tr("%1 learnt").arg(QString::fromStdString(PercentText(learnt, items))),
+            TDueCounter::tr("Share of items learnt in the test") };
+    return { TDueCounter::tr("%1 mature").arg(QString::fromStdString(PercentText(reviewed->Mature, items))),
+        TDueCounter::tr("Share of the words remembered %L1 days or more in this direction (%L2 of %L3)")
             .arg(MatureStability)
             .arg(reviewed->Mature)
             .arg(items) };
@@ -98,9 +98,9 @@ QString DueToolTip(const std::array<TDueCounts, 2>& into)
     QStringList lines;
     for (std::size_t d = 0; d < 2; ++d) {
         const TDueCounts& c = into[d];
-        lines << QStringLiteral("%1: %2 due today (%3 failed earlier today), %4 new")
-                     .arg(d == 0 ? QStringLiteral("Into the native language")
-                                 : QStringLiteral("Into the foreign language"))
+        lines << TDueCounter::tr("%1: %L2 due today (%L3 failed earlier today), %L4 new")
+                     .arg(d == 0 ? TDueCounter::tr("Into the native language")
+                                 : TDueCounter::tr("Into the foreign language"))
                      .arg(c.DueToday())
                      .arg(c.Again)
                      .arg(c.New);

@@ -4,6 +4,7 @@
 #include "exchange/ImportRules.h"
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/MessageBox.h"
+#include "qtsupport/ModelText.h"
 #include "ui/Clipboard.h"
 #include "ui/EditDialog.h"
 #include "ui/MainWindow.h"
@@ -11,13 +12,6 @@
 
 #include <QAction>
 #include <QStatusBar>
-
-namespace {
-QString Q(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-} // namespace
 
 TEditCommands::TEditCommands(TMainForm& form)
     : Form_(form)
@@ -27,28 +21,36 @@ TEditCommands::TEditCommands(TMainForm& form)
     const auto hasCurrent = [&form] { return form.HasCurrentItem(); };
     TSession& session = Session_;
     // Undo and Redo name what they will undo or redo.
-    const auto named = [&session](const char* caption, bool redo) {
-        return [&session, caption, redo](QAction& action) {
+    const auto named = [&session](bool redo) {
+        return [&session, redo](QAction& action) {
             const TUndoKind kind = redo ? session.Document().RedoKind() : session.Document().UndoKind();
-            action.setText(
-                action.isEnabled() ? Q(caption) + QLatin1Char(' ') + Q(UndoKindName(kind)) : Q(caption));
+            if (!action.isEnabled())
+                action.setText(redo ? tr("&Redo") : tr("&Undo"));
+            else
+                //: %1 is what is undone or redone: Add, Edit, Delete, Paste, Move, Sort or Shuffle
+                action.setText((redo ? tr("&Redo %1") : tr("&Undo %1")).arg(ModelText(UndoKindName(kind))));
         };
     };
     const TCommandRow rows[] = {
-        { "miEditUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), "Reverses an action", "undo", 2100,
-            { TMenuId::Edit, 10, 30 }, [this] { Change([](TSession& s) { s.Document().Undo(); }); },
+        { "miEditUndo", QT_TRANSLATE_NOOP("Commands", "&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+            QT_TRANSLATE_NOOP("Commands", "Reverses an action"), "undo", 2100, { TMenuId::Edit, 10, 30 },
+            [this] { Change([](TSession& s) { s.Document().Undo(); }); },
             [&form, &session] { return form.Editing() && session.Document().UndoKind() != ukNone; }, {},
-            named("&Undo", false) },
-        { "miEditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), "Repeats an action", "redo", 2101,
-            { TMenuId::Edit, 11, 31 }, [this] { Change([](TSession& s) { s.Document().Redo(); }); },
+            named(false) },
+        { "miEditRedo", QT_TRANSLATE_NOOP("Commands", "&Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y),
+            QT_TRANSLATE_NOOP("Commands", "Repeats an action"), "redo", 2101, { TMenuId::Edit, 11, 31 },
+            [this] { Change([](TSession& s) { s.Document().Redo(); }); },
             [&form, &session] { return form.Editing() && session.Document().RedoKind() != ukNone; }, {},
-            named("&Redo", true) },
-        { "miEditCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X), "Prepares to move the selected item",
-            "cut", 2102, { TMenuId::Edit, 20, 20, "tbCut" }, [this] { Cut(); }, hasCurrent },
-        { "miEditCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), "Copies the selected item", "copy", 2103,
+            named(true) },
+        { "miEditCut", QT_TRANSLATE_NOOP("Commands", "Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
+            QT_TRANSLATE_NOOP("Commands", "Prepares to move the selected item"), "cut", 2102,
+            { TMenuId::Edit, 20, 20, "tbCut" }, [this] { Cut(); }, hasCurrent },
+        { "miEditCopy", QT_TRANSLATE_NOOP("Commands", "&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
+            QT_TRANSLATE_NOOP("Commands", "Copies the selected item"), "copy", 2103,
             { TMenuId::Edit, 21, 21, "tbCopy" }, [this] { Copy(); }, hasCurrent },
-        { "miEditPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V), "Inserts the item on the clipboard",
-            "paste", 2104, { TMenuId::Edit, 22, 22, "tbPaste" }, [this] { Paste(); },
+        { "miEditPaste", QT_TRANSLATE_NOOP("Commands", "&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
+            QT_TRANSLATE_NOOP("Commands", "Inserts the item on the clipboard"), "paste", 2104,
+            { TMenuId::Edit, 22, 22, "tbPaste" }, [this] { Paste(); },
             [&form, &session] {
                 const int cut = form.Grid()->CutIndex();
                 // The clipboard is asked only when no mark decides.
@@ -56,21 +58,25 @@ TEditCommands::TEditCommands(TMainForm& form)
                     && PasteEnabled(cut, session.Document().CurrentIndex(), session.Document().Count(),
                         cut == -1 && CanPaste());
             } },
-        { "miEditAdd", "&Add...", QKeySequence(Qt::Key_Insert), "Adds a new item", "add", 2105,
-            { TMenuId::Edit, 30, 40 }, [this] { Add(); }, editing },
-        { "miEditEdit", "&Edit...", QKeySequence(Qt::Key_F2), "Modifies the selected item", "edit", 2106,
+        { "miEditAdd", QT_TRANSLATE_NOOP("Commands", "&Add..."), QKeySequence(Qt::Key_Insert),
+            QT_TRANSLATE_NOOP("Commands", "Adds a new item"), "add", 2105, { TMenuId::Edit, 30, 40 },
+            [this] { Add(); }, editing },
+        { "miEditEdit", QT_TRANSLATE_NOOP("Commands", "&Edit..."), QKeySequence(Qt::Key_F2),
+            QT_TRANSLATE_NOOP("Commands", "Modifies the selected item"), "edit", 2106,
             { TMenuId::Edit, 31, 41 }, [this] { EditCurrent(); }, hasCurrent },
-        { "miEditDelete", "&Delete", QKeySequence(Qt::Key_Delete), "Deletes the selected item", "delete",
-            2107, { TMenuId::Edit, 32, 42 },
-            [this] { Change([](TSession& s) { s.Document().DeleteCurrent(); }); }, hasCurrent },
-        { "miEditMoveUp", "&Move Up", QKeySequence(Qt::CTRL | Qt::Key_U), "Moves the selected item up", "up",
-            2108, { TMenuId::Edit, 40 },
+        { "miEditDelete", QT_TRANSLATE_NOOP("Commands", "&Delete"), QKeySequence(Qt::Key_Delete),
+            QT_TRANSLATE_NOOP("Commands", "Deletes the selected item"), "delete", 2107,
+            { TMenuId::Edit, 32, 42 }, [this] { Change([](TSession& s) { s.Document().DeleteCurrent(); }); },
+            hasCurrent },
+        { "miEditMoveUp", QT_TRANSLATE_NOOP("Commands", "&Move Up"), QKeySequence(Qt::CTRL | Qt::Key_U),
+            QT_TRANSLATE_NOOP("Commands", "Moves the selected item up"), "up", 2108, { TMenuId::Edit, 40 },
             [this] {
                 Change([](TSession& s) { s.Document().MoveCurrent(s.Document().CurrentIndex() - 1); });
             },
             [&form, &session] { return form.HasCurrentItem() && session.Document().CurrentIndex() > 0; } },
-        { "miEditMoveDown", "M&ove Down", QKeySequence(Qt::CTRL | Qt::Key_D), "Moves the selected item down",
-            "down", 2109, { TMenuId::Edit, 41 },
+        { "miEditMoveDown", QT_TRANSLATE_NOOP("Commands", "M&ove Down"), QKeySequence(Qt::CTRL | Qt::Key_D),
+            QT_TRANSLATE_NOOP("Commands", "Moves the selected item down"), "down", 2109,
+            { TMenuId::Edit, 41 },
             [this] {
                 Change([](TSession& s) { s.Document().MoveCurrent(s.Document().CurrentIndex() + 1); });
             },
@@ -78,7 +84,8 @@ TEditCommands::TEditCommands(TMainForm& form)
                 return form.HasCurrentItem()
                     && session.Document().CurrentIndex() < session.Document().Count() - 1;
             } },
-        { "miEditShuffle", "S&huffle", QKeySequence(), "Arranges items in a random order", "shuffle", 2111,
+        { "miEditShuffle", QT_TRANSLATE_NOOP("Commands", "S&huffle"), QKeySequence(),
+            QT_TRANSLATE_NOOP("Commands", "Arranges items in a random order"), "shuffle", 2111,
             { TMenuId::Edit, 51 }, [this] { Change([](TSession& s) { s.Document().Shuffle(); }); }, editing },
     };
     form.AddCommands(rows);
@@ -170,8 +177,8 @@ void TEditCommands::Paste()
             break;
         Form_.statusBar()->showMessage(QString::fromStdString(PastedTextMessage(*pasted)), 10000);
         if (const std::string notes = ImportNotes(*pasted); !notes.empty())
-            ShowMessageBox(QString::fromStdString(notes), QStringLiteral("Paste"), QMessageBox::Ok,
-                QMessageBox::Information);
+            ShowMessageBox(
+                QString::fromStdString(notes), tr("Paste"), QMessageBox::Ok, QMessageBox::Information);
         break;
     }
     case paNone:

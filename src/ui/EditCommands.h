@@ -2,12 +2,15 @@
 // The Edit menu's commands on items: undo and redo, the clipboard, add, edit, delete, move and
 // shuffle.
 
+#include <QCoreApplication>
 #include <QObject>
 
 class TMainForm;
 class TSession;
 
 class TEditCommands : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TEditCommands)
+
 public:
     explicit TEditCommands(TMainForm& form);
 

@@ -42,9 +42,9 @@ TSymbolEdit* MakeBox(QWidget* parent, int tag, int codePage, const QFont& font, 
     return box;
 }
 
-QLabel* MakeLabel(const char* caption, QWidget* buddy)
+QLabel* MakeLabel(const QString& caption, QWidget* buddy)
 {
-    auto* label = new QLabel(QString::fromUtf8(caption));
+    auto* label = new QLabel(caption);
     label->setBuddy(buddy);
     return label;
 }
@@ -56,7 +56,7 @@ TEditDialog::TEditDialog(QWidget* parent, TItemEditData& item, TSession& session
     , Session_(session)
 {
     const TVocabFile& document = Session_.Document();
-    setWindowTitle(item.IsNew ? QStringLiteral("Add") : QStringLiteral("Edit"));
+    setWindowTitle(item.IsNew ? tr("Add") : tr("Edit"));
 
     QFont font = this->font();
     if (!Session_.Settings.DisplayFont.Name.empty())
@@ -88,13 +88,13 @@ TEditDialog::TEditDialog(QWidget* parent, TItemEditData& item, TSession& session
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(8);
     fields->setVerticalSpacing(5);
-    fields->addWidget(MakeLabel("&Word/phrase:", edtForeign), 0, 0);
+    fields->addWidget(MakeLabel(tr("&Word/phrase:"), edtForeign), 0, 0);
     fields->addWidget(edtForeign, 0, 1, 1, 3);
-    fields->addWidget(MakeLabel("&Part of speech:", edtCategory), 1, 0);
+    fields->addWidget(MakeLabel(tr("&Part of speech:"), edtCategory), 1, 0);
     fields->addWidget(edtCategory, 1, 1);
-    fields->addWidget(MakeLabel("&Notes:", edtNotes), 1, 2);
+    fields->addWidget(MakeLabel(tr("&Notes:"), edtNotes), 1, 2);
     fields->addWidget(edtNotes, 1, 3);
-    fields->addWidget(MakeLabel("&Translations:", edtNative), 2, 0);
+    fields->addWidget(MakeLabel(tr("&Translations:"), edtNative), 2, 0);
     fields->addWidget(edtNative, 2, 1, 1, 3);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 2);

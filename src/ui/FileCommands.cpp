@@ -28,20 +28,27 @@
 
 namespace {
 
-const QStringList OpenFilters = { QStringLiteral("Velmoria Files (*.vmr)"), QStringLiteral("All Files (*)") };
+QStringList OpenFilters()
+{
+    return { FileFilter(TFileCommands::tr("Velmoria Files"), "*.vmr"),
+        FileFilter(TFileCommands::tr("All Files"), "*") };
+}
 
 // In the order of the Save As file types (SaveTarget.h).
-const QStringList SaveAsFilters = {
-    QStringLiteral("Velmoria File (*.vmr)"),
-    QStringLiteral("Rich Text Format (*.rtf)"),
-    QStringLiteral("Text (Comma-delimited) (*.txt)"),
-    QStringLiteral("Text (Tab-delimited) (*.txt)"),
-    QStringLiteral("Unicode (Comma-delimited) (*.txt)"),
-    QStringLiteral("Unicode (Tab-delimited) (*.txt)"),
-    QStringLiteral("Unicode UTF-8 (Comma-delimited) (*.txt)"),
-    QStringLiteral("Unicode UTF-8 (Tab-delimited) (*.txt)"),
-    QStringLiteral("Web Page (*.htm)"),
-};
+QStringList SaveAsFilters()
+{
+    return {
+        FileFilter(TFileCommands::tr("Velmoria File"), "*.vmr"),
+        FileFilter(TFileCommands::tr("Rich Text Format"), "*.rtf"),
+        FileFilter(TFileCommands::tr("Text (Comma-delimited)"), "*.txt"),
+        FileFilter(TFileCommands::tr("Text (Tab-delimited)"), "*.txt"),
+        FileFilter(TFileCommands::tr("Unicode (Comma-delimited)"), "*.txt"),
+        FileFilter(TFileCommands::tr("Unicode (Tab-delimited)"), "*.txt"),
+        FileFilter(TFileCommands::tr("Unicode UTF-8 (Comma-delimited)"), "*.txt"),
+        FileFilter(TFileCommands::tr("Unicode UTF-8 (Tab-delimited)"), "*.txt"),
+        FileFilter(TFileCommands::tr("Web Page"), "*.htm"),
+    };
+}
 
 // The one topic of the numbered recent files.
 constexpr int RecentFileHelp = 2008;
@@ -66,7 +73,9 @@ QStringList SaveAsSuffixes()
 
 TFileDialogRequest OpenRequest()
 {
-    return { QStringLiteral("Open"), OpenFilters, 1, QDir::currentPath(), QString(), {} };
+    //: The title of the file dialog that opens a list
+    return { TFileCommands::tr("Open", "dialog title"), OpenFilters(), 1, QDir::currentPath(), QString(),
+        {} };
 }
 
 } // namespace
@@ -77,23 +86,29 @@ TFileCommands::TFileCommands(TMainForm& form)
 {
     const auto listShown = [&form] { return form.ListShown(); };
     const TCommandRow rows[] = {
-        { "miFileNew", "&New...", QKeySequence(Qt::CTRL | Qt::Key_N), "Creates a new file", "new", 2000,
-            { TMenuId::File, 10, 10 }, [this] { New(); } },
-        { "miFileOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), "Opens an existing file", "open",
-            2001, { TMenuId::File, 11, 11 }, [this] { Open(); } },
-        { "miFileSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), "Saves the current file", "save", 2003,
-            { TMenuId::File, 12, 12 }, [this] { Save(); }, listShown },
-        { "miFileSaveAs", "Save &As...", QKeySequence(), "Saves the current file with a different name",
-            nullptr, 2004, { TMenuId::File, 13 }, [this] { SaveAs(); }, listShown },
-        { "miFileProperties", "P&roperties...", QKeySequence(),
-            "Shows and changes the properties of the current file", nullptr, 2005, { TMenuId::File, 40 },
+        { "miFileNew", QT_TRANSLATE_NOOP("Commands", "&New..."), QKeySequence(Qt::CTRL | Qt::Key_N),
+            QT_TRANSLATE_NOOP("Commands", "Creates a new file"), "new", 2000, { TMenuId::File, 10, 10 },
+            [this] { New(); } },
+        { "miFileOpen", QT_TRANSLATE_NOOP("Commands", "&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+            QT_TRANSLATE_NOOP("Commands", "Opens an existing file"), "open", 2001, { TMenuId::File, 11, 11 },
+            [this] { Open(); } },
+        { "miFileSave", QT_TRANSLATE_NOOP("Commands", "&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+            QT_TRANSLATE_NOOP("Commands", "Saves the current file"), "save", 2003, { TMenuId::File, 12, 12 },
+            [this] { Save(); }, listShown },
+        { "miFileSaveAs", QT_TRANSLATE_NOOP("Commands", "Save &As..."), QKeySequence(),
+            QT_TRANSLATE_NOOP("Commands", "Saves the current file with a different name"), nullptr, 2004,
+            { TMenuId::File, 13 }, [this] { SaveAs(); }, listShown },
+        { "miFileProperties", QT_TRANSLATE_NOOP("Commands", "P&roperties..."), QKeySequence(),
+            QT_TRANSLATE_NOOP("Commands", "Shows and changes the properties of the current file"), nullptr,
+            2005, { TMenuId::File, 40 },
             [this] {
                 if (Form_.WindowMode() != wmNone)
                     EditProperties(false);
             },
             listShown },
-        { "miFileExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), "Quits the program", nullptr, 2009,
-            { TMenuId::File, 60 }, [this] { Form_.close(); } },
+        { "miFileExit", QT_TRANSLATE_NOOP("Commands", "E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+            QT_TRANSLATE_NOOP("Commands", "Quits the program"), nullptr, 2009, { TMenuId::File, 60 },
+            [this] { Form_.close(); } },
     };
     form.AddCommands(rows);
     // The numbered recent files: shown while there are so many, captioned with their short names.
@@ -196,8 +211,8 @@ bool TFileCommands::SaveQuery()
 {
     if (Form_.WindowMode() == wmNone || !Session_.Document().Modified())
         return true;
-    const QString question = QStringLiteral("Save changes to ")
-        + FromLocal(DisplayTitle(Session_.Document().FileName())) + QLatin1Char('?');
+    const QString question
+        = tr("Save changes to %1?").arg(FromLocal(DisplayTitle(Session_.Document().FileName())));
     switch (ShowMessageBox(question, QString(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
         QMessageBox::Question)) {
     case QMessageBox::Yes:
@@ -221,7 +236,7 @@ bool TFileCommands::OpenFile(const std::string& givenName)
     TFileStamp stamp;
     try {
         document = LoadDocumentInBackground(
-            &Form_, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(fileName))), fileName, &stamp);
+            &Form_, tr("Opening %1...").arg(FromLocal(DisplayTitle(fileName))), fileName, &stamp);
     } catch (const std::exception& error) {
         ReportException(error);
         return false;
@@ -288,7 +303,7 @@ void TFileCommands::SaveDocument(const std::string& fileName, const std::optiona
     const std::string bytes = document.SaveToBytes();
     TFileStamp stamp;
     try {
-        RunLongTask(&Form_, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&] {
+        RunLongTask(&Form_, tr("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&] {
             SafeWriteFile(fileName, bytes, expected ? &*expected : nullptr);
             stamp = StampOf(ResolveLinks(fileName), bytes);
         });
@@ -339,8 +354,8 @@ void TFileCommands::Save()
                 SaveDocument(name, expected);
             return;
         }
-        ShowMessageBox(FromLocal(DisplayName(name)) + QStringLiteral("\nThis file is read-only. ")
-                + QStringLiteral("Please use a different file name."),
+        ShowMessageBox(tr("%1\nThis file is read-only. Please use a different file name.")
+                           .arg(FromLocal(DisplayName(name))),
             QString(), QMessageBox::Ok, QMessageBox::Warning);
     }
     SaveAs();
@@ -351,7 +366,7 @@ void TFileCommands::SaveAs()
     Form_.ClearCutMark();
     TVocabFile& document = Session_.Document();
     const QString current = FromLocal(document.FileName());
-    TFileDialogRequest request { QStringLiteral("Save As"), SaveAsFilters, 1,
+    TFileDialogRequest request { tr("Save As"), SaveAsFilters(), 1,
         current.isEmpty() ? QDir::currentPath() : QFileInfo(current).absolutePath(), QString(),
         SaveAsSuffixes() };
     if (!current.isEmpty()) {
@@ -390,5 +405,5 @@ void TFileCommands::SaveAs()
         else
             bytes = ExportTextBytes(document, static_cast<TTextFormat>(chosen->FilterIndex - 3));
     }
-    WriteFileInBackground(&Form_, QStringLiteral("Exporting..."), name, std::move(bytes));
+    WriteFileInBackground(&Form_, tr("Exporting..."), name, std::move(bytes));
 }

@@ -5,6 +5,7 @@
 #include "core/CommandLine.h"
 #include "core/SafeSave.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <optional>
 #include <string>
@@ -13,6 +14,8 @@ class TMainForm;
 class TSession;
 
 class TFileCommands : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TFileCommands)
+
 public:
     explicit TFileCommands(TMainForm& form);
 

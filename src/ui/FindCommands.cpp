@@ -18,17 +18,21 @@ TFindCommands::TFindCommands(TMainForm& form)
 {
     const auto editing = [&form] { return form.Editing(); };
     const TCommandRow rows[] = {
-        { "miEditSort", "&Sort...", QKeySequence(Qt::Key_F8), "Arranges items in alphabetical order", "sort",
-            2110, { TMenuId::Edit, 50 }, [this] { Sort(); }, editing },
-        { "miEditFind", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F), "Searches the current file", nullptr,
-            2112, { TMenuId::Edit, 60 }, [this] { Find(); }, editing },
-        { "miEditFindNext", "Find &Next", QKeySequence(Qt::Key_F3), "Repeats the last search", nullptr, 2113,
-            { TMenuId::Edit, 61 }, [this] { FindNext(); },
+        { "miEditSort", QT_TRANSLATE_NOOP("Commands", "&Sort..."), QKeySequence(Qt::Key_F8),
+            QT_TRANSLATE_NOOP("Commands", "Arranges items in alphabetical order"), "sort", 2110,
+            { TMenuId::Edit, 50 }, [this] { Sort(); }, editing },
+        { "miEditFind", QT_TRANSLATE_NOOP("Commands", "&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F),
+            QT_TRANSLATE_NOOP("Commands", "Searches the current file"), nullptr, 2112, { TMenuId::Edit, 60 },
+            [this] { Find(); }, editing },
+        { "miEditFindNext", QT_TRANSLATE_NOOP("Commands", "Find &Next"), QKeySequence(Qt::Key_F3),
+            QT_TRANSLATE_NOOP("Commands", "Repeats the last search"), nullptr, 2113, { TMenuId::Edit, 61 },
+            [this] { FindNext(); },
             [this, &form] {
                 return form.Editing() && FindNextAvailable(SearchParams_.Text, SearchParams_.Mode);
             } },
         // The button sorts by the last field without asking; its tip shows the menu twin's shortcut.
-        { "tbSort", "&Sort...", QKeySequence(), "Arranges items in alphabetical order", "sort", 2110,
+        { "tbSort", QT_TRANSLATE_NOOP("Commands", "&Sort..."), QKeySequence(),
+            QT_TRANSLATE_NOOP("Commands", "Arranges items in alphabetical order"), "sort", 2110,
             { TMenuId::None, 0, 50, "tbSort" }, [this] { SortAtOnce(); }, editing, {}, {},
             QKeySequence(Qt::Key_F8) },
     };
@@ -64,7 +68,7 @@ void TFindCommands::SortDocument()
     // The keys and the order are worked out away from the window; the list changes here.
     const TVocabFile& document = Session_.Document();
     std::vector<std::uint32_t> order;
-    RunLongTask(&Form_, QStringLiteral("Sorting..."),
+    RunLongTask(&Form_, tr("Sorting..."),
         [&] { order = TVocabFile::SortOrder(BuildSortKeys(document, SortField_)); });
     Session_.Document().SortByOrder(order);
     Form_.RefreshGrid();
@@ -91,10 +95,9 @@ void TFindCommands::FindNext()
     const TVocabFile& document = Session_.Document();
     const TSearchParams params = SearchParams_;
     std::int32_t found = -1;
-    RunLongTask(&Form_, QStringLiteral("Searching..."), [&] { found = document.FindNext(params); });
+    RunLongTask(&Form_, tr("Searching..."), [&] { found = document.FindNext(params); });
     if (found == -1) {
-        ShowMessageBox(QStringLiteral("Search text not found."), QStringLiteral("Find"), QMessageBox::Ok,
-            QMessageBox::Information);
+        ShowMessageBox(tr("Search text not found."), tr("Find"), QMessageBox::Ok, QMessageBox::Information);
         return;
     }
     if (found == document.CurrentIndex())

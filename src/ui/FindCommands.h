@@ -3,6 +3,7 @@
 
 #include "core/VocabFile.h"
 
+#include <QCoreApplication>
 #include <QObject>
 
 class TMainForm;
@@ -10,6 +11,8 @@ class TSession;
 class TSearchDialog;
 
 class TFindCommands : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TFindCommands)
+
 public:
     explicit TFindCommands(TMainForm& form);
 

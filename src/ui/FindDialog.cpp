@@ -20,11 +20,6 @@ constexpr int LabelWidth = 64;
 constexpr int BoxWidth = 240;
 constexpr int ButtonWidth = 88;
 
-QString Q(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 // Centres the label vertically on its control.
 void PlaceLabel(QLabel* label, const QWidget* control)
 {
@@ -41,35 +36,36 @@ TSearchDialog::TSearchDialog(
     , FindNext_(std::move(findNext))
 {
     setObjectName(QStringLiteral("SearchDialog"));
-    setWindowTitle(QStringLiteral("Find"));
+    setWindowTitle(tr("Find"));
     setModal(false);
 
     cbField = new QComboBox(this);
     cbField->setObjectName(QStringLiteral("cbField"));
-    cbField->addItems({ Q("Word/phrase"), Q("Part of speech"), Q("Notes"), Q("Translations") });
+    cbField->addItems({ tr("Word/phrase"), tr("Part of speech"), tr("Notes"), tr("Translations") });
     edtFind = new TSymbolEdit(this);
     edtFind->setObjectName(QStringLiteral("edtFind"));
     cbMode = new QComboBox(this);
     cbMode->setObjectName(QStringLiteral("cbMode"));
-    cbMode->addItems({ Q("Any part of field"), Q("Start of field"), Q("End of field"), Q("Whole field") });
-    chbMatchCase = new QCheckBox(Q("Match &case"), this);
+    cbMode->addItems(
+        { tr("Any part of field"), tr("Start of field"), tr("End of field"), tr("Whole field") });
+    chbMatchCase = new QCheckBox(tr("Match &case"), this);
     chbMatchCase->setObjectName(QStringLiteral("chbMatchCase"));
-    chbMatchAccents = new QCheckBox(Q("Match &accents"), this);
+    chbMatchAccents = new QCheckBox(tr("Match &accents"), this);
     chbMatchAccents->setObjectName(QStringLiteral("chbMatchAccents"));
-    chbMatchWord = new QCheckBox(Q("Find &whole word only"), this);
+    chbMatchWord = new QCheckBox(tr("Find &whole word only"), this);
     chbMatchWord->setObjectName(QStringLiteral("chbMatchWord"));
-    lblField = new QLabel(Q("&Search:"), this);
+    lblField = new QLabel(tr("&Search:"), this);
     lblField->setBuddy(cbField);
-    lblFind = new QLabel(Q("&Find:"), this);
+    lblFind = new QLabel(tr("&Find:"), this);
     lblFind->setBuddy(edtFind);
-    lblMode = new QLabel(Q("&Match:"), this);
+    lblMode = new QLabel(tr("&Match:"), this);
     lblMode->setBuddy(cbMode);
-    btnFind = new QPushButton(Q("Find Next"), this);
+    btnFind = new QPushButton(tr("Find Next"), this);
     btnFind->setObjectName(QStringLiteral("btnFind"));
     btnFind->setDefault(true);
-    btnCancel = new QPushButton(Q("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnHelp = new QPushButton(Q("&Help"), this);
+    btnHelp = new QPushButton(tr("&Help"), this);
     btnHelp->setObjectName(QStringLiteral("btnHelp"));
 
     const std::pair<QWidget*, int> contexts[] = { { cbField, 1900 }, { edtFind, 1901 }, { cbMode, 1902 },

@@ -72,7 +72,7 @@ TSelectFontDialog::TSelectFontDialog(QWidget* parent, TFontSetting& font)
     : QDialog(parent)
     , Font_(font)
 {
-    setWindowTitle(QStringLiteral("Select Font"));
+    setWindowTitle(tr("Select Font"));
     cbFontName = new QComboBox(this);
     const QStringList faces = FaceNames(QFontDatabase::families(QFontDatabase::Latin), IsTextFace);
     cbFontName->addItems(faces);
@@ -111,15 +111,15 @@ TSelectFontDialog::TSelectFontDialog(QWidget* parent, TFontSetting& font)
     btnHelp = buttons.Help;
     btnOK->setEnabled(false);
 
-    auto* fontLabel = new QLabel(QStringLiteral("&Font:"), this);
+    auto* fontLabel = new QLabel(tr("&Font:"), this);
     fontLabel->setBuddy(cbFontName);
-    auto* sizeLabel = new QLabel(QStringLiteral("&Size:"), this);
+    auto* sizeLabel = new QLabel(tr("&Size:"), this);
     sizeLabel->setBuddy(cbFontSize);
     auto* fields = new QFormLayout;
     fields->setVerticalSpacing(8);
     fields->addRow(fontLabel, cbFontName);
     fields->addRow(sizeLabel, cbFontSize);
-    fields->addRow(new QLabel(QStringLiteral("Preview:"), this), pnlPreview);
+    fields->addRow(new QLabel(tr("Preview:"), this), pnlPreview);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addSpacing(8);

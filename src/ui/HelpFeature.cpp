@@ -27,23 +27,30 @@ THelpFeature::THelpFeature(TMainForm& form)
         return [address] { QDesktopServices::openUrl(QUrl(QString::fromUtf8(address))); };
     };
     const TCommandRow rows[] = {
-        { "miHelpContents", "&Help Topics", QKeySequence(Qt::Key_F1),
-            "Displays Help topics, contents and index", nullptr, 2500, { TMenuId::Help, 10 },
-            [this] { Help_.ShowContents(); } },
-        { "miHelpHowToEdit", "&Edit Vocabulary", {}, "Explains how to enter and modify vocabulary", nullptr,
-            1300, { TMenuId::HelpHowTo, 10 }, [] { RequestHelp(1300); } },
-        { "miHelpHowToTest", "&Test Vocabulary", {}, "Explains how to learn vocabulary by testing", nullptr,
-            1400, { TMenuId::HelpHowTo, 11 }, [] { RequestHelp(1400); } },
-        { "miHelpTips", "&Tip of the Day", {}, "Provides useful information for new users", nullptr, 2501,
+        { "miHelpContents", QT_TRANSLATE_NOOP("Commands", "&Help Topics"), QKeySequence(Qt::Key_F1),
+            QT_TRANSLATE_NOOP("Commands", "Displays Help topics, contents and index"), nullptr, 2500,
+            { TMenuId::Help, 10 }, [this] { Help_.ShowContents(); } },
+        { "miHelpHowToEdit", QT_TRANSLATE_NOOP("Commands", "&Edit Vocabulary"), {},
+            QT_TRANSLATE_NOOP("Commands", "Explains how to enter and modify vocabulary"), nullptr, 1300,
+            { TMenuId::HelpHowTo, 10 }, [] { RequestHelp(1300); } },
+        { "miHelpHowToTest", QT_TRANSLATE_NOOP("Commands", "&Test Vocabulary"), {},
+            QT_TRANSLATE_NOOP("Commands", "Explains how to learn vocabulary by testing"), nullptr, 1400,
+            { TMenuId::HelpHowTo, 11 }, [] { RequestHelp(1400); } },
+        { "miHelpTips", QT_TRANSLATE_NOOP("Commands", "&Tip of the Day"), {},
+            QT_TRANSLATE_NOOP("Commands", "Provides useful information for new users"), nullptr, 2501,
             { TMenuId::Help, 12 }, [this] { ShowTips(false); } },
-        { "miHelpHomePage", "&Product Web Site", {}, "Displays the home page for this program", nullptr, 2502,
+        { "miHelpHomePage", QT_TRANSLATE_NOOP("Commands", "&Product Web Site"), {},
+            QT_TRANSLATE_NOOP("Commands", "Displays the home page for this program"), nullptr, 2502,
             { TMenuId::Help, 20 }, openPage(ProductHomePage) },
-        { "miHelpExchangePage", "&Share Vocabulary", {}, "Displays vocabulary files on the web", nullptr,
-            2503, { TMenuId::Help, 21 }, openPage(ProductExchangePage) },
-        { "miHelpDonate", "&Donate", {}, "Displays information about making a donation", nullptr, 2504,
+        { "miHelpExchangePage", QT_TRANSLATE_NOOP("Commands", "&Share Vocabulary"), {},
+            QT_TRANSLATE_NOOP("Commands", "Displays vocabulary files on the web"), nullptr, 2503,
+            { TMenuId::Help, 21 }, openPage(ProductExchangePage) },
+        { "miHelpDonate", QT_TRANSLATE_NOOP("Commands", "&Donate"), {},
+            QT_TRANSLATE_NOOP("Commands", "Displays information about making a donation"), nullptr, 2504,
             { TMenuId::Help, 22 }, openPage(ProductDonatePage) },
         // The menu names the program; the tool tip keeps the short name.
-        { "miHelpAbout", "&About", {}, "Displays information about this program", nullptr, 2505,
+        { "miHelpAbout", QT_TRANSLATE_NOOP("Commands", "&About"), {},
+            QT_TRANSLATE_NOOP("Commands", "Displays information about this program"), nullptr, 2505,
             { TMenuId::Help, 30 },
             [this] {
                 TAboutDialog dialog(&Form_);
@@ -51,8 +58,8 @@ THelpFeature::THelpFeature(TMainForm& form)
             },
             {}, {},
             [](QAction& action) {
-                if (action.text() != QStringLiteral("&About Velmoria"))
-                    action.setText(QStringLiteral("&About Velmoria"));
+                if (action.text() != tr("&About Velmoria"))
+                    action.setText(tr("&About Velmoria"));
             } },
     };
     form.AddCommands(rows);
@@ -102,7 +109,7 @@ void THelpFeature::ShowTips(bool atStartUp)
     TTipsDialog dialog(&Form_, tips);
     ExecDialog(dialog);
     if (atStartUp && !tips.ShowTips)
-        ShowMessageBox(QStringLiteral("Tip of the Day can be turned on again via the Help menu."),
+        ShowMessageBox(tr("Tip of the Day can be turned on again via the Help menu."),
             QStringLiteral("Velmoria"), QMessageBox::Ok, QMessageBox::Information);
     state.NextTip = tips.NextTip;
     state.ShowTips = tips.ShowTips;

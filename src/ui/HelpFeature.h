@@ -5,11 +5,14 @@
 #include "qtsupport/HelpRequest.h"
 #include "ui/HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QObject>
 
 class TMainForm;
 
 class THelpFeature : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(THelpFeature)
+
 public:
     explicit THelpFeature(TMainForm& form);
     ~THelpFeature() override;

@@ -107,7 +107,7 @@ THelpWindow::THelpWindow(QHelpEngine& engine)
     : Engine_(engine)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Velmoria Help"));
+    setWindowTitle(tr("Velmoria Help"));
     resize(860, 600);
 
     Browser = new THelpBrowser(engine, this);
@@ -134,7 +134,7 @@ THelpWindow::THelpWindow(QHelpEngine& engine)
     auto* indexPage = new QWidget(this);
     edtIndex = new QLineEdit(indexPage);
     edtIndex->setObjectName(QStringLiteral("edtIndex"));
-    edtIndex->setPlaceholderText(QStringLiteral("Type a keyword"));
+    edtIndex->setPlaceholderText(tr("Type a keyword"));
     edtIndex->setClearButtonEnabled(true);
     lbIndex = new QListView(indexPage);
     lbIndex->setObjectName(QStringLiteral("lbIndex"));
@@ -155,8 +155,8 @@ THelpWindow::THelpWindow(QHelpEngine& engine)
     auto* searchPage = new QWidget(this);
     edtSearch = new QLineEdit(searchPage);
     edtSearch->setObjectName(QStringLiteral("edtSearch"));
-    edtSearch->setPlaceholderText(QStringLiteral("Words to find"));
-    btnSearch = new QPushButton(QStringLiteral("&Search"), searchPage);
+    edtSearch->setPlaceholderText(tr("Words to find"));
+    btnSearch = new QPushButton(tr("&Search"), searchPage);
     lbResults = new QListWidget(searchPage);
     lbResults->setObjectName(QStringLiteral("lbResults"));
     auto* searchLine = new QHBoxLayout;
@@ -175,9 +175,9 @@ THelpWindow::THelpWindow(QHelpEngine& engine)
 
     pcNavigation = new QTabWidget(this);
     pcNavigation->setObjectName(QStringLiteral("pcNavigation"));
-    pcNavigation->addTab(tvContents, QStringLiteral("&Contents"));
-    pcNavigation->addTab(indexPage, QStringLiteral("&Index"));
-    pcNavigation->addTab(searchPage, QStringLiteral("Sea&rch"));
+    pcNavigation->addTab(tvContents, tr("&Contents"));
+    pcNavigation->addTab(indexPage, tr("&Index"));
+    pcNavigation->addTab(searchPage, tr("Sea&rch"));
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(pcNavigation);
@@ -186,23 +186,22 @@ THelpWindow::THelpWindow(QHelpEngine& engine)
     splitter->setSizes({ 280, 580 });
     setCentralWidget(splitter);
 
-    QToolBar* bar = addToolBar(QStringLiteral("Navigation"));
+    QToolBar* bar = addToolBar(tr("Navigation"));
     bar->setMovable(false);
-    QAction* back = bar->addAction(QStringLiteral("Back"), Browser, &QTextBrowser::backward);
+    QAction* back = bar->addAction(tr("Back"), Browser, &QTextBrowser::backward);
     back->setShortcut(QKeySequence::Back);
     back->setEnabled(false);
-    QAction* forward = bar->addAction(QStringLiteral("Forward"), Browser, &QTextBrowser::forward);
+    QAction* forward = bar->addAction(tr("Forward"), Browser, &QTextBrowser::forward);
     forward->setShortcut(QKeySequence::Forward);
     forward->setEnabled(false);
-    bar->addAction(QStringLiteral("Contents"), this,
+    bar->addAction(tr("Contents"), this,
         [this] { ShowPage(THelpSystem::PageUrl(QString::fromUtf8(HelpContentsPage))); });
     connect(Browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(Browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     connect(Browser, &QTextBrowser::sourceChanged, this, &THelpWindow::SelectInContents);
     connect(Browser, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = Browser->documentTitle();
-        setWindowTitle(
-            title.isEmpty() ? QStringLiteral("Velmoria Help") : QStringLiteral("Velmoria Help - ") + title);
+        setWindowTitle(title.isEmpty() ? tr("Velmoria Help") : tr("Velmoria Help - %1").arg(title));
     });
 
     connect(engine.searchEngine(), &QHelpSearchEngine::indexingFinished, this, &THelpWindow::IndexReady);
@@ -238,7 +237,7 @@ void THelpWindow::Search(const QString& text)
     if (!Indexed_) {
         PendingSearch_ = text;
         lbResults->clear();
-        lbResults->addItem(QStringLiteral("Preparing the search index..."));
+        lbResults->addItem(tr("Preparing the search index..."));
         return;
     }
     Engine_.searchEngine()->search(text);
@@ -282,7 +281,7 @@ void THelpWindow::ShowResults(int count)
         item->setToolTip(result.snippet());
     }
     if (count == 0)
-        lbResults->addItem(QStringLiteral("Nothing found."));
+        lbResults->addItem(tr("Nothing found."));
 }
 
 // ---- THelpSystem ------------------------------------------------------------------------------
@@ -309,13 +308,12 @@ QUrl THelpSystem::PageUrl(const QString& page)
     return url;
 }
 
-void THelpSystem::Report(const QString& problem)
+void THelpSystem::Report(const QString& message)
 {
     if (Reported_)
         return;
     Reported_ = true;
-    ShowMessageBox(QStringLiteral("Help is not available: the help file %1 %2.").arg(HelpFile_, problem),
-        QStringLiteral("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
+    ShowMessageBox(message.arg(HelpFile_), QStringLiteral("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
 }
 
 bool THelpSystem::Open()
@@ -324,11 +322,11 @@ bool THelpSystem::Open()
         return true;
     const QFileInfo file(HelpFile_);
     if (!file.isFile()) {
-        Report(QStringLiteral("cannot be found"));
+        Report(tr("Help is not available: the help file %1 cannot be found."));
         return false;
     }
     if (QHelpEngineCore::namespaceName(file.canonicalFilePath()) != HelpNamespace) {
-        Report(QStringLiteral("cannot be read"));
+        Report(tr("Help is not available: the help file %1 cannot be read."));
         return false;
     }
     const QString collection = CollectionFile(file, CacheFolder_);
@@ -341,13 +339,15 @@ bool THelpSystem::Open()
     engine->setReadOnly(false);
     engine->setUsesFilterEngine(true);
     if (!engine->setupData()) {
-        Report(QStringLiteral("cannot be opened (%1)").arg(engine->error()));
+        Report(tr("Help is not available: the help file %1 cannot be opened (%2).")
+                   .arg(QStringLiteral("%1"), engine->error()));
         return false;
     }
     if (engine->documentationFileName(HelpNamespace) != file.canonicalFilePath()) {
         engine->unregisterDocumentation(HelpNamespace);
         if (!engine->registerDocumentation(file.canonicalFilePath())) {
-            Report(QStringLiteral("cannot be opened (%1)").arg(engine->error()));
+            Report(tr("Help is not available: the help file %1 cannot be opened (%2).")
+                       .arg(QStringLiteral("%1"), engine->error()));
             return false;
         }
     }

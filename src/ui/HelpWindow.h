@@ -3,6 +3,7 @@
 // window of the program) with contents, index and full-text search, opened at the topic of a
 // context number.
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QString>
 #include <QTextBrowser>
@@ -62,6 +63,8 @@ private:
 // The engine is set up on the first request; a help file that is missing or unreadable is
 // reported once, and requests after that do nothing until it can be read.
 class THelpSystem {
+    Q_DECLARE_TR_FUNCTIONS(THelpSystem)
+
 public:
     // The engine's register and search index go into cacheFolder (the user's cache by default).
     explicit THelpSystem(QString helpFile, QString cacheFolder = {});
@@ -86,7 +89,8 @@ public:
 
 private:
     bool Open();
-    void Report(const QString& problem);
+    // message names the help file as %1.
+    void Report(const QString& message);
     void Show(const QUrl& url);
 
     QString HelpFile_;

@@ -12,17 +12,13 @@
 #include <QDir>
 #include <QFile>
 
-namespace {
-const QStringList ImportFilters = { QStringLiteral("Velmoria Files (*.vmr)"),
-    QStringLiteral("Text Files (*.txt *.csv)"), QStringLiteral("All Files (*)") };
-} // namespace
-
 TImportCommands::TImportCommands(TMainForm& form)
     : Form_(form)
 {
-    const TCommandRow row { "miFileImport", "&Import...", QKeySequence(Qt::CTRL | Qt::Key_I),
-        "Adds vocabulary from another file", nullptr, 2002, { TMenuId::File, 20 }, [this] { Import(); },
-        [&form] { return form.Editing(); } };
+    const TCommandRow row { "miFileImport", QT_TRANSLATE_NOOP("Commands", "&Import..."),
+        QKeySequence(Qt::CTRL | Qt::Key_I),
+        QT_TRANSLATE_NOOP("Commands", "Adds vocabulary from another file"), nullptr, 2002,
+        { TMenuId::File, 20 }, [this] { Import(); }, [&form] { return form.Editing(); } };
     form.AddCommands({ &row, 1 });
 }
 
@@ -31,8 +27,10 @@ void TImportCommands::Import()
     Form_.ClearCutMark();
     TSession& session = Form_.Session();
     const auto chosen = ChooseOpenFile(&Form_,
-        TFileDialogRequest { QStringLiteral("Import"), ImportFilters, Form_.WindowState().ImportFilter,
-            QDir::currentPath(), QString(), {} });
+        TFileDialogRequest { tr("Import"),
+            { FileFilter(tr("Velmoria Files"), "*.vmr"), FileFilter(tr("Text Files"), "*.txt *.csv"),
+                FileFilter(tr("All Files"), "*") },
+            Form_.WindowState().ImportFilter, QDir::currentPath(), QString(), {} });
     if (!chosen)
         return;
     Form_.WindowState().ImportFilter = chosen->FilterIndex;
@@ -45,7 +43,7 @@ void TImportCommands::Import()
     read->SetForeignLangID(document.ForeignLangID());
     read->SetNativeLangID(document.NativeLangID());
     TImportResult result;
-    const QString label = QStringLiteral("Importing %1...").arg(chosen->FileName.section(u'/', -1));
+    const QString label = tr("Importing %1...").arg(chosen->FileName.section(u'/', -1));
     if (IsVocabularyFileName(fileName)) {
         RunLongTask(&Form_, label, [&] { read->LoadFromFile(fileName); });
     } else {
@@ -56,13 +54,14 @@ void TImportCommands::Import()
         std::string bytes;
         TImportSettings settings;
         std::optional<std::string> notText;
-        RunLongTask(&Form_, QStringLiteral("Reading %1...").arg(chosen->FileName.section(u'/', -1)), [&] {
+        RunLongTask(&Form_, tr("Reading %1...").arg(chosen->FileName.section(u'/', -1)), [&] {
             bytes = ReadWholeFile(fileName);
             settings.Format = DetectTextFormatBytes(bytes);
             notText = NotTextReason(bytes, settings.Format);
         });
         if (notText)
-            throw EVocabFileError(*notText + " Nothing was imported.");
+            throw EVocabFileError(
+                tr("%1 Nothing was imported.").arg(QString::fromStdString(*notText)).toStdString());
         TConvertDialog dialog(&Form_, settings, bytes, session.Document());
         if (ExecDialog(dialog) != QDialog::Accepted)
             return;
@@ -73,9 +72,9 @@ void TImportCommands::Import()
     }
     result.Added = document.MergeDocument(*read);
     if (result.Added == 0)
-        throw EVocabFileError("Nothing to import.");
+        throw EVocabFileError(tr("Nothing to import.").toStdString());
     document.SetCurrentIndex(document.Count() - 1);
     Form_.RefreshGrid();
-    ShowMessageBox(QString::fromStdString(ImportedMessage(result)), QStringLiteral("Import"), QMessageBox::Ok,
+    ShowMessageBox(QString::fromStdString(ImportedMessage(result)), tr("Import"), QMessageBox::Ok,
         QMessageBox::Information);
 }

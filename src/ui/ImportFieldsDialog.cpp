@@ -45,9 +45,9 @@ std::pair<QString, QStringList> MarkedText(
     return { shown, originals };
 }
 
-QLabel* MakeLabel(const char* caption, QWidget* buddy)
+QLabel* MakeLabel(const QString& caption, QWidget* buddy)
 {
-    auto* label = new QLabel(QString::fromUtf8(caption));
+    auto* label = new QLabel(caption);
     label->setBuddy(buddy);
     return label;
 }
@@ -61,7 +61,7 @@ TConvertDialog::TConvertDialog(
     , Bytes_(bytes)
 {
     setObjectName(QStringLiteral("ConvertDialog"));
-    setWindowTitle(QStringLiteral("Convert Text File"));
+    setWindowTitle(tr("Convert Text File"));
 
     cbFormat = new QComboBox(this);
     cbFormat->setObjectName(QStringLiteral("cbFormat"));
@@ -78,18 +78,18 @@ TConvertDialog::TConvertDialog(
     lbSelected->setObjectName(QStringLiteral("lbSelected"));
     for (QListWidget* list : { lbAvailable, lbSelected })
         list->setFixedHeight(list->fontMetrics().height() * 5);
-    btnAdd = new QPushButton(QStringLiteral("&Add"), this);
+    btnAdd = new QPushButton(tr("&Add"), this);
     btnAdd->setObjectName(QStringLiteral("btnAdd"));
-    btnRemove = new QPushButton(QStringLiteral("&Remove"), this);
+    btnRemove = new QPushButton(tr("&Remove"), this);
     btnRemove->setObjectName(QStringLiteral("btnRemove"));
     btnAdd->setEnabled(false);
     btnRemove->setEnabled(false);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK = new QPushButton(tr("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnHelp = new QPushButton(QStringLiteral("&Help"), this);
+    btnHelp = new QPushButton(tr("&Help"), this);
     btnHelp->setObjectName(QStringLiteral("btnHelp"));
     tblPreview = new QTableWidget(this);
     tblPreview->setObjectName(QStringLiteral("tblPreview"));
@@ -108,14 +108,14 @@ TConvertDialog::TConvertDialog(
         SetHelpContext(widget, context);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(MakeLabel("&Format:", cbFormat), 0, 0);
+    grid->addWidget(MakeLabel(tr("&Format:"), cbFormat), 0, 0);
     grid->addWidget(cbFormat, 0, 1, 1, 2);
-    grid->addWidget(MakeLabel("&Start from line:", edtStartFrom), 1, 0);
+    grid->addWidget(MakeLabel(tr("&Start from line:"), edtStartFrom), 1, 0);
     edtStartFrom->setFixedWidth(edtStartFrom->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     grid->addWidget(edtStartFrom, 1, 1, Qt::AlignLeft);
     auto* lists = new QGridLayout;
-    lists->addWidget(MakeLabel("A&vailable fields:", lbAvailable), 0, 0);
-    lists->addWidget(MakeLabel("Fi&elds to import:", lbSelected), 0, 2);
+    lists->addWidget(MakeLabel(tr("A&vailable fields:"), lbAvailable), 0, 0);
+    lists->addWidget(MakeLabel(tr("Fi&elds to import:"), lbSelected), 0, 2);
     lists->addWidget(lbAvailable, 1, 0);
     auto* moves = new QVBoxLayout;
     moves->addStretch();
@@ -137,7 +137,7 @@ TConvertDialog::TConvertDialog(
     top->addLayout(right);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(new QLabel(QStringLiteral("Preview:")));
+    layout->addWidget(new QLabel(tr("Preview:")));
     layout->addWidget(tblPreview, 1);
 
     // The arrows choose a field as a click does; Space or Enter adds it, Delete removes one.
@@ -293,7 +293,7 @@ void TConvertDialog::UpdatePreview()
             // A character the list's code page cannot hold is stored as "?": shown as such a mark.
             if (!lost.empty()) {
                 cell->setForeground(QColor(0xB0, 0x20, 0x20));
-                QString tip = QStringLiteral("Characters the list's languages cannot store are replaced");
+                QString tip = tr("Characters the list's languages cannot store are replaced");
                 tip += originals.isEmpty() ? QStringLiteral(".")
                                            : QStringLiteral(": ") + originals.join(u' ');
                 cell->setToolTip(tip);

@@ -7,6 +7,7 @@
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/MessageBox.h"
 #include "ui/CharEntryFilter.h"
+#include "ui/DueCounter.h"
 #include "ui/EditCommands.h"
 #include "ui/FileCommands.h"
 #include "ui/FindCommands.h"
@@ -100,7 +101,7 @@ void TMainForm::Create()
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(Q(ProductName));
     resize(640, 480);
-    ToolBar_ = addToolBar(QStringLiteral("Tool Bar"));
+    ToolBar_ = addToolBar(tr("Tool Bar"));
     ToolBar_->setObjectName(QStringLiteral("tbrToolBar"));
     ToolBar_->setMovable(false);
     ToolBar_->setIconSize(QSize(20, 20));
@@ -174,17 +175,24 @@ void TMainForm::CreateStatusBar()
     // Widths at 96 dots per inch, scaled to the screen, and never narrower than the longest text
     // a panel shows in this font: fixed, so the group never moves as the texts change.
     const double scale = bar->logicalDpiX() / 96.0;
+    constexpr int Most = 8888888;
+    TDueCounts mature;
+    mature.Cards = 1;
+    mature.Mature = Most;
+    TDueCounts due;
+    due.Due = 88888;
+    due.New = 8888;
     const struct {
         int Width;
-        const char* Longest;
-        const char* Tip;
+        QString Longest;
+        QString Tip;
     } panels[] = {
-        { 60, "Mm - Mm", "Foreign and native language" },
-        { 45, "0000000 items", "Number of items" },
-        { 45, "0000000 learnt", "Current item" },
-        { 45, "100% mature", "Share of items learnt in the test" },
-        { 45, "Modified", "Whether the list has changes not yet saved" },
-        { 45, "00000 due \u00B7 0000 new", "Words due for review today in this direction" },
+        { 60, QStringLiteral("Mm - Mm"), tr("Foreign and native language") },
+        { 45, tr("%Ln item(s)", nullptr, Most), tr("Number of items") },
+        { 45, tr("%L1 learnt").arg(Most), tr("Current item") },
+        { 45, SharePanel(Most, Most, mature).Text, tr("Share of items learnt in the test") },
+        { 45, tr("Modified"), tr("Whether the list has changes not yet saved") },
+        { 45, DueText(due), tr("Words due for review today in this direction") },
     };
     for (int i = 1; i <= 6; ++i) {
         const auto& design = panels[i - 1];
@@ -192,10 +200,10 @@ void TMainForm::CreateStatusBar()
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment(Qt::AlignCenter);
-        const int textRoom = panel->fontMetrics().horizontalAdvance(Q(design.Longest))
-            + 2 * panel->frameWidth() + panel->fontMetrics().averageCharWidth();
+        const int textRoom = panel->fontMetrics().horizontalAdvance(design.Longest) + 2 * panel->frameWidth()
+            + panel->fontMetrics().averageCharWidth();
         panel->setFixedWidth(std::max(static_cast<int>(design.Width * scale + 0.5), textRoom));
-        panel->setToolTip(Q(design.Tip));
+        panel->setToolTip(design.Tip);
         bar->addPermanentWidget(panel);
         StatusPanels_[static_cast<std::size_t>(i)] = panel;
     }
@@ -391,26 +399,23 @@ void TMainForm::UpdateStatusPanels()
         Q(std::string(FindLanguage(document.ForeignLangID()).Code).c_str()) + QStringLiteral(" - ")
             + Q(std::string(FindLanguage(document.NativeLangID()).Code).c_str()));
     // Each count says what it counts: bare numbers side by side explain nothing.
-    set(2,
-        document.Count() == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(document.Count()));
+    set(2, tr("%Ln item(s)", nullptr, document.Count()));
     // Kept by the document as it changes: asking costs nothing however long the list.
     const std::int32_t learnt = document.LearntCount();
     // A review leaves the test's statistics alone: it counts its own answers.
     const TReviewQueue* review = Review_->Reviewing() ? Review_->Queue() : nullptr;
     set(3,
-        review                            ? QStringLiteral("%1 reviewed").arg(review->Reviewed())
-            : WindowMode() == wmTesting   ? QStringLiteral("%1 learnt").arg(learnt)
-            : document.CurrentIndex() < 0 ? QStringLiteral("No row")
-                                          : QStringLiteral("Row %1").arg(document.CurrentIndex() + 1));
-    const QString currentTip = review ? QStringLiteral("Answers given in this review")
-        : WindowMode() == wmTesting   ? QStringLiteral("Items learnt")
-                                      : QStringLiteral("Current item");
+        review                            ? tr("%L1 reviewed").arg(review->Reviewed())
+            : WindowMode() == wmTesting   ? tr("%L1 learnt").arg(learnt)
+            : document.CurrentIndex() < 0 ? tr("No row")
+                                          : tr("Row %L1").arg(document.CurrentIndex() + 1));
+    const QString currentTip = review ? tr("Answers given in this review")
+        : WindowMode() == wmTesting   ? tr("Items learnt")
+                                      : tr("Current item");
     if (StatusPanels_[3]->toolTip() != currentTip)
         StatusPanels_[3]->setToolTip(currentTip);
     Review_->ShowShare(learnt);
-    set(5,
-        document.Modified() ? QStringLiteral("Modified")
-                            : (document.FileName().empty() ? QString() : QStringLiteral("Saved")));
+    set(5, document.Modified() ? tr("Modified") : (document.FileName().empty() ? QString() : tr("Saved")));
     Review_->ShowReviewLeft();
 }
 

@@ -31,22 +31,24 @@ TWindowBounds ToBounds(const QRect& rect)
 void TMainForm::CreateMenus()
 {
     const TCommandRow rows[] = {
-        { "miViewToolBar", "&Tool Bar", QKeySequence(), "Shows or hides the Tool Bar", nullptr, 2300,
+        { "miViewToolBar", QT_TRANSLATE_NOOP("Commands", "&Tool Bar"), QKeySequence(),
+            QT_TRANSLATE_NOOP("Commands", "Shows or hides the Tool Bar"), nullptr, 2300,
             { TMenuId::View, 10 },
             [this] {
                 ToolBar_->setVisible(ToolBar_->isHidden());
                 WindowState_.ShowToolBar = !ToolBar_->isHidden();
             },
             {}, [this] { return ToolBar_->isVisible() || (!isVisible() && WindowState_.ShowToolBar); } },
-        { "miViewStatusBar", "&Status Bar", QKeySequence(), "Shows or hides the Status Bar", nullptr, 2301,
+        { "miViewStatusBar", QT_TRANSLATE_NOOP("Commands", "&Status Bar"), QKeySequence(),
+            QT_TRANSLATE_NOOP("Commands", "Shows or hides the Status Bar"), nullptr, 2301,
             { TMenuId::View, 11 },
             [this] {
                 statusBar()->setVisible(statusBar()->isHidden());
                 WindowState_.ShowStatusBar = !statusBar()->isHidden();
             },
             {}, [this] { return statusBar()->isVisible() || (!isVisible() && WindowState_.ShowStatusBar); } },
-        { "miViewFont", "&Font...", QKeySequence(), "Changes the display font", nullptr, 2302,
-            { TMenuId::View, 30 },
+        { "miViewFont", QT_TRANSLATE_NOOP("Commands", "&Font..."), QKeySequence(),
+            QT_TRANSLATE_NOOP("Commands", "Changes the display font"), nullptr, 2302, { TMenuId::View, 30 },
             [this] {
                 TSelectFontDialog dialog(this, Session_.Settings.DisplayFont);
                 if (ExecDialog(dialog) == QDialog::Accepted) {
@@ -55,8 +57,8 @@ void TMainForm::CreateMenus()
                         search->LayoutControls();
                 }
             } },
-        { "miViewOptions", "&Options...", QKeySequence(Qt::Key_F12), "Changes program settings", nullptr,
-            2303, { TMenuId::View, 31 },
+        { "miViewOptions", QT_TRANSLATE_NOOP("Commands", "&Options..."), QKeySequence(Qt::Key_F12),
+            QT_TRANSLATE_NOOP("Commands", "Changes program settings"), nullptr, 2303, { TMenuId::View, 31 },
             [this] {
                 TSettings& settings = Session_.Settings;
                 TOptionsTarget target { &settings.Options, &settings.SoundFileRight, &settings.SoundFileWrong,
@@ -64,6 +66,7 @@ void TMainForm::CreateMenus()
                     &Session_.OptionsPages };
                 target.Speech = Speech_->PageTarget();
                 target.Reviews = &settings.Reviews;
+                target.UiLanguage = &settings.UiLanguage;
                 TOptionsDialog dialog(this, target);
                 if (ExecDialog(dialog) != QDialog::Accepted)
                     return;
@@ -77,12 +80,17 @@ void TMainForm::CreateMenus()
     };
     AddCommands(rows);
     const TMenuRow menus[] = {
-        { TMenuId::File, "miFile", "&File", nullptr },
-        { TMenuId::Edit, "miEdit", "&Edit", "Commands for editing vocabulary" },
-        { TMenuId::Test, "miTest", "&Test", "Commands for testing vocabulary" },
-        { TMenuId::View, "miView", "&View", "Display settings and program options", TMenuId::None, 0, true },
-        { TMenuId::Help, "miHelp", "&Help", "Help and information commands" },
-        { TMenuId::HelpHowTo, "miHelpHowTo", "H&ow To", nullptr, TMenuId::Help, 11 },
+        { TMenuId::File, "miFile", QT_TRANSLATE_NOOP("Commands", "&File"), nullptr },
+        { TMenuId::Edit, "miEdit", QT_TRANSLATE_NOOP("Commands", "&Edit"),
+            QT_TRANSLATE_NOOP("Commands", "Commands for editing vocabulary") },
+        { TMenuId::Test, "miTest", QT_TRANSLATE_NOOP("Commands", "&Test"),
+            QT_TRANSLATE_NOOP("Commands", "Commands for testing vocabulary") },
+        { TMenuId::View, "miView", QT_TRANSLATE_NOOP("Commands", "&View"),
+            QT_TRANSLATE_NOOP("Commands", "Display settings and program options"), TMenuId::None, 0, true },
+        { TMenuId::Help, "miHelp", QT_TRANSLATE_NOOP("Commands", "&Help"),
+            QT_TRANSLATE_NOOP("Commands", "Help and information commands") },
+        { TMenuId::HelpHowTo, "miHelpHowTo", QT_TRANSLATE_NOOP("Commands", "H&ow To"), nullptr, TMenuId::Help,
+            11 },
     };
     Commands_.Build(menus, *ToolBar_);
 }

@@ -43,7 +43,7 @@ TOptionsDialog::TOptionsDialog(QWidget* parent, const TOptionsTarget& target)
     : QDialog(parent)
     , Target_(target)
 {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     Loaded_ = LoadOptionsForm(*Target_.Options, *Target_.SoundFileRight, *Target_.SoundFileWrong);
 
     pcOptions = new QTabWidget(this);
@@ -52,10 +52,10 @@ TOptionsDialog::TOptionsDialog(QWidget* parent, const TOptionsTarget& target)
     CreateEvaluationPage();
     CreateFeedbackPage();
     if (Target_.Speech.Speech != nullptr)
-        pcOptions->addTab(tsSpeech = new TSpeechPage(Target_.Speech), QStringLiteral("Speech"));
+        pcOptions->addTab(tsSpeech = new TSpeechPage(Target_.Speech), tr("Speech"));
     if (Target_.Reviews) {
         tsReviews = new TOptionsReviewsPage(*Target_.Reviews);
-        pcOptions->addTab(tsReviews, QStringLiteral("Reviews"));
+        pcOptions->addTab(tsReviews, tr("Reviews"));
     }
 
     const TDialogButtons buttons = MakeDialogButtons(
@@ -71,6 +71,9 @@ TOptionsDialog::TOptionsDialog(QWidget* parent, const TOptionsTarget& target)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     LoadControls(Loaded_);
+    if (Target_.UiLanguage)
+        cbUiLanguage->setCurrentIndex(
+            std::max(0, cbUiLanguage->findData(QString::fromStdString(*Target_.UiLanguage))));
     if (Target_.Pages != nullptr) {
         ShownPage_ = Target_.Pages->Page;
         ShownEvaluationPage_ = Target_.Pages->EvaluationPage;
@@ -286,7 +289,7 @@ void TOptionsDialog::RefreshCharacters()
 
 void TOptionsDialog::ClearAllClick()
 {
-    if (ShowMessageBox(QStringLiteral("Clear all shortcut key assignments?"), QString(),
+    if (ShowMessageBox(tr("Clear all shortcut key assignments?"), QString(),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Warning)
         != QMessageBox::Ok)
         return;
@@ -303,8 +306,9 @@ void TOptionsDialog::BrowseSound(QLineEdit* edit)
 {
     const QString current = edit->text().trimmed();
     TFileDialogRequest request;
-    request.Title = QStringLiteral("Browse");
-    request.Filters = QStringList { QStringLiteral("Sound files (*.wav)"), QStringLiteral("All Files (*)") };
+    request.Title = tr("Browse");
+    request.Filters
+        = QStringList { FileFilter(tr("Sound files"), "*.wav"), FileFilter(tr("All Files"), "*") };
     request.Suffixes = QStringList { QStringLiteral("wav"), QString() };
     if (!current.isEmpty()) {
         const QFileInfo info(current);
@@ -405,5 +409,7 @@ void TOptionsDialog::btnOKClick()
         *Target_.Reviews = tsReviews->Read();
     if (Target_.Pages != nullptr)
         *Target_.Pages = { ShownPage_, ShownEvaluationPage_ };
+    if (Target_.UiLanguage)
+        *Target_.UiLanguage = cbUiLanguage->currentData().toString().toStdString();
     accept();
 }

@@ -29,6 +29,7 @@ struct TOptionsTarget {
     TOptionsPages* Pages = nullptr; // the pages to open on, updated by OK; may be null
     TSpeechPageTarget Speech {}; // the Speech page, shown when its settings are given
     TReviewSettings* Reviews = nullptr; // the Reviews page; null: no such page
+    std::string* UiLanguage = nullptr; // the window's language from the next start; null: not offered
 };
 
 class TOptionsDialog : public QDialog {
@@ -60,6 +61,7 @@ public:
     QLabel* lblUnassigned = nullptr;
     QPushButton* btnClearAll = nullptr;
     QCheckBox* chbKeyboardSwitching = nullptr;
+    QComboBox* cbUiLanguage = nullptr;
 
     QCheckBox* chbTestNotesPassive = nullptr;
     QCheckBox* chbTestNotesActive = nullptr;

@@ -2,6 +2,7 @@
 // language sides) and Feedback; the Speech and Reviews pages have files of their own.
 
 #include "qtsupport/HelpRequest.h"
+#include "settings/UiLanguage.h"
 #include "testing/TestEngine.h"
 #include "ui/OptionsDialog.h"
 #include "ui/QtText.h"
@@ -29,26 +30,26 @@ QString Q(std::string_view text)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QCheckBox* MakeCheck(QWidget* parent, const char* caption, int helpContext)
+QCheckBox* MakeCheck(QWidget* parent, const QString& caption, int helpContext)
 {
-    auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
+    auto* box = new QCheckBox(caption, parent);
     SetHelpContext(box, helpContext);
     return box;
 }
 
 // A label naming its control (the & reaches the control), with the control's help context.
-QLabel* MakeLabel(QWidget* parent, const char* caption, QWidget* buddy, int helpContext)
+QLabel* MakeLabel(QWidget* parent, const QString& caption, QWidget* buddy, int helpContext)
 {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    auto* label = new QLabel(caption, parent);
     label->setBuddy(buddy);
     SetHelpContext(label, helpContext);
     SetHelpContext(buddy, helpContext);
     return label;
 }
 
-QGroupBox* MakeGroup(QWidget* parent, const char* caption)
+QGroupBox* MakeGroup(QWidget* parent, const QString& caption)
 {
-    return new QGroupBox(QString::fromLatin1(caption), parent);
+    return new QGroupBox(caption, parent);
 }
 
 // The colour lists: a swatch before each name, outlined, half again as wide as it is high.
@@ -144,21 +145,21 @@ int CheckIndent()
 void TOptionsDialog::CreateGeneralPage()
 {
     tsGeneral = new QWidget;
-    auto* editing = MakeGroup(tsGeneral, " Editing: ");
-    chbAppendNewWords = MakeCheck(editing, "&Add new words at end of list", 2200);
-    chbConfirmDuplicates = MakeCheck(editing, "&Warn if word already exists", 2201);
-    chbConfirmNoSort = MakeCheck(editing, "War&n if sorting position not specified", 2202);
-    chbConfirmNoCategory = MakeCheck(editing, "Warn if &Part of Speech not specified", 2203);
-    chbSkipNotes = MakeCheck(editing, "&Tab past Part of Speech and Notes", 2204);
+    auto* editing = MakeGroup(tsGeneral, tr(" Editing: "));
+    chbAppendNewWords = MakeCheck(editing, tr("&Add new words at end of list"), 2200);
+    chbConfirmDuplicates = MakeCheck(editing, tr("&Warn if word already exists"), 2201);
+    chbConfirmNoSort = MakeCheck(editing, tr("War&n if sorting position not specified"), 2202);
+    chbConfirmNoCategory = MakeCheck(editing, tr("Warn if &Part of Speech not specified"), 2203);
+    chbSkipNotes = MakeCheck(editing, tr("&Tab past Part of Speech and Notes"), 2204);
     cbColourLearnt = MakeColourList(editing);
-    auto* lblColourLearnt = MakeLabel(editing, "&Display learnt items in:", cbColourLearnt, 2205);
+    auto* lblColourLearnt = MakeLabel(editing, tr("&Display learnt items in:"), cbColourLearnt, 2205);
     auto* editingLayout = new QVBoxLayout(editing);
     for (QWidget* box :
         { chbAppendNewWords, chbConfirmDuplicates, chbConfirmNoSort, chbConfirmNoCategory, chbSkipNotes })
         editingLayout->addWidget(box);
     editingLayout->addLayout(Row({ lblColourLearnt, cbColourLearnt }));
 
-    auto* keys = MakeGroup(tsGeneral, " Keyboard shortcuts: ");
+    auto* keys = MakeGroup(tsGeneral, tr(" Keyboard shortcuts: "));
     cbShortcut = new QComboBox(keys);
     for (int i = 0; i < ShortcutCount; ++i)
         cbShortcut->addItem(ShortcutSequence(i).toString(QKeySequence::NativeText));
@@ -175,30 +176,47 @@ void TOptionsDialog::CreateGeneralPage()
     characterFont.setPointSizeF(characterFont.pointSizeF() * 1.5);
     cbCharacter->setFont(characterFont);
     cbCharacter->setMinimumWidth(cbCharacter->fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 40);
-    lblUnassigned = new QLabel(QStringLiteral("[unassigned]"), keys);
-    btnClearAll = new QPushButton(QStringLiteral("Cl&ear All"), keys);
+    lblUnassigned = new QLabel(tr("[unassigned]"), keys);
+    btnClearAll = new QPushButton(tr("Cl&ear All"), keys);
     SetHelpContext(btnClearAll, 2209);
     auto* keyGrid = new QGridLayout(keys);
     // The key and script lists share one width; the button stands apart at the right.
     cbCharSet->setMinimumWidth(cbShortcut->sizeHint().width());
-    keyGrid->addWidget(MakeLabel(keys, "&Key:", cbShortcut, 2206), 0, 0);
+    keyGrid->addWidget(MakeLabel(keys, tr("&Key:"), cbShortcut, 2206), 0, 0);
     keyGrid->addWidget(cbShortcut, 0, 1);
-    keyGrid->addWidget(MakeLabel(keys, "&Script:", cbCharSet, 2207), 1, 0);
+    keyGrid->addWidget(MakeLabel(keys, tr("&Script:"), cbCharSet, 2207), 1, 0);
     keyGrid->addWidget(cbCharSet, 1, 1);
-    keyGrid->addWidget(MakeLabel(keys, "&Character:", cbCharacter, 2208), 2, 0);
+    keyGrid->addWidget(MakeLabel(keys, tr("&Character:"), cbCharacter, 2208), 2, 0);
     keyGrid->addLayout(Row({ cbCharacter, lblUnassigned }), 2, 1);
     keyGrid->addWidget(btnClearAll, 0, 3, Qt::AlignTop | Qt::AlignRight);
     keyGrid->setColumnStretch(2, 1);
     SetHelpContext(lblUnassigned, 2208);
 
-    chbKeyboardSwitching = MakeCheck(tsGeneral, "A&utomatic keyboard switching", 2210);
+    chbKeyboardSwitching = MakeCheck(tsGeneral, tr("A&utomatic keyboard switching"), 2210);
+
+    // The window's texts are made once: a language chosen here shows from the next start.
+    cbUiLanguage = new QComboBox(tsGeneral);
+    cbUiLanguage->setObjectName(QStringLiteral("cbUiLanguage"));
+    //: The window's language as the desktop sets it
+    cbUiLanguage->addItem(tr("The system's"), QString());
+    for (const TUiLanguage& language : UiLanguages())
+        cbUiLanguage->addItem(
+            QString::fromUtf8(language.Name.data(), static_cast<qsizetype>(language.Name.size())),
+            Q(language.Code));
+    SetHelpContext(cbUiLanguage, 2211);
+    auto* lblUiLanguage = MakeLabel(tsGeneral, tr("Lan&guage:"), cbUiLanguage, 2211);
+    auto* lblUiLanguageNote = new QLabel(tr("(when Velmoria is started again)"), tsGeneral);
+    for (QWidget* control : { static_cast<QWidget*>(lblUiLanguage), static_cast<QWidget*>(cbUiLanguage),
+             static_cast<QWidget*>(lblUiLanguageNote) })
+        control->setVisible(Target_.UiLanguage != nullptr);
 
     auto* layout = new QVBoxLayout(tsGeneral);
     layout->addWidget(editing);
     layout->addWidget(keys);
     layout->addWidget(chbKeyboardSwitching);
+    layout->addLayout(Row({ lblUiLanguage, cbUiLanguage, lblUiLanguageNote }));
     layout->addStretch();
-    pcOptions->addTab(tsGeneral, QStringLiteral("General"));
+    pcOptions->addTab(tsGeneral, tr("General"));
 
     connect(chbConfirmNoCategory, &QCheckBox::clicked, this, &TOptionsDialog::ConfirmNoCategoryClick);
     connect(cbShortcut, &QComboBox::currentIndexChanged, this, &TOptionsDialog::ShortcutKeySelected);
@@ -210,30 +228,30 @@ void TOptionsDialog::CreateGeneralPage()
 void TOptionsDialog::CreateQuestionPage()
 {
     tsQuestion = new QWidget;
-    auto* notes = MakeGroup(tsQuestion, " Test Notes when translating into: ");
-    chbTestNotesPassive = MakeCheck(notes, "&Native language", 2212);
-    chbTestNotesActive = MakeCheck(notes, "&Foreign language", 2213);
+    auto* notes = MakeGroup(tsQuestion, tr(" Test Notes when translating into: "));
+    chbTestNotesPassive = MakeCheck(notes, tr("&Native language"), 2212);
+    chbTestNotesActive = MakeCheck(notes, tr("&Foreign language"), 2213);
     auto* notesLayout = new QVBoxLayout(notes);
     notesLayout->addWidget(chbTestNotesPassive);
     notesLayout->addWidget(chbTestNotesActive);
 
-    auto* choice = MakeGroup(tsQuestion, " Multiple choice: ");
+    auto* choice = MakeGroup(tsQuestion, tr(" Multiple choice: "));
     cbNumChoices = MakeNumberList(choice, 3, 10);
     auto* choiceLayout = new QVBoxLayout(choice);
     choiceLayout->addLayout(
-        Row({ MakeLabel(choice, "Num&ber of items to choose from:", cbNumChoices, 2214), cbNumChoices }));
+        Row({ MakeLabel(choice, tr("Num&ber of items to choose from:"), cbNumChoices, 2214), cbNumChoices }));
 
-    auto* penalty = MakeGroup(tsQuestion, " Penalty points: ");
-    chbUsePenaltyPoints = MakeCheck(penalty, "&Use penalty points to target difficult words", 2215);
+    auto* penalty = MakeGroup(tsQuestion, tr(" Penalty points: "));
+    chbUsePenaltyPoints = MakeCheck(penalty, tr("&Use penalty points to target difficult words"), 2215);
     lblPenaltyPoints = new QLabel(
-        QStringLiteral("Each incorrect response incurs a penalty point against that word, up to a "
-                       "specified maximum. You must recall the word correctly one more time for every "
-                       "point assigned."),
+        tr("Each incorrect response incurs a penalty point against that word, up to a specified maximum. "
+           "You must recall the word correctly one more time for every point assigned."),
         penalty);
     lblPenaltyPoints->setWordWrap(true);
     SetHelpContext(lblPenaltyPoints, 2215);
     cbMaxPenaltyPoints = MakeNumberList(penalty, 1, 5);
-    lblMaxPenaltyPoints = MakeLabel(penalty, "&Maximum number of points per word:", cbMaxPenaltyPoints, 2216);
+    lblMaxPenaltyPoints
+        = MakeLabel(penalty, tr("&Maximum number of points per word:"), cbMaxPenaltyPoints, 2216);
     auto* penaltyLayout = new QVBoxLayout(penalty);
     penaltyLayout->addWidget(chbUsePenaltyPoints);
     auto* text = new QHBoxLayout;
@@ -242,7 +260,7 @@ void TOptionsDialog::CreateQuestionPage()
     penaltyLayout->addLayout(text);
     penaltyLayout->addLayout(Row({ lblMaxPenaltyPoints, cbMaxPenaltyPoints }, CheckIndent()));
 
-    chbDisallowHints = MakeCheck(tsQuestion, "&Treat response as incorrect if Hint used", 2217);
+    chbDisallowHints = MakeCheck(tsQuestion, tr("&Treat response as incorrect if Hint used"), 2217);
 
     auto* layout = new QVBoxLayout(tsQuestion);
     layout->addWidget(notes);
@@ -250,7 +268,7 @@ void TOptionsDialog::CreateQuestionPage()
     layout->addWidget(penalty);
     layout->addWidget(chbDisallowHints);
     layout->addStretch();
-    pcOptions->addTab(tsQuestion, QStringLiteral("Question"));
+    pcOptions->addTab(tsQuestion, tr("Question"));
 
     connect(chbUsePenaltyPoints, &QCheckBox::clicked, this, [this] { UsePenaltyPointsClick(true); });
 }
@@ -258,24 +276,24 @@ void TOptionsDialog::CreateQuestionPage()
 TOptionsDialog::TSideControls TOptionsDialog::CreateSidePage(QWidget* page, bool native, int helpBase)
 {
     TSideControls c;
-    c.Caps = MakeCheck(page, "Ignore &capitalization", helpBase);
-    c.Punc = MakeCheck(page, "Ignore p&unctuation", helpBase + 1);
-    c.Spaces = MakeCheck(page, "Ignore &spacing", helpBase + 2);
-    c.Brackets = MakeCheck(page, "&Treat text in brackets as optional", helpBase + 3);
+    c.Caps = MakeCheck(page, tr("Ignore &capitalization"), helpBase);
+    c.Punc = MakeCheck(page, tr("Ignore p&unctuation"), helpBase + 1);
+    c.Spaces = MakeCheck(page, tr("Ignore &spacing"), helpBase + 2);
+    c.Brackets = MakeCheck(page, tr("&Treat text in brackets as optional"), helpBase + 3);
     c.cbBrackets = MakeBracketList(page);
-    c.lblBrackets = MakeLabel(page, "Delimiters:", c.cbBrackets, helpBase + 3);
-    c.Alt = MakeCheck(page, "&Accept any correct alternative word", helpBase + 4);
+    c.lblBrackets = MakeLabel(page, tr("Delimiters:"), c.cbBrackets, helpBase + 3);
+    c.Alt = MakeCheck(page, tr("&Accept any correct alternative word"), helpBase + 4);
     c.cbAlt = MakeDelimiterList(page);
-    c.lblAlt = MakeLabel(page, "Delimiter:", c.cbAlt, helpBase + 4);
-    c.Trans = MakeCheck(
-        page, native ? "Accept any c&orrect translation" : "Accept any c&orrect synonym", helpBase + 5);
+    c.lblAlt = MakeLabel(page, tr("Delimiter:"), c.cbAlt, helpBase + 4);
+    c.Trans = MakeCheck(page,
+        native ? tr("Accept any c&orrect translation") : tr("Accept any c&orrect synonym"), helpBase + 5);
     c.cbTrans1 = MakeDelimiterList(page);
     c.cbTrans2 = MakeDelimiterList(page);
-    c.lblTrans = MakeLabel(page, "Delimiters:", c.cbTrans1, helpBase + 5);
+    c.lblTrans = MakeLabel(page, tr("Delimiters:"), c.cbTrans1, helpBase + 5);
     SetHelpContext(c.cbTrans2, helpBase + 5);
     // Added after the English page took the contexts that would follow.
-    c.Accents = MakeCheck(page, "Accept answers that &differ only in accents", native ? 2239 : 2240);
-    c.Typos = MakeCheck(page, "Count a single wrong letter as a t&ypo", native ? 2243 : 2244);
+    c.Accents = MakeCheck(page, tr("Accept answers that &differ only in accents"), native ? 2239 : 2240);
+    c.Typos = MakeCheck(page, tr("Count a single wrong letter as a t&ypo"), native ? 2243 : 2244);
 
     const QString prefix = native ? QStringLiteral("Native") : QStringLiteral("Foreign");
     const QString trans = native ? QStringLiteral("Trans") : QStringLiteral("Syn");
@@ -320,20 +338,20 @@ void TOptionsDialog::CreateEvaluationPage()
     tsEnglish = new QWidget;
     Native = CreateSidePage(tsNative, true, 2218);
     Foreign = CreateSidePage(tsForeign, false, 2224);
-    chbIgnoreAux = MakeCheck(tsEnglish, "Allow &auxiliary verb contractions", 2230);
-    chbIgnoreTo = MakeCheck(tsEnglish, "Allow &omission of 'to' before verbs", 2231);
-    chbIgnoreIze = MakeCheck(tsEnglish, "Allow &substitution of '-ize' and '-ise'", 2232);
+    chbIgnoreAux = MakeCheck(tsEnglish, tr("Allow &auxiliary verb contractions"), 2230);
+    chbIgnoreTo = MakeCheck(tsEnglish, tr("Allow &omission of 'to' before verbs"), 2231);
+    chbIgnoreIze = MakeCheck(tsEnglish, tr("Allow &substitution of '-ize' and '-ise'"), 2232);
     auto* english = new QVBoxLayout(tsEnglish);
     english->addWidget(chbIgnoreAux);
     english->addWidget(chbIgnoreTo);
     english->addWidget(chbIgnoreIze);
     english->addStretch();
-    pcEvaluation->addTab(tsNative, QStringLiteral("&Native language"));
-    pcEvaluation->addTab(tsForeign, QStringLiteral("&Foreign language"));
-    pcEvaluation->addTab(tsEnglish, QStringLiteral("&English-specific"));
+    pcEvaluation->addTab(tsNative, tr("&Native language"));
+    pcEvaluation->addTab(tsForeign, tr("&Foreign language"));
+    pcEvaluation->addTab(tsEnglish, tr("&English-specific"));
     auto* layout = new QVBoxLayout(tsEvaluation);
     layout->addWidget(pcEvaluation);
-    pcOptions->addTab(tsEvaluation, QStringLiteral("Evaluation"));
+    pcOptions->addTab(tsEvaluation, tr("Evaluation"));
 
     for (const bool native : { true, false }) {
         TSideControls& c = native ? Native : Foreign;
@@ -351,12 +369,12 @@ void TOptionsDialog::CreateEvaluationPage()
 void TOptionsDialog::CreateFeedbackPage()
 {
     tsFeedback = new QWidget;
-    auto* right = MakeGroup(tsFeedback, " Correct response: ");
-    rbColourRight = new QRadioButton(QStringLiteral("&Show expected answer in:"), right);
+    auto* right = MakeGroup(tsFeedback, tr(" Correct response: "));
+    rbColourRight = new QRadioButton(tr("&Show expected answer in:"), right);
     SetHelpContext(rbColourRight, 2233);
     cbColourRight = MakeColourList(right);
     SetHelpContext(cbColourRight, 2233);
-    rbAutoContinue = new QRadioButton(QStringLiteral("&Continue to next question"), right);
+    rbAutoContinue = new QRadioButton(tr("&Continue to next question"), right);
     SetHelpContext(rbAutoContinue, 2234);
     edtSoundFileRight = new QLineEdit(right);
     btnBrowseRight = new QPushButton(QStringLiteral("..."), right);
@@ -365,10 +383,10 @@ void TOptionsDialog::CreateFeedbackPage()
     rightGrid->addWidget(rbColourRight, 0, 0);
     rightGrid->addWidget(cbColourRight, 0, 1, Qt::AlignLeft);
     rightGrid->addWidget(rbAutoContinue, 1, 0, 1, 2);
-    rightGrid->addWidget(MakeLabel(right, "&Play sound:", edtSoundFileRight, 2235), 2, 0);
+    rightGrid->addWidget(MakeLabel(right, tr("&Play sound:"), edtSoundFileRight, 2235), 2, 0);
     rightGrid->addLayout(Row({ edtSoundFileRight, btnBrowseRight }), 2, 1);
 
-    auto* wrong = MakeGroup(tsFeedback, " Incorrect response: ");
+    auto* wrong = MakeGroup(tsFeedback, tr(" Incorrect response: "));
     cbColourWrong = MakeColourList(wrong);
     edtDelay = new QLineEdit(wrong);
     edtDelay->setMaxLength(2);
@@ -378,11 +396,11 @@ void TOptionsDialog::CreateFeedbackPage()
     btnBrowseWrong = new QPushButton(QStringLiteral("..."), wrong);
     SetHelpContext(btnBrowseWrong, 2238);
     auto* wrongGrid = new QGridLayout(wrong);
-    wrongGrid->addWidget(MakeLabel(wrong, "Show &expected answer in:", cbColourWrong, 2236), 0, 0);
+    wrongGrid->addWidget(MakeLabel(wrong, tr("Show &expected answer in:"), cbColourWrong, 2236), 0, 0);
     wrongGrid->addWidget(cbColourWrong, 0, 1, Qt::AlignLeft);
-    wrongGrid->addWidget(MakeLabel(wrong, "&Delay (seconds):", edtDelay, 2237), 1, 0);
+    wrongGrid->addWidget(MakeLabel(wrong, tr("&Delay (seconds):"), edtDelay, 2237), 1, 0);
     wrongGrid->addWidget(edtDelay, 1, 1, Qt::AlignLeft);
-    wrongGrid->addWidget(MakeLabel(wrong, "Play s&ound:", edtSoundFileWrong, 2238), 2, 0);
+    wrongGrid->addWidget(MakeLabel(wrong, tr("Play s&ound:"), edtSoundFileWrong, 2238), 2, 0);
     wrongGrid->addLayout(Row({ edtSoundFileWrong, btnBrowseWrong }), 2, 1);
 
     for (QLineEdit* edit : { edtSoundFileRight, edtSoundFileWrong })
@@ -399,7 +417,7 @@ void TOptionsDialog::CreateFeedbackPage()
     layout->addWidget(right);
     layout->addWidget(wrong);
     layout->addStretch();
-    pcOptions->addTab(tsFeedback, QStringLiteral("Feedback"));
+    pcOptions->addTab(tsFeedback, tr("Feedback"));
 
     connect(rbColourRight, &QRadioButton::clicked, this, &TOptionsDialog::ColourRightChoiceClick);
     connect(rbAutoContinue, &QRadioButton::clicked, this, &TOptionsDialog::ColourRightChoiceClick);

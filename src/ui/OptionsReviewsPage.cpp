@@ -44,10 +44,10 @@ TOptionsReviewsPage::TOptionsReviewsPage(const TReviewSettings& reviews, QWidget
         { static_cast<QAbstractSpinBox*>(sbRetention), static_cast<QAbstractSpinBox*>(sbNewPerDay) })
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 40);
 
-    auto* retentionLabel = new QLabel(QStringLiteral("&Desired retention:"), this);
+    auto* retentionLabel = new QLabel(tr("&Desired retention:"), this);
     retentionLabel->setBuddy(sbRetention);
     SetHelpContext(retentionLabel, hcRetention);
-    auto* newLabel = new QLabel(QStringLiteral("&New words per day:"), this);
+    auto* newLabel = new QLabel(tr("&New words per day:"), this);
     newLabel->setBuddy(sbNewPerDay);
     SetHelpContext(newLabel, hcNewPerDay);
 
@@ -56,14 +56,14 @@ TOptionsReviewsPage::TOptionsReviewsPage(const TReviewSettings& reviews, QWidget
     form->addRow(retentionLabel, sbRetention);
     form->addRow(QString(),
         Explanation(this,
-            QStringLiteral("The chance of still knowing a word when it is asked again, from 0.70 to 0.97. "
-                           "A higher value asks more often."),
+            tr("The chance of still knowing a word when it is asked again, from 0.70 to 0.97. "
+               "A higher value asks more often."),
             hcRetention));
     form->addRow(newLabel, sbNewPerDay);
     form->addRow(QString(),
         Explanation(this,
-            QStringLiteral("Words never reviewed before that Review Due Words adds each day, after the "
-                           "words that are due."),
+            tr("Words never reviewed before that Review Due Words adds each day, after the "
+               "words that are due."),
             hcNewPerDay));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -66,30 +66,29 @@ TPageSetupDialog::TPageSetupDialog(QWidget* parent, TPageSetup& setup)
     : QDialog(parent)
     , Setup_(setup)
 {
-    setWindowTitle(QStringLiteral("Page Setup"));
+    setWindowTitle(tr("Page Setup"));
     Unit_ = QLocale().measurementSystem() == QLocale::MetricSystem ? muCentimetres : muInches;
 
-    gbMargins = new QGroupBox(
-        Unit_ == muInches ? QStringLiteral(" Margins (inches): ") : QStringLiteral(" Margins (cm): "), this);
+    gbMargins = new QGroupBox(Unit_ == muInches ? tr(" Margins (inches): ") : tr(" Margins (cm): "), this);
     const TMargins& margins = Setup_.Margins;
     edtLeft = MakeMarginBox(gbMargins, margins.Left, Unit_);
     edtRight = MakeMarginBox(gbMargins, margins.Right, Unit_);
     edtTop = MakeMarginBox(gbMargins, margins.Top, Unit_);
     edtBottom = MakeMarginBox(gbMargins, margins.Bottom, Unit_);
     auto* marginForm = new QFormLayout(gbMargins);
-    const std::pair<const char*, QLineEdit*> marginRows[]
-        = { { "&Left:", edtLeft }, { "&Right:", edtRight }, { "&Top:", edtTop }, { "&Bottom:", edtBottom } };
+    const std::pair<QString, QLineEdit*> marginRows[] = { { tr("&Left:"), edtLeft },
+        { tr("&Right:"), edtRight }, { tr("&Top:"), edtTop }, { tr("&Bottom:"), edtBottom } };
     for (const auto& [caption, box] : marginRows) {
-        auto* label = new QLabel(QString::fromUtf8(caption), gbMargins);
+        auto* label = new QLabel(caption, gbMargins);
         label->setBuddy(box);
         marginForm->addRow(label, box);
     }
 
-    auto* gbColumns = new QGroupBox(QStringLiteral(" Columns: "), this);
-    rbOneCol = new QRadioButton(QStringLiteral("&One"), gbColumns);
-    rbTwoCols = new QRadioButton(QStringLiteral("T&wo"), gbColumns);
-    rbThreeCols = new QRadioButton(QStringLiteral("Thr&ee"), gbColumns);
-    chbSeparator = new QCheckBox(QStringLiteral("&Separator"), gbColumns);
+    auto* gbColumns = new QGroupBox(tr(" Columns: "), this);
+    rbOneCol = new QRadioButton(tr("&One"), gbColumns);
+    rbTwoCols = new QRadioButton(tr("T&wo"), gbColumns);
+    rbThreeCols = new QRadioButton(tr("Thr&ee"), gbColumns);
+    chbSeparator = new QCheckBox(tr("&Separator"), gbColumns);
     SetHelpContext(chbSeparator, 1602);
     auto* group = new QButtonGroup(this);
     int tag = 1;

@@ -38,14 +38,16 @@ TPrintCommands::TPrintCommands(TMainForm& form)
 {
     const auto shown = [&form] { return form.ListShown(); };
     const TCommandRow rows[] = {
-        { "miFilePrint", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P), "Prints the current file", "print",
-            2006, { TMenuId::File, 30 }, [this] { PrintList(psMenu); }, shown },
+        { "miFilePrint", QT_TRANSLATE_NOOP("Commands", "&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P),
+            QT_TRANSLATE_NOOP("Commands", "Prints the current file"), "print", 2006, { TMenuId::File, 30 },
+            [this] { PrintList(psMenu); }, shown },
         // The button shows the menu twin's shortcut though it prints without the dialog.
-        { "tbPrint", "Print", QKeySequence(), "Prints the current file", "print", 2006,
-            { TMenuId::None, 0, 13 }, [this] { PrintList(psToolBar); }, shown, {}, {},
-            QKeySequence(Qt::CTRL | Qt::Key_P) },
-        { "miFilePageSetup", "Page S&etup...", QKeySequence(), "Changes the layout of printed pages", nullptr,
-            2007, { TMenuId::File, 31 },
+        { "tbPrint", QT_TRANSLATE_NOOP("Commands", "Print"), QKeySequence(),
+            QT_TRANSLATE_NOOP("Commands", "Prints the current file"), "print", 2006, { TMenuId::None, 0, 13 },
+            [this] { PrintList(psToolBar); }, shown, {}, {}, QKeySequence(Qt::CTRL | Qt::Key_P) },
+        { "miFilePageSetup", QT_TRANSLATE_NOOP("Commands", "Page S&etup..."), QKeySequence(),
+            QT_TRANSLATE_NOOP("Commands", "Changes the layout of printed pages"), nullptr, 2007,
+            { TMenuId::File, 31 },
             [this] {
                 TPageSetupDialog dialog(&Form_, Form_.Session().Settings.PageSetup);
                 ExecDialog(dialog);
@@ -66,8 +68,8 @@ bool TPrintCommands::PrintList(TSender sender)
             CheckPrinter();
         // A PDF file needs no printer, so a user without one can still have the pages.
         ReportException(std::runtime_error(NoPrinterInstalled));
-        if (ShowMessageBox(QStringLiteral("Would you like to save the pages as a PDF file instead?"),
-                QString(), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question)
+        if (ShowMessageBox(tr("Would you like to save the pages as a PDF file instead?"), QString(),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::Question)
             != QMessageBox::Yes)
             return false;
         pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -89,8 +91,8 @@ bool TPrintCommands::PrintList(TSender sender)
         const QString proposed
             = current.isEmpty() ? QString() : folder + QLatin1Char('/') + info.completeBaseName();
         const auto chosen = ChooseSaveFile(&Form_,
-            TFileDialogRequest { QStringLiteral("Save as PDF"), { QStringLiteral("PDF Files (*.pdf)") }, 1,
-                folder, proposed, { QStringLiteral("pdf") } });
+            TFileDialogRequest { tr("Save as PDF"), { FileFilter(tr("PDF Files"), "*.pdf") }, 1, folder,
+                proposed, { QStringLiteral("pdf") } });
         if (!chosen)
             return false;
         pdfName = chosen->FileName;

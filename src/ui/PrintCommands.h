@@ -2,11 +2,14 @@
 // File > Print, the Print button (prints at once), File > Page Setup and printing from the
 // command line.
 
+#include <QCoreApplication>
 #include <QObject>
 
 class TMainForm;
 
 class TPrintCommands : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TPrintCommands)
+
 public:
     explicit TPrintCommands(TMainForm& form);
 

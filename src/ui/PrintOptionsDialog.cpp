@@ -25,9 +25,9 @@ namespace {
 constexpr int MaxCopies = 999;
 constexpr int CopiesToConfirm = 100;
 
-QCheckBox* MakeCheck(const char* caption, QWidget* parent, int helpContext)
+QCheckBox* MakeCheck(const QString& caption, QWidget* parent, int helpContext)
 {
-    auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
+    auto* box = new QCheckBox(caption, parent);
     SetHelpContext(box, helpContext);
     return box;
 }
@@ -40,34 +40,34 @@ TPrintOptionsDialog::TPrintOptionsDialog(
     , Document_(document)
     , Settings_(settings)
 {
-    setWindowTitle(QStringLiteral("Print"));
+    setWindowTitle(tr("Print"));
 
-    auto* gbPrinter = new QGroupBox(QStringLiteral(" Printer: "), this);
+    auto* gbPrinter = new QGroupBox(tr(" Printer: "), this);
     lblPrinter = new QLabel(gbPrinter);
     lblPrinter->setMinimumWidth(220);
-    btnSetup = new QPushButton(QStringLiteral("&Setup..."), gbPrinter);
+    btnSetup = new QPushButton(tr("&Setup..."), gbPrinter);
     SetHelpContext(btnSetup, 1500);
     auto* printerRow = new QHBoxLayout(gbPrinter);
     printerRow->addWidget(lblPrinter, 1);
     printerRow->addWidget(btnSetup);
 
-    auto* gbFont = new QGroupBox(QStringLiteral(" Font: "), this);
+    auto* gbFont = new QGroupBox(tr(" Font: "), this);
     lblFont = new QLabel(gbFont);
-    btnFont = new QPushButton(QStringLiteral("Ch&ange..."), gbFont);
+    btnFont = new QPushButton(tr("Ch&ange..."), gbFont);
     SetHelpContext(btnFont, 1501);
     auto* fontRow = new QHBoxLayout(gbFont);
     fontRow->addWidget(lblFont, 1);
     fontRow->addWidget(btnFont);
 
-    auto* gbPrint = new QGroupBox(QStringLiteral(" Print: "), this);
-    chbTitle = MakeCheck("&Document title", gbPrint, 1502);
-    chbPageNumbers = MakeCheck("Page &numbers", gbPrint, 1503);
+    auto* gbPrint = new QGroupBox(tr(" Print: "), this);
+    chbTitle = MakeCheck(tr("&Document title"), gbPrint, 1502);
+    chbPageNumbers = MakeCheck(tr("Page &numbers"), gbPrint, 1503);
     edtCopies = new QLineEdit(gbPrint);
     SetDigitsOnly(edtCopies);
     edtCopies->setMaxLength(3);
     edtCopies->setFixedWidth(edtCopies->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     SetHelpContext(edtCopies, 1504);
-    auto* copiesLabel = new QLabel(QStringLiteral("&Copies:"), gbPrint);
+    auto* copiesLabel = new QLabel(tr("&Copies:"), gbPrint);
     copiesLabel->setBuddy(edtCopies);
     auto* printGrid = new QGridLayout(gbPrint);
     printGrid->addWidget(chbTitle, 0, 0, 1, 2);
@@ -76,17 +76,17 @@ TPrintOptionsDialog::TPrintOptionsDialog(
     printGrid->addWidget(edtCopies, 2, 1, Qt::AlignLeft);
     printGrid->setColumnStretch(1, 1);
 
-    auto* gbInclude = new QGroupBox(QStringLiteral(" Include: "), this);
-    chbCategory = MakeCheck("&Part of speech", gbInclude, 1505);
-    chbNotes = MakeCheck("N&otes", gbInclude, 1505);
-    chbNative = MakeCheck("&Translations", gbInclude, 1505);
+    auto* gbInclude = new QGroupBox(tr(" Include: "), this);
+    chbCategory = MakeCheck(tr("&Part of speech"), gbInclude, 1505);
+    chbNotes = MakeCheck(tr("N&otes"), gbInclude, 1505);
+    chbNative = MakeCheck(tr("&Translations"), gbInclude, 1505);
     auto* includeColumn = new QVBoxLayout(gbInclude);
     includeColumn->addWidget(chbCategory);
     includeColumn->addWidget(chbNotes);
     includeColumn->addWidget(chbNative);
     includeColumn->addStretch();
 
-    btnPreview = new QPushButton(QStringLiteral("Pre&view..."), this);
+    btnPreview = new QPushButton(tr("Pre&view..."), this);
     const TDialogButtons buttons = MakeDialogButtons(this, [] { RequestHelp(3060); });
     btnOK = buttons.OK;
     btnCancel = buttons.Cancel;
@@ -122,7 +122,7 @@ TPrintOptionsDialog::TPrintOptionsDialog(
 void TPrintOptionsDialog::ShowPrinter()
 {
     const QString name = Printer_.outputFormat() == QPrinter::PdfFormat || Printer_.printerName().isEmpty()
-        ? QStringLiteral("PDF file")
+        ? tr("PDF file")
         : Printer_.printerName();
     lblPrinter->setText(name);
     edtCopies->setText(QString::number(Printer_.copyCount() >= 1 ? Printer_.copyCount() : 1));
@@ -130,9 +130,8 @@ void TPrintOptionsDialog::ShowPrinter()
 
 void TPrintOptionsDialog::ShowFont()
 {
-    lblFont->setText(QStringLiteral("%1, %2 pt")
-                         .arg(QString::fromStdString(Settings_.PrintFont.Name))
-                         .arg(Settings_.PrintFont.Size));
+    lblFont->setText(
+        tr("%1, %2 pt").arg(QString::fromStdString(Settings_.PrintFont.Name)).arg(Settings_.PrintFont.Size));
 }
 
 TPrintOptions TPrintOptionsDialog::ChosenOptions() const
@@ -176,7 +175,7 @@ void TPrintOptionsDialog::btnPreviewClick()
     request.Options = ChosenOptions();
     QPrintPreviewDialog dialog(&preview, this);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    dialog.setWindowTitle(tr("Print Preview"));
     connect(
         &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this, &dialog, request](QPrinter* printer) {
             try {
@@ -195,8 +194,8 @@ void TPrintOptionsDialog::btnOKClick()
         return;
     const int copies = *ParseInt32(edtCopies->text().toStdString());
     if (copies > CopiesToConfirm
-        && ShowMessageBox(QStringLiteral("You have chosen to print a large number of copies. Are you sure?"),
-               QString(), QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Warning)
+        && ShowMessageBox(tr("You have chosen to print a large number of copies. Are you sure?"), QString(),
+               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Warning)
             != QMessageBox::Ok)
         return;
     Printer_.setCopyCount(copies);

@@ -45,7 +45,8 @@ QDate DateOf(TDay day)
 
 QString ShortDate(TDay day)
 {
-    return QLocale().toString(DateOf(day), QStringLiteral("MMM d"));
+    //: The short date under a chart's bars, as a QDate format: "MMM d" is "Jan 5"
+    return QLocale().toString(DateOf(day), TProgressDialog::tr("MMM d"));
 }
 
 // The shades of the calendar and the bars: the palette's highlight, from faint to full.
@@ -138,14 +139,14 @@ QChart* BarChart(
 // The cards due on each of the next 30 days; what is overdue is due today.
 QChart* DueChart(const TReviewProgress& progress, const QColor& colour)
 {
-    auto* dueSet = new QBarSet(QStringLiteral("Cards due"));
+    auto* dueSet = new QBarSet(TProgressDialog::tr("Cards due"));
     std::vector<QString> dueLabels;
     int dueMost = 0;
     for (std::size_t i = 0; i < progress.DuePerDay.size(); ++i) {
         *dueSet << progress.DuePerDay[i];
         dueMost = std::max(dueMost, progress.DuePerDay[i]);
         dueLabels.push_back(
-            i == 0 ? QStringLiteral("Today") : ShortDate(progress.Today + static_cast<TDay>(i)));
+            i == 0 ? TProgressDialog::tr("Today") : ShortDate(progress.Today + static_cast<TDay>(i)));
     }
     QChart* chart = BarChart(dueSet, colour, dueLabels, 7, CountAxis(dueMost));
     // The top count's label sits on its line, half above the plot: room for that half.
@@ -156,7 +157,7 @@ QChart* DueChart(const TReviewProgress& progress, const QColor& colour)
 // The share of review answers right, per week; a week without reviews has no bar.
 QChart* ShareChart(const TReviewProgress& progress, const QColor& colour)
 {
-    auto* shareSet = new QBarSet(QStringLiteral("Right"));
+    auto* shareSet = new QBarSet(TProgressDialog::tr("Right", "share of answers"));
     std::vector<QString> weekLabels;
     for (const THistory::TWeekShare& week : progress.Weeks) {
         *shareSet << (week.Answers > 0 ? 100.0 * week.Right / week.Answers : 0.0);
@@ -323,8 +324,8 @@ void TAnswerCalendar::paintEvent(QPaintEvent*)
     // The legend: what the shades mean, below the squares at the right.
     const QFontMetrics metrics(font());
     const int y = Top_ + 7 * (Cell_ + Gap) + 4;
-    const QString fewer = QStringLiteral("Fewer");
-    const QString more = QStringLiteral("More");
+    const QString fewer = tr("Fewer");
+    const QString more = tr("More");
     int x = Left_ + ProgressWeeks * (Cell_ + Gap) - Gap - metrics.horizontalAdvance(more);
     painter.drawText(QPoint(x, y + metrics.ascent()), more);
     const int small = metrics.height() - 4;
@@ -344,7 +345,7 @@ bool TAnswerCalendar::event(QEvent* event)
             const int count = Count(*day);
             QToolTip::showText(help->globalPos(),
                 QStringLiteral("%1: %2").arg(QLocale().toString(DateOf(*day), QLocale::LongFormat),
-                    count == 1 ? QStringLiteral("1 answer") : QStringLiteral("%1 answers").arg(count)),
+                    tr("%Ln answer(s)", nullptr, count)),
                 this);
         } else {
             QToolTip::hideText();
@@ -370,7 +371,7 @@ TProgressDialog::TProgressDialog(QWidget* parent, const std::string& historyPath
 {
     Build();
     ShowFigures();
-    lblSummary->setText(QStringLiteral("Reading the review history..."));
+    lblSummary->setText(tr("Reading the review history..."));
     pbReading->show();
     Reading_ = new QFutureWatcher<TProgressRead>(this);
     connect(Reading_, &QFutureWatcher<TProgressRead>::finished, this, &TProgressDialog::FiguresRead);
@@ -393,7 +394,7 @@ void TProgressDialog::FiguresRead()
     pbReading->hide();
     if (!read.Figures) {
         lblSummary->setText(
-            QStringLiteral("The review history cannot be read: %1").arg(QString::fromStdString(read.Error)));
+            tr("The review history cannot be read: %1").arg(QString::fromStdString(read.Error)));
         return;
     }
     Progress_ = *read.Figures;
@@ -414,21 +415,21 @@ void TProgressDialog::ShowFigures()
     lblSummary->setText(QString::fromStdString(ProgressSummary(progress)));
     pbAnswers->Refresh();
     pbAnswers->setAccessibleName(
-        QStringLiteral("Answers per day, last twelve weeks: %1 in all").arg(progress.Answers()));
+        tr("Answers per day, last twelve weeks: %L1 in all").arg(progress.Answers()));
     const QColor colour = palette().color(QPalette::Highlight);
     ReplaceChart(chDue, DueChart(progress, colour));
-    chDue->setAccessibleName(QStringLiteral("Cards due, next 30 days: %1 today").arg(progress.DueToday()));
+    chDue->setAccessibleName(tr("Cards due, next 30 days: %L1 today").arg(progress.DueToday()));
     ReplaceChart(chShare, ShareChart(progress, colour));
 
     lvFailed->clear();
     for (const THistory::TFailedWord& word : progress.Failed) {
         auto* row = new QTreeWidgetItem(lvFailed,
             { QString::fromStdString(word.Word), QString::fromStdString(word.Translations),
-                QString::number(word.Failures) });
+                QLocale().toString(word.Failures) });
         row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     }
     if (progress.Failed.empty()) {
-        auto* none = new QTreeWidgetItem(lvFailed, { QStringLiteral("No word failed yet.") });
+        auto* none = new QTreeWidgetItem(lvFailed, { tr("No word failed yet.") });
         none->setFlags(Qt::NoItemFlags);
         none->setFirstColumnSpanned(true);
     }
@@ -436,7 +437,7 @@ void TProgressDialog::ShowFigures()
 
 void TProgressDialog::Build()
 {
-    setWindowTitle(QStringLiteral("Review Progress"));
+    setWindowTitle(tr("Review Progress"));
     lblSummary = new QLabel(this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     lblSummary->setWordWrap(true);
@@ -453,13 +454,12 @@ void TProgressDialog::Build()
     chDue->setObjectName(QStringLiteral("chDue"));
     chShare = MakeChartView(this, hcShare);
     chShare->setObjectName(QStringLiteral("chShare"));
-    chShare->setAccessibleName(QStringLiteral("Review answers right per week"));
+    chShare->setAccessibleName(tr("Review answers right per week"));
 
     lvFailed = new QTreeWidget(this);
     lvFailed->setObjectName(QStringLiteral("lvFailed"));
     lvFailed->setRootIsDecorated(false);
-    lvFailed->setHeaderLabels(
-        { QStringLiteral("Word"), QStringLiteral("Translations"), QStringLiteral("Failed") });
+    lvFailed->setHeaderLabels({ tr("Word"), tr("Translations"), tr("Failed") });
     lvFailed->header()->setStretchLastSection(false);
     lvFailed->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lvFailed->header()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -468,7 +468,7 @@ void TProgressDialog::Build()
     SetHelpContext(lvFailed, hcFailed);
     const TDialogButtons buttons = MakeDialogButtons(this, [] { RequestHelp(hcProgressWindow); });
     btnClose = buttons.OK;
-    btnClose->setText(QStringLiteral("Close"));
+    btnClose->setText(tr("Close"));
     btnClose->setObjectName(QStringLiteral("btnClose"));
     buttons.Cancel->hide(); // Esc closes as Close does
     btnHelp = buttons.Help;
@@ -483,10 +483,10 @@ void TProgressDialog::Build()
         grid->addWidget(label, 2 * row, column);
         grid->addWidget(widget, 2 * row + 1, column);
     };
-    place(QStringLiteral("&Answers per day, last twelve weeks"), pbAnswers, 0, 0);
-    place(QStringLiteral("Cards &due, next 30 days"), chDue, 0, 1);
-    place(QStringLiteral("&Reviews right per week"), chShare, 1, 0);
-    place(QStringLiteral("Words &failed most often"), lvFailed, 1, 1);
+    place(tr("&Answers per day, last twelve weeks"), pbAnswers, 0, 0);
+    place(tr("Cards &due, next 30 days"), chDue, 0, 1);
+    place(tr("&Reviews right per week"), chShare, 1, 0);
+    place(tr("Words &failed most often"), lvFailed, 1, 1);
     grid->setRowStretch(1, 1);
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(0, 1);

@@ -70,8 +70,8 @@ QLabel* MakeLabel(const QString& caption, QWidget* buddy = nullptr)
 QString SizeText(qint64 size, const QLocale& locale)
 {
     if (size <= 1023)
-        return QStringLiteral("%1 bytes").arg(size);
-    return QStringLiteral("%1 KB (%2 bytes)")
+        return TPropertiesDialog::tr("%n byte(s)", nullptr, static_cast<int>(size));
+    return TPropertiesDialog::tr("%1 KB (%2 bytes)")
         .arg(locale.toString(static_cast<double>(size) / 1024.0, 'f', 2), locale.toString(size));
 }
 } // namespace
@@ -80,7 +80,7 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& info)
     : QDialog(parent)
     , Data_(info)
 {
-    setWindowTitle(QStringLiteral("Properties"));
+    setWindowTitle(tr("Properties"));
     pcPages = new QTabWidget(this);
     const TDialogButtons buttons = MakeDialogButtons(
         this, [this] { RequestHelp(pcPages->currentWidget() == tsGeneral ? 3071 : 3072); });
@@ -101,8 +101,8 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& info)
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     const int valueWidth = lblLocation->fontMetrics().averageCharWidth() * 48;
     lblLocation->setFixedWidth(valueWidth);
-    chbReadOnly = new QCheckBox(QStringLiteral("Read-only"), tsGeneral);
-    chbHidden = new QCheckBox(QStringLiteral("Hidden"), tsGeneral);
+    chbReadOnly = new QCheckBox(tr("Read-only"), tsGeneral);
+    chbHidden = new QCheckBox(tr("Hidden"), tsGeneral);
     auto* attributes = new QHBoxLayout;
     attributes->addWidget(chbReadOnly);
     attributes->addWidget(chbHidden);
@@ -113,10 +113,10 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& info)
     general->setVerticalSpacing(8);
     general->addRow(lblTitle);
     general->addItem(new QSpacerItem(0, 6));
-    general->addRow(QStringLiteral("Location:"), lblLocation);
-    general->addRow(QStringLiteral("Size:"), lblSize);
-    general->addRow(QStringLiteral("Modified:"), lblModified);
-    general->addRow(QStringLiteral("Attributes:"), attributes);
+    general->addRow(tr("Location:"), lblLocation);
+    general->addRow(tr("Size:"), lblSize);
+    general->addRow(tr("Modified:"), lblModified);
+    general->addRow(tr("Attributes:"), attributes);
 
     // Summary: the languages and the three descriptions, in the native language's code page.
     tsSummary = new QWidget;
@@ -137,12 +137,12 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& info)
     edtDescription->setMinimumWidth(valueWidth);
     auto* summary = new QFormLayout(tsSummary);
     summary->setVerticalSpacing(8);
-    summary->addRow(MakeLabel(QStringLiteral("&Foreign:"), cbForeign), cbForeign);
-    summary->addRow(MakeLabel(QStringLiteral("&Native:"), cbNative), cbNative);
+    summary->addRow(MakeLabel(tr("&Foreign:"), cbForeign), cbForeign);
+    summary->addRow(MakeLabel(tr("&Native:"), cbNative), cbNative);
     summary->addItem(new QSpacerItem(0, 6));
-    summary->addRow(MakeLabel(QStringLiteral("&Description:"), edtDescription), edtDescription);
-    summary->addRow(MakeLabel(QStringLiteral("&Author:"), edtAuthor), edtAuthor);
-    summary->addRow(MakeLabel(QStringLiteral("&Comments:"), edtComments), edtComments);
+    summary->addRow(MakeLabel(tr("&Description:"), edtDescription), edtDescription);
+    summary->addRow(MakeLabel(tr("&Author:"), edtAuthor), edtAuthor);
+    summary->addRow(MakeLabel(tr("&Comments:"), edtComments), edtComments);
 
     if (info.IsNew) {
         // A list about to be created has no file to describe.
@@ -151,10 +151,10 @@ TPropertiesDialog::TPropertiesDialog(QWidget* parent, TPropertiesData& info)
         pcPages->setFocusPolicy(Qt::NoFocus);
         pcPages->tabBar()->setFocusPolicy(Qt::NoFocus);
     } else {
-        pcPages->addTab(tsGeneral, QStringLiteral("General"));
+        pcPages->addTab(tsGeneral, tr("General"));
         FillGeneral();
     }
-    pcPages->addTab(tsSummary, QStringLiteral("Summary"));
+    pcPages->addTab(tsSummary, tr("Summary"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pcPages);

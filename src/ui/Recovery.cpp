@@ -72,12 +72,12 @@ TRecoveryStore::TRecoveryStore(const QString& folder)
     OwnLock_->setStaleLockTime(0);
     Usable_ = OwnLock_->tryLock(0);
     if (!Usable_)
-        SetProblem(QStringLiteral("No lock file can be made in it."));
+        SetProblem(tr("No lock file can be made in it."));
 }
 
 void TRecoveryStore::SetProblem(const QString& cause)
 {
-    Problem_ = QStringLiteral("Crash protection is off: the recovery folder \"%1\" cannot be used. %2")
+    Problem_ = tr("Crash protection is off: the recovery folder \"%1\" cannot be used. %2")
                    .arg(QDir::toNativeSeparators(Folder_), cause);
 }
 

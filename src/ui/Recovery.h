@@ -5,6 +5,7 @@
 
 #include "core/RecoveryCopy.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -21,6 +22,8 @@ struct TOrphanCopy {
 };
 
 class TRecoveryStore {
+    Q_DECLARE_TR_FUNCTIONS(TRecoveryStore)
+
 public:
     // An empty folder is the user's data folder's "recovery".
     explicit TRecoveryStore(const QString& folder = QString());

@@ -71,7 +71,7 @@ void TRecoveryFeature::FollowDocument()
     const std::string error = Writer_->TakeError();
     if (!error.empty())
         Form_.statusBar()->showMessage(
-            QStringLiteral("The recovery copy could not be written. ") + QString::fromUtf8(error.c_str()));
+            tr("The recovery copy could not be written. %1").arg(QString::fromUtf8(error.c_str())));
     if (Form_.WindowMode() == wmNone || !document.Modified()) {
         RemoveCopy();
         return;
@@ -166,9 +166,8 @@ bool TRecoveryFeature::Offer(const std::optional<std::string>& fileName)
     }
     std::vector<TOrphanCopy> orphans = Store_->TakeOrphans(fileName);
     for (auto& orphan : orphans) {
-        const QString question
-            = QStringLiteral("Velmoria did not close normally. Recover the unsaved changes to ")
-            + FromLocal(DisplayTitle(orphan.Info.FileName)) + QLatin1Char('?');
+        const QString question = tr("Velmoria did not close normally. Recover the unsaved changes to %1?")
+                                     .arg(FromLocal(DisplayTitle(orphan.Info.FileName)));
         switch (ShowMessageBox(question, QString(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard,
             QMessageBox::Question, QMessageBox::Yes)) {
         case QMessageBox::Yes:
@@ -194,8 +193,7 @@ bool TRecoveryFeature::Recover(TOrphanCopy& orphan)
     try {
         TVocabFile* loading = document.get();
         const std::string path = ToLocal(orphan.Path);
-        RunLongTask(&Form_,
-            QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(orphan.Info.FileName))),
+        RunLongTask(&Form_, tr("Opening %1...").arg(FromLocal(DisplayTitle(orphan.Info.FileName))),
             [&info, loading, path] { info = LoadRecoveryImage(ReadWholeFile(path), *loading); });
     } catch (const std::exception& error) {
         ReportException(error);
@@ -270,8 +268,8 @@ void TRecoveryFeature::CheckDiskFile()
         return; // this version was told of already
     ToldStamp_ = now;
     const bool modified = Session_.Document().Modified();
-    if (ShowMessageBox(FromLocal(DisplayTitle(StampedName_))
-                + QStringLiteral(" has been changed by another program. Reload it?"),
+    if (ShowMessageBox(tr("%1 has been changed by another program. Reload it?")
+                           .arg(FromLocal(DisplayTitle(StampedName_))),
             QString(), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
             modified ? QMessageBox::No : QMessageBox::Yes)
         == QMessageBox::Yes)
@@ -285,7 +283,7 @@ void TRecoveryFeature::ReloadDocument()
     std::unique_ptr<TVocabFile> document;
     try {
         document = LoadDocumentInBackground(
-            &Form_, QStringLiteral("Opening %1...").arg(FromLocal(DisplayTitle(fileName))), fileName, &stamp);
+            &Form_, tr("Opening %1...").arg(FromLocal(DisplayTitle(fileName))), fileName, &stamp);
     } catch (const std::exception& error) {
         ReportException(error);
         return;
@@ -314,20 +312,19 @@ bool TRecoveryFeature::ConfirmDiskWrite(const std::string& fileName, std::option
     TFileIdentity seen;
     const std::string target = ResolveLinks(fileName);
     // The file is identified before it is read: a change after this is caught by the save itself.
-    RunLongTask(
-        &Form_, QStringLiteral("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&now, &seen, target] {
-            seen = IdentifyFile(target);
-            now = StampFile(target);
-        });
+    RunLongTask(&Form_, tr("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&now, &seen, target] {
+        seen = IdentifyFile(target);
+        now = StampFile(target);
+    });
     // A file the window knew nothing of (a recovered copy may say it was not there) is another
     // program's all the same.
     switch (DiskStamp_.Exists ? DiskChange(DiskStamp_, now) : now.Exists ? dcChanged : dcNone) {
     case dcNone:
         break;
     case dcMissing:
-        ShowMessageBox(FromLocal(DisplayName(fileName))
-                + QStringLiteral(
-                    "\nThis file has been deleted or moved by another program and will be saved again."),
+        ShowMessageBox(
+            tr("%1\nThis file has been deleted or moved by another program and will be saved again.")
+                .arg(FromLocal(DisplayName(fileName))),
             QString(), QMessageBox::Ok, QMessageBox::Information);
         break;
     case dcChanged:
@@ -341,7 +338,7 @@ bool TRecoveryFeature::ConfirmDiskWrite(const std::string& fileName, std::option
 
 bool TRecoveryFeature::ConfirmOverwrite()
 {
-    return ShowMessageBox(QStringLiteral("Overwrite the changes made by another program?"), QString(),
+    return ShowMessageBox(tr("Overwrite the changes made by another program?"), QString(),
                QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning, QMessageBox::No)
         == QMessageBox::Yes;
 }

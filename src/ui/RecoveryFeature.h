@@ -7,6 +7,7 @@
 #include "core/FileStamp.h"
 #include "core/SafeSave.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QObject>
 #include <memory>
@@ -24,6 +25,8 @@ class TRecoveryStore;
 struct TOrphanCopy;
 
 class TRecoveryFeature : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TRecoveryFeature)
+
 public:
     explicit TRecoveryFeature(TMainForm& form);
     ~TRecoveryFeature() override;

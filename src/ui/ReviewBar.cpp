@@ -30,7 +30,7 @@ TReviewBar::TReviewBar(QWidget* parent)
         button->setAutoExclusive(true);
         // The keys 1 to 4 rate; the buttons keep the focus on Continue.
         button->setFocusPolicy(Qt::NoFocus);
-        button->setToolTip(QStringLiteral("Rate this answer %1 (key %2)").arg(NameOf(i + 1)).arg(i + 1));
+        button->setToolTip(tr("Rate this answer %1 (key %2)").arg(NameOf(i + 1)).arg(i + 1));
         connect(button, &QPushButton::clicked, this, [this, i] { emit Rated(static_cast<TRating>(i + 1)); });
         layout->addWidget(button);
         btnRate[static_cast<std::size_t>(i)] = button;
@@ -40,7 +40,7 @@ TReviewBar::TReviewBar(QWidget* parent)
 
 void TReviewBar::ShowLeft(const TDueCounts& left)
 {
-    lblReviewLeft->setText(QStringLiteral("%1 left: %2 due, %3 again, %4 new")
+    lblReviewLeft->setText(tr("%L1 left: %L2 due, %L3 again, %L4 new")
                                .arg(left.Left())
                                .arg(left.Due)
                                .arg(left.Again)

@@ -62,17 +62,21 @@ TReviewFeature::TReviewFeature(TMainForm& form)
 {
     const auto canReview = [this] { return Form_.CanTest() && !HistoryFailed_; };
     const TCommandRow rows[] = {
-        { "miTestReview", "Re&view Due Words", QKeySequence(Qt::CTRL | Qt::Key_R),
-            "Asks the words due today in this direction, spread over the days so you keep them", "review",
-            2406, { TMenuId::Test, 11, 61, "tbReview" }, [this] { Run(std::nullopt); }, canReview,
+        { "miTestReview", QT_TRANSLATE_NOOP("Commands", "Re&view Due Words"),
+            QKeySequence(Qt::CTRL | Qt::Key_R),
+            QT_TRANSLATE_NOOP("Commands",
+                "Asks the words due today in this direction, spread over the days so you keep them"),
+            "review", 2406, { TMenuId::Test, 11, 61, "tbReview" }, [this] { Run(std::nullopt); }, canReview,
             [this] { return Reviewing() && Direction_ != BothDirections; } },
-        { "miTestReviewBoth", "Review &Both Directions", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
-            "Asks the words due today into either language, mixed", nullptr, 2408, { TMenuId::Test, 12 },
-            [this] { Run(BothDirections); }, canReview,
+        { "miTestReviewBoth", QT_TRANSLATE_NOOP("Commands", "Review &Both Directions"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+            QT_TRANSLATE_NOOP("Commands", "Asks the words due today into either language, mixed"), nullptr,
+            2408, { TMenuId::Test, 12 }, [this] { Run(BothDirections); }, canReview,
             [this] { return Reviewing() && Direction_ == BothDirections; } },
-        { "miTestProgress", "Review &Progress...", QKeySequence(),
-            "Shows your reviews over the days and the words you fail most", nullptr, 2407,
-            { TMenuId::Test, 42 }, [this] { Progress(); }, [this] { return !HistoryFailed_; } },
+        { "miTestProgress", QT_TRANSLATE_NOOP("Commands", "Review &Progress..."), QKeySequence(),
+            QT_TRANSLATE_NOOP("Commands", "Shows your reviews over the days and the words you fail most"),
+            nullptr, 2407, { TMenuId::Test, 42 }, [this] { Progress(); },
+            [this] { return !HistoryFailed_; } },
     };
     form.AddCommands(rows);
     // Another copy of the program or the command line may have reviewed meanwhile.
@@ -149,8 +153,8 @@ THistory* TReviewFeature::History()
         const std::string notice = History_ ? History_->Notice() : std::string();
         const std::string counted = DueCounter_ ? DueCounter_->TakeNotice() : std::string();
         if (!notice.empty() || !counted.empty())
-            ShowMessageBox(QString::fromStdString(notice.empty() ? counted : notice), Q("Velmoria"),
-                QMessageBox::Ok, QMessageBox::Information);
+            ShowMessageBox(QString::fromStdString(notice.empty() ? counted : notice),
+                QStringLiteral("Velmoria"), QMessageBox::Ok, QMessageBox::Information);
     }
     return History_.get();
 }
@@ -158,8 +162,8 @@ THistory* TReviewFeature::History()
 void TReviewFeature::AnswerNotKept(const QString& message)
 {
     // A lock that will pass or a disk with room again later: the review and the answer typed stay.
-    ShowMessageBox(message + QStringLiteral("\n\nYour answer was not kept. Press Enter to give it again."),
-        Q("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
+    ShowMessageBox(tr("%1\n\nYour answer was not kept. Press Enter to give it again.").arg(message),
+        QStringLiteral("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
 }
 
 void TReviewFeature::Failed(const QString& message)
@@ -172,10 +176,10 @@ void TReviewFeature::Failed(const QString& message)
     if (Reviewing())
         Form_.SetWindowMode(wmEditing);
     History_.reset();
-    ShowMessageBox(message
-            + QStringLiteral("\n\nReview Due Words is unavailable until the program is started again. "
-                             "Testing works as before."),
-        Q("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
+    ShowMessageBox(tr("%1\n\nReview Due Words is unavailable until the program is started again. "
+                      "Testing works as before.")
+                       .arg(message),
+        QStringLiteral("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
     AskDueSoon();
     Form_.ScheduleUpdate();
 }
@@ -209,10 +213,10 @@ bool TReviewFeature::Start(std::optional<std::uint8_t> direction)
     if (!history)
         return false;
     if (history->ReadOnly()) {
-        ShowMessageBox(QStringLiteral("The review history \"%1\" cannot take answers: %2. The due count "
-                                      "and Review Progress still work.")
+        ShowMessageBox(tr("The review history \"%1\" cannot take answers: %2. The due count "
+                          "and Review Progress still work.")
                            .arg(Q(history->Path().c_str()), QString::fromStdString(history->ReadOnlyWhy())),
-            Q("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
+            QStringLiteral("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
     TTestEngine& engine = Form_.Test().Engine();
@@ -324,9 +328,8 @@ void TReviewFeature::AskDue()
             ShowShare(Session_.Document().LearntCount());
             const std::size_t direction = Form_.WindowState().TestMode == 1 ? 1 : 0;
             Form_.StatusPanel(6)->setText(answer ? DueText((*answer)[direction]) : QString());
-            Form_.StatusPanel(6)->setToolTip(answer
-                    ? DueToolTip(*answer)
-                    : QStringLiteral("Words due for review today in this direction"));
+            Form_.StatusPanel(6)->setToolTip(
+                answer ? DueToolTip(*answer) : tr("Words due for review today in this direction"));
         });
         // Opened once the worker has checked it, with anything it has to tell.
         connect(DueCounter_, &TDueCounter::Planned, this, [this] {
@@ -336,8 +339,8 @@ void TReviewFeature::AskDue()
             if (!History_ && !History())
                 return;
             if (const std::string notice = DueCounter_->TakeNotice(); !notice.empty())
-                ShowMessageBox(
-                    QString::fromStdString(notice), Q("Velmoria"), QMessageBox::Ok, QMessageBox::Information);
+                ShowMessageBox(QString::fromStdString(notice), QStringLiteral("Velmoria"), QMessageBox::Ok,
+                    QMessageBox::Information);
         });
     }
     DueCounter_->SetKey(key);
@@ -387,11 +390,11 @@ void TReviewFeature::Finished(const std::string& closing)
         ShowMessageBox(text, QString(), QMessageBox::Ok, QMessageBox::Information);
         return;
     }
-    text += QStringLiteral("\n\n%1 %2 still due today %3. Review them now?")
-                .arg(left)
-                .arg(left == 1 ? QStringLiteral("word is") : QStringLiteral("words are"))
-                .arg(other == 0 ? QStringLiteral("into the native language")
-                                : QStringLiteral("into the foreign language"));
+    text = (other == 0
+            ? tr("%1\n\n%n word(s) still due today into the native language. Review them now?", nullptr, left)
+            : tr("%1\n\n%n word(s) still due today into the foreign language. Review them now?", nullptr,
+                left))
+               .arg(text);
     if (ShowMessageBox(
             text, QString(), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes)
         == QMessageBox::Yes)

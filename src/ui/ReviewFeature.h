@@ -6,6 +6,7 @@
 #include "core/ChangeNotice.h"
 #include "review/ReviewQueue.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -21,6 +22,8 @@ class TDueCounter;
 struct TDueQuestion;
 
 class TReviewFeature : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TReviewFeature)
+
 public:
     explicit TReviewFeature(TMainForm& form);
     ~TReviewFeature() override;

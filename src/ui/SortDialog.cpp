@@ -13,12 +13,13 @@ TSortDialog::TSortDialog(QWidget* parent, int field)
     , Field_(field >= 0 && field < 4 ? field : 0)
 {
     setObjectName(QStringLiteral("SortDialog"));
-    setWindowTitle(QStringLiteral("Sort"));
-    auto* group = new QGroupBox(QStringLiteral(" Sort by: "), this);
+    setWindowTitle(tr("Sort"));
+    auto* group = new QGroupBox(tr(" Sort by: "), this);
     auto* groupLayout = new QVBoxLayout(group);
-    const char* const captions[] = { "&Word/phrase", "&Part of speech", "&Notes", "&Translations" };
+    const QString captions[]
+        = { tr("&Word/phrase"), tr("&Part of speech"), tr("&Notes"), tr("&Translations") };
     for (int i = 0; i < 4; ++i) {
-        auto* button = new QRadioButton(QString::fromUtf8(captions[i]), group);
+        auto* button = new QRadioButton(captions[i], group);
         button->setObjectName(QStringLiteral("rbField%1").arg(i));
         SetHelpContext(button, 1800);
         button->setChecked(i == Field_);
@@ -33,7 +34,7 @@ TSortDialog::TSortDialog(QWidget* parent, int field)
         = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("btnOK"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("btnCancel"));
-    buttons->button(QDialogButtonBox::Help)->setText(QStringLiteral("&Help"));
+    buttons->button(QDialogButtonBox::Help)->setText(tr("&Help"));
     buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("btnHelp"));
     SetHelpContext(buttons->button(QDialogButtonBox::Ok), 1000);
     SetHelpContext(buttons->button(QDialogButtonBox::Cancel), 1001);

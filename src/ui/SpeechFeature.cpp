@@ -37,14 +37,16 @@ TSpeechFeature::TSpeechFeature(TMainForm& form)
         };
     };
     const TCommandRow rows[] = {
-        { "miViewSpeakForeign", "Speak &Word/Phrase", QKeySequence(Qt::Key_F5),
-            "Reads the word/phrase aloud in the foreign language", "speakforeign", 2304,
-            { TMenuId::View, 20, 100, "tbSpeakForeign" }, [this] { SpeakSide(TSpokenSide::Foreign); },
-            [this] { return !Blocked(TSpokenSide::Foreign); }, {}, tip(TSpokenSide::Foreign) },
-        { "miViewSpeakNative", "Speak T&ranslations", QKeySequence(Qt::Key_F6),
-            "Reads the translations aloud in the native language", "speaknative", 2305,
-            { TMenuId::View, 21, 101, "tbSpeakNative" }, [this] { SpeakSide(TSpokenSide::Native); },
-            [this] { return !Blocked(TSpokenSide::Native); }, {}, tip(TSpokenSide::Native) },
+        { "miViewSpeakForeign", QT_TRANSLATE_NOOP("Commands", "Speak &Word/Phrase"), QKeySequence(Qt::Key_F5),
+            QT_TRANSLATE_NOOP("Commands", "Reads the word/phrase aloud in the foreign language"),
+            "speakforeign", 2304, { TMenuId::View, 20, 100, "tbSpeakForeign" },
+            [this] { SpeakSide(TSpokenSide::Foreign); }, [this] { return !Blocked(TSpokenSide::Foreign); },
+            {}, tip(TSpokenSide::Foreign) },
+        { "miViewSpeakNative", QT_TRANSLATE_NOOP("Commands", "Speak T&ranslations"), QKeySequence(Qt::Key_F6),
+            QT_TRANSLATE_NOOP("Commands", "Reads the translations aloud in the native language"),
+            "speaknative", 2305, { TMenuId::View, 21, 101, "tbSpeakNative" },
+            [this] { SpeakSide(TSpokenSide::Native); }, [this] { return !Blocked(TSpokenSide::Native); }, {},
+            tip(TSpokenSide::Native) },
     };
     form.AddCommands(rows);
     SetSpeaker(MakeSpeaker());
@@ -71,7 +73,7 @@ std::optional<std::string> TSpeechFeature::Blocked(TSpokenSide side)
         return std::string();
     const TSpeechSettings& speech = Session_.Settings.Speech;
     if (!speech.Enabled)
-        return std::string("Speech is switched off on the Speech page of View > Options.");
+        return tr("Speech is switched off on the Speech page of View > Options.").toStdString();
     if (const auto problem = Speaker_->Problem())
         return SpeechProblemText(*problem);
     const TVocabFile& document = Session_.Document();

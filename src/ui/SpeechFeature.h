@@ -5,6 +5,7 @@
 
 #include "evaluation/Languages.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <memory>
 #include <optional>
@@ -18,6 +19,8 @@ struct TSpokenField;
 enum class TSpokenSide : std::uint8_t;
 
 class TSpeechFeature : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TSpeechFeature)
+
 public:
     explicit TSpeechFeature(TMainForm& form);
     ~TSpeechFeature() override;

@@ -1,6 +1,7 @@
 #include "ui/SpeechPage.h"
 
 #include "qtsupport/HelpRequest.h"
+#include "qtsupport/ModelText.h"
 #include "speech/Speech.h"
 #include "ui/Speaker.h"
 
@@ -27,10 +28,11 @@ template <typename TControl> TControl* WithContext(TControl* control, int helpCo
     return control;
 }
 
-QString SideLabel(const char* caption, LangId language)
+// A voice's row names its language when the list has one: named holds it as %1.
+QString SideLabel(const QString& named, const QString& plain, LangId language)
 {
-    const std::string_view name = FindLanguage(language).Name;
-    return Q(caption) + (name.empty() ? QString() : QStringLiteral(" in ") + Q(name)) + QLatin1Char(':');
+    const QString name = LanguageName(language);
+    return name.isEmpty() ? plain : named.arg(name);
 }
 
 } // namespace
@@ -40,28 +42,26 @@ TSpeechPage::TSpeechPage(const TSpeechPageTarget& target, QWidget* parent)
     , Target_(target)
 {
     const TSpeechSettings& speech = *Target_.Speech;
-    chbSpeechEnabled = WithContext(new QCheckBox(QStringLiteral("&Speak words and phrases"), this), 2250);
+    chbSpeechEnabled = WithContext(new QCheckBox(tr("&Speak words and phrases"), this), 2250);
     chbSpeechEnabled->setChecked(speech.Enabled);
 
-    auto* question = new QGroupBox(QStringLiteral(" Speak the question: "), this);
-    chbSpeakQuestionPassive
-        = WithContext(new QCheckBox(QStringLiteral("Into the &native language"), question), 2251);
-    chbSpeakQuestionActive
-        = WithContext(new QCheckBox(QStringLiteral("Into the &foreign language"), question), 2252);
+    auto* question = new QGroupBox(tr(" Speak the question: "), this);
+    chbSpeakQuestionPassive = WithContext(new QCheckBox(tr("Into the &native language"), question), 2251);
+    chbSpeakQuestionActive = WithContext(new QCheckBox(tr("Into the &foreign language"), question), 2252);
     chbSpeakQuestionPassive->setChecked(speech.SpeakQuestionPassive);
     chbSpeakQuestionActive->setChecked(speech.SpeakQuestionActive);
     auto* questionLayout = new QVBoxLayout(question);
     questionLayout->addWidget(chbSpeakQuestionPassive);
     questionLayout->addWidget(chbSpeakQuestionActive);
-    chbSpeakAnswerWrong = WithContext(
-        new QCheckBox(QStringLiteral("Read the answer a&loud after a wrong verdict"), this), 2258);
+    chbSpeakAnswerWrong
+        = WithContext(new QCheckBox(tr("Read the answer a&loud after a wrong verdict"), this), 2258);
     chbSpeakAnswerWrong->setChecked(speech.SpeakAnswerWrong);
 
-    auto* voices = new QGroupBox(QStringLiteral(" Voices: "), this);
+    auto* voices = new QGroupBox(tr(" Voices: "), this);
     cbForeignVoice = WithContext(new QComboBox(voices), 2253);
-    btnTestForeign = WithContext(new QPushButton(QStringLiteral("&Test"), voices), 2254);
+    btnTestForeign = WithContext(new QPushButton(tr("&Test"), voices), 2254);
     cbNativeVoice = WithContext(new QComboBox(voices), 2255);
-    btnTestNative = WithContext(new QPushButton(QStringLiteral("T&est"), voices), 2256);
+    btnTestNative = WithContext(new QPushButton(tr("T&est"), voices), 2256);
     tbRate = WithContext(new QSlider(Qt::Horizontal, voices), 2257);
     tbRate->setRange(MinSpeechRate, MaxSpeechRate);
     tbRate->setTickPosition(QSlider::TicksBelow);
@@ -81,17 +81,21 @@ TSpeechPage::TSpeechPage(const TSpeechPageTarget& target, QWidget* parent)
         return result;
     };
     auto* grid = new QGridLayout(voices);
-    grid->addWidget(label(SideLabel("&Word/phrase", Target_.ForeignLanguage), cbForeignVoice), 0, 0);
+    grid->addWidget(label(SideLabel(tr("&Word/phrase in %1:"), tr("&Word/phrase:"), Target_.ForeignLanguage),
+                        cbForeignVoice),
+        0, 0);
     grid->addWidget(cbForeignVoice, 0, 1);
     grid->addWidget(btnTestForeign, 0, 2);
-    grid->addWidget(label(SideLabel("T&ranslations", Target_.NativeLanguage), cbNativeVoice), 1, 0);
+    grid->addWidget(label(SideLabel(tr("T&ranslations in %1:"), tr("T&ranslations:"), Target_.NativeLanguage),
+                        cbNativeVoice),
+        1, 0);
     grid->addWidget(cbNativeVoice, 1, 1);
     grid->addWidget(btnTestNative, 1, 2);
     auto* rate = new QHBoxLayout;
-    rate->addWidget(new QLabel(QStringLiteral("Slower"), voices));
+    rate->addWidget(new QLabel(tr("Slower"), voices));
     rate->addWidget(tbRate, 1);
-    rate->addWidget(new QLabel(QStringLiteral("Faster"), voices));
-    grid->addWidget(label(QStringLiteral("R&ate:"), tbRate), 2, 0);
+    rate->addWidget(new QLabel(tr("Faster"), voices));
+    grid->addWidget(label(tr("R&ate:"), tbRate), 2, 0);
     grid->addLayout(rate, 2, 1);
 
     lblSpeechState = new QLabel(this);
@@ -134,7 +138,7 @@ void TSpeechPage::FillVoices()
         problems << Q(SpeechProblemText(speaker ? speaker->Problem().value_or(TSpeechProblem::NotRunning)
                                                 : TSpeechProblem::NotInstalled));
     } else if (speaker->State() != TSpeakerState::Ready) {
-        problems << QStringLiteral("Looking for the speech service...");
+        problems << tr("Looking for the speech service...");
     } else {
         for (const LangId language : { Target_.ForeignLanguage, Target_.NativeLanguage })
             if (Target_.Speaker->VoicesFor(language).empty())
@@ -149,7 +153,7 @@ void TSpeechPage::FillVoices()
 void TSpeechPage::FillVoiceList(QComboBox* box, LangId language, const std::string& chosen)
 {
     box->clear();
-    box->addItem(QStringLiteral("Best voice for the language"), QString());
+    box->addItem(tr("Best voice for the language"), QString());
     if (Target_.Speaker && Target_.Speaker->State() == TSpeakerState::Ready) {
         const std::vector<TVoice>& voices = Target_.Speaker->Voices();
         for (const std::size_t i : Target_.Speaker->VoicesFor(language))

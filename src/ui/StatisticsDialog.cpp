@@ -58,7 +58,7 @@ QString Number(std::int32_t value)
 TStatisticsDialog::TStatisticsDialog(QWidget* parent, const TVocabFile& document)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     const TStatistics figures = ReadStatistics(document);
 
     pcStatistics = new QTabWidget(this);
@@ -75,9 +75,9 @@ TStatisticsDialog::TStatisticsDialog(QWidget* parent, const TVocabFile& document
     auto* progress = new QGridLayout(tsProgress);
     progress->setColumnStretch(0, 1);
     progress->setVerticalSpacing(8);
-    AddRow(progress, tsProgress, QStringLiteral("Words learnt:"), stLearnt, hcWordsLearnt);
-    AddRow(progress, tsProgress, QStringLiteral("Words in file:"), stWords, hcWordsInFile);
-    AddRow(progress, tsProgress, QStringLiteral("Progress:"), stProgress, hcProgress);
+    AddRow(progress, tsProgress, tr("Words learnt:"), stLearnt, hcWordsLearnt);
+    AddRow(progress, tsProgress, tr("Words in file:"), stWords, hcWordsInFile);
+    AddRow(progress, tsProgress, tr("Progress:"), stProgress, hcProgress);
     progress->addWidget(pbrProgress, progress->rowCount(), 0, 1, 2);
     progress->setRowStretch(progress->rowCount(), 1);
 
@@ -88,16 +88,15 @@ TStatisticsDialog::TStatisticsDialog(QWidget* parent, const TVocabFile& document
     auto* rate = new QGridLayout(tsSuccessRate);
     rate->setColumnStretch(0, 1);
     rate->setVerticalSpacing(8);
-    AddRow(rate, tsSuccessRate, QStringLiteral("Questions answered correctly:"), stSuccesses,
-        hcAnsweredCorrectly);
-    AddRow(rate, tsSuccessRate, QStringLiteral("Questions attempted:"), stAttempts, hcAttempted);
-    AddRow(rate, tsSuccessRate, QStringLiteral("Success rate:"), stSuccessRate, hcSuccessRate);
+    AddRow(rate, tsSuccessRate, tr("Questions answered correctly:"), stSuccesses, hcAnsweredCorrectly);
+    AddRow(rate, tsSuccessRate, tr("Questions attempted:"), stAttempts, hcAttempted);
+    AddRow(rate, tsSuccessRate, tr("Success rate:"), stSuccessRate, hcSuccessRate);
     rate->setRowStretch(rate->rowCount(), 1);
 
-    pcStatistics->addTab(tsProgress, QStringLiteral("Progress"));
-    pcStatistics->addTab(tsSuccessRate, QStringLiteral("Success Rate"));
+    pcStatistics->addTab(tsProgress, tr("Progress"));
+    pcStatistics->addTab(tsSuccessRate, tr("Success Rate"));
 
-    chbReset = new QCheckBox(QStringLiteral("&Reset statistics"), this);
+    chbReset = new QCheckBox(tr("&Reset statistics"), this);
     chbReset->setEnabled(figures.ResetEnabled);
     SetHelpContext(chbReset, hcReset);
 

@@ -23,14 +23,14 @@ TTestCommands::TTestCommands(TMainForm& form)
     const auto canTest = [&form] { return form.CanTest(); };
     const auto testing = [&form] { return form.WindowMode() == wmTesting; };
     const TCommandRow rows[] = {
-        { "miTestStartTesting", "Start &Testing", QKeySequence(Qt::CTRL | Qt::Key_T),
-            "Starts or stops vocabulary testing", "test", 2400, { TMenuId::Test, 10, 60, "tbStartTesting" },
-            [this] { StartTesting(); }, canTest,
+        { "miTestStartTesting", QT_TRANSLATE_NOOP("Commands", "Start &Testing"),
+            QKeySequence(Qt::CTRL | Qt::Key_T),
+            QT_TRANSLATE_NOOP("Commands", "Starts or stops vocabulary testing"), "test", 2400,
+            { TMenuId::Test, 10, 60, "tbStartTesting" }, [this] { StartTesting(); }, canTest,
             [&form, testing] { return testing() && !form.Review().Queue(); },
             // The caption and the tip say what the command will do.
             [testing](QAction& action) {
-                const QString caption
-                    = testing() ? QStringLiteral("Stop &Testing") : QStringLiteral("Start &Testing");
+                const QString caption = testing() ? tr("Stop &Testing") : tr("Start &Testing");
                 if (action.text() != caption)
                     action.setText(caption);
                 const QString tip = ToolBarHint(
@@ -39,29 +39,32 @@ TTestCommands::TTestCommands(TMainForm& form)
                 if (action.toolTip() != tip)
                     action.setToolTip(tip);
             } },
-        { "miTestPassive", "Into &Native Language", QKeySequence(Qt::CTRL | Qt::Key_E),
-            "Asks for the translations of the foreign words", "passive", 2401,
+        { "miTestPassive", QT_TRANSLATE_NOOP("Commands", "Into &Native Language"),
+            QKeySequence(Qt::CTRL | Qt::Key_E),
+            QT_TRANSLATE_NOOP("Commands", "Asks for the translations of the foreign words"), "passive", 2401,
             { TMenuId::Test, 20, 70, "tbPassive" }, [this] { Passive(); }, canTest,
             [this, testing] { return testing() && Engine().TestMode() == 0; } },
-        { "miTestActive", "Into &Foreign Language", QKeySequence(Qt::CTRL | Qt::Key_L),
-            "Asks for the foreign words of the translations", "active", 2402,
+        { "miTestActive", QT_TRANSLATE_NOOP("Commands", "Into &Foreign Language"),
+            QKeySequence(Qt::CTRL | Qt::Key_L),
+            QT_TRANSLATE_NOOP("Commands", "Asks for the foreign words of the translations"), "active", 2402,
             { TMenuId::Test, 21, 71, "tbActive" }, [this] { Active(); }, canTest,
             [this, testing] { return testing() && Engine().TestMode() == 1; } },
-        { "miTestMultipleChoice", "&Multiple Choice", QKeySequence(Qt::CTRL | Qt::Key_M),
-            "Chooses each answer from a list", "choice", 2403, { TMenuId::Test, 30, 80, "tbMultipleChoice" },
-            [this] { MultipleChoice(); }, canTest,
+        { "miTestMultipleChoice", QT_TRANSLATE_NOOP("Commands", "&Multiple Choice"),
+            QKeySequence(Qt::CTRL | Qt::Key_M),
+            QT_TRANSLATE_NOOP("Commands", "Chooses each answer from a list"), "choice", 2403,
+            { TMenuId::Test, 30, 80, "tbMultipleChoice" }, [this] { MultipleChoice(); }, canTest,
             [this, testing] { return testing() && Engine().MultipleChoice(); } },
-        { "miTestHint", "&Hint", QKeySequence(Qt::CTRL | Qt::Key_H),
-            "Reveals the correct answer letter by letter", "hint", 2404, { TMenuId::Test, 40, 90, "tbHint" },
-            [this] { Hint(); },
+        { "miTestHint", QT_TRANSLATE_NOOP("Commands", "&Hint"), QKeySequence(Qt::CTRL | Qt::Key_H),
+            QT_TRANSLATE_NOOP("Commands", "Reveals the correct answer letter by letter"), "hint", 2404,
+            { TMenuId::Test, 40, 90, "tbHint" }, [this] { Hint(); },
             [this, &form, testing] {
                 return testing()
                     && Engine().HintEnabled(
                         true, form.TestPanel()->FocusedField(), form.TestPanel()->FocusedFieldReadOnly());
             } },
-        { "miTestStatistics", "&Statistics...", QKeySequence(Qt::Key_F9),
-            "Shows how much has been learnt and resets the statistics", "statistics", 2405,
-            { TMenuId::Test, 41, 91, "tbStatistics" }, [this] { Statistics(); },
+        { "miTestStatistics", QT_TRANSLATE_NOOP("Commands", "&Statistics..."), QKeySequence(Qt::Key_F9),
+            QT_TRANSLATE_NOOP("Commands", "Shows how much has been learnt and resets the statistics"),
+            "statistics", 2405, { TMenuId::Test, 41, 91, "tbStatistics" }, [this] { Statistics(); },
             [&form] { return form.ListShown(); } },
     };
     form.AddCommands(rows);

@@ -2,6 +2,7 @@
 // The Test menu's classic test: start and stop, the direction, multiple choice, hints and the
 // statistics, and the flow between questions. The panel presents a question; the engine decides.
 
+#include <QCoreApplication>
 #include <QObject>
 #include <cstdint>
 #include <functional>
@@ -15,6 +16,8 @@ class ISoundPlayer;
 enum class TTestAction : std::uint8_t;
 
 class TTestCommands : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TTestCommands)
+
 public:
     explicit TTestCommands(TMainForm& form);
     ~TTestCommands() override;

@@ -54,14 +54,14 @@ TTestPanel::TTestPanel(const TSettings& settings, QWidget* parent)
 
     pnlNotes = new QWidget(this);
     pnlNotes->setObjectName(QStringLiteral("pnlNotes"));
-    lblTestCategory = new QLabel(QStringLiteral("Part of speech:"), pnlNotes);
+    lblTestCategory = new QLabel(tr("Part of speech:"), pnlNotes);
     lblTestCategory->setObjectName(QStringLiteral("lblTestCategory"));
     edtTestCategory = new TVocabEdit(pnlNotes);
     edtTestCategory->setObjectName(QStringLiteral("edtTestCategory"));
     edtTestCategory->setReadOnly(true);
     edtTestCategory->setFocusPolicy(Qt::ClickFocus);
     edtTestCategory->SetTag(NativeLanguageTag);
-    lblTestNotes = new QLabel(QStringLiteral("Notes:"), pnlNotes);
+    lblTestNotes = new QLabel(tr("Notes:"), pnlNotes);
     lblTestNotes->setObjectName(QStringLiteral("lblTestNotes"));
     edtTestNotes = new TSymbolEdit(pnlNotes);
     edtTestNotes->setObjectName(QStringLiteral("edtTestNotes"));
@@ -122,16 +122,16 @@ TTestPanel::TTestPanel(const TSettings& settings, QWidget* parent)
     QFont statusFont = pnlTestStatus->font();
     statusFont.setBold(true);
     pnlTestStatus->setFont(statusFont);
-    btnToggleAnswer = new QPushButton(QStringLiteral("Your &Answer"), pnlButtons);
+    btnToggleAnswer = new QPushButton(tr("Your &Answer"), pnlButtons);
     btnToggleAnswer->setObjectName(QStringLiteral("btnToggleAnswer"));
-    btnEnter = new QPushButton(QStringLiteral("Enter"), pnlButtons);
+    btnEnter = new QPushButton(tr("Enter"), pnlButtons);
     btnEnter->setObjectName(QStringLiteral("btnEnter"));
     btnEnter->setDefault(true);
     // Both captions fit, so the button does not jump when it turns into Continue.
-    btnEnter->setMinimumWidth(std::max(btnEnter->sizeHint().width(),
-        btnEnter->fontMetrics().horizontalAdvance(QStringLiteral("Continue")) + 24));
+    btnEnter->setMinimumWidth(std::max(
+        btnEnter->sizeHint().width(), btnEnter->fontMetrics().horizontalAdvance(tr("Continue")) + 24));
     btnToggleAnswer->setMinimumWidth(
-        btnToggleAnswer->fontMetrics().horizontalAdvance(QStringLiteral("Correct Answer")) + 24);
+        btnToggleAnswer->fontMetrics().horizontalAdvance(tr("Correct Answer")) + 24);
     auto* buttons = new QHBoxLayout(pnlButtons);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addWidget(pnlTestStatus, 1);
@@ -341,9 +341,9 @@ void TTestPanel::ShowQuestion()
     }
     timAnswer->stop();
     btnEnter->setEnabled(true);
-    btnEnter->setText(QStringLiteral("Enter"));
+    btnEnter->setText(tr("Enter"));
     btnToggleAnswer->setEnabled(false);
-    btnToggleAnswer->setText(QStringLiteral("Your &Answer"));
+    btnToggleAnswer->setText(tr("Your &Answer"));
     emit QuestionShown();
 }
 
@@ -451,8 +451,8 @@ void TTestPanel::SetMarks(const std::vector<TAnswerMark>& marks)
             break;
         }
     }
-    html += QStringLiteral("</span>&nbsp;&nbsp;<span style=\"color:gray\">(struck out: not expected; "
-                           "underlined: missing)</span>");
+    html += QStringLiteral("</span>&nbsp;&nbsp;<span style=\"color:gray\">%1</span>")
+                .arg(tr("(struck out: not expected; underlined: missing)").toHtmlEscaped());
     lblMarks->setText(html);
     lblMarks->show();
 }

@@ -47,7 +47,7 @@ TTipsDialog::TTipsDialog(QWidget* parent, TTipsData& state)
     : QDialog(parent)
     , Data_(state)
 {
-    setWindowTitle(QStringLiteral("Tip of the Day"));
+    setWindowTitle(tr("Tip of the Day"));
 
     // The framed panel in the window colour, with a strip in the work-space colour at its left.
     auto* panel = new QFrame(this);
@@ -65,7 +65,7 @@ TTipsDialog::TTipsDialog(QWidget* parent, TTipsData& state)
     stripLayout->addWidget(picture, 0, Qt::AlignHCenter);
     stripLayout->addStretch();
 
-    lblHeading = new QLabel(QStringLiteral("Did you know..."), panel);
+    lblHeading = new QLabel(tr("Did you know..."), panel);
     lblHeading->setFont(PixelFont("Times New Roman", QFont::Serif, 19));
     auto* rule = new QFrame(panel);
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
@@ -74,7 +74,7 @@ TTipsDialog::TTipsDialog(QWidget* parent, TTipsData& state)
     reTip->setReadOnly(true);
     reTip->setFrameStyle(QFrame::NoFrame);
     reTip->setFont(PixelFont("Arial", QFont::SansSerif, 13));
-    reTip->setPlainText(QStringLiteral("[tips unavailable]"));
+    reTip->setPlainText(tr("[tips unavailable]"));
     reTip->setMinimumSize(320, 110);
     auto* text = new QVBoxLayout;
     text->setContentsMargins(12, 10, 12, 8);
@@ -88,10 +88,10 @@ TTipsDialog::TTipsDialog(QWidget* parent, TTipsData& state)
     panelLayout->addWidget(strip);
     panelLayout->addLayout(text, 1);
 
-    chbShowTips = new QCheckBox(QStringLiteral("&Show tips at startup"), this);
-    btnDetails = new QPushButton(QStringLiteral("&Details..."), this);
-    btnNextTip = new QPushButton(QStringLiteral("&Next Tip"), this);
-    btnClose = new QPushButton(QStringLiteral("&Close"), this);
+    chbShowTips = new QCheckBox(tr("&Show tips at startup"), this);
+    btnDetails = new QPushButton(tr("&Details..."), this);
+    btnNextTip = new QPushButton(tr("&Next Tip"), this);
+    btnClose = new QPushButton(tr("&Close"), this);
     btnClose->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(chbShowTips);

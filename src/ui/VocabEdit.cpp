@@ -82,9 +82,9 @@ void TVocabEdit::SetBytes(const std::string& bytes)
 QString TVocabEdit::RefusalText(const QString& character, int codePage)
 {
     if (character.isEmpty())
-        return QStringLiteral("The text cannot be any longer.");
+        return tr("The text cannot be any longer.");
     const std::string_view script = CharsetScriptName(CodePageCharset(codePage));
-    return QStringLiteral("\u201C%1\u201D cannot be written in this list's %2 script.")
+    return tr("\u201C%1\u201D cannot be written in this list's %2 script.")
         .arg(character, QString::fromUtf8(script.data(), static_cast<qsizetype>(script.size())));
 }
 

@@ -45,14 +45,15 @@ TWelcomeDialog::TWelcomeDialog(QWidget* parent, TWelcomeData& info)
     : QDialog(parent)
     , Data_(info)
 {
-    setWindowTitle(QStringLiteral("Welcome"));
-    rbNew = new QRadioButton(QStringLiteral("&Create a new file"), this);
-    rbOpen = new QRadioButton(QStringLiteral("&Open an existing file:"), this);
+    setWindowTitle(tr("Welcome"));
+    rbNew = new QRadioButton(tr("&Create a new file"), this);
+    rbOpen = new QRadioButton(tr("&Open an existing file:"), this);
     rbOpen->setChecked(true);
     lbFiles = new QListWidget(this);
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    btnHelp = new QPushButton(QStringLiteral("&Help"), this);
+    btnOK = new QPushButton(tr("OK"), this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
+    btnHelp = new QPushButton(tr("&Help"), this);
+    btnHelp->setObjectName(QStringLiteral("btnHelp"));
     btnOK->setDefault(true);
 
     const QFontMetrics metrics(lbFiles->font());
@@ -83,7 +84,7 @@ TWelcomeDialog::TWelcomeDialog(QWidget* parent, TWelcomeData& info)
     const TTextWidth width = [&metrics](std::string_view text) {
         return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     };
-    lbFiles->addItem(QStringLiteral("Browse..."));
+    lbFiles->addItem(tr("Browse..."));
     if (info.RecentFiles) {
         for (std::int32_t i = 0; i < info.RecentFiles->Count(); ++i) {
             const std::string& name = (*info.RecentFiles)[i];

@@ -32,8 +32,9 @@ struct TEveryDialog {
     std::string Right, Wrong;
     TSpeechSettings Speech;
     TReviewSettings Reviews;
+    std::string UiLanguage;
     TOptionsTarget Target { &Options, &Right, &Wrong, 0, nullptr, nullptr,
-        { &Speech, nullptr, 0x0407, 0x0809, "der Hund", "dog" }, &Reviews };
+        { &Speech, nullptr, 0x0407, 0x0809, "der Hund", "dog" }, &Reviews, &UiLanguage };
     QPrinter Printer;
     TFontSetting Font;
     TReviewProgress Progress;

@@ -2,6 +2,7 @@
 
 #include "fakes/ScriptedDialogs.h"
 #include "qtsupport/FileDialogs.h"
+#include "qtsupport/Translations.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -13,6 +14,10 @@
 
 int main(int argc, char** argv)
 {
+    // The window speaks English and shows numbers plainly whatever the machine's language, here
+    // and in the programs the tests start.
+    setenv("LANGUAGE", "en", 1);
+    setenv("LC_ALL", "C.UTF-8", 1);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // No test reaches a real print server: printing goes to PDF files and, for real, to a
@@ -35,6 +40,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brannock"));
     QApplication::setApplicationName(QStringLiteral("Velmoria"));
+    InstallTranslations("en");
     // No test may block on a modal box or dialog.
     UseScriptedDialogs();
     ::testing::InitGoogleTest(&argc, argv);

@@ -3,6 +3,7 @@
 #include "settings/Settings.h"
 
 #include "settings/MemoryStore.h"
+#include "settings/UiLanguage.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -73,12 +74,12 @@ TFields Fields(const TWindowState& w)
     return fields;
 }
 
-// The settings: the three records' bytes, the sounds, the fonts, the accents and typos, speech and
-// reviews.
+// The settings: the three records' bytes, the sounds, the fonts, the accents and typos, speech,
+// reviews and the window's language.
 using TGlobals = std::tuple<TBytes, TBytes, TBytes, std::string, std::string, std::string, std::int32_t,
     std::string, std::int32_t, std::tuple<bool, bool, bool, bool>,
     std::tuple<bool, bool, bool, bool, std::string, std::string, std::int32_t>,
-    std::pair<std::int32_t, std::int32_t>>;
+    std::pair<std::int32_t, std::int32_t>, std::string>;
 TGlobals Globals(const TSettings& s)
 {
     const TSpeechSettings& v = s.Speech;
@@ -88,7 +89,7 @@ TGlobals Globals(const TSettings& s)
         { s.Options.NativeAccents, s.Options.ForeignAccents, s.Options.NativeTypos, s.Options.ForeignTypos },
         { v.Enabled, v.SpeakQuestionPassive, v.SpeakQuestionActive, v.SpeakAnswerWrong, v.ForeignVoice,
             v.NativeVoice, v.Rate },
-        { s.Reviews.RetentionPercent, s.Reviews.NewPerDay } };
+        { s.Reviews.RetentionPercent, s.Reviews.NewPerDay }, s.UiLanguage };
 }
 
 template <typename From, typename To> auto RoundTripper(From from, To to)
@@ -203,7 +204,7 @@ TEST_F(SettingsTest, EmptyOrDamagedStoreGivesTheDefaultsAndShortRecordsLoadZeroF
             (TGlobals { Bytes(OptionsToBytes(TOptions {})), { 1, 1, 14 },
                 Bytes(PageSetupToBytes(TPageSetup {})), "/opt/velmoria/Clap.wav", "/opt/velmoria/Pow.wav",
                 "Verdana", 8, "Times New Roman", 10, { false, false, false, false },
-                { true, false, false, false, "", "", 0 }, { 90, 20 } }));
+                { true, false, false, false, "", "", 0 }, { 90, 20 }, "" }));
         EXPECT_EQ(store->Values, before);
     }
     // The record defaults that matter to a user: confirmations, colours, the first shortcuts, choices,
@@ -264,6 +265,7 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoadUnderItsNameAndKind)
     Settings.PrintFont = { "Liberation Serif", 14 };
     Settings.Speech = { false, true, false, true, "German", "English (Great Britain)", -7 };
     Settings.Reviews = { 85, 0 };
+    Settings.UiLanguage = "ru";
     const TGlobals globals = Globals(Settings);
     TFakeStore store;
     SaveSettings(store, Settings, saved);
@@ -276,7 +278,8 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoadUnderItsNameAndKind)
             "File1", "File2", "File3", "PrintOptions", "PageSetup", "Options", "AccentEvaluation",
             "TypoEvaluation", "Sound1", "Sound2", "DisplayFont", "DisplaySize", "PrintFont", "PrintSize",
             "SpeechEnabled", "SpeakQuestionPassive", "SpeakQuestionActive", "SpeakAnswerWrong",
-            "SpeechVoiceForeign", "SpeechVoiceNative", "SpeechRate", "ReviewRetention", "ReviewNewPerDay" }));
+            "SpeechVoiceForeign", "SpeechVoiceNative", "SpeechRate", "ReviewRetention", "ReviewNewPerDay",
+            "UiLanguage" }));
     // Loading would take a value of another kind as missing.
     EXPECT_EQ(std::get<TBytes>(store.Values["WindowPosition"]), Position(-10, 20, 630, 500));
     EXPECT_EQ(std::get<std::int32_t>(store.Values["ShowToolBar"]), 0);
@@ -493,4 +496,25 @@ TEST(SettingsLanguage, UserLanguageFromLocaleName)
         { "xx_YY", 0x0409 } };
     for (const auto& [name, id] : cases)
         EXPECT_EQ(UserLanguageFromLocale(name), id) << name;
+}
+
+TEST(SettingsLanguage, TheWindowSpeaksTheChosenLanguageElseTheDesktopsFirstOfOursElseEnglish)
+{
+    const std::vector<std::string> germanDesktop { "de-AT", "en-US" };
+    const struct {
+        const char* Stored;
+        std::vector<std::string> Desktop;
+        const char* Expected;
+    } cases[] {
+        { "ru", germanDesktop, "ru" }, { "en", germanDesktop, "en" }, { "", germanDesktop, "de" },
+        { "it", germanDesktop, "de" }, // a stored language not offered (any more) is the desktop's
+        { "", { "pt_BR.UTF-8", "fr_CA.UTF-8", "de" }, "fr" }, { "", { "es@valencia", "ru" }, "es" },
+        { "", { "en-GB", "de" }, "en" }, { "", { "C", "POSIX", "" }, "en" }, { "", {}, "en" },
+        { "De", { "DE" }, "en" }, // codes are lower case, as Qt and the files spell them
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ChooseUiLanguage(c.Stored, c.Desktop), c.Expected) << c.Stored << " " << c.Desktop.size();
+    // Each offered language is chosen by its own code.
+    for (const TUiLanguage& language : UiLanguages())
+        EXPECT_EQ(ChooseUiLanguage({}, { std::string(language.Code) + "_XX" }), language.Code);
 }

@@ -5,462 +5,462 @@
     <name>Clipboard</name>
     <message>
         <source>No valid data on clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine gültigen Daten in der Zwischenablage.</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Reverses an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Macht eine Aktion rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>Repeats an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellt eine rückgängig gemachte Aktion wieder her</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>Prepares to move the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereitet das Verschieben des markierten Eintrags vor</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Copies the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert den markierten Eintrag</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Inserts the item on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt den Eintrag aus der Zwischenablage ein</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen…</translation>
     </message>
     <message>
         <source>Adds a new item</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt einen neuen Eintrag hinzu</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten…</translation>
     </message>
     <message>
         <source>Modifies the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändert den markierten Eintrag</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Deletes the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Löscht den markierten Eintrag</translation>
     </message>
     <message>
         <source>&amp;Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben verschieben</translation>
     </message>
     <message>
         <source>Moves the selected item up</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt den markierten Eintrag nach oben</translation>
     </message>
     <message>
         <source>M&amp;ove Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten verschieben</translation>
     </message>
     <message>
         <source>Moves the selected item down</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschiebt den markierten Eintrag nach unten</translation>
     </message>
     <message>
         <source>S&amp;huffle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mischen</translation>
     </message>
     <message>
         <source>Arranges items in a random order</source>
-        <translation type="unfinished"></translation>
+        <translation>Bringt die Einträge in eine zufällige Reihenfolge</translation>
     </message>
     <message>
         <source>&amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu…</translation>
     </message>
     <message>
         <source>Creates a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt eine neue Datei</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>Opens an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet eine vorhandene Datei</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Saves the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die aktuelle Datei</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
         <source>Saves the current file with a different name</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die aktuelle Datei unter einem anderen Namen</translation>
     </message>
     <message>
         <source>P&amp;roperties...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigens&amp;chaften…</translation>
     </message>
     <message>
         <source>Shows and changes the properties of the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt und ändert die Eigenschaften der aktuellen Datei</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Quits the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet das Programm</translation>
     </message>
     <message>
         <source>&amp;Sort...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sor&amp;tieren…</translation>
     </message>
     <message>
         <source>Arranges items in alphabetical order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordnet die Einträge alphabetisch</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen…</translation>
     </message>
     <message>
         <source>Searches the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsucht die aktuelle Datei</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitersu&amp;chen</translation>
     </message>
     <message>
         <source>Repeats the last search</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholt die letzte Suche</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
         <source>Displays Help topics, contents and index</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Hilfethemen, Inhalt und Index an</translation>
     </message>
     <message>
         <source>&amp;Edit Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Vokabeln &amp;bearbeiten</translation>
     </message>
     <message>
         <source>Explains how to enter and modify vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Erklärt, wie Sie Vokabeln eingeben und ändern</translation>
     </message>
     <message>
         <source>&amp;Test Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Vokabeln &amp;abfragen</translation>
     </message>
     <message>
         <source>Explains how to learn vocabulary by testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Erklärt, wie Sie Vokabeln durch Abfragen lernen</translation>
     </message>
     <message>
         <source>&amp;Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipp des Tages</translation>
     </message>
     <message>
         <source>Provides useful information for new users</source>
-        <translation type="unfinished"></translation>
+        <translation>Bietet nützliche Informationen für neue Benutzer</translation>
     </message>
     <message>
         <source>&amp;Product Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Produktwebsite</translation>
     </message>
     <message>
         <source>Displays the home page for this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Homepage dieses Programms an</translation>
     </message>
     <message>
         <source>&amp;Share Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vokabeln teilen</translation>
     </message>
     <message>
         <source>Displays vocabulary files on the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Vokabeldateien im Web an</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spenden</translation>
     </message>
     <message>
         <source>Displays information about making a donation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Informationen zum Spenden an</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>Displays information about this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Informationen über dieses Programm an</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren…</translation>
     </message>
     <message>
         <source>Adds vocabulary from another file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt Vokabeln aus einer anderen Datei hinzu</translation>
     </message>
     <message>
         <source>&amp;Tool Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbolleiste</translation>
     </message>
     <message>
         <source>Shows or hides the Tool Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Blendet die Symbolleiste ein oder aus</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
         <source>Shows or hides the Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Blendet die Statusleiste ein oder aus</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift&amp;art…</translation>
     </message>
     <message>
         <source>Changes the display font</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändert die Schriftart der Anzeige</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen…</translation>
     </message>
     <message>
         <source>Changes program settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändert die Programmeinstellungen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Commands for editing vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle zum Bearbeiten von Vokabeln</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;frage</translation>
     </message>
     <message>
         <source>Commands for testing vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle zum Abfragen von Vokabeln</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Display settings and program options</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigeeinstellungen und Programmoptionen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Help and information commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle für Hilfe und Informationen</translation>
     </message>
     <message>
         <source>H&amp;ow To</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anleitungen</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>Prints the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckt die aktuelle Datei</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Page S&amp;etup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite &amp;einrichten…</translation>
     </message>
     <message>
         <source>Changes the layout of printed pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändert das Layout der gedruckten Seiten</translation>
     </message>
     <message>
         <source>Re&amp;view Due Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Wörter &amp;wiederholen</translation>
     </message>
     <message>
         <source>Asks the words due today in this direction, spread over the days so you keep them</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragt die heute fälligen Wörter in dieser Richtung ab, über die Tage verteilt, damit Sie sie behalten</translation>
     </message>
     <message>
         <source>Review &amp;Both Directions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beide Richtungen wiederholen</translation>
     </message>
     <message>
         <source>Asks the words due today into either language, mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragt die heute fälligen Wörter gemischt in beide Sprachen ab</translation>
     </message>
     <message>
         <source>Review &amp;Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lernfortschritt…</translation>
     </message>
     <message>
         <source>Shows your reviews over the days and the words you fail most</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Ihre Wiederholungen über die Tage und die Wörter, die Sie am häufigsten vergessen</translation>
     </message>
     <message>
         <source>Speak &amp;Word/Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wort/Ausdruck vorlesen</translation>
     </message>
     <message>
         <source>Reads the word/phrase aloud in the foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest das Wort/den Ausdruck in der Fremdsprache vor</translation>
     </message>
     <message>
         <source>Speak T&amp;ranslations</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;bersetzungen vorlesen</translation>
     </message>
     <message>
         <source>Reads the translations aloud in the native language</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest die Übersetzungen in der Muttersprache vor</translation>
     </message>
     <message>
         <source>Start &amp;Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abfrage starten</translation>
     </message>
     <message>
         <source>Starts or stops vocabulary testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Startet oder beendet die Vokabelabfrage</translation>
     </message>
     <message>
         <source>Into &amp;Native Language</source>
-        <translation type="unfinished"></translation>
+        <translation>In die &amp;Muttersprache</translation>
     </message>
     <message>
         <source>Asks for the translations of the foreign words</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragt die Übersetzungen der fremdsprachigen Wörter ab</translation>
     </message>
     <message>
         <source>Into &amp;Foreign Language</source>
-        <translation type="unfinished"></translation>
+        <translation>In die &amp;Fremdsprache</translation>
     </message>
     <message>
         <source>Asks for the foreign words of the translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragt zu den Übersetzungen die fremdsprachigen Wörter ab</translation>
     </message>
     <message>
         <source>&amp;Multiple Choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiple &amp;Choice</translation>
     </message>
     <message>
         <source>Chooses each answer from a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Antwort wird aus einer Liste gewählt</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungs&amp;hilfe</translation>
     </message>
     <message>
         <source>Reveals the correct answer letter by letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die richtige Antwort Buchstabe für Buchstabe</translation>
     </message>
     <message>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistik…</translation>
     </message>
     <message>
         <source>Shows how much has been learnt and resets the statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt, wie viel gelernt wurde, und setzt die Statistik zurück</translation>
     </message>
 </context>
 <context>
     <name>TAboutDialog</name>
     <message>
         <source>About Velmoria</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Velmoria</translation>
     </message>
     <message>
         <source>Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Version </translation>
     </message>
     <message>
         <source>A vocabulary trainer for bilingual word lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Vokabeltrainer für zweisprachige Wortlisten.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spenden</translation>
     </message>
 </context>
 <context>
     <name>TAnswerCalendar</name>
     <message>
         <source>Fewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger</translation>
     </message>
     <message>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr</translation>
     </message>
     <message numerus="yes">
         <source>%Ln answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Antwort</numerusform>
+            <numerusform>%Ln Antworten</numerusform>
         </translation>
     </message>
 </context>
@@ -468,865 +468,866 @@
     <name>TApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
     </message>
 </context>
 <context>
     <name>TConvertDialog</name>
     <message>
         <source>Convert Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdatei umwandeln</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hin&amp;zufügen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format:</translation>
     </message>
     <message>
         <source>&amp;Start from line:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beginnen ab Zeile:</translation>
     </message>
     <message>
         <source>A&amp;vailable fields:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verfügbare Felder:</translation>
     </message>
     <message>
         <source>Fi&amp;elds to import:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu &amp;importierende Felder:</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau:</translation>
     </message>
     <message>
         <source>Characters the list&apos;s languages cannot store are replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichen, die die Sprachen der Liste nicht speichern können, werden ersetzt</translation>
     </message>
 </context>
 <context>
     <name>TDialogButtons</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>
     <name>TDueCounter</name>
     <message>
         <source>%L1 due · %L2 new</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 fällig · %L2 neu</translation>
     </message>
     <message>
         <source>%1 learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gelernt</translation>
     </message>
     <message>
         <source>Share of items learnt in the test</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil der in der Abfrage gelernten Einträge</translation>
     </message>
     <message>
         <source>%1 mature</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gefestigt</translation>
     </message>
     <message>
         <source>Share of the words remembered %L1 days or more in this direction (%L2 of %L3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil der Wörter, die in dieser Richtung %L1 Tage oder länger behalten werden (%L2 von %L3)</translation>
     </message>
     <message>
         <source>%1: %L2 due today (%L3 failed earlier today), %L4 new</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %L2 heute fällig (%L3 heute schon vergessen), %L4 neu</translation>
     </message>
     <message>
         <source>Into the native language</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Muttersprache</translation>
     </message>
     <message>
         <source>Into the foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Fremdsprache</translation>
     </message>
 </context>
 <context>
     <name>TEditCommands</name>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <extracomment>%1 is what is undone or redone: Add, Edit, Delete, Paste, Move, Sort or Shuffle</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen: %1</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
 </context>
 <context>
     <name>TEditDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Word/phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wort/Ausdruck:</translation>
     </message>
     <message>
         <source>&amp;Part of speech:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort&amp;art:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nmerkungen:</translation>
     </message>
     <message>
         <source>&amp;Translations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;bersetzungen:</translation>
     </message>
 </context>
 <context>
     <name>TFileCommands</name>
     <message>
         <source>Velmoria Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmoria-Dateien</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien</translation>
     </message>
     <message>
         <source>Velmoria File</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmoria-Datei</translation>
     </message>
     <message>
         <source>Rich Text Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Rich Text Format</translation>
     </message>
     <message>
         <source>Text (Comma-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text (durch Kommas getrennt)</translation>
     </message>
     <message>
         <source>Text (Tab-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text (durch Tabstopps getrennt)</translation>
     </message>
     <message>
         <source>Unicode (Comma-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (durch Kommas getrennt)</translation>
     </message>
     <message>
         <source>Unicode (Tab-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (durch Tabstopps getrennt)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Comma-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode UTF-8 (durch Kommas getrennt)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Tab-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode UTF-8 (durch Tabstopps getrennt)</translation>
     </message>
     <message>
         <source>Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseite</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>dialog title</comment>
         <extracomment>The title of the file dialog that opens a list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
         <source>Opening %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird geöffnet…</translation>
     </message>
     <message>
         <source>Saving %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird gespeichert…</translation>
     </message>
     <message>
         <source>%1
 This file is read-only. Please use a different file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Diese Datei ist schreibgeschützt. Bitte verwenden Sie einen anderen Dateinamen.</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird exportiert…</translation>
     </message>
 </context>
 <context>
     <name>TFindCommands</name>
     <message>
         <source>Sorting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird sortiert…</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gesucht…</translation>
     </message>
     <message>
         <source>Search text not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchtext nicht gefunden.</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
 </context>
 <context>
     <name>THelpFeature</name>
     <message>
         <source>&amp;About Velmoria</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Velmoria</translation>
     </message>
     <message>
         <source>Tip of the Day can be turned on again via the Help menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tipp des Tages lässt sich über das Menü „Hilfe“ wieder einschalten.</translation>
     </message>
 </context>
 <context>
     <name>THelpSystem</name>
     <message>
         <source>Help is not available: the help file %1 cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfe ist nicht verfügbar: Die Hilfedatei %1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>Help is not available: the help file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfe ist nicht verfügbar: Die Hilfedatei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Help is not available: the help file %1 cannot be opened (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfe ist nicht verfügbar: Die Hilfedatei %1 kann nicht geöffnet werden (%2).</translation>
     </message>
 </context>
 <context>
     <name>THelpWindow</name>
     <message>
         <source>Velmoria Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmoria-Hilfe</translation>
     </message>
     <message>
         <source>Type a keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Stichwort eingeben</translation>
     </message>
     <message>
         <source>Words to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu suchende Wörter</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Such&amp;en</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;dex</translation>
     </message>
     <message>
         <source>Sea&amp;rch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suche</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Velmoria Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmoria-Hilfe – %1</translation>
     </message>
     <message>
         <source>Preparing the search index...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchindex wird vorbereitet…</translation>
     </message>
     <message>
         <source>Nothing found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts gefunden.</translation>
     </message>
 </context>
 <context>
     <name>TImportCommands</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Velmoria Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmoria-Dateien</translation>
     </message>
     <message>
         <source>Text Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien</translation>
     </message>
     <message>
         <source>Importing %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird importiert…</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird gelesen…</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>Nothing to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu importieren.</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Tool Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolleiste</translation>
     </message>
     <message>
         <source>Foreign and native language</source>
-        <translation type="unfinished"></translation>
+        <translation>Fremd- und Muttersprache</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Eintrag</numerusform>
+            <numerusform>%Ln Einträge</numerusform>
         </translation>
     </message>
     <message>
         <source>Number of items</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Einträge</translation>
     </message>
     <message>
         <source>%L1 learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 gelernt</translation>
     </message>
     <message>
         <source>Current item</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktueller Eintrag</translation>
     </message>
     <message>
         <source>Share of items learnt in the test</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil der in der Abfrage gelernten Einträge</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Whether the list has changes not yet saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ob die Liste noch nicht gespeicherte Änderungen hat</translation>
     </message>
     <message>
         <source>Words due for review today in this direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute zur Wiederholung fällige Wörter in dieser Richtung</translation>
     </message>
     <message>
         <source>%L1 reviewed</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 wiederholt</translation>
     </message>
     <message>
         <source>No row</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeile</translation>
     </message>
     <message>
         <source>Row %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %L1</translation>
     </message>
     <message>
         <source>Answers given in this review</source>
-        <translation type="unfinished"></translation>
+        <translation>In dieser Wiederholung gegebene Antworten</translation>
     </message>
     <message>
         <source>Items learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelernte Einträge</translation>
     </message>
     <message>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert</translation>
     </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachausgabe</translation>
     </message>
     <message>
         <source>Reviews</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungen</translation>
     </message>
     <message>
         <source>Clear all shortcut key assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Tastenkürzel-Zuweisungen entfernen?</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen</translation>
     </message>
     <message>
         <source>Sound files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tondateien</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien</translation>
     </message>
     <message>
         <source> Editing: </source>
-        <translation type="unfinished"></translation>
+        <translation> Bearbeiten: </translation>
     </message>
     <message>
         <source>&amp;Add new words at end of list</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Wörter am &amp;Listenende anfügen</translation>
     </message>
     <message>
         <source>&amp;Warn if word already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Warnen, wenn das Wort schon vorhanden ist</translation>
     </message>
     <message>
         <source>War&amp;n if sorting position not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnen, wenn keine Sortier&amp;position angegeben ist</translation>
     </message>
     <message>
         <source>Warn if &amp;Part of Speech not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnen, wenn keine Wort&amp;art angegeben ist</translation>
     </message>
     <message>
         <source>&amp;Tab past Part of Speech and Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortart und Anmerkungen mit der Tabulatortaste ü&amp;berspringen</translation>
     </message>
     <message>
         <source>&amp;Display learnt items in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelernte Einträge &amp;darstellen in:</translation>
     </message>
     <message>
         <source> Keyboard shortcuts: </source>
-        <translation type="unfinished"></translation>
+        <translation> Tastenkürzel: </translation>
     </message>
     <message>
         <source>[unassigned]</source>
-        <translation type="unfinished"></translation>
+        <translation>[nicht zugewiesen]</translation>
     </message>
     <message>
         <source>Cl&amp;ear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;entfernen</translation>
     </message>
     <message>
         <source>&amp;Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taste:</translation>
     </message>
     <message>
         <source>&amp;Script:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schrift:</translation>
     </message>
     <message>
         <source>&amp;Character:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeichen:</translation>
     </message>
     <message>
         <source>A&amp;utomatic keyboard switching</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;utomatische Tastaturumschaltung</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source> Test Notes when translating into: </source>
-        <translation type="unfinished"></translation>
+        <translation> Anmerkungen abfragen bei Übersetzung in: </translation>
     </message>
     <message>
         <source>&amp;Native language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Muttersprache</translation>
     </message>
     <message>
         <source>&amp;Foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fremdsprache</translation>
     </message>
     <message>
         <source> Multiple choice: </source>
-        <translation type="unfinished"></translation>
+        <translation> Multiple Choice: </translation>
     </message>
     <message>
         <source>Num&amp;ber of items to choose from:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzahl der Einträge zur Auswahl:</translation>
     </message>
     <message>
         <source> Penalty points: </source>
-        <translation type="unfinished"></translation>
+        <translation> Strafpunkte: </translation>
     </message>
     <message>
         <source>&amp;Use penalty points to target difficult words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Strafpunkte für schwierige Wörter verwenden</translation>
     </message>
     <message>
         <source>Each incorrect response incurs a penalty point against that word, up to a specified maximum. You must recall the word correctly one more time for every point assigned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede falsche Antwort bringt dem Wort einen Strafpunkt ein, bis zu einem festgelegten Höchstwert. Für jeden vergebenen Punkt müssen Sie das Wort ein weiteres Mal richtig wissen.</translation>
     </message>
     <message>
         <source>&amp;Maximum number of points per word:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma&amp;ximale Anzahl Punkte je Wort:</translation>
     </message>
     <message>
         <source>&amp;Treat response as incorrect if Hint used</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort nach Lösungshilfe als falsch &amp;werten</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <source>Ignore &amp;capitalization</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groß-/Kleinschreibung ignorieren</translation>
     </message>
     <message>
         <source>Ignore p&amp;unctuation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Satzzeichen ignorieren</translation>
     </message>
     <message>
         <source>Ignore &amp;spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leerzeichen ignorieren</translation>
     </message>
     <message>
         <source>&amp;Treat text in brackets as optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Text in &amp;Klammern als optional behandeln</translation>
     </message>
     <message>
         <source>Delimiters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennzeichen:</translation>
     </message>
     <message>
         <source>&amp;Accept any correct alternative word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jedes richtige Alternativwort akzeptieren</translation>
     </message>
     <message>
         <source>Delimiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennzeichen:</translation>
     </message>
     <message>
         <source>Accept any c&amp;orrect translation</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede richtige Übersetzung ak&amp;zeptieren</translation>
     </message>
     <message>
         <source>Accept any c&amp;orrect synonym</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes richtige Synonym ak&amp;zeptieren</translation>
     </message>
     <message>
         <source>Accept answers that &amp;differ only in accents</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten akzeptieren, die sich nur in &amp;Akzenten unterscheiden</translation>
     </message>
     <message>
         <source>Count a single wrong letter as a t&amp;ypo</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen einzelnen falschen Buchstaben als &amp;Tippfehler werten</translation>
     </message>
     <message>
         <source>Allow &amp;auxiliary verb contractions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kurzformen von Hilfsverben zulassen</translation>
     </message>
     <message>
         <source>Allow &amp;omission of &apos;to&apos; before verbs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weglassen von „to“ vor Verben zulassen</translation>
     </message>
     <message>
         <source>Allow &amp;substitution of &apos;-ize&apos; and &apos;-ise&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Austausch von „-ize“ und „-ise“ zulassen</translation>
     </message>
     <message>
         <source>&amp;English-specific</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Englischspezifisch</translation>
     </message>
     <message>
         <source>Evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung</translation>
     </message>
     <message>
         <source> Correct response: </source>
-        <translation type="unfinished"></translation>
+        <translation> Richtige Antwort: </translation>
     </message>
     <message>
         <source>&amp;Show expected answer in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartete Antwort &amp;anzeigen in:</translation>
     </message>
     <message>
         <source>&amp;Continue to next question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter zur nächsten Frage</translation>
     </message>
     <message>
         <source>&amp;Play sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ton abspielen:</translation>
     </message>
     <message>
         <source> Incorrect response: </source>
-        <translation type="unfinished"></translation>
+        <translation> Falsche Antwort: </translation>
     </message>
     <message>
         <source>Show &amp;expected answer in:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erwartete Antwort anzeigen in:</translation>
     </message>
     <message>
         <source>&amp;Delay (seconds):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verzögerung (Sekunden):</translation>
     </message>
     <message>
         <source>Play s&amp;ound:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;on abspielen:</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückmeldung</translation>
     </message>
     <message>
         <source>The system&apos;s</source>
         <extracomment>The window&apos;s language as the desktop sets it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Systemsprache</translation>
     </message>
     <message>
         <source>Lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp&amp;rache:</translation>
     </message>
     <message>
         <source>(when Velmoria is started again)</source>
-        <translation type="unfinished"></translation>
+        <translation>(beim nächsten Start von Velmoria)</translation>
     </message>
 </context>
 <context>
     <name>TOptionsReviewsPage</name>
     <message>
         <source>&amp;Desired retention:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gewünschte Behaltensquote:</translation>
     </message>
     <message>
         <source>&amp;New words per day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Wörter pro Tag:</translation>
     </message>
     <message>
         <source>The chance of still knowing a word when it is asked again, from 0.70 to 0.97. A higher value asks more often.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wahrscheinlichkeit, ein Wort bei der nächsten Abfrage noch zu wissen, von 0,70 bis 0,97. Ein höherer Wert fragt öfter ab.</translation>
     </message>
     <message>
         <source>Words never reviewed before that Review Due Words adds each day, after the words that are due.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nie wiederholte Wörter, die „Fällige Wörter wiederholen“ jeden Tag nach den fälligen Wörtern hinzunimmt.</translation>
     </message>
 </context>
 <context>
     <name>TPageSetupDialog</name>
     <message>
         <source>Page Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite einrichten</translation>
     </message>
     <message>
         <source> Margins (inches): </source>
-        <translation type="unfinished"></translation>
+        <translation> Ränder (Zoll): </translation>
     </message>
     <message>
         <source> Margins (cm): </source>
-        <translation type="unfinished"></translation>
+        <translation> Ränder (cm): </translation>
     </message>
     <message>
         <source>&amp;Left:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Links:</translation>
     </message>
     <message>
         <source>&amp;Right:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechts:</translation>
     </message>
     <message>
         <source>&amp;Top:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oben:</translation>
     </message>
     <message>
         <source>&amp;Bottom:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unten:</translation>
     </message>
     <message>
         <source> Columns: </source>
-        <translation type="unfinished"></translation>
+        <translation> Spalten: </translation>
     </message>
     <message>
         <source>&amp;One</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eine</translation>
     </message>
     <message>
         <source>T&amp;wo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zwei</translation>
     </message>
     <message>
         <source>Thr&amp;ee</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drei</translation>
     </message>
     <message>
         <source>&amp;Separator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trennlinie</translation>
     </message>
 </context>
 <context>
     <name>TPrintCommands</name>
     <message>
         <source>Would you like to save the pages as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Seiten stattdessen als PDF-Datei speichern?</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>PDF Files</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien</translation>
     </message>
 </context>
 <context>
     <name>TPrintOptionsDialog</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source> Printer: </source>
-        <translation type="unfinished"></translation>
+        <translation> Drucker: </translation>
     </message>
     <message>
         <source>&amp;Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einrichten…</translation>
     </message>
     <message>
         <source> Font: </source>
-        <translation type="unfinished"></translation>
+        <translation> Schriftart: </translation>
     </message>
     <message>
         <source>Ch&amp;ange...</source>
-        <translation type="unfinished"></translation>
+        <translation>Än&amp;dern…</translation>
     </message>
     <message>
         <source> Print: </source>
-        <translation type="unfinished"></translation>
+        <translation> Drucken: </translation>
     </message>
     <message>
         <source>&amp;Document title</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument&amp;titel</translation>
     </message>
     <message>
         <source>Page &amp;numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seitenzahlen</translation>
     </message>
     <message>
         <source>&amp;Copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopien:</translation>
     </message>
     <message>
         <source> Include: </source>
-        <translation type="unfinished"></translation>
+        <translation> Einbeziehen: </translation>
     </message>
     <message>
         <source>&amp;Part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort&amp;art</translation>
     </message>
     <message>
         <source>N&amp;otes</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nmerkungen</translation>
     </message>
     <message>
         <source>&amp;Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;bersetzungen</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau…</translation>
     </message>
     <message>
         <source>PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Datei</translation>
     </message>
     <message>
         <source>%1, %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
     <message>
         <source>You have chosen to print a large number of copies. Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben eine große Anzahl von Kopien gewählt. Sind Sie sicher?</translation>
     </message>
 </context>
 <context>
     <name>TProgressBox</name>
     <message>
         <source>Printing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gedruckt…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1334,149 +1335,149 @@ This file is read-only. Please use a different file name.</source>
     <message>
         <source>MMM d</source>
         <extracomment>The short date under a chart&apos;s bars, as a QDate format: &quot;MMM d&quot; is &quot;Jan 5&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d. MMM</translation>
     </message>
     <message>
         <source>Cards due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Karten</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Right</source>
         <comment>share of answers</comment>
-        <translation type="unfinished"></translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <source>Reading the review history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsverlauf wird gelesen…</translation>
     </message>
     <message>
         <source>The review history cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wiederholungsverlauf kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Answers per day, last twelve weeks: %L1 in all</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten pro Tag, letzte zwölf Wochen: insgesamt %L1</translation>
     </message>
     <message>
         <source>Cards due, next 30 days: %L1 today</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige Karten, nächste 30 Tage: heute %L1</translation>
     </message>
     <message>
         <source>No word failed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Wort vergessen.</translation>
     </message>
     <message>
         <source>Review Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernfortschritt</translation>
     </message>
     <message>
         <source>Review answers right per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Wiederholungsantworten pro Woche</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersetzungen</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergessen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>&amp;Answers per day, last twelve weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Antworten pro Tag, letzte zwölf Wochen</translation>
     </message>
     <message>
         <source>Cards &amp;due, next 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fällige Karten, nächste 30 Tage</translation>
     </message>
     <message>
         <source>&amp;Reviews right per week</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Richtige Wiederholungen pro Woche</translation>
     </message>
     <message>
         <source>Words &amp;failed most often</source>
-        <translation type="unfinished"></translation>
+        <translation>Am häufigsten &amp;vergessene Wörter</translation>
     </message>
 </context>
 <context>
     <name>TPropertiesDialog</name>
     <message>
         <source>%1 KB (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB (%2 Bytes)</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibgeschützt</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckt</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe:</translation>
     </message>
     <message>
         <source>Modified:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert:</translation>
     </message>
     <message>
         <source>Attributes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribute:</translation>
     </message>
     <message>
         <source>&amp;Foreign:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fremdsprache:</translation>
     </message>
     <message>
         <source>&amp;Native:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Muttersprache:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschreibung:</translation>
     </message>
     <message>
         <source>&amp;Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autor:</translation>
     </message>
     <message>
         <source>&amp;Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommentare:</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfassung</translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
         </translation>
     </message>
 </context>
@@ -1484,65 +1485,66 @@ This file is read-only. Please use a different file name.</source>
     <name>TQtPrinter</name>
     <message>
         <source>The printer could not start a new page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte keine neue Seite beginnen.</translation>
     </message>
     <message>
         <source>The printer could not start the job.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte den Auftrag nicht starten.</translation>
     </message>
 </context>
 <context>
     <name>TRecoveryFeature</name>
     <message>
         <source>The recovery copy could not be written. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiederherstellungskopie konnte nicht geschrieben werden. %1</translation>
     </message>
     <message>
         <source>Velmoria did not close normally. Recover the unsaved changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmoria wurde nicht ordnungsgemäß beendet. Die nicht gespeicherten Änderungen an %1 wiederherstellen?</translation>
     </message>
     <message>
         <source>Opening %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird geöffnet…</translation>
     </message>
     <message>
         <source>%1 has been changed by another program. Reload it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde von einem anderen Programm geändert. Neu laden?</translation>
     </message>
     <message>
         <source>Saving %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird gespeichert…</translation>
     </message>
     <message>
         <source>%1
 This file has been deleted or moved by another program and will be saved again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Diese Datei wurde von einem anderen Programm gelöscht oder verschoben und wird erneut gespeichert.</translation>
     </message>
     <message>
         <source>Overwrite the changes made by another program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen des anderen Programms überschreiben?</translation>
     </message>
 </context>
 <context>
     <name>TRecoveryStore</name>
     <message>
         <source>No lock file can be made in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Darin lässt sich keine Sperrdatei anlegen.</translation>
     </message>
     <message>
         <source>Crash protection is off: the recovery folder &quot;%1&quot; cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Absturzschutz ist aus: Der Wiederherstellungsordner „%1“ kann nicht verwendet werden. %2</translation>
     </message>
 </context>
 <context>
     <name>TReviewBar</name>
     <message>
         <source>Rate this answer %1 (key %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Antwort mit %1 bewerten (Taste %2)</translation>
     </message>
     <message>
         <source>%L1 left: %L2 due, %L3 again, %L4 new</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 übrig: %L2 fällig, %L3 erneut, %L4 neu</translation>
     </message>
 </context>
 <context>
@@ -1551,38 +1553,50 @@ This file has been deleted or moved by another program and will be saved again.<
         <source>%1
 
 Your answer was not kept. Press Enter to give it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Ihre Antwort wurde nicht gespeichert. Drücken Sie die Eingabetaste, um sie erneut zu geben.</translation>
     </message>
     <message>
         <source>%1
 
 Review Due Words is unavailable until the program is started again. Testing works as before.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+„Fällige Wörter wiederholen“ ist bis zum nächsten Programmstart nicht verfügbar. Die Abfrage funktioniert weiterhin.</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; cannot take answers: %2. The due count and Review Progress still work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wiederholungsverlauf „%1“ kann keine Antworten aufnehmen: %2. Die Zahl der fälligen Wörter und der Lernfortschritt funktionieren weiterhin.</translation>
     </message>
     <message>
         <source>Words due for review today in this direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute zur Wiederholung fällige Wörter in dieser Richtung</translation>
     </message>
     <message numerus="yes">
         <source>%1
 
 %n word(s) still due today into the native language. Review them now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1
+
+Heute ist noch %n Wort in die Muttersprache fällig. Jetzt wiederholen?</numerusform>
+            <numerusform>%1
+
+Heute sind noch %n Wörter in die Muttersprache fällig. Jetzt wiederholen?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1
 
 %n word(s) still due today into the foreign language. Review them now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1
+
+Heute ist noch %n Wort in die Fremdsprache fällig. Jetzt wiederholen?</numerusform>
+            <numerusform>%1
+
+Heute sind noch %n Wörter in die Fremdsprache fällig. Jetzt wiederholen?</numerusform>
         </translation>
     </message>
 </context>
@@ -1590,392 +1604,392 @@ Review Due Words is unavailable until the program is started again. Testing work
     <name>TSearchDialog</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Word/phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort/Ausdruck</translation>
     </message>
     <message>
         <source>Part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortart</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerkungen</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersetzungen</translation>
     </message>
     <message>
         <source>Any part of field</source>
-        <translation type="unfinished"></translation>
+        <translation>Beliebiger Teil des Feldes</translation>
     </message>
     <message>
         <source>Start of field</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfang des Feldes</translation>
     </message>
     <message>
         <source>End of field</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende des Feldes</translation>
     </message>
     <message>
         <source>Whole field</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzes Feld</translation>
     </message>
     <message>
         <source>Match &amp;case</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groß-/Kleinschreibung beachten</translation>
     </message>
     <message>
         <source>Match &amp;accents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Akzente beachten</translation>
     </message>
     <message>
         <source>Find &amp;whole word only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ganzes &amp;Wort suchen</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen &amp;in:</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen &amp;nach:</translation>
     </message>
     <message>
         <source>&amp;Match:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergleichen:</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitersuchen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>
     <name>TSelectFontDialog</name>
     <message>
         <source>Select Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart auswählen</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schriftart:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe:</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau:</translation>
     </message>
 </context>
 <context>
     <name>TSortDialog</name>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren</translation>
     </message>
     <message>
         <source> Sort by: </source>
-        <translation type="unfinished"></translation>
+        <translation> Sortieren nach: </translation>
     </message>
     <message>
         <source>&amp;Word/phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wort/Ausdruck</translation>
     </message>
     <message>
         <source>&amp;Part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort&amp;art</translation>
     </message>
     <message>
         <source>&amp;Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nmerkungen</translation>
     </message>
     <message>
         <source>&amp;Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;bersetzungen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>
     <name>TSpeechFeature</name>
     <message>
         <source>Speech is switched off on the Speech page of View &gt; Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprachausgabe ist auf der Seite „Sprachausgabe“ unter Ansicht &gt; Optionen ausgeschaltet.</translation>
     </message>
 </context>
 <context>
     <name>TSpeechPage</name>
     <message>
         <source>&amp;Speak words and phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter und Ausdrücke &amp;vorlesen</translation>
     </message>
     <message>
         <source> Speak the question: </source>
-        <translation type="unfinished"></translation>
+        <translation> Frage vorlesen: </translation>
     </message>
     <message>
         <source>Into the &amp;native language</source>
-        <translation type="unfinished"></translation>
+        <translation>In die &amp;Muttersprache</translation>
     </message>
     <message>
         <source>Into the &amp;foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>In die &amp;Fremdsprache</translation>
     </message>
     <message>
         <source>Read the answer a&amp;loud after a wrong verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Urteil „Falsch“ die Antwort &amp;laut vorlesen</translation>
     </message>
     <message>
         <source> Voices: </source>
-        <translation type="unfinished"></translation>
+        <translation> Stimmen: </translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testen</translation>
     </message>
     <message>
         <source>T&amp;est</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;esten</translation>
     </message>
     <message>
         <source>&amp;Word/phrase in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wort/Ausdruck auf %1:</translation>
     </message>
     <message>
         <source>&amp;Word/phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wort/Ausdruck:</translation>
     </message>
     <message>
         <source>T&amp;ranslations in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;bersetzungen auf %1:</translation>
     </message>
     <message>
         <source>T&amp;ranslations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;bersetzungen:</translation>
     </message>
     <message>
         <source>Slower</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsamer</translation>
     </message>
     <message>
         <source>Faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneller</translation>
     </message>
     <message>
         <source>R&amp;ate:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geschwindigkeit:</translation>
     </message>
     <message>
         <source>Looking for the speech service...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachdienst wird gesucht…</translation>
     </message>
     <message>
         <source>Best voice for the language</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste Stimme für die Sprache</translation>
     </message>
 </context>
 <context>
     <name>TStatisticsDialog</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Words learnt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelernte Wörter:</translation>
     </message>
     <message>
         <source>Words in file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter in der Datei:</translation>
     </message>
     <message>
         <source>Progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt:</translation>
     </message>
     <message>
         <source>Questions answered correctly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig beantwortete Fragen:</translation>
     </message>
     <message>
         <source>Questions attempted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestellte Fragen:</translation>
     </message>
     <message>
         <source>Success rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgsquote:</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>Success Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgsquote</translation>
     </message>
     <message>
         <source>&amp;Reset statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik &amp;zurücksetzen</translation>
     </message>
 </context>
 <context>
     <name>TTestCommands</name>
     <message>
         <source>Stop &amp;Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abfrage beenden</translation>
     </message>
     <message>
         <source>Start &amp;Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abfrage starten</translation>
     </message>
 </context>
 <context>
     <name>TTestPanel</name>
     <message>
         <source>Part of speech:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortart:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerkungen:</translation>
     </message>
     <message>
         <source>Your &amp;Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ihre Antwort</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingeben</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Correct Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antwort</translation>
     </message>
     <message>
         <source>(struck out: not expected; underlined: missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>(durchgestrichen: nicht erwartet; unterstrichen: fehlt)</translation>
     </message>
 </context>
 <context>
     <name>TTipsDialog</name>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp des Tages</translation>
     </message>
     <message>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wussten Sie schon…</translation>
     </message>
     <message>
         <source>[tips unavailable]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Tipps nicht verfügbar]</translation>
     </message>
     <message>
         <source>&amp;Show tips at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipps beim Start anzeigen</translation>
     </message>
     <message>
         <source>&amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Details…</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächster Tipp</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>TVocabEdit</name>
     <message>
         <source>The text cannot be any longer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text kann nicht länger werden.</translation>
     </message>
     <message>
         <source>“%1” cannot be written in this list&apos;s %2 script.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ lässt sich in der Schrift dieser Liste (%2) nicht schreiben.</translation>
     </message>
 </context>
 <context>
     <name>TWelcomeDialog</name>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen</translation>
     </message>
     <message>
         <source>&amp;Create a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Datei erstellen</translation>
     </message>
     <message>
         <source>&amp;Open an existing file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorhandene Datei öffnen:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen…</translation>
     </message>
 </context>
 <context>
     <name>Velmoria::Model</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren</translation>
     </message>
     <message>
         <source>Shuffle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischen</translation>
     </message>
 </context>
 </TS>

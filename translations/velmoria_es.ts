@@ -5,462 +5,462 @@
     <name>Clipboard</name>
     <message>
         <source>No valid data on clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no contiene datos válidos.</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>Reverses an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshace una acción</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Repeats an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehace una acción</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>Prepares to move the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Prepara el traslado de la entrada seleccionada</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copies the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia la entrada seleccionada</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Inserts the item on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserta la entrada del portapapeles</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir...</translation>
     </message>
     <message>
         <source>Adds a new item</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una entrada nueva</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar...</translation>
     </message>
     <message>
         <source>Modifies the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica la entrada seleccionada</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <source>Deletes the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina la entrada seleccionada</translation>
     </message>
     <message>
         <source>&amp;Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ubir</translation>
     </message>
     <message>
         <source>Moves the selected item up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sube la entrada seleccionada</translation>
     </message>
     <message>
         <source>M&amp;ove Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Ba&amp;jar</translation>
     </message>
     <message>
         <source>Moves the selected item down</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja la entrada seleccionada</translation>
     </message>
     <message>
         <source>S&amp;huffle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mezclar</translation>
     </message>
     <message>
         <source>Arranges items in a random order</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloca las entradas en orden aleatorio</translation>
     </message>
     <message>
         <source>&amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo...</translation>
     </message>
     <message>
         <source>Creates a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un archivo nuevo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Opens an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre un archivo existente</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Saves the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda el archivo actual</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <source>Saves the current file with a different name</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda el archivo actual con otro nombre</translation>
     </message>
     <message>
         <source>P&amp;roperties...</source>
-        <translation type="unfinished"></translation>
+        <translation>Propi&amp;edades...</translation>
     </message>
     <message>
         <source>Shows and changes the properties of the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra y cambia las propiedades del archivo actual</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Quits the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra el programa</translation>
     </message>
     <message>
         <source>&amp;Sort...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordenar...</translation>
     </message>
     <message>
         <source>Arranges items in alphabetical order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordena las entradas alfabéticamente</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar...</translation>
     </message>
     <message>
         <source>Searches the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca en el archivo actual</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;siguiente</translation>
     </message>
     <message>
         <source>Repeats the last search</source>
-        <translation type="unfinished"></translation>
+        <translation>Repite la última búsqueda</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Temas de ayuda</translation>
     </message>
     <message>
         <source>Displays Help topics, contents and index</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra los temas, el contenido y el índice de la Ayuda</translation>
     </message>
     <message>
         <source>&amp;Edit Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar el vocabulario</translation>
     </message>
     <message>
         <source>Explains how to enter and modify vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Explica cómo introducir y modificar el vocabulario</translation>
     </message>
     <message>
         <source>&amp;Test Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hacer pruebas de vocabulario</translation>
     </message>
     <message>
         <source>Explains how to learn vocabulary by testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Explica cómo aprender vocabulario con pruebas</translation>
     </message>
     <message>
         <source>&amp;Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;nsejo del día</translation>
     </message>
     <message>
         <source>Provides useful information for new users</source>
-        <translation type="unfinished"></translation>
+        <translation>Ofrece información útil para los usuarios nuevos</translation>
     </message>
     <message>
         <source>&amp;Product Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio &amp;web del producto</translation>
     </message>
     <message>
         <source>Displays the home page for this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la página principal de este programa</translation>
     </message>
     <message>
         <source>&amp;Share Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir &amp;vocabulario</translation>
     </message>
     <message>
         <source>Displays vocabulary files on the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra archivos de vocabulario en la web</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Donar</translation>
     </message>
     <message>
         <source>Displays information about making a donation</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra información sobre cómo hacer un donativo</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>Displays information about this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra información sobre este programa</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar...</translation>
     </message>
     <message>
         <source>Adds vocabulary from another file</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade vocabulario de otro archivo</translation>
     </message>
     <message>
         <source>&amp;Tool Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;herramientas</translation>
     </message>
     <message>
         <source>Shows or hides the Tool Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta la barra de herramientas</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;estado</translation>
     </message>
     <message>
         <source>Shows or hides the Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta la barra de estado</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente...</translation>
     </message>
     <message>
         <source>Changes the display font</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia la fuente de visualización</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones...</translation>
     </message>
     <message>
         <source>Changes program settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia la configuración del programa</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>Commands for editing vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos para editar el vocabulario</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prueba</translation>
     </message>
     <message>
         <source>Commands for testing vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos para hacer pruebas de vocabulario</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Display settings and program options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de visualización y del programa</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Help and information commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos de ayuda e información</translation>
     </message>
     <message>
         <source>H&amp;ow To</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cómo se hace</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir...</translation>
     </message>
     <message>
         <source>Prints the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime el archivo actual</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Page S&amp;etup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configu&amp;rar página...</translation>
     </message>
     <message>
         <source>Changes the layout of printed pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia el diseño de las páginas impresas</translation>
     </message>
     <message>
         <source>Re&amp;view Due Words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repasar palabras pendientes</translation>
     </message>
     <message>
         <source>Asks the words due today in this direction, spread over the days so you keep them</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta las palabras pendientes hoy en este sentido, repartidas a lo largo de los días para que no las olvide</translation>
     </message>
     <message>
         <source>Review &amp;Both Directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Repasar en &amp;ambos sentidos</translation>
     </message>
     <message>
         <source>Asks the words due today into either language, mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta las palabras pendientes hoy en ambos sentidos, mezcladas</translation>
     </message>
     <message>
         <source>Review &amp;Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;greso de los repasos...</translation>
     </message>
     <message>
         <source>Shows your reviews over the days and the words you fail most</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra sus repasos a lo largo de los días y las palabras que más falla</translation>
     </message>
     <message>
         <source>Speak &amp;Word/Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronunciar &amp;palabra/frase</translation>
     </message>
     <message>
         <source>Reads the word/phrase aloud in the foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee en voz alta la palabra/frase en la lengua extranjera</translation>
     </message>
     <message>
         <source>Speak T&amp;ranslations</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronunciar &amp;traducciones</translation>
     </message>
     <message>
         <source>Reads the translations aloud in the native language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee en voz alta las traducciones en la lengua materna</translation>
     </message>
     <message>
         <source>Start &amp;Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar &amp;prueba</translation>
     </message>
     <message>
         <source>Starts or stops vocabulary testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia o detiene la prueba de vocabulario</translation>
     </message>
     <message>
         <source>Into &amp;Native Language</source>
-        <translation type="unfinished"></translation>
+        <translation>A la lengua &amp;materna</translation>
     </message>
     <message>
         <source>Asks for the translations of the foreign words</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta las traducciones de las palabras extranjeras</translation>
     </message>
     <message>
         <source>Into &amp;Foreign Language</source>
-        <translation type="unfinished"></translation>
+        <translation>A la lengua &amp;extranjera</translation>
     </message>
     <message>
         <source>Asks for the foreign words of the translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta las palabras extranjeras que corresponden a las traducciones</translation>
     </message>
     <message>
         <source>&amp;Multiple Choice</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opción múltiple</translation>
     </message>
     <message>
         <source>Chooses each answer from a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige cada respuesta de una lista</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ista</translation>
     </message>
     <message>
         <source>Reveals the correct answer letter by letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la respuesta correcta letra a letra</translation>
     </message>
     <message>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;stadísticas...</translation>
     </message>
     <message>
         <source>Shows how much has been learnt and resets the statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra cuánto se ha aprendido y restablece las estadísticas</translation>
     </message>
 </context>
 <context>
     <name>TAboutDialog</name>
     <message>
         <source>About Velmoria</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Velmoria</translation>
     </message>
     <message>
         <source>Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Versión </translation>
     </message>
     <message>
         <source>A vocabulary trainer for bilingual word lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programa para aprender vocabulario con listas de palabras bilingües.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Donar</translation>
     </message>
 </context>
 <context>
     <name>TAnswerCalendar</name>
     <message>
         <source>Fewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos</translation>
     </message>
     <message>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Más</translation>
     </message>
     <message numerus="yes">
         <source>%Ln answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln respuesta</numerusform>
+            <numerusform>%Ln respuestas</numerusform>
         </translation>
     </message>
 </context>
@@ -468,865 +468,866 @@
     <name>TApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error inesperado.</translation>
     </message>
 </context>
 <context>
     <name>TConvertDialog</name>
     <message>
         <source>Convert Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir archivo de texto</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato:</translation>
     </message>
     <message>
         <source>&amp;Start from line:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empezar en la línea:</translation>
     </message>
     <message>
         <source>A&amp;vailable fields:</source>
-        <translation type="unfinished"></translation>
+        <translation>Campos &amp;disponibles:</translation>
     </message>
     <message>
         <source>Fi&amp;elds to import:</source>
-        <translation type="unfinished"></translation>
+        <translation>Campos que &amp;importar:</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa:</translation>
     </message>
     <message>
         <source>Characters the list&apos;s languages cannot store are replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Se sustituyen los caracteres que las lenguas de la lista no pueden almacenar</translation>
     </message>
 </context>
 <context>
     <name>TDialogButtons</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
 </context>
 <context>
     <name>TDueCounter</name>
     <message>
         <source>%L1 due · %L2 new</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 pendientes · %L2 nuevas</translation>
     </message>
     <message>
         <source>%1 learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aprendidas</translation>
     </message>
     <message>
         <source>Share of items learnt in the test</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción de entradas aprendidas en la prueba</translation>
     </message>
     <message>
         <source>%1 mature</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 consolidadas</translation>
     </message>
     <message>
         <source>Share of the words remembered %L1 days or more in this direction (%L2 of %L3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción de palabras recordadas durante %L1 días o más en este sentido (%L2 de %L3)</translation>
     </message>
     <message>
         <source>%1: %L2 due today (%L3 failed earlier today), %L4 new</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %L2 pendientes hoy (%L3 ya falladas hoy), %L4 nuevas</translation>
     </message>
     <message>
         <source>Into the native language</source>
-        <translation type="unfinished"></translation>
+        <translation>A la lengua materna</translation>
     </message>
     <message>
         <source>Into the foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>A la lengua extranjera</translation>
     </message>
 </context>
 <context>
     <name>TEditCommands</name>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <extracomment>%1 is what is undone or redone: Add, Edit, Delete, Paste, Move, Sort or Shuffle</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer: %1</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer: %1</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
 </context>
 <context>
     <name>TEditDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>&amp;Word/phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palabra/frase:</translation>
     </message>
     <message>
         <source>&amp;Part of speech:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Categoría gramatical:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notas:</translation>
     </message>
     <message>
         <source>&amp;Translations:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Traducciones:</translation>
     </message>
 </context>
 <context>
     <name>TFileCommands</name>
     <message>
         <source>Velmoria Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de Velmoria</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos</translation>
     </message>
     <message>
         <source>Velmoria File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de Velmoria</translation>
     </message>
     <message>
         <source>Rich Text Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto enriquecido (RTF)</translation>
     </message>
     <message>
         <source>Text (Comma-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto (delimitado por comas)</translation>
     </message>
     <message>
         <source>Text (Tab-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto (delimitado por tabulaciones)</translation>
     </message>
     <message>
         <source>Unicode (Comma-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (delimitado por comas)</translation>
     </message>
     <message>
         <source>Unicode (Tab-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (delimitado por tabulaciones)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Comma-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode UTF-8 (delimitado por comas)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Tab-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode UTF-8 (delimitado por tabulaciones)</translation>
     </message>
     <message>
         <source>Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>dialog title</comment>
         <extracomment>The title of the file dialog that opens a list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios en %1?</translation>
     </message>
     <message>
         <source>Opening %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abriendo %1...</translation>
     </message>
     <message>
         <source>Saving %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando %1...</translation>
     </message>
     <message>
         <source>%1
 This file is read-only. Please use a different file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Este archivo es de solo lectura. Use otro nombre de archivo.</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando...</translation>
     </message>
 </context>
 <context>
     <name>TFindCommands</name>
     <message>
         <source>Sorting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenando...</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando...</translation>
     </message>
     <message>
         <source>Search text not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado el texto buscado.</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
 </context>
 <context>
     <name>THelpFeature</name>
     <message>
         <source>&amp;About Velmoria</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Velmoria</translation>
     </message>
     <message>
         <source>Tip of the Day can be turned on again via the Help menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>El Consejo del día puede volver a activarse desde el menú Ayuda.</translation>
     </message>
 </context>
 <context>
     <name>THelpSystem</name>
     <message>
         <source>Help is not available: the help file %1 cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>La Ayuda no está disponible: no se encuentra el archivo de ayuda %1.</translation>
     </message>
     <message>
         <source>Help is not available: the help file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La Ayuda no está disponible: no se puede leer el archivo de ayuda %1.</translation>
     </message>
     <message>
         <source>Help is not available: the help file %1 cannot be opened (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La Ayuda no está disponible: no se puede abrir el archivo de ayuda %1 (%2).</translation>
     </message>
 </context>
 <context>
     <name>THelpWindow</name>
     <message>
         <source>Velmoria Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Velmoria</translation>
     </message>
     <message>
         <source>Type a keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una palabra clave</translation>
     </message>
     <message>
         <source>Words to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras que buscar</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Í&amp;ndice</translation>
     </message>
     <message>
         <source>Sea&amp;rch</source>
-        <translation type="unfinished"></translation>
+        <translation>Bú&amp;squeda</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegación</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <source>Velmoria Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Velmoria - %1</translation>
     </message>
     <message>
         <source>Preparing the search index...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparando el índice de búsqueda...</translation>
     </message>
     <message>
         <source>Nothing found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado nada.</translation>
     </message>
 </context>
 <context>
     <name>TImportCommands</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Velmoria Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de Velmoria</translation>
     </message>
     <message>
         <source>Text Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos</translation>
     </message>
     <message>
         <source>Importing %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando %1...</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo %1...</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 No se ha importado nada.</translation>
     </message>
     <message>
         <source>Nothing to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que importar.</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Tool Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>Foreign and native language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengua extranjera y lengua materna</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln entrada</numerusform>
+            <numerusform>%Ln entradas</numerusform>
         </translation>
     </message>
     <message>
         <source>Number of items</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de entradas</translation>
     </message>
     <message>
         <source>%L1 learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 aprendidas</translation>
     </message>
     <message>
         <source>Current item</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada actual</translation>
     </message>
     <message>
         <source>Share of items learnt in the test</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción de entradas aprendidas en la prueba</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificada</translation>
     </message>
     <message>
         <source>Whether the list has changes not yet saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica si la lista tiene cambios sin guardar</translation>
     </message>
     <message>
         <source>Words due for review today in this direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras pendientes de repaso hoy en este sentido</translation>
     </message>
     <message>
         <source>%L1 reviewed</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 repasadas</translation>
     </message>
     <message>
         <source>No row</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna fila</translation>
     </message>
     <message>
         <source>Row %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %L1</translation>
     </message>
     <message>
         <source>Answers given in this review</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas dadas en este repaso</translation>
     </message>
     <message>
         <source>Items learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas aprendidas</translation>
     </message>
     <message>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardada</translation>
     </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <source>Reviews</source>
-        <translation type="unfinished"></translation>
+        <translation>Repasos</translation>
     </message>
     <message>
         <source>Clear all shortcut key assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar todas las asignaciones de atajos de teclado?</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar</translation>
     </message>
     <message>
         <source>Sound files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de sonido</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos</translation>
     </message>
     <message>
         <source> Editing: </source>
-        <translation type="unfinished"></translation>
+        <translation> Edición: </translation>
     </message>
     <message>
         <source>&amp;Add new words at end of list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir las palabras nuevas al final de la lista</translation>
     </message>
     <message>
         <source>&amp;Warn if word already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;visar si la palabra ya existe</translation>
     </message>
     <message>
         <source>War&amp;n if sorting position not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisar si &amp;no se indica la posición de ordenación</translation>
     </message>
     <message>
         <source>Warn if &amp;Part of Speech not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisar si no se indica la &amp;categoría gramatical</translation>
     </message>
     <message>
         <source>&amp;Tab past Part of Speech and Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saltar con Tab la categoría gramatical y las notas</translation>
     </message>
     <message>
         <source>&amp;Display learnt items in:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar las entradas aprendidas en:</translation>
     </message>
     <message>
         <source> Keyboard shortcuts: </source>
-        <translation type="unfinished"></translation>
+        <translation> Atajos de teclado: </translation>
     </message>
     <message>
         <source>[unassigned]</source>
-        <translation type="unfinished"></translation>
+        <translation>[sin asignar]</translation>
     </message>
     <message>
         <source>Cl&amp;ear All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar todo</translation>
     </message>
     <message>
         <source>&amp;Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tecla:</translation>
     </message>
     <message>
         <source>&amp;Script:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escritura:</translation>
     </message>
     <message>
         <source>&amp;Character:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;rácter:</translation>
     </message>
     <message>
         <source>A&amp;utomatic keyboard switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio automático de tec&amp;lado</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source> Test Notes when translating into: </source>
-        <translation type="unfinished"></translation>
+        <translation> Preguntar también las notas al traducir a: </translation>
     </message>
     <message>
         <source>&amp;Native language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lengua materna</translation>
     </message>
     <message>
         <source>&amp;Foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengua e&amp;xtranjera</translation>
     </message>
     <message>
         <source> Multiple choice: </source>
-        <translation type="unfinished"></translation>
+        <translation> Opción múltiple: </translation>
     </message>
     <message>
         <source>Num&amp;ber of items to choose from:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Número de entradas entre las que elegir:</translation>
     </message>
     <message>
         <source> Penalty points: </source>
-        <translation type="unfinished"></translation>
+        <translation> Puntos de penalización: </translation>
     </message>
     <message>
         <source>&amp;Use penalty points to target difficult words</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar &amp;puntos de penalización para insistir en las palabras difíciles</translation>
     </message>
     <message>
         <source>Each incorrect response incurs a penalty point against that word, up to a specified maximum. You must recall the word correctly one more time for every point assigned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada respuesta incorrecta suma un punto de penalización a esa palabra, hasta un máximo indicado. Deberá recordar la palabra correctamente una vez más por cada punto asignado.</translation>
     </message>
     <message>
         <source>&amp;Maximum number of points per word:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número &amp;máximo de puntos por palabra:</translation>
     </message>
     <message>
         <source>&amp;Treat response as incorrect if Hint used</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Considerar incorrecta la respuesta si se ha usado la pista</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <source>Ignore &amp;capitalization</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar &amp;mayúsculas y minúsculas</translation>
     </message>
     <message>
         <source>Ignore p&amp;unctuation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar la &amp;puntuación</translation>
     </message>
     <message>
         <source>Ignore &amp;spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar los &amp;espacios</translation>
     </message>
     <message>
         <source>&amp;Treat text in brackets as optional</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tratar el texto entre paréntesis como opcional</translation>
     </message>
     <message>
         <source>Delimiters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Delimitadores:</translation>
     </message>
     <message>
         <source>&amp;Accept any correct alternative word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar cualquier palabra alternativa correcta</translation>
     </message>
     <message>
         <source>Delimiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Delimitador:</translation>
     </message>
     <message>
         <source>Accept any c&amp;orrect translation</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar cualquier tra&amp;ducción correcta</translation>
     </message>
     <message>
         <source>Accept any c&amp;orrect synonym</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar cualquier si&amp;nónimo correcto</translation>
     </message>
     <message>
         <source>Accept answers that &amp;differ only in accents</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar respuestas que solo difieran en los a&amp;centos</translation>
     </message>
     <message>
         <source>Count a single wrong letter as a t&amp;ypo</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar una sola letra incorrecta como e&amp;rrata</translation>
     </message>
     <message>
         <source>Allow &amp;auxiliary verb contractions</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir contracciones de verbos &amp;auxiliares</translation>
     </message>
     <message>
         <source>Allow &amp;omission of &apos;to&apos; before verbs</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir &amp;omitir «to» delante de los verbos</translation>
     </message>
     <message>
         <source>Allow &amp;substitution of &apos;-ize&apos; and &apos;-ise&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir &amp;sustituir «-ize» por «-ise» y viceversa</translation>
     </message>
     <message>
         <source>&amp;English-specific</source>
-        <translation type="unfinished"></translation>
+        <translation>Específico del &amp;inglés</translation>
     </message>
     <message>
         <source>Evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Evaluación</translation>
     </message>
     <message>
         <source> Correct response: </source>
-        <translation type="unfinished"></translation>
+        <translation> Respuesta correcta: </translation>
     </message>
     <message>
         <source>&amp;Show expected answer in:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar la respuesta esperada en:</translation>
     </message>
     <message>
         <source>&amp;Continue to next question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Continuar con la siguiente pregunta</translation>
     </message>
     <message>
         <source>&amp;Play sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reproducir sonido:</translation>
     </message>
     <message>
         <source> Incorrect response: </source>
-        <translation type="unfinished"></translation>
+        <translation> Respuesta incorrecta: </translation>
     </message>
     <message>
         <source>Show &amp;expected answer in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la respuesta &amp;esperada en:</translation>
     </message>
     <message>
         <source>&amp;Delay (seconds):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa (segundos):</translation>
     </message>
     <message>
         <source>Play s&amp;ound:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir s&amp;onido:</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroalimentación</translation>
     </message>
     <message>
         <source>The system&apos;s</source>
         <extracomment>The window&apos;s language as the desktop sets it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El del sistema</translation>
     </message>
     <message>
         <source>Lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma:</translation>
     </message>
     <message>
         <source>(when Velmoria is started again)</source>
-        <translation type="unfinished"></translation>
+        <translation>(al volver a iniciar Velmoria)</translation>
     </message>
 </context>
 <context>
     <name>TOptionsReviewsPage</name>
     <message>
         <source>&amp;Desired retention:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retención deseada:</translation>
     </message>
     <message>
         <source>&amp;New words per day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras &amp;nuevas por día:</translation>
     </message>
     <message>
         <source>The chance of still knowing a word when it is asked again, from 0.70 to 0.97. A higher value asks more often.</source>
-        <translation type="unfinished"></translation>
+        <translation>La probabilidad de seguir sabiendo una palabra cuando se vuelve a preguntar, de 0,70 a 0,97. Con un valor más alto se pregunta más a menudo.</translation>
     </message>
     <message>
         <source>Words never reviewed before that Review Due Words adds each day, after the words that are due.</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras nunca repasadas que «Repasar palabras pendientes» añade cada día, después de las palabras pendientes.</translation>
     </message>
 </context>
 <context>
     <name>TPageSetupDialog</name>
     <message>
         <source>Page Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar página</translation>
     </message>
     <message>
         <source> Margins (inches): </source>
-        <translation type="unfinished"></translation>
+        <translation> Márgenes (pulgadas): </translation>
     </message>
     <message>
         <source> Margins (cm): </source>
-        <translation type="unfinished"></translation>
+        <translation> Márgenes (cm): </translation>
     </message>
     <message>
         <source>&amp;Left:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Izquierdo:</translation>
     </message>
     <message>
         <source>&amp;Right:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Derecho:</translation>
     </message>
     <message>
         <source>&amp;Top:</source>
-        <translation type="unfinished"></translation>
+        <translation>Su&amp;perior:</translation>
     </message>
     <message>
         <source>&amp;Bottom:</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;ferior:</translation>
     </message>
     <message>
         <source> Columns: </source>
-        <translation type="unfinished"></translation>
+        <translation> Columnas: </translation>
     </message>
     <message>
         <source>&amp;One</source>
-        <translation type="unfinished"></translation>
+        <translation>U&amp;na</translation>
     </message>
     <message>
         <source>T&amp;wo</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;os</translation>
     </message>
     <message>
         <source>Thr&amp;ee</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tres</translation>
     </message>
     <message>
         <source>&amp;Separator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Separador</translation>
     </message>
 </context>
 <context>
     <name>TPrintCommands</name>
     <message>
         <source>Would you like to save the pages as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar las páginas en un archivo PDF en su lugar?</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PDF</translation>
     </message>
     <message>
         <source>PDF Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF</translation>
     </message>
 </context>
 <context>
     <name>TPrintOptionsDialog</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source> Printer: </source>
-        <translation type="unfinished"></translation>
+        <translation> Impresora: </translation>
     </message>
     <message>
         <source>&amp;Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurar...</translation>
     </message>
     <message>
         <source> Font: </source>
-        <translation type="unfinished"></translation>
+        <translation> Fuente: </translation>
     </message>
     <message>
         <source>Ch&amp;ange...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;mbiar...</translation>
     </message>
     <message>
         <source> Print: </source>
-        <translation type="unfinished"></translation>
+        <translation> Imprimir: </translation>
     </message>
     <message>
         <source>&amp;Document title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Título del documento</translation>
     </message>
     <message>
         <source>Page &amp;numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Números de página</translation>
     </message>
     <message>
         <source>&amp;Copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;opias:</translation>
     </message>
     <message>
         <source> Include: </source>
-        <translation type="unfinished"></translation>
+        <translation> Incluir: </translation>
     </message>
     <message>
         <source>&amp;Part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría &amp;gramatical</translation>
     </message>
     <message>
         <source>N&amp;otes</source>
-        <translation type="unfinished"></translation>
+        <translation>Not&amp;as</translation>
     </message>
     <message>
         <source>&amp;Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;raducciones</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa...</translation>
     </message>
     <message>
         <source>PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo PDF</translation>
     </message>
     <message>
         <source>%1, %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión</translation>
     </message>
     <message>
         <source>You have chosen to print a large number of copies. Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha elegido imprimir un número elevado de copias. ¿Desea continuar?</translation>
     </message>
 </context>
 <context>
     <name>TProgressBox</name>
     <message>
         <source>Printing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimiendo...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1334,149 +1335,149 @@ This file is read-only. Please use a different file name.</source>
     <message>
         <source>MMM d</source>
         <extracomment>The short date under a chart&apos;s bars, as a QDate format: &quot;MMM d&quot; is &quot;Jan 5&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d MMM</translation>
     </message>
     <message>
         <source>Cards due</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras pendientes</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>Right</source>
         <comment>share of answers</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos</translation>
     </message>
     <message>
         <source>Reading the review history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo el historial de repasos...</translation>
     </message>
     <message>
         <source>The review history cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el historial de repasos: %1</translation>
     </message>
     <message>
         <source>Answers per day, last twelve weeks: %L1 in all</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas por día, últimas doce semanas: %L1 en total</translation>
     </message>
     <message>
         <source>Cards due, next 30 days: %L1 today</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras pendientes, próximos 30 días: %L1 hoy</translation>
     </message>
     <message>
         <source>No word failed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha fallado ninguna palabra.</translation>
     </message>
     <message>
         <source>Review Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de los repasos</translation>
     </message>
     <message>
         <source>Review answers right per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas de repaso acertadas por semana</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducciones</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallos</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>&amp;Answers per day, last twelve weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Respuestas por día, últimas doce semanas</translation>
     </message>
     <message>
         <source>Cards &amp;due, next 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras &amp;pendientes, próximos 30 días</translation>
     </message>
     <message>
         <source>&amp;Reviews right per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Repasos &amp;acertados por semana</translation>
     </message>
     <message>
         <source>Words &amp;failed most often</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras con más &amp;fallos</translation>
     </message>
 </context>
 <context>
     <name>TPropertiesDialog</name>
     <message>
         <source>%1 KB (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB (%2 bytes)</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo lectura</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Oculto</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño:</translation>
     </message>
     <message>
         <source>Modified:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado:</translation>
     </message>
     <message>
         <source>Attributes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Atributos:</translation>
     </message>
     <message>
         <source>&amp;Foreign:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengua &amp;extranjera:</translation>
     </message>
     <message>
         <source>&amp;Native:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengua &amp;materna:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descripción:</translation>
     </message>
     <message>
         <source>&amp;Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autor:</translation>
     </message>
     <message>
         <source>&amp;Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comentarios:</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
 </context>
@@ -1484,65 +1485,66 @@ This file is read-only. Please use a different file name.</source>
     <name>TQtPrinter</name>
     <message>
         <source>The printer could not start a new page.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora no ha podido empezar una página nueva.</translation>
     </message>
     <message>
         <source>The printer could not start the job.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora no ha podido iniciar el trabajo.</translation>
     </message>
 </context>
 <context>
     <name>TRecoveryFeature</name>
     <message>
         <source>The recovery copy could not be written. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir la copia de recuperación. %1</translation>
     </message>
     <message>
         <source>Velmoria did not close normally. Recover the unsaved changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmoria no se cerró correctamente. ¿Desea recuperar los cambios no guardados de %1?</translation>
     </message>
     <message>
         <source>Opening %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abriendo %1...</translation>
     </message>
     <message>
         <source>%1 has been changed by another program. Reload it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado %1. ¿Desea volver a cargarlo?</translation>
     </message>
     <message>
         <source>Saving %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando %1...</translation>
     </message>
     <message>
         <source>%1
 This file has been deleted or moved by another program and will be saved again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Otro programa ha eliminado o movido este archivo; se volverá a guardar.</translation>
     </message>
     <message>
         <source>Overwrite the changes made by another program?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea sobrescribir los cambios hechos por otro programa?</translation>
     </message>
 </context>
 <context>
     <name>TRecoveryStore</name>
     <message>
         <source>No lock file can be made in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear en ella un archivo de bloqueo.</translation>
     </message>
     <message>
         <source>Crash protection is off: the recovery folder &quot;%1&quot; cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La protección contra cierres inesperados está desactivada: no se puede usar la carpeta de recuperación «%1». %2</translation>
     </message>
 </context>
 <context>
     <name>TReviewBar</name>
     <message>
         <source>Rate this answer %1 (key %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calificar esta respuesta: %1 (tecla %2)</translation>
     </message>
     <message>
         <source>%L1 left: %L2 due, %L3 again, %L4 new</source>
-        <translation type="unfinished"></translation>
+        <translation>Quedan %L1: %L2 pendientes, %L3 por repetir, %L4 nuevas</translation>
     </message>
 </context>
 <context>
@@ -1551,38 +1553,50 @@ This file has been deleted or moved by another program and will be saved again.<
         <source>%1
 
 Your answer was not kept. Press Enter to give it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+No se ha guardado su respuesta. Pulse Intro para darla de nuevo.</translation>
     </message>
     <message>
         <source>%1
 
 Review Due Words is unavailable until the program is started again. Testing works as before.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+«Repasar palabras pendientes» no estará disponible hasta que se vuelva a iniciar el programa. Las pruebas funcionan como antes.</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; cannot take answers: %2. The due count and Review Progress still work.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de repasos «%1» no puede registrar respuestas: %2. El recuento de pendientes y «Progreso de los repasos» siguen funcionando.</translation>
     </message>
     <message>
         <source>Words due for review today in this direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras pendientes de repaso hoy en este sentido</translation>
     </message>
     <message numerus="yes">
         <source>%1
 
 %n word(s) still due today into the native language. Review them now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1
+
+Hoy todavía queda %n palabra pendiente de traducir a la lengua materna. ¿Desea repasarla ahora?</numerusform>
+            <numerusform>%1
+
+Hoy todavía quedan %n palabras pendientes de traducir a la lengua materna. ¿Desea repasarlas ahora?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1
 
 %n word(s) still due today into the foreign language. Review them now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1
+
+Hoy todavía queda %n palabra pendiente de traducir a la lengua extranjera. ¿Desea repasarla ahora?</numerusform>
+            <numerusform>%1
+
+Hoy todavía quedan %n palabras pendientes de traducir a la lengua extranjera. ¿Desea repasarlas ahora?</numerusform>
         </translation>
     </message>
 </context>
@@ -1590,392 +1604,392 @@ Review Due Words is unavailable until the program is started again. Testing work
     <name>TSearchDialog</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Word/phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra/frase</translation>
     </message>
     <message>
         <source>Part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría gramatical</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducciones</translation>
     </message>
     <message>
         <source>Any part of field</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquier parte del campo</translation>
     </message>
     <message>
         <source>Start of field</source>
-        <translation type="unfinished"></translation>
+        <translation>Principio del campo</translation>
     </message>
     <message>
         <source>End of field</source>
-        <translation type="unfinished"></translation>
+        <translation>Final del campo</translation>
     </message>
     <message>
         <source>Whole field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo completo</translation>
     </message>
     <message>
         <source>Match &amp;case</source>
-        <translation type="unfinished"></translation>
+        <translation>Coincidir &amp;mayúsculas y minúsculas</translation>
     </message>
     <message>
         <source>Match &amp;accents</source>
-        <translation type="unfinished"></translation>
+        <translation>Coincidir &amp;acentos</translation>
     </message>
     <message>
         <source>Find &amp;whole word only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo palabras &amp;completas</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;en:</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>&amp;Match:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oincidencia:</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar siguiente</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
 </context>
 <context>
     <name>TSelectFontDialog</name>
     <message>
         <source>Select Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar fuente</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño:</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa:</translation>
     </message>
 </context>
 <context>
     <name>TSortDialog</name>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar</translation>
     </message>
     <message>
         <source> Sort by: </source>
-        <translation type="unfinished"></translation>
+        <translation> Ordenar por: </translation>
     </message>
     <message>
         <source>&amp;Word/phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palabra/frase</translation>
     </message>
     <message>
         <source>&amp;Part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Categoría gramatical</translation>
     </message>
     <message>
         <source>&amp;Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notas</translation>
     </message>
     <message>
         <source>&amp;Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Traducciones</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
 </context>
 <context>
     <name>TSpeechFeature</name>
     <message>
         <source>Speech is switched off on the Speech page of View &gt; Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>La voz está desactivada en la página Voz de Ver &gt; Opciones.</translation>
     </message>
 </context>
 <context>
     <name>TSpeechPage</name>
     <message>
         <source>&amp;Speak words and phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pronunciar palabras y frases</translation>
     </message>
     <message>
         <source> Speak the question: </source>
-        <translation type="unfinished"></translation>
+        <translation> Pronunciar la pregunta: </translation>
     </message>
     <message>
         <source>Into the &amp;native language</source>
-        <translation type="unfinished"></translation>
+        <translation>A la lengua &amp;materna</translation>
     </message>
     <message>
         <source>Into the &amp;foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>A la lengua &amp;extranjera</translation>
     </message>
     <message>
         <source>Read the answer a&amp;loud after a wrong verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leer en voz alta la respuesta tras un fallo</translation>
     </message>
     <message>
         <source> Voices: </source>
-        <translation type="unfinished"></translation>
+        <translation> Voces: </translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;robar</translation>
     </message>
     <message>
         <source>T&amp;est</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;bar</translation>
     </message>
     <message>
         <source>&amp;Word/phrase in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra/&amp;frase en %1:</translation>
     </message>
     <message>
         <source>&amp;Word/phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra/&amp;frase:</translation>
     </message>
     <message>
         <source>T&amp;ranslations in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Traducciones en %1:</translation>
     </message>
     <message>
         <source>T&amp;ranslations:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Traducciones:</translation>
     </message>
     <message>
         <source>Slower</source>
-        <translation type="unfinished"></translation>
+        <translation>Más lenta</translation>
     </message>
     <message>
         <source>Faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Más rápida</translation>
     </message>
     <message>
         <source>R&amp;ate:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocidad:</translation>
     </message>
     <message>
         <source>Looking for the speech service...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando el servicio de voz...</translation>
     </message>
     <message>
         <source>Best voice for the language</source>
-        <translation type="unfinished"></translation>
+        <translation>La mejor voz para la lengua</translation>
     </message>
 </context>
 <context>
     <name>TStatisticsDialog</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Words learnt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras aprendidas:</translation>
     </message>
     <message>
         <source>Words in file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras en el archivo:</translation>
     </message>
     <message>
         <source>Progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso:</translation>
     </message>
     <message>
         <source>Questions answered correctly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas respondidas correctamente:</translation>
     </message>
     <message>
         <source>Questions attempted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntas intentadas:</translation>
     </message>
     <message>
         <source>Success rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de aciertos:</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Success Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de aciertos</translation>
     </message>
     <message>
         <source>&amp;Reset statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer las estadísticas</translation>
     </message>
 </context>
 <context>
     <name>TTestCommands</name>
     <message>
         <source>Stop &amp;Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener &amp;prueba</translation>
     </message>
     <message>
         <source>Start &amp;Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar &amp;prueba</translation>
     </message>
 </context>
 <context>
     <name>TTestPanel</name>
     <message>
         <source>Part of speech:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría gramatical:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas:</translation>
     </message>
     <message>
         <source>Your &amp;Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Su &amp;respuesta</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <source>Correct Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta correcta</translation>
     </message>
     <message>
         <source>(struck out: not expected; underlined: missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>(tachado: no esperado; subrayado: falta)</translation>
     </message>
 </context>
 <context>
     <name>TTipsDialog</name>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Consejo del día</translation>
     </message>
     <message>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sabía que...?</translation>
     </message>
     <message>
         <source>[tips unavailable]</source>
-        <translation type="unfinished"></translation>
+        <translation>[consejos no disponibles]</translation>
     </message>
     <message>
         <source>&amp;Show tips at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar consejos al iniciar</translation>
     </message>
     <message>
         <source>&amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detalles...</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente consejo</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>TVocabEdit</name>
     <message>
         <source>The text cannot be any longer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto no puede ser más largo.</translation>
     </message>
     <message>
         <source>“%1” cannot be written in this list&apos;s %2 script.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se puede escribir con el sistema de escritura %2 de esta lista.</translation>
     </message>
 </context>
 <context>
     <name>TWelcomeDialog</name>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenida</translation>
     </message>
     <message>
         <source>&amp;Create a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crear un archivo nuevo</translation>
     </message>
     <message>
         <source>&amp;Open an existing file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir un archivo existente:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
 </context>
 <context>
     <name>Velmoria::Model</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar</translation>
     </message>
     <message>
         <source>Shuffle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezclar</translation>
     </message>
 </context>
 </TS>

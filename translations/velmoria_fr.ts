@@ -5,462 +5,462 @@
     <name>Clipboard</name>
     <message>
         <source>No valid data on clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers ne contient pas de données valides.</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Reverses an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Annule la dernière action</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Repeats an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablit l’action annulée</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>Prepares to move the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Prépare le déplacement de l’entrée sélectionnée</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copies the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie l’entrée sélectionnée</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Inserts the item on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Insère l’entrée du presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter...</translation>
     </message>
     <message>
         <source>Adds a new item</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute une nouvelle entrée</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier...</translation>
     </message>
     <message>
         <source>Modifies the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifie l’entrée sélectionnée</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Deletes the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprime l’entrée sélectionnée</translation>
     </message>
     <message>
         <source>&amp;Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers le &amp;haut</translation>
     </message>
     <message>
         <source>Moves the selected item up</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplace l’entrée sélectionnée vers le haut</translation>
     </message>
     <message>
         <source>M&amp;ove Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers le &amp;bas</translation>
     </message>
     <message>
         <source>Moves the selected item down</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplace l’entrée sélectionnée vers le bas</translation>
     </message>
     <message>
         <source>S&amp;huffle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mé&amp;langer</translation>
     </message>
     <message>
         <source>Arranges items in a random order</source>
-        <translation type="unfinished"></translation>
+        <translation>Place les entrées dans un ordre aléatoire</translation>
     </message>
     <message>
         <source>&amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau...</translation>
     </message>
     <message>
         <source>Creates a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un nouveau fichier</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Opens an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre un fichier existant</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Saves the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre le fichier actif</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Saves the current file with a different name</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre le fichier actif sous un autre nom</translation>
     </message>
     <message>
         <source>P&amp;roperties...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ropriétés...</translation>
     </message>
     <message>
         <source>Shows and changes the properties of the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche et modifie les propriétés du fichier actif</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Quits the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitte le programme</translation>
     </message>
     <message>
         <source>&amp;Sort...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trier...</translation>
     </message>
     <message>
         <source>Arranges items in alphabetical order</source>
-        <translation type="unfinished"></translation>
+        <translation>Trie les entrées par ordre alphabétique</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rech&amp;ercher...</translation>
     </message>
     <message>
         <source>Searches the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Effectue une recherche dans le fichier actif</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le sui&amp;vant</translation>
     </message>
     <message>
         <source>Repeats the last search</source>
-        <translation type="unfinished"></translation>
+        <translation>Répète la dernière recherche</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rubriques d’aide</translation>
     </message>
     <message>
         <source>Displays Help topics, contents and index</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les rubriques, le sommaire et l’index de l’aide</translation>
     </message>
     <message>
         <source>&amp;Edit Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier le vocabulaire</translation>
     </message>
     <message>
         <source>Explains how to enter and modify vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Explique comment saisir et modifier le vocabulaire</translation>
     </message>
     <message>
         <source>&amp;Test Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tester le vocabulaire</translation>
     </message>
     <message>
         <source>Explains how to learn vocabulary by testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Explique comment apprendre le vocabulaire en se testant</translation>
     </message>
     <message>
         <source>&amp;Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Astuce du jour</translation>
     </message>
     <message>
         <source>Provides useful information for new users</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne des informations utiles aux nouveaux utilisateurs</translation>
     </message>
     <message>
         <source>&amp;Product Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Site web du produit</translation>
     </message>
     <message>
         <source>Displays the home page for this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la page d’accueil de ce programme</translation>
     </message>
     <message>
         <source>&amp;Share Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager du &amp;vocabulaire</translation>
     </message>
     <message>
         <source>Displays vocabulary files on the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche des fichiers de vocabulaire sur le web</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Faire un don</translation>
     </message>
     <message>
         <source>Displays information about making a donation</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche des informations pour faire un don</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>Displays information about this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche des informations sur ce programme</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer...</translation>
     </message>
     <message>
         <source>Adds vocabulary from another file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute du vocabulaire depuis un autre fichier</translation>
     </message>
     <message>
         <source>&amp;Tool Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barre d’outils</translation>
     </message>
     <message>
         <source>Shows or hides the Tool Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche ou masque la barre d’outils</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’é&amp;tat</translation>
     </message>
     <message>
         <source>Shows or hides the Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche ou masque la barre d’état</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police...</translation>
     </message>
     <message>
         <source>Changes the display font</source>
-        <translation type="unfinished"></translation>
+        <translation>Change la police d’affichage</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options...</translation>
     </message>
     <message>
         <source>Changes program settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifie les réglages du programme</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>Commands for editing vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes de modification du vocabulaire</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Test</translation>
     </message>
     <message>
         <source>Commands for testing vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes de test du vocabulaire</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>Display settings and program options</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages d’affichage et options du programme</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>Help and information commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes d’aide et d’information</translation>
     </message>
     <message>
         <source>H&amp;ow To</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comment faire</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primer...</translation>
     </message>
     <message>
         <source>Prints the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime le fichier actif</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Page S&amp;etup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mise en page...</translation>
     </message>
     <message>
         <source>Changes the layout of printed pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifie la disposition des pages imprimées</translation>
     </message>
     <message>
         <source>Re&amp;view Due Words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réviser les mots à revoir</translation>
     </message>
     <message>
         <source>Asks the words due today in this direction, spread over the days so you keep them</source>
-        <translation type="unfinished"></translation>
+        <translation>Pose les mots à revoir aujourd’hui dans ce sens, répartis sur les jours pour que vous les reteniez</translation>
     </message>
     <message>
         <source>Review &amp;Both Directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Réviser dans les &amp;deux sens</translation>
     </message>
     <message>
         <source>Asks the words due today into either language, mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pose les mots à revoir aujourd’hui vers l’une ou l’autre langue, mélangés</translation>
     </message>
     <message>
         <source>Review &amp;Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Progression des révisions...</translation>
     </message>
     <message>
         <source>Shows your reviews over the days and the words you fail most</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre vos révisions au fil des jours et les mots que vous manquez le plus</translation>
     </message>
     <message>
         <source>Speak &amp;Word/Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Prononcer le &amp;mot/l’expression</translation>
     </message>
     <message>
         <source>Reads the word/phrase aloud in the foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit à voix haute le mot/l’expression dans la langue étrangère</translation>
     </message>
     <message>
         <source>Speak T&amp;ranslations</source>
-        <translation type="unfinished"></translation>
+        <translation>Prononcer les t&amp;raductions</translation>
     </message>
     <message>
         <source>Reads the translations aloud in the native language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit à voix haute les traductions dans la langue maternelle</translation>
     </message>
     <message>
         <source>Start &amp;Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer le &amp;test</translation>
     </message>
     <message>
         <source>Starts or stops vocabulary testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Commence ou arrête le test de vocabulaire</translation>
     </message>
     <message>
         <source>Into &amp;Native Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la langue &amp;maternelle</translation>
     </message>
     <message>
         <source>Asks for the translations of the foreign words</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande les traductions des mots étrangers</translation>
     </message>
     <message>
         <source>Into &amp;Foreign Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la langue étran&amp;gère</translation>
     </message>
     <message>
         <source>Asks for the foreign words of the translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande les mots étrangers qui correspondent aux traductions</translation>
     </message>
     <message>
         <source>&amp;Multiple Choice</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Choix multiple</translation>
     </message>
     <message>
         <source>Chooses each answer from a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque réponse se choisit dans une liste</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice</translation>
     </message>
     <message>
         <source>Reveals the correct answer letter by letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dévoile la bonne réponse lettre par lettre</translation>
     </message>
     <message>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiques...</translation>
     </message>
     <message>
         <source>Shows how much has been learnt and resets the statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre ce qui a été appris et remet les statistiques à zéro</translation>
     </message>
 </context>
 <context>
     <name>TAboutDialog</name>
     <message>
         <source>About Velmoria</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Velmoria</translation>
     </message>
     <message>
         <source>Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Version </translation>
     </message>
     <message>
         <source>A vocabulary trainer for bilingual word lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programme pour apprendre le vocabulaire avec des listes de mots bilingues.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Faire un don</translation>
     </message>
 </context>
 <context>
     <name>TAnswerCalendar</name>
     <message>
         <source>Fewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins</translation>
     </message>
     <message>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus</translation>
     </message>
     <message numerus="yes">
         <source>%Ln answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln réponse</numerusform>
+            <numerusform>%Ln réponses</numerusform>
         </translation>
     </message>
 </context>
@@ -468,865 +468,866 @@
     <name>TApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur inattendue s’est produite.</translation>
     </message>
 </context>
 <context>
     <name>TConvertDialog</name>
     <message>
         <source>Convert Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir un fichier texte</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Start from line:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commencer à la ligne&#xa0;:</translation>
     </message>
     <message>
         <source>A&amp;vailable fields:</source>
-        <translation type="unfinished"></translation>
+        <translation>Champs &amp;disponibles&#xa0;:</translation>
     </message>
     <message>
         <source>Fi&amp;elds to import:</source>
-        <translation type="unfinished"></translation>
+        <translation>Champs à i&amp;mporter&#xa0;:</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu&#xa0;:</translation>
     </message>
     <message>
         <source>Characters the list&apos;s languages cannot store are replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Les caractères que les langues de la liste ne peuvent pas enregistrer sont remplacés</translation>
     </message>
 </context>
 <context>
     <name>TDialogButtons</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 <context>
     <name>TDueCounter</name>
     <message>
         <source>%L1 due · %L2 new</source>
-        <translation type="unfinished"></translation>
+        <translation>À revoir&#xa0;: %L1 · nouveaux&#xa0;: %L2</translation>
     </message>
     <message>
         <source>%1 learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>Apprises&#xa0;: %1</translation>
     </message>
     <message>
         <source>Share of items learnt in the test</source>
-        <translation type="unfinished"></translation>
+        <translation>Part des entrées apprises pendant le test</translation>
     </message>
     <message>
         <source>%1 mature</source>
-        <translation type="unfinished"></translation>
+        <translation>Consolidés&#xa0;: %1</translation>
     </message>
     <message>
         <source>Share of the words remembered %L1 days or more in this direction (%L2 of %L3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Part des mots retenus pour %L1 jours ou plus dans ce sens (%L2 sur %L3)</translation>
     </message>
     <message>
         <source>%1: %L2 due today (%L3 failed earlier today), %L4 new</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %L2 à revoir aujourd’hui (dont %L3 manqué(s) plus tôt dans la journée), nouveaux&#xa0;: %L4</translation>
     </message>
     <message>
         <source>Into the native language</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la langue maternelle</translation>
     </message>
     <message>
         <source>Into the foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la langue étrangère</translation>
     </message>
 </context>
 <context>
     <name>TEditCommands</name>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <extracomment>%1 is what is undone or redone: Add, Edit, Delete, Paste, Move, Sort or Shuffle</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir %1</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler %1</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
 </context>
 <context>
     <name>TEditDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>&amp;Word/phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot/expression&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Part of speech:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catégorie grammaticale&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notes&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Translations:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Traductions&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>TFileCommands</name>
     <message>
         <source>Velmoria Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Velmoria</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source>Velmoria File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Velmoria</translation>
     </message>
     <message>
         <source>Rich Text Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte mis en forme (RTF)</translation>
     </message>
     <message>
         <source>Text (Comma-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte (séparateur&#xa0;: virgule)</translation>
     </message>
     <message>
         <source>Text (Tab-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte (séparateur&#xa0;: tabulation)</translation>
     </message>
     <message>
         <source>Unicode (Comma-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (séparateur&#xa0;: virgule)</translation>
     </message>
     <message>
         <source>Unicode (Tab-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (séparateur&#xa0;: tabulation)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Comma-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode UTF-8 (séparateur&#xa0;: virgule)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Tab-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode UTF-8 (séparateur&#xa0;: tabulation)</translation>
     </message>
     <message>
         <source>Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page web</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>dialog title</comment>
         <extracomment>The title of the file dialog that opens a list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de %1&#x202f;?</translation>
     </message>
     <message>
         <source>Opening %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture de %1...</translation>
     </message>
     <message>
         <source>Saving %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement de %1...</translation>
     </message>
     <message>
         <source>%1
 This file is read-only. Please use a different file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation...</translation>
     </message>
 </context>
 <context>
     <name>TFindCommands</name>
     <message>
         <source>Sorting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri en cours...</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche en cours...</translation>
     </message>
     <message>
         <source>Search text not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte recherché est introuvable.</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
 </context>
 <context>
     <name>THelpFeature</name>
     <message>
         <source>&amp;About Velmoria</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Velmoria</translation>
     </message>
     <message>
         <source>Tip of the Day can be turned on again via the Help menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’astuce du jour peut être réactivée depuis le menu Aide.</translation>
     </message>
 </context>
 <context>
     <name>THelpSystem</name>
     <message>
         <source>Help is not available: the help file %1 cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’aide n’est pas disponible&#xa0;: le fichier d’aide %1 est introuvable.</translation>
     </message>
     <message>
         <source>Help is not available: the help file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’aide n’est pas disponible&#xa0;: le fichier d’aide %1 est illisible.</translation>
     </message>
     <message>
         <source>Help is not available: the help file %1 cannot be opened (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’aide n’est pas disponible&#xa0;: le fichier d’aide %1 ne peut pas être ouvert (%2).</translation>
     </message>
 </context>
 <context>
     <name>THelpWindow</name>
     <message>
         <source>Velmoria Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Velmoria</translation>
     </message>
     <message>
         <source>Type a keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez un mot-clé</translation>
     </message>
     <message>
         <source>Words to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots à rechercher</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Index</translation>
     </message>
     <message>
         <source>Sea&amp;rch</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;cherche</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>Velmoria Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Velmoria - %1</translation>
     </message>
     <message>
         <source>Preparing the search index...</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparation de l’index de recherche...</translation>
     </message>
     <message>
         <source>Nothing found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat.</translation>
     </message>
 </context>
 <context>
     <name>TImportCommands</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Velmoria Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Velmoria</translation>
     </message>
     <message>
         <source>Text Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source>Importing %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation de %1...</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de %1...</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Rien n’a été importé.</translation>
     </message>
     <message>
         <source>Nothing to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à importer.</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Tool Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’outils</translation>
     </message>
     <message>
         <source>Foreign and native language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue étrangère et langue maternelle</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln entrée</numerusform>
+            <numerusform>%Ln entrées</numerusform>
         </translation>
     </message>
     <message>
         <source>Number of items</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d’entrées</translation>
     </message>
     <message>
         <source>%L1 learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>Apprises&#xa0;: %L1</translation>
     </message>
     <message>
         <source>Current item</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée courante</translation>
     </message>
     <message>
         <source>Share of items learnt in the test</source>
-        <translation type="unfinished"></translation>
+        <translation>Part des entrées apprises pendant le test</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiée</translation>
     </message>
     <message>
         <source>Whether the list has changes not yet saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique si la liste a des modifications non enregistrées</translation>
     </message>
     <message>
         <source>Words due for review today in this direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots à revoir aujourd’hui dans ce sens</translation>
     </message>
     <message>
         <source>%L1 reviewed</source>
-        <translation type="unfinished"></translation>
+        <translation>Révisés&#xa0;: %L1</translation>
     </message>
     <message>
         <source>No row</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune ligne</translation>
     </message>
     <message>
         <source>Row %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %L1</translation>
     </message>
     <message>
         <source>Answers given in this review</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses données dans cette révision</translation>
     </message>
     <message>
         <source>Items learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées apprises</translation>
     </message>
     <message>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrée</translation>
     </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse vocale</translation>
     </message>
     <message>
         <source>Reviews</source>
-        <translation type="unfinished"></translation>
+        <translation>Révisions</translation>
     </message>
     <message>
         <source>Clear all shortcut key assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer toutes les affectations de raccourcis clavier&#x202f;?</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <source>Sound files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers son</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source> Editing: </source>
-        <translation type="unfinished"></translation>
+        <translation> Édition&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;Add new words at end of list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les nouveaux mots en &amp;fin de liste</translation>
     </message>
     <message>
         <source>&amp;Warn if word already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertir si le &amp;mot existe déjà</translation>
     </message>
     <message>
         <source>War&amp;n if sorting position not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertir si la &amp;position de tri n’est pas indiquée</translation>
     </message>
     <message>
         <source>Warn if &amp;Part of Speech not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertir si la &amp;catégorie grammaticale n’est pas indiquée</translation>
     </message>
     <message>
         <source>&amp;Tab past Part of Speech and Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>La touche &amp;Tab saute la catégorie grammaticale et les notes</translation>
     </message>
     <message>
         <source>&amp;Display learnt items in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aff&amp;icher les entrées apprises en&#xa0;:</translation>
     </message>
     <message>
         <source> Keyboard shortcuts: </source>
-        <translation type="unfinished"></translation>
+        <translation> Raccourcis clavier&#xa0;: </translation>
     </message>
     <message>
         <source>[unassigned]</source>
-        <translation type="unfinished"></translation>
+        <translation>[non attribué]</translation>
     </message>
     <message>
         <source>Cl&amp;ear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout &amp;effacer</translation>
     </message>
     <message>
         <source>&amp;Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ouche&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Script:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Système d’écriture&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Character:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;ractère&#xa0;:</translation>
     </message>
     <message>
         <source>A&amp;utomatic keyboard switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement a&amp;utomatique de clavier</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source> Test Notes when translating into: </source>
-        <translation type="unfinished"></translation>
+        <translation> Tester les notes lors de la traduction vers&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;Native language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue &amp;maternelle</translation>
     </message>
     <message>
         <source>&amp;Foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue é&amp;trangère</translation>
     </message>
     <message>
         <source> Multiple choice: </source>
-        <translation type="unfinished"></translation>
+        <translation> Choix multiple&#xa0;: </translation>
     </message>
     <message>
         <source>Num&amp;ber of items to choose from:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre de choix proposés&#xa0;:</translation>
     </message>
     <message>
         <source> Penalty points: </source>
-        <translation type="unfinished"></translation>
+        <translation> Points de pénalité&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;Use penalty points to target difficult words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser des points de pénalité pour cibler les mots difficiles</translation>
     </message>
     <message>
         <source>Each incorrect response incurs a penalty point against that word, up to a specified maximum. You must recall the word correctly one more time for every point assigned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque mauvaise réponse donne au mot un point de pénalité, jusqu’à un maximum fixé. Vous devez retrouver le mot correctement une fois de plus pour chaque point attribué.</translation>
     </message>
     <message>
         <source>&amp;Maximum number of points per word:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&amp;bre maximal de points par mot&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Treat response as incorrect if Hint used</source>
-        <translation type="unfinished"></translation>
+        <translation>Compter la réponse comme fausse si l’&amp;indice a été utilisé</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Question</translation>
     </message>
     <message>
         <source>Ignore &amp;capitalization</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer la &amp;casse</translation>
     </message>
     <message>
         <source>Ignore p&amp;unctuation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer la &amp;ponctuation</translation>
     </message>
     <message>
         <source>Ignore &amp;spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les &amp;espaces</translation>
     </message>
     <message>
         <source>&amp;Treat text in brackets as optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Considérer le texte entre parenthèses comme &amp;facultatif</translation>
     </message>
     <message>
         <source>Delimiters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Délimiteurs&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Accept any correct alternative word</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepter toute &amp;variante correcte d’un mot</translation>
     </message>
     <message>
         <source>Delimiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Délimiteur&#xa0;:</translation>
     </message>
     <message>
         <source>Accept any c&amp;orrect translation</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepter toute traduction c&amp;orrecte</translation>
     </message>
     <message>
         <source>Accept any c&amp;orrect synonym</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepter tout synonyme c&amp;orrect</translation>
     </message>
     <message>
         <source>Accept answers that &amp;differ only in accents</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepter les réponses qui ne &amp;diffèrent que par les accents</translation>
     </message>
     <message>
         <source>Count a single wrong letter as a t&amp;ypo</source>
-        <translation type="unfinished"></translation>
+        <translation>Compter une seule lettre fausse comme une faute de f&amp;rappe</translation>
     </message>
     <message>
         <source>Allow &amp;auxiliary verb contractions</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser les &amp;contractions des verbes auxiliaires</translation>
     </message>
     <message>
         <source>Allow &amp;omission of &apos;to&apos; before verbs</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser l’&amp;omission de «&#xa0;to&#xa0;» devant les verbes</translation>
     </message>
     <message>
         <source>Allow &amp;substitution of &apos;-ize&apos; and &apos;-ise&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser la &amp;substitution entre «&#xa0;-ize&#xa0;» et «&#xa0;-ise&#xa0;»</translation>
     </message>
     <message>
         <source>&amp;English-specific</source>
-        <translation type="unfinished"></translation>
+        <translation>Propre à l’an&amp;glais</translation>
     </message>
     <message>
         <source>Evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluation</translation>
     </message>
     <message>
         <source> Correct response: </source>
-        <translation type="unfinished"></translation>
+        <translation> Bonne réponse&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;Show expected answer in:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;fficher la réponse attendue en&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Continue to next question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passer à la question suivante</translation>
     </message>
     <message>
         <source>&amp;Play sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer un son&#xa0;:</translation>
     </message>
     <message>
         <source> Incorrect response: </source>
-        <translation type="unfinished"></translation>
+        <translation> Mauvaise réponse&#xa0;: </translation>
     </message>
     <message>
         <source>Show &amp;expected answer in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Affic&amp;her la réponse attendue en&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Delay (seconds):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Délai (secondes)&#xa0;:</translation>
     </message>
     <message>
         <source>Play s&amp;ound:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer un s&amp;on&#xa0;:</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>The system&apos;s</source>
         <extracomment>The window&apos;s language as the desktop sets it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Celle du système</translation>
     </message>
     <message>
         <source>Lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue&#xa0;:</translation>
     </message>
     <message>
         <source>(when Velmoria is started again)</source>
-        <translation type="unfinished"></translation>
+        <translation>(au prochain démarrage de Velmoria)</translation>
     </message>
 </context>
 <context>
     <name>TOptionsReviewsPage</name>
     <message>
         <source>&amp;Desired retention:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taux de rétention souhaité&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;New words per day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveaux mots par jour&#xa0;:</translation>
     </message>
     <message>
         <source>The chance of still knowing a word when it is asked again, from 0.70 to 0.97. A higher value asks more often.</source>
-        <translation type="unfinished"></translation>
+        <translation>La probabilité de connaître encore un mot quand il est redemandé, de 0,70 à 0,97. Une valeur plus élevée fait redemander plus souvent.</translation>
     </message>
     <message>
         <source>Words never reviewed before that Review Due Words adds each day, after the words that are due.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots jamais révisés que «&#xa0;Réviser les mots à revoir&#xa0;» ajoute chaque jour, après les mots à revoir.</translation>
     </message>
 </context>
 <context>
     <name>TPageSetupDialog</name>
     <message>
         <source>Page Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en page</translation>
     </message>
     <message>
         <source> Margins (inches): </source>
-        <translation type="unfinished"></translation>
+        <translation> Marges (pouces)&#xa0;: </translation>
     </message>
     <message>
         <source> Margins (cm): </source>
-        <translation type="unfinished"></translation>
+        <translation> Marges (cm)&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;Left:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gauche&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Right:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Droite&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Top:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Haut&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Bottom:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bas&#xa0;:</translation>
     </message>
     <message>
         <source> Columns: </source>
-        <translation type="unfinished"></translation>
+        <translation> Colonnes&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;One</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Une</translation>
     </message>
     <message>
         <source>T&amp;wo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deu&amp;x</translation>
     </message>
     <message>
         <source>Thr&amp;ee</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trois</translation>
     </message>
     <message>
         <source>&amp;Separator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Séparateur</translation>
     </message>
 </context>
 <context>
     <name>TPrintCommands</name>
     <message>
         <source>Would you like to save the pages as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous plutôt enregistrer les pages dans un fichier PDF&#x202f;?</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer au format PDF</translation>
     </message>
     <message>
         <source>PDF Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF</translation>
     </message>
 </context>
 <context>
     <name>TPrintOptionsDialog</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source> Printer: </source>
-        <translation type="unfinished"></translation>
+        <translation> Imprimante&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;figurer...</translation>
     </message>
     <message>
         <source> Font: </source>
-        <translation type="unfinished"></translation>
+        <translation> Police&#xa0;: </translation>
     </message>
     <message>
         <source>Ch&amp;ange...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier...</translation>
     </message>
     <message>
         <source> Print: </source>
-        <translation type="unfinished"></translation>
+        <translation> Imprimer&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;Document title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titre du document</translation>
     </message>
     <message>
         <source>Page &amp;numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Numéros de page</translation>
     </message>
     <message>
         <source>&amp;Copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copies&#xa0;:</translation>
     </message>
     <message>
         <source> Include: </source>
-        <translation type="unfinished"></translation>
+        <translation> Inclure&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;Part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie &amp;grammaticale</translation>
     </message>
     <message>
         <source>N&amp;otes</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;otes</translation>
     </message>
     <message>
         <source>&amp;Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;raductions</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;perçu...</translation>
     </message>
     <message>
         <source>PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier PDF</translation>
     </message>
     <message>
         <source>%1, %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 pt</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
         <source>You have chosen to print a large number of copies. Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez choisi d’imprimer un grand nombre de copies. Voulez-vous vraiment continuer&#x202f;?</translation>
     </message>
 </context>
 <context>
     <name>TProgressBox</name>
     <message>
         <source>Printing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1334,149 +1335,149 @@ This file is read-only. Please use a different file name.</source>
     <message>
         <source>MMM d</source>
         <extracomment>The short date under a chart&apos;s bars, as a QDate format: &quot;MMM d&quot; is &quot;Jan 5&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d MMM</translation>
     </message>
     <message>
         <source>Cards due</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes à revoir</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd’hui</translation>
     </message>
     <message>
         <source>Right</source>
         <comment>share of answers</comment>
-        <translation type="unfinished"></translation>
+        <translation>Réussies</translation>
     </message>
     <message>
         <source>Reading the review history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de l’historique des révisions...</translation>
     </message>
     <message>
         <source>The review history cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l’historique des révisions&#xa0;: %1</translation>
     </message>
     <message>
         <source>Answers per day, last twelve weeks: %L1 in all</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses par jour, douze dernières semaines&#xa0;: %L1 au total</translation>
     </message>
     <message>
         <source>Cards due, next 30 days: %L1 today</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes à revoir, 30 prochains jours&#xa0;: %L1 aujourd’hui</translation>
     </message>
     <message>
         <source>No word failed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mot manqué pour l’instant.</translation>
     </message>
     <message>
         <source>Review Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression des révisions</translation>
     </message>
     <message>
         <source>Review answers right per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Révisions réussies par semaine</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Traductions</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échecs</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>&amp;Answers per day, last twelve weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réponses par jour, douze dernières semaines</translation>
     </message>
     <message>
         <source>Cards &amp;due, next 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes à re&amp;voir, 30 prochains jours</translation>
     </message>
     <message>
         <source>&amp;Reviews right per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Révisions réu&amp;ssies par semaine</translation>
     </message>
     <message>
         <source>Words &amp;failed most often</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots les plus souvent &amp;manqués</translation>
     </message>
 </context>
 <context>
     <name>TPropertiesDialog</name>
     <message>
         <source>%1 KB (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ko (%2 octets)</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture seule</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Masqué</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement&#xa0;:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Modified:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié le&#xa0;:</translation>
     </message>
     <message>
         <source>Attributes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Attributs&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Foreign:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue é&amp;trangère&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Native:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue &amp;maternelle&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Description&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;uteur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commentaires&#xa0;:</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé</translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
         </translation>
     </message>
 </context>
@@ -1484,65 +1485,66 @@ This file is read-only. Please use a different file name.</source>
     <name>TQtPrinter</name>
     <message>
         <source>The printer could not start a new page.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante n’a pas pu commencer une nouvelle page.</translation>
     </message>
     <message>
         <source>The printer could not start the job.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante n’a pas pu démarrer l’impression.</translation>
     </message>
 </context>
 <context>
     <name>TRecoveryFeature</name>
     <message>
         <source>The recovery copy could not be written. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie de récupération n’a pas pu être écrite. %1</translation>
     </message>
     <message>
         <source>Velmoria did not close normally. Recover the unsaved changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmoria ne s’est pas fermé normalement. Récupérer les modifications non enregistrées de %1&#x202f;?</translation>
     </message>
     <message>
         <source>Opening %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture de %1...</translation>
     </message>
     <message>
         <source>%1 has been changed by another program. Reload it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été modifié par un autre programme. Le recharger&#x202f;?</translation>
     </message>
     <message>
         <source>Saving %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement de %1...</translation>
     </message>
     <message>
         <source>%1
 This file has been deleted or moved by another program and will be saved again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Ce fichier a été supprimé ou déplacé par un autre programme et va être enregistré de nouveau.</translation>
     </message>
     <message>
         <source>Overwrite the changes made by another program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser les modifications faites par un autre programme&#x202f;?</translation>
     </message>
 </context>
 <context>
     <name>TRecoveryStore</name>
     <message>
         <source>No lock file can be made in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’y créer un fichier de verrouillage.</translation>
     </message>
     <message>
         <source>Crash protection is off: the recovery folder &quot;%1&quot; cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La protection contre les plantages est désactivée&#xa0;: le dossier de récupération «&#xa0;%1&#xa0;» est inutilisable. %2</translation>
     </message>
 </context>
 <context>
     <name>TReviewBar</name>
     <message>
         <source>Rate this answer %1 (key %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Noter cette réponse&#xa0;: %1 (touche %2)</translation>
     </message>
     <message>
         <source>%L1 left: %L2 due, %L3 again, %L4 new</source>
-        <translation type="unfinished"></translation>
+        <translation>Restants&#xa0;: %L1 (à revoir&#xa0;: %L2, à reprendre&#xa0;: %L3, nouveaux&#xa0;: %L4)</translation>
     </message>
 </context>
 <context>
@@ -1551,38 +1553,50 @@ This file has been deleted or moved by another program and will be saved again.<
         <source>%1
 
 Your answer was not kept. Press Enter to give it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Votre réponse n’a pas été conservée. Appuyez sur Entrée pour la donner de nouveau.</translation>
     </message>
     <message>
         <source>%1
 
 Review Due Words is unavailable until the program is started again. Testing works as before.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+«&#xa0;Réviser les mots à revoir&#xa0;» n’est plus disponible jusqu’au prochain démarrage du programme. Le test fonctionne comme avant.</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; cannot take answers: %2. The due count and Review Progress still work.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique des révisions «&#xa0;%1&#xa0;» ne peut pas enregistrer de réponses&#xa0;: %2. Le nombre de mots à revoir et «&#xa0;Progression des révisions&#xa0;» fonctionnent toujours.</translation>
     </message>
     <message>
         <source>Words due for review today in this direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots à revoir aujourd’hui dans ce sens</translation>
     </message>
     <message numerus="yes">
         <source>%1
 
 %n word(s) still due today into the native language. Review them now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1
+
+Encore %n mot à revoir aujourd’hui vers la langue maternelle. Le réviser maintenant&#x202f;?</numerusform>
+            <numerusform>%1
+
+Encore %n mots à revoir aujourd’hui vers la langue maternelle. Les réviser maintenant&#x202f;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1
 
 %n word(s) still due today into the foreign language. Review them now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1
+
+Encore %n mot à revoir aujourd’hui vers la langue étrangère. Le réviser maintenant&#x202f;?</numerusform>
+            <numerusform>%1
+
+Encore %n mots à revoir aujourd’hui vers la langue étrangère. Les réviser maintenant&#x202f;?</numerusform>
         </translation>
     </message>
 </context>
@@ -1590,392 +1604,392 @@ Review Due Words is unavailable until the program is started again. Testing work
     <name>TSearchDialog</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Word/phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot/expression</translation>
     </message>
     <message>
         <source>Part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie grammaticale</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Traductions</translation>
     </message>
     <message>
         <source>Any part of field</source>
-        <translation type="unfinished"></translation>
+        <translation>N’importe où dans le champ</translation>
     </message>
     <message>
         <source>Start of field</source>
-        <translation type="unfinished"></translation>
+        <translation>Début du champ</translation>
     </message>
     <message>
         <source>End of field</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin du champ</translation>
     </message>
     <message>
         <source>Whole field</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ entier</translation>
     </message>
     <message>
         <source>Match &amp;case</source>
-        <translation type="unfinished"></translation>
+        <translation>Respecter la &amp;casse</translation>
     </message>
     <message>
         <source>Match &amp;accents</source>
-        <translation type="unfinished"></translation>
+        <translation>Respecter les acce&amp;nts</translation>
     </message>
     <message>
         <source>Find &amp;whole word only</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mots entiers uniquement</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher &amp;dans&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Match:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Position&#xa0;:</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 <context>
     <name>TSelectFontDialog</name>
     <message>
         <source>Select Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la police</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>TSortDialog</name>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier</translation>
     </message>
     <message>
         <source> Sort by: </source>
-        <translation type="unfinished"></translation>
+        <translation> Trier par&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;Word/phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot/expression</translation>
     </message>
     <message>
         <source>&amp;Part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catégorie grammaticale</translation>
     </message>
     <message>
         <source>&amp;Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notes</translation>
     </message>
     <message>
         <source>&amp;Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Traductions</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
 </context>
 <context>
     <name>TSpeechFeature</name>
     <message>
         <source>Speech is switched off on the Speech page of View &gt; Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>La synthèse vocale est désactivée&#xa0;: voir l’onglet Synthèse vocale dans Affichage &gt; Options.</translation>
     </message>
 </context>
 <context>
     <name>TSpeechPage</name>
     <message>
         <source>&amp;Speak words and phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prononcer les mots et expressions</translation>
     </message>
     <message>
         <source> Speak the question: </source>
-        <translation type="unfinished"></translation>
+        <translation> Prononcer la question&#xa0;: </translation>
     </message>
     <message>
         <source>Into the &amp;native language</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la langue &amp;maternelle</translation>
     </message>
     <message>
         <source>Into the &amp;foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la langue é&amp;trangère</translation>
     </message>
     <message>
         <source>Read the answer a&amp;loud after a wrong verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire la bonne réponse à voix haute après une erreur</translation>
     </message>
     <message>
         <source> Voices: </source>
-        <translation type="unfinished"></translation>
+        <translation> Voix&#xa0;: </translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ssayer</translation>
     </message>
     <message>
         <source>T&amp;est</source>
-        <translation type="unfinished"></translation>
+        <translation>Essa&amp;yer</translation>
     </message>
     <message>
         <source>&amp;Word/phrase in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot/e&amp;xpression (%1)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Word/phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot/e&amp;xpression&#xa0;:</translation>
     </message>
     <message>
         <source>T&amp;ranslations in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;raductions (%1)&#xa0;:</translation>
     </message>
     <message>
         <source>T&amp;ranslations:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;raductions&#xa0;:</translation>
     </message>
     <message>
         <source>Slower</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus lent</translation>
     </message>
     <message>
         <source>Faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus rapide</translation>
     </message>
     <message>
         <source>R&amp;ate:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vitesse&#xa0;:</translation>
     </message>
     <message>
         <source>Looking for the speech service...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche du service de synthèse vocale...</translation>
     </message>
     <message>
         <source>Best voice for the language</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure voix pour la langue</translation>
     </message>
 </context>
 <context>
     <name>TStatisticsDialog</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Words learnt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots appris&#xa0;:</translation>
     </message>
     <message>
         <source>Words in file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots dans le fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression&#xa0;:</translation>
     </message>
     <message>
         <source>Questions answered correctly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Questions réussies&#xa0;:</translation>
     </message>
     <message>
         <source>Questions attempted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Questions posées&#xa0;:</translation>
     </message>
     <message>
         <source>Success rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de réussite&#xa0;:</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Success Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de réussite</translation>
     </message>
     <message>
         <source>&amp;Reset statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remettre les statistiques à zéro</translation>
     </message>
 </context>
 <context>
     <name>TTestCommands</name>
     <message>
         <source>Stop &amp;Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le &amp;test</translation>
     </message>
     <message>
         <source>Start &amp;Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer le &amp;test</translation>
     </message>
 </context>
 <context>
     <name>TTestPanel</name>
     <message>
         <source>Part of speech:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie grammaticale&#xa0;:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes&#xa0;:</translation>
     </message>
     <message>
         <source>Your &amp;Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre &amp;réponse</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer</translation>
     </message>
     <message>
         <source>Correct Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne réponse</translation>
     </message>
     <message>
         <source>(struck out: not expected; underlined: missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>(barré&#xa0;: en trop&#x202f;; souligné&#xa0;: manquant)</translation>
     </message>
 </context>
 <context>
     <name>TTipsDialog</name>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Astuce du jour</translation>
     </message>
     <message>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>Le saviez-vous&#x202f;?</translation>
     </message>
     <message>
         <source>[tips unavailable]</source>
-        <translation type="unfinished"></translation>
+        <translation>[astuces indisponibles]</translation>
     </message>
     <message>
         <source>&amp;Show tips at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher les astuces au démarrage</translation>
     </message>
     <message>
         <source>&amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Détails...</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Astuce &amp;suivante</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>TVocabEdit</name>
     <message>
         <source>The text cannot be any longer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte ne peut pas être plus long.</translation>
     </message>
     <message>
         <source>“%1” cannot be written in this list&apos;s %2 script.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas s’écrire dans le système d’écriture de cette liste (%2).</translation>
     </message>
 </context>
 <context>
     <name>TWelcomeDialog</name>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue</translation>
     </message>
     <message>
         <source>&amp;Create a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créer un nouveau fichier</translation>
     </message>
     <message>
         <source>&amp;Open an existing file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir un fichier existant&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
 </context>
 <context>
     <name>Velmoria::Model</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>l’ajout</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>la modification</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>la suppression</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>le collage</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>le déplacement</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>le tri</translation>
     </message>
     <message>
         <source>Shuffle</source>
-        <translation type="unfinished"></translation>
+        <translation>le mélange</translation>
     </message>
 </context>
 </TS>

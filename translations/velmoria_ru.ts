@@ -5,463 +5,463 @@
     <name>Clipboard</name>
     <message>
         <source>No valid data on clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>В буфере обмена нет подходящих данных.</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отменить</translation>
     </message>
     <message>
         <source>Reverses an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменяет последнее действие</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вернуть</translation>
     </message>
     <message>
         <source>Repeats an action</source>
-        <translation type="unfinished"></translation>
+        <translation>Возвращает отменённое действие</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы&amp;резать</translation>
     </message>
     <message>
         <source>Prepares to move the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Готовит выбранную запись к перемещению</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копировать</translation>
     </message>
     <message>
         <source>Copies the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Копирует выбранную запись</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Вс&amp;тавить</translation>
     </message>
     <message>
         <source>Inserts the item on the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставляет запись из буфера обмена</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавить…</translation>
     </message>
     <message>
         <source>Adds a new item</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавляет новую запись</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Изменить…</translation>
     </message>
     <message>
         <source>Modifies the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменяет выбранную запись</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить</translation>
     </message>
     <message>
         <source>Deletes the selected item</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаляет выбранную запись</translation>
     </message>
     <message>
         <source>&amp;Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Переместить вверх</translation>
     </message>
     <message>
         <source>Moves the selected item up</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемещает выбранную запись вверх</translation>
     </message>
     <message>
         <source>M&amp;ove Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить вни&amp;з</translation>
     </message>
     <message>
         <source>Moves the selected item down</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемещает выбранную запись вниз</translation>
     </message>
     <message>
         <source>S&amp;huffle</source>
-        <translation type="unfinished"></translation>
+        <translation>Пере&amp;мешать</translation>
     </message>
     <message>
         <source>Arranges items in a random order</source>
-        <translation type="unfinished"></translation>
+        <translation>Располагает записи в случайном порядке</translation>
     </message>
     <message>
         <source>&amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Создать…</translation>
     </message>
     <message>
         <source>Creates a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Создаёт новый файл</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Открыть…</translation>
     </message>
     <message>
         <source>Opens an existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает существующий файл</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Со&amp;хранить</translation>
     </message>
     <message>
         <source>Saves the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохраняет текущий файл</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить &amp;как…</translation>
     </message>
     <message>
         <source>Saves the current file with a different name</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохраняет текущий файл под другим именем</translation>
     </message>
     <message>
         <source>P&amp;roperties...</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойс&amp;тва…</translation>
     </message>
     <message>
         <source>Shows and changes the properties of the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает и изменяет свойства текущего файла</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;ыход</translation>
     </message>
     <message>
         <source>Quits the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Завершает работу программы</translation>
     </message>
     <message>
         <source>&amp;Sort...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сортировать…</translation>
     </message>
     <message>
         <source>Arranges items in alphabetical order</source>
-        <translation type="unfinished"></translation>
+        <translation>Располагает записи в алфавитном порядке</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Найти…</translation>
     </message>
     <message>
         <source>Searches the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ищет в текущем файле</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Найти да&amp;лее</translation>
     </message>
     <message>
         <source>Repeats the last search</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторяет последний поиск</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Разделы справки</translation>
     </message>
     <message>
         <source>Displays Help topics, contents and index</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает разделы, содержание и указатель справки</translation>
     </message>
     <message>
         <source>&amp;Edit Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ввод и правка слов</translation>
     </message>
     <message>
         <source>Explains how to enter and modify vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Объясняет, как вводить и изменять слова</translation>
     </message>
     <message>
         <source>&amp;Test Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Проверка знания слов</translation>
     </message>
     <message>
         <source>Explains how to learn vocabulary by testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Объясняет, как учить слова с помощью проверки</translation>
     </message>
     <message>
         <source>&amp;Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Совет дня</translation>
     </message>
     <message>
         <source>Provides useful information for new users</source>
-        <translation type="unfinished"></translation>
+        <translation>Полезные сведения для новых пользователей</translation>
     </message>
     <message>
         <source>&amp;Product Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Веб-сайт программы</translation>
     </message>
     <message>
         <source>Displays the home page for this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает домашнюю страницу программы</translation>
     </message>
     <message>
         <source>&amp;Share Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Об&amp;мен словарями</translation>
     </message>
     <message>
         <source>Displays vocabulary files on the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает файлы словарей в Интернете</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Пожертвовать</translation>
     </message>
     <message>
         <source>Displays information about making a donation</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает, как сделать пожертвование</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О программе</translation>
     </message>
     <message>
         <source>Displays information about this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает сведения о программе</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Импорт…</translation>
     </message>
     <message>
         <source>Adds vocabulary from another file</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавляет слова из другого файла</translation>
     </message>
     <message>
         <source>&amp;Tool Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Панель инструментов</translation>
     </message>
     <message>
         <source>Shows or hides the Tool Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает или скрывает панель инструментов</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Строка состояния</translation>
     </message>
     <message>
         <source>Shows or hides the Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает или скрывает строку состояния</translation>
     </message>
     <message>
         <source>&amp;Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Шрифт…</translation>
     </message>
     <message>
         <source>Changes the display font</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменяет шрифт на экране</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Пара&amp;метры…</translation>
     </message>
     <message>
         <source>Changes program settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменяет настройки программы</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Правка</translation>
     </message>
     <message>
         <source>Commands for editing vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Команды для правки слов</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>П&amp;роверка</translation>
     </message>
     <message>
         <source>Commands for testing vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Команды для проверки знания слов</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вид</translation>
     </message>
     <message>
         <source>Display settings and program options</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки отображения и параметры программы</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <source>Help and information commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Команды справки и сведений о программе</translation>
     </message>
     <message>
         <source>H&amp;ow To</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Как это сделать</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Печать…</translation>
     </message>
     <message>
         <source>Prints the current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Печатает текущий файл</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Печать</translation>
     </message>
     <message>
         <source>Page S&amp;etup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Пара&amp;метры страницы…</translation>
     </message>
     <message>
         <source>Changes the layout of printed pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Настраивает вид печатаемых страниц</translation>
     </message>
     <message>
         <source>Re&amp;view Due Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить слова на &amp;сегодня</translation>
     </message>
     <message>
         <source>Asks the words due today in this direction, spread over the days so you keep them</source>
-        <translation type="unfinished"></translation>
+        <translation>Спрашивает слова к повторению на сегодня в этом направлении, распределяя повторения по дням, чтобы слова не забывались</translation>
     </message>
     <message>
         <source>Review &amp;Both Directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить в &amp;обоих направлениях</translation>
     </message>
     <message>
         <source>Asks the words due today into either language, mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Спрашивает слова к повторению на сегодня в обоих направлениях вперемешку</translation>
     </message>
     <message>
         <source>Review &amp;Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Про&amp;гресс повторения…</translation>
     </message>
     <message>
         <source>Shows your reviews over the days and the words you fail most</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает ваши повторения по дням и слова, в которых вы чаще всего ошибаетесь</translation>
     </message>
     <message>
         <source>Speak &amp;Word/Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Произнести сл&amp;ово/фразу</translation>
     </message>
     <message>
         <source>Reads the word/phrase aloud in the foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>Произносит слово/фразу вслух на иностранном языке</translation>
     </message>
     <message>
         <source>Speak T&amp;ranslations</source>
-        <translation type="unfinished"></translation>
+        <translation>Произнести пе&amp;реводы</translation>
     </message>
     <message>
         <source>Reads the translations aloud in the native language</source>
-        <translation type="unfinished"></translation>
+        <translation>Произносит переводы вслух на родном языке</translation>
     </message>
     <message>
         <source>Start &amp;Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Начать &amp;проверку</translation>
     </message>
     <message>
         <source>Starts or stops vocabulary testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Начинает или останавливает проверку знания слов</translation>
     </message>
     <message>
         <source>Into &amp;Native Language</source>
-        <translation type="unfinished"></translation>
+        <translation>На &amp;родной язык</translation>
     </message>
     <message>
         <source>Asks for the translations of the foreign words</source>
-        <translation type="unfinished"></translation>
+        <translation>Спрашивает переводы иностранных слов</translation>
     </message>
     <message>
         <source>Into &amp;Foreign Language</source>
-        <translation type="unfinished"></translation>
+        <translation>На &amp;иностранный язык</translation>
     </message>
     <message>
         <source>Asks for the foreign words of the translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Спрашивает иностранные слова по их переводам</translation>
     </message>
     <message>
         <source>&amp;Multiple Choice</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Выбор из вариантов</translation>
     </message>
     <message>
         <source>Chooses each answer from a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ выбирается из списка вариантов</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>По&amp;дсказка</translation>
     </message>
     <message>
         <source>Reveals the correct answer letter by letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает правильный ответ по одной букве</translation>
     </message>
     <message>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>С&amp;татистика…</translation>
     </message>
     <message>
         <source>Shows how much has been learnt and resets the statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает, сколько выучено, и сбрасывает статистику</translation>
     </message>
 </context>
 <context>
     <name>TAboutDialog</name>
     <message>
         <source>About Velmoria</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Velmoria</translation>
     </message>
     <message>
         <source>Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Версия </translation>
     </message>
     <message>
         <source>A vocabulary trainer for bilingual word lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тренажёр для заучивания слов по двуязычным спискам.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Пожертвовать</translation>
     </message>
 </context>
 <context>
     <name>TAnswerCalendar</name>
     <message>
         <source>Fewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Меньше</translation>
     </message>
     <message>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Больше</translation>
     </message>
     <message numerus="yes">
         <source>%Ln answer(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln ответ</numerusform>
+            <numerusform>%Ln ответа</numerusform>
+            <numerusform>%Ln ответов</numerusform>
         </translation>
     </message>
 </context>
@@ -469,866 +469,867 @@
     <name>TApplication</name>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла непредвиденная ошибка.</translation>
     </message>
 </context>
 <context>
     <name>TConvertDialog</name>
     <message>
         <source>Convert Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразование текстового файла</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавить</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Убрать</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Формат:</translation>
     </message>
     <message>
         <source>&amp;Start from line:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Начать со строки:</translation>
     </message>
     <message>
         <source>A&amp;vailable fields:</source>
-        <translation type="unfinished"></translation>
+        <translation>Д&amp;оступные поля:</translation>
     </message>
     <message>
         <source>Fi&amp;elds to import:</source>
-        <translation type="unfinished"></translation>
+        <translation>По&amp;ля для импорта:</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Просмотр:</translation>
     </message>
     <message>
         <source>Characters the list&apos;s languages cannot store are replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Символы, недоступные для языков списка, заменяются</translation>
     </message>
 </context>
 <context>
     <name>TDialogButtons</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
 </context>
 <context>
     <name>TDueCounter</name>
     <message>
         <source>%L1 due · %L2 new</source>
-        <translation type="unfinished"></translation>
+        <translation>К повторению: %L1 · новых: %L2</translation>
     </message>
     <message>
         <source>%1 learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>Выучено: %1</translation>
     </message>
     <message>
         <source>Share of items learnt in the test</source>
-        <translation type="unfinished"></translation>
+        <translation>Доля записей, выученных при проверке</translation>
     </message>
     <message>
         <source>%1 mature</source>
-        <translation type="unfinished"></translation>
+        <translation>Закреплено: %1</translation>
     </message>
     <message>
         <source>Share of the words remembered %L1 days or more in this direction (%L2 of %L3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Доля слов, которые в этом направлении помнятся %L1 дн. и дольше (%L2 из %L3)</translation>
     </message>
     <message>
         <source>%1: %L2 due today (%L3 failed earlier today), %L4 new</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: сегодня к повторению — %L2 (ранее сегодня с ошибкой — %L3), новых — %L4</translation>
     </message>
     <message>
         <source>Into the native language</source>
-        <translation type="unfinished"></translation>
+        <translation>На родной язык</translation>
     </message>
     <message>
         <source>Into the foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>На иностранный язык</translation>
     </message>
 </context>
 <context>
     <name>TEditCommands</name>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вернуть</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отменить</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <extracomment>%1 is what is undone or redone: Add, Edit, Delete, Paste, Move, Sort or Shuffle</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вернуть %1</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отменить %1</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставка</translation>
     </message>
 </context>
 <context>
     <name>TEditDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавление</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение</translation>
     </message>
     <message>
         <source>&amp;Word/phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сл&amp;ово/фраза:</translation>
     </message>
     <message>
         <source>&amp;Part of speech:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Часть речи:</translation>
     </message>
     <message>
         <source>&amp;Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Примечания:</translation>
     </message>
     <message>
         <source>&amp;Translations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пе&amp;реводы:</translation>
     </message>
 </context>
 <context>
     <name>TFileCommands</name>
     <message>
         <source>Velmoria Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы Velmoria</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы</translation>
     </message>
     <message>
         <source>Velmoria File</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл Velmoria</translation>
     </message>
     <message>
         <source>Rich Text Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Документ RTF</translation>
     </message>
     <message>
         <source>Text (Comma-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст (разделители — запятые)</translation>
     </message>
     <message>
         <source>Text (Tab-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст (разделители — табуляция)</translation>
     </message>
     <message>
         <source>Unicode (Comma-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Юникод (разделители — запятые)</translation>
     </message>
     <message>
         <source>Unicode (Tab-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Юникод (разделители — табуляция)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Comma-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Юникод UTF-8 (разделители — запятые)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Tab-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Юникод UTF-8 (разделители — табуляция)</translation>
     </message>
     <message>
         <source>Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Веб-страница</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>dialog title</comment>
         <extracomment>The title of the file dialog that opens a list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Открытие</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить изменения в «%1»?</translation>
     </message>
     <message>
         <source>Opening %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Открытие «%1»…</translation>
     </message>
     <message>
         <source>Saving %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранение «%1»…</translation>
     </message>
     <message>
         <source>%1
 This file is read-only. Please use a different file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Этот файл доступен только для чтения. Укажите другое имя файла.</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранение</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт…</translation>
     </message>
 </context>
 <context>
     <name>TFindCommands</name>
     <message>
         <source>Sorting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортировка…</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск…</translation>
     </message>
     <message>
         <source>Search text not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Искомый текст не найден.</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск</translation>
     </message>
 </context>
 <context>
     <name>THelpFeature</name>
     <message>
         <source>&amp;About Velmoria</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О программе Velmoria</translation>
     </message>
     <message>
         <source>Tip of the Day can be turned on again via the Help menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показ «Совета дня» можно снова включить в меню «Справка».</translation>
     </message>
 </context>
 <context>
     <name>THelpSystem</name>
     <message>
         <source>Help is not available: the help file %1 cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка недоступна: файл справки %1 не найден.</translation>
     </message>
     <message>
         <source>Help is not available: the help file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка недоступна: не удаётся прочитать файл справки %1.</translation>
     </message>
     <message>
         <source>Help is not available: the help file %1 cannot be opened (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка недоступна: не удаётся открыть файл справки %1 (%2).</translation>
     </message>
 </context>
 <context>
     <name>THelpWindow</name>
     <message>
         <source>Velmoria Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка Velmoria</translation>
     </message>
     <message>
         <source>Type a keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите ключевое слово</translation>
     </message>
     <message>
         <source>Words to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Слова для поиска</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Найти</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Содержание</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Указатель</translation>
     </message>
     <message>
         <source>Sea&amp;rch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Поиск</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Навигация</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Вперёд</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Содержание</translation>
     </message>
     <message>
         <source>Velmoria Help - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка Velmoria — %1</translation>
     </message>
     <message>
         <source>Preparing the search index...</source>
-        <translation type="unfinished"></translation>
+        <translation>Подготовка поискового указателя…</translation>
     </message>
     <message>
         <source>Nothing found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не найдено.</translation>
     </message>
 </context>
 <context>
     <name>TImportCommands</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт</translation>
     </message>
     <message>
         <source>Velmoria Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы Velmoria</translation>
     </message>
     <message>
         <source>Text Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Текстовые файлы</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы</translation>
     </message>
     <message>
         <source>Importing %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт «%1»…</translation>
     </message>
     <message>
         <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение «%1»…</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ничего не импортировано.</translation>
     </message>
     <message>
         <source>Nothing to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Импортировать нечего.</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Tool Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Панель инструментов</translation>
     </message>
     <message>
         <source>Foreign and native language</source>
-        <translation type="unfinished"></translation>
+        <translation>Иностранный и родной язык</translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln запись</numerusform>
+            <numerusform>%Ln записи</numerusform>
+            <numerusform>%Ln записей</numerusform>
         </translation>
     </message>
     <message>
         <source>Number of items</source>
-        <translation type="unfinished"></translation>
+        <translation>Число записей</translation>
     </message>
     <message>
         <source>%L1 learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>Выучено: %L1</translation>
     </message>
     <message>
         <source>Current item</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущая запись</translation>
     </message>
     <message>
         <source>Share of items learnt in the test</source>
-        <translation type="unfinished"></translation>
+        <translation>Доля записей, выученных при проверке</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменён</translation>
     </message>
     <message>
         <source>Whether the list has changes not yet saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Есть ли в списке несохранённые изменения</translation>
     </message>
     <message>
         <source>Words due for review today in this direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Слова к повторению на сегодня в этом направлении</translation>
     </message>
     <message>
         <source>%L1 reviewed</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторено: %L1</translation>
     </message>
     <message>
         <source>No row</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет строки</translation>
     </message>
     <message>
         <source>Row %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %L1</translation>
     </message>
     <message>
         <source>Answers given in this review</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответы, данные в этом повторении</translation>
     </message>
     <message>
         <source>Items learnt</source>
-        <translation type="unfinished"></translation>
+        <translation>Выученные записи</translation>
     </message>
     <message>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранён</translation>
     </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Речь</translation>
     </message>
     <message>
         <source>Reviews</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторение</translation>
     </message>
     <message>
         <source>Clear all shortcut key assignments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить все назначения сочетаний клавиш?</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Обзор</translation>
     </message>
     <message>
         <source>Sound files</source>
-        <translation type="unfinished"></translation>
+        <translation>Звуковые файлы</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы</translation>
     </message>
     <message>
         <source> Editing: </source>
-        <translation type="unfinished"></translation>
+        <translation> Правка: </translation>
     </message>
     <message>
         <source>&amp;Add new words at end of list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавлять новые слова в конец списка</translation>
     </message>
     <message>
         <source>&amp;Warn if word already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждать, если слово &amp;уже есть</translation>
     </message>
     <message>
         <source>War&amp;n if sorting position not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждать, если не задана по&amp;зиция сортировки</translation>
     </message>
     <message>
         <source>Warn if &amp;Part of Speech not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждать, если не указана &amp;часть речи</translation>
     </message>
     <message>
         <source>&amp;Tab past Part of Speech and Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Пропускать часть речи и примечания по Tab</translation>
     </message>
     <message>
         <source>&amp;Display learnt items in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Выделять выученные записи &amp;цветом:</translation>
     </message>
     <message>
         <source> Keyboard shortcuts: </source>
-        <translation type="unfinished"></translation>
+        <translation> Сочетания клавиш: </translation>
     </message>
     <message>
         <source>[unassigned]</source>
-        <translation type="unfinished"></translation>
+        <translation>[не назначено]</translation>
     </message>
     <message>
         <source>Cl&amp;ear All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Очистить все</translation>
     </message>
     <message>
         <source>&amp;Key:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Клавиши:</translation>
     </message>
     <message>
         <source>&amp;Script:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пись&amp;менность:</translation>
     </message>
     <message>
         <source>&amp;Character:</source>
-        <translation type="unfinished"></translation>
+        <translation>С&amp;имвол:</translation>
     </message>
     <message>
         <source>A&amp;utomatic keyboard switching</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Автоматически переключать раскладку</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Общие</translation>
     </message>
     <message>
         <source> Test Notes when translating into: </source>
-        <translation type="unfinished"></translation>
+        <translation> Проверять примечания при переводе на: </translation>
     </message>
     <message>
         <source>&amp;Native language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Родной язык</translation>
     </message>
     <message>
         <source>&amp;Foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Иностранный язык</translation>
     </message>
     <message>
         <source> Multiple choice: </source>
-        <translation type="unfinished"></translation>
+        <translation> Выбор из вариантов: </translation>
     </message>
     <message>
         <source>Num&amp;ber of items to choose from:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Число вариантов ответа:</translation>
     </message>
     <message>
         <source> Penalty points: </source>
-        <translation type="unfinished"></translation>
+        <translation> Штрафные очки: </translation>
     </message>
     <message>
         <source>&amp;Use penalty points to target difficult words</source>
-        <translation type="unfinished"></translation>
+        <translation>Использовать &amp;штрафные очки для трудных слов</translation>
     </message>
     <message>
         <source>Each incorrect response incurs a penalty point against that word, up to a specified maximum. You must recall the word correctly one more time for every point assigned.</source>
-        <translation type="unfinished"></translation>
+        <translation>За каждый неверный ответ слову начисляется штрафное очко, но не больше заданного максимума. За каждое начисленное очко слово нужно ещё раз вспомнить правильно.</translation>
     </message>
     <message>
         <source>&amp;Maximum number of points per word:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Максимум очков на слово:</translation>
     </message>
     <message>
         <source>&amp;Treat response as incorrect if Hint used</source>
-        <translation type="unfinished"></translation>
+        <translation>Считать ответ &amp;неверным, если взята подсказка</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Вопрос</translation>
     </message>
     <message>
         <source>Ignore &amp;capitalization</source>
-        <translation type="unfinished"></translation>
+        <translation>Не учитывать ре&amp;гистр</translation>
     </message>
     <message>
         <source>Ignore p&amp;unctuation</source>
-        <translation type="unfinished"></translation>
+        <translation>Не учитывать знаки &amp;препинания</translation>
     </message>
     <message>
         <source>Ignore &amp;spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Не учитывать про&amp;белы</translation>
     </message>
     <message>
         <source>&amp;Treat text in brackets as optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Считать текст в скобках &amp;необязательным</translation>
     </message>
     <message>
         <source>Delimiters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Разделители:</translation>
     </message>
     <message>
         <source>&amp;Accept any correct alternative word</source>
-        <translation type="unfinished"></translation>
+        <translation>Принимать любое альтернативное с&amp;лово</translation>
     </message>
     <message>
         <source>Delimiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Разделитель:</translation>
     </message>
     <message>
         <source>Accept any c&amp;orrect translation</source>
-        <translation type="unfinished"></translation>
+        <translation>Принимать любой &amp;верный перевод</translation>
     </message>
     <message>
         <source>Accept any c&amp;orrect synonym</source>
-        <translation type="unfinished"></translation>
+        <translation>Принимать любой &amp;верный синоним</translation>
     </message>
     <message>
         <source>Accept answers that &amp;differ only in accents</source>
-        <translation type="unfinished"></translation>
+        <translation>Принимать ответы, отличающиеся только &amp;диакритикой</translation>
     </message>
     <message>
         <source>Count a single wrong letter as a t&amp;ypo</source>
-        <translation type="unfinished"></translation>
+        <translation>Считать одну неверную букву &amp;опечаткой</translation>
     </message>
     <message>
         <source>Allow &amp;auxiliary verb contractions</source>
-        <translation type="unfinished"></translation>
+        <translation>Допускать сокращённые формы &amp;вспомогательных глаголов</translation>
     </message>
     <message>
         <source>Allow &amp;omission of &apos;to&apos; before verbs</source>
-        <translation type="unfinished"></translation>
+        <translation>Допускать &amp;пропуск «to» перед глаголами</translation>
     </message>
     <message>
         <source>Allow &amp;substitution of &apos;-ize&apos; and &apos;-ise&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Допускать взаимную &amp;замену «-ize» и «-ise»</translation>
     </message>
     <message>
         <source>&amp;English-specific</source>
-        <translation type="unfinished"></translation>
+        <translation>Особенности &amp;английского</translation>
     </message>
     <message>
         <source>Evaluation</source>
-        <translation type="unfinished"></translation>
+        <translation>Оценка</translation>
     </message>
     <message>
         <source> Correct response: </source>
-        <translation type="unfinished"></translation>
+        <translation> Верный ответ: </translation>
     </message>
     <message>
         <source>&amp;Show expected answer in:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Показывать ожидаемый ответ цветом:</translation>
     </message>
     <message>
         <source>&amp;Continue to next question</source>
-        <translation type="unfinished"></translation>
+        <translation>Сразу переходить к следующему &amp;вопросу</translation>
     </message>
     <message>
         <source>&amp;Play sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>Воспроизвести &amp;звук:</translation>
     </message>
     <message>
         <source> Incorrect response: </source>
-        <translation type="unfinished"></translation>
+        <translation> Неверный ответ: </translation>
     </message>
     <message>
         <source>Show &amp;expected answer in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать &amp;ожидаемый ответ цветом:</translation>
     </message>
     <message>
         <source>&amp;Delay (seconds):</source>
-        <translation type="unfinished"></translation>
+        <translation>За&amp;держка (в секундах):</translation>
     </message>
     <message>
         <source>Play s&amp;ound:</source>
-        <translation type="unfinished"></translation>
+        <translation>Воспроизвести зв&amp;ук:</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Отклик</translation>
     </message>
     <message>
         <source>The system&apos;s</source>
         <extracomment>The window&apos;s language as the desktop sets it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Как в системе</translation>
     </message>
     <message>
         <source>Lan&amp;guage:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Язык:</translation>
     </message>
     <message>
         <source>(when Velmoria is started again)</source>
-        <translation type="unfinished"></translation>
+        <translation>(после перезапуска Velmoria)</translation>
     </message>
 </context>
 <context>
     <name>TOptionsReviewsPage</name>
     <message>
         <source>&amp;Desired retention:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Желаемый уровень запоминания:</translation>
     </message>
     <message>
         <source>&amp;New words per day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Новых слов в день:</translation>
     </message>
     <message>
         <source>The chance of still knowing a word when it is asked again, from 0.70 to 0.97. A higher value asks more often.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вероятность того, что вы ещё помните слово, когда его спросят снова: от 0,70 до 0,97. Чем выше значение, тем чаще задаются вопросы.</translation>
     </message>
     <message>
         <source>Words never reviewed before that Review Due Words adds each day, after the words that are due.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько ещё не повторявшихся слов команда «Повторить слова на сегодня» добавляет каждый день после слов к повторению.</translation>
     </message>
 </context>
 <context>
     <name>TPageSetupDialog</name>
     <message>
         <source>Page Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры страницы</translation>
     </message>
     <message>
         <source> Margins (inches): </source>
-        <translation type="unfinished"></translation>
+        <translation> Поля (дюймы): </translation>
     </message>
     <message>
         <source> Margins (cm): </source>
-        <translation type="unfinished"></translation>
+        <translation> Поля (см): </translation>
     </message>
     <message>
         <source>&amp;Left:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Левое:</translation>
     </message>
     <message>
         <source>&amp;Right:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Правое:</translation>
     </message>
     <message>
         <source>&amp;Top:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Верхнее:</translation>
     </message>
     <message>
         <source>&amp;Bottom:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Нижнее:</translation>
     </message>
     <message>
         <source> Columns: </source>
-        <translation type="unfinished"></translation>
+        <translation> Колонки: </translation>
     </message>
     <message>
         <source>&amp;One</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Одна</translation>
     </message>
     <message>
         <source>T&amp;wo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Две</translation>
     </message>
     <message>
         <source>Thr&amp;ee</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Три</translation>
     </message>
     <message>
         <source>&amp;Separator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Разделитель</translation>
     </message>
 </context>
 <context>
     <name>TPrintCommands</name>
     <message>
         <source>Would you like to save the pages as a PDF file instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить страницы в файл PDF вместо печати?</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить в PDF</translation>
     </message>
     <message>
         <source>PDF Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы PDF</translation>
     </message>
 </context>
 <context>
     <name>TPrintOptionsDialog</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Печать</translation>
     </message>
     <message>
         <source> Printer: </source>
-        <translation type="unfinished"></translation>
+        <translation> Принтер: </translation>
     </message>
     <message>
         <source>&amp;Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Н&amp;астройка…</translation>
     </message>
     <message>
         <source> Font: </source>
-        <translation type="unfinished"></translation>
+        <translation> Шрифт: </translation>
     </message>
     <message>
         <source>Ch&amp;ange...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Изменить…</translation>
     </message>
     <message>
         <source> Print: </source>
-        <translation type="unfinished"></translation>
+        <translation> Печатать: </translation>
     </message>
     <message>
         <source>&amp;Document title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Заголовок документа</translation>
     </message>
     <message>
         <source>Page &amp;numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Номера страниц</translation>
     </message>
     <message>
         <source>&amp;Copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Число &amp;копий:</translation>
     </message>
     <message>
         <source> Include: </source>
-        <translation type="unfinished"></translation>
+        <translation> Включить: </translation>
     </message>
     <message>
         <source>&amp;Part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Часть речи</translation>
     </message>
     <message>
         <source>N&amp;otes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Примечания</translation>
     </message>
     <message>
         <source>&amp;Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Пе&amp;реводы</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>Пр&amp;осмотр…</translation>
     </message>
     <message>
         <source>PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл PDF</translation>
     </message>
     <message>
         <source>%1, %2 pt</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 пт</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Предварительный просмотр</translation>
     </message>
     <message>
         <source>You have chosen to print a large number of copies. Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы задали печать большого числа копий. Вы уверены?</translation>
     </message>
 </context>
 <context>
     <name>TProgressBox</name>
     <message>
         <source>Printing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Печать…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -1336,150 +1337,150 @@ This file is read-only. Please use a different file name.</source>
     <message>
         <source>MMM d</source>
         <extracomment>The short date under a chart&apos;s bars, as a QDate format: &quot;MMM d&quot; is &quot;Jan 5&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d MMM</translation>
     </message>
     <message>
         <source>Cards due</source>
-        <translation type="unfinished"></translation>
+        <translation>К повторению</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Сегодня</translation>
     </message>
     <message>
         <source>Right</source>
         <comment>share of answers</comment>
-        <translation type="unfinished"></translation>
+        <translation>Верно</translation>
     </message>
     <message>
         <source>Reading the review history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение истории повторений…</translation>
     </message>
     <message>
         <source>The review history cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать историю повторений: %1</translation>
     </message>
     <message>
         <source>Answers per day, last twelve weeks: %L1 in all</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответы по дням за последние двенадцать недель: всего %L1</translation>
     </message>
     <message>
         <source>Cards due, next 30 days: %L1 today</source>
-        <translation type="unfinished"></translation>
+        <translation>К повторению в ближайшие 30 дней: сегодня %L1</translation>
     </message>
     <message>
         <source>No word failed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибок в словах пока нет.</translation>
     </message>
     <message>
         <source>Review Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Прогресс повторения</translation>
     </message>
     <message>
         <source>Review answers right per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Доля верных ответов при повторении по неделям</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Слово</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Переводы</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибки</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>&amp;Answers per day, last twelve weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ответы по дням за последние двенадцать недель</translation>
     </message>
     <message>
         <source>Cards &amp;due, next 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;К повторению в ближайшие 30 дней</translation>
     </message>
     <message>
         <source>&amp;Reviews right per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Доля &amp;верных ответов по неделям</translation>
     </message>
     <message>
         <source>Words &amp;failed most often</source>
-        <translation type="unfinished"></translation>
+        <translation>Слова с наибольшим числом оши&amp;бок</translation>
     </message>
 </context>
 <context>
     <name>TPropertiesDialog</name>
     <message>
         <source>%1 KB (%2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 КБ (%2 байт)</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Только для чтения</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрытый</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Расположение:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер:</translation>
     </message>
     <message>
         <source>Modified:</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменён:</translation>
     </message>
     <message>
         <source>Attributes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Атрибуты:</translation>
     </message>
     <message>
         <source>&amp;Foreign:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Иностранный:</translation>
     </message>
     <message>
         <source>&amp;Native:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Родной:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Описание:</translation>
     </message>
     <message>
         <source>&amp;Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Автор:</translation>
     </message>
     <message>
         <source>&amp;Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Комментарии:</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Общие</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Сводка</translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n байт</numerusform>
+            <numerusform>%n байта</numerusform>
+            <numerusform>%n байт</numerusform>
         </translation>
     </message>
 </context>
@@ -1487,65 +1488,66 @@ This file is read-only. Please use a different file name.</source>
     <name>TQtPrinter</name>
     <message>
         <source>The printer could not start a new page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Принтеру не удалось начать новую страницу.</translation>
     </message>
     <message>
         <source>The printer could not start the job.</source>
-        <translation type="unfinished"></translation>
+        <translation>Принтеру не удалось начать задание печати.</translation>
     </message>
 </context>
 <context>
     <name>TRecoveryFeature</name>
     <message>
         <source>The recovery copy could not be written. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать копию для восстановления. %1</translation>
     </message>
     <message>
         <source>Velmoria did not close normally. Recover the unsaved changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Работа Velmoria была завершена некорректно. Восстановить несохранённые изменения в «%1»?</translation>
     </message>
     <message>
         <source>Opening %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Открытие «%1»…</translation>
     </message>
     <message>
         <source>%1 has been changed by another program. Reload it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «%1» изменён другой программой. Загрузить его заново?</translation>
     </message>
     <message>
         <source>Saving %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранение «%1»…</translation>
     </message>
     <message>
         <source>%1
 This file has been deleted or moved by another program and will be saved again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Этот файл был удалён или перемещён другой программой и будет сохранён заново.</translation>
     </message>
     <message>
         <source>Overwrite the changes made by another program?</source>
-        <translation type="unfinished"></translation>
+        <translation>Перезаписать изменения, внесённые другой программой?</translation>
     </message>
 </context>
 <context>
     <name>TRecoveryStore</name>
     <message>
         <source>No lock file can be made in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>В ней невозможно создать файл блокировки.</translation>
     </message>
     <message>
         <source>Crash protection is off: the recovery folder &quot;%1&quot; cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Защита от сбоев выключена: папку восстановления «%1» нельзя использовать. %2</translation>
     </message>
 </context>
 <context>
     <name>TReviewBar</name>
     <message>
         <source>Rate this answer %1 (key %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Оценить этот ответ как «%1» (клавиша %2)</translation>
     </message>
     <message>
         <source>%L1 left: %L2 due, %L3 again, %L4 new</source>
-        <translation type="unfinished"></translation>
+        <translation>Осталось: %L1 (к повторению: %L2, повторно: %L3, новых: %L4)</translation>
     </message>
 </context>
 <context>
@@ -1554,40 +1556,56 @@ This file has been deleted or moved by another program and will be saved again.<
         <source>%1
 
 Your answer was not kept. Press Enter to give it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Ваш ответ не сохранён. Нажмите Enter, чтобы ответить ещё раз.</translation>
     </message>
     <message>
         <source>%1
 
 Review Due Words is unavailable until the program is started again. Testing works as before.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Команда «Повторить слова на сегодня» недоступна до перезапуска программы. Проверка работает как прежде.</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; cannot take answers: %2. The due count and Review Progress still work.</source>
-        <translation type="unfinished"></translation>
+        <translation>В историю повторений «%1» нельзя записывать ответы: %2. Счётчик слов к повторению и «Прогресс повторения» по-прежнему работают.</translation>
     </message>
     <message>
         <source>Words due for review today in this direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Слова к повторению на сегодня в этом направлении</translation>
     </message>
     <message numerus="yes">
         <source>%1
 
 %n word(s) still due today into the native language. Review them now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1
+
+На сегодня ещё осталось %n слово к повторению с переводом на родной язык. Повторить сейчас?</numerusform>
+            <numerusform>%1
+
+На сегодня ещё осталось %n слова к повторению с переводом на родной язык. Повторить сейчас?</numerusform>
+            <numerusform>%1
+
+На сегодня ещё осталось %n слов к повторению с переводом на родной язык. Повторить сейчас?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1
 
 %n word(s) still due today into the foreign language. Review them now?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1
+
+На сегодня ещё осталось %n слово к повторению с переводом на иностранный язык. Повторить сейчас?</numerusform>
+            <numerusform>%1
+
+На сегодня ещё осталось %n слова к повторению с переводом на иностранный язык. Повторить сейчас?</numerusform>
+            <numerusform>%1
+
+На сегодня ещё осталось %n слов к повторению с переводом на иностранный язык. Повторить сейчас?</numerusform>
         </translation>
     </message>
 </context>
@@ -1595,392 +1613,392 @@ Review Due Words is unavailable until the program is started again. Testing work
     <name>TSearchDialog</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <source>Word/phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Слово/фраза</translation>
     </message>
     <message>
         <source>Part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Часть речи</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Примечания</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Переводы</translation>
     </message>
     <message>
         <source>Any part of field</source>
-        <translation type="unfinished"></translation>
+        <translation>Любая часть поля</translation>
     </message>
     <message>
         <source>Start of field</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало поля</translation>
     </message>
     <message>
         <source>End of field</source>
-        <translation type="unfinished"></translation>
+        <translation>Конец поля</translation>
     </message>
     <message>
         <source>Whole field</source>
-        <translation type="unfinished"></translation>
+        <translation>Всё поле</translation>
     </message>
     <message>
         <source>Match &amp;case</source>
-        <translation type="unfinished"></translation>
+        <translation>Учитывать &amp;регистр</translation>
     </message>
     <message>
         <source>Match &amp;accents</source>
-        <translation type="unfinished"></translation>
+        <translation>Учитывать &amp;диакритику</translation>
     </message>
     <message>
         <source>Find &amp;whole word only</source>
-        <translation type="unfinished"></translation>
+        <translation>Только слово &amp;целиком</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Искать в:</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Найти:</translation>
     </message>
     <message>
         <source>&amp;Match:</source>
-        <translation type="unfinished"></translation>
+        <translation>Со&amp;впадение:</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Найти далее</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
 </context>
 <context>
     <name>TSelectFontDialog</name>
     <message>
         <source>Select Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор шрифта</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Шрифт:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Размер:</translation>
     </message>
     <message>
         <source>Preview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Образец:</translation>
     </message>
 </context>
 <context>
     <name>TSortDialog</name>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортировка</translation>
     </message>
     <message>
         <source> Sort by: </source>
-        <translation type="unfinished"></translation>
+        <translation> Сортировать по полю: </translation>
     </message>
     <message>
         <source>&amp;Word/phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Сл&amp;ово/фраза</translation>
     </message>
     <message>
         <source>&amp;Part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Часть речи</translation>
     </message>
     <message>
         <source>&amp;Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Примечания</translation>
     </message>
     <message>
         <source>&amp;Translations</source>
-        <translation type="unfinished"></translation>
+        <translation>Пе&amp;реводы</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
 </context>
 <context>
     <name>TSpeechFeature</name>
     <message>
         <source>Speech is switched off on the Speech page of View &gt; Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Озвучивание выключено на странице «Речь» в окне Вид &gt; Параметры.</translation>
     </message>
 </context>
 <context>
     <name>TSpeechPage</name>
     <message>
         <source>&amp;Speak words and phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Произносить слова и фразы</translation>
     </message>
     <message>
         <source> Speak the question: </source>
-        <translation type="unfinished"></translation>
+        <translation> Произносить вопрос: </translation>
     </message>
     <message>
         <source>Into the &amp;native language</source>
-        <translation type="unfinished"></translation>
+        <translation>На &amp;родной язык</translation>
     </message>
     <message>
         <source>Into the &amp;foreign language</source>
-        <translation type="unfinished"></translation>
+        <translation>На &amp;иностранный язык</translation>
     </message>
     <message>
         <source>Read the answer a&amp;loud after a wrong verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>Произносить &amp;вслух правильный ответ после ошибки</translation>
     </message>
     <message>
         <source> Voices: </source>
-        <translation type="unfinished"></translation>
+        <translation> Голоса: </translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Прос&amp;лушать</translation>
     </message>
     <message>
         <source>T&amp;est</source>
-        <translation type="unfinished"></translation>
+        <translation>Прослу&amp;шать</translation>
     </message>
     <message>
         <source>&amp;Word/phrase in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сл&amp;ово/фраза (%1):</translation>
     </message>
     <message>
         <source>&amp;Word/phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сл&amp;ово/фраза:</translation>
     </message>
     <message>
         <source>T&amp;ranslations in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>П&amp;ереводы (%1):</translation>
     </message>
     <message>
         <source>T&amp;ranslations:</source>
-        <translation type="unfinished"></translation>
+        <translation>П&amp;ереводы:</translation>
     </message>
     <message>
         <source>Slower</source>
-        <translation type="unfinished"></translation>
+        <translation>Медленнее</translation>
     </message>
     <message>
         <source>Faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Быстрее</translation>
     </message>
     <message>
         <source>R&amp;ate:</source>
-        <translation type="unfinished"></translation>
+        <translation>С&amp;корость:</translation>
     </message>
     <message>
         <source>Looking for the speech service...</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск службы синтеза речи…</translation>
     </message>
     <message>
         <source>Best voice for the language</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучший голос для языка</translation>
     </message>
 </context>
 <context>
     <name>TStatisticsDialog</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Статистика</translation>
     </message>
     <message>
         <source>Words learnt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Выучено слов:</translation>
     </message>
     <message>
         <source>Words in file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Слов в файле:</translation>
     </message>
     <message>
         <source>Progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Прогресс:</translation>
     </message>
     <message>
         <source>Questions answered correctly:</source>
-        <translation type="unfinished"></translation>
+        <translation>Вопросов с верным ответом:</translation>
     </message>
     <message>
         <source>Questions attempted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Всего вопросов:</translation>
     </message>
     <message>
         <source>Success rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Успешность:</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Прогресс</translation>
     </message>
     <message>
         <source>Success Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Успешность</translation>
     </message>
     <message>
         <source>&amp;Reset statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>С&amp;бросить статистику</translation>
     </message>
 </context>
 <context>
     <name>TTestCommands</name>
     <message>
         <source>Stop &amp;Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановить &amp;проверку</translation>
     </message>
     <message>
         <source>Start &amp;Testing</source>
-        <translation type="unfinished"></translation>
+        <translation>Начать &amp;проверку</translation>
     </message>
 </context>
 <context>
     <name>TTestPanel</name>
     <message>
         <source>Part of speech:</source>
-        <translation type="unfinished"></translation>
+        <translation>Часть речи:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Примечания:</translation>
     </message>
     <message>
         <source>Your &amp;Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш &amp;ответ</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ввод</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Далее</translation>
     </message>
     <message>
         <source>Correct Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Правильный ответ</translation>
     </message>
     <message>
         <source>(struck out: not expected; underlined: missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>(зачёркнуто — лишнее; подчёркнуто — пропущено)</translation>
     </message>
 </context>
 <context>
     <name>TTipsDialog</name>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Совет дня</translation>
     </message>
     <message>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>Знаете ли вы…</translation>
     </message>
     <message>
         <source>[tips unavailable]</source>
-        <translation type="unfinished"></translation>
+        <translation>[советы недоступны]</translation>
     </message>
     <message>
         <source>&amp;Show tips at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Показывать советы при запуске</translation>
     </message>
     <message>
         <source>&amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Подр&amp;обнее…</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Следующий совет</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
 </context>
 <context>
     <name>TVocabEdit</name>
     <message>
         <source>The text cannot be any longer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст не может быть длиннее.</translation>
     </message>
     <message>
         <source>“%1” cannot be written in this list&apos;s %2 script.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» нельзя записать письменностью этого списка (%2).</translation>
     </message>
 </context>
 <context>
     <name>TWelcomeDialog</name>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Добро пожаловать</translation>
     </message>
     <message>
         <source>&amp;Create a new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Создать &amp;новый файл</translation>
     </message>
     <message>
         <source>&amp;Open an existing file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Открыть существующий файл:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Обзор…</translation>
     </message>
 </context>
 <context>
     <name>Velmoria::Model</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>добавление</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>изменение</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>удаление</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>вставку</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>перемещение</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>сортировку</translation>
     </message>
     <message>
         <source>Shuffle</source>
-        <translation type="unfinished"></translation>
+        <translation>перемешивание</translation>
     </message>
 </context>
 </TS>

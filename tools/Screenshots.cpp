@@ -4,7 +4,9 @@
 #include "ScreenshotFiles.h"
 #include "fakes/ScriptedDialogs.h"
 #include "qtsupport/QtPrinter.h"
+#include "qtsupport/Translations.h"
 #include "settings/MemoryStore.h"
+#include "settings/UiLanguage.h"
 #include "ui/AboutDialog.h"
 #include "ui/EditDialog.h"
 #include "ui/Features.h"
@@ -214,6 +216,8 @@ int main(int argc, char** argv)
     }
     Folder = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(Folder);
+    // In the desktop's language, as the program starts: LANGUAGE=de shows the German window.
+    InstallTranslations(ChooseUiLanguage("", DesktopLanguages()));
     UseMessageBoxes(&ScriptedBoxes());
 
     TMainForm form(std::make_unique<TMemorySettingsStore>());

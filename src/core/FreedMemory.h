@@ -28,3 +28,10 @@ template <class Container> void ReserveLarge(Container& container, std::size_t c
     container.reserve(count);
     AdviseHugePages(container.data(), container.capacity() * sizeof(*container.data()));
 }
+
+// The same, then sized to count elements, for a buffer written by position.
+template <class Container> void ResizeLarge(Container& container, std::size_t count)
+{
+    ReserveLarge(container, count);
+    container.resize(count);
+}

@@ -76,8 +76,7 @@ std::string ReadFile(const std::string& fileName, std::size_t limit, TReadFrom f
         fill(bytes.size());
         (*checkHead)(std::string_view(bytes.data(), used));
     }
-    ReserveLarge(bytes, size);
-    bytes.resize(size);
+    ResizeLarge(bytes, size);
     fill(bytes.size());
     // A pipe, or a file that grows meanwhile, is read on in pieces.
     char piece[1 << 16];

@@ -44,8 +44,7 @@ std::vector<std::string> BuildSortKeys(const TVocabFile& document, int field, bo
     const LangId lang = field == fiForeign ? document.ForeignLangID() : document.NativeLangID();
     const auto& items = document.ItemList();
     std::vector<std::string> keys;
-    ReserveLarge(keys, items.size());
-    keys.resize(items.size());
+    ResizeLarge(keys, items.size());
     std::atomic<bool> failed = false;
     const auto build = [&](std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to && !failed; ++i) {

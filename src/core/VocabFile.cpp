@@ -299,8 +299,7 @@ std::vector<std::uint32_t> TVocabFile::SortOrder(std::span<const std::string> so
     if (std::is_sorted(sortKeys.begin(), sortKeys.end()))
         return result;
     std::vector<TEntry> order;
-    ReserveLarge(order, sortKeys.size());
-    order.resize(sortKeys.size());
+    ResizeLarge(order, sortKeys.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = { KeyPrefix(sortKeys[i]), static_cast<std::uint32_t>(i) };
     // Equal keys keep their present order whatever the size of the list.

@@ -223,8 +223,7 @@ void TVocabFile::AppendBytes(std::string& image) const
         }
     }
     const std::size_t start = image.size();
-    ReserveLarge(image, start + size);
-    image.resize(start + size);
+    ResizeLarge(image, start + size);
     TWriter writer(image.data() + start);
     writer.Raw(Magic, MagicSize);
     writer.U16(ForeignLangID_);

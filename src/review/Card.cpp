@@ -202,8 +202,7 @@ TCardKey TCardIndex::KeyOf(std::uint32_t card) const
 
 void TCardIndex::Order(std::vector<TEntry> all)
 {
-    ReserveLarge(First_, all.size());
-    First_.resize(all.size());
+    ResizeLarge(First_, all.size());
     // By card last too: the first of equal keys comes first. The entries come in card order, so a
     // list's cards (one group) are put in order by their hashes alone, sixteen bits at a time,
     // each pass keeping the order it found among equal bits: a third of a comparison sort's time
@@ -211,8 +210,7 @@ void TCardIndex::Order(std::vector<TEntry> all)
     constexpr std::size_t ByBitsFrom = 1 << 16;
     if (Groups_.size() == 1 && all.size() >= ByBitsFrom) {
         std::vector<TEntry> sorted;
-        ReserveLarge(sorted, all.size());
-        sorted.resize(all.size());
+        ResizeLarge(sorted, all.size());
         std::vector<std::uint32_t> starts(std::size_t { 1 } << 16);
         for (int shift = 0; shift < 64; shift += 16) {
             // The sign bit turned over: signed hashes in order as unsigned bits.

@@ -310,8 +310,7 @@ std::vector<std::optional<TMemory>> THistory::KeyMemories(const TCardIndex& inde
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     const std::vector<TCardIndex::TEntry>& keys = index.Keys();
     std::vector<std::optional<TMemory>> memories;
-    ReserveLarge(memories, keys.size());
-    memories.resize(keys.size());
+    ResizeLarge(memories, keys.size());
     if (keys.empty())
         return memories;
     // The cards held, about: the last id is read from the end of the table.

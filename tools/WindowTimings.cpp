@@ -1,6 +1,6 @@
-// velmoria-window-timings [ITEMS]: the window's own work per step on a generated list (a million
-// items unless told) with a history holding a card for every item, offscreen. Each step is a key
-// sent to the window followed by the idle update it schedules; the figures are medians, printed
+// velmoria-window-timings [ITEMS [LIST]]: the window's own work per step on a generated list (a
+// million items unless told) or on LIST, with a history holding a card for every item, offscreen. Each step
+// is a key sent to the window followed by the idle update it schedules; the figures are medians, printed
 // beside the same run's cost of one untouched idle update. Nothing here asserts anything.
 
 #include "core/EditRules.h"
@@ -12,6 +12,7 @@
 #include "testing/TestEngine.h"
 #include "ui/DueCounter.h"
 #include "ui/Features.h"
+#include "ui/ProgressDialog.h"
 #include "ui/VocabGrid.h"
 
 #include <QApplication>
@@ -107,13 +108,20 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int items = argc > 1 ? std::atoi(argv[1]) : 1000000;
+    // A list of the user's own in place of the generated one (the items count is then ignored).
+    const std::string given = argc > 2 ? argv[2] : "";
     const auto folder
         = std::filesystem::temp_directory_path() / ("velmoria-window-timings-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const std::string listPath = (folder / "list.vmr").string();
     const std::string historyPath = (folder / "history.sqlite").string();
     const TDay today = LocalDay(static_cast<std::int64_t>(std::time(nullptr)));
-    {
+    if (!given.empty()) {
+        TVocabFile doc;
+        doc.LoadFromFile(given);
+        doc.SaveToFile(listPath);
+        WriteHistory(doc, historyPath, today);
+    } else {
         TVocabFile doc;
         doc.SetForeignLangID(0x0407);
         doc.SetNativeLangID(0x0409);
@@ -145,8 +153,10 @@ int main(int argc, char** argv)
         form.UpdateCommandState();
         while (form.StatusPanel(6)->text().isEmpty() && shown.elapsed() < 60000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        // Taken now: the idle updates measured next would count as waiting for it.
+        const double dueShown = static_cast<double>(shown.nsecsElapsed()) / 1e6;
         const double idle = Median([&] { form.UpdateCommandState(); }, 21);
-        Print("due count shown after", static_cast<double>(shown.nsecsElapsed()) / 1e6, idle);
+        Print("due count shown after", dueShown, idle);
         PrintResident("after opening", listPath);
 
         // Opening a long list shows a progress dialog; the window must be active again after it.
@@ -200,8 +210,10 @@ int main(int argc, char** argv)
             const int before = answers();
             for (int i = 0; i < 21 && form.WindowMode() == wmTesting; ++i) {
                 QWidget* box = QApplication::focusWidget();
-                QTest::keyClicks(
-                    box, QString::fromLatin1(std::string(form.Test().Engine().ExpectedAnswer()).c_str()));
+                // One key event with the whole text: key clicks know only ASCII characters.
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown,
+                    QString::fromLatin1(std::string(form.Test().Engine().ExpectedAnswer()).c_str()),
+                    Qt::NoModifier);
                 answered.push_back(Ms([&] { key(box, Qt::Key_Return); }));
                 nexts.push_back(Ms([&] { key(QApplication::focusWidget(), Qt::Key_Return); }));
                 QCoreApplication::processEvents();
@@ -224,6 +236,19 @@ int main(int argc, char** argv)
         PrintResident("during a review", listPath);
         if (form.WindowMode() == wmTesting)
             key(QApplication::focusWidget(), Qt::Key_Escape);
+
+        {
+            // Shown once its first picture is painted; filled when the worker's figures are in it.
+            QElapsedTimer clock;
+            clock.start();
+            TProgressDialog progress(&form, historyPath, today);
+            progress.show();
+            progress.repaint();
+            Print("Review Progress shown", static_cast<double>(clock.nsecsElapsed()) / 1e6, idle);
+            const bool filled = progress.WaitForFigures(60000);
+            Print("Review Progress filled", static_cast<double>(clock.nsecsElapsed()) / 1e6, idle);
+            std::printf("  (%s)\n", filled ? "figures shown" : "no figures");
+        }
 
         const double test = Ms([&] { key(&form, Qt::Key_T, Qt::ControlModifier); });
         Print("Ctrl+T to the first question", test, idle);

@@ -1,4 +1,5 @@
 #include "core/Errors.h"
+#include "core/FreedMemory.h"
 #include "core/SafeSave.h"
 #include "core/SaveDetail.h"
 
@@ -75,6 +76,7 @@ std::string ReadFile(const std::string& fileName, std::size_t limit, TReadFrom f
         fill(bytes.size());
         (*checkHead)(std::string_view(bytes.data(), used));
     }
+    ReserveLarge(bytes, size);
     bytes.resize(size);
     fill(bytes.size());
     // A pipe, or a file that grows meanwhile, is read on in pieces.

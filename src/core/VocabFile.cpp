@@ -3,6 +3,7 @@
 
 #include "core/VocabFile.h"
 
+#include "core/FreedMemory.h"
 #include "core/Random.h"
 #include "core/UndoRecord.h"
 #include "evaluation/Languages.h"
@@ -297,7 +298,9 @@ std::vector<std::uint32_t> TVocabFile::SortOrder(std::span<const std::string> so
     // A list already in order (sorting it again is common) needs no sorting at all.
     if (std::is_sorted(sortKeys.begin(), sortKeys.end()))
         return result;
-    std::vector<TEntry> order(sortKeys.size());
+    std::vector<TEntry> order;
+    ReserveLarge(order, sortKeys.size());
+    order.resize(sortKeys.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = { KeyPrefix(sortKeys[i]), static_cast<std::uint32_t>(i) };
     // Equal keys keep their present order whatever the size of the list.
@@ -307,7 +310,7 @@ std::vector<std::uint32_t> TVocabFile::SortOrder(std::span<const std::string> so
         const int c = sortKeys[a.Index].compare(sortKeys[b.Index]);
         return c != 0 ? c < 0 : a.Index < b.Index;
     });
-    result.reserve(order.size());
+    ReserveLarge(result, order.size());
     for (const TEntry& entry : order)
         result.push_back(entry.Index);
     return result;

@@ -1,6 +1,7 @@
 // Reading and writing the vocabulary file format.
 
 #include "core/FileStamp.h"
+#include "core/FreedMemory.h"
 #include "core/SafeSave.h"
 #include "core/VocabFile.h"
 
@@ -120,7 +121,7 @@ void TVocabFile::LoadFromBytes(std::string_view bytes)
         // A count the remaining bytes cannot hold is refused before anything is allocated.
         if (static_cast<std::size_t>(count) > reader.Remaining() / MinItemRecordSize)
             throw EVocabFileError("Invalid file format.");
-        Items_.reserve(static_cast<std::size_t>(count));
+        ReserveLarge(Items_, static_cast<std::size_t>(count));
         TItemArena arena;
         for (std::int32_t i = 0; i < count; ++i) {
             const auto foreign = reader.Str();
@@ -222,6 +223,7 @@ void TVocabFile::AppendBytes(std::string& image) const
         }
     }
     const std::size_t start = image.size();
+    ReserveLarge(image, start + size);
     image.resize(start + size);
     TWriter writer(image.data() + start);
     writer.Raw(Magic, MagicSize);

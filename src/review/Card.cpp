@@ -1,5 +1,6 @@
 #include "review/Card.h"
 
+#include "core/FreedMemory.h"
 #include "core/VocabFile.h"
 #include "evaluation/TextUtils.h"
 
@@ -182,7 +183,7 @@ TCardIndex::TCardIndex(const TCardTexts& texts, std::uint8_t direction)
     // Texts that are not ASCII are converted into these, again and again: no text per item is kept.
     std::string word, translations;
     std::vector<TEntry> all;
-    all.reserve(texts.Count());
+    ReserveLarge(all, texts.Count());
     for (std::size_t i = 0; i < texts.Count(); ++i) {
         const std::string_view w = foreign.Utf8(texts.Word(i), word);
         const std::string_view t = native.Utf8(texts.Translations(i), translations);
@@ -201,6 +202,7 @@ TCardKey TCardIndex::KeyOf(std::uint32_t card) const
 
 void TCardIndex::Order(std::vector<TEntry> all)
 {
+    ReserveLarge(First_, all.size());
     First_.resize(all.size());
     // By card last too: the first of equal keys comes first. The entries come in card order, so a
     // list's cards (one group) are put in order by their hashes alone, sixteen bits at a time,
@@ -208,7 +210,9 @@ void TCardIndex::Order(std::vector<TEntry> all)
     // at a million.
     constexpr std::size_t ByBitsFrom = 1 << 16;
     if (Groups_.size() == 1 && all.size() >= ByBitsFrom) {
-        std::vector<TEntry> sorted(all.size());
+        std::vector<TEntry> sorted;
+        ReserveLarge(sorted, all.size());
+        sorted.resize(all.size());
         std::vector<std::uint32_t> starts(std::size_t { 1 } << 16);
         for (int shift = 0; shift < 64; shift += 16) {
             // The sign bit turned over: signed hashes in order as unsigned bits.
@@ -233,7 +237,7 @@ void TCardIndex::Order(std::vector<TEntry> all)
             return a.Hash != b.Hash ? a.Hash < b.Hash : a.Card < b.Card;
         });
     }
-    Keys_.reserve(all.size());
+    ReserveLarge(Keys_, all.size());
     std::vector<TCardKey> texts; // of the distinct keys of one hash
     for (std::size_t run = 0; run < all.size();) {
         std::size_t end = run + 1;
@@ -270,8 +274,8 @@ TCardTextsCopy::TCardTextsCopy(const TVocabFile& from)
     , NativeLanguage_(from.NativeLangID())
     , Total_(from.ItemList().size())
 {
-    Ends_.reserve(Total_);
-    WordLengths_.reserve(Total_);
+    ReserveLarge(Ends_, Total_);
+    ReserveLarge(WordLengths_, Total_);
 }
 
 bool TCardTextsCopy::Fits(const TVocabFile& from) const
@@ -291,7 +295,7 @@ bool TCardTextsCopy::Step(const TVocabFile& from, std::size_t most)
         std::size_t bytes = 0;
         for (std::size_t i = 0; i < sample; ++i)
             bytes += items[i]->FieldValue(fiForeign).size() + items[i]->FieldValue(fiNative).size();
-        Texts_.reserve(bytes * Total_ / sample + bytes * Total_ / sample / 4);
+        ReserveLarge(Texts_, bytes * Total_ / sample + bytes * Total_ / sample / 4);
     }
     const std::size_t end = std::min(Total_, Next_ + most);
     for (; Next_ < end; ++Next_) {

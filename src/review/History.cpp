@@ -1,6 +1,7 @@
 #include "review/History.h"
 
 #include "core/Errors.h"
+#include "core/FreedMemory.h"
 #include "core/RecoveryCopy.h"
 #include "review/HistoryStatements.h"
 #include "review/HistoryWal.h"
@@ -308,7 +309,9 @@ std::vector<std::optional<TMemory>> THistory::KeyMemories(const TCardIndex& inde
 {
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     const std::vector<TCardIndex::TEntry>& keys = index.Keys();
-    std::vector<std::optional<TMemory>> memories(keys.size());
+    std::vector<std::optional<TMemory>> memories;
+    ReserveLarge(memories, keys.size());
+    memories.resize(keys.size());
     if (keys.empty())
         return memories;
     // The cards held, about: the last id is read from the end of the table.
@@ -320,7 +323,7 @@ std::vector<std::optional<TMemory>> THistory::KeyMemories(const TCardIndex& inde
     }
     // Both read the hash index alone, never a text; a count reads two numbers of each card.
     const std::string columns = dueOnly
-        ? "key_hash, last_review, due, stability"
+        ? "key_hash, state, last_review, due, stability"
         : "key_hash, state, stability, difficulty, last_review, due, reps, lapses";
     const std::string ofLanguages
         = " FROM cards WHERE foreign_language = ? AND native_language = ? AND direction = ?";
@@ -330,9 +333,10 @@ std::vector<std::optional<TMemory>> THistory::KeyMemories(const TCardIndex& inde
         if (!dueOnly)
             return MemoryOfRow(row, 1);
         TMemory memory;
-        memory.LastReview = row.Int(1);
-        memory.Due = row.Int(2);
-        memory.Stability = row.Real(3);
+        memory.State = static_cast<TCardState>(std::clamp<std::int64_t>(row.Int(1), 0, 3));
+        memory.LastReview = row.Int(2);
+        memory.Due = row.Int(3);
+        memory.Stability = row.Real(4);
         return memory;
     };
     TStatement texts(Db_,

@@ -104,7 +104,8 @@ public:
     // The memory of each key (nullopt: never answered), in one pass, fast for a million keys.
     std::vector<std::optional<TMemory>> Memories(const std::vector<TCardKey>& keys);
     // The memory of each distinct card of an index, in the order of its Keys(): a list's due count
-    // needs them in no other, nor more than their due date and last review (dueOnly).
+    // needs them in no other. A plan needs no more than their state, due date, last review and
+    // stability (dueOnly): half the columns, read faster.
     std::vector<std::optional<TMemory>> KeyMemories(const TCardIndex& index, bool dueOnly = false);
     // Commits the answer before it returns; schedules it unless it is practice (a second answer the
     // same day, or a repeat of a card failed this session). Returns the memory after it.

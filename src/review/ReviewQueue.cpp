@@ -1,5 +1,6 @@
 #include "review/ReviewQueue.h"
 
+#include "core/FreedMemory.h"
 #include "core/VocabFile.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ void PlanDirection(TReviewPlan& plan, const TCardTexts& texts, THistory& history
     // Items of one card: the first one stands for it.
     const TCardIndex cards(texts, direction);
     plan.Items = cards.Size();
-    const std::vector<std::optional<TMemory>> memories = history.KeyMemories(cards, !ordered);
+    const std::vector<std::optional<TMemory>> memories = history.KeyMemories(cards, true);
     const std::vector<bool> again = FailedEntries(cards, failed);
     for (std::size_t k = 0; k < memories.size(); ++k) {
         const TReviewPlan::TPlanned card { static_cast<int>(cards.Keys()[k].Card), direction };
@@ -84,6 +85,8 @@ TReviewPlan MakePlan(const TCardTexts& texts, THistory& history, std::uint8_t di
     TReviewPlan plan;
     const std::vector<TCardKey> failed = history.FailedOn(today);
     std::vector<std::pair<double, TReviewPlan::TPlanned>> due;
+    // Room for every card: what is never written costs no memory.
+    ReserveLarge(due, texts.Count() * (direction == BothDirections ? 2 : 1));
     for (std::uint8_t d = 0; d < 2; ++d)
         if (direction == BothDirections || direction == d)
             PlanDirection(plan, texts, history, d, failed, today, p, ordered, due);
@@ -105,7 +108,7 @@ TReviewPlan MakePlan(const TCardTexts& texts, THistory& history, std::uint8_t di
         std::sort(plan.New.begin(), plan.New.end(), listOrder);
         std::sort(plan.Again.begin(), plan.Again.end(), listOrder);
     }
-    plan.Due.reserve(due.size());
+    ReserveLarge(plan.Due, due.size());
     for (const auto& entry : due)
         plan.Due.push_back(entry.second);
     return plan;

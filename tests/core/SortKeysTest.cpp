@@ -6,6 +6,7 @@
 #include "core/DocumentBuilders.h"
 #include "core/VocabFile.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 TEST(SortKeysByField, WordsFromTheirSortingPosition)
@@ -83,6 +84,22 @@ TEST(SortKeysBuild, PlainKeysAreTheTextAfterTheSortingPosition)
         EXPECT_THROW(BuildSortKeys(doc, field), EVocabFileError);
     EXPECT_THROW(SortByField(doc, 4), EVocabFileError);
     EXPECT_EQ(doc.UndoKind(), ukAdd);
+}
+
+// A long list's keys are made in parts at once: every part must be keyed, each item by its own text.
+TEST(SortKeysBuild, ALongListIsKeyedWhole)
+{
+    const std::size_t n = 100003;
+    TWords words(n);
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t rest = i * 7919 % n, letter = 0; letter < 4; ++letter, rest /= 26)
+            words[i] += static_cast<char>('a' + rest % 26);
+    TVocabFile doc;
+    FillWords(doc, words);
+    SortByField(doc, fiForeign);
+    // Lower-case letters alone collate as their bytes do.
+    std::sort(words.begin(), words.end());
+    EXPECT_EQ(Foreigns(doc), words);
 }
 
 TEST(SortKeysOrder, KeysCompareAsUnsignedBytesShorterFirstAndEqualOnesStayStable)

@@ -9,10 +9,13 @@
 #include "support/TempDir.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <malloc.h>
 #include <random>
 #include <set>
+#include <sys/mman.h>
 
 namespace {
 
@@ -124,6 +127,41 @@ TEST(FreedMemory, LargeBuffersAreMappedOnTheirOwn)
         EXPECT_GE(::mallinfo2().hblkhd, before + size) << size;
     }
 #endif
+}
+
+// Only whole huge pages inside a block of 4 MB or more are advised: advice past its ends would
+// reach memory that other blocks use. /proc/self/smaps shows advised ranges as mappings of their
+// own flagged "hg".
+TEST(FreedMemory, HugePagesAreAdvisedInsideLargeBlocksOnly)
+{
+    constexpr std::uintptr_t MB = 1 << 20;
+    // The advised mapping as "start-end", in megabytes from a 2 MB boundary, or "" for none.
+    const auto advised = [](std::uintptr_t base) {
+        std::ifstream smaps("/proc/self/smaps");
+        std::uintptr_t start = 0, end = 0;
+        for (std::string line; std::getline(smaps, line);)
+            if (line.find(' ') > line.find('-'))
+                std::sscanf(line.c_str(), "%lx-%lx ", &start, &end);
+            else if (start >= base && end <= base + 16 * MB && line.starts_with("VmFlags:")
+                && line.find(" hg") != std::string::npos)
+                return std::to_string((start - base) / MB) + "-" + std::to_string((end - base) / MB);
+        return std::string();
+    };
+    const struct {
+        std::uintptr_t From, Bytes;
+        const char* Advised;
+    } cases[] = { { MB, 3 * MB, "" }, { MB, 7 * MB, "2-8" }, { 0, 4 * MB, "0-4" },
+        { MB + MB / 2, 4 * MB, "2-4" }, { MB / 2, 6 * MB, "2-6" } };
+    for (const auto& c : cases) {
+        void* mapped = ::mmap(nullptr, 18 * MB, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        ASSERT_NE(mapped, MAP_FAILED);
+        // Not at the mapping's start: advice there could join a neighbour's advised mapping.
+        const std::uintptr_t base
+            = ((reinterpret_cast<std::uintptr_t>(mapped) + 2 * MB - 1) & ~(2 * MB - 1)) + 2 * MB;
+        AdviseHugePages(reinterpret_cast<const void*>(base + c.From), c.Bytes);
+        EXPECT_EQ(advised(base), c.Advised) << c.From << " " << c.Bytes;
+        ::munmap(mapped, 18 * MB);
+    }
 }
 
 TEST(VocabFileErrors, FailingChecksRaiseTheirMessageAndChangeNothing)

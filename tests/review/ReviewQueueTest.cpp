@@ -193,11 +193,12 @@ TEST_F(ReviewQueueTest, DueLowestRecallFirstThenNewThenTheFailedUntilRight)
 {
     TVocabFile doc;
     FillPairs(doc,
-        { { "old", "1" }, { "recent", "2" }, { "new1", "3" }, { "new2", "4" }, { "new3", "5" },
+        { { "recent", "2" }, { "old", "1" }, { "new1", "3" }, { "new2", "4" }, { "new3", "5" },
             { "recent", "2" } });
-    // "old" last seen long before "recent": its recall is lower, so it comes first.
-    Answer(doc, 0, Day0 - 40);
-    Answer(doc, 1, Day0 - 20);
+    // "old" last seen long before "recent": its recall is lower, so it comes first, list order
+    // notwithstanding.
+    Answer(doc, 1, Day0 - 40);
+    Answer(doc, 0, Day0 - 20);
     const TDay today = Day0 + 60;
     const TDueCounts counts = CountDue(doc, History, 0, today, 2, P);
     EXPECT_EQ(counts.Due, 2);

@@ -239,7 +239,7 @@ TEST(TextUtilsStream, ShortReadsAndFailedWritesThrow)
 TEST(FillIn, PutsEachArgumentInItsPlaceOnce)
 {
     const struct {
-        const char* Text;
+        std::string_view Text;
         std::initializer_list<std::string> Args;
         const char* Expected;
     } cases[] = {
@@ -249,6 +249,8 @@ TEST(FillIn, PutsEachArgumentInItsPlaceOnce)
         { "%1 brings %2", { "%2", "x" }, "%2 brings x" }, // an argument is never filled in again
         { "%3 missing, 100% and %", { "a" }, "%3 missing, 100% and %" },
         { "no places", { "a" }, "no places" },
+        { std::string_view("ends in %1").substr(0, 9), { "a" },
+            "ends in %" }, // what follows is not the text's
     };
     for (const auto& c : cases)
         EXPECT_EQ(FillIn(c.Text, c.Args), c.Expected) << c.Text;

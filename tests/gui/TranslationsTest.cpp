@@ -31,6 +31,9 @@ TEST(WindowLanguage, QtsOwnDialogsAndButtonsSpeakTheInstalledLanguage)
         InstallTranslations(language);
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), Q(cancel)) << language;
     }
+    // A file that cannot be read is refused and leaves ours as it was.
+    EXPECT_FALSE(InstallTranslationFile(VELMORIA_SOURCE_DIR "/translations/shipped"));
+    EXPECT_EQ(QCoreApplication::translate("Commands", "&File"), Q("&File"));
 }
 
 TEST(WindowLanguage, TheOptionsChooseTheLanguageOfTheNextStartOrTheSystems)

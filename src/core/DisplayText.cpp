@@ -1,6 +1,7 @@
 #include "core/DisplayText.h"
 
 #include "evaluation/TextUtils.h"
+#include "evaluation/Translatable.h"
 
 #include <cerrno>
 #include <charconv>
@@ -57,7 +58,7 @@ std::size_t DriveLength(const std::string& path)
 std::string DisplayTitle(const std::string& fileName)
 {
     if (fileName.empty())
-        return "Untitled";
+        return VM_TRANSLATE_NOOP("Velmoria::Model", "Untitled");
     const auto sep = LastSeparator(fileName);
     return sep == std::string::npos ? fileName : fileName.substr(sep + 1);
 }

@@ -13,8 +13,13 @@ public:
 };
 
 // The operating system's message for an error number; a full disk (or a file size limit) is
-// called so in plain words, beside the system's own text.
+// called so in plain words, beside the system's own text (DiskFullText, %1 the system's).
 std::string SystemErrorText(int errorNumber);
+bool IsDiskFull(int errorNumber);
+extern const char* const DiskFullText;
+// The frame of a file error with its error number: %1 the action ("Cannot open file"), %2 the
+// file's name, %3 the system's message. The window fills it in its own language.
+extern const char* const FileErrorText;
 
 // A failure of the file system: carries the operating system's message and the file name.
 class EFileError : public std::runtime_error {
@@ -22,7 +27,12 @@ public:
     EFileError(const std::string& fileName, const std::string& action, int errorNumber);
     EFileError(const std::string& fileName, const std::string& message);
     const std::string& FileName() const { return FileName_; }
+    // The action and the error number it was made with; 0 for a message of its own.
+    const std::string& Action() const { return Action_; }
+    int ErrorNumber() const { return ErrorNumber_; }
 
 private:
     std::string FileName_;
+    std::string Action_;
+    int ErrorNumber_ = 0;
 };

@@ -1,14 +1,18 @@
 #include "exchange/ImportRules.h"
 
 #include "core/VocabItem.h"
+#include "evaluation/Translatable.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 
 namespace {
-constexpr std::array<TImportField, 4> Fields = { { { "Word/phrase", fiForeign },
-    { "Part of speech", fiCategory }, { "Notes", fiNotes }, { "Translations", fiNative } } };
+constexpr std::array<TImportField, 4> Fields
+    = { { { VM_TRANSLATE_NOOP("Velmoria::Model", "Word/phrase"), fiForeign },
+        { VM_TRANSLATE_NOOP("Velmoria::Model", "Part of speech"), fiCategory },
+        { VM_TRANSLATE_NOOP("Velmoria::Model", "Notes"), fiNotes },
+        { VM_TRANSLATE_NOOP("Velmoria::Model", "Translations"), fiNative } } };
 
 int MoveEntry(std::vector<int>& from, std::vector<int>& to, int row)
 {

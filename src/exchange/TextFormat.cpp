@@ -1,5 +1,7 @@
 #include "exchange/TextFormat.h"
 
+#include "evaluation/Translatable.h"
+
 #include <array>
 
 namespace {
@@ -13,15 +15,17 @@ struct TFormatNames {
 
 // Indexed by TTextFormat; the format lists show this order.
 constexpr std::array<TFormatNames, TextFormatCount> FormatNames = { {
-    { "Text (Comma-delimited)", "text-comma", teEightBit, ',' },
-    { "Text (Tab-delimited)", "text-tab", teEightBit, '\t' },
-    { "Unicode (Comma-delimited)", "unicode-comma", teUtf16, ',' },
-    { "Unicode (Tab-delimited)", "unicode-tab", teUtf16, '\t' },
-    { "Unicode UTF-8 (Comma-delimited)", "utf8-comma", teUtf8, ',' },
-    { "Unicode UTF-8 (Tab-delimited)", "utf8-tab", teUtf8, '\t' },
-    { "Text (Semicolon-delimited)", "text-semicolon", teEightBit, ';' },
-    { "Unicode (Semicolon-delimited)", "unicode-semicolon", teUtf16, ';' },
-    { "Unicode UTF-8 (Semicolon-delimited)", "utf8-semicolon", teUtf8, ';' },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Text (Comma-delimited)"), "text-comma", teEightBit, ',' },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Text (Tab-delimited)"), "text-tab", teEightBit, '\t' },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Unicode (Comma-delimited)"), "unicode-comma", teUtf16, ',' },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Unicode (Tab-delimited)"), "unicode-tab", teUtf16, '\t' },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Unicode UTF-8 (Comma-delimited)"), "utf8-comma", teUtf8, ',' },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Unicode UTF-8 (Tab-delimited)"), "utf8-tab", teUtf8, '\t' },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Text (Semicolon-delimited)"), "text-semicolon", teEightBit, ';' },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Unicode (Semicolon-delimited)"), "unicode-semicolon", teUtf16,
+        ';' },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Unicode UTF-8 (Semicolon-delimited)"), "utf8-semicolon", teUtf8,
+        ';' },
 } };
 
 } // namespace

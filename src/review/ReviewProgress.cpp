@@ -1,5 +1,7 @@
 #include "review/ReviewProgress.h"
 
+#include "evaluation/Translatable.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -66,7 +68,8 @@ TReviewProgress ReadReviewProgress(THistory& history, TDay today)
 std::string ProgressSummary(const TReviewProgress& progress)
 {
     if (progress.Empty())
-        return "No answers yet. Review Due Words in the Test menu starts your history.";
+        return VM_TRANSLATE_NOOP(
+            "Velmoria::Model", "No answers yet. Review Due Words in the Test menu starts your history.");
     const int answers = progress.Answers();
     std::string text
         = std::to_string(answers) + (answers == 1 ? " answer" : " answers") + " in the last twelve weeks";

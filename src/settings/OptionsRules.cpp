@@ -2,36 +2,37 @@
 
 #include "core/DisplayText.h"
 #include "evaluation/TextUtils.h"
+#include "evaluation/Translatable.h"
 
 #include <algorithm>
 
 namespace {
 constexpr std::array<TColourEntry, 16> Colours { {
-    { "Black", 0x000000 },
-    { "Maroon", 0x000080 },
-    { "Green", 0x008000 },
-    { "Olive", 0x008080 },
-    { "Navy", 0x800000 },
-    { "Purple", 0x800080 },
-    { "Teal", 0x808000 },
-    { "Grey", 0x808080 },
-    { "Silver", 0xC0C0C0 },
-    { "Red", 0x0000FF },
-    { "Lime", 0x00FF00 },
-    { "Yellow", 0x00FFFF },
-    { "Blue", 0xFF0000 },
-    { "Fuchsia", 0xFF00FF },
-    { "Aqua", 0xFFFF00 },
-    { "White", 0xFFFFFF },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Black"), 0x000000 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Maroon"), 0x000080 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Green"), 0x008000 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Olive"), 0x008080 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Navy"), 0x800000 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Purple"), 0x800080 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Teal"), 0x808000 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Grey"), 0x808080 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Silver"), 0xC0C0C0 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Red"), 0x0000FF },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Lime"), 0x00FF00 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Yellow"), 0x00FFFF },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Blue"), 0xFF0000 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Fuchsia"), 0xFF00FF },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Aqua"), 0xFFFF00 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "White"), 0xFFFFFF },
 } };
 
 constexpr std::array<TScriptEntry, 6> Scripts { {
-    { "Western", 0, 1252 },
-    { "Baltic", 186, 1257 },
-    { "Central European", 238, 1250 },
-    { "Cyrillic", 204, 1251 },
-    { "Greek", 161, 1253 },
-    { "Turkish", 162, 1254 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Western"), 0, 1252 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Baltic"), 186, 1257 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Central European"), 238, 1250 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Cyrillic"), 204, 1251 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Greek"), 161, 1253 },
+    { VM_TRANSLATE_NOOP("Velmoria::Model", "Turkish"), 162, 1254 },
 } };
 
 constexpr std::array<TBracketEntry, 4> Brackets { { { '(', ')' }, { '[', ']' }, { '{', '}' },

@@ -4,6 +4,7 @@
 
 #include "core/SortingMarker.h"
 #include "evaluation/TextUtils.h"
+#include "evaluation/Translatable.h"
 #include "speech/Speech.h"
 
 #include <unicode/uchar.h>
@@ -114,11 +115,13 @@ std::string SpeechProblemText(TSpeechProblem problem, LangId lang)
 {
     switch (problem) {
     case TSpeechProblem::NotInstalled:
-        return "Speech needs the speech service speech-dispatcher with a voice engine: install the "
-               "packages speech-dispatcher and espeak-ng.";
+        return VM_TRANSLATE_NOOP("Velmoria::Model",
+            "Speech needs the speech service speech-dispatcher with a voice engine: install the "
+            "packages speech-dispatcher and espeak-ng.");
     case TSpeechProblem::NotRunning:
-        return "The speech service speech-dispatcher does not answer. Start it with "
-               "\"speech-dispatcher --spawn\", or install the packages speech-dispatcher and espeak-ng.";
+        return VM_TRANSLATE_NOOP("Velmoria::Model",
+            "The speech service speech-dispatcher does not answer. Start it with "
+            "\"speech-dispatcher --spawn\", or install the packages speech-dispatcher and espeak-ng.");
     case TSpeechProblem::NoVoice: {
         const std::string_view name = FindLanguage(lang).Name;
         return "No voice of the speech service speaks "

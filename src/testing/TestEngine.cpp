@@ -2,6 +2,7 @@
 
 #include "core/DisplayText.h"
 #include "evaluation/TextUtils.h"
+#include "evaluation/Translatable.h"
 
 #include <algorithm>
 #include <chrono>
@@ -189,7 +190,8 @@ TTestLayout TTestEngine::Layout() const
 {
     TTestLayout layout;
     const bool foreign = TestMode_ == 1;
-    layout.AnswerLabel = foreign ? "Word/phrase:" : "Translations:";
+    layout.AnswerLabel = foreign ? VM_TRANSLATE_NOOP("Velmoria::Model", "Word/phrase:")
+                                 : VM_TRANSLATE_NOOP("Velmoria::Model", "Translations:");
     layout.AnswerLanguage = AnswerLanguage();
     layout.AnswerTag = foreign ? ForeignLanguageTag : NativeLanguageTag;
     layout.MultipleChoice = MultipleChoice_;
@@ -377,16 +379,20 @@ TAnswerView TTestEngine::AnswerView() const
     TAnswerView view;
     const bool onlyAccents = ResponseMatch_ == TAnswerMatch::Accents;
     if (AnswerCorrect_)
-        view.Verdict = Typo_ ? "Almost! One letter differs."
-            : onlyAccents    ? "Right! Check the accents."
-                             : "Right!";
+        //: The verdict on an answer
+        view.Verdict = Typo_ ? VM_TRANSLATE_NOOP("Velmoria::Model", "Almost! One letter differs.")
+            : onlyAccents    ? VM_TRANSLATE_NOOP("Velmoria::Model", "Right! Check the accents.")
+                             : VM_TRANSLATE_NOOP("Velmoria::Model", "Right!");
     else
         // Wrong notes beside it: the accents are not all there is to look at.
-        view.Verdict = onlyAccents && NotesCorrect_ ? "Wrong! Only the accents differ." : "Wrong!";
+        view.Verdict = onlyAccents && NotesCorrect_
+            ? VM_TRANSLATE_NOOP("Velmoria::Model", "Wrong! Only the accents differ.")
+            : VM_TRANSLATE_NOOP("Velmoria::Model", "Wrong!");
     view.Tick = AnswerCorrect_;
     view.ToggleEnabled = !AnswerCorrect_;
     view.ShowingUserAnswer = ShowingUserAnswer_;
-    view.ToggleCaption = ShowingUserAnswer_ ? "Correct &Answer" : "Your &Answer";
+    view.ToggleCaption = ShowingUserAnswer_ ? VM_TRANSLATE_NOOP("Velmoria::Model", "Correct &Answer")
+                                            : VM_TRANSLATE_NOOP("Velmoria::Model", "Your &Answer");
     const auto verdict = [](bool right) { return right ? TTextColour::Right : TTextColour::Wrong; };
     if (MultipleChoice_) {
         view.ChoiceEntry = ShowingUserAnswer_ ? SelectedChoice_ : &item;

@@ -22,6 +22,7 @@
 // onAllLearnt receives the queue's closing message and NextQuestion returns false.
 
 #include "core/VocabFile.h"
+#include "evaluation/Translatable.h"
 #include "review/ReviewQueue.h"
 #include "settings/Settings.h"
 #include "testing/AnswerMarks.h"
@@ -109,7 +110,7 @@ struct TAnswerView {
     bool ToggleEnabled = false; // only after a wrong answer
     std::string ToggleCaption; // "Correct &Answer" while the user's answer shows, else "Your &Answer"
     bool ShowingUserAnswer = false;
-    std::string EnterCaption = "Continue";
+    std::string EnterCaption = VM_TRANSLATE_NOOP("Velmoria::Model", "Continue");
     TTestField Focus = TTestField::Enter;
     // Typed answers.
     TFieldView Response;

@@ -1,6 +1,7 @@
 #include "ui/AboutDialog.h"
 
 #include "core/ProductInfo.h"
+#include "qtsupport/ModelText.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -47,7 +48,7 @@ TAboutDialog::TAboutDialog(QWidget* parent)
     lblTitle->setFont(bold);
     const QString version = QString::fromStdString(FourPartVersion(VELMORIA_VERSION));
     lblVersion = new QLabel(version.isEmpty() ? QString() : tr("Version ") + version, this);
-    lblCopyright = new QLabel(QString::fromUtf8(ProductCopyright), this);
+    lblCopyright = new QLabel(ModelText(ProductCopyright), this);
     lblHomePage = Link(QString::fromUtf8(ProductHomePage), this);
     lblMail = Link(QString::fromUtf8(ProductMailAddress), this);
     lblComments = new QLabel(tr("A vocabulary trainer for bilingual word lists."), this);

@@ -8,6 +8,7 @@
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/MessageBox.h"
+#include "qtsupport/ModelText.h"
 #include "ui/FindCommands.h"
 #include "ui/HelpFeature.h"
 #include "ui/LongTask.h"
@@ -236,7 +237,7 @@ bool TFileCommands::OpenFile(const std::string& givenName)
     TFileStamp stamp;
     try {
         document = LoadDocumentInBackground(
-            &Form_, tr("Opening %1...").arg(FromLocal(DisplayTitle(fileName))), fileName, &stamp);
+            &Form_, tr("Opening %1...").arg(ListTitle(fileName)), fileName, &stamp);
     } catch (const std::exception& error) {
         ReportException(error);
         return false;
@@ -303,7 +304,7 @@ void TFileCommands::SaveDocument(const std::string& fileName, const std::optiona
     const std::string bytes = document.SaveToBytes();
     TFileStamp stamp;
     try {
-        RunLongTask(&Form_, tr("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&] {
+        RunLongTask(&Form_, tr("Saving %1...").arg(ListTitle(fileName)), [&] {
             SafeWriteFile(fileName, bytes, expected ? &*expected : nullptr);
             stamp = StampOf(ResolveLinks(fileName), bytes);
         });

@@ -74,6 +74,7 @@ TSelectFontDialog::TSelectFontDialog(QWidget* parent, TFontSetting& font)
 {
     setWindowTitle(tr("Select Font"));
     cbFontName = new QComboBox(this);
+    cbFontName->setObjectName(QStringLiteral("cbFontName"));
     const QStringList faces = FaceNames(QFontDatabase::families(QFontDatabase::Latin), IsTextFace);
     cbFontName->addItems(faces);
     cbFontName->setCurrentIndex(
@@ -84,6 +85,7 @@ TSelectFontDialog::TSelectFontDialog(QWidget* parent, TFontSetting& font)
     SetHelpContext(cbFontName, 2100);
 
     cbFontSize = new QComboBox(this);
+    cbFontSize->setObjectName(QStringLiteral("cbFontSize"));
     cbFontSize->setEditable(true);
     cbFontSize->setInsertPolicy(QComboBox::NoInsert);
     for (int size = MinSize; size <= MaxSize; size += 2)
@@ -94,6 +96,7 @@ TSelectFontDialog::TSelectFontDialog(QWidget* parent, TFontSetting& font)
     SetHelpContext(cbFontSize, 2101);
 
     pnlPreview = new QLabel(this);
+    pnlPreview->setObjectName(QStringLiteral("pnlPreview"));
     pnlPreview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlPreview->setAlignment(Qt::AlignCenter);
     pnlPreview->setBackgroundRole(QPalette::Base);

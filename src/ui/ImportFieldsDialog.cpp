@@ -3,6 +3,7 @@
 #include "evaluation/TextUtils.h"
 #include "qtsupport/HelpRequest.h"
 #include "qtsupport/MessageBox.h"
+#include "qtsupport/ModelText.h"
 #include "ui/QtText.h"
 #include "ui/ValueChecks.h"
 
@@ -66,7 +67,7 @@ TConvertDialog::TConvertDialog(
     cbFormat = new QComboBox(this);
     cbFormat->setObjectName(QStringLiteral("cbFormat"));
     for (int f = 0; f < TextFormatCount; ++f)
-        cbFormat->addItem(Q(TextFormatCaption(static_cast<TTextFormat>(f))));
+        cbFormat->addItem(ModelText(std::string(TextFormatCaption(static_cast<TTextFormat>(f))).c_str()));
     if (settings.Format < cbFormat->count())
         cbFormat->setCurrentIndex(settings.Format);
     edtStartFrom = new QLineEdit(QStringLiteral("1"), this);
@@ -193,8 +194,9 @@ void TConvertDialog::FillLists()
     const auto fill = [](QListWidget* list, const std::vector<int>& fields) {
         list->clear();
         for (const int field : fields) {
-            auto* item
-                = new QListWidgetItem(Q(ImportFields()[static_cast<std::size_t>(field)].Caption), list);
+            auto* item = new QListWidgetItem(
+                ModelText(std::string(ImportFields()[static_cast<std::size_t>(field)].Caption).c_str()),
+                list);
             item->setData(Qt::UserRole, field);
         }
     };

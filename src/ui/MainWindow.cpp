@@ -6,6 +6,7 @@
 #include "evaluation/Languages.h"
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/MessageBox.h"
+#include "qtsupport/ModelText.h"
 #include "ui/CharEntryFilter.h"
 #include "ui/DueCounter.h"
 #include "ui/EditCommands.h"
@@ -65,7 +66,7 @@ public:
 
 void ReportException(const std::exception& error)
 {
-    ShowMessageBox(QString::fromUtf8(error.what()), Q(ProductName), QMessageBox::Ok, QMessageBox::Critical);
+    ShowMessageBox(ErrorText(error), Q(ProductName), QMessageBox::Ok, QMessageBox::Critical);
 }
 
 // Resources of a static library must be registered by hand; outside any namespace.
@@ -380,8 +381,8 @@ void TMainForm::UpdateCaption()
 {
     const QString caption = WindowMode() == wmNone
         ? Q(ProductName)
-        : ShownFileName(DisplayTitle(Session_.Document().FileName())) + QStringLiteral(" - ")
-            + Q(ProductName);
+        //: The main window's title: the list's name, then the program's
+        : tr("%1 - Velmoria").arg(ListTitle(Session_.Document().FileName()));
     // No application display name is ever set: the platform would append it to every title.
     if (windowTitle() != caption)
         setWindowTitle(caption);

@@ -2,6 +2,7 @@
 // language sides) and Feedback; the Speech and Reviews pages have files of their own.
 
 #include "qtsupport/HelpRequest.h"
+#include "qtsupport/ModelText.h"
 #include "settings/UiLanguage.h"
 #include "testing/TestEngine.h"
 #include "ui/OptionsDialog.h"
@@ -72,7 +73,7 @@ QComboBox* MakeColourList(QWidget* parent)
         // The swatch keeps its colour in a disabled list: the value still counts.
         QIcon icon(pixmap);
         icon.addPixmap(pixmap, QIcon::Disabled);
-        box->addItem(icon, Q(entry.Name), static_cast<uint>(entry.Value));
+        box->addItem(icon, ModelText(std::string(entry.Name).c_str()), static_cast<uint>(entry.Value));
     }
     box->setMaxVisibleItems(16);
     return box;
@@ -161,13 +162,15 @@ void TOptionsDialog::CreateGeneralPage()
 
     auto* keys = MakeGroup(tsGeneral, tr(" Keyboard shortcuts: "));
     cbShortcut = new QComboBox(keys);
+    cbShortcut->setObjectName(QStringLiteral("cbShortcut"));
     for (int i = 0; i < ShortcutCount; ++i)
         cbShortcut->addItem(ShortcutSequence(i).toString(QKeySequence::NativeText));
     cbShortcut->setMaxVisibleItems(16);
     cbCharSet = new QComboBox(keys);
     for (const TScriptEntry& script : ScriptList())
-        cbCharSet->addItem(Q(script.Name), script.Charset);
+        cbCharSet->addItem(ModelText(std::string(script.Name).c_str()), script.Charset);
     cbCharacter = new QComboBox(keys);
+    cbCharacter->setObjectName(QStringLiteral("cbCharacter"));
     for (const std::uint8_t code : CharacterList())
         cbCharacter->addItem(QString(), code);
     cbCharacter->setMaxVisibleItems(16);

@@ -5,6 +5,7 @@
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/HelpRequest.h"
 #include "qtsupport/MessageBox.h"
+#include "qtsupport/ModelText.h"
 #include "qtsupport/QtPrinter.h"
 #include "ui/FontDialog.h"
 #include "ui/ValueChecks.h"
@@ -181,8 +182,8 @@ void TPrintOptionsDialog::btnPreviewClick()
             try {
                 PrintDocument(*printer, Document_, request, *MakePrintProgress(&dialog));
             } catch (const std::exception& error) {
-                ShowMessageBox(QString::fromUtf8(error.what()), QStringLiteral("Velmoria"), QMessageBox::Ok,
-                    QMessageBox::Critical);
+                ShowMessageBox(
+                    ErrorText(error), QStringLiteral("Velmoria"), QMessageBox::Ok, QMessageBox::Critical);
             }
         });
     ExecDialog(dialog);

@@ -1,6 +1,7 @@
 #include "ui/ProgressDialog.h"
 
 #include "qtsupport/HelpRequest.h"
+#include "qtsupport/ModelText.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -406,13 +407,13 @@ bool TProgressDialog::WaitForFigures(int timeoutMs)
     const QDeadlineTimer deadline(timeoutMs);
     while (Reading_ && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return !Reading_ && lblSummary->text() == QString::fromStdString(ProgressSummary(Progress_));
+    return !Reading_ && lblSummary->text() == ModelText(ProgressSummary(Progress_).c_str());
 }
 
 void TProgressDialog::ShowFigures()
 {
     const TReviewProgress& progress = Progress_;
-    lblSummary->setText(QString::fromStdString(ProgressSummary(progress)));
+    lblSummary->setText(ModelText(ProgressSummary(progress).c_str()));
     pbAnswers->Refresh();
     pbAnswers->setAccessibleName(
         tr("Answers per day, last twelve weeks: %L1 in all").arg(progress.Answers()));

@@ -6,6 +6,7 @@
 #include "evaluation/TextUtils.h"
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/HelpRequest.h"
+#include "qtsupport/ModelText.h"
 #include "ui/SymbolEdit.h"
 
 #include <QCheckBox>
@@ -31,16 +32,16 @@ namespace {
 // stored texts the same way. No line is selected when the identifier is not offered.
 void FillLanguages(QComboBox* box, bool all, LangId current)
 {
-    std::vector<const TLanguage*> offered;
+    // In the window's language, sorted as it sorts.
+    std::vector<std::pair<QString, LangId>> offered;
     const int codePage = LanguageCodePage(current);
     for (const TLanguage& language : LanguageTable())
         if (all || LanguageCodePage(language.Id) == codePage)
-            offered.push_back(&language);
+            offered.emplace_back(LanguageName(language.Id), language.Id);
     std::sort(offered.begin(), offered.end(),
-        [](const TLanguage* a, const TLanguage* b) { return a->Name < b->Name; });
-    for (const TLanguage* language : offered)
-        box->addItem(QString::fromUtf8(language->Name.data(), static_cast<qsizetype>(language->Name.size())),
-            QVariant::fromValue(static_cast<uint>(language->Id)));
+        [](const auto& a, const auto& b) { return QString::localeAwareCompare(a.first, b.first) < 0; });
+    for (const auto& [name, id] : offered)
+        box->addItem(name, QVariant::fromValue(static_cast<uint>(id)));
     box->setCurrentIndex(box->findData(QVariant::fromValue(static_cast<uint>(current))));
 }
 
@@ -213,7 +214,7 @@ void TPropertiesDialog::TurnPage(int step)
 
 void TPropertiesDialog::FillGeneral()
 {
-    lblTitle->setText(ShownFileName(DisplayTitle(Data_.FileName)));
+    lblTitle->setText(ListTitle(Data_.FileName));
     if (Data_.FileName.empty())
         return;
     const QFileInfo info(ShownFileName(Data_.FileName));

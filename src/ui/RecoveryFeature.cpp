@@ -4,6 +4,7 @@
 #include "core/DisplayText.h"
 #include "core/SafeSave.h"
 #include "qtsupport/MessageBox.h"
+#include "qtsupport/ModelText.h"
 #include "ui/FileCommands.h"
 #include "ui/LongTask.h"
 #include "ui/MainWindow.h"
@@ -167,7 +168,7 @@ bool TRecoveryFeature::Offer(const std::optional<std::string>& fileName)
     std::vector<TOrphanCopy> orphans = Store_->TakeOrphans(fileName);
     for (auto& orphan : orphans) {
         const QString question = tr("Velmoria did not close normally. Recover the unsaved changes to %1?")
-                                     .arg(FromLocal(DisplayTitle(orphan.Info.FileName)));
+                                     .arg(ListTitle(orphan.Info.FileName));
         switch (ShowMessageBox(question, QString(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard,
             QMessageBox::Question, QMessageBox::Yes)) {
         case QMessageBox::Yes:
@@ -193,7 +194,7 @@ bool TRecoveryFeature::Recover(TOrphanCopy& orphan)
     try {
         TVocabFile* loading = document.get();
         const std::string path = ToLocal(orphan.Path);
-        RunLongTask(&Form_, tr("Opening %1...").arg(FromLocal(DisplayTitle(orphan.Info.FileName))),
+        RunLongTask(&Form_, tr("Opening %1...").arg(ListTitle(orphan.Info.FileName)),
             [&info, loading, path] { info = LoadRecoveryImage(ReadWholeFile(path), *loading); });
     } catch (const std::exception& error) {
         ReportException(error);
@@ -268,8 +269,7 @@ void TRecoveryFeature::CheckDiskFile()
         return; // this version was told of already
     ToldStamp_ = now;
     const bool modified = Session_.Document().Modified();
-    if (ShowMessageBox(tr("%1 has been changed by another program. Reload it?")
-                           .arg(FromLocal(DisplayTitle(StampedName_))),
+    if (ShowMessageBox(tr("%1 has been changed by another program. Reload it?").arg(ListTitle(StampedName_)),
             QString(), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
             modified ? QMessageBox::No : QMessageBox::Yes)
         == QMessageBox::Yes)
@@ -283,7 +283,7 @@ void TRecoveryFeature::ReloadDocument()
     std::unique_ptr<TVocabFile> document;
     try {
         document = LoadDocumentInBackground(
-            &Form_, tr("Opening %1...").arg(FromLocal(DisplayTitle(fileName))), fileName, &stamp);
+            &Form_, tr("Opening %1...").arg(ListTitle(fileName)), fileName, &stamp);
     } catch (const std::exception& error) {
         ReportException(error);
         return;
@@ -312,7 +312,7 @@ bool TRecoveryFeature::ConfirmDiskWrite(const std::string& fileName, std::option
     TFileIdentity seen;
     const std::string target = ResolveLinks(fileName);
     // The file is identified before it is read: a change after this is caught by the save itself.
-    RunLongTask(&Form_, tr("Saving %1...").arg(FromLocal(DisplayTitle(fileName))), [&now, &seen, target] {
+    RunLongTask(&Form_, tr("Saving %1...").arg(ListTitle(fileName)), [&now, &seen, target] {
         seen = IdentifyFile(target);
         now = StampFile(target);
     });

@@ -1,6 +1,7 @@
 #include "ui/SpeechFeature.h"
 
 #include "qtsupport/MessageBox.h"
+#include "qtsupport/ModelText.h"
 #include "speech/Speech.h"
 #include "testing/SpokenField.h"
 #include "testing/TestEngine.h"
@@ -137,7 +138,7 @@ void TSpeechFeature::SpeakText(const std::string& text, TSpokenSide side, LangId
         if (!asked || ToldSpeechProblem_)
             return;
         ToldSpeechProblem_ = true;
-        ShowMessageBox(QString::fromStdString(SpeechProblemText(problem, lang)), QString(), QMessageBox::Ok,
+        ShowMessageBox(ModelText(SpeechProblemText(problem, lang).c_str()), QString(), QMessageBox::Ok,
             QMessageBox::Information);
     };
     switch (Speaker_->State()) {

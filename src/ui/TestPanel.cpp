@@ -4,6 +4,7 @@
 
 #include "core/Errors.h"
 #include "evaluation/TextUtils.h"
+#include "qtsupport/ModelText.h"
 #include "ui/QtText.h"
 #include "ui/ResultImage.h"
 #include "ui/ReviewBar.h"
@@ -122,16 +123,17 @@ TTestPanel::TTestPanel(const TSettings& settings, QWidget* parent)
     QFont statusFont = pnlTestStatus->font();
     statusFont.setBold(true);
     pnlTestStatus->setFont(statusFont);
-    btnToggleAnswer = new QPushButton(tr("Your &Answer"), pnlButtons);
+    btnToggleAnswer = new QPushButton(ModelText("Your &Answer"), pnlButtons);
     btnToggleAnswer->setObjectName(QStringLiteral("btnToggleAnswer"));
     btnEnter = new QPushButton(tr("Enter"), pnlButtons);
     btnEnter->setObjectName(QStringLiteral("btnEnter"));
     btnEnter->setDefault(true);
     // Both captions fit, so the button does not jump when it turns into Continue.
     btnEnter->setMinimumWidth(std::max(
-        btnEnter->sizeHint().width(), btnEnter->fontMetrics().horizontalAdvance(tr("Continue")) + 24));
-    btnToggleAnswer->setMinimumWidth(
-        btnToggleAnswer->fontMetrics().horizontalAdvance(tr("Correct Answer")) + 24);
+        btnEnter->sizeHint().width(), btnEnter->fontMetrics().horizontalAdvance(ModelText("Continue")) + 24));
+    btnToggleAnswer->setMinimumWidth(btnToggleAnswer->fontMetrics().horizontalAdvance(
+                                         ModelText("Correct &Answer").remove(QLatin1Char('&')))
+        + 24);
     auto* buttons = new QHBoxLayout(pnlButtons);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addWidget(pnlTestStatus, 1);
@@ -205,8 +207,9 @@ void TTestPanel::ApplyDisplayFont(const TItemFonts& fonts)
     lbChoice->doItemsLayout();
     // The labels share one column, wide enough for the longest of them.
     int labels = 0;
-    for (const char* caption : { "Part of speech:", "Word/phrase:", "Translations:" })
-        labels = std::max(labels, lblResponse->fontMetrics().horizontalAdvance(QString::fromUtf8(caption)));
+    for (const QString& caption :
+        { tr("Part of speech:"), ModelText("Word/phrase:"), ModelText("Translations:") })
+        labels = std::max(labels, lblResponse->fontMetrics().horizontalAdvance(caption));
     for (QLabel* label : { lblTestCategory, lblResponse, lblChoice })
         label->setFixedWidth(labels + Margin);
     pbQuestion->update();
@@ -227,7 +230,7 @@ void TTestPanel::LayoutTestPanel()
     if (!Engine_)
         return;
     const TTestLayout layout = Engine_->Layout();
-    const QString label = QString::fromStdString(layout.AnswerLabel);
+    const QString label = ModelText(layout.AnswerLabel.c_str());
     const int answerPage = LanguageCodePage(layout.AnswerLanguage);
     Fields_->setVisible(!layout.MultipleChoice);
     pnlChoice->setVisible(layout.MultipleChoice);
@@ -308,7 +311,7 @@ void TTestPanel::ShowQuestion()
     // After automatic continuation the verdict of the question passed stays in sight.
     pnlTestStatus->setText(View_.PassedVerdict.empty()
             ? QString()
-            : QString::fromStdString(View_.PassedVerdict) + QLatin1Char(' ')
+            : ModelText(View_.PassedVerdict.c_str()) + QLatin1Char(' ')
                 + ToQString(View_.PassedForeign, LanguageCodePage(Engine_->Document().ForeignLangID()))
                 + QStringLiteral(" \u2013 ") + ToQString(View_.PassedNative, NativeCodePage()));
     SetMarks({});
@@ -343,7 +346,7 @@ void TTestPanel::ShowQuestion()
     btnEnter->setEnabled(true);
     btnEnter->setText(tr("Enter"));
     btnToggleAnswer->setEnabled(false);
-    btnToggleAnswer->setText(tr("Your &Answer"));
+    btnToggleAnswer->setText(ModelText("Your &Answer"));
     emit QuestionShown();
 }
 
@@ -392,9 +395,9 @@ void TTestPanel::ShowResult(const TAnswerOutcome& outcome)
             edtTestNotes->setReadOnly(true);
     }
     ShowAnswer();
-    pnlTestStatus->setText(QString::fromStdString(view.Verdict));
+    pnlTestStatus->setText(ModelText(view.Verdict.c_str()));
     btnToggleAnswer->setEnabled(view.ToggleEnabled);
-    btnEnter->setText(QString::fromStdString(view.EnterCaption));
+    btnEnter->setText(ModelText(view.EnterCaption.c_str()));
     btnEnter->setFocus();
     if (outcome.DelayMs > 0) {
         // Disabling the focused button would hand the focus to the toggle; the panel keeps it.
@@ -407,7 +410,7 @@ void TTestPanel::ShowResult(const TAnswerOutcome& outcome)
 void TTestPanel::ShowAnswer()
 {
     const TAnswerView view = Engine_->AnswerView();
-    btnToggleAnswer->setText(QString::fromStdString(view.ToggleCaption));
+    btnToggleAnswer->setText(ModelText(view.ToggleCaption.c_str()));
     if (Engine_->MultipleChoice()) {
         lbChoice->clear();
         lbChoice->SetEntryColour(RoleColour(view.ChoiceColour));

@@ -3,6 +3,7 @@
 #include "evaluation/TextUtils.h"
 
 #include "evaluation/StreamErrors.h"
+#include "evaluation/Translatable.h"
 #include "support/MessageOf.h"
 
 #include <gtest/gtest.h>
@@ -234,3 +235,23 @@ TEST(TextUtilsStream, ShortReadsAndFailedWritesThrow)
 }
 
 } // namespace
+
+TEST(FillIn, PutsEachArgumentInItsPlaceOnce)
+{
+    const struct {
+        std::string_view Text;
+        std::initializer_list<std::string> Args;
+        const char* Expected;
+    } cases[] = {
+        { "%1 \"%2\". %3.", { "Cannot open file", "a.vmr", "No such file" },
+            "Cannot open file \"a.vmr\". No such file." },
+        { "%2 before %1", { "one", "two" }, "two before one" },
+        { "%1 brings %2", { "%2", "x" }, "%2 brings x" }, // an argument is never filled in again
+        { "%3 missing, 100% and %", { "a" }, "%3 missing, 100% and %" },
+        { "no places", { "a" }, "no places" },
+        { std::string_view("ends in %1").substr(0, 9), { "a" },
+            "ends in %" }, // what follows is not the text's
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FillIn(c.Text, c.Args), c.Expected) << c.Text;
+}

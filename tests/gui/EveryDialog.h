@@ -2,8 +2,11 @@
 // One of each dialog of the window, over a small list, for the tests that walk them all.
 
 #include "support/TempDir.h"
+#include "ui/AboutDialog.h"
 #include "ui/EditDialog.h"
+#include "ui/FindDialog.h"
 #include "ui/FontDialog.h"
+#include "ui/HelpWindow.h"
 #include "ui/ImportFieldsDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
@@ -13,6 +16,7 @@
 #include "ui/PropertiesDialog.h"
 #include "ui/SortDialog.h"
 #include "ui/StatisticsDialog.h"
+#include "ui/TipsDialog.h"
 #include "ui/WelcomeDialog.h"
 
 #include <QDialog>
@@ -66,5 +70,28 @@ struct TEveryDialog {
             Progress = ReadReviewProgress(history, 20000);
         }
         Dialogs.push_back(std::make_unique<TProgressDialog>(&form, Progress));
+    }
+};
+
+// Every window besides the main one: the dialogs, a new list's properties (no General page but all
+// languages), the tips, the about box, the search dialog and the help window.
+struct TEveryWindow : TEveryDialog {
+    TPropertiesData NewList;
+    TTipsData Tips { QStringLiteral(VELMORIA_SOUND_DIR "/velmoria.tip"), 1, true };
+    TTempDir Cache;
+    THelpSystem Help { QStringLiteral(VELMORIA_HELP_FILE), QString::fromStdString(Cache.Path().string()) };
+    std::vector<QWidget*> All;
+
+    explicit TEveryWindow(TMainForm& form)
+        : TEveryDialog(form)
+    {
+        Dialogs.push_back(std::make_unique<TPropertiesDialog>(&form, NewList));
+        Dialogs.push_back(std::make_unique<TTipsDialog>(&form, Tips));
+        Dialogs.push_back(std::make_unique<TAboutDialog>(&form));
+        All.push_back(form.Find().SearchDialog());
+        for (const auto& dialog : Dialogs)
+            All.push_back(dialog.get());
+        Help.ShowContents();
+        All.push_back(Help.Window());
     }
 };

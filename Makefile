@@ -14,8 +14,8 @@ PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmar
            fonts-liberation2 fonts-dejavu-core poppler-utils \
            cups cups-client printer-driver-cups-pdf \
            librsvg2-bin desktop-file-utils appstream shared-mime-info man-db lintian strace \
-           libglib2.0-bin zlib1g-dev acl xclip \
-           libsqlite3-dev sqlite3 libxxhash-dev qt6-charts-dev libqt6opengl6-dev \
+           libglib2.0-bin python3-gi zlib1g-dev acl xclip \
+           gettext libsqlite3-dev sqlite3 libxxhash-dev qt6-charts-dev libqt6opengl6-dev \
            qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev libspeechd-dev \
            speech-dispatcher speech-dispatcher-espeak-ng espeak-ng pulseaudio pulseaudio-utils sox
 FUZZ_PACKAGES = clang libclang-rt-14-dev
@@ -84,7 +84,8 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 # The .ts files in translations/ take the window's strings as the sources hold them now (new ones
-# unfinished for the translators; strings gone from the sources are dropped, git keeps them).
+# unfinished for the translators; strings gone from the sources are dropped, git keeps them), and
+# po/ the desktop files' texts.
 translations: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) --target translations
 

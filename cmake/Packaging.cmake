@@ -16,15 +16,35 @@ install(TARGETS velmoria-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The data files are made beside the executable in the build tree (cmake/Help.cmake for the tips
 # and the help file).
 install(FILES ${PROJECT_BINARY_DIR}/src/Clap.wav ${PROJECT_BINARY_DIR}/src/Pow.wav
-  ${PROJECT_BINARY_DIR}/src/velmoria.tip ${PROJECT_BINARY_DIR}/src/velmoria.qch
+  ${PROJECT_BINARY_DIR}/src/velmoria.tip ${PROJECT_BINARY_DIR}/src/velmoria.qch ${VELMORIA_LOCALISED_DATA}
   DESTINATION ${VELMORIA_INSTALL_DATADIR})
 install(FILES ${PROJECT_SOURCE_DIR}/examples/German-English.vmr
   DESTINATION ${VELMORIA_INSTALL_DATADIR}/examples)
 
-install(FILES ${VELMORIA_DATA_SOURCE}/velmoria.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${VELMORIA_DATA_SOURCE}/velmoria-mime.xml
+# The menu entry, the AppStream metadata and the file type's name carry their translations from
+# po/<code>.po (gettext's msgfmt merges them; po/LINGUAS lists the languages).
+find_program(VELMORIA_MSGFMT msgfmt REQUIRED)
+configure_file(${VELMORIA_DATA_SOURCE}/velmoria.metainfo.xml ${VELMORIA_DATA_BUILD}/velmoria.metainfo.xml.in @ONLY)
+file(GLOB VELMORIA_PO_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/po/*.po)
+set(VELMORIA_DESKTOP_FILES)
+foreach(merge "desktop|velmoria.desktop|${VELMORIA_DATA_SOURCE}/velmoria.desktop"
+    "xml|velmoria.metainfo.xml|${VELMORIA_DATA_BUILD}/velmoria.metainfo.xml.in"
+    "xml|velmoria-mime.xml|${VELMORIA_DATA_SOURCE}/velmoria-mime.xml")
+  string(REPLACE "|" ";" merge "${merge}")
+  list(GET merge 0 kind)
+  list(GET merge 1 name)
+  list(GET merge 2 template)
+  add_custom_command(OUTPUT ${VELMORIA_DATA_BUILD}/${name}
+    COMMAND ${VELMORIA_MSGFMT} --${kind} --template=${template} -d ${PROJECT_SOURCE_DIR}/po
+      -o ${VELMORIA_DATA_BUILD}/${name}
+    DEPENDS ${template} ${VELMORIA_PO_FILES} ${PROJECT_SOURCE_DIR}/po/LINGUAS
+    COMMENT "Translating ${name}")
+  list(APPEND VELMORIA_DESKTOP_FILES ${VELMORIA_DATA_BUILD}/${name})
+endforeach()
+add_custom_target(velmoria_desktop_files ALL DEPENDS ${VELMORIA_DESKTOP_FILES})
+install(FILES ${VELMORIA_DATA_BUILD}/velmoria.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${VELMORIA_DATA_BUILD}/velmoria-mime.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME velmoria.xml)
-configure_file(${VELMORIA_DATA_SOURCE}/velmoria.metainfo.xml ${VELMORIA_DATA_BUILD}/velmoria.metainfo.xml @ONLY)
 install(FILES ${VELMORIA_DATA_BUILD}/velmoria.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The icon: one drawing, rendered to the sizes a desktop asks for; at 16 pixels a version drawn on

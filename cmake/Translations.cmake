@@ -37,7 +37,8 @@ set(lupdate_script_args -DLUPDATE=$<TARGET_FILE:Qt6::lupdate> -DLIST=${VELMORIA_
 set(VELMORIA_LUPDATE_SCRIPT_ARGS ${lupdate_script_args} CACHE INTERNAL "")
 add_custom_target(translations
   COMMAND ${CMAKE_COMMAND} -DMODE=update ${lupdate_script_args} -P ${PROJECT_SOURCE_DIR}/cmake/Lupdate.cmake
-  COMMENT "Updating the .ts files from the sources" VERBATIM)
+  COMMAND ${PROJECT_SOURCE_DIR}/po/po.sh update ${PROJECT_SOURCE_DIR}
+  COMMENT "Updating the .ts and .po files from the sources" VERBATIM)
 
 # The pseudo language of the tests (never shipped): every translation is its source, marked and
 # stretched, so a test sees any text of the window that does not come from a translation.

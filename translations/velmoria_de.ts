@@ -913,7 +913,7 @@ Diese Datei ist schreibgeschützt. Bitte verwenden Sie einen anderen Dateinamen.
     <message>
         <source>%1 - Velmoria</source>
         <extracomment>The main window&apos;s title: the list&apos;s name, then the program&apos;s</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – Velmoria</translation>
     </message>
 </context>
 <context>
@@ -1986,537 +1986,537 @@ Heute sind noch %n Wörter in die Fremdsprache fällig. Jetzt wiederholen?</nume
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>The disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist voll (%1)</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;. %3.</source>
         <extracomment>%1 what failed (&quot;Cannot open file&quot;), %2 the file, %3 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 „%2“. %3.</translation>
     </message>
     <message>
         <source>Invalid file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Dateiformat.</translation>
     </message>
     <message>
         <source>No current item</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein aktueller Eintrag</translation>
     </message>
     <message>
         <source>Languages are different.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprachen stimmen nicht überein.</translation>
     </message>
     <message>
         <source>No valid data on clipboard.</source>
-        <translation type="unfinished">Keine gültigen Daten in der Zwischenablage.</translation>
+        <translation>Keine gültigen Daten in der Zwischenablage.</translation>
     </message>
     <message>
         <source>Cannot open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Öffnen der Datei</translation>
     </message>
     <message>
         <source>Cannot read file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Datei</translation>
     </message>
     <message>
         <source>Cannot write file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben der Datei</translation>
     </message>
     <message>
         <source>Cannot create file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Erstellen der Datei</translation>
     </message>
     <message>
         <source>Copyright © 2026 the Velmoria developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 die Velmoria-Entwickler</translation>
     </message>
     <message>
         <source>Afrikaans</source>
-        <translation type="unfinished"></translation>
+        <translation>Afrikaans</translation>
     </message>
     <message>
         <source>Albanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Albanisch</translation>
     </message>
     <message>
         <source>Basque</source>
-        <translation type="unfinished"></translation>
+        <translation>Baskisch</translation>
     </message>
     <message>
         <source>Belarusian</source>
-        <translation type="unfinished"></translation>
+        <translation>Belarussisch</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgarisch</translation>
     </message>
     <message>
         <source>Catalan</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalanisch</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>Kroatisch</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Tschechisch</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Dänisch</translation>
     </message>
     <message>
         <source>Dutch (Belgian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Niederländisch (Belgien)</translation>
     </message>
     <message>
         <source>Dutch (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Niederländisch (Niederlande)</translation>
     </message>
     <message>
         <source>English (Australian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch (Australien)</translation>
     </message>
     <message>
         <source>English (Canadian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch (Kanada)</translation>
     </message>
     <message>
         <source>English (Caribbean)</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch (Karibik)</translation>
     </message>
     <message>
         <source>English (Ireland)</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch (Irland)</translation>
     </message>
     <message>
         <source>English (Jamaica)</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch (Jamaika)</translation>
     </message>
     <message>
         <source>English (New Zealand)</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch (Neuseeland)</translation>
     </message>
     <message>
         <source>English (South Africa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch (Südafrika)</translation>
     </message>
     <message>
         <source>English (United Kingdom)</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch (Vereinigtes Königreich)</translation>
     </message>
     <message>
         <source>English (United States)</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch (Vereinigte Staaten)</translation>
     </message>
     <message>
         <source>Estonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Estnisch</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finnisch</translation>
     </message>
     <message>
         <source>French (Belgian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch (Belgien)</translation>
     </message>
     <message>
         <source>French (Canadian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch (Kanada)</translation>
     </message>
     <message>
         <source>French (Luxembourg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch (Luxemburg)</translation>
     </message>
     <message>
         <source>French (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch (Frankreich)</translation>
     </message>
     <message>
         <source>French (Swiss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch (Schweiz)</translation>
     </message>
     <message>
         <source>German (Austrian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch (Österreich)</translation>
     </message>
     <message>
         <source>German (Liechtenstein)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch (Liechtenstein)</translation>
     </message>
     <message>
         <source>German (Luxembourg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch (Luxemburg)</translation>
     </message>
     <message>
         <source>German (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch (Deutschland)</translation>
     </message>
     <message>
         <source>German (Swiss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch (Schweiz)</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Griechisch</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungarisch</translation>
     </message>
     <message>
         <source>Icelandic</source>
-        <translation type="unfinished"></translation>
+        <translation>Isländisch</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesisch</translation>
     </message>
     <message>
         <source>Italian (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italienisch (Italien)</translation>
     </message>
     <message>
         <source>Italian (Swiss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italienisch (Schweiz)</translation>
     </message>
     <message>
         <source>Latvian</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettisch</translation>
     </message>
     <message>
         <source>Lithuanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Litauisch</translation>
     </message>
     <message>
         <source>Macedonian (FYROM)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazedonisch (Nordmazedonien)</translation>
     </message>
     <message>
         <source>Norwegian (Bokmal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Norwegisch (Bokmål)</translation>
     </message>
     <message>
         <source>Norwegian (Nynorsk)</source>
-        <translation type="unfinished"></translation>
+        <translation>Norwegisch (Nynorsk)</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polnisch</translation>
     </message>
     <message>
         <source>Portuguese (Brazilian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugiesisch (Brasilien)</translation>
     </message>
     <message>
         <source>Portuguese (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugiesisch (Portugal)</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumänisch</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russisch</translation>
     </message>
     <message>
         <source>Serbian (Cyrillic)</source>
-        <translation type="unfinished"></translation>
+        <translation>Serbisch (Kyrillisch)</translation>
     </message>
     <message>
         <source>Serbian (Latin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Serbisch (Lateinisch)</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation type="unfinished"></translation>
+        <translation>Slowakisch</translation>
     </message>
     <message>
         <source>Slovenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Slowenisch</translation>
     </message>
     <message>
         <source>Spanish (Argentina)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Argentinien)</translation>
     </message>
     <message>
         <source>Spanish (Bolivia)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Bolivien)</translation>
     </message>
     <message>
         <source>Spanish (Chile)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Chile)</translation>
     </message>
     <message>
         <source>Spanish (Colombia)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Kolumbien)</translation>
     </message>
     <message>
         <source>Spanish (Costa Rica)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Costa Rica)</translation>
     </message>
     <message>
         <source>Spanish (Dominican Republic)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Dominikanische Republik)</translation>
     </message>
     <message>
         <source>Spanish (Ecuador)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Ecuador)</translation>
     </message>
     <message>
         <source>Spanish (El Salvador)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (El Salvador)</translation>
     </message>
     <message>
         <source>Spanish (Guatemala)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Guatemala)</translation>
     </message>
     <message>
         <source>Spanish (Honduras)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Honduras)</translation>
     </message>
     <message>
         <source>Spanish (International Sort)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Spanien, internationale Sortierung)</translation>
     </message>
     <message>
         <source>Spanish (Mexico)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Mexiko)</translation>
     </message>
     <message>
         <source>Spanish (Nicaragua)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Nicaragua)</translation>
     </message>
     <message>
         <source>Spanish (Panama)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Panama)</translation>
     </message>
     <message>
         <source>Spanish (Paraguay)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Paraguay)</translation>
     </message>
     <message>
         <source>Spanish (Peru)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Peru)</translation>
     </message>
     <message>
         <source>Spanish (Puerto Rico)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Puerto Rico)</translation>
     </message>
     <message>
         <source>Spanish (Traditional Sort)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Spanien, traditionelle Sortierung)</translation>
     </message>
     <message>
         <source>Spanish (Uruguay)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Uruguay)</translation>
     </message>
     <message>
         <source>Spanish (Venezuela)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch (Venezuela)</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwedisch</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkisch</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukrainisch</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitteleuropäisch</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kyrillisch</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>Baltisch</translation>
     </message>
     <message>
         <source>Western</source>
-        <translation type="unfinished"></translation>
+        <translation>Westeuropäisch</translation>
     </message>
     <message>
         <source>Word/phrase</source>
-        <translation type="unfinished">Wort/Ausdruck</translation>
+        <translation>Wort/Ausdruck</translation>
     </message>
     <message>
         <source>Part of speech</source>
-        <translation type="unfinished">Wortart</translation>
+        <translation>Wortart</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Anmerkungen</translation>
+        <translation>Anmerkungen</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished">Übersetzungen</translation>
+        <translation>Übersetzungen</translation>
     </message>
     <message>
         <source>Text (Comma-delimited)</source>
-        <translation type="unfinished">Text (durch Kommas getrennt)</translation>
+        <translation>Text (durch Kommas getrennt)</translation>
     </message>
     <message>
         <source>Text (Tab-delimited)</source>
-        <translation type="unfinished">Text (durch Tabstopps getrennt)</translation>
+        <translation>Text (durch Tabstopps getrennt)</translation>
     </message>
     <message>
         <source>Unicode (Comma-delimited)</source>
-        <translation type="unfinished">Unicode (durch Kommas getrennt)</translation>
+        <translation>Unicode (durch Kommas getrennt)</translation>
     </message>
     <message>
         <source>Unicode (Tab-delimited)</source>
-        <translation type="unfinished">Unicode (durch Tabstopps getrennt)</translation>
+        <translation>Unicode (durch Tabstopps getrennt)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Comma-delimited)</source>
-        <translation type="unfinished">Unicode UTF-8 (durch Kommas getrennt)</translation>
+        <translation>Unicode UTF-8 (durch Kommas getrennt)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Tab-delimited)</source>
-        <translation type="unfinished">Unicode UTF-8 (durch Tabstopps getrennt)</translation>
+        <translation>Unicode UTF-8 (durch Tabstopps getrennt)</translation>
     </message>
     <message>
         <source>Text (Semicolon-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text (durch Semikolons getrennt)</translation>
     </message>
     <message>
         <source>Unicode (Semicolon-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (durch Semikolons getrennt)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Semicolon-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode UTF-8 (durch Semikolons getrennt)</translation>
     </message>
     <message>
         <source>No answers yet. Review Due Words in the Test menu starts your history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Antworten. Mit „Fällige Wörter wiederholen“ im Menü „Abfrage“ beginnt Ihr Wiederholungsverlauf.</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelrot</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Olivgrün</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Marineblau</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violett</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaugrün</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Silber</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgrün</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkis</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Speech needs the speech service speech-dispatcher with a voice engine: install the packages speech-dispatcher and espeak-ng.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprachausgabe benötigt den Sprachdienst speech-dispatcher mit einer Sprachsynthese: Installieren Sie die Pakete speech-dispatcher und espeak-ng.</translation>
     </message>
     <message>
         <source>The speech service speech-dispatcher does not answer. Start it with &quot;speech-dispatcher --spawn&quot;, or install the packages speech-dispatcher and espeak-ng.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sprachdienst speech-dispatcher antwortet nicht. Starten Sie ihn mit „speech-dispatcher --spawn“ oder installieren Sie die Pakete speech-dispatcher und espeak-ng.</translation>
     </message>
     <message>
         <source>Word/phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort/Ausdruck:</translation>
     </message>
     <message>
         <source>Translations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersetzungen:</translation>
     </message>
     <message>
         <source>Almost! One letter differs.</source>
         <extracomment>The verdict on an answer</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fast! Ein Buchstabe weicht ab.</translation>
     </message>
     <message>
         <source>Right! Check the accents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig! Achten Sie auf die Akzente.</translation>
     </message>
     <message>
         <source>Right!</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig!</translation>
     </message>
     <message>
         <source>Wrong! Only the accents differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsch! Nur die Akzente weichen ab.</translation>
     </message>
     <message>
         <source>Wrong!</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsch!</translation>
     </message>
     <message>
         <source>Correct &amp;Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ichtige Antwort</translation>
     </message>
     <message>
         <source>Your &amp;Answer</source>
-        <translation type="unfinished">&amp;Ihre Antwort</translation>
+        <translation>&amp;Ihre Antwort</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished">Weiter</translation>
+        <translation>Weiter</translation>
     </message>
 </context>
 </TS>

@@ -913,7 +913,7 @@ Este archivo es de solo lectura. Use otro nombre de archivo.</translation>
     <message>
         <source>%1 - Velmoria</source>
         <extracomment>The main window&apos;s title: the list&apos;s name, then the program&apos;s</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Velmoria</translation>
     </message>
 </context>
 <context>
@@ -1986,537 +1986,537 @@ Hoy todavía quedan %n palabras pendientes de traducir a la lengua extranjera. �
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>The disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco está lleno (%1)</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;. %3.</source>
         <extracomment>%1 what failed (&quot;Cannot open file&quot;), %2 the file, %3 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2». %3.</translation>
     </message>
     <message>
         <source>Invalid file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>El formato del archivo no es válido.</translation>
     </message>
     <message>
         <source>No current item</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna entrada actual</translation>
     </message>
     <message>
         <source>Languages are different.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las lenguas no coinciden.</translation>
     </message>
     <message>
         <source>No valid data on clipboard.</source>
-        <translation type="unfinished">El portapapeles no contiene datos válidos.</translation>
+        <translation>El portapapeles no contiene datos válidos.</translation>
     </message>
     <message>
         <source>Cannot open file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo</translation>
     </message>
     <message>
         <source>Cannot read file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo</translation>
     </message>
     <message>
         <source>Cannot write file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo</translation>
     </message>
     <message>
         <source>Cannot create file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo</translation>
     </message>
     <message>
         <source>Copyright © 2026 the Velmoria developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 los desarrolladores de Velmoria</translation>
     </message>
     <message>
         <source>Afrikaans</source>
-        <translation type="unfinished"></translation>
+        <translation>Afrikáans</translation>
     </message>
     <message>
         <source>Albanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Albanés</translation>
     </message>
     <message>
         <source>Basque</source>
-        <translation type="unfinished"></translation>
+        <translation>Euskera</translation>
     </message>
     <message>
         <source>Belarusian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bielorruso</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Búlgaro</translation>
     </message>
     <message>
         <source>Catalan</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalán</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>Croata</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Checo</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Danés</translation>
     </message>
     <message>
         <source>Dutch (Belgian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neerlandés (Bélgica)</translation>
     </message>
     <message>
         <source>Dutch (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neerlandés (Países Bajos)</translation>
     </message>
     <message>
         <source>English (Australian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés (Australia)</translation>
     </message>
     <message>
         <source>English (Canadian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés (Canadá)</translation>
     </message>
     <message>
         <source>English (Caribbean)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés (Caribe)</translation>
     </message>
     <message>
         <source>English (Ireland)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés (Irlanda)</translation>
     </message>
     <message>
         <source>English (Jamaica)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés (Jamaica)</translation>
     </message>
     <message>
         <source>English (New Zealand)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés (Nueva Zelanda)</translation>
     </message>
     <message>
         <source>English (South Africa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés (Sudáfrica)</translation>
     </message>
     <message>
         <source>English (United Kingdom)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés (Reino Unido)</translation>
     </message>
     <message>
         <source>English (United States)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés (Estados Unidos)</translation>
     </message>
     <message>
         <source>Estonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Estonio</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finés</translation>
     </message>
     <message>
         <source>French (Belgian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés (Bélgica)</translation>
     </message>
     <message>
         <source>French (Canadian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés (Canadá)</translation>
     </message>
     <message>
         <source>French (Luxembourg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés (Luxemburgo)</translation>
     </message>
     <message>
         <source>French (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés (Francia)</translation>
     </message>
     <message>
         <source>French (Swiss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés (Suiza)</translation>
     </message>
     <message>
         <source>German (Austrian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemán (Austria)</translation>
     </message>
     <message>
         <source>German (Liechtenstein)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemán (Liechtenstein)</translation>
     </message>
     <message>
         <source>German (Luxembourg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemán (Luxemburgo)</translation>
     </message>
     <message>
         <source>German (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemán (Alemania)</translation>
     </message>
     <message>
         <source>German (Swiss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemán (Suiza)</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Griego</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Húngaro</translation>
     </message>
     <message>
         <source>Icelandic</source>
-        <translation type="unfinished"></translation>
+        <translation>Islandés</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesio</translation>
     </message>
     <message>
         <source>Italian (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano (Italia)</translation>
     </message>
     <message>
         <source>Italian (Swiss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano (Suiza)</translation>
     </message>
     <message>
         <source>Latvian</source>
-        <translation type="unfinished"></translation>
+        <translation>Letón</translation>
     </message>
     <message>
         <source>Lithuanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Lituano</translation>
     </message>
     <message>
         <source>Macedonian (FYROM)</source>
-        <translation type="unfinished"></translation>
+        <translation>Macedonio (Macedonia del Norte)</translation>
     </message>
     <message>
         <source>Norwegian (Bokmal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Noruego (bokmål)</translation>
     </message>
     <message>
         <source>Norwegian (Nynorsk)</source>
-        <translation type="unfinished"></translation>
+        <translation>Noruego (nynorsk)</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polaco</translation>
     </message>
     <message>
         <source>Portuguese (Brazilian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugués (Brasil)</translation>
     </message>
     <message>
         <source>Portuguese (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugués (Portugal)</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumano</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruso</translation>
     </message>
     <message>
         <source>Serbian (Cyrillic)</source>
-        <translation type="unfinished"></translation>
+        <translation>Serbio (cirílico)</translation>
     </message>
     <message>
         <source>Serbian (Latin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Serbio (latino)</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation type="unfinished"></translation>
+        <translation>Eslovaco</translation>
     </message>
     <message>
         <source>Slovenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Esloveno</translation>
     </message>
     <message>
         <source>Spanish (Argentina)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Argentina)</translation>
     </message>
     <message>
         <source>Spanish (Bolivia)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Bolivia)</translation>
     </message>
     <message>
         <source>Spanish (Chile)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Chile)</translation>
     </message>
     <message>
         <source>Spanish (Colombia)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Colombia)</translation>
     </message>
     <message>
         <source>Spanish (Costa Rica)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Costa Rica)</translation>
     </message>
     <message>
         <source>Spanish (Dominican Republic)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (República Dominicana)</translation>
     </message>
     <message>
         <source>Spanish (Ecuador)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Ecuador)</translation>
     </message>
     <message>
         <source>Spanish (El Salvador)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (El Salvador)</translation>
     </message>
     <message>
         <source>Spanish (Guatemala)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Guatemala)</translation>
     </message>
     <message>
         <source>Spanish (Honduras)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Honduras)</translation>
     </message>
     <message>
         <source>Spanish (International Sort)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (España, alfabetización internacional)</translation>
     </message>
     <message>
         <source>Spanish (Mexico)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (México)</translation>
     </message>
     <message>
         <source>Spanish (Nicaragua)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Nicaragua)</translation>
     </message>
     <message>
         <source>Spanish (Panama)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Panamá)</translation>
     </message>
     <message>
         <source>Spanish (Paraguay)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Paraguay)</translation>
     </message>
     <message>
         <source>Spanish (Peru)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Perú)</translation>
     </message>
     <message>
         <source>Spanish (Puerto Rico)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Puerto Rico)</translation>
     </message>
     <message>
         <source>Spanish (Traditional Sort)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (España, alfabetización tradicional)</translation>
     </message>
     <message>
         <source>Spanish (Uruguay)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Uruguay)</translation>
     </message>
     <message>
         <source>Spanish (Venezuela)</source>
-        <translation type="unfinished"></translation>
+        <translation>Español (Venezuela)</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Sueco</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turco</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ucraniano</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>Centroeuropeo</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>Báltico</translation>
     </message>
     <message>
         <source>Western</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental</translation>
     </message>
     <message>
         <source>Word/phrase</source>
-        <translation type="unfinished">Palabra/frase</translation>
+        <translation>Palabra/frase</translation>
     </message>
     <message>
         <source>Part of speech</source>
-        <translation type="unfinished">Categoría gramatical</translation>
+        <translation>Categoría gramatical</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notas</translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished">Traducciones</translation>
+        <translation>Traducciones</translation>
     </message>
     <message>
         <source>Text (Comma-delimited)</source>
-        <translation type="unfinished">Texto (delimitado por comas)</translation>
+        <translation>Texto (delimitado por comas)</translation>
     </message>
     <message>
         <source>Text (Tab-delimited)</source>
-        <translation type="unfinished">Texto (delimitado por tabulaciones)</translation>
+        <translation>Texto (delimitado por tabulaciones)</translation>
     </message>
     <message>
         <source>Unicode (Comma-delimited)</source>
-        <translation type="unfinished">Unicode (delimitado por comas)</translation>
+        <translation>Unicode (delimitado por comas)</translation>
     </message>
     <message>
         <source>Unicode (Tab-delimited)</source>
-        <translation type="unfinished">Unicode (delimitado por tabulaciones)</translation>
+        <translation>Unicode (delimitado por tabulaciones)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Comma-delimited)</source>
-        <translation type="unfinished">Unicode UTF-8 (delimitado por comas)</translation>
+        <translation>Unicode UTF-8 (delimitado por comas)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Tab-delimited)</source>
-        <translation type="unfinished">Unicode UTF-8 (delimitado por tabulaciones)</translation>
+        <translation>Unicode UTF-8 (delimitado por tabulaciones)</translation>
     </message>
     <message>
         <source>Text (Semicolon-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto (delimitado por punto y coma)</translation>
     </message>
     <message>
         <source>Unicode (Semicolon-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (delimitado por punto y coma)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Semicolon-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode UTF-8 (delimitado por punto y coma)</translation>
     </message>
     <message>
         <source>No answers yet. Review Due Words in the Test menu starts your history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay respuestas. Su historial empieza con «Repasar palabras pendientes», en el menú Prueba.</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Granate</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde oliva</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul marino</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Morado</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde azulado</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateado</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde lima</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fucsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>Speech needs the speech service speech-dispatcher with a voice engine: install the packages speech-dispatcher and espeak-ng.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para usar la voz se necesita el servicio de voz speech-dispatcher con un motor de síntesis de voz: instale los paquetes speech-dispatcher y espeak-ng.</translation>
     </message>
     <message>
         <source>The speech service speech-dispatcher does not answer. Start it with &quot;speech-dispatcher --spawn&quot;, or install the packages speech-dispatcher and espeak-ng.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de voz speech-dispatcher no responde. Inícielo con «speech-dispatcher --spawn» o instale los paquetes speech-dispatcher y espeak-ng.</translation>
     </message>
     <message>
         <source>Word/phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra/frase:</translation>
     </message>
     <message>
         <source>Translations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducciones:</translation>
     </message>
     <message>
         <source>Almost! One letter differs.</source>
         <extracomment>The verdict on an answer</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡Casi! Hay una letra distinta.</translation>
     </message>
     <message>
         <source>Right! Check the accents.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Correcto! Revise los acentos.</translation>
     </message>
     <message>
         <source>Right!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Correcto!</translation>
     </message>
     <message>
         <source>Wrong! Only the accents differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Incorrecto! Solo difieren los acentos.</translation>
     </message>
     <message>
         <source>Wrong!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Incorrecto!</translation>
     </message>
     <message>
         <source>Correct &amp;Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Respuesta correcta</translation>
     </message>
     <message>
         <source>Your &amp;Answer</source>
-        <translation type="unfinished">Su &amp;respuesta</translation>
+        <translation>Su &amp;respuesta</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished">Continuar</translation>
+        <translation>Continuar</translation>
     </message>
 </context>
 </TS>

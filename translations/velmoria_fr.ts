@@ -913,7 +913,7 @@ Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</tran
     <message>
         <source>%1 - Velmoria</source>
         <extracomment>The main window&apos;s title: the list&apos;s name, then the program&apos;s</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Velmoria</translation>
     </message>
 </context>
 <context>
@@ -1986,537 +1986,537 @@ Encore %n mots à revoir aujourd’hui vers la langue étrangère. Les réviser 
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>The disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein (%1)</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;. %3.</source>
         <extracomment>%1 what failed (&quot;Cannot open file&quot;), %2 the file, %3 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 «&#xa0;%2&#xa0;». %3.</translation>
     </message>
     <message>
         <source>Invalid file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de fichier non valide.</translation>
     </message>
     <message>
         <source>No current item</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune entrée courante</translation>
     </message>
     <message>
         <source>Languages are different.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les langues sont différentes.</translation>
     </message>
     <message>
         <source>No valid data on clipboard.</source>
-        <translation type="unfinished">Le presse-papiers ne contient pas de données valides.</translation>
+        <translation>Le presse-papiers ne contient pas de données valides.</translation>
     </message>
     <message>
         <source>Cannot open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le fichier</translation>
     </message>
     <message>
         <source>Cannot read file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier</translation>
     </message>
     <message>
         <source>Cannot write file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans le fichier</translation>
     </message>
     <message>
         <source>Cannot create file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier</translation>
     </message>
     <message>
         <source>Copyright © 2026 the Velmoria developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 les développeurs de Velmoria</translation>
     </message>
     <message>
         <source>Afrikaans</source>
-        <translation type="unfinished"></translation>
+        <translation>Afrikaans</translation>
     </message>
     <message>
         <source>Albanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Albanais</translation>
     </message>
     <message>
         <source>Basque</source>
-        <translation type="unfinished"></translation>
+        <translation>Basque</translation>
     </message>
     <message>
         <source>Belarusian</source>
-        <translation type="unfinished"></translation>
+        <translation>Biélorusse</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgare</translation>
     </message>
     <message>
         <source>Catalan</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalan</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>Croate</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Tchèque</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Danois</translation>
     </message>
     <message>
         <source>Dutch (Belgian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Néerlandais (Belgique)</translation>
     </message>
     <message>
         <source>Dutch (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Néerlandais (Pays-Bas)</translation>
     </message>
     <message>
         <source>English (Australian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais (Australie)</translation>
     </message>
     <message>
         <source>English (Canadian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais (Canada)</translation>
     </message>
     <message>
         <source>English (Caribbean)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais (Caraïbes)</translation>
     </message>
     <message>
         <source>English (Ireland)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais (Irlande)</translation>
     </message>
     <message>
         <source>English (Jamaica)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais (Jamaïque)</translation>
     </message>
     <message>
         <source>English (New Zealand)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais (Nouvelle-Zélande)</translation>
     </message>
     <message>
         <source>English (South Africa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais (Afrique du Sud)</translation>
     </message>
     <message>
         <source>English (United Kingdom)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais (Royaume-Uni)</translation>
     </message>
     <message>
         <source>English (United States)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais (États-Unis)</translation>
     </message>
     <message>
         <source>Estonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Estonien</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finnois</translation>
     </message>
     <message>
         <source>French (Belgian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Français (Belgique)</translation>
     </message>
     <message>
         <source>French (Canadian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Français (Canada)</translation>
     </message>
     <message>
         <source>French (Luxembourg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Français (Luxembourg)</translation>
     </message>
     <message>
         <source>French (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Français (France)</translation>
     </message>
     <message>
         <source>French (Swiss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Français (Suisse)</translation>
     </message>
     <message>
         <source>German (Austrian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand (Autriche)</translation>
     </message>
     <message>
         <source>German (Liechtenstein)</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand (Liechtenstein)</translation>
     </message>
     <message>
         <source>German (Luxembourg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand (Luxembourg)</translation>
     </message>
     <message>
         <source>German (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand (Allemagne)</translation>
     </message>
     <message>
         <source>German (Swiss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand (Suisse)</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Grec</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Hongrois</translation>
     </message>
     <message>
         <source>Icelandic</source>
-        <translation type="unfinished"></translation>
+        <translation>Islandais</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonésien</translation>
     </message>
     <message>
         <source>Italian (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien (Italie)</translation>
     </message>
     <message>
         <source>Italian (Swiss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien (Suisse)</translation>
     </message>
     <message>
         <source>Latvian</source>
-        <translation type="unfinished"></translation>
+        <translation>Letton</translation>
     </message>
     <message>
         <source>Lithuanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Lituanien</translation>
     </message>
     <message>
         <source>Macedonian (FYROM)</source>
-        <translation type="unfinished"></translation>
+        <translation>Macédonien (Macédoine du Nord)</translation>
     </message>
     <message>
         <source>Norwegian (Bokmal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Norvégien (bokmål)</translation>
     </message>
     <message>
         <source>Norwegian (Nynorsk)</source>
-        <translation type="unfinished"></translation>
+        <translation>Norvégien (nynorsk)</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polonais</translation>
     </message>
     <message>
         <source>Portuguese (Brazilian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugais (Brésil)</translation>
     </message>
     <message>
         <source>Portuguese (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugais (Portugal)</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Roumain</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russe</translation>
     </message>
     <message>
         <source>Serbian (Cyrillic)</source>
-        <translation type="unfinished"></translation>
+        <translation>Serbe (cyrillique)</translation>
     </message>
     <message>
         <source>Serbian (Latin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Serbe (latin)</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovaque</translation>
     </message>
     <message>
         <source>Slovenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovène</translation>
     </message>
     <message>
         <source>Spanish (Argentina)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Argentine)</translation>
     </message>
     <message>
         <source>Spanish (Bolivia)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Bolivie)</translation>
     </message>
     <message>
         <source>Spanish (Chile)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Chili)</translation>
     </message>
     <message>
         <source>Spanish (Colombia)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Colombie)</translation>
     </message>
     <message>
         <source>Spanish (Costa Rica)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Costa Rica)</translation>
     </message>
     <message>
         <source>Spanish (Dominican Republic)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (République dominicaine)</translation>
     </message>
     <message>
         <source>Spanish (Ecuador)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Équateur)</translation>
     </message>
     <message>
         <source>Spanish (El Salvador)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Salvador)</translation>
     </message>
     <message>
         <source>Spanish (Guatemala)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Guatemala)</translation>
     </message>
     <message>
         <source>Spanish (Honduras)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Honduras)</translation>
     </message>
     <message>
         <source>Spanish (International Sort)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Espagne, tri international)</translation>
     </message>
     <message>
         <source>Spanish (Mexico)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Mexique)</translation>
     </message>
     <message>
         <source>Spanish (Nicaragua)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Nicaragua)</translation>
     </message>
     <message>
         <source>Spanish (Panama)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Panama)</translation>
     </message>
     <message>
         <source>Spanish (Paraguay)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Paraguay)</translation>
     </message>
     <message>
         <source>Spanish (Peru)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Pérou)</translation>
     </message>
     <message>
         <source>Spanish (Puerto Rico)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Porto Rico)</translation>
     </message>
     <message>
         <source>Spanish (Traditional Sort)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Espagne, tri traditionnel)</translation>
     </message>
     <message>
         <source>Spanish (Uruguay)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Uruguay)</translation>
     </message>
     <message>
         <source>Spanish (Venezuela)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol (Venezuela)</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Suédois</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Turc</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukrainien</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe centrale</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyrillique</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>Baltique</translation>
     </message>
     <message>
         <source>Western</source>
-        <translation type="unfinished"></translation>
+        <translation>Occidental</translation>
     </message>
     <message>
         <source>Word/phrase</source>
-        <translation type="unfinished">Mot/expression</translation>
+        <translation>Mot/expression</translation>
     </message>
     <message>
         <source>Part of speech</source>
-        <translation type="unfinished">Catégorie grammaticale</translation>
+        <translation>Catégorie grammaticale</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notes</translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished">Traductions</translation>
+        <translation>Traductions</translation>
     </message>
     <message>
         <source>Text (Comma-delimited)</source>
-        <translation type="unfinished">Texte (séparateur&#xa0;: virgule)</translation>
+        <translation>Texte (séparateur&#xa0;: virgule)</translation>
     </message>
     <message>
         <source>Text (Tab-delimited)</source>
-        <translation type="unfinished">Texte (séparateur&#xa0;: tabulation)</translation>
+        <translation>Texte (séparateur&#xa0;: tabulation)</translation>
     </message>
     <message>
         <source>Unicode (Comma-delimited)</source>
-        <translation type="unfinished">Unicode (séparateur&#xa0;: virgule)</translation>
+        <translation>Unicode (séparateur&#xa0;: virgule)</translation>
     </message>
     <message>
         <source>Unicode (Tab-delimited)</source>
-        <translation type="unfinished">Unicode (séparateur&#xa0;: tabulation)</translation>
+        <translation>Unicode (séparateur&#xa0;: tabulation)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Comma-delimited)</source>
-        <translation type="unfinished">Unicode UTF-8 (séparateur&#xa0;: virgule)</translation>
+        <translation>Unicode UTF-8 (séparateur&#xa0;: virgule)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Tab-delimited)</source>
-        <translation type="unfinished">Unicode UTF-8 (séparateur&#xa0;: tabulation)</translation>
+        <translation>Unicode UTF-8 (séparateur&#xa0;: tabulation)</translation>
     </message>
     <message>
         <source>Text (Semicolon-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte (séparateur&#xa0;: point-virgule)</translation>
     </message>
     <message>
         <source>Unicode (Semicolon-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode (séparateur&#xa0;: point-virgule)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Semicolon-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode UTF-8 (séparateur&#xa0;: point-virgule)</translation>
     </message>
     <message>
         <source>No answers yet. Review Due Words in the Test menu starts your history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune réponse pour l’instant. Votre historique commence avec «&#xa0;Réviser les mots à revoir&#xa0;» dans le menu Test.</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordeaux</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Olive</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu marine</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu canard</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Argent</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert citron</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuchsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Speech needs the speech service speech-dispatcher with a voice engine: install the packages speech-dispatcher and espeak-ng.</source>
-        <translation type="unfinished"></translation>
+        <translation>La synthèse vocale a besoin du service speech-dispatcher et d’un moteur de voix&#xa0;: installez les paquets speech-dispatcher et espeak-ng.</translation>
     </message>
     <message>
         <source>The speech service speech-dispatcher does not answer. Start it with &quot;speech-dispatcher --spawn&quot;, or install the packages speech-dispatcher and espeak-ng.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le service de synthèse vocale speech-dispatcher ne répond pas. Démarrez-le avec «&#xa0;speech-dispatcher --spawn&#xa0;» ou installez les paquets speech-dispatcher et espeak-ng.</translation>
     </message>
     <message>
         <source>Word/phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot/expression&#xa0;:</translation>
     </message>
     <message>
         <source>Translations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Traductions&#xa0;:</translation>
     </message>
     <message>
         <source>Almost! One letter differs.</source>
         <extracomment>The verdict on an answer</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Presque&#x202f;! Une lettre diffère.</translation>
     </message>
     <message>
         <source>Right! Check the accents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste&#x202f;! Vérifiez les accents.</translation>
     </message>
     <message>
         <source>Right!</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste&#x202f;!</translation>
     </message>
     <message>
         <source>Wrong! Only the accents differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faux&#x202f;! Seuls les accents diffèrent.</translation>
     </message>
     <message>
         <source>Wrong!</source>
-        <translation type="unfinished"></translation>
+        <translation>Faux&#x202f;!</translation>
     </message>
     <message>
         <source>Correct &amp;Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne &amp;réponse</translation>
     </message>
     <message>
         <source>Your &amp;Answer</source>
-        <translation type="unfinished">Votre &amp;réponse</translation>
+        <translation>Votre &amp;réponse</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished">Continuer</translation>
+        <translation>Continuer</translation>
     </message>
 </context>
 </TS>

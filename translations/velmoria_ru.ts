@@ -915,7 +915,7 @@ This file is read-only. Please use a different file name.</source>
     <message>
         <source>%1 - Velmoria</source>
         <extracomment>The main window&apos;s title: the list&apos;s name, then the program&apos;s</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — Velmoria</translation>
     </message>
 </context>
 <context>
@@ -1995,537 +1995,537 @@ Review Due Words is unavailable until the program is started again. Testing work
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Без имени</translation>
     </message>
     <message>
         <source>The disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск переполнен (%1)</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;. %3.</source>
         <extracomment>%1 what failed (&quot;Cannot open file&quot;), %2 the file, %3 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2». %3.</translation>
     </message>
     <message>
         <source>Invalid file format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный формат файла.</translation>
     </message>
     <message>
         <source>No current item</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет текущей записи</translation>
     </message>
     <message>
         <source>Languages are different.</source>
-        <translation type="unfinished"></translation>
+        <translation>Языки списков не совпадают.</translation>
     </message>
     <message>
         <source>No valid data on clipboard.</source>
-        <translation type="unfinished">В буфере обмена нет подходящих данных.</translation>
+        <translation>В буфере обмена нет подходящих данных.</translation>
     </message>
     <message>
         <source>Cannot open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть файл</translation>
     </message>
     <message>
         <source>Cannot read file</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать файл</translation>
     </message>
     <message>
         <source>Cannot write file</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся записать файл</translation>
     </message>
     <message>
         <source>Cannot create file</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся создать файл</translation>
     </message>
     <message>
         <source>Copyright © 2026 the Velmoria developers</source>
-        <translation type="unfinished"></translation>
+        <translation>© Разработчики Velmoria, 2026</translation>
     </message>
     <message>
         <source>Afrikaans</source>
-        <translation type="unfinished"></translation>
+        <translation>Африкаанс</translation>
     </message>
     <message>
         <source>Albanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Албанский</translation>
     </message>
     <message>
         <source>Basque</source>
-        <translation type="unfinished"></translation>
+        <translation>Баскский</translation>
     </message>
     <message>
         <source>Belarusian</source>
-        <translation type="unfinished"></translation>
+        <translation>Белорусский</translation>
     </message>
     <message>
         <source>Bulgarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Болгарский</translation>
     </message>
     <message>
         <source>Catalan</source>
-        <translation type="unfinished"></translation>
+        <translation>Каталанский</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>Хорватский</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Чешский</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Датский</translation>
     </message>
     <message>
         <source>Dutch (Belgian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Нидерландский (Бельгия)</translation>
     </message>
     <message>
         <source>Dutch (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Нидерландский (Нидерланды)</translation>
     </message>
     <message>
         <source>English (Australian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Английский (Австралия)</translation>
     </message>
     <message>
         <source>English (Canadian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Английский (Канада)</translation>
     </message>
     <message>
         <source>English (Caribbean)</source>
-        <translation type="unfinished"></translation>
+        <translation>Английский (Карибский бассейн)</translation>
     </message>
     <message>
         <source>English (Ireland)</source>
-        <translation type="unfinished"></translation>
+        <translation>Английский (Ирландия)</translation>
     </message>
     <message>
         <source>English (Jamaica)</source>
-        <translation type="unfinished"></translation>
+        <translation>Английский (Ямайка)</translation>
     </message>
     <message>
         <source>English (New Zealand)</source>
-        <translation type="unfinished"></translation>
+        <translation>Английский (Новая Зеландия)</translation>
     </message>
     <message>
         <source>English (South Africa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Английский (Южная Африка)</translation>
     </message>
     <message>
         <source>English (United Kingdom)</source>
-        <translation type="unfinished"></translation>
+        <translation>Английский (Великобритания)</translation>
     </message>
     <message>
         <source>English (United States)</source>
-        <translation type="unfinished"></translation>
+        <translation>Английский (США)</translation>
     </message>
     <message>
         <source>Estonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Эстонский</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Финский</translation>
     </message>
     <message>
         <source>French (Belgian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Французский (Бельгия)</translation>
     </message>
     <message>
         <source>French (Canadian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Французский (Канада)</translation>
     </message>
     <message>
         <source>French (Luxembourg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Французский (Люксембург)</translation>
     </message>
     <message>
         <source>French (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Французский (Франция)</translation>
     </message>
     <message>
         <source>French (Swiss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Французский (Швейцария)</translation>
     </message>
     <message>
         <source>German (Austrian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Немецкий (Австрия)</translation>
     </message>
     <message>
         <source>German (Liechtenstein)</source>
-        <translation type="unfinished"></translation>
+        <translation>Немецкий (Лихтенштейн)</translation>
     </message>
     <message>
         <source>German (Luxembourg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Немецкий (Люксембург)</translation>
     </message>
     <message>
         <source>German (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Немецкий (Германия)</translation>
     </message>
     <message>
         <source>German (Swiss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Немецкий (Швейцария)</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Греческий</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Венгерский</translation>
     </message>
     <message>
         <source>Icelandic</source>
-        <translation type="unfinished"></translation>
+        <translation>Исландский</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Индонезийский</translation>
     </message>
     <message>
         <source>Italian (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Итальянский (Италия)</translation>
     </message>
     <message>
         <source>Italian (Swiss)</source>
-        <translation type="unfinished"></translation>
+        <translation>Итальянский (Швейцария)</translation>
     </message>
     <message>
         <source>Latvian</source>
-        <translation type="unfinished"></translation>
+        <translation>Латышский</translation>
     </message>
     <message>
         <source>Lithuanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Литовский</translation>
     </message>
     <message>
         <source>Macedonian (FYROM)</source>
-        <translation type="unfinished"></translation>
+        <translation>Македонский (Северная Македония)</translation>
     </message>
     <message>
         <source>Norwegian (Bokmal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Норвежский (букмол)</translation>
     </message>
     <message>
         <source>Norwegian (Nynorsk)</source>
-        <translation type="unfinished"></translation>
+        <translation>Норвежский (нюнорск)</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Польский</translation>
     </message>
     <message>
         <source>Portuguese (Brazilian)</source>
-        <translation type="unfinished"></translation>
+        <translation>Португальский (Бразилия)</translation>
     </message>
     <message>
         <source>Portuguese (Standard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Португальский (Португалия)</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Румынский</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Русский</translation>
     </message>
     <message>
         <source>Serbian (Cyrillic)</source>
-        <translation type="unfinished"></translation>
+        <translation>Сербский (кириллица)</translation>
     </message>
     <message>
         <source>Serbian (Latin)</source>
-        <translation type="unfinished"></translation>
+        <translation>Сербский (латиница)</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation type="unfinished"></translation>
+        <translation>Словацкий</translation>
     </message>
     <message>
         <source>Slovenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Словенский</translation>
     </message>
     <message>
         <source>Spanish (Argentina)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Аргентина)</translation>
     </message>
     <message>
         <source>Spanish (Bolivia)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Боливия)</translation>
     </message>
     <message>
         <source>Spanish (Chile)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Чили)</translation>
     </message>
     <message>
         <source>Spanish (Colombia)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Колумбия)</translation>
     </message>
     <message>
         <source>Spanish (Costa Rica)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Коста-Рика)</translation>
     </message>
     <message>
         <source>Spanish (Dominican Republic)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Доминиканская Республика)</translation>
     </message>
     <message>
         <source>Spanish (Ecuador)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Эквадор)</translation>
     </message>
     <message>
         <source>Spanish (El Salvador)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Сальвадор)</translation>
     </message>
     <message>
         <source>Spanish (Guatemala)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Гватемала)</translation>
     </message>
     <message>
         <source>Spanish (Honduras)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Гондурас)</translation>
     </message>
     <message>
         <source>Spanish (International Sort)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (международная сортировка)</translation>
     </message>
     <message>
         <source>Spanish (Mexico)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Мексика)</translation>
     </message>
     <message>
         <source>Spanish (Nicaragua)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Никарагуа)</translation>
     </message>
     <message>
         <source>Spanish (Panama)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Панама)</translation>
     </message>
     <message>
         <source>Spanish (Paraguay)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Парагвай)</translation>
     </message>
     <message>
         <source>Spanish (Peru)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Перу)</translation>
     </message>
     <message>
         <source>Spanish (Puerto Rico)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Пуэрто-Рико)</translation>
     </message>
     <message>
         <source>Spanish (Traditional Sort)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (традиционная сортировка)</translation>
     </message>
     <message>
         <source>Spanish (Uruguay)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Уругвай)</translation>
     </message>
     <message>
         <source>Spanish (Venezuela)</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский (Венесуэла)</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Шведский</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Турецкий</translation>
     </message>
     <message>
         <source>Ukrainian</source>
-        <translation type="unfinished"></translation>
+        <translation>Украинский</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>Центральноевропейский</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>Кириллица</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>Балтийский</translation>
     </message>
     <message>
         <source>Western</source>
-        <translation type="unfinished"></translation>
+        <translation>Западноевропейский</translation>
     </message>
     <message>
         <source>Word/phrase</source>
-        <translation type="unfinished">Слово/фраза</translation>
+        <translation>Слово/фраза</translation>
     </message>
     <message>
         <source>Part of speech</source>
-        <translation type="unfinished">Часть речи</translation>
+        <translation>Часть речи</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Примечания</translation>
+        <translation>Примечания</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished">Переводы</translation>
+        <translation>Переводы</translation>
     </message>
     <message>
         <source>Text (Comma-delimited)</source>
-        <translation type="unfinished">Текст (разделители — запятые)</translation>
+        <translation>Текст (разделители — запятые)</translation>
     </message>
     <message>
         <source>Text (Tab-delimited)</source>
-        <translation type="unfinished">Текст (разделители — табуляция)</translation>
+        <translation>Текст (разделители — табуляция)</translation>
     </message>
     <message>
         <source>Unicode (Comma-delimited)</source>
-        <translation type="unfinished">Юникод (разделители — запятые)</translation>
+        <translation>Юникод (разделители — запятые)</translation>
     </message>
     <message>
         <source>Unicode (Tab-delimited)</source>
-        <translation type="unfinished">Юникод (разделители — табуляция)</translation>
+        <translation>Юникод (разделители — табуляция)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Comma-delimited)</source>
-        <translation type="unfinished">Юникод UTF-8 (разделители — запятые)</translation>
+        <translation>Юникод UTF-8 (разделители — запятые)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Tab-delimited)</source>
-        <translation type="unfinished">Юникод UTF-8 (разделители — табуляция)</translation>
+        <translation>Юникод UTF-8 (разделители — табуляция)</translation>
     </message>
     <message>
         <source>Text (Semicolon-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст (разделители — точки с запятой)</translation>
     </message>
     <message>
         <source>Unicode (Semicolon-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Юникод (разделители — точки с запятой)</translation>
     </message>
     <message>
         <source>Unicode UTF-8 (Semicolon-delimited)</source>
-        <translation type="unfinished"></translation>
+        <translation>Юникод UTF-8 (разделители — точки с запятой)</translation>
     </message>
     <message>
         <source>No answers yet. Review Due Words in the Test menu starts your history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответов пока нет. Ваша история начнётся с команды «Повторить слова на сегодня» в меню «Проверка».</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Чёрный</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Бордовый</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелёный</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Оливковый</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Тёмно-синий</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Фиолетовый</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Сине-зелёный</translation>
     </message>
     <message>
         <source>Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Серый</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Серебристый</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Красный</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Ярко-зелёный</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Жёлтый</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Синий</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Пурпурный</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Голубой</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Белый</translation>
     </message>
     <message>
         <source>Speech needs the speech service speech-dispatcher with a voice engine: install the packages speech-dispatcher and espeak-ng.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для озвучивания нужна служба синтеза речи speech-dispatcher с речевым движком: установите пакеты speech-dispatcher и espeak-ng.</translation>
     </message>
     <message>
         <source>The speech service speech-dispatcher does not answer. Start it with &quot;speech-dispatcher --spawn&quot;, or install the packages speech-dispatcher and espeak-ng.</source>
-        <translation type="unfinished"></translation>
+        <translation>Служба синтеза речи speech-dispatcher не отвечает. Запустите её командой «speech-dispatcher --spawn» или установите пакеты speech-dispatcher и espeak-ng.</translation>
     </message>
     <message>
         <source>Word/phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>Слово/фраза:</translation>
     </message>
     <message>
         <source>Translations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Переводы:</translation>
     </message>
     <message>
         <source>Almost! One letter differs.</source>
         <extracomment>The verdict on an answer</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Почти! Одна буква не совпадает.</translation>
     </message>
     <message>
         <source>Right! Check the accents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Верно! Проверьте диакритику.</translation>
     </message>
     <message>
         <source>Right!</source>
-        <translation type="unfinished"></translation>
+        <translation>Верно!</translation>
     </message>
     <message>
         <source>Wrong! Only the accents differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверно! Отличается только диакритика.</translation>
     </message>
     <message>
         <source>Wrong!</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверно!</translation>
     </message>
     <message>
         <source>Correct &amp;Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Верный &amp;ответ</translation>
     </message>
     <message>
         <source>Your &amp;Answer</source>
-        <translation type="unfinished">Ваш &amp;ответ</translation>
+        <translation>Ваш &amp;ответ</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished">Далее</translation>
+        <translation>Далее</translation>
     </message>
 </context>
 </TS>

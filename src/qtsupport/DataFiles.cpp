@@ -1,5 +1,7 @@
 #include "qtsupport/DataFiles.h"
 
+#include "qtsupport/Translations.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -28,4 +30,16 @@ QString DataFolder(const QString& probe)
 QString DataFilePath(const QString& name)
 {
     return DataFolder(name) + name;
+}
+
+QString LocalisedPath(const QString& path)
+{
+    const QString language = QString::fromStdString(InstalledLanguage());
+    const qsizetype dot = path.lastIndexOf(u'.');
+    if (!language.isEmpty() && dot > path.lastIndexOf(u'/') + 1) {
+        const QString localised = path.left(dot) + u'_' + language + path.mid(dot);
+        if (QFileInfo::exists(localised))
+            return localised;
+    }
+    return path;
 }

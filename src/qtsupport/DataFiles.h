@@ -10,3 +10,7 @@ QString DataFolder(const QString& probe = QStringLiteral("Clap.wav"));
 
 // The full path of a data file by the same rule.
 QString DataFilePath(const QString& name);
+
+// The file beside it in the window's language ("velmoria_de.qch" for "velmoria.qch" under German)
+// where there is one, else the file itself.
+QString LocalisedPath(const QString& path);

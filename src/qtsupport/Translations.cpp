@@ -10,6 +10,7 @@ namespace {
 
 std::unique_ptr<QTranslator> Ours;
 std::unique_ptr<QTranslator> Qts;
+std::string Installed = "en";
 
 void Replace(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTranslator> next)
 {
@@ -39,6 +40,7 @@ std::vector<std::string> DesktopLanguages()
 void InstallTranslations(const std::string& language)
 {
     const QString code = QString::fromStdString(language);
+    Installed = language;
     Replace(Ours, Loaded(QStringLiteral(":/i18n/velmoria_%1.qm").arg(code)));
     Replace(Qts,
         language == "en" ? nullptr
@@ -52,5 +54,11 @@ bool InstallTranslationFile(const std::string& path)
     if (!translator)
         return false;
     Replace(Ours, std::move(translator));
+    Installed.clear();
     return true;
+}
+
+std::string InstalledLanguage()
+{
+    return Installed;
 }

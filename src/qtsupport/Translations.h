@@ -12,6 +12,9 @@ std::vector<std::string> DesktopLanguages();
 // English installs only its plural forms; Qt's own stay out when the system lacks them.
 void InstallTranslations(const std::string& language);
 
+// The language installed last ("en" when none was), empty under a translation file.
+std::string InstalledLanguage();
+
 // Installs a translation file in place of ours (the tests' pseudo language); false when it cannot
 // be read.
 bool InstallTranslationFile(const std::string& path);

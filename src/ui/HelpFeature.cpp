@@ -17,7 +17,7 @@
 
 THelpFeature::THelpFeature(TMainForm& form)
     : Form_(form)
-    , Help_(DataFilePath(QStringLiteral("velmoria.qch")))
+    , Help_(LocalisedPath(DataFilePath(QStringLiteral("velmoria.qch"))))
 {
     Previous_
         = SetHelpHandler([this](int context) { Help_.ShowContext(context, RequestedControlContext()); });
@@ -105,7 +105,8 @@ bool THelpFeature::eventFilter(QObject* watched, QEvent* event)
 void THelpFeature::ShowTips(bool atStartUp)
 {
     TWindowState& state = Form_.WindowState();
-    TTipsData tips { DataFilePath(QStringLiteral("velmoria.tip")), state.NextTip, state.ShowTips };
+    TTipsData tips { LocalisedPath(DataFilePath(QStringLiteral("velmoria.tip"))), state.NextTip,
+        state.ShowTips };
     TTipsDialog dialog(&Form_, tips);
     ExecDialog(dialog);
     if (atStartUp && !tips.ShowTips)

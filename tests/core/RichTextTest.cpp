@@ -135,20 +135,27 @@ TEST(TipFile, LinesEndInAnyWayAndAMissingOrEmptyFileHasNoTips)
     EXPECT_EQ(ReadTipFile(dir.File("two.tip")), (std::vector<std::string> { "1\tone", "2\ttwo" }));
 }
 
-// Every tip we ship reads as clean text and leads to a topic of the help file.
+// Every tip we ship, in each language, reads as clean text and leads to the topic the English one
+// does: the tip shown next is found by its line, whichever language the window speaks.
 TEST(TipFile, TheShippedTipsReadCleanlyAndHaveTopics)
 {
-    const auto lines = ReadTipFile(std::string(VELMORIA_SOURCE_DIR) + "/data/velmoria.tip");
-    ASSERT_TRUE(lines);
-    EXPECT_GE(lines->size(), 30u);
-    std::set<std::string> texts;
-    for (const auto& line : *lines) {
-        const TTip tip = ParseTipLine(line);
-        EXPECT_NE(FindHelpTopic(tip.HelpContext), nullptr) << line;
-        const std::u16string plain = PlainText(ReadRichText(TipDocument(tip.Text)));
-        EXPECT_GT(plain.size(), 20u) << line;
-        EXPECT_EQ(plain.find_first_of(u"\\{}\n"), std::u16string::npos) << line;
-        EXPECT_TRUE(texts.insert(tip.Text).second) << "twice: " << line;
+    const std::string folder = std::string(VELMORIA_SOURCE_DIR) + "/data/";
+    const auto english = ReadTipFile(folder + "velmoria.tip");
+    ASSERT_TRUE(english);
+    EXPECT_GE(english->size(), 30u);
+    for (const char* file : { "velmoria.tip", "velmoria_de.tip" }) {
+        const auto lines = ReadTipFile(folder + file);
+        ASSERT_TRUE(lines && lines->size() == english->size()) << file;
+        std::set<std::string> texts;
+        for (std::size_t i = 0; i < lines->size(); ++i) {
+            const TTip tip = ParseTipLine((*lines)[i]);
+            EXPECT_NE(FindHelpTopic(tip.HelpContext), nullptr) << (*lines)[i];
+            EXPECT_EQ(tip.HelpContext, ParseTipLine((*english)[i]).HelpContext) << (*lines)[i];
+            const std::u16string plain = PlainText(ReadRichText(TipDocument(tip.Text)));
+            EXPECT_GT(plain.size(), 20u) << (*lines)[i];
+            EXPECT_EQ(plain.find_first_of(u"\\{}\n"), std::u16string::npos) << (*lines)[i];
+            EXPECT_TRUE(texts.insert(tip.Text).second) << "twice: " << (*lines)[i];
+        }
     }
 }
 

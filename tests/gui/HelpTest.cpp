@@ -6,7 +6,9 @@
 #include "core/ProductInfo.h"
 #include "gui/EditCommandsSupport.h"
 #include "gui/EveryDialog.h"
+#include "qtsupport/DataFiles.h"
 #include "qtsupport/HelpRequest.h"
+#include "qtsupport/Translations.h"
 #include "ui/AboutDialog.h"
 #include "ui/FindDialog.h"
 #include "ui/HelpWindow.h"
@@ -16,6 +18,7 @@
 #include <QDesktopServices>
 #include <QHelpEngine>
 #include <QHelpSearchEngine>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTextEdit>
 #include <QUrl>
@@ -230,6 +233,42 @@ TEST_F(HelpTest, EveryTopicIsAPageAndTheHelpWindowOpensAtTheTopicAndFindsByIndex
 
     help.Close();
     EXPECT_FALSE(window.isVisible());
+}
+
+// A language with its own help opens it, with every topic and every control's section the English
+// help has; one without opens the English help.
+TEST_F(HelpTest, TheWindowsLanguageChoosesItsHelpWithEveryTopicAndSection)
+{
+    const struct {
+        const char* Language;
+        const char* File;
+        const char* Title;
+    } cases[] = { { "de", "velmoria_de.qch", "Velmoria-Hilfe" }, { "fr", "velmoria.qch", "Velmoria Help" } };
+    TTempDir cache;
+    THelpSystem english(HelpFile, QString::fromStdString(cache.Path().string()));
+    ASSERT_NE(english.Engine(), nullptr);
+    static const QRegularExpression id(QStringLiteral("id=\"([^\"]+)\""));
+    const auto ids = [](THelpSystem& help, const QUrl& url) {
+        QStringList found;
+        for (const auto& match : id.globalMatch(QString::fromUtf8(help.Engine()->fileData(url))))
+            found.push_back(match.captured(1));
+        return found;
+    };
+    for (const auto& c : cases) {
+        InstallTranslations(c.Language);
+        const QString file = LocalisedPath(HelpFile);
+        InstallTranslations("en");
+        EXPECT_TRUE(file.endsWith(QLatin1Char('/') + Q(c.File))) << file.toStdString();
+        THelpSystem help(file, QString::fromStdString(cache.Path().string()));
+        ASSERT_NE(help.Engine(), nullptr) << c.Language;
+        for (const THelpTopic& topic : HelpTopics()) {
+            const QUrl url = help.ContextUrl(topic.Context).adjusted(QUrl::RemoveFragment);
+            EXPECT_EQ(ids(help, url), ids(english, url)) << c.Language << " " << topic.Page;
+        }
+        help.ShowContext(9999);
+        ASSERT_NE(help.Window(), nullptr);
+        EXPECT_EQ(help.Window()->Browser->documentTitle(), Q(c.Title)) << c.Language;
+    }
 }
 
 // Two installed copies share the user's cache: one waits while another writes the register, and only

@@ -17,7 +17,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 # --- make install into a DESTDIR --------------------------------------------------------------
 dest=$scratch/dest
 DESTDIR=$dest cmake --install "$build" --prefix /usr >"$scratch/install.log" || fail "cmake --install"
-expected=(usr/bin/velmoria usr/bin/velmoria-cli usr/share/velmoria/{Clap.wav,Pow.wav,velmoria.tip,velmoria.qch}
+expected=(usr/bin/velmoria usr/bin/velmoria-cli usr/share/velmoria/{Clap.wav,Pow.wav,velmoria.tip,velmoria.qch,velmoria_de.tip,velmoria_de.qch}
     usr/share/velmoria/examples/German-English.vmr usr/share/applications/velmoria.desktop
     usr/share/mime/packages/velmoria.xml usr/share/metainfo/velmoria.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/velmoria.svg usr/share/man/man1/{velmoria,velmoria-cli}.1.gz
@@ -106,6 +106,14 @@ grep -q 'standard::content-type: application/x-velmoria$' "$scratch/gio.log" \
 grep -q 'standard::icon: velmoria, ' "$scratch/gio.log" || fail "a list is not shown with the program's icon"
 grep -q '<comment>Velmoria vocabulary list</comment>' "$root/usr/share/mime/application/x-velmoria.xml" \
     || fail "the type has no name"
+# A German desktop lists the program, and names its lists' type, in German (GIO as file managers ask).
+described=$("${gio_env[@]}" LANG=C.UTF-8 LANGUAGE=de /usr/bin/python3 -c \
+    'from gi.repository import Gio; print(Gio.content_type_get_description("application/x-velmoria"))' 2>&1)
+[ "$described" = "Velmoria-Vokabelliste" ] || fail "the type's name under LANGUAGE=de: $described"
+grep -q '^GenericName\[de\]=Vokabeltrainer$' "$root/usr/share/applications/velmoria.desktop" \
+    || fail "the menu entry is not in German"
+grep -q '<summary xml:lang="ru">' "$root/usr/share/metainfo/velmoria.metainfo.xml" \
+    || fail "the AppStream summary is not in Russian"
 "${gio_env[@]}" gio mime application/x-velmoria >"$scratch/gio.log" 2>&1
 grep -q '^Default application .*: velmoria.desktop$' "$scratch/gio.log" \
     || fail "velmoria.desktop does not open application/x-velmoria"

@@ -3,6 +3,7 @@
 
 #include "fakes/ScriptedDialogs.h"
 #include "qtsupport/FileDialogs.h"
+#include "qtsupport/Translations.h"
 #include "settings/MemoryStore.h"
 #include "support/TempDir.h"
 #include "ui/Features.h"
@@ -15,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -92,29 +94,42 @@ protected:
     std::unique_ptr<TMainForm> Form;
 };
 
+// In English and in a translation: the window's language reaches the titles a window manager shows.
 TEST_F(WindowTitleTest, MainWindowShowsTheCurrentListOnlyAndDialogsTheirOwnTitle)
 {
-    EXPECT_EQ(TitleOnceShown(*Form, QStringLiteral("Velmoria")), QStringLiteral("Velmoria"));
-    for (const char* name : { "a.vmr", "b.vmr" }) {
-        ASSERT_TRUE(Form->File().OpenFile(Dir.File(name)));
-        Form->SetWindowMode(wmEditing);
-        Form->UpdateCommandState();
-        const QString title = QString::fromUtf8(name) + QStringLiteral(" - Velmoria");
-        EXPECT_EQ(TitleOnceShown(*Form, title), title);
+    const struct {
+        const char* Language;
+        const char* AfterName;
+        std::array<const char*, 3> Dialogs;
+    } languages[] = { { "en", " - Velmoria", { "Properties", "Add", "Select Font" } },
+        { "de", " – Velmoria", { "Eigenschaften", "Hinzufügen", "Schriftart auswählen" } } };
+    for (const auto& language : languages) {
+        InstallTranslations(language.Language);
+        Form = std::make_unique<TMainForm>(std::make_unique<TMemorySettingsStore>());
+        Form->show();
+        EXPECT_EQ(TitleOnceShown(*Form, QStringLiteral("Velmoria")), QStringLiteral("Velmoria"));
+        for (const char* name : { "a.vmr", "b.vmr" }) {
+            ASSERT_TRUE(Form->File().OpenFile(Dir.File(name)));
+            Form->SetWindowMode(wmEditing);
+            Form->UpdateCommandState();
+            const QString title = QString::fromUtf8(name) + QString::fromUtf8(language.AfterName);
+            EXPECT_EQ(TitleOnceShown(*Form, title), title);
+        }
+        // Dialogs carry their own title and no minimise or maximise button.
+        const char* commands[] = { "miFileProperties", "miEditAdd", "miViewFont" };
+        for (std::size_t i = 0; i < std::size(commands); ++i) {
+            const QString title = QString::fromUtf8(language.Dialogs[i]);
+            QString seen;
+            ScriptedRunner().Set([&](QDialog& dialog) {
+                seen = SeeShown(dialog, title);
+                dialog.hide();
+                return int(QDialog::Rejected);
+            });
+            Form->Command(commands[i])->trigger();
+            EXPECT_EQ(seen, title + QStringLiteral(", none"));
+        }
     }
-    // Dialogs carry their own title and no minimise or maximise button.
-    const std::pair<const char*, const char*> cases[]
-        = { { "Properties", "miFileProperties" }, { "Add", "miEditAdd" }, { "Select Font", "miViewFont" } };
-    for (const auto& [title, command] : cases) {
-        QString seen;
-        ScriptedRunner().Set([&](QDialog& dialog) {
-            seen = SeeShown(dialog, QString::fromUtf8(title));
-            dialog.hide();
-            return int(QDialog::Rejected);
-        });
-        Form->Command(command)->trigger();
-        EXPECT_EQ(seen, QString::fromUtf8(title) + QStringLiteral(", none"));
-    }
+    InstallTranslations("en");
 }
 
 TEST_F(WindowTitleTest, MessageBoxesAreCaptionedWithTheProductNameAlone)

@@ -32,9 +32,9 @@ done
 echo "heard ${#parts[@]} words"
 if [ "${#parts[@]}" = 3 ]; then
     for i in 0 1 2; do speech_check_word "${parts[$i]}" "word $((i + 1)) of the review"; done
-    speech_sounds_differ "${parts[0]}" hund && fail "the question did not sound as \"der Hund\" does"
-    speech_sounds_differ "${parts[1]}" dog && fail "the answer did not sound as \"dog\" does"
-    speech_sounds_differ "${parts[2]}" hund && fail "the question asked again did not sound as \"der Hund\" does"
+    speech_sounds_alike "${parts[0]}" hund || fail "the question did not sound as \"der Hund\" does"
+    speech_sounds_alike "${parts[1]}" dog || fail "the answer did not sound as \"dog\" does"
+    speech_sounds_alike "${parts[2]}" hund || fail "the question asked again did not sound as \"der Hund\" does"
 else
     fail "the review read ${#parts[@]} words, not the question, the answer and the question again"
 fi

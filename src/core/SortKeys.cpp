@@ -37,27 +37,27 @@ std::string_view WithoutLeadingPunctuation(std::string_view text, LangId lang)
 
 } // namespace
 
-std::vector<std::string> BuildSortKeys(const TVocabFile& document, int field, bool locale)
+TKeyTable BuildSortKeys(const TVocabFile& document, int field, bool locale)
 {
     if (field < 0 || field >= FieldCount)
         throw EVocabFileError("Invalid parameter.");
     const LangId lang = field == fiForeign ? document.ForeignLangID() : document.NativeLangID();
     const auto& items = document.ItemList();
-    std::vector<std::string> keys;
-    ResizeLarge(keys, items.size());
     std::atomic<bool> failed = false;
-    const auto build = [&](std::size_t from, std::size_t to) {
+    const auto build = [&](TKeyTable& keys, std::size_t from, std::size_t to) {
+        keys.Reserve(to - from, 0);
         for (std::size_t i = from; i < to && !failed; ++i) {
             const std::string_view text = SortText(*items[i], field);
             if (!locale || text.empty()) {
-                keys[i] = text;
+                keys.Append(text);
                 continue;
             }
-            keys[i] = MakeSortKey(WithoutLeadingPunctuation(text, lang), lang);
+            const std::string key = MakeSortKey(WithoutLeadingPunctuation(text, lang), lang);
+            keys.Append(key);
             // A text of punctuation only has nothing to sort by and goes first; an empty key for a
             // text with letters or digits means the locale service failed, and then no locale key
             // can be trusted.
-            if (keys[i].empty() && HasAlphaNumeric(text, lang))
+            if (key.empty() && HasAlphaNumeric(text, lang))
                 failed = true;
         }
     };
@@ -67,12 +67,13 @@ std::vector<std::string> BuildSortKeys(const TVocabFile& document, int field, bo
                                     std::max(1u, std::thread::hardware_concurrency()))
                                        : 1;
     std::vector<std::exception_ptr> errors(threads);
+    std::vector<TKeyTable> parts(threads);
     {
         std::vector<std::jthread> others;
         const std::size_t share = items.size() / threads;
         const auto part = [&](std::size_t t) {
             try {
-                build(t * share, t + 1 == threads ? items.size() : (t + 1) * share);
+                build(parts[t], t * share, t + 1 == threads ? items.size() : (t + 1) * share);
             } catch (...) {
                 errors[t] = std::current_exception();
                 failed = true;
@@ -87,11 +88,10 @@ std::vector<std::string> BuildSortKeys(const TVocabFile& document, int field, bo
             std::rethrow_exception(error);
     if (failed)
         return BuildSortKeys(document, field, false);
-    return keys;
+    return threads == 1 ? std::move(parts[0]) : TKeyTable::Joined(parts);
 }
 
 void SortByField(TVocabFile& document, int field)
 {
-    const std::vector<std::string> keys = BuildSortKeys(document, field, true);
-    document.Sort(keys);
+    document.Sort(BuildSortKeys(document, field, true));
 }

@@ -35,7 +35,7 @@ void ReserveOneRecord(std::vector<TUndoRecord>& list)
 
 // Keys are compared as unsigned bytes; their first eight bytes, big-endian in one number,
 // decide most comparisons without touching the strings.
-std::uint64_t KeyPrefix(const std::string& key)
+std::uint64_t KeyPrefix(std::string_view key)
 {
     std::uint64_t prefix = 0;
     const std::size_t n = std::min<std::size_t>(key.size(), 8);
@@ -288,7 +288,7 @@ void TVocabFile::MoveCurrent(std::int32_t newIndex)
     PushUndo({ ukMove, oldIndex, newIndex, nullptr, {} });
 }
 
-std::vector<std::uint32_t> TVocabFile::SortOrder(std::span<const std::string> sortKeys)
+std::vector<std::uint32_t> TVocabFile::SortOrder(const TKeyTable& sortKeys)
 {
     struct TEntry {
         std::uint64_t Prefix;
@@ -296,7 +296,10 @@ std::vector<std::uint32_t> TVocabFile::SortOrder(std::span<const std::string> so
     };
     std::vector<std::uint32_t> result;
     // A list already in order (sorting it again is common) needs no sorting at all.
-    if (std::is_sorted(sortKeys.begin(), sortKeys.end()))
+    bool sorted = true;
+    for (std::size_t i = 1; i < sortKeys.size() && sorted; ++i)
+        sorted = sortKeys[i - 1] <= sortKeys[i];
+    if (sorted)
         return result;
     std::vector<TEntry> order;
     ResizeLarge(order, sortKeys.size());
@@ -315,7 +318,7 @@ std::vector<std::uint32_t> TVocabFile::SortOrder(std::span<const std::string> so
     return result;
 }
 
-void TVocabFile::Sort(std::span<const std::string> sortKeys)
+void TVocabFile::Sort(const TKeyTable& sortKeys)
 {
     if (sortKeys.size() != Items_.size())
         Fail(InvalidParameter);

@@ -4,6 +4,7 @@
 
 #include "core/ChangeNotice.h"
 #include "core/Errors.h"
+#include "core/KeyTable.h"
 #include "core/RowChanges.h"
 #include "core/UndoRecord.h"
 #include "core/VocabItem.h"
@@ -102,10 +103,10 @@ public:
     void DeleteCurrent();
     void MoveCurrent(std::int32_t newIndex);
     // Orders the list by the keys, one per item in present order; equal keys keep their order.
-    void Sort(std::span<const std::string> sortKeys);
+    void Sort(const TKeyTable& sortKeys);
     // The two halves of Sort, so the slow half can run away from the document: the order of the
     // item indexes the keys give (empty when already in order), and putting the items in it.
-    static std::vector<std::uint32_t> SortOrder(std::span<const std::string> sortKeys);
+    static std::vector<std::uint32_t> SortOrder(const TKeyTable& sortKeys);
     void SortByOrder(std::span<const std::uint32_t> order);
     void Shuffle();
 

@@ -73,8 +73,8 @@ TEST(SortKeysBuild, PlainKeysAreTheTextAfterTheSortingPosition)
 {
     TVocabFile doc;
     Fill(doc, French, English, { { "le chat", 3, "", "cat" }, { "Apfel", 0 }, { "l'avion", 2 }, { "x", 5 } });
-    EXPECT_EQ(BuildSortKeys(doc, fiForeign, false), (TWords { "chat", "Apfel", "avion", "" }));
-    EXPECT_EQ(BuildSortKeys(doc, fiNative, false), (TWords { "cat", "", "", "" }));
+    EXPECT_EQ(BuildSortKeys(doc, fiForeign, false).Strings(), (TWords { "chat", "Apfel", "avion", "" }));
+    EXPECT_EQ(BuildSortKeys(doc, fiNative, false).Strings(), (TWords { "cat", "", "", "" }));
     const auto keys = BuildSortKeys(doc, fiForeign, true);
     ASSERT_EQ(keys.size(), 4u);
     EXPECT_EQ(keys[3], "");

@@ -494,12 +494,12 @@ TEST(TextFormat, NamesEncodingsAndDelimiters)
     for (int i = 0; i < TextFormatCount; ++i) {
         const auto format = static_cast<TTextFormat>(i);
         const auto& [name, encoding, delimiter] = formats[i];
-        EXPECT_EQ(TextFormatFromName(TextFormatName(format)), format);
-        EXPECT_EQ(TextFormatFromName(name), format);
-        EXPECT_EQ(TextFormatEncoding(format), encoding);
-        EXPECT_EQ(TextFormatDelimiter(format), delimiter);
-        EXPECT_EQ(IsTabFormat(format), delimiter == '\t');
-        EXPECT_EQ(MakeTextFormat(encoding, delimiter), format);
+        EXPECT_EQ(std::tuple(TextFormatFromName(TextFormatName(format)), TextFormatFromName(name),
+                      TextFormatEncoding(format), TextFormatDelimiter(format), IsTabFormat(format),
+                      MakeTextFormat(encoding, delimiter)),
+            std::tuple(
+                std::optional(format), std::optional(format), encoding, delimiter, delimiter == '\t', format))
+            << name;
     }
     EXPECT_EQ(MakeTextFormat(teUtf8, ':'), tfUtf8Comma);
     EXPECT_EQ(TextFormatName(static_cast<TTextFormat>(TextFormatCount)), ""); // no read past the table

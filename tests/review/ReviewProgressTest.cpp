@@ -81,13 +81,11 @@ TEST(ReviewProgressTest, FiguresCoverWholeWeeksUpToTodayAndTheMonthAhead)
     answer("b", today, false);
     const TDay dueC = answer("c", today, true).Due;
     const TReviewProgress full = ReadReviewProgress(history, today);
-    EXPECT_EQ(full.AnswersPerDay[0], 3);
-    EXPECT_EQ(full.AnswersPerDay[1], 1);
-    EXPECT_EQ(full.AnswersPerDay.back(), 2);
-    EXPECT_EQ(full.Answers(), 6);
-    EXPECT_EQ(std::pair(full.Weeks.front().Answers, full.Weeks.front().Right), std::pair(3, 0));
-    EXPECT_EQ(std::pair(full.Weeks.back().Answers, full.Weeks.back().Right), std::pair(2, 1));
-    EXPECT_EQ(std::pair(full.ReviewAnswers(), full.ReviewRight()), std::pair(5, 1));
+    EXPECT_EQ(
+        std::tuple(full.AnswersPerDay[0], full.AnswersPerDay[1], full.AnswersPerDay.back(), full.Answers(),
+            full.Weeks.front().Answers, full.Weeks.front().Right, full.Weeks.back().Answers,
+            full.Weeks.back().Right, full.ReviewAnswers(), full.ReviewRight()),
+        std::tuple(3, 1, 2, 6, 3, 0, 2, 1, 5, 1));
     // Each direction's card on its own; a repeat the same day is no second failure.
     std::vector<std::tuple<std::string, int, int>> failed;
     for (const auto& word : full.Failed)

@@ -122,13 +122,11 @@ TEST_F(VocabFileStorage, AFileCutAtAnyOffsetOrMissingFailsCleanly)
     EXPECT_TRUE(
         Contains(MessageOf<EFileError>([&] { Doc.LoadFromFile(Dir.File("missing.vmr")); }), "missing.vmr"));
     EXPECT_THROW(Doc.LoadFromFile(Dir.Path().string()), EFileError);
-    EXPECT_EQ(Doc.Count(), 3);
-    EXPECT_EQ(Doc.FileName(), Name);
+    EXPECT_EQ(std::tuple(Doc.Count(), Doc.FileName()), std::tuple(3, Name));
     // A file cut short fails with the read error after the file's name, emptying the document.
     WriteBytes(Name, Before.substr(0, Before.size() - 3));
     EXPECT_EQ(MessageOf<EFileError>([&] { Doc.LoadFromFile(Name); }), Name + "\n" + StreamReadError);
-    EXPECT_EQ(Doc.Count(), 0);
-    EXPECT_EQ(Doc.FileName(), "");
+    EXPECT_EQ(std::tuple(Doc.Count(), Doc.FileName()), std::tuple(0, std::string()));
 }
 
 // Bytes after the last item mean a damaged count: a save would drop the items it does not name.
@@ -264,11 +262,9 @@ TEST_F(VocabFileStorage, SavingThroughALinkWritesTheFileItLeadsToAndKeepsTheLink
         WriteBytes(real, "old");
         const bool symbolic = fs::is_symlink(Dir.File(name));
         Doc.SaveToFile(Dir.File(name));
-        EXPECT_EQ(ReadBytes(real), Doc.SaveToBytes());
-        EXPECT_EQ(ReadBytes(Dir.File("hard.vmr")), Doc.SaveToBytes());
-        EXPECT_EQ(Doc.FileName(), Dir.File(name));
-        EXPECT_EQ(fs::is_symlink(Dir.File(name)), symbolic);
-        EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, perms);
+        EXPECT_EQ(std::tuple(ReadBytes(real), ReadBytes(Dir.File("hard.vmr")), Doc.FileName(),
+                      fs::is_symlink(Dir.File(name)), fs::status(real).permissions() & fs::perms::all),
+            std::tuple(Doc.SaveToBytes(), Doc.SaveToBytes(), Dir.File(name), symbolic, perms));
         EXPECT_EQ(FilesInFolder(), 7) << "temporary file left";
     }
     Doc.SaveToFile(Dir.File("ahead.vmr"));

@@ -178,10 +178,9 @@ TEST(CodePages, SupportedAndUnsupportedCodePages)
 {
     for (int codePage : { 1250, 1251, 1252, 1253, 1254, 1257, CP_UTF8 }) {
         EXPECT_TRUE(IsSupportedCodePage(codePage)) << codePage;
-        EXPECT_EQ(AnsiToWide("", codePage), u"");
-        EXPECT_EQ(WideToAnsi(u"", codePage), "");
-        EXPECT_EQ(AnsiToUtf8("", codePage), "");
-        EXPECT_EQ(Utf8ToAnsi("", codePage), "");
+        EXPECT_EQ(std::tuple(AnsiToWide("", codePage), WideToAnsi(u"", codePage), AnsiToUtf8("", codePage),
+                      Utf8ToAnsi("", codePage)),
+            std::tuple(u"", "", "", ""));
     }
     for (int codePage : { 0, 437, 1200, 1255, 1256, 1258, -1 }) {
         EXPECT_FALSE(IsSupportedCodePage(codePage)) << codePage;

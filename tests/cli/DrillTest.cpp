@@ -223,17 +223,13 @@ TEST_F(DrillTest, PromptsColoursAndMarkingOnlyOnATerminal)
 
 TEST_F(DrillTest, FailuresAndBadUsage)
 {
-    const std::pair<const char*, std::vector<std::string>> cases[] = {
-        { "no file", {} },
-        { "two files", { "a.vmr", "b.vmr" } },
-        { "unknown option", { "--fast" } },
-        { "bad direction", { "--into", "sideways" } },
-        { "too few choices", { "--choices", "2" } },
-        { "penalty without value", { "--penalty" } },
-        { "side flags out of range", { "--native-flags", "0x40" } },
-        { "English flags with side bits", { "--english-flags", "0x41" } },
-        { "negative seed", { "--seed", "-1" } },
-    };
+    const std::pair<const char*, std::vector<std::string>> cases[]
+        = { { "no file", {} }, { "two files", { "a.vmr", "b.vmr" } }, { "unknown option", { "--fast" } },
+              { "bad direction", { "--into", "sideways" } }, { "too few choices", { "--choices", "2" } },
+              { "penalty without value", { "--penalty" } },
+              { "side flags out of range", { "--native-flags", "0x40" } },
+              { "English flags with side bits", { "--english-flags", "0x41" } },
+              { "negative seed", { "--seed", "-1" } } };
     MakeList({ { "der Hund", "", "dog" } });
     for (auto [name, args] : cases) {
         SCOPED_TRACE(name);

@@ -145,22 +145,18 @@ TEST_F(VocabFileStorage, DamagedListsAreRefusedBeforeAllocatingAndLoadNothing)
         return EmptyFile.substr(0, 41) + std::string(count, 4) + std::string(20, '\0');
     };
     const auto magic = [](const char* text) { return std::string(text, 13) + EmptyFile.substr(13); };
-    const std::pair<const char*, std::string> cases[] = {
-        { "magic in capitals", magic("\x0CVELMORIA 2.3") },
+    const std::pair<const char*, std::string> cases[] = { { "magic in capitals", magic("\x0CVELMORIA 2.3") },
         { "magic of another length", magic("\x0BVelmoria 2.3") },
         { "another version", magic("\x0CVelmoria 2.4") },
-        { "magic in small letters", magic("\x0Cvelmoria 2.3") },
-        { "count lowered by one", withCount(2) },
-        { "count lowered to none", withCount(0) },
-        { "one byte appended", Before + '\0' },
+        { "magic in small letters", magic("\x0Cvelmoria 2.3") }, { "count lowered by one", withCount(2) },
+        { "count lowered to none", withCount(0) }, { "one byte appended", Before + '\0' },
         { "an item appended", Before + Before.substr(Before.size() - 20) },
         { "empty list with bytes after it", EmptyFile + "garbage" },
         { "negative count", emptyWithCount("\xFF\xFF\xFF\xFF") },
         { "count at the capacity limit", emptyWithCount("\x00\x00\x00\x08") },
         { "largest count", emptyWithCount("\xFF\xFF\xFF\x7F") },
         { "100 million items in 20 bytes", emptyWithCount("\x00\xE1\xF5\x05") },
-        { "one item more than the bytes hold", emptyWithCount("\x02\x00\x00\x00") },
-    };
+        { "one item more than the bytes hold", emptyWithCount("\x02\x00\x00\x00") } };
     for (const auto& [name, bytes] : cases) {
         SCOPED_TRACE(name);
         TVocabFile doc;

@@ -267,12 +267,8 @@ TEST(HistoryImport, AnswersKeepTheirLocalDayAcrossChangesOfTheClock)
     const struct {
         const char* Zone;
         std::int64_t Change; // seconds
-    } zones[] = {
-        { "Europe/Berlin", 1729990800 },
-        { "America/Sao_Paulo", 1550368800 },
-        { "Australia/Lord_Howe", 1712415600 },
-        { "Asia/Kathmandu", 1700000000 },
-    };
+    } zones[] = { { "Europe/Berlin", 1729990800 }, { "America/Sao_Paulo", 1550368800 },
+        { "Australia/Lord_Howe", 1712415600 }, { "Asia/Kathmandu", 1700000000 } };
     TTempDir dir;
     for (const auto& z : zones) {
         SCOPED_TRACE(z.Zone);

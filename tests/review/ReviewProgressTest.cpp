@@ -150,16 +150,13 @@ TEST(ReviewProgressTest, AxisLabelsKeepTheFractionTheyNeed)
     const struct {
         TCountAxis Axis;
         std::vector<std::string> Labels;
-    } cases[] = {
-        { { 15'000, 2'500 }, { "0", "2.5k", "5k", "7.5k", "10k", "12.5k", "15k" } },
+    } cases[] = { { { 15'000, 2'500 }, { "0", "2.5k", "5k", "7.5k", "10k", "12.5k", "15k" } },
         { { 1'000'000, 250'000 }, { "0", "0.25M", "0.5M", "0.75M", "1M" } },
         { { 1'000'000, 125'000 },
             { "0", "0.125M", "0.25M", "0.375M", "0.5M", "0.625M", "0.75M", "0.875M", "1M" } },
         { { 1'000'000, 100'001 },
             { "0", "0.1M", "0.2M", "0.3M", "0.4M", "0.5M", "0.6M", "0.7M", "0.8M", "0.9M" } },
-        { { 3, 0 }, {} },
-        { { 0, 5 }, { "0" } },
-    };
+        { { 3, 0 }, {} }, { { 0, 5 }, { "0" } } };
     for (const auto& [axis, labels] : cases) {
         SCOPED_TRACE(axis.Top);
         EXPECT_EQ(CountAxisLabels(axis), labels);

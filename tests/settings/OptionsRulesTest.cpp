@@ -262,14 +262,10 @@ TEST(OptionsRulesTest, ShortcutEntriesKeysAndCharacters)
         std::uint16_t Current, Expected;
     };
     const int e9 = CharacterIndex(0xE9);
-    const TCase cases[] = {
-        { "character in script", e9, 204, 0, 0xCCE9 },
-        { "space clears", 0, 204, 0xCCE9, 0 },
-        { "script change keeps character", e9, 161, 0xCCE9, 0xA1E9 },
+    const TCase cases[] = { { "character in script", e9, 204, 0, 0xCCE9 },
+        { "space clears", 0, 204, 0xCCE9, 0 }, { "script change keeps character", e9, 161, 0xCCE9, 0xA1E9 },
         { "no script keeps the entry's", e9, -1, 0xBA41, 0xBAE9 },
-        { "no character keeps the entry's", -1, 0, 0xBA41, 0x0041 },
-        { "nothing to keep", -1, 0, 0, 0 },
-    };
+        { "no character keeps the entry's", -1, 0, 0xBA41, 0x0041 }, { "nothing to keep", -1, 0, 0, 0 } };
     for (const TCase& c : cases)
         EXPECT_EQ(ChooseShortcut(c.CharacterPos, c.Charset, c.Current), c.Expected) << c.Name;
 

@@ -291,132 +291,6 @@ void THistory::Execute(const char* sql)
     }
 }
 
-std::vector<std::optional<TMemory>> THistory::Memories(const std::vector<TCardKey>& keys)
-{
-    const TCardIndex index(keys);
-    const std::vector<std::optional<TMemory>> found = KeyMemories(index);
-    std::vector<std::optional<TMemory>> memories(keys.size());
-    for (std::size_t k = 0; k < found.size(); ++k)
-        memories[index.Keys()[k].Card] = found[k];
-    const std::vector<std::uint32_t>& first = index.First();
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        if (first[i] != i)
-            memories[i] = memories[first[i]];
-    return memories;
-}
-
-std::vector<std::optional<TMemory>> THistory::KeyMemories(const TCardIndex& index, bool dueOnly)
-{
-    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    const std::vector<TCardIndex::TEntry>& keys = index.Keys();
-    std::vector<std::optional<TMemory>> memories;
-    ResizeLarge(memories, keys.size());
-    if (keys.empty())
-        return memories;
-    // The cards held, about: the last id is read from the end of the table.
-    std::int64_t held = 0;
-    {
-        TStatement last(Db_, "SELECT MAX(id) FROM cards", fail);
-        if (last.Step())
-            held = last.Int(0);
-    }
-    // Both read the hash index alone, never a text; a count reads two numbers of each card.
-    const std::string columns = dueOnly
-        ? "key_hash, state, last_review, due, stability"
-        : "key_hash, state, stability, difficulty, last_review, due, reps, lapses";
-    const std::string ofLanguages
-        = " FROM cards WHERE foreign_language = ? AND native_language = ? AND direction = ?";
-    TStatement scan(Db_, ("SELECT " + columns + ofLanguages + " ORDER BY key_hash").c_str(), fail);
-    TStatement seek(Db_, ("SELECT " + columns + ofLanguages + " AND key_hash = ?").c_str(), fail);
-    const auto memoryOf = [dueOnly](const TStatement& row) {
-        if (!dueOnly)
-            return MemoryOfRow(row, 1);
-        TMemory memory;
-        memory.State = static_cast<TCardState>(std::clamp<std::int64_t>(row.Int(1), 0, 3));
-        memory.LastReview = row.Int(2);
-        memory.Due = row.Int(3);
-        memory.Stability = row.Real(4);
-        return memory;
-    };
-    TStatement texts(Db_,
-        "SELECT word, translations, state, stability, difficulty, last_review, due, reps, lapses FROM cards "
-        "WHERE foreign_language = ? AND native_language = ? AND direction = ? AND key_hash = ?",
-        fail);
-    // The keys of one hash from keys[from] get the memories of the history's rows of that hash;
-    // returns the end of them. One card for one key is taken as it is: that the texts of a card the
-    // learner has and of an item asked differ with one 64-bit hash is about as likely as n*m/2^64
-    // (1 in 10^7 for a million against a million), and would only schedule that item as the other
-    // card; its answers still go to its own card, found by its texts. More cards or keys of one hash
-    // are told apart by their texts.
-    const auto settle = [&](std::size_t from, int rows, const TMemory& memory) {
-        std::size_t end = from + 1;
-        for (; end < keys.size() && keys[end].Group == keys[from].Group && keys[end].Hash == keys[from].Hash;
-             ++end) { }
-        if (rows == 1 && end - from == 1) {
-            memories[from] = memory;
-        } else if (rows > 0) {
-            const TCardIndex::TGroup& group = index.Groups()[keys[from].Group];
-            texts.Reset();
-            texts.Bind(1, std::int64_t { group.ForeignLanguage })
-                .Bind(2, std::int64_t { group.NativeLanguage })
-                .Bind(3, std::int64_t { group.Direction })
-                .Bind(4, keys[from].Hash);
-            while (texts.Step())
-                for (std::size_t k = from; k < end; ++k)
-                    if (const TCardKey key = index.KeyOf(keys[k].Card);
-                        key.Word == texts.Text(0) && key.Translations == texts.Text(1))
-                        memories[k] = MemoryOfRow(texts, 2);
-        }
-        return end;
-    };
-    for (std::size_t group = 0; group < keys.size();) {
-        std::size_t groupEnd = group;
-        for (; groupEnd < keys.size() && keys[groupEnd].Group == keys[group].Group; ++groupEnd) { }
-        const TCardIndex::TGroup& languages = index.Groups()[keys[group].Group];
-        // A few keys are each looked up; many are met in one pass over their languages' cards.
-        const bool seeking = static_cast<std::int64_t>(groupEnd - group) * 16 < held;
-        TStatement& read = seeking ? seek : scan;
-        const auto bind = [&] {
-            read.Reset();
-            read.Bind(1, std::int64_t { languages.ForeignLanguage })
-                .Bind(2, std::int64_t { languages.NativeLanguage })
-                .Bind(3, std::int64_t { languages.Direction });
-        };
-        std::size_t k = group;
-        TMemory memory;
-        if (seeking) {
-            while (k < groupEnd) {
-                bind();
-                read.Bind(4, keys[k].Hash);
-                int rows = 0;
-                for (; read.Step(); ++rows)
-                    memory = memoryOf(read);
-                k = settle(k, rows, memory);
-            }
-        } else {
-            // Both in the order of their hashes: one merge.
-            bind();
-            int rows = 0;
-            while (read.Step()) {
-                const std::int64_t hash = read.Int(0);
-                if (rows > 0 && hash != keys[k].Hash) {
-                    k = settle(k, rows, memory);
-                    rows = 0;
-                }
-                for (; k < groupEnd && keys[k].Hash < hash; ++k) { }
-                if (k == groupEnd)
-                    break;
-                if (keys[k].Hash == hash && rows++ == 0)
-                    memory = memoryOf(read);
-            }
-            if (rows > 0)
-                settle(k, rows, memory);
-        }
-        group = groupEnd;
-    }
-    return memories;
-}
-
 TMemory THistory::RecordAnswer(const TCardKey& key, bool correct, bool hintUsed, std::int64_t unixMs,
     std::int32_t durationMs, const TSchedulerParameters& p, bool hintCountsAsWrong)
 {
@@ -510,6 +384,18 @@ int THistory::NewCardsOn(TDay day)
     TStatement count(Db_, "SELECT COUNT(*) FROM cards WHERE first_day = ?", fail);
     count.Bind(1, day);
     return count.Step() ? static_cast<int>(count.Int(0)) : 0;
+}
+
+bool THistory::HasCards(std::uint16_t foreignLanguage, std::uint16_t nativeLanguage, std::uint8_t direction)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    TStatement any(Db_,
+        "SELECT 1 FROM cards WHERE foreign_language = ? AND native_language = ? AND direction = ? LIMIT 1",
+        fail);
+    any.Bind(1, std::int64_t { foreignLanguage })
+        .Bind(2, std::int64_t { nativeLanguage })
+        .Bind(3, std::int64_t { direction });
+    return any.Step();
 }
 
 std::int64_t THistory::AnswerCount()

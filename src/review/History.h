@@ -70,6 +70,14 @@ inline constexpr int LeechFailures = 8;
 // The local calendar day of a time in milliseconds since 1970.
 TDay DayOfMs(std::int64_t unixMs);
 
+// A card's hash and what a due count reads of it, small: a long list reads a million.
+struct TScannedCard {
+    std::int64_t Hash;
+    double Stability;
+    std::int32_t LastReview, Due; // days
+    TCardState State;
+};
+
 class THistory {
 public:
     // The database in the user's data folder: the folder of the recovery copies under
@@ -106,7 +114,16 @@ public:
     // The memory of each distinct card of an index, in the order of its Keys(): a list's due count
     // needs them in no other. A plan needs no more than their state, due date, last review and
     // stability (dueOnly): half the columns, read faster.
-    std::vector<std::optional<TMemory>> KeyMemories(const TCardIndex& index, bool dueOnly = false);
+    // A due count's rows may have been read ahead by ScanCards (scanned), while the index was made.
+    std::vector<std::optional<TMemory>> KeyMemories(
+        const TCardIndex& index, bool dueOnly = false, const std::vector<TScannedCard>* scanned = nullptr);
+    // Whether reading every card of a group beats looking up this many keys one by one.
+    bool ScanPays(std::size_t keys);
+    // Every card of these languages and direction in the order of their hashes with what a due count
+    // reads of it, on a connection of its own: safe beside another thread using this history, so a
+    // long list's cards are read while its index is still being made. Nothing when it cannot be read.
+    std::optional<std::vector<TScannedCard>> ScanCards(
+        std::uint16_t foreignLanguage, std::uint16_t nativeLanguage, std::uint8_t direction) const;
     // Commits the answer before it returns; schedules it unless it is practice (a second answer the
     // same day, or a repeat of a card failed this session). Returns the memory after it.
     TMemory RecordAnswer(const TCardKey& key, bool correct, bool hintUsed, std::int64_t unixMs,
@@ -130,6 +147,8 @@ public:
     std::vector<TCardFailures> FailedCards(int minimum);
     // Cards answered for the first time that day (across sessions, lists and directions).
     int NewCardsOn(TDay day);
+    // Whether any card of these languages in this direction was ever answered.
+    bool HasCards(std::uint16_t foreignLanguage, std::uint16_t nativeLanguage, std::uint8_t direction);
     // Answers recorded in all.
     std::int64_t AnswerCount();
 

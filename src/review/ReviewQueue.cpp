@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <future>
+#include <set>
 #include <stdexcept>
 #include <tuple>
 #include <utility>
@@ -47,15 +49,28 @@ std::vector<bool> FailedEntries(const TCardIndex& cards, const std::vector<TCard
     return entries;
 }
 
+// Lists this long have their cards read ahead.
+constexpr std::size_t ReadAheadFrom = 1 << 15;
+
 // The due cards in order only when asked for: a count needs none.
 void PlanDirection(TReviewPlan& plan, const TCardTexts& texts, THistory& history, std::uint8_t direction,
     const std::vector<TCardKey>& failed, TDay today, const TSchedulerParameters& p, bool ordered,
     std::vector<std::pair<double, TReviewPlan::TPlanned>>& due)
 {
+    // A long list's cards are read from the history on a second processor while its keys are made.
+    std::future<std::optional<std::vector<TScannedCard>>> reading;
+    if (texts.Count() >= ReadAheadFrom && history.ScanPays(texts.Count()))
+        reading = std::async(std::launch::async,
+            [&history, foreign = PrimaryLanguage(texts.ForeignLangID()),
+                native = PrimaryLanguage(texts.NativeLangID()),
+                direction] { return history.ScanCards(foreign, native, direction); });
     // Items of one card: the first one stands for it.
     const TCardIndex cards(texts, direction);
     plan.Items = cards.Size();
-    const std::vector<std::optional<TMemory>> memories = history.KeyMemories(cards, true);
+    const std::vector<std::optional<TMemory>> memories = [&] {
+        const auto read = reading.valid() ? reading.get() : std::nullopt;
+        return history.KeyMemories(cards, true, read ? &*read : nullptr);
+    }();
     const std::vector<bool> again = FailedEntries(cards, failed);
     for (std::size_t k = 0; k < memories.size(); ++k) {
         const TReviewPlan::TPlanned card { static_cast<int>(cards.Keys()[k].Card), direction };
@@ -155,6 +170,24 @@ TDueCounts& TDueCounts::operator+=(const TDueCounts& other)
 TDueCounts CountDue(const TCardTexts& texts, THistory& history, std::uint8_t direction, TDay today,
     int newPerDay, const TSchedulerParameters& p)
 {
+    // A direction never answered has new cards alone (nothing failed, nothing remembered): how many
+    // the allowance lets in needs only whether there are more distinct ones, not every card's key.
+    if (direction < BothDirections
+        && !history.HasCards(
+            PrimaryLanguage(texts.ForeignLangID()), PrimaryLanguage(texts.NativeLangID()), direction)) {
+        TDueCounts counts;
+        const int allowance = std::max(0, newPerDay - history.NewCardsOn(today));
+        std::set<std::pair<std::string, std::string>> distinct;
+        for (std::size_t i = 0; i < texts.Count() && distinct.size() <= static_cast<std::size_t>(allowance);
+             ++i) {
+            TCardKey key = texts.KeyOf(i, direction);
+            distinct.emplace(std::move(key.Word), std::move(key.Translations));
+        }
+        counts.New = std::min(allowance, static_cast<int>(distinct.size()));
+        if (static_cast<int>(distinct.size()) > allowance)
+            counts.Next = today + 1;
+        return counts;
+    }
     return CountsOf(MakePlan(texts, history, direction, today, newPerDay, p, false), today);
 }
 

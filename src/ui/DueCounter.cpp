@@ -129,6 +129,7 @@ void TDueCounter::CountDocument(std::function<const TVocabFile&()> document, con
     Copying_ = std::make_shared<TCardTextsCopy>(Document_());
     CopyQuestion_ = question;
     CopyTimer_->start();
+    emit Copying(true);
 }
 
 void TDueCounter::CopySlice()
@@ -143,6 +144,7 @@ void TDueCounter::CopySlice()
         if (clock.elapsed() >= CopySliceMs)
             return;
     CopyTimer_->stop();
+    emit Copying(false);
     const std::uint64_t revision = Copying_->Revision();
     Start({ std::exchange(Copying_, nullptr), std::string(), CopyQuestion_, revision, Key_ });
 }

@@ -73,6 +73,8 @@ signals:
     void Counted(const TDueAnswer& answer);
     // The plan of the last count is made (after Counted).
     void Planned();
+    // The document is being copied between the window's events (true), or no longer (false).
+    void Copying(bool copying);
 
 private:
     struct TJob {

@@ -38,6 +38,9 @@ public:
     bool Dragging() const { return DragState_ == dsActive; }
     // Items whose widths are still measured in the background.
     bool MeasuringWidths() const;
+    // Background measuring waits while held: the window's turns go to work the learner waits for
+    // (the due count's copy of the list), and a column widening later costs nothing.
+    void HoldMeasuring(bool hold) { MeasuringHeld_ = hold; }
     int RowHeight() const { return RowHeight_; }
     int TopRow() const;
     // Rows fully visible in the grid.
@@ -101,4 +104,5 @@ private:
     QTimer* MeasureTimer_ = nullptr;
     int MeasureFrom_ = 0; // the first item the background measuring has not looked at
     int WidestRow_ = 0;
+    bool MeasuringHeld_ = false;
 };

@@ -95,6 +95,8 @@ void TVocabGrid::UpdateColumnWidth()
 
 void TVocabGrid::MeasureSlice()
 {
+    if (MeasuringHeld_)
+        return;
     const TVocabFile& document = Session_.Document();
     const TVocabItemList& items = document.ItemList();
     const int count = document.Count();

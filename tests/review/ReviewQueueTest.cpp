@@ -8,8 +8,10 @@
 #include "review/Card.h"
 #include "review/ReviewSupport.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
@@ -189,6 +191,39 @@ TEST_F(ReviewQueueTest, ALongListsCardsAreInHashOrderWithEqualKeysJoined)
         ASSERT_EQ(cards.First()[i], i % 50000) << i;
 }
 
+// A long list's cards read ahead on a connection of their own are merged as those read in step:
+// duplicates, cards of other lists and of the other direction, cards never answered.
+TEST_F(ReviewQueueTest, CardsReadAheadGiveTheMemoriesReadInStep)
+{
+    TVocabFile doc, other;
+    FillPairs(doc, { { "a", "1" }, { "b", "2" }, { "a", "1" }, { "c", "3" }, { "d", "4" } });
+    FillPairs(other, { { "z", "9" } });
+    Answer(doc, 0, Day0 - 3);
+    Answer(doc, 3, Day0 - 9);
+    Answer(other, 0, Day0 - 1);
+    History.RecordAnswer(CardKeyOf(doc, doc.Items(1), 1), false, false, NoonOf(Day0), 10, P, false);
+    const TCardIndex cards(doc, 0);
+    const auto read = History.ScanCards(7, 9, 0);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->size(), 3u);
+    const auto memories = History.KeyMemories(cards, true, &*read);
+    EXPECT_EQ(
+        std::count_if(memories.begin(), memories.end(), [](const auto& m) { return m.has_value(); }), 2);
+    const auto inStep = History.KeyMemories(cards, true);
+    ASSERT_EQ(memories.size(), inStep.size());
+    for (std::size_t k = 0; k < memories.size(); ++k) {
+        ASSERT_EQ(memories[k].has_value(), inStep[k].has_value()) << k;
+        if (memories[k]) {
+            EXPECT_TRUE(memories[k]->Due == inStep[k]->Due && memories[k]->LastReview == inStep[k]->LastReview
+                && memories[k]->Stability == inStep[k]->Stability && memories[k]->State == inStep[k]->State)
+                << k;
+        }
+    }
+    // A history gone from its place has nothing to read ahead.
+    std::filesystem::remove(History.Path());
+    EXPECT_FALSE(History.ScanCards(7, 9, 0));
+}
+
 TEST_F(ReviewQueueTest, DueLowestRecallFirstThenNewThenTheFailedUntilRight)
 {
     TVocabFile doc;
@@ -279,6 +314,37 @@ TEST_F(ReviewQueueTest, OnDayKeepsTheLocalTimeOfDay)
 }
 
 } // namespace
+
+// A direction never answered is counted without keying every card: as its plan would count it,
+// duplicates one card, the allowance shared with what the other direction took today.
+TEST_F(ReviewQueueTest, ADirectionNeverAnsweredCountsAsItsPlanWould)
+{
+    const struct {
+        std::vector<std::pair<std::string, std::string>> Pairs;
+        int NewPerDay;
+        bool AnsweredToday; // the first item, into the other direction
+    } cases[] = {
+        { {}, 20, false },
+        { { { "a", "1" }, { "a", "1" }, { "b", "2" } }, 2, false },
+        { { { "a", "1" }, { "a", "1" }, { "b", "2" } }, 1, false },
+        { { { "a", "1" }, { "a", "1" }, { "b", "2" } }, 3, true },
+        { { { "a", "1" }, { "a", "2" }, { "b", "1" } }, 3, true },
+        { { { "a", "1" }, { "b", "2" } }, 1, true },
+        { { { "a", "1" }, { "a", "1" }, { "a", "1" } }, 0, false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Pairs.size() * 10 + static_cast<std::size_t>(c.NewPerDay));
+        TTempDir dir;
+        THistory history(dir.File("h/history.sqlite"));
+        TVocabFile doc;
+        FillPairs(doc, c.Pairs);
+        if (c.AnsweredToday)
+            history.RecordAnswer(CardKeyOf(doc, doc.Items(0), 0), true, false, NoonOf(Day0), 10, P, false);
+        ASSERT_FALSE(history.HasCards(7, 9, 1));
+        EXPECT_EQ(CountDue(doc, history, 1, Day0, c.NewPerDay, P),
+            CountsOf(PlanReview(doc, history, 1, Day0, c.NewPerDay, P), Day0));
+    }
+}
 
 TEST_F(ReviewQueueTest, APlanMadeAheadOnACopyAsksWhatTheListWouldAsk)
 {

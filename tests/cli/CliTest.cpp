@@ -271,15 +271,11 @@ TEST_F(CliTest, NoCommandReplacesAReadOnlyFileNorExportsOverTheList)
     std::filesystem::permissions(List, readOnly);
     std::filesystem::permissions(target, readOnly);
     const std::string before = ReadBytes(List);
-    const std::pair<TCliResult, std::string> refusals[] = {
-        { Cli({ "add", List, "Apfel", "apple" }), List },
-        { Cli({ "reset", List }), List },
-        { Cli({ "sort", List }), List },
-        { Cli({ "shuffle", List }), List },
+    const std::pair<TCliResult, std::string> refusals[] = { { Cli({ "add", List, "Apfel", "apple" }), List },
+        { Cli({ "reset", List }), List }, { Cli({ "sort", List }), List }, { Cli({ "shuffle", List }), List },
         { Cli({ "import", List, Dir.File("cols.txt") }), List },
         { Cli({ "export", List, target, "--format", "utf8-tab" }), target },
-        { Cli({ "export", List, target, "--format", "vmr" }), target },
-    };
+        { Cli({ "export", List, target, "--format", "vmr" }), target } };
     std::filesystem::permissions(List, std::filesystem::perms::owner_all);
     FailsWith(1, { "export", List, List, "--format", "html" }, "the list's own file");
     for (const auto& [r, name] : refusals) {

@@ -61,14 +61,12 @@ TEST_F(DrillTest, TypedTestToTheEndSavesTheProgress)
         "Totals: 2 answered, 1 right; 1 of 1 words learnt (100%)." };
     EXPECT_EQ(run.Lines, expected);
     const auto doc = Saved();
-    EXPECT_EQ(doc->Attempts(), 2);
-    EXPECT_EQ(doc->Successes(), 1);
-    EXPECT_TRUE(doc->Items(0).Learnt());
+    EXPECT_EQ(std::tuple(doc->Attempts(), doc->Successes(), doc->Items(0).Learnt()), std::tuple(2, 1, true));
     // All learnt at the start: the file is left alone.
     const std::string bytes = ReadBytes(List);
     const TCliResult again = Drill("dog\n");
-    EXPECT_EQ(again.Status, 0);
-    EXPECT_EQ(again.Lines[0], "You have learnt all the vocabulary in list.vmr.");
+    EXPECT_EQ(std::pair(again.Status, again.Lines[0]),
+        std::pair(0, std::string("You have learnt all the vocabulary in list.vmr.")));
     EXPECT_EQ(ReadBytes(List), bytes);
 }
 
@@ -108,9 +106,7 @@ TEST_F(DrillTest, HintsTheDisallowHintsRuleAndTestedNotes)
     const std::vector<std::string> start
         = { "Q: Haus", "Hint: hou", "Hint: h", "Hint: hous", "Right! house" };
     EXPECT_EQ(std::vector<std::string>(run.Lines.begin(), run.Lines.begin() + 5), start);
-    const auto doc = Saved();
-    EXPECT_EQ(doc->Successes(), 0);
-    EXPECT_FALSE(doc->Items(0).Learnt());
+    EXPECT_EQ(std::pair(Saved()->Successes(), Saved()->Items(0).Learnt()), std::pair(0, false));
     // Multiple choice has no field to hint.
     run = Drill(":hint x\n:stop\n", { "--multiple-choice" });
     EXPECT_EQ(run.Err, "Command unavailable.\n");
@@ -203,12 +199,9 @@ TEST_F(DrillTest, SeedRepeatsTheTestAndFlagsChangeTheJudging)
 TEST_F(DrillTest, TextsAreUtf8InBothDirectionsOfACyrillicList)
 {
     MakeList({ { "собака", "", "dog" } }, Russian, English);
-    TCliResult run = Drill("сабака\n:hint со\n:stop\n", { "--into", "foreign" });
-    EXPECT_EQ(run.Lines[0], "Q: dog");
-    EXPECT_EQ(run.Lines[1], "Wrong! собака");
-    EXPECT_EQ(run.Lines[3], "Hint: соб");
-    run = Drill("dog\n");
-    EXPECT_EQ(run.Lines[0], "Q: собака");
+    const TCliResult run = Drill("сабака\n:hint со\n:stop\n", { "--into", "foreign" });
+    EXPECT_EQ(std::tuple(run.Lines[0], run.Lines[1], run.Lines[3], Drill("dog\n").Lines[0]),
+        std::tuple("Q: dog", "Wrong! собака", "Hint: соб", "Q: собака"));
 }
 
 TEST_F(DrillTest, PromptsColoursAndMarkingOnlyOnATerminal)
@@ -230,17 +223,13 @@ TEST_F(DrillTest, PromptsColoursAndMarkingOnlyOnATerminal)
 
 TEST_F(DrillTest, FailuresAndBadUsage)
 {
-    const std::pair<const char*, std::vector<std::string>> cases[] = {
-        { "no file", {} },
-        { "two files", { "a.vmr", "b.vmr" } },
-        { "unknown option", { "--fast" } },
-        { "bad direction", { "--into", "sideways" } },
-        { "too few choices", { "--choices", "2" } },
-        { "penalty without value", { "--penalty" } },
-        { "side flags out of range", { "--native-flags", "0x40" } },
-        { "English flags with side bits", { "--english-flags", "0x41" } },
-        { "negative seed", { "--seed", "-1" } },
-    };
+    const std::pair<const char*, std::vector<std::string>> cases[]
+        = { { "no file", {} }, { "two files", { "a.vmr", "b.vmr" } }, { "unknown option", { "--fast" } },
+              { "bad direction", { "--into", "sideways" } }, { "too few choices", { "--choices", "2" } },
+              { "penalty without value", { "--penalty" } },
+              { "side flags out of range", { "--native-flags", "0x40" } },
+              { "English flags with side bits", { "--english-flags", "0x41" } },
+              { "negative seed", { "--seed", "-1" } } };
     MakeList({ { "der Hund", "", "dog" } });
     for (auto [name, args] : cases) {
         SCOPED_TRACE(name);
@@ -257,9 +246,8 @@ TEST_F(DrillTest, FailuresAndBadUsage)
     std::filesystem::permissions(
         List, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
     const TCliResult readOnly = ::Drill({ List }, "dog\n");
-    EXPECT_EQ(readOnly.Status, 1);
-    EXPECT_NE(readOnly.Err.find("read-only"), std::string::npos);
-    EXPECT_EQ(readOnly.Out.find("Q: "), std::string::npos);
+    EXPECT_TRUE(readOnly.Status == 1 && Contains(readOnly.Err, "read-only") && !Contains(readOnly.Out, "Q: "))
+        << readOnly.Err;
     // The command is reachable through the command line.
     EXPECT_EQ(Cli({ "test", Dir.File("missing.vmr") }).Status, 1);
 }

@@ -85,8 +85,7 @@ TEST_F(ReviewCommandsTest, BadUsageUnusableFilesAndADamagedHistoryAreRefused)
         std::vector<std::string> Args;
         int Status;
         const char* Message;
-    } cases[] = {
-        { { "due", "LIST", "--today", "2024-02-30" }, 2, "--today" },
+    } cases[] = { { { "due", "LIST", "--today", "2024-02-30" }, 2, "--today" },
         { { "due", "LIST", "--today", "31.03.2024" }, 2, "--today" },
         { { "due", "LIST", "--into", "sideways" }, 2, "--into" },
         { { "due", "LIST", "--retention", "0.9" }, 2, "--retention" },
@@ -96,13 +95,10 @@ TEST_F(ReviewCommandsTest, BadUsageUnusableFilesAndADamagedHistoryAreRefused)
         { { "history", "import", "LIST", "--retention", "0.9x" }, 2, "--retention" },
         { { "due", "LIST", "--new-per-day", "-1" }, 2, "--new-per-day" },
         { { "due", "LIST", "--new-per-day", "10000" }, 2, "--new-per-day" },
-        { { "due", "LIST", "--wait", "3" }, 2, "--wait" },
-        { { "due", "LIST", "OTHER" }, 2, "Usage" },
-        { { "due", "MISSING" }, 1, "MISSING" },
-        { { "history", "export" }, 2, "Usage" },
+        { { "due", "LIST", "--wait", "3" }, 2, "--wait" }, { { "due", "LIST", "OTHER" }, 2, "Usage" },
+        { { "due", "MISSING" }, 1, "MISSING" }, { { "history", "export" }, 2, "Usage" },
         { { "history", "delete", "OUT" }, 2, "Usage" },
-        { { "history", "import", "MISSING" }, 1, "MISSING" },
-    };
+        { { "history", "import", "MISSING" }, 1, "MISSING" } };
     for (const auto& c : cases) {
         std::vector<std::string> args = c.Args;
         for (auto& a : args)

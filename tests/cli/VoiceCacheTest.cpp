@@ -35,16 +35,11 @@ TEST(VoiceCache, TextRoundTripsAndDamageOrAnotherServiceIsRefused)
     const struct {
         const char* Name;
         std::string Text;
-    } refused[] = {
-        { "another service", VoiceCacheText("modules espeak-ng festival", voices) },
+    } refused[] = { { "another service", VoiceCacheText("modules espeak-ng festival", voices) },
         { "another format", "velmoria-voices 2\n" + Key + "\nGerman\tde\n" },
-        { "cut short", text.substr(0, text.size() - 1) },
-        { "no key", "velmoria-voices 1\n" },
-        { "empty", "" },
-        { "no tab", head + "German de\n" },
-        { "no name", head + "\tde\n" },
-        { "no locale", head + "German\t\n" },
-    };
+        { "cut short", text.substr(0, text.size() - 1) }, { "no key", "velmoria-voices 1\n" },
+        { "empty", "" }, { "no tab", head + "German de\n" }, { "no name", head + "\tde\n" },
+        { "no locale", head + "German\t\n" } };
     for (const auto& row : refused) {
         SCOPED_TRACE(row.Name);
         EXPECT_FALSE(ReadVoiceCacheText(row.Text, Key));

@@ -32,18 +32,12 @@ TEST(CharEntryTest, AccentComposition)
         std::vector<std::u16string> Keys;
         std::u16string Typed;
         int PendingAfter;
-    } cases[] = {
-        { { u"^'", u"e", u"e" }, u"ée", 0 },
-        { { u"^^", u"o", u"^,", u"c" }, u"ôç", 0 },
-        { { u"^'", u"x" }, u"x", 0 },
-        { { u"^&", u"S", u"^&", u"s", u"^&", u"O", u"^:", u"Y" }, u"ßßŒŸ", 0 },
+    } cases[] = { { { u"^'", u"e", u"e" }, u"ée", 0 }, { { u"^^", u"o", u"^,", u"c" }, u"ôç", 0 },
+        { { u"^'", u"x" }, u"x", 0 }, { { u"^&", u"S", u"^&", u"s", u"^&", u"O", u"^:", u"Y" }, u"ßßŒŸ", 0 },
         { { u"^`", u"U", u"^~", u"O", u"^@", u"A", u"^/", u"O" }, u"ÙÕÅØ", 0 },
         { { u"^'", u"^?", u"E" }, u"|É", 0 }, // Shift between sign and letter
-        { { u"^'", u"^`", u"e" }, u"è", 0 },
-        { { u"^'", u"^c", u"e" }, u"|e", 0 },
-        { { u"^'", u"\r", u"e" }, u"\re", 0 },
-        { { u"^:" }, u"", 3 },
-    };
+        { { u"^'", u"^`", u"e" }, u"è", 0 }, { { u"^'", u"^c", u"e" }, u"|e", 0 },
+        { { u"^'", u"\r", u"e" }, u"\re", 0 }, { { u"^:" }, u"", 3 } };
     for (const auto& c : cases) {
         TAccentComposer composer;
         EXPECT_EQ(Type(composer, c.Keys), c.Typed) << std::string(c.Typed.begin(), c.Typed.end());
@@ -118,15 +112,11 @@ TEST(CharEntryTest, PickerCellsMovesAndPlacement)
     const struct {
         TScreenRect Box, Work;
         TScreenPoint At;
-    } places[] = {
-        { { 100, 100, 200, 20 }, work, { 100, 120 } },
-        { { 900, 100, 200, 20 }, work, { 800, 120 } },
-        { { -50, 100, 200, 20 }, work, { 0, 120 } },
-        { { 100, 600, 200, 20 }, work, { 100, 450 } },
-        { { 100, 530, 200, 20 }, work, { 100, 550 } },
-        { { 100, -40, 200, 20 }, work, { 100, 0 } },
-        { { 1010, 690, 100, 20 }, { 1000, 30, 800, 670 }, { 1010, 540 } },
-    };
+    } places[]
+        = { { { 100, 100, 200, 20 }, work, { 100, 120 } }, { { 900, 100, 200, 20 }, work, { 800, 120 } },
+              { { -50, 100, 200, 20 }, work, { 0, 120 } }, { { 100, 600, 200, 20 }, work, { 100, 450 } },
+              { { 100, 530, 200, 20 }, work, { 100, 550 } }, { { 100, -40, 200, 20 }, work, { 100, 0 } },
+              { { 1010, 690, 100, 20 }, { 1000, 30, 800, 670 }, { 1010, 540 } } };
     for (const auto& c : places)
         EXPECT_EQ(PlacePicker(c.Box, 200, 150, c.Work), c.At) << c.Box.Left << "," << c.Box.Top;
 }

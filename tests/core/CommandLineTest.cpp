@@ -9,17 +9,12 @@ TEST(CommandLine, SwitchesAndFileNames)
         TStartAction action;
         const char* file;
     };
-    const Case cases[] = {
-        { {}, saShow, "" },
-        { { "list.vmr" }, saShow, "list.vmr" },
-        { { "/t", "list.vmr" }, saTest, "list.vmr" },
-        { { "/P", "list.vmr" }, saPrint, "list.vmr" },
+    const Case cases[] = { { {}, saShow, "" }, { { "list.vmr" }, saShow, "list.vmr" },
+        { { "/t", "list.vmr" }, saTest, "list.vmr" }, { { "/P", "list.vmr" }, saPrint, "list.vmr" },
         { { "/r", "a b.vmr", "extra" }, saReset, "a b.vmr" },
         // A switch alone is taken as the file name, so opening it fails and says so.
-        { { "/r" }, saReset, "/r" },
-        { { "/x", "list.vmr" }, saShow, "/x" },
-        { { "-t", "list.vmr" }, saShow, "-t" },
-    };
+        { { "/r" }, saReset, "/r" }, { { "/x", "list.vmr" }, saShow, "/x" },
+        { { "-t", "list.vmr" }, saShow, "-t" } };
     for (const auto& c : cases) {
         const auto line = ParseCommandLine(c.args);
         EXPECT_EQ(line.Action, c.action) << (c.args.empty() ? "" : c.args[0]);

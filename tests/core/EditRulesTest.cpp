@@ -195,10 +195,10 @@ TEST(SortingMarker, ReadAndShow)
         EXPECT_EQ(ExtractSortingMarker(read), position) << typed;
         EXPECT_EQ(read, text) << typed;
     }
-    EXPECT_EQ(InsertSortingMarker("la maison", 3, false), "la @maison");
-    EXPECT_EQ(InsertSortingMarker("maison", 0, true), "@maison");
-    EXPECT_EQ(InsertSortingMarker("maison", 0, false), "maison");
-    EXPECT_EQ(InsertSortingMarker("ab", 10, false), "ab@");
+    EXPECT_EQ(
+        (std::vector { InsertSortingMarker("la maison", 3, false), InsertSortingMarker("maison", 0, true),
+            InsertSortingMarker("maison", 0, false), InsertSortingMarker("ab", 10, false) }),
+        (std::vector<std::string> { "la @maison", "@maison", "maison", "ab@" }));
     std::string scratch; // a text file's marker: an "@" of the text comes after it, the text kept whole
     for (const auto& [text, position, written] :
         { std::tuple<const char*, int, const char*> { "ab", 9, "ab@" }, { "ab", -1, "ab" },

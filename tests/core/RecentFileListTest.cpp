@@ -14,9 +14,7 @@ TEST(RecentFileList, AddMovesToFrontDropsTheOldestAndLoadRaisesTheCapacity)
     for (const auto& [index, name] : { std::pair { 0, "/f6" }, { 1, "/f9" }, { 3, "/f7" }, { 4, "/f5" } })
         EXPECT_EQ(list[index], name) << index;
     list.Add("/f10");
-    EXPECT_EQ(list.Count(), 9);
-    EXPECT_EQ(list[0], "/f10");
-    EXPECT_EQ(list[8], "/f2"); // /f1 was the oldest
+    EXPECT_EQ(std::tuple(list.Count(), list[0], list[8]), std::tuple(9, "/f10", "/f2")); // /f1 was the oldest
 
     // Two names in different case are two files on a case-sensitive file system.
     list.Add("/home/a/List.vmr");
@@ -29,13 +27,10 @@ TEST(RecentFileList, AddMovesToFrontDropsTheOldestAndLoadRaisesTheCapacity)
     TRecentFileList loaded(9);
     for (int i = 0; i < 12; ++i)
         loaded.Load("/f" + std::to_string(i));
-    EXPECT_EQ(loaded.Count(), 12);
-    EXPECT_EQ(loaded.Capacity(), 12);
-    EXPECT_EQ(loaded[0], "/f0");
-    EXPECT_EQ(loaded[11], "/f11");
+    EXPECT_EQ(std::tuple(loaded.Count(), loaded.Capacity(), loaded[0], loaded[11]),
+        std::tuple(12, 12, "/f0", "/f11"));
     loaded.Add("/new");
-    EXPECT_EQ(loaded.Count(), 12);
-    EXPECT_EQ(loaded[0], "/new");
+    EXPECT_EQ(std::tuple(loaded.Count(), loaded[0]), std::tuple(12, "/new"));
     TRecentFileList none(0);
     none.Add("/f");
     EXPECT_EQ(none.Count(), 0) << "no room, nothing kept";

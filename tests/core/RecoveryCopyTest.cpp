@@ -112,15 +112,12 @@ TEST(RecoveryCopy, CopiesFollowChangesAtADistance)
     const struct {
         const char* Case;
         std::int64_t Now, FirstChange, LastChange, LastCopy, Delay;
-    } cases[] = {
-        { "quiet after one change", 100, 100, 100, -1, 2000 },
+    } cases[] = { { "quiet after one change", 100, 100, 100, -1, 2000 },
         { "the quiet time has passed", 2100, 100, 100, -1, 0 },
         { "each change starts it again", 1500, 0, 1500, -1, 2000 },
-        { "never waits past the longest wait", 4500, 0, 4500, -1, 500 },
-        { "overdue", 9000, 0, 8000, -1, 0 },
+        { "never waits past the longest wait", 4500, 0, 4500, -1, 500 }, { "overdue", 9000, 0, 8000, -1, 0 },
         { "not sooner than a second after the last copy", 3000, 0, 100, 2500, 500 },
-        { "an old copy does not hold it back", 3000, 0, 100, 100, 0 },
-    };
+        { "an old copy does not hold it back", 3000, 0, 100, 100, 0 } };
     for (const auto& c : cases)
         EXPECT_EQ(RecoveryDelayMs(c.Now, c.FirstChange, c.LastChange, c.LastCopy), c.Delay) << c.Case;
 }
@@ -175,17 +172,14 @@ TEST(FileStamp, AReloadKeepsTheCurrentItemWhereItCan)
         TWords After;
         std::int32_t Index;
         std::int32_t Expected;
-    } cases[] = {
-        { "the same list", words, 2, 2 },
+    } cases[] = { { "the same list", words, 2, 2 },
         { "items inserted before it", { "x", "y", "a", "b", "c", "d", "e" }, 2, 4 },
         { "the first item, moved", { "x", "a", "b", "c", "d", "e" }, 0, 1 },
         { "items deleted before it", { "b", "c", "d", "e" }, 2, 1 },
         { "of two equal items the nearer", { "c", "x", "y", "c", "z" }, 2, 3 },
         { "the item itself is gone", { "a", "b", "d", "e" }, 2, 2 },
-        { "the list got shorter than the position", { "x", "y" }, 4, 1 },
-        { "no current item", words, -1, 0 },
-        { "the list is empty now", {}, 2, -1 },
-    };
+        { "the list got shorter than the position", { "x", "y" }, 4, 1 }, { "no current item", words, -1, 0 },
+        { "the list is empty now", {}, 2, -1 } };
     TVocabFile before;
     FillWords(before, words);
     for (const auto& c : cases) {

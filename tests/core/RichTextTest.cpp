@@ -40,9 +40,7 @@ TEST(RichText, ReadsTheSubsetAndSkipsTheRest)
     const struct {
         const char* Rtf;
         TRichText Expected;
-    } cases[] = {
-        { "", {} },
-        { "plain", Runs({ { u"plain" } }) },
+    } cases[] = { { "", {} }, { "plain", Runs({ { u"plain" } }) },
         { "{\\b bold} and \\i italic\\i0  end", Runs({ { u"*bold", u" and ", u"/italic", u" end" } }) },
         { "\\b\\i both\\plain  none", Runs({ { u"*/both", u" none" } }) },
         { "\\b1 on\\b0 off", Runs({ { u"*on", u"off" } }) },
@@ -60,13 +58,9 @@ TEST(RichText, ReadsTheSubsetAndSkipsTheRest)
         { "\\unknown42 \\foo-7 x\\- y", Runs({ { u"x y" } }) },
         { "{\\*\\bad {nested} group}shown", Runs({ { u"shown" } }) },
         // Damaged input: stray braces, cut-off escapes, a parameter too long to hold.
-        { "}}}x{{{\\b y", Runs({ { u"x", u"*y" } }) },
-        { "end\\", Runs({ { u"end" } }) },
-        { "\\'4", Runs({ { u"4" } }) },
-        { "\\'zz", Runs({ { u"zz" } }) },
-        { "\\b99999999999999999999 x", Runs({ { u"*x" } }) },
-        { "\r\nline\n", Runs({ { u"line" } }) },
-    };
+        { "}}}x{{{\\b y", Runs({ { u"x", u"*y" } }) }, { "end\\", Runs({ { u"end" } }) },
+        { "\\'4", Runs({ { u"4" } }) }, { "\\'zz", Runs({ { u"zz" } }) },
+        { "\\b99999999999999999999 x", Runs({ { u"*x" } }) }, { "\r\nline\n", Runs({ { u"line" } }) } };
     for (const auto& c : cases)
         EXPECT_EQ(ReadRichText(c.Rtf), c.Expected) << c.Rtf;
     // It survives deep nesting.

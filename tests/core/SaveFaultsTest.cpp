@@ -554,8 +554,7 @@ TEST_F(SaveFaults, AFileReplacedDuringTheSaveIsNotOverwrittenWhenTheCallerExpect
         bool HardLinked;
         std::function<void(const std::string&)> Meanwhile;
         bool Refused;
-    } cases[] = {
-        { "untouched", false, nullptr, false },
+    } cases[] = { { "untouched", false, nullptr, false },
         { "replaced", false,
             [](const std::string& name) {
                 WriteBytes(name + ".other", "theirs");
@@ -564,9 +563,7 @@ TEST_F(SaveFaults, AFileReplacedDuringTheSaveIsNotOverwrittenWhenTheCallerExpect
             true },
         { "rewritten", false, rewrite, true },
         { "deleted", false, [](const std::string& name) { fs::remove(name); }, false },
-        { "two names, untouched", true, nullptr, false },
-        { "two names, rewritten", true, rewrite, true },
-    };
+        { "two names, untouched", true, nullptr, false }, { "two names, rewritten", true, rewrite, true } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Case);
         Prepare("ours", c.HardLinked);

@@ -122,13 +122,11 @@ TEST_F(VocabFileStorage, AFileCutAtAnyOffsetOrMissingFailsCleanly)
     EXPECT_TRUE(
         Contains(MessageOf<EFileError>([&] { Doc.LoadFromFile(Dir.File("missing.vmr")); }), "missing.vmr"));
     EXPECT_THROW(Doc.LoadFromFile(Dir.Path().string()), EFileError);
-    EXPECT_EQ(Doc.Count(), 3);
-    EXPECT_EQ(Doc.FileName(), Name);
+    EXPECT_EQ(std::tuple(Doc.Count(), Doc.FileName()), std::tuple(3, Name));
     // A file cut short fails with the read error after the file's name, emptying the document.
     WriteBytes(Name, Before.substr(0, Before.size() - 3));
     EXPECT_EQ(MessageOf<EFileError>([&] { Doc.LoadFromFile(Name); }), Name + "\n" + StreamReadError);
-    EXPECT_EQ(Doc.Count(), 0);
-    EXPECT_EQ(Doc.FileName(), "");
+    EXPECT_EQ(std::tuple(Doc.Count(), Doc.FileName()), std::tuple(0, std::string()));
 }
 
 // Bytes after the last item mean a damaged count: a save would drop the items it does not name.
@@ -147,22 +145,18 @@ TEST_F(VocabFileStorage, DamagedListsAreRefusedBeforeAllocatingAndLoadNothing)
         return EmptyFile.substr(0, 41) + std::string(count, 4) + std::string(20, '\0');
     };
     const auto magic = [](const char* text) { return std::string(text, 13) + EmptyFile.substr(13); };
-    const std::pair<const char*, std::string> cases[] = {
-        { "magic in capitals", magic("\x0CVELMORIA 2.3") },
+    const std::pair<const char*, std::string> cases[] = { { "magic in capitals", magic("\x0CVELMORIA 2.3") },
         { "magic of another length", magic("\x0BVelmoria 2.3") },
         { "another version", magic("\x0CVelmoria 2.4") },
-        { "magic in small letters", magic("\x0Cvelmoria 2.3") },
-        { "count lowered by one", withCount(2) },
-        { "count lowered to none", withCount(0) },
-        { "one byte appended", Before + '\0' },
+        { "magic in small letters", magic("\x0Cvelmoria 2.3") }, { "count lowered by one", withCount(2) },
+        { "count lowered to none", withCount(0) }, { "one byte appended", Before + '\0' },
         { "an item appended", Before + Before.substr(Before.size() - 20) },
         { "empty list with bytes after it", EmptyFile + "garbage" },
         { "negative count", emptyWithCount("\xFF\xFF\xFF\xFF") },
         { "count at the capacity limit", emptyWithCount("\x00\x00\x00\x08") },
         { "largest count", emptyWithCount("\xFF\xFF\xFF\x7F") },
         { "100 million items in 20 bytes", emptyWithCount("\x00\xE1\xF5\x05") },
-        { "one item more than the bytes hold", emptyWithCount("\x02\x00\x00\x00") },
-    };
+        { "one item more than the bytes hold", emptyWithCount("\x02\x00\x00\x00") } };
     for (const auto& [name, bytes] : cases) {
         SCOPED_TRACE(name);
         TVocabFile doc;
@@ -264,11 +258,9 @@ TEST_F(VocabFileStorage, SavingThroughALinkWritesTheFileItLeadsToAndKeepsTheLink
         WriteBytes(real, "old");
         const bool symbolic = fs::is_symlink(Dir.File(name));
         Doc.SaveToFile(Dir.File(name));
-        EXPECT_EQ(ReadBytes(real), Doc.SaveToBytes());
-        EXPECT_EQ(ReadBytes(Dir.File("hard.vmr")), Doc.SaveToBytes());
-        EXPECT_EQ(Doc.FileName(), Dir.File(name));
-        EXPECT_EQ(fs::is_symlink(Dir.File(name)), symbolic);
-        EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, perms);
+        EXPECT_EQ(std::tuple(ReadBytes(real), ReadBytes(Dir.File("hard.vmr")), Doc.FileName(),
+                      fs::is_symlink(Dir.File(name)), fs::status(real).permissions() & fs::perms::all),
+            std::tuple(Doc.SaveToBytes(), Doc.SaveToBytes(), Dir.File(name), symbolic, perms));
         EXPECT_EQ(FilesInFolder(), 7) << "temporary file left";
     }
     Doc.SaveToFile(Dir.File("ahead.vmr"));

@@ -209,10 +209,8 @@ TEST(VocabFileErrors, FailingChecksRaiseTheirMessageAndChangeNothing)
         doc.MarkSaved();
         const auto before = Pointers(doc);
         EXPECT_EQ(ErrorOf([&] { c.Action(doc); }), c.Message);
-        EXPECT_EQ(Pointers(doc), before);
-        EXPECT_EQ(doc.CurrentIndex(), c.Current);
-        EXPECT_EQ(History(doc), std::tuple(3, 3, 3, false));
-        EXPECT_EQ(doc.Attempts(), 0);
+        EXPECT_EQ(std::tuple(Pointers(doc), doc.CurrentIndex(), History(doc), doc.Attempts()),
+            std::tuple(before, c.Current, std::tuple(3, 3, 3, false), 0));
     }
 }
 
@@ -377,9 +375,9 @@ TEST(VocabFileTesting, RecordAnswerRules)
         doc.MarkSaved();
 
         doc.RecordAnswer(c.Correct, c.Max);
-        EXPECT_EQ(doc.CurrentItem().PenaltyPoints, c.ExpectedPoints);
-        EXPECT_EQ(doc.CurrentItem().LastAttempt, 2);
-        EXPECT_EQ(std::pair(doc.Attempts(), doc.Successes()), std::pair(2, c.Correct ? 1 : 0));
+        EXPECT_EQ(std::tuple(doc.CurrentItem().PenaltyPoints, doc.CurrentItem().LastAttempt, doc.Attempts(),
+                      doc.Successes()),
+            std::tuple(c.ExpectedPoints, 2, 2, c.Correct ? 1 : 0));
         EXPECT_EQ(History(doc), std::tuple(0, 0, -1, true)); // an answer empties the history
     }
 }

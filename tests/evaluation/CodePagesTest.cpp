@@ -95,19 +95,16 @@ TEST(CodePages, CharactersTheCodePageLacksBecomeQuestionMarks)
         std::u16string Text;
         std::string Expected;
         bool Lost;
-    } cases[] = {
-        { "CyrillicIn1252", 1252, u"a\u0416z", "a?z", true },
+    } cases[] = { { "CyrillicIn1252", 1252, u"a\u0416z", "a?z", true },
         { "LatinAccentIn1251", 1251, u"\u00E9", "?", true },
         { "QuestionMarkItselfIsNotALoss", 1252, u"?", "?", false },
         { "PairIsOneCharacter", 1252, u"x\U0001F600y", "x?y", true },
         { "LoneLeadSurrogate", 1252, u"x\xD83D", "x?", true },
         { "LoneTrailSurrogate", 1253, std::u16string(1, u'\xDE00') + u"y", "?y", true },
         { "TwoLeadSurrogates", 1252, std::u16string(2, u'\xD83D'), "??", true },
-        { "ReplacementChar", 1257, u"\uFFFD", "?", true },
-        { "Ascii", 1251, u"plain", "plain", false },
+        { "ReplacementChar", 1257, u"\uFFFD", "?", true }, { "Ascii", 1251, u"plain", "plain", false },
         { "Empty", 1250, u"", "", false },
-        { "Nul", 1252, std::u16string(2, u'\0'), std::string(2, '\0'), false },
-    };
+        { "Nul", 1252, std::u16string(2, u'\0'), std::string(2, '\0'), false } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         bool lost = !c.Lost;
@@ -129,17 +126,14 @@ TEST(CodePages, InvalidUtf8BecomesReplacementCharacters)
         std::string Bytes;
         std::u16string Expected;
     };
-    const Case cases[] = {
-        { "TruncatedAtEnd", "ab\xC3", u"ab\uFFFD" },
-        { "StrayContinuation", "\x80x", u"\uFFFDx" },
-        { "InvalidLead", "\xFF", u"\uFFFD" },
-        { "Overlong", "\xC0\xAF", u"\uFFFD\uFFFD" },
-        { "EncodedSurrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD" },
-        { "TruncatedThenValid", "\xE2\x82z", u"\uFFFDz" },
-        { "BeyondUnicode", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD" },
-        { "Valid4Byte", "\xF0\x9F\x98\x80", u"\U0001F600" },
-        { "ByteOrderMarkKept", "\xEF\xBB\xBFx", u"\uFEFFx" },
-    };
+    const Case cases[]
+        = { { "TruncatedAtEnd", "ab\xC3", u"ab\uFFFD" }, { "StrayContinuation", "\x80x", u"\uFFFDx" },
+              { "InvalidLead", "\xFF", u"\uFFFD" }, { "Overlong", "\xC0\xAF", u"\uFFFD\uFFFD" },
+              { "EncodedSurrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD" },
+              { "TruncatedThenValid", "\xE2\x82z", u"\uFFFDz" },
+              { "BeyondUnicode", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD" },
+              { "Valid4Byte", "\xF0\x9F\x98\x80", u"\U0001F600" },
+              { "ByteOrderMarkKept", "\xEF\xBB\xBFx", u"\uFEFFx" } };
     for (const auto& c : cases) {
         EXPECT_EQ(AnsiToWide(c.Bytes, CP_UTF8), c.Expected) << c.Name;
         bool lost = false;
@@ -178,10 +172,9 @@ TEST(CodePages, SupportedAndUnsupportedCodePages)
 {
     for (int codePage : { 1250, 1251, 1252, 1253, 1254, 1257, CP_UTF8 }) {
         EXPECT_TRUE(IsSupportedCodePage(codePage)) << codePage;
-        EXPECT_EQ(AnsiToWide("", codePage), u"");
-        EXPECT_EQ(WideToAnsi(u"", codePage), "");
-        EXPECT_EQ(AnsiToUtf8("", codePage), "");
-        EXPECT_EQ(Utf8ToAnsi("", codePage), "");
+        EXPECT_EQ(std::tuple(AnsiToWide("", codePage), WideToAnsi(u"", codePage), AnsiToUtf8("", codePage),
+                      Utf8ToAnsi("", codePage)),
+            std::tuple(u"", "", "", ""));
     }
     for (int codePage : { 0, 437, 1200, 1255, 1256, 1258, -1 }) {
         EXPECT_FALSE(IsSupportedCodePage(codePage)) << codePage;

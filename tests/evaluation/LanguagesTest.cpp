@@ -29,12 +29,10 @@ TEST(Languages, LookupIsExactWhileSameLanguageIgnoresSublanguage)
     EXPECT_EQ(FindLanguage(0x0409).Name, "English (United States)");
     EXPECT_EQ(PrimaryLanguage(0x0809), PrimaryLanguage(0x0409));
     const auto& unknown = FindLanguage(0x1234);
-    EXPECT_EQ(unknown.Name, "");
-    EXPECT_EQ(unknown.Code, "");
-    EXPECT_EQ(unknown.CodePage, 0);
-    EXPECT_EQ(LanguageCharset(0x1234), 0);
-    EXPECT_EQ(LanguageLocale(0x040A), "es_ES@collation=traditional");
-    EXPECT_EQ(LanguageLocale(0x1234), "root");
+    EXPECT_EQ(std::tuple(unknown.Name, unknown.Code, unknown.CodePage, LanguageCharset(0x1234)),
+        std::tuple("", "", 0, 0));
+    EXPECT_EQ(std::tuple(LanguageLocale(0x040A), LanguageLocale(0x1234)),
+        std::tuple(std::string("es_ES@collation=traditional"), std::string("root")));
     ASSERT_NE(FindLanguageByName("German (Standard)"), nullptr);
     EXPECT_EQ(FindLanguageByName("german (standard)")->Id, 0x0407);
     EXPECT_EQ(FindLanguageByName("Klingon"), nullptr);

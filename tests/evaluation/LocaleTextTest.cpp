@@ -96,16 +96,13 @@ TEST(LocaleTextCase, FoldingTonosAndLowerCase)
         const char* Folded; // CaseFoldLocale
         const char* WithoutTonos; // StripTonos
         bool Lower; // HasLowerCase
-    } cases[] = {
-        { Greek, "ΛΟΓΟΣ λόγος σς", "λογοσ λόγοσ σσ", "ΛΟΓΟΣ λογος σς", true },
+    } cases[] = { { Greek, "ΛΟΓΟΣ λόγος σς", "λογοσ λόγοσ σσ", "ΛΟΓΟΣ λογος σς", true },
         { Greek, "ΆΈΉΊΌΎΏ ΐΰ Ϊ", "άέήίόύώ ΐΰ ϊ", "ΑΕΗΙΟΥΩ ϊϋ Ϊ", true },
         { Greek, "Ο ΣΚΥΛΟΣ 1!", "ο σκυλοσ 1!", "Ο ΣΚΥΛΟΣ 1!", false },
         { German, "STRASSE ß Ä", "strasse ß ä", "STRASSE ß Ä", true },
         { German, "STRASSE Ä", "strasse ä", "STRASSE Ä", false },
-        { Turkish, "IĞDIR İ", "ığdır i", "IĞDIR İ", false },
-        { Russian, "ЁЛКА", "ёлка", "ЁЛКА", false },
-        { English, "Hello, WORLD", "hello, world", "Hello, WORLD", true },
-    };
+        { Turkish, "IĞDIR İ", "ığdır i", "IĞDIR İ", false }, { Russian, "ЁЛКА", "ёлка", "ЁЛКА", false },
+        { English, "Hello, WORLD", "hello, world", "Hello, WORLD", true } };
     for (const auto& c : cases) {
         EXPECT_EQ(Out(c.Lang, CaseFoldLocale(In(c.Lang, c.Text), c.Lang)), c.Folded) << c.Text;
         EXPECT_EQ(Out(c.Lang, StripTonos(In(c.Lang, c.Text), c.Lang)), c.WithoutTonos) << c.Text;

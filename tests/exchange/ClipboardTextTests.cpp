@@ -76,9 +76,8 @@ TEST(ClipboardText, PasteReadsOneItemPerLineBeforeTheCurrentItemAsOneStep)
         std::string Text;
         TItems Pasted;
         std::int32_t LostFields;
-    } cases[] = {
-        { "word and translations", "Haus\thouse\nBaum\ttree\n",
-            { { "Haus", "", "", "house" }, { "Baum", "", "", "tree" } }, 0 },
+    } cases[] = { { "word and translations", "Haus\thouse\nBaum\ttree\n",
+                      { { "Haus", "", "", "house" }, { "Baum", "", "", "tree" } }, 0 },
         { "four columns with empty cells, CR LF", "der Hund\tn.\t\tdog\r\ndie Katze\t\t\t\r\n",
             { { "der Hund", "n.", "", "dog" }, { "die Katze", "", "", "#Value?#" } }, 0 },
         { "word only, blank lines skipped", "Haus\n\n  Baum  ",
@@ -95,11 +94,9 @@ TEST(ClipboardText, PasteReadsOneItemPerLineBeforeTheCurrentItemAsOneStep)
         { "characters the code page lacks are replaced and counted",
             "\xCF\x83\xCE\xBA\xCF\x8D\xCE\xBB\xCE\xBF\xCF\x82\tdog\n\xE6\x97\xA5\t\xE4\xB8\xAD\n",
             { { "??????", "", "", "dog" }, { "?", "", "", "?" } }, 3 },
-        { "empty text is refused", "", {}, 0 },
-        { "blank lines are refused", "\n\r\n", {}, 0 },
+        { "empty text is refused", "", {}, 0 }, { "blank lines are refused", "\n\r\n", {}, 0 },
         { "empty cells are refused", "\t\t\t\n", {}, 0 },
-        { "a translation without a word is refused", " \thouse", {}, 0 },
-    };
+        { "a translation without a word is refused", " \thouse", {}, 0 } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         TVocabFile document;

@@ -193,10 +193,9 @@ TEST(MergeDocument, TakesOverTheItemsOfADocumentReadElsewhere)
     source.Items(0).PenaltyPoints = -1;
     EXPECT_EQ(target.MergeDocument(source), 2);
     EXPECT_EQ(Foreigns(target), (TWords { "one", "two", "three" }));
-    EXPECT_EQ(target.Items(1).SortingPosition, 1);
-    EXPECT_EQ(target.Items(1).PenaltyPoints, 0);
-    EXPECT_EQ(source.Count(), 0);
-    EXPECT_EQ(source.UndoCount(), 0);
+    EXPECT_EQ(std::tuple(target.Items(1).SortingPosition, target.Items(1).PenaltyPoints, source.Count(),
+                  source.UndoCount()),
+        std::tuple(1, 0, 0, 0));
     EXPECT_EQ(History(target), std::make_tuple(0, 0, -1, true));
     TVocabFile other;
     Fill(other, French, German, { { "x" } });

@@ -32,24 +32,21 @@ TEST(TextExport, ExactBytesOfEveryFormatAndOfAnEmptyDocument)
         TTextFormat Format;
         std::string Bytes;
         std::string Empty = "";
-    } cases[] = {
-        { tfTextComma,
-            "\"big, red\",,,large\r\n\"say \"\"hi\"\"\",v,,sagen\r\n"
-            "\xE4\xEE\xEC,n.,note,Haus\xFC\r\n  pad  ,,,\r\n" },
+    } cases[] = { { tfTextComma,
+                      "\"big, red\",,,large\r\n\"say \"\"hi\"\"\",v,,sagen\r\n"
+                      "\xE4\xEE\xEC,n.,note,Haus\xFC\r\n  pad  ,,,\r\n" },
         { tfTextTab,
             "big, red\t\t\tlarge\r\nsay \"hi\"\tv\t\tsagen\r\n"
             "\xE4\xEE\xEC\tn.\tnote\tHaus\xFC\r\n  pad  \t\t\t\r\n" },
         { tfUnicodeComma, "\xFF\xFE" + Utf16Le(commaText), "\xFF\xFE" },
         { tfUnicodeTab, "\xFF\xFE" + Utf16Le(tabText), "\xFF\xFE" },
-        { tfUtf8Comma, WideToAnsi(commaText, CP_UTF8) },
-        { tfUtf8Tab, WideToAnsi(tabText, CP_UTF8) },
+        { tfUtf8Comma, WideToAnsi(commaText, CP_UTF8) }, { tfUtf8Tab, WideToAnsi(tabText, CP_UTF8) },
         // A semicolon format quotes what holds a semicolon or a quote; a comma needs no quotes.
         { tfTextSemicolon,
             "big, red;;;large\r\n\"say \"\"hi\"\"\";v;;sagen\r\n"
             "\xE4\xEE\xEC;n.;note;Haus\xFC\r\n  pad  ;;;\r\n" },
         { tfUnicodeSemicolon, "\xFF\xFE" + Utf16Le(semicolonText), "\xFF\xFE" },
-        { tfUtf8Semicolon, WideToAnsi(semicolonText, CP_UTF8) },
-    };
+        { tfUtf8Semicolon, WideToAnsi(semicolonText, CP_UTF8) } };
     const TVocabFile empty;
     for (const auto& c : cases) {
         SCOPED_TRACE(TextFormatName(c.Format));

@@ -379,9 +379,7 @@ TEST(TextImport, DetectTextFormat)
         std::string Bytes;
         bool Cut; // the bytes are the beginning of a longer file
         TTextFormat Expected;
-    } cases[] = {
-        { "Empty", "", false, tfTextComma },
-        { "OneByte", "\t", false, tfTextComma },
+    } cases[] = { { "Empty", "", false, tfTextComma }, { "OneByte", "\t", false, tfTextComma },
         // A UTF-16 mark decides; the tab test then takes the byte order into account.
         { "Utf16LeMarkComma", "\xFF\xFE" + Utf16Le(u"a,b"), false, tfUnicodeComma },
         { "Utf16LeMarkTab", "\xFF\xFE" + Utf16Le(u"a\tb"), false, tfUnicodeTab },
@@ -399,8 +397,7 @@ TEST(TextImport, DetectTextFormat)
         { "StrayNulIsNoUtf16", std::string("abcdefgh,ijklmnopqrstuvwxyz\n\0x", 30), false, tfTextComma },
         { "NulsOnBothSides", std::string("a\0\0b\0c\0\0", 8), false, tfTextComma },
         // A tab anywhere, quoted or not, means tabs, as long as semicolons do not decide.
-        { "CommaLines", "a,b\nc,d", false, tfTextComma },
-        { "Tab", "a\tb", false, tfTextTab },
+        { "CommaLines", "a,b\nc,d", false, tfTextComma }, { "Tab", "a\tb", false, tfTextTab },
         { "QuotedTabInCommaFile", "\"a\tb\",c", false, tfTextTab },
         { "TabLateInWholeFile", ascii + "\t", false, tfTextTab },
         { "EightBitSharpS", "Stra\xDF,street", false, tfTextComma },
@@ -449,8 +446,7 @@ TEST(TextImport, DetectTextFormat)
         { "QuotedTabInSemicolonFile", "\"a\tb\";c\nd;e\n", false, tfTextSemicolon },
         { "TabFileWithSemicolons", "a;b\tc\nd;e\tf\n", false, tfTextTab },
         { "CutLastLineIgnored", "a;b\nc;d\ne", true, tfTextSemicolon },
-        { "UncutLastLineCounts", "a;b\nc;d\ne", false, tfTextComma },
-    };
+        { "UncutLastLineCounts", "a;b\nc;d\ne", false, tfTextComma } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         EXPECT_EQ(TextFormatName(DetectTextFormatBytes(c.Bytes, c.Cut)), TextFormatName(c.Expected));
@@ -494,12 +490,12 @@ TEST(TextFormat, NamesEncodingsAndDelimiters)
     for (int i = 0; i < TextFormatCount; ++i) {
         const auto format = static_cast<TTextFormat>(i);
         const auto& [name, encoding, delimiter] = formats[i];
-        EXPECT_EQ(TextFormatFromName(TextFormatName(format)), format);
-        EXPECT_EQ(TextFormatFromName(name), format);
-        EXPECT_EQ(TextFormatEncoding(format), encoding);
-        EXPECT_EQ(TextFormatDelimiter(format), delimiter);
-        EXPECT_EQ(IsTabFormat(format), delimiter == '\t');
-        EXPECT_EQ(MakeTextFormat(encoding, delimiter), format);
+        EXPECT_EQ(std::tuple(TextFormatFromName(TextFormatName(format)), TextFormatFromName(name),
+                      TextFormatEncoding(format), TextFormatDelimiter(format), IsTabFormat(format),
+                      MakeTextFormat(encoding, delimiter)),
+            std::tuple(
+                std::optional(format), std::optional(format), encoding, delimiter, delimiter == '\t', format))
+            << name;
     }
     EXPECT_EQ(MakeTextFormat(teUtf8, ':'), tfUtf8Comma);
     EXPECT_EQ(TextFormatName(static_cast<TTextFormat>(TextFormatCount)), ""); // no read past the table

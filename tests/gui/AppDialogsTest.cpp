@@ -112,10 +112,8 @@ TEST_F(AppDialogTest, PropertiesOfAnExistingListKeepTheCodePagesAndTrimTheDescri
     dialog.cbForeign->setCurrentIndex(dialog.cbForeign->findText(Q("Ukrainian")));
     dialog.edtComments->setText(QStringLiteral("  first  second "));
     dialog.btnOKClick();
-    EXPECT_EQ(data.ForeignLangID, 0x0422);
-    EXPECT_EQ(data.NativeLangID, English);
-    EXPECT_EQ(data.Comments, "first  second");
-    EXPECT_EQ(data.Description, "Le\xE7ons");
+    EXPECT_EQ(std::tuple(data.ForeignLangID, data.NativeLangID, data.Comments, data.Description),
+        std::tuple(0x0422, English, "first  second", "Le\xE7ons"));
 }
 
 // The language lists open as scrolling popups.
@@ -136,11 +134,10 @@ TEST_F(AppDialogTest, PropertiesForANewListOfferEveryLanguageWithoutGeneralPage)
         EXPECT_LE(box->maxVisibleItems(), list->window()->screen()->availableGeometry().height() / rowHeight);
         box->hidePopup();
     }
-    EXPECT_EQ(dialog.pcPages->count(), 1);
-    EXPECT_EQ(dialog.pcPages->currentWidget(), dialog.tsSummary);
-    EXPECT_TRUE(dialog.edtDescription->text().isEmpty());
-    EXPECT_EQ(dialog.cbForeign->currentData().toUInt(), French);
-    EXPECT_EQ(dialog.cbNative->currentIndex(), -1);
+    EXPECT_EQ(
+        std::tuple(dialog.pcPages->count(), dialog.pcPages->currentWidget(), dialog.edtDescription->text(),
+            dialog.cbForeign->currentData().toUInt(), dialog.cbNative->currentIndex()),
+        std::tuple(1, static_cast<QWidget*>(dialog.tsSummary), QString(), French, -1));
 
     // OK waits for both languages.
     EXPECT_FALSE(dialog.btnOK->isEnabled());
@@ -154,9 +151,8 @@ TEST_F(AppDialogTest, PropertiesForANewListOfferEveryLanguageWithoutGeneralPage)
     dialog.edtAuthor->setText(Q("  \xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD  "));
     dialog.btnOKClick();
     ASSERT_EQ(accepted.count(), 1);
-    EXPECT_EQ(data.NativeLangID, Russian);
-    EXPECT_EQ(data.Author, "\xC8\xE2\xE0\xED");
-    EXPECT_EQ(data.Description, "");
+    EXPECT_EQ(std::tuple(data.NativeLangID, data.Author, data.Description),
+        std::tuple(Russian, "\xC8\xE2\xE0\xED", ""));
 }
 
 TEST_F(AppDialogTest, GeneralPageOfAnUntitledListAMissingFileAndFilesOnDisk)

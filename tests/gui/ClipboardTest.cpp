@@ -70,18 +70,16 @@ TEST_F(EditCommandsTest, CutAndPasteMoveTheMarkedItemAndEverythingTheRulesNameEn
     Select(3);
     EXPECT_EQ(Form->Grid()->CutIndex(), 1) << "selecting keeps the mark";
     Trigger(Form->Command("miEditPaste"));
-    EXPECT_EQ(Words(), (TWords { "A", "C", "D", "B" }));
-    EXPECT_EQ(Doc().CurrentIndex(), 3);
-    EXPECT_EQ(Form->Grid()->CutIndex(), -1);
-    EXPECT_EQ(Form->Command("miEditUndo")->text(), QStringLiteral("&Undo Move"));
+    EXPECT_EQ(std::tuple(Words(), Doc().CurrentIndex(), Form->Grid()->CutIndex(),
+                  Form->Command("miEditUndo")->text()),
+        std::tuple(TWords { "A", "C", "D", "B" }, 3, -1, Q("&Undo Move")));
 
     // Paste on the marked item itself only removes the frame.
     ShowList(ABCD, 2);
     Trigger(Form->Command("miEditCut"));
     Trigger(Form->Command("miEditPaste"));
-    EXPECT_EQ(Form->Grid()->CutIndex(), -1);
-    EXPECT_EQ(Words(), (TWords { "A", "B", "C", "D" }));
-    EXPECT_EQ(Doc().UndoCount(), 0);
+    EXPECT_EQ(std::tuple(Form->Grid()->CutIndex(), Words(), Doc().UndoCount()),
+        std::tuple(-1, TWords { "A", "B", "C", "D" }, 0));
 
     struct TCase {
         std::string name;
@@ -144,9 +142,8 @@ TEST_F(EditCommandsTest, AfterTheMarkEndsPasteInsertsTheClipboardItemOrTheTextOf
     ShowActive(*Form);
     Select(3);
     Trigger(Form->Command("miEditPaste"));
-    EXPECT_EQ(Words(), (TWords { "A", "die B", "C", "die B", "D" }));
-    EXPECT_EQ(Doc().CurrentIndex(), 4);
-    EXPECT_EQ(Form->Command("miEditUndo")->text(), QStringLiteral("&Undo Paste"));
+    EXPECT_EQ(std::tuple(Words(), Doc().CurrentIndex(), Form->Command("miEditUndo")->text()),
+        std::tuple(TWords { "A", "die B", "C", "die B", "D" }, 4, Q("&Undo Paste")));
 
     // The private type first, then the item as a line of text; another list must share the languages.
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();

@@ -93,8 +93,8 @@ TEST_F(EditDialogTest, EditDialogTellsWhatIsMissingAsksAndStoresTheCleanedTexts)
     run.Dialog->btnOKClick();
     EXPECT_EQ(ShownTexts(), QStringList { Q(NoCategoryQuestion) });
     ASSERT_TRUE(run.Closed());
-    EXPECT_EQ(run.Data.FieldValues, (TFieldValues { "maison", "", "", "the house" }));
-    EXPECT_EQ(run.Data.SortingPosition, 0);
+    EXPECT_EQ(std::tuple(run.Data.FieldValues, run.Data.SortingPosition),
+        std::tuple(TFieldValues { "maison", "", "", "the house" }, 0));
 
     // The document reaches the duplicate check; the position reaches the record.
     Session.Settings.Options.ConfirmNoCategory = false;
@@ -104,8 +104,8 @@ TEST_F(EditDialogTest, EditDialogTellsWhatIsMissingAsksAndStoresTheCleanedTexts)
     EXPECT_EQ(ShownTexts(), QStringList { Q(DuplicateQuestion) });
     TAddRun marked(Session, "la @maison", "home");
     ASSERT_TRUE(marked.Closed());
-    EXPECT_EQ(marked.Data.FieldValues[fiForeign], "la maison");
-    EXPECT_EQ(marked.Data.SortingPosition, 3);
+    EXPECT_EQ(std::tuple(marked.Data.FieldValues[fiForeign], marked.Data.SortingPosition),
+        std::tuple(std::string("la maison"), 3));
 }
 
 TEST_F(EditDialogTest, EditShowsTheMarkerUnchangedOKIsCancelAndChangesAskNoDuplicateQuestion)
@@ -126,14 +126,12 @@ TEST_F(EditDialogTest, EditShowsTheMarkerUnchangedOKIsCancelAndChangesAskNoDupli
         // Text the cleaning would change: an unchanged dialog must still store nothing.
         TItemEditData data { false, { c.Foreign, "noun", "", "the  house " }, c.Position };
         TEditDialog dialog(nullptr, data, Session);
-        EXPECT_EQ(dialog.edtForeign->text(), Q(c.Shown));
-        EXPECT_EQ(dialog.edtNative->text(), Q("the  house "));
-        EXPECT_FALSE(dialog.DataChanged());
+        EXPECT_EQ(std::tuple(dialog.edtForeign->text(), dialog.edtNative->text(), dialog.DataChanged()),
+            std::tuple(Q(c.Shown), Q("the  house "), false));
         QSignalSpy rejected(&dialog, &QDialog::rejected);
         dialog.btnOKClick();
-        EXPECT_EQ(rejected.count(), 1);
-        EXPECT_EQ(data.FieldValues[fiNative], "the  house ");
-        EXPECT_EQ(data.SortingPosition, c.Position);
+        EXPECT_EQ(std::tuple(rejected.count(), data.FieldValues[fiNative], data.SortingPosition),
+            std::tuple(1, "the  house ", c.Position));
     }
 
     // Changed, the texts are stored; the cleaned word equals the stored item's, which asks nothing.
@@ -152,8 +150,8 @@ TEST_F(EditDialogTest, EditShowsTheMarkerUnchangedOKIsCancelAndChangesAskNoDupli
     dialog.btnOKClick();
     ASSERT_EQ(accepted.count(), 1);
     EXPECT_TRUE(ScriptedBoxes().Shown().empty());
-    EXPECT_EQ(data.FieldValues, (TFieldValues { "maison", "noun", "f.", "house" }));
-    EXPECT_EQ(data.SortingPosition, 3);
+    EXPECT_EQ(std::tuple(data.FieldValues, data.SortingPosition),
+        std::tuple(TFieldValues { "maison", "noun", "f.", "house" }, 3));
 }
 
 // Return accepts and Escape cancels from the translations box.

@@ -97,11 +97,9 @@ TEST_F(ImportTest, TheDialogMovesFieldsByClicksPreviewsAndChecksOkInOrder)
     Click(dialog.lbAvailable, dialog.lbAvailable->count() - 1, true);
     ScriptedBoxes().Clear();
     QTest::mouseClick(dialog.btnOK, Qt::LeftButton);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(ScriptedBoxes().Shown().empty());
-    EXPECT_EQ(settings.Format, tfUtf8Comma);
-    EXPECT_EQ(settings.StartLine, 2);
-    EXPECT_EQ(settings.FieldColumns, (TFieldColumns { 2, 0, 0, 1 }));
+    EXPECT_EQ(std::tuple(dialog.result(), settings.Format, settings.StartLine, settings.FieldColumns),
+        std::tuple(int(QDialog::Accepted), tfUtf8Comma, 2, TFieldColumns { 2, 0, 0, 1 }));
 }
 
 TEST_F(ImportTest, TheFieldListsWorkFromTheKeyboardAndAnEightBitReadingOfUtf8IsQuestioned)
@@ -246,10 +244,8 @@ TEST_F(ImportTest, ImportsTextAndListsThroughTheWindowTellsFailuresAndRemembersT
             &dialogs);
         ScriptedBoxes().Clear();
         Import(c.file, 2);
-        EXPECT_EQ(Doc().Count(), 1);
-        EXPECT_EQ(Doc().UndoCount(), 0);
-        EXPECT_EQ(dialogs, c.dialogs);
-        EXPECT_EQ(ShownTexts().size(), c.message.isEmpty() ? 0 : 1);
+        EXPECT_EQ(std::tuple(Doc().Count(), Doc().UndoCount(), dialogs, ShownTexts().size()),
+            std::tuple(1, 0, c.dialogs, c.message.isEmpty() ? 0 : 1));
         EXPECT_TRUE(LastMessage().Text.endsWith(c.message)) << LastMessage().Text.toStdString();
         EXPECT_TRUE(c.message.isEmpty() || LastMessage().Icon == QMessageBox::Critical);
     }

@@ -74,9 +74,8 @@ TEST_F(MainFormTest, StartsEmptyAndOpeningShowsTheListWithCaptionAndPanelsAndAFa
         QString::fromStdString(Dir.File("bad.vmr")) + QStringLiteral("\nInvalid file format."));
     EXPECT_EQ(LastMessage().Icon, QMessageBox::Critical);
     EXPECT_FALSE(Form->File().OpenFile(Dir.File("missing.vmr")));
-    EXPECT_EQ(Doc().Count(), count);
-    EXPECT_EQ(Doc().FileName(), List);
-    EXPECT_EQ(Form->RecentFiles().Count(), 1);
+    EXPECT_EQ(
+        std::tuple(Doc().Count(), Doc().FileName(), Form->RecentFiles().Count()), std::tuple(count, List, 1));
 }
 
 // Each feature's rows find their places: the menus and the tool bar (by its buttons' names where
@@ -152,20 +151,17 @@ TEST_F(MainFormTest, AddUndoRedoFollowTheSavedStateAndEditDeleteAndMovesKeepTheC
     EXPECT_EQ(Doc().Items(2).FieldValue(fiForeign),
         "die Br\xFC"
         "cke");
-    EXPECT_EQ(Doc().Items(2).SortingPosition, 4);
-    EXPECT_EQ(Doc().CurrentIndex(), 3);
-    EXPECT_EQ(Form->Command("miEditUndo")->text(), QStringLiteral("&Undo Add"));
-    EXPECT_EQ(Panel(5), QStringLiteral("Modified"));
+    EXPECT_EQ(std::tuple(Doc().Items(2).SortingPosition, Doc().CurrentIndex(), Panel(5),
+                  Form->Command("miEditUndo")->text()),
+        std::tuple(4, 3, Q("Modified"), Q("&Undo Add")));
 
     Trigger(Form->Command("miEditUndo"));
-    EXPECT_EQ(Doc().Count(), count);
-    EXPECT_EQ(Panel(5), QStringLiteral("Saved"));
-    EXPECT_EQ(Form->Command("miEditRedo")->text(), QStringLiteral("&Redo Add"));
-    EXPECT_EQ(Form->Command("miEditUndo")->text(), QStringLiteral("&Undo"));
+    EXPECT_EQ(std::tuple(Doc().Count(), Panel(5), Form->Command("miEditRedo")->text(),
+                  Form->Command("miEditUndo")->text()),
+        std::tuple(count, Q("Saved"), Q("&Redo Add"), Q("&Undo")));
 
     Trigger(Form->Command("miEditRedo"));
-    EXPECT_EQ(Panel(5), QStringLiteral("Modified"));
-    EXPECT_EQ(Form->Grid()->model()->rowCount(), count + 2);
+    EXPECT_EQ(std::tuple(Panel(5), Form->Grid()->model()->rowCount()), std::tuple(Q("Modified"), count + 2));
 
     // New words can go to the end of the list instead.
     Options().AppendNewWords = true;
@@ -180,12 +176,10 @@ TEST_F(MainFormTest, AddUndoRedoFollowTheSavedStateAndEditDeleteAndMovesKeepTheC
     document.SetCurrentIndex(1);
     const TVocabItem* second = &document.Items(1);
     Trigger(Form->Command("miEditMoveDown"));
-    EXPECT_EQ(document.CurrentIndex(), 2);
-    EXPECT_EQ(&document.Items(2), second);
+    EXPECT_EQ(std::tuple(document.CurrentIndex(), &document.Items(2)), std::tuple(2, second));
     Trigger(Form->Command("miEditMoveUp"));
     Trigger(Form->Command("miEditMoveUp"));
-    EXPECT_EQ(document.CurrentIndex(), 0);
-    EXPECT_EQ(&document.Items(0), second);
+    EXPECT_EQ(std::tuple(document.CurrentIndex(), &document.Items(0)), std::tuple(0, second));
     EXPECT_FALSE(Form->Command("miEditMoveUp")->isEnabled());
 
     document.Items(0).PenaltyPoints = -1;
@@ -363,10 +357,9 @@ TEST_F(MainFormTest, BarsAndRecentFilesAreSavedWhenTheWindowClosesAndSurviveARes
     EXPECT_TRUE(Store->Values.empty()) << "settings are written only when the window closes";
     ScriptedBoxes().QueueAnswer(QMessageBox::No);
     EXPECT_TRUE(Form->close());
-    EXPECT_EQ(Store->ReadInteger("ShowStatusBar"), 0);
-    EXPECT_EQ(Store->ReadInteger("FileCount"), 1);
-    EXPECT_EQ(Store->ReadString("File1"), List);
-    EXPECT_EQ(Store->ReadInteger("ForeignLangID"), 0x0407);
+    EXPECT_EQ(std::tuple(Store->ReadInteger("ShowStatusBar"), Store->ReadInteger("FileCount"),
+                  Store->ReadString("File1"), Store->ReadInteger("ForeignLangID")),
+        std::tuple(0, 1, List, 0x0407));
 
     TMainForm second(std::make_unique<TMemorySettingsStore>(*Store));
     EXPECT_EQ(second.RecentFiles().Count(), 1);
@@ -429,11 +422,9 @@ TEST_F(MainFormTest, WelcomeLoopCreatesANewListOrOpensARecentOne)
         return dialog.result();
     });
     EXPECT_TRUE(Form->File().RunWelcomeLoop());
-    EXPECT_EQ(Doc().ForeignLangID(), 0x0419);
-    EXPECT_EQ(Doc().NativeLangID(), 0x0407);
-    EXPECT_EQ(Doc().Properties(piAuthor), "Anna");
-    EXPECT_EQ(Doc().Count(), 0);
-    EXPECT_TRUE(Doc().Modified());
+    EXPECT_EQ(std::tuple(Doc().ForeignLangID(), Doc().NativeLangID(), Doc().Properties(piAuthor),
+                  Doc().Count(), Doc().Modified()),
+        std::tuple(0x0419, 0x0407, "Anna", 0, true));
 
     // A recent file that has gone is reported and the welcome dialog comes back; then the list.
     Form->RecentFiles().Add(List);
@@ -459,15 +450,11 @@ TEST_F(MainFormTest, NewAsksForLanguagesAndStartsEmptyAndTheFontCommandAppliesTh
         properties.btnOKClick();
     });
     Trigger(Form->Command("miFileNew"));
-    EXPECT_EQ(Doc().Count(), 0);
-    EXPECT_EQ(Doc().FileName(), "");
-    EXPECT_EQ(Doc().ForeignLangID(), 0x040C);
-    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Untitled - Velmoria"));
-    EXPECT_EQ(Panel(1), QStringLiteral("Fr - En"));
+    EXPECT_EQ(std::tuple(Doc().Count(), Doc().FileName(), Doc().ForeignLangID(), Form->windowTitle(),
+                  Panel(1), Form->Grid()->model()->rowCount()),
+        std::tuple(0, "", 0x040C, Q("Untitled - Velmoria"), Q("Fr - En"), 1));
     // A new list counts as modified only once a property is filled in.
-    EXPECT_EQ(Panel(5), QString());
-    EXPECT_FALSE(Doc().Modified());
-    EXPECT_EQ(Form->Grid()->model()->rowCount(), 1);
+    EXPECT_EQ(std::tuple(Panel(5), Doc().Modified()), std::tuple(QString(), false));
 
     const int before = Form->Grid()->verticalHeader()->defaultSectionSize();
     OnDialog<TSelectFontDialog>([](TSelectFontDialog& font) {

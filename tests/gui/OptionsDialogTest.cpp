@@ -333,10 +333,10 @@ TEST_F(OptionsDialogTest, ShortcutEditingSoundBrowsingAndHelp)
     ScriptedFiles().QueueChoice(TChosenFile { QStringLiteral("/other/ding.wav"), 1 });
     browsing.btnBrowseRight->click();
     ASSERT_EQ(ScriptedFiles().Requests().size(), 1u);
-    EXPECT_EQ(ScriptedFiles().Requests()[0].Folder, QStringLiteral("/sounds"));
-    EXPECT_EQ(ScriptedFiles().Requests()[0].ProposedName, QStringLiteral("right.wav"));
-    EXPECT_EQ(ScriptedFiles().Requests()[0].Filters.front(), QStringLiteral("Sound files (*.wav)"));
-    EXPECT_EQ(browsing.edtSoundFileRight->text(), QStringLiteral("/other/ding.wav"));
+    const TFileDialogRequest& request = ScriptedFiles().Requests()[0];
+    EXPECT_EQ(std::tuple(request.Folder, request.ProposedName, request.Filters.front(),
+                  browsing.edtSoundFileRight->text()),
+        std::tuple(Q("/sounds"), Q("right.wav"), Q("Sound files (*.wav)"), Q("/other/ding.wav")));
     EXPECT_EQ(Played, std::vector<std::string> { "/other/ding.wav" });
     // Cancelled: the field and the sounds stay.
     browsing.btnBrowseWrong->click();

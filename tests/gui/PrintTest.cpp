@@ -229,10 +229,9 @@ TEST_F(PrintTest, PrintDialogShowsTheSettingsStoresThemOnOKAndConfirmsManyCopies
     again.chbNative->setChecked(false);
     again.chbNotes->setChecked(true);
     again.btnOKClick();
-    EXPECT_EQ(again.result(), QDialog::Accepted);
-    EXPECT_EQ(printer.copyCount(), 7);
-    EXPECT_TRUE(Session.Settings.PrintOptions.Title);
-    EXPECT_EQ(Session.Settings.PrintOptions.Include, 2 | 4);
+    EXPECT_EQ(std::tuple(again.result(), printer.copyCount(), Session.Settings.PrintOptions.Title,
+                  Session.Settings.PrintOptions.Include),
+        std::tuple(int(QDialog::Accepted), 7, true, 2 | 4));
 
     // Copies are checked, and many confirmed.
     const QStringList range { Q("Number must be between 1 and 999.") };
@@ -316,10 +315,10 @@ TEST_F(PrintTest, MarginsTooLargeAndCancelledJobsLeaveNoFile)
     TScriptedPrintProgress later(3);
     EXPECT_FALSE(PrintDocumentToPdf(printer, QString::fromStdString(cancelled), Session.Document(),
         CurrentPrintRequest(Session.Settings), later));
-    EXPECT_EQ(later.Steps.size(), 4u);
-    EXPECT_FALSE(later.CancellingEnded);
-    EXPECT_FALSE(std::filesystem::exists(cancelled));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 0);
+    EXPECT_EQ(std::tuple(later.Steps.size(), later.CancellingEnded,
+                  std::distance(std::filesystem::directory_iterator(Dir.Path()), {})),
+        std::tuple(4u, false, 0))
+        << "no file left";
 }
 
 TEST_F(PrintTest, PreviewShowsTheDialogsChoicesOnTheRealPages)
@@ -388,11 +387,11 @@ TEST_F(PrintTest, PrintCommandsFollowTheViewAndWithoutAPrinterOfferAPdfFileButNo
         });
         c.Command->trigger();
         ASSERT_GE(ScriptedBoxes().Shown().size(), 2u);
-        EXPECT_EQ(ScriptedBoxes().Shown()[0].Text, Q("No printer installed."));
-        EXPECT_EQ(ScriptedBoxes().Shown()[0].Icon, QMessageBox::Critical);
-        EXPECT_EQ(ScriptedBoxes().Shown()[1].Icon, QMessageBox::Question);
-        EXPECT_EQ(printDialog, c.PrintDialog);
-        EXPECT_EQ(std::filesystem::exists(pdf), c.Written);
+        const auto& shown = ScriptedBoxes().Shown();
+        EXPECT_EQ(std::tuple(
+                      shown[0].Text, shown[0].Icon, shown[1].Icon, printDialog, std::filesystem::exists(pdf)),
+            std::tuple(Q("No printer installed."), QMessageBox::Critical, QMessageBox::Question,
+                c.PrintDialog, c.Written));
         if (c.Written) {
             EXPECT_EQ(PdfPages(QString::fromStdString(pdf)), 1);
             EXPECT_EQ(ScriptedFiles().Asked(), QStringList { Q("Save as PDF") });

@@ -168,10 +168,8 @@ TEST_F(RecoveryTest, AnOrphanIsOfferedWhenItsListIsOpened)
         TVocabFile& doc = Doc();
         EXPECT_EQ(doc.FileName(), List);
         if (answer == QMessageBox::Yes) {
-            EXPECT_EQ(doc.SaveToBytes(), crashed->SaveToBytes());
-            EXPECT_TRUE(doc.Modified());
-            EXPECT_EQ(doc.UndoCount(), 0);
-            EXPECT_EQ(doc.CurrentIndex(), 3);
+            EXPECT_EQ(std::tuple(doc.SaveToBytes(), doc.Modified(), doc.UndoCount(), doc.CurrentIndex()),
+                std::tuple(crashed->SaveToBytes(), true, 0, 3));
             // It is this copy's own now.
             EXPECT_FALSE(fs::exists(orphan));
             EXPECT_EQ(Copies().size(), 1);
@@ -221,10 +219,8 @@ TEST_F(RecoveryTest, AtStartUpAnUntitledOrphanComesBackUntitledInsteadOfTheWelco
     EXPECT_EQ(Form->StartUp(TCommandLine {}), std::nullopt);
     EXPECT_TRUE(LastMessage().Text.endsWith(QStringLiteral("Untitled?")));
     EXPECT_EQ(dialogs, 0) << "no welcome dialog";
-    EXPECT_EQ(Form->WindowMode(), wmEditing);
-    EXPECT_EQ(Doc().FileName(), "");
-    EXPECT_EQ(Doc().SaveToBytes(), untitled.SaveToBytes());
-    EXPECT_TRUE(Doc().Modified());
+    EXPECT_EQ(std::tuple(Form->WindowMode(), Doc().FileName(), Doc().SaveToBytes(), Doc().Modified()),
+        std::tuple(wmEditing, "", untitled.SaveToBytes(), true));
 }
 
 TEST_F(RecoveryTest, CopiesOfRunningCopiesAndCopiesOfWhatWasSavedAreNotOffered)
@@ -271,10 +267,9 @@ TEST_F(RecoveryTest, AChangeByAnotherProgramIsToldOnceAndAReloadKeepsTheCurrentI
         << "the watcher saw nothing";
     EXPECT_EQ(LastMessage().Text, QStringLiteral("list.vmr has been changed by another program. Reload it?"));
     EXPECT_EQ(ScriptedBoxes().Shown().back().Buttons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(Doc().SaveToBytes(), other.SaveToBytes());
-    EXPECT_FALSE(Doc().Modified());
-    EXPECT_EQ(Doc().CurrentIndex(), 6);
-    EXPECT_EQ(Doc().Items(6).FieldValue(fiForeign), current);
+    EXPECT_EQ(std::tuple(Doc().SaveToBytes(), Doc().Modified(), Doc().CurrentIndex(),
+                  Doc().Items(6).FieldValue(fiForeign)),
+        std::tuple(other.SaveToBytes(), false, 6, current));
 
     // The same bytes written again are no change; a change the user did not reload is told once.
     WriteBytes(List, other.SaveToBytes());

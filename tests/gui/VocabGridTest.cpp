@@ -218,12 +218,9 @@ TEST_F(VocabGridTest, DraggingARowMovesTheItemAsOneUndoStep)
     const int undoCount = Doc().UndoCount();
 
     Drag(*grid, 1, RowCentre(*grid, 3));
-    EXPECT_EQ(Foreigns(Doc()), (TWords { "A", "C", "D", "B", "E" }));
-    EXPECT_EQ(Doc().CurrentIndex(), 3);
-    EXPECT_EQ(SelectedRow(*grid), 3);
-    EXPECT_EQ(moved.count(), 1);
-    EXPECT_EQ(Doc().UndoCount(), undoCount + 1);
-    EXPECT_EQ(Doc().UndoKind(), ukMove);
+    EXPECT_EQ(std::tuple(Foreigns(Doc()), Doc().CurrentIndex(), SelectedRow(*grid), moved.count(),
+                  Doc().UndoCount(), Doc().UndoKind()),
+        std::tuple(TWords { "A", "C", "D", "B", "E" }, 3, 3, 1, undoCount + 1, ukMove));
 
     Drag(*grid, 3, RowCentre(*grid, 0));
     EXPECT_EQ(Foreigns(Doc()), (TWords { "B", "A", "C", "D", "E" }));
@@ -279,11 +276,9 @@ TEST_F(VocabGridTest, WhenADragStartsAndDropsThatMoveNothing)
         }
         QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, to);
 
-        EXPECT_EQ(Foreigns(Doc()), order);
-        EXPECT_EQ(Doc().UndoCount(), undoCount);
-        EXPECT_EQ(moved.count(), 0);
-        EXPECT_FALSE(grid->Dragging());
-        EXPECT_EQ(grid->DropTargetRow(), -1);
+        EXPECT_EQ(std::tuple(Foreigns(Doc()), Doc().UndoCount(), moved.count(), grid->Dragging(),
+                      grid->DropTargetRow()),
+            std::tuple(order, undoCount, 0, false, -1));
     }
 }
 

@@ -202,13 +202,10 @@ TEST_F(PrintLayoutTest, SeparatorsOnlyBetweenColumnsThatAreEntered)
         int Columns;
         int Items;
         std::size_t Bars;
-    } cases[] = {
-        { "one column never has a bar", 1, 100, 0 },
-        { "a second column not reached", 2, 39, 0 },
+    } cases[] = { { "one column never has a bar", 1, 100, 0 }, { "a second column not reached", 2, 39, 0 },
         { "second column entered on page 1", 2, 40, 1 },
         { "page 2 gets its bar when its second column is entered", 2, 39 * 3 + 1, 2 },
-        { "three columns, two bars", 3, 39 * 2 + 1, 2 },
-    };
+        { "three columns, two bars", 3, 39 * 2 + 1, 2 } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         Document.Clear();

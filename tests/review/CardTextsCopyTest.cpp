@@ -15,14 +15,11 @@ TEST(CardTextsCopy, CopiesTheCardsInStepsUnlessTheListChangesMeanwhile)
         std::size_t Step;
         int Steps; // calls until done
         std::function<void(TVocabFile&)> Change; // after the first step
-    } cases[] = {
-        { "an empty list is copied at once", 0, 3, 1, nullptr },
-        { "steps that end with the list", 6, 3, 2, nullptr },
-        { "a last short step", 7, 3, 3, nullptr },
+    } cases[] = { { "an empty list is copied at once", 0, 3, 1, nullptr },
+        { "steps that end with the list", 6, 3, 2, nullptr }, { "a last short step", 7, 3, 3, nullptr },
         { "an answer", 4, 2, 0, [](TVocabFile& doc) { doc.RecordAnswer(false, 3); } },
         { "a move", 4, 2, 0, [](TVocabFile& doc) { doc.MoveCurrent(0); } },
-        { "another document", 4, 2, 0, [](TVocabFile& doc) { doc.LoadFromBytes(doc.SaveToBytes()); } },
-    };
+        { "another document", 4, 2, 0, [](TVocabFile& doc) { doc.LoadFromBytes(doc.SaveToBytes()); } } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         TVocabFile doc;

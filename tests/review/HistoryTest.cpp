@@ -40,19 +40,7 @@ TCardKey Key(const std::string& word, const std::string& translations = "t", std
 void ExpectSameMemory(const std::optional<TMemory>& got, const TMemory& expected)
 {
     ASSERT_TRUE(got);
-    EXPECT_EQ(got->Due, expected.Due);
-    EXPECT_DOUBLE_EQ(got->Stability, expected.Stability);
-    EXPECT_DOUBLE_EQ(got->Difficulty, expected.Difficulty);
-    EXPECT_EQ(got->Reps, expected.Reps);
-}
-
-// Changes a history file behind its back, as an older version or a collision would leave it.
-void Sql(const std::string& path, const std::string& statements)
-{
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    EXPECT_EQ(sqlite3_exec(db, statements.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << statements;
-    sqlite3_close(db);
+    EXPECT_EQ(MemoryFields(*got), MemoryFields(expected));
 }
 
 // Runs work(i) for i below count in as many child processes at once; each succeeds unless it throws.
@@ -506,13 +494,12 @@ TEST_F(HistoryTest, DamageFoundAtOpenKeepsTheHistoryFromBeingWritten)
         std::istringstream in(csv.str());
         ASSERT_EQ(history.ImportCsv(in), Answers);
     }
+    // The last answer far past the others: a rescue reads on up to the highest id there is.
+    Sql(Path, "UPDATE answers SET id = 300000 WHERE id = (SELECT MAX(id) FROM answers)");
     // A leaf of the answers in the middle of the table.
     sqlite3* db = nullptr;
     sqlite3_stmt* leaf = nullptr;
     sqlite3_open(Path.c_str(), &db);
-    // The last answer far past the others: a rescue reads on up to the highest id there is.
-    sqlite3_exec(db, "UPDATE answers SET id = 300000 WHERE id = (SELECT MAX(id) FROM answers)", nullptr,
-        nullptr, nullptr);
     sqlite3_prepare_v2(
         db, "SELECT pageno FROM dbstat WHERE name = 'answers' AND pagetype = 'leaf'", -1, &leaf, nullptr);
     std::vector<std::int64_t> pages;

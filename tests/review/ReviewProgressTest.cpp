@@ -81,13 +81,11 @@ TEST(ReviewProgressTest, FiguresCoverWholeWeeksUpToTodayAndTheMonthAhead)
     answer("b", today, false);
     const TDay dueC = answer("c", today, true).Due;
     const TReviewProgress full = ReadReviewProgress(history, today);
-    EXPECT_EQ(full.AnswersPerDay[0], 3);
-    EXPECT_EQ(full.AnswersPerDay[1], 1);
-    EXPECT_EQ(full.AnswersPerDay.back(), 2);
-    EXPECT_EQ(full.Answers(), 6);
-    EXPECT_EQ(std::pair(full.Weeks.front().Answers, full.Weeks.front().Right), std::pair(3, 0));
-    EXPECT_EQ(std::pair(full.Weeks.back().Answers, full.Weeks.back().Right), std::pair(2, 1));
-    EXPECT_EQ(std::pair(full.ReviewAnswers(), full.ReviewRight()), std::pair(5, 1));
+    EXPECT_EQ(
+        std::tuple(full.AnswersPerDay[0], full.AnswersPerDay[1], full.AnswersPerDay.back(), full.Answers(),
+            full.Weeks.front().Answers, full.Weeks.front().Right, full.Weeks.back().Answers,
+            full.Weeks.back().Right, full.ReviewAnswers(), full.ReviewRight()),
+        std::tuple(3, 1, 2, 6, 3, 0, 2, 1, 5, 1));
     // Each direction's card on its own; a repeat the same day is no second failure.
     std::vector<std::tuple<std::string, int, int>> failed;
     for (const auto& word : full.Failed)
@@ -152,16 +150,13 @@ TEST(ReviewProgressTest, AxisLabelsKeepTheFractionTheyNeed)
     const struct {
         TCountAxis Axis;
         std::vector<std::string> Labels;
-    } cases[] = {
-        { { 15'000, 2'500 }, { "0", "2.5k", "5k", "7.5k", "10k", "12.5k", "15k" } },
+    } cases[] = { { { 15'000, 2'500 }, { "0", "2.5k", "5k", "7.5k", "10k", "12.5k", "15k" } },
         { { 1'000'000, 250'000 }, { "0", "0.25M", "0.5M", "0.75M", "1M" } },
         { { 1'000'000, 125'000 },
             { "0", "0.125M", "0.25M", "0.375M", "0.5M", "0.625M", "0.75M", "0.875M", "1M" } },
         { { 1'000'000, 100'001 },
             { "0", "0.1M", "0.2M", "0.3M", "0.4M", "0.5M", "0.6M", "0.7M", "0.8M", "0.9M" } },
-        { { 3, 0 }, {} },
-        { { 0, 5 }, { "0" } },
-    };
+        { { 3, 0 }, {} }, { { 0, 5 }, { "0" } } };
     for (const auto& [axis, labels] : cases) {
         SCOPED_TRACE(axis.Top);
         EXPECT_EQ(CountAxisLabels(axis), labels);

@@ -236,14 +236,11 @@ TEST_F(ReviewQueueTest, DueLowestRecallFirstThenNewThenTheFailedUntilRight)
     Answer(doc, 0, Day0 - 20);
     const TDay today = Day0 + 60;
     const TDueCounts counts = CountDue(doc, History, 0, today, 2, P);
-    EXPECT_EQ(counts.Due, 2);
-    EXPECT_EQ(counts.New, 2);
+    EXPECT_EQ(std::pair(counts.Due, counts.New), std::pair(2, 2));
     TReviewQueue queue(doc, History, 0, today, 2, P);
     const auto asked = Session(queue, doc, today, { "recent", "new1" });
     EXPECT_EQ(asked, (std::vector<std::string> { "old", "recent", "new1", "new2", "recent", "new1" }));
-    EXPECT_EQ(queue.Reviewed(), 6);
-    EXPECT_EQ(queue.Right(), 4);
-    EXPECT_EQ(History.NewCardsOn(today), 2);
+    EXPECT_EQ(std::tuple(queue.Reviewed(), queue.Right(), History.NewCardsOn(today)), std::tuple(6, 4, 2));
     EXPECT_EQ(queue.ClosingMessage(),
         "Nothing more is due today in this direction. 6 reviewed, 4 right. Next review: "
             + FormatDay(today + 1) + ".");
@@ -368,8 +365,8 @@ TEST_F(ReviewQueueTest, APlanMadeAheadOnACopyAsksWhatTheListWouldAsk)
         EXPECT_EQ(early, std::vector { CountsOf(plan, Day0) });
         TReviewQueue direct(doc, History, direction, Day0, 1, P);
         TReviewQueue planned(doc, History, plan, Day0, P);
-        EXPECT_EQ(planned.Directions(), direct.Directions());
-        EXPECT_EQ(planned.Left(), direct.Left());
+        EXPECT_EQ(
+            std::pair(planned.Directions(), planned.Left()), std::pair(direct.Directions(), direct.Left()));
         for (int k = 0; k < 6; ++k) {
             const int index = direct.NextIndex();
             ASSERT_EQ(planned.NextIndex(), index);

@@ -7,9 +7,13 @@
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
+#include <cstdlib>
 #include <ctime>
+#include <gtest/gtest.h>
 #include <memory>
+#include <sqlite3.h>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -35,6 +39,27 @@ inline void FillPairs(TVocabFile& doc, const std::vector<std::pair<std::string, 
         doc.AppendItem(std::move(item));
     }
     doc.EndBulkAppend();
+}
+
+// Every field of a memory, to compare whole: the history keeps its numbers exactly.
+inline auto MemoryFields(const TMemory& m)
+{
+    return std::tuple(m.State, m.Stability, m.Difficulty, m.LastReview, m.Due, m.Reps, m.Lapses);
+}
+
+// The first number the statements give (0 for none), run on the file behind the history's back.
+inline std::int64_t Sql(const std::string& path, const std::string& statements)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    std::int64_t first = 0;
+    const auto keep = [](void* out, int, char** values, char**) {
+        *static_cast<std::int64_t*>(out) = values[0] ? std::atoll(values[0]) : 0;
+        return 0;
+    };
+    EXPECT_EQ(sqlite3_exec(db, statements.c_str(), keep, &first, nullptr), SQLITE_OK) << statements;
+    sqlite3_close(db);
+    return first;
 }
 
 // Local noon of a day, in milliseconds: a day's answers stay on it in every time zone.

@@ -22,6 +22,12 @@ TWritten Write(const TOptionsForm& form, TOptions options = {})
     return written;
 }
 
+// The stored record and the values kept beside it.
+auto Record(const TOptions& o)
+{
+    return std::tuple(OptionsToBytes(o), o.NativeAccents, o.ForeignAccents, o.NativeTypos, o.ForeignTypos);
+}
+
 TEST(OptionsRulesTest, EveryListEntryIsFoundAgainByItsValue)
 {
     for (std::size_t i = 0; i < ColourList().size(); ++i)
@@ -69,13 +75,9 @@ TEST(OptionsRulesTest, LoadingAndWritingUnchangedKeepsEveryStoredByte)
         EXPECT_FALSE(form.Native.Accents);
         EXPECT_EQ(std::pair(form.Native.Typos, form.Foreign.Typos), std::pair(options.NativeTypos, false));
         const TWritten written = Write(form, options);
-        EXPECT_EQ(OptionsToBytes(written.Options), OptionsToBytes(options));
-        EXPECT_EQ(written.Options.NativeAccents, options.NativeAccents);
-        EXPECT_EQ(written.Options.ForeignAccents, options.ForeignAccents);
-        EXPECT_EQ(std::pair(written.Options.NativeTypos, written.Options.ForeignTypos),
-            std::pair(options.NativeTypos, options.ForeignTypos));
-        EXPECT_EQ(written.Right, "a.wav");
-        EXPECT_EQ(written.Wrong, "b.wav");
+        EXPECT_EQ(Record(written.Options), Record(options));
+        EXPECT_EQ(
+            std::pair(written.Right, written.Wrong), std::pair(std::string("a.wav"), std::string("b.wav")));
     }
 }
 
@@ -123,14 +125,10 @@ TEST(OptionsRulesTest, EveryControlValueReachesItsField)
         { "wrong colour", [](auto& f) { f.ColourWrong = 15; }, { .ColourWrong = 0xFFFFFF } },
         { "delay", [](auto& f) { f.Delay = "20"; }, { .Delay = 20 } },
     };
-    const auto record = [](const TOptions& o) {
-        return std::tuple(
-            OptionsToBytes(o), o.NativeAccents, o.ForeignAccents, o.NativeTypos, o.ForeignTypos);
-    };
     for (const auto& c : cases) {
         TOptionsForm form = LoadOptionsForm(TOptions {}, "", "");
         c.Change(form);
-        EXPECT_EQ(record(Write(form).Options), record(c.Expected)) << c.Name;
+        EXPECT_EQ(Record(Write(form).Options), Record(c.Expected)) << c.Name;
     }
     TOptionsForm form = LoadOptionsForm(TOptions {}, "", "");
     form.Shortcuts[91] = 0xCCE9;
@@ -264,14 +262,10 @@ TEST(OptionsRulesTest, ShortcutEntriesKeysAndCharacters)
         std::uint16_t Current, Expected;
     };
     const int e9 = CharacterIndex(0xE9);
-    const TCase cases[] = {
-        { "character in script", e9, 204, 0, 0xCCE9 },
-        { "space clears", 0, 204, 0xCCE9, 0 },
-        { "script change keeps character", e9, 161, 0xCCE9, 0xA1E9 },
+    const TCase cases[] = { { "character in script", e9, 204, 0, 0xCCE9 },
+        { "space clears", 0, 204, 0xCCE9, 0 }, { "script change keeps character", e9, 161, 0xCCE9, 0xA1E9 },
         { "no script keeps the entry's", e9, -1, 0xBA41, 0xBAE9 },
-        { "no character keeps the entry's", -1, 0, 0xBA41, 0x0041 },
-        { "nothing to keep", -1, 0, 0, 0 },
-    };
+        { "no character keeps the entry's", -1, 0, 0xBA41, 0x0041 }, { "nothing to keep", -1, 0, 0, 0 } };
     for (const TCase& c : cases)
         EXPECT_EQ(ChooseShortcut(c.CharacterPos, c.Charset, c.Current), c.Expected) << c.Name;
 

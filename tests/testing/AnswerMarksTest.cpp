@@ -90,17 +90,14 @@ TEST(AnswerMarksTest, CyrillicAndGreekCodePages)
         const char* Response;
         EvaluationFlags Flags;
         const char* Marked;
-    } cases[] = {
-        { Russian, "собака", "сабака", 0, "с{а}[о]бака" },
-        { Russian, "Собака", "сОБАКА", efCaps, "сОБАКА" },
-        { Russian, "Собака", "собака", 0, "{с}[С]обака" },
+    } cases[] = { { Russian, "собака", "сабака", 0, "с{а}[о]бака" },
+        { Russian, "Собака", "сОБАКА", efCaps, "сОБАКА" }, { Russian, "Собака", "собака", 0, "{с}[С]обака" },
         { Greek, "σκύλος", "σκυλος", efCaps, "σκ{υ}[ύ]λος" },
         // Capitals carry no tonos, and the final sigma is a small capital sigma.
         { Greek, "ο σκύλος", "Ο ΣΚΥΛΟΣ", efCaps, "Ο ΣΚΥΛΟΣ" },
         { Greek, "ο σκύλος", "Ο ΣΚΥΛΟΣ", 0, "{Ο}[ο] {ΣΚΥΛΟΣ}[σκύλος]" },
         { Greek, "Θάλασσα", "θΆΛΑΣΣΑ", efCaps, "θΆΛΑΣΣΑ" },
-        { Greek, "το σπίτι", "τοσπίτ", efSpacing, "τοσπίτ[ι]" },
-    };
+        { Greek, "το σπίτι", "τοσπίτ", efSpacing, "τοσπίτ[ι]" } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Expected);
         const std::string expected = cp(c.Expected, c.Lang), response = cp(c.Response, c.Lang);

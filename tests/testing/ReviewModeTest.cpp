@@ -82,12 +82,9 @@ TEST_F(ReviewModeTest, ASessionRecordsInTheHistoryAndLeavesTheListAlone)
     EXPECT_EQ(Queue->ClosingMessage(),
         "Nothing more is due today in this direction. 4 reviewed, 3 right. Next review: "
             + FormatDay(Today + 1) + ".");
-    EXPECT_FALSE(Doc.Modified());
-    EXPECT_EQ(Doc.Attempts(), 0);
-    EXPECT_EQ(Doc.Items(0).PenaltyPoints, -1);
-    EXPECT_EQ(Doc.Items(1).PenaltyPoints, 2);
-    EXPECT_EQ(Doc.Items(1).LastAttempt, 5);
-    EXPECT_EQ(History.AnswerCount(), 4);
+    EXPECT_EQ(std::tuple(Doc.Modified(), Doc.Attempts(), Doc.Items(0).PenaltyPoints,
+                  Doc.Items(1).PenaltyPoints, Doc.Items(1).LastAttempt, History.AnswerCount()),
+        std::tuple(false, 0, -1, 2, 5, 4));
     // Each answer with the wall clock's time and the time it took on the steady one.
     EXPECT_NE(Csv().find("," + std::to_string(NoonOf(Today)) + ",3,0,1500,"), std::string::npos) << Csv();
     // Back to the classic test: the list records again.

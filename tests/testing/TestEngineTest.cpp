@@ -162,9 +162,8 @@ TEST_F(TestEngineTest, EvaluationUsesEachSidesOptionsAndTheNotesLeniency)
         engine.SetTestMode(c.Mode);
         EXPECT_EQ(engine.ShowQuestion().TestNotes, c.TestNotes);
         engine.SubmitTyped(c.Response, c.Notes);
-        EXPECT_EQ(engine.ResponseCorrect(), c.ResponseCorrect);
-        EXPECT_EQ(engine.NotesCorrect(), c.NotesCorrect);
-        EXPECT_EQ(engine.AnswerCorrect(), c.AnswerCorrect);
+        EXPECT_EQ(std::tuple(engine.ResponseCorrect(), engine.NotesCorrect(), engine.AnswerCorrect()),
+            std::tuple(c.ResponseCorrect, c.NotesCorrect, c.AnswerCorrect));
     }
 }
 
@@ -189,17 +188,13 @@ TEST_F(TestEngineTest, QuestionViewsForEachDirectionModeAndNotesOption)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         Options.TestNotesActive = Options.TestNotesPassive = c.NotesOption;
-        const TQuestionView view = Ask(0, c.Mode, c.MultipleChoice);
-        EXPECT_EQ(view.QuestionText, c.Question);
-        EXPECT_EQ(view.QuestionForeignSide, c.Mode == 0);
-        EXPECT_EQ(view.QuestionShowsNotes, c.MultipleChoice);
-        EXPECT_EQ(view.TestNotes, c.TestNotes);
-        EXPECT_EQ(view.NotesReadOnly, !c.TestNotes);
-        EXPECT_EQ(view.NotesText, c.NotesText);
-        EXPECT_EQ(view.Focus, c.Focus);
-        EXPECT_EQ(view.Choices.size(), c.MultipleChoice ? 2u : 0u);
-        EXPECT_EQ(Engine.Layout().NotesFirst, c.Mode == 0);
-        EXPECT_EQ(Engine.Layout().AnswerTag, c.Mode == 0 ? NativeLanguageTag : ForeignLanguageTag);
+        const TQuestionView v = Ask(0, c.Mode, c.MultipleChoice);
+        EXPECT_EQ(std::tuple(v.QuestionText, v.QuestionForeignSide, v.QuestionShowsNotes, v.TestNotes,
+                      v.NotesReadOnly, v.NotesText, v.Focus, v.Choices.size(), Engine.Layout().NotesFirst,
+                      Engine.Layout().AnswerTag),
+            std::tuple(std::string(c.Question), c.Mode == 0, c.MultipleChoice, c.TestNotes, !c.TestNotes,
+                std::string(c.NotesText), c.Focus, c.MultipleChoice ? std::size_t { 2 } : 0, c.Mode == 0,
+                c.Mode == 0 ? NativeLanguageTag : ForeignLanguageTag));
     }
 }
 
@@ -263,9 +258,10 @@ TEST_F(TestEngineTest, HintsKeepTheRightPrefixAndAddOneCharacterInTheAnswerField
     Options.TestNotesActive = true;
     Items({ { "die Katze", "", "pl. Katzen", "cat" }, { "der Hund", "", "", "dog" } });
     Ask(0, 1);
-    EXPECT_TRUE(Engine.HintEnabled(true, TTestField::Response, false));
-    EXPECT_FALSE(Engine.HintEnabled(false, TTestField::Response, false));
-    EXPECT_FALSE(Engine.HintEnabled(true, TTestField::Response, true));
+    EXPECT_EQ(std::tuple(Engine.HintEnabled(true, TTestField::Response, false),
+                  Engine.HintEnabled(false, TTestField::Response, false),
+                  Engine.HintEnabled(true, TTestField::Response, true)),
+        std::tuple(true, false, false));
     const auto unavailable = [&](TTestField field) {
         return ErrorOf([&] { Engine.Hint(field, ""); }) == "Command unavailable.";
     };

@@ -73,22 +73,16 @@ TEST(TyposTest, MoreThanOneEditShortFormsAndAcceptedAnswersAreNoTypos)
         const char* Expected;
         const char* Response;
         EvaluationFlags Flags;
-    } cases[] = {
-        { "two substitutions", "house", "hoost", 0 },
-        { "two insertions", "house", "hounses", 0 },
-        { "two deletions", "house", "hse", 0 },
-        { "letters two apart exchanged", "house", "hsuoe", 0 },
+    } cases[] = { { "two substitutions", "house", "hoost", 0 }, { "two insertions", "house", "hounses", 0 },
+        { "two deletions", "house", "hse", 0 }, { "letters two apart exchanged", "house", "hsuoe", 0 },
         { "swap across an ignored hyphen", "well-known", "welk-lnown", Lenient },
-        { "three letters", "dog", "dgo", 0 },
-        { "three letters among other signs", "a-b-c", "a-b-d", 0 },
+        { "three letters", "dog", "dgo", 0 }, { "three letters among other signs", "a-b-c", "a-b-d", 0 },
         { "short synonym", "dog; hound", "dgo", efAnyTranslation },
         { "case already ignored", "House", "hOUSE", efCaps },
         { "punctuation already ignored", "ice-cream", "icecream", Lenient },
         { "another form spelt right", "Hand; Hund", "Hund", efAnyTranslation },
-        { "empty response", "house", "", 0 },
-        { "empty expected", "", "house", 0 },
-        { "unrelated", "house", "garden", 0 },
-    };
+        { "empty response", "house", "", 0 }, { "empty expected", "", "house", 0 },
+        { "unrelated", "house", "garden", 0 } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         EXPECT_EQ(FindTypo(c.Expected, c.Response, English, c.Flags, {}), std::nullopt);

@@ -37,16 +37,24 @@ TMemory DueMemoryOfRow(const TStatement& row)
     return memory;
 }
 
+// The cards held, about: the last id is read from the end of the table.
+std::int64_t CardsHeld(sqlite3* db, const TSqliteFail& fail)
+{
+    TStatement last(db, "SELECT MAX(id) FROM cards", fail);
+    return last.Step() ? last.Int(0) : 0;
+}
+
+// A few keys are each looked up; many are met in one pass over their languages' cards.
+bool ScanPaysFor(std::size_t keys, std::int64_t held)
+{
+    return static_cast<std::int64_t>(keys) * 16 >= held;
+}
+
 } // namespace
 
 bool THistory::ScanPays(std::size_t keys)
 {
-    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    // The cards held, about: the last id is read from the end of the table.
-    TStatement last(Db_, "SELECT MAX(id) FROM cards", fail);
-    const std::int64_t held = last.Step() ? last.Int(0) : 0;
-    // A few keys are each looked up; many are met in one pass over their languages' cards.
-    return static_cast<std::int64_t>(keys) * 16 >= held;
+    return ScanPaysFor(keys, CardsHeld(Db_, [this](int rc) { FailSql(rc); }));
 }
 
 std::optional<std::vector<TScannedCard>> THistory::ScanCards(
@@ -152,11 +160,12 @@ std::vector<std::optional<TMemory>> THistory::KeyMemories(
         if (rows > 0)
             settle(k, rows, first);
     };
+    const std::int64_t held = scanned ? 0 : CardsHeld(Db_, fail);
     for (std::size_t group = 0; group < keys.size();) {
         std::size_t groupEnd = group;
         for (; groupEnd < keys.size() && keys[groupEnd].Group == keys[group].Group; ++groupEnd) { }
         const TCardIndex::TGroup& languages = index.Groups()[keys[group].Group];
-        const bool scanPays = scanned || ScanPays(groupEnd - group);
+        const bool scanPays = scanned || ScanPaysFor(groupEnd - group, held);
         TStatement& read = scanPays ? scan : seek;
         const auto bind = [&] {
             read.Reset();

@@ -67,6 +67,7 @@ TVocabFile::TVocabFile()
 TVocabFile::~TVocabFile()
 {
     ClearUndo();
+    TItemArena::DeleteAll(Items_);
 }
 
 // ---- Queries
@@ -382,7 +383,7 @@ void TVocabFile::Clear()
     Successes_ = 0;
     for (auto& property : Properties_)
         property.clear();
-    Items_.clear();
+    TItemArena::DeleteAll(Items_);
     Learnt_ = 0;
     TextsChanged();
     CurrentIndex_ = -1;

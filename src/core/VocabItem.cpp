@@ -25,13 +25,20 @@ static_assert(sizeof(void*) != 8 || sizeof(TVocabItem) == 40);
 
 TTextStamp TVocabItem::NextTextStamp()
 {
-    // Items are made on loading threads too; 0 stays the stamp of no texts, and the top bit is
-    // the inline mark.
+    // Items are made on loading threads too: each thread takes its stamps a batch at a time, as an
+    // atomic step per item was a tenth of a load. 0 stays the stamp of no texts; the top bits are
+    // the marks.
+    constexpr TTextStamp Batch = 1024;
     static std::atomic<TTextStamp> last { 0 };
-    TTextStamp stamp = ++last & ~Flags;
-    while (stamp == 0)
-        stamp = ++last & ~Flags;
-    return stamp;
+    thread_local TTextStamp next = 0, end = 0;
+    for (;;) {
+        if (next == end) {
+            next = last.fetch_add(Batch, std::memory_order_relaxed);
+            end = next + Batch;
+        }
+        if (const TTextStamp stamp = next++ & ~Flags; stamp != 0)
+            return stamp;
+    }
 }
 
 namespace {
@@ -323,6 +330,32 @@ void TItemArena::Release(TVocabItem* item)
     // The sanitizer cannot see a place freed inside a block; told, it catches a use after delete.
     ASAN_POISON_MEMORY_REGION(item, sizeof(TVocabItem));
     DropHolds(HeadOf(item), 1);
+}
+
+void TItemArena::DeleteAll(TVocabItemList& items)
+{
+    // Freeing a loaded list item by item, an atomic step each, was a tenth of a load's time.
+    TBlockHead* head = nullptr;
+    std::size_t holds = 0;
+    for (auto& owned : items) {
+        TVocabItem* item = owned.release();
+        if (!item || (item->TextStamp_ & TVocabItem::ArenaFlag) == 0) {
+            delete item;
+            continue;
+        }
+        item->~TVocabItem();
+        ASAN_POISON_MEMORY_REGION(item, sizeof(TVocabItem));
+        if (TBlockHead* const at = HeadOf(item); at != head) {
+            if (head)
+                DropHolds(head, holds);
+            head = at;
+            holds = 0;
+        }
+        ++holds;
+    }
+    if (head)
+        DropHolds(head, holds);
+    items.clear();
 }
 
 std::size_t TItemArena::BlocksInUse()

@@ -90,6 +90,8 @@ private:
     std::array<std::uint32_t, FieldCount> Length_ {};
 };
 
+using TVocabItemList = std::vector<std::unique_ptr<TVocabItem>>;
+
 // Makes many items at once, as a load does: items are placed one after another in large blocks,
 // so making and freeing them costs next to nothing per item. Each item may outlive the arena and
 // be deleted alone, on any thread; a block is freed with the last item placed in it. A place
@@ -107,6 +109,9 @@ public:
     static std::size_t BlocksInUse();
     // Freed blocks kept for the next load go back to the system.
     static void ReturnKeptBlocks();
+    // Deletes every item of the list, as deleting each would, with one step per block of items
+    // placed together.
+    static void DeleteAll(TVocabItemList& items);
 
 private:
     friend class TVocabItem;
@@ -118,6 +123,5 @@ private:
     std::size_t Placed_ = 0; // items placed in the present block
 };
 
-using TVocabItemList = std::vector<std::unique_ptr<TVocabItem>>;
 // Items handed out by GetChoices; they stay owned by the document.
 using TVocabItemArray = std::vector<TVocabItem*>;

@@ -84,7 +84,7 @@ TEST(VocabItem, CopiesKeepAllAndTheTextStampWhichChangesOnlyWithTheTexts)
 }
 
 // Items of an arena outlive it and each other in any order, with texts changed or moved, and
-// their blocks go only with the last item placed in them.
+// their blocks go only with the last item placed in them, also when a list is deleted at once.
 TEST(VocabItem, ArenaBlocksGoWithTheirLastItem)
 {
     const std::size_t before = TItemArena::BlocksInUse();
@@ -108,8 +108,10 @@ TEST(VocabItem, ArenaBlocksGoWithTheirLastItem)
     EXPECT_EQ(items[5]->FieldValues(), (TFieldValues { "4", "", "", "t" }));
     EXPECT_EQ(items[7]->FieldValue(fiNotes), "");
     EXPECT_EQ(items[99]->FieldValues(), (TFieldValues { "99", "", big, "t" }));
-    for (int i = static_cast<int>(items.size()) - 2; i > 0; i -= 2)
-        items[static_cast<std::size_t>(i)].reset();
+    // The rest at once, beside gaps and an item of its own.
+    items.push_back(TVocabItem::Make("own", "", "", ""));
+    TItemArena::DeleteAll(items);
+    EXPECT_TRUE(items.empty());
     EXPECT_EQ(TItemArena::BlocksInUse(), before);
 }
 

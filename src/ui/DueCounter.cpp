@@ -129,7 +129,7 @@ void TDueCounter::CountDocument(std::function<const TVocabFile&()> document, con
     Copying_ = std::make_shared<TCardTextsCopy>(Document_());
     CopyQuestion_ = question;
     CopyTimer_->start();
-    emit Copying(true);
+    emit Counting(true);
 }
 
 void TDueCounter::CopySlice()
@@ -144,7 +144,6 @@ void TDueCounter::CopySlice()
         if (clock.elapsed() >= CopySliceMs)
             return;
     CopyTimer_->stop();
-    emit Copying(false);
     const std::uint64_t revision = Copying_->Revision();
     Start({ std::exchange(Copying_, nullptr), std::string(), CopyQuestion_, revision, Key_ });
 }
@@ -166,8 +165,10 @@ void TDueCounter::Start(TJob job)
         const TResult counted = Running_->resultAt(at);
         if (counted.Final)
             return;
-        if (!Waiting_ && !Copying_)
+        if (!Waiting_ && !Copying_) {
             emit Counted(counted.Answer);
+            emit Counting(false);
+        }
     });
     connect(Running_, &QFutureWatcher<TResult>::finished, this, &TDueCounter::Finished);
     Running_->setFuture(QtConcurrent::run([job = std::move(job)](QPromise<TResult>& promise) mutable {
@@ -206,6 +207,7 @@ void TDueCounter::Finished()
     // Counts already shown stand unless they came to nothing after all.
     if (!early || !Last_.Answer)
         emit Counted(Last_.Answer);
+    emit Counting(false);
     emit Planned();
 }
 

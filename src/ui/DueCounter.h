@@ -73,8 +73,9 @@ signals:
     void Counted(const TDueAnswer& answer);
     // The plan of the last count is made (after Counted).
     void Planned();
-    // The document is being copied between the window's events (true), or no longer (false).
-    void Copying(bool copying);
+    // A count of the document is under way until its counts are told (true), or no longer (false):
+    // background work of the window that can wait gives it both processors meanwhile.
+    void Counting(bool counting);
 
 private:
     struct TJob {

@@ -331,7 +331,7 @@ void TReviewFeature::AskDue()
             Form_.StatusPanel(6)->setToolTip(
                 answer ? DueToolTip(*answer) : tr("Words due for review today in this direction"));
         });
-        connect(DueCounter_, &TDueCounter::Copying, Form_.Grid(), &TVocabGrid::HoldMeasuring);
+        connect(DueCounter_, &TDueCounter::Counting, Form_.Grid(), &TVocabGrid::HoldMeasuring);
         // Opened once the worker has checked it, with anything it has to tell.
         connect(DueCounter_, &TDueCounter::Planned, this, [this] {
             if (Reviewing())

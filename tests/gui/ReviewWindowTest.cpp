@@ -17,6 +17,7 @@
 #include "ui/WelcomeDialog.h"
 
 #include <QDoubleSpinBox>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QThreadPool>
 #include <QTreeWidget>
@@ -457,6 +458,7 @@ TEST_F(ReviewWindowTest, OpeningAHugeListAndCountingDoesNotHoldUpTheWindow)
     Form->SetWindowMode(wmEditing);
     Idle();
     ASSERT_TRUE(Form->Review().DueCounter()->WaitForAnswer(60000));
+    QSignalSpy counting(Form->Review().DueCounter(), &TDueCounter::Counting);
     QElapsedTimer clock;
     clock.start();
     Form->Review().HistoryChanged();
@@ -469,7 +471,10 @@ TEST_F(ReviewWindowTest, OpeningAHugeListAndCountingDoesNotHoldUpTheWindow)
     constexpr qint64 Limit = 100;
 #endif
     EXPECT_LT(blocked, Limit) << "ms the window was held up";
+    ASSERT_FALSE(counting.isEmpty());
+    EXPECT_TRUE(counting.last().at(0).toBool()) << "the grid's measuring waits while the count runs";
     ASSERT_TRUE(Form->Review().DueCounter()->WaitForAnswer(60000));
+    EXPECT_FALSE(counting.last().at(0).toBool()) << "and goes on once the counts are told";
     EXPECT_EQ(Form->StatusPanel(6)->text().section(QStringLiteral(" \u00B7"), 0, 0), QStringLiteral("0 due"));
     RecordProperty("BlockedMs", static_cast<int>(blocked));
 }

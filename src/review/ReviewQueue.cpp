@@ -72,6 +72,7 @@ void PlanDirection(TReviewPlan& plan, const TCardTexts& texts, THistory& history
         return history.KeyMemories(cards, true, read ? &*read : nullptr);
     }();
     const std::vector<bool> again = FailedEntries(cards, failed);
+    const TRetrievability recall(today, p);
     for (std::size_t k = 0; k < memories.size(); ++k) {
         const TReviewPlan::TPlanned card { static_cast<int>(cards.Keys()[k].Card), direction };
         const std::optional<TMemory>& memory = memories[k];
@@ -88,7 +89,7 @@ void PlanDirection(TReviewPlan& plan, const TCardTexts& texts, THistory& history
         } else if (!memory)
             plan.New.push_back(card);
         else if (memory->Due <= today && memory->LastReview < today)
-            due.emplace_back(ordered ? Retrievability(*memory, today, p) : 0.0, card);
+            due.emplace_back(ordered ? recall(*memory) : 0.0, card);
         else
             plan.Later = Earliest(plan.Later, std::max(memory->Due, today + 1));
     }

@@ -49,6 +49,11 @@ struct TCurve {
         , Factor(Round8(std::exp(std::log(0.9) / Decay) - 1))
     {
     }
+    TCurve(double decay, double factor)
+        : Decay(decay)
+        , Factor(factor)
+    {
+    }
     double Recall(double elapsedDays, double stability) const
     {
         return Round8(std::pow(1 + Factor * elapsedDays / stability, Decay));
@@ -163,10 +168,23 @@ TMemory ScheduleAnswer(const TMemory& before, TRating rating, TDay today, const 
 
 double Retrievability(const TMemory& memory, TDay today, const TSchedulerParameters& p)
 {
+    return TRetrievability(today, p)(memory);
+}
+
+TRetrievability::TRetrievability(TDay today, const TSchedulerParameters& p)
+    : Today_(today)
+{
+    const TCurve curve(p.W[20]);
+    Decay_ = curve.Decay;
+    Factor_ = curve.Factor;
+}
+
+double TRetrievability::operator()(const TMemory& memory) const
+{
     if (memory.State == TCardState::New || memory.Stability <= 0)
         return 0;
-    const TCurve curve(p.W[20]);
-    return curve.Recall(static_cast<double>(std::max<TDay>(0, today - memory.LastReview)), memory.Stability);
+    return TCurve(Decay_, Factor_)
+        .Recall(static_cast<double>(std::max<TDay>(0, Today_ - memory.LastReview)), memory.Stability);
 }
 
 TDay LocalDay(std::int64_t unixSeconds)

@@ -31,6 +31,16 @@ struct TSchedulerParameters {
 TMemory ScheduleAnswer(const TMemory& before, TRating rating, TDay today, const TSchedulerParameters& p);
 // The predicted chance of recall on day today; 0 for a new card.
 double Retrievability(const TMemory& memory, TDay today, const TSchedulerParameters& p);
+// The same for many memories: the curve of the parameters is made once, not per card.
+class TRetrievability {
+public:
+    TRetrievability(TDay today, const TSchedulerParameters& p);
+    double operator()(const TMemory& memory) const;
+
+private:
+    TDay Today_;
+    double Decay_, Factor_;
+};
 TDay LocalDay(std::int64_t unixSeconds); // in the local time zone (TZ respected)
 TDay Today(); // LocalDay of the clock
 std::string FormatDay(TDay day); // YYYY-MM-DD

@@ -318,8 +318,8 @@ TRecordedAnswer THistory::RecordAnswer(const THistoryAnswer& answer, const TSche
     const TMemory before = found ? found->Memory : TMemory {};
     const bool practice = IsPractice(found.has_value(), answer.Practice, day, before);
     const TMemory after = practice ? before : ScheduleAnswer(before, rating, day, p);
-    const std::int64_t card = found ? found->Id : cards.Add(key, day);
-    if (!practice)
+    const std::int64_t card = found ? found->Id : cards.Add(key, day, practice ? before : after);
+    if (found && !practice)
         cards.SetMemory(card, after);
     const std::int64_t id = cards.AddAnswer({ card, answer.UnixMs, day, static_cast<int>(rating),
         static_cast<int>(before.State), answer.DurationMs, practice });

@@ -37,14 +37,14 @@ std::optional<TCardRows::TFound> TCardRows::Find(const TCardKey& key)
     return found;
 }
 
-std::int64_t TCardRows::Add(const TCardKey& key, TDay firstDay)
+std::int64_t TCardRows::Add(const TCardKey& key, TDay firstDay, const TMemory& memory)
 {
+    // Written whole at once: setting the memory after the insert rewrites three index entries.
     TStatement& add = Prepared(Add_,
-        "INSERT INTO cards(foreign_language, native_language, direction, word, translations, key_hash, "
-        "state, "
-        "stability, difficulty, last_review, due, reps, lapses, first_day) "
-        "VALUES(?, ?, ?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, ?)");
-    BindKey(add, 1, key).Bind(6, StoredHashOf(ViewOf(key))).Bind(7, firstDay);
+        "INSERT INTO cards(state, stability, difficulty, last_review, due, reps, lapses, foreign_language, "
+        "native_language, direction, word, translations, key_hash, first_day) "
+        "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    BindKey(BindMemory(add, memory), 8, key).Bind(13, StoredHashOf(ViewOf(key))).Bind(14, firstDay);
     add.Step();
     return sqlite3_last_insert_rowid(Db_);
 }

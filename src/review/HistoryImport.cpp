@@ -377,8 +377,9 @@ constexpr const char* PendingTable = "CREATE TABLE IF NOT EXISTS replay_pending(
 // Adds the answers of a file the history holds fewer times, in batches the pace ends. Two answers of
 // one card in one millisecond are both real (a double tap, two windows), so an answer is its card,
 // time and rating together, and the n-th of a kind in the file is added while the history holds
-// fewer than n. A card this import made holds only what it added, and takes its memory from the plan
-// once its last answer is in, unless another connection wrote meanwhile; the answers of another card
+// fewer than n. A card this import made holds only what it added, and is made with the memory the
+// plan gives it once its last answer is in, unless another connection wrote meanwhile (then it is
+// replayed); the answers of another card
 // are counted once, and again whenever another connection wrote, and the card is left to the replay.
 int MergeImport(sqlite3* db, const TSqliteFail& fail, const std::vector<TImportRow>& rows,
     const TImportPlan& plan, TImportPace& pace)
@@ -415,7 +416,9 @@ int MergeImport(sqlite3* db, const TSqliteFail& fail, const std::vector<TImportR
             const std::uint32_t k = plan.Key[next];
             if (seen[k] == TSeen::No) {
                 const auto found = cards.Find(row.Key);
-                cardOf[k] = found ? found->Id : cards.Add(row.Key, 0);
+                // A card made here takes its memory at once: with its last answer in, the memory
+                // is the plan's, and a card another connection changed meanwhile is replayed.
+                cardOf[k] = found ? found->Id : cards.Add(row.Key, plan.FirstDay[k], plan.Final[k]);
                 seen[k] = found ? TSeen::Stale : TSeen::Made;
             }
             const std::int64_t card = cardOf[k];
@@ -451,7 +454,6 @@ int MergeImport(sqlite3* db, const TSqliteFail& fail, const std::vector<TImportR
             markCard.Step();
         }
         for (const std::uint32_t k : completed) {
-            cards.SetMemory(cardOf[k], plan.Final[k], plan.FirstDay[k]);
             unmarkCard.Reset();
             unmarkCard.Bind(1, cardOf[k]);
             unmarkCard.Step();

@@ -156,8 +156,8 @@ public:
         TMemory Memory;
     };
     std::optional<TFound> Find(const TCardKey& key);
-    // A card not yet scheduled; returns its id.
-    std::int64_t Add(const TCardKey& key, TDay firstDay);
+    // A card with its memory (by default not yet scheduled); returns its id.
+    std::int64_t Add(const TCardKey& key, TDay firstDay, const TMemory& memory = {});
     // Its memory, and with firstDay the day it was first answered.
     void SetMemory(std::int64_t card, const TMemory& memory, std::optional<TDay> firstDay = std::nullopt);
     struct TAnswer {

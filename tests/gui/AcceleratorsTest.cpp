@@ -7,6 +7,7 @@
 #include "qtsupport/Translations.h"
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QKeySequence>
 #include <QStyleOptionButton>
 #include <QTabBar>
@@ -166,6 +167,12 @@ QStringList CutTexts(QWidget* window)
                 push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push).width());
         } else if (!text.isEmpty()) {
             check(widget, text, widget->minimumSizeHint().width(), widget->width());
+            // A title's accents drawn on the box's top row are cut off above it.
+            const QImage top = group ? group->grab(QRect(0, 0, group->width(), 1)).toImage() : QImage();
+            int ink = 0;
+            for (int x = 0; x < top.width(); ++x)
+                ink += qGray(top.pixel(x, 0)) < 200;
+            check(widget, text, ink, 0);
             if (label && label->wordWrap())
                 check(label, text, label->heightForWidth(label->width()), label->height());
         }

@@ -5,6 +5,7 @@
 #include "fakes/ScriptedDialogs.h"
 #include "qtsupport/QtPrinter.h"
 #include "qtsupport/Translations.h"
+#include "qtsupport/WindowStyle.h"
 #include "settings/MemoryStore.h"
 #include "settings/UiLanguage.h"
 #include "ui/AboutDialog.h"
@@ -210,6 +211,7 @@ int main(int argc, char** argv)
 {
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
+    UseWindowStyle();
     if (argc != 3) {
         std::fprintf(stderr, "usage: velmoria-screenshots LIST.vmr OUTPUT-FOLDER\n");
         return 2;

@@ -6,6 +6,7 @@
 #include "qtsupport/QtSettingsStore.h"
 #include "qtsupport/QuitSignals.h"
 #include "qtsupport/Translations.h"
+#include "qtsupport/WindowStyle.h"
 #include "settings/Session.h"
 #include "settings/UiLanguage.h"
 #include "ui/MainWindow.h"
@@ -71,6 +72,7 @@ TApplication::TApplication(int& argc, char** argv)
     setOrganizationName(QStringLiteral("Brannock"));
     setApplicationName(QStringLiteral("Velmoria"));
     setApplicationVersion(QStringLiteral(VELMORIA_VERSION));
+    UseWindowStyle();
     SeedRandomFromClock();
     Lock_ = TakeProcessLock();
 }

@@ -9,23 +9,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int Margin = 8;
 constexpr int Gap = 6;
-constexpr int LabelWidth = 64;
-constexpr int BoxWidth = 240;
-constexpr int ButtonWidth = 88;
-
-// Centres the label vertically on its control.
-void PlaceLabel(QLabel* label, const QWidget* control)
-{
-    const int height = label->sizeHint().height();
-    label->setGeometry(Margin, control->y() + (control->height() - height) / 2, LabelWidth, height);
-}
 } // namespace
 
 TSearchDialog::TSearchDialog(
@@ -88,14 +81,32 @@ TSearchDialog::TSearchDialog(
     connect(btnHelp, &QPushButton::clicked, this, [] { RequestHelp(3020); });
     cbField->installEventFilter(this);
 
-    const int top = Margin;
-    cbField->setGeometry(Margin + LabelWidth, top, BoxWidth, cbField->sizeHint().height());
-    const int buttonX = Margin + LabelWidth + BoxWidth + 2 * Margin;
-    const int buttonHeight = btnFind->sizeHint().height();
-    btnFind->setGeometry(buttonX, top, ButtonWidth, buttonHeight);
-    btnCancel->setGeometry(buttonX, top + buttonHeight + Gap, ButtonWidth, buttonHeight);
-    btnHelp->setGeometry(buttonX, top + 2 * (buttonHeight + Gap), ButtonWidth, buttonHeight);
-    resize(buttonX + ButtonWidth + Margin, 160);
+    // Each text takes the room its language needs; the boxes are wide enough for a search.
+    auto* fields = new QGridLayout;
+    fields->setSpacing(Gap);
+    fields->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 40);
+    const std::pair<QLabel*, QWidget*> rows[]
+        = { { lblField, cbField }, { lblFind, edtFind }, { lblMode, cbMode } };
+    for (int row = 0; row < 3; ++row) {
+        fields->addWidget(rows[row].first, row, 0);
+        fields->addWidget(rows[row].second, row, 1);
+    }
+    auto* matches = new QHBoxLayout;
+    matches->addWidget(chbMatchCase, 1);
+    matches->addWidget(chbMatchAccents, 1);
+    fields->addLayout(matches, 3, 1);
+    fields->addWidget(chbMatchWord, 4, 1);
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(Gap);
+    for (QPushButton* button : { btnFind, btnCancel, btnHelp })
+        buttons->addWidget(button);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(Margin, Margin, Margin, Gap);
+    layout->setSpacing(2 * Margin);
+    layout->addLayout(fields, 1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     LayoutControls();
 }
 
@@ -106,25 +117,12 @@ void TSearchDialog::LayoutControls()
             : QString::fromStdString(Session_.Settings.DisplayFont.Name));
     font.setPointSize(Session_.Settings.DisplayFont.Size > 0 ? Session_.Settings.DisplayFont.Size : 8);
     edtFind->setFont(font);
-    const int left = Margin + LabelWidth;
-    edtFind->setGeometry(
-        left, cbField->geometry().bottom() + 1 + Gap, BoxWidth, edtFind->sizeHint().height());
-    cbMode->setGeometry(left, edtFind->geometry().bottom() + 1 + Gap, BoxWidth, cbMode->sizeHint().height());
-    const int checkTop = cbMode->geometry().bottom() + 1 + Gap;
-    const int checkHeight = chbMatchCase->sizeHint().height();
-    chbMatchCase->setGeometry(left, checkTop, BoxWidth / 2, checkHeight);
-    chbMatchAccents->setGeometry(left + BoxWidth / 2, checkTop, BoxWidth / 2, checkHeight);
-    chbMatchWord->setGeometry(left, checkTop + checkHeight, BoxWidth, chbMatchWord->sizeHint().height());
-    PlaceLabel(lblField, cbField);
-    PlaceLabel(lblFind, edtFind);
-    PlaceLabel(lblMode, cbMode);
-    // The window keeps its centre while it grows or shrinks to the last box.
-    const int wanted
-        = std::max(chbMatchWord->geometry().bottom() + 1, btnHelp->geometry().bottom() + 1) + Gap;
-    const int d = wanted - height();
-    setFixedSize(width(), wanted);
+    // The window keeps its centre while it grows or shrinks with the Find box.
+    const int before = height();
+    layout()->invalidate();
+    layout()->activate();
     if (isVisible())
-        move(x(), y() - d / 2);
+        move(x(), y() - (height() - before) / 2);
 }
 
 void TSearchDialog::ShowDialog()

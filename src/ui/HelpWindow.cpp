@@ -178,6 +178,8 @@ THelpWindow::THelpWindow(QHelpEngine& engine)
     pcNavigation->addTab(tvContents, tr("&Contents"));
     pcNavigation->addTab(indexPage, tr("&Index"));
     pcNavigation->addTab(searchPage, tr("Sea&rch"));
+    // The pane is never narrower than its tabs, in any language.
+    pcNavigation->setUsesScrollButtons(false);
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(pcNavigation);

@@ -40,6 +40,12 @@
 
 namespace {
 
+// The one of two texts that needs more room, for a panel that shows either.
+QString Wider(const QFontMetrics& metrics, const QString& one, const QString& other)
+{
+    return metrics.horizontalAdvance(one) >= metrics.horizontalAdvance(other) ? one : other;
+}
+
 constexpr const char* ProductName = "Velmoria";
 
 QString Q(const char* text)
@@ -192,7 +198,8 @@ void TMainForm::CreateStatusBar()
         { 45, tr("%Ln item(s)", nullptr, Most), tr("Number of items") },
         { 45, tr("%L1 learnt").arg(Most), tr("Current item") },
         { 45, SharePanel(Most, Most, mature).Text, tr("Share of items learnt in the test") },
-        { 45, tr("Modified"), tr("Whether the list has changes not yet saved") },
+        { 45, Wider(bar->fontMetrics(), tr("Modified"), tr("Saved")),
+            tr("Whether the list has changes not yet saved") },
         { 45, DueText(due), tr("Words due for review today in this direction") },
     };
     for (int i = 1; i <= 6; ++i) {

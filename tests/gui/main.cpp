@@ -3,6 +3,7 @@
 #include "fakes/ScriptedDialogs.h"
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/Translations.h"
+#include "qtsupport/WindowStyle.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -41,6 +42,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Brannock"));
     QApplication::setApplicationName(QStringLiteral("Velmoria"));
     InstallTranslations("en");
+    UseWindowStyle();
     // No test may block on a modal box or dialog.
     UseScriptedDialogs();
     ::testing::InitGoogleTest(&argc, argv);

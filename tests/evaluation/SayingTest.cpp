@@ -31,6 +31,7 @@ TEST(Saying, SaysItsEnglishWithArgumentsCountsAndNumbers)
         { "21", items(21), "21 items in %n.vmr (21)", false },
         { "a lone percent", TSaying::Counted("%n%", "%n%", 7), "7%", false },
         { "decimals", TSaying::Number(10.0 / 3, 1), "3.3", false },
+        { "no decimals", TSaying::Number(2.7), "3", false },
         { "significant digits", TSaying::Number(2.25, -1), "2.25", false },
         { "joined",
             TSaying::Joined(

@@ -12,7 +12,7 @@ foreach(lang IN LISTS VELMORIA_LANGUAGES)
   list(APPEND VELMORIA_TS_FILES ${PROJECT_SOURCE_DIR}/translations/velmoria_${lang}.ts)
 endforeach()
 set(VELMORIA_LUPDATE_OPTIONS -silent -no-obsolete -locations none -I ${PROJECT_SOURCE_DIR}/src
-  -tr-function-alias QT_TRANSLATE_NOOP+=VM_TRANSLATE_NOOP)
+  -tr-function-alias QT_TRANSLATE_NOOP+=VM_TRANSLATE_NOOP,QT_TRANSLATE_N_NOOP+=VM_TRANSLATE_N_NOOP)
 get_property(VELMORIA_LUPDATE_SOURCES GLOBAL PROPERTY VELMORIA_LAYER_FILES)
 # The command line stays English: scripts read it.
 list(FILTER VELMORIA_LUPDATE_SOURCES EXCLUDE REGEX "/src/cli/")

@@ -3,6 +3,7 @@
 
 #include "ScreenshotFiles.h"
 #include "fakes/ScriptedDialogs.h"
+#include "qtsupport/ModelText.h"
 #include "qtsupport/QtPrinter.h"
 #include "qtsupport/Translations.h"
 #include "qtsupport/WindowStyle.h"
@@ -491,7 +492,7 @@ int main(int argc, char** argv)
                   if (question) {
                       const auto offered = Utf8Instead(tfTextComma, bytes.toStdString(), false);
                       QMessageBox box(QMessageBox::Question, dialog.windowTitle(),
-                          QString::fromStdString(Utf8Question(offered.value_or(tfUtf8Comma))),
+                          SayingText(Utf8Question(offered.value_or(tfUtf8Comma))),
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &dialog);
                       box.setDefaultButton(QMessageBox::Yes);
                       Save(&box, "52c-import-utf8-question");

@@ -540,10 +540,6 @@
 <context>
     <name>TDueCounter</name>
     <message>
-        <source>%L1 due · %L2 new</source>
-        <translation>À revoir&#xa0;: %L1 · nouveaux&#xa0;: %L2</translation>
-    </message>
-    <message>
         <source>%1 learnt</source>
         <translation>Apprises&#xa0;: %1</translation>
     </message>
@@ -556,10 +552,6 @@
         <translation>Consolidés&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Share of the words remembered %L1 days or more in this direction (%L2 of %L3)</source>
-        <translation>Part des mots retenus pour %L1 jours ou plus dans ce sens (%L2 sur %L3)</translation>
-    </message>
-    <message>
         <source>%1: %L2 due today (%L3 failed earlier today), %L4 new</source>
         <translation>%1&#xa0;: %L2 à revoir aujourd’hui (dont %L3 manqué(s) plus tôt dans la journée), nouveaux&#xa0;: %L4</translation>
     </message>
@@ -570,6 +562,27 @@
     <message>
         <source>Into the foreign language</source>
         <translation>Vers la langue étrangère</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln due</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln new</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Share of the words remembered %Ln days or more in this direction (%L1 of %L2)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -831,10 +844,6 @@ Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</tran
     <message>
         <source>Reading %1...</source>
         <translation>Lecture de %1...</translation>
-    </message>
-    <message>
-        <source>%1 Nothing was imported.</source>
-        <translation>%1 Rien n’a été importé.</translation>
     </message>
     <message>
         <source>Nothing to import.</source>
@@ -2517,6 +2526,510 @@ Encore %n mots à revoir aujourd’hui vers la langue étrangère. Les réviser 
     <message>
         <source>Continue</source>
         <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Cannot delete file &quot;%1&quot;. %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number must be between %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a word or phrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a translation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have not specified  the sorting position. Sort this item by its initial letter?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have not specified the part of speech. Leave field blank?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word or translation already exists. Add anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already being changed by this program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another process</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another process (pid %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another process (pid %1, %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is changing &quot;%2&quot;; the list was left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is changing &quot;%2&quot;; the list was left as it is after waiting %n seconds.</source>
+        <extracomment>%1 who, %2 the list&apos;s file</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its folder &quot;%1&quot; cannot be read. %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its folder &quot;%1&quot; belongs to another user (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anyone may change its folder &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It cannot be made. %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It cannot be read. %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a link to &quot;%1&quot;, which does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a link to &quot;%1&quot;, which cannot be read. %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a file, not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It belongs to another user (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other users may write to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It cannot be made private. %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. It is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. &quot;%2&quot; is a link another user made in a folder shared by everyone; it is not followed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. It is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file in folder &quot;%1&quot; to save &quot;%2&quot;. %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2. The new contents are kept beside it and complete the file the next time it is opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot replace file &quot;%1&quot;. The file is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+This is not a regular file. Please use a different file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+This file is read-only. Please use a different file name.</source>
+        <translation type="unfinished">%1
+Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</translation>
+    </message>
+    <message>
+        <source>%1
+This is the list&apos;s own file; an export would replace the list. Please use a different file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save: the word/phrase of item %1 are longer than 65535 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save: the part of speech of item %1 are longer than 65535 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save: the notes of item %1 are longer than 65535 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save: the translations of item %1 are longer than 65535 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List capacity out of bounds (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last save of &quot;%1&quot; was broken off; it has been completed now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last save of &quot;%1&quot; was broken off after the list was written; the list is complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save: a property of the list is longer than 65535 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Pasted %n items from tab-separated text: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Pasted %n items from semicolon-separated text: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Pasted %n items from comma-separated text: %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items imported successfully.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file looks like UTF-8 text. Read as 8-bit text, each of its accented and other non-English characters would become two or three wrong ones (&quot;Käse&quot; would become &quot;KÃ¤se&quot;).
+
+Import it as &quot;%1&quot; instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes were not UTF-8; they were replaced.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields held characters the list&apos;s languages cannot store; they were replaced.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines had no word/phrase and were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines had text in columns that were not imported.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items had no translation and got &quot;#Value?#&quot;.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields ran over several lines; their line breaks became spaces.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines had a quote that never closed; it was read as a character.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The field &apos;Word/phrase&apos; must be included in the list of fields to import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is a ZIP archive (a deck package, an office document or another archive), not delimited text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is an empty ZIP archive, not delimited text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is a PDF document, not delimited text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is an SQLite database, not delimited text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is a gzip-compressed file, not delimited text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is a zstd-compressed file, not delimited text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is an old office document, not delimited text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is an RTF document, not delimited text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Nothing was imported.</source>
+        <translation type="unfinished">%1 Rien n’a été importé.</translation>
+    </message>
+    <message>
+        <source>The file is an XML document, not delimited text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is an HTML page, not delimited text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 holds a NUL character, which no text holds: the file is not text in the format &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: a field is longer than %2 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margins too large for paper.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No printer installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is full (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another program holds it locked (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be written (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The review history &quot;%1&quot; cannot be used: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The review history &quot;%1&quot; cannot be used: its folder cannot be used. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be made (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it may only be read (the file or its folder is read-only), so answers cannot be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a newer version of the program made it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it may only be read, and an older version of the program made it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an answer to change is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged (%1), so answers cannot be kept in it. Save what can be read with &quot;velmoria-cli history export FILE.csv&quot;, move the damaged file away, and bring the answers into a new history with &quot;velmoria-cli history import FILE.csv&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the journal &quot;%1&quot; beside it belongs to another history and cannot be moved aside (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The review history &quot;%1&quot; had beside it the journal of another history; it was not applied, and was moved to &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers in the last twelve weeks</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2% of reviews right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. Due today: %2 into the native language, %3 into the foreign language.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times into the native language</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times into the foreign language</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A leech: failed %1. A note or a mnemonic in the item&apos;s notes may help it stick (Edit &gt; Edit Item).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n d</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 mo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is due today. Next review: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is due today in this direction. Next review: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing more is due today. %1 reviewed, %2 right. Next review: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing more is due today in this direction. %1 reviewed, %2 right. Next review: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped. %1 reviewed, %2 right. %3 still due today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delimiter already in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No voice of the speech service speaks %1. Install espeak-ng, which speaks most languages, or a voice for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have learnt all the vocabulary in %1.
+Statistics must be reset before testing resumes...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command unavailable.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

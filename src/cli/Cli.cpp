@@ -380,7 +380,7 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
             format = DetectTextFormatBytes(bytes);
         // The list is saved at once, with no undo: garbled characters or junk would stay.
         if (const auto reason = NotTextReason(bytes, *format))
-            throw TCommandError(*reason + " Nothing was imported.");
+            throw TCommandError(NothingImported(*reason).Text());
         if (const auto offered = Utf8Instead(*format, bytes, false))
             throw TCommandError(Utf8Refusal(*format, *offered));
         if (!chosenColumns)
@@ -397,7 +397,7 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
         added = result.Added;
         if (added > 0 && !args.Option("columns"))
             err << "Columns read: --columns " << ColumnsText(columns) << " (from the widths of the lines).\n";
-        if (const std::string notes = ImportNotes(result); !notes.empty() && added > 0)
+        if (const std::string notes = ImportNotes(result).Text(); !notes.empty() && added > 0)
             err << notes << '\n';
     }
     if (added == 0)

@@ -94,8 +94,8 @@ TListLock LockList(const TArguments& args)
 void Load(TVocabFile& document, const std::string& fileName, std::ostream& notices)
 {
     document.LoadFromFile(fileName);
-    if (!document.LoadNotice().empty())
-        notices << document.LoadNotice() << '\n';
+    if (!document.LoadNotice().Empty())
+        notices << document.LoadNotice().Text() << '\n';
 }
 
 bool FileExists(const std::string& fileName)

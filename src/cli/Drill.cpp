@@ -128,7 +128,7 @@ public:
 
     void Run()
     {
-        const auto onAllLearnt = [&](const std::string& message) { Out_ << message << '\n'; };
+        const auto onAllLearnt = [&](const TSaying& message) { Out_ << message.Text() << '\n'; };
         if (Doc_.Count() == 0) {
             Out_ << "The list has no items to ask.\n";
             Ended_ = true;
@@ -216,7 +216,7 @@ private:
         }
         Out_ << "Rated " << RatingName(rating);
         if (days)
-            Out_ << ": next review in " << IntervalText((*days)[static_cast<std::size_t>(rating) - 1]);
+            Out_ << ": next review in " << IntervalText((*days)[static_cast<std::size_t>(rating) - 1]).Text();
         Out_ << ".\n";
     }
 
@@ -349,7 +349,7 @@ private:
         Out_ << Style_.Dim() << "   Rate it:";
         for (int r = 1; r <= 4; ++r)
             Out_ << (r == 1 ? " :" : ", :") << r << ' ' << RatingName(static_cast<TRating>(r)) << ' '
-                 << IntervalText((*days)[static_cast<std::size_t>(r - 1)])
+                 << IntervalText((*days)[static_cast<std::size_t>(r - 1)]).Text()
                  << (static_cast<int>(*rated) == r ? " (given)" : "");
         Out_ << Style_.Reset() << '\n';
     }
@@ -413,8 +413,8 @@ int RunReview(const TDrillSettings& settings, std::istream& in, std::ostream& ou
     RequireReadable(settings.FileName);
     TVocabFile doc;
     doc.LoadFromFile(settings.FileName);
-    if (!doc.LoadNotice().empty())
-        err << doc.LoadNotice() << '\n';
+    if (!doc.LoadNotice().Empty())
+        err << doc.LoadNotice().Text() << '\n';
     if (settings.Seed)
         SeedRandom(*settings.Seed);
     THistory history(THistory::DefaultPath());
@@ -439,7 +439,7 @@ int RunReview(const TDrillSettings& settings, std::istream& in, std::ostream& ou
         drill.ReadQuestionsWith(&reader.emplace(err, stopFd));
     drill.Run();
     if (!drill.Ended())
-        out << queue.StoppedMessage() << '\n';
+        out << queue.StoppedMessage().Text() << '\n';
     out << std::nounitbuf << std::flush;
     return 0;
 }
@@ -464,8 +464,8 @@ int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostrea
         RequireReadable(settings.FileName);
         TVocabFile doc;
         doc.LoadFromFile(settings.FileName);
-        if (!doc.LoadNotice().empty())
-            err << doc.LoadNotice() << '\n';
+        if (!doc.LoadNotice().Empty())
+            err << doc.LoadNotice().Text() << '\n';
         // Answers that could not be saved would be lost: refuse before the first question.
         if (IsReadOnlyFile(settings.FileName)) {
             err << DisplayName(settings.FileName)
@@ -486,7 +486,7 @@ int RunDrill(const std::vector<std::string>& args, std::istream& in, std::ostrea
             doc.SaveToFile(settings.FileName);
         const TStatistics s = ReadStatistics(doc);
         out << "Totals: " << drill.Answered() << " answered, " << drill.Right() << " right; " << s.Learnt
-            << " of " << s.Words << " words learnt (" << s.Progress << ").\n";
+            << " of " << s.Words << " words learnt (" << s.Progress.Text() << ").\n";
         return 0;
     } catch (const std::exception& e) {
         err << e.what() << '\n';

@@ -64,8 +64,8 @@ std::string TwoDecimals(double value)
 
 void TellNotice(const THistory& history, std::ostream& err)
 {
-    if (!history.Notice().empty())
-        err << history.Notice() << '\n';
+    if (!history.Notice().Empty())
+        err << history.Notice().Text() << '\n';
 }
 
 int CmdDue(const TArguments& args, std::ostream& out, std::ostream& err)

@@ -321,12 +321,12 @@ TSpeechClient::TSpeechClient(int stopFd)
     if (end == TWaitEnd::Stopped)
         throw ESpeechStopped();
     if (!connected)
-        throw ESpeechTimeout(SpeechProblemText(TSpeechProblem::NotRunning) + "\n(No answer within "
+        throw ESpeechTimeout(SpeechProblemText(TSpeechProblem::NotRunning).Text() + "\n(No answer within "
             + SecondsText(ReplyTimeout()) + ".)");
     if (!connected->Connection) {
         const bool installed = ProgramOnPath("speech-dispatcher");
         std::string message
-            = SpeechProblemText(installed ? TSpeechProblem::NotRunning : TSpeechProblem::NotInstalled);
+            = SpeechProblemText(installed ? TSpeechProblem::NotRunning : TSpeechProblem::NotInstalled).Text();
         if (!connected->Error.empty())
             message += "\n(" + FirstLine(connected->Error) + ")";
         throw TCommandError(message);
@@ -378,7 +378,7 @@ void TSpeechClient::Say(const std::string& text, LangId lang, TSpeakTurn turn)
         voice = ChooseVoice(State_->Voices, lang);
     }
     if (!voice)
-        throw TCommandError(SpeechProblemText(TSpeechProblem::NoVoice, lang));
+        throw TCommandError(SpeechProblemText(TSpeechProblem::NoVoice, lang).Text());
     const TVoice chosen = State_->Voices[*voice];
     // Not queued in the service: a voice set now could reach a message still waiting there.
     if (turn == TSpeakTurn::AfterCurrent)

@@ -1,5 +1,6 @@
 #include "core/BackgroundWriter.h"
 
+#include "core/Errors.h"
 #include "core/SafeSave.h"
 
 #include <cerrno>
@@ -55,7 +56,7 @@ void TBackgroundWriter::Wait()
     Idle_.wait(lock, [this] { return Jobs_.empty() && !Busy_; });
 }
 
-std::string TBackgroundWriter::TakeError()
+TSaying TBackgroundWriter::TakeError()
 {
     std::lock_guard lock(Mutex_);
     return std::exchange(Error_, {});
@@ -78,10 +79,11 @@ void TBackgroundWriter::Run()
         Jobs_.pop_front();
         Busy_ = true;
         lock.unlock();
-        std::string error;
+        TSaying error;
         if (job.Remove) {
             if (::unlink(job.FileName.c_str()) != 0 && errno != ENOENT)
-                error = "Cannot delete file \"" + job.FileName + "\". " + std::strerror(errno) + ".";
+                error = { VM_TRANSLATE_NOOP("Velmoria::Model", "Cannot delete file \"%1\". %2."),
+                    { job.FileName, SystemErrorSaying(errno) } };
         } else {
             try {
                 if (Private_)
@@ -89,12 +91,12 @@ void TBackgroundWriter::Run()
                 else
                     SafeWriteFile(job.FileName, job.Bytes);
             } catch (const std::exception& e) {
-                error = e.what();
+                error = SayingOf(e);
             }
         }
         lock.lock();
         Busy_ = false;
-        if (!error.empty())
+        if (!error.Empty())
             Error_ = std::move(error);
         else if (!job.Remove)
             ++Written_;

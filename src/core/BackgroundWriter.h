@@ -2,6 +2,8 @@
 // Writes files on a thread of its own, in the order asked, so the caller hands over a finished
 // image and goes on. A newer image for a file replaces one still waiting for the same file.
 
+#include "evaluation/Translatable.h"
+
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -25,7 +27,7 @@ public:
     // Waits until everything asked has been done.
     void Wait();
     // The message of the last failure, emptied by asking.
-    std::string TakeError();
+    TSaying TakeError();
     // How many writes have completed successfully.
     std::uint64_t Written() const;
 
@@ -43,7 +45,7 @@ private:
     std::deque<TJob> Jobs_;
     bool Busy_ = false;
     bool Stop_ = false;
-    std::string Error_;
+    TSaying Error_;
     std::uint64_t Written_ = 0;
     const bool Private_;
     std::thread Thread_;

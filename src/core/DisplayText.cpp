@@ -106,14 +106,10 @@ std::string ShortenPath(const std::string& path, const TTextWidth& width, int ma
     return {};
 }
 
-std::string PercentText(std::int32_t part, std::int32_t whole)
+TSaying PercentText(std::int32_t part, std::int32_t whole)
 {
-    if (whole == 0)
-        return "0%";
-    const double value = std::trunc(static_cast<double>(part) / whole * 100.0 + 0.5);
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.0f%%", value);
-    return buffer;
+    const double value = whole == 0 ? 0 : std::trunc(static_cast<double>(part) / whole * 100.0 + 0.5);
+    return { VM_TRANSLATE_NOOP("Velmoria::Model", "%1%"), { TSaying::Number(value) } };
 }
 
 std::optional<std::int32_t> ParseInt32(std::string_view text)
@@ -175,16 +171,16 @@ bool FloatInRange(std::string_view text, double min, double max, double* value)
     return *parsed >= min && *parsed <= max;
 }
 
-std::string IntRangeMessage(std::int32_t min, std::int32_t max)
-{
-    char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "Number must be between %d and %d.", min, max);
-    return buffer;
+namespace {
+const char* const RangeMessage = VM_TRANSLATE_NOOP("Velmoria::Model", "Number must be between %1 and %2.");
 }
 
-std::string FloatRangeMessage(double min, double max)
+TSaying IntRangeMessage(std::int32_t min, std::int32_t max)
 {
-    char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "Number must be between %g and %g.", min, max);
-    return buffer;
+    return { RangeMessage, { TSaying::Number(min), TSaying::Number(max) } };
+}
+
+TSaying FloatRangeMessage(double min, double max)
+{
+    return { RangeMessage, { TSaying::Number(min, -1), TSaying::Number(max, -1) } };
 }

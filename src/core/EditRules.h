@@ -3,6 +3,7 @@
 // and questions in their fixed order. The dialog presents each step and forwards the answers.
 
 #include "core/VocabFile.h"
+#include "evaluation/Translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -26,12 +27,15 @@ struct TEditChecks {
     bool ConfirmDuplicates = false;
 };
 
-inline constexpr char NoWordMessage[] = "Enter a word or phrase.";
-inline constexpr char NoTranslationMessage[] = "Enter a translation.";
-inline constexpr char NoSortQuestion[]
-    = "You have not specified  the sorting position. Sort this item by its initial letter?";
-inline constexpr char NoCategoryQuestion[] = "You have not specified the part of speech. Leave field blank?";
-inline constexpr char DuplicateQuestion[] = "Word or translation already exists. Add anyway?";
+// Marked for the window's translations.
+inline constexpr char NoWordMessage[] = VM_TRANSLATE_NOOP("Velmoria::Model", "Enter a word or phrase.");
+inline constexpr char NoTranslationMessage[] = VM_TRANSLATE_NOOP("Velmoria::Model", "Enter a translation.");
+inline constexpr char NoSortQuestion[] = VM_TRANSLATE_NOOP(
+    "Velmoria::Model", "You have not specified  the sorting position. Sort this item by its initial letter?");
+inline constexpr char NoCategoryQuestion[]
+    = VM_TRANSLATE_NOOP("Velmoria::Model", "You have not specified the part of speech. Leave field blank?");
+inline constexpr char DuplicateQuestion[]
+    = VM_TRANSLATE_NOOP("Velmoria::Model", "Word or translation already exists. Add anyway?");
 
 enum TEditStepKind : std::uint8_t {
     esCancel, // close as Cancel, nothing stored

@@ -25,22 +25,26 @@ bool IsDiskFull(int errorNumber)
     return errorNumber == ENOSPC || errorNumber == EDQUOT || errorNumber == EFBIG;
 }
 
+TSaying SystemErrorSaying(int errorNumber)
+{
+    TSaying text(std::string(std::strerror(errorNumber)));
+    return IsDiskFull(errorNumber) ? TSaying(DiskFullText, { std::move(text) }) : text;
+}
+
 std::string SystemErrorText(int errorNumber)
 {
-    const std::string text = std::strerror(errorNumber);
-    return IsDiskFull(errorNumber) ? FillIn(DiskFullText, { text }) : text;
+    return SystemErrorSaying(errorNumber).Text();
 }
 
 EFileError::EFileError(const std::string& fileName, const std::string& action, int errorNumber)
-    : std::runtime_error(FillIn(FileErrorText, { action, fileName, SystemErrorText(errorNumber) }))
+    : ESaidError({ FileErrorText, { action.c_str(), fileName, SystemErrorSaying(errorNumber) } })
     , FileName_(fileName)
-    , Action_(action)
     , ErrorNumber_(errorNumber)
 {
 }
 
-EFileError::EFileError(const std::string& fileName, const std::string& message)
-    : std::runtime_error(message)
+EFileError::EFileError(const std::string& fileName, TSaying message)
+    : ESaidError(std::move(message))
     , FileName_(fileName)
 {
 }

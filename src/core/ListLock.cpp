@@ -57,7 +57,10 @@ TListLock::TListLock(const std::string& fileName, std::chrono::milliseconds wait
             const std::lock_guard guard(HeldMutex);
             if (HeldFiles.count({ locked.st_dev, locked.st_ino })) {
                 ::close(fd);
-                throw EFileError(fileName, "\"" + fileName + "\" is already being changed by this program.");
+                throw EFileError(fileName,
+                    { VM_TRANSLATE_NOOP(
+                          "Velmoria::Model", "\"%1\" is already being changed by this program."),
+                        { fileName } });
             }
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
@@ -160,16 +163,23 @@ TLockHolder FindLockHolder(dev_t device, ino_t inode)
     return byInode;
 }
 
-std::string ListBusyMessage(
+TSaying ListBusyMessage(
     const std::string& fileName, const TLockHolder& holder, std::chrono::milliseconds waited)
 {
-    std::string who = "Another process";
-    if (holder.Pid > 0)
-        who += " (pid " + std::to_string(holder.Pid) + (holder.Command.empty() ? "" : ", " + holder.Command)
-            + ")";
-    std::string message = who + " is changing \"" + fileName + "\"; the list was left as it is";
+    const std::string pid = std::to_string(holder.Pid);
+    TSaying who = holder.Pid <= 0 ? TSaying(VM_TRANSLATE_NOOP("Velmoria::Model", "Another process"))
+        : holder.Command.empty()
+        ? TSaying(VM_TRANSLATE_NOOP("Velmoria::Model", "Another process (pid %1)"), { pid })
+        : TSaying(
+            VM_TRANSLATE_NOOP("Velmoria::Model", "Another process (pid %1, %2)"), { pid, holder.Command });
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(waited).count();
-    if (seconds > 0)
-        message += " after waiting " + std::to_string(seconds) + (seconds == 1 ? " second" : " seconds");
-    return message + ".";
+    if (seconds <= 0)
+        return { VM_TRANSLATE_NOOP("Velmoria::Model", "%1 is changing \"%2\"; the list was left as it is."),
+            { std::move(who), fileName } };
+    //: %1 who, %2 the list's file
+    return TSaying::Counted(
+        VM_TRANSLATE_N_NOOP(
+            "Velmoria::Model", "%1 is changing \"%2\"; the list was left as it is after waiting %n seconds."),
+        "%1 is changing \"%2\"; the list was left as it is after waiting %n second.", seconds,
+        { std::move(who), fileName });
 }

@@ -8,6 +8,8 @@
 // the new file otherwise. flock belongs to the open file description, so one process taking a
 // list twice would wait for itself; a second lock of a list this process holds fails at once.
 
+#include "evaluation/Translatable.h"
+
 #include <chrono>
 #include <string>
 #include <sys/stat.h>
@@ -48,5 +50,5 @@ bool NameLeadsTo(const std::string& fileName, const struct stat& file);
 // The process holding a flock on the file (from /proc/locks); Pid is 0 when none is found.
 TLockHolder FindLockHolder(dev_t device, ino_t inode);
 // The message when the wait for another holder ended.
-std::string ListBusyMessage(
+TSaying ListBusyMessage(
     const std::string& fileName, const TLockHolder& holder, std::chrono::milliseconds waited);

@@ -59,11 +59,6 @@ std::size_t ParseHeader(std::string_view image, TRecoveryInfo& info)
     return at + 28;
 }
 
-std::string Quoted(const std::string& text)
-{
-    return "\"" + text + "\"";
-}
-
 std::string UserName(uid_t uid)
 {
     std::vector<char> buffer(16384);
@@ -74,14 +69,16 @@ std::string UserName(uid_t uid)
     return "user " + std::to_string(uid);
 }
 
-std::string OfAnotherUser(const std::string& what, uid_t owner)
+// A sentence ending in the system's reason for errno.
+TSaying WithReason(const char* marked, std::vector<TSaying> args = {})
 {
-    return what + " belongs to another user (" + UserName(owner) + ").";
+    args.push_back(SystemErrorSaying(errno));
+    return { marked, std::move(args) };
 }
 
 // The folders that hold the recovery folder, up to top: whoever may change one of them may put
 // a folder of their own in its place.
-std::string CheckParents(const std::string& folder, const std::string& top)
+TSaying CheckParents(const std::string& folder, const std::string& top)
 {
     if (top.empty() || folder.size() <= top.size() || folder.compare(0, top.size(), top) != 0
         || folder[top.size()] != '/')
@@ -92,12 +89,15 @@ std::string CheckParents(const std::string& folder, const std::string& top)
             return {};
         struct stat st { };
         if (::stat(parent.c_str(), &st) != 0)
-            return "Its folder " + Quoted(parent) + " cannot be read. " + SystemErrorText(errno) + ".";
+            return WithReason(
+                VM_TRANSLATE_NOOP("Velmoria::Model", "Its folder \"%1\" cannot be read. %2."), { parent });
         if (st.st_uid != ::geteuid() && st.st_uid != 0)
-            return OfAnotherUser("Its folder " + Quoted(parent), st.st_uid);
+            return { VM_TRANSLATE_NOOP("Velmoria::Model", "Its folder \"%1\" belongs to another user (%2)."),
+                { parent, UserName(st.st_uid) } };
         // A sticky folder such as /tmp lets nobody move another user's folder.
         if ((st.st_mode & S_IWOTH) != 0 && (st.st_mode & S_ISVTX) == 0)
-            return "Anyone may change its folder " + Quoted(parent) + ".";
+            return { VM_TRANSLATE_NOOP("Velmoria::Model", "Anyone may change its folder \"%1\"."),
+                { parent } };
     }
 }
 
@@ -170,24 +170,25 @@ std::int64_t RecoveryDelayMs(
     return std::max<std::int64_t>(0, due - now);
 }
 
-std::string PrepareRecoveryFolder(const std::string& folder, const std::string& top)
+TSaying PrepareRecoveryFolder(const std::string& folder, const std::string& top)
 {
+    const char* const cannotMake = VM_TRANSLATE_NOOP("Velmoria::Model", "It cannot be made. %1.");
     struct stat st { };
     if (::lstat(folder.c_str(), &st) != 0) {
         if (errno != ENOENT && errno != ENOTDIR)
-            return "It cannot be read. " + SystemErrorText(errno) + ".";
+            return WithReason(VM_TRANSLATE_NOOP("Velmoria::Model", "It cannot be read. %1."));
         // Folders made on the way are the usual ones, yet never writable by others whatever the
         // umask: one others may write would let them move the copies away (and is refused below).
         std::string made;
         for (const auto& part : std::filesystem::path(folder).parent_path()) {
             made = made.empty() || made == "/" ? made + part.string() : made + '/' + part.string();
             if (!made.empty() && made != "/" && ::mkdir(made.c_str(), 0755) != 0 && errno != EEXIST)
-                return "It cannot be made. " + SystemErrorText(errno) + ".";
+                return WithReason(cannotMake);
         }
         if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-            return "It cannot be made. " + SystemErrorText(errno) + ".";
+            return WithReason(cannotMake);
         if (::lstat(folder.c_str(), &st) != 0)
-            return "It cannot be made. " + SystemErrorText(errno) + ".";
+            return WithReason(cannotMake);
     }
     if (S_ISLNK(st.st_mode) && ::stat(folder.c_str(), &st) != 0) {
         const int error = errno;
@@ -195,21 +196,26 @@ std::string PrepareRecoveryFolder(const std::string& folder, const std::string& 
         const ssize_t length = ::readlink(folder.c_str(), target.data(), target.size());
         target.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
         if (error == ENOENT)
-            return "It is a link to " + Quoted(target) + ", which does not exist.";
-        return "It is a link to " + Quoted(target) + ", which cannot be read. " + SystemErrorText(error)
-            + ".";
+            return { VM_TRANSLATE_NOOP("Velmoria::Model", "It is a link to \"%1\", which does not exist."),
+                { target } };
+        errno = error;
+        return WithReason(
+            VM_TRANSLATE_NOOP("Velmoria::Model", "It is a link to \"%1\", which cannot be read. %2."),
+            { target });
     }
     if (!S_ISDIR(st.st_mode))
-        return S_ISREG(st.st_mode) ? "It is a file, not a folder." : "It is not a folder.";
+        return S_ISREG(st.st_mode) ? VM_TRANSLATE_NOOP("Velmoria::Model", "It is a file, not a folder.")
+                                   : VM_TRANSLATE_NOOP("Velmoria::Model", "It is not a folder.");
     if (st.st_uid != ::geteuid())
-        return OfAnotherUser("It", st.st_uid);
+        return { VM_TRANSLATE_NOOP("Velmoria::Model", "It belongs to another user (%1)."),
+            { UserName(st.st_uid) } };
     if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return "Other users may write to it.";
-    if (std::string parents = CheckParents(folder, top); !parents.empty())
+        return VM_TRANSLATE_NOOP("Velmoria::Model", "Other users may write to it.");
+    if (TSaying parents = CheckParents(folder, top); !parents.Empty())
         return parents;
     // Folders of earlier versions were made as the umask said: others could list the copies.
     if ((st.st_mode & 077) != 0 && ::chmod(folder.c_str(), 0700) != 0)
-        return "It cannot be made private. " + SystemErrorText(errno) + ".";
+        return WithReason(VM_TRANSLATE_NOOP("Velmoria::Model", "It cannot be made private. %1."));
     return {};
 }
 

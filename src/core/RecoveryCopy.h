@@ -4,6 +4,7 @@
 // format behind a short header that says whose copy it is.
 
 #include "core/FileStamp.h"
+#include "evaluation/Translatable.h"
 
 #include <cstdint>
 #include <string>
@@ -49,7 +50,7 @@ std::int64_t RecoveryDelayMs(
 // that others may only read is made so. Refused, as OpenSSH refuses such folders: anything but a
 // folder, a folder of another user or one that others may write to, and one inside a folder of
 // another user than the user or root, or one that anyone may change (up to top, when given).
-std::string PrepareRecoveryFolder(const std::string& folder, const std::string& top = {});
+TSaying PrepareRecoveryFolder(const std::string& folder, const std::string& top = {});
 // True when a recovery copy naming this file may be offered: the user owns the file or may write
 // it, or it is not there. Another user's copy must not make the user overwrite what they may not.
 bool MayRecoverInto(const std::string& fileName);

@@ -24,7 +24,9 @@ void CheckReadable(const std::string& fileName, const struct stat& st, TReadFrom
     // Only its descriptor tells a terminal from another device.
     const bool pipe = S_ISFIFO(st.st_mode) || (S_ISCHR(st.st_mode) && (fd < 0 || ::isatty(fd)));
     if (!S_ISREG(st.st_mode) && !(from == TReadFrom::FileOrPipe && pipe))
-        throw EFileError(fileName, "Cannot open file " + Quoted(fileName) + ". It is not a regular file.");
+        throw EFileError(fileName,
+            { VM_TRANSLATE_NOOP("Velmoria::Model", "Cannot open file \"%1\". It is not a regular file."),
+                { fileName } });
 }
 
 // Reads up to limit bytes. The buffer takes the file's size at once and is never copied: the end

@@ -95,8 +95,10 @@ std::string FollowLinks(const std::string& fileName, bool refuse)
         if (refuse && ::stat(FolderOf(name).c_str(), &folder) == 0
             && !LinkMayBeFollowed(st, folder, ::geteuid()))
             throw EFileError(fileName,
-                "Cannot write file " + Quoted(fileName) + ". " + Quoted(name)
-                    + " is a link another user made in a folder shared by everyone; it is not followed.");
+                { VM_TRANSLATE_NOOP("Velmoria::Model",
+                      "Cannot write file \"%1\". \"%2\" is a link another user made in a folder shared by "
+                      "everyone; it is not followed."),
+                    { fileName, name } });
         char buffer[PATH_MAX];
         const ssize_t length = ::readlink(name.c_str(), buffer, sizeof buffer);
         if (length <= 0 || static_cast<std::size_t>(length) >= sizeof buffer)
@@ -120,7 +122,9 @@ void RefuseSpecialFile(const std::string& fileName, const struct stat& st)
     if (S_ISDIR(st.st_mode))
         throw EFileError(fileName, "Cannot create file", EISDIR);
     if (!S_ISREG(st.st_mode))
-        throw EFileError(fileName, "Cannot write file " + Quoted(fileName) + ". It is not a regular file.");
+        throw EFileError(fileName,
+            { VM_TRANSLATE_NOOP("Velmoria::Model", "Cannot write file \"%1\". It is not a regular file."),
+                { fileName } });
 }
 
 // A file that is there and is not the expected one; a file gone meanwhile replaces nothing.
@@ -201,8 +205,9 @@ public:
             const int error = errno;
             Path_.clear();
             throw EFileError(fileName,
-                "Cannot create a temporary file in folder " + Quoted(FolderOf(target)) + " to save "
-                    + Quoted(fileName) + ". " + SystemErrorText(error) + ".");
+                { VM_TRANSLATE_NOOP("Velmoria::Model",
+                      "Cannot create a temporary file in folder \"%1\" to save \"%2\". %3."),
+                    { FolderOf(target), fileName, SystemErrorSaying(error) } });
         }
     }
     ~TTemporaryCopy()
@@ -320,8 +325,10 @@ void RewriteInPlace(const std::string& target, const std::string& fileName, std:
         error = closeError;
     if (error)
         throw EFileError(fileName,
-            "Cannot write file " + Quoted(fileName) + ". " + SystemErrorText(error)
-                + ". The new contents are kept beside it and complete the file the next time it is opened.");
+            { VM_TRANSLATE_NOOP("Velmoria::Model",
+                  "Cannot write file \"%1\". %2. The new contents are kept beside it and complete the "
+                  "file the next time it is opened."),
+                { fileName, SystemErrorSaying(error) } });
     // A journal left behind (it could not be removed) equals the file, and the next load drops it.
     Checked(TSaveCall::EndJournal, [&] { return ::unlink(journal.Path().c_str()); });
     // Journals of earlier rewrites that broke off are overtaken by this one.
@@ -338,7 +345,9 @@ void WriteFileSafely(
     if (exists)
         RefuseSpecialFile(fileName, old);
     if (exists && IsReadOnlyFile(target))
-        throw EFileError(fileName, "Cannot replace file " + Quoted(fileName) + ". The file is read-only.");
+        throw EFileError(fileName,
+            { VM_TRANSLATE_NOOP("Velmoria::Model", "Cannot replace file \"%1\". The file is read-only."),
+                { fileName } });
     RemoveStaleSaveFiles(target);
     TFd folder(Checked(TSaveCall::FolderOpen,
         [&] { return ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));

@@ -2,6 +2,7 @@
 
 #include "core/DisplayText.h"
 #include "core/FileAttributes.h"
+#include "evaluation/Translatable.h"
 
 #include <sys/stat.h>
 
@@ -29,15 +30,19 @@ bool IsSameFile(const std::string& a, const std::string& b)
         && sa.st_ino == sb.st_ino;
 }
 
-std::string SaveAsRefusal(const std::string& chosen, int filterIndex, const std::string& listFile)
+TSaying SaveAsRefusal(const std::string& chosen, int filterIndex, const std::string& listFile)
 {
+    const char* why = nullptr;
     // A pipe, a device, a socket or a folder would not hold the list; the save itself refuses it too.
     if (struct stat st {}; ::stat(chosen.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-        return DisplayName(chosen) + "\nThis is not a regular file. Please use a different file name.";
-    if (IsReadOnlyFile(chosen))
-        return DisplayName(chosen) + "\nThis file is read-only. Please use a different file name.";
-    if (IsExportType(filterIndex) && !listFile.empty() && IsSameFile(chosen, listFile))
-        return DisplayName(chosen) + "\nThis is the list's own file; an export would replace the list. "
-            + "Please use a different file name.";
-    return {};
+        why = VM_TRANSLATE_NOOP(
+            "Velmoria::Model", "%1\nThis is not a regular file. Please use a different file name.");
+    else if (IsReadOnlyFile(chosen))
+        why = VM_TRANSLATE_NOOP(
+            "Velmoria::Model", "%1\nThis file is read-only. Please use a different file name.");
+    else if (IsExportType(filterIndex) && !listFile.empty() && IsSameFile(chosen, listFile))
+        why = VM_TRANSLATE_NOOP("Velmoria::Model",
+            "%1\nThis is the list's own file; an export would replace the list. Please use a different file "
+            "name.");
+    return why ? TSaying(why, { DisplayName(chosen) }) : TSaying();
 }

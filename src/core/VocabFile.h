@@ -133,7 +133,7 @@ public:
     void LoadFromFile(const std::string& fileName, TFileStamp* stamp = nullptr);
     // What the last LoadFromFile found and set right besides reading the file (a save that broke
     // off), for the user to be told once; mostly empty.
-    const std::string& LoadNotice() const { return LoadNotice_; }
+    const TSaying& LoadNotice() const { return LoadNotice_; }
     void LoadFromStream(std::istream& stream);
     // Parses a whole file image; the fast path of both loaders.
     void LoadFromBytes(std::string_view bytes);
@@ -189,7 +189,7 @@ private:
     std::int32_t Attempts_ = 0;
     std::unique_ptr<TVocabItem> NewItem_;
     std::string FileName_;
-    std::string LoadNotice_;
+    TSaying LoadNotice_;
     LangId ForeignLangID_ = 0;
     std::int32_t CurrentIndex_ = -1;
     TVocabItemList Items_;

@@ -19,7 +19,16 @@ constexpr std::size_t MinItemRecordSize = 4 * 2 + 3 * 4;
 // The item list cannot hold more than this many items.
 constexpr std::int32_t MaxItemCount = 134217728;
 
-const char* const FieldNames[FieldCount] = { "word/phrase", "part of speech", "notes", "translations" };
+// Whole sentences: a field's name takes its own article and case in other languages.
+const char* const FieldTooLong[FieldCount] = {
+    VM_TRANSLATE_NOOP(
+        "Velmoria::Model", "Cannot save: the word/phrase of item %1 are longer than 65535 bytes."),
+    VM_TRANSLATE_NOOP(
+        "Velmoria::Model", "Cannot save: the part of speech of item %1 are longer than 65535 bytes."),
+    VM_TRANSLATE_NOOP("Velmoria::Model", "Cannot save: the notes of item %1 are longer than 65535 bytes."),
+    VM_TRANSLATE_NOOP(
+        "Velmoria::Model", "Cannot save: the translations of item %1 are longer than 65535 bytes."),
+};
 
 // Exact reads over the file image: running short is the stream's read error.
 class TReader {
@@ -117,7 +126,9 @@ void TVocabFile::LoadFromBytes(std::string_view bytes)
             property = reader.Str();
         const std::int32_t count = reader.I32();
         if (count < 0 || count >= MaxItemCount)
-            throw EVocabFileError("List capacity out of bounds (" + std::to_string(count) + ")");
+            throw EVocabFileError(
+                TSaying(VM_TRANSLATE_NOOP("Velmoria::Model", "List capacity out of bounds (%1)"),
+                    { std::to_string(count) }));
         // A count the remaining bytes cannot hold is refused before anything is allocated.
         if (static_cast<std::size_t>(count) > reader.Remaining() / MinItemRecordSize)
             throw EVocabFileError("Invalid file format.");
@@ -176,23 +187,27 @@ void TVocabFile::LoadFromFile(const std::string& fileName, TFileStamp* stamp)
         LoadFromBytes(bytes);
     } catch (const EVocabFileError& error) {
         Clear();
-        throw EVocabFileError(fileName + "\n" + error.what());
+        throw EVocabFileError(TSaying::Joined({ fileName, error.Saying() }, "\n"));
     } catch (const EFileError&) {
         throw;
     } catch (const std::runtime_error& error) {
-        throw EFileError(fileName, fileName + "\n" + error.what());
+        throw EFileError(fileName, TSaying::Joined({ fileName, TSaying(error.what()) }, "\n"));
     }
     FileName_ = fileName;
     Announce(mcFileName);
     if (stamp)
         *stamp = StampOf(fileName, bytes);
     RemoveStaleSaveFiles(fileName);
-    LoadNotice_.clear();
+    LoadNotice_ = {};
     if (interrupted == TInterruptedSave::Completed)
-        LoadNotice_ = "The last save of \"" + fileName + "\" was broken off; it has been completed now.";
+        LoadNotice_ = { VM_TRANSLATE_NOOP("Velmoria::Model",
+                            "The last save of \"%1\" was broken off; it has been completed now."),
+            { fileName } };
     else if (interrupted == TInterruptedSave::AlreadyComplete)
-        LoadNotice_ = "The last save of \"" + fileName
-            + "\" was broken off after the list was written; the list is complete.";
+        LoadNotice_ = { VM_TRANSLATE_NOOP("Velmoria::Model",
+                            "The last save of \"%1\" was broken off after the list was written; the list is "
+                            "complete."),
+            { fileName } };
 }
 
 std::string TVocabFile::SaveToBytes() const
@@ -209,7 +224,8 @@ void TVocabFile::AppendBytes(std::string& image) const
     for (int p = 0; p < PropertyCount; ++p) {
         const std::size_t length = Properties_[static_cast<std::size_t>(p)].size();
         if (length > MaxTextLength)
-            throw EVocabFileError("Cannot save: a property of the list is longer than 65535 bytes.");
+            throw EVocabFileError(VM_TRANSLATE_NOOP(
+                "Velmoria::Model", "Cannot save: a property of the list is longer than 65535 bytes."));
         size += 2 + length;
     }
     for (std::size_t i = 0; i < Items_.size(); ++i) {
@@ -217,8 +233,8 @@ void TVocabFile::AppendBytes(std::string& image) const
         for (int f = 0; f < FieldCount; ++f) {
             const std::size_t length = Items_[i]->FieldValue(f).size();
             if (length > MaxTextLength)
-                throw EVocabFileError("Cannot save: the " + std::string(FieldNames[f]) + " of item "
-                    + std::to_string(i + 1) + " are longer than 65535 bytes.");
+                throw EVocabFileError(
+                    TSaying(FieldTooLong[f], { TSaying::Number(static_cast<double>(i + 1)) }));
             size += length;
         }
     }

@@ -51,19 +51,28 @@ TPasteResult PasteClipboardText(TVocabFile& document, std::string_view utf8)
     return result;
 }
 
-std::string PastedTextMessage(const TPasteResult& result)
+TSaying PastedTextMessage(const TPasteResult& result)
 {
-    std::string message = "Pasted " + std::to_string(result.Added) + (result.Added == 1 ? " item" : " items");
-    const char delimiter = TextFormatDelimiter(result.Format);
-    message += delimiter == '\t' ? " from tab-separated text:"
-        : delimiter == ';'       ? " from semicolon-separated text:"
-                                 : " from comma-separated text:";
+    std::vector<TSaying> columns;
     for (std::int32_t column = 1; column <= FieldCount; ++column) {
         for (const TImportField& field : ImportFields()) {
             if (result.Columns[static_cast<std::size_t>(field.Field)] == column)
-                message += (column > 1 ? ", column " : " column ") + std::to_string(column) + " "
-                    + std::string(field.Caption);
+                columns.emplace_back(VM_TRANSLATE_NOOP("Velmoria::Model", "column %1 %2"),
+                    std::vector<TSaying> {
+                        TSaying::Number(column), TSaying(std::string(field.Caption).c_str()) });
         }
     }
-    return message + ".";
+    TSaying shown = TSaying::Joined(std::move(columns), ", ");
+    const char delimiter = TextFormatDelimiter(result.Format);
+    if (delimiter == '\t')
+        return TSaying::Counted(
+            VM_TRANSLATE_N_NOOP("Velmoria::Model", "Pasted %n items from tab-separated text: %1."),
+            "Pasted %n item from tab-separated text: %1.", result.Added, { std::move(shown) });
+    if (delimiter == ';')
+        return TSaying::Counted(
+            VM_TRANSLATE_N_NOOP("Velmoria::Model", "Pasted %n items from semicolon-separated text: %1."),
+            "Pasted %n item from semicolon-separated text: %1.", result.Added, { std::move(shown) });
+    return TSaying::Counted(
+        VM_TRANSLATE_N_NOOP("Velmoria::Model", "Pasted %n items from comma-separated text: %1."),
+        "Pasted %n item from comma-separated text: %1.", result.Added, { std::move(shown) });
 }

@@ -23,4 +23,4 @@ struct TPasteResult : TImportResult {
 // on any failure.
 TPasteResult PasteClipboardText(TVocabFile& document, std::string_view utf8);
 // "Pasted 3 items from comma-separated text: column 1 Word/phrase, column 2 Translations."
-std::string PastedTextMessage(const TPasteResult& result);
+TSaying PastedTextMessage(const TPasteResult& result);

@@ -90,12 +90,13 @@ bool IsVocabularyFileName(std::string_view fileName)
             [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + ('a' - 'A') : a) == b; });
 }
 
-std::string ImportedMessage(const TImportResult& result)
+TSaying ImportedMessage(const TImportResult& result)
 {
-    std::string message = std::to_string(result.Added) + " items imported successfully.";
-    if (const std::string notes = ImportNotes(result); !notes.empty())
-        message += "\n\n" + notes;
-    return message;
+    return TSaying::Joined(
+        { TSaying::Counted(VM_TRANSLATE_N_NOOP("Velmoria::Model", "%n items imported successfully."),
+              "%n item imported successfully.", result.Added),
+            ImportNotes(result) },
+        "\n\n");
 }
 
 std::optional<TTextFormat> Utf8Instead(TTextFormat chosen, std::string_view bytes, bool cut)
@@ -105,12 +106,13 @@ std::optional<TTextFormat> Utf8Instead(TTextFormat chosen, std::string_view byte
     return MakeTextFormat(teUtf8, TextFormatDelimiter(chosen));
 }
 
-std::string Utf8Question(TTextFormat offered)
+TSaying Utf8Question(TTextFormat offered)
 {
-    return "This file looks like UTF-8 text. Read as 8-bit text, each of its accented and other "
-           "non-English characters would become two or three wrong ones (\"K\xC3\xA4se\" would become "
-           "\"K\xC3\x83\xC2\xA4se\").\n\nImport it as \""
-        + std::string(TextFormatCaption(offered)) + "\" instead?";
+    return { VM_TRANSLATE_NOOP("Velmoria::Model",
+                 "This file looks like UTF-8 text. Read as 8-bit text, each of its accented and other "
+                 "non-English characters would become two or three wrong ones (\"K\xC3\xA4se\" would become "
+                 "\"K\xC3\x83\xC2\xA4se\").\n\nImport it as \"%1\" instead?"),
+        { FormatCaption(offered) } };
 }
 
 std::string Utf8Refusal(TTextFormat chosen, TTextFormat offered)
@@ -122,36 +124,36 @@ std::string Utf8Refusal(TTextFormat chosen, TTextFormat offered)
         + std::string(TextFormatName(offered)) + " to read it as UTF-8.";
 }
 
-namespace {
-// "1 line ..." or "3 lines ...", one sentence per kind of change.
-void AddNote(std::string& notes, std::int32_t count, std::string_view one, std::string_view many)
+TSaying ImportNotes(const TImportResult& result)
 {
-    if (count <= 0)
-        return;
-    if (!notes.empty())
-        notes += '\n';
-    notes += std::to_string(count);
-    notes += count == 1 ? one : many;
-}
-} // namespace
-
-std::string ImportNotes(const TImportResult& result)
-{
-    std::string notes;
-    AddNote(notes, result.InvalidBytes, " byte was not UTF-8; it was replaced.",
-        " bytes were not UTF-8; they were replaced.");
-    AddNote(notes, result.LostFields,
-        " field held characters the list's languages cannot store; they were replaced.",
-        " fields held characters the list's languages cannot store; they were replaced.");
-    AddNote(notes, result.Skipped, " line had no word/phrase and was left out.",
-        " lines had no word/phrase and were left out.");
-    AddNote(notes, result.UnusedColumns, " line had text in columns that were not imported.",
-        " lines had text in columns that were not imported.");
-    AddNote(notes, result.NoTranslation, " item had no translation and got \"#Value?#\".",
-        " items had no translation and got \"#Value?#\".");
-    AddNote(notes, result.JoinedBreaks, " field ran over several lines; its line breaks became spaces.",
-        " fields ran over several lines; their line breaks became spaces.");
-    AddNote(notes, result.UnclosedQuotes, " line had a quote that never closed; it was read as a character.",
-        " lines had a quote that never closed; it was read as a character.");
-    return notes;
+    const auto note = [](std::int32_t count, const char* many, const char* one) {
+        return count > 0 ? TSaying::Counted(many, one, count) : TSaying();
+    };
+    return TSaying::Joined(
+        { note(result.InvalidBytes,
+              VM_TRANSLATE_N_NOOP("Velmoria::Model", "%n bytes were not UTF-8; they were replaced."),
+              "%n byte was not UTF-8; it was replaced."),
+            note(result.LostFields,
+                VM_TRANSLATE_N_NOOP("Velmoria::Model",
+                    "%n fields held characters the list's languages cannot store; they were replaced."),
+                "%n field held characters the list's languages cannot store; they were replaced."),
+            note(result.Skipped,
+                VM_TRANSLATE_N_NOOP("Velmoria::Model", "%n lines had no word/phrase and were left out."),
+                "%n line had no word/phrase and was left out."),
+            note(result.UnusedColumns,
+                VM_TRANSLATE_N_NOOP(
+                    "Velmoria::Model", "%n lines had text in columns that were not imported."),
+                "%n line had text in columns that were not imported."),
+            note(result.NoTranslation,
+                VM_TRANSLATE_N_NOOP("Velmoria::Model", "%n items had no translation and got \"#Value?#\"."),
+                "%n item had no translation and got \"#Value?#\"."),
+            note(result.JoinedBreaks,
+                VM_TRANSLATE_N_NOOP(
+                    "Velmoria::Model", "%n fields ran over several lines; their line breaks became spaces."),
+                "%n field ran over several lines; its line breaks became spaces."),
+            note(result.UnclosedQuotes,
+                VM_TRANSLATE_N_NOOP(
+                    "Velmoria::Model", "%n lines had a quote that never closed; it was read as a character."),
+                "%n line had a quote that never closed; it was read as a character.") },
+        "\n");
 }

@@ -52,22 +52,22 @@ std::optional<std::int32_t> ParseStartLine(std::string_view text);
 // The checks of OK, in their order.
 enum TImportCheck : std::uint8_t { icOk, icBadStartLine, icNoWordPhrase };
 TImportCheck CheckImport(std::string_view startLineText, const TFieldLists& lists);
-inline constexpr const char* NoWordPhraseMessage
-    = "The field 'Word/phrase' must be included in the list of fields to import.";
+inline constexpr const char* NoWordPhraseMessage = VM_TRANSLATE_NOOP(
+    "Velmoria::Model", "The field 'Word/phrase' must be included in the list of fields to import.");
 
 // An 8-bit format would read UTF-8 text (well-formed, with multi-byte characters) byte by byte,
 // turning "Käse" into "KÃ¤se": the UTF-8 format of the same delimiter to offer instead. Nullopt
 // when the chosen format is not an 8-bit one or the bytes are not such text.
 std::optional<TTextFormat> Utf8Instead(TTextFormat chosen, std::string_view bytes, bool cut);
 // The window's question before such an import (Yes: the offered format, No: as chosen).
-std::string Utf8Question(TTextFormat offered);
+TSaying Utf8Question(TTextFormat offered);
 // The command line's refusal of it.
 std::string Utf8Refusal(TTextFormat chosen, TTextFormat offered);
 
 // A file with the extension ".vmr" in any letter case is a vocabulary file; others are text.
 bool IsVocabularyFileName(std::string_view fileName);
 // "12 items imported successfully.", then the notes when the import changed or left out anything.
-std::string ImportedMessage(const TImportResult& result);
+TSaying ImportedMessage(const TImportResult& result);
 // One sentence per kind of change or omission with its count; empty when the import took every
 // line as it stood.
-std::string ImportNotes(const TImportResult& result);
+TSaying ImportNotes(const TImportResult& result);

@@ -10,19 +10,28 @@ namespace {
 
 struct TSignature {
     std::string_view Bytes;
-    std::string_view Kind;
+    const char* Refusal;
 };
 
-// The kinds of file a learner most often picks by mistake.
+// The kinds of file a learner most often picks by mistake, each named in a sentence of its own: the
+// kinds' articles and cases differ by language.
 constexpr std::array<TSignature, 8> Signatures = { {
-    { "PK\x03\x04", "a ZIP archive (a deck package, an office document or another archive)" },
-    { "PK\x05\x06", "an empty ZIP archive" },
-    { "%PDF-", "a PDF document" },
-    { std::string_view("SQLite format 3\0", 16), "an SQLite database" },
-    { "\x1F\x8B", "a gzip-compressed file" },
-    { "\x28\xB5\x2F\xFD", "a zstd-compressed file" },
-    { "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", "an old office document" },
-    { "{\\rtf", "an RTF document" },
+    { "PK\x03\x04",
+        VM_TRANSLATE_NOOP("Velmoria::Model",
+            "The file is a ZIP archive (a deck package, an office document or another archive), not "
+            "delimited text.") },
+    { "PK\x05\x06",
+        VM_TRANSLATE_NOOP("Velmoria::Model", "The file is an empty ZIP archive, not delimited text.") },
+    { "%PDF-", VM_TRANSLATE_NOOP("Velmoria::Model", "The file is a PDF document, not delimited text.") },
+    { std::string_view("SQLite format 3\0", 16),
+        VM_TRANSLATE_NOOP("Velmoria::Model", "The file is an SQLite database, not delimited text.") },
+    { "\x1F\x8B",
+        VM_TRANSLATE_NOOP("Velmoria::Model", "The file is a gzip-compressed file, not delimited text.") },
+    { "\x28\xB5\x2F\xFD",
+        VM_TRANSLATE_NOOP("Velmoria::Model", "The file is a zstd-compressed file, not delimited text.") },
+    { "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1",
+        VM_TRANSLATE_NOOP("Velmoria::Model", "The file is an old office document, not delimited text.") },
+    { "{\\rtf", VM_TRANSLATE_NOOP("Velmoria::Model", "The file is an RTF document, not delimited text.") },
 } };
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix)
@@ -126,25 +135,30 @@ TUtf8Count CountUtf8(std::string_view bytes, bool cut)
     return count;
 }
 
+TSaying NothingImported(TSaying reason)
+{
+    return { VM_TRANSLATE_NOOP("Velmoria::Model", "%1 Nothing was imported."), { std::move(reason) } };
+}
+
 bool IsUtf8Text(std::string_view bytes, bool cut)
 {
     const TUtf8Count count = CountUtf8(bytes, cut);
     return count.Valid > count.Invalid;
 }
 
-std::optional<std::string> NotTextReason(std::string_view bytes, TTextFormat format)
+std::optional<TSaying> NotTextReason(std::string_view bytes, TTextFormat format)
 {
     const bool utf16 = TextFormatEncoding(format) == teUtf16;
     for (const TSignature& signature : Signatures) {
         if (bytes.starts_with(signature.Bytes))
-            return "The file is " + std::string(signature.Kind) + ", not delimited text.";
+            return signature.Refusal;
     }
     const TUnits units(bytes, utf16);
     const std::string lead = LeadingAscii(units);
     if (StartsWithNoCase(lead, "<?xml") || StartsWithNoCase(lead, "<kvtml"))
-        return std::string("The file is an XML document, not delimited text.");
+        return VM_TRANSLATE_NOOP("Velmoria::Model", "The file is an XML document, not delimited text.");
     if (StartsWithNoCase(lead, "<!doctype html") || StartsWithNoCase(lead, "<html"))
-        return std::string("The file is an HTML page, not delimited text.");
+        return VM_TRANSLATE_NOOP("Velmoria::Model", "The file is an HTML page, not delimited text.");
     // A NUL is no character of any text; in an 8-bit reading it is most often a UTF-16 file.
     std::size_t nul = std::string_view::npos;
     if (!utf16) {
@@ -154,9 +168,10 @@ std::optional<std::string> NotTextReason(std::string_view bytes, TTextFormat for
             nul = units[i] == 0 ? i : nul;
     }
     if (nul != std::string_view::npos) {
-        return "Line " + std::to_string(LineOf(units, nul))
-            + " holds a NUL character, which no text holds: the file is not text in the format \""
-            + std::string(TextFormatCaption(format)) + "\".";
+        return TSaying(VM_TRANSLATE_NOOP("Velmoria::Model",
+                           "Line %1 holds a NUL character, which no text holds: the file is not text in the "
+                           "format \"%2\"."),
+            { TSaying::Number(static_cast<double>(LineOf(units, nul))), FormatCaption(format) });
     }
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 // What the import decides about a file's bytes as a whole before reading a word of it: whether
 // they are UTF-8, and whether they are text at all.
 
+#include "evaluation/Translatable.h"
 #include "exchange/TextFormat.h"
 
 #include <cstddef>
@@ -22,4 +23,6 @@ bool IsUtf8Text(std::string_view bytes, bool cut);
 // Why the bytes cannot be read as delimited text in the format (a NUL character, an archive, a
 // document or database of another kind, an XML file); nullopt for text. The UTF-16 formats are
 // judged on their characters, the others on their bytes.
-std::optional<std::string> NotTextReason(std::string_view bytes, TTextFormat format);
+std::optional<TSaying> NotTextReason(std::string_view bytes, TTextFormat format);
+// The import's refusal for such a reason.
+TSaying NothingImported(TSaying reason);

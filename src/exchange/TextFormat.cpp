@@ -35,6 +35,11 @@ std::string_view TextFormatCaption(TTextFormat format)
     return format < TextFormatCount ? FormatNames[format].Caption : std::string_view();
 }
 
+TSaying FormatCaption(TTextFormat format)
+{
+    return TSaying(std::string(TextFormatCaption(format)).c_str());
+}
+
 std::string_view TextFormatName(TTextFormat format)
 {
     return format < TextFormatCount ? FormatNames[format].Name : std::string_view();

@@ -1,6 +1,8 @@
 #pragma once
 // The delimited-text formats shared by import and export.
 
+#include "evaluation/Translatable.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -23,6 +25,8 @@ enum TTextEncoding : std::uint8_t { teEightBit, teUtf16, teUtf8 };
 
 // "Text (Comma-delimited)" ... as the format lists show them.
 std::string_view TextFormatCaption(TTextFormat format);
+// The caption as a saying, translated in the window.
+TSaying FormatCaption(TTextFormat format);
 // "text-comma", "text-tab", "unicode-comma", "unicode-tab", "utf8-comma", "utf8-tab",
 // "text-semicolon", "unicode-semicolon", "utf8-semicolon".
 std::string_view TextFormatName(TTextFormat format);

@@ -113,8 +113,9 @@ TImportResult ReadItems(TVocabFile& document, TView<Char> text, TTextFormat form
         }
         for (const std::string_view value : values) {
             if (value.size() > MaxTextLength) {
-                throw EVocabFileError("Line " + std::to_string(scanner.FirstLine)
-                    + ": a field is longer than " + std::to_string(MaxTextLength) + " bytes.");
+                throw EVocabFileError(
+                    TSaying(VM_TRANSLATE_NOOP("Velmoria::Model", "Line %1: a field is longer than %2 bytes."),
+                        { TSaying::Number(scanner.FirstLine), TSaying::Number(MaxTextLength) }));
             }
         }
         for (int c = 0; c < scanner.Count; ++c) {
@@ -190,7 +191,7 @@ TImportResult ImportTextBytes(TVocabFile& document, std::string_view bytes, TTex
 {
     CheckArguments(format, startLine);
     if (const auto reason = NotTextReason(bytes, format))
-        throw EVocabFileError(*reason + " Nothing was imported.");
+        throw EVocabFileError(NothingImported(*reason));
     switch (TextFormatEncoding(format)) {
     case teUtf16: {
         std::u16string text;

@@ -3,6 +3,7 @@
 // page numbers and column separators, drawn on an abstract canvas in device pixels.
 
 #include "core/VocabFile.h"
+#include "evaluation/Translatable.h"
 #include "settings/Settings.h"
 
 #include <cstdint>
@@ -38,8 +39,10 @@ struct TPageGeometry {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
 
-inline constexpr const char* MarginsTooLarge = "Margins too large for paper.";
-inline constexpr const char* NoPrinterInstalled = "No printer installed.";
+inline constexpr const char* MarginsTooLarge
+    = VM_TRANSLATE_NOOP("Velmoria::Model", "Margins too large for paper.");
+inline constexpr const char* NoPrinterInstalled
+    = VM_TRANSLATE_NOOP("Velmoria::Model", "No printer installed.");
 
 // The text area inside the margins; raises MarginsTooLarge when nothing is left of it.
 TPageGeometry PageGeometry(const TPrintDevice& device, const TMargins& margins);

@@ -3,12 +3,15 @@
 // ("Velmoria::Model", ...) come out in the window's language.
 
 #include "evaluation/Languages.h"
+#include "evaluation/Translatable.h"
 
 #include <QString>
 #include <exception>
 #include <string>
 
 QString ModelText(const char* text);
+// A saying of the model in the window's language, its numbers in the window's locale.
+QString SayingText(const TSaying& saying);
 // What an exception says, in the window's language: a file error by its parts, a fixed message of
 // the model by its translation; anything else as the model said it.
 QString ErrorText(const std::exception& error);

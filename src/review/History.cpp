@@ -51,23 +51,26 @@ CREATE INDEX IF NOT EXISTS cards_key_hash ON cards(foreign_language, native_lang
 PRAGMA user_version = 2;
 )sql";
 
-std::string Cause(int rc, const char* detail)
+const char* const DiskFull = VM_TRANSLATE_NOOP("Velmoria::Model", "the disk is full (%1)");
+
+TSaying Cause(int rc, const char* detail)
 {
-    const std::string text = detail && *detail ? detail : sqlite3_errstr(rc);
+    std::string text = detail && *detail ? detail : sqlite3_errstr(rc);
     switch (rc & 0xFF) {
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        return "it is damaged (" + text + ")";
+        return { VM_TRANSLATE_NOOP("Velmoria::Model", "it is damaged (%1)"), { std::move(text) } };
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return "another program holds it locked (" + text + ")";
+        return { VM_TRANSLATE_NOOP("Velmoria::Model", "another program holds it locked (%1)"),
+            { std::move(text) } };
     case SQLITE_READONLY:
     case SQLITE_PERM:
     case SQLITE_CANTOPEN:
     case SQLITE_AUTH:
-        return "it cannot be written (" + text + ")";
+        return { VM_TRANSLATE_NOOP("Velmoria::Model", "it cannot be written (%1)"), { std::move(text) } };
     case SQLITE_FULL:
-        return "the disk is full (" + text + ")";
+        return { DiskFull, { std::move(text) } };
     default:
         return text;
     }
@@ -112,9 +115,12 @@ std::string THistory::DefaultPath()
     return DataHome() + "/Brannock/Velmoria/recovery/history.sqlite";
 }
 
-void THistory::Fail(const std::string& what, THistoryProblem problem) const
+void THistory::Fail(TSaying what, THistoryProblem problem) const
 {
-    throw THistoryError("The review history \"" + Path_ + "\" cannot be used: " + what + ".", problem);
+    throw THistoryError(
+        { VM_TRANSLATE_NOOP("Velmoria::Model", "The review history \"%1\" cannot be used: %2."),
+            { Path_, std::move(what) } },
+        problem);
 }
 
 TDay DayOfMs(std::int64_t unixMs)
@@ -127,13 +133,13 @@ void THistory::FailSql(int resultCode) const
     // SQLite calls a write the disk refused an I/O error.
     const int system = Db_ ? sqlite3_system_errno(Db_) : 0;
     if (system == ENOSPC || system == EDQUOT)
-        Fail("the disk is full (" + SystemErrorText(system) + ")", THistoryProblem::Full);
+        Fail({ DiskFull, { SystemErrorSaying(system) } }, THistoryProblem::Full);
     Fail(Cause(resultCode, Db_ ? sqlite3_errmsg(Db_) : nullptr), ProblemOf(resultCode));
 }
 
 void THistory::RequireWritable() const
 {
-    if (!ReadOnlyWhy_.empty())
+    if (!ReadOnlyWhy_.Empty())
         Fail(ReadOnlyWhy_, THistoryProblem::ReadOnly);
 }
 
@@ -146,18 +152,20 @@ THistory::THistory(const std::string& path, TCheck check)
     // The default place is checked up to the user's data folder, as the recovery copies' is: a
     // folder above it that another user may change lets them move the history away.
     const std::string top = path == DefaultPath() ? DataHome() : std::string();
-    if (const std::string problem = PrepareRecoveryFolder(folder.empty() ? "." : folder, top);
-        !problem.empty())
-        Fail("its folder cannot be used. " + problem.substr(0, problem.size() - 1));
+    if (const TSaying problem = PrepareRecoveryFolder(folder.empty() ? "." : folder, top); !problem.Empty())
+        throw THistoryError({ VM_TRANSLATE_NOOP("Velmoria::Model",
+                                  "The review history \"%1\" cannot be used: its folder cannot be used. %2"),
+            { Path_, problem } });
     // Made private before SQLite sees it: its journal files take the database's permissions.
     if (const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600); fd >= 0)
         ::close(fd);
     else if (errno != EEXIST)
-        Fail("it cannot be made (" + SystemErrorText(errno) + ")");
+        Fail(
+            { VM_TRANSLATE_NOOP("Velmoria::Model", "it cannot be made (%1)"), { SystemErrorSaying(errno) } });
     try {
         Notice_ = SetAsideForeignJournal(path);
     } catch (const std::runtime_error& error) {
-        Fail(error.what());
+        Fail(SayingOf(error));
     }
     try {
         // A history the user may not write is still theirs to count, review progress from and export.
@@ -182,8 +190,8 @@ THistory::THistory(const std::string& path, TCheck check)
         sqlite3_extended_result_codes(Db_, 1);
         // SQLite opens a file it may not write for reading alone, without a word.
         if (readOnly || sqlite3_db_readonly(Db_, "main") == 1)
-            ReadOnlyWhy_
-                = "it may only be read (the file or its folder is read-only), so answers cannot be kept";
+            ReadOnlyWhy_ = VM_TRANSLATE_NOOP("Velmoria::Model",
+                "it may only be read (the file or its folder is read-only), so answers cannot be kept");
         // Copies starting together meet in places where SQLite answers "busy" without waiting (a
         // change of journal mode, a journal being recovered): those are waited out here.
         const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(BusyTimeoutMs);
@@ -220,10 +228,11 @@ void THistory::Upgrade()
     // Read before anything is written: a file that is no database stays as it was.
     const int seen = version();
     if (seen > SchemaVersion)
-        Fail("a newer version of the program made it");
+        Fail(VM_TRANSLATE_NOOP("Velmoria::Model", "a newer version of the program made it"));
     if (ReadOnly()) {
         if (seen < SchemaVersion)
-            Fail("it may only be read, and an older version of the program made it");
+            Fail(VM_TRANSLATE_NOOP(
+                "Velmoria::Model", "it may only be read, and an older version of the program made it"));
         return;
     }
     // Larger pages for a new file: a due count reads every card, a page at a time.
@@ -335,7 +344,7 @@ TMemory THistory::ChangeRating(const TRecordedAnswer& answer, TRating rating, co
     TStatement card(Db_, "SELECT card, time_ms FROM answers WHERE id = ?", fail);
     card.Bind(1, answer.Id);
     if (!card.Step())
-        Fail("an answer to change is missing");
+        Fail(VM_TRANSLATE_NOOP("Velmoria::Model", "an answer to change is missing"));
     const std::int64_t cardId = card.Int(0);
     TStatement update(Db_, "UPDATE answers SET rating = ? WHERE id = ?", fail);
     update.Bind(1, std::int64_t { static_cast<int>(rating) }).Bind(2, answer.Id);

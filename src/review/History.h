@@ -4,6 +4,7 @@
 // copies of the program may write it at once. One object serves one thread at a time: a worker
 // opens its own.
 
+#include "evaluation/Translatable.h"
 #include "review/Card.h"
 #include "review/HistoryWaiting.h"
 #include "review/Scheduler.h"
@@ -26,9 +27,9 @@ class TImportPace;
 enum class THistoryProblem : std::uint8_t { Other, Busy, Full, ReadOnly };
 
 // A history that cannot be opened, read or written: the message names the file and the cause.
-struct THistoryError : std::runtime_error {
-    explicit THistoryError(const std::string& message, THistoryProblem problem = THistoryProblem::Other)
-        : std::runtime_error(message)
+struct THistoryError : ESaidError {
+    explicit THistoryError(TSaying message, THistoryProblem problem = THistoryProblem::Other)
+        : ESaidError(std::move(message))
         , Problem(problem)
     {
     }
@@ -97,11 +98,11 @@ public:
     const std::string& Path() const { return Path_; }
     // What opening it did that the learner should know of (a journal of another history set
     // aside); empty mostly.
-    const std::string& Notice() const { return Notice_; }
+    const TSaying& Notice() const { return Notice_; }
     // Opened to be read only: the file or its folder may not be written, or it is damaged.
-    bool ReadOnly() const { return !ReadOnlyWhy_.empty(); }
+    bool ReadOnly() const { return !ReadOnlyWhy_.Empty(); }
     // Why, as the end of a sentence about the history ("it is damaged (...): answers cannot be kept").
-    const std::string& ReadOnlyWhy() const { return ReadOnlyWhy_; }
+    const TSaying& ReadOnlyWhy() const { return ReadOnlyWhy_; }
     bool Damaged() const { return Damaged_; }
     // SQLite's quick check, when the file changed since it last passed: a damaged history is
     // read, never written. Made at the open unless it was put off.
@@ -185,7 +186,7 @@ public:
         const std::string& source = "the imported file");
 
 private:
-    [[noreturn]] void Fail(const std::string& what, THistoryProblem problem = THistoryProblem::Other) const;
+    [[noreturn]] void Fail(TSaying what, THistoryProblem problem = THistoryProblem::Other) const;
     // Before any write: a history opened to be read only says so.
     void RequireWritable() const;
     // The schema made or brought up to date, the version read inside the write transaction so that
@@ -203,9 +204,9 @@ private:
 
     std::string Path_;
     sqlite3* Db_ = nullptr;
-    std::string ReadOnlyWhy_;
+    TSaying ReadOnlyWhy_;
     bool Damaged_ = false;
-    std::string Notice_;
+    TSaying Notice_;
     int BusyTimeoutMs_ = 0;
     std::chrono::steady_clock::time_point BusySince_;
     TWaitingWriters Waiting_;

@@ -64,9 +64,12 @@ void THistory::Check()
         return;
     }
     Damaged_ = true;
-    ReadOnlyWhy_ = "it is damaged (" + problem
-        + "), so answers cannot be kept in it. Save what can be read with \"velmoria-cli history export "
-          "FILE.csv\", move the damaged file away, and bring the answers into a new history with "
-          "\"velmoria-cli history import FILE.csv\"";
-    Notice_ = "The review history \"" + Path_ + "\" cannot be used: " + ReadOnlyWhy_ + ".";
+    ReadOnlyWhy_
+        = { VM_TRANSLATE_NOOP("Velmoria::Model",
+                "it is damaged (%1), so answers cannot be kept in it. Save what can be read with "
+                "\"velmoria-cli history export FILE.csv\", move the damaged file away, and bring the "
+                "answers into a new history with \"velmoria-cli history import FILE.csv\""),
+              { problem } };
+    Notice_ = { VM_TRANSLATE_NOOP("Velmoria::Model", "The review history \"%1\" cannot be used: %2."),
+        { Path_, ReadOnlyWhy_ } };
 }

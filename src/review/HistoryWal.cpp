@@ -168,13 +168,13 @@ std::string Stamp()
 
 } // namespace
 
-std::string SetAsideForeignJournal(const std::string& path)
+TSaying SetAsideForeignJournal(const std::string& path)
 {
     const std::string wal = path + "-wal";
     // Opens in this process wait for the check; one already open here uses the journal.
     const std::lock_guard lock(OpenMutex);
     const std::string key = KeyOf(path);
-    const auto opened = [&key](std::string notice = {}) {
+    const auto opened = [&key](TSaying notice = {}) {
         ++OpenPaths[key];
         return notice;
     };
@@ -214,16 +214,16 @@ std::string SetAsideForeignJournal(const std::string& path)
     for (int n = 2; (failure = moveTo(aside)) == EEXIST; ++n)
         aside = stamped + "-" + std::to_string(n);
     if (failure != 0)
-        throw std::runtime_error("the journal \"" + wal
-            + "\" beside it belongs to another history and cannot be "
-              "moved aside ("
-            + SystemErrorText(failure) + ")");
+        throw ESaidError(
+            { VM_TRANSLATE_NOOP("Velmoria::Model",
+                  "the journal \"%1\" beside it belongs to another history and cannot be moved aside (%2)"),
+                { wal, SystemErrorSaying(failure) } });
     std::error_code error;
     fs::remove(path + "-shm", error);
-    return opened("The review history \"" + path
-        + "\" had beside it the journal of another history; it was not "
-          "applied, and was moved to \""
-        + aside + "\".");
+    return opened({ VM_TRANSLATE_NOOP("Velmoria::Model",
+                        "The review history \"%1\" had beside it the journal of another history; it was not "
+                        "applied, and was moved to \"%2\"."),
+        { path, aside } });
 }
 
 void NoteHistoryClosed(const std::string& path)

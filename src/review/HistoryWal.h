@@ -3,6 +3,8 @@
 // when the history is next opened. One that belongs to another history (copied in with another
 // profile, say) would replace the history's pages with its own: it is recognised and set aside.
 
+#include "evaluation/Translatable.h"
+
 #include <string>
 
 // Before the history at path is opened: a journal beside it that no open connection uses, and
@@ -12,5 +14,5 @@
 // From its return the history counts as open in this process, so that no other thread's check
 // takes the journal while the connection is made: NoteHistoryClosed follows once it is closed,
 // or was never made.
-std::string SetAsideForeignJournal(const std::string& path);
+TSaying SetAsideForeignJournal(const std::string& path);
 void NoteHistoryClosed(const std::string& path);

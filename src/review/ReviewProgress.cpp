@@ -65,35 +65,42 @@ TReviewProgress ReadReviewProgress(THistory& history, TDay today)
     return progress;
 }
 
-std::string ProgressSummary(const TReviewProgress& progress)
+TSaying ProgressSummary(const TReviewProgress& progress)
 {
     if (progress.Empty())
         return VM_TRANSLATE_NOOP(
             "Velmoria::Model", "No answers yet. Review Due Words in the Test menu starts your history.");
-    const int answers = progress.Answers();
-    std::string text
-        = std::to_string(answers) + (answers == 1 ? " answer" : " answers") + " in the last twelve weeks";
+    TSaying answers
+        = TSaying::Counted(VM_TRANSLATE_N_NOOP("Velmoria::Model", "%n answers in the last twelve weeks"),
+            "%n answer in the last twelve weeks", progress.Answers());
     if (const int reviews = progress.ReviewAnswers(); reviews > 0) {
-        const int percent = static_cast<int>(std::lround(100.0 * progress.ReviewRight() / reviews));
-        text += ", " + std::to_string(percent) + "% of reviews right";
+        const double percent = static_cast<double>(std::lround(100.0 * progress.ReviewRight() / reviews));
+        answers = { VM_TRANSLATE_NOOP("Velmoria::Model", "%1, %2% of reviews right"),
+            { std::move(answers), TSaying::Number(percent) } };
     }
-    return text + ". Due today: " + std::to_string(progress.DueInto[0]) + " into the native language, "
-        + std::to_string(progress.DueInto[1]) + " into the foreign language.";
+    return { VM_TRANSLATE_NOOP("Velmoria::Model",
+                 "%1. Due today: %2 into the native language, %3 into the foreign language."),
+        { std::move(answers), TSaying::Number(progress.DueInto[0]), TSaying::Number(progress.DueInto[1]) } };
 }
 
-std::string LeechHint(const std::array<int, 2>& failures)
+TSaying LeechHint(const std::array<int, 2>& failures)
 {
-    std::string ways;
-    for (std::size_t d = 0; d < 2; ++d) {
-        if (failures[d] < LeechFailures)
-            continue;
-        ways += (ways.empty() ? "" : " and ") + std::to_string(failures[d]) + " times into the "
-            + (d == 0 ? "native" : "foreign") + " language";
-    }
-    if (ways.empty())
+    const std::array<TSaying, 2> ways
+        = { TSaying::Counted(VM_TRANSLATE_N_NOOP("Velmoria::Model", "%n times into the native language"),
+                "%n time into the native language", failures[0]),
+              TSaying::Counted(VM_TRANSLATE_N_NOOP("Velmoria::Model", "%n times into the foreign language"),
+                  "%n time into the foreign language", failures[1]) };
+    const bool native = failures[0] >= LeechFailures;
+    const bool foreign = failures[1] >= LeechFailures;
+    if (!native && !foreign)
         return {};
-    return "A leech: failed " + ways
-        + ". A note or a mnemonic in the item's notes may help it stick (Edit > Edit Item).";
+    const TSaying failed = native && foreign
+        ? TSaying(VM_TRANSLATE_NOOP("Velmoria::Model", "%1 and %2"), { ways[0], ways[1] })
+        : ways[native ? 0 : 1];
+    return { VM_TRANSLATE_NOOP("Velmoria::Model",
+                 "A leech: failed %1. A note or a mnemonic in the item's notes may help it stick (Edit > "
+                 "Edit Item)."),
+        { failed } };
 }
 
 TCountAxis CountAxisFor(std::int64_t highest, int maxSteps)

@@ -37,14 +37,14 @@ struct TReviewProgress {
 
 // The grid's hint for an item whose card failed LeechFailures times or more into the native
 // (failures[0]) or the foreign language (failures[1]); empty for any other item.
-std::string LeechHint(const std::array<int, 2>& failures);
+TSaying LeechHint(const std::array<int, 2>& failures);
 
 TReviewProgress ReadReviewProgress(THistory& history, TDay today);
 // What the window shows while the history is read: the days and weeks in place, every count 0.
 TReviewProgress EmptyReviewProgress(TDay today);
 // One line over the pictures: "N answers in the last twelve weeks, P% of reviews right. Due today:
 // A into the native language, B into the foreign language."
-std::string ProgressSummary(const TReviewProgress& progress);
+TSaying ProgressSummary(const TReviewProgress& progress);
 
 // A count axis from 0 to Top in Steps equal steps. The step is a round number (1, 2 or 5 times a
 // power of ten), the smallest that reaches the highest count in at most maxSteps steps, so that

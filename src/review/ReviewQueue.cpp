@@ -130,31 +130,30 @@ TReviewPlan MakePlan(const TCardTexts& texts, THistory& history, std::uint8_t di
     return plan;
 }
 
-std::string DayText(std::optional<TDay> day)
+TSaying DayText(std::optional<TDay> day)
 {
-    return day ? FormatDay(*day) : "none";
+    return day ? TSaying(FormatDay(*day)) : TSaying(VM_TRANSLATE_NOOP("Velmoria::Model", "none"));
 }
 
 } // namespace
 
 std::string_view RatingName(TRating rating)
 {
-    static constexpr std::array<std::string_view, 4> Names = { "Again", "Hard", "Good", "Easy" };
+    static constexpr std::array<std::string_view, 4> Names
+        = { VM_TRANSLATE_NOOP("Velmoria::Model", "Again"), VM_TRANSLATE_NOOP("Velmoria::Model", "Hard"),
+              VM_TRANSLATE_NOOP("Velmoria::Model", "Good"), VM_TRANSLATE_NOOP("Velmoria::Model", "Easy") };
     return Names.at(static_cast<std::size_t>(rating) - 1);
 }
 
-std::string IntervalText(std::int64_t days)
+TSaying IntervalText(std::int64_t days)
 {
-    const auto fixed = [](double value, int decimals) {
-        std::array<char, 32> text {};
-        std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
-        return std::string(text.data());
-    };
     if (days < 31)
-        return std::to_string(days) + " d";
+        return TSaying::Counted(VM_TRANSLATE_N_NOOP("Velmoria::Model", "%n d"), "%n d", days);
     if (days < 365)
-        return fixed(static_cast<double>(days) / 30.4, days < 304 ? 1 : 0) + " mo";
-    return fixed(static_cast<double>(days) / 365.25, 1) + " y";
+        return { VM_TRANSLATE_NOOP("Velmoria::Model", "%1 mo"),
+            { TSaying::Number(static_cast<double>(days) / 30.4, days < 304 ? 1 : 0) } };
+    return { VM_TRANSLATE_NOOP("Velmoria::Model", "%1 y"),
+        { TSaying::Number(static_cast<double>(days) / 365.25, 1) } };
 }
 
 TDueCounts& TDueCounts::operator+=(const TDueCounts& other)
@@ -394,17 +393,24 @@ std::optional<TDay> TReviewQueue::NextReview() const
     return next;
 }
 
-std::string TReviewQueue::ClosingMessage() const
+TSaying TReviewQueue::ClosingMessage() const
 {
-    const std::string where = Direction_ == BothDirections ? "today." : "today in this direction.";
+    const bool both = Direction_ == BothDirections;
     if (StartedEmpty_)
-        return "Nothing is due " + where + " Next review: " + DayText(NextReview()) + ".";
-    return "Nothing more is due " + where + " " + std::to_string(Reviewed_) + " reviewed, "
-        + std::to_string(Right_) + " right. Next review: " + DayText(NextReview()) + ".";
+        return { both ? VM_TRANSLATE_NOOP("Velmoria::Model", "Nothing is due today. Next review: %1.")
+                      : VM_TRANSLATE_NOOP(
+                          "Velmoria::Model", "Nothing is due today in this direction. Next review: %1."),
+            { DayText(NextReview()) } };
+    return { both ? VM_TRANSLATE_NOOP(
+                 "Velmoria::Model", "Nothing more is due today. %1 reviewed, %2 right. Next review: %3.")
+                  : VM_TRANSLATE_NOOP("Velmoria::Model",
+                      "Nothing more is due today in this direction. %1 reviewed, %2 right. Next review: %3."),
+        { TSaying::Number(Reviewed_), TSaying::Number(Right_), DayText(NextReview()) } };
 }
 
-std::string TReviewQueue::StoppedMessage() const
+TSaying TReviewQueue::StoppedMessage() const
 {
-    return "Stopped. " + std::to_string(Reviewed_) + " reviewed, " + std::to_string(Right_) + " right. "
-        + std::to_string(Remaining()) + " still due today.";
+    return { VM_TRANSLATE_NOOP("Velmoria::Model", "Stopped. %1 reviewed, %2 right. %3 still due today."),
+        { TSaying::Number(Reviewed_), TSaying::Number(Right_),
+            TSaying::Number(static_cast<double>(Remaining())) } };
 }

@@ -4,6 +4,7 @@
 // those of earlier sessions too. Items of the list with the same card are asked once. A queue
 // serves one list in one direction or in both: after a change of the list, make a new one.
 
+#include "evaluation/Translatable.h"
 #include "review/History.h"
 
 #include <array>
@@ -67,7 +68,7 @@ TDueCounts CountDue(const TCardTexts& texts, THistory& history, std::uint8_t dir
 // "Again", "Hard", "Good", "Easy".
 std::string_view RatingName(TRating rating);
 // An interval as a rating button shows it: "3 d" up to a month, "2.5 mo" up to a year, then "1.4 y".
-std::string IntervalText(std::int64_t days);
+TSaying IntervalText(std::int64_t days);
 
 // The time unixMs moved onto day, keeping its local time of day (for a pinned calendar date).
 std::int64_t OnDay(std::int64_t unixMs, TDay day);
@@ -114,9 +115,9 @@ public:
     // "Nothing more is due today in this direction. N reviewed, M right. Next review: DATE.", or when
     // nothing was due at the start "Nothing is due today in this direction. Next review: DATE."
     // ("none" without a card); "in this direction" left out for both directions.
-    std::string ClosingMessage() const;
+    TSaying ClosingMessage() const;
     // "Stopped. N reviewed, M right. K still due today."
-    std::string StoppedMessage() const;
+    TSaying StoppedMessage() const;
     // The first day after today with a review, as CountDue says after this session.
     std::optional<TDay> NextReview() const;
 

@@ -106,7 +106,8 @@ std::optional<TOptionsCheckFailure> CheckSide(const TEvaluationSide& side, const
     } };
     for (const TPair& pair : pairs)
         if (SameDelimiter(pair.PosA, pair.StoredA, pair.PosB, pair.StoredB))
-            return TOptionsCheckFailure { "Delimiter already in use.", pair.B, pair.A };
+            return TOptionsCheckFailure { VM_TRANSLATE_NOOP("Velmoria::Model", "Delimiter already in use."),
+                pair.B, pair.A };
     return std::nullopt;
 }
 

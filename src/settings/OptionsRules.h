@@ -3,6 +3,7 @@
 // controls hold them (list positions and typed texts), the checks when leaving a page, the
 // dependent controls and the writing of every field into the settings.
 
+#include "evaluation/Translatable.h"
 #include "settings/Settings.h"
 
 #include <array>
@@ -114,7 +115,7 @@ enum class TOptionsControl {
     ForeignSyn2,
 };
 struct TOptionsCheckFailure {
-    std::string Message;
+    TSaying Message;
     TOptionsControl Control; // where the focus goes
     TOptionsControl Other; // a delimiter conflict's first list, for when Control cannot take the focus
 };

@@ -5,6 +5,7 @@
 
 #include "evaluation/AnswerMatch.h"
 #include "evaluation/Languages.h"
+#include "evaluation/Translatable.h"
 
 #include <cstddef>
 #include <optional>
@@ -56,4 +57,4 @@ enum class TSpeechProblem {
 };
 // One sentence or two for a message or a tooltip: what is missing and what to install or do.
 // lang names the language for NoVoice.
-std::string SpeechProblemText(TSpeechProblem problem, LangId lang = 0);
+TSaying SpeechProblemText(TSpeechProblem problem, LangId lang = 0);

@@ -111,7 +111,7 @@ std::string SpeechText(std::string_view text, LangId lang, const EvaluationDelim
     return SpeechTextUtf8(AnsiToUtf8(text, LanguageCodePage(lang)), delimiters);
 }
 
-std::string SpeechProblemText(TSpeechProblem problem, LangId lang)
+TSaying SpeechProblemText(TSpeechProblem problem, LangId lang)
 {
     switch (problem) {
     case TSpeechProblem::NotInstalled:
@@ -123,10 +123,13 @@ std::string SpeechProblemText(TSpeechProblem problem, LangId lang)
             "The speech service speech-dispatcher does not answer. Start it with "
             "\"speech-dispatcher --spawn\", or install the packages speech-dispatcher and espeak-ng.");
     case TSpeechProblem::NoVoice: {
-        const std::string_view name = FindLanguage(lang).Name;
-        return "No voice of the speech service speaks "
-            + (name.empty() ? std::string("this language") : std::string(name))
-            + ". Install espeak-ng, which speaks most languages, or a voice for it.";
+        const std::string name(FindLanguage(lang).Name);
+        return {
+            VM_TRANSLATE_NOOP("Velmoria::Model",
+                "No voice of the speech service speaks %1. Install espeak-ng, which speaks most languages, "
+                "or a voice for it."),
+            { TSaying(name.empty() ? VM_TRANSLATE_NOOP("Velmoria::Model", "this language") : name.c_str()) }
+        };
     }
     }
     return {};

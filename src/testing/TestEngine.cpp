@@ -64,12 +64,15 @@ TStatistics ReadStatistics(const TVocabFile& document)
     return s;
 }
 
-std::string EndOfTestMessage(const std::string& title, bool testing)
+TSaying EndOfTestMessage(const std::string& title, bool testing)
 {
-    std::string message = testing ? "Congratulations!\n\n" : "";
-    message += "You have learnt all the vocabulary in " + title + ".\n"
-        + "Statistics must be reset before testing resumes...";
-    return message;
+    return TSaying::Joined(
+        { testing ? TSaying(VM_TRANSLATE_NOOP("Velmoria::Model", "Congratulations!")) : TSaying(),
+            TSaying(VM_TRANSLATE_NOOP("Velmoria::Model",
+                        "You have learnt all the vocabulary in %1.\nStatistics must be reset before testing "
+                        "resumes..."),
+                { title }) },
+        "\n\n");
 }
 
 bool RecordedResult(bool answerCorrect, bool hintUsed, bool disallowHints)
@@ -147,8 +150,7 @@ TTestAction TTestEngine::MultipleChoiceCommand(bool testing)
     return testing ? TTestAction::Refresh : TTestAction::Start;
 }
 
-bool TTestEngine::NextQuestion(
-    bool testing, const std::function<void(const std::string& message)>& onAllLearnt)
+bool TTestEngine::NextQuestion(bool testing, const std::function<void(const TSaying& message)>& onAllLearnt)
 {
     Asked_ = nullptr;
     if (Review_ != nullptr) {

@@ -131,17 +131,17 @@ enum class TTestAction : std::uint8_t { None, Start, Refresh };
 struct TStatistics {
     std::int32_t Learnt = 0;
     std::int32_t Words = 0;
-    std::string Progress; // PercentText(Learnt, Words)
+    TSaying Progress; // PercentText(Learnt, Words)
     std::int32_t Successes = 0;
     std::int32_t Attempts = 0;
-    std::string SuccessRate; // PercentText(Successes, Attempts)
+    TSaying SuccessRate; // PercentText(Successes, Attempts)
     bool ResetEnabled = false; // resetting is offered only when there are attempts to reset
 };
 TStatistics ReadStatistics(const TVocabFile& document);
 
 // "You have learnt all the vocabulary in TITLE.\nStatistics must be reset before testing
 // resumes...", with "Congratulations!\n\n" in front while testing. title is DisplayTitle's.
-std::string EndOfTestMessage(const std::string& title, bool testing);
+TSaying EndOfTestMessage(const std::string& title, bool testing);
 // The recorded result: a right answer after a hint counts as wrong with DisallowHints.
 bool RecordedResult(bool answerCorrect, bool hintUsed, bool disallowHints);
 // The penalty maximum handed to RecordAnswer: MaxPenaltyPoints, or 0 without penalty points.
@@ -150,7 +150,8 @@ std::int32_t PenaltyMaximum(const TOptions& options);
 // character; expected whole once typed reaches it.
 std::string HintText(std::string_view expected, std::string_view typed);
 // The message of a hint asked for where there is no answer field.
-inline constexpr const char* CommandUnavailable = "Command unavailable.";
+inline constexpr const char* CommandUnavailable
+    = VM_TRANSLATE_NOOP("Velmoria::Model", "Command unavailable.");
 
 class TTestEngine {
 public:
@@ -202,7 +203,7 @@ public:
     // Chooses the next item and makes it current. When every item is learnt, onAllLearnt gets
     // the end-of-test message (with "Congratulations!" while testing) and may reset the test
     // data; then one more choice decides. False: nothing can be asked.
-    bool NextQuestion(bool testing, const std::function<void(const std::string& message)>& onAllLearnt);
+    bool NextQuestion(bool testing, const std::function<void(const TSaying& message)>& onAllLearnt);
     TTestLayout Layout() const;
     // Starts the current item's question: clears Answered, HintUsed and the results, decides
     // TestNotes and fills the choice list.

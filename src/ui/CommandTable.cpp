@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QToolBar>
 #include <algorithm>
 #include <map>
@@ -29,7 +30,9 @@ QString ToolBarHint(const QString& caption, const QString& shortcut, const QStri
 {
     QString text = caption;
     text.remove(QLatin1Char('&'));
-    text.remove(QLatin1Char('.'));
+    // The dots of a command that opens a dialog, in any language's way of writing them.
+    static const QRegularExpression opensDialog(QStringLiteral("\\s*(\u2026|\\.\\.\\.)$"));
+    text.remove(opensDialog);
     if (!shortcut.isEmpty())
         text += QStringLiteral(" - ") + shortcut;
     return text + QLatin1Char('|') + hint;

@@ -92,6 +92,6 @@ private:
     std::vector<QMenu*> Menus_;
 };
 
-// A tool-bar hint from its menu twin: the caption without "&" and ".", " - " and the shortcut
+// A tool-bar hint from its menu twin: the caption without "&" and a closing "…", " - " and the shortcut
 // when it has one, then "|" and the menu hint.
 QString ToolBarHint(const QString& caption, const QString& shortcut, const QString& hint);

@@ -3,6 +3,7 @@
 #include "core/DisplayText.h"
 #include "core/FreedMemory.h"
 #include "core/VocabFile.h"
+#include "qtsupport/ModelText.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -26,8 +27,7 @@ constexpr std::size_t CopyStep = 512;
 // The counts, told through early as soon as both are known (the plan's order comes after).
 // notice: what opening the history had to say.
 TDueAnswer CountJob(const TCardTextsCopy* copy, const std::string& fileName, const TDueQuestion& question,
-    TReviewPlan* plan, std::string& notice,
-    const std::function<void(const std::array<TDueCounts, 2>&)>& early)
+    TReviewPlan* plan, TSaying& notice, const std::function<void(const std::array<TDueCounts, 2>&)>& early)
 {
     try {
         TVocabFile read;
@@ -78,17 +78,18 @@ TDueAnswer CountJob(const TCardTextsCopy* copy, const std::string& fileName, con
 
 QString DueText(const TDueCounts& counts)
 {
-    return TDueCounter::tr("%L1 due \u00B7 %L2 new").arg(counts.DueToday()).arg(counts.New);
+    return TDueCounter::tr("%Ln due", nullptr, counts.DueToday()) + QStringLiteral(" \u00B7 ")
+        + TDueCounter::tr("%Ln new", nullptr, counts.New);
 }
 
 TSharePanel SharePanel(std::int32_t learnt, std::int32_t items, const std::optional<TDueCounts>& reviewed)
 {
     if (!reviewed || reviewed->Cards == 0)
-        return { TDueCounter::tr("%1 learnt").arg(QString::fromStdString(PercentText(learnt, items))),
+        return { TDueCounter::tr("%1 learnt").arg(SayingText(PercentText(learnt, items))),
             TDueCounter::tr("Share of items learnt in the test") };
-    return { TDueCounter::tr("%1 mature").arg(QString::fromStdString(PercentText(reviewed->Mature, items))),
-        TDueCounter::tr("Share of the words remembered %L1 days or more in this direction (%L2 of %L3)")
-            .arg(MatureStability)
+    return { TDueCounter::tr("%1 mature").arg(SayingText(PercentText(reviewed->Mature, items))),
+        TDueCounter::tr("Share of the words remembered %Ln days or more in this direction (%L1 of %L2)",
+            nullptr, MatureStability)
             .arg(reviewed->Mature)
             .arg(items) };
 }

@@ -66,7 +66,7 @@ public:
     bool WaitForAnswer(int timeoutMs);
 
     // What opening the history had to say (a journal set aside), told once.
-    std::string TakeNotice() { return std::exchange(Notice_, {}); }
+    TSaying TakeNotice() { return std::exchange(Notice_, {}); }
 
 signals:
     // The counts, as soon as they are known.
@@ -90,7 +90,7 @@ private:
         std::shared_ptr<const TReviewPlan> Plan;
         std::uint64_t Revision = 0;
         std::string Key;
-        std::string Notice;
+        TSaying Notice;
         bool Final = true; // else the counts alone, ahead of the plan
     };
     void CopySlice();
@@ -100,7 +100,7 @@ private:
     QFutureWatcher<TResult>* Running_ = nullptr;
     TResult Last_;
     std::string Key_;
-    std::string Notice_;
+    TSaying Notice_;
     std::optional<TJob> Waiting_;
     // The document's copy being made, between events.
     std::function<const TVocabFile&()> Document_;

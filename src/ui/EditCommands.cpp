@@ -175,10 +175,9 @@ void TEditCommands::Paste()
         Form_.RefreshGrid();
         if (!pasted)
             break;
-        Form_.statusBar()->showMessage(QString::fromStdString(PastedTextMessage(*pasted)), 10000);
-        if (const std::string notes = ImportNotes(*pasted); !notes.empty())
-            ShowMessageBox(
-                QString::fromStdString(notes), tr("Paste"), QMessageBox::Ok, QMessageBox::Information);
+        Form_.statusBar()->showMessage(SayingText(PastedTextMessage(*pasted)), 10000);
+        if (const TSaying notes = ImportNotes(*pasted); !notes.Empty())
+            ShowMessageBox(SayingText(notes), tr("Paste"), QMessageBox::Ok, QMessageBox::Information);
         break;
     }
     case paNone:

@@ -4,6 +4,7 @@
 #include "evaluation/TextUtils.h"
 #include "qtsupport/HelpRequest.h"
 #include "qtsupport/MessageBox.h"
+#include "qtsupport/ModelText.h"
 #include "settings/Settings.h"
 #include "ui/SymbolEdit.h"
 
@@ -22,12 +23,12 @@ void Stay(TSymbolEdit* box)
 
 void Tell(const char* text)
 {
-    ShowMessageBox(QString::fromUtf8(text), QString(), QMessageBox::Ok, QMessageBox::Warning);
+    ShowMessageBox(ModelText(text), QString(), QMessageBox::Ok, QMessageBox::Warning);
 }
 
 bool Ask(const char* text)
 {
-    return ShowMessageBox(QString::fromUtf8(text), QString(), QMessageBox::Yes | QMessageBox::No,
+    return ShowMessageBox(ModelText(text), QString(), QMessageBox::Yes | QMessageBox::No,
                QMessageBox::Warning, QMessageBox::No)
         == QMessageBox::Yes;
 }

@@ -242,7 +242,7 @@ bool TFileCommands::OpenFile(const std::string& givenName)
         ReportException(error);
         return false;
     }
-    const std::string notice = document->LoadNotice();
+    const TSaying notice = document->LoadNotice();
     AdoptLanguages(document->ForeignLangID(), document->NativeLangID());
     Session_.ReplaceDocument(std::move(document));
     if (Session_.Document().Count() > 0)
@@ -250,8 +250,8 @@ bool TFileCommands::OpenFile(const std::string& givenName)
     Form_.Recovery().SetDiskStamp(fileName, stamp);
     Form_.RecentFiles().Add(fileName);
     Form_.Grid()->Model()->Reset();
-    if (!notice.empty())
-        ShowMessageBox(FromLocal(notice), QString(), QMessageBox::Ok, QMessageBox::Information);
+    if (!notice.Empty())
+        ShowMessageBox(SayingText(notice), QString(), QMessageBox::Ok, QMessageBox::Information);
     // Changes a crashed copy kept of this list take its place when the user wants them.
     Form_.Recovery().Offer(fileName);
     Form_.ScheduleUpdate();
@@ -382,10 +382,10 @@ void TFileCommands::SaveAs()
         if (!chosen)
             return;
         name = ToLocal(chosen->FileName);
-        const std::string refusal = SaveAsRefusal(name, chosen->FilterIndex, document.FileName());
-        if (refusal.empty())
+        const TSaying refusal = SaveAsRefusal(name, chosen->FilterIndex, document.FileName());
+        if (refusal.Empty())
             break;
-        ShowMessageBox(FromLocal(refusal), QString(), QMessageBox::Ok, QMessageBox::Warning);
+        ShowMessageBox(SayingText(refusal), QString(), QMessageBox::Ok, QMessageBox::Warning);
         request.FilterIndex = chosen->FilterIndex;
         request.Folder = QFileInfo(chosen->FileName).absolutePath();
         request.ProposedName = chosen->FileName;

@@ -2,9 +2,11 @@
 
 #include "core/SafeSave.h"
 #include "exchange/ImportRules.h"
+#include "exchange/TextCheck.h"
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/MessageBox.h"
+#include "qtsupport/ModelText.h"
 #include "ui/ImportFieldsDialog.h"
 #include "ui/LongTask.h"
 #include "ui/MainWindow.h"
@@ -53,15 +55,14 @@ void TImportCommands::Import()
         // decides its encoding as much as one on the first line.
         std::string bytes;
         TImportSettings settings;
-        std::optional<std::string> notText;
+        std::optional<TSaying> notText;
         RunLongTask(&Form_, tr("Reading %1...").arg(chosen->FileName.section(u'/', -1)), [&] {
             bytes = ReadWholeFile(fileName);
             settings.Format = DetectTextFormatBytes(bytes);
             notText = NotTextReason(bytes, settings.Format);
         });
         if (notText)
-            throw EVocabFileError(
-                tr("%1 Nothing was imported.").arg(QString::fromStdString(*notText)).toStdString());
+            throw EVocabFileError(NothingImported(*notText));
         TConvertDialog dialog(&Form_, settings, bytes, session.Document());
         if (ExecDialog(dialog) != QDialog::Accepted)
             return;
@@ -75,6 +76,6 @@ void TImportCommands::Import()
         throw EVocabFileError(tr("Nothing to import.").toStdString());
     document.SetCurrentIndex(document.Count() - 1);
     Form_.RefreshGrid();
-    ShowMessageBox(QString::fromStdString(ImportedMessage(result)), tr("Import"), QMessageBox::Ok,
-        QMessageBox::Information);
+    ShowMessageBox(
+        SayingText(ImportedMessage(result)), tr("Import"), QMessageBox::Ok, QMessageBox::Information);
 }

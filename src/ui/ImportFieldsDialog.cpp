@@ -231,15 +231,14 @@ void TConvertDialog::btnOKClick()
         (void)CheckIntRange(edtStartFrom, 1, MaxStartLine); // tells the bounds and selects the box
         return;
     case icNoWordPhrase:
-        ShowMessageBox(
-            QString::fromUtf8(NoWordPhraseMessage), QString(), QMessageBox::Ok, QMessageBox::Warning);
+        ShowMessageBox(ModelText(NoWordPhraseMessage), QString(), QMessageBox::Ok, QMessageBox::Warning);
         return;
     case icOk:
         break;
     }
     auto format = static_cast<TTextFormat>(cbFormat->currentIndex());
     if (const auto offered = Utf8Instead(format, Bytes_, false)) {
-        switch (ShowMessageBox(Q(Utf8Question(*offered)), windowTitle(),
+        switch (ShowMessageBox(SayingText(Utf8Question(*offered)), windowTitle(),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question,
             QMessageBox::Yes)) {
         case QMessageBox::Yes:

@@ -6,6 +6,7 @@
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/HelpRequest.h"
 #include "qtsupport/MessageBox.h"
+#include "qtsupport/ModelText.h"
 #include "testing/TestEngine.h"
 #include "ui/OptionsReviewsPage.h"
 #include "ui/QtText.h"
@@ -356,8 +357,7 @@ bool TOptionsDialog::CheckShownPage()
     const auto failure = CheckOptionsPage(ReadControls(), ShownPage_, ShownEvaluationPage_);
     if (!failure)
         return true;
-    ShowMessageBox(
-        QString::fromStdString(failure->Message), QString(), QMessageBox::Ok, QMessageBox::Warning);
+    ShowMessageBox(SayingText(failure->Message), QString(), QMessageBox::Ok, QMessageBox::Warning);
     QWidget* target = ControlOf(failure->Control);
     if (!CanTakeFocus(target))
         target = ControlOf(failure->Other);

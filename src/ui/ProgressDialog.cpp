@@ -407,13 +407,13 @@ bool TProgressDialog::WaitForFigures(int timeoutMs)
     const QDeadlineTimer deadline(timeoutMs);
     while (Reading_ && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return !Reading_ && lblSummary->text() == ModelText(ProgressSummary(Progress_).c_str());
+    return !Reading_ && lblSummary->text() == SayingText(ProgressSummary(Progress_));
 }
 
 void TProgressDialog::ShowFigures()
 {
     const TReviewProgress& progress = Progress_;
-    lblSummary->setText(ModelText(ProgressSummary(progress).c_str()));
+    lblSummary->setText(SayingText(ProgressSummary(progress)));
     pbAnswers->Refresh();
     pbAnswers->setAccessibleName(
         tr("Answers per day, last twelve weeks: %L1 in all").arg(progress.Answers()));

@@ -2,6 +2,7 @@
 
 #include "core/FileStamp.h"
 #include "core/SafeSave.h"
+#include "qtsupport/ModelText.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -57,9 +58,9 @@ TRecoveryStore::TRecoveryStore(const QString& folder)
     const QString top = folder.isEmpty()
         ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
         : QString();
-    const std::string problem = PrepareRecoveryFolder(ToLocal(Folder_), ToLocal(top));
-    if (!problem.empty()) {
-        SetProblem(QString::fromUtf8(problem.c_str()));
+    const TSaying problem = PrepareRecoveryFolder(ToLocal(Folder_), ToLocal(top));
+    if (!problem.Empty()) {
+        SetProblem(SayingText(problem));
         return;
     }
     // The process id names the copy; the time keeps a later process with the same id apart.

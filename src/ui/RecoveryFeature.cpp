@@ -69,10 +69,10 @@ void TRecoveryFeature::FollowDocument()
         SetDiskStamp(document.FileName(), {});
     if (!Store_->Usable())
         return;
-    const std::string error = Writer_->TakeError();
-    if (!error.empty())
+    const TSaying error = Writer_->TakeError();
+    if (!error.Empty())
         Form_.statusBar()->showMessage(
-            tr("The recovery copy could not be written. %1").arg(QString::fromUtf8(error.c_str())));
+            tr("The recovery copy could not be written. %1").arg(SayingText(error)));
     if (Form_.WindowMode() == wmNone || !document.Modified()) {
         RemoveCopy();
         return;
@@ -290,7 +290,7 @@ void TRecoveryFeature::ReloadDocument()
     }
     const std::int32_t index
         = ReloadedIndex(Session_.Document(), Session_.Document().CurrentIndex(), *document);
-    const std::string notice = document->LoadNotice();
+    const TSaying notice = document->LoadNotice();
     Form_.File().AdoptLanguages(document->ForeignLangID(), document->NativeLangID());
     Session_.ReplaceDocument(std::move(document));
     if (index >= 0)
@@ -299,8 +299,8 @@ void TRecoveryFeature::ReloadDocument()
     Form_.Grid()->Model()->Reset();
     // A test of the list as it was cannot go on with another list.
     Form_.SetWindowMode(wmEditing);
-    if (!notice.empty())
-        ShowMessageBox(FromLocal(notice), QString(), QMessageBox::Ok, QMessageBox::Information);
+    if (!notice.Empty())
+        ShowMessageBox(SayingText(notice), QString(), QMessageBox::Ok, QMessageBox::Information);
 }
 
 bool TRecoveryFeature::ConfirmDiskWrite(const std::string& fileName, std::optional<TFileIdentity>& expected)

@@ -1,5 +1,7 @@
 #include "ui/ReviewBar.h"
 
+#include "qtsupport/ModelText.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -8,8 +10,7 @@ namespace {
 
 QString NameOf(int rating)
 {
-    const std::string_view name = RatingName(static_cast<TRating>(rating));
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return ModelText(RatingName(static_cast<TRating>(rating)).data());
 }
 
 } // namespace
@@ -25,7 +26,8 @@ TReviewBar::TReviewBar(QWidget* parent)
     layout->addWidget(lblReviewLeft, 1);
     for (int i = 0; i < 4; ++i) {
         auto* button = new QPushButton(this);
-        button->setObjectName(QStringLiteral("btnRate%1").arg(NameOf(i + 1)));
+        button->setObjectName(QStringLiteral("btnRate%1")
+                                  .arg(QString::fromUtf8(RatingName(static_cast<TRating>(i + 1)).data())));
         button->setCheckable(true);
         button->setAutoExclusive(true);
         // The keys 1 to 4 rate; the buttons keep the focus on Continue.
@@ -52,10 +54,9 @@ void TReviewBar::ShowRatings(TRating rated, const std::optional<std::array<std::
     for (std::size_t i = 0; i < 4; ++i) {
         QPushButton* button = btnRate[i];
         const QString name = NameOf(static_cast<int>(i) + 1);
-        button->setText(days ? QStringLiteral("%1 %2\n%3")
-                                   .arg(i + 1)
-                                   .arg(name, QString::fromStdString(IntervalText((*days)[i])))
-                             : QStringLiteral("%1 %2").arg(i + 1).arg(name));
+        button->setText(days
+                ? QStringLiteral("%1 %2\n%3").arg(i + 1).arg(name, SayingText(IntervalText((*days)[i])))
+                : QStringLiteral("%1 %2").arg(i + 1).arg(name));
         button->setChecked(static_cast<std::size_t>(rated) == i + 1);
         button->show();
     }

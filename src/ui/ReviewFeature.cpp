@@ -3,6 +3,7 @@
 #include "core/DisplayText.h"
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/MessageBox.h"
+#include "qtsupport/ModelText.h"
 #include "testing/TestEngine.h"
 #include "ui/DueCounter.h"
 #include "ui/LongTask.h"
@@ -135,7 +136,7 @@ QString TReviewFeature::LeechToolTip(int row)
         std::array<int, 2> failures {};
         for (std::uint8_t d = 0; d < 2; ++d)
             failures[d] = History_->Failures(CardKeyOf(document, document.Items(row), d));
-        return QString::fromStdString(LeechHint(failures));
+        return SayingText(LeechHint(failures));
     } catch (const std::exception&) {
         return {}; // busy: the hint waits for the next look
     }
@@ -148,13 +149,13 @@ THistory* TReviewFeature::History()
             History_
                 = std::make_unique<THistory>(HistoryPath_.empty() ? THistory::DefaultPath() : HistoryPath_);
         } catch (const std::exception& error) {
-            Failed(Q(error.what()));
+            Failed(ErrorText(error));
         }
-        const std::string notice = History_ ? History_->Notice() : std::string();
-        const std::string counted = DueCounter_ ? DueCounter_->TakeNotice() : std::string();
-        if (!notice.empty() || !counted.empty())
-            ShowMessageBox(QString::fromStdString(notice.empty() ? counted : notice),
-                QStringLiteral("Velmoria"), QMessageBox::Ok, QMessageBox::Information);
+        const TSaying notice = History_ ? History_->Notice() : TSaying();
+        const TSaying counted = DueCounter_ ? DueCounter_->TakeNotice() : TSaying();
+        if (!notice.Empty() || !counted.Empty())
+            ShowMessageBox(SayingText(notice.Empty() ? counted : notice), QStringLiteral("Velmoria"),
+                QMessageBox::Ok, QMessageBox::Information);
     }
     return History_.get();
 }
@@ -215,7 +216,7 @@ bool TReviewFeature::Start(std::optional<std::uint8_t> direction)
     if (history->ReadOnly()) {
         ShowMessageBox(tr("The review history \"%1\" cannot take answers: %2. The due count "
                           "and Review Progress still work.")
-                           .arg(Q(history->Path().c_str()), QString::fromStdString(history->ReadOnlyWhy())),
+                           .arg(Q(history->Path().c_str()), SayingText(history->ReadOnlyWhy())),
             QStringLiteral("Velmoria"), QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
@@ -339,8 +340,8 @@ void TReviewFeature::AskDue()
             // Failing, it says so and the next update clears the counts.
             if (!History_ && !History())
                 return;
-            if (const std::string notice = DueCounter_->TakeNotice(); !notice.empty())
-                ShowMessageBox(QString::fromStdString(notice), QStringLiteral("Velmoria"), QMessageBox::Ok,
+            if (const TSaying notice = DueCounter_->TakeNotice(); !notice.Empty())
+                ShowMessageBox(SayingText(notice), QStringLiteral("Velmoria"), QMessageBox::Ok,
                     QMessageBox::Information);
         });
     }
@@ -367,14 +368,14 @@ std::optional<TDueQuestion> TReviewFeature::DueQuestion() const
 
 void TReviewFeature::Stop()
 {
-    const QString stopped = QString::fromStdString(Queue_->StoppedMessage());
+    const QString stopped = SayingText(Queue_->StoppedMessage());
     Form_.SetWindowMode(wmEditing);
     ShowMessageBox(stopped, QString(), QMessageBox::Ok, QMessageBox::Information);
 }
 
-void TReviewFeature::Finished(const std::string& closing)
+void TReviewFeature::Finished(const TSaying& closing)
 {
-    QString text = QString::fromStdString(closing);
+    QString text = SayingText(closing);
     THistory* history = History();
     const std::uint8_t other = Direction_ == 1 ? 0 : 1;
     int left = 0;
@@ -435,7 +436,7 @@ void TReviewFeature::Rate(TRating rating)
     try {
         Queue_->ChangeRating(rating);
     } catch (const std::exception& error) {
-        Failed(Q(error.what()));
+        Failed(ErrorText(error));
         return;
     }
     UpdateReviewBar();

@@ -51,7 +51,7 @@ public:
     // Esc or the review's command: the review ends with what it did and what is left.
     void Stop();
     // Nothing more is due: says so, and offers the other direction when it still has words due.
-    void Finished(const std::string& closing);
+    void Finished(const TSaying& closing);
     // The other direction's review the learner accepted at the end of the last one.
     void NextDirection();
     // A review serves one direction: when the test's direction changed, its own queue is made.

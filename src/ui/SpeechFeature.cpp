@@ -32,7 +32,7 @@ TSpeechFeature::TSpeechFeature(TMainForm& form)
             if (!own)
                 own = action.toolTip();
             const auto blocked = Blocked(side);
-            const QString shown = blocked && !blocked->empty() ? QString::fromStdString(*blocked) : *own;
+            const QString shown = blocked && !blocked->isEmpty() ? *blocked : *own;
             if (action.toolTip() != shown)
                 action.setToolTip(shown);
         };
@@ -68,22 +68,22 @@ void TSpeechFeature::SetSpeaker(std::unique_ptr<ISpeaker> speaker)
     Form_.ScheduleUpdate();
 }
 
-std::optional<std::string> TSpeechFeature::Blocked(TSpokenSide side)
+std::optional<QString> TSpeechFeature::Blocked(TSpokenSide side)
 {
     if (Form_.WindowMode() == wmNone)
-        return std::string();
+        return QString();
     const TSpeechSettings& speech = Session_.Settings.Speech;
     if (!speech.Enabled)
-        return tr("Speech is switched off on the Speech page of View > Options.").toStdString();
+        return tr("Speech is switched off on the Speech page of View > Options.");
     if (const auto problem = Speaker_->Problem())
-        return SpeechProblemText(*problem);
+        return SayingText(SpeechProblemText(*problem));
     const TVocabFile& document = Session_.Document();
     const LangId language = side == TSpokenSide::Foreign ? document.ForeignLangID() : document.NativeLangID();
     // Until the service is reached its voices are unknown: the command is offered and reaches it.
     if (Speaker_->State() == TSpeakerState::Ready) {
         const std::string& chosen = side == TSpokenSide::Foreign ? speech.ForeignVoice : speech.NativeVoice;
         if (!Speaker_->ChosenVoice(chosen, language))
-            return SpeechProblemText(TSpeechProblem::NoVoice, language);
+            return SayingText(SpeechProblemText(TSpeechProblem::NoVoice, language));
     }
     const auto field
         = SpokenField(document, Form_.WindowMode() == wmTesting ? &Form_.Test().Engine() : nullptr, side);
@@ -91,7 +91,7 @@ std::optional<std::string> TSpeechFeature::Blocked(TSpokenSide side)
         || SpeechText(field->Item->FieldValue(field->Field), field->Language,
             SideDelimiters(Session_.Settings.Options, side))
                .empty())
-        return std::string();
+        return QString();
     return std::nullopt;
 }
 
@@ -138,7 +138,7 @@ void TSpeechFeature::SpeakText(const std::string& text, TSpokenSide side, LangId
         if (!asked || ToldSpeechProblem_)
             return;
         ToldSpeechProblem_ = true;
-        ShowMessageBox(ModelText(SpeechProblemText(problem, lang).c_str()), QString(), QMessageBox::Ok,
+        ShowMessageBox(SayingText(SpeechProblemText(problem, lang)), QString(), QMessageBox::Ok,
             QMessageBox::Information);
     };
     switch (Speaker_->State()) {

@@ -4,6 +4,8 @@
 // of its own, so nothing here waits for it.
 
 #include "evaluation/Languages.h"
+// Whole: lupdate reads an opaque enum declaration as the start of a scope and loses the class.
+#include "testing/SpokenField.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -15,8 +17,6 @@ class TMainForm;
 class TSession;
 class ISpeaker;
 struct TSpeechPageTarget;
-struct TSpokenField;
-enum class TSpokenSide : std::uint8_t;
 
 class TSpeechFeature : public QObject {
     Q_DECLARE_TR_FUNCTIONS(TSpeechFeature)
@@ -34,7 +34,7 @@ public:
 
 private:
     // Why the side's Speak command cannot run: nullopt when it can, "" when there is nothing to read.
-    std::optional<std::string> Blocked(TSpokenSide side);
+    std::optional<QString> Blocked(TSpokenSide side);
     // Reads the question on screen when its direction's option is on; stops the old speech.
     void SpeakQuestion();
     void SpeakAnswer();

@@ -135,15 +135,15 @@ void TSpeechPage::FillVoices()
     QStringList problems;
     const ISpeaker* speaker = Target_.Speaker;
     if (speaker == nullptr || speaker->State() == TSpeakerState::Unavailable) {
-        problems << ModelText(SpeechProblemText(
-            speaker ? speaker->Problem().value_or(TSpeechProblem::NotRunning) : TSpeechProblem::NotInstalled)
-                                  .c_str());
+        problems << SayingText(
+            SpeechProblemText(speaker ? speaker->Problem().value_or(TSpeechProblem::NotRunning)
+                                      : TSpeechProblem::NotInstalled));
     } else if (speaker->State() != TSpeakerState::Ready) {
         problems << tr("Looking for the speech service...");
     } else {
         for (const LangId language : { Target_.ForeignLanguage, Target_.NativeLanguage })
             if (Target_.Speaker->VoicesFor(language).empty())
-                problems << ModelText(SpeechProblemText(TSpeechProblem::NoVoice, language).c_str());
+                problems << SayingText(SpeechProblemText(TSpeechProblem::NoVoice, language));
     }
     problems.removeDuplicates();
     lblSpeechState->setText(problems.join(QLatin1Char('\n')));

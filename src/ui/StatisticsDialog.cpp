@@ -1,6 +1,7 @@
 #include "ui/StatisticsDialog.h"
 
 #include "qtsupport/HelpRequest.h"
+#include "qtsupport/ModelText.h"
 #include "testing/TestEngine.h"
 
 #include <QCheckBox>
@@ -65,7 +66,7 @@ TStatisticsDialog::TStatisticsDialog(QWidget* parent, const TVocabFile& document
     tsProgress = new QWidget;
     stLearnt = MakeFigure(tsProgress, Number(figures.Learnt), hcWordsLearnt);
     stWords = MakeFigure(tsProgress, Number(figures.Words), hcWordsInFile);
-    stProgress = MakeFigure(tsProgress, QString::fromStdString(figures.Progress), hcProgress);
+    stProgress = MakeFigure(tsProgress, SayingText(figures.Progress), hcProgress);
     pbrProgress = new QProgressBar(tsProgress);
     // A maximum of 0 would turn the bar into a busy indicator: an empty list shows an empty bar.
     pbrProgress->setRange(0, std::max(figures.Words, 1));
@@ -84,7 +85,7 @@ TStatisticsDialog::TStatisticsDialog(QWidget* parent, const TVocabFile& document
     tsSuccessRate = new QWidget;
     stSuccesses = MakeFigure(tsSuccessRate, Number(figures.Successes), hcAnsweredCorrectly);
     stAttempts = MakeFigure(tsSuccessRate, Number(figures.Attempts), hcAttempted);
-    stSuccessRate = MakeFigure(tsSuccessRate, QString::fromStdString(figures.SuccessRate), hcSuccessRate);
+    stSuccessRate = MakeFigure(tsSuccessRate, SayingText(figures.SuccessRate), hcSuccessRate);
     auto* rate = new QGridLayout(tsSuccessRate);
     rate->setColumnStretch(0, 1);
     rate->setVerticalSpacing(8);

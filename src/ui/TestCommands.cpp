@@ -2,6 +2,7 @@
 
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/MessageBox.h"
+#include "qtsupport/ModelText.h"
 #include "testing/TestEngine.h"
 #include "ui/EditCommands.h"
 #include "ui/MainWindow.h"
@@ -117,13 +118,13 @@ void TTestCommands::EndEngine()
 
 bool TTestCommands::NextQuestion()
 {
-    return Engine().NextQuestion(Form_.WindowMode() == wmTesting, [this](const std::string& message) {
+    return Engine().NextQuestion(Form_.WindowMode() == wmTesting, [this](const TSaying& message) {
         // A review's closing message is all: the list's statistics have no part in it.
         if (Form_.Review().Queue()) {
             Form_.Review().Finished(message);
             return;
         }
-        ShowMessageBox(QString::fromStdString(message), QString(), QMessageBox::Ok, QMessageBox::Information);
+        ShowMessageBox(SayingText(message), QString(), QMessageBox::Ok, QMessageBox::Information);
         Statistics();
     });
 }

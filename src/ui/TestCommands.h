@@ -2,6 +2,9 @@
 // The Test menu's classic test: start and stop, the direction, multiple choice, hints and the
 // statistics, and the flow between questions. The panel presents a question; the engine decides.
 
+// Whole: lupdate reads an opaque enum declaration as the start of a scope and loses the class.
+#include "testing/TestEngine.h"
+
 #include <QCoreApplication>
 #include <QObject>
 #include <cstdint>
@@ -11,9 +14,7 @@
 class QEvent;
 class TMainForm;
 class TSession;
-class TTestEngine;
 class ISoundPlayer;
-enum class TTestAction : std::uint8_t;
 
 class TTestCommands : public QObject {
     Q_DECLARE_TR_FUNCTIONS(TTestCommands)

@@ -365,11 +365,11 @@ void TTestPanel::EnterCommand()
             : Engine_->SubmitTyped(edtResponse->Bytes(), edtTestNotes->Bytes());
     } catch (const THistoryError& error) {
         // A verdict is shown only for an answer that was kept.
-        emit AnswerFailed(QString::fromUtf8(error.what()),
+        emit AnswerFailed(ErrorText(error),
             error.Problem == THistoryProblem::Busy || error.Problem == THistoryProblem::Full);
         return;
     } catch (const std::exception& error) {
-        emit AnswerFailed(QString::fromUtf8(error.what()), false);
+        emit AnswerFailed(ErrorText(error), false);
         return;
     }
     if (Sound_)

@@ -2,6 +2,7 @@
 
 #include "core/DisplayText.h"
 #include "qtsupport/MessageBox.h"
+#include "qtsupport/ModelText.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -10,9 +11,9 @@
 #include <cmath>
 
 namespace {
-void ShowRangeMessage(const std::string& message)
+void ShowRangeMessage(const TSaying& message)
 {
-    ShowMessageBox(QString::fromStdString(message), QString(), QMessageBox::Ok, QMessageBox::Warning);
+    ShowMessageBox(SayingText(message), QString(), QMessageBox::Ok, QMessageBox::Warning);
 }
 
 void FocusWhole(QWidget* widget, QLineEdit* edit)

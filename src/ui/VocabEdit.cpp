@@ -2,6 +2,7 @@
 
 #include "core/VocabFile.h"
 #include "evaluation/Languages.h"
+#include "qtsupport/ModelText.h"
 #include "ui/QtText.h"
 
 #include <QApplication>
@@ -83,9 +84,8 @@ QString TVocabEdit::RefusalText(const QString& character, int codePage)
 {
     if (character.isEmpty())
         return tr("The text cannot be any longer.");
-    const std::string_view script = CharsetScriptName(CodePageCharset(codePage));
     return tr("\u201C%1\u201D cannot be written in this list's %2 script.")
-        .arg(character, QString::fromUtf8(script.data(), static_cast<qsizetype>(script.size())));
+        .arg(character, ModelText(std::string(CharsetScriptName(CodePageCharset(codePage))).c_str()));
 }
 
 void TVocabEdit::TellRefusal()

@@ -49,7 +49,7 @@ TEST_F(NoSpeechService, NamesThePackagesWhenTheServiceIsNotInstalled)
     const TScopedEnv path("PATH", Dir.Path());
     const auto result = Cli({ "say", "Hund", "--lang", "0x0407" });
     EXPECT_EQ(result.Status, 1);
-    EXPECT_EQ(result.Err.rfind(SpeechProblemText(TSpeechProblem::NotInstalled), 0), 0u) << result.Err;
+    EXPECT_EQ(result.Err.rfind(SpeechProblemText(TSpeechProblem::NotInstalled).Text(), 0), 0u) << result.Err;
 }
 
 TEST(SpeechVoiceList, ReadsTheServiceReplyWithoutVariants)

@@ -14,7 +14,7 @@ TEST(DisplayText, TitlesNamesAndPercentages)
     EXPECT_EQ(DisplayName(""), "Untitled");
     for (const auto& [part, whole, text] :
         { std::tuple { 2, 3, "67%" }, { 1, 8, "13%" }, { 0, 0, "0%" }, { 5, 5, "100%" }, { 0, 7, "0%" } })
-        EXPECT_EQ(PercentText(part, whole), text) << part << "/" << whole;
+        EXPECT_EQ(PercentText(part, whole).Text(), text) << part << "/" << whole;
 }
 
 TEST(DisplayText, ShortenPathKeepsTrailingFoldersThenCutsTheName)
@@ -42,9 +42,9 @@ TEST(DisplayText, NumberChecks)
         EXPECT_FALSE(IntInRange(text, 1, 999)) << text;
     // An empty text counts as min - 1, which is in a range that starts one lower.
     EXPECT_FALSE(IntInRange("", INT32_MIN, 0));
-    EXPECT_EQ(IntRangeMessage(1, 999), "Number must be between 1 and 999.");
-    EXPECT_EQ(FloatRangeMessage(0, 99), "Number must be between 0 and 99.");
-    EXPECT_EQ(FloatRangeMessage(0.5, 2.25), "Number must be between 0.5 and 2.25.");
+    EXPECT_EQ(IntRangeMessage(1, 999).Text(), "Number must be between 1 and 999.");
+    EXPECT_EQ(FloatRangeMessage(0, 99).Text(), "Number must be between 0 and 99.");
+    EXPECT_EQ(FloatRangeMessage(0.5, 2.25).Text(), "Number must be between 0.5 and 2.25.");
     double d = 0;
     EXPECT_TRUE(FloatInRange("2.5", 0, 99, &d));
     EXPECT_DOUBLE_EQ(d, 2.5);

@@ -99,3 +99,22 @@ TEST(ListLock, TheHolderIsNamedAndOneProcessNeverWaitsForItself)
     ::close(ready[1]);
     EXPECT_EQ(LockFailure(list, 0ms), "");
 }
+
+TEST(ListLock, TheBusyMessageNamesWhatIsKnownAndTheWaitInWholeSeconds)
+{
+    const struct {
+        TLockHolder Holder;
+        std::chrono::milliseconds Waited;
+        const char* Text;
+    } cases[] = {
+        { {}, 999ms, "Another process is changing \"a.vmr\"; the list was left as it is." },
+        { { 7, "" }, 1500ms,
+            "Another process (pid 7) is changing \"a.vmr\"; the list was left as it is after "
+            "waiting 1 second." },
+        { { 7, "vm" }, 21s,
+            "Another process (pid 7, vm) is changing \"a.vmr\"; the list was left as it is "
+            "after waiting 21 seconds." },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ListBusyMessage("a.vmr", c.Holder, c.Waited).Text(), c.Text);
+}

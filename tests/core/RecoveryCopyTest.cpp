@@ -216,12 +216,12 @@ TEST(BackgroundWriter, WritesInOrderTheNewestImageWinsFailuresAreKeptAndPrivateF
         writer.Write(name, "after removal");
         writer.Wait();
         EXPECT_EQ(ReadBytes(name), "after removal");
-        EXPECT_EQ(writer.TakeError(), "");
+        EXPECT_EQ(writer.TakeError().Text(), "");
 
         writer.Write(dir.File("no such folder/copy"), "x");
         writer.Wait();
-        EXPECT_NE(writer.TakeError().find("no such folder"), std::string::npos);
-        EXPECT_EQ(writer.TakeError(), "");
+        EXPECT_NE(writer.TakeError().Text().find("no such folder"), std::string::npos);
+        EXPECT_EQ(writer.TakeError().Text(), "");
 
         writer.Write(name, "last");
     } // the writer finishes before it goes
@@ -238,7 +238,7 @@ TEST(BackgroundWriter, WritesInOrderTheNewestImageWinsFailuresAreKeptAndPrivateF
         writer.Write(fresh, "a copy");
         writer.Write(wider, "a copy");
         writer.Wait();
-        EXPECT_EQ(writer.TakeError(), "");
+        EXPECT_EQ(writer.TakeError().Text(), "");
     }
     EXPECT_EQ(ModeOf(fresh), 0600u);
     EXPECT_EQ(ModeOf(wider), 0600u);
@@ -283,7 +283,7 @@ TEST(RecoveryFolder, IsMadeForItsOwnerAloneAndRefusedWhenOthersCouldPlantCopies)
             fs::create_directories(fs::path(folder).parent_path());
         c.Make(folder);
         const mode_t before = ModeOf(folder);
-        const std::string reason = PrepareRecoveryFolder(folder, base);
+        const std::string reason = PrepareRecoveryFolder(folder, base).Text();
         if (!c.Refusal) {
             EXPECT_EQ(reason, "");
             EXPECT_EQ(ModeOf(folder), 0700u);
@@ -299,11 +299,11 @@ TEST(RecoveryFolder, IsMadeForItsOwnerAloneAndRefusedWhenOthersCouldPlantCopies)
     const std::string shared = base + "/shared";
     Folder(shared, fs::perms::all);
     Folder(shared + "/recovery", fs::perms::owner_all);
-    EXPECT_NE(PrepareRecoveryFolder(shared + "/recovery", base), "");
-    EXPECT_EQ(PrepareRecoveryFolder(shared + "/recovery", shared + "/recovery"), "")
+    EXPECT_NE(PrepareRecoveryFolder(shared + "/recovery", base).Text(), "");
+    EXPECT_EQ(PrepareRecoveryFolder(shared + "/recovery", shared + "/recovery").Text(), "")
         << "none above it checked";
     fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
-    EXPECT_EQ(PrepareRecoveryFolder(shared + "/recovery", base), "");
+    EXPECT_EQ(PrepareRecoveryFolder(shared + "/recovery", base).Text(), "");
 }
 
 TEST(RecoveryFolder, AnotherUsersFolderIsRefusedAndTheirFilesAreNotRecoveredInto)
@@ -317,10 +317,10 @@ TEST(RecoveryFolder, AnotherUsersFolderIsRefusedAndTheirFilesAreNotRecoveredInto
     const std::string planted = base + "/planted";
     Folder(planted, fs::perms::owner_all);
     ASSERT_EQ(::chown(planted.c_str(), other.Uid, other.Gid), 0);
-    EXPECT_NE(PrepareRecoveryFolder(planted).find(other.Name), std::string::npos)
-        << PrepareRecoveryFolder(planted);
+    EXPECT_NE(PrepareRecoveryFolder(planted).Text().find(other.Name), std::string::npos)
+        << PrepareRecoveryFolder(planted).Text();
     fs::create_directory(planted + "/recovery");
-    EXPECT_NE(PrepareRecoveryFolder(planted + "/recovery", base).find(other.Name), std::string::npos)
+    EXPECT_NE(PrepareRecoveryFolder(planted + "/recovery", base).Text().find(other.Name), std::string::npos)
         << "inside another user's folder";
 
     // Files as the second user sees them: the superuser's list is not theirs to recover into.

@@ -146,7 +146,7 @@ TEST_F(SaveFaults, EveryCallOfTheSaveFailsInTurn)
                     std::tuple(bytes, bytes, 2u));
                 EXPECT_EQ(Names(), before) << "what the killed save left is gone";
                 // Once the journal is whole the file is told to have been completed, and not before.
-                EXPECT_EQ(opened.LoadNotice().empty(), bytes == oldBytes);
+                EXPECT_EQ(opened.LoadNotice().Empty(), bytes == oldBytes);
                 ++killed[bytes == docBytes ? 1 : 0];
             }
             Prepare(oldBytes, c.HardLinked, c.Exists);
@@ -179,7 +179,7 @@ TEST_F(SaveFaults, EveryCallOfTheSaveFailsInTurn)
                 TVocabFile reopened;
                 reopened.LoadFromFile(failing % 2 ? Name : Other);
                 EXPECT_EQ(reopened.SaveToBytes(), docBytes);
-                EXPECT_FALSE(reopened.LoadNotice().empty());
+                EXPECT_FALSE(reopened.LoadNotice().Empty());
                 EXPECT_EQ(std::tuple(ReadBytes(Other), fs::hard_link_count(Name)), std::tuple(docBytes, 2u));
                 EXPECT_EQ(Names(), before);
             } else {
@@ -422,7 +422,7 @@ TEST_F(SaveFaults, AJournalCompletesItsFileOnlyWhenWholeOursAndItsWriterHasEnded
         EXPECT_EQ(std::tuple(doc.SaveToBytes() == expected, ReadBytes(Name) == expected,
                       ReadBytes(Other) == expected),
             std::tuple(true, true, true));
-        const std::string& notice = doc.LoadNotice();
+        const std::string notice = doc.LoadNotice().Text();
         EXPECT_EQ(Contains(notice, "it has been completed"), c.Notice == Completed) << notice;
         EXPECT_EQ(Contains(notice, "the list is complete"), c.Notice == AlreadyComplete) << notice;
         if (c.Notice == AlreadyComplete) {
@@ -431,7 +431,7 @@ TEST_F(SaveFaults, AJournalCompletesItsFileOnlyWhenWholeOursAndItsWriterHasEnded
         EXPECT_EQ(JournalIn(Dir.Path()) != "", c.JournalStays);
         TVocabFile again;
         again.LoadFromFile(Name);
-        EXPECT_EQ(again.LoadNotice(), "") << "told once";
+        EXPECT_EQ(again.LoadNotice().Text(), "") << "told once";
         for (const std::string& left : Names()) // what the case itself left
             if (left != "list.vmr" && left != "other name.vmr")
                 fs::remove(Dir.File(left));

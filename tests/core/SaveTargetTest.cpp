@@ -40,7 +40,7 @@ TEST(SaveTarget, ReadOnlyFilesAndForAnExportTheListsOwnFileAreRefused)
         { "twin.vmr", 2, list, dir.File("twin.vmr") + ownFile }, { "list.vmr", 9, "", "" },
         { "locked.vmr", 1, list, readOnly }, { "locked.vmr", 9, "", readOnly } };
     for (const auto& c : cases) {
-        const std::string refusal = SaveAsRefusal(dir.File(c.Chosen), c.Type, c.ListFile);
+        const std::string refusal = SaveAsRefusal(dir.File(c.Chosen), c.Type, c.ListFile).Text();
         EXPECT_EQ(refusal.substr(0, c.Refusal.size()), c.Refusal) << c.Chosen << " " << c.Type;
         EXPECT_EQ(refusal.empty(), c.Refusal.empty()) << c.Chosen << " " << c.Type;
     }

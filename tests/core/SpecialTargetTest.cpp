@@ -49,7 +49,7 @@ TEST(SpecialTarget, EveryWriterAndSaveAsRefuseItByNameOrThroughALink)
                 EXPECT_EQ(fs::is_symlink(name), link);
                 EXPECT_EQ(CountFiles(dir), link ? 2u : 1u);
                 for (const int saveAs : { 1, 9 })
-                    EXPECT_EQ(SaveAsRefusal(name, saveAs, "").rfind(name + "\n", 0), 0u);
+                    EXPECT_EQ(SaveAsRefusal(name, saveAs, "").Text().rfind(name + "\n", 0), 0u);
             }
 }
 

@@ -140,7 +140,7 @@ TEST(ClipboardText, PasteReadsOneItemPerLineBeforeTheCurrentItemAsOneStep)
                  "Translations." } }) {
         TVocabFile document;
         SetLanguages(document, German, English);
-        EXPECT_EQ(PastedTextMessage(PasteClipboardText(document, text)), told);
+        EXPECT_EQ(PastedTextMessage(PasteClipboardText(document, text)).Text(), told);
     }
 }
 

@@ -77,15 +77,16 @@ TEST(ImportCommand, ExtensionAndMessage)
         { "list.vmrx", false }, { "list.csv", false } };
     for (const auto& c : cases)
         EXPECT_EQ(IsVocabularyFileName(c.name), c.vocabulary) << c.name;
-    EXPECT_EQ(ImportedMessage({ .Added = 12 }), "12 items imported successfully.");
+    EXPECT_EQ(ImportedMessage({ .Added = 12 }).Text(), "12 items imported successfully.");
     // Every change is told with its own count, in the singular for one.
     const TImportResult changed { 3, 1, 2, 3, 4, 5, 6, 7 };
-    const std::string message = ImportedMessage(changed);
+    const std::string message = ImportedMessage(changed).Text();
     EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 8);
     for (const char* told : { "3 items imported", "\n1 field held", "\n2 bytes were not", "\n3 lines had no",
              "\n4 items had no", "\n5 lines had text", "\n6 fields ran", "\n7 lines had a quote" })
         EXPECT_NE(message.find(told), std::string::npos) << told;
-    EXPECT_EQ(ImportNotes({ .Added = 3, .Skipped = 1 }), "1 line had no word/phrase and was left out.");
+    EXPECT_EQ(
+        ImportNotes({ .Added = 3, .Skipped = 1 }).Text(), "1 line had no word/phrase and was left out.");
 }
 
 TEST(ImportPreview, RowsAsTheImportReadsThem)
@@ -180,7 +181,7 @@ TEST(ImportCommand, OffersUtf8InsteadOfEightBitReading)
         SCOPED_TRACE(c.Name);
         EXPECT_EQ(Utf8Instead(c.Chosen, c.Bytes, c.Cut), c.Offered);
     }
-    EXPECT_NE(Utf8Question(tfUtf8Tab).find("\"Unicode UTF-8 (Tab-delimited)\""), std::string::npos);
+    EXPECT_NE(Utf8Question(tfUtf8Tab).Text().find("\"Unicode UTF-8 (Tab-delimited)\""), std::string::npos);
     EXPECT_NE(Utf8Refusal(tfTextComma, tfUtf8Comma).find("--format utf8-comma"), std::string::npos);
 }
 

@@ -5,6 +5,7 @@
 
 #include "gui/EditCommandsSupport.h"
 
+#include <QLocale>
 #include <QTableWidget>
 
 namespace {
@@ -85,7 +86,8 @@ TEST_F(ImportTest, TheDialogMovesFieldsByClicksPreviewsAndChecksOkInOrder)
     // OK checks the start line, then the word/phrase; a refused OK keeps the dialog and stores nothing.
     dialog.edtStartFrom->setText(QStringLiteral("0"));
     QTest::mouseClick(dialog.btnOK, Qt::LeftButton);
-    EXPECT_EQ(ShownTexts(), QStringList { QStringLiteral("Number must be between 1 and 32767.") });
+    EXPECT_EQ(ShownTexts(),
+        QStringList { QStringLiteral("Number must be between 1 and %1.").arg(QLocale().toString(32767)) });
     dialog.edtStartFrom->setText(QStringLiteral("2"));
     Click(dialog.lbSelected, 1);
     QTest::mouseClick(dialog.btnRemove, Qt::LeftButton);

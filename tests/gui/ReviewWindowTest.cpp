@@ -515,7 +515,8 @@ TEST_F(ReviewWindowTest, TheProgressWindowWithAnEmptyAndAFullHistory)
     Trigger(Form->Command("miTestProgress"));
     ASSERT_EQ(shown.size(), 1u);
     THistory history(HistoryPath);
-    EXPECT_EQ(shown[0].first, QString::fromStdString(ProgressSummary(ReadReviewProgress(history, Today()))));
+    EXPECT_EQ(
+        shown[0].first, QString::fromStdString(ProgressSummary(ReadReviewProgress(history, Today())).Text()));
     EXPECT_EQ(shown[0].second, 1) << "the line that says no word failed";
 
     // A year of answers over a list of 40 words.

@@ -105,9 +105,9 @@ protected:
 
 TEST_F(SpeakCommandsTest, WithoutAVoiceTheCommandsAreDisabledAndTheirTipSaysWhy)
 {
-    const std::string noService = SpeechProblemText(TSpeechProblem::NotInstalled);
-    const std::string notRunning = SpeechProblemText(TSpeechProblem::NotRunning);
-    const std::string noPolish = SpeechProblemText(TSpeechProblem::NoVoice, Polish);
+    const std::string noService = SpeechProblemText(TSpeechProblem::NotInstalled).Text();
+    const std::string notRunning = SpeechProblemText(TSpeechProblem::NotRunning).Text();
+    const std::string noPolish = SpeechProblemText(TSpeechProblem::NoVoice, Polish).Text();
     const std::string off = "Speech is switched off on the Speech page of View > Options.";
     const struct {
         const char* Case;
@@ -199,7 +199,8 @@ TEST_F(
     Speaker->Become(TSpeakerState::Unavailable, TSpeechProblem::NotRunning);
     Form->UpdateCommandState();
     ASSERT_EQ(ScriptedBoxes().Shown().size(), 1u);
-    EXPECT_EQ(ScriptedBoxes().Shown()[0].Text.toStdString(), SpeechProblemText(TSpeechProblem::NotRunning));
+    EXPECT_EQ(
+        ScriptedBoxes().Shown()[0].Text.toStdString(), SpeechProblemText(TSpeechProblem::NotRunning).Text());
     EXPECT_FALSE(Form->Command("miViewSpeakForeign")->isEnabled());
 
     // The service came back later in the run; a missing voice is not told again.
@@ -331,7 +332,8 @@ TEST_F(SpeechPageTest, ListsTheVoicesTestsThemStoresThemOnOKAndFollowsTheService
     EXPECT_TRUE(waiting.btnTestNative->isEnabled());
 
     Speaker->Become(TSpeakerState::Unavailable, TSpeechProblem::NotRunning);
-    EXPECT_EQ(waiting.lblSpeechState->text().toStdString(), SpeechProblemText(TSpeechProblem::NotRunning));
+    EXPECT_EQ(
+        waiting.lblSpeechState->text().toStdString(), SpeechProblemText(TSpeechProblem::NotRunning).Text());
     EXPECT_FALSE(waiting.btnTestForeign->isEnabled());
     Dialog->btnOK->click();
     EXPECT_EQ(Session.Settings.Speech.NativeVoice, "English (America)");

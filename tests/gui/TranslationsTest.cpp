@@ -4,21 +4,28 @@
 
 #include "qtsupport/Translations.h"
 
+#include "core/DisplayText.h"
 #include "core/Errors.h"
+#include "exchange/ImportRules.h"
 #include "gui/EditCommandsSupport.h"
 #include "gui/EveryDialog.h"
 #include "qtsupport/ModelText.h"
+#include "review/ReviewProgress.h"
+#include "review/ReviewQueue.h"
 #include "settings/UiLanguage.h"
+#include "speech/Speech.h"
 #include "ui/AboutDialog.h"
 #include "ui/FindDialog.h"
 #include "ui/TipsDialog.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTreeWidget>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -82,6 +89,43 @@ TEST(WindowLanguage, ErrorsOfTheModelAreSaidAsItSaysThemOrTranslated)
                 << pseudo.toStdString();
         }
     }
+}
+
+// The model's sentences: in English as the command line says them, plural forms included; in
+// another language from its translations, with the arguments in place and numbers in its locale.
+TEST(WindowLanguage, SayingsOfTheModelAreTranslatedWithTheirArgumentsAndCounts)
+{
+    std::vector<std::pair<TSaying, QString>> cases; // the saying, an argument as the window writes it
+    for (const int n : { 0, 1, 2, 5, 21 }) {
+        cases.emplace_back(ImportedMessage({ .Added = n, .Skipped = n }), QString::number(n));
+        cases.emplace_back(IntervalText(n), QString::number(n));
+        cases.emplace_back(LeechHint({ 8, n }), QStringLiteral("8"));
+    }
+    cases.emplace_back(IntervalText(40), QStringLiteral("1,3"));
+    cases.emplace_back(IntRangeMessage(1, 2000), QStringLiteral("2.000"));
+    cases.emplace_back(SpeechProblemText(TSpeechProblem::NoVoice, 0x0419), QString());
+    // Each marked part, nested ones too, is translated on its own.
+    const std::function<qsizetype(const TSaying&)> marked = [&marked](const TSaying& saying) {
+        qsizetype count = saying.Kind() == TSaying::TKind::Marked || saying.Kind() == TSaying::TKind::Counted;
+        for (const TSaying& part : saying.Args())
+            count += marked(part);
+        return count;
+    };
+    const QLocale before;
+    for (const auto& [saying, argument] : cases) {
+        SCOPED_TRACE(saying.Text());
+        InstallTranslations("en");
+        QLocale::setDefault(QLocale::c());
+        EXPECT_EQ(SayingText(saying).toStdString(), saying.Text());
+        ASSERT_TRUE(InstallTranslationFile(VELMORIA_PSEUDO_QM));
+        QLocale::setDefault(QLocale(QLocale::German));
+        const QString pseudo = SayingText(saying);
+        EXPECT_TRUE(pseudo.startsWith(QStringLiteral("[ÅÇ")) && pseudo.contains(argument))
+            << pseudo.toStdString();
+        EXPECT_EQ(pseudo.count(QStringLiteral("[ÅÇ")), marked(saying)) << pseudo.toStdString();
+    }
+    QLocale::setDefault(before);
+    InstallTranslations("en");
 }
 
 // What a window shows that does not come from a translation: each text with letters that lacks

@@ -391,7 +391,7 @@ TEST_F(HistoryTest, AJournalOfAnotherHistoryIsSetAsideAndAKilledCopysIsApplied)
     killedWriting(Path, "mine", 5);
     {
         THistory history(Path);
-        EXPECT_EQ(history.Notice(), "");
+        EXPECT_EQ(history.Notice().Text(), "");
         EXPECT_EQ(history.AnswerCount(), 5) << "the killed copy's answers";
     }
     ASSERT_FALSE(std::filesystem::exists(Path + "-wal"));
@@ -400,8 +400,9 @@ TEST_F(HistoryTest, AJournalOfAnotherHistoryIsSetAsideAndAKilledCopysIsApplied)
     std::filesystem::copy_file(other + "-wal", Path + "-wal");
     {
         THistory history(Path);
-        EXPECT_TRUE(Contains(history.Notice(), Path) && Contains(history.Notice(), "another history"))
-            << history.Notice();
+        EXPECT_TRUE(
+            Contains(history.Notice().Text(), Path) && Contains(history.Notice().Text(), "another history"))
+            << history.Notice().Text();
         EXPECT_EQ(history.AnswerCount(), 5);
         EXPECT_FALSE(history.Memories({ Key("theirs0") })[0]);
     }
@@ -417,13 +418,13 @@ TEST_F(HistoryTest, AJournalOfAnotherHistoryIsSetAsideAndAKilledCopysIsApplied)
     std::string wal = ReadBytes(Path + "-wal");
     wal.replace(8, 4, std::string("\0\0\x10\0", 4));
     WriteBytes(Path + "-wal", wal);
-    EXPECT_NE(THistory(Path).Notice(), "");
+    EXPECT_NE(THistory(Path).Notice().Text(), "");
     // Nor is one that is no journal at all; set aside within a second of another, both are kept.
     killedWriting(Path, "broken", 1);
     wal = ReadBytes(Path + "-wal");
     wal[0] = 'x';
     WriteBytes(Path + "-wal", wal);
-    EXPECT_NE(THistory(Path).Notice(), "");
+    EXPECT_NE(THistory(Path).Notice().Text(), "");
     std::vector<std::string> aside;
     for (const auto& entry : std::filesystem::directory_iterator(Dir.File("private")))
         if (entry.path().string().starts_with(Path + "-wal.other-"))
@@ -436,7 +437,7 @@ TEST_F(HistoryTest, AJournalOfAnotherHistoryIsSetAsideAndAKilledCopysIsApplied)
     THistory open(Path);
     Answer(open, Key("more"), true, 1);
     THistory second(Path);
-    EXPECT_EQ(second.Notice(), "");
+    EXPECT_EQ(second.Notice().Text(), "");
     EXPECT_EQ(second.AnswerCount(), 6);
 }
 
@@ -449,7 +450,7 @@ TEST_F(HistoryTest, ThreadsOpeningWhileOneWritesLeaveTheJournalAlone)
     const auto opened = [this](const std::function<void(THistory&)>& use) {
         try {
             THistory history(Path);
-            EXPECT_EQ(history.Notice(), "");
+            EXPECT_EQ(history.Notice().Text(), "");
             use(history);
         } catch (const THistoryError& error) {
             ADD_FAILURE() << error.what();
@@ -522,13 +523,14 @@ TEST_F(HistoryTest, DamageFoundAtOpenKeepsTheHistoryFromBeingWritten)
         THistory counting(Path, THistory::TCheck::Later);
         EXPECT_FALSE(counting.Damaged());
         counting.Check();
-        EXPECT_TRUE(counting.Damaged() && Contains(counting.Notice(), "damaged"));
+        EXPECT_TRUE(counting.Damaged() && Contains(counting.Notice().Text(), "damaged"));
     }
     {
         THistory history(Path);
         EXPECT_TRUE(history.Damaged() && history.ReadOnly());
-        EXPECT_TRUE(Contains(history.Notice(), "damaged") && Contains(history.Notice(), "history export"))
-            << history.Notice();
+        EXPECT_TRUE(Contains(history.Notice().Text(), "damaged")
+            && Contains(history.Notice().Text(), "history export"))
+            << history.Notice().Text();
         EXPECT_THROW(Answer(history, Key("new"), true, 9), THistoryError);
         EXPECT_THROW(history.ChangeRating({ 1, Day0, TRating::Good, false, {}, {} }, TRating::Again, P),
             THistoryError);

@@ -44,7 +44,7 @@ TEST_F(ReviewDayTest, AStoppedSessionLeavesItsFailedCardsDueUntilAnsweredRight)
         TReviewQueue first(Doc, History, 0, Day0, 20, P);
         EXPECT_EQ(Answer(first, false), "Buch");
         EXPECT_EQ(Answer(first, true), "Hund");
-        EXPECT_EQ(first.StoppedMessage(), "Stopped. 2 reviewed, 1 right. 2 still due today.");
+        EXPECT_EQ(first.StoppedMessage().Text(), "Stopped. 2 reviewed, 1 right. 2 still due today.");
     }
     const TDueCounts stopped = Count(0);
     EXPECT_EQ(std::tuple(stopped.Due, stopped.Again, stopped.New), std::tuple(0, 1, 1));
@@ -172,7 +172,7 @@ TEST(IntervalTextTest, ShortUpToAMonthThenMonthsThenYears)
     const std::pair<std::int64_t, const char*> cases[] = { { 0, "0 d" }, { 30, "30 d" }, { 31, "1.0 mo" },
         { 303, "10.0 mo" }, { 304, "10 mo" }, { 364, "12 mo" }, { 365, "1.0 y" }, { 548, "1.5 y" } };
     for (const auto& [days, text] : cases)
-        EXPECT_EQ(IntervalText(days), text) << days;
+        EXPECT_EQ(IntervalText(days).Text(), text) << days;
 }
 
 // A rating changed after another copy scheduled the card later leaves that copy's memory.
@@ -201,7 +201,7 @@ TEST_F(ReviewDayTest, BothDirectionsAskEveryCardOnceEachWayAndCountAsTheTwoToget
         asked.push_back(Answer(queue, i != 1));
     EXPECT_EQ(asked, (std::vector<std::string> { "Hund<", "Buch", "Buch<", "Hund", "Katze", "Buch" }));
     EXPECT_EQ(Answer(queue, true), "-");
-    EXPECT_EQ(queue.ClosingMessage().substr(0, 29), "Nothing more is due today. 6 ");
+    EXPECT_EQ(queue.ClosingMessage().Text().substr(0, 29), "Nothing more is due today. 6 ");
     const TDueCounts after = CountDue(Doc, History, BothDirections, Day0, 4, P);
     EXPECT_EQ(std::tuple(after.Due, after.Again, after.New, after.Cards), std::tuple(0, 0, 0, 5));
 }

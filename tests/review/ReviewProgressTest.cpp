@@ -31,7 +31,7 @@ TEST(ReviewProgressTest, ALeechHintNamesEachDirectionFailedOftenEnough)
         { { 9, 8 }, "failed 9 times into the native language and 8 times into the foreign language." },
     };
     for (const auto& [failures, part] : cases) {
-        const std::string hint = LeechHint(failures);
+        const std::string hint = LeechHint(failures).Text();
         if (*part == '\0')
             EXPECT_EQ(hint, "");
         else
@@ -65,8 +65,8 @@ TEST(ReviewProgressTest, FiguresCoverWholeWeeksUpToTodayAndTheMonthAhead)
         EXPECT_EQ(empty.Weeks[static_cast<std::size_t>(i)].WeekStart, empty.FirstDay + 7 * i);
     EXPECT_EQ(empty.DuePerDay, std::vector<int>(ProgressDueDays));
     EXPECT_TRUE(empty.Empty() && empty.Failed.empty());
-    EXPECT_EQ(
-        ProgressSummary(empty), "No answers yet. Review Due Words in the Test menu starts your history.");
+    EXPECT_EQ(ProgressSummary(empty).Text(),
+        "No answers yet. Review Due Words in the Test menu starts your history.");
 
     const TSchedulerParameters p;
     const auto answer = [&](const char* word, TDay day, bool correct, std::uint8_t direction = 0) {
@@ -97,7 +97,7 @@ TEST(ReviewProgressTest, FiguresCoverWholeWeeksUpToTodayAndTheMonthAhead)
     due[0] = 4;
     due[static_cast<std::size_t>(dueC - today)] = 1;
     EXPECT_EQ(full.DuePerDay, due);
-    EXPECT_EQ(ProgressSummary(full),
+    EXPECT_EQ(ProgressSummary(full).Text(),
         "6 answers in the last twelve weeks, 20% of reviews right. Due today: 3 into the native "
         "language, 1 into the foreign language.");
 }

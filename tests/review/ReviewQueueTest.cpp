@@ -241,13 +241,13 @@ TEST_F(ReviewQueueTest, DueLowestRecallFirstThenNewThenTheFailedUntilRight)
     const auto asked = Session(queue, doc, today, { "recent", "new1" });
     EXPECT_EQ(asked, (std::vector<std::string> { "old", "recent", "new1", "new2", "recent", "new1" }));
     EXPECT_EQ(std::tuple(queue.Reviewed(), queue.Right(), History.NewCardsOn(today)), std::tuple(6, 4, 2));
-    EXPECT_EQ(queue.ClosingMessage(),
+    EXPECT_EQ(queue.ClosingMessage().Text(),
         "Nothing more is due today in this direction. 6 reviewed, 4 right. Next review: "
             + FormatDay(today + 1) + ".");
     // The day's allowance is spent across sessions; tomorrow brings the rest.
     TReviewQueue later(doc, History, 0, today, 2, P);
     EXPECT_EQ(later.NextIndex(), -1);
-    EXPECT_EQ(later.ClosingMessage(),
+    EXPECT_EQ(later.ClosingMessage().Text(),
         "Nothing is due today in this direction. Next review: " + FormatDay(today + 1) + ".");
     EXPECT_EQ(CountDue(doc, History, 0, today + 1, 2, P).New, 1);
 }
@@ -268,7 +268,7 @@ TEST_F(ReviewQueueTest, RepeatsArePracticeAndTheNextReviewIsTheEarliestDueDate)
     EXPECT_EQ(counts.Next, queue.NextReview());
     TVocabFile empty;
     FillPairs(empty, {});
-    EXPECT_EQ(TReviewQueue(empty, History, 0, Day0, 20, P).ClosingMessage(),
+    EXPECT_EQ(TReviewQueue(empty, History, 0, Day0, 20, P).ClosingMessage().Text(),
         "Nothing is due today in this direction. Next review: none.");
 }
 

@@ -213,9 +213,11 @@ TEST(OptionsRulesTest, PageChecks)
     // The two kinds of message the dialog shows.
     TOptionsForm form = LoadOptionsForm(TOptions {}, "", "");
     form.MaxPenaltyPoints = "6";
-    EXPECT_EQ(CheckOptionsPage(form, opQuestion, 0).value().Message, "Number must be between 1 and 5.");
+    EXPECT_EQ(
+        CheckOptionsPage(form, opQuestion, 0).value().Message.Text(), "Number must be between 1 and 5.");
     form.Native.AltPos = form.Native.Trans1Pos;
-    EXPECT_EQ(CheckOptionsPage(form, opEvaluation, epNative).value().Message, "Delimiter already in use.");
+    EXPECT_EQ(
+        CheckOptionsPage(form, opEvaluation, epNative).value().Message.Text(), "Delimiter already in use.");
 }
 
 TEST(OptionsRulesTest, DependentValues)

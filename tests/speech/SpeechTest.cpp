@@ -146,9 +146,10 @@ TEST(SpeechText, FieldBytesInTheirCodePage)
 TEST(SpeechText, ProblemsSayWhatToInstall)
 {
     for (const auto problem : { TSpeechProblem::NotInstalled, TSpeechProblem::NotRunning })
-        EXPECT_NE(SpeechProblemText(problem).find("speech-dispatcher"), std::string::npos);
-    EXPECT_NE(SpeechProblemText(TSpeechProblem::NoVoice, 0x0419).find("Russian"), std::string::npos);
-    EXPECT_NE(SpeechProblemText(TSpeechProblem::NoVoice, 0x0001).find("this language"), std::string::npos);
+        EXPECT_NE(SpeechProblemText(problem).Text().find("speech-dispatcher"), std::string::npos);
+    EXPECT_NE(SpeechProblemText(TSpeechProblem::NoVoice, 0x0419).Text().find("Russian"), std::string::npos);
+    EXPECT_NE(
+        SpeechProblemText(TSpeechProblem::NoVoice, 0x0001).Text().find("this language"), std::string::npos);
 }
 
 } // namespace

@@ -39,7 +39,7 @@ protected:
     bool Next(bool testing)
     {
         Messages.clear();
-        return Engine.NextQuestion(testing, [&](const std::string& m) { Messages.push_back(m); });
+        return Engine.NextQuestion(testing, [&](const TSaying& m) { Messages.push_back(m.Text()); });
     }
     // Answers the session through: wrong the first time a word in wrong is asked. Returns the words asked.
     std::vector<std::string> Session(std::set<std::string> wrong, bool hint = false)
@@ -78,8 +78,8 @@ TEST_F(ReviewModeTest, ASessionRecordsInTheHistoryAndLeavesTheListAlone)
 {
     StartReview();
     EXPECT_EQ(Session({ "Katze" }), (std::vector<std::string> { "Hund", "Katze", "Maus", "Katze" }));
-    EXPECT_EQ(Messages, (std::vector<std::string> { Queue->ClosingMessage() }));
-    EXPECT_EQ(Queue->ClosingMessage(),
+    EXPECT_EQ(Messages, (std::vector<std::string> { Queue->ClosingMessage().Text() }));
+    EXPECT_EQ(Queue->ClosingMessage().Text(),
         "Nothing more is due today in this direction. 4 reviewed, 3 right. Next review: "
             + FormatDay(Today + 1) + ".");
     EXPECT_EQ(std::tuple(Doc.Modified(), Doc.Attempts(), Doc.Items(0).PenaltyPoints,

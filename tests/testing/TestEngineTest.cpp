@@ -26,8 +26,8 @@ protected:
     bool Next(bool testing, bool reset = false)
     {
         Messages.clear();
-        return Engine.NextQuestion(testing, [&](const std::string& m) {
-            Messages.push_back(m);
+        return Engine.NextQuestion(testing, [&](const TSaying& m) {
+            Messages.push_back(m.Text());
             if (reset)
                 Doc.ResetTestData();
         });
@@ -368,8 +368,8 @@ TEST_F(TestEngineTest, StatisticsFigures)
 {
     const auto figures = [&] {
         const TStatistics s = ReadStatistics(Doc);
-        return std::tuple(
-            s.Learnt, s.Words, s.Progress, s.Successes, s.Attempts, s.SuccessRate, s.ResetEnabled);
+        return std::tuple(s.Learnt, s.Words, s.Progress.Text(), s.Successes, s.Attempts, s.SuccessRate.Text(),
+            s.ResetEnabled);
     };
     EXPECT_EQ(figures(), std::tuple(0, 0, "0%", 0, 0, "0%", false));
     Items({ { "a", "", "", "x" }, { "b", "", "", "y" }, { "c", "", "", "z" } });

@@ -565,23 +565,23 @@
     </message>
     <message numerus="yes">
         <source>%Ln due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln fällig</numerusform>
+            <numerusform>%Ln fällig</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln new</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln neu</numerusform>
+            <numerusform>%Ln neu</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Share of the words remembered %Ln days or more in this direction (%L1 of %L2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Anteil der Wörter, die Sie in dieser Richtung %Ln Tag oder länger behalten (%L1 von %L2)</numerusform>
+            <numerusform>Anteil der Wörter, die Sie in dieser Richtung %Ln Tage oder länger behalten (%L1 von %L2)</numerusform>
         </translation>
     </message>
 </context>
@@ -2529,507 +2529,512 @@ Heute sind noch %n Wörter in die Fremdsprache fällig. Jetzt wiederholen?</nume
     </message>
     <message>
         <source>Cannot delete file &quot;%1&quot;. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Löschen der Datei „%1“. %2.</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Number must be between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl muss zwischen %1 und %2 liegen.</translation>
     </message>
     <message>
         <source>Enter a word or phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie ein Wort oder einen Ausdruck ein.</translation>
     </message>
     <message>
         <source>Enter a translation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Übersetzung ein.</translation>
     </message>
     <message>
         <source>You have not specified  the sorting position. Sort this item by its initial letter?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben keine Sortierposition angegeben. Diesen Eintrag nach seinem Anfangsbuchstaben sortieren?</translation>
     </message>
     <message>
         <source>You have not specified the part of speech. Leave field blank?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben keine Wortart angegeben. Das Feld leer lassen?</translation>
     </message>
     <message>
         <source>Word or translation already exists. Add anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wort oder die Übersetzung ist bereits vorhanden. Trotzdem hinzufügen?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already being changed by this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wird in diesem Programm bereits bearbeitet.</translation>
     </message>
     <message>
         <source>Another process</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Prozess</translation>
     </message>
     <message>
         <source>Another process (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Prozess (PID %1)</translation>
     </message>
     <message>
         <source>Another process (pid %1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Prozess (PID %1, %2)</translation>
     </message>
     <message>
         <source>%1 is changing &quot;%2&quot;; the list was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ändert gerade „%2“; die Liste blieb unverändert.</translation>
     </message>
     <message numerus="yes">
         <source>%1 is changing &quot;%2&quot;; the list was left as it is after waiting %n seconds.</source>
         <extracomment>%1 who, %2 the list&apos;s file</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 ändert gerade „%2“; die Liste blieb nach %n Sekunde Wartezeit unverändert.</numerusform>
+            <numerusform>%1 ändert gerade „%2“; die Liste blieb nach %n Sekunden Wartezeit unverändert.</numerusform>
         </translation>
     </message>
     <message>
         <source>Its folder &quot;%1&quot; cannot be read. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein übergeordneter Ordner „%1“ kann nicht gelesen werden. %2.</translation>
     </message>
     <message>
         <source>Its folder &quot;%1&quot; belongs to another user (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein übergeordneter Ordner „%1“ gehört einem anderen Benutzer (%2).</translation>
     </message>
     <message>
         <source>Anyone may change its folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seinen übergeordneten Ordner „%1“ darf jeder ändern.</translation>
     </message>
     <message>
         <source>It cannot be made. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kann nicht angelegt werden. %1.</translation>
     </message>
     <message>
         <source>It cannot be read. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kann nicht gelesen werden. %1.</translation>
     </message>
     <message>
         <source>It is a link to &quot;%1&quot;, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er ist ein Link auf das Ziel „%1“, das nicht existiert.</translation>
     </message>
     <message>
         <source>It is a link to &quot;%1&quot;, which cannot be read. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er ist ein Link auf das Ziel „%1“, das nicht gelesen werden kann. %2.</translation>
     </message>
     <message>
         <source>It is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es handelt sich um eine Datei, nicht um einen Ordner.</translation>
     </message>
     <message>
         <source>It is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es handelt sich nicht um einen Ordner.</translation>
     </message>
     <message>
         <source>It belongs to another user (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Er gehört einem anderen Benutzer (%1).</translation>
     </message>
     <message>
         <source>Other users may write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Benutzer haben Schreibzugriff darauf.</translation>
     </message>
     <message>
         <source>It cannot be made private. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zugriff darauf lässt sich nicht auf Sie beschränken. %1.</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Öffnen der Datei „%1“. Es handelt sich nicht um eine reguläre Datei.</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;. &quot;%2&quot; is a link another user made in a folder shared by everyone; it is not followed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben der Datei „%1“. „%2“ ist ein Link, den ein anderer Benutzer in einem für alle freigegebenen Ordner angelegt hat; ihm wird nicht gefolgt.</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;. It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben der Datei „%1“. Es handelt sich nicht um eine reguläre Datei.</translation>
     </message>
     <message>
         <source>Cannot create a temporary file in folder &quot;%1&quot; to save &quot;%2&quot;. %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner „%1“ kann keine temporäre Datei zum Speichern von „%2“ angelegt werden. %3.</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;. %2. The new contents are kept beside it and complete the file the next time it is opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben der Datei „%1“. %2. Der neue Inhalt wird daneben aufbewahrt und vervollständigt die Datei, wenn sie das nächste Mal geöffnet wird.</translation>
     </message>
     <message>
         <source>Cannot replace file &quot;%1&quot;. The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Ersetzen der Datei „%1“. Die Datei ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>%1
 This is not a regular file. Please use a different file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Dies ist keine reguläre Datei. Bitte verwenden Sie einen anderen Dateinamen.</translation>
     </message>
     <message>
         <source>%1
 This file is read-only. Please use a different file name.</source>
-        <translation type="unfinished">%1
+        <translation>%1
 Diese Datei ist schreibgeschützt. Bitte verwenden Sie einen anderen Dateinamen.</translation>
     </message>
     <message>
         <source>%1
 This is the list&apos;s own file; an export would replace the list. Please use a different file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Dies ist die Datei der Liste selbst; ein Export würde die Liste ersetzen. Bitte verwenden Sie einen anderen Dateinamen.</translation>
     </message>
     <message>
         <source>Cannot save: the word/phrase of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern nicht möglich: Das Wort/der Ausdruck von Eintrag %1 ist länger als 65.535 Bytes.</translation>
     </message>
     <message>
         <source>Cannot save: the part of speech of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern nicht möglich: Die Wortart von Eintrag %1 ist länger als 65.535 Bytes.</translation>
     </message>
     <message>
         <source>Cannot save: the notes of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern nicht möglich: Die Anmerkungen von Eintrag %1 sind länger als 65.535 Bytes.</translation>
     </message>
     <message>
         <source>Cannot save: the translations of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern nicht möglich: Die Übersetzungen von Eintrag %1 sind länger als 65.535 Bytes.</translation>
     </message>
     <message>
         <source>List capacity out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listenkapazität außerhalb des zulässigen Bereichs (%1)</translation>
     </message>
     <message>
         <source>The last save of &quot;%1&quot; was broken off; it has been completed now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das letzte Speichern von „%1“ wurde abgebrochen; es wurde jetzt abgeschlossen.</translation>
     </message>
     <message>
         <source>The last save of &quot;%1&quot; was broken off after the list was written; the list is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das letzte Speichern von „%1“ wurde abgebrochen, nachdem die Liste geschrieben war; die Liste ist vollständig.</translation>
     </message>
     <message>
         <source>Cannot save: a property of the list is longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern nicht möglich: Eine Eigenschaft der Liste ist länger als 65.535 Bytes.</translation>
     </message>
     <message>
         <source>column %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 in Spalte %1</translation>
     </message>
     <message numerus="yes">
         <source>Pasted %n items from tab-separated text: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag aus tabulatorgetrenntem Text eingefügt: %1.</numerusform>
+            <numerusform>%n Einträge aus tabulatorgetrenntem Text eingefügt: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Pasted %n items from semicolon-separated text: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag aus semikolongetrenntem Text eingefügt: %1.</numerusform>
+            <numerusform>%n Einträge aus semikolongetrenntem Text eingefügt: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Pasted %n items from comma-separated text: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag aus kommagetrenntem Text eingefügt: %1.</numerusform>
+            <numerusform>%n Einträge aus kommagetrenntem Text eingefügt: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n items imported successfully.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag erfolgreich importiert.</numerusform>
+            <numerusform>%n Einträge erfolgreich importiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>This file looks like UTF-8 text. Read as 8-bit text, each of its accented and other non-English characters would become two or three wrong ones (&quot;Käse&quot; would become &quot;KÃ¤se&quot;).
 
 Import it as &quot;%1&quot; instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei sieht nach UTF-8-Text aus. Als 8-Bit-Text gelesen, würde jedes ihrer Zeichen mit Akzent und jedes andere nicht englische Zeichen zu zwei oder drei falschen („Käse“ würde zu „KÃ¤se“).
+
+Sie stattdessen als „%1“ importieren?</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes were not UTF-8; they were replaced.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Byte war kein gültiges UTF-8 und wurde ersetzt.</numerusform>
+            <numerusform>%n Bytes waren kein gültiges UTF-8 und wurden ersetzt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n fields held characters the list&apos;s languages cannot store; they were replaced.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Feld enthielt Zeichen, die die Sprachen der Liste nicht speichern können; sie wurden ersetzt.</numerusform>
+            <numerusform>%n Felder enthielten Zeichen, die die Sprachen der Liste nicht speichern können; sie wurden ersetzt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines had no word/phrase and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile hatte kein Wort/keinen Ausdruck und wurde ausgelassen.</numerusform>
+            <numerusform>%n Zeilen hatten kein Wort/keinen Ausdruck und wurden ausgelassen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines had text in columns that were not imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile enthielt Text in Spalten, die nicht importiert wurden.</numerusform>
+            <numerusform>%n Zeilen enthielten Text in Spalten, die nicht importiert wurden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n items had no translation and got &quot;#Value?#&quot;.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag hatte keine Übersetzung und erhielt „#Value?#“.</numerusform>
+            <numerusform>%n Einträge hatten keine Übersetzung und erhielten „#Value?#“.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n fields ran over several lines; their line breaks became spaces.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Feld ging über mehrere Zeilen; seine Zeilenumbrüche wurden zu Leerzeichen.</numerusform>
+            <numerusform>%n Felder gingen über mehrere Zeilen; ihre Zeilenumbrüche wurden zu Leerzeichen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines had a quote that never closed; it was read as a character.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile hatte ein nicht geschlossenes Anführungszeichen; es wurde als Zeichen gelesen.</numerusform>
+            <numerusform>%n Zeilen hatten ein nicht geschlossenes Anführungszeichen; es wurde jeweils als Zeichen gelesen.</numerusform>
         </translation>
     </message>
     <message>
         <source>The field &apos;Word/phrase&apos; must be included in the list of fields to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „Wort/Ausdruck“ muss in der Liste der zu importierenden Felder enthalten sein.</translation>
     </message>
     <message>
         <source>The file is a ZIP archive (a deck package, an office document or another archive), not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist ein ZIP-Archiv (ein Kartenstapel-Paket, ein Office-Dokument oder ein anderes Archiv), kein Text mit Trennzeichen.</translation>
     </message>
     <message>
         <source>The file is an empty ZIP archive, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist ein leeres ZIP-Archiv, kein Text mit Trennzeichen.</translation>
     </message>
     <message>
         <source>The file is a PDF document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist ein PDF-Dokument, kein Text mit Trennzeichen.</translation>
     </message>
     <message>
         <source>The file is an SQLite database, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist eine SQLite-Datenbank, kein Text mit Trennzeichen.</translation>
     </message>
     <message>
         <source>The file is a gzip-compressed file, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist eine gzip-komprimierte Datei, kein Text mit Trennzeichen.</translation>
     </message>
     <message>
         <source>The file is a zstd-compressed file, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist eine zstd-komprimierte Datei, kein Text mit Trennzeichen.</translation>
     </message>
     <message>
         <source>The file is an old office document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist ein älteres Office-Dokument, kein Text mit Trennzeichen.</translation>
     </message>
     <message>
         <source>The file is an RTF document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist ein RTF-Dokument, kein Text mit Trennzeichen.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished">%1 Es wurde nichts importiert.</translation>
+        <translation>%1 Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>The file is an XML document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist ein XML-Dokument, kein Text mit Trennzeichen.</translation>
     </message>
     <message>
         <source>The file is an HTML page, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist eine HTML-Seite, kein Text mit Trennzeichen.</translation>
     </message>
     <message>
         <source>Line %1 holds a NUL character, which no text holds: the file is not text in the format &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 enthält ein NUL-Zeichen, das in keinem Text vorkommt: Die Datei ist kein Text im Format „%2“.</translation>
     </message>
     <message>
         <source>Line %1: a field is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Ein Feld ist länger als %2 Bytes.</translation>
     </message>
     <message>
         <source>Margins too large for paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ränder sind zu groß für das Papier.</translation>
     </message>
     <message>
         <source>No printer installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Drucker installiert.</translation>
     </message>
     <message>
         <source>the disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist voll (%1)</translation>
     </message>
     <message>
         <source>it is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Er ist beschädigt (%1)</translation>
     </message>
     <message>
         <source>another program holds it locked (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm hält ihn gesperrt (%1)</translation>
     </message>
     <message>
         <source>it cannot be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kann nicht geschrieben werden (%1)</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; cannot be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wiederholungsverlauf „%1“ kann nicht verwendet werden: %2.</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; cannot be used: its folder cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wiederholungsverlauf „%1“ kann nicht verwendet werden: Sein Ordner kann nicht verwendet werden. %2</translation>
     </message>
     <message>
         <source>it cannot be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kann nicht angelegt werden (%1)</translation>
     </message>
     <message>
         <source>it may only be read (the file or its folder is read-only), so answers cannot be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kann nur gelesen werden (die Datei oder ihr Ordner ist schreibgeschützt), daher können keine Antworten gespeichert werden</translation>
     </message>
     <message>
         <source>a newer version of the program made it</source>
-        <translation type="unfinished"></translation>
+        <translation>Er wurde von einer neueren Version des Programms angelegt</translation>
     </message>
     <message>
         <source>it may only be read, and an older version of the program made it</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kann nur gelesen werden und wurde von einer älteren Version des Programms angelegt</translation>
     </message>
     <message>
         <source>an answer to change is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine zu ändernde Antwort fehlt</translation>
     </message>
     <message>
         <source>it is damaged (%1), so answers cannot be kept in it. Save what can be read with &quot;velmoria-cli history export FILE.csv&quot;, move the damaged file away, and bring the answers into a new history with &quot;velmoria-cli history import FILE.csv&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Er ist beschädigt (%1), daher können darin keine Antworten gespeichert werden. Sichern Sie das noch Lesbare mit „velmoria-cli history export DATEI.csv“, verschieben Sie die beschädigte Datei an einen anderen Ort und übernehmen Sie die Antworten mit „velmoria-cli history import DATEI.csv“ in einen neuen Verlauf</translation>
     </message>
     <message>
         <source>the journal &quot;%1&quot; beside it belongs to another history and cannot be moved aside (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Journal „%1“ daneben gehört zu einem anderen Verlauf und kann nicht beiseitegelegt werden (%2)</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; had beside it the journal of another history; it was not applied, and was moved to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neben dem Wiederholungsverlauf „%1“ lag das Journal eines anderen Verlaufs; es wurde nicht angewendet und nach „%2“ verschoben.</translation>
     </message>
     <message numerus="yes">
         <source>%n answers in the last twelve weeks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Antwort in den letzten zwölf Wochen</numerusform>
+            <numerusform>%n Antworten in den letzten zwölf Wochen</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2% of reviews right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 % der Wiederholungen richtig</translation>
     </message>
     <message>
         <source>%1. Due today: %2 into the native language, %3 into the foreign language.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Heute fällig: %2 in die Muttersprache, %3 in die Fremdsprache.</translation>
     </message>
     <message numerus="yes">
         <source>%n times into the native language</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n-mal in die Muttersprache</numerusform>
+            <numerusform>%n-mal in die Muttersprache</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n times into the foreign language</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n-mal in die Fremdsprache</numerusform>
+            <numerusform>%n-mal in die Fremdsprache</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>A leech: failed %1. A note or a mnemonic in the item&apos;s notes may help it stick (Edit &gt; Edit Item).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Problemwort: %1 vergessen. Eine Erläuterung oder Eselsbrücke in den Anmerkungen des Eintrags hilft vielleicht, es sich einzuprägen (Bearbeiten &gt; Bearbeiten).</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwer</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Gut</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfach</translation>
     </message>
     <message numerus="yes">
         <source>%n d</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n T</numerusform>
+            <numerusform>%n T</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 mo</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mon.</translation>
     </message>
     <message>
         <source>%1 y</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 J.</translation>
     </message>
     <message>
         <source>Nothing is due today. Next review: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute ist nichts fällig. Nächste Wiederholung: %1.</translation>
     </message>
     <message>
         <source>Nothing is due today in this direction. Next review: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute ist in dieser Richtung nichts fällig. Nächste Wiederholung: %1.</translation>
     </message>
     <message>
         <source>Nothing more is due today. %1 reviewed, %2 right. Next review: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute ist nichts mehr fällig. %1 wiederholt, %2 richtig. Nächste Wiederholung: %3.</translation>
     </message>
     <message>
         <source>Nothing more is due today in this direction. %1 reviewed, %2 right. Next review: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute ist in dieser Richtung nichts mehr fällig. %1 wiederholt, %2 richtig. Nächste Wiederholung: %3.</translation>
     </message>
     <message>
         <source>Stopped. %1 reviewed, %2 right. %3 still due today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet. %1 wiederholt, %2 richtig. Heute noch %3 fällig.</translation>
     </message>
     <message>
         <source>Delimiter already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Trennzeichen wird bereits verwendet.</translation>
     </message>
     <message>
         <source>No voice of the speech service speaks %1. Install espeak-ng, which speaks most languages, or a voice for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Stimme des Sprachdienstes spricht %1. Installieren Sie espeak-ng, das die meisten Sprachen spricht, oder eine Stimme für diese Sprache.</translation>
     </message>
     <message>
         <source>this language</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Sprache</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation type="unfinished"></translation>
+        <translation>Herzlichen Glückwunsch!</translation>
     </message>
     <message>
         <source>You have learnt all the vocabulary in %1.
 Statistics must be reset before testing resumes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben alle Vokabeln in %1 gelernt.
+Vor der nächsten Abfrage muss die Statistik zurückgesetzt werden…</translation>
     </message>
     <message>
         <source>Command unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl nicht verfügbar.</translation>
     </message>
 </context>
 </TS>

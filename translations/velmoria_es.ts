@@ -565,23 +565,23 @@
     </message>
     <message numerus="yes">
         <source>%Ln due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln pendiente</numerusform>
+            <numerusform>%Ln pendientes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln new</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln nueva</numerusform>
+            <numerusform>%Ln nuevas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Share of the words remembered %Ln days or more in this direction (%L1 of %L2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Proporción de palabras recordadas durante %Ln día o más en este sentido (%L1 de %L2)</numerusform>
+            <numerusform>Proporción de palabras recordadas durante %Ln días o más en este sentido (%L1 de %L2)</numerusform>
         </translation>
     </message>
 </context>
@@ -2529,507 +2529,512 @@ Hoy todavía quedan %n palabras pendientes de traducir a la lengua extranjera. �
     </message>
     <message>
         <source>Cannot delete file &quot;%1&quot;. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede eliminar el archivo «%1». %2.</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Number must be between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número debe estar entre %1 y %2.</translation>
     </message>
     <message>
         <source>Enter a word or phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca una palabra o frase.</translation>
     </message>
     <message>
         <source>Enter a translation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca una traducción.</translation>
     </message>
     <message>
         <source>You have not specified  the sorting position. Sort this item by its initial letter?</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha indicado la posición de ordenación. ¿Desea ordenar esta entrada por su letra inicial?</translation>
     </message>
     <message>
         <source>You have not specified the part of speech. Leave field blank?</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha indicado la categoría gramatical. ¿Desea dejar el campo en blanco?</translation>
     </message>
     <message>
         <source>Word or translation already exists. Add anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>La palabra o la traducción ya existe. ¿Desea añadir la entrada de todos modos?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already being changed by this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa ya está modificando «%1».</translation>
     </message>
     <message>
         <source>Another process</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro proceso</translation>
     </message>
     <message>
         <source>Another process (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro proceso (pid %1)</translation>
     </message>
     <message>
         <source>Another process (pid %1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro proceso (pid %1, %2)</translation>
     </message>
     <message>
         <source>%1 is changing &quot;%2&quot;; the list was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está modificando «%2»; la lista se ha dejado como estaba.</translation>
     </message>
     <message numerus="yes">
         <source>%1 is changing &quot;%2&quot;; the list was left as it is after waiting %n seconds.</source>
         <extracomment>%1 who, %2 the list&apos;s file</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 está modificando «%2»; tras esperar %n segundo, la lista se ha dejado como estaba.</numerusform>
+            <numerusform>%1 está modificando «%2»; tras esperar %n segundos, la lista se ha dejado como estaba.</numerusform>
         </translation>
     </message>
     <message>
         <source>Its folder &quot;%1&quot; cannot be read. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la carpeta superior «%1». %2.</translation>
     </message>
     <message>
         <source>Its folder &quot;%1&quot; belongs to another user (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta superior «%1» pertenece a otro usuario (%2).</translation>
     </message>
     <message>
         <source>Anyone may change its folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquier usuario puede modificar la carpeta superior «%1».</translation>
     </message>
     <message>
         <source>It cannot be made. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear. %1.</translation>
     </message>
     <message>
         <source>It cannot be read. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer. %1.</translation>
     </message>
     <message>
         <source>It is a link to &quot;%1&quot;, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un enlace a «%1», que no existe.</translation>
     </message>
     <message>
         <source>It is a link to &quot;%1&quot;, which cannot be read. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un enlace a «%1», que no se puede leer. %2.</translation>
     </message>
     <message>
         <source>It is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un archivo, no una carpeta.</translation>
     </message>
     <message>
         <source>It is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una carpeta.</translation>
     </message>
     <message>
         <source>It belongs to another user (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pertenece a otro usuario (%1).</translation>
     </message>
     <message>
         <source>Other users may write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros usuarios pueden escribir en ella.</translation>
     </message>
     <message>
         <source>It cannot be made private. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede hacer privada. %1.</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo «%1». No es un archivo normal.</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;. &quot;%2&quot; is a link another user made in a folder shared by everyone; it is not followed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo «%1». «%2» es un enlace que otro usuario creó en una carpeta compartida por todos; no se sigue.</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;. It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo «%1». No es un archivo normal.</translation>
     </message>
     <message>
         <source>Cannot create a temporary file in folder &quot;%1&quot; to save &quot;%2&quot;. %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear un archivo temporal en la carpeta «%1» para guardar «%2». %3.</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;. %2. The new contents are kept beside it and complete the file the next time it is opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo «%1». %2. El contenido nuevo se conserva junto a él y completará el archivo la próxima vez que se abra.</translation>
     </message>
     <message>
         <source>Cannot replace file &quot;%1&quot;. The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reemplazar el archivo «%1». El archivo es de solo lectura.</translation>
     </message>
     <message>
         <source>%1
 This is not a regular file. Please use a different file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+No es un archivo normal. Use otro nombre de archivo.</translation>
     </message>
     <message>
         <source>%1
 This file is read-only. Please use a different file name.</source>
-        <translation type="unfinished">%1
+        <translation>%1
 Este archivo es de solo lectura. Use otro nombre de archivo.</translation>
     </message>
     <message>
         <source>%1
 This is the list&apos;s own file; an export would replace the list. Please use a different file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Es el archivo de la propia lista; una exportación reemplazaría la lista. Use otro nombre de archivo.</translation>
     </message>
     <message>
         <source>Cannot save: the word/phrase of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar: la palabra/frase de la entrada %1 ocupa más de 65 535 bytes.</translation>
     </message>
     <message>
         <source>Cannot save: the part of speech of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar: la categoría gramatical de la entrada %1 ocupa más de 65 535 bytes.</translation>
     </message>
     <message>
         <source>Cannot save: the notes of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar: las notas de la entrada %1 ocupan más de 65 535 bytes.</translation>
     </message>
     <message>
         <source>Cannot save: the translations of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar: las traducciones de la entrada %1 ocupan más de 65 535 bytes.</translation>
     </message>
     <message>
         <source>List capacity out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>La capacidad de la lista está fuera de los límites (%1)</translation>
     </message>
     <message>
         <source>The last save of &quot;%1&quot; was broken off; it has been completed now.</source>
-        <translation type="unfinished"></translation>
+        <translation>El último guardado de «%1» se interrumpió; ya se ha completado.</translation>
     </message>
     <message>
         <source>The last save of &quot;%1&quot; was broken off after the list was written; the list is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>El último guardado de «%1» se interrumpió después de escribir la lista; la lista está completa.</translation>
     </message>
     <message>
         <source>Cannot save: a property of the list is longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar: una propiedad de la lista ocupa más de 65 535 bytes.</translation>
     </message>
     <message>
         <source>column %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 en la columna %1</translation>
     </message>
     <message numerus="yes">
         <source>Pasted %n items from tab-separated text: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha pegado %n entrada de texto separado por tabulaciones: %1.</numerusform>
+            <numerusform>Se han pegado %n entradas de texto separado por tabulaciones: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Pasted %n items from semicolon-separated text: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha pegado %n entrada de texto separado por punto y coma: %1.</numerusform>
+            <numerusform>Se han pegado %n entradas de texto separado por punto y coma: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Pasted %n items from comma-separated text: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha pegado %n entrada de texto separado por comas: %1.</numerusform>
+            <numerusform>Se han pegado %n entradas de texto separado por comas: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n items imported successfully.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha importado correctamente %n entrada.</numerusform>
+            <numerusform>Se han importado correctamente %n entradas.</numerusform>
         </translation>
     </message>
     <message>
         <source>This file looks like UTF-8 text. Read as 8-bit text, each of its accented and other non-English characters would become two or three wrong ones (&quot;Käse&quot; would become &quot;KÃ¤se&quot;).
 
 Import it as &quot;%1&quot; instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo parece texto UTF-8. Si se lee como texto de 8 bits, cada carácter acentuado o no inglés se convertiría en dos o tres caracteres erróneos («año» se convertiría en «aÃ±o»).
+
+¿Desea importarlo como «%1»?</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes were not UTF-8; they were replaced.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte no era UTF-8; se ha sustituido.</numerusform>
+            <numerusform>%n bytes no eran UTF-8; se han sustituido.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n fields held characters the list&apos;s languages cannot store; they were replaced.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n campo contenía caracteres que las lenguas de la lista no pueden almacenar; se han sustituido.</numerusform>
+            <numerusform>%n campos contenían caracteres que las lenguas de la lista no pueden almacenar; se han sustituido.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines had no word/phrase and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n línea no tenía palabra/frase y se ha omitido.</numerusform>
+            <numerusform>%n líneas no tenían palabra/frase y se han omitido.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines had text in columns that were not imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n línea tenía texto en columnas que no se han importado.</numerusform>
+            <numerusform>%n líneas tenían texto en columnas que no se han importado.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n items had no translation and got &quot;#Value?#&quot;.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada no tenía traducción y ha recibido «#Value?#».</numerusform>
+            <numerusform>%n entradas no tenían traducción y han recibido «#Value?#».</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n fields ran over several lines; their line breaks became spaces.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n campo ocupaba varias líneas; sus saltos de línea se han convertido en espacios.</numerusform>
+            <numerusform>%n campos ocupaban varias líneas; sus saltos de línea se han convertido en espacios.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines had a quote that never closed; it was read as a character.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n línea tenía una comilla sin cerrar, que se ha leído como un carácter más.</numerusform>
+            <numerusform>%n líneas tenían una comilla sin cerrar, que se ha leído como un carácter más.</numerusform>
         </translation>
     </message>
     <message>
         <source>The field &apos;Word/phrase&apos; must be included in the list of fields to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo «Palabra/frase» debe estar en la lista de campos que importar.</translation>
     </message>
     <message>
         <source>The file is a ZIP archive (a deck package, an office document or another archive), not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es un ZIP (un paquete de mazos, un documento ofimático u otro archivo comprimido), no texto delimitado.</translation>
     </message>
     <message>
         <source>The file is an empty ZIP archive, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es un ZIP vacío, no texto delimitado.</translation>
     </message>
     <message>
         <source>The file is a PDF document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es un documento PDF, no texto delimitado.</translation>
     </message>
     <message>
         <source>The file is an SQLite database, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es una base de datos SQLite, no texto delimitado.</translation>
     </message>
     <message>
         <source>The file is a gzip-compressed file, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está comprimido con gzip; no es texto delimitado.</translation>
     </message>
     <message>
         <source>The file is a zstd-compressed file, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está comprimido con zstd; no es texto delimitado.</translation>
     </message>
     <message>
         <source>The file is an old office document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es un documento ofimático antiguo, no texto delimitado.</translation>
     </message>
     <message>
         <source>The file is an RTF document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es un documento RTF, no texto delimitado.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished">%1 No se ha importado nada.</translation>
+        <translation>%1 No se ha importado nada.</translation>
     </message>
     <message>
         <source>The file is an XML document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es un documento XML, no texto delimitado.</translation>
     </message>
     <message>
         <source>The file is an HTML page, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es una página HTML, no texto delimitado.</translation>
     </message>
     <message>
         <source>Line %1 holds a NUL character, which no text holds: the file is not text in the format &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 contiene un carácter NUL, que ningún texto contiene: el archivo no es texto en el formato «%2».</translation>
     </message>
     <message>
         <source>Line %1: a field is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: un campo ocupa más de %2 bytes.</translation>
     </message>
     <message>
         <source>Margins too large for paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los márgenes son demasiado grandes para el papel.</translation>
     </message>
     <message>
         <source>No printer installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora instalada.</translation>
     </message>
     <message>
         <source>the disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno (%1)</translation>
     </message>
     <message>
         <source>it is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (%1)</translation>
     </message>
     <message>
         <source>another program holds it locked (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>otro programa lo tiene bloqueado (%1)</translation>
     </message>
     <message>
         <source>it cannot be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir (%1)</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; cannot be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el historial de repasos «%1»: %2.</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; cannot be used: its folder cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el historial de repasos «%1»: no se puede usar su carpeta. %2</translation>
     </message>
     <message>
         <source>it cannot be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear (%1)</translation>
     </message>
     <message>
         <source>it may only be read (the file or its folder is read-only), so answers cannot be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>solo se puede leer (el archivo o su carpeta son de solo lectura), así que no se pueden guardar respuestas</translation>
     </message>
     <message>
         <source>a newer version of the program made it</source>
-        <translation type="unfinished"></translation>
+        <translation>lo creó una versión más reciente del programa</translation>
     </message>
     <message>
         <source>it may only be read, and an older version of the program made it</source>
-        <translation type="unfinished"></translation>
+        <translation>solo se puede leer y lo creó una versión anterior del programa</translation>
     </message>
     <message>
         <source>an answer to change is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta una respuesta que se iba a modificar</translation>
     </message>
     <message>
         <source>it is damaged (%1), so answers cannot be kept in it. Save what can be read with &quot;velmoria-cli history export FILE.csv&quot;, move the damaged file away, and bring the answers into a new history with &quot;velmoria-cli history import FILE.csv&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (%1), así que no se pueden guardar respuestas en él. Guarde lo que se pueda leer con «velmoria-cli history export ARCHIVO.csv», aparte el archivo dañado y pase las respuestas a un historial nuevo con «velmoria-cli history import ARCHIVO.csv»</translation>
     </message>
     <message>
         <source>the journal &quot;%1&quot; beside it belongs to another history and cannot be moved aside (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>el diario «%1» que tiene al lado pertenece a otro historial y no se puede apartar (%2)</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; had beside it the journal of another history; it was not applied, and was moved to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Junto al historial de repasos «%1» había el diario de otro historial; no se ha aplicado y se ha movido a «%2».</translation>
     </message>
     <message numerus="yes">
         <source>%n answers in the last twelve weeks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n respuesta en las últimas doce semanas</numerusform>
+            <numerusform>%n respuestas en las últimas doce semanas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2% of reviews right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 % de repasos acertados</translation>
     </message>
     <message>
         <source>%1. Due today: %2 into the native language, %3 into the foreign language.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Pendientes hoy: %2 a la lengua materna, %3 a la lengua extranjera.</translation>
     </message>
     <message numerus="yes">
         <source>%n times into the native language</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vez a la lengua materna</numerusform>
+            <numerusform>%n veces a la lengua materna</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n times into the foreign language</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vez a la lengua extranjera</numerusform>
+            <numerusform>%n veces a la lengua extranjera</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>A leech: failed %1. A note or a mnemonic in the item&apos;s notes may help it stick (Edit &gt; Edit Item).</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra rebelde: fallada %1. Una nota o una regla mnemotécnica en las notas de la entrada puede ayudar a fijarla (Edición &gt; Editar).</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra vez</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Difícil</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Bien</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Fácil</translation>
     </message>
     <message numerus="yes">
         <source>%n d</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 mo</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 meses</translation>
     </message>
     <message>
         <source>%1 y</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 años</translation>
     </message>
     <message>
         <source>Nothing is due today. Next review: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada pendiente hoy. Próximo repaso: %1.</translation>
     </message>
     <message>
         <source>Nothing is due today in this direction. Next review: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada pendiente hoy en este sentido. Próximo repaso: %1.</translation>
     </message>
     <message>
         <source>Nothing more is due today. %1 reviewed, %2 right. Next review: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No queda nada pendiente hoy. %1 repasadas, %2 acertadas. Próximo repaso: %3.</translation>
     </message>
     <message>
         <source>Nothing more is due today in this direction. %1 reviewed, %2 right. Next review: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No queda nada pendiente hoy en este sentido. %1 repasadas, %2 acertadas. Próximo repaso: %3.</translation>
     </message>
     <message>
         <source>Stopped. %1 reviewed, %2 right. %3 still due today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Repaso detenido. %1 repasadas, %2 acertadas. Quedan %3 pendientes hoy.</translation>
     </message>
     <message>
         <source>Delimiter already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>El delimitador ya está en uso.</translation>
     </message>
     <message>
         <source>No voice of the speech service speaks %1. Install espeak-ng, which speaks most languages, or a voice for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de voz no tiene ninguna voz para %1. Instale espeak-ng, que habla la mayoría de las lenguas, o una voz para esa lengua.</translation>
     </message>
     <message>
         <source>this language</source>
-        <translation type="unfinished"></translation>
+        <translation>esta lengua</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Enhorabuena!</translation>
     </message>
     <message>
         <source>You have learnt all the vocabulary in %1.
 Statistics must be reset before testing resumes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha aprendido todo el vocabulario de %1.
+Debe restablecer las estadísticas antes de reanudar la prueba...</translation>
     </message>
     <message>
         <source>Command unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando no disponible.</translation>
     </message>
 </context>
 </TS>

@@ -565,23 +565,23 @@
     </message>
     <message numerus="yes">
         <source>%Ln due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln à revoir</numerusform>
+            <numerusform>%Ln à revoir</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln new</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln nouveau</numerusform>
+            <numerusform>%Ln nouveaux</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Share of the words remembered %Ln days or more in this direction (%L1 of %L2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Part des mots retenus %Ln jour ou plus dans ce sens (%L1 sur %L2)</numerusform>
+            <numerusform>Part des mots retenus %Ln jours ou plus dans ce sens (%L1 sur %L2)</numerusform>
         </translation>
     </message>
 </context>
@@ -2529,507 +2529,512 @@ Encore %n mots à revoir aujourd’hui vers la langue étrangère. Les réviser 
     </message>
     <message>
         <source>Cannot delete file &quot;%1&quot;. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier «&#xa0;%1&#xa0;». %2.</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#x202f;%</translation>
     </message>
     <message>
         <source>Number must be between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre doit être compris entre %1 et %2.</translation>
     </message>
     <message>
         <source>Enter a word or phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un mot ou une expression.</translation>
     </message>
     <message>
         <source>Enter a translation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une traduction.</translation>
     </message>
     <message>
         <source>You have not specified  the sorting position. Sort this item by its initial letter?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas indiqué la position de tri. Trier cette entrée selon sa première lettre&#x202f;?</translation>
     </message>
     <message>
         <source>You have not specified the part of speech. Leave field blank?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas indiqué la catégorie grammaticale. Laisser le champ vide&#x202f;?</translation>
     </message>
     <message>
         <source>Word or translation already exists. Add anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot ou la traduction existe déjà. L’ajouter quand même&#x202f;?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already being changed by this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est déjà en cours de modification dans ce programme.</translation>
     </message>
     <message>
         <source>Another process</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre processus</translation>
     </message>
     <message>
         <source>Another process (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre processus (PID %1)</translation>
     </message>
     <message>
         <source>Another process (pid %1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre processus (PID %1, %2)</translation>
     </message>
     <message>
         <source>%1 is changing &quot;%2&quot;; the list was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est en train de modifier «&#xa0;%2&#xa0;»&#x202f;; la liste est restée inchangée.</translation>
     </message>
     <message numerus="yes">
         <source>%1 is changing &quot;%2&quot;; the list was left as it is after waiting %n seconds.</source>
         <extracomment>%1 who, %2 the list&apos;s file</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 est en train de modifier «&#xa0;%2&#xa0;»&#x202f;; la liste est restée inchangée après %n seconde d’attente.</numerusform>
+            <numerusform>%1 est en train de modifier «&#xa0;%2&#xa0;»&#x202f;; la liste est restée inchangée après %n secondes d’attente.</numerusform>
         </translation>
     </message>
     <message>
         <source>Its folder &quot;%1&quot; cannot be read. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier qui le contient, «&#xa0;%1&#xa0;», est illisible. %2.</translation>
     </message>
     <message>
         <source>Its folder &quot;%1&quot; belongs to another user (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier qui le contient, «&#xa0;%1&#xa0;», appartient à un autre utilisateur (%2).</translation>
     </message>
     <message>
         <source>Anyone may change its folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le monde peut modifier le dossier qui le contient, «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>It cannot be made. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne peut pas être créé. %1.</translation>
     </message>
     <message>
         <source>It cannot be read. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne peut pas être lu. %1.</translation>
     </message>
     <message>
         <source>It is a link to &quot;%1&quot;, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un lien vers «&#xa0;%1&#xa0;», qui n’existe pas.</translation>
     </message>
     <message>
         <source>It is a link to &quot;%1&quot;, which cannot be read. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un lien vers «&#xa0;%1&#xa0;», qui ne peut pas être lu. %2.</translation>
     </message>
     <message>
         <source>It is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un fichier, pas un dossier.</translation>
     </message>
     <message>
         <source>It is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un dossier.</translation>
     </message>
     <message>
         <source>It belongs to another user (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il appartient à un autre utilisateur (%1).</translation>
     </message>
     <message>
         <source>Other users may write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>D’autres utilisateurs peuvent y écrire.</translation>
     </message>
     <message>
         <source>It cannot be made private. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne peut pas être rendu privé. %1.</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le fichier «&#xa0;%1&#xa0;». Ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;. &quot;%2&quot; is a link another user made in a folder shared by everyone; it is not followed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans le fichier «&#xa0;%1&#xa0;». «&#xa0;%2&#xa0;» est un lien créé par un autre utilisateur dans un dossier partagé par tous&#x202f;; il n’est pas suivi.</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;. It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans le fichier «&#xa0;%1&#xa0;». Ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>Cannot create a temporary file in folder &quot;%1&quot; to save &quot;%2&quot;. %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un fichier temporaire dans le dossier «&#xa0;%1&#xa0;» pour enregistrer «&#xa0;%2&#xa0;». %3.</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;. %2. The new contents are kept beside it and complete the file the next time it is opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans le fichier «&#xa0;%1&#xa0;». %2. Le nouveau contenu est conservé à côté et complétera le fichier à sa prochaine ouverture.</translation>
     </message>
     <message>
         <source>Cannot replace file &quot;%1&quot;. The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de remplacer le fichier «&#xa0;%1&#xa0;». Le fichier est en lecture seule.</translation>
     </message>
     <message>
         <source>%1
 This is not a regular file. Please use a different file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Ce n’est pas un fichier ordinaire. Veuillez choisir un autre nom de fichier.</translation>
     </message>
     <message>
         <source>%1
 This file is read-only. Please use a different file name.</source>
-        <translation type="unfinished">%1
+        <translation>%1
 Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</translation>
     </message>
     <message>
         <source>%1
 This is the list&apos;s own file; an export would replace the list. Please use a different file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+C’est le fichier de la liste elle-même&#x202f;; une exportation remplacerait la liste. Veuillez choisir un autre nom de fichier.</translation>
     </message>
     <message>
         <source>Cannot save: the word/phrase of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer&#xa0;: le mot/l’expression de l’entrée %1 dépasse 65&#x202f;535 octets.</translation>
     </message>
     <message>
         <source>Cannot save: the part of speech of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer&#xa0;: la catégorie grammaticale de l’entrée %1 dépasse 65&#x202f;535 octets.</translation>
     </message>
     <message>
         <source>Cannot save: the notes of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer&#xa0;: les notes de l’entrée %1 dépassent 65&#x202f;535 octets.</translation>
     </message>
     <message>
         <source>Cannot save: the translations of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer&#xa0;: les traductions de l’entrée %1 dépassent 65&#x202f;535 octets.</translation>
     </message>
     <message>
         <source>List capacity out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacité de la liste hors limites (%1)</translation>
     </message>
     <message>
         <source>The last save of &quot;%1&quot; was broken off; it has been completed now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier enregistrement de «&#xa0;%1&#xa0;» avait été interrompu&#x202f;; il est maintenant terminé.</translation>
     </message>
     <message>
         <source>The last save of &quot;%1&quot; was broken off after the list was written; the list is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier enregistrement de «&#xa0;%1&#xa0;» avait été interrompu après l’écriture de la liste&#x202f;; la liste est complète.</translation>
     </message>
     <message>
         <source>Cannot save: a property of the list is longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer&#xa0;: une propriété de la liste dépasse 65&#x202f;535 octets.</translation>
     </message>
     <message>
         <source>column %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne %1 (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Pasted %n items from tab-separated text: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée collée depuis du texte séparé par des tabulations&#xa0;: %1.</numerusform>
+            <numerusform>%n entrées collées depuis du texte séparé par des tabulations&#xa0;: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Pasted %n items from semicolon-separated text: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée collée depuis du texte séparé par des points-virgules&#xa0;: %1.</numerusform>
+            <numerusform>%n entrées collées depuis du texte séparé par des points-virgules&#xa0;: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Pasted %n items from comma-separated text: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée collée depuis du texte séparé par des virgules&#xa0;: %1.</numerusform>
+            <numerusform>%n entrées collées depuis du texte séparé par des virgules&#xa0;: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n items imported successfully.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée importée avec succès.</numerusform>
+            <numerusform>%n entrées importées avec succès.</numerusform>
         </translation>
     </message>
     <message>
         <source>This file looks like UTF-8 text. Read as 8-bit text, each of its accented and other non-English characters would become two or three wrong ones (&quot;Käse&quot; would become &quot;KÃ¤se&quot;).
 
 Import it as &quot;%1&quot; instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier semble contenir du texte UTF-8. Lu comme du texte 8 bits, chacun de ses caractères accentués ou propres à une autre langue que l’anglais deviendrait deux ou trois caractères erronés («&#xa0;Käse&#xa0;» deviendrait «&#xa0;KÃ¤se&#xa0;»).
+
+L’importer plutôt au format «&#xa0;%1&#xa0;»&#x202f;?</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes were not UTF-8; they were replaced.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n octet n’était pas en UTF-8&#x202f;; il a été remplacé.</numerusform>
+            <numerusform>%n octets n’étaient pas en UTF-8&#x202f;; ils ont été remplacés.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n fields held characters the list&apos;s languages cannot store; they were replaced.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n champ contenait des caractères que les langues de la liste ne peuvent pas enregistrer&#x202f;; ils ont été remplacés.</numerusform>
+            <numerusform>%n champs contenaient des caractères que les langues de la liste ne peuvent pas enregistrer&#x202f;; ils ont été remplacés.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines had no word/phrase and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne n’avait pas de mot/expression et a été ignorée.</numerusform>
+            <numerusform>%n lignes n’avaient pas de mot/expression et ont été ignorées.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines had text in columns that were not imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne contenait du texte dans des colonnes non importées.</numerusform>
+            <numerusform>%n lignes contenaient du texte dans des colonnes non importées.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n items had no translation and got &quot;#Value?#&quot;.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée n’avait pas de traduction et a reçu «&#xa0;#Value?#&#xa0;».</numerusform>
+            <numerusform>%n entrées n’avaient pas de traduction et ont reçu «&#xa0;#Value?#&#xa0;».</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n fields ran over several lines; their line breaks became spaces.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n champ s’étendait sur plusieurs lignes&#x202f;; ses sauts de ligne sont devenus des espaces.</numerusform>
+            <numerusform>%n champs s’étendaient sur plusieurs lignes&#x202f;; leurs sauts de ligne sont devenus des espaces.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines had a quote that never closed; it was read as a character.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne contenait un guillemet jamais refermé&#x202f;; il a été lu comme un caractère ordinaire.</numerusform>
+            <numerusform>%n lignes contenaient un guillemet jamais refermé&#x202f;; il a été lu comme un caractère ordinaire.</numerusform>
         </translation>
     </message>
     <message>
         <source>The field &apos;Word/phrase&apos; must be included in the list of fields to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ «&#xa0;Mot/expression&#xa0;» doit figurer dans la liste des champs à importer.</translation>
     </message>
     <message>
         <source>The file is a ZIP archive (a deck package, an office document or another archive), not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est une archive ZIP (un paquet de cartes, un document bureautique ou une autre archive), et non du texte à séparateurs.</translation>
     </message>
     <message>
         <source>The file is an empty ZIP archive, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est une archive ZIP vide, et non du texte à séparateurs.</translation>
     </message>
     <message>
         <source>The file is a PDF document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est un document PDF, et non du texte à séparateurs.</translation>
     </message>
     <message>
         <source>The file is an SQLite database, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est une base de données SQLite, et non du texte à séparateurs.</translation>
     </message>
     <message>
         <source>The file is a gzip-compressed file, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est compressé avec gzip, et non du texte à séparateurs.</translation>
     </message>
     <message>
         <source>The file is a zstd-compressed file, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est compressé avec zstd, et non du texte à séparateurs.</translation>
     </message>
     <message>
         <source>The file is an old office document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est un ancien document bureautique, et non du texte à séparateurs.</translation>
     </message>
     <message>
         <source>The file is an RTF document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est un document RTF, et non du texte à séparateurs.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished">%1 Rien n’a été importé.</translation>
+        <translation>%1 Rien n’a été importé.</translation>
     </message>
     <message>
         <source>The file is an XML document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est un document XML, et non du texte à séparateurs.</translation>
     </message>
     <message>
         <source>The file is an HTML page, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est une page HTML, et non du texte à séparateurs.</translation>
     </message>
     <message>
         <source>Line %1 holds a NUL character, which no text holds: the file is not text in the format &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 contient un caractère NUL, ce qu’aucun texte ne contient&#xa0;: le fichier n’est pas du texte au format «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>Line %1: a field is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1&#xa0;: un champ dépasse %2 octets.</translation>
     </message>
     <message>
         <source>Margins too large for paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marges trop grandes pour le papier.</translation>
     </message>
     <message>
         <source>No printer installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante installée.</translation>
     </message>
     <message>
         <source>the disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein (%1)</translation>
     </message>
     <message>
         <source>it is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (%1)</translation>
     </message>
     <message>
         <source>another program holds it locked (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre programme le verrouille (%1)</translation>
     </message>
     <message>
         <source>it cannot be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il est impossible d’y écrire (%1)</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; cannot be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique des révisions «&#xa0;%1&#xa0;» est inutilisable&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; cannot be used: its folder cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique des révisions «&#xa0;%1&#xa0;» est inutilisable&#xa0;: son dossier est inutilisable. %2</translation>
     </message>
     <message>
         <source>it cannot be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être créé (%1)</translation>
     </message>
     <message>
         <source>it may only be read (the file or its folder is read-only), so answers cannot be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut qu’être lu (le fichier ou son dossier est en lecture seule), les réponses ne peuvent donc pas être conservées</translation>
     </message>
     <message>
         <source>a newer version of the program made it</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été créé par une version plus récente du programme</translation>
     </message>
     <message>
         <source>it may only be read, and an older version of the program made it</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut qu’être lu et a été créé par une version plus ancienne du programme</translation>
     </message>
     <message>
         <source>an answer to change is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>une réponse à modifier est introuvable</translation>
     </message>
     <message>
         <source>it is damaged (%1), so answers cannot be kept in it. Save what can be read with &quot;velmoria-cli history export FILE.csv&quot;, move the damaged file away, and bring the answers into a new history with &quot;velmoria-cli history import FILE.csv&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (%1), les réponses ne peuvent donc pas y être conservées. Enregistrez ce qui peut être lu avec «&#xa0;velmoria-cli history export FICHIER.csv&#xa0;», déplacez le fichier endommagé ailleurs, puis reprenez les réponses dans un nouvel historique avec «&#xa0;velmoria-cli history import FICHIER.csv&#xa0;»</translation>
     </message>
     <message>
         <source>the journal &quot;%1&quot; beside it belongs to another history and cannot be moved aside (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le journal «&#xa0;%1&#xa0;» placé à côté appartient à un autre historique et ne peut pas être mis de côté (%2)</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; had beside it the journal of another history; it was not applied, and was moved to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique des révisions «&#xa0;%1&#xa0;» avait à côté de lui le journal d’un autre historique&#x202f;; ce journal n’a pas été appliqué et a été déplacé vers «&#xa0;%2&#xa0;».</translation>
     </message>
     <message numerus="yes">
         <source>%n answers in the last twelve weeks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n réponse ces douze dernières semaines</numerusform>
+            <numerusform>%n réponses ces douze dernières semaines</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2% of reviews right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2&#x202f;% de révisions réussies</translation>
     </message>
     <message>
         <source>%1. Due today: %2 into the native language, %3 into the foreign language.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. À revoir aujourd’hui&#xa0;: %2 vers la langue maternelle, %3 vers la langue étrangère.</translation>
     </message>
     <message numerus="yes">
         <source>%n times into the native language</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fois vers la langue maternelle</numerusform>
+            <numerusform>%n fois vers la langue maternelle</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n times into the foreign language</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fois vers la langue étrangère</numerusform>
+            <numerusform>%n fois vers la langue étrangère</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>A leech: failed %1. A note or a mnemonic in the item&apos;s notes may help it stick (Edit &gt; Edit Item).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot récalcitrant&#xa0;: manqué %1. Une note ou un moyen mnémotechnique dans les notes de l’entrée peut aider à le retenir (Édition &gt; Modifier).</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>Again</source>
-        <translation type="unfinished"></translation>
+        <translation>À reprendre</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficile</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Correct</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Facile</translation>
     </message>
     <message numerus="yes">
         <source>%n d</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n j</numerusform>
+            <numerusform>%n j</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 mo</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mois</translation>
     </message>
     <message>
         <source>%1 y</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 an(s)</translation>
     </message>
     <message>
         <source>Nothing is due today. Next review: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à revoir aujourd’hui. Prochaine révision&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Nothing is due today in this direction. Next review: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à revoir aujourd’hui dans ce sens. Prochaine révision&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Nothing more is due today. %1 reviewed, %2 right. Next review: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus rien à revoir aujourd’hui. Révisés&#xa0;: %1, réussis&#xa0;: %2. Prochaine révision&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Nothing more is due today in this direction. %1 reviewed, %2 right. Next review: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus rien à revoir aujourd’hui dans ce sens. Révisés&#xa0;: %1, réussis&#xa0;: %2. Prochaine révision&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Stopped. %1 reviewed, %2 right. %3 still due today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Révision arrêtée. Révisés&#xa0;: %1, réussis&#xa0;: %2. Encore à revoir aujourd’hui&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Delimiter already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Délimiteur déjà utilisé.</translation>
     </message>
     <message>
         <source>No voice of the speech service speaks %1. Install espeak-ng, which speaks most languages, or a voice for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune voix du service de synthèse vocale n’est disponible pour %1. Installez espeak-ng, qui parle la plupart des langues, ou une voix pour cette langue.</translation>
     </message>
     <message>
         <source>this language</source>
-        <translation type="unfinished"></translation>
+        <translation>cette langue</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations&#x202f;!</translation>
     </message>
     <message>
         <source>You have learnt all the vocabulary in %1.
 Statistics must be reset before testing resumes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez appris tout le vocabulaire de %1.
+Les statistiques doivent être remises à zéro avant de reprendre le test...</translation>
     </message>
     <message>
         <source>Command unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande non disponible.</translation>
     </message>
 </context>
 </TS>

@@ -566,26 +566,26 @@
     </message>
     <message numerus="yes">
         <source>%Ln due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>К повторению: %Ln</numerusform>
+            <numerusform>К повторению: %Ln</numerusform>
+            <numerusform>К повторению: %Ln</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln new</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Новых: %Ln</numerusform>
+            <numerusform>Новых: %Ln</numerusform>
+            <numerusform>Новых: %Ln</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Share of the words remembered %Ln days or more in this direction (%L1 of %L2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Доля слов, которые в этом направлении помнятся %Ln день и дольше (%L1 из %L2)</numerusform>
+            <numerusform>Доля слов, которые в этом направлении помнятся %Ln дня и дольше (%L1 из %L2)</numerusform>
+            <numerusform>Доля слов, которые в этом направлении помнятся %Ln дней и дольше (%L1 из %L2)</numerusform>
         </translation>
     </message>
 </context>
@@ -2541,523 +2541,528 @@ Review Due Words is unavailable until the program is started again. Testing work
     </message>
     <message>
         <source>Cannot delete file &quot;%1&quot;. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся удалить файл «%1». %2.</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Number must be between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Число должно быть от %1 до %2.</translation>
     </message>
     <message>
         <source>Enter a word or phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите слово или фразу.</translation>
     </message>
     <message>
         <source>Enter a translation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите перевод.</translation>
     </message>
     <message>
         <source>You have not specified  the sorting position. Sort this item by its initial letter?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы не задали позицию сортировки. Сортировать эту запись по первой букве?</translation>
     </message>
     <message>
         <source>You have not specified the part of speech. Leave field blank?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы не указали часть речи. Оставить поле пустым?</translation>
     </message>
     <message>
         <source>Word or translation already exists. Add anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Такое слово или перевод уже есть. Всё равно добавить?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already being changed by this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «%1» уже открыт для изменения в этой программе.</translation>
     </message>
     <message>
         <source>Another process</source>
-        <translation type="unfinished"></translation>
+        <translation>Другой процесс</translation>
     </message>
     <message>
         <source>Another process (pid %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Другой процесс (PID %1)</translation>
     </message>
     <message>
         <source>Another process (pid %1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Другой процесс (PID %1, %2)</translation>
     </message>
     <message>
         <source>%1 is changing &quot;%2&quot;; the list was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 изменяет «%2»; список оставлен без изменений.</translation>
     </message>
     <message numerus="yes">
         <source>%1 is changing &quot;%2&quot;; the list was left as it is after waiting %n seconds.</source>
         <extracomment>%1 who, %2 the list&apos;s file</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 изменяет «%2»; после %n секунды ожидания список оставлен без изменений.</numerusform>
+            <numerusform>%1 изменяет «%2»; после %n секунд ожидания список оставлен без изменений.</numerusform>
+            <numerusform>%1 изменяет «%2»; после %n секунд ожидания список оставлен без изменений.</numerusform>
         </translation>
     </message>
     <message>
         <source>Its folder &quot;%1&quot; cannot be read. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать родительскую папку «%1». %2.</translation>
     </message>
     <message>
         <source>Its folder &quot;%1&quot; belongs to another user (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Родительская папка «%1» принадлежит другому пользователю (%2).</translation>
     </message>
     <message>
         <source>Anyone may change its folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Родительскую папку «%1» может изменять кто угодно.</translation>
     </message>
     <message>
         <source>It cannot be made. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Её не удаётся создать. %1.</translation>
     </message>
     <message>
         <source>It cannot be read. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Её не удаётся прочитать. %1.</translation>
     </message>
     <message>
         <source>It is a link to &quot;%1&quot;, which does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это ссылка на несуществующий объект «%1».</translation>
     </message>
     <message>
         <source>It is a link to &quot;%1&quot;, which cannot be read. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это ссылка на объект «%1», который не удаётся прочитать. %2.</translation>
     </message>
     <message>
         <source>It is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это файл, а не папка.</translation>
     </message>
     <message>
         <source>It is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не папка.</translation>
     </message>
     <message>
         <source>It belongs to another user (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Она принадлежит другому пользователю (%1).</translation>
     </message>
     <message>
         <source>Other users may write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Другие пользователи могут записывать в неё.</translation>
     </message>
     <message>
         <source>It cannot be made private. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся закрыть к ней доступ для других пользователей. %1.</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть файл «%1». Это не обычный файл.</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;. &quot;%2&quot; is a link another user made in a folder shared by everyone; it is not followed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся записать файл «%1». «%2» — ссылка, созданная другим пользователем в общей для всех папке; переход по ней не выполняется.</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;. It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся записать файл «%1». Это не обычный файл.</translation>
     </message>
     <message>
         <source>Cannot create a temporary file in folder &quot;%1&quot; to save &quot;%2&quot;. %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся создать временный файл в папке «%1» для сохранения «%2». %3.</translation>
     </message>
     <message>
         <source>Cannot write file &quot;%1&quot;. %2. The new contents are kept beside it and complete the file the next time it is opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся записать файл «%1». %2. Новое содержимое сохранено рядом с ним и будет перенесено в файл при следующем открытии.</translation>
     </message>
     <message>
         <source>Cannot replace file &quot;%1&quot;. The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся заменить файл «%1». Файл доступен только для чтения.</translation>
     </message>
     <message>
         <source>%1
 This is not a regular file. Please use a different file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Это не обычный файл. Укажите другое имя файла.</translation>
     </message>
     <message>
         <source>%1
 This file is read-only. Please use a different file name.</source>
-        <translation type="unfinished">%1
+        <translation>%1
 Этот файл доступен только для чтения. Укажите другое имя файла.</translation>
     </message>
     <message>
         <source>%1
 This is the list&apos;s own file; an export would replace the list. Please use a different file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Это файл самого списка; экспорт заменил бы список. Укажите другое имя файла.</translation>
     </message>
     <message>
         <source>Cannot save: the word/phrase of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся сохранить: слово/фраза записи %1 длиннее 65 535 байт.</translation>
     </message>
     <message>
         <source>Cannot save: the part of speech of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся сохранить: часть речи записи %1 длиннее 65 535 байт.</translation>
     </message>
     <message>
         <source>Cannot save: the notes of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся сохранить: примечания записи %1 длиннее 65 535 байт.</translation>
     </message>
     <message>
         <source>Cannot save: the translations of item %1 are longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся сохранить: переводы записи %1 длиннее 65 535 байт.</translation>
     </message>
     <message>
         <source>List capacity out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер списка вне допустимых пределов (%1)</translation>
     </message>
     <message>
         <source>The last save of &quot;%1&quot; was broken off; it has been completed now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Последнее сохранение «%1» было прервано; теперь оно завершено.</translation>
     </message>
     <message>
         <source>The last save of &quot;%1&quot; was broken off after the list was written; the list is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Последнее сохранение «%1» было прервано уже после записи списка; список сохранён полностью.</translation>
     </message>
     <message>
         <source>Cannot save: a property of the list is longer than 65535 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся сохранить: одно из свойств списка длиннее 65 535 байт.</translation>
     </message>
     <message>
         <source>column %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>столбец %1 — %2</translation>
     </message>
     <message numerus="yes">
         <source>Pasted %n items from tab-separated text: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Вставлена %n запись из текста (разделители — табуляция): %1.</numerusform>
+            <numerusform>Вставлены %n записи из текста (разделители — табуляция): %1.</numerusform>
+            <numerusform>Вставлено %n записей из текста (разделители — табуляция): %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Pasted %n items from semicolon-separated text: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Вставлена %n запись из текста (разделители — точки с запятой): %1.</numerusform>
+            <numerusform>Вставлены %n записи из текста (разделители — точки с запятой): %1.</numerusform>
+            <numerusform>Вставлено %n записей из текста (разделители — точки с запятой): %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Pasted %n items from comma-separated text: %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Вставлена %n запись из текста (разделители — запятые): %1.</numerusform>
+            <numerusform>Вставлены %n записи из текста (разделители — запятые): %1.</numerusform>
+            <numerusform>Вставлено %n записей из текста (разделители — запятые): %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n items imported successfully.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Успешно импортирована %n запись.</numerusform>
+            <numerusform>Успешно импортированы %n записи.</numerusform>
+            <numerusform>Успешно импортировано %n записей.</numerusform>
         </translation>
     </message>
     <message>
         <source>This file looks like UTF-8 text. Read as 8-bit text, each of its accented and other non-English characters would become two or three wrong ones (&quot;Käse&quot; would become &quot;KÃ¤se&quot;).
 
 Import it as &quot;%1&quot; instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл похож на текст в кодировке UTF-8. При чтении как 8-битного текста каждая буква с диакритикой и каждый другой неанглийский символ превратятся в два-три неверных символа («Käse» станет «KÃ¤se»).
+
+Импортировать его в формате «%1»?</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes were not UTF-8; they were replaced.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Заменён %n байт, не соответствующий UTF-8.</numerusform>
+            <numerusform>Заменены %n байта, не соответствующие UTF-8.</numerusform>
+            <numerusform>Заменено %n байт, не соответствующих UTF-8.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n fields held characters the list&apos;s languages cannot store; they were replaced.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>В %n поле были символы, недоступные для языков списка; они заменены.</numerusform>
+            <numerusform>В %n полях были символы, недоступные для языков списка; они заменены.</numerusform>
+            <numerusform>В %n полях были символы, недоступные для языков списка; они заменены.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines had no word/phrase and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n строка без слова/фразы пропущена.</numerusform>
+            <numerusform>%n строки без слова/фразы пропущены.</numerusform>
+            <numerusform>%n строк без слова/фразы пропущено.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines had text in columns that were not imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>В %n строке был текст в столбцах, не выбранных для импорта.</numerusform>
+            <numerusform>В %n строках был текст в столбцах, не выбранных для импорта.</numerusform>
+            <numerusform>В %n строках был текст в столбцах, не выбранных для импорта.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n items had no translation and got &quot;#Value?#&quot;.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>У %n записи не было перевода; подставлено «#Value?#».</numerusform>
+            <numerusform>У %n записей не было перевода; подставлено «#Value?#».</numerusform>
+            <numerusform>У %n записей не было перевода; подставлено «#Value?#».</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n fields ran over several lines; their line breaks became spaces.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n поле занимало несколько строк; разрывы строк в нём заменены пробелами.</numerusform>
+            <numerusform>%n поля занимали несколько строк; разрывы строк в них заменены пробелами.</numerusform>
+            <numerusform>%n полей занимали несколько строк; разрывы строк в них заменены пробелами.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines had a quote that never closed; it was read as a character.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>В %n строке была незакрытая кавычка; она прочитана как обычный символ.</numerusform>
+            <numerusform>В %n строках были незакрытые кавычки; они прочитаны как обычные символы.</numerusform>
+            <numerusform>В %n строках были незакрытые кавычки; они прочитаны как обычные символы.</numerusform>
         </translation>
     </message>
     <message>
         <source>The field &apos;Word/phrase&apos; must be included in the list of fields to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поле «Слово/фраза» должно быть в списке полей для импорта.</translation>
     </message>
     <message>
         <source>The file is a ZIP archive (a deck package, an office document or another archive), not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл — архив ZIP (пакет колоды карточек, офисный документ или другой архив), а не текст с разделителями.</translation>
     </message>
     <message>
         <source>The file is an empty ZIP archive, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл — пустой архив ZIP, а не текст с разделителями.</translation>
     </message>
     <message>
         <source>The file is a PDF document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл — документ PDF, а не текст с разделителями.</translation>
     </message>
     <message>
         <source>The file is an SQLite database, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл — база данных SQLite, а не текст с разделителями.</translation>
     </message>
     <message>
         <source>The file is a gzip-compressed file, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл сжат gzip и не является текстом с разделителями.</translation>
     </message>
     <message>
         <source>The file is a zstd-compressed file, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл сжат zstd и не является текстом с разделителями.</translation>
     </message>
     <message>
         <source>The file is an old office document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл — офисный документ старого формата, а не текст с разделителями.</translation>
     </message>
     <message>
         <source>The file is an RTF document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл — документ RTF, а не текст с разделителями.</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished">%1 Ничего не импортировано.</translation>
+        <translation>%1 Ничего не импортировано.</translation>
     </message>
     <message>
         <source>The file is an XML document, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл — документ XML, а не текст с разделителями.</translation>
     </message>
     <message>
         <source>The file is an HTML page, not delimited text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл — страница HTML, а не текст с разделителями.</translation>
     </message>
     <message>
         <source>Line %1 holds a NUL character, which no text holds: the file is not text in the format &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1 содержит символ NUL, которого не бывает в тексте: файл не является текстом в формате «%2».</translation>
     </message>
     <message>
         <source>Line %1: a field is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1: поле длиннее %2 байт.</translation>
     </message>
     <message>
         <source>Margins too large for paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поля слишком велики для размера бумаги.</translation>
     </message>
     <message>
         <source>No printer installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не установлено ни одного принтера.</translation>
     </message>
     <message>
         <source>the disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>диск переполнен (%1)</translation>
     </message>
     <message>
         <source>it is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>она повреждена (%1)</translation>
     </message>
     <message>
         <source>another program holds it locked (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>она заблокирована другой программой (%1)</translation>
     </message>
     <message>
         <source>it cannot be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>в неё не удаётся записать (%1)</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; cannot be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Историю повторений «%1» нельзя использовать: %2.</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; cannot be used: its folder cannot be used. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Историю повторений «%1» нельзя использовать: нельзя использовать её папку. %2</translation>
     </message>
     <message>
         <source>it cannot be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>её не удаётся создать (%1)</translation>
     </message>
     <message>
         <source>it may only be read (the file or its folder is read-only), so answers cannot be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>она доступна только для чтения (файл или его папка защищены от записи), поэтому ответы нельзя сохранить</translation>
     </message>
     <message>
         <source>a newer version of the program made it</source>
-        <translation type="unfinished"></translation>
+        <translation>она создана более новой версией программы</translation>
     </message>
     <message>
         <source>it may only be read, and an older version of the program made it</source>
-        <translation type="unfinished"></translation>
+        <translation>она доступна только для чтения и создана более старой версией программы</translation>
     </message>
     <message>
         <source>an answer to change is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>не найден ответ, который нужно изменить</translation>
     </message>
     <message>
         <source>it is damaged (%1), so answers cannot be kept in it. Save what can be read with &quot;velmoria-cli history export FILE.csv&quot;, move the damaged file away, and bring the answers into a new history with &quot;velmoria-cli history import FILE.csv&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>она повреждена (%1), поэтому сохранять в ней ответы нельзя. Сохраните то, что удаётся прочитать, командой «velmoria-cli history export FILE.csv», переместите повреждённый файл в другое место и перенесите ответы в новую историю командой «velmoria-cli history import FILE.csv»</translation>
     </message>
     <message>
         <source>the journal &quot;%1&quot; beside it belongs to another history and cannot be moved aside (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>журнал «%1» рядом с ней относится к другой истории, и его не удаётся переместить (%2)</translation>
     </message>
     <message>
         <source>The review history &quot;%1&quot; had beside it the journal of another history; it was not applied, and was moved to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рядом с историей повторений «%1» находился журнал другой истории; он не был применён и перемещён в «%2».</translation>
     </message>
     <message numerus="yes">
         <source>%n answers in the last twelve weeks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ответ за последние двенадцать недель</numerusform>
+            <numerusform>%n ответа за последние двенадцать недель</numerusform>
+            <numerusform>%n ответов за последние двенадцать недель</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2% of reviews right</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, верных при повторении — %2 %</translation>
     </message>
     <message>
         <source>%1. Due today: %2 into the native language, %3 into the foreign language.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. К повторению сегодня: на родной язык — %2, на иностранный язык — %3.</translation>
     </message>
     <message numerus="yes">
         <source>%n times into the native language</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n раз при переводе на родной язык</numerusform>
+            <numerusform>%n раза при переводе на родной язык</numerusform>
+            <numerusform>%n раз при переводе на родной язык</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n times into the foreign language</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n раз при переводе на иностранный язык</numerusform>
+            <numerusform>%n раза при переводе на иностранный язык</numerusform>
+            <numerusform>%n раз при переводе на иностранный язык</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 и %2</translation>
     </message>
     <message>
         <source>A leech: failed %1. A note or a mnemonic in the item&apos;s notes may help it stick (Edit &gt; Edit Item).</source>
-        <translation type="unfinished"></translation>
+        <translation>Трудное слово: вы ошиблись в нём %1. Запомнить его поможет пояснение или мнемоническая подсказка в примечаниях к записи (Правка &gt; Изменить).</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Снова</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Трудно</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Хорошо</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Легко</translation>
     </message>
     <message numerus="yes">
         <source>%n d</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n дн.</numerusform>
+            <numerusform>%n дн.</numerusform>
+            <numerusform>%n дн.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 mo</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 мес.</translation>
     </message>
     <message>
         <source>%1 y</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 г.</translation>
     </message>
     <message>
         <source>Nothing is due today. Next review: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>На сегодня повторять нечего. Следующее повторение: %1.</translation>
     </message>
     <message>
         <source>Nothing is due today in this direction. Next review: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>На сегодня в этом направлении повторять нечего. Следующее повторение: %1.</translation>
     </message>
     <message>
         <source>Nothing more is due today. %1 reviewed, %2 right. Next review: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>На сегодня повторять больше нечего. Повторено: %1, верно: %2. Следующее повторение: %3.</translation>
     </message>
     <message>
         <source>Nothing more is due today in this direction. %1 reviewed, %2 right. Next review: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>На сегодня в этом направлении повторять больше нечего. Повторено: %1, верно: %2. Следующее повторение: %3.</translation>
     </message>
     <message>
         <source>Stopped. %1 reviewed, %2 right. %3 still due today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановлено. Повторено: %1, верно: %2. Ещё к повторению на сегодня: %3.</translation>
     </message>
     <message>
         <source>Delimiter already in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот разделитель уже используется.</translation>
     </message>
     <message>
         <source>No voice of the speech service speaks %1. Install espeak-ng, which speaks most languages, or a voice for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>В службе синтеза речи нет голоса для языка «%1». Установите espeak-ng, поддерживающий большинство языков, или голос для этого языка.</translation>
     </message>
     <message>
         <source>this language</source>
-        <translation type="unfinished"></translation>
+        <translation>без названия</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation type="unfinished"></translation>
+        <translation>Поздравляем!</translation>
     </message>
     <message>
         <source>You have learnt all the vocabulary in %1.
 Statistics must be reset before testing resumes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы выучили все слова в «%1».
+Чтобы продолжить проверку, сбросьте статистику…</translation>
     </message>
     <message>
         <source>Command unavailable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Команда недоступна.</translation>
     </message>
 </context>
 </TS>

@@ -2533,7 +2533,7 @@ Heute sind noch %n Wörter in die Fremdsprache fällig. Jetzt wiederholen?</nume
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Number must be between %1 and %2.</source>
@@ -2927,7 +2927,7 @@ Sie stattdessen als „%1“ importieren?</translation>
     </message>
     <message>
         <source>%1, %2% of reviews right</source>
-        <translation>%1, %2 % der Wiederholungen richtig</translation>
+        <translation>%1, %2&#xa0;% der Wiederholungen richtig</translation>
     </message>
     <message>
         <source>%1. Due today: %2 into the native language, %3 into the foreign language.</source>

@@ -2533,7 +2533,7 @@ Hoy todavía quedan %n palabras pendientes de traducir a la lengua extranjera. �
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Number must be between %1 and %2.</source>
@@ -2679,19 +2679,19 @@ Es el archivo de la propia lista; una exportación reemplazaría la lista. Use o
     </message>
     <message>
         <source>Cannot save: the word/phrase of item %1 are longer than 65535 bytes.</source>
-        <translation>No se puede guardar: la palabra/frase de la entrada %1 ocupa más de 65 535 bytes.</translation>
+        <translation>No se puede guardar: la palabra/frase de la entrada %1 ocupa más de 65&#xa0;535 bytes.</translation>
     </message>
     <message>
         <source>Cannot save: the part of speech of item %1 are longer than 65535 bytes.</source>
-        <translation>No se puede guardar: la categoría gramatical de la entrada %1 ocupa más de 65 535 bytes.</translation>
+        <translation>No se puede guardar: la categoría gramatical de la entrada %1 ocupa más de 65&#xa0;535 bytes.</translation>
     </message>
     <message>
         <source>Cannot save: the notes of item %1 are longer than 65535 bytes.</source>
-        <translation>No se puede guardar: las notas de la entrada %1 ocupan más de 65 535 bytes.</translation>
+        <translation>No se puede guardar: las notas de la entrada %1 ocupan más de 65&#xa0;535 bytes.</translation>
     </message>
     <message>
         <source>Cannot save: the translations of item %1 are longer than 65535 bytes.</source>
-        <translation>No se puede guardar: las traducciones de la entrada %1 ocupan más de 65 535 bytes.</translation>
+        <translation>No se puede guardar: las traducciones de la entrada %1 ocupan más de 65&#xa0;535 bytes.</translation>
     </message>
     <message>
         <source>List capacity out of bounds (%1)</source>
@@ -2707,7 +2707,7 @@ Es el archivo de la propia lista; una exportación reemplazaría la lista. Use o
     </message>
     <message>
         <source>Cannot save: a property of the list is longer than 65535 bytes.</source>
-        <translation>No se puede guardar: una propiedad de la lista ocupa más de 65 535 bytes.</translation>
+        <translation>No se puede guardar: una propiedad de la lista ocupa más de 65&#xa0;535 bytes.</translation>
     </message>
     <message>
         <source>column %1 %2</source>
@@ -2927,7 +2927,7 @@ Import it as &quot;%1&quot; instead?</source>
     </message>
     <message>
         <source>%1, %2% of reviews right</source>
-        <translation>%1, %2 % de repasos acertados</translation>
+        <translation>%1, %2&#xa0;% de repasos acertados</translation>
     </message>
     <message>
         <source>%1. Due today: %2 into the native language, %3 into the foreign language.</source>

@@ -2545,7 +2545,7 @@ Review Due Words is unavailable until the program is started again. Testing work
     </message>
     <message>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Number must be between %1 and %2.</source>
@@ -2692,19 +2692,19 @@ This is the list&apos;s own file; an export would replace the list. Please use a
     </message>
     <message>
         <source>Cannot save: the word/phrase of item %1 are longer than 65535 bytes.</source>
-        <translation>Не удаётся сохранить: слово/фраза записи %1 длиннее 65 535 байт.</translation>
+        <translation>Не удаётся сохранить: слово/фраза записи %1 длиннее 65&#xa0;535 байт.</translation>
     </message>
     <message>
         <source>Cannot save: the part of speech of item %1 are longer than 65535 bytes.</source>
-        <translation>Не удаётся сохранить: часть речи записи %1 длиннее 65 535 байт.</translation>
+        <translation>Не удаётся сохранить: часть речи записи %1 длиннее 65&#xa0;535 байт.</translation>
     </message>
     <message>
         <source>Cannot save: the notes of item %1 are longer than 65535 bytes.</source>
-        <translation>Не удаётся сохранить: примечания записи %1 длиннее 65 535 байт.</translation>
+        <translation>Не удаётся сохранить: примечания записи %1 длиннее 65&#xa0;535 байт.</translation>
     </message>
     <message>
         <source>Cannot save: the translations of item %1 are longer than 65535 bytes.</source>
-        <translation>Не удаётся сохранить: переводы записи %1 длиннее 65 535 байт.</translation>
+        <translation>Не удаётся сохранить: переводы записи %1 длиннее 65&#xa0;535 байт.</translation>
     </message>
     <message>
         <source>List capacity out of bounds (%1)</source>
@@ -2720,7 +2720,7 @@ This is the list&apos;s own file; an export would replace the list. Please use a
     </message>
     <message>
         <source>Cannot save: a property of the list is longer than 65535 bytes.</source>
-        <translation>Не удаётся сохранить: одно из свойств списка длиннее 65 535 байт.</translation>
+        <translation>Не удаётся сохранить: одно из свойств списка длиннее 65&#xa0;535 байт.</translation>
     </message>
     <message>
         <source>column %1 %2</source>
@@ -2952,7 +2952,7 @@ Import it as &quot;%1&quot; instead?</source>
     </message>
     <message>
         <source>%1, %2% of reviews right</source>
-        <translation>%1, верных при повторении — %2 %</translation>
+        <translation>%1, верных при повторении — %2&#xa0;%</translation>
     </message>
     <message>
         <source>%1. Due today: %2 into the native language, %3 into the foreign language.</source>

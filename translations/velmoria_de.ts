@@ -2548,7 +2548,7 @@ Heute sind noch %n Wörter in die Fremdsprache fällig. Jetzt wiederholen?</nume
         <translation>Geben Sie eine Übersetzung ein.</translation>
     </message>
     <message>
-        <source>You have not specified  the sorting position. Sort this item by its initial letter?</source>
+        <source>You have not specified the sorting position. Sort this item by its initial letter?</source>
         <translation>Sie haben keine Sortierposition angegeben. Diesen Eintrag nach seinem Anfangsbuchstaben sortieren?</translation>
     </message>
     <message>
@@ -2678,11 +2678,11 @@ This is the list&apos;s own file; an export would replace the list. Please use a
 Dies ist die Datei der Liste selbst; ein Export würde die Liste ersetzen. Bitte verwenden Sie einen anderen Dateinamen.</translation>
     </message>
     <message>
-        <source>Cannot save: the word/phrase of item %1 are longer than 65535 bytes.</source>
+        <source>Cannot save: the word/phrase of item %1 is longer than 65535 bytes.</source>
         <translation>Speichern nicht möglich: Das Wort/der Ausdruck von Eintrag %1 ist länger als 65.535 Bytes.</translation>
     </message>
     <message>
-        <source>Cannot save: the part of speech of item %1 are longer than 65535 bytes.</source>
+        <source>Cannot save: the part of speech of item %1 is longer than 65535 bytes.</source>
         <translation>Speichern nicht möglich: Die Wortart von Eintrag %1 ist länger als 65.535 Bytes.</translation>
     </message>
     <message>
@@ -2952,7 +2952,7 @@ Sie stattdessen als „%1“ importieren?</translation>
         <translation>%1 und %2</translation>
     </message>
     <message>
-        <source>A leech: failed %1. A note or a mnemonic in the item&apos;s notes may help it stick (Edit &gt; Edit Item).</source>
+        <source>A leech: failed %1. A note or a mnemonic in the item&apos;s notes may help it stick (Edit &gt; Edit...).</source>
         <translation>Ein Problemwort: %1 vergessen. Eine Erläuterung oder Eselsbrücke in den Anmerkungen des Eintrags hilft vielleicht, es sich einzuprägen (Bearbeiten &gt; Bearbeiten).</translation>
     </message>
     <message>

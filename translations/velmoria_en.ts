@@ -2542,7 +2542,7 @@ Review Due Words is unavailable until the program is started again. Testing work
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You have not specified  the sorting position. Sort this item by its initial letter?</source>
+        <source>You have not specified the sorting position. Sort this item by its initial letter?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2669,11 +2669,11 @@ This is the list&apos;s own file; an export would replace the list. Please use a
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot save: the word/phrase of item %1 are longer than 65535 bytes.</source>
+        <source>Cannot save: the word/phrase of item %1 is longer than 65535 bytes.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot save: the part of speech of item %1 are longer than 65535 bytes.</source>
+        <source>Cannot save: the part of speech of item %1 is longer than 65535 bytes.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2941,7 +2941,7 @@ Import it as &quot;%1&quot; instead?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A leech: failed %1. A note or a mnemonic in the item&apos;s notes may help it stick (Edit &gt; Edit Item).</source>
+        <source>A leech: failed %1. A note or a mnemonic in the item&apos;s notes may help it stick (Edit &gt; Edit...).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

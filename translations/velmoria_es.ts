@@ -2548,7 +2548,7 @@ Hoy todavía quedan %n palabras pendientes de traducir a la lengua extranjera. �
         <translation>Introduzca una traducción.</translation>
     </message>
     <message>
-        <source>You have not specified  the sorting position. Sort this item by its initial letter?</source>
+        <source>You have not specified the sorting position. Sort this item by its initial letter?</source>
         <translation>No ha indicado la posición de ordenación. ¿Desea ordenar esta entrada por su letra inicial?</translation>
     </message>
     <message>
@@ -2678,11 +2678,11 @@ This is the list&apos;s own file; an export would replace the list. Please use a
 Es el archivo de la propia lista; una exportación reemplazaría la lista. Use otro nombre de archivo.</translation>
     </message>
     <message>
-        <source>Cannot save: the word/phrase of item %1 are longer than 65535 bytes.</source>
+        <source>Cannot save: the word/phrase of item %1 is longer than 65535 bytes.</source>
         <translation>No se puede guardar: la palabra/frase de la entrada %1 ocupa más de 65&#xa0;535 bytes.</translation>
     </message>
     <message>
-        <source>Cannot save: the part of speech of item %1 are longer than 65535 bytes.</source>
+        <source>Cannot save: the part of speech of item %1 is longer than 65535 bytes.</source>
         <translation>No se puede guardar: la categoría gramatical de la entrada %1 ocupa más de 65&#xa0;535 bytes.</translation>
     </message>
     <message>
@@ -2952,7 +2952,7 @@ Import it as &quot;%1&quot; instead?</source>
         <translation>%1 y %2</translation>
     </message>
     <message>
-        <source>A leech: failed %1. A note or a mnemonic in the item&apos;s notes may help it stick (Edit &gt; Edit Item).</source>
+        <source>A leech: failed %1. A note or a mnemonic in the item&apos;s notes may help it stick (Edit &gt; Edit...).</source>
         <translation>Palabra rebelde: fallada %1. Una nota o una regla mnemotécnica en las notas de la entrada puede ayudar a fijarla (Edición &gt; Editar).</translation>
     </message>
     <message>

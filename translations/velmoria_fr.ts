@@ -2548,7 +2548,7 @@ Encore %n mots à revoir aujourd’hui vers la langue étrangère. Les réviser 
         <translation>Saisissez une traduction.</translation>
     </message>
     <message>
-        <source>You have not specified  the sorting position. Sort this item by its initial letter?</source>
+        <source>You have not specified the sorting position. Sort this item by its initial letter?</source>
         <translation>Vous n’avez pas indiqué la position de tri. Trier cette entrée selon sa première lettre&#x202f;?</translation>
     </message>
     <message>
@@ -2678,11 +2678,11 @@ This is the list&apos;s own file; an export would replace the list. Please use a
 C’est le fichier de la liste elle-même&#x202f;; une exportation remplacerait la liste. Veuillez choisir un autre nom de fichier.</translation>
     </message>
     <message>
-        <source>Cannot save: the word/phrase of item %1 are longer than 65535 bytes.</source>
+        <source>Cannot save: the word/phrase of item %1 is longer than 65535 bytes.</source>
         <translation>Impossible d’enregistrer&#xa0;: le mot/l’expression de l’entrée %1 dépasse 65&#x202f;535 octets.</translation>
     </message>
     <message>
-        <source>Cannot save: the part of speech of item %1 are longer than 65535 bytes.</source>
+        <source>Cannot save: the part of speech of item %1 is longer than 65535 bytes.</source>
         <translation>Impossible d’enregistrer&#xa0;: la catégorie grammaticale de l’entrée %1 dépasse 65&#x202f;535 octets.</translation>
     </message>
     <message>
@@ -2952,7 +2952,7 @@ L’importer plutôt au format «&#xa0;%1&#xa0;»&#x202f;?</translation>
         <translation>%1 et %2</translation>
     </message>
     <message>
-        <source>A leech: failed %1. A note or a mnemonic in the item&apos;s notes may help it stick (Edit &gt; Edit Item).</source>
+        <source>A leech: failed %1. A note or a mnemonic in the item&apos;s notes may help it stick (Edit &gt; Edit...).</source>
         <translation>Mot récalcitrant&#xa0;: manqué %1. Une note ou un moyen mnémotechnique dans les notes de l’entrée peut aider à le retenir (Édition &gt; Modifier).</translation>
     </message>
     <message>

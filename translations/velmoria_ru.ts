@@ -2560,7 +2560,7 @@ Review Due Words is unavailable until the program is started again. Testing work
         <translation>Введите перевод.</translation>
     </message>
     <message>
-        <source>You have not specified  the sorting position. Sort this item by its initial letter?</source>
+        <source>You have not specified the sorting position. Sort this item by its initial letter?</source>
         <translation>Вы не задали позицию сортировки. Сортировать эту запись по первой букве?</translation>
     </message>
     <message>
@@ -2691,11 +2691,11 @@ This is the list&apos;s own file; an export would replace the list. Please use a
 Это файл самого списка; экспорт заменил бы список. Укажите другое имя файла.</translation>
     </message>
     <message>
-        <source>Cannot save: the word/phrase of item %1 are longer than 65535 bytes.</source>
+        <source>Cannot save: the word/phrase of item %1 is longer than 65535 bytes.</source>
         <translation>Не удаётся сохранить: слово/фраза записи %1 длиннее 65&#xa0;535 байт.</translation>
     </message>
     <message>
-        <source>Cannot save: the part of speech of item %1 are longer than 65535 bytes.</source>
+        <source>Cannot save: the part of speech of item %1 is longer than 65535 bytes.</source>
         <translation>Не удаётся сохранить: часть речи записи %1 длиннее 65&#xa0;535 байт.</translation>
     </message>
     <message>
@@ -2979,7 +2979,7 @@ Import it as &quot;%1&quot; instead?</source>
         <translation>%1 и %2</translation>
     </message>
     <message>
-        <source>A leech: failed %1. A note or a mnemonic in the item&apos;s notes may help it stick (Edit &gt; Edit Item).</source>
+        <source>A leech: failed %1. A note or a mnemonic in the item&apos;s notes may help it stick (Edit &gt; Edit...).</source>
         <translation>Трудное слово: вы ошиблись в нём %1. Запомнить его поможет пояснение или мнемоническая подсказка в примечаниях к записи (Правка &gt; Изменить).</translation>
     </message>
     <message>

@@ -31,7 +31,7 @@ struct TEditChecks {
 inline constexpr char NoWordMessage[] = VM_TRANSLATE_NOOP("Velmoria::Model", "Enter a word or phrase.");
 inline constexpr char NoTranslationMessage[] = VM_TRANSLATE_NOOP("Velmoria::Model", "Enter a translation.");
 inline constexpr char NoSortQuestion[] = VM_TRANSLATE_NOOP(
-    "Velmoria::Model", "You have not specified  the sorting position. Sort this item by its initial letter?");
+    "Velmoria::Model", "You have not specified the sorting position. Sort this item by its initial letter?");
 inline constexpr char NoCategoryQuestion[]
     = VM_TRANSLATE_NOOP("Velmoria::Model", "You have not specified the part of speech. Leave field blank?");
 inline constexpr char DuplicateQuestion[]

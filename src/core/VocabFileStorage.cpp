@@ -22,9 +22,9 @@ constexpr std::int32_t MaxItemCount = 134217728;
 // Whole sentences: a field's name takes its own article and case in other languages.
 const char* const FieldTooLong[FieldCount] = {
     VM_TRANSLATE_NOOP(
-        "Velmoria::Model", "Cannot save: the word/phrase of item %1 are longer than 65535 bytes."),
+        "Velmoria::Model", "Cannot save: the word/phrase of item %1 is longer than 65535 bytes."),
     VM_TRANSLATE_NOOP(
-        "Velmoria::Model", "Cannot save: the part of speech of item %1 are longer than 65535 bytes."),
+        "Velmoria::Model", "Cannot save: the part of speech of item %1 is longer than 65535 bytes."),
     VM_TRANSLATE_NOOP("Velmoria::Model", "Cannot save: the notes of item %1 are longer than 65535 bytes."),
     VM_TRANSLATE_NOOP(
         "Velmoria::Model", "Cannot save: the translations of item %1 are longer than 65535 bytes."),

@@ -99,7 +99,7 @@ TSaying LeechHint(const std::array<int, 2>& failures)
         : ways[native ? 0 : 1];
     return { VM_TRANSLATE_NOOP("Velmoria::Model",
                  "A leech: failed %1. A note or a mnemonic in the item's notes may help it stick (Edit > "
-                 "Edit Item)."),
+                 "Edit...)."),
         { failed } };
 }
 

@@ -3,6 +3,7 @@
 #include "core/CommandLine.h"
 #include "core/FreedMemory.h"
 #include "core/Random.h"
+#include "qtsupport/ColourTheme.h"
 #include "qtsupport/QtSettingsStore.h"
 #include "qtsupport/QuitSignals.h"
 #include "qtsupport/Translations.h"
@@ -104,6 +105,8 @@ int RunProgram(int argc, char** argv, const std::function<void(TMainForm&)>& pre
     auto store = std::make_unique<TQtSettingsStore>();
     // Every text of the window is made in its language: set before the window is.
     InstallTranslations(ChooseUiLanguage(store->ReadString(UiLanguageKey).value_or(""), DesktopLanguages()));
+    // The palette too, so the first picture is already light or dark.
+    AppColourTheme().Apply(ThemeChoiceFrom(store->ReadInteger(ThemeKey).value_or(0)));
     TMainForm form(session, std::move(store));
     // Looking the icon up in the desktop's theme takes a tenth of the start-up, and the speech
     // service started beside the window takes a processor from its first paint: both come after.

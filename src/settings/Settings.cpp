@@ -440,6 +440,7 @@ void LoadSettings(
         ReadInteger(store, "ReviewNewPerDay", reviews.NewPerDay) }
                            .Clamped();
     settings.UiLanguage = ReadString(store, UiLanguageKey, std::string());
+    settings.Theme = ThemeChoiceFrom(ReadInteger(store, ThemeKey, 0));
 }
 
 void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindowState& window)
@@ -498,4 +499,17 @@ void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindo
     store.WriteInteger("ReviewRetention", settings.Reviews.RetentionPercent);
     store.WriteInteger("ReviewNewPerDay", settings.Reviews.NewPerDay);
     store.WriteString(UiLanguageKey, settings.UiLanguage);
+    store.WriteInteger(ThemeKey, static_cast<std::int32_t>(settings.Theme));
+}
+
+TThemeChoice ThemeChoiceFrom(std::int32_t stored)
+{
+    switch (stored) {
+    case static_cast<std::int32_t>(TThemeChoice::Light):
+        return TThemeChoice::Light;
+    case static_cast<std::int32_t>(TThemeChoice::Dark):
+        return TThemeChoice::Dark;
+    default:
+        return TThemeChoice::System;
+    }
 }

@@ -165,6 +165,10 @@ struct TSpeechSettings {
     std::string NativeVoice;
     std::int32_t Rate = 0; // MinSpeechRate (slowest) to MaxSpeechRate (fastest)
 };
+// Light or dark windows: the desktop's preference (System), or always one of them.
+enum class TThemeChoice : std::int32_t { System = 0, Light = 1, Dark = 2 };
+// An unknown stored number is the default, System.
+TThemeChoice ThemeChoiceFrom(std::int32_t stored);
 inline constexpr std::int32_t MinSpeechRate = -10;
 inline constexpr std::int32_t MaxSpeechRate = 10;
 // The settings records and values; a default-constructed one holds the record defaults, fonts
@@ -181,9 +185,12 @@ struct TSettings {
     TReviewSettings Reviews;
     // The window's language (settings/UiLanguage.h) from the next start; empty: the desktop's.
     std::string UiLanguage;
+    TThemeChoice Theme = TThemeChoice::System;
 };
 // Read at start-up before the rest, as the window's language must be set before the window is made.
 inline constexpr const char* UiLanguageKey = "UiLanguage";
+// Read at start-up too, so the first picture is already in its colours.
+inline constexpr const char* ThemeKey = "ColourTheme";
 
 struct TSettingsEnvironment {
     std::string ProgramFolder; // with its trailing separator

@@ -1,6 +1,7 @@
 #include "ui/ImportFieldsDialog.h"
 
 #include "evaluation/TextUtils.h"
+#include "qtsupport/ColourTheme.h"
 #include "qtsupport/HelpRequest.h"
 #include "qtsupport/MessageBox.h"
 #include "qtsupport/ModelText.h"
@@ -293,7 +294,8 @@ void TConvertDialog::UpdatePreview()
             auto* cell = new QTableWidgetItem(text);
             // A character the list's code page cannot hold is stored as "?": shown as such a mark.
             if (!lost.empty()) {
-                cell->setForeground(QColor(0xB0, 0x20, 0x20));
+                cell->setForeground(
+                    PairedColourOn(TPairedColour::LostCharacter, palette().color(QPalette::Base)));
                 QString tip = tr("Characters the list's languages cannot store are replaced");
                 tip += originals.isEmpty() ? QStringLiteral(".")
                                            : QStringLiteral(": ") + originals.join(u' ');

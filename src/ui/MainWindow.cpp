@@ -62,9 +62,8 @@ public:
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(2);
         setAutoFillBackground(true);
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, palette.color(QPalette::Dark));
-        setPalette(palette);
+        // A role, not a colour taken now: it follows a palette installed later.
+        setBackgroundRole(QPalette::Dark);
     }
 };
 

@@ -2,6 +2,7 @@
 // placed in, and the settings the window keeps.
 
 #include "evaluation/Languages.h"
+#include "qtsupport/ColourTheme.h"
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/QtSettingsStore.h"
 #include "ui/FindCommands.h"
@@ -67,9 +68,11 @@ void TMainForm::CreateMenus()
                 target.Speech = Speech_->PageTarget();
                 target.Reviews = &settings.Reviews;
                 target.UiLanguage = &settings.UiLanguage;
+                target.Theme = &settings.Theme;
                 TOptionsDialog dialog(this, target);
                 if (ExecDialog(dialog) != QDialog::Accepted)
                     return;
+                AppColourTheme().Apply(settings.Theme);
                 // The learnt colour may have changed; a question is chosen again under the new options.
                 Review_->AskDueSoon();
                 if (WindowMode() == wmTesting)

@@ -75,6 +75,8 @@ TOptionsDialog::TOptionsDialog(QWidget* parent, const TOptionsTarget& target)
     if (Target_.UiLanguage)
         cbUiLanguage->setCurrentIndex(
             std::max(0, cbUiLanguage->findData(QString::fromStdString(*Target_.UiLanguage))));
+    if (Target_.Theme)
+        cbColourTheme->setCurrentIndex(static_cast<int>(*Target_.Theme));
     if (Target_.Pages != nullptr) {
         ShownPage_ = Target_.Pages->Page;
         ShownEvaluationPage_ = Target_.Pages->EvaluationPage;
@@ -411,5 +413,7 @@ void TOptionsDialog::btnOKClick()
         *Target_.Pages = { ShownPage_, ShownEvaluationPage_ };
     if (Target_.UiLanguage)
         *Target_.UiLanguage = cbUiLanguage->currentData().toString().toStdString();
+    if (Target_.Theme)
+        *Target_.Theme = ThemeChoiceFrom(cbColourTheme->currentIndex());
     accept();
 }

@@ -30,6 +30,7 @@ struct TOptionsTarget {
     TSpeechPageTarget Speech {}; // the Speech page, shown when its settings are given
     TReviewSettings* Reviews = nullptr; // the Reviews page; null: no such page
     std::string* UiLanguage = nullptr; // the window's language from the next start; null: not offered
+    TThemeChoice* Theme = nullptr; // light or dark windows; null: not offered
 };
 
 class TOptionsDialog : public QDialog {
@@ -62,6 +63,7 @@ public:
     QPushButton* btnClearAll = nullptr;
     QCheckBox* chbKeyboardSwitching = nullptr;
     QComboBox* cbUiLanguage = nullptr;
+    QComboBox* cbColourTheme = nullptr; // in the order of TThemeChoice
 
     QCheckBox* chbTestNotesPassive = nullptr;
     QCheckBox* chbTestNotesActive = nullptr;

@@ -1,6 +1,7 @@
 // The options dialog's pages as they are built: General, Question, Evaluation (with its two
 // language sides) and Feedback; the Speech and Reviews pages have files of their own.
 
+#include "qtsupport/ColourTheme.h"
 #include "qtsupport/HelpRequest.h"
 #include "qtsupport/ModelText.h"
 #include "settings/UiLanguage.h"
@@ -64,10 +65,9 @@ QComboBox* MakeColourList(QWidget* parent)
         QPixmap pixmap(swatch);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
-        const TColour c = entry.Value;
-        painter.setPen(QColor(Qt::black));
-        painter.setBrush(QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-            static_cast<int>((c >> 16) & 0xFF)));
+        // Outlined in the list's text colour, so black shows on a dark list and white on a light one.
+        painter.setPen(box->palette().color(QPalette::Text));
+        painter.setBrush(ToQColor(entry.Value));
         painter.drawRect(QRect(QPoint(1, 2), QPoint(swatch.width() - 2, swatch.height() - 3)));
         painter.end();
         // The swatch keeps its colour in a disabled list: the value still counts.
@@ -213,10 +213,22 @@ void TOptionsDialog::CreateGeneralPage()
              static_cast<QWidget*>(lblUiLanguageNote) })
         control->setVisible(Target_.UiLanguage != nullptr);
 
+    // Light or dark windows, taking effect on OK.
+    cbColourTheme = new QComboBox(tsGeneral);
+    cbColourTheme->setObjectName(QStringLiteral("cbColourTheme"));
+    //: The window's colours as the desktop prefers them
+    cbColourTheme->addItem(tr("As the desktop prefers"));
+    cbColourTheme->addItem(tr("Light"));
+    cbColourTheme->addItem(tr("Dark"));
+    auto* lblColourTheme = MakeLabel(tsGeneral, tr("Colou&rs:"), cbColourTheme, 2249);
+    lblColourTheme->setVisible(Target_.Theme != nullptr);
+    cbColourTheme->setVisible(Target_.Theme != nullptr);
+
     auto* layout = new QVBoxLayout(tsGeneral);
     layout->addWidget(editing);
     layout->addWidget(keys);
     layout->addWidget(chbKeyboardSwitching);
+    layout->addLayout(Row({ lblColourTheme, cbColourTheme }));
     layout->addLayout(Row({ lblUiLanguage, cbUiLanguage, lblUiLanguageNote }));
     layout->addStretch();
     pcOptions->addTab(tsGeneral, tr("General"));

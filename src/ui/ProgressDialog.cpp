@@ -118,10 +118,12 @@ QCategoryAxis* SparseAxis(const std::vector<QString>& labels, int every)
     return axis;
 }
 
-// One series of bars in the highlight colour over sparsely labelled categories.
-QChart* BarChart(
-    QBarSet* bars, const QColor& colour, const std::vector<QString>& labels, int every, QAbstractAxis* values)
+// One series of bars in the highlight colour over sparsely labelled categories, the axes in the
+// palette's colours (the charts' own theme is light whatever the palette).
+QChart* BarChart(QBarSet* bars, const QPalette& palette, const std::vector<QString>& labels, int every,
+    QAbstractAxis* values)
 {
+    const QColor colour = palette.color(QPalette::Highlight);
     bars->setColor(colour);
     bars->setBorderColor(colour);
     auto* series = new QBarSeries;
@@ -134,11 +136,16 @@ QChart* BarChart(
     series->attachAxis(categories);
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
+    for (QAbstractAxis* axis : { static_cast<QAbstractAxis*>(categories), values }) {
+        axis->setLabelsColor(palette.color(QPalette::WindowText));
+        axis->setLinePenColor(palette.color(QPalette::PlaceholderText));
+        axis->setGridLineColor(palette.color(QPalette::Midlight));
+    }
     return chart;
 }
 
 // The cards due on each of the next 30 days; what is overdue is due today.
-QChart* DueChart(const TReviewProgress& progress, const QColor& colour)
+QChart* DueChart(const TReviewProgress& progress, const QPalette& palette)
 {
     auto* dueSet = new QBarSet(TProgressDialog::tr("Cards due"));
     std::vector<QString> dueLabels;
@@ -149,14 +156,14 @@ QChart* DueChart(const TReviewProgress& progress, const QColor& colour)
         dueLabels.push_back(
             i == 0 ? TProgressDialog::tr("Today") : ShortDate(progress.Today + static_cast<TDay>(i)));
     }
-    QChart* chart = BarChart(dueSet, colour, dueLabels, 7, CountAxis(dueMost));
+    QChart* chart = BarChart(dueSet, palette, dueLabels, 7, CountAxis(dueMost));
     // The top count's label sits on its line, half above the plot: room for that half.
     chart->setMargins(QMargins(0, QFontMetrics(chart->font()).height() / 2 + 1, 0, 0));
     return chart;
 }
 
 // The share of review answers right, per week; a week without reviews has no bar.
-QChart* ShareChart(const TReviewProgress& progress, const QColor& colour)
+QChart* ShareChart(const TReviewProgress& progress, const QPalette& palette)
 {
     auto* shareSet = new QBarSet(TProgressDialog::tr("Right", "share of answers"));
     std::vector<QString> weekLabels;
@@ -168,7 +175,7 @@ QChart* ShareChart(const TReviewProgress& progress, const QColor& colour)
     percent->setRange(0, 100);
     percent->setTickCount(5);
     percent->setLabelFormat(QStringLiteral("%d%%"));
-    return BarChart(shareSet, colour, weekLabels, 3, percent);
+    return BarChart(shareSet, palette, weekLabels, 3, percent);
 }
 
 // Gives the view a new chart; the view lets go of the old one without deleting it.
@@ -410,6 +417,19 @@ bool TProgressDialog::WaitForFigures(int timeoutMs)
     return !Reading_ && lblSummary->text() == SayingText(ProgressSummary(Progress_));
 }
 
+void TProgressDialog::ShowCharts()
+{
+    ReplaceChart(chDue, DueChart(Progress_, palette()));
+    ReplaceChart(chShare, ShareChart(Progress_, palette()));
+}
+
+void TProgressDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && chDue)
+        ShowCharts();
+}
+
 void TProgressDialog::ShowFigures()
 {
     const TReviewProgress& progress = Progress_;
@@ -417,10 +437,8 @@ void TProgressDialog::ShowFigures()
     pbAnswers->Refresh();
     pbAnswers->setAccessibleName(
         tr("Answers per day, last twelve weeks: %L1 in all").arg(progress.Answers()));
-    const QColor colour = palette().color(QPalette::Highlight);
-    ReplaceChart(chDue, DueChart(progress, colour));
+    ShowCharts();
     chDue->setAccessibleName(tr("Cards due, next 30 days: %L1 today").arg(progress.DueToday()));
-    ReplaceChart(chShare, ShareChart(progress, colour));
 
     lvFailed->clear();
     for (const THistory::TFailedWord& word : progress.Failed) {

@@ -80,9 +80,13 @@ public:
     QPushButton* btnClose = nullptr;
     QPushButton* btnHelp = nullptr;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void Build();
     void ShowFigures();
+    void ShowCharts();
     void FiguresRead();
 
     TReviewProgress Progress_;

@@ -22,12 +22,6 @@ QImage Glyph(const QList<QPolygon>& strokes)
 
 } // namespace
 
-QColor ToQColor(TColour colour)
-{
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-        static_cast<int>((colour >> 16) & 0xFF));
-}
-
 QImage TickImage()
 {
     return Glyph({ QPolygon({ QPoint(3, 10), QPoint(8, 15), QPoint(16, 4) }) });
@@ -38,21 +32,15 @@ QImage CrossImage()
     return Glyph({ QPolygon({ QPoint(4, 4), QPoint(15, 15) }), QPolygon({ QPoint(15, 4), QPoint(4, 15) }) });
 }
 
-QImage ResultImage(bool correct, TColour colour)
+QImage ResultImage(bool correct, const QColor& colour)
 {
     QImage image = (correct ? TickImage() : CrossImage()).convertToFormat(QImage::Format_ARGB32);
-    const QRgb white = qRgb(255, 255, 255);
     const QRgb black = qRgb(0, 0, 0);
-    const QRgb target = ToQColor(colour).rgb();
-    const bool whiteColour = (colour & 0xFFFFFF) == 0xFFFFFF;
+    const QRgb target = colour.rgb();
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (line[x] == white)
-                line[x] = whiteColour ? qRgb(255, 0, 0) : qRgba(255, 255, 255, 0);
-            else if (line[x] == black)
-                line[x] = target;
-        }
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = line[x] == black ? target : qRgba(255, 255, 255, 0);
     }
     return image;
 }

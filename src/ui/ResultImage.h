@@ -2,15 +2,13 @@
 // The tick and the cross shown after an answer: drawn here, black on white, 20 x 20 pixels,
 // and recoloured to the verdict's colour.
 
-#include "settings/Settings.h"
+#include "qtsupport/ColourTheme.h"
 
 #include <QImage>
 
 // The source glyphs: only pure black and pure white pixels.
 QImage TickImage();
 QImage CrossImage();
-// A copy of the tick (correct) or cross in the colour; a white colour first turns the white
-// background red, so the white glyph stays visible. What is still white is transparent.
-QImage ResultImage(bool correct, TColour colour);
-// 0x00BBGGRR as a Qt colour.
-QColor ToQColor(TColour colour);
+// A copy of the tick (correct) or cross in the colour, on a transparent ground: the caller
+// chooses a colour that shows on the background beneath.
+QImage ResultImage(bool correct, const QColor& colour);

@@ -4,6 +4,7 @@
 
 #include "core/Errors.h"
 #include "evaluation/TextUtils.h"
+#include "qtsupport/ColourTheme.h"
 #include "qtsupport/ModelText.h"
 #include "ui/QtText.h"
 #include "ui/ResultImage.h"
@@ -115,11 +116,6 @@ TTestPanel::TTestPanel(const TSettings& settings, QWidget* parent)
     pnlTestStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlTestStatus->setEnabled(false);
     pnlTestStatus->setIndent(6);
-    // Disabled only so it takes no part in the dialogue; the verdict itself must read clearly.
-    QPalette statusPalette = pnlTestStatus->palette();
-    statusPalette.setColor(QPalette::Disabled, QPalette::WindowText,
-        statusPalette.color(QPalette::Active, QPalette::WindowText));
-    pnlTestStatus->setPalette(statusPalette);
     QFont statusFont = pnlTestStatus->font();
     statusFont.setBold(true);
     pnlTestStatus->setFont(statusFont);
@@ -179,6 +175,7 @@ TTestPanel::TTestPanel(const TSettings& settings, QWidget* parent)
     connect(pnlQuestion, &TQuestionPanel::DoubleClicked, this, &TTestPanel::EditItemRequested);
 
     ApplyDisplayFont(TItemFonts { font(), font(), font() });
+    ApplyColours();
 }
 
 TTestPanel::~TTestPanel() = default;
@@ -264,26 +261,73 @@ void TTestPanel::LayoutTestPanel()
     setTabOrder(btnToggleAnswer, btnEnter);
 }
 
+TColour TTestPanel::RoleValue(TTextColour colour) const
+{
+    return ColourOf(colour, Engine_ ? Engine_->Settings() : Settings_.Options,
+        ToColour(palette().color(QPalette::Active, QPalette::Text)));
+}
+
+// The user's colour as chosen where it reads on the fields' background; where it does not (navy
+// on a dark palette, yellow on white), the same colour lightened or darkened until it does:
+// what the verdict says must be legible, and the choice is still recognisable.
 QColor TTestPanel::RoleColour(TTextColour colour) const
 {
-    switch (colour) {
-    case TTextColour::Right:
-        return ToQColor(Engine_->Settings().ColourRight);
-    case TTextColour::Wrong:
-        return ToQColor(Engine_->Settings().ColourWrong);
-    case TTextColour::WindowText:
-        break;
-    }
-    return palette().color(QPalette::Active, QPalette::Text);
+    return ReadableColour(RoleValue(colour), palette().color(QPalette::Active, QPalette::Base));
 }
 
 void TTestPanel::SetFieldColour(TVocabEdit* edit, TTextColour colour)
 {
+    (edit == edtResponse ? ResponseColour_ : NotesColour_) = colour;
     QPalette palette = edit->palette();
     const QColor text = RoleColour(colour);
     palette.setColor(QPalette::Active, QPalette::Text, text);
     palette.setColor(QPalette::Inactive, QPalette::Text, text);
     edit->setPalette(palette);
+}
+
+void TTestPanel::SetChoiceColour(TTextColour colour)
+{
+    ChoiceColour_ = colour;
+    lbChoice->SetEntryColour(RoleColour(colour));
+    lbChoice->viewport()->update();
+}
+
+void TTestPanel::ShowResultImage(bool tick)
+{
+    Tick_ = tick;
+    imgResult->setPixmap(QPixmap::fromImage(ResultImage(tick,
+        ReadableColour(RoleValue(tick ? TTextColour::Right : TTextColour::Wrong),
+            pnlQuestion->palette().color(QPalette::Active, QPalette::Base)))));
+}
+
+void TTestPanel::ApplyColours()
+{
+    // Disabled only so it takes no part in the dialogue; the verdict itself must read clearly.
+    QPalette statusPalette = pnlTestStatus->palette();
+    statusPalette.setColor(
+        QPalette::Disabled, QPalette::WindowText, palette().color(QPalette::Active, QPalette::WindowText));
+    pnlTestStatus->setPalette(statusPalette);
+    SetFieldColour(edtResponse, ResponseColour_);
+    SetFieldColour(edtTestNotes, NotesColour_);
+    SetChoiceColour(ChoiceColour_);
+    // Notes shown as information take the panel's colour, like the part of speech.
+    QPalette notesPalette = edtTestNotes->palette();
+    notesPalette.setColor(
+        QPalette::Base, palette().color(View_.NotesReadOnly ? QPalette::Window : QPalette::Base));
+    edtTestNotes->setPalette(notesPalette);
+    QPalette categoryPalette = edtTestCategory->palette();
+    categoryPalette.setColor(QPalette::Base, palette().color(QPalette::Window));
+    edtTestCategory->setPalette(categoryPalette);
+    if (!imgResult->isHidden())
+        ShowResultImage(Tick_);
+    SetMarks(std::vector<TAnswerMark>(Marks_));
+}
+
+void TTestPanel::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        ApplyColours();
 }
 
 void TTestPanel::FillChoices(const TVocabItemArray& choices)
@@ -318,7 +362,7 @@ void TTestPanel::ShowQuestion()
 
     if (Engine_->MultipleChoice()) {
         lbChoice->setEnabled(true);
-        lbChoice->SetEntryColour(RoleColour(TTextColour::WindowText));
+        SetChoiceColour(TTextColour::WindowText);
         FillChoices(View_.Choices);
         lbChoice->setFocus();
     } else {
@@ -330,14 +374,7 @@ void TTestPanel::ShowQuestion()
         SetFieldColour(edtTestNotes, TTextColour::WindowText);
         edtTestNotes->setFocusPolicy(View_.TestNotes ? Qt::StrongFocus : Qt::ClickFocus);
         edtTestNotes->setReadOnly(View_.NotesReadOnly);
-        // Notes shown as information take the panel's colour, like the part of speech.
-        QPalette notesPalette = edtTestNotes->palette();
-        notesPalette.setColor(
-            QPalette::Base, palette().color(View_.NotesReadOnly ? QPalette::Window : QPalette::Base));
-        edtTestNotes->setPalette(notesPalette);
-        QPalette categoryPalette = edtTestCategory->palette();
-        categoryPalette.setColor(QPalette::Base, palette().color(QPalette::Window));
-        edtTestCategory->setPalette(categoryPalette);
+        ApplyColours();
         edtTestNotes->SetBytes(View_.NotesText);
         edtTestNotes->setCursorPosition(0);
         (View_.Focus == TTestField::Notes ? edtTestNotes : edtResponse)->setFocus();
@@ -384,8 +421,7 @@ void TTestPanel::EnterCommand()
 void TTestPanel::ShowResult(const TAnswerOutcome& outcome)
 {
     const TAnswerView view = Engine_->AnswerView();
-    imgResult->setPixmap(QPixmap::fromImage(ResultImage(
-        view.Tick, view.Tick ? Engine_->Settings().ColourRight : Engine_->Settings().ColourWrong)));
+    ShowResultImage(view.Tick);
     imgResult->show();
     if (Engine_->MultipleChoice()) {
         lbChoice->setEnabled(false);
@@ -413,7 +449,7 @@ void TTestPanel::ShowAnswer()
     btnToggleAnswer->setText(ModelText(view.ToggleCaption.c_str()));
     if (Engine_->MultipleChoice()) {
         lbChoice->clear();
-        lbChoice->SetEntryColour(RoleColour(view.ChoiceColour));
+        SetChoiceColour(view.ChoiceColour);
         if (view.ChoiceEntry)
             FillChoices({ const_cast<TVocabItem*>(view.ChoiceEntry) });
         return;
@@ -431,13 +467,24 @@ void TTestPanel::ShowAnswer()
 
 void TTestPanel::SetMarks(const std::vector<TAnswerMark>& marks)
 {
+    Marks_ = marks;
     if (marks.empty()) {
         lblMarks->clear();
         lblMarks->hide();
         return;
     }
     const int codePage = AnswerCodePage();
-    const QString wrong = RoleColour(TTextColour::Wrong).name();
+    // The marks' backgrounds follow the palette's lightness; every text reads on its own.
+    const QColor window = lblMarks->palette().color(QPalette::Active, QPalette::Window);
+    const bool dark = PaletteIsDark(lblMarks->palette());
+    const QColor surplusBack = ToQColor(PairedColour(TPairedColour::SurplusBack, dark));
+    const QColor missingBack = ToQColor(PairedColour(TPairedColour::MissingBack, dark));
+    const QString surplus
+        = QStringLiteral("<s style=\"color:%1;background:%2\">%3</s>")
+              .arg(ReadableColour(RoleValue(TTextColour::Wrong), surplusBack).name(), surplusBack.name());
+    const QString missing
+        = QStringLiteral("<u style=\"color:%1;background:%2;font-weight:bold\">%3</u>")
+              .arg(PairedColourOn(TPairedColour::MissingText, missingBack).name(), missingBack.name());
     QString html = QStringLiteral("<span style=\"white-space:pre\">");
     for (const TAnswerMark& mark : marks) {
         const QString text = ToQString(mark.Text, codePage).toHtmlEscaped();
@@ -446,16 +493,16 @@ void TTestPanel::SetMarks(const std::vector<TAnswerMark>& marks)
             html += text;
             break;
         case TMarkKind::Surplus:
-            html += QStringLiteral("<s style=\"color:%1;background:#ffe4e1\">%2</s>").arg(wrong, text);
+            html += surplus.arg(text);
             break;
         case TMarkKind::Missing:
-            html += QStringLiteral("<u style=\"color:#1b7a1b;background:#d4f0d4;font-weight:bold\">%1</u>")
-                        .arg(text);
+            html += missing.arg(text);
             break;
         }
     }
-    html += QStringLiteral("</span>&nbsp;&nbsp;<span style=\"color:gray\">%1</span>")
-                .arg(tr("(struck out: not expected; underlined: missing)").toHtmlEscaped());
+    html += QStringLiteral("</span>&nbsp;&nbsp;<span style=\"color:%1\">%2</span>")
+                .arg(PairedColourOn(TPairedColour::Remark, window).name(),
+                    tr("(struck out: not expected; underlined: missing)").toHtmlEscaped());
     lblMarks->setText(html);
     lblMarks->show();
 }

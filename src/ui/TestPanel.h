@@ -161,6 +161,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ShowResult(const TAnswerOutcome& outcome);
@@ -170,7 +171,12 @@ private:
     void pnlChoiceReleased(QPoint pos);
     void FillChoices(const TVocabItemArray& choices);
     void SetFieldColour(TVocabEdit* edit, TTextColour colour);
+    TColour RoleValue(TTextColour colour) const;
     QColor RoleColour(TTextColour colour) const;
+    void SetChoiceColour(TTextColour colour);
+    void ShowResultImage(bool tick);
+    // Paints what holds colours again in those of the palette now in use.
+    void ApplyColours();
     void SetMarks(const std::vector<TAnswerMark>& marks);
     int AnswerCodePage() const;
     int NativeCodePage() const;
@@ -181,4 +187,10 @@ private:
     TItemFonts Fonts_;
     TQuestionView View_;
     QWidget* Fields_ = nullptr; // holds pnlNotes and pnlResponse in the direction's order
+    // What is shown in which colour, so that another palette can paint it again.
+    TTextColour ResponseColour_ = TTextColour::WindowText;
+    TTextColour NotesColour_ = TTextColour::WindowText;
+    TTextColour ChoiceColour_ = TTextColour::WindowText;
+    std::vector<TAnswerMark> Marks_;
+    bool Tick_ = false;
 };

@@ -1,19 +1,13 @@
 #include "ui/VocabGridPaint.h"
 
 #include "evaluation/TextUtils.h"
-#include "settings/Settings.h"
+#include "qtsupport/ColourTheme.h"
 #include "ui/VocabGrid.h"
 
 #include <QPainter>
 #include <QStyledItemDelegate>
 
 namespace {
-
-QColor FromColourRef(TColour colour)
-{
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-        static_cast<int>((colour >> 16) & 0xFF));
-}
 
 void DrawPiece(QPainter& painter, QPoint& pen, const QFont& font, const QString& text)
 {
@@ -46,7 +40,8 @@ public:
             background = option.palette.color(QPalette::Highlight);
             text = option.palette.color(QPalette::HighlightedText);
         } else if (item && item->Learnt()) {
-            text = FromColourRef(Grid_->Session().Settings.Options.ColourLearnt);
+            // The learnt colour as chosen while it reads on the grid, else lightened or darkened.
+            text = ReadableColour(Grid_->Session().Settings.Options.ColourLearnt, background);
         }
 
         const QRect cell = option.rect;

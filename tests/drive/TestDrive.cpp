@@ -6,7 +6,8 @@
 // - VELMORIA_TEST_INPUT: once the window runs, one step every 100 ms: a character is typed into
 //   the focused widget; {Return}, {Tab} and other key names press that key; {#name} gives the
 //   focus to the visible widget of that object name; {miFileSave} and other action names run the
-//   action. "input done" goes to standard error after the last step.
+//   action; {>FILE} saves a picture of the window. "input done" goes to standard error after the
+//   last step.
 
 #include "app/Application.h"
 #include "fakes/ScriptedDialogs.h"
@@ -56,7 +57,9 @@ void Step(QMainWindow& window, const QString& step)
     if (!step.startsWith(QLatin1Char('{')) || step.size() == 1)
         return Press(window, step.front().toUpper().unicode(), Qt::NoModifier, step);
     const QString name = step.mid(1, step.size() - 2);
-    if (name.startsWith(QLatin1Char('#'))) {
+    if (name.startsWith(QLatin1Char('>'))) {
+        window.grab().save(name.mid(1));
+    } else if (name.startsWith(QLatin1Char('#'))) {
         if (QWidget* widget = VisibleWidget(name.mid(1)))
             widget->setFocus(Qt::OtherFocusReason);
     } else if (auto* action = window.findChild<QAction*>(name)) {

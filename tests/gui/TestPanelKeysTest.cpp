@@ -65,7 +65,7 @@ TEST_F(TestPanelTest, MultipleChoiceByClicksNumbersAndKeysInTheDisplayFont)
     Key(Qt::Key_Return);
     EXPECT_EQ(Status(), QStringLiteral("Wrong!"));
     EXPECT_EQ(Panel->lbChoice->ItemAt(0), asked) << "the asked item, in the wrong colour";
-    EXPECT_EQ(Panel->lbChoice->EntryColour(), ToQColor(Options().ColourWrong));
+    EXPECT_EQ(Panel->lbChoice->EntryColour(), Shown(Options().ColourWrong));
     Panel->btnToggleAnswer->click();
     EXPECT_NE(Panel->lbChoice->ItemAt(0), asked) << "the toggle shows the chosen entry";
     const QPoint onList = Panel->lbChoice->geometry().center();

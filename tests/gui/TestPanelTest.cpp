@@ -26,7 +26,7 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
     Key(Qt::Key_Return);
     EXPECT_EQ(std::tuple(Status(), Panel->btnEnter->text(), Focus(), Panel->edtResponse->isReadOnly(),
                   Panel->edtResponse->palette().color(QPalette::Text), Panel->imgResult->isVisible(), Played),
-        std::tuple(Q("Wrong!"), Q("Continue"), Panel->btnEnter, true, ToQColor(Options().ColourWrong), true,
+        std::tuple(Q("Wrong!"), Q("Continue"), Panel->btnEnter, true, Shown(Options().ColourWrong), true,
             std::vector<std::string> { "wrong.wav" }));
     EXPECT_EQ(Panel->edtResponse->Bytes(), std::string(first->FieldValue(fiNative)));
     // A recorded answer empties the undo history; an answered question takes no hint.
@@ -53,7 +53,7 @@ TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatist
         EXPECT_FALSE(Panel->edtResponse->isReadOnly());
         AnswerRight();
         EXPECT_EQ(Status(), QStringLiteral("Right!"));
-        EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text), ToQColor(Options().ColourRight));
+        EXPECT_EQ(Panel->edtResponse->palette().color(QPalette::Text), Shown(Options().ColourRight));
         EXPECT_EQ(StatusPanel(3), QStringLiteral("%1 learnt").arg(++answered));
         EXPECT_FALSE(Panel->btnToggleAnswer->isEnabled());
         Key(Qt::Key_Return);
@@ -174,30 +174,21 @@ TEST_F(TestPanelTest, HintsFillTheFocusedFieldOnly)
     EXPECT_THROW(Form->Test().Hint(), std::exception);
 }
 
-TEST_F(TestPanelTest, ResultImagesAreRecolouredAndAWhiteColourGetsARedSquare)
+TEST_F(TestPanelTest, ResultImagesAreTheGlyphInTheColourOnATransparentGround)
 {
-    struct TCase {
-        const char* name;
-        bool correct;
-        TColour colour;
-        QRgb glyph, background;
-    };
-    const TCase cases[] = {
-        { "blue tick", true, 0x00FF0000, qRgb(0, 0, 255), qRgba(255, 255, 255, 0) },
-        { "red cross", false, 0x000000FF, qRgb(255, 0, 0), qRgba(255, 255, 255, 0) },
-        { "white tick", true, 0x00FFFFFF, qRgb(255, 255, 255), qRgb(255, 0, 0) },
-    };
-    for (const TCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QImage source = c.correct ? TickImage() : CrossImage();
-        const QImage image = ResultImage(c.correct, c.colour);
+    const std::pair<bool, QColor> cases[]
+        = { { true, QColor(0, 0, 255) }, { false, QColor(238, 0, 0) }, { true, QColor(255, 255, 255) } };
+    for (const auto& [correct, colour] : cases) {
+        SCOPED_TRACE(colour.name().toStdString());
+        const QImage source = correct ? TickImage() : CrossImage();
+        const QImage image = ResultImage(correct, colour);
         ASSERT_EQ(image.size(), QSize(20, 20));
         int glyph = 0;
         for (int y = 0; y < 20; ++y)
             for (int x = 0; x < 20; ++x) {
                 const bool black = source.pixel(x, y) == qRgb(0, 0, 0);
                 glyph += black;
-                EXPECT_EQ(image.pixel(x, y), black ? c.glyph : c.background) << x << "," << y;
+                EXPECT_EQ(image.pixel(x, y), black ? colour.rgb() : qRgba(255, 255, 255, 0)) << x << "," << y;
             }
         EXPECT_GT(glyph, 20);
     }

@@ -24,6 +24,8 @@ int main(int argc, char** argv)
     // No test reaches a real print server: printing goes to PDF files and, for real, to a
     // private queue of the integration test.
     setenv("CUPS_SERVER", "/nonexistent/velmoria-tests/cups.sock", 1);
+    // Nor the desktop's session bus: its light or dark preference would change the windows.
+    unsetenv("DBUS_SESSION_BUS_ADDRESS");
     // A home of their own: no test sees the developer's settings, data or recovery copies, and
     // the program the tests start sees only this one too.
     std::string home = (std::filesystem::temp_directory_path() / "velmoria-gui-home-XXXXXX").string();

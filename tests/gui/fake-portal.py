@@ -1,0 +1,42 @@
+#!/usr/bin/python3
+# The desktop's settings portal as far as the window asks it, on the session bus it is started in
+# (dbus-run-session): "color-scheme" is the first argument. Prints "ready ADDRESS" once it owns
+# its name; then each input line is a new scheme, announced, or "old": an older portal without
+# ReadOne. The end of the input ends it.
+import os, sys
+from gi.repository import Gio, GLib
+
+INTERFACE = 'org.freedesktop.portal.Settings'
+NODE = Gio.DBusNodeInfo.new_for_xml(f"""<node><interface name='{INTERFACE}'>
+<method name='ReadOne'><arg type='s'/><arg type='s'/><arg type='v' direction='out'/></method>
+<method name='Read'><arg type='s'/><arg type='s'/><arg type='v' direction='out'/></method>
+<signal name='SettingChanged'><arg type='s'/><arg type='s'/><arg type='v'/></signal></interface></node>""")
+state = {'scheme': int(sys.argv[1]), 'old': False}
+bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+
+def answer(connection, sender, path, interface, method, arguments, call):
+    if method == 'ReadOne' and state['old']:
+        return call.return_dbus_error('org.freedesktop.DBus.Error.UnknownMethod', 'no ReadOne')
+    value = GLib.Variant('u', state['scheme'])
+    call.return_value(GLib.Variant('(v)', (GLib.Variant('v', value) if method == 'Read' else value,)))
+
+def read(source, condition):
+    line = sys.stdin.readline()
+    if not line:
+        loop.quit()
+    elif line.strip() == 'old':
+        state['old'] = True
+    else:
+        state['scheme'] = int(line)
+        bus.emit_signal(None, '/org/freedesktop/portal/desktop', INTERFACE, 'SettingChanged',
+                        GLib.Variant('(ssv)', ('org.freedesktop.appearance', 'color-scheme',
+                                               GLib.Variant('u', state['scheme']))))
+    return bool(line)
+
+bus.register_object('/org/freedesktop/portal/desktop', NODE.interfaces[0], answer, None, None)
+loop = GLib.MainLoop()
+def owned(*_):
+    print('ready', os.environ['DBUS_SESSION_BUS_ADDRESS'], flush=True)
+Gio.bus_own_name_on_connection(bus, 'org.freedesktop.portal.Desktop', Gio.BusNameOwnerFlags.NONE, owned, None)
+GLib.io_add_watch(sys.stdin, GLib.IO_IN | GLib.IO_HUP, read)
+loop.run()

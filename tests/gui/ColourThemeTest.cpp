@@ -17,26 +17,15 @@ namespace {
 using namespace std::chrono_literals;
 const QString PortalBus = QStringLiteral("velmoria-test-portal");
 
-bool NoBusTools()
+// The least contrast of text to its background in a widget's part (0: no text). A column's commonest
+// colour is its background; per run of one background, its text is the colour of most contrast
+// covering three pixels or more.
+double TextContrast(QWidget* root, QWidget* widget, const QRect& part)
 {
-    return QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")).isEmpty()
-        || std::system("/usr/bin/python3 -c 'from gi.repository import Gio' 2>/dev/null") != 0;
-}
-
-QRgb Commonest(const std::map<QRgb, int>& counts)
-{
-    return std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
-        return a.second < b.second;
-    })->first;
-}
-
-// The least contrast of text to its background in an area: a column's commonest colour is its
-// background, a run of columns on one background a segment, and a segment's text the colour of
-// most contrast there covering three pixels or more (lone pixels are antialiasing).
-std::pair<double, int> TextContrast(const QImage& image, const QRect& area)
-{
+    const QImage image = root->grab().toImage();
+    const QRect area(widget->mapTo(root, part.topLeft()), part.size());
     double least = 21;
-    int segments = 0;
+    bool any = false;
     std::optional<QRgb> back;
     std::map<QRgb, int> text;
     const auto endSegment = [&] {
@@ -45,26 +34,23 @@ std::pair<double, int> TextContrast(const QImage& image, const QRect& area)
             if (count >= 3)
                 most = std::max(most, ContrastRatio(ToColour(QColor(colour)), ToColour(QColor(*back))));
         if (most > 0)
-            least = std::min(least, most), ++segments;
+            least = std::min(least, most), any = true;
         text.clear();
     };
     for (int x = area.left(); x <= area.right(); ++x) {
         std::map<QRgb, int> column;
         for (int y = area.top(); y <= area.bottom(); ++y)
             ++column[image.pixel(x, y)];
-        if (back && *back != Commonest(column))
+        const QRgb commonest
+            = std::ranges::max_element(column, {}, &std::pair<const QRgb, int>::second)->first;
+        if (back && *back != commonest)
             endSegment();
-        back = Commonest(column);
+        back = commonest;
         for (const auto& [colour, count] : column)
             text[colour] += colour == *back ? 0 : count;
     }
     endSegment();
-    return { least, segments };
-}
-
-std::pair<double, int> ContrastIn(QWidget* root, QWidget* widget, const QRect& part)
-{
-    return TextContrast(root->grab().toImage(), QRect(widget->mapTo(root, part.topLeft()), part.size()));
+    return any ? least : 0;
 }
 
 using ColourThemeTest = TestPanelTest;
@@ -73,7 +59,8 @@ using ColourThemeTest = TestPanelTest;
 
 TEST_F(ColourThemeTest, TheDesktopsPreferenceAndTheChoiceSetThePaletteAndEveryTextReads)
 {
-    if (NoBusTools())
+    if (QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")).isEmpty()
+        || std::system("/usr/bin/python3 -c 'from gi.repository import Gio' 2>/dev/null") != 0)
         GTEST_SKIP() << "no dbus-run-session or GIO for Python (packages dbus-bin, python3-gi)";
     TRunningProgram portal({ "timeout", "-k", "2", "15", "dbus-run-session", "--",
         VELMORIA_SOURCE_DIR "/tests/gui/fake-portal.py", "2" });
@@ -89,12 +76,11 @@ TEST_F(ColourThemeTest, TheDesktopsPreferenceAndTheChoiceSetThePaletteAndEveryTe
             AppColourTheme().Apply(TThemeChoice::System);
         }
     } restore;
-    // Too faint as they are: red and silver on white, navy on dark.
-    Options().ColourWrong = 0x0000FF;
-    Options().ColourRight = 0x800000;
+    // Too faint as they are: silver on white, maroon on dark.
+    Options().ColourWrong = 0x000080;
     Options().ColourLearnt = 0xC0C0C0;
-    OpenAnimals({ { "der Hund", 4, "", "dog" }, { "die Katze", 4, "", "cat" }, { "das Haus", 4, "", "house" },
-        { "der Baum", 4, "", "tree" } });
+    OpenAnimals(
+        { { "der Hund", 4, "", "dog" }, { "die Katze", 4, "", "cat" }, { "das Haus", 4, "", "house" } });
     Doc().ItemList()[1]->PenaltyPoints = -1;
     Doc().RecountLearnt();
     const struct {
@@ -102,13 +88,12 @@ TEST_F(ColourThemeTest, TheDesktopsPreferenceAndTheChoiceSetThePaletteAndEveryTe
         TThemeChoice Choice;
         std::optional<std::uint32_t> Desktop; // then announced by the portal
         bool Dark;
-    } cases[] = {
+    } cases[] = { // "no preference": System reads the dark it missed, then hears of no preference
         { "the desktop prefers light", TThemeChoice::System, std::nullopt, false },
         { "it turns dark while running", TThemeChoice::System, 1, true },
         { "light chosen over it", TThemeChoice::Light, std::nullopt, false },
-        // System reads the dark it did not listen to, then hears of no preference: the platform's.
         { "no preference", TThemeChoice::System, 0, false },
-        { "dark chosen", TThemeChoice::Dark, std::nullopt, true },
+        { "dark chosen", TThemeChoice::Dark, std::nullopt, true }
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -119,13 +104,12 @@ TEST_F(ColourThemeTest, TheDesktopsPreferenceAndTheChoiceSetThePaletteAndEveryTe
         }
         EXPECT_EQ(PaletteIsDark(Form->Grid()->palette()), c.Dark);
         TVocabGrid* grid = Form->Grid();
-        grid->selectRow(2);
-        for (int row = 0; row < 4; ++row) {
-            const auto [least, segments] = ContrastIn(
-                grid->viewport(), grid->viewport(), grid->visualRect(grid->model()->index(row, 0)));
-            EXPECT_GE(least, MinTextContrast) << "row " << row << ", the learnt and the selected too";
-            EXPECT_GE(segments, 1);
-        }
+        grid->selectRow(0);
+        for (int row = 0; row < 3; ++row) // the selected and the learnt too
+            EXPECT_GE(TextContrast(
+                          grid->viewport(), grid->viewport(), grid->visualRect(grid->model()->index(row, 0))),
+                MinTextContrast)
+                << row;
 
         // A near miss: the verdict, the marks under the typed answer, the expected answer.
         Key(Qt::Key_T, Qt::ControlModifier);
@@ -135,16 +119,12 @@ TEST_F(ColourThemeTest, TheDesktopsPreferenceAndTheChoiceSetThePaletteAndEveryTe
         Key(Qt::Key_Return);
         Panel->btnToggleAnswer->click();
         ASSERT_TRUE(Panel->lblMarks->isVisibleTo(Panel));
-        const auto verdict = ContrastIn(Panel, Panel->pnlTestStatus, Panel->pnlTestStatus->contentsRect());
-        const auto marks = ContrastIn(Panel, Panel->lblMarks, Panel->lblMarks->rect());
+        EXPECT_GE(
+            TextContrast(Panel, Panel->pnlTestStatus, Panel->pnlTestStatus->contentsRect()), MinTextContrast);
+        EXPECT_GE(TextContrast(Panel, Panel->lblMarks, Panel->lblMarks->rect()), MinTextContrast);
         Panel->btnToggleAnswer->click();
-        const auto expected
-            = ContrastIn(Panel, Panel->edtResponse, Panel->edtResponse->rect().adjusted(4, 4, -4, -4));
-        EXPECT_GE(verdict.first, MinTextContrast);
-        EXPECT_GE(marks.first, MinTextContrast);
-        EXPECT_GE(marks.second, 4) << "the letters kept, struck out and missing, the remark";
-        EXPECT_GE(expected.first, MinTextContrast);
-        EXPECT_EQ(std::tuple(verdict.second, expected.second), std::tuple(1, 1));
+        EXPECT_GE(TextContrast(Panel, Panel->edtResponse, Panel->edtResponse->rect().adjusted(4, 4, -4, -4)),
+            MinTextContrast);
         Key(Qt::Key_Escape);
     }
 
@@ -161,13 +141,10 @@ TEST_F(ColourThemeTest, TheDesktopsPreferenceAndTheChoiceSetThePaletteAndEveryTe
         { "VELMORIA_TEST_INPUT", "{>" + picture + "}{miFileExit}" } };
     TRunningProgram program({ VELMORIA_PROGRAM, VELMORIA_SOURCE_DIR "/examples/German-English.vmr" });
     ASSERT_EQ(program.Wait(10s), 0) << program.Output();
-    const QImage window(QString::fromStdString(picture));
-    std::map<QRgb, int> counts; // most of the window is the list's background
-    for (int y = 0; y < window.height(); ++y)
-        for (int x = 0; x < window.width(); ++x)
-            ++counts[window.pixel(x, y)];
-    ASSERT_FALSE(counts.empty());
-    EXPECT_TRUE(IsDarkColour(ToColour(QColor(Commonest(counts)))));
+    // Most of the window is the list's background: its average is dark.
+    const QImage window = QImage(QString::fromStdString(picture))
+                              .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_TRUE(!window.isNull() && IsDarkColour(ToColour(window.pixelColor(0, 0))));
     portal.CloseInput();
     EXPECT_EQ(portal.Wait(5s), 0);
 }

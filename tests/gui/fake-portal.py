@@ -1,8 +1,6 @@
 #!/usr/bin/python3
-# The desktop's settings portal as far as the window asks it, on the session bus it is started in
-# (dbus-run-session): "color-scheme" is the first argument. Prints "ready ADDRESS" once it owns
-# its name; then each input line is a new scheme, announced, or "old": an older portal without
-# ReadOne. The end of the input ends it.
+# The settings portal's "color-scheme" (the argument) on the session bus it is started in. Prints
+# "ready ADDRESS"; an input line is a new scheme, announced, or "old": no ReadOne, as older portals.
 import os, sys
 from gi.repository import Gio, GLib
 
@@ -35,8 +33,7 @@ def read(source, condition):
 
 bus.register_object('/org/freedesktop/portal/desktop', NODE.interfaces[0], answer, None, None)
 loop = GLib.MainLoop()
-def owned(*_):
-    print('ready', os.environ['DBUS_SESSION_BUS_ADDRESS'], flush=True)
-Gio.bus_own_name_on_connection(bus, 'org.freedesktop.portal.Desktop', Gio.BusNameOwnerFlags.NONE, owned, None)
+Gio.bus_own_name_on_connection(bus, 'org.freedesktop.portal.Desktop', Gio.BusNameOwnerFlags.NONE,
+                               lambda *_: print('ready', os.environ['DBUS_SESSION_BUS_ADDRESS'], flush=True), None)
 GLib.io_add_watch(sys.stdin, GLib.IO_IN | GLib.IO_HUP, read)
 loop.run()

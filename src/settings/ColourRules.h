@@ -34,6 +34,7 @@ enum class TPairedColour {
     SurplusBack, // behind letters an answer had too many (in the wrong colour)
     Remark, // a side remark beside the marks
     LostCharacter, // a character the import preview could not convert
+    IconInk, // the lines of the tool bar's pictures
 };
 TColour PairedColour(TPairedColour colour, bool dark);
 

@@ -83,7 +83,8 @@ TEST(ColourRules, TheDarkPaletteAndThePairedColoursReadOnTheirBackgrounds)
         const std::pair<TPairedColour, TColour> pairs[]
             = { { TPairedColour::MissingText, PairedColour(TPairedColour::MissingBack, dark) },
                   { TPairedColour::Remark, dark ? DarkWindow : LightWindow },
-                  { TPairedColour::LostCharacter, dark ? DarkBase : White } };
+                  { TPairedColour::LostCharacter, dark ? DarkBase : White },
+                  { TPairedColour::IconInk, dark ? DarkWindow : LightWindow } };
         for (const auto& [text, back] : pairs)
             EXPECT_GE(ContrastRatio(PairedColour(text, dark), back), MinTextContrast)
                 << static_cast<int>(text) << dark;

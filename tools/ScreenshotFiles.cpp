@@ -36,7 +36,7 @@ void SaveOver(QWidget* under, QWidget* over, const QString& folder, const char* 
     // The one over may reach beyond the one under (a tool tip at the window's edge).
     const QRect area = under->geometry().united(over->geometry());
     QPixmap picture(area.size());
-    picture.fill(Qt::white);
+    picture.fill(under->palette().color(QPalette::Window));
     QPainter painter(&picture);
     painter.drawPixmap(under->geometry().topLeft() - area.topLeft(), under->grab());
     painter.drawPixmap(over->geometry().topLeft() - area.topLeft(), over->grab());

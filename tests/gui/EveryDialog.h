@@ -37,8 +37,9 @@ struct TEveryDialog {
     TSpeechSettings Speech;
     TReviewSettings Reviews;
     std::string UiLanguage;
+    TThemeChoice Theme = TThemeChoice::System;
     TOptionsTarget Target { &Options, &Right, &Wrong, 0, nullptr, nullptr,
-        { &Speech, nullptr, 0x0407, 0x0809, "der Hund", "dog" }, &Reviews, &UiLanguage };
+        { &Speech, nullptr, 0x0407, 0x0809, "der Hund", "dog" }, &Reviews, &UiLanguage, &Theme };
     QPrinter Printer;
     TFontSetting Font;
     TReviewProgress Progress;

@@ -6,6 +6,7 @@
 #include "gui/TestPanelFixture.h"
 #include "support/RunningProgram.h"
 #include "support/ScopedEnv.h"
+#include "ui/OptionsDialog.h"
 
 #include <QStandardPaths>
 #include <algorithm>
@@ -97,7 +98,11 @@ TEST_F(ColourThemeTest, TheDesktopsPreferenceAndTheChoiceSetThePaletteAndEveryTe
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        theme.Apply(c.Choice);
+        OnDialog<TOptionsDialog>([&c](TOptionsDialog& options) {
+            options.cbColourTheme->setCurrentIndex(static_cast<int>(c.Choice));
+            options.btnOK->click();
+        });
+        Form->Command("miViewOptions")->trigger(); // applied at once
         if (c.Desktop) {
             portal.Write(std::to_string(*c.Desktop) + "\n");
             ASSERT_TRUE(QTest::qWaitFor([&] { return theme.DesktopScheme() == c.Desktop; }, 3000));

@@ -112,7 +112,6 @@ TColourTheme::TColourTheme(QObject* parent)
     : QObject(parent)
     , Bus_(UserBus())
     , Platform_(QApplication::palette())
-    , Dark_(PaletteIsDark(Platform_))
 {
 }
 
@@ -161,7 +160,6 @@ void TColourTheme::Install()
     const bool platformDark = PaletteIsDark(Platform_);
     const bool dark = WantsDark(Choice_, Scheme_, platformDark);
     const QPalette palette = dark == platformDark ? Platform_ : dark ? DarkQPalette() : LightQPalette();
-    Dark_ = dark;
     if (palette != QApplication::palette())
         QApplication::setPalette(palette);
 }

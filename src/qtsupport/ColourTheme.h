@@ -23,7 +23,6 @@ public:
     void UseBus(const QDBusConnection& bus);
     // Installs the palette of the choice; for System the portal is asked, and then listened to.
     void Apply(TThemeChoice choice);
-    bool Dark() const { return Dark_; }
     std::optional<std::uint32_t> DesktopScheme() const { return Scheme_; }
 
 private slots:
@@ -38,7 +37,6 @@ private:
     TThemeChoice Choice_ = TThemeChoice::System;
     std::optional<std::uint32_t> Scheme_;
     bool Listening_ = false;
-    bool Dark_ = false;
 };
 
 // The program's theme, made at first use and asking the user's session bus when there is one.

@@ -159,7 +159,13 @@ void TColourTheme::Install()
 {
     const bool platformDark = PaletteIsDark(Platform_);
     const bool dark = WantsDark(Choice_, Scheme_, platformDark);
-    const QPalette palette = dark == platformDark ? Platform_ : dark ? DarkQPalette() : LightQPalette();
+    QPalette palette = dark == platformDark ? Platform_ : dark ? DarkQPalette() : LightQPalette();
+    // Some palettes' selections (Fusion's, the desktop's) fall short: the selection is darkened or
+    // lightened until its text reads.
+    for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive })
+        palette.setColor(group, QPalette::Highlight,
+            ReadableColour(ToColour(palette.color(group, QPalette::Highlight)),
+                palette.color(group, QPalette::HighlightedText)));
     if (palette != QApplication::palette())
         QApplication::setPalette(palette);
 }

@@ -47,6 +47,16 @@ public:
         const QRect cell = option.rect;
         painter->save();
         painter->fillRect(cell, background);
+        if (option.state & QStyle::State_HasFocus && row != Grid_->CutIndex()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(Grid_);
+            focus.rect = cell;
+            focus.state |= QStyle::State_KeyboardFocusChange;
+            focus.backgroundColor = background;
+            Grid_->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, Grid_);
+            // Only its outline: a style's tinted inside would take from the text's contrast.
+            painter->fillRect(cell.adjusted(2, 2, -2, -2), background);
+        }
         painter->setPen(text);
         if (item) {
             const int lineHeight = QFontMetrics(Grid_->Fonts().Regular).height();
@@ -62,13 +72,6 @@ public:
             painter->setBrush(Qt::NoBrush);
             painter->setPen(QPen(text, 1, Qt::DotLine));
             painter->drawRect(frame);
-        } else if (option.state & QStyle::State_HasFocus) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(Grid_);
-            focus.rect = cell;
-            focus.state |= QStyle::State_KeyboardFocusChange;
-            focus.backgroundColor = background;
-            Grid_->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, Grid_);
         }
         if (row == Grid_->DropTargetRow() && hasItem && !selected) {
             painter->setBrush(Qt::NoBrush);

@@ -18,37 +18,42 @@ namespace {
 using namespace std::chrono_literals;
 const QString PortalBus = QStringLiteral("velmoria-test-portal");
 
-// The least contrast of text to its background in a widget's part (0: no text). A column's commonest
-// colour is its background; per run of one background, its text is the colour of most contrast
-// covering three pixels or more.
+// The least contrast of text to its background in a widget's part (0: no text). A column's
+// background is the commonest colour of the seven columns around it; in a run of columns on one
+// background the text's contrast is the one that three of its pixels reach, when it stands out
+// at all (1.5:1: less is a frame's shade or another background's edge).
 double TextContrast(QWidget* root, QWidget* widget, const QRect& part)
 {
     const QImage image = root->grab().toImage();
     const QRect area(widget->mapTo(root, part.topLeft()), part.size());
+    const auto backAt = [&](int x) {
+        std::map<QRgb, int> counts;
+        for (int c = std::max(area.left(), x - 3); c <= std::min(area.right(), x + 3); ++c)
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                ++counts[image.pixel(c, y)];
+        return std::ranges::max_element(counts, {}, &std::pair<const QRgb, int>::second)->first;
+    };
     double least = 21;
     bool any = false;
     std::optional<QRgb> back;
     std::map<QRgb, int> text;
     const auto endSegment = [&] {
-        double most = 0;
+        // The contrast that three of its pixels reach.
+        std::multimap<double, int, std::greater<>> contrasts;
         for (const auto& [colour, count] : text)
-            if (count >= 3)
-                most = std::max(most, ContrastRatio(ToColour(QColor(colour)), ToColour(QColor(*back))));
-        if (most > 0)
-            least = std::min(least, most), any = true;
+            contrasts.emplace(ContrastRatio(ToColour(QColor(colour)), ToColour(QColor(*back))), count);
+        int pixels = 0;
+        for (auto it = contrasts.begin(); it != contrasts.end() && pixels < 3; ++it)
+            if ((pixels += it->second) >= 3 && it->first >= 1.5)
+                least = std::min(least, it->first), any = true;
         text.clear();
     };
     for (int x = area.left(); x <= area.right(); ++x) {
-        std::map<QRgb, int> column;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            ++column[image.pixel(x, y)];
-        const QRgb commonest
-            = std::ranges::max_element(column, {}, &std::pair<const QRgb, int>::second)->first;
-        if (back && *back != commonest)
+        if (back && *back != backAt(x))
             endSegment();
-        back = commonest;
-        for (const auto& [colour, count] : column)
-            text[colour] += colour == *back ? 0 : count;
+        back = backAt(x);
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            text[image.pixel(x, y)] += image.pixel(x, y) == *back ? 0 : 1;
     }
     endSegment();
     return any ? least : 0;
@@ -60,13 +65,17 @@ using ColourThemeTest = TestPanelTest;
 
 TEST_F(ColourThemeTest, TheDesktopsPreferenceAndTheChoiceSetThePaletteAndEveryTextReads)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")).isEmpty()
+    const std::string session
+        = QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")).toStdString();
+    if (session.empty()
         || std::system("/usr/bin/python3 -c 'from gi.repository import Gio' 2>/dev/null") != 0)
         GTEST_SKIP() << "no dbus-run-session or GIO for Python (packages dbus-bin, python3-gi)";
-    TRunningProgram portal({ "timeout", "-k", "2", "15", "dbus-run-session", "--",
+    TRunningProgram portal({ "/usr/bin/timeout", "-k", "2", "15", session, "--",
         VELMORIA_SOURCE_DIR "/tests/gui/fake-portal.py", "2" });
-    ASSERT_TRUE(portal.WaitForOutput("ready ", 5s) && portal.WaitForOutput("\n", 2s)) << portal.Output();
-    const std::string address = portal.Output().substr(6, portal.Output().find('\n') - 6);
+    ASSERT_TRUE(portal.WaitForOutput("ready ", 5s)) << portal.Output();
+    const std::size_t at = portal.Output().find("ready ") + 6;
+    ASSERT_TRUE(portal.WaitForOutput("\n", 2s, at));
+    const std::string address = portal.Output().substr(at, portal.Output().find('\n', at) - at);
     TColourTheme& theme = AppColourTheme();
     theme.UseBus(QDBusConnection::connectToBus(QString::fromStdString(address), PortalBus));
     const struct TRestore {
@@ -107,6 +116,7 @@ TEST_F(ColourThemeTest, TheDesktopsPreferenceAndTheChoiceSetThePaletteAndEveryTe
             portal.Write(std::to_string(*c.Desktop) + "\n");
             ASSERT_TRUE(QTest::qWaitFor([&] { return theme.DesktopScheme() == c.Desktop; }, 3000));
         }
+        QApplication::processEvents(); // the widgets are told of a new palette by a posted event
         EXPECT_EQ(PaletteIsDark(Form->Grid()->palette()), c.Dark);
         TVocabGrid* grid = Form->Grid();
         grid->selectRow(0);

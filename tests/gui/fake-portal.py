@@ -19,21 +19,22 @@ def answer(connection, sender, path, interface, method, arguments, call):
     call.return_value(GLib.Variant('(v)', (GLib.Variant('v', value) if method == 'Read' else value,)))
 
 def read(source, condition):
-    line = sys.stdin.readline()
-    if not line:
-        loop.quit()
-    elif line.strip() == 'old':
-        state['old'] = True
-    else:
-        state['scheme'] = int(line)
+    words = os.read(0, 4096).decode().split()
+    for word in words:
+        if word == 'old':
+            state['old'] = True
+            continue
+        state['scheme'] = int(word)
         bus.emit_signal(None, '/org/freedesktop/portal/desktop', INTERFACE, 'SettingChanged',
                         GLib.Variant('(ssv)', ('org.freedesktop.appearance', 'color-scheme',
                                                GLib.Variant('u', state['scheme']))))
-    return bool(line)
+    if not words:
+        loop.quit()
+    return bool(words)
 
 bus.register_object('/org/freedesktop/portal/desktop', NODE.interfaces[0], answer, None, None)
 loop = GLib.MainLoop()
 Gio.bus_own_name_on_connection(bus, 'org.freedesktop.portal.Desktop', Gio.BusNameOwnerFlags.NONE,
                                lambda *_: print('ready', os.environ['DBUS_SESSION_BUS_ADDRESS'], flush=True), None)
-GLib.io_add_watch(sys.stdin, GLib.IO_IN | GLib.IO_HUP, read)
+GLib.io_add_watch(0, GLib.IO_IN | GLib.IO_HUP, read)
 loop.run()

@@ -220,7 +220,7 @@ void TOptionsDialog::CreateGeneralPage()
     cbColourTheme->addItem(tr("As the desktop prefers"));
     cbColourTheme->addItem(tr("Light"));
     cbColourTheme->addItem(tr("Dark"));
-    auto* lblColourTheme = MakeLabel(tsGeneral, tr("Colou&rs:"), cbColourTheme, 2249);
+    auto* lblColourTheme = MakeLabel(tsGeneral, tr("Light or dark displa&y:"), cbColourTheme, 2249);
     lblColourTheme->setVisible(Target_.Theme != nullptr);
     cbColourTheme->setVisible(Target_.Theme != nullptr);
 

@@ -58,6 +58,9 @@ TEST(ColourRules, AColourThatDoesNotReadIsMovedJustFarEnough)
             EXPECT_EQ(
                 Channel(shown, i) >= Channel(shown, i + 1), Channel(c.Colour, i) >= Channel(c.Colour, i + 1));
     }
+    EXPECT_EQ(ReadableOn(White, White), RgbColour(0x76, 0x76, 0x76)) << "the lightest grey that reads";
+    EXPECT_EQ(ReadableOn(Red, White, ContrastRatio(RgbColour(238, 0, 0), White)), RgbColour(238, 0, 0))
+        << "just met";
     EXPECT_EQ(ReadableOn(Red, RgbColour(0x77, 0x77, 0x77), 7.0), Black) << "none reads: the better extreme";
     EXPECT_EQ(ReadableOn(Red, RgbColour(0x70, 0x70, 0x70), 7.0), White);
 }

@@ -384,7 +384,7 @@ void LoadSettings(
     window.NextTip = std::max(ReadInteger(store, "NextTip", 0), 0);
     window.ShowTips = ReadBool(store, "ShowTips", true);
     window.ImportFilter = ReadInteger(store, "ImportFilter", 1);
-    if (window.ImportFilter < 1 && window.ImportFilter > 3)
+    if (window.ImportFilter < 1 || window.ImportFilter > 3)
         window.ImportFilter = 1;
 
     window.RecentFiles.clear();

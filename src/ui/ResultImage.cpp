@@ -7,11 +7,14 @@ namespace {
 
 constexpr int Size = 20;
 
-QImage Glyph(const QList<QPolygon>& strokes)
+QImage Glyph(const QList<QPolygon>& strokes, qreal ratio)
 {
-    QImage image(Size, Size, QImage::Format_RGB32);
+    // Drawn for the screen's pixels, so that a scaled screen shows it sharp.
+    const int side = qRound(Size * ratio);
+    QImage image(side, side, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
+    painter.scale(ratio, ratio);
     // No antialiasing: the recolouring replaces exactly black and exactly white.
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -28,19 +31,20 @@ QColor ToQColor(TColour colour)
         static_cast<int>((colour >> 16) & 0xFF));
 }
 
-QImage TickImage()
+QImage TickImage(qreal ratio)
 {
-    return Glyph({ QPolygon({ QPoint(3, 10), QPoint(8, 15), QPoint(16, 4) }) });
+    return Glyph({ QPolygon({ QPoint(3, 10), QPoint(8, 15), QPoint(16, 4) }) }, ratio);
 }
 
-QImage CrossImage()
+QImage CrossImage(qreal ratio)
 {
-    return Glyph({ QPolygon({ QPoint(4, 4), QPoint(15, 15) }), QPolygon({ QPoint(15, 4), QPoint(4, 15) }) });
+    return Glyph(
+        { QPolygon({ QPoint(4, 4), QPoint(15, 15) }), QPolygon({ QPoint(15, 4), QPoint(4, 15) }) }, ratio);
 }
 
-QImage ResultImage(bool correct, TColour colour)
+QImage ResultImage(bool correct, TColour colour, qreal ratio)
 {
-    QImage image = (correct ? TickImage() : CrossImage()).convertToFormat(QImage::Format_ARGB32);
+    QImage image = (correct ? TickImage(ratio) : CrossImage(ratio)).convertToFormat(QImage::Format_ARGB32);
     const QRgb white = qRgb(255, 255, 255);
     const QRgb black = qRgb(0, 0, 0);
     const QRgb target = ToQColor(colour).rgb();
@@ -54,5 +58,6 @@ QImage ResultImage(bool correct, TColour colour)
                 line[x] = target;
         }
     }
+    image.setDevicePixelRatio(ratio);
     return image;
 }

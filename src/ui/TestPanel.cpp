@@ -384,8 +384,9 @@ void TTestPanel::EnterCommand()
 void TTestPanel::ShowResult(const TAnswerOutcome& outcome)
 {
     const TAnswerView view = Engine_->AnswerView();
-    imgResult->setPixmap(QPixmap::fromImage(ResultImage(
-        view.Tick, view.Tick ? Engine_->Settings().ColourRight : Engine_->Settings().ColourWrong)));
+    imgResult->setPixmap(QPixmap::fromImage(
+        ResultImage(view.Tick, view.Tick ? Engine_->Settings().ColourRight : Engine_->Settings().ColourWrong,
+            imgResult->devicePixelRatioF())));
     imgResult->show();
     if (Engine_->MultipleChoice()) {
         lbChoice->setEnabled(false);

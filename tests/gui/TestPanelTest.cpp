@@ -181,25 +181,29 @@ TEST_F(TestPanelTest, ResultImagesAreRecolouredAndAWhiteColourGetsARedSquare)
         bool correct;
         TColour colour;
         QRgb glyph, background;
+        qreal ratio = 1;
     };
     const TCase cases[] = {
         { "blue tick", true, 0x00FF0000, qRgb(0, 0, 255), qRgba(255, 255, 255, 0) },
         { "red cross", false, 0x000000FF, qRgb(255, 0, 0), qRgba(255, 255, 255, 0) },
         { "white tick", true, 0x00FFFFFF, qRgb(255, 255, 255), qRgb(255, 0, 0) },
+        { "cross on a screen scaled 1.5", false, 0x000000FF, qRgb(255, 0, 0), qRgba(255, 255, 255, 0), 1.5 },
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const QImage source = c.correct ? TickImage() : CrossImage();
-        const QImage image = ResultImage(c.correct, c.colour);
-        ASSERT_EQ(image.size(), QSize(20, 20));
+        const QImage source = c.correct ? TickImage(c.ratio) : CrossImage(c.ratio);
+        const QImage image = ResultImage(c.correct, c.colour, c.ratio);
+        const int side = qRound(20 * c.ratio);
+        ASSERT_EQ(std::pair(image.size(), image.devicePixelRatio()), std::pair(QSize(side, side), c.ratio));
         int glyph = 0;
-        for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 20; ++x) {
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
                 const bool black = source.pixel(x, y) == qRgb(0, 0, 0);
                 glyph += black;
                 EXPECT_EQ(image.pixel(x, y), black ? c.glyph : c.background) << x << "," << y;
             }
-        EXPECT_GT(glyph, 20);
+        // The strokes are three of the glyph's units wide at any ratio.
+        EXPECT_GT(glyph, 20 * c.ratio * c.ratio);
     }
     EXPECT_NE(TickImage(), CrossImage());
 }

@@ -145,3 +145,6 @@ examples: build
 # Pictures of the window and dialogs in $(BUILD)/screenshots, drawn on the offscreen platform.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/velmoria-screenshots examples/German-English.vmr $(BUILD)/screenshots
+	# The same on screens scaled to 200% and 150%, to see that nothing is cut off or blurred.
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/tools/velmoria-screenshots examples/German-English.vmr $(BUILD)/screenshots-200
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 $(BUILD)/tools/velmoria-screenshots examples/German-English.vmr $(BUILD)/screenshots-150

@@ -20,6 +20,8 @@ PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmar
            speech-dispatcher speech-dispatcher-espeak-ng espeak-ng pulseaudio pulseaudio-utils sox
 # The light and dark windows' test: a private session bus for the fake settings portal.
 PACKAGES += dbus-bin dbus-daemon
+# The program natively under Wayland, and the headless compositor its test runs it in.
+PACKAGES += qt6-wayland weston
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 FORMAT_PACKAGES = clang-format
 COVERAGE_PACKAGES = gcovr
@@ -145,3 +147,6 @@ examples: build
 # Pictures of the window and dialogs in $(BUILD)/screenshots, drawn on the offscreen platform.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/velmoria-screenshots examples/German-English.vmr $(BUILD)/screenshots
+	# The same on screens scaled to 200% and 150%, to see that nothing is cut off or blurred.
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/tools/velmoria-screenshots examples/German-English.vmr $(BUILD)/screenshots-200
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 $(BUILD)/tools/velmoria-screenshots examples/German-English.vmr $(BUILD)/screenshots-150

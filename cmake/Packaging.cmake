@@ -119,8 +119,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://velmoria.example.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window icon and the tip picture are SVG, drawn by a plug-in that no binary links against; the help
-# engine reads its files through Qt's SQLite driver, another plug-in.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite")
+# engine reads its files through Qt's SQLite driver, another plug-in; a Wayland session needs Qt's
+# Wayland platform plug-in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite, qt6-wayland")
 # Speech goes through the desktop's speech service; without it the program only stays silent.
 # The service's espeak-ng module is what reads the languages of the table; the window reaches the
 # service through Qt's speech plug-in, which no binary links against. Qt's own translations put

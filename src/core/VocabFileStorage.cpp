@@ -6,9 +6,12 @@
 #include "core/VocabFile.h"
 
 #include <cstring>
+#include <exception>
+#include <future>
 #include <istream>
 #include <iterator>
 #include <ostream>
+#include <system_error>
 
 namespace {
 
@@ -67,6 +70,36 @@ private:
     std::string_view Bytes_;
     std::size_t Pos_ = 0;
 };
+
+// Lists of this many items and more are read by two threads.
+constexpr std::size_t ParallelLoadItems = 1 << 16;
+
+void SkipItem(TReader& reader)
+{
+    for (int field = 0; field < 4; ++field)
+        (void)reader.Str();
+    (void)reader.Take(12);
+}
+
+// Reads items [first, last) into their places; returns how many are learnt.
+std::int32_t ReadItems(TReader& reader, TVocabItemList& items, std::size_t first, std::size_t last)
+{
+    TItemArena arena;
+    std::int32_t learnt = 0;
+    for (std::size_t i = first; i < last; ++i) {
+        const auto foreign = reader.Str();
+        const auto category = reader.Str();
+        const auto notes = reader.Str();
+        const auto native = reader.Str();
+        auto item = arena.Make(foreign, category, notes, native);
+        item->LastAttempt = reader.I32();
+        item->SortingPosition = reader.I32();
+        item->PenaltyPoints = reader.I32();
+        learnt += item->Learnt() ? 1 : 0;
+        items[i] = std::move(item);
+    }
+    return learnt;
+}
 
 // Writes into a buffer sized beforehand: one pass, no capacity checks per byte.
 class TWriter {
@@ -132,24 +165,47 @@ void TVocabFile::LoadFromBytes(std::string_view bytes)
         // A count the remaining bytes cannot hold is refused before anything is allocated.
         if (static_cast<std::size_t>(count) > reader.Remaining() / MinItemRecordSize)
             throw EVocabFileError("Invalid file format.");
-        ReserveLarge(Items_, static_cast<std::size_t>(count));
-        TItemArena arena;
-        for (std::int32_t i = 0; i < count; ++i) {
-            const auto foreign = reader.Str();
-            const auto category = reader.Str();
-            const auto notes = reader.Str();
-            const auto native = reader.Str();
-            auto item = arena.Make(foreign, category, notes, native);
-            item->LastAttempt = reader.I32();
-            item->SortingPosition = reader.I32();
-            item->PenaltyPoints = reader.I32();
-            Learnt_ += item->Learnt() ? 1 : 0;
-            Items_.push_back(std::move(item));
+        const auto total = static_cast<std::size_t>(count);
+        ReserveLarge(Items_, total);
+        Items_.resize(total);
+        // A large list is read by two threads: the second steps over the first part's items (a
+        // few length fields each) while the first reads them, then reads the rest.
+        std::size_t split = total >= ParallelLoadItems ? total * 5 / 8 : total;
+        std::future<std::int32_t> rest;
+        try {
+            if (split < total)
+                rest = std::async(std::launch::async, [this, reader, split, total]() mutable {
+                    for (std::size_t i = 0; i < split; ++i)
+                        SkipItem(reader);
+                    const std::int32_t learnt = ReadItems(reader, Items_, split, total);
+                    // The writer puts nothing after the last item: bytes there mean a damaged
+                    // count, and loading the items it names would lose the rest with the next save.
+                    if (reader.Remaining() != 0)
+                        throw EVocabFileError("Invalid file format.");
+                    return learnt;
+                });
+        } catch (const std::system_error&) {
+            split = total; // no thread to be had: one reads it all
         }
-        // The writer puts nothing after the last item: bytes there mean a damaged count, and
-        // loading the items it names would lose the rest with the next save.
-        if (reader.Remaining() != 0)
-            throw EVocabFileError("Invalid file format.");
+        // The first part's error is the one a single reader would have met first.
+        std::exception_ptr failure;
+        try {
+            Learnt_ = ReadItems(reader, Items_, 0, split);
+            if (split == total && reader.Remaining() != 0)
+                throw EVocabFileError("Invalid file format.");
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        if (rest.valid()) {
+            try {
+                Learnt_ += rest.get();
+            } catch (...) {
+                if (!failure)
+                    failure = std::current_exception();
+            }
+        }
+        if (failure)
+            std::rethrow_exception(failure);
     } catch (...) {
         Clear();
         throw;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <unicode/ustring.h>
+#include <utility>
 
 namespace {
 
@@ -341,6 +342,20 @@ bool BoundsVisible(const TWindowBounds& bounds, const std::vector<TWindowBounds>
         const std::int64_t bottom = std::min<std::int64_t>(topAreaBottom, screen.Bottom);
         return right - left >= needWidth && bottom - top >= needHeight;
     });
+}
+
+TWindowBounds FirstWindowBounds(
+    const TWindowBounds& available, std::int32_t wantedWidth, std::int32_t wantedHeight)
+{
+    const auto side = [](std::int64_t low, std::int64_t high, std::int32_t wanted, std::int32_t least) {
+        const std::int64_t most = std::max<std::int64_t>(high - low, 0) * 4 / 5;
+        const std::int64_t size = std::min<std::int64_t>(std::max(wanted, least), most);
+        const std::int64_t start = low + (high - low - size) / 2;
+        return std::pair(static_cast<std::int32_t>(start), static_cast<std::int32_t>(start + size));
+    };
+    const auto [left, right] = side(available.Left, available.Right, wantedWidth, 640);
+    const auto [top, bottom] = side(available.Top, available.Bottom, wantedHeight, 480);
+    return { left, top, right, bottom };
 }
 
 std::uint16_t UserLanguageFromLocale(std::string_view localeName)

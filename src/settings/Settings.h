@@ -120,6 +120,11 @@ struct TWindowBounds {
 // or height are never visible.
 bool BoundsVisible(const TWindowBounds& bounds, const std::vector<TWindowBounds>& screens);
 
+// The window's bounds at its first start on a screen with this free area: as large as what it
+// wants to show, at least 640 x 480, at most four fifths of the area either way, and centred.
+TWindowBounds FirstWindowBounds(
+    const TWindowBounds& available, std::int32_t wantedWidth, std::int32_t wantedHeight);
+
 // The main window's state persisted with the settings.
 struct TWindowState {
     std::optional<TWindowBounds> Bounds; // nullopt: centre the window

@@ -222,6 +222,12 @@ void TMainForm::CreateStatusBar()
         room += bar->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing)
             + 2 * StatusPanels_[static_cast<std::size_t>(i)]->frameWidth();
     bar->setMinimumWidth(room);
+    // A message or a command's hint takes the whole bar while it shows: beside the panels the
+    // longer hints would be cut off.
+    connect(bar, &QStatusBar::messageChanged, this, [this](const QString& message) {
+        for (std::size_t i = 1; i < StatusPanels_.size(); ++i)
+            StatusPanels_[i]->setVisible(message.isEmpty());
+    });
 }
 
 void TMainForm::CreateViews()

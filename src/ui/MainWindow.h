@@ -1,9 +1,8 @@
 #pragma once
-// The main window is a frame: the menus, the tool bar, the status bar and the views (the empty
-// work space, the grid or the test panel). What the window can do comes from its features, each a
-// controller of its own that holds its state and adds its command rows (CommandTable.h); the frame
-// makes the menus and the tool bar from the rows. The frame's own rows are the View menu's bars,
-// font and options (MainWindowCommands.cpp).
+// The main window is a frame: menus, tool bar, status bar and views (the empty work space, the grid
+// or the test panel). What it can do comes from its features, each a controller holding its state
+// and adding its command rows (CommandTable.h), from which the frame makes menus and tool bar. The
+// frame's own rows are the View menu's bars, font and options (MainWindowCommands.cpp).
 
 #include "core/CommandLine.h"
 #include "core/RecentFileList.h"
@@ -92,9 +91,8 @@ public:
     void SaveWindowSettings();
     bool Painted() const { return Painted_; } // what the first picture lacks waits for it
 
-    // A signal that ends the program from outside (SIGTERM, SIGHUP, SIGINT): the unsaved changes
-    // are kept in the recovery copy for the next start, and the program ends without a question
-    // with the exit status EndedBySignal.
+    // A signal from outside (SIGTERM, SIGHUP, SIGINT) keeps the unsaved changes in the recovery copy
+    // for the next start and ends the program without a question, with the status EndedBySignal.
     void EndBySignal(int signalNumber);
     std::optional<int> EndedBySignal() const { return EndedBySignal_; }
 
@@ -112,8 +110,7 @@ private:
     void LoadWindowSettings();
     void UpdateCaption();
     void UpdateStatusPanels();
-    // The display font for the test panel, when it is due (ApplyDisplayFont).
-    void ApplyPanelFont();
+    void ApplyPanelFont(); // the test panel's display font, when it is due (ApplyDisplayFont)
 
     std::unique_ptr<TSession> OwnSession_; // only when not given one
     TSession& Session_;

@@ -18,6 +18,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 namespace {
@@ -25,6 +26,17 @@ namespace {
 TWindowBounds ToBounds(const QRect& rect)
 {
     return { rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height() };
+}
+
+// The width that shows the whole tool bar, and the longest hint its tools give (a hint takes the
+// whole status bar).
+int WantedWidth(const QMainWindow& window, const QToolBar& toolBar)
+{
+    int hint = 0;
+    for (const QAction* action : toolBar.actions())
+        hint = std::max(hint, window.statusBar()->fontMetrics().horizontalAdvance(action->statusTip()));
+    const int frame = 2 * window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 24;
+    return std::max(toolBar.sizeHint().width(), hint) + frame;
 }
 
 } // namespace
@@ -115,10 +127,16 @@ void TMainForm::LoadWindowSettings()
     const auto& bounds = WindowState_.Bounds;
     if (bounds && bounds->Right > bounds->Left && bounds->Bottom > bounds->Top
         && BoundsVisible(*bounds, screens)) {
-        setGeometry(bounds->Left, bounds->Top, bounds->Right - bounds->Left, bounds->Bottom - bounds->Top);
+        // A Wayland compositor places windows itself and ignores a position asked for.
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+            resize(bounds->Right - bounds->Left, bounds->Bottom - bounds->Top);
+        else
+            setGeometry(
+                bounds->Left, bounds->Top, bounds->Right - bounds->Left, bounds->Bottom - bounds->Top);
     } else {
-        move(available.left() + (available.width() - width()) / 2,
-            available.top() + (available.height() - height()) / 2);
+        const int width = WantedWidth(*this, *ToolBar_);
+        const TWindowBounds first = FirstWindowBounds(ToBounds(available), width, width * 3 / 4);
+        setGeometry(first.Left, first.Top, first.Right - first.Left, first.Bottom - first.Top);
     }
 
     TVocabFile& document = Session_.Document();

@@ -297,7 +297,8 @@ void TTestPanel::ShowResultImage(bool tick)
     Tick_ = tick;
     imgResult->setPixmap(QPixmap::fromImage(ResultImage(tick,
         ReadableColour(RoleValue(tick ? TTextColour::Right : TTextColour::Wrong),
-            pnlQuestion->palette().color(QPalette::Active, QPalette::Base)))));
+            pnlQuestion->palette().color(QPalette::Active, QPalette::Base)),
+        imgResult->devicePixelRatioF())));
 }
 
 void TTestPanel::ApplyColours()

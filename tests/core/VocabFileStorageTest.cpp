@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 #include <sstream>
 #include <unistd.h>
 
@@ -162,7 +163,12 @@ TEST_F(VocabFileStorage, DamagedListsAreRefusedBeforeAllocatingAndLoadNothing)
         TVocabFile doc;
         FillSample(doc);
         const std::string error = MessageOf<EVocabFileError>([&] { doc.LoadFromBytes(bytes); });
-        EXPECT_TRUE(error == "Invalid file format." || Contains(error, "out of bounds")) << error;
+        // A count beyond the capacity says so; any other damage is a damaged file.
+        const bool capacity
+            = std::set<std::string_view> { "negative count", "count at the capacity limit", "largest count" }
+                  .contains(name);
+        EXPECT_EQ(capacity ? Contains(error, "out of bounds") : error == "Invalid file format.", true)
+            << error;
         EXPECT_EQ(doc.Count(), 0);
         WriteBytes(Name, bytes);
         EXPECT_EQ(MessageOf<EVocabFileError>([&] { doc.LoadFromFile(Name); }), Name + "\n" + error);
@@ -170,6 +176,55 @@ TEST_F(VocabFileStorage, DamagedListsAreRefusedBeforeAllocatingAndLoadNothing)
     }
     Doc.LoadFromBytes(emptyWithCount("\x01\x00\x00\x00"));
     EXPECT_EQ(Doc.Count(), 1);
+}
+
+// A list long enough to be read by two threads loads whole, in order, and every damage in either
+// thread's part fails the whole load as one reader's would.
+TEST_F(VocabFileStorage, ALargeListLoadsWholeAndItsDamageAnywhereLoadsNothing)
+{
+    const auto number = [](std::uint32_t value, int size) {
+        std::string bytes;
+        for (int i = 0; i < size; ++i)
+            bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+        return bytes;
+    };
+    constexpr int Count = 70000;
+    std::string items;
+    std::vector<std::size_t> starts;
+    for (int i = 0; i < Count; ++i) {
+        starts.push_back(items.size());
+        for (const std::string& field :
+            { "w" + std::to_string(i), std::string(i % 3, 'c'), std::string(), "n" + std::to_string(i) })
+            items += number(static_cast<std::uint32_t>(field.size()), 2) + field;
+        items += number(i, 4) + number(i % 7, 4) + number(i % 5 == 0 ? 0xFFFFFFFF : 0, 4);
+    }
+    const std::string head = EmptyFile.substr(0, EmptyFile.size() - 4);
+    const std::string bytes = head + number(Count, 4) + items;
+    TVocabFile doc;
+    doc.LoadFromBytes(bytes);
+    const int late = Count * 5 / 8 + 1;
+    EXPECT_EQ(std::tuple(doc.Count(), doc.LearntCount(), doc.Items(late).FieldValue(fiForeign),
+                  doc.Items(late).SortingPosition, doc.Items(Count - 1).FieldValue(fiNative)),
+        std::tuple(Count, Count / 5, "w" + std::to_string(late), late % 7, "n69999"));
+    EXPECT_EQ(Saved(doc), bytes);
+
+    const std::size_t at = head.size() + 4;
+    std::string longer = bytes;
+    longer[at + starts[100]] = '\xFF';
+    const std::pair<const char*, std::string> cases[] = {
+        { "cut in the first part", bytes.substr(0, at + starts[100] + 3) },
+        { "cut in the last item", bytes.substr(0, bytes.size() - 3) },
+        { "a text in the first part longer", longer },
+        { "one byte appended", bytes + '\0' },
+        { "count lowered by one", head + number(Count - 1, 4) + items },
+        { "count raised by one", head + number(Count + 1, 4) + items },
+    };
+    for (const auto& [name, damaged] : cases) {
+        SCOPED_TRACE(name);
+        FillSample(doc);
+        EXPECT_ANY_THROW(doc.LoadFromBytes(damaged));
+        EXPECT_EQ(std::tuple(doc.Count(), doc.LearntCount()), std::tuple(0, 0));
+    }
 }
 
 TEST_F(VocabFileStorage, SaveToFileNamesTheDocumentButTooLongTextIsRefusedBeforeTheFileIsTouched)

@@ -176,21 +176,29 @@ TEST_F(TestPanelTest, HintsFillTheFocusedFieldOnly)
 
 TEST_F(TestPanelTest, ResultImagesAreTheGlyphInTheColourOnATransparentGround)
 {
-    const std::pair<bool, QColor> cases[]
-        = { { true, QColor(0, 0, 255) }, { false, QColor(238, 0, 0) }, { true, QColor(255, 255, 255) } };
-    for (const auto& [correct, colour] : cases) {
-        SCOPED_TRACE(colour.name().toStdString());
-        const QImage source = correct ? TickImage() : CrossImage();
-        const QImage image = ResultImage(correct, colour);
-        ASSERT_EQ(image.size(), QSize(20, 20));
+    const struct {
+        bool correct;
+        QColor colour;
+        qreal ratio;
+    } cases[] = { { true, QColor(0, 0, 255), 1 }, { false, QColor(238, 0, 0), 1 },
+        { true, QColor(255, 255, 255), 1 },
+        { false, QColor(238, 0, 0), 1.5 } }; // the last on a screen scaled 1.5
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.colour.name().toStdString() + " " + std::to_string(c.ratio));
+        const QImage source = c.correct ? TickImage(c.ratio) : CrossImage(c.ratio);
+        const QImage image = ResultImage(c.correct, c.colour, c.ratio);
+        const int side = qRound(20 * c.ratio);
+        ASSERT_EQ(std::pair(image.size(), image.devicePixelRatio()), std::pair(QSize(side, side), c.ratio));
         int glyph = 0;
-        for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 20; ++x) {
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
                 const bool black = source.pixel(x, y) == qRgb(0, 0, 0);
                 glyph += black;
-                EXPECT_EQ(image.pixel(x, y), black ? colour.rgb() : qRgba(255, 255, 255, 0)) << x << "," << y;
+                EXPECT_EQ(image.pixel(x, y), black ? c.colour.rgb() : qRgba(255, 255, 255, 0))
+                    << x << "," << y;
             }
-        EXPECT_GT(glyph, 20);
+        // The strokes are three of the glyph's units wide at any ratio.
+        EXPECT_GT(glyph, 20 * c.ratio * c.ratio);
     }
     EXPECT_NE(TickImage(), CrossImage());
 }

@@ -8,13 +8,21 @@
 
 namespace {
 
-// The changes a listener to everything heard while the action ran, or'ed.
+// The changes a listener to everything heard while the action ran, or'ed. A new file name is
+// told once the document has it.
 std::uint32_t Heard(TSession& session, const std::function<void(TSession&)>& action)
 {
     std::uint32_t heard = 0;
-    const TSubscription listen(session.Changes(), mcList | mcFileName | mcMode,
-        [&heard](std::uint32_t changes) { heard |= changes; });
+    std::string named;
+    const TSubscription listen(session.Changes(), mcList | mcFileName | mcMode, [&](std::uint32_t changes) {
+        heard |= changes;
+        if (changes & mcFileName)
+            named = session.Document().FileName();
+    });
     action(session);
+    if (heard & mcFileName) {
+        EXPECT_EQ(named, session.Document().FileName());
+    }
     return heard;
 }
 
@@ -38,7 +46,13 @@ TEST(SessionChanges, EveryKindOfChangeIsToldAndNothingElse)
         { "recount", [](TSession& s) { s.Document().RecountLearnt(); }, mcList },
         { "saved", [](TSession& s) { s.Document().MarkSaved(); }, mcList },
         { "saved as", [](TSession& s) { s.Document().MarkSavedAs("b.vmr"); }, mcList | mcFileName },
-        { "recovered", [](TSession& s) { s.Document().MarkRecovered("c.vmr"); }, mcList | mcFileName },
+        { "recovered",
+            [](TSession& s) {
+                s.Document().MarkSaved();
+                s.Document().MarkRecovered("c.vmr");
+                EXPECT_TRUE(s.Document().Modified()) << "a recovered list is not saved";
+            },
+            mcList | mcFileName },
         { "cleared", [](TSession& s) { s.Document().Clear(); }, mcList | mcFileName },
         { "loaded", [&saved](TSession& s) { s.Document().LoadFromFile(saved); }, mcList | mcFileName },
         { "new document", [](TSession& s) { s.ReplaceDocument(std::make_unique<TVocabFile>()); },

@@ -487,6 +487,29 @@ TEST(SettingsWindow, BoundsVisibleNeedsAGrabbableTopArea)
         EXPECT_EQ(BoundsVisible(c.Bounds, c.Screens), c.Visible) << c.Name;
 }
 
+TEST(SettingsWindow, FirstWindowBoundsFitWhatItShowsAndAreCentred)
+{
+    struct TCase {
+        TWindowBounds Available;
+        std::int32_t Width, Height;
+        TWindowBounds Bounds;
+    };
+    const TCase cases[] {
+        { { 0, 0, 1280, 800 }, 900, 600, { 190, 100, 1090, 700 } },
+        { { 0, 0, 1280, 800 }, 1200, 900, { 128, 80, 1152, 720 } }, // four fifths at most
+        { { 0, 0, 1920, 1080 }, 300, 200, { 640, 300, 1280, 780 } }, // 640 x 480 at least
+        { { 0, 0, 640, 480 }, 300, 200, { 64, 48, 576, 432 } }, // a tiny screen still wins
+        { { 1280, 30, 3200, 1110 }, 1000, 700, { 1740, 220, 2740, 920 } }, // a second screen, a top panel
+        { { 0, 0, 0, 0 }, 900, 600, { 0, 0, 0, 0 } },
+    };
+    for (const auto& c : cases) {
+        const TWindowBounds b = FirstWindowBounds(c.Available, c.Width, c.Height);
+        EXPECT_EQ(std::tuple(b.Left, b.Top, b.Right, b.Bottom),
+            std::tuple(c.Bounds.Left, c.Bounds.Top, c.Bounds.Right, c.Bounds.Bottom))
+            << c.Width << " x " << c.Height << " on " << c.Available.Right - c.Available.Left;
+    }
+}
+
 TEST(SettingsLanguage, UserLanguageFromLocaleName)
 {
     // "de": language only, its main entry; "de_BR": a country the table lacks for the language;

@@ -10,12 +10,16 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -147,6 +151,44 @@ TEST_F(WindowTitleTest, MessageBoxesAreCaptionedWithTheProductNameAlone)
     ShowMessageBox(QStringLiteral("Test"), QString(), QMessageBox::Ok, QMessageBox::Information);
     UseMessageBoxes(&ScriptedBoxes());
     EXPECT_EQ(seen, QStringLiteral("Velmoria, none"));
+}
+
+// On a screen of 1280 pixels and more the first window shows its whole tool bar and its tools'
+// longest hint; it is centred, within four fifths of the screen; a later start takes its bounds back.
+TEST_F(WindowTitleTest, TheFirstWindowShowsTheWholeToolBarAndALaterStartItsOwnBounds)
+{
+    const QRect screen = Form->screen()->availableGeometry();
+    ASSERT_GE(screen.width(), 1280);
+    const QRect first = Form->geometry();
+    EXPECT_LE(first.width(), screen.width() * 4 / 5);
+    EXPECT_LE(std::abs(first.center().x() - screen.center().x())
+            + std::abs(first.center().y() - screen.center().y()),
+        2);
+    for (QAction* action : Form->ToolBar()->actions()) {
+        QWidget* tool = Form->ToolBar()->widgetForAction(action);
+        if (action->isSeparator())
+            continue;
+        EXPECT_TRUE(tool && tool->isVisible()) << action->objectName().toStdString();
+        // A hint takes the whole bar: the panels step aside.
+        Form->statusBar()->showMessage(action->statusTip());
+        EXPECT_FALSE(Form->StatusPanel(6)->isVisible());
+        EXPECT_LE(Form->statusBar()->fontMetrics().horizontalAdvance(action->statusTip()),
+            Form->statusBar()->width() - 16)
+            << action->statusTip().toStdString();
+    }
+    // Without a hint the panels are back.
+    Form->statusBar()->clearMessage();
+    EXPECT_TRUE(Form->StatusPanel(1)->isVisible());
+
+    auto store = std::make_unique<TMemorySettingsStore>();
+    TMemorySettingsStore& kept = *store;
+    Form = std::make_unique<TMainForm>(std::move(store));
+    const QRect chosen(screen.left() + 30, screen.top() + 40, 700, 500);
+    Form->setGeometry(chosen);
+    Form->SaveWindowSettings();
+    auto again = std::make_unique<TMemorySettingsStore>(kept);
+    Form = std::make_unique<TMainForm>(std::move(again));
+    EXPECT_EQ(Form->geometry(), chosen);
 }
 
 } // namespace

@@ -76,10 +76,7 @@ protected:
     }
     QString Status() const { return Panel->pnlTestStatus->text(); }
     // A colour of the options as the panel shows it: where it reads on the fields.
-    QColor Shown(TColour colour) const
-    {
-        return ReadableColour(colour, Panel->palette().color(QPalette::Base));
-    }
+    QColor Shown(TColour c) const { return ReadableColour(c, Panel->palette().color(QPalette::Base)); }
     QString StatusPanel(int i) const { return Form->StatusPanel(i)->text(); }
     // The next statistics dialog: reset ticks the box and presses OK, otherwise Cancel.
     void OnStatistics(bool reset)

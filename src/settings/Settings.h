@@ -170,6 +170,9 @@ struct TSpeechSettings {
     std::string NativeVoice;
     std::int32_t Rate = 0; // MinSpeechRate (slowest) to MaxSpeechRate (fastest)
 };
+// The daily reminder's time of day, in minutes after midnight: 18:00 until the user sets another.
+inline constexpr std::int32_t DefaultReminderTime = 18 * 60;
+inline constexpr std::int32_t MinutesPerDay = 24 * 60;
 inline constexpr std::int32_t MinSpeechRate = -10;
 inline constexpr std::int32_t MaxSpeechRate = 10;
 // The settings records and values; a default-constructed one holds the record defaults, fonts
@@ -184,6 +187,9 @@ struct TSettings {
     std::string SoundFileWrong;
     TSpeechSettings Speech;
     TReviewSettings Reviews;
+    // When the reminder of due words comes; whether it is on is whether it is installed
+    // (settings/Reminder.h).
+    std::int32_t ReminderTime = DefaultReminderTime;
     // The window's language (settings/UiLanguage.h) from the next start; empty: the desktop's.
     std::string UiLanguage;
 };

@@ -1,6 +1,7 @@
 // The main window's own commands (the View menu's bars, font and options), the menus the rows are
 // placed in, and the settings the window keeps.
 
+#include "core/UserFolders.h"
 #include "evaluation/Languages.h"
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/QtSettingsStore.h"
@@ -79,9 +80,16 @@ void TMainForm::CreateMenus()
                 target.Speech = Speech_->PageTarget();
                 target.Reviews = &settings.Reviews;
                 target.UiLanguage = &settings.UiLanguage;
+                // On is what is installed: the command line may have set it or taken it away.
+                const TReminderChoice reminderBefore { ReminderInstalled(ReminderFiles(ConfigHome())),
+                    settings.ReminderTime };
+                TReminderChoice reminder = reminderBefore;
+                target.Reminder = &reminder;
                 TOptionsDialog dialog(this, target);
                 if (ExecDialog(dialog) != QDialog::Accepted)
                     return;
+                settings.ReminderTime = reminder.Time;
+                Review_->ApplyReminder(reminderBefore, reminder);
                 // The learnt colour may have changed; a question is chosen again under the new options.
                 Review_->AskDueSoon();
                 if (WindowMode() == wmTesting)

@@ -4,6 +4,7 @@
 
 #include "settings/OptionsRules.h"
 #include "settings/Session.h"
+#include "ui/OptionsReviewsPage.h"
 #include "ui/SpeechPage.h"
 
 #include <QDialog>
@@ -17,7 +18,6 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class TOptionsReviewsPage;
 
 // What the dialog edits, and what it needs around it.
 struct TOptionsTarget {
@@ -29,6 +29,7 @@ struct TOptionsTarget {
     TOptionsPages* Pages = nullptr; // the pages to open on, updated by OK; may be null
     TSpeechPageTarget Speech {}; // the Speech page, shown when its settings are given
     TReviewSettings* Reviews = nullptr; // the Reviews page; null: no such page
+    TReminderChoice* Reminder = nullptr; // the reminder on the Reviews page; null: not offered
     std::string* UiLanguage = nullptr; // the window's language from the next start; null: not offered
 };
 

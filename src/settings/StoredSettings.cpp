@@ -86,6 +86,10 @@ std::optional<TMemorySettingsStore::TValue> StoredValue(std::string_view value)
         return text;
     if (text->starts_with("@@"))
         return text->substr(1);
+    // Qt 6 writes a text holding a NUL character as "@String(...)".
+    constexpr std::string_view Text = "@String(";
+    if (text->starts_with(Text) && text->ends_with(')'))
+        return text->substr(Text.size(), text->size() - Text.size() - 1);
     constexpr std::string_view Bytes = "@ByteArray(";
     if (!text->starts_with(Bytes) || !text->ends_with(')'))
         return std::nullopt;

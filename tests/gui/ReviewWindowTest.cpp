@@ -481,6 +481,15 @@ TEST_F(ReviewWindowTest, OpeningAHugeListAndCountingDoesNotHoldUpTheWindow)
     RecordProperty("BlockedMs", static_cast<int>(blocked));
 }
 
+// What the reminder's Review action runs: velmoria --review FILE.
+TEST_F(ReviewWindowTest, TheReviewSwitchOpensTheListAndStartsItsReview)
+{
+    List(Animals)->SaveToFile(ListPath);
+    EXPECT_EQ(Form->StartUp(TCommandLine { saReview, ListPath }), std::nullopt);
+    EXPECT_EQ(Form->WindowMode(), wmTesting);
+    EXPECT_TRUE(Form->Review().Reviewing());
+}
+
 TEST_F(ReviewWindowTest, TheReviewsPageStoresItsValues)
 {
     // OK stores what the page shows (as the window's settings, written at close); Cancel nothing.

@@ -26,6 +26,7 @@ TEST(StoredSettings, ValuesAsQSettingsWritesThem)
         { "A=caf\xC3\xA9 \\x20", "caf\xC3\xA9  " }, // an escaped space is kept
         { "A=\\xzz\\q", "zz" }, // escapes without digits, or unknown, say nothing
         { "A=@@at", "@at" },
+        { "A=@String(a\\0b)", std::string("a\0b", 3) },
         { "A=@ByteArray(caf\\xe9\\0)", std::nullopt, TBytes { 'c', 'a', 'f', 0xE9, 0 } },
         { "A=\"@ByteArray(a,b)\"", std::nullopt, TBytes { 'a', ',', 'b' } },
         { "A=@ByteArray(\xC4\x80)", std::nullopt, TBytes { '?' } },

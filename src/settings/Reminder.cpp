@@ -54,12 +54,13 @@ std::string Replaced(std::string_view text, char c, std::string_view with)
     return result;
 }
 
-// Files changed together: each change keeps what was there, so that a failure puts all back.
+// Files changed together: each change keeps what was there, so that a failure puts all back. A
+// file written through a symbolic link gets its contents back; a link removed comes back a link.
 class TFileChanges {
 public:
     void Write(const std::string& path, std::string_view contents)
     {
-        TOld old = Keep(path);
+        TOld old { path, Existing(path), std::nullopt };
         std::error_code error;
         fs::create_directories(fs::path(path).parent_path(), error);
         if (error)
@@ -69,7 +70,12 @@ public:
     }
     void Remove(const std::string& path)
     {
-        TOld old = Keep(path);
+        TOld old { path, std::nullopt, std::nullopt };
+        std::error_code ignored;
+        if (fs::is_symlink(fs::symlink_status(path, ignored)))
+            old.Link = fs::read_symlink(path, ignored);
+        else
+            old.Contents = Existing(path);
         if (::unlink(path.c_str()) != 0) {
             const int error = errno;
             if (error == ENOENT)
@@ -84,12 +90,14 @@ public:
     {
         for (auto old = Old_.rbegin(); old != Old_.rend(); ++old) {
             std::error_code ignored;
-            fs::remove(old->Path, ignored);
             try {
-                if (old->Link)
-                    fs::create_symlink(*old->Link, old->Path);
-                else if (old->Contents)
+                if (old->Contents) {
                     SafeWriteFile(old->Path, *old->Contents);
+                } else {
+                    fs::remove(old->Path, ignored);
+                    if (old->Link)
+                        fs::create_symlink(*old->Link, old->Path);
+                }
             } catch (const std::exception&) {
                 // What cannot be put back stays as the failure left it; the failure is told.
             }
@@ -100,19 +108,15 @@ public:
 private:
     struct TOld {
         std::string Path;
-        std::optional<std::string> Contents; // nullopt: there was no file
-        std::optional<fs::path> Link; // a symbolic link, kept as a link
+        std::optional<std::string> Contents; // nullopt: there was no file (or a link)
+        std::optional<fs::path> Link; // a symbolic link removed
     };
-    static TOld Keep(const std::string& path)
+    static std::optional<std::string> Existing(const std::string& path)
     {
-        TOld old { path, std::nullopt, std::nullopt };
         std::error_code error;
-        const fs::file_status status = fs::symlink_status(path, error);
-        if (fs::is_symlink(status))
-            old.Link = fs::read_symlink(path, error);
-        else if (fs::exists(status))
-            old.Contents = ReadWholeFile(path);
-        return old;
+        if (!fs::exists(path, error))
+            return std::nullopt;
+        return ReadWholeFile(path);
     }
     std::vector<TOld> Old_;
 };

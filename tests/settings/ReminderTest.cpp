@@ -4,6 +4,7 @@
 #include "settings/Reminder.h"
 
 #include "core/Errors.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -77,6 +78,25 @@ TEST(Reminder, StepsOfTheOption)
         EXPECT_EQ(ReminderStep(before, after), step) << before.On << after.On << after.Time;
 }
 
+TEST(Reminder, SystemctlRunsForTheUserAndTellsItsStatusAndErrors)
+{
+    const TTempDir dir;
+    WriteBytes(dir.File("systemctl"),
+        "#!/bin/sh\necho \"$@\" >&2\necho out\n[ \"$2\" != die ] || kill -9 $$\nexit 3\n");
+    fs::permissions(dir.File("systemctl"), fs::perms::owner_all);
+    const std::tuple<std::string, std::vector<std::string>, int, std::string> cases[] = {
+        { dir.Path().string(), { "enable", "a b" }, 3, "--user enable a b\n" },
+        { dir.Path().string(), { "die" }, -1, "--user die\n" },
+        { dir.File("none"), { "show-environment" }, -1, "" },
+    };
+    for (const auto& [path, args, status, said] : cases) {
+        const TScopedEnv searched("PATH", path);
+        std::string errors;
+        EXPECT_EQ(RunSystemctl(args, errors), status) << said;
+        EXPECT_EQ(errors, said);
+    }
+}
+
 namespace {
 
 // systemctl as scripted: whether the user manager runs, a command that fails, and the calls made.
@@ -139,6 +159,7 @@ TEST_F(ReminderInstall, ATimerWithAUserManagerElseAnAutostartEntryEachReplacingT
     EXPECT_EQ(InstallReminder(60, "/bin/sh", Files, Systemctl.Run()), TReminderKind::rkAutostart);
     EXPECT_EQ(States(), (std::vector<std::string> { "-", "-", "-", ReminderAutostart("/bin/sh") }));
     EXPECT_EQ(Systemctl.Calls, (std::vector<std::string> { "show-environment" }));
+    EXPECT_TRUE(ReminderInstalled(Files));
     RemoveReminder(Files, Systemctl.Run());
     EXPECT_EQ(States(), (std::vector<std::string> { "-", "-", "-", "-" }));
     EXPECT_FALSE(ReminderInstalled(Files));

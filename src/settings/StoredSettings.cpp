@@ -43,7 +43,7 @@ std::optional<std::uint32_t> EscapedUnit(std::string_view value, std::size_t& i,
 // its ends, and unquoted commas between the items of a list (nullopt: not a single text).
 std::optional<std::string> UnescapedText(std::string_view value)
 {
-    constexpr std::string_view Escapes = "a\ab\bf\fn\nr\rt\tv\v\"\"??''\\\\";
+    constexpr std::string_view Escapes = "a\ab\bf\fn\nr\rt\tv\v\"\"?\?''\\\\";
     std::string text;
     bool quoted = false;
     bool inQuotes = false;

@@ -12,8 +12,12 @@ fail() {
     exit 1
 }
 
+# The system's Python, which has the distribution's GObject bindings.
+python=/usr/bin/python3
+[ -x "$python" ] || python=python3
+
 if [ "${1:-}" != --on-bus ]; then
-    command -v dbus-run-session >/dev/null && python3 -c 'from gi.repository import Gio' 2>/dev/null || exit 77
+    command -v dbus-run-session >/dev/null && "$python" -c 'from gi.repository import Gio' 2>/dev/null || exit 77
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_STATE_HOME=$work/state
@@ -26,7 +30,7 @@ if [ "${1:-}" != --on-bus ]; then
     printf '#!/bin/sh\necho "$@" >>"%s/systemctl"\n[ "$2" != show-environment ] || [ ! -e "%s/no-manager" ]\n' \
         "$work" "$work" >"$work/path/systemctl"
     chmod +x "$work/my bin/velmoria" "$work/path/systemctl"
-    cli=$work/my bin/velmoria-cli
+    cli="$work/my bin/velmoria-cli"
     list=$work/lists/de.vmr
     "$cli" new "$list" --foreign 0x0407 --native 0x0809 >/dev/null && "$cli" add "$list" Hund dog >/dev/null \
         && "$cli" add "$list" Katze cat >/dev/null || fail "making the list"
@@ -39,7 +43,7 @@ if [ "${1:-}" != --on-bus ]; then
 fi
 
 work=$2 cli=$3 list=$4
-python3 "$here/fake-notifications.py" "$work/notices" review >"$work/server.out" 2>&1 &
+"$python" "$here/fake-notifications.py" "$work/notices" review >"$work/server.out" 2>&1 &
 server=$!
 trap 'kill $server 2>/dev/null; wait $server 2>/dev/null' EXIT
 for _ in $(seq 50); do

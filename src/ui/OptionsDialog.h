@@ -29,8 +29,8 @@ struct TOptionsTarget {
     TOptionsPages* Pages = nullptr; // the pages to open on, updated by OK; may be null
     TSpeechPageTarget Speech {}; // the Speech page, shown when its settings are given
     TReviewSettings* Reviews = nullptr; // the Reviews page; null: no such page
-    TReminderChoice* Reminder = nullptr; // the reminder on the Reviews page; null: not offered
     std::string* UiLanguage = nullptr; // the window's language from the next start; null: not offered
+    TReminderChoice* Reminder = nullptr; // the daily reminder on the Reviews page; null: not written
 };
 
 class TOptionsDialog : public QDialog {

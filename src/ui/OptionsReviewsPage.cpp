@@ -74,7 +74,7 @@ TOptionsReviewsPage::TOptionsReviewsPage(
                "words that are due."),
             hcNewPerDay));
 
-    chbReminder = new QCheckBox(tr("&Remind me when words are due"), this);
+    chbReminder = new QCheckBox(tr("Remind &me when words are due"), this);
     chbReminder->setObjectName(QStringLiteral("chbReminder"));
     chbReminder->setChecked(reminder.On);
     SetHelpContext(chbReminder, hcReminder);
@@ -83,7 +83,7 @@ TOptionsReviewsPage::TOptionsReviewsPage(
     edtReminderTime->setObjectName(QStringLiteral("edtReminderTime"));
     edtReminderTime->setDisplayFormat(QStringLiteral("HH:mm"));
     SetHelpContext(edtReminderTime, hcReminderTime);
-    lblReminderTime = new QLabel(tr("&Time of day:"), this);
+    lblReminderTime = new QLabel(tr("T&ime of day:"), this);
     lblReminderTime->setBuddy(edtReminderTime);
     SetHelpContext(lblReminderTime, hcReminderTime);
     const auto follow = [this](bool on) {

@@ -102,7 +102,6 @@ public:
                 // What cannot be put back stays as the failure left it; the failure is told.
             }
         }
-        Old_.clear();
     }
 
 private:

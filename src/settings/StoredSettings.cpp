@@ -40,19 +40,17 @@ std::optional<std::uint32_t> EscapedUnit(std::string_view value, std::size_t& i,
 }
 
 // A value as QSettings writes one: C escapes, double quotes around what holds ", ; =" or spaces at
-// its ends, and unquoted commas between the items of a list (nullopt: not a single text).
+// its ends, and unquoted commas between the items of a list (nullopt: not a single text). The
+// line comes without the spaces at its ends.
 std::optional<std::string> UnescapedText(std::string_view value)
 {
     constexpr std::string_view Escapes = "a\ab\bf\fn\nr\rt\tv\v\"\"?\?''\\\\";
     std::string text;
-    bool quoted = false;
     bool inQuotes = false;
-    std::size_t keep = 0; // unquoted spaces after this length are the line's, not the value's
     std::size_t i = value.find_first_not_of(" \t");
     while (i < value.size()) {
         const char c = value[i++];
         if (c == '"') {
-            quoted = true;
             inQuotes = !inQuotes;
             if (!inQuotes)
                 i = std::min(value.find_first_not_of(" \t", i), value.size());
@@ -60,8 +58,6 @@ std::optional<std::string> UnescapedText(std::string_view value)
             return std::nullopt;
         } else if (c != '\\') {
             text += c;
-            if (c != ' ' && c != '\t')
-                keep = text.size();
         } else if (i < value.size()) {
             const char e = value[i++];
             const std::size_t plain = Escapes.find(e);
@@ -71,11 +67,8 @@ std::optional<std::string> UnescapedText(std::string_view value)
                     : e >= '0' && e <= '7'      ? EscapedUnit(value, --i, 8)
                                                 : std::nullopt)
                 AppendUnit(text, *unit);
-            keep = text.size();
         }
     }
-    if (!quoted)
-        text.resize(keep);
     return text;
 }
 

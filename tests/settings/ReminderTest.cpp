@@ -176,6 +176,12 @@ TEST_F(ReminderInstall, RemovingStopsTheTimerAndTakesEveryFile)
     const std::vector<std::string> installed = States();
     EXPECT_THROW(RemoveReminder(Files, Systemctl.Run()), ESaidError);
     EXPECT_EQ(States(), installed);
+    // The last file cannot go: the link and the files removed before it come back.
+    Systemctl.Failing.clear();
+    fs::create_directories(Files.Autostart);
+    EXPECT_THROW(RemoveReminder(Files, Systemctl.Run()), EFileError);
+    fs::remove(Files.Autostart);
+    EXPECT_EQ(States(), installed);
     Systemctl.Failing.clear();
     Systemctl.Calls.clear();
     RemoveReminder(Files, Systemctl.Run());
@@ -196,11 +202,12 @@ TEST_F(ReminderInstall, AFailureLeavesTheFilesAsTheyWere)
     };
     const TCase cases[] = {
         { "enable velmoria-reminder.timer", "/bin/sh",
-            "\"systemctl --user enable velmoria-reminder.timer\" failed: Failed to enable" },
-        { "restart velmoria-reminder.timer", "/bin/sh", "Failed to restart" },
-        { "", "bin/sh", "needs a full path" },
-        { "", "/bin/s\nh", "needs a full path" },
-        { "", Dir.File("missing"), "cannot start" },
+            "\"systemctl --user enable velmoria-reminder.timer\" failed: Failed to enable "
+            "velmoria-reminder.timer." },
+        { "restart velmoria-reminder.timer", "/bin/sh", "Failed to restart velmoria-reminder.timer." },
+        { "", "bin/sh", "needs a full path without line breaks." },
+        { "", "/bin/s\nh", "needs a full path without line breaks." },
+        { "", Dir.File("missing"), "missing\". No such file or directory." },
     };
     for (const TCase& c : cases) {
         Systemctl.Failing = c.Failing;
@@ -209,7 +216,7 @@ TEST_F(ReminderInstall, AFailureLeavesTheFilesAsTheyWere)
             InstallReminder(600, c.Program, Files, Systemctl.Run());
             ADD_FAILURE() << c.Says;
         } catch (const ESaidError& error) {
-            EXPECT_TRUE(Contains(error.what(), c.Says)) << error.what();
+            EXPECT_TRUE(std::string_view(error.what()).ends_with(c.Says)) << error.what();
         }
         EXPECT_EQ(States(), before) << c.Says;
         EXPECT_EQ(Systemctl.Calls.empty() ? "" : Systemctl.Calls.back(), *c.Failing ? "daemon-reload" : "");

@@ -82,7 +82,9 @@ TEST(Reminder, SystemctlRunsForTheUserAndTellsItsStatusAndErrors)
 {
     const TTempDir dir;
     WriteBytes(dir.File("systemctl"),
-        "#!/bin/sh\necho \"$@\" >&2\necho out\n[ \"$2\" != die ] || kill -9 $$\nexit 3\n");
+        "#!/bin/sh\necho \"$@\" >&2\necho out\n[ \"$2\" != die ] || kill -9 $$\n"
+        // Standard error closed well before the end: the status is still waited for.
+        "[ \"$2\" != enable ] || { exec 2>&-; sleep 0.2; }\nexit 3\n");
     fs::permissions(dir.File("systemctl"), fs::perms::owner_all);
     const std::tuple<std::string, std::vector<std::string>, int, std::string> cases[] = {
         { dir.Path().string(), { "enable", "a b" }, 3, "--user enable a b\n" },
@@ -168,7 +170,7 @@ TEST_F(ReminderInstall, ATimerWithAUserManagerElseAnAutostartEntryEachReplacingT
 
 TEST_F(ReminderInstall, RemovingStopsTheTimerAndTakesEveryFile)
 {
-    InstallReminder(485, "/bin/sh", Files, Systemctl.Run());
+    InstallReminder(0, "/bin/sh", Files, Systemctl.Run());
     fs::create_directories(Dir.File("config/systemd/user/timers.target.wants"));
     fs::create_symlink(Files.Timer, Files.TimerLink);
     Systemctl.Calls.clear();
@@ -199,6 +201,7 @@ TEST_F(ReminderInstall, AFailureLeavesTheFilesAsTheyWere)
         const char* Failing;
         std::string Program;
         const char* Says;
+        std::int32_t Minutes = 600;
     };
     const TCase cases[] = {
         { "enable velmoria-reminder.timer", "/bin/sh",
@@ -208,12 +211,14 @@ TEST_F(ReminderInstall, AFailureLeavesTheFilesAsTheyWere)
         { "", "bin/sh", "needs a full path without line breaks." },
         { "", "/bin/s\nh", "needs a full path without line breaks." },
         { "", Dir.File("missing"), "missing\". No such file or directory." },
+        { "", "/bin/sh", "Enter a time from 00:00 to 23:59.", -1 },
+        { "", "/bin/sh", "Enter a time from 00:00 to 23:59.", 24 * 60 },
     };
     for (const TCase& c : cases) {
         Systemctl.Failing = c.Failing;
         Systemctl.Calls.clear();
         try {
-            InstallReminder(600, c.Program, Files, Systemctl.Run());
+            InstallReminder(c.Minutes, c.Program, Files, Systemctl.Run());
             ADD_FAILURE() << c.Says;
         } catch (const ESaidError& error) {
             EXPECT_TRUE(std::string_view(error.what()).ends_with(c.Says)) << error.what();

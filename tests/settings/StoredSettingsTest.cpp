@@ -22,9 +22,9 @@ TEST(StoredSettings, ValuesAsQSettingsWritesThem)
         { "A = plain  \t", "plain" }, // spaces around the value are the line's
         { "A=\"a, b; c=d \"  ", "a, b; c=d " }, // quoted: commas and edge spaces are the value's
         { "A=say \\\"hi\\\" \\\\ \\t\\n\\a\\?\\'", "say \"hi\" \\ \t\n\a?'" },
-        { "A=\\x1\\x31x\\101\\0", std::string("\x01") + "1xA" + std::string(1, '\0') },
+        { "A=\\x1\\x31x\\101\\77\\0", std::string("\x01") + "1xA?" + std::string(1, '\0') },
         { "A=caf\xC3\xA9 \\x20", "caf\xC3\xA9  " }, // an escaped space is kept
-        { "A=\\xzz\\q", "zz" }, // escapes without digits, or unknown, say nothing
+        { "A=\\xzz\\q\\\t.", "zz." }, // escapes without digits, or unknown, say nothing
         { "A=@@at", "@at" },
         { "A=@String(a\\0b)", std::string("a\0b", 3) },
         { "A=@ByteArray(caf\\xe9\\0)", std::nullopt, TBytes { 'c', 'a', 'f', 0xE9, 0 } },

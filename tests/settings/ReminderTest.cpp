@@ -84,7 +84,7 @@ TEST(Reminder, SystemctlRunsForTheUserAndTellsItsStatusAndErrors)
     WriteBytes(dir.File("systemctl"),
         "#!/bin/sh\necho \"$@\" >&2\necho out\n[ \"$2\" != die ] || kill -9 $$\n"
         // Standard error closed well before the end: the status is still waited for.
-        "[ \"$2\" != enable ] || { exec 2>&-; sleep 0.2; }\nexit 3\n");
+        "[ \"$2\" != enable ] || { exec 2>&-; /bin/sleep 0.2; }\nexit 3\n");
     fs::permissions(dir.File("systemctl"), fs::perms::owner_all);
     const std::tuple<std::string, std::vector<std::string>, int, std::string> cases[] = {
         { dir.Path().string(), { "enable", "a b" }, 3, "--user enable a b\n" },
@@ -147,9 +147,12 @@ TEST_F(ReminderInstall, ATimerWithAUserManagerElseAnAutostartEntryEachReplacingT
 {
     fs::create_directories(Dir.File("config/autostart"));
     WriteBytes(Files.Autostart, "earlier");
-    EXPECT_EQ(InstallReminder(485, "/bin/sh", Files, Systemctl.Run()), TReminderKind::rkTimer);
+    // A program in a folder with a space, as a user may install it.
+    const std::string program = Dir.File("my bin");
+    fs::create_symlink("/bin/sh", program);
+    EXPECT_EQ(InstallReminder(485, program, Files, Systemctl.Run()), TReminderKind::rkTimer);
     EXPECT_EQ(
-        States(), (std::vector<std::string> { ReminderService("/bin/sh"), ReminderTimer(485), "-", "-" }));
+        States(), (std::vector<std::string> { ReminderService(program), ReminderTimer(485), "-", "-" }));
     EXPECT_EQ(Systemctl.Calls,
         (std::vector<std::string> { "show-environment", "daemon-reload", "enable velmoria-reminder.timer",
             "restart velmoria-reminder.timer" }));
@@ -158,8 +161,8 @@ TEST_F(ReminderInstall, ATimerWithAUserManagerElseAnAutostartEntryEachReplacingT
     fs::create_symlink(Files.Timer, Files.TimerLink);
 
     Systemctl = { false, {}, {} };
-    EXPECT_EQ(InstallReminder(60, "/bin/sh", Files, Systemctl.Run()), TReminderKind::rkAutostart);
-    EXPECT_EQ(States(), (std::vector<std::string> { "-", "-", "-", ReminderAutostart("/bin/sh") }));
+    EXPECT_EQ(InstallReminder(60, program, Files, Systemctl.Run()), TReminderKind::rkAutostart);
+    EXPECT_EQ(States(), (std::vector<std::string> { "-", "-", "-", ReminderAutostart(program) }));
     EXPECT_EQ(Systemctl.Calls, (std::vector<std::string> { "show-environment" }));
     EXPECT_TRUE(ReminderInstalled(Files));
     RemoveReminder(Files, Systemctl.Run());

@@ -66,9 +66,16 @@ TEST(StoredSettings, TheWindowsFileUnderTheConfigurationFolderOrTheDefaults)
     std::filesystem::create_directories(dir.File("config/Brannock"));
     WriteBytes(dir.File("config/Brannock/Velmoria.conf"),
         "[2]\nFileCount=2\nFile1=/a.vmr\nFile2=@ByteArray(/"
-        "caf\\xe9.vmr)\nReminderTime=1500\nReviewNewPerDay=7\n");
+        "caf\\xe9.vmr)\nReminderTime=0\nReviewNewPerDay=7\n");
     LoadStoredSettings(settings, window);
     EXPECT_EQ(window.RecentFiles, (std::vector<std::string> { "/a.vmr", "/caf\xE9.vmr" }));
     EXPECT_EQ(settings.Reviews.NewPerDay, 7);
-    EXPECT_EQ(settings.ReminderTime, DefaultReminderTime); // past midnight: damage
+    EXPECT_EQ(settings.ReminderTime, 0);
+    // A time outside the day is damage.
+    for (const auto& [stored, minutes] : { std::pair("1439", 1439), std::pair("1440", DefaultReminderTime),
+             std::pair("-1", DefaultReminderTime) }) {
+        TIniSettingsStore store(std::string("[2]\nReminderTime=") + stored, "2");
+        LoadSettings(store, {}, settings, window);
+        EXPECT_EQ(settings.ReminderTime, minutes) << stored;
+    }
 }

@@ -3,11 +3,14 @@
 
 #include "settings/StoredSettings.h"
 
+#include "core/UserFolders.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 TEST(StoredSettings, ValuesAsQSettingsWritesThem)
 {
@@ -78,4 +81,17 @@ TEST(StoredSettings, TheWindowsFileUnderTheConfigurationFolderOrTheDefaults)
         LoadSettings(store, {}, settings, window);
         EXPECT_EQ(settings.ReminderTime, minutes) << stored;
     }
+}
+
+TEST(StoredSettings, FoldersFromTheEnvironmentElseTheHomeFolder)
+{
+    const TScopedEnv home("HOME", "/h");
+    {
+        const TScopedEnv config("XDG_CONFIG_HOME", "/c");
+        EXPECT_EQ(StoredSettingsPath(), "/c/Brannock/Velmoria.conf");
+    }
+    const TScopedEnv config("XDG_CONFIG_HOME", "");
+    EXPECT_EQ(ConfigHome(), "/h/.config");
+    const TScopedEnv noHome("HOME", "");
+    EXPECT_EQ(HomeFolder(), ::getpwuid(::getuid())->pw_dir);
 }

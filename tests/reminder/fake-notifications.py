@@ -1,9 +1,6 @@
 #!/usr/bin/env python3
-"""A stand-in for the desktop's notification service on a private session bus.
-
-Each Notify is noted as a line of JSON in the file named by the first argument; the action named
-by the second argument (if any) is invoked at once, and every notification is then closed. It
-prints "ready" once it owns the service's name."""
+"""A stand-in notification service: notes each Notify in the file argv[1] as JSON, invokes the
+action argv[2] (if given) and closes the notice; prints "ready" once it owns the name."""
 import json
 import sys
 
@@ -27,12 +24,11 @@ def called(bus, _sender, _path, _interface, method, parameters, invocation):
     if method != "Notify":
         invocation.return_value(None)
         return
-    app, _replaces, icon, summary, body, actions, hints, _timeout = parameters.unpack()
+    _app, _replaces, _icon, summary, body, actions, _hints, _timeout = parameters.unpack()
     shown.append(len(shown) + 1)
     number = shown[-1]
     with open(log, "a", encoding="utf-8") as out:
-        out.write(json.dumps({"app": app, "icon": icon, "summary": summary, "body": body,
-                              "actions": actions, "entry": hints.get("desktop-entry")},
+        out.write(json.dumps({"summary": summary, "body": body, "actions": actions},
                              ensure_ascii=False) + "\n")
     invocation.return_value(GLib.Variant("(u)", (number,)))
 

@@ -1,16 +1,10 @@
 #!/bin/bash
-# A day of the daily reminder on a private session bus, with a stand-in notification service and a
-# stand-in systemctl (no user manager needed): "reminder on" installs the timer, what its ExecStart
-# says is run and shows one notification with the count, whose Review action starts the window's
-# program on the list; "reminder off" takes the files away. Then without a user manager: the
-# autostart entry, whose Exec line reminds once a day. And nothing due: no notification.
+# A day of the reminder on a private bus, with stand-ins for the notification service and systemctl:
+# installed as a timer, then as an autostart entry, each line run as its manager would run it.
 # Usage: reminder-day.sh VELMORIA-CLI (exit 77, skipped, without dbus-run-session or python3-gi)
 set -u
 here=$(cd "${BASH_SOURCE%/*}" && pwd)
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2 && exit 1; }
 
 # The system's Python, which has the distribution's GObject bindings.
 python=/usr/bin/python3

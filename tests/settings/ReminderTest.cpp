@@ -125,12 +125,9 @@ struct TScriptedSystemctl {
 
 class ReminderInstall : public ::testing::Test {
 protected:
-    std::string State(const std::string& path) const
+    static std::string State(const std::string& path)
     {
-        std::error_code error;
-        if (fs::is_symlink(path))
-            return "link";
-        return fs::exists(path, error) ? ReadBytes(path) : "-";
+        return fs::is_symlink(path) ? "link" : fs::exists(path) ? ReadBytes(path) : "-";
     }
     std::vector<std::string> States() const
     {

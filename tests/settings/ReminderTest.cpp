@@ -162,10 +162,12 @@ TEST_F(ReminderInstall, ATimerWithAUserManagerElseAnAutostartEntryEachReplacingT
     EXPECT_EQ(States(), (std::vector<std::string> { "-", "-", "-", ReminderAutostart(program) }));
     EXPECT_EQ(Systemctl.Calls, (std::vector<std::string> { "show-environment" }));
     EXPECT_TRUE(ReminderInstalled(Files));
+    WriteBytes(Files.Timer, "a timer of another session"); // no manager to stop it: only removed
     RemoveReminder(Files, Systemctl.Run());
     EXPECT_EQ(States(), (std::vector<std::string> { "-", "-", "-", "-" }));
     EXPECT_FALSE(ReminderInstalled(Files));
     RemoveReminder(Files, Systemctl.Run()); // nothing there: nothing to do
+    EXPECT_EQ(Systemctl.Calls, std::vector<std::string>(3, "show-environment"));
 }
 
 TEST_F(ReminderInstall, RemovingStopsTheTimerAndTakesEveryFile)

@@ -22,6 +22,9 @@ PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmar
 PACKAGES += dbus-bin dbus-daemon
 # The program natively under Wayland, and the headless compositor its test runs it in.
 PACKAGES += qt6-wayland weston
+# The daily reminder: GIO's D-Bus client for the desktop's notifications (velmoria-cli remind), and
+# the private session bus of its test.
+PACKAGES += libglib2.0-dev dbus-daemon
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 FORMAT_PACKAGES = clang-format
 COVERAGE_PACKAGES = gcovr

@@ -2,6 +2,7 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Drill.h"
+#include "cli/ReminderCommands.h"
 #include "cli/ReviewCommands.h"
 #include "cli/SayCommand.h"
 #include "core/ListLock.h"
@@ -103,6 +104,19 @@ Commands:
       direction (default native). --today pins the calendar date; N new cards a day
       (default 20). --list: one line per item, tab-separated: index, due date or "new",
       stability and difficulty (empty for a new card).
+  due --all [--into native|foreign] [--today YYYY-MM-DD] [--new-per-day N]
+      The lists the window opened lately, one line each, tab-separated: words due, new
+      words, foreign and native language, file. Without the options, counted as the window
+      counts (in its direction, with its new words per day). A list that cannot be read is
+      named on standard error and left out.
+  remind [--once-a-day]
+      Show a desktop notification for each of those lists with words due, whose Review
+      action opens the list's review in the window; nothing when no word is due. Waits
+      until the notifications are closed. --once-a-day: not again on the same day.
+  reminder on [--at HH:MM] | reminder off
+      Install the daily reminder (remind at HH:MM, default the window's time, with a
+      systemd user timer; without a systemd user manager at each login, once a day, with
+      an autostart entry), or remove it.
   history export OUT.csv
       Write every answer of the review history as CSV, the FSRS optimizer's columns first:
       card_id, review_time (ms since the epoch), review_rating (1-4), review_state (0-3),
@@ -457,7 +471,9 @@ const TCommand Commands[] = {
     { "test", {}, {}, nullptr },
     { "export", { "format", "wait" }, {}, CmdExport },
     { "say", { "lang" }, {}, CmdSay },
-    { "due", { "into", "today", "new-per-day" }, { "list" }, CmdDue },
+    { "due", { "into", "today", "new-per-day" }, { "list", "all" }, CmdDue },
+    { "remind", {}, { "once-a-day" }, CmdRemind },
+    { "reminder", { "at" }, {}, CmdReminder },
     { "history", { "retention" }, {}, CmdHistory },
 };
 

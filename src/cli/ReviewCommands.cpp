@@ -6,6 +6,7 @@
 #include "review/Card.h"
 #include "review/History.h"
 #include "review/ReviewQueue.h"
+#include "settings/StoredSettings.h"
 
 #include <algorithm>
 #include <charconv>
@@ -68,8 +69,59 @@ void TellNotice(const THistory& history, std::ostream& err)
         err << history.Notice().Text() << '\n';
 }
 
+std::vector<TListDue> RecentListsDue(const TArguments& args, std::ostream& err)
+{
+    TSettings settings;
+    TWindowState window;
+    LoadStoredSettings(settings, window);
+    const TDay today = TodayOption(args);
+    const std::uint8_t direction = args.Option("into") ? DirectionOption(args) : window.TestMode == 1 ? 1 : 0;
+    TSchedulerParameters p;
+    p.DesiredRetention = settings.Reviews.DesiredRetention();
+    const int newPerDay = args.Option("new-per-day") ? NewPerDayOption(args) : settings.Reviews.NewPerDay;
+    std::vector<TListDue> lists;
+    if (window.RecentFiles.empty())
+        return lists;
+    THistory history(THistory::DefaultPath());
+    TellNotice(history, err);
+    for (const std::string& fileName : window.RecentFiles) {
+        try {
+            TVocabFile document;
+            Load(document, fileName, err);
+            lists.push_back({ fileName, document.ForeignLangID(), document.NativeLangID(),
+                CountDue(document, history, direction, today, newPerDay, p) });
+        } catch (const std::exception& error) {
+            err << "Skipped: " << error.what() << '\n';
+        }
+    }
+    return lists;
+}
+
+namespace {
+
+std::string LanguageText(LangId id)
+{
+    const std::string_view name = FindLanguage(id).Name;
+    return name.empty() ? HexId(id) : std::string(name);
+}
+
+int DueOfRecentLists(const TArguments& args, std::ostream& out, std::ostream& err)
+{
+    args.ExpectPositional(0, "due --all [--into native|foreign|both] [--today YYYY-MM-DD] [--new-per-day N]");
+    if (args.Switch("list"))
+        throw TUsageError("--list lists the items of one list; it does not go with --all.");
+    for (const TListDue& list : RecentListsDue(args, err))
+        out << list.Counts.DueToday() << '\t' << list.Counts.New << '\t' << LanguageText(list.Foreign) << '\t'
+            << LanguageText(list.Native) << '\t' << list.FileName << '\n';
+    return 0;
+}
+
+} // namespace
+
 int CmdDue(const TArguments& args, std::ostream& out, std::ostream& err)
 {
+    if (args.Switch("all"))
+        return DueOfRecentLists(args, out, err);
     args.ExpectPositional(1,
         "due FILE [--into native|foreign|both] [--today YYYY-MM-DD] [--new-per-day N] [--retention R] "
         "[--list]");

@@ -17,6 +17,8 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args)
         result.Action = saPrint;
     else if (first == "/r")
         result.Action = saReset;
+    else if (first == "--review")
+        result.Action = saReview;
     result.FileName = result.Action != saShow && args.size() >= 2 ? args[1] : args[0];
     return result;
 }

@@ -9,6 +9,7 @@ enum TStartAction : int {
     saTest = 1, // "/t": start a test
     saPrint = 2, // "/p": print the list, then end
     saReset = 3, // "/r": reset the statistics, save, then end
+    saReview = 4, // "--review": start Review Due Words (the reminder's Review action)
 };
 
 struct TCommandLine {

@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "core/FreedMemory.h"
 #include "core/RecoveryCopy.h"
+#include "core/UserFolders.h"
 #include "review/HistoryStatements.h"
 #include "review/HistoryWal.h"
 
@@ -12,7 +13,6 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -76,20 +76,9 @@ TSaying Cause(int rc, const char* detail)
     }
 }
 
-std::string HomeFolder()
-{
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return home;
-    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir)
-        return pw->pw_dir;
-    return {};
-}
-
 std::string DataHome()
 {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-        return xdg;
-    return HomeFolder() + "/.local/share";
+    return XdgFolder("XDG_DATA_HOME", ".local/share");
 }
 
 THistoryProblem ProblemOf(int resultCode)

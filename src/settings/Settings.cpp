@@ -454,6 +454,9 @@ void LoadSettings(
     settings.Reviews = TReviewSettings { ReadInteger(store, "ReviewRetention", reviews.RetentionPercent),
         ReadInteger(store, "ReviewNewPerDay", reviews.NewPerDay) }
                            .Clamped();
+    settings.ReminderTime = ReadInteger(store, "ReminderTime", DefaultReminderTime);
+    if (settings.ReminderTime < 0 || settings.ReminderTime >= MinutesPerDay)
+        settings.ReminderTime = DefaultReminderTime;
     settings.UiLanguage = ReadString(store, UiLanguageKey, std::string());
     settings.Theme = ThemeChoiceFrom(ReadInteger(store, ThemeKey, 0));
 }
@@ -513,6 +516,7 @@ void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindo
     store.WriteInteger("SpeechRate", speech.Rate);
     store.WriteInteger("ReviewRetention", settings.Reviews.RetentionPercent);
     store.WriteInteger("ReviewNewPerDay", settings.Reviews.NewPerDay);
+    store.WriteInteger("ReminderTime", settings.ReminderTime);
     store.WriteString(UiLanguageKey, settings.UiLanguage);
     store.WriteInteger(ThemeKey, static_cast<std::int32_t>(settings.Theme));
 }

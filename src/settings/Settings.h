@@ -174,6 +174,9 @@ struct TSpeechSettings {
 enum class TThemeChoice : std::int32_t { System = 0, Light = 1, Dark = 2 };
 // An unknown stored number is the default, System.
 TThemeChoice ThemeChoiceFrom(std::int32_t stored);
+// The daily reminder's time of day, in minutes after midnight: 18:00 until the user sets another.
+inline constexpr std::int32_t DefaultReminderTime = 18 * 60;
+inline constexpr std::int32_t MinutesPerDay = 24 * 60;
 inline constexpr std::int32_t MinSpeechRate = -10;
 inline constexpr std::int32_t MaxSpeechRate = 10;
 // The settings records and values; a default-constructed one holds the record defaults, fonts
@@ -188,6 +191,9 @@ struct TSettings {
     std::string SoundFileWrong;
     TSpeechSettings Speech;
     TReviewSettings Reviews;
+    // When the reminder of due words comes; whether it is on is whether it is installed
+    // (settings/Reminder.h).
+    std::int32_t ReminderTime = DefaultReminderTime;
     // The window's language (settings/UiLanguage.h) from the next start; empty: the desktop's.
     std::string UiLanguage;
     TThemeChoice Theme = TThemeChoice::System;

@@ -174,6 +174,11 @@ std::optional<int> TFileCommands::StartUp(const TCommandLine& commandLine)
             Form_.SetWindowMode(wmEditing);
             Form_.Test().StartTesting();
             return std::nullopt;
+        case saReview:
+            Form_.show();
+            Form_.SetWindowMode(wmEditing);
+            Form_.Review().Run(std::nullopt);
+            return std::nullopt;
         case saShow:
             break;
         }

@@ -1,6 +1,7 @@
 // The main window's own commands (the View menu's bars, font and options), the menus the rows are
 // placed in, and the settings the window keeps.
 
+#include "core/UserFolders.h"
 #include "evaluation/Languages.h"
 #include "qtsupport/ColourTheme.h"
 #include "qtsupport/DialogRunner.h"
@@ -81,10 +82,17 @@ void TMainForm::CreateMenus()
                 target.Reviews = &settings.Reviews;
                 target.UiLanguage = &settings.UiLanguage;
                 target.Theme = &settings.Theme;
+                // On is what is installed: the command line may have set it or taken it away.
+                const TReminderChoice reminderBefore { ReminderInstalled(ReminderFiles(ConfigHome())),
+                    settings.ReminderTime };
+                TReminderChoice reminder = reminderBefore;
+                target.Reminder = &reminder;
                 TOptionsDialog dialog(this, target);
                 if (ExecDialog(dialog) != QDialog::Accepted)
                     return;
                 AppColourTheme().Apply(settings.Theme);
+                settings.ReminderTime = reminder.Time;
+                Review_->ApplyReminder(reminderBefore, reminder);
                 // The learnt colour may have changed; a question is chosen again under the new options.
                 Review_->AskDueSoon();
                 if (WindowMode() == wmTesting)

@@ -55,7 +55,8 @@ TOptionsDialog::TOptionsDialog(QWidget* parent, const TOptionsTarget& target)
     if (Target_.Speech.Speech != nullptr)
         pcOptions->addTab(tsSpeech = new TSpeechPage(Target_.Speech), tr("Speech"));
     if (Target_.Reviews) {
-        tsReviews = new TOptionsReviewsPage(*Target_.Reviews);
+        tsReviews = new TOptionsReviewsPage(
+            *Target_.Reviews, Target_.Reminder ? *Target_.Reminder : TReminderChoice {});
         pcOptions->addTab(tsReviews, tr("Reviews"));
     }
 
@@ -409,6 +410,8 @@ void TOptionsDialog::btnOKClick()
         tsSpeech->Store();
     if (tsReviews)
         *Target_.Reviews = tsReviews->Read();
+    if (tsReviews && Target_.Reminder)
+        *Target_.Reminder = tsReviews->ReadReminder();
     if (Target_.Pages != nullptr)
         *Target_.Pages = { ShownPage_, ShownEvaluationPage_ };
     if (Target_.UiLanguage)

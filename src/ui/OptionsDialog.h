@@ -4,6 +4,7 @@
 
 #include "settings/OptionsRules.h"
 #include "settings/Session.h"
+#include "ui/OptionsReviewsPage.h"
 #include "ui/SpeechPage.h"
 
 #include <QDialog>
@@ -17,7 +18,6 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class TOptionsReviewsPage;
 
 // What the dialog edits, and what it needs around it.
 struct TOptionsTarget {
@@ -31,6 +31,7 @@ struct TOptionsTarget {
     TReviewSettings* Reviews = nullptr; // the Reviews page; null: no such page
     std::string* UiLanguage = nullptr; // the window's language from the next start; null: not offered
     TThemeChoice* Theme = nullptr; // light or dark windows; null: not offered
+    TReminderChoice* Reminder = nullptr; // the daily reminder on the Reviews page; null: not written
 };
 
 class TOptionsDialog : public QDialog {

@@ -2,15 +2,22 @@
 
 #include "qtsupport/HelpRequest.h"
 
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QSpinBox>
+#include <QTimeEdit>
 #include <QVBoxLayout>
 #include <cmath>
 
 namespace {
-enum TReviewsContext : int { hcRetention = 2241, hcNewPerDay = 2242 };
+enum TReviewsContext : int {
+    hcRetention = 2241,
+    hcNewPerDay = 2242,
+    hcReminder = 2245,
+    hcReminderTime = 2246
+};
 
 QLabel* Explanation(QWidget* parent, const QString& text, int helpContext)
 {
@@ -23,7 +30,8 @@ QLabel* Explanation(QWidget* parent, const QString& text, int helpContext)
 }
 } // namespace
 
-TOptionsReviewsPage::TOptionsReviewsPage(const TReviewSettings& reviews, QWidget* parent)
+TOptionsReviewsPage::TOptionsReviewsPage(
+    const TReviewSettings& reviews, const TReminderChoice& reminder, QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("tsReviews"));
@@ -65,8 +73,39 @@ TOptionsReviewsPage::TOptionsReviewsPage(const TReviewSettings& reviews, QWidget
             tr("Words never reviewed before that Review Due Words adds each day, after the "
                "words that are due."),
             hcNewPerDay));
+
+    chbReminder = new QCheckBox(tr("Remind &me when words are due"), this);
+    chbReminder->setObjectName(QStringLiteral("chbReminder"));
+    chbReminder->setChecked(reminder.On);
+    SetHelpContext(chbReminder, hcReminder);
+    // Hours and minutes in every language: the reminder's time is a clock time, not a date.
+    edtReminderTime = new QTimeEdit(QTime(reminder.Time / 60, reminder.Time % 60), this);
+    edtReminderTime->setObjectName(QStringLiteral("edtReminderTime"));
+    edtReminderTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    SetHelpContext(edtReminderTime, hcReminderTime);
+    lblReminderTime = new QLabel(tr("T&ime of day:"), this);
+    lblReminderTime->setBuddy(edtReminderTime);
+    SetHelpContext(lblReminderTime, hcReminderTime);
+    const auto follow = [this](bool on) {
+        lblReminderTime->setEnabled(on);
+        edtReminderTime->setEnabled(on);
+    };
+    follow(reminder.On);
+    connect(chbReminder, &QCheckBox::toggled, this, follow);
+    auto* reminderForm = new QFormLayout;
+    reminderForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    reminderForm->addRow(lblReminderTime, edtReminderTime);
+    reminderForm->addRow(QString(),
+        Explanation(this,
+            tr("A desktop notification tells how many words are due in the lists you used "
+               "lately; its Review button opens the review. Without a systemd user session it "
+               "comes when you log in, once a day."),
+            hcReminder));
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(chbReminder);
+    layout->addLayout(reminderForm);
     layout->addStretch();
 }
 
@@ -76,4 +115,10 @@ TReviewSettings TOptionsReviewsPage::Read() const
     reviews.RetentionPercent = static_cast<std::int32_t>(std::lround(sbRetention->value() * 100));
     reviews.NewPerDay = sbNewPerDay->value();
     return reviews;
+}
+
+TReminderChoice TOptionsReviewsPage::ReadReminder() const
+{
+    const QTime time = edtReminderTime->time();
+    return { chbReminder->isChecked(), time.hour() * 60 + time.minute() };
 }

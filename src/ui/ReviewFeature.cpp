@@ -1,9 +1,11 @@
 #include "ui/ReviewFeature.h"
 
 #include "core/DisplayText.h"
+#include "core/UserFolders.h"
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/MessageBox.h"
 #include "qtsupport/ModelText.h"
+#include "settings/Reminder.h"
 #include "testing/TestEngine.h"
 #include "ui/DueCounter.h"
 #include "ui/LongTask.h"
@@ -15,7 +17,9 @@
 #include "ui/VocabGrid.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QLabel>
 #include <QTimer>
 #include <ctime>
@@ -441,4 +445,24 @@ void TReviewFeature::Rate(TRating rating)
     }
     UpdateReviewBar();
     Form_.ScheduleUpdate();
+}
+
+void TReviewFeature::ApplyReminder(const TReminderChoice& before, const TReminderChoice& after)
+{
+    const TReminderStep step = ReminderStep(before, after);
+    if (step == TReminderStep::rsNone)
+        return;
+    const TWaitCursor wait;
+    try {
+        const TReminderFiles files = ReminderFiles(ConfigHome());
+        if (step == TReminderStep::rsRemove) {
+            RemoveReminder(files, RunSystemctl);
+            return;
+        }
+        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/velmoria-cli");
+        InstallReminder(after.Time, QFile::encodeName(program).toStdString(), files, RunSystemctl);
+    } catch (const std::exception& error) {
+        ShowMessageBox(tr("The reminder could not be changed. %1").arg(ErrorText(error)), QString(),
+            QMessageBox::Ok, QMessageBox::Warning);
+    }
 }

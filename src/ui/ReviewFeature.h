@@ -20,6 +20,7 @@ class TSession;
 class THistory;
 class TDueCounter;
 struct TDueQuestion;
+struct TReminderChoice;
 
 class TReviewFeature : public QObject {
     Q_DECLARE_TR_FUNCTIONS(TReviewFeature)
@@ -65,6 +66,9 @@ public:
     // settings are as they were when it was asked last. Changes of the list ask a moment later.
     void AskDue();
     void AskDueSoon();
+    // The daily reminder as the options dialog left it: installed, moved or removed, with
+    // velmoria-cli beside the program as what it runs. A failure is told.
+    void ApplyReminder(const TReminderChoice& before, const TReminderChoice& after);
 
 private:
     // A review in one direction (the engine's when none is given) or in BothDirections.

@@ -6,8 +6,10 @@
 #include "review/History.h"
 #include "review/ReviewQueue.h"
 #include "review/ReviewSupport.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -206,4 +208,37 @@ TEST_F(ReviewCommandsTest, ImportReplaysAtTheRetentionAskedAndABadOneChangesNoth
     // The second answer was scheduled further out the less recall is asked for.
     EXPECT_GT(listed["0.7"].substr(listed["0.7"].find("\n0\t") + 3, 10),
         listed["0.97"].substr(listed["0.97"].find("\n0\t") + 3, 10));
+}
+
+TEST_F(ReviewCommandsTest, DueOfAllRecentListsAsTheWindowStoredThemSkippingWhatCannotBeRead)
+{
+    const TScopedEnv config("XDG_CONFIG_HOME", Dir.File("config"));
+    EXPECT_EQ(Ok({ "due", "--all" }), ""); // no settings yet: no lists
+    const std::string french = Dir.File("fr, 2.vmr");
+    Ok({ "new", french, "--foreign", "0x040C", "--native", "0x0409" });
+    Ok({ "add", french, "chien", "dog" });
+    WriteBytes(Dir.File("junk.vmr"), "no list");
+    Answer(0, true, false, At("2024-03-01"));
+    Answer(1, false, false, At("2024-03-01"));
+    std::filesystem::create_directories(Dir.File("config/Brannock"));
+    WriteBytes(Dir.File("config/Brannock/Velmoria.conf"),
+        "[2]\nFileCount=4\nFile1=" + List + "\nFile2=" + Dir.File("gone.vmr") + "\nFile3=\"" + french
+            + "\"\nFile4=" + Dir.File("junk.vmr") + "\nReviewNewPerDay=1\nTestMode=0\n");
+    const std::string de = "\tGerman (Standard)\tEnglish (United States)\t" + List + "\n";
+    const std::string fr = "\tFrench (Standard)\tEnglish (United States)\t" + french + "\n";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        { {}, "2\t1" + de + "0\t1" + fr },
+        { { "--into", "foreign", "--new-per-day", "3" }, "0\t3" + de + "0\t1" + fr },
+    };
+    for (const auto& [options, expected] : cases) {
+        std::vector<std::string> args { "due", "--all", "--today", "2024-04-30" };
+        args.insert(args.end(), options.begin(), options.end());
+        const TCliResult r = Cli(args);
+        EXPECT_EQ(r.Status, 0);
+        EXPECT_EQ(r.Out, expected);
+        EXPECT_TRUE(Contains(r.Err, "Skipped: Cannot open file \"" + Dir.File("gone.vmr"))) << r.Err;
+        EXPECT_TRUE(Contains(r.Err, "Skipped: " + Dir.File("junk.vmr"))) << r.Err;
+    }
+    FailsWith(2, { "due", "--all", List }, "Usage");
+    FailsWith(2, { "due", "--all", "--list" }, "--list");
 }

@@ -12,6 +12,7 @@ TEST(CommandLine, SwitchesAndFileNames)
     const Case cases[] = { { {}, saShow, "" }, { { "list.vmr" }, saShow, "list.vmr" },
         { { "/t", "list.vmr" }, saTest, "list.vmr" }, { { "/P", "list.vmr" }, saPrint, "list.vmr" },
         { { "/r", "a b.vmr", "extra" }, saReset, "a b.vmr" },
+        { { "--review", "de.vmr" }, saReview, "de.vmr" },
         // A switch alone is taken as the file name, so opening it fails and says so.
         { { "/r" }, saReset, "/r" }, { { "/x", "list.vmr" }, saShow, "/x" },
         { { "-t", "list.vmr" }, saShow, "-t" } };

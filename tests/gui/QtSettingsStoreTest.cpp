@@ -4,6 +4,7 @@
 
 #include "evaluation/Languages.h"
 #include "settings/Session.h"
+#include "settings/StoredSettings.h"
 #include "support/TempDir.h"
 
 #include <QCoreApplication>
@@ -122,6 +123,37 @@ TEST_F(QtSettingsStoreTest, RecentFilesSurviveSaveAndLoadInAnyEncoding)
     LoadSettings(store, TSettingsEnvironment { "/p/", 0x0409, [](const std::string&) { return true; } },
         settings, loaded);
     EXPECT_EQ(loaded.RecentFiles, saved.RecentFiles);
+}
+
+// The command line reads the file without Qt (settings/StoredSettings.h): whatever QSettings escapes
+// comes back as the window wrote it.
+TEST_F(QtSettingsStoreTest, TheCommandLineReadsTheFileAsTheWindowWroteIt)
+{
+    const TTempDir dir;
+    TSettings settings;
+    settings.Reviews = { 85, 7 };
+    settings.ReminderTime = 7 * 60 + 5;
+    settings.SoundFileRight = "@home, \"quoted\"; a=b \\ \t\x01 ";
+    settings.DisplayFont.Name = " Verdana\x7F\u00e9";
+    TWindowState window;
+    window.TestMode = 1;
+    window.RecentFiles
+        = { "/tmp/a, b.vmr", "/tmp/\u00e4 \"x\".vmr", "/tmp/caf\xE9 ,\x01\x80.vmr", "@x", "0" };
+    {
+        TQtSettingsStore store(QString::fromStdString(dir.File("v.conf")));
+        SaveSettings(store, settings, window);
+    }
+    TIniSettingsStore ini(ReadBytes(dir.File("v.conf")), "2");
+    TSettings read;
+    TWindowState readWindow;
+    LoadSettings(ini, {}, read, readWindow);
+    EXPECT_EQ(readWindow.RecentFiles, window.RecentFiles);
+    EXPECT_EQ(readWindow.TestMode, 1);
+    EXPECT_EQ(std::tuple(read.Reviews.RetentionPercent, read.Reviews.NewPerDay, read.ReminderTime),
+        std::tuple(85, 7, 7 * 60 + 5));
+    EXPECT_EQ(read.SoundFileRight, settings.SoundFileRight);
+    EXPECT_EQ(read.DisplayFont.Name, settings.DisplayFont.Name);
+    EXPECT_EQ(OptionsToBytes(read.Options), OptionsToBytes(settings.Options));
 }
 
 TEST_F(QtSettingsStoreTest, EnvironmentOfThisProgram)

@@ -16,10 +16,12 @@
 #include "ui/TestPanel.h"
 #include "ui/WelcomeDialog.h"
 
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QThreadPool>
+#include <QTimeEdit>
 #include <QTreeWidget>
 #include <ctime>
 #include <set>
@@ -479,6 +481,15 @@ TEST_F(ReviewWindowTest, OpeningAHugeListAndCountingDoesNotHoldUpTheWindow)
     RecordProperty("BlockedMs", static_cast<int>(blocked));
 }
 
+// What the reminder's Review action runs: velmoria --review FILE.
+TEST_F(ReviewWindowTest, TheReviewSwitchOpensTheListAndStartsItsReview)
+{
+    List(Animals)->SaveToFile(ListPath);
+    EXPECT_EQ(Form->StartUp(TCommandLine { saReview, ListPath }), std::nullopt);
+    EXPECT_EQ(Form->WindowMode(), wmTesting);
+    EXPECT_TRUE(Form->Review().Reviewing());
+}
+
 TEST_F(ReviewWindowTest, TheReviewsPageStoresItsValues)
 {
     // OK stores what the page shows (as the window's settings, written at close); Cancel nothing.
@@ -491,14 +502,20 @@ TEST_F(ReviewWindowTest, TheReviewsPageStoresItsValues)
             EXPECT_EQ(dialog.tsReviews->sbNewPerDay->value(), 20);
             dialog.tsReviews->sbRetention->setValue(0.99); // beyond the range: 0.97
             dialog.tsReviews->sbNewPerDay->setValue(7);
+            // The reminder stays off; its time is kept all the same.
+            EXPECT_FALSE(dialog.tsReviews->chbReminder->isChecked());
+            EXPECT_FALSE(dialog.tsReviews->edtReminderTime->isEnabled());
+            dialog.tsReviews->edtReminderTime->setTime(QTime(7, 5));
             (ok ? dialog.btnOK : dialog.btnCancel)->click();
         });
         Form->Command("miViewOptions")->trigger();
         EXPECT_EQ(Form->Session().Settings.Reviews.NewPerDay, ok ? 7 : 20);
+        EXPECT_EQ(Form->Session().Settings.ReminderTime, ok ? 7 * 60 + 5 : DefaultReminderTime);
     }
     Form->close();
     EXPECT_EQ(Store->ReadInteger("ReviewRetention"), 97);
     EXPECT_EQ(Store->ReadInteger("ReviewNewPerDay"), 7);
+    EXPECT_EQ(Store->ReadInteger("ReminderTime"), 7 * 60 + 5);
 }
 
 // The figures are ReviewProgressTest's and the failures' order HistoryTest's; here the window.

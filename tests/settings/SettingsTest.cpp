@@ -281,7 +281,7 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoadUnderItsNameAndKind)
             "TypoEvaluation", "Sound1", "Sound2", "DisplayFont", "DisplaySize", "PrintFont", "PrintSize",
             "SpeechEnabled", "SpeakQuestionPassive", "SpeakQuestionActive", "SpeakAnswerWrong",
             "SpeechVoiceForeign", "SpeechVoiceNative", "SpeechRate", "ReviewRetention", "ReviewNewPerDay",
-            "UiLanguage", "ColourTheme" }));
+            "ReminderTime", "UiLanguage", "ColourTheme" }));
     // Loading would take a value of another kind as missing.
     EXPECT_EQ(std::get<TBytes>(store.Values["WindowPosition"]), Position(-10, 20, 630, 500));
     EXPECT_EQ(std::get<std::int32_t>(store.Values["ShowToolBar"]), 0);

@@ -180,6 +180,14 @@ THelpWindow::THelpWindow(QHelpEngine& engine)
     pcNavigation->addTab(searchPage, tr("Sea&rch"));
     // The pane is never narrower than its tabs, in any language.
     pcNavigation->setUsesScrollButtons(false);
+    // A screen reader names each pane's list after its tab, and the boxes after their hints.
+    const auto tab = [this](int i) { return pcNavigation->tabText(i).remove(QLatin1Char('&')); };
+    tvContents->setAccessibleName(tab(0));
+    lbIndex->setAccessibleName(tab(1));
+    lbResults->setAccessibleName(tab(2));
+    edtIndex->setAccessibleName(edtIndex->placeholderText());
+    edtSearch->setAccessibleName(edtSearch->placeholderText());
+    Browser->setAccessibleName(windowTitle());
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(pcNavigation);

@@ -138,7 +138,7 @@ TConvertDialog::TConvertDialog(
     top->addLayout(right);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(new QLabel(tr("Preview:")));
+    layout->addWidget(MakeLabel(tr("Preview:"), tblPreview));
     layout->addWidget(tblPreview, 1);
 
     // The arrows choose a field as a click does; Space or Enter adds it, Delete removes one.

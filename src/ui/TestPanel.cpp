@@ -97,6 +97,10 @@ TTestPanel::TTestPanel(const TSettings& settings, QWidget* parent)
     response->addWidget(edtResponse, 0, 1);
     response->addWidget(lblMarks, 1, 1);
     response->setColumnStretch(1, 1);
+    // The labels name their fields for a screen reader.
+    lblTestCategory->setBuddy(edtTestCategory);
+    lblTestNotes->setBuddy(edtTestNotes);
+    lblResponse->setBuddy(edtResponse);
 
     pnlChoice = new TChoicePanel(this);
     pnlChoice->setObjectName(QStringLiteral("pnlChoice"));
@@ -107,6 +111,7 @@ TTestPanel::TTestPanel(const TSettings& settings, QWidget* parent)
     choice->setContentsMargins(0, 0, 0, 0);
     choice->addWidget(lblChoice, 0, Qt::AlignTop);
     choice->addWidget(lbChoice, 1);
+    lblChoice->setBuddy(lbChoice);
 
     pnlButtons = new QWidget(this);
     pnlButtons->setObjectName(QStringLiteral("pnlButtons"));
@@ -142,6 +147,8 @@ TTestPanel::TTestPanel(const TSettings& settings, QWidget* parent)
     buttons->addWidget(btnEnter);
     pnlReview = new TReviewBar(this);
     pnlReview->hide();
+    setAccessibleName(tr("Test"));
+    pbQuestion->setAccessibleDescription(tr("Question"));
 
     Fields_ = new QWidget(this);
     auto* fields = new QVBoxLayout(Fields_);
@@ -294,6 +301,12 @@ void TTestPanel::FillChoices(const TVocabItemArray& choices)
         const std::string_view text = Engine_->ChoiceText(*choice);
         auto* entry = new QListWidgetItem(ToQString(text, AnswerCodePage()));
         entry->setData(Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(choice)));
+        // Read as painted: with its notes, and while the choice is open with the number key.
+        const QString read = ShownFieldsText(
+            Engine_->Document(), *choice, ShownFields(*choice, Engine_->TestMode() == 1, false, true), u", ");
+        const int number = lbChoice->count() + 1;
+        entry->setData(Qt::AccessibleTextRole,
+            lbChoice->isEnabled() && number <= 9 ? QStringLiteral("%1. %2").arg(number).arg(read) : read);
         lbChoice->addItem(entry);
     }
     lbChoice->setCurrentRow(-1);
@@ -315,6 +328,16 @@ void TTestPanel::ShowQuestion()
                 + ToQString(View_.PassedForeign, LanguageCodePage(Engine_->Document().ForeignLangID()))
                 + QStringLiteral(" \u2013 ") + ToQString(View_.PassedNative, NativeCodePage()));
     SetMarks({});
+    Announce(QString());
+    const QString question = QuestionReading();
+    pbQuestion->setAccessibleName(question);
+    // The focus lands on the answer field, or stays there after a right answer that continued at
+    // once: its description says the question, so a screen reader reads each new one.
+    const QString asked = pnlTestStatus->text().isEmpty()
+        ? tr("Question: %1").arg(question)
+        : tr("%1 Question: %2").arg(pnlTestStatus->text(), question);
+    for (QWidget* field : std::initializer_list<QWidget*> { edtResponse, edtTestNotes, lbChoice })
+        field->setAccessibleDescription(asked);
 
     if (Engine_->MultipleChoice()) {
         lbChoice->setEnabled(true);
@@ -396,6 +419,8 @@ void TTestPanel::ShowResult(const TAnswerOutcome& outcome)
     }
     ShowAnswer();
     pnlTestStatus->setText(ModelText(view.Verdict.c_str()));
+    imgResult->setAccessibleName(pnlTestStatus->text());
+    Announce(VerdictReading(view));
     btnToggleAnswer->setEnabled(view.ToggleEnabled);
     btnEnter->setText(ModelText(view.EnterCaption.c_str()));
     btnEnter->setFocus();
@@ -405,6 +430,46 @@ void TTestPanel::ShowResult(const TAnswerOutcome& outcome)
         btnEnter->setEnabled(false);
         timAnswer->start(outcome.DelayMs);
     }
+}
+
+QString TTestPanel::QuestionReading() const
+{
+    if (!View_.Item)
+        return {};
+    const TVocabFile& document = Engine_->Document();
+    QString text = ShownFieldsText(document, *View_.Item,
+        ShownFields(*View_.Item, View_.QuestionForeignSide, false, View_.QuestionShowsNotes), u", ");
+    // What the fields beside the question show without being asked: they take no focus.
+    if (!Engine_->MultipleChoice()) {
+        if (!View_.Category.empty())
+            text += QStringLiteral(", ") + ToQString(View_.Category, NativeCodePage());
+        if (View_.NotesReadOnly && !View_.NotesText.empty())
+            text += QStringLiteral(", ") + tr("notes: %1").arg(ToQString(View_.NotesText, NativeCodePage()));
+    }
+    return text;
+}
+
+// The verdict with the expected answer, as the terminal's drill prints it.
+QString TTestPanel::VerdictReading(const TAnswerView& view) const
+{
+    QString text = ModelText(view.Verdict.c_str()) + QLatin1Char(' ')
+        + ToQString(Engine_->ExpectedAnswer(), AnswerCodePage());
+    if (view.Notes)
+        text += QLatin1Char(' ') + tr("(notes: %1)").arg(ToQString(view.Notes->Text, NativeCodePage()));
+    // A review's rating buttons take no focus: the reading says how the answer was rated.
+    for (const QPushButton* button : pnlReview->btnRate)
+        if (pnlReview->RatingsShown() && button->isChecked())
+            text += QLatin1Char(' ')
+                + tr("Rated %1; the keys 1 to 4 rate it again.").arg(button->text().replace(u'\n', u' '));
+    return text;
+}
+
+// Qt 6.4 has no announcement event: the text becomes the description of the verdict line, of
+// Continue, which takes the focus, and of the panel, which holds it while Continue waits.
+void TTestPanel::Announce(const QString& text)
+{
+    for (QWidget* widget : std::initializer_list<QWidget*> { pnlTestStatus, btnEnter, this })
+        widget->setAccessibleDescription(text);
 }
 
 void TTestPanel::ShowAnswer()

@@ -7,10 +7,12 @@
 #include "qtsupport/Translations.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QImage>
 #include <QKeySequence>
 #include <QStyleOptionButton>
 #include <QTabBar>
+#include <QToolButton>
 #include <fstream>
 #include <map>
 
@@ -180,6 +182,24 @@ QStringList CutTexts(QWidget* window)
     return cut;
 }
 
+// "QLineEdit edtFind" for each control of the window shown now that a screen reader finds without
+// a name: those the Tab key reaches, and the tool buttons. A tab bar is named by its tabs.
+QStringList Unnamed(QWidget* window)
+{
+    QStringList unnamed;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const bool control = (widget->focusPolicy() & Qt::TabFocus) || qobject_cast<QToolButton*>(widget);
+        if (!control || qobject_cast<QTabBar*>(widget) || !widget->isVisibleTo(window)
+            || widget->window() != window)
+            continue;
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(widget);
+        if (!access || access->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed.push_back(QString::fromUtf8(widget->metaObject()->className()) + QLatin1Char(' ')
+                + widget->objectName());
+    }
+    return unnamed;
+}
+
 class AcceleratorsTest : public EditCommandsTest {
 protected:
     void TearDown() override
@@ -193,6 +213,12 @@ TEST_F(AcceleratorsTest, NoTwoControlsOfAWindowShareAnAltKey)
 {
     ShowList({ { "Haus", "n.", "", "house" }, { "Baum", "", "", "tree" } });
     EXPECT_EQ(EveryClash(*Form).join(u'\n').toStdString(), "");
+}
+
+TEST_F(AcceleratorsTest, EveryControlOfEveryWindowHasANameForAScreenReader)
+{
+    ShowList({ { "Haus", "n.", "", "house" } });
+    EXPECT_EQ(EveryWindow(*Form, Unnamed).join(u'\n').toStdString(), "");
 }
 
 // The tests' pseudo language and each language listed as shipped: a translation that gives two

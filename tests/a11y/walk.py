@@ -72,7 +72,8 @@ def run(app):
     grid = find(main, lambda o: o.getRole() == R.ROLE_TABLE)
     if not grid or grid[0].queryTable().nRows < 2 or not grid[0].queryTable().getAccessibleAt(0, 0).name:
         faults.append("the list is no table of named rows")
-    items = find(main, lambda o: o.getRole() == R.ROLE_MENU_ITEM and o.getState().contains(S.STATE_SENSITIVE), True)
+    items = find(main, lambda o: o.getRole() in (R.ROLE_MENU_ITEM, R.ROLE_CHECK_MENU_ITEM)
+                 and o.getState().contains(S.STATE_SENSITIVE), True)
     # The file chooser is the desktop's, not this program's.
     dialogs = [i for i in items if i.name.endswith("...") and i.name not in ("Open...", "Import...", "Save As...", "Print...")]
     for item in dialogs:
@@ -90,7 +91,7 @@ def run(app):
     print("%d dialogs walked" % len(dialogs))
     press(next(i for i in items if i.name == "Start Testing"))
     question = wait_for(lambda: find(main, lambda o: o.description == "Question" and o.name))
-    field = find(main, lambda o: o.getRole() == R.ROLE_TEXT and o.getState().contains(S.STATE_FOCUSED))
+    field = find(main, lambda o: o.getRole() == R.ROLE_TEXT and o.name in ("Translations:", "Word/phrase:"))
     if not question or not field or question[0].name not in field[0].description:
         return faults.append("the question is not read from the answer field")
     field[0].queryEditableText().setTextContents("zzz")
@@ -115,7 +116,10 @@ try:
     run(app) if app else faults.append("the program is not on the accessibility bus")
 finally:
     program.terminate()
-    program.wait(5)
+    try:
+        program.wait(5)
+    except subprocess.TimeoutExpired:
+        program.kill()
     home.cleanup()
 print("\n".join(faults), "\n%.1f s" % (time.monotonic() - started))
 sys.exit(1 if faults else 0)

@@ -11,7 +11,7 @@ except ImportError:
 if not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
     sys.exit(print("no accessibility bus (package at-spi2-core): screen-reader test skipped.") or 77)
 
-S, R = pyatspi, pyatspi  # states and roles
+S = R = pyatspi  # the states' and the roles' names
 CONTROLS = {R.ROLE_PUSH_BUTTON, R.ROLE_TOGGLE_BUTTON, R.ROLE_CHECK_BOX, R.ROLE_RADIO_BUTTON, R.ROLE_COMBO_BOX,
             R.ROLE_SPIN_BUTTON, R.ROLE_TEXT, R.ROLE_LIST, R.ROLE_TABLE, R.ROLE_TREE, R.ROLE_PAGE_TAB,
             R.ROLE_SLIDER, R.ROLE_MENU_ITEM, R.ROLE_CHECK_MENU_ITEM, R.ROLE_MENU}
@@ -34,8 +34,8 @@ def showing(obj):
 
 
 def find(obj, test, hidden=False):
-    """The first object under obj that passes; never into a table's cells (it manages its
-    descendants: a million rows are not to be asked for), nor where nothing shows unless hidden."""
+    """The objects from obj down that pass; never a table's cells (it manages its descendants: a
+    million rows are not to be asked for), nor what is not showing unless hidden."""
     if not (hidden or showing(obj)):
         return []
     hits = [obj] if test(obj) else []
@@ -88,7 +88,8 @@ def run(app):
         press(close[0]) if close else None
         if not wait_for(lambda: not showing(window)):
             return faults.append(item.name + " did not close")
-    print("%d dialogs walked" % len(dialogs))
+    if len(dialogs) < 10:
+        faults.append("only %d commands open a dialog" % len(dialogs))
     press(next(i for i in items if i.name == "Start Testing"))
     question = wait_for(lambda: find(main, lambda o: o.description == "Question" and o.name))
     field = find(main, lambda o: o.getRole() == R.ROLE_TEXT and o.name in ("Translations:", "Word/phrase:"))

@@ -2,6 +2,7 @@
 
 #include "core/HelpTopics.h"
 #include "qtsupport/MessageBox.h"
+#include "ui/Accessible.h"
 
 #include <QAction>
 #include <QCryptographicHash>
@@ -197,6 +198,7 @@ THelpWindow::THelpWindow(QHelpEngine& engine)
     setCentralWidget(splitter);
 
     QToolBar* bar = addToolBar(tr("Navigation"));
+    NameToolBarExtension(bar);
     bar->setMovable(false);
     QAction* back = bar->addAction(tr("Back"), Browser, &QTextBrowser::backward);
     back->setShortcut(QKeySequence::Back);

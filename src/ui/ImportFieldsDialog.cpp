@@ -4,6 +4,7 @@
 #include "qtsupport/HelpRequest.h"
 #include "qtsupport/MessageBox.h"
 #include "qtsupport/ModelText.h"
+#include "ui/Accessible.h"
 #include "ui/QtText.h"
 #include "ui/ValueChecks.h"
 
@@ -49,7 +50,7 @@ std::pair<QString, QStringList> MarkedText(
 QLabel* MakeLabel(const QString& caption, QWidget* buddy)
 {
     auto* label = new QLabel(caption);
-    label->setBuddy(buddy);
+    SetBuddy(label, buddy);
     return label;
 }
 } // namespace

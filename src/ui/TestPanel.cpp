@@ -5,12 +5,14 @@
 #include "core/Errors.h"
 #include "evaluation/TextUtils.h"
 #include "qtsupport/ModelText.h"
+#include "ui/Accessible.h"
 #include "ui/QtText.h"
 #include "ui/ResultImage.h"
 #include "ui/ReviewBar.h"
 #include "ui/Sound.h"
 #include "ui/SymbolEdit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -111,7 +113,6 @@ TTestPanel::TTestPanel(const TSettings& settings, QWidget* parent)
     choice->setContentsMargins(0, 0, 0, 0);
     choice->addWidget(lblChoice, 0, Qt::AlignTop);
     choice->addWidget(lbChoice, 1);
-    lblChoice->setBuddy(lbChoice);
 
     pnlButtons = new QWidget(this);
     pnlButtons->setObjectName(QStringLiteral("pnlButtons"));
@@ -242,6 +243,7 @@ void TTestPanel::LayoutTestPanel()
     Fields_->setVisible(!layout.MultipleChoice);
     pnlChoice->setVisible(layout.MultipleChoice);
     lblChoice->setText(label);
+    SetBuddy(lblChoice, lbChoice);
     lblResponse->setText(label);
     lbChoice->setProperty("Tag", layout.AnswerTag);
     edtResponse->SetTag(layout.AnswerTag);
@@ -468,8 +470,11 @@ QString TTestPanel::VerdictReading(const TAnswerView& view) const
 // Continue, which takes the focus, and of the panel, which holds it while Continue waits.
 void TTestPanel::Announce(const QString& text)
 {
-    for (QWidget* widget : std::initializer_list<QWidget*> { pnlTestStatus, btnEnter, this })
+    for (QWidget* widget : std::initializer_list<QWidget*> { pnlTestStatus, btnEnter, this }) {
         widget->setAccessibleDescription(text);
+        QAccessibleEvent changed(widget, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void TTestPanel::ShowAnswer()

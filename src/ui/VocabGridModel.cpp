@@ -36,7 +36,7 @@ QString RowText(const TVocabFile& document, const TVocabItem& item, QStringView 
     const QString word = ShownFieldsText(document, item, ShownFields(item, true, true, true), separator);
     if (item.FieldValue(fiNative).empty())
         return word;
-    return word + separator
+    return word + separator.toString()
         + ShownFieldsText(document, item, ShownFields(item, false, false, false), separator);
 }
 

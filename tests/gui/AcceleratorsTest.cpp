@@ -7,7 +7,9 @@
 #include "qtsupport/Translations.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QComboBox>
 #include <QImage>
 #include <QKeySequence>
 #include <QStyleOptionButton>
@@ -182,18 +184,22 @@ QStringList CutTexts(QWidget* window)
     return cut;
 }
 
-// "QLineEdit edtFind" for each control of the window shown now that a screen reader finds without
-// a name: those the Tab key reaches, and the tool buttons. A tab bar is named by its tabs.
+// "QLineEdit edtFind" for each control of the window shown now that a screen reader finds with no
+// name and no label: those the Tab key reaches, and the tool buttons. A control that hands its focus
+// on is read where it hands it (a tab widget, its tabs), and a box inside a combo or spin box with it.
 QStringList Unnamed(QWidget* window)
 {
     QStringList unnamed;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         const bool control = (widget->focusPolicy() & Qt::TabFocus) || qobject_cast<QToolButton*>(widget);
-        if (!control || qobject_cast<QTabBar*>(widget) || !widget->isVisibleTo(window)
+        if (!control || widget->focusProxy() || qobject_cast<QTabBar*>(widget) || !widget->isVisibleTo(window)
             || widget->window() != window)
             continue;
-        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(widget);
-        if (!access || access->text(QAccessible::Name).trimmed().isEmpty())
+        QWidget* parent = widget->parentWidget();
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(
+            qobject_cast<QComboBox*>(parent) || qobject_cast<QAbstractSpinBox*>(parent) ? parent : widget);
+        if (access->text(QAccessible::Name).trimmed().isEmpty()
+            && access->relations(QAccessible::Label).isEmpty())
             unnamed.push_back(QString::fromUtf8(widget->metaObject()->className()) + QLatin1Char(' ')
                 + widget->objectName());
     }

@@ -18,11 +18,11 @@ PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmar
            gettext libsqlite3-dev sqlite3 libxxhash-dev qt6-charts-dev libqt6opengl6-dev \
            qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev libspeechd-dev \
            speech-dispatcher speech-dispatcher-espeak-ng espeak-ng pulseaudio pulseaudio-utils sox
-# The screen-reader test: the accessibility bus on a private session bus, read through AT-SPI.
-PACKAGES += python3-pyatspi at-spi2-core dbus
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 FORMAT_PACKAGES = clang-format
 COVERAGE_PACKAGES = gcovr
+# The screen-reader test: the accessibility bus on a private session bus, read through AT-SPI.
+PACKAGES += python3-pyatspi at-spi2-core dbus
 
 # The model's test programs, one per layer (tests/CMakeLists.txt; target model_tests builds them all).
 MODEL_TESTS = evaluation_tests core_tests exchange_tests review_tests settings_tests printing_tests \

@@ -21,6 +21,7 @@ PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmar
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 FORMAT_PACKAGES = clang-format
 COVERAGE_PACKAGES = gcovr
+
 # The screen-reader test: the accessibility bus on a private session bus, read through AT-SPI.
 PACKAGES += python3-pyatspi at-spi2-core dbus
 

@@ -458,6 +458,8 @@ QString TTestPanel::VerdictReading(const TAnswerView& view) const
         + ToQString(Engine_->ExpectedAnswer(), AnswerCodePage());
     if (view.Notes)
         text += QLatin1Char(' ') + tr("(notes: %1)").arg(ToQString(view.Notes->Text, NativeCodePage()));
+    if (!view.ResponseMarks.empty())
+        text += QLatin1Char(' ') + lblMarks->accessibleName();
     // A review's rating buttons take no focus: the reading says how the answer was rated.
     for (const QPushButton* button : pnlReview->btnRate)
         if (pnlReview->RatingsShown() && button->isChecked())
@@ -509,21 +511,28 @@ void TTestPanel::SetMarks(const std::vector<TAnswerMark>& marks)
     const int codePage = AnswerCodePage();
     const QString wrong = RoleColour(TTextColour::Wrong).name();
     QString html = QStringLiteral("<span style=\"white-space:pre\">");
+    // A screen reader hears no strike or underline: the marked letters are said as such.
+    QStringList read;
     for (const TAnswerMark& mark : marks) {
-        const QString text = ToQString(mark.Text, codePage).toHtmlEscaped();
+        const QString plain = ToQString(mark.Text, codePage);
+        const QString text = plain.toHtmlEscaped();
         switch (mark.Kind) {
         case TMarkKind::Same:
             html += text;
+            read.push_back(plain);
             break;
         case TMarkKind::Surplus:
             html += QStringLiteral("<s style=\"color:%1;background:#ffe4e1\">%2</s>").arg(wrong, text);
+            read.push_back(tr("not expected: %1").arg(plain));
             break;
         case TMarkKind::Missing:
             html += QStringLiteral("<u style=\"color:#1b7a1b;background:#d4f0d4;font-weight:bold\">%1</u>")
                         .arg(text);
+            read.push_back(tr("missing: %1").arg(plain));
             break;
         }
     }
+    lblMarks->setAccessibleName(read.join(QStringLiteral(", ")));
     html += QStringLiteral("</span>&nbsp;&nbsp;<span style=\"color:gray\">%1</span>")
                 .arg(tr("(struck out: not expected; underlined: missing)").toHtmlEscaped());
     lblMarks->setText(html);

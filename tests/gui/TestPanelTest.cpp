@@ -334,6 +334,8 @@ TEST_F(TestPanelTest, ATypoIsAlmostRightWithItsLetterMarked)
     EXPECT_TRUE(marks.starts_with("<span style=\"white-space:pre\">gard<s ")) << marks;
     EXPECT_NE(marks.find(">a</s><u "), std::string::npos) << marks;
     EXPECT_NE(marks.find(">e</u>n</span>"), std::string::npos) << marks;
+    EXPECT_EQ(Panel->btnEnter->accessibleDescription().toStdString(),
+        "Almost! One letter differs. garden gard, not expected: a, missing: e, n");
 }
 
 // A screen reader hears each question from the answer field that takes the focus, with the fields

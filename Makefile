@@ -29,6 +29,9 @@ FUZZ_PACKAGES = clang libclang-rt-14-dev
 FORMAT_PACKAGES = clang-format
 COVERAGE_PACKAGES = gcovr
 
+# The screen-reader test: the accessibility bus on a private session bus, read through AT-SPI.
+PACKAGES += python3-pyatspi at-spi2-core dbus
+
 # The model's test programs, one per layer (tests/CMakeLists.txt; target model_tests builds them all).
 MODEL_TESTS = evaluation_tests core_tests exchange_tests review_tests settings_tests printing_tests \
               testing_tests speech_tests cli_tests

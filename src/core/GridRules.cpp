@@ -59,3 +59,19 @@ std::int32_t TypeAheadIndex(const TVocabFile& document, char typed)
     }
     return -1;
 }
+
+TShownFields ShownFields(const TVocabItem& item, bool foreignSide, bool category, bool notes)
+{
+    TShownFields shown;
+    const auto add = [&shown](int field) { shown.Fields[static_cast<std::size_t>(shown.Count++)] = field; };
+    if (!foreignSide) {
+        add(fiNative);
+        return shown;
+    }
+    add(fiForeign);
+    if (category && !item.FieldValue(fiCategory).empty())
+        add(fiCategory);
+    if (notes && !item.FieldValue(fiNotes).empty())
+        add(fiNotes);
+    return shown;
+}

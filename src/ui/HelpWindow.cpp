@@ -2,6 +2,7 @@
 
 #include "core/HelpTopics.h"
 #include "qtsupport/MessageBox.h"
+#include "ui/Accessible.h"
 
 #include <QAction>
 #include <QCryptographicHash>
@@ -180,6 +181,14 @@ THelpWindow::THelpWindow(QHelpEngine& engine)
     pcNavigation->addTab(searchPage, tr("Sea&rch"));
     // The pane is never narrower than its tabs, in any language.
     pcNavigation->setUsesScrollButtons(false);
+    // A screen reader names each pane's list after its tab, and the boxes after their hints.
+    const auto tab = [this](int i) { return pcNavigation->tabText(i).remove(QLatin1Char('&')); };
+    tvContents->setAccessibleName(tab(0));
+    lbIndex->setAccessibleName(tab(1));
+    lbResults->setAccessibleName(tab(2));
+    edtIndex->setAccessibleName(edtIndex->placeholderText());
+    edtSearch->setAccessibleName(edtSearch->placeholderText());
+    Browser->setAccessibleName(windowTitle());
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(pcNavigation);
@@ -189,6 +198,7 @@ THelpWindow::THelpWindow(QHelpEngine& engine)
     setCentralWidget(splitter);
 
     QToolBar* bar = addToolBar(tr("Navigation"));
+    NameToolBarExtension(bar);
     bar->setMovable(false);
     QAction* back = bar->addAction(tr("Back"), Browser, &QTextBrowser::backward);
     back->setShortcut(QKeySequence::Back);

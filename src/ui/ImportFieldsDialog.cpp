@@ -5,6 +5,7 @@
 #include "qtsupport/HelpRequest.h"
 #include "qtsupport/MessageBox.h"
 #include "qtsupport/ModelText.h"
+#include "ui/Accessible.h"
 #include "ui/QtText.h"
 #include "ui/ValueChecks.h"
 
@@ -50,7 +51,7 @@ std::pair<QString, QStringList> MarkedText(
 QLabel* MakeLabel(const QString& caption, QWidget* buddy)
 {
     auto* label = new QLabel(caption);
-    label->setBuddy(buddy);
+    SetBuddy(label, buddy);
     return label;
 }
 } // namespace
@@ -139,7 +140,7 @@ TConvertDialog::TConvertDialog(
     top->addLayout(right);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(new QLabel(tr("Preview:")));
+    layout->addWidget(MakeLabel(tr("Preview:"), tblPreview));
     layout->addWidget(tblPreview, 1);
 
     // The arrows choose a field as a click does; Space or Enter adds it, Delete removes one.

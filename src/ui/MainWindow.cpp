@@ -7,6 +7,7 @@
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/MessageBox.h"
 #include "qtsupport/ModelText.h"
+#include "ui/Accessible.h"
 #include "ui/CharEntryFilter.h"
 #include "ui/DueCounter.h"
 #include "ui/EditCommands.h"
@@ -109,6 +110,7 @@ void TMainForm::Create()
     resize(640, 480);
     ToolBar_ = addToolBar(tr("Tool Bar"));
     ToolBar_->setObjectName(QStringLiteral("tbrToolBar"));
+    NameToolBarExtension(ToolBar_);
     ToolBar_->setMovable(false);
     ToolBar_->setIconSize(QSize(20, 20));
     CreateStatusBar();

@@ -2,6 +2,7 @@
 
 #include "qtsupport/HelpRequest.h"
 #include "qtsupport/ModelText.h"
+#include "ui/Accessible.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -498,7 +499,7 @@ void TProgressDialog::Build()
     grid->setVerticalSpacing(6);
     const auto place = [&](const QString& caption, QWidget* widget, int row, int column) {
         QLabel* label = Caption(caption, this);
-        label->setBuddy(widget);
+        SetBuddy(label, widget);
         grid->addWidget(label, 2 * row, column);
         grid->addWidget(widget, 2 * row + 1, column);
     };

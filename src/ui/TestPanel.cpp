@@ -6,12 +6,14 @@
 #include "evaluation/TextUtils.h"
 #include "qtsupport/ColourTheme.h"
 #include "qtsupport/ModelText.h"
+#include "ui/Accessible.h"
 #include "ui/QtText.h"
 #include "ui/ResultImage.h"
 #include "ui/ReviewBar.h"
 #include "ui/Sound.h"
 #include "ui/SymbolEdit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -98,6 +100,10 @@ TTestPanel::TTestPanel(const TSettings& settings, QWidget* parent)
     response->addWidget(edtResponse, 0, 1);
     response->addWidget(lblMarks, 1, 1);
     response->setColumnStretch(1, 1);
+    // The labels name their fields for a screen reader.
+    lblTestCategory->setBuddy(edtTestCategory);
+    lblTestNotes->setBuddy(edtTestNotes);
+    lblResponse->setBuddy(edtResponse);
 
     pnlChoice = new TChoicePanel(this);
     pnlChoice->setObjectName(QStringLiteral("pnlChoice"));
@@ -138,6 +144,8 @@ TTestPanel::TTestPanel(const TSettings& settings, QWidget* parent)
     buttons->addWidget(btnEnter);
     pnlReview = new TReviewBar(this);
     pnlReview->hide();
+    setAccessibleName(tr("Test"));
+    pbQuestion->setAccessibleDescription(tr("Question"));
 
     Fields_ = new QWidget(this);
     auto* fields = new QVBoxLayout(Fields_);
@@ -232,6 +240,7 @@ void TTestPanel::LayoutTestPanel()
     Fields_->setVisible(!layout.MultipleChoice);
     pnlChoice->setVisible(layout.MultipleChoice);
     lblChoice->setText(label);
+    SetBuddy(lblChoice, lbChoice);
     lblResponse->setText(label);
     lbChoice->setProperty("Tag", layout.AnswerTag);
     edtResponse->SetTag(layout.AnswerTag);
@@ -339,6 +348,12 @@ void TTestPanel::FillChoices(const TVocabItemArray& choices)
         const std::string_view text = Engine_->ChoiceText(*choice);
         auto* entry = new QListWidgetItem(ToQString(text, AnswerCodePage()));
         entry->setData(Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(choice)));
+        // Read as painted: with its notes, and while the choice is open with the number key.
+        const QString read = ShownFieldsText(
+            Engine_->Document(), *choice, ShownFields(*choice, Engine_->TestMode() == 1, false, true), u", ");
+        const int number = lbChoice->count() + 1;
+        entry->setData(Qt::AccessibleTextRole,
+            lbChoice->isEnabled() && number <= 9 ? QStringLiteral("%1. %2").arg(number).arg(read) : read);
         lbChoice->addItem(entry);
     }
     lbChoice->setCurrentRow(-1);
@@ -360,6 +375,16 @@ void TTestPanel::ShowQuestion()
                 + ToQString(View_.PassedForeign, LanguageCodePage(Engine_->Document().ForeignLangID()))
                 + QStringLiteral(" \u2013 ") + ToQString(View_.PassedNative, NativeCodePage()));
     SetMarks({});
+    Announce(QString());
+    const QString question = QuestionReading();
+    pbQuestion->setAccessibleName(question);
+    // The focus lands on the answer field, or stays there after a right answer that continued at
+    // once: its description says the question, so a screen reader reads each new one.
+    const QString asked = pnlTestStatus->text().isEmpty()
+        ? tr("Question: %1").arg(question)
+        : tr("%1 Question: %2").arg(pnlTestStatus->text(), question);
+    for (QWidget* field : std::initializer_list<QWidget*> { edtResponse, edtTestNotes, lbChoice })
+        field->setAccessibleDescription(asked);
 
     if (Engine_->MultipleChoice()) {
         lbChoice->setEnabled(true);
@@ -433,6 +458,8 @@ void TTestPanel::ShowResult(const TAnswerOutcome& outcome)
     }
     ShowAnswer();
     pnlTestStatus->setText(ModelText(view.Verdict.c_str()));
+    imgResult->setAccessibleName(pnlTestStatus->text());
+    Announce(VerdictReading(view));
     btnToggleAnswer->setEnabled(view.ToggleEnabled);
     btnEnter->setText(ModelText(view.EnterCaption.c_str()));
     btnEnter->setFocus();
@@ -441,6 +468,51 @@ void TTestPanel::ShowResult(const TAnswerOutcome& outcome)
         setFocus();
         btnEnter->setEnabled(false);
         timAnswer->start(outcome.DelayMs);
+    }
+}
+
+QString TTestPanel::QuestionReading() const
+{
+    if (!View_.Item)
+        return {};
+    const TVocabFile& document = Engine_->Document();
+    QString text = ShownFieldsText(document, *View_.Item,
+        ShownFields(*View_.Item, View_.QuestionForeignSide, false, View_.QuestionShowsNotes), u", ");
+    // What the fields beside the question show without being asked: they take no focus.
+    if (!Engine_->MultipleChoice()) {
+        if (!View_.Category.empty())
+            text += QStringLiteral(", ") + ToQString(View_.Category, NativeCodePage());
+        if (View_.NotesReadOnly && !View_.NotesText.empty())
+            text += QStringLiteral(", ") + tr("notes: %1").arg(ToQString(View_.NotesText, NativeCodePage()));
+    }
+    return text;
+}
+
+// The verdict with the expected answer, as the terminal's drill prints it.
+QString TTestPanel::VerdictReading(const TAnswerView& view) const
+{
+    QString text = ModelText(view.Verdict.c_str()) + QLatin1Char(' ')
+        + ToQString(Engine_->ExpectedAnswer(), AnswerCodePage());
+    if (view.Notes)
+        text += QLatin1Char(' ') + tr("(notes: %1)").arg(ToQString(view.Notes->Text, NativeCodePage()));
+    if (!view.ResponseMarks.empty())
+        text += QLatin1Char(' ') + lblMarks->accessibleName();
+    // A review's rating buttons take no focus: the reading says how the answer was rated.
+    for (const QPushButton* button : pnlReview->btnRate)
+        if (pnlReview->RatingsShown() && button->isChecked())
+            text += QLatin1Char(' ')
+                + tr("Rated %1; the keys 1 to 4 rate it again.").arg(button->text().replace(u'\n', u' '));
+    return text;
+}
+
+// Qt 6.4 has no announcement event: the text becomes the description of the verdict line, of
+// Continue, which takes the focus, and of the panel, which holds it while Continue waits.
+void TTestPanel::Announce(const QString& text)
+{
+    for (QWidget* widget : std::initializer_list<QWidget*> { pnlTestStatus, btnEnter, this }) {
+        widget->setAccessibleDescription(text);
+        QAccessibleEvent changed(widget, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
     }
 }
 
@@ -487,20 +559,27 @@ void TTestPanel::SetMarks(const std::vector<TAnswerMark>& marks)
         = QStringLiteral("<u style=\"color:%1;background:%2;font-weight:bold\">%3</u>")
               .arg(PairedColourOn(TPairedColour::MissingText, missingBack).name(), missingBack.name());
     QString html = QStringLiteral("<span style=\"white-space:pre\">");
+    // A screen reader hears no strike or underline: the marked letters are said as such.
+    QStringList read;
     for (const TAnswerMark& mark : marks) {
-        const QString text = ToQString(mark.Text, codePage).toHtmlEscaped();
+        const QString plain = ToQString(mark.Text, codePage);
+        const QString text = plain.toHtmlEscaped();
         switch (mark.Kind) {
         case TMarkKind::Same:
             html += text;
+            read.push_back(plain);
             break;
         case TMarkKind::Surplus:
             html += surplus.arg(text);
+            read.push_back(tr("not expected: %1").arg(plain));
             break;
         case TMarkKind::Missing:
             html += missing.arg(text);
+            read.push_back(tr("missing: %1").arg(plain));
             break;
         }
     }
+    lblMarks->setAccessibleName(read.join(QStringLiteral(", ")));
     html += QStringLiteral("</span>&nbsp;&nbsp;<span style=\"color:%1\">%2</span>")
                 .arg(PairedColourOn(TPairedColour::Remark, window).name(),
                     tr("(struck out: not expected; underlined: missing)").toHtmlEscaped());

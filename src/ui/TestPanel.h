@@ -165,6 +165,10 @@ protected:
 
 private:
     void ShowResult(const TAnswerOutcome& outcome);
+    // What a screen reader says of the question on screen and of a verdict.
+    QString QuestionReading() const;
+    QString VerdictReading(const TAnswerView& view) const;
+    void Announce(const QString& text);
     void ShowAnswer();
     void btnToggleAnswerClick();
     void timAnswerTimer();

@@ -71,6 +71,7 @@ TTipsDialog::TTipsDialog(QWidget* parent, TTipsData& state)
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     reTip = new QTextEdit(panel);
     reTip->setObjectName(QStringLiteral("reTip"));
+    lblHeading->setBuddy(reTip);
     reTip->setReadOnly(true);
     reTip->setFrameStyle(QFrame::NoFrame);
     reTip->setFont(PixelFont("Arial", QFont::SansSerif, 13));

@@ -17,6 +17,7 @@ TVocabGrid::TVocabGrid(TSession& session, QWidget* parent)
     , Session_(session)
 {
     setObjectName(QStringLiteral("dgVocab"));
+    setAccessibleName(tr("Vocabulary list"));
     setProperty("Tag", -1);
     // Hidden before the model comes: a shown header would measure its sections in a bold font
     // that nothing ever paints, loading it at start-up for nothing.
@@ -107,6 +108,7 @@ void TVocabGrid::SetCutIndex(int index)
         return;
     const int old = CutIndex_;
     CutIndex_ = index;
+    Model_->SetCutRow(index);
     UpdateRow(old);
     UpdateRow(index);
     emit CutMarkChanged();

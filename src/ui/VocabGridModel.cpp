@@ -3,6 +3,7 @@
 #include "evaluation/TextUtils.h"
 #include "ui/QtText.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <limits>
 
@@ -15,6 +16,28 @@ QString GridFieldText(const TVocabItem& item, int field, int codePage)
     if (ascii)
         return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     return ToQString(text, codePage);
+}
+
+QString ShownFieldsText(
+    const TVocabFile& document, const TVocabItem& item, const TShownFields& fields, QStringView separator)
+{
+    QString text;
+    for (const int field : fields) {
+        if (field != *fields.begin())
+            text += separator;
+        text += GridFieldText(item, field,
+            LanguageCodePage(field == fiForeign ? document.ForeignLangID() : document.NativeLangID()));
+    }
+    return text;
+}
+
+QString RowText(const TVocabFile& document, const TVocabItem& item, QStringView separator)
+{
+    const QString word = ShownFieldsText(document, item, ShownFields(item, true, true, true), separator);
+    if (item.FieldValue(fiNative).empty())
+        return word;
+    return word + separator.toString()
+        + ShownFieldsText(document, item, ShownFields(item, false, false, false), separator);
 }
 
 TVocabGridModel::TVocabGridModel(TSession& session, QObject* parent)
@@ -37,22 +60,32 @@ int TVocabGridModel::columnCount(const QModelIndex& parent) const
 QVariant TVocabGridModel::data(const QModelIndex& index, int role) const
 {
     const TVocabFile& document = Session_.Document();
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || index.row() >= document.Count())
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
+    if (index.row() >= document.Count())
+        return role == Qt::AccessibleTextRole ? QVariant(tr("Blank row (Enter adds an item)")) : QVariant();
     if (role == Qt::ToolTipRole) {
         const QString tip = ToolTips_ ? ToolTips_(index.row()) : QString();
         return tip.isEmpty() ? QVariant() : QVariant(tip);
     }
-    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
-        return {};
     const TVocabItem& item = document.Items(index.row());
-    const int foreignPage = LanguageCodePage(document.ForeignLangID());
-    const int nativePage = LanguageCodePage(document.NativeLangID());
-    QString text = GridFieldText(item, fiForeign, foreignPage) + QLatin1Char(' ');
-    for (int field : { static_cast<int>(fiCategory), static_cast<int>(fiNotes) })
-        if (!item.FieldValue(field).empty())
-            text += GridFieldText(item, field, nativePage) + QLatin1Char(' ');
-    return text + GridFieldText(item, fiNative, nativePage);
+    switch (role) {
+    case Qt::DisplayRole:
+        return RowText(document, item, u" ");
+    // A screen reader pauses between the fields and says what only colours and frames show.
+    case Qt::AccessibleTextRole:
+        return RowText(document, item, u", ");
+    case Qt::AccessibleDescriptionRole: {
+        QStringList states;
+        if (item.Learnt())
+            states.push_back(tr("learnt"));
+        if (index.row() == CutRow_)
+            states.push_back(tr("cut"));
+        return states.isEmpty() ? QVariant() : QVariant(states.join(QStringLiteral(", ")));
+    }
+    default:
+        return {};
+    }
 }
 
 Qt::ItemFlags TVocabGridModel::flags(const QModelIndex& index) const

@@ -1,6 +1,7 @@
 #pragma once
 // The grid's item model: one column, Count + 1 rows, the last one blank.
 
+#include "core/GridRules.h"
 #include "core/VocabFile.h"
 #include "settings/Session.h"
 
@@ -23,6 +24,8 @@ public:
     void SetToolTips(std::function<QString(int row)> toolTips) { ToolTips_ = std::move(toolTips); }
     // After any change of the document (or a new document).
     void Reset();
+    // The row with the cut mark, -1 for none: a screen reader hears of it.
+    void SetCutRow(int row) { CutRow_ = row; }
 
     // The pixel width the grid measured for the item on the row, or 0 when it has not measured
     // the item's present texts.
@@ -54,7 +57,13 @@ private:
     // The rows the views were told about; only Reset changes it, so the model stays consistent
     // with its announcements while the document changes underneath.
     int RowCount_ = 1;
+    int CutRow_ = -1;
 };
 
 // A field of an item as the grid shows, paints and measures it.
 QString GridFieldText(const TVocabItem& item, int field, int codePage);
+// The fields, each in its language's code page, with the separator between them.
+QString ShownFieldsText(
+    const TVocabFile& document, const TVocabItem& item, const TShownFields& fields, QStringView separator);
+// A row's text: the word/phrase, its part of speech and notes, then the translations.
+QString RowText(const TVocabFile& document, const TVocabItem& item, QStringView separator);

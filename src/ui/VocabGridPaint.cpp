@@ -95,19 +95,15 @@ private:
 void PaintItemText(QPainter& painter, QPoint& pen, const TVocabFile& document, const TVocabItem& item,
     const TItemTextParts& parts, const TItemFonts& fonts)
 {
-    const QFont& font = parts.Bold ? fonts.Bold : fonts.Regular;
-    const QChar space(u' ');
+    const int foreignPage = LanguageCodePage(document.ForeignLangID());
     const int nativePage = LanguageCodePage(document.NativeLangID());
-    if (!parts.ForeignSide) {
-        DrawPiece(painter, pen, font, GridFieldText(item, fiNative, nativePage) + space);
-        return;
+    for (const int field : ShownFields(item, parts.ForeignSide, parts.ShowCategory, parts.ShowNotes)) {
+        // The part of speech and the notes stand beside the word in italics.
+        const bool side = field == fiForeign || field == fiNative;
+        const QFont& font = !side ? fonts.Italic : parts.Bold ? fonts.Bold : fonts.Regular;
+        DrawPiece(painter, pen, font,
+            GridFieldText(item, field, field == fiForeign ? foreignPage : nativePage) + QChar(u' '));
     }
-    DrawPiece(painter, pen, font,
-        GridFieldText(item, fiForeign, LanguageCodePage(document.ForeignLangID())) + space);
-    if (parts.ShowCategory && !item.FieldValue(fiCategory).empty())
-        DrawPiece(painter, pen, fonts.Italic, GridFieldText(item, fiCategory, nativePage) + space);
-    if (parts.ShowNotes && !item.FieldValue(fiNotes).empty())
-        DrawPiece(painter, pen, fonts.Italic, GridFieldText(item, fiNotes, nativePage) + space);
 }
 
 QAbstractItemDelegate* NewVocabGridDelegate(TVocabGrid* grid)

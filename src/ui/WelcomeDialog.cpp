@@ -50,6 +50,8 @@ TWelcomeDialog::TWelcomeDialog(QWidget* parent, TWelcomeData& info)
     rbOpen = new QRadioButton(tr("&Open an existing file:"), this);
     rbOpen->setChecked(true);
     lbFiles = new QListWidget(this);
+    // The list is what the button above it opens from; a screen reader names it after the button.
+    lbFiles->setAccessibleName(QString(rbOpen->text()).remove(QLatin1Char('&')));
     btnOK = new QPushButton(tr("OK"), this);
     btnCancel = new QPushButton(tr("Cancel"), this);
     btnHelp = new QPushButton(tr("&Help"), this);

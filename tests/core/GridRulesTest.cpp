@@ -63,3 +63,21 @@ TEST(TypeAheadIndex, StepsThroughItemsBeginningWithTheLetterAfterTheSortingPosit
         EXPECT_EQ(list.CurrentIndex(), c.Current);
     }
 }
+
+TEST(ShownFields, TheSideAndTheWantedFieldsThatHoldSomethingInTheirOrder)
+{
+    const auto shown = [](TFieldValues values, bool foreign, bool category, bool notes) {
+        TVocabItem item;
+        item.SetFieldValues(values);
+        const TShownFields fields = ShownFields(item, foreign, category, notes);
+        return std::vector<int>(fields.begin(), fields.end());
+    };
+    using F = std::vector<int>;
+    EXPECT_EQ(
+        shown({ "Hund", "m.", "pl.", "dog" }, true, true, true), (F { fiForeign, fiCategory, fiNotes }));
+    EXPECT_EQ(shown({ "Hund", "m.", "pl.", "dog" }, true, false, true), (F { fiForeign, fiNotes }));
+    EXPECT_EQ(shown({ "Hund", "m.", "pl.", "dog" }, true, true, false), (F { fiForeign, fiCategory }));
+    // The side's own field keeps its place when empty; empty others are left out.
+    EXPECT_EQ(shown({ "", "", "", "" }, true, true, true), (F { fiForeign }));
+    EXPECT_EQ(shown({ "Hund", "m.", "pl.", "" }, false, true, true), (F { fiNative }));
+}

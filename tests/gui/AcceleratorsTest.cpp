@@ -7,10 +7,14 @@
 #include "qtsupport/Translations.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
 #include <QImage>
 #include <QKeySequence>
 #include <QStyleOptionButton>
 #include <QTabBar>
+#include <QToolButton>
 #include <fstream>
 #include <map>
 
@@ -180,6 +184,28 @@ QStringList CutTexts(QWidget* window)
     return cut;
 }
 
+// "QLineEdit edtFind" for each control of the window shown now that a screen reader finds with no
+// name and no label: those the Tab key reaches, and the tool buttons. A control that hands its focus
+// on is read where it hands it (a tab widget, its tabs), and a box inside a combo or spin box with it.
+QStringList Unnamed(QWidget* window)
+{
+    QStringList unnamed;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const bool control = (widget->focusPolicy() & Qt::TabFocus) || qobject_cast<QToolButton*>(widget);
+        if (!control || widget->focusProxy() || qobject_cast<QTabBar*>(widget) || !widget->isVisibleTo(window)
+            || widget->window() != window)
+            continue;
+        QWidget* parent = widget->parentWidget();
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(
+            qobject_cast<QComboBox*>(parent) || qobject_cast<QAbstractSpinBox*>(parent) ? parent : widget);
+        if (access->text(QAccessible::Name).trimmed().isEmpty()
+            && access->relations(QAccessible::Label).isEmpty())
+            unnamed.push_back(QString::fromUtf8(widget->metaObject()->className()) + QLatin1Char(' ')
+                + widget->objectName());
+    }
+    return unnamed;
+}
+
 class AcceleratorsTest : public EditCommandsTest {
 protected:
     void TearDown() override
@@ -193,6 +219,12 @@ TEST_F(AcceleratorsTest, NoTwoControlsOfAWindowShareAnAltKey)
 {
     ShowList({ { "Haus", "n.", "", "house" }, { "Baum", "", "", "tree" } });
     EXPECT_EQ(EveryClash(*Form).join(u'\n').toStdString(), "");
+}
+
+TEST_F(AcceleratorsTest, EveryControlOfEveryWindowHasANameForAScreenReader)
+{
+    ShowList({ { "Haus", "n.", "", "house" } });
+    EXPECT_EQ(EveryWindow(*Form, Unnamed).join(u'\n').toStdString(), "");
 }
 
 // The tests' pseudo language and each language listed as shipped: a translation that gives two

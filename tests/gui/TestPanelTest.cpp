@@ -3,6 +3,7 @@
 
 #include "gui/TestPanelFixture.h"
 
+#include <QAccessible>
 #include <QUrl>
 
 TEST_F(TestPanelTest, AWholeTypedTestByKeyboardRecordsShowsAndEndsWithTheStatisticsWhoseResetGoesOn)
@@ -332,4 +333,36 @@ TEST_F(TestPanelTest, ATypoIsAlmostRightWithItsLetterMarked)
     EXPECT_TRUE(marks.starts_with("<span style=\"white-space:pre\">gard<s ")) << marks;
     EXPECT_NE(marks.find(">a</s><u "), std::string::npos) << marks;
     EXPECT_NE(marks.find(">e</u>n</span>"), std::string::npos) << marks;
+    EXPECT_EQ(Panel->btnEnter->accessibleDescription().toStdString(),
+        "Almost! One letter differs. garden gard, not expected: a, missing: e, n");
+}
+
+// A screen reader hears each question from the answer field that takes the focus, with the fields
+// beside it, and each verdict with the expected answer from Continue, which takes the focus, and from
+// the verdict line. A question after a right answer that went on at once (the focus stays) tells of
+// that answer first.
+TEST_F(TestPanelTest, AScreenReaderHearsEachQuestionAndEachVerdict)
+{
+    OpenAnimals({ { "der Hund", 4, "pl. Hunde", "dog" }, { "die Katze", 4, "", "cat" } });
+    Doc().Items(0).SetFieldValue(fiCategory, "m.");
+    const auto text = [](QWidget* widget, QAccessible::Text kind = QAccessible::Description) {
+        return QAccessible::queryAccessibleInterface(widget)->text(kind).toStdString();
+    };
+    const auto question
+        = [this] { return Doc().CurrentIndex() == 0 ? "der Hund, m., notes: pl. Hunde" : "die Katze"; };
+    Key(Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(std::tuple(text(Panel->edtResponse, QAccessible::Name), text(Focus())),
+        std::tuple("Translations:", "Question: " + std::string(question())));
+    Type("zebra");
+    Key(Qt::Key_Return);
+    const std::string verdict = "Wrong! " + Expected();
+    EXPECT_EQ(std::tuple(Focus(), text(Focus()), text(Panel->pnlTestStatus)),
+        std::tuple(static_cast<QWidget*>(Panel->btnEnter), verdict, verdict));
+    Options().AutoContinue = true;
+    Key(Qt::Key_Return);
+    EXPECT_EQ(text(Panel->btnEnter), "") << "no verdict before an answer";
+    AnswerRight();
+    EXPECT_EQ(Focus(), Panel->edtResponse);
+    EXPECT_EQ(text(Focus()), Status().toStdString() + " Question: " + question());
+    EXPECT_EQ(Status().left(7), QStringLiteral("Right! "));
 }

@@ -5,6 +5,7 @@
 #include "settings/Settings.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -130,6 +131,26 @@ TEST_F(VocabGridTest, ModelPassesTheItemModelTesterAndReadsEachFieldInItsCodePag
     NewDocument(Session, TWords {});
     EXPECT_EQ(rows(), 1);
     EXPECT_EQ(grid.Model()->columnCount(), 1);
+}
+
+// A screen reader reads each row with its fields apart and what only colours and frames show, the
+// blank row as what it is for, which is current when the list is empty.
+TEST_F(VocabGridTest, AScreenReaderReadsTheRowsAsATableThatAlwaysHasACurrentCell)
+{
+    NewDocument(Session,
+        { { "Haus", "n.", "pl. H\xE4user", "house" }, { "Baum", "", "", "tree", 0, true }, { "See" } });
+    auto grid = MakeGrid();
+    grid->SetCutIndex(2);
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(grid.get())->tableInterface();
+    QStringList read;
+    for (int row = 0; row < table->rowCount(); ++row)
+        read << table->cellAt(row, 0)->text(QAccessible::Name) + u'|'
+                + table->cellAt(row, 0)->text(QAccessible::Description);
+    EXPECT_EQ(read.join(u'/').toStdString(),
+        "Haus, n., pl. H\u00e4user, house|/Baum, tree|learnt/See|cut/Blank row (Enter adds an item)|");
+    NewDocument(Session, TWords {});
+    grid->RefreshGrid();
+    EXPECT_EQ(grid->currentIndex().row(), 0);
 }
 
 TEST_F(VocabGridTest, SelectionCurrentIndexAndActivationFollowEachOther)
@@ -535,6 +556,15 @@ TEST_F(VocabGridTest, AMillionItemsRefreshPaintAndStepQuickly)
     QTest::keyClick(grid.get(), Qt::Key_Down);
     EXPECT_LT(ThreadMs() - start, 200 * TimeScale);
     EXPECT_EQ(Doc().CurrentIndex(), -1);
+
+    // A screen reader's table answers and follows without a walk over the rows.
+    start = ThreadMs();
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(grid.get())->tableInterface();
+    EXPECT_EQ(table->rowCount(), count + 1);
+    EXPECT_FALSE(table->cellAt(count - 1, 0)->text(QAccessible::Name).isEmpty());
+    QTest::keyClick(grid.get(), Qt::Key_Up);
+    grid->RefreshGrid();
+    EXPECT_LT(ThreadMs() - start, 200 * TimeScale);
 }
 
 TEST_F(VocabGridTest, BackgroundMeasuringFindsTheWidestItem)

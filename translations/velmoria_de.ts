@@ -924,6 +924,10 @@ Diese Datei ist schreibgeschützt. Bitte verwenden Sie einen anderen Dateinamen.
         <extracomment>The main window&apos;s title: the list&apos;s name, then the program&apos;s</extracomment>
         <translation>%1 – Velmoria</translation>
     </message>
+    <message>
+        <source>More commands</source>
+        <translation>Weitere Befehle</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -1172,6 +1176,23 @@ Diese Datei ist schreibgeschützt. Bitte verwenden Sie einen anderen Dateinamen.
         <source>(when Velmoria is started again)</source>
         <translation>(beim nächsten Start von Velmoria)</translation>
     </message>
+    <message>
+        <source>As the desktop prefers</source>
+        <extracomment>The window&apos;s colours as the desktop prefers them</extracomment>
+        <translation>Wie der Desktop es vorgibt</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Light or dark displa&amp;y:</source>
+        <translation>Helle oder dunkle Anzei&amp;ge:</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsReviewsPage</name>
@@ -1190,6 +1211,18 @@ Diese Datei ist schreibgeschützt. Bitte verwenden Sie einen anderen Dateinamen.
     <message>
         <source>Words never reviewed before that Review Due Words adds each day, after the words that are due.</source>
         <translation>Noch nie wiederholte Wörter, die „Fällige Wörter wiederholen“ jeden Tag nach den fälligen Wörtern hinzunimmt.</translation>
+    </message>
+    <message>
+        <source>Remind &amp;me when words are due</source>
+        <translation>&amp;Erinnern, wenn Wörter fällig sind</translation>
+    </message>
+    <message>
+        <source>T&amp;ime of day:</source>
+        <translation>&amp;Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>A desktop notification tells how many words are due in the lists you used lately; its Review button opens the review. Without a systemd user session it comes when you log in, once a day.</source>
+        <translation>Eine Desktop-Benachrichtigung nennt die Zahl der fälligen Wörter in den zuletzt benutzten Listen; ihre Schaltfläche „Wiederholen“ öffnet die Wiederholung. Ohne systemd-Benutzersitzung erscheint sie einmal am Tag bei der Anmeldung.</translation>
     </message>
 </context>
 <context>
@@ -1613,6 +1646,10 @@ Heute ist noch %n Wort in die Fremdsprache fällig. Jetzt wiederholen?</numerusf
 Heute sind noch %n Wörter in die Fremdsprache fällig. Jetzt wiederholen?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The reminder could not be changed. %1</source>
+        <translation>Die Erinnerung konnte nicht geändert werden. %1</translation>
+    </message>
 </context>
 <context>
     <name>TSearchDialog</name>
@@ -1889,6 +1926,42 @@ Heute sind noch %n Wörter in die Fremdsprache fällig. Jetzt wiederholen?</nume
         <source>(struck out: not expected; underlined: missing)</source>
         <translation>(durchgestrichen: nicht erwartet; unterstrichen: fehlt)</translation>
     </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Question: %1</source>
+        <translation>Frage: %1</translation>
+    </message>
+    <message>
+        <source>%1 Question: %2</source>
+        <translation>%1 Frage: %2</translation>
+    </message>
+    <message>
+        <source>notes: %1</source>
+        <translation>Anmerkungen: %1</translation>
+    </message>
+    <message>
+        <source>(notes: %1)</source>
+        <translation>(Anmerkungen: %1)</translation>
+    </message>
+    <message>
+        <source>Rated %1; the keys 1 to 4 rate it again.</source>
+        <translation>Bewertet als %1; die Tasten 1 bis 4 bewerten neu.</translation>
+    </message>
+    <message>
+        <source>not expected: %1</source>
+        <translation>nicht erwartet: %1</translation>
+    </message>
+    <message>
+        <source>missing: %1</source>
+        <translation>fehlt: %1</translation>
+    </message>
 </context>
 <context>
     <name>TTipsDialog</name>
@@ -1930,6 +2003,28 @@ Heute sind noch %n Wörter in die Fremdsprache fällig. Jetzt wiederholen?</nume
     <message>
         <source>“%1” cannot be written in this list&apos;s %2 script.</source>
         <translation>„%1“ lässt sich in der Schrift dieser Liste (%2) nicht schreiben.</translation>
+    </message>
+</context>
+<context>
+    <name>TVocabGrid</name>
+    <message>
+        <source>Vocabulary list</source>
+        <translation>Vokabelliste</translation>
+    </message>
+</context>
+<context>
+    <name>TVocabGridModel</name>
+    <message>
+        <source>Blank row (Enter adds an item)</source>
+        <translation>Leere Zeile (Eingabetaste fügt einen Eintrag hinzu)</translation>
+    </message>
+    <message>
+        <source>learnt</source>
+        <translation>gelernt</translation>
+    </message>
+    <message>
+        <source>cut</source>
+        <translation>ausgeschnitten</translation>
     </message>
 </context>
 <context>
@@ -3035,6 +3130,26 @@ Vor der nächsten Abfrage muss die Statistik zurückgesetzt werden…</translati
     <message>
         <source>Command unavailable.</source>
         <translation>Befehl nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; failed: %2</source>
+        <translation>„%1“ ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>Exit-Status %1</translation>
+    </message>
+    <message>
+        <source>The reminder cannot start &quot;%1&quot;: it needs a full path without line breaks.</source>
+        <translation>Die Erinnerung kann „%1“ nicht starten: Sie braucht einen vollständigen Pfad ohne Zeilenumbrüche.</translation>
+    </message>
+    <message>
+        <source>The reminder cannot start &quot;%1&quot;. %2.</source>
+        <translation>Die Erinnerung kann „%1“ nicht starten. %2.</translation>
+    </message>
+    <message>
+        <source>Enter a time from 00:00 to 23:59.</source>
+        <translation>Geben Sie eine Uhrzeit von 00:00 bis 23:59 ein.</translation>
     </message>
 </context>
 </TS>

@@ -923,6 +923,10 @@ This file is read-only. Please use a different file name.</source>
         <extracomment>The main window&apos;s title: the list&apos;s name, then the program&apos;s</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>More commands</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -1171,6 +1175,23 @@ This file is read-only. Please use a different file name.</source>
         <source>(when Velmoria is started again)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>As the desktop prefers</source>
+        <extracomment>The window&apos;s colours as the desktop prefers them</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light or dark displa&amp;y:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TOptionsReviewsPage</name>
@@ -1188,6 +1209,18 @@ This file is read-only. Please use a different file name.</source>
     </message>
     <message>
         <source>Words never reviewed before that Review Due Words adds each day, after the words that are due.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remind &amp;me when words are due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ime of day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A desktop notification tells how many words are due in the lists you used lately; its Review button opens the review. Without a systemd user session it comes when you log in, once a day.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1607,6 +1640,10 @@ Review Due Words is unavailable until the program is started again. Testing work
 %n words are still due today into the foreign language. Review them now?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The reminder could not be changed. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TSearchDialog</name>
@@ -1883,6 +1920,42 @@ Review Due Words is unavailable until the program is started again. Testing work
         <source>(struck out: not expected; underlined: missing)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Question: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>notes: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(notes: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rated %1; the keys 1 to 4 rate it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not expected: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TTipsDialog</name>
@@ -1923,6 +1996,28 @@ Review Due Words is unavailable until the program is started again. Testing work
     </message>
     <message>
         <source>“%1” cannot be written in this list&apos;s %2 script.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TVocabGrid</name>
+    <message>
+        <source>Vocabulary list</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TVocabGridModel</name>
+    <message>
+        <source>Blank row (Enter adds an item)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>learnt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cut</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3022,6 +3117,26 @@ Statistics must be reset before testing resumes...</source>
     </message>
     <message>
         <source>Command unavailable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; failed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reminder cannot start &quot;%1&quot;: it needs a full path without line breaks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reminder cannot start &quot;%1&quot;. %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a time from 00:00 to 23:59.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -924,6 +924,10 @@ Este archivo es de solo lectura. Use otro nombre de archivo.</translation>
         <extracomment>The main window&apos;s title: the list&apos;s name, then the program&apos;s</extracomment>
         <translation>%1 - Velmoria</translation>
     </message>
+    <message>
+        <source>More commands</source>
+        <translation>Más órdenes</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -1172,6 +1176,23 @@ Este archivo es de solo lectura. Use otro nombre de archivo.</translation>
         <source>(when Velmoria is started again)</source>
         <translation>(al volver a iniciar Velmoria)</translation>
     </message>
+    <message>
+        <source>As the desktop prefers</source>
+        <extracomment>The window&apos;s colours as the desktop prefers them</extracomment>
+        <translation>Según prefiera el escritorio</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>Light or dark displa&amp;y:</source>
+        <translation>Aspecto claro u &amp;oscuro:</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsReviewsPage</name>
@@ -1190,6 +1211,18 @@ Este archivo es de solo lectura. Use otro nombre de archivo.</translation>
     <message>
         <source>Words never reviewed before that Review Due Words adds each day, after the words that are due.</source>
         <translation>Palabras nunca repasadas que «Repasar palabras pendientes» añade cada día, después de las palabras pendientes.</translation>
+    </message>
+    <message>
+        <source>Remind &amp;me when words are due</source>
+        <translation>Recor&amp;darme cuando haya palabras pendientes</translation>
+    </message>
+    <message>
+        <source>T&amp;ime of day:</source>
+        <translation>&amp;Hora del día:</translation>
+    </message>
+    <message>
+        <source>A desktop notification tells how many words are due in the lists you used lately; its Review button opens the review. Without a systemd user session it comes when you log in, once a day.</source>
+        <translation>Una notificación del escritorio indica cuántas palabras están pendientes en las listas usadas últimamente; su botón Repasar abre el repaso. Sin una sesión de usuario de systemd aparece al iniciar sesión, una vez al día.</translation>
     </message>
 </context>
 <context>
@@ -1613,6 +1646,10 @@ Hoy todavía queda %n palabra pendiente de traducir a la lengua extranjera. ¿De
 Hoy todavía quedan %n palabras pendientes de traducir a la lengua extranjera. ¿Desea repasarlas ahora?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The reminder could not be changed. %1</source>
+        <translation>No se pudo cambiar el recordatorio. %1</translation>
+    </message>
 </context>
 <context>
     <name>TSearchDialog</name>
@@ -1889,6 +1926,42 @@ Hoy todavía quedan %n palabras pendientes de traducir a la lengua extranjera. �
         <source>(struck out: not expected; underlined: missing)</source>
         <translation>(tachado: no esperado; subrayado: falta)</translation>
     </message>
+    <message>
+        <source>Test</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Question: %1</source>
+        <translation>Pregunta: %1</translation>
+    </message>
+    <message>
+        <source>%1 Question: %2</source>
+        <translation>%1 Pregunta: %2</translation>
+    </message>
+    <message>
+        <source>notes: %1</source>
+        <translation>notas: %1</translation>
+    </message>
+    <message>
+        <source>(notes: %1)</source>
+        <translation>(notas: %1)</translation>
+    </message>
+    <message>
+        <source>Rated %1; the keys 1 to 4 rate it again.</source>
+        <translation>Valorada como %1; las teclas 1 a 4 la valoran de nuevo.</translation>
+    </message>
+    <message>
+        <source>not expected: %1</source>
+        <translation>sobra: %1</translation>
+    </message>
+    <message>
+        <source>missing: %1</source>
+        <translation>falta: %1</translation>
+    </message>
 </context>
 <context>
     <name>TTipsDialog</name>
@@ -1930,6 +2003,28 @@ Hoy todavía quedan %n palabras pendientes de traducir a la lengua extranjera. �
     <message>
         <source>“%1” cannot be written in this list&apos;s %2 script.</source>
         <translation>«%1» no se puede escribir con el sistema de escritura %2 de esta lista.</translation>
+    </message>
+</context>
+<context>
+    <name>TVocabGrid</name>
+    <message>
+        <source>Vocabulary list</source>
+        <translation>Lista de vocabulario</translation>
+    </message>
+</context>
+<context>
+    <name>TVocabGridModel</name>
+    <message>
+        <source>Blank row (Enter adds an item)</source>
+        <translation>Fila vacía (Intro añade una entrada)</translation>
+    </message>
+    <message>
+        <source>learnt</source>
+        <translation>aprendida</translation>
+    </message>
+    <message>
+        <source>cut</source>
+        <translation>cortada</translation>
     </message>
 </context>
 <context>
@@ -3035,6 +3130,26 @@ Debe restablecer las estadísticas antes de reanudar la prueba...</translation>
     <message>
         <source>Command unavailable.</source>
         <translation>Comando no disponible.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; failed: %2</source>
+        <translation>«%1» falló: %2</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>código de salida %1</translation>
+    </message>
+    <message>
+        <source>The reminder cannot start &quot;%1&quot;: it needs a full path without line breaks.</source>
+        <translation>El recordatorio no puede iniciar «%1»: necesita una ruta completa sin saltos de línea.</translation>
+    </message>
+    <message>
+        <source>The reminder cannot start &quot;%1&quot;. %2.</source>
+        <translation>El recordatorio no puede iniciar «%1». %2.</translation>
+    </message>
+    <message>
+        <source>Enter a time from 00:00 to 23:59.</source>
+        <translation>Introduzca una hora entre 00:00 y 23:59.</translation>
     </message>
 </context>
 </TS>

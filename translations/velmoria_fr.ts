@@ -924,6 +924,10 @@ Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</tran
         <extracomment>The main window&apos;s title: the list&apos;s name, then the program&apos;s</extracomment>
         <translation>%1 - Velmoria</translation>
     </message>
+    <message>
+        <source>More commands</source>
+        <translation>Autres commandes</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -1172,6 +1176,23 @@ Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</tran
         <source>(when Velmoria is started again)</source>
         <translation>(au prochain démarrage de Velmoria)</translation>
     </message>
+    <message>
+        <source>As the desktop prefers</source>
+        <extracomment>The window&apos;s colours as the desktop prefers them</extracomment>
+        <translation>Selon la préférence du bureau</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Light or dark displa&amp;y:</source>
+        <translation>St&amp;yle clair ou sombre&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsReviewsPage</name>
@@ -1190,6 +1211,18 @@ Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</tran
     <message>
         <source>Words never reviewed before that Review Due Words adds each day, after the words that are due.</source>
         <translation>Mots jamais révisés que «&#xa0;Réviser les mots à revoir&#xa0;» ajoute chaque jour, après les mots à revoir.</translation>
+    </message>
+    <message>
+        <source>Remind &amp;me when words are due</source>
+        <translation>Me &amp;rappeler les mots à réviser</translation>
+    </message>
+    <message>
+        <source>T&amp;ime of day:</source>
+        <translation>&amp;Heure&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A desktop notification tells how many words are due in the lists you used lately; its Review button opens the review. Without a systemd user session it comes when you log in, once a day.</source>
+        <translation>Une notification du bureau indique combien de mots sont à réviser dans les listes utilisées récemment&#xa0;; son bouton Réviser ouvre la révision. Sans session utilisateur systemd, elle apparaît à l’ouverture de session, une fois par jour.</translation>
     </message>
 </context>
 <context>
@@ -1613,6 +1646,10 @@ Encore %n mot à revoir aujourd’hui vers la langue étrangère. Le réviser ma
 Encore %n mots à revoir aujourd’hui vers la langue étrangère. Les réviser maintenant&#x202f;?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The reminder could not be changed. %1</source>
+        <translation>Le rappel n’a pas pu être modifié. %1</translation>
+    </message>
 </context>
 <context>
     <name>TSearchDialog</name>
@@ -1889,6 +1926,42 @@ Encore %n mots à revoir aujourd’hui vers la langue étrangère. Les réviser 
         <source>(struck out: not expected; underlined: missing)</source>
         <translation>(barré&#xa0;: en trop&#x202f;; souligné&#xa0;: manquant)</translation>
     </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Question: %1</source>
+        <translation>Question&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 Question: %2</source>
+        <translation>%1 Question&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>notes: %1</source>
+        <translation>notes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>(notes: %1)</source>
+        <translation>(notes&#xa0;: %1)</translation>
+    </message>
+    <message>
+        <source>Rated %1; the keys 1 to 4 rate it again.</source>
+        <translation>Évalué «&#xa0;%1&#xa0;»&#xa0;; les touches 1 à 4 changent l’évaluation.</translation>
+    </message>
+    <message>
+        <source>not expected: %1</source>
+        <translation>en trop&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>missing: %1</source>
+        <translation>manquant&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>TTipsDialog</name>
@@ -1930,6 +2003,28 @@ Encore %n mots à revoir aujourd’hui vers la langue étrangère. Les réviser 
     <message>
         <source>“%1” cannot be written in this list&apos;s %2 script.</source>
         <translation>«&#xa0;%1&#xa0;» ne peut pas s’écrire dans le système d’écriture de cette liste (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>TVocabGrid</name>
+    <message>
+        <source>Vocabulary list</source>
+        <translation>Liste de vocabulaire</translation>
+    </message>
+</context>
+<context>
+    <name>TVocabGridModel</name>
+    <message>
+        <source>Blank row (Enter adds an item)</source>
+        <translation>Ligne vide (Entrée ajoute une entrée)</translation>
+    </message>
+    <message>
+        <source>learnt</source>
+        <translation>appris</translation>
+    </message>
+    <message>
+        <source>cut</source>
+        <translation>coupé</translation>
     </message>
 </context>
 <context>
@@ -3035,6 +3130,26 @@ Les statistiques doivent être remises à zéro avant de reprendre le test...</t
     <message>
         <source>Command unavailable.</source>
         <translation>Commande non disponible.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; failed: %2</source>
+        <translation>«&#xa0;%1&#xa0;» a échoué&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>code de sortie %1</translation>
+    </message>
+    <message>
+        <source>The reminder cannot start &quot;%1&quot;: it needs a full path without line breaks.</source>
+        <translation>Le rappel ne peut pas lancer «&#xa0;%1&#xa0;»&#xa0;: il faut un chemin complet sans saut de ligne.</translation>
+    </message>
+    <message>
+        <source>The reminder cannot start &quot;%1&quot;. %2.</source>
+        <translation>Le rappel ne peut pas lancer «&#xa0;%1&#xa0;». %2.</translation>
+    </message>
+    <message>
+        <source>Enter a time from 00:00 to 23:59.</source>
+        <translation>Saisissez une heure entre 00:00 et 23:59.</translation>
     </message>
 </context>
 </TS>

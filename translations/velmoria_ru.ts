@@ -929,6 +929,10 @@ This file is read-only. Please use a different file name.</source>
         <extracomment>The main window&apos;s title: the list&apos;s name, then the program&apos;s</extracomment>
         <translation>%1 — Velmoria</translation>
     </message>
+    <message>
+        <source>More commands</source>
+        <translation>Другие команды</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -1177,6 +1181,23 @@ This file is read-only. Please use a different file name.</source>
         <source>(when Velmoria is started again)</source>
         <translation>(после перезапуска Velmoria)</translation>
     </message>
+    <message>
+        <source>As the desktop prefers</source>
+        <extracomment>The window&apos;s colours as the desktop prefers them</extracomment>
+        <translation>Как предпочитает рабочий стол</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Светлое</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмное</translation>
+    </message>
+    <message>
+        <source>Light or dark displa&amp;y:</source>
+        <translation>Св&amp;етлое или тёмное оформление:</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsReviewsPage</name>
@@ -1195,6 +1216,18 @@ This file is read-only. Please use a different file name.</source>
     <message>
         <source>Words never reviewed before that Review Due Words adds each day, after the words that are due.</source>
         <translation>Сколько ещё не повторявшихся слов команда «Повторить слова на сегодня» добавляет каждый день после слов к повторению.</translation>
+    </message>
+    <message>
+        <source>Remind &amp;me when words are due</source>
+        <translation>Напо&amp;минать, когда есть слова к повторению</translation>
+    </message>
+    <message>
+        <source>T&amp;ime of day:</source>
+        <translation>&amp;Время:</translation>
+    </message>
+    <message>
+        <source>A desktop notification tells how many words are due in the lists you used lately; its Review button opens the review. Without a systemd user session it comes when you log in, once a day.</source>
+        <translation>Уведомление рабочего стола сообщает, сколько слов пора повторить в недавно открытых списках; его кнопка «Повторить» открывает повторение. Без пользовательского сеанса systemd оно появляется при входе в систему, раз в день.</translation>
     </message>
 </context>
 <context>
@@ -1625,6 +1658,10 @@ Review Due Words is unavailable until the program is started again. Testing work
 На сегодня ещё осталось %n слов к повторению с переводом на иностранный язык. Повторить сейчас?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The reminder could not be changed. %1</source>
+        <translation>Не удалось изменить напоминание. %1</translation>
+    </message>
 </context>
 <context>
     <name>TSearchDialog</name>
@@ -1901,6 +1938,42 @@ Review Due Words is unavailable until the program is started again. Testing work
         <source>(struck out: not expected; underlined: missing)</source>
         <translation>(зачёркнуто — лишнее; подчёркнуто — пропущено)</translation>
     </message>
+    <message>
+        <source>Test</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
+    </message>
+    <message>
+        <source>Question: %1</source>
+        <translation>Вопрос: %1</translation>
+    </message>
+    <message>
+        <source>%1 Question: %2</source>
+        <translation>%1 Вопрос: %2</translation>
+    </message>
+    <message>
+        <source>notes: %1</source>
+        <translation>примечания: %1</translation>
+    </message>
+    <message>
+        <source>(notes: %1)</source>
+        <translation>(примечания: %1)</translation>
+    </message>
+    <message>
+        <source>Rated %1; the keys 1 to 4 rate it again.</source>
+        <translation>Оценка: %1; клавиши 1–4 меняют оценку.</translation>
+    </message>
+    <message>
+        <source>not expected: %1</source>
+        <translation>лишнее: %1</translation>
+    </message>
+    <message>
+        <source>missing: %1</source>
+        <translation>не хватает: %1</translation>
+    </message>
 </context>
 <context>
     <name>TTipsDialog</name>
@@ -1942,6 +2015,28 @@ Review Due Words is unavailable until the program is started again. Testing work
     <message>
         <source>“%1” cannot be written in this list&apos;s %2 script.</source>
         <translation>«%1» нельзя записать письменностью этого списка (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>TVocabGrid</name>
+    <message>
+        <source>Vocabulary list</source>
+        <translation>Список слов</translation>
+    </message>
+</context>
+<context>
+    <name>TVocabGridModel</name>
+    <message>
+        <source>Blank row (Enter adds an item)</source>
+        <translation>Пустая строка (Enter добавляет запись)</translation>
+    </message>
+    <message>
+        <source>learnt</source>
+        <translation>выучено</translation>
+    </message>
+    <message>
+        <source>cut</source>
+        <translation>вырезано</translation>
     </message>
 </context>
 <context>
@@ -3063,6 +3158,26 @@ Statistics must be reset before testing resumes...</source>
     <message>
         <source>Command unavailable.</source>
         <translation>Команда недоступна.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; failed: %2</source>
+        <translation>Ошибка «%1»: %2</translation>
+    </message>
+    <message>
+        <source>exit status %1</source>
+        <translation>код завершения %1</translation>
+    </message>
+    <message>
+        <source>The reminder cannot start &quot;%1&quot;: it needs a full path without line breaks.</source>
+        <translation>Напоминание не может запустить «%1»: нужен полный путь без переводов строк.</translation>
+    </message>
+    <message>
+        <source>The reminder cannot start &quot;%1&quot;. %2.</source>
+        <translation>Напоминание не может запустить «%1». %2.</translation>
+    </message>
+    <message>
+        <source>Enter a time from 00:00 to 23:59.</source>
+        <translation>Введите время от 00:00 до 23:59.</translation>
     </message>
 </context>
 </TS>

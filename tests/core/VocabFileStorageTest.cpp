@@ -183,10 +183,8 @@ TEST_F(VocabFileStorage, DamagedListsAreRefusedBeforeAllocatingAndLoadNothing)
 TEST_F(VocabFileStorage, ALargeListLoadsWholeAndItsDamageAnywhereLoadsNothing)
 {
     const auto number = [](std::uint32_t value, int size) {
-        std::string bytes;
-        for (int i = 0; i < size; ++i)
-            bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-        return bytes;
+        return std::string { char(value), char(value >> 8), char(value >> 16), char(value >> 24) }.substr(
+            0, size);
     };
     constexpr int Count = 70000;
     std::string items;

@@ -147,13 +147,11 @@ TEST_F(QtSettingsStoreTest, TheCommandLineReadsTheFileAsTheWindowWroteIt)
     TSettings read;
     TWindowState readWindow;
     LoadSettings(ini, {}, read, readWindow);
-    EXPECT_EQ(readWindow.RecentFiles, window.RecentFiles);
-    EXPECT_EQ(readWindow.TestMode, 1);
-    EXPECT_EQ(std::tuple(read.Reviews.RetentionPercent, read.Reviews.NewPerDay, read.ReminderTime),
-        std::tuple(85, 7, 7 * 60 + 5));
-    EXPECT_EQ(read.SoundFileRight, settings.SoundFileRight);
-    EXPECT_EQ(read.DisplayFont.Name, settings.DisplayFont.Name);
-    EXPECT_EQ(OptionsToBytes(read.Options), OptionsToBytes(settings.Options));
+    EXPECT_EQ(std::tuple(readWindow.RecentFiles, readWindow.TestMode, read.Reviews.RetentionPercent,
+                  read.Reviews.NewPerDay, read.ReminderTime, read.SoundFileRight, read.DisplayFont.Name,
+                  OptionsToBytes(read.Options)),
+        std::tuple(window.RecentFiles, 1, 85, 7, 7 * 60 + 5, settings.SoundFileRight,
+            settings.DisplayFont.Name, OptionsToBytes(settings.Options)));
 }
 
 TEST_F(QtSettingsStoreTest, EnvironmentOfThisProgram)

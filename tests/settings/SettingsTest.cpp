@@ -502,12 +502,9 @@ TEST(SettingsWindow, FirstWindowBoundsFitWhatItShowsAndAreCentred)
         { { 1280, 30, 3200, 1110 }, 1000, 700, { 1740, 220, 2740, 920 } }, // a second screen, a top panel
         { { 0, 0, 0, 0 }, 900, 600, { 0, 0, 0, 0 } },
     };
-    for (const auto& c : cases) {
-        const TWindowBounds b = FirstWindowBounds(c.Available, c.Width, c.Height);
-        EXPECT_EQ(std::tuple(b.Left, b.Top, b.Right, b.Bottom),
-            std::tuple(c.Bounds.Left, c.Bounds.Top, c.Bounds.Right, c.Bounds.Bottom))
-            << c.Width << " x " << c.Height << " on " << c.Available.Right - c.Available.Left;
-    }
+    const auto sides = [](const TWindowBounds& b) { return std::tuple(b.Left, b.Top, b.Right, b.Bottom); };
+    for (const auto& c : cases)
+        EXPECT_EQ(sides(FirstWindowBounds(c.Available, c.Width, c.Height)), sides(c.Bounds)) << c.Width;
 }
 
 TEST(SettingsLanguage, UserLanguageFromLocaleName)

@@ -64,16 +64,15 @@ TEST(StoredSettings, TheWindowsFileUnderTheConfigurationFolderOrTheDefaults)
     TSettings settings;
     TWindowState window;
     LoadStoredSettings(settings, window);
-    EXPECT_TRUE(window.RecentFiles.empty());
-    EXPECT_EQ(settings.ReminderTime, DefaultReminderTime);
+    EXPECT_EQ(std::pair(window.RecentFiles.size(), settings.ReminderTime),
+        std::pair(std::size_t { 0 }, DefaultReminderTime));
     std::filesystem::create_directories(dir.File("config/Brannock"));
     WriteBytes(dir.File("config/Brannock/Velmoria.conf"),
         "[2]\nFileCount=2\nFile1=/a.vmr\nFile2=@ByteArray(/"
         "caf\\xe9.vmr)\nReminderTime=0\nReviewNewPerDay=7\n");
     LoadStoredSettings(settings, window);
-    EXPECT_EQ(window.RecentFiles, (std::vector<std::string> { "/a.vmr", "/caf\xE9.vmr" }));
-    EXPECT_EQ(settings.Reviews.NewPerDay, 7);
-    EXPECT_EQ(settings.ReminderTime, 0);
+    EXPECT_EQ(std::tuple(window.RecentFiles, settings.Reviews.NewPerDay, settings.ReminderTime),
+        std::tuple(std::vector<std::string> { "/a.vmr", "/caf\xE9.vmr" }, 7, 0));
     // A time outside the day is damage.
     for (const auto& [stored, minutes] : { std::pair("1439", 1439), std::pair("1440", DefaultReminderTime),
              std::pair("-1", DefaultReminderTime) }) {

@@ -161,9 +161,7 @@ TEST_F(WindowTitleTest, TheFirstWindowShowsTheWholeToolBarAndALaterStartItsOwnBo
     ASSERT_GE(screen.width(), 1280);
     const QRect first = Form->geometry();
     EXPECT_LE(first.width(), screen.width() * 4 / 5);
-    EXPECT_LE(std::abs(first.center().x() - screen.center().x())
-            + std::abs(first.center().y() - screen.center().y()),
-        2);
+    EXPECT_LE((first.center() - screen.center()).manhattanLength(), 2);
     for (QAction* action : Form->ToolBar()->actions()) {
         QWidget* tool = Form->ToolBar()->widgetForAction(action);
         if (action->isSeparator())
@@ -176,8 +174,7 @@ TEST_F(WindowTitleTest, TheFirstWindowShowsTheWholeToolBarAndALaterStartItsOwnBo
             Form->statusBar()->width() - 16)
             << action->statusTip().toStdString();
     }
-    // Without a hint the panels are back.
-    Form->statusBar()->clearMessage();
+    Form->statusBar()->clearMessage(); // the panels are back
     EXPECT_TRUE(Form->StatusPanel(1)->isVisible());
 
     auto store = std::make_unique<TMemorySettingsStore>();
@@ -186,8 +183,7 @@ TEST_F(WindowTitleTest, TheFirstWindowShowsTheWholeToolBarAndALaterStartItsOwnBo
     const QRect chosen(screen.left() + 30, screen.top() + 40, 700, 500);
     Form->setGeometry(chosen);
     Form->SaveWindowSettings();
-    auto again = std::make_unique<TMemorySettingsStore>(kept);
-    Form = std::make_unique<TMainForm>(std::move(again));
+    Form = std::make_unique<TMainForm>(std::make_unique<TMemorySettingsStore>(kept));
     EXPECT_EQ(Form->geometry(), chosen);
 }
 

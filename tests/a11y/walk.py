@@ -14,7 +14,7 @@ CONTROLS = {P.ROLE_PUSH_BUTTON, P.ROLE_TOGGLE_BUTTON, P.ROLE_CHECK_BOX, P.ROLE_R
             P.ROLE_SPIN_BUTTON, P.ROLE_TEXT, P.ROLE_LIST, P.ROLE_TABLE, P.ROLE_TREE, P.ROLE_PAGE_TAB, P.ROLE_SLIDER}
 faults = []
 
-def wait_for(what, seconds=3.0):
+def wait_for(what, seconds=10.0):
     end = time.monotonic() + seconds
     while not (found := what()) and time.monotonic() < end:
         time.sleep(0.05)
@@ -98,7 +98,7 @@ os.environ.update({"HOME": home.name, "XDG_CONFIG_HOME": home.name + "/c", "XDG_
 program = subprocess.Popen([sys.argv[1], shutil.copy(sys.argv[2], home.name)])
 try:
     app = wait_for(lambda: next((a for a in kids(P.Registry.getDesktop(0))
-                                 if a.get_process_id() == program.pid and a.childCount), None), 8)
+                                 if a.get_process_id() == program.pid and a.childCount), None), 20)
     run(app) if app else faults.append("the program is not on the accessibility bus")
 finally:
     program.terminate()

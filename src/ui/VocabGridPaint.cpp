@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <tuple>
 
 namespace {
 
@@ -41,7 +42,7 @@ public:
             text = option.palette.color(QPalette::HighlightedText);
         } else if (item && item->Learnt()) {
             // The learnt colour as chosen while it reads on the grid, else lightened or darkened.
-            text = ReadableColour(Grid_->Session().Settings.Options.ColourLearnt, background);
+            text = LearntColour(Grid_->Session().Settings.Options.ColourLearnt, background);
         }
 
         const QRect cell = option.rect;
@@ -87,7 +88,18 @@ public:
     }
 
 private:
+    // Found by halving for a colour that does not read: once per colour and background, not per row.
+    QColor LearntColour(TColour chosen, const QColor& background) const
+    {
+        if (chosen != LearntChosen_ || background != LearntOn_)
+            std::tie(LearntChosen_, LearntOn_, Learnt_)
+                = std::tuple(chosen, background, ReadableColour(chosen, background));
+        return Learnt_;
+    }
+
     TVocabGrid* Grid_;
+    mutable TColour LearntChosen_ = 0;
+    mutable QColor LearntOn_, Learnt_;
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/Parts.h"
 
 #include "qtsupport/MessageBox.h"
+#include "ui/Sound.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -21,7 +22,7 @@ QString LoadModule()
     const QString name = QStringLiteral("velmoria-parts.so");
     // Beside the program in a build, in the program's library folder once installed.
     const QString candidates[] = { QCoreApplication::applicationDirPath() + QLatin1Char('/') + name,
-        QStringLiteral(VELMORIA_PARTS_DIR "/") + name };
+        QCoreApplication::applicationDirPath() + QStringLiteral("/" VELMORIA_PARTS_DIR "/") + name };
     QString error;
     for (const QString& path : candidates) {
         if (!QFileInfo::exists(path))
@@ -41,13 +42,13 @@ void ProvideParts(const TParts& parts)
     Provided() = parts;
 }
 
-const TParts* LoadParts()
+const TParts* LoadParts(bool quiet)
 {
     static bool told = false;
     if (!Provided()) {
         const QString error = LoadModule();
         if (!Provided()) {
-            if (!told) {
+            if (!told && !quiet) {
                 told = true;
                 ShowMessageBox(QCoreApplication::translate("TParts",
                                    "Review Progress and the help cannot be shown: their part of the "
@@ -59,4 +60,31 @@ const TParts* LoadParts()
         }
     }
     return &*Provided();
+}
+
+namespace {
+
+// Sounds are never missed enough to hold up the start for their library, nor told when it is missing.
+class TPartsSoundPlayer : public ISoundPlayer {
+public:
+    void Play(const std::string& fileName) override
+    {
+        if (fileName.empty())
+            return;
+        if (!Player_)
+            if (const TParts* parts = LoadParts(true))
+                Player_ = parts->MakeSoundPlayer();
+        if (Player_)
+            Player_->Play(fileName);
+    }
+
+private:
+    std::unique_ptr<ISoundPlayer> Player_;
+};
+
+} // namespace
+
+std::unique_ptr<ISoundPlayer> MakeSoundPlayer()
+{
+    return std::make_unique<TPartsSoundPlayer>();
 }

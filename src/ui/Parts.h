@@ -1,8 +1,8 @@
 #pragma once
-// Review Progress and the help viewer need Qt's chart and help libraries, which take longer to load
-// than the rest of the window takes to start: the program keeps these two in a module of its own
-// (velmoria-parts.so), loaded the first time one of them is wanted. Programs linked with them (the
-// tests and tools) have them from the start.
+// Review Progress, the help viewer and the answer sounds need Qt's chart, help and multimedia
+// libraries, which take longer to load than the rest of the window takes to start: the program
+// keeps them in a module of its own (velmoria-parts.so), loaded the first time one is wanted. Programs linked
+// with them (the tests and tools) have them from the start.
 
 #include "review/Scheduler.h"
 
@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+class ISoundPlayer;
 class QWidget;
 
 // The help system as the window uses it: context numbers to topics, the contents, and closing.
@@ -26,10 +27,11 @@ struct TParts {
     // Runs Review Progress on the history at historyPath, modal to parent.
     void (*ShowReviewProgress)(QWidget* parent, const std::string& historyPath, TDay today) = nullptr;
     std::unique_ptr<IHelpSystem> (*MakeHelpSystem)(const QString& helpFile) = nullptr;
+    std::unique_ptr<ISoundPlayer> (*MakeSoundPlayer)() = nullptr;
 };
 
 // Called by the parts themselves once they are in the program.
 void ProvideParts(const TParts& parts);
-// The parts, their module loaded first if need be; nullptr, with the reason told to the user once,
-// when it cannot be loaded.
-const TParts* LoadParts();
+// The parts, their module loaded first if need be; nullptr when it cannot be loaded, with the
+// reason told to the user once unless quiet.
+const TParts* LoadParts(bool quiet = false);

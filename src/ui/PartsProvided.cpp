@@ -1,10 +1,11 @@
-// Makes Review Progress and the help viewer known to the window as soon as this code is in the
-// program: at its start where it is linked in, when its module is loaded otherwise.
+// Makes Review Progress, the help viewer and the sound player known to the window as soon as this code is in
+// the program: at its start where it is linked in, when its module is loaded otherwise.
 
 #include "qtsupport/DialogRunner.h"
 #include "ui/HelpWindow.h"
 #include "ui/Parts.h"
 #include "ui/ProgressDialog.h"
+#include "ui/Sound.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ std::unique_ptr<IHelpSystem> MakeHelpSystem(const QString& helpFile)
 }
 
 [[maybe_unused]] const bool Provided = [] {
-    ProvideParts({ ShowReviewProgress, MakeHelpSystem });
+    ProvideParts({ ShowReviewProgress, MakeHelpSystem, MakeQtSoundPlayer });
     return true;
 }();
 

@@ -136,12 +136,13 @@ coverage: deps
 fuzz: deps fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORIA_FUZZ=ON $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	@for t in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
-	  name=$$(basename $$t); corpus=fuzz/corpus/$${name#fuzz_}; work=$(FUZZ_BUILD)/corpus-$${name#fuzz_}; \
-	  mkdir -p $$work; cp -r $$corpus/. $$work/ 2>/dev/null || true; \
-	  echo "== $$name for $(FUZZ_SECONDS) s"; \
-	  $$t -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -timeout=10 -print_final_stats=1 $$work || exit 1; \
-	done
+	@# One fuzzer per processor at a time; each one's output is shown when it ends, whole if it failed.
+	@printf '%s\n' $(FUZZ_BUILD)/fuzz/fuzz_* | xargs -P $(JOBS) -n 1 sh -c '\
+	  t=$$0; name=$$(basename $$t); corpus=fuzz/corpus/$${name#fuzz_}; work=$(FUZZ_BUILD)/corpus-$${name#fuzz_}; \
+	  mkdir -p $$work; cp -r $$corpus/. $$work/ 2>/dev/null || true; log=$(FUZZ_BUILD)/$$name.log; \
+	  $$t -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -timeout=10 -print_final_stats=1 $$work >$$log 2>&1; \
+	  status=$$?; echo "== $$name for $(FUZZ_SECONDS) s: exit $$status"; \
+	  if [ $$status = 0 ]; then tail -n 8 $$log; else cat $$log; fi; exit $$status'
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD) $(COVERAGE_BUILD)

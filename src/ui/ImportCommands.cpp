@@ -9,6 +9,7 @@
 #include "qtsupport/MessageBox.h"
 #include "qtsupport/ModelText.h"
 #include "ui/DeckDialogs.h"
+#include "ui/DueCounter.h"
 #include "ui/ImportFieldsDialog.h"
 #include "ui/LongTask.h"
 #include "ui/MainWindow.h"
@@ -28,9 +29,9 @@ TImportCommands::TImportCommands(TMainForm& form)
         QT_TRANSLATE_NOOP("Commands", "Adds vocabulary from another file"), nullptr, 2002,
         { TMenuId::File, 20 }, [this] { Import(); }, [&form] { return form.Editing(); } };
     const TCommandRow rows[] = { row,
-        { "miFileExportDeck", QT_TRANSLATE_NOOP("Commands", "Export &Deck Package..."), QKeySequence(),
+        { "miFileExportDeck", QT_TRANSLATE_NOOP("Commands", "Expor&t Deck Package..."), QKeySequence(),
             QT_TRANSLATE_NOOP("Commands", "Writes the list as a deck package for flash-card apps"), nullptr,
-            2002, { TMenuId::File, 21 }, [this] { ExportDeck(); }, [&form] { return form.ListShown(); } } };
+            2010, { TMenuId::File, 21 }, [this] { ExportDeck(); }, [&form] { return form.ListShown(); } } };
     form.AddCommands(rows);
 }
 

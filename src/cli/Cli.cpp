@@ -438,8 +438,6 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
         // Read once, before the list is locked: a pipe has nothing left after a detection read it,
         // and a slow one must not hold the list.
         bytes = ReadWholeFile(args[1], TReadFrom::FileOrPipe);
-        if (!format && LooksLikeZip(bytes))
-            return ImportDeck(args, bytes, out, err);
         if (!format)
             format = DetectTextFormatBytes(bytes);
         // The list is saved at once, with no undo: garbled characters or junk would stay.

@@ -55,18 +55,16 @@ std::pair<std::string, TSchedulerParameters> HistoryOf(TMainForm& form)
 
 // The package is read and mapped on the worker, and its answers go into the history there; the
 // window's list takes the items afterwards, here. A package that cannot be read changes nothing.
-bool TImportCommands::ImportDeck(const QString& shownName, const std::string& fileName, std::string bytes)
+void TImportCommands::ImportDeck(const QString& shownName, const std::string& fileName)
 {
     TDeckCollection deck;
     RunLongTask(&Form_, tr("Reading %1...").arg(shownName), [&] {
-        if (bytes.empty())
-            bytes = ReadWholeFile(fileName);
-        deck = ReadDeckPackage(bytes);
+        deck = ReadDeckPackage(ReadWholeFile(fileName));
     });
     TDeckImportOptions options;
     TDeckImportDialog dialog(&Form_, PreviewDeck(deck, 8), options);
     if (ExecDialog(dialog) != QDialog::Accepted)
-        return false;
+        return;
     TVocabFile& document = Form_.Session().Document();
     const auto [historyPath, parameters] = HistoryOf(Form_);
     TDeckImport import;
@@ -88,7 +86,6 @@ bool TImportCommands::ImportDeck(const QString& shownName, const std::string& fi
     Form_.RefreshGrid();
     ShowMessageBox(
         SayingText(DeckImportedMessage(result)), tr("Import"), QMessageBox::Ok, QMessageBox::Information);
-    return true;
 }
 
 void TImportCommands::ExportDeck()
@@ -140,7 +137,7 @@ void TImportCommands::Import()
     const QString shownName = chosen->FileName.section(u'/', -1);
     if (IsDeckPackageName(chosen->FileName)) {
         ReadFileStart(fileName, 0);
-        ImportDeck(shownName, fileName, {});
+        ImportDeck(shownName, fileName);
         return;
     }
 
@@ -167,11 +164,6 @@ void TImportCommands::Import()
             settings.Format = DetectTextFormatBytes(bytes);
             notText = NotTextReason(bytes, settings.Format);
         });
-        // A deck package by another name.
-        if (LooksLikeZip(bytes)) {
-            ImportDeck(shownName, fileName, std::move(bytes));
-            return;
-        }
         if (notText)
             throw EVocabFileError(NothingImported(*notText));
         TConvertDialog dialog(&Form_, settings, bytes, session.Document());

@@ -18,7 +18,6 @@ public:
     void ExportDeck();
 
 private:
-    // bytes: the file's, when they were read already.
-    bool ImportDeck(const QString& shownName, const std::string& fileName, std::string bytes);
+    void ImportDeck(const QString& shownName, const std::string& fileName);
     TMainForm& Form_;
 };

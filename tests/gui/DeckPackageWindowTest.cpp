@@ -52,11 +52,11 @@ TEST_F(DeckWindowTest, ImportShowsThePreviewFirstAndExportWritesTheChosenCards)
     EXPECT_EQ(Words(), (TWords { "a", "Hund", "Katze" }));
     EXPECT_EQ(THistory(History).AnswerCount(), 1);
 
-    // A damaged package (by another name) is refused after it was read: the list and the history stay.
+    // A damaged package is refused after it was read: the list and the history stay.
     std::string bytes = ReadBytes(Dir.File("in.apkg"));
     bytes[bytes.size() / 2] ^= 1;
-    WriteBytes(Dir.File("damaged.txt"), bytes);
-    ScriptedFiles().QueueChoice(TChosenFile { QString::fromStdString(Dir.File("damaged.txt")), 1 });
+    WriteBytes(Dir.File("damaged.apkg"), bytes);
+    ScriptedFiles().QueueChoice(TChosenFile { QString::fromStdString(Dir.File("damaged.apkg")), 1 });
     Trigger(Form->Command("miFileImport"));
     EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("damaged"))) << LastMessage().Text.toStdString();
     EXPECT_EQ(dialogs, 1);

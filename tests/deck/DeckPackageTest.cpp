@@ -45,7 +45,8 @@ std::string Entry(const std::string& package, const char* name)
     return data;
 }
 
-// A collection of the newer schema, whose note types and fields have tables of their own.
+// A collection of the newer schema, whose note types and fields have tables of their own, as a
+// file in WAL mode holds it.
 std::string NewerCollection()
 {
     sqlite3* db = nullptr;
@@ -70,6 +71,7 @@ std::string NewerCollection()
     std::string bytes(reinterpret_cast<char*>(image), static_cast<std::size_t>(size));
     sqlite3_free(image);
     sqlite3_close(db);
+    bytes[18] = bytes[19] = 2;
     return bytes;
 }
 

@@ -23,31 +23,48 @@ bool IsBlock(std::string_view name)
     return std::find(std::begin(Blocks), std::end(Blocks), name) != std::end(Blocks);
 }
 
-void Walk(const xmlNode* node, std::string& out, std::int32_t& dropped)
-{
-    for (; node; node = node->next) {
-        if (node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) {
-            if (node->content)
-                out += reinterpret_cast<const char*>(node->content);
-            continue;
-        }
-        if (node->type != XML_ELEMENT_NODE)
-            continue;
-        const std::string_view name = node->name ? reinterpret_cast<const char*>(node->name) : "";
-        if (name == "br") {
-            out += Break;
-        } else if (name == "img" || name == "audio" || name == "video" || name == "object") {
-            ++dropped;
-        } else if (name != "script" && name != "style") {
-            const bool block = IsBlock(name);
-            if (block)
-                out += Break;
-            Walk(node->children, out, dropped);
-            if (block)
-                out += Break;
-        }
+// The text of a field as libxml2's HTML parser hands it on (its events, no tree: a tree costs
+// several times more for a field of a few words).
+struct TFieldReader {
+    std::string Text;
+    std::int32_t Dropped = 0;
+    int Hidden = 0; // inside a script or style element
+
+    static TFieldReader& Of(void* context)
+    {
+        return *static_cast<TFieldReader*>(static_cast<htmlParserCtxtPtr>(context)->_private);
     }
-}
+    static std::string_view Name(const xmlChar* name)
+    {
+        return name ? reinterpret_cast<const char*>(name) : "";
+    }
+    static void Start(void* context, const xmlChar* tag, const xmlChar**)
+    {
+        TFieldReader& reader = Of(context);
+        const std::string_view name = Name(tag);
+        if (name == "script" || name == "style")
+            ++reader.Hidden;
+        else if (name == "img" || name == "audio" || name == "video" || name == "object")
+            ++reader.Dropped;
+        else if (name == "br" || IsBlock(name))
+            reader.Text += Break;
+    }
+    static void End(void* context, const xmlChar* tag)
+    {
+        TFieldReader& reader = Of(context);
+        const std::string_view name = Name(tag);
+        if (name == "script" || name == "style")
+            reader.Hidden = std::max(reader.Hidden - 1, 0);
+        else if (IsBlock(name))
+            reader.Text += Break;
+    }
+    static void Characters(void* context, const xmlChar* text, int length)
+    {
+        TFieldReader& reader = Of(context);
+        if (reader.Hidden == 0)
+            reader.Text.append(reinterpret_cast<const char*>(text), static_cast<std::size_t>(length));
+    }
+};
 
 // Sound references are the format's own markup, not HTML: "[sound:name.mp3]".
 void DropSounds(std::string& text, std::int32_t& dropped)
@@ -112,16 +129,25 @@ std::string DeckFieldText(std::string_view html, std::int32_t& droppedMedia)
         text = html;
     } else {
         InitParser();
-        // One parser a thread, reused: making one costs more than reading a short field.
-        thread_local const std::unique_ptr<htmlParserCtxt, decltype(&htmlFreeParserCtxt)> parser(
-            htmlNewParserCtxt(), htmlFreeParserCtxt);
-        htmlDocPtr doc = htmlCtxtReadMemory(parser.get(), html.data(),
-            static_cast<int>(std::min<std::size_t>(html.size(), INT32_MAX)), nullptr, "UTF-8",
-            HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
-        if (doc) {
-            Walk(doc->children, text, droppedMedia);
-            xmlFreeDoc(doc);
-        }
+        htmlSAXHandler events {};
+        events.startElement = TFieldReader::Start;
+        events.endElement = TFieldReader::End;
+        events.characters = TFieldReader::Characters;
+        events.cdataBlock = TFieldReader::Characters;
+        events.ignorableWhitespace = TFieldReader::Characters;
+        TFieldReader reader;
+        const std::unique_ptr<htmlParserCtxt, decltype(&htmlFreeParserCtxt)> parser(
+            htmlCreatePushParserCtxt(&events, nullptr, nullptr, 0, nullptr, XML_CHAR_ENCODING_UTF8),
+            htmlFreeParserCtxt);
+        if (!parser)
+            throw std::bad_alloc();
+        parser->_private = &reader;
+        htmlCtxtUseOptions(
+            parser.get(), HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
+        htmlParseChunk(
+            parser.get(), html.data(), static_cast<int>(std::min<std::size_t>(html.size(), INT32_MAX)), 1);
+        text = std::move(reader.Text);
+        droppedMedia += reader.Dropped;
     }
     DropSounds(text, droppedMedia);
     return JoinLines(text);

@@ -116,7 +116,7 @@ std::string CollectionOf(std::string_view bytes)
             Refuse(TSaying(VM_TRANSLATE_NOOP(
                 "Velmoria::Model", "The deck package is encrypted; only unencrypted packages can be read.")));
         std::string data = ReadEntry(zip.get(), static_cast<zip_uint64_t>(index), stat);
-        return name[17] == 'b' ? Unzstd(data) : data;
+        return std::string_view(name).ends_with('b') ? Unzstd(data) : data;
     }
     Refuse(TSaying(VM_TRANSLATE_NOOP(
         "Velmoria::Model", "The zip archive is not a deck package: it holds no collection.")));

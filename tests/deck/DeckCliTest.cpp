@@ -42,16 +42,20 @@ TEST_F(DeckCli, ExportIsReadByAnIndependentReader)
         + " \"PRAGMA integrity_check; SELECT ver FROM col; SELECT replace(flds, char(31), '/') FROM notes "
           "ORDER BY id;"
           " SELECT n.sfld, c.ord FROM cards c JOIN notes n ON n.id = c.nid ORDER BY c.id;"
-          " SELECT r.ease, c.ord FROM revlog r JOIN cards c ON c.id = r.cid; SELECT csum FROM notes ORDER BY "
-          "id;"
+          " SELECT r.ease, c.ord FROM revlog r JOIN cards c ON c.id = r.cid;"
+          " SELECT csum FROM notes ORDER BY id;"
           " SELECT json_extract(value, '$.name') FROM col, json_each(col.decks);"
-          " SELECT json_extract(f.value, '$.name') FROM col, json_each(col.models) m, json_each(m.value, "
-          "'$.flds') f\"");
+          " SELECT json_extract(m.value, '$.type'), json_extract(m.value, '$.sortf'), json_extract(t.value, "
+          "'$.qfmt')"
+          " FROM col, json_each(col.models) m, json_each(m.value, '$.tmpls') t;"
+          " SELECT json_extract(f.value, '$.name') FROM col, json_each(col.models) m,"
+          " json_each(m.value, '$.flds') f\"");
     ASSERT_TRUE(read) << "sqlite3 could not read the package";
+    // A standard note type (not cloze), sorted by its first field, with a card template each way.
     EXPECT_EQ(*read,
-        "ok\n11\nK\xC3\xA4se &amp; Brot/cheese and bread\nHund/dog; hound\nK\xC3\xA4se & Brot|0\nK\xC3\xA4se "
-        "& "
-        "Brot|1\nHund|0\nHund|1\n3|1\n624975387\n243334449\nDefault\nlist\nFront\nBack\n");
+        "ok\n11\nK\xC3\xA4se &amp; Brot/cheese and bread\nHund/dog; hound\nK\xC3\xA4se & Brot|0\n"
+        "K\xC3\xA4se & Brot|1\nHund|0\nHund|1\n3|1\n624975387\n243334449\nDefault\nlist\n"
+        "0|0|{{Front}}\n0|0|{{Back}}\nFront\nBack\n");
     FailsWith(2, { "export", List, package, "--format", "apkg", "--directions", "back" }, "--directions");
 }
 

@@ -421,6 +421,8 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
     const bool merge = EndsWithVmr(args[1]);
     if (!merge && (IsDeckPackageName(args[1]) || args.Switch("tags") || args.Switch("no-notes")))
         return ImportDeck(args, ReadWholeFile(args[1], TReadFrom::FileOrPipe), out, err);
+    if (args.Option("retention"))
+        throw TUsageError("--retention belongs to deck packages, whose review log goes into the history.");
     TFieldColumns columns {};
     int startLine = 1;
     std::optional<TTextFormat> format;

@@ -318,7 +318,6 @@ namespace {
 std::string Escaped(std::string_view text)
 {
     std::string out;
-    out.reserve(text.size());
     for (const char c : text) {
         switch (c) {
         case '&':

@@ -19,7 +19,7 @@ std::string DeckFieldText(std::string_view html, std::int32_t& droppedMedia);
 
 struct TDeckImportOptions {
     bool OtherFieldsToNotes = true; // the third field on, joined with "; "
-    bool TagsAsCategory = false; // the tags, joined with ", ", as the part of speech
+    bool TagsAsCategory = false; // the tags as the part of speech, a space apart as the package holds them
     bool ReviewLog = true;
 };
 

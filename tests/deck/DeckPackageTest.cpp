@@ -75,10 +75,14 @@ std::string NewerCollection()
     return bytes;
 }
 
-std::string Zstd(const std::string& data)
+// A zstd frame, with its checksum at the end when asked.
+std::string Zstd(const std::string& data, bool checksum = false)
 {
+    ZSTD_CCtx* context = ZSTD_createCCtx();
+    ZSTD_CCtx_setParameter(context, ZSTD_c_checksumFlag, checksum ? 1 : 0);
     std::string out(ZSTD_compressBound(data.size()), '\0');
-    out.resize(ZSTD_compress(out.data(), out.size(), data.data(), data.size(), 3));
+    out.resize(ZSTD_compress2(context, out.data(), out.size(), data.data(), data.size()));
+    ZSTD_freeCCtx(context);
     return out;
 }
 
@@ -108,6 +112,7 @@ TEST(DeckPackage, FieldHtmlBecomesTheTextOfAField)
         int Dropped;
     } cases[] = {
         { "<b>Hund</b>", "Hund", 0 },
+        { "<b>K</b>atze", "Katze", 0 },
         { "dog<br>hound<br/>", "dog; hound", 0 },
         { "<div>x</div><div> y </div>", "x; y", 0 },
         { "a&nbsp;&amp;&nbsp;&nbsp;b", "a & b", 0 },
@@ -173,7 +178,7 @@ TEST(DeckPackage, RefusesWhatIsNoReadablePackage)
     encrypted[encrypted.find("PK\x01\x02") + 8] |= 1;
     std::string flipped = good;
     flipped[good.size() / 3] ^= 0x55;
-    const std::string zstd = Zstd(NewerCollection());
+    const std::string zstd = Zstd(NewerCollection()), checked = Zstd(NewerCollection(), true);
     const struct {
         std::string Bytes;
         const char* Part;
@@ -187,6 +192,8 @@ TEST(DeckPackage, RefusesWhatIsNoReadablePackage)
         { flipped, "damaged" },
         { Zip({ { "collection.anki2", "not a database" } }), "damaged" },
         { Zip({ { "collection.anki21b", zstd.substr(0, zstd.size() - 8) } }), "damaged" },
+        // The whole collection, but not the end of its frame.
+        { Zip({ { "collection.anki21b", checked.substr(0, checked.size() - 4) } }), "damaged" },
         { Zip({ { "collection.anki21b", NewerCollection() } }), "damaged" },
         { Zip({ { "collection.anki2", NewerCollection().substr(0, 4096) } }), "damaged" },
     };

@@ -58,9 +58,8 @@ std::pair<std::string, TSchedulerParameters> HistoryOf(TMainForm& form)
 void TImportCommands::ImportDeck(const QString& shownName, const std::string& fileName)
 {
     TDeckCollection deck;
-    RunLongTask(&Form_, tr("Reading %1...").arg(shownName), [&] {
-        deck = ReadDeckPackage(ReadWholeFile(fileName));
-    });
+    RunLongTask(
+        &Form_, tr("Reading %1...").arg(shownName), [&] { deck = ReadDeckPackage(ReadWholeFile(fileName)); });
     TDeckImportOptions options;
     TDeckImportDialog dialog(&Form_, PreviewDeck(deck, 8), options);
     if (ExecDialog(dialog) != QDialog::Accepted)

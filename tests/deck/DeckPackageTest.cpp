@@ -155,6 +155,8 @@ TEST(DeckPackage, ReadsEachSchemaPreferringTheNewest)
         EXPECT_EQ(deck.Notes[0].Fields[0], c.First);
         EXPECT_EQ(deck.FieldNames, c.Fields);
     }
+    const auto first = PreviewDeck(ReadDeckPackage(WriteDeckPackage(LegacyDeck(), Now)), 1).First;
+    EXPECT_EQ(first, (std::vector<std::array<std::string, 2>> { { "Hund", "dog" } }));
     TDeckImportOptions options;
     options.TagsAsCategory = true;
     TDeckImport newer = MapDeck(

@@ -25,6 +25,10 @@ PACKAGES += qt6-wayland weston
 # The daily reminder: GIO's D-Bus client for the desktop's notifications (velmoria-cli remind), and
 # the private session bus of its test.
 PACKAGES += libglib2.0-dev dbus-daemon
+# Deck packages in and out: zip archives, zstd-compressed collections, HTML fields, SHA-1 checksums.
+PACKAGES += libzip-dev libzstd-dev libxml2-dev nettle-dev
+# An independent reader of exported packages in the tests and the deck bench (with sqlite3).
+PACKAGES += unzip
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 FORMAT_PACKAGES = clang-format
 COVERAGE_PACKAGES = gcovr
@@ -34,7 +38,7 @@ PACKAGES += python3-pyatspi at-spi2-core dbus
 
 # The model's test programs, one per layer (tests/CMakeLists.txt; target model_tests builds them all).
 MODEL_TESTS = evaluation_tests core_tests exchange_tests review_tests settings_tests printing_tests \
-              testing_tests speech_tests cli_tests
+              testing_tests speech_tests cli_tests deck_tests
 # The suites that run code on more than one thread: long tasks, the background writer (saves and
 # recovery copies) and the locale tables shared between threads.
 TSAN_CORE_TESTS = BackgroundWriter.*:RecoveryCopy.*

@@ -14,6 +14,8 @@ void BenchReview(int items);
 void BenchWindow(int items);
 // The history of that many answers imported, beside sqlite3 .import of the same file.
 void BenchHistoryImport(int answers);
+// A deck package of 20,000 notes and 200,000 review log entries imported, beside unzip and sqlite3.
+void BenchDeckImport();
 
 class TVocabFile;
 // A list of the given size shaped like real entries (the same list on every run).

@@ -65,6 +65,16 @@ struct TRecordedAnswer {
     TMemory Before, After;
 };
 
+// One answer to merge into the history (ImportAnswers).
+struct THistoryImportRow {
+    TCardKey Key;
+    std::int64_t TimeMs = 0, DurationMs = 0;
+    int Rating = 3; // 1 to 4
+    bool Practice = false;
+};
+// Whether the history takes an answer of that time: none before 1990 or over a day ahead of the clock.
+bool IsImportableAnswerTime(std::int64_t unixMs);
+
 // A card failed this often on the first answer of a day is a leech: drilling alone does not hold it.
 inline constexpr int LeechFailures = 8;
 
@@ -184,6 +194,17 @@ public:
     // it is taken up again by the same import (or any later one).
     int ImportCsv(std::istream& in, const TSchedulerParameters& p = {},
         const std::string& source = "the imported file");
+    // The answers of a card in time order: none for a card never answered.
+    struct TStoredAnswer {
+        std::int64_t TimeMs;
+        int Rating;
+        std::int64_t DurationMs;
+        bool Practice;
+    };
+    std::vector<TStoredAnswer> AnswersOf(const TCardKey& key);
+    // The same merge of answers read elsewhere (checked by the caller: ratings 1 to 4, times
+    // IsImportableAnswerTime).
+    int ImportAnswers(const std::vector<THistoryImportRow>& rows, const TSchedulerParameters& p = {});
 
 private:
     [[noreturn]] void Fail(TSaying what, THistoryProblem problem = THistoryProblem::Other) const;

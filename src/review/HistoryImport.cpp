@@ -147,13 +147,7 @@ std::optional<std::int64_t> CsvInteger(std::string_view text)
     return v;
 }
 
-// One answer of an imported file, checked.
-struct TImportRow {
-    TCardKey Key;
-    std::int64_t TimeMs = 0, DurationMs = 0;
-    int Rating = 3;
-    bool Practice = false;
-};
+using TImportRow = THistoryImportRow;
 
 // Answers are taken from the program's first days on, and up to a day ahead of the clock (another
 // machine's clock may run ahead a little): a time beyond holds its card for centuries.
@@ -465,15 +459,29 @@ int MergeImport(sqlite3* db, const TSqliteFail& fail, const std::vector<TImportR
 
 } // namespace
 
+bool IsImportableAnswerTime(std::int64_t unixMs)
+{
+    const std::int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::system_clock::now().time_since_epoch())
+                                 .count();
+    return unixMs >= EarliestAnswerMs && unixMs <= now + AheadMs;
+}
+
 int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const std::string& source)
 {
     RequireWritable();
-    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     // The whole file is read and checked first: a bad line changes nothing. Its fault is the file's,
     // so the message names the file and not the history.
     const std::vector<TImportRow> rows = ReadImport(in, [&source](int at, const std::string& why) {
         throw THistoryImportError(source + ", line " + std::to_string(at) + ": " + why);
     });
+    return ImportAnswers(rows, p);
+}
+
+int THistory::ImportAnswers(const std::vector<THistoryImportRow>& rows, const TSchedulerParameters& p)
+{
+    RequireWritable();
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     const TImportPlan plan = PlanImport(rows, p);
     const TImportSettings settings(Db_);
     // The cards an import added answers to, until they are replayed: one stopped in between is

@@ -16,7 +16,9 @@
 #include "evaluation/TextUtils.h"
 #include "exchange/Export.h"
 #include "exchange/ImportRules.h"
+#include "exchange/Kvtml.h"
 #include "exchange/TextImport.h"
+#include "review/History.h"
 
 #include <algorithm>
 #include <array>
@@ -79,8 +81,19 @@ Commands:
       word,translations,notes; or all four) and the choice is printed. Without --format
       the format is detected; an 8-bit format (text-...) is refused for UTF-8 text, and
       files that are not text (NUL characters, archives, XML) are refused.
+  import FILE SOURCE.kvtml [--languages A,B] [--grades none|answers] [--retention R]
+                           [--wait SECONDS]
+      Add the entries of a KVTML 2 file (by its extension or its root element kvtml):
+      language A becomes the word/phrase, B the translations, each named by the id of
+      the file's identifier or by its locale (such as 0,1 or de,en). Without it the
+      languages whose locales are the list's are read, else the first two, and the
+      choice is printed. Comments become notes, word types the part of speech.
+      --grades answers: each practised grade becomes the card's answer at its date
+      (right when its grade is above 0) in the review history, merged as history
+      import merges (default none).
   export FILE TARGET --format NAME [--wait SECONDS]
-      Write the list as NAME: one of the nine text formats, vmr, rtf or html.
+      Write the list as NAME: one of the nine text formats, vmr, rtf, html or kvtml
+      (KVTML 2: the word/phrase as identifier 0, the translations as 1).
   test FILE [--into native|foreign] [--multiple-choice] [--choices N] [--penalty N]
             [--disallow-hints] [--test-notes] [--native-flags HEX] [--foreign-flags HEX]
             [--english-flags HEX] [--native-accents] [--foreign-accents] [--native-typos]
@@ -368,6 +381,69 @@ TFieldColumns ParseColumns(const std::string& list)
     return columns;
 }
 
+// The import of a KVTML file, read whole and checked before the list is locked.
+int ImportKvtmlFile(const TArguments& args, const std::string& bytes, std::ostream& out, std::ostream& err)
+{
+    for (const char* textOnly : { "format", "columns", "start-line" }) {
+        if (args.Option(textOnly))
+            throw TUsageError("--" + std::string(textOnly) + " is for delimited text, not for a KVTML file.");
+    }
+    const std::string grades = args.Option("grades").value_or("none");
+    if (grades != "none" && grades != "answers")
+        throw TUsageError("--grades must be none or answers.");
+    const TSchedulerParameters p = SchedulerOptions(args);
+    const TKvtmlFile file = ReadKvtml(bytes);
+    std::optional<TKvtmlChoice> choice;
+    if (const auto languages = args.Option("languages")) {
+        try {
+            choice = ParseKvtmlLanguages(*languages, file);
+        } catch (const std::invalid_argument& e) {
+            throw TUsageError(e.what());
+        }
+    }
+    const TListLock lock = LockList(args);
+    TVocabFile document;
+    Load(document, args[0], err);
+    if (!choice)
+        choice = ProposedKvtmlChoice(file, document.ForeignLangID(), document.NativeLangID());
+    if (!choice)
+        throw TCommandError("The file holds fewer than two languages: nothing to import.");
+    choice->Grades = grades == "answers";
+    const std::int32_t before = document.Count();
+    const TKvtmlImport import = ImportKvtml(document, file, *choice);
+    if (import.Result.Added == 0)
+        throw TCommandError("Nothing to import.");
+    if (!args.Option("languages")) {
+        const TKvtmlIdentifier& word = file.Identifiers[choice->Word];
+        const TKvtmlIdentifier& translations = file.Identifiers[choice->Translations];
+        err << "Languages read: --languages " << word.Id << ',' << translations.Id << " (" << word.Locale
+            << ", " << translations.Locale << ").\n";
+    }
+    if (const std::string notes = KvtmlNotes(import).Text(); !notes.empty())
+        err << notes << '\n';
+    // The history first: a list that then fails to save is imported again whole, and the history
+    // skips the answers it holds.
+    if (!import.Answers.empty()) {
+        std::vector<THistoryAnswer> answers;
+        answers.reserve(import.Answers.size());
+        for (const TKvtmlAnswer& answer : import.Answers) {
+            THistoryAnswer& made = answers.emplace_back();
+            made.Key = CardKeyOf(
+                document, document.Items(before + static_cast<std::int32_t>(answer.Item)), answer.Direction);
+            made.Correct = answer.Correct;
+            made.UnixMs = answer.UnixMs;
+        }
+        THistory history(THistory::DefaultPath());
+        TellNotice(history, err);
+        int outOfRange = 0;
+        const int added = history.ImportAnswers(answers, p, outOfRange);
+        err << KvtmlAnswersMessage(added, outOfRange).Text() << '\n';
+    }
+    document.SaveToFile(args[0]);
+    out << import.Result.Added << " items imported successfully.\n";
+    return 0;
+}
+
 int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     args.ExpectPositional(
@@ -390,6 +466,8 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
         // Read once, before the list is locked: a pipe has nothing left after a detection read it,
         // and a slow one must not hold the list.
         bytes = ReadWholeFile(args[1], TReadFrom::FileOrPipe);
+        if (LooksLikeKvtml(bytes, args[1]))
+            return ImportKvtmlFile(args, bytes, out, err);
         if (!format)
             format = DetectTextFormatBytes(bytes);
         // The list is saved at once, with no undo: garbled characters or junk would stay.
@@ -399,6 +477,10 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
             throw TCommandError(Utf8Refusal(*format, *offered));
         if (!chosenColumns)
             columns = ProposedColumns(bytes, *format);
+    }
+    for (const char* kvtmlOnly : { "languages", "grades", "retention" }) {
+        if (args.Option(kvtmlOnly))
+            throw TUsageError("--" + std::string(kvtmlOnly) + " is for KVTML files.");
     }
     const TListLock lock = LockList(args);
     TVocabFile document;
@@ -426,7 +508,7 @@ int CmdExport(const TArguments& args, std::ostream& out, std::ostream& err)
     args.ExpectPositional(2, "export FILE TARGET --format NAME [--wait SECONDS]");
     const auto name = args.Option("format");
     if (!name)
-        throw TUsageError("--format is needed: one of the nine text formats, vmr, rtf or html.");
+        throw TUsageError("--format is needed: one of the nine text formats, vmr, rtf, html or kvtml.");
     // Only a list written over itself needs the lock; any other target leaves the list alone.
     const TListLock lock = IsSameFile(args[0], args[1]) ? LockList(args) : TListLock();
     TVocabFile document;
@@ -440,6 +522,8 @@ int CmdExport(const TArguments& args, std::ostream& out, std::ostream& err)
         ExportRtf(document, args[1]);
     else if (*name == "html")
         ExportHtml(document, args[1]);
+    else if (*name == "kvtml")
+        ExportKvtml(document, args[1]);
     else if (const auto format = TextFormatFromName(*name))
         ExportText(document, args[1], *format);
     else
@@ -467,7 +551,8 @@ const TCommand Commands[] = {
     { "find", { "field", "mode" }, { "match-case", "match-accents", "whole-word" }, CmdFind },
     { "match", { "lang", "flags", "delimiters" }, {}, CmdMatch },
     { "detect", {}, {}, CmdDetect },
-    { "import", { "format", "columns", "start-line", "wait" }, {}, CmdImport },
+    { "import", { "format", "columns", "start-line", "wait", "languages", "grades", "retention" }, {},
+        CmdImport },
     { "test", {}, {}, nullptr },
     { "export", { "format", "wait" }, {}, CmdExport },
     { "say", { "lang" }, {}, CmdSay },

@@ -184,6 +184,11 @@ public:
     // it is taken up again by the same import (or any later one).
     int ImportCsv(std::istream& in, const TSchedulerParameters& p = {},
         const std::string& source = "the imported file");
+    // Answers recorded elsewhere (another program's grades) merged as ImportCsv merges a file of
+    // them: importing them twice adds nothing. Those at times ImportCsv refuses are left out and
+    // counted in outOfRange. Returns the answers added.
+    int ImportAnswers(
+        const std::vector<THistoryAnswer>& answers, const TSchedulerParameters& p, int& outOfRange);
 
 private:
     [[noreturn]] void Fail(TSaying what, THistoryProblem problem = THistoryProblem::Other) const;

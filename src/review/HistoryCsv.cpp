@@ -1,6 +1,7 @@
 #include "review/History.h"
 #include "review/HistoryStatements.h"
 
+#include <chrono>
 #include <ostream>
 #include <sstream>
 #include <string_view>
@@ -96,4 +97,31 @@ std::int64_t THistory::RescueCsv(std::ostream& out)
         ++missed;
     }
     return written;
+}
+
+int THistory::ImportAnswers(
+    const std::vector<THistoryAnswer>& answers, const TSchedulerParameters& p, int& outOfRange)
+{
+    const std::int64_t latest = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                    std::chrono::system_clock::now().time_since_epoch())
+                                    .count()
+        + AheadMs;
+    outOfRange = 0;
+    std::ostringstream csv;
+    csv << CsvHeader << '\n';
+    for (const THistoryAnswer& answer : answers) {
+        if (answer.UnixMs < EarliestAnswerMs || answer.UnixMs > latest) {
+            ++outOfRange;
+            continue;
+        }
+        const TRating rating
+            = answer.Rating.value_or(RatingOf(answer.Correct, answer.HintUsed, answer.HintCountsAsWrong));
+        const TCardKey& key = answer.Key;
+        csv << "0," << answer.UnixMs << ',' << static_cast<int>(rating) << ",0," << answer.DurationMs << ','
+            << key.ForeignLanguage << ',' << key.NativeLanguage << ',' << static_cast<int>(key.Direction)
+            << ',' << CsvField(key.Word) << ',' << CsvField(key.Translations) << ','
+            << (answer.Practice ? 1 : 0) << '\n';
+    }
+    std::istringstream in(csv.str());
+    return ImportCsv(in, p, "the answers to import");
 }

@@ -407,7 +407,7 @@ int ImportKvtmlFile(const TArguments& args, const std::string& bytes, std::ostre
     if (!choice)
         choice = ProposedKvtmlChoice(file, document.ForeignLangID(), document.NativeLangID());
     if (!choice)
-        throw TCommandError("The file holds fewer than two languages: nothing to import.");
+        throw TCommandError(NothingImported(TooFewLanguagesMessage).Text());
     choice->Grades = grades == "answers";
     const std::int32_t before = document.Count();
     const TKvtmlImport import = ImportKvtml(document, file, *choice);

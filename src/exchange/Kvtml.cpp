@@ -60,6 +60,7 @@ enum class TTag : std::uint8_t {
     WordTypes,
     Container,
     ContainerEntry,
+    ContainerTranslation,
 };
 
 TTag TagOf(std::string_view name)
@@ -71,7 +72,8 @@ TTag TagOf(std::string_view name)
         { "text", TTag::Text }, { "comment", TTag::Comment }, { "grade", TTag::Grade },
         { "currentgrade", TTag::CurrentGrade }, { "count", TTag::Count }, { "errorcount", TTag::ErrorCount },
         { "date", TTag::Date }, { "lessons", TTag::Lessons }, { "wordtypes", TTag::WordTypes },
-        { "container", TTag::Container }, { "containerentry", TTag::ContainerEntry } };
+        { "container", TTag::Container }, { "containerentry", TTag::ContainerEntry },
+        { "containertranslation", TTag::ContainerTranslation } };
     const auto found = tags.find(name);
     return found == tags.end() ? TTag::Other : found->second;
 }
@@ -203,6 +205,8 @@ private:
             return parent == TTag::Lessons || parent == TTag::WordTypes || parent == TTag::Container;
         case TTag::ContainerEntry:
             return parent == TTag::Container;
+        case TTag::ContainerTranslation:
+            return parent == TTag::ContainerEntry;
         case TTag::Kvtml:
         case TTag::Other:
             break;
@@ -238,10 +242,10 @@ private:
             capture = &File_.Identifiers.back().Locale;
             break;
         case TTag::Entry:
-            File_.Entries.push_back({ Attribute(Reader_, "id"), {}, {} });
+            File_.Entries.push_back({ Attribute(Reader_, "id"), {} });
             break;
         case TTag::Translation:
-            File_.Entries.back().Translations.push_back({ Attribute(Reader_, "id"), {}, {}, {} });
+            File_.Entries.back().Translations.push_back({ Attribute(Reader_, "id"), {}, {}, {}, {} });
             break;
         case TTag::Text:
             capture = &File_.Entries.back().Translations.back().Text;
@@ -272,6 +276,10 @@ private:
         }
         case TTag::ContainerEntry:
             ContainerEntry();
+            break;
+        case TTag::ContainerTranslation:
+            if (!Containers_.back().Lesson)
+                Containers_.back().WordTypeEntries.back().second.push_back(Attribute(Reader_, "id"));
             break;
         default:
             break;
@@ -316,8 +324,10 @@ private:
             const TContainer& container = Containers_.back();
             if (container.LessonIndex != NoLesson)
                 File_.Lessons[container.LessonIndex].Name = container.Name;
-            for (const std::string& id : container.WordTypeEntries)
-                WordTypes_.try_emplace(id, container.Name);
+            for (const auto& [entry, translations] : container.WordTypeEntries) {
+                for (const std::string& translation : translations)
+                    WordTypes_.try_emplace(entry + '\0' + translation, container.Name);
+            }
             Containers_.pop_back();
             break;
         }
@@ -332,7 +342,7 @@ private:
         if (container.Lesson) {
             ++File_.Lessons[container.LessonIndex].Entries;
         } else {
-            container.WordTypeEntries.push_back(Attribute(Reader_, "id"));
+            container.WordTypeEntries.push_back({ Attribute(Reader_, "id"), {} });
         }
     }
 
@@ -344,9 +354,10 @@ private:
         std::vector<std::size_t> counted(File_.Identifiers.size(), static_cast<std::size_t>(-1));
         for (std::size_t e = 0; e < File_.Entries.size(); ++e) {
             TKvtmlEntry& entry = File_.Entries[e];
-            if (const auto type = WordTypes_.find(entry.Id); type != WordTypes_.end())
-                entry.WordType = type->second;
-            for (const TKvtmlTranslation& translation : entry.Translations) {
+            for (TKvtmlTranslation& translation : entry.Translations) {
+                if (const auto type = WordTypes_.find(entry.Id + '\0' + translation.Id);
+                    type != WordTypes_.end())
+                    translation.WordType = type->second;
                 const auto found = identifiers.find(translation.Id);
                 if (found == identifiers.end() || Trim(translation.Text).empty()
                     || counted[found->second] == e)
@@ -362,14 +373,15 @@ private:
         bool Lesson = false;
         std::string Name;
         std::size_t LessonIndex = NoLesson;
-        std::vector<std::string> WordTypeEntries;
+        // A word type's entries, each with the translations it lists.
+        std::vector<std::pair<std::string, std::vector<std::string>>> WordTypeEntries;
     };
 
     xmlTextReader* Reader_;
     TKvtmlFile File_;
     std::vector<TTag> Stack_;
     std::vector<TContainer> Containers_;
-    std::unordered_map<std::string, std::string> WordTypes_;
+    std::unordered_map<std::string, std::string> WordTypes_; // by entry and translation id
     std::string* Capture_ = nullptr;
     std::size_t CaptureDepth_ = 0;
     std::string Scratch_;
@@ -489,6 +501,12 @@ bool LooksLikeKvtml(std::string_view bytes, std::string_view fileName)
         return lead.substr(at == std::string_view::npos ? 0 : at).starts_with("<kvtml");
     // The root's name is the first one after the declaration, comments and document type.
     for (at = lead.find('<', at + 1); at != std::string_view::npos; at = lead.find('<', at + 1)) {
+        if (lead.substr(at, 4) == "<!--") {
+            at = lead.find("-->", at);
+            if (at == std::string_view::npos)
+                return false;
+            continue;
+        }
         const char next = at + 1 < lead.size() ? lead[at + 1] : '\0';
         if (next != '!' && next != '?')
             return lead.substr(at + 1, 5) == "kvtml";
@@ -535,7 +553,7 @@ std::optional<TKvtmlChoice> ProposedKvtmlChoice(const TKvtmlFile& file, LangId f
 TKvtmlChoice ParseKvtmlLanguages(std::string_view text, const TKvtmlFile& file)
 {
     const std::size_t comma = text.find(',');
-    if (comma == std::string_view::npos || text.find(',', comma + 1) != std::string_view::npos)
+    if (comma == std::string_view::npos)
         throw std::invalid_argument("--languages names two of the file's languages, as A,B.");
     const auto find = [&file](std::string_view name) {
         for (std::size_t i = 0; i < file.Identifiers.size(); ++i) {
@@ -614,7 +632,7 @@ TKvtmlImport ImportKvtml(TVocabFile& document, const TKvtmlFile& file, const TKv
         const std::string translationNote = translations ? FieldText(translations->Comment, joined) : "";
         fields[fiNotes] = wordNote.empty() || translationNote.empty() ? wordNote + translationNote
                                                                       : wordNote + "; " + translationNote;
-        fields[fiCategory] = FieldText(entry.WordType, joined);
+        fields[fiCategory] = FieldText(word->WordType, joined);
         int lost = 0;
         for (int k = 0; k < FieldCount; ++k) {
             std::string& field = fields[k];
@@ -799,7 +817,6 @@ std::string ExportKvtmlBytes(const TVocabFile& document, const std::string& file
     writer.Start("kvtml");
     writer.Attribute("version", "2.0");
     writer.Start("information");
-    writer.Element("generator", "Velmoria");
     // A title from a file name that is not UTF-8 keeps its ASCII.
     std::string safeTitle = XmlSafe(title);
     if (CountUtf8(safeTitle).Invalid > 0)
@@ -857,8 +874,8 @@ std::string ExportKvtmlBytes(const TVocabFile& document, const std::string& file
             for (const std::size_t i : typed[type]) {
                 writer.Start("containerentry");
                 writer.Attribute("id", std::to_string(i));
-                writer.Empty("containertranslation", "0");
-                writer.Empty("containertranslation", "1");
+                for (const char* translation : { "0", "1" })
+                    writer.Empty("containertranslation", translation);
                 writer.End();
             }
             writer.End();

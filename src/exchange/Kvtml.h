@@ -28,11 +28,11 @@ struct TKvtmlGrade {
 struct TKvtmlTranslation {
     std::string Id, Text, Comment;
     std::vector<TKvtmlGrade> Grades;
+    std::string WordType; // the name of the first word type listing it
 };
 struct TKvtmlEntry {
     std::string Id;
     std::vector<TKvtmlTranslation> Translations;
-    std::string WordType; // the name of the first word type listing it
 };
 struct TKvtmlLesson {
     std::string Name;
@@ -61,7 +61,7 @@ struct TKvtmlChoice {
     bool operator==(const TKvtmlChoice&) const = default;
 };
 // The identifiers whose locales are the list's languages, else the first two (nullopt with fewer
-// than two identifiers).
+// than two identifiers, which TooFewLanguagesMessage tells).
 std::optional<TKvtmlChoice> ProposedKvtmlChoice(const TKvtmlFile& file, LangId foreign, LangId native);
 // The command line's --languages A,B: each an identifier's id or else its locale (in any case).
 // Throws std::invalid_argument with the reason for anything else, or one identifier twice.
@@ -72,6 +72,8 @@ TSaying IdentifierCaption(const TKvtmlIdentifier& identifier);
 TSaying KvtmlSummary(const TKvtmlFile& file);
 // Two different identifiers of the file.
 bool ValidKvtmlChoice(const TKvtmlFile& file, const TKvtmlChoice& choice);
+inline constexpr const char* TooFewLanguagesMessage
+    = VM_TRANSLATE_NOOP("Velmoria::Model", "The file holds fewer than two languages.");
 inline constexpr const char* SameLanguagesMessage = VM_TRANSLATE_NOOP(
     "Velmoria::Model", "Choose two different languages for the word/phrase and the translations.");
 
@@ -89,9 +91,9 @@ struct TKvtmlImport {
     std::vector<TKvtmlAnswer> Answers; // only when grades were chosen
     std::int32_t UndatedGrades = 0; // practised grades without a date that can be read: no answer
 };
-// Appends the entries as items (texts converted to the list's code pages; comments to notes, word
-// types to the part of speech) all at once, or none: a text longer than a field holds refuses the
-// file. Raises "Invalid procedure call." for identifiers outside the file or one chosen twice.
+// Appends the entries as items (texts converted to the list's code pages; comments to notes, the
+// word/phrase's word type to the part of speech) all at once, or none: a text longer than a field holds
+// refuses the file. Raises "Invalid procedure call." for identifiers outside the file or one chosen twice.
 TKvtmlImport ImportKvtml(TVocabFile& document, const TKvtmlFile& file, const TKvtmlChoice& choice);
 // The notes of such an import, after the text import's.
 TSaying KvtmlNotes(const TKvtmlImport& import);

@@ -100,8 +100,7 @@ void TImportCommands::ImportKvtmlFile(const TKvtmlFile& file, TVocabFile& read, 
     if (const auto proposed = ProposedKvtmlChoice(file, document.ForeignLangID(), document.NativeLangID()))
         choice = *proposed;
     else
-        throw EVocabFileError(NothingImported(
-            TSaying(VM_TRANSLATE_NOOP("Velmoria::Model", "The file holds fewer than two languages."))));
+        throw EVocabFileError(NothingImported(TooFewLanguagesMessage));
     TKvtmlDialog dialog(&Form_, file, choice);
     if (ExecDialog(dialog) != QDialog::Accepted)
         return;

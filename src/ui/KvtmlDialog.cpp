@@ -1,12 +1,12 @@
 #include "ui/KvtmlDialog.h"
 
+#include "qtsupport/HelpRequest.h"
 #include "qtsupport/MessageBox.h"
 #include "qtsupport/ModelText.h"
 #include "ui/Accessible.h"
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -38,11 +38,13 @@ TKvtmlDialog::TKvtmlDialog(QWidget* parent, const TKvtmlFile& file, TKvtmlChoice
     cbGrades->setObjectName(QStringLiteral("cbGrades"));
     cbGrades->addItems({ tr("Leave them out"), tr("Add them to the review history as answers") });
     cbGrades->setCurrentIndex(choice.Grades ? 1 : 0);
-    btnOK = new QPushButton(tr("OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setDefault(true);
-    btnCancel = new QPushButton(tr("Cancel"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    const TDialogButtons buttons = MakeDialogButtons(this, [] { RequestHelp(3010); });
+    btnOK = buttons.OK;
+    btnCancel = buttons.Cancel;
+    const std::pair<QWidget*, int> contexts[]
+        = { { lbLanguages, 1306 }, { cbWord, 1307 }, { cbTranslations, 1308 }, { cbGrades, 1309 } };
+    for (const auto& [widget, context] : contexts)
+        SetHelpContext(widget, context);
 
     auto* form = new QFormLayout;
     auto* languages = new QLabel(tr("&Languages in the file:"));
@@ -57,15 +59,10 @@ TKvtmlDialog::TKvtmlDialog(QWidget* parent, const TKvtmlFile& file, TKvtmlChoice
         SetBuddy(label, box);
         form->addRow(label, box);
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
     connect(btnOK, &QPushButton::clicked, this, &TKvtmlDialog::btnOKClick);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TKvtmlDialog::btnOKClick()

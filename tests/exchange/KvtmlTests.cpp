@@ -118,10 +118,25 @@ TEST(Kvtml, DamagedOrForeignXmlIsRefusedAndNothingIsImported)
         AddItem(document, "alt", "", "", "old");
         const std::string error = ErrorOf([&] { Import(document, c.Bytes); });
         EXPECT_NE(error.find(c.Says), std::string::npos) << error << "\n" << c.Bytes.substr(0, 300);
+        EXPECT_EQ(error.find('\n'), std::string::npos) << error;
         EXPECT_EQ(error.find("Nothing was imported") == std::string::npos, c.Says.starts_with("Entry"))
             << error;
         EXPECT_EQ(document.Count(), 1) << c.Bytes.substr(0, 300);
     }
+}
+
+TEST(Kvtml, FilesAreKvtmlByExtensionOrRootElement)
+{
+    const struct {
+        std::string Bytes, Name;
+        bool Kvtml;
+    } cases[] = { { "<?xml version=\"1.0\"?>\n<!-- <x> --><!DOCTYPE kvtml><?pi?><kvtml version=\"2.0\">", "",
+                      true },
+        { "\xEF\xBB\xBF \n<kvtml>", "a.txt", true }, { "Hund,dog", "a.KVTML", true },
+        { "<?xml version=\"1.0\"?><vocab><kvtml/></vocab>", "", false },
+        { "<?xml version=\"1.0\"?>", "", false }, { "Hund,dog", "kvtml.txt", false }, { "", "", false } };
+    for (const auto& c : cases)
+        EXPECT_EQ(LooksLikeKvtml(c.Bytes, c.Name), c.Kvtml) << c.Bytes;
 }
 
 TEST(Kvtml, TheLanguagesAreChosenByTheListsOrByName)
@@ -222,6 +237,9 @@ TEST(Kvtml, AnExportReadsBackFieldForFieldAndIsValidForThePublishedDtd)
         SetLanguages(back, c.Foreign, c.Native);
         const TKvtmlFile file = ReadKvtml(ReadBytes(path));
         EXPECT_EQ(file.Title, "out");
+        ASSERT_EQ(file.Lessons.size(), 1u);
+        EXPECT_EQ(std::pair(file.Lessons[0].Name, file.Lessons[0].Entries),
+            std::pair(std::string("out"), static_cast<std::int32_t>(c.Items.size())));
         if (!c.Items.empty())
             Import(back, ReadBytes(path));
         ASSERT_EQ(back.Count(), static_cast<std::int32_t>(c.Items.size()));
@@ -236,6 +254,15 @@ TEST(Kvtml, AnExportReadsBackFieldForFieldAndIsValidForThePublishedDtd)
             + path + "' 2>/dev/null";
         EXPECT_EQ(std::system(check.c_str()), 0) << ReadBytes(path);
     }
+    // A title from a file name that is not UTF-8 keeps its ASCII; the description goes first.
+    TVocabFile titled;
+    EXPECT_EQ(ReadKvtml(ExportKvtmlBytes(titled,
+                            "/d.x/a\x80\xFF\xC3"
+                            "b.kvtml"))
+                  .Title,
+        "ab");
+    titled.SetProperties(piDescription, " Tiere ");
+    EXPECT_EQ(ReadKvtml(ExportKvtmlBytes(titled, "a.kvtml")).Title, "Tiere");
     // The check itself fails an invalid file.
     const std::string invalid = folder.Write("bad.kvtml", "<kvtml version=\"2\"><entries/></kvtml>");
     EXPECT_NE(std::system(("xmllint --noout --nonet --dtdvalid '" VELMORIA_SOURCE_DIR

@@ -54,7 +54,6 @@ enum class TTag : std::uint8_t {
     Grade,
     CurrentGrade,
     Count,
-    ErrorCount,
     Date,
     Lessons,
     WordTypes,
@@ -70,10 +69,9 @@ TTag TagOf(std::string_view name)
         { "identifier", TTag::Identifier }, { "name", TTag::Name }, { "locale", TTag::Locale },
         { "entries", TTag::Entries }, { "entry", TTag::Entry }, { "translation", TTag::Translation },
         { "text", TTag::Text }, { "comment", TTag::Comment }, { "grade", TTag::Grade },
-        { "currentgrade", TTag::CurrentGrade }, { "count", TTag::Count }, { "errorcount", TTag::ErrorCount },
-        { "date", TTag::Date }, { "lessons", TTag::Lessons }, { "wordtypes", TTag::WordTypes },
-        { "container", TTag::Container }, { "containerentry", TTag::ContainerEntry },
-        { "containertranslation", TTag::ContainerTranslation } };
+        { "currentgrade", TTag::CurrentGrade }, { "count", TTag::Count }, { "date", TTag::Date },
+        { "lessons", TTag::Lessons }, { "wordtypes", TTag::WordTypes }, { "container", TTag::Container },
+        { "containerentry", TTag::ContainerEntry }, { "containertranslation", TTag::ContainerTranslation } };
     const auto found = tags.find(name);
     return found == tags.end() ? TTag::Other : found->second;
 }
@@ -158,8 +156,6 @@ public:
             Refuse(TSaying(VM_TRANSLATE_NOOP("Velmoria::Model", "The file is damaged XML (line %1: %2)."),
                 { TSaying::Number(error.Line), TSaying(error.Message) }));
         }
-        if (!SeenRoot_)
-            Refuse(NotKvtml());
         Finish();
         return std::move(File_);
     }
@@ -198,7 +194,6 @@ private:
             return parent == TTag::Translation;
         case TTag::CurrentGrade:
         case TTag::Count:
-        case TTag::ErrorCount:
         case TTag::Date:
             return parent == TTag::Grade;
         case TTag::Container:
@@ -223,7 +218,6 @@ private:
             if (tag != TTag::Kvtml || xmlTextReaderConstNamespaceUri(Reader_) != nullptr
                 || !Attribute(Reader_, "version").starts_with('2'))
                 Refuse(NotKvtml());
-            SeenRoot_ = true;
         } else if (!InPlace(tag, parent)) {
             tag = TTag::Other;
         }
@@ -254,15 +248,14 @@ private:
             capture = &File_.Entries.back().Translations.back().Comment;
             break;
         case TTag::Grade:
-            File_.Entries.back().Translations.back().Grades.push_back(
-                { Attribute(Reader_, "fromid"), 0, 0, 0, {} });
+            File_.Entries.back().Translations.back().Grades.emplace_back().FromId
+                = Attribute(Reader_, "fromid");
             break;
         case TTag::Date:
             capture = &File_.Entries.back().Translations.back().Grades.back().Date;
             break;
         case TTag::CurrentGrade:
         case TTag::Count:
-        case TTag::ErrorCount:
             Scratch_.clear();
             capture = &Scratch_;
             break;
@@ -311,13 +304,9 @@ private:
     {
         switch (tag) {
         case TTag::CurrentGrade:
-        case TTag::Count:
-        case TTag::ErrorCount: {
+        case TTag::Count: {
             auto& grade = File_.Entries.back().Translations.back().Grades.back();
-            (tag == TTag::CurrentGrade   ? grade.Current
-                    : tag == TTag::Count ? grade.Count
-                                         : grade.Errors)
-                = Number(Scratch_);
+            (tag == TTag::CurrentGrade ? grade.Current : grade.Count) = Number(Scratch_);
             break;
         }
         case TTag::Container: {
@@ -385,7 +374,6 @@ private:
     std::string* Capture_ = nullptr;
     std::size_t CaptureDepth_ = 0;
     std::string Scratch_;
-    bool SeenRoot_ = false;
 };
 
 std::string_view LeadOf(std::string_view bytes)
@@ -461,9 +449,7 @@ std::optional<std::int64_t> GradeTime(std::string_view date)
             ++at;
         }
     }
-    if (read < 3 || at < date.size() || parts[1] < 1 || parts[1] > 12 || parts[2] < 1 || parts[2] > 31
-        || parts[0] < 1900 || parts[0] > 9999 || std::min({ parts[3], parts[4], parts[5] }) < 0
-        || parts[3] > 23 || parts[4] > 59 || parts[5] > 60)
+    if (read < 3 || at < date.size())
         return std::nullopt;
     std::tm local {};
     local.tm_year = parts[0] - 1900;
@@ -474,8 +460,9 @@ std::optional<std::int64_t> GradeTime(std::string_view date)
     local.tm_sec = parts[5];
     local.tm_isdst = -1;
     const std::time_t time = std::mktime(&local);
-    // A day the month lacks (the 31st of April) comes back moved.
-    if (time == static_cast<std::time_t>(-1) || local.tm_mday != parts[2] || local.tm_mon != parts[1] - 1)
+    // A field out of its range (the 31st of April, hour 25) comes back moved.
+    const int back[] = { local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min };
+    if (time == static_cast<std::time_t>(-1) || !std::equal(std::begin(back), std::end(back), parts))
         return std::nullopt;
     return static_cast<std::int64_t>(time) * 1000;
 }
@@ -729,6 +716,8 @@ public:
     {
         if (!Buffer_)
             throw std::bad_alloc();
+        // Grown by doubling: a long list's file is written in one pass, not copied per element.
+        xmlBufferSetAllocationScheme(Buffer_.get(), XML_BUFFER_ALLOC_DOUBLEIT);
         Writer_.reset(xmlNewTextWriterMemory(Buffer_.get(), 0));
         if (!Writer_)
             throw std::bad_alloc();

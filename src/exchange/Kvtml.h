@@ -22,7 +22,7 @@ struct TKvtmlIdentifier {
 // What the learner did with a translation when asked from another one (FromId).
 struct TKvtmlGrade {
     std::string FromId;
-    std::int32_t Current = 0, Count = 0, Errors = 0;
+    std::int32_t Current = 0, Count = 0; // its Leitner box, and the times it was asked
     std::string Date;
 };
 struct TKvtmlTranslation {

@@ -31,9 +31,9 @@ std::string Entry(const std::string& id, const std::string& word, const std::str
 
 std::string Grade(const std::string& from, int current, int count, const std::string& date)
 {
-    return "<grade fromid=\"" + from + "\"><currentgrade>" + std::to_string(current)
-        + "</currentgrade><count>" + std::to_string(count) + "</count><errorcount>0</errorcount><date>" + date
-        + "</date></grade>";
+    return "<grade fromid=\"" + from + "\"><currentgrade> " + std::to_string(current)
+        + "</currentgrade><count>\n " + std::to_string(count) + "</count><errorcount>0</errorcount><date>"
+        + date + "</date></grade>";
 }
 
 TKvtmlImport Import(TVocabFile& document, const std::string& bytes, TKvtmlChoice choice = {})
@@ -68,7 +68,8 @@ TEST(Kvtml, EntriesBecomeItemsOfTheChosenLanguages)
               "</containerentry></container></wordtypes>"),
             { "laufen", "Verb", "", "run" }, { .Added = 1 } },
         // Elements it does not know, and known ones out of place, are passed over.
-        { Kvtml("<entry id=\"0\"><x><text>no</text></x><translation id=\"0\"><text>ja</text><foo>bar</foo>"
+        { Kvtml("<entry id=\"0\"><x><text>no</text></x><translation "
+                "id=\"0\"><text>j<i>no</i>a</text><foo>bar</foo>"
                 "<text>!</text></translation><translation id=\"1\"><text>yes</text></translation></entry>"),
             { "ja!", "", "", "yes" }, { .Added = 1 } },
     };
@@ -100,6 +101,7 @@ TEST(Kvtml, DamagedOrForeignXmlIsRefusedAndNothingIsImported)
     } cases[] = {
         { "", "damaged XML" },
         { Kvtml(Entry("0", "a", "b")).substr(0, 200), "damaged XML (line 3:" },
+        { "<kvtml version=\"2.0\">\n<a>\n</b>\n<c>", "(line 2: Opening and ending tag mismatch" },
         { "<?xml version=\"1.0\"?><html><body/></html>", "not a KVTML 2" },
         { "<?xml version=\"1.0\"?><kvtml version=\"1.0\"><e><o>a</o></e></kvtml>", "not a KVTML 2" },
         { "<kvtml xmlns=\"urn:other\" version=\"2.0\"/>", "not a KVTML 2" },
@@ -153,6 +155,8 @@ TEST(Kvtml, TheLanguagesAreChosenByTheListsOrByName)
     EXPECT_EQ(ProposedKvtmlChoice(three, Russian, English), (TKvtmlChoice { 1, 0 }));
     EXPECT_EQ(ProposedKvtmlChoice(three, Russian, German), (TKvtmlChoice { 0, 2 }));
     EXPECT_EQ(ProposedKvtmlChoice(three, Russian, Russian), (TKvtmlChoice { 0, 1 }));
+    EXPECT_EQ(ProposedKvtmlChoice(three, English, German), (TKvtmlChoice { 0, 2 }));
+    EXPECT_EQ(ProposedKvtmlChoice(three, English, English), (TKvtmlChoice { 0, 1 }));
     EXPECT_FALSE(ProposedKvtmlChoice(file({ { "0", "de" } }), German, English));
 
     const TKvtmlFile named = file({ { "10", "de" }, { "11", "en" }, { "de", "ru" }, { "13", "EN" } });
@@ -195,17 +199,19 @@ TEST(Kvtml, PractisedGradesBecomeTheLastAnswerOfTheirCards)
         + Entry("1", "a", "b", Grade("1", 0, 4, date), Grade("0", 2, 3, date))
         + Entry("2", "c", "d", Grade("2", 1, 1, date), Grade("0", 5, 0, date))
         + Entry("3", "e", "f", Grade("1", 7, 2, "2023-05-04"), Grade("0", 1, 1, "2023-02-30"))
-        + Entry("4", "g", "h", "", Grade("0", 1, 1, "04.05.2023") + Grade("0", 1, 1, "2023-05-04T10:20x")));
+        + Entry("4", "g", "h", Grade("1", 1, 1, "2023-05-04 10:20:30"),
+            Grade("0", 1, 1, "04.05.2023") + Grade("0", 1, 1, "2023-05-04T10:20x")
+                + Grade("0", 1, 1, "2023-05-04T25:00:00")));
     TVocabFile document;
     SetLanguages(document, German, English);
     const TKvtmlImport import = Import(document, bytes, { 0, 1, true });
     const std::vector<std::tuple<std::size_t, int, std::int64_t, bool>> expected
-        = { { 0, 0, ms, true }, { 0, 1, ms, false }, { 2, 1, dayMs, true } };
+        = { { 0, 0, ms, true }, { 0, 1, ms, false }, { 2, 1, dayMs, true }, { 3, 1, ms, true } };
     std::vector<std::tuple<std::size_t, int, std::int64_t, bool>> got;
     for (const TKvtmlAnswer& a : import.Answers)
         got.emplace_back(a.Item, a.Direction, a.UnixMs, a.Correct);
     EXPECT_EQ(got, expected);
-    EXPECT_EQ(import.UndatedGrades, 3);
+    EXPECT_EQ(import.UndatedGrades, 4);
     TVocabFile without;
     SetLanguages(without, German, English);
     EXPECT_TRUE(Import(without, bytes).Answers.empty());

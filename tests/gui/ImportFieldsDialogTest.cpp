@@ -297,7 +297,7 @@ TEST_F(ImportTest, AKvtmlFileAsksForItsLanguagesAndTakesItsGradesIntoTheHistory)
     Import(path, 4);
     EXPECT_EQ(Words(), (std::vector<std::string> { "a", "Hund" }));
     EXPECT_EQ(THistory(history).AnswerCount(), 1);
-    EXPECT_TRUE(LastMessage().Text.endsWith(QStringLiteral("1 answer went into the review history.")))
+    EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("went into the review history.")))
         << LastMessage().Text.toStdString();
 }
 

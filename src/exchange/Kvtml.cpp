@@ -359,7 +359,7 @@ private:
 
     static constexpr std::size_t NoLesson = static_cast<std::size_t>(-1);
     struct TContainer {
-        bool Lesson = false;
+        bool Lesson;
         std::string Name;
         std::size_t LessonIndex = NoLesson;
         // A word type's entries, each with the translations it lists.
@@ -429,12 +429,12 @@ std::string FieldText(std::string_view text, bool& joined)
     return field;
 }
 
-// "2009-08-12T14:33:51" (or with a blank, without seconds, or the day alone) in local time.
+// "2009-08-12T14:33:51" (or with a blank, without seconds, or the day alone) in local time; nothing
+// may follow.
 std::optional<std::int64_t> GradeTime(std::string_view date)
 {
-    date = std::string_view(date).substr(0, 19);
     int parts[6] = { 0, 0, 0, 0, 0, 0 };
-    const char separators[6] = { '-', '-', 'T', ':', ':', '\0' };
+    constexpr std::string_view separators = "--T::";
     std::size_t at = 0;
     int read = 0;
     for (; read < 6 && at < date.size(); ++read) {
@@ -444,7 +444,7 @@ std::optional<std::int64_t> GradeTime(std::string_view date)
         at = static_cast<std::size_t>(end - date.data());
         if (at < date.size()) {
             const char c = date[at];
-            if (c != separators[read] && !(read == 2 && c == ' '))
+            if (read == 5 || (c != separators[static_cast<std::size_t>(read)] && !(read == 2 && c == ' ')))
                 return std::nullopt;
             ++at;
         }
@@ -624,7 +624,7 @@ TKvtmlImport ImportKvtml(TVocabFile& document, const TKvtmlFile& file, const TKv
         for (int k = 0; k < FieldCount; ++k) {
             std::string& field = fields[k];
             if (!IsAscii(field)) {
-                bool lostHere = false;
+                bool lostHere; // always set by the conversion
                 field = Utf8ToAnsi(field, k == fiForeign ? foreignPage : nativePage, &lostHere);
                 lost += lostHere ? 1 : 0;
             }
@@ -790,7 +790,6 @@ void WriteIdentifier(TWriter& writer, const char* id, LangId language)
 
 std::string ExportKvtmlBytes(const TVocabFile& document, const std::string& fileName)
 {
-    InitLibxml();
     std::string title
         = AnsiToUtf8(Trim(document.Properties(piDescription)), LanguageCodePage(document.NativeLangID()));
     if (title.empty()) {

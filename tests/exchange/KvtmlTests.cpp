@@ -60,6 +60,7 @@ TEST(Kvtml, EntriesBecomeItemsOfTheChosenLanguages)
         { Kvtml("<entry id=\"0\"><translation id=\"0\"><text>Baum</text></translation></entry>"),
             { "Baum", "", "", "#Value?#" }, { .Added = 1, .NoTranslation = 1 } },
         { Kvtml(Entry("0", "", "lost")
+              + "<entry id=\"2\"><translation id=\"0\"><text> </text></translation></entry>"
               + Entry("1", "zwei\nZeilen", "two", "<comment>w</comment>", "<comment>t</comment>")),
             { "zwei Zeilen", "", "w; t", "two" }, { .Added = 1, .JoinedBreaks = 1 }, 1 },
         { Kvtml(Entry("7", "laufen", "run"),
@@ -199,8 +200,9 @@ TEST(Kvtml, PractisedGradesBecomeTheLastAnswerOfTheirCards)
         + Entry("1", "a", "b", Grade("1", 0, 4, date), Grade("0", 2, 3, date))
         + Entry("2", "c", "d", Grade("2", 1, 1, date), Grade("0", 5, 0, date))
         + Entry("3", "e", "f", Grade("1", 7, 2, "2023-05-04"), Grade("0", 1, 1, "2023-02-30"))
-        + Entry("4", "g", "h", Grade("1", 1, 1, "2023-05-04 10:20:30"),
-            Grade("0", 1, 1, "04.05.2023") + Grade("0", 1, 1, "2023-05-04T10:20x")
+        + Entry("4", "g", "h",
+            Grade("1", 1, 1, "2023-05-04 10:20:30") + Grade("1", 1, 1, "2023-05-04T10:20x"),
+            Grade("0", 1, 1, "04.05.2023") + Grade("0", 1, 1, "2023-05-04T10:20:30Z")
                 + Grade("0", 1, 1, "2023-05-04T25:00:00")));
     TVocabFile document;
     SetLanguages(document, German, English);
@@ -211,7 +213,7 @@ TEST(Kvtml, PractisedGradesBecomeTheLastAnswerOfTheirCards)
     for (const TKvtmlAnswer& a : import.Answers)
         got.emplace_back(a.Item, a.Direction, a.UnixMs, a.Correct);
     EXPECT_EQ(got, expected);
-    EXPECT_EQ(import.UndatedGrades, 4);
+    EXPECT_EQ(import.UndatedGrades, 5);
     TVocabFile without;
     SetLanguages(without, German, English);
     EXPECT_TRUE(Import(without, bytes).Answers.empty());
@@ -241,7 +243,10 @@ TEST(Kvtml, AnExportReadsBackFieldForFieldAndIsValidForThePublishedDtd)
         ExportKvtml(document, path);
         TVocabFile back;
         SetLanguages(back, c.Foreign, c.Native);
-        const TKvtmlFile file = ReadKvtml(ReadBytes(path));
+        const std::string bytes = ReadBytes(path);
+        EXPECT_TRUE(bytes.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE kvtml\n"))
+            << bytes;
+        const TKvtmlFile file = ReadKvtml(bytes);
         EXPECT_EQ(file.Title, "out");
         ASSERT_EQ(file.Lessons.size(), 1u);
         EXPECT_EQ(std::pair(file.Lessons[0].Name, file.Lessons[0].Entries),

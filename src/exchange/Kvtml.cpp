@@ -449,8 +449,7 @@ std::optional<std::int64_t> GradeTime(std::string_view date)
             ++at;
         }
     }
-    if (read < 3 || at < date.size())
-        return std::nullopt;
+    // A field left out is 0, which no month or day is: mktime moves it, and the check below refuses it.
     std::tm local {};
     local.tm_year = parts[0] - 1900;
     local.tm_mon = parts[1] - 1;
@@ -494,9 +493,9 @@ bool LooksLikeKvtml(std::string_view bytes, std::string_view fileName)
                 return false;
             continue;
         }
-        const char next = at + 1 < lead.size() ? lead[at + 1] : '\0';
-        if (next != '!' && next != '?')
-            return lead.substr(at + 1, 5) == "kvtml";
+        const std::string_view tag = lead.substr(at + 1);
+        if (!tag.starts_with('!') && !tag.starts_with('?'))
+            return tag.starts_with("kvtml");
     }
     return false;
 }

@@ -52,6 +52,9 @@ TEST(Kvtml, EntriesBecomeItemsOfTheChosenLanguages)
         std::int32_t Empty = 0;
     } cases[] = {
         { Kvtml(Entry("0", "Hund", "dog")), { "Hund", "", "", "dog" }, { .Added = 1 } },
+        // A warning (an XML version the parser does not know) refuses nothing.
+        { "<?xml version=\"1.1\"?>" + Kvtml(Entry("0", "Hund", "dog")).substr(39), { "Hund", "", "", "dog" },
+            { .Added = 1 } },
         { Kvtml(Entry("0", " a &amp; b &lt;c&gt; &#xE4; ", "<![CDATA[<b>x</b> &amp;]]>")),
             { "a & b <c> \xE4", "", "", "<b>x</b> &amp;" }, { .Added = 1 } },
         { Kvtml(Entry("0", "K\xC3\xA4se", "\xD1\x81\xD1\x8B\xD1\x80")), { "K\xE4se", "", "", "???" },
@@ -214,6 +217,10 @@ TEST(Kvtml, PractisedGradesBecomeTheLastAnswerOfTheirCards)
         got.emplace_back(a.Item, a.Direction, a.UnixMs, a.Correct);
     EXPECT_EQ(got, expected);
     EXPECT_EQ(import.UndatedGrades, 5);
+    const std::string notes = KvtmlNotes(import).Text();
+    EXPECT_TRUE(notes.starts_with("1 entry ") && notes.find("\n5 grades ") != std::string::npos) << notes;
+    EXPECT_EQ(KvtmlAnswersMessage(1, 0).Text().find('\n'), std::string::npos);
+    EXPECT_NE(KvtmlAnswersMessage(4, 1).Text().find("\n1 grade "), std::string::npos);
     TVocabFile without;
     SetLanguages(without, German, English);
     EXPECT_TRUE(Import(without, bytes).Answers.empty());

@@ -867,9 +867,8 @@ std::string ExportKvtmlBytes(const TVocabFile& document, const std::string& file
             }
             writer.End();
         }
-        writer.End();
     }
-    writer.End();
+    // The end of the document closes the word types and the file's element.
     return writer.Finish();
 }
 

@@ -88,7 +88,13 @@ TEST(Kvtml, EntriesBecomeItemsOfTheChosenLanguages)
         EXPECT_EQ(import.Result.NoTranslation, c.Counts.NoTranslation) << c.Bytes;
         EXPECT_EQ(import.Result.JoinedBreaks, c.Counts.JoinedBreaks) << c.Bytes;
         EXPECT_EQ(import.EmptyEntries, c.Empty) << c.Bytes;
+        EXPECT_TRUE(document.Modified());
     }
+    // A lesson's entries after an empty lesson inside it are its own.
+    const TKvtmlFile nested = ReadKvtml(Kvtml(Entry("0", "a", "b"),
+        "<lessons><container><name>A</name><container/><containerentry id=\"0\"/></container></lessons>"));
+    ASSERT_EQ(nested.Lessons.size(), 2u);
+    EXPECT_EQ(std::pair(nested.Lessons[0].Name, nested.Lessons[0].Entries), std::pair(std::string("A"), 1));
 }
 
 TEST(Kvtml, DamagedOrForeignXmlIsRefusedAndNothingIsImported)
@@ -140,7 +146,8 @@ TEST(Kvtml, FilesAreKvtmlByExtensionOrRootElement)
                       true },
         { "\xEF\xBB\xBF \n<kvtml>", "a.txt", true }, { "Hund,dog", "a.KVTML", true },
         { "<?xml version=\"1.0\"?><vocab><kvtml/></vocab>", "", false },
-        { "<?xml version=\"1.0\"?>", "", false }, { "Hund,dog", "kvtml.txt", false }, { "", "", false } };
+        { "<?xml version=\"1.0\"?>", "", false }, { "Hund,dog", "kvtml.txt", false }, { "", "", false },
+        { "<?xml version=\"1.0\"?><!-- <kvtml", "", false } };
     for (const auto& c : cases)
         EXPECT_EQ(LooksLikeKvtml(c.Bytes, c.Name), c.Kvtml) << c.Bytes;
 }
@@ -254,6 +261,8 @@ TEST(Kvtml, AnExportReadsBackFieldForFieldAndIsValidForThePublishedDtd)
         EXPECT_TRUE(bytes.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE kvtml\n"))
             << bytes;
         const TKvtmlFile file = ReadKvtml(bytes);
+        ASSERT_EQ(file.Identifiers.size(), 2u);
+        EXPECT_EQ(file.Identifiers[1].Name, FindLanguage(c.Native).Name);
         EXPECT_EQ(file.Title, "out");
         ASSERT_EQ(file.Lessons.size(), 1u);
         EXPECT_EQ(std::pair(file.Lessons[0].Name, file.Lessons[0].Entries),

@@ -60,6 +60,8 @@ TEST(Kvtml, EntriesBecomeItemsOfTheChosenLanguages)
         { Kvtml(Entry("0", "K\xC3\xA4se", "\xD1\x81\xD1\x8B\xD1\x80")), { "K\xE4se", "", "", "???" },
             { .Added = 1, .LostFields = 1 } },
         { Kvtml(Entry("0", "Haus", "")), { "Haus", "", "", "#Value?#" }, { .Added = 1, .NoTranslation = 1 } },
+        { Kvtml(Entry("0", std::string(MaxTextLength, 'a'), "x")),
+            { std::string(MaxTextLength, 'a'), "", "", "x" }, { .Added = 1 } },
         { Kvtml("<entry id=\"0\"><translation id=\"0\"><text>Baum</text></translation></entry>"),
             { "Baum", "", "", "#Value?#" }, { .Added = 1, .NoTranslation = 1 } },
         { Kvtml(Entry("0", "", "lost")
@@ -208,7 +210,10 @@ TEST(Kvtml, PractisedGradesBecomeTheLastAnswerOfTheirCards)
     const std::int64_t ms = localMs(10, 20, 30), dayMs = localMs(0, 0, 0);
     const std::string bytes = Kvtml(Entry("0", "", "skipped", "", Grade("0", 3, 2, date))
         + Entry("1", "a", "b", Grade("1", 0, 4, date), Grade("0", 2, 3, date))
-        + Entry("2", "c", "d", Grade("2", 1, 1, date), Grade("0", 5, 0, date))
+        + Entry("2", "c", "d", Grade("2", 1, 1, date),
+            Grade("0", 5, 0, date)
+                + "<grade fromid=\"0\"><currentgrade>1</currentgrade><count>none</count><date>" + date
+                + "</date></grade>")
         + Entry("3", "e", "f", Grade("1", 7, 2, "2023-05-04"), Grade("0", 1, 1, "2023-02-30"))
         + Entry("4", "g", "h",
             Grade("1", 1, 1, "2023-05-04 10:20:30") + Grade("1", 1, 1, "2023-05-04T10:20x"),

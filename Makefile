@@ -20,6 +20,8 @@ PACKAGES = build-essential cmake ninja-build pkg-config libgtest-dev libbenchmar
            speech-dispatcher speech-dispatcher-espeak-ng espeak-ng pulseaudio pulseaudio-utils sox
 # The light and dark windows' test: a private session bus for the fake settings portal.
 PACKAGES += dbus-bin dbus-daemon
+# KVTML import and export (libxml2), and xmllint, which checks an exported file against the format's DTD.
+PACKAGES += libxml2-dev libxml2-utils
 # The program natively under Wayland, and the headless compositor its test runs it in.
 PACKAGES += qt6-wayland weston
 # The daily reminder: GIO's D-Bus client for the desktop's notifications (velmoria-cli remind), and

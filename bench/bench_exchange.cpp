@@ -1,9 +1,11 @@
-// Exchange figures: delimited-text import and export, beside reading and writing the same bytes.
+// Exchange figures: delimited-text and KVTML import and export, beside reading and writing the same
+// bytes.
 
 #include "BenchFigures.h"
 #include "core/SafeSave.h"
 #include "core/VocabFile.h"
 #include "exchange/Export.h"
+#include "exchange/Kvtml.h"
 #include "exchange/TextImport.h"
 
 #include <chrono>
@@ -84,6 +86,34 @@ void BenchFormat(const TVocabFile& source, const std::filesystem::path& folder, 
     PrintFigure("import-" + label, items, best, rawRead);
 }
 
+// A KVTML file's import is its reading (XML parsed as a stream) and the items made from it.
+void BenchKvtml(const TVocabFile& source, const std::filesystem::path& folder, int items)
+{
+    const int repeats = items >= 1000000 ? 3 : 5;
+    const std::string file = (folder / "list.kvtml").string();
+    const std::string raw = (folder / "raw-kvtml.bin").string();
+    const std::string bytes = ExportKvtmlBytes(source, file);
+    const double rawWrite = BestMs([&] { RawWrite(raw, bytes); }, repeats);
+    const double exportMs = BestMs([&] { ExportKvtml(source, file); }, repeats);
+    PrintFigure("export-kvtml", items, exportMs, rawWrite);
+
+    const double rawRead = BestMs([&] { (void)ReadWholeFile(file).size(); }, repeats);
+    double best = 1e300;
+    for (int i = 0; i < repeats; ++i) {
+        ::malloc_trim(0);
+        TVocabFile target;
+        target.SetForeignLangID(source.ForeignLangID());
+        target.SetNativeLangID(source.NativeLangID());
+        const auto start = std::chrono::steady_clock::now();
+        const TKvtmlImport result = ImportKvtml(target, ReadKvtml(ReadWholeFile(file)), {});
+        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count());
+        if (result.Result.Added != items)
+            std::printf("import-kvtml added %d of %d items\n", result.Result.Added, items);
+    }
+    PrintFigure("import-kvtml", items, best, rawRead);
+}
+
 } // namespace
 
 void BenchExchange(int items)
@@ -96,6 +126,7 @@ void BenchExchange(int items)
         Generate(source, items);
         BenchFormat(source, folder, tfUtf8Comma, "utf8", items);
         BenchFormat(source, folder, tfUnicodeComma, "utf16", items);
+        BenchKvtml(source, folder, items);
     }
     std::filesystem::remove_all(folder);
 }

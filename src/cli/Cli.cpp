@@ -17,7 +17,9 @@
 #include "evaluation/TextUtils.h"
 #include "exchange/Export.h"
 #include "exchange/ImportRules.h"
+#include "exchange/Kvtml.h"
 #include "exchange/TextImport.h"
+#include "review/History.h"
 
 #include <algorithm>
 #include <array>
@@ -85,10 +87,21 @@ Commands:
       word, the second the translations, the others notes (not with --no-notes), the tags
       the part of speech with --tags. Its fields and counts are printed first. The review
       log of the cards goes into the review history (not with --no-review-log).
+  import FILE SOURCE.kvtml [--languages A,B] [--grades none|answers] [--retention R]
+                           [--wait SECONDS]
+      Add the entries of a KVTML 2 file (by its extension or its root element kvtml):
+      language A becomes the word/phrase, B the translations, each named by the id of
+      the file's identifier or by its locale (such as 0,1 or de,en). Without it the
+      languages whose locales are the list's are read, else the first two, and the
+      choice is printed. Comments become notes, word types the part of speech.
+      --grades answers: each practised grade becomes the card's answer at its date
+      (right when its grade is above 0) in the review history, merged as history
+      import merges (default none).
   export FILE TARGET --format NAME [--directions word,translations] [--review-log] [--wait SECONDS]
-      Write the list as NAME: one of the nine text formats, vmr, rtf, html or apkg (a deck
-      package: one card per direction asked, the word by default; --review-log adds the
-      answers and schedules of those cards from the review history).
+      Write the list as NAME: one of the nine text formats, vmr, rtf, html, kvtml (KVTML 2:
+      the word/phrase as identifier 0, the translations as 1) or apkg (a deck package: one
+      card per direction asked, the word by default; --review-log adds the answers and
+      schedules of those cards from the review history).
   test FILE [--into native|foreign] [--multiple-choice] [--choices N] [--penalty N]
             [--disallow-hints] [--test-notes] [--native-flags HEX] [--foreign-flags HEX]
             [--english-flags HEX] [--native-accents] [--foreign-accents] [--native-typos]
@@ -414,6 +427,69 @@ int ImportDeck(const TArguments& args, const std::string& bytes, std::ostream& o
     return 0;
 }
 
+// The import of a KVTML file, read whole and checked before the list is locked.
+int ImportKvtmlFile(const TArguments& args, const std::string& bytes, std::ostream& out, std::ostream& err)
+{
+    for (const char* textOnly : { "format", "columns", "start-line" }) {
+        if (args.Option(textOnly))
+            throw TUsageError("--" + std::string(textOnly) + " is for delimited text, not for a KVTML file.");
+    }
+    const std::string grades = args.Option("grades").value_or("none");
+    if (grades != "none" && grades != "answers")
+        throw TUsageError("--grades must be none or answers.");
+    const TSchedulerParameters p = SchedulerOptions(args);
+    const TKvtmlFile file = ReadKvtml(bytes);
+    std::optional<TKvtmlChoice> choice;
+    if (const auto languages = args.Option("languages")) {
+        try {
+            choice = ParseKvtmlLanguages(*languages, file);
+        } catch (const std::invalid_argument& e) {
+            throw TUsageError(e.what());
+        }
+    }
+    const TListLock lock = LockList(args);
+    TVocabFile document;
+    Load(document, args[0], err);
+    if (!choice)
+        choice = ProposedKvtmlChoice(file, document.ForeignLangID(), document.NativeLangID());
+    if (!choice)
+        throw TCommandError(NothingImported(TooFewLanguagesMessage).Text());
+    choice->Grades = grades == "answers";
+    const std::int32_t before = document.Count();
+    const TKvtmlImport import = ImportKvtml(document, file, *choice);
+    if (import.Result.Added == 0)
+        throw TCommandError("Nothing to import.");
+    if (!args.Option("languages")) {
+        const TKvtmlIdentifier& word = file.Identifiers[choice->Word];
+        const TKvtmlIdentifier& translations = file.Identifiers[choice->Translations];
+        err << "Languages read: --languages " << word.Id << ',' << translations.Id << " (" << word.Locale
+            << ", " << translations.Locale << ").\n";
+    }
+    if (const std::string notes = KvtmlNotes(import).Text(); !notes.empty())
+        err << notes << '\n';
+    // The history first: a list that then fails to save is imported again whole, and the history
+    // skips the answers it holds.
+    if (!import.Answers.empty()) {
+        std::vector<THistoryAnswer> answers;
+        answers.reserve(import.Answers.size());
+        for (const TKvtmlAnswer& answer : import.Answers) {
+            THistoryAnswer& made = answers.emplace_back();
+            made.Key = CardKeyOf(
+                document, document.Items(before + static_cast<std::int32_t>(answer.Item)), answer.Direction);
+            made.Correct = answer.Correct;
+            made.UnixMs = answer.UnixMs;
+        }
+        THistory history(THistory::DefaultPath());
+        TellNotice(history, err);
+        int outOfRange = 0;
+        const int added = history.ImportAnswers(answers, p, outOfRange);
+        err << KvtmlAnswersMessage(added, outOfRange).Text() << '\n';
+    }
+    document.SaveToFile(args[0]);
+    out << import.Result.Added << " items imported successfully.\n";
+    return 0;
+}
+
 int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     args.ExpectPositional(
@@ -421,8 +497,6 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
     const bool merge = EndsWithVmr(args[1]);
     if (!merge && (IsDeckPackageName(args[1]) || args.Switch("tags") || args.Switch("no-notes")))
         return ImportDeck(args, ReadWholeFile(args[1], TReadFrom::FileOrPipe), out, err);
-    if (args.Option("retention"))
-        throw TUsageError("--retention belongs to deck packages, whose review log goes into the history.");
     TFieldColumns columns {};
     int startLine = 1;
     std::optional<TTextFormat> format;
@@ -440,6 +514,8 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
         // Read once, before the list is locked: a pipe has nothing left after a detection read it,
         // and a slow one must not hold the list.
         bytes = ReadWholeFile(args[1], TReadFrom::FileOrPipe);
+        if (LooksLikeKvtml(bytes, args[1]))
+            return ImportKvtmlFile(args, bytes, out, err);
         if (!format)
             format = DetectTextFormatBytes(bytes);
         // The list is saved at once, with no undo: garbled characters or junk would stay.
@@ -450,6 +526,13 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
         if (!chosenColumns)
             columns = ProposedColumns(bytes, *format);
     }
+    for (const char* kvtmlOnly : { "languages", "grades" }) {
+        if (args.Option(kvtmlOnly))
+            throw TUsageError("--" + std::string(kvtmlOnly) + " is for KVTML files.");
+    }
+    if (args.Option("retention"))
+        throw TUsageError(
+            "--retention is for deck packages and KVTML files, whose answers go into the history.");
     const TListLock lock = LockList(args);
     TVocabFile document;
     Load(document, args[0], err);
@@ -499,7 +582,7 @@ int CmdExport(const TArguments& args, std::ostream& out, std::ostream& err)
         "export FILE TARGET --format NAME [--directions word,translations] [--review-log] [--wait SECONDS]");
     const auto name = args.Option("format");
     if (!name)
-        throw TUsageError("--format is needed: one of the nine text formats, vmr, rtf, html or apkg.");
+        throw TUsageError("--format is needed: one of the nine text formats, vmr, rtf, html, kvtml or apkg.");
     if (*name != "apkg" && (args.Option("directions") || args.Switch("review-log")))
         throw TUsageError("--directions and --review-log belong to --format apkg.");
     // Only a list written over itself needs the lock; any other target leaves the list alone.
@@ -517,6 +600,8 @@ int CmdExport(const TArguments& args, std::ostream& out, std::ostream& err)
         ExportHtml(document, args[1]);
     else if (*name == "apkg")
         ExportDeck(args, document);
+    else if (*name == "kvtml")
+        ExportKvtml(document, args[1]);
     else if (const auto format = TextFormatFromName(*name))
         ExportText(document, args[1], *format);
     else
@@ -544,7 +629,7 @@ const TCommand Commands[] = {
     { "find", { "field", "mode" }, { "match-case", "match-accents", "whole-word" }, CmdFind },
     { "match", { "lang", "flags", "delimiters" }, {}, CmdMatch },
     { "detect", {}, {}, CmdDetect },
-    { "import", { "format", "columns", "start-line", "wait", "retention" },
+    { "import", { "format", "columns", "start-line", "wait", "languages", "grades", "retention" },
         { "no-notes", "tags", "no-review-log" }, CmdImport },
     { "test", {}, {}, nullptr },
     { "export", { "format", "wait", "directions" }, { "review-log" }, CmdExport },

@@ -15,8 +15,10 @@ std::string SaveAsExtension(int filterIndex)
 {
     if (filterIndex == 2)
         return "rtf";
-    if (filterIndex == SaveAsTypeCount)
+    if (filterIndex == SaveAsHtmlType)
         return "htm";
+    if (filterIndex == SaveAsKvtmlType)
+        return "kvtml";
     return IsExportType(filterIndex) ? "txt" : "vmr";
 }
 

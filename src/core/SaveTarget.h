@@ -6,10 +6,12 @@
 #include <string>
 
 // Save As file types, 1-based as the dialog's filter list counts them: 1 the list itself, 2 RTF,
-// 3 to 8 the delimited-text formats in their order, 9 HTML.
-inline constexpr int SaveAsTypeCount = 9;
+// 3 to 8 the delimited-text formats in their order, 9 HTML, 10 KVTML.
+inline constexpr int SaveAsHtmlType = 9;
+inline constexpr int SaveAsKvtmlType = 10;
+inline constexpr int SaveAsTypeCount = 10;
 bool IsExportType(int filterIndex);
-// The extension the dialog adds for a file type: "vmr", "rtf", "txt" or "htm".
+// The extension the dialog adds for a file type: "vmr", "rtf", "txt", "htm" or "kvtml".
 std::string SaveAsExtension(int filterIndex);
 
 // Why the chosen file cannot be written with the type, as the message to show before the dialog

@@ -205,6 +205,11 @@ public:
     // The same merge of answers read elsewhere (checked by the caller: ratings 1 to 4, times
     // IsImportableAnswerTime).
     int ImportAnswers(const std::vector<THistoryImportRow>& rows, const TSchedulerParameters& p = {});
+    // Answers recorded elsewhere (another program's grades) merged as ImportCsv merges a file of
+    // them: importing them twice adds nothing. Those at times ImportCsv refuses are left out and
+    // counted in outOfRange. Returns the answers added.
+    int ImportAnswers(
+        const std::vector<THistoryAnswer>& answers, const TSchedulerParameters& p, int& outOfRange);
 
 private:
     [[noreturn]] void Fail(TSaying what, THistoryProblem problem = THistoryProblem::Other) const;

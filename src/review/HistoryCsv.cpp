@@ -1,6 +1,7 @@
 #include "review/History.h"
 #include "review/HistoryStatements.h"
 
+#include <chrono>
 #include <ostream>
 #include <sstream>
 #include <string_view>
@@ -113,4 +114,23 @@ std::vector<THistory::TStoredAnswer> THistory::AnswersOf(const TCardKey& key)
     while (sql.Step())
         answers.push_back({ sql.Int(0), static_cast<int>(sql.Int(1)), sql.Int(2), sql.Int(3) != 0 });
     return answers;
+}
+
+int THistory::ImportAnswers(
+    const std::vector<THistoryAnswer>& answers, const TSchedulerParameters& p, int& outOfRange)
+{
+    outOfRange = 0;
+    std::vector<THistoryImportRow> rows;
+    rows.reserve(answers.size());
+    for (const THistoryAnswer& answer : answers) {
+        if (!IsImportableAnswerTime(answer.UnixMs)) {
+            ++outOfRange;
+            continue;
+        }
+        const TRating rating
+            = answer.Rating.value_or(RatingOf(answer.Correct, answer.HintUsed, answer.HintCountsAsWrong));
+        rows.push_back(
+            { answer.Key, answer.UnixMs, answer.DurationMs, static_cast<int>(rating), answer.Practice });
+    }
+    return ImportAnswers(rows, p);
 }

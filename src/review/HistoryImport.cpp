@@ -149,11 +149,6 @@ std::optional<std::int64_t> CsvInteger(std::string_view text)
 
 using TImportRow = THistoryImportRow;
 
-// Answers are taken from the program's first days on, and up to a day ahead of the clock (another
-// machine's clock may run ahead a little): a time beyond holds its card for centuries.
-constexpr std::int64_t EarliestAnswerMs = 631152000000; // 1990-01-01
-constexpr std::int64_t AheadMs = 86400000;
-
 std::vector<TImportRow> ReadImport(std::istream& in, const std::function<void(int, const std::string&)>& bad)
 {
     std::vector<TImportRow> rows;

@@ -13,6 +13,11 @@
 
 using TSqliteFail = std::function<void(int resultCode)>;
 
+// Answers are taken from the program's first days on, and up to a day ahead of the clock (another
+// machine's clock may run ahead a little): a time beyond holds its card for centuries.
+constexpr std::int64_t EarliestAnswerMs = 631152000000; // 1990-01-01
+constexpr std::int64_t AheadMs = 86400000;
+
 // A prepared statement, finalized when it goes.
 class TStatement {
 public:

@@ -5,6 +5,7 @@
 #include "core/SaveTarget.h"
 #include "evaluation/Languages.h"
 #include "exchange/Export.h"
+#include "exchange/Kvtml.h"
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/MessageBox.h"
@@ -48,6 +49,7 @@ QStringList SaveAsFilters()
         FileFilter(TFileCommands::tr("Unicode UTF-8 (Comma-delimited)"), "*.txt"),
         FileFilter(TFileCommands::tr("Unicode UTF-8 (Tab-delimited)"), "*.txt"),
         FileFilter(TFileCommands::tr("Web Page"), "*.htm"),
+        FileFilter(TFileCommands::tr("KVTML Vocabulary"), "*.kvtml"),
     };
 }
 
@@ -407,8 +409,10 @@ void TFileCommands::SaveAs()
         TWaitCursor wait;
         if (chosen->FilterIndex == 2)
             bytes = ExportRtfBytes(document, name);
-        else if (chosen->FilterIndex == SaveAsTypeCount)
+        else if (chosen->FilterIndex == SaveAsHtmlType)
             bytes = ExportHtmlBytes(document, name);
+        else if (chosen->FilterIndex == SaveAsKvtmlType)
+            bytes = ExportKvtmlBytes(document, name);
         else
             bytes = ExportTextBytes(document, static_cast<TTextFormat>(chosen->FilterIndex - 3));
     }

@@ -3,14 +3,17 @@
 #include "core/SafeSave.h"
 #include "core/SaveTarget.h"
 #include "exchange/ImportRules.h"
+#include "exchange/Kvtml.h"
 #include "exchange/TextCheck.h"
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/MessageBox.h"
 #include "qtsupport/ModelText.h"
+#include "review/History.h"
 #include "ui/DeckDialogs.h"
 #include "ui/DueCounter.h"
 #include "ui/ImportFieldsDialog.h"
+#include "ui/KvtmlDialog.h"
 #include "ui/LongTask.h"
 #include "ui/MainWindow.h"
 #include "ui/ReviewFeature.h"
@@ -127,7 +130,8 @@ void TImportCommands::Import()
     const auto chosen = ChooseOpenFile(&Form_,
         TFileDialogRequest { tr("Import"),
             { FileFilter(tr("Velmoria Files"), "*.vmr"), FileFilter(tr("Text Files"), "*.txt *.csv"),
-                FileFilter(tr("Deck Packages"), "*.apkg *.colpkg"), FileFilter(tr("All Files"), "*") },
+                FileFilter(tr("All Files"), "*"), FileFilter(tr("KVTML Files"), "*.kvtml"),
+                FileFilter(tr("Deck Packages"), "*.apkg *.colpkg") },
             Form_.WindowState().ImportFilter, QDir::currentPath(), QString(), {} });
     if (!chosen)
         return;
@@ -158,11 +162,20 @@ void TImportCommands::Import()
         std::string bytes;
         TImportSettings settings;
         std::optional<TSaying> notText;
+        std::optional<TKvtmlFile> kvtml;
         RunLongTask(&Form_, tr("Reading %1...").arg(chosen->FileName.section(u'/', -1)), [&] {
             bytes = ReadWholeFile(fileName);
+            if (LooksLikeKvtml(bytes, fileName)) {
+                kvtml = ReadKvtml(bytes);
+                return;
+            }
             settings.Format = DetectTextFormatBytes(bytes);
             notText = NotTextReason(bytes, settings.Format);
         });
+        if (kvtml) {
+            ImportKvtmlFile(*kvtml, *read, label);
+            return;
+        }
         if (notText)
             throw EVocabFileError(NothingImported(*notText));
         TConvertDialog dialog(&Form_, settings, bytes, session.Document());
@@ -180,4 +193,55 @@ void TImportCommands::Import()
     Form_.RefreshGrid();
     ShowMessageBox(
         SayingText(ImportedMessage(result)), tr("Import"), QMessageBox::Ok, QMessageBox::Information);
+}
+
+void TImportCommands::ImportKvtmlFile(const TKvtmlFile& file, TVocabFile& read, const QString& label)
+{
+    TVocabFile& document = Form_.Session().Document();
+    TKvtmlChoice choice;
+    if (const auto proposed = ProposedKvtmlChoice(file, document.ForeignLangID(), document.NativeLangID()))
+        choice = *proposed;
+    else
+        throw EVocabFileError(NothingImported(TooFewLanguagesMessage));
+    TKvtmlDialog dialog(&Form_, file, choice);
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return;
+    // The history is asked for before the worker starts: it is opened, and failing told, here.
+    THistory* history = choice.Grades ? Form_.Review().History() : nullptr;
+    if (choice.Grades && !history)
+        return;
+    const std::string historyPath = history ? history->Path() : std::string();
+    TSchedulerParameters parameters;
+    parameters.DesiredRetention = Form_.Session().Settings.Reviews.DesiredRetention();
+    TKvtmlImport import;
+    int answers = 0, outOfRange = 0;
+    RunLongTask(&Form_, label, [&] {
+        import = ImportKvtml(read, file, choice);
+        if (import.Answers.empty())
+            return;
+        std::vector<THistoryAnswer> made;
+        made.reserve(import.Answers.size());
+        for (const TKvtmlAnswer& answer : import.Answers) {
+            THistoryAnswer& one = made.emplace_back();
+            one.Key = CardKeyOf(read, read.Items(static_cast<std::int32_t>(answer.Item)), answer.Direction);
+            one.Correct = answer.Correct;
+            one.UnixMs = answer.UnixMs;
+        }
+        // A connection of the worker's own: the window's stays with the window's thread.
+        THistory own(historyPath);
+        answers = own.ImportAnswers(made, parameters, outOfRange);
+    });
+    const std::int32_t added = document.MergeDocument(read);
+    if (added == 0)
+        throw EVocabFileError(tr("Nothing to import.").toStdString());
+    if (history)
+        Form_.Review().HistoryChanged();
+    document.SetCurrentIndex(document.Count() - 1);
+    Form_.RefreshGrid();
+    import.Result.Added = added;
+    ShowMessageBox(
+        SayingText(TSaying::Joined({ ImportedMessage(import.Result), KvtmlNotes(import),
+                                       choice.Grades ? KvtmlAnswersMessage(answers, outOfRange) : TSaying() },
+            "\n\n")),
+        tr("Import"), QMessageBox::Ok, QMessageBox::Information);
 }

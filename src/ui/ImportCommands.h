@@ -8,6 +8,8 @@
 #include <string>
 
 class TMainForm;
+class TVocabFile;
+struct TKvtmlFile;
 
 class TImportCommands : public QObject {
     Q_DECLARE_TR_FUNCTIONS(TImportCommands)
@@ -19,5 +21,9 @@ public:
 
 private:
     void ImportDeck(const QString& shownName, const std::string& fileName);
+    // The learner's choices, then the entries into read (a document of the list's languages) and
+    // the grades, when chosen, into the history; the list takes the items last.
+    void ImportKvtmlFile(const TKvtmlFile& file, TVocabFile& read, const QString& label);
+
     TMainForm& Form_;
 };

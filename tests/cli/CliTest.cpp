@@ -241,7 +241,8 @@ TEST_F(CliTest, ImportReadsColumnsByTheLinesAndRefusesWhatIsNotText)
     } cases[] = {
         { "TwoColumns", "Hund\tdog\nKatze\tcat\n", 0, "--columns word,translations", "\tKatze\t\t\tcat\t" },
         { "NulByte", std::string("a,1\nb,2\nc\0,3\nd,4\n", 17), 1, "Line 3 holds a NUL", nullptr },
-        { "Xml", "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\">\n", 1, "an XML document", nullptr },
+        { "Xml", "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\">\n", 1, "damaged XML", nullptr },
+        { "OtherXml", "<?xml version=\"1.0\"?>\n<vocab/>\n", 1, "an XML document", nullptr },
         { "Zip", std::string("PK\x03\x04\x14\0\x08\0", 8), 1, "a ZIP archive", nullptr },
         { "Told", "Hund,dog\n,lost\n", 0, "1 line had no word/phrase", "\tHund\t\t\tdog\t" },
     };

@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 TEST(SaveTarget, TheExtensionIsTheTypes)
 {
     const char* const expected[]
-        = { "vmr", "vmr", "rtf", "txt", "txt", "txt", "txt", "txt", "txt", "htm", "vmr" };
+        = { "vmr", "vmr", "rtf", "txt", "txt", "txt", "txt", "txt", "txt", "htm", "kvtml", "vmr" };
     for (int type = 0; type <= SaveAsTypeCount + 1; ++type)
         EXPECT_EQ(SaveAsExtension(type), expected[type]) << type;
 }

@@ -8,6 +8,7 @@
 #include "ui/FontDialog.h"
 #include "ui/HelpWindow.h"
 #include "ui/ImportFieldsDialog.h"
+#include "ui/KvtmlDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/OptionsDialog.h"
 #include "ui/PageSetupDialog.h"
@@ -29,6 +30,8 @@
 struct TEveryDialog {
     TTempDir Dir;
     TImportSettings Import;
+    TKvtmlFile Kvtml { "t", { { "0", "Deutsch", "de", 1 }, { "1", "English", "en", 1 } }, {}, {} };
+    TKvtmlChoice KvtmlChoice;
     TItemEditData Item;
     TWelcomeData Welcome;
     TPropertiesData Properties;
@@ -57,6 +60,7 @@ struct TEveryDialog {
         Dialogs.push_back(std::make_unique<TEditDialog>(&form, Item, session));
         Dialogs.push_back(
             std::make_unique<TConvertDialog>(&form, Import, "Haus,house\r\n", session.Document()));
+        Dialogs.push_back(std::make_unique<TKvtmlDialog>(&form, Kvtml, KvtmlChoice));
         Dialogs.push_back(std::make_unique<TStatisticsDialog>(&form, session.Document()));
         Dialogs.push_back(std::make_unique<TPageSetupDialog>(&form, session.Settings.PageSetup));
         Dialogs.push_back(std::make_unique<TSortDialog>(&form, 0));

@@ -4,6 +4,9 @@
 #include "ui/ImportFieldsDialog.h"
 
 #include "gui/EditCommandsSupport.h"
+#include "review/History.h"
+#include "ui/KvtmlDialog.h"
+#include "ui/ReviewFeature.h"
 
 #include <QLocale>
 #include <QTableWidget>
@@ -232,7 +235,7 @@ TEST_F(ImportTest, ImportsTextAndListsThroughTheWindowTellsFailuresAndRemembersT
         { "a NUL byte, refused before the field selection", TextFile("nul.txt", std::string("a,b\n\0", 5)),
             true, QStringLiteral("Nothing was imported."), 0 },
         { "an XML file", TextFile("words.kvtml", "<?xml version=\"1.0\"?>\n<kvtml/>\n"), true,
-            QStringLiteral("The file is an XML document, not delimited text. Nothing was imported."), 0 },
+            QStringLiteral("The file is XML, but not a KVTML 2 vocabulary file. Nothing was imported."), 0 },
         { "a device, refused before the field selection", "/dev/zero", false,
             QStringLiteral("It is not a regular file."), 0 },
     };
@@ -265,6 +268,37 @@ TEST_F(ImportTest, ImportsTextAndListsThroughTheWindowTellsFailuresAndRemembersT
     ScriptedFiles().QueueChoice(std::nullopt);
     next.Command("miFileImport")->trigger();
     EXPECT_EQ(ScriptedFiles().LastFilterIndex(), 2);
+}
+
+TEST_F(ImportTest, AKvtmlFileAsksForItsLanguagesAndTakesItsGradesIntoTheHistory)
+{
+    ShowList({ { "a" } });
+    const std::string history = Dir.File("history.sqlite");
+    Form->Review().SetHistoryPath(history);
+    const std::string path = TextFile("w.kvtml",
+        R"(<kvtml version="2.0"><information><title>t</title></information><identifiers>
+<identifier id="0"><locale>en</locale></identifier><identifier id="1"><locale>de</locale></identifier></identifiers>
+<entries><entry id="0"><translation id="0"><text>dog</text><grade fromid="1"><currentgrade>1</currentgrade>
+<count>1</count><errorcount>0</errorcount><date>2024-01-02</date></grade></translation>
+<translation id="1"><text>Hund</text></translation></entry></entries></kvtml>)");
+    OnDialog<TKvtmlDialog>([](TKvtmlDialog& dialog) {
+        EXPECT_EQ(dialog.lbLanguages->count(), 2);
+        EXPECT_EQ(
+            std::pair(dialog.cbWord->currentIndex(), dialog.cbTranslations->currentIndex()), std::pair(1, 0))
+            << "the list's languages are proposed";
+        dialog.cbTranslations->setCurrentIndex(1);
+        dialog.btnOKClick();
+        EXPECT_EQ(ScriptedBoxes().Shown().size(), 1u) << "one language twice is refused";
+        dialog.cbTranslations->setCurrentIndex(0);
+        dialog.cbGrades->setCurrentIndex(1);
+        dialog.btnOKClick();
+    });
+    ScriptedBoxes().Clear();
+    Import(path, 4);
+    EXPECT_EQ(Words(), (std::vector<std::string> { "a", "Hund" }));
+    EXPECT_EQ(THistory(history).AnswerCount(), 1);
+    EXPECT_TRUE(LastMessage().Text.contains(QStringLiteral("went into the review history.")))
+        << LastMessage().Text.toStdString();
 }
 
 TEST_F(ImportTest, HalfAMillionLinesEndWithTheLastItemCurrentAndVisible)

@@ -269,9 +269,9 @@ TEST_F(MainFormTest, SaveAsOffersEveryTypeTheExtensionFollowsItAndTheListsOwnFil
     Trigger(Form->Command("miEditShuffle"));
     const std::string before = ReadBytes(List);
     // Each type chosen for the proposed name (typed without extension): file written, first bytes.
-    const std::pair<const char*, std::string> cases[]
-        = { { "list.rtf", "{\\rtf" }, { "comma.txt", "" }, { "tab.txt", "" }, { "u16c.txt", "\xFF\xFE" },
-              { "u16t.txt", "\xFF\xFE" }, { "u8c.txt", "" }, { "u8t.txt", "" }, { "list.htm", "<" } };
+    const std::pair<const char*, std::string> cases[] = { { "list.rtf", "{\\rtf" }, { "comma.txt", "" },
+        { "tab.txt", "" }, { "u16c.txt", "\xFF\xFE" }, { "u16t.txt", "\xFF\xFE" }, { "u8c.txt", "" },
+        { "u8t.txt", "" }, { "list.htm", "<" }, { "vocab.kvtml", "<?xml" } };
     int filter = 2;
     for (const auto& [written, start] : cases) {
         SCOPED_TRACE(written);
@@ -290,7 +290,8 @@ TEST_F(MainFormTest, SaveAsOffersEveryTypeTheExtensionFollowsItAndTheListsOwnFil
     EXPECT_EQ(asked.FilterIndex, 1);
     EXPECT_EQ(asked.Folder, QString::fromStdString(Dir.Path().string()));
     EXPECT_EQ(asked.ProposedName, QString::fromStdString(Dir.File("list")));
-    EXPECT_EQ(asked.Suffixes, QStringLiteral("vmr rtf txt txt txt txt txt txt htm").split(QLatin1Char(' ')));
+    EXPECT_EQ(
+        asked.Suffixes, QStringLiteral("vmr rtf txt txt txt txt txt txt htm kvtml").split(QLatin1Char(' ')));
     EXPECT_TRUE(ScriptedBoxes().Shown().empty());
 
     // A refused name (which ones is the save target's rule) is told and the dialog comes back

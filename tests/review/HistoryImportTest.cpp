@@ -292,3 +292,33 @@ TEST(HistoryImport, AnswersKeepTheirLocalDayAcrossChangesOfTheClock)
         EXPECT_GT(rows, 400);
     }
 }
+
+TEST(HistoryImport, AnswersFromElsewhereMergeAsTheirFileWouldOnceAndInRange)
+{
+    TTempDir dir;
+    THistory history(dir.File("h.db"));
+    const auto answer = [](const std::string& word, std::int64_t ms, bool correct) {
+        THistoryAnswer made;
+        made.Key = { 7, 9, word, "a, \"quoted\"\nline", 1 };
+        made.UnixMs = ms;
+        made.Correct = correct;
+        return made;
+    };
+    const std::int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::system_clock::now().time_since_epoch())
+                                 .count();
+    const std::vector<THistoryAnswer> answers = { answer("eins", 1700000000000, true),
+        answer("eins", 1700090000000, false), answer("zwei, drei", 1700000000000, true),
+        answer("alt", 631151999999, true), answer("bald", now + 2 * 86400000, true) };
+    int outOfRange = -1;
+    EXPECT_EQ(history.ImportAnswers(answers, {}, outOfRange), 3);
+    EXPECT_EQ(outOfRange, 2);
+    EXPECT_EQ(history.ImportAnswers(answers, {}, outOfRange), 0);
+    const auto memories = history.Memories({ answers[0].Key, answers[2].Key, answers[3].Key });
+    ASSERT_TRUE(memories[0] && memories[1]);
+    EXPECT_FALSE(memories[2]);
+    EXPECT_EQ(memories[0]->Lapses, 1);
+    std::ostringstream csv;
+    history.ExportCsv(csv);
+    EXPECT_NE(csv.str().find(",1700090000000,1,"), std::string::npos) << csv.str();
+}

@@ -1,0 +1,652 @@
+#include "review/Optimizer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numeric>
+#include <random>
+#include <set>
+#include <tuple>
+
+namespace {
+
+constexpr double MinStability = 0.001;
+constexpr double MaxStability = 36500;
+constexpr double MaxInitialStability = 100;
+constexpr std::size_t FewestItems = 8;
+constexpr std::size_t FewestForTraining = 64;
+// How far each parameter usually lies from the population's: the L2 pull is measured in these.
+constexpr TWeights Spread = { 6.43, 9.66, 17.58, 27.85, 0.57, 0.28, 0.6, 0.12, 0.39, 0.18, 0.33, 0.3, 0.09, 0.16,
+    0.57, 0.25, 1.03, 0.31, 0.32, 0.14, 0.27 };
+
+using TGrad = std::array<double, 21>;
+
+double Factor(double w20)
+{
+    return std::pow(0.9, -1 / w20) - 1;
+}
+
+double Curve(double t, double s, double w20)
+{
+    return std::pow(1 + Factor(w20) * t / s, -w20);
+}
+
+double InitialDifficulty(const TWeights& w, double rating)
+{
+    return w[4] - std::exp(w[5] * (rating - 1)) + 1;
+}
+
+// The memory along an item's history with, when wanted, its derivatives by every parameter (forward
+// mode: 21 numbers per step, cheap beside the exp and pow of the step itself).
+struct TState {
+    double S = 0, D = 0;
+    TGrad DS {}, DD {};
+};
+
+template <bool Grad> void Step(TState& m, const TWeights& w, const TItemReview& review, bool first)
+{
+    const double g = review.Rating;
+    if (first) {
+        const auto i = static_cast<std::size_t>(review.Rating - 1);
+        const double s = w[i];
+        const double d = InitialDifficulty(w, g);
+        m.S = std::clamp(s, MinStability, MaxStability);
+        m.D = std::clamp(d, 1.0, 10.0);
+        if constexpr (Grad) {
+            m.DS.fill(0);
+            m.DD.fill(0);
+            if (s > MinStability && s < MaxStability)
+                m.DS[i] = 1;
+            if (d > 1 && d < 10) {
+                m.DD[4] = 1;
+                m.DD[5] = -(g - 1) * std::exp(w[5] * (g - 1));
+            }
+        }
+        return;
+    }
+    const double s = std::clamp(m.S, MinStability, MaxStability);
+    const double d = std::clamp(m.D, 1.0, 10.0);
+    const double t = review.DeltaT;
+
+    // Difficulty: a step by the rating, damped towards 10, then pulled back towards an Easy start.
+    const double easyStart = InitialDifficulty(w, 4);
+    const double damped = d - w[6] * (g - 3) * (10 - d) / 9;
+    const double dNew = w[7] * easyStart + (1 - w[7]) * damped;
+    const bool dFree = dNew > 1 && dNew < 10;
+
+    // Stability: its change by s, d and each parameter directly; r's dependence is folded in below.
+    double sNew = 0, bySPrev = 0, byD = 0, byR = 0;
+    TGrad direct {};
+    const double factor = Factor(w[20]);
+    const double base = 1 + factor * t / s;
+    const double r = std::pow(base, -w[20]);
+    bool throughR = false;
+    if (t == 0) {
+        const double sinc = std::exp(w[17] * (g - 3 + w[18])) * std::pow(s, -w[19]);
+        if (g >= 2 && sinc < 1) {
+            sNew = s;
+            bySPrev = 1;
+        } else {
+            sNew = s * sinc;
+            bySPrev = (1 - w[19]) * sinc;
+            direct[17] = (g - 3 + w[18]) * sNew;
+            direct[18] = w[17] * sNew;
+            direct[19] = -std::log(s) * sNew;
+        }
+    } else if (review.Rating == 1) {
+        const double power = std::pow(s + 1, w[13]);
+        const double rest = std::pow(d, -w[12]) * std::exp((1 - r) * w[14]);
+        const double raw = w[11] * rest * (power - 1);
+        const double shrink = std::exp(-w[17] * w[18]);
+        const double least = s * shrink;
+        if (least < raw) {
+            sNew = least;
+            bySPrev = shrink;
+            direct[17] = -w[18] * least;
+            direct[18] = -w[17] * least;
+        } else {
+            sNew = raw;
+            bySPrev = w[11] * rest * w[13] * power / (s + 1);
+            byD = -w[12] * raw / d;
+            byR = -w[14] * raw;
+            throughR = true;
+            direct[11] = rest * (power - 1);
+            direct[12] = -raw * std::log(d);
+            direct[13] = w[11] * rest * power * std::log(s + 1);
+            direct[14] = raw * (1 - r);
+        }
+    } else {
+        const double hard = review.Rating == 2 ? w[15] : 1;
+        const double easy = review.Rating == 4 ? w[16] : 1;
+        const double grow = std::exp((1 - r) * w[10]);
+        const double core = std::exp(w[8]) * (11 - d) * std::pow(s, -w[9]);
+        const double inc = core * (grow - 1) * hard * easy;
+        sNew = s * (1 + inc);
+        bySPrev = 1 + inc - w[9] * inc;
+        byD = -s * inc / (11 - d);
+        byR = -s * core * hard * easy * grow * w[10];
+        throughR = true;
+        direct[8] = s * inc;
+        direct[9] = -s * inc * std::log(s);
+        direct[10] = s * core * hard * easy * grow * (1 - r);
+        if (review.Rating == 2)
+            direct[15] = s * core * (grow - 1) * easy;
+        if (review.Rating == 4)
+            direct[16] = s * core * (grow - 1) * hard;
+    }
+    const bool sFree = sNew > MinStability && sNew < MaxStability;
+
+    if constexpr (Grad) {
+        if (throughR) {
+            // r = base^-w20: its change by s and by w20 (through the factor too).
+            const double rByS = w[20] * factor * t / (s * s) * r / base;
+            const double rByW20 = r * (-std::log(base) - t / s * (factor + 1) * std::log(0.9) / (w[20] * base));
+            bySPrev += byR * rByS;
+            direct[20] += byR * rByW20;
+        }
+        TGrad ds {}, dd {};
+        if (sFree)
+            for (std::size_t i = 0; i < 21; ++i)
+                ds[i] = bySPrev * m.DS[i] + byD * m.DD[i] + direct[i];
+        if (dFree) {
+            const double byDPrev = (1 - w[7]) * (1 + w[6] * (g - 3) / 9);
+            for (std::size_t i = 0; i < 21; ++i)
+                dd[i] = byDPrev * m.DD[i];
+            dd[4] += w[7];
+            dd[5] += -3 * w[7] * std::exp(3 * w[5]);
+            dd[6] += -(1 - w[7]) * (g - 3) * (10 - d) / 9;
+            dd[7] += easyStart - damped;
+        }
+        m.DS = ds;
+        m.DD = dd;
+    }
+    m.S = std::clamp(sNew, MinStability, MaxStability);
+    m.D = std::clamp(dNew, 1.0, 10.0);
+}
+
+// The recall predicted for the item's label, and with Grad its derivative by each parameter.
+template <bool Grad> double Predict(const TTrainingItem& item, const TWeights& w, TGrad* grad)
+{
+    TState m;
+    const std::size_t n = item.Reviews.size();
+    for (std::size_t i = 0; i + 1 < n; ++i)
+        Step<Grad>(m, w, item.Reviews[i], i == 0);
+    const double t = item.Reviews[n - 1].DeltaT;
+    const double s = m.S;
+    const double factor = Factor(w[20]);
+    const double base = 1 + factor * t / s;
+    const double r = std::pow(base, -w[20]);
+    if constexpr (Grad) {
+        const double rByS = w[20] * factor * t / (s * s) * r / base;
+        const double rByW20 = r * (-std::log(base) - t / s * (factor + 1) * std::log(0.9) / (w[20] * base));
+        for (std::size_t i = 0; i < 21; ++i)
+            (*grad)[i] = rByS * m.DS[i];
+        (*grad)[20] += rByW20;
+    }
+    return r;
+}
+
+double CrossEntropy(double r, bool right)
+{
+    r = std::clamp(r, 1e-10, 1 - 1e-10);
+    return -(right ? std::log(r) : std::log(1 - r));
+}
+
+bool Right(const TTrainingItem& item)
+{
+    return item.Reviews.back().Rating > 1;
+}
+
+struct TWeighted {
+    const TTrainingItem* Item;
+    double Weight;
+};
+
+// The sum of the weighted losses of the items, and its gradient when asked.
+double Loss(const std::vector<TWeighted>& items, std::size_t first, std::size_t last, const TWeights& w,
+    TGrad* grad)
+{
+    double sum = 0;
+    TGrad one {};
+    for (std::size_t k = first; k < last; ++k) {
+        const auto& [item, weight] = items[k];
+        const bool right = Right(*item);
+        if (grad) {
+            const double r = Predict<true>(*item, w, &one);
+            const double clamped = std::clamp(r, 1e-10, 1 - 1e-10);
+            sum += CrossEntropy(r, right) * weight;
+            const double byR = -(right ? 1 / clamped : -1 / (1 - clamped)) * weight;
+            for (std::size_t i = 0; i < 21; ++i)
+                (*grad)[i] += byR * one[i];
+        } else {
+            sum += CrossEntropy(Predict<false>(*item, w, nullptr), right) * weight;
+        }
+    }
+    return sum;
+}
+
+// Pretraining: for each first rating, the initial stability that best explains how often the second
+// answer was right, pulled a little towards the published value.
+struct TPretrain {
+    std::array<std::optional<double>, 4> Stability;
+    std::array<std::size_t, 4> Count {};
+};
+
+TPretrain Pretrain(const std::vector<const TTrainingItem*>& items, double averageRecall)
+{
+    // first rating -> interval -> (right, all)
+    std::array<std::map<std::uint32_t, std::pair<double, double>>, 4> groups;
+    TPretrain result;
+    for (const auto* item : items) {
+        if (item->Reviews.size() != 2)
+            continue;
+        const auto rating = static_cast<std::size_t>(item->Reviews[0].Rating - 1);
+        auto& [right, all] = groups[rating][item->Reviews[1].DeltaT];
+        right += Right(*item) ? 1 : 0;
+        all += 1;
+        ++result.Count[rating];
+    }
+    const double decay = DefaultWeights[20];
+    for (std::size_t rating = 0; rating < 4; ++rating) {
+        if (groups[rating].empty())
+            continue;
+        const double start = DefaultWeights[rating];
+        const auto loss = [&](double s) {
+            double sum = 0;
+            for (const auto& [t, counts] : groups[rating]) {
+                const auto& [right, all] = counts;
+                const double recall = (right + averageRecall) / (all + 1);
+                const double predicted = std::clamp(Curve(t, s, decay), 1e-10, 1 - 1e-10);
+                sum -= (recall * std::log(predicted) + (1 - recall) * std::log(1 - predicted)) * all;
+            }
+            return sum + std::abs(s - start) / 16;
+        };
+        double low = MinStability, high = MaxInitialStability, best = start;
+        const double epsilon = 1.1920929e-07;
+        for (int i = 0; i < 1000 && high - low > epsilon; ++i) {
+            const double mid = (low + high) / 2;
+            if (loss(mid - epsilon) < loss(mid + epsilon))
+                high = mid;
+            else
+                low = mid;
+            best = mid;
+        }
+        result.Stability[rating] = best;
+    }
+    return result;
+}
+
+// Initial stabilities made to rise with the rating, the missing ones filled in from the known ones.
+std::optional<std::array<double, 4>> SmoothAndFill(
+    std::array<std::optional<double>, 4> s, const std::array<std::size_t, 4>& count)
+{
+    for (std::size_t i = 0; i < 4; ++i)
+        if (count[i] == 0)
+            s[i].reset();
+    static constexpr std::array<std::pair<std::size_t, std::size_t>, 6> Pairs
+        = { { { 0, 1 }, { 1, 2 }, { 2, 3 }, { 0, 2 }, { 1, 3 }, { 0, 3 } } };
+    for (const auto& [small, big] : Pairs)
+        if (s[small] && s[big] && *s[small] > *s[big]) {
+            if (count[small] > count[big])
+                s[big] = s[small];
+            else
+                s[small] = s[big];
+        }
+    // The published set's relations: s2 = s1^a s3^(1-a) and s3 = s2^(1-b) s4^b.
+    constexpr double a = 0.41, b = 0.54;
+    const auto known = std::count_if(s.begin(), s.end(), [](const auto& v) { return v.has_value(); });
+    if (known == 0)
+        return std::nullopt;
+    if (known == 1) {
+        const auto i = static_cast<std::size_t>(
+            std::find_if(s.begin(), s.end(), [](const auto& v) { return v.has_value(); }) - s.begin());
+        const double scale = *s[i] / DefaultWeights[i];
+        for (std::size_t j = 0; j < 4; ++j)
+            s[j] = DefaultWeights[j] * scale;
+    }
+    auto& [s1, s2, s3, s4] = s;
+    const auto fill1 = [&] { s1 = std::pow(*s2, 1 / a) * std::pow(*s3, 1 - 1 / a); };
+    const auto fill2 = [&] { s2 = std::pow(*s1, a) * std::pow(*s3, 1 - a); };
+    const auto fill3 = [&] { s3 = std::pow(*s2, 1 - b) * std::pow(*s4, b); };
+    const auto fill4 = [&] { s4 = std::pow(*s2, 1 - 1 / b) * std::pow(*s3, 1 / b); };
+    if (known == 2) {
+        if (s3 && s4) {
+            s2 = std::pow(*s3, 1 / (1 - b)) * std::pow(*s4, 1 - 1 / (1 - b));
+            fill1();
+        } else if (s2 && s4) {
+            fill3();
+            fill1();
+        } else if (s2 && s3) {
+            fill4();
+            fill1();
+        } else if (s1 && s4) {
+            const double k = a + b - a * b;
+            s2 = std::pow(*s1, a / k) * std::pow(*s4, b * (1 - a) / k);
+            fill3();
+        } else if (s1 && s3) {
+            fill2();
+            fill4();
+        } else {
+            s3 = std::pow(*s1, 1 - 1 / (1 - a)) * std::pow(*s2, 1 / (1 - a));
+            fill4();
+        }
+    } else if (known == 3) {
+        if (!s1)
+            fill1();
+        else if (!s2)
+            fill2();
+        else if (!s3)
+            fill3();
+        else if (!s4)
+            fill4();
+    }
+    std::array<double, 4> result {};
+    for (std::size_t i = 0; i < 4; ++i)
+        result[i] = std::clamp(*s[i], MinStability, MaxInitialStability);
+    return result;
+}
+
+// Items whose first answer and first interval are rare or very long say more about chance than about
+// memory: such pairs go, from the pretraining and the training alike.
+void FilterOutliers(std::vector<const TTrainingItem*>& pretrain, std::vector<const TTrainingItem*>& train)
+{
+    std::array<std::map<std::uint32_t, std::size_t>, 5> sizes;
+    for (const auto* item : pretrain)
+        ++sizes[item->Reviews[0].Rating][item->Reviews.back().DeltaT];
+    std::array<std::set<std::uint32_t>, 5> removed;
+    for (std::uint8_t rating = 1; rating <= 4; ++rating) {
+        std::vector<std::pair<std::uint32_t, std::size_t>> groups(sizes[rating].begin(), sizes[rating].end());
+        // Smallest groups first, the shorter interval first among equals.
+        std::sort(groups.begin(), groups.end(), [](const auto& x, const auto& y) {
+            return x.second != y.second ? x.second < y.second : x.first < y.first;
+        });
+        std::size_t total = 0;
+        for (const auto& group : groups)
+            total += group.second;
+        // The rarest pairs go until 5% of the items (20 at least) have gone; of the rest, pairs of
+        // fewer than six items or very long intervals.
+        std::size_t gone = 0;
+        const std::uint32_t longest = rating == 4 ? 365 : 100;
+        for (const auto& [deltaT, size] : groups) {
+            if (gone + size >= std::max<std::size_t>(20, total / 20)) {
+                if (size < 6 || deltaT > longest)
+                    removed[rating].insert(deltaT);
+            } else {
+                gone += size;
+                removed[rating].insert(deltaT);
+            }
+        }
+    }
+    const auto out = [&](const TTrainingItem* item) {
+        const auto& reviews = item->Reviews;
+        const auto firstLong
+            = std::find_if(reviews.begin() + 1, reviews.end(), [](const TItemReview& r) { return r.DeltaT > 0; });
+        return removed[reviews[0].Rating].count(firstLong->DeltaT) > 0;
+    };
+    std::erase_if(train, out);
+    // The pretraining items kept, grouped as they were judged: by first rating, then group by group.
+    std::erase_if(pretrain, out);
+    std::stable_sort(pretrain.begin(), pretrain.end(), [&](const TTrainingItem* x, const TTrainingItem* y) {
+        const auto key = [&](const TTrainingItem* item) {
+            const auto rating = item->Reviews[0].Rating;
+            const auto deltaT = item->Reviews.back().DeltaT;
+            return std::tuple(rating, sizes[rating][deltaT], deltaT);
+        };
+        return key(x) < key(y);
+    });
+}
+
+// The items training and evaluation use: those the outlier filter leaves, the pretraining ones first as
+// the filter grouped them, then the others in time order. The recency weights follow this order.
+struct TFiltered {
+    std::vector<const TTrainingItem*> Pretrain, All;
+};
+
+TFiltered Filtered(const std::vector<TTrainingItem>& items)
+{
+    TFiltered filtered;
+    std::vector<const TTrainingItem*> train;
+    for (const auto& item : items)
+        (item.LongTermReviews() == 1 ? filtered.Pretrain : train).push_back(&item);
+    FilterOutliers(filtered.Pretrain, train);
+    filtered.All = filtered.Pretrain;
+    filtered.All.insert(filtered.All.end(), train.begin(), train.end());
+    return filtered;
+}
+
+double AverageRecall(const std::vector<TTrainingItem>& items)
+{
+    if (items.empty())
+        return 0;
+    const auto right = std::count_if(items.begin(), items.end(), Right);
+    return static_cast<double>(right) / static_cast<double>(items.size());
+}
+
+std::uint32_t Bin(double value, double base, double scale)
+{
+    return static_cast<std::uint32_t>(
+        std::round(scale * std::pow(base, std::floor(std::log(value) / std::log(base))) * 100));
+}
+
+// Later items weigh more, as in training.
+double RecencyWeight(std::size_t index, std::size_t count)
+{
+    const double last = std::max(1.0, static_cast<double>(count) - 1);
+    return 0.25 + 0.75 * std::pow(static_cast<double>(index) / last, 3);
+}
+
+// Log-loss and RMSE(bins) of predictions for items in the time order of their labels.
+std::optional<TEvaluation> Score(const std::vector<const TTrainingItem*>& items, const std::vector<double>& predicted)
+{
+    if (items.empty())
+        return std::nullopt;
+    double loss = 0, weights = 0;
+    // bin -> predicted, right, count, weight: a bin's means are plain, the bins weigh by their items'
+    // weights
+    std::map<std::array<std::uint32_t, 3>, std::array<double, 4>> bins;
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        const auto& item = *items[k];
+        const double r = predicted[k];
+        const bool right = Right(item);
+        const double weight = RecencyWeight(k, items.size());
+        loss += CrossEntropy(r, right) * weight;
+        weights += weight;
+        std::uint32_t lapses = 0;
+        for (std::size_t i = 0; i + 1 < item.Reviews.size(); ++i)
+            lapses += item.Reviews[i].Rating == 1 && item.Reviews[i].DeltaT > 0;
+        const std::array<std::uint32_t, 3> bin = { Bin(item.Reviews.back().DeltaT, 3.62, 2.48),
+            Bin(item.LongTermReviews() + 1.0, 1.89, 1.99), lapses == 0 ? 0 : Bin(lapses, 1.73, 1.65) };
+        auto& [p, real, count, weight2] = bins[bin];
+        p += r;
+        real += right ? 1 : 0;
+        count += 1;
+        weight2 += weight;
+    }
+    double squares = 0;
+    for (const auto& [bin, sums] : bins) {
+        const auto& [p, real, count, weight] = sums;
+        squares += std::pow(p / count - real / count, 2) * weight;
+    }
+    return TEvaluation { loss / weights, std::sqrt(squares / weights) };
+}
+
+} // namespace
+
+std::uint32_t TTrainingItem::LongTermReviews() const
+{
+    return static_cast<std::uint32_t>(
+        std::count_if(Reviews.begin(), Reviews.end(), [](const TItemReview& r) { return r.DeltaT > 0; }));
+}
+
+std::vector<TTrainingItem> TrainingItems(std::vector<TOptimizerAnswer> answers)
+{
+    std::stable_sort(answers.begin(), answers.end(),
+        [](const auto& x, const auto& y) { return x.Card != y.Card ? x.Card < y.Card : x.TimeMs < y.TimeMs; });
+    std::vector<TTrainingItem> items;
+    std::vector<TItemReview> reviews;
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        const auto& answer = answers[i];
+        const bool first = i == 0 || answers[i - 1].Card != answer.Card;
+        if (first)
+            reviews.clear();
+        // A clock set back counts as the same day.
+        const auto deltaT
+            = first ? 0u : static_cast<std::uint32_t>(std::max<TDay>(0, answer.Day - answers[i - 1].Day));
+        reviews.push_back({ static_cast<std::uint8_t>(answer.Rating), deltaT });
+        if (!first && deltaT > 0)
+            items.push_back({ reviews, answer.TimeMs });
+    }
+    std::stable_sort(
+        items.begin(), items.end(), [](const auto& x, const auto& y) { return x.TimeMs < y.TimeMs; });
+    return items;
+}
+
+TWeights ClipWeights(const TWeights& w)
+{
+    static constexpr std::array<std::pair<double, double>, 21> Ranges = { { { 0.001, 100 }, { 0.001, 100 },
+        { 0.001, 100 }, { 0.001, 100 }, { 1, 10 }, { 0.001, 4 }, { 0.001, 4 }, { 0.001, 0.75 }, { 0, 4.5 },
+        { 0, 0.8 }, { 0.001, 3.5 }, { 0.001, 5 }, { 0.001, 0.25 }, { 0.001, 0.9 }, { 0, 4 }, { 0, 1 },
+        { 1, 6 }, { 0, 2 }, { 0, 2 }, { 0, 0.8 }, { 0.1, 0.8 } } };
+    TWeights clipped {};
+    for (std::size_t i = 0; i < w.size(); ++i)
+        clipped[i] = std::isfinite(w[i]) ? std::clamp(w[i], Ranges[i].first, Ranges[i].second) : Ranges[i].first;
+    return clipped;
+}
+
+double PredictedRecall(const TTrainingItem& item, const TWeights& w)
+{
+    return Predict<false>(item, w, nullptr);
+}
+
+std::optional<TEvaluation> Evaluate(const std::vector<TTrainingItem>& all, const TWeights& w)
+{
+    const auto items = Filtered(all).All;
+    std::vector<double> predicted;
+    predicted.reserve(items.size());
+    for (const auto* item : items)
+        predicted.push_back(PredictedRecall(*item, w));
+    return Score(items, predicted);
+}
+
+std::optional<TFit> FitWeights(
+    const std::vector<TTrainingItem>& items, const TOptimizerSettings& settings, const TOptimizerProgress& progress)
+{
+    const double averageRecall = AverageRecall(items);
+    const auto [pretrain, all] = Filtered(items);
+    TFit fit;
+    fit.Items = all.size();
+    if (all.size() < FewestItems)
+        return fit;
+    const TPretrain pretrained = Pretrain(pretrain, averageRecall);
+    const auto initial = SmoothAndFill(pretrained.Stability, pretrained.Count);
+    if (!initial)
+        return fit;
+    TWeights start = DefaultWeights;
+    std::copy(initial->begin(), initial->end(), start.begin());
+    fit.W = start;
+    fit.Kind = TFitKind::InitialOnly;
+    if (all.size() == pretrain.size() || all.size() < FewestForTraining)
+        return fit;
+
+    // Later answers weigh more: the learner's memory now is what the parameters are for.
+    std::vector<TWeighted> weighted;
+    const auto n = static_cast<double>(all.size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (all[i]->Reviews.size() <= settings.MaxReviews)
+            weighted.push_back({ all[i], 0.25 + 0.75 * std::pow(static_cast<double>(i) / n, 3) });
+    std::stable_sort(weighted.begin(), weighted.end(),
+        [](const auto& x, const auto& y) { return x.Item->Reviews.size() < y.Item->Reviews.size(); });
+    const std::size_t total = weighted.size();
+    const std::size_t batch = std::max<std::size_t>(1, settings.BatchSize);
+    std::vector<std::size_t> batches((total + batch - 1) / batch);
+    std::iota(batches.begin(), batches.end(), 0);
+    const double steps = static_cast<double>((total / batch + 1) * static_cast<std::size_t>(settings.Epochs));
+
+    std::mt19937_64 random(settings.Seed);
+    TWeights w = start, best = start;
+    double bestLoss = INFINITY;
+    TGrad m {}, v {};
+    int t = 0;
+    for (int epoch = 0; epoch < settings.Epochs; ++epoch) {
+        for (std::size_t i = batches.size(); i > 1; --i)
+            std::swap(batches[i - 1], batches[std::uniform_int_distribution<std::size_t>(0, i - 1)(random)]);
+        for (std::size_t done = 0; done < batches.size(); ++done) {
+            const std::size_t first = batches[done] * batch, last = std::min(total, first + batch);
+            TGrad grad {};
+            Loss(weighted, first, last, w, &grad);
+            const double pull = settings.Gamma * static_cast<double>(last - first) / static_cast<double>(total);
+            for (std::size_t i = 0; i < 21; ++i)
+                grad[i] += 2 * pull * (w[i] - start[i]) / (Spread[i] * Spread[i]);
+            if (!settings.ShortTerm)
+                std::fill(grad.begin() + 17, grad.begin() + 20, 0.0);
+            // Adam, its rate following a cosine from the full rate down to none over all steps.
+            const double rate = settings.LearningRate * (1 + std::cos(M_PI * t / steps)) / 2;
+            ++t;
+            const double c1 = 1 - std::pow(0.9, t), c2 = 1 - std::pow(0.999, t);
+            for (std::size_t i = 0; i < 21; ++i) {
+                m[i] = 0.9 * m[i] + 0.1 * grad[i];
+                v[i] = 0.999 * v[i] + 0.001 * grad[i] * grad[i];
+                w[i] -= rate * (m[i] / c1) / (std::sqrt(v[i] / c2) + 1e-8);
+            }
+            w = ClipWeights(w);
+            if (progress
+                && !progress((epoch * static_cast<double>(batches.size()) + static_cast<double>(done + 1))
+                    / (settings.Epochs * static_cast<double>(batches.size()))))
+                return std::nullopt;
+        }
+        const double loss = Loss(weighted, 0, total, w, nullptr);
+        if (loss < bestLoss) {
+            bestLoss = loss;
+            best = w;
+        }
+    }
+    std::array<std::optional<double>, 4> trained;
+    for (std::size_t i = 0; i < 4; ++i)
+        trained[i] = best[i];
+    if (const auto smoothed = SmoothAndFill(trained, pretrained.Count))
+        std::copy(smoothed->begin(), smoothed->end(), best.begin());
+    if (!std::all_of(best.begin(), best.end(), [](double x) { return std::isfinite(x); }))
+        return fit;
+    fit.W = best;
+    fit.Kind = TFitKind::Full;
+    return fit;
+}
+
+std::optional<TEvaluation> HeldOutEvaluation(const std::vector<TTrainingItem>& items,
+    const std::function<std::optional<TWeights>(const std::vector<TTrainingItem>& earlier)>& fit)
+{
+    constexpr std::size_t Splits = 5;
+    const std::size_t fold = items.size() / (Splits + 1);
+    if (fold == 0)
+        return std::nullopt;
+    std::vector<TTrainingItem> tested;
+    std::vector<double> predicted;
+    for (std::size_t split = 1; split <= Splits; ++split) {
+        const auto end = items.begin() + static_cast<std::ptrdiff_t>(split * fold);
+        const auto w = fit(std::vector<TTrainingItem>(items.begin(), end));
+        if (!w)
+            return std::nullopt;
+        for (auto it = end; it != end + static_cast<std::ptrdiff_t>(fold); ++it)
+            predicted.push_back(PredictedRecall(*it, *w));
+        tested.insert(tested.end(), end, end + static_cast<std::ptrdiff_t>(fold));
+    }
+    // The pooled predictions binned as Evaluate bins them: evaluate a set that predicts them exactly.
+    (void)predicted;
+    return std::nullopt;
+}
+
+bool TOptimizeReport::Better() const
+{
+    return Fit.Kind != TFitKind::Defaults && HeldOutBefore && HeldOutAfter
+        && HeldOutAfter->LogLoss < HeldOutBefore->LogLoss;
+}
+
+std::optional<TOptimizeReport> Optimize(const std::vector<TOptimizerAnswer>& answers, const TWeights& current,
+    const TOptimizerSettings& settings, const TOptimizerProgress& progress)
+{
+    (void)answers;
+    (void)current;
+    (void)settings;
+    (void)progress;
+    return std::nullopt;
+}

@@ -1,0 +1,98 @@
+#pragma once
+// Personal FSRS-6 parameters fitted to a learner's own answers, and how well a set of parameters
+// predicts them. Follows the reference optimizer's training items, outlier filter, pretraining of the
+// initial stabilities, loss and Adam steps, so a fit here agrees with one made there.
+
+#include "review/Scheduler.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+using TWeights = std::array<double, 21>;
+
+// The published FSRS-6 parameters.
+inline constexpr TWeights DefaultWeights = { 0.212, 1.2931, 2.3065, 8.2956, 6.4133, 0.8334, 3.0194, 0.001,
+    1.8722, 0.1666, 0.796, 1.4835, 0.0614, 0.2629, 1.6483, 0.6014, 1.8729, 0.5425, 0.0912, 0.0658, 0.1542 };
+
+// One answer of the history as the optimizer reads it.
+struct TOptimizerAnswer {
+    std::int64_t Card = 0;
+    std::int64_t TimeMs = 0;
+    TDay Day = 0;
+    TRating Rating = TRating::Good;
+};
+
+struct TItemReview {
+    std::uint8_t Rating; // 1..4
+    std::uint32_t DeltaT; // days since the card's answer before (0 the first and on the same day)
+};
+
+// An answer on a later day than the card's answer before, with all the card's earlier answers: the
+// last review is the label, the others the history that led to it.
+struct TTrainingItem {
+    std::vector<TItemReview> Reviews;
+    std::int64_t TimeMs = 0; // of the label
+    std::uint32_t LongTermReviews() const;
+};
+
+// The items of a history in the time order of their labels. Answers in any order; same-day answers
+// stay in the history and are never labels; a card's first answer is never one either.
+std::vector<TTrainingItem> TrainingItems(std::vector<TOptimizerAnswer> answers);
+
+// Held within the ranges the reference allows after each step.
+TWeights ClipWeights(const TWeights& w);
+
+// The predicted recall of an item's label under w.
+double PredictedRecall(const TTrainingItem& item, const TWeights& w);
+
+struct TEvaluation {
+    double LogLoss = 0;
+    double RmseBins = 0; // by interval, review count and lapses
+};
+// nullopt without items.
+std::optional<TEvaluation> Evaluate(const std::vector<TTrainingItem>& items, const TWeights& w);
+
+struct TOptimizerSettings {
+    int Epochs = 5;
+    std::size_t BatchSize = 512;
+    std::uint64_t Seed = 2023;
+    double LearningRate = 0.04;
+    double Gamma = 1; // the pull towards the starting values
+    std::size_t MaxReviews = 64; // longer items are left out of training
+    bool ShortTerm = true; // fit w17-w19, the same-day parameters
+};
+
+// Share done (0..1); false stops the fit.
+using TOptimizerProgress = std::function<bool(double share)>;
+
+enum class TFitKind : std::uint8_t { Defaults, InitialOnly, Full };
+struct TFit {
+    TWeights W = DefaultWeights;
+    TFitKind Kind = TFitKind::Defaults;
+    std::size_t Items = 0; // training items after the outlier filter
+};
+// Fewer than 8 items give the defaults, fewer than 64 only the initial stabilities. nullopt when
+// progress stopped it.
+std::optional<TFit> FitWeights(const std::vector<TTrainingItem>& items, const TOptimizerSettings& settings = {},
+    const TOptimizerProgress& progress = {});
+
+// The reference's time-series split: five folds after a sixth, each evaluated with the parameters that
+// make (fit) of the folds before it. The predictions of all are pooled.
+std::optional<TEvaluation> HeldOutEvaluation(const std::vector<TTrainingItem>& items,
+    const std::function<std::optional<TWeights>(const std::vector<TTrainingItem>& earlier)>& fit);
+
+// What optimizing a history found: the fitted set and the figures before and after, on all items and
+// on held-out later ones.
+struct TOptimizeReport {
+    std::size_t Answers = 0, Items = 0;
+    TFit Fit;
+    std::optional<TEvaluation> Before, After, HeldOutBefore, HeldOutAfter;
+    // Offered only when it predicts the held-out answers better than the current set.
+    bool Better() const;
+};
+std::optional<TOptimizeReport> Optimize(const std::vector<TOptimizerAnswer>& answers, const TWeights& current,
+    const TOptimizerSettings& settings = {}, const TOptimizerProgress& progress = {});

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <numeric>
 #include <random>
@@ -238,10 +239,8 @@ TPretrain Pretrain(const std::vector<const TTrainingItem*>& items, double averag
     std::array<std::map<std::uint32_t, std::pair<double, double>>, 4> groups;
     TPretrain result;
     for (const auto* item : items) {
-        if (item->Reviews.size() != 2)
-            continue;
         const auto rating = static_cast<std::size_t>(item->Reviews[0].Rating - 1);
-        auto& [right, all] = groups[rating][item->Reviews[1].DeltaT];
+        auto& [right, all] = groups[rating][item->Reviews.back().DeltaT];
         right += Right(*item) ? 1 : 0;
         all += 1;
         ++result.Count[rating];
@@ -256,20 +255,21 @@ TPretrain Pretrain(const std::vector<const TTrainingItem*>& items, double averag
             for (const auto& [t, counts] : groups[rating]) {
                 const auto& [right, all] = counts;
                 const double recall = (right + averageRecall) / (all + 1);
-                const double predicted = std::clamp(Curve(t, s, decay), 1e-10, 1 - 1e-10);
+                const double predicted = std::clamp(Curve(t, s, decay), 0.0001, 0.9999);
                 sum -= (recall * std::log(predicted) + (1 - recall) * std::log(1 - predicted)) * all;
             }
             return sum + std::abs(s - start) / 16;
         };
+        // A ternary search: the loss has one minimum between the bounds.
         double low = MinStability, high = MaxInitialStability, best = start;
-        const double epsilon = 1.1920929e-07;
-        for (int i = 0; i < 1000 && high - low > epsilon; ++i) {
-            const double mid = (low + high) / 2;
-            if (loss(mid - epsilon) < loss(mid + epsilon))
-                high = mid;
+        for (int i = 0; i < 1000 && high - low > std::numeric_limits<double>::epsilon(); ++i) {
+            const double third = (high - low) / 3;
+            const double left = low + third, right = high - third;
+            if (loss(left) < loss(right))
+                high = right;
             else
-                low = mid;
-            best = mid;
+                low = left;
+            best = (low + high) / 2;
         }
         result.Stability[rating] = best;
     }
@@ -414,13 +414,6 @@ TFiltered Filtered(const std::vector<TTrainingItem>& items)
     return filtered;
 }
 
-double AverageRecall(const std::vector<TTrainingItem>& items)
-{
-    if (items.empty())
-        return 0;
-    const auto right = std::count_if(items.begin(), items.end(), Right);
-    return static_cast<double>(right) / static_cast<double>(items.size());
-}
 
 std::uint32_t Bin(double value, double base, double scale)
 {
@@ -531,13 +524,19 @@ std::optional<TEvaluation> Evaluate(const std::vector<TTrainingItem>& all, const
 std::optional<TFit> FitWeights(
     const std::vector<TTrainingItem>& items, const TOptimizerSettings& settings, const TOptimizerProgress& progress)
 {
-    const double averageRecall = AverageRecall(items);
     const auto [pretrain, all] = Filtered(items);
     TFit fit;
     fit.Items = all.size();
     if (all.size() < FewestItems)
         return fit;
-    const TPretrain pretrained = Pretrain(pretrain, averageRecall);
+    const auto right = std::count_if(all.begin(), all.end(), [](const TTrainingItem* item) { return Right(*item); });
+    const TPretrain pretrained = Pretrain(pretrain, static_cast<double>(right) / static_cast<double>(all.size()));
+#ifdef DEBUGP
+    fprintf(stderr, "pretrain %zu all %zu\n", pretrain.size(), all.size());
+    for (int i = 0; i < 4; ++i) fprintf(stderr, "r%d count %zu s %.6f\n", i + 1, pretrained.Count[i], pretrained.Stability[i].value_or(-1));
+    for (auto* it : pretrain) fprintf(stderr, "%d/%u/%d ", it->Reviews[0].Rating, it->Reviews.back().DeltaT, it->Reviews.back().Rating);
+    fprintf(stderr, "\n");
+#endif
     const auto initial = SmoothAndFill(pretrained.Stability, pretrained.Count);
     if (!initial)
         return fit;

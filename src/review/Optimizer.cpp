@@ -499,7 +499,7 @@ TWeights ClipWeights(const TWeights& w)
     static constexpr std::array<std::pair<double, double>, 21> Ranges = { { { 0.001, 100 }, { 0.001, 100 },
         { 0.001, 100 }, { 0.001, 100 }, { 1, 10 }, { 0.001, 4 }, { 0.001, 4 }, { 0.001, 0.75 }, { 0, 4.5 },
         { 0, 0.8 }, { 0.001, 3.5 }, { 0.001, 5 }, { 0.001, 0.25 }, { 0.001, 0.9 }, { 0, 4 }, { 0, 1 },
-        { 1, 6 }, { 0, 2 }, { 0, 2 }, { 0, 0.8 }, { 0.1, 0.8 } } };
+        { 1, 6 }, { 0, 2 }, { 0, 2 }, { 0.01, 0.8 }, { 0.1, 0.8 } } };
     TWeights clipped {};
     for (std::size_t i = 0; i < w.size(); ++i)
         clipped[i] = std::isfinite(w[i]) ? std::clamp(w[i], Ranges[i].first, Ranges[i].second) : Ranges[i].first;
@@ -524,28 +524,29 @@ std::optional<TEvaluation> Evaluate(const std::vector<TTrainingItem>& all, const
 std::optional<TFit> FitWeights(
     const std::vector<TTrainingItem>& items, const TOptimizerSettings& settings, const TOptimizerProgress& progress)
 {
-    const auto [pretrain, all] = Filtered(items);
+    auto [pretrain, all] = Filtered(items);
+    // Training weighs the items in their time order (evaluation in the filter's).
+    std::sort(all.begin(), all.end());
     TFit fit;
     fit.Items = all.size();
     if (all.size() < FewestItems)
         return fit;
     const auto right = std::count_if(all.begin(), all.end(), [](const TTrainingItem* item) { return Right(*item); });
     const TPretrain pretrained = Pretrain(pretrain, static_cast<double>(right) / static_cast<double>(all.size()));
-#ifdef DEBUGP
-    fprintf(stderr, "pretrain %zu all %zu\n", pretrain.size(), all.size());
-    for (int i = 0; i < 4; ++i) fprintf(stderr, "r%d count %zu s %.6f\n", i + 1, pretrained.Count[i], pretrained.Stability[i].value_or(-1));
-    for (auto* it : pretrain) fprintf(stderr, "%d/%u/%d ", it->Reviews[0].Rating, it->Reviews.back().DeltaT, it->Reviews.back().Rating);
-    fprintf(stderr, "\n");
-#endif
     const auto initial = SmoothAndFill(pretrained.Stability, pretrained.Count);
     if (!initial)
         return fit;
     TWeights start = DefaultWeights;
     std::copy(initial->begin(), initial->end(), start.begin());
+
     fit.W = start;
     fit.Kind = TFitKind::InitialOnly;
     if (all.size() == pretrain.size() || all.size() < FewestForTraining)
         return fit;
+    // Without same-day parameters a same-day answer leaves the memory as it was, as the scheduler does;
+    // the initial stabilities then stay as pretraining found them.
+    if (!settings.ShortTerm)
+        std::fill(start.begin() + 17, start.begin() + 20, 0.0);
 
     // Later answers weigh more: the learner's memory now is what the parameters are for.
     std::vector<TWeighted> weighted;
@@ -576,8 +577,10 @@ std::optional<TFit> FitWeights(
             const double pull = settings.Gamma * static_cast<double>(last - first) / static_cast<double>(total);
             for (std::size_t i = 0; i < 21; ++i)
                 grad[i] += 2 * pull * (w[i] - start[i]) / (Spread[i] * Spread[i]);
-            if (!settings.ShortTerm)
+            if (!settings.ShortTerm) {
+                std::fill(grad.begin(), grad.begin() + 4, 0.0);
                 std::fill(grad.begin() + 17, grad.begin() + 20, 0.0);
+            }
             // Adam, its rate following a cosine from the full rate down to none over all steps.
             const double rate = settings.LearningRate * (1 + std::cos(M_PI * t / steps)) / 2;
             ++t;
@@ -588,12 +591,17 @@ std::optional<TFit> FitWeights(
                 w[i] -= rate * (m[i] / c1) / (std::sqrt(v[i] / c2) + 1e-8);
             }
             w = ClipWeights(w);
+            if (!settings.ShortTerm)
+                std::fill(w.begin() + 17, w.begin() + 20, 0.0);
             if (progress
                 && !progress((epoch * static_cast<double>(batches.size()) + static_cast<double>(done + 1))
                     / (settings.Epochs * static_cast<double>(batches.size()))))
                 return std::nullopt;
         }
-        const double loss = Loss(weighted, 0, total, w, nullptr);
+        // Each epoch's parameters are judged on all items, the pull included; the best are kept.
+        double loss = Loss(weighted, 0, total, w, nullptr);
+        for (std::size_t i = 0; i < 21; ++i)
+            loss += settings.Gamma * std::pow((w[i] - start[i]) / Spread[i], 2);
         if (loss < bestLoss) {
             bestLoss = loss;
             best = w;

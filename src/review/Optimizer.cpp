@@ -37,6 +37,30 @@ double InitialDifficulty(const TWeights& w, double rating)
     return w[4] - std::exp(w[5] * (rating - 1)) + 1;
 }
 
+// A parameter set with what every step needs of it worked out once.
+struct TModel {
+    const TWeights& W;
+    double Factor, Decay, ExpW8, EasyStart, ExpW5x3, Shrink, FactorByW20;
+    std::array<double, 4> InitialD, InitialDByW5;
+
+    explicit TModel(const TWeights& w)
+        : W(w)
+        , Factor(::Factor(w[20]))
+        , Decay(-w[20])
+        , ExpW8(std::exp(w[8]))
+        , EasyStart(InitialDifficulty(w, 4))
+        , ExpW5x3(std::exp(3 * w[5]))
+        , Shrink(std::exp(-w[17] * w[18]))
+        , FactorByW20((Factor + 1) * std::log(0.9) / (w[20] * w[20]))
+    {
+        for (std::size_t i = 0; i < 4; ++i) {
+            const double e = std::exp(w[5] * static_cast<double>(i));
+            InitialD[i] = w[4] - e + 1;
+            InitialDByW5[i] = -static_cast<double>(i) * e;
+        }
+    }
+};
+
 // The memory along an item's history with, when wanted, its derivatives by every parameter (forward
 // mode: 21 numbers per step, cheap beside the exp and pow of the step itself).
 struct TState {
@@ -44,23 +68,43 @@ struct TState {
     TGrad DS {}, DD {};
 };
 
-template <bool Grad> void Step(TState& m, const TWeights& w, const TItemReview& review, bool first)
+// The recall after t days of a memory of stability s; with Grad its derivatives by s and by w20.
+struct TRecall {
+    double R, ByS = 0, ByW20 = 0;
+};
+template <bool Grad> TRecall Recall(const TModel& model, double t, double s)
 {
+    if (t == 0)
+        return { 1 };
+    const double w20 = model.W[20];
+    const double base = 1 + model.Factor * t / s;
+    const double logBase = std::log(base);
+    const double r = std::exp(model.Decay * logBase);
+    if constexpr (!Grad)
+        return { r };
+    // The factor depends on w20 too: d factor / d w20 = FactorByW20.
+    return { r, w20 * model.Factor * t / (s * s) * r / base,
+        r * (-logBase - w20 * t / s * model.FactorByW20 / base) };
+}
+
+template <bool Grad> void Step(TState& m, const TModel& model, const TItemReview& review, bool first)
+{
+    const auto& w = model.W;
     const double g = review.Rating;
+    const auto ri = static_cast<std::size_t>(review.Rating - 1);
     if (first) {
-        const auto i = static_cast<std::size_t>(review.Rating - 1);
-        const double s = w[i];
-        const double d = InitialDifficulty(w, g);
+        const double s = w[ri];
+        const double d = model.InitialD[ri];
         m.S = std::clamp(s, MinStability, MaxStability);
         m.D = std::clamp(d, 1.0, 10.0);
         if constexpr (Grad) {
             m.DS.fill(0);
             m.DD.fill(0);
             if (s > MinStability && s < MaxStability)
-                m.DS[i] = 1;
+                m.DS[ri] = 1;
             if (d > 1 && d < 10) {
                 m.DD[4] = 1;
-                m.DD[5] = -(g - 1) * std::exp(w[5] * (g - 1));
+                m.DD[5] = model.InitialDByW5[ri];
             }
         }
         return;
@@ -70,20 +114,17 @@ template <bool Grad> void Step(TState& m, const TWeights& w, const TItemReview& 
     const double t = review.DeltaT;
 
     // Difficulty: a step by the rating, damped towards 10, then pulled back towards an Easy start.
-    const double easyStart = InitialDifficulty(w, 4);
     const double damped = d - w[6] * (g - 3) * (10 - d) / 9;
-    const double dNew = w[7] * easyStart + (1 - w[7]) * damped;
+    const double dNew = w[7] * model.EasyStart + (1 - w[7]) * damped;
     const bool dFree = dNew > 1 && dNew < 10;
 
     // Stability: its change by s, d and each parameter directly; r's dependence is folded in below.
     double sNew = 0, bySPrev = 0, byD = 0, byR = 0;
     TGrad direct {};
-    const double factor = Factor(w[20]);
-    const double base = 1 + factor * t / s;
-    const double r = std::pow(base, -w[20]);
-    bool throughR = false;
+    TRecall r { 1 };
     if (t == 0) {
-        const double sinc = std::exp(w[17] * (g - 3 + w[18])) * std::pow(s, -w[19]);
+        const double logS = std::log(s);
+        const double sinc = std::exp(w[17] * (g - 3 + w[18]) - w[19] * logS);
         if (g >= 2 && sinc < 1) {
             sNew = s;
             bySPrev = 1;
@@ -92,99 +133,129 @@ template <bool Grad> void Step(TState& m, const TWeights& w, const TItemReview& 
             bySPrev = (1 - w[19]) * sinc;
             direct[17] = (g - 3 + w[18]) * sNew;
             direct[18] = w[17] * sNew;
-            direct[19] = -std::log(s) * sNew;
-        }
-    } else if (review.Rating == 1) {
-        const double power = std::pow(s + 1, w[13]);
-        const double rest = std::pow(d, -w[12]) * std::exp((1 - r) * w[14]);
-        const double raw = w[11] * rest * (power - 1);
-        const double shrink = std::exp(-w[17] * w[18]);
-        const double least = s * shrink;
-        if (least < raw) {
-            sNew = least;
-            bySPrev = shrink;
-            direct[17] = -w[18] * least;
-            direct[18] = -w[17] * least;
-        } else {
-            sNew = raw;
-            bySPrev = w[11] * rest * w[13] * power / (s + 1);
-            byD = -w[12] * raw / d;
-            byR = -w[14] * raw;
-            throughR = true;
-            direct[11] = rest * (power - 1);
-            direct[12] = -raw * std::log(d);
-            direct[13] = w[11] * rest * power * std::log(s + 1);
-            direct[14] = raw * (1 - r);
+            direct[19] = -logS * sNew;
         }
     } else {
-        const double hard = review.Rating == 2 ? w[15] : 1;
-        const double easy = review.Rating == 4 ? w[16] : 1;
-        const double grow = std::exp((1 - r) * w[10]);
-        const double core = std::exp(w[8]) * (11 - d) * std::pow(s, -w[9]);
-        const double inc = core * (grow - 1) * hard * easy;
-        sNew = s * (1 + inc);
-        bySPrev = 1 + inc - w[9] * inc;
-        byD = -s * inc / (11 - d);
-        byR = -s * core * hard * easy * grow * w[10];
-        throughR = true;
-        direct[8] = s * inc;
-        direct[9] = -s * inc * std::log(s);
-        direct[10] = s * core * hard * easy * grow * (1 - r);
-        if (review.Rating == 2)
-            direct[15] = s * core * (grow - 1) * easy;
-        if (review.Rating == 4)
-            direct[16] = s * core * (grow - 1) * hard;
+        r = Recall<Grad>(model, t, s);
+        if (review.Rating == 1) {
+            const double logS1 = std::log(s + 1), logD = std::log(d);
+            const double power = std::exp(w[13] * logS1);
+            const double rest = std::exp(-w[12] * logD + (1 - r.R) * w[14]);
+            const double raw = w[11] * rest * (power - 1);
+            const double least = s * model.Shrink;
+            if (least < raw) {
+                sNew = least;
+                bySPrev = model.Shrink;
+                direct[17] = -w[18] * least;
+                direct[18] = -w[17] * least;
+                r = { r.R };
+            } else {
+                sNew = raw;
+                bySPrev = w[11] * rest * w[13] * power / (s + 1);
+                byD = -w[12] * raw / d;
+                byR = -w[14] * raw;
+                direct[11] = rest * (power - 1);
+                direct[12] = -raw * logD;
+                direct[13] = w[11] * rest * power * logS1;
+                direct[14] = raw * (1 - r.R);
+            }
+        } else {
+            const double hard = review.Rating == 2 ? w[15] : 1;
+            const double easy = review.Rating == 4 ? w[16] : 1;
+            const double grow = std::exp((1 - r.R) * w[10]);
+            const double logS = std::log(s);
+            const double core = model.ExpW8 * (11 - d) * std::exp(-w[9] * logS);
+            const double inc = core * (grow - 1) * hard * easy;
+            sNew = s * (1 + inc);
+            bySPrev = 1 + inc - w[9] * inc;
+            byD = -s * inc / (11 - d);
+            byR = -s * core * hard * easy * grow * w[10];
+            direct[8] = s * inc;
+            direct[9] = -s * inc * logS;
+            direct[10] = s * core * hard * easy * grow * (1 - r.R);
+            if (review.Rating == 2)
+                direct[15] = s * core * (grow - 1) * easy;
+            if (review.Rating == 4)
+                direct[16] = s * core * (grow - 1) * hard;
+        }
     }
     const bool sFree = sNew > MinStability && sNew < MaxStability;
 
     if constexpr (Grad) {
-        if (throughR) {
-            // r = base^-w20: its change by s and by w20 (through the factor too).
-            const double rByS = w[20] * factor * t / (s * s) * r / base;
-            const double rByW20 = r * (-std::log(base) - t / s * (factor + 1) * std::log(0.9) / (w[20] * base));
-            bySPrev += byR * rByS;
-            direct[20] += byR * rByW20;
-        }
-        TGrad ds {}, dd {};
+        bySPrev += byR * r.ByS;
+        direct[20] += byR * r.ByW20;
         if (sFree)
             for (std::size_t i = 0; i < 21; ++i)
-                ds[i] = bySPrev * m.DS[i] + byD * m.DD[i] + direct[i];
+                m.DS[i] = bySPrev * m.DS[i] + byD * m.DD[i] + direct[i];
+        else
+            m.DS.fill(0);
         if (dFree) {
             const double byDPrev = (1 - w[7]) * (1 + w[6] * (g - 3) / 9);
             for (std::size_t i = 0; i < 21; ++i)
-                dd[i] = byDPrev * m.DD[i];
-            dd[4] += w[7];
-            dd[5] += -3 * w[7] * std::exp(3 * w[5]);
-            dd[6] += -(1 - w[7]) * (g - 3) * (10 - d) / 9;
-            dd[7] += easyStart - damped;
+                m.DD[i] *= byDPrev;
+            m.DD[4] += w[7];
+            m.DD[5] += -3 * w[7] * model.ExpW5x3;
+            m.DD[6] += -(1 - w[7]) * (g - 3) * (10 - d) / 9;
+            m.DD[7] += model.EasyStart - damped;
+        } else {
+            m.DD.fill(0);
         }
-        m.DS = ds;
-        m.DD = dd;
     }
     m.S = std::clamp(sNew, MinStability, MaxStability);
     m.D = std::clamp(dNew, 1.0, 10.0);
 }
 
 // The recall predicted for the item's label, and with Grad its derivative by each parameter.
-template <bool Grad> double Predict(const TTrainingItem& item, const TWeights& w, TGrad* grad)
+template <bool Grad> double Predict(const TTrainingItem& item, const TModel& model, TGrad* grad)
 {
     TState m;
     const std::size_t n = item.Reviews.size();
     for (std::size_t i = 0; i + 1 < n; ++i)
-        Step<Grad>(m, w, item.Reviews[i], i == 0);
-    const double t = item.Reviews[n - 1].DeltaT;
-    const double s = m.S;
-    const double factor = Factor(w[20]);
-    const double base = 1 + factor * t / s;
-    const double r = std::pow(base, -w[20]);
+        Step<Grad>(m, model, item.Reviews[i], i == 0);
+    const auto r = Recall<Grad>(model, item.Reviews[n - 1].DeltaT, m.S);
     if constexpr (Grad) {
-        const double rByS = w[20] * factor * t / (s * s) * r / base;
-        const double rByW20 = r * (-std::log(base) - t / s * (factor + 1) * std::log(0.9) / (w[20] * base));
         for (std::size_t i = 0; i < 21; ++i)
-            (*grad)[i] = rByS * m.DS[i];
-        (*grad)[20] += rByW20;
+            (*grad)[i] = r.ByS * m.DS[i];
+        (*grad)[20] += r.ByW20;
     }
-    return r;
+    return r.R;
+}
+
+// The predictions for many items at once: the items of a card are prefixes of its longest one, so
+// the card's history is walked once.
+std::vector<double> PredictAll(const std::vector<const TTrainingItem*>& items, const TWeights& w)
+{
+    const TModel model(w);
+    std::vector<std::size_t> order(items.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
+        return items[x]->Card != items[y]->Card ? items[x]->Card < items[y]->Card
+                                                : items[x]->Reviews.size() < items[y]->Reviews.size();
+    });
+    std::vector<double> predicted(items.size());
+    for (std::size_t k = 0; k < order.size();) {
+        std::size_t end = k;
+        while (end < order.size() && items[order[end]]->Card == items[order[k]]->Card)
+            ++end;
+        const auto& longest = items[order[end - 1]]->Reviews;
+        TState m;
+        std::size_t done = 0; // reviews stepped through
+        for (std::size_t j = k; j < end; ++j) {
+            const auto& reviews = items[order[j]]->Reviews;
+            const std::size_t n = reviews.size();
+            // Another card's items under the same number (or none) are not prefixes: walk alone.
+            if (items[order[j]]->Card == 0 || !std::equal(reviews.begin(), reviews.end(), longest.begin(),
+                    [](const TItemReview& a, const TItemReview& b) { return a.Rating == b.Rating && a.DeltaT == b.DeltaT; })) {
+                predicted[order[j]] = Predict<false>(*items[order[j]], model, nullptr);
+                continue;
+            }
+            for (; done + 1 < n; ++done)
+                Step<false>(m, model, longest[done], done == 0);
+            predicted[order[j]] = Recall<false>(model, reviews[n - 1].DeltaT, m.S).R;
+        }
+        k = end;
+    }
+    return predicted;
 }
 
 double CrossEntropy(double r, bool right)
@@ -203,26 +274,36 @@ struct TWeighted {
     double Weight;
 };
 
-// The sum of the weighted losses of the items, and its gradient when asked.
-double Loss(const std::vector<TWeighted>& items, std::size_t first, std::size_t last, const TWeights& w,
-    TGrad* grad)
+// The sum of the weighted losses of the items, and its gradient.
+double Loss(const std::vector<TWeighted>& items, std::size_t first, std::size_t last, const TWeights& w, TGrad& grad)
 {
+    const TModel model(w);
     double sum = 0;
     TGrad one {};
     for (std::size_t k = first; k < last; ++k) {
         const auto& [item, weight] = items[k];
         const bool right = Right(*item);
-        if (grad) {
-            const double r = Predict<true>(*item, w, &one);
-            const double clamped = std::clamp(r, 1e-10, 1 - 1e-10);
-            sum += CrossEntropy(r, right) * weight;
-            const double byR = -(right ? 1 / clamped : -1 / (1 - clamped)) * weight;
-            for (std::size_t i = 0; i < 21; ++i)
-                (*grad)[i] += byR * one[i];
-        } else {
-            sum += CrossEntropy(Predict<false>(*item, w, nullptr), right) * weight;
-        }
+        const double r = Predict<true>(*item, model, &one);
+        const double clamped = std::clamp(r, 1e-10, 1 - 1e-10);
+        sum += CrossEntropy(r, right) * weight;
+        const double byR = -(right ? 1 / clamped : -1 / (1 - clamped)) * weight;
+        for (std::size_t i = 0; i < 21; ++i)
+            grad[i] += byR * one[i];
     }
+    return sum;
+}
+
+// The same without the gradient, for all items at once.
+double Loss(const std::vector<TWeighted>& items, const TWeights& w)
+{
+    std::vector<const TTrainingItem*> plain;
+    plain.reserve(items.size());
+    for (const auto& item : items)
+        plain.push_back(item.Item);
+    const auto predicted = PredictAll(plain, w);
+    double sum = 0;
+    for (std::size_t k = 0; k < items.size(); ++k)
+        sum += CrossEntropy(predicted[k], Right(*items[k].Item)) * items[k].Weight;
     return sum;
 }
 
@@ -487,7 +568,7 @@ std::vector<TTrainingItem> TrainingItems(std::vector<TOptimizerAnswer> answers)
             = first ? 0u : static_cast<std::uint32_t>(std::max<TDay>(0, answer.Day - answers[i - 1].Day));
         reviews.push_back({ static_cast<std::uint8_t>(answer.Rating), deltaT });
         if (!first && deltaT > 0)
-            items.push_back({ reviews, answer.TimeMs });
+            items.push_back({ reviews, answer.TimeMs, answer.Card });
     }
     std::stable_sort(
         items.begin(), items.end(), [](const auto& x, const auto& y) { return x.TimeMs < y.TimeMs; });
@@ -508,17 +589,13 @@ TWeights ClipWeights(const TWeights& w)
 
 double PredictedRecall(const TTrainingItem& item, const TWeights& w)
 {
-    return Predict<false>(item, w, nullptr);
+    return Predict<false>(item, TModel(w), nullptr);
 }
 
 std::optional<TEvaluation> Evaluate(const std::vector<TTrainingItem>& all, const TWeights& w)
 {
     const auto items = Filtered(all).All;
-    std::vector<double> predicted;
-    predicted.reserve(items.size());
-    for (const auto* item : items)
-        predicted.push_back(PredictedRecall(*item, w));
-    return Score(items, predicted);
+    return Score(items, PredictAll(items, w));
 }
 
 std::optional<TFit> FitWeights(
@@ -573,7 +650,7 @@ std::optional<TFit> FitWeights(
         for (std::size_t done = 0; done < batches.size(); ++done) {
             const std::size_t first = batches[done] * batch, last = std::min(total, first + batch);
             TGrad grad {};
-            Loss(weighted, first, last, w, &grad);
+            Loss(weighted, first, last, w, grad);
             const double pull = settings.Gamma * static_cast<double>(last - first) / static_cast<double>(total);
             for (std::size_t i = 0; i < 21; ++i)
                 grad[i] += 2 * pull * (w[i] - start[i]) / (Spread[i] * Spread[i]);
@@ -599,7 +676,7 @@ std::optional<TFit> FitWeights(
                 return std::nullopt;
         }
         // Each epoch's parameters are judged on all items, the pull included; the best are kept.
-        double loss = Loss(weighted, 0, total, w, nullptr);
+        double loss = Loss(weighted, w);
         for (std::size_t i = 0; i < 21; ++i)
             loss += settings.Gamma * std::pow((w[i] - start[i]) / Spread[i], 2);
         if (loss < bestLoss) {
@@ -619,41 +696,67 @@ std::optional<TFit> FitWeights(
     return fit;
 }
 
-std::optional<TEvaluation> HeldOutEvaluation(const std::vector<TTrainingItem>& items,
-    const std::function<std::optional<TWeights>(const std::vector<TTrainingItem>& earlier)>& fit)
+std::optional<THeldOut> HeldOut(const std::vector<TTrainingItem>& items, const TWeights& current,
+    const TOptimizerSettings& settings, const TOptimizerProgress& progress)
 {
     constexpr std::size_t Splits = 5;
     const std::size_t fold = items.size() / (Splits + 1);
     if (fold == 0)
         return std::nullopt;
-    std::vector<TTrainingItem> tested;
-    std::vector<double> predicted;
+    std::vector<const TTrainingItem*> tested;
+    std::vector<double> fitted, kept;
+    // Split i trains on i folds: 15 folds' training in all.
+    double done = 0;
     for (std::size_t split = 1; split <= Splits; ++split) {
         const auto end = items.begin() + static_cast<std::ptrdiff_t>(split * fold);
-        const auto w = fit(std::vector<TTrainingItem>(items.begin(), end));
-        if (!w)
+        const std::vector<TTrainingItem> earlier(items.begin(), end);
+        const auto share = static_cast<double>(split) / 15;
+        const auto fit = FitWeights(earlier, settings,
+            progress ? TOptimizerProgress([&](double part) { return progress(done + part * share); })
+                     : TOptimizerProgress());
+        if (!fit)
             return std::nullopt;
+        done += share;
+        std::vector<const TTrainingItem*> later;
         for (auto it = end; it != end + static_cast<std::ptrdiff_t>(fold); ++it)
-            predicted.push_back(PredictedRecall(*it, *w));
-        tested.insert(tested.end(), end, end + static_cast<std::ptrdiff_t>(fold));
+            later.push_back(&*it);
+        const auto byFit = PredictAll(later, fit->W), byCurrent = PredictAll(later, current);
+        tested.insert(tested.end(), later.begin(), later.end());
+        fitted.insert(fitted.end(), byFit.begin(), byFit.end());
+        kept.insert(kept.end(), byCurrent.begin(), byCurrent.end());
     }
-    // The pooled predictions binned as Evaluate bins them: evaluate a set that predicts them exactly.
-    (void)predicted;
-    return std::nullopt;
+    return THeldOut { *Score(tested, kept), *Score(tested, fitted) };
 }
 
 bool TOptimizeReport::Better() const
 {
-    return Fit.Kind != TFitKind::Defaults && HeldOutBefore && HeldOutAfter
-        && HeldOutAfter->LogLoss < HeldOutBefore->LogLoss;
+    return Fit.Kind != TFitKind::Defaults && HeldOut && HeldOut->Fitted.LogLoss < HeldOut->Current.LogLoss;
 }
 
 std::optional<TOptimizeReport> Optimize(const std::vector<TOptimizerAnswer>& answers, const TWeights& current,
     const TOptimizerSettings& settings, const TOptimizerProgress& progress)
 {
-    (void)answers;
-    (void)current;
-    (void)settings;
-    (void)progress;
-    return std::nullopt;
+    TOptimizeReport report;
+    report.Answers = answers.size();
+    const auto items = TrainingItems(answers);
+    report.Items = items.size();
+    // The fit on all items is about a third of the work; the held-out fits the rest.
+    constexpr double FitShare = 1 / 3.5;
+    const auto fit = FitWeights(items, settings,
+        progress ? TOptimizerProgress([&](double part) { return progress(part * FitShare); }) : TOptimizerProgress());
+    if (!fit)
+        return std::nullopt;
+    report.Fit = *fit;
+    report.Before = Evaluate(items, current);
+    report.After = Evaluate(items, fit->W);
+    if (fit->Kind != TFitKind::Defaults) {
+        const auto heldOut = HeldOut(items, current, settings,
+            progress ? TOptimizerProgress(
+                           [&](double part) { return progress(FitShare + part * (1 - FitShare)); })
+                     : TOptimizerProgress());
+        if (!heldOut && progress && !progress(1))
+            return std::nullopt;
+        report.HeldOut = heldOut;
+    }
+    return report;
 }

@@ -36,6 +36,7 @@ struct TItemReview {
 struct TTrainingItem {
     std::vector<TItemReview> Reviews;
     std::int64_t TimeMs = 0; // of the label
+    std::int64_t Card = 0; // 0: unknown
     std::uint32_t LongTermReviews() const;
 };
 
@@ -63,7 +64,9 @@ struct TOptimizerSettings {
     double LearningRate = 0.04;
     double Gamma = 1; // the pull towards the starting values
     std::size_t MaxReviews = 64; // longer items are left out of training
-    bool ShortTerm = true; // fit w17-w19, the same-day parameters
+    // Fit w17-w19, the same-day parameters; without them they are 0 (a same-day answer leaves the
+    // memory as it was, as the scheduler does) and the initial stabilities stay as pretrained.
+    bool ShortTerm = false;
 };
 
 // Share done (0..1); false stops the fit.
@@ -80,17 +83,22 @@ struct TFit {
 std::optional<TFit> FitWeights(const std::vector<TTrainingItem>& items, const TOptimizerSettings& settings = {},
     const TOptimizerProgress& progress = {});
 
-// The reference's time-series split: five folds after a sixth, each evaluated with the parameters that
-// make (fit) of the folds before it. The predictions of all are pooled.
-std::optional<TEvaluation> HeldOutEvaluation(const std::vector<TTrainingItem>& items,
-    const std::function<std::optional<TWeights>(const std::vector<TTrainingItem>& earlier)>& fit);
+// The reference's time-series split: five folds after a sixth, each predicted by the current set and
+// by one fitted to the folds before it, the predictions of all pooled. nullopt with too few items or
+// when progress stopped it.
+struct THeldOut {
+    TEvaluation Current, Fitted;
+};
+std::optional<THeldOut> HeldOut(const std::vector<TTrainingItem>& items, const TWeights& current,
+    const TOptimizerSettings& settings = {}, const TOptimizerProgress& progress = {});
 
 // What optimizing a history found: the fitted set and the figures before and after, on all items and
 // on held-out later ones.
 struct TOptimizeReport {
     std::size_t Answers = 0, Items = 0;
     TFit Fit;
-    std::optional<TEvaluation> Before, After, HeldOutBefore, HeldOutAfter;
+    std::optional<TEvaluation> Before, After; // on all items
+    std::optional<THeldOut> HeldOut;
     // Offered only when it predicts the held-out answers better than the current set.
     bool Better() const;
 };

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -155,7 +156,9 @@ TEST_P(OptimizerVectors, ItemsEvaluationAndFitsEqualTheReference)
     }
 
     // Batches shuffled otherwise than the reference shuffles them: as good a fit, not the same one.
-    const auto fit = FitWeights(items);
+    TOptimizerSettings settings;
+    settings.ShortTerm = true;
+    const auto fit = FitWeights(items, settings);
     ASSERT_TRUE(fit);
     if (learner.Fitted.Score) {
         const auto mine = Evaluate(items, fit->W);
@@ -164,5 +167,81 @@ TEST_P(OptimizerVectors, ItemsEvaluationAndFitsEqualTheReference)
 }
 
 INSTANTIATE_TEST_SUITE_P(Learners, OptimizerVectors, testing::Values("tiny", "small", "a1k", "b5k", "c20k", "d100k"));
+
+TOptimizerAnswer A(std::int64_t card, TDay day, int rating, std::int64_t timeMs = 0)
+{
+    return { card, timeMs ? timeMs : day * 86400000 + card, day, static_cast<TRating>(rating) };
+}
+
+// Labels only on later days, never a card's first answer; answers may come in any order; a clock set
+// back counts as the same day.
+TEST(Optimizer, TrainingItemsFollowEachCardsDays)
+{
+    const std::vector<std::pair<std::vector<TOptimizerAnswer>, std::vector<std::string>>> cases = {
+        { {}, {} },
+        { { A(1, 10, 3) }, {} },
+        { { A(1, 10, 3), A(1, 10, 1, 10 * 86400000 + 5) }, {} },
+        { { A(1, 12, 3), A(2, 11, 4), A(1, 10, 1), A(2, 15, 3) }, { "1:0 3:2", "4:0 3:4" } },
+        { { A(1, 10, 1), A(1, 10, 3, 10 * 86400000 + 9), A(1, 13, 2), A(1, 13, 1, 13 * 86400000 + 9) },
+            { "1:0 3:0 2:3" } },
+        { { A(1, 10, 3, 5000), A(1, 8, 3, 6000), A(1, 9, 4, 7000) }, { "3:0 3:0 4:1" } },
+    };
+    for (const auto& [answers, expected] : cases) {
+        std::vector<std::string> made;
+        for (const auto& item : TrainingItems(answers))
+            made.push_back(Text(item));
+        EXPECT_EQ(made, expected);
+    }
+}
+
+TEST(Optimizer, ClipsToTheReferencesRanges)
+{
+    TWeights low {}, high {};
+    low.fill(-1000);
+    high.fill(1000);
+    low[3] = NAN;
+    const auto clippedLow = ClipWeights(low), clippedHigh = ClipWeights(high);
+    const std::vector<std::tuple<std::size_t, double, double>> ranges = { { 0, 0.001, 100 }, { 3, 0.001, 100 },
+        { 4, 1, 10 }, { 7, 0.001, 0.75 }, { 8, 0, 4.5 }, { 16, 1, 6 }, { 17, 0, 2 }, { 19, 0.01, 0.8 },
+        { 20, 0.1, 0.8 } };
+    for (const auto& [i, least, most] : ranges) {
+        EXPECT_EQ(clippedLow[i], least) << i;
+        EXPECT_EQ(clippedHigh[i], most) << i;
+    }
+    EXPECT_EQ(ClipWeights(DefaultWeights), DefaultWeights);
+}
+
+// Too few items keep the defaults; a stopped fit or optimization gives nothing; progress only grows.
+TEST(Optimizer, FewItemsProgressAndStopping)
+{
+    std::vector<TOptimizerAnswer> answers;
+    for (int card = 1; card <= 7; ++card)
+        answers.insert(answers.end(), { A(card, 1, 3), A(card, 3, 3) });
+    const auto few = FitWeights(TrainingItems(answers));
+    ASSERT_TRUE(few);
+    EXPECT_EQ(few->Kind, TFitKind::Defaults);
+    EXPECT_EQ(few->W, DefaultWeights);
+
+    const auto learner = Load("b5k");
+    double last = 0;
+    bool grew = true;
+    const auto report = Optimize(learner.Answers, DefaultWeights, {}, [&](double share) {
+        grew = grew && share >= last && share <= 1;
+        last = share;
+        return true;
+    });
+    ASSERT_TRUE(report && report->HeldOut && report->Before && report->After);
+    EXPECT_TRUE(grew);
+    EXPECT_NEAR(last, 1, 1e-9);
+    EXPECT_EQ(report->Fit.Kind, TFitKind::Full);
+    EXPECT_EQ(report->Answers, learner.Answers.size());
+    // Fitted to this learner, the set predicts its answers better than the published one.
+    EXPECT_LT(report->After->LogLoss, report->Before->LogLoss);
+    EXPECT_EQ(report->Better(), report->HeldOut->Fitted.LogLoss < report->HeldOut->Current.LogLoss);
+
+    int calls = 0;
+    EXPECT_FALSE(Optimize(learner.Answers, DefaultWeights, {}, [&](double) { return ++calls < 3; }));
+    EXPECT_EQ(calls, 3);
+}
 
 } // namespace

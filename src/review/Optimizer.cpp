@@ -17,8 +17,8 @@ constexpr double MaxInitialStability = 100;
 constexpr std::size_t FewestItems = 8;
 constexpr std::size_t FewestForTraining = 64;
 // How far each parameter usually lies from the population's: the L2 pull is measured in these.
-constexpr TWeights Spread = { 6.43, 9.66, 17.58, 27.85, 0.57, 0.28, 0.6, 0.12, 0.39, 0.18, 0.33, 0.3, 0.09, 0.16,
-    0.57, 0.25, 1.03, 0.31, 0.32, 0.14, 0.27 };
+constexpr TWeights Spread = { 6.43, 9.66, 17.58, 27.85, 0.57, 0.28, 0.6, 0.12, 0.39, 0.18, 0.33, 0.3, 0.09,
+    0.16, 0.57, 0.25, 1.03, 0.31, 0.32, 0.14, 0.27 };
 
 using TGrad = std::array<double, 21>;
 
@@ -244,8 +244,11 @@ std::vector<double> PredictAll(const std::vector<const TTrainingItem*>& items, c
             const auto& reviews = items[order[j]]->Reviews;
             const std::size_t n = reviews.size();
             // Another card's items under the same number (or none) are not prefixes: walk alone.
-            if (items[order[j]]->Card == 0 || !std::equal(reviews.begin(), reviews.end(), longest.begin(),
-                    [](const TItemReview& a, const TItemReview& b) { return a.Rating == b.Rating && a.DeltaT == b.DeltaT; })) {
+            if (items[order[j]]->Card == 0
+                || !std::equal(reviews.begin(), reviews.end(), longest.begin(),
+                    [](const TItemReview& a, const TItemReview& b) {
+                        return a.Rating == b.Rating && a.DeltaT == b.DeltaT;
+                    })) {
                 predicted[order[j]] = Predict<false>(*items[order[j]], model, nullptr);
                 continue;
             }
@@ -275,7 +278,8 @@ struct TWeighted {
 };
 
 // The sum of the weighted losses of the items, and its gradient.
-double Loss(const std::vector<TWeighted>& items, std::size_t first, std::size_t last, const TWeights& w, TGrad& grad)
+double Loss(
+    const std::vector<TWeighted>& items, std::size_t first, std::size_t last, const TWeights& w, TGrad& grad)
 {
     const TModel model(w);
     double sum = 0;
@@ -460,8 +464,8 @@ void FilterOutliers(std::vector<const TTrainingItem*>& pretrain, std::vector<con
     }
     const auto out = [&](const TTrainingItem* item) {
         const auto& reviews = item->Reviews;
-        const auto firstLong
-            = std::find_if(reviews.begin() + 1, reviews.end(), [](const TItemReview& r) { return r.DeltaT > 0; });
+        const auto firstLong = std::find_if(
+            reviews.begin() + 1, reviews.end(), [](const TItemReview& r) { return r.DeltaT > 0; });
         return removed[reviews[0].Rating].count(firstLong->DeltaT) > 0;
     };
     std::erase_if(train, out);
@@ -495,7 +499,6 @@ TFiltered Filtered(const std::vector<TTrainingItem>& items)
     return filtered;
 }
 
-
 std::uint32_t Bin(double value, double base, double scale)
 {
     return static_cast<std::uint32_t>(
@@ -510,7 +513,8 @@ double RecencyWeight(std::size_t index, std::size_t count)
 }
 
 // Log-loss and RMSE(bins) of predictions for items in the time order of their labels.
-std::optional<TEvaluation> Score(const std::vector<const TTrainingItem*>& items, const std::vector<double>& predicted)
+std::optional<TEvaluation> Score(
+    const std::vector<const TTrainingItem*>& items, const std::vector<double>& predicted)
 {
     if (items.empty())
         return std::nullopt;
@@ -554,8 +558,9 @@ std::uint32_t TTrainingItem::LongTermReviews() const
 
 std::vector<TTrainingItem> TrainingItems(std::vector<TOptimizerAnswer> answers)
 {
-    std::stable_sort(answers.begin(), answers.end(),
-        [](const auto& x, const auto& y) { return x.Card != y.Card ? x.Card < y.Card : x.TimeMs < y.TimeMs; });
+    std::stable_sort(answers.begin(), answers.end(), [](const auto& x, const auto& y) {
+        return x.Card != y.Card ? x.Card < y.Card : x.TimeMs < y.TimeMs;
+    });
     std::vector<TTrainingItem> items;
     std::vector<TItemReview> reviews;
     for (std::size_t i = 0; i < answers.size(); ++i) {
@@ -583,7 +588,8 @@ TWeights ClipWeights(const TWeights& w)
         { 1, 6 }, { 0, 2 }, { 0, 2 }, { 0.01, 0.8 }, { 0.1, 0.8 } } };
     TWeights clipped {};
     for (std::size_t i = 0; i < w.size(); ++i)
-        clipped[i] = std::isfinite(w[i]) ? std::clamp(w[i], Ranges[i].first, Ranges[i].second) : Ranges[i].first;
+        clipped[i]
+            = std::isfinite(w[i]) ? std::clamp(w[i], Ranges[i].first, Ranges[i].second) : Ranges[i].first;
     return clipped;
 }
 
@@ -598,8 +604,8 @@ std::optional<TEvaluation> Evaluate(const std::vector<TTrainingItem>& all, const
     return Score(items, PredictAll(items, w));
 }
 
-std::optional<TFit> FitWeights(
-    const std::vector<TTrainingItem>& items, const TOptimizerSettings& settings, const TOptimizerProgress& progress)
+std::optional<TFit> FitWeights(const std::vector<TTrainingItem>& items, const TOptimizerSettings& settings,
+    const TOptimizerProgress& progress)
 {
     auto [pretrain, all] = Filtered(items);
     // Training weighs the items in their time order (evaluation in the filter's).
@@ -608,8 +614,10 @@ std::optional<TFit> FitWeights(
     fit.Items = all.size();
     if (all.size() < FewestItems)
         return fit;
-    const auto right = std::count_if(all.begin(), all.end(), [](const TTrainingItem* item) { return Right(*item); });
-    const TPretrain pretrained = Pretrain(pretrain, static_cast<double>(right) / static_cast<double>(all.size()));
+    const auto right
+        = std::count_if(all.begin(), all.end(), [](const TTrainingItem* item) { return Right(*item); });
+    const TPretrain pretrained
+        = Pretrain(pretrain, static_cast<double>(right) / static_cast<double>(all.size()));
     const auto initial = SmoothAndFill(pretrained.Stability, pretrained.Count);
     if (!initial)
         return fit;
@@ -651,7 +659,8 @@ std::optional<TFit> FitWeights(
             const std::size_t first = batches[done] * batch, last = std::min(total, first + batch);
             TGrad grad {};
             Loss(weighted, first, last, w, grad);
-            const double pull = settings.Gamma * static_cast<double>(last - first) / static_cast<double>(total);
+            const double pull
+                = settings.Gamma * static_cast<double>(last - first) / static_cast<double>(total);
             for (std::size_t i = 0; i < 21; ++i)
                 grad[i] += 2 * pull * (w[i] - start[i]) / (Spread[i] * Spread[i]);
             if (!settings.ShortTerm) {
@@ -743,7 +752,8 @@ std::optional<TOptimizeReport> Optimize(const std::vector<TOptimizerAnswer>& ans
     // The fit on all items is about a third of the work; the held-out fits the rest.
     constexpr double FitShare = 1 / 3.5;
     const auto fit = FitWeights(items, settings,
-        progress ? TOptimizerProgress([&](double part) { return progress(part * FitShare); }) : TOptimizerProgress());
+        progress ? TOptimizerProgress([&](double part) { return progress(part * FitShare); })
+                 : TOptimizerProgress());
     if (!fit)
         return std::nullopt;
     report.Fit = *fit;
@@ -751,9 +761,9 @@ std::optional<TOptimizeReport> Optimize(const std::vector<TOptimizerAnswer>& ans
     report.After = Evaluate(items, fit->W);
     if (fit->Kind != TFitKind::Defaults) {
         const auto heldOut = HeldOut(items, current, settings,
-            progress ? TOptimizerProgress(
-                           [&](double part) { return progress(FitShare + part * (1 - FitShare)); })
-                     : TOptimizerProgress());
+            progress
+                ? TOptimizerProgress([&](double part) { return progress(FitShare + part * (1 - FitShare)); })
+                : TOptimizerProgress());
         if (!heldOut && progress && !progress(1))
             return std::nullopt;
         report.HeldOut = heldOut;

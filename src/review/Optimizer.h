@@ -80,8 +80,8 @@ struct TFit {
 };
 // Fewer than 8 items give the defaults, fewer than 64 only the initial stabilities. nullopt when
 // progress stopped it.
-std::optional<TFit> FitWeights(const std::vector<TTrainingItem>& items, const TOptimizerSettings& settings = {},
-    const TOptimizerProgress& progress = {});
+std::optional<TFit> FitWeights(const std::vector<TTrainingItem>& items,
+    const TOptimizerSettings& settings = {}, const TOptimizerProgress& progress = {});
 
 // The reference's time-series split: five folds after a sixth, each predicted by the current set and
 // by one fitted to the folds before it, the predictions of all pooled. nullopt with too few items or

@@ -3,6 +3,10 @@
 
 #include "review/Optimizer.h"
 
+#include "review/History.h"
+#include "review/ReviewSupport.h"
+#include "support/TempDir.h"
+
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -166,7 +170,8 @@ TEST_P(OptimizerVectors, ItemsEvaluationAndFitsEqualTheReference)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Learners, OptimizerVectors, testing::Values("tiny", "small", "a1k", "b5k", "c20k", "d100k"));
+INSTANTIATE_TEST_SUITE_P(
+    Learners, OptimizerVectors, testing::Values("tiny", "small", "a1k", "b5k", "c20k", "d100k"));
 
 TOptimizerAnswer A(std::int64_t card, TDay day, int rating, std::int64_t timeMs = 0)
 {
@@ -201,9 +206,9 @@ TEST(Optimizer, ClipsToTheReferencesRanges)
     high.fill(1000);
     low[3] = NAN;
     const auto clippedLow = ClipWeights(low), clippedHigh = ClipWeights(high);
-    const std::vector<std::tuple<std::size_t, double, double>> ranges = { { 0, 0.001, 100 }, { 3, 0.001, 100 },
-        { 4, 1, 10 }, { 7, 0.001, 0.75 }, { 8, 0, 4.5 }, { 16, 1, 6 }, { 17, 0, 2 }, { 19, 0.01, 0.8 },
-        { 20, 0.1, 0.8 } };
+    const std::vector<std::tuple<std::size_t, double, double>> ranges
+        = { { 0, 0.001, 100 }, { 3, 0.001, 100 }, { 4, 1, 10 }, { 7, 0.001, 0.75 }, { 8, 0, 4.5 },
+              { 16, 1, 6 }, { 17, 0, 2 }, { 19, 0.01, 0.8 }, { 20, 0.1, 0.8 } };
     for (const auto& [i, least, most] : ranges) {
         EXPECT_EQ(clippedLow[i], least) << i;
         EXPECT_EQ(clippedHigh[i], most) << i;
@@ -242,6 +247,61 @@ TEST(Optimizer, FewItemsProgressAndStopping)
     int calls = 0;
     EXPECT_FALSE(Optimize(learner.Answers, DefaultWeights, {}, [&](double) { return ++calls < 3; }));
     EXPECT_EQ(calls, 3);
+}
+
+} // namespace
+
+namespace {
+
+// The learner's set schedules from the next answer on and is named on each answer it scheduled;
+// "Reset to defaults" brings back the published set; a file made before the sets gains them and keeps
+// its answers; a damaged set schedules nothing.
+TEST(LearnerParameters, ScheduleFromTheNextAnswerAndAreKeptPerAnswer)
+{
+    TTempDir dir;
+    const std::string path = dir.File("history.db");
+    TWeights mine = DefaultWeights;
+    mine[2] = 5.5;
+    const auto answer = [](const std::string& word, TDay day) {
+        THistoryAnswer a;
+        a.Key = { 7, 9, word, "t", 0 };
+        a.Correct = true;
+        a.UnixMs = NoonOf(day);
+        return a;
+    };
+    std::int64_t before = 0;
+    {
+        THistory history(path);
+        EXPECT_FALSE(history.LearnerParameters());
+        before = history.RecordAnswer(answer("a", 100), {}).Id;
+    }
+    // As a file of an older version: neither the table nor the column.
+    Sql(path, "DROP TABLE parameters; ALTER TABLE answers DROP COLUMN parameters;");
+    THistory history(path);
+    EXPECT_FALSE(history.ParametersOfAnswer(before));
+    const auto id = history.SetLearnerParameters(mine, 1234);
+    ASSERT_TRUE(history.LearnerParameters());
+    EXPECT_EQ(history.LearnerParameters()->W, mine);
+    const auto recorded = history.RecordAnswer(answer("b", 100), {});
+    EXPECT_DOUBLE_EQ(recorded.After.Stability, 5.5);
+    EXPECT_EQ(history.ParametersOfAnswer(recorded.Id), id);
+    EXPECT_DOUBLE_EQ(history.WithLearnerParameters({}).W[2], 5.5);
+
+    history.ResetLearnerParameters();
+    EXPECT_FALSE(history.LearnerParameters());
+    const auto published = history.RecordAnswer(answer("c", 100), {});
+    EXPECT_DOUBLE_EQ(published.After.Stability, DefaultWeights[2]);
+    EXPECT_FALSE(history.ParametersOfAnswer(published.Id));
+    EXPECT_EQ(history.ParametersOfAnswer(recorded.Id), id);
+    EXPECT_EQ(history.OptimizerAnswers().size(), 3u);
+    EXPECT_EQ(history.OptimizerAnswers(std::pair<std::uint16_t, std::uint16_t>(7, 9)).size(), 3u);
+    EXPECT_TRUE(history.OptimizerAnswers(std::pair<std::uint16_t, std::uint16_t>(9, 7)).empty());
+
+    for (const char* damaged : { "1,2,3", "x", "" }) {
+        history.SetLearnerParameters(mine, 1);
+        Sql(path, std::string("UPDATE parameters SET weights = '") + damaged + "' WHERE active = 1");
+        EXPECT_FALSE(history.LearnerParameters()) << damaged;
+    }
 }
 
 } // namespace

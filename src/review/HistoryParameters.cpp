@@ -16,34 +16,6 @@ CREATE TABLE IF NOT EXISTS parameters(
 )sql";
 constexpr const char* AnswerParameters = "ALTER TABLE answers ADD COLUMN parameters INTEGER";
 
-std::string WeightsText(const TWeights& w)
-{
-    std::string text;
-    char number[32];
-    for (const double x : w) {
-        const auto [end, error] = std::to_chars(number, number + sizeof number, x);
-        text.append(text.empty() ? "" : ",").append(number, end);
-    }
-    return text;
-}
-
-std::optional<TWeights> ParseWeights(std::string_view text)
-{
-    TWeights w {};
-    std::size_t i = 0;
-    const char* at = text.data();
-    const char* end = text.data() + text.size();
-    for (; i < w.size() && at < end; ++i) {
-        const auto [next, error] = std::from_chars(at, end, w[i]);
-        if (error != std::errc() || !std::isfinite(w[i]))
-            return std::nullopt;
-        at = next < end && *next == ',' ? next + 1 : next;
-    }
-    if (i != w.size() || at != end)
-        return std::nullopt;
-    return w;
-}
-
 bool HasColumn(sqlite3* db, const char* table, const char* column, const TSqliteFail& fail)
 {
     TStatement info(db, (std::string("PRAGMA table_info(") + table + ")").c_str(), fail);
@@ -113,7 +85,7 @@ std::int64_t THistory::SetLearnerParameters(const TWeights& w, std::int64_t made
     TTransaction transaction(Db_, fail);
     Execute("UPDATE parameters SET active = 0 WHERE active = 1");
     TStatement add(Db_, "INSERT INTO parameters(weights, made_ms, active) VALUES(?, ?, 1)", fail);
-    add.Bind(1, WeightsText(ClipWeights(w))).Bind(2, madeMs).Step();
+    add.Bind(1, FormatWeights(ClipWeights(w))).Bind(2, madeMs).Step();
     const std::int64_t id = sqlite3_last_insert_rowid(Db_);
     transaction.Commit();
     return id;

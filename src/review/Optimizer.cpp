@@ -1,6 +1,7 @@
 #include "review/Optimizer.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -578,6 +579,34 @@ std::vector<TTrainingItem> TrainingItems(std::vector<TOptimizerAnswer> answers)
     std::stable_sort(
         items.begin(), items.end(), [](const auto& x, const auto& y) { return x.TimeMs < y.TimeMs; });
     return items;
+}
+
+std::string FormatWeights(const TWeights& w)
+{
+    std::string text;
+    char number[32];
+    for (const double x : w) {
+        const auto [end, error] = std::to_chars(number, number + sizeof number, x);
+        text.append(text.empty() ? "" : ",").append(number, end);
+    }
+    return text;
+}
+
+std::optional<TWeights> ParseWeights(std::string_view text)
+{
+    TWeights w {};
+    std::size_t i = 0;
+    const char* at = text.data();
+    const char* end = text.data() + text.size();
+    for (; i < w.size() && at < end; ++i) {
+        const auto [next, error] = std::from_chars(at, end, w[i]);
+        if (error != std::errc() || !std::isfinite(w[i]))
+            return std::nullopt;
+        at = next < end && *next == ',' ? next + 1 : next;
+    }
+    if (i != w.size() || at != end)
+        return std::nullopt;
+    return w;
 }
 
 TWeights ClipWeights(const TWeights& w)

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 using TWeights = std::array<double, 21>;
@@ -43,6 +45,10 @@ struct TTrainingItem {
 // The items of a history in the time order of their labels. Answers in any order; same-day answers
 // stay in the history and are never labels; a card's first answer is never one either.
 std::vector<TTrainingItem> TrainingItems(std::vector<TOptimizerAnswer> answers);
+
+// The 21 numbers separated by commas (shortest exact form); nullopt unless text is exactly that.
+std::string FormatWeights(const TWeights& w);
+std::optional<TWeights> ParseWeights(std::string_view text);
 
 // Held within the ranges the reference allows after each step.
 TWeights ClipWeights(const TWeights& w);

@@ -14,6 +14,9 @@ void BenchReview(int items);
 void BenchWindow(int items);
 // The history of that many answers imported, beside sqlite3 .import of the same file.
 void BenchHistoryImport(int answers);
+// Parameters fitted to a simulated history of that many answers (with the held-out fits), and a set
+// evaluated on it, beside one plain pass predicting its items.
+void BenchOptimize(int answers);
 
 class TVocabFile;
 // A list of the given size shaped like real entries (the same list on every run).

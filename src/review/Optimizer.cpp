@@ -222,44 +222,74 @@ template <bool Grad> double Predict(const TTrainingItem& item, const TModel& mod
     return r.R;
 }
 
-// The predictions for many items at once: the items of a card are prefixes of its longest one, so
-// the card's history is walked once.
-std::vector<double> PredictAll(const std::vector<const TTrainingItem*>& items, const TWeights& w)
+// How to predict many items at once: the items of a card are prefixes of its longest one, so the
+// card's history is walked once. Made once for a set of items, used for every parameter set.
+struct TWalks {
+    std::vector<std::size_t> Order; // by card, shorter items first
+    std::vector<std::size_t> Ends; // where each card's items end in Order
+    std::vector<char> Alone; // items of no known card, or not a prefix of the card's longest
+};
+
+bool SameReviews(const TItemReview& a, const TItemReview& b)
 {
-    const TModel model(w);
-    std::vector<std::size_t> order(items.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
-        return items[x]->Card != items[y]->Card ? items[x]->Card < items[y]->Card
-                                                : items[x]->Reviews.size() < items[y]->Reviews.size();
+    return a.Rating == b.Rating && a.DeltaT == b.DeltaT;
+}
+
+TWalks WalksOf(const std::vector<const TTrainingItem*>& items)
+{
+    TWalks walks;
+    walks.Order.resize(items.size());
+    std::iota(walks.Order.begin(), walks.Order.end(), 0);
+    std::sort(walks.Order.begin(), walks.Order.end(), [&](std::size_t x, std::size_t y) {
+        return std::pair(items[x]->Card, items[x]->Reviews.size())
+            < std::pair(items[y]->Card, items[y]->Reviews.size());
     });
-    std::vector<double> predicted(items.size());
-    for (std::size_t k = 0; k < order.size();) {
+    walks.Alone.assign(items.size(), 0);
+    for (std::size_t k = 0; k < walks.Order.size();) {
         std::size_t end = k;
-        while (end < order.size() && items[order[end]]->Card == items[order[k]]->Card)
+        const auto card = items[walks.Order[k]]->Card;
+        while (end < walks.Order.size() && items[walks.Order[end]]->Card == card)
             ++end;
-        const auto& longest = items[order[end - 1]]->Reviews;
-        TState m;
-        std::size_t done = 0; // reviews stepped through
+        const auto& longest = items[walks.Order[end - 1]]->Reviews;
         for (std::size_t j = k; j < end; ++j) {
-            const auto& reviews = items[order[j]]->Reviews;
-            const std::size_t n = reviews.size();
-            // Another card's items under the same number (or none) are not prefixes: walk alone.
-            if (items[order[j]]->Card == 0
-                || !std::equal(reviews.begin(), reviews.end(), longest.begin(),
-                    [](const TItemReview& a, const TItemReview& b) {
-                        return a.Rating == b.Rating && a.DeltaT == b.DeltaT;
-                    })) {
-                predicted[order[j]] = Predict<false>(*items[order[j]], model, nullptr);
-                continue;
-            }
-            for (; done + 1 < n; ++done)
-                Step<false>(m, model, longest[done], done == 0);
-            predicted[order[j]] = Recall<false>(model, reviews[n - 1].DeltaT, m.S).R;
+            const auto& reviews = items[walks.Order[j]]->Reviews;
+            walks.Alone[walks.Order[j]]
+                = card == 0 || !std::equal(reviews.begin(), reviews.end(), longest.begin(), SameReviews);
         }
+        walks.Ends.push_back(end);
         k = end;
     }
+    return walks;
+}
+
+std::vector<double> PredictAll(
+    const std::vector<const TTrainingItem*>& items, const TWalks& walks, const TWeights& w)
+{
+    const TModel model(w);
+    std::vector<double> predicted(items.size());
+    std::size_t k = 0;
+    for (const std::size_t end : walks.Ends) {
+        const auto& longest = items[walks.Order[end - 1]]->Reviews;
+        TState m;
+        std::size_t done = 0; // reviews stepped through
+        for (; k < end; ++k) {
+            const std::size_t i = walks.Order[k];
+            const auto& reviews = items[i]->Reviews;
+            if (walks.Alone[i]) {
+                predicted[i] = Predict<false>(*items[i], model, nullptr);
+                continue;
+            }
+            for (; done + 1 < reviews.size(); ++done)
+                Step<false>(m, model, longest[done], done == 0);
+            predicted[i] = Recall<false>(model, reviews.back().DeltaT, m.S).R;
+        }
+    }
     return predicted;
+}
+
+std::vector<double> PredictAll(const std::vector<const TTrainingItem*>& items, const TWeights& w)
+{
+    return PredictAll(items, WalksOf(items), w);
 }
 
 double CrossEntropy(double r, bool right)
@@ -299,18 +329,28 @@ double Loss(
 }
 
 // The same without the gradient, for all items at once.
-double Loss(const std::vector<TWeighted>& items, const TWeights& w)
-{
-    std::vector<const TTrainingItem*> plain;
-    plain.reserve(items.size());
-    for (const auto& item : items)
-        plain.push_back(item.Item);
-    const auto predicted = PredictAll(plain, w);
-    double sum = 0;
-    for (std::size_t k = 0; k < items.size(); ++k)
-        sum += CrossEntropy(predicted[k], Right(*items[k].Item)) * items[k].Weight;
-    return sum;
-}
+struct TPlainLoss {
+    std::vector<const TTrainingItem*> Items;
+    std::vector<double> Weights;
+    TWalks Walks;
+
+    explicit TPlainLoss(const std::vector<TWeighted>& items)
+    {
+        for (const auto& item : items) {
+            Items.push_back(item.Item);
+            Weights.push_back(item.Weight);
+        }
+        Walks = WalksOf(Items);
+    }
+    double operator()(const TWeights& w) const
+    {
+        const auto predicted = PredictAll(Items, Walks, w);
+        double sum = 0;
+        for (std::size_t k = 0; k < Items.size(); ++k)
+            sum += CrossEntropy(predicted[k], Right(*Items[k])) * Weights[k];
+        return sum;
+    }
+};
 
 // Pretraining: for each first rating, the initial stability that best explains how often the second
 // answer was right, pulled a little towards the published value.
@@ -676,6 +716,7 @@ std::optional<TFit> FitWeights(const std::vector<TTrainingItem>& items, const TO
     std::iota(batches.begin(), batches.end(), 0);
     const double steps = static_cast<double>((total / batch + 1) * static_cast<std::size_t>(settings.Epochs));
 
+    const TPlainLoss plainLoss(weighted);
     std::mt19937_64 random(settings.Seed);
     TWeights w = start, best = start;
     double bestLoss = INFINITY;
@@ -714,7 +755,7 @@ std::optional<TFit> FitWeights(const std::vector<TTrainingItem>& items, const TO
                 return std::nullopt;
         }
         // Each epoch's parameters are judged on all items, the pull included; the best are kept.
-        double loss = Loss(weighted, w);
+        double loss = plainLoss(w);
         for (std::size_t i = 0; i < 21; ++i)
             loss += settings.Gamma * std::pow((w[i] - start[i]) / Spread[i], 2);
         if (loss < bestLoss) {

@@ -6,22 +6,22 @@
 
 #include <QCheckBox>
 #include <QDateTime>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLocale>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QTimer>
-#include <QtConcurrent/QtConcurrentRun>
-#include <chrono>
-#include <filesystem>
-#include <QDoubleSpinBox>
-#include <QFormLayout>
-#include <QLabel>
 #include <QSpinBox>
 #include <QTimeEdit>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+#include <chrono>
 #include <cmath>
+#include <filesystem>
 
 namespace {
 enum TReviewsContext : int {
@@ -118,10 +118,10 @@ TOptionsReviewsPage::TOptionsReviewsPage(
     HistoryPath = THistory::DefaultPath();
     btnOptimize = new QPushButton(tr("&Optimize from my history"), this);
     btnOptimize->setObjectName(QStringLiteral("btnOptimize"));
-    btnUseFitted = new QPushButton(tr("Use &these parameters"), this);
+    btnUseFitted = new QPushButton(tr("Use these &parameters"), this);
     btnUseFitted->setObjectName(QStringLiteral("btnUseFitted"));
     btnUseFitted->setEnabled(false);
-    btnResetParameters = new QPushButton(tr("&Reset to defaults"), this);
+    btnResetParameters = new QPushButton(tr("Reset to de&faults"), this);
     btnResetParameters->setObjectName(QStringLiteral("btnResetParameters"));
     lblParameters = Explanation(this, QString(), hcOptimize);
     lblFigures = Explanation(this, QString(), hcOptimize);
@@ -191,7 +191,8 @@ void TOptionsReviewsPage::Optimize()
     auto run = std::make_shared<TFitRun>();
     Run_ = run;
     btnUseFitted->setEnabled(false);
-    Progress_ = new QProgressDialog(tr("Fitting the parameters to your history..."), tr("Cancel"), 0, 1000, this);
+    Progress_
+        = new QProgressDialog(tr("Fitting the parameters to your history..."), tr("Cancel"), 0, 1000, this);
     Progress_->setObjectName(QStringLiteral("pdOptimize"));
     Progress_->setWindowModality(Qt::WindowModal);
     Progress_->setMinimumDuration(0);
@@ -233,7 +234,8 @@ QString BeforeAfter(const std::optional<TEvaluation>& before, const std::optiona
     if (!before || !after)
         return TOptionsReviewsPage::tr("too few answers to tell");
     return TOptionsReviewsPage::tr("log-loss %1 \u2192 %2, RMSE(bins) %3 \u2192 %4")
-        .arg(Figure(before->LogLoss), Figure(after->LogLoss), Figure(before->RmseBins), Figure(after->RmseBins));
+        .arg(Figure(before->LogLoss), Figure(after->LogLoss), Figure(before->RmseBins),
+            Figure(after->RmseBins));
 }
 
 } // namespace

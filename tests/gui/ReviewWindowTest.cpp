@@ -19,21 +19,21 @@
 #include "ui/WelcomeDialog.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QTest>
-#include <QDoubleSpinBox>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTest>
 #include <QThreadPool>
 #include <QTimeEdit>
 #include <QTreeWidget>
 #include <ctime>
 #include <fstream>
-#include <sstream>
 #include <set>
 #include <sqlite3.h>
+#include <sstream>
 
 namespace {
 
@@ -637,7 +637,8 @@ TEST(OptionsReviewsPageTest, OptimizesOffersKeepsAndResets)
             std::int64_t card = 0, time = 0, day = 0;
             int rating = 0;
             fields >> card >> time >> day >> rating;
-            csv << card << ',' << Since + time << ',' << rating << ",0,3000,1031,1033,0,w" << card << ",t,0\n";
+            csv << card << ',' << Since + time << ',' << rating << ",0,3000,1031,1033,0,w" << card
+                << ",t,0\n";
         }
     std::istringstream file(csv.str());
     THistory(path).ImportCsv(file);
@@ -653,7 +654,8 @@ TEST(OptionsReviewsPageTest, OptimizesOffersKeepsAndResets)
             QTest::qWait(50);
     };
     fit();
-    EXPECT_TRUE(page.lblFigures->text().contains(QString::number(expected->Answers))) << page.lblFigures->text().toStdString();
+    EXPECT_TRUE(page.lblFigures->text().contains(QString::number(expected->Answers)))
+        << page.lblFigures->text().toStdString();
     EXPECT_EQ(page.btnUseFitted->isEnabled(), expected->Better());
     if (expected->Better())
         page.btnUseFitted->click();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -614,7 +615,7 @@ std::vector<TTrainingItem> TrainingItems(std::vector<TOptimizerAnswer> answers)
             = first ? 0u : static_cast<std::uint32_t>(std::max<TDay>(0, answer.Day - answers[i - 1].Day));
         reviews.push_back({ static_cast<std::uint8_t>(answer.Rating), deltaT });
         if (!first && deltaT > 0)
-            items.push_back({ reviews, answer.TimeMs, answer.Card });
+            items.push_back({ reviews, answer.TimeMs, answer.Card, answer.Day });
     }
     std::stable_sort(
         items.begin(), items.end(), [](const auto& x, const auto& y) { return x.TimeMs < y.TimeMs; });
@@ -665,6 +666,54 @@ TWeights ClipWeights(const TWeights& w)
 double PredictedRecall(const TTrainingItem& item, const TWeights& w)
 {
     return Predict<false>(item, TModel(w), nullptr);
+}
+
+std::array<TCalibrationBin, 10> Calibration(const std::vector<TTrainingItem>& items, const TWeights& w)
+{
+    std::vector<const TTrainingItem*> all;
+    for (const auto& item : items)
+        all.push_back(&item);
+    const auto predicted = PredictAll(all, ClipWeights(w));
+    std::array<TCalibrationBin, 10> bins {};
+    for (std::size_t k = 0; k < all.size(); ++k) {
+        auto& bin = bins[std::min<std::size_t>(9, static_cast<std::size_t>(predicted[k] * 10))];
+        ++bin.Items;
+        bin.Predicted += predicted[k];
+        bin.Actual += Right(*all[k]) ? 1 : 0;
+    }
+    for (auto& bin : bins)
+        if (bin.Items > 0) {
+            bin.Predicted /= bin.Items;
+            bin.Actual /= bin.Items;
+        }
+    return bins;
+}
+
+std::vector<TMonthRetention> RetentionByMonth(const std::vector<TTrainingItem>& items, std::size_t months)
+{
+    std::map<std::pair<int, unsigned>, TMonthRetention> byMonth;
+    for (const auto& item : items) {
+        using namespace std::chrono;
+        const year_month_day date { sys_days { days { item.Day } } };
+        const std::pair key(static_cast<int>(date.year()), static_cast<unsigned>(date.month()));
+        auto& month = byMonth[key];
+        month.Year = key.first;
+        month.Month = key.second;
+        const bool right = Right(item);
+        if (item.Reviews.back().DeltaT >= MatureDays) {
+            ++month.Mature;
+            month.MatureRight += right;
+        } else {
+            ++month.Young;
+            month.YoungRight += right;
+        }
+    }
+    std::vector<TMonthRetention> result;
+    for (const auto& [key, month] : byMonth)
+        result.push_back(month);
+    if (result.size() > months)
+        result.erase(result.begin(), result.end() - static_cast<std::ptrdiff_t>(months));
+    return result;
 }
 
 std::optional<TEvaluation> Evaluate(const std::vector<TTrainingItem>& all, const TWeights& w)

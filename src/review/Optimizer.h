@@ -39,6 +39,7 @@ struct TTrainingItem {
     std::vector<TItemReview> Reviews;
     std::int64_t TimeMs = 0; // of the label
     std::int64_t Card = 0; // 0: unknown
+    TDay Day = 0; // of the label
     std::uint32_t LongTermReviews() const;
 };
 
@@ -52,6 +53,25 @@ std::optional<TWeights> ParseWeights(std::string_view text);
 
 // Held within the ranges the reference allows after each step.
 TWeights ClipWeights(const TWeights& w);
+
+// How well a set predicts: the items binned by predicted recall (tenths), with their mean prediction
+// and the share actually right.
+struct TCalibrationBin {
+    int Items = 0;
+    double Predicted = 0, Actual = 0;
+};
+std::array<TCalibrationBin, 10> Calibration(const std::vector<TTrainingItem>& items, const TWeights& w);
+
+// The true retention of a month: the share of review answers right (answers on a later day than the
+// card's answer before), young cards (asked after fewer than 21 days) and mature ones apart.
+inline constexpr std::uint32_t MatureDays = 21;
+struct TMonthRetention {
+    int Year = 0;
+    unsigned Month = 0; // 1..12
+    int Young = 0, YoungRight = 0, Mature = 0, MatureRight = 0;
+};
+// The months that have review answers, oldest first; at most the last months given.
+std::vector<TMonthRetention> RetentionByMonth(const std::vector<TTrainingItem>& items, std::size_t months);
 
 // The predicted recall of an item's label under w.
 double PredictedRecall(const TTrainingItem& item, const TWeights& w);

@@ -279,7 +279,7 @@ void TReviewFeature::Progress()
         return;
     Form_.ClearCutMark();
     // A long history takes a second or more to sum up: the dialog reads it in a worker.
-    TProgressDialog dialog(&Form_, history->Path(), Today());
+    TProgressDialog dialog(&Form_, history->Path(), Today(), Session_.Settings.Reviews.DesiredRetention());
     ExecDialog(dialog);
 }
 

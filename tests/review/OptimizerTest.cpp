@@ -7,6 +7,7 @@
 #include "review/ReviewSupport.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -197,6 +198,43 @@ TEST(Optimizer, TrainingItemsFollowEachCardsDays)
             made.push_back(Text(item));
         EXPECT_EQ(made, expected);
     }
+}
+
+// Review answers by month, young (asked after fewer than 21 days) and mature apart, and the
+// predictions binned by tenths against the share right.
+TEST(Optimizer, RetentionByMonthAndCalibration)
+{
+    const TDay jan31 = *ParseDay("2025-01-31"), feb1 = *ParseDay("2025-02-01");
+    const std::vector<TOptimizerAnswer> answers = { A(1, jan31 - 30, 3), A(1, jan31 - 10, 3), A(1, jan31, 1),
+        A(1, feb1 + 40, 3), A(2, jan31 - 40, 3), A(2, feb1, 3), A(2, feb1, 1, feb1 * 86400000 + 9),
+        A(3, feb1 + 60, 4) };
+    const auto months = RetentionByMonth(TrainingItems(answers), 12);
+    std::vector<std::tuple<int, unsigned, int, int, int, int>> got;
+    for (const auto& m : months)
+        got.emplace_back(m.Year, m.Month, m.Young, m.YoungRight, m.Mature, m.MatureRight);
+    EXPECT_EQ(got, (std::vector<std::tuple<int, unsigned, int, int, int, int>> {
+                       { 2025, 1, 2, 1, 0, 0 }, { 2025, 2, 0, 0, 1, 1 }, { 2025, 3, 0, 0, 1, 1 } }));
+    EXPECT_EQ(RetentionByMonth(TrainingItems(answers), 1).size(), 1u);
+
+    const auto learner = Load("c20k");
+    const auto items = TrainingItems(learner.Answers);
+    const auto bins = Calibration(items, DefaultWeights);
+    int counted = 0;
+    for (std::size_t i = 0; i < bins.size(); ++i) {
+        counted += bins[i].Items;
+        if (bins[i].Items > 0) {
+            EXPECT_GE(bins[i].Predicted, i / 10.0);
+            EXPECT_LE(bins[i].Predicted, (i + 1) / 10.0);
+            EXPECT_GE(bins[i].Actual, 0);
+            EXPECT_LE(bins[i].Actual, 1);
+        }
+    }
+    EXPECT_EQ(counted, static_cast<int>(items.size()));
+    // The fullest bin is a high one, right about as often as predicted.
+    const auto fullest = std::max_element(
+        bins.begin(), bins.end(), [](const auto& x, const auto& y) { return x.Items < y.Items; });
+    EXPECT_GE(fullest - bins.begin(), 7);
+    EXPECT_NEAR(fullest->Actual, fullest->Predicted, 0.05);
 }
 
 TEST(Optimizer, ClipsToTheReferencesRanges)

@@ -40,6 +40,8 @@ enum TProgressContext : int {
     hcDue = 2411,
     hcShare = 2412,
     hcFailed = 2413,
+    hcCalibration = 2414,
+    hcRetention = 2415,
 };
 
 QDate DateOf(TDay day)
@@ -582,10 +584,10 @@ void TProgressDialog::Build()
     chShare = MakeChartView(this, hcShare);
     chShare->setObjectName(QStringLiteral("chShare"));
     chShare->setAccessibleName(tr("Review answers right per week"));
-    chCalibration = MakeChartView(this, hcShare);
+    chCalibration = MakeChartView(this, hcCalibration);
     chCalibration->setObjectName(QStringLiteral("chCalibration"));
     chCalibration->setAccessibleName(tr("Predicted recall against the share of answers right"));
-    chRetention = MakeChartView(this, hcShare);
+    chRetention = MakeChartView(this, hcRetention);
     chRetention->setObjectName(QStringLiteral("chRetention"));
     chRetention->setAccessibleName(tr("True retention per month, young and mature cards"));
 
@@ -621,7 +623,7 @@ void TProgressDialog::Build()
     place(tr("&Reviews right per week"), chShare, 1, 0);
     place(tr("Words &failed most often"), lvFailed, 1, 1);
     place(tr("Predicted recall against actual (&calibration)"), chCalibration, 2, 0);
-    place(tr("True retention per &month"), chRetention, 2, 1);
+    place(tr("True re&tention per month"), chRetention, 2, 1);
     grid->setRowStretch(1, 1);
     grid->setRowStretch(3, 1);
     grid->setRowStretch(5, 1);

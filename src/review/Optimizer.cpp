@@ -403,8 +403,9 @@ TPretrain Pretrain(const std::vector<const TTrainingItem*>& items, double averag
     return result;
 }
 
-// Initial stabilities made to rise with the rating, the missing ones filled in from the known ones.
-std::optional<std::array<double, 4>> SmoothAndFill(
+} // namespace
+
+std::optional<std::array<double, 4>> InitialStabilities(
     std::array<std::optional<double>, 4> s, const std::array<std::size_t, 4>& count)
 {
     for (std::size_t i = 0; i < 4; ++i)
@@ -472,6 +473,8 @@ std::optional<std::array<double, 4>> SmoothAndFill(
         result[i] = std::clamp(*s[i], MinStability, MaxInitialStability);
     return result;
 }
+
+namespace {
 
 // Items whose first answer and first interval are rare or very long say more about chance than about
 // memory: such pairs go, from the pretraining and the training alike.
@@ -663,6 +666,13 @@ TWeights ClipWeights(const TWeights& w)
     return clipped;
 }
 
+TWeights RecallGradient(const TTrainingItem& item, const TWeights& w)
+{
+    TGrad grad {};
+    Predict<true>(item, TModel(w), &grad);
+    return grad;
+}
+
 double PredictedRecall(const TTrainingItem& item, const TWeights& w)
 {
     return Predict<false>(item, TModel(w), nullptr);
@@ -736,7 +746,7 @@ std::optional<TFit> FitWeights(const std::vector<TTrainingItem>& items, const TO
         = std::count_if(all.begin(), all.end(), [](const TTrainingItem* item) { return Right(*item); });
     const TPretrain pretrained
         = Pretrain(pretrain, static_cast<double>(right) / static_cast<double>(all.size()));
-    const auto initial = SmoothAndFill(pretrained.Stability, pretrained.Count);
+    const auto initial = InitialStabilities(pretrained.Stability, pretrained.Count);
     if (!initial)
         return fit;
     TWeights start = DefaultWeights;
@@ -782,10 +792,10 @@ std::optional<TFit> FitWeights(const std::vector<TTrainingItem>& items, const TO
                 = settings.Gamma * static_cast<double>(last - first) / static_cast<double>(total);
             for (std::size_t i = 0; i < 21; ++i)
                 grad[i] += 2 * pull * (w[i] - start[i]) / (Spread[i] * Spread[i]);
-            if (!settings.ShortTerm) {
+            // Without same-day parameters the initial stabilities stay as pretrained too (w17-w19 stay
+            // 0 below).
+            if (!settings.ShortTerm)
                 std::fill(grad.begin(), grad.begin() + 4, 0.0);
-                std::fill(grad.begin() + 17, grad.begin() + 20, 0.0);
-            }
             // Adam, its rate following a cosine from the full rate down to none over all steps.
             const double rate = settings.LearningRate * (1 + std::cos(M_PI * t / steps)) / 2;
             ++t;
@@ -815,7 +825,7 @@ std::optional<TFit> FitWeights(const std::vector<TTrainingItem>& items, const TO
     std::array<std::optional<double>, 4> trained;
     for (std::size_t i = 0; i < 4; ++i)
         trained[i] = best[i];
-    if (const auto smoothed = SmoothAndFill(trained, pretrained.Count))
+    if (const auto smoothed = InitialStabilities(trained, pretrained.Count))
         std::copy(smoothed->begin(), smoothed->end(), best.begin());
     if (!std::all_of(best.begin(), best.end(), [](double x) { return std::isfinite(x); }))
         return fit;

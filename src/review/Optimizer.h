@@ -73,6 +73,15 @@ struct TMonthRetention {
 // The months that have review answers, oldest first; at most the last months given.
 std::vector<TMonthRetention> RetentionByMonth(const std::vector<TTrainingItem>& items, std::size_t months);
 
+// The reference's smoothing of the initial stabilities w0-w3 (pretrained or trained): made to rise
+// with the rating as the rating seen more often says, a rating without items dropped, the missing ones
+// filled in by the published set's relations, all within 0.001..100. nullopt when none is known.
+std::optional<std::array<double, 4>> InitialStabilities(
+    std::array<std::optional<double>, 4> known, const std::array<std::size_t, 4>& count);
+
+// The derivative of PredictedRecall by each parameter, worked out analytically.
+TWeights RecallGradient(const TTrainingItem& item, const TWeights& w);
+
 // The predicted recall of an item's label under w.
 double PredictedRecall(const TTrainingItem& item, const TWeights& w);
 

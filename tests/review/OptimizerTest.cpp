@@ -205,15 +205,16 @@ TEST(Optimizer, TrainingItemsFollowEachCardsDays)
 TEST(Optimizer, RetentionByMonthAndCalibration)
 {
     const TDay jan31 = *ParseDay("2025-01-31"), feb1 = *ParseDay("2025-02-01");
-    const std::vector<TOptimizerAnswer> answers = { A(1, jan31 - 30, 3), A(1, jan31 - 10, 3), A(1, jan31, 1),
-        A(1, feb1 + 40, 3), A(2, jan31 - 40, 3), A(2, feb1, 3), A(2, feb1, 1, feb1 * 86400000 + 9),
-        A(3, feb1 + 60, 4) };
+    const std::vector<TOptimizerAnswer> answers
+        = { A(1, jan31 - 30, 3), A(1, jan31 - 10, 3), A(1, jan31, 1), A(1, feb1 + 40, 3), A(2, jan31 - 40, 3),
+              A(2, feb1, 3), A(2, feb1, 1, feb1 * 86400000 + 9), A(3, feb1 + 60, 4) };
     const auto months = RetentionByMonth(TrainingItems(answers), 12);
     std::vector<std::tuple<int, unsigned, int, int, int, int>> got;
     for (const auto& m : months)
         got.emplace_back(m.Year, m.Month, m.Young, m.YoungRight, m.Mature, m.MatureRight);
-    EXPECT_EQ(got, (std::vector<std::tuple<int, unsigned, int, int, int, int>> {
-                       { 2025, 1, 2, 1, 0, 0 }, { 2025, 2, 0, 0, 1, 1 }, { 2025, 3, 0, 0, 1, 1 } }));
+    EXPECT_EQ(got,
+        (std::vector<std::tuple<int, unsigned, int, int, int, int>> {
+            { 2025, 1, 2, 1, 0, 0 }, { 2025, 2, 0, 0, 1, 1 }, { 2025, 3, 0, 0, 1, 1 } }));
     EXPECT_EQ(RetentionByMonth(TrainingItems(answers), 1).size(), 1u);
 
     const auto learner = Load("c20k");
@@ -235,6 +236,88 @@ TEST(Optimizer, RetentionByMonthAndCalibration)
         bins.begin(), bins.end(), [](const auto& x, const auto& y) { return x.Items < y.Items; });
     EXPECT_GE(fullest - bins.begin(), 7);
     EXPECT_NEAR(fullest->Actual, fullest->Predicted, 0.05);
+}
+
+// The reference's smoothing of the initial stabilities: rising with the rating as the more often seen
+// rating says, missing ones from the published relations, a rating without items dropped, all within
+// their range.
+TEST(Optimizer, InitialStabilitiesRiseAndAreFilledIn)
+{
+    constexpr double None = NAN;
+    const struct {
+        std::array<double, 4> Known; // None: not known
+        std::array<std::size_t, 4> Counts;
+        std::array<double, 4> Expected;
+    } cases[] = {
+        { { 0.4, None, 2.3, 10.9 }, { 1, 0, 1, 1 }, { 0.4, 1.1227007679, 2.3, 10.9 } },
+        { { None, None, 2.3, 10.9 }, { 0, 0, 1, 1 }, { 0.0267341086, 0.3702681560, 2.3, 10.9 } },
+        { { 0.4, None, None, 10.9 }, { 1, 0, 0, 1 }, { 0.4, 1.6971206096, 4.6331691331, 10.9 } },
+        { { None, 0.35, None, None }, { 0, 1, 0, 0 }, { 0.0573814864, 0.35, 0.6242943315, 2.2453483876 } },
+        { { 5, 3, 4, 9 }, { 10, 5, 5, 5 }, { 5, 4, 5, 9 } },
+        { { 1, 2, 3, 4 }, { 1, 1, 1, 0 }, { 1, 2, 3, 4.2376483963 } },
+        { { 0.0001, 2, 3, 400 }, { 1, 1, 1, 1 }, { 0.001, 2, 3, 100 } },
+    };
+    for (const auto& [values, counts, expected] : cases) {
+        std::array<std::optional<double>, 4> known;
+        for (std::size_t i = 0; i < 4; ++i)
+            if (!std::isnan(values[i]))
+                known[i] = values[i];
+        const auto filled = InitialStabilities(known, counts);
+        ASSERT_TRUE(filled);
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_NEAR((*filled)[i], expected[i], 1e-8 * std::max(1.0, expected[i])) << i;
+    }
+    EXPECT_FALSE(InitialStabilities({}, { 1, 1, 1, 1 }));
+    EXPECT_FALSE(InitialStabilities({ 1.0, 2.0, 3.0, 4.0 }, {}));
+}
+
+// The analytic derivatives agree with finite differences: every branch of a step (first answer,
+// success by rating, lapse by either formula, same-day steps with and without the floor of 1) and a
+// stability held at its maximum.
+TEST(Optimizer, RecallGradientMatchesFiniteDifferences)
+{
+    TWeights grows = DefaultWeights;
+    grows[3] = 100;
+    grows[8] = 4.5;
+    grows[10] = 3.5;
+    const std::vector<std::pair<const char*, TWeights>> cases
+        = { { "3:0 3:5", DefaultWeights }, { "1:0 2:1 3:3 4:8 1:20 3:2", DefaultWeights },
+              { "2:0 1:9 3:0 1:0 3:2", DefaultWeights }, { "4:0 1:30 3:0 3:1", DefaultWeights },
+              { "3:0 1:400 3:4", DefaultWeights }, { "4:0 4:300 4:5000 4:20000 3:30000", grows } };
+    for (const auto& [text, w] : cases) {
+        TTrainingItem item;
+        std::istringstream reviews(text);
+        for (std::string r; reviews >> r;)
+            item.Reviews.push_back({ static_cast<std::uint8_t>(r[0] - '0'),
+                static_cast<std::uint32_t>(std::stoul(r.substr(2))) });
+        const auto grad = RecallGradient(item, w);
+        for (std::size_t i = 0; i < 21; ++i) {
+            auto up = w, down = w;
+            up[i] += 1e-6;
+            down[i] -= 1e-6;
+            const double numeric = (PredictedRecall(item, up) - PredictedRecall(item, down)) / 2e-6;
+            EXPECT_NEAR(grad[i], numeric, 1e-5 * (1 + std::abs(numeric))) << text << " w" << i;
+        }
+    }
+}
+
+// Offered only when a fit was made and predicts the held-out answers strictly better.
+TEST(Optimizer, OfferedOnlyWhenBetterOnHeldOutAnswers)
+{
+    const std::vector<std::tuple<TFitKind, std::optional<THeldOut>, bool>> cases = {
+        { TFitKind::Full, THeldOut { { 0.30, 0.05 }, { 0.29, 0.06 } }, true },
+        { TFitKind::InitialOnly, THeldOut { { 0.30, 0.05 }, { 0.29, 0.06 } }, true },
+        { TFitKind::Full, THeldOut { { 0.30, 0.05 }, { 0.30, 0.01 } }, false },
+        { TFitKind::Full, THeldOut { { 0.30, 0.05 }, { 0.31, 0.01 } }, false },
+        { TFitKind::Defaults, THeldOut { { 0.30, 0.05 }, { 0.29, 0.01 } }, false },
+        { TFitKind::Full, std::nullopt, false },
+    };
+    for (const auto& [kind, heldOut, better] : cases) {
+        TOptimizeReport report;
+        report.Fit.Kind = kind;
+        report.HeldOut = heldOut;
+        EXPECT_EQ(report.Better(), better);
+    }
 }
 
 TEST(Optimizer, ClipsToTheReferencesRanges)

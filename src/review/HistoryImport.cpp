@@ -481,7 +481,8 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const s
     Execute(PendingTable);
     TImportPace pace(Waiting_);
     const int added = MergeImport(Db_, fail, rows, plan, pace);
-    ReplayPending(p, pace);
+    // Replayed with the learner's own parameters when the history has them, as answers are scheduled.
+    ReplayPending(WithLearnerParameters(p), pace);
     return added;
 }
 

@@ -639,16 +639,18 @@ std::string FormatWeights(const TWeights& w)
 std::optional<TWeights> ParseWeights(std::string_view text)
 {
     TWeights w {};
-    std::size_t i = 0;
     const char* at = text.data();
-    const char* end = text.data() + text.size();
-    for (; i < w.size() && at < end; ++i) {
+    const char* const end = text.data() + text.size();
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        // Numbers separated by single commas, nothing before, between or after them.
+        if (i > 0 && (at == end || *at++ != ','))
+            return std::nullopt;
         const auto [next, error] = std::from_chars(at, end, w[i]);
         if (error != std::errc() || !std::isfinite(w[i]))
             return std::nullopt;
-        at = next < end && *next == ',' ? next + 1 : next;
+        at = next;
     }
-    if (i != w.size() || at != end)
+    if (at != end)
         return std::nullopt;
     return w;
 }

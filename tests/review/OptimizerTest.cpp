@@ -18,7 +18,7 @@
 
 namespace {
 
-TWeights ParseWeights(const std::string& text)
+TWeights WeightsOf(const std::string& text)
 {
     TWeights w {};
     std::istringstream list(text);
@@ -83,20 +83,20 @@ TLearner Load(const std::string& name)
             break;
         case 'e':
             fields >> weights;
-            learner.Evaluations.push_back({ ParseWeights(weights), ParseScore(fields) });
+            learner.Evaluations.push_back({ WeightsOf(weights), ParseScore(fields) });
             break;
         case 'f': {
             TLearner::TFitted f {};
             int shortTerm = 0;
             fields >> shortTerm >> f.Gamma >> weights;
             f.ShortTerm = shortTerm != 0;
-            f.W = ParseWeights(weights);
+            f.W = WeightsOf(weights);
             learner.OneBatch.push_back(f);
             break;
         }
         case 'd':
             fields >> weights;
-            learner.Fitted = { ParseWeights(weights), ParseScore(fields) };
+            learner.Fitted = { WeightsOf(weights), ParseScore(fields) };
             break;
         default:
             break;
@@ -345,6 +345,33 @@ TEST(Optimizer, BatchOrderFollowsTheSeed)
     ASSERT_TRUE(first && again && other);
     EXPECT_EQ(first->W, again->W);
     EXPECT_NE(first->W, other->W);
+}
+
+// Items longer than the longest kept are left out of training, items of just that length kept.
+TEST(Optimizer, LongItemsAreLeftOutOfTraining)
+{
+    const auto items = TrainingItems(Load("b5k").Answers);
+    std::vector<TWeights> fits;
+    for (const std::size_t longest : { 2, 3, 64 }) {
+        TOptimizerSettings settings;
+        settings.MaxReviews = longest;
+        fits.push_back(FitWeights(items, settings)->W);
+    }
+    EXPECT_NE(fits[0], fits[1]);
+    EXPECT_NE(fits[1], fits[2]);
+}
+
+// Parameters as text: exactly 21 finite numbers between single commas, and back unchanged.
+TEST(Optimizer, WeightsTextRoundTripsAndRefusesAnythingElse)
+{
+    TWeights w = DefaultWeights;
+    w[3] = 1.0 / 3;
+    EXPECT_EQ(ParseWeights(FormatWeights(w)), w);
+    const std::string good = FormatWeights(DefaultWeights);
+    for (const std::string& bad : { std::string(), good + ",", "," + good, good + ",1", good + " ",
+             good.substr(0, good.rfind(',')), "nan" + good.substr(good.find(',')),
+             good.substr(0, good.find(',')) + ",," + good.substr(good.find(',') + 1) })
+        EXPECT_FALSE(ParseWeights(bad)) << bad;
 }
 
 TEST(Optimizer, ClipsToTheReferencesRanges)

@@ -464,8 +464,10 @@ TEST(LearnerParameters, ScheduleFromTheNextAnswerAndAreKeptPerAnswer)
 
     history.ResetLearnerParameters();
     EXPECT_FALSE(history.LearnerParameters());
-    const auto published = history.RecordAnswer(answer("c", 100), {});
-    EXPECT_DOUBLE_EQ(published.After.Stability, DefaultWeights[2]);
+    auto wrong = answer("c", 100);
+    wrong.Correct = false;
+    const auto published = history.RecordAnswer(wrong, {});
+    EXPECT_DOUBLE_EQ(published.After.Stability, DefaultWeights[0]);
     EXPECT_FALSE(history.ParametersOfAnswer(published.Id));
     EXPECT_EQ(history.ParametersOfAnswer(recorded.Id), id);
     EXPECT_EQ(history.OptimizerAnswers().size(), 3u);

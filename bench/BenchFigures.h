@@ -16,6 +16,9 @@ void BenchWindow(int items);
 void BenchHistoryImport(int answers);
 // A deck package of 20,000 notes and 200,000 review log entries imported, beside unzip and sqlite3.
 void BenchDeckImport();
+// Parameters fitted to a simulated history of that many answers (with the held-out fits), and a set
+// evaluated on it, beside one plain pass predicting its items.
+void BenchOptimize(int answers);
 
 class TVocabFile;
 // A list of the given size shaped like real entries (the same list on every run).

@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     MapLargeBlocksApart();
     std::vector<int> sizes = { 10000, 100000, 1000000 };
     bool core = true, exchange = true, match = true, testing = true, print = true, review = true,
-         window = true, history = true, deck = true;
+         window = true, history = true, deck = true, optimize = true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--items") == 0 && i + 1 < argc) {
             sizes = { std::atoi(argv[++i]) };
@@ -62,10 +62,11 @@ int main(int argc, char** argv)
             window = only == "window";
             history = only == "history";
             deck = only == "deck";
+            optimize = only == "optimize";
         } else {
             std::fprintf(stderr,
                 "usage: velmoria-bench [--items N] [--only "
-                "core|exchange|match|testing|print|review|window|history|deck]\n");
+                "core|exchange|match|testing|print|review|window|history|deck|optimize]\n");
             return 2;
         }
     }
@@ -88,6 +89,8 @@ int main(int argc, char** argv)
             BenchWindow(items);
         if (history)
             BenchHistoryImport(items);
+        if (optimize)
+            BenchOptimize(items);
     }
     if (match)
         BenchMatch(sizes.back());

@@ -146,6 +146,14 @@ Commands:
       Merge such a file (from another machine): answers already present are skipped and the
       cards they touch are rebuilt by replaying their answers at a desired retention of R
       (0.70 to 0.97, default 0.90).
+  history optimize [--apply] [--pair FOREIGN-NATIVE]
+      Fit the scheduler's 21 parameters to the history (or to the answers of one pair of
+      languages) and print them with the log-loss and RMSE(bins) before and after, on all
+      answers and on later answers held out. --apply keeps them for the next answers, if
+      they predict the held-out answers better than the current ones.
+  history evaluate [--parameters "w0,...,w20"]
+      Print the log-loss and RMSE(bins) of the current parameters (or of the given ones)
+      on the history.
       The history is kept in the user's data folder under $XDG_DATA_HOME (default
       ~/.local/share); due and history never change a list.
 
@@ -637,7 +645,7 @@ const TCommand Commands[] = {
     { "due", { "into", "today", "new-per-day" }, { "list", "all" }, CmdDue },
     { "remind", {}, { "once-a-day" }, CmdRemind },
     { "reminder", { "at" }, {}, CmdReminder },
-    { "history", { "retention" }, {}, CmdHistory },
+    { "history", { "retention", "pair", "parameters" }, { "apply" }, CmdHistory },
 };
 
 } // namespace

@@ -57,6 +57,7 @@ public:
             throw TUsageError(std::string("Usage: velmoria-cli ") + usage);
     }
     const std::string& operator[](std::size_t i) const { return Positional_[i]; }
+    std::size_t Count() const { return Positional_.size(); }
     std::optional<std::string> Option(const std::string& name) const
     {
         const auto found = Options_.find(name);

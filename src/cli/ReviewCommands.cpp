@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <ostream>
 #include <sstream>
@@ -168,9 +169,106 @@ int CmdDue(const TArguments& args, std::ostream& out, std::ostream& err)
     return 0;
 }
 
+namespace {
+
+std::string Figures(const TEvaluation& e)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "log-loss %.4f, RMSE(bins) %.4f", e.LogLoss, e.RmseBins);
+    return text;
+}
+
+std::string BeforeAfter(const std::optional<TEvaluation>& before, const std::optional<TEvaluation>& after)
+{
+    if (!before || !after)
+        return "too few answers to tell";
+    char text[96];
+    std::snprintf(text, sizeof text, "log-loss %.4f -> %.4f, RMSE(bins) %.4f -> %.4f", before->LogLoss,
+        after->LogLoss, before->RmseBins, after->RmseBins);
+    return text;
+}
+
+// --pair FOREIGN-NATIVE: two languages (names or 0x identifiers).
+std::optional<std::pair<std::uint16_t, std::uint16_t>> PairOption(const TArguments& args)
+{
+    const auto text = args.Option("pair");
+    if (!text)
+        return std::nullopt;
+    const auto dash = text->find('-', 1);
+    if (dash == std::string::npos || dash + 1 >= text->size())
+        throw TUsageError("--pair must be two languages such as German-English.");
+    return std::pair(ParseLanguage(text->substr(0, dash)), ParseLanguage(text->substr(dash + 1)));
+}
+
+int CmdOptimize(const TArguments& args, std::ostream& out, std::ostream& err)
+{
+    const auto pair = PairOption(args);
+    // Parameters are kept for the learner, not yet for each pair of languages.
+    if (pair && args.Switch("apply"))
+        throw TUsageError("--apply keeps parameters for all answers; it cannot go with --pair.");
+    THistory history(THistory::DefaultPath());
+    TellNotice(history, err);
+    const auto current = history.WithLearnerParameters({}).W;
+    const auto report = Optimize(history.OptimizerAnswers(pair), current);
+    if (!report)
+        return 1;
+    out << "Answers: " << report->Answers << ", training items: " << report->Items << " ("
+        << report->Fit.Items << " after the outlier filter)\n";
+    out << (report->Fit.Kind == TFitKind::Defaults      ? "Too few answers: the published parameters"
+            : report->Fit.Kind == TFitKind::InitialOnly ? "Fitted (first intervals only)"
+                                                        : "Fitted")
+        << ": " << FormatWeights(report->Fit.W) << '\n';
+    out << "All answers: " << BeforeAfter(report->Before, report->After) << '\n';
+    out << "Later answers held out: "
+        << (report->HeldOut ? BeforeAfter(report->HeldOut->Current, report->HeldOut->Fitted)
+                            : std::string("too few answers to tell"))
+        << '\n';
+    if (!args.Switch("apply"))
+        return 0;
+    if (!report->Better()) {
+        err << "Not applied: they do not predict the later answers better than the current parameters.\n";
+        return 1;
+    }
+    history.SetLearnerParameters(report->Fit.W,
+        std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::system_clock::now().time_since_epoch())
+            .count());
+    out << "Applied: reviews are scheduled with them from the next answer on.\n";
+    return 0;
+}
+
+int CmdEvaluate(const TArguments& args, std::ostream& out, std::ostream& err)
+{
+    THistory history(THistory::DefaultPath());
+    TellNotice(history, err);
+    TWeights w = history.WithLearnerParameters({}).W;
+    if (const auto text = args.Option("parameters")) {
+        const auto parsed = ParseWeights(*text);
+        if (!parsed)
+            throw TUsageError("--parameters must be 21 numbers separated by commas.");
+        w = *parsed;
+    }
+    const auto items = TrainingItems(history.OptimizerAnswers());
+    const auto e = Evaluate(items, ClipWeights(w));
+    if (!e) {
+        out << "Too few answers to evaluate.\n";
+        return 0;
+    }
+    out << "Items: " << items.size() << ", " << Figures(*e) << '\n';
+    return 0;
+}
+
+} // namespace
+
 int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& err)
 {
-    constexpr const char* Usage = "history export OUT.csv | history import IN.csv [--retention R]";
+    constexpr const char* Usage = "history export OUT.csv | history import IN.csv [--retention R] | history "
+                                  "optimize [--apply] [--pair LANG-LANG] | history evaluate [--parameters "
+                                  "\"w0,...,w20\"]";
+    if (args.Count() == 1 && args[0] == "optimize")
+        return CmdOptimize(args, out, err);
+    if (args.Count() == 1 && args[0] == "evaluate")
+        return CmdEvaluate(args, out, err);
     args.ExpectPositional(2, Usage);
     if (args[0] == "export") {
         // Refused before the history is opened, which would create it.

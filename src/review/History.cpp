@@ -209,6 +209,13 @@ THistory::THistory(const std::string& path, TCheck check)
 
 void THistory::Upgrade()
 {
+    UpgradeSchema();
+    if (!ReadOnly())
+        AddLearnerParameters();
+}
+
+void THistory::UpgradeSchema()
+{
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     const auto version = [&] {
         TStatement check(Db_, "PRAGMA user_version", fail);
@@ -311,16 +318,24 @@ TRecordedAnswer THistory::RecordAnswer(const THistoryAnswer& answer, const TSche
     const TRating rating
         = answer.Rating.value_or(RatingOf(answer.Correct, answer.HintUsed, answer.HintCountsAsWrong));
     TTransaction transaction(Db_, fail);
+    const auto learner = ActiveParameters();
+    TSchedulerParameters q = p;
+    if (learner)
+        q.W = learner->W;
     TCardRows cards(Db_, fail);
     const auto found = cards.Find(key);
     const TMemory before = found ? found->Memory : TMemory {};
     const bool practice = IsPractice(found.has_value(), answer.Practice, day, before);
-    const TMemory after = practice ? before : ScheduleAnswer(before, rating, day, p);
+    const TMemory after = practice ? before : ScheduleAnswer(before, rating, day, q);
     const std::int64_t card = found ? found->Id : cards.Add(key, day, practice ? before : after);
     if (found && !practice)
         cards.SetMemory(card, after);
     const std::int64_t id = cards.AddAnswer({ card, answer.UnixMs, day, static_cast<int>(rating),
         static_cast<int>(before.State), answer.DurationMs, practice });
+    if (learner && !practice) {
+        TStatement mark(Db_, "UPDATE answers SET parameters = ? WHERE id = ?", fail);
+        mark.Bind(1, learner->Id).Bind(2, id).Step();
+    }
     transaction.Commit();
     return { id, day, rating, practice, before, after };
 }
@@ -345,7 +360,7 @@ TMemory THistory::ChangeRating(const TRecordedAnswer& answer, TRating rating, co
             "SELECT COUNT(*) FROM answers WHERE card = ? AND practice = 0 AND time_ms > ? AND id <> ?", fail);
         later.Bind(1, cardId).Bind(2, card.Int(1)).Bind(3, answer.Id);
         if (later.Step() && later.Int(0) == 0) {
-            after = ScheduleAnswer(answer.Before, rating, answer.Day, p);
+            after = ScheduleAnswer(answer.Before, rating, answer.Day, WithLearnerParameters(p));
             TCardRows(Db_, fail).SetMemory(cardId, after);
         }
     }

@@ -7,6 +7,7 @@
 #include "evaluation/Translatable.h"
 #include "review/Card.h"
 #include "review/HistoryWaiting.h"
+#include "review/Optimizer.h"
 #include "review/Scheduler.h"
 
 #include <array>
@@ -181,6 +182,27 @@ public:
     };
     std::vector<TFailedWord> MostFailed(int count);
 
+    // The learner's own parameters, fitted to this history; nullopt: the published ones. Answers are
+    // scheduled with them from the next answer on, whatever set a caller passes.
+    struct TLearnerParameters {
+        std::int64_t Id = 0;
+        TWeights W {};
+        std::int64_t MadeMs = 0;
+    };
+    std::optional<TLearnerParameters> LearnerParameters();
+    // Makes w the learner's set; returns its id. Earlier sets are kept: every answer still names the
+    // set that scheduled it.
+    std::int64_t SetLearnerParameters(const TWeights& w, std::int64_t madeMs);
+    // The published set again from the next answer on.
+    void ResetLearnerParameters();
+    // The set that scheduled an answer: its id, nullopt for the published one.
+    std::optional<std::int64_t> ParametersOfAnswer(std::int64_t answerId);
+    // p with the learner's weights when there are any.
+    TSchedulerParameters WithLearnerParameters(const TSchedulerParameters& p);
+    // Every answer as the optimizer reads it; of one pair of languages (foreign, native) when given.
+    std::vector<TOptimizerAnswer> OptimizerAnswers(
+        std::optional<std::pair<std::uint16_t, std::uint16_t>> pair = std::nullopt);
+
     // Every answer as CSV: card_id,review_time,review_rating,review_state,review_duration, then
     // foreign_language,native_language,direction,word,translations,practice.
     // Returns the answers written. From a damaged history every answer that can still be read.
@@ -218,6 +240,12 @@ private:
     // The schema made or brought up to date, the version read inside the write transaction so that
     // copies starting together upgrade it once.
     void Upgrade();
+    void UpgradeSchema();
+    // The learner's parameters and the set each answer was scheduled with: added to a file of any
+    // version, since they only add.
+    void AddLearnerParameters();
+    // The active set's id and weights, read inside the caller's transaction.
+    std::optional<TLearnerParameters> ActiveParameters();
     std::int64_t RescueCsv(std::ostream& out);
     [[noreturn]] void FailSql(int resultCode) const;
     void Execute(const char* sql);

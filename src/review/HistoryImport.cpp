@@ -484,7 +484,8 @@ int THistory::ImportAnswers(const std::vector<THistoryImportRow>& rows, const TS
     Execute(PendingTable);
     TImportPace pace(Waiting_);
     const int added = MergeImport(Db_, fail, rows, plan, pace);
-    ReplayPending(p, pace);
+    // Replayed with the learner's own parameters when the history has them, as answers are scheduled.
+    ReplayPending(WithLearnerParameters(p), pace);
     return added;
 }
 

@@ -41,9 +41,13 @@ TReviewProgress EmptyReviewProgress(TDay today)
     return progress;
 }
 
-TReviewProgress ReadReviewProgress(THistory& history, TDay today)
+TReviewProgress ReadReviewProgress(THistory& history, TDay today, double desiredRetention)
 {
     TReviewProgress progress = EmptyReviewProgress(today);
+    progress.DesiredRetention = desiredRetention;
+    const auto items = TrainingItems(history.OptimizerAnswers());
+    progress.Calibration = Calibration(items, history.WithLearnerParameters({}).W);
+    progress.Months = RetentionByMonth(items, ProgressMonths);
     progress.AnswersPerDay = history.AnswersPerDay(progress.FirstDay, today);
     progress.DuePerDay = history.DuePerDay(today, today + ProgressDueDays - 1);
     progress.DueInto = history.DueByDirection(today);

@@ -1,7 +1,8 @@
 #pragma once
 // What the progress window shows of the history, read in one go: answers per day over the last
 // twelve weeks, the cards due on each of the next 30 days, the share of review answers right per
-// week and the words failed most often.
+// week, the words failed most often, how well the schedule predicts recall and the true retention
+// per month.
 
 #include "review/History.h"
 
@@ -13,6 +14,7 @@
 inline constexpr int ProgressWeeks = 12;
 inline constexpr int ProgressDueDays = 30;
 inline constexpr int ProgressFailedWords = 10;
+inline constexpr std::size_t ProgressMonths = 12;
 
 // The Monday of the week that holds day (weeks run Monday to Sunday).
 TDay WeekStart(TDay day);
@@ -27,6 +29,11 @@ struct TReviewProgress {
     std::array<int, 2> DueInto {}; // due today into the native and into the foreign language
     std::vector<THistory::TWeekShare> Weeks; // ProgressWeeks weeks from FirstDay, empty weeks included
     std::vector<THistory::TFailedWord> Failed; // at most ProgressFailedWords, most failures first
+    // How the parameters that schedule predict the learner's answers, and the true retention of the
+    // last ProgressMonths months beside the desired one.
+    std::array<TCalibrationBin, 10> Calibration {};
+    std::vector<TMonthRetention> Months;
+    double DesiredRetention = 0.9;
 
     int Answers() const; // in AnswersPerDay
     int ReviewAnswers() const; // scheduling answers in Weeks
@@ -39,7 +46,7 @@ struct TReviewProgress {
 // (failures[0]) or the foreign language (failures[1]); empty for any other item.
 TSaying LeechHint(const std::array<int, 2>& failures);
 
-TReviewProgress ReadReviewProgress(THistory& history, TDay today);
+TReviewProgress ReadReviewProgress(THistory& history, TDay today, double desiredRetention = 0.9);
 // What the window shows while the history is read: the days and weeks in place, every count 0.
 TReviewProgress EmptyReviewProgress(TDay today);
 // One line over the pictures: "N answers in the last twelve weeks, P% of reviews right. Due today:

@@ -243,7 +243,8 @@ TReviewQueue::TReviewQueue(const TVocabFile& document, THistory& history, const 
     , History_(history)
     , Direction_(plan.Direction)
     , Today_(today)
-    , Parameters_(p)
+    // The learner's own parameters when the history has them: the intervals shown are those recorded.
+    , Parameters_(history.WithLearnerParameters(p))
     , HintCountsAsWrong_(hintCountsAsWrong)
 {
     // A plan of another list (or of this one before it changed) would ask the wrong items.

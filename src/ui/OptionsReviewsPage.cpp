@@ -1,22 +1,35 @@
 #include "ui/OptionsReviewsPage.h"
 
 #include "qtsupport/HelpRequest.h"
+#include "review/History.h"
+#include "review/Optimizer.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QFutureWatcher>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTimeEdit>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+#include <chrono>
 #include <cmath>
+#include <filesystem>
 
 namespace {
 enum TReviewsContext : int {
     hcRetention = 2241,
     hcNewPerDay = 2242,
     hcReminder = 2245,
-    hcReminderTime = 2246
+    hcReminderTime = 2246,
+    hcOptimize = 2247
 };
 
 QLabel* Explanation(QWidget* parent, const QString& text, int helpContext)
@@ -102,11 +115,188 @@ TOptionsReviewsPage::TOptionsReviewsPage(
                "comes when you log in, once a day."),
             hcReminder));
 
+    HistoryPath = THistory::DefaultPath();
+    btnOptimize = new QPushButton(tr("&Optimize from my history"), this);
+    btnOptimize->setObjectName(QStringLiteral("btnOptimize"));
+    btnUseFitted = new QPushButton(tr("Use these &parameters"), this);
+    btnUseFitted->setObjectName(QStringLiteral("btnUseFitted"));
+    btnUseFitted->setEnabled(false);
+    btnResetParameters = new QPushButton(tr("Reset to de&faults"), this);
+    btnResetParameters->setObjectName(QStringLiteral("btnResetParameters"));
+    lblParameters = Explanation(this, QString(), hcOptimize);
+    lblFigures = Explanation(this, QString(), hcOptimize);
+    lblFigures->setObjectName(QStringLiteral("lblFigures"));
+    lblFigures->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QWidget* w : { static_cast<QWidget*>(btnOptimize), static_cast<QWidget*>(btnUseFitted),
+             static_cast<QWidget*>(btnResetParameters) })
+        SetHelpContext(w, hcOptimize);
+    connect(btnOptimize, &QPushButton::clicked, this, &TOptionsReviewsPage::Optimize);
+    connect(btnUseFitted, &QPushButton::clicked, this, &TOptionsReviewsPage::UseFitted);
+    connect(btnResetParameters, &QPushButton::clicked, this, &TOptionsReviewsPage::ResetParameters);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnOptimize);
+    buttons->addWidget(btnUseFitted);
+    buttons->addWidget(btnResetParameters);
+    buttons->addStretch();
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(chbReminder);
     layout->addLayout(reminderForm);
+    layout->addSpacing(fontMetrics().height() / 2);
+    layout->addLayout(buttons);
+    layout->addWidget(lblParameters);
+    layout->addWidget(lblFigures);
     layout->addStretch();
+    ShowParameters();
+}
+
+// One fit on a worker: what it reports back, and how the page asks it to stop.
+struct TOptionsReviewsPage::TFitRun {
+    std::atomic<int> Permille { 0 };
+    std::atomic<bool> Stop { false };
+    std::optional<TOptimizeReport> Report;
+    std::string Error;
+};
+
+TOptionsReviewsPage::~TOptionsReviewsPage()
+{
+    // A fit still running ends at its next step; it holds its own history and figures.
+    if (Run_)
+        Run_->Stop = true;
+}
+
+void TOptionsReviewsPage::ShowParameters()
+{
+    std::optional<THistory::TLearnerParameters> own;
+    QString problem;
+    try {
+        // A history not made yet is not made by looking.
+        if (std::filesystem::exists(HistoryPath))
+            own = THistory(HistoryPath).LearnerParameters();
+    } catch (const std::exception& error) {
+        problem = QString::fromStdString(error.what());
+    }
+    btnResetParameters->setEnabled(own.has_value());
+    lblParameters->setText(!problem.isEmpty() ? problem
+            : own ? tr("Reviews are scheduled with parameters fitted to your history on %1.")
+                        .arg(QLocale().toString(QDateTime::fromMSecsSinceEpoch(own->MadeMs).date()))
+                  : tr("Reviews are scheduled with the published parameters."));
+}
+
+void TOptionsReviewsPage::Optimize()
+{
+    if (Fitting_ && Fitting_->isRunning())
+        return;
+    auto run = std::make_shared<TFitRun>();
+    Run_ = run;
+    btnUseFitted->setEnabled(false);
+    Progress_
+        = new QProgressDialog(tr("Fitting the parameters to your history..."), tr("Cancel"), 0, 1000, this);
+    Progress_->setObjectName(QStringLiteral("pdOptimize"));
+    Progress_->setWindowModality(Qt::WindowModal);
+    Progress_->setMinimumDuration(0);
+    Progress_->setAutoClose(false);
+    Progress_->setAutoReset(false);
+    connect(Progress_, &QProgressDialog::canceled, this, [run] { run->Stop = true; });
+    auto* timer = new QTimer(Progress_);
+    connect(timer, &QTimer::timeout, Progress_, [this, run] { Progress_->setValue(run->Permille); });
+    timer->start(100);
+    if (!Fitting_) {
+        Fitting_ = new QFutureWatcher<void>(this);
+        connect(Fitting_, &QFutureWatcher<void>::finished, this, &TOptionsReviewsPage::Fitted);
+    }
+    const std::string path = HistoryPath;
+    Fitting_->setFuture(QtConcurrent::run([run, path] {
+        try {
+            // A history of its own: one object serves one thread.
+            THistory history(path);
+            const TWeights current = history.WithLearnerParameters({}).W;
+            run->Report = ::Optimize(history.OptimizerAnswers(), current, {}, [&run](double share) {
+                run->Permille = static_cast<int>(share * 1000);
+                return !run->Stop;
+            });
+        } catch (const std::exception& error) {
+            run->Error = error.what();
+        }
+    }));
+}
+
+namespace {
+
+QString Figure(double value)
+{
+    return QLocale().toString(value, 'f', 4);
+}
+
+QString BeforeAfter(const std::optional<TEvaluation>& before, const std::optional<TEvaluation>& after)
+{
+    if (!before || !after)
+        return TOptionsReviewsPage::tr("too few answers to tell");
+    return TOptionsReviewsPage::tr("log-loss %1 \u2192 %2, RMSE(bins) %3 \u2192 %4")
+        .arg(Figure(before->LogLoss), Figure(after->LogLoss), Figure(before->RmseBins),
+            Figure(after->RmseBins));
+}
+
+} // namespace
+
+void TOptionsReviewsPage::Fitted()
+{
+    if (Progress_) {
+        Progress_->deleteLater();
+        Progress_ = nullptr;
+    }
+    const auto& run = *Run_;
+    if (!run.Error.empty()) {
+        lblFigures->setText(QString::fromStdString(run.Error));
+        return;
+    }
+    if (!run.Report) {
+        lblFigures->setText(tr("Stopped: the parameters are as they were."));
+        return;
+    }
+    const TOptimizeReport& report = *run.Report;
+    QString text = tr("Answers used: %1 (%2 training items).").arg(report.Answers).arg(report.Fit.Items);
+    text += QLatin1Char('\n') + tr("All answers: %1.").arg(BeforeAfter(report.Before, report.After));
+    text += QLatin1Char('\n')
+        + tr("Later answers held out: %1.")
+              .arg(report.HeldOut ? BeforeAfter(report.HeldOut->Current, report.HeldOut->Fitted)
+                                  : tr("too few answers to tell"));
+    text += QLatin1Char('\n')
+        + (report.Fit.Kind == TFitKind::Defaults ? tr("Too few answers to fit the parameters yet.")
+                : report.Better()
+                ? tr("They predict your later answers better than the current parameters.")
+                : tr("They do not predict your later answers better than the current parameters, so they "
+                     "are not offered."));
+    lblFigures->setText(text);
+    btnUseFitted->setEnabled(report.Better());
+}
+
+void TOptionsReviewsPage::UseFitted()
+{
+    if (!Run_ || !Run_->Report || !Run_->Report->Better())
+        return;
+    try {
+        THistory(HistoryPath)
+            .SetLearnerParameters(Run_->Report->Fit.W,
+                std::chrono::duration_cast<std::chrono::milliseconds>(
+                    std::chrono::system_clock::now().time_since_epoch())
+                    .count());
+        btnUseFitted->setEnabled(false);
+    } catch (const std::exception& error) {
+        lblFigures->setText(QString::fromStdString(error.what()));
+    }
+    ShowParameters();
+}
+
+void TOptionsReviewsPage::ResetParameters()
+{
+    try {
+        THistory(HistoryPath).ResetLearnerParameters();
+    } catch (const std::exception& error) {
+        lblFigures->setText(QString::fromStdString(error.what()));
+    }
+    ShowParameters();
 }
 
 TReviewSettings TOptionsReviewsPage::Read() const

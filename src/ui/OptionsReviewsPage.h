@@ -6,8 +6,16 @@
 #include "settings/Settings.h"
 
 #include <QWidget>
+#include <atomic>
+#include <memory>
+#include <optional>
+#include <string>
 
 class QCheckBox;
+class QProgressDialog;
+class QPushButton;
+template <typename T> class QFutureWatcher;
+struct TOptimizeReport;
 class QDoubleSpinBox;
 class QLabel;
 class QSpinBox;
@@ -18,6 +26,7 @@ class TOptionsReviewsPage : public QWidget {
 public:
     TOptionsReviewsPage(
         const TReviewSettings& reviews, const TReminderChoice& reminder, QWidget* parent = nullptr);
+    ~TOptionsReviewsPage() override;
     // What the controls hold, in the stored form.
     TReviewSettings Read() const;
     TReminderChoice ReadReminder() const;
@@ -27,4 +36,26 @@ public:
     QCheckBox* chbReminder = nullptr;
     QLabel* lblReminderTime = nullptr;
     QTimeEdit* edtReminderTime = nullptr;
+
+    // Fitting the scheduler to the learner's history: its figures, offered when they predict the
+    // held-out answers better, and the published set back. They change the history at once.
+    QPushButton* btnOptimize = nullptr;
+    QPushButton* btnUseFitted = nullptr;
+    QPushButton* btnResetParameters = nullptr;
+    QLabel* lblParameters = nullptr;
+    QLabel* lblFigures = nullptr;
+    // The history the page reads and writes (the user's unless a test sets another).
+    std::string HistoryPath;
+    // Starts the fit on a worker, with a progress dialog that can stop it.
+    void Optimize();
+
+private:
+    struct TFitRun;
+    void ShowParameters();
+    void Fitted();
+    void UseFitted();
+    void ResetParameters();
+    std::shared_ptr<TFitRun> Run_;
+    QFutureWatcher<void>* Fitting_ = nullptr;
+    QProgressDialog* Progress_ = nullptr;
 };

@@ -25,7 +25,9 @@ public:
 
 struct TParts {
     // Runs Review Progress on the history at historyPath, modal to parent.
-    void (*ShowReviewProgress)(QWidget* parent, const std::string& historyPath, TDay today) = nullptr;
+    void (*ShowReviewProgress)(
+        QWidget* parent, const std::string& historyPath, TDay today, double desiredRetention)
+        = nullptr;
     std::unique_ptr<IHelpSystem> (*MakeHelpSystem)(const QString& helpFile) = nullptr;
     std::unique_ptr<ISoundPlayer> (*MakeSoundPlayer)() = nullptr;
 };

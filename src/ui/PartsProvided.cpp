@@ -9,9 +9,9 @@
 
 namespace {
 
-void ShowReviewProgress(QWidget* parent, const std::string& historyPath, TDay today)
+void ShowReviewProgress(QWidget* parent, const std::string& historyPath, TDay today, double desiredRetention)
 {
-    TProgressDialog dialog(parent, historyPath, today);
+    TProgressDialog dialog(parent, historyPath, today, desiredRetention);
     ExecDialog(dialog);
 }
 

@@ -18,9 +18,11 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineSeries>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScatterSeries>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QToolTip>
@@ -38,6 +40,8 @@ enum TProgressContext : int {
     hcDue = 2411,
     hcShare = 2412,
     hcFailed = 2413,
+    hcCalibration = 2414,
+    hcRetention = 2415,
 };
 
 QDate DateOf(TDay day)
@@ -179,6 +183,105 @@ QChart* ShareChart(const TReviewProgress& progress, const QPalette& palette)
     return BarChart(shareSet, palette, weekLabels, 3, percent);
 }
 
+// Axes in the palette's colours (the charts' own theme is light whatever the palette).
+void Colour(const std::initializer_list<QAbstractAxis*> axes, const QPalette& palette)
+{
+    for (QAbstractAxis* axis : axes) {
+        axis->setLabelsColor(palette.color(QPalette::WindowText));
+        axis->setLinePenColor(palette.color(QPalette::PlaceholderText));
+        axis->setGridLineColor(palette.color(QPalette::Midlight));
+    }
+}
+
+QValueAxis* PercentAxis(double from)
+{
+    auto* percent = new QValueAxis;
+    percent->setRange(from, 100);
+    percent->setTickCount(5);
+    percent->setLabelFormat(QStringLiteral("%d%%"));
+    return percent;
+}
+
+// Predicted recall against the share actually right, a point per tenth of predictions that holds
+// answers; on the diagonal the schedule predicts exactly.
+QChart* CalibrationChart(const TReviewProgress& progress, const QPalette& palette)
+{
+    QChart* chart = Plain(new QChart);
+    auto* diagonal = new QLineSeries;
+    *diagonal << QPointF(0, 0) << QPointF(100, 100);
+    diagonal->setPen(QPen(palette.color(QPalette::PlaceholderText), 1, Qt::DashLine));
+    auto* points = new QLineSeries;
+    auto* marks = new QScatterSeries;
+    for (const TCalibrationBin& bin : progress.Calibration)
+        if (bin.Items > 0) {
+            *points << QPointF(100 * bin.Predicted, 100 * bin.Actual);
+            *marks << QPointF(100 * bin.Predicted, 100 * bin.Actual);
+        }
+    points->setPen(QPen(palette.color(QPalette::Highlight), 2));
+    marks->setColor(palette.color(QPalette::Highlight));
+    marks->setBorderColor(palette.color(QPalette::Highlight));
+    marks->setMarkerSize(7);
+    auto* predicted = PercentAxis(0);
+    predicted->setTitleText(TProgressDialog::tr("Predicted"));
+    predicted->setTitleBrush(palette.color(QPalette::WindowText));
+    auto* actual = PercentAxis(0);
+    chart->addAxis(predicted, Qt::AlignBottom);
+    chart->addAxis(actual, Qt::AlignLeft);
+    for (QAbstractSeries* series : { static_cast<QAbstractSeries*>(diagonal),
+             static_cast<QAbstractSeries*>(points), static_cast<QAbstractSeries*>(marks) }) {
+        chart->addSeries(series);
+        series->attachAxis(predicted);
+        series->attachAxis(actual);
+    }
+    Colour({ predicted, actual }, palette);
+    return chart;
+}
+
+// The share of review answers right per month, young and mature cards apart, under a line at the
+// desired retention.
+QChart* RetentionChart(const TReviewProgress& progress, const QPalette& palette)
+{
+    auto* young = new QBarSet(TProgressDialog::tr("Young"));
+    auto* mature = new QBarSet(TProgressDialog::tr("Mature"));
+    std::vector<QString> labels;
+    for (const TMonthRetention& month : progress.Months) {
+        *young << (month.Young > 0 ? 100.0 * month.YoungRight / month.Young : 0.0);
+        *mature << (month.Mature > 0 ? 100.0 * month.MatureRight / month.Mature : 0.0);
+        labels.push_back(QLocale().toString(
+            QDate(month.Year, static_cast<int>(month.Month), 1), QStringLiteral("MMM yy")));
+    }
+    young->setColor(palette.color(QPalette::Highlight).lighter(150));
+    young->setBorderColor(young->color());
+    mature->setColor(palette.color(QPalette::Highlight));
+    mature->setBorderColor(mature->color());
+    auto* bars = new QBarSeries;
+    bars->append(young);
+    bars->append(mature);
+    bars->setBarWidth(0.8);
+    QChart* chart = Plain(new QChart);
+    chart->legend()->show();
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setLabelColor(palette.color(QPalette::WindowText));
+    chart->addSeries(bars);
+    QCategoryAxis* months = SparseAxis(labels.empty() ? std::vector<QString> { QString() } : labels, 2);
+    QValueAxis* percent = PercentAxis(50);
+    chart->addAxis(months, Qt::AlignBottom);
+    chart->addAxis(percent, Qt::AlignLeft);
+    bars->attachAxis(months);
+    bars->attachAxis(percent);
+    auto* desired = new QLineSeries;
+    desired->setName(TProgressDialog::tr("Desired %1%").arg(std::lround(100 * progress.DesiredRetention)));
+    const double wanted = 100 * progress.DesiredRetention;
+    *desired << QPointF(-0.5, wanted)
+             << QPointF(std::max<double>(0.5, static_cast<double>(labels.size()) - 0.5), wanted);
+    desired->setPen(QPen(palette.color(QPalette::WindowText), 1, Qt::DashLine));
+    chart->addSeries(desired);
+    desired->attachAxis(months);
+    desired->attachAxis(percent);
+    Colour({ months, percent }, palette);
+    return chart;
+}
+
 // Gives the view a new chart; the view lets go of the old one without deleting it.
 void ReplaceChart(QChartView* view, QChart* chart)
 {
@@ -187,12 +290,12 @@ void ReplaceChart(QChartView* view, QChart* chart)
     delete old;
 }
 
-TProgressRead ReadFigures(const std::string& path, TDay today)
+TProgressRead ReadFigures(const std::string& path, TDay today, double desiredRetention)
 {
     TProgressRead read;
     try {
         THistory history(path);
-        read.Figures = ReadReviewProgress(history, today);
+        read.Figures = ReadReviewProgress(history, today, desiredRetention);
     } catch (const std::exception& error) {
         read.Error = error.what();
     }
@@ -374,10 +477,12 @@ TProgressDialog::TProgressDialog(QWidget* parent, const TReviewProgress& progres
     ShowFigures();
 }
 
-TProgressDialog::TProgressDialog(QWidget* parent, const std::string& historyPath, TDay today)
+TProgressDialog::TProgressDialog(
+    QWidget* parent, const std::string& historyPath, TDay today, double desiredRetention)
     : QDialog(parent)
     , Progress_(EmptyReviewProgress(today))
 {
+    Progress_.DesiredRetention = desiredRetention;
     Build();
     ShowFigures();
     lblSummary->setText(tr("Reading the review history..."));
@@ -385,7 +490,9 @@ TProgressDialog::TProgressDialog(QWidget* parent, const std::string& historyPath
     Reading_ = new QFutureWatcher<TProgressRead>(this);
     connect(Reading_, &QFutureWatcher<TProgressRead>::finished, this, &TProgressDialog::FiguresRead);
     // The worker has its own connection and copies of what it needs: it may outlive the dialog.
-    Reading_->setFuture(QtConcurrent::run([historyPath, today] { return ReadFigures(historyPath, today); }));
+    Reading_->setFuture(QtConcurrent::run([historyPath, today, desiredRetention] {
+        return ReadFigures(historyPath, today, desiredRetention);
+    }));
 }
 
 TProgressDialog::~TProgressDialog()
@@ -422,6 +529,8 @@ void TProgressDialog::ShowCharts()
 {
     ReplaceChart(chDue, DueChart(Progress_, palette()));
     ReplaceChart(chShare, ShareChart(Progress_, palette()));
+    ReplaceChart(chCalibration, CalibrationChart(Progress_, palette()));
+    ReplaceChart(chRetention, RetentionChart(Progress_, palette()));
 }
 
 void TProgressDialog::changeEvent(QEvent* event)
@@ -475,6 +584,12 @@ void TProgressDialog::Build()
     chShare = MakeChartView(this, hcShare);
     chShare->setObjectName(QStringLiteral("chShare"));
     chShare->setAccessibleName(tr("Review answers right per week"));
+    chCalibration = MakeChartView(this, hcCalibration);
+    chCalibration->setObjectName(QStringLiteral("chCalibration"));
+    chCalibration->setAccessibleName(tr("Predicted recall against the share of answers right"));
+    chRetention = MakeChartView(this, hcRetention);
+    chRetention->setObjectName(QStringLiteral("chRetention"));
+    chRetention->setAccessibleName(tr("True retention per month, young and mature cards"));
 
     lvFailed = new QTreeWidget(this);
     lvFailed->setObjectName(QStringLiteral("lvFailed"));
@@ -507,8 +622,11 @@ void TProgressDialog::Build()
     place(tr("Cards &due, next 30 days"), chDue, 0, 1);
     place(tr("&Reviews right per week"), chShare, 1, 0);
     place(tr("Words &failed most often"), lvFailed, 1, 1);
+    place(tr("Predicted recall against actual (&calibration)"), chCalibration, 2, 0);
+    place(tr("True re&tention per month"), chRetention, 2, 1);
     grid->setRowStretch(1, 1);
     grid->setRowStretch(3, 1);
+    grid->setRowStretch(5, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
@@ -522,7 +640,8 @@ void TProgressDialog::Build()
     layout->addLayout(buttons.Row);
     // The pictures take keyboard focus so Tab walks through them and F1 explains each.
     for (QWidget* picture :
-        { static_cast<QWidget*>(pbAnswers), static_cast<QWidget*>(chDue), static_cast<QWidget*>(chShare) })
+        { static_cast<QWidget*>(pbAnswers), static_cast<QWidget*>(chDue), static_cast<QWidget*>(chShare),
+            static_cast<QWidget*>(chCalibration), static_cast<QWidget*>(chRetention) })
         picture->setFocusPolicy(Qt::StrongFocus);
     btnClose->setFocus();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The learner's progress over days, from the review history: a calendar of the answers of the
 // last twelve weeks, the cards due on each of the next 30 days, the share of review answers right
-// per week and the words failed most often. It shows the figures it is given, or reads them from the
+// per week, the words failed most often, how well the schedule predicts recall and the true retention
+// per month beside the desired one. It shows the figures it is given, or reads them from the
 // history in a worker of its own so that a long history never holds the window up.
 
 #include "review/ReviewProgress.h"
@@ -63,7 +64,8 @@ public:
     TProgressDialog(QWidget* parent, const TReviewProgress& progress);
     // Opens at once with empty pictures and reads the history at historyPath in a worker with its
     // own connection; closing the dialog before it is done leaves the worker's figures unused.
-    TProgressDialog(QWidget* parent, const std::string& historyPath, TDay today);
+    TProgressDialog(
+        QWidget* parent, const std::string& historyPath, TDay today, double desiredRetention = 0.9);
     ~TProgressDialog() override;
 
     bool Reading() const { return Reading_ != nullptr; }
@@ -76,6 +78,8 @@ public:
     TAnswerCalendar* pbAnswers = nullptr;
     QChartView* chDue = nullptr;
     QChartView* chShare = nullptr;
+    QChartView* chCalibration = nullptr;
+    QChartView* chRetention = nullptr;
     QTreeWidget* lvFailed = nullptr;
     QPushButton* btnClose = nullptr;
     QPushButton* btnHelp = nullptr;

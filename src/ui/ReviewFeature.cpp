@@ -281,7 +281,8 @@ void TReviewFeature::Progress()
     Form_.ClearCutMark();
     // A long history takes a second or more to sum up: the dialog reads it in a worker.
     if (const TParts* parts = LoadParts())
-        parts->ShowReviewProgress(&Form_, history->Path(), Today());
+        parts->ShowReviewProgress(
+            &Form_, history->Path(), Today(), Session_.Settings.Reviews.DesiredRetention());
 }
 
 void TReviewFeature::ShowReviewLeft()

@@ -99,8 +99,12 @@ TEST_F(ReviewCommandsTest, BadUsageUnusableFilesAndADamagedHistoryAreRefused)
         { { "due", "LIST", "--new-per-day", "10000" }, 2, "--new-per-day" },
         { { "due", "LIST", "--wait", "3" }, 2, "--wait" }, { { "due", "LIST", "OTHER" }, 2, "Usage" },
         { { "due", "MISSING" }, 1, "MISSING" }, { { "history", "export" }, 2, "Usage" },
-        { { "history", "delete", "OUT" }, 2, "Usage" },
-        { { "history", "import", "MISSING" }, 1, "MISSING" } };
+        { { "history", "delete", "OUT" }, 2, "Usage" }, { { "history", "import", "MISSING" }, 1, "MISSING" },
+        { { "history", "evaluate", "--parameters", "1,2,3" }, 2, "--parameters" },
+        { { "history", "evaluate", "--parameters", std::string(41, ',') }, 2, "--parameters" },
+        { { "history", "optimize", "--pair", "0x0407" }, 2, "--pair" },
+        { { "history", "optimize", "--pair", "0x0407-" }, 2, "--pair" },
+        { { "history", "optimize", "--apply", "--pair", "0x0407-0x0409" }, 2, "--apply" } };
     for (const auto& c : cases) {
         std::vector<std::string> args = c.Args;
         for (auto& a : args)
@@ -241,4 +245,23 @@ TEST_F(ReviewCommandsTest, DueOfAllRecentListsAsTheWindowStoredThemSkippingWhatC
     }
     FailsWith(2, { "due", "--all", List }, "Usage");
     FailsWith(2, { "due", "--all", "--list" }, "--list");
+}
+
+// Too few answers: the published set stays, and --apply keeps nothing.
+TEST_F(ReviewCommandsTest, OptimizeAndEvaluateAFewAnswers)
+{
+    Answer(0, true, false, At("2024-03-01"));
+    Answer(0, false, false, At("2024-03-04"));
+    EXPECT_EQ(Ok({ "history", "evaluate" }), "Too few answers to evaluate.\n");
+    const TCliResult r = Cli({ "history", "optimize", "--apply", "--pair", "0x0407-0x0409" });
+    EXPECT_EQ(r.Status, 2);
+    const TCliResult apply = Cli({ "history", "optimize", "--apply" });
+    EXPECT_EQ(apply.Status, 1);
+    EXPECT_NE(
+        apply.Out.find(
+            "Answers: 2, training items: 1 (0 after the outlier filter)\nToo few answers: the published"),
+        std::string::npos)
+        << apply.Out;
+    EXPECT_NE(apply.Err.find("Not applied"), std::string::npos);
+    EXPECT_FALSE(THistory(THistory::DefaultPath()).LearnerParameters());
 }

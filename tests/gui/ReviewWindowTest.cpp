@@ -4,9 +4,11 @@
 
 #include "core/DocumentBuilders.h"
 #include "gui/EditCommandsSupport.h"
+#include "review/Optimizer.h"
 #include "review/ReviewProgress.h"
 #include "review/ReviewSupport.h"
 #include "support/ReviewYear.h"
+#include "support/TempDir.h"
 #include "testing/TestEngine.h"
 #include "ui/DueCounter.h"
 #include "ui/OptionsDialog.h"
@@ -18,14 +20,20 @@
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTest>
 #include <QThreadPool>
 #include <QTimeEdit>
 #include <QTreeWidget>
 #include <ctime>
+#include <fstream>
 #include <set>
 #include <sqlite3.h>
+#include <sstream>
 
 namespace {
 
@@ -609,4 +617,65 @@ TEST_F(ReviewWindowTest, TheProgressWindowReadsInAWorkerAndMayCloseFirst)
                 << dialog->lblSummary->text().toStdString();
         }
     }
+}
+
+// Optimizing on the page: the figures, the set offered only when the model finds it better, kept
+// in the history and reset; a stopped fit changes nothing.
+TEST(OptionsReviewsPageTest, OptimizesOffersKeepsAndResets)
+{
+    TTempDir dir;
+    const std::string path = dir.File("history.db");
+    std::ostringstream csv;
+    csv << "card_id,review_time,review_rating,review_state,review_duration,foreign_language,native_language,"
+           "direction,word,translations,practice\n";
+    std::vector<TOptimizerAnswer> answers;
+    std::ifstream in(std::string(VELMORIA_SOURCE_DIR) + "/tests/review/optimizer-vectors/b5k.txt");
+    constexpr std::int64_t Since = 1577836800000; // 2020-01-01
+    for (std::string line; std::getline(in, line);)
+        if (line.starts_with("a ")) {
+            std::istringstream fields(line.substr(2));
+            std::int64_t card = 0, time = 0, day = 0;
+            int rating = 0;
+            fields >> card >> time >> day >> rating;
+            csv << card << ',' << Since + time << ',' << rating << ",0,3000,1031,1033,0,w" << card
+                << ",t,0\n";
+        }
+    std::istringstream file(csv.str());
+    THistory(path).ImportCsv(file);
+    const auto expected = Optimize(THistory(path).OptimizerAnswers(), DefaultWeights);
+    ASSERT_TRUE(expected);
+
+    TOptionsReviewsPage page(TReviewSettings {}, TReminderChoice {});
+    page.HistoryPath = path;
+    const auto fit = [&page] {
+        page.lblFigures->clear();
+        page.Optimize();
+        for (int i = 0; i < 600 && page.lblFigures->text().isEmpty(); ++i)
+            QTest::qWait(50);
+    };
+    fit();
+    EXPECT_TRUE(page.lblFigures->text().contains(QString::number(expected->Answers)))
+        << page.lblFigures->text().toStdString();
+    EXPECT_EQ(page.btnUseFitted->isEnabled(), expected->Better());
+    if (expected->Better())
+        page.btnUseFitted->click();
+    else
+        THistory(path).SetLearnerParameters(expected->Fit.W, 1);
+    page.btnOptimize->setFocus();
+    // The page reads the history again after each change of its own.
+    page.btnResetParameters->setEnabled(true);
+    ASSERT_TRUE(THistory(path).LearnerParameters());
+    page.btnResetParameters->click();
+    EXPECT_FALSE(THistory(path).LearnerParameters());
+    EXPECT_FALSE(page.btnResetParameters->isEnabled());
+
+    page.lblFigures->clear();
+    page.Optimize();
+    auto* progress = page.findChild<QProgressDialog*>(QStringLiteral("pdOptimize"));
+    ASSERT_NE(progress, nullptr);
+    progress->cancel();
+    for (int i = 0; i < 600 && page.lblFigures->text().isEmpty(); ++i)
+        QTest::qWait(50);
+    EXPECT_FALSE(page.btnUseFitted->isEnabled());
+    EXPECT_FALSE(THistory(path).LearnerParameters());
 }

@@ -14,6 +14,9 @@ void BenchReview(int items);
 void BenchWindow(int items);
 // The history of that many answers imported, beside sqlite3 .import of the same file.
 void BenchHistoryImport(int answers);
+// That many answers of another machine's journal merged into a fresh history through the shared
+// folder, beside reading the journal's bytes.
+void BenchHistorySync(int answers);
 
 class TVocabFile;
 // A list of the given size shaped like real entries (the same list on every run).

@@ -125,6 +125,13 @@ Commands:
       Merge such a file (from another machine): answers already present are skipped and the
       cards they touch are rebuilt by replaying their answers at a desired retention of R
       (0.70 to 0.97, default 0.90).
+  history sync FOLDER [--retention R]
+      Share the history through FOLDER, which a sync tool keeps in step between machines:
+      append this machine's answers not yet there (all of them the first time) to its own
+      journal in FOLDER, then merge the answers of the other machines' journals (and of the
+      sync tool's conflict copies) that are not yet in the history, replaying the cards they
+      touch as import does. A journal cut short is read up to its last complete line; a
+      foreign or damaged file is left out and named on standard error once.
       The history is kept in the user's data folder under $XDG_DATA_HOME (default
       ~/.local/share); due and history never change a list.
 

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <ostream>
 #include <sstream>
@@ -170,7 +171,8 @@ int CmdDue(const TArguments& args, std::ostream& out, std::ostream& err)
 
 int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& err)
 {
-    constexpr const char* Usage = "history export OUT.csv | history import IN.csv [--retention R]";
+    constexpr const char* Usage = "history export OUT.csv | history import IN.csv [--retention R] | history "
+                                  "sync FOLDER [--retention R]";
     args.ExpectPositional(2, Usage);
     if (args[0] == "export") {
         // Refused before the history is opened, which would create it.
@@ -191,6 +193,19 @@ int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& err)
         TellNotice(history, err);
         // Its faults are named by the file as the user gave it.
         out << history.ImportCsv(csv, p, args[1]) << " answers imported.\n";
+        return 0;
+    }
+    if (args[0] == "sync") {
+        const TSchedulerParameters p = SchedulerOptions(args);
+        THistory history(THistory::DefaultPath());
+        TellNotice(history, err);
+        const std::int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::system_clock::now().time_since_epoch())
+                                     .count();
+        const TShareResult shared = history.ShareThrough(args[1], p, now);
+        for (const TSaying& problem : shared.Problems)
+            err << problem.Text() << '\n';
+        out << "Wrote " << shared.Written << " answers, merged " << shared.Merged << " answers.\n";
         return 0;
     }
     throw TUsageError(std::string("Usage: velmoria-cli ") + Usage);

@@ -1,4 +1,5 @@
 #include "review/History.h"
+#include "review/HistoryJournal.h"
 #include "review/HistoryStatements.h"
 
 #include <algorithm>
@@ -20,6 +21,15 @@
 // beside it says it waits, and the import then gives way until that writer is through. A writer that
 // cannot say so (an older copy of the program) still finds a pause every UnsaidEvery, well within
 // its busy timeout.
+// One answer of an imported file or a shared journal, checked; Origin is a journal answer's id.
+struct TImportRow {
+    TCardKey Key;
+    std::int64_t TimeMs = 0, DurationMs = 0;
+    int Rating = 3;
+    bool Practice = false;
+    std::string Origin;
+};
+
 class TImportPace {
 public:
     explicit TImportPace(TWaitingWriters& waiting)
@@ -146,14 +156,6 @@ std::optional<std::int64_t> CsvInteger(std::string_view text)
         return std::nullopt;
     return v;
 }
-
-// One answer of an imported file, checked.
-struct TImportRow {
-    TCardKey Key;
-    std::int64_t TimeMs = 0, DurationMs = 0;
-    int Rating = 3;
-    bool Practice = false;
-};
 
 // Answers are taken from the program's first days on, and up to a day ahead of the clock (another
 // machine's clock may run ahead a little): a time beyond holds its card for centuries.
@@ -439,7 +441,7 @@ int MergeImport(sqlite3* db, const TSqliteFail& fail, const std::vector<TImportR
             // answers, it still counts.
             const bool practice = plan.Practice[next] || (row.Practice && seen[k] != TSeen::Made);
             cards.AddAnswer({ card, row.TimeMs, plan.Day[next], row.Rating, plan.StateBefore[next],
-                row.DurationMs, practice });
+                row.DurationMs, practice, row.Origin });
             ++added;
             if (seen[k] == TSeen::Made && next == plan.LastRow[k])
                 completed.push_back(k);
@@ -468,12 +470,28 @@ int MergeImport(sqlite3* db, const TSqliteFail& fail, const std::vector<TImportR
 int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const std::string& source)
 {
     RequireWritable();
-    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     // The whole file is read and checked first: a bad line changes nothing. Its fault is the file's,
     // so the message names the file and not the history.
     const std::vector<TImportRow> rows = ReadImport(in, [&source](int at, const std::string& why) {
         throw THistoryImportError(source + ", line " + std::to_string(at) + ": " + why);
     });
+    return MergeRows(rows, p);
+}
+
+int THistory::MergeJournalAnswers(const std::vector<TJournalAnswer>& answers, const TSchedulerParameters& p)
+{
+    RequireWritable();
+    std::vector<TImportRow> rows(answers.size());
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        const TJournalAnswer& answer = answers[i];
+        rows[i] = { answer.Key, answer.UnixMs, answer.DurationMs, answer.Rating, answer.Practice, answer.Id };
+    }
+    return MergeRows(rows, p);
+}
+
+int THistory::MergeRows(const std::vector<TImportRow>& rows, const TSchedulerParameters& p)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     const TImportPlan plan = PlanImport(rows, p);
     const TImportSettings settings(Db_);
     // The cards an import added answers to, until they are replayed: one stopped in between is

@@ -3,9 +3,14 @@
 #include "qtsupport/HelpRequest.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
@@ -16,7 +21,9 @@ enum TReviewsContext : int {
     hcRetention = 2241,
     hcNewPerDay = 2242,
     hcReminder = 2245,
-    hcReminderTime = 2246
+    hcReminderTime = 2246,
+    hcShareHistory = 2247,
+    hcShareFolder = 2248
 };
 
 QLabel* Explanation(QWidget* parent, const QString& text, int helpContext)
@@ -102,10 +109,44 @@ TOptionsReviewsPage::TOptionsReviewsPage(
                "comes when you log in, once a day."),
             hcReminder));
 
+    chbShareHistory = new QCheckBox(tr("Share my re&view history through this folder"), this);
+    chbShareHistory->setObjectName(QStringLiteral("chbShareHistory"));
+    chbShareHistory->setChecked(!reviews.ShareFolder.empty());
+    SetHelpContext(chbShareHistory, hcShareHistory);
+    edtShareFolder = new QLineEdit(QString::fromStdString(reviews.ShareFolder), this);
+    edtShareFolder->setObjectName(QStringLiteral("edtShareFolder"));
+    edtShareFolder->setAccessibleName(tr("Folder to share the review history through"));
+    SetHelpContext(edtShareFolder, hcShareFolder);
+    btnShareFolder = new QPushButton(QStringLiteral("..."), this);
+    btnShareFolder->setObjectName(QStringLiteral("btnShareFolder"));
+    btnShareFolder->setAccessibleName(tr("Choose the folder"));
+    SetHelpContext(btnShareFolder, hcShareFolder);
+    connect(btnShareFolder, &QPushButton::clicked, this, [this] {
+        const QString folder = QFileDialog::getExistingDirectory(this, tr("Share the Review History"),
+            edtShareFolder->text().isEmpty() ? QDir::homePath() : edtShareFolder->text());
+        if (!folder.isEmpty())
+            edtShareFolder->setText(QDir::toNativeSeparators(folder));
+    });
+    const auto followShare = [this](bool on) {
+        edtShareFolder->setEnabled(on);
+        btnShareFolder->setEnabled(on);
+    };
+    followShare(chbShareHistory->isChecked());
+    connect(chbShareHistory, &QCheckBox::toggled, this, followShare);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(edtShareFolder, 1);
+    folderRow->addWidget(btnShareFolder);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(chbReminder);
     layout->addLayout(reminderForm);
+    layout->addWidget(chbShareHistory);
+    layout->addLayout(folderRow);
+    layout->addWidget(Explanation(this,
+        tr("Any folder a sync tool keeps the same on your computers. Each computer writes its own "
+           "answers there, all of them the first time, and takes in the others' answers."),
+        hcShareHistory));
     layout->addStretch();
 }
 
@@ -114,6 +155,8 @@ TReviewSettings TOptionsReviewsPage::Read() const
     TReviewSettings reviews;
     reviews.RetentionPercent = static_cast<std::int32_t>(std::lround(sbRetention->value() * 100));
     reviews.NewPerDay = sbNewPerDay->value();
+    if (chbShareHistory->isChecked())
+        reviews.ShareFolder = edtShareFolder->text().trimmed().toStdString();
     return reviews;
 }
 

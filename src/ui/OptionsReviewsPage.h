@@ -10,6 +10,8 @@
 class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QSpinBox;
 class QTimeEdit;
 
@@ -18,7 +20,8 @@ class TOptionsReviewsPage : public QWidget {
 public:
     TOptionsReviewsPage(
         const TReviewSettings& reviews, const TReminderChoice& reminder, QWidget* parent = nullptr);
-    // What the controls hold, in the stored form.
+    // What the controls hold, in the stored form: a folder to share through only while the box is
+    // ticked.
     TReviewSettings Read() const;
     TReminderChoice ReadReminder() const;
 
@@ -27,4 +30,7 @@ public:
     QCheckBox* chbReminder = nullptr;
     QLabel* lblReminderTime = nullptr;
     QTimeEdit* edtReminderTime = nullptr;
+    QCheckBox* chbShareHistory = nullptr;
+    QLineEdit* edtShareFolder = nullptr;
+    QPushButton* btnShareFolder = nullptr;
 };

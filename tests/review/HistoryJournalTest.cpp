@@ -16,7 +16,7 @@ const std::string Device = DeviceIdOf(0xabc);
 
 TJournalAnswer Answer(int n, std::string word = "Hund", std::string translations = "dog")
 {
-    const std::int64_t ms = 1700000000000 + n * 60000;
+    const std::int64_t ms = 1700000000000 + std::int64_t { n } * 60000;
     return { JournalAnswerId(Device, n, ms),
         { 0x0407, 0x0409, std::move(word), std::move(translations), static_cast<std::uint8_t>(n % 2) }, ms,
         n * 100, 1 + n % 4, n % 3 == 0 };
@@ -134,8 +134,7 @@ TEST(HistoryJournal, ReadsCompleteLinesOnFromWhereItStoppedAndTellsAProblemOnce)
         EXPECT_EQ(then.Answers.size(), c.ThenAnswers);
         EXPECT_EQ(!then.Problem.Empty(), c.ThenTold);
         EXPECT_LE(then.Mark.Read, c.Then.size());
-        if (!then.Mark.Skipped)
-            EXPECT_EQ(then.Mark.Read, c.Then.rfind('\n') + 1);
+        EXPECT_TRUE(then.Mark.Skipped || then.Mark.Read == c.Then.rfind('\n') + 1);
     }
     EXPECT_NE(
         ReadJournal("x.vmjournal", "hi\n", {}, Latest).Problem.Text().find("x.vmjournal"), std::string::npos);
@@ -202,7 +201,6 @@ TEST(HistoryJournal, AMutatedJournalGivesAPrefixOfItsAnswersOrNothing)
         ASSERT_LE(read.Answers.size(), answers.size());
         EXPECT_TRUE(std::equal(read.Answers.begin(), read.Answers.end(), answers.begin()));
         EXPECT_EQ(read.Mark.Skipped, !read.Problem.Empty());
-        if (round % 4 == 3)
-            EXPECT_FALSE(read.Mark.Skipped);
+        EXPECT_FALSE(round % 4 == 3 && read.Mark.Skipped); // a file cut short is sound
     }
 }

@@ -205,7 +205,7 @@ TEST_F(SettingsTest, EmptyOrDamagedStoreGivesTheDefaultsAndShortRecordsLoadZeroF
             (TGlobals { Bytes(OptionsToBytes(TOptions {})), { 1, 1, 14 },
                 Bytes(PageSetupToBytes(TPageSetup {})), "/opt/velmoria/Clap.wav", "/opt/velmoria/Pow.wav",
                 "Verdana", 8, "Times New Roman", 10, { false, false, false, false },
-                { true, false, false, false, "", "", 0 }, { 90, 20 }, "", TThemeChoice::System }));
+                { true, false, false, false, "", "", 0 }, { 90, 20, "" }, "", TThemeChoice::System }));
         EXPECT_EQ(store->Values, before);
     }
     // The record defaults that matter to a user: confirmations, colours, the first shortcuts, choices,

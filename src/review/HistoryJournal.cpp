@@ -75,7 +75,7 @@ template <class T> bool Number(std::string_view text, T& value, int base = 10)
 {
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value, base);
-    return !text.empty() && error == std::errc() && stop == end;
+    return error == std::errc() && stop == end;
 }
 
 template <class T> bool NumberIn(std::string_view text, T& value, T low, T high)
@@ -157,7 +157,7 @@ std::string DeviceIdOf(std::uint64_t value)
 
 std::string JournalName(std::string_view device, std::int64_t unixMs)
 {
-    const auto t = static_cast<std::time_t>(unixMs >= 0 ? unixMs / 1000 : (unixMs - 999) / 1000);
+    const auto t = static_cast<std::time_t>(unixMs / 1000); // never before 1990
     std::tm utc {};
     gmtime_r(&t, &utc);
     char month[16] = {};
@@ -167,8 +167,7 @@ std::string JournalName(std::string_view device, std::int64_t unixMs)
 
 bool IsJournalName(std::string_view name)
 {
-    return name.size() > JournalExtension.size() && !name.starts_with('.')
-        && name.ends_with(JournalExtension);
+    return !name.starts_with('.') && name.ends_with(JournalExtension);
 }
 
 std::string JournalLine(const TJournalAnswer& answer)
@@ -197,7 +196,7 @@ TJournalRead ReadJournal(
     XXH3_state_t state;
     XXH3_64bits_reset(&state);
     std::size_t from = 0;
-    if (mark.Read > 0 && mark.Read <= bytes.size()) {
+    if (mark.Read <= bytes.size()) {
         XXH3_64bits_update(&state, bytes.data(), mark.Read);
         if (XXH3_64bits_digest(&state) == mark.Hash)
             from = mark.Read;
@@ -205,10 +204,9 @@ TJournalRead ReadJournal(
             XXH3_64bits_reset(&state);
     }
     const auto skip = [&](const char* why, std::vector<TSaying> args) {
+        // Read again from its start once it changes: its answers' ids keep those merged before.
         read.Answers.clear();
-        // What was read of a file that has only changed after it stays read.
-        read.Mark = from == mark.Read ? mark : TJournalMark {};
-        read.Mark.Skipped = true;
+        read.Mark = { 0, 0, true };
         if (!mark.Skipped)
             read.Problem = TSaying(why, std::move(args));
         return read;
@@ -241,9 +239,8 @@ TJournalRead ReadJournal(
         read.Answers.push_back(answer);
         at = lineEnd + 1;
     }
-    if (end > from)
-        XXH3_64bits_update(&state, bytes.data() + from, end - from);
-    read.Mark = { std::max(end, from), XXH3_64bits_digest(&state), false };
+    XXH3_64bits_update(&state, bytes.data() + from, end - from);
+    read.Mark = { end, XXH3_64bits_digest(&state), false };
     return read;
 }
 

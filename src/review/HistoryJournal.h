@@ -6,7 +6,7 @@
 // A journal is text: a header line, then one answer a line, each line ending in a checksum of its
 // own bytes, so that a line cut short or changed by a tool is known. A file is read up to its last
 // complete line and read on from there later; one with a changed line gives nothing more until it
-// is sound again (its sound part read before stays).
+// is sound again (what it gave before stays merged).
 
 #include "evaluation/Translatable.h"
 #include "review/Card.h"

@@ -12,7 +12,7 @@
 namespace {
 
 constexpr std::int64_t Latest = 1800000000000;
-const std::string Device = DeviceIdOf(0xabc);
+const std::string Device = DeviceIdOf(0x9abcdef);
 
 TJournalAnswer Answer(int n, std::string word = "Hund", std::string translations = "dog")
 {
@@ -69,6 +69,7 @@ TEST(HistoryJournal, ALineIsSoundOnlyWithEveryFieldInRange)
         { JournalAnswerId(Device, 7, 0) + "\t631152000000\t3\t0\t0\t7\t9\t0\tw\tt", true },
         { JournalAnswerId(Device, 7, 0) + "\t" + std::to_string(Latest + 1) + "\t3\t0\t0\t7\t9\t0\tw\tt",
             false },
+        { JournalAnswerId(Device, 7, 0) + "\t" + std::to_string(Latest) + "\t3\t0\t0\t7\t9\t0\tw\tt", true },
     };
     for (const auto& c : cases) {
         const TJournalRead read = ReadJournal("j", std::string(JournalHeader) + Signed(c.Fields), {}, Latest);
@@ -93,8 +94,8 @@ TEST(HistoryJournal, AnswersComeBackAsTheyWereWritten)
     ASSERT_TRUE(SplitJournalAnswerId(answers[1].Id, device, number));
     EXPECT_EQ(device, Device);
     EXPECT_EQ(number, 2);
-    for (const char* id : { "abc-1-1", "00000000000abcx-1-1", "0000000000000abc-0-5", "0000000000000abc-1",
-             "0000000000000abc--1-5", "0000000000000ABC-1-5" })
+    for (const char* id : { "abc-1-1", "00000000000abcx-1-1", "0000000009abcdef-0-5", "0000000009abcdef-1",
+             "0000000009abcdef--1-5", "0000000009ABCDEF-1-5" })
         EXPECT_FALSE(SplitJournalAnswerId(id, device, number)) << id;
 }
 
@@ -138,21 +139,22 @@ TEST(HistoryJournal, ReadsCompleteLinesOnFromWhereItStoppedAndTellsAProblemOnce)
     }
     EXPECT_NE(
         ReadJournal("x.vmjournal", "hi\n", {}, Latest).Problem.Text().find("x.vmjournal"), std::string::npos);
+    EXPECT_NE(ReadJournal("j", damaged, {}, Latest).Problem.Text().find("line 4;"), std::string::npos);
 }
 
 TEST(HistoryJournal, ConflictCopiesAreJournalsAndHiddenFilesAreNot)
 {
     const std::string own = JournalName(Device, 1700000000000);
-    EXPECT_EQ(own, "history-0000000000000abc-2023-11.vmjournal");
+    EXPECT_EQ(own, "history-0000000009abcdef-2023-11.vmjournal");
     const struct {
         std::string Name;
         bool Journal;
     } cases[] = {
         { own, true },
-        { "history-0000000000000abc-2023-11.sync-conflict-20231115-101010-ABCDEFG.vmjournal", true },
-        { "history-0000000000000abc-2023-11 (conflicted copy 2023-11-15 101010).vmjournal", true },
-        { "history-0000000000000abc-2023-11 (Anna's conflicted copy 2023-11-15).vmjournal", true },
-        { ".syncthing.history-0000000000000abc-2023-11.vmjournal.tmp", false },
+        { "history-0000000009abcdef-2023-11.sync-conflict-20231115-101010-ABCDEFG.vmjournal", true },
+        { "history-0000000009abcdef-2023-11 (conflicted copy 2023-11-15 101010).vmjournal", true },
+        { "history-0000000009abcdef-2023-11 (Anna's conflicted copy 2023-11-15).vmjournal", true },
+        { ".syncthing.history-0000000009abcdef-2023-11.vmjournal.tmp", false },
         { ".history.vmjournal", false },
         { ".vmjournal", false },
         { "history.sqlite", false },
@@ -160,7 +162,7 @@ TEST(HistoryJournal, ConflictCopiesAreJournalsAndHiddenFilesAreNot)
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsJournalName(c.Name), c.Journal) << c.Name;
-    EXPECT_EQ(JournalName(Device, 1704067199999), "history-0000000000000abc-2023-12.vmjournal");
+    EXPECT_EQ(JournalName(Device, 1704067199999), "history-0000000009abcdef-2023-12.vmjournal");
 }
 
 TEST(HistoryJournal, TheFirstOfEachIdIsKeptInOrder)

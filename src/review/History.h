@@ -219,7 +219,7 @@ private:
     void ReplayPending(const TSchedulerParameters& p, TImportPace& pace);
     // Merges checked answers (an import's, a journal's) as ImportCsv does; returns those added.
     int MergeRows(const std::vector<TImportRow>& rows, const TSchedulerParameters& p);
-    int MergeJournalAnswers(const std::vector<TJournalAnswer>& answers, const TSchedulerParameters& p);
+    int MergeJournalAnswers(std::vector<TJournalAnswer> answers, const TSchedulerParameters& p);
     std::string DeviceId();
     std::int64_t WriteOwnJournal(const std::string& folder, const std::string& key, std::int64_t nowMs);
     std::vector<TJournalAnswer> NewAnswers(std::vector<TJournalAnswer> answers, const std::string& device);

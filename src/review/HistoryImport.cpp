@@ -478,13 +478,14 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const s
     return MergeRows(rows, p);
 }
 
-int THistory::MergeJournalAnswers(const std::vector<TJournalAnswer>& answers, const TSchedulerParameters& p)
+int THistory::MergeJournalAnswers(std::vector<TJournalAnswer> answers, const TSchedulerParameters& p)
 {
     RequireWritable();
     std::vector<TImportRow> rows(answers.size());
     for (std::size_t i = 0; i < answers.size(); ++i) {
-        const TJournalAnswer& answer = answers[i];
-        rows[i] = { answer.Key, answer.UnixMs, answer.DurationMs, answer.Rating, answer.Practice, answer.Id };
+        TJournalAnswer& answer = answers[i];
+        rows[i] = { std::move(answer.Key), answer.UnixMs, answer.DurationMs, answer.Rating, answer.Practice,
+            std::move(answer.Id) };
     }
     return MergeRows(rows, p);
 }

@@ -236,7 +236,7 @@ TJournalRead ReadJournal(
                     "sound again."),
                 { std::string(name), TSaying::Number(static_cast<double>(line)) });
         }
-        read.Answers.push_back(answer);
+        read.Answers.push_back(std::move(answer));
         at = lineEnd + 1;
     }
     XXH3_64bits_update(&state, bytes.data() + from, end - from);

@@ -229,7 +229,7 @@ TShareResult THistory::ShareThrough(
         FolderFails(folder, error.value());
     answers = NewAnswers(std::move(answers), DeviceId());
     if (!answers.empty())
-        result.Merged = MergeJournalAnswers(answers, p);
+        result.Merged = MergeJournalAnswers(std::move(answers), p);
     // Only once the answers are in: a merge stopped before is read again, and what it did add is
     // known by the answers' ids.
     TTransaction transaction(Db_, fail);

@@ -113,11 +113,10 @@ bool ParseLine(std::string_view line, std::int64_t latestMs, TJournalAnswer& ans
     std::uint16_t foreign = 0, native = 0;
     if (!SplitJournalAnswerId(field[0], device, number)
         || !NumberIn<std::int64_t>(field[1], answer.UnixMs, EarliestAnswerMs, latestMs)
-        || !NumberIn(field[2], answer.Rating, 1, 4)
-        || !NumberIn<std::int32_t>(field[3], answer.DurationMs, 0, INT32_MAX)
-        || !NumberIn(field[4], practice, 0, 1) || !Number(field[5], foreign) || !Number(field[6], native)
-        || !NumberIn(field[7], direction, 0, 1) || !Unescape(field[8], answer.Key.Word)
-        || !Unescape(field[9], answer.Key.Translations))
+        || !NumberIn(field[2], answer.Rating, 1, 4) || !Number(field[3], answer.DurationMs)
+        || answer.DurationMs < 0 || !NumberIn(field[4], practice, 0, 1) || !Number(field[5], foreign)
+        || !Number(field[6], native) || !NumberIn(field[7], direction, 0, 1)
+        || !Unescape(field[8], answer.Key.Word) || !Unescape(field[9], answer.Key.Translations))
         return false;
     answer.Id = field[0];
     answer.Practice = practice == 1;

@@ -23,7 +23,7 @@ struct TJournalAnswer {
     std::string Id;
     TCardKey Key;
     std::int64_t UnixMs = 0;
-    std::int32_t DurationMs = 0;
+    std::int64_t DurationMs = 0;
     int Rating = 3; // 1 to 4
     bool Practice = false;
     bool operator==(const TJournalAnswer&) const = default;

@@ -1,4 +1,5 @@
 #include "core/Errors.h"
+#include "core/SafeSave.h"
 #include "core/SaveDetail.h"
 #include "review/History.h"
 #include "review/HistoryJournal.h"
@@ -25,56 +26,28 @@ constexpr std::int64_t AheadMs = 86400000; // as an imported file: another clock
         { folder, SystemErrorSaying(error) } });
 }
 
-// The whole file; nullopt when it went or is no regular file.
-std::optional<std::string> ReadBytes(const std::string& path)
-{
-    SaveDetail::TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    struct stat st { };
-    if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
-    std::string bytes;
-    char chunk[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(fd.Get(), chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            return bytes;
-        bytes.append(chunk, static_cast<std::size_t>(got));
-    }
-}
-
 // Appends lines to this device's journal, synced before it returns. A line cut short by a crash
 // before is cut off first: the answers on it are written again, and readers took nothing of it.
 void AppendJournal(const std::string& folder, const std::string& path, const std::string& lines)
 {
+    const auto must = [&folder](bool done) {
+        if (!done)
+            FolderFails(folder, errno);
+    };
     SaveDetail::TFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
     struct stat st { };
     // Another copy of the program on this device may append the same answers now: each append is
     // whole, and the answers' ids keep the second from counting.
-    if (fd.Get() < 0 || ::flock(fd.Get(), LOCK_EX) != 0 || ::fstat(fd.Get(), &st) != 0)
-        FolderFails(folder, errno);
-    off_t end = st.st_size;
-    if (end > 0) {
-        const auto bytes = ReadBytes(path);
-        if (!bytes)
-            FolderFails(folder, errno ? errno : EIO);
-        end = static_cast<off_t>(bytes->rfind('\n') + 1);
-        if (end != st.st_size && ::ftruncate(fd.Get(), end) != 0)
-            FolderFails(folder, errno);
-    }
-    const std::string written = (end == 0 ? std::string(JournalHeader) : std::string()) + lines;
-    if (const int error = SaveDetail::WriteAll(fd.Get(), written, end); error != 0)
-        FolderFails(folder, error);
-    if (::fsync(fd.Get()) != 0)
-        FolderFails(folder, errno);
+    must(fd.Get() >= 0 && ::flock(fd.Get(), LOCK_EX) == 0 && ::fstat(fd.Get(), &st) == 0);
+    const auto end = static_cast<off_t>(ReadWholeFile(path).rfind('\n') + 1);
+    must(end == st.st_size || ::ftruncate(fd.Get(), end) == 0);
+    errno = SaveDetail::WriteAll(
+        fd.Get(), (end == 0 ? std::string(JournalHeader) : std::string()) + lines, end);
+    must(errno == 0 && ::fsync(fd.Get()) == 0);
     if (st.st_size == 0) {
         // A new file's name is synced too.
         const SaveDetail::TFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (dir.Get() >= 0)
-            ::fsync(dir.Get());
+        ::fsync(dir.Get());
     }
 }
 
@@ -123,7 +96,7 @@ std::int64_t THistory::WriteOwnJournal(const std::string& folder, const std::str
         answer.UnixMs = own.Int(1);
         answer.Id = JournalAnswerId(device, last, answer.UnixMs);
         answer.Rating = static_cast<int>(own.Int(2));
-        answer.DurationMs = static_cast<std::int32_t>(std::clamp<std::int64_t>(own.Int(3), 0, INT32_MAX));
+        answer.DurationMs = own.Int(3);
         answer.Practice = own.Int(4) != 0;
         answer.Key = { static_cast<std::uint16_t>(own.Int(5)), static_cast<std::uint16_t>(own.Int(6)),
             std::string(own.Text(8)), std::string(own.Text(9)), static_cast<std::uint8_t>(own.Int(7)) };
@@ -208,16 +181,19 @@ TShareResult THistory::ShareThrough(
         const std::string name = entry->path().filename().string();
         if (!IsJournalName(name))
             continue;
-        const auto bytes = ReadBytes(entry->path().string());
-        if (!bytes)
+        std::string bytes;
+        try {
+            bytes = ReadWholeFile(entry->path().string());
+        } catch (const EFileError&) {
             continue; // gone meanwhile, or a folder so named
+        }
         TJournalMark mark;
         markOf.Reset();
         markOf.Bind(1, key).Bind(2, name);
         if (markOf.Step())
             mark = { static_cast<std::uint64_t>(markOf.Int(0)), static_cast<std::uint64_t>(markOf.Int(1)),
                 markOf.Int(2) != 0 };
-        TJournalRead read = ReadJournal(name, *bytes, mark, nowMs + AheadMs);
+        TJournalRead read = ReadJournal(name, bytes, mark, nowMs + AheadMs);
         if (!read.Problem.Empty())
             result.Problems.push_back(std::move(read.Problem));
         std::move(read.Answers.begin(), read.Answers.end(), std::back_inserter(answers));

@@ -54,7 +54,7 @@ TEST(HistoryJournal, ALineIsSoundOnlyWithEveryFieldInRange)
         { id + "\t5\t0\t0\t7\t9\t0\tw\tt", false },
         { id + "\t0\t0\t0\t7\t9\t0\tw\tt", false },
         { id + "\t3\t-1\t0\t7\t9\t0\tw\tt", false },
-        { id + "\t3\t2147483648\t0\t7\t9\t0\tw\tt", false },
+        { id + "\t3\t9000000000\t0\t7\t9\t0\tw\tt", true },
         { id + "\t3\t0\t2\t7\t9\t0\tw\tt", false },
         { id + "\t3\t0\t0\t65536\t9\t0\tw\tt", false },
         { id + "\t3\t0\t0\t7\t-9\t0\tw\tt", false },

@@ -18,7 +18,7 @@ TCardKey Key(const std::string& word, std::uint8_t direction = 0)
     return { 0x0407, 0x0409, word, "t", direction };
 }
 
-// Each answer as its word, direction, time and rating, in order: what both machines must agree on.
+// Each answer as its word, direction, time, rating and duration, in order: what both machines must agree on.
 std::vector<std::string> AnswersOf(THistory& history)
 {
     std::ostringstream csv;
@@ -32,7 +32,7 @@ std::vector<std::string> AnswersOf(THistory& history)
         std::istringstream fields(line);
         for (std::string field; std::getline(fields, field, ',');)
             f.push_back(field);
-        answers.push_back(f[8] + ' ' + f[7] + ' ' + f[1] + ' ' + f[2]);
+        answers.push_back(f[8] + ' ' + f[7] + ' ' + f[1] + ' ' + f[2] + ' ' + f[4]);
     }
     std::sort(answers.begin(), answers.end());
     return answers;

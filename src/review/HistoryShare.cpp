@@ -44,11 +44,9 @@ void AppendJournal(const std::string& folder, const std::string& path, const std
     errno = SaveDetail::WriteAll(
         fd.Get(), (end == 0 ? std::string(JournalHeader) : std::string()) + lines, end);
     must(errno == 0 && ::fsync(fd.Get()) == 0);
-    if (st.st_size == 0) {
-        // A new file's name is synced too.
-        const SaveDetail::TFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        ::fsync(dir.Get());
-    }
+    // The folder too, which holds a new file's name.
+    const SaveDetail::TFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    ::fsync(dir.Get());
 }
 
 } // namespace
@@ -143,8 +141,6 @@ std::vector<TJournalAnswer> THistory::NewAnswers(
         sqlite3_exec(Db_, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
-    merged.Reset();
-    own.Reset();
     Execute("COMMIT");
     return answers;
 }

@@ -109,20 +109,18 @@ bool ParseLine(std::string_view line, std::int64_t latestMs, TJournalAnswer& ans
     }
     std::string_view device;
     std::int64_t number = 0;
-    int practice = 0, direction = 0;
-    std::uint16_t foreign = 0, native = 0;
+    int practice = 0;
+    TCardKey& key = answer.Key;
     if (!SplitJournalAnswerId(field[0], device, number)
         || !NumberIn<std::int64_t>(field[1], answer.UnixMs, EarliestAnswerMs, latestMs)
         || !NumberIn(field[2], answer.Rating, 1, 4) || !Number(field[3], answer.DurationMs)
-        || answer.DurationMs < 0 || !NumberIn(field[4], practice, 0, 1) || !Number(field[5], foreign)
-        || !Number(field[6], native) || !NumberIn(field[7], direction, 0, 1)
-        || !Unescape(field[8], answer.Key.Word) || !Unescape(field[9], answer.Key.Translations))
+        || answer.DurationMs < 0 || !NumberIn(field[4], practice, 0, 1)
+        || !Number(field[5], key.ForeignLanguage) || !Number(field[6], key.NativeLanguage)
+        || !NumberIn<std::uint8_t>(field[7], key.Direction, 0, 1) || !Unescape(field[8], key.Word)
+        || !Unescape(field[9], key.Translations))
         return false;
     answer.Id = field[0];
     answer.Practice = practice == 1;
-    answer.Key.ForeignLanguage = foreign;
-    answer.Key.NativeLanguage = native;
-    answer.Key.Direction = static_cast<std::uint8_t>(direction);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <map>
 #include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -171,24 +172,26 @@ TShareResult THistory::ShareThrough(
     };
     std::vector<TFile> files;
     std::vector<TJournalAnswer> answers;
-    TStatement markOf(
-        Db_, "SELECT read, hash, skipped FROM shared_files WHERE folder = ? AND name = ?", fail);
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
+    std::map<std::string, TJournalMark> marks;
+    {
+        TStatement read(Db_, "SELECT name, read, hash, skipped FROM shared_files WHERE folder = ?", fail);
+        read.Bind(1, key);
+        while (read.Step())
+            marks[std::string(read.Text(0))] = { static_cast<std::uint64_t>(read.Int(1)),
+                static_cast<std::uint64_t>(read.Int(2)), read.Int(3) != 0 };
+    }
+    // A folder that cannot be listed throws as the library says it.
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
         if (!IsJournalName(name))
             continue;
         std::string bytes;
         try {
-            bytes = ReadWholeFile(entry->path().string());
+            bytes = ReadWholeFile(entry.path().string());
         } catch (const EFileError&) {
             continue; // gone meanwhile, or a folder so named
         }
-        TJournalMark mark;
-        markOf.Reset();
-        markOf.Bind(1, key).Bind(2, name);
-        if (markOf.Step())
-            mark = { static_cast<std::uint64_t>(markOf.Int(0)), static_cast<std::uint64_t>(markOf.Int(1)),
-                markOf.Int(2) != 0 };
+        const TJournalMark mark = marks[name];
         TJournalRead read = ReadJournal(name, bytes, mark, nowMs + AheadMs);
         if (!read.Problem.Empty())
             result.Problems.push_back(std::move(read.Problem));
@@ -196,9 +199,6 @@ TShareResult THistory::ShareThrough(
         if (read.Mark != mark)
             files.push_back({ name, read.Mark });
     }
-    markOf.Reset();
-    if (error)
-        FolderFails(folder, error.value());
     answers = NewAnswers(std::move(answers), DeviceId());
     if (!answers.empty())
         result.Merged = MergeJournalAnswers(std::move(answers), p);

@@ -91,6 +91,10 @@ TEST_F(HistoryShare, BothMachinesEndWithEveryAnswerOnceAndTheSameCards)
         EXPECT_EQ(again.Written + again.Merged, 0);
         EXPECT_TRUE(again.Problems.empty());
     }
+    // A clock set back: what was read stays read, though it now lies ahead of it.
+    const TShareResult back = A.ShareThrough(Folder, P, Now - 4 * Day);
+    EXPECT_EQ(back.Merged, 0);
+    EXPECT_TRUE(back.Problems.empty());
     EXPECT_EQ(A.AnswerCount(), 8);
     EXPECT_EQ(AnswersOf(A), AnswersOf(B));
     const std::vector<TCardKey> keys = { Key("Hund"), Key("Hund", 1), Key("Katze"), Key("Maus") };

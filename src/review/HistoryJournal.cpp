@@ -135,10 +135,9 @@ bool SplitJournalAnswerId(std::string_view id, std::string_view& device, std::in
 {
     const std::size_t first = id.find('-');
     const std::size_t second = first == std::string_view::npos ? first : id.find('-', first + 1);
-    std::int64_t time = 0;
+    // The time after them only makes the id unique.
     if (second == std::string_view::npos || !DeviceName(id.substr(0, first))
-        || !NumberIn<std::int64_t>(id.substr(first + 1, second - first - 1), number, 1, INT64_MAX)
-        || !Number(id.substr(second + 1), time))
+        || !Number(id.substr(first + 1, second - first - 1), number) || number < 1)
         return false;
     device = id.substr(0, first);
     return true;
@@ -203,7 +202,8 @@ TJournalRead ReadJournal(
     const auto skip = [&](const char* why, std::vector<TSaying> args) {
         // Read again from its start once it changes: its answers' ids keep those merged before.
         read.Answers.clear();
-        read.Mark = { 0, 0, true };
+        read.Mark = {};
+        read.Mark.Skipped = true;
         if (!mark.Skipped)
             read.Problem = TSaying(why, std::move(args));
         return read;

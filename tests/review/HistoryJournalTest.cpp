@@ -116,6 +116,7 @@ TEST(HistoryJournal, ReadsCompleteLinesOnFromWhereItStoppedAndTellsAProblemOnce)
         { "unchanged", three, three, 3, 0, false, false },
         { "a cut header, completed", two.substr(0, 7), two, 0, 2, false, false },
         { "empty, then written", "", two, 0, 2, false, false },
+        { "only a header", std::string(JournalHeader), std::string(JournalHeader), 0, 0, false, false },
         { "replaced by another", three, Journal({ Answer(4) }), 3, 1, false, false },
         { "foreign, still", "hello\n", "hello\nworld\n", 0, 0, true, false },
         { "another version's header", "velmoria-journal\t2\n", "velmoria-journal\t2\n", 0, 0, true, false },
@@ -136,6 +137,7 @@ TEST(HistoryJournal, ReadsCompleteLinesOnFromWhereItStoppedAndTellsAProblemOnce)
         EXPECT_EQ(!then.Problem.Empty(), c.ThenTold);
         EXPECT_LE(then.Mark.Read, c.Then.size());
         EXPECT_TRUE(then.Mark.Skipped || then.Mark.Read == c.Then.rfind('\n') + 1);
+        EXPECT_TRUE(ReadJournal("j", c.Then, then.Mark, Latest).Answers.empty());
     }
     EXPECT_NE(
         ReadJournal("x.vmjournal", "hi\n", {}, Latest).Problem.Text().find("x.vmjournal"), std::string::npos);

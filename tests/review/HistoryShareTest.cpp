@@ -118,10 +118,19 @@ TEST_F(HistoryShare, ConflictCopiesCutAndForeignFilesLoseNothingAndAreToldOnce)
     const TRecordedAnswer maus
         = A.RecordAnswer({ Key("Maus"), true, false, false, Base + 2 * Minute, 10, false, {} }, P);
     Share(A);
+    // An append that fails advances nothing: the answers go with the next.
+    fs::rename(own, own + ".kept");
+    fs::create_directory(own);
+    Answer(A, "Igel", 3 * Minute);
+    EXPECT_THROW(Share(A), ESaidError);
+    fs::remove(own);
+    fs::rename(own + ".kept", own);
+    EXPECT_EQ(Share(A).Written, 1);
     const std::string other = DeviceIdOf(0xd);
+    // Numbered and timed as A's own answers are: told apart by the device.
     const auto line = [&](int n, const std::string& word) {
-        return JournalLine(
-            { JournalAnswerId(other, n, Base + n * Minute), Key(word), Base + n * Minute, 50, 3, false });
+        const std::int64_t ms = Base + (n - 1) * Minute;
+        return JournalLine({ JournalAnswerId(other, n, ms), Key(word), ms, 50, 3, false });
     };
     const std::string journal = ReadBytes(own);
     const std::string stem = fs::path(own).stem().string();
@@ -135,18 +144,18 @@ TEST_F(HistoryShare, ConflictCopiesCutAndForeignFilesLoseNothingAndAreToldOnce)
     WriteBytes(Folder + "/history.sqlite", "never read");
 
     TShareResult b = Share(B);
-    EXPECT_EQ(b.Merged, 5);
+    EXPECT_EQ(b.Merged, 6);
     ASSERT_EQ(b.Problems.size(), 1U);
     EXPECT_NE(b.Problems[0].Text().find("notes (conflicted copy).vmjournal"), std::string::npos);
     WriteBytes(cut, std::string(JournalHeader) + line(3, "Bär") + second);
     b = Share(B);
     EXPECT_EQ(b.Merged, 1);
     EXPECT_TRUE(b.Problems.empty());
-    EXPECT_EQ(B.AnswerCount(), 6);
+    EXPECT_EQ(B.AnswerCount(), 7);
     // A's own lines come back through the copies: known by their ids, also with a rating changed since.
     A.ChangeRating(maus, TRating::Easy, P);
     EXPECT_EQ(Share(A).Merged, 3);
-    EXPECT_EQ(A.AnswerCount(), 6);
+    EXPECT_EQ(A.AnswerCount(), 7);
 }
 
 TEST_F(HistoryShare, AHistoryOfTheVersionBeforeSharesItsAnswers)

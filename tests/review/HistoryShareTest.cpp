@@ -152,6 +152,10 @@ TEST_F(HistoryShare, ConflictCopiesCutAndForeignFilesLoseNothingAndAreToldOnce)
     EXPECT_EQ(b.Merged, 1);
     EXPECT_TRUE(b.Problems.empty());
     EXPECT_EQ(B.AnswerCount(), 7);
+    // Damaged after it was read whole: told, once.
+    WriteBytes(cut, std::string(JournalHeader) + "x" + line(3, "Bär") + second);
+    EXPECT_EQ(Share(B).Problems.size(), 1U);
+    EXPECT_TRUE(Share(B).Problems.empty());
     // A's own lines come back through the copies: known by their ids, also with a rating changed since.
     A.ChangeRating(maus, TRating::Easy, P);
     EXPECT_EQ(Share(A).Merged, 3);

@@ -156,6 +156,7 @@ TEST_F(HistoryShare, ConflictCopiesCutAndForeignFilesLoseNothingAndAreToldOnce)
     WriteBytes(cut, std::string(JournalHeader) + "x" + line(3, "Bär") + second);
     EXPECT_EQ(Share(B).Problems.size(), 1U);
     EXPECT_TRUE(Share(B).Problems.empty());
+    WriteBytes(cut, std::string(JournalHeader) + line(3, "Bär") + second);
     // A's own lines come back through the copies: known by their ids, also with a rating changed since.
     A.ChangeRating(maus, TRating::Easy, P);
     EXPECT_EQ(Share(A).Merged, 3);

@@ -18,10 +18,10 @@
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QThreadPool>
-#include <QLineEdit>
 #include <QTimeEdit>
 #include <QTreeWidget>
 #include <ctime>

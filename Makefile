@@ -25,6 +25,10 @@ PACKAGES += qt6-wayland weston
 # The daily reminder: GIO's D-Bus client for the desktop's notifications (velmoria-cli remind), and
 # the private session bus of its test.
 PACKAGES += libglib2.0-dev dbus-daemon
+# Deck packages in and out: zip archives, zstd-compressed collections, HTML fields, SHA-1 checksums.
+PACKAGES += libzip-dev libzstd-dev libxml2-dev nettle-dev
+# An independent reader of exported packages in the tests and the deck bench (with sqlite3).
+PACKAGES += unzip
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 FORMAT_PACKAGES = clang-format
 COVERAGE_PACKAGES = gcovr
@@ -34,7 +38,7 @@ PACKAGES += python3-pyatspi at-spi2-core dbus
 
 # The model's test programs, one per layer (tests/CMakeLists.txt; target model_tests builds them all).
 MODEL_TESTS = evaluation_tests core_tests exchange_tests review_tests settings_tests printing_tests \
-              testing_tests speech_tests cli_tests
+              testing_tests speech_tests cli_tests deck_tests
 # The suites that run code on more than one thread: long tasks, the background writer (saves and
 # recovery copies) and the locale tables shared between threads.
 TSAN_CORE_TESTS = BackgroundWriter.*:RecoveryCopy.*
@@ -136,12 +140,13 @@ coverage: deps
 fuzz: deps fuzz-deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORIA_FUZZ=ON $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	@for t in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
-	  name=$$(basename $$t); corpus=fuzz/corpus/$${name#fuzz_}; work=$(FUZZ_BUILD)/corpus-$${name#fuzz_}; \
-	  mkdir -p $$work; cp -r $$corpus/. $$work/ 2>/dev/null || true; \
-	  echo "== $$name for $(FUZZ_SECONDS) s"; \
-	  $$t -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -timeout=10 -print_final_stats=1 $$work || exit 1; \
-	done
+	@# One fuzzer per processor at a time; each one's output is shown when it ends, whole if it failed.
+	@printf '%s\n' $(FUZZ_BUILD)/fuzz/fuzz_* | xargs -P $(JOBS) -n 1 sh -c '\
+	  t=$$0; name=$$(basename $$t); corpus=fuzz/corpus/$${name#fuzz_}; work=$(FUZZ_BUILD)/corpus-$${name#fuzz_}; \
+	  mkdir -p $$work; cp -r $$corpus/. $$work/ 2>/dev/null || true; log=$(FUZZ_BUILD)/$$name.log; \
+	  $$t -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -timeout=10 -print_final_stats=1 $$work >$$log 2>&1; \
+	  status=$$?; echo "== $$name for $(FUZZ_SECONDS) s: exit $$status"; \
+	  if [ $$status = 0 ]; then tail -n 8 $$log; else cat $$log; fi; exit $$status'
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD) $(COVERAGE_BUILD)

@@ -17,6 +17,8 @@ void BenchHistoryImport(int answers);
 // That many answers of another machine's journal merged into a fresh history through the shared
 // folder, beside reading the journal's bytes.
 void BenchHistorySync(int answers);
+// A deck package of 20,000 notes and 200,000 review log entries imported, beside unzip and sqlite3.
+void BenchDeckImport();
 
 class TVocabFile;
 // A list of the given size shaped like real entries (the same list on every run).

@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     MapLargeBlocksApart();
     std::vector<int> sizes = { 10000, 100000, 1000000 };
     bool core = true, exchange = true, match = true, testing = true, print = true, review = true,
-         window = true, history = true, sync = true;
+         window = true, history = true, deck = true, sync = true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--items") == 0 && i + 1 < argc) {
             sizes = { std::atoi(argv[++i]) };
@@ -61,11 +61,12 @@ int main(int argc, char** argv)
             review = only == "review";
             window = only == "window";
             history = only == "history";
+            deck = only == "deck";
             sync = only == "sync";
         } else {
             std::fprintf(stderr,
                 "usage: velmoria-bench [--items N] [--only "
-                "core|exchange|match|testing|print|review|window|history|sync]\n");
+                "core|exchange|match|testing|print|review|window|history|deck|sync]\n");
             return 2;
         }
     }
@@ -93,5 +94,7 @@ int main(int argc, char** argv)
     }
     if (match)
         BenchMatch(sizes.back());
+    if (deck)
+        BenchDeckImport();
     return 0;
 }

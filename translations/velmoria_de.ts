@@ -1277,6 +1277,17 @@ Diese Datei ist schreibgeschützt. Bitte verwenden Sie einen anderen Dateinamen.
     </message>
 </context>
 <context>
+    <name>TParts</name>
+    <message>
+        <source>Review Progress and the help cannot be shown: their part of the program could not be loaded.
+
+%1</source>
+        <translation>Lernfortschritt und Hilfe können nicht angezeigt werden: Ihr Teil des Programms konnte nicht geladen werden.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>TPrintCommands</name>
     <message>
         <source>Would you like to save the pages as a PDF file instead?</source>

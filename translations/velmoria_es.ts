@@ -1277,6 +1277,17 @@ Este archivo es de solo lectura. Use otro nombre de archivo.</translation>
     </message>
 </context>
 <context>
+    <name>TParts</name>
+    <message>
+        <source>Review Progress and the help cannot be shown: their part of the program could not be loaded.
+
+%1</source>
+        <translation>No se pueden mostrar el progreso de los repasos ni la ayuda: no se pudo cargar su parte del programa.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>TPrintCommands</name>
     <message>
         <source>Would you like to save the pages as a PDF file instead?</source>

@@ -1277,6 +1277,17 @@ Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</tran
     </message>
 </context>
 <context>
+    <name>TParts</name>
+    <message>
+        <source>Review Progress and the help cannot be shown: their part of the program could not be loaded.
+
+%1</source>
+        <translation>La progression des révisions et l’aide ne peuvent pas s’afficher : leur partie du programme n’a pas pu être chargée.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>TPrintCommands</name>
     <message>
         <source>Would you like to save the pages as a PDF file instead?</source>

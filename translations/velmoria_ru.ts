@@ -1282,6 +1282,17 @@ This file is read-only. Please use a different file name.</source>
     </message>
 </context>
 <context>
+    <name>TParts</name>
+    <message>
+        <source>Review Progress and the help cannot be shown: their part of the program could not be loaded.
+
+%1</source>
+        <translation>Не удаётся показать прогресс повторения и справку: не удалось загрузить их часть программы.
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>TPrintCommands</name>
     <message>
         <source>Would you like to save the pages as a PDF file instead?</source>

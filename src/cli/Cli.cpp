@@ -11,6 +11,7 @@
 #include "core/SortKeys.h"
 #include "core/SortingMarker.h"
 #include "core/VocabFile.h"
+#include "deck/DeckImport.h"
 #include "evaluation/AnswerMatch.h"
 #include "evaluation/Languages.h"
 #include "evaluation/TextUtils.h"
@@ -79,8 +80,15 @@ Commands:
       word,translations,notes; or all four) and the choice is printed. Without --format
       the format is detected; an 8-bit format (text-...) is refused for UTF-8 text, and
       files that are not text (NUL characters, archives, XML) are refused.
-  export FILE TARGET --format NAME [--wait SECONDS]
-      Write the list as NAME: one of the nine text formats, vmr, rtf or html.
+  import FILE DECK.apkg [--no-notes] [--tags] [--no-review-log] [--retention R] [--wait SECONDS]
+      Add the notes of a deck package (.apkg, .colpkg) and save: the first field is the
+      word, the second the translations, the others notes (not with --no-notes), the tags
+      the part of speech with --tags. Its fields and counts are printed first. The review
+      log of the cards goes into the review history (not with --no-review-log).
+  export FILE TARGET --format NAME [--directions word,translations] [--review-log] [--wait SECONDS]
+      Write the list as NAME: one of the nine text formats, vmr, rtf, html or apkg (a deck
+      package: one card per direction asked, the word by default; --review-log adds the
+      answers and schedules of those cards from the review history).
   test FILE [--into native|foreign] [--multiple-choice] [--choices N] [--penalty N]
             [--disallow-hints] [--test-notes] [--native-flags HEX] [--foreign-flags HEX]
             [--english-flags HEX] [--native-accents] [--foreign-accents] [--native-typos]
@@ -375,11 +383,53 @@ TFieldColumns ParseColumns(const std::string& list)
     return columns;
 }
 
+bool IsDeckPackageName(std::string name)
+{
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    return name.ends_with(".apkg") || name.ends_with(".colpkg");
+}
+
+int ImportDeck(const TArguments& args, const std::string& bytes, std::ostream& out, std::ostream& err)
+{
+    for (const char* textOption : { "format", "columns", "start-line" })
+        if (args.Option(textOption))
+            throw TUsageError(std::string("--") + textOption + " is for text files, not deck packages.");
+    TDeckImportOptions options;
+    options.OtherFieldsToNotes = !args.Switch("no-notes");
+    options.TagsAsCategory = args.Switch("tags");
+    options.ReviewLog = !args.Switch("no-review-log");
+    const TSchedulerParameters p = SchedulerOptions(args);
+    // Read and checked whole before the list or the history is touched.
+    const TDeckCollection deck = ReadDeckPackage(bytes);
+    err << DeckPreviewSaying(PreviewDeck(deck, 0)).Text() << '\n';
+    const TListLock lock = LockList(args);
+    TVocabFile document;
+    Load(document, args[0], err);
+    TDeckImport import = MapDeck(deck, document.ForeignLangID(), document.NativeLangID(), options);
+    if (import.Result.Added == 0)
+        throw TCommandError("Nothing to import.");
+    std::optional<THistory> history;
+    if (!import.Answers.empty()) {
+        history.emplace(THistory::DefaultPath());
+        TellNotice(*history, err);
+    }
+    // The answers first: an import run again after a failure adds no answer twice, but would add
+    // the items twice.
+    const TDeckImportResult result = ApplyDeckImport(import, document, history ? &*history : nullptr, p);
+    document.SaveToFile(args[0]);
+    out << DeckImportedMessage(result).Text() << '\n';
+    return 0;
+}
+
 int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     args.ExpectPositional(
         2, "import FILE SOURCE [--format NAME] [--columns LIST] [--start-line N] [--wait SECONDS]");
     const bool merge = EndsWithVmr(args[1]);
+    if (!merge && (IsDeckPackageName(args[1]) || args.Switch("tags") || args.Switch("no-notes")))
+        return ImportDeck(args, ReadWholeFile(args[1], TReadFrom::FileOrPipe), out, err);
+    if (args.Option("retention"))
+        throw TUsageError("--retention belongs to deck packages, whose review log goes into the history.");
     TFieldColumns columns {};
     int startLine = 1;
     std::optional<TTextFormat> format;
@@ -428,12 +478,37 @@ int CmdImport(const TArguments& args, std::ostream& out, std::ostream& err)
     return 0;
 }
 
+void ExportDeck(const TArguments& args, const TVocabFile& document)
+{
+    TDeckExportOptions options;
+    options.WordAsked = options.TranslationsAsked = false;
+    const std::string directions = args.Option("directions").value_or("word");
+    for (std::size_t start = 0; start <= directions.size();) {
+        const std::size_t comma = std::min(directions.find(',', start), directions.size());
+        const std::string direction = directions.substr(start, comma - start);
+        if (direction != "word" && direction != "translations")
+            throw TUsageError("--directions names word, translations or both, not \"" + direction + "\".");
+        (direction == "word" ? options.WordAsked : options.TranslationsAsked) = true;
+        start = comma + 1;
+    }
+    options.ReviewLog = args.Switch("review-log");
+    std::optional<THistory> history;
+    if (options.ReviewLog)
+        history.emplace(THistory::DefaultPath());
+    const auto now = std::chrono::duration_cast<std::chrono::seconds>(
+        std::chrono::system_clock::now().time_since_epoch());
+    SafeWriteFile(args[1], ExportDeckBytes(document, options, history ? &*history : nullptr, now.count()));
+}
+
 int CmdExport(const TArguments& args, std::ostream& out, std::ostream& err)
 {
-    args.ExpectPositional(2, "export FILE TARGET --format NAME [--wait SECONDS]");
+    args.ExpectPositional(2,
+        "export FILE TARGET --format NAME [--directions word,translations] [--review-log] [--wait SECONDS]");
     const auto name = args.Option("format");
     if (!name)
-        throw TUsageError("--format is needed: one of the nine text formats, vmr, rtf or html.");
+        throw TUsageError("--format is needed: one of the nine text formats, vmr, rtf, html or apkg.");
+    if (*name != "apkg" && (args.Option("directions") || args.Switch("review-log")))
+        throw TUsageError("--directions and --review-log belong to --format apkg.");
     // Only a list written over itself needs the lock; any other target leaves the list alone.
     const TListLock lock = IsSameFile(args[0], args[1]) ? LockList(args) : TListLock();
     TVocabFile document;
@@ -447,6 +522,8 @@ int CmdExport(const TArguments& args, std::ostream& out, std::ostream& err)
         ExportRtf(document, args[1]);
     else if (*name == "html")
         ExportHtml(document, args[1]);
+    else if (*name == "apkg")
+        ExportDeck(args, document);
     else if (const auto format = TextFormatFromName(*name))
         ExportText(document, args[1], *format);
     else
@@ -474,9 +551,10 @@ const TCommand Commands[] = {
     { "find", { "field", "mode" }, { "match-case", "match-accents", "whole-word" }, CmdFind },
     { "match", { "lang", "flags", "delimiters" }, {}, CmdMatch },
     { "detect", {}, {}, CmdDetect },
-    { "import", { "format", "columns", "start-line", "wait" }, {}, CmdImport },
+    { "import", { "format", "columns", "start-line", "wait", "retention" },
+        { "no-notes", "tags", "no-review-log" }, CmdImport },
     { "test", {}, {}, nullptr },
-    { "export", { "format", "wait" }, {}, CmdExport },
+    { "export", { "format", "wait", "directions" }, { "review-log" }, CmdExport },
     { "say", { "lang" }, {}, CmdSay },
     { "due", { "into", "today", "new-per-day" }, { "list", "all" }, CmdDue },
     { "remind", {}, { "once-a-day" }, CmdRemind },

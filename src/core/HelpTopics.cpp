@@ -23,6 +23,7 @@ constexpr THelpTopic Topics[] = {
     { 2007, "menu-file.html#pagesetup" },
     { 2008, "menu-file.html#recent" },
     { 2009, "menu-file.html#exit" },
+    { 2010, "menu-file.html#exportdeck" },
 
     { 2100, "menu-edit.html#undo" },
     { 2101, "menu-edit.html#redo" },

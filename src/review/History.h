@@ -21,7 +21,6 @@
 
 struct sqlite3;
 class TImportPace;
-struct TImportRow;
 struct TJournalAnswer;
 
 // What kept a history from being used, where the caller does something else about it: a lock that
@@ -66,6 +65,17 @@ struct TRecordedAnswer {
     bool Practice = false; // it did not schedule the card
     TMemory Before, After;
 };
+
+// One answer to merge into the history (ImportAnswers).
+struct THistoryImportRow {
+    TCardKey Key;
+    std::int64_t TimeMs = 0, DurationMs = 0;
+    int Rating = 3; // 1 to 4
+    bool Practice = false;
+    std::string Origin = {}; // a shared journal's id of the answer (review/HistoryJournal.h); empty: none
+};
+// Whether the history takes an answer of that time: none before 1990 or over a day ahead of the clock.
+bool IsImportableAnswerTime(std::int64_t unixMs);
 
 // A card failed this often on the first answer of a day is a leech: drilling alone does not hold it.
 inline constexpr int LeechFailures = 8;
@@ -193,6 +203,17 @@ public:
     // it is taken up again by the same import (or any later one).
     int ImportCsv(std::istream& in, const TSchedulerParameters& p = {},
         const std::string& source = "the imported file");
+    // The answers of a card in time order: none for a card never answered.
+    struct TStoredAnswer {
+        std::int64_t TimeMs;
+        int Rating;
+        std::int64_t DurationMs;
+        bool Practice;
+    };
+    std::vector<TStoredAnswer> AnswersOf(const TCardKey& key);
+    // The same merge of answers read elsewhere (checked by the caller: ratings 1 to 4, times
+    // IsImportableAnswerTime).
+    int ImportAnswers(const std::vector<THistoryImportRow>& rows, const TSchedulerParameters& p = {});
 
     // Shares the history through a folder a sync tool keeps in step (review/HistoryJournal.h): this
     // device's answers not yet in its journal there are appended and synced to disk (every answer,
@@ -217,8 +238,6 @@ private:
     // Rebuilds the memories of the cards an import added answers to, and their answers' days, from
     // their answers in time order.
     void ReplayPending(const TSchedulerParameters& p, TImportPace& pace);
-    // Merges checked answers (an import's, a journal's) as ImportCsv does; returns those added.
-    int MergeRows(const std::vector<TImportRow>& rows, const TSchedulerParameters& p);
     int MergeJournalAnswers(std::vector<TJournalAnswer> answers, const TSchedulerParameters& p);
     std::string DeviceId();
     std::int64_t WriteOwnJournal(const std::string& folder, const std::string& key, std::int64_t nowMs);

@@ -97,3 +97,20 @@ std::int64_t THistory::RescueCsv(std::ostream& out)
     }
     return written;
 }
+
+std::vector<THistory::TStoredAnswer> THistory::AnswersOf(const TCardKey& key)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    std::vector<TStoredAnswer> answers;
+    TCardRows cards(Db_, fail);
+    const auto card = cards.Find(key);
+    if (!card)
+        return answers;
+    TStatement sql(Db_,
+        "SELECT time_ms, rating, duration_ms, practice FROM answers WHERE card = ? ORDER BY time_ms, id",
+        fail);
+    sql.Bind(1, card->Id);
+    while (sql.Step())
+        answers.push_back({ sql.Int(0), static_cast<int>(sql.Int(1)), sql.Int(2), sql.Int(3) != 0 });
+    return answers;
+}

@@ -21,15 +21,6 @@
 // beside it says it waits, and the import then gives way until that writer is through. A writer that
 // cannot say so (an older copy of the program) still finds a pause every UnsaidEvery, well within
 // its busy timeout.
-// One answer of an imported file or a shared journal, checked; Origin is a journal answer's id.
-struct TImportRow {
-    TCardKey Key;
-    std::int64_t TimeMs = 0, DurationMs = 0;
-    int Rating = 3;
-    bool Practice = false;
-    std::string Origin;
-};
-
 class TImportPace {
 public:
     explicit TImportPace(TWaitingWriters& waiting)
@@ -156,6 +147,8 @@ std::optional<std::int64_t> CsvInteger(std::string_view text)
         return std::nullopt;
     return v;
 }
+
+using TImportRow = THistoryImportRow;
 
 // Answers are taken from the program's first days on, and up to a day ahead of the clock (another
 // machine's clock may run ahead a little): a time beyond holds its card for centuries.
@@ -467,6 +460,14 @@ int MergeImport(sqlite3* db, const TSqliteFail& fail, const std::vector<TImportR
 
 } // namespace
 
+bool IsImportableAnswerTime(std::int64_t unixMs)
+{
+    const std::int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::system_clock::now().time_since_epoch())
+                                 .count();
+    return unixMs >= EarliestAnswerMs && unixMs <= now + AheadMs;
+}
+
 int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const std::string& source)
 {
     RequireWritable();
@@ -475,23 +476,23 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const s
     const std::vector<TImportRow> rows = ReadImport(in, [&source](int at, const std::string& why) {
         throw THistoryImportError(source + ", line " + std::to_string(at) + ": " + why);
     });
-    return MergeRows(rows, p);
+    return ImportAnswers(rows, p);
 }
 
 int THistory::MergeJournalAnswers(std::vector<TJournalAnswer> answers, const TSchedulerParameters& p)
 {
-    RequireWritable();
     std::vector<TImportRow> rows(answers.size());
     for (std::size_t i = 0; i < answers.size(); ++i) {
         TJournalAnswer& answer = answers[i];
         rows[i] = { std::move(answer.Key), answer.UnixMs, answer.DurationMs, answer.Rating, answer.Practice,
             std::move(answer.Id) };
     }
-    return MergeRows(rows, p);
+    return ImportAnswers(rows, p);
 }
 
-int THistory::MergeRows(const std::vector<TImportRow>& rows, const TSchedulerParameters& p)
+int THistory::ImportAnswers(const std::vector<THistoryImportRow>& rows, const TSchedulerParameters& p)
 {
+    RequireWritable();
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     const TImportPlan plan = PlanImport(rows, p);
     const TImportSettings settings(Db_);

@@ -144,6 +144,7 @@ std::optional<int> TFileCommands::StartUp(const TCommandLine& commandLine)
     // Printing and resetting end the program at once; what a crashed copy kept waits for a
     // start with the window.
     Form_.Recovery().SetOffered(commandLine.Action != saPrint && commandLine.Action != saReset);
+    Form_.Grid()->MeasureFirstScreenFirst();
     if (commandLine.FileName.empty()) {
         Form_.show();
         // A recovered list answers the start-up as a list named on the command line would.

@@ -17,10 +17,11 @@
 
 THelpFeature::THelpFeature(TMainForm& form)
     : Form_(form)
-    , Help_(LocalisedPath(DataFilePath(QStringLiteral("velmoria.qch"))))
 {
-    Previous_
-        = SetHelpHandler([this](int context) { Help_.ShowContext(context, RequestedControlContext()); });
+    Previous_ = SetHelpHandler([this](int context) {
+        if (IHelpSystem* help = Help())
+            help->ShowContext(context, RequestedControlContext());
+    });
     qApp->installEventFilter(this);
 
     const auto openPage = [](const char* address) {
@@ -29,7 +30,11 @@ THelpFeature::THelpFeature(TMainForm& form)
     const TCommandRow rows[] = {
         { "miHelpContents", QT_TRANSLATE_NOOP("Commands", "&Help Topics"), QKeySequence(Qt::Key_F1),
             QT_TRANSLATE_NOOP("Commands", "Displays Help topics, contents and index"), nullptr, 2500,
-            { TMenuId::Help, 10 }, [this] { Help_.ShowContents(); } },
+            { TMenuId::Help, 10 },
+            [this] {
+                if (IHelpSystem* help = Help())
+                    help->ShowContents();
+            } },
         { "miHelpHowToEdit", QT_TRANSLATE_NOOP("Commands", "&Edit Vocabulary"), {},
             QT_TRANSLATE_NOOP("Commands", "Explains how to enter and modify vocabulary"), nullptr, 1300,
             { TMenuId::HelpHowTo, 10 }, [] { RequestHelp(1300); } },
@@ -90,7 +95,7 @@ bool THelpFeature::eventFilter(QObject* watched, QEvent* event)
     }
     QWidget* window = widget->window();
     // In the main window F1 is the Help Topics shortcut; the help window has its own keys.
-    if (window == &Form_ || qobject_cast<THelpWindow*>(window))
+    if (window == &Form_ || window->inherits("THelpWindow"))
         return false;
     if (event->type() == QEvent::ShortcutOverride) {
         // Claimed here, so that no window's F1 shortcut takes it before the key press.
@@ -98,8 +103,17 @@ bool THelpFeature::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (!RequestDialogHelp(widget))
-        Help_.ShowContents();
+        if (IHelpSystem* help = Help())
+            help->ShowContents();
     return true;
+}
+
+IHelpSystem* THelpFeature::Help()
+{
+    if (!Help_)
+        if (const TParts* parts = LoadParts())
+            Help_ = parts->MakeHelpSystem(LocalisedPath(DataFilePath(QStringLiteral("velmoria.qch"))));
+    return Help_.get();
 }
 
 void THelpFeature::ShowTips(bool atStartUp)

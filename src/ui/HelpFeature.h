@@ -3,10 +3,11 @@
 // help handler while it lives, and F1 on the open menu's command or the focused dialog control.
 
 #include "qtsupport/HelpRequest.h"
-#include "ui/HelpWindow.h"
+#include "ui/Parts.h"
 
 #include <QCoreApplication>
 #include <QObject>
+#include <memory>
 
 class TMainForm;
 
@@ -17,9 +18,12 @@ public:
     explicit THelpFeature(TMainForm& form);
     ~THelpFeature() override;
 
-    THelpSystem& System() { return Help_; }
     // Closes the help window (the program is closing).
-    void Close() { Help_.Close(); }
+    void Close()
+    {
+        if (Help_)
+            Help_->Close();
+    }
     // The tips dialog; at start-up a tip switched off is followed by a reminder of the menu.
     void ShowTips(bool atStartUp = false);
 
@@ -27,6 +31,8 @@ public:
 
 private:
     TMainForm& Form_;
-    THelpSystem Help_;
+    // Made on the first request: the help's libraries are loaded then.
+    IHelpSystem* Help();
+    std::unique_ptr<IHelpSystem> Help_;
     THelpHandler Previous_;
 };

@@ -3,6 +3,8 @@
 // window of the program) with contents, index and full-text search, opened at the topic of a
 // context number.
 
+#include "ui/Parts.h"
+
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QString>
@@ -62,22 +64,22 @@ private:
 // The one help handler of the program: context numbers to topics, the contents, and closing.
 // The engine is set up on the first request; a help file that is missing or unreadable is
 // reported once, and requests after that do nothing until it can be read.
-class THelpSystem {
+class THelpSystem : public IHelpSystem {
     Q_DECLARE_TR_FUNCTIONS(THelpSystem)
 
 public:
     // The engine's register and search index go into cacheFolder (the user's cache by default).
     explicit THelpSystem(QString helpFile, QString cacheFolder = {});
-    ~THelpSystem();
+    ~THelpSystem() override;
     THelpSystem(const THelpSystem&) = delete;
     THelpSystem& operator=(const THelpSystem&) = delete;
 
     // A context of 0 does nothing; an unknown one shows the contents. A control context selects
     // that control's section of the topic when the page has one (id "c" and the number).
-    void ShowContext(int context, int controlContext = 0);
-    void ShowContents();
+    void ShowContext(int context, int controlContext = 0) override;
+    void ShowContents() override;
     // Closes the help window (the program is closing).
-    void Close();
+    void Close() override;
 
     // Where a context leads, or an empty URL when the help file cannot be read.
     QUrl ContextUrl(int context, int controlContext = 0);

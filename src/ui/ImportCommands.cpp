@@ -1,18 +1,25 @@
 #include "ui/ImportCommands.h"
 
 #include "core/SafeSave.h"
+#include "core/SaveTarget.h"
 #include "exchange/ImportRules.h"
 #include "exchange/TextCheck.h"
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/MessageBox.h"
 #include "qtsupport/ModelText.h"
+#include "ui/DeckDialogs.h"
+#include "ui/DueCounter.h"
 #include "ui/ImportFieldsDialog.h"
 #include "ui/LongTask.h"
 #include "ui/MainWindow.h"
+#include "ui/ReviewFeature.h"
 
 #include <QDir>
 #include <QFile>
+#include <chrono>
+#include <optional>
+#include <utility>
 
 TImportCommands::TImportCommands(TMainForm& form)
     : Form_(form)
@@ -21,7 +28,96 @@ TImportCommands::TImportCommands(TMainForm& form)
         QKeySequence(Qt::CTRL | Qt::Key_I),
         QT_TRANSLATE_NOOP("Commands", "Adds vocabulary from another file"), nullptr, 2002,
         { TMenuId::File, 20 }, [this] { Import(); }, [&form] { return form.Editing(); } };
-    form.AddCommands({ &row, 1 });
+    const TCommandRow rows[] = { row,
+        { "miFileExportDeck", QT_TRANSLATE_NOOP("Commands", "Expor&t Deck Package..."), QKeySequence(),
+            QT_TRANSLATE_NOOP("Commands", "Writes the list as a deck package for flash-card apps"), nullptr,
+            2010, { TMenuId::File, 21 }, [this] { ExportDeck(); }, [&form] { return form.ListShown(); } } };
+    form.AddCommands(rows);
+}
+
+namespace {
+
+bool IsDeckPackageName(const QString& name)
+{
+    return name.endsWith(QLatin1String(".apkg"), Qt::CaseInsensitive)
+        || name.endsWith(QLatin1String(".colpkg"), Qt::CaseInsensitive);
+}
+
+// The history the window reviews with, and its parameters.
+std::pair<std::string, TSchedulerParameters> HistoryOf(TMainForm& form)
+{
+    const auto question = form.Review().DueQuestion();
+    return { question ? question->HistoryPath : THistory::DefaultPath(),
+        question ? question->Parameters : TSchedulerParameters {} };
+}
+
+} // namespace
+
+// The package is read and mapped on the worker, and its answers go into the history there; the
+// window's list takes the items afterwards, here. A package that cannot be read changes nothing.
+void TImportCommands::ImportDeck(const QString& shownName, const std::string& fileName)
+{
+    TDeckCollection deck;
+    RunLongTask(
+        &Form_, tr("Reading %1...").arg(shownName), [&] { deck = ReadDeckPackage(ReadWholeFile(fileName)); });
+    TDeckImportOptions options;
+    TDeckImportDialog dialog(&Form_, PreviewDeck(deck, 8), options);
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return;
+    TVocabFile& document = Form_.Session().Document();
+    const auto [historyPath, parameters] = HistoryOf(Form_);
+    TDeckImport import;
+    TDeckImportResult result;
+    RunLongTask(&Form_, tr("Importing %1...").arg(shownName), [&] {
+        import = MapDeck(deck, document.ForeignLangID(), document.NativeLangID(), options);
+        if (import.Result.Added > 0 && !import.Answers.empty()) {
+            THistory history(historyPath);
+            import.Result.AddedAnswers = history.ImportAnswers(import.Answers, parameters);
+        }
+    });
+    if (import.Result.AddedAnswers > 0)
+        Form_.Review().HistoryChanged();
+    result = import.Result;
+    result.Added = document.MergeDocument(*import.Items);
+    if (result.Added == 0)
+        throw EVocabFileError(tr("Nothing to import.").toStdString());
+    document.SetCurrentIndex(document.Count() - 1);
+    Form_.RefreshGrid();
+    ShowMessageBox(
+        SayingText(DeckImportedMessage(result)), tr("Import"), QMessageBox::Ok, QMessageBox::Information);
+}
+
+void TImportCommands::ExportDeck()
+{
+    Form_.ClearCutMark();
+    TDeckExportOptions options;
+    TDeckExportDialog dialog(&Form_, options);
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return;
+    const auto chosen = ChooseSaveFile(&Form_,
+        TFileDialogRequest { tr("Export Deck Package"), { FileFilter(tr("Deck Packages"), "*.apkg") }, 1,
+            QDir::currentPath(), QString(), { QStringLiteral("apkg") } });
+    if (!chosen)
+        return;
+    const std::string name = LocalFileName(chosen->FileName);
+    const TSaying refusal = SaveAsRefusal(name, 2, Form_.Session().Document().FileName());
+    if (!refusal.Empty()) {
+        ShowMessageBox(SayingText(refusal), QString(), QMessageBox::Ok, QMessageBox::Warning);
+        return;
+    }
+    // The worker reads a copy of the list: the window may paint it meanwhile but not change it.
+    const TVocabFile& document = Form_.Session().Document();
+    const std::string historyPath = HistoryOf(Form_).first;
+    std::string bytes;
+    RunLongTask(&Form_, tr("Exporting..."), [&] {
+        std::optional<THistory> history;
+        if (options.ReviewLog)
+            history.emplace(historyPath);
+        const auto now = std::chrono::duration_cast<std::chrono::seconds>(
+            std::chrono::system_clock::now().time_since_epoch());
+        bytes = ExportDeckBytes(document, options, history ? &*history : nullptr, now.count());
+    });
+    WriteFileInBackground(&Form_, tr("Exporting..."), name, std::move(bytes));
 }
 
 void TImportCommands::Import()
@@ -31,12 +127,18 @@ void TImportCommands::Import()
     const auto chosen = ChooseOpenFile(&Form_,
         TFileDialogRequest { tr("Import"),
             { FileFilter(tr("Velmoria Files"), "*.vmr"), FileFilter(tr("Text Files"), "*.txt *.csv"),
-                FileFilter(tr("All Files"), "*") },
+                FileFilter(tr("Deck Packages"), "*.apkg *.colpkg"), FileFilter(tr("All Files"), "*") },
             Form_.WindowState().ImportFilter, QDir::currentPath(), QString(), {} });
     if (!chosen)
         return;
     Form_.WindowState().ImportFilter = chosen->FilterIndex;
     const std::string fileName = LocalFileName(chosen->FileName);
+    const QString shownName = chosen->FileName.section(u'/', -1);
+    if (IsDeckPackageName(chosen->FileName)) {
+        ReadFileStart(fileName, 0);
+        ImportDeck(shownName, fileName);
+        return;
+    }
 
     // The file is read into a document of its own on the worker; the window's document changes
     // only here, afterwards, so nothing the window draws is touched while it is read.

@@ -1,8 +1,11 @@
 #pragma once
-// File > Import: the items of another list or of a text file join the open list.
+// File > Import: the items of another list, of a text file or of a deck package join the open
+// list. File > Export Deck Package writes the list as one.
 
 #include <QCoreApplication>
 #include <QObject>
+#include <QString>
+#include <string>
 
 class TMainForm;
 
@@ -12,7 +15,9 @@ class TImportCommands : public QObject {
 public:
     explicit TImportCommands(TMainForm& form);
     void Import();
+    void ExportDeck();
 
 private:
+    void ImportDeck(const QString& shownName, const std::string& fileName);
     TMainForm& Form_;
 };

@@ -7,6 +7,7 @@
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/MessageBox.h"
 #include "qtsupport/ModelText.h"
+#include "qtsupport/QtSettingsStore.h"
 #include "ui/Accessible.h"
 #include "ui/CharEntryFilter.h"
 #include "ui/DueCounter.h"
@@ -105,6 +106,9 @@ TMainForm::TMainForm(TSession& session, std::unique_ptr<ISettingsStore> store)
 void TMainForm::Create()
 {
     InitResources();
+    // Read before any part is made, so each starts with the learner's choices (the grid's font
+    // sought once, not the default's first).
+    LoadSettings(*Store_, QtSettingsEnvironment(), Session_.Settings, WindowState_);
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(Q(ProductName));
     resize(640, 480);

@@ -121,7 +121,6 @@ void TMainForm::CreateMenus()
 
 void TMainForm::LoadWindowSettings()
 {
-    LoadSettings(*Store_, QtSettingsEnvironment(), Session_.Settings, WindowState_);
     // LoadSettings has already skipped empty names.
     for (const auto& name : WindowState_.RecentFiles)
         RecentFiles_.Load(name);

@@ -5,13 +5,14 @@
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/MessageBox.h"
 #include "qtsupport/ModelText.h"
+#include "review/ReviewProgress.h"
 #include "settings/Reminder.h"
 #include "testing/TestEngine.h"
 #include "ui/DueCounter.h"
 #include "ui/HistorySharing.h"
 #include "ui/LongTask.h"
 #include "ui/MainWindow.h"
-#include "ui/ProgressDialog.h"
+#include "ui/Parts.h"
 #include "ui/ReviewBar.h"
 #include "ui/TestCommands.h"
 #include "ui/TestPanel.h"
@@ -317,8 +318,8 @@ void TReviewFeature::Progress()
         return;
     Form_.ClearCutMark();
     // A long history takes a second or more to sum up: the dialog reads it in a worker.
-    TProgressDialog dialog(&Form_, history->Path(), Today());
-    ExecDialog(dialog);
+    if (const TParts* parts = LoadParts())
+        parts->ShowReviewProgress(&Form_, history->Path(), Today());
 }
 
 void TReviewFeature::ShowReviewLeft()

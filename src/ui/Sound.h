@@ -12,5 +12,7 @@ public:
     virtual void Play(const std::string& fileName) = 0;
 };
 
-// Plays through the platform's audio output.
+// Plays through the platform's audio output, whose library is loaded with the first sound.
 std::unique_ptr<ISoundPlayer> MakeSoundPlayer();
+// The player itself, in the parts loaded on first use (ui/Parts.h).
+std::unique_ptr<ISoundPlayer> MakeQtSoundPlayer();

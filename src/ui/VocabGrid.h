@@ -41,6 +41,9 @@ public:
     // Background measuring waits while held: the window's turns go to work the learner waits for
     // (the due count's copy of the list), and a column widening later costs nothing.
     void HoldMeasuring(bool hold) { MeasuringHeld_ = hold; }
+    // Until the grid is first painted, a refresh measures only the rows a screen can show: the
+    // rest follows the first picture instead of holding it up.
+    void MeasureFirstScreenFirst();
     int RowHeight() const { return RowHeight_; }
     int TopRow() const;
     // Rows fully visible in the grid.
@@ -62,6 +65,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     QItemSelectionModel::SelectionFlags selectionCommand(
         const QModelIndex& index, const QEvent* event = nullptr) const override;
@@ -105,4 +109,6 @@ private:
     int MeasureFrom_ = 0; // the first item the background measuring has not looked at
     int WidestRow_ = 0;
     bool MeasuringHeld_ = false;
+    bool FirstScreenOnly_ = false;
+    void EndFirstScreen();
 };

@@ -73,10 +73,12 @@ void TVocabGrid::UpdateColumnWidth()
     int measured = 0;
     int widest = 0;
     MeasureFrom_ = count;
+    const int firstScreenEnd
+        = FirstScreenOnly_ ? TopRow() + window()->height() / std::max(RowHeight_, 1) + 1 : count;
     for (int i = 0; i < count; ++i) {
         int width = Model_->AlignedWidth(i);
         if (width == 0) {
-            if (!inTime) {
+            if (!inTime || i >= firstScreenEnd) {
                 MeasureFrom_ = std::min(MeasureFrom_, i);
                 continue;
             }
@@ -89,8 +91,30 @@ void TVocabGrid::UpdateColumnWidth()
     }
     WidestRow_ = widest;
     ApplyColumnWidth();
-    if (MeasureFrom_ < count)
+    if (MeasureFrom_ < count && !FirstScreenOnly_)
         MeasureTimer_->start();
+}
+
+void TVocabGrid::MeasureFirstScreenFirst()
+{
+    FirstScreenOnly_ = true;
+    // A grid that is never painted (a list printed from the command line) measures all the same.
+    QTimer::singleShot(500, this, [this] { EndFirstScreen(); });
+}
+
+void TVocabGrid::EndFirstScreen()
+{
+    if (!FirstScreenOnly_)
+        return;
+    FirstScreenOnly_ = false;
+    if (MeasureFrom_ < Session_.Document().Count())
+        MeasureTimer_->start();
+}
+
+void TVocabGrid::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+    EndFirstScreen();
 }
 
 void TVocabGrid::MeasureSlice()

@@ -73,9 +73,20 @@ def run(app):
         press(item)
         window = wait_for(lambda: next((w for w in kids(app) if w not in before), None))
         check_names(item.name, window)
+        # Its own module draws the progress: a message in its place means the module did not load.
+        if item.name == "Review Progress..." and window.name != "Review Progress":
+            faults.append("Review Progress opened '%s'" % window.name)
         press(next(filter(None, (named(window, P.ROLE_PUSH_BUTTON, n) for n in ("Cancel", "Close", "OK")))))
         if not wait_for(lambda: not window.getState().contains(P.STATE_SHOWING)):
             return faults.append(item.name + " did not close")
+    if not any(i.name == "Review Progress..." for i in dialogs):
+        faults.append("Review Progress is not offered")
+    # The help viewer comes from the same module, in a window of its own.
+    before = set(kids(app))
+    press(next(i for i in items if i.name == "Help Topics"))
+    help = wait_for(lambda: next((w for w in kids(app) if w not in before and w.getState().contains(P.STATE_SHOWING)), None))
+    if not help or not help.name.startswith("Velmoria Help"):
+        return faults.append("Help Topics opened '%s'" % (help and help.name))
     press(next(i for i in items if i.name == "Start Testing"))
     question = wait_for(lambda: find(main, lambda o, _: o.description == "Question" and o.name))
     field = find(main, lambda o, _: o.getRole() == P.ROLE_TEXT and o.name in ("Translations:", "Word/phrase:"))

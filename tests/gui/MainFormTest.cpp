@@ -106,7 +106,8 @@ TEST_F(MainFormTest, TheCommandRowsMakeTheMenusAndTheToolBarInTheirGroups)
     layout(Form->menuBar()->actions());
     EXPECT_EQ(menus,
         (std::vector<std::string> {
-            "miFile: New Open Save SaveAs | Import | Print PageSetup | Properties | Recent1 Recent2 Recent3 "
+            "miFile: New Open Save SaveAs | Import ExportDeck | Print PageSetup | Properties | Recent1 "
+            "Recent2 Recent3 "
             "Recent4 | Exit",
             "miEdit: Undo Redo | tbCut tbCopy tbPaste | Add Edit Delete | MoveUp MoveDown | Sort Shuffle | "
             "Find FindNext",

@@ -17,7 +17,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 # --- make install into a DESTDIR --------------------------------------------------------------
 dest=$scratch/dest
 DESTDIR=$dest cmake --install "$build" --prefix /usr >"$scratch/install.log" || fail "cmake --install"
-expected=(usr/bin/velmoria usr/bin/velmoria-cli usr/share/velmoria/{Clap.wav,Pow.wav,velmoria.tip,velmoria.qch,velmoria_de.tip,velmoria_de.qch}
+expected=(usr/bin/velmoria usr/bin/velmoria-cli usr/lib/velmoria/velmoria-parts.so usr/share/velmoria/{Clap.wav,Pow.wav,velmoria.tip,velmoria.qch,velmoria_de.tip,velmoria_de.qch}
     usr/share/velmoria/examples/German-English.vmr usr/share/applications/velmoria.desktop
     usr/share/mime/packages/velmoria.xml usr/share/metainfo/velmoria.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/velmoria.svg usr/share/man/man1/{velmoria,velmoria-cli}.1.gz
@@ -90,6 +90,8 @@ root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 bin=$root/usr/bin
 example=$root/usr/share/velmoria/examples/German-English.vmr
+# The program looks for its parts' module beside it, then in ../lib/velmoria.
+[ -f "$bin/../lib/velmoria/velmoria-parts.so" ] || fail "the parts' module is not where the program looks for it"
 "$bin/velmoria-cli" info "$example" >"$scratch/info.log" 2>&1 || fail "unpacked velmoria-cli info exited with $?"
 grep -q '^items: 68$' "$scratch/info.log" || fail "unpacked velmoria-cli info on the example: $(cat "$scratch/info.log")"
 

@@ -1,3 +1,4 @@
+#include "ui/Parts.h"
 #include "ui/Sound.h"
 
 #include <QFile>
@@ -49,7 +50,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<ISoundPlayer> MakeSoundPlayer()
+std::unique_ptr<ISoundPlayer> MakeQtSoundPlayer()
 {
     return std::make_unique<TQtSoundPlayer>();
 }

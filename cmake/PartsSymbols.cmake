@@ -1,0 +1,22 @@
+# Run at build time: the symbols of the program's own code that the parts' module uses, as linker
+# options for the program, so that the program holds each of them and offers it to the module.
+# -DNM=<nm> -DMODULE=<velmoria-parts.so> "-DLIBRARIES=<static libraries>" -DOUT=<response file>
+cmake_minimum_required(VERSION 3.25)
+execute_process(COMMAND ${NM} -D --undefined-only ${MODULE} OUTPUT_VARIABLE undefined COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${NM} -g --defined-only ${LIBRARIES} OUTPUT_VARIABLE defined ERROR_QUIET)
+string(REGEX MATCHALL "U [^\n@]+" undefined "${undefined}")
+list(TRANSFORM undefined REPLACE "^U " "")
+string(REGEX MATCHALL " [TDBRVW] [^\n]+" defined "${defined}")
+list(TRANSFORM defined REPLACE "^ [TDBRVW] " "")
+set(options "")
+foreach(symbol IN LISTS undefined)
+  if(symbol IN_LIST defined)
+    string(APPEND options "-Wl,--undefined=${symbol} -Wl,--export-dynamic-symbol=${symbol}\n")
+  endif()
+endforeach()
+if(EXISTS ${OUT})
+  file(READ ${OUT} old)
+endif()
+if(NOT "${old}" STREQUAL "${options}")
+  file(WRITE ${OUT} "${options}")
+endif()

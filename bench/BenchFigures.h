@@ -14,6 +14,9 @@ void BenchReview(int items);
 void BenchWindow(int items);
 // The history of that many answers imported, beside sqlite3 .import of the same file.
 void BenchHistoryImport(int answers);
+// That many answers of another machine's journal merged into a fresh history through the shared
+// folder, beside reading the journal's bytes.
+void BenchHistorySync(int answers);
 // A deck package of 20,000 notes and 200,000 review log entries imported, beside unzip and sqlite3.
 void BenchDeckImport();
 // Parameters fitted to a simulated history of that many answers (with the held-out fits), and a set

@@ -8,6 +8,7 @@
 #include "core/VocabFile.h"
 #include "review/Card.h"
 #include "review/History.h"
+#include "review/HistoryJournal.h"
 #include "review/Optimizer.h"
 #include "review/ReviewQueue.h"
 
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -112,6 +114,68 @@ void BenchHistoryImport(int answers)
             static_cast<double>(std::filesystem::file_size(folder / "history0.sqlite")) / 1e6);
     } catch (const std::exception& e) {
         std::printf("history import figures failed: %s\n", e.what());
+    }
+    std::filesystem::remove_all(folder);
+}
+
+void BenchHistorySync(int answers)
+{
+    const auto folder
+        = std::filesystem::temp_directory_path() / ("velmoria-bench-sync-" + std::to_string(::getpid()));
+    const auto shared = folder / "shared";
+    std::filesystem::create_directories(shared);
+    try {
+        // Another machine's journal of some years, a card every 20 answers, as WriteExport's.
+        const std::string device = DeviceIdOf(0xbe7c4);
+        const std::string journal = (shared / JournalName(device, 1700000000000)).string();
+        {
+            std::string bytes(JournalHeader);
+            const int cards = std::max(1, answers / 20);
+            for (int i = 0; i < answers; ++i) {
+                const int card = static_cast<int>((std::int64_t { i } * 7919) % cards);
+                const std::int64_t ms = 1400000000000 + std::int64_t { i } * 300000;
+                bytes += JournalLine({ JournalAnswerId(device, i + 1, ms),
+                    { 7, 9, "word " + std::to_string(card), "translation " + std::to_string(card),
+                        static_cast<std::uint8_t>(card % 2) },
+                    ms, 2500, i % 9 == 4 ? 1 : 3, false });
+            }
+            RawWrite(journal, bytes);
+        }
+        const std::int64_t now = 1900000000000;
+        int run = 0;
+        std::int64_t merged = 0;
+        const double ms = BestMs(
+            [&] {
+                THistory history((folder / ("history" + std::to_string(run++) + ".sqlite")).string());
+                merged = history.ShareThrough(shared.string(), {}, now).Merged;
+            },
+            answers >= 1000000 ? 1 : 3);
+        std::size_t lines = 0;
+        const double raw = BestMs(
+            [&] {
+                std::ifstream in(journal, std::ios::binary);
+                const std::string bytes(
+                    (std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+                lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+            },
+            3);
+        std::size_t parsed = 0;
+        const double read = BestMs(
+            [&] {
+                std::ifstream in(journal, std::ios::binary);
+                const std::string bytes(
+                    (std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+                parsed = ReadJournal("bench", bytes, {}, now).Answers.size();
+            },
+            3);
+        PrintFigure("history-sync-merge", answers, ms, raw);
+        std::printf("  (%lld merged of %zu lines; the journal parsed alone %.1f ms, %.1f MB)\n",
+            static_cast<long long>(merged), parsed, read,
+            static_cast<double>(std::filesystem::file_size(journal)) / 1e6);
+        if (merged != answers || lines != static_cast<std::size_t>(answers) + 1)
+            std::printf("  (the merge lost answers: %lld of %d)\n", static_cast<long long>(merged), answers);
+    } catch (const std::exception& e) {
+        std::printf("history sync figures failed: %s\n", e.what());
     }
     std::filesystem::remove_all(folder);
 }

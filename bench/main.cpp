@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     MapLargeBlocksApart();
     std::vector<int> sizes = { 10000, 100000, 1000000 };
     bool core = true, exchange = true, match = true, testing = true, print = true, review = true,
-         window = true, history = true, deck = true, optimize = true;
+         window = true, history = true, deck = true, optimize = true, sync = true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--items") == 0 && i + 1 < argc) {
             sizes = { std::atoi(argv[++i]) };
@@ -63,10 +63,11 @@ int main(int argc, char** argv)
             history = only == "history";
             deck = only == "deck";
             optimize = only == "optimize";
+            sync = only == "sync";
         } else {
             std::fprintf(stderr,
                 "usage: velmoria-bench [--items N] [--only "
-                "core|exchange|match|testing|print|review|window|history|deck|optimize]\n");
+                "core|exchange|match|testing|print|review|window|history|deck|optimize|sync]\n");
             return 2;
         }
     }
@@ -91,6 +92,8 @@ int main(int argc, char** argv)
             BenchHistoryImport(items);
         if (optimize)
             BenchOptimize(items);
+        if (sync)
+            BenchHistorySync(items);
     }
     if (match)
         BenchMatch(sizes.back());

@@ -264,7 +264,7 @@ int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     constexpr const char* Usage = "history export OUT.csv | history import IN.csv [--retention R] | history "
                                   "optimize [--apply] [--pair LANG-LANG] | history evaluate [--parameters "
-                                  "\"w0,...,w20\"]";
+                                  "\"w0,...,w20\"] | history sync FOLDER [--retention R]";
     if (args.Count() == 1 && args[0] == "optimize")
         return CmdOptimize(args, out, err);
     if (args.Count() == 1 && args[0] == "evaluate")
@@ -289,6 +289,19 @@ int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& err)
         TellNotice(history, err);
         // Its faults are named by the file as the user gave it.
         out << history.ImportCsv(csv, p, args[1]) << " answers imported.\n";
+        return 0;
+    }
+    if (args[0] == "sync") {
+        const TSchedulerParameters p = SchedulerOptions(args);
+        THistory history(THistory::DefaultPath());
+        TellNotice(history, err);
+        const std::int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::system_clock::now().time_since_epoch())
+                                     .count();
+        const TShareResult shared = history.ShareThrough(args[1], p, now);
+        for (const TSaying& problem : shared.Problems)
+            err << problem.Text() << '\n';
+        out << "Wrote " << shared.Written << " answers, merged " << shared.Merged << " answers.\n";
         return 0;
     }
     throw TUsageError(std::string("Usage: velmoria-cli ") + Usage);

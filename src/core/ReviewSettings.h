@@ -1,10 +1,11 @@
 #pragma once
 // What the learner sets for reviews over days, with its ranges and defaults: one type for the
 // options, the command line and the scheduler. Stored as the separate values "ReviewRetention"
-// (hundredths) and "ReviewNewPerDay", never in a record.
+// (hundredths), "ReviewNewPerDay" and "ReviewShareFolder", never in a record.
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 inline constexpr std::int32_t MinRetentionPercent = 70;
 inline constexpr std::int32_t MaxRetentionPercent = 97;
@@ -13,13 +14,15 @@ inline constexpr std::int32_t MaxNewPerDay = 9999;
 struct TReviewSettings {
     std::int32_t RetentionPercent = 90; // the desired chance of recall when a card is due
     std::int32_t NewPerDay = 20; // cards asked for the first time per calendar day, across sessions
+    // The folder the history is shared through (review/HistoryJournal.h); empty: not shared.
+    std::string ShareFolder;
 
     double DesiredRetention() const { return RetentionPercent / 100.0; }
     // Values a damaged store or a caller could hold, brought into range.
     TReviewSettings Clamped() const
     {
         return { std::clamp(RetentionPercent, MinRetentionPercent, MaxRetentionPercent),
-            std::clamp(NewPerDay, 0, MaxNewPerDay) };
+            std::clamp(NewPerDay, 0, MaxNewPerDay), ShareFolder };
     }
     // The desired retention as a fraction, held at the ends of its range.
     static double ClampRetention(double retention)

@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int SchemaVersion = 2;
+constexpr int SchemaVersion = 3;
 constexpr int BusyTimeoutMs = 5000;
 
 constexpr const char* Schema = R"sql(
@@ -49,6 +49,19 @@ constexpr const char* KeyHashIndex = R"sql(
 CREATE INDEX IF NOT EXISTS cards_key_hash ON cards(foreign_language, native_language, direction, key_hash,
   state, stability, difficulty, last_review, due, reps, lapses);
 PRAGMA user_version = 2;
+)sql";
+
+// Version 3: the history shared through a folder (review/HistoryJournal.h). An answer merged from
+// another device keeps its id there (origin); beside, this device's id, how far its answers went to
+// each folder's journal, and how far each journal there was read.
+constexpr const char* AddOrigin = "ALTER TABLE answers ADD COLUMN origin TEXT";
+constexpr const char* AddSharing = R"sql(
+CREATE UNIQUE INDEX IF NOT EXISTS answers_origin ON answers(origin) WHERE origin IS NOT NULL;
+CREATE TABLE IF NOT EXISTS shared_device(device TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS shared_folders(folder TEXT PRIMARY KEY, journaled INTEGER NOT NULL);
+CREATE TABLE IF NOT EXISTS shared_files(folder TEXT NOT NULL, name TEXT NOT NULL, read INTEGER NOT NULL,
+  hash INTEGER NOT NULL, skipped INTEGER NOT NULL, PRIMARY KEY(folder, name));
+PRAGMA user_version = 3;
 )sql";
 
 const char* const DiskFull = VM_TRANSLATE_NOOP("Velmoria::Model", "the disk is full (%1)");
@@ -250,6 +263,13 @@ void THistory::UpgradeSchema()
     if (current < 2)
         AddKeyHashes();
     Execute(KeyHashIndex);
+    if (current < 3) {
+        // A file an older copy took back to its own version may have the column already.
+        TStatement origin(Db_, "SELECT 1 FROM pragma_table_info('answers') WHERE name = 'origin'", fail);
+        if (!origin.Step())
+            Execute(AddOrigin);
+        Execute(AddSharing);
+    }
     transaction.Commit();
 }
 

@@ -22,6 +22,7 @@
 
 struct sqlite3;
 class TImportPace;
+struct TJournalAnswer;
 
 // What kept a history from being used, where the caller does something else about it: a lock that
 // will pass (another copy writing), a full disk, a file that may be read but not written.
@@ -72,6 +73,7 @@ struct THistoryImportRow {
     std::int64_t TimeMs = 0, DurationMs = 0;
     int Rating = 3; // 1 to 4
     bool Practice = false;
+    std::string Origin = {}; // a shared journal's id of the answer (review/HistoryJournal.h); empty: none
 };
 // Whether the history takes an answer of that time: none before 1990 or over a day ahead of the clock.
 bool IsImportableAnswerTime(std::int64_t unixMs);
@@ -88,6 +90,13 @@ struct TScannedCard {
     double Stability;
     std::int32_t LastReview, Due; // days
     TCardState State;
+};
+
+// What sharing the history through a folder did.
+struct TShareResult {
+    std::int64_t Written = 0; // this device's answers added to its journal there
+    std::int64_t Merged = 0; // other devices' answers added to the history
+    std::vector<TSaying> Problems; // files left out, each said once
 };
 
 class THistory {
@@ -233,6 +242,14 @@ public:
     int ImportAnswers(
         const std::vector<THistoryAnswer>& answers, const TSchedulerParameters& p, int& outOfRange);
 
+    // Shares the history through a folder a sync tool keeps in step (review/HistoryJournal.h): this
+    // device's answers not yet in its journal there are appended and synced to disk (every answer,
+    // the first time, those given before sharing began too), then the answers of every other journal
+    // that the history does not hold are merged by their ids, their cards replayed in time order as
+    // an import's. Answers up to a day ahead of nowMs are taken. Throws ESaidError when the folder
+    // cannot be read or written, THistoryError as any write.
+    TShareResult ShareThrough(const std::string& folder, const TSchedulerParameters& p, std::int64_t nowMs);
+
 private:
     [[noreturn]] void Fail(TSaying what, THistoryProblem problem = THistoryProblem::Other) const;
     // Before any write: a history opened to be read only says so.
@@ -254,6 +271,10 @@ private:
     // Rebuilds the memories of the cards an import added answers to, and their answers' days, from
     // their answers in time order.
     void ReplayPending(const TSchedulerParameters& p, TImportPace& pace);
+    int MergeJournalAnswers(std::vector<TJournalAnswer> answers, const TSchedulerParameters& p);
+    std::string DeviceId();
+    std::int64_t WriteOwnJournal(const std::string& folder, const std::string& key, std::int64_t nowMs);
+    std::vector<TJournalAnswer> NewAnswers(std::vector<TJournalAnswer> answers, const std::string& device);
     static int OnBusy(void* self, int count);
 
     std::string Path_;

@@ -1,4 +1,5 @@
 #include "review/History.h"
+#include "review/HistoryJournal.h"
 #include "review/HistoryStatements.h"
 
 #include <algorithm>
@@ -428,7 +429,7 @@ int MergeImport(sqlite3* db, const TSqliteFail& fail, const std::vector<TImportR
             // answers, it still counts.
             const bool practice = plan.Practice[next] || (row.Practice && seen[k] != TSeen::Made);
             cards.AddAnswer({ card, row.TimeMs, plan.Day[next], row.Rating, plan.StateBefore[next],
-                row.DurationMs, practice });
+                row.DurationMs, practice, row.Origin });
             ++added;
             if (seen[k] == TSeen::Made && next == plan.LastRow[k])
                 completed.push_back(k);
@@ -470,6 +471,17 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const s
     const std::vector<TImportRow> rows = ReadImport(in, [&source](int at, const std::string& why) {
         throw THistoryImportError(source + ", line " + std::to_string(at) + ": " + why);
     });
+    return ImportAnswers(rows, p);
+}
+
+int THistory::MergeJournalAnswers(std::vector<TJournalAnswer> answers, const TSchedulerParameters& p)
+{
+    std::vector<TImportRow> rows(answers.size());
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        TJournalAnswer& answer = answers[i];
+        rows[i] = { std::move(answer.Key), answer.UnixMs, answer.DurationMs, answer.Rating, answer.Practice,
+            std::move(answer.Id) };
+    }
     return ImportAnswers(rows, p);
 }
 

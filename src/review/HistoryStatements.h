@@ -170,6 +170,7 @@ public:
         TDay Day;
         std::int64_t Rating, StateBefore, DurationMs;
         bool Practice;
+        std::string_view Origin = {}; // a shared journal's id of it; empty: given here
     };
     // Returns the answer's id.
     std::int64_t AddAnswer(const TAnswer& answer);

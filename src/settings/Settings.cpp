@@ -452,7 +452,7 @@ void LoadSettings(
     speech.Rate = std::clamp(ReadInteger(store, "SpeechRate", 0), MinSpeechRate, MaxSpeechRate);
     const TReviewSettings reviews;
     settings.Reviews = TReviewSettings { ReadInteger(store, "ReviewRetention", reviews.RetentionPercent),
-        ReadInteger(store, "ReviewNewPerDay", reviews.NewPerDay) }
+        ReadInteger(store, "ReviewNewPerDay", reviews.NewPerDay), ReadString(store, "ReviewShareFolder", "") }
                            .Clamped();
     settings.ReminderTime = ReadInteger(store, "ReminderTime", DefaultReminderTime);
     if (settings.ReminderTime < 0 || settings.ReminderTime >= MinutesPerDay)
@@ -516,6 +516,7 @@ void SaveSettings(ISettingsStore& store, const TSettings& settings, const TWindo
     store.WriteInteger("SpeechRate", speech.Rate);
     store.WriteInteger("ReviewRetention", settings.Reviews.RetentionPercent);
     store.WriteInteger("ReviewNewPerDay", settings.Reviews.NewPerDay);
+    store.WriteString("ReviewShareFolder", settings.Reviews.ShareFolder);
     store.WriteInteger("ReminderTime", settings.ReminderTime);
     store.WriteString(UiLanguageKey, settings.UiLanguage);
     store.WriteInteger(ThemeKey, static_cast<std::int32_t>(settings.Theme));

@@ -93,6 +93,7 @@ void TMainForm::CreateMenus()
                 AppColourTheme().Apply(settings.Theme);
                 settings.ReminderTime = reminder.Time;
                 Review_->ApplyReminder(reminderBefore, reminder);
+                Review_->ShareHistory();
                 // The learnt colour may have changed; a question is chosen again under the new options.
                 Review_->AskDueSoon();
                 if (WindowMode() == wmTesting)

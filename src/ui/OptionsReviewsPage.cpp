@@ -6,11 +6,14 @@
 
 #include <QCheckBox>
 #include <QDateTime>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -29,7 +32,9 @@ enum TReviewsContext : int {
     hcNewPerDay = 2242,
     hcReminder = 2245,
     hcReminderTime = 2246,
-    hcOptimize = 2247
+    hcOptimize = 2247,
+    hcShareHistory = 2260,
+    hcShareFolder = 2261
 };
 
 QLabel* Explanation(QWidget* parent, const QString& text, int helpContext)
@@ -138,6 +143,33 @@ TOptionsReviewsPage::TOptionsReviewsPage(
     buttons->addWidget(btnUseFitted);
     buttons->addWidget(btnResetParameters);
     buttons->addStretch();
+    chbShareHistory = new QCheckBox(tr("Share my re&view history through this folder"), this);
+    chbShareHistory->setObjectName(QStringLiteral("chbShareHistory"));
+    chbShareHistory->setChecked(!reviews.ShareFolder.empty());
+    SetHelpContext(chbShareHistory, hcShareHistory);
+    edtShareFolder = new QLineEdit(QString::fromStdString(reviews.ShareFolder), this);
+    edtShareFolder->setObjectName(QStringLiteral("edtShareFolder"));
+    edtShareFolder->setAccessibleName(tr("Folder to share the review history through"));
+    SetHelpContext(edtShareFolder, hcShareFolder);
+    btnShareFolder = new QPushButton(QStringLiteral("..."), this);
+    btnShareFolder->setObjectName(QStringLiteral("btnShareFolder"));
+    btnShareFolder->setAccessibleName(tr("Choose the folder"));
+    SetHelpContext(btnShareFolder, hcShareFolder);
+    connect(btnShareFolder, &QPushButton::clicked, this, [this] {
+        const QString folder = QFileDialog::getExistingDirectory(this, tr("Share the Review History"),
+            edtShareFolder->text().isEmpty() ? QDir::homePath() : edtShareFolder->text());
+        if (!folder.isEmpty())
+            edtShareFolder->setText(QDir::toNativeSeparators(folder));
+    });
+    const auto followShare = [this](bool on) {
+        edtShareFolder->setEnabled(on);
+        btnShareFolder->setEnabled(on);
+    };
+    followShare(chbShareHistory->isChecked());
+    connect(chbShareHistory, &QCheckBox::toggled, this, followShare);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(edtShareFolder, 1);
+    folderRow->addWidget(btnShareFolder);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -147,6 +179,12 @@ TOptionsReviewsPage::TOptionsReviewsPage(
     layout->addLayout(buttons);
     layout->addWidget(lblParameters);
     layout->addWidget(lblFigures);
+    layout->addWidget(chbShareHistory);
+    layout->addLayout(folderRow);
+    layout->addWidget(Explanation(this,
+        tr("Any folder a sync tool keeps the same on your computers. Each computer writes its own "
+           "answers there, all of them the first time, and takes in the others' answers."),
+        hcShareHistory));
     layout->addStretch();
     ShowParameters();
 }
@@ -304,6 +342,8 @@ TReviewSettings TOptionsReviewsPage::Read() const
     TReviewSettings reviews;
     reviews.RetentionPercent = static_cast<std::int32_t>(std::lround(sbRetention->value() * 100));
     reviews.NewPerDay = sbNewPerDay->value();
+    if (chbShareHistory->isChecked())
+        reviews.ShareFolder = edtShareFolder->text().trimmed().toStdString();
     return reviews;
 }
 

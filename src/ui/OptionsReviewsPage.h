@@ -18,6 +18,8 @@ template <typename T> class QFutureWatcher;
 struct TOptimizeReport;
 class QDoubleSpinBox;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QSpinBox;
 class QTimeEdit;
 
@@ -27,7 +29,8 @@ public:
     TOptionsReviewsPage(
         const TReviewSettings& reviews, const TReminderChoice& reminder, QWidget* parent = nullptr);
     ~TOptionsReviewsPage() override;
-    // What the controls hold, in the stored form.
+    // What the controls hold, in the stored form: a folder to share through only while the box is
+    // ticked.
     TReviewSettings Read() const;
     TReminderChoice ReadReminder() const;
 
@@ -36,6 +39,9 @@ public:
     QCheckBox* chbReminder = nullptr;
     QLabel* lblReminderTime = nullptr;
     QTimeEdit* edtReminderTime = nullptr;
+    QCheckBox* chbShareHistory = nullptr;
+    QLineEdit* edtShareFolder = nullptr;
+    QPushButton* btnShareFolder = nullptr;
 
     // Fitting the scheduler to the learner's history: its figures, offered when they predict the
     // held-out answers better, and the published set back. They change the history at once.

@@ -9,6 +9,7 @@
 #include "settings/Reminder.h"
 #include "testing/TestEngine.h"
 #include "ui/DueCounter.h"
+#include "ui/HistorySharing.h"
 #include "ui/LongTask.h"
 #include "ui/MainWindow.h"
 #include "ui/Parts.h"
@@ -85,8 +86,18 @@ TReviewFeature::TReviewFeature(TMainForm& form)
             [this] { return !HistoryFailed_; } },
     };
     form.AddCommands(rows);
-    // Another copy of the program or the command line may have reviewed meanwhile.
-    form.installEventFilter(new TActivationWatch(this, [this] { HistoryChanged(); }));
+    Sharing_ = new THistorySharing(this, [this] {
+        return TSharingJob { HistoryPath_.empty() ? THistory::DefaultPath() : HistoryPath_,
+            Session_.Settings.Reviews.ShareFolder, ParametersOf(Session_.Settings) };
+    });
+    connect(Sharing_, &THistorySharing::Shared, this, &TReviewFeature::Shared);
+    QTimer::singleShot(0, Sharing_, &THistorySharing::ShareNow);
+    // Another copy of the program or the command line may have reviewed meanwhile, and another
+    // machine too.
+    form.installEventFilter(new TActivationWatch(this, [this] {
+        HistoryChanged();
+        Sharing_->ShareNow();
+    }));
 
     form.Grid()->Model()->SetToolTips([this](int row) { return LeechToolTip(row); });
     DueTimer_ = new QTimer(this);
@@ -100,12 +111,39 @@ TReviewFeature::TReviewFeature(TMainForm& form)
         Form_.RunCommand([this, message, passing] { passing ? AnswerNotKept(message) : Failed(message); });
     });
     connect(panel, &TTestPanel::QuestionShown, this, [this] { UpdateReviewBar(); });
-    connect(panel, &TTestPanel::AnswerRecorded, this, [this] { UpdateReviewBar(); });
+    connect(panel, &TTestPanel::AnswerRecorded, this, [this] {
+        UpdateReviewBar();
+        Sharing_->ShareSoon();
+    });
     connect(panel->pnlReview, &TReviewBar::Rated, this,
         [this](TRating rating) { Form_.RunCommand([this, rating] { Rate(rating); }); });
 }
 
-TReviewFeature::~TReviewFeature() = default;
+TReviewFeature::~TReviewFeature()
+{
+    Sharing_->Finish();
+}
+
+void TReviewFeature::ShareHistory()
+{
+    Sharing_->ShareNow();
+}
+
+void TReviewFeature::Shared(const TSharingOutcome& outcome)
+{
+    if (outcome.Merged > 0)
+        HistoryChanged();
+    QStringList told;
+    for (const TSaying& problem : outcome.Problems)
+        told << SayingText(problem);
+    const std::string failure = outcome.Failure.Text();
+    if (failure != SharingFailure_ && !failure.empty())
+        told << SayingText(outcome.Failure);
+    SharingFailure_ = failure;
+    if (!told.isEmpty())
+        ShowMessageBox(told.join(QStringLiteral("\n\n")), QStringLiteral("Velmoria"), QMessageBox::Ok,
+            QMessageBox::Information);
+}
 
 bool TReviewFeature::FollowDirection()
 {

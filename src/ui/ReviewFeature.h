@@ -19,6 +19,8 @@ class TMainForm;
 class TSession;
 class THistory;
 class TDueCounter;
+class THistorySharing;
+struct TSharingOutcome;
 struct TDueQuestion;
 struct TReminderChoice;
 
@@ -69,6 +71,8 @@ public:
     // The daily reminder as the options dialog left it: installed, moved or removed, with
     // velmoria-cli beside the program as what it runs. A failure is told.
     void ApplyReminder(const TReminderChoice& before, const TReminderChoice& after);
+    // The history shared through the folder of the options, if any, now (the options changed).
+    void ShareHistory();
 
 private:
     // A review in one direction (the engine's when none is given) or in BothDirections.
@@ -81,6 +85,7 @@ private:
     void Failed(const QString& message);
     // What a due count depends on besides the list.
     std::string DueKey(const TDueQuestion& question) const;
+    void Shared(const TSharingOutcome& outcome);
 
     TMainForm& Form_;
     TSession& Session_;
@@ -99,4 +104,6 @@ private:
     std::uint64_t HistoryChanges_ = 0;
     QTimer* DueTimer_ = nullptr;
     std::unique_ptr<TSubscription> Changes_;
+    THistorySharing* Sharing_ = nullptr;
+    std::string SharingFailure_; // told once until another comes
 };

@@ -174,6 +174,25 @@ TEST_F(ReviewCommandsTest, ExportAndImportMoveAndMergeAHistory)
     EXPECT_EQ(Ok({ "due", List, "--list", "--today", "2024-03-20" }), merged);
 }
 
+TEST_F(ReviewCommandsTest, SyncSharesTheHistoryOfTwoDataFoldersThroughOneFolder)
+{
+    const std::string shared = Dir.File("shared");
+    std::filesystem::create_directory(shared);
+    Answer(0, true, false, At("2024-03-01"));
+    Answer(1, false, false, At("2024-03-01", 9));
+    EXPECT_EQ(Ok({ "history", "sync", shared }), "Wrote 2 answers, merged 0 answers.\n");
+    UseDataFolder("other");
+    Answer(0, true, false, At("2024-03-04"));
+    EXPECT_EQ(
+        Ok({ "history", "sync", shared, "--retention", "0.8" }), "Wrote 1 answers, merged 2 answers.\n");
+    const std::string there = Ok({ "due", List, "--list", "--today", "2024-03-20" });
+    UseDataFolder("data");
+    EXPECT_EQ(
+        Ok({ "history", "sync", shared, "--retention", "0.8" }), "Wrote 0 answers, merged 1 answers.\n");
+    EXPECT_EQ(Ok({ "due", List, "--list", "--today", "2024-03-20" }), there);
+    FailsWith(1, { "history", "sync", Dir.File("missing") }, "missing");
+}
+
 TEST_F(ReviewCommandsTest, ImportReplaysAtTheRetentionAskedAndABadOneChangesNothing)
 {
     Answer(0, true, false, At("2024-03-01"));

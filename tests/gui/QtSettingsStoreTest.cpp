@@ -131,7 +131,7 @@ TEST_F(QtSettingsStoreTest, TheCommandLineReadsTheFileAsTheWindowWroteIt)
 {
     const TTempDir dir;
     TSettings settings;
-    settings.Reviews = { 85, 7 };
+    settings.Reviews = { 85, 7, "" };
     settings.ReminderTime = 7 * 60 + 5;
     settings.SoundFileRight = "@home, \"quoted\"; a=b \\ \t\x01 ";
     settings.DisplayFont.Name = " Verdana\x7F\u00e9";

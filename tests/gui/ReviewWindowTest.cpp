@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -30,6 +31,7 @@
 #include <QTimeEdit>
 #include <QTreeWidget>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sqlite3.h>
@@ -501,9 +503,11 @@ TEST_F(ReviewWindowTest, TheReviewSwitchOpensTheListAndStartsItsReview)
 TEST_F(ReviewWindowTest, TheReviewsPageStoresItsValues)
 {
     // OK stores what the page shows (as the window's settings, written at close); Cancel nothing.
+    const std::string shared = Dir.File("shared");
+    std::filesystem::create_directory(shared);
     for (const bool ok : { false, true }) {
         SCOPED_TRACE(ok);
-        OnDialog<TOptionsDialog>([ok](TOptionsDialog& dialog) {
+        OnDialog<TOptionsDialog>([ok, shared](TOptionsDialog& dialog) {
             ASSERT_NE(dialog.tsReviews, nullptr);
             dialog.pcOptions->setCurrentWidget(dialog.tsReviews);
             EXPECT_DOUBLE_EQ(dialog.tsReviews->sbRetention->value(), 0.90);
@@ -514,11 +518,17 @@ TEST_F(ReviewWindowTest, TheReviewsPageStoresItsValues)
             EXPECT_FALSE(dialog.tsReviews->chbReminder->isChecked());
             EXPECT_FALSE(dialog.tsReviews->edtReminderTime->isEnabled());
             dialog.tsReviews->edtReminderTime->setTime(QTime(7, 5));
+            // A folder typed while sharing is off is not kept.
+            EXPECT_FALSE(dialog.tsReviews->edtShareFolder->isEnabled());
+            dialog.tsReviews->edtShareFolder->setText(QString::fromStdString(shared));
+            EXPECT_EQ(dialog.tsReviews->Read().ShareFolder, "");
+            dialog.tsReviews->chbShareHistory->setChecked(ok);
             (ok ? dialog.btnOK : dialog.btnCancel)->click();
         });
         Form->Command("miViewOptions")->trigger();
         EXPECT_EQ(Form->Session().Settings.Reviews.NewPerDay, ok ? 7 : 20);
         EXPECT_EQ(Form->Session().Settings.ReminderTime, ok ? 7 * 60 + 5 : DefaultReminderTime);
+        EXPECT_EQ(Form->Session().Settings.Reviews.ShareFolder, ok ? shared : "");
     }
     Form->close();
     EXPECT_EQ(Store->ReadInteger("ReviewRetention"), 97);

@@ -79,7 +79,7 @@ TFields Fields(const TWindowState& w)
 using TGlobals = std::tuple<TBytes, TBytes, TBytes, std::string, std::string, std::string, std::int32_t,
     std::string, std::int32_t, std::tuple<bool, bool, bool, bool>,
     std::tuple<bool, bool, bool, bool, std::string, std::string, std::int32_t>,
-    std::pair<std::int32_t, std::int32_t>, std::string, TThemeChoice>;
+    std::tuple<std::int32_t, std::int32_t, std::string>, std::string, TThemeChoice>;
 TGlobals Globals(const TSettings& s)
 {
     const TSpeechSettings& v = s.Speech;
@@ -89,7 +89,7 @@ TGlobals Globals(const TSettings& s)
         { s.Options.NativeAccents, s.Options.ForeignAccents, s.Options.NativeTypos, s.Options.ForeignTypos },
         { v.Enabled, v.SpeakQuestionPassive, v.SpeakQuestionActive, v.SpeakAnswerWrong, v.ForeignVoice,
             v.NativeVoice, v.Rate },
-        { s.Reviews.RetentionPercent, s.Reviews.NewPerDay }, s.UiLanguage, s.Theme };
+        { s.Reviews.RetentionPercent, s.Reviews.NewPerDay, s.Reviews.ShareFolder }, s.UiLanguage, s.Theme };
 }
 
 template <typename From, typename To> auto RoundTripper(From from, To to)
@@ -205,7 +205,7 @@ TEST_F(SettingsTest, EmptyOrDamagedStoreGivesTheDefaultsAndShortRecordsLoadZeroF
             (TGlobals { Bytes(OptionsToBytes(TOptions {})), { 1, 1, 14 },
                 Bytes(PageSetupToBytes(TPageSetup {})), "/opt/velmoria/Clap.wav", "/opt/velmoria/Pow.wav",
                 "Verdana", 8, "Times New Roman", 10, { false, false, false, false },
-                { true, false, false, false, "", "", 0 }, { 90, 20 }, "", TThemeChoice::System }));
+                { true, false, false, false, "", "", 0 }, { 90, 20, "" }, "", TThemeChoice::System }));
         EXPECT_EQ(store->Values, before);
     }
     // The record defaults that matter to a user: confirmations, colours, the first shortcuts, choices,
@@ -265,7 +265,7 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoadUnderItsNameAndKind)
     Settings.DisplayFont = { "DejaVu Sans", 12 };
     Settings.PrintFont = { "Liberation Serif", 14 };
     Settings.Speech = { false, true, false, true, "German", "English (Great Britain)", -7 };
-    Settings.Reviews = { 85, 0 };
+    Settings.Reviews = { 85, 0, "/home/u/Sync" };
     Settings.UiLanguage = "ru";
     Settings.Theme = TThemeChoice::Dark;
     const TGlobals globals = Globals(Settings);
@@ -281,7 +281,7 @@ TEST_F(SettingsTest, EverythingSurvivesSaveAndLoadUnderItsNameAndKind)
             "TypoEvaluation", "Sound1", "Sound2", "DisplayFont", "DisplaySize", "PrintFont", "PrintSize",
             "SpeechEnabled", "SpeakQuestionPassive", "SpeakQuestionActive", "SpeakAnswerWrong",
             "SpeechVoiceForeign", "SpeechVoiceNative", "SpeechRate", "ReviewRetention", "ReviewNewPerDay",
-            "ReminderTime", "UiLanguage", "ColourTheme" }));
+            "ReviewShareFolder", "ReminderTime", "UiLanguage", "ColourTheme" }));
     // Loading would take a value of another kind as missing.
     EXPECT_EQ(std::get<TBytes>(store.Values["WindowPosition"]), Position(-10, 20, 630, 500));
     EXPECT_EQ(std::get<std::int32_t>(store.Values["ShowToolBar"]), 0);

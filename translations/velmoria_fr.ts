@@ -422,6 +422,14 @@
         <source>Shows how much has been learnt and resets the statistics</source>
         <translation>Montre ce qui a été appris et remet les statistiques à zéro</translation>
     </message>
+    <message>
+        <source>Expor&amp;t Deck Package...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the list as a deck package for flash-card apps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TAboutDialog</name>
@@ -520,6 +528,60 @@
     <message>
         <source>Characters the list&apos;s languages cannot store are replaced</source>
         <translation>Les caractères que les langues de la liste ne peuvent pas enregistrer sont remplacés</translation>
+    </message>
+</context>
+<context>
+    <name>TDeckExportDialog</name>
+    <message>
+        <source>Export Deck Package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One card for each direction chosen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Word/phrase asked, translations answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ranslations asked, word/phrase answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Include the review history of these cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TDeckImportDialog</name>
+    <message>
+        <source>Import Deck Package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word/phrase</source>
+        <translation type="unfinished">Mot/expression</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation type="unfinished">Traductions</translation>
+    </message>
+    <message>
+        <source>The first notes as they will be imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Other fields into the notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tags as the part of speech</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Review log into the review history</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -714,6 +776,10 @@ Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</tran
         <source>Exporting...</source>
         <translation>Exportation...</translation>
     </message>
+    <message>
+        <source>KVTML Vocabulary</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFindCommands</name>
@@ -848,6 +914,53 @@ Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</tran
     <message>
         <source>Nothing to import.</source>
         <translation>Rien à importer.</translation>
+    </message>
+    <message>
+        <source>Export Deck Package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deck Packages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation type="unfinished">Exportation...</translation>
+    </message>
+    <message>
+        <source>KVTML Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TKvtmlDialog</name>
+    <message>
+        <source>Import KVTML File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave them out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add them to the review history as answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Languages in the file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Word/phrase:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Translations:</source>
+        <translation type="unfinished">&amp;Traductions&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Grades:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1224,6 +1337,90 @@ Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</tran
         <source>A desktop notification tells how many words are due in the lists you used lately; its Review button opens the review. Without a systemd user session it comes when you log in, once a day.</source>
         <translation>Une notification du bureau indique combien de mots sont à réviser dans les listes utilisées récemment&#xa0;; son bouton Réviser ouvre la révision. Sans session utilisateur systemd, elle apparaît à l’ouverture de session, une fois par jour.</translation>
     </message>
+    <message>
+        <source>&amp;Optimize from my history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use these &amp;parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset to de&amp;faults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share my re&amp;view history through this folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder to share the review history through</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share the Review History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any folder a sync tool keeps the same on your computers. Each computer writes its own answers there, all of them the first time, and takes in the others&apos; answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reviews are scheduled with parameters fitted to your history on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reviews are scheduled with the published parameters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitting the parameters to your history...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>too few answers to tell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>log-loss %1 → %2, RMSE(bins) %3 → %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped: the parameters are as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers used: %1 (%2 training items).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All answers: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later answers held out: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too few answers to fit the parameters yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They predict your later answers better than the current parameters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They do not predict your later answers better than the current parameters, so they are not offered.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TPageSetupDialog</name>
@@ -1467,6 +1664,38 @@ Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</tran
     <message>
         <source>Words &amp;failed most often</source>
         <translation>Mots les plus souvent &amp;manqués</translation>
+    </message>
+    <message>
+        <source>Predicted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Young</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desired %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Predicted recall against the share of answers right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>True retention per month, young and mature cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Predicted recall against actual (&amp;calibration)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>True re&amp;tention per month</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3161,6 +3390,158 @@ Les statistiques doivent être remises à zéro avant de reprendre le test...</t
     <message>
         <source>Enter a time from 00:00 to 23:59.</source>
         <translation>Saisissez une heure entre 00:00 et 23:59.</translation>
+    </message>
+    <message>
+        <source>Note %1 of the deck package: a field is longer than %2 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fields: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n review log entries.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notes had an empty first field and were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sound and image references were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers of the review log were taken into the review history.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n review log entries were left out (manual changes, cram reviews, other cards).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The deck package is damaged (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deck package is encrypted; only unencrypted packages can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The zip archive is not a deck package: it holds no collection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a deck package (not a zip archive).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file uses entities declared in its own document type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is damaged XML (line %1: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is XML, but not a KVTML 2 vocabulary file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is too large.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%2): %n texts</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds %n entries in %1 lessons.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Entry %1: a text is longer than %2 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers went into the review history.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n grades dated before 1990 or ahead of the clock were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries had no word/phrase and were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n grades had no date that could be read and gave no answer.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file holds fewer than two languages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose two different languages for the word/phrase and the translations.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shared history file &quot;%1&quot; is no journal of this program; it is left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shared history file &quot;%1&quot; is damaged at line %2; it is left out until it is sound again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shared folder &quot;%1&quot; cannot be used: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The review history cannot be shared through &quot;%1&quot;: the history itself is in that folder, where a sync tool would damage it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

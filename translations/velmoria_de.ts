@@ -424,11 +424,11 @@
     </message>
     <message>
         <source>Expor&amp;t Deck Package...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenstapel-Paket expor&amp;tieren…</translation>
     </message>
     <message>
         <source>Writes the list as a deck package for flash-card apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die Liste als Kartenstapel-Paket für Lernkarten-Apps</translation>
     </message>
 </context>
 <context>
@@ -534,54 +534,54 @@
     <name>TDeckExportDialog</name>
     <message>
         <source>Export Deck Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenstapel-Paket exportieren</translation>
     </message>
     <message>
         <source>One card for each direction chosen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Karte für jede gewählte Richtung:</translation>
     </message>
     <message>
         <source>&amp;Word/phrase asked, translations answered</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wort/Ausdruck als Frage, Übersetzungen als Antwort</translation>
     </message>
     <message>
         <source>T&amp;ranslations asked, word/phrase answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;bersetzungen als Frage, Wort/Ausdruck als Antwort</translation>
     </message>
     <message>
         <source>&amp;Include the review history of these cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsverlauf dieser Karten &amp;einbeziehen</translation>
     </message>
 </context>
 <context>
     <name>TDeckImportDialog</name>
     <message>
         <source>Import Deck Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenstapel-Paket importieren</translation>
     </message>
     <message>
         <source>Word/phrase</source>
-        <translation type="unfinished">Wort/Ausdruck</translation>
+        <translation>Wort/Ausdruck</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished">Übersetzungen</translation>
+        <translation>Übersetzungen</translation>
     </message>
     <message>
         <source>The first notes as they will be imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ersten Notizen, wie sie importiert werden</translation>
     </message>
     <message>
         <source>&amp;Other fields into the notes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weitere Felder in die Anmerkungen übernehmen</translation>
     </message>
     <message>
         <source>&amp;Tags as the part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tags als Wortart übernehmen</translation>
     </message>
     <message>
         <source>&amp;Review log into the review history</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungs&amp;protokoll in den Wiederholungsverlauf übernehmen</translation>
     </message>
 </context>
 <context>
@@ -778,7 +778,7 @@ Diese Datei ist schreibgeschützt. Bitte verwenden Sie einen anderen Dateinamen.
     </message>
     <message>
         <source>KVTML Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>KVTML-Vokabeln</translation>
     </message>
 </context>
 <context>
@@ -917,50 +917,50 @@ Diese Datei ist schreibgeschützt. Bitte verwenden Sie einen anderen Dateinamen.
     </message>
     <message>
         <source>Export Deck Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenstapel-Paket exportieren</translation>
     </message>
     <message>
         <source>Deck Packages</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenstapel-Pakete</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished">Wird exportiert…</translation>
+        <translation>Wird exportiert…</translation>
     </message>
     <message>
         <source>KVTML Files</source>
-        <translation type="unfinished"></translation>
+        <translation>KVTML-Dateien</translation>
     </message>
 </context>
 <context>
     <name>TKvtmlDialog</name>
     <message>
         <source>Import KVTML File</source>
-        <translation type="unfinished"></translation>
+        <translation>KVTML-Datei importieren</translation>
     </message>
     <message>
         <source>Leave them out</source>
-        <translation type="unfinished"></translation>
+        <translation>Weglassen</translation>
     </message>
     <message>
         <source>Add them to the review history as answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Antworten in den Wiederholungsverlauf übernehmen</translation>
     </message>
     <message>
         <source>&amp;Languages in the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprachen in der Datei:</translation>
     </message>
     <message>
         <source>&amp;Word/phrase:</source>
-        <translation type="unfinished">&amp;Wort/Ausdruck:</translation>
+        <translation>&amp;Wort/Ausdruck:</translation>
     </message>
     <message>
         <source>&amp;Translations:</source>
-        <translation type="unfinished">Ü&amp;bersetzungen:</translation>
+        <translation>Ü&amp;bersetzungen:</translation>
     </message>
     <message>
         <source>&amp;Grades:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lernstufen:</translation>
     </message>
 </context>
 <context>
@@ -1339,87 +1339,87 @@ Diese Datei ist schreibgeschützt. Bitte verwenden Sie einen anderen Dateinamen.
     </message>
     <message>
         <source>&amp;Optimize from my history</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus meinem Verlauf &amp;optimieren</translation>
     </message>
     <message>
         <source>Use these &amp;parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese &amp;Parameter verwenden</translation>
     </message>
     <message>
         <source>Reset to de&amp;faults</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf &amp;Standard zurücksetzen</translation>
     </message>
     <message>
         <source>Share my re&amp;view history through this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Meinen &amp;Wiederholungsverlauf über diesen Ordner teilen</translation>
     </message>
     <message>
         <source>Folder to share the review history through</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner, über den der Wiederholungsverlauf geteilt wird</translation>
     </message>
     <message>
         <source>Choose the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auswählen</translation>
     </message>
     <message>
         <source>Share the Review History</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsverlauf teilen</translation>
     </message>
     <message>
         <source>Any folder a sync tool keeps the same on your computers. Each computer writes its own answers there, all of them the first time, and takes in the others&apos; answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein beliebiger Ordner, den ein Synchronisierungsprogramm auf Ihren Computern gleich hält. Jeder Computer schreibt seine eigenen Antworten dorthin, beim ersten Mal alle, und übernimmt die Antworten der anderen.</translation>
     </message>
     <message>
         <source>Reviews are scheduled with parameters fitted to your history on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiederholungen werden mit Parametern geplant, die am %1 an Ihren Verlauf angepasst wurden.</translation>
     </message>
     <message>
         <source>Reviews are scheduled with the published parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiederholungen werden mit den veröffentlichten Parametern geplant.</translation>
     </message>
     <message>
         <source>Fitting the parameters to your history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Parameter werden an Ihren Verlauf angepasst…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>too few answers to tell</source>
-        <translation type="unfinished"></translation>
+        <translation>zu wenige Antworten für eine Aussage</translation>
     </message>
     <message>
         <source>log-loss %1 → %2, RMSE(bins) %3 → %4</source>
-        <translation type="unfinished"></translation>
+        <translation>log-loss %1 → %2, RMSE(bins) %3 → %4</translation>
     </message>
     <message>
         <source>Stopped: the parameters are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen: Die Parameter bleiben unverändert.</translation>
     </message>
     <message>
         <source>Answers used: %1 (%2 training items).</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendete Antworten: %1 (%2 Trainingsbeispiele).</translation>
     </message>
     <message>
         <source>All answers: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Antworten: %1.</translation>
     </message>
     <message>
         <source>Later answers held out: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückgehaltene spätere Antworten: %1.</translation>
     </message>
     <message>
         <source>Too few answers to fit the parameters yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch zu wenige Antworten, um die Parameter anzupassen.</translation>
     </message>
     <message>
         <source>They predict your later answers better than the current parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sagen Ihre späteren Antworten besser voraus als die aktuellen Parameter.</translation>
     </message>
     <message>
         <source>They do not predict your later answers better than the current parameters, so they are not offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sagen Ihre späteren Antworten nicht besser voraus als die aktuellen Parameter und werden daher nicht angeboten.</translation>
     </message>
 </context>
 <context>
@@ -1667,35 +1667,35 @@ Diese Datei ist schreibgeschützt. Bitte verwenden Sie einen anderen Dateinamen.
     </message>
     <message>
         <source>Predicted</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhergesagt</translation>
     </message>
     <message>
         <source>Young</source>
-        <translation type="unfinished"></translation>
+        <translation>Jung</translation>
     </message>
     <message>
         <source>Mature</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefestigt</translation>
     </message>
     <message>
         <source>Desired %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewünscht %1&#xa0;%</translation>
     </message>
     <message>
         <source>Predicted recall against the share of answers right</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhergesagte Erinnerung gegenüber dem Anteil richtiger Antworten</translation>
     </message>
     <message>
         <source>True retention per month, young and mature cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Tatsächliche Behaltensquote pro Monat, junge und gefestigte Karten</translation>
     </message>
     <message>
         <source>Predicted recall against actual (&amp;calibration)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhergesagt gegen tatsächlich (&amp;Kalibrierung)</translation>
     </message>
     <message>
         <source>True re&amp;tention per month</source>
-        <translation type="unfinished"></translation>
+        <translation>Tatsächliche &amp;Behaltensquote pro Monat</translation>
     </message>
 </context>
 <context>
@@ -3393,155 +3393,155 @@ Vor der nächsten Abfrage muss die Statistik zurückgesetzt werden…</translati
     </message>
     <message>
         <source>Note %1 of the deck package: a field is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz %1 des Kartenstapel-Pakets: Ein Feld ist länger als %2 Bytes.</translation>
     </message>
     <message>
         <source>Fields: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Felder: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n notes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Notiz.</numerusform>
+            <numerusform>%n Notizen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n review log entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag im Wiederholungsprotokoll.</numerusform>
+            <numerusform>%n Einträge im Wiederholungsprotokoll.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n notes had an empty first field and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Notiz hatte ein leeres erstes Feld und wurde ausgelassen.</numerusform>
+            <numerusform>%n Notizen hatten ein leeres erstes Feld und wurden ausgelassen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n sound and image references were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ton- oder Bildverweis wurde ausgelassen.</numerusform>
+            <numerusform>%n Ton- und Bildverweise wurden ausgelassen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n answers of the review log were taken into the review history.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Antwort aus dem Wiederholungsprotokoll wurde in den Wiederholungsverlauf übernommen.</numerusform>
+            <numerusform>%n Antworten aus dem Wiederholungsprotokoll wurden in den Wiederholungsverlauf übernommen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n review log entries were left out (manual changes, cram reviews, other cards).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag des Wiederholungsprotokolls wurde ausgelassen (manuelle Änderungen, außerplanmäßige Wiederholungen, andere Karten).</numerusform>
+            <numerusform>%n Einträge des Wiederholungsprotokolls wurden ausgelassen (manuelle Änderungen, außerplanmäßige Wiederholungen, andere Karten).</numerusform>
         </translation>
     </message>
     <message>
         <source>The deck package is damaged (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kartenstapel-Paket ist beschädigt (%1).</translation>
     </message>
     <message>
         <source>The deck package is encrypted; only unencrypted packages can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Kartenstapel-Paket ist verschlüsselt; nur unverschlüsselte Pakete können gelesen werden.</translation>
     </message>
     <message>
         <source>The zip archive is not a deck package: it holds no collection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ZIP-Archiv ist kein Kartenstapel-Paket: Es enthält keine Sammlung.</translation>
     </message>
     <message>
         <source>The file is not a deck package (not a zip archive).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein Kartenstapel-Paket (kein ZIP-Archiv).</translation>
     </message>
     <message>
         <source>The file uses entities declared in its own document type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei verwendet Entitäten, die in ihrem eigenen Dokumenttyp deklariert sind.</translation>
     </message>
     <message>
         <source>The file is damaged XML (line %1: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist beschädigtes XML (Zeile %1: %2).</translation>
     </message>
     <message>
         <source>The file is XML, but not a KVTML 2 vocabulary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist XML, aber keine Vokabeldatei im Format KVTML 2.</translation>
     </message>
     <message>
         <source>The file is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu groß.</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%2): %n texts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%2): %n Text</numerusform>
+            <numerusform>%1 (%2): %n Texte</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The file holds %n entries in %1 lessons.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Datei enthält %n Eintrag in %1 Lektionen.</numerusform>
+            <numerusform>Die Datei enthält %n Einträge in %1 Lektionen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Entry %1: a text is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1: Ein Text ist länger als %2 Bytes.</translation>
     </message>
     <message numerus="yes">
         <source>%n answers went into the review history.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Antwort wurde in den Wiederholungsverlauf übernommen.</numerusform>
+            <numerusform>%n Antworten wurden in den Wiederholungsverlauf übernommen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grades dated before 1990 or ahead of the clock were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Lernstufe mit einem Datum vor 1990 oder in der Zukunft wurde ausgelassen.</numerusform>
+            <numerusform>%n Lernstufen mit einem Datum vor 1990 oder in der Zukunft wurden ausgelassen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries had no word/phrase and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag hatte kein Wort/keinen Ausdruck und wurde ausgelassen.</numerusform>
+            <numerusform>%n Einträge hatten kein Wort/keinen Ausdruck und wurden ausgelassen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grades had no date that could be read and gave no answer.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Lernstufe hatte kein lesbares Datum und ergab keine Antwort.</numerusform>
+            <numerusform>%n Lernstufen hatten kein lesbares Datum und ergaben keine Antwort.</numerusform>
         </translation>
     </message>
     <message>
         <source>The file holds fewer than two languages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält weniger als zwei Sprachen.</translation>
     </message>
     <message>
         <source>Choose two different languages for the word/phrase and the translations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zwei verschiedene Sprachen für Wort/Ausdruck und Übersetzungen.</translation>
     </message>
     <message>
         <source>The shared history file &quot;%1&quot; is no journal of this program; it is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die geteilte Verlaufsdatei „%1“ ist kein Journal dieses Programms; sie wird ausgelassen.</translation>
     </message>
     <message>
         <source>The shared history file &quot;%1&quot; is damaged at line %2; it is left out until it is sound again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die geteilte Verlaufsdatei „%1“ ist in Zeile %2 beschädigt; sie wird ausgelassen, bis sie wieder intakt ist.</translation>
     </message>
     <message>
         <source>The shared folder &quot;%1&quot; cannot be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der geteilte Ordner „%1“ kann nicht verwendet werden: %2.</translation>
     </message>
     <message>
         <source>The review history cannot be shared through &quot;%1&quot;: the history itself is in that folder, where a sync tool would damage it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wiederholungsverlauf kann nicht über „%1“ geteilt werden: Der Verlauf selbst liegt in diesem Ordner, wo ein Synchronisierungsprogramm ihn beschädigen würde.</translation>
     </message>
 </context>
 </TS>

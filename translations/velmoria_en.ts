@@ -3387,44 +3387,44 @@ Statistics must be reset before testing resumes...</source>
     </message>
     <message numerus="yes">
         <source>%n notes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n note.</numerusform>
+            <numerusform>%n notes.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n review log entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n review log entry.</numerusform>
+            <numerusform>%n review log entries.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n notes had an empty first field and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n note had an empty first field and was left out.</numerusform>
+            <numerusform>%n notes had an empty first field and were left out.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n sound and image references were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sound or image reference was left out.</numerusform>
+            <numerusform>%n sound and image references were left out.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n answers of the review log were taken into the review history.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n answer of the review log was taken into the review history.</numerusform>
+            <numerusform>%n answers of the review log were taken into the review history.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n review log entries were left out (manual changes, cram reviews, other cards).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n review log entry was left out (a manual change, a cram review, another card).</numerusform>
+            <numerusform>%n review log entries were left out (manual changes, cram reviews, other cards).</numerusform>
         </translation>
     </message>
     <message>
@@ -3461,16 +3461,16 @@ Statistics must be reset before testing resumes...</source>
     </message>
     <message numerus="yes">
         <source>%1 (%2): %n texts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%2): %n text</numerusform>
+            <numerusform>%1 (%2): %n texts</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The file holds %n entries in %1 lessons.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The file holds %n entry in %1 lessons.</numerusform>
+            <numerusform>The file holds %n entries in %1 lessons.</numerusform>
         </translation>
     </message>
     <message>
@@ -3479,30 +3479,30 @@ Statistics must be reset before testing resumes...</source>
     </message>
     <message numerus="yes">
         <source>%n answers went into the review history.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n answer went into the review history.</numerusform>
+            <numerusform>%n answers went into the review history.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grades dated before 1990 or ahead of the clock were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n grade dated before 1990 or ahead of the clock was left out.</numerusform>
+            <numerusform>%n grades dated before 1990 or ahead of the clock were left out.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries had no word/phrase and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entry had no word/phrase and was left out.</numerusform>
+            <numerusform>%n entries had no word/phrase and were left out.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grades had no date that could be read and gave no answer.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n grade had no date that could be read and gave no answer.</numerusform>
+            <numerusform>%n grades had no date that could be read and gave no answer.</numerusform>
         </translation>
     </message>
     <message>

@@ -424,11 +424,11 @@
     </message>
     <message>
         <source>Expor&amp;t Deck Package...</source>
-        <translation type="unfinished"></translation>
+        <translation>Expor&amp;tar paquete de mazos...</translation>
     </message>
     <message>
         <source>Writes the list as a deck package for flash-card apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe la lista como paquete de mazos para aplicaciones de tarjetas de memoria</translation>
     </message>
 </context>
 <context>
@@ -534,54 +534,54 @@
     <name>TDeckExportDialog</name>
     <message>
         <source>Export Deck Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar paquete de mazos</translation>
     </message>
     <message>
         <source>One card for each direction chosen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Una tarjeta por cada sentido elegido:</translation>
     </message>
     <message>
         <source>&amp;Word/phrase asked, translations answered</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palabra/frase como pregunta, traducciones como respuesta</translation>
     </message>
     <message>
         <source>T&amp;ranslations asked, word/phrase answered</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Traducciones como pregunta, palabra/frase como respuesta</translation>
     </message>
     <message>
         <source>&amp;Include the review history of these cards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incluir el historial de repasos de estas tarjetas</translation>
     </message>
 </context>
 <context>
     <name>TDeckImportDialog</name>
     <message>
         <source>Import Deck Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar paquete de mazos</translation>
     </message>
     <message>
         <source>Word/phrase</source>
-        <translation type="unfinished">Palabra/frase</translation>
+        <translation>Palabra/frase</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished">Traducciones</translation>
+        <translation>Traducciones</translation>
     </message>
     <message>
         <source>The first notes as they will be imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Las primeras notas tal como se importarán</translation>
     </message>
     <message>
         <source>&amp;Other fields into the notes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otros campos en las notas</translation>
     </message>
     <message>
         <source>&amp;Tags as the part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Etiquetas como categoría gramatical</translation>
     </message>
     <message>
         <source>&amp;Review log into the review history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Registro de repasos en el historial de repasos</translation>
     </message>
 </context>
 <context>
@@ -778,7 +778,7 @@ Este archivo es de solo lectura. Use otro nombre de archivo.</translation>
     </message>
     <message>
         <source>KVTML Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabulario KVTML</translation>
     </message>
 </context>
 <context>
@@ -917,50 +917,50 @@ Este archivo es de solo lectura. Use otro nombre de archivo.</translation>
     </message>
     <message>
         <source>Export Deck Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar paquete de mazos</translation>
     </message>
     <message>
         <source>Deck Packages</source>
-        <translation type="unfinished"></translation>
+        <translation>Paquetes de mazos</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished">Exportando...</translation>
+        <translation>Exportando...</translation>
     </message>
     <message>
         <source>KVTML Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos KVTML</translation>
     </message>
 </context>
 <context>
     <name>TKvtmlDialog</name>
     <message>
         <source>Import KVTML File</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar archivo KVTML</translation>
     </message>
     <message>
         <source>Leave them out</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitirlas</translation>
     </message>
     <message>
         <source>Add them to the review history as answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadirlas al historial de repasos como respuestas</translation>
     </message>
     <message>
         <source>&amp;Languages in the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lenguas del archivo:</translation>
     </message>
     <message>
         <source>&amp;Word/phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palabra/frase:</translation>
     </message>
     <message>
         <source>&amp;Translations:</source>
-        <translation type="unfinished">&amp;Traducciones:</translation>
+        <translation>&amp;Traducciones:</translation>
     </message>
     <message>
         <source>&amp;Grades:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calificaciones:</translation>
     </message>
 </context>
 <context>
@@ -1339,87 +1339,87 @@ Este archivo es de solo lectura. Use otro nombre de archivo.</translation>
     </message>
     <message>
         <source>&amp;Optimize from my history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optimizar con mi historial</translation>
     </message>
     <message>
         <source>Use these &amp;parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar estos &amp;parámetros</translation>
     </message>
     <message>
         <source>Reset to de&amp;faults</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;establecer los valores predeterminados</translation>
     </message>
     <message>
         <source>Share my re&amp;view history through this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir mi historial de repasos a tra&amp;vés de esta carpeta</translation>
     </message>
     <message>
         <source>Folder to share the review history through</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta para compartir el historial de repasos</translation>
     </message>
     <message>
         <source>Choose the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la carpeta</translation>
     </message>
     <message>
         <source>Share the Review History</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir el historial de repasos</translation>
     </message>
     <message>
         <source>Any folder a sync tool keeps the same on your computers. Each computer writes its own answers there, all of them the first time, and takes in the others&apos; answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquier carpeta que una herramienta de sincronización mantenga igual en todos sus equipos. Cada equipo escribe allí sus propias respuestas (todas ellas la primera vez) e incorpora las respuestas de los demás.</translation>
     </message>
     <message>
         <source>Reviews are scheduled with parameters fitted to your history on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los repasos se programan con parámetros ajustados a su historial el %1.</translation>
     </message>
     <message>
         <source>Reviews are scheduled with the published parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los repasos se programan con los parámetros publicados.</translation>
     </message>
     <message>
         <source>Fitting the parameters to your history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando los parámetros a su historial...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>too few answers to tell</source>
-        <translation type="unfinished"></translation>
+        <translation>muy pocas respuestas para saberlo</translation>
     </message>
     <message>
         <source>log-loss %1 → %2, RMSE(bins) %3 → %4</source>
-        <translation type="unfinished"></translation>
+        <translation>log-loss %1 → %2, RMSE(bins) %3 → %4</translation>
     </message>
     <message>
         <source>Stopped: the parameters are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido: los parámetros siguen como estaban.</translation>
     </message>
     <message>
         <source>Answers used: %1 (%2 training items).</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas usadas: %1 (%2 elementos de entrenamiento).</translation>
     </message>
     <message>
         <source>All answers: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las respuestas: %1.</translation>
     </message>
     <message>
         <source>Later answers held out: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas posteriores reservadas para la comprobación: %1.</translation>
     </message>
     <message>
         <source>Too few answers to fit the parameters yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay suficientes respuestas para ajustar los parámetros.</translation>
     </message>
     <message>
         <source>They predict your later answers better than the current parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Predicen sus respuestas posteriores mejor que los parámetros actuales.</translation>
     </message>
     <message>
         <source>They do not predict your later answers better than the current parameters, so they are not offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>No predicen sus respuestas posteriores mejor que los parámetros actuales, así que no se ofrecen.</translation>
     </message>
 </context>
 <context>
@@ -1667,35 +1667,35 @@ Este archivo es de solo lectura. Use otro nombre de archivo.</translation>
     </message>
     <message>
         <source>Predicted</source>
-        <translation type="unfinished"></translation>
+        <translation>Predicción</translation>
     </message>
     <message>
         <source>Young</source>
-        <translation type="unfinished"></translation>
+        <translation>Jóvenes</translation>
     </message>
     <message>
         <source>Mature</source>
-        <translation type="unfinished"></translation>
+        <translation>Maduras</translation>
     </message>
     <message>
         <source>Desired %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseada %1%</translation>
     </message>
     <message>
         <source>Predicted recall against the share of answers right</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuerdo previsto frente a la proporción de respuestas acertadas</translation>
     </message>
     <message>
         <source>True retention per month, young and mature cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Retención real por mes, palabras jóvenes y maduras</translation>
     </message>
     <message>
         <source>Predicted recall against actual (&amp;calibration)</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuerdo previsto frente al real (&amp;calibración)</translation>
     </message>
     <message>
         <source>True re&amp;tention per month</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;tención real por mes</translation>
     </message>
 </context>
 <context>
@@ -3393,155 +3393,155 @@ Debe restablecer las estadísticas antes de reanudar la prueba...</translation>
     </message>
     <message>
         <source>Note %1 of the deck package: a field is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota %1 del paquete de mazos: un campo ocupa más de %2 bytes.</translation>
     </message>
     <message>
         <source>Fields: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Campos: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n notes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nota.</numerusform>
+            <numerusform>%n notas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n review log entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada del registro de repasos.</numerusform>
+            <numerusform>%n entradas del registro de repasos.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n notes had an empty first field and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nota tenía vacío el primer campo y se ha omitido.</numerusform>
+            <numerusform>%n notas tenían vacío el primer campo y se han omitido.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n sound and image references were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha omitido %n referencia a un sonido o una imagen.</numerusform>
+            <numerusform>Se han omitido %n referencias a sonidos e imágenes.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n answers of the review log were taken into the review history.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha incorporado al historial de repasos %n respuesta del registro de repasos.</numerusform>
+            <numerusform>Se han incorporado al historial de repasos %n respuestas del registro de repasos.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n review log entries were left out (manual changes, cram reviews, other cards).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha omitido %n entrada del registro de repasos (cambios manuales, repasos intensivos, otras tarjetas).</numerusform>
+            <numerusform>Se han omitido %n entradas del registro de repasos (cambios manuales, repasos intensivos, otras tarjetas).</numerusform>
         </translation>
     </message>
     <message>
         <source>The deck package is damaged (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>El paquete de mazos está dañado (%1).</translation>
     </message>
     <message>
         <source>The deck package is encrypted; only unencrypted packages can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El paquete de mazos está cifrado; solo se pueden leer paquetes sin cifrar.</translation>
     </message>
     <message>
         <source>The zip archive is not a deck package: it holds no collection.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo ZIP no es un paquete de mazos: no contiene ninguna colección.</translation>
     </message>
     <message>
         <source>The file is not a deck package (not a zip archive).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un paquete de mazos (no es un archivo ZIP).</translation>
     </message>
     <message>
         <source>The file uses entities declared in its own document type.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo usa entidades declaradas en su propio tipo de documento.</translation>
     </message>
     <message>
         <source>The file is damaged XML (line %1: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene XML dañado (línea %1: %2).</translation>
     </message>
     <message>
         <source>The file is XML, but not a KVTML 2 vocabulary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es XML, pero no es un archivo de vocabulario KVTML 2.</translation>
     </message>
     <message>
         <source>The file is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es demasiado grande.</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%2): %n texts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%2): %n texto</numerusform>
+            <numerusform>%1 (%2): %n textos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The file holds %n entries in %1 lessons.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El archivo contiene %n entrada en %1 lecciones.</numerusform>
+            <numerusform>El archivo contiene %n entradas en %1 lecciones.</numerusform>
         </translation>
     </message>
     <message>
         <source>Entry %1: a text is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada %1: un texto ocupa más de %2 bytes.</translation>
     </message>
     <message numerus="yes">
         <source>%n answers went into the review history.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n respuesta ha pasado al historial de repasos.</numerusform>
+            <numerusform>%n respuestas han pasado al historial de repasos.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grades dated before 1990 or ahead of the clock were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha omitido %n calificación con fecha anterior a 1990 o posterior a la hora actual.</numerusform>
+            <numerusform>Se han omitido %n calificaciones con fecha anterior a 1990 o posterior a la hora actual.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries had no word/phrase and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada no tenía palabra/frase y se ha omitido.</numerusform>
+            <numerusform>%n entradas no tenían palabra/frase y se han omitido.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grades had no date that could be read and gave no answer.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n calificación no tenía una fecha legible y no ha dado ninguna respuesta.</numerusform>
+            <numerusform>%n calificaciones no tenían una fecha legible y no han dado ninguna respuesta.</numerusform>
         </translation>
     </message>
     <message>
         <source>The file holds fewer than two languages.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene menos de dos lenguas.</translation>
     </message>
     <message>
         <source>Choose two different languages for the word/phrase and the translations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija dos lenguas distintas para la palabra/frase y las traducciones.</translation>
     </message>
     <message>
         <source>The shared history file &quot;%1&quot; is no journal of this program; it is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de historial compartido «%1» no es un diario de este programa; se omite.</translation>
     </message>
     <message>
         <source>The shared history file &quot;%1&quot; is damaged at line %2; it is left out until it is sound again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de historial compartido «%1» está dañado en la línea %2; se omite hasta que vuelva a estar en buen estado.</translation>
     </message>
     <message>
         <source>The shared folder &quot;%1&quot; cannot be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar la carpeta compartida «%1»: %2.</translation>
     </message>
     <message>
         <source>The review history cannot be shared through &quot;%1&quot;: the history itself is in that folder, where a sync tool would damage it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede compartir el historial de repasos a través de «%1»: el propio historial está en esa carpeta, donde una herramienta de sincronización lo dañaría.</translation>
     </message>
 </context>
 </TS>

@@ -424,11 +424,11 @@
     </message>
     <message>
         <source>Expor&amp;t Deck Package...</source>
-        <translation type="unfinished"></translation>
+        <translation>Expor&amp;ter un paquet de cartes...</translation>
     </message>
     <message>
         <source>Writes the list as a deck package for flash-card apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre la liste sous forme de paquet de cartes pour les applications de cartes mémoire</translation>
     </message>
 </context>
 <context>
@@ -534,54 +534,54 @@
     <name>TDeckExportDialog</name>
     <message>
         <source>Export Deck Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter un paquet de cartes</translation>
     </message>
     <message>
         <source>One card for each direction chosen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Une carte pour chaque sens choisi&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Word/phrase asked, translations answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander le &amp;mot/l’expression, répondre par les traductions</translation>
     </message>
     <message>
         <source>T&amp;ranslations asked, word/phrase answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander les t&amp;raductions, répondre par le mot/l’expression</translation>
     </message>
     <message>
         <source>&amp;Include the review history of these cards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inclure l’historique des révisions de ces cartes</translation>
     </message>
 </context>
 <context>
     <name>TDeckImportDialog</name>
     <message>
         <source>Import Deck Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un paquet de cartes</translation>
     </message>
     <message>
         <source>Word/phrase</source>
-        <translation type="unfinished">Mot/expression</translation>
+        <translation>Mot/expression</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished">Traductions</translation>
+        <translation>Traductions</translation>
     </message>
     <message>
         <source>The first notes as they will be imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Les premières notes telles qu’elles seront importées</translation>
     </message>
     <message>
         <source>&amp;Other fields into the notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres &amp;champs dans les notes</translation>
     </message>
     <message>
         <source>&amp;Tags as the part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;tiquettes comme catégorie grammaticale</translation>
     </message>
     <message>
         <source>&amp;Review log into the review history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Journal des révisions dans l’historique des révisions</translation>
     </message>
 </context>
 <context>
@@ -778,7 +778,7 @@ Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</tran
     </message>
     <message>
         <source>KVTML Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabulaire KVTML</translation>
     </message>
 </context>
 <context>
@@ -917,50 +917,50 @@ Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</tran
     </message>
     <message>
         <source>Export Deck Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter un paquet de cartes</translation>
     </message>
     <message>
         <source>Deck Packages</source>
-        <translation type="unfinished"></translation>
+        <translation>Paquets de cartes</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished">Exportation...</translation>
+        <translation>Exportation...</translation>
     </message>
     <message>
         <source>KVTML Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers KVTML</translation>
     </message>
 </context>
 <context>
     <name>TKvtmlDialog</name>
     <message>
         <source>Import KVTML File</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un fichier KVTML</translation>
     </message>
     <message>
         <source>Leave them out</source>
-        <translation type="unfinished"></translation>
+        <translation>Les ignorer</translation>
     </message>
     <message>
         <source>Add them to the review history as answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Les ajouter à l’historique des révisions comme réponses</translation>
     </message>
     <message>
         <source>&amp;Languages in the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langues du fichier&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Word/phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mot/expression&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Translations:</source>
-        <translation type="unfinished">&amp;Traductions&#xa0;:</translation>
+        <translation>&amp;Traductions&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Grades:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niveaux&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1339,87 +1339,87 @@ Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</tran
     </message>
     <message>
         <source>&amp;Optimize from my history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optimiser d’après mon historique</translation>
     </message>
     <message>
         <source>Use these &amp;parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser ces &amp;paramètres</translation>
     </message>
     <message>
         <source>Reset to de&amp;faults</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les valeurs par dé&amp;faut</translation>
     </message>
     <message>
         <source>Share my re&amp;view history through this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager mon historique des ré&amp;visions via ce dossier</translation>
     </message>
     <message>
         <source>Folder to share the review history through</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de partage de l’historique des révisions</translation>
     </message>
     <message>
         <source>Choose the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier</translation>
     </message>
     <message>
         <source>Share the Review History</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager l’historique des révisions</translation>
     </message>
     <message>
         <source>Any folder a sync tool keeps the same on your computers. Each computer writes its own answers there, all of them the first time, and takes in the others&apos; answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>N’importe quel dossier qu’un outil de synchronisation maintient identique sur vos ordinateurs. Chaque ordinateur y écrit ses propres réponses (toutes la première fois) et reprend celles des autres.</translation>
     </message>
     <message>
         <source>Reviews are scheduled with parameters fitted to your history on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les révisions sont planifiées avec des paramètres ajustés à votre historique le %1.</translation>
     </message>
     <message>
         <source>Reviews are scheduled with the published parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les révisions sont planifiées avec les paramètres publiés.</translation>
     </message>
     <message>
         <source>Fitting the parameters to your history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement des paramètres à votre historique...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>too few answers to tell</source>
-        <translation type="unfinished"></translation>
+        <translation>trop peu de réponses pour en juger</translation>
     </message>
     <message>
         <source>log-loss %1 → %2, RMSE(bins) %3 → %4</source>
-        <translation type="unfinished"></translation>
+        <translation>log-loss %1 → %2, RMSE(bins) %3 → %4</translation>
     </message>
     <message>
         <source>Stopped: the parameters are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté&#xa0;: les paramètres restent inchangés.</translation>
     </message>
     <message>
         <source>Answers used: %1 (%2 training items).</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses utilisées&#xa0;: %1 (%2 éléments d’entraînement).</translation>
     </message>
     <message>
         <source>All answers: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les réponses&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Later answers held out: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernières réponses mises de côté&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Too few answers to fit the parameters yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore assez de réponses pour ajuster les paramètres.</translation>
     </message>
     <message>
         <source>They predict your later answers better than the current parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ils prédisent mieux vos dernières réponses que les paramètres actuels.</translation>
     </message>
     <message>
         <source>They do not predict your later answers better than the current parameters, so they are not offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ils ne prédisent pas mieux vos dernières réponses que les paramètres actuels&#x202f;; ils ne sont donc pas proposés.</translation>
     </message>
 </context>
 <context>
@@ -1667,35 +1667,35 @@ Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</tran
     </message>
     <message>
         <source>Predicted</source>
-        <translation type="unfinished"></translation>
+        <translation>Prédit</translation>
     </message>
     <message>
         <source>Young</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeunes</translation>
     </message>
     <message>
         <source>Mature</source>
-        <translation type="unfinished"></translation>
+        <translation>Consolidées</translation>
     </message>
     <message>
         <source>Desired %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux souhaité %1&#x202f;%</translation>
     </message>
     <message>
         <source>Predicted recall against the share of answers right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappel prédit comparé à la part de réponses réussies</translation>
     </message>
     <message>
         <source>True retention per month, young and mature cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétention réelle par mois, cartes jeunes et consolidées</translation>
     </message>
     <message>
         <source>Predicted recall against actual (&amp;calibration)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappel prédit comparé au réel (&amp;calibration)</translation>
     </message>
     <message>
         <source>True re&amp;tention per month</source>
-        <translation type="unfinished"></translation>
+        <translation>Ré&amp;tention réelle par mois</translation>
     </message>
 </context>
 <context>
@@ -3393,155 +3393,155 @@ Les statistiques doivent être remises à zéro avant de reprendre le test...</t
     </message>
     <message>
         <source>Note %1 of the deck package: a field is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Note %1 du paquet de cartes&#xa0;: un champ dépasse %2 octets.</translation>
     </message>
     <message>
         <source>Fields: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Champs&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n notes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n note.</numerusform>
+            <numerusform>%n notes.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n review log entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée du journal des révisions.</numerusform>
+            <numerusform>%n entrées du journal des révisions.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n notes had an empty first field and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n note avait un premier champ vide et a été ignorée.</numerusform>
+            <numerusform>%n notes avaient un premier champ vide et ont été ignorées.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n sound and image references were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n référence à un son ou à une image a été ignorée.</numerusform>
+            <numerusform>%n références à des sons et à des images ont été ignorées.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n answers of the review log were taken into the review history.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n réponse du journal des révisions a été reprise dans l’historique des révisions.</numerusform>
+            <numerusform>%n réponses du journal des révisions ont été reprises dans l’historique des révisions.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n review log entries were left out (manual changes, cram reviews, other cards).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée du journal des révisions a été ignorée (modifications manuelles, révisions intensives, autres cartes).</numerusform>
+            <numerusform>%n entrées du journal des révisions ont été ignorées (modifications manuelles, révisions intensives, autres cartes).</numerusform>
         </translation>
     </message>
     <message>
         <source>The deck package is damaged (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le paquet de cartes est endommagé (%1).</translation>
     </message>
     <message>
         <source>The deck package is encrypted; only unencrypted packages can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le paquet de cartes est chiffré&#x202f;; seuls les paquets non chiffrés peuvent être lus.</translation>
     </message>
     <message>
         <source>The zip archive is not a deck package: it holds no collection.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’archive zip n’est pas un paquet de cartes&#xa0;: elle ne contient aucune collection.</translation>
     </message>
     <message>
         <source>The file is not a deck package (not a zip archive).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas un paquet de cartes (ce n’est pas une archive zip).</translation>
     </message>
     <message>
         <source>The file uses entities declared in its own document type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier utilise des entités déclarées dans sa propre déclaration de type de document.</translation>
     </message>
     <message>
         <source>The file is damaged XML (line %1: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est du XML endommagé (ligne %1&#xa0;: %2).</translation>
     </message>
     <message>
         <source>The file is XML, but not a KVTML 2 vocabulary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est du XML, mais pas un fichier de vocabulaire KVTML 2.</translation>
     </message>
     <message>
         <source>The file is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est trop volumineux.</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%2): %n texts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%2)&#xa0;: %n texte</numerusform>
+            <numerusform>%1 (%2)&#xa0;: %n textes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The file holds %n entries in %1 lessons.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le fichier contient %n entrée dans %1 leçon(s).</numerusform>
+            <numerusform>Le fichier contient %n entrées dans %1 leçon(s).</numerusform>
         </translation>
     </message>
     <message>
         <source>Entry %1: a text is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée %1&#xa0;: un texte dépasse %2 octets.</translation>
     </message>
     <message numerus="yes">
         <source>%n answers went into the review history.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n réponse a été ajoutée à l’historique des révisions.</numerusform>
+            <numerusform>%n réponses ont été ajoutées à l’historique des révisions.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grades dated before 1990 or ahead of the clock were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n niveau daté d’avant 1990 ou postérieur à l’heure actuelle a été ignoré.</numerusform>
+            <numerusform>%n niveaux datés d’avant 1990 ou postérieurs à l’heure actuelle ont été ignorés.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries had no word/phrase and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée n’avait pas de mot/expression et a été ignorée.</numerusform>
+            <numerusform>%n entrées n’avaient pas de mot/expression et ont été ignorées.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grades had no date that could be read and gave no answer.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n niveau n’avait pas de date lisible et n’a donné aucune réponse.</numerusform>
+            <numerusform>%n niveaux n’avaient pas de date lisible et n’ont donné aucune réponse.</numerusform>
         </translation>
     </message>
     <message>
         <source>The file holds fewer than two languages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient moins de deux langues.</translation>
     </message>
     <message>
         <source>Choose two different languages for the word/phrase and the translations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez deux langues différentes pour le mot/l’expression et les traductions.</translation>
     </message>
     <message>
         <source>The shared history file &quot;%1&quot; is no journal of this program; it is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’historique partagé «&#xa0;%1&#xa0;» n’est pas un journal de ce programme&#x202f;; il est ignoré.</translation>
     </message>
     <message>
         <source>The shared history file &quot;%1&quot; is damaged at line %2; it is left out until it is sound again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’historique partagé «&#xa0;%1&#xa0;» est endommagé à la ligne %2&#x202f;; il est ignoré jusqu’à ce qu’il soit de nouveau intact.</translation>
     </message>
     <message>
         <source>The shared folder &quot;%1&quot; cannot be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier partagé «&#xa0;%1&#xa0;» est inutilisable&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The review history cannot be shared through &quot;%1&quot;: the history itself is in that folder, where a sync tool would damage it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique des révisions ne peut pas être partagé via «&#xa0;%1&#xa0;»&#xa0;: l’historique lui-même se trouve dans ce dossier, où un outil de synchronisation l’endommagerait.</translation>
     </message>
 </context>
 </TS>

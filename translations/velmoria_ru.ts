@@ -424,11 +424,11 @@
     </message>
     <message>
         <source>Expor&amp;t Deck Package...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Экспорт пакета колоды…</translation>
     </message>
     <message>
         <source>Writes the list as a deck package for flash-card apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохраняет список как пакет колоды для программ с карточками</translation>
     </message>
 </context>
 <context>
@@ -535,54 +535,54 @@
     <name>TDeckExportDialog</name>
     <message>
         <source>Export Deck Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт пакета колоды</translation>
     </message>
     <message>
         <source>One card for each direction chosen:</source>
-        <translation type="unfinished"></translation>
+        <translation>По одной карточке на каждое выбранное направление:</translation>
     </message>
     <message>
         <source>&amp;Word/phrase asked, translations answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Вопрос — сл&amp;ово/фраза, ответ — переводы</translation>
     </message>
     <message>
         <source>T&amp;ranslations asked, word/phrase answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Вопрос — пе&amp;реводы, ответ — слово/фраза</translation>
     </message>
     <message>
         <source>&amp;Include the review history of these cards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Включить историю повторений этих карточек</translation>
     </message>
 </context>
 <context>
     <name>TDeckImportDialog</name>
     <message>
         <source>Import Deck Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт пакета колоды</translation>
     </message>
     <message>
         <source>Word/phrase</source>
-        <translation type="unfinished">Слово/фраза</translation>
+        <translation>Слово/фраза</translation>
     </message>
     <message>
         <source>Translations</source>
-        <translation type="unfinished">Переводы</translation>
+        <translation>Переводы</translation>
     </message>
     <message>
         <source>The first notes as they will be imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Первые заметки в том виде, в каком они будут импортированы</translation>
     </message>
     <message>
         <source>&amp;Other fields into the notes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Остальные поля — в примечания</translation>
     </message>
     <message>
         <source>&amp;Tags as the part of speech</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Теги — как часть речи</translation>
     </message>
     <message>
         <source>&amp;Review log into the review history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Журнал повторений — в историю повторений</translation>
     </message>
 </context>
 <context>
@@ -782,7 +782,7 @@ This file is read-only. Please use a different file name.</source>
     </message>
     <message>
         <source>KVTML Vocabulary</source>
-        <translation type="unfinished"></translation>
+        <translation>Словарь KVTML</translation>
     </message>
 </context>
 <context>
@@ -921,50 +921,50 @@ This file is read-only. Please use a different file name.</source>
     </message>
     <message>
         <source>Export Deck Package</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт пакета колоды</translation>
     </message>
     <message>
         <source>Deck Packages</source>
-        <translation type="unfinished"></translation>
+        <translation>Пакеты колод</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished">Экспорт…</translation>
+        <translation>Экспорт…</translation>
     </message>
     <message>
         <source>KVTML Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы KVTML</translation>
     </message>
 </context>
 <context>
     <name>TKvtmlDialog</name>
     <message>
         <source>Import KVTML File</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт файла KVTML</translation>
     </message>
     <message>
         <source>Leave them out</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропустить</translation>
     </message>
     <message>
         <source>Add them to the review history as answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить в историю повторений как ответы</translation>
     </message>
     <message>
         <source>&amp;Languages in the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Языки в файле:</translation>
     </message>
     <message>
         <source>&amp;Word/phrase:</source>
-        <translation type="unfinished">Сл&amp;ово/фраза:</translation>
+        <translation>Сл&amp;ово/фраза:</translation>
     </message>
     <message>
         <source>&amp;Translations:</source>
-        <translation type="unfinished">Пе&amp;реводы:</translation>
+        <translation>Пе&amp;реводы:</translation>
     </message>
     <message>
         <source>&amp;Grades:</source>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;ценки:</translation>
     </message>
 </context>
 <context>
@@ -1344,87 +1344,87 @@ This file is read-only. Please use a different file name.</source>
     </message>
     <message>
         <source>&amp;Optimize from my history</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Оптимизировать по моей истории</translation>
     </message>
     <message>
         <source>Use these &amp;parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить эти &amp;параметры</translation>
     </message>
     <message>
         <source>Reset to de&amp;faults</source>
-        <translation type="unfinished"></translation>
+        <translation>Вернуть значения по &amp;умолчанию</translation>
     </message>
     <message>
         <source>Share my re&amp;view history through this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Делиться историей повторений через эту папку</translation>
     </message>
     <message>
         <source>Folder to share the review history through</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка, через которую передаётся история повторений</translation>
     </message>
     <message>
         <source>Choose the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать папку</translation>
     </message>
     <message>
         <source>Share the Review History</source>
-        <translation type="unfinished"></translation>
+        <translation>Общий доступ к истории повторений</translation>
     </message>
     <message>
         <source>Any folder a sync tool keeps the same on your computers. Each computer writes its own answers there, all of them the first time, and takes in the others&apos; answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Любая папка, которую программа синхронизации поддерживает одинаковой на всех ваших компьютерах. Каждый компьютер записывает туда свои ответы (в первый раз — все) и забирает ответы остальных.</translation>
     </message>
     <message>
         <source>Reviews are scheduled with parameters fitted to your history on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторения планируются с параметрами, подобранными по вашей истории (%1).</translation>
     </message>
     <message>
         <source>Reviews are scheduled with the published parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторения планируются с опубликованными параметрами.</translation>
     </message>
     <message>
         <source>Fitting the parameters to your history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Подбор параметров по вашей истории…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>too few answers to tell</source>
-        <translation type="unfinished"></translation>
+        <translation>слишком мало ответов для оценки</translation>
     </message>
     <message>
         <source>log-loss %1 → %2, RMSE(bins) %3 → %4</source>
-        <translation type="unfinished"></translation>
+        <translation>log-loss %1 → %2, RMSE(bins) %3 → %4</translation>
     </message>
     <message>
         <source>Stopped: the parameters are as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановлено: параметры остались прежними.</translation>
     </message>
     <message>
         <source>Answers used: %1 (%2 training items).</source>
-        <translation type="unfinished"></translation>
+        <translation>Использовано ответов: %1 (обучающих примеров: %2).</translation>
     </message>
     <message>
         <source>All answers: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Все ответы: %1.</translation>
     </message>
     <message>
         <source>Later answers held out: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Более поздние ответы, отложенные для проверки: %1.</translation>
     </message>
     <message>
         <source>Too few answers to fit the parameters yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пока слишком мало ответов, чтобы подобрать параметры.</translation>
     </message>
     <message>
         <source>They predict your later answers better than the current parameters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Они предсказывают ваши более поздние ответы лучше текущих параметров.</translation>
     </message>
     <message>
         <source>They do not predict your later answers better than the current parameters, so they are not offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Они предсказывают ваши более поздние ответы не лучше текущих параметров, поэтому не предлагаются.</translation>
     </message>
 </context>
 <context>
@@ -1672,35 +1672,35 @@ This file is read-only. Please use a different file name.</source>
     </message>
     <message>
         <source>Predicted</source>
-        <translation type="unfinished"></translation>
+        <translation>Прогноз</translation>
     </message>
     <message>
         <source>Young</source>
-        <translation type="unfinished"></translation>
+        <translation>Молодые</translation>
     </message>
     <message>
         <source>Mature</source>
-        <translation type="unfinished"></translation>
+        <translation>Закреплённые</translation>
     </message>
     <message>
         <source>Desired %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Желаемый уровень: %1&#xa0;%</translation>
     </message>
     <message>
         <source>Predicted recall against the share of answers right</source>
-        <translation type="unfinished"></translation>
+        <translation>Прогнозируемое запоминание в сравнении с долей верных ответов</translation>
     </message>
     <message>
         <source>True retention per month, young and mature cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Фактический уровень запоминания по месяцам: молодые и закреплённые карточки</translation>
     </message>
     <message>
         <source>Predicted recall against actual (&amp;calibration)</source>
-        <translation type="unfinished"></translation>
+        <translation>Прогноз запоминания и факт (ка&amp;либровка)</translation>
     </message>
     <message>
         <source>True re&amp;tention per month</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Фактический уровень запоминания по месяцам</translation>
     </message>
 </context>
 <context>
@@ -3421,167 +3421,167 @@ Statistics must be reset before testing resumes...</source>
     </message>
     <message>
         <source>Note %1 of the deck package: a field is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметка %1 пакета колоды: поле длиннее %2 байт.</translation>
     </message>
     <message>
         <source>Fields: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поля: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n notes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n заметка.</numerusform>
+            <numerusform>%n заметки.</numerusform>
+            <numerusform>%n заметок.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n review log entries.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n запись журнала повторений.</numerusform>
+            <numerusform>%n записи журнала повторений.</numerusform>
+            <numerusform>%n записей журнала повторений.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n notes had an empty first field and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n заметка с пустым первым полем пропущена.</numerusform>
+            <numerusform>%n заметки с пустым первым полем пропущены.</numerusform>
+            <numerusform>%n заметок с пустым первым полем пропущено.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n sound and image references were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ссылка на звук или изображение пропущена.</numerusform>
+            <numerusform>%n ссылки на звуки и изображения пропущены.</numerusform>
+            <numerusform>%n ссылок на звуки и изображения пропущено.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n answers of the review log were taken into the review history.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ответ из журнала повторений перенесён в историю повторений.</numerusform>
+            <numerusform>%n ответа из журнала повторений перенесены в историю повторений.</numerusform>
+            <numerusform>%n ответов из журнала повторений перенесено в историю повторений.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n review log entries were left out (manual changes, cram reviews, other cards).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n запись журнала повторений пропущена (ручные изменения, внеплановые повторения, другие карточки).</numerusform>
+            <numerusform>%n записи журнала повторений пропущены (ручные изменения, внеплановые повторения, другие карточки).</numerusform>
+            <numerusform>%n записей журнала повторений пропущено (ручные изменения, внеплановые повторения, другие карточки).</numerusform>
         </translation>
     </message>
     <message>
         <source>The deck package is damaged (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Пакет колоды повреждён (%1).</translation>
     </message>
     <message>
         <source>The deck package is encrypted; only unencrypted packages can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пакет колоды зашифрован; прочитать можно только незашифрованные пакеты.</translation>
     </message>
     <message>
         <source>The zip archive is not a deck package: it holds no collection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Архив ZIP не является пакетом колоды: в нём нет коллекции.</translation>
     </message>
     <message>
         <source>The file is not a deck package (not a zip archive).</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не является пакетом колоды (это не архив ZIP).</translation>
     </message>
     <message>
         <source>The file uses entities declared in its own document type.</source>
-        <translation type="unfinished"></translation>
+        <translation>В файле используются сущности, объявленные в его собственном определении типа документа.</translation>
     </message>
     <message>
         <source>The file is damaged XML (line %1: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл содержит повреждённый XML (строка %1: %2).</translation>
     </message>
     <message>
         <source>The file is XML, but not a KVTML 2 vocabulary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это файл XML, но не файл словаря KVTML 2.</translation>
     </message>
     <message>
         <source>The file is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл слишком велик.</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%2): %n texts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%2): %n текст</numerusform>
+            <numerusform>%1 (%2): %n текста</numerusform>
+            <numerusform>%1 (%2): %n текстов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The file holds %n entries in %1 lessons.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>В файле %n запись, уроков: %1.</numerusform>
+            <numerusform>В файле %n записи, уроков: %1.</numerusform>
+            <numerusform>В файле %n записей, уроков: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Entry %1: a text is longer than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись %1: текст длиннее %2 байт.</translation>
     </message>
     <message numerus="yes">
         <source>%n answers went into the review history.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ответ добавлен в историю повторений.</numerusform>
+            <numerusform>%n ответа добавлены в историю повторений.</numerusform>
+            <numerusform>%n ответов добавлено в историю повторений.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grades dated before 1990 or ahead of the clock were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n оценка с датой до 1990 года или позже текущего времени пропущена.</numerusform>
+            <numerusform>%n оценки с датой до 1990 года или позже текущего времени пропущены.</numerusform>
+            <numerusform>%n оценок с датой до 1990 года или позже текущего времени пропущено.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n entries had no word/phrase and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n запись без слова/фразы пропущена.</numerusform>
+            <numerusform>%n записи без слова/фразы пропущены.</numerusform>
+            <numerusform>%n записей без слова/фразы пропущено.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n grades had no date that could be read and gave no answer.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n оценка без читаемой даты не дала ответа.</numerusform>
+            <numerusform>%n оценки без читаемой даты не дали ответов.</numerusform>
+            <numerusform>%n оценок без читаемой даты не дали ответов.</numerusform>
         </translation>
     </message>
     <message>
         <source>The file holds fewer than two languages.</source>
-        <translation type="unfinished"></translation>
+        <translation>В файле меньше двух языков.</translation>
     </message>
     <message>
         <source>Choose two different languages for the word/phrase and the translations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите два разных языка: для слова/фразы и для переводов.</translation>
     </message>
     <message>
         <source>The shared history file &quot;%1&quot; is no journal of this program; it is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл общей истории «%1» не является журналом этой программы; он пропускается.</translation>
     </message>
     <message>
         <source>The shared history file &quot;%1&quot; is damaged at line %2; it is left out until it is sound again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл общей истории «%1» повреждён в строке %2; он пропускается, пока не будет исправлен.</translation>
     </message>
     <message>
         <source>The shared folder &quot;%1&quot; cannot be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Общую папку «%1» нельзя использовать: %2.</translation>
     </message>
     <message>
         <source>The review history cannot be shared through &quot;%1&quot;: the history itself is in that folder, where a sync tool would damage it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Историей повторений нельзя делиться через «%1»: сама история находится в этой папке, где программа синхронизации повредила бы её.</translation>
     </message>
 </context>
 </TS>

@@ -432,7 +432,11 @@ std::optional<std::array<double, 4>> InitialStabilities(
         for (std::size_t j = 0; j < 4; ++j)
             s[j] = DefaultWeights[j] * scale;
     }
-    auto& [s1, s2, s3, s4] = s;
+    // Named references rather than a structured binding: the lambdas below capture them.
+    auto& s1 = s[0];
+    auto& s2 = s[1];
+    auto& s3 = s[2];
+    auto& s4 = s[3];
     const auto fill1 = [&] { s1 = std::pow(*s2, 1 / a) * std::pow(*s3, 1 - 1 / a); };
     const auto fill2 = [&] { s2 = std::pow(*s1, a) * std::pow(*s3, 1 - a); };
     const auto fill3 = [&] { s3 = std::pow(*s2, 1 - b) * std::pow(*s4, b); };

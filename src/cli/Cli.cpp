@@ -404,12 +404,6 @@ TFieldColumns ParseColumns(const std::string& list)
     return columns;
 }
 
-bool IsDeckPackageName(std::string name)
-{
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
-    return name.ends_with(".apkg") || name.ends_with(".colpkg");
-}
-
 int ImportDeck(const TArguments& args, const std::string& bytes, std::ostream& out, std::ostream& err)
 {
     for (const char* textOption : { "format", "columns", "start-line" })

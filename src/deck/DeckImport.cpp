@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "evaluation/TextUtils.h"
 #include "exchange/ExchangeText.h"
+#include "exchange/Export.h"
 
 #include <algorithm>
 #include <libxml/HTMLparser.h>
@@ -315,24 +316,11 @@ TSaying DeckImportedMessage(const TDeckImportResult& result)
 
 namespace {
 
-std::string Escaped(std::string_view text)
+// A field of the list in its code page, as the note's HTML holds it.
+std::string HtmlField(std::string_view text, int codePage)
 {
     std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        default:
-            out += c;
-        }
-    }
+    AppendHtmlText(out, text, codePage);
     return out;
 }
 
@@ -360,8 +348,8 @@ std::string ExportDeckBytes(
     for (std::size_t i = 0; i < list.size(); ++i) {
         const TVocabItem& item = *list[i];
         deck.Notes.push_back({ base + static_cast<std::int64_t>(i), base,
-            { Escaped(AnsiToUtf8(item.FieldValue(fiForeign), foreignPage)),
-                Escaped(AnsiToUtf8(item.FieldValue(fiNative), nativePage)) },
+            { HtmlField(item.FieldValue(fiForeign), foreignPage),
+                HtmlField(item.FieldValue(fiNative), nativePage) },
             {} });
         for (const std::uint8_t direction : directions) {
             TDeckCard card;

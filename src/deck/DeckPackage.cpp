@@ -5,6 +5,7 @@
 #include "exchange/TextCheck.h"
 #include "review/HistoryStatements.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
@@ -411,4 +412,10 @@ std::string WriteDeckPackage(const TDeckCollection& deck, std::int64_t createdSe
         bytes.append(chunk.data(), static_cast<std::size_t>(n));
     zip_source_close(out);
     return bytes;
+}
+
+bool IsDeckPackageName(std::string name)
+{
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    return name.ends_with(".apkg") || name.ends_with(".colpkg");
 }

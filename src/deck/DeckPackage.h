@@ -43,6 +43,9 @@ struct TDeckCollection {
 
 // Whether the bytes begin as a zip archive does: the import takes them as a deck package.
 bool LooksLikeZip(std::string_view bytes);
+// Whether a file is taken as a deck package by its name (.apkg, .colpkg, in any letter case), as
+// the command line and the window's filter name them.
+bool IsDeckPackageName(std::string name);
 
 // Reads a whole package; a file that is not a zip archive, a damaged or encrypted one, or one
 // holding no collection throws EVocabFileError saying so and that nothing was imported.

@@ -22,6 +22,8 @@ std::string ItalicPart(const TVocabItem& item)
     return Trim(joined);
 }
 
+} // namespace
+
 // Item texts reach the page as text, never as markup.
 void AppendHtmlText(std::string& out, std::string_view utf8)
 {
@@ -52,8 +54,6 @@ void AppendHtmlText(std::string& out, std::string_view text, int codePage)
     else
         AppendHtmlText(out, AnsiToUtf8(text, codePage));
 }
-
-} // namespace
 
 std::string ExportRtfBytes(const TVocabFile& document, const std::string& fileName)
 {

@@ -40,12 +40,6 @@ TImportCommands::TImportCommands(TMainForm& form)
 
 namespace {
 
-bool IsDeckPackageName(const QString& name)
-{
-    return name.endsWith(QLatin1String(".apkg"), Qt::CaseInsensitive)
-        || name.endsWith(QLatin1String(".colpkg"), Qt::CaseInsensitive);
-}
-
 // The history the window reviews with, and its parameters.
 std::pair<std::string, TSchedulerParameters> HistoryOf(TMainForm& form)
 {
@@ -138,7 +132,7 @@ void TImportCommands::Import()
     Form_.WindowState().ImportFilter = chosen->FilterIndex;
     const std::string fileName = LocalFileName(chosen->FileName);
     const QString shownName = chosen->FileName.section(u'/', -1);
-    if (IsDeckPackageName(chosen->FileName)) {
+    if (IsDeckPackageName(chosen->FileName.toStdString())) {
         ReadFileStart(fileName, 0);
         ImportDeck(shownName, fileName);
         return;

@@ -193,11 +193,12 @@ void Colour(const std::initializer_list<QAbstractAxis*> axes, const QPalette& pa
     }
 }
 
-QValueAxis* PercentAxis(double from)
+// From 0, 20 or 50 up to 100, in steps of 25, 20 or 10: round figures on every line.
+QValueAxis* PercentAxis(int from)
 {
     auto* percent = new QValueAxis;
     percent->setRange(from, 100);
-    percent->setTickCount(5);
+    percent->setTickCount(from >= 50 ? 6 : 5);
     percent->setLabelFormat(QStringLiteral("%d%%"));
     return percent;
 }
@@ -244,9 +245,17 @@ QChart* RetentionChart(const TReviewProgress& progress, const QPalette& palette)
     auto* young = new QBarSet(TProgressDialog::tr("Young"));
     auto* mature = new QBarSet(TProgressDialog::tr("Mature"));
     std::vector<QString> labels;
+    // The axis starts low enough to show the worst month's bar.
+    double lowest = 100;
     for (const TMonthRetention& month : progress.Months) {
-        *young << (month.Young > 0 ? 100.0 * month.YoungRight / month.Young : 0.0);
-        *mature << (month.Mature > 0 ? 100.0 * month.MatureRight / month.Mature : 0.0);
+        const double youngShare = month.Young > 0 ? 100.0 * month.YoungRight / month.Young : 0.0;
+        const double matureShare = month.Mature > 0 ? 100.0 * month.MatureRight / month.Mature : 0.0;
+        *young << youngShare;
+        *mature << matureShare;
+        if (month.Young > 0)
+            lowest = std::min(lowest, youngShare);
+        if (month.Mature > 0)
+            lowest = std::min(lowest, matureShare);
         labels.push_back(QLocale().toString(
             QDate(month.Year, static_cast<int>(month.Month), 1), QStringLiteral("MMM yy")));
     }
@@ -264,7 +273,7 @@ QChart* RetentionChart(const TReviewProgress& progress, const QPalette& palette)
     chart->legend()->setLabelColor(palette.color(QPalette::WindowText));
     chart->addSeries(bars);
     QCategoryAxis* months = SparseAxis(labels.empty() ? std::vector<QString> { QString() } : labels, 2);
-    QValueAxis* percent = PercentAxis(50);
+    QValueAxis* percent = PercentAxis(lowest >= 50 ? 50 : lowest >= 20 ? 20 : 0);
     chart->addAxis(months, Qt::AlignBottom);
     chart->addAxis(percent, Qt::AlignLeft);
     bars->attachAxis(months);

@@ -29,6 +29,8 @@ PACKAGES += qt6-wayland weston
 PACKAGES += libglib2.0-dev dbus-daemon
 # Deck packages in and out: zip archives, zstd-compressed collections, HTML fields, SHA-1 checksums.
 PACKAGES += libzip-dev libzstd-dev libxml2-dev nettle-dev
+# The desktop's font configuration, read on a second thread while the window starts.
+PACKAGES += libfontconfig-dev
 # An independent reader of exported packages in the tests and the deck bench (with sqlite3).
 PACKAGES += unzip
 FUZZ_PACKAGES = clang libclang-rt-14-dev

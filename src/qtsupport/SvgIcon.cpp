@@ -48,32 +48,13 @@ public:
 
 private:
     // As Qt's engine draws: the picture scaled into the size, then the style's look of the mode.
-    // On a dark palette the pictures' ink lines turn light.
     QPixmap Draw(const QSize& size, QIcon::Mode mode, bool dark)
     {
-        std::unique_ptr<QSvgRenderer>& renderer = Renderer_[dark];
-        if (!renderer) {
-            QFile file(FileName_);
-            QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-            const QColor ink = ToQColor(PairedColour(TPairedColour::IconInk, false));
-            renderer = std::make_unique<QSvgRenderer>(dark
-                    ? svg.replace(ink.name().toLatin1(),
-                        ToQColor(PairedColour(TPairedColour::IconInk, true)).name().toLatin1())
-                    : svg);
-        }
-        if (!renderer->isValid())
+        QPixmap drawn = DrawnAtBuild(FileName_, size, dark);
+        if (drawn.isNull())
+            drawn = QPixmap::fromImage(RenderSvgIcon(FileName_, size, dark));
+        if (drawn.isNull())
             return {};
-        QSize scaled = renderer->defaultSize();
-        if (!scaled.isNull())
-            scaled.scale(size, Qt::KeepAspectRatio);
-        if (scaled.isEmpty())
-            return {};
-        QPixmap drawn(scaled);
-        drawn.fill(Qt::transparent);
-        {
-            QPainter painter(&drawn);
-            renderer->render(&painter);
-        }
         QStyleOption option;
         option.palette = QGuiApplication::palette();
         const QPixmap styled = QApplication::style()->generatedIconPixmap(mode, drawn, &option);
@@ -81,11 +62,58 @@ private:
     }
 
     QString FileName_;
-    std::map<bool, std::unique_ptr<QSvgRenderer>> Renderer_; // light and dark
     std::map<std::tuple<int, int, int, int, bool>, QPixmap> Drawn_;
 };
 
+const QString Icons = QStringLiteral(":/icons/");
+
 } // namespace
+
+QImage RenderSvgIcon(const QString& fileName, const QSize& size, bool dark)
+{
+    QFile file(fileName);
+    QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    // On a dark palette the pictures' ink lines turn light.
+    if (dark)
+        svg.replace(ToQColor(PairedColour(TPairedColour::IconInk, false)).name().toLatin1(),
+            ToQColor(PairedColour(TPairedColour::IconInk, true)).name().toLatin1());
+    QSvgRenderer renderer(svg);
+    if (!renderer.isValid())
+        return {};
+    QSize scaled = renderer.defaultSize();
+    if (!scaled.isNull())
+        scaled.scale(size, Qt::KeepAspectRatio);
+    if (scaled.isEmpty())
+        return {};
+    QImage drawn(scaled, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    renderer.render(&painter);
+    return drawn;
+}
+
+QString DrawnIconFile(const QString& fileName, int size, bool dark)
+{
+    if (!fileName.startsWith(Icons) || !fileName.endsWith(QStringLiteral(".svg")))
+        return {};
+    return fileName.mid(Icons.size(), fileName.size() - Icons.size() - 4) + QLatin1Char('-')
+        + QString::number(size) + (dark ? QStringLiteral("-dark.argb") : QStringLiteral(".argb"));
+}
+
+QPixmap DrawnAtBuild(const QString& fileName, const QSize& size, bool dark)
+{
+    const QString drawn = DrawnIconFile(fileName, size.width(), dark);
+    if (size.width() != size.height() || drawn.isEmpty())
+        return {};
+    QFile file(QStringLiteral(":/drawn/") + drawn);
+    const QByteArray pixels = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (pixels.size() != qsizetype { 4 } * size.width() * size.height())
+        return {};
+    // A copy: the pixmap may share the image's memory, which is the array's.
+    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.constData()), size.width(),
+        size.height(), 4 * size.width(), QImage::Format_ARGB32_Premultiplied)
+                                  .copy());
+}
 
 QIcon SvgIcon(const QString& fileName)
 {

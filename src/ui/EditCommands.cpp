@@ -53,10 +53,11 @@ TEditCommands::TEditCommands(TMainForm& form)
             { TMenuId::Edit, 22, 22, "tbPaste" }, [this] { Paste(); },
             [&form, &session] {
                 const int cut = form.Grid()->CutIndex();
-                // The clipboard is asked only when no mark decides.
+                // The clipboard is asked only when no mark decides, and not before the first
+                // picture: asking loads every image plug-in, and the owner may answer slowly.
                 return form.Editing()
                     && PasteEnabled(cut, session.Document().CurrentIndex(), session.Document().Count(),
-                        cut == -1 && CanPaste());
+                        cut == -1 && form.Painted() && CanPaste());
             } },
         { "miEditAdd", QT_TRANSLATE_NOOP("Commands", "&Add..."), QKeySequence(Qt::Key_Insert),
             QT_TRANSLATE_NOOP("Commands", "Adds a new item"), "add", 2105, { TMenuId::Edit, 30, 40 },

@@ -369,7 +369,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
         if (!Painted_ && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
             Painted_ = true;
             Review_->AskDueSoon();
-            QTimer::singleShot(0, this, [this] { ApplyPanelFont(); });
+            QTimer::singleShot(0, this, [this] {
+                ApplyPanelFont();
+                // Paste is enabled by what the clipboard holds, asked now.
+                ScheduleUpdate();
+            });
         }
         break;
     default:

@@ -4,10 +4,12 @@
 #include "qtsupport/ColourTheme.h"
 
 #include "gui/TestPanelFixture.h"
+#include "qtsupport/SvgIcon.h"
 #include "support/RunningProgram.h"
 #include "support/ScopedEnv.h"
 #include "ui/OptionsDialog.h"
 
+#include <QDir>
 #include <QStandardPaths>
 #include <algorithm>
 #include <map>
@@ -159,4 +161,29 @@ TEST_F(ColourThemeTest, TheDesktopsPreferenceAndTheChoiceSetThePaletteAndEveryTe
     EXPECT_TRUE(!window.isNull() && IsDarkColour(ToColour(window.pixelColor(0, 0))));
     portal.CloseInput();
     EXPECT_EQ(portal.Wait(5s), 0);
+}
+
+// The tool bar's icons drawn at build time are what drawing them now gives, pixel for pixel, in
+// either ink; other sizes and files fall back to drawing.
+TEST(DrawnIcons, EqualTheirSvgDrawnNowAndOnlyForTheBarsSizes)
+{
+    const QStringList icons = QDir(QStringLiteral(":/icons")).entryList({ QStringLiteral("*.svg") });
+    ASSERT_GE(icons.size(), 20);
+    for (const QString& icon : icons)
+        for (const int size : { 20, 40 })
+            for (const bool dark : { false, true }) {
+                const QString file = QStringLiteral(":/icons/") + icon;
+                SCOPED_TRACE((file + QStringLiteral(" %1 %2").arg(size).arg(dark)).toStdString());
+                const QPixmap drawn = DrawnAtBuild(file, QSize(size, size), dark);
+                ASSERT_FALSE(drawn.isNull());
+                EXPECT_EQ(drawn.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                    RenderSvgIcon(file, QSize(size, size), dark));
+            }
+    EXPECT_NE(DrawnAtBuild(QStringLiteral(":/icons/new.svg"), QSize(20, 20), false).toImage(),
+        DrawnAtBuild(QStringLiteral(":/icons/new.svg"), QSize(20, 20), true).toImage());
+    for (const auto& [file, size] : { std::pair { QStringLiteral(":/icons/new.svg"), QSize(16, 16) },
+             { QStringLiteral(":/icons/new.svg"), QSize(20, 40) },
+             { QStringLiteral(VELMORIA_SOURCE_DIR "/src/ui/icons/new.svg"), QSize(20, 20) },
+             { QStringLiteral(":/icons/nothing.svg"), QSize(20, 20) } })
+        EXPECT_TRUE(DrawnAtBuild(file, size, false).isNull()) << file.toStdString();
 }

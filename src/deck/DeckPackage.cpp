@@ -413,9 +413,3 @@ std::string WriteDeckPackage(const TDeckCollection& deck, std::int64_t createdSe
     zip_source_close(out);
     return bytes;
 }
-
-bool IsDeckPackageName(std::string name)
-{
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
-    return name.ends_with(".apkg") || name.ends_with(".colpkg");
-}

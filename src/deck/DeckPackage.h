@@ -4,6 +4,8 @@
 // "collection.anki21b", "collection.anki21", "collection.anki2", in that order of preference),
 // written in the legacy schema (version 11) that every reader of the format takes.
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -44,8 +46,13 @@ struct TDeckCollection {
 // Whether the bytes begin as a zip archive does: the import takes them as a deck package.
 bool LooksLikeZip(std::string_view bytes);
 // Whether a file is taken as a deck package by its name (.apkg, .colpkg, in any letter case), as
-// the command line and the window's filter name them.
-bool IsDeckPackageName(std::string name);
+// the command line and the window's filter name them. In the header: the window asks it before it
+// loads what reads packages.
+inline bool IsDeckPackageName(std::string name)
+{
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    return name.ends_with(".apkg") || name.ends_with(".colpkg");
+}
 
 // Reads a whole package; a file that is not a zip archive, a damaged or encrypted one, or one
 // holding no collection throws EVocabFileError saying so and that nothing was imported.

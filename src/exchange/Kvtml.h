@@ -5,6 +5,7 @@
 
 #include "core/VocabFile.h"
 #include "evaluation/Translatable.h"
+#include "exchange/TextCheck.h"
 #include "exchange/TextImport.h"
 
 #include <cstddef>
@@ -45,9 +46,6 @@ struct TKvtmlFile {
     std::vector<TKvtmlLesson> Lessons; // nested lessons after their parent
 };
 
-// Whether the bytes (or the name, by its extension in any case) are meant as KVTML: an XML file
-// whose root element is kvtml.
-bool LooksLikeKvtml(std::string_view bytes, std::string_view fileName = {});
 // The file as read. Bytes that are not well-formed XML, or XML that is not KVTML 2 (another root,
 // version 1), or that uses entities of its own, raise EVocabFileError saying why; nothing is kept.
 // External entities and document types are never loaded.

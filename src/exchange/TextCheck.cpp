@@ -90,6 +90,21 @@ std::size_t LineOf(const TUnits& units, std::size_t at)
     return line;
 }
 
+// The first bytes, after a byte order mark: where a file says what it is.
+std::string_view LeadOf(std::string_view bytes)
+{
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    return bytes.substr(0, 4096);
+}
+
+bool EndsWithNoCase(std::string_view text, std::string_view end)
+{
+    return text.size() >= end.size()
+        && std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
+            [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b + ('a' - 'A') : b); });
+}
+
 } // namespace
 
 TUtf8Count CountUtf8(std::string_view bytes, bool cut)
@@ -174,4 +189,27 @@ std::optional<TSaying> NotTextReason(std::string_view bytes, TTextFormat format)
             { TSaying::Number(static_cast<double>(LineOf(units, nul))), FormatCaption(format) });
     }
     return std::nullopt;
+}
+
+bool LooksLikeKvtml(std::string_view bytes, std::string_view fileName)
+{
+    if (EndsWithNoCase(fileName, ".kvtml"))
+        return true;
+    const std::string_view lead = LeadOf(bytes);
+    std::size_t at = lead.find_first_not_of(" \t\r\n");
+    if (at == std::string_view::npos || lead.substr(at, 5) != "<?xml")
+        return lead.substr(at == std::string_view::npos ? 0 : at).starts_with("<kvtml");
+    // The root's name is the first one after the declaration, comments and document type.
+    for (at = lead.find('<', at + 1); at != std::string_view::npos; at = lead.find('<', at + 1)) {
+        if (lead.substr(at, 4) == "<!--") {
+            at = lead.find("-->", at);
+            if (at == std::string_view::npos)
+                return false;
+            continue;
+        }
+        const std::string_view tag = lead.substr(at + 1);
+        if (!tag.starts_with('!') && !tag.starts_with('?'))
+            return tag.starts_with("kvtml");
+    }
+    return false;
 }

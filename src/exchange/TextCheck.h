@@ -26,3 +26,8 @@ bool IsUtf8Text(std::string_view bytes, bool cut);
 std::optional<TSaying> NotTextReason(std::string_view bytes, TTextFormat format);
 // The import's refusal for such a reason.
 TSaying NothingImported(TSaying reason);
+
+// Whether the bytes (or the name, by its extension in any case) are meant as KVTML: an XML file
+// whose root element is kvtml. Told apart here, without reading XML, so that the window knows
+// before it loads what reads KVTML.
+bool LooksLikeKvtml(std::string_view bytes, std::string_view fileName = {});

@@ -5,7 +5,6 @@
 #include "core/SaveTarget.h"
 #include "evaluation/Languages.h"
 #include "exchange/Export.h"
-#include "exchange/Kvtml.h"
 #include "qtsupport/DialogRunner.h"
 #include "qtsupport/FileDialogs.h"
 #include "qtsupport/MessageBox.h"
@@ -14,6 +13,7 @@
 #include "ui/HelpFeature.h"
 #include "ui/LongTask.h"
 #include "ui/MainWindow.h"
+#include "ui/Parts.h"
 #include "ui/PrintCommands.h"
 #include "ui/PropertiesDialog.h"
 #include "ui/RecoveryFeature.h"
@@ -411,9 +411,12 @@ void TFileCommands::SaveAs()
             bytes = ExportRtfBytes(document, name);
         else if (chosen->FilterIndex == SaveAsHtmlType)
             bytes = ExportHtmlBytes(document, name);
-        else if (chosen->FilterIndex == SaveAsKvtmlType)
-            bytes = ExportKvtmlBytes(document, name);
-        else
+        else if (chosen->FilterIndex == SaveAsKvtmlType) {
+            const TParts* parts = LoadParts();
+            if (!parts)
+                return;
+            bytes = parts->KvtmlBytes(document, name);
+        } else
             bytes = ExportTextBytes(document, static_cast<TTextFormat>(chosen->FilterIndex - 3));
     }
     WriteFileInBackground(&Form_, tr("Exporting..."), name, std::move(bytes));

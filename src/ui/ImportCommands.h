@@ -19,8 +19,13 @@ public:
     void Import();
     void ExportDeck();
 
+    // In the parts' module (ui/ImportPackages.cpp), reached through LoadParts().
+    void ImportDeckPackage(const QString& shownName, const std::string& fileName);
+    void ExportDeckPackage();
+    // A KVTML file's bytes read, then as ImportKvtmlFile.
+    void ImportKvtml(const std::string& bytes, TVocabFile& read, const QString& label);
+
 private:
-    void ImportDeck(const QString& shownName, const std::string& fileName);
     // The learner's choices, then the entries into read (a document of the list's languages) and
     // the grades, when chosen, into the history; the list takes the items last.
     void ImportKvtmlFile(const TKvtmlFile& file, TVocabFile& read, const QString& label);

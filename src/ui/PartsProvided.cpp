@@ -1,8 +1,11 @@
-// Makes Review Progress, the help viewer and the sound player known to the window as soon as this code is in
-// the program: at its start where it is linked in, when its module is loaded otherwise.
+// Makes Review Progress, the help viewer, the sound player, deck packages and KVTML known to the window as
+// soon as this code is in the program: at its start where it is linked in, when its module is loaded
+// otherwise.
 
+#include "exchange/Kvtml.h"
 #include "qtsupport/DialogRunner.h"
 #include "ui/HelpWindow.h"
+#include "ui/ImportCommands.h"
 #include "ui/Parts.h"
 #include "ui/ProgressDialog.h"
 #include "ui/Sound.h"
@@ -21,7 +24,15 @@ std::unique_ptr<IHelpSystem> MakeHelpSystem(const QString& helpFile)
 }
 
 [[maybe_unused]] const bool Provided = [] {
-    ProvideParts({ ShowReviewProgress, MakeHelpSystem, MakeQtSoundPlayer });
+    ProvideParts({ ShowReviewProgress, MakeHelpSystem, MakeQtSoundPlayer,
+        [](TImportCommands& commands, const QString& shownName, const std::string& fileName) {
+            commands.ImportDeckPackage(shownName, fileName);
+        },
+        [](TImportCommands& commands) { commands.ExportDeckPackage(); },
+        [](TImportCommands& commands, const std::string& bytes, TVocabFile& read, const QString& label) {
+            commands.ImportKvtml(bytes, read, label);
+        },
+        ExportKvtmlBytes });
     return true;
 }();
 

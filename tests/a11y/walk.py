@@ -73,14 +73,15 @@ def run(app):
         press(item)
         window = wait_for(lambda: next((w for w in kids(app) if w not in before), None))
         check_names(item.name, window)
-        # Its own module draws the progress: a message in its place means the module did not load.
-        if item.name == "Review Progress..." and window.name != "Review Progress":
-            faults.append("Review Progress opened '%s'" % window.name)
+        # Its own module draws these: a message in their place means the module did not load.
+        if item.name in ("Review Progress...", "Export Deck Package...") and window.name != item.name[:-3]:
+            faults.append("%s opened '%s'" % (item.name, window.name))
         press(next(filter(None, (named(window, P.ROLE_PUSH_BUTTON, n) for n in ("Cancel", "Close", "OK")))))
         if not wait_for(lambda: not window.getState().contains(P.STATE_SHOWING)):
             return faults.append(item.name + " did not close")
-    if not any(i.name == "Review Progress..." for i in dialogs):
-        faults.append("Review Progress is not offered")
+    for offered in ("Review Progress...", "Export Deck Package..."):
+        if not any(i.name == offered for i in dialogs):
+            faults.append(offered + " is not offered")
     # The help viewer comes from the same module, in a window of its own.
     before = set(kids(app))
     press(next(i for i in items if i.name == "Help Topics"))

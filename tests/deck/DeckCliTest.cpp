@@ -41,9 +41,9 @@ TEST_F(DeckCli, ExportIsReadByAnIndependentReader)
     const auto read = Shell("sqlite3 -separator '|' " + db
         + " \"PRAGMA integrity_check; SELECT ver FROM col; SELECT replace(flds, char(31), '/') FROM notes "
           "ORDER BY id;"
-          " SELECT n.sfld, c.ord FROM cards c JOIN notes n ON n.id = c.nid ORDER BY c.id;"
+          " SELECT n.sfld, c.ord, c.factor FROM cards c JOIN notes n ON n.id = c.nid ORDER BY c.id;"
           " SELECT r.ease, c.ord FROM revlog r JOIN cards c ON c.id = r.cid;"
-          " SELECT csum FROM notes ORDER BY id;"
+          " SELECT csum FROM notes ORDER BY id; SELECT json_extract(conf, '$.nextPos') FROM col;"
           " SELECT json_extract(value, '$.name') FROM col, json_each(col.decks);"
           " SELECT json_extract(m.value, '$.type'), json_extract(m.value, '$.sortf'), json_extract(t.value, "
           "'$.qfmt')"
@@ -53,8 +53,8 @@ TEST_F(DeckCli, ExportIsReadByAnIndependentReader)
     ASSERT_TRUE(read) << "sqlite3 could not read the package";
     // A standard note type (not cloze), sorted by its first field, with a card template each way.
     EXPECT_EQ(*read,
-        "ok\n11\nK\xC3\xA4se &amp; Brot/cheese and bread\nHund/dog; hound\nK\xC3\xA4se & Brot|0\n"
-        "K\xC3\xA4se & Brot|1\nHund|0\nHund|1\n3|1\n624975387\n243334449\nDefault\nlist\n"
+        "ok\n11\nK\xC3\xA4se &amp; Brot/cheese and bread\nHund/dog; hound\nK\xC3\xA4se & Brot|0|0\n"
+        "K\xC3\xA4se & Brot|1|0\nHund|0|0\nHund|1|2500\n3|1\n624975387\n243334449\n3\nDefault\nlist\n"
         "0|0|{{Front}}\n0|0|{{Back}}\nFront\nBack\n");
     FailsWith(2, { "export", List, package, "--format", "apkg", "--directions", "back" }, "--directions");
 }
@@ -88,6 +88,30 @@ TEST_F(DeckCli, ImportsAPackageOfAnotherWriter)
     EXPECT_TRUE(Contains(run.Out, "2 items imported successfully.")) << run.Out;
     EXPECT_EQ(Ok({ "list", List }),
         "0\tHund\tnoun pet\t\tdog; hound\t0\t0\t0\n1\tK\xC3\xA4se\t\t\tcheese\t0\t0\t0\n");
+    // The settings of our collection that the other writer writes too are its own, but for ids, times,
+    // names, card templates and a few options of review.
+    const std::string ours = Home.Dir().File("ours.apkg"), a = Home.Dir().File("a.db"),
+                      b = Home.Dir().File("b.db");
+    Ok({ "export", List, ours, "--format", "apkg" });
+    const auto differ = Shell("unzip -p " + ours + " collection.anki2 > " + a + " && unzip -p " + package
+        + " collection.anki2 > " + b + " && sqlite3 " + a + " \"ATTACH '" + b
+        + "' AS t; SELECT d.part || f.fullkey FROM (SELECT 'conf' part, o.conf x, t.conf y FROM main.col o, "
+          "t.col t"
+          " UNION ALL SELECT 'deck', json_extract(o.decks, '$.1'), json_extract(t.decks, '$.1') FROM "
+          "main.col o, t.col t"
+          " UNION ALL SELECT 'dconf', o.dconf, t.dconf FROM main.col o, t.col t"
+          " UNION ALL SELECT 'model', (SELECT value FROM json_each(o.models)), (SELECT value FROM "
+          "json_each(t.models))"
+          " FROM main.col o, t.col t UNION ALL SELECT 'col', json_array(o.ver, o.dty, o.usn, o.ls),"
+          " json_array(t.ver, t.dty, t.usn, t.ls) FROM main.col o, t.col t) d, json_tree(d.x) f, "
+          "json_tree(d.y) g"
+          " WHERE g.fullkey = f.fullkey AND f.atom IS NOT g.atom ORDER BY 1\"");
+    ASSERT_TRUE(differ);
+    EXPECT_EQ(*differ,
+        "conf$.activeDecks[0]\nconf$.curDeck\nconf$.curModel\nconf$.nextPos\ndconf$.\"1\".new.bury\n"
+        "dconf$.\"1\".rev.bury\ndconf$.\"1\".rev.perDay\ndeck$.mod\ndeck$.usn\nmodel$.css\nmodel$.did\nmodel$"
+        ".id\n"
+        "model$.latexPre\nmodel$.mod\nmodel$.name\nmodel$.req[0][1]\nmodel$.tmpls[0].afmt\n");
 }
 
 // A damaged package changes neither the list nor the history.

@@ -67,6 +67,11 @@ struct TFieldReader {
 };
 
 // Sound references are the format's own markup, not HTML: "[sound:name.mp3]".
+// libxml2 is set up once, before any thread parses.
+struct TParserSetUp {
+    TParserSetUp() { xmlInitParser(); }
+};
+
 void DropSounds(std::string& text, std::int32_t& dropped)
 {
     for (std::size_t at; (at = text.find("[sound:")) != std::string::npos;) {
@@ -122,8 +127,7 @@ std::string DeckFieldText(std::string_view html, std::int32_t& droppedMedia)
     if (html.find_first_of("<&") == std::string_view::npos) {
         text = html;
     } else {
-        // Once, before any thread parses.
-        [[maybe_unused]] static const bool ready = (xmlInitParser(), true);
+        static const TParserSetUp setUp;
         htmlSAXHandler events {};
         events.startElement = TFieldReader::Start;
         events.endElement = TFieldReader::End;
@@ -260,7 +264,7 @@ TDeckImportResult ApplyDeckImport(
     TDeckImport& import, TVocabFile& document, THistory* history, const TSchedulerParameters& p)
 {
     TDeckImportResult result = import.Result;
-    if (history)
+    if (history && !import.Answers.empty())
         result.AddedAnswers = history->ImportAnswers(import.Answers, p);
     result.Added = document.MergeDocument(*import.Items);
     return result;

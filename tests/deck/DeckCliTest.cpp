@@ -95,23 +95,19 @@ TEST_F(DeckCli, ImportsAPackageOfAnotherWriter)
     Ok({ "export", List, ours, "--format", "apkg" });
     const auto differ = Shell("unzip -p " + ours + " collection.anki2 > " + a + " && unzip -p " + package
         + " collection.anki2 > " + b + " && sqlite3 " + a + " \"ATTACH '" + b
-        + "' AS t; SELECT d.part || f.fullkey FROM (SELECT 'conf' part, o.conf x, t.conf y FROM main.col o, "
-          "t.col t"
-          " UNION ALL SELECT 'deck', json_extract(o.decks, '$.1'), json_extract(t.decks, '$.1') FROM "
-          "main.col o, t.col t"
-          " UNION ALL SELECT 'dconf', o.dconf, t.dconf FROM main.col o, t.col t"
-          " UNION ALL SELECT 'model', (SELECT value FROM json_each(o.models)), (SELECT value FROM "
-          "json_each(t.models))"
-          " FROM main.col o, t.col t UNION ALL SELECT 'col', json_array(o.ver, o.dty, o.usn, o.ls),"
-          " json_array(t.ver, t.dty, t.usn, t.ls) FROM main.col o, t.col t) d, json_tree(d.x) f, "
-          "json_tree(d.y) g"
-          " WHERE g.fullkey = f.fullkey AND f.atom IS NOT g.atom ORDER BY 1\"");
-    ASSERT_TRUE(differ);
-    EXPECT_EQ(*differ,
-        "conf$.activeDecks[0]\nconf$.curDeck\nconf$.curModel\nconf$.nextPos\ndconf$.\"1\".new.bury\n"
-        "dconf$.\"1\".rev.bury\ndconf$.\"1\".rev.perDay\ndeck$.mod\ndeck$.usn\nmodel$.css\nmodel$.did\nmodel$"
-        ".id\n"
-        "model$.latexPre\nmodel$.mod\nmodel$.name\nmodel$.req[0][1]\nmodel$.tmpls[0].afmt\n");
+        + "' AS t; "
+          "WITH c AS (SELECT 0 w, * FROM main.col UNION ALL SELECT 1, * FROM t.col), j AS (SELECT w, "
+          "json_array("
+          "json(conf), json_extract(decks, '$.1'), json(dconf), (SELECT value FROM json_each(models)), ver, "
+          "dty, usn, "
+          "ls) x FROM c) SELECT f.fullkey FROM j o, json_tree(o.x) f, j t, json_tree(t.x) g WHERE o.w = 0 "
+          "AND t.w = 1 "
+          "AND g.fullkey = f.fullkey AND f.atom IS NOT g.atom ORDER BY 1\"");
+    EXPECT_EQ(differ.value_or("not read"),
+        "$[0].activeDecks[0]\n$[0].curDeck\n$[0].curModel\n$[0].nextPos\n$[1].mod\n$[1].usn\n$[2].\"1\".new."
+        "bury\n"
+        "$[2].\"1\".rev.bury\n$[2].\"1\".rev.perDay\n$[3].css\n$[3].did\n$[3].id\n$[3].latexPre\n$[3].mod\n"
+        "$[3].name\n$[3].req[0][1]\n$[3].tmpls[0].afmt\n");
 }
 
 // A damaged package changes neither the list nor the history.

@@ -86,14 +86,15 @@ std::string Zstd(const std::string& data, bool checksum = false)
     return out;
 }
 
-std::string ErrorOfRead(const std::string& bytes, std::uint64_t limit = MaxDeckCollectionBytes)
+// The error a call ends in; "<done>" when it ends well.
+std::string ErrorOf(const std::function<void()>& call)
 {
     try {
-        ReadDeckPackage(bytes, limit);
+        call();
     } catch (const EVocabFileError& e) {
         return e.what();
     }
-    return "<read>";
+    return "<done>";
 }
 
 TDeckCollection LegacyDeck()
@@ -200,9 +201,9 @@ TEST(DeckPackage, RefusesWhatIsNoReadablePackage)
         { changed(10, 8 ^ 6), "not supported" }, // deflated to imploded
         { changed(16, 0xFF), "CRC error" },
         { changed(24, 0x80000000), "too large" }, // its size
-        { Zip({ { "collection.anki2", legacy } }), "<read>", legacy.size() },
+        { Zip({ { "collection.anki2", legacy } }), "<done>", legacy.size() },
         { Zip({ { "collection.anki2", legacy } }), "too large", legacy.size() - 1 },
-        { Zip({ { "collection.anki21b", zstd } }), "<read>", NewerCollection().size() },
+        { Zip({ { "collection.anki21b", zstd } }), "<done>", NewerCollection().size() },
         { Zip({ { "collection.anki21b", zstd } }), "too large", NewerCollection().size() - 1 },
         { good.substr(0, good.size() / 2), "damaged" },
         { good.substr(0, good.size() - 10), "damaged" },
@@ -216,9 +217,9 @@ TEST(DeckPackage, RefusesWhatIsNoReadablePackage)
         { Zip({ { "collection.anki2", NewerCollection().substr(0, 4096) } }), "damaged" },
     };
     for (const auto& c : cases) {
-        const std::string error = ErrorOfRead(c.Bytes, c.Limit);
+        const std::string error = ErrorOf([&] { ReadDeckPackage(c.Bytes, c.Limit); });
         EXPECT_TRUE(Contains(error, c.Part)) << &c - cases << c.Part << ": " << error;
-        EXPECT_EQ(Contains(error, "Nothing was imported."), error != "<read>") << error;
+        EXPECT_EQ(Contains(error, "Nothing was imported."), error != "<done>") << error;
     }
 }
 
@@ -264,12 +265,7 @@ TEST(DeckPackage, ReviewLogKeepsRatedReviewsOfImportedCards)
     deck.Notes = { deck.Notes[2], { 7, 5, { "a", std::string(MaxTextLength, 'b') }, "" } };
     EXPECT_EQ(MapDeck(deck, 0x0407, 0x0409, {}).Result.Added, 1);
     deck.Notes.back().Fields[1] += 'b';
-    try {
-        MapDeck(deck, 0x0407, 0x0409, {});
-        ADD_FAILURE() << "a field too long was taken";
-    } catch (const EVocabFileError& e) {
-        EXPECT_TRUE(Contains(e.what(), "Note 2 ")) << e.what();
-    }
+    EXPECT_TRUE(Contains(ErrorOf([&] { MapDeck(deck, 0x0407, 0x0409, {}); }), "Note 2 "));
 }
 
 // A list exported with its review log and read back: the same fields, the same cards, and the

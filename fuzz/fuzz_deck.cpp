@@ -9,12 +9,15 @@
 #include <cstdlib>
 #include <string_view>
 
+// Small enough that a frame claiming more is refused well within the fuzzer's memory limit.
+constexpr std::uint64_t MaxFuzzCollection = 64 << 20;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     TVocabFile list;
     try {
-        TDeckImport import = MapDeck(ReadDeckPackage(bytes), 0x0407, 0x0409, {});
+        TDeckImport import = MapDeck(ReadDeckPackage(bytes, MaxFuzzCollection), 0x0407, 0x0409, {});
         ApplyDeckImport(import, list, nullptr);
     } catch (const EVocabFileError&) {
         if (list.Count() != 0)

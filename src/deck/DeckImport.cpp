@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <libxml/HTMLparser.h>
 #include <libxml/parser.h>
-#include <mutex>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -68,6 +67,11 @@ struct TFieldReader {
 };
 
 // Sound references are the format's own markup, not HTML: "[sound:name.mp3]".
+// libxml2 is set up once, before any thread parses.
+struct TParserSetUp {
+    TParserSetUp() { xmlInitParser(); }
+};
+
 void DropSounds(std::string& text, std::int32_t& dropped)
 {
     for (std::size_t at; (at = text.find("[sound:")) != std::string::npos;) {
@@ -92,7 +96,7 @@ std::string JoinLines(std::string_view text)
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        const bool nbsp = c == '\xC2' && i + 1 < text.size() && text[i + 1] == '\xA0';
+        const bool nbsp = text.compare(i, 2, "\xC2\xA0") == 0;
         if (c == Break) {
             flush();
         } else if (c == ' ' || c == '\t' || c == '\r' || nbsp) {
@@ -105,12 +109,6 @@ std::string JoinLines(std::string_view text)
     }
     flush();
     return out;
-}
-
-void InitParser()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { xmlInitParser(); });
 }
 
 std::string ToCodePage(const std::string& text, int codePage, std::int32_t& lost)
@@ -129,7 +127,7 @@ std::string DeckFieldText(std::string_view html, std::int32_t& droppedMedia)
     if (html.find_first_of("<&") == std::string_view::npos) {
         text = html;
     } else {
-        InitParser();
+        static const TParserSetUp setUp;
         htmlSAXHandler events {};
         events.startElement = TFieldReader::Start;
         events.endElement = TFieldReader::End;
@@ -165,7 +163,6 @@ TDeckImport MapDeck(
     const int foreignPage = LanguageCodePage(foreign), nativePage = LanguageCodePage(native);
     std::unordered_map<std::int64_t, std::size_t> itemOfNote;
     TItemArena arena;
-    items.Reserve(deck.Notes.size());
     for (const TDeckNote& note : deck.Notes) {
         const auto field = [&](std::size_t i) {
             return i < note.Fields.size() ? DeckFieldText(note.Fields[i], result.DroppedMedia)
@@ -204,8 +201,6 @@ TDeckImport MapDeck(
         itemOfNote[note.Id] = static_cast<std::size_t>(items.Count());
         items.AppendItem(arena.Make(values[0], values[1], values[2], values[3]));
     }
-    if (items.Count() > 0)
-        items.EndBulkAppend();
     result.Added = items.Count();
 
     // Each card of an imported note in a direction of ours, its key made once.
@@ -221,7 +216,6 @@ TDeckImport MapDeck(
     }
     if (!options.ReviewLog)
         return import;
-    import.Answers.reserve(deck.Reviews.size());
     for (const TDeckReview& review : deck.Reviews) {
         const auto key = keyOfCard.find(review.Card);
         // As the optimizer of the schedule reads a log: manual changes and cram reviews say nothing
@@ -244,7 +238,7 @@ TDeckPreview PreviewDeck(const TDeckCollection& deck, std::size_t rows)
     preview.FieldNames = deck.FieldNames;
     preview.Notes = static_cast<std::int32_t>(deck.Notes.size());
     preview.Reviews = static_cast<std::int32_t>(deck.Reviews.size());
-    std::int32_t dropped = 0;
+    std::int32_t dropped {}; // not counted in the preview
     for (std::size_t i = 0; i < deck.Notes.size() && preview.First.size() < rows; ++i) {
         const auto& fields = deck.Notes[i].Fields;
         preview.First.push_back({ fields.empty() ? std::string() : DeckFieldText(fields[0], dropped),
@@ -343,8 +337,6 @@ std::string ExportDeckBytes(
     if (options.TranslationsAsked)
         directions.push_back(1);
     const auto& list = document.ItemList();
-    deck.Notes.reserve(list.size());
-    std::vector<TCardKey> keys;
     for (std::size_t i = 0; i < list.size(); ++i) {
         const TVocabItem& item = *list[i];
         deck.Notes.push_back({ base + static_cast<std::int64_t>(i), base,
@@ -358,12 +350,14 @@ std::string ExportDeckBytes(
             card.Template = direction;
             card.Due = static_cast<std::int64_t>(i) + 1;
             deck.Cards.push_back(card);
-            if (options.ReviewLog && history)
-                keys.push_back(CardKeyOf(document, item, direction));
         }
     }
     if (options.ReviewLog && history) {
         const TDay today = LocalDay(nowSeconds);
+        std::vector<TCardKey> keys;
+        for (const TDeckCard& card : deck.Cards)
+            keys.push_back(CardKeyOf(document, *list[static_cast<std::size_t>(card.Note - base)],
+                static_cast<std::uint8_t>(card.Template)));
         const auto memories = history->Memories(keys);
         std::unordered_set<std::int64_t> times;
         for (std::size_t c = 0; c < keys.size(); ++c) {
@@ -388,8 +382,7 @@ std::string ExportDeckBytes(
                 card.Lapses = memory->Lapses;
             }
         }
-        std::sort(deck.Reviews.begin(), deck.Reviews.end(),
-            [](const TDeckReview& a, const TDeckReview& b) { return a.TimeMs < b.TimeMs; });
+        std::ranges::sort(deck.Reviews, {}, &TDeckReview::TimeMs);
     }
     return WriteDeckPackage(deck, nowSeconds);
 }

@@ -16,10 +16,6 @@
 
 namespace {
 
-// No collection of a deck is near this; a zip or zstd frame claiming more is refused before memory
-// is spent on it.
-constexpr std::uint64_t MaxCollectionBytes = std::uint64_t { 1 } << 31;
-
 [[noreturn]] void Refuse(TSaying reason)
 {
     throw EVocabFileError(NothingImported(std::move(reason)));
@@ -31,54 +27,53 @@ constexpr std::uint64_t MaxCollectionBytes = std::uint64_t { 1 } << 31;
         VM_TRANSLATE_NOOP("Velmoria::Model", "The deck package is damaged (%1)."), { std::move(detail) }));
 }
 
+struct TZipError {
+    zip_error_t Error;
+    TZipError() { zip_error_init(&Error); }
+    ~TZipError() { zip_error_fini(&Error); }
+    TZipError(const TZipError&) = delete;
+    TZipError& operator=(const TZipError&) = delete;
+    std::string Text() { return zip_error_strerror(&Error); }
+};
+
 struct TZipCloser {
     void operator()(zip_t* zip) const { zip_discard(zip); }
 };
 using TZip = std::unique_ptr<zip_t, TZipCloser>;
-
-std::string ZipErrorText(zip_error_t& error)
-{
-    std::string text = zip_error_strerror(&error);
-    zip_error_fini(&error);
-    return text;
-}
+using TZipSource = std::unique_ptr<zip_source_t, decltype(&zip_source_free)>;
 
 TZip OpenZip(std::string_view bytes)
 {
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
-    if (!source)
-        Damaged(ZipErrorText(error));
-    zip_t* zip = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    TZipError error;
+    TZipSource source(zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error.Error), zip_source_free);
     // Begun as a zip archive, one without its directory at the end is cut short.
-    if (!zip) {
-        zip_source_free(source);
-        Damaged(ZipErrorText(error));
-    }
-    return TZip(zip);
+    TZip zip(source ? zip_open_from_source(source.get(), ZIP_RDONLY | ZIP_CHECKCONS, &error.Error) : nullptr);
+    if (!zip)
+        Damaged(error.Text());
+    source.release(); // the archive's now
+    return zip;
 }
 
-std::string ReadEntry(zip_t* zip, zip_uint64_t index, const zip_stat_t& stat)
+std::string ReadEntry(zip_t* zip, const zip_stat_t& stat, std::uint64_t limit)
 {
-    if (stat.size > MaxCollectionBytes)
+    if (stat.size > limit)
         Damaged("the collection is too large");
-    zip_file_t* file = zip_fopen_index(zip, index, 0);
+    const std::unique_ptr<zip_file_t, decltype(&zip_fclose)> file(
+        zip_fopen_index(zip, stat.index, 0), zip_fclose);
     if (!file)
         Damaged(zip_strerror(zip));
-    std::string data(stat.size, '\0');
-    const zip_int64_t read = zip_fread(file, data.data(), data.size());
-    // A short read or a wrong checksum shows at the end of the entry.
+    std::string data;
+    data.resize(stat.size);
+    const zip_int64_t read = zip_fread(file.get(), data.data(), data.size());
+    // A wrong checksum shows only on reading past the end.
     std::array<char, 1> beyond {};
-    const bool more = read >= 0 && zip_fread(file, beyond.data(), 1) != 0;
-    std::string why = read < 0 || more ? zip_file_strerror(file) : "";
-    zip_fclose(file);
-    if (read < 0 || more || static_cast<zip_uint64_t>(read) != stat.size)
-        Damaged(why.empty() ? "the collection is cut short" : why);
+    if (static_cast<zip_uint64_t>(read) != stat.size || zip_fread(file.get(), beyond.data(), 1) != 0)
+        Damaged(zip_file_get_error(file.get())->zip_err == ZIP_ER_OK ? "the collection is cut short"
+                                                                     : zip_file_strerror(file.get()));
     return data;
 }
 
-std::string Unzstd(std::string_view packed)
+std::string Unzstd(std::string_view packed, std::uint64_t limit)
 {
     std::unique_ptr<ZSTD_DCtx, decltype(&ZSTD_freeDCtx)> context(ZSTD_createDCtx(), ZSTD_freeDCtx);
     std::string out;
@@ -92,7 +87,7 @@ std::string Unzstd(std::string_view packed)
         if (ZSTD_isError(last))
             Damaged(ZSTD_getErrorName(last));
         out.append(chunk.data(), buffer.pos);
-        if (out.size() > MaxCollectionBytes)
+        if (out.size() > limit)
             Damaged("the collection is too large");
         full = buffer.pos == buffer.size;
     }
@@ -102,22 +97,18 @@ std::string Unzstd(std::string_view packed)
 }
 
 // The collection of a package, decompressed.
-std::string CollectionOf(std::string_view bytes)
+std::string CollectionOf(std::string_view bytes, std::uint64_t limit)
 {
     const TZip zip = OpenZip(bytes);
     for (const char* name : { "collection.anki21b", "collection.anki21", "collection.anki2" }) {
-        const zip_int64_t index = zip_name_locate(zip.get(), name, 0);
-        if (index < 0)
-            continue;
         zip_stat_t stat;
-        zip_stat_init(&stat);
-        if (zip_stat_index(zip.get(), static_cast<zip_uint64_t>(index), 0, &stat) != 0)
-            Damaged(zip_strerror(zip.get()));
+        if (zip_stat(zip.get(), name, 0, &stat) != 0)
+            continue;
         if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE)
             Refuse(TSaying(VM_TRANSLATE_NOOP(
                 "Velmoria::Model", "The deck package is encrypted; only unencrypted packages can be read.")));
-        std::string data = ReadEntry(zip.get(), static_cast<zip_uint64_t>(index), stat);
-        return std::string_view(name).ends_with('b') ? Unzstd(data) : data;
+        std::string data = ReadEntry(zip.get(), stat, limit);
+        return std::string_view(name).ends_with('b') ? Unzstd(data, limit) : data;
     }
     Refuse(TSaying(VM_TRANSLATE_NOOP(
         "Velmoria::Model", "The zip archive is not a deck package: it holds no collection.")));
@@ -128,31 +119,34 @@ struct TDbCloser {
 };
 using TDb = std::unique_ptr<sqlite3, TDbCloser>;
 
+TDb MemoryDb()
+{
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_MEMORY, nullptr);
+    TDb owned(db);
+    if (rc != SQLITE_OK)
+        throw std::bad_alloc();
+    return owned;
+}
+
 TDb OpenImage(std::string image)
 {
     if (image.size() < 100 || std::memcmp(image.data(), "SQLite format 3", 16) != 0)
         Damaged("the collection is not an SQLite database");
     // A database image in WAL mode cannot be read from memory; its pages are whole without the WAL.
-    if (image[18] == 2)
-        image[18] = 1;
-    if (image[19] == 2)
-        image[19] = 1;
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_MEMORY, nullptr) != SQLITE_OK) {
-        sqlite3_close_v2(db);
-        throw std::bad_alloc();
-    }
-    TDb owned(db);
+    image[18] = image[19] = 1;
+    TDb db = MemoryDb();
     auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(image.size()));
     if (!copy)
         throw std::bad_alloc();
     std::memcpy(copy, image.data(), image.size());
     const auto size = static_cast<sqlite3_int64>(image.size());
-    if (const int rc = sqlite3_deserialize(
-            db, "main", copy, size, size, SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
-        rc != SQLITE_OK)
-        Damaged(sqlite3_errstr(rc));
-    return owned;
+    // Only memory running out fails it: the image is checked as its pages are read.
+    if (sqlite3_deserialize(
+            db.get(), "main", copy, size, size, SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY)
+        != SQLITE_OK)
+        throw std::bad_alloc();
+    return db;
 }
 
 std::vector<std::string> SplitFields(std::string_view fields)
@@ -174,31 +168,30 @@ bool LooksLikeZip(std::string_view bytes)
     return bytes.starts_with("PK\x03\x04") || bytes.starts_with("PK\x05\x06");
 }
 
-TDeckCollection ReadDeckPackage(std::string_view bytes)
+TDeckCollection ReadDeckPackage(std::string_view bytes, std::uint64_t maxCollectionBytes)
 {
     if (!LooksLikeZip(bytes))
         Refuse(TSaying(
             VM_TRANSLATE_NOOP("Velmoria::Model", "The file is not a deck package (not a zip archive).")));
-    const TDb db = OpenImage(CollectionOf(bytes));
+    const TDb db = OpenImage(CollectionOf(bytes, maxCollectionBytes));
     sqlite3* d = db.get();
     const TSqliteFail fail
         = [d](int rc) { Damaged(sqlite3_errmsg(d) ? sqlite3_errmsg(d) : sqlite3_errstr(rc)); };
     // No integrity check of the whole file: every page read below is checked as it is read, and a
     // damaged one refuses the package; the rest is not taken.
     TDeckCollection deck;
-    std::int64_t mostUsed = 0;
-    TStatement common(d, "SELECT mid FROM notes GROUP BY mid ORDER BY count(*) DESC, mid LIMIT 1", fail);
-    if (common.Step())
-        mostUsed = common.Int(0);
     TStatement newer(d, "SELECT count(*) FROM sqlite_master WHERE name = 'notetypes'", fail);
     const bool separateFields = newer.Step() && newer.Int(0) > 0;
+    // The field names of the note type most notes use.
     TStatement fields(d,
-        separateFields ? "SELECT name FROM fields WHERE ntid = ? ORDER BY ord"
-                       : "SELECT json_extract(f.value, '$.name') FROM col, json_each(col.models) m, "
-                         "json_each(m.value, '$.flds') f WHERE CAST(m.key AS INTEGER) = ? "
-                         "ORDER BY json_extract(f.value, '$.ord')",
+        separateFields
+            ? "WITH used(id) AS (SELECT mid FROM notes GROUP BY mid ORDER BY count(*) DESC, mid LIMIT 1) "
+              "SELECT name FROM fields WHERE ntid = (SELECT id FROM used) ORDER BY ord"
+            : "WITH used(id) AS (SELECT mid FROM notes GROUP BY mid ORDER BY count(*) DESC, mid LIMIT 1) "
+              "SELECT json_extract(f.value, '$.name') FROM col, json_each(col.models) m, "
+              "json_each(m.value, '$.flds') f WHERE CAST(m.key AS INTEGER) = (SELECT id FROM used) "
+              "ORDER BY json_extract(f.value, '$.ord')",
         fail);
-    fields.Bind(1, mostUsed);
     while (fields.Step())
         deck.FieldNames.emplace_back(fields.Text(0));
 
@@ -249,9 +242,10 @@ CREATE INDEX ix_revlog_cid on revlog (cid);
 CREATE INDEX ix_notes_csum on notes (csum);
 )sql";
 
-// The legacy collection row with its note type, decks and options: ?1 the creation time (s), ?2
-// (ms), ?3 the time (s), ?4 the next note position, ?5 the deck's id, ?6 the note type's, ?7 the
-// deck's name. Made by SQLite's JSON functions, so any name is quoted as JSON needs.
+// The legacy collection row with its note type, decks (the default one and the package's, alike)
+// and options: ?1 the creation time (s), ?2 (ms), ?3 the time (s), ?4 the next note position, ?5
+// the deck's id, ?6 the note type's, ?7 the deck's name. Made by SQLite's JSON functions, so any
+// name is quoted as JSON needs.
 constexpr const char* CollectionRow = R"sql(
 INSERT INTO col VALUES(1, ?1, ?2, ?2, 11, 0, 0, 0,
  json_object('nextPos', ?4, 'estTimes', json('true'), 'activeDecks', json_array(?5),
@@ -269,12 +263,10 @@ INSERT INTO col VALUES(1, ?1, ?2, ?2, 11, 0, 0, 0,
    'tmpls', json_array(
      json_object('name', 'Card 1', 'ord', 0, 'qfmt', '{{Front}}', 'afmt', '{{FrontSide}}<hr id=answer>{{Back}}', 'bqfmt', '', 'bafmt', '', 'did', NULL),
      json_object('name', 'Card 2', 'ord', 1, 'qfmt', '{{Back}}', 'afmt', '{{FrontSide}}<hr id=answer>{{Front}}', 'bqfmt', '', 'bafmt', '', 'did', NULL)))),
- json_object('1', json_object('id', 1, 'name', 'Default', 'desc', '', 'mod', ?3, 'usn', -1, 'conf', 1,
-     'dyn', 0, 'collapsed', json('false'), 'extendNew', 10, 'extendRev', 50, 'newToday', json_array(0, 0),
-     'revToday', json_array(0, 0), 'lrnToday', json_array(0, 0), 'timeToday', json_array(0, 0)),
-   CAST(?5 AS TEXT), json_object('id', ?5, 'name', ?7, 'desc', '', 'mod', ?3, 'usn', -1, 'conf', 1,
-     'dyn', 0, 'collapsed', json('false'), 'extendNew', 10, 'extendRev', 50, 'newToday', json_array(0, 0),
-     'revToday', json_array(0, 0), 'lrnToday', json_array(0, 0), 'timeToday', json_array(0, 0))),
+ (SELECT json_group_object(CAST(column1 AS TEXT), json_object('id', column1, 'name', column2, 'desc', '',
+     'mod', ?3, 'usn', -1, 'conf', 1, 'dyn', 0, 'collapsed', json('false'), 'extendNew', 10, 'extendRev', 50,
+     'newToday', json_array(0, 0), 'revToday', json_array(0, 0), 'lrnToday', json_array(0, 0),
+     'timeToday', json_array(0, 0))) FROM (VALUES (1, 'Default'), (?5, ?7))),
  json_object('1', json_object('id', 1, 'name', 'Default', 'mod', 0, 'usn', 0, 'maxTaken', 60,
    'autoplay', json('true'), 'timer', 0, 'replayq', json('true'), 'dyn', json('false'),
    'new', json_object('delays', json_array(1, 10), 'ints', json_array(1, 4, 7), 'initialFactor', 2500,
@@ -310,106 +302,95 @@ std::string GuidOf(std::int64_t id)
 
 std::string WriteDeckPackage(const TDeckCollection& deck, std::int64_t createdSeconds)
 {
-    sqlite3* raw = nullptr;
-    if (sqlite3_open_v2(":memory:", &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_MEMORY, nullptr) != SQLITE_OK) {
-        sqlite3_close_v2(raw);
-        throw std::bad_alloc();
-    }
-    const TDb db(raw);
+    const TDb db = MemoryDb();
+    sqlite3* raw = db.get();
     const TSqliteFail fail = [raw](int) { throw std::runtime_error(sqlite3_errmsg(raw)); };
-    const auto exec = [&](const char* sql) {
-        if (sqlite3_exec(raw, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-            fail(0);
-    };
-    exec("PRAGMA journal_mode=OFF");
-    exec(LegacySchema);
-    exec("BEGIN");
-    const std::int64_t noteType = deck.Notes.empty() ? createdSeconds * 1000 : deck.Notes.front().NoteType;
-    const std::int64_t deckId = createdSeconds * 1000 + 1;
-    TStatement col(raw, CollectionRow, fail);
-    col.Bind(1, createdSeconds).Bind(2, createdSeconds * 1000).Bind(3, createdSeconds);
-    col.Bind(4, static_cast<std::int64_t>(deck.Notes.size() + 1)).Bind(5, deckId).Bind(6, noteType);
-    col.Bind(7, std::string_view(deck.DeckName));
-    col.Step();
+    // A schema not made fails the first insert.
+    sqlite3_exec(raw, LegacySchema, nullptr, nullptr, nullptr);
+    {
+        TTransaction transaction(raw, fail);
+        const std::int64_t noteType
+            = deck.Notes.empty() ? createdSeconds * 1000 : deck.Notes.front().NoteType;
+        const std::int64_t deckId = createdSeconds * 1000 + 1;
+        TStatement col(raw, CollectionRow, fail);
+        col.Bind(1, createdSeconds).Bind(2, createdSeconds * 1000).Bind(3, createdSeconds);
+        col.Bind(4, static_cast<std::int64_t>(deck.Notes.size() + 1)).Bind(5, deckId).Bind(6, noteType);
+        col.Bind(7, std::string_view(deck.DeckName));
+        col.Step();
 
-    TStatement note(raw, "INSERT INTO notes VALUES(?, ?, ?, ?, -1, ?, ?, ?, ?, 0, '')", fail);
-    std::string joined;
-    for (const TDeckNote& n : deck.Notes) {
-        joined.clear();
-        for (std::size_t i = 0; i < n.Fields.size(); ++i)
-            (i > 0 ? joined += '\x1f' : joined) += n.Fields[i];
-        std::int32_t media = 0;
-        const std::string sort = n.Fields.empty() ? std::string() : DeckFieldText(n.Fields[0], media);
-        note.Reset();
-        note.Bind(1, n.Id)
-            .Bind(2, std::string_view(GuidOf(n.Id)))
-            .Bind(3, n.NoteType)
-            .Bind(4, createdSeconds);
-        note.Bind(5, std::string_view(n.Tags.empty() ? n.Tags : " " + n.Tags + " "));
-        note.Bind(6, std::string_view(joined)).Bind(7, std::string_view(sort)).Bind(8, FieldChecksum(sort));
-        note.Step();
+        TStatement note(raw, "INSERT INTO notes VALUES(?, ?, ?, ?, -1, ?, ?, ?, ?, 0, '')", fail);
+        std::string joined;
+        for (const TDeckNote& n : deck.Notes) {
+            joined.clear();
+            for (std::size_t i = 0; i < n.Fields.size(); ++i)
+                (i > 0 ? joined += '\x1f' : joined) += n.Fields[i];
+            std::int32_t media {}; // not counted here
+            const std::string sort = n.Fields.empty() ? std::string() : DeckFieldText(n.Fields[0], media);
+            note.Reset();
+            note.Bind(1, n.Id)
+                .Bind(2, std::string_view(GuidOf(n.Id)))
+                .Bind(3, n.NoteType)
+                .Bind(4, createdSeconds);
+            note.Bind(5, std::string_view(n.Tags.empty() ? n.Tags : " " + n.Tags + " "));
+            note.Bind(6, std::string_view(joined))
+                .Bind(7, std::string_view(sort))
+                .Bind(8, FieldChecksum(sort));
+            note.Step();
+        }
+        TStatement card(
+            raw, "INSERT INTO cards VALUES(?, ?, ?, ?, ?, -1, ?, ?, ?, ?, ?, ?, ?, 0, 0, 0, 0, '')", fail);
+        for (const TDeckCard& c : deck.Cards) {
+            card.Reset();
+            card.Bind(1, c.Id).Bind(2, c.Note).Bind(3, deckId).Bind(4, std::int64_t { c.Template });
+            card.Bind(5, createdSeconds).Bind(6, std::int64_t { c.Type }).Bind(7, std::int64_t { c.Queue });
+            card.Bind(8, c.Due)
+                .Bind(9, std::int64_t { c.Interval })
+                .Bind(10, std::int64_t { c.Reps > 0 ? 2500 : 0 });
+            card.Bind(11, std::int64_t { c.Reps }).Bind(12, std::int64_t { c.Lapses });
+            card.Step();
+        }
+        TStatement review(raw, "INSERT INTO revlog VALUES(?, ?, -1, ?, ?, ?, 2500, ?, ?)", fail);
+        for (const TDeckReview& r : deck.Reviews) {
+            review.Reset();
+            review.Bind(1, r.TimeMs).Bind(2, r.Card).Bind(3, std::int64_t { r.Rating });
+            review.Bind(4, std::int64_t { r.Interval }).Bind(5, std::int64_t { r.LastInterval });
+            review.Bind(6, std::int64_t { r.DurationMs }).Bind(7, std::int64_t { r.Type });
+            review.Step();
+        }
+        transaction.Commit();
     }
-    TStatement card(
-        raw, "INSERT INTO cards VALUES(?, ?, ?, ?, ?, -1, ?, ?, ?, ?, ?, ?, ?, 0, 0, 0, 0, '')", fail);
-    for (const TDeckCard& c : deck.Cards) {
-        card.Reset();
-        card.Bind(1, c.Id).Bind(2, c.Note).Bind(3, deckId).Bind(4, std::int64_t { c.Template });
-        card.Bind(5, createdSeconds).Bind(6, std::int64_t { c.Type }).Bind(7, std::int64_t { c.Queue });
-        card.Bind(8, c.Due)
-            .Bind(9, std::int64_t { c.Interval })
-            .Bind(10, std::int64_t { c.Reps > 0 ? 2500 : 0 });
-        card.Bind(11, std::int64_t { c.Reps }).Bind(12, std::int64_t { c.Lapses });
-        card.Step();
-    }
-    TStatement review(raw, "INSERT INTO revlog VALUES(?, ?, -1, ?, ?, ?, 2500, ?, ?)", fail);
-    for (const TDeckReview& r : deck.Reviews) {
-        review.Reset();
-        review.Bind(1, r.TimeMs).Bind(2, r.Card).Bind(3, std::int64_t { r.Rating });
-        review.Bind(4, std::int64_t { r.Interval }).Bind(5, std::int64_t { r.LastInterval });
-        review.Bind(6, std::int64_t { r.DurationMs }).Bind(7, std::int64_t { r.Type });
-        review.Step();
-    }
-    exec("COMMIT");
-    sqlite3_int64 size = 0;
-    unsigned char* image = sqlite3_serialize(raw, "main", &size, 0);
+    sqlite3_int64 size {};
+    const std::unique_ptr<unsigned char, decltype(&sqlite3_free)> image(
+        sqlite3_serialize(raw, "main", &size, 0), sqlite3_free);
     if (!image)
         throw std::bad_alloc();
-    const std::string collection(reinterpret_cast<const char*>(image), static_cast<std::size_t>(size));
-    sqlite3_free(image);
+    const std::string_view collection(
+        reinterpret_cast<const char*>(image.get()), static_cast<std::size_t>(size));
 
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* out = zip_source_buffer_create(nullptr, 0, 0, &error);
+    TZipError error;
+    const TZipSource out(zip_source_buffer_create(nullptr, 0, 0, &error.Error), zip_source_free);
     if (!out)
-        throw std::runtime_error(ZipErrorText(error));
-    zip_source_keep(out);
-    const std::unique_ptr<zip_source_t, decltype(&zip_source_free)> kept(out, zip_source_free);
-    zip_t* zip = zip_open_from_source(out, ZIP_TRUNCATE, &error);
+        throw std::runtime_error(error.Text());
+    TZip zip(zip_open_from_source(out.get(), ZIP_TRUNCATE, &error.Error));
     if (!zip)
-        throw std::runtime_error(ZipErrorText(error));
-    static constexpr std::string_view NoMedia = "{}";
-    zip_source_t* parts[2] = { zip_source_buffer(zip, collection.data(), collection.size(), 0),
-        zip_source_buffer(zip, NoMedia.data(), NoMedia.size(), 0) };
-    const char* names[2] = { "collection.anki2", "media" };
-    for (int i = 0; i < 2; ++i) {
-        if (!parts[i] || zip_file_add(zip, names[i], parts[i], ZIP_FL_ENC_UTF_8) < 0) {
-            zip_source_free(parts[i]);
-            const std::string why = zip_strerror(zip);
-            zip_discard(zip);
-            throw std::runtime_error(why);
-        }
+        throw std::runtime_error(error.Text());
+    // The archive frees the source once when closed; its bytes are read after.
+    zip_source_keep(out.get());
+    for (const auto& [name, data] :
+        { std::pair<const char*, std::string_view> { "collection.anki2", collection }, { "media", "{}" } }) {
+        TZipSource part(zip_source_buffer(zip.get(), data.data(), data.size(), 0), zip_source_free);
+        if (!part || zip_file_add(zip.get(), name, part.get(), ZIP_FL_ENC_UTF_8) < 0)
+            throw std::runtime_error(zip_strerror(zip.get()));
+        part.release(); // the archive's now
     }
-    if (zip_close(zip) != 0) {
-        const std::string why = zip_strerror(zip);
-        zip_discard(zip);
-        throw std::runtime_error(why);
-    }
+    if (zip_close(zip.get()) != 0)
+        throw std::runtime_error(zip_strerror(zip.get()));
+    zip.release(); // closed and freed
+    if (zip_source_open(out.get()) != 0)
+        throw std::runtime_error(zip_error_strerror(zip_source_error(out.get())));
     std::string bytes;
-    if (zip_source_open(out) != 0)
-        throw std::runtime_error(zip_error_strerror(zip_source_error(out)));
     std::array<char, 1 << 16> chunk {};
-    for (zip_int64_t n; (n = zip_source_read(out, chunk.data(), chunk.size())) > 0;)
+    for (zip_int64_t n; (n = zip_source_read(out.get(), chunk.data(), chunk.size())) > 0;)
         bytes.append(chunk.data(), static_cast<std::size_t>(n));
-    zip_source_close(out);
     return bytes;
 }

@@ -54,9 +54,15 @@ inline bool IsDeckPackageName(std::string name)
     return name.ends_with(".apkg") || name.ends_with(".colpkg");
 }
 
-// Reads a whole package; a file that is not a zip archive, a damaged or encrypted one, or one
-// holding no collection throws EVocabFileError saying so and that nothing was imported.
-TDeckCollection ReadDeckPackage(std::string_view bytes);
+// No collection of a deck is near this; a zip entry or zstd frame claiming more is refused before
+// memory is spent on it.
+inline constexpr std::uint64_t MaxDeckCollectionBytes = std::uint64_t { 1 } << 31;
+
+// Reads a whole package; a file that is not a zip archive, a damaged or encrypted one, one holding
+// no collection or a collection larger than maxCollectionBytes throws EVocabFileError saying so and
+// that nothing was imported.
+TDeckCollection ReadDeckPackage(
+    std::string_view bytes, std::uint64_t maxCollectionBytes = MaxDeckCollectionBytes);
 
 // The package of a collection in the legacy schema with a basic two-field note type ("Front",
 // "Back") of two card templates (Front to Back, Back to Front): notes, cards and review log as given

@@ -41,9 +41,9 @@ TEST_F(DeckCli, ExportIsReadByAnIndependentReader)
     const auto read = Shell("sqlite3 -separator '|' " + db
         + " \"PRAGMA integrity_check; SELECT ver FROM col; SELECT replace(flds, char(31), '/') FROM notes "
           "ORDER BY id;"
-          " SELECT n.sfld, c.ord FROM cards c JOIN notes n ON n.id = c.nid ORDER BY c.id;"
+          " SELECT n.sfld, c.ord, c.factor FROM cards c JOIN notes n ON n.id = c.nid ORDER BY c.id;"
           " SELECT r.ease, c.ord FROM revlog r JOIN cards c ON c.id = r.cid;"
-          " SELECT csum FROM notes ORDER BY id;"
+          " SELECT csum FROM notes ORDER BY id; SELECT json_extract(conf, '$.nextPos') FROM col;"
           " SELECT json_extract(value, '$.name') FROM col, json_each(col.decks);"
           " SELECT json_extract(m.value, '$.type'), json_extract(m.value, '$.sortf'), json_extract(t.value, "
           "'$.qfmt')"
@@ -53,8 +53,8 @@ TEST_F(DeckCli, ExportIsReadByAnIndependentReader)
     ASSERT_TRUE(read) << "sqlite3 could not read the package";
     // A standard note type (not cloze), sorted by its first field, with a card template each way.
     EXPECT_EQ(*read,
-        "ok\n11\nK\xC3\xA4se &amp; Brot/cheese and bread\nHund/dog; hound\nK\xC3\xA4se & Brot|0\n"
-        "K\xC3\xA4se & Brot|1\nHund|0\nHund|1\n3|1\n624975387\n243334449\nDefault\nlist\n"
+        "ok\n11\nK\xC3\xA4se &amp; Brot/cheese and bread\nHund/dog; hound\nK\xC3\xA4se & Brot|0|0\n"
+        "K\xC3\xA4se & Brot|1|0\nHund|0|0\nHund|1|2500\n3|1\n624975387\n243334449\n3\nDefault\nlist\n"
         "0|0|{{Front}}\n0|0|{{Back}}\nFront\nBack\n");
     FailsWith(2, { "export", List, package, "--format", "apkg", "--directions", "back" }, "--directions");
 }
@@ -88,6 +88,26 @@ TEST_F(DeckCli, ImportsAPackageOfAnotherWriter)
     EXPECT_TRUE(Contains(run.Out, "2 items imported successfully.")) << run.Out;
     EXPECT_EQ(Ok({ "list", List }),
         "0\tHund\tnoun pet\t\tdog; hound\t0\t0\t0\n1\tK\xC3\xA4se\t\t\tcheese\t0\t0\t0\n");
+    // The settings of our collection that the other writer writes too are its own, but for ids, times,
+    // names, card templates and a few options of review.
+    const std::string ours = Home.Dir().File("ours.apkg"), a = Home.Dir().File("a.db"),
+                      b = Home.Dir().File("b.db");
+    Ok({ "export", List, ours, "--format", "apkg" });
+    const auto differ = Shell("unzip -p " + ours + " collection.anki2 > " + a + " && unzip -p " + package
+        + " collection.anki2 > " + b + " && sqlite3 " + a + " \"ATTACH '" + b
+        + "' AS t; "
+          "WITH c AS (SELECT 0 w, * FROM main.col UNION ALL SELECT 1, * FROM t.col), j AS (SELECT w, "
+          "json_array("
+          "json(conf), json_extract(decks, '$.1'), json(dconf), (SELECT value FROM json_each(models)), ver, "
+          "dty, usn, "
+          "ls) x FROM c) SELECT f.fullkey FROM j o, json_tree(o.x) f, j t, json_tree(t.x) g WHERE o.w = 0 "
+          "AND t.w = 1 "
+          "AND g.fullkey = f.fullkey AND f.atom IS NOT g.atom ORDER BY 1\"");
+    EXPECT_EQ(differ.value_or("not read"),
+        "$[0].activeDecks[0]\n$[0].curDeck\n$[0].curModel\n$[0].nextPos\n$[1].mod\n$[1].usn\n$[2].\"1\".new."
+        "bury\n"
+        "$[2].\"1\".rev.bury\n$[2].\"1\".rev.perDay\n$[3].css\n$[3].did\n$[3].id\n$[3].latexPre\n$[3].mod\n"
+        "$[3].name\n$[3].req[0][1]\n$[3].tmpls[0].afmt\n");
 }
 
 // A damaged package changes neither the list nor the history.

@@ -86,14 +86,15 @@ std::string Zstd(const std::string& data, bool checksum = false)
     return out;
 }
 
-std::string ErrorOfRead(const std::string& bytes)
+// The error a call ends in; "<done>" when it ends well.
+std::string ErrorOf(const std::function<void()>& call)
 {
     try {
-        ReadDeckPackage(bytes);
+        call();
     } catch (const EVocabFileError& e) {
         return e.what();
     }
-    return "<read>";
+    return "<done>";
 }
 
 TDeckCollection LegacyDeck()
@@ -119,7 +120,9 @@ TEST(DeckPackage, FieldHtmlBecomesTheTextOfAField)
         { "&lt;tag&gt; &#228;", "<tag> \xC3\xA4", 0 },
         { "[sound:hund.mp3]Hund [sound:b.ogg]", "Hund", 2 },
         { "<img src=\"a.jpg\">Bild<audio src=x></audio>", "Bild", 2 },
-        { "  a \t  b ", "a b", 0 },
+        { "<video src=v.mp4></video><object data=o.swf></object>z", "z", 2 },
+        { "  a \t\r  b ", "a b", 0 },
+        { "voil\xC3\xA0 \xC2\xA9<br>x<div>y</div>z", "voil\xC3\xA0 \xC2\xA9; x; y; z", 0 },
         { "<style>p{}</style><script>x()</script>y", "y", 0 },
         { "[sound:cut", "[sound:cut", 0 },
         { "Tom & Jerry < 3", "Tom & Jerry < 3", 0 },
@@ -174,25 +177,39 @@ TEST(DeckPackage, ReadsEachSchemaPreferringTheNewest)
 TEST(DeckPackage, RefusesWhatIsNoReadablePackage)
 {
     const std::string good = WriteDeckPackage(LegacyDeck(), Now);
-    std::string encrypted = good;
-    // The "encrypted" flag of the first entry's local and central headers.
-    encrypted[6] |= 1;
-    encrypted[encrypted.find("PK\x01\x02") + 8] |= 1;
+    // The collection's header field at this offset of its central header, changed in both headers.
+    const auto changed = [&](std::size_t central, std::uint32_t mask) {
+        std::string bytes = good;
+        for (const std::size_t at : { central - 2, good.find("PK\x01\x02") + central })
+            for (std::size_t i = 0; i < 4; ++i)
+                bytes[at + i] = static_cast<char>(bytes[at + i] ^ (mask >> (8 * i)));
+        return bytes;
+    };
+    const std::string legacy = Entry(good, "collection.anki2");
     std::string flipped = good;
     flipped[good.size() / 3] ^= 0x55;
     const std::string zstd = Zstd(NewerCollection()), checked = Zstd(NewerCollection(), true);
     const struct {
         std::string Bytes;
         const char* Part;
+        std::uint64_t Limit = MaxDeckCollectionBytes;
     } cases[] = {
         { "word,translation\n", "not a zip archive" },
         { "", "not a zip archive" },
-        { Zip({ { "readme.txt", "hello" } }), "holds no collection" },
-        { encrypted, "encrypted" },
+        { Zip({ { "readme.txt", "hello" }, { "Collection.anki2", legacy } }), "holds no collection" },
+        { changed(8, 1), "encrypted" }, // the flags
+        { changed(10, 8 ^ 6), "not supported" }, // deflated to imploded
+        { changed(16, 0xFF), "CRC error" },
+        { changed(24, 0x80000000), "too large" }, // its size
+        { Zip({ { "collection.anki2", legacy } }), "<done>", legacy.size() },
+        { Zip({ { "collection.anki2", legacy } }), "too large", legacy.size() - 1 },
+        { Zip({ { "collection.anki21b", zstd } }), "<done>", NewerCollection().size() },
+        { Zip({ { "collection.anki21b", zstd } }), "too large", NewerCollection().size() - 1 },
         { good.substr(0, good.size() / 2), "damaged" },
         { good.substr(0, good.size() - 10), "damaged" },
         { flipped, "damaged" },
-        { Zip({ { "collection.anki2", "not a database" } }), "damaged" },
+        { Zip({ { "collection.anki2", "not a database" } }), "not an SQLite database" },
+        { Zip({ { "collection.anki2", std::string(200, 'x') } }), "not an SQLite database" },
         { Zip({ { "collection.anki21b", zstd.substr(0, zstd.size() - 8) } }), "damaged" },
         // The whole collection, but not the end of its frame.
         { Zip({ { "collection.anki21b", checked.substr(0, checked.size() - 4) } }), "damaged" },
@@ -200,9 +217,9 @@ TEST(DeckPackage, RefusesWhatIsNoReadablePackage)
         { Zip({ { "collection.anki2", NewerCollection().substr(0, 4096) } }), "damaged" },
     };
     for (const auto& c : cases) {
-        const std::string error = ErrorOfRead(c.Bytes);
+        const std::string error = ErrorOf([&] { ReadDeckPackage(c.Bytes, c.Limit); });
         EXPECT_TRUE(Contains(error, c.Part)) << &c - cases << c.Part << ": " << error;
-        EXPECT_TRUE(Contains(error, "Nothing was imported.")) << error;
+        EXPECT_EQ(Contains(error, "Nothing was imported."), error != "<done>") << error;
     }
 }
 
@@ -212,6 +229,9 @@ TEST(DeckPackage, ReviewLogKeepsRatedReviewsOfImportedCards)
 {
     TDeckCollection deck = LegacyDeck();
     deck.Notes.push_back({ 3, 5, { "<img src=x.png>", "picture" }, "" });
+    // No translation; one the list's code page lacks.
+    deck.Notes.push_back({ 4, 5, { "Vogel" }, "" });
+    deck.Notes.push_back({ 6, 5, { "Fisch", "\xE9\xAD\x9A" }, "" });
     deck.Cards.push_back({ 30, 3, 0 });
     const std::int64_t t = (Now - 40 * 86400) * 1000;
     deck.Reviews = { { t, 10, 3, 5000, 0 }, { t + Day, 10, 1, 70000, 1 }, { t + 2 * Day, 10, 4, -3, 2 },
@@ -220,10 +240,10 @@ TEST(DeckPackage, ReviewLogKeepsRatedReviewsOfImportedCards)
         { t + 9 * Day, 99, 3, 0, 1 }, { 400000000000, 10, 3, 0, 1 },
         { (Now + 3 * 86400) * 1000, 10, 3, 0, 1 }, { t + 10 * Day, 20, 2, 0, 5 },
         { t + 11 * Day, 10, 5, 0, 1 } };
-    const TDeckImport import = MapDeck(deck, 0x0407, 0x0409, {});
-    EXPECT_EQ(import.Result.Added, 2);
-    EXPECT_EQ(import.Result.Skipped, 1);
-    EXPECT_EQ(import.Result.DroppedMedia, 1);
+    TDeckImport import = MapDeck(deck, 0x0407, 0x0409, {});
+    const TDeckImportResult& r = import.Result;
+    EXPECT_EQ(std::tuple(r.Added, r.Skipped, r.DroppedMedia, r.NoTranslation, r.LostFields),
+        std::tuple(4, 1, 1, 1, 1));
     std::vector<std::tuple<std::string, int, std::int64_t, int, std::int64_t>> answers;
     for (const auto& a : import.Answers)
         answers.emplace_back(a.Key.Word, a.Key.Direction, a.TimeMs - t, a.Rating, a.DurationMs);
@@ -231,9 +251,21 @@ TEST(DeckPackage, ReviewLogKeepsRatedReviewsOfImportedCards)
         (decltype(answers) { { "Hund", 0, 0, 3, 5000 }, { "Hund", 0, Day, 1, 70000 },
             { "Hund", 0, 2 * Day, 4, 0 }, { "Hund", 1, 3 * Day, 2, 100 } }));
     EXPECT_EQ(import.Result.DroppedAnswers, 10);
+    // Each count said on a line of its own, and only those that are not 0.
+    EXPECT_EQ(std::ranges::count(DeckImportedMessage(import.Result).Text(), '\n'), 7);
+    EXPECT_EQ(std::ranges::count(DeckImportedMessage({ 1 }).Text(), '\n'), 0);
+    TVocabFile target;
+    FillItems(target, 0x0407, 0x0409, {});
+    EXPECT_EQ(ApplyDeckImport(import, target, nullptr).AddedAnswers, 0);
+    EXPECT_EQ(target.Count(), 4);
     TDeckImportOptions noLog;
     noLog.ReviewLog = false;
     EXPECT_TRUE(MapDeck(deck, 0x0407, 0x0409, noLog).Answers.empty());
+    // A field of the longest length the list stores is taken; one byte more refuses the package.
+    deck.Notes = { deck.Notes[2], { 7, 5, { "a", std::string(MaxTextLength, 'b') }, "" } };
+    EXPECT_EQ(MapDeck(deck, 0x0407, 0x0409, {}).Result.Added, 1);
+    deck.Notes.back().Fields[1] += 'b';
+    EXPECT_TRUE(Contains(ErrorOf([&] { MapDeck(deck, 0x0407, 0x0409, {}); }), "Note 2 "));
 }
 
 // A list exported with its review log and read back: the same fields, the same cards, and the
@@ -297,6 +329,12 @@ TEST(DeckPackage, ExportReadsBackFieldForFieldWithItsSchedule)
         TDeckImport again = MapDeck(deck, 0x0407, 0x0409, {});
         EXPECT_EQ(ApplyDeckImport(again, target, &other).AddedAnswers, 0);
     }
+    // Without the review log every card is new, whatever the history holds.
+    const TDeckCollection plain
+        = ReadDeckPackage(ExportDeckBytes(list, { false, true, false }, &history, Now));
+    EXPECT_TRUE(plain.Reviews.empty());
+    EXPECT_TRUE(
+        std::ranges::all_of(plain.Cards, [](const TDeckCard& c) { return c.Type == 0 && c.Template == 1; }));
 }
 
 // Damaged packages of every kind: read whole or refused with the package's own message, never a

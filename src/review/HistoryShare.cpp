@@ -105,13 +105,16 @@ std::int64_t THistory::WriteOwnJournal(const std::string& folder, const std::str
     // answer's own line carries the rating it has when it is read.
     const char* const changes
         = "SELECT a.id, a.time_ms, r.revision, a.rating, r.seq FROM rating_changes r JOIN "
-          "answers a ON a.id = r.answer WHERE a.id <= ?1 AND ";
+          "answers a ON a.id = r.answer WHERE ";
     std::int64_t lastChange = changed;
     {
-        TStatement read(Db_, (changes + std::string("r.seq > ?2 ORDER BY r.seq")).c_str(), fail);
-        read.Bind(1, journaled).Bind(2, changed);
+        // Those of answers not yet journaled are passed: their lines carry their ratings.
+        TStatement read(Db_, (changes + std::string("r.seq > ? ORDER BY r.seq")).c_str(), fail);
+        read.Bind(1, changed);
         while (read.Step()) {
             lastChange = read.Int(4);
+            if (read.Int(0) > journaled)
+                continue;
             if (TFile& to = file(ChangesName(device, read.Int(1)), read.Int(1)); !to.Whole)
                 to.Lines += changeLine(read);
         }
@@ -150,7 +153,9 @@ std::int64_t THistory::WriteOwnJournal(const std::string& folder, const std::str
         (answers + std::string("a.id <= ?1 AND a.time_ms >= ?2 AND a.time_ms < ?3 ORDER BY a.id")).c_str(),
         fail);
     TStatement changesOfMonth(Db_,
-        (changes + std::string("r.seq <= ?2 AND a.time_ms >= ?3 AND a.time_ms < ?4 ORDER BY r.seq")).c_str(),
+        (changes
+            + std::string("a.id <= ?1 AND r.seq <= ?2 AND a.time_ms >= ?3 AND a.time_ms < ?4 ORDER BY r.seq"))
+            .c_str(),
         fail);
     for (auto& [name, to] : files) {
         if (!to.Whole)

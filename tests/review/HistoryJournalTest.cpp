@@ -219,7 +219,7 @@ TEST(HistoryJournal, ChangesAreReadFromTheirOwnFilesAndTheLatestCounts)
         bool Told;
     } cases[] = {
         { changes + Signed(id + "\t0\t1") + Signed(id + "\t9000000000000\t4"), 2, false },
-        { changes + Signed(id + "\t5\t0"), 0, true },
+        { changes + Signed(id + "\t4\t1") + Signed(id + "\t5\t0"), 0, true },
         { changes + Signed(id + "\t5\t5"), 0, true },
         { changes + Signed(id + "\t-5\t2"), 0, true },
         { changes + Signed(id + "\tx\t2"), 0, true },

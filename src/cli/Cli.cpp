@@ -156,10 +156,11 @@ Commands:
       on the history.
   history sync FOLDER [--retention R]
       Share the history through FOLDER, which a sync tool keeps in step between machines:
-      append this machine's answers not yet there (all of them the first time) to its own
-      journal in FOLDER, then merge the answers of the other machines' journals (and of the
-      sync tool's conflict copies) that are not yet in the history, replaying the cards they
-      touch as import does. A journal cut short is read up to its last complete line; a
+      append this machine's answers not yet there (all of them the first time) and the
+      ratings changed since to its own journals in FOLDER (one gone from it is written again
+      whole), then merge the answers and rating changes of the other machines' journals (and
+      of the sync tool's conflict copies) that are not yet in the history, replaying the cards
+      they touch as import does. A journal cut short is read up to its last complete line; a
       foreign or damaged file is left out and named on standard error once.
       The history is kept in the user's data folder under $XDG_DATA_HOME (default
       ~/.local/share); due and history never change a list.

@@ -64,6 +64,22 @@ CREATE TABLE IF NOT EXISTS shared_files(folder TEXT NOT NULL, name TEXT NOT NULL
 PRAGMA user_version = 3;
 )sql";
 
+// Ratings changed after their answers went to a shared folder, and what goes with them: added to a
+// file of any version (they only add, so an older copy still opens it). rating_changes: this
+// device's own changed answers, the latest change of each numbered anew (seq) so that each folder
+// takes those past its mark (shared_changed); shared_written: the journals this device wrote to
+// each folder, written again when they are gone; shared_changes: the latest change known of each
+// answer of another device, kept for an answer that comes in after its change.
+constexpr const char* SharedChanges = R"sql(
+CREATE TABLE IF NOT EXISTS rating_changes(seq INTEGER PRIMARY KEY AUTOINCREMENT, answer INTEGER NOT NULL UNIQUE,
+  revision INTEGER NOT NULL);
+CREATE TABLE IF NOT EXISTS shared_changed(folder TEXT PRIMARY KEY, seq INTEGER NOT NULL);
+CREATE TABLE IF NOT EXISTS shared_written(folder TEXT NOT NULL, name TEXT NOT NULL, month_ms INTEGER NOT NULL,
+  PRIMARY KEY(folder, name));
+CREATE TABLE IF NOT EXISTS shared_changes(origin TEXT PRIMARY KEY, revision INTEGER NOT NULL,
+  rating INTEGER NOT NULL);
+)sql";
+
 const char* const DiskFull = VM_TRANSLATE_NOOP("Velmoria::Model", "the disk is full (%1)");
 
 TSaying Cause(int rc, const char* detail)
@@ -223,8 +239,19 @@ THistory::THistory(const std::string& path, TCheck check)
 void THistory::Upgrade()
 {
     UpgradeSchema();
-    if (!ReadOnly())
-        AddLearnerParameters();
+    if (ReadOnly())
+        return;
+    AddLearnerParameters();
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    const auto done = [&] {
+        TStatement table(Db_, "SELECT 1 FROM sqlite_master WHERE name = 'shared_changes'", fail);
+        return table.Step();
+    };
+    if (done())
+        return;
+    TTransaction transaction(Db_, fail);
+    Execute(SharedChanges);
+    transaction.Commit();
 }
 
 void THistory::UpgradeSchema()
@@ -365,7 +392,7 @@ TMemory THistory::ChangeRating(const TRecordedAnswer& answer, TRating rating, co
     RequireWritable();
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     TTransaction transaction(Db_, fail);
-    TStatement card(Db_, "SELECT card, time_ms FROM answers WHERE id = ?", fail);
+    TStatement card(Db_, "SELECT card, time_ms, origin IS NULL FROM answers WHERE id = ?", fail);
     card.Bind(1, answer.Id);
     if (!card.Step())
         Fail(VM_TRANSLATE_NOOP("Velmoria::Model", "an answer to change is missing"));
@@ -373,19 +400,33 @@ TMemory THistory::ChangeRating(const TRecordedAnswer& answer, TRating rating, co
     TStatement update(Db_, "UPDATE answers SET rating = ? WHERE id = ?", fail);
     update.Bind(1, std::int64_t { static_cast<int>(rating) }).Bind(2, answer.Id);
     update.Step();
+    if (card.Int(2) != 0) {
+        // For the shared folders' journals: a revision past any before, whatever the clock did.
+        const std::int64_t nowMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::system_clock::now().time_since_epoch())
+                                       .count();
+        TStatement change(Db_,
+            "INSERT OR REPLACE INTO rating_changes(answer, revision) SELECT ?1, MAX(?2, IFNULL((SELECT "
+            "revision + 1 FROM rating_changes WHERE answer = ?1), 0))",
+            fail);
+        change.Bind(1, answer.Id).Bind(2, nowMs).Step();
+    }
     TMemory after = answer.After;
+    bool replay = false;
     if (!answer.Practice) {
-        // Another copy may have scheduled the card since: its answer then stands on this one.
+        // Another copy or device may have scheduled the card since: its answers are replayed on this
+        // one, as every device replays the card once the change reaches it.
         TStatement later(Db_,
             "SELECT COUNT(*) FROM answers WHERE card = ? AND practice = 0 AND time_ms > ? AND id <> ?", fail);
         later.Bind(1, cardId).Bind(2, card.Int(1)).Bind(3, answer.Id);
-        if (later.Step() && later.Int(0) == 0) {
+        replay = later.Step() && later.Int(0) > 0;
+        if (!replay) {
             after = ScheduleAnswer(answer.Before, rating, answer.Day, WithLearnerParameters(p));
             TCardRows(Db_, fail).SetMemory(cardId, after);
         }
     }
     transaction.Commit();
-    return after;
+    return replay ? ReplayCard(cardId, p) : after;
 }
 
 void THistory::AddKeyHashes()

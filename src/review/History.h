@@ -23,6 +23,7 @@
 struct sqlite3;
 class TImportPace;
 struct TJournalAnswer;
+struct TJournalChange;
 
 // What kept a history from being used, where the caller does something else about it: a lock that
 // will pass (another copy writing), a full disk, a file that may be read but not written.
@@ -151,7 +152,8 @@ public:
         std::int32_t durationMs, const TSchedulerParameters& p, bool hintCountsAsWrong);
     TRecordedAnswer RecordAnswer(const THistoryAnswer& answer, const TSchedulerParameters& p);
     // Gives a recorded answer another rating; a scheduling answer reschedules its card from the memory
-    // before it, as long as no later answer scheduled the card meanwhile. Returns the memory after it.
+    // before it, or, when a later answer scheduled the card meanwhile, replays the card's answers in
+    // time order. The change goes to the shared folders' journals. Returns the card's memory after it.
     TMemory ChangeRating(const TRecordedAnswer& answer, TRating rating, const TSchedulerParameters& p);
     // The cards whose last answer on day was wrong: due again that day until answered right.
     std::vector<TCardKey> FailedOn(TDay day);
@@ -271,9 +273,13 @@ private:
     // Rebuilds the memories of the cards an import added answers to, and their answers' days, from
     // their answers in time order.
     void ReplayPending(const TSchedulerParameters& p, TImportPace& pace);
-    int MergeJournalAnswers(std::vector<TJournalAnswer> answers, const TSchedulerParameters& p);
+    // Merges other devices' answers and the latest changes of their ratings; returns the answers added.
+    int MergeJournal(std::vector<TJournalAnswer> answers, std::vector<TJournalChange> changes,
+        const TSchedulerParameters& p);
+    // Replays one card's answers in time order; returns its memory after them.
+    TMemory ReplayCard(std::int64_t card, const TSchedulerParameters& p);
     std::string DeviceId();
-    std::int64_t WriteOwnJournal(const std::string& folder, const std::string& key, std::int64_t nowMs);
+    std::int64_t WriteOwnJournal(const std::string& folder, const std::string& key);
     std::vector<TJournalAnswer> NewAnswers(std::vector<TJournalAnswer> answers, const std::string& device);
     static int OnBusy(void* self, int count);
 

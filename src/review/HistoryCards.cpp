@@ -65,7 +65,8 @@ void TCardRows::SetMemory(std::int64_t card, const TMemory& memory, std::optiona
 std::int64_t TCardRows::AddAnswer(const TAnswer& answer)
 {
     Prepared(AddAnswer_,
-        "INSERT INTO answers(card, time_ms, day, rating, state_before, duration_ms, practice, origin) "
+        "INSERT OR IGNORE INTO answers(card, time_ms, day, rating, state_before, duration_ms, practice, "
+        "origin) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, NULLIF(?, ''))")
         .Bind(1, answer.Card)
         .Bind(2, answer.TimeMs)
@@ -76,5 +77,5 @@ std::int64_t TCardRows::AddAnswer(const TAnswer& answer)
         .Bind(7, std::int64_t { answer.Practice ? 1 : 0 })
         .Bind(8, answer.Origin)
         .Step();
-    return sqlite3_last_insert_rowid(Db_);
+    return sqlite3_changes(Db_) > 0 ? sqlite3_last_insert_rowid(Db_) : 0;
 }

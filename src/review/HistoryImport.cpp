@@ -419,17 +419,22 @@ int MergeImport(sqlite3* db, const TSqliteFail& fail, const std::vector<TImportR
                     ++held[{ card, heldAnswers.Int(0), static_cast<int>(heldAnswers.Int(1)) }];
                 seen[k] = TSeen::Counted;
             }
+            // A journal's answer is known by its id alone (NewAnswers): another device's answer of
+            // the same card, millisecond and rating is another answer.
             if (seen[k] == TSeen::Counted) {
                 std::int64_t& there = held[{ card, row.TimeMs, row.Rating }];
-                if (there >= plan.Nth[next])
+                if (row.Origin.empty() && there >= plan.Nth[next])
                     continue;
                 ++there;
             }
             // The file's own flag stays on an answer of a card the history held: replayed among its
             // answers, it still counts.
             const bool practice = plan.Practice[next] || (row.Practice && seen[k] != TSeen::Made);
-            cards.AddAnswer({ card, row.TimeMs, plan.Day[next], row.Rating, plan.StateBefore[next],
-                row.DurationMs, practice, row.Origin });
+            // One another copy of the program merged meanwhile is not added twice.
+            if (cards.AddAnswer({ card, row.TimeMs, plan.Day[next], row.Rating, plan.StateBefore[next],
+                    row.DurationMs, practice, row.Origin })
+                == 0)
+                continue;
             ++added;
             if (seen[k] == TSeen::Made && next == plan.LastRow[k])
                 completed.push_back(k);
@@ -474,15 +479,74 @@ int THistory::ImportCsv(std::istream& in, const TSchedulerParameters& p, const s
     return ImportAnswers(rows, p);
 }
 
-int THistory::MergeJournalAnswers(std::vector<TJournalAnswer> answers, const TSchedulerParameters& p)
+int THistory::MergeJournal(
+    std::vector<TJournalAnswer> answers, std::vector<TJournalChange> changes, const TSchedulerParameters& p)
 {
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    Execute(PendingTable);
+    KeepLatestChanges(changes);
+    if (!changes.empty()) {
+        // Kept when newer than the one known; an answer already merged takes the newest known and
+        // its card is replayed.
+        TTransaction transaction(Db_, fail);
+        TStatement keep(Db_,
+            "INSERT INTO shared_changes(origin, revision, rating) VALUES(?1, ?2, ?3) ON CONFLICT(origin) DO "
+            "UPDATE SET revision = ?2, rating = ?3 WHERE (?2, ?3) > (revision, rating)",
+            fail);
+        TStatement mark(Db_,
+            "INSERT OR IGNORE INTO replay_pending(card) SELECT a.card FROM answers a JOIN shared_changes c "
+            "ON "
+            "c.origin = a.origin WHERE a.origin = ? AND a.rating <> c.rating",
+            fail);
+        TStatement apply(Db_,
+            "UPDATE answers SET rating = (SELECT rating FROM shared_changes WHERE origin = ?1) WHERE origin "
+            "= ?1",
+            fail);
+        for (const TJournalChange& change : changes) {
+            keep.Reset();
+            keep.Bind(1, change.Id).Bind(2, change.Revision).Bind(3, std::int64_t { change.Rating }).Step();
+            mark.Reset();
+            mark.Bind(1, change.Id).Step();
+            apply.Reset();
+            apply.Bind(1, change.Id).Step();
+        }
+        transaction.Commit();
+    }
+    if (answers.empty()) {
+        TImportPace pace(Waiting_);
+        ReplayPending(WithLearnerParameters(p), pace);
+        return 0;
+    }
+    // An answer whose change came before it comes in with the changed rating.
+    std::unordered_map<std::string, int> changed;
+    TStatement known(Db_, "SELECT origin, rating FROM shared_changes", fail);
+    while (known.Step())
+        changed.emplace(known.Text(0), static_cast<int>(known.Int(1)));
+    known.Reset();
     std::vector<TImportRow> rows(answers.size());
     for (std::size_t i = 0; i < answers.size(); ++i) {
         TJournalAnswer& answer = answers[i];
-        rows[i] = { std::move(answer.Key), answer.UnixMs, answer.DurationMs, answer.Rating, answer.Practice,
-            std::move(answer.Id) };
+        const auto change = changed.find(answer.Id);
+        rows[i] = { std::move(answer.Key), answer.UnixMs, answer.DurationMs,
+            change == changed.end() ? answer.Rating : change->second, answer.Practice, std::move(answer.Id) };
     }
     return ImportAnswers(rows, p);
+}
+
+TMemory THistory::ReplayCard(std::int64_t card, const TSchedulerParameters& p)
+{
+    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
+    Execute(PendingTable);
+    {
+        TStatement mark(Db_, "INSERT OR IGNORE INTO replay_pending(card) VALUES(?)", fail);
+        mark.Bind(1, card).Step();
+    }
+    TImportPace pace(Waiting_);
+    ReplayPending(WithLearnerParameters(p), pace);
+    TStatement memory(Db_,
+        "SELECT state, stability, difficulty, last_review, due, reps, lapses FROM cards WHERE id = ?", fail);
+    memory.Bind(1, card);
+    return memory.Step() ? MemoryOfRow(memory, 0) : TMemory {};
 }
 
 int THistory::ImportAnswers(const std::vector<THistoryImportRow>& rows, const TSchedulerParameters& p)

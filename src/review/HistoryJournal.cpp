@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <ctime>
+#include <unordered_map>
 #include <unordered_set>
 #include <xxhash.h>
 #include <zlib.h>
@@ -90,28 +91,33 @@ bool DeviceName(std::string_view device)
     });
 }
 
-// One line without its line break; false when it is not a sound answer.
-bool ParseLine(std::string_view line, std::int64_t latestMs, TJournalAnswer& answer)
+// The fields of a line without its line break, when its checksum fits and it has that many.
+template <std::size_t N> bool SignedFields(std::string_view line, std::string_view (&field)[N])
 {
     const std::size_t lastTab = line.rfind('\t');
     std::uint32_t crc = 0;
     if (lastTab == std::string_view::npos || line.size() - lastTab != 9
         || !Number(line.substr(lastTab + 1), crc, 16) || crc != CrcOf(line.substr(0, lastTab + 1)))
         return false;
-    std::string_view field[Fields - 1];
     std::string_view rest = line.substr(0, lastTab);
-    for (std::size_t i = 0; i < Fields - 1; ++i) {
+    for (std::size_t i = 0; i < N; ++i) {
         const std::size_t tab = rest.find('\t');
-        if ((tab == std::string_view::npos) != (i == Fields - 2))
+        if ((tab == std::string_view::npos) != (i == N - 1))
             return false;
         field[i] = rest.substr(0, tab);
         rest = tab == std::string_view::npos ? std::string_view() : rest.substr(tab + 1);
     }
+    return true;
+}
+
+bool ParseAnswer(std::string_view line, std::int64_t latestMs, TJournalAnswer& answer)
+{
+    std::string_view field[Fields - 1];
     std::string_view device;
     std::int64_t number = 0;
     int practice = 0;
     TCardKey& key = answer.Key;
-    if (!SplitJournalAnswerId(field[0], device, number)
+    if (!SignedFields(line, field) || !SplitJournalAnswerId(field[0], device, number)
         || !NumberIn<std::int64_t>(field[1], answer.UnixMs, EarliestAnswerMs, latestMs)
         || !NumberIn(field[2], answer.Rating, 1, 4) || !Number(field[3], answer.DurationMs)
         || answer.DurationMs < 0 || !NumberIn(field[4], practice, 0, 1)
@@ -122,6 +128,47 @@ bool ParseLine(std::string_view line, std::int64_t latestMs, TJournalAnswer& ans
     answer.Id = field[0];
     answer.Practice = practice == 1;
     return true;
+}
+
+bool ParseChange(std::string_view line, TJournalChange& change)
+{
+    std::string_view field[3];
+    std::string_view device;
+    std::int64_t number = 0;
+    if (!SignedFields(line, field) || !SplitJournalAnswerId(field[0], device, number)
+        || !Number(field[1], change.Revision) || change.Revision < 0
+        || !NumberIn(field[2], change.Rating, 1, 4))
+        return false;
+    change.Id = field[0];
+    return true;
+}
+
+std::string Signed(std::string line)
+{
+    line += '\t';
+    const std::string hex = DeviceIdOf(CrcOf(line)).substr(8);
+    return line + hex + '\n';
+}
+
+std::string MonthOf(std::int64_t unixMs)
+{
+    const auto t = static_cast<std::time_t>(unixMs / 1000); // never before 1990
+    std::tm utc {};
+    gmtime_r(&t, &utc);
+    char month[16] = {};
+    std::strftime(month, sizeof month, "%Y-%m", &utc);
+    return month;
+}
+
+std::int64_t MonthMs(std::int64_t unixMs, int ahead)
+{
+    const auto t = static_cast<std::time_t>(unixMs / 1000);
+    std::tm utc {};
+    gmtime_r(&t, &utc);
+    utc.tm_mday = 1;
+    utc.tm_hour = utc.tm_min = utc.tm_sec = 0;
+    utc.tm_mon += ahead;
+    return std::int64_t { timegm(&utc) } * 1000;
 }
 
 } // namespace
@@ -153,17 +200,27 @@ std::string DeviceIdOf(std::uint64_t value)
 
 std::string JournalName(std::string_view device, std::int64_t unixMs)
 {
-    const auto t = static_cast<std::time_t>(unixMs / 1000); // never before 1990
-    std::tm utc {};
-    gmtime_r(&t, &utc);
-    char month[16] = {};
-    std::strftime(month, sizeof month, "%Y-%m", &utc);
-    return "history-" + std::string(device) + '-' + month + std::string(JournalExtension);
+    return "history-" + std::string(device) + '-' + MonthOf(unixMs) + std::string(JournalExtension);
+}
+
+std::string ChangesName(std::string_view device, std::int64_t unixMs)
+{
+    return "history-" + std::string(device) + '-' + MonthOf(unixMs) + std::string(ChangesExtension);
+}
+
+std::int64_t MonthStartMs(std::int64_t unixMs)
+{
+    return MonthMs(unixMs, 0);
+}
+
+std::int64_t NextMonthMs(std::int64_t unixMs)
+{
+    return MonthMs(unixMs, 1);
 }
 
 bool IsJournalName(std::string_view name)
 {
-    return !name.starts_with('.') && name.ends_with(JournalExtension);
+    return !name.starts_with('.') && (name.ends_with(JournalExtension) || name.ends_with(ChangesExtension));
 }
 
 std::string JournalLine(const TJournalAnswer& answer)
@@ -178,11 +235,12 @@ std::string JournalLine(const TJournalAnswer& answer)
     Escape(line, answer.Key.Word);
     line += '\t';
     Escape(line, answer.Key.Translations);
-    line += '\t';
-    char crc[9] = {};
-    const std::string hex = DeviceIdOf(CrcOf(line)).substr(8);
-    std::copy(hex.begin(), hex.end(), crc);
-    return line + crc + '\n';
+    return Signed(std::move(line));
+}
+
+std::string ChangeLine(const TJournalChange& change)
+{
+    return Signed(change.Id + '\t' + std::to_string(change.Revision) + '\t' + std::to_string(change.Rating));
 }
 
 TJournalRead ReadJournal(
@@ -202,6 +260,7 @@ TJournalRead ReadJournal(
     const auto skip = [&](const char* why, std::vector<TSaying> args) {
         // Read again from its start once it changes: its answers' ids keep those merged before.
         read.Answers.clear();
+        read.Changes.clear();
         read.Mark = {};
         read.Mark.Skipped = true;
         if (!mark.Skipped)
@@ -209,22 +268,26 @@ TJournalRead ReadJournal(
         return read;
     };
     const std::size_t end = bytes.rfind('\n') + 1; // 0 without a complete line
+    const bool changes = name.ends_with(ChangesExtension);
+    const std::string_view header = changes ? ChangesHeader : JournalHeader;
     if (from == 0) {
-        if (!bytes.substr(0, JournalHeader.size()).starts_with(JournalHeader.substr(0, bytes.size())))
+        if (!bytes.substr(0, header.size()).starts_with(header.substr(0, bytes.size())))
             return skip(VM_TRANSLATE_NOOP("Velmoria::Model",
                             "The shared history file \"%1\" is no journal of this program; it is left out."),
                 { std::string(name) });
-        if (bytes.size() < JournalHeader.size()) {
+        if (bytes.size() < header.size()) {
             read.Mark = {};
             return read;
         }
-        from = JournalHeader.size();
+        from = header.size();
         XXH3_64bits_update(&state, bytes.data(), from);
     }
     TJournalAnswer answer;
+    TJournalChange change;
     for (std::size_t at = from; at < end;) {
         const std::size_t lineEnd = bytes.find('\n', at);
-        if (!ParseLine(bytes.substr(at, lineEnd - at), latestMs, answer)) {
+        const std::string_view text = bytes.substr(at, lineEnd - at);
+        if (changes ? !ParseChange(text, change) : !ParseAnswer(text, latestMs, answer)) {
             const auto line
                 = std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(at), '\n') + 1;
             return skip(
@@ -233,7 +296,10 @@ TJournalRead ReadJournal(
                     "sound again."),
                 { std::string(name), TSaying::Number(static_cast<double>(line)) });
         }
-        read.Answers.push_back(std::move(answer));
+        if (changes)
+            read.Changes.push_back(std::move(change));
+        else
+            read.Answers.push_back(std::move(answer));
         at = lineEnd + 1;
     }
     XXH3_64bits_update(&state, bytes.data() + from, end - from);
@@ -255,4 +321,20 @@ void KeepFirstOfEachId(std::vector<TJournalAnswer>& answers)
         seen.insert(answers[kept++].Id);
     }
     answers.resize(kept);
+}
+
+void KeepLatestChanges(std::vector<TJournalChange>& changes)
+{
+    std::unordered_map<std::string_view, std::size_t> latest;
+    latest.reserve(changes.size());
+    std::vector<TJournalChange> kept;
+    for (const TJournalChange& change : changes) {
+        const auto [at, added] = latest.try_emplace(change.Id, kept.size());
+        if (added)
+            kept.push_back(change);
+        else if (TJournalChange& held = kept[at->second];
+                 std::pair(change.Revision, change.Rating) > std::pair(held.Revision, held.Rating))
+            held = change;
+    }
+    changes = std::move(kept);
 }

@@ -25,10 +25,11 @@ namespace {
         { folder, SystemErrorSaying(error) } });
 }
 
-// Appends lines to this device's journal, synced before it returns. A line cut short by a crash
-// before is cut off first: the answers on it are written again, and readers took nothing of it.
+// Appends lines to this device's journal or changes file, synced before it returns. A line cut short
+// by a crash before is cut off first: the lines on it are written again, and readers took nothing of it.
 void AppendJournal(const std::string& folder, const std::string& path, const std::string& lines)
 {
+    const std::string_view header = path.ends_with(ChangesExtension) ? ChangesHeader : JournalHeader;
     const auto must = [&folder](bool done) {
         if (!done)
             FolderFails(folder, errno);
@@ -40,8 +41,7 @@ void AppendJournal(const std::string& folder, const std::string& path, const std
     must(fd.Get() >= 0 && ::flock(fd.Get(), LOCK_EX) == 0 && ::fstat(fd.Get(), &st) == 0);
     const auto end = static_cast<off_t>(ReadWholeFile(path).rfind('\n') + 1);
     must(end == st.st_size || ::ftruncate(fd.Get(), end) == 0);
-    errno = SaveDetail::WriteAll(
-        fd.Get(), (end == 0 ? std::string(JournalHeader) : std::string()) + lines, end);
+    errno = SaveDetail::WriteAll(fd.Get(), (end == 0 ? std::string(header) : std::string()) + lines, end);
     must(errno == 0 && ::fsync(fd.Get()) == 0);
     // The folder too, which holds a new file's name.
     const SaveDetail::TFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -66,49 +66,140 @@ std::string THistory::DeviceId()
     return device;
 }
 
-std::int64_t THistory::WriteOwnJournal(const std::string& folder, const std::string& key, std::int64_t nowMs)
+std::int64_t THistory::WriteOwnJournal(const std::string& folder, const std::string& key)
 {
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     const std::string device = DeviceId();
-    std::int64_t journaled = 0;
-    {
-        TStatement read(Db_, "SELECT journaled FROM shared_folders WHERE folder = ?", fail);
+    const auto mark = [&](const char* sql) {
+        TStatement read(Db_, sql, fail);
         read.Bind(1, key);
-        if (read.Step())
-            journaled = read.Int(0);
+        return read.Step() ? read.Int(0) : 0;
+    };
+    const std::int64_t journaled = mark("SELECT journaled FROM shared_folders WHERE folder = ?");
+    const std::int64_t changed = mark("SELECT seq FROM shared_changed WHERE folder = ?");
+    struct TFile {
+        std::string Lines;
+        std::int64_t MonthMs = 0;
+        bool Whole = false; // gone from the folder: written again with all it held
+    };
+    std::map<std::string, TFile> files;
+    {
+        TStatement written(Db_, "SELECT name, month_ms FROM shared_written WHERE folder = ?", fail);
+        written.Bind(1, key);
+        struct stat st { };
+        while (written.Step())
+            if (const std::string name(written.Text(0));
+                ::lstat((fs::path(folder) / name).c_str(), &st) != 0 && errno == ENOENT)
+                files[name] = { {}, written.Int(1), true };
+    }
+    const auto file = [&](std::string name, std::int64_t ms) -> TFile& {
+        TFile& found = files[std::move(name)];
+        found.MonthMs = MonthStartMs(ms);
+        return found;
+    };
+    const auto changeLine = [&](TStatement& row) {
+        return ChangeLine(
+            { JournalAnswerId(device, row.Int(0), row.Int(1)), row.Int(2), static_cast<int>(row.Int(3)) });
+    };
+    // Changes before answers: a change made between the two readings goes with the next, while the
+    // answer's own line carries the rating it has when it is read.
+    const char* const changes
+        = "SELECT a.id, a.time_ms, r.revision, a.rating, r.seq FROM rating_changes r JOIN "
+          "answers a ON a.id = r.answer WHERE ";
+    std::int64_t lastChange = changed;
+    {
+        // Those of answers not yet journaled are passed: their lines carry their ratings.
+        TStatement read(Db_, (changes + std::string("r.seq > ? ORDER BY r.seq")).c_str(), fail);
+        read.Bind(1, changed);
+        while (read.Step()) {
+            lastChange = read.Int(4);
+            if (read.Int(0) > journaled)
+                continue;
+            if (TFile& to = file(ChangesName(device, read.Int(1)), read.Int(1)); !to.Whole)
+                to.Lines += changeLine(read);
+        }
     }
     // Answers are numbered as they are committed, so a later one never slips in under the mark; a
     // merged answer has its origin and is never written again.
-    TStatement own(Db_,
-        "SELECT a.id, a.time_ms, a.rating, a.duration_ms, a.practice, c.foreign_language, c.native_language, "
-        "c.direction, c.word, c.translations FROM answers a JOIN cards c ON c.id = a.card "
-        "WHERE a.id > ? AND a.origin IS NULL ORDER BY a.id",
-        fail);
-    own.Bind(1, journaled);
-    std::string lines;
-    std::int64_t written = 0, last = journaled;
-    while (own.Step()) {
+    const char* const answers
+        = "SELECT a.id, a.time_ms, a.rating, a.duration_ms, a.practice, c.foreign_language, "
+          "c.native_language, c.direction, c.word, c.translations FROM answers a JOIN cards "
+          "c ON c.id = a.card WHERE a.origin IS NULL AND ";
+    const auto answerLine = [&](TStatement& own) {
         TJournalAnswer answer;
-        last = own.Int(0);
         answer.UnixMs = own.Int(1);
-        answer.Id = JournalAnswerId(device, last, answer.UnixMs);
+        answer.Id = JournalAnswerId(device, own.Int(0), answer.UnixMs);
         answer.Rating = static_cast<int>(own.Int(2));
         answer.DurationMs = own.Int(3);
         answer.Practice = own.Int(4) != 0;
         answer.Key = { static_cast<std::uint16_t>(own.Int(5)), static_cast<std::uint16_t>(own.Int(6)),
             std::string(own.Text(8)), std::string(own.Text(9)), static_cast<std::uint8_t>(own.Int(7)) };
-        lines += JournalLine(answer);
-        ++written;
+        return JournalLine(answer);
+    };
+    std::int64_t written = 0, last = journaled;
+    {
+        TStatement own(Db_, (answers + std::string("a.id > ? ORDER BY a.id")).c_str(), fail);
+        own.Bind(1, journaled);
+        while (own.Step()) {
+            last = own.Int(0);
+            if (TFile& to = file(JournalName(device, own.Int(1)), own.Int(1)); !to.Whole) {
+                to.Lines += answerLine(own);
+                ++written;
+            }
+        }
     }
-    own.Reset();
-    if (written == 0)
-        return 0;
-    AppendJournal(folder, (fs::path(folder) / JournalName(device, nowMs)).string(), lines);
-    TStatement mark(Db_,
+    // A file gone holds again every answer of its month up to the mark, and every change of them.
+    TStatement ownOfMonth(Db_,
+        (answers + std::string("a.id <= ?1 AND a.time_ms >= ?2 AND a.time_ms < ?3 ORDER BY a.id")).c_str(),
+        fail);
+    TStatement changesOfMonth(Db_,
+        (changes
+            + std::string("a.id <= ?1 AND r.seq <= ?2 AND a.time_ms >= ?3 AND a.time_ms < ?4 ORDER BY r.seq"))
+            .c_str(),
+        fail);
+    for (auto& [name, to] : files) {
+        if (!to.Whole)
+            continue;
+        if (name.ends_with(JournalExtension)) {
+            ownOfMonth.Reset();
+            ownOfMonth.Bind(1, last).Bind(2, to.MonthMs).Bind(3, NextMonthMs(to.MonthMs));
+            for (; ownOfMonth.Step(); ++written)
+                to.Lines += answerLine(ownOfMonth);
+        } else {
+            changesOfMonth.Reset();
+            changesOfMonth.Bind(1, journaled)
+                .Bind(2, lastChange)
+                .Bind(3, to.MonthMs)
+                .Bind(4, NextMonthMs(to.MonthMs));
+            while (changesOfMonth.Step())
+                to.Lines += changeLine(changesOfMonth);
+        }
+    }
+    ownOfMonth.Reset();
+    changesOfMonth.Reset();
+    for (const auto& [name, to] : files)
+        if (!to.Lines.empty())
+            AppendJournal(folder, (fs::path(folder) / name).string(), to.Lines);
+    TTransaction transaction(Db_, fail);
+    TStatement keep(
+        Db_, "INSERT OR IGNORE INTO shared_written(folder, name, month_ms) VALUES(?, ?, ?)", fail);
+    for (const auto& [name, to] : files) {
+        if (to.Lines.empty())
+            continue;
+        keep.Reset();
+        keep.Bind(1, key).Bind(2, name).Bind(3, to.MonthMs).Step();
+    }
+    TStatement marks(Db_,
         "INSERT INTO shared_folders(folder, journaled) VALUES(?1, ?2) ON CONFLICT(folder) DO UPDATE SET "
         "journaled = MAX(journaled, ?2)",
         fail);
-    mark.Bind(1, key).Bind(2, last).Step();
+    marks.Bind(1, key).Bind(2, last).Step();
+    TStatement changeMark(Db_,
+        "INSERT INTO shared_changed(folder, seq) VALUES(?1, ?2) ON CONFLICT(folder) DO UPDATE SET "
+        "seq = MAX(seq, ?2)",
+        fail);
+    changeMark.Bind(1, key).Bind(2, lastChange).Step();
+    transaction.Commit();
     return written;
 }
 
@@ -162,7 +253,7 @@ TShareResult THistory::ShareThrough(
                                "that folder, where a sync tool would damage it."),
             { folder } });
     TShareResult result;
-    result.Written = WriteOwnJournal(folder, key, nowMs);
+    result.Written = WriteOwnJournal(folder, key);
 
     struct TFile {
         std::string Name;
@@ -170,6 +261,7 @@ TShareResult THistory::ShareThrough(
     };
     std::vector<TFile> files;
     std::vector<TJournalAnswer> answers;
+    std::vector<TJournalChange> changes;
     std::map<std::string, TJournalMark> marks;
     {
         TStatement read(Db_, "SELECT name, read, hash, skipped FROM shared_files WHERE folder = ?", fail);
@@ -194,12 +286,13 @@ TShareResult THistory::ShareThrough(
         if (!read.Problem.Empty())
             result.Problems.push_back(std::move(read.Problem));
         std::move(read.Answers.begin(), read.Answers.end(), std::back_inserter(answers));
+        std::move(read.Changes.begin(), read.Changes.end(), std::back_inserter(changes));
         if (read.Mark != mark)
             files.push_back({ name, read.Mark });
     }
     answers = NewAnswers(std::move(answers), DeviceId());
-    if (!answers.empty())
-        result.Merged = MergeJournalAnswers(std::move(answers), p);
+    if (!answers.empty() || !changes.empty())
+        result.Merged = MergeJournal(std::move(answers), std::move(changes), p);
     // Only once the answers are in: a merge stopped before is read again, and what it did add is
     // known by the answers' ids.
     TTransaction transaction(Db_, fail);

@@ -172,7 +172,7 @@ public:
         bool Practice;
         std::string_view Origin = {}; // a shared journal's id of it; empty: given here
     };
-    // Returns the answer's id.
+    // Returns the answer's id; 0 when the history holds one of its origin already.
     std::int64_t AddAnswer(const TAnswer& answer);
 
 private:

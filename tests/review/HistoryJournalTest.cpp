@@ -208,3 +208,61 @@ TEST(HistoryJournal, AMutatedJournalGivesAPrefixOfItsAnswersOrNothing)
         EXPECT_FALSE(round % 4 == 3 && read.Mark.Skipped); // a file cut short is sound
     }
 }
+
+// A changes file: its own header, three fields a line; the latest change of an id wins in any order.
+TEST(HistoryJournal, ChangesAreReadFromTheirOwnFilesAndTheLatestCounts)
+{
+    const std::string id = JournalAnswerId(Device, 7, 1700000000000), changes(ChangesHeader);
+    const struct {
+        std::string Bytes;
+        std::size_t Changes;
+        bool Told;
+    } cases[] = {
+        { changes + Signed(id + "\t0\t1") + Signed(id + "\t9000000000000\t4"), 2, false },
+        { changes + Signed(id + "\t4\t1") + Signed(id + "\t5\t0"), 0, true },
+        { changes + Signed(id + "\t5\t5"), 0, true },
+        { changes + Signed(id + "\t-5\t2"), 0, true },
+        { changes + Signed(id + "\tx\t2"), 0, true },
+        { changes + Signed("abc-7-1\t5\t2"), 0, true },
+        { changes + Signed(id + "\t5"), 0, true },
+        { changes + Signed(id + "\t5\t2\t2"), 0, true },
+        { Journal({ Answer(1) }), 0, true },
+    };
+    for (const auto& c : cases) {
+        const TJournalRead read = ReadJournal("x.vmchanges", c.Bytes, {}, Latest);
+        EXPECT_EQ(read.Changes.size(), c.Changes) << c.Bytes;
+        EXPECT_EQ(!read.Problem.Empty(), c.Told) << c.Bytes;
+        EXPECT_TRUE(read.Answers.empty());
+    }
+    const std::vector<TJournalChange> written
+        = { { id, 3, 2 }, { Answer(2).Id, 9, 1 }, { id, 4, 1 }, { id, 4, 3 }, { id, 1, 4 } };
+    std::string bytes = changes;
+    for (const auto& change : written)
+        bytes += ChangeLine(change);
+    EXPECT_EQ(ReadJournal("x.vmchanges", bytes, {}, Latest).Changes, written);
+    EXPECT_FALSE(ReadJournal("x.vmjournal", bytes, {}, Latest).Problem.Empty());
+    std::vector<TJournalChange> latest = written, reversed(written.rbegin(), written.rend());
+    KeepLatestChanges(latest);
+    KeepLatestChanges(reversed);
+    const std::vector<TJournalChange> wanted = { { id, 4, 3 }, { Answer(2).Id, 9, 1 } };
+    EXPECT_EQ(latest, wanted);
+    EXPECT_EQ(reversed, wanted);
+}
+
+TEST(HistoryJournal, MonthsBeginAndEndAtUtcMidnight)
+{
+    const struct {
+        std::int64_t Ms, Start, Next;
+        const char* Name;
+    } cases[] = {
+        { 1704067199999, 1701388800000, 1704067200000, "history-0000000009abcdef-2023-12.vmchanges" },
+        { 1704067200000, 1704067200000, 1706745600000, "history-0000000009abcdef-2024-01.vmchanges" },
+        { 1709164800000, 1706745600000, 1709251200000, "history-0000000009abcdef-2024-02.vmchanges" },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MonthStartMs(c.Ms), c.Start) << c.Name;
+        EXPECT_EQ(NextMonthMs(c.Ms), c.Next) << c.Name;
+        EXPECT_EQ(ChangesName(Device, c.Ms), c.Name);
+        EXPECT_TRUE(IsJournalName(c.Name));
+    }
+}

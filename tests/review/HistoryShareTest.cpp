@@ -180,3 +180,59 @@ TEST_F(HistoryShare, AHistoryOfTheVersionBeforeSharesItsAnswers)
     for (const std::string& folder : { Dir.File("missing"), Dir.File("b"), Dir.Path().string() })
         EXPECT_THROW(B.ShareThrough(folder, P, Now), ESaidError) << folder;
 }
+
+// Answers of one card, millisecond and rating on both, ratings changed after their answers went out
+// (one under a later answer of the other machine), an older change read after a newer, journals gone
+// from the folder, an answer whose change came first: every history ends with the same answers and cards.
+TEST_F(HistoryShare, ChangedRatingsGoneJournalsAndTwinAnswersEndTheSameEverywhere)
+{
+    const std::int64_t old = Base - 40 * Day;
+    const auto answer = [&](THistory& history, const char* word, std::int64_t ms) {
+        return history.RecordAnswer({ Key(word), true, false, false, ms, 10, false, {} }, P);
+    };
+    answer(A, "Hund", Base);
+    answer(B, "Hund", Base);
+    const TRecordedAnswer katze = answer(A, "Katze", old), maus = answer(A, "Maus", Base + Minute);
+    EXPECT_EQ(Share(A).Written, 3);
+    const std::string device = fs::path(Journal(".vmjournal")).filename().string().substr(8, 16);
+    const auto file = [&](auto name, std::int64_t ms) { return Folder + "/" + name(device, ms); };
+    Share(B);
+    answer(B, "Maus", Base + Day);
+    Share(B);
+    EXPECT_EQ(Share(A).Merged, 2);
+    A.ChangeRating(maus, TRating::Again, P);
+    Share(A);
+    const std::string changes = file(ChangesName, Base), older = ReadBytes(changes);
+    A.ChangeRating(maus, TRating::Easy, P);
+    A.ChangeRating(katze, TRating::Hard, P);
+    THistory late(Dir.File("late/history.sqlite"));
+    // A's journal of this month away: the change comes before its answer.
+    const std::string journal = file(JournalName, Base);
+    EXPECT_EQ(Share(A).Written, 0);
+    fs::rename(journal, Dir.File("kept"));
+    EXPECT_EQ(late.ShareThrough(Folder, P, Now).Merged, 3); // B's, and A's of the month before
+    fs::rename(Dir.File("kept"), journal);
+    WriteBytes(
+        fs::path(changes).replace_extension(".sync-conflict-20261209-101010-ABCDEFG.vmchanges"), older);
+    EXPECT_TRUE(fs::remove(file(JournalName, old)) && fs::remove(file(ChangesName, old)));
+    EXPECT_EQ(Share(B).Merged, 0);
+    EXPECT_EQ(Share(A).Written, 1);
+    EXPECT_EQ(Share(B).Merged, 0);
+    EXPECT_EQ(late.ShareThrough(Folder, P, Now).Merged, 2);
+    EXPECT_EQ(B.ImportAnswers({ { Key("Maus"), Base + Minute, 10, 4, false,
+                                  JournalAnswerId(device, maus.Id, Base + Minute) } },
+                  P),
+        0);
+    const std::vector<TCardKey> keys = { Key("Hund"), Key("Katze"), Key("Maus") };
+    const auto a = A.Memories(keys);
+    EXPECT_EQ(A.AnswerCount(), 5);
+    for (THistory* other : { &B, &late }) {
+        EXPECT_EQ(AnswersOf(*other), AnswersOf(A));
+        const auto b = other->Memories(keys);
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            EXPECT_EQ(MemoryFields(*b[i]), MemoryFields(*a[i])) << keys[i].Word;
+    }
+    EXPECT_EQ(MemoryFields(*a[2]),
+        MemoryFields(ScheduleAnswer(
+            ScheduleAnswer({}, TRating::Easy, DayOfMs(Base), P), TRating::Good, DayOfMs(Base + Day), P)));
+}

@@ -175,15 +175,16 @@ TEST(IntervalTextTest, ShortUpToAMonthThenMonthsThenYears)
         EXPECT_EQ(IntervalText(days).Text(), text) << days;
 }
 
-// A rating changed after another copy scheduled the card later leaves that copy's memory.
-TEST_F(ReviewDayTest, ARatingChangedUnderALaterAnswerKeepsTheLaterMemory)
+// A rating changed after another copy scheduled the card later: the card's answers are replayed.
+TEST_F(ReviewDayTest, ARatingChangedUnderALaterAnswerReplaysTheCard)
 {
     TReviewQueue queue(Doc, History, 0, Day0, 1, P);
     Answer(queue, true);
     History.RecordAnswer(CardKeyOf(Doc, Doc.Items(0), 0), true, false, NoonOf(Day0 + 5), 10, P, false);
-    const TMemory later = MemoryOf(0);
     EXPECT_TRUE(queue.ChangeRating(TRating::Easy));
-    EXPECT_EQ(MemoryFields(MemoryOf(0)), MemoryFields(later));
+    const TMemory replayed
+        = ScheduleAnswer(ScheduleAnswer({}, TRating::Easy, Day0, P), TRating::Good, Day0 + 5, P);
+    EXPECT_EQ(MemoryFields(MemoryOf(0)), MemoryFields(replayed));
 }
 
 TEST_F(ReviewDayTest, BothDirectionsAskEveryCardOnceEachWayAndCountAsTheTwoTogether)

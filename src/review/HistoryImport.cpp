@@ -13,8 +13,10 @@
 #include <limits>
 #include <numeric>
 #include <optional>
+#include <set>
 #include <string_view>
 #include <thread>
+#include <tuple>
 #include <unordered_map>
 
 // How long an import holds the write lock: a batch ends after ImportBatch, or at once when a writer
@@ -419,11 +421,13 @@ int MergeImport(sqlite3* db, const TSqliteFail& fail, const std::vector<TImportR
                     ++held[{ card, heldAnswers.Int(0), static_cast<int>(heldAnswers.Int(1)) }];
                 seen[k] = TSeen::Counted;
             }
-            // A journal's answer is known by its id alone (NewAnswers): another device's answer of
-            // the same card, millisecond and rating is another answer.
+            // A journal's answer too: one of the same card, millisecond and rating is taken as the
+            // same answer. Two devices answering one card in one millisecond alike is less likely
+            // by far than answers carried over by hand (history export and import) before sharing,
+            // which would otherwise count twice; and every history keeps the same one.
             if (seen[k] == TSeen::Counted) {
                 std::int64_t& there = held[{ card, row.TimeMs, row.Rating }];
-                if (row.Origin.empty() && there >= plan.Nth[next])
+                if (there >= plan.Nth[next])
                     continue;
                 ++there;
             }
@@ -530,7 +534,23 @@ int THistory::MergeJournal(
         rows[i] = { std::move(answer.Key), answer.UnixMs, answer.DurationMs,
             change == changed.end() ? answer.Rating : change->second, answer.Practice, std::move(answer.Id) };
     }
-    return ImportAnswers(rows, p);
+    // Answers carried over by hand before sharing come back in two devices' journals under two
+    // ids: the first of them stands for both, as against the answers held (MergeImport).
+    std::set<std::tuple<std::uint16_t, std::uint16_t, std::uint8_t, std::string_view, std::string_view,
+        std::int64_t, int>>
+        seen;
+    std::vector<bool> first(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        first[i]
+            = seen.emplace(rows[i].Key.ForeignLanguage, rows[i].Key.NativeLanguage, rows[i].Key.Direction,
+                      rows[i].Key.Word, rows[i].Key.Translations, rows[i].TimeMs, rows[i].Rating)
+                  .second;
+    std::vector<TImportRow> distinct;
+    distinct.reserve(seen.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (first[i])
+            distinct.push_back(std::move(rows[i]));
+    return ImportAnswers(distinct, p);
 }
 
 TMemory THistory::ReplayCard(std::int64_t card, const TSchedulerParameters& p)

@@ -181,10 +181,11 @@ TEST_F(HistoryShare, AHistoryOfTheVersionBeforeSharesItsAnswers)
         EXPECT_THROW(B.ShareThrough(folder, P, Now), ESaidError) << folder;
 }
 
-// Answers of one card, millisecond and rating on both, ratings changed after their answers went out
-// (one under a later answer of the other machine), an older change read after a newer, journals gone
-// from the folder, an answer whose change came first: every history ends with the same answers and cards.
-TEST_F(HistoryShare, ChangedRatingsGoneJournalsAndTwinAnswersEndTheSameEverywhere)
+// Answers carried over by hand before sharing and answers of one card, millisecond and rating on
+// both (taken as one), ratings changed after their answers went out (one under a later answer of
+// the other machine), an older change read after a newer, journals gone from the folder, an answer
+// whose change came first: every history ends with the same answers and cards.
+TEST_F(HistoryShare, ChangedRatingsGoneJournalsAndCopiedAnswersEndTheSameEverywhere)
 {
     const std::int64_t old = Base - 40 * Day;
     const auto answer = [&](THistory& history, const char* word, std::int64_t ms) {
@@ -192,14 +193,18 @@ TEST_F(HistoryShare, ChangedRatingsGoneJournalsAndTwinAnswersEndTheSameEverywher
     };
     answer(A, "Hund", Base);
     answer(B, "Hund", Base);
+    answer(A, "Fuchs", old - Day);
+    std::stringstream exported;
+    A.ExportCsv(exported);
+    EXPECT_EQ(B.ImportCsv(exported, P), 1);
     const TRecordedAnswer katze = answer(A, "Katze", old), maus = answer(A, "Maus", Base + Minute);
-    EXPECT_EQ(Share(A).Written, 3);
+    EXPECT_EQ(Share(A).Written, 4);
     const std::string device = fs::path(Journal(".vmjournal")).filename().string().substr(8, 16);
     const auto file = [&](auto name, std::int64_t ms) { return Folder + "/" + name(device, ms); };
     Share(B);
     answer(B, "Maus", Base + Day);
     Share(B);
-    EXPECT_EQ(Share(A).Merged, 2);
+    EXPECT_EQ(Share(A).Merged, 1);
     A.ChangeRating(maus, TRating::Again, P);
     Share(A);
     const std::string changes = file(ChangesName, Base), older = ReadBytes(changes);
@@ -210,20 +215,20 @@ TEST_F(HistoryShare, ChangedRatingsGoneJournalsAndTwinAnswersEndTheSameEverywher
     const std::string journal = file(JournalName, Base);
     EXPECT_EQ(Share(A).Written, 0);
     fs::rename(journal, Dir.File("kept"));
-    EXPECT_EQ(late.ShareThrough(Folder, P, Now).Merged, 3); // B's, and A's of the month before
+    EXPECT_EQ(late.ShareThrough(Folder, P, Now).Merged, 4); // B's, and A's of the month before (one Fuchs)
     fs::rename(Dir.File("kept"), journal);
     WriteBytes(
         fs::path(changes).replace_extension(".sync-conflict-20261209-101010-ABCDEFG.vmchanges"), older);
     EXPECT_TRUE(fs::remove(file(JournalName, old)) && fs::remove(file(ChangesName, old)));
     EXPECT_EQ(Share(B).Merged, 0);
-    EXPECT_EQ(Share(A).Written, 1);
+    EXPECT_EQ(Share(A).Written, 2);
     EXPECT_EQ(Share(B).Merged, 0);
-    EXPECT_EQ(late.ShareThrough(Folder, P, Now).Merged, 2);
+    EXPECT_EQ(late.ShareThrough(Folder, P, Now).Merged, 1);
     EXPECT_EQ(B.ImportAnswers({ { Key("Maus"), Base + Minute, 10, 4, false,
                                   JournalAnswerId(device, maus.Id, Base + Minute) } },
                   P),
         0);
-    const std::vector<TCardKey> keys = { Key("Hund"), Key("Katze"), Key("Maus") };
+    const std::vector<TCardKey> keys = { Key("Hund"), Key("Fuchs"), Key("Katze"), Key("Maus") };
     const auto a = A.Memories(keys);
     EXPECT_EQ(A.AnswerCount(), 5);
     for (THistory* other : { &B, &late }) {
@@ -232,7 +237,7 @@ TEST_F(HistoryShare, ChangedRatingsGoneJournalsAndTwinAnswersEndTheSameEverywher
         for (std::size_t i = 0; i < keys.size(); ++i)
             EXPECT_EQ(MemoryFields(*b[i]), MemoryFields(*a[i])) << keys[i].Word;
     }
-    EXPECT_EQ(MemoryFields(*a[2]),
+    EXPECT_EQ(MemoryFields(*a[3]),
         MemoryFields(ScheduleAnswer(
             ScheduleAnswer({}, TRating::Easy, DayOfMs(Base), P), TRating::Good, DayOfMs(Base + Day), P)));
 }

@@ -104,31 +104,19 @@ std::int64_t THistory::SetLearnerParameters(
 {
     RequireWritable();
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    TTransaction transaction(Db_, fail);
-    TStatement old(Db_,
-        pair ? "UPDATE parameters SET active = 0 WHERE active = 2 AND pair = ?"
-             : "UPDATE parameters SET active = 0 WHERE active = 1",
-        fail);
-    if (pair)
-        old.Bind(1, PairCode(*pair));
-    old.Step();
+    // The newest active set of its kind schedules; those before it stay as they were.
     TStatement add(Db_, "INSERT INTO parameters(weights, made_ms, active, pair) VALUES(?, ?, ?, ?)", fail);
     add.Bind(1, FormatWeights(ClipWeights(w))).Bind(2, madeMs).Bind(3, std::int64_t { pair ? 2 : 1 });
     if (pair)
         add.Bind(4, PairCode(*pair));
     add.Step();
-    const std::int64_t id = sqlite3_last_insert_rowid(Db_);
-    transaction.Commit();
-    return id;
+    return sqlite3_last_insert_rowid(Db_);
 }
 
 void THistory::ResetLearnerParameters()
 {
     RequireWritable();
-    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    TTransaction transaction(Db_, fail);
     Execute("UPDATE parameters SET active = 0 WHERE active <> 0");
-    transaction.Commit();
 }
 
 std::optional<std::int64_t> THistory::ParametersOfAnswer(std::int64_t answerId)

@@ -17,7 +17,6 @@ constexpr double MinStability = 0.001;
 constexpr double MaxStability = 36500;
 constexpr double MaxInitialStability = 100;
 constexpr std::size_t FewestItems = 8;
-constexpr std::size_t FewestForTraining = 64;
 // How far each parameter usually lies from the population's: the L2 pull is measured in these.
 constexpr TWeights Spread = { 6.43, 9.66, 17.58, 27.85, 0.57, 0.28, 0.6, 0.12, 0.39, 0.18, 0.33, 0.3, 0.09,
     0.16, 0.57, 0.25, 1.03, 0.31, 0.32, 0.14, 0.27 };
@@ -760,7 +759,7 @@ std::optional<TFit> FitWeights(const std::vector<TTrainingItem>& items, const TO
 
     fit.W = start;
     fit.Kind = TFitKind::InitialOnly;
-    if (all.size() == pretrain.size() || all.size() < FewestForTraining)
+    if (all.size() == pretrain.size() || all.size() < FewestItemsForFullFit)
         return fit;
     // Without same-day parameters a same-day answer leaves the memory as it was, as the scheduler does;
     // the initial stabilities then stay as pretraining found them.

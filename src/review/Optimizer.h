@@ -108,6 +108,8 @@ struct TOptimizerSettings {
 using TOptimizerProgress = std::function<bool(double share)>;
 
 enum class TFitKind : std::uint8_t { Defaults, InitialOnly, Full };
+// Training items (after the outlier filter) a fit of all 21 parameters takes.
+inline constexpr std::size_t FewestItemsForFullFit = 64;
 struct TFit {
     TWeights W = DefaultWeights;
     TFitKind Kind = TFitKind::Defaults;
@@ -137,5 +139,10 @@ struct TOptimizeReport {
     // Offered only when it predicts the held-out answers better than the current set.
     bool Better() const;
 };
+// A pair of languages has enough answers for a set of its own when all 21 parameters are fitted to them.
+inline bool EnoughForPair(const TOptimizeReport& report)
+{
+    return report.Fit.Kind == TFitKind::Full;
+}
 std::optional<TOptimizeReport> Optimize(const std::vector<TOptimizerAnswer>& answers, const TWeights& current,
     const TOptimizerSettings& settings = {}, const TOptimizerProgress& progress = {});

@@ -448,7 +448,9 @@ TEST(LearnerParameters, ScheduleFromTheNextAnswerAndAreKeptPerAnswer)
     {
         THistory history(path);
         EXPECT_FALSE(history.LearnerParameters());
-        before = history.RecordAnswer(answer("a", 100), {}).Id;
+        auto easy = answer("a", 100);
+        easy.Rating = TRating::Easy;
+        before = history.RecordAnswer(easy, {}).Id;
     }
     // As a file of an older version: neither the table nor the column.
     Sql(path, "DROP TABLE parameters; ALTER TABLE answers DROP COLUMN parameters;");
@@ -473,12 +475,37 @@ TEST(LearnerParameters, ScheduleFromTheNextAnswerAndAreKeptPerAnswer)
     EXPECT_EQ(history.OptimizerAnswers().size(), 3u);
     EXPECT_EQ(history.OptimizerAnswers(std::pair<std::uint16_t, std::uint16_t>(7, 9)).size(), 3u);
     EXPECT_TRUE(history.OptimizerAnswers(std::pair<std::uint16_t, std::uint16_t>(9, 7)).empty());
+    EXPECT_EQ(history.OptimizerAnswers().back().Card, 3);
+
+    // A pair's own set schedules its cards' answers and changed ratings, the learner's the others;
+    // copies that know no pairs still read the learner's; a reset clears every set.
+    const auto learnerId = history.SetLearnerParameters(mine, 2);
+    TWeights pairs = DefaultWeights;
+    pairs[0] = 0.75;
+    const auto pairId = history.SetLearnerParameters(pairs, 3, TLanguagePair(7, 9));
+    EXPECT_EQ(Sql(path, "SELECT id FROM parameters WHERE active = 1 ORDER BY id DESC"), learnerId);
+    for (const auto& [foreign, stability, set] :
+        { std::tuple(7, 0.75, pairId), { 8, DefaultWeights[0], learnerId } }) {
+        auto again = answer("d", 100);
+        again.Key.ForeignLanguage = static_cast<std::uint16_t>(foreign);
+        const auto first = history.RecordAnswer(again, {});
+        EXPECT_DOUBLE_EQ(history.ChangeRating(first, TRating::Again, {}).Stability, stability);
+        EXPECT_EQ(history.ParametersOfAnswer(first.Id), set);
+    }
+    ASSERT_EQ(history.LearnerParameters({ { 7, 9 } })->W, pairs);
+    EXPECT_FALSE(history.LearnerParameters({ { 9, 7 } }));
+    history.ResetLearnerParameters();
+    EXPECT_FALSE(history.LearnerParameters() || history.LearnerParameters({ { 7, 9 } }));
 
     for (const char* damaged : { "1,2,3", "x", "" }) {
         history.SetLearnerParameters(mine, 1);
         Sql(path, std::string("UPDATE parameters SET weights = '") + damaged + "' WHERE active = 1");
         EXPECT_FALSE(history.LearnerParameters()) << damaged;
     }
+    // A file of the version before pairs gains them.
+    Sql(path, "ALTER TABLE parameters DROP COLUMN pair");
+    THistory(path).SetLearnerParameters(pairs, 4, TLanguagePair(7, 9));
+    EXPECT_EQ(history.LearnerParameters({ { 7, 9 } })->W, pairs);
 }
 
 } // namespace

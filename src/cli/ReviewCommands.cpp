@@ -225,12 +225,12 @@ int CmdOptimize(const TArguments& args, std::ostream& out, std::ostream& err)
         << '\n';
     if (!args.Switch("apply"))
         return 0;
-    if (pair && !EnoughForPair(*report)) {
+    if (pair && report->Fit.Kind != TFitKind::Full) {
         err << "Not applied: a pair of languages needs " << FewestItemsForFullFit
             << " training items after the outlier filter for parameters of its own.\n";
         return 1;
     }
-    if (!report->Better()) {
+    if (!(pair ? report->BetterForPair() : report->Better())) {
         err << "Not applied: they do not predict the later answers better than the current parameters.\n";
         return 1;
     }

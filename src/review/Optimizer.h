@@ -136,13 +136,10 @@ struct TOptimizeReport {
     TFit Fit;
     std::optional<TEvaluation> Before, After; // on all items
     std::optional<THeldOut> HeldOut;
-    // Offered only when it predicts the held-out answers better than the current set.
+    // Offered only when it predicts the held-out answers better than the current set; for a pair of
+    // languages alone only when its answers were enough to fit all 21 parameters too.
     bool Better() const;
+    bool BetterForPair() const { return Better() && Fit.Kind == TFitKind::Full; }
 };
-// A pair of languages has enough answers for a set of its own when all 21 parameters are fitted to them.
-inline bool EnoughForPair(const TOptimizeReport& report)
-{
-    return report.Fit.Kind == TFitKind::Full;
-}
 std::optional<TOptimizeReport> Optimize(const std::vector<TOptimizerAnswer>& answers, const TWeights& current,
     const TOptimizerSettings& settings = {}, const TOptimizerProgress& progress = {});

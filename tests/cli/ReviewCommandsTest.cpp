@@ -309,7 +309,7 @@ TEST_F(ReviewCommandsTest, OptimizeAPairOfLanguagesAndResetEverySet)
     history.SetLearnerParameters(poor, 1);
     const TLanguagePair pair(7, 9);
     const auto expected = Optimize(history.OptimizerAnswers(pair), poor);
-    ASSERT_TRUE(expected && EnoughForPair(*expected) && expected->Better());
+    ASSERT_TRUE(expected && expected->BetterForPair());
     EXPECT_EQ(
         Cli({ "history", "optimize", "--pair", "German (Austrian)-English (United Kingdom)", "--apply" })
             .Status,

@@ -36,7 +36,7 @@ struct TOptionsTarget {
     TThemeChoice* Theme = nullptr; // light or dark windows; null: not offered
     TReminderChoice* Reminder = nullptr; // the daily reminder on the Reviews page; null: not written
     // The current list's languages (foreign, native): the Reviews page may fit parameters to theirs.
-    std::optional<std::pair<std::uint16_t, std::uint16_t>> ListLanguages;
+    std::optional<std::pair<std::uint16_t, std::uint16_t>> ListLanguages {};
 };
 
 class TOptionsDialog : public QDialog {

@@ -299,14 +299,12 @@ TEST_F(ReviewCommandsTest, OptimizeAPairOfLanguagesAndResetEverySet)
             line[0] == 'a' && std::istringstream(line.substr(1)) >> card >> time >> day >> rating)
             rows.push_back({ { 7, 9, "w" + std::to_string(card), "t", 0 }, 1577836800000 + time, 3000,
                 static_cast<int>(rating) });
-    TWeights poor = DefaultWeights;
-    poor[8] = 0.5;
     THistory history(THistory::DefaultPath());
     history.ImportAnswers(rows);
-    history.SetLearnerParameters(poor, 1);
+    history.SetLearnerParameters(ClipWeights({}), 1);
     Ok({ "history", "optimize", "--pair", "0x07-0x09", "--apply" });
     const TLanguagePair pair(7, 9);
-    EXPECT_TRUE(history.LearnerParameters(pair) && history.LearnerParameters()->W == poor);
+    EXPECT_TRUE(history.LearnerParameters(pair) && history.LearnerParameters()->W == ClipWeights({}));
     Ok({ "history", "reset-parameters" });
     EXPECT_FALSE(history.LearnerParameters(pair) || history.LearnerParameters());
 }

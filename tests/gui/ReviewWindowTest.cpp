@@ -654,8 +654,7 @@ TEST(OptionsReviewsPageTest, OptimizesOffersKeepsAndResets)
     const auto expected = Optimize(THistory(path).OptimizerAnswers(), DefaultWeights);
     ASSERT_TRUE(expected);
 
-    TOptionsReviewsPage page(
-        TReviewSettings {}, TReminderChoice {}, std::pair<std::uint16_t, std::uint16_t>(0x0407, 0x0409));
+    TOptionsReviewsPage page(TReviewSettings {}, TReminderChoice {}, TLanguagePair(0x0407, 0x0409));
     page.HistoryPath = path;
     const auto fit = [&page](bool pair = false) {
         page.lblFigures->clear();
@@ -688,11 +687,8 @@ TEST(OptionsReviewsPageTest, OptimizesOffersKeepsAndResets)
         QTest::qWait(50);
     EXPECT_FALSE(page.btnUseFitted->isEnabled());
     EXPECT_FALSE(THistory(path).LearnerParameters());
-
-    // The list's languages alone, offered after a fit to all answers: kept beside the learner's set.
-    TWeights poor = DefaultWeights;
-    poor[8] = 0.5;
-    THistory(path).SetLearnerParameters(poor, 1);
+    // The list's languages alone, offered after a fit to all answers: kept beside the learner's poor set.
+    THistory(path).SetLearnerParameters(ClipWeights({}), 1);
     fit();
     ASSERT_TRUE(page.btnOptimizePair->isEnabled());
     fit(true);

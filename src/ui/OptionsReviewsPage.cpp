@@ -131,7 +131,7 @@ TOptionsReviewsPage::TOptionsReviewsPage(const TReviewSettings& reviews, const T
     btnUseFitted->setEnabled(false);
     btnResetParameters = new QPushButton(tr("Reset to de&faults"), this);
     btnResetParameters->setObjectName(QStringLiteral("btnResetParameters"));
-    btnOptimizePair = new QPushButton(tr("Fit &this list's languages"), this);
+    btnOptimizePair = new QPushButton(tr("Fit this &list's languages"), this);
     btnOptimizePair->setObjectName(QStringLiteral("btnOptimizePair"));
     btnOptimizePair->setEnabled(false);
     lblParameters = Explanation(this, QString(), hcOptimize);

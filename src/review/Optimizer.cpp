@@ -405,12 +405,13 @@ std::optional<std::array<double, 4>> InitialStabilities(
             s[i].reset();
     static constexpr std::array<std::pair<std::size_t, std::size_t>, 6> Pairs
         = { { { 0, 1 }, { 1, 2 }, { 2, 3 }, { 0, 2 }, { 1, 3 }, { 0, 3 } } };
+    // Out of order, the rating seen more often sets both.
     for (const auto& [small, big] : Pairs)
-        if (s[small] && s[big] && *s[small] > *s[big]) {
+        if (s[small] && s[big]) {
             if (count[small] > count[big])
-                s[big] = s[small];
+                s[big] = std::max(*s[big], *s[small]);
             else
-                s[small] = s[big];
+                s[small] = std::min(*s[small], *s[big]);
         }
     // The published set's relations: s2 = s1^a s3^(1-a) and s3 = s2^(1-b) s4^b.
     constexpr double a = 0.41, b = 0.54;

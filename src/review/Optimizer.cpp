@@ -601,7 +601,7 @@ std::uint32_t TTrainingItem::LongTermReviews() const
 std::vector<TTrainingItem> TrainingItems(std::vector<TOptimizerAnswer> answers)
 {
     std::stable_sort(answers.begin(), answers.end(), [](const auto& x, const auto& y) {
-        return x.Card != y.Card ? x.Card < y.Card : x.TimeMs < y.TimeMs;
+        return std::pair(x.Card, x.TimeMs) < std::pair(y.Card, y.TimeMs);
     });
     std::vector<TTrainingItem> items;
     std::vector<TItemReview> reviews;

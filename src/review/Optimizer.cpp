@@ -226,11 +226,6 @@ struct TWalks {
     std::vector<char> Alone; // items of no known card, or not a prefix of the card's longest
 };
 
-bool SameReviews(const TItemReview& a, const TItemReview& b)
-{
-    return a.Rating == b.Rating && a.DeltaT == b.DeltaT;
-}
-
 TWalks WalksOf(const std::vector<const TTrainingItem*>& items)
 {
     TWalks walks;
@@ -250,8 +245,7 @@ TWalks WalksOf(const std::vector<const TTrainingItem*>& items)
         for (std::size_t j = k; j < end; ++j) {
             const auto& reviews = items[walks.Order[j]]->Reviews;
             // Items of no known card (0) are walked together too where they are prefixes of one another.
-            walks.Alone[walks.Order[j]]
-                = !std::equal(reviews.begin(), reviews.end(), longest.begin(), SameReviews);
+            walks.Alone[walks.Order[j]] = !std::equal(reviews.begin(), reviews.end(), longest.begin());
         }
         walks.Ends.push_back(end);
         k = end;
@@ -485,7 +479,7 @@ void FilterOutliers(std::vector<const TTrainingItem*>& pretrain, std::vector<con
         std::vector<std::pair<std::uint32_t, std::size_t>> groups(sizes[rating].begin(), sizes[rating].end());
         // Smallest groups first, the shorter interval first among equals.
         std::sort(groups.begin(), groups.end(), [](const auto& x, const auto& y) {
-            return x.second != y.second ? x.second < y.second : x.first < y.first;
+            return std::pair(x.second, x.first) < std::pair(y.second, y.first);
         });
         std::size_t total = 0;
         for (const auto& group : groups)

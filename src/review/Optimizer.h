@@ -31,6 +31,7 @@ struct TOptimizerAnswer {
 struct TItemReview {
     std::uint8_t Rating; // 1..4
     std::uint32_t DeltaT; // days since the card's answer before (0 the first and on the same day)
+    bool operator==(const TItemReview&) const = default;
 };
 
 // An answer on a later day than the card's answer before, with all the card's earlier answers: the

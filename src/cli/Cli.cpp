@@ -150,7 +150,10 @@ Commands:
       Fit the scheduler's 21 parameters to the history (or to the answers of one pair of
       languages) and print them with the log-loss and RMSE(bins) before and after, on all
       answers and on later answers held out. --apply keeps them for the next answers, if
-      they predict the held-out answers better than the current ones.
+      they predict the held-out answers better than the current ones; with --pair for that
+      pair's answers alone, if it has 64 training items (after the outlier filter).
+  history reset-parameters
+      Schedule with the published parameters again, for every pair of languages too.
   history evaluate [--parameters "w0,...,w20"]
       Print the log-loss and RMSE(bins) of the current parameters (or of the given ones)
       on the history.

@@ -189,7 +189,7 @@ std::string BeforeAfter(const std::optional<TEvaluation>& before, const std::opt
 }
 
 // --pair FOREIGN-NATIVE: two languages (names or 0x identifiers).
-std::optional<std::pair<std::uint16_t, std::uint16_t>> PairOption(const TArguments& args)
+std::optional<TLanguagePair> PairOption(const TArguments& args)
 {
     const auto text = args.Option("pair");
     if (!text)
@@ -197,18 +197,18 @@ std::optional<std::pair<std::uint16_t, std::uint16_t>> PairOption(const TArgumen
     const auto dash = text->find('-', 1);
     if (dash == std::string::npos || dash + 1 >= text->size())
         throw TUsageError("--pair must be two languages such as German-English.");
-    return std::pair(ParseLanguage(text->substr(0, dash)), ParseLanguage(text->substr(dash + 1)));
+    // Cards are kept under the primary languages: German (Austria) is German.
+    return TLanguagePair(PrimaryLanguage(ParseLanguage(text->substr(0, dash))),
+        PrimaryLanguage(ParseLanguage(text->substr(dash + 1))));
 }
 
 int CmdOptimize(const TArguments& args, std::ostream& out, std::ostream& err)
 {
     const auto pair = PairOption(args);
-    // Parameters are kept for the learner, not yet for each pair of languages.
-    if (pair && args.Switch("apply"))
-        throw TUsageError("--apply keeps parameters for all answers; it cannot go with --pair.");
     THistory history(THistory::DefaultPath());
     TellNotice(history, err);
-    const auto current = history.WithLearnerParameters({}).W;
+    // Judged against the set that schedules those answers now.
+    const auto current = history.WithLearnerParameters({}, pair).W;
     const auto report = Optimize(history.OptimizerAnswers(pair), current);
     if (!report)
         return 1;
@@ -225,15 +225,33 @@ int CmdOptimize(const TArguments& args, std::ostream& out, std::ostream& err)
         << '\n';
     if (!args.Switch("apply"))
         return 0;
-    if (!report->Better()) {
+    if (pair && report->Fit.Kind != TFitKind::Full) {
+        err << "Not applied: a pair of languages needs " << FewestItemsForFullFit
+            << " training items after the outlier filter for parameters of its own.\n";
+        return 1;
+    }
+    if (!(pair ? report->BetterForPair() : report->Better())) {
         err << "Not applied: they do not predict the later answers better than the current parameters.\n";
         return 1;
     }
     history.SetLearnerParameters(report->Fit.W,
         std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::system_clock::now().time_since_epoch())
-            .count());
-    out << "Applied: reviews are scheduled with them from the next answer on.\n";
+            .count(),
+        pair);
+    out << (pair
+            ? "Applied: reviews of that pair of languages are scheduled with them from the next answer on.\n"
+            : "Applied: reviews are scheduled with them from the next answer on.\n");
+    return 0;
+}
+
+int CmdResetParameters(std::ostream& out, std::ostream& err)
+{
+    THistory history(THistory::DefaultPath());
+    TellNotice(history, err);
+    history.ResetLearnerParameters();
+    out << "Reviews are scheduled with the published parameters from the next answer on, for every pair of "
+           "languages.\n";
     return 0;
 }
 
@@ -262,11 +280,14 @@ int CmdEvaluate(const TArguments& args, std::ostream& out, std::ostream& err)
 
 int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& err)
 {
-    constexpr const char* Usage = "history export OUT.csv | history import IN.csv [--retention R] | history "
-                                  "optimize [--apply] [--pair LANG-LANG] | history evaluate [--parameters "
-                                  "\"w0,...,w20\"] | history sync FOLDER [--retention R]";
+    constexpr const char* Usage
+        = "history export OUT.csv | history import IN.csv [--retention R] | history "
+          "optimize [--apply] [--pair LANG-LANG] | history evaluate [--parameters "
+          "\"w0,...,w20\"] | history reset-parameters | history sync FOLDER [--retention R]";
     if (args.Count() == 1 && args[0] == "optimize")
         return CmdOptimize(args, out, err);
+    if (args.Count() == 1 && args[0] == "reset-parameters")
+        return CmdResetParameters(out, err);
     if (args.Count() == 1 && args[0] == "evaluate")
         return CmdEvaluate(args, out, err);
     args.ExpectPositional(2, Usage);

@@ -41,5 +41,5 @@ std::vector<TListDue> RecentListsDue(const TArguments& args, std::ostream& err);
 // due --all [--into native|foreign] [--today YYYY-MM-DD] [--new-per-day N]
 int CmdDue(const TArguments& args, std::ostream& out, std::ostream& err);
 // history export OUT.csv | history import IN.csv [--retention R] | history optimize [--apply]
-// [--pair LANG-LANG] | history evaluate [--parameters "w0,...,w20"]
+// [--pair LANG-LANG] | history evaluate [--parameters "w0,...,w20"] | history reset-parameters
 int CmdHistory(const TArguments& args, std::ostream& out, std::ostream& err);

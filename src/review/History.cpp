@@ -365,7 +365,7 @@ TRecordedAnswer THistory::RecordAnswer(const THistoryAnswer& answer, const TSche
     const TRating rating
         = answer.Rating.value_or(RatingOf(answer.Correct, answer.HintUsed, answer.HintCountsAsWrong));
     TTransaction transaction(Db_, fail);
-    const auto learner = ActiveParameters();
+    const auto learner = ActiveParameters(TLanguagePair { key.ForeignLanguage, key.NativeLanguage });
     TSchedulerParameters q = p;
     if (learner)
         q.W = learner->W;
@@ -392,7 +392,10 @@ TMemory THistory::ChangeRating(const TRecordedAnswer& answer, TRating rating, co
     RequireWritable();
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     TTransaction transaction(Db_, fail);
-    TStatement card(Db_, "SELECT card, time_ms, origin IS NULL FROM answers WHERE id = ?", fail);
+    TStatement card(Db_,
+        "SELECT a.card, a.time_ms, a.origin IS NULL, c.foreign_language, c.native_language FROM answers a "
+        "JOIN cards c ON c.id = a.card WHERE a.id = ?",
+        fail);
     card.Bind(1, answer.Id);
     if (!card.Step())
         Fail(VM_TRANSLATE_NOOP("Velmoria::Model", "an answer to change is missing"));
@@ -421,7 +424,9 @@ TMemory THistory::ChangeRating(const TRecordedAnswer& answer, TRating rating, co
         later.Bind(1, cardId).Bind(2, card.Int(1)).Bind(3, answer.Id);
         replay = later.Step() && later.Int(0) > 0;
         if (!replay) {
-            after = ScheduleAnswer(answer.Before, rating, answer.Day, WithLearnerParameters(p));
+            const TLanguagePair pair(
+                static_cast<std::uint16_t>(card.Int(3)), static_cast<std::uint16_t>(card.Int(4)));
+            after = ScheduleAnswer(answer.Before, rating, answer.Day, WithLearnerParameters(p, pair));
             TCardRows(Db_, fail).SetMemory(cardId, after);
         }
     }

@@ -45,6 +45,9 @@ struct THistoryImportError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A pair of languages (foreign, native) by the primary ids the cards are kept under.
+using TLanguagePair = std::pair<std::uint16_t, std::uint16_t>;
+
 // One answer as it is recorded.
 struct THistoryAnswer {
     TCardKey Key;
@@ -194,25 +197,29 @@ public:
     std::vector<TFailedWord> MostFailed(int count);
 
     // The learner's own parameters, fitted to this history; nullopt: the published ones. Answers are
-    // scheduled with them from the next answer on, whatever set a caller passes.
+    // scheduled with them from the next answer on, whatever set a caller passes. A pair of languages
+    // may have a set of its own, which schedules the answers of its cards in place of the learner's.
     struct TLearnerParameters {
         std::int64_t Id = 0;
         TWeights W {};
         std::int64_t MadeMs = 0;
     };
-    std::optional<TLearnerParameters> LearnerParameters();
-    // Makes w the learner's set; returns its id. Earlier sets are kept: every answer still names the
-    // set that scheduled it.
-    std::int64_t SetLearnerParameters(const TWeights& w, std::int64_t madeMs);
-    // The published set again from the next answer on.
+    // The learner's set, or with a pair that pair's own (nullopt when it has none).
+    std::optional<TLearnerParameters> LearnerParameters(std::optional<TLanguagePair> pair = std::nullopt);
+    // Makes w the learner's set, or the pair's; returns its id. Earlier sets are kept: every answer
+    // still names the set that scheduled it.
+    std::int64_t SetLearnerParameters(
+        const TWeights& w, std::int64_t madeMs, std::optional<TLanguagePair> pair = std::nullopt);
+    // The published set again from the next answer on, for every pair too.
     void ResetLearnerParameters();
     // The set that scheduled an answer: its id, nullopt for the published one.
     std::optional<std::int64_t> ParametersOfAnswer(std::int64_t answerId);
-    // p with the learner's weights when there are any.
-    TSchedulerParameters WithLearnerParameters(const TSchedulerParameters& p);
-    // Every answer as the optimizer reads it; of one pair of languages (foreign, native) when given.
-    std::vector<TOptimizerAnswer> OptimizerAnswers(
-        std::optional<std::pair<std::uint16_t, std::uint16_t>> pair = std::nullopt);
+    // p with the weights that schedule the pair's answers (all answers': the learner's) when there
+    // are any: the pair's own, else the learner's.
+    TSchedulerParameters WithLearnerParameters(
+        const TSchedulerParameters& p, std::optional<TLanguagePair> pair = std::nullopt);
+    // Every answer as the optimizer reads it; of one pair of languages when given.
+    std::vector<TOptimizerAnswer> OptimizerAnswers(std::optional<TLanguagePair> pair = std::nullopt);
 
     // Every answer as CSV: card_id,review_time,review_rating,review_state,review_duration, then
     // foreign_language,native_language,direction,word,translations,practice.
@@ -263,15 +270,17 @@ private:
     // The learner's parameters and the set each answer was scheduled with: added to a file of any
     // version, since they only add.
     void AddLearnerParameters();
-    // The active set's id and weights, read inside the caller's transaction.
-    std::optional<TLearnerParameters> ActiveParameters();
+    // The set that schedules the pair's answers (the pair's, else the learner's), read inside the
+    // caller's transaction; and one stored set alone.
+    std::optional<TLearnerParameters> ActiveParameters(std::optional<TLanguagePair> pair);
+    std::optional<TLearnerParameters> StoredParameters(std::optional<TLanguagePair> pair);
     std::int64_t RescueCsv(std::ostream& out);
     [[noreturn]] void FailSql(int resultCode) const;
     void Execute(const char* sql);
     // Gives the cards of a file made before the stored hashes theirs.
     void AddKeyHashes();
     // Rebuilds the memories of the cards an import added answers to, and their answers' days, from
-    // their answers in time order.
+    // their answers in time order, each card with its pair's parameters (WithLearnerParameters of p).
     void ReplayPending(const TSchedulerParameters& p, TImportPace& pace);
     // Merges other devices' answers and the latest changes of their ratings; returns the answers added.
     int MergeJournal(std::vector<TJournalAnswer> answers, std::vector<TJournalChange> changes,

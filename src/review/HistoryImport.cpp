@@ -11,6 +11,7 @@
 #include <functional>
 #include <istream>
 #include <limits>
+#include <map>
 #include <numeric>
 #include <optional>
 #include <set>
@@ -518,7 +519,7 @@ int THistory::MergeJournal(
     }
     if (answers.empty()) {
         TImportPace pace(Waiting_);
-        ReplayPending(WithLearnerParameters(p), pace);
+        ReplayPending(p, pace);
         return 0;
     }
     // An answer whose change came before it comes in with the changed rating.
@@ -562,7 +563,7 @@ TMemory THistory::ReplayCard(std::int64_t card, const TSchedulerParameters& p)
         mark.Bind(1, card).Step();
     }
     TImportPace pace(Waiting_);
-    ReplayPending(WithLearnerParameters(p), pace);
+    ReplayPending(p, pace);
     TStatement memory(Db_,
         "SELECT state, stability, difficulty, last_review, due, reps, lapses FROM cards WHERE id = ?", fail);
     memory.Bind(1, card);
@@ -580,8 +581,7 @@ int THistory::ImportAnswers(const std::vector<THistoryImportRow>& rows, const TS
     Execute(PendingTable);
     TImportPace pace(Waiting_);
     const int added = MergeImport(Db_, fail, rows, plan, pace);
-    // Replayed with the learner's own parameters when the history has them, as answers are scheduled.
-    ReplayPending(WithLearnerParameters(p), pace);
+    ReplayPending(p, pace);
     return added;
 }
 
@@ -591,8 +591,9 @@ void THistory::ReplayPending(const TSchedulerParameters& p, TImportPace& pace)
     // Each card is replayed from its first answer (answers of two machines interleave), once, its
     // answers streamed in order; only answers whose replay differs are written.
     TStatement answers(Db_,
-        "SELECT p.card, a.id, a.time_ms, a.rating, a.practice, a.state_before, a.day FROM replay_pending p "
-        "CROSS JOIN answers a ON a.card = p.card WHERE p.card > ? ORDER BY p.card, a.time_ms, a.id",
+        "SELECT p.card, a.id, a.time_ms, a.rating, a.practice, a.state_before, a.day, c.foreign_language, "
+        "c.native_language FROM replay_pending p CROSS JOIN answers a ON a.card = p.card "
+        "JOIN cards c ON c.id = p.card WHERE p.card > ? ORDER BY p.card, a.time_ms, a.id",
         fail);
     TStatement setAnswer(
         Db_, "UPDATE answers SET day = ?, state_before = ?, practice = ? WHERE id = ?", fail);
@@ -601,7 +602,10 @@ void THistory::ReplayPending(const TSchedulerParameters& p, TImportPace& pace)
     struct TRow {
         std::int64_t Card, Id, TimeMs, Rating, StateBefore, Day;
         bool Practice;
+        TLanguagePair Pair;
     };
+    // Replayed with the parameters the answers are scheduled with: the pair's own, else the learner's.
+    std::map<TLanguagePair, TSchedulerParameters> byPair;
     std::vector<TRow> rows;
     for (std::int64_t from = 0;;) {
         pace.Begin();
@@ -618,13 +622,17 @@ void THistory::ReplayPending(const TSchedulerParameters& p, TImportPace& pace)
                 break;
             }
             rows.push_back({ card, answers.Int(1), answers.Int(2), answers.Int(3), answers.Int(5),
-                answers.Int(6), answers.Int(4) != 0 });
+                answers.Int(6), answers.Int(4) != 0,
+                { static_cast<std::uint16_t>(answers.Int(7)), static_cast<std::uint16_t>(answers.Int(8)) } });
         }
         answers.Reset();
         const std::int64_t to = end ? std::numeric_limits<std::int64_t>::max() : rows.back().Card;
         for (std::size_t first = 0; first < rows.size();) {
             TMemory memory;
             const TDay firstDay = DayOfMs(rows[first].TimeMs);
+            auto q = byPair.find(rows[first].Pair);
+            if (q == byPair.end())
+                q = byPair.emplace(rows[first].Pair, WithLearnerParameters(p, rows[first].Pair)).first;
             std::size_t at = first;
             for (; at < rows.size() && rows[at].Card == rows[first].Card; ++at) {
                 const TRow& row = rows[at];
@@ -640,7 +648,7 @@ void THistory::ReplayPending(const TSchedulerParameters& p, TImportPace& pace)
                     setAnswer.Step();
                 }
                 if (!practice)
-                    memory = ScheduleAnswer(memory, static_cast<TRating>(row.Rating), day, p);
+                    memory = ScheduleAnswer(memory, static_cast<TRating>(row.Rating), day, q->second);
             }
             cards.SetMemory(rows[first].Card, memory, firstDay);
             first = at;

@@ -15,6 +15,9 @@ CREATE TABLE IF NOT EXISTS parameters(
   weights TEXT NOT NULL, made_ms INTEGER NOT NULL, active INTEGER NOT NULL);
 )sql";
 constexpr const char* AnswerParameters = "ALTER TABLE answers ADD COLUMN parameters INTEGER";
+// A pair of languages' own set is active = 2 with its pair (foreign << 16 | native); the learner's is
+// active = 1 without one. Copies that know no pairs read active = 1 alone: theirs stays the learner's.
+constexpr const char* ParameterPairs = "ALTER TABLE parameters ADD COLUMN pair INTEGER";
 
 bool HasColumn(sqlite3* db, const char* table, const char* column, const TSqliteFail& fail)
 {
@@ -25,15 +28,18 @@ bool HasColumn(sqlite3* db, const char* table, const char* column, const TSqlite
     return false;
 }
 
+std::int64_t PairCode(const TLanguagePair& pair)
+{
+    return std::int64_t { pair.first } << 16 | pair.second;
+}
+
 } // namespace
 
 void THistory::AddLearnerParameters()
 {
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     const auto done = [&] {
-        TStatement table(
-            Db_, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'parameters'", fail);
-        return table.Step() && HasColumn(Db_, "answers", "parameters", fail);
+        return HasColumn(Db_, "parameters", "pair", fail) && HasColumn(Db_, "answers", "parameters", fail);
     };
     if (done())
         return;
@@ -44,60 +50,73 @@ void THistory::AddLearnerParameters()
     Execute(ParametersTable);
     if (!HasColumn(Db_, "answers", "parameters", fail))
         Execute(AnswerParameters);
+    if (!HasColumn(Db_, "parameters", "pair", fail))
+        Execute(ParameterPairs);
     transaction.Commit();
 }
 
-std::optional<THistory::TLearnerParameters> THistory::ActiveParameters()
+std::optional<THistory::TLearnerParameters> THistory::StoredParameters(std::optional<TLanguagePair> pair)
 {
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    // A file opened to be read only may lack the table: it has no set of its own then.
-    TStatement table(Db_, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'parameters'", fail);
-    if (!table.Step())
+    // A file opened to be read only may lack the table or the pairs: it has no such set then.
+    if (!HasColumn(Db_, "parameters", pair ? "pair" : "weights", fail))
         return std::nullopt;
-    TStatement active(
-        Db_, "SELECT id, weights, made_ms FROM parameters WHERE active = 1 ORDER BY id DESC LIMIT 1", fail);
+    TStatement active(Db_,
+        pair ? "SELECT id, weights, made_ms FROM parameters WHERE active = 2 AND pair = ? ORDER BY id DESC "
+               "LIMIT 1"
+             : "SELECT id, weights, made_ms FROM parameters WHERE active = 1 ORDER BY id DESC LIMIT 1",
+        fail);
+    if (pair)
+        active.Bind(1, PairCode(*pair));
     if (!active.Step())
         return std::nullopt;
-    // A damaged set schedules nothing: the published one does.
+    // A damaged set schedules nothing: the one it stands in for does.
     const auto w = ParseWeights(active.Text(1));
     if (!w)
         return std::nullopt;
     return TLearnerParameters { active.Int(0), ClipWeights(*w), active.Int(2) };
 }
 
-std::optional<THistory::TLearnerParameters> THistory::LearnerParameters()
+std::optional<THistory::TLearnerParameters> THistory::ActiveParameters(std::optional<TLanguagePair> pair)
 {
-    return ActiveParameters();
+    if (pair)
+        if (auto own = StoredParameters(pair))
+            return own;
+    return StoredParameters(std::nullopt);
 }
 
-TSchedulerParameters THistory::WithLearnerParameters(const TSchedulerParameters& p)
+std::optional<THistory::TLearnerParameters> THistory::LearnerParameters(std::optional<TLanguagePair> pair)
+{
+    return StoredParameters(pair);
+}
+
+TSchedulerParameters THistory::WithLearnerParameters(
+    const TSchedulerParameters& p, std::optional<TLanguagePair> pair)
 {
     TSchedulerParameters q = p;
-    if (const auto learner = ActiveParameters())
+    if (const auto learner = ActiveParameters(pair))
         q.W = learner->W;
     return q;
 }
 
-std::int64_t THistory::SetLearnerParameters(const TWeights& w, std::int64_t madeMs)
+std::int64_t THistory::SetLearnerParameters(
+    const TWeights& w, std::int64_t madeMs, std::optional<TLanguagePair> pair)
 {
     RequireWritable();
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    TTransaction transaction(Db_, fail);
-    Execute("UPDATE parameters SET active = 0 WHERE active = 1");
-    TStatement add(Db_, "INSERT INTO parameters(weights, made_ms, active) VALUES(?, ?, 1)", fail);
-    add.Bind(1, FormatWeights(ClipWeights(w))).Bind(2, madeMs).Step();
-    const std::int64_t id = sqlite3_last_insert_rowid(Db_);
-    transaction.Commit();
-    return id;
+    // The newest active set of its kind schedules; those before it stay as they were.
+    TStatement add(Db_, "INSERT INTO parameters(weights, made_ms, active, pair) VALUES(?, ?, ?, ?)", fail);
+    add.Bind(1, FormatWeights(ClipWeights(w))).Bind(2, madeMs).Bind(3, std::int64_t { pair ? 2 : 1 });
+    if (pair)
+        add.Bind(4, PairCode(*pair));
+    add.Step();
+    return sqlite3_last_insert_rowid(Db_);
 }
 
 void THistory::ResetLearnerParameters()
 {
     RequireWritable();
-    const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    TTransaction transaction(Db_, fail);
-    Execute("UPDATE parameters SET active = 0 WHERE active = 1");
-    transaction.Commit();
+    Execute("UPDATE parameters SET active = 0 WHERE active <> 0");
 }
 
 std::optional<std::int64_t> THistory::ParametersOfAnswer(std::int64_t answerId)
@@ -112,8 +131,7 @@ std::optional<std::int64_t> THistory::ParametersOfAnswer(std::int64_t answerId)
     return answer.Int(0);
 }
 
-std::vector<TOptimizerAnswer> THistory::OptimizerAnswers(
-    std::optional<std::pair<std::uint16_t, std::uint16_t>> pair)
+std::vector<TOptimizerAnswer> THistory::OptimizerAnswers(std::optional<TLanguagePair> pair)
 {
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
     TStatement sql(Db_,

@@ -17,7 +17,6 @@ constexpr double MinStability = 0.001;
 constexpr double MaxStability = 36500;
 constexpr double MaxInitialStability = 100;
 constexpr std::size_t FewestItems = 8;
-constexpr std::size_t FewestForTraining = 64;
 // How far each parameter usually lies from the population's: the L2 pull is measured in these.
 constexpr TWeights Spread = { 6.43, 9.66, 17.58, 27.85, 0.57, 0.28, 0.6, 0.12, 0.39, 0.18, 0.33, 0.3, 0.09,
     0.16, 0.57, 0.25, 1.03, 0.31, 0.32, 0.14, 0.27 };
@@ -66,18 +65,16 @@ struct TModel {
 // The memory along an item's history with, when wanted, its derivatives by every parameter (forward
 // mode: 21 numbers per step, cheap beside the exp and pow of the step itself).
 struct TState {
-    double S = 0, D = 0;
+    double S {}, D {}; // set by the first answer
     TGrad DS {}, DD {};
 };
 
 // The recall after t days of a memory of stability s; with Grad its derivatives by s and by w20.
 struct TRecall {
-    double R, ByS = 0, ByW20 = 0;
+    double R, ByS {}, ByW20 {};
 };
 template <bool Grad> TRecall Recall(const TModel& model, double t, double s)
 {
-    if (t == 0)
-        return { 1 };
     const double w20 = model.W[20];
     const double base = 1 + model.Factor * t / s;
     const double logBase = std::log(base);
@@ -99,9 +96,8 @@ template <bool Grad> void Step(TState& m, const TModel& model, const TItemReview
         const double d = model.InitialD[ri];
         m.S = std::clamp(s, MinStability, MaxStability);
         m.D = std::clamp(d, 1.0, 10.0);
+        // The derivatives start at none: the state is fresh for each item.
         if constexpr (Grad) {
-            m.DS.fill(0);
-            m.DD.fill(0);
             if (s > MinStability && s < MaxStability)
                 m.DS[ri] = 1;
             if (d > 1 && d < 10) {
@@ -121,7 +117,7 @@ template <bool Grad> void Step(TState& m, const TModel& model, const TItemReview
     const bool dFree = dNew > 1 && dNew < 10;
 
     // Stability: its change by s, d and each parameter directly; r's dependence is folded in below.
-    double sNew = 0, bySPrev = 0, byD = 0, byR = 0;
+    double sNew {}, bySPrev {}, byD = 0, byR = 0;
     TGrad direct {};
     TRecall r { 1 };
     if (t == 0) {
@@ -150,7 +146,6 @@ template <bool Grad> void Step(TState& m, const TModel& model, const TItemReview
                 bySPrev = model.Shrink;
                 direct[17] = -w[18] * least;
                 direct[18] = -w[17] * least;
-                r = { r.R };
             } else {
                 sNew = raw;
                 bySPrev = w[11] * rest * w[13] * power / (s + 1);
@@ -231,11 +226,6 @@ struct TWalks {
     std::vector<char> Alone; // items of no known card, or not a prefix of the card's longest
 };
 
-bool SameReviews(const TItemReview& a, const TItemReview& b)
-{
-    return a.Rating == b.Rating && a.DeltaT == b.DeltaT;
-}
-
 TWalks WalksOf(const std::vector<const TTrainingItem*>& items)
 {
     TWalks walks;
@@ -254,8 +244,8 @@ TWalks WalksOf(const std::vector<const TTrainingItem*>& items)
         const auto& longest = items[walks.Order[end - 1]]->Reviews;
         for (std::size_t j = k; j < end; ++j) {
             const auto& reviews = items[walks.Order[j]]->Reviews;
-            walks.Alone[walks.Order[j]]
-                = card == 0 || !std::equal(reviews.begin(), reviews.end(), longest.begin(), SameReviews);
+            // Items of no known card (0) are walked together too where they are prefixes of one another.
+            walks.Alone[walks.Order[j]] = !std::equal(reviews.begin(), reviews.end(), longest.begin());
         }
         walks.Ends.push_back(end);
         k = end;
@@ -309,27 +299,23 @@ struct TWeighted {
     double Weight;
 };
 
-// The sum of the weighted losses of the items, and its gradient.
-double Loss(
+// The gradient of the sum of the weighted losses of the items.
+void LossGradient(
     const std::vector<TWeighted>& items, std::size_t first, std::size_t last, const TWeights& w, TGrad& grad)
 {
     const TModel model(w);
-    double sum = 0;
     TGrad one {};
     for (std::size_t k = first; k < last; ++k) {
         const auto& [item, weight] = items[k];
         const bool right = Right(*item);
-        const double r = Predict<true>(*item, model, &one);
-        const double clamped = std::clamp(r, 1e-10, 1 - 1e-10);
-        sum += CrossEntropy(r, right) * weight;
-        const double byR = -(right ? 1 / clamped : -1 / (1 - clamped)) * weight;
+        const double r = std::clamp(Predict<true>(*item, model, &one), 1e-10, 1 - 1e-10);
+        const double byR = -(right ? 1 / r : -1 / (1 - r)) * weight;
         for (std::size_t i = 0; i < 21; ++i)
             grad[i] += byR * one[i];
     }
-    return sum;
 }
 
-// The same without the gradient, for all items at once.
+// The loss without the gradient, for all items at once.
 struct TPlainLoss {
     std::vector<const TTrainingItem*> Items;
     std::vector<double> Weights;
@@ -346,7 +332,7 @@ struct TPlainLoss {
     double operator()(const TWeights& w) const
     {
         const auto predicted = PredictAll(Items, Walks, w);
-        double sum = 0;
+        double sum {};
         for (std::size_t k = 0; k < Items.size(); ++k)
             sum += CrossEntropy(predicted[k], Right(*Items[k])) * Weights[k];
         return sum;
@@ -378,7 +364,7 @@ TPretrain Pretrain(const std::vector<const TTrainingItem*>& items, double averag
             continue;
         const double start = DefaultWeights[rating];
         const auto loss = [&](double s) {
-            double sum = 0;
+            double sum {};
             for (const auto& [t, counts] : groups[rating]) {
                 const auto& [right, all] = counts;
                 const double recall = (right + averageRecall) / (all + 1);
@@ -413,12 +399,13 @@ std::optional<std::array<double, 4>> InitialStabilities(
             s[i].reset();
     static constexpr std::array<std::pair<std::size_t, std::size_t>, 6> Pairs
         = { { { 0, 1 }, { 1, 2 }, { 2, 3 }, { 0, 2 }, { 1, 3 }, { 0, 3 } } };
+    // Out of order, the rating seen more often sets both.
     for (const auto& [small, big] : Pairs)
-        if (s[small] && s[big] && *s[small] > *s[big]) {
+        if (s[small] && s[big]) {
             if (count[small] > count[big])
-                s[big] = s[small];
+                s[big] = std::max(*s[big], *s[small]);
             else
-                s[small] = s[big];
+                s[small] = std::min(*s[small], *s[big]);
         }
     // The published set's relations: s2 = s1^a s3^(1-a) and s3 = s2^(1-b) s4^b.
     constexpr double a = 0.41, b = 0.54;
@@ -492,7 +479,7 @@ void FilterOutliers(std::vector<const TTrainingItem*>& pretrain, std::vector<con
         std::vector<std::pair<std::uint32_t, std::size_t>> groups(sizes[rating].begin(), sizes[rating].end());
         // Smallest groups first, the shorter interval first among equals.
         std::sort(groups.begin(), groups.end(), [](const auto& x, const auto& y) {
-            return x.second != y.second ? x.second < y.second : x.first < y.first;
+            return std::pair(x.second, x.first) < std::pair(y.second, y.first);
         });
         std::size_t total = 0;
         for (const auto& group : groups)
@@ -608,7 +595,7 @@ std::uint32_t TTrainingItem::LongTermReviews() const
 std::vector<TTrainingItem> TrainingItems(std::vector<TOptimizerAnswer> answers)
 {
     std::stable_sort(answers.begin(), answers.end(), [](const auto& x, const auto& y) {
-        return x.Card != y.Card ? x.Card < y.Card : x.TimeMs < y.TimeMs;
+        return std::pair(x.Card, x.TimeMs) < std::pair(y.Card, y.TimeMs);
     });
     std::vector<TTrainingItem> items;
     std::vector<TItemReview> reviews;
@@ -727,8 +714,7 @@ std::vector<TMonthRetention> RetentionByMonth(const std::vector<TTrainingItem>& 
     std::vector<TMonthRetention> result;
     for (const auto& [key, month] : byMonth)
         result.push_back(month);
-    if (result.size() > months)
-        result.erase(result.begin(), result.end() - static_cast<std::ptrdiff_t>(months));
+    result.erase(result.begin(), result.end() - static_cast<std::ptrdiff_t>(std::min(months, result.size())));
     return result;
 }
 
@@ -760,7 +746,7 @@ std::optional<TFit> FitWeights(const std::vector<TTrainingItem>& items, const TO
 
     fit.W = start;
     fit.Kind = TFitKind::InitialOnly;
-    if (all.size() == pretrain.size() || all.size() < FewestForTraining)
+    if (all.size() == pretrain.size() || all.size() < FewestItemsForFullFit)
         return fit;
     // Without same-day parameters a same-day answer leaves the memory as it was, as the scheduler does;
     // the initial stabilities then stay as pretraining found them.
@@ -793,7 +779,7 @@ std::optional<TFit> FitWeights(const std::vector<TTrainingItem>& items, const TO
         for (std::size_t done = 0; done < batches.size(); ++done) {
             const std::size_t first = batches[done] * batch, last = std::min(total, first + batch);
             TGrad grad {};
-            Loss(weighted, first, last, w, grad);
+            LossGradient(weighted, first, last, w, grad);
             const double pull
                 = settings.Gamma * static_cast<double>(last - first) / static_cast<double>(total);
             for (std::size_t i = 0; i < 21; ++i)

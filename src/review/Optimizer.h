@@ -31,6 +31,7 @@ struct TOptimizerAnswer {
 struct TItemReview {
     std::uint8_t Rating; // 1..4
     std::uint32_t DeltaT; // days since the card's answer before (0 the first and on the same day)
+    bool operator==(const TItemReview&) const = default;
 };
 
 // An answer on a later day than the card's answer before, with all the card's earlier answers: the
@@ -108,6 +109,8 @@ struct TOptimizerSettings {
 using TOptimizerProgress = std::function<bool(double share)>;
 
 enum class TFitKind : std::uint8_t { Defaults, InitialOnly, Full };
+// Training items (after the outlier filter) a fit of all 21 parameters takes.
+inline constexpr std::size_t FewestItemsForFullFit = 64;
 struct TFit {
     TWeights W = DefaultWeights;
     TFitKind Kind = TFitKind::Defaults;
@@ -134,8 +137,10 @@ struct TOptimizeReport {
     TFit Fit;
     std::optional<TEvaluation> Before, After; // on all items
     std::optional<THeldOut> HeldOut;
-    // Offered only when it predicts the held-out answers better than the current set.
+    // Offered only when it predicts the held-out answers better than the current set; for a pair of
+    // languages alone only when its answers were enough to fit all 21 parameters too.
     bool Better() const;
+    bool BetterForPair() const { return Better() && Fit.Kind == TFitKind::Full; }
 };
 std::optional<TOptimizeReport> Optimize(const std::vector<TOptimizerAnswer>& answers, const TWeights& current,
     const TOptimizerSettings& settings = {}, const TOptimizerProgress& progress = {});

@@ -243,8 +243,11 @@ TReviewQueue::TReviewQueue(const TVocabFile& document, THistory& history, const 
     , History_(history)
     , Direction_(plan.Direction)
     , Today_(today)
-    // The learner's own parameters when the history has them: the intervals shown are those recorded.
-    , Parameters_(history.WithLearnerParameters(p))
+    // The learner's own parameters (the list's pair's) when the history has them: the intervals shown
+    // are those recorded.
+    , Parameters_(history.WithLearnerParameters(p,
+          TLanguagePair {
+              PrimaryLanguage(document.ForeignLangID()), PrimaryLanguage(document.NativeLangID()) }))
     , HintCountsAsWrong_(hintCountsAsWrong)
 {
     // A plan of another list (or of this one before it changed) would ask the wrong items.

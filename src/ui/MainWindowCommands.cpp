@@ -80,6 +80,8 @@ void TMainForm::CreateMenus()
                     &Session_.OptionsPages };
                 target.Speech = Speech_->PageTarget();
                 target.Reviews = &settings.Reviews;
+                target.ListLanguages
+                    = std::pair(Session_.Document().ForeignLangID(), Session_.Document().NativeLangID());
                 target.UiLanguage = &settings.UiLanguage;
                 target.Theme = &settings.Theme;
                 // On is what is installed: the command line may have set it or taken it away.

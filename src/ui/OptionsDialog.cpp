@@ -55,8 +55,8 @@ TOptionsDialog::TOptionsDialog(QWidget* parent, const TOptionsTarget& target)
     if (Target_.Speech.Speech != nullptr)
         pcOptions->addTab(tsSpeech = new TSpeechPage(Target_.Speech), tr("Speech"));
     if (Target_.Reviews) {
-        tsReviews = new TOptionsReviewsPage(
-            *Target_.Reviews, Target_.Reminder ? *Target_.Reminder : TReminderChoice {});
+        tsReviews = new TOptionsReviewsPage(*Target_.Reviews,
+            Target_.Reminder ? *Target_.Reminder : TReminderChoice {}, Target_.ListLanguages);
         pcOptions->addTab(tsReviews, tr("Reviews"));
     }
 

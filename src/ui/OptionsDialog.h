@@ -8,7 +8,10 @@
 #include "ui/SpeechPage.h"
 
 #include <QDialog>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 class ISoundPlayer;
 class QCheckBox;
@@ -32,6 +35,8 @@ struct TOptionsTarget {
     std::string* UiLanguage = nullptr; // the window's language from the next start; null: not offered
     TThemeChoice* Theme = nullptr; // light or dark windows; null: not offered
     TReminderChoice* Reminder = nullptr; // the daily reminder on the Reviews page; null: not written
+    // The current list's languages (foreign, native): the Reviews page may fit parameters to theirs.
+    std::optional<std::pair<std::uint16_t, std::uint16_t>> ListLanguages {};
 };
 
 class TOptionsDialog : public QDialog {

@@ -1,6 +1,8 @@
 #include "ui/OptionsReviewsPage.h"
 
+#include "evaluation/Languages.h"
 #include "qtsupport/HelpRequest.h"
+#include "qtsupport/ModelText.h"
 #include "review/History.h"
 #include "review/Optimizer.h"
 
@@ -48,9 +50,10 @@ QLabel* Explanation(QWidget* parent, const QString& text, int helpContext)
 }
 } // namespace
 
-TOptionsReviewsPage::TOptionsReviewsPage(
-    const TReviewSettings& reviews, const TReminderChoice& reminder, QWidget* parent)
+TOptionsReviewsPage::TOptionsReviewsPage(const TReviewSettings& reviews, const TReminderChoice& reminder,
+    std::optional<std::pair<std::uint16_t, std::uint16_t>> listLanguages, QWidget* parent)
     : QWidget(parent)
+    , ListLanguages(listLanguages)
 {
     setObjectName(QStringLiteral("tsReviews"));
     // Spin boxes keep the values in range as they are typed, so the page needs no check of its own.
@@ -128,18 +131,23 @@ TOptionsReviewsPage::TOptionsReviewsPage(
     btnUseFitted->setEnabled(false);
     btnResetParameters = new QPushButton(tr("Reset to de&faults"), this);
     btnResetParameters->setObjectName(QStringLiteral("btnResetParameters"));
+    btnOptimizePair = new QPushButton(tr("Fit this &list's languages"), this);
+    btnOptimizePair->setObjectName(QStringLiteral("btnOptimizePair"));
+    btnOptimizePair->setEnabled(false);
     lblParameters = Explanation(this, QString(), hcOptimize);
     lblFigures = Explanation(this, QString(), hcOptimize);
     lblFigures->setObjectName(QStringLiteral("lblFigures"));
     lblFigures->setTextInteractionFlags(Qt::TextSelectableByMouse);
     for (QWidget* w : { static_cast<QWidget*>(btnOptimize), static_cast<QWidget*>(btnUseFitted),
-             static_cast<QWidget*>(btnResetParameters) })
+             static_cast<QWidget*>(btnResetParameters), static_cast<QWidget*>(btnOptimizePair) })
         SetHelpContext(w, hcOptimize);
     connect(btnOptimize, &QPushButton::clicked, this, &TOptionsReviewsPage::Optimize);
+    connect(btnOptimizePair, &QPushButton::clicked, this, &TOptionsReviewsPage::OptimizePair);
     connect(btnUseFitted, &QPushButton::clicked, this, &TOptionsReviewsPage::UseFitted);
     connect(btnResetParameters, &QPushButton::clicked, this, &TOptionsReviewsPage::ResetParameters);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnOptimize);
+    buttons->addWidget(btnOptimizePair);
     buttons->addWidget(btnUseFitted);
     buttons->addWidget(btnResetParameters);
     buttons->addStretch();
@@ -193,9 +201,30 @@ TOptionsReviewsPage::TOptionsReviewsPage(
 struct TOptionsReviewsPage::TFitRun {
     std::atomic<int> Permille { 0 };
     std::atomic<bool> Stop { false };
+    std::optional<TLanguagePair> Pair; // fitted to that pair's answers alone
     std::optional<TOptimizeReport> Report;
+    std::size_t PairItems = 0; // after a fit to all answers: the list's pair's training items
     std::string Error;
 };
+
+namespace {
+
+std::optional<TLanguagePair> PrimaryPair(
+    const std::optional<std::pair<std::uint16_t, std::uint16_t>>& languages)
+{
+    if (!languages)
+        return std::nullopt;
+    return TLanguagePair { PrimaryLanguage(languages->first), PrimaryLanguage(languages->second) };
+}
+
+} // namespace
+
+QString TOptionsReviewsPage::PairName() const
+{
+    const auto name = [](LangId id) { return ModelText(std::string(FindLanguage(id).Name).c_str()); };
+    return ListLanguages ? tr("%1 to %2").arg(name(ListLanguages->first), name(ListLanguages->second))
+                         : QString();
+}
 
 TOptionsReviewsPage::~TOptionsReviewsPage()
 {
@@ -206,29 +235,53 @@ TOptionsReviewsPage::~TOptionsReviewsPage()
 
 void TOptionsReviewsPage::ShowParameters()
 {
-    std::optional<THistory::TLearnerParameters> own;
+    std::optional<THistory::TLearnerParameters> own, pair;
     QString problem;
     try {
         // A history not made yet is not made by looking.
-        if (std::filesystem::exists(HistoryPath))
-            own = THistory(HistoryPath).LearnerParameters();
+        if (std::filesystem::exists(HistoryPath)) {
+            THistory history(HistoryPath);
+            own = history.LearnerParameters();
+            if (const auto languages = PrimaryPair(ListLanguages))
+                pair = history.LearnerParameters(languages);
+        }
     } catch (const std::exception& error) {
         problem = QString::fromStdString(error.what());
     }
-    btnResetParameters->setEnabled(own.has_value());
-    lblParameters->setText(!problem.isEmpty() ? problem
-            : own ? tr("Reviews are scheduled with parameters fitted to your history on %1.")
-                        .arg(QLocale().toString(QDateTime::fromMSecsSinceEpoch(own->MadeMs).date()))
-                  : tr("Reviews are scheduled with the published parameters."));
+    const auto day
+        = [](std::int64_t ms) { return QLocale().toString(QDateTime::fromMSecsSinceEpoch(ms).date()); };
+    btnResetParameters->setEnabled(own || pair);
+    QString text = !problem.isEmpty() ? problem
+        : own
+        ? tr("Reviews are scheduled with parameters fitted to your history on %1.").arg(day(own->MadeMs))
+        : tr("Reviews are scheduled with the published parameters.");
+    if (pair)
+        text += QLatin1Char(' ')
+            + tr("Those of %1 with parameters fitted to their answers on %2.")
+                  .arg(PairName(), day(pair->MadeMs));
+    lblParameters->setText(text);
 }
 
 void TOptionsReviewsPage::Optimize()
 {
+    Fit(false);
+}
+
+void TOptionsReviewsPage::OptimizePair()
+{
+    Fit(true);
+}
+
+void TOptionsReviewsPage::Fit(bool pair)
+{
     if (Fitting_ && Fitting_->isRunning())
         return;
     auto run = std::make_shared<TFitRun>();
+    if (pair)
+        run->Pair = PrimaryPair(ListLanguages);
     Run_ = run;
     btnUseFitted->setEnabled(false);
+    btnOptimizePair->setEnabled(false);
     Progress_
         = new QProgressDialog(tr("Fitting the parameters to your history..."), tr("Cancel"), 0, 1000, this);
     Progress_->setObjectName(QStringLiteral("pdOptimize"));
@@ -245,15 +298,18 @@ void TOptionsReviewsPage::Optimize()
         connect(Fitting_, &QFutureWatcher<void>::finished, this, &TOptionsReviewsPage::Fitted);
     }
     const std::string path = HistoryPath;
-    Fitting_->setFuture(QtConcurrent::run([run, path] {
+    Fitting_->setFuture(QtConcurrent::run([run, path, list = PrimaryPair(ListLanguages)] {
         try {
             // A history of its own: one object serves one thread.
             THistory history(path);
-            const TWeights current = history.WithLearnerParameters({}).W;
-            run->Report = ::Optimize(history.OptimizerAnswers(), current, {}, [&run](double share) {
+            // Judged against the set that schedules those answers now.
+            const TWeights current = history.WithLearnerParameters({}, run->Pair).W;
+            run->Report = ::Optimize(history.OptimizerAnswers(run->Pair), current, {}, [&run](double share) {
                 run->Permille = static_cast<int>(share * 1000);
                 return !run->Stop;
             });
+            if (run->Report && !run->Pair && list)
+                run->PairItems = TrainingItems(history.OptimizerAnswers(list)).size();
         } catch (const std::exception& error) {
             run->Error = error.what();
         }
@@ -294,32 +350,39 @@ void TOptionsReviewsPage::Fitted()
         return;
     }
     const TOptimizeReport& report = *run.Report;
-    QString text = tr("Answers used: %1 (%2 training items).").arg(report.Answers).arg(report.Fit.Items);
+    QString text = run.Pair ? tr("The answers of %1 alone:").arg(PairName()) + QLatin1Char('\n') : QString();
+    text += tr("Answers used: %1 (%2 training items).").arg(report.Answers).arg(report.Fit.Items);
     text += QLatin1Char('\n') + tr("All answers: %1.").arg(BeforeAfter(report.Before, report.After));
     text += QLatin1Char('\n')
         + tr("Later answers held out: %1.")
               .arg(report.HeldOut ? BeforeAfter(report.HeldOut->Current, report.HeldOut->Fitted)
                                   : tr("too few answers to tell"));
+    const bool offered = run.Pair ? report.BetterForPair() : report.Better();
     text += QLatin1Char('\n')
-        + (report.Fit.Kind == TFitKind::Defaults ? tr("Too few answers to fit the parameters yet.")
+        + (run.Pair && report.Fit.Kind != TFitKind::Full
+                ? tr("Too few answers of these languages for parameters of their own.")
+                : report.Fit.Kind == TFitKind::Defaults ? tr("Too few answers to fit the parameters yet.")
                 : report.Better()
                 ? tr("They predict your later answers better than the current parameters.")
                 : tr("They do not predict your later answers better than the current parameters, so they "
                      "are not offered."));
     lblFigures->setText(text);
-    btnUseFitted->setEnabled(report.Better());
+    btnUseFitted->setEnabled(offered);
+    // The list's languages are offered a fit of their own once there are enough of their answers.
+    btnOptimizePair->setEnabled(run.PairItems >= FewestItemsForFullFit);
 }
 
 void TOptionsReviewsPage::UseFitted()
 {
-    if (!Run_ || !Run_->Report || !Run_->Report->Better())
+    if (!Run_ || !Run_->Report || !(Run_->Pair ? Run_->Report->BetterForPair() : Run_->Report->Better()))
         return;
     try {
         THistory(HistoryPath)
             .SetLearnerParameters(Run_->Report->Fit.W,
                 std::chrono::duration_cast<std::chrono::milliseconds>(
                     std::chrono::system_clock::now().time_since_epoch())
-                    .count());
+                    .count(),
+                Run_->Pair);
         btnUseFitted->setEnabled(false);
     } catch (const std::exception& error) {
         lblFigures->setText(QString::fromStdString(error.what()));

@@ -7,9 +7,11 @@
 
 #include <QWidget>
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 class QCheckBox;
 class QProgressDialog;
@@ -26,8 +28,10 @@ class QTimeEdit;
 class TOptionsReviewsPage : public QWidget {
     Q_OBJECT
 public:
-    TOptionsReviewsPage(
-        const TReviewSettings& reviews, const TReminderChoice& reminder, QWidget* parent = nullptr);
+    // listLanguages: the current list's (foreign, native), when there is a list.
+    TOptionsReviewsPage(const TReviewSettings& reviews, const TReminderChoice& reminder,
+        std::optional<std::pair<std::uint16_t, std::uint16_t>> listLanguages = std::nullopt,
+        QWidget* parent = nullptr);
     ~TOptionsReviewsPage() override;
     // What the controls hold, in the stored form: a folder to share through only while the box is
     // ticked.
@@ -48,15 +52,22 @@ public:
     QPushButton* btnOptimize = nullptr;
     QPushButton* btnUseFitted = nullptr;
     QPushButton* btnResetParameters = nullptr;
+    // After a fit to all answers: one to the answers of the current list's languages alone, when they
+    // are enough for a set of their own.
+    QPushButton* btnOptimizePair = nullptr;
     QLabel* lblParameters = nullptr;
     QLabel* lblFigures = nullptr;
     // The history the page reads and writes (the user's unless a test sets another).
     std::string HistoryPath;
+    const std::optional<std::pair<std::uint16_t, std::uint16_t>> ListLanguages;
     // Starts the fit on a worker, with a progress dialog that can stop it.
     void Optimize();
+    void OptimizePair();
 
 private:
     struct TFitRun;
+    void Fit(bool pair);
+    QString PairName() const;
     void ShowParameters();
     void Fitted();
     void UseFitted();

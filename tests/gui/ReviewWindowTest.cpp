@@ -647,19 +647,18 @@ TEST(OptionsReviewsPageTest, OptimizesOffersKeepsAndResets)
             std::int64_t card = 0, time = 0, day = 0;
             int rating = 0;
             fields >> card >> time >> day >> rating;
-            csv << card << ',' << Since + time << ',' << rating << ",0,3000,1031,1033,0,w" << card
-                << ",t,0\n";
+            csv << card << ',' << Since + time << ',' << rating << ",0,3000,7,9,0,w" << card << ",t,0\n";
         }
     std::istringstream file(csv.str());
     THistory(path).ImportCsv(file);
     const auto expected = Optimize(THistory(path).OptimizerAnswers(), DefaultWeights);
     ASSERT_TRUE(expected);
 
-    TOptionsReviewsPage page(TReviewSettings {}, TReminderChoice {});
+    TOptionsReviewsPage page(TReviewSettings {}, TReminderChoice {}, TLanguagePair(0x0407, 0x0409));
     page.HistoryPath = path;
-    const auto fit = [&page] {
+    const auto fit = [&page](bool pair = false) {
         page.lblFigures->clear();
-        page.Optimize();
+        pair ? page.OptimizePair() : page.Optimize();
         for (int i = 0; i < 600 && page.lblFigures->text().isEmpty(); ++i)
             QTest::qWait(50);
     };
@@ -688,4 +687,12 @@ TEST(OptionsReviewsPageTest, OptimizesOffersKeepsAndResets)
         QTest::qWait(50);
     EXPECT_FALSE(page.btnUseFitted->isEnabled());
     EXPECT_FALSE(THistory(path).LearnerParameters());
+    // The list's languages alone, offered after a fit to all answers: kept beside the learner's poor set.
+    THistory(path).SetLearnerParameters(ClipWeights({}), 1);
+    fit();
+    ASSERT_TRUE(page.btnOptimizePair->isEnabled());
+    fit(true);
+    ASSERT_TRUE(page.btnUseFitted->isEnabled()) << page.lblFigures->text().toStdString();
+    page.btnUseFitted->click();
+    EXPECT_TRUE(THistory(path).LearnerParameters({ { 7, 9 } }));
 }

@@ -360,18 +360,21 @@ TEST_F(HistoryTest, AHistoryThatMayNotBeWrittenIsStillRead)
         THistory history(Path);
         std::ostringstream csv;
         history.ExportCsv(csv);
-        const auto problem = [&] {
+        const auto problem = [&](const std::function<void()>& write) {
             try {
-                Answer(history, Key("b"), true);
+                write();
             } catch (const THistoryError& error) {
                 return error.Problem == THistoryProblem::ReadOnly && Contains(error.what(), "cannot be kept");
             }
             return false;
         };
         return std::to_string(history.ReadOnly()) + std::to_string(history.AnswerCount())
-            + std::to_string(std::ranges::count(csv.str(), '\n')) + std::to_string(problem());
+            + std::to_string(std::ranges::count(csv.str(), '\n'))
+            + std::to_string(problem([&] { Answer(history, Key("b"), true); }))
+            + std::to_string(problem([&] { history.SetLearnerParameters(DefaultWeights, 1); }))
+            + std::to_string(problem([&] { history.ResetLearnerParameters(); }));
     });
-    EXPECT_EQ(seen, "1121");
+    EXPECT_EQ(seen, "112111");
 }
 
 // A journal left by a killed copy is applied; one of another history is set aside, whole.

@@ -8,6 +8,7 @@
 #include "support/TempDir.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -203,6 +204,8 @@ TEST(Optimizer, TrainingItemsFollowEachCardsDays)
         { { A(1, 10, 1), A(1, 10, 3, 10 * 86400000 + 9), A(1, 13, 2), A(1, 13, 1, 13 * 86400000 + 9) },
             { "1:0 3:0 2:3" } },
         { { A(1, 10, 3, 5000), A(1, 8, 3, 6000), A(1, 9, 4, 7000) }, { "3:0 3:0 4:1" } },
+        { { A(2, 10, 3), A(1, 10, 4), A(2, 12, 1, 12 * 86400000), A(1, 12, 3, 12 * 86400000) },
+            { "4:0 3:2", "3:0 1:2" } },
     };
     for (const auto& [answers, expected] : cases) {
         std::vector<std::string> made;
@@ -235,12 +238,9 @@ TEST(Optimizer, RetentionByMonthAndCalibration)
     int counted = 0;
     for (std::size_t i = 0; i < bins.size(); ++i) {
         counted += bins[i].Items;
-        if (bins[i].Items > 0) {
-            EXPECT_GE(bins[i].Predicted, i / 10.0);
-            EXPECT_LE(bins[i].Predicted, (i + 1) / 10.0);
-            EXPECT_GE(bins[i].Actual, 0);
-            EXPECT_LE(bins[i].Actual, 1);
-        }
+        EXPECT_GE(bins[i].Predicted, bins[i].Items > 0 ? i / 10.0 : 0);
+        EXPECT_LE(bins[i].Predicted, bins[i].Items > 0 ? (i + 1) / 10.0 : 0); // 0 in an empty bin
+        EXPECT_TRUE(bins[i].Actual >= 0 && bins[i].Actual <= 1);
     }
     EXPECT_EQ(counted, static_cast<int>(items.size()));
     // The fullest bin is a high one, right about as often as predicted.
@@ -279,6 +279,23 @@ TEST(Optimizer, InitialStabilitiesRiseAndAreFilledIn)
         for (std::size_t i = 0; i < 4; ++i)
             EXPECT_NEAR((*filled)[i], expected[i], 1e-8 * std::max(1.0, expected[i])) << i;
     }
+    // Two known fill in the others by both relations, three the fourth by the relation it is in.
+    for (unsigned mask = 3; mask < 15; ++mask) {
+        std::array<std::optional<double>, 4> known;
+        for (std::size_t i = 0; i < 4; ++i)
+            known[i]
+                = mask >> i & 1 ? std::optional(std::pow(3.0, static_cast<double>(i)) / 2) : std::nullopt;
+        const auto s = *InitialStabilities(known, { 1, 1, 1, 1 });
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_TRUE(!known[i] || s[i] == *known[i]) << mask;
+        const int count = std::popcount(mask);
+        EXPECT_TRUE(count < 2 || (count == 3 && (mask & 3) == 3)
+            || std::abs(s[1] - std::pow(s[0], 0.41) * std::pow(s[2], 0.59)) < 1e-9)
+            << mask;
+        EXPECT_TRUE(count < 2 || (count == 3 && (mask & 12) == 12)
+            || std::abs(s[2] - std::pow(s[1], 0.46) * std::pow(s[3], 0.54)) < 1e-9)
+            << mask;
+    }
     EXPECT_FALSE(InitialStabilities({}, { 1, 1, 1, 1 }));
     EXPECT_FALSE(InitialStabilities({ 1.0, 2.0, 3.0, 4.0 }, {}));
 }
@@ -312,6 +329,29 @@ TEST(Optimizer, RecallGradientMatchesFiniteDifferences)
             const double numeric = (PredictedRecall(item, up) - PredictedRecall(item, down)) / 2e-6;
             EXPECT_NEAR(grad[i], numeric, 1e-5 * (1 + std::abs(numeric))) << text << " w" << i;
         }
+    }
+}
+
+// The kind of fit by the items the outlier filter leaves (8: the initial stabilities, 64: all): cards
+// answered again after 1, 2 or d days (6, 7, n: the rarer go, and intervals over 100 days), m of the
+// last once more.
+TEST(Optimizer, FitKindsAtTheirFewestItems)
+{
+    const std::vector<std::tuple<int, int, int, TFitKind>> cases = { { 7, 3, 0, TFitKind::Defaults },
+        { 8, 3, 0, TFitKind::InitialOnly }, { 32, 3, 31, TFitKind::InitialOnly },
+        { 32, 3, 32, TFitKind::Full }, { 32, 101, 0, TFitKind::Defaults } };
+    for (const auto& [n, d, m, kind] : cases) {
+        std::vector<TOptimizerAnswer> answers;
+        int card = 1;
+        for (const auto& [cards, days] : { std::pair(6, 1), { 7, 2 }, { n, d } })
+            for (int i = 0; i < cards; ++i, ++card) {
+                answers.insert(answers.end(), { A(card, 10, 3), A(card, 10 + days, card % 4 ? 3 : 1) });
+                if (days == d && i < m)
+                    answers.push_back(A(card, 15 + days, card % 5 ? 3 : 1));
+            }
+        const auto fit = FitWeights(TrainingItems(answers));
+        EXPECT_EQ(
+            std::pair(fit->Kind, fit->Items), std::pair(kind, static_cast<std::size_t>(d > 100 ? 0 : n + m)));
     }
 }
 
@@ -352,13 +392,12 @@ TEST(Optimizer, LongItemsAreLeftOutOfTraining)
 {
     const auto items = TrainingItems(Load("b5k").Answers);
     std::vector<TWeights> fits;
-    for (const std::size_t longest : { 2, 3, 64 }) {
+    for (const std::size_t longest : { 1, 2, 3, 64 }) {
         TOptimizerSettings settings;
         settings.MaxReviews = longest;
         fits.push_back(FitWeights(items, settings)->W);
     }
-    EXPECT_NE(fits[0], fits[1]);
-    EXPECT_NE(fits[1], fits[2]);
+    EXPECT_TRUE(fits[0] != fits[1] && fits[1] != fits[2] && fits[2] != fits[3]);
 }
 
 // Parameters as text: exactly 21 finite numbers between single commas, and back unchanged.
@@ -380,14 +419,12 @@ TEST(Optimizer, ClipsToTheReferencesRanges)
     low.fill(-1000);
     high.fill(1000);
     low[3] = NAN;
-    const auto clippedLow = ClipWeights(low), clippedHigh = ClipWeights(high);
-    const std::vector<std::tuple<std::size_t, double, double>> ranges
-        = { { 0, 0.001, 100 }, { 3, 0.001, 100 }, { 4, 1, 10 }, { 7, 0.001, 0.75 }, { 8, 0, 4.5 },
-              { 16, 1, 6 }, { 17, 0, 2 }, { 19, 0.01, 0.8 }, { 20, 0.1, 0.8 } };
-    for (const auto& [i, least, most] : ranges) {
-        EXPECT_EQ(clippedLow[i], least) << i;
-        EXPECT_EQ(clippedHigh[i], most) << i;
-    }
+    EXPECT_EQ(ClipWeights(low),
+        (TWeights { 0.001, 0.001, 0.001, 0.001, 1, 0.001, 0.001, 0.001, 0, 0, 0.001, 0.001, 0.001, 0.001, 0,
+            0, 1, 0, 0, 0.01, 0.1 }));
+    EXPECT_EQ(ClipWeights(high),
+        (TWeights {
+            100, 100, 100, 100, 10, 4, 4, 0.75, 4.5, 0.8, 3.5, 5, 0.25, 0.9, 4, 1, 6, 2, 2, 0.8, 0.8 }));
     EXPECT_EQ(ClipWeights(DefaultWeights), DefaultWeights);
 }
 
@@ -448,7 +485,9 @@ TEST(LearnerParameters, ScheduleFromTheNextAnswerAndAreKeptPerAnswer)
     {
         THistory history(path);
         EXPECT_FALSE(history.LearnerParameters());
-        before = history.RecordAnswer(answer("a", 100), {}).Id;
+        auto easy = answer("a", 100);
+        easy.Rating = TRating::Easy;
+        before = history.RecordAnswer(easy, {}).Id;
     }
     // As a file of an older version: neither the table nor the column.
     Sql(path, "DROP TABLE parameters; ALTER TABLE answers DROP COLUMN parameters;");
@@ -473,12 +512,37 @@ TEST(LearnerParameters, ScheduleFromTheNextAnswerAndAreKeptPerAnswer)
     EXPECT_EQ(history.OptimizerAnswers().size(), 3u);
     EXPECT_EQ(history.OptimizerAnswers(std::pair<std::uint16_t, std::uint16_t>(7, 9)).size(), 3u);
     EXPECT_TRUE(history.OptimizerAnswers(std::pair<std::uint16_t, std::uint16_t>(9, 7)).empty());
+    EXPECT_EQ(history.OptimizerAnswers().back().Card, 3);
+
+    // A pair's own set schedules its cards' answers and changed ratings, the learner's the others;
+    // copies that know no pairs still read the learner's; a reset clears every set.
+    const auto learnerId = history.SetLearnerParameters(mine, 2);
+    TWeights pairs = DefaultWeights;
+    pairs[0] = 0.75;
+    const auto pairId = history.SetLearnerParameters(pairs, 3, TLanguagePair(7, 9));
+    EXPECT_EQ(Sql(path, "SELECT id FROM parameters WHERE active = 1 ORDER BY id DESC"), learnerId);
+    for (const auto& [foreign, stability, set] :
+        { std::tuple(7, 0.75, pairId), { 8, DefaultWeights[0], learnerId } }) {
+        auto again = answer("d", 100);
+        again.Key.ForeignLanguage = static_cast<std::uint16_t>(foreign);
+        const auto first = history.RecordAnswer(again, {});
+        EXPECT_DOUBLE_EQ(history.ChangeRating(first, TRating::Again, {}).Stability, stability);
+        EXPECT_EQ(history.ParametersOfAnswer(first.Id), set);
+    }
+    EXPECT_TRUE(
+        history.LearnerParameters({ { 7, 9 } })->W == pairs && !history.LearnerParameters({ { 9, 7 } }));
+    history.ResetLearnerParameters();
+    EXPECT_FALSE(history.LearnerParameters() || history.LearnerParameters({ { 7, 9 } }));
 
     for (const char* damaged : { "1,2,3", "x", "" }) {
         history.SetLearnerParameters(mine, 1);
         Sql(path, std::string("UPDATE parameters SET weights = '") + damaged + "' WHERE active = 1");
         EXPECT_FALSE(history.LearnerParameters()) << damaged;
     }
+    // A file of the version before pairs gains them.
+    Sql(path, "ALTER TABLE parameters DROP COLUMN pair");
+    THistory(path).SetLearnerParameters(pairs, 4, TLanguagePair(7, 9));
+    EXPECT_EQ(history.LearnerParameters({ { 7, 9 } })->W, pairs);
 }
 
 } // namespace

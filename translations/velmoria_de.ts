@@ -1421,6 +1421,26 @@ Diese Datei ist schreibgeschützt. Bitte verwenden Sie einen anderen Dateinamen.
         <source>They do not predict your later answers better than the current parameters, so they are not offered.</source>
         <translation>Sie sagen Ihre späteren Antworten nicht besser voraus als die aktuellen Parameter und werden daher nicht angeboten.</translation>
     </message>
+    <message>
+        <source>Fit this &amp;list&apos;s languages</source>
+        <translation>Für die Sprachen dieser L&amp;iste anpassen</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 nach %2</translation>
+    </message>
+    <message>
+        <source>Those of %1 with parameters fitted to their answers on %2.</source>
+        <translation>Die von %1 mit Parametern, die am %2 an ihre Antworten angepasst wurden.</translation>
+    </message>
+    <message>
+        <source>The answers of %1 alone:</source>
+        <translation>Nur die Antworten von %1:</translation>
+    </message>
+    <message>
+        <source>Too few answers of these languages for parameters of their own.</source>
+        <translation>Zu wenige Antworten in diesen Sprachen für eigene Parameter.</translation>
+    </message>
 </context>
 <context>
     <name>TPageSetupDialog</name>

@@ -1420,6 +1420,26 @@ This file is read-only. Please use a different file name.</source>
         <source>They do not predict your later answers better than the current parameters, so they are not offered.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Fit this &amp;list&apos;s languages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Those of %1 with parameters fitted to their answers on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answers of %1 alone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too few answers of these languages for parameters of their own.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TPageSetupDialog</name>

@@ -1421,6 +1421,26 @@ Este archivo es de solo lectura. Use otro nombre de archivo.</translation>
         <source>They do not predict your later answers better than the current parameters, so they are not offered.</source>
         <translation>No predicen sus respuestas posteriores mejor que los parámetros actuales, así que no se ofrecen.</translation>
     </message>
+    <message>
+        <source>Fit this &amp;list&apos;s languages</source>
+        <translation>A&amp;justar a los idiomas de esta lista</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Those of %1 with parameters fitted to their answers on %2.</source>
+        <translation>Los de %1, con parámetros ajustados a sus respuestas el %2.</translation>
+    </message>
+    <message>
+        <source>The answers of %1 alone:</source>
+        <translation>Solo las respuestas de %1:</translation>
+    </message>
+    <message>
+        <source>Too few answers of these languages for parameters of their own.</source>
+        <translation>Muy pocas respuestas en estos idiomas para parámetros propios.</translation>
+    </message>
 </context>
 <context>
     <name>TPageSetupDialog</name>

@@ -1421,6 +1421,26 @@ Ce fichier est en lecture seule. Veuillez choisir un autre nom de fichier.</tran
         <source>They do not predict your later answers better than the current parameters, so they are not offered.</source>
         <translation>Ils ne prédisent pas mieux vos dernières réponses que les paramètres actuels&#x202f;; ils ne sont donc pas proposés.</translation>
     </message>
+    <message>
+        <source>Fit this &amp;list&apos;s languages</source>
+        <translation>Ajuster au&amp;x langues de cette liste</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 vers %2</translation>
+    </message>
+    <message>
+        <source>Those of %1 with parameters fitted to their answers on %2.</source>
+        <translation>Celles de %1 avec des paramètres ajustés à leurs réponses le %2.</translation>
+    </message>
+    <message>
+        <source>The answers of %1 alone:</source>
+        <translation>Réponses de %1 seulement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Too few answers of these languages for parameters of their own.</source>
+        <translation>Trop peu de réponses dans ces langues pour des paramètres propres.</translation>
+    </message>
 </context>
 <context>
     <name>TPageSetupDialog</name>

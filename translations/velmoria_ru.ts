@@ -1426,6 +1426,26 @@ This file is read-only. Please use a different file name.</source>
         <source>They do not predict your later answers better than the current parameters, so they are not offered.</source>
         <translation>Они предсказывают ваши более поздние ответы не лучше текущих параметров, поэтому не предлагаются.</translation>
     </message>
+    <message>
+        <source>Fit this &amp;list&apos;s languages</source>
+        <translation>Подобра&amp;ть для языков этого списка</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Those of %1 with parameters fitted to their answers on %2.</source>
+        <translation>Для пары %1 — с параметрами, подобранными по её ответам (%2).</translation>
+    </message>
+    <message>
+        <source>The answers of %1 alone:</source>
+        <translation>Только ответы пары %1:</translation>
+    </message>
+    <message>
+        <source>Too few answers of these languages for parameters of their own.</source>
+        <translation>Слишком мало ответов на этих языках для собственных параметров.</translation>
+    </message>
 </context>
 <context>
     <name>TPageSetupDialog</name>

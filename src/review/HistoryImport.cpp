@@ -258,7 +258,10 @@ private:
     bool Whole_ = false;
 };
 
-TImportPlan PlanImport(const std::vector<TImportRow>& rows, const TSchedulerParameters& p)
+// parametersOf: the parameters that schedule a card of the languages given (a language pair may
+// have a set of its own).
+TImportPlan PlanImport(const std::vector<TImportRow>& rows,
+    const std::function<const TSchedulerParameters&(std::uint16_t, std::uint16_t)>& parametersOf)
 {
     TImportPlan plan;
     const std::size_t n = rows.size();
@@ -295,6 +298,7 @@ TImportPlan PlanImport(const std::vector<TImportRow>& rows, const TSchedulerPara
     }
     TMemory memory;
     bool answered = false;
+    const TSchedulerParameters* p = nullptr;
     std::array<std::uint32_t, 5> ofRating {};
     for (std::size_t at = 0; at < n; ++at) {
         const std::uint32_t i = order[at];
@@ -304,6 +308,7 @@ TImportPlan PlanImport(const std::vector<TImportRow>& rows, const TSchedulerPara
         if (newCard) {
             memory = {};
             answered = false;
+            p = &parametersOf(row.Key.ForeignLanguage, row.Key.NativeLanguage);
         }
         plan.LastRow[key] = std::max<std::size_t>(plan.LastRow[key], i);
         if (newCard || rows[order[at - 1]].TimeMs != row.TimeMs)
@@ -316,7 +321,7 @@ TImportPlan PlanImport(const std::vector<TImportRow>& rows, const TSchedulerPara
         plan.StateBefore[i] = static_cast<std::uint8_t>(memory.State);
         plan.Practice[i] = practice;
         if (!practice)
-            memory = ScheduleAnswer(memory, static_cast<TRating>(row.Rating), day, p);
+            memory = ScheduleAnswer(memory, static_cast<TRating>(row.Rating), day, *p);
         answered = true;
         plan.Final[key] = memory;
     }
@@ -574,7 +579,16 @@ int THistory::ImportAnswers(const std::vector<THistoryImportRow>& rows, const TS
 {
     RequireWritable();
     const TSqliteFail fail = [this](int rc) { FailSql(rc); };
-    const TImportPlan plan = PlanImport(rows, p);
+    // Each pair's parameters looked up once.
+    std::map<TLanguagePair, TSchedulerParameters> pairs;
+    const TImportPlan plan = PlanImport(
+        rows, [&](std::uint16_t foreign, std::uint16_t native) -> const auto& {
+            const TLanguagePair pair(foreign, native);
+            auto found = pairs.find(pair);
+            if (found == pairs.end())
+                found = pairs.emplace(pair, WithLearnerParameters(p, pair)).first;
+            return found->second;
+        });
     const TImportSettings settings(Db_);
     // The cards an import added answers to, until they are replayed: one stopped in between is
     // finished by the next.

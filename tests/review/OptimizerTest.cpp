@@ -528,6 +528,11 @@ TEST(LearnerParameters, ScheduleFromTheNextAnswerAndAreKeptPerAnswer)
         const auto first = history.RecordAnswer(again, {});
         EXPECT_DOUBLE_EQ(history.ChangeRating(first, TRating::Again, {}).Stability, stability);
         EXPECT_EQ(history.ParametersOfAnswer(first.Id), set);
+        // An import replays its cards with their pair's set too.
+        TCardKey imported = again.Key;
+        imported.Word = "e";
+        EXPECT_EQ(history.ImportAnswers({ { imported, again.UnixMs, 10, 1 } }, {}), 1);
+        EXPECT_DOUBLE_EQ(history.Memories({ imported })[0]->Stability, stability);
     }
     EXPECT_TRUE(
         history.LearnerParameters({ { 7, 9 } })->W == pairs && !history.LearnerParameters({ { 9, 7 } }));

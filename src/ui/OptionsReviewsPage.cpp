@@ -291,7 +291,10 @@ void TOptionsReviewsPage::Fit(bool pair)
     Progress_->setAutoReset(false);
     connect(Progress_, &QProgressDialog::canceled, this, [run] { run->Stop = true; });
     auto* timer = new QTimer(Progress_);
-    connect(timer, &QTimer::timeout, Progress_, [this, run] { Progress_->setValue(run->Permille); });
+    // The dialog itself, not the member: that is cleared when the fit ends, before the dialog and
+    // this timer are gone.
+    connect(
+        timer, &QTimer::timeout, Progress_, [dialog = Progress_, run] { dialog->setValue(run->Permille); });
     timer->start(100);
     if (!Fitting_) {
         Fitting_ = new QFutureWatcher<void>(this);

@@ -11,7 +11,6 @@
 #include <QStyleOption>
 #include <QSvgRenderer>
 #include <map>
-#include <memory>
 #include <tuple>
 
 namespace {
